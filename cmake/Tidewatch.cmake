@@ -1,0 +1,47 @@
+# Helpers shared by every folder: one static library per source folder, one
+# test executable per test folder, one benchmark executable per bench folder.
+
+# Win32 import libraries every part of the program may call.
+set(TW_SYSTEM_LIBS
+    comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid oleacc
+    advapi32 user32 gdi32 winmm ws2_32 version)
+
+# tw_library(NAME [DEPENDS lib...]): a static library of every .cpp below the
+# calling folder.
+function(tw_library name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
+endfunction()
+
+# tw_test(NAME [DEPENDS lib...] [OWN_MAIN]): a GoogleTest executable of every
+# .cpp (and .rc) below the calling folder, run under wine by ctest. Each run
+# writes an XML report that scripts/test adds up (wine sees / as drive Z:).
+function(tw_test name)
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} gtest ${TW_SYSTEM_LIBS})
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} gtest gtest_main ${TW_SYSTEM_LIBS})
+  endif()
+  add_test(NAME ${name}
+           COMMAND ${name} --gtest_output=xml:Z:${TW_TEST_REPORTS}/${name}.xml
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+# tw_bench(NAME [DEPENDS lib...]): a benchmark executable; not part of ctest.
+function(tw_bench name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
+endfunction()
