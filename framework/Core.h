@@ -1,0 +1,2 @@
+#pragma once
+// The framework's objects, runtime classes, strings, geometry, collections, files, archives, exceptions.

@@ -1,0 +1,2 @@
+#pragma once
+// The framework's device contexts, GDI objects, menus, image lists.

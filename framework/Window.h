@@ -1,0 +1,2 @@
+#pragma once
+// The framework's application, commands, windows, frames, views, documents, dialogs.
