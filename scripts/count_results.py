@@ -1,4 +1,5 @@
-"""Adds up the GoogleTest XML reports of one ctest run.
+"""Adds up the GoogleTest XML reports of one ctest run (the ctest filters of
+that run, such as -R NAME, follow the two folders on the command line).
 
 An executable that ran but left no report (it crashed or hung) counts as one
 failure, so a dead test binary can never pass silently. Prints the closing
@@ -11,15 +12,15 @@ import sys
 import xml.etree.ElementTree as ElementTree
 
 
-def registered_tests(build):
-    listing = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build,
+def registered_tests(build, ctest_filters):
+    listing = subprocess.run(["ctest", "--show-only=json-v1", *ctest_filters], cwd=build,
                              capture_output=True, text=True, check=True).stdout
     return sorted(test["name"] for test in json.loads(listing)["tests"])
 
 
-def main(build, reports):
+def main(build, reports, ctest_filters):
     passed = failed = 0
-    for name in registered_tests(build):
+    for name in registered_tests(build, ctest_filters):
         report = os.path.join(reports, name + ".xml")
         try:
             root = ElementTree.parse(report).getroot()
@@ -39,4 +40,4 @@ def main(build, reports):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3:]))
