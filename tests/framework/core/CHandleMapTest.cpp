@@ -1,0 +1,95 @@
+#include "framework/Core.h"
+
+#include <gtest/gtest.h>
+
+#include <process.h>
+
+namespace {
+// A wrapper that, like a device context, holds two handles.
+class CTwoHandles : public CObject {
+public:
+    HANDLE m_hMain = NULL;
+    HANDLE m_hAttrib = NULL;
+    bool* m_pDestroyedWhileAttached = NULL;
+    ~CTwoHandles() override
+    {
+        if (m_pDestroyedWhileAttached && m_hMain)
+            *m_pDestroyedWhileAttached = true;
+    }
+};
+
+int g_created = 0;
+CObject* NewTemporary(HANDLE h)
+{
+    ++g_created;
+    CTwoHandles* p = new CTwoHandles;
+    p->m_hMain = p->m_hAttrib = h;
+    return p;
+}
+void ClearTemporary(CObject* p)
+{
+    ((CTwoHandles*)p)->m_hMain = ((CTwoHandles*)p)->m_hAttrib = NULL;
+}
+const CHandleMapKind kTwoHandles = {&NewTemporary, &ClearTemporary};
+const CHandleMapKind kOtherKind = {&NewTemporary, &ClearTemporary};
+
+HANDLE FakeHandle(int n) { return (HANDLE)(DWORD_PTR)(0x1000 + n * 4); }
+}
+
+TEST(CHandleMapTest, PermanentWinsTemporaryIsMadeOnceAndDeletedAtIdle)
+{
+    CHandleMap& map = CHandleMap::ForThisThread(kTwoHandles);
+    EXPECT_EQ(&map, &CHandleMap::ForThisThread(kTwoHandles));
+    EXPECT_NE(&map, &CHandleMap::ForThisThread(kOtherKind));
+    EXPECT_EQ(NULL, map.FromHandle(NULL));
+
+    CTwoHandles permanent;
+    map.SetPermanent(FakeHandle(1), &permanent);
+    EXPECT_EQ(&permanent, map.FromHandle(FakeHandle(1)));
+    EXPECT_EQ(&permanent, map.LookupPermanent(FakeHandle(1)));
+
+    g_created = 0;
+    CObject* temporary = map.FromHandle(FakeHandle(2));
+    EXPECT_EQ(1, g_created);
+    EXPECT_EQ(temporary, map.FromHandle(FakeHandle(2)));
+    EXPECT_EQ(1, g_created);
+    EXPECT_EQ(FakeHandle(2), ((CTwoHandles*)temporary)->m_hAttrib);
+    EXPECT_EQ(NULL, map.LookupPermanent(FakeHandle(2)));
+    EXPECT_EQ(temporary, map.LookupTemporary(FakeHandle(2)));
+
+    bool destroyedWhileAttached = false;
+    ((CTwoHandles*)temporary)->m_pDestroyedWhileAttached = &destroyedWhileAttached;
+    CObject* otherKind = CHandleMap::ForThisThread(kOtherKind).FromHandle(FakeHandle(2));
+    EXPECT_NE(otherKind, temporary);
+    CHandleMap::DeleteTemporaryObjects();
+    EXPECT_FALSE(destroyedWhileAttached);  // cleared before deletion
+    EXPECT_EQ(NULL, map.LookupTemporary(FakeHandle(2)));
+    EXPECT_EQ(NULL, CHandleMap::ForThisThread(kOtherKind).LookupTemporary(FakeHandle(2)));
+    EXPECT_EQ(&permanent, map.FromHandle(FakeHandle(1)));
+
+    map.RemoveHandle(FakeHandle(1));
+    EXPECT_EQ(NULL, map.LookupPermanent(FakeHandle(1)));
+}
+
+namespace {
+unsigned __stdcall LookUpOnAnotherThread(void* result)
+{
+    *(CObject**)result = CHandleMap::ForThisThread(kTwoHandles).LookupPermanent(FakeHandle(3));
+    CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3));  // freed as the thread ends
+    return 0;
+}
+}
+
+TEST(CHandleMapTest, EachThreadHasItsOwnMap)
+{
+    CTwoHandles permanent;
+    CHandleMap::ForThisThread(kTwoHandles).SetPermanent(FakeHandle(3), &permanent);
+    CObject* seen = &permanent;
+    HANDLE thread = (HANDLE)_beginthreadex(NULL, 0, &LookUpOnAnotherThread, &seen, 0, NULL);
+    ASSERT_TRUE(thread != NULL);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    EXPECT_EQ(NULL, seen);
+    EXPECT_EQ(&permanent, CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)));
+    CHandleMap::ForThisThread(kTwoHandles).RemoveHandle(FakeHandle(3));
+}

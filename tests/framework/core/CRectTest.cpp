@@ -1,0 +1,78 @@
+#include "framework/Core.h"
+
+#include <gtest/gtest.h>
+
+TEST(CRectTest, SizesCornersAndTests)
+{
+    CRect r(10, 20, 50, 80);
+    EXPECT_EQ(40, r.Width());
+    EXPECT_EQ(60, r.Height());
+    EXPECT_EQ(CPoint(10, 20), r.TopLeft());
+    EXPECT_EQ(CPoint(50, 80), r.BottomRight());
+    EXPECT_EQ(CPoint(30, 50), r.CenterPoint());
+    EXPECT_EQ(CSize(40, 60), r.Size());
+    EXPECT_TRUE(r.PtInRect(CPoint(10, 20)));
+    EXPECT_FALSE(r.PtInRect(CPoint(50, 20)));
+    EXPECT_FALSE(r.PtInRect(CPoint(10, 80)));
+    EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty());
+    EXPECT_TRUE(CRect(5, 5, 2, 9).IsRectEmpty());
+    EXPECT_FALSE(CRect(5, 5, 5, 9).IsRectNull());
+    EXPECT_TRUE(CRect().IsRectNull());
+    r.TopLeft() = CPoint(0, 0);
+    EXPECT_EQ(CRect(0, 0, 50, 80), r);
+}
+
+TEST(CRectTest, InflateDeflateOffsetNormalize)
+{
+    CRect r(10, 10, 20, 20);
+    r.InflateRect(2, 3);
+    EXPECT_EQ(CRect(8, 7, 22, 23), r);
+    r.DeflateRect(CSize(2, 3));
+    EXPECT_EQ(CRect(10, 10, 20, 20), r);
+    r.InflateRect(1, 2, 3, 4);
+    EXPECT_EQ(CRect(9, 8, 23, 24), r);
+    r.DeflateRect(CRect(1, 2, 3, 4));
+    EXPECT_EQ(CRect(10, 10, 20, 20), r);
+    r.OffsetRect(-5, 5);
+    EXPECT_EQ(CRect(5, 15, 15, 25), r);
+    r += CPoint(1, 1);
+    r -= CSize(2, 2);
+    EXPECT_EQ(CRect(4, 14, 14, 24), r);
+    CRect flipped(30, 40, 10, 20);
+    flipped.NormalizeRect();
+    EXPECT_EQ(CRect(10, 20, 30, 40), flipped);
+    EXPECT_EQ(CRect(1, 2, 11, 12), CRect(0, 0, 10, 10) + CPoint(1, 2));
+    EXPECT_EQ(CSize(3, -4), CPoint(5, 1) - CPoint(2, 5));
+    EXPECT_EQ(CPoint(7, 9), CPoint(5, 5) + CSize(2, 4));
+    EXPECT_EQ(CPoint(-300, 20), CPoint((DWORD)MAKELONG(-300, 20)));
+}
+
+TEST(CRectTest, IntersectUnionSubtract)
+{
+    struct Case { CRect a, b, intersection, unionRect; };
+    const Case cases[] = {
+        {CRect(0, 0, 10, 10), CRect(5, 5, 15, 15), CRect(5, 5, 10, 10), CRect(0, 0, 15, 15)},
+        {CRect(0, 0, 10, 10), CRect(10, 0, 20, 10), CRect(), CRect(0, 0, 20, 10)},
+        {CRect(0, 0, 10, 10), CRect(20, 20, 30, 30), CRect(), CRect(0, 0, 30, 30)},
+        {CRect(0, 0, 10, 10), CRect(50, 50, 50, 60), CRect(), CRect(0, 0, 10, 10)},
+        {CRect(3, 3, 3, 3), CRect(7, 7, 7, 9), CRect(), CRect()},
+    };
+    for (const Case& c : cases) {
+        CRect r;
+        EXPECT_EQ(!c.intersection.IsRectEmpty(), !!r.IntersectRect(&c.a, &c.b));
+        EXPECT_EQ(c.intersection, r);
+        EXPECT_EQ(c.intersection, c.a & c.b);
+        EXPECT_EQ(!c.unionRect.IsRectEmpty(), !!r.UnionRect(&c.a, &c.b));
+        EXPECT_EQ(c.unionRect, r);
+        EXPECT_EQ(c.unionRect, c.a | c.b);
+    }
+    CRect base(0, 0, 10, 10), r;
+    EXPECT_TRUE(r.SubtractRect(&base, CRect(0, 0, 10, 4)));
+    EXPECT_EQ(CRect(0, 4, 10, 10), r);
+    EXPECT_TRUE(r.SubtractRect(&base, CRect(6, -5, 20, 20)));
+    EXPECT_EQ(CRect(0, 0, 6, 10), r);
+    EXPECT_TRUE(r.SubtractRect(&base, CRect(3, 3, 6, 6)));  // a hole leaves the rectangle
+    EXPECT_EQ(base, r);
+    EXPECT_FALSE(r.SubtractRect(&base, CRect(-1, -1, 11, 11)));
+    EXPECT_TRUE(r.IsRectEmpty());
+}
