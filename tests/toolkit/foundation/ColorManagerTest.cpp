@@ -1,0 +1,277 @@
+#include "toolkit/foundation/XTPColorManager.h"
+#include "toolkit/foundation/XTPDisplayDepth.h"
+#include "toolkit/foundation/XTPUxThemeWrapper.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+namespace {
+
+// The classic Windows colours, with the button face replaceable.
+COLORREF g_clrFace = RGB(212, 208, 200);
+
+COLORREF ClassicSysColor(int nIndex)
+{
+    switch (nIndex)
+    {
+    case COLOR_WINDOW: return RGB(255, 255, 255);
+    case COLOR_HIGHLIGHT: return RGB(10, 36, 106);
+    case COLOR_BTNFACE: return g_clrFace;
+    case COLOR_BTNSHADOW: return RGB(128, 128, 128);
+    case COLOR_GRAYTEXT: return RGB(128, 128, 128);
+    case COLOR_HIGHLIGHTTEXT: return RGB(255, 255, 255);
+    default: return RGB(0, 0, 0);
+    }
+}
+
+const WCHAR* g_pszThemeFile;
+const WCHAR* g_pszThemeColor;
+HRESULT g_hrThemeName;
+
+HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszColor, int cchColor, LPWSTR, int)
+{
+    wcsncpy(pszFile, g_pszThemeFile, cchFile);
+    wcsncpy(pszColor, g_pszThemeColor, cchColor);
+    return g_hrThemeName;
+}
+
+class ColorManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_clrFace = RGB(212, 208, 200);
+        m_colors.SetGetSysColorPtr(ClassicSysColor);
+    }
+
+    void TearDown() override
+    {
+        XTPSetBitsPixelForTesting(0);
+        XTPUxThemeModule()->Bind();
+    }
+
+    void ExpectGradient(int nGradient, COLORREF clrLight, COLORREF clrDark)
+    {
+        EXPECT_EQ(clrLight, (COLORREF)m_colors.grcGradient[nGradient].clrLight) << "gradient " << nGradient;
+        EXPECT_EQ(clrDark, (COLORREF)m_colors.grcGradient[nGradient].clrDark) << "gradient " << nGradient;
+    }
+
+    void UseThemeName(const WCHAR* pszFile, const WCHAR* pszColor, HRESULT hr = S_OK)
+    {
+        g_pszThemeFile = pszFile;
+        g_pszThemeColor = pszColor;
+        g_hrThemeName = hr;
+        XTPUxThemeModule()->SetProc(xtpUxGetCurrentThemeName, reinterpret_cast<FARPROC>(FakeGetCurrentThemeName));
+    }
+
+    CXTPColorManager m_colors;
+};
+
+TEST_F(ColorManagerTest, ValuesAboveTheLastIndexAreColours)
+{
+    EXPECT_EQ(58u, m_colors.GetColor(58));
+    EXPECT_EQ(RGB(1, 2, 3), m_colors.GetColor(RGB(1, 2, 3)));
+    m_colors.SetColor(57, RGB(9, 8, 7));
+    EXPECT_EQ(RGB(9, 8, 7), m_colors.GetColor(57));
+    EXPECT_EQ(RGB(255, 255, 255), m_colors.GetColor(COLOR_WINDOW));
+}
+
+TEST_F(ColorManagerTest, BlendColorsRoundsInPercentAndPerMille)
+{
+    EXPECT_EQ(RGB(128, 128, 128), CXTPColorManager::BlendColors(RGB(255, 255, 255), RGB(0, 0, 0), 50));
+    EXPECT_EQ(RGB(26, 26, 26), CXTPColorManager::BlendColors(RGB(255, 255, 255), RGB(0, 0, 0), 100));
+    EXPECT_EQ(RGB(10, 0, 255), CXTPColorManager::BlendColors(RGB(10, 0, 255), RGB(200, 100, 0), 1000));
+    EXPECT_EQ(RGB(200, 100, 0), CXTPColorManager::BlendColors(RGB(10, 0, 255), RGB(200, 100, 0), 0));
+}
+
+TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothing)
+{
+    // The overrides are followed by the system-colour callback; a write past
+    // the table would replace it.
+    m_colors.SetColor(58, RGB(1, 1, 1));
+    m_colors.SetColor(0xFFFFFFFF, RGB(1, 1, 1));
+    const UINT indexes[] = {5, 70, 0x80000000};
+    const COLORREF colors[] = {RGB(5, 5, 5), RGB(2, 2, 2), RGB(3, 3, 3)};
+    m_colors.SetColors(3, indexes, colors);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(5, 5, 5), m_colors.GetColor(5));
+    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(58u, m_colors.GetColor(58));
+}
+
+TEST_F(ColorManagerTest, BlackFaceGivesTheLighterFaceAndShadowDefaults)
+{
+    g_clrFace = RGB(0, 0, 0);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(35, 35, 35), m_colors.GetColor(48));
+    EXPECT_EQ(RGB(127, 127, 127), m_colors.GetColor(49));
+}
+
+TEST_F(ColorManagerTest, ShadesFollowTheFaceAndShadow)
+{
+    // Largest face channel 212 grows by 35; the shadow's 128 shrinks by 43.
+    EXPECT_EQ(RGB(212 * 247 / 212, 208 * 247 / 212, 200 * 247 / 212), m_colors.GetColor(48));
+    EXPECT_EQ(RGB(85, 85, 85), m_colors.GetColor(49));
+    EXPECT_EQ(RGB(227, 223, 215), m_colors.GetColor(COLOR_3DLIGHT));
+    EXPECT_EQ(m_colors.GetColor(30), m_colors.GetColor(53));
+}
+
+TEST_F(ColorManagerTest, CustomColoursSurviveARefresh)
+{
+    m_colors.SetColor(COLOR_BTNFACE, RGB(0, 0, 0));
+    m_colors.SetColor(40, RGB(1, 2, 3));
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(0, 0, 0), m_colors.GetColor(COLOR_BTNFACE));
+    EXPECT_EQ(RGB(1, 2, 3), m_colors.GetColor(40));
+    // The derived colours are computed from the overridden face.
+    EXPECT_EQ(RGB(35, 35, 35), m_colors.GetColor(48));
+}
+
+TEST_F(ColorManagerTest, OnlyIfNotInitializedSkipsASecondRefresh)
+{
+    m_colors.SetSystemTheme(xtpSystemThemeBlue);
+    m_colors.RefreshColors(TRUE);
+    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128));
+    m_colors.RefreshColors(FALSE);
+    ExpectGradient(0, RGB(89, 135, 214), RGB(0, 45, 150));
+}
+
+TEST_F(ColorManagerTest, SystemDerivedGradientsWithoutAScheme)
+{
+    m_colors.SetSystemTheme(xtpSystemThemeNone);
+    m_colors.RefreshColors(FALSE);
+    COLORREF clrLightFace = CXTPColorManager::BlendColors(g_clrFace, RGB(255, 255, 255), 205);
+    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128));
+    ExpectGradient(1, g_clrFace, clrLightFace);
+    ExpectGradient(2, g_clrFace, RGB(128, 128, 128));
+    ExpectGradient(3, clrLightFace, g_clrFace);
+    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(54));
+}
+
+TEST_F(ColorManagerTest, BlueOliveAndSilverTables)
+{
+    m_colors.SetSystemTheme(xtpSystemThemeBlue);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(0, 45, 150), m_colors.GetColor(54));
+    ExpectGradient(0, RGB(89, 135, 214), RGB(0, 45, 150));
+    ExpectGradient(1, RGB(158, 190, 245), RGB(196, 218, 250));
+    ExpectGradient(2, RGB(89, 135, 214), RGB(0, 45, 150));
+    ExpectGradient(3, RGB(221, 236, 254), RGB(129, 169, 226));
+
+    m_colors.SetSystemTheme(xtpSystemThemeOlive);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(96, 128, 88), m_colors.GetColor(54));
+    ExpectGradient(0, RGB(175, 192, 130), RGB(99, 122, 68));
+    ExpectGradient(1, RGB(217, 217, 167), RGB(242, 241, 228));
+    ExpectGradient(2, RGB(120, 142, 111), RGB(73, 91, 67));
+    ExpectGradient(3, RGB(244, 247, 222), RGB(183, 198, 145));
+
+    m_colors.SetSystemTheme(xtpSystemThemeSilver);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(124, 124, 148), m_colors.GetColor(54));
+    ExpectGradient(0, RGB(168, 167, 191), RGB(112, 111, 145));
+    ExpectGradient(1, RGB(215, 215, 229), RGB(243, 243, 247));
+    ExpectGradient(2, RGB(168, 167, 191), RGB(119, 118, 151));
+    ExpectGradient(3, RGB(243, 244, 250), RGB(153, 151, 181));
+}
+
+TEST_F(ColorManagerTest, DisabledLunaColoursKeepTheSystemGradients)
+{
+    m_colors.SetSystemTheme(xtpSystemThemeOlive);
+    m_colors.DisableLunaColors(TRUE);
+    EXPECT_TRUE(m_colors.IsLunaColorsDisabled());
+    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128)); // no refresh yet
+    m_colors.RefreshColors(FALSE);
+    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128));
+    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(54));
+    m_colors.DisableLunaColors(FALSE);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(96, 128, 88), m_colors.GetColor(54));
+}
+
+TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleName)
+{
+    const struct
+    {
+        const WCHAR* pszFile;
+        const WCHAR* pszColor;
+        HRESULT hr;
+        int nScheme;
+    } cases[] = {
+        {L"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", L"NormalColor", S_OK, 1},
+        {L"C:\\WINDOWS\\Resources\\Themes\\Luna\\luna.msstyles", L"HomeStead", S_OK, 2},
+        {L"C:\\WINDOWS\\Resources\\Themes\\Luna\\LUNA.MSSTYLES", L"Metallic", S_OK, 3},
+        {L"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", L"Metallic2", S_OK, 0},
+        {L"C:\\WINDOWS\\Resources\\Themes\\Royale\\Royale.msstyles", L"NormalColor", S_OK, 0},
+        {L"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", L"NormalColor", S_FALSE, 0},
+        {L"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles", L"NormalColor", E_FAIL, 0},
+    };
+    for (const auto& c : cases)
+    {
+        UseThemeName(c.pszFile, c.pszColor, c.hr);
+        EXPECT_EQ(c.nScheme, CXTPColorManager::DetectLunaScheme()) << c.hr;
+    }
+}
+
+TEST_F(ColorManagerTest, AutomaticSchemeComesFromTheVisualStyle)
+{
+    UseThemeName(L"C:\\Themes\\Luna\\Luna.msstyles", L"HomeStead");
+    m_colors.SetSystemTheme(xtpSystemThemeAuto);
+    EXPECT_EQ(xtpSystemThemeOlive, m_colors.GetCurrentSystemTheme());
+    m_colors.SetSystemTheme(xtpSystemThemeDefault);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(96, 128, 88), m_colors.GetColor(54));
+    m_colors.SetSystemTheme(xtpSystemThemeSilver);
+    EXPECT_EQ(xtpSystemThemeSilver, m_colors.GetCurrentSystemTheme());
+
+    UseThemeName(L"C:\\Themes\\Other\\Other.msstyles", L"HomeStead");
+    m_colors.SetSystemTheme(xtpSystemThemeAuto);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(54));
+}
+
+TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColours)
+{
+    XTPSetBitsPixelForTesting(8);
+    m_colors.SetSystemTheme(xtpSystemThemeBlue);
+    m_colors.RefreshColors(FALSE);
+    const int baseOf[][2] = {{30, 15}, {31, 5}, {32, 13}, {35, 17}, {41, 5}, {44, 8}, {47, 14}, {48, 15}, {57, 16}};
+    for (const auto& pair : baseOf)
+        EXPECT_EQ(m_colors.GetColor(pair[1]), m_colors.GetColor(pair[0])) << pair[0];
+    EXPECT_EQ(RGB(0, 45, 150), m_colors.GetColor(54));
+    ExpectGradient(3, RGB(221, 236, 254), RGB(129, 169, 226));
+}
+
+TEST_F(ColorManagerTest, ContrastRulesSeparateAndApproach)
+{
+    // With the classic colours the blends keep enough contrast: the text
+    // colours stay as they are and 31 stays the highlight blend.
+    EXPECT_EQ(RGB(0, 0, 0), m_colors.GetColor(44));
+    EXPECT_EQ(CXTPColorManager::BlendColors(RGB(10, 36, 106), RGB(255, 255, 255), 30), m_colors.GetColor(31));
+    // Colour 34 is three quarters of 31's standard value.
+    COLORREF clr31 = m_colors.GetColor(31);
+    EXPECT_EQ(RGB(GetRValue(clr31) * 3 / 4, GetGValue(clr31) * 3 / 4, GetBValue(clr31) * 3 / 4),
+              m_colors.GetColor(34));
+
+    // A white window text on a white window cannot stay: 44 is separated
+    // from 41 (the face blended with the window, RGB(249, 248, 247)) and
+    // becomes the grey at the threshold distance 180.
+    CXTPColorManager colors;
+    colors.SetColor(COLOR_WINDOWTEXT, RGB(255, 255, 255));
+    colors.SetGetSysColorPtr(ClassicSysColor);
+    EXPECT_EQ(RGB(249, 248, 247), colors.GetColor(41));
+    EXPECT_EQ(RGB(144, 144, 144), colors.GetColor(44));
+    colors.SetColor(COLOR_WINDOWTEXT, 0xFFFFFFFF);
+    colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(0, 0, 0), colors.GetColor(44));
+}
+
+TEST(ColorManagerSingleton, OneInstanceForTheProcess)
+{
+    EXPECT_EQ(XTPColorManager(), XTPColorManager());
+    EXPECT_EQ(XTPColorManager()->GetColor(COLOR_WINDOW), XTPGetColor(COLOR_WINDOW));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), XTPGetColor(COLOR_BTNFACE));
+}
+
+} // namespace

@@ -1,0 +1,62 @@
+#include "toolkit/foundation/XTPOptionalLibrary.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionalLibraryTest : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        XTPWithholdOptionalLibrary("comctl32.dll", FALSE);
+        XTPWithholdOptionalProc("DllGetVersion", FALSE);
+        XTPWithholdOptionalProc("GradientFill", FALSE);
+        XTPSetDllVersionForTesting(NULL);
+    }
+};
+
+TEST_F(OptionalLibraryTest, WithheldLibraryDoesNotLoadAndReturnsWhenReleased)
+{
+    XTPWithholdOptionalLibrary("COMCTL32.DLL", TRUE);
+    EXPECT_EQ(NULL, XTPLoadOptionalLibrary("comctl32.dll"));
+    XTPWithholdOptionalLibrary("comctl32.dll", FALSE);
+    HMODULE hModule = XTPLoadOptionalLibrary("comctl32.dll");
+    ASSERT_NE((HMODULE)NULL, hModule);
+    FreeLibrary(hModule);
+}
+
+TEST_F(OptionalLibraryTest, WithheldEntryPointIsNotFoundInAnyModule)
+{
+    HMODULE hModule = XTPLoadOptionalLibrary("msimg32.dll");
+    ASSERT_NE((HMODULE)NULL, hModule);
+    EXPECT_NE((FARPROC)NULL, XTPGetOptionalProc(hModule, "GradientFill"));
+    XTPWithholdOptionalProc("gradientfill", TRUE);
+    EXPECT_EQ((FARPROC)NULL, XTPGetOptionalProc(hModule, "GradientFill"));
+    EXPECT_NE((FARPROC)NULL, XTPGetOptionalProc(hModule, "AlphaBlend"));
+    EXPECT_EQ((FARPROC)NULL, XTPGetOptionalProc(NULL, "AlphaBlend"));
+    FreeLibrary(hModule);
+}
+
+TEST_F(OptionalLibraryTest, DllVersionPacksMajorAndMinor)
+{
+    DWORD dwVersion = XTPGetDllVersion("comctl32.dll");
+    EXPECT_GE(dwVersion >> 16, 5u);
+
+    DLLVERSIONINFO info = {sizeof(DLLVERSIONINFO), 6, 0x10002, 0, 0};
+    XTPSetDllVersionForTesting(&info);
+    EXPECT_EQ(0x60002u, XTPGetDllVersion("comctl32.dll"));
+}
+
+TEST_F(OptionalLibraryTest, DllVersionIsZeroWhenAnythingIsMissing)
+{
+    EXPECT_EQ(0u, XTPGetDllVersion("kernel32.dll")); // no DllGetVersion there
+    EXPECT_EQ(0u, XTPGetDllVersion("no-such-library.dll"));
+    XTPWithholdOptionalProc("DllGetVersion", TRUE);
+    EXPECT_EQ(0u, XTPGetDllVersion("comctl32.dll"));
+    XTPWithholdOptionalProc("DllGetVersion", FALSE);
+    XTPWithholdOptionalLibrary("comctl32.dll", TRUE);
+    EXPECT_EQ(0u, XTPGetDllVersion("comctl32.dll"));
+}
+
+} // namespace
