@@ -151,29 +151,30 @@ TEST_F(ColorManagerTest, SystemDerivedGradientsWithoutAScheme)
 
 TEST_F(ColorManagerTest, BlueOliveAndSilverTables)
 {
-    m_colors.SetSystemTheme(xtpSystemThemeBlue);
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(0, 45, 150), m_colors.GetColor(54));
-    ExpectGradient(0, RGB(89, 135, 214), RGB(0, 45, 150));
-    ExpectGradient(1, RGB(158, 190, 245), RGB(196, 218, 250));
-    ExpectGradient(2, RGB(89, 135, 214), RGB(0, 45, 150));
-    ExpectGradient(3, RGB(221, 236, 254), RGB(129, 169, 226));
-
-    m_colors.SetSystemTheme(xtpSystemThemeOlive);
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(96, 128, 88), m_colors.GetColor(54));
-    ExpectGradient(0, RGB(175, 192, 130), RGB(99, 122, 68));
-    ExpectGradient(1, RGB(217, 217, 167), RGB(242, 241, 228));
-    ExpectGradient(2, RGB(120, 142, 111), RGB(73, 91, 67));
-    ExpectGradient(3, RGB(244, 247, 222), RGB(183, 198, 145));
-
-    m_colors.SetSystemTheme(xtpSystemThemeSilver);
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(124, 124, 148), m_colors.GetColor(54));
-    ExpectGradient(0, RGB(168, 167, 191), RGB(112, 111, 145));
-    ExpectGradient(1, RGB(215, 215, 229), RGB(243, 243, 247));
-    ExpectGradient(2, RGB(168, 167, 191), RGB(119, 118, 151));
-    ExpectGradient(3, RGB(243, 244, 250), RGB(153, 151, 181));
+    const struct
+    {
+        int nScheme;
+        COLORREF clr54;
+        COLORREF clrGradient[4][2];
+    } schemes[] = {
+        {xtpSystemThemeBlue, RGB(0, 45, 150),
+         {{RGB(89, 135, 214), RGB(0, 45, 150)}, {RGB(158, 190, 245), RGB(196, 218, 250)},
+          {RGB(89, 135, 214), RGB(0, 45, 150)}, {RGB(221, 236, 254), RGB(129, 169, 226)}}},
+        {xtpSystemThemeOlive, RGB(96, 128, 88),
+         {{RGB(175, 192, 130), RGB(99, 122, 68)}, {RGB(217, 217, 167), RGB(242, 241, 228)},
+          {RGB(120, 142, 111), RGB(73, 91, 67)}, {RGB(244, 247, 222), RGB(183, 198, 145)}}},
+        {xtpSystemThemeSilver, RGB(124, 124, 148),
+         {{RGB(168, 167, 191), RGB(112, 111, 145)}, {RGB(215, 215, 229), RGB(243, 243, 247)},
+          {RGB(168, 167, 191), RGB(119, 118, 151)}, {RGB(243, 244, 250), RGB(153, 151, 181)}}},
+    };
+    for (const auto& scheme : schemes)
+    {
+        m_colors.SetSystemTheme(scheme.nScheme);
+        m_colors.RefreshColors(FALSE);
+        EXPECT_EQ(scheme.clr54, m_colors.GetColor(54)) << "scheme " << scheme.nScheme;
+        for (int i = 0; i < 4; i++)
+            ExpectGradient(i, scheme.clrGradient[i][0], scheme.clrGradient[i][1]);
+    }
 }
 
 TEST_F(ColorManagerTest, DisabledLunaColoursKeepTheSystemGradients)
