@@ -6,3 +6,6 @@
 #include "framework/CException.h"
 #include "framework/CRect.h"
 #include "framework/CHandleMap.h"
+#include "framework/CArray.h"
+#include "framework/CList.h"
+#include "framework/CMap.h"

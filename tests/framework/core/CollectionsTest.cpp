@@ -1,0 +1,266 @@
+#include "framework/Core.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+template <class F>
+bool RaisesInvalidArg(F f)
+{
+    try {
+        f();
+    } catch (CInvalidArgException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
+
+// Counts live instances, to show that the containers construct and destroy every element.
+struct Tracked {
+    static int live;
+    int value;
+    Tracked(int v = 0) : value(v) { ++live; }
+    Tracked(const Tracked& o) : value(o.value) { ++live; }
+    ~Tracked() { --live; }
+    Tracked& operator=(const Tracked&) = default;
+    bool operator==(const Tracked& o) const { return value == o.value; }
+};
+int Tracked::live = 0;
+}
+
+TEST(CArrayTest, GrowthKeepsElementsAndConstructsEachOnce)
+{
+    {
+        CArray<Tracked, const Tracked&> a;
+        for (int i = 0; i < 1000; ++i)
+            EXPECT_EQ(i, a.Add(Tracked(i)));
+        EXPECT_EQ(1000, a.GetSize());
+        EXPECT_EQ(999, a.GetUpperBound());
+        EXPECT_EQ(1000, Tracked::live);
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(i, a[i].value);
+        a.SetSize(10);
+        EXPECT_EQ(10, Tracked::live);
+        a.SetSize(12);
+        EXPECT_EQ(0, a[11].value);
+        a.Add(a[3]);  // an element of the array itself, while the array moves
+        EXPECT_EQ(3, a[12].value);
+    }
+    EXPECT_EQ(0, Tracked::live);
+}
+
+TEST(CArrayTest, InsertRemoveAppendCopy)
+{
+    CStringArray a;
+    a.Add("b");
+    a.Add("d");
+    a.InsertAt(0, "a");
+    a.InsertAt(2, "c", 2);
+    a.InsertAt(7, "z");  // past the end grows the array
+    ASSERT_EQ(8, a.GetSize());
+    const char* expected[] = {"a", "b", "c", "c", "d", "", "", "z"};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_STREQ(expected[i], a[i]) << i;
+    a.RemoveAt(4, 3);
+    a.RemoveAt(2);
+    EXPECT_EQ(4, a.GetSize());
+    EXPECT_STREQ("z", a.GetAt(3));
+    EXPECT_EQ(4, a.Append(a));
+    EXPECT_EQ(8, a.GetSize());
+    EXPECT_STREQ("z", a[7]);
+    CStringArray b;
+    b.Add("x");
+    a.InsertAt(1, &b);
+    EXPECT_STREQ("x", a[1]);
+    EXPECT_STREQ("b", a[2]);
+    b.Copy(a);
+    EXPECT_EQ(9, b.GetSize());
+    a.RemoveAll();
+    EXPECT_TRUE(a.IsEmpty());
+    EXPECT_STREQ("z", b[8]);
+}
+
+TEST(CArrayTest, RemovingWhileWalkingBackwards)
+{
+    CUIntArray a;
+    for (UINT i = 0; i < 20; ++i)
+        a.Add(i);
+    for (INT_PTR i = a.GetUpperBound(); i >= 0; --i) {
+        if (a[i] % 3 == 0)
+            a.RemoveAt(i);
+    }
+    EXPECT_EQ(13, a.GetSize());
+    for (INT_PTR i = 0; i < a.GetSize(); ++i)
+        EXPECT_NE(0u, a[i] % 3);
+}
+
+TEST(CArrayTest, BadIndexesRaiseInvalidArg)
+{
+    CPtrArray a;
+    a.Add(&a);
+    EXPECT_TRUE(RaisesInvalidArg([&] { a.GetAt(1); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { a.GetAt(-1); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { a.SetAt(1, NULL); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { a.RemoveAt(0, 2); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { a.RemoveAt(-1); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { a.SetSize(-1); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { a.InsertAt(-1, (void*)NULL); }));
+    EXPECT_EQ(1, a.GetSize());
+    EXPECT_EQ(&a, a[0]);
+}
+
+TEST(CListTest, AddFindInsertAndWalkBothWays)
+{
+    CStringList list;
+    list.AddTail("b");
+    list.AddHead("a");
+    POSITION c = list.AddTail("d");
+    list.InsertBefore(c, "c");
+    list.InsertAfter(c, "e");
+    EXPECT_EQ(5, list.GetCount());
+    std::string forward, backward;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        forward += (LPCTSTR)list.GetNext(pos);
+    for (POSITION pos = list.GetTailPosition(); pos;)
+        backward += (LPCTSTR)list.GetPrev(pos);
+    EXPECT_EQ("abcde", forward);
+    EXPECT_EQ("edcba", backward);
+    EXPECT_STREQ("c", list.GetAt(list.Find("c")));
+    EXPECT_EQ(NULL, list.Find("a", list.GetHeadPosition()));
+    EXPECT_EQ(list.FindIndex(3), list.Find("d"));
+    EXPECT_EQ(NULL, list.FindIndex(5));
+    EXPECT_EQ(NULL, list.FindIndex(-1));
+    EXPECT_STREQ("a", list.RemoveHead());
+    EXPECT_STREQ("e", list.RemoveTail());
+    EXPECT_STREQ("b", list.GetHead());
+    EXPECT_STREQ("d", list.GetTail());
+    list.AddTail(&list);
+    EXPECT_EQ(6, list.GetCount());
+    list.AddHead(&list);
+    EXPECT_EQ(12, list.GetCount());
+    EXPECT_STREQ("b", list.GetHead());
+}
+
+TEST(CListTest, RemovingTheCurrentElementWhileWalking)
+{
+    {
+        CList<Tracked, const Tracked&> list;
+        for (int i = 0; i < 10; ++i)
+            list.AddTail(Tracked(i));
+        for (POSITION pos = list.GetHeadPosition(); pos;) {
+            POSITION current = pos;
+            if (list.GetNext(pos).value % 2 == 0)
+                list.RemoveAt(current);
+        }
+        EXPECT_EQ(5, list.GetCount());
+        EXPECT_EQ(5, Tracked::live);
+        int expected = 1;
+        for (POSITION pos = list.GetHeadPosition(); pos; expected += 2)
+            EXPECT_EQ(expected, list.GetNext(pos).value);
+        list.RemoveAt(list.GetTailPosition());
+        EXPECT_EQ(7, list.GetTail().value);
+    }
+    EXPECT_EQ(0, Tracked::live);
+}
+
+TEST(CListTest, EmptyListAndNullPositionsRaiseInvalidArg)
+{
+    CPtrList list;
+    EXPECT_TRUE(RaisesInvalidArg([&] { list.GetHead(); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { list.RemoveTail(); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { list.RemoveAt(NULL); }));
+    POSITION pos = NULL;
+    EXPECT_TRUE(RaisesInvalidArg([&] { list.GetNext(pos); }));
+    list.InsertAfter(NULL, &list);
+    list.InsertBefore(NULL, NULL);
+    EXPECT_EQ(NULL, list.GetHead());
+    EXPECT_EQ(&list, list.GetTail());
+}
+
+TEST(CMapTest, IterationVisitsEveryEntryOnce)
+{
+    CMapWordToPtr map;
+    for (WORD key = 0; key < 500; ++key)
+        map.SetAt(key, (void*)(DWORD_PTR)(key * 3));
+    EXPECT_EQ(500, map.GetCount());
+    EXPECT_GT(map.GetHashTableSize(), 17u);  // the table grew
+    std::set<WORD> seen;
+    POSITION pos = map.GetStartPosition();
+    while (pos) {
+        WORD key;
+        void* value;
+        map.GetNextAssoc(pos, key, value);
+        EXPECT_TRUE(seen.insert(key).second) << key;
+        EXPECT_EQ((void*)(DWORD_PTR)(key * 3), value);
+    }
+    EXPECT_EQ(500u, seen.size());
+    EXPECT_EQ(NULL, CMapWordToPtr().GetStartPosition());
+}
+
+TEST(CMapTest, RemovingTheReturnedEntryWhileIterating)
+{
+    CMapStringToString map;
+    map.InitHashTable(7);
+    for (int i = 0; i < 60; ++i) {
+        CString key;
+        key.Format("key%d", i);
+        map[key] = key + "!";
+    }
+    POSITION pos = map.GetStartPosition();
+    int visited = 0;
+    while (pos) {
+        CString key, value;
+        map.GetNextAssoc(pos, key, value);
+        ++visited;
+        EXPECT_EQ(key + "!", value);
+        if (atoi((LPCTSTR)key + 3) % 2) {
+            EXPECT_TRUE(map.RemoveKey(key));
+        }
+    }
+    EXPECT_EQ(60, visited);
+    EXPECT_EQ(30, map.GetCount());
+    CString value;
+    EXPECT_TRUE(map.Lookup("key4", value));
+    EXPECT_STREQ("key4!", value);
+    EXPECT_FALSE(map.Lookup("key5", value));
+    EXPECT_FALSE(map.RemoveKey("key5"));
+    map.RemoveAll();
+    EXPECT_TRUE(map.IsEmpty());
+    EXPECT_EQ(NULL, map.GetStartPosition());
+    map["again"] = "yes";
+    EXPECT_TRUE(map.Lookup("again", value));
+}
+
+TEST(CMapTest, KeysOfManyKindsAgreeWithAReferenceMap)
+{
+    CMap<int, int, Tracked, const Tracked&> map;
+    std::map<int, int> reference;
+    unsigned seed = 12345;
+    for (int step = 0; step < 3000; ++step) {
+        seed = seed * 1103515245 + 12345;
+        int key = (int)((seed >> 8) % 200) - 100;
+        if (seed & 0x10000) {
+            map[key] = Tracked(step);
+            reference[key] = step;
+        } else {
+            EXPECT_EQ(reference.erase(key) == 1, !!map.RemoveKey(key));
+        }
+    }
+    EXPECT_EQ((INT_PTR)reference.size(), map.GetCount());
+    for (auto& entry : reference) {
+        Tracked value;
+        ASSERT_TRUE(map.Lookup(entry.first, value));
+        EXPECT_EQ(entry.second, value.value);
+    }
+    CMapPtrToPtr pointers;
+    int a, b;
+    pointers[&a] = &b;
+    void* found = NULL;
+    EXPECT_TRUE(pointers.Lookup(&a, found));
+    EXPECT_EQ(&b, found);
+    EXPECT_FALSE(pointers.Lookup(&b, found));
+}
