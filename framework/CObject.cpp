@@ -52,12 +52,19 @@ ClassList& TheClassList()
 }
 }
 
+// A record enters the list once: the toolkit's start-up enters classes that must be creatable by
+// name before their own registration object runs, and a second entry would make the list a loop.
 CRuntimeClassRegistration::CRuntimeClassRegistration(CRuntimeClass* pNewClass)
 {
     ClassList& list = TheClassList();
     EnterCriticalSection(&list.lock);
-    pNewClass->m_pNextClass = list.first;
-    list.first = pNewClass;
+    BOOL bListed = FALSE;
+    for (CRuntimeClass* pClass = list.first; pClass && !bListed; pClass = pClass->m_pNextClass)
+        bListed = pClass == pNewClass;
+    if (!bListed) {
+        pNewClass->m_pNextClass = list.first;
+        list.first = pNewClass;
+    }
     LeaveCriticalSection(&list.lock);
 }
 

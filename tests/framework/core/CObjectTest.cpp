@@ -82,6 +82,17 @@ TEST(CRuntimeClassTest, LookupByNameAndCreation)
     EXPECT_EQ(NULL, RUNTIME_CLASS(CShape)->CreateObject());
 }
 
+TEST(CRuntimeClassTest, ARecordEntersTheListOnce)
+{
+    CRuntimeClassRegistration again(RUNTIME_CLASS(CCircle));
+    CRuntimeClassRegistration head(CRuntimeClass::GetFirstClass());
+    int count = 0, total = 0;
+    for (CRuntimeClass* p = CRuntimeClass::GetFirstClass(); p && total < 100000; p = p->m_pNextClass, ++total)
+        count += p == RUNTIME_CLASS(CCircle);
+    EXPECT_EQ(1, count);
+    EXPECT_LT(total, 100000); // no loop
+}
+
 TEST(CRuntimeClassTest, ClassTemplatesHaveARecordPerInstance)
 {
     CRuntimeClass* pClass = RUNTIME_CLASS(CTagged<CCircle>);
