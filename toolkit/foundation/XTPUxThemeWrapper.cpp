@@ -1,6 +1,7 @@
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
 
 #include "toolkit/foundation/XTPOptionalLibrary.h"
+#include "toolkit/foundation/XTPStartup.h"
 
 namespace {
 
@@ -106,6 +107,21 @@ CXTPUxThemeModule* XTPUxThemeModule()
         g_pModule = new CXTPUxThemeModule;
     return g_pModule;
 }
+
+namespace {
+
+// The record is never destroyed; a start-up that runs again binds it again.
+void BuildUxThemeModule()
+{
+    if (g_pModule == NULL)
+        g_pModule = new CXTPUxThemeModule;
+    else
+        g_pModule->Bind();
+}
+
+} // namespace
+
+XTP_STARTUP_ENTRY(UxTheme, xtpStartupUxTheme, BuildUxThemeModule, NULL);
 
 CXTPUxThemeWrapper::CXTPUxThemeWrapper()
     : m_hTheme(NULL)

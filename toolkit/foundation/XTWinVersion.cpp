@@ -1,5 +1,7 @@
 #include "toolkit/foundation/XTWinVersion.h"
 
+#include "toolkit/foundation/XTPStartup.h"
+
 static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record has the size GetVersionEx expects");
 
 CXTWinVersion::CXTWinVersion()
@@ -90,10 +92,22 @@ BOOL CXTWinVersion::IsWinXPOrGreater() const
     return m_info.dwPlatformId >= VER_PLATFORM_WIN32_NT && IsVersionAtLeast(5, 1);
 }
 
+namespace {
+
+CXTWinVersion* g_pVersion = NULL;
+
+void BuildWinVersion()
+{
+    XTOSVersionInfo();
+}
+
+} // namespace
+
 CXTWinVersion* XTOSVersionInfo()
 {
-    static CXTWinVersion* s_pVersion = NULL;
-    if (s_pVersion == NULL)
-        s_pVersion = new CXTWinVersion;
-    return s_pVersion;
+    if (g_pVersion == NULL)
+        g_pVersion = new CXTWinVersion;
+    return g_pVersion;
 }
+
+XTP_STARTUP_ENTRY(WinVersion, xtpStartupWinVersion, BuildWinVersion, NULL);

@@ -1,0 +1,134 @@
+#include "toolkit/foundation/XTPOptionalLibrary.h"
+#include "toolkit/foundation/XTPStartup.h"
+#include "toolkit/foundation/XTPToolkitGlobals.h"
+#include "toolkit/foundation/XTPUxThemeWrapper.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// The steps run before any constructor of default priority: the trace is
+// plain data.
+char g_trace[64];
+int g_nTraceLength;
+int g_nStartsFindingClass;
+
+void Trace(char ch)
+{
+    if (g_nTraceLength < (int)sizeof(g_trace) - 1)
+        g_trace[g_nTraceLength++] = ch;
+}
+
+void StartA() { Trace('a'); }
+void ExitA() { Trace('A'); }
+void StartB() { Trace('b'); }
+void ExitB() { Trace('B'); }
+void ExitC() { Trace('C'); }
+void StartD() { Trace('d'); }
+
+class CStartupCreatable : public CObject
+{
+    DECLARE_DYNCREATE(CStartupCreatable)
+public:
+    CStartupCreatable() { ++s_nInstances; }
+    static int s_nInstances;
+};
+IMPLEMENT_DYNCREATE(CStartupCreatable, CObject)
+int CStartupCreatable::s_nInstances = 0;
+
+void FindClassByName()
+{
+    if (CRuntimeClass::FromName("CStartupCreatable") == RUNTIME_CLASS(CStartupCreatable))
+        ++g_nStartsFindingClass;
+}
+
+// Added out of order on purpose; D has no exit, C has no start.
+XTP_STARTUP_ENTRY(TestB, xtpStartupImageManager + 5, StartB, ExitB);
+XTP_STARTUP_ENTRY(TestD, xtpStartupDialogBarClass + 5, StartD, NULL);
+XTP_STARTUP_ENTRY(TestA, xtpStartupThemeManager - 5, StartA, ExitA);
+XTP_STARTUP_ENTRY(TestC, xtpStartupUnsetRect + 5, NULL, ExitC);
+XTP_STARTUP_CLASSES(TestClasses, xtpStartupBarClasses, XTP_STARTUP_CLASS(CStartupCreatable));
+XTP_STARTUP_ENTRY(TestFind, xtpStartupBarClasses + 1, FindClassByName, NULL);
+
+std::string TraceText()
+{
+    return std::string(g_trace, g_nTraceLength);
+}
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        XTPWithholdOptionalLibrary("msimg32.dll", FALSE);
+        XTPWithholdOptionalLibrary("UxTheme.dll", FALSE);
+        CXTPStartup::Shutdown();
+        CXTPStartup::Run();
+    }
+};
+
+TEST_F(StartupTest, StepsRanInOrderBeforeMain)
+{
+    EXPECT_TRUE(CXTPStartup::IsRunning());
+    EXPECT_EQ("abd", TraceText());
+    int nPrevious = -1;
+    for (CXTPStartupEntry* pEntry = CXTPStartup::GetFirstEntry(); pEntry; pEntry = pEntry->GetNext())
+    {
+        EXPECT_LE(nPrevious, pEntry->GetOrder());
+        nPrevious = pEntry->GetOrder();
+    }
+}
+
+TEST_F(StartupTest, ExitRoutinesRunInExactReverseOrder)
+{
+    g_nTraceLength = 0;
+    CXTPStartup::Shutdown();
+    EXPECT_EQ("CBA", TraceText());
+    EXPECT_FALSE(CXTPStartup::IsRunning());
+    CXTPStartup::Shutdown(); // nothing is due twice
+    EXPECT_EQ("CBA", TraceText());
+    CXTPStartup::Run();
+    CXTPStartup::Run(); // runs once
+    EXPECT_EQ("CBAabd", TraceText());
+}
+
+TEST_F(StartupTest, RegisteredClassesAreCreatableByNameBeforeAnyInstance)
+{
+    EXPECT_GE(g_nStartsFindingClass, 1); // a later step found it by name
+    EXPECT_EQ(0, CStartupCreatable::s_nInstances);
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CStartupCreatable");
+    ASSERT_EQ(RUNTIME_CLASS(CStartupCreatable), pClass);
+    CObject* pObject = pClass->CreateObject();
+    ASSERT_TRUE(pObject != NULL);
+    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CStartupCreatable)));
+    EXPECT_EQ(1, CStartupCreatable::s_nInstances);
+    delete pObject;
+}
+
+TEST_F(StartupTest, GlobalsAreSet)
+{
+    EXPECT_EQ(::RegisterWindowMessageA("TaskbarCreated"), WM_TASKBARCREATED);
+    EXPECT_EQ(::RegisterClipboardFormatA("TaskPanelGroupItem"), (UINT)TaskPanelClipboardFormat);
+    EXPECT_EQ(::RegisterClipboardFormatA("Vurari ToolBar Image"), (UINT)XTPImageManagerClipboardFormat);
+    EXPECT_EQ(::RegisterClipboardFormatA("Alpha Bitmap Image"), (UINT)XTPAlphaBitmapClipboardFormat);
+    EXPECT_NE(0, TaskPanelClipboardFormat);
+    EXPECT_EQ(CRect((LONG)0x80000000, (LONG)0x80000000, (LONG)0x80000000, (LONG)0x80000000), XTPUnsetRect);
+}
+
+TEST_F(StartupTest, CompletesWithoutTheOptionalLibraries)
+{
+    CXTPStartup::Shutdown();
+    XTPWithholdOptionalLibrary("msimg32.dll", TRUE);
+    XTPWithholdOptionalLibrary("UxTheme.dll", TRUE);
+    CXTPStartup::Run();
+    EXPECT_TRUE(CXTPStartup::IsRunning());
+    EXPECT_EQ((HMODULE)NULL, XTPUxThemeModule()->GetLibrary());
+    CXTPUxThemeWrapper theme;
+    theme.OpenThemeData(NULL, L"BUTTON");
+    EXPECT_FALSE(theme.IsThemeOpen());
+    EXPECT_FALSE(theme.IsAppThemeReady());
+}
+
+} // namespace
