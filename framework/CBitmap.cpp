@@ -1,0 +1,26 @@
+#include "framework/CBitmap.h"
+#include "framework/CDC.h"
+
+IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
+
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
+                           const void* lpBits)
+{
+    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+}
+
+BOOL CBitmap::CreateBitmapIndirect(LPBITMAP lpBitmap)
+{
+    return lpBitmap != NULL && Attach(::CreateBitmapIndirect(lpBitmap));
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
+{
+    HDC hDC = pDC->GetSafeHdc();
+    return hDC != NULL && Attach(::CreateCompatibleBitmap(hDC, nWidth, nHeight));
+}
+
+int CBitmap::GetBitmap(BITMAP* pBitMap) const
+{
+    return GetObject(sizeof(BITMAP), pBitMap);
+}

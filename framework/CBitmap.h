@@ -1,0 +1,21 @@
+#pragma once
+// CBitmap: a GDI bitmap: device-dependent, monochrome, or a DIB section
+// attached after ::CreateDIBSection (GetBitmap then reports its bits).
+#include "framework/CGdiObject.h"
+#include "framework/CRect.h"
+
+class CDC;
+
+class CBitmap : public CGdiObject
+{
+    DECLARE_DYNAMIC(CBitmap)
+public:
+    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap) { return (CBitmap*)CGdiObject::FromHandle(hBitmap); }
+    operator HBITMAP() const { return (HBITMAP)GetSafeHandle(); }
+
+    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
+    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap);
+    BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
+
+    int GetBitmap(BITMAP* pBitMap) const;
+};

@@ -1,0 +1,204 @@
+// Painting helpers of CDC, checked by drawing into a memory bitmap and
+// reading the pixels back.
+#include <gtest/gtest.h>
+#include "Canvas.h"
+
+TEST(Drawing, FillSolidRectFillsExactlyTheRectangleAndKeepsTheColourAsBackground)
+{
+    Canvas canvas(20, 20);
+    canvas.dc().FillSolidRect(2, 3, 5, 4, kRed);
+
+    RECT filled = { 2, 3, 7, 7 };
+    EXPECT_EQ(0, canvas.CountOther(filled, kRed));
+    EXPECT_EQ(20 * 20 - 5 * 4, canvas.CountOther(kRed));
+    EXPECT_EQ(kRed, canvas.dc().GetBkColor());
+}
+
+TEST(Drawing, FillSolidRectWithNegativeSizeFillsTheOrderedRectangle)
+{
+    Canvas canvas(10, 10);
+    canvas.dc().FillSolidRect(6, 6, -2, -3, kBlue);
+    RECT filled = { 4, 3, 6, 6 };
+    EXPECT_EQ(0, canvas.CountOther(filled, kBlue));
+    EXPECT_EQ(100 - 6, canvas.CountOther(kBlue));
+}
+
+TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
+{
+    for (int form = 0; form < 2; form++) {
+        Canvas canvas(12, 12);
+        CRect rect(1, 2, 9, 8);
+        if (form == 0)
+            canvas.dc().Draw3dRect(&rect, kRed, kBlue);
+        else
+            canvas.dc().Draw3dRect(rect.left, rect.top, rect.Width(), rect.Height(), kRed, kBlue);
+
+        EXPECT_EQ(kRed, canvas.Pixel(1, 2));
+        EXPECT_EQ(kRed, canvas.Pixel(7, 2));
+        EXPECT_EQ(kBlue, canvas.Pixel(8, 2));       // top-right
+        EXPECT_EQ(kRed, canvas.Pixel(1, 6));
+        EXPECT_EQ(kBlue, canvas.Pixel(1, 7));       // bottom-left
+        EXPECT_EQ(kBlue, canvas.Pixel(8, 7));
+        EXPECT_EQ(kBlue, canvas.Pixel(4, 7));
+        EXPECT_EQ(kBlue, canvas.Pixel(8, 4));
+        RECT inside = { 2, 3, 8, 7 };
+        EXPECT_EQ(0, canvas.CountOther(inside, kWhite));
+        EXPECT_EQ(2 * 8 + 2 * 6 - 4, canvas.CountOther(kWhite)) << "form " << form;
+    }
+}
+
+TEST(Drawing, RectangleFramesInThePenAndFillsWithTheBrush)
+{
+    Canvas canvas(10, 10);
+    CPen pen(PS_SOLID, 1, kRed);
+    CBrush brush(kBlue);
+    CPen* oldPen = canvas.dc().SelectObject(&pen);
+    CBrush* oldBrush = canvas.dc().SelectObject(&brush);
+    canvas.dc().Rectangle(CRect(1, 1, 6, 6));
+
+    EXPECT_EQ(kRed, canvas.Pixel(1, 1));
+    EXPECT_EQ(kRed, canvas.Pixel(5, 5));
+    EXPECT_EQ(kWhite, canvas.Pixel(6, 6));
+    RECT inside = { 2, 2, 5, 5 };
+    EXPECT_EQ(0, canvas.CountOther(inside, kBlue));
+
+    canvas.dc().SelectObject(oldPen);
+    canvas.dc().SelectObject(oldBrush);
+    EXPECT_EQ(::GetStockObject(BLACK_PEN), ::GetCurrentObject(canvas.dc(), OBJ_PEN));
+    EXPECT_EQ(::GetStockObject(WHITE_BRUSH), ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
+}
+
+TEST(Drawing, LinesPolygonsAndEllipses)
+{
+    Canvas canvas(20, 20);
+    CDC& dc = canvas.dc();
+    CPen pen(PS_SOLID, 1, kRed);
+    dc.SelectObject(&pen);
+
+    EXPECT_EQ(CPoint(0, 0), dc.MoveTo(2, 2));
+    EXPECT_EQ(CPoint(2, 2), dc.MoveTo(CPoint(3, 1)));
+    dc.LineTo(8, 1);
+    EXPECT_EQ(CPoint(8, 1), dc.GetCurrentPosition());
+    RECT line = { 3, 1, 8, 2 };
+    EXPECT_EQ(0, canvas.CountOther(line, kRed));
+    EXPECT_EQ(kWhite, canvas.Pixel(8, 1));
+
+    POINT zigzag[] = { { 1, 5 }, { 5, 5 }, { 5, 9 } };
+    dc.Polyline(zigzag, 3);
+    EXPECT_EQ(kRed, canvas.Pixel(3, 5));
+    EXPECT_EQ(kRed, canvas.Pixel(5, 7));
+
+    CBrush green(kGreen);
+    dc.SelectObject(&green);
+    POINT triangle[] = { { 10, 10 }, { 19, 10 }, { 10, 19 } };
+    dc.Polygon(triangle, 3);
+    EXPECT_EQ(kGreen, canvas.Pixel(12, 12));
+    EXPECT_EQ(kWhite, canvas.Pixel(18, 18));
+
+    dc.SelectStockObject(NULL_PEN);
+    dc.Ellipse(0, 10, 9, 19);
+    EXPECT_EQ(kGreen, canvas.Pixel(4, 14));
+    EXPECT_EQ(kWhite, canvas.Pixel(0, 10));
+    dc.SelectStockObject(BLACK_PEN);
+    dc.SelectStockObject(WHITE_BRUSH);
+}
+
+TEST(Drawing, RoundRectLeavesTheCornersOut)
+{
+    Canvas canvas(20, 20);
+    CBrush brush(kBlue);
+    canvas.dc().SelectObject(&brush);
+    canvas.dc().SelectStockObject(NULL_PEN);
+    canvas.dc().RoundRect(CRect(0, 0, 20, 20), CPoint(10, 10));
+    EXPECT_EQ(kBlue, canvas.Pixel(10, 10));
+    EXPECT_EQ(kWhite, canvas.Pixel(0, 0));
+    EXPECT_EQ(kBlue, canvas.Pixel(10, 0));
+    canvas.dc().SelectStockObject(WHITE_BRUSH);
+}
+
+TEST(Drawing, PixelsFillsAndInversion)
+{
+    Canvas canvas(10, 10);
+    CDC& dc = canvas.dc();
+    dc.SetPixel(3, 4, kRed);
+    dc.SetPixel(CPoint(4, 4), kGreen);
+    EXPECT_EQ(kRed, canvas.Pixel(3, 4));
+    EXPECT_EQ(kRed, dc.GetPixel(3, 4));
+    EXPECT_EQ(kGreen, dc.GetPixel(CPoint(4, 4)));
+
+    CRect rect(0, 0, 2, 2);
+    dc.InvertRect(&rect);
+    EXPECT_EQ(kBlack, canvas.Pixel(1, 1));
+    EXPECT_EQ(kWhite, canvas.Pixel(2, 2));
+
+    CBrush brush(kBlue);
+    dc.FillRect(CRect(5, 5, 8, 8), &brush);
+    EXPECT_EQ(kBlue, canvas.Pixel(7, 7));
+    EXPECT_EQ(kWhite, canvas.Pixel(8, 8));
+
+    CBrush red(kRed);
+    dc.FrameRect(CRect(0, 5, 5, 10), &red);
+    EXPECT_EQ(kRed, canvas.Pixel(0, 5));
+    EXPECT_EQ(kRed, canvas.Pixel(4, 9));
+    EXPECT_EQ(kWhite, canvas.Pixel(2, 7));
+}
+
+TEST(Drawing, ExtFloodFillCoversOnlyTheConnectedSurface)
+{
+    Canvas canvas(20, 20);
+    CDC& dc = canvas.dc();
+    dc.Draw3dRect(CRect(2, 2, 10, 10), kBlack, kBlack);
+    CBrush red(kRed);
+    dc.SelectObject(&red);
+    EXPECT_TRUE(dc.ExtFloodFill(5, 5, kWhite, FLOODFILLSURFACE));
+    dc.SelectStockObject(WHITE_BRUSH);
+
+    RECT inside = { 3, 3, 9, 9 };
+    EXPECT_EQ(0, canvas.CountOther(inside, kRed));
+    EXPECT_EQ(kBlack, canvas.Pixel(2, 2));
+    EXPECT_EQ(kWhite, canvas.Pixel(15, 15));
+}
+
+TEST(Drawing, BlockTransfersCopyAndStretch)
+{
+    Canvas source(4, 4);
+    source.dc().FillSolidRect(0, 0, 2, 2, kRed);
+    Canvas target(16, 16);
+
+    target.dc().BitBlt(10, 10, 4, 4, &source.dc(), 0, 0, SRCCOPY);
+    EXPECT_EQ(kRed, target.Pixel(11, 11));
+    EXPECT_EQ(kWhite, target.Pixel(12, 12));
+
+    target.dc().StretchBlt(0, 0, 8, 8, &source.dc(), 0, 0, 4, 4, SRCCOPY);
+    RECT doubled = { 0, 0, 4, 4 };
+    EXPECT_EQ(0, target.CountOther(doubled, kRed));
+    EXPECT_EQ(kWhite, target.Pixel(5, 5));
+
+    CBrush blue(kBlue);
+    target.dc().SelectObject(&blue);
+    target.dc().PatBlt(0, 12, 3, 3, PATCOPY);
+    target.dc().SelectStockObject(WHITE_BRUSH);
+    EXPECT_EQ(kBlue, target.Pixel(2, 14));
+    EXPECT_EQ(kWhite, target.Pixel(3, 14));
+}
+
+TEST(Drawing, DrawEdgeDrawsSunkenBordersAndAdjustsTheRectangle)
+{
+    Canvas canvas(20, 20);
+    CRect rect(0, 0, 20, 20);
+    canvas.dc().DrawEdge(&rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    EXPECT_EQ(CRect(2, 2, 18, 18), rect);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), canvas.Pixel(0, 5));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), canvas.Pixel(19, 5));
+}
+
+TEST(Drawing, DrawFocusRectTwiceRestoresThePicture)
+{
+    Canvas canvas(20, 20);
+    CRect rect(2, 2, 18, 18);
+    canvas.dc().DrawFocusRect(&rect);
+    EXPECT_GT(canvas.CountOther(kWhite), 0);
+    EXPECT_EQ(kWhite, canvas.Pixel(10, 10));
+    canvas.dc().DrawFocusRect(&rect);
+    EXPECT_EQ(0, canvas.CountOther(kWhite));
+}

@@ -1,0 +1,289 @@
+// GDI objects: creation, ownership of the handle, wrappers for handles.
+#include <gtest/gtest.h>
+#include "Canvas.h"
+#include "framework/CException.h"
+
+TEST(GdiObject, TheObjectDeletesItsHandleUnlessDetached)
+{
+    HGDIOBJ deleted;
+    {
+        CPen pen(PS_SOLID, 1, kRed);
+        deleted = pen.m_hObject;
+        EXPECT_EQ((UINT)OBJ_PEN, pen.GetObjectType());
+    }
+    EXPECT_EQ(0u, (UINT)::GetObjectType(deleted));
+
+    HGDIOBJ kept;
+    {
+        CBrush brush(kRed);
+        kept = brush.Detach();
+        EXPECT_TRUE(brush.m_hObject == NULL);
+    }
+    EXPECT_EQ((UINT)OBJ_BRUSH, (UINT)::GetObjectType(kept));
+    ::DeleteObject(kept);
+
+    CPen explicitly(PS_SOLID, 1, kRed);
+    EXPECT_TRUE(explicitly.DeleteObject());
+    EXPECT_TRUE(explicitly.m_hObject == NULL);
+    EXPECT_FALSE(explicitly.DeleteObject());
+}
+
+TEST(GdiObject, FromHandleAnswersTheOwnerOrATemporaryOfTheRightClass)
+{
+    CBrush brush(kRed);
+    EXPECT_EQ(&brush, CGdiObject::FromHandle(brush.m_hObject));
+    EXPECT_EQ(&brush, CBrush::FromHandle((HBRUSH)brush.m_hObject));
+
+    struct Case { int stock; CRuntimeClass* expected; };
+    Case cases[] = { { BLACK_PEN, RUNTIME_CLASS(CPen) }, { GRAY_BRUSH, RUNTIME_CLASS(CBrush) },
+                     { SYSTEM_FONT, RUNTIME_CLASS(CFont) } };
+    for (const Case& c : cases) {
+        HGDIOBJ stock = ::GetStockObject(c.stock);
+        CGdiObject* wrapper = CGdiObject::FromHandle(stock);
+        ASSERT_TRUE(wrapper != NULL);
+        EXPECT_EQ(stock, wrapper->m_hObject);
+        EXPECT_TRUE(wrapper->IsKindOf(c.expected)) << c.stock;
+        EXPECT_EQ(wrapper, CGdiObject::FromHandle(stock)) << "one temporary per handle";
+    }
+
+    HBITMAP hBitmap = ::CreateBitmap(2, 2, 1, 1, NULL);
+    HRGN hRgn = ::CreateRectRgn(0, 0, 1, 1);
+    EXPECT_TRUE(CGdiObject::FromHandle(hBitmap)->IsKindOf(RUNTIME_CLASS(CBitmap)));
+    EXPECT_TRUE(CGdiObject::FromHandle(hRgn)->IsKindOf(RUNTIME_CLASS(CRgn)));
+    EXPECT_TRUE(CGdiObject::FromHandle(NULL) == NULL);
+
+    CGdiObject::DeleteTempMap();
+    EXPECT_EQ((UINT)OBJ_BITMAP, (UINT)::GetObjectType(hBitmap)) << "temporaries leave handles alone";
+    EXPECT_EQ((UINT)OBJ_REGION, (UINT)::GetObjectType(hRgn));
+    ::DeleteObject(hBitmap);
+    ::DeleteObject(hRgn);
+}
+
+TEST(GdiObject, AttachingToAnObjectThatHoldsAHandleReplacesIt)
+{
+    CPen pen(PS_SOLID, 1, kRed);
+    HGDIOBJ first = pen.m_hObject;
+    EXPECT_TRUE(pen.CreatePen(PS_SOLID, 1, kBlue));
+    EXPECT_EQ(0u, (UINT)::GetObjectType(first));
+    EXPECT_TRUE(CGdiObject::FromHandle(first) == NULL || CGdiObject::FromHandle(first) != &pen);
+    EXPECT_EQ(&pen, CGdiObject::FromHandle(pen.m_hObject));
+    EXPECT_FALSE(pen.Attach(NULL));
+}
+
+TEST(GdiObject, GetSafeHandleOfNoObjectIsNull)
+{
+    CFont* volatile none = NULL;
+    EXPECT_TRUE(none->GetSafeHandle() == NULL);
+    CBitmap* volatile noBitmap = NULL;
+    EXPECT_TRUE(noBitmap->GetSafeHandle() == NULL);
+}
+
+TEST(Pen, ReportsItsStyleWidthAndColour)
+{
+    CPen pen;
+    ASSERT_TRUE(pen.CreatePen(PS_DASH, 1, kBlue));
+    LOGPEN logPen;
+    ASSERT_EQ((int)sizeof(LOGPEN), pen.GetLogPen(&logPen));
+    EXPECT_EQ((UINT)PS_DASH, logPen.lopnStyle);
+    EXPECT_EQ(1, logPen.lopnWidth.x);
+    EXPECT_EQ(kBlue, logPen.lopnColor);
+}
+
+TEST(Brush, SolidHatchedPatternAndSystemBrushes)
+{
+    LOGBRUSH logBrush;
+    CBrush solid(kGreen);
+    solid.GetLogBrush(&logBrush);
+    EXPECT_EQ((UINT)BS_SOLID, logBrush.lbStyle);
+    EXPECT_EQ(kGreen, logBrush.lbColor);
+
+    CBrush hatched(HS_CROSS, kRed);
+    hatched.GetLogBrush(&logBrush);
+    EXPECT_EQ((UINT)BS_HATCHED, logBrush.lbStyle);
+    EXPECT_EQ((ULONG_PTR)HS_CROSS, logBrush.lbHatch);
+
+    WORD rows[8] = { 0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0 };
+    CBitmap pattern;
+    pattern.CreateBitmap(8, 8, 1, 1, rows);
+    CBrush patterned(&pattern);
+    Canvas canvas(8, 8);
+    canvas.dc().FillRect(CRect(0, 0, 8, 8), &patterned);
+    EXPECT_NE(canvas.Pixel(0, 0), canvas.Pixel(0, 1)) << "rows alternate";
+    EXPECT_EQ(canvas.Pixel(0, 0), canvas.Pixel(7, 0));
+
+    CBrush system;
+    ASSERT_TRUE(system.CreateSysColorBrush(COLOR_HIGHLIGHT));
+    canvas.dc().FillRect(CRect(0, 0, 8, 8), &system);
+    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), canvas.Pixel(3, 3));
+
+    CBitmap noBitmap;
+    CBrush empty;
+    EXPECT_FALSE(empty.CreatePatternBrush(&noBitmap));
+    try {
+        CBrush failing(&noBitmap);
+        ADD_FAILURE() << "a pattern brush without a bitmap was made";
+    } catch (CResourceException* e) {
+        e->Delete();
+    }
+}
+
+TEST(Font, PointFontsAreSizedForTheDevice)
+{
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, "Arial"));
+    LOGFONT logFont;
+    ASSERT_EQ((int)sizeof(LOGFONT), font.GetLogFont(&logFont));
+    HDC screen = ::GetDC(NULL);
+    int expected = -::MulDiv(::GetDeviceCaps(screen, LOGPIXELSY), 120, 720);
+    ::ReleaseDC(NULL, screen);
+    EXPECT_EQ(expected, logFont.lfHeight);
+    EXPECT_STREQ("Arial", logFont.lfFaceName);
+
+    // In a mapping of 0.01 inch units, 12 points are 16.67 units.
+    Canvas canvas(4, 4);
+    canvas.dc().SetMapMode(MM_LOENGLISH);
+    CFont mapped;
+    mapped.CreatePointFont(120, "Arial", &canvas.dc());
+    mapped.GetLogFont(&logFont);
+    EXPECT_NEAR(-16.67, logFont.lfHeight, 1.0);
+
+    CFont indirect;
+    logFont.lfWeight = FW_BOLD;
+    ASSERT_TRUE(indirect.CreateFontIndirect(&logFont));
+    LOGFONT back;
+    indirect.GetLogFont(&back);
+    EXPECT_EQ(FW_BOLD, back.lfWeight);
+
+    CFont full;
+    ASSERT_TRUE(full.CreateFont(-11, 0, 2700, 900, FW_NORMAL, 0, 1, 0, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH, "Tahoma"));
+    full.GetLogFont(&back);
+    EXPECT_EQ(2700, back.lfEscapement);
+    EXPECT_EQ(1, back.lfUnderline);
+}
+
+TEST(Bitmap, DeviceAndMonochromeBitmapsReportTheirSize)
+{
+    CBitmap mono;
+    ASSERT_TRUE(mono.CreateBitmap(13, 7, 1, 1, NULL));
+    BITMAP info;
+    ASSERT_TRUE(mono.GetBitmap(&info));
+    EXPECT_EQ(13, info.bmWidth);
+    EXPECT_EQ(7, info.bmHeight);
+    EXPECT_EQ(1, info.bmBitsPixel);
+
+    Canvas canvas(2, 2);
+    CBitmap compatible;
+    ASSERT_TRUE(compatible.CreateCompatibleBitmap(&canvas.dc(), 5, 6));
+    compatible.GetBitmap(&info);
+    EXPECT_EQ(5, info.bmWidth);
+    EXPECT_EQ(32, info.bmBitsPixel) << "compatible with the DC's DIB section";
+
+    CBitmap none;
+    EXPECT_FALSE(none.CreateCompatibleBitmap(NULL, 5, 5));
+}
+
+TEST(Bitmap, AnAttachedDIBSectionShowsWhatIsDrawnInItsBits)
+{
+    BITMAPINFO header = {};
+    header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    header.bmiHeader.biWidth = 4;
+    header.bmiHeader.biHeight = -4;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    DWORD* bits = NULL;
+    CBitmap section;
+    ASSERT_TRUE(section.Attach(::CreateDIBSection(NULL, &header, DIB_RGB_COLORS, (void**)&bits,
+                                                  NULL, 0)));
+    BITMAP info;
+    section.GetBitmap(&info);
+    EXPECT_EQ(32, info.bmBitsPixel);
+    EXPECT_EQ(bits, info.bmBits);
+
+    CDC dc;
+    dc.CreateCompatibleDC(NULL);
+    CBitmap* previous = dc.SelectObject(&section);
+    dc.SetPixel(1, 2, RGB(1, 2, 3));
+    ::GdiFlush();
+    EXPECT_EQ(0x010203u, bits[2 * 4 + 1] & 0xFFFFFF);
+    dc.SelectObject(previous);
+}
+
+TEST(Region, CombiningAndQuerying)
+{
+    CRgn a, b, result;
+    a.CreateRectRgn(0, 0, 10, 10);
+    b.CreateRectRgnIndirect(CRect(5, 5, 15, 15));
+    result.CreateRectRgn(0, 0, 0, 0);
+
+    EXPECT_EQ(COMPLEXREGION, result.CombineRgn(&a, &b, RGN_OR));
+    CRect box;
+    EXPECT_EQ(COMPLEXREGION, result.GetRgnBox(&box));
+    EXPECT_EQ(CRect(0, 0, 15, 15), box);
+    EXPECT_TRUE(result.PtInRegion(12, 12));
+    EXPECT_FALSE(result.PtInRegion(CPoint(12, 2)));
+    EXPECT_TRUE(result.RectInRegion(CRect(11, 0, 16, 6)));
+
+    EXPECT_EQ(SIMPLEREGION, a.CombineRgn(&a, &b, RGN_AND));
+    a.GetRgnBox(&box);
+    EXPECT_EQ(CRect(5, 5, 10, 10), box);
+
+    EXPECT_EQ(SIMPLEREGION, result.CopyRgn(&a));
+    result.OffsetRgn(CPoint(10, 20));
+    result.GetRgnBox(&box);
+    EXPECT_EQ(CRect(15, 25, 20, 30), box);
+
+    result.SetRectRgn(CRect(1, 1, 2, 2));
+    result.GetRgnBox(&box);
+    EXPECT_EQ(CRect(1, 1, 2, 2), box);
+
+    POINT triangle[] = { { 0, 0 }, { 20, 0 }, { 0, 20 } };
+    CRgn polygon;
+    ASSERT_TRUE(polygon.CreatePolygonRgn(triangle, 3, ALTERNATE));
+    EXPECT_TRUE(polygon.PtInRegion(3, 3));
+    EXPECT_FALSE(polygon.PtInRegion(18, 18));
+
+    CRgn ellipse, rounded;
+    ASSERT_TRUE(ellipse.CreateEllipticRgn(0, 0, 20, 20));
+    EXPECT_FALSE(ellipse.PtInRegion(0, 0));
+    EXPECT_TRUE(ellipse.PtInRegion(10, 10));
+    ASSERT_TRUE(rounded.CreateRoundRectRgn(0, 0, 20, 20, 8, 8));
+    EXPECT_FALSE(rounded.PtInRegion(0, 0));
+    EXPECT_TRUE(rounded.PtInRegion(10, 0));
+}
+
+TEST(DC, OwnsItsHandleUnlessDetachedAndWrapsForeignHandles)
+{
+    HDC deleted;
+    {
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+        deleted = dc.GetSafeHdc();
+        EXPECT_EQ(deleted, dc.m_hAttribDC);
+        EXPECT_EQ(&dc, CDC::FromHandle(deleted));
+    }
+    EXPECT_EQ(0u, (UINT)::GetObjectType(deleted));
+
+    HDC foreign = ::CreateCompatibleDC(NULL);
+    CDC* temporary = CDC::FromHandle(foreign);
+    ASSERT_TRUE(temporary != NULL);
+    EXPECT_EQ(foreign, temporary->m_hDC);
+    EXPECT_EQ(temporary, CDC::FromHandle(foreign));
+    CDC::DeleteTempMap();
+    EXPECT_EQ((UINT)OBJ_MEMDC, (UINT)::GetObjectType(foreign));
+
+    {
+        CDC dc;
+        dc.Attach(foreign);
+        EXPECT_EQ(foreign, dc.Detach());
+        EXPECT_TRUE(dc.m_hDC == NULL && dc.m_hAttribDC == NULL);
+    }
+    EXPECT_EQ((UINT)OBJ_MEMDC, (UINT)::GetObjectType(foreign));
+    ::DeleteDC(foreign);
+
+    CDC* volatile none = NULL;
+    EXPECT_TRUE(none->GetSafeHdc() == NULL);
+    CDC empty;
+    EXPECT_FALSE(empty.DeleteDC());
+}

@@ -1,0 +1,135 @@
+// Image lists: images added from bitmaps and icons, drawn and read back.
+#include <gtest/gtest.h>
+#include "framework/CImageList.h"
+#include "Canvas.h"
+
+namespace {
+
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+// A 32 x 16 strip: a red square on magenta, then plain blue.
+void MakeStrip(CBitmap& strip)
+{
+    Canvas picture(32, 16);
+    picture.dc().FillSolidRect(0, 0, 16, 16, kMagenta);
+    picture.dc().FillSolidRect(4, 4, 8, 8, kRed);
+    picture.dc().FillSolidRect(16, 0, 16, 16, kBlue);
+    picture.CopyInto(strip);
+}
+
+// A list of 16 x 16 images holding the strip, masked by magenta.
+void MakeStripList(CImageList& list)
+{
+    list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1);
+    CBitmap strip;
+    MakeStrip(strip);
+    list.Add(&strip, kMagenta);
+}
+
+void ExpectSquareOnWhite(Canvas& canvas, int x, int y)
+{
+    EXPECT_EQ(kRed, canvas.Pixel(x + 8, y + 8));
+    EXPECT_EQ(kWhite, canvas.Pixel(x + 1, y + 1)) << "the mask colour is transparent";
+    RECT square = { x + 4, y + 4, x + 12, y + 12 };
+    EXPECT_EQ(0, canvas.CountOther(square, kRed));
+}
+
+}
+
+TEST(ImageList, AStripMaskedByColourGivesTransparentImages)
+{
+    CImageList list;
+    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1));
+    CBitmap strip;
+    MakeStrip(strip);
+    EXPECT_EQ(0, list.Add(&strip, kMagenta));
+    EXPECT_EQ(2, list.GetImageCount());
+
+    Canvas canvas(40, 20);
+    EXPECT_TRUE(list.Draw(&canvas.dc(), 0, CPoint(2, 2), ILD_TRANSPARENT));
+    ExpectSquareOnWhite(canvas, 2, 2);
+    list.Draw(&canvas.dc(), 1, CPoint(20, 2), ILD_NORMAL);
+    EXPECT_EQ(kBlue, canvas.Pixel(20, 2));
+
+    IMAGEINFO info;
+    ASSERT_TRUE(list.GetImageInfo(1, &info));
+    EXPECT_EQ(CRect(16, 0, 32, 16), CRect(info.rcImage));
+    EXPECT_TRUE(info.hbmImage != NULL && info.hbmMask != NULL);
+    EXPECT_FALSE(list.GetImageInfo(2, &info));
+}
+
+TEST(ImageList, IconsGoInAndComeOutAgain)
+{
+    CImageList list;
+    MakeStripList(list);
+
+    HICON square = list.ExtractIcon(0);
+    ASSERT_TRUE(square != NULL);
+    ICONINFO iconInfo;
+    ASSERT_TRUE(::GetIconInfo(square, &iconInfo));
+    BITMAP colour;
+    ::GetObject(iconInfo.hbmColor, sizeof(colour), &colour);
+    EXPECT_EQ(16, colour.bmWidth);
+    ::DeleteObject(iconInfo.hbmColor);
+    ::DeleteObject(iconInfo.hbmMask);
+
+    EXPECT_EQ(2, list.Add(square));
+    EXPECT_EQ(3, list.GetImageCount());
+    Canvas canvas(20, 20);
+    list.Draw(&canvas.dc(), 2, CPoint(0, 0), ILD_TRANSPARENT);
+    ExpectSquareOnWhite(canvas, 0, 0);
+
+    EXPECT_EQ(1, list.Replace(1, square));
+    canvas.Fill(kWhite);
+    list.Draw(&canvas.dc(), 1, CPoint(0, 0), ILD_TRANSPARENT);
+    ExpectSquareOnWhite(canvas, 0, 0);
+    ::DestroyIcon(square);
+    EXPECT_TRUE(list.ExtractIcon(7) == NULL);
+}
+
+TEST(ImageList, ReplaceAndRemove)
+{
+    CImageList list;
+    MakeStripList(list);
+
+    Canvas blue(16, 16);
+    blue.dc().FillSolidRect(0, 0, 16, 16, kBlue);
+    CBitmap image, mask;
+    blue.CopyInto(image);
+    mask.CreateBitmap(16, 16, 1, 1, NULL);   // all zero: every pixel opaque
+    EXPECT_TRUE(list.Replace(0, &image, &mask));
+    Canvas canvas(16, 16);
+    list.Draw(&canvas.dc(), 0, CPoint(0, 0), ILD_TRANSPARENT);
+    EXPECT_EQ(0, canvas.CountOther(kBlue));
+
+    EXPECT_EQ(2, list.Add(&image, &mask));
+    EXPECT_TRUE(list.Remove(0));
+    EXPECT_EQ(2, list.GetImageCount());
+    EXPECT_TRUE(list.Remove(-1));
+    EXPECT_EQ(0, list.GetImageCount());
+}
+
+TEST(ImageList, BackgroundColourAndOwnership)
+{
+    HIMAGELIST kept;
+    {
+        CImageList list;
+        list.Create(16, 16, ILC_COLOR24, 1, 1);
+        EXPECT_EQ(CLR_NONE, list.GetBkColor());
+        list.SetBkColor(kGreen);
+        EXPECT_EQ(kGreen, list.GetBkColor());
+        EXPECT_EQ(&list, CImageList::FromHandle(list.m_hImageList));
+        kept = list.Detach();
+        EXPECT_FALSE(list.DeleteImageList());
+    }
+    EXPECT_EQ(kGreen, ImageList_GetBkColor(kept)) << "a detached list stays alive";
+
+    CImageList* temporary = CImageList::FromHandle(kept);
+    EXPECT_EQ(kept, temporary->GetSafeHandle());
+    CImageList::DeleteTempMap();
+    EXPECT_EQ(kGreen, ImageList_GetBkColor(kept));
+    ImageList_Destroy(kept);
+
+    CImageList* volatile none = NULL;
+    EXPECT_TRUE(none->GetSafeHandle() == NULL);
+}

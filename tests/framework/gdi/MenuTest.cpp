@@ -1,0 +1,197 @@
+// Menus built item by item, from templates and from resources, then queried.
+#include <gtest/gtest.h>
+#include <cstring>
+#include <vector>
+#include "framework/CMenu.h"
+#include "framework/CBitmap.h"
+
+namespace {
+
+enum { ID_OPEN = 1001, ID_SAVE = 1002, ID_EXIT = 1003, ID_LEFT = 1010, ID_RIGHT = 1011 };
+
+// File popup: Open, separator, Save, a "Views" submenu with Left and Right, Exit.
+void BuildFileMenu(CMenu& menu, CMenu& views)
+{
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    ASSERT_TRUE(views.CreatePopupMenu());
+    views.AppendMenu(MF_STRING, ID_LEFT, "&Left");
+    views.AppendMenu(MF_STRING, ID_RIGHT, "&Right");
+    menu.AppendMenu(MF_STRING, ID_OPEN, "&Open");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_SAVE, "&Save");
+    menu.AppendMenu(MF_POPUP, (UINT_PTR)views.Detach(), "&Views");
+    menu.AppendMenu(MF_STRING, ID_EXIT, "E&xit");
+}
+
+// A menu template as the resource compiler writes it: a zero header, then
+// per item its flags, its id unless it opens a popup, and its wide text.
+void AppendItem(std::vector<WORD>& block, WORD flags, WORD id, const wchar_t* text)
+{
+    block.push_back(flags);
+    if (!(flags & MF_POPUP))
+        block.push_back(id);
+    for (const wchar_t* p = text; *p; p++)
+        block.push_back((WORD)*p);
+    block.push_back(0);
+}
+
+}
+
+TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
+{
+    CMenu menu, views;
+    BuildFileMenu(menu, views);
+    EXPECT_EQ(5u, menu.GetMenuItemCount());
+    EXPECT_EQ((UINT)ID_OPEN, menu.GetMenuItemID(0));
+    EXPECT_EQ(0u, menu.GetMenuItemID(1)) << "separator";
+    EXPECT_EQ((UINT)-1, menu.GetMenuItemID(3)) << "submenu";
+
+    CString text;
+    EXPECT_EQ(5, menu.GetMenuString(ID_SAVE, text, MF_BYCOMMAND));
+    EXPECT_EQ(CString("&Save"), text);
+    EXPECT_EQ(6, menu.GetMenuString(3, text, MF_BYPOSITION));
+    EXPECT_EQ(CString("&Views"), text);
+    EXPECT_EQ(0, menu.GetMenuString(9999, text, MF_BYCOMMAND));
+    EXPECT_TRUE(text.IsEmpty());
+
+    char buffer[4];
+    memset(buffer, 'z', sizeof(buffer));
+    EXPECT_EQ(3, menu.GetMenuString(ID_OPEN, buffer, sizeof(buffer), MF_BYCOMMAND));
+    EXPECT_STREQ("&Op", buffer) << "a cut text is still terminated";
+
+    CMenu* sub = menu.GetSubMenu(3);
+    ASSERT_TRUE(sub != NULL);
+    EXPECT_EQ(2u, sub->GetMenuItemCount());
+    EXPECT_EQ((UINT)ID_RIGHT, sub->GetMenuItemID(1));
+    EXPECT_EQ(sub, CMenu::FromHandle(sub->m_hMenu));
+    EXPECT_TRUE(menu.GetSubMenu(0) == NULL);
+}
+
+TEST(Menu, LongItemTextIsReadWhole)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    CString longText('x', 700);
+    menu.AppendMenu(MF_STRING, 1, longText);
+    CString back;
+    EXPECT_EQ(700, menu.GetMenuString(0, back, MF_BYPOSITION));
+    EXPECT_EQ(longText, back);
+}
+
+TEST(Menu, StatesChangeThroughEnableCheckAndRadio)
+{
+    CMenu menu, views;
+    BuildFileMenu(menu, views);
+    EXPECT_EQ((UINT)MF_ENABLED, menu.EnableMenuItem(ID_SAVE, MF_BYCOMMAND | MF_GRAYED));
+    EXPECT_TRUE(menu.GetMenuState(ID_SAVE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ((UINT)MF_UNCHECKED, menu.CheckMenuItem(ID_OPEN, MF_BYCOMMAND | MF_CHECKED));
+    EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_CHECKED);
+
+    EXPECT_TRUE(menu.CheckMenuRadioItem(ID_LEFT, ID_RIGHT, ID_RIGHT, MF_BYCOMMAND));
+    MENUITEMINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STATE | MIIM_TYPE;
+    ASSERT_TRUE(menu.GetMenuItemInfo(ID_RIGHT, &info));
+    EXPECT_TRUE(info.fState & MFS_CHECKED);
+    EXPECT_TRUE(info.fType & MFT_RADIOCHECK);
+    ASSERT_TRUE(menu.GetMenuItemInfo(1, &info, TRUE));
+    EXPECT_TRUE(info.fType & MFT_SEPARATOR);
+
+    info.fMask = MIIM_STATE;
+    info.fState = MFS_DISABLED;
+    EXPECT_TRUE(menu.SetMenuItemInfo(ID_EXIT, &info));
+    EXPECT_TRUE(menu.GetMenuState(ID_EXIT, MF_BYCOMMAND) & MF_DISABLED);
+}
+
+TEST(Menu, TheDefaultItemIsFoundByCommandOrPosition)
+{
+    CMenu menu, views;
+    BuildFileMenu(menu, views);
+    EXPECT_EQ((UINT)-1, menu.GetDefaultItem(0));
+    EXPECT_TRUE(menu.SetDefaultItem(ID_SAVE));
+    EXPECT_EQ((UINT)ID_SAVE, menu.GetDefaultItem(0));
+    EXPECT_EQ(2u, menu.GetDefaultItem(0, TRUE));
+    EXPECT_TRUE(menu.SetDefaultItem(4, TRUE));
+    EXPECT_EQ((UINT)ID_EXIT, menu.GetDefaultItem(0));
+    EXPECT_TRUE(menu.GetMenuState(ID_EXIT, MF_BYCOMMAND) & MF_DEFAULT);
+}
+
+TEST(Menu, InsertModifyRemoveAndDelete)
+{
+    CMenu menu, views;
+    BuildFileMenu(menu, views);
+    EXPECT_TRUE(menu.InsertMenu(0, MF_BYPOSITION | MF_STRING, 999, "&New"));
+    EXPECT_EQ(999u, menu.GetMenuItemID(0));
+    EXPECT_TRUE(menu.InsertMenu(ID_EXIT, MF_BYCOMMAND | MF_STRING, 998, "Close"));
+    EXPECT_EQ(998u, menu.GetMenuItemID(5));
+
+    EXPECT_TRUE(menu.ModifyMenu(ID_SAVE, MF_BYCOMMAND | MF_STRING, ID_SAVE, "Save &As"));
+    CString text;
+    menu.GetMenuString(ID_SAVE, text, MF_BYCOMMAND);
+    EXPECT_EQ(CString("Save &As"), text);
+
+    HMENU hViews = ::GetSubMenu(menu, 4);
+    EXPECT_TRUE(menu.RemoveMenu(4, MF_BYPOSITION));
+    EXPECT_TRUE(::IsMenu(hViews)) << "removing leaves the submenu alive";
+    EXPECT_TRUE(menu.AppendMenu(MF_POPUP, (UINT_PTR)hViews, "Views"));
+    EXPECT_TRUE(menu.DeleteMenu(menu.GetMenuItemCount() - 1, MF_BYPOSITION));
+    EXPECT_FALSE(::IsMenu(hViews)) << "deleting destroys it";
+    EXPECT_EQ(6u, menu.GetMenuItemCount());
+}
+
+TEST(Menu, TheObjectDestroysItsMenuUnlessDetached)
+{
+    HMENU destroyed, kept;
+    {
+        CMenu menu;
+        menu.CreateMenu();
+        destroyed = menu.GetSafeHmenu();
+        EXPECT_EQ(&menu, CMenu::FromHandle(destroyed));
+    }
+    EXPECT_FALSE(::IsMenu(destroyed));
+    {
+        CMenu menu;
+        menu.CreatePopupMenu();
+        kept = menu.Detach();
+        EXPECT_TRUE(menu.m_hMenu == NULL);
+        EXPECT_FALSE(menu.DestroyMenu());
+    }
+    EXPECT_TRUE(::IsMenu(kept));
+
+    CMenu* temporary = CMenu::FromHandle(kept);
+    EXPECT_EQ(kept, (HMENU)*temporary);
+    CMenu::DeleteTempMap();
+    EXPECT_TRUE(::IsMenu(kept)) << "temporaries leave the menu alone";
+    ::DestroyMenu(kept);
+
+    CMenu* volatile none = NULL;
+    EXPECT_TRUE(none->GetSafeHmenu() == NULL);
+}
+
+TEST(Menu, LoadsFromATemplateInMemory)
+{
+    std::vector<WORD> block = { 0, 0 };
+    AppendItem(block, MF_POPUP, 0, L"&Edit");
+    AppendItem(block, MF_STRING, 77, L"&Copy");
+    AppendItem(block, MF_STRING | MF_END, 78, L"&Paste");
+    AppendItem(block, MF_STRING | MF_END, 79, L"&Help");
+    CMenu built;
+    ASSERT_TRUE(built.LoadMenuIndirect(block.data()));
+    EXPECT_EQ(2u, built.GetMenuItemCount());
+    EXPECT_EQ(79u, built.GetMenuItemID(1));
+    EXPECT_EQ(78u, built.GetSubMenu(0)->GetMenuItemID(1));
+}
+
+TEST(Menu, BitmapItems)
+{
+    CBitmap bitmap;
+    bitmap.CreateBitmap(8, 8, 1, 1, NULL);
+    CMenu menu;
+    menu.CreatePopupMenu();
+    EXPECT_TRUE(menu.AppendMenu(MF_STRING, 5, &bitmap));
+    MENUITEMINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_TYPE;
+    menu.GetMenuItemInfo(5, &info);
+    EXPECT_TRUE(info.fType & MFT_BITMAP);
+}

@@ -1,0 +1,134 @@
+// Text output and DrawState, checked by pixels; no test assumes particular
+// font metrics.
+#include <gtest/gtest.h>
+#include "Canvas.h"
+
+namespace {
+
+// A 16 x 16 icon, opaque in the square (4, 4)-(12, 12) and filled with colour.
+HICON MakeSquareIcon(COLORREF color)
+{
+    Canvas picture(16, 16);
+    picture.dc().FillSolidRect(0, 0, 16, 16, kBlack);
+    picture.dc().FillSolidRect(4, 4, 8, 8, color);
+    BYTE maskBits[16 * 2];
+    for (int y = 0; y < 16; y++) {
+        WORD row = (y >= 4 && y < 12) ? 0xF00F : 0xFFFF;   // 0 = opaque
+        maskBits[y * 2] = HIBYTE(row);
+        maskBits[y * 2 + 1] = LOBYTE(row);
+    }
+    CBitmap mask;
+    mask.CreateBitmap(16, 16, 1, 1, maskBits);
+    CBitmap colour;
+    picture.CopyInto(colour);
+    ICONINFO info = { TRUE, 0, 0, (HBITMAP)mask.m_hObject, (HBITMAP)colour.m_hObject };
+    return ::CreateIconIndirect(&info);
+}
+
+}
+
+TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
+{
+    Canvas canvas(200, 40);
+    CDC& dc = canvas.dc();
+    CString text("Watch the tide");
+    CSize extent = dc.GetTextExtent(text);
+    EXPECT_GT(extent.cx, 0);
+    EXPECT_EQ(extent, dc.GetTextExtent("Watch the tide and more", 14));
+
+    CRect measured(0, 0, 0, 0);
+    int height = dc.DrawText(text, &measured, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(extent.cx, measured.Width());
+    EXPECT_EQ(height, measured.Height());
+    EXPECT_EQ(0, canvas.CountOther(kWhite)) << "measuring draws nothing";
+
+    TEXTMETRIC metrics;
+    ASSERT_TRUE(dc.GetTextMetrics(&metrics));
+    EXPECT_EQ(metrics.tmHeight, extent.cy);
+
+    dc.SetTextColor(kRed);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(10, 10, text);
+    CRect drawn(10, 10, 10 + extent.cx, 10 + extent.cy);
+    EXPECT_GT(drawn.Width() * drawn.Height() - canvas.CountOther(drawn, kRed), 0);
+    EXPECT_EQ(canvas.CountOther(kWhite), canvas.CountOther(drawn, kWhite));
+}
+
+TEST(Text, ExtTextOutOpaqueFillsItsRectangleInTheBackgroundColour)
+{
+    Canvas canvas(60, 30);
+    CDC& dc = canvas.dc();
+    dc.SetBkColor(kBlue);
+    CRect rect(0, 0, 60, 30);
+    dc.ExtTextOut(2, 2, ETO_OPAQUE, &rect, CString("x"), NULL);
+    EXPECT_EQ(kBlue, canvas.Pixel(59, 29));
+    EXPECT_GT(canvas.CountOther(kBlue), 0) << "the text itself is drawn too";
+}
+
+TEST(Text, DrawTextTakesTheFirstCountCharacters)
+{
+    Canvas one(100, 30), two(100, 30);
+    CRect rect(0, 0, 100, 30);
+    one.dc().DrawText("ab", -1, &rect, DT_SINGLELINE);
+    two.dc().DrawText("abcdef", 2, &rect, DT_SINGLELINE);
+    EXPECT_TRUE(one.SameAs(two));
+    EXPECT_GT(one.CountOther(kWhite), 0);
+}
+
+TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
+{
+    HICON icon = MakeSquareIcon(kGreen);
+    Canvas canvas(40, 20);
+    CDC& dc = canvas.dc();
+    EXPECT_TRUE(dc.DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_NORMAL, (HBRUSH)NULL));
+    EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
+    EXPECT_EQ(kWhite, canvas.Pixel(1, 1));
+
+    CBrush red(kRed);
+    EXPECT_TRUE(dc.DrawState(CPoint(20, 0), CSize(16, 16), icon, DSS_MONO, &red));
+    EXPECT_EQ(kRed, canvas.Pixel(28, 8));
+    EXPECT_EQ(kWhite, canvas.Pixel(21, 1));
+    ::DestroyIcon(icon);
+}
+
+TEST(DrawState, TheFormChosenDecidesTheContentType)
+{
+    HICON icon = MakeSquareIcon(kGreen);
+    Canvas canvas(20, 20);
+    // DST_TEXT passed along with an icon still draws the icon.
+    canvas.dc().DrawState(CPoint(0, 0), CSize(16, 16), icon, DST_TEXT | DSS_NORMAL);
+    EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
+    ::DestroyIcon(icon);
+}
+
+TEST(DrawState, DisabledIconsLoseTheirColour)
+{
+    HICON icon = MakeSquareIcon(kGreen);
+    Canvas canvas(20, 20);
+    canvas.dc().DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_DISABLED);
+    RECT square = { 4, 4, 12, 12 };
+    EXPECT_EQ(64, canvas.CountOther(square, kGreen));
+    EXPECT_GT(canvas.CountOther(square, kWhite), 0);
+    EXPECT_EQ(kWhite, canvas.Pixel(1, 1));
+    ::DestroyIcon(icon);
+}
+
+TEST(DrawState, BitmapsAndTextAreDrawnAtThePoint)
+{
+    Canvas source(8, 8);
+    source.dc().FillSolidRect(0, 0, 8, 8, kBlue);
+    CBitmap bitmap;
+    source.CopyInto(bitmap);
+    Canvas canvas(60, 30);
+    EXPECT_TRUE(canvas.dc().DrawState(CPoint(2, 3), CSize(8, 8), &bitmap, DSS_NORMAL));
+    EXPECT_EQ(kBlue, canvas.Pixel(2, 3));
+    EXPECT_EQ(kBlue, canvas.Pixel(9, 10));
+    EXPECT_EQ(kWhite, canvas.Pixel(10, 10));
+
+    Canvas text(60, 30), prefixed(60, 30);
+    CSize size = text.dc().GetTextExtent("Tide", 4);
+    text.dc().DrawState(CPoint(0, 0), size, "Tide", DSS_NORMAL, FALSE);
+    prefixed.dc().DrawState(CPoint(0, 0), size, "&Tide", DSS_NORMAL, TRUE);
+    EXPECT_GT(text.CountOther(kWhite), 0);
+    EXPECT_FALSE(text.SameAs(prefixed)) << "the prefix form underlines T";
+}
