@@ -1,9 +1,9 @@
 #include "framework/CArray.h"
 
 IMPLEMENT_DYNAMIC(CPtrArray, CObject)
-IMPLEMENT_DYNAMIC(CObArray, CObject)
-IMPLEMENT_DYNAMIC(CStringArray, CObject)
-IMPLEMENT_DYNAMIC(CByteArray, CObject)
-IMPLEMENT_DYNAMIC(CWordArray, CObject)
-IMPLEMENT_DYNAMIC(CDWordArray, CObject)
-IMPLEMENT_DYNAMIC(CUIntArray, CObject)
+IMPLEMENT_SERIAL(CObArray, CObject, 0)
+IMPLEMENT_SERIAL(CStringArray, CObject, 0)
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CUIntArray, CObject, 0)

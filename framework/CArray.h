@@ -44,6 +44,9 @@ public:
     void InsertAt(INT_PTR nStartIndex, CArray* pNewArray);
     void RemoveAt(INT_PTR nIndex, INT_PTR nCount = 1);
 
+    // The count, then the elements (see SerializeElements).
+    void Serialize(CArchive& ar) override;
+
 protected:
     TYPE* m_pData;
     INT_PTR m_nSize;
@@ -178,13 +181,27 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
     SetSize(m_nSize - nCount);
 }
 
-#define AFX_TYPED_ARRAY(class_name, TYPE, ARG_TYPE) \
-    class class_name : public CArray<TYPE, ARG_TYPE> { DECLARE_DYNAMIC(class_name) };
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount((DWORD_PTR)m_nSize);
+    } else {
+        DWORD_PTR nCount = ar.ReadCount();
+        ar.CheckCount(nCount, MinSerializedSize(m_pData));
+        SetSize((INT_PTR)nCount);
+    }
+    SerializeElements(ar, m_pData, m_nSize);
+}
 
-AFX_TYPED_ARRAY(CPtrArray, void*, void*)
-AFX_TYPED_ARRAY(CObArray, CObject*, CObject*)
-AFX_TYPED_ARRAY(CStringArray, CString, const CString&)
-AFX_TYPED_ARRAY(CByteArray, BYTE, BYTE)
-AFX_TYPED_ARRAY(CWordArray, WORD, WORD)
-AFX_TYPED_ARRAY(CDWordArray, DWORD, DWORD)
-AFX_TYPED_ARRAY(CUIntArray, UINT, UINT)
+// Arrays of pointers are not archived; the others are serializable classes.
+#define AFX_TYPED_ARRAY(class_name, TYPE, ARG_TYPE, DECLARE_KIND) \
+    class class_name : public CArray<TYPE, ARG_TYPE> { DECLARE_KIND(class_name) };
+
+AFX_TYPED_ARRAY(CPtrArray, void*, void*, DECLARE_DYNAMIC)
+AFX_TYPED_ARRAY(CObArray, CObject*, CObject*, DECLARE_SERIAL)
+AFX_TYPED_ARRAY(CStringArray, CString, const CString&, DECLARE_SERIAL)
+AFX_TYPED_ARRAY(CByteArray, BYTE, BYTE, DECLARE_SERIAL)
+AFX_TYPED_ARRAY(CWordArray, WORD, WORD, DECLARE_SERIAL)
+AFX_TYPED_ARRAY(CDWordArray, DWORD, DWORD, DECLARE_SERIAL)
+AFX_TYPED_ARRAY(CUIntArray, UINT, UINT, DECLARE_SERIAL)

@@ -1,5 +1,5 @@
 #include "framework/CList.h"
 
 IMPLEMENT_DYNAMIC(CPtrList, CObject)
-IMPLEMENT_DYNAMIC(CObList, CObject)
-IMPLEMENT_DYNAMIC(CStringList, CObject)
+IMPLEMENT_SERIAL(CObList, CObject, 0)
+IMPLEMENT_SERIAL(CStringList, CObject, 0)

@@ -58,6 +58,9 @@ public:
     // The position of the element with that index from the head, or NULL.
     POSITION FindIndex(INT_PTR nIndex) const;
 
+    // The count, then the elements (see SerializeElements). Loading appends to the list.
+    void Serialize(CArchive& ar) override;
+
 protected:
     CNode* m_pNodeHead;
     CNode* m_pNodeTail;
@@ -191,13 +194,32 @@ POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR nIndex) const
     return (POSITION)pNode;
 }
 
-#define AFX_TYPED_LIST(class_name, TYPE, ARG_TYPE)                             \
+template <class TYPE, class ARG_TYPE>
+void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount((DWORD_PTR)m_nCount);
+        for (CNode* pNode = m_pNodeHead; pNode; pNode = pNode->pNext)
+            SerializeElements(ar, &pNode->data, 1);
+        return;
+    }
+    DWORD_PTR nCount = ar.ReadCount();
+    ar.CheckCount(nCount, MinSerializedSize((TYPE*)NULL));
+    for (DWORD_PTR i = 0; i < nCount; ++i) {
+        TYPE newData = TYPE();
+        SerializeElements(ar, &newData, 1);
+        AddTail(newData);
+    }
+}
+
+// Lists of pointers are not archived; the others are serializable classes.
+#define AFX_TYPED_LIST(class_name, TYPE, ARG_TYPE, DECLARE_KIND)               \
     class class_name : public CList<TYPE, ARG_TYPE> {                          \
-        DECLARE_DYNAMIC(class_name)                                            \
+        DECLARE_KIND(class_name)                                               \
     public:                                                                    \
         explicit class_name(INT_PTR nBlockSize = 10) : CList<TYPE, ARG_TYPE>(nBlockSize) {} \
     };
 
-AFX_TYPED_LIST(CPtrList, void*, void*)
-AFX_TYPED_LIST(CObList, CObject*, CObject*)
-AFX_TYPED_LIST(CStringList, CString, const CString&)
+AFX_TYPED_LIST(CPtrList, void*, void*, DECLARE_DYNAMIC)
+AFX_TYPED_LIST(CObList, CObject*, CObject*, DECLARE_SERIAL)
+AFX_TYPED_LIST(CStringList, CString, const CString&, DECLARE_SERIAL)

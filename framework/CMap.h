@@ -41,6 +41,9 @@ public:
     UINT GetHashTableSize() const { return m_nHashTableSize; }
     void InitHashTable(UINT hashSize, BOOL bAllocNow = TRUE);
 
+    // The count, then each key and its value (see SerializeElements). Loading adds to the map.
+    void Serialize(CArchive& ar) override;
+
 protected:
     CAssoc** m_pHashTable;
     UINT m_nHashTableSize;
@@ -199,17 +202,40 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
     rNextPosition = (POSITION)NextAfter(pAssoc);
 }
 
-#define AFX_TYPED_MAP(class_name, KEY, ARG_KEY, VALUE, ARG_VALUE)                          \
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount((DWORD_PTR)m_nCount);
+        for (CAssoc* pAssoc = NextAfter(NULL); pAssoc; pAssoc = NextAfter(pAssoc)) {
+            SerializeElements(ar, &pAssoc->key, 1);
+            SerializeElements(ar, &pAssoc->value, 1);
+        }
+        return;
+    }
+    DWORD_PTR nCount = ar.ReadCount();
+    ar.CheckCount(nCount, MinSerializedSize((KEY*)NULL) + MinSerializedSize((VALUE*)NULL));
+    for (DWORD_PTR i = 0; i < nCount; ++i) {
+        KEY newKey = KEY();
+        VALUE newValue = VALUE();
+        SerializeElements(ar, &newKey, 1);
+        SerializeElements(ar, &newValue, 1);
+        (*this)[newKey] = newValue;
+    }
+}
+
+// Maps holding pointers are not archived; the others are serializable classes.
+#define AFX_TYPED_MAP(class_name, KEY, ARG_KEY, VALUE, ARG_VALUE, DECLARE_KIND)            \
     class class_name : public CMap<KEY, ARG_KEY, VALUE, ARG_VALUE> {                       \
-        DECLARE_DYNAMIC(class_name)                                                        \
+        DECLARE_KIND(class_name)                                                           \
     public:                                                                                \
         explicit class_name(INT_PTR nBlockSize = 10) : CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {} \
     };
 
-AFX_TYPED_MAP(CMapPtrToPtr, void*, void*, void*, void*)
-AFX_TYPED_MAP(CMapPtrToWord, void*, void*, WORD, WORD)
-AFX_TYPED_MAP(CMapStringToPtr, CString, LPCTSTR, void*, void*)
-AFX_TYPED_MAP(CMapStringToOb, CString, LPCTSTR, CObject*, CObject*)
-AFX_TYPED_MAP(CMapStringToString, CString, LPCTSTR, CString, LPCTSTR)
-AFX_TYPED_MAP(CMapWordToPtr, WORD, WORD, void*, void*)
-AFX_TYPED_MAP(CMapWordToOb, WORD, WORD, CObject*, CObject*)
+AFX_TYPED_MAP(CMapPtrToPtr, void*, void*, void*, void*, DECLARE_DYNAMIC)
+AFX_TYPED_MAP(CMapPtrToWord, void*, void*, WORD, WORD, DECLARE_DYNAMIC)
+AFX_TYPED_MAP(CMapStringToPtr, CString, LPCTSTR, void*, void*, DECLARE_DYNAMIC)
+AFX_TYPED_MAP(CMapStringToOb, CString, LPCTSTR, CObject*, CObject*, DECLARE_SERIAL)
+AFX_TYPED_MAP(CMapStringToString, CString, LPCTSTR, CString, LPCTSTR, DECLARE_SERIAL)
+AFX_TYPED_MAP(CMapWordToPtr, WORD, WORD, void*, void*, DECLARE_DYNAMIC)
+AFX_TYPED_MAP(CMapWordToOb, WORD, WORD, CObject*, CObject*, DECLARE_SERIAL)

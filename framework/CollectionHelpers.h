@@ -1,9 +1,14 @@
 #pragma once
-// The element operations the collection templates use: comparing, hashing and allocating.
-// A key type of one's own gets a HashKey specialisation (and operator== for CompareElements).
+// The element operations the collection templates use: comparing, hashing, allocating and
+// archiving. A key type of one's own gets a HashKey specialisation (and operator== for
+// CompareElements); an element type that is not plain bytes gets a SerializeElements overload
+// (without one, archiving it raises CNotSupportedException).
+#include "framework/CArchive.h"
+#include "framework/CException.h"
 #include "framework/CString.h"
 
 #include <new>
+#include <type_traits>
 #include <utility>
 
 // Equal elements; the search of lists and the lookup of maps use it.
@@ -42,3 +47,49 @@ inline void RelocateElements(TYPE* pDest, TYPE* pSrc, INT_PTR count)
         pSrc[i].~TYPE();
     }
 }
+
+// Writes or reads nCount elements: plain types as their bytes, strings in the archive's string
+// form, object pointers as archived objects.
+template <class TYPE>
+void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+{
+    if constexpr (std::is_trivially_copyable<TYPE>::value) {
+        for (INT_PTR i = 0; i < nCount; ++i) {
+            if (ar.IsStoring())
+                ar.Write(pElements + i, sizeof(TYPE));
+            else if (ar.Read(pElements + i, sizeof(TYPE)) != sizeof(TYPE))
+                AfxThrowArchiveException(CArchiveException::endOfFile);
+        }
+    } else {
+        (void)ar;
+        (void)pElements;
+        if (nCount > 0)
+            AfxThrowNotSupportedException();
+    }
+}
+
+inline void SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
+{
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        if (ar.IsStoring())
+            ar << pElements[i];
+        else
+            ar >> pElements[i];
+    }
+}
+
+inline void SerializeElements(CArchive& ar, CObject** pElements, INT_PTR nCount)
+{
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        if (ar.IsStoring())
+            ar << pElements[i];
+        else
+            ar >> pElements[i];
+    }
+}
+
+// The fewest bytes one archived element takes: a bound on counts read from an archive.
+template <class TYPE>
+inline UINT MinSerializedSize(const TYPE*) { return std::is_trivially_copyable<TYPE>::value ? sizeof(TYPE) : 1; }
+inline UINT MinSerializedSize(const CString*) { return 1; }
+inline UINT MinSerializedSize(CObject* const*) { return 2; }

@@ -1,0 +1,154 @@
+#include "framework/Core.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+CString TempPath(LPCTSTR name)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return CString(folder) + name;
+}
+
+std::string FileBytes(LPCTSTR path)
+{
+    CFile file(path, CFile::modeRead | CFile::shareDenyNone);
+    std::string bytes((size_t)file.GetLength(), '\0');
+    file.Read(&bytes[0], (UINT)bytes.size());
+    return bytes;
+}
+}
+
+TEST(CFileTest, WriteReadSeekRenameRemove)
+{
+    CString path = TempPath("tw_core_file.bin");
+    CString moved = TempPath("tw_core_file2.bin");
+    DeleteFileA(moved);
+    {
+        CFile file(path, CFile::modeCreate | CFile::modeReadWrite);
+        file.Write("hello world", 11);
+        EXPECT_EQ(11u, file.GetLength());
+        EXPECT_EQ(6u, file.Seek(-5, CFile::end));
+        char part[6] = {0};
+        EXPECT_EQ(5u, file.Read(part, 5));
+        EXPECT_STREQ("world", part);
+        EXPECT_EQ(0u, file.Read(part, 5));
+        file.SetLength(5);
+        EXPECT_EQ(5u, file.GetLength());
+        EXPECT_STREQ("tw_core_file.bin", file.GetFileName());
+    }
+    CFile::Rename(path, moved);
+    EXPECT_EQ("hello", FileBytes(moved));
+    CFile::Remove(moved);
+    CFileException error;
+    CFile file;
+    EXPECT_FALSE(file.Open(moved, CFile::modeRead, &error));
+    EXPECT_EQ(CFileException::fileNotFound, error.m_cause);
+    EXPECT_STREQ(moved, error.m_strFileName);
+    int cause = -1;
+    try {
+        CFile::Remove(moved);
+    } catch (CFileException* e) {
+        cause = e->m_cause;
+        e->Delete();
+    }
+    EXPECT_EQ(CFileException::fileNotFound, cause);
+}
+
+TEST(CFileTest, MemoryFileGrowsAndDetaches)
+{
+    CMemFile file(16);
+    for (int i = 0; i < 100; ++i)
+        file.Write(&i, sizeof i);
+    EXPECT_EQ(400u, file.GetLength());
+    file.SeekToBegin();
+    int value = -1;
+    file.Seek(4 * 42, CFile::begin);
+    EXPECT_EQ(4u, file.Read(&value, 4));
+    EXPECT_EQ(42, value);
+    file.Seek(500, CFile::begin);  // past the end: the gap reads back as zeros
+    file.Write(&value, 4);
+    EXPECT_EQ(504u, file.GetLength());
+    BYTE* data = file.Detach();
+    EXPECT_EQ(0u, file.GetLength());
+    EXPECT_EQ(99, ((int*)data)[99]);
+    EXPECT_EQ(0, ((int*)data)[110]);
+    free(data);
+    int cause = -1;
+    try {
+        file.Seek(-1, CFile::begin);
+    } catch (CFileException* e) {
+        cause = e->m_cause;
+        e->Delete();
+    }
+    EXPECT_EQ(CFileException::badSeek, cause);
+}
+
+TEST(CFileTest, AttachedBufferReadsAndDoesNotGrowPastItsEnd)
+{
+    BYTE buffer[4] = {1, 2, 3, 4};
+    CMemFile file(buffer, sizeof buffer);
+    EXPECT_EQ(4u, file.GetLength());
+    BYTE read[8];
+    EXPECT_EQ(4u, file.Read(read, 8));
+    file.SeekToBegin();
+    file.Write("\x09", 1);
+    EXPECT_EQ(9, buffer[0]);
+    bool raised = false;
+    try {
+        file.Write("abcdef", 6);
+    } catch (CMemoryException* e) {
+        raised = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(buffer, file.Detach());
+}
+
+TEST(CFileTest, SharedFileHandsOverAGlobalBlockOfItsLength)
+{
+    CSharedFile file(GMEM_MOVEABLE | GMEM_DDESHARE, 4096);
+    file.Write("shared bytes", 12);
+    HGLOBAL hMemory = file.Detach();
+    ASSERT_TRUE(hMemory != NULL);
+    EXPECT_EQ(12u, GlobalSize(hMemory));
+    EXPECT_EQ(0, memcmp(GlobalLock(hMemory), "shared bytes", 12));
+    GlobalUnlock(hMemory);
+
+    CSharedFile reader;
+    reader.SetHandle(hMemory, FALSE);  // the reader owns and frees the block now
+    EXPECT_EQ(12u, reader.GetLength());
+    char text[13] = {0};
+    EXPECT_EQ(12u, reader.Read(text, 12));
+    EXPECT_STREQ("shared bytes", text);
+}
+
+TEST(CFileTest, StdioFileTextLines)
+{
+    CString path = TempPath("tw_core_text.txt");
+    std::string longLine(600, 'x');
+    {
+        CStdioFile file(path, CFile::modeCreate | CFile::modeWrite | CFile::typeText);
+        file.WriteString("first\nsecond\n");
+        file.WriteString(longLine.c_str());
+        file.WriteString("\n\nlast");
+    }
+    EXPECT_EQ("first\r\nsecond\r\n" + longLine + "\r\n\r\nlast", FileBytes(path));
+    CStdioFile file(path, CFile::modeRead | CFile::typeText);
+    const char* expected[] = {"first", "second", longLine.c_str(), "", "last"};
+    CString line;
+    for (const char* text : expected) {
+        ASSERT_TRUE(file.ReadString(line));
+        EXPECT_STREQ(text, line);
+    }
+    EXPECT_FALSE(file.ReadString(line));
+    file.Close();
+
+    CStdioFile binary(path, CFile::modeRead | CFile::typeBinary);
+    ASSERT_TRUE(binary.ReadString(line));
+    EXPECT_STREQ("first", line);
+    binary.Close();
+    CFile::Remove(path);
+}
