@@ -4,10 +4,15 @@
 // of one string may live and die on different threads; a single CString object itself is not to
 // be changed by two threads at once.
 //
-// Passing a CString through "..." (Format, printf) needs a cast: Format("%s", (LPCTSTR)str).
+// Passing a CString through "..." (Format, printf) needs a cast: Format("%s", (LPCTSTR)str);
+// without it the compiler stops with an error (see the pragma below).
 #include "framework/AfxBase.h"
 
 #include <stdarg.h>
+
+// A CString passed through "..." would arrive as a pointer to the object, not to its text:
+// make that a compile error wherever strings are used.
+#pragma GCC diagnostic error "-Wconditionally-supported"
 
 class CString {
 public:
@@ -36,6 +41,7 @@ public:
     TCHAR operator[](int nIndex) const { return GetAt(nIndex); }
     void SetAt(int nIndex, TCHAR ch);
     operator LPCTSTR() const { return m_pchData; }
+    LPCTSTR GetString() const { return m_pchData; }
 
     int Compare(LPCTSTR lpsz) const;
     int CompareNoCase(LPCTSTR lpsz) const;
