@@ -1,0 +1,461 @@
+// The four back-ends: one composite exchange round-trips through each, and
+// the stored forms are the registry, XML and INI forms the exchange defines.
+#include "PropExchangeTestSupport.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
+#include "toolkit/foundation/XTPPropExchangeIniFile.h"
+#include "toolkit/foundation/XTPPropExchangeRegistry.h"
+#include "toolkit/foundation/XTPPropExchangeXMLNode.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+#include <stdio.h>
+
+namespace
+{
+const char kTestKey[] = "Software\\Tidewatch Tests\\PropExchange";
+
+class PropExchangeBackends : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::CoInitialize(NULL);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0,
+                                                   KEY_ALL_ACCESS, NULL, &m_hKey, NULL));
+        char szTemp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, szTemp);
+        m_strIniFile.Format("%stidewatch-px-%u.ini", szTemp, ::GetCurrentProcessId());
+        ::DeleteFileA(m_strIniFile);
+    }
+
+    void TearDown() override
+    {
+        ::RegCloseKey(m_hKey);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
+        ::DeleteFileA(m_strIniFile);
+        ::CoUninitialize();
+    }
+
+    CString ReadIni(LPCTSTR lpszSection, LPCTSTR lpszKey)
+    {
+        char szValue[256] = "";
+        ::GetPrivateProfileStringA(lpszSection, lpszKey, "<missing>", szValue, sizeof(szValue),
+                                   m_strIniFile);
+        return szValue;
+    }
+
+    // The value's type and bytes in the registry below the test key.
+    std::vector<BYTE> ReadRegistry(LPCTSTR lpszSubKey, LPCTSTR lpszValue, DWORD& dwType)
+    {
+        std::vector<BYTE> data(4096);
+        DWORD nSize = (DWORD)data.size();
+        dwType = REG_NONE;
+        HKEY hKey = NULL;
+        if (::RegOpenKeyExA(m_hKey, lpszSubKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+            return std::vector<BYTE>();
+        LONG nResult = ::RegQueryValueExA(hKey, lpszValue, NULL, &dwType, &data[0], &nSize);
+        ::RegCloseKey(hKey);
+        data.resize(nResult == ERROR_SUCCESS ? nSize : 0);
+        return data;
+    }
+
+    HKEY m_hKey = NULL;
+    CString m_strIniFile;
+};
+
+// The document's text; unformatted without the line breaks the component
+// may add on its own.
+CString TrimmedXml(CXTPPropExchangeXMLNode& px, BOOL bFormatted = FALSE)
+{
+    CString strXml = px.GetXML(bFormatted);
+    if (!bFormatted)
+        strXml = CXTPPropExchangeXMLNode::RemoveLineBreaksBetweenTags(strXml);
+    strXml.TrimRight();
+    return strXml;
+}
+
+TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnArchive)
+{
+    CompositeSettings stored;
+    stored.Fill();
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        stored.DoPropExchange(&px);
+    }
+    file.SeekToBegin();
+    CompositeSettings loaded;
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    loaded.DoPropExchange(&px);
+    ExpectSameSettings(stored, loaded, TRUE);
+    EXPECT_EQ(file.GetLength(), file.GetPosition()) << "loading reads exactly what was stored";
+    EXPECT_EQ(1u, px.GetSchema()) << "the class record's schema";
+}
+
+TEST_F(PropExchangeBackends, CompositeRoundTripsThroughTheRegistry)
+{
+    CompositeSettings stored;
+    stored.Fill();
+    {
+        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
+        stored.DoPropExchange(&px);
+    }
+    CompositeSettings loaded;
+    CXTPPropExchangeRegistry px(TRUE, m_hKey, "Settings");
+    loaded.DoPropExchange(&px);
+    ExpectSameSettings(stored, loaded, TRUE);
+}
+
+TEST_F(PropExchangeBackends, CompositeRoundTripsThroughXmlInBothModes)
+{
+    for (BOOL bCompact : {TRUE, FALSE})
+    {
+        CompositeSettings stored;
+        stored.Fill();
+        CXTPPropExchangeXMLNode storing(FALSE, NULL, "Settings");
+        storing.SetCompactMode(bCompact);
+        stored.DoPropExchange(&storing);
+        CString strXml = storing.GetXML();
+
+        CompositeSettings loaded;
+        CXTPPropExchangeXMLNode loading(TRUE, NULL, "Settings");
+        ASSERT_TRUE(loading.LoadFromString(strXml)) << strXml;
+        loaded.DoPropExchange(&loading);
+        ExpectSameSettings(stored, loaded, FALSE);
+        EXPECT_EQ(0.5f, loaded.floatValue) << "floats have no text form: the default stays";
+    }
+}
+
+TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnIniFile)
+{
+    CompositeSettings stored;
+    stored.Fill();
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
+        stored.DoPropExchange(&px);
+        ASSERT_TRUE(px.SaveToFile(m_strIniFile));
+    }
+    CompositeSettings loaded;
+    CXTPPropExchangeIniFile px(TRUE, NULL, "Settings");
+    ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
+    loaded.DoPropExchange(&px);
+    ExpectSameSettings(stored, loaded, FALSE);
+}
+
+TEST_F(PropExchangeBackends, RegistryFormOfValuesSectionsAndLists)
+{
+    CompositeSettings stored;
+    stored.Fill();
+    {
+        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
+        stored.DoPropExchange(&px);
+    }
+    DWORD dwType = 0;
+    std::vector<BYTE> value = ReadRegistry("Settings", "Short", dwType);
+    EXPECT_EQ((DWORD)REG_DWORD, dwType);
+    EXPECT_EQ(std::vector<BYTE>({0xFF, 0xFF}), value) << "a 16-bit value keeps its 2 bytes";
+    value = ReadRegistry("Settings", "Byte", dwType);
+    EXPECT_EQ(std::vector<BYTE>({200}), value);
+    value = ReadRegistry("Settings", "Double", dwType);
+    EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    EXPECT_EQ(8u, value.size());
+    value = ReadRegistry("Settings", "String", dwType);
+    EXPECT_EQ((DWORD)REG_SZ, dwType);
+    EXPECT_STREQ("Line one\\\nLine\ttwo\r", (const char*)&value[0]) << "not escaped";
+    value = ReadRegistry("Settings", "Rect", dwType);
+    EXPECT_STREQ("1, 2, 30, 40", (const char*)&value[0]);
+    value = ReadRegistry("Settings", "Size", dwType);
+    EXPECT_STREQ("16, 15", (const char*)&value[0]);
+    value = ReadRegistry("Settings", "Class", dwType);
+    EXPECT_STREQ("CPayload", (const char*)&value[0]);
+    value = ReadRegistry("Settings", "Blob", dwType);
+    EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    EXPECT_EQ(stored.blob, value);
+    value = ReadRegistry("Settings", "Payload", dwType);
+    EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    value = ReadRegistry("Settings\\Outer\\Inner", "Number", dwType);
+    EXPECT_EQ(std::vector<BYTE>({99, 0, 0, 0}), value);
+    value = ReadRegistry("Settings", "Count", dwType);
+    EXPECT_EQ(std::vector<BYTE>({3, 0, 0, 0}), value);
+    value = ReadRegistry("Settings\\Item2", "Value", dwType);
+    EXPECT_EQ(std::vector<BYTE>({7, 0, 0, 0}), value);
+    value = ReadRegistry("Settings", "Bool", dwType);
+    EXPECT_EQ(std::vector<BYTE>({1, 0, 0, 0}), value);
+}
+
+TEST_F(PropExchangeBackends, RegistryRemovesValuesEqualToTheirDefault)
+{
+    HKEY hSection = NULL;
+    ::RegCreateKeyExA(m_hKey, "Settings", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hSection, NULL);
+    DWORD dwOld = 17;
+    ::RegSetValueExA(hSection, "Int", 0, REG_DWORD, (const BYTE*)&dwOld, 4);
+    ::RegCloseKey(hSection);
+    {
+        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
+        int nValue = 6;
+        EXPECT_TRUE(PX_Int(&px, "Int", nValue, 6));
+    }
+    DWORD dwType = 0;
+    EXPECT_TRUE(ReadRegistry("Settings", "Int", dwType).empty());
+}
+
+TEST_F(PropExchangeBackends, RegistryMissingSectionIsCreatedAndLoadsDefaults)
+{
+    CompositeSettings loaded;
+    CXTPPropExchangeRegistry px(TRUE, m_hKey, "Absent");
+    loaded.DoPropExchange(&px);
+    EXPECT_EQ(6, loaded.intValue);
+    EXPECT_STREQ("default", loaded.stringValue);
+    EXPECT_EQ(CRect(0, 0, 1, 1), loaded.rectValue);
+    EXPECT_EQ(0.5f, loaded.floatValue);
+    EXPECT_TRUE(loaded.items.empty());
+    HKEY hKey = NULL;
+    EXPECT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(m_hKey, "Absent", 0, KEY_READ, &hKey));
+    ::RegCloseKey(hKey);
+}
+
+TEST_F(PropExchangeBackends, RegistryReadsShortIntegersAndUnterminatedStrings)
+{
+    HKEY hSection = NULL;
+    ::RegCreateKeyExA(m_hKey, "Raw", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hSection, NULL);
+    const BYTE oneByte[] = {0x81};
+    ::RegSetValueExA(hSection, "One", 0, REG_BINARY, oneByte, 1);
+    const char text[] = {'a', 'b', 'c'};
+    ::RegSetValueExA(hSection, "Text", 0, REG_BINARY, (const BYTE*)text, 3);
+    const BYTE tooLong[8] = {1};
+    ::RegSetValueExA(hSection, "Long", 0, REG_BINARY, tooLong, 8);
+    ::RegCloseKey(hSection);
+
+    CXTPPropExchangeRegistry px(TRUE, m_hKey, "Raw");
+    int nValue = -1;
+    EXPECT_TRUE(PX_Int(&px, "One", nValue, 5));
+    EXPECT_EQ(0x81, nValue) << "zero-extended";
+    CString strValue;
+    EXPECT_TRUE(PX_String(&px, "Text", strValue, ""));
+    EXPECT_STREQ("abc", strValue);
+    EXPECT_TRUE(PX_Int(&px, "Long", nValue, 5));
+    EXPECT_EQ(5, nValue) << "data longer than 4 bytes takes the default";
+}
+
+TEST_F(PropExchangeBackends, RegistryEmptySectionDeletesTheKeyTree)
+{
+    CompositeSettings stored;
+    stored.Fill();
+    {
+        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
+        stored.DoPropExchange(&px);
+        px.EmptySection();
+        int nValue = 1;
+        PX_Int(&px, "Only", nValue, 0);
+    }
+    DWORD dwType = 0;
+    EXPECT_TRUE(ReadRegistry("Settings\\Outer\\Inner", "Number", dwType).empty());
+    EXPECT_TRUE(ReadRegistry("Settings", "Int", dwType).empty());
+    EXPECT_EQ(std::vector<BYTE>({1, 0, 0, 0}), ReadRegistry("Settings", "Only", dwType));
+}
+
+TEST_F(PropExchangeBackends, XmlCompactForm)
+{
+    CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
+    CString strName = "a\\b\nc";
+    short sValue = -1;
+    int nDefault = 6;
+    PX_String(&px, "Name", strName, "");
+    PX_Short(&px, "Short", sValue, 0);
+    PX_Int(&px, "Default", nDefault, 6);
+    SectionPtr pOuter(px.GetSection("Outer"));
+    int nNumber = 5;
+    PX_Int(pOuter.get(), "Number", nNumber, 0);
+    CXTPPropExchangeEnumeratorPtr pEnumerator(px.GetEnumerator("Item"));
+    POSITION pos = pEnumerator->GetPosition(3, TRUE);
+    for (int i = 1; pos != NULL; i++)
+    {
+        SectionPtr pItem(pEnumerator->GetNext(pos));
+        PX_Int(pItem.get(), "Value", i, 0);
+    }
+    EXPECT_STREQ("<Settings CompactMode=\"1\" Name=\"a\\\\b\\nc\" Short=\"65535\">"
+                 "<Outer Number=\"5\"/><Item Value=\"1\"/><Item Value=\"2\"/><Item Value=\"3\"/>"
+                 "</Settings>",
+                 TrimmedXml(px));
+    EXPECT_STREQ("<Settings CompactMode=\"1\" Name=\"a\\\\b\\nc\" Short=\"65535\">\r\n"
+                 "\t<Outer Number=\"5\"/>\r\n\t<Item Value=\"1\"/>\r\n\t<Item Value=\"2\"/>\r\n"
+                 "\t<Item Value=\"3\"/>\r\n</Settings>",
+                 TrimmedXml(px, TRUE));
+}
+
+TEST_F(PropExchangeBackends, XmlElementForm)
+{
+    CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
+    px.SetCompactMode(FALSE);
+    CString strName = "tab\there";
+    PX_String(&px, "Name", strName, "");
+    SectionPtr pOuter(px.GetSection("Outer"));
+    int nNumber = 5;
+    PX_Int(pOuter.get(), "Number", nNumber, 0);
+    CXTPPropExchangeEnumeratorPtr pEnumerator(px.GetEnumerator("Item"));
+    POSITION pos = pEnumerator->GetPosition(0, TRUE);
+    EXPECT_TRUE(pos == NULL);
+    EXPECT_STREQ("<Settings><Name>tab\\there</Name><Outer><Number>5</Number></Outer></Settings>",
+                 TrimmedXml(px));
+}
+
+TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
+{
+    CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
+    ASSERT_TRUE(px.LoadFromString("<Settings><Count>2</Count><Item0><Value>4</Value></Item0>"
+                                  "<Item1><Value>8</Value></Item1><Empty></Empty></Settings>"));
+    CXTPPropExchangeEnumeratorPtr pEnumerator(px.GetEnumerator("Item"));
+    std::vector<int> values;
+    POSITION pos = pEnumerator->GetPosition(0, FALSE);
+    while (pos != NULL)
+    {
+        SectionPtr pItem(pEnumerator->GetNext(pos));
+        int nValue = 0;
+        PX_Int(pItem.get(), "Value", nValue, -1);
+        values.push_back(nValue);
+    }
+    EXPECT_EQ(std::vector<int>({4, 8}), values);
+    int nEmpty = 7;
+    PX_Int(&px, "Empty", nEmpty, 3);
+    EXPECT_EQ(0, nEmpty) << "an existing empty text is 0";
+    EXPECT_FALSE(px.IsPropertyExists("Missing"));
+    EXPECT_TRUE(px.IsPropertyExists("Count"));
+}
+
+TEST_F(PropExchangeBackends, XmlMissingSectionAndBadDocuments)
+{
+    CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
+    ASSERT_TRUE(px.LoadFromString(L"<Other a=\"1\"/>"));
+    CompositeSettings loaded;
+    loaded.DoPropExchange(&px);
+    EXPECT_EQ(6, loaded.intValue);
+    EXPECT_STREQ("default", loaded.stringValue);
+
+    CXTPPropExchangeXMLNode broken(TRUE, NULL, "Settings");
+    EXPECT_FALSE(broken.LoadFromString("<Settings><unclosed></Settings>"));
+    EXPECT_FALSE(broken.LoadFromFile("Z:\\no\\such\\file.xml"));
+}
+
+TEST_F(PropExchangeBackends, XmlEmptySectionRemovesTheElement)
+{
+    CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
+    SectionPtr pOuter(px.GetSection("Outer"));
+    int nNumber = 5;
+    PX_Int(pOuter.get(), "Number", nNumber, 0);
+    pOuter->EmptySection();
+    EXPECT_STREQ("<Settings CompactMode=\"1\"/>", TrimmedXml(px));
+    PX_Int(pOuter.get(), "Again", nNumber, 0);
+    EXPECT_STREQ("<Settings CompactMode=\"1\"><Outer Again=\"5\"/></Settings>", TrimmedXml(px));
+}
+
+TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlain)
+{
+    CompositeSettings stored;
+    stored.Fill();
+    for (BOOL bFormatted : {TRUE, FALSE})
+    {
+        {
+            CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
+            stored.DoPropExchange(&px);
+            px.SaveToFile(m_strIniFile, bFormatted);
+        }
+        CompositeSettings loaded;
+        CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
+        ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
+        loaded.DoPropExchange(&px);
+        ExpectSameSettings(stored, loaded, FALSE);
+    }
+}
+
+TEST_F(PropExchangeBackends, IniFormOfSectionsAndValues)
+{
+    CompositeSettings stored;
+    stored.Fill();
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
+        stored.DoPropExchange(&px);
+        ASSERT_TRUE(px.SaveToFile(m_strIniFile));
+    }
+    EXPECT_STREQ("65535", ReadIni("Settings", "Short"));
+    EXPECT_STREQ("Line one\\\\\\nLine\\ttwo\\r", ReadIni("Settings", "String"));
+    EXPECT_STREQ("1, 2, 30, 40", ReadIni("Settings", "Rect"));
+    EXPECT_STREQ("<missing>", ReadIni("Settings", "Float"));
+    EXPECT_STREQ("CPayload", ReadIni("Settings", "Class"));
+    EXPECT_STREQ("AABGPPAB", ReadIni("Settings", "Blob"));
+    EXPECT_STREQ("inner text", ReadIni("Settings\\Outer", "Text"));
+    EXPECT_STREQ("99", ReadIni("Settings\\Outer\\Inner", "Number"));
+    EXPECT_STREQ("3", ReadIni("Settings", "Count"));
+    EXPECT_STREQ("7", ReadIni("Settings\\Item2", "Value"));
+}
+
+TEST_F(PropExchangeBackends, IniRemovesValuesEqualToTheirDefault)
+{
+    ::WritePrivateProfileStringA("Settings", "Int", "17", m_strIniFile);
+    ::WritePrivateProfileStringA("Settings", "Keep", "1", m_strIniFile);
+    ::WritePrivateProfileStringA(NULL, NULL, NULL, m_strIniFile);
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
+        ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
+        int nValue = 6;
+        EXPECT_TRUE(PX_Int(&px, "Int", nValue, 6));
+        ASSERT_TRUE(px.SaveToFile(m_strIniFile));
+    }
+    EXPECT_STREQ("<missing>", ReadIni("Settings", "Int"));
+    EXPECT_STREQ("1", ReadIni("Settings", "Keep"));
+}
+
+TEST_F(PropExchangeBackends, IniReadsLongValuesAndEmptyOnesAsDefault)
+{
+    CString strLong(_T('x'), 10000);
+    ::WritePrivateProfileStringA("Settings", "Long", strLong, m_strIniFile);
+    ::WritePrivateProfileStringA("Settings", "Empty", "", m_strIniFile);
+    ::WritePrivateProfileStringA(NULL, NULL, NULL, m_strIniFile);
+    CXTPPropExchangeIniFile px(TRUE, NULL, "Settings");
+    ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
+    CString strValue;
+    PX_String(&px, "Long", strValue, "");
+    EXPECT_EQ(10000, strValue.GetLength());
+    PX_String(&px, "Empty", strValue, "default");
+    EXPECT_STREQ("default", strValue);
+    CXTPPropExchangeIniFile missing(TRUE, NULL, "Settings");
+    EXPECT_FALSE(missing.LoadFromFile("Z:\\no\\such\\file.ini"));
+}
+
+TEST_F(PropExchangeBackends, IniChildSectionsShareTheWorkingFile)
+{
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
+        {
+            SectionPtr pChild(px.GetSection("Child"));
+            int nValue = 3;
+            PX_Int(pChild.get(), "Value", nValue, 0);
+        }
+        ASSERT_TRUE(px.SaveToFile(m_strIniFile));
+    }
+    EXPECT_STREQ("3", ReadIni("Settings\\Child", "Value"));
+}
+}
+
+namespace
+{
+TEST(XmlIndenting, EachElementOnItsOwnLine)
+{
+    struct FormatCase
+    {
+        const char* source;
+        const char* formatted;
+    };
+    const FormatCase kCases[] = {
+        {"<a/>", "<a/>"},
+        {"<a><b>1</b><c/></a>", "<a>\r\n\t<b>1</b>\r\n\t<c/>\r\n</a>"},
+        {"<a>\r\n\t<b>1</b>\r\n</a>", "<a>\r\n\t<b>1</b>\r\n</a>"},
+        {"<a><b>  </b></a>", "<a>\r\n\t<b>  </b>\r\n</a>"},
+        {"<a><b><c x=\"1\"/></b></a>", "<a>\r\n\t<b>\r\n\t\t<c x=\"1\"/>\r\n\t</b>\r\n</a>"},
+    };
+    for (const FormatCase& c : kCases)
+        EXPECT_STREQ(c.formatted, CXTPPropExchangeXMLNode::FormatXml(c.source, "\r\n")) << c.source;
+}
+}

@@ -1,0 +1,108 @@
+#pragma once
+// Helpers of the settings-exchange tests: an exchange over an in-memory map
+// of texts (the base class's text forms without any store around them), and
+// a settings object that uses every kind of value the exchange carries.
+#include "toolkit/foundation/XTPPropExchange.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+typedef std::map<std::string, std::string> TextStore;
+
+// Keeps each value as the text the base class makes of it, under
+// "section/section/name" keys.
+class CTextStoreExchange : public CXTPPropExchange
+{
+public:
+    CTextStoreExchange(BOOL bLoading, TextStore& store, const std::string& strPath = "")
+        : m_store(store), m_strPath(strPath)
+    {
+        m_bLoading = bLoading;
+    }
+
+    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
+                      const void* pvDefault) override
+    {
+        std::string strKey = m_strPath + pszPropName;
+        if (IsStoring())
+        {
+            if (IsSamePropValue(vtProp, pvProp, pvDefault))
+                return TRUE;
+            CString strValue;
+            if (!ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault))
+                return FALSE;
+            m_store[strKey] = (LPCTSTR)strValue;
+            return TRUE;
+        }
+        if (!m_bUseDefaultOnLoad)
+            pvDefault = NULL;
+        TextStore::iterator it = m_store.find(strKey);
+        if (it == m_store.end())
+            return CopyPropValue(vtProp, pvProp, pvDefault);
+        CString strValue = it->second.c_str();
+        return ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault);
+    }
+
+    CXTPPropExchange* GetSection(LPCTSTR pszSection) override
+    {
+        CTextStoreExchange* pSection =
+            new CTextStoreExchange(IsLoading(), m_store, m_strPath + pszSection + "/");
+        pSection->InitSection(this);
+        return pSection;
+    }
+
+private:
+    TextStore& m_store;
+    std::string m_strPath;
+};
+
+typedef std::unique_ptr<CXTPPropExchange> SectionPtr;
+
+// A small serializable object carried inside a value by PX_Serialize.
+class CPayload : public CObject
+{
+    DECLARE_SERIAL(CPayload)
+public:
+    CPayload() : m_nNumber(0) {}
+    void Serialize(CArchive& ar) override;
+
+    long m_nNumber;
+    CString m_strText;
+};
+
+// Every kind of value, a nested section, a list, a blob and an object.
+struct CompositeSettings
+{
+    BYTE byteValue = 0;
+    short shortValue = 0;
+    USHORT ushortValue = 0;
+    long longValue = 0;
+    DWORD dwordValue = 0;
+    int intValue = 0;
+    UINT uintValue = 0;
+    BOOL boolValue = FALSE;
+    CString stringValue;
+    float floatValue = 0;
+    double doubleValue = 0;
+    CSize sizeValue = CSize(0, 0);
+    CPoint pointValue = CPoint(0, 0);
+    CRect rectValue = CRect(0, 0, 0, 0);
+    int enumValue = 0;
+    CRuntimeClass* pClass = NULL;
+    CString nestedText;
+    int nestedNumber = 0;
+    std::vector<int> items;
+    std::vector<BYTE> blob;
+    CPayload payload;
+
+    // Values that differ from every default.
+    void Fill();
+    void DoPropExchange(CXTPPropExchange* pPX);
+};
+
+// Expects every value of the two settings to be equal; floats only when
+// bFloats (the text stores have no text form for them).
+void ExpectSameSettings(const CompositeSettings& expected, const CompositeSettings& actual,
+                        BOOL bFloats);
