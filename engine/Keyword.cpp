@@ -1,0 +1,109 @@
+#include "engine/Keyword.h"
+
+#include "engine/LinkedList.h"
+
+namespace {
+
+const int kKeptItems = 10;
+
+} // namespace
+
+Keyword::Keyword(const CString& name)
+    : next(nullptr), prev(nullptr), firstItem(nullptr), lastItem(nullptr), name(name),
+      unreadCount(0), gotNews(0), unalertedCount(0), treeItem(nullptr), checking(0),
+      singleCheck(0), lastClickedRow(0)
+{
+}
+
+Keyword::~Keyword()
+{
+    DeleteChain(firstItem);
+}
+
+void Keyword::AppendItem(NewsItem* item)
+{
+    LinkAtTail(firstItem, lastItem, item);
+}
+
+void Keyword::UnlinkItem(NewsItem* item)
+{
+    Unlink(firstItem, lastItem, item);
+}
+
+void Keyword::RemoveAllItems()
+{
+    while (firstItem) {
+        NewsItem* head = firstItem;
+        UnlinkItem(head);
+        delete head;
+    }
+}
+
+void Keyword::SetItems(NewsItem* head, NewsItem* tail)
+{
+    RemoveAllItems();
+    firstItem = head;
+    lastItem = tail;
+    unreadCount = 0;
+    unalertedCount = 0;
+    // The walk also finds the true tail, should the caller's tail and the
+    // chain's end disagree.
+    for (NewsItem* item = head; item; item = item->next) {
+        unreadCount += item->unread ? 1 : 0;
+        unalertedCount += item->unalerted ? 1 : 0;
+        lastItem = item;
+    }
+    if (head)
+        head->prev = nullptr;
+    else
+        lastItem = nullptr;
+}
+
+int Keyword::FindSameItem(NewsItem* fresh)
+{
+    for (NewsItem* item = firstItem; item; item = item->next) {
+        if (*item == *fresh) {
+            item->displayTime = fresh->displayTime;
+            fresh->unalerted = item->unalerted;
+            fresh->unread = item->unread;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int Keyword::InsertItem(NewsItem* item, int where)
+{
+    if (!firstItem || where == 1) {
+        LinkAtHead(firstItem, lastItem, item);
+        return 1;
+    }
+    if (where == -1) {
+        AppendItem(item);
+        return 1;
+    }
+    for (NewsItem* old = firstItem; old; old = old->next) {
+        if (*old == *item) {
+            old->displayTime = item->displayTime;
+            return 0;
+        }
+    }
+    LinkAtHead(firstItem, lastItem, item);
+    return 1;
+}
+
+int Keyword::TrimItems()
+{
+    NewsItem* item = firstItem;
+    for (int kept = 0; item && kept < kKeptItems; ++kept)
+        item = item->next;
+    int unreadDeleted = 0;
+    while (item) {
+        NewsItem* following = item->next;
+        unreadDeleted += item->unread ? 1 : 0;
+        UnlinkItem(item);
+        delete item;
+        item = following;
+    }
+    return unreadDeleted;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// One search text with its doubly linked list of news items and its counters.
+// The keyword owns its items.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "engine/NewsItem.h"
+
+class Keyword {
+public:
+    // Links, item list, counters and flags zero; the tree sets treeItem.
+    explicit Keyword(const CString& name);
+    Keyword(const Keyword&) = delete;
+    Keyword& operator=(const Keyword&) = delete;
+    // Deletes every item.
+    ~Keyword();
+
+    // List operations; none of them touches the counters.
+    void AppendItem(NewsItem* item);
+    void UnlinkItem(NewsItem* item);
+    void RemoveAllItems();
+
+    // Replaces the list by the chain head..tail (already linked to each
+    // other; head may be null) and recounts unreadCount and unalertedCount.
+    void SetItems(NewsItem* head, NewsItem* tail);
+
+    // Looks for an item equal to fresh; when there is one, it takes fresh's
+    // display time, fresh takes its unread and unalerted flags, and the result
+    // is 1. Otherwise 0 and nothing changes.
+    int FindSameItem(NewsItem* fresh);
+
+    // Inserts at the head (where 1) or the tail (where -1). Any other where:
+    // an equal item only takes the new display time (result 0, the item stays
+    // the caller's); otherwise the item goes to the head. 1 when inserted.
+    int InsertItem(NewsItem* item, int where);
+
+    // Keeps the first ten items and deletes the rest; the result is the number
+    // of deleted items that were unread.
+    int TrimItems();
+
+    Keyword* next;
+    Keyword* prev;
+    NewsItem* firstItem;
+    NewsItem* lastItem;
+    CString name;
+    int unreadCount;
+    BOOL gotNews;
+    int unalertedCount;
+    HTREEITEM treeItem;
+    BOOL checking;
+    BOOL singleCheck;
+    // The news-list row the user clicked last in this keyword.
+    int lastClickedRow;
+};

@@ -1,0 +1,69 @@
+#include "engine/KeywordGroup.h"
+
+#include "engine/LinkedList.h"
+
+KeywordGroup::KeywordGroup() : first(nullptr), last(nullptr), totalUnread(0), keywordCount(0) {}
+
+KeywordGroup::~KeywordGroup()
+{
+    DeleteChain(first);
+    first = nullptr;
+}
+
+void KeywordGroup::Add(Keyword* keyword)
+{
+    LinkAtTail(first, last, keyword);
+    ++keywordCount;
+}
+
+void KeywordGroup::Remove(Keyword* keyword)
+{
+    if (!keyword)
+        return;
+    keyword->RemoveAllItems();
+    --keywordCount;
+    Unlink(first, last, keyword);
+}
+
+void KeywordGroup::RemoveAllKeywords()
+{
+    while (first) {
+        Keyword* keyword = first;
+        Remove(keyword);
+        delete keyword;
+    }
+}
+
+Keyword* KeywordGroup::FindNoCase(const char* text) const
+{
+    for (Keyword* keyword = first; keyword; keyword = keyword->next) {
+        if (keyword->name.CompareNoCase(text) == 0)
+            return keyword;
+    }
+    return nullptr;
+}
+
+Keyword* KeywordGroup::Find(const char* text) const
+{
+    for (Keyword* keyword = first; keyword; keyword = keyword->next) {
+        if (keyword->name.Compare(text) == 0)
+            return keyword;
+    }
+    return nullptr;
+}
+
+NewsItem* KeywordGroup::PopNextUnalerted()
+{
+    for (Keyword* keyword = first; keyword; keyword = keyword->next) {
+        if (keyword->unalertedCount == 0)
+            continue;
+        for (NewsItem* item = keyword->firstItem; item; item = item->next) {
+            if (item->unalerted) {
+                item->unalerted = 0;
+                --keyword->unalertedCount;
+                return item;
+            }
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,397 @@
+#include "engine/HttpClient.h"
+
+#include "LoopbackServer.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+namespace {
+
+const char* const kAcceptLine =
+    "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, application/vnd.ms-excel, "
+    "application/msword, application/vnd.ms-powerpoint, */*\r\n";
+
+std::string ExpectedRequest(const std::string& method, const std::string& path,
+                            const std::string& beforeHost, const std::string& afterHost)
+{
+    return method + " " + path + " HTTP/1.0\r\n" + kAcceptLine +
+           "Accept-Language: en-us\r\nAccept-Encoding: identity\r\nUser-Agent: Mozilla/4.0\r\n" +
+           beforeHost + "Host: 127.0.0.1\r\n" + afterHost + "\r\n";
+}
+
+// Answers every request with one fixed response.
+LoopbackServer::Handler Answer(const std::string& response)
+{
+    return [response](SOCKET connection, LoopbackServer& server) {
+        server.ReadRequest(connection);
+        server.SendAll(connection, response);
+    };
+}
+
+std::string AllByteValues(size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+    return bytes;
+}
+
+// A client with short time-outs, and the strings a request fills.
+class HttpClientTest : public ::testing::Test {
+protected:
+    HttpClientTest() { client_.SetTimeouts(300, 300, 300); }
+
+    int Get(const std::string& url) { return client_.Request(false, url.c_str(), data_, headers_, body_); }
+    int Post(const std::string& url, const CString& form)
+    {
+        data_ = form;
+        return client_.Request(true, url.c_str(), data_, headers_, body_);
+    }
+    std::string Body() const { return std::string(body_, body_.GetLength()); }
+
+    // A failed request leaves the three strings as they were.
+    void ExpectFailureLeftStringsAlone(int result)
+    {
+        EXPECT_EQ(result, 0);
+        EXPECT_STREQ(headers_, "old headers");
+        EXPECT_STREQ(body_, "old body");
+    }
+
+    HttpClient client_;
+    CString data_;
+    CString headers_ = "old headers";
+    CString body_ = "old body";
+};
+
+TEST_F(HttpClientTest, GetSendsTheFixedRequestAndSplitsTheAnswer)
+{
+    LoopbackServer server(Answer(HttpResponse("<html>news</html>")));
+    ASSERT_EQ(Get(server.Url("/nwshp?ie=UTF-8&q=tide+watch")), 1);
+    std::string expected = ExpectedRequest("GET", "/nwshp?ie=UTF-8&q=tide+watch", "", "");
+    EXPECT_EQ(server.LastRequest(), expected);
+    EXPECT_EQ(std::string(data_), expected);
+    EXPECT_STREQ(headers_, "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n");
+    EXPECT_EQ(Body(), "<html>news</html>");
+}
+
+TEST_F(HttpClientTest, AnAddressWithoutAPathAsksForTheRoot)
+{
+    LoopbackServer server(Answer(HttpResponse("x")));
+    ASSERT_EQ(Get(server.Url("")), 1);
+    EXPECT_EQ(server.LastRequest().substr(0, 16), "GET / HTTP/1.0\r\n");
+}
+
+TEST_F(HttpClientTest, PostSendsLengthTypeAndData)
+{
+    LoopbackServer server(Answer(HttpResponse("ok")));
+    ASSERT_EQ(Post(server.Url("/form"), "a=1&b=two"), 1);
+    std::string expected =
+        ExpectedRequest("POST", "/form", "Content-Length: 9\r\n",
+                        "Content-Type: application/x-www-form-urlencoded\r\n") + "a=1&b=two";
+    EXPECT_EQ(server.LastRequest(), expected);
+    EXPECT_EQ(std::string(data_), expected);
+    EXPECT_EQ(Body(), "ok");
+}
+
+TEST_F(HttpClientTest, AnEmptyPostHasNoLengthAndNoData)
+{
+    LoopbackServer server(Answer(HttpResponse("ok")));
+    ASSERT_EQ(Post(server.Url("/form"), ""), 1);
+    EXPECT_EQ(server.LastRequest(),
+              ExpectedRequest("POST", "/form", "", "Content-Type: application/x-www-form-urlencoded\r\n"));
+}
+
+TEST_F(HttpClientTest, ALargePostArrivesWhole)
+{
+    LoopbackServer server(Answer(HttpResponse("ok")));
+    std::string form(3 * 1024 * 1024, 'f');
+    ASSERT_EQ(Post(server.Url("/big"), form.c_str()), 1);
+    std::string request = server.LastRequest();
+    ASSERT_GE(request.size(), form.size());
+    EXPECT_EQ(request.substr(request.size() - form.size()), form);
+}
+
+TEST_F(HttpClientTest, HeadersEndAtTheFirstEmptyLineWhateverThePieces)
+{
+    // Sent in small pieces, with bare LF line ends and a body that looks like headers.
+    std::string response = "HTTP/1.0 200 OK\nX-A: 1\r\n\nX-Not-A-Header: 2\r\n\r\nrest";
+    LoopbackServer server([response](SOCKET connection, LoopbackServer& server) {
+        server.ReadRequest(connection);
+        for (size_t at = 0; at < response.size(); at += 3) {
+            server.SendAll(connection, response.substr(at, 3));
+            Sleep(1);
+        }
+    });
+    ASSERT_EQ(Get(server.Url("/")), 1);
+    EXPECT_STREQ(headers_, "HTTP/1.0 200 OK\nX-A: 1\r\n\n");
+    EXPECT_EQ(Body(), "X-Not-A-Header: 2\r\n\r\nrest");
+}
+
+TEST_F(HttpClientTest, ABinaryBodyOfOneMegabyteArrivesIntact)
+{
+    std::string body = AllByteValues(1024 * 1024);
+    LoopbackServer server(Answer(HttpResponse(body, "Content-Encoding: gzip\r\n")));
+    ASSERT_EQ(Get(server.Url("/bin")), 1);
+    ASSERT_EQ(body_.GetLength(), static_cast<int>(body.size()));
+    EXPECT_TRUE(Body() == body);
+}
+
+TEST_F(HttpClientTest, ABodyAtTheCapIsKeptAndOneByteMoreFails)
+{
+    std::string atCap(HttpClient::MaxBodyBytes, 'b');
+    LoopbackServer fits(Answer(HttpResponse(atCap)));
+    ASSERT_EQ(Get(fits.Url("/")), 1);
+    EXPECT_EQ(body_.GetLength(), HttpClient::MaxBodyBytes);
+
+    body_ = "old body";
+    headers_ = "old headers";
+    LoopbackServer tooBig(Answer(HttpResponse(atCap + "b")));
+    ExpectFailureLeftStringsAlone(Get(tooBig.Url("/")));
+}
+
+TEST_F(HttpClientTest, EndlessHeadersFail)
+{
+    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
+        server.ReadRequest(connection);
+        std::string line = "X-Filler: " + std::string(1000, 'x') + "\r\n";
+        bool open = server.SendAll(connection, "HTTP/1.0 200 OK\r\n");
+        while (open && !server.Stopping())
+            open = server.SendAll(connection, line);
+    });
+    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
+}
+
+TEST_F(HttpClientTest, AServerThatNeverAnswersTimesOutAndSeesTheConnectionClosed)
+{
+    volatile LONG closedByClient = 0;
+    LoopbackServer server([&closedByClient](SOCKET connection, LoopbackServer& server) {
+        server.ReadRequest(connection);
+        if (server.WaitForClose(connection))
+            InterlockedExchange(&closedByClient, 1);
+    });
+    DWORD start = GetTickCount();
+    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    for (int i = 0; i < 100 && !closedByClient; ++i)
+        Sleep(10);
+    EXPECT_EQ(closedByClient, 1);
+}
+
+TEST_F(HttpClientTest, AServerThatFallsSilentMidHeaderTimesOut)
+{
+    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
+        server.ReadRequest(connection);
+        server.SendAll(connection, "HTTP/1.0 200 OK\r\nContent-Ty");
+        server.WaitForClose(connection);
+    });
+    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
+}
+
+TEST_F(HttpClientTest, AServerThatClosesMidHeaderGivesTheShortHeaders)
+{
+    LoopbackServer server(Answer("HTTP/1.0 200 OK\r\nContent-Ty"));
+    ASSERT_EQ(Get(server.Url("/")), 1);
+    EXPECT_STREQ(headers_, "HTTP/1.0 200 OK\r\nContent-Ty");
+    EXPECT_EQ(Body(), "");
+}
+
+TEST_F(HttpClientTest, AConnectionClosedWithoutAnyByteFails)
+{
+    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
+        server.ReadRequest(connection);
+    });
+    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
+    EXPECT_EQ(server.Connections(), 1);
+}
+
+TEST_F(HttpClientTest, ARefusedConnectionFails)
+{
+    std::string url = "http://127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort()) + "/";
+    DWORD start = GetTickCount();
+    ExpectFailureLeftStringsAlone(Get(url));
+    EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
+TEST_F(HttpClientTest, AServerThatStopsReadingMakesTheSendTimeOut)
+{
+    LoopbackServer server([](SOCKET, LoopbackServer& server) {
+        while (!server.Stopping())
+            Sleep(10);
+    });
+    std::string form(32 * 1024 * 1024, 'f');
+    ExpectFailureLeftStringsAlone(Post(server.Url("/"), form.c_str()));
+}
+
+TEST_F(HttpClientTest, HostsWithoutAnAddressFailBeforeConnecting)
+{
+    // Address 0 would reach this machine; it must never be tried.
+    LoopbackServer server(Answer(HttpResponse("x")));
+    std::string port = std::to_string(server.Port());
+    ExpectFailureLeftStringsAlone(Get("http://0.0.0.0:" + port + "/"));
+    ExpectFailureLeftStringsAlone(Get("http://:" + port + "/"));
+    EXPECT_EQ(server.Connections(), 0);
+}
+
+TEST_F(HttpClientTest, OtherSchemesAndBadPortsFailBeforeConnecting)
+{
+    LoopbackServer server(Answer(HttpResponse("x")));
+    std::string port = std::to_string(server.Port());
+    ExpectFailureLeftStringsAlone(Get("https://127.0.0.1:" + port + "/"));
+    ExpectFailureLeftStringsAlone(Get("ftp://127.0.0.1:" + port + "/"));
+    ExpectFailureLeftStringsAlone(Get("http://127.0.0.1:99999/"));
+    EXPECT_EQ(client_.Request(false, nullptr, data_, headers_, body_), 0);
+    EXPECT_EQ(server.Connections(), 0);
+}
+
+// A proxy that answers the CONNECT request, then (when serve is set) serves
+// the request that comes through the tunnel, or else closes.
+LoopbackServer::Handler Proxy(const std::string& tunnelAnswer, std::string* connectText,
+                              bool serve)
+{
+    return [tunnelAnswer, connectText, serve](SOCKET connection, LoopbackServer& server) {
+        std::string connectRequest;
+        char c;
+        while (connectRequest.find("\r\n\r\n") == std::string::npos &&
+               recv(connection, &c, 1, 0) == 1)
+            connectRequest += c;
+        *connectText = connectRequest;
+        if (!server.SendAll(connection, tunnelAnswer) || !serve)
+            return;
+        server.ReadRequest(connection);
+        server.SendAll(connection, HttpResponse("through the tunnel"));
+    };
+}
+
+TEST_F(HttpClientTest, TheProxyPathOpensATunnelFirst)
+{
+    std::string connectText;
+    LoopbackServer proxy(
+        Proxy("HTTP/1.0 200 Connection established\r\nProxy-agent: test\r\n\r\n", &connectText, true));
+    client_.useProxy = 1;
+    client_.proxyHost = "127.0.0.1";
+    client_.proxyPort = proxy.Port();
+    ASSERT_EQ(Get("http://127.0.0.1:1/news"), 1);
+    EXPECT_EQ(connectText, std::string("CONNECT ") + HttpClient::NewsSearchHost + ":80 HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(Body(), "through the tunnel");
+}
+
+TEST_F(HttpClientTest, TheProxyPathFailsOnARefusalOrAnAnswerThatStops)
+{
+    const char* answers[] = {"HTTP/1.0 403 Forbidden\r\n\r\n", "HTTP/1.0 200 OK\r\n",
+                             "HTTP/1.0 200 OK\r\nProxy-agent: x", "garbage"};
+    for (const char* answer : answers) {
+        std::string connectText;
+        LoopbackServer proxy(Proxy(answer, &connectText, false));
+        client_.useProxy = 1;
+        client_.proxyHost = "127.0.0.1";
+        client_.proxyPort = proxy.Port();
+        EXPECT_EQ(Get("http://127.0.0.1:1/news"), 0) << answer;
+    }
+    EXPECT_STREQ(body_, "old body");
+}
+
+struct SplitCase {
+    const char* url;
+    bool ok;
+    const char* scheme;
+    const char* host;
+    const char* path;
+    int port;
+};
+
+TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
+{
+    std::string longHost = "http://" + std::string(256, 'h') + "/";
+    std::string hostAtLimit = "http://" + std::string(255, 'h');
+    std::string longPath = "http://h/" + std::string(1023, 'p');
+    std::string pathAtLimit = "http://h/" + std::string(1022, 'p');
+    const SplitCase cases[] = {
+        {"http://www.Example.com:8080/Path/Mixed?Q=a", true, "HTTP", "WWW.EXAMPLE.COM", "/Path/Mixed?Q=a", 8080},
+        {"www.example.com/x", true, "HTTP", "WWW.EXAMPLE.COM", "/x", 80},
+        {"https://a/b", true, "HTTPS", "A", "/b", 80},
+        {"http://host", true, "HTTP", "HOST", "", 80},
+        {"http:host/x", true, "HTTP", "HOST", "/x", 80},
+        {"HTTP://h-1.b_c/", true, "HTTP", "H-1.B", "_c/", 80},
+        {"http://host:0/", false, "", "", "", 0},
+        {"http://host:70000/", false, "", "", "", 0},
+        {"http://host:/", false, "", "", "", 0},
+        {"http://host:8a/", false, "", "", "", 0},
+        {longHost.c_str(), false, "", "", "", 0},
+        {hostAtLimit.c_str(), true, "HTTP", nullptr, "", 80},
+        {longPath.c_str(), false, "", "", "", 0},
+        {pathAtLimit.c_str(), true, "HTTP", "H", nullptr, 80},
+        {"averyveryverylongschemename://h/", false, "", "", "", 0},
+    };
+    for (const SplitCase& test : cases) {
+        char scheme[20], host[256], path[1024];
+        int port = 0;
+        bool ok = HttpClient::SplitUrl(test.url, scheme, sizeof scheme, host, sizeof host, path,
+                                       sizeof path, port);
+        EXPECT_EQ(ok, test.ok) << test.url;
+        if (!ok || !test.ok)
+            continue;
+        EXPECT_STREQ(scheme, test.scheme) << test.url;
+        if (test.host) {
+            EXPECT_STREQ(host, test.host) << test.url;
+        }
+        if (test.path) {
+            EXPECT_STREQ(path, test.path) << test.url;
+        }
+        EXPECT_EQ(port, test.port) << test.url;
+    }
+}
+
+TEST(HttpClientBuffers, AppendingGrowsAndKeepsTheBytes)
+{
+    HttpBuffer buffer = {};
+    ASSERT_TRUE(HttpClient::InitBuffer(buffer));
+    EXPECT_EQ(buffer.capacity - buffer.begin, 10);
+    std::string expected;
+    for (int i = 0; i < 1000; ++i) {
+        char c = static_cast<char>(i);
+        ASSERT_TRUE(HttpClient::AppendByte(buffer, c));
+        expected += c;
+    }
+    ASSERT_TRUE(HttpClient::AppendBytes(buffer, "tail", 4));
+    expected += "tail";
+    EXPECT_EQ(HttpClient::BufferLength(buffer), 1004);
+    EXPECT_EQ(std::string(buffer.begin, buffer.end), expected);
+    EXPECT_EQ(*buffer.end, '\0');
+    EXPECT_GE(buffer.capacity - buffer.end, 1);
+    HttpClient::FreeBuffer(buffer);
+    EXPECT_EQ(buffer.begin, nullptr);
+    EXPECT_FALSE(HttpClient::AppendByte(buffer, 'x'));
+}
+
+TEST(HttpClientReadLine, ReadsCrLfLinesAndReportsLongLinesAndClosing)
+{
+    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
+        server.SendAll(connection, "first\r\n\r\nba\nlf\r\n0123456789abcdef\r\nend");
+    });
+    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(server.Port()));
+    ASSERT_EQ(connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    HttpClient client;
+    client.SetTimeouts(300, 300, 2000);
+    char line[8] = {};
+    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
+    EXPECT_STREQ(line, "first");
+    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
+    EXPECT_STREQ(line, "");
+    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
+    EXPECT_STREQ(line, "ba\nlf");
+    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), -1);
+    EXPECT_STREQ(line, "0123456");
+    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), -1);
+    EXPECT_STREQ(line, "789abcd");
+    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
+    EXPECT_STREQ(line, "ef");
+    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), WSAECONNRESET);
+    closesocket(socket);
+}
+
+} // namespace

@@ -1,0 +1,344 @@
+#include "engine/KeywordGroup.h"
+#include "engine/ProgramFolder.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"ANSI\" ?>";
+
+Keyword* AddKeyword(KeywordGroup& group, const char* name)
+{
+    Keyword* keyword = new Keyword(name);
+    group.Add(keyword);
+    return keyword;
+}
+
+NewsItem* AddItem(Keyword* keyword, const CString& title, const CString& link, const CString& time,
+                  const CString& summary, BOOL unread)
+{
+    NewsItem* item = new NewsItem(title, link, time, summary, keyword, unread);
+    keyword->AppendItem(item);
+    return item;
+}
+
+// Every keyword with its items and their stored fields, for comparing groups.
+std::string Describe(const KeywordGroup& group)
+{
+    std::string text;
+    for (Keyword* keyword = group.GetFirst(); keyword; keyword = group.GetNext(keyword)) {
+        text += "[" + std::string(keyword->name) + "|" + std::to_string(keyword->unreadCount) + "]";
+        for (NewsItem* item = keyword->firstItem; item; item = item->next) {
+            text += "{" + std::string(item->title) + "|" + std::string(item->link) + "|" +
+                    std::string(item->displayTime) + "|" + std::string(item->summary) + "|" +
+                    (item->unread ? "u" : "r") + (item->unalerted ? "a" : "") + "}";
+            EXPECT_EQ(item->owner, keyword);
+        }
+    }
+    return text;
+}
+
+class KeywordStoreTest : public ::testing::Test {
+protected:
+    KeywordStoreTest() { SetProgramFolder(folder_.Path().c_str()); }
+    ~KeywordStoreTest() override { SetProgramFolder(""); }
+
+    // Reads a hand-written file into a fresh group.
+    int ReadText(const std::string& text)
+    {
+        WriteBytes(path_, text);
+        return loaded_.ConfReader(path_.c_str());
+    }
+
+    static std::string Wrap(const std::string& keywords)
+    {
+        return kDeclaration + "<Shorewatch Version=\"2.0\"><KeywordGroup>" + keywords +
+               "</KeywordGroup></Shorewatch>";
+    }
+
+    TempFolder folder_;
+    std::string path_ = folder_.File("store.xml");
+    std::string conf_ = folder_.File("conf.xml");
+    KeywordGroup group_;
+    KeywordGroup loaded_;
+};
+
+TEST_F(KeywordStoreTest, WritesTheExactFileForm)
+{
+    Keyword* tide = AddKeyword(group_, "tide");
+    AddItem(tide, "Big \"wave\"", "http://e.com/?a=1&b=2", "Thr 3/15/2007", "x < y", 1);
+    AddItem(tide, "calm", " ", " ", "", 0);
+    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
+    EXPECT_EQ(ReadBytes(path_),
+              kDeclaration +
+                  "\r\n<Shorewatch Version=\"2.0\">"
+                  "\r\n\t<KeywordGroup>"
+                  "\r\n\t\t<Keyword name=\"tide\">"
+                  "\r\n\t\t\t<Link unread=\"true\" title=\"Big \\\"wave\\\"\" url=\"http://e.com/?a=1&b=2\" "
+                  "time=\"Thr 3/15/2007\" summary=\"x < y\">"
+                  "\r\n\t\t\t</Link>"
+                  "\r\n\t\t\t<Link unread=\"false\" title=\"calm\" url=\" \" time=\" \" summary=\"\">"
+                  "\r\n\t\t\t</Link>"
+                  "\r\n\t\t</Keyword>"
+                  "\r\n\t</KeywordGroup>"
+                  "\r\n</Shorewatch>");
+}
+
+TEST_F(KeywordStoreTest, OneKeywordWithoutItemsIsSevenLines)
+{
+    AddKeyword(group_, "solo");
+    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
+    std::string bytes = ReadBytes(path_);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 6);
+    EXPECT_NE(bytes.back(), '\n');
+}
+
+TEST_F(KeywordStoreTest, EveryTextRoundTrips)
+{
+    std::string longText;
+    for (int i = 0; i < 3000; ++i)
+        longText += "long \"quoted\" text\\ ";
+    const char* texts[] = {
+        "plain",
+        "say \"hi\"",
+        "ends with a backslash\\",
+        "ends with a backslash and blanks\\  ",
+        "backslash before a quote \\\" and \\\\",
+        "\\",
+        "\"",
+        "&amp; <tag> & > <",
+        "eight-bit \xE9\xE8\xFC\xA0\xFF",
+        "",
+        " ",
+        "line one\nline two\r\nline three",
+        "tab\there",
+        longText.c_str(),
+    };
+    for (const char* text : texts) {
+        Keyword* keyword = AddKeyword(group_, text);
+        AddItem(keyword, text, text, text, text, 1);
+        AddItem(keyword, "other", "x", "y", "z", 0);
+    }
+    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
+    ASSERT_EQ(loaded_.ConfReader(path_.c_str()), 1);
+    for (Keyword* keyword = group_.GetFirst(); keyword; keyword = group_.GetNext(keyword))
+        keyword->unreadCount = 1;
+    EXPECT_EQ(Describe(loaded_), Describe(group_));
+    EXPECT_EQ(loaded_.keywordCount, group_.keywordCount);
+    EXPECT_EQ(loaded_.totalUnread, group_.keywordCount);
+}
+
+TEST_F(KeywordStoreTest, LoadingTwiceAppendsTwice)
+{
+    AddItem(AddKeyword(group_, "a"), "t", "l", "d", "s", 1);
+    AddKeyword(group_, "b");
+    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
+    ASSERT_EQ(loaded_.ConfReader(path_.c_str()), 1);
+    ASSERT_EQ(loaded_.ConfReader(path_.c_str()), 1);
+    EXPECT_EQ(loaded_.keywordCount, 4);
+    EXPECT_EQ(loaded_.totalUnread, 2);
+    EXPECT_EQ(Describe(loaded_), "[a|1]{t|l|d|s|u}[b|0][a|1]{t|l|d|s|u}[b|0]");
+}
+
+struct HandWrittenCase {
+    const char* keywords;
+    const char* loaded;
+};
+
+TEST_F(KeywordStoreTest, ReadsHandWrittenFiles)
+{
+    const HandWrittenCase cases[] = {
+        // A capital N: the keyword reads with an empty name.
+        {"<Keyword Name=\"x\"></Keyword>", "[|0]"},
+        {"<keyword NAME=\"x\"><Link title=\"t\"/></keyword>", "[|0]{t| | ||r}"},
+        // The first attribute must be the name.
+        {"<Keyword id=\"1\" name=\"x\"></Keyword><Keyword name=\"y\"/>", "[y|0]"},
+        {"<Other name=\"x\"/><Keyword/>", ""},
+        // Items: any element name; missing fields take their defaults.
+        {"<Keyword name=\"k\"><Item title=\"a\" unread=\"true\"/><Link summary=\"s\"/></Keyword>",
+         "[k|1]{a| | ||u}{| | |s|r}"},
+        {"<Keyword name=\"k\"><Link unread=\"false\" title=\"f\"/><Link unread=\"TRUE\" title=\"g\"/>"
+         "<Link unread title=\"h\"/></Keyword>",
+         "[k|0]{f| | ||r}{g| | ||r}{h| | ||r}"},
+        // Comments and text are no items; unknown attributes and "hour" are ignored.
+        {"<Keyword name=\"k\"><!-- note -->text<Link title=\"a\" hour=\"5\" extra=\"e\"/></Keyword>",
+         "[k|0]{a| | ||r}"},
+        // A later attribute of the same name wins.
+        {"<Keyword name=\"k\"><Link title=\"a\" title=\"b\" url=\"u\" time=\"t\"/></Keyword>",
+         "[k|0]{b|u|t||r}"},
+        // Escaped quotes written by older versions.
+        {"<Keyword name=\"k\"><Link title=\"say \\\"hi\\\"\" summary=\"a \\\"b\\\" c\"/></Keyword>",
+         "[k|0]{say \"hi\"| | |a \"b\" c|r}"},
+    };
+    for (const HandWrittenCase& test : cases) {
+        KeywordGroup group;
+        WriteBytes(path_, Wrap(test.keywords));
+        EXPECT_EQ(group.ConfReader(path_.c_str()), 1) << test.keywords;
+        EXPECT_EQ(Describe(group), test.loaded) << test.keywords;
+    }
+}
+
+TEST_F(KeywordStoreTest, TheGroupIsFoundAnywhereBelowTheRoot)
+{
+    EXPECT_EQ(ReadText("<x><Shorewatch><y><KeywordGroup><Keyword name=\"deep\"/></KeywordGroup></y>"
+                       "</Shorewatch></x>"),
+              1);
+    EXPECT_EQ(Describe(loaded_), "[deep|0]");
+}
+
+TEST_F(KeywordStoreTest, FilesWithoutTheGroupLoadNothing)
+{
+    EXPECT_EQ(ReadText("<Shorewatch><Keyword name=\"k\"/></Shorewatch>"), 0);
+    EXPECT_EQ(ReadText("<KeywordGroup><Keyword name=\"k\"/></KeywordGroup>"), 0);
+    EXPECT_EQ(ReadText(""), 0);
+    EXPECT_EQ(ReadText("not xml at all"), 0);
+    EXPECT_EQ(loaded_.ConfReader(folder_.File("missing.xml").c_str()), 0);
+    EXPECT_EQ(loaded_.ConfReader(nullptr), 0);
+    EXPECT_EQ(loaded_.keywordCount, 0);
+}
+
+TEST_F(KeywordStoreTest, ACutOffFileGivesWhatWasComplete)
+{
+    AddItem(AddKeyword(group_, "a"), "t", "l", "d", "s", 1);
+    AddItem(AddKeyword(group_, "b"), "t2", "l2", "d2", "s2", 0);
+    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
+    std::string bytes = ReadBytes(path_);
+    std::string cut = bytes.substr(0, bytes.find("<Keyword name=\"b\"") + 10);
+    EXPECT_EQ(ReadText(cut), 1);
+    EXPECT_EQ(Describe(loaded_), "[a|1]{t|l|d|s|u}");
+}
+
+TEST_F(KeywordStoreTest, SavingReplacesTheFileAndLeavesNoTemporaryFile)
+{
+    WriteBytes(conf_, "old contents");
+    AddKeyword(group_, "new");
+    ASSERT_EQ(group_.ConfWriter(conf_.c_str()), 1);
+    ASSERT_EQ(loaded_.ConfReader(conf_.c_str()), 1);
+    EXPECT_EQ(Describe(loaded_), "[new|0]");
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
+}
+
+TEST_F(KeywordStoreTest, ASaveThatCannotReplaceTheFileFailsAndKeepsEverything)
+{
+    // The target is a folder, which no file can replace.
+    CreateDirectoryA(conf_.c_str(), nullptr);
+    AddKeyword(group_, "k");
+    EXPECT_EQ(group_.ConfWriter(conf_.c_str()), 0);
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
+    EXPECT_EQ(group_.ConfWriter(folder_.File("missing\\conf.xml").c_str()), 0);
+    EXPECT_EQ(group_.ConfWriter(nullptr), 0);
+}
+
+TEST_F(KeywordStoreTest, ARelativePathIsSavedWhereItPoints)
+{
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(sizeof current, current);
+    SetCurrentDirectoryA(folder_.Path().c_str());
+    AddKeyword(group_, "relative");
+    EXPECT_EQ(group_.ConfWriter("export.xml"), 1);
+    SetCurrentDirectoryA(current);
+    EXPECT_EQ(loaded_.ConfReader(folder_.File("export.xml").c_str()), 1);
+    EXPECT_EQ(Describe(loaded_), "[relative|0]");
+}
+
+TEST_F(KeywordStoreTest, TheProgramFolderHoldsConfXml)
+{
+    AddItem(AddKeyword(group_, "k"), "t", "l", "d", "s", 0);
+    ASSERT_EQ(group_.SaveToProgramFolder(), 1);
+    EXPECT_TRUE(FileExists(conf_));
+    ASSERT_EQ(loaded_.LoadFromProgramFolder(), 1);
+    EXPECT_EQ(Describe(loaded_), Describe(group_));
+    EXPECT_EQ(loaded_.SaveToProgramFolder(), 1);
+    EXPECT_FALSE(FileExists(conf_ + ".bak"));
+
+    SetProgramFolder("");
+    EXPECT_EQ(loaded_.LoadFromProgramFolder(), 0);
+    EXPECT_EQ(loaded_.SaveToProgramFolder(), 0);
+}
+
+TEST_F(KeywordStoreTest, AStoreThatDidNotLoadWholeIsKeptAsBackup)
+{
+    const std::string damaged[] = {
+        Wrap("<Keyword name=\"a\"/>").substr(0, 90),
+        "this is not the store",
+        std::string("<Shorewatch><KeywordGroup>") + '\0' + "</KeywordGroup></Shorewatch>",
+    };
+    for (const std::string& bytes : damaged) {
+        KeywordGroup group;
+        WriteBytes(conf_, bytes);
+        group.LoadFromProgramFolder();
+        AddKeyword(group, "saved");
+        ASSERT_EQ(group.SaveToProgramFolder(), 1);
+        EXPECT_EQ(ReadBytes(conf_ + ".bak"), bytes);
+        // Only the first save keeps a copy.
+        WriteBytes(conf_ + ".bak", "kept");
+        ASSERT_EQ(group.SaveToProgramFolder(), 1);
+        EXPECT_EQ(ReadBytes(conf_ + ".bak"), "kept");
+        DeleteFileA((conf_ + ".bak").c_str());
+    }
+}
+
+TEST_F(KeywordStoreTest, AnEmptyOrMissingStoreNeedsNoBackup)
+{
+    WriteBytes(conf_, "");
+    EXPECT_EQ(group_.LoadFromProgramFolder(), 0);
+    ASSERT_EQ(group_.SaveToProgramFolder(), 1);
+    DeleteFileA(conf_.c_str());
+    KeywordGroup fresh;
+    EXPECT_EQ(fresh.LoadFromProgramFolder(), 0);
+    ASSERT_EQ(fresh.SaveToProgramFolder(), 1);
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
+}
+
+struct EscapeCase {
+    const char* text;
+    const char* escaped;
+};
+
+TEST(KeywordStoreQuotes, EscapeAndUnescapeAreInverse)
+{
+    const EscapeCase cases[] = {
+        {"", ""},
+        {"a\"b", "a\\\"b"},
+        {"\"", "\\\""},
+        {"a\\b", "a\\b"},
+        {"a\\", "a\\ "},
+        {"a\\ ", "a\\  "},
+        {"\\\"", "\\\\\""},
+        {"a ", "a "},
+        {"\\\\", "\\\\ "},
+    };
+    for (const EscapeCase& test : cases) {
+        CString escaped;
+        CString back;
+        KeywordGroup::EscapeQuotes(test.text, escaped);
+        KeywordGroup::UnescapeQuotes(escaped, back);
+        EXPECT_STREQ(escaped, test.escaped) << test.text;
+        EXPECT_STREQ(back, test.text) << test.text;
+    }
+    CString plain;
+    KeywordGroup::UnescapeQuotes("a\\b\\\"c\\", plain);
+    EXPECT_STREQ(plain, "a\\b\"c\\");
+}
+
+TEST(ProgramFolder, IsTheModulePathCutAtItsLastBackslash)
+{
+    EXPECT_STREQ(FolderOfModulePath("C:\\Program Files\\Tidewatch\\tidewatch.exe"),
+                 "C:\\Program Files\\Tidewatch");
+    EXPECT_STREQ(FolderOfModulePath("tidewatch.exe"), "");
+    EXPECT_STREQ(FolderOfModulePath("C:\\x.exe"), "C:");
+
+    SetProgramFolderFromModule();
+    char module[MAX_PATH];
+    GetModuleFileNameA(nullptr, module, sizeof module);
+    EXPECT_STREQ(ProgramFolder(), FolderOfModulePath(module));
+    EXPECT_FALSE(ProgramFolder().IsEmpty());
+    SetProgramFolder("");
+}
+
+} // namespace

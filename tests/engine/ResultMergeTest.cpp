@@ -1,0 +1,118 @@
+#include "engine/ResultMerge.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Result {
+    const char* title;
+    const char* link;
+    const char* time;
+};
+
+// A parsed page holding the given results.
+std::unique_ptr<ResultPageParser> Page(std::initializer_list<Result> results)
+{
+    auto page = std::make_unique<ResultPageParser>();
+    page->count = 0;
+    for (const Result& result : results) {
+        ResultEntry& entry = page->entries[page->count++];
+        strcpy(entry.title, result.title);
+        strcpy(entry.link, result.link);
+        strcpy(entry.time, result.time);
+        strcpy(entry.summary, "summary");
+    }
+    return page;
+}
+
+// Each item as title, unread flag and unalerted flag, with its time.
+std::string State(const Keyword& keyword)
+{
+    std::string state;
+    for (NewsItem* item = keyword.firstItem; item; item = item->next) {
+        state += std::string(item->title) + (item->unread ? "+u" : "") + (item->unalerted ? "+a" : "") +
+                 "@" + std::string(item->displayTime) + ";";
+        EXPECT_EQ(item->owner, &keyword);
+    }
+    return state;
+}
+
+class ResultMergeTest : public ::testing::Test {
+protected:
+    ResultMergeTest() { group_.Add(keyword_); }
+
+    KeywordGroup group_;
+    Keyword* keyword_ = new Keyword("tide");
+};
+
+TEST_F(ResultMergeTest, AFirstPageIsAllNews)
+{
+    EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}, {"b", "2", "t2"}})), 1);
+    EXPECT_EQ(State(*keyword_), "a+u+a@t1;b+u+a@t2;");
+    EXPECT_EQ(keyword_->unreadCount, 2);
+    EXPECT_EQ(keyword_->unalertedCount, 2);
+    EXPECT_EQ(group_.totalUnread, 2);
+    EXPECT_EQ(keyword_->lastItem->next, nullptr);
+    EXPECT_STREQ(keyword_->firstItem->summary, "summary");
+}
+
+TEST_F(ResultMergeTest, ThePageAgainKeepsTheOldListWithFreshTimes)
+{
+    MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}, {"b", "2", "t2"}}));
+    keyword_->firstItem->unread = 0;
+    keyword_->unreadCount = 1;
+    group_.totalUnread = 1;
+    NewsItem* first = keyword_->firstItem;
+    EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"b", "2", "t4"}, {"a", "1", "t3"}})), 0);
+    EXPECT_EQ(keyword_->firstItem, first);
+    EXPECT_EQ(State(*keyword_), "a+a@t3;b+u+a@t4;");
+    EXPECT_EQ(group_.totalUnread, 1);
+}
+
+TEST_F(ResultMergeTest, NewsReplacesTheListAndOldItemsKeepTheirState)
+{
+    MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}, {"b", "2", "t2"}, {"c", "3", "t3"}}));
+    // a was read and alerted, b alerted only, c untouched.
+    keyword_->firstItem->unread = 0;
+    keyword_->firstItem->unalerted = 0;
+    keyword_->firstItem->next->unalerted = 0;
+    keyword_->unreadCount = 2;
+    keyword_->unalertedCount = 1;
+    group_.totalUnread = 2;
+
+    EXPECT_EQ(MergeResultPage(group_, *keyword_,
+                              *Page({{"new", "9", "t9"}, {"a", "1", "t5"}, {"b", "2", "t6"}})),
+              1);
+    EXPECT_EQ(State(*keyword_), "new+u+a@t9;a@t5;b+u@t6;");
+    EXPECT_EQ(keyword_->unreadCount, 2);
+    EXPECT_EQ(keyword_->unalertedCount, 1);
+    EXPECT_EQ(group_.totalUnread, 2);
+}
+
+TEST_F(ResultMergeTest, TheSameTitleWithAnotherLinkIsNews)
+{
+    MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}}));
+    keyword_->firstItem->unread = 0;
+    keyword_->firstItem->unalerted = 0;
+    keyword_->unreadCount = 0;
+    keyword_->unalertedCount = 0;
+    group_.totalUnread = 0;
+    EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"a", "2", "t2"}})), 1);
+    EXPECT_EQ(State(*keyword_), "a+u+a@t2;");
+    EXPECT_EQ(group_.totalUnread, 1);
+}
+
+TEST_F(ResultMergeTest, AnEmptyPageChangesNothing)
+{
+    MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}}));
+    EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({})), 0);
+    EXPECT_EQ(State(*keyword_), "a+u+a@t1;");
+    EXPECT_EQ(group_.totalUnread, 1);
+}
+
+} // namespace
