@@ -32,6 +32,7 @@ inline UINT HashKey(ARG_KEY key)
 UINT HashString(LPCTSTR key);
 template <> inline UINT HashKey<LPCTSTR>(LPCTSTR key) { return HashString(key); }
 template <> inline UINT HashKey<const CString&>(const CString& key) { return HashString(key); }
+template <> inline UINT HashKey<CString>(CString key) { return HashString(key); }
 
 // Raw storage for count elements; raises CMemoryException when it cannot be had (also when the
 // size overflows).

@@ -264,3 +264,26 @@ TEST(CMapTest, KeysOfManyKindsAgreeWithAReferenceMap)
     EXPECT_EQ(&b, found);
     EXPECT_FALSE(pointers.Lookup(&b, found));
 }
+
+TEST(CMapTest, StringKeysInEveryArgumentForm)
+{
+    CMap<CString, CString, int, int> byValue;
+    CMap<CString, const CString&, int, int> byReference;
+    CMapStringToPtr byPointer;
+    for (int i = 0; i < 50; ++i) {
+        CString key;
+        key.Format("name%d", i);
+        byValue[key] = i;
+        byReference[key] = i;
+        byPointer[key] = &byValue;
+    }
+    int value = -1;
+    void* pointer = NULL;
+    EXPECT_TRUE(byValue.Lookup(CString("name7"), value));
+    EXPECT_EQ(7, value);
+    EXPECT_TRUE(byReference.Lookup(CString("name42"), value));
+    EXPECT_EQ(42, value);
+    EXPECT_TRUE(byPointer.Lookup("name0", pointer));
+    EXPECT_FALSE(byPointer.Lookup("NAME0", pointer));  // keys are case-sensitive
+    EXPECT_EQ(50, byValue.GetCount());
+}
