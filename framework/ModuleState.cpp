@@ -1,0 +1,89 @@
+#include "framework/ModuleState.h"
+#include "framework/CWinApp.h"
+#include <ole2.h>
+
+namespace {
+
+HINSTANCE CurrentResourceHandle()
+{
+    return AfxGetResourceHandle();
+}
+
+AFX_MODULE_STATE& ModuleState()
+{
+    static AFX_MODULE_STATE state = {};
+    if (state.m_hCurrentInstanceHandle == NULL)
+    {
+        state.m_hCurrentInstanceHandle = ::GetModuleHandleA(NULL);
+        state.m_hCurrentResourceHandle = state.m_hCurrentInstanceHandle;
+        CString::SetResourceHandleSource(&CurrentResourceHandle);
+    }
+    return state;
+}
+
+} // namespace
+
+AFX_MODULE_STATE* AfxGetModuleState()
+{
+    return &ModuleState();
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return ModuleState().m_hCurrentInstanceHandle;
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return ModuleState().m_hCurrentResourceHandle;
+}
+
+void AfxSetResourceHandle(HINSTANCE hInstResource)
+{
+    ModuleState().m_hCurrentResourceHandle = hInstResource;
+}
+
+HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
+{
+    HINSTANCE hResource = AfxGetResourceHandle();
+    if (::FindResourceA(hResource, lpszName, lpszType) != NULL)
+        return hResource;
+    return AfxGetInstanceHandle();
+}
+
+LPCTSTR AfxGetAppName()
+{
+    LPCTSTR name = ModuleState().m_lpszCurrentAppName;
+    return name != NULL ? name : "";
+}
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL)
+        return pApp->DoMessageBox(lpszText, nType, nIDHelp);
+    return ::MessageBoxA(NULL, lpszText, NULL, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString prompt;
+    prompt.LoadString(nIDPrompt);
+    return AfxMessageBox(prompt, nType, nIDHelp == (UINT)-1 ? nIDPrompt : nIDHelp);
+}
+
+BOOL AfxInitRichEdit()
+{
+    static HMODULE hRichEdit = ::LoadLibraryA("RICHED32.DLL");
+    return hRichEdit != NULL;
+}
+
+void AfxEnableControlContainer()
+{
+}
+
+BOOL AfxOleInit()
+{
+    HRESULT hr = ::OleInitialize(NULL);
+    return SUCCEEDED(hr);
+}

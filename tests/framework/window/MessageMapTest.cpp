@@ -1,0 +1,299 @@
+// Message maps: creation attaches the object before WM_NCCREATE, maps chain
+// to their base classes (templates too), every kind of entry dispatches with
+// the right arguments, and handlers in multiply-derived classes see their
+// own object.
+#include "TestWindows.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class CCreationWnd : public CLogWnd
+{
+public:
+    HWND m_hWndSeenAtNcCreate = NULL;
+
+protected:
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs)
+    {
+        m_hWndSeenAtNcCreate = m_hWnd;
+        m_log.Add("nccreate");
+        return CWnd::OnNcCreate(lpcs);
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT)
+    {
+        m_log.Add("create");
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCreationWnd, CLogWnd)
+    ON_WM_NCCREATE()
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+class CFailingCreationWnd : public CLogWnd
+{
+public:
+    bool m_bPostNcDestroyCalled = false;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
+    virtual void PostNcDestroy() { m_bPostNcDestroyCalled = true; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFailingCreationWnd, CLogWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessage)
+{
+    CCreationWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    ASSERT_EQ(wnd.m_log.GetSize(), 2);
+    EXPECT_EQ(wnd.m_log[0], "nccreate");
+    EXPECT_EQ(wnd.m_log[1], "create");
+    EXPECT_EQ(wnd.m_hWndSeenAtNcCreate, wnd.m_hWnd);
+    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+    EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(wnd.m_hWnd, GWLP_WNDPROC), &CWnd::WndProc);
+    HWND hWnd = wnd.m_hWnd;
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(wnd.m_hWnd, (HWND)NULL);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), (CWnd*)NULL);
+}
+
+TEST(CreationHook, FailedCreationUnbindsTheObject)
+{
+    CFailingCreationWnd wnd;
+    EXPECT_FALSE(wnd.CreateTopLevel());
+    EXPECT_EQ(wnd.m_hWnd, (HWND)NULL);
+    EXPECT_TRUE(wnd.m_bPostNcDestroyCalled);
+}
+
+TEST(CreationHook, SystemClassWindowsAreBoundToo)
+{
+    CLogWnd parent;
+    ASSERT_TRUE(parent.CreateTopLevel());
+    CWnd edit;
+    ASSERT_TRUE(edit.Create("EDIT", "text", WS_VISIBLE, CRect(0, 0, 80, 20), &parent, 7));
+    EXPECT_TRUE(edit.GetStyle() & WS_CHILD);
+    EXPECT_EQ(edit.GetDlgCtrlID(), 7);
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_EQ(text, "text");
+    EXPECT_EQ(parent.GetDlgItem(7), &edit);
+    parent.DestroyWindow();
+    EXPECT_EQ(edit.m_hWnd, (HWND)NULL);
+}
+
+// ---------------------------------------------------------------------------
+// Chaining.
+
+class CBaseWnd : public CLogWnd
+{
+protected:
+    afx_msg void OnSize(UINT, int cx, int cy)
+    {
+        CString entry;
+        entry.Format("base size %d %d", cx, cy);
+        m_log.Add(entry);
+    }
+    afx_msg LRESULT OnApp(WPARAM wParam, LPARAM)
+    {
+        m_log.Add("base app");
+        return (LRESULT)wParam + 1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBaseWnd, CLogWnd)
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+class CDerivedWnd : public CBaseWnd
+{
+protected:
+    afx_msg LRESULT OnApp(WPARAM wParam, LPARAM)
+    {
+        m_log.Add("derived app");
+        return (LRESULT)wParam * 10;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+template <class TBase>
+class CTemplateWnd : public TBase
+{
+protected:
+    afx_msg LRESULT OnAppPlusOne(WPARAM, LPARAM)
+    {
+        this->m_log.Add("template");
+        return 99;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_TEMPLATE_MESSAGE_MAP(CTemplateWnd, TBase, TBase)
+    ON_MESSAGE(WM_APP + 1, OnAppPlusOne)
+END_MESSAGE_MAP()
+
+TEST(MessageMapChain, DerivedEntryWinsAndBaseEntriesStillReached)
+{
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    wnd.m_log.RemoveAll();
+    EXPECT_EQ(wnd.SendMessage(WM_APP, 4), 40);
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80));
+    ASSERT_EQ(wnd.m_log.GetSize(), 2);
+    EXPECT_EQ(wnd.m_log[0], "derived app");
+    EXPECT_EQ(wnd.m_log[1], "base size 120 80");
+    wnd.DestroyWindow();
+}
+
+TEST(MessageMapChain, TemplateMapChainsToItsParameter)
+{
+    CTemplateWnd<CBaseWnd> wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    wnd.m_log.RemoveAll();
+    EXPECT_EQ(wnd.SendMessage(WM_APP + 1), 99);
+    EXPECT_EQ(wnd.SendMessage(WM_APP, 1), 2);
+    ASSERT_EQ(wnd.m_log.GetSize(), 2);
+    EXPECT_EQ(wnd.m_log[0], "template");
+    EXPECT_EQ(wnd.m_log[1], "base app");
+    wnd.DestroyWindow();
+}
+
+// ---------------------------------------------------------------------------
+// Entry kinds.
+
+const UINT registeredMessage = ::RegisterWindowMessageA("TidewatchWindowTestMessage");
+
+class CEntryKindsWnd : public CLogWnd
+{
+public:
+    UINT m_nLastRangeId = 0;
+    UINT_PTR m_nTimerId = 0;
+    CPoint m_ptClick;
+    UINT m_nClickFlags = 0;
+
+protected:
+    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam) { return (LRESULT)(wParam + lParam); }
+    afx_msg void OnRange(UINT nID) { m_nLastRangeId = nID; }
+    afx_msg BOOL OnCommandEx(UINT nID)
+    {
+        m_log.Add("ex");
+        return nID == 300;   // 301 goes on to the next entry
+    }
+    afx_msg void OnFallback() { m_log.Add("fallback"); }
+    afx_msg void OnTimer(UINT_PTR nIDEvent) { m_nTimerId = nIDEvent; }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point)
+    {
+        m_nClickFlags = nFlags;
+        m_ptClick = point;
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return pDC != NULL && pDC->m_hDC != NULL ? 5 : 0; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEntryKindsWnd, CLogWnd)
+    ON_REGISTERED_MESSAGE(registeredMessage, OnRegistered)
+    ON_COMMAND_RANGE(200, 205, OnRange)
+    ON_COMMAND_EX(300, OnCommandEx)
+    ON_COMMAND_EX(301, OnCommandEx)
+    ON_COMMAND(301, OnFallback)
+    ON_WM_TIMER()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+TEST(MessageMapEntries, EachKindUnpacksItsArguments)
+{
+    CEntryKindsWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    EXPECT_EQ(wnd.SendMessage(registeredMessage, 5, 6), 11);
+
+    wnd.SendMessage(WM_COMMAND, 203);
+    EXPECT_EQ(wnd.m_nLastRangeId, 203u);
+    wnd.SendMessage(WM_COMMAND, 206);
+    EXPECT_EQ(wnd.m_nLastRangeId, 203u);
+
+    wnd.SendMessage(WM_TIMER, 42);
+    EXPECT_EQ(wnd.m_nTimerId, 42u);
+
+    wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 17));
+    EXPECT_EQ(wnd.m_ptClick, CPoint(-3, 17));
+    EXPECT_EQ(wnd.m_nClickFlags, (UINT)(MK_LBUTTON | MK_SHIFT));
+
+    HDC hDC = ::GetDC(wnd.m_hWnd);
+    EXPECT_EQ(wnd.SendMessage(WM_ERASEBKGND, (WPARAM)hDC), 5);
+    ::ReleaseDC(wnd.m_hWnd, hDC);
+    wnd.DestroyWindow();
+}
+
+TEST(MessageMapEntries, ExHandlerAnsweringFalseLetsTheSearchGoOn)
+{
+    CEntryKindsWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    wnd.m_log.RemoveAll();
+    wnd.SendMessage(WM_COMMAND, 300);
+    wnd.SendMessage(WM_COMMAND, 301);
+    ASSERT_EQ(wnd.m_log.GetSize(), 3);
+    EXPECT_EQ(wnd.m_log[0], "ex");
+    EXPECT_EQ(wnd.m_log[1], "ex");
+    EXPECT_EQ(wnd.m_log[2], "fallback");
+    wnd.DestroyWindow();
+}
+
+TEST(MessageMapEntries, HandlerInfoReportsWithoutCalling)
+{
+    CEntryKindsWnd wnd;
+    AFX_CMDHANDLERINFO info = { NULL, NULL };
+    EXPECT_TRUE(wnd.OnCmdMsg(204, CN_COMMAND, NULL, &info));
+    EXPECT_EQ(info.pTarget, &wnd);
+    EXPECT_EQ(wnd.m_nLastRangeId, 0u);
+    EXPECT_FALSE(wnd.OnCmdMsg(999, CN_COMMAND, NULL, &info));
+}
+
+// A handler of a class whose window base is not its first base still gets
+// its own object.
+struct CPayload
+{
+    int m_payload[3] = { 1, 2, 3 };
+};
+
+class CSecondBaseWnd : public CPayload, public CLogWnd
+{
+public:
+    int m_nWidth = 0;
+
+protected:
+    afx_msg void OnSize(UINT, int cx, int)
+    {
+        m_nWidth = cx;
+        m_payload[2] = 30;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSecondBaseWnd, CLogWnd)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+TEST(MessageMapEntries, HandlerInSecondBaseClassLayoutSeesItsObject)
+{
+    CSecondBaseWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(77, 5));
+    EXPECT_EQ(wnd.m_nWidth, 77);
+    EXPECT_EQ(wnd.m_payload[0], 1);
+    EXPECT_EQ(wnd.m_payload[2], 30);
+    wnd.DestroyWindow();
+}
+
+} // namespace

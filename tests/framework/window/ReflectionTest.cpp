@@ -1,0 +1,204 @@
+// Notifications reflected to the controls that sent them: WM_NOTIFY,
+// WM_COMMAND, WM_CTLCOLORxxx and WM_DRAWITEM; with the _EX forms a FALSE
+// answer lets the parent see the notification too.
+#include "TestWindows.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+const UINT idChild = 31;
+
+class CParentWnd : public CLogWnd
+{
+protected:
+    afx_msg void OnChildClick(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        m_log.Add(pNMHDR->idFrom == idChild ? "parent notify" : "parent notify, wrong id");
+        *pResult = 7;
+    }
+    afx_msg void OnChildClicked() { m_log.Add("parent command"); }
+    // The base handler asks the child first, then the default procedure.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+    {
+        m_log.Add("parent color");
+        return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CParentWnd, CLogWnd)
+    ON_NOTIFY(NM_CLICK, idChild, OnChildClick)
+    ON_BN_CLICKED(idChild, OnChildClicked)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+// The child logs into its parent's log, so the order shows.
+class CReflectingChild : public CWnd
+{
+public:
+    explicit CReflectingChild(CParentWnd* pParent) : m_pParent(pParent) {}
+    BOOL m_bLetParentSee = FALSE;
+    HBRUSH m_hBrush = NULL;
+    BOOL m_bDrawn = FALSE;
+
+protected:
+    afx_msg void OnClick(NMHDR*, LRESULT* pResult)
+    {
+        m_pParent->m_log.Add("child notify");
+        *pResult = 3;
+    }
+    afx_msg BOOL OnClickEx(NMHDR*, LRESULT*)
+    {
+        m_pParent->m_log.Add("child notify ex");
+        return !m_bLetParentSee;
+    }
+    afx_msg void OnClicked() { m_pParent->m_log.Add("child command"); }
+    afx_msg BOOL OnClickedEx()
+    {
+        m_pParent->m_log.Add("child command ex");
+        return !m_bLetParentSee;
+    }
+    afx_msg HBRUSH CtlColor(CDC*, UINT) { return m_hBrush; }
+    afx_msg void DrawItem(LPDRAWITEMSTRUCT) { m_bDrawn = TRUE; }
+
+    CParentWnd* m_pParent;
+};
+
+class CPlainReflectingChild : public CReflectingChild
+{
+public:
+    using CReflectingChild::CReflectingChild;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPlainReflectingChild, CReflectingChild)
+    ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+    ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+    ON_WM_CTLCOLOR_REFLECT()
+    ON_WM_DRAWITEM_REFLECT()
+END_MESSAGE_MAP()
+
+class CExReflectingChild : public CReflectingChild
+{
+public:
+    using CReflectingChild::CReflectingChild;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CExReflectingChild, CReflectingChild)
+    ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClickEx)
+    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedEx)
+END_MESSAGE_MAP()
+
+class ReflectionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_parent.CreateTopLevel()); }
+    void TearDown() override { m_parent.DestroyWindow(); }
+
+    void CreateChild(CWnd& child)
+    {
+        ASSERT_TRUE(child.Create("BUTTON", "child", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 60, 20), &m_parent,
+                                 idChild));
+        m_parent.m_log.RemoveAll();
+    }
+
+    LRESULT SendClickNotification(CWnd& child)
+    {
+        NMHDR header = { child.m_hWnd, idChild, (UINT)NM_CLICK };
+        return m_parent.SendMessage(WM_NOTIFY, idChild, (LPARAM)&header);
+    }
+
+    CParentWnd m_parent;
+};
+
+TEST_F(ReflectionTest, ReflectedNotificationStaysWithTheChild)
+{
+    CPlainReflectingChild child(&m_parent);
+    CreateChild(child);
+    EXPECT_EQ(SendClickNotification(child), 3);
+    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
+    EXPECT_EQ(m_parent.m_log[0], "child notify");
+}
+
+TEST_F(ReflectionTest, ExReflectionAnsweringFalseAlsoReachesTheParent)
+{
+    CExReflectingChild child(&m_parent);
+    CreateChild(child);
+    child.m_bLetParentSee = TRUE;
+    EXPECT_EQ(SendClickNotification(child), 7);
+    ASSERT_EQ(m_parent.m_log.GetSize(), 2);
+    EXPECT_EQ(m_parent.m_log[0], "child notify ex");
+    EXPECT_EQ(m_parent.m_log[1], "parent notify");
+
+    m_parent.m_log.RemoveAll();
+    child.m_bLetParentSee = FALSE;
+    SendClickNotification(child);
+    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
+    EXPECT_EQ(m_parent.m_log[0], "child notify ex");
+}
+
+TEST_F(ReflectionTest, ButtonClickIsReflectedAsControlNotification)
+{
+    CPlainReflectingChild child(&m_parent);
+    CreateChild(child);
+    child.SendMessage(BM_CLICK);
+    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
+    EXPECT_EQ(m_parent.m_log[0], "child command");
+}
+
+TEST_F(ReflectionTest, ExControlReflectionAnsweringFalseReachesTheParent)
+{
+    CExReflectingChild child(&m_parent);
+    CreateChild(child);
+    child.m_bLetParentSee = TRUE;
+    child.SendMessage(BM_CLICK);
+    ASSERT_EQ(m_parent.m_log.GetSize(), 2);
+    EXPECT_EQ(m_parent.m_log[0], "child command ex");
+    EXPECT_EQ(m_parent.m_log[1], "parent command");
+}
+
+TEST_F(ReflectionTest, UnboundControlsNotifyOnlyTheParent)
+{
+    HWND hButton = CreateRawWindow("BUTTON", WS_CHILD | WS_VISIBLE, m_parent.m_hWnd, idChild);
+    m_parent.m_log.RemoveAll();
+    ::SendMessageA(hButton, BM_CLICK, 0, 0);
+    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
+    EXPECT_EQ(m_parent.m_log[0], "parent command");
+}
+
+TEST_F(ReflectionTest, ColorRequestGoesToTheChildFirst)
+{
+    CPlainReflectingChild child(&m_parent);
+    CreateChild(child);
+    HDC hDC = ::GetDC(child.m_hWnd);
+    child.m_hBrush = (HBRUSH)::GetStockObject(BLACK_BRUSH);
+    EXPECT_EQ(m_parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)child.m_hWnd), (LRESULT)child.m_hBrush);
+    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
+    EXPECT_EQ(m_parent.m_log[0], "parent color");
+
+    // A child answering NULL leaves the colour to the default procedure.
+    child.m_hBrush = NULL;
+    LRESULT hDefault = m_parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)child.m_hWnd);
+    EXPECT_NE(hDefault, (LRESULT)::GetStockObject(BLACK_BRUSH));
+    EXPECT_NE(hDefault, 0);
+    ::ReleaseDC(child.m_hWnd, hDC);
+}
+
+TEST_F(ReflectionTest, OwnerDrawIsReflectedWithoutAParentHandler)
+{
+    CPlainReflectingChild child(&m_parent);
+    CreateChild(child);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = idChild;
+    item.hwndItem = child.m_hWnd;
+    m_parent.SendMessage(WM_DRAWITEM, idChild, (LPARAM)&item);
+    EXPECT_TRUE(child.m_bDrawn);
+}
+
+} // namespace

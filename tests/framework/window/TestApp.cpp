@@ -1,0 +1,54 @@
+#include "TestApp.h"
+#include "TestIds.h"
+#include <gtest/gtest.h>
+
+CTestApp theApp;
+
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRouteApp)
+    ON_COMMAND(ID_TEST_ROUTE_DOC, OnRouteApp)
+    ON_COMMAND(ID_TEST_ROUTE_FRAME, OnRouteApp)
+    ON_COMMAND(ID_TEST_ROUTE_APP, OnRouteApp)
+END_MESSAGE_MAP()
+
+int CTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
+{
+    m_messageBoxes.Add(lpszPrompt);
+    return IDOK;
+}
+
+void CTestApp::OnRouteApp()
+{
+    m_lastCommand = "app";
+}
+
+void PumpPending()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+    {
+        if (msg.message == WM_QUIT)
+            return;
+        AfxPumpMessage();
+    }
+}
+
+void RunIdle()
+{
+    for (LONG count = 0; theApp.OnIdle(count); ++count)
+    {
+    }
+}
+
+bool TakeQuitMessage()
+{
+    MSG msg;
+    return ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+int main(int argc, char** argv)
+{
+    AfxWinInit(::GetModuleHandleA(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The application object of the window tests and helpers that drive its
+// message loop by hand.
+#include "framework/Framework.h"
+
+class CTestApp : public CWinApp
+{
+public:
+    CTestApp() : CWinApp("Tidewatch Window Tests") {}
+
+    // Message boxes are recorded, never shown.
+    virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+
+    CStringArray m_messageBoxes;
+    CString m_lastCommand;   // which target handled a routed test command
+
+protected:
+    afx_msg void OnRouteApp();
+    DECLARE_MESSAGE_MAP()
+};
+
+extern CTestApp theApp;
+
+// Dispatches every message waiting in the queue through the thread's pump.
+void PumpPending();
+// One full idle pass of the application (user-interface updates, then the
+// deletion of temporary objects).
+void RunIdle();
+// Takes a WM_QUIT left by a destroyed main window off the queue.
+bool TakeQuitMessage();

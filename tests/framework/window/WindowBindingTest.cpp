@@ -1,0 +1,115 @@
+// The handle map (permanent and temporary objects), subclassing of windows
+// that exist already, and Default() reaching the original procedure.
+#include "TestWindows.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class HandleMapTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_hWnd = CreateRawWindow("STATIC", WS_OVERLAPPED, NULL);
+        ASSERT_NE(m_hWnd, (HWND)NULL);
+    }
+    void TearDown() override { ::DestroyWindow(m_hWnd); }
+
+    HWND m_hWnd = NULL;
+};
+
+TEST_F(HandleMapTest, UnboundHandleGetsOneTemporaryObjectUntilIdle)
+{
+    EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), (CWnd*)NULL);
+    CWnd* pTemporary = CWnd::FromHandle(m_hWnd);
+    ASSERT_NE(pTemporary, (CWnd*)NULL);
+    EXPECT_EQ(pTemporary->m_hWnd, m_hWnd);
+    EXPECT_EQ(CWnd::FromHandle(m_hWnd), pTemporary);
+    pTemporary->m_nFlags = 0x4321;   // a mark a fresh object would not carry
+
+    RunIdle();
+    CWnd* pFresh = CWnd::FromHandle(m_hWnd);
+    EXPECT_EQ(pFresh->m_nFlags, 0u);
+    EXPECT_TRUE(::IsWindow(m_hWnd));   // deleting the temporary left the window alone
+    EXPECT_EQ(CWnd::FromHandle(NULL), (CWnd*)NULL);
+}
+
+TEST_F(HandleMapTest, AttachMakesThePermanentObjectAndDetachForgetsIt)
+{
+    CWnd wnd;
+    EXPECT_TRUE(wnd.Attach(m_hWnd));
+    EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), &wnd);
+    EXPECT_EQ(CWnd::FromHandle(m_hWnd), &wnd);
+    CWnd other;
+    EXPECT_FALSE(other.Attach(m_hWnd));   // one permanent object per handle
+    EXPECT_EQ(wnd.Detach(), m_hWnd);
+    EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), (CWnd*)NULL);
+    EXPECT_TRUE(::IsWindow(m_hWnd));
+}
+
+TEST(NullWindow, SafeHandleOfNoObjectIsNull)
+{
+    CWnd* volatile pNone = NULL;
+    EXPECT_EQ(pNone->GetSafeHwnd(), (HWND)NULL);
+}
+
+// ---------------------------------------------------------------------------
+// Subclassing.
+
+class CCountingEdit : public CWnd
+{
+public:
+    int m_nChars = 0;
+
+protected:
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        ++m_nChars;
+        CWnd::OnChar(nChar, nRepCnt, nFlags);   // the edit's own procedure inserts it
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountingEdit, CWnd)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+TEST(Subclassing, SubclassedEditKeepsItsBehaviourThroughDefault)
+{
+    CLogWnd parent;
+    ASSERT_TRUE(parent.CreateTopLevel());
+    HWND hEdit = CreateRawWindow("EDIT", WS_CHILD | WS_VISIBLE, parent.m_hWnd, 12);
+    WNDPROC original = (WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
+
+    CCountingEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(12, &parent));
+    EXPECT_EQ(edit.m_hWnd, hEdit);
+    edit.SendMessage(WM_CHAR, 'a', 1);
+    edit.SendMessage(WM_CHAR, 'b', 1);
+    EXPECT_EQ(edit.m_nChars, 2);
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_EQ(text, "ab");
+
+    EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
+    EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), original);
+    ::SendMessageA(hEdit, WM_CHAR, 'c', 1);
+    EXPECT_EQ(edit.m_nChars, 2);
+    char buffer[8] = "";
+    ::GetWindowTextA(hEdit, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "abc");
+    parent.DestroyWindow();
+}
+
+TEST(Subclassing, DestroyingTheWindowUnbindsTheSubclassedObject)
+{
+    HWND hEdit = CreateRawWindow("EDIT", WS_OVERLAPPED, NULL);
+    CCountingEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(hEdit));
+    EXPECT_FALSE(CCountingEdit().SubclassWindow(hEdit));
+    ::DestroyWindow(hEdit);
+    EXPECT_EQ(edit.m_hWnd, (HWND)NULL);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), (CWnd*)NULL);
+}
+
+} // namespace
