@@ -85,12 +85,19 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     return AfxPreTranslateMessage(pMsg);
 }
 
-BOOL CWinThread::PumpMessage()
+namespace {
+
+// Takes one message and dispatches it unless the thread's (or, without a
+// thread object, the default) PreTranslateMessage walk takes it.
+BOOL PumpOneMessage(CWinThread* pThread)
 {
     MSG& msg = AfxGetThreadState()->m_msgCur;
     if (::GetMessageA(&msg, NULL, 0, 0) <= 0)
         return FALSE;
-    if (msg.message != WM_KICKIDLE && !PreTranslateMessage(&msg))
+    if (msg.message == WM_KICKIDLE)
+        return TRUE;
+    BOOL bTaken = pThread != NULL ? pThread->PreTranslateMessage(&msg) : AfxPreTranslateMessage(&msg);
+    if (!bTaken)
     {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
@@ -98,20 +105,17 @@ BOOL CWinThread::PumpMessage()
     return TRUE;
 }
 
+} // namespace
+
+BOOL CWinThread::PumpMessage()
+{
+    return PumpOneMessage(this);
+}
+
 BOOL AfxPumpMessage()
 {
     CWinThread* pThread = AfxGetThread();
-    if (pThread != NULL)
-        return pThread->PumpMessage();
-    MSG& msg = AfxGetThreadState()->m_msgCur;
-    if (::GetMessageA(&msg, NULL, 0, 0) <= 0)
-        return FALSE;
-    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return TRUE;
+    return pThread != NULL ? pThread->PumpMessage() : PumpOneMessage(NULL);
 }
 
 BOOL AfxIsIdleMessage(MSG* pMsg)
