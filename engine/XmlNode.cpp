@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <utility>
+
 namespace {
 
 bool HasAttributes(XmlNodeType type)
@@ -16,31 +18,48 @@ bool HasChildren(XmlNodeType type)
     return type == XmlDocumentNode || type == XmlElementNode || type == XmlDocType;
 }
 
+// A node and the one slot of each of its first arrays, allocated together:
+// most nodes never need more than one child or one attribute, and parsing a
+// document is dominated by its allocations.
+struct NodeBlock {
+    XmlNodeRecord node;
+    XmlAttrRecord* attributeSlot;
+    XmlNodeRecord* childSlot;
+};
+
+NodeBlock* BlockOf(XmlNodeRecord* node)
+{
+    return reinterpret_cast<NodeBlock*>(node);
+}
+
+// Frees an array unless it is the slot inside its node's block.
+template <class Record>
+void FreeArray(Record** array, Record** slot)
+{
+    if (array != slot)
+        free(array);
+}
+
 // Makes room for one more slot in a pointer array. The array grows by the
 // caller's step or by its own size, whichever is larger, so that appending n
 // records costs time linear in n.
 template <class Record>
-bool MakeRoom(Record**& array, unsigned count, unsigned& capacity, unsigned grow)
+bool MakeRoom(Record**& array, Record** slot, unsigned count, unsigned& capacity, unsigned grow)
 {
     if (count < capacity)
         return true;
     unsigned step = grow > capacity ? grow : capacity;
     if (step == 0)
         step = 1;
-    Record** bigger = static_cast<Record**>(realloc(array, (capacity + step) * sizeof(Record*)));
+    Record** bigger = static_cast<Record**>(malloc((capacity + step) * sizeof(Record*)));
     if (!bigger)
         return false;
+    if (count)
+        memcpy(bigger, array, count * sizeof(Record*));
+    FreeArray(array, slot);
     array = bigger;
     capacity += step;
     return true;
-}
-
-template <class Record>
-Record** NewArray(unsigned& capacity)
-{
-    Record** array = static_cast<Record**>(malloc(sizeof(Record*)));
-    capacity = array ? 1 : 0;
-    return array;
 }
 
 void FreeOwnString(char* text, int inPlace)
@@ -58,39 +77,57 @@ void FreeNodeAlone(XmlNodeRecord* node)
         FreeOwnString(attribute->value, attribute->valueInPlace);
         free(attribute);
     }
-    free(node->attributes);
-    free(node->children);
+    FreeArray(node->attributes, &BlockOf(node)->attributeSlot);
+    FreeArray(node->children, &BlockOf(node)->childSlot);
     FreeOwnString(node->name, node->nameInPlace);
     FreeOwnString(node->value, node->valueInPlace);
-    free(node);
+    free(BlockOf(node));
 }
 
 } // namespace
 
-bool XmlIsNameChar(char c)
+namespace {
+
+constexpr bool IsNameCharCode(size_t c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
            c == ':' || c == '-' || c == '.';
 }
 
+template <size_t... codes>
+constexpr std::array<bool, 256> NameCharTable(std::index_sequence<codes...>)
+{
+    return {IsNameCharCode(codes)...};
+}
+
+} // namespace
+
+extern const std::array<bool, 256> XmlNameChars = NameCharTable(std::make_index_sequence<256>());
+
 XmlNodeRecord* XmlNewNode(XmlNodeType type)
 {
-    XmlNodeRecord* node = static_cast<XmlNodeRecord*>(calloc(1, sizeof(XmlNodeRecord)));
-    if (!node)
+    NodeBlock* block = static_cast<NodeBlock*>(calloc(1, sizeof(NodeBlock)));
+    if (!block)
         return nullptr;
+    XmlNodeRecord* node = &block->node;
     node->type = type;
     node->nameInPlace = 1;
     node->valueInPlace = 1;
-    if (HasAttributes(type))
-        node->attributes = NewArray<XmlAttrRecord>(node->attributeCapacity);
-    if (HasChildren(type))
-        node->children = NewArray<XmlNodeRecord>(node->childCapacity);
+    if (HasAttributes(type)) {
+        node->attributes = &block->attributeSlot;
+        node->attributeCapacity = 1;
+    }
+    if (HasChildren(type)) {
+        node->children = &block->childSlot;
+        node->childCapacity = 1;
+    }
     return node;
 }
 
 XmlNodeRecord* XmlAppendChild(XmlNodeRecord* parent, unsigned grow, XmlNodeType type)
 {
-    if (!parent || !MakeRoom(parent->children, parent->childCount, parent->childCapacity, grow))
+    if (!parent || !MakeRoom(parent->children, &BlockOf(parent)->childSlot, parent->childCount,
+                             parent->childCapacity, grow))
         return nullptr;
     XmlNodeRecord* child = XmlNewNode(type);
     if (!child)
@@ -102,7 +139,8 @@ XmlNodeRecord* XmlAppendChild(XmlNodeRecord* parent, unsigned grow, XmlNodeType 
 
 XmlAttrRecord* XmlAppendAttribute(XmlNodeRecord* node, unsigned grow)
 {
-    if (!node || !MakeRoom(node->attributes, node->attributeCount, node->attributeCapacity, grow))
+    if (!node || !MakeRoom(node->attributes, &BlockOf(node)->attributeSlot, node->attributeCount,
+                           node->attributeCapacity, grow))
         return nullptr;
     XmlAttrRecord* attribute = static_cast<XmlAttrRecord*>(calloc(1, sizeof(XmlAttrRecord)));
     if (!attribute)

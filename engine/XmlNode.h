@@ -1,8 +1,9 @@
 #pragma once
-// The node tree of the XML reader: plain heap records from malloc, realloc and
-// free. Names and values normally point into the document's text (the parser
-// cuts it with NUL characters); a string that was allocated on its own has its
+// The node tree of the XML reader: plain heap records from malloc and free.
+// Names and values normally point into the document's text (the parser cuts
+// it with NUL characters); a string that was allocated on its own has its
 // "in place" flag cleared so that XmlFreeTree frees it.
+#include <array>
 
 enum XmlNodeType {
     XmlNull = 0,
@@ -62,10 +63,13 @@ struct XmlNodeRecord {
 // Character classes of the reader.
 inline bool XmlIsSpace(char c) { return c >= 1 && c <= 32; }
 inline bool XmlIsQuote(char c) { return c == '"' || c == '\''; }
-bool XmlIsNameChar(char c);
+// ASCII letters and digits, '_', ':', '-' and '.'.
+extern const std::array<bool, 256> XmlNameChars;
+inline bool XmlIsNameChar(char c) { return XmlNameChars[static_cast<unsigned char>(c)]; }
 
 // A new node of the given type with the arrays its type needs; null when
-// memory runs out.
+// memory runs out. Every node of a tree comes from here (the appending and
+// freeing functions rely on how it allocates).
 XmlNodeRecord* XmlNewNode(XmlNodeType type);
 
 // Append a new child or attribute record; a full array first grows by at

@@ -37,10 +37,13 @@ std::string AllByteValues(size_t size)
     return bytes;
 }
 
-// A client with short time-outs, and the strings a request fills.
+// A client, and the strings a request fills. The time-outs are generous for
+// a loaded machine; the tests of time-outs make them short.
 class HttpClientTest : public ::testing::Test {
 protected:
-    HttpClientTest() { client_.SetTimeouts(300, 300, 300); }
+    HttpClientTest() { client_.SetTimeouts(10000, 10000, 10000); }
+
+    void UseShortTimeouts() { client_.SetTimeouts(300, 300, 300); }
 
     int Get(const std::string& url) { return client_.Request(false, url.c_str(), data_, headers_, body_); }
     int Post(const std::string& url, const CString& form)
@@ -164,6 +167,7 @@ TEST_F(HttpClientTest, EndlessHeadersFail)
 
 TEST_F(HttpClientTest, AServerThatNeverAnswersTimesOutAndSeesTheConnectionClosed)
 {
+    UseShortTimeouts();
     volatile LONG closedByClient = 0;
     LoopbackServer server([&closedByClient](SOCKET connection, LoopbackServer& server) {
         server.ReadRequest(connection);
@@ -180,6 +184,7 @@ TEST_F(HttpClientTest, AServerThatNeverAnswersTimesOutAndSeesTheConnectionClosed
 
 TEST_F(HttpClientTest, AServerThatFallsSilentMidHeaderTimesOut)
 {
+    UseShortTimeouts();
     LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
         server.ReadRequest(connection);
         server.SendAll(connection, "HTTP/1.0 200 OK\r\nContent-Ty");
@@ -215,6 +220,7 @@ TEST_F(HttpClientTest, ARefusedConnectionFails)
 
 TEST_F(HttpClientTest, AServerThatStopsReadingMakesTheSendTimeOut)
 {
+    UseShortTimeouts();
     LoopbackServer server([](SOCKET, LoopbackServer& server) {
         while (!server.Stopping())
             Sleep(10);
