@@ -55,12 +55,15 @@ void CMemFile::GrowFile(SIZE_T dwNewLen)
         return;
     if (m_nGrowBytes == 0)
         AfxThrowMemoryException();
-    SIZE_T nNewBufferSize = m_nBufferSize;
-    while (nNewBufferSize < dwNewLen) {
-        if (nNewBufferSize > (SIZE_T)-1 - m_nGrowBytes)
-            AfxThrowMemoryException();
-        nNewBufferSize += m_nGrowBytes;
-    }
+    // At least half as much again as the buffer holds, so that a file written in many small
+    // pieces is copied a bounded number of times; always a whole number of grow steps.
+    SIZE_T nWanted = dwNewLen;
+    if (m_nBufferSize / 2 < (SIZE_T)-1 - m_nBufferSize && m_nBufferSize + m_nBufferSize / 2 > nWanted)
+        nWanted = m_nBufferSize + m_nBufferSize / 2;
+    SIZE_T nSteps = nWanted / m_nGrowBytes + (nWanted % m_nGrowBytes ? 1 : 0);
+    if (nSteps > ((SIZE_T)-1) / m_nGrowBytes)
+        AfxThrowMemoryException();
+    SIZE_T nNewBufferSize = nSteps * m_nGrowBytes;
     BYTE* lpNew = m_lpBuffer ? Realloc(m_lpBuffer, nNewBufferSize) : Alloc(nNewBufferSize);
     if (!lpNew)
         AfxThrowMemoryException();

@@ -1,6 +1,7 @@
 #pragma once
-// CMemFile: a file in memory. Made with a grow step it owns a buffer that grows by that step
-// (allocated with malloc; Detach hands it to the caller, who frees it with free). Attached to a
+// CMemFile: a file in memory. Made with a grow step it owns a buffer that grows in whole steps,
+// by half its size at least (allocated with malloc; Detach hands it to the caller, who frees it
+// with free). Attached to a
 // caller's buffer it reads and writes that buffer and grows only when given a grow step.
 // Writing past a buffer that may not grow raises CMemoryException.
 #include "framework/CFile.h"

@@ -152,3 +152,35 @@ TEST(CFileTest, StdioFileTextLines)
     binary.Close();
     CFile::Remove(path);
 }
+
+namespace {
+class CCountingMemFile : public CMemFile {
+public:
+    explicit CCountingMemFile(UINT nGrowBytes) : CMemFile(nGrowBytes) {}
+    int m_nReallocations = 0;
+    SIZE_T BufferSize() const { return m_nBufferSize; }
+
+protected:
+    BYTE* Realloc(BYTE* lpMem, SIZE_T nBytes) override
+    {
+        ++m_nReallocations;
+        return CMemFile::Realloc(lpMem, nBytes);
+    }
+};
+}
+
+TEST(CFileTest, MemoryFileGrowsInWholeStepsAndGeometrically)
+{
+    CCountingMemFile file(100);
+    BYTE block[1000];
+    for (int i = 0; i < 1000; ++i) {
+        memset(block, i, sizeof block);
+        file.Write(block, sizeof block);
+        ASSERT_EQ(0u, file.BufferSize() % 100);
+    }
+    EXPECT_LT(file.m_nReallocations, 40);  // growing by the step alone would move it 10000 times
+    EXPECT_EQ(1000000u, file.GetLength());
+    file.Seek(999 * 1000, CFile::begin);
+    EXPECT_EQ(1000u, file.Read(block, sizeof block));
+    EXPECT_EQ((BYTE)999, block[999]);
+}

@@ -323,3 +323,19 @@ TEST(CStringHelpers, ExtractSubString)
     EXPECT_TRUE(AfxExtractSubString(field, "x,y", 1, ','));
     EXPECT_STREQ("y", field);
 }
+
+TEST(CStringBuffer, ImpossibleSizesRaiseMemoryException)
+{
+    for (int size : {0x7FFFFF00, INT_MAX}) {
+        CString s("kept");
+        bool raised = false;
+        try {
+            s.GetBuffer(size);
+        } catch (CMemoryException* e) {
+            raised = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(raised) << size;
+        EXPECT_STREQ("kept", s);
+    }
+}

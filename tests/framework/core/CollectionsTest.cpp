@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -111,6 +112,25 @@ TEST(CArrayTest, BadIndexesRaiseInvalidArg)
     EXPECT_TRUE(RaisesInvalidArg([&] { a.InsertAt(-1, (void*)NULL); }));
     EXPECT_EQ(1, a.GetSize());
     EXPECT_EQ(&a, a[0]);
+}
+
+TEST(CArrayTest, ImpossibleSizesRaiseMemoryException)
+{
+    CDWordArray overflowing;  // the byte count overflows
+    CByteArray tooLarge;      // the allocation fails
+    for (auto setSize : {std::function<void()>([&] { overflowing.SetSize(0x40000000); }),
+                         std::function<void()>([&] { tooLarge.SetSize(0x7FFFFFF0); })}) {
+        bool raised = false;
+        try {
+            setSize();
+        } catch (CMemoryException* e) {
+            raised = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(raised);
+    }
+    EXPECT_EQ(0, overflowing.GetSize());
+    EXPECT_EQ(0, tooLarge.GetSize());
 }
 
 TEST(CListTest, AddFindInsertAndWalkBothWays)
