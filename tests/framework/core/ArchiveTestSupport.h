@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the archive tests: store into bytes, load from bytes, and catch the archive's
 // exception cause.
-#include "framework/Core.h"
+#include "RaisesSupport.h"
 
 #include <functional>
 #include <vector>
@@ -35,12 +35,5 @@ inline void LoadFromBytes(const Bytes& bytes, const std::function<void(CArchive&
 // The cause of the CArchiveException that loading raises; -1 when it raises none.
 inline int LoadFailureCause(const Bytes& bytes, const std::function<void(CArchive&)>& load)
 {
-    try {
-        LoadFromBytes(bytes, load);
-    } catch (CArchiveException* e) {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
+    return RaisedCause<CArchiveException>([&] { LoadFromBytes(bytes, load); });
 }

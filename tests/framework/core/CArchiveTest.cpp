@@ -448,14 +448,8 @@ TEST(CArchiveFailures, WrongDirectionRaisesReadOnlyOrWriteOnly)
     EXPECT_EQ(CArchiveException::readOnly, LoadFailureCause({1, 2}, [](CArchive& ar) { ar << (BYTE)1; }));
     EXPECT_EQ(CArchiveException::readOnly,
               LoadFailureCause({1, 2}, [](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CNode)); }));
-    int cause = -1;
-    try {
-        StoreToBytes([](CArchive& ar) { BYTE by; ar >> by; });
-    } catch (CArchiveException* e) {
-        cause = e->m_cause;
-        e->Delete();
-    }
-    EXPECT_EQ(CArchiveException::writeOnly, cause);
+    EXPECT_EQ(CArchiveException::writeOnly,
+              RaisedCause<CArchiveException>([] { StoreToBytes([](CArchive& ar) { BYTE by; ar >> by; }); }));
 }
 
 TEST(CArchiveTest, ArchiveOverARealFileAndUnflushedDestruction)

@@ -1,4 +1,4 @@
-#include "framework/Core.h"
+#include "RaisesSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -47,14 +47,7 @@ TEST(CFileTest, WriteReadSeekRenameRemove)
     EXPECT_FALSE(file.Open(moved, CFile::modeRead, &error));
     EXPECT_EQ(CFileException::fileNotFound, error.m_cause);
     EXPECT_STREQ(moved, error.m_strFileName);
-    int cause = -1;
-    try {
-        CFile::Remove(moved);
-    } catch (CFileException* e) {
-        cause = e->m_cause;
-        e->Delete();
-    }
-    EXPECT_EQ(CFileException::fileNotFound, cause);
+    EXPECT_EQ(CFileException::fileNotFound, RaisedCause<CFileException>([&] { CFile::Remove(moved); }));
 }
 
 TEST(CFileTest, MemoryFileGrowsAndDetaches)
@@ -76,14 +69,7 @@ TEST(CFileTest, MemoryFileGrowsAndDetaches)
     EXPECT_EQ(99, ((int*)data)[99]);
     EXPECT_EQ(0, ((int*)data)[110]);
     free(data);
-    int cause = -1;
-    try {
-        file.Seek(-1, CFile::begin);
-    } catch (CFileException* e) {
-        cause = e->m_cause;
-        e->Delete();
-    }
-    EXPECT_EQ(CFileException::badSeek, cause);
+    EXPECT_EQ(CFileException::badSeek, RaisedCause<CFileException>([&] { file.Seek(-1, CFile::begin); }));
 }
 
 TEST(CFileTest, AttachedBufferReadsAndDoesNotGrowPastItsEnd)
@@ -96,14 +82,7 @@ TEST(CFileTest, AttachedBufferReadsAndDoesNotGrowPastItsEnd)
     file.SeekToBegin();
     file.Write("\x09", 1);
     EXPECT_EQ(9, buffer[0]);
-    bool raised = false;
-    try {
-        file.Write("abcdef", 6);
-    } catch (CMemoryException* e) {
-        raised = true;
-        e->Delete();
-    }
-    EXPECT_TRUE(raised);
+    EXPECT_TRUE(Raises<CMemoryException>([&] { file.Write("abcdef", 6); }));
     EXPECT_EQ(buffer, file.Detach());
 }
 

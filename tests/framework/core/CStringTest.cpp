@@ -1,4 +1,4 @@
-#include "framework/Core.h"
+#include "RaisesSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -251,24 +251,9 @@ TEST(CStringElements, IndexOutOfRangeRaisesInvalidArg)
 {
     CString s("ab");
     EXPECT_EQ('b', s[1]);
-    for (int index : {-1, 2, 100}) {
-        bool raised = false;
-        try {
-            s.GetAt(index);
-        } catch (CInvalidArgException* e) {
-            raised = true;
-            e->Delete();
-        }
-        EXPECT_TRUE(raised) << index;
-    }
-    bool raised = false;
-    try {
-        s.SetAt(2, 'x');
-    } catch (CInvalidArgException* e) {
-        raised = true;
-        e->Delete();
-    }
-    EXPECT_TRUE(raised);
+    for (int index : {-1, 2, 100})
+        EXPECT_TRUE(Raises<CInvalidArgException>([&] { s.GetAt(index); })) << index;
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { s.SetAt(2, 'x'); }));
 }
 
 TEST(CStringElements, ComparisonAndConcatenation)
@@ -328,14 +313,7 @@ TEST(CStringBuffer, ImpossibleSizesRaiseMemoryException)
 {
     for (int size : {0x7FFFFF00, INT_MAX}) {
         CString s("kept");
-        bool raised = false;
-        try {
-            s.GetBuffer(size);
-        } catch (CMemoryException* e) {
-            raised = true;
-            e->Delete();
-        }
-        EXPECT_TRUE(raised) << size;
+        EXPECT_TRUE(Raises<CMemoryException>([&] { s.GetBuffer(size); })) << size;
         EXPECT_STREQ("kept", s);
     }
 }

@@ -1,25 +1,12 @@
-#include "framework/Core.h"
+#include "RaisesSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
 
 namespace {
-template <class F>
-bool RaisesInvalidArg(F f)
-{
-    try {
-        f();
-    } catch (CInvalidArgException* e) {
-        e->Delete();
-        return true;
-    }
-    return false;
-}
-
 // Counts live instances, to show that the containers construct and destroy every element.
 struct Tracked {
     static int live;
@@ -103,13 +90,13 @@ TEST(CArrayTest, BadIndexesRaiseInvalidArg)
 {
     CPtrArray a;
     a.Add(&a);
-    EXPECT_TRUE(RaisesInvalidArg([&] { a.GetAt(1); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { a.GetAt(-1); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { a.SetAt(1, NULL); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { a.RemoveAt(0, 2); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { a.RemoveAt(-1); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { a.SetSize(-1); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { a.InsertAt(-1, (void*)NULL); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { a.GetAt(1); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { a.GetAt(-1); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { a.SetAt(1, NULL); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { a.RemoveAt(0, 2); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { a.RemoveAt(-1); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { a.SetSize(-1); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { a.InsertAt(-1, (void*)NULL); }));
     EXPECT_EQ(1, a.GetSize());
     EXPECT_EQ(&a, a[0]);
 }
@@ -118,17 +105,8 @@ TEST(CArrayTest, ImpossibleSizesRaiseMemoryException)
 {
     CDWordArray overflowing;  // the byte count overflows
     CByteArray tooLarge;      // the allocation fails
-    for (auto setSize : {std::function<void()>([&] { overflowing.SetSize(0x40000000); }),
-                         std::function<void()>([&] { tooLarge.SetSize(0x7FFFFFF0); })}) {
-        bool raised = false;
-        try {
-            setSize();
-        } catch (CMemoryException* e) {
-            raised = true;
-            e->Delete();
-        }
-        EXPECT_TRUE(raised);
-    }
+    EXPECT_TRUE(Raises<CMemoryException>([&] { overflowing.SetSize(0x40000000); }));
+    EXPECT_TRUE(Raises<CMemoryException>([&] { tooLarge.SetSize(0x7FFFFFF0); }));
     EXPECT_EQ(0, overflowing.GetSize());
     EXPECT_EQ(0, tooLarge.GetSize());
 }
@@ -190,11 +168,11 @@ TEST(CListTest, RemovingTheCurrentElementWhileWalking)
 TEST(CListTest, EmptyListAndNullPositionsRaiseInvalidArg)
 {
     CPtrList list;
-    EXPECT_TRUE(RaisesInvalidArg([&] { list.GetHead(); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { list.RemoveTail(); }));
-    EXPECT_TRUE(RaisesInvalidArg([&] { list.RemoveAt(NULL); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { list.GetHead(); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { list.RemoveTail(); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { list.RemoveAt(NULL); }));
     POSITION pos = NULL;
-    EXPECT_TRUE(RaisesInvalidArg([&] { list.GetNext(pos); }));
+    EXPECT_TRUE(Raises<CInvalidArgException>([&] { list.GetNext(pos); }));
     list.InsertAfter(NULL, &list);
     list.InsertBefore(NULL, NULL);
     EXPECT_EQ(NULL, list.GetHead());
