@@ -1,3 +1,6 @@
+// Winsock before everything that includes <windows.h>.
+#include <winsock2.h>
+
 #include "engine/HttpClient.h"
 
 #include <stdio.h>
@@ -16,6 +19,8 @@ const char* const kFormHeader = "Content-Type: application/x-www-form-urlencoded
 const int kMaxProxyLines = 128;
 const int kProxyLineSize = 512;
 const int kReceivePiece = 4096;
+
+static_assert(sizeof(HttpSocket) == sizeof(SOCKET), "HttpSocket holds a SOCKET");
 
 // Winsock for the length of one transfer.
 class WinsockSession {
@@ -219,7 +224,7 @@ bool HttpClient::BuildRequest(HttpBuffer& request, const char* path, const char*
     return !postData || postLength <= 0 || AppendBytes(request, postData, postLength);
 }
 
-bool HttpClient::ReceiveResponse(SOCKET socket, HttpBuffer& headers, HttpBuffer& body)
+bool HttpClient::ReceiveResponse(HttpSocket socket, HttpBuffer& headers, HttpBuffer& body)
 {
     if (!InitBuffer(headers) || !InitBuffer(body))
         return false;
@@ -302,7 +307,7 @@ unsigned long HttpClient::ResolveHost(const char* name)
     return address;
 }
 
-bool HttpClient::WaitFor(SOCKET socket, bool toWrite, DWORD timeoutMs)
+bool HttpClient::WaitFor(HttpSocket socket, bool toWrite, DWORD timeoutMs)
 {
     fd_set ready;
     fd_set failed;
@@ -318,7 +323,7 @@ bool HttpClient::WaitFor(SOCKET socket, bool toWrite, DWORD timeoutMs)
     return count > 0 && FD_ISSET(socket, &ready) && !FD_ISSET(socket, &failed);
 }
 
-bool HttpClient::Connect(SOCKET socket, unsigned long address, int port)
+bool HttpClient::Connect(HttpSocket socket, unsigned long address, int port)
 {
     // Non-blocking from here on: every wait goes through WaitFor and its time-out.
     u_long nonBlocking = 1;
@@ -338,7 +343,7 @@ bool HttpClient::Connect(SOCKET socket, unsigned long address, int port)
            error == 0;
 }
 
-bool HttpClient::SendBytes(SOCKET socket, const char* bytes, long count)
+bool HttpClient::SendBytes(HttpSocket socket, const char* bytes, long count)
 {
     while (count > 0) {
         int sent = send(socket, bytes, static_cast<int>(count), 0);
@@ -353,12 +358,12 @@ bool HttpClient::SendBytes(SOCKET socket, const char* bytes, long count)
     return true;
 }
 
-int HttpClient::SendString(SOCKET socket, const char* text)
+int HttpClient::SendString(HttpSocket socket, const char* text)
 {
     return SendBytes(socket, text, static_cast<long>(strlen(text))) ? 1 : 0;
 }
 
-int HttpClient::ReceiveSome(SOCKET socket, char* bytes, int size)
+int HttpClient::ReceiveSome(HttpSocket socket, char* bytes, int size)
 {
     for (;;) {
         int got = recv(socket, bytes, size, 0);
@@ -369,7 +374,7 @@ int HttpClient::ReceiveSome(SOCKET socket, char* bytes, int size)
     }
 }
 
-int HttpClient::ReadLine(SOCKET socket, char* buffer, int size)
+int HttpClient::ReadLine(HttpSocket socket, char* buffer, int size)
 {
     int stored = 0;
     buffer[0] = '\0';
@@ -390,7 +395,7 @@ int HttpClient::ReadLine(SOCKET socket, char* buffer, int size)
     return -1;
 }
 
-bool HttpClient::OpenTunnel(SOCKET socket)
+bool HttpClient::OpenTunnel(HttpSocket socket)
 {
     std::string connectLine = std::string("CONNECT ") + NewsSearchHost + ":80 HTTP/1.1\r\n";
     if (!SendString(socket, connectLine.c_str()) || !SendString(socket, "\r\n"))

@@ -2,9 +2,11 @@
 // One HTTP/1.0 request over a Winsock TCP connection: the exact request bytes
 // sent, the response's header text and its body, unchanged. Each use makes its
 // own client on the thread that needs it; clients share nothing.
-#include <winsock2.h>
-
 #include "framework/CString.h"
+
+// A Winsock SOCKET; the header stays free of the Winsock declarations, which
+// must come before <windows.h> in a file that wants them.
+using HttpSocket = UINT_PTR;
 
 // A growing heap block of bytes, always ended by a NUL that is not counted.
 struct HttpBuffer {
@@ -72,11 +74,11 @@ public:
     static unsigned long ResolveHost(const char* name);
 
     // Sends all of text, resending what a partial send left; 1 or 0.
-    int SendString(SOCKET socket, const char* text);
+    int SendString(HttpSocket socket, const char* text);
     // Reads one line ended by CR LF into buffer (size bytes with the NUL)
     // without the CR LF: 0 when the line ended, -1 when the buffer filled
     // first, a Winsock error code when the connection closed or failed.
-    int ReadLine(SOCKET socket, char* buffer, int size);
+    int ReadLine(HttpSocket socket, char* buffer, int size);
 
     static bool InitBuffer(HttpBuffer& buffer);
     static bool AppendByte(HttpBuffer& buffer, char c);
@@ -90,15 +92,15 @@ public:
     int proxyPort;
 
 private:
-    bool Connect(SOCKET socket, unsigned long address, int port);
-    bool OpenTunnel(SOCKET socket);
-    bool SendBytes(SOCKET socket, const char* bytes, long count);
+    bool Connect(HttpSocket socket, unsigned long address, int port);
+    bool OpenTunnel(HttpSocket socket);
+    bool SendBytes(HttpSocket socket, const char* bytes, long count);
     // >0 bytes received, 0 when the peer closed, -1 on failure or time-out.
-    int ReceiveSome(SOCKET socket, char* bytes, int size);
-    bool WaitFor(SOCKET socket, bool toWrite, DWORD timeoutMs);
+    int ReceiveSome(HttpSocket socket, char* bytes, int size);
+    bool WaitFor(HttpSocket socket, bool toWrite, DWORD timeoutMs);
     bool BuildRequest(HttpBuffer& request, const char* path, const char* host,
                       const char* extraHeader, const char* postData, long postLength);
-    bool ReceiveResponse(SOCKET socket, HttpBuffer& headers, HttpBuffer& body);
+    bool ReceiveResponse(HttpSocket socket, HttpBuffer& headers, HttpBuffer& body);
 
     DWORD connectTimeout_ = DefaultConnectTimeout;
     DWORD sendTimeout_ = DefaultSendTimeout;

@@ -1,6 +1,7 @@
-#include "engine/HttpClient.h"
-
+// The server's Winsock declarations come before <windows.h>.
 #include "LoopbackServer.h"
+
+#include "engine/HttpClient.h"
 
 #include <gtest/gtest.h>
 
