@@ -7,6 +7,8 @@
 
 #include <string.h>
 
+#include <vector>
+
 namespace {
 
 const char* const kAcceptLine =
@@ -37,6 +39,47 @@ std::string AllByteValues(size_t size)
         bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
     return bytes;
 }
+
+// A listener whose queue of unaccepted connections is full: the system then
+// leaves further connection attempts unanswered.
+class FullListener {
+public:
+    FullListener()
+    {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+        listener_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(listener_, 1);
+        int size = sizeof address;
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+        port_ = ntohs(address.sin_port);
+        for (int i = 0; i < 8; ++i) {
+            SOCKET filler = socket(AF_INET, SOCK_STREAM, 0);
+            u_long nonBlocking = 1;
+            ioctlsocket(filler, FIONBIO, &nonBlocking);
+            connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            fillers_.push_back(filler);
+        }
+        Sleep(100);
+    }
+    ~FullListener()
+    {
+        for (SOCKET filler : fillers_)
+            closesocket(filler);
+        closesocket(listener_);
+        WSACleanup();
+    }
+    int Port() const { return port_; }
+
+private:
+    SOCKET listener_;
+    int port_ = 0;
+    std::vector<SOCKET> fillers_;
+};
 
 // A client, and the strings a request fills. The time-outs are generous for
 // a loaded machine; the tests of time-outs make them short.
@@ -217,6 +260,17 @@ TEST_F(HttpClientTest, ARefusedConnectionFails)
     DWORD start = GetTickCount();
     ExpectFailureLeftStringsAlone(Get(url));
     EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
+TEST_F(HttpClientTest, AConnectionThatIsNeverAnsweredTimesOut)
+{
+    FullListener listener;
+    client_.SetTimeouts(300, 10000, 10000);
+    DWORD start = GetTickCount();
+    ExpectFailureLeftStringsAlone(Get("http://127.0.0.1:" + std::to_string(listener.Port()) + "/"));
+    DWORD elapsed = GetTickCount() - start;
+    EXPECT_GE(elapsed, 250u);
+    EXPECT_LT(elapsed, 5000u);
 }
 
 TEST_F(HttpClientTest, AServerThatStopsReadingMakesTheSendTimeOut)
