@@ -28,11 +28,13 @@ void WithoutMemoryFailure(F f)
 }
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
-    : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_nBufSize(nBufSize < 128 ? 128 : (UINT)nBufSize),
+    : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_nBufSize((UINT)nBufSize),
       m_bUserBuf(lpBuf != NULL), m_nObjectSchema((UINT)-1)
 {
-    if (!pFile)
+    if (!pFile || nBufSize <= 0)
         AfxThrowInvalidArgException();
+    if (!lpBuf && m_nBufSize < 128)
+        m_nBufSize = 128;
     m_lpBufStart = lpBuf ? (BYTE*)lpBuf : (BYTE*)malloc(m_nBufSize);
     if (!m_lpBufStart)
         AfxThrowMemoryException();

@@ -167,9 +167,9 @@ void AfxThrowFileException(int cause, LONG lOsError, LPCTSTR lpszFileName)
     throw new CFileException(cause, lOsError, lpszFileName);
 }
 
-void AfxThrowArchiveException(int cause, LPCTSTR)
+void AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName)
 {
-    throw new CArchiveException(cause);
+    throw new CArchiveException(cause, lpszArchiveName);
 }
 
 void AfxThrowOleException(SCODE sc) { throw new COleException(sc); }

@@ -74,10 +74,12 @@ class CArchiveException : public CException {
     DECLARE_DYNAMIC(CArchiveException)
 public:
     enum { none, genericException, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
-    explicit CArchiveException(int cause = none) : m_cause(cause) {}
+    explicit CArchiveException(int cause = none, LPCTSTR lpszArchiveName = NULL)
+        : m_cause(cause), m_strFileName(lpszArchiveName) {}
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 
     int m_cause;
+    CString m_strFileName;
 };
 
 class COleException : public CException {

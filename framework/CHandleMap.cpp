@@ -60,6 +60,8 @@ CObject* CHandleMap::FromHandle(HANDLE h)
     if (CObject* pObject = LookupTemporary(h))
         return pObject;
     CObject* pObject = m_kind.pfnCreateTemporary(h);
+    if (!pObject)
+        return NULL;
     try {
         m_temporary[h] = pObject;
     } catch (std::bad_alloc&) {

@@ -32,7 +32,8 @@ public:
     // Deletes the temporary wrappers of every kind of the current thread.
     static void PASCAL DeleteTemporaryObjects();
 
-    // The permanent wrapper, else the temporary one, else a new temporary one; NULL for NULL.
+    // The permanent wrapper, else the temporary one, else a new temporary one; NULL for NULL
+    // (and when the create hook makes none).
     CObject* FromHandle(HANDLE h);
     CObject* LookupPermanent(HANDLE h) const;
     CObject* LookupTemporary(HANDLE h) const;

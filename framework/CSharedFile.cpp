@@ -10,10 +10,12 @@ CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
 CSharedFile::~CSharedFile()
 {
     Close();
+    Free(NULL);  // a block given to SetHandle that could not be locked
 }
 
 BYTE* CSharedFile::Alloc(SIZE_T nBytes)
 {
+    Free(NULL);  // a block given to SetHandle that could not be locked
     HGLOBAL hMemory = GlobalAlloc(m_nAllocFlags, nBytes);
     if (!hMemory)
         return NULL;
@@ -24,7 +26,7 @@ BYTE* CSharedFile::Alloc(SIZE_T nBytes)
 BYTE* CSharedFile::Realloc(BYTE*, SIZE_T nBytes)
 {
     GlobalUnlock(m_hGlobalMemory);
-    HGLOBAL hNew = GlobalReAlloc(m_hGlobalMemory, nBytes, m_nAllocFlags & ~GMEM_ZEROINIT);
+    HGLOBAL hNew = GlobalReAlloc(m_hGlobalMemory, nBytes, GMEM_MOVEABLE);
     if (!hNew) {
         GlobalLock(m_hGlobalMemory);  // the old block stays the file's
         return NULL;
@@ -51,7 +53,7 @@ HGLOBAL CSharedFile::Detach()
     GlobalUnlock(hMemory);
     // The receiver learns the data's length from the block's size: cut off the unused growth.
     if (nLength > 0 && nLength < m_nBufferSize) {
-        if (HGLOBAL hExact = GlobalReAlloc(hMemory, nLength, m_nAllocFlags & ~GMEM_ZEROINIT))
+        if (HGLOBAL hExact = GlobalReAlloc(hMemory, nLength, GMEM_MOVEABLE))
             hMemory = hExact;
     }
     m_hGlobalMemory = NULL;

@@ -105,8 +105,11 @@ void CString::AllocBeforeWrite(int nLen)
 {
     Data* pData = GetData();
     if (m_pchData == s_pchEmpty || pData->nRefs > 1 || nLen > pData->nAllocLength) {
+        BOOL locked = m_pchData != s_pchEmpty && pData->nRefs < 0;
         Release();
         AllocBuffer(nLen);
+        if (locked && m_pchData != s_pchEmpty)
+            GetData()->nRefs = -1;  // a locked string stays locked
     }
 }
 

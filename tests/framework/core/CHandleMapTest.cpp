@@ -93,3 +93,12 @@ TEST(CHandleMapTest, EachThreadHasItsOwnMap)
     EXPECT_EQ(&permanent, CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)));
     CHandleMap::ForThisThread(kTwoHandles).RemoveHandle(FakeHandle(3));
 }
+
+TEST(CHandleMapTest, AHandleTheFactoryRefusesHasNoWrapper)
+{
+    static const CHandleMapKind kRefusing = {[](HANDLE) -> CObject* { return NULL; }, &ClearTemporary};
+    CHandleMap& map = CHandleMap::ForThisThread(kRefusing);
+    EXPECT_EQ(NULL, map.FromHandle(FakeHandle(9)));
+    EXPECT_EQ(NULL, map.LookupTemporary(FakeHandle(9)));
+    CHandleMap::DeleteTemporaryObjects();  // nothing to clear or delete
+}

@@ -49,6 +49,9 @@ TEST(CStringSharing, LockedBufferIsNeverShared)
     EXPECT_NE((LPCTSTR)b, (LPCTSTR)a);
     buffer[0] = 'L';
     EXPECT_STREQ("locked", b);
+    a = "a longer text than before";  // a new buffer, still locked
+    CString d = a;
+    EXPECT_NE((LPCTSTR)d, (LPCTSTR)a);
     a.UnlockBuffer();
     CString c = a;
     EXPECT_EQ((LPCTSTR)c, (LPCTSTR)a);
