@@ -170,7 +170,8 @@ int KeywordGroup::ConfWriter(const char* path) const
     if (slash < 0)
         return 0;
     char temporary[MAX_PATH];
-    if (!GetTempFileNameA(target.Left(slash), "twk", 0, temporary))
+    // The folder with its backslash, so that a drive root stays a root.
+    if (!GetTempFileNameA(target.Left(slash + 1), "twk", 0, temporary))
         return 0;
     if (!WriteStore(*this, temporary) ||
         !MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
