@@ -1,0 +1,197 @@
+#include "TestCanvas.h"
+
+#include "toolkit/foundation/XTPColorManager.h"
+#include "toolkit/foundation/XTPDisplayDepth.h"
+#include "toolkit/foundation/XTPDrawHelpers.h"
+#include "toolkit/foundation/XTPMultiMonitor.h"
+#include "toolkit/foundation/XTPOptionalLibrary.h"
+#include "toolkit/foundation/XTPSelectScopes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kFrom = RGB(200, 100, 0);
+const COLORREF kTo = RGB(0, 200, 255);
+
+class DrawHelpersTest : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        XTPWithholdOptionalProc("GradientFill", FALSE);
+        XTPWithholdOptionalProc("MonitorFromRect", FALSE);
+        XTPSetBitsPixelForTesting(0);
+    }
+};
+
+// Draw helpers whose msimg32 lacks "GradientFill" (withheld before they are
+// built; the fixture releases it).
+struct WithheldGradientFill
+{
+    WithheldGradientFill() { XTPWithholdOptionalProc("GradientFill", TRUE); }
+};
+
+struct FallbackHelpers
+{
+    WithheldGradientFill withheld;
+    CXTPDrawHelpers helpers;
+};
+
+TEST_F(DrawHelpersTest, FallbackColumnsRunFromTheFirstColourTowardsTheSecond)
+{
+    FallbackHelpers fallback;
+    ASSERT_FALSE(fallback.helpers.IsGradientFillAvailable());
+    CTestCanvas canvas(40, 30, kWhite);
+    CRect rc(10, 5, 20, 15);
+    fallback.helpers.GradientFill(&canvas, rc, kFrom, kTo, TRUE);
+
+    EXPECT_TRUE(canvas.IsFilled(CRect(10, 5, 11, 15), kFrom));
+    // The last of ten columns is 90 % of the way: trunc(c1 × 0.1 + c2 × 0.9).
+    EXPECT_TRUE(canvas.IsFilled(CRect(19, 5, 20, 15), RGB(20, 190, 229)));
+    EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
+    EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 40, 5), kWhite));
+    EXPECT_TRUE(canvas.IsFilled(CRect(20, 0, 40, 30), kWhite));
+    EXPECT_TRUE(canvas.IsFilled(CRect(0, 15, 40, 30), kWhite));
+}
+
+TEST_F(DrawHelpersTest, FallbackRowsAndNarrowRectangles)
+{
+    FallbackHelpers fallback;
+    CTestCanvas canvas(40, 30, kWhite);
+    fallback.helpers.GradientFill(&canvas, CRect(0, 0, 10, 10), kFrom, kTo, FALSE);
+    EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 10, 1), kFrom));
+    EXPECT_TRUE(canvas.IsFilled(CRect(0, 9, 10, 10), RGB(20, 190, 229)));
+
+    fallback.helpers.GradientFill(&canvas, CRect(30, 0, 31, 10), kFrom, kTo, TRUE);
+    EXPECT_TRUE(canvas.IsFilled(CRect(30, 0, 31, 10), kFrom));
+
+    fallback.helpers.GradientFill(&canvas, CRect(35, 0, 35, 10), kFrom, kTo, TRUE); // empty
+    fallback.helpers.GradientFill(&canvas, NULL, kFrom, kTo, TRUE);
+    EXPECT_TRUE(canvas.IsFilled(CRect(31, 0, 40, 30), kWhite));
+}
+
+TEST_F(DrawHelpersTest, FallbackPaintsOnlyTheClipBox)
+{
+    FallbackHelpers fallback;
+    CTestCanvas canvas(40, 30, kWhite);
+    canvas.IntersectClipRect(15, 0, 40, 30);
+    fallback.helpers.GradientFill(&canvas, CRect(10, 5, 20, 15), kFrom, kTo, TRUE);
+    EXPECT_TRUE(canvas.IsFilled(CRect(10, 5, 15, 15), kWhite));
+    // Column 15 keeps its place in the whole gradient.
+    EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
+}
+
+TEST_F(DrawHelpersTest, EqualColoursAndLowColourDisplaysFillSolid)
+{
+    CXTPDrawHelpers helpers;
+    ASSERT_TRUE(helpers.IsGradientFillAvailable());
+    CTestCanvas canvas(40, 30, kWhite);
+    helpers.GradientFill(&canvas, CRect(0, 0, 20, 10), kFrom, kFrom, TRUE);
+    EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 20, 10), kFrom));
+
+    XTPSetBitsPixelForTesting(8);
+    EXPECT_TRUE(CXTPDrawHelpers::IsLowResolution(canvas.GetSafeHdc()));
+    helpers.GradientFill(&canvas, CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
+    EXPECT_TRUE(canvas.IsFilled(CRect(0, 10, 20, 20), kTo));
+}
+
+TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRight)
+{
+    CXTPDrawHelpers helpers;
+    CTestCanvas canvas(120, 30, kWhite);
+    CXTPPaintManagerColorGradient grc;
+    grc.SetStandardValue(RGB(0, 0, 0), RGB(255, 255, 255));
+    helpers.GradientFill(&canvas, CRect(10, 0, 110, 10), grc, TRUE);
+    EXPECT_LE(GetRValue(canvas.Pixel(10, 5)), 5);
+    EXPECT_GE(GetRValue(canvas.Pixel(109, 5)), 245);
+    EXPECT_LT(GetRValue(canvas.Pixel(40, 5)), GetRValue(canvas.Pixel(80, 5)));
+    EXPECT_EQ(kWhite, canvas.Pixel(5, 5));
+    EXPECT_EQ(kWhite, canvas.Pixel(50, 15));
+}
+
+TEST_F(DrawHelpersTest, BlendColorsWeighsTheFirstColour)
+{
+    EXPECT_EQ(RGB(255, 0, 10), CXTPDrawHelpers::BlendColors(RGB(255, 0, 10), RGB(0, 255, 99), 1.0f));
+    EXPECT_EQ(RGB(0, 255, 99), CXTPDrawHelpers::BlendColors(RGB(255, 0, 10), RGB(0, 255, 99), 0.0f));
+    EXPECT_EQ(RGB(127, 127, 54), CXTPDrawHelpers::BlendColors(RGB(255, 0, 10), RGB(0, 255, 99), 0.5f));
+    EXPECT_EQ(RGB(255, 255, 255), CXTPDrawHelpers::BlendColors(RGB(255, 255, 255), RGB(255, 255, 255), 2.0f));
+}
+
+TEST_F(DrawHelpersTest, ExcludedCornersStayUnpainted)
+{
+    CTestCanvas canvas(20, 20, kWhite);
+    CRect rc(2, 3, 12, 10);
+    XTPDrawHelpers()->ExcludeCorners(&canvas, rc);
+    canvas.FillSolidRect(rc, kFrom);
+    EXPECT_EQ(kWhite, canvas.Pixel(2, 3));
+    EXPECT_EQ(kWhite, canvas.Pixel(11, 3));
+    EXPECT_EQ(kWhite, canvas.Pixel(2, 9));
+    EXPECT_EQ(kWhite, canvas.Pixel(11, 9));
+    EXPECT_EQ(kFrom, canvas.Pixel(3, 3));
+    EXPECT_EQ(kFrom, canvas.Pixel(2, 4));
+    EXPECT_EQ(kFrom, canvas.Pixel(10, 9));
+}
+
+TEST_F(DrawHelpersTest, BlurPointsAveragesEachPairAndIgnoresAnOddEntry)
+{
+    CTestCanvas canvas(20, 20, RGB(100, 50, 0));
+    canvas.SetPixel(6, 5, RGB(201, 0, 255));
+    POINT pts[] = {{5, 5}, {1, 0}, {10, 10}, {0, 1}, {15, 15}};
+    XTPDrawHelpers()->BlurPoints(&canvas, pts, 5);
+    EXPECT_EQ(RGB(150, 25, 127), canvas.Pixel(5, 5));
+    EXPECT_EQ(RGB(100, 50, 0), canvas.Pixel(10, 10));
+    EXPECT_EQ(RGB(100, 50, 0), canvas.Pixel(15, 15));
+}
+
+TEST_F(DrawHelpersTest, TriangleOfAColourRestoresPenAndBrush)
+{
+    CTestCanvas canvas(20, 20, kWhite);
+    HGDIOBJ hPen = ::GetCurrentObject(canvas, OBJ_PEN);
+    HGDIOBJ hBrush = ::GetCurrentObject(canvas, OBJ_BRUSH);
+    CXTPDrawHelpers::Triangle(&canvas, CPoint(2, 2), CPoint(17, 2), CPoint(2, 17), kFrom);
+    EXPECT_EQ(kFrom, canvas.Pixel(5, 5));
+    EXPECT_EQ(kFrom, canvas.Pixel(2, 2));
+    EXPECT_EQ(kWhite, canvas.Pixel(15, 15));
+    EXPECT_EQ(hPen, ::GetCurrentObject(canvas, OBJ_PEN));
+    EXPECT_EQ(hBrush, ::GetCurrentObject(canvas, OBJ_BRUSH));
+}
+
+TEST_F(DrawHelpersTest, FontsAreFoundByFaceIgnoringCase)
+{
+    // The prefix finds the Liberation fonts of the system.
+    EXPECT_TRUE(CXTPDrawHelpers::FontExists("Liberation Sans"));
+    EXPECT_TRUE(CXTPDrawHelpers::FontExists("liberation SANS"));
+    EXPECT_FALSE(CXTPDrawHelpers::FontExists("No Such Face"));
+    CString strFace = XTPDrawHelpers()->GetDefaultFontFaceName(TRUE);
+    EXPECT_FALSE(strFace.IsEmpty());
+}
+
+TEST_F(DrawHelpersTest, WorkAreasWithAndWithoutTheMonitorFunctions)
+{
+    CRect rcPrimary;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcPrimary, 0);
+
+    CXTPMultiMonitor bound;
+    EXPECT_TRUE(bound.IsBound());
+    EXPECT_EQ(rcPrimary, bound.GetWorkArea(CRect(10, 10, 20, 20)));
+
+    XTPWithholdOptionalProc("MonitorFromRect", TRUE);
+    CXTPMultiMonitor unbound;
+    EXPECT_FALSE(unbound.IsBound());
+    XTPWithholdOptionalProc("MonitorFromRect", FALSE);
+    EXPECT_FALSE(unbound.IsBound()); // it never tries again
+    // Far off every monitor, or unbound: the primary work area.
+    EXPECT_EQ(rcPrimary, unbound.GetWorkArea(CRect(10, 10, 20, 20)));
+    EXPECT_EQ(rcPrimary, unbound.GetWorkArea(::GetDesktopWindow()));
+    EXPECT_EQ(rcPrimary, bound.GetWorkArea(CRect(-30000, -30000, -29990, -29990)));
+    EXPECT_EQ(rcPrimary, CXTPDrawHelpers::GetWorkArea());
+}
+
+TEST_F(DrawHelpersTest, SystemThemeComesFromTheColourManager)
+{
+    EXPECT_EQ(XTPColorManager()->GetCurrentSystemTheme(), XTPDrawHelpers()->GetCurrentSystemTheme());
+}
+
+} // namespace
