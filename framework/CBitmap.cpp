@@ -1,4 +1,5 @@
 #include "framework/CBitmap.h"
+#include "framework/ModuleState.h"
 #include "framework/CDC.h"
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
@@ -7,6 +8,12 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount
                            const void* lpBits)
 {
     return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+}
+
+BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
+{
+    HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
+    return Attach(::LoadBitmap(hInstance, lpszResourceName));
 }
 
 BOOL CBitmap::CreateBitmapIndirect(LPBITMAP lpBitmap)

@@ -13,6 +13,9 @@ public:
     static CBitmap* PASCAL FromHandle(HBITMAP hBitmap) { return (CBitmap*)CGdiObject::FromHandle(hBitmap); }
     operator HBITMAP() const { return (HBITMAP)GetSafeHandle(); }
 
+    // A bitmap resource of the module that holds it (AfxFindResourceHandle).
+    BOOL LoadBitmap(LPCTSTR lpszResourceName);
+    BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
     BOOL CreateBitmapIndirect(LPBITMAP lpBitmap);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);

@@ -1,4 +1,5 @@
 #include "framework/CMenu.h"
+#include "framework/ModuleState.h"
 #include "framework/CBitmap.h"
 #include "framework/HandleOwnership.h"
 
@@ -63,6 +64,12 @@ BOOL CMenu::CreateMenu()
 BOOL CMenu::CreatePopupMenu()
 {
     return Attach(::CreatePopupMenu());
+}
+
+BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
+{
+    HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_MENU);
+    return Attach(::LoadMenu(hInstance, lpszResourceName));
 }
 
 BOOL CMenu::LoadMenuIndirect(const void* lpMenuTemplate)

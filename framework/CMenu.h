@@ -27,6 +27,9 @@ public:
 
     BOOL CreateMenu();
     BOOL CreatePopupMenu();
+    // A menu resource of the module that holds it (AfxFindResourceHandle).
+    BOOL LoadMenu(LPCTSTR lpszResourceName);
+    BOOL LoadMenu(UINT nIDResource) { return LoadMenu(MAKEINTRESOURCE(nIDResource)); }
     BOOL LoadMenuIndirect(const void* lpMenuTemplate);
     BOOL DestroyMenu();
 
