@@ -5,6 +5,17 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+// Counts its constructions, to show which classes stored data can make.
+class CCountedObject : public CObject
+{
+    DECLARE_DYNCREATE(CCountedObject)
+public:
+    CCountedObject() { s_nCreated++; }
+    static int s_nCreated;
+};
+int CCountedObject::s_nCreated = 0;
+IMPLEMENT_DYNCREATE(CCountedObject, CObject)
+
 namespace
 {
 struct EscapeCase
@@ -82,7 +93,9 @@ TEST(PropExchangeText, BlobLettersAreLowHalfFirst)
         BOOL bDecoded = CXTPPropExchange::TextToBlob(c.text, pData, nBytes);
         EXPECT_EQ(c.bValid, bDecoded) << c.text;
         if (bDecoded)
+        {
             EXPECT_EQ(c.bytes, std::vector<BYTE>(pData, pData + nBytes)) << c.text;
+        }
         free(pData);
     }
 }
@@ -205,17 +218,6 @@ TEST(PropExchangeText, RuntimeClassesByName)
     EXPECT_EQ(RUNTIME_CLASS(CObject), pClass);
     EXPECT_FALSE(PX_RuntimeClass(&loading, "Unknown", pClass, RUNTIME_CLASS(CObject)));
 }
-
-// Counts its constructions, to show which classes stored data can make.
-class CCountedObject : public CObject
-{
-    DECLARE_DYNCREATE(CCountedObject)
-public:
-    CCountedObject() { s_nCreated++; }
-    static int s_nCreated;
-};
-int CCountedObject::s_nCreated = 0;
-IMPLEMENT_DYNCREATE(CCountedObject, CObject)
 
 TEST(PropExchangeText, ObjectInstancesAreCheckedBeforeTheyAreMade)
 {

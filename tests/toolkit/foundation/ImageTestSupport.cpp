@@ -1,0 +1,157 @@
+#include "ImageTestSupport.h"
+
+#include <algorithm>
+#include <string.h>
+
+namespace
+{
+BITMAPINFO TopDownHeader(int nWidth, int nHeight, WORD nBits)
+{
+    BITMAPINFO info;
+    memset(&info, 0, sizeof(info));
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = nWidth;
+    info.bmiHeader.biHeight = -nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = nBits;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// The bitmap's pixels as 32-bit values, rows from the top.
+PixelRows ReadPixels(HBITMAP hBitmap, int nWidth, int nHeight)
+{
+    PixelRows pixels(nWidth * nHeight);
+    BITMAPINFO info = TopDownHeader(nWidth, nHeight, 32);
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    ::GetDIBits(hDC, hBitmap, 0, nHeight, &pixels[0], &info, DIB_RGB_COLORS);
+    ::DeleteDC(hDC);
+    return pixels;
+}
+
+COLORREF ToColorRef(DWORD dwPixel)
+{
+    return RGB((dwPixel >> 16) & 0xFF, (dwPixel >> 8) & 0xFF, dwPixel & 0xFF);
+}
+}
+
+HBITMAP MakeAlphaBitmap(int nWidth, int nHeight, const PixelRows& pixels)
+{
+    BITMAPINFO info = TopDownHeader(nWidth, nHeight, 32);
+    void* pBits = NULL;
+    HBITMAP hBitmap = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
+    memcpy(pBits, &pixels[0], pixels.size() * 4);
+    return hBitmap;
+}
+
+HBITMAP MakeAlphaBitmap(int nWidth, int nHeight, DWORD dwPixel)
+{
+    return MakeAlphaBitmap(nWidth, nHeight, PixelRows(nWidth * nHeight, dwPixel));
+}
+
+HICON MakeIcon(int nWidth, int nHeight, const PixelRows& pixels)
+{
+    PixelRows colors(pixels);
+    PixelRows maskPixels(pixels.size());
+    for (size_t i = 0; i < pixels.size(); i++)
+    {
+        BOOL bTransparent = pixels[i] == kTransparent;
+        colors[i] = bTransparent ? 0 : (pixels[i] & 0xFFFFFF);
+        maskPixels[i] = bTransparent ? 0xFFFFFF : 0;
+    }
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
+    ::ReleaseDC(NULL, hScreen);
+    HBITMAP hMask = ::CreateBitmap(nWidth, nHeight, 1, 1, NULL);
+    BITMAPINFO info = TopDownHeader(nWidth, nHeight, 32);
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    ::SetDIBits(hDC, hColor, 0, nHeight, &colors[0], &info, DIB_RGB_COLORS);
+    ::SetDIBits(hDC, hMask, 0, nHeight, &maskPixels[0], &info, DIB_RGB_COLORS);
+    ::DeleteDC(hDC);
+    ICONINFO iconInfo = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = ::CreateIconIndirect(&iconInfo);
+    ::DeleteObject(hColor);
+    ::DeleteObject(hMask);
+    return hIcon;
+}
+
+HICON MakeIcon(int nWidth, int nHeight, COLORREF clrFill)
+{
+    DWORD dwPixel = (GetRValue(clrFill) << 16) | (GetGValue(clrFill) << 8) | GetBValue(clrFill);
+    return MakeIcon(nWidth, nHeight, PixelRows(nWidth * nHeight, dwPixel));
+}
+
+DWORD AlphaPixel(HBITMAP hBitmap, int x, int y)
+{
+    BITMAP bitmap;
+    ::GetObject(hBitmap, sizeof(bitmap), &bitmap);
+    return ReadPixels(hBitmap, bitmap.bmWidth, bitmap.bmHeight)[y * bitmap.bmWidth + x];
+}
+
+// The pixel of the icon's colour bitmap, or of its mask.
+DWORD IconBitmapPixel(HICON hIcon, BOOL bMask, int x, int y)
+{
+    ICONINFO info;
+    ::GetIconInfo(hIcon, &info);
+    HBITMAP hBitmap = bMask ? info.hbmMask : info.hbmColor;
+    BITMAP bitmap;
+    ::GetObject(hBitmap, sizeof(bitmap), &bitmap);
+    DWORD dwPixel = ReadPixels(hBitmap, bitmap.bmWidth, bitmap.bmHeight)[y * bitmap.bmWidth + x];
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return dwPixel;
+}
+
+COLORREF IconColor(HICON hIcon, int x, int y)
+{
+    return ToColorRef(IconBitmapPixel(hIcon, FALSE, x, y));
+}
+
+BOOL IconIsTransparentAt(HICON hIcon, int x, int y)
+{
+    return (IconBitmapPixel(hIcon, TRUE, x, y) & 0xFFFFFF) != 0;
+}
+
+std::string TestImagePath(const char* pszName)
+{
+    std::string strFolder = __FILE__;
+    strFolder = strFolder.substr(0, strFolder.find_last_of("/\\") + 1);
+    return (strFolder[0] == '/' ? "Z:" : "") + strFolder + "images/" + pszName;
+}
+
+PixelRows DrawOnCanvas(const std::function<void(CDC*)>& draw)
+{
+    BITMAPINFO info = TopDownHeader(kCanvasSize, kCanvasSize, 32);
+    void* pBits = NULL;
+    HBITMAP hCanvas = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
+    memset(pBits, 0xFF, kCanvasSize * kCanvasSize * 4);
+    CDC dc;
+    dc.CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hCanvas);
+    draw(&dc);
+    ::GdiFlush();
+    PixelRows pixels((DWORD*)pBits, (DWORD*)pBits + kCanvasSize * kCanvasSize);
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hCanvas);
+    for (DWORD& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+CRect PaintedBounds(const PixelRows& canvas)
+{
+    CRect rcBounds(kCanvasSize, kCanvasSize, 0, 0);
+    for (int y = 0; y < kCanvasSize; y++)
+    {
+        for (int x = 0; x < kCanvasSize; x++)
+        {
+            if (canvas[y * kCanvasSize + x] == 0xFFFFFF)
+                continue;
+            rcBounds.left = std::min(rcBounds.left, (LONG)x);
+            rcBounds.top = std::min(rcBounds.top, (LONG)y);
+            rcBounds.right = std::max(rcBounds.right, (LONG)x + 1);
+            rcBounds.bottom = std::max(rcBounds.bottom, (LONG)y + 1);
+        }
+    }
+    return rcBounds;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Helpers of the image-manager tests: icons and 32-bit alpha bitmaps of known
+// pixels, and reading pixels back.
+#include "toolkit/foundation/XTPImageManager.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Pixels as 0xAARRGGBB values, row by row from the top.
+typedef std::vector<DWORD> PixelRows;
+
+// A 32-bit DIB section of the pixels (straight alpha).
+HBITMAP MakeAlphaBitmap(int nWidth, int nHeight, const PixelRows& pixels);
+HBITMAP MakeAlphaBitmap(int nWidth, int nHeight, DWORD dwPixel);
+// An icon of the colours (alpha ignored); pixels whose value is
+// kTransparent are transparent in the mask.
+HICON MakeIcon(int nWidth, int nHeight, const PixelRows& pixels);
+HICON MakeIcon(int nWidth, int nHeight, COLORREF clrFill);
+const DWORD kTransparent = 0xFFFFFFFF;
+
+// The pixel of a 32-bit bitmap as 0xAARRGGBB.
+DWORD AlphaPixel(HBITMAP hBitmap, int x, int y);
+// The colour of an icon's colour bitmap at the point, as a COLORREF.
+COLORREF IconColor(HICON hIcon, int x, int y);
+// Whether the icon's mask marks the point transparent.
+BOOL IconIsTransparentAt(HICON hIcon, int x, int y);
+
+// The path of a file of the tests' images folder.
+std::string TestImagePath(const char* pszName);
+
+// Draws into a 64 x 64 white 32-bit canvas and gives the canvas's pixels.
+PixelRows DrawOnCanvas(const std::function<void(CDC*)>& draw);
+// The rectangle of the pixels that are not white.
+CRect PaintedBounds(const PixelRows& canvas);
+const int kCanvasSize = 64;
