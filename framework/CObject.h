@@ -14,7 +14,9 @@
 //   template <class B> class CBorder : public B { DECLARE_DYNAMIC(CBorder) ... };
 //   IMPLEMENT_DYNAMIC_T(CBorder, B, B)
 // Every instance then has its own record, named after the template. Records of templates are not
-// entered in the process list (they are not found by name).
+// entered in the process list: they are not found by name, so ReadObject cannot make one.
+// A base that is a template instance with several arguments is named through a typedef in the
+// IMPLEMENT_ macros (a comma would split the macro's arguments).
 //
 // Records made by IMPLEMENT_ macros in a .cpp file enter the process list (CRuntimeClass::FromName)
 // when the program starts, provided the linker keeps that object file: a class that is only ever

@@ -29,6 +29,18 @@ public:
 };
 IMPLEMENT_DYNCREATE_T(CTagged, BASE, BASE)
 
+template <class BASE>
+class CPlainLayer : public BASE {
+    DECLARE_DYNAMIC(CPlainLayer)
+};
+IMPLEMENT_DYNAMIC_T(CPlainLayer, BASE, BASE)
+
+template <class BASE>
+class CStoredLayer : public BASE {
+    DECLARE_SERIAL(CStoredLayer)
+};
+IMPLEMENT_SERIAL_T(CStoredLayer, BASE, BASE, VERSIONABLE_SCHEMA | 2)
+
 class CTaggedCircle : public CTagged<CCircle> {
     DECLARE_DYNAMIC(CTaggedCircle)
 };
@@ -105,6 +117,15 @@ TEST(CRuntimeClassTest, ClassTemplatesHaveARecordPerInstance)
     EXPECT_EQ(pClass, created->GetRuntimeClass());
     EXPECT_EQ(42, ((CTagged<CCircle>*)created)->m_tag);
     delete created;
+
+    EXPECT_EQ(NULL, RUNTIME_CLASS(CPlainLayer<CShape>)->CreateObject());
+    EXPECT_EQ(RUNTIME_CLASS(CShape), RUNTIME_CLASS(CPlainLayer<CShape>)->GetBaseClass());
+    EXPECT_EQ(VERSIONABLE_SCHEMA | 2, RUNTIME_CLASS(CStoredLayer<CSquare>)->m_wSchema);
+    CObject* stored = RUNTIME_CLASS(CStoredLayer<CSquare>)->CreateObject();
+    ASSERT_TRUE(stored != NULL);
+    EXPECT_TRUE(stored->IsSerializable());
+    EXPECT_TRUE(stored->IsKindOf(RUNTIME_CLASS(CSquare)));
+    delete stored;
 
     CTaggedCircle leaf;
     EXPECT_TRUE(leaf.IsKindOf(RUNTIME_CLASS(CTagged<CCircle>)));

@@ -259,6 +259,14 @@ TEST(CStringElements, IndexOutOfRangeRaisesInvalidArg)
     EXPECT_TRUE(Raises<CInvalidArgException>([&] { s.SetAt(2, 'x'); }));
 }
 
+TEST(CStringElements, CaseFollowsTheAnsiCodePage)
+{
+    CString s("abc \xE9\xE8 XYZ");
+    EXPECT_STREQ("ABC \xC9\xC8 XYZ", CString(s).MakeUpper());
+    EXPECT_STREQ("abc \xE9\xE8 xyz", CString(s).MakeLower());
+    EXPECT_STREQ("ZYX \xE8\xE9 cba", CString(s).MakeReverse());
+}
+
 TEST(CStringElements, ComparisonAndConcatenation)
 {
     CString a("Apple"), b("apple");
