@@ -1,6 +1,7 @@
 #include "framework/CImageList.h"
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
+#include "framework/ModuleState.h"
 #include "framework/HandleOwnership.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
@@ -59,6 +60,17 @@ HIMAGELIST CImageList::Detach()
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
 {
     return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+}
+
+BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
+{
+    return Create(MAKEINTRESOURCE(nBitmapID), cx, nGrow, crMask);
+}
+
+BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask)
+{
+    HINSTANCE hInstance = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
+    return Attach(ImageList_LoadImage(hInstance, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, 0));
 }
 
 BOOL CImageList::DeleteImageList()

@@ -25,6 +25,11 @@ public:
     HIMAGELIST Detach();
 
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+    // Images cx wide cut from a bitmap resource (of the current resource
+    // module, else of the executable); crMask (CLR_NONE for none) marks the
+    // transparent pixels.
+    BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
+    BOOL Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask);
     BOOL DeleteImageList();
 
     int GetImageCount() const;

@@ -1,6 +1,7 @@
 #include "framework/CMenu.h"
 #include "framework/ModuleState.h"
 #include "framework/CBitmap.h"
+#include "framework/CWnd.h"
 #include "framework/HandleOwnership.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
@@ -195,4 +196,14 @@ CMenu* CMenu::GetSubMenu(int nPos) const
 {
     HMENU hSubMenu = ::GetSubMenu(m_hMenu, nPos);
     return hSubMenu != NULL ? FromHandle(hSubMenu) : NULL;
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+}
+
+BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm)
+{
+    return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
 }

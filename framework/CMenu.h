@@ -59,6 +59,12 @@ public:
     BOOL SetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos = FALSE);
     CMenu* GetSubMenu(int nPos) const;
 
+    // Shows the menu at the screen point for pWnd, which receives its
+    // messages and, unless TPM_RETURNCMD asks for it as the answer, the
+    // command chosen; returns when the menu closes.
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = NULL);
+    BOOL TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm);
+
 private:
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;

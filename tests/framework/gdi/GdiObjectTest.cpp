@@ -184,6 +184,18 @@ TEST(Bitmap, DeviceAndMonochromeBitmapsReportTheirSize)
     EXPECT_FALSE(none.CreateCompatibleBitmap(NULL, 5, 5));
 }
 
+TEST(Bitmap, LoadsAResource)
+{
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(300));
+    BITMAP info;
+    strip.GetBitmap(&info);
+    EXPECT_EQ(32, info.bmWidth);
+    EXPECT_EQ(16, info.bmHeight);
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(301));
+}
+
 TEST(Bitmap, AnAttachedDIBSectionShowsWhatIsDrawnInItsBits)
 {
     BITMAPINFO header = {};

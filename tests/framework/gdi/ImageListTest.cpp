@@ -109,6 +109,19 @@ TEST(ImageList, ReplaceAndRemove)
     EXPECT_EQ(0, list.GetImageCount());
 }
 
+TEST(ImageList, ABitmapResourceIsCutIntoImages)
+{
+    CImageList list;
+    ASSERT_TRUE(list.Create(300, 16, 1, kMagenta));
+    EXPECT_EQ(2, list.GetImageCount());
+    Canvas canvas(20, 20);
+    list.Draw(&canvas.dc(), 0, CPoint(0, 0), ILD_TRANSPARENT);
+    ExpectSquareOnWhite(canvas, 0, 0);
+
+    CImageList missing;
+    EXPECT_FALSE(missing.Create(301, 16, 1, kMagenta));
+}
+
 TEST(ImageList, BackgroundColourAndOwnership)
 {
     HIMAGELIST kept;

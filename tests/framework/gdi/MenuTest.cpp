@@ -4,6 +4,8 @@
 #include <vector>
 #include "framework/CMenu.h"
 #include "framework/CBitmap.h"
+#include "framework/CWnd.h"
+#include "framework/WindowClasses.h"
 
 namespace {
 
@@ -168,8 +170,20 @@ TEST(Menu, TheObjectDestroysItsMenuUnlessDetached)
     EXPECT_TRUE(none->GetSafeHmenu() == NULL);
 }
 
-TEST(Menu, LoadsFromATemplateInMemory)
+TEST(Menu, LoadsFromAResourceOrATemplateInMemory)
 {
+    CMenu loaded;
+    ASSERT_TRUE(loaded.LoadMenu(400));
+    EXPECT_EQ(2u, loaded.GetMenuItemCount());
+    CMenu* file = loaded.GetSubMenu(0);
+    ASSERT_TRUE(file != NULL);
+    EXPECT_EQ(3u, file->GetMenuItemCount());
+    CString text;
+    file->GetMenuString(1001, text, MF_BYCOMMAND);
+    EXPECT_EQ(CString("&Open...\tCtrl+O"), text);
+    CMenu missing;
+    EXPECT_FALSE(missing.LoadMenu(401));
+
     std::vector<WORD> block = { 0, 0 };
     AppendItem(block, MF_POPUP, 0, L"&Edit");
     AppendItem(block, MF_STRING, 77, L"&Copy");
@@ -194,4 +208,30 @@ TEST(Menu, BitmapItems)
     info.fMask = MIIM_TYPE;
     menu.GetMenuItemInfo(5, &info);
     EXPECT_TRUE(info.fType & MFT_BITMAP);
+}
+
+TEST(Menu, TrackPopupMenuAnswersTheChosenCommandOrSendsIt)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+    CMenu menu, views;
+    BuildFileMenu(menu, views);
+
+    // The menu's own loop takes the keys posted before it starts.
+    owner.PostMessage(WM_KEYDOWN, VK_DOWN);
+    owner.PostMessage(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(ID_OPEN, menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, &owner));
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+
+    owner.PostMessage(WM_KEYDOWN, VK_DOWN);
+    owner.PostMessage(WM_KEYDOWN, VK_DOWN);
+    owner.PostMessage(WM_KEYDOWN, VK_RETURN);
+    EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 10, 10, &owner));
+    ASSERT_TRUE(::PeekMessage(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ((WPARAM)ID_SAVE, LOWORD(msg.wParam));
+
+    owner.PostMessage(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(0, menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, &owner)) << "closed without a choice";
+    owner.DestroyWindow();
 }
