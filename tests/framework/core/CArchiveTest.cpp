@@ -476,3 +476,28 @@ TEST(CArchiveTest, ArchiveOverARealFileAndUnflushedDestruction)
     }
     CFile::Remove(path);
 }
+
+TEST(CArchiveTest, ThroughAGlobalMemoryBlockAsTheClipboardCarriesIt)
+{
+    CNode node;
+    node.m_name = "carried";
+    HGLOBAL hMemory;
+    {
+        CSharedFile file(GMEM_MOVEABLE | GMEM_DDESHARE, 4096);
+        CArchive ar(&file, CArchive::store, 4096);
+        ar.WriteClass(RUNTIME_CLASS(CNode));
+        node.Serialize(ar);
+        ar.Close();
+        hMemory = file.Detach();
+    }
+    ASSERT_TRUE(hMemory != NULL);
+    CSharedFile file;
+    file.SetHandle(hMemory, FALSE);
+    CArchive ar(&file, CArchive::load, 4096);
+    CRuntimeClass* pClass = ar.ReadClass();
+    ASSERT_EQ(RUNTIME_CLASS(CNode), pClass);
+    CObject* pObject = pClass->CreateObject();
+    pObject->Serialize(ar);
+    EXPECT_STREQ("carried", ((CNode*)pObject)->m_name);
+    delete pObject;
+}
