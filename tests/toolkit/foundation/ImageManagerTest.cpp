@@ -3,6 +3,7 @@
 #include "ImageTestSupport.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
+#include "toolkit/foundation/XTPOptionalLibrary.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -119,6 +120,19 @@ TEST(ImageManager, CustomIdsRemovalAndSharing)
     EXPECT_FALSE(manager.Lookup(77));
     EXPECT_EQ(0xFFFFFFFFu, manager.SetMaskColor(RGB(1, 1, 1)));
     EXPECT_EQ(RGB(1, 1, 1), manager.GetMaskColor());
+}
+
+TEST(ImageManager, AlphaImageListsNeedCommonControlsSix)
+{
+    DLLVERSIONINFO version = {sizeof(DLLVERSIONINFO), 6, 0, 0, 0};
+    XTPSetDllVersionForTesting(&version);
+    EXPECT_TRUE(CXTPImageManager::IsAlphaIconsImageListSupported());
+    version.dwMajorVersion = 5;
+    version.dwMinorVersion = 81;
+    XTPSetDllVersionForTesting(&version);
+    EXPECT_FALSE(CXTPImageManager::IsAlphaIconsImageListSupported());
+    XTPSetDllVersionForTesting(NULL);
+    EXPECT_TRUE(CXTPImageManager().IsAlphaIconsSupported()) << "msimg32 is there";
 }
 
 TEST(ImageManager, ToolbarResourcesSkipSeparators)
@@ -388,6 +402,19 @@ TEST_F(GeneratedImages, DrawingSizes)
     });
     // Black at alpha 0x80 over white: about half grey.
     EXPECT_NEAR(0x7F, (int)(canvas[5 * kCanvasSize + 5] & 0xFF), 2);
+    EXPECT_EQ(0xFFFFFFu, canvas[20 * kCanvasSize + 20]);
+}
+
+TEST_F(GeneratedImages, MonochromeSilhouettes)
+{
+    CXTPImageManagerIcon icon(1, 16, 16);
+    icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
+    PixelRows canvas = DrawOnCanvas([&](CDC* pDC) {
+        icon.DrawMono(pDC, CPoint(0, 0), icon.GetIcon(), CSize(16, 16), RGB(0, 0, 255));
+    });
+    EXPECT_EQ(0x0000FFu, canvas[0]) << "an opaque pixel takes the colour";
+    EXPECT_EQ(0x0000FFu, canvas[5 * kCanvasSize + 5]);
+    EXPECT_EQ(0xFFFFFFu, canvas[3]) << "a transparent pixel stays";
     EXPECT_EQ(0xFFFFFFu, canvas[20 * kCanvasSize + 20]);
 }
 }

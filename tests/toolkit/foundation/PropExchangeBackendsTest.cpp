@@ -95,6 +95,30 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnArchive)
     EXPECT_EQ(1u, px.GetSchema()) << "the class record's schema";
 }
 
+TEST_F(PropExchangeBackends, ArchiveObjectInstancesJoinTheObjectMap)
+{
+    CPayload payload;
+    payload.m_nNumber = 3;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        CObject* pObject = &payload;
+        EXPECT_TRUE(px.ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
+        ar << pObject;
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    CObject* pLoaded = NULL;
+    ASSERT_TRUE(px.ExchangeObjectInstance(pLoaded, RUNTIME_CLASS(CObject)));
+    EXPECT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(CPayload)));
+    CObject* pReference = NULL;
+    ar >> pReference;
+    EXPECT_EQ(pLoaded, pReference) << "a later reference resolves to the made object";
+    delete pLoaded;
+}
+
 TEST_F(PropExchangeBackends, CompositeRoundTripsThroughTheRegistry)
 {
     CompositeSettings stored;
@@ -368,6 +392,24 @@ TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlain)
         loaded.DoPropExchange(&px);
         ExpectSameSettings(stored, loaded, FALSE);
     }
+}
+
+TEST_F(PropExchangeBackends, XmlFormattedFileThatCannotBeCreatedRaises)
+{
+    CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
+    int nValue = 1;
+    PX_Int(&px, "Value", nValue, 0);
+    BOOL bRaised = FALSE;
+    try
+    {
+        px.SaveToFile("Z:\\no\\such\\folder\\settings.xml", TRUE);
+    }
+    catch (CFileException* e)
+    {
+        bRaised = TRUE;
+        e->Delete();
+    }
+    EXPECT_TRUE(bRaised);
 }
 
 TEST_F(PropExchangeBackends, IniFormOfSectionsAndValues)

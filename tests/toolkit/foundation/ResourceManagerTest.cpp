@@ -222,6 +222,29 @@ TEST(ResourceManager, ModuleResources)
     EXPECT_TRUE(manager.LoadDialogTemplate(MAKEINTRESOURCE(7999)) == NULL);
 }
 
+// Closes the first message box of the thread with the answer IDNO,
+// remembering its text.
+CString g_strBoxText;
+void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hBox = ::FindWindowA("#32770", NULL);
+    if (hBox == NULL)
+        return;
+    ::KillTimer(NULL, nTimer);
+    char szText[128] = "";
+    ::GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
+    g_strBoxText = szText;
+    ::PostMessageA(hBox, WM_COMMAND, IDNO, 0);
+}
+
+TEST(ResourceManager, MessageBoxShowsTheManagersString)
+{
+    CXTPResourceManager manager;
+    ::SetTimer(NULL, 0, 10, AnswerMessageBox);
+    EXPECT_EQ(IDNO, manager.ShowMessageBox(7400, MB_YESNO));
+    EXPECT_STREQ("Module string", g_strBoxText);
+}
+
 TEST(ResourceManager, StateGuardSwitchesToTheToolkitModule)
 {
     HINSTANCE hProgram = AfxGetResourceHandle();
