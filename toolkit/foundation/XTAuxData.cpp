@@ -3,6 +3,7 @@
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
+#include "toolkit/foundation/XTPResourceManager.h"
 #include "toolkit/foundation/XTPStartup.h"
 #include "toolkit/foundation/XTThemeManager.h"
 #include "toolkit/foundation/XTWinVersion.h"
@@ -106,6 +107,7 @@ CXTAuxData::CXTAuxData()
     GetComCtlVersion();
     UpdateSysColors();
     UpdateSysMetrics();
+    XTSetResourceHandle(::GetModuleHandleA(NULL));
     LoadCursors();
     UpdateFonts();
 }
@@ -137,7 +139,10 @@ void CXTAuxData::UpdateSysMetrics()
 
 HMODULE CXTAuxData::CursorModule() const
 {
-    return m_hCursorModule != NULL ? m_hCursorModule : ::GetModuleHandleA(NULL);
+    if (m_hCursorModule != NULL)
+        return m_hCursorModule;
+    HINSTANCE hResource = XTGetResourceHandle();
+    return hResource != NULL ? hResource : ::GetModuleHandleA(NULL);
 }
 
 void CXTAuxData::DestroyCursors()
@@ -166,6 +171,7 @@ BOOL CXTAuxData::LoadCursors()
 
 void CXTAuxData::SetCursorModule(HMODULE hModule)
 {
+    XTSetResourceHandle(hModule);
     m_hCursorModule = hModule;
     LoadCursors();
 }

@@ -21,10 +21,12 @@ public:
     // Refreshes the colour manager, then copies the colours below.
     void UpdateSysColors();
     void UpdateSysMetrics();
-    // Loads the seven resource cursors from the cursor module and the system's
-    // IDC_SIZEALL; FALSE at the first cursor that does not load.
+    // Loads the seven resource cursors from the cursor module (the toolkit's
+    // resource module while none is set) and the system's IDC_SIZEALL; FALSE
+    // at the first cursor that does not load.
     BOOL LoadCursors();
-    // Loads the cursors from hModule from now on.
+    // Makes hModule the toolkit's resource module and the cursor module, and
+    // loads the cursors from it.
     void SetCursorModule(HMODULE hModule);
     // The cursor of a resource id (9008 to 9012, 9970, 9971) or of
     // IDC_SIZEALL; NULL for any other id.

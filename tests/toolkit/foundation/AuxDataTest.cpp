@@ -1,0 +1,128 @@
+#include "toolkit/foundation/XTAuxData.h"
+#include "toolkit/foundation/XTPColorManager.h"
+#include "toolkit/foundation/XTPResourceManager.h"
+#include "toolkit/foundation/XTThemeManager.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LOGFONTA LogFontOf(CFont& font)
+{
+    LOGFONTA lf;
+    ZeroMemory(&lf, sizeof(lf));
+    ::GetObjectA(font.GetSafeHandle(), sizeof(lf), &lf);
+    return lf;
+}
+
+TEST(AuxData, CopiesTheToolkitColours)
+{
+    CXTAuxData* pData = XTAuxData();
+    XTPColorManager()->SetColor(40, RGB(1, 2, 3));
+    pData->UpdateSysColors();
+    EXPECT_EQ(RGB(1, 2, 3), pData->clrToolkit[40 - 30]);
+    EXPECT_EQ(XTPGetColor(COLOR_BTNFACE), pData->clr3DFace);
+    EXPECT_EQ(XTPGetColor(COLOR_3DLIGHT), pData->clr3DLight);
+    EXPECT_EQ(XTPGetColor(28), pData->clrGradInActiveCapt);
+    EXPECT_EQ(XTPGetColor(49), pData->clrToolkit[19]);
+    XTPColorManager()->SetColor(40, 0xFFFFFFFF);
+    pData->UpdateSysColors();
+}
+
+TEST(AuxData, MetricsAndVersions)
+{
+    CXTAuxData* pData = XTAuxData();
+    EXPECT_EQ(::GetSystemMetrics(SM_CXSMICON), pData->cxSmIcon);
+    EXPECT_EQ(::GetSystemMetrics(SM_CYMENU), pData->cyMenuItem);
+    EXPECT_EQ(18, pData->cxSize);
+    EXPECT_GE(pData->GetComCtlVersion() >> 16, 5u);
+    EXPECT_TRUE(pData->IsComCtlValid());
+    CString strVersion;
+    CXTAuxData::GetXTVersion(strVersion, TRUE);
+    EXPECT_STREQ("9.60", strVersion);
+    CXTAuxData::GetXTVersion(strVersion, FALSE);
+    EXPECT_STREQ("Vurari Toolkit v9.60", strVersion);
+}
+
+TEST(AuxData, FontsFollowTheMenuFont)
+{
+    CXTAuxData* pData = XTAuxData();
+    ASSERT_TRUE(pData->UpdateFonts());
+    CXTPNonClientMetrics metrics;
+    EXPECT_EQ(340u, metrics.cbSize);
+    LOGFONTA lf = LogFontOf(pData->font);
+    EXPECT_EQ(metrics.lfMenuFont.lfHeight, lf.lfHeight);
+    EXPECT_EQ(700, LogFontOf(pData->fontBold).lfWeight);
+    EXPECT_TRUE(LogFontOf(pData->fontULine).lfUnderline);
+    LOGFONTA lfVert = LogFontOf(pData->fontVertBold);
+    EXPECT_EQ(2700, lfVert.lfEscapement);
+    EXPECT_EQ(900, lfVert.lfOrientation);
+    EXPECT_EQ(700, lfVert.lfWeight);
+    EXPECT_STREQ("Marlett", LogFontOf(pData->fontMarlett).lfFaceName);
+    EXPECT_EQ(DEFAULT_CHARSET, LogFontOf(pData->fontMarlett).lfCharSet);
+    EXPECT_NE((HGDIOBJ)NULL, pData->fontStatus.GetSafeHandle());
+    EXPECT_NE((HGDIOBJ)NULL, pData->fontIconTitleBold.GetSafeHandle());
+
+    // An installed face replaces the base face; an unknown one is ignored.
+    ASSERT_TRUE(pData->UpdateFonts("Liberation Serif", "Liberation Mono"));
+    EXPECT_STREQ("Liberation Serif", LogFontOf(pData->font).lfFaceName);
+    EXPECT_STREQ("Liberation Serif", LogFontOf(pData->fontStatus).lfFaceName);
+    EXPECT_STREQ("Liberation Mono", LogFontOf(pData->fontVert).lfFaceName);
+    ASSERT_TRUE(pData->UpdateFonts("No Such Face", NULL));
+    EXPECT_STREQ(metrics.lfMenuFont.lfFaceName, LogFontOf(pData->font).lfFaceName);
+}
+
+TEST(AuxData, GlobalFontReplacesTheTextFonts)
+{
+    CXTAuxData* pData = XTAuxData();
+    CFont font, vertical;
+    font.CreatePointFont(140, "Liberation Serif");
+    vertical.CreatePointFont(100, "Liberation Mono");
+    ASSERT_TRUE(pData->SetGlobalFont(&font, &vertical));
+    EXPECT_EQ(LogFontOf(font).lfHeight, LogFontOf(pData->font).lfHeight);
+    EXPECT_EQ(700, LogFontOf(pData->fontBold).lfWeight);
+    EXPECT_EQ(LogFontOf(font).lfHeight, LogFontOf(pData->fontStatus).lfHeight);
+    EXPECT_STREQ("Liberation Mono", LogFontOf(pData->fontVert).lfFaceName);
+    EXPECT_EQ(2700, LogFontOf(pData->fontVert).lfEscapement);
+    EXPECT_FALSE(pData->SetGlobalFont(NULL));
+    ASSERT_TRUE(pData->SetUseSystemFont(FALSE));
+}
+
+TEST(AuxData, CursorsComeFromTheCursorModule)
+{
+    CXTAuxData* pData = XTAuxData();
+    ASSERT_TRUE(pData->LoadCursors()); // this program holds the toolkit cursors
+    EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9970));
+    EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9008));
+    EXPECT_EQ(::LoadCursor(NULL, IDC_SIZEALL), pData->GetCursor(32646));
+    EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(1234));
+
+    // A module without them: the first missing cursor fails the load.
+    HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
+    pData->SetCursorModule(hKernel);
+    EXPECT_EQ(hKernel, XTGetResourceHandle());
+    EXPECT_FALSE(pData->LoadCursors());
+    EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(9008));
+    pData->SetCursorModule(::GetModuleHandleA(NULL));
+    EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
+}
+
+TEST(AuxData, ProfileFileNameAndThemeSwitches)
+{
+    CXTAuxData* pData = XTAuxData();
+    EXPECT_TRUE(pData->GetINIFileName().IsEmpty());
+    pData->SetINIFileName("C:\\tidewatch.ini");
+    EXPECT_STREQ("C:\\tidewatch.ini", pData->GetINIFileName());
+    pData->SetINIFileName(NULL);
+    EXPECT_TRUE(pData->GetINIFileName().IsEmpty());
+
+    XTThemeManager()->SetTheme(0);
+    EXPECT_FALSE(pData->IsXPMode());
+    pData->SetXPMode(TRUE);
+    EXPECT_EQ(1, XTThemeManager()->GetTheme());
+    EXPECT_TRUE(pData->IsXPMode());
+    pData->SetXPMode(FALSE);
+    EXPECT_EQ(0, XTThemeManager()->GetTheme());
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "TestCanvas.h"
+
+#include "toolkit/foundation/XTPTransparentBitmap.h"
+#include "toolkit/foundation/XTUtilities.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(StripMnemonics, SingleAmpersandsGoDoubledOnesStay)
+{
+    const char* const cases[][2] = {
+        {"&File", "File"},   {"Save &As", "Save As"}, {"Fish && Chips", "Fish && Chips"},
+        {"&&&x", "&&x"},     {"end&", "end"},         {"", ""},
+        {"a&&&&b", "a&&&&b"}, {"&", ""},
+    };
+    for (const auto& c : cases)
+    {
+        CString strText = c[0];
+        XTStripMnemonics(strText);
+        EXPECT_STREQ(c[1], strText) << c[0];
+    }
+}
+
+TEST(GetFileName, PartAfterTheLastBackslash)
+{
+    EXPECT_STREQ("conf.xml", XTGetFileName("C:\\Program Files\\Tidewatch\\conf.xml"));
+    EXPECT_STREQ("", XTGetFileName("C:\\folder\\"));
+    EXPECT_STREQ("conf.xml", XTGetFileName("conf.xml")); // no backslash: the whole text
+    EXPECT_EQ(NULL, XTGetFileName(""));
+    EXPECT_EQ(NULL, XTGetFileName(NULL));
+}
+
+TEST(GetFileName, LongNamesAreCutToTheBuffer)
+{
+    std::string strPath = "C:\\" + std::string(1000, 'n');
+    LPCTSTR lpszName = XTGetFileName(strPath.c_str());
+    ASSERT_TRUE(lpszName != NULL);
+    EXPECT_EQ(259u, strlen(lpszName));
+    EXPECT_EQ(std::string(259, 'n'), lpszName);
+}
+
+TEST(FileExists, FindsFilesNotMissingOnes)
+{
+    char szPath[MAX_PATH];
+    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    EXPECT_TRUE(XTFileExists(szPath));
+    EXPECT_FALSE(XTFileExists("C:\\no\\such\\file.txt"));
+}
+
+TEST(ChildWindowFromPoint, FirstVisibleChildWithAnId)
+{
+    HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(hParent != NULL);
+    HWND hNoId = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hParent,
+                                   (HMENU)0xFFFF, NULL, NULL);
+    HWND hHidden = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 100, 100, hParent, (HMENU)5, NULL, NULL);
+    HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 50, 50, 100, 100, hParent, (HMENU)6,
+                                    NULL, NULL);
+    ASSERT_TRUE(hNoId && hHidden && hChild);
+    POINT inBoth = {60, 60}, inNoIdOnly = {10, 10}, outside = {180, 20};
+    EXPECT_EQ(hChild, XTChildWindowFromPoint(hParent, inBoth));
+    EXPECT_EQ(NULL, XTChildWindowFromPoint(hParent, inNoIdOnly));
+    EXPECT_EQ(NULL, XTChildWindowFromPoint(hParent, outside));
+    ::DestroyWindow(hParent);
+}
+
+TEST(FillDitheredRect, CheckerOfFaceAndHighlight)
+{
+    CTestCanvas canvas(20, 20, RGB(1, 2, 3));
+    COLORREF clrText = canvas.SetTextColor(RGB(9, 9, 9));
+    XTFillDitheredRect(&canvas, CRect(2, 2, 10, 10));
+    COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    for (int y = 2; y < 10; y++)
+        for (int x = 2; x < 10; x++)
+        {
+            COLORREF clr = canvas.Pixel(x, y);
+            EXPECT_TRUE(clr == clrFace || clr == clrHilite) << x << "," << y;
+            EXPECT_NE(clr, canvas.Pixel(x + 1 < 10 ? x + 1 : x - 1, y)); // neighbours differ
+        }
+    EXPECT_EQ(RGB(1, 2, 3), canvas.Pixel(10, 10));
+    EXPECT_EQ(RGB(9, 9, 9), canvas.GetTextColor()); // colours restored
+    canvas.SetTextColor(clrText);
+}
+
+TEST(DrawEmbossed, ShapeInHighlightThenShadow)
+{
+    CImageList images;
+    ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 0, 1));
+    {
+        CTestCanvas glyph(8, 8, RGB(255, 0, 255));
+        glyph.FillSolidRect(2, 2, 4, 4, RGB(0, 0, 0));
+        CBitmap bitmap;
+        bitmap.Attach(::CreateCompatibleBitmap(glyph, 8, 8));
+        CDC dc;
+        dc.CreateCompatibleDC(&glyph);
+        HGDIOBJ hOld = ::SelectObject(dc, bitmap.GetSafeHandle());
+        dc.BitBlt(0, 0, 8, 8, &glyph, 0, 0, SRCCOPY);
+        ::SelectObject(dc, hOld);
+        ASSERT_EQ(0, images.Add(&bitmap, RGB(255, 0, 255)));
+    }
+    CTestCanvas canvas(20, 20, RGB(10, 20, 30));
+    XTDrawEmbossed(&canvas, &images, 0, 5, 5, FALSE);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), canvas.Pixel(7, 7));    // the shape
+    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), canvas.Pixel(11, 11)); // shifted highlight edge
+    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(5, 5));                    // transparent part
+    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(15, 15));
+}
+
+// The resource colours black, grey, light grey, white, green, black.
+void ExpectSysColorRow(HBITMAP hBitmap, BOOL bMono)
+{
+    ASSERT_TRUE(hBitmap != NULL);
+    CTestCanvas canvas(6, 1, RGB(0, 0, 0));
+    CDC dc;
+    dc.CreateCompatibleDC(&canvas);
+    HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
+    canvas.BitBlt(0, 0, 6, 1, &dc, 0, 0, SRCCOPY);
+    ::SelectObject(dc, hOld);
+    COLORREF clrWhite = RGB(255, 255, 255);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), canvas.Pixel(0, 0));
+    EXPECT_EQ(bMono ? clrWhite : ::GetSysColor(COLOR_BTNSHADOW), canvas.Pixel(1, 0));
+    EXPECT_EQ(bMono ? clrWhite : ::GetSysColor(COLOR_BTNFACE), canvas.Pixel(2, 0));
+    EXPECT_EQ(bMono ? clrWhite : ::GetSysColor(COLOR_BTNHIGHLIGHT), canvas.Pixel(3, 0));
+    EXPECT_EQ(RGB(10, 200, 30), canvas.Pixel(4, 0));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), canvas.Pixel(5, 0));
+    ::DeleteObject(hBitmap);
+}
+
+std::vector<BYTE> ResourceBytes(int nId)
+{
+    HRSRC hResource = ::FindResourceA(NULL, MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(2));
+    const BYTE* pData = static_cast<const BYTE*>(::LockResource(::LoadResource(NULL, hResource)));
+    return std::vector<BYTE>(pData, pData + ::SizeofResource(NULL, hResource));
+}
+
+TEST(LoadSysColorBitmap, MapsTheFourColoursOfPaletteAndTrueColourBitmaps)
+{
+    std::vector<BYTE> before = ResourceBytes(6100);
+    ExpectSysColorRow(XTLoadSysColorBitmap(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(6100), FALSE), FALSE);
+    ExpectSysColorRow(XTLoadSysColorBitmap(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(6100), TRUE), TRUE);
+    EXPECT_EQ(before, ResourceBytes(6100)); // the colour table edited was a copy
+    ExpectSysColorRow(XTLoadSysColorBitmap(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(6101), FALSE), FALSE);
+    ExpectSysColorRow(XTLoadSysColorBitmap(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(6101), TRUE), TRUE);
+    EXPECT_EQ(NULL, XTLoadSysColorBitmap(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(6999), FALSE));
+}
+
+TEST(TransparentBitmap, TopLeftColourAndIcon)
+{
+    CXTPTransparentBitmap none(NULL);
+    EXPECT_EQ(0xFFFFFFFFu, none.GetTransparentColor());
+    EXPECT_EQ(NULL, none.ConvertToIcon());
+
+    CTestCanvas canvas(16, 16, RGB(255, 0, 255));
+    canvas.FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(canvas, 16, 16);
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(&canvas);
+        HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
+        dc.BitBlt(0, 0, 16, 16, &canvas, 0, 0, SRCCOPY);
+        ::SelectObject(dc, hOld);
+    }
+    CXTPTransparentBitmap bitmap(hBitmap);
+    EXPECT_EQ(RGB(255, 0, 255), bitmap.GetTransparentColor());
+    HICON hIcon = bitmap.ConvertToIcon();
+    ASSERT_TRUE(hIcon != NULL);
+    CTestCanvas target(16, 16, RGB(1, 1, 1));
+    ::DrawIconEx(target, 0, 0, hIcon, 16, 16, 0, NULL, DI_NORMAL);
+    EXPECT_EQ(RGB(1, 1, 1), target.Pixel(0, 0));
+    EXPECT_EQ(RGB(0, 128, 0), target.Pixel(8, 8));
+    ::DestroyIcon(hIcon);
+    EXPECT_EQ(RGB(255, 0, 255), bitmap.GetTransparentColor()); // the bitmap is untouched
+    ::DeleteObject(hBitmap);
+}
+
+} // namespace
