@@ -418,3 +418,24 @@ TEST_F(GeneratedImages, MonochromeSilhouettes)
     EXPECT_EQ(0xFFFFFFu, canvas[20 * kCanvasSize + 20]);
 }
 }
+
+namespace
+{
+TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
+{
+    PixelRows pixels(16 * 16);
+    for (int i = 0; i < 16 * 16; i++)
+        pixels[i] = (i % 16) < 8 ? 0xFF0000 : 0x0000FF;
+    HICON hIcon = MakeIcon(16, 16, pixels);
+    CXTPImageManager manager;
+    manager.SetIcon(CXTPImageManagerIconHandle(hIcon), 1);
+    ::DestroyIcon(hIcon);
+    CXTPImageManagerIcon* pIcon = manager.GetImage(1, 16);
+    PixelRows plain = DrawOnCanvas([&](CDC* pDC) { pIcon->Draw(pDC, CPoint(0, 0), pIcon->GetIcon()); });
+    EXPECT_EQ(0xFF0000u, plain[5 * kCanvasSize + 2]);
+    manager.m_bDrawReverted = TRUE;
+    PixelRows mirrored = DrawOnCanvas([&](CDC* pDC) { pIcon->Draw(pDC, CPoint(0, 0), pIcon->GetIcon()); });
+    EXPECT_EQ(0x0000FFu, mirrored[5 * kCanvasSize + 2]);
+    EXPECT_EQ(0xFF0000u, mirrored[5 * kCanvasSize + 13]);
+}
+}
