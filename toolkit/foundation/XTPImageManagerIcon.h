@@ -13,6 +13,9 @@ class CXTPImageManager;
 class CXTPImageManagerIcon : public CCmdTarget
 {
 public:
+    // The height of a new icon until an image gives it its own.
+    static const int kHeightUntilSet = 15;
+
     CXTPImageManagerIcon(UINT nID, int nWidth, int nHeight,
                          CXTPImageManagerIconSet* pIconSet = NULL);
     ~CXTPImageManagerIcon();

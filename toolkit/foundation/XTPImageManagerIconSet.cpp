@@ -2,11 +2,6 @@
 
 #include <stdlib.h>
 
-namespace
-{
-const int kHeightUntilSet = 15;
-}
-
 CXTPImageManagerIconSet::CXTPImageManagerIconSet(UINT nID, CXTPImageManager* pImageManager)
     : m_nID(nID), m_pImageManager(pImageManager)
 {
@@ -85,7 +80,7 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::FindOrCreateIcon(int nWidth)
     CIconsMap::iterator it = m_mapIcons.find(nWidth);
     if (it != m_mapIcons.end())
         return it->second;
-    CXTPImageManagerIcon* pIcon = new CXTPImageManagerIcon(m_nID, nWidth, kHeightUntilSet, this);
+    CXTPImageManagerIcon* pIcon = new CXTPImageManagerIcon(m_nID, nWidth, CXTPImageManagerIcon::kHeightUntilSet, this);
     m_mapIcons[nWidth] = pIcon;
     return pIcon;
 }

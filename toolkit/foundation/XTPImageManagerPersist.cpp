@@ -13,7 +13,6 @@ namespace
 const LPCTSTR kCheckSum = "CXTPImageManagerIcons";
 const long kIconVersion = 8;
 const long kDefaultIconWidth = 16;
-const int kHeightUntilSet = 15;
 const UINT kMemFileGrowBytes = 1024;
 const UINT kArchiveBufferSize = 4096;
 const DWORD kHeaderRecordSize = 52;  // the 40-byte header and three colour masks
@@ -231,7 +230,7 @@ void CXTPImageManager::DoPropExchangeIcons(UINT nIDCommand, CXTPPropExchange* pP
             long nWidth = kDefaultIconWidth;
             PX_Long(pSection.get(), "Width", nWidth);
             CXTPImageManagerIcon* pIcon =
-                new CXTPImageManagerIcon(nIDCommand, nWidth, kHeightUntilSet, pIconSet);
+                new CXTPImageManagerIcon(nIDCommand, nWidth, CXTPImageManagerIcon::kHeightUntilSet, pIconSet);
             pIconSet->AddIcon(nWidth, pIcon);
             PX_Serialize(pSection.get(), "Data", pIcon);
         }

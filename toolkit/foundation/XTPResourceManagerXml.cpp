@@ -1,5 +1,7 @@
 #include "toolkit/foundation/XTPResourceManagerXml.h"
 
+// COM is initialised before the base class is built, and stays so for the
+// manager's life: every lookup creates a document.
 CXTPResourceManagerXml::CXTPResourceManagerXml(LPCTSTR pszFileName)
     : CXTPResourceManagerIni((::OleInitialize(NULL), pszFileName))
 {
@@ -59,7 +61,11 @@ BOOL CXTPResourceManagerXml::GetResourceText(CString& strText, UINT nID, LPCTSTR
     }
     CXTPBstr bstrValue(V_BSTR(&value));
     ::VariantClear(&value);
-    strText = bstrValue.ToString();
-    ExpandEscapes(strText);
+    // An empty value counts as missing, as in the INI form.
+    CString strValue = bstrValue.ToString();
+    if (strValue.IsEmpty())
+        return FALSE;
+    ExpandEscapes(strValue);
+    strText = strValue;
     return TRUE;
 }
