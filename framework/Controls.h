@@ -1,2 +1,17 @@
 #pragma once
 // The framework's control wrappers, splitter, control bars, property sheets, common dialogs, OLE data transfer, MDI.
+#include "framework/CStatic.h"
+#include "framework/CButton.h"
+#include "framework/CEdit.h"
+#include "framework/CRichEditCtrl.h"
+#include "framework/CListBox.h"
+#include "framework/CCheckListBox.h"
+#include "framework/CComboBox.h"
+#include "framework/CScrollBar.h"
+#include "framework/CProgressCtrl.h"
+#include "framework/CSpinButtonCtrl.h"
+#include "framework/CToolTipCtrl.h"
+#include "framework/CTabCtrl.h"
+#include "framework/CHeaderCtrl.h"
+#include "framework/CListCtrl.h"
+#include "framework/CTreeCtrl.h"

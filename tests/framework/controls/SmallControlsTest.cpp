@@ -1,0 +1,173 @@
+// Header, tab, progress, spin, scroll bar and tool-tip controls.
+#include <gtest/gtest.h>
+#include "ControlTestWindow.h"
+
+TEST(HeaderCtrl, ItemsRectanglesAndOrder)
+{
+    ControlTestWindow& parent = TestParent();
+    CHeaderCtrl header;
+    ASSERT_TRUE(header.Create(WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 24), &parent, IDC_TEST_FIRST));
+    HDITEM item = {};
+    item.mask = HDI_TEXT | HDI_WIDTH;
+    item.cxy = 100;
+    item.pszText = (LPTSTR) "Time";
+    EXPECT_EQ(0, header.InsertItem(0, &item));
+    item.cxy = 50;
+    item.pszText = (LPTSTR) "Title";
+    EXPECT_EQ(1, header.InsertItem(1, &item));
+    EXPECT_EQ(2, header.GetItemCount());
+
+    CRect rect;
+    ASSERT_TRUE(header.GetItemRect(1, &rect));
+    EXPECT_EQ(100, rect.left);
+    EXPECT_EQ(150, rect.right);
+
+    int order[2] = { 1, 0 };
+    EXPECT_TRUE(header.SetOrderArray(2, order));
+    int back[2] = {};
+    EXPECT_TRUE(header.GetOrderArray(back));
+    EXPECT_EQ(1, back[0]);
+    EXPECT_EQ(1, header.OrderToIndex(0));
+
+    HDHITTESTINFO hit = {};
+    hit.pt = CPoint(25, 10);
+    EXPECT_EQ(1, header.HitTest(&hit)) << "the second item now comes first";
+    EXPECT_TRUE(header.DeleteItem(0));
+    EXPECT_EQ(1, header.GetItemCount());
+}
+
+TEST(TabCtrl, TabsSelectionAndDisplayArea)
+{
+    ControlTestWindow& parent = TestParent();
+    CTabCtrl tabs;
+    ASSERT_TRUE(tabs.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &parent, IDC_TEST_FIRST));
+    EXPECT_EQ(0, tabs.InsertItem(0, "Toolbars"));
+    EXPECT_EQ(1, tabs.InsertItem(1, "Commands"));
+    EXPECT_EQ(2, tabs.GetItemCount());
+    EXPECT_EQ(0, tabs.SetCurSel(1));
+    EXPECT_EQ(1, tabs.GetCurSel());
+
+    CRect display(0, 0, 300, 200);
+    tabs.AdjustRect(FALSE, &display);
+    EXPECT_GT(display.top, 0);
+    EXPECT_LT(display.Width(), 300);
+    CRect tab;
+    ASSERT_TRUE(tabs.GetItemRect(1, &tab));
+    TCHITTESTINFO hit = { tab.CenterPoint(), 0 };
+    EXPECT_EQ(1, tabs.HitTest(&hit));
+
+    char text[32] = "";
+    TCITEM item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    ASSERT_TRUE(tabs.GetItem(1, &item));
+    EXPECT_STREQ("Commands", text);
+    EXPECT_TRUE(tabs.DeleteAllItems());
+    EXPECT_EQ(0, tabs.GetItemCount());
+}
+
+TEST(ProgressCtrl, RangeStepsAndPositions)
+{
+    ControlTestWindow& parent = TestParent();
+    CProgressCtrl progress;
+    ASSERT_TRUE(progress.Create(WS_VISIBLE, CRect(0, 0, 200, 16), &parent, IDC_TEST_FIRST));
+    progress.SetRange32(0, 1000);
+    int lower = -1, upper = -1;
+    progress.GetRange(lower, upper);
+    EXPECT_EQ(0, lower);
+    EXPECT_EQ(1000, upper);
+    EXPECT_EQ(0, progress.SetPos(400));
+    EXPECT_EQ(400, progress.OffsetPos(50));
+    EXPECT_EQ(450, progress.GetPos());
+    progress.SetStep(100);
+    EXPECT_EQ(450, progress.StepIt());
+    EXPECT_EQ(550, progress.GetPos());
+    progress.SetRange(0, 100);
+    progress.GetRange(lower, upper);
+    EXPECT_EQ(100, upper);
+}
+
+TEST(SpinButtonCtrl, RangePositionAndBuddy)
+{
+    ControlTestWindow& parent = TestParent();
+    CEdit buddy;
+    buddy.Create(WS_VISIBLE, CRect(0, 0, 80, 24), &parent, IDC_TEST_SECOND);
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, CRect(80, 0, 100, 24), &parent,
+                            IDC_TEST_FIRST));
+    spin.SetBuddy(&buddy);
+    EXPECT_EQ(buddy.m_hWnd, spin.GetBuddy()->GetSafeHwnd());
+
+    spin.SetRange32(-5, 500);
+    int lower = 0, upper = 0;
+    spin.GetRange32(lower, upper);
+    EXPECT_EQ(-5, lower);
+    EXPECT_EQ(500, upper);
+    spin.SetPos32(300);
+    EXPECT_EQ(300, spin.GetPos32());
+    CString text;
+    buddy.GetWindowText(text);
+    EXPECT_EQ(CString("300"), text) << "the buddy shows the position";
+
+    spin.SetRange(1, 60);
+    spin.GetRange(lower, upper);
+    EXPECT_EQ(1, lower);
+    EXPECT_EQ(60, upper);
+    spin.SetPos(30);
+    EXPECT_EQ(30, LOWORD(spin.GetPos()));
+    spin.SetBase(16);
+    EXPECT_EQ(16u, spin.GetBase());
+}
+
+TEST(ScrollBar, RangePositionAndLimit)
+{
+    ControlTestWindow& parent = TestParent();
+    CScrollBar bar;
+    ASSERT_TRUE(bar.Create(WS_VISIBLE | SBS_VERT, CRect(0, 0, 16, 200), &parent, IDC_TEST_FIRST));
+    bar.SetScrollRange(0, 99);
+    int lower = -1, upper = -1;
+    bar.GetScrollRange(&lower, &upper);
+    EXPECT_EQ(99, upper);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_PAGE;
+    info.nPage = 10;
+    bar.SetScrollInfo(&info);
+    EXPECT_EQ(90, bar.GetScrollLimit());
+    bar.SetScrollPos(95);
+    EXPECT_EQ(90, bar.GetScrollPos()) << "the thumb stops at the limit";
+}
+
+TEST(ToolTipCtrl, ToolsTextsAndCount)
+{
+    ControlTestWindow& parent = TestParent();
+    CToolTipCtrl tips;
+    ASSERT_TRUE(tips.Create(&parent));
+    EXPECT_TRUE(tips.GetStyle() & WS_POPUP);
+    CRect area(0, 0, 50, 50);
+    EXPECT_TRUE(tips.AddTool(&parent, "Check all", &area, 7));
+    EXPECT_TRUE(tips.AddTool(&parent, "Whole window"));
+    EXPECT_EQ(2, tips.GetToolCount());
+
+    CString text;
+    tips.GetText(text, &parent, 7);
+    EXPECT_EQ(CString("Check all"), text);
+    tips.UpdateTipText("Check news", &parent, 7);
+    tips.GetText(text, &parent, 7);
+    EXPECT_EQ(CString("Check news"), text);
+
+    TOOLINFO info;
+    ASSERT_TRUE(tips.GetToolInfo(&info, &parent, 7));
+    EXPECT_EQ(area, CRect(info.rect));
+    CRect moved(10, 10, 20, 20);
+    tips.SetToolRect(&parent, 7, &moved);
+    tips.GetToolInfo(&info, &parent, 7);
+    EXPECT_EQ(moved, CRect(info.rect));
+
+    tips.SetMaxTipWidth(200);
+    tips.SetDelayTime(TTDT_INITIAL, 123);
+    EXPECT_EQ(123, tips.GetDelayTime(TTDT_INITIAL));
+    tips.DelTool(&parent, 7);
+    EXPECT_EQ(1, tips.GetToolCount());
+}

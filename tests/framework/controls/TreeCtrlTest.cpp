@@ -1,0 +1,135 @@
+// The tree control: building, walking, item attributes, hit tests and sorting.
+#include <gtest/gtest.h>
+#include "ControlTestWindow.h"
+
+namespace {
+
+struct Tree
+{
+    ControlTestWindow& parent = TestParent();
+    CTreeCtrl tree;
+    HTREEITEM root, sport, news, weather;
+
+    Tree(DWORD extraStyle = 0)
+    {
+        tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | extraStyle, CRect(0, 0, 300, 300),
+                    &parent, IDC_TEST_FIRST);
+        root = tree.InsertItem("Keywords");
+        sport = tree.InsertItem("sport", root);
+        news = tree.InsertItem("news", 1, 2, root);
+        weather = tree.InsertItem("weather", root, TVI_FIRST);
+    }
+
+    std::vector<CString> Children(HTREEITEM hParent)
+    {
+        std::vector<CString> names;
+        for (HTREEITEM h = tree.GetChildItem(hParent); h != NULL; h = tree.GetNextSiblingItem(h))
+            names.push_back(tree.GetItemText(h));
+        return names;
+    }
+};
+
+int CALLBACK ByDataAscending(LPARAM lParam1, LPARAM lParam2, LPARAM)
+{
+    return (int)(lParam1 - lParam2);
+}
+
+}
+
+TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndWalked)
+{
+    Tree fixture;
+    CTreeCtrl& tree = fixture.tree;
+    EXPECT_EQ(4u, tree.GetCount());
+    EXPECT_EQ(fixture.root, tree.GetRootItem());
+    EXPECT_EQ((std::vector<CString>{ "weather", "sport", "news" }), fixture.Children(fixture.root));
+    EXPECT_EQ(fixture.root, tree.GetParentItem(fixture.news));
+    EXPECT_EQ(fixture.sport, tree.GetPrevSiblingItem(fixture.news));
+    EXPECT_TRUE(tree.ItemHasChildren(fixture.root));
+    EXPECT_FALSE(tree.ItemHasChildren(fixture.news));
+
+    int image = 0, selected = 0;
+    ASSERT_TRUE(tree.GetItemImage(fixture.news, image, selected));
+    EXPECT_EQ(1, image);
+    EXPECT_EQ(2, selected);
+
+    EXPECT_TRUE(tree.DeleteItem(fixture.sport));
+    EXPECT_EQ(3u, tree.GetCount());
+    EXPECT_TRUE(tree.DeleteAllItems());
+    EXPECT_EQ(0u, tree.GetCount());
+}
+
+TEST(TreeCtrl, TextsDataAndStates)
+{
+    Tree fixture;
+    CTreeCtrl& tree = fixture.tree;
+    CString longName('k', 600);
+    EXPECT_TRUE(tree.SetItemText(fixture.sport, longName));
+    EXPECT_EQ(longName, tree.GetItemText(fixture.sport));
+    EXPECT_TRUE(tree.SetItemData(fixture.news, 1234));
+    EXPECT_EQ(1234u, tree.GetItemData(fixture.news));
+    tree.SetItemState(fixture.news, TVIS_BOLD, TVIS_BOLD);
+    EXPECT_EQ((UINT)TVIS_BOLD, tree.GetItemState(fixture.news, TVIS_BOLD));
+    tree.SetItemImage(fixture.sport, 3, 4);
+    int image = 0, selected = 0;
+    tree.GetItemImage(fixture.sport, image, selected);
+    EXPECT_EQ(3, image);
+}
+
+TEST(TreeCtrl, ExpandSelectAndHitTest)
+{
+    Tree fixture;
+    CTreeCtrl& tree = fixture.tree;
+    EXPECT_TRUE(tree.Expand(fixture.root, TVE_EXPAND));
+    EXPECT_TRUE(tree.GetItemState(fixture.root, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_EQ(fixture.weather, tree.GetNextVisibleItem(fixture.root));
+
+    EXPECT_TRUE(tree.SelectItem(fixture.sport));
+    EXPECT_EQ(fixture.sport, tree.GetSelectedItem());
+
+    CRect rect;
+    ASSERT_TRUE(tree.GetItemRect(fixture.news, &rect, TRUE));
+    UINT flags = 0;
+    EXPECT_EQ(fixture.news, tree.HitTest(rect.CenterPoint(), &flags));
+    EXPECT_TRUE(flags & TVHT_ONITEMLABEL);
+    EXPECT_TRUE(tree.HitTest(CPoint(290, 290)) == NULL);
+}
+
+TEST(TreeCtrl, ChildrenAreSortedByNameOrByCallback)
+{
+    Tree fixture;
+    CTreeCtrl& tree = fixture.tree;
+    EXPECT_TRUE(tree.SortChildren(fixture.root));
+    EXPECT_EQ((std::vector<CString>{ "news", "sport", "weather" }), fixture.Children(fixture.root));
+
+    tree.SetItemData(fixture.news, 3);
+    tree.SetItemData(fixture.sport, 1);
+    tree.SetItemData(fixture.weather, 2);
+    TVSORTCB sort = { fixture.root, ByDataAscending, 0 };
+    EXPECT_TRUE(tree.SortChildrenCB(&sort));
+    EXPECT_EQ((std::vector<CString>{ "sport", "weather", "news" }), fixture.Children(fixture.root));
+}
+
+TEST(TreeCtrl, CheckBoxesImagesAndAppearance)
+{
+    Tree fixture(TVS_CHECKBOXES);
+    CTreeCtrl& tree = fixture.tree;
+    EXPECT_FALSE(tree.GetCheck(fixture.news));
+    EXPECT_TRUE(tree.SetCheck(fixture.news));
+    EXPECT_TRUE(tree.GetCheck(fixture.news));
+    tree.SetCheck(fixture.news, FALSE);
+    EXPECT_FALSE(tree.GetCheck(fixture.news));
+
+    CImageList images;
+    images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 1);
+    tree.SetImageList(&images, TVSIL_NORMAL);
+    EXPECT_EQ(images.m_hImageList, tree.GetImageList(TVSIL_NORMAL)->GetSafeHandle());
+    tree.SetImageList(NULL, TVSIL_NORMAL);
+
+    tree.SetIndent(30);
+    EXPECT_EQ(30u, tree.GetIndent());
+    tree.SetTextColor(RGB(10, 20, 30));
+    EXPECT_EQ(RGB(10, 20, 30), tree.GetTextColor());
+    tree.SetItemHeight(24);
+    EXPECT_EQ(24, tree.GetItemHeight());
+}
