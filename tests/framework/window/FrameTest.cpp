@@ -1,0 +1,295 @@
+// A single-document frame from the resource script: creation from one
+// resource id, command routing, menu updates, accelerators, the layout of a
+// bottom bar and the view, the delayed layout at idle and the status text.
+#include "TestWindows.h"
+#include "TestIds.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class CTestDoc : public CDocument
+{
+    DECLARE_DYNCREATE(CTestDoc)
+protected:
+    afx_msg void OnRoute() { theApp.m_lastCommand = "doc"; }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
+
+BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
+    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
+    ON_COMMAND(ID_TEST_ROUTE_DOC, OnRoute)
+END_MESSAGE_MAP()
+
+class CTestView : public CView
+{
+    DECLARE_DYNCREATE(CTestView)
+public:
+    int m_nInitialUpdates = 0;
+    virtual void OnDraw(CDC* pDC)
+    {
+        CRect client;
+        GetClientRect(&client);
+        pDC->FillSolidRect(&client, RGB(255, 0, 0));
+    }
+    virtual void OnInitialUpdate()
+    {
+        ++m_nInitialUpdates;
+        CView::OnInitialUpdate();
+    }
+
+protected:
+    afx_msg void OnRoute() { theApp.m_lastCommand = "view"; }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CTestView, CView)
+
+BEGIN_MESSAGE_MAP(CTestView, CView)
+    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
+END_MESSAGE_MAP()
+
+class CTestFrame : public CFrameWnd
+{
+    DECLARE_DYNCREATE(CTestFrame)
+public:
+    int m_nAccelerated = 0;
+    int m_nDisabledRuns = 0;
+
+protected:
+    afx_msg void OnRoute() { theApp.m_lastCommand = "frame"; }
+    afx_msg void OnAccel() { ++m_nAccelerated; }
+    afx_msg void OnDisabledCommand() { ++m_nDisabledRuns; }
+    afx_msg void OnAnyCommand() {}
+    afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+    afx_msg void OnUpdateRetitled(CCmdUI* pCmdUI) { pCmdUI->SetText("New title"); }
+    afx_msg void OnUpdateSubItem(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
+    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
+    ON_COMMAND(ID_TEST_ROUTE_DOC, OnRoute)
+    ON_COMMAND(ID_TEST_ROUTE_FRAME, OnRoute)
+    ON_COMMAND(ID_TEST_ACCEL, OnAccel)
+    ON_COMMAND(ID_TEST_DISABLED, OnDisabledCommand)
+    ON_COMMAND(ID_TEST_CHECKED, OnAnyCommand)
+    ON_COMMAND(ID_TEST_RETITLED, OnAnyCommand)
+    ON_UPDATE_COMMAND_UI(ID_TEST_ENABLED, OnUpdateEnabled)
+    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
+    ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
+    ON_UPDATE_COMMAND_UI(ID_TEST_RETITLED, OnUpdateRetitled)
+    ON_UPDATE_COMMAND_UI(ID_TEST_SUBITEM, OnUpdateSubItem)
+END_MESSAGE_MAP()
+
+// A bar at the bottom of the frame, m_nHeight pixels high, that also takes
+// the status text (it has the status bar's id).
+class CBottomBar : public CWnd
+{
+public:
+    int m_nHeight = 20;
+
+protected:
+    afx_msg LRESULT OnSizeParent(WPARAM, LPARAM lParam)
+    {
+        AFX_SIZEPARENTPARAMS* pLayout = (AFX_SIZEPARENTPARAMS*)lParam;
+        CRect rect = pLayout->rect;
+        rect.top = rect.bottom - m_nHeight;
+        pLayout->rect.bottom = rect.top;
+        pLayout->sizeTotal.cy += m_nHeight;
+        AfxRepositionWindow(pLayout, m_hWnd, &rect);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBottomBar, CWnd)
+    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+END_MESSAGE_MAP()
+
+CSingleDocTemplate* TestTemplate()
+{
+    static CSingleDocTemplate* pTemplate = NULL;
+    if (pTemplate == NULL)
+    {
+        pTemplate = new CSingleDocTemplate(IDR_TESTFRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestFrame),
+                                           RUNTIME_CLASS(CTestView));
+        theApp.AddDocTemplate(pTemplate);
+    }
+    return pTemplate;
+}
+
+class FrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestTemplate();
+        CCommandLineInfo commandLine;
+        ASSERT_TRUE(theApp.ProcessShellCommand(commandLine));
+        m_pFrame = DYNAMIC_DOWNCAST(CTestFrame, theApp.m_pMainWnd);
+        ASSERT_NE(m_pFrame, (CTestFrame*)NULL);
+        m_pView = DYNAMIC_DOWNCAST(CTestView, m_pFrame->GetActiveView());
+        ASSERT_NE(m_pView, (CTestView*)NULL);
+        theApp.m_lastCommand.Empty();
+        PumpPending();
+    }
+
+    void TearDown() override
+    {
+        if (theApp.m_pMainWnd != NULL)
+            theApp.m_pMainWnd->DestroyWindow();
+        EXPECT_TRUE(TakeQuitMessage());
+        EXPECT_EQ(TestTemplate()->m_pOnlyDoc, (CDocument*)NULL);
+    }
+
+    CString Route(UINT nID)
+    {
+        theApp.m_lastCommand.Empty();
+        m_pFrame->SendMessage(WM_COMMAND, nID);
+        return theApp.m_lastCommand;
+    }
+
+    CMenu* UpdateMenu(int nPopup)
+    {
+        CMenu* pPopup = m_pFrame->GetMenu()->GetSubMenu(nPopup);
+        m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->GetSafeHmenu(), MAKELPARAM(nPopup, FALSE));
+        return pPopup;
+    }
+
+    CTestFrame* m_pFrame = NULL;
+    CTestView* m_pView = NULL;
+};
+
+TEST_F(FrameTest, FrameComesFromOneResourceId)
+{
+    CString title;
+    m_pFrame->GetWindowText(title);
+    EXPECT_EQ(title, "TestDoc - Frame Title");
+    ASSERT_NE(m_pFrame->GetMenu(), (CMenu*)NULL);
+    EXPECT_EQ(m_pFrame->GetMenu()->GetMenuItemCount(), 2u);
+    EXPECT_NE(m_pFrame->m_hAccelTable, (HACCEL)NULL);
+    EXPECT_NE((HICON)::GetClassLongPtrA(m_pFrame->m_hWnd, GCLP_HICON), (HICON)NULL);
+    EXPECT_TRUE(m_pFrame->IsWindowVisible());
+    EXPECT_EQ(m_pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
+    EXPECT_EQ(m_pView->m_nInitialUpdates, 1);
+    EXPECT_EQ(m_pView->GetDocument(), TestTemplate()->m_pOnlyDoc);
+    EXPECT_EQ(m_pFrame->GetActiveDocument(), m_pView->GetDocument());
+}
+
+TEST_F(FrameTest, CommandsRouteToViewDocumentFrameAndApplication)
+{
+    EXPECT_EQ(Route(ID_TEST_ROUTE_ALL), "view");
+    EXPECT_EQ(Route(ID_TEST_ROUTE_DOC), "doc");
+    EXPECT_EQ(Route(ID_TEST_ROUTE_FRAME), "frame");
+    EXPECT_EQ(Route(ID_TEST_ROUTE_APP), "app");
+}
+
+TEST_F(FrameTest, UpdateHandlersSetTheMenuItems)
+{
+    CMenu* pPopup = UpdateMenu(1);
+    HMENU hMenu = pPopup->GetSafeHmenu();
+    EXPECT_FALSE(::GetMenuState(hMenu, ID_TEST_ENABLED, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_DISABLED, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_CHECKED, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(::GetMenuState(hMenu, ID_TEST_CHECKED, MF_BYCOMMAND) & MF_GRAYED);
+    char text[32] = "";
+    ::GetMenuStringA(hMenu, ID_TEST_RETITLED, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "New title");
+    // Nobody handles the command: greyed.
+    EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED);
+    // The popup follows its first item's update handler.
+    EXPECT_TRUE(::GetMenuState(hMenu, 6, MF_BYPOSITION) & MF_GRAYED);
+}
+
+TEST_F(FrameTest, AutoMenuEnableOffLeavesUnhandledItemsAlone)
+{
+    m_pFrame->m_bAutoMenuEnable = FALSE;
+    CMenu* pPopup = UpdateMenu(1);
+    EXPECT_FALSE(::GetMenuState(pPopup->GetSafeHmenu(), ID_TEST_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(FrameTest, AcceleratorOfTheFrameRunsFromAKeyInTheView)
+{
+    m_pView->PostMessage(WM_KEYDOWN, VK_F5, 1);
+    PumpPending();
+    EXPECT_EQ(m_pFrame->m_nAccelerated, 1);
+}
+
+TEST_F(FrameTest, AcceleratorOfADisabledCommandDoesNothing)
+{
+    m_pView->PostMessage(WM_KEYDOWN, VK_F6, 1);
+    PumpPending();
+    EXPECT_EQ(m_pFrame->m_nDisabledRuns, 0);
+    m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED, 1));
+    EXPECT_EQ(m_pFrame->m_nDisabledRuns, 0);
+}
+
+TEST_F(FrameTest, BottomBarTakesItsShareAndTheViewTheRest)
+{
+    CBottomBar bar;
+    ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
+    m_pFrame->RecalcLayout();
+
+    CRect client;
+    m_pFrame->GetClientRect(&client);
+    CRect barRect;
+    bar.GetWindowRect(&barRect);
+    m_pFrame->ScreenToClient(&barRect);
+    EXPECT_EQ(barRect, CRect(0, client.bottom - 20, client.right, client.bottom));
+    CRect viewRect;
+    m_pView->GetWindowRect(&viewRect);
+    m_pFrame->ScreenToClient(&viewRect);
+    EXPECT_EQ(viewRect, CRect(0, 0, client.right, client.bottom - 20));
+
+    // A later change waits for the idle time.
+    bar.m_nHeight = 50;
+    m_pFrame->DelayRecalcLayout();
+    bar.GetWindowRect(&barRect);
+    EXPECT_EQ(barRect.Height(), 20);
+    RunIdle();
+    bar.GetWindowRect(&barRect);
+    EXPECT_EQ(barRect.Height(), 50);
+    m_pView->GetWindowRect(&viewRect);
+    EXPECT_EQ(viewRect.Height(), client.Height() - 50);
+    bar.DestroyWindow();
+}
+
+TEST_F(FrameTest, MenuPromptsGoToTheStatusBar)
+{
+    CBottomBar bar;
+    ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
+    CString text;
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_ROUTE_ALL, MF_STRING), (LPARAM)m_pFrame->GetMenu()->GetSafeHmenu());
+    bar.GetWindowText(text);
+    EXPECT_EQ(text, "Routes to every target");
+    m_pFrame->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    bar.GetWindowText(text);
+    EXPECT_EQ(text, "Ready");
+    m_pFrame->SetMessageText("Working");
+    bar.GetWindowText(text);
+    EXPECT_EQ(text, "Working");
+    bar.DestroyWindow();
+}
+
+TEST_F(FrameTest, ViewPaintsThroughOnDraw)
+{
+    m_pView->Invalidate();
+    m_pView->UpdateWindow();
+    CClientDC dc(m_pView);
+    EXPECT_EQ(dc.GetPixel(2, 2), RGB(255, 0, 0));
+}
+
+TEST_F(FrameTest, ClosingTheFrameClosesTheDocument)
+{
+    m_pFrame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(theApp.m_pMainWnd, (CWnd*)NULL);
+    EXPECT_EQ(TestTemplate()->m_pOnlyDoc, (CDocument*)NULL);
+}
+
+} // namespace

@@ -1,0 +1,179 @@
+// The application profile: values round-trip through wine's registry under
+// HKEY_CURRENT_USER\Software\<key>\<application>, deletion rules included; a
+// value of the wrong type reads as the default; the INI form without a
+// registry key.
+#include "TestApp.h"
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+namespace {
+
+const char testKey[] = "Tidewatch Window Test Key";
+const char section[] = "Section";
+
+class ProfileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ForgetTestKey();
+        theApp.SetRegistryKey(testKey);
+    }
+    void TearDown() override { ForgetTestKey(); }
+
+    static void ForgetTestKey()
+    {
+        CString path = CString("Software\\") + testKey;
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, path);
+    }
+
+    static void StoreRaw(LPCTSTR lpszEntry, DWORD type, const void* pData, DWORD size)
+    {
+        HKEY hKey = theApp.GetSectionKey(section);
+        ASSERT_NE(hKey, (HKEY)NULL);
+        ::RegSetValueExA(hKey, lpszEntry, 0, type, (const BYTE*)pData, size);
+        ::RegCloseKey(hKey);
+    }
+};
+
+TEST_F(ProfileTest, ValuesLiveUnderTheRegistryKeyAndTheApplicationName)
+{
+    ASSERT_TRUE(theApp.WriteProfileInt(section, "Number", 41));
+    CString path;
+    path.Format("Software\\%s\\%s\\%s", testKey, theApp.m_pszAppName, section);
+    HKEY hKey = NULL;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey), ERROR_SUCCESS);
+    DWORD value = 0, size = sizeof value, type = 0;
+    EXPECT_EQ(::RegQueryValueExA(hKey, "Number", NULL, &type, (BYTE*)&value, &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, (DWORD)REG_DWORD);
+    EXPECT_EQ(value, 41u);
+    ::RegCloseKey(hKey);
+    EXPECT_STREQ(theApp.m_pszProfileName, theApp.m_pszAppName);
+}
+
+TEST_F(ProfileTest, ValuesRoundTrip)
+{
+    EXPECT_TRUE(theApp.WriteProfileInt(section, "Int", -7));
+    EXPECT_EQ((int)theApp.GetProfileInt(section, "Int", 0), -7);
+    EXPECT_TRUE(theApp.WriteProfileString(section, "Text", "hello world"));
+    EXPECT_EQ(theApp.GetProfileString(section, "Text"), "hello world");
+
+    BYTE data[5] = { 0, 1, 0xFE, 0x80, 7 };
+    EXPECT_TRUE(theApp.WriteProfileBinary(section, "Blob", data, sizeof data));
+    LPBYTE pRead = NULL;
+    UINT nBytes = 0;
+    ASSERT_TRUE(theApp.GetProfileBinary(section, "Blob", &pRead, &nBytes));
+    ASSERT_EQ(nBytes, 5u);
+    EXPECT_EQ(memcmp(pRead, data, 5), 0);
+    delete[] pRead;
+}
+
+TEST_F(ProfileTest, MissingValuesGiveTheDefaults)
+{
+    EXPECT_EQ(theApp.GetProfileInt(section, "None", 9), 9u);
+    EXPECT_EQ(theApp.GetProfileString(section, "None", "fallback"), "fallback");
+    EXPECT_EQ(theApp.GetProfileString(section, "None"), "");
+    LPBYTE pRead = (LPBYTE)1;
+    UINT nBytes = 3;
+    EXPECT_FALSE(theApp.GetProfileBinary(section, "None", &pRead, &nBytes));
+    EXPECT_EQ(pRead, (LPBYTE)NULL);
+    EXPECT_EQ(nBytes, 0u);
+}
+
+TEST_F(ProfileTest, NullValueDeletesTheEntryAndNullEntryTheSection)
+{
+    theApp.WriteProfileString(section, "Keep", "kept");
+    theApp.WriteProfileString(section, "Drop", "dropped");
+    EXPECT_TRUE(theApp.WriteProfileString(section, "Drop", NULL));
+    EXPECT_EQ(theApp.GetProfileString(section, "Drop", "gone"), "gone");
+    EXPECT_EQ(theApp.GetProfileString(section, "Keep"), "kept");
+
+    theApp.WriteProfileInt(section, "Number", 5);
+    EXPECT_TRUE(theApp.WriteProfileString(section, NULL, NULL));
+    EXPECT_EQ(theApp.GetProfileInt(section, "Number", 77), 77u);
+    EXPECT_EQ(theApp.GetProfileString(section, "Keep", "none"), "none");
+}
+
+TEST_F(ProfileTest, WrongTypeOrSizeReadsAsTheDefault)
+{
+    StoreRaw("TextNotInt", REG_SZ, "12", 3);
+    EXPECT_EQ(theApp.GetProfileInt(section, "TextNotInt", 4), 4u);
+    WORD shortValue = 0x1234;
+    StoreRaw("ShortBinary", REG_BINARY, &shortValue, sizeof shortValue);
+    EXPECT_EQ(theApp.GetProfileInt(section, "ShortBinary", 4), 4u);
+    BYTE longValue[8] = { 1, 2, 3, 4, 5, 6, 7, 8 };
+    StoreRaw("LongBinary", REG_BINARY, longValue, sizeof longValue);
+    EXPECT_EQ(theApp.GetProfileInt(section, "LongBinary", 4), 4u);
+    DWORD number = 12;
+    StoreRaw("IntNotText", REG_DWORD, &number, sizeof number);
+    EXPECT_EQ(theApp.GetProfileString(section, "IntNotText", "default"), "default");
+    LPBYTE pRead = NULL;
+    UINT nBytes = 0;
+    EXPECT_FALSE(theApp.GetProfileBinary(section, "TextNotInt", &pRead, &nBytes));
+    EXPECT_EQ(pRead, (LPBYTE)NULL);
+}
+
+TEST_F(ProfileTest, TextStoredWithoutTerminatorReadsExactly)
+{
+    StoreRaw("Unterminated", REG_SZ, "abcdef", 3);
+    EXPECT_EQ(theApp.GetProfileString(section, "Unterminated"), "abc");
+}
+
+// Without a registry key the profile is an INI file.
+class IniProfileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char folder[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, folder);
+        m_path = CString(folder) + "tidewatch-window-test.ini";
+        ::DeleteFileA(m_path);
+        m_pszSavedKey = theApp.m_pszRegistryKey;
+        m_pszSavedProfile = theApp.m_pszProfileName;
+        theApp.m_pszRegistryKey = NULL;
+        theApp.m_pszProfileName = m_path;
+    }
+    void TearDown() override
+    {
+        theApp.m_pszRegistryKey = m_pszSavedKey;
+        theApp.m_pszProfileName = m_pszSavedProfile;
+        ::DeleteFileA(m_path);
+    }
+
+    CString m_path;
+    LPCTSTR m_pszSavedKey = NULL;
+    LPCTSTR m_pszSavedProfile = NULL;
+};
+
+TEST_F(IniProfileTest, ValuesRoundTripThroughTheFile)
+{
+    EXPECT_TRUE(theApp.WriteProfileInt(section, "Int", 12));
+    EXPECT_EQ(theApp.GetProfileInt(section, "Int", 0), 12u);
+    EXPECT_TRUE(theApp.WriteProfileString(section, "Text", "words"));
+    EXPECT_EQ(theApp.GetProfileString(section, "Text"), "words");
+    BYTE data[3] = { 0x00, 0xAB, 0xFF };
+    EXPECT_TRUE(theApp.WriteProfileBinary(section, "Blob", data, sizeof data));
+    EXPECT_EQ(theApp.GetProfileString(section, "Blob"), "AAL" "KPP");
+    LPBYTE pRead = NULL;
+    UINT nBytes = 0;
+    ASSERT_TRUE(theApp.GetProfileBinary(section, "Blob", &pRead, &nBytes));
+    ASSERT_EQ(nBytes, 3u);
+    EXPECT_EQ(memcmp(pRead, data, 3), 0);
+    delete[] pRead;
+}
+
+TEST_F(IniProfileTest, DamagedBinaryTextReadsAsNothing)
+{
+    const char* damaged[] = { "ABC", "AZ", "" };
+    for (const char* text : damaged)
+    {
+        theApp.WriteProfileString(section, "Blob", text);
+        LPBYTE pRead = NULL;
+        UINT nBytes = 0;
+        EXPECT_FALSE(theApp.GetProfileBinary(section, "Blob", &pRead, &nBytes)) << text;
+        EXPECT_EQ(pRead, (LPBYTE)NULL);
+    }
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+// The message pump: PreTranslateMessage walked up the window tree, the idle
+// broadcast of WM_IDLEUPDATECMDUI, and modal loops that kick the idle
+// processing and give WM_QUIT back to the queue.
+#include "TestWindows.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class CTranslatingWnd : public CWnd
+{
+public:
+    CTranslatingWnd(CStringArray& log, LPCTSTR lpszName) : m_log(log), m_name(lpszName) {}
+    BOOL m_bTake = FALSE;
+    int m_nIdleUpdates = 0;
+
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message != WM_KEYDOWN)
+            return FALSE;
+        m_log.Add(m_name + " translate");
+        return m_bTake;
+    }
+
+protected:
+    afx_msg void OnKeyDown(UINT, UINT, UINT) { m_log.Add(m_name + " key"); }
+    afx_msg LRESULT OnIdleUpdate(WPARAM wParam, LPARAM)
+    {
+        if (wParam)
+            ++m_nIdleUpdates;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
+    CStringArray& m_log;
+    CString m_name;
+};
+
+BEGIN_MESSAGE_MAP(CTranslatingWnd, CWnd)
+    ON_WM_KEYDOWN()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+END_MESSAGE_MAP()
+
+class PumpTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_top.CreateEx(0, NULL, "top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL));
+        ASSERT_TRUE(m_middle.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 150, 150), &m_top, 1));
+        ASSERT_TRUE(m_inner.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &m_middle, 2));
+    }
+    void TearDown() override { m_top.DestroyWindow(); }
+
+    CStringArray m_log;
+    CTranslatingWnd m_top{ m_log, "top" };
+    CTranslatingWnd m_middle{ m_log, "middle" };
+    CTranslatingWnd m_inner{ m_log, "inner" };
+};
+
+TEST_F(PumpTest, PreTranslateWalksFromTheTargetUpToItsTopLevelWindow)
+{
+    m_inner.PostMessage(WM_KEYDOWN, 'A', 1);
+    PumpPending();
+    ASSERT_EQ(m_log.GetSize(), 4);
+    EXPECT_EQ(m_log[0], "inner translate");
+    EXPECT_EQ(m_log[1], "middle translate");
+    EXPECT_EQ(m_log[2], "top translate");
+    EXPECT_EQ(m_log[3], "inner key");
+}
+
+TEST_F(PumpTest, AWindowTakingTheMessageStopsWalkAndDispatch)
+{
+    m_middle.m_bTake = TRUE;
+    m_inner.PostMessage(WM_KEYDOWN, 'A', 1);
+    PumpPending();
+    ASSERT_EQ(m_log.GetSize(), 2);
+    EXPECT_EQ(m_log[1], "middle translate");
+}
+
+TEST_F(PumpTest, IdleUpdatesReachTheMainWindowAndItsDescendants)
+{
+    theApp.m_pMainWnd = &m_top;
+    RunIdle();
+    theApp.m_pMainWnd = NULL;
+    EXPECT_EQ(m_top.m_nIdleUpdates, 1);
+    EXPECT_EQ(m_middle.m_nIdleUpdates, 1);
+    EXPECT_EQ(m_inner.m_nIdleUpdates, 1);
+}
+
+// ---------------------------------------------------------------------------
+// Modal loops.
+
+class CModalWnd : public CWnd
+{
+public:
+    int m_nKicks = 0;
+
+protected:
+    afx_msg LRESULT OnKickIdle(WPARAM, LPARAM lCount)
+    {
+        ++m_nKicks;
+        if (lCount == 0)
+            PostMessage(WM_APP);
+        return 0;
+    }
+    afx_msg LRESULT OnApp(WPARAM, LPARAM)
+    {
+        EndModalLoop(5);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CModalWnd, CWnd)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+TEST(ModalLoop, KicksIdleAndEndsWithTheResult)
+{
+    CModalWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, "modal", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
+    EXPECT_EQ(wnd.RunModalLoop(), 5);
+    EXPECT_GE(wnd.m_nKicks, 1);
+    EXPECT_FALSE(wnd.m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL));
+    wnd.DestroyWindow();
+}
+
+TEST(ModalLoop, QuitMessageEndsTheLoopAndGoesBackOnTheQueue)
+{
+    CModalWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, "modal", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
+    ::PostQuitMessage(3);
+    EXPECT_EQ(wnd.RunModalLoop(MLF_NOKICKIDLE), -1);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+    wnd.DestroyWindow();
+}
+
+} // namespace
