@@ -15,3 +15,4 @@
 #include "framework/CHeaderCtrl.h"
 #include "framework/CListCtrl.h"
 #include "framework/CTreeCtrl.h"
+#include "framework/CToolBarCtrl.h"

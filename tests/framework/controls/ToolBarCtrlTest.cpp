@@ -1,0 +1,108 @@
+// The toolbar control: buttons, their states by command id, sizes and images.
+#include <gtest/gtest.h>
+#include "ControlTestWindow.h"
+
+namespace {
+
+enum { ID_PENCIL = 500, ID_FILL = 501, ID_UNDO = 502 };
+
+struct Bar
+{
+    ControlTestWindow& parent = TestParent();
+    CToolBarCtrl bar;
+    CImageList images;
+
+    Bar()
+    {
+        bar.Create(WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER, CRect(0, 0, 300, 30), &parent, IDC_TEST_FIRST);
+        images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1);
+        bar.SetImageList(&images);
+        TBBUTTON buttons[] = {
+            { 0, ID_PENCIL, TBSTATE_ENABLED, TBSTYLE_CHECKGROUP, { 0 }, 0, 0 },
+            { 1, ID_FILL, TBSTATE_ENABLED, TBSTYLE_CHECKGROUP, { 0 }, 0, 0 },
+            { 0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, { 0 }, 0, 0 },
+            { 2, ID_UNDO, TBSTATE_ENABLED, TBSTYLE_BUTTON, { 0 }, 0, 0 },
+        };
+        bar.AddButtons(4, buttons);
+    }
+};
+
+}
+
+TEST(ToolBarCtrl, ButtonsAreFoundByIndexAndCommand)
+{
+    Bar fixture;
+    CToolBarCtrl& bar = fixture.bar;
+    EXPECT_EQ(4, bar.GetButtonCount());
+    EXPECT_EQ(3u, bar.CommandToIndex(ID_UNDO));
+    TBBUTTON button = {};
+    ASSERT_TRUE(bar.GetButton(1, &button));
+    EXPECT_EQ(ID_FILL, button.idCommand);
+    EXPECT_EQ(1, button.iBitmap);
+
+    CRect rect;
+    ASSERT_TRUE(bar.GetItemRect(3, &rect));
+    CPoint centre = rect.CenterPoint();
+    EXPECT_EQ(3, bar.HitTest(&centre));
+
+    TBBUTTON inserted = { 0, 600, TBSTATE_ENABLED, TBSTYLE_BUTTON, { 0 }, 0, 0 };
+    EXPECT_TRUE(bar.InsertButton(0, &inserted));
+    EXPECT_EQ(4u, bar.CommandToIndex(ID_UNDO));
+    EXPECT_TRUE(bar.DeleteButton(0));
+    EXPECT_EQ(4, bar.GetButtonCount());
+}
+
+TEST(ToolBarCtrl, StatesFollowTheCommands)
+{
+    Bar fixture;
+    CToolBarCtrl& bar = fixture.bar;
+    EXPECT_TRUE(bar.CheckButton(ID_PENCIL));
+    EXPECT_TRUE(bar.IsButtonChecked(ID_PENCIL));
+    EXPECT_TRUE(bar.EnableButton(ID_UNDO, FALSE));
+    EXPECT_FALSE(bar.IsButtonEnabled(ID_UNDO));
+    EXPECT_TRUE(bar.HideButton(ID_FILL));
+    EXPECT_TRUE(bar.IsButtonHidden(ID_FILL));
+    EXPECT_TRUE(bar.PressButton(ID_FILL));
+    EXPECT_TRUE(bar.IsButtonPressed(ID_FILL));
+    EXPECT_TRUE(bar.SetState(ID_UNDO, TBSTATE_ENABLED | TBSTATE_CHECKED));
+    EXPECT_EQ(TBSTATE_ENABLED | TBSTATE_CHECKED, bar.GetState(ID_UNDO));
+
+    TBBUTTONINFO info = {};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_IMAGE;
+    info.iImage = 2;
+    EXPECT_TRUE(bar.SetButtonInfo(ID_FILL, &info));
+    info.iImage = -1;
+    EXPECT_EQ(1, bar.GetButtonInfo(ID_FILL, &info));
+    EXPECT_EQ(2, info.iImage);
+}
+
+TEST(ToolBarCtrl, SizesImagesAndStyles)
+{
+    Bar fixture;
+    CToolBarCtrl& bar = fixture.bar;
+    EXPECT_EQ(fixture.images.m_hImageList, bar.GetImageList()->GetSafeHandle());
+    EXPECT_TRUE(bar.SetButtonSize(CSize(23, 23)));
+    EXPECT_EQ(CSize(23, 23), bar.GetButtonSize());
+    CRect rect;
+    bar.GetItemRect(0, &rect);
+    EXPECT_EQ(23, rect.Width());
+
+    bar.SetExtendedStyle(TBSTYLE_EX_DRAWDDARROWS);
+    EXPECT_TRUE(bar.GetExtendedStyle() & TBSTYLE_EX_DRAWDDARROWS);
+    EXPECT_EQ(1, bar.GetRows());
+}
+
+TEST(ToolBarCtrl, BitmapsAddImages)
+{
+    ControlTestWindow& parent = TestParent();
+    CToolBarCtrl bar;
+    bar.Create(WS_VISIBLE, CRect(0, 0, 300, 30), &parent, IDC_TEST_FIRST);
+    EXPECT_TRUE(bar.SetBitmapSize(CSize(16, 16)));
+    CBitmap strip;
+    strip.CreateBitmap(48, 16, 1, 1, NULL);
+    EXPECT_EQ(0, bar.AddBitmap(3, &strip));
+    CBitmap more;
+    more.CreateBitmap(32, 16, 1, 1, NULL);
+    EXPECT_EQ(3, bar.AddBitmap(2, &more)) << "new images follow the old ones";
+}
