@@ -4,7 +4,7 @@
 // and four two-colour gradients. Indexes 0 to 27 are the Windows system-colour
 // indexes, 28 to 57 the toolkit's derived colours; a larger value passed where
 // an index is expected is a COLORREF and is returned unchanged.
-#include <windows.h>
+#include "framework/Window.h"
 
 const int XTP_COLOR_COUNT = 58;
 const COLORREF XTP_COLOR_NONE = 0xFFFFFFFF;
@@ -68,13 +68,13 @@ public:
     CXTPPaintManagerColor clrDark;
 };
 
-class CXTPColorManager
+class CXTPColorManager : public CCmdTarget
 {
 public:
     typedef COLORREF (*PFNGETSYSCOLOR)(int nIndex);
 
     CXTPColorManager();
-    virtual ~CXTPColorManager() {}
+    ~CXTPColorManager() override {}
 
     // The custom colour when set, else the standard one; any value above 57
     // (compared unsigned) comes back unchanged.

@@ -8,6 +8,8 @@
 #include "toolkit/foundation/XTPStartup.h"
 #include "toolkit/foundation/XTWinVersion.h"
 
+#include "framework/Window.h"
+
 #include <algorithm>
 
 namespace {
@@ -235,6 +237,11 @@ CRect CXTPDrawHelpers::GetWorkArea(const CRect& rect)
 CRect CXTPDrawHelpers::GetWorkArea(HWND hWnd)
 {
     return XTPMultiMonitor()->GetWorkArea(hWnd);
+}
+
+CRect CXTPDrawHelpers::GetWorkArea(const CWnd* pWnd)
+{
+    return XTPMultiMonitor()->GetWorkArea(pWnd->GetSafeHwnd());
 }
 
 CRect CXTPDrawHelpers::GetWorkArea()

@@ -6,6 +6,7 @@
 #include "framework/Gdi.h"
 
 class CXTPPaintManagerColorGradient;
+class CWnd;
 
 class CXTPDrawHelpers
 {
@@ -54,6 +55,7 @@ public:
     // under the mouse cursor.
     static CRect GetWorkArea(const CRect& rect);
     static CRect GetWorkArea(HWND hWnd);
+    static CRect GetWorkArea(const CWnd* pWnd);
     static CRect GetWorkArea();
 
 private:

@@ -1,0 +1,191 @@
+#include "toolkit/foundation/XTPDrawHelpers.h"
+#include "toolkit/foundation/XTPSplitterTracker.h"
+#include "toolkit/foundation/XTPWindowRect.h"
+#include "toolkit/foundation/XTWindowUtilities.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A visible top-level window of its own for each test.
+class WindowToolsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_wnd.CreateEx(0, "STATIC", "tools", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, NULL, NULL));
+    }
+    void TearDown() override
+    {
+        if (m_wnd.GetSafeHwnd() != NULL)
+            m_wnd.DestroyWindow();
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+        }
+    }
+
+    CWnd m_wnd;
+};
+
+TEST_F(WindowToolsTest, RectanglesFromAWindow)
+{
+    RECT rcWindow, rcClient;
+    ::GetWindowRect(m_wnd, &rcWindow);
+    ::GetClientRect(m_wnd, &rcClient);
+    EXPECT_EQ(CRect(rcWindow), CXTPWindowRect(&m_wnd));
+    EXPECT_EQ(CRect(rcClient), CXTPClientRect(&m_wnd));
+    EXPECT_EQ(CRect(0, 0, 0, 0), CXTPEmptyRect());
+
+    ::SetCursorPos(150, 120);
+    POINT pt;
+    ::GetCursorPos(&pt);
+    ::ScreenToClient(m_wnd, &pt);
+    EXPECT_EQ(CPoint(pt), CXTPClientCursorPos(&m_wnd));
+
+    HWND hGone = m_wnd.GetSafeHwnd();
+    m_wnd.DestroyWindow();
+    EXPECT_TRUE(CXTPWindowRect(hGone).IsRectNull());
+    EXPECT_TRUE(CXTPClientRect(hGone).IsRectNull());
+    EXPECT_TRUE(CXTPWindowRect(&m_wnd).IsRectNull());
+}
+
+TEST_F(WindowToolsTest, WorkAreaOfAWindow)
+{
+    CRect rcPrimary;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcPrimary, 0);
+    EXPECT_EQ(rcPrimary, CXTPDrawHelpers::GetWorkArea(&m_wnd));
+}
+
+// Posts the messages the tracking loop then reads (client coordinates of
+// the window).
+void PostMouse(HWND hWnd, UINT message, int x, int y)
+{
+    ::PostMessageA(hWnd, message, 0, MAKELPARAM(x, y));
+}
+
+TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheArea)
+{
+    CXTPSplitterTracker tracker(TRUE);
+    CPoint ptClient(0, 0);
+    ::ClientToScreen(m_wnd, &ptClient);
+    CRect rcTrack(ptClient.x + 50, ptClient.y, ptClient.x + 54, ptClient.y + 100);
+    CRect rcAvail(ptClient.x + 10, ptClient.y, ptClient.x + 200, ptClient.y + 100);
+    CPoint ptStart(ptClient.x + 52, ptClient.y + 10);
+
+    PostMouse(m_wnd, WM_MOUSEMOVE, 82, 40);  // 30 to the right; y ignored
+    PostMouse(m_wnd, WM_MOUSEMOVE, 900, 40); // beyond the area: clamped
+    PostMouse(m_wnd, WM_LBUTTONUP, 900, 40);
+    EXPECT_TRUE(tracker.Track(&m_wnd, rcAvail, rcTrack, ptStart, TRUE));
+    EXPECT_EQ(rcAvail.right, rcTrack.left);
+    EXPECT_EQ(4, rcTrack.Width());
+    EXPECT_EQ(ptClient.y, rcTrack.top);
+    EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
+}
+
+TEST_F(WindowToolsTest, EscapeCancelsAndLeavesTheScreenAsItWas)
+{
+    CXTPSplitterTracker tracker(FALSE);
+    CPoint ptClient(0, 0);
+    ::ClientToScreen(m_wnd, &ptClient);
+    CRect rcTrack(ptClient.x, ptClient.y + 50, ptClient.x + 200, ptClient.y + 54);
+    CRect rcAvail(ptClient.x, ptClient.y, ptClient.x + 200, ptClient.y + 150);
+    tracker.SetBoundaryRect(CRect(ptClient.x, ptClient.y + 150, ptClient.x + 200, ptClient.y + 154));
+    HDC hScreen = ::GetDC(NULL);
+    COLORREF clrBefore = ::GetPixel(hScreen, ptClient.x + 20, ptClient.y + 70);
+    COLORREF clrBoundary = ::GetPixel(hScreen, ptClient.x + 21, ptClient.y + 151);
+
+    PostMouse(m_wnd, WM_MOUSEMOVE, 20, 70); // 20 down
+    ::PostMessageA(m_wnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(tracker.Track(&m_wnd, rcAvail, rcTrack, CPoint(ptClient.x + 20, ptClient.y + 50), FALSE));
+    EXPECT_EQ(ptClient.y + 70, rcTrack.top);
+    EXPECT_EQ(ptClient.x, rcTrack.left);
+    EXPECT_EQ(clrBefore, ::GetPixel(hScreen, ptClient.x + 20, ptClient.y + 70));
+    EXPECT_EQ(clrBoundary, ::GetPixel(hScreen, ptClient.x + 21, ptClient.y + 151));
+    ::ReleaseDC(NULL, hScreen);
+}
+
+TEST_F(WindowToolsTest, AQuitRequestEndsTrackingAndStaysQueued)
+{
+    CXTPSplitterTracker tracker;
+    CRect rcTrack(0, 0, 4, 100);
+    ::PostQuitMessage(7);
+    EXPECT_FALSE(tracker.Track(&m_wnd, CRect(0, 0, 200, 100), rcTrack, CPoint(2, 2), TRUE));
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, msg.wParam);
+    EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
+}
+
+TEST_F(WindowToolsTest, ChangeWindowFontScalesChildrenAndKeepsTheCentre)
+{
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, "STATIC", "child", WS_CHILD | WS_VISIBLE, 10, 20, 100, 30, m_wnd, (HMENU)5));
+    CFont small, large;
+    ASSERT_TRUE(small.CreatePointFont(80, "Liberation Sans"));
+    ASSERT_TRUE(large.CreatePointFont(160, "Liberation Sans"));
+    m_wnd.SetFont(&small, FALSE);
+    child.SetFont(&small, FALSE);
+    CRect rcBefore;
+    ::GetWindowRect(m_wnd, &rcBefore);
+
+    XTChangeWindowFont(&m_wnd, &large);
+    EXPECT_EQ((HFONT)large.GetSafeHandle(), (HFONT)::SendMessageA(child, WM_GETFONT, 0, 0));
+    EXPECT_EQ((HFONT)large.GetSafeHandle(), (HFONT)::SendMessageA(m_wnd, WM_GETFONT, 0, 0));
+    CRect rcChild;
+    ::GetWindowRect(child, &rcChild);
+    ::MapWindowPoints(NULL, m_wnd, (LPPOINT)&rcChild, 2);
+    EXPECT_GT(rcChild.Width(), 150);
+    EXPECT_GT(rcChild.left, 10);
+    CRect rcAfter;
+    ::GetWindowRect(m_wnd, &rcAfter);
+    EXPECT_GT(rcAfter.Width(), rcBefore.Width());
+    EXPECT_NEAR(rcBefore.CenterPoint().x, rcAfter.CenterPoint().x, 1);
+    EXPECT_NEAR(rcBefore.CenterPoint().y, rcAfter.CenterPoint().y, 1);
+}
+
+class CTestPane : public CWnd
+{
+    DECLARE_DYNCREATE(CTestPane)
+public:
+    CTestPane() { ++s_nAlive; }
+    ~CTestPane() override { --s_nAlive; }
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        cs.lpszClass = s_pszClass;
+        return CWnd::PreCreateWindow(cs);
+    }
+    static int s_nAlive;
+    static const char* s_pszClass;
+};
+IMPLEMENT_DYNCREATE(CTestPane, CWnd)
+int CTestPane::s_nAlive = 0;
+const char* CTestPane::s_pszClass = "STATIC";
+
+TEST_F(WindowToolsTest, CreateViewMakesTheWindowUnderTheParent)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    CTestPane::s_pszClass = "STATIC";
+    CWnd* pView = XTCreateView(&m_wnd, RUNTIME_CLASS(CTestPane), NULL, NULL, WS_CHILD | WS_VISIBLE, &owner, 77);
+    ASSERT_TRUE(pView != NULL);
+    EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CTestPane)));
+    EXPECT_EQ(m_wnd.GetSafeHwnd(), ::GetParent(pView->GetSafeHwnd()));
+    EXPECT_EQ(77, ::GetDlgCtrlID(pView->GetSafeHwnd()));
+    EXPECT_EQ(owner.GetSafeHwnd(), pView->GetOwner()->GetSafeHwnd());
+    pView->DestroyWindow();
+    delete pView;
+    owner.DestroyWindow();
+}
+
+TEST_F(WindowToolsTest, CreateViewFreesTheObjectWhenTheWindowCannotBeMade)
+{
+    int nAlive = CTestPane::s_nAlive;
+    CTestPane::s_pszClass = "NoSuchWindowClass";
+    EXPECT_EQ(NULL, XTCreateView(&m_wnd, RUNTIME_CLASS(CTestPane)));
+    EXPECT_EQ(nAlive, CTestPane::s_nAlive);
+    CTestPane::s_pszClass = "STATIC";
+    EXPECT_EQ(NULL, XTCreateView(&m_wnd, RUNTIME_CLASS(CObject)));
+}
+
+} // namespace
