@@ -91,6 +91,21 @@ TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
     ::DestroyIcon(icon);
 }
 
+TEST(DrawState, DrawIconPaintsTheOpaquePartAtThePoint)
+{
+    HICON icon = MakeSquareIcon(kBlue);
+    Canvas canvas(40, 40);
+    int size = ::GetSystemMetrics(SM_CXICON);
+    ASSERT_GE(size, 16);
+    EXPECT_TRUE(canvas.dc().DrawIcon(CPoint(3, 5), icon));
+    // The icon is stretched to the system's icon size: its opaque middle half with it.
+    EXPECT_EQ(kWhite, canvas.Pixel(3, 5)) << "the transparent part leaves the picture";
+    EXPECT_EQ(kBlue, canvas.Pixel(3 + size / 2, 5 + size / 2));
+    EXPECT_EQ(40 * 40 - (size / 2) * (size / 2), canvas.CountOther(kBlue));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 3 + size / 4, 40), kWhite));
+    ::DestroyIcon(icon);
+}
+
 TEST(DrawState, TheFormChosenDecidesTheContentType)
 {
     HICON icon = MakeSquareIcon(kGreen);
