@@ -34,8 +34,9 @@ public:
     virtual void RefreshMetrics() {}
 
     CXTThemeManagerStyleFactory* GetFactory() const { return m_pFactory; }
-    // The style number the theme was created for.
+    // The style number the theme was created for (the factory records it).
     int GetThemeId() const { return m_nTheme; }
+    void SetThemeId(int nTheme) { m_nTheme = nTheme; }
 
 private:
     friend class CXTThemeManagerStyleFactory;
