@@ -160,32 +160,21 @@ LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(state->m_hHookCreate, nCode, wParam, lParam);
 }
 
-// Installs the hook for the duration of one CreateWindowEx; hooks nest with
-// windows created from inside another's creation.
-class CreationHookScope
-{
-public:
-    explicit CreationHookScope(CWnd* pWnd)
-        : m_state(AfxGetThreadState()), m_pPreviousInit(m_state->m_pWndInit),
-          m_hPreviousHook(m_state->m_hHookCreate)
-    {
-        m_state->m_pWndInit = pWnd;
-        m_state->m_hHookCreate = ::SetWindowsHookExA(WH_CBT, &CreationHook, NULL, ::GetCurrentThreadId());
-    }
-    ~CreationHookScope()
-    {
-        ::UnhookWindowsHookEx(m_state->m_hHookCreate);
-        m_state->m_hHookCreate = m_hPreviousHook;
-        m_state->m_pWndInit = m_pPreviousInit;
-    }
-
-private:
-    AFX_THREAD_STATE* m_state;
-    CWnd* m_pPreviousInit;
-    HHOOK m_hPreviousHook;
-};
-
 } // namespace
+
+CWndCreationHook::CWndCreationHook(CWnd* pWnd)
+    : m_state(AfxGetThreadState()), m_pPreviousInit(m_state->m_pWndInit), m_hPreviousHook(m_state->m_hHookCreate)
+{
+    m_state->m_pWndInit = pWnd;
+    m_state->m_hHookCreate = ::SetWindowsHookExA(WH_CBT, &CreationHook, NULL, ::GetCurrentThreadId());
+}
+
+CWndCreationHook::~CWndCreationHook()
+{
+    ::UnhookWindowsHookEx(m_state->m_hHookCreate);
+    m_state->m_hHookCreate = m_hPreviousHook;
+    m_state->m_pWndInit = m_pPreviousInit;
+}
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -218,7 +207,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     }
     HWND hWnd;
     {
-        CreationHookScope hook(this);
+        CWndCreationHook hook(this);
         hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
                                  cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     }

@@ -19,6 +19,7 @@ class CRgn;
 class CFrameWnd;
 class CScrollBar;
 struct CCreateContext;
+class CDataExchange;
 
 // Bits of CWnd::m_nFlags.
 #define WF_TOOLTIPS         0x0001  // window shows tool tips for OnToolHitTest
@@ -96,6 +97,12 @@ public:
                                          BOOL bDeep, BOOL bOnlyPerm);
     // Runs the update handlers of the child controls' ids in pTarget.
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+    // Data exchange between the window's controls and its members:
+    // UpdateData(TRUE) reads them (FALSE when a value is refused),
+    // UpdateData(FALSE) fills them in.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
 
     // Layout hooks.
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
@@ -346,6 +353,23 @@ protected:
     // control it comes from.
     BOOL ReflectToSender(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
+};
+
+// For the life of this object the next window the thread creates is bound
+// to pWnd before its first message and subclassed to the framework; hooks
+// nest with windows created from inside another's creation.
+class CWndCreationHook
+{
+public:
+    explicit CWndCreationHook(CWnd* pWnd);
+    ~CWndCreationHook();
+
+private:
+    CWndCreationHook(const CWndCreationHook&);
+    void operator=(const CWndCreationHook&);
+    AFX_THREAD_STATE* m_state;
+    CWnd* m_pPreviousInit;
+    HHOOK m_hPreviousHook;
 };
 
 // Calls pWnd's WindowProc with the thread's current message set; what the

@@ -18,3 +18,5 @@
 #include "framework/CDocTemplate.h"
 #include "framework/CPaintDC.h"
 #include "framework/CCommandLineInfo.h"
+#include "framework/CDataExchange.h"
+#include "framework/CDialog.h"
