@@ -1,0 +1,90 @@
+// The derived colours 28 to 56 of three whole system-colour sets, worked out
+// apart from this code from the colour manager's rules (blends, contrast,
+// shades).
+#include "toolkit/foundation/XTPColorManager.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+struct ColorSet
+{
+    const char* pszName;
+    COLORREF clrSystem[28];   // indexes 0 to 27
+    COLORREF clrDerived[29];  // indexes 28 to 56
+};
+
+const ColorSet g_sets[] = {
+    {"classic",
+     {0, RGB(58, 110, 165), RGB(10, 36, 106), RGB(128, 128, 128), RGB(212, 208, 200), RGB(255, 255, 255), 0, 0, 0,
+      RGB(255, 255, 255), RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(10, 36, 106),
+      RGB(255, 255, 255), RGB(212, 208, 200), RGB(128, 128, 128), RGB(128, 128, 128), 0, RGB(212, 208, 200),
+      RGB(255, 255, 255), RGB(64, 64, 64), RGB(212, 208, 200), 0, RGB(255, 255, 225), RGB(181, 181, 181),
+      RGB(0, 0, 128), RGB(166, 202, 240)},
+     {RGB(0, 0, 0), RGB(0, 0, 0), RGB(219, 216, 209), RGB(182, 189, 210), RGB(10, 36, 106), RGB(133, 146, 181),
+      RGB(136, 141, 157), RGB(166, 166, 166), RGB(212, 213, 216), RGB(10, 36, 106), RGB(160, 160, 160),
+      RGB(166, 166, 166), RGB(141, 141, 141), RGB(249, 248, 247), RGB(204, 200, 193), RGB(102, 102, 102),
+      RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255), RGB(247, 242, 233), RGB(85, 85, 85),
+      RGB(10, 36, 106), RGB(212, 208, 200), RGB(128, 128, 128), RGB(219, 216, 209), RGB(128, 128, 128),
+      RGB(212, 208, 200), RGB(212, 208, 200)}},
+    {"xp",
+     {0, RGB(58, 110, 165), RGB(0, 84, 227), RGB(128, 128, 128), RGB(255, 255, 255), RGB(255, 255, 255), 0, 0, 0,
+      RGB(255, 255, 255), RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(49, 106, 197),
+      RGB(255, 255, 255), RGB(236, 233, 216), RGB(172, 168, 153), RGB(172, 168, 153), 0, RGB(212, 208, 200),
+      RGB(255, 255, 255), RGB(113, 111, 100), RGB(241, 239, 226), 0, RGB(255, 255, 225), RGB(181, 181, 181),
+      RGB(0, 0, 128), RGB(61, 149, 255)},
+     {RGB(0, 0, 0), RGB(0, 0, 0), RGB(239, 237, 222), RGB(193, 210, 238), RGB(49, 106, 197), RGB(152, 181, 226),
+      RGB(144, 157, 178), RGB(197, 194, 184), RGB(225, 230, 232), RGB(49, 106, 197), RGB(191, 188, 177),
+      RGB(197, 194, 184), RGB(180, 177, 163), RGB(252, 252, 249), RGB(230, 227, 210), RGB(138, 134, 122),
+      RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), RGB(73, 73, 73), RGB(255, 251, 233), RGB(129, 126, 114),
+      RGB(49, 106, 197), RGB(236, 233, 216), RGB(172, 168, 153), RGB(239, 237, 222), RGB(172, 168, 153),
+      RGB(236, 233, 216), RGB(236, 233, 216)}},
+    {"dark",
+     {0, RGB(58, 110, 165), RGB(10, 36, 106), RGB(128, 128, 128), RGB(212, 208, 200), RGB(0, 0, 0), 0,
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(212, 208, 200), RGB(212, 208, 200),
+      RGB(128, 128, 128), RGB(200, 200, 0), RGB(0, 0, 0), RGB(40, 40, 60), RGB(20, 20, 30), RGB(90, 90, 90),
+      RGB(255, 255, 255), RGB(212, 208, 200), RGB(255, 255, 255), RGB(64, 64, 64), RGB(212, 208, 200), 0,
+      RGB(255, 255, 225), RGB(181, 181, 181), RGB(0, 0, 128), RGB(166, 202, 240)},
+     {RGB(0, 0, 0), RGB(0, 0, 0), RGB(33, 33, 50), RGB(84, 84, 31), RGB(200, 200, 0), RGB(100, 100, 0),
+      RGB(63, 63, 23), RGB(97, 97, 97), RGB(36, 36, 25), RGB(200, 200, 0), RGB(119, 119, 123), RGB(84, 84, 89),
+      RGB(114, 114, 119), RGB(6, 6, 9), RGB(38, 38, 57), RGB(116, 116, 121), RGB(255, 255, 255),
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(225, 225, 225), RGB(63, 63, 95), RGB(0, 0, 0),
+      RGB(200, 200, 0), RGB(40, 40, 60), RGB(20, 20, 30), RGB(33, 33, 50), RGB(20, 20, 30), RGB(40, 40, 60),
+      RGB(40, 40, 60)}},
+};
+
+const ColorSet* g_pCurrentSet = NULL;
+
+COLORREF SetSysColor(int nIndex)
+{
+    return g_pCurrentSet->clrSystem[nIndex];
+}
+
+TEST(ColorManagerTable, DerivedColoursOfWholeColourSets)
+{
+    for (const ColorSet& set : g_sets)
+    {
+        g_pCurrentSet = &set;
+        CXTPColorManager colors;
+        colors.SetSystemTheme(xtpSystemThemeNone);
+        colors.SetGetSysColorPtr(SetSysColor);
+        for (int i = 1; i < 28; i++)
+        {
+            if (i != COLOR_3DLIGHT)
+            {
+                EXPECT_EQ(set.clrSystem[i], colors.GetColor(i)) << set.pszName << " colour " << i;
+            }
+        }
+        COLORREF clrFace = set.clrSystem[COLOR_BTNFACE];
+        EXPECT_EQ(RGB(std::min(GetRValue(clrFace) + 15, 255), std::min(GetGValue(clrFace) + 15, 255),
+                      std::min(GetBValue(clrFace) + 15, 255)),
+                  colors.GetColor(COLOR_3DLIGHT))
+            << set.pszName;
+        for (int i = 28; i <= 56; i++)
+            EXPECT_EQ(set.clrDerived[i - 28], colors.GetColor(i)) << set.pszName << " colour " << i;
+    }
+}
+
+} // namespace
