@@ -81,6 +81,19 @@ void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL b
     pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
 }
 
+BOOL CDocTemplate::LoadDocument(CDocument* pDocument, LPCTSTR lpszPathName)
+{
+    if (lpszPathName == NULL)
+    {
+        SetDefaultTitle(pDocument);
+        return pDocument->OnNewDocument();
+    }
+    if (!pDocument->OnOpenDocument(lpszPathName))
+        return FALSE;
+    pDocument->SetPathName(lpszPathName);
+    return TRUE;
+}
+
 CString CDocTemplate::DefaultDocumentName() const
 {
     CString name;
@@ -190,18 +203,10 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
             return NULL;
         }
     }
-    if (lpszPathName != NULL)
-    {
-        // Files of their own are read by documents that know their format.
-        if (bCreated)
-            pFrame->DestroyWindow();
-        return NULL;
-    }
-    SetDefaultTitle(pDocument);
-    if (!pDocument->OnNewDocument())
+    if (!LoadDocument(pDocument, lpszPathName))
     {
         if (bCreated)
-            pFrame->DestroyWindow();
+            pFrame->DestroyWindow();   // its views take the new document with them
         return NULL;
     }
     CWinThread* pThread = AfxGetThread();
@@ -274,8 +279,6 @@ void CMultiDocTemplate::SetDefaultTitle(CDocument* pDocument)
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
 {
-    if (lpszPathName != NULL)
-        return NULL;   // files are read by documents that know their format
     CDocument* pDocument = CreateNewDocument();
     if (pDocument == NULL)
         return NULL;
@@ -288,8 +291,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeV
         delete pDocument;
         return NULL;
     }
-    SetDefaultTitle(pDocument);
-    if (!pDocument->OnNewDocument())
+    if (!LoadDocument(pDocument, lpszPathName))
     {
         pFrame->DestroyWindow();
         return NULL;

@@ -47,6 +47,8 @@ public:
 protected:
     CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
                  CRuntimeClass* pViewClass);
+    // A new document (NULL path) or the file read into it.
+    BOOL LoadDocument(CDocument* pDocument, LPCTSTR lpszPathName);
     // The title of a new document: the document name, else "Untitled".
     CString DefaultDocumentName() const;
 

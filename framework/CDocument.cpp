@@ -1,9 +1,12 @@
 #include "framework/CDocument.h"
 #include "framework/CDocTemplate.h"
+#include "framework/CArchive.h"
+#include "framework/CFile.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CView.h"
-#include "framework/ModuleState.h"
+#include "framework/CWinApp.h"
 #include "framework/StandardIds.h"
+#include <commdlg.h>
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
@@ -31,7 +34,7 @@ void CDocument::SetTitle(LPCTSTR lpszTitle)
     UpdateFrameCounts();
 }
 
-void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL)
+void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
 {
     char fullPath[MAX_PATH];
     char* fileName = NULL;
@@ -39,6 +42,9 @@ void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL)
         lstrcpynA(fullPath, lpszPathName, MAX_PATH);
     m_strPathName = fullPath;
     SetTitle(fileName != NULL ? fileName : fullPath);
+    CWinApp* pApp = AfxGetApp();
+    if (bAddToMRU && pApp != NULL)
+        pApp->AddToRecentFileList(m_strPathName);
 }
 
 void CDocument::AddView(CView* pView)
@@ -115,6 +121,107 @@ BOOL CDocument::OnNewDocument()
     return TRUE;
 }
 
+namespace {
+
+void ReportFileError(CException* e, LPCTSTR lpszPathName, LPCTSTR lpszAction)
+{
+    char reason[256] = "";
+    e->GetErrorMessage(reason, sizeof reason);
+    e->Delete();
+    CString prompt;
+    prompt.Format("Cannot %s %s.\n%s", lpszAction, lpszPathName, reason);
+    AfxMessageBox(prompt, MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
+{
+    CFile file;
+    CFileException* pError = new CFileException;
+    if (!file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, pError))
+    {
+        ReportFileError(pError, lpszPathName, "open");
+        return FALSE;
+    }
+    pError->Delete();
+    DeleteContents();
+    try
+    {
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
+        Serialize(ar);
+        ar.Close();
+    }
+    catch (CException* e)
+    {
+        DeleteContents();
+        ReportFileError(e, lpszPathName, "read");
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
+{
+    CFile file;
+    CFileException* pError = new CFileException;
+    if (!file.Open(lpszPathName, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, pError))
+    {
+        ReportFileError(pError, lpszPathName, "save");
+        return FALSE;
+    }
+    pError->Delete();
+    try
+    {
+        CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+        Serialize(ar);
+        ar.Close();
+        file.Close();
+    }
+    catch (CException* e)
+    {
+        file.Abort();
+        ::DeleteFileA(lpszPathName);   // no half-written file stays behind
+        ReportFileError(e, lpszPathName, "save");
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
+{
+    CString path = lpszPathName;
+    if (path.IsEmpty())
+    {
+        char buffer[MAX_PATH];
+        lstrcpynA(buffer, m_strTitle, MAX_PATH);
+        OPENFILENAMEA ofn = {};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = AfxGetMainWnd()->GetSafeHwnd();
+        ofn.lpstrFile = buffer;
+        ofn.nMaxFile = MAX_PATH;
+        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+        if (!::GetSaveFileNameA(&ofn))
+            return FALSE;
+        path = buffer;
+    }
+    if (!OnSaveDocument(path))
+        return FALSE;
+    if (bReplace)
+        SetPathName(path);
+    return TRUE;
+}
+
+BOOL CDocument::DoFileSave()
+{
+    DWORD attributes = ::GetFileAttributesA(m_strPathName);
+    bool bWritable = !m_strPathName.IsEmpty() && attributes != INVALID_FILE_ATTRIBUTES &&
+                     !(attributes & FILE_ATTRIBUTE_READONLY);
+    return DoSave(bWritable ? (LPCTSTR)m_strPathName : NULL);
+}
+
 void CDocument::OnCloseDocument()
 {
     // Destroying the frames removes the views; the document must not
@@ -149,8 +256,7 @@ BOOL CDocument::SaveModified()
     case IDCANCEL:
         return FALSE;
     case IDYES:
-        // Without a file format of its own the document cannot be saved.
-        return FALSE;
+        return DoFileSave();
     default:
         return TRUE;
     }

@@ -37,6 +37,13 @@ public:
 
     virtual void DeleteContents();
     virtual BOOL OnNewDocument();
+    // Reads or writes the document through Serialize; a failure is
+    // reported to the user and leaves FALSE.
+    virtual BOOL OnOpenDocument(LPCTSTR lpszPathName);
+    virtual BOOL OnSaveDocument(LPCTSTR lpszPathName);
+    // Saves under lpszPathName, or asks for a name when it is NULL.
+    virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
+    virtual BOOL DoFileSave();
     // Destroys the frames showing the document, then the document itself
     // when it deletes itself.
     virtual void OnCloseDocument();

@@ -23,7 +23,8 @@ void ReplaceString(LPCTSTR& rTarget, LPCTSTR lpszValue)
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_hInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(NULL),
-      m_pszExeName(NULL), m_pszHelpFilePath(NULL), m_pszProfileName(NULL), m_pszRegistryKey(NULL)
+      m_pszExeName(NULL), m_pszHelpFilePath(NULL), m_pszProfileName(NULL), m_pszRegistryKey(NULL),
+      m_pRecentFileList(NULL), m_nNumPreviewPages(0)
 {
     ReplaceString(m_pszAppName, lpszAppName);
     AfxGetModuleState()->m_pCurrentWinApp = this;
@@ -37,6 +38,7 @@ CWinApp::~CWinApp()
         state->m_pCurrentWinApp = NULL;
         state->m_lpszCurrentAppName = NULL;
     }
+    delete m_pRecentFileList;
     while (!m_templateList.IsEmpty())
         delete (CDocTemplate*)m_templateList.RemoveHead();
     free((void*)m_pszAppName);
@@ -131,7 +133,25 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
+    if (m_pRecentFileList != NULL)
+        m_pRecentFileList->WriteList();
     return CWinThread::ExitInstance();
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+{
+    if (nMaxMRU != 0 && m_pRecentFileList == NULL)
+    {
+        m_pRecentFileList = new CRecentFileList(0, "Recent File List", "File%d", (int)nMaxMRU);
+        m_pRecentFileList->ReadList();
+    }
+    m_nNumPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
+}
+
+void CWinApp::AddToRecentFileList(LPCTSTR lpszPathName)
+{
+    if (m_pRecentFileList != NULL)
+        m_pRecentFileList->Add(lpszPathName);
 }
 
 int CWinApp::Run()

@@ -5,6 +5,7 @@
 #include "framework/CWinThread.h"
 #include "framework/ModuleState.h"
 #include "framework/CCommandLineInfo.h"
+#include "framework/CRecentFileList.h"
 
 class CDocTemplate;
 class CDocument;
@@ -68,6 +69,11 @@ public:
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
 
+    // Reads the recent-file list of nMaxMRU entries (none for 0) and the
+    // standard settings from the profile.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
+
     afx_msg void OnAppExit();
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();
@@ -83,6 +89,8 @@ public:
     LPCTSTR m_pszHelpFilePath;
     LPCTSTR m_pszProfileName;
     LPCTSTR m_pszRegistryKey;
+    CRecentFileList* m_pRecentFileList;
+    UINT m_nNumPreviewPages;
 
     CPtrList m_templateList;
 

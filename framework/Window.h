@@ -20,3 +20,4 @@
 #include "framework/CCommandLineInfo.h"
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
+#include "framework/CRecentFileList.h"

@@ -10,6 +10,17 @@ namespace {
 class CTestDoc : public CDocument
 {
     DECLARE_DYNCREATE(CTestDoc)
+public:
+    CString m_text;
+    virtual void Serialize(CArchive& ar)
+    {
+        if (ar.IsStoring())
+            ar << m_text;
+        else
+            ar >> m_text;
+    }
+    virtual void DeleteContents() { m_text.Empty(); }
+
 protected:
     afx_msg void OnRoute() { theApp.m_lastCommand = "doc"; }
     DECLARE_MESSAGE_MAP()
@@ -290,6 +301,92 @@ TEST_F(FrameTest, ClosingTheFrameClosesTheDocument)
     m_pFrame->SendMessage(WM_CLOSE);
     EXPECT_EQ(theApp.m_pMainWnd, (CWnd*)NULL);
     EXPECT_EQ(TestTemplate()->m_pOnlyDoc, (CDocument*)NULL);
+}
+
+CString TempFilePath(LPCTSTR lpszName)
+{
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    return CString(folder) + lpszName;
+}
+
+TEST_F(FrameTest, DocumentIsSavedAndOpenedAgainThroughTheTemplate)
+{
+    CTestDoc* pDoc = DYNAMIC_DOWNCAST(CTestDoc, m_pView->GetDocument());
+    ASSERT_NE(pDoc, (CTestDoc*)NULL);
+    CString path = TempFilePath("tidewatch-window-doc.dat");
+    pDoc->m_text = "stored words";
+    ASSERT_TRUE(pDoc->OnSaveDocument(path));
+    pDoc->m_text = "changed";
+
+    // The single document is reused in its frame.
+    EXPECT_EQ(theApp.OpenDocumentFile(path), pDoc);
+    EXPECT_EQ(pDoc->m_text, "stored words");
+    EXPECT_EQ(pDoc->GetTitle(), "tidewatch-window-doc.dat");
+    EXPECT_EQ(pDoc->GetPathName().CompareNoCase(path), 0);
+    EXPECT_EQ(theApp.m_pMainWnd, m_pFrame);
+    CString title;
+    m_pFrame->GetWindowText(title);
+    EXPECT_EQ(title, "tidewatch-window-doc.dat - Frame Title");
+    ::DeleteFileA(path);
+}
+
+TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
+{
+    CTestDoc* pDoc = DYNAMIC_DOWNCAST(CTestDoc, m_pView->GetDocument());
+    pDoc->m_text = "kept";
+    theApp.m_messageBoxes.RemoveAll();
+    CString missing = TempFilePath("tidewatch-window-missing.dat");
+    EXPECT_EQ(theApp.OpenDocumentFile(missing), (CDocument*)NULL);
+    EXPECT_EQ(pDoc->m_text, "kept");
+    ASSERT_EQ(theApp.m_messageBoxes.GetSize(), 1);
+    EXPECT_EQ(theApp.m_messageBoxes[0].Find("Cannot open"), 0);
+
+    // A truncated file fails while reading.
+    CString truncated = TempFilePath("tidewatch-window-truncated.dat");
+    CFile file(truncated, CFile::modeCreate | CFile::modeWrite);
+    BYTE lengthOnly[] = { 10 };
+    file.Write(lengthOnly, sizeof lengthOnly);
+    file.Close();
+    EXPECT_EQ(theApp.OpenDocumentFile(truncated), (CDocument*)NULL);
+    EXPECT_EQ(theApp.m_messageBoxes.GetSize(), 2);
+    EXPECT_TRUE(m_pFrame->IsWindow());
+    ::DeleteFileA(truncated);
+}
+
+TEST(RecentFileList, NewestFirstDuplicatesMoveUpOldestDropsOut)
+{
+    CRecentFileList list(0, "Recent Test", "File%d", 3);
+    list.Add("C:\\a.dat");
+    list.Add("C:\\b.dat");
+    list.Add("C:\\c.dat");
+    list.Add("C:\\A.DAT");
+    EXPECT_EQ(list[0], "C:\\A.DAT");
+    EXPECT_EQ(list[1], "C:\\c.dat");
+    EXPECT_EQ(list[2], "C:\\b.dat");
+    list.Add("C:\\d.dat");
+    EXPECT_EQ(list[0], "C:\\d.dat");
+    EXPECT_EQ(list[2], "C:\\c.dat");
+    list.Remove(0);
+    EXPECT_EQ(list[0], "C:\\A.DAT");
+    EXPECT_EQ(list[2], "");
+}
+
+TEST(RecentFileList, ListRoundTripsThroughTheProfile)
+{
+    CRecentFileList written(0, "Recent Test", "File%d", 4);
+    written.Add("C:\\one.dat");
+    written.Add("C:\\two.dat");
+    written.WriteList();
+    EXPECT_EQ(theApp.GetProfileString("Recent Test", "File1"), "C:\\two.dat");
+    EXPECT_EQ(theApp.GetProfileString("Recent Test", "File3", "none"), "none");
+
+    CRecentFileList read(0, "Recent Test", "File%d", 4);
+    read.ReadList();
+    EXPECT_EQ(read[0], "C:\\two.dat");
+    EXPECT_EQ(read[1], "C:\\one.dat");
+    EXPECT_EQ(read[2], "");
+    theApp.WriteProfileString("Recent Test", NULL, NULL);
 }
 
 } // namespace
