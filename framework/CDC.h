@@ -44,7 +44,8 @@ public:
     virtual BOOL RestoreDC(int nSavedDC);
     int GetDeviceCaps(int nIndex) const;
 
-    // --- selected objects (the previous object comes back as a temporary) ---
+    // --- selected objects (the previous one comes back as its owning object,
+    //     or as a temporary wrapper when no object owns it) ---
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);
     virtual CFont* SelectObject(CFont* pFont);
