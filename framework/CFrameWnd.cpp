@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnSetMessageString)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 // CW_USEDEFAULT for position and size.
@@ -421,6 +422,22 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
     m_nIDLastMessage = (UINT)wParam;
     m_nIDTracking = (UINT)wParam;
     return nIDLast;
+}
+
+BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    TOOLTIPTEXTA* pText = (TOOLTIPTEXTA*)pNMHDR;
+    UINT_PTR nID = pNMHDR->idFrom;
+    if (pText->uFlags & TTF_IDISHWND)
+        nID = (UINT_PTR)::GetDlgCtrlID((HWND)nID);
+    CString strFull;
+    if (nID == 0 || !strFull.LoadString((UINT)nID))
+        return FALSE;
+    CString strTip;
+    AfxExtractSubString(strTip, strFull, 1);
+    lstrcpynA(pText->szText, strTip, sizeof pText->szText);
+    *pResult = 0;
+    return TRUE;
 }
 
 void CFrameWnd::SetMessageText(LPCTSTR lpszText)

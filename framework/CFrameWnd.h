@@ -113,6 +113,8 @@ protected:
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // Tool tip texts of commands: the part of their string after "\n".
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     // WM_SETMESSAGESTRING and WM_POPMESSAGESTRING: wParam a string id, or lParam the text.
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
 

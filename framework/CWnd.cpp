@@ -337,7 +337,9 @@ LRESULT CWnd::Default()
     return DefWindowProc(current.message, current.wParam, current.lParam);
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+    if (m_nFlags & WF_TOOLTIPS)
+        FilterToolTipMessage(pMsg);
     return FALSE;
 }

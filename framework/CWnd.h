@@ -109,8 +109,16 @@ public:
     void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
                         LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
 
-    // Tool tips: the window is asked for the tool under the mouse.
+    // Tool tips: with EnableToolTips the pump shows the thread's tool tip
+    // for what OnToolHitTest finds under the mouse. OnToolHitTest returns
+    // the tool's id or -1 and fills *pTI; a text it allocates with malloc is
+    // freed by the framework. The base finds the child control under the
+    // point (its text comes from TTN_NEEDTEXT to this window).
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    void FilterToolTipMessage(MSG* pMsg);
+    // Hides the thread's tool tip (bKeys: only if it belongs to this window).
+    static void CancelToolTips(BOOL bKeys = FALSE);
 
     // Modal loops.
     int RunModalLoop(DWORD dwFlags = 0);

@@ -397,8 +397,3 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     if (layout.hDWP != NULL)
         ::EndDeferWindowPos(layout.hDWP);
 }
-
-INT_PTR CWnd::OnToolHitTest(CPoint, TOOLINFO*) const
-{
-    return -1;
-}

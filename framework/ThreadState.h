@@ -2,6 +2,7 @@
 // What the window machinery keeps per thread: the message being handled,
 // the window object waiting for its creation hook, the pump's last message.
 #include <windows.h>
+#include <commctrl.h>
 
 class CWnd;
 class CWinThread;
@@ -16,6 +17,12 @@ struct AFX_THREAD_STATE
     UINT m_nMsgLast;
     HWND m_hLockoutNotifyWindow; // notifications from this window are ignored
     CWinThread* m_pCurrentWinThread;
+    // The thread's tool tip for CWnd::FilterToolTipMessage: the window and
+    // hit code of the tool it shows now.
+    HWND m_hWndToolTip;
+    HWND m_hWndLastHit;
+    INT_PTR m_nLastHit;
+    TOOLINFOA m_lastInfo;
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();
