@@ -1,5 +1,6 @@
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
 
+#include "toolkit/foundation/XTPGuardedCall.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPStartup.h"
 
@@ -59,20 +60,46 @@ const char* const g_entryNames[xtpUxEntryCount] = {
 
 CXTPUxThemeModule* g_pModule = NULL;
 
+// Runs invoke() inside a guarded frame; the failure value when it raises a
+// C++ or a processor exception.
+template <typename R, typename Invoke>
+R Guarded(R failure, Invoke invoke)
+{
+    struct Call
+    {
+        Invoke* pInvoke;
+        R result;
+        bool bThrew;
+
+        static void Run(void* pContext)
+        {
+            Call* pCall = static_cast<Call*>(pContext);
+            try
+            {
+                pCall->result = (*pCall->pInvoke)();
+            }
+            catch (...)
+            {
+                pCall->bThrew = true;
+            }
+        }
+    };
+    Call call = {&invoke, failure, false};
+    if (!XTPCallGuarded(&Call::Run, &call) || call.bThrew)
+        return failure;
+    return call.result;
+}
+
 // Calls the entry point with the arguments unchanged; the failure value when
-// it is missing or the call throws. Fn is the entry point's declared type.
+// it is missing or the call raises an exception. Fn is the entry point's
+// declared type.
 template <typename Fn, typename R, typename... Args>
 R CallEntry(XTPUxThemeEntry entry, R failure, Args... args)
 {
-    try
-    {
-        Fn pfn = reinterpret_cast<Fn>(XTPUxThemeModule()->GetProc(entry));
-        return pfn != NULL ? pfn(args...) : failure;
-    }
-    catch (...)
-    {
+    Fn pfn = reinterpret_cast<Fn>(XTPUxThemeModule()->GetProc(entry));
+    if (pfn == NULL)
         return failure;
-    }
+    return Guarded(failure, [&]() -> R { return pfn(args...); });
 }
 
 #define XTP_UX_CALL(name, failure, ...) \
@@ -177,15 +204,12 @@ HRESULT CXTPUxThemeWrapper::SetWindowTheme(HWND hWnd, LPCWSTR pszSubAppName, LPC
 void CXTPUxThemeWrapper::SetThemeAppProperties(DWORD dwFlags)
 {
     typedef decltype(&::SetThemeAppProperties) Fn;
-    try
-    {
-        Fn pfn = reinterpret_cast<Fn>(XTPUxThemeModule()->GetProc(xtpUxSetThemeAppProperties));
-        if (pfn != NULL)
+    Fn pfn = reinterpret_cast<Fn>(XTPUxThemeModule()->GetProc(xtpUxSetThemeAppProperties));
+    if (pfn != NULL)
+        Guarded(FALSE, [&]() -> BOOL {
             pfn(dwFlags);
-    }
-    catch (...)
-    {
-    }
+            return TRUE;
+        });
 }
 
 BOOL CXTPUxThemeWrapper::IsThemePartDefined(int iPartId, int iStateId)

@@ -2,9 +2,9 @@
 // The visual-styles library is never linked: one process-wide module record
 // loads "UxTheme.dll" and binds each entry point by name the first time it is
 // needed; a CXTPUxThemeWrapper holds one theme handle and offers one method per
-// entry point. A missing library or entry point, or a call that throws, makes
-// the method return a fixed failure value instead (E_FAIL for the HRESULT
-// calls).
+// entry point. A missing library or entry point, or a call that raises a C++
+// or a processor exception (see XTPGuardedCall.h), makes the method return a
+// fixed failure value instead (E_FAIL for the HRESULT calls).
 #include <windows.h>
 #include <uxtheme.h>
 

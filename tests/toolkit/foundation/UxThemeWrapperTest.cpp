@@ -42,6 +42,20 @@ HRESULT WINAPI ThrowingGetThemeColor(HTHEME, int, int, int, COLORREF*)
     throw std::runtime_error("theme data is broken");
 }
 
+HRESULT WINAPI FaultingGetThemeInt(HTHEME, int, int, int, int* piVal)
+{
+    volatile int* pNowhere = NULL;
+    *pNowhere = 1;
+    *piVal = 1;
+    return S_OK;
+}
+
+void WINAPI FaultingSetThemeAppProperties(DWORD)
+{
+    volatile int* pNowhere = NULL;
+    *pNowhere = 1;
+}
+
 BOOL WINAPI FakeIsAppThemed()
 {
     ++g_nIsAppThemedCalls;
@@ -226,6 +240,18 @@ TEST_F(UxThemeWrapperTest, AThrowingEntryPointGivesTheFailureValue)
     CXTPUxThemeWrapper theme;
     COLORREF clr = 0;
     EXPECT_EQ(E_FAIL, theme.GetThemeColor(1, 1, 1, &clr));
+}
+
+TEST_F(UxThemeWrapperTest, AFaultInsideTheLibraryGivesTheFailureValue)
+{
+    XTPUxThemeModule()->SetProc(xtpUxGetThemeInt, reinterpret_cast<FARPROC>(FaultingGetThemeInt));
+    XTPUxThemeModule()->SetProc(xtpUxSetThemeAppProperties, reinterpret_cast<FARPROC>(FaultingSetThemeAppProperties));
+    CXTPUxThemeWrapper theme;
+    int n = 0;
+    EXPECT_EQ(E_FAIL, theme.GetThemeInt(1, 1, 1, &n));
+    EXPECT_EQ(0, n);
+    theme.SetThemeAppProperties(3); // returns quietly
+    EXPECT_EQ(E_FAIL, theme.GetThemeInt(1, 1, 1, &n));
 }
 
 TEST_F(UxThemeWrapperTest, AMissingEntryPointIsLookedUpAgainLater)
