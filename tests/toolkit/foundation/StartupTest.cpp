@@ -1,3 +1,4 @@
+#include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPStartup.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
@@ -124,11 +125,20 @@ TEST_F(StartupTest, CompletesWithoutTheOptionalLibraries)
     XTPWithholdOptionalLibrary("UxTheme.dll", TRUE);
     CXTPStartup::Run();
     EXPECT_TRUE(CXTPStartup::IsRunning());
+    EXPECT_FALSE(XTPDrawHelpers()->IsGradientFillAvailable());
     EXPECT_EQ((HMODULE)NULL, XTPUxThemeModule()->GetLibrary());
     CXTPUxThemeWrapper theme;
     theme.OpenThemeData(NULL, L"BUTTON");
     EXPECT_FALSE(theme.IsThemeOpen());
     EXPECT_FALSE(theme.IsAppThemeReady());
+}
+
+TEST_F(StartupTest, ARunAfterShutdownRebuildsTheGlobalObjects)
+{
+    CXTPStartup::Shutdown();
+    CXTPStartup::Run();
+    EXPECT_TRUE(XTPDrawHelpers()->IsGradientFillAvailable());
+    EXPECT_NE((HMODULE)NULL, XTPUxThemeModule()->GetLibrary());
 }
 
 } // namespace
