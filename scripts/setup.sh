@@ -70,6 +70,17 @@ tw_start_wine() {
   tw_wine_env
   wineserver -p </dev/null >/dev/null 2>&1
   wineboot -u </dev/null >/dev/null 2>&1
+  tw_install_fonts
+}
+
+# Wine does not look into the folder where fonts-wine puts Tahoma and Marlett;
+# fonts in the prefix's own Fonts folder are found by every new process.
+tw_install_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  mkdir -p "$fonts"
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [ -f "$fonts/$(basename "$font")" ] || cp "$font" "$fonts/"
+  done
 }
 
 tw_stop() {
