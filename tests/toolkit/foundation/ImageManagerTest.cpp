@@ -160,6 +160,10 @@ TEST(ImageManager, ToolbarResourcesSkipSeparators)
         EXPECT_TRUE(IconIsTransparentAt(pIcon->GetIcon(), 0, 0)) << "the top-left colour is the mask";
     }
     EXPECT_FALSE(manager.SetIcons(7999));
+
+    ASSERT_TRUE(manager.SetIcons(7150));
+    EXPECT_EQ(RGB(0, 0, 200), IconColor(manager.GetImage(7153, 16)->GetIcon(), 8, 7))
+        << "the versioned 16-bit layout, its separator skipped";
 }
 
 TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilers)
