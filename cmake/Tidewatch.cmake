@@ -43,7 +43,9 @@ function(tw_test name)
   add_test(NAME ${name}
            COMMAND ${name} --gtest_output=xml:Z:${TW_TEST_REPORTS}/${name}.xml
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  # The executables share one X display, its mouse cursor and focus: they take
+  # turns, so one test's input never lands in another's windows.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK x_display)
 endfunction()
 
 # tw_bench(NAME [DEPENDS lib...]): a benchmark executable; not part of ctest.
