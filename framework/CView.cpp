@@ -71,12 +71,14 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
 void CView::OnPaint()
 {
     CPaintDC dc(this);
-    OnPrepareDC(&dc);
+    OnPrepareDC(&dc, NULL);
     OnDraw(&dc);
 }
 
-void CView::OnPrepareDC(CDC*)
+void CView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
+    if (pInfo != NULL && pDC->IsPrinting() && pInfo->GetMaxPage() == 0xFFFF)
+        pInfo->m_bContinuePrinting = pInfo->m_nCurPage == 1;
 }
 
 LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)

@@ -3,6 +3,7 @@
 // created, takes part in command routing (view, then document), paints
 // through OnDraw and becomes the frame's active view when clicked.
 #include "framework/CWnd.h"
+#include "framework/CPrintInfo.h"
 
 class CDocument;
 class CFrameWnd;
@@ -22,7 +23,20 @@ public:
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
-    virtual void OnPrepareDC(CDC* pDC);
+    // Called before every paint and every printed page; when printing a
+    // view that does not know its page count, only page 1 is printed.
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
+
+    // Printing: OnFilePrint (ID_FILE_PRINT, or ID_FILE_PRINT_DIRECT without
+    // the dialog) asks OnPreparePrinting, which normally calls
+    // DoPreparePrinting for the printer, then prints page by page through
+    // OnPrint, which draws with OnDraw.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    afx_msg void OnFilePrint();
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);

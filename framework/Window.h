@@ -21,3 +21,4 @@
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
 #include "framework/CRecentFileList.h"
+#include "framework/CPrintInfo.h"

@@ -50,6 +50,18 @@ public:
         CView::OnInitialUpdate();
     }
 
+    // Printing goes to a memory device context, where no print job starts.
+    CStringArray m_printing;
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo)
+    {
+        m_printing.Add(pInfo->m_bDirect ? "prepare direct" : "prepare");
+        pInfo->m_pd.hDC = ::CreateCompatibleDC(NULL);
+        return TRUE;
+    }
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo*) { m_printing.Add(pDC->IsPrinting() ? "begin" : "begin?"); }
+    virtual void OnPrint(CDC*, CPrintInfo*) { m_printing.Add("print"); }
+    virtual void OnEndPrinting(CDC*, CPrintInfo*) { m_printing.Add("end"); }
+
 protected:
     afx_msg void OnRoute() { theApp.m_lastCommand = "view"; }
     DECLARE_MESSAGE_MAP()
@@ -59,6 +71,8 @@ IMPLEMENT_DYNCREATE(CTestView, CView)
 
 BEGIN_MESSAGE_MAP(CTestView, CView)
     ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
 class CTestFrame : public CFrameWnd
@@ -294,6 +308,23 @@ TEST_F(FrameTest, ViewPaintsThroughOnDraw)
     m_pView->UpdateWindow();
     CClientDC dc(m_pView);
     EXPECT_EQ(dc.GetPixel(2, 2), RGB(255, 0, 0));
+}
+
+TEST_F(FrameTest, PrintJobThatCannotStartIsReportedAndEnded)
+{
+    theApp.m_messageBoxes.RemoveAll();
+    m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(m_pView->m_printing.GetSize(), 3);
+    EXPECT_EQ(m_pView->m_printing[0], "prepare direct");
+    EXPECT_EQ(m_pView->m_printing[1], "begin");
+    EXPECT_EQ(m_pView->m_printing[2], "end");
+    ASSERT_EQ(theApp.m_messageBoxes.GetSize(), 1);
+    EXPECT_EQ(theApp.m_messageBoxes[0], "Failed to start the print job.");
+
+    m_pView->m_printing.RemoveAll();
+    m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    ASSERT_GE(m_pView->m_printing.GetSize(), 1);
+    EXPECT_EQ(m_pView->m_printing[0], "prepare");
 }
 
 TEST_F(FrameTest, ClosingTheFrameClosesTheDocument)
