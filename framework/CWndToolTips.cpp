@@ -121,8 +121,11 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     POINT screen = ScreenPointOf(pMsg);
     CPoint point = screen;
     ::ScreenToClient(m_hWnd, &point);
-    HWND hWndUnder = ::WindowFromPoint(screen);
-    bool bOverThis = hWndUnder == m_hWnd || ::IsChild(m_hWnd, hWndUnder);
+    // Mouse messages go to the window under the mouse (or the one holding
+    // the capture, which may be elsewhere).
+    CRect client;
+    ::GetClientRect(m_hWnd, &client);
+    bool bOverThis = (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)) && client.PtInRect(point);
 
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V2_SIZE;

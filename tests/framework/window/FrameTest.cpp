@@ -304,6 +304,11 @@ TEST_F(FrameTest, MenuPromptsGoToTheStatusBar)
 
 TEST_F(FrameTest, ViewPaintsThroughOnDraw)
 {
+    // Other test programs share the display: stay on top of their windows.
+    m_pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CPoint probe(2, 2);
+    m_pView->ClientToScreen(&probe);
+    ASSERT_EQ(::WindowFromPoint(probe), m_pView->m_hWnd);
     m_pView->Invalidate();
     m_pView->UpdateWindow();
     CClientDC dc(m_pView);
