@@ -109,8 +109,11 @@ public:
     CString m_shownName, m_shownCount, m_shownSize;
     int m_shownCheck = -1, m_shownCombo = -2;
     HWND m_hFocusAfterStep = NULL;
+    int m_nNameChanges = 0;
 
 protected:
+    afx_msg void OnNameChange() { ++m_nNameChanges; }
+
     virtual void DoDataExchange(CDataExchange* pDX)
     {
         DDX_Control(pDX, idName, m_nameControl);
@@ -155,6 +158,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(CDataDialog, CDialog)
     ON_MESSAGE(WM_APP, OnStep)
+    ON_EN_CHANGE(idName, OnNameChange)
 END_MESSAGE_MAP()
 
 class DialogTest : public ::testing::Test
@@ -190,6 +194,8 @@ TEST_F(DialogTest, InMemoryModalDialogExchangesDataBothWays)
     EXPECT_EQ(dialog.m_check, BST_CHECKED);
     EXPECT_EQ(dialog.m_combo, 2);
     EXPECT_EQ(theApp.m_messageBoxes.GetSize(), 0);
+    // Filling the controls is no user input: only the script's change counts.
+    EXPECT_EQ(dialog.m_nNameChanges, 1);
     EXPECT_EQ(dialog.m_hWnd, (HWND)NULL);
     EXPECT_EQ(dialog.m_nameControl.m_hWnd, (HWND)NULL);   // unbound with its window
     EXPECT_TRUE(m_owner.IsWindowEnabled());

@@ -293,6 +293,10 @@ TEST_F(FrameTest, MenuPromptsGoToTheStatusBar)
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_ROUTE_ALL, MF_STRING), (LPARAM)m_pFrame->GetMenu()->GetSafeHmenu());
     bar.GetWindowText(text);
     EXPECT_EQ(text, "Routes to every target");
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);   // the menu closed
+    bar.GetWindowText(text);
+    EXPECT_EQ(text, "Ready");
+    m_pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_ROUTE_ALL);
     m_pFrame->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     bar.GetWindowText(text);
     EXPECT_EQ(text, "Ready");

@@ -87,6 +87,25 @@ TEST_F(PumpTest, IdleUpdatesReachTheMainWindowAndItsDescendants)
     EXPECT_EQ(m_inner.m_nIdleUpdates, 1);
 }
 
+TEST_F(PumpTest, RunDispatchesGoesIdleOnceAndEndsWithTheQuitCode)
+{
+    theApp.m_pMainWnd = &m_top;
+    theApp.m_idleCounts.RemoveAll();
+    theApp.m_bQuitWhenIdleDone = TRUE;
+    m_inner.PostMessage(WM_KEYDOWN, 'B', 1);
+    int nExitCode = theApp.CWinThread::Run();
+    theApp.m_bQuitWhenIdleDone = FALSE;
+    theApp.m_pMainWnd = NULL;
+
+    EXPECT_EQ(nExitCode, 2);
+    ASSERT_EQ(theApp.m_idleCounts.GetSize(), 2);
+    EXPECT_EQ(theApp.m_idleCounts[0], 0);
+    EXPECT_EQ(theApp.m_idleCounts[1], 1);
+    ASSERT_GE(m_log.GetSize(), 1);
+    EXPECT_EQ(m_log[m_log.GetSize() - 1], "inner key");
+    EXPECT_EQ(m_inner.m_nIdleUpdates, 1);
+}
+
 // ---------------------------------------------------------------------------
 // Modal loops.
 

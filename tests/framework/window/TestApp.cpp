@@ -17,6 +17,15 @@ int CTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
     return IDOK;
 }
 
+BOOL CTestApp::OnIdle(LONG lCount)
+{
+    m_idleCounts.Add(lCount);
+    BOOL bMore = CWinApp::OnIdle(lCount);
+    if (!bMore && m_bQuitWhenIdleDone)
+        ::PostQuitMessage((int)m_idleCounts.GetSize());
+    return bMore;
+}
+
 void CTestApp::OnRouteApp()
 {
     m_lastCommand = "app";

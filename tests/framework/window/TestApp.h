@@ -11,6 +11,12 @@ public:
     // Message boxes are recorded, never shown.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
+    // Counts idle calls; when m_bQuitWhenIdleDone, the end of an idle pass
+    // posts WM_QUIT with the number of calls as exit code.
+    virtual BOOL OnIdle(LONG lCount);
+    CArray<LONG, LONG> m_idleCounts;
+    BOOL m_bQuitWhenIdleDone = FALSE;
+
     CStringArray m_messageBoxes;
     CString m_lastCommand;   // which target handled a routed test command
 
