@@ -334,6 +334,38 @@ public:
     afx_msg void OnEnable(BOOL) { Default(); }
     afx_msg void OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
     afx_msg void OnMenuSelect(UINT, UINT, HMENU) { Default(); }
+    afx_msg void OnSizing(UINT, LPRECT) { Default(); }
+    afx_msg void OnMove(int, int) { Default(); }
+    afx_msg void OnRButtonDblClk(UINT, CPoint) { Default(); }
+    afx_msg void OnMButtonDown(UINT, CPoint) { Default(); }
+    afx_msg void OnMButtonUp(UINT, CPoint) { Default(); }
+    afx_msg void OnMouseHover(UINT, CPoint) { Default(); }
+    afx_msg void OnMouseLeave() { Default(); }
+    afx_msg BOOL OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
+    afx_msg void OnNcMouseMove(UINT, CPoint) { Default(); }
+    afx_msg void OnNcLButtonDown(UINT, CPoint) { Default(); }
+    afx_msg void OnNcLButtonUp(UINT, CPoint) { Default(); }
+    afx_msg void OnNcLButtonDblClk(UINT, CPoint) { Default(); }
+    afx_msg void OnNcRButtonDown(UINT, CPoint) { Default(); }
+    afx_msg void OnNcRButtonUp(UINT, CPoint) { Default(); }
+    afx_msg void OnSysKeyDown(UINT, UINT, UINT) { Default(); }
+    afx_msg void OnSysKeyUp(UINT, UINT, UINT) { Default(); }
+    afx_msg void OnSysChar(UINT, UINT, UINT) { Default(); }
+    afx_msg void OnActivateApp(BOOL, DWORD) { Default(); }
+    afx_msg void OnEnterMenuLoop(BOOL) { Default(); }
+    afx_msg void OnExitMenuLoop(BOOL) { Default(); }
+    afx_msg void OnInitMenu(CMenu*) { Default(); }
+    afx_msg LRESULT OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
+    afx_msg void OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
+    afx_msg void OnCancelMode() { Default(); }
+    afx_msg void OnDropFiles(HDROP) { Default(); }
+    afx_msg BOOL OnHelpInfo(HELPINFO*) { return (BOOL)Default(); }
+    afx_msg BOOL OnQueryEndSession() { return (BOOL)Default(); }
+    afx_msg void OnEndSession(BOOL) { Default(); }
+    afx_msg void OnEnterIdle(UINT, CWnd*) { Default(); }
+    afx_msg BOOL OnCopyData(CWnd*, COPYDATASTRUCT*) { return (BOOL)Default(); }
+    afx_msg void OnTimeChange() { Default(); }
+    afx_msg void OnFontChange() { Default(); }
     // These reflect the message to the control that sent it first.
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
