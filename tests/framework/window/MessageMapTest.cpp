@@ -260,6 +260,92 @@ TEST(MessageMapEntries, HandlerInfoReportsWithoutCalling)
     EXPECT_FALSE(wnd.OnCmdMsg(999, CN_COMMAND, NULL, &info));
 }
 
+// Notification and update ranges, and control notifications from real
+// combo and list boxes.
+class CNotifyRangeWnd : public CLogWnd
+{
+public:
+    BOOL m_bExTakes = FALSE;
+
+protected:
+    afx_msg void OnRangeNotify(UINT nID, NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        CString entry;
+        entry.Format("range %u %d", nID, (int)pNMHDR->code);
+        m_log.Add(entry);
+        *pResult = 11;
+    }
+    afx_msg BOOL OnExRangeNotify(UINT nID, NMHDR*, LRESULT*)
+    {
+        CString entry;
+        entry.Format("ex %u", nID);
+        m_log.Add(entry);
+        return m_bExTakes;
+    }
+    afx_msg void OnUpdateRange(CCmdUI* pCmdUI) { pCmdUI->Enable(pCmdUI->m_nID % 2 == 0); }
+    afx_msg void OnComboChange() { m_log.Add("combo"); }
+    afx_msg void OnListChange() { m_log.Add("list"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyRangeWnd, CLogWnd)
+    ON_NOTIFY_EX_RANGE(NM_RCLICK, 10, 19, OnExRangeNotify)
+    ON_NOTIFY_RANGE(NM_RCLICK, 15, 25, OnRangeNotify)
+    ON_UPDATE_COMMAND_UI_RANGE(400, 409, OnUpdateRange)
+    ON_CBN_SELCHANGE(60, OnComboChange)
+    ON_LBN_SELCHANGE(61, OnListChange)
+END_MESSAGE_MAP()
+
+TEST(MessageMapEntries, NotificationRangesPassTheIdAndExMayPassOn)
+{
+    CNotifyRangeWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    NMHDR header = { NULL, 17, (UINT)NM_RCLICK };
+    EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 17, (LPARAM)&header), 11);
+    header.idFrom = 12;   // only the _EX range, which passes it on: nobody handles it
+    EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 12, (LPARAM)&header), 0);
+    wnd.m_bExTakes = TRUE;
+    header.idFrom = 18;
+    EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 18, (LPARAM)&header), 0);
+    ASSERT_EQ(wnd.m_log.GetSize(), 4);
+    EXPECT_EQ(wnd.m_log[0], "ex 17");
+    EXPECT_EQ(wnd.m_log[1], "range 17 -5");
+    EXPECT_EQ(wnd.m_log[2], "ex 12");
+    EXPECT_EQ(wnd.m_log[3], "ex 18");
+    wnd.DestroyWindow();
+}
+
+TEST(MessageMapEntries, UpdateRangeSeesEachId)
+{
+    CNotifyRangeWnd wnd;
+    CTestCmdUI even, odd;
+    even.m_nID = 404;
+    odd.m_nID = 405;
+    EXPECT_TRUE(wnd.OnCmdMsg(404, CN_UPDATE_COMMAND_UI, &even, NULL));
+    EXPECT_TRUE(wnd.OnCmdMsg(405, CN_UPDATE_COMMAND_UI, &odd, NULL));
+    EXPECT_TRUE(even.m_bEnabled);
+    EXPECT_FALSE(odd.m_bEnabled);
+}
+
+TEST(MessageMapEntries, ComboAndListSelectionChangesReachTheParent)
+{
+    CNotifyRangeWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    HWND hCombo = CreateRawWindow("COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, wnd.m_hWnd, 60);
+    HWND hList = CreateRawWindow("LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, wnd.m_hWnd, 61);
+    ::SendMessageA(hCombo, CB_ADDSTRING, 0, (LPARAM) "one");
+    ::SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM) "one");
+    wnd.m_log.RemoveAll();
+    // What the controls send when the user changes the selection.
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(60, CBN_SELCHANGE), (LPARAM)hCombo);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_SELCHANGE), (LPARAM)hList);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_DBLCLK), (LPARAM)hList);
+    ASSERT_EQ(wnd.m_log.GetSize(), 2);
+    EXPECT_EQ(wnd.m_log[0], "combo");
+    EXPECT_EQ(wnd.m_log[1], "list");
+    wnd.DestroyWindow();
+}
+
 // A handler of a class whose window base is not its first base still gets
 // its own object.
 struct CPayload
