@@ -1,5 +1,12 @@
 #pragma once
 // The framework's application, commands, windows, frames, views, documents, dialogs.
+//
+// A program has one static application object derived from CWinApp; the
+// framework's WinMain (linked with CWinApp) calls its InitInstance and runs
+// its message loop. Window classes declare DECLARE_MESSAGE_MAP() and define
+// the map with BEGIN_MESSAGE_MAP(Class, Base) ... END_MESSAGE_MAP(), class
+// templates with BEGIN_TEMPLATE_MESSAGE_MAP(Template, T, Base); see
+// MessageMap.h for the entries and the handler signatures they expect.
 #include "framework/Core.h"
 #include "framework/StandardIds.h"
 #include "framework/FrameworkMessages.h"
