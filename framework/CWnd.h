@@ -339,6 +339,11 @@ public:
     afx_msg void OnRButtonDblClk(UINT, CPoint) { Default(); }
     afx_msg void OnMButtonDown(UINT, CPoint) { Default(); }
     afx_msg void OnMButtonUp(UINT, CPoint) { Default(); }
+    afx_msg void OnMButtonDblClk(UINT, CPoint) { Default(); }
+    afx_msg void OnNcMButtonDown(UINT, CPoint) { Default(); }
+    afx_msg void OnNcMButtonUp(UINT, CPoint) { Default(); }
+    afx_msg void OnNcRButtonDblClk(UINT, CPoint) { Default(); }
+    afx_msg void OnParentNotify(UINT, LPARAM) { Default(); }
     afx_msg void OnMouseHover(UINT, CPoint) { Default(); }
     afx_msg void OnMouseLeave() { Default(); }
     afx_msg BOOL OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }

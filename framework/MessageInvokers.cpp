@@ -173,6 +173,7 @@ AFX_RETURNING(AfxSigHelpInfo, ((HELPINFO*)lParam))
 AFX_RETURNING(AfxSigQueryBool, ())
 AFX_VOID(AfxSigEnterIdle, ((UINT)wParam, WindowFrom(lParam)))
 AFX_RETURNING(AfxSigCopyData, (WindowFrom(wParam), (COPYDATASTRUCT*)lParam))
+AFX_VOID(AfxSigParentNotify, (LOWORD(wParam), lParam))
 
 // WM_CREATE: -1 from the handler makes the creation fail.
 BOOL AfxSigCreate::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)

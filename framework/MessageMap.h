@@ -146,6 +146,7 @@ AFX_DECLARE_SIGNATURE(AfxSigHelpInfo, BOOL (CWnd::*Handler)(HELPINFO*))
 AFX_DECLARE_SIGNATURE(AfxSigQueryBool, BOOL (CWnd::*Handler)())
 AFX_DECLARE_SIGNATURE(AfxSigEnterIdle, void (CWnd::*Handler)(UINT, CWnd*))
 AFX_DECLARE_SIGNATURE(AfxSigCopyData, BOOL (CWnd::*Handler)(CWnd*, COPYDATASTRUCT*))
+AFX_DECLARE_SIGNATURE(AfxSigParentNotify, void (CWnd::*Handler)(UINT, LPARAM))
 
 // ---------------------------------------------------------------------------
 // Declaring and defining a map.
@@ -269,8 +270,14 @@ protected: \
 #define ON_WM_MEASUREITEM_REFLECT() \
     AFX_WM_ENTRY(WM_REFLECT_BASE + WM_MEASUREITEM, AfxSigMeasureItemReflect, MeasureItem)
 
+// A control's own update handler, asked by UpdateDialogControls before the
+// parent's target.
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
+    AFX_ENTRY(WM_REFLECT_BASE + WM_COMMAND, CN_UPDATE_COMMAND_UI, 0, 0, AfxSigCmdUI, memberFxn)
+
 // Any message by number, registered messages by the variable holding theirs.
 #define ON_MESSAGE(message, memberFxn) AFX_WM_ENTRY(message, AfxSigMessage, memberFxn)
+#define ON_MESSAGE_VOID(message, memberFxn) AFX_WM_ENTRY(message, AfxSigVoid, memberFxn)
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
     { 0xC000, 0, 0, 0, &AfxSigMessage::Invoke, AFX_HANDLER(AfxSigMessage, memberFxn), &nMessageVariable },
 
@@ -301,6 +308,7 @@ protected: \
 #define ON_WM_RBUTTONDBLCLK()   AFX_WM_ENTRY(WM_RBUTTONDBLCLK, AfxSigMouse, OnRButtonDblClk)
 #define ON_WM_MBUTTONDOWN()     AFX_WM_ENTRY(WM_MBUTTONDOWN, AfxSigMouse, OnMButtonDown)
 #define ON_WM_MBUTTONUP()       AFX_WM_ENTRY(WM_MBUTTONUP, AfxSigMouse, OnMButtonUp)
+#define ON_WM_MBUTTONDBLCLK()   AFX_WM_ENTRY(WM_MBUTTONDBLCLK, AfxSigMouse, OnMButtonDblClk)
 #define ON_WM_MOUSEHOVER()      AFX_WM_ENTRY(WM_MOUSEHOVER, AfxSigMouse, OnMouseHover)
 #define ON_WM_MOUSELEAVE()      AFX_WM_ENTRY(WM_MOUSELEAVE, AfxSigVoid, OnMouseLeave)
 #define ON_WM_MOUSEWHEEL()      AFX_WM_ENTRY(WM_MOUSEWHEEL, AfxSigMouseWheel, OnMouseWheel)
@@ -310,6 +318,9 @@ protected: \
 #define ON_WM_NCLBUTTONDBLCLK() AFX_WM_ENTRY(WM_NCLBUTTONDBLCLK, AfxSigNcMouse, OnNcLButtonDblClk)
 #define ON_WM_NCRBUTTONDOWN()   AFX_WM_ENTRY(WM_NCRBUTTONDOWN, AfxSigNcMouse, OnNcRButtonDown)
 #define ON_WM_NCRBUTTONUP()     AFX_WM_ENTRY(WM_NCRBUTTONUP, AfxSigNcMouse, OnNcRButtonUp)
+#define ON_WM_NCMBUTTONDOWN()   AFX_WM_ENTRY(WM_NCMBUTTONDOWN, AfxSigNcMouse, OnNcMButtonDown)
+#define ON_WM_NCMBUTTONUP()     AFX_WM_ENTRY(WM_NCMBUTTONUP, AfxSigNcMouse, OnNcMButtonUp)
+#define ON_WM_NCRBUTTONDBLCLK() AFX_WM_ENTRY(WM_NCRBUTTONDBLCLK, AfxSigNcMouse, OnNcRButtonDblClk)
 #define ON_WM_KEYDOWN()         AFX_WM_ENTRY(WM_KEYDOWN, AfxSigKey, OnKeyDown)
 #define ON_WM_KEYUP()           AFX_WM_ENTRY(WM_KEYUP, AfxSigKey, OnKeyUp)
 #define ON_WM_CHAR()            AFX_WM_ENTRY(WM_CHAR, AfxSigKey, OnChar)
@@ -351,4 +362,5 @@ protected: \
 #define ON_WM_ENTERIDLE()       AFX_WM_ENTRY(WM_ENTERIDLE, AfxSigEnterIdle, OnEnterIdle)
 #define ON_WM_COPYDATA()        AFX_WM_ENTRY(WM_COPYDATA, AfxSigCopyData, OnCopyData)
 #define ON_WM_TIMECHANGE()      AFX_WM_ENTRY(WM_TIMECHANGE, AfxSigVoid, OnTimeChange)
+#define ON_WM_PARENTNOTIFY()    AFX_WM_ENTRY(WM_PARENTNOTIFY, AfxSigParentNotify, OnParentNotify)
 #define ON_WM_FONTCHANGE()      AFX_WM_ENTRY(WM_FONTCHANGE, AfxSigVoid, OnFontChange)

@@ -49,6 +49,33 @@ TEST(UpdateDialogControls, PushButtonsWithoutHandlerAreDisabledOthersUpdated)
     parent.DestroyWindow();
 }
 
+// A control that updates itself is left to its own handler.
+class CSelfUpdatingButton : public CWnd
+{
+protected:
+    afx_msg void OnUpdateSelf(CCmdUI* pCmdUI) { pCmdUI->SetText("Self"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CWnd)
+    ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
+END_MESSAGE_MAP()
+
+TEST(UpdateDialogControls, ControlWithItsOwnUpdateHandlerUpdatesItself)
+{
+    CLogWnd parent;
+    ASSERT_TRUE(parent.CreateTopLevel());
+    CSelfUpdatingButton button;
+    ASSERT_TRUE(button.Create("BUTTON", "b", BS_PUSHBUTTON, CRect(0, 0, 40, 20), &parent, idUnhandled));
+    CControlTarget target;
+    parent.UpdateDialogControls(&target, TRUE);
+    EXPECT_TRUE(button.IsWindowEnabled());
+    CString text;
+    button.GetWindowText(text);
+    EXPECT_EQ(text, "Self");
+    parent.DestroyWindow();
+}
+
 class CCountingWnd : public CWnd
 {
 public:
