@@ -336,6 +336,9 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
         return TRUE;
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
+    // A disabled frame (a modal dialog is up) runs no shortcuts.
+    if (!IsWindowEnabled())
+        return FALSE;
     HACCEL hAccel = GetDefaultAccelerator();
     return hAccel != NULL && ::TranslateAcceleratorA(m_hWnd, hAccel, pMsg);
 }

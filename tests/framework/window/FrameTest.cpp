@@ -246,6 +246,15 @@ TEST_F(FrameTest, AcceleratorOfTheFrameRunsFromAKeyInTheView)
     EXPECT_EQ(m_pFrame->m_nAccelerated, 1);
 }
 
+TEST_F(FrameTest, DisabledFrameRunsNoAccelerators)
+{
+    m_pFrame->EnableWindow(FALSE);
+    m_pView->PostMessage(WM_KEYDOWN, VK_F5, 1);
+    PumpPending();
+    m_pFrame->EnableWindow(TRUE);
+    EXPECT_EQ(m_pFrame->m_nAccelerated, 0);
+}
+
 TEST_F(FrameTest, AcceleratorOfADisabledCommandDoesNothing)
 {
     m_pView->PostMessage(WM_KEYDOWN, VK_F6, 1);
