@@ -171,6 +171,14 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 {
     HWND hWndOwner = NULL;
     CWnd::GetSafeOwner(NULL, &hWndOwner);
+    // Above a modal dialog when one is up.
+    if (hWndOwner != NULL)
+        hWndOwner = ::GetLastActivePopup(hWndOwner);
+    if ((nType & MB_ICONMASK) == 0)
+    {
+        UINT nButtons = nType & MB_TYPEMASK;
+        nType |= (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
+    }
     return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName, nType);
 }
 
