@@ -3,7 +3,7 @@
 #include "framework/Gdi.h"
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pParentMenu(NULL),
+    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL),
       m_pOther(NULL), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0)
 {
 }

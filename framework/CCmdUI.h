@@ -29,7 +29,6 @@ public:
     UINT m_nIndex;          // menu item position
     CMenu* m_pMenu;         // the menu being updated, or NULL
     CMenu* m_pSubMenu;      // the popup at m_nIndex when the item is one
-    CMenu* m_pParentMenu;
     CWnd* m_pOther;         // the window being updated when not a menu
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;

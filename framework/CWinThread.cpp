@@ -9,7 +9,7 @@ static const UINT systemTimerMessage = 0x0118;
 
 CWinThread::CWinThread()
     : m_pMainWnd(NULL), m_pActiveWnd(NULL), m_hThread(::GetCurrentThread()),
-      m_nThreadID(::GetCurrentThreadId()), m_bAutoDelete(FALSE)
+      m_nThreadID(::GetCurrentThreadId())
 {
     AfxGetThreadState()->m_pCurrentWinThread = this;
 }

@@ -33,7 +33,6 @@ public:
     CWnd* m_pActiveWnd;
     HANDLE m_hThread;
     DWORD m_nThreadID;
-    BOOL m_bAutoDelete;
 };
 
 CWinThread* AfxGetThread();

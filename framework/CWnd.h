@@ -23,12 +23,8 @@ class CDataExchange;
 
 // Bits of CWnd::m_nFlags.
 #define WF_TOOLTIPS         0x0001  // window shows tool tips for OnToolHitTest
-#define WF_TEMPHIDE         0x0002
-#define WF_STAYDISABLED     0x0004
 #define WF_MODALLOOP        0x0008  // RunModalLoop is running
 #define WF_CONTINUEMODAL    0x0010  // the modal loop goes on
-#define WF_OLECTLCONTAINER  0x0100
-#define WF_TRACKINGTOOLTIPS 0x0400
 
 class CWnd : public CCmdTarget
 {
@@ -117,8 +113,8 @@ public:
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     void FilterToolTipMessage(MSG* pMsg);
-    // Hides the thread's tool tip (bKeys: only if it belongs to this window).
-    static void CancelToolTips(BOOL bKeys = FALSE);
+    // Hides the thread's tool tip.
+    static void CancelToolTips();
 
     // Modal loops.
     int RunModalLoop(DWORD dwFlags = 0);

@@ -81,7 +81,7 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
     return TRUE;
 }
 
-void CWnd::CancelToolTips(BOOL)
+void CWnd::CancelToolTips()
 {
     AFX_THREAD_STATE* state = AfxGetThreadState();
     if (state->m_hWndToolTip != NULL)
