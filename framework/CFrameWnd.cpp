@@ -405,6 +405,8 @@ void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
     CString strFull;
     if (strFull.LoadString(nID))
         AfxExtractSubString(rMessage, strFull, 0);
+    else if (nID == AFX_IDS_IDLEMESSAGE)
+        rMessage = "Ready";   // the idle prompt of programs without one of their own
     else
         rMessage.Empty();
 }
