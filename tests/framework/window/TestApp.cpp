@@ -55,23 +55,8 @@ bool TakeQuitMessage()
     return ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
 }
 
-// Wine waits up to two seconds for a window manager to confirm that a
-// visible top-level window went away; there is none on the test display, so
-// the windows of this program are left unmanaged.
-static void LeaveWindowsUnmanaged()
-{
-    HKEY hKey = NULL;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER,
-                          "Software\\Wine\\AppDefaults\\test_framework_window.exe\\X11 Driver", 0, NULL, 0,
-                          KEY_WRITE, NULL, &hKey, NULL) != ERROR_SUCCESS)
-        return;
-    ::RegSetValueExA(hKey, "Managed", 0, REG_SZ, (const BYTE*)"N", 2);
-    ::RegCloseKey(hKey);
-}
-
 int main(int argc, char** argv)
 {
-    LeaveWindowsUnmanaged();
     AfxWinInit(::GetModuleHandleA(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
