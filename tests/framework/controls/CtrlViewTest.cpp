@@ -1,0 +1,114 @@
+#include "TestHost.h"
+#include "framework/CCtrlView.h"
+#include "framework/CSplitterWnd.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+// A tree view that takes its own selection changes (reflected back from the parent).
+class CReflectingTreeView : public CTreeView {
+    DECLARE_DYNCREATE(CReflectingTreeView)
+public:
+    int m_nSelChanges = 0;
+
+protected:
+    afx_msg void OnSelChanged(NMHDR*, LRESULT* pResult)
+    {
+        m_nSelChanges++;
+        *pResult = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CReflectingTreeView, CTreeView)
+BEGIN_MESSAGE_MAP(CReflectingTreeView, CTreeView)
+    ON_NOTIFY_REFLECT(TVN_SELCHANGEDA, OnSelChanged)
+END_MESSAGE_MAP()
+
+// A frame that hears of selection changes in the panes of its splitter.
+class CListeningFrame : public CTestFrame {
+public:
+    int m_nFirstPane = 0;
+    int m_nSecondPane = 0;
+
+protected:
+    afx_msg void OnFirstPaneSelChanged(NMHDR*, LRESULT*) { m_nFirstPane++; }
+    afx_msg void OnSecondPaneSelChanged(NMHDR*, LRESULT*) { m_nSecondPane++; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CListeningFrame, CTestFrame)
+    ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST, OnFirstPaneSelChanged)
+    ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST + 1, OnSecondPaneSelChanged)
+END_MESSAGE_MAP()
+
+CString ClassOf(CWnd* pWnd)
+{
+    char name[64] = "";
+    ::GetClassName(pWnd->m_hWnd, name, sizeof(name));
+    return name;
+}
+
+HTREEITEM InsertItem(CWnd* pTree, LPCTSTR lpszText)
+{
+    TVINSERTSTRUCT insert = {};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = (LPTSTR)lpszText;
+    return (HTREEITEM)pTree->SendMessage(TVM_INSERTITEM, 0, (LPARAM)&insert);
+}
+
+class CtrlViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new CListeningFrame;
+        ASSERT_TRUE(frame->CreateAt(40, 40, 400, 300));
+    }
+    void TearDown() override
+    {
+        frame->DestroyWindow();
+        PumpPending();
+    }
+    CListeningFrame* frame = nullptr;
+};
+
+TEST_F(CtrlViewTest, ViewsAreTheirControls)
+{
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CTreeView);
+    CTreeView* pTree = (CTreeView*)frame->CreateView(&context, AFX_IDW_PANE_FIRST);
+    ASSERT_NE(nullptr, pTree);
+    EXPECT_STREQ(WC_TREEVIEWA, ClassOf(pTree));
+    EXPECT_EQ((void*)pTree, (void*)&pTree->GetTreeCtrl());
+    EXPECT_NE((HTREEITEM)NULL, InsertItem(pTree, "Keyword"));
+    EXPECT_EQ(1, (int)pTree->SendMessage(TVM_GETCOUNT));
+    pTree->UpdateWindow();
+
+    context.m_pNewViewClass = RUNTIME_CLASS(CListView);
+    CListView* pList = (CListView*)frame->CreateView(&context, AFX_IDW_PANE_FIRST + 1);
+    ASSERT_NE(nullptr, pList);
+    EXPECT_STREQ(WC_LISTVIEWA, ClassOf(pList));
+    // The frame's views have a sunken edge instead of a flat border.
+    EXPECT_NE(0u, pList->GetExStyle() & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(CtrlViewTest, NotificationsAreReflectedAndPassedThroughSplitters)
+{
+    CSplitterWnd splitter;
+    ASSERT_TRUE(splitter.CreateStatic(frame, 1, 2));
+    ASSERT_TRUE(splitter.CreateView(0, 0, RUNTIME_CLASS(CReflectingTreeView), CSize(150, 100), NULL));
+    ASSERT_TRUE(splitter.CreateView(0, 1, RUNTIME_CLASS(CTreeView), CSize(0, 0), NULL));
+    frame->RecalcLayout();
+
+    CReflectingTreeView* pOwn = (CReflectingTreeView*)splitter.GetPane(0, 0);
+    pOwn->SendMessage(TVM_SELECTITEM, TVGN_CARET, (LPARAM)InsertItem(pOwn, "one"));
+    EXPECT_EQ(1, pOwn->m_nSelChanges);
+    EXPECT_EQ(0, frame->m_nFirstPane);
+
+    // A pane without a handler of its own: the splitter hands the notification to the frame.
+    CWnd* pPlain = splitter.GetPane(0, 1);
+    pPlain->SendMessage(TVM_SELECTITEM, TVGN_CARET, (LPARAM)InsertItem(pPlain, "two"));
+    EXPECT_EQ(1, frame->m_nSecondPane);
+}
+
+}

@@ -1,0 +1,179 @@
+#include "TestHost.h"
+#include "TestIds.h"
+#include "framework/CMDIFrameWnd.h"
+#include "framework/CStatusBar.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class CTestChild : public CMDIChildWnd {
+public:
+    explicit CTestChild(bool* pDeleted = nullptr) : m_pDeleted(pDeleted) {}
+    ~CTestChild() override
+    {
+        if (m_pDeleted != nullptr)
+            *m_pDeleted = true;
+    }
+    int m_nCommands = 0;
+
+protected:
+    afx_msg void OnChildCommand() { m_nCommands++; }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool* m_pDeleted;
+};
+
+BEGIN_MESSAGE_MAP(CTestChild, CMDIChildWnd)
+    ON_COMMAND(ID_CHILD_COMMAND, OnChildCommand)
+END_MESSAGE_MAP()
+
+// The MDI client with a layout step of its own, as a tab client that subclasses it has.
+class CBandedClient : public CWnd {
+public:
+    void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override
+    {
+        lpClientRect->top += 20;
+        CWnd::CalcWindowRect(lpClientRect, nAdjustType);
+    }
+};
+
+class MDIFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new CMDIFrameWnd;
+        CRect rect(40, 40, 640, 480);
+        ASSERT_TRUE(frame->Create(NULL, "MDI test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect, NULL,
+                                  MAKEINTRESOURCE(IDR_MDI_FRAME)));
+        frame->m_hMenuDefault = ::GetMenu(frame->m_hWnd);
+        ASSERT_NE((HWND)NULL, frame->m_hWndMDIClient);
+    }
+    void TearDown() override
+    {
+        frame->DestroyWindow();
+        PumpPending();
+    }
+
+    CTestChild* NewChild(LPCTSTR lpszTitle, bool* pDeleted = nullptr)
+    {
+        CTestChild* pChild = new CTestChild(pDeleted);
+        EXPECT_TRUE(pChild->Create(NULL, lpszTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                                   CFrameWnd::rectDefault, frame));
+        return pChild;
+    }
+
+    CMDIFrameWnd* frame = nullptr;
+};
+
+TEST_F(MDIFrameTest, CreatesChildrenInTheClient)
+{
+    CTestChild* pFirst = NewChild("First");
+    CTestChild* pSecond = NewChild("Second");
+    EXPECT_EQ(frame->m_hWndMDIClient, ::GetParent(pFirst->m_hWnd));
+    EXPECT_EQ(frame, pFirst->GetMDIFrame());
+    EXPECT_EQ(pSecond, frame->MDIGetActive());
+    EXPECT_EQ(pSecond, frame->GetActiveFrame());
+    EXPECT_EQ(AFX_IDW_PANE_FIRST, ::GetDlgCtrlID(frame->m_hWndMDIClient));
+}
+
+TEST_F(MDIFrameTest, ActivatesChildren)
+{
+    CTestChild* pFirst = NewChild("First");
+    CTestChild* pSecond = NewChild("Second");
+    frame->MDIActivate(pFirst);
+    EXPECT_EQ(pFirst, frame->MDIGetActive());
+    pSecond->MDIActivate();
+    EXPECT_EQ(pSecond, frame->MDIGetActive());
+    pSecond->MDIMaximize();
+    BOOL bMaximized = FALSE;
+    EXPECT_EQ(pSecond, frame->MDIGetActive(&bMaximized));
+    EXPECT_TRUE(bMaximized);
+}
+
+TEST_F(MDIFrameTest, ClosesChildren)
+{
+    bool firstDeleted = false, secondDeleted = false;
+    CTestChild* pFirst = NewChild("First", &firstDeleted);
+    CTestChild* pSecond = NewChild("Second", &secondDeleted);
+    HWND hSecond = pSecond->m_hWnd;
+    pSecond->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hSecond));
+    EXPECT_TRUE(secondDeleted);
+    EXPECT_EQ(pFirst, frame->MDIGetActive());
+
+    pFirst->DestroyWindow();
+    EXPECT_TRUE(firstDeleted);
+    EXPECT_EQ(nullptr, frame->MDIGetActive());
+}
+
+TEST_F(MDIFrameTest, CommandsReachTheActiveChild)
+{
+    CTestChild* pFirst = NewChild("First");
+    CTestChild* pSecond = NewChild("Second");
+    frame->SendMessage(WM_COMMAND, ID_CHILD_COMMAND);
+    EXPECT_EQ(0, pFirst->m_nCommands);
+    EXPECT_EQ(1, pSecond->m_nCommands);
+}
+
+TEST_F(MDIFrameTest, TheActiveChildShowsItsMenu)
+{
+    HMENU hChildMenu = ::LoadMenu(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDR_MDI_CHILD));
+    CTestChild* pChild = new CTestChild;
+    pChild->m_hMenuShared = hChildMenu;
+    ASSERT_TRUE(pChild->Create(NULL, "With menu", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                               CFrameWnd::rectDefault, frame));
+    EXPECT_EQ(hChildMenu, ::GetMenu(frame->m_hWnd));
+    // The window popup of the child's menu is its third one.
+    EXPECT_EQ(::GetSubMenu(hChildMenu, 2), frame->GetWindowMenuPopup(hChildMenu));
+    pChild->DestroyWindow();
+    EXPECT_EQ(frame->m_hMenuDefault, ::GetMenu(frame->m_hWnd));
+    ::DestroyMenu(hChildMenu);
+}
+
+TEST_F(MDIFrameTest, LoadFrameTakesTheTemplatesMenu)
+{
+    CMultiDocTemplate documentType(IDR_MDI_CHILD, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CTestChild),
+                                   RUNTIME_CLASS(CView));
+    documentType.LoadTemplate();
+    ASSERT_NE((HMENU)NULL, documentType.m_hMenuShared);
+    CCreateContext context;
+    context.m_pNewDocTemplate = &documentType;
+    CTestChild* pChild = new CTestChild;
+    ASSERT_TRUE(pChild->LoadFrame(IDR_MDI_CHILD, WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, frame, &context));
+    EXPECT_EQ(documentType.m_hMenuShared, pChild->m_hMenuShared);
+    EXPECT_FALSE(pChild->IsWindowVisible());
+    pChild->ActivateFrame();
+    EXPECT_TRUE(pChild->IsWindowVisible());
+    EXPECT_EQ(pChild, frame->MDIGetActive());
+    EXPECT_EQ(documentType.m_hMenuShared, ::GetMenu(frame->m_hWnd));
+    pChild->DestroyWindow();
+    EXPECT_EQ(frame->m_hMenuDefault, ::GetMenu(frame->m_hWnd));
+}
+
+TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayout)
+{
+    CStatusBar bar;
+    ASSERT_TRUE(bar.Create(frame));
+    const UINT indicators[] = {ID_SEPARATOR};
+    bar.SetIndicators(indicators, 1);
+    frame->RecalcLayout();
+    CRect client;
+    frame->GetClientRect(client);
+    CRect mdi = RectInParent(CWnd::FromHandle(frame->m_hWndMDIClient));
+    EXPECT_EQ(0, mdi.top);
+    EXPECT_EQ(RectInParent(&bar).top, mdi.bottom);
+    EXPECT_EQ(client.Width(), mdi.Width());
+
+    // A window that subclasses the client lays it out through its CalcWindowRect.
+    CBandedClient banded;
+    ASSERT_TRUE(banded.SubclassWindow(frame->m_hWndMDIClient));
+    frame->RecalcLayout();
+    EXPECT_EQ(20, RectInParent(&banded).top);
+    banded.UnsubclassWindow();
+}
+
+}

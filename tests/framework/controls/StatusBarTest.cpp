@@ -1,0 +1,201 @@
+#include "TestHost.h"
+#include "TestIds.h"
+#include "framework/CStatusBar.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+// A frame that updates the "Caps" pane from its handler.
+class CStatusFrame : public CTestFrame {
+public:
+    CString m_capsText = "CAPS";
+    BOOL m_capsEnabled = TRUE;
+
+protected:
+    afx_msg void OnUpdateCaps(CCmdUI* pCmdUI)
+    {
+        pCmdUI->SetText(m_capsText);
+        pCmdUI->Enable(m_capsEnabled);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CStatusFrame, CTestFrame)
+    ON_UPDATE_COMMAND_UI(IDS_PANE_CAPS, OnUpdateCaps)
+END_MESSAGE_MAP()
+
+CString ControlText(CStatusBar& bar, int nIndex)
+{
+    char text[256] = "";
+    bar.SendMessage(SB_GETTEXT, nIndex, (LPARAM)text);
+    return text;
+}
+
+class StatusBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new CStatusFrame;
+        ASSERT_TRUE(frame->CreateAt(40, 40, 800, 600));
+        ASSERT_TRUE(bar.Create(frame));
+        const UINT indicators[] = {ID_SEPARATOR, IDS_PANE_CAPS, IDS_PANE_PROGRESS};
+        ASSERT_TRUE(bar.SetIndicators(indicators, 3));
+        frame->RecalcLayout();
+        PumpPending();
+    }
+    void TearDown() override
+    {
+        frame->DestroyWindow();
+        PumpPending();
+    }
+
+    int PaneWidth(int nIndex)
+    {
+        CRect rect;
+        bar.GetItemRect(nIndex, rect);
+        return rect.Width();
+    }
+
+    CStatusFrame* frame = nullptr;
+    CStatusBar bar;
+};
+
+TEST_F(StatusBarTest, IndicatorsBecomePanes)
+{
+    EXPECT_EQ(3, bar.GetCount());
+    EXPECT_EQ(1, bar.CommandToIndex(IDS_PANE_CAPS));
+    EXPECT_EQ(-1, bar.CommandToIndex(0x7FFF));
+    EXPECT_EQ((UINT)IDS_PANE_PROGRESS, bar.GetItemID(2));
+    EXPECT_STREQ("Caps", bar.GetPaneText(1));
+    EXPECT_STREQ("Caps", ControlText(bar, 1));
+    EXPECT_EQ((UINT)(SBPS_STRETCH | SBPS_NOBORDERS), bar.GetPaneStyle(0));
+
+    UINT nID = 0, nStyle = 0;
+    int cxWidth = 0;
+    bar.GetPaneInfo(2, nID, nStyle, cxWidth);
+    EXPECT_EQ((UINT)IDS_PANE_PROGRESS, nID);
+    EXPECT_GT(cxWidth, 0);
+}
+
+TEST_F(StatusBarTest, SitsAtTheBottomOfTheFrame)
+{
+    CRect rect = RectInParent(&bar);
+    EXPECT_EQ(600, rect.bottom);
+    EXPECT_EQ(0, rect.left);
+    EXPECT_EQ(800, rect.right);
+    EXPECT_EQ(bar.CalcFixedLayout(TRUE, TRUE).cy, rect.Height());
+}
+
+TEST_F(StatusBarTest, PaneRectanglesFollowTheBarsWidth)
+{
+    // A pane is its text width and three edges wide; the control leaves its gap between panes.
+    int edge = ::GetSystemMetrics(SM_CXEDGE);
+    int borders[3] = {0, 0, 0};
+    bar.SendMessage(SB_GETBORDERS, 0, (LPARAM)borders);
+    int gap = borders[2];
+    UINT nID, nStyle;
+    int cxCaps = 0, cxProgress = 0;
+    bar.GetPaneInfo(1, nID, nStyle, cxCaps);
+    bar.GetPaneInfo(2, nID, nStyle, cxProgress);
+    EXPECT_EQ(cxCaps + 3 * edge - gap, PaneWidth(1));
+    CRect last;
+    bar.GetItemRect(2, last);
+    // The size grip (the frame is resizable) keeps its place at the right.
+    EXPECT_EQ(800 - ::GetSystemMetrics(SM_CXVSCROLL), last.right);
+
+    int stretchBefore = PaneWidth(0);
+    int progressBefore = PaneWidth(2);
+    CRect window;
+    frame->GetWindowRect(window);
+    frame->SetWindowPos(NULL, 0, 0, window.Width() + 100, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    PumpPending();
+    EXPECT_EQ(stretchBefore + 100, PaneWidth(0));
+    EXPECT_EQ(progressBefore, PaneWidth(2));
+
+    bar.SetPaneInfo(2, IDS_PANE_PROGRESS, SBPS_NORMAL, 100);
+    EXPECT_EQ(100 + 3 * edge - gap, PaneWidth(2));
+    EXPECT_EQ(stretchBefore + 100 - (100 - cxProgress), PaneWidth(0));
+}
+
+TEST_F(StatusBarTest, IdleUpdateSetsThePanes)
+{
+    frame->m_capsText = "Ready 42";
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_STREQ("Ready 42", bar.GetPaneText(1));
+    EXPECT_STREQ("Ready 42", ControlText(bar, 1));
+    // Panes without a handler keep their state (no disabling for want of a handler).
+    EXPECT_EQ(0u, bar.GetPaneStyle(2) & SBPS_DISABLED);
+
+    frame->m_capsEnabled = FALSE;
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_NE(0u, bar.GetPaneStyle(1) & SBPS_DISABLED);
+    EXPECT_STREQ("", ControlText(bar, 1));
+}
+
+TEST_F(StatusBarTest, TheMessagePaneIsTheWindowText)
+{
+    frame->SetMessageText("Checking news");
+    EXPECT_STREQ("Checking news", bar.GetPaneText(0));
+    CString text;
+    bar.GetWindowText(text);
+    EXPECT_STREQ("Checking news", text);
+    EXPECT_EQ(13, bar.GetWindowTextLength());
+}
+
+TEST_F(StatusBarTest, ShowsAndHidesAtIdleTime)
+{
+    bar.DelayShow(FALSE);
+    EXPECT_FALSE(bar.IsVisible());
+    EXPECT_TRUE(bar.IsWindowVisible());
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(bar.IsWindowVisible());
+    // The frame laid out its children again: a pane now reaches the bottom.
+    CWnd pane;
+    ASSERT_TRUE(pane.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
+    frame->RecalcLayout();
+    EXPECT_EQ(600, RectInParent(&pane).bottom);
+    bar.DelayShow(TRUE);
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_EQ(RectInParent(&bar).top, RectInParent(&pane).bottom);
+}
+
+TEST_F(StatusBarTest, KeepsTheMinimumHeight)
+{
+    bar.SendMessage(SB_SETMINHEIGHT, 40);
+    EXPECT_EQ(40, bar.CalcFixedLayout(TRUE, TRUE).cy);
+    frame->RecalcLayout();
+    EXPECT_EQ(40, RectInParent(&bar).Height());
+}
+
+TEST(StatusBarEdges, StretchingPaneTakesWhatIsLeft)
+{
+    auto pane = [](int cx, UINT style) {
+        StatusBarPane p;
+        p.nID = 1;
+        p.nStyle = style;
+        p.nFlags = 0;
+        p.cxText = cx;
+        return p;
+    };
+    const struct {
+        const char* name;
+        std::vector<StatusBarPane> panes;
+        int cxClient, cxGrip;
+        std::vector<int> edges;
+    } cases[] = {
+        {"stretch first", {pane(10, SBPS_STRETCH), pane(20, 0), pane(30, 0)}, 200, 0, {138, 164, 200}},
+        {"grip kept free", {pane(10, SBPS_STRETCH), pane(20, 0)}, 200, 16, {158, 184}},
+        {"too narrow", {pane(10, SBPS_STRETCH), pane(20, 0)}, 30, 0, {16, 42}},
+        {"no stretch", {pane(10, 0), pane(20, 0)}, 200, 0, {16, 42}},
+        {"only the first stretches", {pane(0, SBPS_STRETCH), pane(0, SBPS_STRETCH)}, 100, 0, {94, 100}},
+        {"no panes", {}, 100, 0, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> edges;
+        CStatusBar::CalcPaneEdges(c.panes, c.cxClient, c.cxGrip, 2, edges);
+        EXPECT_EQ(c.edges, edges) << c.name;
+    }
+}
+
+}
