@@ -26,3 +26,6 @@
 #include "framework/COleDataSource.h"
 #include "framework/COleDropSource.h"
 #include "framework/COleDropTarget.h"
+#include "framework/CPropertyPage.h"
+#include "framework/CPropertySheet.h"
+#include "framework/CCommonDialog.h"

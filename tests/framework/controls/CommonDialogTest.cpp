@@ -1,0 +1,64 @@
+#include "TestHost.h"
+#include "framework/CCommonDialog.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+// Closes the colour dialog with the button in the hook's own data as soon as it is shown.
+UINT_PTR CALLBACK CloseColorDialog(HWND hDlg, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        ::PostMessage(hDlg, WM_COMMAND, (WPARAM)((CHOOSECOLOR*)lParam)->lCustData, 0);
+    return 0;
+}
+
+TEST(CommonDialogTest, ColorDialogStartsWithTheColourGiven)
+{
+    CColorDialog dialog(RGB(10, 20, 30));
+    dialog.m_cc.Flags |= CC_ENABLEHOOK;
+    dialog.m_cc.lpfnHook = CloseColorDialog;
+    dialog.m_cc.lCustData = IDOK;
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(RGB(10, 20, 30), dialog.GetColor());
+    EXPECT_EQ(CColorDialog::GetSavedCustomColors(), dialog.m_cc.lpCustColors);
+
+    CColorDialog cancelled(RGB(1, 2, 3));
+    cancelled.m_cc.Flags |= CC_ENABLEHOOK;
+    cancelled.m_cc.lpfnHook = CloseColorDialog;
+    cancelled.m_cc.lCustData = IDCANCEL;
+    EXPECT_EQ(IDCANCEL, cancelled.DoModal());
+}
+
+// Accepts the file dialog's proposal once it is ready.
+UINT_PTR CALLBACK AcceptFileDialog(HWND hDlg, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_NOTIFY && ((NMHDR*)lParam)->code == CDN_INITDONE)
+        ::PostMessage(::GetParent(hDlg), WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
+TEST(CommonDialogTest, SaveDialogGivesThePathWithTheDefaultExtension)
+{
+    char folder[MAX_PATH];
+    ::GetTempPath(MAX_PATH, folder);
+    CString initialDir = folder;
+    initialDir.TrimRight('\\');
+
+    CFileDialog dialog(FALSE, "xml", "KeywordList", OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT,
+                       "XML Files (*.xml)|*.xml|All Files (*.*)|*.*||");
+    dialog.m_ofn.lpstrInitialDir = initialDir;
+    dialog.m_ofn.Flags |= OFN_ENABLEHOOK;
+    dialog.m_ofn.lpfnHook = AcceptFileDialog;
+    ::DeleteFile(initialDir + "\\KeywordList.xml");
+    ASSERT_EQ(IDOK, dialog.DoModal());
+    EXPECT_STREQ("KeywordList.xml", dialog.GetFileName());
+    EXPECT_STREQ("KeywordList", dialog.GetFileTitle());
+    EXPECT_STREQ("xml", dialog.GetFileExt());
+    CString path = dialog.GetPathName();
+    EXPECT_EQ(0, path.CompareNoCase(initialDir + "\\KeywordList.xml")) << (LPCTSTR)path;
+    // The filter became zero-separated pairs ended by two zeros.
+    EXPECT_STREQ("XML Files (*.xml)", dialog.m_ofn.lpstrFilter);
+    EXPECT_STREQ("*.xml", dialog.m_ofn.lpstrFilter + strlen("XML Files (*.xml)") + 1);
+}
+
+}

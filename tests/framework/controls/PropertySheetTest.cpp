@@ -1,0 +1,163 @@
+#include "TestHost.h"
+#include "TestIds.h"
+#include "framework/CPropertySheet.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class CNamePage : public CPropertyPage {
+public:
+    CNamePage() : CPropertyPage(IDD_NAME_PAGE) {}
+    CString m_strName = "Reuters";
+    int m_nCount = 10;
+    int m_nApplies = 0;
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        CPropertyPage::DoDataExchange(pDX);
+        DDX_Text(pDX, IDC_NAME_EDIT, m_strName);
+        DDX_Text(pDX, IDC_COUNT_EDIT, m_nCount);
+    }
+    BOOL OnApply() override
+    {
+        m_nApplies++;
+        return CPropertyPage::OnApply();
+    }
+};
+
+class COptionsPage : public CPropertyPage {
+public:
+    COptionsPage() : CPropertyPage(IDD_OPTIONS_PAGE) {}
+    BOOL m_bAlarm = TRUE;
+    int m_nResets = 0;
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        CPropertyPage::DoDataExchange(pDX);
+        DDX_Check(pDX, IDC_ALARM_CHECK, m_bAlarm);
+    }
+    void OnReset() override { m_nResets++; }
+};
+
+// Presses a button of its own as soon as it is shown.
+class CSelfClosingSheet : public CPropertySheet {
+public:
+    CSelfClosingSheet(CWnd* pParent, int nButton) : CPropertySheet("Options", pParent), m_nButton(nButton) {}
+    BOOL OnInitDialog() override
+    {
+        CPropertySheet::OnInitDialog();
+        PostMessage(PSM_PRESSBUTTON, m_nButton);
+        return TRUE;
+    }
+
+private:
+    int m_nButton;
+};
+
+CString ItemText(CWnd* pWnd, int nID)
+{
+    CString text;
+    pWnd->GetDlgItemText(nID, text);
+    return text;
+}
+
+class PropertySheetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new CTestFrame;
+        ASSERT_TRUE(frame->CreateAt(40, 40, 400, 300));
+    }
+    void TearDown() override
+    {
+        frame->DestroyWindow();
+        PumpPending();
+    }
+    CTestFrame* frame = nullptr;
+    CNamePage namePage;
+    COptionsPage optionsPage;
+};
+
+TEST_F(PropertySheetTest, SwitchesPagesAndExchangesData)
+{
+    CPropertySheet sheet("Options", frame);
+    sheet.AddPage(&namePage);
+    sheet.AddPage(&optionsPage);
+    EXPECT_EQ(2, sheet.GetPageCount());
+    ASSERT_TRUE(sheet.Create(frame));
+    PumpPending();
+
+    EXPECT_EQ(0, sheet.GetActiveIndex());
+    EXPECT_EQ(&namePage, sheet.GetActivePage());
+    EXPECT_STREQ("Reuters", ItemText(&namePage, IDC_NAME_EDIT));
+    EXPECT_STREQ("10", ItemText(&namePage, IDC_COUNT_EDIT));
+
+    namePage.SetDlgItemText(IDC_NAME_EDIT, "Associated Press");
+    namePage.SetDlgItemText(IDC_COUNT_EDIT, "25");
+    ASSERT_TRUE(sheet.SetActivePage(&optionsPage));
+    // Leaving the page saved its controls.
+    EXPECT_STREQ("Associated Press", namePage.m_strName);
+    EXPECT_EQ(25, namePage.m_nCount);
+    EXPECT_EQ(1, sheet.GetActiveIndex());
+    EXPECT_EQ(BST_CHECKED, optionsPage.IsDlgButtonChecked(IDC_ALARM_CHECK));
+
+    optionsPage.CheckDlgButton(IDC_ALARM_CHECK, BST_UNCHECKED);
+    sheet.PressButton(PSBTN_OK);
+    PumpPending();
+    EXPECT_FALSE(optionsPage.m_bAlarm);
+    EXPECT_EQ(1, namePage.m_nApplies);
+    EXPECT_EQ(IDOK, sheet.m_nModalResult);
+    sheet.DestroyWindow();
+}
+
+TEST_F(PropertySheetTest, TheTabControlListsThePages)
+{
+    CPropertySheet sheet("Options", frame);
+    sheet.AddPage(&namePage);
+    sheet.AddPage(&optionsPage);
+    ASSERT_TRUE(sheet.Create(frame));
+    CWnd* pTab = (CWnd*)sheet.GetTabControl();
+    ASSERT_NE(nullptr, pTab);
+    EXPECT_EQ(2, (int)pTab->SendMessage(TCM_GETITEMCOUNT));
+    sheet.DestroyWindow();
+}
+
+TEST_F(PropertySheetTest, DoModalRunsUntilOkOrCancel)
+{
+    {
+        CSelfClosingSheet sheet(frame, PSBTN_OK);
+        sheet.AddPage(&namePage);
+        sheet.AddPage(&optionsPage);
+        sheet.SetActivePage(1);
+        EXPECT_EQ(IDOK, sheet.DoModal());
+        EXPECT_EQ((HWND)NULL, sheet.m_hWnd);
+        EXPECT_TRUE(frame->IsWindowEnabled());
+        // Only the page that was shown took part.
+        EXPECT_EQ(0, namePage.m_nApplies);
+    }
+    {
+        CSelfClosingSheet sheet(frame, PSBTN_CANCEL);
+        sheet.AddPage(&optionsPage);
+        EXPECT_EQ(IDCANCEL, sheet.DoModal());
+        EXPECT_EQ(1, optionsPage.m_nResets);
+    }
+}
+
+TEST_F(PropertySheetTest, APageMayUseAnInMemoryTemplate)
+{
+    // A page made for the name template shows the options template, handed over as memory,
+    // as the customize sheet does with the templates of its resource source.
+    HRSRC hResource = ::FindResource(NULL, MAKEINTRESOURCE(IDD_OPTIONS_PAGE), RT_DIALOG);
+    ASSERT_NE((HRSRC)NULL, hResource);
+    CPropertyPage page(IDD_NAME_PAGE);
+    page.m_psp.dwFlags |= PSP_DLGINDIRECT;
+    page.m_psp.pResource = (LPCDLGTEMPLATE)::LockResource(::LoadResource(NULL, hResource));
+    CPropertySheet sheet("Options", frame);
+    sheet.AddPage(&page);
+    ASSERT_TRUE(sheet.Create(frame));
+    EXPECT_NE((HWND)NULL, ::GetDlgItem(page.m_hWnd, IDC_ALARM_CHECK));
+    EXPECT_EQ((HWND)NULL, ::GetDlgItem(page.m_hWnd, IDC_NAME_EDIT));
+    sheet.DestroyWindow();
+}
+
+}
