@@ -120,33 +120,31 @@ TEST_F(HttpClientTest, GetSendsTheFixedRequestAndSplitsTheAnswer)
     EXPECT_EQ(std::string(data_), expected);
     EXPECT_STREQ(headers_, "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n");
     EXPECT_EQ(Body(), "<html>news</html>");
-}
 
-TEST_F(HttpClientTest, AnAddressWithoutAPathAsksForTheRoot)
-{
-    LoopbackServer server(Answer(HttpResponse("x")));
+    // An address without a path asks for the root.
     ASSERT_EQ(Get(server.Url("")), 1);
     EXPECT_EQ(server.LastRequest().substr(0, 16), "GET / HTTP/1.0\r\n");
 }
 
-TEST_F(HttpClientTest, PostSendsLengthTypeAndData)
+TEST_F(HttpClientTest, PostSendsTheFormWithItsTypeAndALengthWhenThereIsData)
 {
-    LoopbackServer server(Answer(HttpResponse("ok")));
-    ASSERT_EQ(Post(server.Url("/form"), "a=1&b=two"), 1);
-    std::string expected =
-        ExpectedRequest("POST", "/form", "Content-Length: 9\r\n",
-                        "Content-Type: application/x-www-form-urlencoded\r\n") + "a=1&b=two";
-    EXPECT_EQ(server.LastRequest(), expected);
-    EXPECT_EQ(std::string(data_), expected);
-    EXPECT_EQ(Body(), "ok");
-}
-
-TEST_F(HttpClientTest, AnEmptyPostHasNoLengthAndNoData)
-{
-    LoopbackServer server(Answer(HttpResponse("ok")));
-    ASSERT_EQ(Post(server.Url("/form"), ""), 1);
-    EXPECT_EQ(server.LastRequest(),
-              ExpectedRequest("POST", "/form", "", "Content-Type: application/x-www-form-urlencoded\r\n"));
+    const std::string type = "Content-Type: application/x-www-form-urlencoded\r\n";
+    struct PostCase {
+        const char* form;
+        std::string expected;
+    };
+    const PostCase cases[] = {
+        {"a=1&b=two", ExpectedRequest("POST", "/form", "Content-Length: 9\r\n", type) + "a=1&b=two"},
+        {"", ExpectedRequest("POST", "/form", "", type)},
+    };
+    for (const PostCase& test : cases) {
+        SCOPED_TRACE(test.form);
+        LoopbackServer server(Answer(HttpResponse("ok")));
+        ASSERT_EQ(Post(server.Url("/form"), test.form), 1);
+        EXPECT_EQ(server.LastRequest(), test.expected);
+        EXPECT_EQ(std::string(data_), test.expected);
+        EXPECT_EQ(Body(), "ok");
+    }
 }
 
 TEST_F(HttpClientTest, ALargePostArrivesWhole)
@@ -284,23 +282,21 @@ TEST_F(HttpClientTest, AServerThatStopsReadingMakesTheSendTimeOut)
     ExpectFailureLeftStringsAlone(Post(server.Url("/"), form.c_str()));
 }
 
-TEST_F(HttpClientTest, HostsWithoutAnAddressFailBeforeConnecting)
-{
-    // Address 0 would reach this machine; it must never be tried.
-    LoopbackServer server(Answer(HttpResponse("x")));
-    std::string port = std::to_string(server.Port());
-    ExpectFailureLeftStringsAlone(Get("http://0.0.0.0:" + port + "/"));
-    ExpectFailureLeftStringsAlone(Get("http://:" + port + "/"));
-    EXPECT_EQ(server.Connections(), 0);
-}
-
-TEST_F(HttpClientTest, OtherSchemesAndBadPortsFailBeforeConnecting)
+TEST_F(HttpClientTest, UnusableAddressesFailBeforeConnecting)
 {
     LoopbackServer server(Answer(HttpResponse("x")));
     std::string port = std::to_string(server.Port());
-    ExpectFailureLeftStringsAlone(Get("https://127.0.0.1:" + port + "/"));
-    ExpectFailureLeftStringsAlone(Get("ftp://127.0.0.1:" + port + "/"));
-    ExpectFailureLeftStringsAlone(Get("http://127.0.0.1:99999/"));
+    const std::string urls[] = {
+        "http://0.0.0.0:" + port + "/",  // address 0 would reach this machine
+        "http://:" + port + "/",
+        "https://127.0.0.1:" + port + "/",
+        "ftp://127.0.0.1:" + port + "/",
+        "http://127.0.0.1:99999/",
+    };
+    for (const std::string& url : urls) {
+        SCOPED_TRACE(url);
+        ExpectFailureLeftStringsAlone(Get(url));
+    }
     EXPECT_EQ(client_.Request(false, nullptr, data_, headers_, body_), 0);
     EXPECT_EQ(server.Connections(), 0);
 }
@@ -324,14 +320,19 @@ LoopbackServer::Handler Proxy(const std::string& tunnelAnswer, std::string* conn
     };
 }
 
+void UseProxyAt(HttpClient& client, const LoopbackServer& proxy)
+{
+    client.useProxy = 1;
+    client.proxyHost = "127.0.0.1";
+    client.proxyPort = proxy.Port();
+}
+
 TEST_F(HttpClientTest, TheProxyPathOpensATunnelFirst)
 {
     std::string connectText;
     LoopbackServer proxy(
         Proxy("HTTP/1.0 200 Connection established\r\nProxy-agent: test\r\n\r\n", &connectText, true));
-    client_.useProxy = 1;
-    client_.proxyHost = "127.0.0.1";
-    client_.proxyPort = proxy.Port();
+    UseProxyAt(client_, proxy);
     ASSERT_EQ(Get("http://127.0.0.1:1/news"), 1);
     EXPECT_EQ(connectText, std::string("CONNECT ") + HttpClient::NewsSearchHost + ":80 HTTP/1.1\r\n\r\n");
     EXPECT_EQ(Body(), "through the tunnel");
@@ -344,9 +345,7 @@ TEST_F(HttpClientTest, TheProxyPathFailsOnARefusalOrAnAnswerThatStops)
     for (const char* answer : answers) {
         std::string connectText;
         LoopbackServer proxy(Proxy(answer, &connectText, false));
-        client_.useProxy = 1;
-        client_.proxyHost = "127.0.0.1";
-        client_.proxyPort = proxy.Port();
+        UseProxyAt(client_, proxy);
         EXPECT_EQ(Get("http://127.0.0.1:1/news"), 0) << answer;
     }
     EXPECT_STREQ(body_, "old body");
@@ -407,7 +406,6 @@ TEST(HttpClientBuffers, AppendingGrowsAndKeepsTheBytes)
 {
     HttpBuffer buffer = {};
     ASSERT_TRUE(HttpClient::InitBuffer(buffer));
-    EXPECT_EQ(buffer.capacity - buffer.begin, 10);
     std::string expected;
     for (int i = 0; i < 1000; ++i) {
         char c = static_cast<char>(i);

@@ -73,6 +73,7 @@ TEST_F(KeywordStoreTest, WritesTheExactFileForm)
     Keyword* tide = AddKeyword(group_, "tide");
     AddItem(tide, "Big \"wave\"", "http://e.com/?a=1&b=2", "Thr 3/15/2007", "x < y", 1);
     AddItem(tide, "calm", " ", " ", "", 0);
+    AddKeyword(group_, "solo");
     ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
     EXPECT_EQ(ReadBytes(path_),
               kDeclaration +
@@ -85,17 +86,10 @@ TEST_F(KeywordStoreTest, WritesTheExactFileForm)
                   "\r\n\t\t\t<Link unread=\"false\" title=\"calm\" url=\" \" time=\" \" summary=\"\">"
                   "\r\n\t\t\t</Link>"
                   "\r\n\t\t</Keyword>"
+                  "\r\n\t\t<Keyword name=\"solo\">"
+                  "\r\n\t\t</Keyword>"
                   "\r\n\t</KeywordGroup>"
                   "\r\n</Shorewatch>");
-}
-
-TEST_F(KeywordStoreTest, OneKeywordWithoutItemsIsSevenLines)
-{
-    AddKeyword(group_, "solo");
-    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
-    std::string bytes = ReadBytes(path_);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 6);
-    EXPECT_NE(bytes.back(), '\n');
 }
 
 TEST_F(KeywordStoreTest, EveryTextRoundTrips)
@@ -146,7 +140,8 @@ TEST_F(KeywordStoreTest, LoadingTwiceAppendsTwice)
 }
 
 struct HandWrittenCase {
-    const char* keywords;
+    std::string file;
+    int loads;
     const char* loaded;
 };
 
@@ -154,49 +149,41 @@ TEST_F(KeywordStoreTest, ReadsHandWrittenFiles)
 {
     const HandWrittenCase cases[] = {
         // A capital N: the keyword reads with an empty name.
-        {"<Keyword Name=\"x\"></Keyword>", "[|0]"},
-        {"<keyword NAME=\"x\"><Link title=\"t\"/></keyword>", "[|0]{t| | ||r}"},
+        {Wrap("<Keyword Name=\"x\"></Keyword>"), 1, "[|0]"},
+        {Wrap("<keyword NAME=\"x\"><Link title=\"t\"/></keyword>"), 1, "[|0]{t| | ||r}"},
         // The first attribute must be the name.
-        {"<Keyword id=\"1\" name=\"x\"></Keyword><Keyword name=\"y\"/>", "[y|0]"},
-        {"<Other name=\"x\"/><Keyword/>", ""},
+        {Wrap("<Keyword id=\"1\" name=\"x\"></Keyword><Keyword name=\"y\"/>"), 1, "[y|0]"},
+        {Wrap("<Other name=\"x\"/><Keyword/>"), 1, ""},
         // Items: any element name; missing fields take their defaults.
-        {"<Keyword name=\"k\"><Item title=\"a\" unread=\"true\"/><Link summary=\"s\"/></Keyword>",
-         "[k|1]{a| | ||u}{| | |s|r}"},
-        {"<Keyword name=\"k\"><Link unread=\"false\" title=\"f\"/><Link unread=\"TRUE\" title=\"g\"/>"
-         "<Link unread title=\"h\"/></Keyword>",
-         "[k|0]{f| | ||r}{g| | ||r}{h| | ||r}"},
+        {Wrap("<Keyword name=\"k\"><Item title=\"a\" unread=\"true\"/><Link summary=\"s\"/></Keyword>"),
+         1, "[k|1]{a| | ||u}{| | |s|r}"},
+        {Wrap("<Keyword name=\"k\"><Link unread=\"false\" title=\"f\"/><Link unread=\"TRUE\" title=\"g\"/>"
+              "<Link unread title=\"h\"/></Keyword>"),
+         1, "[k|0]{f| | ||r}{g| | ||r}{h| | ||r}"},
         // Comments and text are no items; unknown attributes and "hour" are ignored.
-        {"<Keyword name=\"k\"><!-- note -->text<Link title=\"a\" hour=\"5\" extra=\"e\"/></Keyword>",
-         "[k|0]{a| | ||r}"},
+        {Wrap("<Keyword name=\"k\"><!-- note -->text<Link title=\"a\" hour=\"5\" extra=\"e\"/></Keyword>"),
+         1, "[k|0]{a| | ||r}"},
         // A later attribute of the same name wins.
-        {"<Keyword name=\"k\"><Link title=\"a\" title=\"b\" url=\"u\" time=\"t\"/></Keyword>",
-         "[k|0]{b|u|t||r}"},
+        {Wrap("<Keyword name=\"k\"><Link title=\"a\" title=\"b\" url=\"u\" time=\"t\"/></Keyword>"),
+         1, "[k|0]{b|u|t||r}"},
         // Escaped quotes written by older versions.
-        {"<Keyword name=\"k\"><Link title=\"say \\\"hi\\\"\" summary=\"a \\\"b\\\" c\"/></Keyword>",
-         "[k|0]{say \"hi\"| | |a \"b\" c|r}"},
+        {Wrap("<Keyword name=\"k\"><Link title=\"say \\\"hi\\\"\" summary=\"a \\\"b\\\" c\"/></Keyword>"),
+         1, "[k|0]{say \"hi\"| | |a \"b\" c|r}"},
+        // The group is found anywhere below the root, and nowhere else.
+        {"<x><Shorewatch><y><KeywordGroup><Keyword name=\"deep\"/></KeywordGroup></y></Shorewatch></x>",
+         1, "[deep|0]"},
+        {"<Shorewatch><Keyword name=\"k\"/></Shorewatch>", 0, ""},
+        {"<KeywordGroup><Keyword name=\"k\"/></KeywordGroup>", 0, ""},
+        {"", 0, ""},
+        {"not xml at all", 0, ""},
     };
     for (const HandWrittenCase& test : cases) {
+        SCOPED_TRACE(test.file);
         KeywordGroup group;
-        WriteBytes(path_, Wrap(test.keywords));
-        EXPECT_EQ(group.ConfReader(path_.c_str()), 1) << test.keywords;
-        EXPECT_EQ(Describe(group), test.loaded) << test.keywords;
+        WriteBytes(path_, test.file);
+        EXPECT_EQ(group.ConfReader(path_.c_str()), test.loads);
+        EXPECT_EQ(Describe(group), test.loaded);
     }
-}
-
-TEST_F(KeywordStoreTest, TheGroupIsFoundAnywhereBelowTheRoot)
-{
-    EXPECT_EQ(ReadText("<x><Shorewatch><y><KeywordGroup><Keyword name=\"deep\"/></KeywordGroup></y>"
-                       "</Shorewatch></x>"),
-              1);
-    EXPECT_EQ(Describe(loaded_), "[deep|0]");
-}
-
-TEST_F(KeywordStoreTest, FilesWithoutTheGroupLoadNothing)
-{
-    EXPECT_EQ(ReadText("<Shorewatch><Keyword name=\"k\"/></Shorewatch>"), 0);
-    EXPECT_EQ(ReadText("<KeywordGroup><Keyword name=\"k\"/></KeywordGroup>"), 0);
-    EXPECT_EQ(ReadText(""), 0);
-    EXPECT_EQ(ReadText("not xml at all"), 0);
     EXPECT_EQ(loaded_.ConfReader(folder_.File("missing.xml").c_str()), 0);
     EXPECT_EQ(loaded_.ConfReader(nullptr), 0);
     EXPECT_EQ(loaded_.keywordCount, 0);
