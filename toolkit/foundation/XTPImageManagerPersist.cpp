@@ -232,7 +232,9 @@ void CXTPImageManager::DoPropExchangeIcons(UINT nIDCommand, CXTPPropExchange* pP
             CXTPImageManagerIcon* pIcon =
                 new CXTPImageManagerIcon(nIDCommand, nWidth, CXTPImageManagerIcon::kHeightUntilSet, pIconSet);
             pIconSet->AddIcon(nWidth, pIcon);
-            PX_Serialize(pSection.get(), "Data", pIcon);
+            // In an archive an icon that cannot be read leaves the rest unreadable.
+            if (!PX_Serialize(pSection.get(), "Data", pIcon) && !pPX->IsAllowDefaultValues())
+                AfxThrowArchiveException(CArchiveException::genericException);
         }
         return;
     }
