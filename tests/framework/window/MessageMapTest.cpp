@@ -51,9 +51,7 @@ TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessage)
 {
     CCreationWnd wnd;
     ASSERT_TRUE(wnd.CreateTopLevel());
-    ASSERT_EQ(wnd.m_log.GetSize(), 2);
-    EXPECT_EQ(wnd.m_log[0], "nccreate");
-    EXPECT_EQ(wnd.m_log[1], "create");
+    EXPECT_EQ(JoinedLog(wnd.m_log), "nccreate;create;");
     EXPECT_EQ(wnd.m_hWndSeenAtNcCreate, wnd.m_hWnd);
     EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
     EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(wnd.m_hWnd, GWLP_WNDPROC), &CWnd::WndProc);
@@ -150,9 +148,7 @@ TEST(MessageMapChain, DerivedEntryWinsAndBaseEntriesStillReached)
     wnd.m_log.RemoveAll();
     EXPECT_EQ(wnd.SendMessage(WM_APP, 4), 40);
     wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80));
-    ASSERT_EQ(wnd.m_log.GetSize(), 2);
-    EXPECT_EQ(wnd.m_log[0], "derived app");
-    EXPECT_EQ(wnd.m_log[1], "base size 120 80");
+    EXPECT_EQ(JoinedLog(wnd.m_log), "derived app;base size 120 80;");
     wnd.DestroyWindow();
 }
 
@@ -163,9 +159,7 @@ TEST(MessageMapChain, TemplateMapChainsToItsParameter)
     wnd.m_log.RemoveAll();
     EXPECT_EQ(wnd.SendMessage(WM_APP + 1), 99);
     EXPECT_EQ(wnd.SendMessage(WM_APP, 1), 2);
-    ASSERT_EQ(wnd.m_log.GetSize(), 2);
-    EXPECT_EQ(wnd.m_log[0], "template");
-    EXPECT_EQ(wnd.m_log[1], "base app");
+    EXPECT_EQ(JoinedLog(wnd.m_log), "template;base app;");
     wnd.DestroyWindow();
 }
 
@@ -233,20 +227,12 @@ TEST(MessageMapEntries, EachKindUnpacksItsArguments)
     HDC hDC = ::GetDC(wnd.m_hWnd);
     EXPECT_EQ(wnd.SendMessage(WM_ERASEBKGND, (WPARAM)hDC), 5);
     ::ReleaseDC(wnd.m_hWnd, hDC);
-    wnd.DestroyWindow();
-}
 
-TEST(MessageMapEntries, ExHandlerAnsweringFalseLetsTheSearchGoOn)
-{
-    CEntryKindsWnd wnd;
-    ASSERT_TRUE(wnd.CreateTopLevel());
+    // An _EX command handler answering FALSE lets the search go on.
     wnd.m_log.RemoveAll();
     wnd.SendMessage(WM_COMMAND, 300);
     wnd.SendMessage(WM_COMMAND, 301);
-    ASSERT_EQ(wnd.m_log.GetSize(), 3);
-    EXPECT_EQ(wnd.m_log[0], "ex");
-    EXPECT_EQ(wnd.m_log[1], "ex");
-    EXPECT_EQ(wnd.m_log[2], "fallback");
+    EXPECT_EQ(JoinedLog(wnd.m_log), "ex;ex;fallback;");
     wnd.DestroyWindow();
 }
 
@@ -307,11 +293,7 @@ TEST(MessageMapEntries, NotificationRangesPassTheIdAndExMayPassOn)
     wnd.m_bExTakes = TRUE;
     header.idFrom = 18;
     EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 18, (LPARAM)&header), 0);
-    ASSERT_EQ(wnd.m_log.GetSize(), 4);
-    EXPECT_EQ(wnd.m_log[0], "ex 17");
-    EXPECT_EQ(wnd.m_log[1], "range 17 -5");
-    EXPECT_EQ(wnd.m_log[2], "ex 12");
-    EXPECT_EQ(wnd.m_log[3], "ex 18");
+    EXPECT_EQ(JoinedLog(wnd.m_log), "ex 17;range 17 -5;ex 12;ex 18;");
     wnd.DestroyWindow();
 }
 
@@ -340,9 +322,7 @@ TEST(MessageMapEntries, ComboAndListSelectionChangesReachTheParent)
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(60, CBN_SELCHANGE), (LPARAM)hCombo);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_SELCHANGE), (LPARAM)hList);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_DBLCLK), (LPARAM)hList);
-    ASSERT_EQ(wnd.m_log.GetSize(), 2);
-    EXPECT_EQ(wnd.m_log[0], "combo");
-    EXPECT_EQ(wnd.m_log[1], "list");
+    EXPECT_EQ(JoinedLog(wnd.m_log), "combo;list;");
     wnd.DestroyWindow();
 }
 

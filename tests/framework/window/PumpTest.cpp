@@ -57,24 +57,29 @@ protected:
     CTranslatingWnd m_inner{ m_log, "inner" };
 };
 
-TEST_F(PumpTest, PreTranslateWalksFromTheTargetUpToItsTopLevelWindow)
+// PreTranslateMessage is asked from the target up to its top-level window;
+// a window that takes the message ends the walk and the dispatch.
+TEST_F(PumpTest, PreTranslateWalksUpUntilAWindowTakesTheMessage)
 {
-    m_inner.PostMessage(WM_KEYDOWN, 'A', 1);
-    PumpPending();
-    ASSERT_EQ(m_log.GetSize(), 4);
-    EXPECT_EQ(m_log[0], "inner translate");
-    EXPECT_EQ(m_log[1], "middle translate");
-    EXPECT_EQ(m_log[2], "top translate");
-    EXPECT_EQ(m_log[3], "inner key");
-}
-
-TEST_F(PumpTest, AWindowTakingTheMessageStopsWalkAndDispatch)
-{
-    m_middle.m_bTake = TRUE;
-    m_inner.PostMessage(WM_KEYDOWN, 'A', 1);
-    PumpPending();
-    ASSERT_EQ(m_log.GetSize(), 2);
-    EXPECT_EQ(m_log[1], "middle translate");
+    struct Case
+    {
+        CTranslatingWnd* pTaker;
+        const char* log;
+    };
+    const Case cases[] = {
+        { NULL, "inner translate;middle translate;top translate;inner key;" },
+        { &m_middle, "inner translate;middle translate;" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.log);
+        m_log.RemoveAll();
+        for (CTranslatingWnd* pWnd : { &m_top, &m_middle, &m_inner })
+            pWnd->m_bTake = pWnd == c.pTaker;
+        m_inner.PostMessage(WM_KEYDOWN, 'A', 1);
+        PumpPending();
+        EXPECT_EQ(JoinedLog(m_log), c.log);
+    }
 }
 
 TEST_F(PumpTest, IdleUpdatesReachTheMainWindowAndItsDescendants)
@@ -135,20 +140,15 @@ BEGIN_MESSAGE_MAP(CModalWnd, CWnd)
     ON_MESSAGE(WM_APP, OnApp)
 END_MESSAGE_MAP()
 
-TEST(ModalLoop, KicksIdleAndEndsWithTheResult)
+TEST(ModalLoop, KicksIdleAndEndsWithTheResultOrOnQuit)
 {
     CModalWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, NULL, "modal", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
     EXPECT_EQ(wnd.RunModalLoop(), 5);
     EXPECT_GE(wnd.m_nKicks, 1);
     EXPECT_FALSE(wnd.m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL));
-    wnd.DestroyWindow();
-}
 
-TEST(ModalLoop, QuitMessageEndsTheLoopAndGoesBackOnTheQueue)
-{
-    CModalWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, NULL, "modal", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
+    // WM_QUIT ends the loop and goes back on the queue.
     ::PostQuitMessage(3);
     EXPECT_EQ(wnd.RunModalLoop(MLF_NOKICKIDLE), -1);
     MSG msg;

@@ -116,50 +116,48 @@ protected:
     CParentWnd m_parent;
 };
 
-TEST_F(ReflectionTest, ReflectedNotificationStaysWithTheChild)
+// A notification (WM_NOTIFY) or a button click (WM_COMMAND) from a child
+// whose map reflects it plainly or in the _EX form, the _EX handler
+// answering that the parent may see it too or not.
+struct ReflectionCase
 {
-    CPlainReflectingChild child(&m_parent);
-    CreateChild(child);
-    EXPECT_EQ(SendClickNotification(child), 3);
-    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
-    EXPECT_EQ(m_parent.m_log[0], "child notify");
-}
+    bool bEx;
+    bool bLetParentSee;
+    bool bClick;
+    const char* log;
+    LRESULT result;
+};
 
-TEST_F(ReflectionTest, ExReflectionAnsweringFalseAlsoReachesTheParent)
+TEST_F(ReflectionTest, ReflectedNotificationsReachTheParentOnlyWhenAnExHandlerLetsThem)
 {
-    CExReflectingChild child(&m_parent);
-    CreateChild(child);
-    child.m_bLetParentSee = TRUE;
-    EXPECT_EQ(SendClickNotification(child), 7);
-    ASSERT_EQ(m_parent.m_log.GetSize(), 2);
-    EXPECT_EQ(m_parent.m_log[0], "child notify ex");
-    EXPECT_EQ(m_parent.m_log[1], "parent notify");
-
-    m_parent.m_log.RemoveAll();
-    child.m_bLetParentSee = FALSE;
-    SendClickNotification(child);
-    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
-    EXPECT_EQ(m_parent.m_log[0], "child notify ex");
-}
-
-TEST_F(ReflectionTest, ButtonClickIsReflectedAsControlNotification)
-{
-    CPlainReflectingChild child(&m_parent);
-    CreateChild(child);
-    child.SendMessage(BM_CLICK);
-    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
-    EXPECT_EQ(m_parent.m_log[0], "child command");
-}
-
-TEST_F(ReflectionTest, ExControlReflectionAnsweringFalseReachesTheParent)
-{
-    CExReflectingChild child(&m_parent);
-    CreateChild(child);
-    child.m_bLetParentSee = TRUE;
-    child.SendMessage(BM_CLICK);
-    ASSERT_EQ(m_parent.m_log.GetSize(), 2);
-    EXPECT_EQ(m_parent.m_log[0], "child command ex");
-    EXPECT_EQ(m_parent.m_log[1], "parent command");
+    const ReflectionCase cases[] = {
+        { false, false, false, "child notify;", 3 },
+        { true, true, false, "child notify ex;parent notify;", 7 },
+        { true, false, false, "child notify ex;", 0 },
+        { false, false, true, "child command;", 0 },
+        { true, true, true, "child command ex;parent command;", 0 },
+        { true, false, true, "child command ex;", 0 },
+    };
+    for (const ReflectionCase& c : cases)
+    {
+        SCOPED_TRACE(c.log);
+        CPlainReflectingChild plain(&m_parent);
+        CExReflectingChild ex(&m_parent);
+        CReflectingChild& child = c.bEx ? (CReflectingChild&)ex : plain;
+        CreateChild(child);
+        child.m_bLetParentSee = c.bLetParentSee;
+        LRESULT result = 0;
+        if (c.bClick)
+            child.SendMessage(BM_CLICK);
+        else
+            result = SendClickNotification(child);
+        EXPECT_EQ(JoinedLog(m_parent.m_log), c.log);
+        if (!c.bClick)
+        {
+            EXPECT_EQ(result, c.result);
+        }
+        child.DestroyWindow();
+    }
 }
 
 TEST_F(ReflectionTest, UnboundControlsNotifyOnlyTheParent)
@@ -167,8 +165,7 @@ TEST_F(ReflectionTest, UnboundControlsNotifyOnlyTheParent)
     HWND hButton = CreateRawWindow("BUTTON", WS_CHILD | WS_VISIBLE, m_parent.m_hWnd, idChild);
     m_parent.m_log.RemoveAll();
     ::SendMessageA(hButton, BM_CLICK, 0, 0);
-    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
-    EXPECT_EQ(m_parent.m_log[0], "parent command");
+    EXPECT_EQ(JoinedLog(m_parent.m_log), "parent command;");
 }
 
 TEST_F(ReflectionTest, ColorRequestGoesToTheChildFirst)
@@ -178,8 +175,7 @@ TEST_F(ReflectionTest, ColorRequestGoesToTheChildFirst)
     HDC hDC = ::GetDC(child.m_hWnd);
     child.m_hBrush = (HBRUSH)::GetStockObject(BLACK_BRUSH);
     EXPECT_EQ(m_parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)child.m_hWnd), (LRESULT)child.m_hBrush);
-    ASSERT_EQ(m_parent.m_log.GetSize(), 1);
-    EXPECT_EQ(m_parent.m_log[0], "parent color");
+    EXPECT_EQ(JoinedLog(m_parent.m_log), "parent color;");
 
     // A child answering NULL leaves the colour to the default procedure.
     child.m_hBrush = NULL;

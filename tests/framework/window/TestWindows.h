@@ -11,5 +11,8 @@ public:
     CStringArray m_log;
 };
 
+// The entries of a log, each followed by ';', to compare in one piece.
+CString JoinedLog(const CStringArray& log);
+
 // Creates a plain system window without any framework object.
 HWND CreateRawWindow(LPCTSTR lpszClass, DWORD dwStyle, HWND hWndParent, UINT nID = 0);
