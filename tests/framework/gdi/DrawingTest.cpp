@@ -3,24 +3,18 @@
 #include <gtest/gtest.h>
 #include "Canvas.h"
 
-TEST(Drawing, FillSolidRectFillsExactlyTheRectangleAndKeepsTheColourAsBackground)
+TEST(Drawing, FillSolidRectFillsExactlyTheOrderedRectangleAndKeepsTheColourAsBackground)
 {
-    Canvas canvas(20, 20);
-    canvas.dc().FillSolidRect(2, 3, 5, 4, kRed);
-
-    RECT filled = { 2, 3, 7, 7 };
-    EXPECT_EQ(0, canvas.CountOther(filled, kRed));
-    EXPECT_EQ(20 * 20 - 5 * 4, canvas.CountOther(kRed));
-    EXPECT_EQ(kRed, canvas.dc().GetBkColor());
-}
-
-TEST(Drawing, FillSolidRectWithNegativeSizeFillsTheOrderedRectangle)
-{
-    Canvas canvas(10, 10);
-    canvas.dc().FillSolidRect(6, 6, -2, -3, kBlue);
-    RECT filled = { 4, 3, 6, 6 };
-    EXPECT_EQ(0, canvas.CountOther(filled, kBlue));
-    EXPECT_EQ(100 - 6, canvas.CountOther(kBlue));
+    struct Case { int x, y, cx, cy; RECT filled; };
+    const Case cases[] = { { 2, 3, 5, 4, { 2, 3, 7, 7 } }, { 6, 6, -2, -3, { 4, 3, 6, 6 } } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cx);
+        Canvas canvas(20, 20);
+        canvas.dc().FillSolidRect(c.x, c.y, c.cx, c.cy, kRed);
+        EXPECT_EQ(0, canvas.CountOther(c.filled, kRed));
+        EXPECT_EQ(20 * 20 - c.cx * c.cy, canvas.CountOther(kRed));
+        EXPECT_EQ(kRed, canvas.dc().GetBkColor());
+    }
 }
 
 TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
@@ -68,7 +62,7 @@ TEST(Drawing, RectangleFramesInThePenAndFillsWithTheBrush)
     EXPECT_EQ(::GetStockObject(WHITE_BRUSH), ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
 }
 
-TEST(Drawing, LinesPolygonsAndEllipses)
+TEST(Drawing, LinesPolygonsEllipsesAndRoundedRectangles)
 {
     Canvas canvas(20, 20);
     CDC& dc = canvas.dc();
@@ -99,21 +93,14 @@ TEST(Drawing, LinesPolygonsAndEllipses)
     dc.Ellipse(0, 10, 9, 19);
     EXPECT_EQ(kGreen, canvas.Pixel(4, 14));
     EXPECT_EQ(kWhite, canvas.Pixel(0, 10));
+
+    // A rounded rectangle leaves its corners out.
+    dc.RoundRect(CRect(10, 0, 20, 10), CPoint(6, 6));
+    EXPECT_EQ(kGreen, canvas.Pixel(15, 5));
+    EXPECT_EQ(kWhite, canvas.Pixel(10, 0));
+    EXPECT_EQ(kGreen, canvas.Pixel(15, 0));
     dc.SelectStockObject(BLACK_PEN);
     dc.SelectStockObject(WHITE_BRUSH);
-}
-
-TEST(Drawing, RoundRectLeavesTheCornersOut)
-{
-    Canvas canvas(20, 20);
-    CBrush brush(kBlue);
-    canvas.dc().SelectObject(&brush);
-    canvas.dc().SelectStockObject(NULL_PEN);
-    canvas.dc().RoundRect(CRect(0, 0, 20, 20), CPoint(10, 10));
-    EXPECT_EQ(kBlue, canvas.Pixel(10, 10));
-    EXPECT_EQ(kWhite, canvas.Pixel(0, 0));
-    EXPECT_EQ(kBlue, canvas.Pixel(10, 0));
-    canvas.dc().SelectStockObject(WHITE_BRUSH);
 }
 
 TEST(Drawing, PixelsFillsAndInversion)

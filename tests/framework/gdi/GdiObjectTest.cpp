@@ -26,6 +26,9 @@ TEST(GdiObject, TheObjectDeletesItsHandleUnlessDetached)
     EXPECT_TRUE(explicitly.DeleteObject());
     EXPECT_TRUE(explicitly.m_hObject == NULL);
     EXPECT_FALSE(explicitly.DeleteObject());
+
+    CFont* volatile none = NULL;
+    EXPECT_TRUE(none->GetSafeHandle() == NULL);
 }
 
 TEST(GdiObject, FromHandleAnswersTheOwnerOrATemporaryOfTheRightClass)
@@ -68,25 +71,6 @@ TEST(GdiObject, AttachingToAnObjectThatHoldsAHandleReplacesIt)
     EXPECT_TRUE(CGdiObject::FromHandle(first) == NULL || CGdiObject::FromHandle(first) != &pen);
     EXPECT_EQ(&pen, CGdiObject::FromHandle(pen.m_hObject));
     EXPECT_FALSE(pen.Attach(NULL));
-}
-
-TEST(GdiObject, GetSafeHandleOfNoObjectIsNull)
-{
-    CFont* volatile none = NULL;
-    EXPECT_TRUE(none->GetSafeHandle() == NULL);
-    CBitmap* volatile noBitmap = NULL;
-    EXPECT_TRUE(noBitmap->GetSafeHandle() == NULL);
-}
-
-TEST(Pen, ReportsItsStyleWidthAndColour)
-{
-    CPen pen;
-    ASSERT_TRUE(pen.CreatePen(PS_DASH, 1, kBlue));
-    LOGPEN logPen;
-    ASSERT_EQ((int)sizeof(LOGPEN), pen.GetLogPen(&logPen));
-    EXPECT_EQ((UINT)PS_DASH, logPen.lopnStyle);
-    EXPECT_EQ(1, logPen.lopnWidth.x);
-    EXPECT_EQ(kBlue, logPen.lopnColor);
 }
 
 TEST(Brush, SolidHatchedPatternAndSystemBrushes)
@@ -163,7 +147,7 @@ TEST(Font, PointFontsAreSizedForTheDevice)
     EXPECT_EQ(1, back.lfUnderline);
 }
 
-TEST(Bitmap, DeviceAndMonochromeBitmapsReportTheirSize)
+TEST(Bitmap, CreatedAndLoadedBitmapsReportTheirSize)
 {
     CBitmap mono;
     ASSERT_TRUE(mono.CreateBitmap(13, 7, 1, 1, NULL));
@@ -182,13 +166,9 @@ TEST(Bitmap, DeviceAndMonochromeBitmapsReportTheirSize)
 
     CBitmap none;
     EXPECT_FALSE(none.CreateCompatibleBitmap(NULL, 5, 5));
-}
 
-TEST(Bitmap, LoadsAResource)
-{
     CBitmap strip;
     ASSERT_TRUE(strip.LoadBitmap(300));
-    BITMAP info;
     strip.GetBitmap(&info);
     EXPECT_EQ(32, info.bmWidth);
     EXPECT_EQ(16, info.bmHeight);

@@ -60,6 +60,10 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
     memset(buffer, 'z', sizeof(buffer));
     EXPECT_EQ(3, menu.GetMenuString(ID_OPEN, buffer, sizeof(buffer), MF_BYCOMMAND));
     EXPECT_STREQ("&Op", buffer) << "a cut text is still terminated";
+    CString longText('x', 700);
+    menu.AppendMenu(MF_STRING, 1, longText);
+    EXPECT_EQ(700, menu.GetMenuString(5, text, MF_BYPOSITION));
+    EXPECT_EQ(longText, text);
 
     CMenu* sub = menu.GetSubMenu(3);
     ASSERT_TRUE(sub != NULL);
@@ -67,17 +71,6 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
     EXPECT_EQ((UINT)ID_RIGHT, sub->GetMenuItemID(1));
     EXPECT_EQ(sub, CMenu::FromHandle(sub->m_hMenu));
     EXPECT_TRUE(menu.GetSubMenu(0) == NULL);
-}
-
-TEST(Menu, LongItemTextIsReadWhole)
-{
-    CMenu menu;
-    menu.CreatePopupMenu();
-    CString longText('x', 700);
-    menu.AppendMenu(MF_STRING, 1, longText);
-    CString back;
-    EXPECT_EQ(700, menu.GetMenuString(0, back, MF_BYPOSITION));
-    EXPECT_EQ(longText, back);
 }
 
 TEST(Menu, StatesChangeThroughEnableCheckAndRadio)

@@ -88,6 +88,11 @@ TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
     EXPECT_TRUE(dc.DrawState(CPoint(20, 0), CSize(16, 16), icon, DSS_MONO, &red));
     EXPECT_EQ(kRed, canvas.Pixel(28, 8));
     EXPECT_EQ(kWhite, canvas.Pixel(21, 1));
+
+    // DST_TEXT passed along with an icon still draws the icon.
+    canvas.Fill(kWhite);
+    dc.DrawState(CPoint(0, 0), CSize(16, 16), icon, DST_TEXT | DSS_NORMAL);
+    EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
     ::DestroyIcon(icon);
 }
 
@@ -103,16 +108,6 @@ TEST(DrawState, DrawIconPaintsTheOpaquePartAtThePoint)
     EXPECT_EQ(kBlue, canvas.Pixel(3 + size / 2, 5 + size / 2));
     EXPECT_EQ(40 * 40 - (size / 2) * (size / 2), canvas.CountOther(kBlue));
     EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 3 + size / 4, 40), kWhite));
-    ::DestroyIcon(icon);
-}
-
-TEST(DrawState, TheFormChosenDecidesTheContentType)
-{
-    HICON icon = MakeSquareIcon(kGreen);
-    Canvas canvas(20, 20);
-    // DST_TEXT passed along with an icon still draws the icon.
-    canvas.dc().DrawState(CPoint(0, 0), CSize(16, 16), icon, DST_TEXT | DSS_NORMAL);
-    EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
     ::DestroyIcon(icon);
 }
 
