@@ -58,6 +58,11 @@ BOOL CXTPResourceManager::LoadMenu(CMenu* pMenu, UINT nIDResource)
     return pMenu->LoadMenu(nIDResource);
 }
 
+BOOL CXTPResourceManager::LoadToolBar(CToolBar* pToolBar, UINT nIDResource)
+{
+    return pToolBar->LoadToolBar(nIDResource);
+}
+
 BOOL CXTPResourceManager::LoadBitmap(CBitmap* pBitmap, UINT nIDResource)
 {
     return pBitmap->LoadBitmap(nIDResource);

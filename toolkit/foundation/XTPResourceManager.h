@@ -13,6 +13,7 @@ public:
 
     virtual BOOL LoadString(CString* pString, UINT nIDResource);
     virtual BOOL LoadMenu(CMenu* pMenu, UINT nIDResource);
+    virtual BOOL LoadToolBar(CToolBar* pToolBar, UINT nIDResource);
     virtual BOOL LoadBitmap(CBitmap* pBitmap, UINT nIDResource);
     virtual LPCDLGTEMPLATE LoadDialogTemplate(LPCTSTR pszTemplate);
 

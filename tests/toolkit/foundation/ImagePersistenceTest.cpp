@@ -188,22 +188,6 @@ TEST(ImagePersistence, RegistryLayout)
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
 }
 
-// The bytes on the clipboard under the toolbar-image format.
-std::vector<BYTE> ClipboardBytes()
-{
-    std::vector<BYTE> data;
-    if (!::OpenClipboard(NULL))
-        return data;
-    HGLOBAL hData = ::GetClipboardData(XTPImageManagerClipboardFormat);
-    const BYTE* pData = hData ? (const BYTE*)::GlobalLock(hData) : NULL;
-    if (pData != NULL)
-        data.assign(pData, pData + ::GlobalSize(hData));
-    if (hData != NULL)
-        ::GlobalUnlock(hData);
-    ::CloseClipboard();
-    return data;
-}
-
 TEST(ImagePersistence, CopyPutsTheIconsOnTheClipboard)
 {
     CXTPImageManager source;

@@ -1,4 +1,5 @@
 #include "ImageTestSupport.h"
+#include "toolkit/foundation/XTPToolkitGlobals.h"
 
 #include <algorithm>
 #include <string.h>
@@ -110,6 +111,21 @@ COLORREF IconColor(HICON hIcon, int x, int y)
 BOOL IconIsTransparentAt(HICON hIcon, int x, int y)
 {
     return (IconBitmapPixel(hIcon, TRUE, x, y) & 0xFFFFFF) != 0;
+}
+
+std::vector<BYTE> ClipboardBytes()
+{
+    std::vector<BYTE> data;
+    if (!::OpenClipboard(NULL))
+        return data;
+    HGLOBAL hData = ::GetClipboardData(XTPImageManagerClipboardFormat);
+    const BYTE* pData = hData ? (const BYTE*)::GlobalLock(hData) : NULL;
+    if (pData != NULL)
+        data.assign(pData, pData + ::GlobalSize(hData));
+    if (hData != NULL)
+        ::GlobalUnlock(hData);
+    ::CloseClipboard();
+    return data;
 }
 
 std::string TestImagePath(const char* pszName)

@@ -26,6 +26,9 @@ COLORREF IconColor(HICON hIcon, int x, int y);
 // Whether the icon's mask marks the point transparent.
 BOOL IconIsTransparentAt(HICON hIcon, int x, int y);
 
+// The bytes on the clipboard under the toolbar-image format (empty when none).
+std::vector<BYTE> ClipboardBytes();
+
 // The path of a file of the tests' images folder.
 std::string TestImagePath(const char* pszName);
 

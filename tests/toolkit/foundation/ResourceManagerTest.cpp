@@ -222,6 +222,20 @@ TEST(ResourceManager, ModuleResources)
     EXPECT_TRUE(manager.LoadDialogTemplate(MAKEINTRESOURCE(7999)) == NULL);
 }
 
+TEST(ResourceManager, ToolbarsFromTheModule)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, _T("STATIC"), _T(""), WS_POPUP, CRect(0, 0, 300, 60), NULL, 0));
+    CToolBar bar;
+    ASSERT_TRUE(bar.Create(&parent));
+    CXTPResourceManagerIni manager(_T("Z:\\no\\such.ini"));
+    EXPECT_TRUE(manager.LoadToolBar(&bar, 7150));
+    EXPECT_EQ(4, bar.GetCount());
+    EXPECT_EQ(7153u, bar.GetItemID(3));
+    EXPECT_FALSE(manager.LoadToolBar(&bar, 7999));
+    parent.DestroyWindow();
+}
+
 // Closes the first message box of the thread with the answer IDNO,
 // remembering its text.
 CString g_strBoxText;

@@ -1,0 +1,103 @@
+// Pasting the image manager's icons from the clipboard, whole or damaged.
+#include "ImageTestSupport.h"
+#include "toolkit/foundation/XTPToolkitGlobals.h"
+
+#include <gtest/gtest.h>
+#include <string.h>
+
+namespace
+{
+// A manager with id 7 at widths 16 (an icon) and 24 (an alpha image), and a
+// scaled copy at 32.
+void FillManager(CXTPImageManager& manager)
+{
+    CXTPImageManagerIconHandle icon;
+    icon = MakeIcon(16, 16, RGB(200, 10, 10));
+    CXTPImageManagerIconHandle alpha;
+    alpha = MakeAlphaBitmap(24, 24, 0x80102030);
+    manager.SetIcon(icon, 7);
+    manager.SetIcon(alpha, 7);
+    manager.GetImage(7, 32);
+}
+
+std::vector<BYTE> CopiedBytes(CXTPImageManager& manager)
+{
+    if (!::OpenClipboard(NULL))
+        return std::vector<BYTE>();
+    ::EmptyClipboard();
+    manager.CopyToClipboard(7);
+    ::CloseClipboard();
+    return ClipboardBytes();
+}
+
+// Puts bytes on the clipboard under the toolbar-image format.
+void PutOnClipboard(const std::vector<BYTE>& data)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, data.size() ? data.size() : 1);
+    if (!data.empty())
+        memcpy(::GlobalLock(hData), &data[0], data.size());
+    ::GlobalUnlock(hData);
+    ::SetClipboardData(XTPImageManagerClipboardFormat, hData);
+    ::CloseClipboard();
+}
+
+UINT PasteInto(CXTPImageManager& manager)
+{
+    COleDataObject data;
+    if (!data.AttachClipboard())
+        return 0;
+    return manager.PasteFromClipboard(data);
+}
+
+class ImageClipboard : public ::testing::Test
+{
+protected:
+    void SetUp() override { ::OleInitialize(NULL); }
+    void TearDown() override { ::OleUninitialize(); }
+};
+
+TEST_F(ImageClipboard, PasteGivesANewIdWithTheCopiedWidths)
+{
+    CXTPImageManager source;
+    FillManager(source);
+    std::vector<BYTE> data = CopiedBytes(source);
+    ASSERT_FALSE(data.empty());
+
+    CXTPImageManager target;
+    UINT nID = PasteInto(target);
+    EXPECT_EQ(0x10AABu, nID);
+    CXTPImageManagerIconSet* pSet = target.GetIconSet(nID);
+    ASSERT_TRUE(pSet != NULL);
+    ASSERT_EQ(2u, pSet->GetIcons().size()) << "widths 16 and 24, no scaled copy";
+    EXPECT_EQ(RGB(200, 10, 10), IconColor(pSet->GetIcon(16, FALSE)->GetIcon(), 3, 3));
+    EXPECT_TRUE(pSet->GetIcon(24, FALSE)->IsAlpha());
+}
+
+TEST_F(ImageClipboard, DamagedDataLeavesNoIconSet)
+{
+    CXTPImageManager source;
+    FillManager(source);
+    std::vector<BYTE> data = CopiedBytes(source);
+    ASSERT_GT(data.size(), 40u);
+    std::vector<BYTE> wrongCheckSum(data);
+    wrongCheckSum[3] = 'Q';
+    std::vector<std::vector<BYTE>> damaged = {std::vector<BYTE>(), wrongCheckSum};
+    for (size_t nLength : {(size_t)1, (size_t)10, (size_t)30, data.size() / 2})
+        damaged.push_back(std::vector<BYTE>(data.begin(), data.begin() + nLength));
+    for (const std::vector<BYTE>& bytes : damaged)
+    {
+        PutOnClipboard(bytes);
+        CXTPImageManager target;
+        EXPECT_EQ(0u, PasteInto(target)) << bytes.size();
+        EXPECT_TRUE(target.GetImages().empty()) << "a failed paste leaves no icon set";
+    }
+
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    CXTPImageManager target;
+    EXPECT_EQ(0u, PasteInto(target)) << "nothing of the format on the clipboard";
+}
+}
