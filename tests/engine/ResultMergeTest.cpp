@@ -46,11 +46,25 @@ class ResultMergeTest : public ::testing::Test {
 protected:
     ResultMergeTest() { group_.Add(keyword_); }
 
+    // What the program does when the user reads an item or is alerted of it.
+    void MarkSeen(NewsItem* item, bool read, bool alerted)
+    {
+        if (read && item->unread) {
+            item->unread = 0;
+            --keyword_->unreadCount;
+            --group_.totalUnread;
+        }
+        if (alerted && item->unalerted) {
+            item->unalerted = 0;
+            --keyword_->unalertedCount;
+        }
+    }
+
     KeywordGroup group_;
     Keyword* keyword_ = new Keyword("tide");
 };
 
-TEST_F(ResultMergeTest, AFirstPageIsAllNews)
+TEST_F(ResultMergeTest, AFirstPageIsAllNewsAndAnEmptyPageNone)
 {
     EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}, {"b", "2", "t2"}})), 1);
     EXPECT_EQ(State(*keyword_), "a+u+a@t1;b+u+a@t2;");
@@ -59,14 +73,17 @@ TEST_F(ResultMergeTest, AFirstPageIsAllNews)
     EXPECT_EQ(group_.totalUnread, 2);
     EXPECT_EQ(keyword_->lastItem->next, nullptr);
     EXPECT_STREQ(keyword_->firstItem->summary, "summary");
+
+    // An empty page after it changes nothing.
+    EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({})), 0);
+    EXPECT_EQ(State(*keyword_), "a+u+a@t1;b+u+a@t2;");
+    EXPECT_EQ(group_.totalUnread, 2);
 }
 
 TEST_F(ResultMergeTest, ThePageAgainKeepsTheOldListWithFreshTimes)
 {
     MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}, {"b", "2", "t2"}}));
-    keyword_->firstItem->unread = 0;
-    keyword_->unreadCount = 1;
-    group_.totalUnread = 1;
+    MarkSeen(keyword_->firstItem, true, false);
     NewsItem* first = keyword_->firstItem;
     EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"b", "2", "t4"}, {"a", "1", "t3"}})), 0);
     EXPECT_EQ(keyword_->firstItem, first);
@@ -78,12 +95,8 @@ TEST_F(ResultMergeTest, NewsReplacesTheListAndOldItemsKeepTheirState)
 {
     MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}, {"b", "2", "t2"}, {"c", "3", "t3"}}));
     // a was read and alerted, b alerted only, c untouched.
-    keyword_->firstItem->unread = 0;
-    keyword_->firstItem->unalerted = 0;
-    keyword_->firstItem->next->unalerted = 0;
-    keyword_->unreadCount = 2;
-    keyword_->unalertedCount = 1;
-    group_.totalUnread = 2;
+    MarkSeen(keyword_->firstItem, true, true);
+    MarkSeen(keyword_->firstItem->next, false, true);
 
     EXPECT_EQ(MergeResultPage(group_, *keyword_,
                               *Page({{"new", "9", "t9"}, {"a", "1", "t5"}, {"b", "2", "t6"}})),
@@ -97,21 +110,9 @@ TEST_F(ResultMergeTest, NewsReplacesTheListAndOldItemsKeepTheirState)
 TEST_F(ResultMergeTest, TheSameTitleWithAnotherLinkIsNews)
 {
     MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}}));
-    keyword_->firstItem->unread = 0;
-    keyword_->firstItem->unalerted = 0;
-    keyword_->unreadCount = 0;
-    keyword_->unalertedCount = 0;
-    group_.totalUnread = 0;
+    MarkSeen(keyword_->firstItem, true, true);
     EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"a", "2", "t2"}})), 1);
     EXPECT_EQ(State(*keyword_), "a+u+a@t2;");
-    EXPECT_EQ(group_.totalUnread, 1);
-}
-
-TEST_F(ResultMergeTest, AnEmptyPageChangesNothing)
-{
-    MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}}));
-    EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({})), 0);
-    EXPECT_EQ(State(*keyword_), "a+u+a@t1;");
     EXPECT_EQ(group_.totalUnread, 1);
 }
 
