@@ -307,17 +307,19 @@ TEST(CStringBuffer, GetBufferAndReleaseBuffer)
 
 TEST(CStringHelpers, ExtractSubString)
 {
-    CString field;
-    EXPECT_TRUE(AfxExtractSubString(field, "a\nbb\n\nd", 1));
-    EXPECT_STREQ("bb", field);
-    EXPECT_TRUE(AfxExtractSubString(field, "a\nbb\n\nd", 2));
-    EXPECT_STREQ("", field);
-    EXPECT_TRUE(AfxExtractSubString(field, "a\nbb\n\nd", 3));
-    EXPECT_STREQ("d", field);
-    EXPECT_FALSE(AfxExtractSubString(field, "a\nbb\n\nd", 4));
-    EXPECT_STREQ("", field);
-    EXPECT_TRUE(AfxExtractSubString(field, "x,y", 1, ','));
-    EXPECT_STREQ("y", field);
+    struct Case { const char* text; int index; char separator; bool found; const char* field; };
+    const Case cases[] = {
+        {"a\nbb\n\nd", 1, '\n', true, "bb"},
+        {"a\nbb\n\nd", 2, '\n', true, ""},
+        {"a\nbb\n\nd", 3, '\n', true, "d"},
+        {"a\nbb\n\nd", 4, '\n', false, ""},
+        {"x,y", 1, ',', true, "y"},
+    };
+    for (const Case& c : cases) {
+        CString field("old");
+        EXPECT_EQ(c.found, !!AfxExtractSubString(field, c.text, c.index, c.separator)) << c.index;
+        EXPECT_STREQ(c.field, field) << c.index;
+    }
 }
 
 TEST(CStringBuffer, ImpossibleSizesRaiseMemoryException)
