@@ -27,33 +27,23 @@ TEST_F(XmlWriterTest, WritesTagsOnIndentedLinesWithoutAFinalLineBreak)
     EXPECT_EQ(Written(), kDeclaration + "\r\n<r>\r\n\t<k>\r\n\t</k>\r\n</r>");
 }
 
-TEST_F(XmlWriterTest, AttributesComeOutInReverseOrderAndUnescaped)
+TEST_F(XmlWriterTest, AttributesComeOutInReverseOrderAndAsGiven)
 {
     {
         XmlWriter writer(path_.c_str());
         writer.AddAttribute("a", "1");
         writer.AddAttribute("b", "2");
         writer.OpenElement("x");
-        writer.AddAttribute("q", "say \"hi\" & <go>");
+        writer.AddAttribute("q", "say \"hi\" & <go>\none\r\ntwo");
         writer.WriteElement("y", "text");
         writer.WriteComment("note");
         writer.CloseAll();
     }
     EXPECT_EQ(Written(), kDeclaration +
                              "\r\n<x b=\"2\" a=\"1\">"
-                             "\r\n\t<y q=\"say \"hi\" & <go>\">text</y>"
+                             "\r\n\t<y q=\"say \"hi\" & <go>\none\r\ntwo\">text</y>"
                              "\r\n\t<!--note-->"
                              "\r\n</x>");
-}
-
-TEST_F(XmlWriterTest, LineBreaksInsideValuesStayAsTheyAre)
-{
-    XmlWriter writer(path_.c_str());
-    writer.AddAttribute("v", "one\ntwo\r\nthree");
-    writer.OpenElement("x");
-    writer.CloseAll();
-    ASSERT_TRUE(writer.Close());
-    EXPECT_EQ(Written(), kDeclaration + "\r\n<x v=\"one\ntwo\r\nthree\">\r\n</x>");
 }
 
 TEST_F(XmlWriterTest, CloseElementWithNothingOpenWritesNothing)
