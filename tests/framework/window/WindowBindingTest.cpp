@@ -45,10 +45,7 @@ TEST_F(HandleMapTest, AttachMakesThePermanentObjectAndDetachForgetsIt)
     EXPECT_EQ(wnd.Detach(), m_hWnd);
     EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), (CWnd*)NULL);
     EXPECT_TRUE(::IsWindow(m_hWnd));
-}
 
-TEST(NullWindow, SafeHandleOfNoObjectIsNull)
-{
     CWnd* volatile pNone = NULL;
     EXPECT_EQ(pNone->GetSafeHwnd(), (HWND)NULL);
 }
