@@ -113,9 +113,10 @@ TEST(ImagePersistence, EveryTruncationFailsCleanly)
     CXTPImageManager source;
     FillManager(source);
     std::vector<BYTE> data = StoreIcons(source, 7);
+    CXTPImageManager target;
     for (size_t nLength = 0; nLength < data.size(); nLength++)
     {
-        CXTPImageManager target;
+        target.RemoveAll();
         std::vector<BYTE> truncated(data.begin(), data.begin() + nLength);
         // Either the archive reports its end, or an icon whose data is cut stays empty.
         if (LoadIcons(target, 7, truncated))
@@ -139,11 +140,12 @@ TEST(ImagePersistence, CorruptDataIsRefused)
     EXPECT_FALSE(LoadIcons(target, 7, wrongCheckSum));
 
     // Every single byte changed to 0xFF: no crash, no unbounded allocation.
+    CXTPImageManager damaged;
     for (size_t i = 0; i < data.size(); i += 3)
     {
         std::vector<BYTE> corrupt(data);
         corrupt[i] = 0xFF;
-        CXTPImageManager damaged;
+        damaged.RemoveAll();
         LoadIcons(damaged, 7, corrupt);
     }
 }

@@ -119,6 +119,33 @@ TEST_F(PropExchangeBackends, ArchiveObjectInstancesJoinTheObjectMap)
     delete pLoaded;
 }
 
+TEST_F(PropExchangeBackends, ArchiveBlobSizesAreHeldToTheBytesThere)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar.WriteCount(0x7FFFFFF0);
+        ar << (DWORD)0x01020304;
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    BYTE* pData = NULL;
+    DWORD nBytes = 0;
+    BOOL bRaised = FALSE;
+    try
+    {
+        px.ExchangeBlob("Blob", pData, nBytes);
+    }
+    catch (CArchiveException* e)
+    {
+        bRaised = e->m_cause == CArchiveException::endOfFile;
+        e->Delete();
+    }
+    EXPECT_TRUE(bRaised);
+    EXPECT_TRUE(pData == NULL) << "nothing allocated for a size the archive cannot hold";
+}
+
 TEST_F(PropExchangeBackends, CompositeRoundTripsThroughTheRegistry)
 {
     CompositeSettings stored;
