@@ -12,14 +12,18 @@ namespace {
 const char testKey[] = "Tidewatch Window Test Key";
 const char section[] = "Section";
 
-// Reads a binary entry; the bytes are empty when there is none.
+// Reads a binary entry; a failed read must leave no buffer and no length.
 bool ReadBinary(LPCTSTR lpszEntry, std::string& bytes)
 {
     LPBYTE pRead = (LPBYTE)1;
     UINT nBytes = 3;
     BOOL bRead = theApp.GetProfileBinary(section, lpszEntry, &pRead, &nBytes);
     EXPECT_EQ(bRead != FALSE, pRead != NULL);
-    bytes.assign(pRead ? (const char*)pRead : "", nBytes);
+    if (pRead == NULL)
+    {
+        EXPECT_EQ(nBytes, 0u);
+    }
+    bytes.assign(pRead ? (const char*)pRead : "", pRead ? nBytes : 0);
     delete[] pRead;
     return bRead != FALSE;
 }
