@@ -171,13 +171,39 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
         return FALSE;
     m_strTitle = lpszWindowName;
     BOOL bDefault = ::EqualRect(&rect, &rectDefault);
-    int x = bDefault ? CW_USEDEFAULT : rect.left;
-    int y = bDefault ? CW_USEDEFAULT : rect.top;
-    int cx = bDefault ? CW_USEDEFAULT : rect.right - rect.left;
-    int cy = bDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
-    // An MDI child made directly: the client registers it and it gets its id there.
-    return CreateEx(WS_EX_MDICHILD, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, x, y, cx, cy,
-                    pParentWnd->m_hWndMDIClient, NULL, (LPVOID)pContext);
+    CREATESTRUCT cs = {};
+    cs.lpszClass = lpszClassName;
+    cs.lpszName = lpszWindowName;
+    cs.style = dwStyle | WS_CHILD;
+    cs.x = bDefault ? CW_USEDEFAULT : rect.left;
+    cs.y = bDefault ? CW_USEDEFAULT : rect.top;
+    cs.cx = bDefault ? CW_USEDEFAULT : rect.right - rect.left;
+    cs.cy = bDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
+    cs.hwndParent = pParentWnd->m_hWndMDIClient;
+    cs.hInstance = AfxGetInstanceHandle();
+    cs.lpCreateParams = pContext;
+    if (!PreCreateWindow(cs)) {
+        PostNcDestroy();
+        return FALSE;
+    }
+    // The client makes the child (so that a window subclassing the client sees WM_MDICREATE);
+    // the hook binds it to this object before its first message.
+    MDICREATESTRUCT mdiCreate;
+    mdiCreate.szClass = cs.lpszClass;
+    mdiCreate.szTitle = cs.lpszName;
+    mdiCreate.hOwner = cs.hInstance;
+    mdiCreate.x = cs.x;
+    mdiCreate.y = cs.y;
+    mdiCreate.cx = cs.cx;
+    mdiCreate.cy = cs.cy;
+    mdiCreate.style = cs.style;
+    mdiCreate.lParam = (LPARAM)pContext;
+    HWND hWnd;
+    {
+        CWndCreationHook hook(this);
+        hWnd = (HWND)::SendMessage(cs.hwndParent, WM_MDICREATE, 0, (LPARAM)&mdiCreate);
+    }
+    return hWnd != NULL;
 }
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)

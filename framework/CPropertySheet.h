@@ -6,9 +6,8 @@
 // PropertySheet with PSH_MODELESS, AttachSheet, RunModalLoop.
 #include "framework/CWnd.h"
 #include "framework/CPropertyPage.h"
+#include "framework/CTabCtrl.h"
 #include <vector>
-
-class CTabCtrl;
 
 class CPropertySheet : public CWnd {
     DECLARE_DYNAMIC(CPropertySheet)

@@ -40,6 +40,22 @@ public:
     }
 };
 
+// The MDI client as a tab client sees it: it watches children being made and may change them.
+class CWatchingClient : public CWnd {
+public:
+    int m_nCreated = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_MDICREATE) {
+            m_nCreated++;
+            ((MDICREATESTRUCT*)lParam)->style &= ~WS_CAPTION;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 class MDIFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -77,6 +93,17 @@ TEST_F(MDIFrameTest, CreatesChildrenInTheClient)
     EXPECT_EQ(pSecond, frame->MDIGetActive());
     EXPECT_EQ(pSecond, frame->GetActiveFrame());
     EXPECT_EQ(AFX_IDW_PANE_FIRST, ::GetDlgCtrlID(frame->m_hWndMDIClient));
+}
+
+TEST_F(MDIFrameTest, ChildrenAreMadeByTheClient)
+{
+    CWatchingClient client;
+    ASSERT_TRUE(client.SubclassWindow(frame->m_hWndMDIClient));
+    CTestChild* pChild = NewChild("Watched");
+    EXPECT_EQ(1, client.m_nCreated);
+    EXPECT_EQ(0u, pChild->GetStyle() & WS_CAPTION);
+    EXPECT_EQ(pChild, CWnd::FromHandlePermanent(pChild->m_hWnd));
+    client.UnsubclassWindow();
 }
 
 TEST_F(MDIFrameTest, ActivatesChildren)

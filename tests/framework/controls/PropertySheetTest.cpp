@@ -116,9 +116,9 @@ TEST_F(PropertySheetTest, TheTabControlListsThePages)
     sheet.AddPage(&namePage);
     sheet.AddPage(&optionsPage);
     ASSERT_TRUE(sheet.Create(frame));
-    CWnd* pTab = (CWnd*)sheet.GetTabControl();
+    CTabCtrl* pTab = sheet.GetTabControl();
     ASSERT_NE(nullptr, pTab);
-    EXPECT_EQ(2, (int)pTab->SendMessage(TCM_GETITEMCOUNT));
+    EXPECT_EQ(2, pTab->GetItemCount());
     sheet.DestroyWindow();
 }
 
