@@ -34,10 +34,14 @@ SCODE COleDropSource::GiveFeedback(DROPEFFECT)
 static BOOL EndsWaitForDrag(COleDropSource* pSource, const MSG& msg)
 {
     switch (msg.message) {
-    case WM_MOUSEMOVE:
-        if (!pSource->m_rectStartDrag.PtInRect(msg.pt))
+    case WM_MOUSEMOVE: {
+        // The point of a captured move is in the capture window's client coordinates.
+        CPoint point((DWORD)msg.lParam);
+        ::ClientToScreen(msg.hwnd, &point);
+        if (!pSource->m_rectStartDrag.PtInRect(point))
             pSource->m_bDragStarted = TRUE;
         return pSource->m_bDragStarted;
+    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_RBUTTONDOWN:

@@ -158,6 +158,8 @@ TEST_F(OleTest, DropTargetReceivesADragOfThisProcess)
     CPoint center(150, 100);
     CPoint screen = center;
     pFrame->ClientToScreen(&screen);
+    POINT cursorBefore;
+    ::GetCursorPos(&cursorBefore);
     ::SetCursorPos(screen.x, screen.y);
 
     COleDataSource source;
@@ -173,6 +175,7 @@ TEST_F(OleTest, DropTargetReceivesADragOfThisProcess)
     EXPECT_EQ("dragged keyword", target.dropped);
     // Points arrive in the target window's client coordinates.
     EXPECT_EQ(center, target.lastPoint);
+    ::SetCursorPos(cursorBefore.x, cursorBefore.y);
 
     target.Revoke();
     EXPECT_EQ((HWND)NULL, target.GetRegisteredWindow());
@@ -197,20 +200,18 @@ TEST_F(OleTest, ADragStartsOnceTheMouseLeavesTheStartRectangle)
     COleDropSource source;
     source.m_rectStartDrag.SetRect(200, 200, 210, 210);
 
-    // Moving out of the rectangle starts the drag before the button is let go.
-    ::SetCursorPos(205, 205);
-    pFrame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, 0);
-    ::SetCursorPos(260, 205);
-    pFrame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, 0);
-    pFrame->PostMessage(WM_LBUTTONUP, 0, 0);
+    // Moving out of the rectangle starts the drag before the button is let go. The frame's
+    // client area starts at (100, 100) of the screen: (105, 105) is inside the rectangle.
+    pFrame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(105, 105));
+    pFrame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(160, 105));
+    pFrame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(160, 105));
     EXPECT_TRUE(source.OnBeginDrag(pFrame));
     EXPECT_EQ((HWND)NULL, ::GetCapture());
     PumpPending();
 
     // Letting the button go inside the rectangle is a click, not a drag.
-    ::SetCursorPos(205, 205);
-    pFrame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, 0);
-    pFrame->PostMessage(WM_LBUTTONUP, 0, 0);
+    pFrame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(105, 105));
+    pFrame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(105, 105));
     EXPECT_FALSE(source.OnBeginDrag(pFrame));
     pFrame->DestroyWindow();
     PumpPending();
