@@ -17,3 +17,6 @@
 #define IDR_MDI_FRAME      0x7401
 #define IDR_MDI_CHILD      0x7402
 #define ID_CHILD_COMMAND   0x7411
+
+#define IDR_TEST_TOOLS     0x7501
+#define IDR_BROKEN_TOOLS   0x7502

@@ -74,6 +74,28 @@ TEST_F(ToolBarTest, IdleUpdateEnablesAndChecksButtons)
     EXPECT_TRUE(Enabled(ID_TOOL_LINE));
 }
 
+TEST_F(ToolBarTest, LoadsAToolbarResource)
+{
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLS));
+    EXPECT_EQ(4, bar.GetCount());
+    EXPECT_EQ((UINT)ID_TOOL_PENCIL, bar.GetItemID(0));
+    EXPECT_NE(0u, bar.GetButtonStyle(1) & TBBS_SEPARATOR);
+    EXPECT_EQ((UINT)ID_TOOL_PICK, bar.GetItemID(3));
+    // Buttons are the images plus 7 pixels each way.
+    CRect item;
+    bar.GetItemRect(0, item);
+    EXPECT_EQ(CSize(23, 23), item.Size());
+    // The bitmap's three images are the buttons' images.
+    TBBUTTON button = {};
+    bar.SendMessage(TB_GETBUTTON, 3, (LPARAM)&button);
+    EXPECT_EQ(2, button.iBitmap);
+
+    // A count beyond the resource's end is held to the ids it has; no bitmap, no success.
+    EXPECT_FALSE(bar.LoadToolBar(IDR_BROKEN_TOOLS));
+    EXPECT_EQ(1, bar.GetCount());
+    EXPECT_FALSE(bar.LoadToolBar(0x7FF0));
+}
+
 TEST_F(ToolBarTest, TakesTheTopOfTheFrame)
 {
     frame->RecalcLayout();
