@@ -29,3 +29,5 @@
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
 #include "framework/CCommonDialog.h"
+#include "framework/CReBarCtrl.h"
+#include "framework/CReBar.h"
