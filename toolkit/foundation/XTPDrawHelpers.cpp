@@ -33,15 +33,13 @@ int BlendChannel(int a, int b, float fRatio)
     return std::min(static_cast<int>(a * dRatio + b * (1 - dRatio)), 255);
 }
 
-// The colour nStep of nSteps along the gradient: BlendColors with the ratio
-// 1 - nStep / nSteps, worked in integers so that the first step is exactly
-// crFrom and step 9 of 10 exactly 90 % of the way.
-COLORREF GradientStep(COLORREF crFrom, COLORREF crTo, int nStep, int nSteps)
+// The colour at nOffset of nExtent pixels along the gradient: BlendColors with
+// the ratio 1 - nOffset / nExtent, so the first step is exactly crFrom and the
+// colour never quite reaches crTo.
+COLORREF GradientStep(COLORREF crFrom, COLORREF crTo, int nOffset, int nExtent)
 {
-    int nRest = nSteps - nStep;
-    return RGB((GetRValue(crFrom) * nRest + GetRValue(crTo) * nStep) / nSteps,
-               (GetGValue(crFrom) * nRest + GetGValue(crTo) * nStep) / nSteps,
-               (GetBValue(crFrom) * nRest + GetBValue(crTo) * nStep) / nSteps);
+    double dRatio = 1.0 - static_cast<double>(nOffset) / nExtent;
+    return CXTPDrawHelpers::BlendColors(crFrom, crTo, static_cast<float>(dRatio));
 }
 
 TRIVERTEX Vertex(LONG x, LONG y, COLORREF clr)

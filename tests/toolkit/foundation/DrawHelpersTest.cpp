@@ -48,12 +48,37 @@ TEST_F(DrawHelpersTest, FallbackColumnsRunFromTheFirstColourTowardsTheSecond)
     fallback.helpers.GradientFill(&canvas, rc, kFrom, kTo, TRUE);
 
     EXPECT_TRUE(canvas.IsFilled(CRect(10, 5, 11, 15), kFrom));
-    // The last of ten columns is 90 % of the way: trunc(c1 × 0.1 + c2 × 0.9).
-    EXPECT_TRUE(canvas.IsFilled(CRect(19, 5, 20, 15), RGB(20, 190, 229)));
+    // The last of ten columns is 90 % of the way, trunc(c1 × 0.1f + c2 × (1 − 0.1f)):
+    // 0.1 as a float is a little above a tenth, so green stops just short of 190.
+    EXPECT_TRUE(canvas.IsFilled(CRect(19, 5, 20, 15), RGB(20, 189, 229)));
     EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
     EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 40, 5), kWhite));
     EXPECT_TRUE(canvas.IsFilled(CRect(20, 0, 40, 30), kWhite));
     EXPECT_TRUE(canvas.IsFilled(CRect(0, 15, 40, 30), kWhite));
+}
+
+// Each column or row takes BlendColors with the ratio 1 - offset / extent, that
+// ratio passed as a float: from black to grey 100 the last of ten columns is
+// 89, not the 90 of exact tenths, and column 3 from grey 100 to black is 69.
+TEST_F(DrawHelpersTest, FallbackStepsAreBlendColorsOfTheFloatRatio)
+{
+    FallbackHelpers fallback;
+    const COLORREF kGrey = RGB(100, 100, 100), kBlack = RGB(0, 0, 0);
+    CTestCanvas canvas(20, 20, kWhite);
+    fallback.helpers.GradientFill(&canvas, CRect(0, 0, 10, 2), kBlack, kGrey, TRUE);
+    fallback.helpers.GradientFill(&canvas, CRect(0, 5, 10, 7), kGrey, kBlack, TRUE);
+    fallback.helpers.GradientFill(&canvas, CRect(15, 0, 17, 10), kBlack, kGrey, FALSE);
+
+    EXPECT_EQ(RGB(89, 89, 89), canvas.Pixel(9, 1));
+    EXPECT_EQ(RGB(69, 69, 69), canvas.Pixel(3, 6));
+    EXPECT_EQ(RGB(89, 89, 89), canvas.Pixel(16, 9));
+    for (int i = 0; i < 10; i++)
+    {
+        float fRatio = static_cast<float>(1.0 - i / 10.0);
+        EXPECT_EQ(CXTPDrawHelpers::BlendColors(kBlack, kGrey, fRatio), canvas.Pixel(i, 0)) << i;
+        EXPECT_EQ(CXTPDrawHelpers::BlendColors(kGrey, kBlack, fRatio), canvas.Pixel(i, 5)) << i;
+        EXPECT_EQ(CXTPDrawHelpers::BlendColors(kBlack, kGrey, fRatio), canvas.Pixel(15, i)) << i;
+    }
 }
 
 TEST_F(DrawHelpersTest, FallbackRowsAndNarrowRectangles)
@@ -62,7 +87,7 @@ TEST_F(DrawHelpersTest, FallbackRowsAndNarrowRectangles)
     CTestCanvas canvas(40, 30, kWhite);
     fallback.helpers.GradientFill(&canvas, CRect(0, 0, 10, 10), kFrom, kTo, FALSE);
     EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 10, 1), kFrom));
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 9, 10, 10), RGB(20, 190, 229)));
+    EXPECT_TRUE(canvas.IsFilled(CRect(0, 9, 10, 10), RGB(20, 189, 229)));
 
     fallback.helpers.GradientFill(&canvas, CRect(30, 0, 31, 10), kFrom, kTo, TRUE);
     EXPECT_TRUE(canvas.IsFilled(CRect(30, 0, 31, 10), kFrom));
