@@ -3,6 +3,22 @@
 namespace
 {
 const DWORD kFirstReadSize = 4096;
+
+BOOL IsTrimmedByProfileRead(char ch)
+{
+    return ch == ' ' || ch == '"';
+}
+
+// The profile read drops the spaces around a value and one pair of quotes
+// enclosing it: a text that would lose either is stored inside quotes.
+CString ProtectedFromProfileRead(const CString& strValue)
+{
+    int nLength = strValue.GetLength();
+    if (nLength == 0 ||
+        (!IsTrimmedByProfileRead(strValue[0]) && !IsTrimmedByProfileRead(strValue[nLength - 1])))
+        return strValue;
+    return "\"" + strValue + "\"";
+}
 }
 
 CXTPPropExchangeIniFile::CXTPPropExchangeIniFile(BOOL bLoading, LPCTSTR lpszParentSection,
@@ -95,8 +111,8 @@ BOOL CXTPPropExchangeIniFile::ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, 
         CString strValue;
         if (!ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault))
             return FALSE;
-        return ::WritePrivateProfileStringA(m_strSectionName, pszPropName, strValue,
-                                            m_strFileName);
+        return ::WritePrivateProfileStringA(m_strSectionName, pszPropName,
+                                            ProtectedFromProfileRead(strValue), m_strFileName);
     }
 
     if (!m_bUseDefaultOnLoad)

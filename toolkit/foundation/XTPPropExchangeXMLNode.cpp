@@ -33,7 +33,11 @@ BOOL CXTPPropExchangeXMLNode::CreateDocumentInstance()
         IXMLDOMDocument* pDocument = XTPCreateXMLDocument();
         m_xmlDocPtr = pDocument;
         if (pDocument)
+        {
+            // Values are element and attribute texts: their spaces are data.
+            pDocument->put_preserveWhiteSpace(VARIANT_TRUE);
             pDocument->Release();
+        }
     }
     return m_xmlDocPtr != NULL;
 }

@@ -376,6 +376,30 @@ TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
     EXPECT_TRUE(px.IsPropertyExists("Count"));
 }
 
+TEST_F(PropExchangeBackends, XmlKeepsEdgeSpacesInBothModesAndBothTexts)
+{
+    const char* texts[] = {"  lead", "trail  ", " ", "in  side"};
+    for (BOOL bCompact : {TRUE, FALSE})
+    {
+        for (BOOL bFormatted : {FALSE, TRUE})
+        {
+            for (const char* pszText : texts)
+            {
+                CXTPPropExchangeXMLNode storing(FALSE, NULL, "Settings");
+                storing.SetCompactMode(bCompact);
+                CString strValue = pszText;
+                PX_String(&storing, "Text", strValue, "");
+                CString strXml = storing.GetXML(bFormatted);
+
+                CXTPPropExchangeXMLNode loading(TRUE, NULL, "Settings");
+                ASSERT_TRUE(loading.LoadFromString(strXml)) << strXml;
+                PX_String(&loading, "Text", strValue, "default");
+                EXPECT_STREQ(pszText, strValue) << strXml;
+            }
+        }
+    }
+}
+
 TEST_F(PropExchangeBackends, XmlMissingSectionAndBadDocuments)
 {
     CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
@@ -491,6 +515,28 @@ TEST_F(PropExchangeBackends, IniReadsLongValuesAndEmptyOnesAsDefault)
     EXPECT_STREQ("default", strValue);
     CXTPPropExchangeIniFile missing(TRUE, NULL, "Settings");
     EXPECT_FALSE(missing.LoadFromFile("Z:\\no\\such\\file.ini"));
+}
+
+// The profile read drops the spaces around a value and one pair of quotes
+// around it; texts that have them come back whole.
+TEST_F(PropExchangeBackends, IniKeepsEdgeSpacesAndQuotes)
+{
+    const char* texts[] = {"  lead", "trail  ", " ", "\"quoted\"", "\"", "\"open", "a \"b\" c"};
+    for (const char* pszText : texts)
+    {
+        {
+            CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
+            CString strValue = pszText;
+            PX_String(&px, "Text", strValue, "");
+            ASSERT_TRUE(px.SaveToFile(m_strIniFile));
+        }
+        CXTPPropExchangeIniFile px(TRUE, NULL, "Settings");
+        ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
+        CString strValue;
+        PX_String(&px, "Text", strValue, "default");
+        EXPECT_STREQ(pszText, strValue);
+    }
+    EXPECT_STREQ("a \"b\" c", ReadIni("Settings", "Text")) << "other texts are stored as they are";
 }
 
 TEST_F(PropExchangeBackends, IniChildSectionsShareTheWorkingFile)
