@@ -13,6 +13,8 @@ const UINT kFirstCustomID = 0x10AAA;
 const BYTE kOpaqueAlpha = 120;
 
 // Runs the work with the command ids and image size of a toolbar resource.
+// A toolbar that names no command adds nothing: a zero count would otherwise
+// be taken from the strip, with ids the toolbar does not hold.
 BOOL WithToolbarLayout(UINT nIDResourceToolBar,
                        const std::function<BOOL(UINT*, int, CSize)>& work)
 {
@@ -21,7 +23,7 @@ BOOL WithToolbarLayout(UINT nIDResourceToolBar,
     CSize szIcon(0, 0);
     if (!CXTPImageManager::LoadToolbar(nIDResourceToolBar, pItems, nCount, szIcon))
         return FALSE;
-    BOOL bResult = work(pItems, nCount, szIcon);
+    BOOL bResult = nCount == 0 || work(pItems, nCount, szIcon);
     delete[] pItems;
     return bResult;
 }

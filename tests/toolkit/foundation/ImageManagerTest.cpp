@@ -166,6 +166,23 @@ TEST(ImageManager, ToolbarResourcesSkipSeparators)
         << "the versioned 16-bit layout, its separator skipped";
 }
 
+TEST(ImageManager, ToolbarOfSeparatorsOnlyAddsNothing)
+{
+    UINT* pItems = NULL;
+    int nCount = -1;
+    CSize szIcon;
+    ASSERT_TRUE(CXTPImageManager::LoadToolbar(7160, pItems, nCount, szIcon));
+    EXPECT_EQ(0, nCount);
+    delete[] pItems;
+
+    CXTPImageManager manager;
+    EXPECT_TRUE(manager.SetIcons(7160, 7100, xtpImageNormal));
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(7100));
+    EXPECT_TRUE(manager.SetIcons(7160, strip, xtpImageNormal));
+    EXPECT_TRUE(manager.GetImages().empty()) << "no image is given an id the toolbar does not name";
+}
+
 TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilers)
 {
     struct LayoutCase
