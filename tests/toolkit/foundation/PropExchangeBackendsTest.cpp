@@ -430,18 +430,22 @@ TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlain)
 {
     CompositeSettings stored;
     stored.Fill();
-    for (BOOL bFormatted : {TRUE, FALSE})
+    for (BOOL bCompact : {TRUE, FALSE})
     {
+        for (BOOL bFormatted : {TRUE, FALSE})
         {
-            CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
-            stored.DoPropExchange(&px);
-            px.SaveToFile(m_strIniFile, bFormatted);
+            {
+                CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
+                px.SetCompactMode(bCompact);
+                stored.DoPropExchange(&px);
+                px.SaveToFile(m_strIniFile, bFormatted);
+            }
+            CompositeSettings loaded;
+            CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
+            ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
+            loaded.DoPropExchange(&px);
+            ExpectSameSettings(stored, loaded, FALSE);
         }
-        CompositeSettings loaded;
-        CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
-        ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
-        loaded.DoPropExchange(&px);
-        ExpectSameSettings(stored, loaded, FALSE);
     }
 }
 
