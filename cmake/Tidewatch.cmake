@@ -7,20 +7,14 @@ set(TW_SYSTEM_LIBS
     advapi32 user32 gdi32 winmm ws2_32 version)
 
 # tw_library(NAME [DEPENDS lib...]): a static library of every .cpp below the
-# calling folder (headers only, while the folder has no .cpp yet).
+# calling folder.
 function(tw_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
-  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
 endfunction()
 
 # tw_test(NAME [DEPENDS lib...] [OWN_MAIN]): a GoogleTest executable of every
@@ -30,9 +24,6 @@ function(tw_test name)
   cmake_parse_arguments(ARG "OWN_MAIN" "" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
-  if(NOT sources)
-    return()
-  endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   if(ARG_OWN_MAIN)
@@ -52,9 +43,6 @@ endfunction()
 function(tw_bench name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(NOT sources)
-    return()
-  endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
