@@ -35,9 +35,12 @@ tw_build() {
     cmake -S "$TW_ROOT" -B "$TW_BUILD" -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$TW_ROOT/cmake/mingw-i686.cmake" >/dev/null
   fi
+  # Progress lines are dropped; warnings and errors are shown.
+  local status
   cmake --build "$TW_BUILD" -j "$(nproc)" -- --no-print-directory 2>&1 |
-    grep -v -E '^\[ *[0-9]+%\]|^Consolidate compiler' >&2 || true
-  [ "${PIPESTATUS[0]}" = 0 ]
+    { grep -v -E '^\[ *[0-9]+%\]|^Consolidate compiler' >&2; true; }
+  status=${PIPESTATUS[0]}
+  [ "$status" = 0 ]
 }
 
 # Wine's settings for every run: a prefix of our own, no debug noise, no
