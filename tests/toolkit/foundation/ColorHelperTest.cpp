@@ -87,14 +87,4 @@ TEST(ColorHelper, HsvRoundTripsAndKnownValues)
     }
 }
 
-TEST(ColorHelper, ConstantsAndColourManagerAccess)
-{
-    EXPECT_EQ(RGB(0, 0, 0), (COLORREF)CXTPColorHelper::clrBlack);
-    EXPECT_EQ(RGB(255, 255, 255), (COLORREF)CXTPColorHelper::clrWhite);
-    EXPECT_EQ(RGB(64, 64, 64), (COLORREF)CXTPColorHelper::clrDarkGray);
-    EXPECT_EQ(RGB(128, 128, 128), (COLORREF)CXTPColorHelper::clrGray);
-    EXPECT_EQ(RGB(192, 192, 192), (COLORREF)CXTPColorHelper::clrLightGray);
-    EXPECT_EQ(XTPGetColor(40), CXTPColorHelper::GetColor(40));
-}
-
 } // namespace

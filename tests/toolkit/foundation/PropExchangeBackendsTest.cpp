@@ -180,7 +180,7 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughXmlInBothModes)
     }
 }
 
-TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnIniFile)
+TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnIniFileInItsForm)
 {
     CompositeSettings stored;
     stored.Fill();
@@ -189,6 +189,17 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnIniFile)
         stored.DoPropExchange(&px);
         ASSERT_TRUE(px.SaveToFile(m_strIniFile));
     }
+    EXPECT_STREQ("65535", ReadIni("Settings", "Short"));
+    EXPECT_STREQ("Line one\\\\\\nLine\\ttwo\\r", ReadIni("Settings", "String"));
+    EXPECT_STREQ("1, 2, 30, 40", ReadIni("Settings", "Rect"));
+    EXPECT_STREQ("<missing>", ReadIni("Settings", "Float"));
+    EXPECT_STREQ("CPayload", ReadIni("Settings", "Class"));
+    EXPECT_STREQ("AABGPPAB", ReadIni("Settings", "Blob"));
+    EXPECT_STREQ("inner text", ReadIni("Settings\\Outer", "Text"));
+    EXPECT_STREQ("99", ReadIni("Settings\\Outer\\Inner", "Number"));
+    EXPECT_STREQ("3", ReadIni("Settings", "Count"));
+    EXPECT_STREQ("7", ReadIni("Settings\\Item2", "Value"));
+
     CompositeSettings loaded;
     CXTPPropExchangeIniFile px(TRUE, NULL, "Settings");
     ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
@@ -465,27 +476,6 @@ TEST_F(PropExchangeBackends, XmlFormattedFileThatCannotBeCreatedRaises)
         e->Delete();
     }
     EXPECT_TRUE(bRaised);
-}
-
-TEST_F(PropExchangeBackends, IniFormOfSectionsAndValues)
-{
-    CompositeSettings stored;
-    stored.Fill();
-    {
-        CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
-        stored.DoPropExchange(&px);
-        ASSERT_TRUE(px.SaveToFile(m_strIniFile));
-    }
-    EXPECT_STREQ("65535", ReadIni("Settings", "Short"));
-    EXPECT_STREQ("Line one\\\\\\nLine\\ttwo\\r", ReadIni("Settings", "String"));
-    EXPECT_STREQ("1, 2, 30, 40", ReadIni("Settings", "Rect"));
-    EXPECT_STREQ("<missing>", ReadIni("Settings", "Float"));
-    EXPECT_STREQ("CPayload", ReadIni("Settings", "Class"));
-    EXPECT_STREQ("AABGPPAB", ReadIni("Settings", "Blob"));
-    EXPECT_STREQ("inner text", ReadIni("Settings\\Outer", "Text"));
-    EXPECT_STREQ("99", ReadIni("Settings\\Outer\\Inner", "Number"));
-    EXPECT_STREQ("3", ReadIni("Settings", "Count"));
-    EXPECT_STREQ("7", ReadIni("Settings\\Item2", "Value"));
 }
 
 TEST_F(PropExchangeBackends, IniRemovesValuesEqualToTheirDefault)

@@ -137,20 +137,33 @@ protected:
     CString m_strXml;
 };
 
-TEST_F(ResourceManagerFiles, IniStringsMenusAndDialogs)
+TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogs)
 {
-    CXTPResourceManagerIni manager(m_strIni);
-    ASSERT_TRUE(manager.IsValid());
-    CString strText;
-    EXPECT_TRUE(manager.LoadString(&strText, 7400));
-    EXPECT_STREQ("Translated\tstring\nsecond\\q", strText);
-    EXPECT_TRUE(manager.LoadString(&strText, 7401));
-    EXPECT_STREQ("Module only", strText) << "what the file lacks comes from the module";
+    CXTPResourceManagerIni ini(m_strIni);
+    CXTPResourceManagerXml xml(m_strXml);
+    const struct
+    {
+        CXTPResourceManager* pManager;
+        const char* pszString;
+    } rows[] = {
+        {&ini, "Translated\tstring\nsecond\\q"},
+        {&xml, "From XML\tfile"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.pszString);
+        ASSERT_TRUE(row.pManager->IsValid());
+        CString strText;
+        EXPECT_TRUE(row.pManager->LoadString(&strText, 7400));
+        EXPECT_STREQ(row.pszString, strText);
+        EXPECT_TRUE(row.pManager->LoadString(&strText, 7401));
+        EXPECT_STREQ("Module only", strText) << "what the file lacks comes from the module";
 
-    CMenu menu;
-    EXPECT_TRUE(manager.LoadMenu(&menu, 7200));
-    ExpectTextMenu(menu);
-    ExpectTextDialog(manager.LoadDialogTemplate(MAKEINTRESOURCE(7300)));
+        CMenu menu;
+        EXPECT_TRUE(row.pManager->LoadMenu(&menu, 7200));
+        ExpectTextMenu(menu);
+        ExpectTextDialog(row.pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300)));
+    }
 }
 
 TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
@@ -168,21 +181,6 @@ TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
     EXPECT_STREQ("Module dialog", WindowText(hDialog));
     ::DestroyWindow(hDialog);
     ::DeleteFileA(strBroken);
-}
-
-TEST_F(ResourceManagerFiles, XmlStringsMenusAndDialogs)
-{
-    CXTPResourceManagerXml manager(m_strXml);
-    ASSERT_TRUE(manager.IsValid());
-    CString strText;
-    EXPECT_TRUE(manager.LoadString(&strText, 7400));
-    EXPECT_STREQ("From XML\tfile", strText);
-    EXPECT_TRUE(manager.LoadString(&strText, 7401));
-    EXPECT_STREQ("Module only", strText);
-    CMenu menu;
-    EXPECT_TRUE(manager.LoadMenu(&menu, 7200));
-    ExpectTextMenu(menu);
-    ExpectTextDialog(manager.LoadDialogTemplate(MAKEINTRESOURCE(7300)));
 }
 
 TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)

@@ -115,7 +115,6 @@ TEST_F(StartupTest, GlobalsAreSet)
     EXPECT_EQ(::RegisterClipboardFormatA("Vurari ToolBar Image"), (UINT)XTPImageManagerClipboardFormat);
     EXPECT_EQ(::RegisterClipboardFormatA("Alpha Bitmap Image"), (UINT)XTPAlphaBitmapClipboardFormat);
     EXPECT_NE(0, TaskPanelClipboardFormat);
-    EXPECT_EQ(CRect((LONG)0x80000000, (LONG)0x80000000, (LONG)0x80000000, (LONG)0x80000000), XTPUnsetRect);
 }
 
 TEST_F(StartupTest, CompletesWithoutTheOptionalLibraries)

@@ -10,6 +10,18 @@
 
 namespace {
 
+// A device-dependent bitmap holding a copy of the canvas.
+HBITMAP BitmapOf(CTestCanvas& canvas)
+{
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(canvas, canvas.m_nWidth, canvas.m_nHeight);
+    CDC dc;
+    dc.CreateCompatibleDC(&canvas);
+    HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
+    dc.BitBlt(0, 0, canvas.m_nWidth, canvas.m_nHeight, &canvas, 0, 0, SRCCOPY);
+    ::SelectObject(dc, hOld);
+    return hBitmap;
+}
+
 TEST(StripMnemonics, SingleAmpersandsGoDoubledOnesStay)
 {
     const char* const cases[][2] = {
@@ -94,12 +106,7 @@ TEST(DrawEmbossed, ShapeInHighlightThenShadow)
         CTestCanvas glyph(8, 8, RGB(255, 0, 255));
         glyph.FillSolidRect(2, 2, 4, 4, RGB(0, 0, 0));
         CBitmap bitmap;
-        bitmap.Attach(::CreateCompatibleBitmap(glyph, 8, 8));
-        CDC dc;
-        dc.CreateCompatibleDC(&glyph);
-        HGDIOBJ hOld = ::SelectObject(dc, bitmap.GetSafeHandle());
-        dc.BitBlt(0, 0, 8, 8, &glyph, 0, 0, SRCCOPY);
-        ::SelectObject(dc, hOld);
+        bitmap.Attach(BitmapOf(glyph));
         ASSERT_EQ(0, images.Add(&bitmap, RGB(255, 0, 255)));
     }
     CTestCanvas canvas(20, 20, RGB(10, 20, 30));
@@ -156,14 +163,7 @@ TEST(TransparentBitmap, TopLeftColourAndIcon)
 
     CTestCanvas canvas(16, 16, RGB(255, 0, 255));
     canvas.FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(canvas, 16, 16);
-    {
-        CDC dc;
-        dc.CreateCompatibleDC(&canvas);
-        HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
-        dc.BitBlt(0, 0, 16, 16, &canvas, 0, 0, SRCCOPY);
-        ::SelectObject(dc, hOld);
-    }
+    HBITMAP hBitmap = BitmapOf(canvas);
     CXTPTransparentBitmap bitmap(hBitmap);
     EXPECT_EQ(RGB(255, 0, 255), bitmap.GetTransparentColor());
     HICON hIcon = bitmap.ConvertToIcon();
