@@ -57,19 +57,7 @@ HTREEITEM InsertItem(CWnd* pTree, LPCTSTR lpszText)
     return (HTREEITEM)pTree->SendMessage(TVM_INSERTITEM, 0, (LPARAM)&insert);
 }
 
-class CtrlViewTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        frame = new CListeningFrame;
-        ASSERT_TRUE(frame->CreateAt(40, 40, 400, 300));
-    }
-    void TearDown() override
-    {
-        frame->DestroyWindow();
-        PumpPending();
-    }
-    CListeningFrame* frame = nullptr;
+class CtrlViewTest : public FrameTest<CListeningFrame> {
 };
 
 TEST_F(CtrlViewTest, ViewsAreTheirControls)

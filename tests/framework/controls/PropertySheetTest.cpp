@@ -61,19 +61,8 @@ CString ItemText(CWnd* pWnd, int nID)
     return text;
 }
 
-class PropertySheetTest : public ::testing::Test {
+class PropertySheetTest : public FrameTest<CTestFrame> {
 protected:
-    void SetUp() override
-    {
-        frame = new CTestFrame;
-        ASSERT_TRUE(frame->CreateAt(40, 40, 400, 300));
-    }
-    void TearDown() override
-    {
-        frame->DestroyWindow();
-        PumpPending();
-    }
-    CTestFrame* frame = nullptr;
     CNamePage namePage;
     COptionsPage optionsPage;
 };

@@ -6,12 +6,10 @@
 
 namespace {
 
-class ReBarTest : public ::testing::Test {
+class ReBarTest : public FrameTest<CTestFrame, 500, 300> {
 protected:
-    void SetUp() override
+    void Prepare() override
     {
-        frame = new CTestFrame;
-        ASSERT_TRUE(frame->CreateAt(40, 40, 500, 300));
         ASSERT_TRUE(pane.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
         ASSERT_TRUE(rebar.Create(frame));
         ASSERT_TRUE(tools.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP));
@@ -21,12 +19,6 @@ protected:
         CSize size = tools.CalcFixedLayout(FALSE, TRUE);
         tools.SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     }
-    void TearDown() override
-    {
-        frame->DestroyWindow();
-        PumpPending();
-    }
-    CTestFrame* frame = nullptr;
     CWnd pane;
     CReBar rebar;
     CToolBar tools;

@@ -94,12 +94,10 @@ void Drag(CWnd* pWnd, CPoint from, CPoint to)
 
 // The main window's client area: a 1 x 2 splitter whose right pane is a 2 x 1 splitter, in a
 // frame with an 800 x 600 client area.
-class SplitterTest : public ::testing::Test {
+class SplitterTest : public FrameTest<CTestFrame, 800, 600> {
 protected:
-    void SetUp() override
+    void Prepare() override
     {
-        frame = new CTestFrame;
-        ASSERT_TRUE(frame->CreateAt(40, 40, 800, 600));
         ASSERT_TRUE(outer.CreateStatic(frame, 1, 2));
         ASSERT_TRUE(outer.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(175, 400), NULL));
         ASSERT_TRUE(nested.CreateStatic(&outer, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, outer.IdFromRowCol(0, 1)));
@@ -108,13 +106,7 @@ protected:
         frame->RecalcLayout();
         PumpPending();
     }
-    void TearDown() override
-    {
-        frame->DestroyWindow();
-        PumpPending();
-    }
 
-    CTestFrame* frame = nullptr;
     CRecordingSplitter outer;
     CThinSplitter nested;
 };

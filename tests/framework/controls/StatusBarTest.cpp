@@ -31,21 +31,14 @@ CString ControlText(CStatusBar& bar, int nIndex)
     return text;
 }
 
-class StatusBarTest : public ::testing::Test {
+class StatusBarTest : public FrameTest<CStatusFrame, 800, 600> {
 protected:
-    void SetUp() override
+    void Prepare() override
     {
-        frame = new CStatusFrame;
-        ASSERT_TRUE(frame->CreateAt(40, 40, 800, 600));
         ASSERT_TRUE(bar.Create(frame));
         const UINT indicators[] = {ID_SEPARATOR, IDS_PANE_CAPS, IDS_PANE_PROGRESS};
         ASSERT_TRUE(bar.SetIndicators(indicators, 3));
         frame->RecalcLayout();
-        PumpPending();
-    }
-    void TearDown() override
-    {
-        frame->DestroyWindow();
         PumpPending();
     }
 
@@ -56,7 +49,6 @@ protected:
         return rect.Width();
     }
 
-    CStatusFrame* frame = nullptr;
     CStatusBar bar;
 };
 

@@ -3,6 +3,7 @@
 // the thread's message queue.
 #include "framework/CFrameWnd.h"
 #include "framework/CView.h"
+#include <gtest/gtest.h>
 
 // A top-level frame at a fixed place on the screen; its children are created by the tests.
 class CTestFrame : public CFrameWnd {
@@ -13,5 +14,26 @@ public:
 
 // Dispatches every message waiting in the queue.
 void PumpPending();
+
+// A test with its own frame of class TFrame, client size cx x cy, destroyed after each case.
+// Fixtures put their bars and panes in the frame in Prepare(), which runs once the frame is up.
+template <class TFrame, int cx = 400, int cy = 300>
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new TFrame;
+        ASSERT_TRUE(frame->CreateAt(40, 40, cx, cy));
+        Prepare();
+    }
+    void TearDown() override
+    {
+        frame->DestroyWindow();
+        PumpPending();
+    }
+    virtual void Prepare() {}
+
+    TFrame* frame = nullptr;
+};
 // The window rectangle of pWnd in the client coordinates of its parent.
 CRect RectInParent(CWnd* pWnd);

@@ -19,27 +19,19 @@ BEGIN_MESSAGE_MAP(CToolFrame, CTestFrame)
     ON_COMMAND(ID_TOOL_LINE, OnLine)
 END_MESSAGE_MAP()
 
-class ToolBarTest : public ::testing::Test {
+class ToolBarTest : public FrameTest<CToolFrame> {
 protected:
-    void SetUp() override
+    void Prepare() override
     {
-        frame = new CToolFrame;
-        ASSERT_TRUE(frame->CreateAt(40, 40, 400, 300));
         ASSERT_TRUE(bar.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS));
         bar.SetSizes(CSize(23, 23), CSize(16, 16));
         const UINT ids[] = {ID_TOOL_PENCIL, ID_TOOL_FILL, ID_TOOL_PICK, ID_TOOL_LINE};
         ASSERT_TRUE(bar.SetButtons(ids, 4));
     }
-    void TearDown() override
-    {
-        frame->DestroyWindow();
-        PumpPending();
-    }
 
     BOOL Enabled(UINT nID) { return (BOOL)bar.SendMessage(TB_ISBUTTONENABLED, nID); }
     BOOL Checked(UINT nID) { return (BOOL)bar.SendMessage(TB_ISBUTTONCHECKED, nID); }
 
-    CToolFrame* frame = nullptr;
     CToolBar bar;
 };
 
