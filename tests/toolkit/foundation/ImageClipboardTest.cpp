@@ -7,29 +7,6 @@
 
 namespace
 {
-// A manager with id 7 at widths 16 (an icon) and 24 (an alpha image), and a
-// scaled copy at 32.
-void FillManager(CXTPImageManager& manager)
-{
-    CXTPImageManagerIconHandle icon;
-    icon = MakeIcon(16, 16, RGB(200, 10, 10));
-    CXTPImageManagerIconHandle alpha;
-    alpha = MakeAlphaBitmap(24, 24, 0x80102030);
-    manager.SetIcon(icon, 7);
-    manager.SetIcon(alpha, 7);
-    manager.GetImage(7, 32);
-}
-
-std::vector<BYTE> CopiedBytes(CXTPImageManager& manager)
-{
-    if (!::OpenClipboard(NULL))
-        return std::vector<BYTE>();
-    ::EmptyClipboard();
-    manager.CopyToClipboard(7);
-    ::CloseClipboard();
-    return ClipboardBytes();
-}
-
 // Puts bytes on the clipboard under the toolbar-image format.
 void PutOnClipboard(const std::vector<BYTE>& data)
 {

@@ -12,22 +12,6 @@ namespace
 {
 const char kTestKey[] = "Software\\Tidewatch Tests\\ImageManager";
 
-// A manager with id 7 at widths 16 (an icon with a hot image) and 24 (an
-// alpha image), and a scaled copy at 32.
-void FillManager(CXTPImageManager& manager)
-{
-    CXTPImageManagerIconHandle icon;
-    icon = MakeIcon(16, 16, RGB(200, 10, 10));
-    CXTPImageManagerIconHandle hot;
-    hot = MakeIcon(16, 16, RGB(10, 200, 10));
-    CXTPImageManagerIconHandle alpha;
-    alpha = MakeAlphaBitmap(24, 24, 0x80102030);
-    manager.SetIcon(icon, 7);
-    manager.SetIcon(hot, 7, CSize(16, 16), xtpImageHot);
-    manager.SetIcon(alpha, 7);
-    manager.GetImage(7, 32);
-}
-
 // Expects the icons FillManager made, under the id.
 void ExpectFilledIcons(CXTPImageManager& manager, UINT nID)
 {
@@ -194,12 +178,7 @@ TEST(ImagePersistence, CopyPutsTheIconsOnTheClipboard)
 {
     CXTPImageManager source;
     FillManager(source);
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    ::EmptyClipboard();
-    source.CopyToClipboard(7);
-    ::CloseClipboard();
-
-    std::vector<BYTE> data = ClipboardBytes();
+    std::vector<BYTE> data = CopiedBytes(source);
     std::vector<BYTE> stored = StoreIcons(source, 7);
     ASSERT_GE(data.size(), stored.size());
     EXPECT_TRUE(std::equal(stored.begin(), stored.end(), data.begin()));

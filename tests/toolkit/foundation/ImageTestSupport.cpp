@@ -171,3 +171,27 @@ CRect PaintedBounds(const PixelRows& canvas)
     }
     return rcBounds;
 }
+
+void FillManager(CXTPImageManager& manager)
+{
+    CXTPImageManagerIconHandle icon;
+    icon = MakeIcon(16, 16, RGB(200, 10, 10));
+    CXTPImageManagerIconHandle hot;
+    hot = MakeIcon(16, 16, RGB(10, 200, 10));
+    CXTPImageManagerIconHandle alpha;
+    alpha = MakeAlphaBitmap(24, 24, 0x80102030);
+    manager.SetIcon(icon, 7);
+    manager.SetIcon(hot, 7, CSize(16, 16), xtpImageHot);
+    manager.SetIcon(alpha, 7);
+    manager.GetImage(7, 32);
+}
+
+std::vector<BYTE> CopiedBytes(CXTPImageManager& manager)
+{
+    if (!::OpenClipboard(NULL))
+        return std::vector<BYTE>();
+    ::EmptyClipboard();
+    manager.CopyToClipboard(7);
+    ::CloseClipboard();
+    return ClipboardBytes();
+}

@@ -29,6 +29,12 @@ BOOL IconIsTransparentAt(HICON hIcon, int x, int y);
 // The bytes on the clipboard under the toolbar-image format (empty when none).
 std::vector<BYTE> ClipboardBytes();
 
+// Gives the manager id 7 at widths 16 (an icon with a hot image) and 24 (an
+// alpha image), and a scaled copy at 32.
+void FillManager(CXTPImageManager& manager);
+// Copies id 7 of the manager to the clipboard and gives the bytes there.
+std::vector<BYTE> CopiedBytes(CXTPImageManager& manager);
+
 // The path of a file of the tests' images folder.
 std::string TestImagePath(const char* pszName);
 
