@@ -2,7 +2,7 @@
 // One HTTP/1.0 request over a Winsock TCP connection: the exact request bytes
 // sent, the response's header text and its body, unchanged. Each use makes its
 // own client on the thread that needs it; clients share nothing.
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 // A Winsock SOCKET; the header stays free of the Winsock declarations, which
 // must come before <windows.h> in a file that wants them.

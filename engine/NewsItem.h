@@ -1,7 +1,7 @@
 #pragma once
 // One news result of a keyword: a plain heap record in its keyword's doubly
 // linked item list.
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 class Keyword;
 

@@ -2,7 +2,7 @@
 // The folder of the running executable, without a trailing backslash. The
 // application sets it once at start-up, before any window exists; the store
 // file "conf.xml" lives there.
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 CString ProgramFolder();
 void SetProgramFolder(const char* folder);

@@ -1,5 +1,5 @@
 #include "TestHost.h"
-#include "framework/CCommonDialog.h"
+#include "framework/controls/CCommonDialog.h"
 #include <gtest/gtest.h>
 
 namespace {

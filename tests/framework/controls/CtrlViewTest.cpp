@@ -1,6 +1,6 @@
 #include "TestHost.h"
-#include "framework/CCtrlView.h"
-#include "framework/CSplitterWnd.h"
+#include "framework/controls/CCtrlView.h"
+#include "framework/controls/CSplitterWnd.h"
 #include <gtest/gtest.h>
 
 namespace {

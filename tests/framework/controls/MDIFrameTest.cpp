@@ -1,9 +1,9 @@
 #include "TestHost.h"
 #include "TestIds.h"
-#include "framework/CMDIFrameWnd.h"
-#include "framework/CStatusBar.h"
-#include "framework/CDocTemplate.h"
-#include "framework/CDocument.h"
+#include "framework/controls/CMDIFrameWnd.h"
+#include "framework/controls/CStatusBar.h"
+#include "framework/window/CDocTemplate.h"
+#include "framework/window/CDocument.h"
 #include <gtest/gtest.h>
 
 namespace {

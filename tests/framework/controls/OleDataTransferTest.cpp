@@ -1,8 +1,8 @@
 #include "TestHost.h"
-#include "framework/CSharedFile.h"
-#include "framework/COleDataSource.h"
-#include "framework/COleDropSource.h"
-#include "framework/COleDropTarget.h"
+#include "framework/core/CSharedFile.h"
+#include "framework/controls/COleDataSource.h"
+#include "framework/controls/COleDropSource.h"
+#include "framework/controls/COleDropTarget.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

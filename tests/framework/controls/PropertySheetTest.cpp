@@ -1,6 +1,6 @@
 #include "TestHost.h"
 #include "TestIds.h"
-#include "framework/CPropertySheet.h"
+#include "framework/controls/CPropertySheet.h"
 #include <gtest/gtest.h>
 
 namespace {

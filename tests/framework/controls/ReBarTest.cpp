@@ -1,7 +1,7 @@
 #include "TestHost.h"
 #include "TestIds.h"
-#include "framework/CReBar.h"
-#include "framework/CToolBar.h"
+#include "framework/controls/CReBar.h"
+#include "framework/controls/CToolBar.h"
 #include <gtest/gtest.h>
 
 namespace {

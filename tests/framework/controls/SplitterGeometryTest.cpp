@@ -1,4 +1,4 @@
-#include "framework/SplitterGeometry.h"
+#include "framework/controls/SplitterGeometry.h"
 #include <gtest/gtest.h>
 #include <vector>
 

@@ -1,5 +1,5 @@
 #include "TestHost.h"
-#include "framework/CSplitterWnd.h"
+#include "framework/controls/CSplitterWnd.h"
 #include <gtest/gtest.h>
 #include <vector>
 

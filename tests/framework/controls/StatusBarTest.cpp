@@ -1,6 +1,6 @@
 #include "TestHost.h"
 #include "TestIds.h"
-#include "framework/CStatusBar.h"
+#include "framework/controls/CStatusBar.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // What the control tests share: a visible frame window to put controls in, and the pumping of
 // the thread's message queue.
-#include "framework/CFrameWnd.h"
-#include "framework/CView.h"
+#include "framework/window/CFrameWnd.h"
+#include "framework/window/CView.h"
 #include <gtest/gtest.h>
 
 // A top-level frame at a fixed place on the screen; its children are created by the tests.

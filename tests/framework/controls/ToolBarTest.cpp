@@ -1,6 +1,6 @@
 #include "TestHost.h"
 #include "TestIds.h"
-#include "framework/CToolBar.h"
+#include "framework/controls/CToolBar.h"
 #include <gtest/gtest.h>
 
 namespace {

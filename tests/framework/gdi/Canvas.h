@@ -2,7 +2,7 @@
 // A memory DC with a 32-bit top-down DIB section selected, filled white; the
 // pixels are read straight from the section's bits, not through GDI, so a
 // test sees what was really drawn.
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 
 class Canvas
 {

@@ -1,7 +1,7 @@
 // GDI objects: creation, ownership of the handle, wrappers for handles.
 #include <gtest/gtest.h>
 #include "Canvas.h"
-#include "framework/CException.h"
+#include "framework/core/CException.h"
 
 TEST(GdiObject, TheObjectDeletesItsHandleUnlessDetached)
 {

@@ -1,6 +1,6 @@
 // Image lists: images added from bitmaps and icons, drawn and read back.
 #include <gtest/gtest.h>
-#include "framework/CImageList.h"
+#include "framework/gdi/CImageList.h"
 #include "Canvas.h"
 
 namespace {

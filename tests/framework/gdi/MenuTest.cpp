@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <vector>
-#include "framework/CMenu.h"
-#include "framework/CBitmap.h"
-#include "framework/CWnd.h"
-#include "framework/WindowClasses.h"
+#include "framework/gdi/CMenu.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/window/CWnd.h"
+#include "framework/window/WindowClasses.h"
 
 namespace {
 

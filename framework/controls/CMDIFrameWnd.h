@@ -1,0 +1,86 @@
+#pragma once
+// CMDIFrameWnd and CMDIChildWnd: a frame whose client area is the system's MDI client window
+// (m_hWndMDIClient, the frame's pane AFX_IDW_PANE_FIRST, laid out by RecalcLayout like any
+// pane: a window that subclasses it takes part through CalcWindowRect), and the frames of the
+// documents inside it. Commands go to the active child first. A child shows its shared menu
+// (m_hMenuShared, from its multi-document template) in the frame while it is active.
+#include "framework/window/CFrameWnd.h"
+
+// The id of the first child in the frame's window menu.
+#define AFX_IDM_FIRST_MDICHILD 0xFF00
+
+class CMDIChildWnd;
+class CMenu;
+
+class CMDIFrameWnd : public CFrameWnd {
+    DECLARE_DYNCREATE(CMDIFrameWnd)
+public:
+    CMDIFrameWnd();
+
+    // Creates the MDI client; pWindowMenu is the popup that lists the children.
+    virtual BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu);
+    // The popup of a menu bar that lists the children: the last popup holding a window command
+    // (ID_WINDOW_NEW .. ID_WINDOW_SPLIT), else the last but one popup, else NULL.
+    virtual HMENU GetWindowMenuPopup(HMENU hMenuBar);
+
+    CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = NULL) const;
+    void MDIActivate(CWnd* pWndActivate);
+    void MDIMaximize(CWnd* pWnd);
+    void MDIRestore(CWnd* pWnd);
+    void MDINext();
+    void MDICascade();
+    void MDITile(int nType = MDITILE_HORIZONTAL);
+    void MDIIconArrange();
+    // Puts a menu (and its window popup) in the frame; NULL keeps the current one.
+    void MDISetMenu(HMENU hFrameMenu, HMENU hWindowMenu);
+
+    virtual CFrameWnd* GetActiveFrame();
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+
+    HWND m_hWndMDIClient;
+
+protected:
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+class CMDIChildWnd : public CFrameWnd {
+    DECLARE_DYNCREATE(CMDIChildWnd)
+public:
+    CMDIChildWnd();
+
+    // Creates the child in pParentWnd's MDI client (the main window when NULL).
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = NULL,
+                        CCreateContext* pContext = NULL);
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
+    // Children are destroyed through the MDI client.
+    virtual BOOL DestroyWindow();
+    virtual void ActivateFrame(int nCmdShow = -1);
+    virtual CWnd* GetMessageBar();
+
+    CMDIFrameWnd* GetMDIFrame() const;
+    void MDIDestroy();
+    void MDIActivate();
+    void MDIMaximize();
+    void MDIRestore();
+
+    // Shows this child's menu in the frame when it becomes active, the frame's own menu when the
+    // last child goes.
+    virtual void OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt);
+
+    HMENU m_hMenuShared;
+
+protected:
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+};

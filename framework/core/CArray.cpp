@@ -1,0 +1,9 @@
+#include "framework/core/CArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)
+IMPLEMENT_SERIAL(CObArray, CObject, 0)
+IMPLEMENT_SERIAL(CStringArray, CObject, 0)
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CUIntArray, CObject, 0)
