@@ -17,11 +17,12 @@ function(tw_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
 endfunction()
 
-# tw_test(NAME [DEPENDS lib...] [OWN_MAIN]): a GoogleTest executable of every
-# .cpp (and .rc) below the calling folder, run under wine by ctest. Each run
-# writes an XML report that scripts/test adds up (wine sees / as drive Z:).
+# tw_test(NAME [DEPENDS lib...] [OWN_MAIN] [WINDOWS]): a GoogleTest executable
+# of every .cpp (and .rc) below the calling folder, run under wine by ctest.
+# Each run writes an XML report that scripts/test adds up (wine sees / as
+# drive Z:). WINDOWS: the tests open windows on the shared X display.
 function(tw_test name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN;WINDOWS" "" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
   add_executable(${name} ${sources})
@@ -34,9 +35,13 @@ function(tw_test name)
   add_test(NAME ${name}
            COMMAND ${name} --gtest_output=xml:Z:${TW_TEST_REPORTS}/${name}.xml
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  # The executables share one X display, its mouse cursor and focus: they take
-  # turns, so one test's input never lands in another's windows.
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK x_display)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  # Executables with windows share one X display, its mouse cursor and focus:
+  # they take turns, so one test's input never lands in another's windows.
+  # The others run in parallel with them.
+  if(ARG_WINDOWS)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x_display)
+  endif()
 endfunction()
 
 # tw_bench(NAME [DEPENDS lib...]): a benchmark executable; not part of ctest.

@@ -1,7 +1,7 @@
 #include "engine/KeywordGroup.h"
 #include "engine/ProgramFolder.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "engine/XmlIterator.h"
 #include "engine/XmlReader.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

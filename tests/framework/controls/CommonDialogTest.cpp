@@ -1,4 +1,5 @@
-#include "TestHost.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestWindow.h"
 #include "framework/controls/CCommonDialog.h"
 #include <gtest/gtest.h>
 
@@ -39,17 +40,14 @@ UINT_PTR CALLBACK AcceptFileDialog(HWND hDlg, UINT message, WPARAM, LPARAM lPara
 
 TEST(CommonDialogTest, SaveDialogGivesThePathWithTheDefaultExtension)
 {
-    char folder[MAX_PATH];
-    ::GetTempPath(MAX_PATH, folder);
-    CString initialDir = folder;
-    initialDir.TrimRight('\\');
+    TempFolder folder;
+    CString initialDir = folder.Path().c_str();
 
     CFileDialog dialog(FALSE, "xml", "KeywordList", OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT,
                        "XML Files (*.xml)|*.xml|All Files (*.*)|*.*||");
     dialog.m_ofn.lpstrInitialDir = initialDir;
     dialog.m_ofn.Flags |= OFN_ENABLEHOOK;
     dialog.m_ofn.lpfnHook = AcceptFileDialog;
-    ::DeleteFile(initialDir + "\\KeywordList.xml");
     ASSERT_EQ(IDOK, dialog.DoModal());
     EXPECT_STREQ("KeywordList.xml", dialog.GetFileName());
     EXPECT_STREQ("KeywordList", dialog.GetFileTitle());

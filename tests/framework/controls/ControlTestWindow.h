@@ -1,16 +1,14 @@
 #pragma once
-// A visible top-level window that hosts the controls of the tests and
-// records the notifications it receives. One window serves every test:
-// hiding or destroying a visible top-level window costs wine two seconds.
+// The host of the control tests: a visible top-level window that records the
+// notifications it receives. One window serves every test.
 #include "framework/Framework.h"
+#include "tests/support/TestWindow.h"
+
 #include <vector>
 
-class ControlTestWindow : public CWnd
+class ControlTestWindow : public CTestWindow
 {
 public:
-    ControlTestWindow();
-    ~ControlTestWindow();
-
     // The control codes (HIWORD of wParam) of the WM_COMMAND messages received.
     std::vector<UINT> m_commandCodes;
 
@@ -25,6 +23,3 @@ ControlTestWindow& TestParent();
 
 // The control ids of the tests.
 enum { IDC_TEST_FIRST = 100, IDC_TEST_SECOND = 101 };
-
-// Sends a left click at the point of the window's client area.
-void ClickAt(CWnd& wnd, CPoint point);

@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "tests/support/TestWindow.h"
 #include "framework/controls/CCtrlView.h"
 #include "framework/controls/CSplitterWnd.h"
 #include <gtest/gtest.h>

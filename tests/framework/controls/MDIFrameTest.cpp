@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "tests/support/TestWindow.h"
 #include "TestIds.h"
 #include "framework/controls/CMDIFrameWnd.h"
 #include "framework/controls/CStatusBar.h"

@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "tests/support/TestWindow.h"
 #include "framework/core/CSharedFile.h"
 #include "framework/controls/COleDataSource.h"
 #include "framework/controls/COleDropSource.h"

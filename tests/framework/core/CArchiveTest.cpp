@@ -1,4 +1,5 @@
 #include "ArchiveTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -454,9 +455,8 @@ TEST(CArchiveFailures, WrongDirectionRaisesReadOnlyOrWriteOnly)
 
 TEST(CArchiveTest, ArchiveOverARealFileAndUnflushedDestruction)
 {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    CString path = CString(folder) + "tw_core_archive.bin";
+    TempFolder folder;
+    CString path = folder.File("tw_core_archive.bin").c_str();
     {
         CFile file(path, CFile::modeCreate | CFile::modeWrite);
         CArchive ar(&file, CArchive::store);
@@ -474,7 +474,6 @@ TEST(CArchiveTest, ArchiveOverARealFileAndUnflushedDestruction)
         ar.Close();
         EXPECT_EQ(file.GetLength(), file.GetPosition());
     }
-    CFile::Remove(path);
 }
 
 TEST(CArchiveTest, ThroughAGlobalMemoryBlockAsTheClipboardCarriesIt)

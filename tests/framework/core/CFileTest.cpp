@@ -1,31 +1,16 @@
 #include "RaisesSupport.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace {
-CString TempPath(LPCTSTR name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return CString(folder) + name;
-}
-
-std::string FileBytes(LPCTSTR path)
-{
-    CFile file(path, CFile::modeRead | CFile::shareDenyNone);
-    std::string bytes((size_t)file.GetLength(), '\0');
-    file.Read(&bytes[0], (UINT)bytes.size());
-    return bytes;
-}
-}
-
 TEST(CFileTest, WriteReadSeekRenameRemove)
 {
-    CString path = TempPath("tw_core_file.bin");
-    CString moved = TempPath("tw_core_file2.bin");
-    DeleteFileA(moved);
+    TempFolder folder;
+    CString path = folder.File("tw_core_file.bin").c_str();
+    CString moved = folder.File("tw_core_file2.bin").c_str();
     {
         CFile file(path, CFile::modeCreate | CFile::modeReadWrite);
         file.Write("hello world", 11);
@@ -40,7 +25,7 @@ TEST(CFileTest, WriteReadSeekRenameRemove)
         EXPECT_STREQ("tw_core_file.bin", file.GetFileName());
     }
     CFile::Rename(path, moved);
-    EXPECT_EQ("hello", FileBytes(moved));
+    EXPECT_EQ("hello", ReadBytes((LPCTSTR)moved));
     CFile::Remove(moved);
     CFileException error;
     CFile file;
@@ -106,7 +91,8 @@ TEST(CFileTest, SharedFileHandsOverAGlobalBlockOfItsLength)
 
 TEST(CFileTest, StdioFileTextLines)
 {
-    CString path = TempPath("tw_core_text.txt");
+    TempFolder folder;
+    CString path = folder.File("tw_core_text.txt").c_str();
     std::string longLine(600, 'x');
     {
         CStdioFile file(path, CFile::modeCreate | CFile::modeWrite | CFile::typeText);
@@ -114,7 +100,7 @@ TEST(CFileTest, StdioFileTextLines)
         file.WriteString(longLine.c_str());
         file.WriteString("\n\nlast");
     }
-    EXPECT_EQ("first\r\nsecond\r\n" + longLine + "\r\n\r\nlast", FileBytes(path));
+    EXPECT_EQ("first\r\nsecond\r\n" + longLine + "\r\n\r\nlast", ReadBytes((LPCTSTR)path));
     CStdioFile file(path, CFile::modeRead | CFile::typeText);
     const char* expected[] = {"first", "second", longLine.c_str(), "", "last"};
     CString line;
@@ -129,7 +115,6 @@ TEST(CFileTest, StdioFileTextLines)
     ASSERT_TRUE(binary.ReadString(line));
     EXPECT_STREQ("first", line);
     binary.Close();
-    CFile::Remove(path);
 }
 
 namespace {

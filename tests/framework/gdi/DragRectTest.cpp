@@ -1,6 +1,6 @@
 // The halftone brush and drag frames drawn by inversion.
 #include <gtest/gtest.h>
-#include "Canvas.h"
+#include "tests/support/PixelCanvas.h"
 
 TEST(Halftone, TheBrushIsOneCheckerboardForTheProcess)
 {
@@ -8,7 +8,7 @@ TEST(Halftone, TheBrushIsOneCheckerboardForTheProcess)
     ASSERT_TRUE(brush != NULL && brush->m_hObject != NULL);
     EXPECT_EQ(brush, CDC::GetHalftoneBrush());
 
-    Canvas canvas(16, 16);
+    PixelCanvas canvas(16, 16);
     canvas.dc().SetTextColor(kBlack);
     canvas.dc().SetBkColor(kWhite);
     canvas.dc().SelectObject(brush);
@@ -27,7 +27,7 @@ const CSize kFrame(3, 2);
 const CSize kNoFrame(0, 0);
 
 // What a single frame of rect looks like on a white canvas.
-void ExpectOnlyFrame(const Canvas& canvas, const CRect& rect, CSize size)
+void ExpectOnlyFrame(const PixelCanvas& canvas, const CRect& rect, CSize size)
 {
     int changedInFrame = 0;
     for (int y = 0; y < canvas.height(); y++)
@@ -50,7 +50,7 @@ void ExpectOnlyFrame(const Canvas& canvas, const CRect& rect, CSize size)
 
 TEST(DragRect, DrawsTheFrameOnlyWithTheHalftoneBrush)
 {
-    Canvas canvas(40, 40);
+    PixelCanvas canvas(40, 40);
     CRect rect(4, 6, 24, 30);
     canvas.dc().DrawDragRect(&rect, kFrame, NULL, kNoFrame);
     ExpectOnlyFrame(canvas, rect, kFrame);
@@ -58,7 +58,7 @@ TEST(DragRect, DrawsTheFrameOnlyWithTheHalftoneBrush)
 
 TEST(DragRect, MovingTheFrameErasesTheLastOne)
 {
-    Canvas moved(40, 40), direct(40, 40);
+    PixelCanvas moved(40, 40), direct(40, 40);
     CRect first(4, 6, 24, 30), second(8, 9, 30, 35);
     moved.dc().DrawDragRect(&first, kFrame, NULL, kNoFrame);
     moved.dc().DrawDragRect(&second, kFrame, &first, kFrame);
@@ -71,7 +71,7 @@ TEST(DragRect, MovingTheFrameErasesTheLastOne)
 
 TEST(DragRect, TwoBrushesEraseAndDrawSeparately)
 {
-    Canvas canvas(40, 40);
+    PixelCanvas canvas(40, 40);
     CBrush black(kBlack);
     CRect first(2, 2, 20, 20), second(10, 10, 30, 30);
     canvas.dc().DrawDragRect(&first, kFrame, NULL, kNoFrame, &black);
@@ -81,7 +81,7 @@ TEST(DragRect, TwoBrushesEraseAndDrawSeparately)
 
 TEST(DragRect, AThickFrameCoversTheWholeRectangleAndTheClipRegionStays)
 {
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     canvas.dc().IntersectClipRect(0, 0, 15, 20);
     CRect rect(2, 2, 8, 8);
     canvas.dc().DrawDragRect(&rect, CSize(5, 5), NULL, kNoFrame);

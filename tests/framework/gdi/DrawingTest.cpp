@@ -1,7 +1,7 @@
 // Painting helpers of CDC, checked by drawing into a memory bitmap and
 // reading the pixels back.
 #include <gtest/gtest.h>
-#include "Canvas.h"
+#include "tests/support/PixelCanvas.h"
 
 TEST(Drawing, FillSolidRectFillsExactlyTheOrderedRectangleAndKeepsTheColourAsBackground)
 {
@@ -9,7 +9,7 @@ TEST(Drawing, FillSolidRectFillsExactlyTheOrderedRectangleAndKeepsTheColourAsBac
     const Case cases[] = { { 2, 3, 5, 4, { 2, 3, 7, 7 } }, { 6, 6, -2, -3, { 4, 3, 6, 6 } } };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cx);
-        Canvas canvas(20, 20);
+        PixelCanvas canvas(20, 20);
         canvas.dc().FillSolidRect(c.x, c.y, c.cx, c.cy, kRed);
         EXPECT_EQ(0, canvas.CountOther(c.filled, kRed));
         EXPECT_EQ(20 * 20 - c.cx * c.cy, canvas.CountOther(kRed));
@@ -20,7 +20,7 @@ TEST(Drawing, FillSolidRectFillsExactlyTheOrderedRectangleAndKeepsTheColourAsBac
 TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
 {
     for (int form = 0; form < 2; form++) {
-        Canvas canvas(12, 12);
+        PixelCanvas canvas(12, 12);
         CRect rect(1, 2, 9, 8);
         if (form == 0)
             canvas.dc().Draw3dRect(&rect, kRed, kBlue);
@@ -43,7 +43,7 @@ TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
 
 TEST(Drawing, RectangleFramesInThePenAndFillsWithTheBrush)
 {
-    Canvas canvas(10, 10);
+    PixelCanvas canvas(10, 10);
     CPen pen(PS_SOLID, 1, kRed);
     CBrush brush(kBlue);
     CPen* oldPen = canvas.dc().SelectObject(&pen);
@@ -64,7 +64,7 @@ TEST(Drawing, RectangleFramesInThePenAndFillsWithTheBrush)
 
 TEST(Drawing, LinesPolygonsEllipsesAndRoundedRectangles)
 {
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     CDC& dc = canvas.dc();
     CPen pen(PS_SOLID, 1, kRed);
     dc.SelectObject(&pen);
@@ -105,7 +105,7 @@ TEST(Drawing, LinesPolygonsEllipsesAndRoundedRectangles)
 
 TEST(Drawing, PixelsFillsAndInversion)
 {
-    Canvas canvas(10, 10);
+    PixelCanvas canvas(10, 10);
     CDC& dc = canvas.dc();
     dc.SetPixel(3, 4, kRed);
     dc.SetPixel(CPoint(4, 4), kGreen);
@@ -132,7 +132,7 @@ TEST(Drawing, PixelsFillsAndInversion)
 
 TEST(Drawing, ExtFloodFillCoversOnlyTheConnectedSurface)
 {
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     CDC& dc = canvas.dc();
     dc.Draw3dRect(CRect(2, 2, 10, 10), kBlack, kBlack);
     CBrush red(kRed);
@@ -148,9 +148,9 @@ TEST(Drawing, ExtFloodFillCoversOnlyTheConnectedSurface)
 
 TEST(Drawing, BlockTransfersCopyAndStretch)
 {
-    Canvas source(4, 4);
+    PixelCanvas source(4, 4);
     source.dc().FillSolidRect(0, 0, 2, 2, kRed);
-    Canvas target(16, 16);
+    PixelCanvas target(16, 16);
 
     target.dc().BitBlt(10, 10, 4, 4, &source.dc(), 0, 0, SRCCOPY);
     EXPECT_EQ(kRed, target.Pixel(11, 11));
@@ -171,7 +171,7 @@ TEST(Drawing, BlockTransfersCopyAndStretch)
 
 TEST(Drawing, DrawEdgeDrawsSunkenBordersAndAdjustsTheRectangle)
 {
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     CRect rect(0, 0, 20, 20);
     canvas.dc().DrawEdge(&rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     EXPECT_EQ(CRect(2, 2, 18, 18), rect);
@@ -181,7 +181,7 @@ TEST(Drawing, DrawEdgeDrawsSunkenBordersAndAdjustsTheRectangle)
 
 TEST(Drawing, DrawFocusRectTwiceRestoresThePicture)
 {
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     CRect rect(2, 2, 18, 18);
     canvas.dc().DrawFocusRect(&rect);
     EXPECT_GT(canvas.CountOther(kWhite), 0);

@@ -1,6 +1,6 @@
 // GDI objects: creation, ownership of the handle, wrappers for handles.
 #include <gtest/gtest.h>
-#include "Canvas.h"
+#include "tests/support/PixelCanvas.h"
 #include "framework/core/CException.h"
 
 TEST(GdiObject, TheObjectDeletesItsHandleUnlessDetached)
@@ -90,7 +90,7 @@ TEST(Brush, SolidHatchedPatternAndSystemBrushes)
     CBitmap pattern;
     pattern.CreateBitmap(8, 8, 1, 1, rows);
     CBrush patterned(&pattern);
-    Canvas canvas(8, 8);
+    PixelCanvas canvas(8, 8);
     canvas.dc().FillRect(CRect(0, 0, 8, 8), &patterned);
     EXPECT_NE(canvas.Pixel(0, 0), canvas.Pixel(0, 1)) << "rows alternate";
     EXPECT_EQ(canvas.Pixel(0, 0), canvas.Pixel(7, 0));
@@ -124,7 +124,7 @@ TEST(Font, PointFontsAreSizedForTheDevice)
     EXPECT_STREQ("Arial", logFont.lfFaceName);
 
     // In a mapping of 0.01 inch units, 12 points are 16.67 units.
-    Canvas canvas(4, 4);
+    PixelCanvas canvas(4, 4);
     canvas.dc().SetMapMode(MM_LOENGLISH);
     CFont mapped;
     mapped.CreatePointFont(120, "Arial", &canvas.dc());
@@ -157,7 +157,7 @@ TEST(Bitmap, CreatedAndLoadedBitmapsReportTheirSize)
     EXPECT_EQ(7, info.bmHeight);
     EXPECT_EQ(1, info.bmBitsPixel);
 
-    Canvas canvas(2, 2);
+    PixelCanvas canvas(2, 2);
     CBitmap compatible;
     ASSERT_TRUE(compatible.CreateCompatibleBitmap(&canvas.dc(), 5, 6));
     compatible.GetBitmap(&info);

@@ -1,7 +1,7 @@
 // Image lists: images added from bitmaps and icons, drawn and read back.
 #include <gtest/gtest.h>
 #include "framework/gdi/CImageList.h"
-#include "Canvas.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ const COLORREF kMagenta = RGB(255, 0, 255);
 // A 32 x 16 strip: a red square on magenta, then plain blue.
 void MakeStrip(CBitmap& strip)
 {
-    Canvas picture(32, 16);
+    PixelCanvas picture(32, 16);
     picture.dc().FillSolidRect(0, 0, 16, 16, kMagenta);
     picture.dc().FillSolidRect(4, 4, 8, 8, kRed);
     picture.dc().FillSolidRect(16, 0, 16, 16, kBlue);
@@ -26,7 +26,7 @@ void MakeStripList(CImageList& list)
     list.Add(&strip, kMagenta);
 }
 
-void ExpectSquareOnWhite(Canvas& canvas, int x, int y)
+void ExpectSquareOnWhite(PixelCanvas& canvas, int x, int y)
 {
     EXPECT_EQ(kRed, canvas.Pixel(x + 8, y + 8));
     EXPECT_EQ(kWhite, canvas.Pixel(x + 1, y + 1)) << "the mask colour is transparent";
@@ -45,7 +45,7 @@ TEST(ImageList, AStripMaskedByColourGivesTransparentImages)
     EXPECT_EQ(0, list.Add(&strip, kMagenta));
     EXPECT_EQ(2, list.GetImageCount());
 
-    Canvas canvas(40, 20);
+    PixelCanvas canvas(40, 20);
     EXPECT_TRUE(list.Draw(&canvas.dc(), 0, CPoint(2, 2), ILD_TRANSPARENT));
     ExpectSquareOnWhite(canvas, 2, 2);
     list.Draw(&canvas.dc(), 1, CPoint(20, 2), ILD_NORMAL);
@@ -75,7 +75,7 @@ TEST(ImageList, IconsGoInAndComeOutAgain)
 
     EXPECT_EQ(2, list.Add(square));
     EXPECT_EQ(3, list.GetImageCount());
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     list.Draw(&canvas.dc(), 2, CPoint(0, 0), ILD_TRANSPARENT);
     ExpectSquareOnWhite(canvas, 0, 0);
 
@@ -92,13 +92,13 @@ TEST(ImageList, ReplaceAndRemove)
     CImageList list;
     MakeStripList(list);
 
-    Canvas blue(16, 16);
+    PixelCanvas blue(16, 16);
     blue.dc().FillSolidRect(0, 0, 16, 16, kBlue);
     CBitmap image, mask;
     blue.CopyInto(image);
     mask.CreateBitmap(16, 16, 1, 1, NULL);   // all zero: every pixel opaque
     EXPECT_TRUE(list.Replace(0, &image, &mask));
-    Canvas canvas(16, 16);
+    PixelCanvas canvas(16, 16);
     list.Draw(&canvas.dc(), 0, CPoint(0, 0), ILD_TRANSPARENT);
     EXPECT_EQ(0, canvas.CountOther(kBlue));
 
@@ -114,7 +114,7 @@ TEST(ImageList, ABitmapResourceIsCutIntoImages)
     CImageList list;
     ASSERT_TRUE(list.Create(300, 16, 1, kMagenta));
     EXPECT_EQ(2, list.GetImageCount());
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     list.Draw(&canvas.dc(), 0, CPoint(0, 0), ILD_TRANSPARENT);
     ExpectSquareOnWhite(canvas, 0, 0);
 

@@ -1,11 +1,11 @@
 // The DC's state: selected objects, colours, modes, coordinates, clipping,
 // saving and the split between the output and the attribute DC.
 #include <gtest/gtest.h>
-#include "Canvas.h"
+#include "tests/support/PixelCanvas.h"
 
 TEST(DCState, SelectObjectAnswersThePreviousObjectWithItsClass)
 {
-    Canvas canvas(4, 4);
+    PixelCanvas canvas(4, 4);
     CDC& dc = canvas.dc();
     CPen pen(PS_SOLID, 2, kRed);
     CPen* previousPen = dc.SelectObject(&pen);
@@ -45,7 +45,7 @@ TEST(DCState, SelectObjectAnswersThePreviousObjectWithItsClass)
 
 TEST(DCState, SaveAndRestoreBringBackColoursAndObjects)
 {
-    Canvas canvas(4, 4);
+    PixelCanvas canvas(4, 4);
     CDC& dc = canvas.dc();
     CPen pen(PS_SOLID, 1, kRed);
     int saved = dc.SaveDC();
@@ -59,7 +59,7 @@ TEST(DCState, SaveAndRestoreBringBackColoursAndObjects)
 
 TEST(DCState, OriginsMoveTheDrawing)
 {
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     CDC& dc = canvas.dc();
     EXPECT_EQ(CPoint(0, 0), dc.SetViewportOrg(5, 6));
     EXPECT_EQ(CPoint(5, 6), dc.OffsetViewportOrg(1, 1));
@@ -84,7 +84,7 @@ TEST(DCState, OriginsMoveTheDrawing)
 
 TEST(DCState, ClippingLimitsFillsAndCanBeRemoved)
 {
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     CDC& dc = canvas.dc();
     dc.IntersectClipRect(CRect(2, 2, 10, 10));
     dc.ExcludeClipRect(4, 4, 6, 6);
@@ -116,8 +116,8 @@ TEST(DCState, ClippingLimitsFillsAndCanBeRemoved)
 
 TEST(DCState, TheAttributeDCFollowsStateChangesAndAnswersQueries)
 {
-    Canvas output(4, 4);
-    Canvas attributes(4, 4);
+    PixelCanvas output(4, 4);
+    PixelCanvas attributes(4, 4);
     CDC dc;
     dc.SetOutputDC(output.dc());
     dc.SetAttribDC(attributes.dc());

@@ -1,14 +1,14 @@
 // Text output and DrawState, checked by pixels; no test assumes particular
 // font metrics.
 #include <gtest/gtest.h>
-#include "Canvas.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace {
 
 // A 16 x 16 icon, opaque in the square (4, 4)-(12, 12) and filled with colour.
 HICON MakeSquareIcon(COLORREF color)
 {
-    Canvas picture(16, 16);
+    PixelCanvas picture(16, 16);
     picture.dc().FillSolidRect(0, 0, 16, 16, kBlack);
     picture.dc().FillSolidRect(4, 4, 8, 8, color);
     BYTE maskBits[16 * 2];
@@ -29,7 +29,7 @@ HICON MakeSquareIcon(COLORREF color)
 
 TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
 {
-    Canvas canvas(200, 40);
+    PixelCanvas canvas(200, 40);
     CDC& dc = canvas.dc();
     CString text("Watch the tide");
     CSize extent = dc.GetTextExtent(text);
@@ -56,7 +56,7 @@ TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
 
 TEST(Text, ExtTextOutOpaqueFillsItsRectangleInTheBackgroundColour)
 {
-    Canvas canvas(60, 30);
+    PixelCanvas canvas(60, 30);
     CDC& dc = canvas.dc();
     dc.SetBkColor(kBlue);
     CRect rect(0, 0, 60, 30);
@@ -67,7 +67,7 @@ TEST(Text, ExtTextOutOpaqueFillsItsRectangleInTheBackgroundColour)
 
 TEST(Text, DrawTextTakesTheFirstCountCharacters)
 {
-    Canvas one(100, 30), two(100, 30);
+    PixelCanvas one(100, 30), two(100, 30);
     CRect rect(0, 0, 100, 30);
     one.dc().DrawText("ab", -1, &rect, DT_SINGLELINE);
     two.dc().DrawText("abcdef", 2, &rect, DT_SINGLELINE);
@@ -78,7 +78,7 @@ TEST(Text, DrawTextTakesTheFirstCountCharacters)
 TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
 {
     HICON icon = MakeSquareIcon(kGreen);
-    Canvas canvas(40, 20);
+    PixelCanvas canvas(40, 20);
     CDC& dc = canvas.dc();
     EXPECT_TRUE(dc.DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_NORMAL, (HBRUSH)NULL));
     EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
@@ -99,7 +99,7 @@ TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
 TEST(DrawState, DrawIconPaintsTheOpaquePartAtThePoint)
 {
     HICON icon = MakeSquareIcon(kBlue);
-    Canvas canvas(40, 40);
+    PixelCanvas canvas(40, 40);
     int size = ::GetSystemMetrics(SM_CXICON);
     ASSERT_GE(size, 16);
     EXPECT_TRUE(canvas.dc().DrawIcon(CPoint(3, 5), icon));
@@ -114,7 +114,7 @@ TEST(DrawState, DrawIconPaintsTheOpaquePartAtThePoint)
 TEST(DrawState, DisabledIconsLoseTheirColour)
 {
     HICON icon = MakeSquareIcon(kGreen);
-    Canvas canvas(20, 20);
+    PixelCanvas canvas(20, 20);
     canvas.dc().DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_DISABLED);
     RECT square = { 4, 4, 12, 12 };
     EXPECT_EQ(64, canvas.CountOther(square, kGreen));
@@ -125,17 +125,17 @@ TEST(DrawState, DisabledIconsLoseTheirColour)
 
 TEST(DrawState, BitmapsAndTextAreDrawnAtThePoint)
 {
-    Canvas source(8, 8);
+    PixelCanvas source(8, 8);
     source.dc().FillSolidRect(0, 0, 8, 8, kBlue);
     CBitmap bitmap;
     source.CopyInto(bitmap);
-    Canvas canvas(60, 30);
+    PixelCanvas canvas(60, 30);
     EXPECT_TRUE(canvas.dc().DrawState(CPoint(2, 3), CSize(8, 8), &bitmap, DSS_NORMAL));
     EXPECT_EQ(kBlue, canvas.Pixel(2, 3));
     EXPECT_EQ(kBlue, canvas.Pixel(9, 10));
     EXPECT_EQ(kWhite, canvas.Pixel(10, 10));
 
-    Canvas text(60, 30), prefixed(60, 30);
+    PixelCanvas text(60, 30), prefixed(60, 30);
     CSize size = text.dc().GetTextExtent("Tide", 4);
     text.dc().DrawState(CPoint(0, 0), size, "Tide", DSS_NORMAL, FALSE);
     prefixed.dc().DrawState(CPoint(0, 0), size, "&Tide", DSS_NORMAL, TRUE);

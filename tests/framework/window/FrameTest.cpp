@@ -3,6 +3,7 @@
 // bottom bar and the view, the delayed layout at idle and the status text.
 #include "TestWindows.h"
 #include "TestIds.h"
+#include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -344,18 +345,12 @@ TEST_F(FrameTest, ClosingTheFrameClosesTheDocument)
     EXPECT_EQ(TestTemplate()->m_pOnlyDoc, (CDocument*)NULL);
 }
 
-CString TempFilePath(LPCTSTR lpszName)
-{
-    char folder[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    return CString(folder) + lpszName;
-}
-
 TEST_F(FrameTest, DocumentIsSavedAndOpenedAgainThroughTheTemplate)
 {
     CTestDoc* pDoc = DYNAMIC_DOWNCAST(CTestDoc, m_pView->GetDocument());
     ASSERT_NE(pDoc, (CTestDoc*)NULL);
-    CString path = TempFilePath("tidewatch-window-doc.dat");
+    TempFolder folder;
+    CString path = folder.File("tidewatch-window-doc.dat").c_str();
     pDoc->m_text = "stored words";
     ASSERT_TRUE(pDoc->OnSaveDocument(path));
     pDoc->m_text = "changed";
@@ -369,7 +364,6 @@ TEST_F(FrameTest, DocumentIsSavedAndOpenedAgainThroughTheTemplate)
     CString title;
     m_pFrame->GetWindowText(title);
     EXPECT_EQ(title, "tidewatch-window-doc.dat - Frame Title");
-    ::DeleteFileA(path);
 }
 
 TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
@@ -377,14 +371,15 @@ TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
     CTestDoc* pDoc = DYNAMIC_DOWNCAST(CTestDoc, m_pView->GetDocument());
     pDoc->m_text = "kept";
     theApp.m_messageBoxes.RemoveAll();
-    CString missing = TempFilePath("tidewatch-window-missing.dat");
+    TempFolder folder;
+    CString missing = folder.File("tidewatch-window-missing.dat").c_str();
     EXPECT_EQ(theApp.OpenDocumentFile(missing), (CDocument*)NULL);
     EXPECT_EQ(pDoc->m_text, "kept");
     ASSERT_EQ(theApp.m_messageBoxes.GetSize(), 1);
     EXPECT_EQ(theApp.m_messageBoxes[0].Find("Cannot open"), 0);
 
     // A truncated file fails while reading.
-    CString truncated = TempFilePath("tidewatch-window-truncated.dat");
+    CString truncated = folder.File("tidewatch-window-truncated.dat").c_str();
     CFile file(truncated, CFile::modeCreate | CFile::modeWrite);
     BYTE lengthOnly[] = { 10 };
     file.Write(lengthOnly, sizeof lengthOnly);
@@ -392,7 +387,6 @@ TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
     EXPECT_EQ(theApp.OpenDocumentFile(truncated), (CDocument*)NULL);
     EXPECT_EQ(theApp.m_messageBoxes.GetSize(), 2);
     EXPECT_TRUE(m_pFrame->IsWindow());
-    ::DeleteFileA(truncated);
 }
 
 TEST(RecentFileList, NewestFirstDuplicatesMoveUpOldestDropsOut)

@@ -3,6 +3,7 @@
 // value of the wrong type reads as the default; the INI form without a
 // registry key.
 #include "TestApp.h"
+#include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <string>
@@ -141,10 +142,7 @@ class IniProfileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char folder[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, folder);
-        m_path = CString(folder) + "tidewatch-window-test.ini";
-        ::DeleteFileA(m_path);
+        m_path = m_folder.File("tidewatch-window-test.ini").c_str();
         m_pszSavedKey = theApp.m_pszRegistryKey;
         m_pszSavedProfile = theApp.m_pszProfileName;
         theApp.m_pszRegistryKey = NULL;
@@ -154,9 +152,9 @@ protected:
     {
         theApp.m_pszRegistryKey = m_pszSavedKey;
         theApp.m_pszProfileName = m_pszSavedProfile;
-        ::DeleteFileA(m_path);
     }
 
+    TempFolder m_folder;
     CString m_path;
     LPCTSTR m_pszSavedKey = NULL;
     LPCTSTR m_pszSavedProfile = NULL;

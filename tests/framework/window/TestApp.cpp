@@ -31,17 +31,6 @@ void CTestApp::OnRouteApp()
     m_lastCommand = "app";
 }
 
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
-    {
-        if (msg.message == WM_QUIT)
-            return;
-        AfxPumpMessage();
-    }
-}
-
 void RunIdle()
 {
     for (LONG count = 0; theApp.OnIdle(count); ++count)

@@ -2,6 +2,7 @@
 // The application object of the window tests and helpers that drive its
 // message loop by hand.
 #include "framework/Framework.h"
+#include "tests/support/TestWindow.h"
 
 class CTestApp : public CWinApp
 {
@@ -27,8 +28,6 @@ protected:
 
 extern CTestApp theApp;
 
-// Dispatches every message waiting in the queue through the thread's pump.
-void PumpPending();
 // One full idle pass of the application (user-interface updates, then the
 // deletion of temporary objects).
 void RunIdle();

@@ -1,4 +1,4 @@
-#include "TestCanvas.h"
+#include "tests/support/PixelCanvas.h"
 
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPSelectScopes.h"
@@ -6,10 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
 
 CSize BitmapSize(HDC hDC)
 {
@@ -21,28 +17,28 @@ CSize BitmapSize(HDC hDC)
 
 TEST(BufferDC, CopiesBackOnlyItsRectangle)
 {
-    CTestCanvas canvas(300, 200, kWhite);
+    PixelCanvas canvas(300, 200, kWhite);
     {
-        CXTPBufferDC buffer(canvas, CRect(100, 100, 200, 150));
+        CXTPBufferDC buffer(canvas.dc(), CRect(100, 100, 200, 150));
         EXPECT_EQ(CSize(200, 150), BitmapSize(buffer));
-        EXPECT_EQ(canvas.GetSafeHdc(), buffer.GetDestDC()->GetSafeHdc());
+        EXPECT_EQ(canvas.dc().GetSafeHdc(), buffer.GetDestDC()->GetSafeHdc());
         buffer.FillSolidRect(0, 0, 200, 150, kRed);
         buffer.SetPixel(100, 100, kBlue);
-        EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 300, 200), kWhite)); // nothing before the end
+        EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 300, 200), kWhite)); // nothing before the end
     }
     EXPECT_EQ(kBlue, canvas.Pixel(100, 100)); // same coordinates as the destination
-    EXPECT_TRUE(canvas.IsFilled(CRect(101, 100, 200, 150), kRed));
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 300, 100), kWhite));
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 100, 100, 200), kWhite));
-    EXPECT_TRUE(canvas.IsFilled(CRect(200, 100, 300, 200), kWhite));
-    EXPECT_TRUE(canvas.IsFilled(CRect(100, 150, 200, 200), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(101, 100, 200, 150), kRed));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 300, 100), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 100, 100, 200), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(200, 100, 300, 200), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(100, 150, 200, 200), kWhite));
 }
 
 TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOrigin)
 {
-    CTestCanvas canvas(100, 80, kWhite);
+    PixelCanvas canvas(100, 80, kWhite);
     {
-        CXTMemDC memDC(&canvas, CRect(10, 10, 60, 40), RGB(0, 255, 0));
+        CXTMemDC memDC(&canvas.dc(), CRect(10, 10, 60, 40), RGB(0, 255, 0));
         ASSERT_TRUE(memDC.IsValid());
         EXPECT_EQ(CSize(50, 30), BitmapSize(memDC));
         memDC.SetPixel(0, 0, kBlue); // relative to the rectangle
@@ -56,24 +52,24 @@ TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOrigin)
 
 TEST(MemDC, EmptyRectangleCoversTheClipBox)
 {
-    CTestCanvas canvas(100, 80, kWhite);
-    canvas.IntersectClipRect(20, 30, 50, 60);
+    PixelCanvas canvas(100, 80, kWhite);
+    canvas.dc().IntersectClipRect(20, 30, 50, 60);
     {
-        CXTMemDC memDC(&canvas, CRect(), kRed);
+        CXTMemDC memDC(&canvas.dc(), CRect(), kRed);
         EXPECT_EQ(CSize(30, 30), BitmapSize(memDC));
     }
-    canvas.SelectClipRgn(NULL);
-    EXPECT_TRUE(canvas.IsFilled(CRect(20, 30, 50, 60), kRed));
+    canvas.dc().SelectClipRgn(NULL);
+    EXPECT_EQ(0, canvas.CountOther(CRect(20, 30, 50, 60), kRed));
     EXPECT_EQ(kWhite, canvas.Pixel(19, 30));
     EXPECT_EQ(kWhite, canvas.Pixel(50, 59));
 }
 
 TEST(MemDC, WithoutABackColourTheBitmapIsNotCleared)
 {
-    CTestCanvas canvas(100, 80, kWhite);
-    canvas.FillSolidRect(30, 30, 5, 5, kBlue);
+    PixelCanvas canvas(100, 80, kWhite);
+    canvas.dc().FillSolidRect(30, 30, 5, 5, kBlue);
     {
-        CXTMemDC memDC(&canvas, CRect(20, 20, 60, 60));
+        CXTMemDC memDC(&canvas.dc(), CRect(20, 20, 60, 60));
         memDC.FromDC(); // takes the destination's picture
         EXPECT_EQ(kBlue, memDC.GetPixel(10, 10));
         EXPECT_EQ(kWhite, memDC.GetPixel(0, 0));
@@ -86,54 +82,54 @@ TEST(MemDC, WithoutABackColourTheBitmapIsNotCleared)
 
 TEST(SelectScopes, PenAndBrushAreRestored)
 {
-    CTestCanvas canvas(20, 20, kWhite);
-    HGDIOBJ hPen = ::GetCurrentObject(canvas, OBJ_PEN);
-    HGDIOBJ hBrush = ::GetCurrentObject(canvas, OBJ_BRUSH);
+    PixelCanvas canvas(20, 20, kWhite);
+    HGDIOBJ hPen = ::GetCurrentObject(canvas.dc(), OBJ_PEN);
+    HGDIOBJ hBrush = ::GetCurrentObject(canvas.dc(), OBJ_BRUSH);
     {
-        CXTPPenDC pen(canvas, kRed);
-        CXTPBrushDC brush(canvas, kBlue);
+        CXTPPenDC pen(canvas.dc(), kRed);
+        CXTPBrushDC brush(canvas.dc(), kBlue);
         EXPECT_EQ(kRed, pen.Color());
-        canvas.Rectangle(0, 0, 10, 10);
+        canvas.dc().Rectangle(0, 0, 10, 10);
         EXPECT_EQ(kRed, canvas.Pixel(0, 0));
         EXPECT_EQ(kBlue, canvas.Pixel(5, 5));
         pen.Color(kBlue);
         brush.Color(kRed);
         EXPECT_EQ(kBlue, pen.Color());
-        canvas.Rectangle(10, 10, 20, 20);
+        canvas.dc().Rectangle(10, 10, 20, 20);
         EXPECT_EQ(kBlue, canvas.Pixel(10, 10));
         EXPECT_EQ(kRed, canvas.Pixel(15, 15));
     }
-    EXPECT_EQ(hPen, ::GetCurrentObject(canvas, OBJ_PEN));
-    EXPECT_EQ(hBrush, ::GetCurrentObject(canvas, OBJ_BRUSH));
+    EXPECT_EQ(hPen, ::GetCurrentObject(canvas.dc(), OBJ_PEN));
+    EXPECT_EQ(hBrush, ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
 }
 
 TEST(SelectScopes, FontScopeRestoresTheOriginalFontAfterSetFont)
 {
-    CTestCanvas canvas(20, 20, kWhite);
+    PixelCanvas canvas(20, 20, kWhite);
     CFont first, second;
     first.CreatePointFont(90, "Tahoma");
     second.CreatePointFont(120, "Tahoma");
-    HGDIOBJ hOriginal = ::GetCurrentObject(canvas, OBJ_FONT);
+    HGDIOBJ hOriginal = ::GetCurrentObject(canvas.dc(), OBJ_FONT);
     {
-        CXTPFontDC font(&canvas, &first);
-        EXPECT_EQ(first.GetSafeHandle(), ::GetCurrentObject(canvas, OBJ_FONT));
+        CXTPFontDC font(&canvas.dc(), &first);
+        EXPECT_EQ(first.GetSafeHandle(), ::GetCurrentObject(canvas.dc(), OBJ_FONT));
         font.SetFont(&second);
-        EXPECT_EQ(second.GetSafeHandle(), ::GetCurrentObject(canvas, OBJ_FONT));
+        EXPECT_EQ(second.GetSafeHandle(), ::GetCurrentObject(canvas.dc(), OBJ_FONT));
     }
-    EXPECT_EQ(hOriginal, ::GetCurrentObject(canvas, OBJ_FONT));
+    EXPECT_EQ(hOriginal, ::GetCurrentObject(canvas.dc(), OBJ_FONT));
 }
 
 TEST(SelectScopes, CompatibleDCHoldsTheBitmap)
 {
-    CTestCanvas canvas(20, 20, kWhite);
+    PixelCanvas canvas(20, 20, kWhite);
     CBitmap bitmap;
-    bitmap.Attach(::CreateCompatibleBitmap(canvas, 4, 4));
+    bitmap.Attach(::CreateCompatibleBitmap(canvas.dc(), 4, 4));
     {
-        CXTPCompatibleDC dc(&canvas, &bitmap);
+        CXTPCompatibleDC dc(&canvas.dc(), &bitmap);
         EXPECT_EQ(bitmap.GetSafeHandle(), ::GetCurrentObject(dc, OBJ_BITMAP));
         dc.SetPixel(1, 1, kRed);
     }
-    CXTPCompatibleDC again(&canvas, &bitmap);
+    CXTPCompatibleDC again(&canvas.dc(), &bitmap);
     EXPECT_EQ(kRed, again.GetPixel(1, 1));
 }
 

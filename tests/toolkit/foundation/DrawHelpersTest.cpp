@@ -1,4 +1,4 @@
-#include "TestCanvas.h"
+#include "tests/support/PixelCanvas.h"
 
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
@@ -11,7 +11,6 @@
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kFrom = RGB(200, 100, 0);
 const COLORREF kTo = RGB(0, 200, 255);
 
@@ -43,18 +42,18 @@ TEST_F(DrawHelpersTest, FallbackColumnsRunFromTheFirstColourTowardsTheSecond)
 {
     FallbackHelpers fallback;
     ASSERT_FALSE(fallback.helpers.IsGradientFillAvailable());
-    CTestCanvas canvas(40, 30, kWhite);
+    PixelCanvas canvas(40, 30, kWhite);
     CRect rc(10, 5, 20, 15);
-    fallback.helpers.GradientFill(&canvas, rc, kFrom, kTo, TRUE);
+    fallback.helpers.GradientFill(&canvas.dc(), rc, kFrom, kTo, TRUE);
 
-    EXPECT_TRUE(canvas.IsFilled(CRect(10, 5, 11, 15), kFrom));
+    EXPECT_EQ(0, canvas.CountOther(CRect(10, 5, 11, 15), kFrom));
     // The last of ten columns is 90 % of the way, trunc(c1 × 0.1f + c2 × (1 − 0.1f)):
     // 0.1 as a float is a little above a tenth, so green stops just short of 190.
-    EXPECT_TRUE(canvas.IsFilled(CRect(19, 5, 20, 15), RGB(20, 189, 229)));
+    EXPECT_EQ(0, canvas.CountOther(CRect(19, 5, 20, 15), RGB(20, 189, 229)));
     EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 40, 5), kWhite));
-    EXPECT_TRUE(canvas.IsFilled(CRect(20, 0, 40, 30), kWhite));
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 15, 40, 30), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 40, 5), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(20, 0, 40, 30), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 15, 40, 30), kWhite));
 }
 
 // Each column or row takes BlendColors with the ratio 1 - offset / extent, that
@@ -63,11 +62,11 @@ TEST_F(DrawHelpersTest, FallbackColumnsRunFromTheFirstColourTowardsTheSecond)
 TEST_F(DrawHelpersTest, FallbackStepsAreBlendColorsOfTheFloatRatio)
 {
     FallbackHelpers fallback;
-    const COLORREF kGrey = RGB(100, 100, 100), kBlack = RGB(0, 0, 0);
-    CTestCanvas canvas(20, 20, kWhite);
-    fallback.helpers.GradientFill(&canvas, CRect(0, 0, 10, 2), kBlack, kGrey, TRUE);
-    fallback.helpers.GradientFill(&canvas, CRect(0, 5, 10, 7), kGrey, kBlack, TRUE);
-    fallback.helpers.GradientFill(&canvas, CRect(15, 0, 17, 10), kBlack, kGrey, FALSE);
+    const COLORREF kGrey = RGB(100, 100, 100);
+    PixelCanvas canvas(20, 20, kWhite);
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 0, 10, 2), kBlack, kGrey, TRUE);
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 5, 10, 7), kGrey, kBlack, TRUE);
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(15, 0, 17, 10), kBlack, kGrey, FALSE);
 
     EXPECT_EQ(RGB(89, 89, 89), canvas.Pixel(9, 1));
     EXPECT_EQ(RGB(69, 69, 69), canvas.Pixel(3, 6));
@@ -84,26 +83,26 @@ TEST_F(DrawHelpersTest, FallbackStepsAreBlendColorsOfTheFloatRatio)
 TEST_F(DrawHelpersTest, FallbackRowsAndNarrowRectangles)
 {
     FallbackHelpers fallback;
-    CTestCanvas canvas(40, 30, kWhite);
-    fallback.helpers.GradientFill(&canvas, CRect(0, 0, 10, 10), kFrom, kTo, FALSE);
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 10, 1), kFrom));
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 9, 10, 10), RGB(20, 189, 229)));
+    PixelCanvas canvas(40, 30, kWhite);
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 0, 10, 10), kFrom, kTo, FALSE);
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 10, 1), kFrom));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 9, 10, 10), RGB(20, 189, 229)));
 
-    fallback.helpers.GradientFill(&canvas, CRect(30, 0, 31, 10), kFrom, kTo, TRUE);
-    EXPECT_TRUE(canvas.IsFilled(CRect(30, 0, 31, 10), kFrom));
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(30, 0, 31, 10), kFrom, kTo, TRUE);
+    EXPECT_EQ(0, canvas.CountOther(CRect(30, 0, 31, 10), kFrom));
 
-    fallback.helpers.GradientFill(&canvas, CRect(35, 0, 35, 10), kFrom, kTo, TRUE); // empty
-    fallback.helpers.GradientFill(&canvas, NULL, kFrom, kTo, TRUE);
-    EXPECT_TRUE(canvas.IsFilled(CRect(31, 0, 40, 30), kWhite));
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(35, 0, 35, 10), kFrom, kTo, TRUE); // empty
+    fallback.helpers.GradientFill(&canvas.dc(), NULL, kFrom, kTo, TRUE);
+    EXPECT_EQ(0, canvas.CountOther(CRect(31, 0, 40, 30), kWhite));
 }
 
 TEST_F(DrawHelpersTest, FallbackPaintsOnlyTheClipBox)
 {
     FallbackHelpers fallback;
-    CTestCanvas canvas(40, 30, kWhite);
-    canvas.IntersectClipRect(15, 0, 40, 30);
-    fallback.helpers.GradientFill(&canvas, CRect(10, 5, 20, 15), kFrom, kTo, TRUE);
-    EXPECT_TRUE(canvas.IsFilled(CRect(10, 5, 15, 15), kWhite));
+    PixelCanvas canvas(40, 30, kWhite);
+    canvas.dc().IntersectClipRect(15, 0, 40, 30);
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(10, 5, 20, 15), kFrom, kTo, TRUE);
+    EXPECT_EQ(0, canvas.CountOther(CRect(10, 5, 15, 15), kWhite));
     // Column 15 keeps its place in the whole gradient.
     EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
 }
@@ -112,23 +111,23 @@ TEST_F(DrawHelpersTest, EqualColoursAndLowColourDisplaysFillSolid)
 {
     CXTPDrawHelpers helpers;
     ASSERT_TRUE(helpers.IsGradientFillAvailable());
-    CTestCanvas canvas(40, 30, kWhite);
-    helpers.GradientFill(&canvas, CRect(0, 0, 20, 10), kFrom, kFrom, TRUE);
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 0, 20, 10), kFrom));
+    PixelCanvas canvas(40, 30, kWhite);
+    helpers.GradientFill(&canvas.dc(), CRect(0, 0, 20, 10), kFrom, kFrom, TRUE);
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 20, 10), kFrom));
 
     XTPSetBitsPixelForTesting(8);
-    EXPECT_TRUE(CXTPDrawHelpers::IsLowResolution(canvas.GetSafeHdc()));
-    helpers.GradientFill(&canvas, CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
-    EXPECT_TRUE(canvas.IsFilled(CRect(0, 10, 20, 20), kTo));
+    EXPECT_TRUE(CXTPDrawHelpers::IsLowResolution(canvas.dc().GetSafeHdc()));
+    helpers.GradientFill(&canvas.dc(), CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 10, 20, 20), kTo));
 }
 
 TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRight)
 {
     CXTPDrawHelpers helpers;
-    CTestCanvas canvas(120, 30, kWhite);
+    PixelCanvas canvas(120, 30, kWhite);
     CXTPPaintManagerColorGradient grc;
     grc.SetStandardValue(RGB(0, 0, 0), RGB(255, 255, 255));
-    helpers.GradientFill(&canvas, CRect(10, 0, 110, 10), grc, TRUE);
+    helpers.GradientFill(&canvas.dc(), CRect(10, 0, 110, 10), grc, TRUE);
     EXPECT_LE(GetRValue(canvas.Pixel(10, 5)), 5);
     EXPECT_GE(GetRValue(canvas.Pixel(109, 5)), 245);
     EXPECT_LT(GetRValue(canvas.Pixel(40, 5)), GetRValue(canvas.Pixel(80, 5)));
@@ -146,10 +145,10 @@ TEST_F(DrawHelpersTest, BlendColorsWeighsTheFirstColour)
 
 TEST_F(DrawHelpersTest, ExcludedCornersStayUnpainted)
 {
-    CTestCanvas canvas(20, 20, kWhite);
+    PixelCanvas canvas(20, 20, kWhite);
     CRect rc(2, 3, 12, 10);
-    XTPDrawHelpers()->ExcludeCorners(&canvas, rc);
-    canvas.FillSolidRect(rc, kFrom);
+    XTPDrawHelpers()->ExcludeCorners(&canvas.dc(), rc);
+    canvas.dc().FillSolidRect(rc, kFrom);
     EXPECT_EQ(kWhite, canvas.Pixel(2, 3));
     EXPECT_EQ(kWhite, canvas.Pixel(11, 3));
     EXPECT_EQ(kWhite, canvas.Pixel(2, 9));
@@ -161,10 +160,10 @@ TEST_F(DrawHelpersTest, ExcludedCornersStayUnpainted)
 
 TEST_F(DrawHelpersTest, BlurPointsAveragesEachPairAndIgnoresAnOddEntry)
 {
-    CTestCanvas canvas(20, 20, RGB(100, 50, 0));
-    canvas.SetPixel(6, 5, RGB(201, 0, 255));
+    PixelCanvas canvas(20, 20, RGB(100, 50, 0));
+    canvas.dc().SetPixel(6, 5, RGB(201, 0, 255));
     POINT pts[] = {{5, 5}, {1, 0}, {10, 10}, {0, 1}, {15, 15}};
-    XTPDrawHelpers()->BlurPoints(&canvas, pts, 5);
+    XTPDrawHelpers()->BlurPoints(&canvas.dc(), pts, 5);
     EXPECT_EQ(RGB(150, 25, 127), canvas.Pixel(5, 5));
     EXPECT_EQ(RGB(100, 50, 0), canvas.Pixel(10, 10));
     EXPECT_EQ(RGB(100, 50, 0), canvas.Pixel(15, 15));
@@ -172,15 +171,15 @@ TEST_F(DrawHelpersTest, BlurPointsAveragesEachPairAndIgnoresAnOddEntry)
 
 TEST_F(DrawHelpersTest, TriangleOfAColourRestoresPenAndBrush)
 {
-    CTestCanvas canvas(20, 20, kWhite);
-    HGDIOBJ hPen = ::GetCurrentObject(canvas, OBJ_PEN);
-    HGDIOBJ hBrush = ::GetCurrentObject(canvas, OBJ_BRUSH);
-    CXTPDrawHelpers::Triangle(&canvas, CPoint(2, 2), CPoint(17, 2), CPoint(2, 17), kFrom);
+    PixelCanvas canvas(20, 20, kWhite);
+    HGDIOBJ hPen = ::GetCurrentObject(canvas.dc(), OBJ_PEN);
+    HGDIOBJ hBrush = ::GetCurrentObject(canvas.dc(), OBJ_BRUSH);
+    CXTPDrawHelpers::Triangle(&canvas.dc(), CPoint(2, 2), CPoint(17, 2), CPoint(2, 17), kFrom);
     EXPECT_EQ(kFrom, canvas.Pixel(5, 5));
     EXPECT_EQ(kFrom, canvas.Pixel(2, 2));
     EXPECT_EQ(kWhite, canvas.Pixel(15, 15));
-    EXPECT_EQ(hPen, ::GetCurrentObject(canvas, OBJ_PEN));
-    EXPECT_EQ(hBrush, ::GetCurrentObject(canvas, OBJ_BRUSH));
+    EXPECT_EQ(hPen, ::GetCurrentObject(canvas.dc(), OBJ_PEN));
+    EXPECT_EQ(hBrush, ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
 }
 
 TEST_F(DrawHelpersTest, FontsAreFoundByFaceIgnoringCase)

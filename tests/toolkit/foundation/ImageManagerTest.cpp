@@ -1,6 +1,8 @@
 // The image manager: icon sets by width, state rules, toolbar resources,
 // bitmap strips, icon resources and files, and the generated images.
 #include "ImageTestSupport.h"
+#include "tests/support/PixelCanvas.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
@@ -284,20 +286,11 @@ TEST(ImageManager, IconAndBitmapFiles)
     EXPECT_FALSE(CXTPImageManagerIcon::IsAlphaBitmapFile("Z:\\no\\such.bmp"));
 }
 
-// Writes the first nLength bytes of a test image to a temporary file.
-std::string TruncatedCopy(const char* pszName, size_t nLength)
+// Writes the first nLength bytes of a test image to a file of the folder.
+std::string TruncatedCopy(const TempFolder& folder, const char* pszName, size_t nLength)
 {
-    FILE* pSource = fopen(TestImagePath(pszName).c_str(), "rb");
-    std::vector<char> data(8192);
-    size_t nRead = pSource ? fread(&data[0], 1, data.size(), pSource) : 0;
-    if (pSource)
-        fclose(pSource);
-    char szTemp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, szTemp);
-    std::string strPath = std::string(szTemp) + "tidewatch-truncated.img";
-    FILE* pTarget = fopen(strPath.c_str(), "wb");
-    fwrite(&data[0], 1, std::min(nLength, nRead), pTarget);
-    fclose(pTarget);
+    std::string strPath = folder.File("truncated.img");
+    WriteBytes(strPath, ReadBytes(TestImagePath(pszName)).substr(0, nLength));
     return strPath;
 }
 
@@ -306,18 +299,17 @@ TEST(ImageManager, TruncatedFilesFailCleanly)
     // The 16-pixel image ends at byte 1166: the 6-byte header, two 16-byte
     // entries, and 40 + 1024 + 64 bytes of image.
     const size_t kImageEnd = 1166;
+    TempFolder folder;
     for (size_t nLength = 0; nLength < 1300; nLength += (nLength < 1100 ? 37 : 1))
     {
-        std::string strPath = TruncatedCopy("two_sizes.ico", nLength);
+        std::string strPath = TruncatedCopy(folder, "two_sizes.ico", nLength);
         HBITMAP hAlpha = CXTPImageManagerIcon::LoadAlphaIcon(strPath.c_str(), 16);
         EXPECT_EQ(nLength >= kImageEnd, hAlpha != NULL) << nLength;
         if (hAlpha != NULL)
             ::DeleteObject(hAlpha);
-        ::DeleteFileA(strPath.c_str());
     }
-    std::string strPath = TruncatedCopy("alpha_strip.bmp", 40);
+    std::string strPath = TruncatedCopy(folder, "alpha_strip.bmp", 40);
     EXPECT_FALSE(CXTPImageManagerIcon::IsAlphaBitmapFile(strPath.c_str()));
-    ::DeleteFileA(strPath.c_str());
 }
 
 // The generated images follow fixed pixel rules.
@@ -407,36 +399,32 @@ TEST_F(GeneratedImages, DrawingSizes)
     HICON hIcon = MakeIcon(16, 15, RGB(0, 0, 0));
     icon.SetIcon(CXTPImageManagerIconHandle(hIcon));
     ::DestroyIcon(hIcon);
-    CRect rcOwn = PaintedBounds(DrawOnCanvas([&](CDC* pDC) {
-        icon.Draw(pDC, CPoint(2, 3), icon.GetIcon());
-    }));
-    EXPECT_EQ(CRect(2, 3, 18, 18), rcOwn);
-    CRect rcWide = PaintedBounds(DrawOnCanvas([&](CDC* pDC) {
-        icon.Draw(pDC, CPoint(0, 0), icon.GetIcon(), CSize(32, 0));
-    }));
-    EXPECT_EQ(CRect(0, 0, 32, 30), rcWide);
+    PixelCanvas own(64, 64);
+    icon.Draw(&own.dc(), CPoint(2, 3), icon.GetIcon());
+    EXPECT_EQ(CRect(2, 3, 18, 18), own.PaintedBounds(kWhite));
+    PixelCanvas wide(64, 64);
+    icon.Draw(&wide.dc(), CPoint(0, 0), icon.GetIcon(), CSize(32, 0));
+    EXPECT_EQ(CRect(0, 0, 32, 30), wide.PaintedBounds(kWhite));
 
     CXTPImageManagerIcon alpha(2, 16, 16);
     alpha.SetIcon(CXTPImageManagerIconHandle(m_hAlpha));
-    PixelRows canvas = DrawOnCanvas([&](CDC* pDC) {
-        alpha.Draw(pDC, CPoint(0, 0), alpha.GetIcon());
-    });
+    PixelCanvas canvas(64, 64);
+    alpha.Draw(&canvas.dc(), CPoint(0, 0), alpha.GetIcon());
     // Black at alpha 0x80 over white: about half grey.
-    EXPECT_NEAR(0x7F, (int)(canvas[5 * kCanvasSize + 5] & 0xFF), 2);
-    EXPECT_EQ(0xFFFFFFu, canvas[20 * kCanvasSize + 20]);
+    EXPECT_NEAR(0x7F, (int)GetRValue(canvas.Pixel(5, 5)), 2);
+    EXPECT_EQ(kWhite, canvas.Pixel(20, 20));
 }
 
 TEST_F(GeneratedImages, MonochromeSilhouettes)
 {
     CXTPImageManagerIcon icon(1, 16, 16);
     icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
-    PixelRows canvas = DrawOnCanvas([&](CDC* pDC) {
-        icon.DrawMono(pDC, CPoint(0, 0), icon.GetIcon(), CSize(16, 16), RGB(0, 0, 255));
-    });
-    EXPECT_EQ(0x0000FFu, canvas[0]) << "an opaque pixel takes the colour";
-    EXPECT_EQ(0x0000FFu, canvas[5 * kCanvasSize + 5]);
-    EXPECT_EQ(0xFFFFFFu, canvas[3]) << "a transparent pixel stays";
-    EXPECT_EQ(0xFFFFFFu, canvas[20 * kCanvasSize + 20]);
+    PixelCanvas canvas(64, 64);
+    icon.DrawMono(&canvas.dc(), CPoint(0, 0), icon.GetIcon(), CSize(16, 16), kBlue);
+    EXPECT_EQ(kBlue, canvas.Pixel(0, 0)) << "an opaque pixel takes the colour";
+    EXPECT_EQ(kBlue, canvas.Pixel(5, 5));
+    EXPECT_EQ(kWhite, canvas.Pixel(3, 0)) << "a transparent pixel stays";
+    EXPECT_EQ(kWhite, canvas.Pixel(20, 20));
 }
 }
 
@@ -452,11 +440,13 @@ TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
     manager.SetIcon(CXTPImageManagerIconHandle(hIcon), 1);
     ::DestroyIcon(hIcon);
     CXTPImageManagerIcon* pIcon = manager.GetImage(1, 16);
-    PixelRows plain = DrawOnCanvas([&](CDC* pDC) { pIcon->Draw(pDC, CPoint(0, 0), pIcon->GetIcon()); });
-    EXPECT_EQ(0xFF0000u, plain[5 * kCanvasSize + 2]);
+    PixelCanvas plain(64, 64);
+    pIcon->Draw(&plain.dc(), CPoint(0, 0), pIcon->GetIcon());
+    EXPECT_EQ(kRed, plain.Pixel(2, 5));
     manager.m_bDrawReverted = TRUE;
-    PixelRows mirrored = DrawOnCanvas([&](CDC* pDC) { pIcon->Draw(pDC, CPoint(0, 0), pIcon->GetIcon()); });
-    EXPECT_EQ(0x0000FFu, mirrored[5 * kCanvasSize + 2]);
-    EXPECT_EQ(0xFF0000u, mirrored[5 * kCanvasSize + 13]);
+    PixelCanvas mirrored(64, 64);
+    pIcon->Draw(&mirrored.dc(), CPoint(0, 0), pIcon->GetIcon());
+    EXPECT_EQ(kBlue, mirrored.Pixel(2, 5));
+    EXPECT_EQ(kRed, mirrored.Pixel(13, 5));
 }
 }

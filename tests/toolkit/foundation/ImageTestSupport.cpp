@@ -135,43 +135,6 @@ std::string TestImagePath(const char* pszName)
     return (strFolder[0] == '/' ? "Z:" : "") + strFolder + "images/" + pszName;
 }
 
-PixelRows DrawOnCanvas(const std::function<void(CDC*)>& draw)
-{
-    BITMAPINFO info = TopDownHeader(kCanvasSize, kCanvasSize, 32);
-    void* pBits = NULL;
-    HBITMAP hCanvas = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
-    memset(pBits, 0xFF, kCanvasSize * kCanvasSize * 4);
-    CDC dc;
-    dc.CreateCompatibleDC(NULL);
-    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hCanvas);
-    draw(&dc);
-    ::GdiFlush();
-    PixelRows pixels((DWORD*)pBits, (DWORD*)pBits + kCanvasSize * kCanvasSize);
-    ::SelectObject(dc.GetSafeHdc(), hOld);
-    ::DeleteObject(hCanvas);
-    for (DWORD& pixel : pixels)
-        pixel &= 0xFFFFFF;
-    return pixels;
-}
-
-CRect PaintedBounds(const PixelRows& canvas)
-{
-    CRect rcBounds(kCanvasSize, kCanvasSize, 0, 0);
-    for (int y = 0; y < kCanvasSize; y++)
-    {
-        for (int x = 0; x < kCanvasSize; x++)
-        {
-            if (canvas[y * kCanvasSize + x] == 0xFFFFFF)
-                continue;
-            rcBounds.left = std::min(rcBounds.left, (LONG)x);
-            rcBounds.top = std::min(rcBounds.top, (LONG)y);
-            rcBounds.right = std::max(rcBounds.right, (LONG)x + 1);
-            rcBounds.bottom = std::max(rcBounds.bottom, (LONG)y + 1);
-        }
-    }
-    return rcBounds;
-}
-
 void FillManager(CXTPImageManager& manager)
 {
     CXTPImageManagerIconHandle icon;

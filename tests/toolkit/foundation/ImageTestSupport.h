@@ -3,7 +3,6 @@
 // pixels, and reading pixels back.
 #include "toolkit/foundation/XTPImageManager.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,9 +36,3 @@ std::vector<BYTE> CopiedBytes(CXTPImageManager& manager);
 
 // The path of a file of the tests' images folder.
 std::string TestImagePath(const char* pszName);
-
-// Draws into a 64 x 64 white 32-bit canvas and gives the canvas's pixels.
-PixelRows DrawOnCanvas(const std::function<void(CDC*)>& draw);
-// The rectangle of the pixels that are not white.
-CRect PaintedBounds(const PixelRows& canvas);
-const int kCanvasSize = 64;

@@ -1,6 +1,7 @@
 // The four back-ends: one composite exchange round-trips through each, and
 // the stored forms are the registry, XML and INI forms the exchange defines.
 #include "PropExchangeTestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPPropExchangeIniFile.h"
 #include "toolkit/foundation/XTPPropExchangeRegistry.h"
@@ -23,17 +24,13 @@ protected:
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
         ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0,
                                                    KEY_ALL_ACCESS, NULL, &m_hKey, NULL));
-        char szTemp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, szTemp);
-        m_strIniFile.Format("%stidewatch-px-%u.ini", szTemp, ::GetCurrentProcessId());
-        ::DeleteFileA(m_strIniFile);
+        m_strIniFile = m_folder.File("settings.ini").c_str();
     }
 
     void TearDown() override
     {
         ::RegCloseKey(m_hKey);
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
-        ::DeleteFileA(m_strIniFile);
         ::CoUninitialize();
     }
 
@@ -61,6 +58,7 @@ protected:
     }
 
     HKEY m_hKey = NULL;
+    TempFolder m_folder;
     CString m_strIniFile;
 };
 

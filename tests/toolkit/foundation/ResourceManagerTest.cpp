@@ -1,5 +1,6 @@
 // The resource manager: the program's resources, INI and XML text files over
 // them, and the two text notations for dialogs and menus.
+#include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPResourceManagerXml.h"
 
 #include <gtest/gtest.h>
@@ -17,21 +18,14 @@ const char kDialogText[] =
     "\\n  EDIT \"\", 1001, 10, 30, 100, 12, 0x50810080"
     "\\nSTATIC 7, 1002, 10, 50, 20, 8, 0x50000000\\n}";
 
-CString TempPath(LPCTSTR lpszName)
+CString TempPath(const TempFolder& folder, LPCTSTR lpszName)
 {
-    char szTemp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, szTemp);
-    CString strPath;
-    strPath.Format("%s%u-%s", szTemp, (unsigned)::GetCurrentProcessId(), lpszName);
-    return strPath;
+    return folder.File(lpszName).c_str();
 }
 
 void WriteText(LPCTSTR lpszPath, const CString& strText)
 {
-    FILE* pFile = fopen(lpszPath, "wb");
-    ASSERT_TRUE(pFile != NULL);
-    fwrite((LPCTSTR)strText, 1, strText.GetLength(), pFile);
-    fclose(pFile);
+    WriteBytes(lpszPath, std::string(strText, strText.GetLength()));
 }
 
 CString XmlAttribute(LPCTSTR lpszText)
@@ -106,7 +100,7 @@ class ResourceManagerFiles : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_strIni = TempPath("resources.ini");
+        m_strIni = TempPath(m_folder, "resources.ini");
         CString strIni;
         strIni.Format("[string]\r\n7400=Translated\\tstring\\nsecond\\q\r\n"
                       "[menu]\r\n7200=%s\r\n"
@@ -114,7 +108,7 @@ protected:
                       kMenuText, kDialogText);
         WriteText(m_strIni, strIni);
 
-        m_strXml = TempPath("resources.xml");
+        m_strXml = TempPath(m_folder, "resources.xml");
         CString strXml;
         strXml.Format("<Resources>"
                       "<Resource id=\"7400\" type=\"string\" value=\"From XML\\tfile\"/>"
@@ -129,10 +123,9 @@ protected:
     void TearDown() override
     {
         ::CoUninitialize();
-        ::DeleteFileA(m_strIni);
-        ::DeleteFileA(m_strXml);
     }
 
+    TempFolder m_folder;
     CString m_strIni;
     CString m_strXml;
 };
@@ -168,7 +161,7 @@ TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogs)
 
 TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
 {
-    CString strBroken = TempPath("broken.ini");
+    CString strBroken = TempPath(m_folder, "broken.ini");
     WriteText(strBroken, "[menu]\r\n7200=MENU \"x\"\r\n[dialog]\r\n7300=DIALOG broken\r\n");
     CXTPResourceManagerIni manager(strBroken);
     CMenu menu;
@@ -180,7 +173,6 @@ TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
                                                 NULL, 0);
     EXPECT_STREQ("Module dialog", WindowText(hDialog));
     ::DestroyWindow(hDialog);
-    ::DeleteFileA(strBroken);
 }
 
 TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
@@ -188,7 +180,7 @@ TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
     CXTPResourceManager* pDefault = XTPResourceManager();
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(NULL));
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(
-        new CXTPResourceManagerIni(TempPath("missing.ini"))));
+        new CXTPResourceManagerIni(TempPath(m_folder, "missing.ini"))));
     WriteText(m_strXml, "<Other/>");
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(new CXTPResourceManagerXml(m_strXml)));
     WriteText(m_strXml, "<Resources><broken></Resources>");

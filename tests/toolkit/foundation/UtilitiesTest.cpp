@@ -1,4 +1,4 @@
-#include "TestCanvas.h"
+#include "tests/support/PixelCanvas.h"
 
 #include "toolkit/foundation/XTPTransparentBitmap.h"
 #include "toolkit/foundation/XTUtilities.h"
@@ -9,18 +9,6 @@
 #include <vector>
 
 namespace {
-
-// A device-dependent bitmap holding a copy of the canvas.
-HBITMAP BitmapOf(CTestCanvas& canvas)
-{
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(canvas, canvas.m_nWidth, canvas.m_nHeight);
-    CDC dc;
-    dc.CreateCompatibleDC(&canvas);
-    HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
-    dc.BitBlt(0, 0, canvas.m_nWidth, canvas.m_nHeight, &canvas, 0, 0, SRCCOPY);
-    ::SelectObject(dc, hOld);
-    return hBitmap;
-}
 
 TEST(StripMnemonics, SingleAmpersandsGoDoubledOnesStay)
 {
@@ -82,9 +70,9 @@ TEST(ChildWindowFromPoint, FirstVisibleChildWithAnId)
 
 TEST(FillDitheredRect, CheckerOfFaceAndHighlight)
 {
-    CTestCanvas canvas(20, 20, RGB(1, 2, 3));
-    COLORREF clrText = canvas.SetTextColor(RGB(9, 9, 9));
-    XTFillDitheredRect(&canvas, CRect(2, 2, 10, 10));
+    PixelCanvas canvas(20, 20, RGB(1, 2, 3));
+    COLORREF clrText = canvas.dc().SetTextColor(RGB(9, 9, 9));
+    XTFillDitheredRect(&canvas.dc(), CRect(2, 2, 10, 10));
     COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     for (int y = 2; y < 10; y++)
         for (int x = 2; x < 10; x++)
@@ -94,8 +82,8 @@ TEST(FillDitheredRect, CheckerOfFaceAndHighlight)
             EXPECT_NE(clr, canvas.Pixel(x + 1 < 10 ? x + 1 : x - 1, y)); // neighbours differ
         }
     EXPECT_EQ(RGB(1, 2, 3), canvas.Pixel(10, 10));
-    EXPECT_EQ(RGB(9, 9, 9), canvas.GetTextColor()); // colours restored
-    canvas.SetTextColor(clrText);
+    EXPECT_EQ(RGB(9, 9, 9), canvas.dc().GetTextColor()); // colours restored
+    canvas.dc().SetTextColor(clrText);
 }
 
 TEST(DrawEmbossed, ShapeInHighlightThenShadow)
@@ -103,14 +91,14 @@ TEST(DrawEmbossed, ShapeInHighlightThenShadow)
     CImageList images;
     ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 0, 1));
     {
-        CTestCanvas glyph(8, 8, RGB(255, 0, 255));
-        glyph.FillSolidRect(2, 2, 4, 4, RGB(0, 0, 0));
+        PixelCanvas glyph(8, 8, RGB(255, 0, 255));
+        glyph.dc().FillSolidRect(2, 2, 4, 4, RGB(0, 0, 0));
         CBitmap bitmap;
-        bitmap.Attach(BitmapOf(glyph));
+        glyph.CopyInto(bitmap);
         ASSERT_EQ(0, images.Add(&bitmap, RGB(255, 0, 255)));
     }
-    CTestCanvas canvas(20, 20, RGB(10, 20, 30));
-    XTDrawEmbossed(&canvas, &images, 0, 5, 5, FALSE);
+    PixelCanvas canvas(20, 20, RGB(10, 20, 30));
+    XTDrawEmbossed(&canvas.dc(), &images, 0, 5, 5, FALSE);
     EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), canvas.Pixel(7, 7));    // the shape
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), canvas.Pixel(11, 11)); // shifted highlight edge
     EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(5, 5));                    // transparent part
@@ -121,11 +109,11 @@ TEST(DrawEmbossed, ShapeInHighlightThenShadow)
 void ExpectSysColorRow(HBITMAP hBitmap, BOOL bMono)
 {
     ASSERT_TRUE(hBitmap != NULL);
-    CTestCanvas canvas(6, 1, RGB(0, 0, 0));
+    PixelCanvas canvas(6, 1, RGB(0, 0, 0));
     CDC dc;
-    dc.CreateCompatibleDC(&canvas);
+    dc.CreateCompatibleDC(&canvas.dc());
     HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
-    canvas.BitBlt(0, 0, 6, 1, &dc, 0, 0, SRCCOPY);
+    canvas.dc().BitBlt(0, 0, 6, 1, &dc, 0, 0, SRCCOPY);
     ::SelectObject(dc, hOld);
     COLORREF clrWhite = RGB(255, 255, 255);
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), canvas.Pixel(0, 0));
@@ -161,20 +149,20 @@ TEST(TransparentBitmap, TopLeftColourAndIcon)
     EXPECT_EQ(0xFFFFFFFFu, none.GetTransparentColor());
     EXPECT_EQ(NULL, none.ConvertToIcon());
 
-    CTestCanvas canvas(16, 16, RGB(255, 0, 255));
-    canvas.FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));
-    HBITMAP hBitmap = BitmapOf(canvas);
-    CXTPTransparentBitmap bitmap(hBitmap);
+    PixelCanvas canvas(16, 16, RGB(255, 0, 255));
+    canvas.dc().FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));
+    CBitmap copy;
+    canvas.CopyInto(copy);
+    CXTPTransparentBitmap bitmap((HBITMAP)copy.GetSafeHandle());
     EXPECT_EQ(RGB(255, 0, 255), bitmap.GetTransparentColor());
     HICON hIcon = bitmap.ConvertToIcon();
     ASSERT_TRUE(hIcon != NULL);
-    CTestCanvas target(16, 16, RGB(1, 1, 1));
-    ::DrawIconEx(target, 0, 0, hIcon, 16, 16, 0, NULL, DI_NORMAL);
+    PixelCanvas target(16, 16, RGB(1, 1, 1));
+    ::DrawIconEx(target.dc(), 0, 0, hIcon, 16, 16, 0, NULL, DI_NORMAL);
     EXPECT_EQ(RGB(1, 1, 1), target.Pixel(0, 0));
     EXPECT_EQ(RGB(0, 128, 0), target.Pixel(8, 8));
     ::DestroyIcon(hIcon);
     EXPECT_EQ(RGB(255, 0, 255), bitmap.GetTransparentColor()); // the bitmap is untouched
-    ::DeleteObject(hBitmap);
 }
 
 } // namespace
