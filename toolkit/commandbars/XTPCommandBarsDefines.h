@@ -1,0 +1,148 @@
+#pragma once
+// The values the command bars share with each other and with the program:
+// control types, bar positions and types, button styles, hide and layout
+// flags, the messages the bars and controls send to their site frame and
+// the records those messages carry.
+#include "framework/Window.h"
+
+class CXTPControl;
+class CXTPCommandBar;
+
+// The kind of a control; the key of CXTPControls::Add.
+enum XTPControlType
+{
+    xtpControlError = 0,
+    xtpControlButton = 1,
+    xtpControlPopup = 2,            // a submenu or drop-down: the whole control opens the popup
+    xtpControlButtonPopup = 3,      // a button that opens its popup
+    xtpControlSplitButtonPopup = 4, // a button with an arrow part that opens the popup
+    xtpControlComboBox = 5,
+    xtpControlEdit = 6,
+    xtpControlCustom = 7,
+    xtpControlLabel = 8
+};
+
+// Types 2 to 4 open a popup bar.
+inline BOOL IsPopupControlType(int nType)
+{
+    return nType == xtpControlPopup || nType == xtpControlButtonPopup || nType == xtpControlSplitButtonPopup;
+}
+
+// Where a bar stands.
+enum XTPBarPosition
+{
+    xtpBarTop = 0,
+    xtpBarBottom = 1,
+    xtpBarLeft = 2,
+    xtpBarRight = 3,
+    xtpBarFloating = 4,
+    xtpBarPopup = 5,
+    xtpBarListBox = 6,
+    xtpBarNone = 7
+};
+
+// What a bar is.
+enum XTPBarType
+{
+    xtpBarTypeMenuBar = 0,
+    xtpBarTypeNormal = 1,
+    xtpBarTypePopup = 2
+};
+
+// How a control shows itself; the paint manager interprets the values.
+enum XTPButtonStyle
+{
+    xtpButtonAutomatic = 0,
+    xtpButtonCaption = 1,
+    xtpButtonIcon = 2,
+    xtpButtonIconAndCaption = 3
+};
+
+// Why a control is hidden; it is visible only while all are clear.
+enum XTPControlHideFlags
+{
+    xtpHideNone = 0,
+    xtpHideGeneric = 1,        // by the program
+    xtpHideWrap = 2,           // did not fit on its bar
+    xtpHideDockingPosition = 4, // its own size calculation hid it in this docking mode
+    xtpHideExpand = 8,         // the popup's short menu hides it
+    xtpHideCustomize = 16,     // hidden by the user
+    xtpHideExpandedOnce = 32,  // shown only in the expanded popup
+    xtpHideDocTemplate = 64    // not for the active document template
+};
+
+// Layout and behaviour flags of a control.
+enum XTPControlFlags
+{
+    xtpFlagRightAlign = 1,     // stands at the far end of its row
+    xtpFlagSkipFocus = 2,      // skipped by keyboard navigation when asked
+    xtpFlagManualUpdate = 8,   // left out of the bar's command-update pass
+    xtpFlagControlStretched = 32 // shares the free space of its row
+};
+
+// Layout mode bits of the bars' layout operations; the low seven are the
+// framework's dynamic-layout bits.
+enum XTPLayoutMode
+{
+    xtpLayoutStretch = 0x01,
+    xtpLayoutHorz = 0x02,
+    xtpLayoutMRUWidth = 0x04,
+    xtpLayoutHorzDock = 0x08,
+    xtpLayoutVertDock = 0x10,
+    xtpLayoutLengthIsHeight = 0x20,
+    xtpLayoutCommit = 0x40,
+    xtpLayoutHideWrap = 0x80,
+    xtpLayoutPopup = 0x100
+};
+
+// Messages to the site frame.
+#define WM_XTP_CONTROL_EXECUTE (WM_USER + 301)     // 0x52D: a control executes (ControlExecuteNotify)
+#define WM_XTP_CREATE_CONTROL (WM_USER + 303)      // 0x52F: make a control for an id (CreateControlRequest)
+#define WM_XTP_CREATECOMMANDBAR (WM_USER + 304)    // 0x530: make a bar (CreateCommandBarRequest)
+#define WM_XTP_CONTROLSELECTED (WM_USER + 305)     // 0x531
+#define WM_XTP_DRAGCONTROLCHANGED (WM_USER + 306)  // 0x532
+#define WM_XTP_INITPOPUP (WM_USER + 307)           // 0x533
+#define WM_XTP_INITMENUBARTRACKING (WM_USER + 308) // 0x534
+#define WM_XTP_UNINITPOPUP (WM_USER + 309)         // 0x535
+
+// The notification code of an executing control.
+const UINT XTP_CN_EXECUTE = 100;
+
+// lParam of WM_XTP_CONTROL_EXECUTE: a notification header {no window, the
+// command id, code 100} and the control. The site answers non-zero when it
+// handled the command; 0 lets WM_COMMAND follow.
+struct ControlExecuteNotify
+{
+    NMHDR hdr;
+    CXTPControl* pControl;
+};
+
+// lParam of WM_XTP_CREATE_CONTROL: the site may make the control for an id
+// itself (pControl), or change its type, caption, id or style. A non-zero
+// answer means it filled the record.
+struct CreateControlRequest
+{
+    int nID;                       // in/out
+    CXTPControl* pControl;         // out, NULL on entry
+    BOOL bReserved;                // 0
+    int nIndex;                    // position of the menu item or button
+    CMenu* pMenu;                  // the menu the item comes from, or NULL
+    CXTPCommandBar* pCommandBar;   // the bar the control is for
+    CString strCaption;            // in/out
+    XTPControlType controlType;    // in/out
+    XTPButtonStyle buttonStyle;    // in/out
+};
+
+// lParam of WM_XTP_CREATECOMMANDBAR: the site may make the bar for a popup
+// control, a custom tool bar or an expand popup. A non-zero answer means it
+// made one (pCommandBar).
+struct CreateCommandBarRequest
+{
+    CXTPCommandBar* pCommandBar;   // out
+    BOOL bPopupBar;
+    BOOL bExpandBar;
+    BOOL bCustomBar;
+    BOOL bTearOffBar;
+    LPCTSTR lpcstrCaption;         // in/out
+    UINT nID;
+};
