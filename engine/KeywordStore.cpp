@@ -3,6 +3,7 @@
 #include "engine/KeywordGroup.h"
 
 #include "engine/ProgramFolder.h"
+#include "engine/StoreTemporaryFile.h"
 #include "engine/XmlDocument.h"
 #include "engine/XmlIterator.h"
 #include "engine/XmlWriter.h"
@@ -87,12 +88,16 @@ CString StorePath()
     return folder.IsEmpty() ? CString() : folder + "\\" + kStoreName;
 }
 
-bool IsKeywordElement(XmlElement& element)
+// The stored name of the keyword the element stands for: an element "Keyword" whose first
+// attribute is "name", both in any capitals. Null when the element is no keyword.
+const char* StoredKeywordName(XmlElement& element)
 {
     if (CString(element.GetName()).CompareNoCase("Keyword") != 0)
-        return false;
+        return nullptr;
     XmlAttributeIterator firstAttribute = element.AttributesBegin();
-    return !firstAttribute.AtEnd() && CString(firstAttribute->GetName()).CompareNoCase("name") == 0;
+    if (firstAttribute.AtEnd() || CString(firstAttribute->GetName()).CompareNoCase("name") != 0)
+        return nullptr;
+    return firstAttribute->GetValue();
 }
 
 NewsItem* ReadItem(XmlElement& element, Keyword* keyword)
@@ -166,12 +171,11 @@ void KeywordGroup::UnescapeQuotes(const char* text, CString& out)
 int KeywordGroup::ConfWriter(const char* path) const
 {
     CString target = path ? FullPath(path) : CString();
-    int slash = target.ReverseFind('\\');
-    if (slash < 0)
+    if (target.ReverseFind('\\') < 0)
         return 0;
-    char temporary[MAX_PATH];
-    // The folder with its backslash, so that a drive root stays a root.
-    if (!GetTempFileNameA(target.Left(slash + 1), "twk", 0, temporary))
+    RemoveStoreLeftovers(target);
+    CString temporary = CreateStoreTemporaryFile(target);
+    if (temporary.IsEmpty())
         return 0;
     if (!WriteStore(*this, temporary) ||
         !MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -199,9 +203,10 @@ int KeywordGroup::ReadStore(const char* path, bool& complete)
     XmlNodeIterator child = group.ChildrenBegin();
     XmlNodeIterator end = group.ChildrenEnd();
     for (; child < end; ++child) {
-        if (!IsKeywordElement(*child))
+        const char* name = StoredKeywordName(*child);
+        if (!name)
             continue;
-        Keyword* keyword = new Keyword(Unescaped(child->GetAttribute("name").GetValue()));
+        Keyword* keyword = new Keyword(Unescaped(name));
         Add(keyword);
         XmlNodeIterator itemNode = child->ChildrenBegin();
         XmlNodeIterator itemsEnd = child->ChildrenEnd();

@@ -1,5 +1,6 @@
 #include "engine/KeywordGroup.h"
 #include "engine/ProgramFolder.h"
+#include "engine/StoreTemporaryFile.h"
 
 #include "tests/support/TempFolder.h"
 
@@ -148,9 +149,10 @@ struct HandWrittenCase {
 TEST_F(KeywordStoreTest, ReadsHandWrittenFiles)
 {
     const HandWrittenCase cases[] = {
-        // A capital N: the keyword reads with an empty name.
-        {Wrap("<Keyword Name=\"x\"></Keyword>"), 1, "[|0]"},
-        {Wrap("<keyword NAME=\"x\"><Link title=\"t\"/></keyword>"), 1, "[|0]{t| | ||r}"},
+        // The first attribute names the keyword, whatever its capitals.
+        {Wrap("<Keyword Name=\"x\"></Keyword>"), 1, "[x|0]"},
+        {Wrap("<keyword NAME=\"x\"><Link title=\"t\"/></keyword>"), 1, "[x|0]{t| | ||r}"},
+        {Wrap("<Keyword Name=\"x\" name=\"y\"/>"), 1, "[x|0]"},
         // The first attribute must be the name.
         {Wrap("<Keyword id=\"1\" name=\"x\"></Keyword><Keyword name=\"y\"/>"), 1, "[y|0]"},
         {Wrap("<Other name=\"x\"/><Keyword/>"), 1, ""},
@@ -208,6 +210,46 @@ TEST_F(KeywordStoreTest, SavingReplacesTheFileAndLeavesNoTemporaryFile)
     ASSERT_EQ(loaded_.ConfReader(conf_.c_str()), 1);
     EXPECT_EQ(Describe(loaded_), "[new|0]");
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
+}
+
+TEST_F(KeywordStoreTest, ASaveRemovesWhatInterruptedSavesOfTheSameStoreLeft)
+{
+    const char* leftovers[] = {"conf.xml.~twk0000.tmp", "conf.xml.~twkA1f9.tmp", "CONF.XML.~TWKFFFF.TMP"};
+    // Files of other stores, of other programs, or only nearly of the temporary form.
+    std::vector<std::string> kept = {"conf.xml.~twk0001.tmp.bak", "conf.xml.~twk12.tmp",
+                                     "conf.xml.~twk12345.tmp", "conf.xml.~twkGHIJ.tmp",
+                                     "other.xml.~twk0001.tmp", "twk12.tmp"};
+    for (const char* name : leftovers)
+        WriteBytes(folder_.File(name), "<?xml version=\"1.0\" encoding=\"ANSI\" ?>\r\n<Shorew");
+    for (const std::string& name : kept)
+        WriteBytes(folder_.File(name), "x");
+    // A save of the same store still in progress elsewhere keeps its file open.
+    std::string inProgress = folder_.File("conf.xml.~twk0002.tmp");
+    HANDLE open = CreateFileA(inProgress.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    AddKeyword(group_, "k");
+    EXPECT_EQ(group_.ConfWriter(conf_.c_str()), 1);
+    CloseHandle(open);
+    kept.push_back("conf.xml");
+    kept.push_back("conf.xml.~twk0002.tmp");
+    std::vector<std::string> names = folder_.Names();
+    std::sort(names.begin(), names.end());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(names, kept);
+    ASSERT_EQ(loaded_.ConfReader(conf_.c_str()), 1);
+    EXPECT_EQ(Describe(loaded_), "[k|0]");
+}
+
+TEST_F(KeywordStoreTest, TheTemporaryFileOfASaveIsOneTheNextSaveRemoves)
+{
+    CString temporary = CreateStoreTemporaryFile(conf_.c_str());
+    ASSERT_FALSE(temporary.IsEmpty());
+    EXPECT_EQ(ReadBytes(std::string(temporary)), "");
+    EXPECT_NE(CreateStoreTemporaryFile(conf_.c_str()), temporary);
+    RemoveStoreLeftovers(conf_.c_str());
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>());
+    EXPECT_EQ(CreateStoreTemporaryFile(folder_.File("missing\\conf.xml").c_str()), CString());
 }
 
 TEST_F(KeywordStoreTest, ASaveThatCannotReplaceTheFileFailsAndKeepsEverything)
