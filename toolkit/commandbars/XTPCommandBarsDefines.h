@@ -146,3 +146,31 @@ struct CreateCommandBarRequest
     LPCTSTR lpcstrCaption;         // in/out
     UINT nID;
 };
+
+// Bar flags: where a bar may dock, whether it may float, how it is laid out.
+enum XTPBarFlags
+{
+    xtpFlagAlignTop = 0x01,
+    xtpFlagAlignBottom = 0x02,
+    xtpFlagAlignLeft = 0x04,
+    xtpFlagAlignRight = 0x08,
+    xtpFlagAlignAny = 0x0F,
+    xtpFlagFloating = 0x10,
+    xtpFlagHideWrap = 0x20,     // may be shortened, showing the expand button
+    xtpFlagStretched = 0x40     // takes its own row and stretches over it
+};
+
+// The bar style bit that asks for a gripper.
+#define XTP_BARSTYLE_GRIPPER 0x00400000L
+
+// The control flag that keeps a control in place in customize mode.
+#define XTP_CONTROLFLAG_NOMOVABLE 16
+
+// Command ids the bars reserve.
+#define XTP_ID_TOOLBAR_EXPAND 9400
+#define XTP_ID_TOOLBAR_HIDE 9401
+#define XTP_ID_CUSTOMIZE 35001
+
+// Timers of a command bar: the hover delay and the delayed full menus.
+#define XTP_TID_HOVER 112223
+#define XTP_TID_EXPANDED_POPUP 112224

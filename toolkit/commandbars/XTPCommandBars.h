@@ -1,0 +1,134 @@
+#pragma once
+// CXTPCommandBars: the command-bar manager of one frame window (the site).
+// It owns the frame's bars (menu bar and tool bars), the four dock bars on the
+// frame's edges, the options record, and an optional paint manager and image
+// manager of its own. The frame forwards two hooks to it and lets it lay the
+// frame out:
+//
+//     m_pCommandBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+//     m_pCommandBars->SetSite(this);
+//     m_pCommandBars->EnableDocking();
+//     m_pCommandBars->SetMenu("Menu Bar", IDR_MAINFRAME);
+//     m_pCommandBars->Add("Standard", xtpBarTop)->LoadToolBar(IDR_MAINFRAME);
+//
+//     BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
+//     { return m_pCommandBars->PreTranslateFrameMessage(pMsg) || CFrameWnd::PreTranslateMessage(pMsg); }
+//     BOOL CMainFrame::OnWndMsg(UINT m, WPARAM w, LPARAM l, LRESULT* pResult)
+//     { return m_pCommandBars->OnFrameWndMsg(m, w, l, pResult) || CFrameWnd::OnWndMsg(m, w, l, pResult); }
+#include "toolkit/commandbars/XTPCommandBarsDefines.h"
+#include "toolkit/commandbars/XTPCommandBarsOptions.h"
+
+#include <vector>
+
+class CXTPCommandBar;
+class CXTPToolBar;
+class CXTPMenuBar;
+class CXTPDockBar;
+class CXTPControl;
+class CXTPPaintManager;
+class CXTPImageManager;
+
+class CXTPCommandBars : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CXTPCommandBars)
+public:
+    CXTPCommandBars();
+    ~CXTPCommandBars() override;
+
+    // ---- Wiring -----------------------------------------------------------
+    // The frame that hosts the bars; asks it whether it handles Customize.
+    void SetSite(CFrameWnd* pFrame);
+    CFrameWnd* GetSite() const { return m_pFrame; }
+    // Creates the four dock bars (top, bottom, left, right) on the site.
+    void EnableDocking();
+    // The menu bar built from menu resource nMenuID; NULL on failure.
+    CXTPCommandBar* SetMenu(LPCTSTR lpszName, UINT nMenuID);
+    // A new docked tool bar (of pToolBarClass, default CXTPToolBar); NULL on failure.
+    CXTPToolBar* Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolBarClass = NULL);
+    void Remove(CXTPToolBar* pToolBar);
+    void RemoveAll();
+
+    // The classes made by SetMenu and Add; a program may replace them.
+    static CRuntimeClass* m_pMenuBarClass;
+    static CRuntimeClass* m_pToolBarClass;
+
+    // ---- Bars -------------------------------------------------------------
+    int GetCount() const { return (int)m_arrBars.size(); }
+    CXTPToolBar* GetAt(int nIndex) const;
+    // The first bar with that id; NULL for id 0.
+    CXTPToolBar* GetToolBar(UINT nID) const;
+    CXTPMenuBar* GetMenuBar() const { return m_pMenuBar; }
+    // The dock bar at 0 top, 1 bottom, 2 left, 3 right (NULL before EnableDocking).
+    CXTPDockBar* GetDockBar(int nIndex) const { return m_pDocks[nIndex]; }
+    void ToggleVisible(int nIndex);
+    // The first control of the bars (visible bars only with bVisible).
+    CXTPControl* FindControl(XTPControlType type, UINT nId, BOOL bVisible, BOOL bRecursive) const;
+    // A new id for a custom bar: one no bar uses, outside the framework's own
+    // window ids.
+    UINT GetFreeBarID() const;
+
+    // ---- Docking ----------------------------------------------------------
+    BOOL DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar);
+    BOOL DockCommandBarAt(CXTPToolBar* pBar, LPCRECT lpRect, int nDockIndex);
+    BOOL FloatCommandBar(CXTPToolBar* pBar);
+
+    // ---- Shared objects ---------------------------------------------------
+    CXTPCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+    // The own paint manager, else the global one.
+    CXTPPaintManager* GetPaintManager() const;
+    // Takes the reference given and releases the previous own paint manager.
+    void SetPaintManager(CXTPPaintManager* pPaintManager);
+    CXTPImageManager* GetImageManager() const;
+    // Takes the reference given and releases the previous own image manager.
+    void SetImageManager(CXTPImageManager* pImageManager);
+    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+    BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
+
+    // ---- Hidden commands --------------------------------------------------
+    virtual BOOL IsCommandHidden(UINT nID) const;
+    void HideCommand(UINT nID);
+    void HideCommands(const UINT* pCommands, int nCount);
+    void SetCommandUsed(UINT nID);
+    void ResetUsageData();
+
+    // ---- Frame ------------------------------------------------------------
+    // Lays the frame out unless the layout is locked (bDelay: at idle time).
+    void RecalcFrameLayout(BOOL bDelay = FALSE);
+    // Lays out and redraws every visible bar and the frame (after a theme change).
+    void RedrawCommandBars();
+    void LockLayout(BOOL bLock) { m_bRecalcLayout = bLock; }
+    // Every bar enters or leaves print preview.
+    void OnSetPreviewMode(BOOL bPreview);
+    // The frame's message pre-translation; TRUE when the message is eaten.
+    BOOL PreTranslateFrameMessage(MSG* pMsg);
+    // The frame's window messages; TRUE when handled (*pResult is the answer).
+    BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // [0 outside MDI] the menu resource of the active document type.
+    virtual UINT GetActiveMenuID();
+
+    // ---- Tracking ---------------------------------------------------------
+    // Pumps messages while the bar stays in tracking mode; a WM_QUIT taken off
+    // the queue (or a failing GetMessage) ends the loop and stays posted.
+    static void PumpTrackingLoop(CXTPCommandBar* pBar);
+
+    // Called when a bar joins or leaves the manager.
+    virtual void OnToolBarAdded(CXTPToolBar* pToolBar);
+    virtual void OnToolBarRemoved(CXTPToolBar* pToolBar);
+
+private:
+    void ReleaseBar(CXTPToolBar* pBar);
+
+    HACCEL m_hDefaultAccel;
+    BOOL m_bIgnoreShiftMenuKey;
+    CXTPPaintManager* m_pPaintManager;
+    CXTPImageManager* m_pImageManager;
+    BOOL m_bCustomizeMode;
+    BOOL m_bCustomizeAvail;
+    UINT m_nMenuID;
+    CXTPCommandBarsOptions* m_pOptions;
+    std::vector<CXTPToolBar*> m_arrBars;
+    CXTPDockBar* m_pDocks[4];
+    CFrameWnd* m_pFrame;
+    CXTPMenuBar* m_pMenuBar;
+    BOOL m_bRecalcLayout;
+};

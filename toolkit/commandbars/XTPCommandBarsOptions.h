@@ -1,0 +1,40 @@
+#pragma once
+// CXTPCommandBarsOptions: the options of one command-bars manager (full or
+// short menus, screen tips, icon sizes, the expand button, the commands hidden
+// from short menus and those used since), saved under the profile section
+// "%s-Options". The manager creates it and sets the owner back.
+#include "toolkit/commandbars/XTPCommandBarsDefines.h"
+
+#include <set>
+
+class CXTPCommandBars;
+
+class CXTPCommandBarsOptions : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CXTPCommandBarsOptions)
+public:
+    CXTPCommandBarsOptions();
+
+    // A command is hidden when it is in the hidden set and not in the used one.
+    BOOL IsCommandHidden(UINT nID) const;
+
+    BOOL bAlwaysShowFullMenus;
+    BOOL bShowFullAfterDelay;
+    BOOL bToolBarScreenTips;
+    BOOL bToolBarAccelTips;
+    BOOL bLargeIcons;
+    BOOL bSyncFloatingBars;
+    BOOL bShowExpandButtonAlways;
+    BOOL bDblClickFloat;
+    BOOL bShowTextBelowIcons;
+    BOOL bAltDragCustomization;
+    BOOL bAutoHideUnusedPopups;
+    BOOL bDirty;                 // changed since loaded (not saved)
+    int animationType;
+    CSize szIcons;               // 0 x 0 means 16 x 16
+    CSize szLargeIcons;          // 0 x 0 means twice the icon size
+    CSize szPopupIcons;
+    std::set<UINT> m_mapHiddenCommands;
+    std::set<UINT> m_mapUsedCommands;
+    CXTPCommandBars* m_pCommandBars;
+};

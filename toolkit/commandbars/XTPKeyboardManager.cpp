@@ -1,0 +1,111 @@
+#include "toolkit/commandbars/XTPKeyboardManager.h"
+
+#include "toolkit/commandbars/XTPHookSink.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/foundation/XTPStartup.h"
+
+#include <algorithm>
+
+namespace {
+
+thread_local CXTPKeyboardManager* t_pKeyboardManager = NULL;
+
+void DestroyKeyboardManager()
+{
+    delete t_pKeyboardManager;
+    t_pKeyboardManager = NULL;
+}
+
+} // namespace
+
+XTP_STARTUP_ENTRY(KeyboardManager, xtpStartupKeyboardManager, NULL, DestroyKeyboardManager);
+
+CXTPKeyboardManager* XTPKeyboardManager()
+{
+    if (t_pKeyboardManager == NULL)
+        t_pKeyboardManager = new CXTPKeyboardManager;
+    return t_pKeyboardManager;
+}
+
+CXTPKeyboardManager::CXTPKeyboardManager() : m_hHookKeyboard(NULL)
+{
+}
+
+CXTPKeyboardManager::~CXTPKeyboardManager()
+{
+    if (m_hHookKeyboard != NULL)
+        ::UnhookWindowsHookEx(m_hHookKeyboard);
+}
+
+void CXTPKeyboardManager::HookKeyboard(CXTPHookSink* pSink)
+{
+    if (m_hHookKeyboard == NULL)
+        m_hHookKeyboard = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, AfxGetInstanceHandle(),
+                                              ::GetCurrentThreadId());
+    if (std::find(m_arrReceivers.begin(), m_arrReceivers.end(), pSink) == m_arrReceivers.end())
+        m_arrReceivers.push_back(pSink);
+}
+
+void CXTPKeyboardManager::UnhookKeyboard(CXTPHookSink* pSink)
+{
+    std::vector<CXTPHookSink*>::iterator it = std::find(m_arrReceivers.begin(), m_arrReceivers.end(), pSink);
+    if (it != m_arrReceivers.end())
+        m_arrReceivers.erase(it);
+    if (m_arrReceivers.empty() && m_hHookKeyboard != NULL)
+    {
+        ::UnhookWindowsHookEx(m_hHookKeyboard);
+        m_hHookKeyboard = NULL;
+    }
+}
+
+BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    // A receiver may leave tracking mode (and unregister) while it is asked:
+    // ask a copy.
+    std::vector<CXTPHookSink*> receivers = m_arrReceivers;
+    for (int i = (int)receivers.size() - 1; i >= 0; i--)
+    {
+        if (std::find(m_arrReceivers.begin(), m_arrReceivers.end(), receivers[i]) == m_arrReceivers.end())
+            continue;
+        WPARAM w = wParam;
+        LPARAM l = lParam;
+        LRESULT lResult = 0;
+        int nAnswer = receivers[i]->OnHookMessage(NULL, nMessage, w, l, lResult);
+        if (nAnswer == CXTPHookSink::hookHandled)
+            return TRUE;
+        if (nAnswer == CXTPHookSink::hookStop)
+            return FALSE;
+    }
+    return TRUE;
+}
+
+LRESULT CALLBACK CXTPKeyboardManager::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    CXTPKeyboardManager* pManager = XTPKeyboardManager();
+    BOOL bKeyDown = (lParam & 0x80000000) == 0;
+    if (nCode == HC_ACTION && pManager->HasReceivers() && bKeyDown)
+    {
+        BOOL bAlt = (lParam & 0x20000000) != 0;
+        if (!bAlt)
+        {
+            if (pManager->ProcessKeyboardHooks(WM_KEYDOWN, wParam, 0))
+                return 1;
+        }
+        else if (!XTPMouseManager()->IsMouseLocked())
+        {
+            if (wParam == VK_MENU)
+            {
+                if ((lParam & 0x40000000) == 0)
+                {
+                    XTPMouseManager()->SendTrackLost();
+                    return 1;
+                }
+            }
+            else if (pManager->ProcessKeyboardHooks(WM_KEYDOWN, wParam, 0))
+            {
+                return 1;
+            }
+        }
+    }
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}

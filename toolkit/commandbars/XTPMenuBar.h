@@ -1,0 +1,28 @@
+#pragma once
+// CXTPMenuBar: the frame's main menu drawn as a command bar: a tool bar of
+// bar type 0 built from a menu resource, one control per top-level item. The
+// frame's own menu is taken off the frame and kept by the bar. The manager
+// creates it (CXTPCommandBars::SetMenu).
+#include "toolkit/commandbars/XTPToolBar.h"
+
+class CXTPMenuBar : public CXTPToolBar
+{
+    DECLARE_DYNCREATE(CXTPMenuBar)
+public:
+    CXTPMenuBar();
+    ~CXTPMenuBar() override;
+
+    // Builds the controls from menu resource nID (0 keeps the controls) and
+    // takes the site's native menu; FALSE when the menu cannot be loaded.
+    BOOL LoadMenuBar(UINT nID);
+    UINT GetCurrentMenuID() const { return m_nIDResourceCurrent; }
+    UINT GetDefaultMenuID() const { return m_nIDResource; }
+    HMENU GetFrameMenu() const { return m_hMenu; }
+
+private:
+    BOOL m_bMdiApp;
+    HWND m_hWndActiveChild;
+    HMENU m_hMenu;
+    UINT m_nIDResource;
+    UINT m_nIDResourceCurrent;
+};

@@ -1,0 +1,78 @@
+#include "toolkit/commandbars/XTPTabClientWnd.h"
+
+IMPLEMENT_DYNAMIC(CXTPTabClientWnd, CWnd)
+
+CXTPTabClientWnd::CXTPTabClientWnd() : m_bUpdatingContents(FALSE)
+{
+}
+
+void CXTPTabClientWnd::UpdateContents(BOOL bRecalc)
+{
+    if (m_bUpdatingContents)
+        return;
+    m_bUpdatingContents = TRUE;
+    OnUpdateContents(bRecalc);
+    m_bUpdatingContents = FALSE;
+}
+
+BOOL CXTPTabClientWnd::IsWorkspaceCommandEnabled(UINT nID, void** ppGroup)
+{
+    int nActive = GetActiveGroupIndex();
+    if (nActive < 0)
+        return FALSE;
+    if (ppGroup != NULL)
+        *ppGroup = GetGroup(nActive);
+    return IsWorkspaceCommandEnabled(nID, GetGroupCount(), nActive, GetGroupItemCount(nActive),
+                                     IsHorizontalGroups());
+}
+
+BOOL CXTPTabClientWnd::IsWorkspaceCommandEnabled(UINT nID, int nGroupCount, int nActiveGroup,
+                                                 int nActiveGroupItems, BOOL bHorizontalGroups)
+{
+    switch (nID)
+    {
+    case XTP_ID_WORKSPACE_MOVEPREVIOUS:
+        return nActiveGroup > 0;
+    case XTP_ID_WORKSPACE_MOVENEXT:
+        return nActiveGroup < nGroupCount - 1;
+    case XTP_ID_WORKSPACE_NEWHORIZONTAL:
+        if (nGroupCount > 1 && !bHorizontalGroups)
+            return FALSE;
+        return nActiveGroupItems > 1;
+    case XTP_ID_WORKSPACE_NEWVERTICAL:
+        if (nGroupCount > 1 && bHorizontalGroups)
+            return FALSE;
+        return nActiveGroupItems > 1;
+    default:
+        return TRUE;
+    }
+}
+
+void CXTPTabClientWnd::OnUpdateContents(BOOL)
+{
+}
+
+int CXTPTabClientWnd::GetGroupCount() const
+{
+    return 0;
+}
+
+int CXTPTabClientWnd::GetActiveGroupIndex() const
+{
+    return -1;
+}
+
+void* CXTPTabClientWnd::GetGroup(int) const
+{
+    return NULL;
+}
+
+int CXTPTabClientWnd::GetGroupItemCount(int) const
+{
+    return 0;
+}
+
+BOOL CXTPTabClientWnd::IsHorizontalGroups() const
+{
+    return FALSE;
+}
