@@ -1,6 +1,7 @@
 #include "toolkit/controls/XTProfileManager.h"
 #include "framework/window/CWinApp.h"
 #include "toolkit/foundation/XTAuxData.h"
+#include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <set>
@@ -22,18 +23,11 @@ protected:
         profile.m_pszRegistryKey = kCompany;
         profile.m_pszProfileName = kApplication;
         if (GetParam() == kIniFile)
-        {
-            char folder[MAX_PATH];
-            ::GetTempPathA(MAX_PATH, folder);
-            iniFile.Format("%stw_profile_%lu.ini", folder, ::GetCurrentProcessId());
-            XTAuxData()->SetINIFileName(iniFile);
-        }
+            XTAuxData()->SetINIFileName(folder.File("profile.ini").c_str());
     }
     void TearDown() override
     {
         XTAuxData()->SetINIFileName("");
-        if (!iniFile.IsEmpty())
-            ::DeleteFileA(iniFile);
         HKEY hSoftware = NULL;
         if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoftware) == ERROR_SUCCESS)
         {
@@ -43,7 +37,7 @@ protected:
     }
 
     CXTProfileManager profile{HKEY_CURRENT_USER};
-    CString iniFile;
+    TempFolder folder;
 };
 
 } // namespace
@@ -210,10 +204,8 @@ INSTANTIATE_TEST_SUITE_P(Stores, ProfileManagerTest, ::testing::Values(kRegistry
 
 TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
 {
-    char folder[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    CString iniFile;
-    iniFile.Format("%stw_profile_letters_%lu.ini", folder, ::GetCurrentProcessId());
+    TempFolder folder;
+    CString iniFile = folder.File("letters.ini").c_str();
     XTAuxData()->SetINIFileName(iniFile);
     CXTProfileManager profile(HKEY_CURRENT_USER);
 
@@ -235,7 +227,6 @@ TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
     EXPECT_EQ(longText.Left(4095), profile.GetProfileString("Data", "Long"));
 
     XTAuxData()->SetINIFileName("");
-    ::DeleteFileA(iniFile);
 }
 
 TEST(ProfileManagerNames, WithoutApplicationNamesTheRegistryFailsAndReadersGiveDefaults)
