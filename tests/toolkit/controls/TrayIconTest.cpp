@@ -1,0 +1,336 @@
+#include "toolkit/controls/XTTrayIcon.h"
+#include "toolkit/foundation/XTPToolkitGlobals.h"
+#include "TrayIconTestResources.h"
+#include "tests/support/TestWindow.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// What the shell was asked: every call through the seam, in order.
+struct ShellCall
+{
+    DWORD message;
+    NOTIFYICONDATAA data;
+};
+std::vector<ShellCall> g_shellCalls;
+// The next calls the shell refuses.
+int g_refuseCalls = 0;
+
+BOOL WINAPI RecordShellCall(DWORD dwMessage, PNOTIFYICONDATAA pData)
+{
+    ShellCall call = { dwMessage, *pData };
+    g_shellCalls.push_back(call);
+    if (g_refuseCalls > 0)
+    {
+        g_refuseCalls--;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The icon's owner: records the forwarded events and commands, and answers
+// the forwarded events with `answer`.
+class CTrayOwner : public CWnd
+{
+public:
+    CTrayOwner()
+    {
+        CreateEx(0, AfxRegisterWndClass(0), "tray owner", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
+    }
+    ~CTrayOwner() override { DestroyWindow(); }
+
+    LRESULT answer = 0;
+    std::vector<LPARAM> events;
+    std::vector<UINT> commands;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TRAY_NOTIFY)
+        {
+            events.push_back(lParam);
+            return answer;
+        }
+        if (message == WM_COMMAND)
+        {
+            commands.push_back(LOWORD(wParam));
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class TrayIconTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_shellCalls.clear();
+        g_refuseCalls = 0;
+        XTSetShellNotifyIconForTesting(RecordShellCall);
+    }
+    void TearDown() override
+    {
+        XTSetShellNotifyIconForTesting(NULL);
+    }
+
+    // Creates the icon with the test tooltip and forgets the calls so far.
+    void CreateIcon(LPCTSTR lpszTooltip = "Tidewatch")
+    {
+        ASSERT_TRUE(tray.Create(lpszTooltip, &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
+        g_shellCalls.clear();
+    }
+    // Sends the icon's callback message as the shell would.
+    LRESULT Callback(LPARAM event, WPARAM id = IDR_TRAY_MENU)
+    {
+        return tray.SendMessage(WM_TRAY_NOTIFY, id, event);
+    }
+    const ShellCall& LastCall() { return g_shellCalls.back(); }
+
+    CTrayOwner owner;
+    CXTTrayIcon tray;
+};
+
+} // namespace
+
+TEST_F(TrayIconTest, CreateAddsTheIconWithItsRecord)
+{
+    ASSERT_TRUE(tray.Create("Tidewatch", &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
+    ASSERT_EQ(1u, g_shellCalls.size()) << "icon and tooltip wait for the add while the icon is not there";
+    const NOTIFYICONDATAA& added = g_shellCalls[0].data;
+    EXPECT_EQ((DWORD)NIM_ADD, g_shellCalls[0].message);
+    EXPECT_EQ(488u, added.cbSize);
+    EXPECT_EQ(tray.m_hWnd, added.hWnd);
+    EXPECT_EQ((UINT)IDR_TRAY_MENU, added.uID);
+    EXPECT_EQ((UINT)(NIF_MESSAGE | NIF_ICON | NIF_TIP), added.uFlags);
+    EXPECT_EQ((UINT)WM_TRAY_NOTIFY, added.uCallbackMessage);
+    EXPECT_NE(nullptr, added.hIcon);
+    EXPECT_STREQ("Tidewatch", added.szTip);
+    EXPECT_FALSE(tray.IsIconHidden());
+    EXPECT_FALSE(tray.IsIconRemoved());
+}
+
+TEST_F(TrayIconTest, TextsAreCutToTheirFields)
+{
+    CreateIcon(CString('t', 200));
+    EXPECT_EQ(CString('t', 126), tray.GetTooltipText());
+
+    ASSERT_TRUE(tray.ShowBalloonTip(CString('b', 300), CString('h', 100), NIIF_INFO, 10));
+    const NOTIFYICONDATAA& balloon = LastCall().data;
+    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
+    EXPECT_TRUE(balloon.uFlags & NIF_INFO);
+    EXPECT_EQ(CString('b', 255), CString(balloon.szInfo));
+    EXPECT_EQ(CString('h', 63), CString(balloon.szInfoTitle));
+    EXPECT_EQ(10000u, balloon.uTimeout);
+    EXPECT_EQ((DWORD)NIIF_INFO, balloon.dwInfoFlags);
+    // The balloon text is not sent again with later changes.
+    EXPECT_STREQ("", tray.GetIconRecord().szInfo);
+
+    size_t calls = g_shellCalls.size();
+    EXPECT_FALSE(tray.ShowBalloonTip(""));
+    EXPECT_FALSE(tray.ShowBalloonTip(NULL));
+    EXPECT_EQ(calls, g_shellCalls.size());
+}
+
+TEST(TrayIconText, CutsOnACharacterBoundary)
+{
+    struct Row {
+        const char* name;
+        const char* text;
+        int maxBytes;
+        UINT codePage;
+        const char* expected;
+    } rows[] = {
+        { "short text whole", "abc", 5, 1252, "abc" },
+        { "long text cut", "abcdef", 4, 1252, "abcd" },
+        { "double-byte character kept whole", "a\x82\xa0\x82\xa0", 3, 932, "a\x82\xa0" },
+        { "double-byte character not split", "a\x82\xa0\x82\xa0", 4, 932, "a\x82\xa0" },
+        { "lead byte at the end alone", "ab\x82", 3, 932, "ab\x82" },
+        { "no text", "", 3, 1252, "" },
+    };
+    for (const Row& row : rows)
+    {
+        char buffer[16];
+        memset(buffer, 'x', sizeof buffer);
+        int copied = XTCopyTextCut(buffer, row.maxBytes, row.text, row.codePage);
+        EXPECT_STREQ(row.expected, buffer) << row.name;
+        EXPECT_EQ((int)strlen(row.expected), copied) << row.name;
+    }
+}
+
+TEST_F(TrayIconTest, ModifyHideShowAndDelete)
+{
+    CreateIcon();
+    ASSERT_TRUE(tray.SetTooltipText("Checking"));
+    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
+    EXPECT_EQ((UINT)NIF_TIP, LastCall().data.uFlags);
+    EXPECT_STREQ("Checking", LastCall().data.szTip);
+    ASSERT_TRUE(tray.SetTooltipText((UINT)IDS_TRAY_TOOLTIP));
+    EXPECT_STREQ("Tooltip from a string", LastCall().data.szTip);
+    EXPECT_FALSE(tray.SetTooltipText((UINT)14199));
+
+    ASSERT_TRUE(tray.HideIcon());
+    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
+    EXPECT_EQ((UINT)NIF_STATE, LastCall().data.uFlags);
+    EXPECT_EQ((DWORD)NIS_HIDDEN, LastCall().data.dwState & LastCall().data.dwStateMask);
+    EXPECT_TRUE(tray.IsIconHidden());
+
+    // While hidden, changes are kept but not sent.
+    size_t calls = g_shellCalls.size();
+    HICON hOther = ::LoadIcon(NULL, IDI_APPLICATION);
+    EXPECT_TRUE(tray.SetIcon(hOther));
+    EXPECT_TRUE(tray.SetTooltipText("While hidden"));
+    EXPECT_EQ(calls, g_shellCalls.size());
+    EXPECT_EQ(hOther, tray.GetIcon());
+    EXPECT_STREQ("While hidden", tray.GetTooltipText());
+
+    ASSERT_TRUE(tray.ShowIcon());
+    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
+    EXPECT_EQ((UINT)NIF_STATE, LastCall().data.uFlags);
+    EXPECT_EQ(0u, LastCall().data.dwState & NIS_HIDDEN);
+    EXPECT_FALSE(tray.IsIconHidden());
+
+    ASSERT_TRUE(tray.RemoveIcon());
+    EXPECT_EQ((DWORD)NIM_DELETE, LastCall().message);
+    EXPECT_TRUE(tray.IsIconRemoved());
+    // A removed icon is shown by adding it again.
+    ASSERT_TRUE(tray.ShowIcon());
+    EXPECT_EQ((DWORD)NIM_ADD, LastCall().message);
+    EXPECT_EQ(hOther, LastCall().data.hIcon);
+
+    // A refused change leaves the state as it was.
+    g_refuseCalls = 1;
+    EXPECT_FALSE(tray.RemoveIcon());
+    EXPECT_FALSE(tray.IsIconRemoved());
+}
+
+TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
+{
+    CreateIcon();
+    HICON hNormal = tray.GetIcon();
+    UINT ids[] = { IDI_TRAY_FRAME1, IDI_TRAY_FRAME2, IDI_TRAY_FRAME3 };
+    CString tips[] = { "one", "", "three" };
+    ASSERT_TRUE(tray.SetAnimationIcons(ids, 3, tips));
+    tray.StartAnimation(500);
+
+    std::vector<HICON> shown;
+    const char* expectedTips[] = { "one", "one", "three", "one" };
+    for (int tick = 0; tick < 4; tick++)
+    {
+        tray.SendMessage(WM_TIMER, 1001, 0);
+        EXPECT_STREQ(expectedTips[tick], tray.GetTooltipText()) << "tick " << tick;
+        EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
+        EXPECT_EQ((UINT)NIF_ICON, LastCall().data.uFlags);
+        shown.push_back(tray.GetIcon());
+    }
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_NE(shown[1], shown[2]);
+    EXPECT_EQ(shown[0], shown[3]) << "the fourth tick shows the first frame again";
+    EXPECT_NE(hNormal, shown[0]);
+
+    // Other timers do not advance the animation.
+    size_t calls = g_shellCalls.size();
+    tray.SendMessage(WM_TIMER, 1002, 0);
+    EXPECT_EQ(calls, g_shellCalls.size());
+
+    tray.StopAnimation();
+    EXPECT_STREQ("Tidewatch", tray.GetTooltipText());
+    HICON hRestored = tray.GetIcon();
+    EXPECT_NE(nullptr, hRestored);
+    for (HICON hFrame : shown)
+        EXPECT_NE(hFrame, hRestored);
+    EXPECT_EQ((UINT)NIF_ICON, LastCall().data.uFlags);
+    EXPECT_EQ(hRestored, LastCall().data.hIcon);
+
+    // A frame that does not load fails the whole call.
+    UINT missing[] = { IDI_TRAY_FRAME1, 14198 };
+    EXPECT_FALSE(tray.SetAnimationIcons(missing, 2, NULL));
+}
+
+TEST_F(TrayIconTest, EventsGoToTheOwnerFirst)
+{
+    CreateIcon();
+    // Another icon's events and events without an owner are not ours.
+    EXPECT_EQ(0, Callback(WM_LBUTTONDBLCLK, 999));
+    EXPECT_TRUE(owner.events.empty());
+
+    owner.answer = 1;
+    EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
+    EXPECT_EQ(1, Callback(WM_RBUTTONUP));
+    ASSERT_EQ(2u, owner.events.size());
+    EXPECT_EQ(WM_LBUTTONDBLCLK, owner.events[0]);
+    EXPECT_TRUE(owner.commands.empty()) << "a handled event gets no default action";
+    EXPECT_TRUE(g_shellCalls.empty()) << "nor a menu";
+
+    owner.answer = 0;
+    EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
+    ASSERT_EQ(1u, owner.commands.size());
+    EXPECT_EQ((UINT)ID_TRAY_OPEN, owner.commands[0]) << "the item at position 0";
+
+    ASSERT_TRUE(tray.SetDefaultMenuItem(ID_TRAY_CEASE, FALSE));
+    Callback(WM_LBUTTONDBLCLK);
+    ASSERT_EQ(2u, owner.commands.size());
+    EXPECT_EQ((UINT)ID_TRAY_CEASE, owner.commands[1]);
+}
+
+TEST_F(TrayIconTest, AnUnhandledRightClickShowsTheMenu)
+{
+    CreateIcon();
+    // The menu's own loop takes the keys posted before it starts.
+    owner.PostMessage(WM_KEYDOWN, VK_DOWN);
+    owner.PostMessage(WM_KEYDOWN, VK_DOWN);
+    owner.PostMessage(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(1, Callback(WM_RBUTTONUP));
+    MSG msg;
+    ASSERT_TRUE(::PeekMessage(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ((WPARAM)ID_TRAY_CEASE, LOWORD(msg.wParam));
+    ASSERT_FALSE(g_shellCalls.empty());
+    EXPECT_EQ((DWORD)NIM_SETFOCUS, LastCall().message);
+    PumpPending();
+}
+
+TEST_F(TrayIconTest, TheIconComesBackWhenTheShellRestarts)
+{
+    CreateIcon();
+    tray.SetTooltipText("Current tip");
+    tray.SendMessage(WM_TASKBARCREATED, 0, 0);
+    EXPECT_EQ((DWORD)NIM_ADD, LastCall().message);
+    EXPECT_EQ((UINT)(NIF_MESSAGE | NIF_ICON | NIF_TIP), LastCall().data.uFlags);
+    EXPECT_STREQ("Current tip", LastCall().data.szTip);
+    EXPECT_EQ(tray.GetIcon(), LastCall().data.hIcon);
+
+    // A removed icon stays away.
+    tray.RemoveIcon();
+    g_shellCalls.clear();
+    tray.SendMessage(WM_TASKBARCREATED, 0, 0);
+    EXPECT_TRUE(g_shellCalls.empty());
+
+    // A failed add is tried again, by the restart or a work-area change.
+    g_refuseCalls = 1;
+    EXPECT_FALSE(tray.AddIcon());
+    tray.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_EQ((DWORD)NIM_ADD, LastCall().message);
+    EXPECT_FALSE(tray.IsIconRemoved());
+    EXPECT_FALSE(tray.IsIconHidden());
+}
+
+TEST_F(TrayIconTest, BalloonTimeOutFallbackFiresOnce)
+{
+    CreateIcon();
+    ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
+    tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
+    ASSERT_EQ(1u, owner.events.size());
+    EXPECT_EQ(NIN_BALLOONTIMEOUT, owner.events[0]);
+    tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
+    EXPECT_EQ(1u, owner.events.size());
+}
+
+TEST_F(TrayIconTest, NoBalloonFallbackAfterARealBalloonEvent)
+{
+    CreateIcon();
+    ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
+    Callback(NIN_BALLOONSHOW);
+    tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
+    ASSERT_EQ(1u, owner.events.size());
+    EXPECT_EQ(NIN_BALLOONSHOW, owner.events[0]);
+}
