@@ -1,0 +1,129 @@
+#pragma once
+// Header themes: a header control (CXTHeaderCtrl) never paints itself; its
+// theme draws the background, every column (borders, image, text, sort arrow)
+// and answers the header's layout request. CXTHeaderThemeFactory makes the
+// theme of a theme id (1 Office XP, 2 Office 2003, anything else classic);
+// the main window installs a CXTHeaderThemeWinXP as the shared theme for its
+// Windows XP look:
+//
+//   CXTHeaderCtrl::SetSharedTheme(new CXTHeaderThemeWinXP);
+//
+// Column images are image lists kept by the header in a table of its own
+// (CXTHeaderCtrl::GetColumnImageList), never in the columns' bitmap field.
+#include "toolkit/foundation/XTThemeManager.h"
+#include "toolkit/foundation/XTPUxThemeWrapper.h"
+#include "framework/Controls.h"
+
+class CXTHeaderCtrl;
+
+// Draw-style bits of a header theme.
+#define XTTHEME_WINXPTHEMES 0x0001  // the Windows visual style when the application is themed
+#define XTTHEME_HOTTRACKING 0x0002  // the column under the cursor is drawn hot
+#define XTTHEME_SORTARROW 0x0004    // the sort column shows its arrow
+
+class CXTHeaderThemeFactory : public CXTThemeManagerStyleFactory
+{
+    DECLARE_DYNCREATE(CXTHeaderThemeFactory)
+public:
+    // 1: Office XP, 2: Office 2003, any other id the classic theme; the id is
+    // recorded in the theme.
+    CXTThemeManagerStyle* CreateTheme(int nTheme) override;
+};
+
+// The classic header theme; the base of the others.
+class CXTHeaderTheme : public CXTThemeManagerStyle
+{
+public:
+    CXTHeaderTheme();
+    ~CXTHeaderTheme() override;
+
+    // --- overridables (the base behaviour is the classic look) ---
+    // Reads the five system colours.
+    void RefreshMetrics() override;
+    // Background, then every column in display order.
+    virtual void DrawHeader(CDC* pDC, CXTHeaderCtrl* pHeader);
+    // FALSE without XTTHEME_WINXPTHEMES; opens the "HEADER" visual style for
+    // the header when none is open; TRUE when themed and open.
+    virtual BOOL UseVisualStyle(CXTHeaderCtrl* pHeader);
+    virtual void SetDrawStyle(DWORD dwDrawStyle, CXTHeaderCtrl* pHeader);
+    virtual DWORD GetDrawStyle() const { return m_dwDrawStyle; }
+    // The control's default layout; themes with their own height override it.
+    virtual BOOL LayoutHeader(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHeader);
+    // Destroys the image lists of the header's column-image table.
+    virtual void ReleaseColumnImages(CXTHeaderCtrl* pHeader);
+    // Puts bitmap resource nID, as a masked image list, on the column (or
+    // removes the column's image); FALSE when the bitmap cannot be used.
+    virtual BOOL SetColumnBitmap(int iCol, UINT nID, BOOL bRemove, COLORREF crMask, CXTHeaderCtrl* pHeader);
+    virtual void DrawBackground(LPDRAWITEMSTRUCT lpDIS);
+    virtual BOOL DrawVisualBackground(LPDRAWITEMSTRUCT lpDIS);
+    virtual void DrawItemBorders(LPDRAWITEMSTRUCT lpDIS);
+    virtual BOOL DrawVisualItem(LPDRAWITEMSTRUCT lpDIS);
+    virtual void DrawSortArrow(LPDRAWITEMSTRUCT lpDIS, BOOL bAscending);
+    // Image, sort arrow and text of one column.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS, CXTHeaderCtrl* pHeader);
+    virtual void DrawColumnImage(LPDRAWITEMSTRUCT lpDIS, int* pTextLeft, CXTHeaderCtrl* pHeader);
+    // Two-tone outline of the triangle (apex first, then the base corners).
+    virtual void DrawArrow(CDC* pDC, POINT ptsArrow[3], BOOL bAscending);
+
+    // The text rectangle of a column of rcItem: inside the padding, less the
+    // arrow's room on the sort column, of the text's size and alignment.
+    CRect CalcTextRect(const CRect& rcItem, CSize sizeText, int nFormat, BOOL bSortColumn) const;
+    // The arrow triangle right of rcText (apex first); FALSE when it would
+    // start left of rcText.
+    BOOL CalcArrowPoints(const CRect& rcText, BOOL bAscending, POINT ptsArrow[3]) const;
+
+    // (a - b) * fRatio taken from each channel of a, toward zero.
+    static COLORREF BlendColors(COLORREF crA, COLORREF crB, double fRatio);
+
+    int m_nArrowSpacing;
+    DWORD m_dwDrawStyle;
+    BOOL m_bVisualStyle;
+    CSize m_sizePadding;
+    CSize m_sizeArrow;
+    COLORREF m_crText;
+    COLORREF m_crFace;
+    COLORREF m_crShadow;
+    COLORREF m_crDarkShadow;
+    COLORREF m_crHilight;
+    CXTPUxThemeWrapper m_themeHeader;
+
+protected:
+    // A header height of the header font's text height plus nExtra, answered
+    // as the layout's window position.
+    BOOL LayoutWithTextHeight(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHeader, int nExtra);
+    static void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2, COLORREF cr);
+
+private:
+    static BOOL IsPressed(LPDRAWITEMSTRUCT lpDIS) { return (lpDIS->itemState & ODS_SELECTED) != 0; }
+};
+
+class CXTHeaderThemeOfficeXP : public CXTHeaderTheme
+{
+public:
+    CXTHeaderThemeOfficeXP();
+
+    void DrawBackground(LPDRAWITEMSTRUCT lpDIS) override;
+    void DrawItemBorders(LPDRAWITEMSTRUCT lpDIS) override;
+};
+
+class CXTHeaderThemeOffice2003 : public CXTHeaderTheme
+{
+public:
+    CXTHeaderThemeOffice2003();
+
+    // Font height + 10.
+    BOOL LayoutHeader(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHeader) override;
+    void DrawBackground(LPDRAWITEMSTRUCT lpDIS) override;
+    void DrawItemBorders(LPDRAWITEMSTRUCT lpDIS) override;
+};
+
+class CXTHeaderThemeWinXP : public CXTHeaderThemeOffice2003
+{
+public:
+    CXTHeaderThemeWinXP();
+
+    // Font height + 6.
+    BOOL LayoutHeader(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHeader) override;
+    // The filled triangle in RGB(172, 168, 153).
+    void DrawArrow(CDC* pDC, POINT ptsArrow[3], BOOL bAscending) override;
+};
