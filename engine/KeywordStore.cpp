@@ -17,13 +17,6 @@ namespace {
 const char* const kStoreName = "conf.xml";
 const char* const kBackupSuffix = ".bak";
 
-CString Escaped(const CString& text)
-{
-    CString out;
-    KeywordGroup::EscapeQuotes(text, out);
-    return out;
-}
-
 CString Unescaped(const char* text)
 {
     CString out;
@@ -31,14 +24,23 @@ CString Unescaped(const char* text)
     return out;
 }
 
-void WriteItem(XmlWriter& writer, const NewsItem& item)
+// Adds an attribute with the value's quotes escaped. The escaped text goes
+// through one scratch string that keeps its memory from value to value (the
+// writer copies it), so that saving many items allocates nothing per value.
+void AddEscaped(XmlWriter& writer, const char* name, const CString& value, CString& scratch)
+{
+    KeywordGroup::EscapeQuotes(value, scratch);
+    writer.AddAttribute(name, scratch);
+}
+
+void WriteItem(XmlWriter& writer, const NewsItem& item, CString& scratch)
 {
     // The writer puts them out in the reverse order: unread, title, url,
     // time, summary.
-    writer.AddAttribute("summary", Escaped(item.summary));
-    writer.AddAttribute("time", Escaped(item.displayTime));
-    writer.AddAttribute("url", Escaped(item.link));
-    writer.AddAttribute("title", Escaped(item.title));
+    AddEscaped(writer, "summary", item.summary, scratch);
+    AddEscaped(writer, "time", item.displayTime, scratch);
+    AddEscaped(writer, "url", item.link, scratch);
+    AddEscaped(writer, "title", item.title, scratch);
     writer.AddAttribute("unread", item.unread ? "true" : "false");
     writer.OpenElement("Link");
     writer.CloseElement();
@@ -47,14 +49,15 @@ void WriteItem(XmlWriter& writer, const NewsItem& item)
 bool WriteStore(const KeywordGroup& group, const char* path)
 {
     XmlWriter writer(path);
+    CString scratch;
     writer.AddAttribute("Version", "2.0");
     writer.OpenElement("Shorewatch");
     writer.OpenElement("KeywordGroup");
     for (const Keyword* keyword = group.GetFirst(); keyword; keyword = group.GetNext(keyword)) {
-        writer.AddAttribute("name", Escaped(keyword->name));
+        AddEscaped(writer, "name", keyword->name, scratch);
         writer.OpenElement("Keyword");
         for (const NewsItem* item = keyword->firstItem; item; item = item->next)
-            WriteItem(writer, *item);
+            WriteItem(writer, *item, scratch);
         writer.CloseElement();
     }
     writer.CloseElement();
@@ -100,30 +103,67 @@ const char* StoredKeywordName(XmlElement& element)
     return firstAttribute->GetValue();
 }
 
+// Reads an item element into a new item; each text is unescaped straight into
+// the item's own string, so that it is copied once and allocated once.
 NewsItem* ReadItem(XmlElement& element, Keyword* keyword)
 {
-    CString title;
-    CString link(" ");
-    CString time(" ");
-    CString summary;
-    BOOL unread = 0;
+    NewsItem* item = new NewsItem(CString(), CString(), CString(), CString(), keyword, 0);
+    bool hasLink = false;
+    bool hasTime = false;
     XmlAttributeIterator attribute = element.AttributesBegin();
     XmlAttributeIterator end = element.AttributesEnd();
     for (; attribute < end; ++attribute) {
         const char* name = attribute->GetName();
         const char* value = attribute->GetValue();
-        if (strcmp(name, "title") == 0)
-            title = Unescaped(value);
-        else if (strcmp(name, "time") == 0)
-            time = Unescaped(value);
-        else if (strcmp(name, "summary") == 0)
-            summary = Unescaped(value);
-        else if (strcmp(name, "url") == 0)
-            link = Unescaped(value);
-        else if (strcmp(name, "unread") == 0)
-            unread = strcmp(value, "true") == 0;
+        if (strcmp(name, "title") == 0) {
+            KeywordGroup::UnescapeQuotes(value, item->title);
+        } else if (strcmp(name, "time") == 0) {
+            KeywordGroup::UnescapeQuotes(value, item->displayTime);
+            hasTime = true;
+        } else if (strcmp(name, "summary") == 0) {
+            KeywordGroup::UnescapeQuotes(value, item->summary);
+        } else if (strcmp(name, "url") == 0) {
+            KeywordGroup::UnescapeQuotes(value, item->link);
+            hasLink = true;
+        } else if (strcmp(name, "unread") == 0) {
+            item->unread = strcmp(value, "true") == 0;
+        }
     }
-    return new NewsItem(title, link, time, summary, keyword, unread);
+    // A missing link or time reads as one blank.
+    if (!hasLink)
+        item->link = " ";
+    if (!hasTime)
+        item->displayTime = " ";
+    return item;
+}
+
+// Turns each backslash that is followed by a double quote in text[0, length)
+// into nothing, in place; the result is the new length.
+int DropQuoteEscapes(char* text, int length)
+{
+    char* to = static_cast<char*>(memchr(text, '\\', length));
+    if (!to)
+        return length;
+    const char* from = to;
+    const char* end = text + length;
+    while (from < end) {
+        if (*from == '\\' && from + 1 < end && from[1] == '"')
+            ++from;
+        *to++ = *from++;
+    }
+    return static_cast<int>(to - text);
+}
+
+// True when text[0, length) ends in a backslash followed by blanks, that is,
+// when EscapeQuotes added one blank to keep the backslash off the closing quote.
+bool EndsInBackslashAndBlanks(const char* text, int length, bool blankRequired)
+{
+    const char* beforeBlanks = text + length;
+    while (beforeBlanks > text && beforeBlanks[-1] == ' ')
+        --beforeBlanks;
+    if (blankRequired && beforeBlanks == text + length)
+        return false;
+    return beforeBlanks > text && beforeBlanks[-1] == '\\';
 }
 
 } // namespace
@@ -134,15 +174,18 @@ void KeywordGroup::EscapeQuotes(const char* text, CString& out)
     char* start = out.GetBuffer(length * 2 + 1);
     char* to = start;
     const char* from = text;
-    for (; *from; ++from) {
-        if (*from == '"')
-            *to++ = '\\';
-        *to++ = *from;
+    const char* end = text + length;
+    // The runs between quotes are copied whole.
+    while (const char* quote = static_cast<const char*>(memchr(from, '"', end - from))) {
+        memcpy(to, from, quote - from);
+        to += quote - from;
+        *to++ = '\\';
+        *to++ = '"';
+        from = quote + 1;
     }
-    const char* beforeBlanks = from;
-    while (beforeBlanks > text && beforeBlanks[-1] == ' ')
-        --beforeBlanks;
-    if (beforeBlanks > text && beforeBlanks[-1] == '\\')
+    memcpy(to, from, end - from);
+    to += end - from;
+    if (EndsInBackslashAndBlanks(text, length, false))
         *to++ = ' ';
     *to = '\0';
     out.ReleaseBuffer(static_cast<int>(to - start));
@@ -152,20 +195,16 @@ void KeywordGroup::UnescapeQuotes(const char* text, CString& out)
 {
     int length = static_cast<int>(strlen(text));
     // The blank that EscapeQuotes added after a final backslash.
-    const char* beforeBlanks = text + length;
-    while (beforeBlanks > text && beforeBlanks[-1] == ' ')
-        --beforeBlanks;
-    if (beforeBlanks < text + length && beforeBlanks > text && beforeBlanks[-1] == '\\')
+    if (EndsInBackslashAndBlanks(text, length, true))
         --length;
-    char* start = out.GetBuffer(length);
-    char* to = start;
-    for (int i = 0; i < length; ++i) {
-        if (text[i] == '\\' && i + 1 < length && text[i + 1] == '"')
-            ++i;
-        *to++ = text[i];
+    if (length == 0) {
+        out.Empty();
+        return;
     }
-    *to = '\0';
-    out.ReleaseBuffer(static_cast<int>(to - start));
+    // Copied once into out, then unescaped there in place.
+    char* start = out.GetBuffer(length);
+    memcpy(start, text, length);
+    out.ReleaseBuffer(DropQuoteEscapes(start, length));
 }
 
 int KeywordGroup::ConfWriter(const char* path) const

@@ -1,16 +1,15 @@
 #pragma once
 // Iterators over an element's children or attributes, by index. Each holds one
-// handle of its item kind on the heap; Current points it at the item at the
-// index, and it stays valid until the next Current or the iterator's end.
+// handle of its item kind; Current points it at the item at the index, and it
+// stays valid until the next Current or the iterator's end. The handle lives
+// inside the iterator, so that a walk allocates nothing.
 #include "engine/XmlElement.h"
-
-#include <memory>
 
 template <class Handle>
 class XmlIteratorBase {
 public:
     XmlIteratorBase(XmlNodeRecord* node, int index)
-        : node(node), index(index), current_(new Handle())
+        : node(node), index(index)
     {
     }
     XmlIteratorBase(const XmlIteratorBase& other) : XmlIteratorBase(other.node, other.index) {}
@@ -51,7 +50,7 @@ public:
 protected:
     bool IndexInside(unsigned count) const { return index >= 0 && static_cast<unsigned>(index) < count; }
 
-    std::unique_ptr<Handle> current_;
+    Handle current_;
 };
 
 class XmlNodeIterator : public XmlIteratorBase<XmlElement> {
@@ -63,8 +62,8 @@ public:
     bool AtEnd() const override { return !HasItems() || !IndexInside(node->childCount); }
     XmlElement& operator*() override
     {
-        *current_ = XmlElement(AtEnd() ? nullptr : node->children[index]);
-        return *current_;
+        current_ = XmlElement(AtEnd() ? nullptr : node->children[index]);
+        return current_;
     }
     XmlElement* operator->() override { return &**this; }
 };
@@ -81,8 +80,8 @@ public:
     bool AtEnd() const override { return !HasItems() || !IndexInside(node->attributeCount); }
     XmlAttribute& operator*() override
     {
-        *current_ = XmlAttribute(AtEnd() ? nullptr : node->attributes[index]);
-        return *current_;
+        current_ = XmlAttribute(AtEnd() ? nullptr : node->attributes[index]);
+        return current_;
     }
     XmlAttribute* operator->() override { return &**this; }
 };

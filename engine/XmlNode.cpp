@@ -1,8 +1,10 @@
 #include "engine/XmlNode.h"
 
+#include <stddef.h>
 #include <stdlib.h>
 #include <string.h>
 
+#include <new>
 #include <utility>
 
 namespace {
@@ -18,13 +20,88 @@ bool HasChildren(XmlNodeType type)
     return type == XmlDocumentNode || type == XmlElementNode || type == XmlDocType;
 }
 
-// A node and the one slot of each of its first arrays, allocated together:
-// most nodes never need more than one child or one attribute, and parsing a
-// document is dominated by its allocations.
+// The records of one tree: a document of many small elements would otherwise
+// spend most of its parse in malloc and free. Records are carved from large
+// blocks one after the other and never freed one by one; the whole pool goes
+// when the tree's top node is freed. Blocks start small, so that a small
+// document costs little, and double up to a limit.
+class RecordPool {
+public:
+    RecordPool(const RecordPool&) = delete;
+    RecordPool& operator=(const RecordPool&) = delete;
+
+    static RecordPool* Create()
+    {
+        void* memory = malloc(sizeof(RecordPool));
+        return memory ? new (memory) RecordPool() : nullptr;
+    }
+
+    static void Destroy(RecordPool* pool)
+    {
+        if (!pool)
+            return;
+        while (pool->last_) {
+            Block* previous = pool->last_->previous;
+            free(pool->last_);
+            pool->last_ = previous;
+        }
+        free(pool);
+    }
+
+    // Room for size bytes, aligned for any record; null when memory runs out.
+    void* Allocate(size_t size)
+    {
+        size = (size + kAlign - 1) & ~(kAlign - 1);
+        if (size > static_cast<size_t>(end_ - next_) && !AddBlock(size))
+            return nullptr;
+        void* room = next_;
+        next_ += size;
+        return room;
+    }
+
+private:
+    struct Block {
+        Block* previous;
+        // Keeps the records that follow the header aligned.
+        alignas(8) char records[1];
+    };
+    static const size_t kAlign = 8;
+    static const size_t kFirstBlock = 4096;
+    static const size_t kLargestBlock = 1024 * 1024;
+
+    RecordPool() = default;
+
+    bool AddBlock(size_t size)
+    {
+        size_t records = nextBlock_ > size ? nextBlock_ : size;
+        Block* block = static_cast<Block*>(malloc(offsetof(Block, records) + records));
+        if (!block)
+            return false;
+        block->previous = last_;
+        last_ = block;
+        next_ = block->records;
+        end_ = block->records + records;
+        if (nextBlock_ < kLargestBlock)
+            nextBlock_ *= 2;
+        return true;
+    }
+
+    Block* last_ = nullptr;
+    char* next_ = nullptr;
+    char* end_ = nullptr;
+    size_t nextBlock_ = kFirstBlock;
+};
+
+// A node, the one slot of each of its first arrays (most nodes never need
+// more than one child or one attribute) and the pool of its tree. The top
+// node of a tree (from XmlNewNode) is a block of its own from malloc and owns
+// the pool; every record below it comes from the pool.
 struct NodeBlock {
     XmlNodeRecord node;
     XmlAttrRecord* attributeSlot;
     XmlNodeRecord* childSlot;
+    RecordPool* pool;  // created with the first record appended below the top
+    bool top;
 };
 
 NodeBlock* BlockOf(XmlNodeRecord* node)
@@ -32,11 +109,29 @@ NodeBlock* BlockOf(XmlNodeRecord* node)
     return reinterpret_cast<NodeBlock*>(node);
 }
 
-// Frees an array unless it is the slot inside its node's block.
-template <class Record>
-void FreeArray(Record** array, Record** slot)
+RecordPool* PoolOf(XmlNodeRecord* node)
 {
-    if (array != slot)
+    NodeBlock* block = BlockOf(node);
+    if (!block->pool)
+        block->pool = RecordPool::Create();
+    return block->pool;
+}
+
+// Arrays up to this many slots come from the pool (an array that grows
+// leaves its old slots there unused); larger ones are allocated and freed on
+// their own, so that a node with very many children wastes no more than it uses.
+const unsigned kPooledArraySlots = 64;
+
+bool IsPooledArray(unsigned capacity)
+{
+    return capacity > 1 && capacity <= kPooledArraySlots;
+}
+
+// Frees an array unless it is the slot inside its node's block or lies in the pool.
+template <class Record>
+void FreeArray(Record** array, Record** slot, unsigned capacity)
+{
+    if (array != slot && !IsPooledArray(capacity))
         free(array);
 }
 
@@ -44,21 +139,30 @@ void FreeArray(Record** array, Record** slot)
 // caller's step or by its own size, whichever is larger, so that appending n
 // records costs time linear in n.
 template <class Record>
-bool MakeRoom(Record**& array, Record** slot, unsigned count, unsigned& capacity, unsigned grow)
+bool MakeRoom(XmlNodeRecord* node, Record**& array, Record** slot, unsigned count,
+              unsigned& capacity, unsigned grow)
 {
     if (count < capacity)
         return true;
     unsigned step = grow > capacity ? grow : capacity;
     if (step == 0)
         step = 1;
-    Record** bigger = static_cast<Record**>(malloc((capacity + step) * sizeof(Record*)));
+    unsigned newCapacity = capacity + step;
+    size_t bytes = newCapacity * sizeof(Record*);
+    Record** bigger = nullptr;
+    if (IsPooledArray(newCapacity)) {
+        RecordPool* pool = PoolOf(node);
+        bigger = pool ? static_cast<Record**>(pool->Allocate(bytes)) : nullptr;
+    } else {
+        bigger = static_cast<Record**>(malloc(bytes));
+    }
     if (!bigger)
         return false;
     if (count)
         memcpy(bigger, array, count * sizeof(Record*));
-    FreeArray(array, slot);
+    FreeArray(array, slot, capacity);
     array = bigger;
-    capacity += step;
+    capacity = newCapacity;
     return true;
 }
 
@@ -68,20 +172,43 @@ void FreeOwnString(char* text, int inPlace)
         free(text);
 }
 
-// Frees what the node holds itself (not its children) and the node.
+// Frees what the node holds itself (not its children); the top node also
+// frees its block and the tree's pool.
 void FreeNodeAlone(XmlNodeRecord* node)
 {
     for (unsigned i = 0; i < node->attributeCount; ++i) {
         XmlAttrRecord* attribute = node->attributes[i];
         FreeOwnString(attribute->name, attribute->nameInPlace);
         FreeOwnString(attribute->value, attribute->valueInPlace);
-        free(attribute);
     }
-    FreeArray(node->attributes, &BlockOf(node)->attributeSlot);
-    FreeArray(node->children, &BlockOf(node)->childSlot);
+    NodeBlock* block = BlockOf(node);
+    FreeArray(node->attributes, &block->attributeSlot, node->attributeCapacity);
+    FreeArray(node->children, &block->childSlot, node->childCapacity);
     FreeOwnString(node->name, node->nameInPlace);
     FreeOwnString(node->value, node->valueInPlace);
-    free(BlockOf(node));
+    if (block->top) {
+        RecordPool::Destroy(block->pool);
+        free(block);
+    }
+}
+
+// Gives a zeroed block its type and its first arrays.
+XmlNodeRecord* InitNode(NodeBlock* block, XmlNodeType type)
+{
+    memset(block, 0, sizeof *block);
+    XmlNodeRecord* node = &block->node;
+    node->type = type;
+    node->nameInPlace = 1;
+    node->valueInPlace = 1;
+    if (HasAttributes(type)) {
+        node->attributes = &block->attributeSlot;
+        node->attributeCapacity = 1;
+    }
+    if (HasChildren(type)) {
+        node->children = &block->childSlot;
+        node->childCapacity = 1;
+    }
+    return node;
 }
 
 } // namespace
@@ -106,32 +233,26 @@ extern const std::array<bool, 256> XmlNameChars = NameCharTable(std::make_index_
 
 XmlNodeRecord* XmlNewNode(XmlNodeType type)
 {
-    NodeBlock* block = static_cast<NodeBlock*>(calloc(1, sizeof(NodeBlock)));
+    NodeBlock* block = static_cast<NodeBlock*>(malloc(sizeof(NodeBlock)));
     if (!block)
         return nullptr;
-    XmlNodeRecord* node = &block->node;
-    node->type = type;
-    node->nameInPlace = 1;
-    node->valueInPlace = 1;
-    if (HasAttributes(type)) {
-        node->attributes = &block->attributeSlot;
-        node->attributeCapacity = 1;
-    }
-    if (HasChildren(type)) {
-        node->children = &block->childSlot;
-        node->childCapacity = 1;
-    }
+    XmlNodeRecord* node = InitNode(block, type);
+    block->top = true;
     return node;
 }
 
 XmlNodeRecord* XmlAppendChild(XmlNodeRecord* parent, unsigned grow, XmlNodeType type)
 {
-    if (!parent || !MakeRoom(parent->children, &BlockOf(parent)->childSlot, parent->childCount,
-                             parent->childCapacity, grow))
+    if (!parent || !MakeRoom(parent, parent->children, &BlockOf(parent)->childSlot,
+                             parent->childCount, parent->childCapacity, grow))
         return nullptr;
-    XmlNodeRecord* child = XmlNewNode(type);
-    if (!child)
+    RecordPool* pool = PoolOf(parent);
+    void* room = pool ? pool->Allocate(sizeof(NodeBlock)) : nullptr;
+    if (!room)
         return nullptr;
+    NodeBlock* block = static_cast<NodeBlock*>(room);
+    XmlNodeRecord* child = InitNode(block, type);
+    block->pool = pool;
     child->parent = parent;
     parent->children[parent->childCount++] = child;
     return child;
@@ -139,13 +260,17 @@ XmlNodeRecord* XmlAppendChild(XmlNodeRecord* parent, unsigned grow, XmlNodeType 
 
 XmlAttrRecord* XmlAppendAttribute(XmlNodeRecord* node, unsigned grow)
 {
-    if (!node || !MakeRoom(node->attributes, &BlockOf(node)->attributeSlot, node->attributeCount,
-                           node->attributeCapacity, grow))
+    if (!node || !MakeRoom(node, node->attributes, &BlockOf(node)->attributeSlot,
+                           node->attributeCount, node->attributeCapacity, grow))
         return nullptr;
-    XmlAttrRecord* attribute = static_cast<XmlAttrRecord*>(calloc(1, sizeof(XmlAttrRecord)));
-    if (!attribute)
+    RecordPool* pool = PoolOf(node);
+    void* room = pool ? pool->Allocate(sizeof(XmlAttrRecord)) : nullptr;
+    if (!room)
         return nullptr;
+    XmlAttrRecord* attribute = static_cast<XmlAttrRecord*>(room);
+    attribute->name = nullptr;
     attribute->nameInPlace = 1;
+    attribute->value = nullptr;
     attribute->valueInPlace = 1;
     node->attributes[node->attributeCount++] = attribute;
     return attribute;

@@ -1,5 +1,7 @@
 #pragma once
-// The node tree of the XML reader: plain heap records from malloc and free.
+// The node tree of the XML reader: plain records on the heap. The top node of
+// a tree comes from XmlNewNode; the records appended below it come from large
+// blocks that the tree shares and that go all at once with the top node.
 // Names and values normally point into the document's text (the parser cuts
 // it with NUL characters); a string that was allocated on its own has its
 // "in place" flag cleared so that XmlFreeTree frees it.
@@ -67,9 +69,9 @@ inline bool XmlIsQuote(char c) { return c == '"' || c == '\''; }
 extern const std::array<bool, 256> XmlNameChars;
 inline bool XmlIsNameChar(char c) { return XmlNameChars[static_cast<unsigned char>(c)]; }
 
-// A new node of the given type with the arrays its type needs; null when
-// memory runs out. Every node of a tree comes from here (the appending and
-// freeing functions rely on how it allocates).
+// A new top node of the given type with the arrays its type needs; null when
+// memory runs out. Every tree starts here (the appending and freeing
+// functions rely on how it allocates).
 XmlNodeRecord* XmlNewNode(XmlNodeType type);
 
 // Append a new child or attribute record; a full array first grows by at
@@ -77,7 +79,8 @@ XmlNodeRecord* XmlNewNode(XmlNodeType type);
 XmlNodeRecord* XmlAppendChild(XmlNodeRecord* parent, unsigned grow, XmlNodeType type);
 XmlAttrRecord* XmlAppendAttribute(XmlNodeRecord* node, unsigned grow);
 
-// Frees node and everything below it (without recursion, so any depth is safe).
+// Frees node and everything below it (without recursion, so any depth is
+// safe). The records below a top node stay allocated until the top is freed.
 void XmlFreeTree(XmlNodeRecord* node);
 
 // Appends text to the heap string *string (allocating it when null); false

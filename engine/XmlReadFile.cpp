@@ -6,6 +6,9 @@
 
 namespace {
 
+// The bytes asked for by one ReadFile: a whole number of blocks, about this many.
+const DWORD kLargeRead = 256 * 1024;
+
 // The heap text being read: grows by doubling so that reading is linear in
 // the file size.
 class TextBuffer {
@@ -27,11 +30,20 @@ public:
 
     char* End() { return text_ + length_; }
 
-    // Keeps the bytes just read at End() up to their first NUL byte.
-    void Keep(unsigned long count)
+    // Keeps the count bytes just read at End(), taken as reads of step bytes
+    // each: of each, the bytes up to its first NUL byte.
+    void Keep(unsigned long count, unsigned long step)
     {
-        const void* nul = memchr(End(), '\0', count);
-        length_ += nul ? static_cast<const char*>(nul) - End() : count;
+        const char* read = End();
+        for (unsigned long offset = 0; offset < count; offset += step) {
+            unsigned long size = count - offset < step ? count - offset : step;
+            const void* nul = memchr(read + offset, '\0', size);
+            unsigned long kept = nul ? static_cast<const char*>(nul) - (read + offset) : size;
+            // Once a read was cut, the later ones move down to close the gap.
+            if (text_ + length_ != read + offset)
+                memmove(text_ + length_, read + offset, kept);
+            length_ += kept;
+        }
         text_[length_] = '\0';
     }
 
@@ -68,19 +80,23 @@ bool XmlReadFile(const char* path, char** text, unsigned long* length, unsigned 
 
     TextBuffer buffer;
     const DWORD step = blockSize - 1;
+    // The file is read in many blocks at a time, with few system calls, and
+    // each block is cut at its first NUL byte while it is still in the cache.
+    const DWORD blocksPerRead = step < kLargeRead ? kLargeRead / step : 1;
+    const DWORD readSize = step * blocksPerRead;
     // Room for the whole file and the last, empty read at once; the file may
     // still grow while it is read.
     DWORD sizeHigh = 0;
     DWORD size = GetFileSize(file, &sizeHigh);
-    bool ok = size != INVALID_FILE_SIZE && sizeHigh == 0 ? buffer.Reserve(size + step) : true;
+    bool ok = size != INVALID_FILE_SIZE && sizeHigh == 0 ? buffer.Reserve(size + readSize) : true;
     unsigned long total = 0;
     while (ok) {
-        ok = buffer.Reserve(step);
+        ok = buffer.Reserve(readSize);
         DWORD got = 0;
-        if (!ok || !ReadFile(file, buffer.End(), step, &got, nullptr) || got == 0)
+        if (!ok || !ReadFile(file, buffer.End(), readSize, &got, nullptr) || got == 0)
             break;
         total += got;
-        buffer.Keep(got);
+        buffer.Keep(got, step);
     }
     CloseHandle(file);
     if (bytesRead)

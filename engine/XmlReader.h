@@ -14,11 +14,11 @@ char* XmlParse(char* text, XmlNodeRecord* node, unsigned grow, unsigned flags,
                XmlNodeRecord** endNode = nullptr);
 
 // Reads the file (opened for reading with read sharing, existing files only)
-// into a new heap text of *length bytes and a final NUL, in reads of
-// blockSize - 1 bytes; of each read only the bytes before its first NUL byte
-// are kept, and *length counts the kept bytes. When bytesRead is given it
-// receives the number of bytes read from the file. True when *length is above
-// 0; the caller frees *text with free.
+// into a new heap text of *length bytes and a final NUL, in blocks of
+// blockSize - 1 bytes (many of them to a system call); of each block only the
+// bytes before its first NUL byte are kept, and *length counts the kept
+// bytes. When bytesRead is given it receives the number of bytes read from
+// the file. True when *length is above 0; the caller frees *text with free.
 bool XmlReadFile(const char* path, char** text, unsigned long* length, unsigned long blockSize,
                  unsigned long* bytesRead = nullptr);
 

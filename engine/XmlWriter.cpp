@@ -5,7 +5,8 @@
 
 namespace {
 
-const size_t kStreamBuffer = 64 * 1024;
+// The text goes to the file in blocks of about this size.
+const size_t kBlockSize = 256 * 1024;
 
 } // namespace
 
@@ -19,7 +20,9 @@ XmlWriter::XmlWriter(const char* path) : path_(path ? path : "")
         failed_ = true;
         return;
     }
-    setvbuf(file_, nullptr, _IOFBF, kStreamBuffer);
+    // The block is the only buffer: each of its writes goes straight to the file.
+    setvbuf(file_, nullptr, _IONBF, 0);
+    block_.reserve(kBlockSize + kBlockSize / 4);
     Write("<?xml version=\"1.0\" encoding=\"ANSI\" ?>");
 }
 
@@ -31,6 +34,7 @@ XmlWriter::~XmlWriter()
 bool XmlWriter::Close()
 {
     if (file_) {
+        Flush();
         // The bytes reach the disk before the caller may replace a file with this one.
         if (fflush(file_) != 0 || _commit(_fileno(file_)) != 0)
             failed_ = true;
@@ -41,26 +45,45 @@ bool XmlWriter::Close()
     return !failed_;
 }
 
-void XmlWriter::Write(const char* text)
+void XmlWriter::Write(const char* text, size_t length)
 {
     if (!file_)
         return;
-    size_t length = strlen(text);
-    if (fwrite(text, 1, length, file_) != length)
+    block_.append(text, length);
+    if (block_.size() >= kBlockSize)
+        Flush();
+}
+
+void XmlWriter::Write(const char* text)
+{
+    Write(text, strlen(text));
+}
+
+void XmlWriter::Flush()
+{
+    if (!block_.empty() && fwrite(block_.data(), 1, block_.size(), file_) != block_.size())
         failed_ = true;
+    block_.clear();
 }
 
 void XmlWriter::WriteLineStart()
 {
-    Write("\r\n");
-    for (int i = 0; i < depth_; ++i)
-        Write("\t");
+    Write("\r\n", 2);
+    if (file_ && depth_ > 0)
+        block_.append(depth_, '\t');
+}
+
+void XmlWriter::PushPending(const char* text)
+{
+    if (pendingCount_ == pendingAttributes_.size())
+        pendingAttributes_.emplace_back();
+    pendingAttributes_[pendingCount_++].assign(text ? text : "");
 }
 
 void XmlWriter::AddAttribute(const char* name, const char* value)
 {
-    pendingAttributes_.push_back(value ? value : "");
-    pendingAttributes_.push_back(name ? name : "");
+    PushPending(value);
+    PushPending(name);
 }
 
 // Writes "<name" and the pending attributes, popped from the top, so that the
@@ -68,18 +91,16 @@ void XmlWriter::AddAttribute(const char* name, const char* value)
 void XmlWriter::WriteTagStart(const char* name)
 {
     WriteLineStart();
-    Write("<");
+    Write("<", 1);
     Write(name);
-    while (pendingAttributes_.size() >= 2) {
-        Write(" ");
-        Write(pendingAttributes_.back().c_str());
-        pendingAttributes_.pop_back();
-        Write("=\"");
-        Write(pendingAttributes_.back().c_str());
-        pendingAttributes_.pop_back();
-        Write("\"");
+    for (; pendingCount_ >= 2; pendingCount_ -= 2) {
+        Write(" ", 1);
+        Write(pendingAttributes_[pendingCount_ - 1]);
+        Write("=\"", 2);
+        Write(pendingAttributes_[pendingCount_ - 2]);
+        Write("\"", 1);
     }
-    pendingAttributes_.clear();
+    pendingCount_ = 0;
 }
 
 void XmlWriter::OpenElement(const char* name)

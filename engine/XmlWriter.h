@@ -2,6 +2,8 @@
 // A streaming writer of indented XML: one element per line, CR LF between
 // lines, a tab per open element, no line break after the last line. It writes
 // names, values and texts exactly as passed; the caller escapes what it needs.
+// The text is gathered in a large block of memory and goes to the file a block
+// at a time, so that a large file costs few system calls.
 #include <stdio.h>
 
 #include <string>
@@ -17,7 +19,7 @@ public:
     XmlWriter& operator=(const XmlWriter&) = delete;
     ~XmlWriter();
 
-    // Attributes for the next tag; they come out in the reverse order.
+    // Attributes for the next tag (copied); they come out in the reverse order.
     void AddAttribute(const char* name, const char* value);
     void OpenElement(const char* name);
     void CloseElement();
@@ -30,14 +32,22 @@ public:
     bool Close();
 
 private:
+    void Write(const char* text, size_t length);
     void Write(const char* text);
+    void Write(const std::string& text) { Write(text.data(), text.size()); }
+    void Flush();
     void WriteLineStart();
     void WriteTagStart(const char* name);
+    void PushPending(const char* text);
 
     std::string path_;
+    // A stack of pendingCount_ strings; the strings above the count keep their
+    // memory for the next tag, so that a long run of tags allocates nothing.
     std::vector<std::string> pendingAttributes_;
+    size_t pendingCount_ = 0;
     FILE* file_;
     int depth_ = 0;
     std::vector<std::string> openElements_;
+    std::string block_;  // written text that has not gone to the file yet
     bool failed_ = false;
 };
