@@ -43,4 +43,6 @@ protected:
     // The image box width and row height of a popup row for the icon size.
     int GetPopupBoxWidth(CSize szIcon) const;
     int GetPopupRowHeight(CSize szIcon) const;
+    // Keeps the popup's frame open where it covers the control that opened it.
+    void FillPopupOwnerGap(CDC* pDC, CXTPCommandBar* pPopupBar, COLORREF clr);
 };

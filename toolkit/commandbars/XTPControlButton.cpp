@@ -1,0 +1,34 @@
+#include "toolkit/commandbars/XTPControlButton.h"
+
+#include "toolkit/commandbars/XTPCommandBar.h"
+
+IMPLEMENT_DYNCREATE(CXTPControlButton, CXTPControl)
+
+CXTPControlButton::CXTPControlButton()
+{
+    m_controlType = xtpControlButton;
+}
+
+void CXTPControlButton::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    (void)pt;
+    if (!m_bEnabled)
+        return;
+    if (m_pParent != NULL && m_pParent->IsCustomizeMode())
+    {
+        m_pParent->SetPopuped(-1);
+        m_pParent->SetSelected(-1);
+        return;
+    }
+    if (bKeyboard)
+        OnExecute();
+    else if (m_pParent != NULL && m_pParent->GetType() != xtpBarTypePopup)
+        ClickToolBarButton();
+}
+
+void CXTPControlButton::OnLButtonUp(CPoint point)
+{
+    (void)point;
+    if (m_bEnabled && m_pParent != NULL && m_pParent->GetType() == xtpBarTypePopup)
+        OnExecute();
+}
