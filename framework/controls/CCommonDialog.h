@@ -25,7 +25,7 @@ public:
                          DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = NULL,
                          CWnd* pParentWnd = NULL);
 
-    virtual INT_PTR DoModal();
+    INT_PTR DoModal() override;
 
     // The chosen path, its last part, that part without extension, and the extension.
     CString GetPathName() const;
@@ -48,7 +48,7 @@ class CColorDialog : public CCommonDialog {
 public:
     explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = NULL);
 
-    virtual INT_PTR DoModal();
+    INT_PTR DoModal() override;
     COLORREF GetColor() const { return m_cc.rgbResult; }
     // The sixteen custom colours every colour dialog of the program shares.
     static COLORREF* PASCAL GetSavedCustomColors();

@@ -84,7 +84,7 @@ public:
     int m_cyTopBorder, m_cyBottomBorder;
 
 protected:
-    virtual void PostNcDestroy();
+    void PostNcDestroy() override;
     // Splits the style given to Create into bar styles (kept) and the window style (returned).
     DWORD TakeBarStyle(DWORD dwStyle);
 

@@ -11,8 +11,8 @@ class CCtrlView : public CView {
 public:
     CCtrlView(LPCTSTR lpszClass, DWORD dwStyle);
 
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual void OnDraw(CDC* pDC);
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void OnDraw(CDC* pDC) override;
 
 protected:
     afx_msg void OnPaint();

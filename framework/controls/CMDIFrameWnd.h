@@ -34,15 +34,15 @@ public:
     // Puts a menu (and its window popup) in the frame; NULL keeps the current one.
     void MDISetMenu(HMENU hFrameMenu, HMENU hWindowMenu);
 
-    virtual CFrameWnd* GetActiveFrame();
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
-    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+    CFrameWnd* GetActiveFrame() override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void OnUpdateFrameMenu(HMENU hMenuAlt) override;
 
     HWND m_hWndMDIClient;
 
 protected:
-    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
@@ -56,12 +56,12 @@ public:
                         DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
                         const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = NULL,
                         CCreateContext* pContext = NULL);
-    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                           CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
     // Children are destroyed through the MDI client.
-    virtual BOOL DestroyWindow();
-    virtual void ActivateFrame(int nCmdShow = -1);
-    virtual CWnd* GetMessageBar();
+    BOOL DestroyWindow() override;
+    void ActivateFrame(int nCmdShow = -1) override;
+    CWnd* GetMessageBar() override;
 
     CMDIFrameWnd* GetMDIFrame() const;
     void MDIDestroy();
@@ -76,7 +76,7 @@ public:
     HMENU m_hMenuShared;
 
 protected:
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

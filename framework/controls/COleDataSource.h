@@ -55,18 +55,18 @@ protected:
     // The COM face of the source; every call lands on the source object.
     struct XDataObject : public IDataObject {
         COleDataSource* m_pOwner;
-        STDMETHOD(QueryInterface)(REFIID riid, void** ppv);
-        STDMETHOD_(ULONG, AddRef)();
-        STDMETHOD_(ULONG, Release)();
-        STDMETHOD(GetData)(LPFORMATETC, LPSTGMEDIUM);
-        STDMETHOD(GetDataHere)(LPFORMATETC, LPSTGMEDIUM);
-        STDMETHOD(QueryGetData)(LPFORMATETC);
-        STDMETHOD(GetCanonicalFormatEtc)(LPFORMATETC, LPFORMATETC);
-        STDMETHOD(SetData)(LPFORMATETC, LPSTGMEDIUM, BOOL);
-        STDMETHOD(EnumFormatEtc)(DWORD, LPENUMFORMATETC*);
-        STDMETHOD(DAdvise)(LPFORMATETC, DWORD, LPADVISESINK, LPDWORD);
-        STDMETHOD(DUnadvise)(DWORD);
-        STDMETHOD(EnumDAdvise)(LPENUMSTATDATA*);
+        STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
+        STDMETHOD_(ULONG, AddRef)() override;
+        STDMETHOD_(ULONG, Release)() override;
+        STDMETHOD(GetData)(LPFORMATETC, LPSTGMEDIUM) override;
+        STDMETHOD(GetDataHere)(LPFORMATETC, LPSTGMEDIUM) override;
+        STDMETHOD(QueryGetData)(LPFORMATETC) override;
+        STDMETHOD(GetCanonicalFormatEtc)(LPFORMATETC, LPFORMATETC) override;
+        STDMETHOD(SetData)(LPFORMATETC, LPSTGMEDIUM, BOOL) override;
+        STDMETHOD(EnumFormatEtc)(DWORD, LPENUMFORMATETC*) override;
+        STDMETHOD(DAdvise)(LPFORMATETC, DWORD, LPADVISESINK, LPDWORD) override;
+        STDMETHOD(DUnadvise)(DWORD) override;
+        STDMETHOD(EnumDAdvise)(LPENUMSTATDATA*) override;
     } m_xDataObject;
 
     std::vector<CacheEntry> m_entries;

@@ -33,10 +33,10 @@ public:
 protected:
     struct XDropSource : public IDropSource {
         COleDropSource* m_pOwner;
-        STDMETHOD(QueryInterface)(REFIID riid, void** ppv);
-        STDMETHOD_(ULONG, AddRef)();
-        STDMETHOD_(ULONG, Release)();
-        STDMETHOD(QueryContinueDrag)(BOOL fEscapePressed, DWORD grfKeyState);
-        STDMETHOD(GiveFeedback)(DWORD dwEffect);
+        STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
+        STDMETHOD_(ULONG, AddRef)() override;
+        STDMETHOD_(ULONG, Release)() override;
+        STDMETHOD(QueryContinueDrag)(BOOL fEscapePressed, DWORD grfKeyState) override;
+        STDMETHOD(GiveFeedback)(DWORD dwEffect) override;
     } m_xDropSource;
 };

@@ -41,13 +41,13 @@ protected:
 
     struct XDropTarget : public IDropTarget {
         COleDropTarget* m_pOwner;
-        STDMETHOD(QueryInterface)(REFIID riid, void** ppv);
-        STDMETHOD_(ULONG, AddRef)();
-        STDMETHOD_(ULONG, Release)();
-        STDMETHOD(DragEnter)(LPDATAOBJECT, DWORD, POINTL, LPDWORD);
-        STDMETHOD(DragOver)(DWORD, POINTL, LPDWORD);
-        STDMETHOD(DragLeave)();
-        STDMETHOD(Drop)(LPDATAOBJECT, DWORD, POINTL, LPDWORD);
+        STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
+        STDMETHOD_(ULONG, AddRef)() override;
+        STDMETHOD_(ULONG, Release)() override;
+        STDMETHOD(DragEnter)(LPDATAOBJECT, DWORD, POINTL, LPDWORD) override;
+        STDMETHOD(DragOver)(DWORD, POINTL, LPDWORD) override;
+        STDMETHOD(DragLeave)() override;
+        STDMETHOD(Drop)(LPDATAOBJECT, DWORD, POINTL, LPDWORD) override;
     } m_xDropTarget;
 
     HWND m_hWnd;

@@ -25,16 +25,16 @@ public:
     virtual BOOL OnApply();
     virtual void OnReset();
     virtual BOOL OnQueryCancel();
-    virtual void OnOK();
-    virtual void OnCancel();
+    void OnOK() override;
+    void OnCancel() override;
 
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // The page as the sheet is told about it; lParam names this object.
     PROPSHEETPAGE m_psp;
 
 protected:
-    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void InitPage(LPCTSTR lpszTemplateName, UINT nIDCaption);
     // Tells a CPropertySheet parent how its modal run ends.
     void SetSheetResult(int nResult);

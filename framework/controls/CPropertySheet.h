@@ -38,8 +38,8 @@ public:
     BOOL Create(CWnd* pParentWnd = NULL);
 
     virtual BOOL OnInitDialog();
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
-    virtual BOOL ContinueModal();
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL ContinueModal() override;
 
     // Copies the pages' descriptions into the header (m_psh.ppsp, nPages, nStartPage).
     void BuildPropPageArray();

@@ -20,9 +20,9 @@ public:
 
     CReBarCtrl& GetReBarCtrl() const { return *(CReBarCtrl*)this; }
 
-    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // The bands' windows update themselves: they get the idle message like every descendant.
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
     afx_msg void OnHeightChange(NMHDR* pNMHDR, LRESULT* pResult);

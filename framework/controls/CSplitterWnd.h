@@ -128,8 +128,8 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     // Commands and notifications of the panes go on to the splitter's parent.
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     int m_nMaxRows, m_nMaxCols;
     int m_nRows, m_nCols;

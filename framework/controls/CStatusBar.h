@@ -58,8 +58,8 @@ public:
     // Hands the pane widths (bUpdateRects) and texts (bUpdateText) to the control.
     void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
 
-    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     // The right edges of the panes for a bar cxClient pixels wide (cxGrip of which the size grip
     // takes): each pane is its text width plus three edge widths (cxEdge) wide, and the first
@@ -90,7 +90,7 @@ protected:
 // The update state of one status-bar pane during OnUpdateCmdUI.
 class CStatusCmdUI : public CCmdUI {
 public:
-    virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);
-    virtual void SetText(LPCTSTR lpszText);
+    void Enable(BOOL bOn = TRUE) override;
+    void SetCheck(int nCheck = 1) override;
+    void SetText(LPCTSTR lpszText) override;
 };

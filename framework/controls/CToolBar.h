@@ -56,8 +56,8 @@ public:
     UINT GetButtonStyle(int nIndex) const;
     void SetButtonStyle(int nIndex, UINT nStyle);
 
-    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
     BOOL GetButton(int nIndex, TBBUTTON* pButton) const;
@@ -71,7 +71,7 @@ protected:
 // The update state of one toolbar button during OnUpdateCmdUI.
 class CToolCmdUI : public CCmdUI {
 public:
-    virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);
-    virtual void SetText(LPCTSTR lpszText);
+    void Enable(BOOL bOn = TRUE) override;
+    void SetCheck(int nCheck = 1) override;
+    void SetText(LPCTSTR lpszText) override;
 };

@@ -97,7 +97,7 @@ CObject* AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
 public:                                                    \
     static CRuntimeClass class##class_name;                \
     static CRuntimeClass* PASCAL GetThisClass();           \
-    virtual CRuntimeClass* GetRuntimeClass() const;
+    CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
     DECLARE_DYNAMIC(class_name)       \

@@ -33,5 +33,8 @@ public:
 
     long m_dwRef;
 
-    DECLARE_MESSAGE_MAP()
+protected:
+    // The root of every message map; DECLARE_MESSAGE_MAP overrides these.
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
 };

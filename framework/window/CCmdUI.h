@@ -41,10 +41,10 @@ class CTestCmdUI : public CCmdUI
 {
 public:
     CTestCmdUI();
-    virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);
-    virtual void SetRadio(BOOL bOn = TRUE);
-    virtual void SetText(LPCTSTR lpszText);
+    void Enable(BOOL bOn = TRUE) override;
+    void SetCheck(int nCheck = 1) override;
+    void SetRadio(BOOL bOn = TRUE) override;
+    void SetText(LPCTSTR lpszText) override;
 
     BOOL m_bEnabled;
 };

@@ -64,12 +64,12 @@ public:
                        CRuntimeClass* pViewClass);
     virtual ~CSingleDocTemplate();
 
-    virtual POSITION GetFirstDocPosition() const;
-    virtual CDocument* GetNextDoc(POSITION& rPos) const;
-    virtual void AddDocument(CDocument* pDoc);
-    virtual void RemoveDocument(CDocument* pDoc);
-    virtual CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE);
-    virtual void SetDefaultTitle(CDocument* pDocument);
+    POSITION GetFirstDocPosition() const override;
+    CDocument* GetNextDoc(POSITION& rPos) const override;
+    void AddDocument(CDocument* pDoc) override;
+    void RemoveDocument(CDocument* pDoc) override;
+    CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
+    void SetDefaultTitle(CDocument* pDocument) override;
 
     CDocument* m_pOnlyDoc;
 };
@@ -84,13 +84,13 @@ public:
                       CRuntimeClass* pViewClass);
     virtual ~CMultiDocTemplate();
 
-    virtual void LoadTemplate();
-    virtual POSITION GetFirstDocPosition() const;
-    virtual CDocument* GetNextDoc(POSITION& rPos) const;
-    virtual void AddDocument(CDocument* pDoc);
-    virtual void RemoveDocument(CDocument* pDoc);
-    virtual CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE);
-    virtual void SetDefaultTitle(CDocument* pDocument);
+    void LoadTemplate() override;
+    POSITION GetFirstDocPosition() const override;
+    CDocument* GetNextDoc(POSITION& rPos) const override;
+    void AddDocument(CDocument* pDoc) override;
+    void RemoveDocument(CDocument* pDoc) override;
+    CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
+    void SetDefaultTitle(CDocument* pDocument) override;
 
     HMENU m_hMenuShared;
     HACCEL m_hAccelTable;

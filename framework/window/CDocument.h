@@ -51,7 +51,7 @@ public:
     virtual BOOL SaveModified();
     virtual BOOL CanCloseFrame(CFrameWnd* pFrame);
 
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     CString m_strTitle;
     CString m_strPathName;

@@ -49,7 +49,7 @@ public:
     // icon, and the title from the first line of its string.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     // Creates the client area: by default the view of pContext as the pane
     // AFX_IDW_PANE_FIRST.
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -84,8 +84,8 @@ public:
     BOOL LoadAccelTable(LPCTSTR lpszResourceName);
     virtual HACCEL GetDefaultAccelerator();
 
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
 
@@ -102,7 +102,7 @@ public:
     CRect m_rectBorder;      // space kept free around the pane
 
 protected:
-    virtual void PostNcDestroy();
+    void PostNcDestroy() override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();

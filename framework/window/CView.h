@@ -38,14 +38,14 @@ public:
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     afx_msg void OnFilePrint();
 
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     CDocument* m_pDocument;
 
 protected:
     CView();
-    virtual void PostNcDestroy();
+    void PostNcDestroy() override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

@@ -18,10 +18,10 @@ public:
     virtual ~CWinApp();
 
     virtual BOOL InitApplication();
-    virtual BOOL InitInstance();
-    virtual int ExitInstance();
-    virtual int Run();
-    virtual BOOL OnIdle(LONG lCount);
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    int Run() override;
+    BOOL OnIdle(LONG lCount) override;
     // Shows a message box for AfxMessageBox: owned by the main window, with
     // the application's name as its title.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);

@@ -153,7 +153,7 @@ AFX_DECLARE_SIGNATURE(AfxSigParentNotify, void (CWnd::*Handler)(UINT, LPARAM))
 #define DECLARE_MESSAGE_MAP() \
 protected: \
     static const AFX_MSGMAP* GetThisMessageMap(); \
-    virtual const AFX_MSGMAP* GetMessageMap() const;
+    const AFX_MSGMAP* GetMessageMap() const override;
 
 #define AFX_MESSAGE_MAP_BODY(baseClass) \
         typedef baseClass TheBaseClass; \

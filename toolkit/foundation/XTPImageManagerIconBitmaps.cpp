@@ -51,7 +51,7 @@ CSize CXTPImageManagerIcon::GetExtent(HICON hIcon)
     ICONINFO info;
     if (hIcon == NULL || !::GetIconInfo(hIcon, &info))
         return CSize(0, 0);
-    BITMAP bitmap = {0};
+    BITMAP bitmap = {};
     CSize szExtent(0, 0);
     if (info.hbmColor != NULL && ::GetObject(info.hbmColor, sizeof(bitmap), &bitmap))
         szExtent = CSize(bitmap.bmWidth, bitmap.bmHeight);

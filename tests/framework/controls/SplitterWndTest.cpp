@@ -8,7 +8,7 @@ namespace {
 class CPaneView : public CView {
     DECLARE_DYNCREATE(CPaneView)
 public:
-    virtual void OnDraw(CDC*) {}
+    void OnDraw(CDC*) override {}
 };
 IMPLEMENT_DYNCREATE(CPaneView, CView)
 
@@ -48,33 +48,27 @@ public:
     }
 
 protected:
-    virtual void OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect)
-    {
+    void OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect) override {
         drawn.push_back({nType, pDC != NULL});
         CThinSplitter::OnDrawSplitter(pDC, nType, rect);
     }
-    virtual void OnInvertTracker(const CRect& rect)
-    {
+    void OnInvertTracker(const CRect& rect) override {
         inverted.push_back(rect);
         CThinSplitter::OnInvertTracker(rect);
     }
-    virtual void StartTracking(int ht)
-    {
+    void StartTracking(int ht) override {
         started.push_back(ht);
         CThinSplitter::StartTracking(ht);
     }
-    virtual void StopTracking(BOOL bAccept)
-    {
+    void StopTracking(BOOL bAccept) override {
         stopped.push_back(bAccept);
         CThinSplitter::StopTracking(bAccept);
     }
-    virtual void SetSplitCursor(int ht)
-    {
+    void SetSplitCursor(int ht) override {
         cursors.push_back(ht);
         CThinSplitter::SetSplitCursor(ht);
     }
-    virtual void GetInsideRect(CRect& rect) const
-    {
+    void GetInsideRect(CRect& rect) const override {
         CThinSplitter::GetInsideRect(rect);
         rect.top += band;
     }

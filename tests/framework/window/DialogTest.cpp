@@ -114,8 +114,7 @@ public:
 protected:
     afx_msg void OnNameChange() { ++m_nNameChanges; }
 
-    virtual void DoDataExchange(CDataExchange* pDX)
-    {
+    void DoDataExchange(CDataExchange* pDX) override {
         DDX_Control(pDX, idName, m_nameControl);
         DDX_Text(pDX, idName, m_name);
         DDX_Text(pDX, idCount, m_count);
@@ -124,8 +123,7 @@ protected:
         DDX_CBIndex(pDX, idCombo, m_combo);
     }
 
-    virtual BOOL OnInitDialog()
-    {
+    BOOL OnInitDialog() override {
         for (const char* item : { "zero", "one", "two" })
             SendDlgItemMessage(idCombo, CB_ADDSTRING, 0, (LPARAM)item);
         CDialog::OnInitDialog();
@@ -241,8 +239,7 @@ public:
     BOOL m_bInitialized = FALSE;
 
 protected:
-    virtual BOOL OnInitDialog()
-    {
+    BOOL OnInitDialog() override {
         m_bInitialized = TRUE;
         return CDialog::OnInitDialog();
     }

@@ -13,14 +13,13 @@ class CTestDoc : public CDocument
     DECLARE_DYNCREATE(CTestDoc)
 public:
     CString m_text;
-    virtual void Serialize(CArchive& ar)
-    {
+    void Serialize(CArchive& ar) override {
         if (ar.IsStoring())
             ar << m_text;
         else
             ar >> m_text;
     }
-    virtual void DeleteContents() { m_text.Empty(); }
+    void DeleteContents() override { m_text.Empty(); }
 
 protected:
     afx_msg void OnRoute() { theApp.m_lastCommand = "doc"; }
@@ -39,29 +38,26 @@ class CTestView : public CView
     DECLARE_DYNCREATE(CTestView)
 public:
     int m_nInitialUpdates = 0;
-    virtual void OnDraw(CDC* pDC)
-    {
+    void OnDraw(CDC* pDC) override {
         CRect client;
         GetClientRect(&client);
         pDC->FillSolidRect(&client, RGB(255, 0, 0));
     }
-    virtual void OnInitialUpdate()
-    {
+    void OnInitialUpdate() override {
         ++m_nInitialUpdates;
         CView::OnInitialUpdate();
     }
 
     // Printing goes to a memory device context, where no print job starts.
     CStringArray m_printing;
-    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo)
-    {
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
         m_printing.Add(pInfo->m_bDirect ? "prepare direct" : "prepare");
         pInfo->m_pd.hDC = ::CreateCompatibleDC(NULL);
         return TRUE;
     }
-    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo*) { m_printing.Add(pDC->IsPrinting() ? "begin" : "begin?"); }
-    virtual void OnPrint(CDC*, CPrintInfo*) { m_printing.Add("print"); }
-    virtual void OnEndPrinting(CDC*, CPrintInfo*) { m_printing.Add("end"); }
+    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override { m_printing.Add(pDC->IsPrinting() ? "begin" : "begin?"); }
+    void OnPrint(CDC*, CPrintInfo*) override { m_printing.Add("print"); }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { m_printing.Add("end"); }
 
 protected:
     afx_msg void OnRoute() { theApp.m_lastCommand = "view"; }

@@ -39,7 +39,7 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
-    virtual void PostNcDestroy() { m_bPostNcDestroyCalled = true; }
+    void PostNcDestroy() override { m_bPostNcDestroyCalled = true; }
     DECLARE_MESSAGE_MAP()
 };
 

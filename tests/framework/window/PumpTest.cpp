@@ -13,8 +13,7 @@ public:
     BOOL m_bTake = FALSE;
     int m_nIdleUpdates = 0;
 
-    virtual BOOL PreTranslateMessage(MSG* pMsg)
-    {
+    BOOL PreTranslateMessage(MSG* pMsg) override {
         if (pMsg->message != WM_KEYDOWN)
             return FALSE;
         m_log.Add(m_name + " translate");

@@ -10,11 +10,11 @@ public:
     CTestApp() : CWinApp("Tidewatch Window Tests") {}
 
     // Message boxes are recorded, never shown.
-    virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
 
     // Counts idle calls; when m_bQuitWhenIdleDone, the end of an idle pass
     // posts WM_QUIT with the number of calls as exit code.
-    virtual BOOL OnIdle(LONG lCount);
+    BOOL OnIdle(LONG lCount) override;
     CArray<LONG, LONG> m_idleCounts;
     BOOL m_bQuitWhenIdleDone = FALSE;
 

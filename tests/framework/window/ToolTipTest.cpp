@@ -12,8 +12,7 @@ namespace {
 class CTippedWnd : public CWnd
 {
 public:
-    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const
-    {
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override {
         CRect client;
         GetClientRect(&client);
         client.right /= 2;
