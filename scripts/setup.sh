@@ -1,11 +1,18 @@
-# Shared by scripts/test and scripts/run: installs what is missing, builds,
-# and starts (and later stops) the X display and the wine server.
-# Sourced, not run. Uses: TW_ROOT (the repository), TW_BUILD (the build folder).
+# Shared by scripts/test, scripts/run and scripts/bench: installs what is
+# missing, configures and builds, and starts (and later stops) the X display
+# and the wine server. Each step says what it does; each failure says why and
+# returns non-zero. Sourced, not run. Uses: TW_ROOT (the repository), TW_BUILD
+# (the build folder).
 
-TW_PACKAGES="g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 wine64 xvfb xauth
-  x11-apps fonts-wine fonts-liberation cmake googletest imagemagick python3"
+# What the scripts use: the cross compiler and its headers, wine (32-bit) with
+# its fonts, the X display for windows, cmake, the GoogleTest sources, and
+# python3 for the layering check and the result count.
+TW_PACKAGES="g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 wine64 xvfb
+  fonts-wine fonts-liberation cmake googletest python3"
+TW_GOOGLETEST=/usr/src/googletest
 
 tw_log() { echo "== $*" >&2; }
+tw_fail() { echo "== stopped: $*" >&2; return 1; }
 
 tw_missing_packages() {
   local missing="" package
@@ -19,28 +26,47 @@ tw_missing_packages() {
 tw_install() {
   local missing
   missing=$(tw_missing_packages)
-  [ -z "$missing" ] && return 0
+  if [ -z "$missing" ]; then
+    tw_log "packages: all present"
+    return 0
+  fi
   tw_log "installing:$missing"
   local sudo=""
   [ "$(id -u)" != 0 ] && sudo="sudo"
-  dpkg --print-foreign-architectures | grep -q i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -q >/dev/null
+  dpkg --print-foreign-architectures | grep -q i386 || $sudo dpkg --add-architecture i386 ||
+    { tw_fail "could not add the i386 architecture (wine32 lives there)"; return 1; }
+  $sudo apt-get update -q >/dev/null ||
+    { tw_fail "apt-get update failed"; return 1; }
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends \
-    $missing </dev/null >/dev/null
+    $missing </dev/null >/dev/null ||
+    { tw_fail "could not install:$missing"; return 1; }
+}
+
+# The configure step runs every time (it is quick when nothing changed), so a
+# first configure that failed half-way is never left behind to fail forever.
+tw_configure() {
+  if [ ! -f "$TW_GOOGLETEST/googletest/CMakeLists.txt" ]; then
+    tw_fail "no GoogleTest sources at $TW_GOOGLETEST (Debian package googletest)"
+    return 1
+  fi
+  tw_log "configuring $TW_BUILD"
+  local log
+  log=$(cmake -S "$TW_ROOT" -B "$TW_BUILD" -DCMAKE_BUILD_TYPE=Release \
+          -DTW_GOOGLETEST="$TW_GOOGLETEST" \
+          -DCMAKE_TOOLCHAIN_FILE="$TW_ROOT/cmake/mingw-i686.cmake" 2>&1) ||
+    { echo "$log" >&2; tw_fail "cmake could not configure the build (output above)"; return 1; }
 }
 
 tw_build() {
+  tw_configure || return 1
   tw_log "building in $TW_BUILD"
-  if [ ! -f "$TW_BUILD/CMakeCache.txt" ]; then
-    cmake -S "$TW_ROOT" -B "$TW_BUILD" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$TW_ROOT/cmake/mingw-i686.cmake" >/dev/null
-  fi
-  # Progress lines are dropped; warnings and errors are shown.
+  # Progress lines are dropped; warnings and errors are shown. The filter may
+  # have nothing to print (an up-to-date build): that is not a failure.
   local status
   cmake --build "$TW_BUILD" -j "$(nproc)" -- --no-print-directory 2>&1 |
-    { grep -v -E '^\[ *[0-9]+%\]|^Consolidate compiler' >&2; true; }
+    { grep -v -E '^\[ *[0-9]+%\]|^Consolidate compiler' >&2 || true; }
   status=${PIPESTATUS[0]}
-  [ "$status" = 0 ]
+  [ "$status" = 0 ] || { tw_fail "the build failed (compiler output above)"; return 1; }
 }
 
 # Wine's settings for every run: a prefix of our own, no debug noise, no
@@ -54,6 +80,7 @@ tw_wine_env() {
 
 TW_XVFB_PID=""
 tw_start_display() {
+  tw_log "starting a private X display (Xvfb)"
   local number_file
   number_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
@@ -61,8 +88,15 @@ tw_start_display() {
   TW_XVFB_PID=$!
   local tries=0
   while [ ! -s "$number_file" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
-  export DISPLAY=":$(head -1 "$number_file")"
+  local number
+  number=$(head -1 "$number_file")
   rm -f "$number_file"
+  if [ -z "$number" ] || ! kill -0 "$TW_XVFB_PID" 2>/dev/null; then
+    TW_XVFB_PID=""
+    tw_fail "Xvfb did not start (is the xvfb package installed?)"
+    return 1
+  fi
+  export DISPLAY=":$number"
   tw_log "X display $DISPLAY"
 }
 
@@ -71,8 +105,11 @@ tw_start_display() {
 # waits for them until its time-out.
 tw_start_wine() {
   tw_wine_env
-  wineserver -p </dev/null >/dev/null 2>&1
-  wineboot -u </dev/null >/dev/null 2>&1
+  tw_log "starting the wine server and preparing $WINEPREFIX"
+  wineserver -p </dev/null >/dev/null 2>&1 ||
+    { tw_fail "the wine server did not start (wineserver -p failed)"; return 1; }
+  wineboot -u </dev/null >/dev/null 2>&1 ||
+    { tw_fail "wineboot could not prepare the wine prefix $WINEPREFIX"; return 1; }
   tw_install_fonts
 }
 
