@@ -585,7 +585,10 @@ void CXTTreeBase::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         if (nSelected >= 2)
             SelectAll(FALSE);
     }
-    Tree().Default();
+    // Ctrl alone moves the focus only: the control's own move would select
+    // the new caret and deselect the old one.
+    if (bShift || !bCtrl)
+        Tree().Default();
     if ((bShift || bCtrl) && hCaret != NULL)
     {
         HTREEITEM hNext = nChar == VK_UP ? Tree().GetPrevVisibleItem(hCaret) : Tree().GetNextVisibleItem(hCaret);
