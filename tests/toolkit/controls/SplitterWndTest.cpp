@@ -1,0 +1,353 @@
+#include "toolkit/controls/XTSplitterWnd.h"
+#include "toolkit/foundation/XTPColorManager.h"
+#include "tests/support/TestWindow.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class CSplitterPaneView : public CView
+{
+    DECLARE_DYNCREATE(CSplitterPaneView)
+public:
+    void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(CSplitterPaneView, CView)
+
+class CSplitterOtherView : public CView
+{
+    DECLARE_DYNCREATE(CSplitterOtherView)
+public:
+    void OnDraw(CDC*) override {}
+    void OnInitialUpdate() override { initialUpdates++; }
+    static int initialUpdates;
+};
+IMPLEMENT_DYNCREATE(CSplitterOtherView, CView)
+int CSplitterOtherView::initialUpdates = 0;
+
+// A view whose window cannot be created; counts its destructions.
+class CSplitterFailingView : public CView
+{
+    DECLARE_DYNCREATE(CSplitterFailingView)
+public:
+    ~CSplitterFailingView() override { destroyed++; }
+    void OnDraw(CDC*) override {}
+    static int destroyed;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CSplitterFailingView, CView)
+BEGIN_MESSAGE_MAP(CSplitterFailingView, CView)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+int CSplitterFailingView::destroyed = 0;
+
+// The main window's splitters: bars and gaps of 4, border 2, nothing shared,
+// flat, no full drag, style no-full-drag | plain border.
+class CMainFrameSplitter : public CXTSplitterWnd
+{
+public:
+    CMainFrameSplitter()
+    {
+        m_cxSplitter = m_cySplitter = 4;
+        m_cxSplitterGap = m_cySplitterGap = 4;
+        m_cxBorderShare = m_cyBorderShare = 0;
+        m_cxBorder = m_cyBorder = 2;
+        m_bFlatLook = TRUE;
+        SetFullDrag(FALSE);
+        m_dwSplitterStyle = SplitterNoFullDrag | SplitterPlainBorder;
+    }
+    using CXTSplitterWnd::HitTest;
+    // Full drag for the live-resize cases.
+    void AllowFullDrag() { m_dwSplitterStyle &= ~SplitterNoFullDrag; SetFullDrag(TRUE); }
+};
+
+void SendMouse(CWnd* pWnd, UINT message, CPoint pt)
+{
+    pWnd->SendMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+}
+
+void Drag(CWnd* pWnd, CPoint from, CPoint to)
+{
+    SendMouse(pWnd, WM_LBUTTONDOWN, from);
+    SendMouse(pWnd, WM_MOUSEMOVE, to);
+    SendMouse(pWnd, WM_LBUTTONUP, to);
+}
+
+int ColumnWidth(CSplitterWnd& splitter, int col)
+{
+    int cur = 0, min = 0;
+    splitter.GetColumnInfo(col, cur, min);
+    return cur;
+}
+
+int RowHeight(CSplitterWnd& splitter, int row)
+{
+    int cur = 0, min = 0;
+    splitter.GetRowInfo(row, cur, min);
+    return cur;
+}
+
+// The main window's client area in an 800 x 600 frame: a 1 x 2 splitter whose
+// right pane is a 2 x 1 splitter with the list over the preview.
+class XTSplitterTest : public FrameTest<CTestFrame, 800, 600> {
+protected:
+    void Prepare() override
+    {
+        ASSERT_TRUE(outer.CreateStatic(frame, 1, 2));
+        ASSERT_TRUE(outer.CreateView(0, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(175, 400), NULL));
+        ASSERT_TRUE(nested.CreateStatic(&outer, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, outer.IdFromRowCol(0, 1)));
+        ASSERT_TRUE(nested.CreateView(0, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(375, 200), NULL));
+        ASSERT_TRUE(nested.CreateView(1, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(0, 0), NULL));
+        frame->RecalcLayout();
+        PumpPending();
+        tree = outer.GetPane(0, 0);
+        list = nested.GetPane(0, 0);
+        preview = nested.GetPane(1, 0);
+    }
+
+    CMainFrameSplitter outer;
+    CMainFrameSplitter nested;
+    CWnd* tree = nullptr;
+    CWnd* list = nullptr;
+    CWnd* preview = nullptr;
+};
+
+} // namespace
+
+TEST_F(XTSplitterTest, HidesAndShowsAColumn)
+{
+    frame->SetActiveView((CView*)tree);
+    outer.HideColumn(0);
+    EXPECT_EQ(0, outer.GetHiddenColumn());
+    EXPECT_EQ(1, outer.GetColumnCount());
+    EXPECT_FALSE(tree->IsWindowVisible());
+    EXPECT_EQ(outer.IdFromRowCol(0, 2), tree->GetDlgCtrlID()) << "parked past the visible columns";
+    EXPECT_EQ(outer.IdFromRowCol(0, 0), nested.GetDlgCtrlID());
+    EXPECT_EQ(CRect(0, 0, 800, 600), RectInParent(&nested)) << "the other column takes the room";
+    EXPECT_EQ(&nested, outer.GetActivePane()) << "the active pane moved to the next column";
+
+    // Hiding it again changes nothing; showing brings back ids and sizes.
+    outer.HideColumn(0);
+    EXPECT_EQ(1, outer.GetColumnCount());
+    outer.ShowColumn();
+    EXPECT_EQ(-1, outer.GetHiddenColumn());
+    EXPECT_EQ(2, outer.GetColumnCount());
+    EXPECT_TRUE(tree->IsWindowVisible());
+    EXPECT_EQ(outer.IdFromRowCol(0, 0), tree->GetDlgCtrlID());
+    EXPECT_EQ(outer.IdFromRowCol(0, 1), nested.GetDlgCtrlID());
+    EXPECT_EQ(CRect(2, 2, 177, 598), RectInParent(tree));
+    EXPECT_EQ(175, ColumnWidth(outer, 0));
+
+    // Nothing hidden: showing does nothing.
+    outer.ShowColumn();
+    EXPECT_EQ(2, outer.GetColumnCount());
+}
+
+TEST_F(XTSplitterTest, HidingTheLastColumnOfTheActivePaneWrapsToTheFirst)
+{
+    // The nested splitter, a pane of the last column, has the focus.
+    nested.SetFocus();
+    ASSERT_EQ(&nested, outer.GetActivePane());
+    outer.HideColumn(1);
+    EXPECT_EQ(tree, outer.GetActivePane());
+    // Hiding the other column shows the hidden one first.
+    outer.HideColumn(0);
+    EXPECT_EQ(0, outer.GetHiddenColumn());
+    EXPECT_TRUE(nested.IsWindowVisible());
+    EXPECT_FALSE(tree->IsWindowVisible());
+    EXPECT_EQ(outer.IdFromRowCol(0, 0), nested.GetDlgCtrlID());
+}
+
+TEST_F(XTSplitterTest, HidesAndShowsARowButNeverTheLast)
+{
+    nested.HideRow(0);
+    EXPECT_EQ(1, nested.GetRowCount());
+    EXPECT_FALSE(list->IsWindowVisible());
+    EXPECT_EQ(nested.IdFromRowCol(0, 0), preview->GetDlgCtrlID());
+    EXPECT_EQ(nested.IdFromRowCol(2, 0), list->GetDlgCtrlID());
+
+    nested.ShowRow();
+    EXPECT_EQ(2, nested.GetRowCount());
+    EXPECT_EQ(nested.IdFromRowCol(0, 0), list->GetDlgCtrlID());
+    EXPECT_EQ(nested.IdFromRowCol(1, 0), preview->GetDlgCtrlID());
+    EXPECT_EQ(200, RowHeight(nested, 0));
+    EXPECT_EQ(200, RectInParent(list).Height());
+
+    // A splitter of one column keeps it.
+    nested.HideColumn(0);
+    EXPECT_EQ(1, nested.GetColumnCount());
+    EXPECT_EQ(-1, nested.GetHiddenColumn());
+    EXPECT_TRUE(list->IsWindowVisible());
+}
+
+TEST_F(XTSplitterTest, TracksADragWithAnInvertedBar)
+{
+    // The bar between the columns covers x 177..180.
+    EXPECT_EQ(CSplitterWnd::hSplitterBar1, outer.HitTest(CPoint(179, 300)));
+    Drag(&outer, CPoint(179, 300), CPoint(229, 300));
+    EXPECT_EQ(CRect(2, 2, 227, 598), RectInParent(tree));
+    EXPECT_EQ(CRect(229, 0, 800, 600), RectInParent(&nested));
+    EXPECT_TRUE(outer.GetStyle() & WS_CLIPCHILDREN) << "clipping is back after the drag";
+
+    Drag(&nested, CPoint(300, 204), CPoint(300, 254));
+    EXPECT_EQ(250, RectInParent(list).Height());
+}
+
+TEST_F(XTSplitterTest, FullDragMovesThePanesAtEveryMouseMove)
+{
+    outer.AllowFullDrag();
+    SendMouse(&outer, WM_LBUTTONDOWN, CPoint(179, 300));
+    SendMouse(&outer, WM_MOUSEMOVE, CPoint(209, 300));
+    EXPECT_EQ(205, RectInParent(tree).Width()) << "moved before the button is released";
+    SendMouse(&outer, WM_MOUSEMOVE, CPoint(239, 300));
+    EXPECT_EQ(235, RectInParent(tree).Width());
+    // A move without a change leaves the bar where it is.
+    SendMouse(&outer, WM_MOUSEMOVE, CPoint(239, 300));
+    EXPECT_EQ(235, RectInParent(tree).Width());
+    SendMouse(&outer, WM_LBUTTONUP, CPoint(239, 300));
+    EXPECT_EQ(235, ColumnWidth(outer, 0));
+    EXPECT_EQ(NULL, ::GetCapture());
+}
+
+TEST_F(XTSplitterTest, FixedStyleAnswersEveryHitTestWithABorder)
+{
+    CRect window;
+    outer.GetWindowRect(window);
+    LPARAM onBar = MAKELPARAM(window.left + 179, window.top + 300);
+    EXPECT_EQ(HTCLIENT, outer.SendMessage(WM_NCHITTEST, 0, onBar));
+    outer.SetSplitterStyle(SplitterFixed);
+    EXPECT_EQ(HTBORDER, outer.SendMessage(WM_NCHITTEST, 0, onBar));
+    EXPECT_FALSE(outer.IsFullDrag()) << "full drag follows the system unless fixed off";
+}
+
+TEST_F(XTSplitterTest, FlatLookSetsTheBarSizes)
+{
+    outer.EnableFlatLook(FALSE);
+    EXPECT_FALSE(outer.IsFlatLook());
+    EXPECT_EQ(CSize(7, 7), outer.GetSplitterBarSize());
+    EXPECT_EQ(CSize(7, 7), outer.GetSplitterGapSize());
+    // 2 + 175 + a gap of 7, less the 2 pixels of the nested splitter's own edge.
+    EXPECT_EQ(CRect(182, 0, 800, 600), RectInParent(&nested));
+    outer.EnableFlatLook(TRUE);
+    EXPECT_EQ(CSize(6, 6), outer.GetSplitterBarSize());
+    EXPECT_EQ(CSize(6, 6), outer.GetSplitterGapSize());
+
+    CXTSplitterWnd plain;
+    EXPECT_EQ(CSize(6, 6), plain.GetSplitterBarSize());
+    EXPECT_EQ(SplitterNoFullDrag, (int)plain.GetSplitterStyle());
+}
+
+TEST_F(XTSplitterTest, ReplaceViewPutsANewViewInThePane)
+{
+    int updates = CSplitterOtherView::initialUpdates;
+    CView* pOld = nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterOtherView));
+    ASSERT_EQ(preview, pOld);
+    CWnd* pNew = nested.GetPane(1, 0);
+    ASSERT_NE(nullptr, pNew);
+    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CSplitterOtherView)));
+    EXPECT_EQ(updates + 1, CSplitterOtherView::initialUpdates);
+    EXPECT_EQ(0, pOld->GetDlgCtrlID());
+    EXPECT_FALSE(pOld->IsWindowVisible());
+    EXPECT_EQ(RectInParent(list).right, RectInParent(pNew).right);
+    EXPECT_EQ(200, RowHeight(nested, 0));
+    pOld->DestroyWindow();
+
+    // A view of the class already there is not replaced.
+    EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterOtherView)));
+}
+
+TEST_F(XTSplitterTest, ReplaceViewThatFailsLeavesTheOldViewAndNothingElse)
+{
+    int destroyed = CSplitterFailingView::destroyed;
+    EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterFailingView)));
+    EXPECT_EQ(destroyed + 1, CSplitterFailingView::destroyed) << "the object made was freed";
+    EXPECT_EQ(preview, nested.GetPane(1, 0));
+    EXPECT_TRUE(preview->IsWindowVisible());
+    EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CWnd))) << "no view class";
+}
+
+TEST_F(XTSplitterTest, SwitchAndExchangeViews)
+{
+    CSplitterPaneView* pSpare = new CSplitterPaneView;
+    ASSERT_TRUE(pSpare->Create(NULL, NULL, WS_CHILD, CRect(0, 0, 0, 0), &nested, 0));
+
+    EXPECT_EQ(preview, nested.SwitchView(1, 0, pSpare));
+    EXPECT_EQ(pSpare, nested.GetPane(1, 0));
+    EXPECT_TRUE(pSpare->IsWindowVisible());
+    EXPECT_FALSE(preview->IsWindowVisible());
+    EXPECT_EQ(0, preview->GetDlgCtrlID());
+    EXPECT_EQ(RectInParent(list).right, RectInParent(pSpare).right);
+    EXPECT_EQ(nullptr, nested.SwitchView(1, 0, pSpare));
+
+    EXPECT_TRUE(nested.ExchangeView(0, 0, pSpare));
+    EXPECT_EQ(pSpare, nested.GetPane(0, 0));
+    EXPECT_EQ(list, nested.GetPane(1, 0));
+    EXPECT_EQ(200, RectInParent(pSpare).Height());
+    EXPECT_FALSE(nested.ExchangeView(0, 0, pSpare));
+}
+
+TEST(XTSplitterTheme, Office2003TakesTheSchemeColoursUnlessTheyAreOff)
+{
+    CXTSplitterThemeFactory factory;
+    CXTThemeManagerStyle* pBase = factory.CreateTheme(0);
+    CXTThemeManagerStyle* pOffice = factory.CreateTheme(2);
+    EXPECT_EQ(nullptr, dynamic_cast<CXTSplitterThemeOffice2003*>(pBase));
+    ASSERT_NE(nullptr, dynamic_cast<CXTSplitterThemeOffice2003*>(pOffice));
+    EXPECT_EQ(2, pOffice->GetThemeId());
+    CXTSplitterTheme* pTheme = (CXTSplitterTheme*)pOffice;
+
+    struct Row {
+        int scheme;
+        BOOL disabled;
+        COLORREF face, shadow;
+    } rows[] = {
+        { xtpSystemThemeBlue, FALSE, RGB(216, 231, 252), RGB(158, 190, 245) },
+        { xtpSystemThemeOlive, FALSE, RGB(226, 231, 191), RGB(171, 192, 138) },
+        { xtpSystemThemeSilver, FALSE, RGB(223, 223, 234), RGB(177, 176, 195) },
+        { xtpSystemThemeBlue, TRUE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW) },
+        { xtpSystemThemeNone, FALSE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW) },
+    };
+    for (const Row& row : rows)
+    {
+        XTPColorManager()->SetSystemTheme(row.scheme);
+        XTPColorManager()->DisableLunaColors(row.disabled);
+        pTheme->RefreshMetrics();
+        EXPECT_EQ(row.face, pTheme->m_clrSplitterFace) << row.scheme << " " << row.disabled;
+        EXPECT_EQ(row.shadow, pTheme->m_clrSplitterBorder) << row.scheme << " " << row.disabled;
+    }
+    XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto);
+    XTPColorManager()->DisableLunaColors(FALSE);
+    delete pBase;
+    delete pOffice;
+}
+
+TEST(XTSplitterTheme, TheSharedThemeFollowsSetTheme)
+{
+    CXTSplitterWnd::SetTheme(2);
+    EXPECT_NE(nullptr, dynamic_cast<CXTSplitterThemeOffice2003*>(CXTSplitterWnd::GetTheme()));
+    CXTSplitterWnd::SetTheme(0);
+    EXPECT_EQ(nullptr, dynamic_cast<CXTSplitterThemeOffice2003*>(CXTSplitterWnd::GetTheme()));
+    EXPECT_NE(nullptr, CXTSplitterWnd::GetTheme());
+}
+
+TEST(XTSplitterWndEx, ReservesTheTopBandAndUsesThinBars)
+{
+    CTestFrame* frame = new CTestFrame;
+    ASSERT_TRUE(frame->CreateAt(40, 40, 400, 300));
+    CXTSplitterWndEx splitter;
+    ASSERT_TRUE(splitter.CreateStatic(frame, 1, 2));
+    ASSERT_TRUE(splitter.CreateView(0, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(100, 0), NULL));
+    ASSERT_TRUE(splitter.CreateView(0, 1, RUNTIME_CLASS(CSplitterPaneView), CSize(0, 0), NULL));
+    frame->RecalcLayout();
+    PumpPending();
+    EXPECT_EQ(CSize(4, 4), splitter.GetSplitterBarSize());
+    EXPECT_EQ(CRect(0, 6, 100, 300), RectInParent(splitter.GetPane(0, 0)));
+    EXPECT_EQ(CRect(104, 6, 400, 300), RectInParent(splitter.GetPane(0, 1)));
+    splitter.SetTopBand(TRUE, 10);
+    splitter.RecalcLayout();
+    EXPECT_EQ(10, RectInParent(splitter.GetPane(0, 0)).top);
+    frame->DestroyWindow();
+    PumpPending();
+}
