@@ -78,6 +78,8 @@ public:
     int GetControlCount() const;
     XTPBarType GetType() const { return m_barType; }
     XTPBarPosition GetPosition() const { return m_barPosition; }
+    // Records where the bar stands (the manager and dock bars set it).
+    void SetBarPosition(XTPBarPosition barPosition) { m_barPosition = barPosition; }
     UINT GetBarID() const { return m_nBarID; }
     void SetBarID(UINT nID) { m_nBarID = nID; }
     CString GetTitle() const { return m_strTitle; }

@@ -64,8 +64,9 @@ public:
     // The first control of the bars (visible bars only with bVisible).
     CXTPControl* FindControl(XTPControlType type, UINT nId, BOOL bVisible, BOOL bRecursive) const;
     // A new id for a custom bar: one no bar uses, outside the framework's own
-    // window ids.
+    // window ids; 0 when the range is full.
     UINT GetFreeBarID() const;
+    static UINT FindFreeBarID(const std::vector<UINT>& usedIds);
 
     // ---- Docking ----------------------------------------------------------
     BOOL DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar);

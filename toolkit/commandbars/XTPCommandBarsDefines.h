@@ -174,3 +174,7 @@ enum XTPBarFlags
 // Timers of a command bar: the hover delay and the delayed full menus.
 #define XTP_TID_HOVER 112223
 #define XTP_TID_EXPANDED_POPUP 112224
+
+// Custom tool bars take their ids from this range.
+#define XTP_ID_CUSTOMBAR_FIRST 0xE800
+#define XTP_ID_CUSTOMBAR_LAST 0xE8FE

@@ -52,8 +52,9 @@ public:
     DWORD GetDockMode(CXTPToolBar* pBar) const;
 
 protected:
-    // Puts the bar into the row under point c (across the dock bar).
-    void InsertBar(CXTPToolBar* pBar, const CRect& rc);
+    // Puts the bar into the row under the rectangle's centre (client
+    // coordinates); returns its new index.
+    int InsertBar(CXTPToolBar* pBar, const CRect& rc);
     // Gives each stretched bar a row of its own.
     void NormaliseRows();
     // Lays out one row (adding overflow rows as needed); returns the thickness.

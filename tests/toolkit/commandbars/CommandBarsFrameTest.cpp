@@ -1,0 +1,203 @@
+// A frame with a menu resource and a toolbar resource gets a menu-bar row and
+// a docked toolbar through CXTPCommandBars; the dock bars take their share of
+// the frame, and bars keep their rows, squeeze and wrap as the frame narrows.
+// Sizes come from CFixedSizePaintManager: 23 x 22 buttons, menu captions of
+// 10 + 6 per character, a 6-pixel gripper, 2-pixel borders, and the 11-pixel
+// strip of the expand button at a toolbar's end.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const int kFrameWidth = 400;
+const int kRow = CFixedSizePaintManager::kHeight + 4;
+// Gripper and borders, four buttons with one group gap, the expand strip.
+const int kToolBarWidth = 2 + 6 + 4 * 23 + 6 + 2 + 11;
+
+class CommandBarsFrameTest : public FrameTest<CCommandBarsFrame, kFrameWidth, 300>
+{
+protected:
+    void Prepare() override { frame->BuildBars(); }
+
+    CRect BarRect(CWnd* pBar) { return RectInParent(pBar); }
+    // The menu bar wraps its captions too when the frame is narrow.
+    int MenuBottom() { return BarRect(frame->m_pCommandBars->GetMenuBar()).bottom; }
+    CXTPDockBar* TopDock() { return frame->m_pCommandBars->GetDockBar(0); }
+    int VisibleButtons(CXTPToolBar* pBar)
+    {
+        int nVisible = 0;
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+        {
+            CXTPControl* pControl = pBar->GetControl(i);
+            if (!pControl->IsTemporary() && pControl->IsVisible())
+                nVisible++;
+        }
+        return nVisible;
+    }
+};
+
+TEST_F(CommandBarsFrameTest, MenuRowAndDockedToolBarShrinkTheClientArea)
+{
+    CXTPCommandBars* pBars = frame->m_pCommandBars;
+    ASSERT_EQ(2, pBars->GetCount());
+    CXTPMenuBar* pMenuBar = pBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar != NULL);
+    EXPECT_EQ(pMenuBar, pBars->GetAt(0));
+    EXPECT_TRUE(pBars->GetAt(2) == NULL);
+    EXPECT_TRUE(::GetMenu(frame->m_hWnd) == NULL) << "the menu bar takes the frame's own menu";
+
+    ASSERT_EQ(4, pMenuBar->GetControlCount());
+    const char* captions[] = {"&File", "&Edit", "&View", "&Help"};
+    for (int i = 0; i < 4; i++)
+        EXPECT_STREQ(captions[i], (LPCTSTR)pMenuBar->GetControl(i)->GetCaption());
+    EXPECT_EQ(xtpControlPopup, pMenuBar->GetControl(0)->GetType());
+    EXPECT_EQ(xtpControlButton, pMenuBar->GetControl(3)->GetType());
+
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    ASSERT_TRUE(pToolBar != NULL);
+    EXPECT_EQ(4, VisibleButtons(pToolBar));
+    EXPECT_TRUE(pToolBar->GetControl(2)->GetBeginGroup());
+
+    // The top dock bar spans the frame and holds two rows; the menu bar
+    // stretches over the first, the toolbar stands at the start of the second.
+    EXPECT_EQ(CRect(0, 0, kFrameWidth, 2 * kRow), BarRect(TopDock()));
+    EXPECT_EQ(CRect(0, 0, kFrameWidth, kRow), BarRect(pMenuBar));
+    EXPECT_EQ(CRect(0, kRow, kToolBarWidth, 2 * kRow), BarRect(pToolBar));
+    EXPECT_EQ(CRect(0, 2 * kRow, kFrameWidth, 300), frame->GetPaneRect());
+
+    // The menu captions follow each other after the gripper and border.
+    CRect rcFile = pMenuBar->GetControl(0)->GetRect();
+    EXPECT_EQ(8, rcFile.left);
+    EXPECT_EQ(8 + CFixedSizePaintManager::CaptionWidth("&File"), rcFile.right);
+    EXPECT_EQ(rcFile.right, pMenuBar->GetControl(1)->GetRect().left);
+}
+
+TEST_F(CommandBarsFrameTest, HiddenToolBarGivesItsRowBack)
+{
+    frame->GetToolBar()->SetVisible(FALSE);
+    frame->RecalcLayout();
+    EXPECT_EQ(CRect(0, 0, kFrameWidth, kRow), BarRect(TopDock()));
+    EXPECT_EQ(CRect(0, kRow, kFrameWidth, 300), frame->GetPaneRect());
+}
+
+// The toolbar squeezes as the frame narrows: buttons that do not fit are
+// hidden behind the expand button; it never shrinks below one button (and
+// then stands out past the frame's edge).
+struct NarrowCase
+{
+    const char* name;
+    int nFrameWidth;
+    int nBarWidth;
+    int nVisibleButtons;
+};
+
+class ToolBarNarrowTest : public CommandBarsFrameTest, public testing::WithParamInterface<NarrowCase>
+{
+};
+
+TEST_P(ToolBarNarrowTest, SqueezesInItsRow)
+{
+    const NarrowCase& row = GetParam();
+    frame->SetClientWidth(row.nFrameWidth);
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    EXPECT_EQ(CRect(0, MenuBottom(), row.nBarWidth, MenuBottom() + kRow), BarRect(pToolBar));
+    EXPECT_EQ(row.nVisibleButtons, VisibleButtons(pToolBar));
+    EXPECT_EQ(row.nVisibleButtons < 4, pToolBar->HasHiddenControls());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Widths, ToolBarNarrowTest,
+    testing::Values(NarrowCase{"Wide", 300, kToolBarWidth, 4}, NarrowCase{"Exact", kToolBarWidth, kToolBarWidth, 4},
+                    // 8 + 23 + 23 + 6 + 23 = 83 of controls, 13 of border and strip.
+                    NarrowCase{"ThreeFit", 100, 100, 3}, NarrowCase{"TwoFit", 80, 80, 2},
+                    NarrowCase{"OneLeft", 30, 2 + 6 + 23 + 2 + 11, 1}),
+    [](const testing::TestParamInfo<NarrowCase>& info) { return std::string(info.param.name); });
+
+TEST_F(CommandBarsFrameTest, SecondToolBarInTheRowWrapsWhenTheFrameNarrows)
+{
+    CXTPCommandBars* pBars = frame->m_pCommandBars;
+    CXTPToolBar* pFirst = frame->GetToolBar();
+    CXTPToolBar* pSecond = pBars->Add("Second", xtpBarTop);
+    ASSERT_TRUE(pSecond != NULL);
+    UINT buttons[] = {ID_TEST_COPY, ID_TEST_BOLD};
+    pSecond->SetButtons(buttons, 2);
+    frame->RecalcLayout();
+    const int nSecondWidth = 2 + 6 + 2 * 23 + 2 + 11;
+    EXPECT_EQ(CRect(0, 2 * kRow, nSecondWidth, 3 * kRow), BarRect(pSecond)) << "a new last row";
+
+    // Dropped right of the first toolbar, into its row.
+    CRect rcDrop(200, kRow, 200 + nSecondWidth, 2 * kRow);
+    TopDock()->ClientToScreen(&rcDrop);
+    ASSERT_TRUE(pBars->DockCommandBar(pSecond, rcDrop, TopDock()));
+    frame->RecalcLayout();
+    EXPECT_EQ(CRect(200, kRow, 200 + nSecondWidth, 2 * kRow), BarRect(pSecond));
+    EXPECT_EQ(CRect(0, kRow, kToolBarWidth, 2 * kRow), BarRect(pFirst));
+    EXPECT_EQ(2 * kRow, BarRect(TopDock()).Height());
+
+    // Narrower: the second is pushed left against the first, then both are
+    // squeezed (down to one button each), then it leaves for a row of its own
+    // where it keeps as much of its dropped place as the row allows.
+    frame->SetClientWidth(kToolBarWidth + nSecondWidth + 10);
+    EXPECT_EQ(CRect(kToolBarWidth + 10, kRow, kToolBarWidth + 10 + nSecondWidth, 2 * kRow), BarRect(pSecond));
+    frame->SetClientWidth(kToolBarWidth + nSecondWidth);
+    EXPECT_EQ(CRect(kToolBarWidth, kRow, kToolBarWidth + nSecondWidth, 2 * kRow), BarRect(pSecond));
+    frame->SetClientWidth(120);
+    int nTop = MenuBottom();
+    EXPECT_EQ(CRect(0, nTop, 76, nTop + kRow), BarRect(pFirst));
+    EXPECT_EQ(CRect(76, nTop, 120, nTop + kRow), BarRect(pSecond));
+    frame->SetClientWidth(80);
+    nTop = MenuBottom();
+    EXPECT_EQ(CRect(0, nTop, 80, nTop + kRow), BarRect(pFirst));
+    EXPECT_EQ(CRect(80 - nSecondWidth, nTop + kRow, 80, nTop + 2 * kRow), BarRect(pSecond));
+    EXPECT_EQ(nTop + 2 * kRow, BarRect(TopDock()).Height());
+    EXPECT_EQ(CRect(0, nTop + 2 * kRow, 80, 300), frame->GetPaneRect());
+
+    // Wide again: the bar keeps the row it was dropped into.
+    frame->SetClientWidth(kFrameWidth);
+    EXPECT_EQ(CRect(200, kRow, 200 + nSecondWidth, 2 * kRow), BarRect(pSecond));
+}
+
+TEST_F(CommandBarsFrameTest, RemovedToolBarLeavesNoEmptyRow)
+{
+    CXTPCommandBars* pBars = frame->m_pCommandBars;
+    pBars->Remove(frame->GetToolBar());
+    frame->RecalcLayout();
+    EXPECT_EQ(1, pBars->GetCount());
+    EXPECT_EQ(1, TopDock()->GetRowCount());
+    EXPECT_EQ(CRect(0, kRow, kFrameWidth, 300), frame->GetPaneRect());
+}
+
+TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBars)
+{
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    frame->m_pCommandBars->OnSetPreviewMode(TRUE);
+    EXPECT_FALSE(pToolBar->IsVisible());
+    EXPECT_FALSE(pToolBar->IsWindowVisible());
+    frame->m_pCommandBars->OnSetPreviewMode(FALSE);
+    frame->RecalcLayout();
+    EXPECT_TRUE(pToolBar->IsVisible());
+    EXPECT_EQ(CRect(0, kRow, kToolBarWidth, 2 * kRow), BarRect(pToolBar));
+}
+
+TEST_F(CommandBarsFrameTest, VerticalDockBarsTakeTheRemainingHeight)
+{
+    CXTPToolBar* pSide = frame->m_pCommandBars->Add("Side", xtpBarLeft);
+    ASSERT_TRUE(pSide != NULL);
+    UINT buttons[] = {ID_TEST_COPY, ID_TEST_BOLD};
+    pSide->SetButtons(buttons, 2);
+    frame->RecalcLayout();
+    // Turned: the gripper and the expand strip run along the column.
+    const int nLength = 2 + 6 + 2 * 22 + 2 + 11;
+    EXPECT_EQ(CRect(0, 0, 23 + 4, nLength), BarRect(pSide));
+    EXPECT_EQ(CRect(0, 2 * kRow, 23 + 4, 300), BarRect(frame->m_pCommandBars->GetDockBar(2)));
+    EXPECT_EQ(CRect(23 + 4, 2 * kRow, kFrameWidth, 300), frame->GetPaneRect());
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+#pragma once
+// Resource and command ids of the command-bar tests.
+#define IDR_TEST_MENU 300
+#define IDR_TEST_TOOLBAR 301
+#define IDR_TEST_TOOLBAR_WIDE 302
+#define ID_TEST_NEW 3001
+#define ID_TEST_OPEN 3002
+#define ID_TEST_EXIT 3003
+#define ID_TEST_COPY 3004
+#define ID_TEST_BOLD 3005
+#define ID_TEST_HELP 3006

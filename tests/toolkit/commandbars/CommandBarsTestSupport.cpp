@@ -1,0 +1,194 @@
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+int CFixedSizePaintManager::CaptionWidth(const CString& strCaption)
+{
+    CString strText = strCaption;
+    StripMnemonics(strText);
+    return 10 + 6 * strText.GetLength();
+}
+
+CSize CFixedSizePaintManager::DrawControlPopupParent(CDC*, CXTPControl* pControl, BOOL)
+{
+    return CSize(CaptionWidth(pControl->GetCaption()), kHeight);
+}
+
+CSize CFixedSizePaintManager::DrawControlToolBarParent(CDC*, CXTPControl* pControl, BOOL)
+{
+    CXTPCommandBar* pBar = pControl->GetParent();
+    if (pBar != NULL && pBar->GetType() == xtpBarTypeMenuBar)
+        return CSize(CaptionWidth(pControl->GetCaption()), kHeight);
+    return CSize(kButton, kHeight);
+}
+
+void CFixedSizePaintManager::FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar)
+{
+    CRect rc;
+    pBar->GetClientRect(&rc);
+    pDC->FillSolidRect(rc, RGB(255, 255, 255));
+}
+
+CSize CFixedSizePaintManager::DrawCommandBarGripper(CDC*, CXTPCommandBar* pBar, BOOL)
+{
+    XTPBarPosition position = pBar->GetPosition();
+    if (position == xtpBarLeft || position == xtpBarRight)
+        return CSize(0, kGripper);
+    return CSize(kGripper, 0);
+}
+
+BEGIN_MESSAGE_MAP(CCommandBarsFrame, CTestFrame)
+    ON_WM_CREATE()
+    ON_WM_GETMINMAXINFO()
+    ON_COMMAND(ID_TEST_NEW, OnNew)
+    ON_COMMAND(ID_TEST_OPEN, OnOpen)
+    ON_COMMAND(ID_TEST_COPY, OnCopy)
+    ON_COMMAND(ID_TEST_BOLD, OnBold)
+    ON_COMMAND(ID_TEST_HELP, OnHelp)
+    ON_UPDATE_COMMAND_UI(ID_TEST_OPEN, OnUpdateOpen)
+    ON_UPDATE_COMMAND_UI(ID_TEST_COPY, OnUpdateCopy)
+    ON_UPDATE_COMMAND_UI(ID_TEST_BOLD, OnUpdateBold)
+    ON_MESSAGE(WM_XTP_CONTROL_EXECUTE, OnControlExecute)
+    ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
+END_MESSAGE_MAP()
+
+CCommandBarsFrame::CCommandBarsFrame()
+    : m_pCommandBars(NULL), m_nExecuteAnswer(0), m_bCopyEnabled(TRUE), m_bBoldChecked(FALSE), m_nReplaceId(0),
+      m_bRemoveBarsOnNew(FALSE)
+{
+}
+
+CCommandBarsFrame::~CCommandBarsFrame()
+{
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->InternalRelease();
+}
+
+int CCommandBarsFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CTestFrame::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_wndPane.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this,
+                       AFX_IDW_PANE_FIRST);
+    return 0;
+}
+
+void CCommandBarsFrame::BuildBars()
+{
+    m_pCommandBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+    m_pCommandBars->SetPaintManager(new CFixedSizePaintManager);
+    m_pCommandBars->SetSite(this);
+    m_pCommandBars->EnableDocking();
+    m_pCommandBars->SetMenu("Menu Bar", IDR_TEST_MENU);
+    CXTPToolBar* pToolBar = m_pCommandBars->Add("Standard", xtpBarTop);
+    if (pToolBar != NULL)
+        pToolBar->LoadToolBar(IDR_TEST_TOOLBAR);
+    RecalcLayout();
+}
+
+CXTPToolBar* CCommandBarsFrame::GetToolBar() const
+{
+    return m_pCommandBars->GetToolBar(IDR_TEST_TOOLBAR);
+}
+
+CRect CCommandBarsFrame::GetPaneRect() const
+{
+    return RectInParent(const_cast<CWnd*>(&m_wndPane));
+}
+
+void CCommandBarsFrame::SetClientWidth(int cx)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    SetWindowPos(NULL, 0, 0, rcWindow.Width() + cx - rcClient.Width(), rcWindow.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout();
+}
+
+BOOL CCommandBarsFrame::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pCommandBars != NULL && m_pCommandBars->PreTranslateFrameMessage(pMsg))
+        return TRUE;
+    return CTestFrame::PreTranslateMessage(pMsg);
+}
+
+BOOL CCommandBarsFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (m_pCommandBars != NULL && m_pCommandBars->OnFrameWndMsg(message, wParam, lParam, pResult))
+        return TRUE;
+    return CTestFrame::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+void CCommandBarsFrame::OnGetMinMaxInfo(MINMAXINFO* pInfo)
+{
+    pInfo->ptMinTrackSize = CPoint(1, 1);
+}
+
+void CCommandBarsFrame::OnNew()
+{
+    m_log.push_back("command new");
+    if (m_bRemoveBarsOnNew)
+        m_pCommandBars->RemoveAll();
+}
+
+void CCommandBarsFrame::OnOpen()
+{
+    m_log.push_back("command open");
+}
+
+void CCommandBarsFrame::OnCopy()
+{
+    m_log.push_back("command copy");
+}
+
+void CCommandBarsFrame::OnBold()
+{
+    m_log.push_back("command bold");
+}
+
+void CCommandBarsFrame::OnHelp()
+{
+    m_log.push_back("command help");
+}
+
+void CCommandBarsFrame::OnUpdateOpen(CCmdUI* pCmdUI)
+{
+    if (!m_strOpenText.IsEmpty())
+        pCmdUI->SetText(m_strOpenText);
+}
+
+void CCommandBarsFrame::OnUpdateCopy(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bCopyEnabled);
+}
+
+void CCommandBarsFrame::OnUpdateBold(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bBoldChecked);
+}
+
+LRESULT CCommandBarsFrame::OnControlExecute(WPARAM wParam, LPARAM lParam)
+{
+    ControlExecuteNotify* pNotify = (ControlExecuteNotify*)lParam;
+    char text[64];
+    wsprintfA(text, "execute %u code %u", (UINT)wParam, pNotify->hdr.code);
+    m_log.push_back(text);
+    return m_nExecuteAnswer;
+}
+
+LRESULT CCommandBarsFrame::OnCreateControl(WPARAM, LPARAM lParam)
+{
+    CreateControlRequest* pRequest = (CreateControlRequest*)lParam;
+    if (pRequest->nID != m_nReplaceId)
+        return 0;
+    CXTPControlPopup* pPopup = (CXTPControlPopup*)RUNTIME_CLASS(CXTPControlPopup)->CreateObject();
+    pPopup->SetType(xtpControlButtonPopup);
+    pPopup->SetCaption(CString("Replaced"));
+    pRequest->pControl = pPopup;
+    return TRUE;
+}

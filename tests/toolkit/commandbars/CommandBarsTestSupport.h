@@ -1,0 +1,102 @@
+#pragma once
+// What the command-bar tests share: a paint manager of fixed sizes (so that
+// layouts are checked as arithmetic, not font metrics) and a frame window
+// wired to a CXTPCommandBars the way a program's main frame is, with command
+// handlers that log what reaches them.
+//
+//     CCommandBarsFrame* frame = ...;              // FrameTest<CCommandBarsFrame>
+//     frame->BuildBars();                          // menu bar and toolbar
+//     frame->RecalcLayout();
+#include "CommandBarsTestIds.h"
+#include "tests/support/TestWindow.h"
+
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPPaintManager.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Rectangles print as (left, top, right, bottom) in failures.
+inline void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
+
+// Every toolbar control measures 23 x 22, a menu-bar caption 10 pixels plus
+// 6 per character (mnemonic markers dropped) by 22; the gripper takes 6
+// pixels at the bar's start; borders are 2 on every side. Nothing is drawn
+// but the bar's white background.
+class CFixedSizePaintManager : public CXTPPaintManager
+{
+public:
+    static const int kButton = 23;
+    static const int kHeight = 22;
+    static const int kGripper = 6;
+
+    static int CaptionWidth(const CString& strCaption);
+
+    CSize DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw) override;
+    CSize DrawControlToolBarParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw) override;
+    void FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar) override;
+    void DrawControlState(CDC*, CRect, BOOL, int, int, BOOL, BOOL, XTPBarPosition) override {}
+    void DrawRectangle(CDC*, CRect, int, int, BOOL, BOOL, BOOL, BOOL, XTPBarPosition) override {}
+    CSize DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw = TRUE) override;
+    CSize DrawCommandBarSeparator(CDC*, CXTPCommandBar*, CXTPControl*, BOOL = TRUE) override { return CSize(6, 0); }
+    void AdjustExcludeRect(CRect&, CXTPControl*, BOOL) override {}
+    CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 0); }
+    void DrawImage(CDC*, CPoint, CSize, CXTPImageManagerIcon*, int, int, BOOL, BOOL, BOOL, BOOL) override {}
+    CSize DrawControlGripper(CDC*, CXTPCommandBar*, BOOL = TRUE) override { return CSize(0, 0); }
+    int GetBaseTheme() override { return 0; }
+};
+
+// A frame with a client pane, a command-bars manager and a log of the
+// commands, executions and creation requests that reach it.
+class CCommandBarsFrame : public CTestFrame
+{
+public:
+    CCommandBarsFrame();
+    ~CCommandBarsFrame() override;
+
+    // The manager with the fixed-size paint manager, docking, the menu bar
+    // from IDR_TEST_MENU and a toolbar from IDR_TEST_TOOLBAR.
+    void BuildBars();
+    CXTPToolBar* GetToolBar() const;
+    // The client pane's rectangle in the frame's client coordinates.
+    CRect GetPaneRect() const;
+    // Resizes the frame's client area and lays it out.
+    void SetClientWidth(int cx);
+
+    CXTPCommandBars* m_pCommandBars;
+    CWnd m_wndPane;
+    std::vector<std::string> m_log;
+    // The answer to WM_XTP_CONTROL_EXECUTE.
+    LRESULT m_nExecuteAnswer;
+    // Update handler state.
+    BOOL m_bCopyEnabled;
+    BOOL m_bBoldChecked;
+    CString m_strOpenText;
+    // WM_XTP_CREATE_CONTROL for this id is answered with a popup control.
+    int m_nReplaceId;
+    // The ID_TEST_NEW command removes every bar.
+    BOOL m_bRemoveBarsOnNew;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // Any size: the layout tests narrow the frame below the system's minimum.
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* pInfo);
+    afx_msg void OnNew();
+    afx_msg void OnOpen();
+    afx_msg void OnCopy();
+    afx_msg void OnBold();
+    afx_msg void OnHelp();
+    afx_msg void OnUpdateOpen(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateCopy(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateBold(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnControlExecute(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};

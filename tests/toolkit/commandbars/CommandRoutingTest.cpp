@@ -1,0 +1,230 @@
+// Command-state updates, clicks, the control-creation request, keyboard
+// tracking and mnemonics, through real windows and messages.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+typedef std::vector<std::string> Log;
+
+class CommandRoutingTest : public FrameTest<CCommandBarsFrame, 400, 300>
+{
+protected:
+    void Prepare() override { frame->BuildBars(); }
+
+    CXTPControl* Button(int nID) { return frame->GetToolBar()->GetControls()->FindControlById(nID); }
+
+    // A click on the control: the release is queued first, so the button's
+    // own tracking loop finds it.
+    void Click(CXTPCommandBar* pBar, CXTPControl* pControl)
+    {
+        CPoint pt = pControl->GetRect().CenterPoint();
+        pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+
+    static BOOL QuitQueued()
+    {
+        MSG msg;
+        return ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+};
+
+TEST_F(CommandRoutingTest, IdleUpdateEnablesChecksAndRetitles)
+{
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    UINT buttons[] = {ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_COPY, ID_TEST_BOLD, ID_TEST_EXIT};
+    pToolBar->SetButtons(buttons, 5);
+    frame->m_bCopyEnabled = FALSE;
+    frame->m_bBoldChecked = TRUE;
+    frame->m_strOpenText = "Open Now";
+    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+
+    struct Expected
+    {
+        int nID;
+        BOOL bEnabled;
+        BOOL bChecked;
+    };
+    const Expected expected[] = {{ID_TEST_NEW, TRUE, FALSE},
+                                 {ID_TEST_OPEN, TRUE, FALSE},
+                                 {ID_TEST_COPY, FALSE, FALSE},
+                                 {ID_TEST_BOLD, TRUE, TRUE},
+                                 {ID_TEST_EXIT, FALSE, FALSE}};
+    for (const Expected& e : expected)
+    {
+        EXPECT_EQ(e.bEnabled, Button(e.nID)->GetEnabled()) << e.nID;
+        EXPECT_EQ(e.bChecked, Button(e.nID)->GetChecked()) << e.nID;
+    }
+    EXPECT_STREQ("Open Now", (LPCTSTR)Button(ID_TEST_OPEN)->GetCaption());
+
+    frame->m_bCopyEnabled = TRUE;
+    frame->m_bBoldChecked = FALSE;
+    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_TRUE(Button(ID_TEST_COPY)->GetEnabled());
+    EXPECT_FALSE(Button(ID_TEST_BOLD)->GetChecked());
+}
+
+TEST_F(CommandRoutingTest, UnhandledCommandStaysEnabledWithoutDisabling)
+{
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    UINT buttons[] = {ID_TEST_EXIT};
+    pToolBar->SetButtons(buttons, 1);
+    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, FALSE, 0);
+    EXPECT_TRUE(Button(ID_TEST_EXIT)->GetEnabled());
+    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_FALSE(Button(ID_TEST_EXIT)->GetEnabled());
+}
+
+struct ExecuteCase
+{
+    const char* name;
+    LRESULT nSiteAnswer;
+    Log log;
+};
+
+class ClickTest : public CommandRoutingTest, public testing::WithParamInterface<ExecuteCase>
+{
+};
+
+TEST_P(ClickTest, ExecutesThroughTheSite)
+{
+    frame->m_nExecuteAnswer = GetParam().nSiteAnswer;
+    Click(frame->GetToolBar(), Button(ID_TEST_COPY));
+    EXPECT_EQ(GetParam().log, frame->m_log);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ClickTest,
+                         testing::Values(ExecuteCase{"SiteLeavesIt", 0, {"execute 3004 code 100", "command copy"}},
+                                         ExecuteCase{"SiteHandlesIt", 1, {"execute 3004 code 100"}}),
+                         [](const testing::TestParamInfo<ExecuteCase>& info) { return std::string(info.param.name); });
+
+TEST_F(CommandRoutingTest, ReleaseOutsideTheButtonDoesNotExecute)
+{
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    CRect rc = Button(ID_TEST_COPY)->GetRect();
+    pToolBar->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(rc.right + 40, rc.top));
+    pToolBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(rc.right + 40, rc.top));
+    pToolBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.left + 2, rc.top + 2));
+    EXPECT_TRUE(frame->m_log.empty());
+}
+
+TEST_F(CommandRoutingTest, CommandThatRemovesTheBarsRunsToItsEnd)
+{
+    frame->m_bRemoveBarsOnNew = TRUE;
+    Click(frame->GetToolBar(), Button(ID_TEST_NEW));
+    EXPECT_EQ(Log({"execute 3001 code 100", "command new"}), frame->m_log);
+    EXPECT_EQ(0, frame->m_pCommandBars->GetCount());
+    PumpPending();
+}
+
+TEST_F(CommandRoutingTest, SiteReplacesAButtonByAnotherControl)
+{
+    frame->m_nReplaceId = ID_TEST_COPY;
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    ASSERT_TRUE(pToolBar->LoadToolBar(IDR_TEST_TOOLBAR));
+    CXTPControl* pControl = Button(ID_TEST_COPY);
+    ASSERT_TRUE(pControl != NULL);
+    EXPECT_TRUE(pControl->IsKindOf(RUNTIME_CLASS(CXTPControlPopup)));
+    EXPECT_EQ(xtpControlButtonPopup, pControl->GetType());
+    EXPECT_STREQ("Replaced", (LPCTSTR)pControl->GetCaption());
+    EXPECT_EQ(2, pControl->GetIndex());
+    EXPECT_TRUE(pControl->GetBeginGroup()) << "the separator before it still counts";
+    EXPECT_FALSE(Button(ID_TEST_BOLD)->IsKindOf(RUNTIME_CLASS(CXTPControlPopup)));
+}
+
+TEST_F(CommandRoutingTest, TrackingLoopLeavesAQuitQueuedAndEnds)
+{
+    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
+    ::PostQuitMessage(7);
+    CXTPCommandBars::PumpTrackingLoop(pMenuBar);
+    EXPECT_TRUE(QuitQueued());
+    pMenuBar->SetTrackingMode(xtpTrackingOff);
+}
+
+TEST_F(CommandRoutingTest, TrackingLoopEndsWhenTrackingEnds)
+{
+    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
+    // Escape is handled by the tracking bar and ends the loop; the message
+    // after it stays queued.
+    pMenuBar->PostMessage(WM_APP, 0, 0);
+    ASSERT_EQ(1, pMenuBar->OnHookKeyDown(VK_ESCAPE, 0));
+    CXTPCommandBars::PumpTrackingLoop(pMenuBar);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, pMenuBar->m_hWnd, WM_APP, WM_APP, PM_REMOVE));
+}
+
+// Keys while the menu bar tracks: selection moves, wraps and opens.
+struct KeyCase
+{
+    const char* name;
+    std::vector<UINT> keys;
+    int nSelected;
+    Log log;
+};
+
+class MenuKeysTest : public CommandRoutingTest, public testing::WithParamInterface<KeyCase>
+{
+};
+
+TEST_P(MenuKeysTest, MovesTheSelection)
+{
+    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
+    EXPECT_EQ(0, pMenuBar->GetSelectedIndex());
+    for (UINT nKey : GetParam().keys)
+        pMenuBar->OnHookKeyDown(nKey, 0);
+    EXPECT_EQ(GetParam().nSelected, pMenuBar->GetSelectedIndex());
+    EXPECT_EQ(GetParam().log, frame->m_log);
+    pMenuBar->SetTrackingMode(xtpTrackingOff);
+    EXPECT_EQ(0, XTPMouseManager()->GetTrackedCount());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MenuKeysTest,
+    testing::Values(KeyCase{"RightMoves", {VK_RIGHT, VK_RIGHT}, 2, {}},
+                    KeyCase{"LeftWrapsToTheEnd", {VK_LEFT}, 3, {}},
+                    KeyCase{"EndThenHome", {VK_END, VK_HOME}, 0, {}},
+                    KeyCase{"TabAndRightAgree", {VK_TAB, VK_RIGHT}, 2, {}},
+                    KeyCase{"MnemonicSelects", {'V'}, 2, {}},
+                    KeyCase{"MnemonicOfAButtonExecutes", {'H'}, -1, {"execute 3006 code 100", "command help"}},
+                    KeyCase{"EscapeClearsTheSelection", {VK_ESCAPE}, -1, {}}),
+    [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+TEST_F(CommandRoutingTest, AltMnemonicThroughTheFrameExecutes)
+{
+    frame->SetFocus();
+    MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x20000001, 0, {0, 0}};
+    EXPECT_TRUE(frame->PreTranslateMessage(&msg));
+    EXPECT_EQ(Log({"execute 3006 code 100", "command help"}), frame->m_log);
+
+    MSG noAlt = {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x00000001, 0, {0, 0}};
+    EXPECT_FALSE(frame->m_pCommandBars->PreTranslateFrameMessage(&noAlt));
+    MSG noMatch = {frame->m_hWnd, WM_SYSKEYDOWN, 'Q', 0x20000001, 0, {0, 0}};
+    EXPECT_FALSE(frame->m_pCommandBars->PreTranslateFrameMessage(&noMatch));
+}
+
+TEST_F(CommandRoutingTest, MouseSelectionArmsTheHoverTimerOnce)
+{
+    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetSelected(1, FALSE));
+    EXPECT_EQ(1, pMenuBar->GetControl(1)->GetSelected());
+    EXPECT_FALSE(pMenuBar->SetSelected(1, FALSE)) << "selecting the selected control changes nothing";
+    ASSERT_TRUE(pMenuBar->SetSelected(-1, FALSE));
+    EXPECT_EQ(0, pMenuBar->GetControl(1)->GetSelected());
+    // The timer went with the selection: a late tick finds nothing to hover.
+    pMenuBar->SendMessage(WM_TIMER, XTP_TID_HOVER, 0);
+    EXPECT_EQ(-1, pMenuBar->GetSelectedIndex());
+}
+
+} // namespace

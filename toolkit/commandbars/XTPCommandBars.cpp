@@ -1,0 +1,543 @@
+#include "toolkit/commandbars/XTPCommandBars.h"
+
+#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlButton.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/XTPKeyboardManager.h"
+#include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPTabClientWnd.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/foundation/XTPColorManager.h"
+#include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPStartup.h"
+
+#include "framework/Controls.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
+
+// Saved bar states name these classes; the manager's object file carries the
+// entries, so every program that has a manager can create them by name.
+XTP_STARTUP_CLASSES(BarClasses, xtpStartupBarClasses, XTP_STARTUP_CLASS(CXTPControl),
+                    XTP_STARTUP_CLASS(CXTPCommandBar), XTP_STARTUP_CLASS(CXTPToolBar));
+XTP_STARTUP_CLASSES(PopupClasses, xtpStartupPopupClasses, XTP_STARTUP_CLASS(CXTPMenuBar));
+XTP_STARTUP_CLASSES(ControlPopupClass, xtpStartupControlPopupClass, XTP_STARTUP_CLASS(CXTPControlPopup));
+XTP_STARTUP_CLASSES(ControlClasses, xtpStartupControlClasses, XTP_STARTUP_CLASS(CXTPControlButton));
+
+CRuntimeClass* CXTPCommandBars::m_pMenuBarClass = RUNTIME_CLASS(CXTPMenuBar);
+CRuntimeClass* CXTPCommandBars::m_pToolBarClass = RUNTIME_CLASS(CXTPToolBar);
+
+namespace {
+
+// The dock bars: window id and alignment style, in the order top, bottom,
+// left, right.
+struct DockBarDefinition
+{
+    UINT nID;
+    DWORD dwStyle;
+};
+const DockBarDefinition kDockBars[4] = {
+    {AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM},
+    {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
+    {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
+    {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT},
+};
+const DWORD kDockBarWindowStyle = 0x56000000;
+
+// Window ids the framework gives its own bars and panes in a frame: a custom
+// bar never takes one of them.
+BOOL IsFrameworkWindowId(UINT nID)
+{
+    return nID == AFX_IDW_STATUS_BAR || nID == AFX_IDW_REBAR ||
+           (nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_BOTTOM);
+}
+
+// The frame holding the focus: up from the focus window to the first frame
+// that is not a mini frame.
+CFrameWnd* FocusFrame()
+{
+    for (HWND hWnd = ::GetFocus(); hWnd != NULL; hWnd = ::GetParent(hWnd))
+    {
+        CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(hWnd));
+        if (pFrame != NULL)
+            return pFrame;
+    }
+    return NULL;
+}
+
+} // namespace
+
+CXTPCommandBars::CXTPCommandBars()
+    : m_hDefaultAccel(NULL), m_bIgnoreShiftMenuKey(FALSE), m_pPaintManager(NULL), m_pImageManager(NULL),
+      m_bCustomizeMode(FALSE), m_bCustomizeAvail(FALSE), m_nMenuID(0), m_pOptions(new CXTPCommandBarsOptions),
+      m_pFrame(NULL), m_pMenuBar(NULL), m_bRecalcLayout(FALSE)
+{
+    m_pOptions->m_pCommandBars = this;
+    for (CXTPDockBar*& pDock : m_pDocks)
+        pDock = NULL;
+}
+
+CXTPCommandBars::~CXTPCommandBars()
+{
+    while (!m_arrBars.empty())
+    {
+        CXTPToolBar* pBar = m_arrBars.front();
+        m_arrBars.erase(m_arrBars.begin());
+        if (pBar->GetDockBar() != NULL)
+            pBar->GetDockBar()->RemoveCommandBar(pBar);
+        pBar->SetCommandBars(NULL);
+        pBar->InternalRelease();
+    }
+    for (CXTPDockBar*& pDock : m_pDocks)
+    {
+        delete pDock;
+        pDock = NULL;
+    }
+    if (m_pPaintManager != NULL)
+        m_pPaintManager->InternalRelease();
+    if (m_pImageManager != NULL)
+        m_pImageManager->InternalRelease();
+    if (m_hDefaultAccel != NULL)
+        ::DestroyAcceleratorTable(m_hDefaultAccel);
+    m_pOptions->InternalRelease();
+}
+
+// ---- Wiring -------------------------------------------------------------------
+
+void CXTPCommandBars::SetSite(CFrameWnd* pFrame)
+{
+    m_pFrame = pFrame;
+    if (pFrame != NULL && pFrame->m_hWnd != NULL)
+    {
+        AFX_CMDHANDLERINFO info = {NULL, NULL};
+        m_bCustomizeAvail = pFrame->OnCmdMsg(XTP_ID_CUSTOMIZE, CN_COMMAND, this, &info);
+    }
+}
+
+void CXTPCommandBars::EnableDocking()
+{
+    for (int i = 0; i < 4; i++)
+    {
+        if (m_pDocks[i] != NULL)
+            continue;
+        CXTPDockBar* pDock = new CXTPDockBar(this);
+        if (!pDock->Create(m_pFrame, kDockBarWindowStyle | kDockBars[i].dwStyle, kDockBars[i].nID))
+        {
+            delete pDock;
+            AfxThrowResourceException();
+        }
+        m_pDocks[i] = pDock;
+    }
+}
+
+CXTPCommandBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nMenuID)
+{
+    CXTPMenuBar* pMenuBar = (CXTPMenuBar*)m_pMenuBarClass->CreateObject();
+    pMenuBar->SetCommandBars(this);
+    pMenuBar->EnableDocking(0x5F);
+    pMenuBar->SetTitle(lpszName);
+    pMenuBar->SetBarID(1);
+    if (!pMenuBar->CreateBarWindow(m_pFrame, FALSE) || !DockCommandBarAt(pMenuBar, NULL, xtpBarTop) ||
+        !pMenuBar->LoadMenuBar(nMenuID))
+    {
+        if (pMenuBar->GetDockBar() != NULL)
+            pMenuBar->GetDockBar()->RemoveCommandBar(pMenuBar);
+        pMenuBar->InternalRelease();
+        return NULL;
+    }
+    if (nMenuID != 0)
+    {
+        pMenuBar->GetControls()->CreateOriginalControls();
+        m_nMenuID = nMenuID;
+    }
+    m_arrBars.push_back(pMenuBar);
+    m_pMenuBar = pMenuBar;
+    return pMenuBar;
+}
+
+CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolBarClass)
+{
+    if (pToolBarClass == NULL)
+        pToolBarClass = m_pToolBarClass;
+    CXTPToolBar* pBar = (CXTPToolBar*)pToolBarClass->CreateObject();
+    pBar->SetCommandBars(this);
+    pBar->EnableDocking(xtpFlagAlignAny | xtpFlagFloating | xtpFlagHideWrap);
+    pBar->SetTitle(lpszName);
+    if (!pBar->CreateBarWindow(m_pFrame, barPosition == xtpBarFloating) || !pBar->SetPosition(barPosition))
+    {
+        if (pBar->GetDockBar() != NULL)
+            pBar->GetDockBar()->RemoveCommandBar(pBar);
+        pBar->InternalRelease();
+        return NULL;
+    }
+    m_arrBars.push_back(pBar);
+    return pBar;
+}
+
+void CXTPCommandBars::ReleaseBar(CXTPToolBar* pBar)
+{
+    if (pBar->m_hWnd != NULL)
+        pBar->ShowWindow(SW_HIDE);
+    pBar->SetVisible(FALSE);
+    if (pBar->GetDockBar() != NULL)
+        pBar->GetDockBar()->RemoveCommandBar(pBar);
+    OnToolBarRemoved(pBar);
+    m_arrBars.erase(std::find(m_arrBars.begin(), m_arrBars.end(), pBar));
+    pBar->InternalRelease();
+}
+
+void CXTPCommandBars::Remove(CXTPToolBar* pToolBar)
+{
+    if (std::find(m_arrBars.begin(), m_arrBars.end(), pToolBar) == m_arrBars.end())
+        return;
+    // A tear-off bar hidden by SetVisible asks to be removed again: guard it.
+    pToolBar->SetTearOff(FALSE);
+    ReleaseBar(pToolBar);
+    RecalcFrameLayout();
+}
+
+void CXTPCommandBars::RemoveAll()
+{
+    m_bRecalcLayout = TRUE;
+    while (!m_arrBars.empty())
+    {
+        CXTPToolBar* pBar = m_arrBars.front();
+        pBar->SetTearOff(FALSE);
+        ReleaseBar(pBar);
+    }
+    m_bRecalcLayout = FALSE;
+    RecalcFrameLayout(TRUE);
+}
+
+// ---- Bars -----------------------------------------------------------------------
+
+CXTPToolBar* CXTPCommandBars::GetAt(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= (int)m_arrBars.size())
+        return NULL;
+    return m_arrBars[nIndex];
+}
+
+CXTPToolBar* CXTPCommandBars::GetToolBar(UINT nID) const
+{
+    if (nID == 0)
+        return NULL;
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (pBar->GetBarID() == nID)
+            return pBar;
+    }
+    return NULL;
+}
+
+void CXTPCommandBars::ToggleVisible(int nIndex)
+{
+    CXTPToolBar* pBar = GetAt(nIndex);
+    if (pBar != NULL)
+        pBar->SetVisible(!pBar->IsVisible());
+}
+
+CXTPControl* CXTPCommandBars::FindControl(XTPControlType type, UINT nId, BOOL bVisible, BOOL bRecursive) const
+{
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (bVisible && !pBar->IsVisible())
+            continue;
+        CXTPControl* pControl = pBar->GetControls()->FindControl(type, (int)nId, bVisible, bRecursive);
+        if (pControl != NULL)
+            return pControl;
+    }
+    return NULL;
+}
+
+UINT CXTPCommandBars::GetFreeBarID() const
+{
+    std::vector<UINT> usedIds;
+    for (CXTPToolBar* pBar : m_arrBars)
+        usedIds.push_back(pBar->GetBarID());
+    return FindFreeBarID(usedIds);
+}
+
+UINT CXTPCommandBars::FindFreeBarID(const std::vector<UINT>& usedIds)
+{
+    for (UINT nID = XTP_ID_CUSTOMBAR_FIRST; nID <= XTP_ID_CUSTOMBAR_LAST; nID++)
+    {
+        if (!IsFrameworkWindowId(nID) && std::find(usedIds.begin(), usedIds.end(), nID) == usedIds.end())
+            return nID;
+    }
+    return 0;
+}
+
+// ---- Docking ----------------------------------------------------------------------
+
+BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar)
+{
+    if (pDockBar == NULL || !pBar->CreateBarWindow(m_pFrame, FALSE))
+        return FALSE;
+    pDockBar->DockCommandBar(pBar, lpRect);
+    pBar->SetBarPosition(pDockBar->GetPosition());
+    return TRUE;
+}
+
+BOOL CXTPCommandBars::DockCommandBarAt(CXTPToolBar* pBar, LPCRECT lpRect, int nDockIndex)
+{
+    if (nDockIndex < 0 || nDockIndex > 3)
+        return FALSE;
+    return DockCommandBar(pBar, lpRect, m_pDocks[nDockIndex]);
+}
+
+BOOL CXTPCommandBars::FloatCommandBar(CXTPToolBar* pBar)
+{
+    if (!pBar->CreateBarWindow(m_pFrame, TRUE))
+        return FALSE;
+    if (pBar->GetDockBar() != NULL)
+    {
+        pBar->GetDockBar()->RemoveCommandBar(pBar);
+        pBar->SetDockBar(NULL);
+    }
+    pBar->SetBarPosition(xtpBarFloating);
+    return TRUE;
+}
+
+// ---- Shared objects -----------------------------------------------------------------
+
+CXTPPaintManager* CXTPCommandBars::GetPaintManager() const
+{
+    return m_pPaintManager != NULL ? m_pPaintManager : XTPPaintManager();
+}
+
+void CXTPCommandBars::SetPaintManager(CXTPPaintManager* pPaintManager)
+{
+    if (m_pPaintManager != NULL)
+        m_pPaintManager->InternalRelease();
+    m_pPaintManager = pPaintManager;
+}
+
+CXTPImageManager* CXTPCommandBars::GetImageManager() const
+{
+    return m_pImageManager != NULL ? m_pImageManager : XTPImageManager();
+}
+
+void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
+{
+    if (m_pImageManager != NULL && m_pImageManager != pImageManager)
+        m_pImageManager->InternalRelease();
+    m_pImageManager = pImageManager;
+}
+
+// ---- Hidden commands ------------------------------------------------------------------
+
+BOOL CXTPCommandBars::IsCommandHidden(UINT nID) const
+{
+    return m_pOptions->IsCommandHidden(nID);
+}
+
+void CXTPCommandBars::HideCommand(UINT nID)
+{
+    m_pOptions->m_mapHiddenCommands.insert(nID);
+}
+
+void CXTPCommandBars::HideCommands(const UINT* pCommands, int nCount)
+{
+    for (int i = 0; i < nCount; i++)
+        HideCommand(pCommands[i]);
+}
+
+void CXTPCommandBars::SetCommandUsed(UINT nID)
+{
+    if (m_pOptions->m_mapHiddenCommands.count(nID) != 0)
+        m_pOptions->m_mapUsedCommands.insert(nID);
+}
+
+void CXTPCommandBars::ResetUsageData()
+{
+    m_pOptions->m_mapUsedCommands.clear();
+}
+
+// ---- Frame --------------------------------------------------------------------------
+
+void CXTPCommandBars::RecalcFrameLayout(BOOL bDelay)
+{
+    if (m_bRecalcLayout || m_pFrame == NULL || m_pFrame->m_hWnd == NULL)
+        return;
+    if (bDelay)
+        m_pFrame->DelayRecalcLayout(FALSE);
+    else
+        m_pFrame->RecalcLayout(FALSE);
+}
+
+void CXTPCommandBars::RedrawCommandBars()
+{
+    m_bRecalcLayout = TRUE;
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (pBar->IsVisible())
+            pBar->OnRecalcLayout();
+    }
+    CMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, m_pFrame);
+    if (pMDIFrame != NULL && pMDIFrame->m_hWndMDIClient != NULL)
+    {
+        CXTPTabClientWnd* pTabClient =
+            DYNAMIC_DOWNCAST(CXTPTabClientWnd, CWnd::FromHandlePermanent(pMDIFrame->m_hWndMDIClient));
+        if (pTabClient != NULL)
+            pTabClient->UpdateContents(TRUE);
+    }
+    m_bRecalcLayout = FALSE;
+    RecalcFrameLayout(FALSE);
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (pBar->m_hWnd != NULL)
+            pBar->Invalidate(FALSE);
+    }
+}
+
+void CXTPCommandBars::OnSetPreviewMode(BOOL bPreview)
+{
+    for (CXTPToolBar* pBar : m_arrBars)
+        pBar->OnSetPreviewMode(bPreview);
+}
+
+UINT CXTPCommandBars::GetActiveMenuID()
+{
+    CMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, m_pFrame);
+    if (pMDIFrame == NULL)
+        return 0;
+    return LOWORD(m_nMenuID);
+}
+
+BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
+{
+    CXTPMouseManager* pMouseManager = XTPMouseManager();
+    if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & 0x20000000) && m_pMenuBar != NULL &&
+        m_pMenuBar->IsVisible() && !pMouseManager->IsMouseLocked() && !pMouseManager->IsTrackedLock(NULL))
+    {
+        if (FocusFrame() != m_pFrame)
+            return FALSE;
+        if (m_bIgnoreShiftMenuKey && ::GetKeyState(VK_SHIFT) < 0)
+            return FALSE;
+        TCHAR ch = (TCHAR)::MapVirtualKeyA((UINT)pMsg->wParam, 2);
+        if (ch == 0)
+            return FALSE;
+        ch = (TCHAR)(DWORD_PTR)::CharUpperA((LPSTR)(DWORD_PTR)(BYTE)ch);
+        BOOL bAmbiguous = FALSE;
+        int nIndex = m_pMenuBar->FindAccel(ch, bAmbiguous);
+        if (nIndex < 0)
+            return FALSE;
+        CXTPControl* pControl = m_pMenuBar->GetControl(nIndex);
+        if (!bAmbiguous)
+        {
+            pControl->InternalAddRef();
+            if (pControl->IsKindOf(RUNTIME_CLASS(CXTPControlPopup)))
+                m_pMenuBar->SetPopuped(nIndex, TRUE);
+            else
+                pControl->OnExecute();
+            pControl->InternalRelease();
+        }
+        else
+        {
+            m_pMenuBar->SetTrackingMode(xtpTrackingOn, FALSE, FALSE);
+            m_pMenuBar->SetSelected(nIndex, TRUE);
+        }
+        return TRUE;
+    }
+    if (pMouseManager->IsTrackedLock(NULL) && (pMsg->message == WM_CONTEXTMENU || pMsg->message == WM_SYSKEYUP))
+        return TRUE;
+    if (pMsg->message == WM_MOUSEWHEEL && XTPKeyboardManager()->HasReceivers())
+    {
+        XTPKeyboardManager()->ProcessKeyboardHooks(pMsg->message, pMsg->wParam, pMsg->lParam);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    (void)lParam;
+    (void)pResult;
+    switch (message)
+    {
+    case WM_IDLEUPDATECMDUI:
+        for (CXTPToolBar* pBar : m_arrBars)
+        {
+            if (pBar->GetPosition() == xtpBarFloating)
+                pBar->UpdateCommandBar(TRUE);
+        }
+        return FALSE;
+    case WM_SYSCOLORCHANGE:
+        XTPColorManager()->RefreshColors();
+        GetImageManager()->RefreshAll();
+        if (GetPaintManager() != NULL)
+            GetPaintManager()->RefreshMetrics();
+        RecalcFrameLayout();
+        if (m_pFrame != NULL)
+            m_pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return FALSE;
+    case WM_SETTINGCHANGE:
+        if (GetPaintManager() != NULL)
+            GetPaintManager()->RefreshMetrics();
+        RecalcFrameLayout();
+        if (m_pFrame != NULL)
+            m_pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return FALSE;
+    case WM_ACTIVATEAPP:
+        if (wParam == 0 && XTPMouseManager()->IsTrackedLock(NULL))
+            XTPMouseManager()->SendTrackLost();
+        return FALSE;
+    case WM_SYSCOMMAND:
+        if (XTPMouseManager()->IsTrackedLock(NULL) && (wParam == 0 || LOWORD(wParam) != 0) &&
+            wParam != SC_KEYMENU && !m_bCustomizeMode)
+            XTPMouseManager()->SendTrackLost();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+// ---- Tracking -------------------------------------------------------------------------
+
+void CXTPCommandBars::PumpTrackingLoop(CXTPCommandBar* pBar)
+{
+    pBar->InternalAddRef();
+    while (pBar->IsTrackingMode())
+    {
+        MSG msg;
+        BOOL bResult = ::GetMessageA(&msg, NULL, 0, 0);
+        if (bResult == -1)
+            break;
+        if (bResult == 0)
+        {
+            // The quit belongs to the thread's own loop: leave it queued.
+            ::PostQuitMessage((int)msg.wParam);
+            break;
+        }
+        if (!pBar->IsTrackingMode())
+        {
+            ::PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+            break;
+        }
+        if (msg.message == WM_KICKIDLE)
+            continue;
+        if (!AfxGetThread()->PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    pBar->InternalRelease();
+}
+
+void CXTPCommandBars::OnToolBarAdded(CXTPToolBar*)
+{
+}
+
+void CXTPCommandBars::OnToolBarRemoved(CXTPToolBar* pToolBar)
+{
+    if (pToolBar == m_pMenuBar)
+        m_pMenuBar = NULL;
+}

@@ -1,0 +1,47 @@
+#include "toolkit/commandbars/XTPMenuBar.h"
+
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/foundation/XTPResourceManager.h"
+
+#include "framework/Controls.h"
+
+IMPLEMENT_DYNCREATE(CXTPMenuBar, CXTPToolBar)
+
+CXTPMenuBar::CXTPMenuBar()
+    : m_bMdiApp(FALSE), m_hWndActiveChild(NULL), m_hMenu(NULL), m_nIDResource(0), m_nIDResourceCurrent(0)
+{
+    m_barType = xtpBarTypeMenuBar;
+}
+
+CXTPMenuBar::~CXTPMenuBar()
+{
+    if (m_hMenu != NULL && ::IsMenu(m_hMenu))
+        ::DestroyMenu(m_hMenu);
+}
+
+BOOL CXTPMenuBar::LoadMenuBar(UINT nID)
+{
+    if (nID != 0)
+    {
+        CMenu menu;
+        if (!XTPResourceManager()->LoadMenu(&menu, nID) || !LoadMenu(&menu, TRUE))
+            return FALSE;
+    }
+    m_nIDResource = m_nIDResourceCurrent = nID;
+
+    CWnd* pSite = GetOwnerSite();
+    m_bMdiApp = pSite != NULL && pSite->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd));
+    if (pSite != NULL && pSite->m_hWnd != NULL)
+    {
+        HMENU hMenu = ::GetMenu(pSite->m_hWnd);
+        if (hMenu != NULL)
+        {
+            if (m_hMenu != NULL && m_hMenu != hMenu && ::IsMenu(m_hMenu))
+                ::DestroyMenu(m_hMenu);
+            m_hMenu = hMenu;
+            ::SetMenu(pSite->m_hWnd, NULL);
+        }
+    }
+    return TRUE;
+}
