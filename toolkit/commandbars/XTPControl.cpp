@@ -8,8 +8,13 @@
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPResourceManager.h"
+#include "toolkit/foundation/XTPStartup.h"
 
 IMPLEMENT_DYNCREATE(CXTPControl, CCmdTarget)
+
+// Saved bar states name the control classes: they are known by name from
+// the start.
+XTP_STARTUP_CLASSES(ControlClass, xtpStartupBarClasses, XTP_STARTUP_CLASS(CXTPControl));
 
 namespace {
 

@@ -1,8 +1,11 @@
 #include "toolkit/commandbars/XTPControlButton.h"
 
 #include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/foundation/XTPStartup.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlButton, CXTPControl)
+
+XTP_STARTUP_CLASSES(ControlButtonClass, xtpStartupControlClasses, XTP_STARTUP_CLASS(CXTPControlButton));
 
 CXTPControlButton::CXTPControlButton()
 {

@@ -2,8 +2,11 @@
 
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/foundation/XTPStartup.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlPopup, CXTPControl)
+
+XTP_STARTUP_CLASSES(ControlPopupClass, xtpStartupControlPopupClass, XTP_STARTUP_CLASS(CXTPControlPopup));
 
 namespace {
 

@@ -1,0 +1,141 @@
+// The Office XP look of a real bar window, drawn into a memory DC and
+// probed: the docked toolbar's face, frame and corners, its gripper at the
+// top and at the left, and a toolbar button drawn hot with its icon.
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
+#include "toolkit/foundation/XTPImageManager.h"
+
+#include "tests/support/PixelCanvas.h"
+#include "tests/support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+COLORREF Marker(int nIndex)
+{
+    return RGB(4 * nIndex, 250 - 3 * nIndex, (nIndex * 37) % 256);
+}
+
+// A toolbar whose position the test chooses.
+class CPlacedToolBar : public CXTPToolBar
+{
+public:
+    void Place(XTPBarPosition barPosition) { m_barPosition = barPosition; }
+};
+
+class OfficeXPBar : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (int nIndex = 0; nIndex < XTP_COLOR_COUNT; nIndex++)
+        {
+            const COLORREF clr = Marker(nIndex);
+            theme.SetColors(1, &nIndex, &clr);
+        }
+        pBar = new CPlacedToolBar();
+        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
+        pBar->MoveWindow(0, 0, 100, 26);
+    }
+    void TearDown() override { pBar->InternalRelease(); }
+
+    CTestWindow host;
+    CXTPOfficeXPTheme theme;
+    CPlacedToolBar* pBar = NULL;
+};
+
+TEST_F(OfficeXPBar, DockedToolbarHasAFrameAndRoundedCorners)
+{
+    PixelCanvas canvas(100, 26);
+    theme.FillCommandBarEntry(&canvas.dc(), pBar);
+    EXPECT_EQ(Marker(30), canvas.Pixel(50, 13));
+    EXPECT_EQ(Marker(30), canvas.Pixel(2, 2));
+    // The frame and the corner pixels inside it take the dock's colour.
+    EXPECT_EQ(Marker(15), canvas.Pixel(0, 0));
+    EXPECT_EQ(Marker(15), canvas.Pixel(50, 25));
+    EXPECT_EQ(Marker(15), canvas.Pixel(99, 13));
+    EXPECT_EQ(Marker(15), canvas.Pixel(1, 1));
+    EXPECT_EQ(Marker(15), canvas.Pixel(98, 1));
+    EXPECT_EQ(Marker(15), canvas.Pixel(1, 24));
+    EXPECT_EQ(Marker(15), canvas.Pixel(98, 24));
+    EXPECT_EQ(Marker(30), canvas.Pixel(2, 1));
+    EXPECT_EQ(Marker(30), canvas.Pixel(1, 2));
+}
+
+TEST_F(OfficeXPBar, GripperOfABarDockedAtTheTop)
+{
+    PixelCanvas canvas(100, 26);
+    theme.FillCommandBarEntry(&canvas.dc(), pBar);
+    EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
+    // Three-pixel lines from x 4 to 6 on every second row from 5 while the
+    // row is above the bottom less 5.
+    for (int y = 5; y < 21; y += 2)
+    {
+        EXPECT_EQ(Marker(38), canvas.Pixel(4, y)) << y;
+        EXPECT_EQ(Marker(38), canvas.Pixel(6, y)) << y;
+        EXPECT_EQ(Marker(30), canvas.Pixel(5, y + 1)) << y;
+    }
+    EXPECT_EQ(Marker(30), canvas.Pixel(3, 5));
+    EXPECT_EQ(Marker(30), canvas.Pixel(7, 5));
+    EXPECT_EQ(Marker(30), canvas.Pixel(5, 21));
+    // Measuring draws nothing.
+    PixelCanvas untouched(100, 26);
+    EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&untouched.dc(), pBar, FALSE));
+    EXPECT_EQ(0, untouched.CountOther(kWhite));
+}
+
+TEST_F(OfficeXPBar, GripperOfABarDockedAtTheLeft)
+{
+    pBar->MoveWindow(0, 0, 26, 100);
+    pBar->Place(xtpBarLeft);
+    PixelCanvas canvas(26, 100);
+    theme.FillCommandBarEntry(&canvas.dc(), pBar);
+    EXPECT_EQ(CSize(0, 8), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
+    for (int x = 5; x < 21; x += 2)
+    {
+        EXPECT_EQ(Marker(38), canvas.Pixel(x, 4)) << x;
+        EXPECT_EQ(Marker(38), canvas.Pixel(x, 6)) << x;
+        EXPECT_EQ(Marker(30), canvas.Pixel(x + 1, 5)) << x;
+    }
+    EXPECT_EQ(Marker(30), canvas.Pixel(5, 7));
+}
+
+TEST_F(OfficeXPBar, HotButtonWithAnIconIsBoxedAndRaised)
+{
+    const UINT nCommand = 41300;
+    PixelCanvas iconPicture(16, 16, kBlue);
+    CBitmap iconBitmap;
+    iconPicture.CopyInto(iconBitmap);
+    PixelCanvas maskPicture(16, 16, kBlack);
+    CBitmap maskBitmap;
+    maskPicture.CopyInto(maskBitmap);
+    ICONINFO info = {TRUE, 0, 0, (HBITMAP)maskBitmap.GetSafeHandle(), (HBITMAP)iconBitmap.GetSafeHandle()};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    CXTPImageManager* pImages = new CXTPImageManager();
+    pImages->SetIcon(CXTPImageManagerIconHandle(hIcon), nCommand, CSize(16, 16));
+    ::DestroyIcon(hIcon);
+    pBar->SetImageManager(pImages);
+
+    CXTPControl* pButton = pBar->GetControls()->Add(xtpControlButton, (int)nCommand);
+    pButton->SetRect(CRect(2, 2, 25, 25));
+    PixelCanvas canvas(30, 30);
+    // An icon without a caption measures as the bar's button.
+    EXPECT_EQ(pBar->GetButtonSize(), theme.DrawControl(&canvas.dc(), pButton, FALSE));
+    EXPECT_EQ(0, canvas.CountOther(kWhite));
+
+    pButton->OnSetSelected(1);
+    theme.DrawControl(&canvas.dc(), pButton, TRUE);
+    EXPECT_EQ(Marker(32), canvas.Pixel(2, 2));
+    EXPECT_EQ(Marker(32), canvas.Pixel(24, 24));
+    EXPECT_EQ(Marker(31), canvas.Pixel(3, 3));
+    // Icon at 3 from the left, centred: (5, 5); hot picture one pixel up-left.
+    EXPECT_EQ(kBlue, canvas.Pixel(4, 4));
+    EXPECT_EQ(kBlue, canvas.Pixel(19, 19));
+    EXPECT_NE(kBlue, canvas.Pixel(21, 21));
+    EXPECT_NE(Marker(31), canvas.Pixel(21, 21));
+}
+
+} // namespace
