@@ -126,6 +126,11 @@ void CXTListBase::OnColumnClick(const NMHEADERA* pHeader)
     SortList(pHeader->iItem, m_bAscending);
 }
 
+BOOL CXTListBase::IsBelowMinimumWidth(const NMHEADERA* pHeader) const
+{
+    return pHeader->pitem != NULL && (pHeader->pitem->mask & HDI_WIDTH) && pHeader->pitem->cxy < m_nMinColWidth;
+}
+
 BOOL CXTListBase::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 {
     // The ANSI and wide header records share every field read here.
@@ -149,9 +154,20 @@ BOOL CXTListBase::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
         break;
     case HDN_ITEMCHANGINGA:
     case HDN_ITEMCHANGINGW:
+        if (IsBelowMinimumWidth(pHeader))
+        {
+            // Not every header takes a width raised in the record: the
+            // column gets the minimum itself and the narrower change is
+            // refused.
+            pHeader->pitem->cxy = m_nMinColWidth;
+            m_pListCtrl->SetColumnWidth(pHeader->iItem, m_nMinColWidth);
+            *pResult = 1;
+            return TRUE;
+        }
+        break;
     case HDN_ENDTRACKA:
     case HDN_ENDTRACKW:
-        if (pHeader->pitem != NULL && (pHeader->pitem->mask & HDI_WIDTH) && pHeader->pitem->cxy < m_nMinColWidth)
+        if (IsBelowMinimumWidth(pHeader))
             pHeader->pitem->cxy = m_nMinColWidth;
         break;
     }
@@ -402,31 +418,31 @@ void CXTListBase::LockColumnWidths(BOOL bLock)
 // ---------------------------------------------------------------------------
 // Colours
 
-COLORREF CXTListBase::GetTextColor() const
+COLORREF CXTListBase::GetListTextColor() const
 {
     return m_bCustomColors && m_crText != kUnset ? m_crText : ::GetSysColor(COLOR_WINDOWTEXT);
 }
 
-COLORREF CXTListBase::GetBackColor() const
+COLORREF CXTListBase::GetListBackColor() const
 {
     return m_bCustomColors && m_crBack != kUnset ? m_crBack : ::GetSysColor(COLOR_WINDOW);
 }
 
 COLORREF CXTListBase::GetSortTextColor() const
 {
-    return m_crSortText != kUnset ? m_crSortText : GetTextColor();
+    return m_crSortText != kUnset ? m_crSortText : GetListTextColor();
 }
 
 COLORREF CXTListBase::GetSortBackColor() const
 {
-    return m_crSortBack != kUnset ? m_crSortBack : GetBackColor();
+    return m_crSortBack != kUnset ? m_crSortBack : GetListBackColor();
 }
 
 void CXTListBase::RefreshMetrics()
 {
     m_nMaxColWidth = ::GetSystemMetrics(SM_CXFULLSCREEN);
-    m_crSortText = GetTextColor();
-    m_crSortBack = Darker(GetBackColor());
+    m_crSortText = GetListTextColor();
+    m_crSortBack = Darker(GetListBackColor());
 }
 
 void CXTListBase::SetListColors(COLORREF crText, COLORREF crBack)
@@ -490,8 +506,8 @@ void CXTListBase::GetCellColors(int nRow, int nSubItem, BOOL bSelected, COLORREF
     }
     else
     {
-        crText = GetTextColor();
-        crBack = GetBackColor();
+        crText = GetListTextColor();
+        crBack = GetListBackColor();
     }
 }
 
@@ -548,7 +564,7 @@ void CXTListBase::PaintList(CDC* pDC)
         m_pListCtrl->ScreenToClient(&rcHeader);
         pDC->ExcludeClipRect(&rcHeader);
     }
-    COLORREF crBack = m_pListCtrl->IsWindowEnabled() ? GetBackColor() : ::GetSysColor(COLOR_BTNFACE);
+    COLORREF crBack = m_pListCtrl->IsWindowEnabled() ? GetListBackColor() : ::GetSysColor(COLOR_BTNFACE);
     {
         CXTMemDC memDC(pDC, rcClient, crBack);
         if (m_bSortShading && m_nSortColumn >= 0 && IsReportStyle() && m_pListCtrl->IsWindowEnabled())

@@ -90,7 +90,7 @@ public:
     void SetMinColumnWidth(int nWidth);
     void EnableSortColumnShading(BOOL bEnable) { m_bSortShading = (BYTE)(bEnable != FALSE); }
     void SetBackColor(COLORREF crBack) { m_crBack = crBack; }
-    void SetTextColor(COLORREF crText) { m_crText = crText; }
+    void SetListTextColor(COLORREF crText) { m_crText = crText; }
     void EnableCustomColors(BOOL bEnable) { m_bCustomColors = (BYTE)(bEnable != FALSE); }
     void EnableRowColors(BOOL bEnable) { m_bRowColors = (BYTE)(bEnable != FALSE); }
     int GetSortColumn(BOOL* pbAscending = NULL) const;
@@ -101,8 +101,8 @@ public:
     CXTFlatHeaderCtrl* GetFlatHeaderCtrl() const;
 
     // --- colours ---
-    COLORREF GetTextColor() const;
-    COLORREF GetBackColor() const;
+    COLORREF GetListTextColor() const;
+    COLORREF GetListBackColor() const;
     COLORREF GetSortTextColor() const;
     COLORREF GetSortBackColor() const;
     // The colours of one cell, by precedence: a disabled list, the sorted
@@ -150,6 +150,8 @@ private:
     CXTListBase& operator=(const CXTListBase&);
 
     void OnColumnClick(const NMHEADERA* pHeader);
+    // The notification sets a width below the minimum.
+    BOOL IsBelowMinimumWidth(const NMHEADERA* pHeader) const;
     // The left edge of the sorted column in client coordinates.
     int SortColumnLeft() const;
 };

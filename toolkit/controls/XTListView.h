@@ -19,6 +19,11 @@ class CXTListBaseT : public TBase, public CXTListBase
 public:
     CXTListBaseT() : m_bInitFont(TRUE) {}
 
+    // The list base's forms win over the list control's.
+    using CXTListBase::GetExtendedStyle;
+    using CXTListBase::GetHeaderCtrl;
+    using CXTListBase::SetExtendedStyle;
+
 protected:
     void PreSubclassWindow() override
     {

@@ -1,0 +1,334 @@
+// The list base on a real list control: header clicks and the header menu
+// choose the sort, widths keep the minimum or stay locked, cells get their
+// colours by precedence, column widths round-trip through the profile, and
+// rows are copied, moved and hit-tested.
+#include "ListEditTestHost.h"
+#include "toolkit/controls/XTListEditResource.h"
+#include "toolkit/controls/XTListView.h"
+#include "toolkit/foundation/XTPColorManager.h"
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// A list that records the sorts it is asked for.
+class CSortRecordingList : public CXTListCtrl
+{
+public:
+    std::vector<std::pair<int, BOOL>> m_sorts;
+
+    BOOL SortList(int nCol, BOOL bAscending) override
+    {
+        m_sorts.push_back(std::make_pair(nCol, bAscending));
+        return TRUE;
+    }
+};
+
+// Three columns of 100 pixels and three rows; the flat header in place.
+class ListBaseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        host = &ListEditHost();
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 400, 200), host,
+                                IDC_LIST_EDIT_TEST));
+        for (int i = 0; i < 3; i++)
+            list.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
+        const char* rows[3][3] = { { "a", "a1", "a2" }, { "b", "b1", "b2" }, { "c", "c1", "c2" } };
+        for (int i = 0; i < 3; i++)
+        {
+            list.InsertItem(i, rows[i][0]);
+            list.SetItemText(i, 1, rows[i][1]);
+            list.SetItemText(i, 2, rows[i][2]);
+            list.SetItemData(i, 10 + i);
+        }
+        ASSERT_TRUE(list.SubclassHeader(FALSE));
+    }
+    void TearDown() override
+    {
+        if (list.GetSafeHwnd() != NULL)
+            list.DestroyWindow();
+    }
+
+    CPoint ColumnCenter(int iCol)
+    {
+        CRect rc;
+        list.m_flatHeader.GetItemRect(iCol, &rc);
+        return rc.CenterPoint();
+    }
+    void ClickHeader(int iCol)
+    {
+        CPoint pt = ColumnCenter(iCol);
+        list.m_flatHeader.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        list.m_flatHeader.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        PumpPending();
+    }
+    void DragDivider(int iCol, int x)
+    {
+        CRect rc;
+        list.m_flatHeader.GetItemRect(iCol, &rc);
+        int y = rc.Height() / 2;
+        list.m_flatHeader.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.right, y));
+        list.m_flatHeader.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+        list.m_flatHeader.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        PumpPending();
+    }
+    void DoubleClickDivider(int iCol)
+    {
+        CRect rc;
+        list.m_flatHeader.GetItemRect(iCol, &rc);
+        LPARAM lParam = MAKELPARAM(rc.right, rc.Height() / 2);
+        list.m_flatHeader.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParam);
+        list.m_flatHeader.SendMessage(WM_LBUTTONUP, 0, lParam);
+        PumpPending();
+    }
+
+    CListEditHost* host = nullptr;
+    CSortRecordingList list;
+};
+
+TEST_F(ListBaseTest, SameHeaderClickedTwiceSortsAscendingThenDescending)
+{
+    ClickHeader(1);
+    ClickHeader(1);
+    ClickHeader(2);
+    ClickHeader(1);
+    std::vector<std::pair<int, BOOL>> expected = { { 1, TRUE }, { 1, FALSE }, { 2, TRUE }, { 1, TRUE } };
+    EXPECT_EQ(list.m_sorts, expected);
+    BOOL bAscending = FALSE;
+    EXPECT_EQ(list.m_flatHeader.GetSortColumn(&bAscending), 1);
+    EXPECT_TRUE(bAscending);
+    // The list's own handling still tells the parent.
+    EXPECT_EQ(std::count(host->m_notifyCodes.begin(), host->m_notifyCodes.end(), (UINT)LVN_COLUMNCLICK), 4);
+}
+
+TEST_F(ListBaseTest, HeaderMenuSortsInTheChosenDirection)
+{
+    list.m_flatHeader.m_ptContextMenu = ColumnCenter(2);
+    list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTDSC);
+    list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTASC);
+    std::vector<std::pair<int, BOOL>> expected = { { 2, FALSE }, { 2, TRUE } };
+    EXPECT_EQ(list.m_sorts, expected);
+    EXPECT_EQ(list.GetSortColumn(), 2);
+}
+
+TEST_F(ListBaseTest, DragBelowTheMinimumStopsAtTheMinimum)
+{
+    list.SetMinColumnWidth(20);
+    DragDivider(0, 5);
+    EXPECT_EQ(list.GetColumnWidth(0), 20);
+    DragDivider(0, 70);
+    EXPECT_EQ(list.GetColumnWidth(0), 70);
+}
+
+TEST_F(ListBaseTest, LockedWidthsRefuseDragAndDoubleClick)
+{
+    list.LockColumnWidths(TRUE);
+    DragDivider(0, 40);
+    EXPECT_EQ(list.GetColumnWidth(0), 100);
+    DoubleClickDivider(0);
+    EXPECT_EQ(list.GetColumnWidth(0), 100);
+    list.LockColumnWidths(FALSE);
+    DoubleClickDivider(0);
+    EXPECT_LT(list.GetColumnWidth(0), 100);
+}
+
+// The colours of one cell for a list set up by the case.
+struct CellColorCase
+{
+    const char* name;
+    BOOL bDisabled;
+    BOOL bShading;
+    BOOL bRowColors;
+    BOOL bCustom;
+    BOOL bSelected;
+    int nSubItem;  // the sort column is 1
+    COLORREF crText;
+    COLORREF crBack;
+};
+
+const COLORREF kRowText = RGB(1, 2, 3);
+const COLORREF kRowBack = RGB(200, 100, 0);
+const COLORREF kListText = RGB(10, 20, 30);
+const COLORREF kListBack = RGB(250, 240, 230);
+const COLORREF kSortText = RGB(40, 50, 60);
+const COLORREF kSortBack = RGB(100, 200, 50);
+// 50 : 50 of the row's and the sorted column's backgrounds, rounded.
+const COLORREF kBlended = RGB(150, 150, 25);
+
+class CellColorTest : public ListBaseTest, public ::testing::WithParamInterface<CellColorCase>
+{
+};
+
+TEST_P(CellColorTest, ChoosesByPrecedence)
+{
+    const CellColorCase& c = GetParam();
+    list.EnableWindow(!c.bDisabled);
+    list.EnableSortColumnShading(c.bShading);
+    list.SetSortImage(1, TRUE);
+    list.m_crSortText = kSortText;
+    list.m_crSortBack = kSortBack;
+    list.EnableRowColors(c.bRowColors);
+    list.SetRowColors(0, kRowText, kRowBack);
+    list.EnableCustomColors(c.bCustom);
+    list.SetListTextColor(kListText);
+    list.SetBackColor(kListBack);
+
+    COLORREF crText = 0, crBack = 0;
+    list.GetCellColors(0, c.nSubItem, c.bSelected, crText, crBack);
+    COLORREF crExpectedText = c.crText == CLR_DEFAULT ? ::GetSysColor(COLOR_WINDOWTEXT) : c.crText;
+    COLORREF crExpectedBack = c.crBack == CLR_DEFAULT ? ::GetSysColor(COLOR_WINDOW) : c.crBack;
+    if (c.bDisabled)
+        crExpectedBack = ::GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(crText, crExpectedText);
+    EXPECT_EQ(crBack, crExpectedBack);
+    list.EnableWindow(TRUE);
+}
+
+// CLR_DEFAULT stands for the system colour.
+const CellColorCase kCellColorCases[] = {
+    { "DisabledBeatsEverything", TRUE, TRUE, TRUE, TRUE, FALSE, 1, CLR_DEFAULT, CLR_DEFAULT },
+    { "SortedColumnShaded", FALSE, TRUE, FALSE, TRUE, FALSE, 1, kSortText, kSortBack },
+    { "RowColorsBlendInTheSortedColumn", FALSE, TRUE, TRUE, TRUE, FALSE, 1, kRowText, kBlended },
+    { "RowColorsElsewhere", FALSE, TRUE, TRUE, TRUE, FALSE, 2, kRowText, kRowBack },
+    { "SelectedRowIgnoresRowColors", FALSE, FALSE, TRUE, TRUE, TRUE, 2, kListText, kListBack },
+    { "SelectedRowInTheSortedColumn", FALSE, TRUE, TRUE, FALSE, TRUE, 1, kSortText, kSortBack },
+    { "CustomColors", FALSE, FALSE, FALSE, TRUE, FALSE, 1, kListText, kListBack },
+    { "ShadingOffIgnoresTheSortColumn", FALSE, FALSE, FALSE, FALSE, FALSE, 1, CLR_DEFAULT, CLR_DEFAULT },
+    { "SystemColours", FALSE, FALSE, FALSE, FALSE, FALSE, 0, CLR_DEFAULT, CLR_DEFAULT },
+};
+
+INSTANTIATE_TEST_SUITE_P(Precedence, CellColorTest, ::testing::ValuesIn(kCellColorCases),
+                         [](const ::testing::TestParamInfo<CellColorCase>& info) { return info.param.name; });
+
+TEST_F(ListBaseTest, CustomDrawAsksForSubItemsAndFillsTheirColours)
+{
+    list.SetListColors(kListText, kListBack);
+    NMLVCUSTOMDRAW draw;
+    ZeroMemory(&draw, sizeof(draw));
+    draw.nmcd.hdr.hwndFrom = list.m_hWnd;
+    draw.nmcd.hdr.idFrom = IDC_LIST_EDIT_TEST;
+    draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+    draw.nmcd.dwDrawStage = CDDS_PREPAINT;
+    EXPECT_EQ(ListEditHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw), CDRF_NOTIFYSUBITEMDRAW);
+    draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
+    draw.nmcd.dwItemSpec = 1;
+    draw.iSubItem = 2;
+    ListEditHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw);
+    EXPECT_EQ(draw.clrText, kListText);
+    EXPECT_EQ(draw.clrTextBk, kListBack);
+}
+
+TEST_F(ListBaseTest, MetricsGiveTheSortedColumnADarkerBackground)
+{
+    list.SetListColors(kListText, RGB(5, 100, 255));
+    list.RefreshMetrics();
+    EXPECT_EQ(list.GetSortTextColor(), kListText);
+    EXPECT_EQ(list.GetSortBackColor(), RGB(0, 92, 247));
+}
+
+TEST_F(ListBaseTest, MoveRowCarriesTextAndDataAndCopyRowAnswersTheNewIndex)
+{
+    EXPECT_TRUE(list.MoveRow(0, 3));
+    ASSERT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetItemText(2, 0), "a");
+    EXPECT_EQ(list.GetItemText(2, 2), "a2");
+    EXPECT_EQ(list.GetItemData(2), 10u);
+    EXPECT_EQ(list.GetItemText(0, 1), "b1");
+
+    EXPECT_EQ(list.CopyRow(2, 0), 3);
+    EXPECT_EQ(list.GetItemText(0, 1), "a1");
+    EXPECT_EQ(list.CopyRow(1, 1), -1);
+    EXPECT_FALSE(list.MoveRow(-1, 0));
+}
+
+TEST_F(ListBaseTest, HitTestFindsRowAndColumn)
+{
+    CRect rc;
+    list.GetItemRect(1, &rc, LVIR_BOUNDS);
+    CPoint pt(rc.left + 250, rc.CenterPoint().y);
+    int nCol = -2;
+    EXPECT_EQ(list.HitTestEx(pt, &nCol), 1);
+    EXPECT_EQ(nCol, 2);
+    CPoint below(10, 190);
+    EXPECT_EQ(list.HitTestEx(below, &nCol), -1);
+    EXPECT_EQ(nCol, -1);
+}
+
+// An application object with a registry key while the case runs; an
+// existing one lends itself and gets its key back.
+class ScopedProfileApp
+{
+public:
+    ScopedProfileApp()
+    {
+        m_pApp = AfxGetApp();
+        if (m_pApp == NULL)
+        {
+            m_ownApp.reset(new CWinApp("Tidewatch List Tests"));
+            m_pApp = m_ownApp.get();
+        }
+        m_pszOldKey = m_pApp->m_pszRegistryKey ? strdup(m_pApp->m_pszRegistryKey) : NULL;
+        m_pApp->SetRegistryKey(kCompany);
+    }
+    ~ScopedProfileApp()
+    {
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
+        free((void*)m_pApp->m_pszRegistryKey);
+        m_pApp->m_pszRegistryKey = m_pszOldKey;
+    }
+
+    static constexpr const char* kCompany = "Tidewatch List Tests";
+
+private:
+    CWinApp* m_pApp;
+    std::unique_ptr<CWinApp> m_ownApp;
+    LPCTSTR m_pszOldKey;
+};
+
+TEST_F(ListBaseTest, ColumnWidthsRoundTripThroughTheProfile)
+{
+    ScopedProfileApp app;
+    list.AutoSaveColumns("List Test", "Widths", NULL);
+    list.SetColumnWidth(0, 50);
+    list.SetColumnWidth(1, 70);
+    list.SetColumnWidth(2, 90);
+    list.DestroyWindow();
+
+    CSortRecordingList again;
+    ASSERT_TRUE(again.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(),
+                             IDC_LIST_EDIT_TEST));
+    for (int i = 0; i < 4; i++)
+        again.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
+    again.AutoSaveColumns("List Test", "Widths", NULL);
+    EXPECT_EQ(again.GetColumnWidth(0), 50);
+    EXPECT_EQ(again.GetColumnWidth(1), 70);
+    EXPECT_EQ(again.GetColumnWidth(2), 90);
+    // Never saved: keeps its width.
+    EXPECT_EQ(again.GetColumnWidth(3), 100);
+    again.DestroyWindow();
+
+    CSortRecordingList fresh;
+    ASSERT_TRUE(fresh.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(),
+                             IDC_LIST_EDIT_TEST));
+    for (int i = 0; i < 3; i++)
+        fresh.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
+    fresh.AutoSaveColumns("Another Section", NULL, "30,,40");
+    EXPECT_EQ(fresh.GetColumnWidth(0), 30);
+    EXPECT_EQ(fresh.GetColumnWidth(1), 100);
+    EXPECT_EQ(fresh.GetColumnWidth(2), 40);
+    fresh.DestroyWindow();
+}
+
+TEST_F(ListBaseTest, DefaultProfilePlaceIsTheToolkitStrings)
+{
+    ScopedProfileApp app;
+    list.AutoSaveColumns();
+    EXPECT_EQ(list.m_strSection, "Settings");
+    EXPECT_EQ(list.m_strEntry, "Column Info");
+}
+
+} // namespace
