@@ -1,0 +1,117 @@
+#include "toolkit/controls/XTFlatBorder.h"
+#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/foundation/XTPColorManager.h"
+#include "tests/support/TestWindow.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+typedef CXTFlatBorder<CWnd> CFlatBorderWnd;
+
+// The client rectangle in the window's own coordinates.
+CRect ClientInWindow(CWnd& wnd)
+{
+    CRect client, window;
+    wnd.GetClientRect(client);
+    wnd.ClientToScreen(client);
+    wnd.GetWindowRect(window);
+    client.OffsetRect(-window.left, -window.top);
+    return client;
+}
+
+// The colour of a pixel of the window's non-client area as shown.
+COLORREF WindowPixel(CWnd& wnd, int x, int y)
+{
+    HDC hDC = ::GetWindowDC(wnd.m_hWnd);
+    COLORREF clr = ::GetPixel(hDC, x, y);
+    ::ReleaseDC(wnd.m_hWnd, hDC);
+    return clr;
+}
+
+class FlatBorderTest : public ::testing::Test {
+protected:
+    void TearDown() override { CXTPPaintManager::Done(); }
+
+    void Create(CFlatBorderWnd& wnd, DWORD dwStyle, DWORD dwExStyle)
+    {
+        ASSERT_TRUE(wnd.CreateEx(dwExStyle, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), "",
+                                 WS_CHILD | WS_VISIBLE | dwStyle, CRect(10, 10, 210, 160), &host, 100));
+    }
+
+    CTestWindow host;
+};
+
+} // namespace
+
+TEST_F(FlatBorderTest, TakesOnePixelOfNonClientAreaWhateverTheEdgeStyles)
+{
+    struct Row {
+        const char* name;
+        DWORD style, exStyle;
+    } rows[] = {
+        { "no border", 0, 0 },
+        { "border", WS_BORDER, 0 },
+        { "client edge", 0, WS_EX_CLIENTEDGE },
+        { "both", WS_BORDER, WS_EX_CLIENTEDGE },
+    };
+    for (const Row& row : rows)
+    {
+        CFlatBorderWnd wnd;
+        Create(wnd, row.style, row.exStyle);
+        EXPECT_EQ(CRect(1, 1, 199, 149), ClientInWindow(wnd)) << row.name;
+        wnd.DestroyWindow();
+    }
+}
+
+TEST_F(FlatBorderTest, ScrollBarsStayInsideTheBorder)
+{
+    CFlatBorderWnd wnd;
+    Create(wnd, WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE);
+    int cxScroll = ::GetSystemMetrics(SM_CXVSCROLL);
+    int cyScroll = ::GetSystemMetrics(SM_CYHSCROLL);
+    EXPECT_EQ(CRect(1, 1, 199 - cxScroll, 149 - cyScroll), ClientInWindow(wnd));
+
+    SCROLLBARINFO info = { sizeof(SCROLLBARINFO) };
+    ASSERT_TRUE(::GetScrollBarInfo(wnd.m_hWnd, OBJID_VSCROLL, &info));
+    EXPECT_FALSE(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    CRect bar(info.rcScrollBar);
+    CRect window;
+    wnd.GetWindowRect(window);
+    EXPECT_EQ(window.right - 1, bar.right) << "the vertical bar ends at the border";
+    EXPECT_EQ(cxScroll, bar.Width());
+}
+
+TEST_F(FlatBorderTest, BorderColourFollowsTheCommandBarTheme)
+{
+    COLORREF clrShadow = XTPGetColor(COLOR_3DSHADOW);
+    COLORREF clrHilight = XTPGetColor(COLOR_3DHILIGHT);
+    struct Row {
+        const char* name;
+        int theme; // -1: no paint manager
+        COLORREF dark, light;
+    } rows[] = {
+        { "no paint manager", -1, clrShadow, clrHilight },
+        { "Office XP", xtpThemeOfficeXP, clrShadow, clrHilight },
+        { "Office 2000", xtpThemeOffice2000, clrShadow, clrHilight },
+        { "Office 2003", xtpThemeOffice2003, XTPGetColor(54), XTPGetColor(54) },
+        { "Windows XP", xtpThemeNativeWinXP, XTPGetColor(57), XTPGetColor(57) },
+    };
+    CFlatBorderWnd wnd;
+    Create(wnd, WS_BORDER, 0);
+    for (const Row& row : rows)
+    {
+        if (row.theme < 0)
+            CXTPPaintManager::Done();
+        else
+            CXTPPaintManager::SetTheme(row.theme);
+        EXPECT_EQ(row.dark, CFlatBorderWnd::GetBorderColor(TRUE)) << row.name;
+        EXPECT_EQ(row.light, CFlatBorderWnd::GetBorderColor(FALSE)) << row.name;
+
+        // What the next non-client repaint shows.
+        wnd.RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(row.dark, WindowPixel(wnd, 0, 0)) << row.name;
+        EXPECT_EQ(row.dark, WindowPixel(wnd, 0, 75)) << row.name;
+        EXPECT_EQ(row.light, WindowPixel(wnd, 199, 149)) << row.name;
+        EXPECT_EQ(row.light, WindowPixel(wnd, 100, 149)) << row.name;
+    }
+}
