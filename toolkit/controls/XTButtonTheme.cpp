@@ -226,6 +226,38 @@ void CXTButtonTheme::DrawButtonImage(CDC* pDC, UINT nState, CRect& rect, CXTButt
         pIcon->Draw(pDC, pt, pIcon->GetHotIcon(), sizeImage);
 }
 
+void CXTButtonTheme::DrawToolbarImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton)
+{
+    CPoint pt;
+    if (!PrepareImage(pDC, nState, rect, pButton, pt))
+        return;
+    CXTPImageManagerIcon* pIcon = pButton->GetButtonIcon();
+    CSize sizeImage = pButton->GetImageSize();
+    if (nState & ODS_DISABLED)
+        pDC->DrawState(pt, sizeImage, (HICON)pIcon->GetIcon(), DSS_DISABLED, (HBRUSH)NULL);
+    else if (!IsHot(pButton) && !IsPressed(nState, pButton))
+        pIcon->Draw(pDC, pt, pIcon->GetIcon(), sizeImage);
+    else
+        pIcon->Draw(pDC, pt, pIcon->GetHotIcon(), sizeImage);
+}
+
+BOOL CXTButtonTheme::DrawToolbarBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton)
+{
+    DRAWITEMSTRUCT dis = *lpDIS;
+    dis.itemState &= ~ODS_FOCUS;
+    return DrawVisualStyleBackground(&dis, pButton);
+}
+
+BOOL CXTButtonTheme::UseToolbarVisualStyles(CXTButton* pButton)
+{
+    if ((pButton->GetXButtonStyle() & ButtonStyleWinXP) == 0)
+        return FALSE;
+    if (!m_themeToolbar.IsThemeOpen())
+        m_themeToolbar.OpenThemeData(pButton->GetSafeHwnd(), L"TOOLBAR");
+    // Without theme data the wrapper answers FALSE.
+    return m_themeToolbar.IsAppThemed();
+}
+
 void CXTButtonTheme::DrawItem(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton)
 {
     CDC* pDC = CDC::FromHandle(lpDIS->hDC);

@@ -68,6 +68,15 @@ public:
     virtual BOOL DrawButtonBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton);
     virtual void DrawFocus(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton);
 
+    // --- a toolbar look for buttons ---
+    // As DrawButtonImage, but a disabled button shows its normal image drawn
+    // disabled by the system.
+    void DrawToolbarImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton);
+    // The visual-style background without the focus state.
+    BOOL DrawToolbarBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton);
+    // As UseVisualStyles, with the theme data of the toolbar class.
+    BOOL UseToolbarVisualStyles(CXTButton* pButton);
+
     // --- state ---
     BOOL GetOffsetWhenPressed() const { return m_bOffsetWhenPressed; }
     COLORREF GetColorText() const { return m_clrText; }
@@ -93,6 +102,7 @@ protected:
     CXTPPaintManagerColor m_clrHighlight;
     CXTPPaintManagerColor m_clrDarkShadow;
     CXTPUxThemeWrapper m_themeButton;
+    CXTPUxThemeWrapper m_themeToolbar;
 };
 
 class CXTButtonThemeOfficeXP : public CXTButtonTheme

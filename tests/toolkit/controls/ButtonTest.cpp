@@ -6,6 +6,7 @@
 #include "toolkit/controls/XTButton.h"
 #include "toolkit/controls/XTButtonTheme.h"
 #include "toolkit/foundation/XTPImageManagerIcon.h"
+#include "toolkit/foundation/XTPColorManager.h"
 
 namespace {
 
@@ -244,3 +245,73 @@ INSTANTIATE_TEST_SUITE_P(Rows, ButtonEdges, ::testing::Values(
     EdgeRow{"SemiFlatAtRestIsRaised", ButtonStyleSemiFlat, false, 0, COLOR_3DHILIGHT},
     EdgeRow{"ThreeDimensionalPressedHasDarkOuterEdge", 0, false, ODS_SELECTED, COLOR_3DDKSHADOW}),
     [](const ::testing::TestParamInfo<EdgeRow>& info) { return std::string(info.param.name); });
+
+struct SchemeRow
+{
+    const char* name;
+    int nScheme;
+    BOOL bFlatFace;
+    COLORREF clrBorder;  // 0xFFFFFFFF: the Office XP border, colour 32
+    COLORREF clrHotFace; // 0xFFFFFFFF: the Office XP hot face, colour 31
+    COLORREF clrFace;    // 0xFFFFFFFF: colour 15
+};
+
+class ButtonOffice2003Scheme : public ::testing::TestWithParam<SchemeRow>
+{
+};
+
+TEST_P(ButtonOffice2003Scheme, SchemeGivesBorderHotAndFaceColours)
+{
+    const SchemeRow& row = GetParam();
+    struct SchemeReset
+    {
+        ~SchemeReset() { XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto); }
+    } reset;
+    XTPColorManager()->SetSystemTheme(row.nScheme);
+    CXTButtonThemeOffice2003 theme(row.bFlatFace);
+    theme.RefreshMetrics();
+    EXPECT_EQ(row.clrBorder == 0xFFFFFFFF ? XTPGetColor(32) : row.clrBorder, theme.GetColorHilite());
+    EXPECT_EQ(row.clrHotFace == 0xFFFFFFFF ? XTPGetColor(31) : row.clrHotFace, theme.GetHotFace());
+    EXPECT_EQ(row.clrFace == 0xFFFFFFFF ? XTPGetColor(COLOR_3DFACE) : row.clrFace, theme.GetColorFace());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ButtonOffice2003Scheme, ::testing::Values(
+    SchemeRow{"NoSchemeKeepsOfficeXPColours", xtpSystemThemeNone, TRUE, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF},
+    SchemeRow{"BlueFlatFace", xtpSystemThemeBlue, TRUE, RGB(0, 0, 128), RGB(255, 238, 194), RGB(169, 199, 240)},
+    SchemeRow{"OliveFlatFace", xtpSystemThemeOlive, TRUE, RGB(63, 93, 56), RGB(255, 238, 194), RGB(197, 212, 159)},
+    SchemeRow{"SilverBorderIsSlateBlue", xtpSystemThemeSilver, TRUE, RGB(75, 75, 111), RGB(255, 238, 194),
+              RGB(192, 192, 211)},
+    SchemeRow{"WithoutFlatFaceTheFaceStaysColour15", xtpSystemThemeSilver, FALSE, RGB(75, 75, 111),
+              RGB(255, 238, 194), 0xFFFFFFFF}),
+    [](const ::testing::TestParamInfo<SchemeRow>& info) { return std::string(info.param.name); });
+
+TEST(Button, ImageAloneIsCentredWithCentreStyles)
+{
+    NotifyRecorderWnd& host = TestHost();
+    CXTButton button;
+    button.Create("", WS_CHILD | WS_VISIBLE | BS_CENTER | BS_VCENTER, CRect(0, 0, 100, 30), &host, kButtonId);
+    HICON hIcon = MakeIcon(16, RGB(0, 0, 255));
+    button.SetIcon(CSize(16, 16), hIcon);
+    PixelCanvas canvas(100, 30);
+    CRect rc(0, 0, 100, 30);
+    CPoint pt;
+    button.GetTheme()->CalcImagePos(pt, &canvas.dc(), 0, rc, FALSE, &button);
+    EXPECT_EQ(CPoint(42, 7), pt);
+
+    // With text the image stays at the border gap.
+    button.SetWindowText("Go");
+    button.GetTheme()->CalcImagePos(pt, &canvas.dc(), 0, rc, FALSE, &button);
+    EXPECT_EQ(CPoint(4, 7), pt);
+    ::DestroyIcon(hIcon);
+    button.DestroyWindow();
+}
+
+TEST(Button, DisabledTextIsGrayInEveryTheme)
+{
+    Button fixture;
+    for (DWORD dwxStyle : {(DWORD)ButtonStyleFlat, (DWORD)ButtonStyleOfficeXP})
+    {
+        fixture.button.SetXButtonStyle(dwxStyle);
+        EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT), fixture.button.GetTheme()->GetTextColor(ODS_DISABLED, &fixture.button));
+    }
+}

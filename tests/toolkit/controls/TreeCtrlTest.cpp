@@ -174,3 +174,36 @@ TEST(TreeCtrl, EnterTogglesTheCaretItem)
     tree.PreTranslateMessage(&msg);
     EXPECT_TRUE(tree.CTreeCtrl::GetItemState(fixture["Alpha"], TVIS_EXPANDED) & TVIS_EXPANDED);
 }
+
+TEST(TreeView, IsCreatableByNameAndWorksOnItsOwnWindow)
+{
+    NotifyRecorderWnd& host = TestHost();
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CXTTreeView");
+    ASSERT_NE(nullptr, pClass);
+    CXTTreeView* pView = static_cast<CXTTreeView*>(pClass->CreateObject());
+    ASSERT_NE(nullptr, pView);
+    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 200, 200), &host, 1002));
+    CTreeCtrl& tree = pView->GetTreeCtrl();
+    HTREEITEM hFirst = tree.InsertItem("first");
+    HTREEITEM hSecond = tree.InsertItem("second");
+    EXPECT_EQ(hSecond, pView->FindItem("SECOND", FALSE, TRUE, FALSE, hFirst));
+    pView->SetItemColor(hSecond, RGB(1, 2, 3));
+    tree.DeleteItem(hSecond);
+    EXPECT_EQ(0xFFFFFFFF, pView->GetItemColor(hSecond));
+    // The view deletes itself with its window.
+    pView->DestroyWindow();
+}
+
+TEST(TreeCtrl, HotTrackingMarksTheItemUnderTheMouse)
+{
+    TreeFixture fixture(TVS_HASBUTTONS | TVS_TRACKSELECT);
+    CXTTreeCtrl& tree = fixture.tree;
+    CPoint pt = fixture.LabelCenter("Gamma");
+    tree.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(TVIS_XT_HOT, tree.GetItemState(fixture["Gamma"], TVIS_XT_HOT));
+    pt = fixture.LabelCenter("Beta");
+    tree.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(0u, tree.GetItemState(fixture["Gamma"], TVIS_XT_HOT));
+    EXPECT_EQ(TVIS_XT_HOT, tree.GetItemState(fixture["Beta"], TVIS_XT_HOT));
+    tree.KillTimer(CXTTreeBase::TimerHotTrack);
+}
