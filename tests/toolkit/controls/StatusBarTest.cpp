@@ -1,0 +1,258 @@
+#include "toolkit/controls/XTPStatusBar.h"
+#include "toolkit/controls/XTPStatusBarPane.h"
+#include "toolkit/commandbars/XTPPaintManager.h"
+#include "tests/support/TestWindow.h"
+#include "TrayIconTestResources.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+enum { ID_PANE_A = 14201, ID_PANE_B = 14202, ID_PANE_NEW = 14203, ID_PANE_END = 14204 };
+
+// A hosted window that counts its deletions.
+class CCountedStatic : public CStatic
+{
+public:
+    ~CCountedStatic() override { deleted++; }
+    static int deleted;
+};
+int CCountedStatic::deleted = 0;
+
+CCountedStatic* NewHosted(CWnd* pParent)
+{
+    CCountedStatic* pStatic = new CCountedStatic;
+    pStatic->Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pParent, 0xFFFF);
+    return pStatic;
+}
+
+// The window rectangle of pWnd in its parent's client coordinates.
+CRect PaneRect(CXTPStatusBar& bar, UINT nID)
+{
+    CRect rc;
+    bar.GetItemRect(bar.CommandToIndex(nID), rc);
+    return rc;
+}
+
+// A frame with the main window's kind of bar: the message pane, then A and B.
+class XTPStatusBarTest : public FrameTest<CTestFrame, 600, 300> {
+protected:
+    void Prepare() override
+    {
+        ASSERT_TRUE(bar.Create(frame));
+        const UINT ids[] = { ID_SEPARATOR, ID_PANE_A, ID_PANE_B };
+        ASSERT_TRUE(bar.SetIndicators(ids, 3));
+        bar.SetPaneWidth(1, 50);
+        bar.SetPaneWidth(2, 60);
+        frame->RecalcLayout();
+        PumpPending();
+    }
+    void TearDown() override
+    {
+        CXTPPaintManager::Done();
+        FrameTest::TearDown();
+    }
+    void ExpectPane(int index, UINT id, int cx, UINT style, const char* text)
+    {
+        StatusPaneInfo info;
+        ASSERT_TRUE(bar.GetPaneInfoEx(index, &info)) << index;
+        EXPECT_EQ(id, info.nID) << index;
+        EXPECT_EQ(cx, info.cxText) << index;
+        EXPECT_EQ(style, info.nStyle) << index;
+        EXPECT_STREQ(text, info.strText) << index;
+    }
+
+    CXTPStatusBar bar;
+};
+
+} // namespace
+
+TEST_F(XTPStatusBarTest, IsAtLeastTwentyPixelsHigh)
+{
+    EXPECT_GE(RectInParent(&bar).Height(), 20);
+}
+
+TEST_F(XTPStatusBarTest, AddIndicatorAppendsInsertsAndRefusesDuplicates)
+{
+    bar.SetPaneText(1, "alpha");
+    bar.SetPaneInfo(2, ID_PANE_B, SBPS_POPOUT, 60);
+    bar.SetPaneText(2, "beta");
+
+    EXPECT_TRUE(bar.AddIndicator(ID_PANE_END, 3)) << "the count appends";
+    EXPECT_TRUE(bar.AddIndicator(ID_PANE_NEW, 1));
+    ASSERT_EQ(5, bar.GetCount());
+    ExpectPane(0, ID_SEPARATOR, 0, SBPS_NOBORDERS | SBPS_STRETCH, "");
+    ExpectPane(1, ID_PANE_NEW, 0, 0, "");
+    ExpectPane(2, ID_PANE_A, 50, 0, "alpha");
+    ExpectPane(3, ID_PANE_B, 60, SBPS_POPOUT, "beta");
+    ExpectPane(4, ID_PANE_END, 0, 0, "");
+
+    EXPECT_FALSE(bar.AddIndicator(ID_PANE_A, 0)) << "already there";
+    EXPECT_FALSE(bar.AddIndicator(14299, -1));
+    EXPECT_FALSE(bar.AddIndicator(14299, 6));
+    EXPECT_EQ(5, bar.GetCount());
+
+    StatusPaneInfo info;
+    EXPECT_FALSE(bar.GetPaneInfoEx(5, &info));
+    EXPECT_FALSE(bar.SetPaneInfoEx(-1, &info));
+
+    EXPECT_TRUE(bar.RemoveIndicator(ID_PANE_NEW));
+    EXPECT_FALSE(bar.RemoveIndicator(ID_PANE_NEW));
+    ASSERT_EQ(4, bar.GetCount());
+    ExpectPane(1, ID_PANE_A, 50, 0, "alpha");
+    ExpectPane(2, ID_PANE_B, 60, SBPS_POPOUT, "beta");
+}
+
+TEST_F(XTPStatusBarTest, HostedControlsSitOverTheirPanesInsetByTheEdge)
+{
+    int e = ::GetSystemMetrics(SM_CXEDGE);
+    CStatic text;
+    text.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &bar, 0xFFFF);
+    ASSERT_TRUE(bar.AddControl(&text, ID_PANE_A, FALSE));
+    EXPECT_FALSE(bar.AddControl(&text, 14299, FALSE)) << "no such pane";
+    ASSERT_NE(nullptr, bar.FindControl(ID_PANE_A));
+    EXPECT_EQ(&text, bar.FindControl(ID_PANE_A)->pWnd);
+    EXPECT_EQ(nullptr, bar.FindControl(ID_PANE_B));
+
+    CRect pane = PaneRect(bar, ID_PANE_A);
+    CRect inset = pane;
+    inset.DeflateRect(e, e);
+    EXPECT_EQ(inset, RectInParent(&text));
+
+    // A pane without borders gets the whole pane.
+    bar.SetPaneInfo(1, ID_PANE_A, SBPS_NOBORDERS, 50);
+    bar.PositionControls();
+    EXPECT_EQ(PaneRect(bar, ID_PANE_A), RectInParent(&text));
+
+    // A new pane at the end pushes the panes before it to the left (the
+    // message pane gives up the room), and the control goes along.
+    int leftBefore = RectInParent(&text).left;
+    ASSERT_TRUE(bar.AddIndicator(ID_PANE_NEW, 3));
+    bar.SetPaneWidth(3, 40);
+    bar.PositionControls();
+    EXPECT_EQ(PaneRect(bar, ID_PANE_A), RectInParent(&text));
+    EXPECT_EQ(leftBefore - 40 - 3 * e, RectInParent(&text).left);
+
+    // And the bar's resize moves it too.
+    CRect window;
+    frame->GetWindowRect(window);
+    frame->SetWindowPos(NULL, 0, 0, window.Width() + 80, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    PumpPending();
+    EXPECT_EQ(PaneRect(bar, ID_PANE_A), RectInParent(&text));
+    EXPECT_EQ(leftBefore + 80 - 40 - 3 * e, RectInParent(&text).left) << "moved with the bar's right edge";
+}
+
+TEST_F(XTPStatusBarTest, AControlOverTheLastStretchingPaneStopsAtTheSizeGrip)
+{
+    ASSERT_TRUE(bar.GetStyle() & SBARS_SIZEGRIP);
+    int e = ::GetSystemMetrics(SM_CXEDGE);
+    bar.SetPaneInfo(2, ID_PANE_B, SBPS_STRETCH, 60);
+    CStatic text;
+    text.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &bar, 0xFFFF);
+    ASSERT_TRUE(bar.AddControl(&text, ID_PANE_B, FALSE));
+    CRect client;
+    bar.GetClientRect(client);
+    EXPECT_EQ(client.right - ::GetSystemMetrics(SM_CXSMICON) - 2 * e, RectInParent(&text).right);
+
+    // Without stretching the last pane is as wide as its text and three edges.
+    bar.SetPaneInfo(2, ID_PANE_B, 0, 60);
+    bar.PositionControls();
+    CRect rc = RectInParent(&text);
+    EXPECT_EQ(60 + 3 * e - 2 * e, rc.Width());
+}
+
+TEST_F(XTPStatusBarTest, RemovingAPaneDestroysItsControlAndDeletesItWhenOwned)
+{
+    int deleted = CCountedStatic::deleted;
+    CCountedStatic* pOwned = NewHosted(&bar);
+    CCountedStatic* pLent = NewHosted(&bar);
+    HWND hOwned = pOwned->m_hWnd, hLent = pLent->m_hWnd;
+    ASSERT_TRUE(bar.AddControl(pOwned, ID_PANE_A, TRUE));
+    ASSERT_TRUE(bar.AddControl(pLent, ID_PANE_B, FALSE));
+
+    ASSERT_TRUE(bar.RemoveIndicator(ID_PANE_A));
+    EXPECT_FALSE(::IsWindow(hOwned));
+    EXPECT_EQ(deleted + 1, CCountedStatic::deleted);
+    EXPECT_EQ(nullptr, bar.FindControl(ID_PANE_A));
+
+    ASSERT_TRUE(bar.RemoveIndicator(ID_PANE_B));
+    EXPECT_FALSE(::IsWindow(hLent));
+    EXPECT_EQ(deleted + 1, CCountedStatic::deleted) << "a lent window stays its owner's";
+    delete pLent;
+}
+
+TEST(XTPStatusBarLifetime, DestructorTouchesOnlyLiveWindowsAndDeletesOnlyWhatItOwns)
+{
+    CTestFrame* frame = new CTestFrame;
+    ASSERT_TRUE(frame->CreateAt(40, 40, 400, 200));
+    int deleted = CCountedStatic::deleted;
+    {
+        CXTPStatusBar bar;
+        ASSERT_TRUE(bar.Create(frame));
+        const UINT ids[] = { ID_SEPARATOR, ID_PANE_A, ID_PANE_B };
+        ASSERT_TRUE(bar.SetIndicators(ids, 3));
+        CCountedStatic* pOwned = NewHosted(&bar);
+        CCountedStatic* pGone = NewHosted(&bar);
+        ASSERT_TRUE(bar.AddControl(pOwned, ID_PANE_A, TRUE));
+        ASSERT_TRUE(bar.AddControl(pGone, ID_PANE_B, FALSE));
+        // Its owner destroys and deletes the lent window first.
+        pGone->DestroyWindow();
+        delete pGone;
+        bar.PositionControls();
+        EXPECT_EQ(deleted + 1, CCountedStatic::deleted);
+    }
+    EXPECT_EQ(deleted + 2, CCountedStatic::deleted) << "the owned window went with the bar, once";
+    frame->DestroyWindow();
+    PumpPending();
+}
+
+TEST_F(XTPStatusBarTest, ThemedBarIsPaintedByThePaintManager)
+{
+    CXTPPaintManager* pPaintManager = CXTPPaintManager::SetTheme(xtpThemeOfficeXP);
+    const int index = COLOR_BTNFACE;
+    const COLORREF marker = RGB(250, 10, 200);
+    pPaintManager->SetColors(1, &index, &marker);
+    EXPECT_EQ(pPaintManager, bar.GetPaintManager());
+
+    // A point of the message pane, left of any text.
+    CPoint probe(PaneRect(bar, ID_SEPARATOR).right - 3, 3);
+    bar.RedrawWindow();
+    CDC* pDC = bar.GetDC();
+    EXPECT_EQ(marker, pDC->GetPixel(probe));
+    bar.ReleaseDC(pDC);
+    EXPECT_EQ(TRUE, bar.SendMessage(WM_ERASEBKGND, 0, 0));
+
+    bar.SetThemed(FALSE);
+    EXPECT_EQ(nullptr, bar.GetPaintManager());
+    bar.RedrawWindow();
+    pDC = bar.GetDC();
+    EXPECT_NE(marker, pDC->GetPixel(probe)) << "the common control paints itself";
+    bar.ReleaseDC(pDC);
+}
+
+TEST_F(XTPStatusBarTest, PaneWindowsDrawOnTheButtonFace)
+{
+    CXTPStatusBarTextPane* pText = new CXTPStatusBarTextPane;
+    ASSERT_TRUE(pText->CreatePane("Ready", &bar, WS_CHILD | WS_VISIBLE, 0xFFFE));
+    EXPECT_STREQ("Ready", pText->GetText());
+    pText->SetFont("Tahoma", -12, FW_BOLD, 0, 0);
+    EXPECT_GT(pText->sizeText.cx, 0);
+    EXPECT_GT(pText->sizeText.cy, 0);
+    int cxReady = pText->sizeText.cx;
+    pText->SetText("Ready and waiting");
+    pText->SetFont("Tahoma", -12, FW_BOLD, 0, 0);
+    EXPECT_GT(pText->sizeText.cx, cxReady);
+    ASSERT_TRUE(bar.AddControl(pText, ID_PANE_A, TRUE));
+
+    CXTPStatusBarIconPane* pIcon = new CXTPStatusBarIconPane;
+    ASSERT_TRUE(pIcon->CreatePane("", &bar, WS_CHILD | WS_VISIBLE, 0xFFFD));
+    pIcon->SetIcon(IDI_TRAY_NORMAL);
+    EXPECT_NE(nullptr, pIcon->hIcon);
+    ASSERT_TRUE(bar.AddControl(pIcon, ID_PANE_B, TRUE));
+    pIcon->UpdateWindow();
+    // The corner is background: the icon sits centred.
+    CDC* pDC = pIcon->GetDC();
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pDC->GetPixel(0, 0));
+    pIcon->ReleaseDC(pDC);
+    pIcon->EnableWindow(FALSE);
+    EXPECT_FALSE(pIcon->IsWindowEnabled());
+}
