@@ -15,6 +15,7 @@ const WORD kNewClassTag = 0xFFFF;
 const DWORD kBigClassTag = 0x80000000;
 const DWORD kMaxMapCount = 0x3FFFFFFE;
 const UINT kMaxClassNameLength = 255;
+const UINT kNotSerializable = 0xFFFF;  // the schema of classes without IMPLEMENT_SERIAL
 
 template <class F>
 void WithoutMemoryFailure(F f)
@@ -29,7 +30,7 @@ void WithoutMemoryFailure(F f)
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_nBufSize((UINT)nBufSize),
-      m_bUserBuf(lpBuf != NULL), m_nObjectSchema((UINT)-1)
+      m_bUserBuf(lpBuf != NULL), m_nObjectSchema((UINT)-1), m_nObjectDepth(0)
 {
     if (!pFile || nBufSize <= 0)
         AfxThrowInvalidArgException();
@@ -344,7 +345,9 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
     UINT nSchema;
     if (wTag == kNewClassTag) {
         pClassRef = CRuntimeClass::Load(*this, &nSchema);
-        if (!pClassRef)
+        // Only classes made for archives are read from one: data must not make windows, menus
+        // or device contexts of classes that are merely creatable by name.
+        if (!pClassRef || pClassRef->m_wSchema == kNotSerializable)
             AfxThrowArchiveException(CArchiveException::badClass);
         if (!(pClassRef->m_wSchema & VERSIONABLE_SCHEMA) && nSchema != (WORD)pClassRef->m_wSchema)
             AfxThrowArchiveException(CArchiveException::badSchema);
@@ -416,20 +419,26 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     }
     if (m_loadArray.size() > kMaxMapCount)
         AfxThrowArchiveException(CArchiveException::badIndex);
+    // Objects read inside the Serialize of others nest on the stack; data must not run it out.
+    if (m_nObjectDepth >= nMaxObjectDepth)
+        AfxThrowArchiveException(CArchiveException::genericException);
     CObject* pOb = pClassRef->CreateObject();
     if (!pOb)
         AfxThrowArchiveException(CArchiveException::badClass);
     size_t nIndex = m_loadArray.size();
+    ++m_nObjectDepth;
     try {
         WithoutMemoryFailure([&] { m_loadArray.push_back(LoadEntry{pOb, FALSE, 0}); });
         m_nObjectSchema = nSchema;
         pOb->Serialize(*this);
     } catch (...) {
+        --m_nObjectDepth;
         if (nIndex < m_loadArray.size())
             m_loadArray[nIndex].p = NULL;
         delete pOb;
         throw;
     }
+    --m_nObjectDepth;
     return pOb;
 }
 

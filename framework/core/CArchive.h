@@ -15,9 +15,10 @@
 // Reading never goes past the data and never allocates more than the data can hold. Every
 // fault raises CArchiveException: endOfFile (truncated data, or a length or count larger than
 // the data left), badIndex (a reference to no earlier object or class), badClass (a class
-// unknown here, not creatable, or not of the kind asked for; no object of it is made),
-// badSchema (a version the class does not accept), readOnly (writing while loading), writeOnly
-// (reading while storing).
+// unknown here, not serializable, not creatable, or not of the kind asked for; no object of it
+// is made), badSchema (a version the class does not accept), genericException (objects nested
+// deeper than nMaxObjectDepth), readOnly (writing while loading), writeOnly (reading while
+// storing).
 #include "framework/core/CObject.h"
 #include "framework/core/CString.h"
 #include "framework/core/CRect.h"
@@ -31,6 +32,9 @@ class CDocument;
 class CArchive {
 public:
     enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
+    // The most objects ReadObject reads inside each other's Serialize (a collection holding a
+    // collection holding ...); each level takes stack, so deeper data is refused.
+    enum { nMaxObjectDepth = 500 };
 
     // A NULL lpBuf makes the archive allocate its own buffer of nBufSize bytes.
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = NULL);
@@ -63,8 +67,8 @@ public:
     void CheckCount(DWORD_PTR nCount, UINT nMinItemSize);
 
     void WriteClass(const CRuntimeClass* pClassRef);
-    // The class of the next class record. With pClassRefRequested, a class not derived from it
-    // raises badClass. *pSchema receives the record's schema. A tag that is an object reference
+    // The class of the next class record: a serializable class (IMPLEMENT_SERIAL), else
+    // badClass. With pClassRefRequested, a class not derived from it raises badClass. *pSchema receives the record's schema. A tag that is an object reference
     // is handed back in *pObTag (NULL returned); without pObTag it raises badIndex.
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = NULL, UINT* pSchema = NULL,
                              DWORD* pObTag = NULL);
@@ -147,6 +151,7 @@ private:
     UINT m_nBufSize;
     BOOL m_bUserBuf;
     UINT m_nObjectSchema;
+    UINT m_nObjectDepth;  // objects ReadObject is reading now, each inside the one before
     std::unordered_map<const void*, DWORD> m_storeMap;  // object or class -> index
     std::vector<LoadEntry> m_loadArray;                 // index -> object or class
 };

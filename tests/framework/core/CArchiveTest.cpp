@@ -12,6 +12,16 @@ class CNotCreatable : public CObject {
 };
 IMPLEMENT_DYNAMIC(CNotCreatable, CObject)
 
+// A class that can be created by name but is not made for archives, as windows and menus are.
+class CCreatableByName : public CObject {
+    DECLARE_DYNCREATE(CCreatableByName)
+public:
+    static int s_created;
+    CCreatableByName() { ++s_created; }
+};
+IMPLEMENT_DYNCREATE(CCreatableByName, CObject)
+int CCreatableByName::s_created = 0;
+
 namespace {
 // A node of an object graph: a name and links to other nodes.
 class CNode : public CObject {
@@ -401,6 +411,10 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
         {"class of another kind", NewClassRecord(1, "CStranger"), readNode, CArchiveException::badClass, {0, 0}},
         {"class that cannot be created", NewClassRecord(0xFFFF, "CNotCreatable"), readAnything,
          CArchiveException::badClass, {0, 0}},
+        {"class creatable by name only", NewClassRecord(0xFFFF, "CCreatableByName"), readAnything,
+         CArchiveException::badClass, {0, 0}},
+        {"class record of a class creatable by name only", NewClassRecord(0xFFFF, "CCreatableByName"),
+         [](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(CObject)); }, CArchiveException::badClass, {0, 0}},
         {"class name too long", Concat({{0xFF, 0xFF, 1, 0, 0x2C, 0x01}, Bytes(300, 'A')}), readAnything,
          CArchiveException::badClass, {0, 0}},
         {"wrong schema", Concat({NewClassRecord(2, "CNode"), kEmptyNodeData}), readNode,
@@ -433,6 +447,47 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
         EXPECT_EQ(nodes + c.made[0], CNode::s_created) << c.name;
         EXPECT_EQ(strangers + c.made[1], CStranger::s_created) << c.name;
     }
+    EXPECT_EQ(0, CCreatableByName::s_created);
+}
+
+// A collection holding a collection holding ... levels deep, the innermost one empty, in the
+// bytes the archive writes for it: the class once, then a class tag and a count of 1 a level.
+Bytes NestedCollections(const std::string& className, size_t levels)
+{
+    Bytes bytes = NewClassRecord(0, className);
+    for (size_t level = 1; level <= levels; ++level) {
+        if (level > 1)
+            bytes.insert(bytes.end(), {0x01, 0x80});
+        bytes.insert(bytes.end(), {(BYTE)(level < levels ? 1 : 0), 0x00});
+    }
+    return bytes;
+}
+
+void DeleteNestedArrays(CObject* pOuter)
+{
+    while (pOuter) {
+        CObArray* pArray = (CObArray*)pOuter;
+        pOuter = pArray->GetSize() ? pArray->GetAt(0) : NULL;
+        delete pArray;
+    }
+}
+
+TEST(CArchiveFailures, ObjectsNestedTooDeepRaiseInsteadOfRunningOutOfStack)
+{
+    auto readArrays = [](CArchive& ar) { CObArray* p = NULL; ar >> p; DeleteNestedArrays(p); };
+    auto readLists = [](CArchive& ar) { CObList* p = NULL; ar >> p; delete p; };
+    struct Case { const char* name; Bytes bytes; std::function<void(CArchive&)> load; int cause; };
+    const Case cases[] = {
+        {"arrays as deep as allowed", NestedCollections("CObArray", CArchive::nMaxObjectDepth), readArrays, -1},
+        {"arrays one level deeper", NestedCollections("CObArray", CArchive::nMaxObjectDepth + 1), readArrays,
+         CArchiveException::genericException},
+        // About 80 KB that overflowed the stack when nothing limited the depth.
+        {"arrays 20,000 deep", NestedCollections("CObArray", 20000), readArrays,
+         CArchiveException::genericException},
+        {"lists 20,000 deep", NestedCollections("CObList", 20000), readLists, CArchiveException::genericException},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.cause, LoadFailureCause(c.bytes, c.load)) << c.name;
 }
 
 TEST(CArchiveFailures, ReadClassOfAnObjectTagWithoutRoomForItRaisesBadIndex)
