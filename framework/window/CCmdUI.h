@@ -25,6 +25,12 @@ public:
     // is enabled exactly when some target handles the command.
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
 
+    // Updates every item of a popup menu through pTarget's handlers:
+    // separators are skipped, a submenu is updated through its first item
+    // and never greyed for want of a handler, and with bDisableIfNoHandler a
+    // command below 0xF000 that no target handles is greyed.
+    static void UpdateMenu(CMenu* pPopupMenu, CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
+
     UINT m_nID;
     UINT m_nIndex;          // menu item position
     CMenu* m_pMenu;         // the menu being updated, or NULL

@@ -345,43 +345,8 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
 {
-    if (bSysMenu)
-        return;
-    CCmdUI state;
-    state.m_pMenu = pPopupMenu;
-    state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex)
-    {
-        state.m_nID = pPopupMenu->GetMenuItemID(state.m_nIndex);
-        if (state.m_nID == 0)
-            continue;   // separator
-        if (state.m_nID == (UINT)-1)
-        {
-            // A popup is updated through its first item and never greyed
-            // for want of a handler.
-            state.m_pSubMenu = pPopupMenu->GetSubMenu(state.m_nIndex);
-            if (state.m_pSubMenu == NULL)
-                continue;
-            state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
-            if (state.m_nID == 0 || state.m_nID == (UINT)-1)
-                continue;
-            state.DoUpdate(this, FALSE);
-        }
-        else
-        {
-            state.m_pSubMenu = NULL;
-            state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
-        }
-        // An update handler may have removed or added items.
-        UINT nCount = pPopupMenu->GetMenuItemCount();
-        if (nCount < state.m_nIndexMax)
-        {
-            state.m_nIndex -= state.m_nIndexMax - nCount;
-            while (state.m_nIndex < nCount && pPopupMenu->GetMenuItemID(state.m_nIndex) == state.m_nID)
-                ++state.m_nIndex;
-        }
-        state.m_nIndexMax = nCount;
-    }
+    if (!bSysMenu)
+        CCmdUI::UpdateMenu(pPopupMenu, this, m_bAutoMenuEnable);
 }
 
 void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
