@@ -3,6 +3,7 @@
 #include "engine/KeywordGroup.h"
 
 #include "engine/ProgramFolder.h"
+#include "engine/TextScan.h"
 #include "engine/StoreTemporaryFile.h"
 #include "engine/XmlDocument.h"
 #include "engine/XmlIterator.h"
@@ -24,13 +25,38 @@ CString Unescaped(const char* text)
     return out;
 }
 
+bool EndsInBackslashAndBlanks(const char* text, int length, bool blankRequired);
+
+// EscapeQuotes of a text whose length is known.
+void EscapeQuotesOf(const char* text, int length, CString& out)
+{
+    char* start = out.GetBuffer(length * 2 + 1);
+    char* to = start;
+    const char* from = text;
+    const char* end = text + length;
+    // The runs between quotes are copied whole.
+    while (const char* quote = TextFind(from, end, '"')) {
+        memcpy(to, from, quote - from);
+        to += quote - from;
+        *to++ = '\\';
+        *to++ = '"';
+        from = quote + 1;
+    }
+    memcpy(to, from, end - from);
+    to += end - from;
+    if (EndsInBackslashAndBlanks(text, length, false))
+        *to++ = ' ';
+    *to = '\0';
+    out.ReleaseBuffer(static_cast<int>(to - start));
+}
+
 // Adds an attribute with the value's quotes escaped. The escaped text goes
 // through one scratch string that keeps its memory from value to value (the
 // writer copies it), so that saving many items allocates nothing per value.
 void AddEscaped(XmlWriter& writer, const char* name, const CString& value, CString& scratch)
 {
-    KeywordGroup::EscapeQuotes(value, scratch);
-    writer.AddAttribute(name, scratch);
+    EscapeQuotesOf(value, value.GetLength(), scratch);
+    writer.AddAttribute(name, scratch, scratch.GetLength());
 }
 
 void WriteItem(XmlWriter& writer, const NewsItem& item, CString& scratch)
@@ -141,7 +167,7 @@ NewsItem* ReadItem(XmlElement& element, Keyword* keyword)
 // into nothing, in place; the result is the new length.
 int DropQuoteEscapes(char* text, int length)
 {
-    char* to = static_cast<char*>(memchr(text, '\\', length));
+    char* to = TextFind(text, text + length, '\\');
     if (!to)
         return length;
     const char* from = to;
@@ -170,30 +196,12 @@ bool EndsInBackslashAndBlanks(const char* text, int length, bool blankRequired)
 
 void KeywordGroup::EscapeQuotes(const char* text, CString& out)
 {
-    int length = static_cast<int>(strlen(text));
-    char* start = out.GetBuffer(length * 2 + 1);
-    char* to = start;
-    const char* from = text;
-    const char* end = text + length;
-    // The runs between quotes are copied whole.
-    while (const char* quote = static_cast<const char*>(memchr(from, '"', end - from))) {
-        memcpy(to, from, quote - from);
-        to += quote - from;
-        *to++ = '\\';
-        *to++ = '"';
-        from = quote + 1;
-    }
-    memcpy(to, from, end - from);
-    to += end - from;
-    if (EndsInBackslashAndBlanks(text, length, false))
-        *to++ = ' ';
-    *to = '\0';
-    out.ReleaseBuffer(static_cast<int>(to - start));
+    EscapeQuotesOf(text, static_cast<int>(TextLength(text)), out);
 }
 
 void KeywordGroup::UnescapeQuotes(const char* text, CString& out)
 {
-    int length = static_cast<int>(strlen(text));
+    int length = static_cast<int>(TextLength(text));
     // The blank that EscapeQuotes added after a final backslash.
     if (EndsInBackslashAndBlanks(text, length, true))
         --length;

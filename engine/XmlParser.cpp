@@ -4,6 +4,8 @@
 // takes time linear in the text and stack space independent of the nesting.
 #include "engine/XmlReader.h"
 
+#include "engine/TextScan.h"
+
 #include <string.h>
 
 namespace {
@@ -18,6 +20,18 @@ enum class Next {
     Markup,  // the cursor is just past a '<'
     Stop     // the text has ended (or the flags end the parse here)
 };
+
+// The first c at or after p; null when the text ends first (as strchr).
+char* FindChar(char* p, char c)
+{
+    char* found = TextFindOrEnd(p, c);
+    return *found ? found : nullptr;
+}
+
+char* TextEnd(char* p)
+{
+    return TextFindOrEnd(p, '\0');
+}
 
 char* SkipSpace(char* p)
 {
@@ -99,9 +113,9 @@ public:
         Next next = Next::Scan;
         while (next != Next::Stop) {
             if (next == Next::Scan) {
-                char* open = strchr(p_, '<');
+                char* open = FindChar(p_, '<');
                 if (!open) {
-                    p_ += strlen(p_);
+                    p_ = TextEnd(p_);
                     break;
                 }
                 p_ = open + 1;
@@ -116,7 +130,7 @@ public:
 private:
     Next StopAtEnd()
     {
-        p_ += strlen(p_);
+        p_ = TextEnd(p_);
         return Next::Stop;
     }
 
@@ -133,7 +147,7 @@ private:
 
     Next SkipPast(char c)
     {
-        char* found = strchr(p_, c);
+        char* found = FindChar(p_, c);
         if (!found)
             return StopAtEnd();
         p_ = found + 1;
@@ -264,7 +278,7 @@ private:
     {
         char* end = p_;
         for (;;) {
-            end = strchr(end, quote);
+            end = FindChar(end, quote);
             if (!end) {
                 StopAtEnd();
                 return false;
@@ -295,7 +309,7 @@ private:
         if (!text)
             return Next::Stop;
         text->value = start;
-        char* open = strchr(first, '<');
+        char* open = FindChar(first, '<');
         if (!open)
             return StopAtEnd();
         *open = '\0';
@@ -311,7 +325,7 @@ private:
         if (!(flags_ & XmlParsePI) || !XmlIsNameChar(*p_))
             return SkipPast('>');
         // The closing '?' becomes the slash of an empty-element tag.
-        char* question = strchr(p_, '?');
+        char* question = FindChar(p_, '?');
         if (question)
             *question = '/';
         return Element(XmlPI);
@@ -395,7 +409,7 @@ private:
                     return Next::Stop;
             } else if (XmlIsQuote(c)) {
                 char* value = p_;
-                char* end = strchr(p_, c);
+                char* end = FindChar(p_, c);
                 AddDocTypeAttribute(node, nullptr, value);
                 if (!end)
                     return StopAtEnd();
@@ -491,7 +505,7 @@ private:
                 openQuote = c;
         }
         node->value = p_;
-        char* end = type == XmlEntityDecl ? DeclarationEnd(p_, openQuote) : strchr(p_, '>');
+        char* end = type == XmlEntityDecl ? DeclarationEnd(p_, openQuote) : FindChar(p_, '>');
         if (!end)
             return StopAtEnd();
         *end = '\0';

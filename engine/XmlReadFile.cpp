@@ -1,5 +1,7 @@
 #include "engine/XmlReader.h"
 
+#include "engine/TextScan.h"
+
 #include <windows.h>
 #include <stdlib.h>
 #include <string.h>
@@ -37,8 +39,8 @@ public:
         const char* read = End();
         for (unsigned long offset = 0; offset < count; offset += step) {
             unsigned long size = count - offset < step ? count - offset : step;
-            const void* nul = memchr(read + offset, '\0', size);
-            unsigned long kept = nul ? static_cast<const char*>(nul) - (read + offset) : size;
+            const char* nul = TextFind(read + offset, read + offset + size, '\0');
+            unsigned long kept = nul ? nul - (read + offset) : size;
             // Once a read was cut, the later ones move down to close the gap.
             if (text_ + length_ != read + offset)
                 memmove(text_ + length_, read + offset, kept);

@@ -7,6 +7,8 @@ namespace {
 
 // The text goes to the file in blocks of about this size.
 const size_t kBlockSize = 256 * 1024;
+// Texts up to this length are copied byte by byte.
+const size_t kShortText = 16;
 
 } // namespace
 
@@ -22,7 +24,7 @@ XmlWriter::XmlWriter(const char* path) : path_(path ? path : "")
     }
     // The block is the only buffer: each of its writes goes straight to the file.
     setvbuf(file_, nullptr, _IONBF, 0);
-    block_.reserve(kBlockSize + kBlockSize / 4);
+    block_.resize(kBlockSize);
     Write("<?xml version=\"1.0\" encoding=\"ANSI\" ?>");
 }
 
@@ -49,9 +51,24 @@ void XmlWriter::Write(const char* text, size_t length)
 {
     if (!file_)
         return;
-    block_.append(text, length);
-    if (block_.size() >= kBlockSize)
+    // A text larger than the room left fills the block, which goes to the file.
+    while (length > block_.size() - blockUsed_) {
+        size_t part = block_.size() - blockUsed_;
+        memcpy(block_.data() + blockUsed_, text, part);
+        blockUsed_ += part;
+        text += part;
+        length -= part;
         Flush();
+    }
+    char* to = block_.data() + blockUsed_;
+    blockUsed_ += length;
+    // Names and separators are a few bytes each, fewer than a call to memcpy costs.
+    if (length > kShortText) {
+        memcpy(to, text, length);
+        return;
+    }
+    while (length-- > 0)
+        *to++ = *text++;
 }
 
 void XmlWriter::Write(const char* text)
@@ -61,29 +78,37 @@ void XmlWriter::Write(const char* text)
 
 void XmlWriter::Flush()
 {
-    if (!block_.empty() && fwrite(block_.data(), 1, block_.size(), file_) != block_.size())
+    if (blockUsed_ > 0 && fwrite(block_.data(), 1, blockUsed_, file_) != blockUsed_)
         failed_ = true;
-    block_.clear();
+    blockUsed_ = 0;
 }
 
+// A line break and depth_ tabs, most of them in one piece.
 void XmlWriter::WriteLineStart()
 {
-    Write("\r\n", 2);
-    if (file_ && depth_ > 0)
-        block_.append(depth_, '\t');
+    static const char lineStart[] = "\r\n\t\t\t\t\t\t\t\t";
+    const int tabsAtOnce = static_cast<int>(sizeof lineStart) - 3;
+    Write(lineStart, 2 + (depth_ < tabsAtOnce ? depth_ : tabsAtOnce));
+    for (int written = tabsAtOnce; written < depth_; ++written)
+        Write("\t", 1);
 }
 
-void XmlWriter::PushPending(const char* text)
+void XmlWriter::PushPending(const char* text, size_t length)
 {
     if (pendingCount_ == pendingAttributes_.size())
         pendingAttributes_.emplace_back();
-    pendingAttributes_[pendingCount_++].assign(text ? text : "");
+    pendingAttributes_[pendingCount_++].assign(text, length);
 }
 
 void XmlWriter::AddAttribute(const char* name, const char* value)
 {
-    PushPending(value);
-    PushPending(name);
+    AddAttribute(name, value, value ? strlen(value) : 0);
+}
+
+void XmlWriter::AddAttribute(const char* name, const char* value, size_t valueLength)
+{
+    PushPending(value ? value : "", value ? valueLength : 0);
+    PushPending(name ? name : "", name ? strlen(name) : 0);
 }
 
 // Writes "<name" and the pending attributes, popped from the top, so that the
@@ -106,7 +131,7 @@ void XmlWriter::WriteTagStart(const char* name)
 void XmlWriter::OpenElement(const char* name)
 {
     WriteTagStart(name);
-    Write(">");
+    Write(">", 1);
     openElements_.push_back(name);
     ++depth_;
 }
@@ -117,9 +142,9 @@ void XmlWriter::CloseElement()
         return;
     --depth_;
     WriteLineStart();
-    Write("</");
-    Write(openElements_.back().c_str());
-    Write(">");
+    Write("</", 2);
+    Write(openElements_.back());
+    Write(">", 1);
     openElements_.pop_back();
 }
 

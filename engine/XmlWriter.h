@@ -21,6 +21,8 @@ public:
 
     // Attributes for the next tag (copied); they come out in the reverse order.
     void AddAttribute(const char* name, const char* value);
+    // The same for a value whose length the caller knows.
+    void AddAttribute(const char* name, const char* value, size_t valueLength);
     void OpenElement(const char* name);
     void CloseElement();
     void CloseAll();
@@ -38,7 +40,7 @@ private:
     void Flush();
     void WriteLineStart();
     void WriteTagStart(const char* name);
-    void PushPending(const char* text);
+    void PushPending(const char* text, size_t length);
 
     std::string path_;
     // A stack of pendingCount_ strings; the strings above the count keep their
@@ -48,6 +50,9 @@ private:
     FILE* file_;
     int depth_ = 0;
     std::vector<std::string> openElements_;
-    std::string block_;  // written text that has not gone to the file yet
+    // Written text that has not gone to the file yet: the first blockUsed_
+    // bytes of block_.
+    std::vector<char> block_;
+    size_t blockUsed_ = 0;
     bool failed_ = false;
 };

@@ -179,6 +179,32 @@ TEST(XmlReadFile, KeepsTheBytesBeforeEachReadsFirstNul)
     EXPECT_FALSE(XmlReadFile(folder.File("missing").c_str(), &text, &length, 4096));
 }
 
+TEST(XmlReadFile, NulBytesCutTheirBlockAlsoFarIntoALargeFile)
+{
+    // Blocks of 4095 bytes, many of them to a read: a NUL at 300,000 drops the
+    // rest of its block (up to 4095 x 74 = 303,030), one at 700,000 the rest
+    // of its block (up to 4095 x 171 = 700,245), and the next blocks follow.
+    TempFolder folder;
+    std::string path = folder.File("nuls.bin");
+    std::string content;
+    for (int i = 0; content.size() < 1000000; ++i)
+        content += "<item n=\"" + std::to_string(i) + "\"/>";
+    content[300000] = '\0';
+    content[700000] = '\0';
+    WriteBytes(path, content);
+    std::string expected = content.substr(0, 300000) + content.substr(303030, 700000 - 303030) +
+                           content.substr(700245);
+    char* text = nullptr;
+    unsigned long length = 0;
+    unsigned long bytesRead = 0;
+    ASSERT_TRUE(XmlReadFile(path.c_str(), &text, &length, 4096, &bytesRead));
+    EXPECT_EQ(bytesRead, content.size());
+    EXPECT_EQ(length, expected.size());
+    EXPECT_TRUE(std::string(text, length) == expected);
+    EXPECT_EQ(text[length], '\0');
+    free(text);
+}
+
 TEST(XmlReadFile, ReadsLargeFilesWhole)
 {
     TempFolder folder;

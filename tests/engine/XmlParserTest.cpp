@@ -272,6 +272,14 @@ TEST(XmlNodeRecords, AppendGrowsArraysAndAppendStringJoins)
     ASSERT_NE(attribute, nullptr);
     EXPECT_EQ(attribute->name, nullptr);
     EXPECT_TRUE(attribute->nameInPlace && attribute->valueInPlace);
+    // Small arrays share the tree's blocks, large ones are allocated alone:
+    // growing across that line keeps every record.
+    for (int i = 1; i < 300; ++i)
+        ASSERT_NE(XmlAppendAttribute(element, 4), nullptr);
+    EXPECT_EQ(element->attributeCount, 300u);
+    EXPECT_EQ(element->attributes[0], attribute);
+    for (unsigned i = 0; i < element->attributeCount; ++i)
+        EXPECT_EQ(element->attributes[i]->name, nullptr) << i;
     EXPECT_EQ(XmlAppendChild(nullptr, 4, XmlText), nullptr);
 
     char* joined = nullptr;

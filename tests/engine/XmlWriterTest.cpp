@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"ANSI\" ?>";
@@ -44,6 +46,51 @@ TEST_F(XmlWriterTest, AttributesComeOutInReverseOrderAndAsGiven)
                              "\r\n\t<y q=\"say \"hi\" & <go>\none\r\ntwo\">text</y>"
                              "\r\n\t<!--note-->"
                              "\r\n</x>");
+}
+
+TEST_F(XmlWriterTest, ValuesLargerThanTheWritersBlockComeOutWhole)
+{
+    // The writer gathers its text in blocks of a quarter megabyte: values of
+    // about two blocks, with many tags around them, cross several block edges.
+    std::string expected = kDeclaration + "\r\n<r>";
+    {
+        XmlWriter writer(path_.c_str());
+        writer.OpenElement("r");
+        for (int i = 0; i < 3; ++i) {
+            std::string value(600000 + i, static_cast<char>('a' + i));
+            writer.AddAttribute("v", value.c_str());
+            writer.OpenElement("e");
+            writer.CloseElement();
+            expected += "\r\n\t<e v=\"" + value + "\">\r\n\t</e>";
+        }
+        for (int i = 0; i < 20000; ++i) {
+            writer.AddAttribute("n", std::to_string(i).c_str());
+            writer.OpenElement("t");
+            writer.CloseElement();
+            expected += "\r\n\t<t n=\"" + std::to_string(i) + "\">\r\n\t</t>";
+        }
+        writer.CloseAll();
+        ASSERT_TRUE(writer.Close());
+    }
+    expected += "\r\n</r>";
+    EXPECT_TRUE(Written() == expected) << "written " << Written().size() << " bytes, expected "
+                                       << expected.size();
+}
+
+TEST_F(XmlWriterTest, DeepNestingIsIndentedWithOneTabPerLevel)
+{
+    {
+        XmlWriter writer(path_.c_str());
+        for (int i = 0; i < 12; ++i)
+            writer.OpenElement("d");
+        writer.CloseAll();
+    }
+    std::string expected = kDeclaration;
+    for (int i = 0; i < 12; ++i)
+        expected += "\r\n" + std::string(i, '\t') + "<d>";
+    for (int i = 11; i >= 0; --i)
+        expected += "\r\n" + std::string(i, '\t') + "</d>";
+    EXPECT_EQ(Written(), expected);
 }
 
 TEST_F(XmlWriterTest, CloseElementWithNothingOpenWritesNothing)
