@@ -214,3 +214,39 @@ TEST_F(HeaderCtrlTest, FlatHeaderKeepsItsOfficeXPThemeWhenTheSharedOneChanges)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HeaderCtrlTest, AutoFitSharesANewWidthAmongTheColumns)
+{
+    header.SetAutoFit(TRUE);
+    CRect rc;
+    header.GetWindowRect(&rc);
+    header.SetWindowPos(NULL, 0, 0, 330, rc.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(list.GetColumnWidth(0), 110);
+    EXPECT_EQ(list.GetColumnWidth(2), 110);
+    header.SetAutoFit(FALSE);
+    header.SetWindowPos(NULL, 0, 0, 600, rc.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(list.GetColumnWidth(0), 110);
+}
+
+TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
+{
+    CRect rc;
+    header.GetItemRect(1, &rc);
+    CPoint pt = rc.CenterPoint();
+    header.ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    header.SetTimer(1, 10000);
+    header.SendMessage(WM_TIMER, 1);
+    EXPECT_EQ(header.m_nHotColumn, 1);
+    EXPECT_TRUE(header.m_bHotDrawn);
+
+    ::SetCursorPos(1000, 900);
+    header.SendMessage(WM_TIMER, 1);
+    EXPECT_FALSE(header.m_bHotDrawn);
+    // The timer is gone already.
+    EXPECT_FALSE(::KillTimer(header.m_hWnd, 1));
+}
+
+} // namespace

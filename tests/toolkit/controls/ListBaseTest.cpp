@@ -5,6 +5,8 @@
 #include "ListEditTestHost.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/controls/XTListView.h"
+#include "tests/support/PixelCanvas.h"
+#include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -329,6 +331,66 @@ TEST_F(ListBaseTest, DefaultProfilePlaceIsTheToolkitStrings)
     list.AutoSaveColumns();
     EXPECT_EQ(list.m_strSection, "Settings");
     EXPECT_EQ(list.m_strEntry, "Column Info");
+}
+
+TEST_F(ListBaseTest, TheToolkitFontIsAppliedAfterCreation)
+{
+    PumpPending();
+    EXPECT_EQ(list.GetFont()->m_hObject, XTAuxData()->font.m_hObject);
+}
+
+TEST_F(ListBaseTest, PaintShadesTheSortedColumnBelowTheRows)
+{
+    list.SetListColors(kListText, kListBack);
+    list.m_crSortBack = kSortBack;
+    list.EnableSortColumnShading(TRUE);
+    list.SetSortImage(1, TRUE);
+    CRect rc;
+    list.GetClientRect(&rc);
+    PixelCanvas canvas(rc.Width(), rc.Height());
+    list.PaintList(&canvas.dc());
+    int y = rc.bottom - 5;
+    EXPECT_EQ(canvas.Pixel(150, y), kSortBack);
+    EXPECT_EQ(canvas.Pixel(50, y), kListBack);
+    EXPECT_EQ(canvas.Pixel(250, y), kListBack);
+    // The header's area is left to the header.
+    EXPECT_EQ(canvas.Pixel(150, 2), kWhite);
+}
+
+// The list view form: the same base behind a view.
+class CSortRecordingView : public CXTListView
+{
+public:
+    std::vector<std::pair<int, BOOL>> m_sorts;
+
+    BOOL SortList(int nCol, BOOL bAscending) override
+    {
+        m_sorts.push_back(std::make_pair(nCol, bAscending));
+        return TRUE;
+    }
+};
+
+TEST(ListView, HeaderClicksSortTheView)
+{
+    CSortRecordingView* pView = new CSortRecordingView;
+    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 150), &ListEditHost(),
+                              IDC_LIST_EDIT_TEST));
+    CListCtrl& list = pView->GetListCtrl();
+    list.InsertColumn(0, "One", LVCFMT_LEFT, 100);
+    list.InsertColumn(1, "Two", LVCFMT_LEFT, 100);
+    ASSERT_TRUE(pView->SubclassHeader(TRUE));
+    CRect rc;
+    pView->m_flatHeader.GetItemRect(1, &rc);
+    LPARAM lParam = MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y);
+    for (int i = 0; i < 2; i++)
+    {
+        pView->m_flatHeader.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+        pView->m_flatHeader.SendMessage(WM_LBUTTONUP, 0, lParam);
+    }
+    std::vector<std::pair<int, BOOL>> expected = { { 1, TRUE }, { 1, FALSE } };
+    EXPECT_EQ(pView->m_sorts, expected);
+    // A view deletes itself with its window.
+    pView->DestroyWindow();
 }
 
 } // namespace
