@@ -81,41 +81,12 @@ const MenuStateCase kMenuStateCases[] = {
 INSTANTIATE_TEST_SUITE_P(States, EditMenuTest, ::testing::ValuesIn(kMenuStateCases),
                          [](const ::testing::TestParamInfo<MenuStateCase>& info) { return info.param.name; });
 
-TEST_F(EditMenuTest, CommandsActOnTheEdit)
-{
-    edit.SetWindowText("hello world");
-    edit.SendMessage(WM_COMMAND, XT_ID_EDIT_SELECT_ALL);
-    int nStart = -1, nEnd = -1;
-    edit.GetSel(nStart, nEnd);
-    EXPECT_EQ(nStart, 0);
-    EXPECT_EQ(nEnd, 11);
-    edit.SetSel(5, 11);
-    edit.SendMessage(WM_COMMAND, XT_ID_EDIT_CLEAR);
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_EQ(text, "hello");
-    // The deletion can be undone, and the menu then offers it.
-    EXPECT_TRUE(edit.CanUndo());
-    edit.SendMessage(WM_COMMAND, XT_ID_EDIT_UNDO);
-    edit.GetWindowText(text);
-    EXPECT_EQ(text, "hello world");
-}
-
 TEST_F(EditMenuTest, KeyboardMenuOpensFivePixelsInsideTheCorner)
 {
     CPoint ptCorner(0, 0);
     edit.ClientToScreen(&ptCorner);
     EXPECT_EQ(edit.ContextMenuPoint(CPoint(-1, -1)), ptCorner + CSize(5, 5));
     EXPECT_EQ(edit.ContextMenuPoint(CPoint(300, 200)), CPoint(300, 200));
-}
-
-TEST_F(EditMenuTest, InitializeNeedsBothWindows)
-{
-    CXTEdit unmade;
-    EXPECT_FALSE(unmade.Initialize(&ListEditHost()));
-    EXPECT_FALSE(edit.Initialize(NULL));
-    EXPECT_TRUE(edit.Initialize(&ListEditHost()));
-    EXPECT_EQ(edit.GetFont()->m_hObject, XTAuxData()->font.m_hObject);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// Flat combo box and flat edit with their themes: the theme factory, the
+// Flat combo box and the flat-control themes: the theme factory, the
 // Office 2003 scheme colours, frame pixels per state, the hover states under
 // the mouse, the flat look's styles and the combo's auto-completion.
 #include "ListEditTestHost.h"
 #include "tests/support/PixelCanvas.h"
-#include "toolkit/controls/XTEdit.h"
 #include "toolkit/controls/XTFlatComboBox.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include <gtest/gtest.h>
@@ -89,36 +88,16 @@ const SchemeCase kSchemeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Schemes, FlatOffice2003SchemeTest, ::testing::ValuesIn(kSchemeCases),
                          [](const ::testing::TestParamInfo<SchemeCase>& info) { return info.param.name; });
 
-TEST(FlatOffice2003Theme, CustomColourSurvivesARefresh)
-{
-    ScopedScheme scheme(xtpSystemThemeOlive);
-    CXTFlatControlsThemeOffice2003 theme;
-    theme.m_clrFrame.SetCustomValue(RGB(1, 2, 3));
-    theme.RefreshMetrics();
-    EXPECT_EQ((COLORREF)theme.m_clrFrame, RGB(1, 2, 3));
-    EXPECT_EQ((COLORREF)theme.m_clrEditFrame, RGB(1, 2, 3));
-}
-
-// A combo box that records the frame states it is asked to draw.
-class CRecordingCombo : public CXTFlatComboBox
+// A flat combo box that records the frame states it is asked to draw.
+template <class TControl>
+class CStateRecorder : public TControl
 {
 public:
     std::vector<int> m_states;
     void DrawFrame(CDC* pDC, int nState) override
     {
         m_states.push_back(nState);
-        CXTFlatComboBox::DrawFrame(pDC, nState);
-    }
-};
-
-class CRecordingEdit : public CXTFlatEdit
-{
-public:
-    std::vector<int> m_states;
-    void DrawFrame(CDC* pDC, int nState) override
-    {
-        m_states.push_back(nState);
-        CXTFlatEdit::DrawFrame(pDC, nState);
+        TControl::DrawFrame(pDC, nState);
     }
 };
 
@@ -154,71 +133,66 @@ protected:
         combo.m_states.clear();
         combo.SendMessage(WM_TIMER, XT_FLAT_TIMER);
     }
-    // Types one character into the combo's edit as the keyboard would.
-    void Type(char ch) { ::SendMessageA(edit, WM_CHAR, (BYTE)ch, 1); }
-    // Backspace with its key-down and key-up through the combo's
-    // pre-translation, as the message pump hands them on.
-    void Backspace()
+    // Types the keys into the combo's edit as the keyboard would; '\b' is
+    // Backspace, down and up through the combo's pre-translation as the
+    // message pump hands them on.
+    void Type(const char* pszKeys)
     {
-        MSG msg = { edit, WM_KEYDOWN, VK_BACK, 1, 0, { 0, 0 } };
-        EXPECT_TRUE(combo.PreTranslateMessage(&msg));
-        PumpPending();
-        msg.message = WM_KEYUP;
-        EXPECT_TRUE(combo.PreTranslateMessage(&msg));
-        PumpPending();
-    }
-    CString Text()
-    {
-        CString str;
-        combo.GetWindowText(str);
-        return str;
-    }
-    std::pair<int, int> Selection()
-    {
-        DWORD dwSel = combo.GetEditSel();
-        return std::make_pair((int)LOWORD(dwSel), (int)HIWORD(dwSel));
+        for (; *pszKeys != 0; pszKeys++)
+        {
+            if (*pszKeys != '\b')
+            {
+                ::SendMessageA(edit, WM_CHAR, (BYTE)*pszKeys, 1);
+                continue;
+            }
+            MSG msg = { edit, WM_KEYDOWN, VK_BACK, 1, 0, { 0, 0 } };
+            EXPECT_TRUE(combo.PreTranslateMessage(&msg));
+            PumpPending();
+            msg.message = WM_KEYUP;
+            EXPECT_TRUE(combo.PreTranslateMessage(&msg));
+        }
     }
 
     CListEditHost* host = nullptr;
-    CRecordingCombo combo;
+    CStateRecorder<CXTFlatComboBox> combo;
     HWND edit = NULL;
 };
 
-TEST_F(FlatComboTest, AutoCompletionSelectsTheEntryAndHighlightsTheRest)
+struct TypingCase
 {
+    const char* name;
+    const char* keys;
+    const char* text;
+    int nSelStart, nSelEnd;
+};
+
+class FlatComboTypingTest : public FlatComboTest, public ::testing::WithParamInterface<TypingCase>
+{
+};
+
+TEST_P(FlatComboTypingTest, CompletesFromTheList)
+{
+    const TypingCase& c = GetParam();
     combo.EnableAutoCompletion(TRUE);
-    Type('a');
-    Type('b');
-    EXPECT_EQ(Text(), "abc");
-    EXPECT_EQ(Selection(), std::make_pair(2, 3));
+    Type(c.keys);
+    CString text;
+    combo.GetWindowText(text);
+    EXPECT_EQ(text, c.text);
+    DWORD dwSel = combo.GetEditSel();
+    EXPECT_EQ((int)LOWORD(dwSel), c.nSelStart);
+    EXPECT_EQ((int)HIWORD(dwSel), c.nSelEnd);
 }
 
-TEST_F(FlatComboTest, BackspaceDoesNotCompleteAgain)
-{
-    combo.EnableAutoCompletion(TRUE);
-    Type('a');
-    Type('b');
-    Backspace();
-    EXPECT_EQ(Text(), "ab");
-    // The next typed character completes again.
-    Type('c');
-    EXPECT_EQ(Text(), "abc");
-}
+// The list holds "abc", "hello" and "world".
+const TypingCase kTypingCases[] = {
+    { "CompletesAndHighlightsTheRest", "ab", "abc", 2, 3 },
+    { "BackspaceDoesNotCompleteAgain", "ab\b", "ab", 2, 2 },
+    { "TypingAfterBackspaceCompletesAgain", "ab\bc", "abc", 3, 3 },
+    { "TextBeginningNoEntryKeepsItsCaret", "xy", "xy", 2, 2 },
+};
 
-TEST_F(FlatComboTest, TextThatBeginsNoEntryKeepsItsCaret)
-{
-    combo.EnableAutoCompletion(TRUE);
-    Type('x');
-    Type('y');
-    EXPECT_EQ(Text(), "xy");
-    EXPECT_EQ(Selection(), std::make_pair(2, 2));
-}
-
-TEST_F(FlatComboTest, WithoutAutoCompletionTypedTextStays)
-{
-    Type('a');
-    EXPECT_EQ(Text(), "a");
-}
+INSTANTIATE_TEST_SUITE_P(Keys, FlatComboTypingTest, ::testing::ValuesIn(kTypingCases),
+                         [](const ::testing::TestParamInfo<TypingCase>& info) { return info.param.name; });
 
 TEST_F(FlatComboTest, HoverDrawsHotOnceAndNormalWhenTheMouseLeaves)
 {
@@ -338,67 +312,6 @@ TEST_F(FlatComboFrameTest, OfficeXPButtonTakesTheStateColour)
     combo.ShowDropDown(FALSE);
     EXPECT_EQ(canvas.Pixel(pt.x, pt.y), kBlue);
     EXPECT_EQ(canvas.Pixel(1, rc.Height() / 2), RGB(9, 9, 9));
-}
-
-class FlatEditTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        host = &ListEditHost();
-        host->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(20, 20, 220, 44), host, IDC_LIST_EDIT_TEST));
-    }
-    void TearDown() override
-    {
-        edit.DestroyWindow();
-        ::SetCursorPos(1000, 900);
-    }
-    void Hover()
-    {
-        edit.m_states.clear();
-        edit.SendMessage(WM_TIMER, XT_FLAT_TIMER);
-    }
-
-    CListEditHost* host = nullptr;
-    CRecordingEdit edit;
-};
-
-TEST_F(FlatEditTest, HoverDrawsHotOnEveryTickAndNormalOnceAway)
-{
-    CPoint pt(5, 5);
-    edit.ClientToScreen(&pt);
-    ::SetCursorPos(pt.x, pt.y);
-    Hover();
-    EXPECT_EQ(edit.m_states, std::vector<int>{ xtFlatHot });
-    Hover();
-    EXPECT_EQ(edit.m_states, std::vector<int>{ xtFlatHot });
-    ::SetCursorPos(1000, 900);
-    Hover();
-    EXPECT_EQ(edit.m_states, std::vector<int>{ xtFlatNormal });
-}
-
-TEST_F(FlatEditTest, OfficeXPFrameIsHotWithTheFocus)
-{
-    CXTFlatControlsThemeOfficeXP theme;
-    theme.RefreshMetrics();
-    theme.m_clrFrameHot.SetCustomValue(kRed);
-    theme.m_clrEditFrame.SetCustomValue(kBlue);
-    edit.DisableFlatLook(TRUE);
-    edit.DisableFlatLook(FALSE);
-    CRect rc;
-    edit.GetClientRect(&rc);
-    // The frame lies two pixels outside the client area.
-    PixelCanvas canvas(rc.Width() + 4, rc.Height() + 4);
-    canvas.dc().SetViewportOrg(2, 2);
-    theme.DrawEditFrame(&canvas.dc(), &edit, xtFlatNormal);
-    EXPECT_EQ(canvas.Pixel(0, 10), kBlue);
-    EXPECT_EQ(canvas.Pixel(1, 10), XTPGetColor(COLOR_WINDOW));
-    edit.SetFocus();
-    EXPECT_TRUE(edit.HasFocus());
-    theme.DrawEditFrame(&canvas.dc(), &edit, xtFlatNormal);
-    EXPECT_EQ(canvas.Pixel(0, 10), kRed);
-    host->SetFocus();
 }
 
 } // namespace

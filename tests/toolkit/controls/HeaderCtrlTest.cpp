@@ -40,28 +40,6 @@ protected:
     }
     void TearDown() override { list.DestroyWindow(); }
 
-    // Drags the right divider of column iCol to client x of the header.
-    void DragDivider(int iCol, int x)
-    {
-        CRect rc;
-        header.GetItemRect(iCol, &rc);
-        int y = rc.Height() / 2;
-        header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.right, y));
-        header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
-        header.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        PumpPending();
-    }
-    void DoubleClickDivider(int iCol)
-    {
-        CRect rc;
-        header.GetItemRect(iCol, &rc);
-        LPARAM lParam = MAKELPARAM(rc.right, rc.Height() / 2);
-        header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-        header.SendMessage(WM_LBUTTONUP, 0, lParam);
-        header.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParam);
-        header.SendMessage(WM_LBUTTONUP, 0, lParam);
-        PumpPending();
-    }
     // The context menu's point set inside column iCol, then a menu command.
     void MenuCommand(int iCol, UINT nID)
     {
@@ -93,26 +71,26 @@ protected:
 TEST_F(HeaderCtrlTest, DragStopsAtTheMinimumWidth)
 {
     header.SetMinColumnWidth(15);
-    DragDivider(0, 15);
+    DragHeaderDivider(header, 0, 15);
     EXPECT_EQ(list.GetColumnWidth(0), 15);
-    DragDivider(0, 14);
+    DragHeaderDivider(header, 0, 14);
     EXPECT_EQ(list.GetColumnWidth(0), 15);
-    DragDivider(0, 60);
+    DragHeaderDivider(header, 0, 60);
     EXPECT_EQ(list.GetColumnWidth(0), 60);
 }
 
 TEST_F(HeaderCtrlTest, LockedColumnRefusesDragAndDoubleClick)
 {
     header.LockColumn(0);
-    DragDivider(0, 50);
+    DragHeaderDivider(header, 0, 50);
     EXPECT_EQ(list.GetColumnWidth(0), 100);
-    DoubleClickDivider(0);
+    DoubleClickHeaderDivider(header, 0);
     EXPECT_EQ(list.GetColumnWidth(0), 100);
 
     header.UnlockColumn(0);
-    DragDivider(0, 50);
+    DragHeaderDivider(header, 0, 50);
     EXPECT_EQ(list.GetColumnWidth(0), 50);
-    DoubleClickDivider(1);
+    DoubleClickHeaderDivider(header, 1);
     EXPECT_NE(list.GetColumnWidth(1), 100);
 }
 
@@ -199,35 +177,6 @@ TEST_F(HeaderCtrlTest, SharingWidthSkipsLockedColumnsAndShareNotAboveTheMinimum)
     header.ShareWidthAmongColumns(600);
     EXPECT_EQ(list.GetColumnWidth(0), 150);
     EXPECT_EQ(header.GetLockedColumnsWidth(), 400);
-}
-
-TEST_F(HeaderCtrlTest, FlatHeaderKeepsItsOfficeXPThemeWhenTheSharedOneChanges)
-{
-    CXTFlatHeaderCtrl flat;
-    CXTHeaderCtrl::SetSharedTheme(0);
-    EXPECT_EQ(typeid(*flat.GetTheme()), typeid(CXTHeaderThemeOfficeXP));
-    EXPECT_EQ(typeid(*header.GetTheme()), typeid(CXTHeaderTheme));
-    CXTHeaderCtrl::SetSharedTheme(new CXTHeaderThemeWinXP);
-    EXPECT_EQ(typeid(*header.GetTheme()), typeid(CXTHeaderThemeWinXP));
-    EXPECT_EQ(typeid(*flat.GetTheme()), typeid(CXTHeaderThemeOfficeXP));
-    CXTHeaderCtrl::SetSharedTheme(XTThemeManager()->GetTheme());
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(HeaderCtrlTest, AutoFitSharesANewWidthAmongTheColumns)
-{
-    header.SetAutoFit(TRUE);
-    CRect rc;
-    header.GetWindowRect(&rc);
-    header.SetWindowPos(NULL, 0, 0, 330, rc.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(list.GetColumnWidth(0), 110);
-    EXPECT_EQ(list.GetColumnWidth(2), 110);
-    header.SetAutoFit(FALSE);
-    header.SetWindowPos(NULL, 0, 0, 600, rc.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(list.GetColumnWidth(0), 110);
 }
 
 TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)

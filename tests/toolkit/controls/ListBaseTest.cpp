@@ -55,49 +55,16 @@ protected:
             list.DestroyWindow();
     }
 
-    CPoint ColumnCenter(int iCol)
-    {
-        CRect rc;
-        list.m_flatHeader.GetItemRect(iCol, &rc);
-        return rc.CenterPoint();
-    }
-    void ClickHeader(int iCol)
-    {
-        CPoint pt = ColumnCenter(iCol);
-        list.m_flatHeader.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-        list.m_flatHeader.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-        PumpPending();
-    }
-    void DragDivider(int iCol, int x)
-    {
-        CRect rc;
-        list.m_flatHeader.GetItemRect(iCol, &rc);
-        int y = rc.Height() / 2;
-        list.m_flatHeader.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.right, y));
-        list.m_flatHeader.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
-        list.m_flatHeader.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        PumpPending();
-    }
-    void DoubleClickDivider(int iCol)
-    {
-        CRect rc;
-        list.m_flatHeader.GetItemRect(iCol, &rc);
-        LPARAM lParam = MAKELPARAM(rc.right, rc.Height() / 2);
-        list.m_flatHeader.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParam);
-        list.m_flatHeader.SendMessage(WM_LBUTTONUP, 0, lParam);
-        PumpPending();
-    }
-
     CListEditHost* host = nullptr;
     CSortRecordingList list;
 };
 
 TEST_F(ListBaseTest, SameHeaderClickedTwiceSortsAscendingThenDescending)
 {
-    ClickHeader(1);
-    ClickHeader(1);
-    ClickHeader(2);
-    ClickHeader(1);
+    ClickHeaderColumn(list.m_flatHeader, 1);
+    ClickHeaderColumn(list.m_flatHeader, 1);
+    ClickHeaderColumn(list.m_flatHeader, 2);
+    ClickHeaderColumn(list.m_flatHeader, 1);
     std::vector<std::pair<int, BOOL>> expected = { { 1, TRUE }, { 1, FALSE }, { 2, TRUE }, { 1, TRUE } };
     EXPECT_EQ(list.m_sorts, expected);
     BOOL bAscending = FALSE;
@@ -109,7 +76,9 @@ TEST_F(ListBaseTest, SameHeaderClickedTwiceSortsAscendingThenDescending)
 
 TEST_F(ListBaseTest, HeaderMenuSortsInTheChosenDirection)
 {
-    list.m_flatHeader.m_ptContextMenu = ColumnCenter(2);
+    CRect rc;
+    list.m_flatHeader.GetItemRect(2, &rc);
+    list.m_flatHeader.m_ptContextMenu = rc.CenterPoint();
     list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTDSC);
     list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTASC);
     std::vector<std::pair<int, BOOL>> expected = { { 2, FALSE }, { 2, TRUE } };
@@ -120,21 +89,21 @@ TEST_F(ListBaseTest, HeaderMenuSortsInTheChosenDirection)
 TEST_F(ListBaseTest, DragBelowTheMinimumStopsAtTheMinimum)
 {
     list.SetMinColumnWidth(20);
-    DragDivider(0, 5);
+    DragHeaderDivider(list.m_flatHeader, 0, 5);
     EXPECT_EQ(list.GetColumnWidth(0), 20);
-    DragDivider(0, 70);
+    DragHeaderDivider(list.m_flatHeader, 0, 70);
     EXPECT_EQ(list.GetColumnWidth(0), 70);
 }
 
 TEST_F(ListBaseTest, LockedWidthsRefuseDragAndDoubleClick)
 {
     list.LockColumnWidths(TRUE);
-    DragDivider(0, 40);
+    DragHeaderDivider(list.m_flatHeader, 0, 40);
     EXPECT_EQ(list.GetColumnWidth(0), 100);
-    DoubleClickDivider(0);
+    DoubleClickHeaderDivider(list.m_flatHeader, 0);
     EXPECT_EQ(list.GetColumnWidth(0), 100);
     list.LockColumnWidths(FALSE);
-    DoubleClickDivider(0);
+    DoubleClickHeaderDivider(list.m_flatHeader, 0);
     EXPECT_LT(list.GetColumnWidth(0), 100);
 }
 
@@ -224,42 +193,6 @@ TEST_F(ListBaseTest, CustomDrawAsksForSubItemsAndFillsTheirColours)
     EXPECT_EQ(draw.clrTextBk, kListBack);
 }
 
-TEST_F(ListBaseTest, MetricsGiveTheSortedColumnADarkerBackground)
-{
-    list.SetListColors(kListText, RGB(5, 100, 255));
-    list.RefreshMetrics();
-    EXPECT_EQ(list.GetSortTextColor(), kListText);
-    EXPECT_EQ(list.GetSortBackColor(), RGB(0, 92, 247));
-}
-
-TEST_F(ListBaseTest, MoveRowCarriesTextAndDataAndCopyRowAnswersTheNewIndex)
-{
-    EXPECT_TRUE(list.MoveRow(0, 3));
-    ASSERT_EQ(list.GetItemCount(), 3);
-    EXPECT_EQ(list.GetItemText(2, 0), "a");
-    EXPECT_EQ(list.GetItemText(2, 2), "a2");
-    EXPECT_EQ(list.GetItemData(2), 10u);
-    EXPECT_EQ(list.GetItemText(0, 1), "b1");
-
-    EXPECT_EQ(list.CopyRow(2, 0), 3);
-    EXPECT_EQ(list.GetItemText(0, 1), "a1");
-    EXPECT_EQ(list.CopyRow(1, 1), -1);
-    EXPECT_FALSE(list.MoveRow(-1, 0));
-}
-
-TEST_F(ListBaseTest, HitTestFindsRowAndColumn)
-{
-    CRect rc;
-    list.GetItemRect(1, &rc, LVIR_BOUNDS);
-    CPoint pt(rc.left + 250, rc.CenterPoint().y);
-    int nCol = -2;
-    EXPECT_EQ(list.HitTestEx(pt, &nCol), 1);
-    EXPECT_EQ(nCol, 2);
-    CPoint below(10, 190);
-    EXPECT_EQ(list.HitTestEx(below, &nCol), -1);
-    EXPECT_EQ(nCol, -1);
-}
-
 // An application object with a registry key while the case runs; an
 // existing one lends itself and gets its key back.
 class ScopedProfileApp
@@ -291,6 +224,21 @@ private:
     LPCTSTR m_pszOldKey;
 };
 
+// The column widths of a new list of nCols columns 100 wide after it loads
+// its saved widths from the section and entry.
+std::vector<int> LoadedWidths(int nCols, LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+{
+    CSortRecordingList list;
+    EXPECT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(), IDC_LIST_EDIT_TEST));
+    for (int i = 0; i < nCols; i++)
+        list.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
+    list.AutoSaveColumns(lpszSection, lpszEntry, lpszDefault);
+    std::vector<int> widths;
+    for (int i = 0; i < nCols; i++)
+        widths.push_back(list.GetColumnWidth(i));
+    return widths;
+}
+
 TEST_F(ListBaseTest, ColumnWidthsRoundTripThroughTheProfile)
 {
     ScopedProfileApp app;
@@ -299,44 +247,9 @@ TEST_F(ListBaseTest, ColumnWidthsRoundTripThroughTheProfile)
     list.SetColumnWidth(1, 70);
     list.SetColumnWidth(2, 90);
     list.DestroyWindow();
-
-    CSortRecordingList again;
-    ASSERT_TRUE(again.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(),
-                             IDC_LIST_EDIT_TEST));
-    for (int i = 0; i < 4; i++)
-        again.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
-    again.AutoSaveColumns("List Test", "Widths", NULL);
-    EXPECT_EQ(again.GetColumnWidth(0), 50);
-    EXPECT_EQ(again.GetColumnWidth(1), 70);
-    EXPECT_EQ(again.GetColumnWidth(2), 90);
-    // Never saved: keeps its width.
-    EXPECT_EQ(again.GetColumnWidth(3), 100);
-    again.DestroyWindow();
-
-    CSortRecordingList fresh;
-    ASSERT_TRUE(fresh.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(),
-                             IDC_LIST_EDIT_TEST));
-    for (int i = 0; i < 3; i++)
-        fresh.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
-    fresh.AutoSaveColumns("Another Section", NULL, "30,,40");
-    EXPECT_EQ(fresh.GetColumnWidth(0), 30);
-    EXPECT_EQ(fresh.GetColumnWidth(1), 100);
-    EXPECT_EQ(fresh.GetColumnWidth(2), 40);
-    fresh.DestroyWindow();
-}
-
-TEST_F(ListBaseTest, DefaultProfilePlaceIsTheToolkitStrings)
-{
-    ScopedProfileApp app;
-    list.AutoSaveColumns();
-    EXPECT_EQ(list.m_strSection, "Settings");
-    EXPECT_EQ(list.m_strEntry, "Column Info");
-}
-
-TEST_F(ListBaseTest, TheToolkitFontIsAppliedAfterCreation)
-{
-    PumpPending();
-    EXPECT_EQ(list.GetFont()->m_hObject, XTAuxData()->font.m_hObject);
+    // A column never saved keeps its width, and so does an empty field.
+    EXPECT_EQ(LoadedWidths(4, "List Test", "Widths", NULL), std::vector<int>({ 50, 70, 90, 100 }));
+    EXPECT_EQ(LoadedWidths(3, "Another Section", NULL, "30,,40"), std::vector<int>({ 30, 100, 40 }));
 }
 
 TEST_F(ListBaseTest, PaintShadesTheSortedColumnBelowTheRows)
@@ -379,14 +292,8 @@ TEST(ListView, HeaderClicksSortTheView)
     list.InsertColumn(0, "One", LVCFMT_LEFT, 100);
     list.InsertColumn(1, "Two", LVCFMT_LEFT, 100);
     ASSERT_TRUE(pView->SubclassHeader(TRUE));
-    CRect rc;
-    pView->m_flatHeader.GetItemRect(1, &rc);
-    LPARAM lParam = MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y);
-    for (int i = 0; i < 2; i++)
-    {
-        pView->m_flatHeader.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-        pView->m_flatHeader.SendMessage(WM_LBUTTONUP, 0, lParam);
-    }
+    ClickHeaderColumn(pView->m_flatHeader, 1);
+    ClickHeaderColumn(pView->m_flatHeader, 1);
     std::vector<std::pair<int, BOOL>> expected = { { 1, TRUE }, { 1, FALSE } };
     EXPECT_EQ(pView->m_sorts, expected);
     // A view deletes itself with its window.

@@ -22,4 +22,10 @@ protected:
 // The shared host, its records emptied.
 CListEditHost& ListEditHost();
 
+// Mouse input on a header, in its client coordinates: a click in the middle
+// of column iCol, a drag of its right divider to x, a double-click on it.
+void ClickHeaderColumn(CWnd& header, int iCol);
+void DragHeaderDivider(CWnd& header, int iCol, int x);
+void DoubleClickHeaderDivider(CWnd& header, int iCol);
+
 enum { IDC_LIST_EDIT_TEST = 300 };
