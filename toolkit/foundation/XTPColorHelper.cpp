@@ -3,6 +3,7 @@
 #include "toolkit/foundation/XTPColorManager.h"
 
 #include <algorithm>
+#include <math.h>
 
 // Constant-initialised, so they are ready before any start-up code runs.
 const CXTPColorHelper CXTPColorHelper::clrBlack(0, 0, 0);
@@ -136,7 +137,8 @@ CXTPColorHelper CXTPColorHelper::HSVtoRGB(double h, double s, double v)
 {
     if (s == 0)
     {
-        int nGrey = RoundedChannel(v);
+        // The grey is rounded once more than the colour channels are: round(v x 255 + 0.5).
+        int nGrey = static_cast<int>(lround(v * 255 + 0.5));
         return CXTPColorHelper(nGrey, nGrey, nGrey);
     }
     int nSector = static_cast<int>(h * 6);

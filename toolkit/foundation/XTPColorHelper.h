@@ -40,6 +40,9 @@ public:
     void RGBtoHSL(double* h, double* s, double* l) const;
     void RGBtoHSV(double* h, double* s, double* v) const;
     static CXTPColorHelper HSLtoRGB(double h, double s, double l);
+    // Each channel is trunc(x x 255 + 0.5); a grey (s = 0) is round(v x 255 + 0.5), clamped:
+    // one step lighter than the channels' rounding wherever v x 255 has a fraction below a
+    // half (v = 0 gives RGB(1, 1, 1)).
     static CXTPColorHelper HSVtoRGB(double h, double s, double v);
 
     // XTPGetColor and the colour manager's RefreshColors(FALSE).

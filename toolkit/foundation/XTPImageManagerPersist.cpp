@@ -34,7 +34,7 @@ DWORD ImageBytes(const BITMAPINFOHEADER& header)
 }
 
 // A bitmap record: the header count and bytes, then the pixel count and
-// bytes. Masks keep their 1 bit per pixel, every other bitmap is written
+// bytes, both counts in the archive's count form. Masks keep their 1 bit per pixel, every other bitmap is written
 // with 32 bits per pixel, so that the header record holds all it needs.
 void WriteBitmapRecord(CArchive& ar, HBITMAP hBitmap)
 {
@@ -59,12 +59,12 @@ void WriteBitmapRecord(CArchive& ar, HBITMAP hBitmap)
     ::DeleteDC(hDC);
     if (!bRead)
     {
-        ar << (DWORD)0;
+        ar.WriteCount(0);
         return;
     }
-    ar << kHeaderRecordSize;
+    ar.WriteCount(kHeaderRecordSize);
     ar.Write(&info, kHeaderRecordSize);
-    ar << (DWORD)bits.size();
+    ar.WriteCount(bits.size());
     ar.Write(&bits[0], (UINT)bits.size());
 }
 
@@ -78,8 +78,7 @@ void ReadExactly(CArchive& ar, void* lpBuf, UINT nCount)
 // describe a sane bitmap, or pixel data of another size, is corrupt data.
 HBITMAP ReadBitmapRecord(CArchive& ar)
 {
-    DWORD nHeaderSize = 0;
-    ar >> nHeaderSize;
+    DWORD_PTR nHeaderSize = ar.ReadCount();
     if (nHeaderSize == 0)
         return NULL;
     if (nHeaderSize != kHeaderRecordSize)
@@ -95,8 +94,7 @@ HBITMAP ReadBitmapRecord(CArchive& ar)
         AfxThrowArchiveException(CArchiveException::genericException);
     header.biClrUsed = 0;
 
-    DWORD nBits = 0;
-    ar >> nBits;
+    DWORD nBits = (DWORD)ar.ReadCount();
     if (nBits != ImageBytes(header))
         AfxThrowArchiveException(CArchiveException::genericException);
     ar.CheckCount(nBits, 1);

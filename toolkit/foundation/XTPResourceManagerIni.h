@@ -15,9 +15,16 @@ public:
     // The text of resource nID of the type; FALSE when the file has none.
     virtual BOOL GetResourceText(CString& strText, UINT nID, LPCTSTR pszType);
 
-    // Builds a menu from menu text into pMenu; FALSE when the text does not parse.
+    // The deepest popups nest in menu text (the system's menu reader recurses per level, and
+    // the system nests menus only about 30 deep), and the most controls a dialog template's
+    // 16-bit count can say.
+    enum { nMaxMenuDepth = 16, nMaxDialogItems = 0xFFFF };
+
+    // Builds a menu from menu text into pMenu; FALSE when the text does not parse or nests
+    // popups deeper than nMaxMenuDepth.
     static BOOL CreateMenu(CMenu& menu, const CString& strText);
-    // A dialog template (LocalAlloc'ed and locked) built from dialog text, or NULL.
+    // A dialog template (LocalAlloc'ed and locked) built from dialog text, or NULL (also for
+    // more than nMaxDialogItems controls).
     static LPDLGTEMPLATE CreateDialogTemplate(const CString& strText);
 
 protected:

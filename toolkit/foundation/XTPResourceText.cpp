@@ -147,8 +147,9 @@ BOOL ParseMenuLine(const CString& strLine, MenuItem& item)
 }
 
 // Follows the nesting of the menu lines. Every POPUP must be followed by a
-// "{" and a non-empty block closed by "}"; the last item of every level,
-// the top level included, is marked as the level's end.
+// "{" and a non-empty block closed by "}", at most nMaxMenuDepth deep; the
+// last item of every level, the top level included, is marked as the level's
+// end.
 BOOL ParseMenuText(const CString& strText, std::vector<MenuItem>& items)
 {
     std::vector<int> lastItemOfLevel(1, -1);
@@ -159,7 +160,7 @@ BOOL ParseMenuText(const CString& strText, std::vector<MenuItem>& items)
         const CString& strLine = lines[i];
         if (strLine == "{")
         {
-            if (!bPopupOpen)
+            if (!bPopupOpen || lastItemOfLevel.size() > CXTPResourceManagerIni::nMaxMenuDepth)
                 return FALSE;
             bPopupOpen = FALSE;
             lastItemOfLevel.push_back(-1);
@@ -212,7 +213,7 @@ LPDLGTEMPLATE CXTPResourceManagerIni::CreateDialogTemplate(const CString& strTex
         if (strLine == "}")
             break;
         DialogItem item;
-        if (!ParseControlLine(strLine, item))
+        if (items.size() == nMaxDialogItems || !ParseControlLine(strLine, item))
             return NULL;
         items.push_back(item);
     }

@@ -78,7 +78,20 @@ TEST(ColorHelper, HsvRoundTripsAndKnownValues)
     EXPECT_DOUBLE_EQ(1.0, s);
     EXPECT_DOUBLE_EQ(1.0, v);
 
-    EXPECT_EQ(RGB(128, 128, 128), (COLORREF)CXTPColorHelper::HSVtoRGB(0.3, 0, 0.5));
+    // A grey is round(v x 255 + 0.5), clamped: one step above the truncation of the colours.
+    const struct
+    {
+        const char* name;
+        double v;
+        COLORREF clr;
+    } greys[] = {
+        {"76.2", 76.2 / 255, RGB(77, 77, 77)},
+        {"half", 0.5, RGB(128, 128, 128)},
+        {"black", 0, RGB(1, 1, 1)},
+        {"white", 1, RGB(255, 255, 255)},
+    };
+    for (const auto& grey : greys)
+        EXPECT_EQ(grey.clr, (COLORREF)CXTPColorHelper::HSVtoRGB(0.3, 0, grey.v)) << grey.name;
     EXPECT_EQ(RGB(255, 0, 0), (COLORREF)CXTPColorHelper::HSVtoRGB(1.0, 1, 1));
     for (COLORREF clr : {RGB(30, 120, 200), RGB(200, 30, 120), RGB(120, 200, 30), RGB(250, 250, 10)})
     {

@@ -81,6 +81,73 @@ TEST(ImagePersistence, IconsRoundTripThroughAnArchive)
     ExpectFilledIcons(all, 7);
 }
 
+TEST(ImagePersistence, BitmapRecordCountsTakeTheArchiveCountForm)
+{
+    // Of one alpha icon: check text 22, icon count 2, width 4, height and version 8, the normal
+    // image (header count 2 + 52, pixel count + pixels, empty mask record 2), three empty
+    // images of 2 + 2 bytes. A pixel count from 0xFFFF up is 0xFFFF and a 32-bit count.
+    const struct
+    {
+        const char* name;
+        int nSide;
+        size_t nBytes;
+    } cases[] = {
+        {"16 x 16", 16, 22 + 2 + 4 + 8 + (2 + 52 + 2 + 1024 + 2) + 12},
+        {"128 x 128", 128, 22 + 2 + 4 + 8 + (2 + 52 + 6 + 65536 + 2) + 12},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CXTPImageManager source;
+        CXTPImageManagerIconHandle alpha;
+        alpha = MakeAlphaBitmap(c.nSide, c.nSide, 0x80102030);
+        source.SetIcon(alpha, 7);
+        std::vector<BYTE> data = StoreIcons(source, 7);
+        EXPECT_EQ(c.nBytes, data.size());
+        CXTPImageManager target;
+        ASSERT_TRUE(LoadIcons(target, 7, data));
+        CXTPImageManagerIcon* pIcon = target.GetImage(7, c.nSide);
+        ASSERT_TRUE(pIcon != NULL);
+        ASSERT_TRUE(pIcon->IsAlpha());
+        EXPECT_EQ(0x80102030u, AlphaPixel(pIcon->GetIcon().GetBitmap(), c.nSide - 1, c.nSide - 1));
+    }
+}
+
+TEST(ImagePersistence, ReadsIconDataWrittenByHand)
+{
+    std::vector<BYTE> data;
+    auto add = [&](const void* pData, size_t nBytes) {
+        data.insert(data.end(), (const BYTE*)pData, (const BYTE*)pData + nBytes);
+    };
+    auto addWord = [&](WORD w) { add(&w, 2); };
+    auto addLong = [&](LONG n) { add(&n, 4); };
+    data.push_back(21);
+    add("CXTPImageManagerIcons", 21);
+    addWord(1);        // icons
+    addLong(16);       // width
+    addLong(16);       // height
+    addLong(8);        // version
+    BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), 16, 16, 1, 32, BI_RGB, 1024, 0, 0, 0, 0};
+    addWord(52);
+    add(&header, sizeof(header));
+    data.insert(data.end(), 12, 0);  // colour masks
+    addWord(1024);
+    std::vector<DWORD> pixels(256, 0xFF0000FF);
+    pixels[0] = 0xFF00FF00;          // bottom-up rows: the bottom left pixel
+    add(&pixels[0], 1024);
+    for (int nRecord = 0; nRecord < 7; nRecord++)
+        addWord(0);                  // the mask record and three empty images
+
+    CXTPImageManager manager;
+    ASSERT_TRUE(LoadIcons(manager, 3, data));
+    CXTPImageManagerIcon* pIcon = manager.GetImage(3, 16);
+    ASSERT_TRUE(pIcon != NULL);
+    ASSERT_TRUE(pIcon->IsAlpha());
+    EXPECT_EQ(0xFF00FF00u, AlphaPixel(pIcon->GetIcon().GetBitmap(), 0, 15));
+    EXPECT_EQ(0xFF0000FFu, AlphaPixel(pIcon->GetIcon().GetBitmap(), 15, 0));
+    EXPECT_EQ(16, pIcon->GetHeight());
+}
+
 TEST(ImagePersistence, LoadedIdsMoveTheNextCustomId)
 {
     CXTPImageManager source;

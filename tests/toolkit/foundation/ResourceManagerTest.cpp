@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <string>
 
 namespace
 {
@@ -55,6 +56,31 @@ CString ClassName(HWND hWnd)
     char szClass[64] = "";
     ::GetClassNameA(hWnd, szClass, sizeof(szClass));
     return szClass;
+}
+
+// Menu text of popups nested nDepth deep around one command, its lines cut by
+// the separator (a newline, or backslash-n as files hold it).
+CString NestedMenuText(int nDepth, const std::string& strNewLine)
+{
+    std::string strText;
+    for (int i = 0; i < nDepth; i++)
+        strText += "POPUP \"P\"" + strNewLine + "{" + strNewLine;
+    strText += "MENUITEM \"Deepest\", 5";
+    for (int i = 0; i < nDepth; i++)
+        strText += strNewLine + "}";
+    return strText.c_str();
+}
+
+// Dialog text with nItems static controls, its lines cut as above.
+CString DialogTextWithItems(int nItems, const std::string& strNewLine)
+{
+    std::string strText =
+        "DIALOG 0, 0, 100, 50 CAPTION \"Many\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\"" +
+        strNewLine + "{";
+    for (int i = 0; i < nItems; i++)
+        strText += strNewLine + "STATIC \"x\", 7, 0, 0, 1, 1, 0x50000000";
+    strText += strNewLine + "}";
+    return strText.c_str();
 }
 
 // Expects the menu built from kMenuText.
@@ -163,16 +189,29 @@ TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
 {
     CString strBroken = TempPath(m_folder, "broken.ini");
     WriteText(strBroken, "[menu]\r\n7200=MENU \"x\"\r\n[dialog]\r\n7300=DIALOG broken\r\n");
-    CXTPResourceManagerIni manager(strBroken);
-    CMenu menu;
-    EXPECT_TRUE(manager.LoadMenu(&menu, 7200));
-    EXPECT_STREQ("&Module", MenuString(menu.GetSafeHmenu(), 0));
-    LPCDLGTEMPLATE pTemplate = manager.LoadDialogTemplate(MAKEINTRESOURCE(7300));
-    ASSERT_TRUE(pTemplate != NULL);
-    HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL,
-                                                NULL, 0);
-    EXPECT_STREQ("Module dialog", WindowText(hDialog));
-    ::DestroyWindow(hDialog);
+    CXTPResourceManagerIni ini(strBroken);
+    // Popups nested too deep, and more controls than a template can count.
+    CString strXml;
+    strXml.Format("<Resources><Resource id=\"7200\" type=\"menu\" value=\"%s\"/>"
+                  "<Resource id=\"7300\" type=\"dialog\" value=\"%s\"/></Resources>",
+                  (LPCTSTR)XmlAttribute(NestedMenuText(CXTPResourceManagerIni::nMaxMenuDepth + 1, "\\n")),
+                  (LPCTSTR)XmlAttribute(DialogTextWithItems(0x10000, "\\n")));
+    WriteText(m_strXml, strXml);
+    CXTPResourceManagerXml xml(m_strXml);
+    ASSERT_TRUE(xml.IsValid());
+    CXTPResourceManagerIni* managers[] = {&ini, &xml};
+    for (CXTPResourceManagerIni* pManager : managers)
+    {
+        CMenu menu;
+        EXPECT_TRUE(pManager->LoadMenu(&menu, 7200));
+        EXPECT_STREQ("&Module", MenuString(menu.GetSafeHmenu(), 0));
+        LPCDLGTEMPLATE pTemplate = pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300));
+        ASSERT_TRUE(pTemplate != NULL);
+        HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL,
+                                                    NULL, 0);
+        EXPECT_STREQ("Module dialog", WindowText(hDialog));
+        ::DestroyWindow(hDialog);
+    }
 }
 
 TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
@@ -294,6 +333,31 @@ TEST(ResourceText, DialogTextParsesOrFails)
     }
 }
 
+TEST(ResourceText, DialogTemplatesHoldNoMoreItemsThanTheirCountCanSay)
+{
+    const struct
+    {
+        const char* name;
+        int nItems;
+        BOOL bValid;
+    } cases[] = {
+        {"as many as the count says", 0xFFFF, TRUE},
+        {"65,536: a count of 0", 0x10000, FALSE},
+        {"70,000: a count of 4,464", 70000, FALSE},
+    };
+    for (const auto& c : cases)
+    {
+        LPDLGTEMPLATE pTemplate =
+            CXTPResourceManagerIni::CreateDialogTemplate(DialogTextWithItems(c.nItems, "\n"));
+        EXPECT_EQ(c.bValid, pTemplate != NULL) << c.name;
+        if (pTemplate != NULL)
+        {
+            EXPECT_EQ(c.nItems, pTemplate->cdit) << c.name;
+            ::LocalFree(::LocalHandle(pTemplate));
+        }
+    }
+}
+
 TEST(ResourceText, DialogTemplateLayout)
 {
     LPDLGTEMPLATE pTemplate = CXTPResourceManagerIni::CreateDialogTemplate(
@@ -348,6 +412,34 @@ TEST(ResourceText, MenuTextParsesOrFails)
     {
         CMenu menu;
         EXPECT_EQ(c.bValid, CXTPResourceManagerIni::CreateMenu(menu, c.text)) << c.text;
+    }
+}
+
+TEST(ResourceText, MenuTextNestsPopupsOnlySoDeep)
+{
+    const struct
+    {
+        const char* name;
+        int nDepth;
+        BOOL bValid;
+    } cases[] = {
+        {"as deep as allowed", CXTPResourceManagerIni::nMaxMenuDepth, TRUE},
+        {"one level deeper", CXTPResourceManagerIni::nMaxMenuDepth + 1, FALSE},
+        // Deep enough to run the system's menu reader out of stack.
+        {"26,000 levels", 26000, FALSE},
+    };
+    for (const auto& c : cases)
+    {
+        CMenu menu;
+        ASSERT_EQ(c.bValid, CXTPResourceManagerIni::CreateMenu(menu, NestedMenuText(c.nDepth, "\n")))
+            << c.name;
+        if (!c.bValid)
+            continue;
+        HMENU hMenu = menu.GetSafeHmenu();
+        for (int i = 0; i < c.nDepth && hMenu != NULL; i++)
+            hMenu = ::GetSubMenu(hMenu, 0);
+        ASSERT_TRUE(hMenu != NULL) << c.name;
+        EXPECT_EQ(5u, ::GetMenuItemID(hMenu, 0)) << c.name;
     }
 }
 
