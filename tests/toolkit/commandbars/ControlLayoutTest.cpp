@@ -63,6 +63,8 @@ const WrapCase kWrapCases[] = {
      {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(0, 22, 23, 44)}, TRUE},
     {"no-wrap mode hides what does not fit", kHorzDock | xtpLayoutHideWrap, {B23, B23, B23}, 50, 0, CSize(46, 22),
      {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(-1, -1, -1, -1)}, TRUE},
+    {"a first control that begins a group leaves no empty first row", kHorzDock, {G23, B23}, 30, 2, CSize(23, 44),
+     {CRect(0, 0, 23, 22), CRect(0, 22, 23, 44)}, TRUE},
     {"a vertical bar wraps by heights into columns to the left", xtpLayoutVertDock, {B23, B23, B23}, 50, 2,
      CSize(46, 44), {CRect(-23, 0, 0, 22), CRect(-23, 22, 0, 44), CRect(-46, 0, -23, 22)}, TRUE},
 };
