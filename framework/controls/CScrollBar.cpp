@@ -1,4 +1,5 @@
 #include "framework/controls/CScrollBar.h"
+#include "framework/window/ScrollLimit.h"
 
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 
@@ -19,6 +20,5 @@ int CScrollBar::GetScrollLimit()
     SCROLLINFO info;
     if (!GetScrollInfo(&info, SIF_RANGE | SIF_PAGE))
         return 0;
-    int nLimit = info.nMax - (info.nPage > 0 ? (int)info.nPage - 1 : 0);
-    return nLimit > info.nMin ? nLimit : info.nMin;
+    return ScrollLimit(info);
 }

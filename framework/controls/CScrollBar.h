@@ -18,7 +18,7 @@ public:
     BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
         { return ::SetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo, bRedraw); }
-    // The largest position the thumb can take: the range's end less the page.
+    // The largest position the thumb can take (see ScrollLimit).
     int GetScrollLimit();
     void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
     BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH)

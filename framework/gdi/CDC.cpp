@@ -6,6 +6,7 @@ IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace {
 
+// A temporary DC uses its one handle for output and attributes alike.
 CObject* NewTemporaryDC(HANDLE hDC)
 {
     CDC* pDC = new CDC;
@@ -19,12 +20,7 @@ void ClearTemporaryDC(CObject* pObject)
     pDC->m_hDC = pDC->m_hAttribDC = NULL;
 }
 
-const CHandleMapKind deviceContexts = { &NewTemporaryDC, &ClearTemporaryDC };
-
-CHandleMap& DCMap()
-{
-    return CHandleMap::ForThisThread(deviceContexts);
-}
+typedef HandleOwnership<CDC, HDC, &CDC::m_hDC, &NewTemporaryDC, &ClearTemporaryDC> DCHandles;
 
 }
 
@@ -42,29 +38,24 @@ CDC::~CDC()
 
 HDC CDC::GetSafeHdc() const
 {
-    const CDC* volatile self = this;
-    return self == NULL ? NULL : m_hDC;
+    return DCHandles::SafeHandle(this);
 }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
 {
-    return (CDC*)DCMap().FromHandle(hDC);
+    return DCHandles::FromHandle(hDC);
 }
 
 void PASCAL CDC::DeleteTempMap()
 {
-    DCMap().DeleteTemporary();
+    DCHandles::DeleteTempMap();
 }
 
-// A DC that already holds a handle gives it up (deleting it) for the new one.
+// The attached handle serves for output and attributes alike.
 BOOL CDC::Attach(HDC hDC)
 {
-    if (hDC == NULL)
+    if (!DCHandles::Attach(this, hDC, &CDC::DeleteDC))
         return FALSE;
-    if (hDC == m_hDC)
-        return TRUE;
-    DeleteDC();
-    AttachPermanent(DCMap(), this, m_hDC, hDC);
     m_hAttribDC = hDC;
     return TRUE;
 }
@@ -72,7 +63,7 @@ BOOL CDC::Attach(HDC hDC)
 HDC CDC::Detach()
 {
     m_hAttribDC = NULL;
-    return DetachPermanent(DCMap(), m_hDC);
+    return DCHandles::Detach(this);
 }
 
 void CDC::SetAttribDC(HDC hDC)

@@ -43,12 +43,9 @@ void ClearTemporaryGdiObject(CObject* pObject)
     ((CGdiObject*)pObject)->m_hObject = NULL;
 }
 
-const CHandleMapKind gdiObjects = { &NewTemporaryGdiObject, &ClearTemporaryGdiObject };
-
-CHandleMap& GdiObjectMap()
-{
-    return CHandleMap::ForThisThread(gdiObjects);
-}
+typedef HandleOwnership<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject, &NewTemporaryGdiObject,
+                        &ClearTemporaryGdiObject>
+    GdiObjectHandles;
 
 }
 
@@ -63,36 +60,27 @@ CGdiObject::~CGdiObject()
 
 HGDIOBJ CGdiObject::GetSafeHandle() const
 {
-    const CGdiObject* volatile self = this;
-    return self == NULL ? NULL : m_hObject;
+    return GdiObjectHandles::SafeHandle(this);
 }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    return (CGdiObject*)GdiObjectMap().FromHandle(hObject);
+    return GdiObjectHandles::FromHandle(hObject);
 }
 
 void PASCAL CGdiObject::DeleteTempMap()
 {
-    GdiObjectMap().DeleteTemporary();
+    GdiObjectHandles::DeleteTempMap();
 }
 
-// An object that already holds a handle gives it up (deleting it) for the
-// new one, so creating twice does not leak.
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    if (hObject == NULL)
-        return FALSE;
-    if (hObject == m_hObject)
-        return TRUE;
-    DeleteObject();
-    AttachPermanent(GdiObjectMap(), this, m_hObject, hObject);
-    return TRUE;
+    return GdiObjectHandles::Attach(this, hObject, &CGdiObject::DeleteObject);
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
-    return DetachPermanent(GdiObjectMap(), m_hObject);
+    return GdiObjectHandles::Detach(this);
 }
 
 BOOL CGdiObject::DeleteObject()

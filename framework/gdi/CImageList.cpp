@@ -6,14 +6,7 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-namespace {
-
-CHandleMap& ImageListMap()
-{
-    return SingleHandleKind<CImageList, HIMAGELIST, &CImageList::m_hImageList>::MapOfThisThread();
-}
-
-}
+typedef HandleOwnership<CImageList, HIMAGELIST, &CImageList::m_hImageList> ImageListHandles;
 
 CImageList::CImageList() : m_hImageList(NULL)
 {
@@ -26,35 +19,27 @@ CImageList::~CImageList()
 
 HIMAGELIST CImageList::GetSafeHandle() const
 {
-    const CImageList* volatile self = this;
-    return self == NULL ? NULL : m_hImageList;
+    return ImageListHandles::SafeHandle(this);
 }
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList)
 {
-    return (CImageList*)ImageListMap().FromHandle(hImageList);
+    return ImageListHandles::FromHandle(hImageList);
 }
 
 void PASCAL CImageList::DeleteTempMap()
 {
-    ImageListMap().DeleteTemporary();
+    ImageListHandles::DeleteTempMap();
 }
 
-// A list object that already holds a list destroys it for the new one.
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
-    if (hImageList == NULL)
-        return FALSE;
-    if (hImageList == m_hImageList)
-        return TRUE;
-    DeleteImageList();
-    AttachPermanent(ImageListMap(), this, m_hImageList, hImageList);
-    return TRUE;
+    return ImageListHandles::Attach(this, hImageList, &CImageList::DeleteImageList);
 }
 
 HIMAGELIST CImageList::Detach()
 {
-    return DetachPermanent(ImageListMap(), m_hImageList);
+    return ImageListHandles::Detach(this);
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)

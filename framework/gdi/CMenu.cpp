@@ -5,14 +5,7 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-namespace {
-
-CHandleMap& MenuMap()
-{
-    return SingleHandleKind<CMenu, HMENU, &CMenu::m_hMenu>::MapOfThisThread();
-}
-
-}
+typedef HandleOwnership<CMenu, HMENU, &CMenu::m_hMenu> MenuHandles;
 
 CMenu::CMenu() : m_hMenu(NULL)
 {
@@ -25,35 +18,27 @@ CMenu::~CMenu()
 
 HMENU CMenu::GetSafeHmenu() const
 {
-    const CMenu* volatile self = this;
-    return self == NULL ? NULL : m_hMenu;
+    return MenuHandles::SafeHandle(this);
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
-    return (CMenu*)MenuMap().FromHandle(hMenu);
+    return MenuHandles::FromHandle(hMenu);
 }
 
 void PASCAL CMenu::DeleteTempMap()
 {
-    MenuMap().DeleteTemporary();
+    MenuHandles::DeleteTempMap();
 }
 
-// A menu object that already holds a menu destroys it for the new one.
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    if (hMenu == NULL)
-        return FALSE;
-    if (hMenu == m_hMenu)
-        return TRUE;
-    DestroyMenu();
-    AttachPermanent(MenuMap(), this, m_hMenu, hMenu);
-    return TRUE;
+    return MenuHandles::Attach(this, hMenu, &CMenu::DestroyMenu);
 }
 
 HMENU CMenu::Detach()
 {
-    return DetachPermanent(MenuMap(), m_hMenu);
+    return MenuHandles::Detach(this);
 }
 
 BOOL CMenu::CreateMenu()

@@ -270,6 +270,7 @@ public:
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
         { return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw) != 0 || lpScrollInfo->fMask == 0; }
+    // The largest position the bar's thumb can take (see ScrollLimit).
     int GetScrollLimit(int nBar);
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH)

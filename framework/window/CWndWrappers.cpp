@@ -4,6 +4,7 @@
 #include "framework/window/CFrameWnd.h"
 #include "framework/window/CWinApp.h"
 #include "framework/core/ModuleState.h"
+#include "framework/window/ScrollLimit.h"
 #include "framework/Gdi.h"
 #include <shellapi.h>
 #include <algorithm>
@@ -164,7 +165,7 @@ int CWnd::GetScrollLimit(int nBar)
     SCROLLINFO info;
     if (!GetScrollInfo(nBar, &info, SIF_RANGE | SIF_PAGE))
         return 0;
-    return info.nMax - std::max((int)info.nPage - 1, 0);
+    return ScrollLimit(info);
 }
 
 CMenu* CWnd::GetMenu() const

@@ -1,11 +1,11 @@
 #pragma once
-// The toolkit's start-up: one ordered list of steps to which every subsystem
-// adds its own entries. The steps run once, in order, before the application's
+// The toolkit's start-up: one ordered list of steps to which every part of the
+// toolkit adds its own entries. The steps run once, in order, before the application's
 // own start-up code (during static initialisation, once every entry of the
 // program has been added); at process exit the exit routines of the steps that
 // ran are called in exactly the reverse order.
 //
-// A subsystem adds an entry in the .cpp file of the object it concerns (so the
+// A part adds an entry in the .cpp file of the object it concerns (so the
 // entry is linked whenever the object is used), with the order constant of its
 // step below:
 //
@@ -38,7 +38,7 @@
 // exit routine of this list.
 #include "framework/Core.h"
 
-// The start-up order of the toolkit's steps. Subsystem 2 (the foundations)
+// The start-up order of the toolkit's steps. The foundation (toolkit/foundation)
 // adds the theme manager, draw helpers, monitor functions, message, profile
 // name, clipboard formats, image manager, resource manager, visual styles,
 // version record and unset rectangle; the command bars and the task panel add
