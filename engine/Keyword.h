@@ -1,10 +1,11 @@
 #pragma once
 // One search text with its doubly linked list of news items and its counters.
 // The keyword owns its items.
-#include <windows.h>
-#include <commctrl.h>
-
 #include "engine/NewsItem.h"
+
+// The keyword tree's item handle, as the common controls declare it; the
+// engine only stores it for the window that shows the tree.
+typedef struct _TREEITEM* HTREEITEM;
 
 class Keyword {
 public:

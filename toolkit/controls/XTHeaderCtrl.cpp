@@ -1,4 +1,5 @@
 #include "toolkit/controls/XTHeaderCtrl.h"
+#include "framework/window/CPaintDC.h"
 
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"

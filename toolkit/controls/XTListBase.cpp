@@ -1,4 +1,5 @@
 #include "toolkit/controls/XTListBase.h"
+#include "framework/window/CPaintDC.h"
 
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/controls/XTProfileManager.h"

@@ -1,4 +1,5 @@
 #include "toolkit/controls/XTTreeBase.h"
+#include "framework/window/CPaintDC.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTWinVersion.h"

@@ -4,7 +4,7 @@
 // and four two-colour gradients. Indexes 0 to 27 are the Windows system-colour
 // indexes, 28 to 57 the toolkit's derived colours; a larger value passed where
 // an index is expected is a COLORREF and is returned unchanged.
-#include "framework/Window.h"
+#include "framework/window/CCmdTarget.h"
 
 const int XTP_COLOR_COUNT = 58;
 const COLORREF XTP_COLOR_NONE = 0xFFFFFFFF;

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers for the COM objects of the system's XML component: an owning
 // interface pointer, an owned BSTR made from an 8-bit text, and the way back.
-#include "framework/Framework.h"
+#include "framework/Core.h"
 
 #include <ole2.h>
 #include <msxml2.h>

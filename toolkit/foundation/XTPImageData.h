@@ -1,7 +1,7 @@
 #pragma once
 // Reading the packed image data of resources and icon files, with every
 // size and offset checked against the bytes that are there.
-#include "framework/Framework.h"
+#include "framework/Core.h"
 
 inline WORD XTPWordAt(const BYTE* p)
 {

@@ -3,6 +3,8 @@
 // checked and disabled images a program may give, and the faded, shadow and
 // disabled images the icon computes itself on first use. Also the helpers
 // for 32-bit bitmaps with per-pixel alpha.
+#include "framework/Gdi.h"
+#include "framework/window/CCmdTarget.h"
 #include "toolkit/foundation/XTPImageManagerIconHandle.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 // One image of an icon: an icon handle or a 32-bit bitmap with straight
 // (not pre-multiplied) per-pixel alpha, and the pre-multiplied copy made the
 // first time the bitmap is drawn.
-#include "framework/Framework.h"
+#include "framework/Core.h"
 
 class CXTPImageManagerIconHandle
 {

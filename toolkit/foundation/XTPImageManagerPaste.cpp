@@ -1,5 +1,6 @@
 // Pasting icons from the clipboard.
 #include "toolkit/foundation/XTPImageManager.h"
+#include "framework/controls/COleDataObject.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 
 #include <vector>

@@ -3,7 +3,7 @@
 // their types and defaults, in one DoPropExchange operation; the exchange
 // object handed to it decides the direction and where the values live
 // (archive, registry, XML document or INI file).
-#include "framework/Framework.h"
+#include "framework/Core.h"
 
 // The toolkit's own value types, next to the standard variant type numbers.
 #define VT_EX_RECT 100

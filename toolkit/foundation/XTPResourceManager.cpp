@@ -1,4 +1,6 @@
 #include "toolkit/foundation/XTPResourceManager.h"
+#include "framework/controls/CToolBar.h"
+#include "framework/window/AppHelpers.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 namespace

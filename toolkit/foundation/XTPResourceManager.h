@@ -3,7 +3,10 @@
 // bitmaps and dialog templates it shows. The default manager reads the
 // program's resources; a file-based manager (INI or XML) can be installed
 // instead and falls back to the program's resources for what its file lacks.
-#include "framework/Framework.h"
+#include "framework/Core.h"
+#include "framework/Gdi.h"
+
+class CToolBar;
 
 class CXTPResourceManager : public CNoTrackObject
 {

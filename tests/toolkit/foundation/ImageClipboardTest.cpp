@@ -1,5 +1,6 @@
 // Pasting the image manager's icons from the clipboard, whole or damaged.
 #include "ImageTestSupport.h"
+#include "framework/controls/COleDataObject.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The resource manager: the program's resources, INI and XML text files over
 // them, and the two text notations for dialogs and menus.
 #include "tests/support/TempFolder.h"
+#include "framework/Framework.h"
 #include "toolkit/foundation/XTPResourceManagerXml.h"
 
 #include <gtest/gtest.h>
