@@ -7,7 +7,9 @@
 //   DECLARE_DYNCREATE(C) / IMPLEMENT_DYNCREATE(C, Base)          ... and CreateObject
 //   DECLARE_SERIAL(C)    / IMPLEMENT_SERIAL(C, Base, schema)     ... and reading through archives
 // A schema with VERSIONABLE_SCHEMA set accepts data of any version (the object asks the archive
-// for the version it is reading); any other schema must match the data exactly.
+// for the version it is reading); any other schema must match the data exactly. An archive reads
+// the class records of serializable classes only: a class whose objects are stored with their
+// class (WriteObject, WriteClass, an exchange's object instance) needs the SERIAL pair.
 //
 // Class templates use the same DECLARE_ macro inside the template and one of the _T forms at
 // namespace scope in the header, naming the template, its parameter and its base:
