@@ -211,6 +211,33 @@ TEST_F(XTSplitterTest, FullDragMovesThePanesAtEveryMouseMove)
     EXPECT_EQ(NULL, ::GetCapture());
 }
 
+TEST_F(XTSplitterTest, OnlyADragWithoutFullDragShowsAnInvertedBand)
+{
+    // What the splitter shows, its panes included.
+    auto pixel = [this](int x, int y) {
+        HDC hDC = ::GetDCEx(outer.m_hWnd, NULL, DCX_CACHE | DCX_CLIPSIBLINGS);
+        COLORREF clr = ::GetPixel(hDC, x, y);
+        ::ReleaseDC(outer.m_hWnd, hDC);
+        return clr;
+    };
+    // The tracker of a drag to x 231 covers x 230..233, over the preview pane.
+    COLORREF before = pixel(231, 300);
+    SendMouse(&outer, WM_LBUTTONDOWN, CPoint(179, 300));
+    SendMouse(&outer, WM_MOUSEMOVE, CPoint(231, 300));
+    EXPECT_EQ(before ^ 0xFFFFFF, pixel(231, 300));
+    SendMouse(&outer, WM_LBUTTONUP, CPoint(231, 300));
+    EXPECT_EQ(before, pixel(227, 300)) << "the tracker is gone, the tree pane is there";
+
+    // With full drag the panes move at once and the bar between them shows
+    // its face colour, not an inverted band.
+    outer.AllowFullDrag();
+    SendMouse(&outer, WM_LBUTTONDOWN, CPoint(231, 300));
+    SendMouse(&outer, WM_MOUSEMOVE, CPoint(283, 300));
+    PumpPending();
+    EXPECT_EQ(CXTSplitterWnd::GetTheme()->m_clrSplitterFace, pixel(281, 300));
+    SendMouse(&outer, WM_LBUTTONUP, CPoint(283, 300));
+}
+
 TEST_F(XTSplitterTest, FixedStyleAnswersEveryHitTestWithABorder)
 {
     CRect window;

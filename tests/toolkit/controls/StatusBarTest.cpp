@@ -66,13 +66,9 @@ protected:
 
 } // namespace
 
-TEST_F(XTPStatusBarTest, IsAtLeastTwentyPixelsHigh)
-{
-    EXPECT_GE(RectInParent(&bar).Height(), 20);
-}
-
 TEST_F(XTPStatusBarTest, AddIndicatorAppendsInsertsAndRefusesDuplicates)
 {
+    EXPECT_GE(RectInParent(&bar).Height(), 20);
     bar.SetPaneText(1, "alpha");
     bar.SetPaneInfo(2, ID_PANE_B, SBPS_POPOUT, 60);
     bar.SetPaneText(2, "beta");
@@ -218,8 +214,19 @@ TEST_F(XTPStatusBarTest, ThemedBarIsPaintedByThePaintManager)
     bar.RedrawWindow();
     CDC* pDC = bar.GetDC();
     EXPECT_EQ(marker, pDC->GetPixel(probe));
+    // The size grip's dots in the corner, but not while the frame is maximised.
+    CRect client;
+    bar.GetClientRect(client);
+    EXPECT_EQ(pPaintManager->GetColor(COLOR_BTNSHADOW), pDC->GetPixel(client.right - 12, client.bottom - 12));
     bar.ReleaseDC(pDC);
     EXPECT_EQ(TRUE, bar.SendMessage(WM_ERASEBKGND, 0, 0));
+    frame->ShowWindow(SW_MAXIMIZE);
+    PumpPending();
+    bar.RedrawWindow();
+    bar.GetClientRect(client);
+    pDC = bar.GetDC();
+    EXPECT_EQ(marker, pDC->GetPixel(client.right - 12, client.bottom - 12));
+    bar.ReleaseDC(pDC);
 
     bar.SetThemed(FALSE);
     EXPECT_EQ(nullptr, bar.GetPaintManager());
