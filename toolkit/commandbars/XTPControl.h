@@ -65,8 +65,9 @@ public:
     // The image manager's icon for the control's icon id at the width; NULL
     // when the icon id is 0 or there is none.
     virtual CXTPImageManagerIcon* GetImage(int nWidth = 16);
-    // A key while the bar tracks; 0 (not handled) in the base.
-    virtual BOOL OnHookKeyDown(UINT nChar) { (void)nChar; return FALSE; }
+    // A key while the bar tracks and the control has the keys: 0 not
+    // handled (the base), 1 handled, 2 handled and the bar closes.
+    virtual int OnHookKeyDown(UINT nChar) { (void)nChar; return 0; }
     // Stores the bar the control stands on.
     virtual void SetParent(CXTPCommandBar* pParent) { m_pParent = pParent; }
     // Copies what a clone needs (not the rectangle, state, index or owners).

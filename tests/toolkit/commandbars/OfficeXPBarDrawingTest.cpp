@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 COLORREF Marker(int nIndex)
@@ -136,6 +138,70 @@ TEST_F(OfficeXPBar, HotButtonWithAnIconIsBoxedAndRaised)
     EXPECT_EQ(kBlue, canvas.Pixel(19, 19));
     EXPECT_NE(kBlue, canvas.Pixel(21, 21));
     EXPECT_NE(Marker(31), canvas.Pixel(21, 21));
+}
+
+} // namespace
+
+namespace {
+
+// A bar that stands as a popup bar.
+class CPopupStandIn : public CXTPToolBar
+{
+public:
+    void MakePopup()
+    {
+        m_barType = xtpBarTypePopup;
+        m_barPosition = xtpBarPopup;
+    }
+};
+
+TEST(OfficeXPPopupRows, RowBoxesCheckBoxAndArrow)
+{
+    CTestWindow host;
+    CXTPOfficeXPTheme theme;
+    for (int nIndex = 0; nIndex < XTP_COLOR_COUNT; nIndex++)
+    {
+        const COLORREF clr = Marker(nIndex);
+        theme.SetColors(1, &nIndex, &clr);
+    }
+    CPopupStandIn* pBar = new CPopupStandIn();
+    ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
+    pBar->MakePopup();
+    CXTPControl* pItem = pBar->GetControls()->Add(xtpControlButton, 0);
+    pItem->SetCaption(CString("&Item\tCtrl+I"));
+    const int nBox = std::max(16, theme.GetTextHeight()) + 4;
+    const CRect R(0, 0, 150, 22);
+    pItem->SetRect(R);
+
+    PixelCanvas canvas(150, 22);
+    const CSize size = theme.DrawControl(&canvas.dc(), pItem, FALSE);
+    EXPECT_EQ(std::max(22, theme.GetTextHeight()), size.cy);
+    EXPECT_GT(size.cx, nBox + 40);
+    EXPECT_EQ(0, canvas.CountOther(kWhite));
+
+    // Hot and checked: the row's box and the check box in the icon column.
+    pItem->SetChecked(TRUE);
+    pItem->OnSetSelected(1);
+    theme.DrawControl(&canvas.dc(), pItem, TRUE);
+    EXPECT_EQ(Marker(32), canvas.Pixel(R.right - 1, R.bottom - 1));
+    EXPECT_EQ(Marker(31), canvas.Pixel(R.right - 30, 1));
+    EXPECT_EQ(Marker(37), canvas.Pixel(0, 0));
+    EXPECT_EQ(Marker(33), canvas.Pixel(1, 1));
+    EXPECT_EQ(Marker(37), canvas.Pixel(nBox - 1, 10));
+    EXPECT_EQ(Marker(45), canvas.dc().GetTextColor());
+
+    // A disabled popup item: no box, the disabled text and an arrow.
+    CXTPControl* pPopup = pBar->GetControls()->Add(xtpControlPopup, 0);
+    pPopup->SetCaption(CString("More"));
+    pPopup->SetEnabled(FALSE);
+    pPopup->SetRect(R);
+    PixelCanvas popupCanvas(150, 22);
+    theme.DrawControl(&popupCanvas.dc(), pPopup, TRUE);
+    EXPECT_EQ(Marker(35), popupCanvas.dc().GetTextColor());
+    EXPECT_EQ(kWhite, popupCanvas.Pixel(0, 0));
+    const int xArrow = R.right - 11, yArrow = R.CenterPoint().y;
+    EXPECT_EQ(Marker(35), popupCanvas.Pixel(xArrow + 1, yArrow));
+    pBar->InternalRelease();
 }
 
 } // namespace
