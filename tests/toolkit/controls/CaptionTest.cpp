@@ -298,3 +298,33 @@ TEST(CaptionPopup, ClosingThePopupAnyWayGivesThePaneBack)
     PumpPending();
     EXPECT_EQ(0, fixture.host.CountMessage(WM_CAPTION_POPUP_CLOSED));
 }
+
+TEST(Caption, IconIsDrawnOnlyWhereItFits)
+{
+    Caption fixture;
+    fixture.caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
+    CSize sizeIcon = fixture.caption.GetIconSize();
+    for (int nWidth : {(int)sizeIcon.cx, (int)sizeIcon.cx + 4})
+    {
+        PixelCanvas canvas(nWidth, 20, RGB(1, 2, 3));
+        CRect rc(0, 0, nWidth, 20);
+        fixture.caption.DrawCaptionIcon(&canvas.dc(), rc);
+        EXPECT_EQ(nWidth > sizeIcon.cx, canvas.CountOther(RGB(1, 2, 3)) > 0) << nWidth;
+    }
+}
+
+TEST(Caption, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)
+{
+    Caption fixture;
+    COLORREF clrFrame = XTPGetColor(54);
+    for (BOOL bGradient : {TRUE, FALSE})
+    {
+        CXTCaptionThemeOffice2003 theme(bGradient);
+        theme.RefreshMetrics();
+        PixelCanvas canvas(100, 20, RGB(1, 2, 3));
+        CRect rc(0, 0, 100, 20);
+        theme.DrawCaptionBack(&canvas.dc(), &fixture.caption, rc);
+        EXPECT_EQ(clrFrame, canvas.Pixel(50, 19));
+        EXPECT_EQ(bGradient != FALSE, canvas.Pixel(50, 0) == clrFrame && canvas.Pixel(0, 10) == clrFrame);
+    }
+}
