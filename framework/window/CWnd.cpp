@@ -84,7 +84,7 @@ HWND CWnd::Detach()
 // ---------------------------------------------------------------------------
 // Construction and destruction.
 
-CWnd::CWnd() : m_hWnd(NULL), m_hWndOwner(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0)
+CWnd::CWnd() : m_hWnd(NULL), m_hWndOwner(NULL), m_nModalResult(0), m_nFlags(0), m_pfnSuper(NULL)
 {
 }
 
@@ -133,19 +133,17 @@ void CWnd::FinishNcDestroy(HWND hWndGone)
 }
 
 // ---------------------------------------------------------------------------
-// Creation: a thread hook binds the object to the new window before the
-// window's first message.
-namespace {
-
 // Points the window at CWnd::WndProc and keeps the procedure it had.
-void SubclassToFramework(CWnd* pWnd, HWND hWnd)
+void CWnd::SubclassToFramework(HWND hWnd)
 {
     WNDPROC oldProc = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::WndProc);
     if (oldProc != &CWnd::WndProc)
-        pWnd->m_pfnSuper = oldProc;
+        m_pfnSuper = oldProc;
 }
 
-LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
+// Creation: a thread hook binds the object to the new window before the
+// window's first message.
+LRESULT CALLBACK CWndCreationHook::CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* state = AfxGetThreadState();
     if (nCode == HCBT_CREATEWND && state->m_pWndInit != NULL)
@@ -155,12 +153,10 @@ LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
         HWND hWnd = (HWND)wParam;
         pWnd->Attach(hWnd);
         pWnd->PreSubclassWindow();
-        SubclassToFramework(pWnd, hWnd);
+        pWnd->SubclassToFramework(hWnd);
     }
     return ::CallNextHookEx(state->m_hHookCreate, nCode, wParam, lParam);
 }
-
-} // namespace
 
 CWndCreationHook::CWndCreationHook(CWnd* pWnd)
     : m_state(AfxGetThreadState()), m_pPreviousInit(m_state->m_pWndInit), m_hPreviousHook(m_state->m_hHookCreate)
@@ -243,7 +239,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!::IsWindow(hWnd) || !Attach(hWnd))
         return FALSE;
     PreSubclassWindow();
-    SubclassToFramework(this, hWnd);
+    SubclassToFramework(hWnd);
     return TRUE;
 }
 

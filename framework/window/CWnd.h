@@ -35,8 +35,6 @@ public:
 
     HWND m_hWnd;
     HWND m_hWndOwner;   // owner set by SetOwner, NULL for the parent
-    UINT m_nFlags;
-    WNDPROC m_pfnSuper; // the procedure this object's procedure hands unhandled messages to
     int m_nModalResult;
 
     operator HWND() const { return GetSafeHwnd(); }
@@ -379,15 +377,10 @@ public:
     static const CWnd wndTopMost;
     static const CWnd wndNoTopMost;
 
-    // Undoes the subclassing and the binding once the window is gone, then
-    // calls PostNcDestroy.
-    void FinishNcDestroy(HWND hWndGone);
-
-    // Window procedure of every window with an attached object.
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-
 protected:
     explicit CWnd(HWND hWndSpecial);
+
+    UINT m_nFlags;      // WF_ bits above
 
     // The message map lookup of OnWndMsg; FALSE when no entry took the message.
     BOOL DispatchToMessageMap(UINT message, WPARAM wParam, LPARAM lParam, UINT nCode, LRESULT* pResult);
@@ -395,6 +388,25 @@ protected:
     // control it comes from.
     BOOL ReflectToSender(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
+
+private:
+    friend LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class CWndCreationHook;
+
+    // Points the window at WndProc, keeping the procedure it had in m_pfnSuper.
+    void SubclassToFramework(HWND hWnd);
+    // Another window between hWndFrom and hWndThis shows the tool tips of
+    // hWndFrom's messages.
+    static bool HasNearerToolTipWindow(HWND hWndFrom, HWND hWndThis);
+
+    // Undoes the subclassing and the binding once the window is gone, then
+    // calls PostNcDestroy.
+    void FinishNcDestroy(HWND hWndGone);
+
+    // Window procedure of every window with an attached object.
+    static LRESULT CALLBACK WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC m_pfnSuper; // the procedure this object's procedure hands unhandled messages to
 };
 
 // For the life of this object the next window the thread creates is bound
@@ -407,6 +419,7 @@ public:
     ~CWndCreationHook();
 
 private:
+    static LRESULT CALLBACK CreationHook(int nCode, WPARAM wParam, LPARAM lParam);
     CWndCreationHook(const CWndCreationHook&);
     void operator=(const CWndCreationHook&);
     AFX_THREAD_STATE* m_state;

@@ -51,9 +51,11 @@ void RemoveLastTool(AFX_THREAD_STATE* state)
     state->m_nLastHit = -1;
 }
 
+} // namespace
+
 // Another window between the message's window and this one takes care of
 // the tool tips of this message.
-bool HasNearerToolTipWindow(HWND hWndFrom, HWND hWndThis)
+bool CWnd::HasNearerToolTipWindow(HWND hWndFrom, HWND hWndThis)
 {
     for (HWND hWnd = hWndFrom; hWnd != NULL && hWnd != hWndThis; hWnd = ::GetParent(hWnd))
     {
@@ -63,8 +65,6 @@ bool HasNearerToolTipWindow(HWND hWndFrom, HWND hWndThis)
     }
     return false;
 }
-
-} // namespace
 
 BOOL CWnd::EnableToolTips(BOOL bEnable)
 {

@@ -85,7 +85,7 @@ const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::CWnd(HWND hWndSpecial)
-    : m_hWnd(hWndSpecial), m_hWndOwner(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0)
+    : m_hWnd(hWndSpecial), m_hWndOwner(NULL), m_nModalResult(0), m_nFlags(0), m_pfnSuper(NULL)
 {
 }
 

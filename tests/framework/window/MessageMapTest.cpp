@@ -54,7 +54,6 @@ TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessage)
     EXPECT_EQ(JoinedLog(wnd.m_log), "nccreate;create;");
     EXPECT_EQ(wnd.m_hWndSeenAtNcCreate, wnd.m_hWnd);
     EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
-    EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(wnd.m_hWnd, GWLP_WNDPROC), &CWnd::WndProc);
     HWND hWnd = wnd.m_hWnd;
     EXPECT_TRUE(wnd.DestroyWindow());
     EXPECT_EQ(wnd.m_hWnd, (HWND)NULL);

@@ -117,6 +117,7 @@ class CModalWnd : public CWnd
 {
 public:
     int m_nKicks = 0;
+    bool InModalLoop() const { return (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL)) != 0; }
 
 protected:
     afx_msg LRESULT OnKickIdle(WPARAM, LPARAM lCount)
@@ -145,7 +146,7 @@ TEST(ModalLoop, KicksIdleAndEndsWithTheResultOrOnQuit)
     ASSERT_TRUE(wnd.CreateEx(0, NULL, "modal", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
     EXPECT_EQ(wnd.RunModalLoop(), 5);
     EXPECT_GE(wnd.m_nKicks, 1);
-    EXPECT_FALSE(wnd.m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL));
+    EXPECT_FALSE(wnd.InModalLoop());
 
     // WM_QUIT ends the loop and goes back on the queue.
     ::PostQuitMessage(3);

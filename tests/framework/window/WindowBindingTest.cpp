@@ -25,11 +25,11 @@ TEST_F(HandleMapTest, UnboundHandleGetsOneTemporaryObjectUntilIdle)
     ASSERT_NE(pTemporary, (CWnd*)NULL);
     EXPECT_EQ(pTemporary->m_hWnd, m_hWnd);
     EXPECT_EQ(CWnd::FromHandle(m_hWnd), pTemporary);
-    pTemporary->m_nFlags = 0x4321;   // a mark a fresh object would not carry
+    pTemporary->m_nModalResult = 0x4321;   // a mark a fresh object would not carry
 
     RunIdle();
     CWnd* pFresh = CWnd::FromHandle(m_hWnd);
-    EXPECT_EQ(pFresh->m_nFlags, 0u);
+    EXPECT_EQ(pFresh->m_nModalResult, 0);
     EXPECT_TRUE(::IsWindow(m_hWnd));   // deleting the temporary left the window alone
     EXPECT_EQ(CWnd::FromHandle(NULL), (CWnd*)NULL);
 }
