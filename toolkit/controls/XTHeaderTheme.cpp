@@ -137,6 +137,8 @@ BOOL CXTHeaderTheme::LayoutWithTextHeight(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHead
     int nHeight = tm.tmHeight + nExtra;
     LPRECT prc = lpHDL->prc;
     WINDOWPOS* pwp = lpHDL->pwpos;
+    // The list positions the window named in the record: the header itself.
+    pwp->hwnd = pHeader->GetSafeHwnd();
     pwp->hwndInsertAfter = NULL;
     pwp->x = prc->left;
     pwp->y = prc->top;

@@ -179,6 +179,22 @@ TEST_F(HeaderCtrlTest, SharingWidthSkipsLockedColumnsAndShareNotAboveTheMinimum)
     EXPECT_EQ(header.GetLockedColumnsWidth(), 400);
 }
 
+TEST_F(HeaderCtrlTest, ThemeWithItsOwnHeightMovesOnlyTheHeader)
+{
+    CRect rcList = RectInParent(&list);
+    header.SetTheme(2);
+    EXPECT_EQ(RectInParent(&list), rcList);
+    TEXTMETRIC tm;
+    CClientDC dc(&header);
+    CFont* pOldFont = dc.SelectObject(header.GetFont());
+    dc.GetTextMetrics(&tm);
+    dc.SelectObject(pOldFont);
+    CRect rcHeader = RectInParent(&header);
+    EXPECT_EQ(rcHeader.TopLeft(), CPoint(0, 0));
+    EXPECT_EQ(rcHeader.Height(), tm.tmHeight + 10);
+    header.SetTheme((CXTThemeManagerStyle*)NULL);
+}
+
 TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
 {
     CRect rc;
