@@ -6,6 +6,7 @@
 // strip of the expand button at a toolbar's end.
 #include "CommandBarsTestSupport.h"
 
+#include "framework/Controls.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPDockBar.h"
@@ -198,6 +199,30 @@ TEST_F(CommandBarsFrameTest, VerticalDockBarsTakeTheRemainingHeight)
     EXPECT_EQ(CRect(0, 0, 23 + 4, nLength), BarRect(pSide));
     EXPECT_EQ(CRect(0, 2 * kRow, 23 + 4, 300), BarRect(frame->m_pCommandBars->GetDockBar(2)));
     EXPECT_EQ(CRect(23 + 4, 2 * kRow, kFrameWidth, 300), frame->GetPaneRect());
+}
+
+// A toolbar placed straight in a frame, without a manager, takes its height
+// at the top in the frame's layout pass.
+TEST(ToolBarInFrame, TakesTheTopThroughSizeParent)
+{
+    // The frame deletes itself when its window goes.
+    CCommandBarsFrame* pFrame = new CCommandBarsFrame;
+    ASSERT_TRUE(pFrame->CreateAt(40, 40, 300, 200));
+    CXTPToolBar* pBar = new CXTPToolBar;
+    pBar->SetPaintManager(new CFixedSizePaintManager);
+    ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE | CBRS_TOP | XTP_BARSTYLE_GRIPPER, pFrame));
+    UINT buttons[] = {ID_TEST_NEW, ID_TEST_OPEN};
+    pBar->SetButtons(buttons, 2);
+    pFrame->RecalcLayout();
+    // No tracker outside a manager: no expand strip.
+    const int nWidth = 2 + 6 + 2 * 23 + 2;
+    EXPECT_EQ(CRect(0, 0, nWidth, kRow), RectInParent(pBar));
+    EXPECT_EQ(CRect(0, kRow, 300, 200), pFrame->GetPaneRect());
+    pBar->SetVisible(FALSE);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(CRect(0, 0, 300, 200), pFrame->GetPaneRect());
+    pBar->InternalRelease();
+    pFrame->DestroyWindow();
 }
 
 } // namespace

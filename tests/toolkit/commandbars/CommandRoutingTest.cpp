@@ -227,4 +227,36 @@ TEST_F(CommandRoutingTest, MouseSelectionArmsTheHoverTimerOnce)
     EXPECT_EQ(-1, pMenuBar->GetSelectedIndex());
 }
 
+TEST_F(CommandRoutingTest, ToolTipOfTheButtonUnderThePoint)
+{
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    CXTPControl* pCopy = Button(ID_TEST_COPY);
+    TOOLINFOA info = {};
+    info.cbSize = sizeof(info);
+    EXPECT_EQ(ID_TEST_COPY, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), &info));
+    EXPECT_EQ(pToolBar->m_hWnd, info.hwnd);
+    EXPECT_EQ(pCopy->GetRect(), CRect(info.rect));
+    EXPECT_EQ((UINT_PTR)ID_TEST_COPY, info.uId);
+    ASSERT_TRUE(info.lpszText != NULL);
+    EXPECT_STREQ("Copy", info.lpszText) << "the tooltip part of the command's string";
+    free(info.lpszText);
+
+    CPoint ptGap(pCopy->GetRect().left - 3, pCopy->GetRect().CenterPoint().y);
+    EXPECT_EQ(-1, pToolBar->OnToolHitTest(ptGap, NULL)) << "the group gap holds no control";
+
+    frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL));
+}
+
+TEST_F(CommandRoutingTest, MenuBarInTrackingModeShowsNoToolTips)
+{
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    CPoint pt = Button(ID_TEST_COPY)->GetRect().CenterPoint();
+    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
+    EXPECT_EQ(-1, pToolBar->OnToolHitTest(pt, NULL)) << "another bar holds the mouse";
+    pMenuBar->SetTrackingMode(xtpTrackingOff);
+    EXPECT_EQ(ID_TEST_COPY, pToolBar->OnToolHitTest(pt, NULL));
+}
+
 } // namespace
