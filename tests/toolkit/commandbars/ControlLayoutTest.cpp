@@ -82,15 +82,6 @@ TEST(ControlLayout, WrapsIntoRows)
     }
 }
 
-TEST(ControlLayout, InvisibleRecordsTakeNoPlace)
-{
-    CXTPControlLayout layout = MakeLayout(kHorzDock, {B23, G23, B23});
-    layout[1].bVisible = FALSE;
-    EXPECT_EQ(1, layout.WrapToolBar(100));
-    EXPECT_EQ(CSize(46, 22), layout.CalcSize(FALSE));
-    EXPECT_EQ(CRect(23, 0, 46, 22), layout[2].rcControl);
-}
-
 struct AdjustCase
 {
     const char* name;

@@ -66,19 +66,6 @@ TEST(Control, CaptionTabPartBecomesTheAutomaticShortcut)
     EXPECT_STREQ("Ctrl+O", button.GetAutoShortcutText());
 }
 
-TEST(Control, IconIdPrefersCustomThenOwnThenCommand)
-{
-    CXTPControlButton button;
-    button.SetID(100);
-    EXPECT_EQ(100, button.GetIconId());
-    button.SetIconId(200);
-    EXPECT_EQ(200, button.GetIconId());
-    CXTPControlButton custom;
-    custom.Copy(&button);
-    EXPECT_EQ(200, custom.GetIconId());
-    EXPECT_TRUE(custom.Compare(&button));
-}
-
 TEST(Control, CloneCopiesSettingsButNotState)
 {
     CXTPControlButton button;

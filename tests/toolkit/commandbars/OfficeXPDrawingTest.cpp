@@ -80,15 +80,6 @@ TEST(OfficeXPDrawing, ControlStateBoxes)
     }
 }
 
-TEST(OfficeXPDrawing, IdleTextInPopupsTakesThePopupColour)
-{
-    CXTPOfficeXPTheme theme;
-    MarkColors(theme);
-    PixelCanvas canvas(10, 10);
-    theme.DrawControlState(&canvas.dc(), CRect(0, 0, 10, 10), TRUE, 0, 0, FALSE, FALSE, xtpBarPopup);
-    EXPECT_EQ(Marker(44), canvas.dc().GetTextColor());
-}
-
 // A 16 x 16 icon of one opaque colour.
 HICON MakeSolidIcon(COLORREF clr)
 {

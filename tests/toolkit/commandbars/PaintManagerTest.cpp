@@ -76,17 +76,6 @@ TEST(PaintManagerColors, TableIndexesAndColoursPassedThrough)
     EXPECT_EQ(theme.GetColor(COLOR_BTNTEXT), theme.GetStatusBarTextColor());
 }
 
-TEST(PaintManagerThemes, OfficeXPFadesIconsAndRaisesThemOverAShadow)
-{
-    CXTPOfficeXPTheme theme;
-    EXPECT_TRUE(theme.GetIconsInfo()->bUseFadedIcons);
-    EXPECT_TRUE(theme.GetIconsInfo()->bIconsWithShadow);
-    EXPECT_FALSE(theme.GetIconsInfo()->bUseDisabledIcons);
-    EXPECT_TRUE(theme.IsFlatDisabledText());
-    EXPECT_GE(theme.GetControlHeight(), 22);
-    EXPECT_GT(theme.GetTextHeight(), 6);
-}
-
 struct CaptionCase
 {
     const char* name;
