@@ -111,7 +111,7 @@ protected:
     BOOL m_bClipStylesRemoved;
 
 private:
-    // Rows and columns are hidden and shown by one piece of code: a track is
+    // Rows and columns are hidden and shown by the same code: a track is
     // a column (bColumn) or a row.
     struct TrackAxis;
     TrackAxis Axis(BOOL bColumn);

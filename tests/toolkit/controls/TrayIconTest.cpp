@@ -334,3 +334,22 @@ TEST_F(TrayIconTest, NoBalloonFallbackAfterARealBalloonEvent)
     ASSERT_EQ(1u, owner.events.size());
     EXPECT_EQ(NIN_BALLOONSHOW, owner.events[0]);
 }
+
+TEST_F(TrayIconTest, AWindowGoesIntoTheTrayAndComesBack)
+{
+    CreateIcon();
+    CTestWindow window(CSize(120, 80));
+    tray.AnimateToTray(&window);
+    EXPECT_FALSE(window.IsWindowVisible());
+    HWND hHiddenParent = ::GetAncestor(window.m_hWnd, GA_PARENT);
+    ASSERT_NE(::GetDesktopWindow(), hHiddenParent) << "off the taskbar under a hidden window";
+    EXPECT_FALSE(::IsWindowVisible(hHiddenParent));
+
+    tray.RestoreFromTray(&window);
+    EXPECT_TRUE(window.IsWindowVisible());
+    EXPECT_EQ(::GetDesktopWindow(), ::GetAncestor(window.m_hWnd, GA_PARENT));
+    // The hidden window is made once and kept for the next time.
+    tray.AnimateToTray(&window);
+    EXPECT_EQ(hHiddenParent, ::GetAncestor(window.m_hWnd, GA_PARENT));
+    tray.RestoreFromTray(&window);
+}
