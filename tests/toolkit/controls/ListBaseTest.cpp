@@ -107,6 +107,29 @@ TEST_F(ListBaseTest, LockedWidthsRefuseDragAndDoubleClick)
     EXPECT_LT(list.GetColumnWidth(0), 100);
 }
 
+TEST_F(ListBaseTest, AutoSizeTakesTheWiderOfTextAndHeaderWithinTheLimits)
+{
+    HDITEM hdi;
+    hdi.mask = HDI_TEXT;
+    hdi.pszText = (LPSTR) "A rather long column heading";
+    list.m_flatHeader.SetItem(0, &hdi);
+    CClientDC dc(&list.m_flatHeader);
+    CFont* pOldFont = dc.SelectObject(list.m_flatHeader.GetFont());
+    int nHeading = dc.GetTextExtent(hdi.pszText, lstrlenA(hdi.pszText)).cx;
+    dc.SelectObject(pOldFont);
+    list.AutoSizeColumn(0);
+    EXPECT_EQ(list.GetColumnWidth(0), nHeading + 12);
+
+    list.SetMinColumnWidth(nHeading + 40);
+    list.m_nMaxColWidth = nHeading + 60;
+    list.AutoSizeColumn();
+    EXPECT_EQ(list.GetColumnWidth(0), nHeading + 40);
+    EXPECT_EQ(list.GetColumnWidth(2), nHeading + 40);
+    list.SetItemText(1, 2, CString('w', 200));
+    list.AutoSizeColumn(2);
+    EXPECT_EQ(list.GetColumnWidth(2), nHeading + 60);
+}
+
 // The colours of one cell for a list set up by the case.
 struct CellColorCase
 {
