@@ -207,3 +207,23 @@ TEST(TreeCtrl, HotTrackingMarksTheItemUnderTheMouse)
     EXPECT_EQ(TVIS_XT_HOT, tree.GetItemState(fixture["Beta"], TVIS_XT_HOT));
     tree.KillTimer(CXTTreeBase::TimerHotTrack);
 }
+
+TEST(TreeCtrl, KeysGoStraightToTheLabelEdit)
+{
+    TreeFixture fixture(TVS_HASBUTTONS | TVS_EDITLABELS);
+    CXTTreeCtrl& tree = fixture.tree;
+    tree.SetFocus();
+    tree.SelectItem(fixture["Gamma"]);
+    ASSERT_NE(nullptr, tree.EditLabel(fixture["Gamma"]));
+    HWND hEdit = (HWND)tree.SendMessage(TVM_GETEDITCONTROL);
+    ASSERT_TRUE(::IsWindow(hEdit));
+    EXPECT_EQ(1, fixture.host.CountNotify(TVN_BEGINLABELEDITA));
+
+    // Escape reaches the edit, which ends editing without a change.
+    MSG msg = {hEdit, WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
+    EXPECT_TRUE(tree.PreTranslateMessage(&msg));
+    PumpPending();
+    EXPECT_EQ(NULL, (HWND)tree.SendMessage(TVM_GETEDITCONTROL));
+    EXPECT_EQ(1, fixture.host.CountNotify(TVN_ENDLABELEDITA));
+    EXPECT_EQ("Gamma", fixture.NameOf(fixture["Gamma"]));
+}
