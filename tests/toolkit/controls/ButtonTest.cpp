@@ -265,7 +265,11 @@ TEST_P(ButtonOffice2003Scheme, SchemeGivesBorderHotAndFaceColours)
     const SchemeRow& row = GetParam();
     struct SchemeReset
     {
-        ~SchemeReset() { XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto); }
+        ~SchemeReset()
+        {
+            XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto);
+            XTPColorManager()->RefreshColors(FALSE);
+        }
     } reset;
     XTPColorManager()->SetSystemTheme(row.nScheme);
     CXTButtonThemeOffice2003 theme(row.bFlatFace);
