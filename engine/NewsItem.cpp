@@ -1,5 +1,34 @@
 #include "engine/NewsItem.h"
 
+#include "framework/core/CFixedAlloc.h"
+
+#include <new>
+
+namespace {
+
+// Made on first use and kept for the process's life, so that items may be
+// deleted at any time.
+CFixedAlloc& ItemBlocks()
+{
+    static CFixedAlloc* const blocks = new CFixedAlloc(sizeof(NewsItem), 512);
+    return *blocks;
+}
+
+} // namespace
+
+void* NewsItem::operator new(size_t size)
+{
+    void* p = size <= ItemBlocks().GetAllocSize() ? ItemBlocks().Alloc() : nullptr;
+    if (!p)
+        throw std::bad_alloc();
+    return p;
+}
+
+void NewsItem::operator delete(void* p)
+{
+    ItemBlocks().Free(p);
+}
+
 NewsItem::NewsItem(const CString& title, const CString& link, const CString& displayTime,
                    const CString& summary, Keyword* owner, BOOL unread)
     : next(nullptr), prev(nullptr), title(title), link(link), year(0), month(0), day(0), hour(0),

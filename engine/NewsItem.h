@@ -19,6 +19,11 @@ public:
     // The item must already be unlinked.
     ~NewsItem() {}
 
+    // Items are many and small (a store holds thousands): they come from the
+    // blocks of a fixed-size allocator rather than one by one from the heap.
+    static void* operator new(size_t size);
+    static void operator delete(void* p);
+
     // The same news: equal title and link, compared case-sensitively.
     bool operator==(const NewsItem& other) const;
 

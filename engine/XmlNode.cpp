@@ -24,7 +24,9 @@ bool HasChildren(XmlNodeType type)
 // spend most of its parse in malloc and free. Records are carved from large
 // blocks one after the other and never freed one by one; the whole pool goes
 // when the tree's top node is freed. Blocks start small, so that a small
-// document costs little, and double up to a limit.
+// document costs little, and double up to a limit that keeps them among the
+// heap's ordinary blocks, which it reuses once freed (larger ones it maps and
+// unmaps anew each time, and touching fresh memory is slow).
 class RecordPool {
 public:
     RecordPool(const RecordPool&) = delete;
@@ -67,7 +69,7 @@ private:
     };
     static const size_t kAlign = 8;
     static const size_t kFirstBlock = 4096;
-    static const size_t kLargestBlock = 1024 * 1024;
+    static const size_t kLargestBlock = 256 * 1024;
 
     RecordPool() = default;
 

@@ -3,6 +3,7 @@
 #include "framework/core/AfxBase.h"
 #include "framework/core/CObject.h"
 #include "framework/core/CString.h"
+#include "framework/core/CFixedAlloc.h"
 #include "framework/core/CException.h"
 #include "framework/core/CRect.h"
 #include "framework/core/CHandleMap.h"

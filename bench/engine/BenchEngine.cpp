@@ -27,7 +27,8 @@ const int kKeywordCounts[2] = {1000, 10000};
 const double kSaveTarget = 6;
 const double kLoadTarget = 10;
 const double kParseTarget = 6;
-const double kGrowthTarget = 11;
+const double kGrowthTarget = 11;  // the store's figures, 1,000 to 10,000 keywords
+const double kOtherGrowthTarget = 12;  // the other parses
 const double kPeakTarget = 3;  // peak working set of a load, in file sizes
 
 double Now()
@@ -42,12 +43,24 @@ double Now()
     return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
 }
 
-// The best of several runs, in seconds; prepare runs before each, untimed.
+// Writes over a block larger than the processor's caches, so that every run
+// starts with its data out of the cache: otherwise the small sizes, which fit
+// into it, would run faster per byte than the large ones for that reason alone.
+void EvictCaches()
+{
+    static std::vector<char> block(64 * 1024 * 1024);
+    static char fill = 0;
+    memset(block.data(), ++fill, block.size());
+}
+
+// The best of several runs, in seconds; prepare runs before each, untimed,
+// and every run starts with cold caches.
 double Best(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
 {
     double best = 1e9;
     for (int i = 0; i < runs; ++i) {
         prepare();
+        EvictCaches();
         double start = Now();
         work();
         best = std::min(best, Now() - start);
@@ -211,10 +224,10 @@ const char* Verdict(double value, double target)
     return value <= target ? "met" : "MISSED";
 }
 
-void Growth(const char* what, double small, double large)
+void Growth(const char* what, double small, double large, double target = kGrowthTarget)
 {
     printf("  growth 10x data: %.2fx time (%s, target at most %.0fx: %s)\n", large / small, what,
-           kGrowthTarget, Verdict(large / small, kGrowthTarget));
+           target, Verdict(large / small, target));
 }
 
 void Multiple(const char* what, double seconds, double memchrSeconds, double target)
@@ -228,11 +241,11 @@ void Multiple(const char* what, double seconds, double memchrSeconds, double tar
 // load and the peak working set after it, in bytes, to the standard output.
 int LoadPeakChild(const char* path)
 {
-    PROCESS_MEMORY_COUNTERS before = {sizeof before};
+    PROCESS_MEMORY_COUNTERS before = {};
     GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
     KeywordGroup group;
     int loaded = group.ConfReader(path);
-    PROCESS_MEMORY_COUNTERS after = {sizeof after};
+    PROCESS_MEMORY_COUNTERS after = {};
     GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
     printf("%d %lu %lu\n", loaded, static_cast<unsigned long>(before.WorkingSetSize),
            static_cast<unsigned long>(after.PeakWorkingSetSize));
@@ -254,7 +267,8 @@ double LoadPeakBytes(const std::string& path)
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return 0;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writeEnd;
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
@@ -329,7 +343,7 @@ int main(int argc, char** argv)
         printf("  %.1f MB: %.3f s, %.0f MB/s, %.1fx memchr\n", bytes.size() / 1e6, parse[i],
                bytes.size() / 1e6 / parse[i], parse[i] / MemchrSeconds(bytes));
     }
-    Growth("parse", parse[0], parse[1]);
+    Growth("parse", parse[0], parse[1], kOtherGrowthTarget);
 
     printf("Result-page parse (best of 20):\n");
     double page[2];
@@ -340,6 +354,6 @@ int main(int argc, char** argv)
         printf("  %.0f KB: %.3f ms, %.0f MB/s\n", kilobytes, page[i] * 1000,
                kilobytes / 1024 / page[i]);
     }
-    Growth("result page", page[0], page[1]);
+    Growth("result page", page[0], page[1], kOtherGrowthTarget);
     return 0;
 }

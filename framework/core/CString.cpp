@@ -1,6 +1,7 @@
 #include "framework/core/CString.h"
 
 #include "framework/core/CException.h"
+#include "framework/core/CFixedAlloc.h"
 
 #include <algorithm>
 #include <limits.h>
@@ -18,6 +19,27 @@ static HINSTANCE (*s_pfnGetResourceHandle)() = &ExecutableModule;
 
 static int SafeLength(LPCTSTR lpsz) { return lpsz ? (int)strlen(lpsz) : 0; }
 static BOOL IsResourceId(LPCSTR lpsz) { return lpsz && HIWORD((DWORD_PTR)lpsz) == 0; }
+
+// String buffers up to kPooledBytes (header, characters and the zero) come from
+// fixed-size allocators, one for each kPooledStep bytes of size: programs keep
+// very many short strings, and the heap is slow with many small blocks. Longer
+// buffers come from the heap. The allocators are made on first use and live
+// as long as the process, so that strings in static objects may go at any time.
+static const size_t kPooledBytes = 512;
+static const size_t kPooledStep = 16;
+
+static CFixedAlloc* StringBlocks(size_t bytes)
+{
+    static CFixedAlloc** const s_allocators = [] {
+        CFixedAlloc** allocators = new CFixedAlloc*[kPooledBytes / kPooledStep];
+        for (size_t i = 0; i < kPooledBytes / kPooledStep; ++i) {
+            UINT size = (UINT)((i + 1) * kPooledStep);
+            allocators[i] = new CFixedAlloc(size, (UINT)(32768 / size));
+        }
+        return allocators;
+    }();
+    return bytes <= kPooledBytes ? s_allocators[(bytes - 1) / kPooledStep] : NULL;
+}
 
 void CString::Init() { m_pchData = s_pchEmpty; }
 
@@ -78,7 +100,9 @@ void CString::AllocBuffer(int nLen)
     }
     if (nLen < 0 || nLen > INT_MAX - (int)sizeof(Data) - 1)
         AfxThrowMemoryException();
-    Data* pData = (Data*)malloc(sizeof(Data) + nLen + 1);
+    size_t bytes = sizeof(Data) + nLen + 1;
+    CFixedAlloc* pBlocks = StringBlocks(bytes);
+    Data* pData = (Data*)(pBlocks ? pBlocks->Alloc() : malloc(bytes));
     if (!pData)
         AfxThrowMemoryException();
     pData->nRefs = 1;
@@ -90,8 +114,13 @@ void CString::AllocBuffer(int nLen)
 
 void CString::Release(Data* pData)
 {
-    if (pData->chars() != s_pchEmpty && InterlockedDecrement(&pData->nRefs) <= 0)
-        free(pData);
+    if (pData->chars() != s_pchEmpty && InterlockedDecrement(&pData->nRefs) <= 0) {
+        CFixedAlloc* pBlocks = StringBlocks(sizeof(Data) + pData->nAllocLength + 1);
+        if (pBlocks)
+            pBlocks->Free(pData);
+        else
+            free(pData);
+    }
 }
 
 void CString::Release()
