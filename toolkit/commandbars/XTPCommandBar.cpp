@@ -10,7 +10,7 @@
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPImageManager.h"
 
-IMPLEMENT_DYNCREATE(CXTPCommandBar, CWnd)
+IMPLEMENT_SERIAL(CXTPCommandBar, CWnd, VERSIONABLE_SCHEMA | 8)
 
 BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_WM_CREATE()

@@ -47,7 +47,7 @@ enum XTPTrackingMode
 
 class CXTPCommandBar : public CWnd, public CXTPHookSink
 {
-    DECLARE_DYNCREATE(CXTPCommandBar)
+    DECLARE_SERIAL(CXTPCommandBar)
 public:
     CXTPCommandBar();
     ~CXTPCommandBar() override;

@@ -10,7 +10,7 @@
 #include "toolkit/foundation/XTPResourceManager.h"
 #include "toolkit/foundation/XTPStartup.h"
 
-IMPLEMENT_DYNCREATE(CXTPControl, CCmdTarget)
+IMPLEMENT_SERIAL(CXTPControl, CCmdTarget, VERSIONABLE_SCHEMA | 8)
 
 // Saved bar states name the control classes: they are known by name from
 // the start.

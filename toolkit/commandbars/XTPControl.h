@@ -26,7 +26,7 @@ class CXTPImageManagerIcon;
 
 class CXTPControl : public CCmdTarget
 {
-    DECLARE_DYNCREATE(CXTPControl)
+    DECLARE_SERIAL(CXTPControl)
 public:
     // Document-template ids for which the control is shown or hidden.
     typedef std::map<UINT, BOOL> CDocTemplateMap;

@@ -3,7 +3,7 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/foundation/XTPStartup.h"
 
-IMPLEMENT_DYNCREATE(CXTPControlButton, CXTPControl)
+IMPLEMENT_SERIAL(CXTPControlButton, CXTPControl, VERSIONABLE_SCHEMA | 8)
 
 XTP_STARTUP_CLASSES(ControlButtonClass, xtpStartupControlClasses, XTP_STARTUP_CLASS(CXTPControlButton));
 

@@ -6,7 +6,7 @@
 
 class CXTPControlButton : public CXTPControl
 {
-    DECLARE_DYNCREATE(CXTPControlButton)
+    DECLARE_SERIAL(CXTPControlButton)
 public:
     CXTPControlButton();
 

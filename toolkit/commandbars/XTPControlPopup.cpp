@@ -4,7 +4,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/foundation/XTPStartup.h"
 
-IMPLEMENT_DYNCREATE(CXTPControlPopup, CXTPControl)
+IMPLEMENT_SERIAL(CXTPControlPopup, CXTPControl, VERSIONABLE_SCHEMA | 8)
 
 XTP_STARTUP_CLASSES(ControlPopupClass, xtpStartupControlPopupClass, XTP_STARTUP_CLASS(CXTPControlPopup));
 

@@ -12,7 +12,7 @@
 
 class CXTPControlPopup : public CXTPControl
 {
-    DECLARE_DYNCREATE(CXTPControlPopup)
+    DECLARE_SERIAL(CXTPControlPopup)
 public:
     // Makes a new, empty popup bar for a bars manager (which may be NULL).
     typedef CXTPCommandBar* (*PFNCREATEPOPUPBAR)(CXTPCommandBars* pCommandBars);

@@ -6,7 +6,7 @@
 
 #include "framework/Controls.h"
 
-IMPLEMENT_DYNCREATE(CXTPMenuBar, CXTPToolBar)
+IMPLEMENT_SERIAL(CXTPMenuBar, CXTPToolBar, VERSIONABLE_SCHEMA | 8)
 
 CXTPMenuBar::CXTPMenuBar()
     : m_bMdiApp(FALSE), m_hWndActiveChild(NULL), m_hMenu(NULL), m_nIDResource(0), m_nIDResourceCurrent(0)

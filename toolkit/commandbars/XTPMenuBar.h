@@ -7,7 +7,7 @@
 
 class CXTPMenuBar : public CXTPToolBar
 {
-    DECLARE_DYNCREATE(CXTPMenuBar)
+    DECLARE_SERIAL(CXTPMenuBar)
 public:
     CXTPMenuBar();
     ~CXTPMenuBar() override;

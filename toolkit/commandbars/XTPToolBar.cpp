@@ -13,7 +13,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
+IMPLEMENT_SERIAL(CXTPToolBar, CXTPCommandBar, VERSIONABLE_SCHEMA | 8)
 
 BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)

@@ -15,7 +15,7 @@ class CXTPBarTracker;
 
 class CXTPToolBar : public CXTPCommandBar
 {
-    DECLARE_DYNCREATE(CXTPToolBar)
+    DECLARE_SERIAL(CXTPToolBar)
 public:
     CXTPToolBar();
     ~CXTPToolBar() override;
