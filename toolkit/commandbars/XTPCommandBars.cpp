@@ -14,6 +14,7 @@
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPPropExchangeRegistry.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 #include "framework/Controls.h"
@@ -329,6 +330,31 @@ void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
     if (m_pImageManager != NULL && m_pImageManager != pImageManager)
         m_pImageManager->InternalRelease();
     m_pImageManager = pImageManager;
+}
+
+void CXTPCommandBars::SaveOptions(LPCTSTR lpszProfileName)
+{
+    ExchangeOptions(lpszProfileName, FALSE);
+}
+
+void CXTPCommandBars::LoadOptions(LPCTSTR lpszProfileName)
+{
+    ExchangeOptions(lpszProfileName, TRUE);
+}
+
+void CXTPCommandBars::ExchangeOptions(LPCTSTR lpszProfileName, BOOL bLoading)
+{
+    CWinApp* pApp = AfxGetApp();
+    HKEY hAppKey = pApp != NULL ? pApp->GetAppRegistryKey() : NULL;
+    if (hAppKey == NULL)
+        return;
+    CString strSection;
+    strSection.Format("%s-Options", lpszProfileName);
+    {
+        CXTPPropExchangeRegistry px(bLoading, hAppKey, strSection);
+        m_pOptions->DoPropExchange(&px, TRUE);
+    }
+    ::RegCloseKey(hAppKey);
 }
 
 // ---- Hidden commands ------------------------------------------------------------------

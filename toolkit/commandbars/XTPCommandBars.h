@@ -83,6 +83,9 @@ public:
     // Takes the reference given and releases the previous own image manager.
     void SetImageManager(CXTPImageManager* pImageManager);
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+    // The options under "<profile>-Options" of the application's registry key.
+    void SaveOptions(LPCTSTR lpszProfileName);
+    void LoadOptions(LPCTSTR lpszProfileName);
     BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
 
     // ---- Hidden commands --------------------------------------------------
@@ -118,6 +121,7 @@ public:
 
 private:
     void ReleaseBar(CXTPToolBar* pBar);
+    void ExchangeOptions(LPCTSTR lpszProfileName, BOOL bLoading);
 
     HACCEL m_hDefaultAccel;
     BOOL m_bIgnoreShiftMenuKey;

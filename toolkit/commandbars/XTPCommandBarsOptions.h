@@ -8,6 +8,7 @@
 #include <set>
 
 class CXTPCommandBars;
+class CXTPPropExchange;
 
 class CXTPCommandBarsOptions : public CCmdTarget
 {
@@ -17,6 +18,13 @@ public:
 
     // A command is hidden when it is in the hidden set and not in the used one.
     BOOL IsCommandHidden(UINT nID) const;
+
+    // Reads or writes the options: the registry form (bRegistry) holds the
+    // menu options, the used commands and the animation; the archive form
+    // adds the rest, the icon options of the owner's paint manager among them.
+    void DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistry);
+    // The archive form.
+    void Serialize(CArchive& ar) override;
 
     BOOL bAlwaysShowFullMenus;
     BOOL bShowFullAfterDelay;
