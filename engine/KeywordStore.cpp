@@ -27,15 +27,15 @@ CString Unescaped(const char* text)
 
 bool EndsInBackslashAndBlanks(const char* text, int length, bool blankRequired);
 
-// EscapeQuotes of a text whose length is known.
-void EscapeQuotesOf(const char* text, int length, CString& out)
+// EscapeQuotes of a text whose length and first quote (null: none) are known.
+void EscapeQuotesOf(const char* text, int length, const char* quote, CString& out)
 {
     char* start = out.GetBuffer(length * 2 + 1);
     char* to = start;
     const char* from = text;
     const char* end = text + length;
     // The runs between quotes are copied whole.
-    while (const char* quote = TextFind(from, end, '"')) {
+    for (; quote; quote = TextFind(from, end, '"')) {
         memcpy(to, from, quote - from);
         to += quote - from;
         *to++ = '\\';
@@ -50,12 +50,20 @@ void EscapeQuotesOf(const char* text, int length, CString& out)
     out.ReleaseBuffer(static_cast<int>(to - start));
 }
 
-// Adds an attribute with the value's quotes escaped. The escaped text goes
-// through one scratch string that keeps its memory from value to value (the
-// writer copies it), so that saving many items allocates nothing per value.
+// Adds an attribute with the value's quotes escaped. A text that needs it is
+// escaped into one scratch string that keeps its memory from value to value
+// (the writer copies it), so that saving many items allocates nothing per value.
 void AddEscaped(XmlWriter& writer, const char* name, const CString& value, CString& scratch)
 {
-    EscapeQuotesOf(value, value.GetLength(), scratch);
+    const char* text = value;
+    int length = value.GetLength();
+    const char* quote = TextFind(text, text + length, '"');
+    // Most texts need no escaping and go to the writer as they are.
+    if (!quote && !EndsInBackslashAndBlanks(text, length, false)) {
+        writer.AddAttribute(name, text, length);
+        return;
+    }
+    EscapeQuotesOf(text, length, quote, scratch);
     writer.AddAttribute(name, scratch, scratch.GetLength());
 }
 
@@ -196,7 +204,8 @@ bool EndsInBackslashAndBlanks(const char* text, int length, bool blankRequired)
 
 void KeywordGroup::EscapeQuotes(const char* text, CString& out)
 {
-    EscapeQuotesOf(text, static_cast<int>(TextLength(text)), out);
+    int length = static_cast<int>(TextLength(text));
+    EscapeQuotesOf(text, length, TextFind(text, text + length, '"'), out);
 }
 
 void KeywordGroup::UnescapeQuotes(const char* text, CString& out)

@@ -1,5 +1,7 @@
 #include "engine/XmlWriter.h"
 
+#include "engine/BackgroundFlush.h"
+
 #include <io.h>
 #include <string.h>
 
@@ -9,6 +11,8 @@ namespace {
 const size_t kBlockSize = 256 * 1024;
 // Texts up to this length are copied byte by byte.
 const size_t kShortText = 16;
+// A flush to the disk is asked for after about this many bytes.
+const size_t kFlushEvery = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -24,6 +28,7 @@ XmlWriter::XmlWriter(const char* path) : path_(path ? path : "")
     }
     // The block is the only buffer: each of its writes goes straight to the file.
     setvbuf(file_, nullptr, _IONBF, 0);
+    flush_.reset(new BackgroundFlush(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_)))));
     block_.resize(kBlockSize);
     Write("<?xml version=\"1.0\" encoding=\"ANSI\" ?>");
 }
@@ -37,6 +42,8 @@ bool XmlWriter::Close()
 {
     if (file_) {
         Flush();
+        if (!flush_->Stop())
+            failed_ = true;
         // The bytes reach the disk before the caller may replace a file with this one.
         if (fflush(file_) != 0 || _commit(_fileno(file_)) != 0)
             failed_ = true;
@@ -80,7 +87,12 @@ void XmlWriter::Flush()
 {
     if (blockUsed_ > 0 && fwrite(block_.data(), 1, blockUsed_, file_) != blockUsed_)
         failed_ = true;
+    unflushed_ += blockUsed_;
     blockUsed_ = 0;
+    if (unflushed_ >= kFlushEvery) {
+        flush_->Request();
+        unflushed_ = 0;
+    }
 }
 
 // A line break and depth_ tabs, most of them in one piece.

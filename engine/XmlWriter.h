@@ -3,11 +3,15 @@
 // lines, a tab per open element, no line break after the last line. It writes
 // names, values and texts exactly as passed; the caller escapes what it needs.
 // The text is gathered in a large block of memory and goes to the file a block
-// at a time, so that a large file costs few system calls.
+// at a time, so that a large file costs few system calls; what is written goes
+// on to the disk while the writing goes on (BackgroundFlush).
 #include <stdio.h>
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class BackgroundFlush;
 
 class XmlWriter {
 public:
@@ -54,5 +58,7 @@ private:
     // bytes of block_.
     std::vector<char> block_;
     size_t blockUsed_ = 0;
+    std::unique_ptr<BackgroundFlush> flush_;
+    size_t unflushed_ = 0;  // bytes written since the last flush was asked for
     bool failed_ = false;
 };

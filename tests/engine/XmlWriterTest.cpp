@@ -50,13 +50,14 @@ TEST_F(XmlWriterTest, AttributesComeOutInReverseOrderAndAsGiven)
 
 TEST_F(XmlWriterTest, ValuesLargerThanTheWritersBlockComeOutWhole)
 {
-    // The writer gathers its text in blocks of a quarter megabyte: values of
-    // about two blocks, with many tags around them, cross several block edges.
+    // The writer gathers its text in blocks of a quarter megabyte and asks for
+    // a flush to the disk every four megabytes: values of about two blocks,
+    // with many tags around them, cross many block edges and two flushes.
     std::string expected = kDeclaration + "\r\n<r>";
     {
         XmlWriter writer(path_.c_str());
         writer.OpenElement("r");
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 15; ++i) {
             std::string value(600000 + i, static_cast<char>('a' + i));
             writer.AddAttribute("v", value.c_str());
             writer.OpenElement("e");
