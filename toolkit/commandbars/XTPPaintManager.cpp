@@ -1,7 +1,8 @@
 #include "toolkit/commandbars/XTPPaintManager.h"
 
 #include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
+#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
+#include "toolkit/commandbars/themes/XTPWinXPTheme.h"
 #include "framework/Controls.h"
 #include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPStartup.h"
@@ -44,10 +45,18 @@ CXTPPaintManager* CXTPPaintManager::CreateTheme(int nTheme)
     case xtpThemeOfficeXP:
         pPaintManager = new CXTPOfficeXPTheme();
         break;
+    case xtpThemeOffice2003:
+        pPaintManager = new CXTPOffice2003Theme();
+        break;
+    case xtpThemeNativeWinXP:
+        pPaintManager = new CXTPWinXPTheme();
+        break;
+    case xtpThemeOffice2003Luna:
+        pPaintManager = new CXTPOffice2003LunaTheme();
+        break;
     default:
-        // Every other id takes the classic look of its family; until those
-        // looks exist the Office XP look stands in, under the id asked for.
-        pPaintManager = new CXTPOfficeXPTheme();
+        // Office 2000 is the look of every id the factory does not know.
+        pPaintManager = new CXTPOffice2000Theme();
         break;
     }
     pPaintManager->m_nThemeId = nTheme;
