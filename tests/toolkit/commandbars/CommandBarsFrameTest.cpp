@@ -11,6 +11,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPTabClientWnd.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 #include <gtest/gtest.h>
@@ -222,6 +223,47 @@ TEST(ToolBarInFrame, TakesTheTopThroughSizeParent)
     pFrame->RecalcLayout();
     EXPECT_EQ(CRect(0, 0, 300, 200), pFrame->GetPaneRect());
     pBar->InternalRelease();
+    pFrame->DestroyWindow();
+}
+
+// A tab client that counts how often it is asked to rebuild its tabs.
+class CCountingTabClient : public CXTPTabClientWnd
+{
+public:
+    int m_nUpdates = 0;
+    BOOL m_bLastRecalc = FALSE;
+
+protected:
+    void OnUpdateContents(BOOL bRecalc) override
+    {
+        m_nUpdates++;
+        m_bLastRecalc = bRecalc;
+        // A nested request while one runs is ignored.
+        UpdateContents(FALSE);
+    }
+};
+
+TEST(CommandBarsRedraw, UpdatesTheTabClientOfAnMdiFrame)
+{
+    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "mdi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 440, 340)));
+    ASSERT_TRUE(pFrame->m_hWndMDIClient != NULL);
+    CXTPCommandBars* pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+    pBars->SetPaintManager(new CFixedSizePaintManager);
+    pBars->SetSite(pFrame);
+    pBars->EnableDocking();
+    ASSERT_TRUE(pBars->Add("Standard", xtpBarTop) != NULL);
+
+    pBars->RedrawCommandBars();   // a plain MDI client: nothing to update
+
+    CCountingTabClient client;
+    ASSERT_TRUE(client.SubclassWindow(pFrame->m_hWndMDIClient));
+    pBars->RedrawCommandBars();
+    EXPECT_EQ(1, client.m_nUpdates);
+    EXPECT_TRUE(client.m_bLastRecalc);
+
+    client.UnsubclassWindow();
+    pBars->InternalRelease();
     pFrame->DestroyWindow();
 }
 
