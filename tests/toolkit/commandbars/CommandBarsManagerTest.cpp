@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPTabClientWnd.h"
 #include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/foundation/XTPImageManager.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +153,29 @@ TEST(TabClientWnd, NoActiveGroupAllowsNothing)
     void* pGroup = &client;
     EXPECT_FALSE(client.IsWorkspaceCommandEnabled(35000, &pGroup));
     EXPECT_EQ((void*)&client, pGroup) << "the group is left alone";
+}
+
+class CCountedImageManager : public CXTPImageManager
+{
+public:
+    explicit CCountedImageManager(int* pDeleted) : m_pDeleted(pDeleted) {}
+    ~CCountedImageManager() override { ++*m_pDeleted; }
+
+private:
+    int* m_pDeleted;
+};
+
+TEST(CommandBarsManager, ReplacedImageManagerIsReleased)
+{
+    int nDeleted = 0;
+    CXTPCommandBars* pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+    CCountedImageManager* pFirst = new CCountedImageManager(&nDeleted);
+    pBars->SetImageManager(pFirst);
+    EXPECT_EQ(pFirst, pBars->GetImageManager());
+    pBars->SetImageManager(new CCountedImageManager(&nDeleted));
+    EXPECT_EQ(1, nDeleted);
+    pBars->InternalRelease();
+    EXPECT_EQ(2, nDeleted);
 }
 
 } // namespace

@@ -46,7 +46,8 @@ TEST_F(CommandRoutingTest, IdleUpdateEnablesChecksAndRetitles)
     frame->m_bCopyEnabled = FALSE;
     frame->m_bBoldChecked = TRUE;
     frame->m_strOpenText = "Open Now";
-    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    // As the thread's idle time does: every permanent window below the frame.
+    frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
 
     struct Expected
     {
