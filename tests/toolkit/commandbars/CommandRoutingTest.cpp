@@ -260,4 +260,22 @@ TEST_F(CommandRoutingTest, MenuBarInTrackingModeShowsNoToolTips)
     EXPECT_EQ(ID_TEST_COPY, pToolBar->OnToolHitTest(pt, NULL));
 }
 
+TEST_F(CommandRoutingTest, WhileAMenuTracksTheFrameEatsContextMenusAndDeactivationEndsIt)
+{
+    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    MSG context = {pToolBar->m_hWnd, WM_CONTEXTMENU, (WPARAM)pToolBar->m_hWnd, 0, 0, {0, 0}};
+    MSG keyUp = {frame->m_hWnd, WM_SYSKEYUP, VK_MENU, 0, 0, {0, 0}};
+    EXPECT_FALSE(frame->m_pCommandBars->PreTranslateFrameMessage(&context));
+
+    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
+    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&context));
+    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&keyUp));
+    EXPECT_EQ(xtpTrackingOn, pMenuBar->IsTrackingMode());
+
+    frame->SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_EQ(xtpTrackingOff, pMenuBar->IsTrackingMode());
+    EXPECT_EQ(-1, pMenuBar->GetSelectedIndex());
+}
+
 } // namespace
