@@ -49,7 +49,12 @@ class ScopedScheme
 {
 public:
     explicit ScopedScheme(int nScheme) { XTPColorManager()->SetSystemTheme(nScheme); }
-    ~ScopedScheme() { XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto); }
+    // The colours refreshed under the fixed scheme go back as well.
+    ~ScopedScheme()
+    {
+        XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto);
+        XTPColorManager()->RefreshColors(FALSE);
+    }
 };
 
 struct SchemeCase
@@ -196,6 +201,9 @@ INSTANTIATE_TEST_SUITE_P(Keys, FlatComboTypingTest, ::testing::ValuesIn(kTypingC
 
 TEST_F(FlatComboTest, HoverDrawsHotOnceAndNormalWhenTheMouseLeaves)
 {
+    // Mouse moves of earlier cases may have started the hover already: end it.
+    MoveCursorTo(*host, CPoint(400, 350));
+    Hover();
     MoveCursorTo(combo, CPoint(5, 5));
     Hover();
     EXPECT_EQ(combo.m_states, std::vector<int>{ xtFlatHot });
