@@ -4,12 +4,9 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 
-#include "framework/Controls.h"
-
 IMPLEMENT_SERIAL(CXTPMenuBar, CXTPToolBar, VERSIONABLE_SCHEMA | 8)
 
-CXTPMenuBar::CXTPMenuBar()
-    : m_bMdiApp(FALSE), m_hWndActiveChild(NULL), m_hMenu(NULL), m_nIDResource(0), m_nIDResourceCurrent(0)
+CXTPMenuBar::CXTPMenuBar() : m_hMenu(NULL), m_nIDResource(0), m_nIDResourceCurrent(0)
 {
     m_barType = xtpBarTypeMenuBar;
 }
@@ -31,7 +28,6 @@ BOOL CXTPMenuBar::LoadMenuBar(UINT nID)
     m_nIDResource = m_nIDResourceCurrent = nID;
 
     CWnd* pSite = GetOwnerSite();
-    m_bMdiApp = pSite != NULL && pSite->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd));
     if (pSite != NULL && pSite->m_hWnd != NULL)
     {
         HMENU hMenu = ::GetMenu(pSite->m_hWnd);

@@ -20,8 +20,6 @@ public:
     HMENU GetFrameMenu() const { return m_hMenu; }
 
 private:
-    BOOL m_bMdiApp;
-    HWND m_hWndActiveChild;
     HMENU m_hMenu;
     UINT m_nIDResource;
     UINT m_nIDResourceCurrent;

@@ -51,6 +51,8 @@ CXTPToolBar::CXTPToolBar()
 
 CXTPToolBar::~CXTPToolBar()
 {
+    if (m_pDockBar != NULL)
+        m_pDockBar->RemoveCommandBar(this);
     delete m_pTracker;
 }
 
