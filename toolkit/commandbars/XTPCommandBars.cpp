@@ -432,9 +432,33 @@ void CXTPCommandBars::OnSetPreviewMode(BOOL bPreview)
 UINT CXTPCommandBars::GetActiveMenuID()
 {
     CMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, m_pFrame);
-    if (pMDIFrame == NULL)
+    if (pMDIFrame == NULL || pMDIFrame->m_hWnd == NULL)
         return 0;
-    return LOWORD(m_nMenuID);
+    CMDIChildWnd* pChild = pMDIFrame->MDIGetActive();
+    if (pChild == NULL)
+        return LOWORD(m_nMenuID);
+    CDocument* pDocument = pChild->GetActiveDocument();
+    if (pDocument == NULL)
+        return pChild->m_nIDHelp;
+    CMultiDocTemplate* pTemplate = FindDocTemplate(pChild, pDocument);
+    return pTemplate != NULL ? pTemplate->m_nIDResource : 0;
+}
+
+CMultiDocTemplate* CXTPCommandBars::FindDocTemplate(CMDIChildWnd* pChild, CDocument* pDocument)
+{
+    CMultiDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pDocument->GetDocTemplate());
+    if (pTemplate != NULL && pTemplate->m_hMenuShared == pChild->m_hMenuShared)
+        return pTemplate;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL)
+        return NULL;
+    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+    {
+        pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
+        if (pTemplate != NULL && pTemplate->m_hMenuShared == pChild->m_hMenuShared)
+            return pTemplate;
+    }
+    return NULL;
 }
 
 BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)

@@ -27,6 +27,9 @@ class CXTPDockBar;
 class CXTPControl;
 class CXTPPaintManager;
 class CXTPImageManager;
+class CMDIChildWnd;
+class CMultiDocTemplate;
+class CDocument;
 
 class CXTPCommandBars : public CCmdTarget
 {
@@ -107,7 +110,9 @@ public:
     BOOL PreTranslateFrameMessage(MSG* pMsg);
     // The frame's window messages; TRUE when handled (*pResult is the answer).
     BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // [0 outside MDI] the menu resource of the active document type.
+    // [0 outside MDI] the menu resource of the active document type: the
+    // frame's menu without an active child, the child's own resource without
+    // a document, else the resource of the document's template.
     virtual UINT GetActiveMenuID();
 
     // ---- Tracking ---------------------------------------------------------
@@ -121,6 +126,9 @@ public:
 
 private:
     void ReleaseBar(CXTPToolBar* pBar);
+    // The multi-document template whose shared menu is the child's: the
+    // document's own, else the first of the application's.
+    static CMultiDocTemplate* FindDocTemplate(CMDIChildWnd* pChild, CDocument* pDocument);
     void ExchangeOptions(LPCTSTR lpszProfileName, BOOL bLoading);
 
     HACCEL m_hDefaultAccel;

@@ -267,4 +267,26 @@ TEST(CommandBarsRedraw, UpdatesTheTabClientOfAnMdiFrame)
     pFrame->DestroyWindow();
 }
 
+TEST(CommandBarsMdi, ActiveMenuIdFollowsTheActiveChild)
+{
+    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "mdi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 440, 340)));
+    CXTPCommandBars* pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+    pBars->SetPaintManager(new CFixedSizePaintManager);
+    pBars->SetSite(pFrame);
+    pBars->EnableDocking();
+    ASSERT_TRUE(pBars->SetMenu("Menu Bar", IDR_TEST_MENU) != NULL);
+    EXPECT_EQ((UINT)IDR_TEST_MENU, pBars->GetActiveMenuID()) << "no child: the frame's menu";
+
+    CMDIChildWnd* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(pChild->Create(NULL, "child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                               pFrame));
+    pChild->m_nIDHelp = 777;
+    pFrame->MDIActivate(pChild);
+    EXPECT_EQ(777u, pBars->GetActiveMenuID()) << "a child without a document: its own resource";
+
+    pBars->InternalRelease();
+    pFrame->DestroyWindow();
+}
+
 } // namespace
