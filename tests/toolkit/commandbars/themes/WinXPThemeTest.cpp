@@ -1,0 +1,305 @@
+// The Windows XP look through a recording stand-in of the visual-styles
+// library: with styles absent it draws the very pixels of Office 2000; with
+// styles in use it asks for the documented class, part and state.
+#include "ThemeTestSupport.h"
+
+#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/themes/XTPWinXPTheme.h"
+
+#include "tests/support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// ---- The stand-in library ----
+
+struct Drawn
+{
+    std::wstring strClass;
+    int nPart;
+    int nState;
+    CRect rc;
+};
+
+struct FakeStyles
+{
+    BOOL bThemed = TRUE;
+    std::vector<std::wstring> opened;   // handle n is opened[n - 1]
+    std::vector<Drawn> drawn;
+    COLORREF clrToolbarText = XTP_COLOR_NONE;
+};
+
+FakeStyles* g_pFake = NULL;
+
+HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR pszClassList)
+{
+    if (!g_pFake->bThemed)
+        return NULL;
+    g_pFake->opened.push_back(pszClassList);
+    return (HTHEME)(INT_PTR)g_pFake->opened.size();
+}
+
+HRESULT WINAPI FakeCloseThemeData(HTHEME)
+{
+    return S_OK;
+}
+
+BOOL WINAPI FakeIsAppThemed()
+{
+    return g_pFake->bThemed;
+}
+
+std::wstring ClassOf(HTHEME hTheme)
+{
+    const size_t n = (size_t)(INT_PTR)hTheme;
+    return n >= 1 && n <= g_pFake->opened.size() ? g_pFake->opened[n - 1] : L"?";
+}
+
+HRESULT WINAPI FakeDrawThemeBackground(HTHEME hTheme, HDC, int iPartId, int iStateId, const RECT* pRect,
+                                       const RECT*)
+{
+    g_pFake->drawn.push_back({ClassOf(hTheme), iPartId, iStateId, CRect(pRect)});
+    return S_OK;
+}
+
+HRESULT WINAPI FakeGetThemeColor(HTHEME hTheme, int iPartId, int iStateId, int iPropId, COLORREF* pColor)
+{
+    if (ClassOf(hTheme) == L"TOOLBAR" && iPartId == 0 && iStateId == 0 && iPropId == 3803 &&
+        g_pFake->clrToolbarText != XTP_COLOR_NONE)
+    {
+        *pColor = g_pFake->clrToolbarText;
+        return S_OK;
+    }
+    return E_FAIL;
+}
+
+// Puts the stand-in in place of the library for one test and the library
+// back after it.
+class WinXPTheme : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_pFake = &fake;
+        CXTPUxThemeModule* pModule = XTPUxThemeModule();
+        pModule->SetProc(xtpUxOpenThemeData, (FARPROC)FakeOpenThemeData);
+        pModule->SetProc(xtpUxCloseThemeData, (FARPROC)FakeCloseThemeData);
+        pModule->SetProc(xtpUxIsAppThemed, (FARPROC)FakeIsAppThemed);
+        pModule->SetProc(xtpUxDrawThemeBackground, (FARPROC)FakeDrawThemeBackground);
+        pModule->SetProc(xtpUxGetThemeColor, (FARPROC)FakeGetThemeColor);
+    }
+    void TearDown() override
+    {
+        XTPUxThemeModule()->Bind();
+        g_pFake = NULL;
+    }
+
+    // The only drawing the stand-in saw.
+    Drawn OnlyDrawn()
+    {
+        EXPECT_EQ(1u, fake.drawn.size());
+        Drawn d = fake.drawn.empty() ? Drawn{L"", -1, -1, CRect()} : fake.drawn.back();
+        fake.drawn.clear();
+        return d;
+    }
+
+    FakeStyles fake;
+};
+
+TEST_F(WinXPTheme, OpensItsFourClassesAndTakesTheToolbarTextColour)
+{
+    fake.clrToolbarText = RGB(12, 34, 56);
+    CXTPWinXPTheme theme;
+    ASSERT_GE(fake.opened.size(), 4u);
+    const std::vector<std::wstring> last4(fake.opened.end() - 4, fake.opened.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"TOOLBAR", L"REBAR", L"COMBOBOX", L"STATUS"}), last4);
+    EXPECT_EQ(RGB(12, 34, 56), theme.GetColor(18));
+    // The edge colour cannot be read: button shadow stands in.
+    EXPECT_EQ(theme.GetColor(16), theme.GetBarEdgeColor());
+    EXPECT_TRUE(theme.GetIconsInfo()->bUseFadedIcons);
+}
+
+struct ButtonStateCase
+{
+    const char* name;
+    BOOL bEnabled;
+    int nSelected;
+    int nPressed;
+    BOOL bChecked;
+    BOOL bPopuped;
+    BOOL bToolBar;
+    int nState;
+};
+
+const ButtonStateCase kButtonStates[] = {
+    {"idle", TRUE, 0, 0, FALSE, FALSE, TRUE, 1},
+    {"hot", TRUE, 1, 0, FALSE, FALSE, TRUE, 2},
+    {"pressed", TRUE, 1, 1, FALSE, FALSE, TRUE, 3},
+    {"just executed", TRUE, 0, 2, FALSE, FALSE, TRUE, 3},
+    {"popup open", TRUE, 1, 0, FALSE, TRUE, TRUE, 3},
+    {"checked", TRUE, 0, 0, TRUE, FALSE, TRUE, 5},
+    {"checked and hot", TRUE, 1, 0, TRUE, FALSE, TRUE, 6},
+    {"disabled", FALSE, 1, 0, FALSE, FALSE, TRUE, 4},
+    {"disabled and checked on a toolbar", FALSE, 0, 0, TRUE, FALSE, TRUE, 4},
+    {"disabled and checked in a popup", FALSE, 0, 0, TRUE, FALSE, FALSE, 3},
+};
+
+TEST_F(WinXPTheme, ButtonsAreToolbarButtonPartsByState)
+{
+    CXTPWinXPTheme theme;
+    PixelCanvas canvas(40, 30);
+    for (const ButtonStateCase& c : kButtonStates)
+    {
+        SCOPED_TRACE(c.name);
+        theme.DrawRectangle(&canvas.dc(), CRect(1, 2, 30, 24), c.nSelected, c.nPressed, c.bEnabled, c.bChecked,
+                            c.bPopuped, c.bToolBar, xtpBarTop);
+        const Drawn d = OnlyDrawn();
+        EXPECT_EQ(L"TOOLBAR", d.strClass);
+        EXPECT_EQ(1, d.nPart);
+        EXPECT_EQ(c.nState, d.nState);
+        EXPECT_EQ(CRect(1, 2, 30, 24), d.rc);
+    }
+}
+
+TEST_F(WinXPTheme, ComboButtonGripsAndPanesUseTheirParts)
+{
+    CXTPWinXPTheme theme;
+    PixelCanvas canvas(60, 30);
+    theme.DrawComboDropDownButton(&canvas.dc(), CRect(40, 2, 56, 22), TRUE, TRUE, TRUE);
+    Drawn d = OnlyDrawn();
+    EXPECT_EQ(L"COMBOBOX", d.strClass);
+    EXPECT_EQ(1, d.nPart);
+    EXPECT_EQ(3, d.nState);
+    EXPECT_EQ(CRect(38, 3, 55, 21), d.rc);
+
+    theme.DrawComboDropDownButton(&canvas.dc(), CRect(40, 2, 56, 22), FALSE, TRUE, FALSE);
+    EXPECT_EQ(4, OnlyDrawn().nState);
+
+    theme.DrawResizeGripper(&canvas.dc(), CRect(0, 0, 60, 20));
+    d = OnlyDrawn();
+    EXPECT_EQ(L"STATUS", d.strClass);
+    EXPECT_EQ(3, d.nPart);
+    EXPECT_EQ(0, d.nState);
+    EXPECT_EQ(CRect(42, 0, 60, 20), d.rc);
+
+    theme.DrawStatusBarPaneBorder(&canvas.dc(), CRect(0, 0, 30, 20));
+    d = OnlyDrawn();
+    EXPECT_EQ(L"STATUS", d.strClass);
+    EXPECT_EQ(1, d.nPart);
+}
+
+class WinXPThemeBar : public WinXPTheme
+{
+protected:
+    void SetUp() override
+    {
+        WinXPTheme::SetUp();
+        pBar = new CThemeTestToolBar();
+        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
+        pBar->MoveWindow(0, 0, 100, 26);
+    }
+    void TearDown() override
+    {
+        pBar->InternalRelease();
+        WinXPTheme::TearDown();
+    }
+
+    CTestWindow host;
+    CThemeTestToolBar* pBar = NULL;
+};
+
+TEST_F(WinXPThemeBar, GrippersAreRebarGripperParts)
+{
+    CXTPWinXPTheme theme;
+    PixelCanvas canvas(100, 26);
+    EXPECT_EQ(CSize(8, 0), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
+    Drawn d = OnlyDrawn();
+    EXPECT_EQ(L"REBAR", d.strClass);
+    EXPECT_EQ(1, d.nPart);
+    EXPECT_EQ(1, d.nState);
+    EXPECT_EQ(CRect(2, 0, 8, 26), d.rc);
+
+    pBar->Place(xtpBarLeft);
+    EXPECT_EQ(CSize(0, 8), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
+    d = OnlyDrawn();
+    EXPECT_EQ(2, d.nPart);
+    EXPECT_EQ(CRect(0, 2, 100, 8), d.rc);
+}
+
+TEST_F(WinXPThemeBar, OnlyTheTopDockBarShowsTheRebarBackground)
+{
+    CXTPWinXPTheme theme;
+    MarkColors(theme);
+    CXTPDockBar top(NULL), left(NULL);
+    ASSERT_TRUE(top.Create(&host, 0x2800, 0xE81B));
+    ASSERT_TRUE(left.Create(&host, 0x1400, 0xE81C));
+    top.MoveWindow(0, 0, 100, 30);
+    left.MoveWindow(0, 30, 30, 100);
+    PixelCanvas canvas(100, 100);
+    theme.FillDockBar(&canvas.dc(), &top);
+    const Drawn d = OnlyDrawn();
+    EXPECT_EQ(L"REBAR", d.strClass);
+    EXPECT_EQ(0, d.nPart);
+    EXPECT_EQ(CRect(0, 0, 100, 30), d.rc);
+    theme.FillDockBar(&canvas.dc(), &left);
+    EXPECT_TRUE(fake.drawn.empty());
+    EXPECT_EQ(Marker(15), canvas.Pixel(10, 50));
+}
+
+// With styles absent every replaced operation draws what Office 2000 draws.
+TEST_F(WinXPThemeBar, WithoutVisualStylesDrawsThePixelsOfOffice2000)
+{
+    fake.bThemed = FALSE;
+    CXTPWinXPTheme winxp;
+    CXTPOffice2000Theme classic;
+    MarkColors(winxp);
+    MarkColors(classic);
+    typedef void (*Paint)(CXTPPaintManager&, CDC*, CXTPCommandBar*);
+    struct PaintCase
+    {
+        const char* name;
+        XTPBarPosition barPosition;
+        Paint paint;
+    } const kCases[] = {
+        {"docked bar", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
+        {"floating bar", xtpBarFloating, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
+        {"gripper at the top", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
+        {"gripper at the left", xtpBarLeft, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
+        {"control gripper", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawControlGripper(pDC, pBar, TRUE); }},
+        {"resize grip", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) { t.DrawResizeGripper(pDC, CRect(0, 0, 100, 26)); }},
+        {"pane border", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) { t.DrawStatusBarPaneBorder(pDC, CRect(2, 2, 60, 20)); }},
+        {"combo field and button", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
+             CXTPOffice2000Theme& o = static_cast<CXTPOffice2000Theme&>(t);
+             o.DrawControlFieldFrame(pDC, CRect(2, 2, 80, 22), TRUE, 0);
+             o.DrawComboDropDownButton(pDC, CRect(62, 2, 80, 22), TRUE, TRUE, FALSE);
+         }},
+    };
+    for (const PaintCase& c : kCases)
+    {
+        SCOPED_TRACE(c.name);
+        pBar->Place(c.barPosition);
+        PixelCanvas expected(100, 26), actual(100, 26);
+        c.paint(classic, &expected.dc(), pBar);
+        c.paint(winxp, &actual.dc(), pBar);
+        EXPECT_GT(expected.CountOther(kWhite), 0);
+        EXPECT_TRUE(expected.SameAs(actual));
+    }
+    for (const ButtonStateCase& c : kButtonStates)
+    {
+        SCOPED_TRACE(c.name);
+        PixelCanvas expected(40, 30), actual(40, 30);
+        classic.DrawControlState(&expected.dc(), CRect(1, 2, 30, 24), c.bEnabled, c.nSelected, c.nPressed,
+                                 c.bChecked, c.bPopuped, xtpBarTop);
+        winxp.DrawControlState(&actual.dc(), CRect(1, 2, 30, 24), c.bEnabled, c.nSelected, c.nPressed, c.bChecked,
+                               c.bPopuped, xtpBarTop);
+        EXPECT_TRUE(expected.SameAs(actual));
+        EXPECT_EQ(expected.dc().GetTextColor(), actual.dc().GetTextColor());
+    }
+    EXPECT_TRUE(fake.drawn.empty());
+}
+
+} // namespace
