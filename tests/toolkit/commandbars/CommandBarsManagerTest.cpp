@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPTabClientWnd.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/foundation/XTPImageManager.h"
@@ -177,5 +178,64 @@ TEST(CommandBarsManager, ReplacedImageManagerIsReleased)
     pBars->InternalRelease();
     EXPECT_EQ(2, nDeleted);
 }
+
+// The keyboard manager asks its receivers last first; the first that answers
+// decides, and a key nobody answers is eaten.
+class CAnsweringSink : public CXTPHookSink
+{
+public:
+    CAnsweringSink(int nAnswer, std::string* pLog, char chName) : m_nAnswer(nAnswer), m_pLog(pLog), m_chName(chName) {}
+    int OnHookMessage(HWND, UINT, WPARAM&, LPARAM&, LRESULT&) override
+    {
+        *m_pLog += m_chName;
+        return m_nAnswer;
+    }
+
+private:
+    int m_nAnswer;
+    std::string* m_pLog;
+    char m_chName;
+};
+
+struct KeyboardCase
+{
+    const char* name;
+    std::vector<int> answers;   // of the receivers in registration order
+    BOOL bEaten;
+    std::string asked;
+};
+
+class KeyboardManagerTest : public testing::TestWithParam<KeyboardCase>
+{
+};
+
+TEST_P(KeyboardManagerTest, LastReceiverFirst)
+{
+    std::string log;
+    std::vector<CAnsweringSink*> sinks;
+    CXTPKeyboardManager* pManager = XTPKeyboardManager();
+    for (size_t i = 0; i < GetParam().answers.size(); i++)
+    {
+        sinks.push_back(new CAnsweringSink(GetParam().answers[i], &log, (char)('a' + i)));
+        pManager->HookKeyboard(sinks.back());
+    }
+    EXPECT_TRUE(pManager->IsHooked());
+    EXPECT_EQ(GetParam().bEaten, pManager->ProcessKeyboardHooks(WM_KEYDOWN, 'A'));
+    EXPECT_EQ(GetParam().asked, log);
+    for (CAnsweringSink* pSink : sinks)
+    {
+        pManager->UnhookKeyboard(pSink);
+        delete pSink;
+    }
+    EXPECT_FALSE(pManager->HasReceivers());
+    EXPECT_FALSE(pManager->IsHooked());
+}
+
+INSTANTIATE_TEST_SUITE_P(Receivers, KeyboardManagerTest,
+                         testing::Values(KeyboardCase{"NobodyAnswersTheKeyIsEaten", {0, 0}, TRUE, "ba"},
+                                         KeyboardCase{"LastEatsIt", {0, 1}, TRUE, "b"},
+                                         KeyboardCase{"LastLeavesItToTheWindow", {1, 2}, FALSE, "b"},
+                                         KeyboardCase{"FirstAnswersAfterTheLastPassed", {2, 0}, FALSE, "ba"}),
+                         [](const testing::TestParamInfo<KeyboardCase>& info) { return std::string(info.param.name); });
 
 } // namespace
