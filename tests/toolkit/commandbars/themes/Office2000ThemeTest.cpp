@@ -1,12 +1,10 @@
 // The Office 2000 look drawn into a memory DC and probed: raised, sunken and
-// dithered state boxes, embossed disabled icons and captions, bar frames,
-// grippers, grooves, the tear-off strip and the combo field parts.
+// dithered state boxes, embossed disabled icons, the combo drop-down button
+// and the factory's classic look for unknown ids.
 #include "ThemeTestSupport.h"
 
 #include "toolkit/commandbars/themes/XTPOffice2000Theme.h"
 #include "toolkit/foundation/XTPImageManager.h"
-
-#include "tests/support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -84,19 +82,6 @@ TEST(Office2000Theme, StateBoxesAreRaisedSunkenOrDithered)
     }
 }
 
-TEST(Office2000Theme, ControlStateTextColours)
-{
-    CXTPOffice2000Theme theme;
-    MarkColors(theme);
-    PixelCanvas canvas(10, 10);
-    theme.DrawControlState(&canvas.dc(), CRect(0, 0, 10, 10), FALSE, 0, 0, FALSE, FALSE, xtpBarTop);
-    EXPECT_EQ(Marker(17), canvas.dc().GetTextColor());
-    theme.DrawControlState(&canvas.dc(), CRect(0, 0, 10, 10), TRUE, 1, 0, FALSE, FALSE, xtpBarPopup);
-    EXPECT_EQ(Marker(18), canvas.dc().GetTextColor());
-    theme.DrawControlState(&canvas.dc(), CRect(0, 0, 10, 10), TRUE, 1, 0, FALSE, FALSE, xtpBarTop);
-    EXPECT_EQ(Marker(18), canvas.dc().GetTextColor());
-}
-
 TEST(Office2000Theme, DisabledIconIsEmbossedAndPressedIconMoves)
 {
     CXTPOffice2000Theme theme;
@@ -122,51 +107,10 @@ TEST(Office2000Theme, DisabledIconIsEmbossedAndPressedIconMoves)
     EXPECT_EQ(CRect(11, 11, 27, 27), pressed.PaintedBounds(kWhite));
 }
 
-TEST(Office2000Theme, DisabledCaptionIsEmbossedUnlessSelected)
+TEST(Office2000Theme, ComboDropDownButtonIsRaisedOrFlatWhenDropped)
 {
     CXTPOffice2000Theme theme;
     MarkColors(theme);
-    const COLORREF kText = RGB(1, 2, 3);
-    PixelCanvas embossed(80, 20), plain(80, 20);
-    for (PixelCanvas* pCanvas : {&embossed, &plain})
-    {
-        pCanvas->dc().SetTextColor(kText);
-        pCanvas->dc().SetBkMode(TRANSPARENT);
-    }
-    CRect rc(2, 0, 80, 20);
-    theme.DrawControlCaption(&embossed.dc(), "Mmm", &rc, 0, TRUE, FALSE, FALSE);
-    theme.DrawControlCaption(&plain.dc(), "Mmm", &rc, 0, TRUE, TRUE, FALSE);
-    EXPECT_GT(plain.CountOther(kWhite), 0);
-    EXPECT_GT(embossed.CountOther(kWhite), plain.CountOther(kWhite));
-    EXPECT_EQ(kText, embossed.dc().GetTextColor());
-    EXPECT_EQ(embossed.PaintedBounds(kWhite).right, plain.PaintedBounds(kWhite).right + 1);
-}
-
-TEST(Office2000Theme, FieldFramesAndDropDownButton)
-{
-    CXTPOffice2000Theme theme;
-    MarkColors(theme);
-    const CRect rc(2, 2, 38, 22);
-    struct FieldCase
-    {
-        const char* name;
-        BOOL bEnabled;
-        int nSelected;
-        int nTopLeft, nBottomRight;
-    } const kCases[] = {
-        {"enabled: sunken", TRUE, 0, 16, 20},
-        {"disabled: flat highlight", FALSE, 1, 20, 20},
-        {"disabled, reached by the keyboard: flat shadow", FALSE, 2, 16, 16},
-    };
-    for (const FieldCase& c : kCases)
-    {
-        SCOPED_TRACE(c.name);
-        PixelCanvas canvas(40, 24);
-        theme.DrawControlFieldFrame(&canvas.dc(), rc, c.bEnabled, c.nSelected);
-        EXPECT_EQ(Marker(c.nTopLeft), canvas.Pixel(2, 10));
-        EXPECT_EQ(Marker(c.nBottomRight), canvas.Pixel(37, 10));
-        EXPECT_EQ(kWhite, canvas.Pixel(20, 12));
-    }
     // The button: one pixel further left, one in at the top, right and
     // bottom; raised inside a face-and-black frame, flat when dropped.
     PixelCanvas raised(40, 24), dropped(40, 24);
@@ -181,64 +125,6 @@ TEST(Office2000Theme, FieldFramesAndDropDownButton)
     EXPECT_EQ(Marker(16), dropped.Pixel(19, 10));
     EXPECT_EQ(Marker(16), dropped.Pixel(36, 10));
     EXPECT_EQ(Marker(15), dropped.Pixel(20, 10));
-}
-
-class Office2000Bar : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        MarkColors(theme);
-        pBar = new CThemeTestToolBar();
-        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
-        pBar->MoveWindow(0, 0, 100, 26);
-    }
-    void TearDown() override { pBar->InternalRelease(); }
-
-    CTestWindow host;
-    CXTPOffice2000Theme theme;
-    CThemeTestToolBar* pBar = NULL;
-};
-
-TEST_F(Office2000Bar, DockedBarIsRaisedFloatingBarGetsAnOuterFrame)
-{
-    PixelCanvas docked(100, 26);
-    theme.FillCommandBarEntry(&docked.dc(), pBar);
-    EXPECT_EQ(Marker(20), docked.Pixel(0, 0));
-    EXPECT_EQ(Marker(16), docked.Pixel(99, 25));
-    EXPECT_EQ(Marker(15), docked.Pixel(50, 13));
-
-    pBar->Place(xtpBarFloating);
-    PixelCanvas floating(100, 26);
-    theme.FillCommandBarEntry(&floating.dc(), pBar);
-    EXPECT_EQ(Marker(15), floating.Pixel(0, 10));
-    EXPECT_EQ(Marker(0), floating.Pixel(99, 10));
-    EXPECT_EQ(Marker(20), floating.Pixel(1, 10));
-    EXPECT_EQ(Marker(16), floating.Pixel(98, 10));
-}
-
-TEST_F(Office2000Bar, GripperIsOneRaisedBar)
-{
-    PixelCanvas canvas(100, 26);
-    EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
-    EXPECT_EQ(CRect(3, 3, 6, 23), canvas.PaintedBounds(kWhite));
-    EXPECT_EQ(Marker(20), canvas.Pixel(3, 10));
-    EXPECT_EQ(Marker(16), canvas.Pixel(5, 10));
-
-    pBar->Place(xtpBarLeft);
-    PixelCanvas left(100, 26);
-    EXPECT_EQ(CSize(0, 8), theme.DrawCommandBarGripper(&left.dc(), pBar, TRUE));
-    EXPECT_EQ(CRect(3, 3, 97, 6), left.PaintedBounds(kWhite));
-}
-
-TEST_F(Office2000Bar, TearOffStripIsEightHighInCaptionColours)
-{
-    PixelCanvas canvas(100, 26);
-    EXPECT_EQ(CSize(0, 8), theme.DrawTearOffGripper(&canvas.dc(), CRect(0, 0, 100, 8), FALSE, TRUE));
-    EXPECT_EQ(Marker(3), canvas.Pixel(50, 3));
-    EXPECT_EQ(kWhite, canvas.Pixel(50, 7));
-    theme.DrawTearOffGripper(&canvas.dc(), CRect(0, 0, 100, 8), TRUE, TRUE);
-    EXPECT_EQ(Marker(2), canvas.Pixel(50, 3));
 }
 
 TEST(Office2000Factory, UnknownIdsAndIdOneMakeTheClassicLook)

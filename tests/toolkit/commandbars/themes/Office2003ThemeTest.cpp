@@ -1,7 +1,7 @@
 // The Office 2003 look: its colours in each Windows XP scheme (chosen
 // through the colour manager), the system-derived colours without one, the
-// Luna variant's own refresh, gradient state boxes, dotted grippers, the
-// popup expand picture and the colour remapping of bitmaps.
+// Luna variant's own refresh, gradient state boxes, the dotted gripper and
+// borders, the popup expand picture and the colour remapping of bitmaps.
 #include "ThemeTestIds.h"
 #include "ThemeTestSupport.h"
 
@@ -152,18 +152,6 @@ TEST(Office2003Theme, HotButtonIsAGradientOnDockedToolbarsAndFlatInPopups)
     EXPECT_EQ(theme.GetColor(31), popup.Pixel(15, 38));
 }
 
-TEST(Office2003Theme, WithoutSchemeColoursHotButtonsAreOfficeXPBoxes)
-{
-    SchemeScope scheme(xtpSystemThemeNone);
-    CXTPOffice2003Theme theme;
-    MarkColors(theme);
-    PixelCanvas canvas(30, 40);
-    theme.DrawRectangle(&canvas.dc(), CRect(0, 0, 30, 40), 1, 0, TRUE, FALSE, FALSE, TRUE, xtpBarTop);
-    EXPECT_EQ(Marker(32), canvas.Pixel(0, 20));
-    EXPECT_EQ(Marker(31), canvas.Pixel(15, 1));
-    EXPECT_EQ(Marker(31), canvas.Pixel(15, 38));
-}
-
 TEST(Office2003Theme, ExpandPictureBlendsTheButtonColours)
 {
     CXTPOffice2003Theme theme;
@@ -211,19 +199,6 @@ TEST_F(Office2003Bar, DottedGripperAndBorders)
     EXPECT_EQ(CRect(4, 2, 2, 2), theme.GetCommandBarBorders(pBar));
     pBar->Place(xtpBarFloating);
     EXPECT_EQ(CRect(2, 2, 2, 2), theme.GetCommandBarBorders(pBar));
-}
-
-TEST_F(Office2003Bar, DockedToolbarHasAGradientBodyAndAShadowLine)
-{
-    theme.m_clrToolbarGradientStart = RGB(250, 250, 250);
-    theme.m_clrToolbarGradientEnd = RGB(150, 150, 150);
-    theme.m_clrToolbarShadow = RGB(10, 20, 30);
-    PixelCanvas canvas(100, 26);
-    theme.FillCommandBarEntry(&canvas.dc(), pBar);
-    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(5, 25));
-    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(97, 25));
-    EXPECT_NE(RGB(10, 20, 30), canvas.Pixel(98, 25));
-    EXPECT_GT(GetRValue(canvas.Pixel(50, 2)), GetRValue(canvas.Pixel(50, 20)));
 }
 
 // A bitmap colour table: 16 entries of which the first few are the classic

@@ -3,7 +3,6 @@
 // styles in use it asks for the documented class, part and state.
 #include "ThemeTestSupport.h"
 
-#include "toolkit/commandbars/XTPDockBar.h"
 #include "toolkit/commandbars/themes/XTPWinXPTheme.h"
 
 #include "tests/support/TestWindow.h"
@@ -165,12 +164,12 @@ TEST_F(WinXPTheme, ButtonsAreToolbarButtonPartsByState)
     }
 }
 
-TEST_F(WinXPTheme, ComboButtonGripsAndPanesUseTheirParts)
+TEST_F(WinXPTheme, ComboButtonIsTheDropDownPartByState)
 {
     CXTPWinXPTheme theme;
     PixelCanvas canvas(60, 30);
     theme.DrawComboDropDownButton(&canvas.dc(), CRect(40, 2, 56, 22), TRUE, TRUE, TRUE);
-    Drawn d = OnlyDrawn();
+    const Drawn d = OnlyDrawn();
     EXPECT_EQ(L"COMBOBOX", d.strClass);
     EXPECT_EQ(1, d.nPart);
     EXPECT_EQ(3, d.nState);
@@ -178,18 +177,6 @@ TEST_F(WinXPTheme, ComboButtonGripsAndPanesUseTheirParts)
 
     theme.DrawComboDropDownButton(&canvas.dc(), CRect(40, 2, 56, 22), FALSE, TRUE, FALSE);
     EXPECT_EQ(4, OnlyDrawn().nState);
-
-    theme.DrawResizeGripper(&canvas.dc(), CRect(0, 0, 60, 20));
-    d = OnlyDrawn();
-    EXPECT_EQ(L"STATUS", d.strClass);
-    EXPECT_EQ(3, d.nPart);
-    EXPECT_EQ(0, d.nState);
-    EXPECT_EQ(CRect(42, 0, 60, 20), d.rc);
-
-    theme.DrawStatusBarPaneBorder(&canvas.dc(), CRect(0, 0, 30, 20));
-    d = OnlyDrawn();
-    EXPECT_EQ(L"STATUS", d.strClass);
-    EXPECT_EQ(1, d.nPart);
 }
 
 class WinXPThemeBar : public WinXPTheme
@@ -211,44 +198,6 @@ protected:
     CTestWindow host;
     CThemeTestToolBar* pBar = NULL;
 };
-
-TEST_F(WinXPThemeBar, GrippersAreRebarGripperParts)
-{
-    CXTPWinXPTheme theme;
-    PixelCanvas canvas(100, 26);
-    EXPECT_EQ(CSize(8, 0), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
-    Drawn d = OnlyDrawn();
-    EXPECT_EQ(L"REBAR", d.strClass);
-    EXPECT_EQ(1, d.nPart);
-    EXPECT_EQ(1, d.nState);
-    EXPECT_EQ(CRect(2, 0, 8, 26), d.rc);
-
-    pBar->Place(xtpBarLeft);
-    EXPECT_EQ(CSize(0, 8), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
-    d = OnlyDrawn();
-    EXPECT_EQ(2, d.nPart);
-    EXPECT_EQ(CRect(0, 2, 100, 8), d.rc);
-}
-
-TEST_F(WinXPThemeBar, OnlyTheTopDockBarShowsTheRebarBackground)
-{
-    CXTPWinXPTheme theme;
-    MarkColors(theme);
-    CXTPDockBar top(NULL), left(NULL);
-    ASSERT_TRUE(top.Create(&host, 0x2800, 0xE81B));
-    ASSERT_TRUE(left.Create(&host, 0x1400, 0xE81C));
-    top.MoveWindow(0, 0, 100, 30);
-    left.MoveWindow(0, 30, 30, 100);
-    PixelCanvas canvas(100, 100);
-    theme.FillDockBar(&canvas.dc(), &top);
-    const Drawn d = OnlyDrawn();
-    EXPECT_EQ(L"REBAR", d.strClass);
-    EXPECT_EQ(0, d.nPart);
-    EXPECT_EQ(CRect(0, 0, 100, 30), d.rc);
-    theme.FillDockBar(&canvas.dc(), &left);
-    EXPECT_TRUE(fake.drawn.empty());
-    EXPECT_EQ(Marker(15), canvas.Pixel(10, 50));
-}
 
 // With styles absent every replaced operation draws what Office 2000 draws.
 TEST_F(WinXPThemeBar, WithoutVisualStylesDrawsThePixelsOfOffice2000)
