@@ -50,6 +50,53 @@ public:
     BOOL Attach(HWND hWndNew);
     HWND Detach();
 
+    // ---- Overridables, and what the base does ----
+    // Adjusts the creation parameters; the base gives a window without a
+    // class the framework's default class. FALSE stops the creation.
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    // Called last, once the window is gone and the object unbound; the base
+    // does nothing (frames and views delete themselves here).
+    virtual void PostNcDestroy();
+    // Called when an existing window is about to be subclassed, and when a
+    // created window is bound; the base does nothing.
+    virtual void PreSubclassWindow();
+    // Every message of the window: the base hands it to OnWndMsg and, when
+    // that does not take it, to DefWindowProc.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Routes commands, notifications and reflected messages, then the
+    // message map; FALSE when nothing took the message.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The window's procedure before the framework (or the system's default).
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sees a message before the pump dispatches it; TRUE swallows it. The
+    // base only feeds the tool tips when they are enabled.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // WM_COMMAND: the base offers a control's message to the control first
+    // (reflection), then routes the command through OnCmdMsg; a menu or
+    // accelerator command that its update handler disables does not run.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_NOTIFY: the base offers it to the sending control first, then to
+    // the message map's notification entries.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A message this control sent its parent, offered back to the control;
+    // the base looks for a reflection entry of its message map.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Exchanges the controls' values with members (UpdateData); the base
+    // does nothing.
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // The window rectangle around a client rectangle; the base applies the
+    // window's styles (a client edge only when nAdjustType is not 0).
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
+    // The tool under the point: its id or -1, with *pTI filled (a text it
+    // allocates with malloc is freed by the framework). The base finds the
+    // child control under the point, its text asked for with TTN_NEEDTEXT.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Whether the modal loop goes on; the base answers until EndModalLoop.
+    virtual BOOL ContinueModal();
+    // Ends the modal loop with the result; the base wakes the loop.
+    virtual void EndModalLoop(int nResult);
+
+    // ---- Operations ----
     // Creation and destruction.
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                         const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
@@ -59,24 +106,14 @@ public:
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
     virtual BOOL DestroyWindow();
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual void PostNcDestroy();
 
     // Subclassing of windows that exist already.
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND UnsubclassWindow();
-    virtual void PreSubclassWindow();
 
     // Message handling.
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default();
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     static BOOL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = NULL);
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
@@ -94,30 +131,22 @@ public:
 
     // Data exchange between the window's controls and its members:
     // UpdateData(TRUE) reads them (FALSE when a value is refused),
-    // UpdateData(FALSE) fills them in.
+    // UpdateData(FALSE) fills them in; both call DoDataExchange.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-    virtual void DoDataExchange(CDataExchange* pDX);
 
-    // Layout hooks.
-    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
+    // Layout.
     void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
                         LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
 
     // Tool tips: with EnableToolTips the pump shows the thread's tool tip
-    // for what OnToolHitTest finds under the mouse. OnToolHitTest returns
-    // the tool's id or -1 and fills *pTI; a text it allocates with malloc is
-    // freed by the framework. The base finds the child control under the
-    // point (its text comes from TTN_NEEDTEXT to this window).
-    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // for what OnToolHitTest finds under the mouse.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     void FilterToolTipMessage(MSG* pMsg);
     // Hides the thread's tool tip.
     static void CancelToolTips();
 
-    // Modal loops.
+    // Modal loops: runs until EndModalLoop, answering its result.
     int RunModalLoop(DWORD dwFlags = 0);
-    virtual BOOL ContinueModal();
-    virtual void EndModalLoop(int nResult);
 
     // Parents, owners and frames.
     CWnd* GetParent() const;
