@@ -34,8 +34,7 @@ BOOL IsPopupOpen(CXTPControl* pControl)
 } // namespace
 
 CXTPOffice2000Theme::CXTPOffice2000Theme() : m_nPopupTextColor(clrButtonText)
-{
-}
+{}
 
 void CXTPOffice2000Theme::FillDitheredRect(CDC* pDC, CRect rc)
 {
@@ -54,7 +53,8 @@ void CXTPOffice2000Theme::FillDitheredRect(CDC* pDC, CRect rc)
 }
 
 void CXTPOffice2000Theme::DrawRectangle(CDC* pDC, CRect rc, int nSelected, int nPressed, BOOL bEnabled,
-                                        BOOL bChecked, BOOL bPopuped, BOOL bToolBar, XTPBarPosition barPosition)
+                                        BOOL bChecked, BOOL bPopuped, BOOL bToolBar,
+                                        XTPBarPosition barPosition)
 {
     (void)barPosition;
     if (!bEnabled)
@@ -78,13 +78,16 @@ void CXTPOffice2000Theme::DrawControlState(CDC* pDC, CRect rc, BOOL bEnabled, in
                                            BOOL bChecked, BOOL bPopuped, XTPBarPosition barPosition)
 {
     DrawRectangle(pDC, rc, nSelected, nPressed, bEnabled, bChecked, bPopuped, TRUE, barPosition);
-    const int nText = !bEnabled ? clrGrayText : barPosition == xtpBarPopup ? m_nPopupTextColor : clrButtonText;
+    const int nText = !bEnabled                    ? clrGrayText
+                      : barPosition == xtpBarPopup ? m_nPopupTextColor
+                                                   : clrButtonText;
     pDC->SetTextColor(GetColor(nText));
     pDC->SetBkMode(TRANSPARENT);
 }
 
-void CXTPOffice2000Theme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageManagerIcon* pImage, int nSelected,
-                                    int nPressed, BOOL bEnabled, BOOL bChecked, BOOL bPopuped, BOOL bToolBar)
+void CXTPOffice2000Theme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageManagerIcon* pImage,
+                                    int nSelected, int nPressed, BOOL bEnabled, BOOL bChecked, BOOL bPopuped,
+                                    BOOL bToolBar)
 {
     (void)bToolBar;
     if (pImage == NULL)
@@ -94,7 +97,8 @@ void CXTPOffice2000Theme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageMana
         if (!m_iconsInfo.bUseDisabledIcons && !pImage->IsAlpha())
         {
             // Embossed: the highlight one pixel down-right, the shadow on top.
-            pImage->DrawMono(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetIcon(), sz, GetColor(clrButtonHighlight));
+            pImage->DrawMono(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetIcon(), sz,
+                             GetColor(clrButtonHighlight));
             pImage->DrawMono(pDC, pt, pImage->GetIcon(), sz, GetColor(clrButtonShadow));
         }
         else
@@ -241,8 +245,8 @@ CSize CXTPOffice2000Theme::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected
     return CSize(0, 8);
 }
 
-CSize CXTPOffice2000Theme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar,
-                                              BOOL bDraw, LPVOID lpParam)
+CSize CXTPOffice2000Theme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton,
+                                              CXTPCommandBar* pBar, BOOL bDraw, LPVOID lpParam)
 {
     if (bDraw && (nWhich == 2 || nWhich == 3) &&
         (pButton->GetPressed() || pButton->GetSelected() || (nWhich == 3 && IsPopupOpen(pButton))))
@@ -330,7 +334,8 @@ CSize CXTPOffice2000Theme::DrawControlPopupParent(CDC* pDC, CXTPControl* pContro
 {
     CXTPCommandBar* pBar = pControl->GetParent();
     const CSize szIcon = GetIconSize(pBar);
-    const CSize szBox(std::max((int)szIcon.cx + 4, m_nTextHeight), std::max((int)szIcon.cy + 4, m_nTextHeight));
+    const CSize szBox(std::max((int)szIcon.cx + 4, m_nTextHeight),
+                      std::max((int)szIcon.cy + 4, m_nTextHeight));
     const int bw = szBox.cx;
     const XTPControlType type = pControl->GetType();
     const XTPButtonStyle style = pControl->GetStyle();
@@ -346,8 +351,8 @@ CSize CXTPOffice2000Theme::DrawControlPopupParent(CDC* pDC, CXTPControl* pContro
         PrepareMenuCaption(strCaption);
     CString strShortcut;
     if (type == xtpControlButton)
-        strShortcut =
-            pControl->GetShortcutText().IsEmpty() ? pControl->GetAutoShortcutText() : pControl->GetShortcutText();
+        strShortcut = pControl->GetShortcutText().IsEmpty() ? pControl->GetAutoShortcutText()
+                                                            : pControl->GetShortcutText();
 
     const CRect R = pControl->GetRect();
     if (!bDraw)
@@ -396,7 +401,8 @@ CSize CXTPOffice2000Theme::DrawControlPopupParent(CDC* pDC, CXTPControl* pContro
         else
         {
             T.right = R.right - 20;
-            Draw3dRect(pDC, CRect(R.right - 20, R.top, R.right, R.bottom), clrButtonShadow, clrButtonHighlight);
+            Draw3dRect(pDC, CRect(R.right - 20, R.top, R.right, R.bottom), clrButtonShadow,
+                       clrButtonHighlight);
             Rectangle(pDC, T, clrHighlight, clrHighlight);
             clrArrow = GetColor(m_nPopupTextColor);
         }

@@ -8,6 +8,7 @@
 #include "framework/Window.h"
 
 #include <algorithm>
+#include <stdlib.h>
 #include <string.h>
 
 namespace {
@@ -49,7 +50,7 @@ struct SchemeColors
     COLORREF clrExpandGradientEnd, clrExpandGradientStart, clrExpandedColumnEnd, clrExpandedColumnStart;
     COLORREF clrButtonPictureDark, clrButtonPictureLight, clrPaneFrame, clrFirstField;
     COLORREF clr12;
-    COLORREF clrTable[13];   // colours 30, 31, 32, 33, 36, 37, 38, 39, 40, 41, 43, 47, 50
+    COLORREF clrTable[13]; // colours 30, 31, 32, 33, 36, 37, 38, 39, 40, 41, 43, 47, 50
     COLORREF clr51, clr52, clr53, clr56;
 };
 
@@ -57,32 +58,80 @@ const int kSchemeTableIndexes[13] = {30, 31, 32, 33, 36, 37, 38, 39, 40, 41, 43,
 
 const SchemeColors kSchemes[3] = {
     // blue
-    {RGB(158, 190, 245), RGB(196, 218, 250), RGB(129, 169, 226), RGB(221, 236, 254), RGB(227, 239, 255),
-     RGB(147, 181, 231), RGB(59, 97, 156), RGB(42, 102, 201), RGB(0, 53, 145), RGB(117, 166, 241),
-     RGB(121, 161, 220), RGB(203, 221, 246), RGB(129, 169, 226), RGB(227, 239, 254), RGB(211, 211, 211),
-     RGB(22, 30, 54), RGB(144, 153, 174),
+    {RGB(158, 190, 245),
+     RGB(196, 218, 250),
+     RGB(129, 169, 226),
+     RGB(221, 236, 254),
+     RGB(227, 239, 255),
+     RGB(147, 181, 231),
+     RGB(59, 97, 156),
+     RGB(42, 102, 201),
+     RGB(0, 53, 145),
+     RGB(117, 166, 241),
+     RGB(121, 161, 220),
+     RGB(203, 221, 246),
+     RGB(129, 169, 226),
+     RGB(227, 239, 254),
+     RGB(211, 211, 211),
+     RGB(22, 30, 54),
+     RGB(144, 153, 174),
      {RGB(158, 190, 245), RGB(255, 238, 194), RGB(0, 0, 128), RGB(254, 128, 62), RGB(255, 192, 111),
       RGB(0, 0, 128), RGB(39, 65, 118), RGB(106, 140, 203), RGB(109, 150, 208), RGB(246, 246, 246),
       RGB(0, 45, 150), RGB(0, 0, 0), RGB(0, 0, 128)},
-     RGB(216, 231, 252), RGB(158, 190, 245), RGB(203, 225, 252), RGB(189, 211, 247)},
+     RGB(216, 231, 252),
+     RGB(158, 190, 245),
+     RGB(203, 225, 252),
+     RGB(189, 211, 247)},
     // olive
-    {RGB(217, 217, 167), RGB(242, 241, 228), RGB(183, 198, 145), RGB(244, 247, 222), RGB(236, 240, 213),
-     RGB(194, 206, 159), RGB(96, 128, 88), RGB(116, 134, 94), RGB(96, 119, 107), RGB(176, 194, 140),
-     RGB(164, 180, 120), RGB(230, 230, 209), RGB(184, 198, 147), RGB(236, 240, 213), RGB(211, 211, 211),
-     RGB(31, 34, 25), RGB(151, 160, 123),
+    {RGB(217, 217, 167),
+     RGB(242, 241, 228),
+     RGB(183, 198, 145),
+     RGB(244, 247, 222),
+     RGB(236, 240, 213),
+     RGB(194, 206, 159),
+     RGB(96, 128, 88),
+     RGB(116, 134, 94),
+     RGB(96, 119, 107),
+     RGB(176, 194, 140),
+     RGB(164, 180, 120),
+     RGB(230, 230, 209),
+     RGB(184, 198, 147),
+     RGB(236, 240, 213),
+     RGB(211, 211, 211),
+     RGB(31, 34, 25),
+     RGB(151, 160, 123),
      {RGB(217, 217, 167), RGB(255, 238, 194), RGB(63, 93, 56), RGB(254, 128, 62), RGB(255, 192, 111),
       RGB(63, 93, 56), RGB(81, 94, 51), RGB(96, 128, 88), RGB(159, 174, 122), RGB(244, 244, 238),
       RGB(117, 141, 94), RGB(0, 0, 0), RGB(63, 93, 56)},
-     RGB(226, 231, 191), RGB(171, 192, 138), RGB(216, 227, 182), RGB(222, 227, 189)},
+     RGB(226, 231, 191),
+     RGB(171, 192, 138),
+     RGB(216, 227, 182),
+     RGB(222, 227, 189)},
     // silver
-    {RGB(215, 215, 229), RGB(243, 243, 247), RGB(153, 151, 181), RGB(243, 244, 250), RGB(233, 231, 241),
-     RGB(186, 185, 205), RGB(124, 124, 148), RGB(122, 121, 153), RGB(118, 116, 146), RGB(179, 178, 200),
-     RGB(133, 131, 162), RGB(215, 215, 226), RGB(176, 174, 197), RGB(232, 232, 241), RGB(236, 234, 218),
-     RGB(36, 32, 41), RGB(155, 154, 179),
+    {RGB(215, 215, 229),
+     RGB(243, 243, 247),
+     RGB(153, 151, 181),
+     RGB(243, 244, 250),
+     RGB(233, 231, 241),
+     RGB(186, 185, 205),
+     RGB(124, 124, 148),
+     RGB(122, 121, 153),
+     RGB(118, 116, 146),
+     RGB(179, 178, 200),
+     RGB(133, 131, 162),
+     RGB(215, 215, 226),
+     RGB(176, 174, 197),
+     RGB(232, 232, 241),
+     RGB(236, 234, 218),
+     RGB(36, 32, 41),
+     RGB(155, 154, 179),
      {RGB(215, 215, 229), RGB(255, 238, 194), RGB(75, 75, 111), RGB(254, 128, 62), RGB(255, 192, 111),
       RGB(75, 75, 111), RGB(84, 84, 117), RGB(110, 109, 143), RGB(168, 167, 190), RGB(253, 250, 255),
       RGB(124, 124, 148), RGB(0, 0, 0), RGB(75, 75, 111)},
-     RGB(223, 223, 234), RGB(177, 176, 195), RGB(214, 211, 231), RGB(214, 215, 231)},
+     RGB(223, 223, 234),
+     RGB(177, 176, 195),
+     RGB(214, 211, 231),
+     RGB(214, 215, 231)},
 };
 
 // The intensities of the popup expand button's picture, row by row (y), 255
@@ -133,6 +182,19 @@ BOOL IsRightDockBar(CWnd* pWnd)
     return pDockBar != NULL && pDockBar->GetPosition() == xtpBarRight;
 }
 
+// The resource holds all the pixels its header promises: the compressed
+// size for run-length bitmaps, else every row.
+BOOL HasRoomForBits(const BITMAPINFOHEADER& header, DWORD nBytes)
+{
+    if (header.biWidth <= 0 || header.biHeight == 0 || header.biBitCount == 0)
+        return FALSE;
+    if (header.biCompression == BI_RLE4 || header.biCompression == BI_RLE8)
+        return header.biSizeImage != 0 && header.biSizeImage <= nBytes;
+    const DWORD nStride = (((DWORD)header.biWidth * header.biBitCount + 31) / 32) * 4;
+    const DWORD nHeight = header.biHeight < 0 ? (DWORD)-header.biHeight : (DWORD)header.biHeight;
+    return nBytes / nStride >= nHeight;
+}
+
 // Half the screen at least, so neighbouring bars continue one gradient.
 int GradientWidth(int nWidth)
 {
@@ -142,11 +204,11 @@ int GradientWidth(int nWidth)
 } // namespace
 
 CXTPOffice2003Theme::CXTPOffice2003Theme()
-    : m_clrBarGradientStart(0), m_clrBarGradientEnd(0), m_clrToolbarGradientEnd(0), m_clrToolbarGradientStart(0),
-      m_clrOpenGradientStart(0), m_clrOpenGradientEnd(0), m_clrToolbarShadow(0), m_clrFloatingCaption(0),
-      m_clrExpandGradientEnd(0), m_clrExpandGradientStart(0), m_clrExpandedColumnEnd(0),
-      m_clrExpandedColumnStart(0), m_clrButtonPictureDark(0), m_clrButtonPictureLight(0), m_clrPaneFrame(0),
-      m_bSchemeColors(FALSE)
+    : m_clrBarGradientStart(0), m_clrBarGradientEnd(0), m_clrToolbarGradientEnd(0),
+      m_clrToolbarGradientStart(0), m_clrOpenGradientStart(0), m_clrOpenGradientEnd(0), m_clrToolbarShadow(0),
+      m_clrFloatingCaption(0), m_clrExpandGradientEnd(0), m_clrExpandGradientStart(0),
+      m_clrExpandedColumnEnd(0), m_clrExpandedColumnStart(0), m_clrButtonPictureDark(0),
+      m_clrButtonPictureLight(0), m_clrPaneFrame(0), m_bSchemeColors(FALSE)
 {
     m_iconsInfo.bUseFadedIcons = FALSE;
     m_iconsInfo.bIconsWithShadow = FALSE;
@@ -187,7 +249,8 @@ void CXTPOffice2003Theme::RefreshSystemColors()
     m_clrOpenGradientStart = GetColor(clrPopupBack);
     m_clrOpenGradientEnd = CXTPColorManager::BlendColors(clrWin, clrFace, 550);
     m_clrExpandGradientEnd = GetColor(clrButtonShadow);
-    m_clrExpandGradientStart = CXTPColorManager::BlendColors(GetColor(clrScheme51), m_clrExpandGradientEnd, 51);
+    m_clrExpandGradientStart =
+        CXTPColorManager::BlendColors(GetColor(clrScheme51), m_clrExpandGradientEnd, 51);
     m_bSchemeColors = FALSE;
     m_clrButtonPictureLight = GetColor(clrPopupBack);
     m_clrButtonPictureDark = CXTPColorManager::BlendColors(clrWin, clrFace, 550);
@@ -307,15 +370,16 @@ HBITMAP CXTPOffice2003Theme::LoadRemappedBitmap(HINSTANCE hInstance, UINT nIDRes
     RGBQUAD* pTable = (RGBQUAD*)(pCopy + pHeader->biSize);
     RemapColorTable(pTable, nColors, clrMask);
 
+    // Three colour masks follow a plain header of a bit-field bitmap; the
+    // larger headers hold them inside.
+    const BOOL bMasksFollow =
+        pHeader->biCompression == BI_BITFIELDS && pHeader->biSize == sizeof(BITMAPINFOHEADER);
     const DWORD nTableSize = pHeader->biBitCount <= 8 ? nColors * sizeof(RGBQUAD)
-                             : pHeader->biCompression == BI_BITFIELDS ? 3 * sizeof(DWORD)
-                                                                      : 0;
-    const DWORD nStride = ((pHeader->biWidth * pHeader->biBitCount + 31) / 32) * 4;
+                             : bMasksFollow           ? 3 * sizeof(DWORD)
+                                                      : 0;
     const DWORD nBitsOffset = pHeader->biSize + nTableSize;
-    const LONG nHeight = pHeader->biHeight < 0 ? -pHeader->biHeight : pHeader->biHeight;
     HBITMAP hBitmap = NULL;
-    if (pHeader->biWidth > 0 && nBitsOffset <= nSize && (nSize - nBitsOffset) / std::max<DWORD>(nStride, 1) >=
-                                                             (DWORD)nHeight)
+    if (nBitsOffset <= nSize && HasRoomForBits(*pHeader, nSize - nBitsOffset))
     {
         HDC hdcScreen = ::GetDC(NULL);
         hBitmap = ::CreateDIBitmap(hdcScreen, pHeader, CBM_INIT, pCopy + nBitsOffset, (BITMAPINFO*)pHeader,
@@ -484,7 +548,8 @@ void CXTPOffice2003Theme::FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar)
 }
 
 void CXTPOffice2003Theme::DrawRectangle(CDC* pDC, CRect rc, int nSelected, int nPressed, BOOL bEnabled,
-                                        BOOL bChecked, BOOL bPopuped, BOOL bToolBar, XTPBarPosition barPosition)
+                                        BOOL bChecked, BOOL bPopuped, BOOL bToolBar,
+                                        XTPBarPosition barPosition)
 {
     if (bPopuped)
     {
@@ -667,7 +732,8 @@ void CXTPOffice2003Theme::DrawToolBarExpand(CDC* pDC, CXTPControl* pButton, CXTP
                                             BOOL bHiddenControls)
 {
     const XTPBarPosition barPosition = pBar != NULL ? pBar->GetPosition() : xtpBarTop;
-    const BOOL bVertical = barPosition == xtpBarLeft || barPosition == xtpBarRight || barPosition == xtpBarPopup;
+    const BOOL bVertical =
+        barPosition == xtpBarLeft || barPosition == xtpBarRight || barPosition == xtpBarPopup;
     const CRect R = pButton->GetRect();
     // Round the button's outer corners against the bar.
     if (!bVertical)
@@ -736,8 +802,8 @@ void CXTPOffice2003Theme::DrawToolBarExpand(CDC* pDC, CXTPControl* pButton, CXTP
     }
 }
 
-CSize CXTPOffice2003Theme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar,
-                                              BOOL bDraw, LPVOID lpParam)
+CSize CXTPOffice2003Theme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton,
+                                              CXTPCommandBar* pBar, BOOL bDraw, LPVOID lpParam)
 {
     if (nWhich == 0)
     {

@@ -84,8 +84,8 @@ void CXTPWinXPTheme::DrawRectangle(CDC* pDC, CRect rc, int nSelected, int nPress
 {
     if (!m_themeToolbar.IsAppThemed())
     {
-        CXTPOffice2000Theme::DrawRectangle(pDC, rc, nSelected, nPressed, bEnabled, bChecked, bPopuped, bToolBar,
-                                           barPosition);
+        CXTPOffice2000Theme::DrawRectangle(pDC, rc, nSelected, nPressed, bEnabled, bChecked, bPopuped,
+                                           bToolBar, barPosition);
         return;
     }
     int nState;
@@ -125,8 +125,8 @@ void CXTPWinXPTheme::DrawSplitButtonFrame(CDC* pDC, CXTPControl* pControl, CRect
     const CRect rcMain(rc.left, rc.top, rc.right - 12, rc.bottom);
     const CRect rcArrow(rc.right - 12, rc.top, rc.right, rc.bottom);
     m_themeToolbar.DrawThemeBackground(pDC->GetSafeHdc(), kToolbarSplitButton, nState, rcMain, NULL);
-    m_themeToolbar.DrawThemeBackground(pDC->GetSafeHdc(), kToolbarSplitDropDown, bOpen ? kStatePressed : nState,
-                                       rcArrow, NULL);
+    m_themeToolbar.DrawThemeBackground(pDC->GetSafeHdc(), kToolbarSplitDropDown,
+                                       bOpen ? kStatePressed : nState, rcArrow, NULL);
     pDC->SetTextColor(GetColor(bEnabled ? clrButtonText : clrGrayText));
     pDC->SetBkMode(TRANSPARENT);
 }
@@ -255,8 +255,8 @@ void CXTPWinXPTheme::DrawStatusBarPaneBorder(CDC* pDC, CRect rc)
         CXTPOffice2000Theme::DrawStatusBarPaneBorder(pDC, rc);
         return;
     }
-    m_themeStatusBar.DrawThemeBackground(pDC->GetSafeHdc(), m_bGripPane ? kStatusGripperPane : kStatusPane, 0, rc,
-                                         NULL);
+    m_themeStatusBar.DrawThemeBackground(pDC->GetSafeHdc(), m_bGripPane ? kStatusGripperPane : kStatusPane, 0,
+                                         rc, NULL);
 }
 
 void CXTPWinXPTheme::DrawResizeGripper(CDC* pDC, CRect rc)
@@ -307,6 +307,9 @@ void CXTPWinXPTheme::DrawComboDropDownButton(CDC* pDC, CRect rc, BOOL bEnabled, 
     rc.top += 1;
     rc.right -= 1;
     rc.bottom -= 1;
-    const int nState = !bEnabled ? kStateDisabled : bDropped ? kStatePressed : bSelected ? kStateHot : kStateNormal;
+    const int nState = !bEnabled   ? kStateDisabled
+                       : bDropped  ? kStatePressed
+                       : bSelected ? kStateHot
+                                   : kStateNormal;
     m_themeComboBox.DrawThemeBackground(pDC->GetSafeHdc(), kComboDropDownButton, nState, rc, NULL);
 }

@@ -42,8 +42,9 @@ struct SchemeCase
 const SchemeCase kSchemeCases[] = {
     {"blue", xtpSystemThemeBlue, RGB(158, 190, 245), RGB(129, 169, 226), RGB(59, 97, 156), RGB(211, 211, 211),
      RGB(0, 0, 128), RGB(39, 65, 118), RGB(0, 45, 150), RGB(189, 211, 247), RGB(22, 30, 54)},
-    {"olive", xtpSystemThemeOlive, RGB(217, 217, 167), RGB(183, 198, 145), RGB(96, 128, 88), RGB(211, 211, 211),
-     RGB(63, 93, 56), RGB(81, 94, 51), RGB(117, 141, 94), RGB(222, 227, 189), RGB(31, 34, 25)},
+    {"olive", xtpSystemThemeOlive, RGB(217, 217, 167), RGB(183, 198, 145), RGB(96, 128, 88),
+     RGB(211, 211, 211), RGB(63, 93, 56), RGB(81, 94, 51), RGB(117, 141, 94), RGB(222, 227, 189),
+     RGB(31, 34, 25)},
     {"silver", xtpSystemThemeSilver, RGB(215, 215, 229), RGB(153, 151, 181), RGB(124, 124, 148),
      RGB(236, 234, 218), RGB(75, 75, 111), RGB(84, 84, 117), RGB(124, 124, 148), RGB(214, 215, 231),
      RGB(36, 32, 41)},
@@ -235,14 +236,16 @@ COLORREF BitmapPixel(HBITMAP hBitmap, int x, int y)
 TEST(Office2003Bitmaps, LoaderRemapsTheTableAndLeavesTrueColourPixels)
 {
     const HINSTANCE hInstance = ::GetModuleHandle(NULL);
-    HBITMAP hPaletted = CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_PALETTED, RGB(255, 0, 255));
+    HBITMAP hPaletted =
+        CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_PALETTED, RGB(255, 0, 255));
     ASSERT_TRUE(hPaletted != NULL);
     EXPECT_EQ(RGB(94, 151, 0), BitmapPixel(hPaletted, 0, 0));
     EXPECT_EQ(RGB(255, 255, 255), BitmapPixel(hPaletted, 1, 0));
     ::DeleteObject(hPaletted);
 
     // Above 8 bits a pixel there is no table: the pixels stay as they are.
-    HBITMAP hTrueColor = CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_TRUECOLOR, RGB(255, 0, 255));
+    HBITMAP hTrueColor =
+        CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_TRUECOLOR, RGB(255, 0, 255));
     ASSERT_TRUE(hTrueColor != NULL);
     EXPECT_EQ(RGB(0, 128, 0), BitmapPixel(hTrueColor, 0, 0));
     EXPECT_EQ(RGB(0, 128, 0), BitmapPixel(hTrueColor, 3, 1));

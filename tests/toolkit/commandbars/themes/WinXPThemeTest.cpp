@@ -27,7 +27,7 @@ struct Drawn
 struct FakeStyles
 {
     BOOL bThemed = TRUE;
-    std::vector<std::wstring> opened;   // handle n is opened[n - 1]
+    std::vector<std::wstring> opened; // handle n is opened[n - 1]
     std::vector<Drawn> drawn;
     COLORREF clrToolbarText = XTP_COLOR_NONE;
 };
@@ -154,8 +154,8 @@ TEST_F(WinXPTheme, ButtonsAreToolbarButtonPartsByState)
     for (const ButtonStateCase& c : kButtonStates)
     {
         SCOPED_TRACE(c.name);
-        theme.DrawRectangle(&canvas.dc(), CRect(1, 2, 30, 24), c.nSelected, c.nPressed, c.bEnabled, c.bChecked,
-                            c.bPopuped, c.bToolBar, xtpBarTop);
+        theme.DrawRectangle(&canvas.dc(), CRect(1, 2, 30, 24), c.nSelected, c.nPressed, c.bEnabled,
+                            c.bChecked, c.bPopuped, c.bToolBar, xtpBarTop);
         const Drawn d = OnlyDrawn();
         EXPECT_EQ(L"TOOLBAR", d.strClass);
         EXPECT_EQ(1, d.nPart);
@@ -214,14 +214,30 @@ TEST_F(WinXPThemeBar, WithoutVisualStylesDrawsThePixelsOfOffice2000)
         XTPBarPosition barPosition;
         Paint paint;
     } const kCases[] = {
-        {"docked bar", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
-        {"floating bar", xtpBarFloating, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
-        {"gripper at the top", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
-        {"gripper at the left", xtpBarLeft, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
-        {"control gripper", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawControlGripper(pDC, pBar, TRUE); }},
-        {"resize grip", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) { t.DrawResizeGripper(pDC, CRect(0, 0, 100, 26)); }},
-        {"pane border", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) { t.DrawStatusBarPaneBorder(pDC, CRect(2, 2, 60, 20)); }},
-        {"combo field and button", xtpBarTop, [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
+        {"docked bar", xtpBarTop,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
+        {"floating bar", xtpBarFloating,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
+        {"gripper at the top", xtpBarTop,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) {
+             t.DrawCommandBarGripper(pDC, pBar, TRUE);
+         }},
+        {"gripper at the left", xtpBarLeft,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) {
+             t.DrawCommandBarGripper(pDC, pBar, TRUE);
+         }},
+        {"control gripper", xtpBarTop,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawControlGripper(pDC, pBar, TRUE); }},
+        {"resize grip", xtpBarTop,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
+             t.DrawResizeGripper(pDC, CRect(0, 0, 100, 26));
+         }},
+        {"pane border", xtpBarTop,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
+             t.DrawStatusBarPaneBorder(pDC, CRect(2, 2, 60, 20));
+         }},
+        {"combo field and button", xtpBarTop,
+         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
              CXTPOffice2000Theme& o = static_cast<CXTPOffice2000Theme&>(t);
              o.DrawControlFieldFrame(pDC, CRect(2, 2, 80, 22), TRUE, 0);
              o.DrawComboDropDownButton(pDC, CRect(62, 2, 80, 22), TRUE, TRUE, FALSE);
@@ -243,8 +259,8 @@ TEST_F(WinXPThemeBar, WithoutVisualStylesDrawsThePixelsOfOffice2000)
         PixelCanvas expected(40, 30), actual(40, 30);
         classic.DrawControlState(&expected.dc(), CRect(1, 2, 30, 24), c.bEnabled, c.nSelected, c.nPressed,
                                  c.bChecked, c.bPopuped, xtpBarTop);
-        winxp.DrawControlState(&actual.dc(), CRect(1, 2, 30, 24), c.bEnabled, c.nSelected, c.nPressed, c.bChecked,
-                               c.bPopuped, xtpBarTop);
+        winxp.DrawControlState(&actual.dc(), CRect(1, 2, 30, 24), c.bEnabled, c.nSelected, c.nPressed,
+                               c.bChecked, c.bPopuped, xtpBarTop);
         EXPECT_TRUE(expected.SameAs(actual));
         EXPECT_EQ(expected.dc().GetTextColor(), actual.dc().GetTextColor());
     }
