@@ -106,6 +106,8 @@ tw_start_display() {
 tw_start_wine() {
   tw_wine_env
   tw_log "starting the wine server and preparing $WINEPREFIX"
+  # The server starts in the prefix folder: a first run makes it.
+  mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1 ||
     { tw_fail "the wine server did not start (wineserver -p failed)"; return 1; }
   wineboot -u </dev/null >/dev/null 2>&1 ||

@@ -4,9 +4,11 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPHookManager.h"
 #include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPImageManager.h"
 
@@ -100,6 +102,7 @@ CXTPCommandBar::~CXTPCommandBar()
     if (m_nTrackingMode != xtpTrackingOff)
         SetTrackingMode(xtpTrackingOff, FALSE, FALSE);
     XTPKeyboardManager()->UnhookKeyboard(this);
+    XTPHookManager()->RemoveAll(this);
     XTPMouseManager()->RemoveSelected(this);
     if (m_hWnd != NULL)
         DestroyWindow();
@@ -1054,8 +1057,16 @@ void CXTPCommandBar::OnTimer(UINT_PTR nIDEvent)
     }
     if (nIDEvent == XTP_TID_EXPANDED_POPUP)
     {
-        // Expanding the open popup to all its controls comes with the popup bars.
+        // Full menus after a delay: the popup still open under the cursor
+        // shows all its commands.
         KillTimer(XTP_TID_EXPANDED_POPUP);
+        CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, GetControl(m_nPopuped));
+        if (pPopup != NULL && m_nPopuped == m_nSelected && pPopup->IsCursorOver())
+        {
+            CXTPPopupBar* pPopupBar = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pPopup->GetCommandBar());
+            if (pPopupBar != NULL)
+                pPopupBar->ExpandBar();
+        }
         return;
     }
     CWnd::OnTimer(nIDEvent);

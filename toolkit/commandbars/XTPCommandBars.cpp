@@ -9,6 +9,8 @@
 #include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPMenuBar.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/XTPSoundManager.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/commandbars/XTPTabClientWnd.h"
 #include "toolkit/commandbars/XTPToolBar.h"
@@ -107,6 +109,7 @@ CXTPCommandBars::~CXTPCommandBars()
     if (m_hDefaultAccel != NULL)
         ::DestroyAcceleratorTable(m_hDefaultAccel);
     m_pOptions->InternalRelease();
+    XTPSoundManager()->StopThread();
 }
 
 // ---- Wiring -------------------------------------------------------------------
@@ -364,6 +367,23 @@ BOOL CXTPCommandBars::IsCommandHidden(UINT nID) const
     return m_pOptions->IsCommandHidden(nID);
 }
 
+BOOL CXTPCommandBars::IsControlHidden(CXTPControl* pControl)
+{
+    if (IsCommandHidden((UINT)pControl->GetID()))
+        return TRUE;
+    if (!m_pOptions->bAutoHideUnusedPopups || !IsPopupControlType(pControl->GetType()))
+        return FALSE;
+    CXTPCommandBar* pBar = pControl->GetCommandBar();
+    if (pBar == NULL || pBar->GetControlCount() == 0)
+        return FALSE;
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        if (!IsControlHidden(pBar->GetControl(i)))
+            return FALSE;
+    }
+    return TRUE;
+}
+
 void CXTPCommandBars::HideCommand(UINT nID)
 {
     m_pOptions->m_mapHiddenCommands.insert(nID);
@@ -551,6 +571,57 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
 
 // ---- Tracking -------------------------------------------------------------------------
 
+UINT CXTPCommandBars::TrackPopupBar(CXTPPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pOwner,
+                                    LPCRECT rcExclude, CWnd* pCommandTarget)
+{
+    if (pPopup == NULL)
+        return 0;
+    pPopup->InternalAddRef();
+    pPopup->SetOwner(pOwner);
+    pPopup->SetCommandTarget(pCommandTarget);
+    UINT nReturnCommand = 0;
+    const BOOL bReturnCommand = (nFlags & TPM_RETURNCMD) != 0;
+    pPopup->SetReturnCommand(bReturnCommand ? &nReturnCommand : NULL);
+    pPopup->SetRightButtonTracking((nFlags & TPM_RIGHTBUTTON) != 0);
+    pPopup->SetNoNotifications((nFlags & TPM_NONOTIFY) != 0);
+    if (nFlags & TPM_RIGHTALIGN)
+        pPopup->SetPopupFlags(pPopup->GetPopupFlags() | xtpPopupLeft);
+
+    if (!pPopup->IsTrackingMode())
+    {
+        // Whatever tracked before closes, and the release of the click that
+        // asked for this popup does not choose from it.
+        XTPMouseManager()->SendTrackLost();
+        XTPMouseManager()->SetSwallowNextUp();
+        ::ReleaseCapture();
+    }
+
+    UINT nResult = 0;
+    if (pPopup->Popup(x, y, rcExclude))
+    {
+        PumpTrackingLoop(pPopup);
+        nResult = bReturnCommand ? nReturnCommand : 1;
+    }
+    pPopup->SetReturnCommand(NULL);
+    pPopup->InternalRelease();
+    return nResult;
+}
+
+UINT CXTPCommandBars::TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT rcExclude,
+                                     CWnd* pCommandTarget, CXTPCommandBars* pCommandBars)
+{
+    if (pMenu == NULL || !::IsMenu(pMenu->GetSafeHmenu()))
+        return 0;
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
+    pPopup->SetOwner(pOwner);
+    pPopup->SetCommandTarget(pCommandTarget);
+    UINT nResult = 0;
+    if (pPopup->LoadMenu(pMenu, TRUE))
+        nResult = TrackPopupBar(pPopup, nFlags, x, y, pOwner, rcExclude, pCommandTarget);
+    pPopup->InternalRelease();
+    return nResult;
+}
+
 void CXTPCommandBars::PumpTrackingLoop(CXTPCommandBar* pBar)
 {
     pBar->InternalAddRef();
@@ -573,7 +644,8 @@ void CXTPCommandBars::PumpTrackingLoop(CXTPCommandBar* pBar)
         }
         if (msg.message == WM_KICKIDLE)
             continue;
-        if (!AfxGetThread()->PreTranslateMessage(&msg))
+        CWinThread* pThread = AfxGetThread();
+        if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
         {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);

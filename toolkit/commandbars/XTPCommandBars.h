@@ -25,6 +25,7 @@ class CXTPToolBar;
 class CXTPMenuBar;
 class CXTPDockBar;
 class CXTPControl;
+class CXTPPopupBar;
 class CXTPPaintManager;
 class CXTPImageManager;
 class CMDIChildWnd;
@@ -91,8 +92,12 @@ public:
     void LoadOptions(LPCTSTR lpszProfileName);
     BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
 
-    // ---- Hidden commands --------------------------------------------------
+    // ---- Hidden commands (the short menus) --------------------------------
+    // In the hidden commands and not used since.
     virtual BOOL IsCommandHidden(UINT nID) const;
+    // The control's command is hidden; with auto-hiding of unused popups, a
+    // popup control whose every control is hidden (an empty popup is shown).
+    virtual BOOL IsControlHidden(CXTPControl* pControl);
     void HideCommand(UINT nID);
     void HideCommands(const UINT* pCommands, int nCount);
     void SetCommandUsed(UINT nID);
@@ -116,6 +121,18 @@ public:
     virtual UINT GetActiveMenuID();
 
     // ---- Tracking ---------------------------------------------------------
+    // Shows the popup at the screen point (clear of rcExclude) and returns
+    // when it closes. nFlags: TPM_RETURNCMD returns the chosen command
+    // instead of sending it (0 when none was chosen; else the result is 1),
+    // TPM_NONOTIFY skips the command-state updates, TPM_RIGHTBUTTON lets the
+    // right button choose, TPM_RIGHTALIGN opens to the left of the point.
+    // 0 when the popup cannot open.
+    static UINT TrackPopupBar(CXTPPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pOwner,
+                              LPCRECT rcExclude = NULL, CWnd* pCommandTarget = NULL);
+    // The menu as a popup bar of the manager (NULL allowed), tracked as
+    // above and released; 0 when the handle is no menu.
+    static UINT TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT rcExclude = NULL,
+                               CWnd* pCommandTarget = NULL, CXTPCommandBars* pCommandBars = NULL);
     // Pumps messages while the bar stays in tracking mode; a WM_QUIT taken off
     // the queue (or a failing GetMessage) ends the loop and stays posted.
     static void PumpTrackingLoop(CXTPCommandBar* pBar);

@@ -6,6 +6,8 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/XTPSoundManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 #include "toolkit/foundation/XTPStartup.h"
@@ -299,7 +301,19 @@ void CXTPControl::OnExecute()
     CXTPCommandBar* pParent = m_pParent;
     CHoldReference holdParent(pParent);
 
+    XTPSoundManager()->PlaySystemSound(xtpSoundMenuCommand);
     m_nPressed = 2;
+
+    // A popup tracked for its result takes the id and sends nothing.
+    CXTPPopupBar* pRoot = pParent != NULL ? DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pParent->GetRootParent()) : NULL;
+    if (pRoot != NULL && pRoot->GetReturnCommand() != NULL)
+    {
+        UINT* pnReturnCommand = pRoot->GetReturnCommand();
+        XTPMouseManager()->SendTrackLost();
+        *pnReturnCommand = (UINT)m_nId;
+        return;
+    }
+
     CXTPCommandBars* pCommandBars = pParent != NULL ? pParent->GetCommandBars() : NULL;
     if (pCommandBars != NULL)
     {

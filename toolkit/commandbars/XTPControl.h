@@ -108,6 +108,8 @@ public:
     void SetShortcutText(const CString& strText) { m_strShortcutText = strText; }
     CString GetShortcutText() const { return m_strShortcutText; }
     CString GetAutoShortcutText() const { return m_strShortcutTextAuto; }
+    // The popup bar sets it from the frame's accelerators.
+    void SetAutoShortcutText(const CString& strText) { m_strShortcutTextAuto = strText; }
     void SetCustomCaption(const CString& strCaption) { m_strCustomCaption = strCaption; }
     CString GetCustomCaption() const { return m_strCustomCaption; }
     void SetParameter(const CString& strParameter) { m_strParameter = strParameter; }

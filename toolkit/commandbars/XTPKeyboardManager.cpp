@@ -27,7 +27,7 @@ CXTPKeyboardManager* XTPKeyboardManager()
     return t_pKeyboardManager;
 }
 
-CXTPKeyboardManager::CXTPKeyboardManager() : m_hHookKeyboard(NULL)
+CXTPKeyboardManager::CXTPKeyboardManager() : m_hHookKeyboard(NULL), m_hHookCallWndProc(NULL)
 {
 }
 
@@ -35,6 +35,8 @@ CXTPKeyboardManager::~CXTPKeyboardManager()
 {
     if (m_hHookKeyboard != NULL)
         ::UnhookWindowsHookEx(m_hHookKeyboard);
+    if (m_hHookCallWndProc != NULL)
+        ::UnhookWindowsHookEx(m_hHookCallWndProc);
 }
 
 void CXTPKeyboardManager::HookKeyboard(CXTPHookSink* pSink)
@@ -42,6 +44,9 @@ void CXTPKeyboardManager::HookKeyboard(CXTPHookSink* pSink)
     if (m_hHookKeyboard == NULL)
         m_hHookKeyboard = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, AfxGetInstanceHandle(),
                                               ::GetCurrentThreadId());
+    if (m_hHookCallWndProc == NULL)
+        m_hHookCallWndProc = ::SetWindowsHookExA(WH_CALLWNDPROC, CallWndProc, AfxGetInstanceHandle(),
+                                                 ::GetCurrentThreadId());
     if (std::find(m_arrReceivers.begin(), m_arrReceivers.end(), pSink) == m_arrReceivers.end())
         m_arrReceivers.push_back(pSink);
 }
@@ -51,11 +56,14 @@ void CXTPKeyboardManager::UnhookKeyboard(CXTPHookSink* pSink)
     std::vector<CXTPHookSink*>::iterator it = std::find(m_arrReceivers.begin(), m_arrReceivers.end(), pSink);
     if (it != m_arrReceivers.end())
         m_arrReceivers.erase(it);
-    if (m_arrReceivers.empty() && m_hHookKeyboard != NULL)
-    {
+    if (!m_arrReceivers.empty())
+        return;
+    if (m_hHookKeyboard != NULL)
         ::UnhookWindowsHookEx(m_hHookKeyboard);
-        m_hHookKeyboard = NULL;
-    }
+    if (m_hHookCallWndProc != NULL)
+        ::UnhookWindowsHookEx(m_hHookCallWndProc);
+    m_hHookKeyboard = NULL;
+    m_hHookCallWndProc = NULL;
 }
 
 BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT nMessage, WPARAM wParam, LPARAM lParam)
@@ -81,31 +89,34 @@ BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT nMessage, WPARAM wParam, LPA
 
 LRESULT CALLBACK CXTPKeyboardManager::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    CXTPKeyboardManager* pManager = XTPKeyboardManager();
-    BOOL bKeyDown = (lParam & 0x80000000) == 0;
-    if (nCode == HC_ACTION && pManager->HasReceivers() && bKeyDown)
-    {
-        BOOL bAlt = (lParam & 0x20000000) != 0;
-        if (!bAlt)
-        {
-            if (pManager->ProcessKeyboardHooks(WM_KEYDOWN, wParam, 0))
-                return 1;
-        }
-        else if (!XTPMouseManager()->IsMouseLocked())
-        {
-            if (wParam == VK_MENU)
-            {
-                if ((lParam & 0x40000000) == 0)
-                {
-                    XTPMouseManager()->SendTrackLost();
-                    return 1;
-                }
-            }
-            else if (pManager->ProcessKeyboardHooks(WM_KEYDOWN, wParam, 0))
-            {
-                return 1;
-            }
-        }
-    }
+    if (nCode == HC_ACTION && XTPKeyboardManager()->ProcessKey(wParam, lParam))
+        return 1;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+BOOL CXTPKeyboardManager::ProcessKey(WPARAM wParam, LPARAM lParam)
+{
+    const BOOL bKeyDown = (lParam & 0x80000000) == 0;
+    if (!HasReceivers() || !bKeyDown)
+        return FALSE;
+    const BOOL bAlt = (lParam & 0x20000000) != 0;
+    if (!bAlt)
+        return ProcessKeyboardHooks(WM_KEYDOWN, wParam, 0);
+    if (XTPMouseManager()->IsMouseLocked())
+        return FALSE;
+    if (wParam != VK_MENU)
+        return ProcessKeyboardHooks(WM_KEYDOWN, wParam, 0);
+    // Alt alone closes the menus; its auto-repeat does nothing more.
+    if (lParam & 0x40000000)
+        return FALSE;
+    XTPMouseManager()->SendTrackLost();
+    return TRUE;
+}
+
+LRESULT CALLBACK CXTPKeyboardManager::CallWndProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMessage = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && pMessage->message == WM_ACTIVATEAPP && !pMessage->wParam)
+        XTPMouseManager()->SendTrackLost();
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
 }

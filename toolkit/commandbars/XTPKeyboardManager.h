@@ -25,6 +25,8 @@ public:
     void UnhookKeyboard(CXTPHookSink* pSink);
     BOOL HasReceivers() const { return !m_arrReceivers.empty(); }
     BOOL IsHooked() const { return m_hHookKeyboard != NULL; }
+    // What the keyboard hook does with one key: TRUE when it is eaten.
+    BOOL ProcessKey(WPARAM wParam, LPARAM lParam);
 
     // Offers the message to the receivers, last first: the first non-zero
     // answer decides (1 eats it, 2 leaves it to the window); when nobody
@@ -33,8 +35,11 @@ public:
 
 private:
     static LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam);
+    // The application losing the activation closes every menu.
+    static LRESULT CALLBACK CallWndProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     HHOOK m_hHookKeyboard;
+    HHOOK m_hHookCallWndProc;
     std::vector<CXTPHookSink*> m_arrReceivers;
 };
 

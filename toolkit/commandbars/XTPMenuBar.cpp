@@ -2,6 +2,8 @@
 
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPHookManager.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 
 IMPLEMENT_SERIAL(CXTPMenuBar, CXTPToolBar, VERSIONABLE_SCHEMA | 8)
@@ -30,6 +32,7 @@ BOOL CXTPMenuBar::LoadMenuBar(UINT nID)
     CWnd* pSite = GetOwnerSite();
     if (pSite != NULL && pSite->m_hWnd != NULL)
     {
+        XTPHookManager()->SetHook(pSite->m_hWnd, this);
         HMENU hMenu = ::GetMenu(pSite->m_hWnd);
         if (hMenu != NULL)
         {
@@ -40,4 +43,20 @@ BOOL CXTPMenuBar::LoadMenuBar(UINT nID)
         }
     }
     return TRUE;
+}
+
+int CXTPMenuBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult)
+{
+    if (hWnd != NULL && nMessage == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0)
+    {
+        if (IsVisible() && !XTPMouseManager()->IsMouseLocked() && ::GetKeyState(VK_SHIFT) >= 0 &&
+            !IsCustomizeMode())
+        {
+            SetTrackingMode(xtpTrackingOn, TRUE, TRUE);
+            lResult = 0;
+            return hookHandled;
+        }
+        return hookNotHandled;
+    }
+    return CXTPToolBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
 }

@@ -2,7 +2,9 @@
 // CXTPMenuBar: the frame's main menu drawn as a command bar: a tool bar of
 // bar type 0 built from a menu resource, one control per top-level item. The
 // frame's own menu is taken off the frame and kept by the bar. The manager
-// creates it (CXTPCommandBars::SetMenu).
+// creates it (CXTPCommandBars::SetMenu). It watches its frame through the
+// hook manager: Alt or F10 alone (WM_SYSCOMMAND SC_KEYMENU) starts its menu
+// loop with the first menu selected.
 #include "toolkit/commandbars/XTPToolBar.h"
 
 class CXTPMenuBar : public CXTPToolBar
@@ -18,6 +20,12 @@ public:
     UINT GetCurrentMenuID() const { return m_nIDResourceCurrent; }
     UINT GetDefaultMenuID() const { return m_nIDResource; }
     HMENU GetFrameMenu() const { return m_hMenu; }
+
+    // ---- CXTPCommandBar ----
+
+    // The frame's messages: Alt or F10 alone enters the menu loop; keys go
+    // to the bar's own handling.
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
 private:
     HMENU m_hMenu;

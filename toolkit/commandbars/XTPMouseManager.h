@@ -10,8 +10,10 @@
 //         return;
 //     XTPMouseManager()->SendTrackLost();         // close every open menu
 //
-// The mouse hook that closes menus on clicks outside them and the trusted
-// windows of customize mode come with the menus.
+// A thread mouse hook, installed for the manager's lifetime, closes the
+// tracking bars on a click outside them, lets them follow the mouse outside
+// their windows, drops repeated moves and eats the button release that
+// follows a click which opened a popup.
 #include "framework/Window.h"
 
 #include <vector>
@@ -52,19 +54,40 @@ public:
     void SetSwallowNextUp(BOOL bSwallow = TRUE) { m_bSwallowNextUp = bSwallow; }
     BOOL IsSwallowNextUp() const { return m_bSwallowNextUp; }
 
+    // Clicks inside these windows leave customize-mode tracking alone.
+    void AddTrustedWindow(HWND hWnd);
+    void RemoveTrustedWindow(HWND hWnd);
+
     // The active window is the last active popup of hWnd's top-level parent.
     static BOOL IsTopParentActive(HWND hWnd);
-    // Asks for WM_MOUSELEAVE to hWnd when the mouse leaves it; a window
-    // watched before is told the mouse left it.
+    // Watches hWnd (timer 113341, every 50 ms) and posts WM_MOUSELEAVE to it
+    // when the cursor leaves its window rectangle or its top-level window
+    // loses the activation; a window watched before is sent WM_MOUSELEAVE.
     void TrackMouseLeave(HWND hWnd);
+    HWND GetWatchedWindow() const { return m_hWndWatched; }
+    // One tick of the watch.
+    void CheckMouseLeave();
+
+    // What the mouse hook does with one mouse message at a screen point:
+    // TRUE when the message is eaten (a swallowed release, a repeated move).
+    BOOL ProcessMouseMessage(UINT nMessage, POINT pt);
 
 private:
+    static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
+    // The tracked bars hear of a mouse event outside all of them.
+    void CheckTrackedBars(UINT nMessage, POINT pt);
+    void StopMouseLeaveTimer();
+
     int m_nLock;
     std::vector<CXTPCommandBar*> m_arrTracked;
     CXTPCommandBar* m_pSelected;
     HWND m_hWndWatched;
     BOOL m_bExpanded;
+    std::vector<HWND> m_arrTrustedWindows;
     BOOL m_bSwallowNextUp;
+    HHOOK m_hHookMouse;
+    UINT_PTR m_nLeaveTimer;
 };
 
 // The calling thread's mouse manager.

@@ -53,11 +53,13 @@ BEGIN_MESSAGE_MAP(CCommandBarsFrame, CTestFrame)
     ON_UPDATE_COMMAND_UI(ID_TEST_BOLD, OnUpdateBold)
     ON_MESSAGE(WM_XTP_CONTROL_EXECUTE, OnControlExecute)
     ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
+    ON_MESSAGE(WM_XTP_INITPOPUP, OnInitPopup)
+    ON_MESSAGE(WM_XTP_UNINITPOPUP, OnUninitPopup)
 END_MESSAGE_MAP()
 
 CCommandBarsFrame::CCommandBarsFrame()
     : m_pCommandBars(NULL), m_nExecuteAnswer(0), m_bCopyEnabled(TRUE), m_bBoldChecked(FALSE), m_nReplaceId(0),
-      m_bRemoveBarsOnNew(FALSE)
+      m_bRemoveBarsOnNew(FALSE), m_nUpdates(0), m_pLastPopup(NULL)
 {
 }
 
@@ -158,17 +160,20 @@ void CCommandBarsFrame::OnHelp()
 
 void CCommandBarsFrame::OnUpdateOpen(CCmdUI* pCmdUI)
 {
+    m_nUpdates++;
     if (!m_strOpenText.IsEmpty())
         pCmdUI->SetText(m_strOpenText);
 }
 
 void CCommandBarsFrame::OnUpdateCopy(CCmdUI* pCmdUI)
 {
+    m_nUpdates++;
     pCmdUI->Enable(m_bCopyEnabled);
 }
 
 void CCommandBarsFrame::OnUpdateBold(CCmdUI* pCmdUI)
 {
+    m_nUpdates++;
     pCmdUI->SetCheck(m_bBoldChecked);
 }
 
@@ -191,4 +196,17 @@ LRESULT CCommandBarsFrame::OnCreateControl(WPARAM, LPARAM lParam)
     pPopup->SetCaption(CString("Replaced"));
     pRequest->pControl = pPopup;
     return TRUE;
+}
+
+LRESULT CCommandBarsFrame::OnInitPopup(WPARAM, LPARAM lParam)
+{
+    m_pLastPopup = (CXTPCommandBar*)lParam;
+    m_log.push_back(std::string("init popup ") + (LPCTSTR)((CXTPCommandBar*)lParam)->GetTitle());
+    return 0;
+}
+
+LRESULT CCommandBarsFrame::OnUninitPopup(WPARAM, LPARAM lParam)
+{
+    m_log.push_back(std::string("closed popup ") + (LPCTSTR)((CXTPCommandBar*)lParam)->GetTitle());
+    return 0;
 }

@@ -80,6 +80,10 @@ public:
     int m_nReplaceId;
     // The ID_TEST_NEW command removes every bar.
     BOOL m_bRemoveBarsOnNew;
+    // How often the update handlers ran.
+    int m_nUpdates;
+    // The popup bar of the last WM_XTP_INITPOPUP.
+    CXTPCommandBar* m_pLastPopup;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -98,5 +102,8 @@ protected:
     afx_msg void OnUpdateBold(CCmdUI* pCmdUI);
     afx_msg LRESULT OnControlExecute(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
+    // Log "init popup <title>" and "closed popup <title>".
+    afx_msg LRESULT OnInitPopup(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnUninitPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

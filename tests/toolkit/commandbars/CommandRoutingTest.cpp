@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"LeftWrapsToTheEnd", {VK_LEFT}, 3, {}},
                     KeyCase{"EndThenHome", {VK_END, VK_HOME}, 0, {}},
                     KeyCase{"TabAndRightAgree", {VK_TAB, VK_RIGHT}, 2, {}},
-                    KeyCase{"MnemonicSelects", {'V'}, 2, {}},
+                    KeyCase{"MnemonicSelectsAndOpens", {'V'}, 2, {"init popup View"}},
                     KeyCase{"MnemonicOfAButtonExecutes", {'H'}, -1, {"execute 3006 code 100", "command help"}},
                     KeyCase{"EscapeClearsTheSelection", {VK_ESCAPE}, -1, {}}),
     [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });

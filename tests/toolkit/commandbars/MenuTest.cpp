@@ -1,0 +1,330 @@
+// Menus of a frame with a menu bar: popups open from a click, from Alt or
+// F10 (SC_KEYMENU) and from Alt with a mnemonic; the arrow keys move through
+// items and across menus, Enter runs the command, Esc closes one level; the
+// site hears 0x533 before a popup opens and 0x535 after it closed; update
+// handlers set the enabled and checked states. Keys reach the bars as the
+// keyboard hook hands them over (ProcessKeyboardHooks), since hooks see only
+// real input.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlExpandButton.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPKeyboardManager.h"
+#include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// Rows of the fixed-size paint manager: 22 high, borders of 2.
+const int kRowHeight = CFixedSizePaintManager::kHeight;
+const int kFileIndex = 0, kEditIndex = 1, kViewIndex = 2;
+
+class MenuTest : public FrameTest<CCommandBarsFrame, 400, 300>
+{
+protected:
+    void Prepare() override
+    {
+        frame->BuildBars();
+        frame->m_log.clear();
+    }
+    void TearDown() override
+    {
+        XTPMouseManager()->SendTrackLost();
+        FrameTest::TearDown();
+    }
+
+    CXTPMenuBar* MenuBar() { return frame->m_pCommandBars->GetMenuBar(); }
+    CXTPCommandBarsOptions* Options() { return frame->m_pCommandBars->GetCommandBarsOptions(); }
+    CXTPPopupBar* PopupOf(int nIndex)
+    {
+        return DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)MenuBar()->GetControl(nIndex)->GetCommandBar());
+    }
+    static BOOL IsOpen(CXTPPopupBar* pPopup)
+    {
+        return pPopup != NULL && pPopup->GetSafeHwnd() != NULL && pPopup->IsWindowVisible() &&
+               pPopup->IsTrackingMode();
+    }
+    static void Key(UINT nKey) { XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
+    void ClickMenu(int nIndex)
+    {
+        CPoint pt = MenuBar()->GetControl(nIndex)->GetRect().CenterPoint();
+        MenuBar()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    CString SelectedCaption(CXTPCommandBar* pBar)
+    {
+        CXTPControl* pControl = pBar->GetSelected();
+        return pControl != NULL ? pControl->GetCaption() : CString("(none)");
+    }
+    BOOL Logged(const char* pszEntry)
+    {
+        return std::find(frame->m_log.begin(), frame->m_log.end(), pszEntry) != frame->m_log.end();
+    }
+};
+
+TEST_F(MenuTest, ClickOnTheMenuBarOpensThePopupBelowTheCaption)
+{
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pPopup = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pPopup));
+    EXPECT_EQ(kFileIndex, MenuBar()->GetPopupedIndex());
+    EXPECT_EQ(xtpTrackingPopup, MenuBar()->IsTrackingMode());
+
+    CRect rcCaption = MenuBar()->GetControl(kFileIndex)->GetRect();
+    MenuBar()->ClientToScreen(&rcCaption);
+    CRect rcPopup;
+    pPopup->GetWindowRect(&rcPopup);
+    // New, Open... and Exit; the widest caption "&Open..." sets the width.
+    const int nWidth = CFixedSizePaintManager::CaptionWidth("&Open...") + 4;
+    EXPECT_EQ(CRect(rcCaption.left, rcCaption.bottom, rcCaption.left + nWidth, rcCaption.bottom + 3 * kRowHeight + 4),
+              rcPopup);
+    EXPECT_TRUE(pPopup->GetControl(2)->GetBeginGroup()) << "the separator before Exit";
+    EXPECT_EQ(std::vector<std::string>({"init popup File"}), frame->m_log);
+}
+
+TEST_F(MenuTest, EscapeClosesOneLevelAndTheSiteHearsTheClose)
+{
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pPopup = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pPopup));
+
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(IsOpen(pPopup));
+    EXPECT_FALSE(pPopup->IsWindowVisible());
+    EXPECT_EQ(xtpTrackingOn, MenuBar()->IsTrackingMode()) << "the menu bar still tracks";
+    EXPECT_EQ(kFileIndex, MenuBar()->GetSelectedIndex());
+    EXPECT_EQ(std::vector<std::string>({"init popup File", "closed popup File"}), frame->m_log);
+
+    Key(VK_ESCAPE);
+    EXPECT_EQ(xtpTrackingOff, MenuBar()->IsTrackingMode());
+    EXPECT_FALSE(XTPKeyboardManager()->HasReceivers());
+}
+
+TEST_F(MenuTest, AltAloneSelectsTheFirstMenuAndArrowsWalkItemsAndMenus)
+{
+    frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+    ASSERT_EQ(xtpTrackingOn, MenuBar()->IsTrackingMode());
+    EXPECT_STREQ("&File", SelectedCaption(MenuBar()));
+    EXPECT_EQ(-1, MenuBar()->GetPopupedIndex()) << "nothing opens until asked";
+
+    Key(VK_DOWN);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pFile));
+    EXPECT_STREQ("&New", SelectedCaption(pFile)) << "opened by keyboard: the first item is selected";
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_STREQ("E&xit", SelectedCaption(pFile)) << "the separator is no stop";
+    Key(VK_DOWN);
+    EXPECT_STREQ("&New", SelectedCaption(pFile)) << "down from the last item wraps";
+
+    Key(VK_RIGHT);
+    CXTPPopupBar* pEdit = PopupOf(kEditIndex);
+    EXPECT_FALSE(IsOpen(pFile));
+    ASSERT_TRUE(IsOpen(pEdit)) << "right from an item without submenu opens the next menu";
+    EXPECT_STREQ("&Copy", SelectedCaption(pEdit));
+
+    Key(VK_LEFT);
+    EXPECT_FALSE(IsOpen(pEdit));
+    ASSERT_TRUE(IsOpen(pFile));
+    Key(VK_DOWN);
+    EXPECT_STREQ("&Open...", SelectedCaption(pFile));
+
+    frame->m_log.clear();
+    Key(VK_RETURN);
+    EXPECT_FALSE(IsOpen(pFile));
+    EXPECT_EQ(xtpTrackingOff, MenuBar()->IsTrackingMode()) << "a command closes every menu";
+    EXPECT_EQ(std::vector<std::string>({"closed popup File", "execute 3002 code 100", "command open"}),
+              frame->m_log);
+}
+
+TEST_F(MenuTest, AltWithAMnemonicOpensThatMenu)
+{
+    frame->SetFocus();
+    MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'E', 0x20000001, 0, {0, 0}};
+    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&msg));
+    CXTPPopupBar* pEdit = PopupOf(kEditIndex);
+    ASSERT_TRUE(IsOpen(pEdit));
+    EXPECT_STREQ("&Copy", SelectedCaption(pEdit)) << "opened by keyboard";
+    EXPECT_TRUE(Logged("init popup Edit"));
+}
+
+TEST_F(MenuTest, UpdateHandlersDisableAndCheckItemsAsThePopupOpens)
+{
+    frame->m_bCopyEnabled = FALSE;
+    frame->m_bBoldChecked = TRUE;
+    ClickMenu(kEditIndex);
+    ASSERT_TRUE(IsOpen(PopupOf(kEditIndex)));
+    EXPECT_FALSE(PopupOf(kEditIndex)->GetControl(0)->GetEnabled());
+
+    ClickMenu(kViewIndex);
+    ASSERT_TRUE(IsOpen(PopupOf(kViewIndex)));
+    EXPECT_TRUE(PopupOf(kViewIndex)->GetControl(0)->GetChecked());
+
+    frame->m_bBoldChecked = FALSE;
+    XTPMouseManager()->SendTrackLost();
+    ClickMenu(kViewIndex);
+    EXPECT_FALSE(PopupOf(kViewIndex)->GetControl(0)->GetChecked()) << "each opening asks again";
+}
+
+TEST_F(MenuTest, ClickOnAnItemRunsItsCommand)
+{
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pFile));
+    frame->m_log.clear();
+    CPoint pt = pFile->GetControl(0)->GetRect().CenterPoint();
+    pFile->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(frame->m_log.empty()) << "the press chooses nothing";
+    pFile->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(Logged("command new"));
+    EXPECT_FALSE(IsOpen(pFile));
+}
+
+// ---- Short menus ------------------------------------------------------------
+
+class ShortMenuTest : public MenuTest
+{
+protected:
+    void Prepare() override
+    {
+        MenuTest::Prepare();
+        Options()->bAlwaysShowFullMenus = FALSE;
+    }
+    void Hide(UINT nID) { frame->m_pCommandBars->HideCommands(&nID, 1); }
+    static CXTPControl* ExpandButton(CXTPPopupBar* pPopup)
+    {
+        return pPopup->GetControls()->FindControlById(XTP_ID_POPUPBAR_EXPAND);
+    }
+    static int Height(CWnd* pWnd)
+    {
+        CRect rc;
+        pWnd->GetWindowRect(&rc);
+        return rc.Height();
+    }
+};
+
+TEST_F(ShortMenuTest, HiddenCommandsWaitBehindTheExpandButton)
+{
+    Hide(ID_TEST_EXIT);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pFile));
+    CXTPControl* pExit = pFile->GetControl(2);
+    EXPECT_FALSE(pExit->IsVisible());
+    EXPECT_EQ((DWORD)xtpHideExpandedOnce, pExit->GetHideFlags());
+    ASSERT_TRUE(ExpandButton(pFile) != NULL);
+    EXPECT_TRUE(ExpandButton(pFile)->IsVisible());
+    EXPECT_TRUE(pFile->HasHiddenControls());
+    EXPECT_EQ(2 * kRowHeight + 12 + 4, Height(pFile)) << "two rows and the expand button";
+
+    // Down past the last shown item reaches the expand button; Enter expands.
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(ExpandButton(pFile), pFile->GetSelected());
+    Key(VK_RETURN);
+    EXPECT_TRUE(IsOpen(pFile)) << "expanding keeps the popup open";
+    EXPECT_TRUE(pFile->IsExpanded());
+    EXPECT_TRUE(pExit->IsVisible());
+    EXPECT_FALSE(ExpandButton(pFile)->IsVisible());
+    EXPECT_EQ(3 * kRowHeight + 4, Height(pFile));
+    EXPECT_FALSE(Logged("command exit"));
+}
+
+TEST_F(ShortMenuTest, AUsedCommandIsShownFromThenOn)
+{
+    Hide(ID_TEST_OPEN);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    CXTPControl* pOpen = pFile->GetControl(1);
+    ASSERT_FALSE(pOpen->IsVisible());
+    pFile->ExpandBar();
+    ASSERT_TRUE(pOpen->IsVisible());
+    CPoint pt = pOpen->GetRect().CenterPoint();
+    pFile->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(Logged("command open"));
+    EXPECT_FALSE(IsOpen(pFile));
+    EXPECT_FALSE(frame->m_pCommandBars->IsCommandHidden(ID_TEST_OPEN));
+
+    ClickMenu(kFileIndex);
+    ASSERT_TRUE(IsOpen(pFile));
+    EXPECT_FALSE(pFile->HasHiddenControls());
+    EXPECT_TRUE(pOpen->IsVisible());
+    EXPECT_FALSE(ExpandButton(pFile)->IsVisible()) << "nothing left to expand";
+}
+
+TEST_F(ShortMenuTest, FullMenusOptionShowsEverything)
+{
+    Hide(ID_TEST_EXIT);
+    Options()->bAlwaysShowFullMenus = TRUE;
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    EXPECT_TRUE(pFile->GetControl(2)->IsVisible());
+    EXPECT_TRUE(ExpandButton(pFile) == NULL);
+    EXPECT_EQ(3 * kRowHeight + 4, Height(pFile));
+}
+
+TEST_F(ShortMenuTest, APopupWhoseEveryCommandIsHiddenShowsThemAll)
+{
+    UINT ids[] = {ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_EXIT};
+    frame->m_pCommandBars->HideCommands(ids, 3);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    for (int i = 0; i < 3; i++)
+        EXPECT_TRUE(pFile->GetControl(i)->IsVisible()) << i;
+    EXPECT_FALSE(pFile->HasHiddenControls());
+    EXPECT_TRUE(ExpandButton(pFile) == NULL);
+}
+
+TEST_F(ShortMenuTest, FullMenusAppearAfterTheDelayWhileTheCursorRestsOnTheMenu)
+{
+    Hide(ID_TEST_EXIT);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(pFile->HasHiddenControls());
+
+    // Elsewhere the timer changes nothing.
+    ::SetCursorPos(5, 1000);
+    MenuBar()->SendMessage(WM_TIMER, XTP_TID_EXPANDED_POPUP, 0);
+    EXPECT_FALSE(pFile->IsExpanded());
+
+    CRect rcCaption = MenuBar()->GetControl(kFileIndex)->GetRect();
+    MenuBar()->ClientToScreen(&rcCaption);
+    ::SetCursorPos(rcCaption.CenterPoint().x, rcCaption.CenterPoint().y);
+    MenuBar()->SetPopuped(kFileIndex);
+    MenuBar()->SendMessage(WM_TIMER, XTP_TID_EXPANDED_POPUP, 0);
+    EXPECT_TRUE(pFile->IsExpanded());
+    EXPECT_TRUE(pFile->GetControl(2)->IsVisible());
+    EXPECT_TRUE(XTPMouseManager()->IsExpanded()) << "later popups open expanded";
+
+    Key(VK_RIGHT);
+    EXPECT_TRUE(PopupOf(kEditIndex)->IsExpanded());
+}
+
+TEST_F(ShortMenuTest, RestingOnTheExpandButtonExpands)
+{
+    Hide(ID_TEST_EXIT);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(ExpandButton(pFile) != NULL);
+    pFile->SetSelected(ExpandButton(pFile)->GetIndex());
+    pFile->SendMessage(WM_TIMER, XTP_TID_HOVER, 0);
+    EXPECT_TRUE(pFile->IsExpanded());
+
+    XTPMouseManager()->SendTrackLost();
+    Options()->bShowFullAfterDelay = FALSE;
+    ClickMenu(kFileIndex);
+    ASSERT_FALSE(pFile->IsExpanded());
+    pFile->SetSelected(ExpandButton(pFile)->GetIndex());
+    pFile->SendMessage(WM_TIMER, XTP_TID_HOVER, 0);
+    EXPECT_FALSE(pFile->IsExpanded()) << "without full menus after a delay the button waits for a click";
+}
+
+} // namespace
