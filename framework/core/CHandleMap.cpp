@@ -1,6 +1,7 @@
 #include "framework/core/CHandleMap.h"
 
 #include "framework/core/CException.h"
+#include "framework/core/ThreadOwned.h"
 
 #include <memory>
 #include <new>
@@ -15,8 +16,8 @@ struct ThreadMaps {
 
 ThreadMaps& MapsOfThisThread()
 {
-    static thread_local ThreadMaps maps;
-    return maps;
+    static CThreadOwned<ThreadMaps> maps;
+    return maps.Get();
 }
 }
 

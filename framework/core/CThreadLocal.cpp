@@ -1,6 +1,7 @@
 #include "framework/core/CThreadLocal.h"
 
 #include "framework/core/CException.h"
+#include "framework/core/ThreadOwned.h"
 
 #include <memory>
 #include <new>
@@ -14,8 +15,8 @@ struct ThreadSlots {
 
 ThreadSlots& SlotsOfThisThread()
 {
-    static thread_local ThreadSlots slots;
-    return slots;
+    static CThreadOwned<ThreadSlots> slots;
+    return slots.Get();
 }
 
 CNoTrackObject* CreateOrThrow(CNoTrackObject* (*pfnCreate)())
