@@ -315,7 +315,10 @@ void CXTSplitterWnd::StopTracking(BOOL bAccept)
         ::ReleaseCapture();
     m_bTracking = m_bTracking2 = FALSE;
     CWnd* pOldActive = GetActivePane();
-    // The trackers sit one pixel inside their gaps.
+    // The trackers sit one pixel inside their gaps; moved back, their top-left
+    // is where the bar starts. They are taken as they are (not narrowed to the
+    // drawn band): every mouse move ends a step here, and any shift would make
+    // the bar creep while the mouse stands still.
     m_rectTracker.OffsetRect(-1, -1);
     m_rectTracker2.OffsetRect(-1, -1);
     if (bAccept)

@@ -211,6 +211,20 @@ TEST_F(XTSplitterTest, FullDragMovesThePanesAtEveryMouseMove)
     EXPECT_EQ(NULL, ::GetCapture());
 }
 
+TEST_F(XTSplitterTest, FullDragWithTheDefaultFlatBarsDoesNotCreep)
+{
+    // Bars and gaps of 6: the bar covers x 177..182 and is held at 180.
+    outer.EnableFlatLook(TRUE);
+    outer.AllowFullDrag();
+    SendMouse(&outer, WM_LBUTTONDOWN, CPoint(180, 300));
+    for (int i = 0; i < 5; i++)
+        SendMouse(&outer, WM_MOUSEMOVE, CPoint(180, 300));
+    EXPECT_EQ(175, ColumnWidth(outer, 0)) << "moves that do not move the mouse leave the bar";
+    SendMouse(&outer, WM_MOUSEMOVE, CPoint(200, 300));
+    SendMouse(&outer, WM_LBUTTONUP, CPoint(200, 300));
+    EXPECT_EQ(195, ColumnWidth(outer, 0));
+}
+
 TEST_F(XTSplitterTest, OnlyADragWithoutFullDragShowsAnInvertedBand)
 {
     // What the splitter shows, its panes included.
