@@ -71,7 +71,8 @@ TEST_F(FlatBorderTest, ScrollBarsStayInsideTheBorder)
     int cyScroll = ::GetSystemMetrics(SM_CYHSCROLL);
     EXPECT_EQ(CRect(1, 1, 199 - cxScroll, 149 - cyScroll), ClientInWindow(wnd));
 
-    SCROLLBARINFO info = { sizeof(SCROLLBARINFO) };
+    SCROLLBARINFO info = {};
+    info.cbSize = sizeof(info);
     ASSERT_TRUE(::GetScrollBarInfo(wnd.m_hWnd, OBJID_VSCROLL, &info));
     EXPECT_FALSE(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
     CRect bar(info.rcScrollBar);
