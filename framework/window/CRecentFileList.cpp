@@ -67,3 +67,19 @@ void CRecentFileList::WriteList()
             pApp->WriteProfileString(m_strSectionName, EntryName(i), m_arrNames[i]);
     }
 }
+
+BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir) const
+{
+    if (nIndex < 0 || nIndex >= m_nSize || m_arrNames[nIndex].IsEmpty())
+        return FALSE;
+    const CString& strPath = m_arrNames[nIndex];
+    strName = strPath;
+    if (lpszCurDir != NULL && nCurDir > 0 && strPath.GetLength() > nCurDir &&
+        strPath.Left(nCurDir).CompareNoCase(CString(lpszCurDir).Left(nCurDir)) == 0)
+    {
+        CString strRest = strPath.Mid(nCurDir);
+        if (strRest.Find('\\') < 0)
+            strName = strRest;
+    }
+    return TRUE;
+}

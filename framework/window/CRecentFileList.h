@@ -15,6 +15,11 @@ public:
     virtual void Add(LPCTSTR lpszPathName);
     virtual void Remove(int nIndex);
     virtual void ReadList();
+    // The name entry nIndex shows in a menu: FALSE for an empty (or missing)
+    // entry. A file that lies directly in lpszCurDir (nCurDir characters,
+    // ending in a backslash) shows without its path; any other keeps its
+    // full name, however long.
+    virtual BOOL GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir) const;
     // Rewrites the section with the names that are set.
     virtual void WriteList();
 

@@ -5,6 +5,10 @@
 #include "toolkit/commandbars/XTPControlButton.h"
 #include "toolkit/commandbars/XTPControlLayout.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControlRecentFileList.h"
+#include "toolkit/commandbars/XTPControlToolbars.h"
+#include "toolkit/commandbars/XTPControlWindowList.h"
+#include "toolkit/commandbars/XTPControlWorkspaceActions.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
 
 #include <algorithm>
@@ -22,6 +26,34 @@ CString CleanMnemonics(const CString& strCaption)
     CString strClean = strCaption;
     CXTPPaintManager::StripMnemonics(strClean);
     return strClean;
+}
+
+// Reserved command ids that give list-expanding placeholders.
+const int kWindowListId = 35000;
+const int kWorkspaceActionsId = 35002;
+const int kRecentFileListId = 35003;
+const int kToolbarsListId = 59392;
+
+// The class of a type-1 control for the id: the list-expanding placeholders
+// for their reserved ids (a menu's recent-file list comes as 57616, one
+// added by the program as 35003), else a plain button.
+CXTPControl* CreateButtonForId(int nId, BOOL bFromMenu)
+{
+    switch (nId)
+    {
+    case kWindowListId:
+        return new CXTPControlWindowList();
+    case kWorkspaceActionsId:
+        return new CXTPControlWorkspaceActions();
+    case kToolbarsListId:
+        return new CXTPControlToolbars();
+    default:
+        break;
+    }
+    const int nRecentFileListId = bFromMenu ? CXTPControlRecentFileList::kFirstFileId : kRecentFileListId;
+    if (nId == nRecentFileListId)
+        return new CXTPControlRecentFileList();
+    return new CXTPControlButton();
 }
 
 } // namespace
@@ -125,7 +157,7 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
     switch (controlType)
     {
     case xtpControlButton:
-        pControl = new CXTPControlButton();
+        pControl = CreateButtonForId(nId, FALSE);
         pControl->SetID(nId);
         break;
     case xtpControlPopup:
@@ -219,7 +251,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
     if (pControl == NULL)
     {
         if (type == xtpControlButton)
-            pControl = new CXTPControlButton();
+            pControl = CreateButtonForId(nId, TRUE);
         else if (IsPopupControlType(type))
         {
             CMenu menu;

@@ -420,4 +420,32 @@ TEST(RecentFileList, ListRoundTripsThroughTheProfile)
     theApp.WriteProfileString("Recent Test", NULL, NULL);
 }
 
+TEST(RecentFileList, DisplayNameDropsOnlyTheCurrentFolder)
+{
+    CRecentFileList list(0, "Recent Test", "File%d", 4);
+    list[0] = "C:\\Work\\news.dat";
+    list[1] = "C:\\Work\\sub\\deep.dat";
+    list[2] = "D:\\" + CString('x', 400) + ".dat";
+    const struct
+    {
+        const char* name;
+        int nIndex;
+        BOOL bExpected;
+        CString strExpected;
+    } cases[] = {
+        {"a file in the folder shows without path", 0, TRUE, "news.dat"},
+        {"a file in a subfolder keeps its path", 1, TRUE, "C:\\Work\\sub\\deep.dat"},
+        {"a long name elsewhere stays whole", 2, TRUE, "D:\\" + CString('x', 400) + ".dat"},
+        {"an empty entry gives no name", 3, FALSE, ""},
+        {"an index past the list gives no name", 4, FALSE, ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CString strName;
+        EXPECT_EQ(c.bExpected, list.GetDisplayName(strName, c.nIndex, "c:\\work\\", 8));
+        EXPECT_EQ(c.strExpected, strName);
+    }
+}
+
 } // namespace

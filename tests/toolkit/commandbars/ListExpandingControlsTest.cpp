@@ -1,0 +1,272 @@
+// The list-expanding placeholders: the classes CXTPControls::Add gives for
+// the reserved ids, the toolbars list with its toggles, the recent-file
+// numbering and ampersands, and the window list of a real MDI frame.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/XTPControlRecentFileList.h"
+#include "toolkit/commandbars/XTPControlToolbars.h"
+#include "toolkit/commandbars/XTPControlWindowList.h"
+#include "toolkit/commandbars/XTPControlWorkspaceActions.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+#include "framework/Controls.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The captions of the controls after the placeholder that are temporary.
+std::vector<std::string> ItemCaptions(CXTPControl* pPlaceholder)
+{
+    std::vector<std::string> captions;
+    CXTPControls* pControls = pPlaceholder->GetControls();
+    for (int i = pPlaceholder->GetIndex() + 1; i < pControls->GetCount() && pControls->GetAt(i)->IsTemporary(); i++)
+        captions.push_back((LPCTSTR)pControls->GetAt(i)->GetCaption());
+    return captions;
+}
+
+struct ReservedIdCase
+{
+    const char* name;
+    int nId;
+    CRuntimeClass* pExpected;
+};
+
+TEST(ListExpandingControls, AddMakesThePlaceholderForEachReservedId)
+{
+    const ReservedIdCase cases[] = {
+        {"window list", 35000, RUNTIME_CLASS(CXTPControlWindowList)},
+        {"workspace actions", 35002, RUNTIME_CLASS(CXTPControlWorkspaceActions)},
+        {"recent files", 35003, RUNTIME_CLASS(CXTPControlRecentFileList)},
+        {"toolbars list", 59392, RUNTIME_CLASS(CXTPControlToolbars)},
+        {"the menu id of the recent files is a plain button here", 57616, RUNTIME_CLASS(CXTPControlButton)},
+        {"customize is a plain button", 35001, RUNTIME_CLASS(CXTPControlButton)},
+    };
+    CXTPControls controls;
+    for (const ReservedIdCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CXTPControl* pControl = controls.Add(xtpControlButton, c.nId);
+        EXPECT_STREQ(c.pExpected->m_lpszClassName, pControl->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_EQ(xtpControlButton, pControl->GetType());
+    }
+}
+
+TEST(ListExpandingControls, MenuItemsGiveTheMenuPlaceholders)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 57616, "Recent File");
+    menu.AppendMenu(MF_STRING, 59392, "Toolbars");
+    menu.AppendMenu(MF_STRING, 35003, "Not a list in menus");
+    CXTPControls controls;
+    for (int i = 0; i < 3; i++)
+        controls.AddMenuItem(&menu, i);
+    EXPECT_TRUE(controls.GetAt(0)->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));
+    EXPECT_TRUE(controls.GetAt(1)->IsKindOf(RUNTIME_CLASS(CXTPControlToolbars)));
+    EXPECT_STREQ("CXTPControlButton", controls.GetAt(2)->GetRuntimeClass()->m_lpszClassName);
+}
+
+class ToolbarsListTest : public FrameTest<CCommandBarsFrame>
+{
+protected:
+    void Prepare() override
+    {
+        frame->BuildBars();
+        CXTPCommandBars* pBars = frame->m_pCommandBars;
+        pBars->Add("Format", xtpBarTop);
+        pBars->Add("Fixed", xtpBarTop)->SetCloseable(FALSE);
+        pBars->Add("Hidden", xtpBarTop)->SetVisible(FALSE);
+        pControls = frame->GetToolBar()->GetControls();
+        pControls->Add(xtpControlButton, ID_TEST_NEW);
+        pPlaceholder = pControls->Add(xtpControlButton, 59392, CString(), 0);
+    }
+    CXTPControls* pControls = nullptr;
+    CXTPControl* pPlaceholder = nullptr;
+};
+
+TEST_F(ToolbarsListTest, ListsClosableToolbarsCheckedWhenVisible)
+{
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_EQ((DWORD)xtpHideGeneric, pPlaceholder->GetHideFlags());
+    EXPECT_EQ((std::vector<std::string>{"Standard", "Format", "Hidden"}), ItemCaptions(pPlaceholder));
+    const BOOL expectedChecks[] = {TRUE, TRUE, FALSE};
+    for (int i = 0; i < 3; i++)
+    {
+        CXTPControl* pToggle = pControls->GetAt(1 + i);
+        EXPECT_EQ(expectedChecks[i], pToggle->GetChecked()) << i;
+        EXPECT_EQ(59392, pToggle->GetID());
+        EXPECT_STREQ(pToggle->GetCaption(), frame->m_pCommandBars->GetAt((int)pToggle->GetTag())->GetTitle());
+    }
+    // A second expansion replaces the toggles instead of adding to them; the
+    // control after them stays.
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_EQ(3u, ItemCaptions(pPlaceholder).size());
+    EXPECT_EQ(ID_TEST_NEW, pControls->GetAt(4)->GetID());
+}
+
+TEST_F(ToolbarsListTest, ToggleShowsAndHidesItsToolbar)
+{
+    pPlaceholder->OnCalcDynamicSize(0);
+    CXTPToolBar* pFormat = frame->m_pCommandBars->GetAt((int)pControls->GetAt(2)->GetTag());
+    ASSERT_STREQ("Format", pFormat->GetTitle());
+    pControls->GetAt(2)->OnExecute();
+    EXPECT_FALSE(pFormat->IsVisible());
+
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_FALSE(pControls->GetAt(2)->GetChecked());
+    pControls->GetAt(2)->OnExecute();
+    EXPECT_TRUE(pFormat->IsVisible());
+}
+
+TEST(RecentFileList, CaptionsNumberFromTheFirstNumberAndDoubleAmpersands)
+{
+    const struct
+    {
+        const char* name;
+        int nIndex;
+        UINT nFirst;
+        const char* display;
+        const char* expected;
+    } cases[] = {
+        {"the first entry is 1", 0, 0, "news.dat", "&1 news.dat"},
+        {"the tenth entry is 0", 9, 0, "news.dat", "&0 news.dat"},
+        {"the first number shifts the count", 0, 4, "news.dat", "&5 news.dat"},
+        {"an ampersand shows as itself", 1, 0, "R&D.dat", "&2 R&&D.dat"},
+        {"ampersands in a row all double", 2, 0, "&&x&", "&3 &&&&x&&"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_STREQ(c.expected, CXTPControlRecentFileList::FormatItemCaption(c.nIndex, c.nFirst, c.display));
+    }
+}
+
+class RecentFileMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        app.m_pRecentFileList = new CRecentFileList(0, "Recent Test", "File%d", 4);
+        controls.Add(xtpControlButton, ID_TEST_NEW);
+        pPlaceholder = controls.Add(xtpControlButton, 35003);
+        controls.Add(xtpControlButton, ID_TEST_OPEN);
+    }
+    CWinApp app{"recent test"};
+    CXTPControls controls;
+    CXTPControl* pPlaceholder = nullptr;
+};
+
+TEST_F(RecentFileMenuTest, EmptyListLeavesThePlaceholderDisabled)
+{
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_EQ((DWORD)xtpHideNone, pPlaceholder->GetHideFlags());
+    EXPECT_FALSE(pPlaceholder->GetEnabled());
+    EXPECT_EQ(3, controls.GetCount());
+}
+
+TEST_F(RecentFileMenuTest, FilesBecomeNumberedItemsOfAnyLength)
+{
+    char szCurDir[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, szCurDir);
+    const CString strLong = "Z:\\" + CString('n', 300) + ".dat";
+    CRecentFileList& list = *app.m_pRecentFileList;
+    list[0] = CString(szCurDir) + "\\Tom & Jerry.dat";
+    list[1] = strLong;
+    list[2] = "Z:\\other\\b.dat";
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_EQ((DWORD)xtpHideGeneric, pPlaceholder->GetHideFlags());
+    EXPECT_EQ((std::vector<std::string>{"&1 Tom && Jerry.dat", "&2 " + std::string((LPCTSTR)strLong),
+                                        "&3 Z:\\other\\b.dat"}),
+              ItemCaptions(pPlaceholder));
+    EXPECT_EQ(57616, controls.GetAt(2)->GetID());
+    EXPECT_EQ(57618, controls.GetAt(4)->GetID());
+    EXPECT_TRUE(controls.GetAt(2)->GetBeginGroup());   // the placeholder is not first
+    EXPECT_FALSE(controls.GetAt(3)->GetBeginGroup());
+
+    // One file fewer: the old items go, the control after them stays.
+    list.Remove(0);
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_EQ(2u, ItemCaptions(pPlaceholder).size());
+    EXPECT_EQ(ID_TEST_OPEN, controls.GetAt(controls.GetCount() - 1)->GetID());
+    EXPECT_EQ(5, controls.GetCount());
+}
+
+class WindowListTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CXTPControlWindowList::m_nFirstMDIChild = AFX_IDM_FIRST_MDICHILD;
+        pFrame = new CMDIFrameWnd;
+        ASSERT_TRUE(pFrame->Create(NULL, "mdi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 540)));
+        pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+        pBars->SetPaintManager(new CFixedSizePaintManager);
+        pBars->SetSite(pFrame);
+        pBars->EnableDocking();
+        pControls = pBars->Add("Window", xtpBarTop)->GetControls();
+        pPlaceholder = pControls->Add(xtpControlButton, 35000);
+    }
+    void TearDown() override
+    {
+        pBars->InternalRelease();
+        pFrame->DestroyWindow();
+        PumpPending();
+        CXTPControlWindowList::m_nFirstMDIChild = AFX_IDM_FIRST_MDICHILD;
+    }
+    CMDIChildWnd* AddChild(const char* title)
+    {
+        CMDIChildWnd* pChild = new CMDIChildWnd;
+        EXPECT_TRUE(pChild->Create(NULL, title, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150),
+                                   pFrame));
+        return pChild;
+    }
+    CMDIFrameWnd* pFrame = nullptr;
+    CXTPCommandBars* pBars = nullptr;
+    CXTPControls* pControls = nullptr;
+    CXTPControl* pPlaceholder = nullptr;
+};
+
+TEST_F(WindowListTest, VisibleChildrenAreNumberedAndTheActiveOneChecked)
+{
+    AddChild("Report");
+    CMDIChildWnd* pHidden = AddChild("Hidden");
+    CMDIChildWnd* pNotes = AddChild("Notes");
+    pHidden->ShowWindow(SW_HIDE);
+    pFrame->MDIActivate(pNotes);
+
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_EQ((DWORD)xtpHideGeneric, pPlaceholder->GetHideFlags());
+    EXPECT_EQ((std::vector<std::string>{"&1 Report", "&2 Notes"}), ItemCaptions(pPlaceholder));
+    EXPECT_TRUE(pControls->GetAt(1)->GetBeginGroup());
+    EXPECT_FALSE(pControls->GetAt(1)->GetChecked());
+    EXPECT_TRUE(pControls->GetAt(2)->GetChecked());
+    EXPECT_EQ(pNotes->GetDlgCtrlID(), pControls->GetAt(2)->GetID());
+}
+
+TEST_F(WindowListTest, TwelveChildrenGiveTenItems)
+{
+    for (int i = 0; i < 12; i++)
+        AddChild("Child");
+    pPlaceholder->OnCalcDynamicSize(0);
+    std::vector<std::string> captions = ItemCaptions(pPlaceholder);
+    ASSERT_EQ(10u, captions.size());
+    EXPECT_EQ("&10 Child", captions.back());
+}
+
+TEST(WindowListAlone, WithoutAnMdiFrameThePlaceholderShows)
+{
+    CXTPControls controls;
+    CXTPControl* pPlaceholder = controls.Add(xtpControlButton, 35000);
+    pPlaceholder->SetHideFlags(xtpHideGeneric);
+    pPlaceholder->OnCalcDynamicSize(0);
+    EXPECT_EQ((DWORD)xtpHideNone, pPlaceholder->GetHideFlags());
+    EXPECT_EQ(1, controls.GetCount());
+}
+
+} // namespace
