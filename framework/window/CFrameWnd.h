@@ -42,50 +42,60 @@ public:
     CFrameWnd();
     virtual ~CFrameWnd();
 
-    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
-                const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL,
-                DWORD dwExStyle = 0, CCreateContext* pContext = NULL);
+    // ---- Overridables, and what the base does ----
     // Creates the frame from one resource id: its menu, accelerators and
     // icon, and the title from the first line of its string.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    // Creates the client area: by default the view of pContext as the pane
+    // Creates the client area: the base makes the view of pContext the pane
     // AFX_IDW_PANE_FIRST.
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
-    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
-
     // Layout: bars take their share through WM_SIZEPARENT, the pane the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
-    // Asks for RecalcLayout at the next idle time.
-    void DelayRecalcLayout(BOOL bNotify = TRUE);
-
+    // The active view (the base keeps the one SetActiveView gave), its
+    // document, and the active frame (the base: this frame).
     virtual CView* GetActiveView() const;
-    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
     virtual CDocument* GetActiveDocument();
     virtual CFrameWnd* GetActiveFrame();
-    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    // Shows the frame: the base shows a hidden frame normally and restores
+    // an iconic one, then brings it to the top.
     virtual void ActivateFrame(int nCmdShow = -1);
-
     // Title: m_strTitle, with FWS_ADDTOTITLE and the document's name.
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
-    void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
+    // Puts hMenuAlt (or the default menu) in the frame, unless a menu bar of
+    // the program's own has taken the native menu away.
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+    // Entering or leaving print preview; the base lays the frame out again.
     virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     // Sends WM_FLOATSTATUS to the popups this frame owns.
     virtual void NotifyFloatingWindows(DWORD dwFlags);
-
-    // Status text: the prompt of a command is the part of its string before "\n".
+    // Status text: the base takes the part of the command's string before "\n".
     virtual void GetMessageString(UINT nID, CString& rMessage) const;
-    void SetMessageText(LPCTSTR lpszText);
-    void SetMessageText(UINT nID);
+    // Where status text goes; the base: the descendant AFX_IDW_STATUS_BAR.
     virtual CWnd* GetMessageBar();
-
-    BOOL LoadAccelTable(LPCTSTR lpszResourceName);
+    // The shortcuts PreTranslateMessage runs; the base: m_hAccelTable.
     virtual HACCEL GetDefaultAccelerator();
 
+    // Runs the frame's shortcuts while the frame is enabled.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Routes a command to the active view, then this frame, then the application.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    // The frame's window class, and FWS_PREFIXTITLE with FWS_ADDTOTITLE.
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    // ---- Operations ----
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL,
+                DWORD dwExStyle = 0, CCreateContext* pContext = NULL);
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    // Asks for RecalcLayout at the next idle time.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
+    void SetMessageText(LPCTSTR lpszText);
+    void SetMessageText(UINT nID);
+    BOOL LoadAccelTable(LPCTSTR lpszResourceName);
 
     enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
 
@@ -102,6 +112,7 @@ public:
     CRect m_rectBorder;      // space kept free around the pane
 
 protected:
+    // A frame deletes itself once its window is gone.
     void PostNcDestroy() override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
