@@ -455,8 +455,13 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
         return ProcessSpecialKey(::GetKeyState(VK_SHIFT) < 0 ? xtpKeyPrev : xtpKeyNext);
     if (nChar == VK_RETURN)
         return ProcessSpecialKey(xtpKeyReturn);
-    if (m_pKeyControl != NULL && m_pKeyControl->OnHookKeyDown(nChar))
-        return 1;
+    if (m_pKeyControl != NULL)
+    {
+        // 1: the control used the key; 2: the key goes on to its window.
+        const int nResult = m_pKeyControl->OnHookKeyDown(nChar);
+        if (nResult != 0)
+            return nResult;
+    }
 
     BOOL bHorizontal = m_barPosition == xtpBarTop || m_barPosition == xtpBarBottom || m_barPosition == xtpBarFloating;
     BOOL bRTL = IsLayoutRTL();

@@ -104,6 +104,10 @@ public:
     CXTPControl* GetSelected() const { return GetControl(m_nSelected); }
     int GetSelectedIndex() const { return m_nSelected; }
     int GetPopupedIndex() const { return m_nPopuped; }
+    // The control (an edit or combo box whose window has the focus) that
+    // sees the keys first while the bar tracks; NULL for none.
+    CXTPControl* GetKeyControl() const { return m_pKeyControl; }
+    void SetKeyControl(CXTPControl* pControl) { m_pKeyControl = pControl; }
     // Opens the popup of the control at nIndex (-1 closes the open one);
     // FALSE when nothing changed or the control is no enabled popup.
     BOOL SetPopuped(int nIndex, BOOL bKeyboard = FALSE);

@@ -3,6 +3,7 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControlButton.h"
+#include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControlLayout.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControlRecentFileList.h"
@@ -179,9 +180,12 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
             pControl->SetID(nId);
         break;
     }
+    case xtpControlEdit:
+        pControl = new CXTPControlEdit();
+        pControl->SetID(nId);
+        break;
     default:
-        // Combo boxes, edits, hosted windows and labels are made by their
-        // own classes' collections.
+        // Hosted windows and labels come with their own classes.
         return NULL;
     }
     pControl->SetType(controlType);

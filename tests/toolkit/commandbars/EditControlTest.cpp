@@ -1,0 +1,130 @@
+// The edit control on a real toolbar: its window appears with the text set
+// before, the bar tracks while the window has the focus, Esc gives the
+// focus back, Enter executes, other keys reach the window, the text
+// outlives the window, and a vertical bar hides the field.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/XTPControlEdit.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPKeyboardManager.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const int kFindId = 3100;
+
+class EditControlTest : public FrameTest<CCommandBarsFrame>
+{
+protected:
+    void Prepare() override
+    {
+        frame->BuildBars();
+        pBar = frame->GetToolBar();
+        pEdit = (CXTPControlEdit*)pBar->GetControls()->Add(xtpControlEdit, kFindId);
+        pEdit->SetEditText("before");
+        frame->RecalcLayout();
+        PumpPending();
+        frame->m_wndPane.SetFocus();
+    }
+    // Gives the edit window the focus, as a click into it does.
+    void FocusEdit()
+    {
+        ASSERT_TRUE(pEdit->GetEditWnd() != NULL && pEdit->GetEditWnd()->m_hWnd != NULL);
+        pEdit->GetEditWnd()->SetFocus();
+    }
+    // What the keyboard hook does with a key while the bar tracks: TRUE eaten.
+    static BOOL Key(UINT nKey) { return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
+
+    CXTPToolBar* pBar = nullptr;
+    CXTPControlEdit* pEdit = nullptr;
+};
+
+TEST_F(EditControlTest, WindowShowsTheTextSetBeforeItExisted)
+{
+    CXTPControlEditWnd* pWnd = pEdit->GetEditWnd();
+    ASSERT_TRUE(pWnd != NULL && pWnd->m_hWnd != NULL);
+    CString strText;
+    pWnd->GetWindowText(strText);
+    EXPECT_STREQ("before", strText);
+    EXPECT_EQ(pBar->m_hWnd, ::GetParent(pWnd->m_hWnd));
+    EXPECT_TRUE(pWnd->IsWindowVisible());
+    // The window lies inside the control, inset by 4 at the left and 3 elsewhere.
+    CRect rc = RectInParent(pWnd);
+    CRect rcControl = pEdit->GetRect();
+    EXPECT_EQ(CRect(rcControl.left + 4, rcControl.top + 3, rcControl.right - 3, rcControl.bottom - 3), rc);
+}
+
+TEST_F(EditControlTest, FocusMakesTheBarTrackWithTheControlSelected)
+{
+    FocusEdit();
+    EXPECT_EQ(pEdit, pBar->GetKeyControl());
+    EXPECT_EQ(xtpTrackingOn, pBar->IsTrackingMode());
+    EXPECT_EQ(pEdit->GetIndex(), pBar->GetSelectedIndex());
+    EXPECT_TRUE(XTPMouseManager()->IsMouseLocked());
+
+    // A letter is left to the window; Esc is eaten and the focus goes back.
+    EXPECT_FALSE(Key('A'));
+    EXPECT_TRUE(Key(VK_ESCAPE));
+    EXPECT_EQ(frame->m_wndPane.m_hWnd, ::GetFocus());
+    EXPECT_EQ(NULL, pBar->GetKeyControl());
+    EXPECT_EQ(xtpTrackingOff, pBar->IsTrackingMode());
+    EXPECT_FALSE(XTPMouseManager()->IsMouseLocked());
+    EXPECT_FALSE(XTPKeyboardManager()->HasReceivers());
+}
+
+TEST_F(EditControlTest, EnterExecutesTheControlWithTheTypedText)
+{
+    FocusEdit();
+    pEdit->GetEditWnd()->SetWindowText("typed");
+    frame->m_log.clear();
+    EXPECT_TRUE(Key(VK_RETURN));
+    ASSERT_EQ(1u, frame->m_log.size());
+    EXPECT_EQ("execute 3100 code 100", frame->m_log[0]);
+    EXPECT_STREQ("typed", pEdit->GetEditText());
+}
+
+TEST_F(EditControlTest, TextFollowsTheWindowAndOutlivesIt)
+{
+    pEdit->GetEditWnd()->SetWindowText("typed");
+    EXPECT_STREQ("typed", pEdit->GetEditText());
+    pEdit->SetEditText("set");
+    CString strText;
+    pEdit->GetEditWnd()->GetWindowText(strText);
+    EXPECT_STREQ("set", strText);
+
+    pEdit->GetEditWnd()->SetWindowText("last words");
+    pBar->DestroyWindow();
+    EXPECT_TRUE(pEdit->GetEditWnd()->m_hWnd == NULL);
+    EXPECT_STREQ("last words", pEdit->GetEditText());
+}
+
+TEST_F(EditControlTest, VerticalDockingHidesTheField)
+{
+    pEdit->OnCalcDynamicSize(xtpLayoutVertDock);
+    EXPECT_EQ((DWORD)xtpHideDockingPosition, pEdit->GetHideFlags());
+    EXPECT_FALSE(pEdit->GetEditWnd()->IsWindowVisible());
+    pEdit->OnCalcDynamicSize(xtpLayoutHorzDock);
+    EXPECT_EQ((DWORD)xtpHideNone, pEdit->GetHideFlags());
+    EXPECT_TRUE(pEdit->GetEditWnd()->IsWindowVisible());
+}
+
+TEST_F(EditControlTest, ReadOnlyAndDisabledReachTheWindow)
+{
+    pEdit->SetReadOnly(TRUE);
+    EXPECT_TRUE(pEdit->GetEditWnd()->GetStyle() & ES_READONLY);
+    pEdit->SetEnabled(FALSE);
+    EXPECT_FALSE(pEdit->GetEditWnd()->IsWindowEnabled());
+
+    // A copy keeps both the text and the read-only state.
+    CXTPControlEdit* pCopy = (CXTPControlEdit*)pEdit->Clone();
+    EXPECT_TRUE(pCopy->GetReadOnly());
+    EXPECT_STREQ("before", pCopy->GetEditText());
+    EXPECT_TRUE(pCopy->Compare(pEdit));
+    pCopy->InternalRelease();
+}
+
+} // namespace
