@@ -1,5 +1,6 @@
 #include "toolkit/controls/XTEdit.h"
 
+#include "toolkit/commandbars/XTTrackPopupMenu.h"
 #include "toolkit/controls/XTFlatComboBox.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"
@@ -72,9 +73,9 @@ void CXTEdit::OnContextMenu(CWnd*, CPoint point)
     if (!XTPResourceManager()->LoadMenu(&menu, XT_IDM_POPUP))
         return;
     CMenu* pPopup = menu.GetSubMenu(XT_IDM_POPUP_EDIT);
-    // Shown as a plain popup menu; its commands and its update come here.
+    // Its commands (and, as a system menu, its update) come to this edit.
     if (pPopup != NULL)
-        pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+        XTTrackPopupMenu(pPopup, TPM_RIGHTBUTTON, point.x, point.y, this, XT_IDR_TBAR_EDITMENU);
 }
 
 void CXTEdit::OnEditUndo()

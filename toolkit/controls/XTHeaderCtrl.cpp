@@ -1,6 +1,7 @@
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "framework/window/CPaintDC.h"
 
+#include "toolkit/commandbars/XTTrackPopupMenu.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPBufferDC.h"
@@ -567,9 +568,9 @@ void CXTHeaderCtrl::ShowHeaderMenu(int iCol, CPoint ptScreen)
 {
     CMenu menu;
     CMenu* pPopup = LoadHeaderMenu(menu, iCol);
-    // Shown as a plain popup menu; its commands come to this header.
+    // Its commands come to this header.
     if (pPopup != NULL)
-        pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this);
+        XTTrackPopupMenu(pPopup, TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this, XT_IDR_TBAR_HDRMENU);
 }
 
 void CXTHeaderCtrl::OnSortAsc()

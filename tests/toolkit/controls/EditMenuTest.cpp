@@ -5,6 +5,7 @@
 #include "toolkit/controls/XTEdit.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"
+#include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 #include <gtest/gtest.h>
 
@@ -87,6 +88,22 @@ TEST_F(EditMenuTest, KeyboardMenuOpensFivePixelsInsideTheCorner)
     edit.ClientToScreen(&ptCorner);
     EXPECT_EQ(edit.ContextMenuPoint(CPoint(-1, -1)), ptCorner + CSize(5, 5));
     EXPECT_EQ(edit.ContextMenuPoint(CPoint(300, 200)), CPoint(300, 200));
+}
+
+} // namespace
+
+namespace {
+
+// The menus' images: every command of the two context menus has one.
+TEST(ContextMenuImages, EveryCommandOfBothMenusHasAnImage)
+{
+    CXTPImageManager images;
+    ASSERT_TRUE(images.SetIcons(XT_IDR_TBAR_HDRMENU));
+    ASSERT_TRUE(images.SetIcons(XT_IDR_TBAR_EDITMENU));
+    const UINT commands[] = { XT_IDC_SORTASC, XT_IDC_SORTDSC, XT_IDC_ALIGNLEFT, XT_IDC_ALIGNCENTER, XT_IDC_ALIGNRIGHT,
+                              XT_ID_EDIT_UNDO, XT_ID_EDIT_CUT, XT_ID_EDIT_COPY, XT_ID_EDIT_PASTE, XT_ID_EDIT_CLEAR };
+    for (UINT nID : commands)
+        EXPECT_NE(images.GetImage(nID, 16), nullptr) << nID;
 }
 
 } // namespace
