@@ -1,5 +1,6 @@
 #include "toolkit/controls/XTProfileManager.h"
 #include "framework/window/CWinApp.h"
+#include "framework/core/ProfileStorage.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include <shlwapi.h>
 #include <stdio.h>
@@ -11,35 +12,6 @@ namespace {
 const REGSAM kKeyAccess = KEY_READ | KEY_WRITE;
 // The longest string read from an INI file, with its terminating zero.
 const DWORD kIniStringBuffer = 4096;
-
-// Closes a registry key when leaving the scope.
-class RegistryKey
-{
-public:
-    explicit RegistryKey(HKEY hKey) : m_hKey(hKey) {}
-    ~RegistryKey()
-    {
-        if (m_hKey != NULL)
-            ::RegCloseKey(m_hKey);
-    }
-    operator HKEY() const { return m_hKey; }
-
-private:
-    RegistryKey(const RegistryKey&);
-    void operator=(const RegistryKey&);
-    HKEY m_hKey;
-};
-
-HKEY CreateSubKey(HKEY hParent, LPCTSTR lpszName)
-{
-    HKEY hKey = NULL;
-    DWORD disposition = 0;
-    if (hParent == NULL || lpszName == NULL ||
-        ::RegCreateKeyExA(hParent, lpszName, 0, NULL, REG_OPTION_NON_VOLATILE, kKeyAccess, NULL, &hKey,
-                          &disposition) != ERROR_SUCCESS)
-        return NULL;
-    return hKey;
-}
 
 // The value's type and size, FALSE when it cannot be queried.
 BOOL QueryValue(HKEY hKey, LPCTSTR lpszEntry, DWORD* pType, DWORD* pSize)
@@ -95,43 +67,6 @@ void ReadNameList(Reader read, CStringArray& names)
 
 } // namespace
 
-CString XTProfileEncodeBinary(const BYTE* pData, UINT nBytes)
-{
-    CString text;
-    LPTSTR out = text.GetBufferSetLength((int)nBytes * 2);
-    for (UINT i = 0; i < nBytes; ++i)
-    {
-        out[i * 2] = (char)('A' + (pData[i] & 0x0F));
-        out[i * 2 + 1] = (char)('A' + ((pData[i] >> 4) & 0x0F));
-    }
-    text.ReleaseBuffer((int)nBytes * 2);
-    return text;
-}
-
-BOOL XTProfileDecodeBinary(const CString& strText, BYTE** ppData, UINT* pBytes)
-{
-    *ppData = NULL;
-    *pBytes = 0;
-    int length = strText.GetLength();
-    if (length == 0 || length % 2 != 0)
-        return FALSE;
-    BYTE* pData = new BYTE[length / 2];
-    for (int i = 0; i < length; i += 2)
-    {
-        int low = strText[i] - 'A';
-        int high = strText[i + 1] - 'A';
-        if (low < 0 || low > 15 || high < 0 || high > 15)
-        {
-            delete[] pData;
-            return FALSE;
-        }
-        pData[i / 2] = (BYTE)(low | (high << 4));
-    }
-    *ppData = pData;
-    *pBytes = (UINT)(length / 2);
-    return TRUE;
-}
-
 CXTProfileManager::CXTProfileManager(HKEY hRootKey)
     : m_hRootKey(hRootKey)
     , m_pszRegistryKey(NULL)
@@ -168,15 +103,15 @@ HKEY CXTProfileManager::GetAppRegistryKey()
     HKEY hSoftware = NULL;
     if (::RegOpenKeyExA(m_hRootKey, "Software", 0, kKeyAccess, &hSoftware) != ERROR_SUCCESS)
         return NULL;
-    RegistryKey software(hSoftware);
-    RegistryKey company(CreateSubKey(software, m_pszRegistryKey));
-    return CreateSubKey(company, m_pszProfileName);
+    CRegistryKey software(hSoftware);
+    CRegistryKey company(AfxCreateRegistrySubKey(software, m_pszRegistryKey));
+    return AfxCreateRegistrySubKey(company, m_pszProfileName);
 }
 
 HKEY CXTProfileManager::GetSectionKey(LPCTSTR lpszSection)
 {
-    RegistryKey app(GetAppRegistryKey());
-    return CreateSubKey(app, lpszSection);
+    CRegistryKey app(GetAppRegistryKey());
+    return AfxCreateRegistrySubKey(app, lpszSection);
 }
 
 BOOL CXTProfileManager::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
@@ -188,7 +123,7 @@ BOOL CXTProfileManager::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, 
         snprintf(text, sizeof text, "%d", nValue);
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, ini);
     }
-    RegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(GetSectionKey(lpszSection));
     DWORD value = (DWORD)nValue;
     return section != NULL &&
            Succeeded(::RegSetValueExA(section, lpszEntry, 0, REG_DWORD, (const BYTE*)&value, sizeof value));
@@ -199,7 +134,7 @@ int CXTProfileManager::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int
     CString ini = IniFile();
     if (!ini.IsEmpty())
         return (int)::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, ini);
-    RegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(GetSectionKey(lpszSection));
     DWORD value = 0;
     return ReadExact(section, lpszEntry, &value, sizeof value, REG_DWORD) ? (int)value : nDefault;
 }
@@ -211,10 +146,10 @@ BOOL CXTProfileManager::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntr
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, ini);
     if (lpszEntry == NULL)
     {
-        RegistryKey app(GetAppRegistryKey());
+        CRegistryKey app(GetAppRegistryKey());
         return app != NULL && lpszSection != NULL && Succeeded(::SHDeleteKeyA(app, lpszSection));
     }
-    RegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(GetSectionKey(lpszSection));
     if (section == NULL)
         return FALSE;
     if (lpszValue == NULL)
@@ -236,7 +171,7 @@ CString CXTProfileManager::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEnt
         text.ReleaseBuffer();
         return text;
     }
-    RegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(GetSectionKey(lpszSection));
     DWORD type = REG_NONE;
     DWORD size = 0;
     if (!QueryValue(section, lpszEntry, &type, &size) || type != REG_SZ)
@@ -264,7 +199,7 @@ BOOL CXTProfileManager::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntr
 
 BOOL CXTProfileManager::GetIniBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, BYTE** ppData, UINT* pBytes)
 {
-    return XTProfileDecodeBinary(GetProfileString(lpszSection, lpszEntry, NULL), ppData, pBytes);
+    return AfxDecodeProfileBinary(GetProfileString(lpszSection, lpszEntry, NULL), ppData, pBytes);
 }
 
 BOOL CXTProfileManager::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, BYTE** ppData, UINT* pBytes)
@@ -273,7 +208,7 @@ BOOL CXTProfileManager::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry,
     *pBytes = 0;
     if (!IniFile().IsEmpty())
         return GetIniBinary(lpszSection, lpszEntry, ppData, pBytes);
-    RegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(GetSectionKey(lpszSection));
     DWORD type = REG_NONE;
     DWORD size = 0;
     if (!QueryValue(section, lpszEntry, &type, &size) || type != REG_BINARY)
@@ -295,8 +230,8 @@ BOOL CXTProfileManager::WriteFixed(LPCTSTR lpszSection, LPCTSTR lpszEntry, const
     CString ini = IniFile();
     if (!ini.IsEmpty())
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry,
-                                            XTProfileEncodeBinary((const BYTE*)pData, nBytes), ini);
-    RegistryKey section(GetSectionKey(lpszSection));
+                                            AfxEncodeProfileBinary((const BYTE*)pData, nBytes), ini);
+    CRegistryKey section(GetSectionKey(lpszSection));
     return section != NULL &&
            Succeeded(::RegSetValueExA(section, lpszEntry, 0, dwType, (const BYTE*)pData, nBytes));
 }
@@ -306,7 +241,7 @@ BOOL CXTProfileManager::GetFixed(LPCTSTR lpszSection, LPCTSTR lpszEntry, void* p
 {
     if (IniFile().IsEmpty())
     {
-        RegistryKey section(GetSectionKey(lpszSection));
+        CRegistryKey section(GetSectionKey(lpszSection));
         return ReadExact(section, lpszEntry, pData, nBytes, dwType);
     }
     BYTE* pDecoded = NULL;
@@ -373,7 +308,7 @@ BOOL CXTProfileManager::DeleteProfileValue(LPCTSTR lpszSection, LPCTSTR lpszEntr
     CString ini = IniFile();
     if (!ini.IsEmpty())
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, NULL, ini);
-    RegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(GetSectionKey(lpszSection));
     return section != NULL && Succeeded(::RegDeleteValueA(section, lpszEntry));
 }
 
@@ -382,7 +317,7 @@ BOOL CXTProfileManager::DeleteProfileKey(LPCTSTR lpszSection, LPCTSTR lpszKey)
     CString ini = IniFile();
     if (!ini.IsEmpty())
         return ::WritePrivateProfileStringA(NestedSection(lpszSection, lpszKey), NULL, NULL, ini);
-    RegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(GetSectionKey(lpszSection));
     return section != NULL && lpszKey != NULL && Succeeded(::SHDeleteKeyA(section, lpszKey));
 }
 
@@ -401,7 +336,7 @@ int CXTProfileManager::EnumValues(LPCTSTR lpszSection, CMapStringToPtr* pMapValu
     }
     else
     {
-        RegistryKey section(GetSectionKey(lpszSection));
+        CRegistryKey section(GetSectionKey(lpszSection));
         for (DWORD index = 0; section != NULL; index++)
         {
             char name[512];
@@ -443,7 +378,7 @@ int CXTProfileManager::EnumKeys(LPCTSTR lpszSection, CStringArray* pArrayKeys)
     }
     else
     {
-        RegistryKey section(GetSectionKey(lpszSection));
+        CRegistryKey section(GetSectionKey(lpszSection));
         for (DWORD index = 0; section != NULL; index++)
         {
             char name[512];

@@ -98,8 +98,3 @@ private:
     // The INI entry's letters decoded; FALSE for empty or malformed text.
     BOOL GetIniBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, BYTE** ppData, UINT* pBytes);
 };
-
-// The INI form of binary data and back; decoding refuses text of odd length
-// or with letters outside 'A'..'P'.
-CString XTProfileEncodeBinary(const BYTE* pData, UINT nBytes);
-BOOL XTProfileDecodeBinary(const CString& strText, BYTE** ppData, UINT* pBytes);
