@@ -403,6 +403,11 @@ void CSplitterWnd::StopTracking(BOOL bAccept)
     OnInvertTracker(m_rectTracker);
     if (m_bTracking2)
         OnInvertTracker(m_rectTracker2);
+    FinishTracking(bAccept);
+}
+
+void CSplitterWnd::FinishTracking(BOOL bAccept)
+{
     m_bTracking = m_bTracking2 = FALSE;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();

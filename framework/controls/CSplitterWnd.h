@@ -117,6 +117,10 @@ protected:
     // A pane that draws its own edge (client edge or a nested splitter).
     BOOL HasOwnEdge(CWnd* pWnd) const;
     void MoveTracker(CRect& rect, CPoint pt, BOOL bVertical);
+    // Ends a drag once its trackers are off the screen: releases the mouse and, when accepted,
+    // hands the trackers' positions to TrackRowSize / TrackColumnSize and lays the panes out
+    // again. StopTracking calls it; a splitter that draws no trackers may call it directly.
+    void FinishTracking(BOOL bAccept);
 
     afx_msg void OnPaint();
     afx_msg void OnSize(UINT nType, int cx, int cy);

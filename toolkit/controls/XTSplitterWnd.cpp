@@ -311,36 +311,11 @@ void CXTSplitterWnd::StopTracking(BOOL bAccept)
     }
     if (!m_bTracking)
         return;
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
-    m_bTracking = m_bTracking2 = FALSE;
-    CWnd* pOldActive = GetActivePane();
-    // The trackers sit one pixel inside their gaps; moved back, their top-left
-    // is where the bar starts. They are taken as they are (not narrowed to the
-    // drawn band): every mouse move ends a step here, and any shift would make
-    // the bar creep while the mouse stands still.
-    m_rectTracker.OffsetRect(-1, -1);
-    m_rectTracker2.OffsetRect(-1, -1);
-    if (bAccept)
-    {
-        if (IsRowBar(m_htTrack))
-        {
-            TrackRowSize(m_rectTracker.top, m_htTrack - vSplitterBar1);
-        }
-        else if (IsColumnBar(m_htTrack))
-        {
-            TrackColumnSize(m_rectTracker.left, m_htTrack - hSplitterBar1);
-        }
-        else if (IsIntersection(m_htTrack))
-        {
-            int index = m_htTrack - splitterIntersection1;
-            TrackRowSize(m_rectTracker.top, index / 15);
-            TrackColumnSize(m_rectTracker2.left, index % 15);
-        }
-        RecalcLayout();
-    }
-    if (pOldActive != NULL && pOldActive == GetActivePane())
-        SetActivePane(-1, -1, pOldActive);
+    // No trackers are drawn in a full drag: the panes already stand where the
+    // bar is. The trackers are taken as they are (not narrowed to the drawn
+    // band): every mouse move ends a step here, and any shift would make the
+    // bar creep while the mouse stands still.
+    FinishTracking(bAccept);
 }
 
 void CXTSplitterWnd::OnMouseMove(UINT nFlags, CPoint point)
