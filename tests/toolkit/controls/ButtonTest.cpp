@@ -1,6 +1,7 @@
 // The push button: theme choice by style flags and theme id, icon sizes, hot
 // tracking on the hover timer, double clicks and the edges of its looks.
 #include <gtest/gtest.h>
+#include "tests/support/ScopedColorScheme.h"
 #include "NotifyRecorderWnd.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTButton.h"
@@ -263,15 +264,7 @@ class ButtonOffice2003Scheme : public ::testing::TestWithParam<SchemeRow>
 TEST_P(ButtonOffice2003Scheme, SchemeGivesBorderHotAndFaceColours)
 {
     const SchemeRow& row = GetParam();
-    struct SchemeReset
-    {
-        ~SchemeReset()
-        {
-            XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto);
-            XTPColorManager()->RefreshColors(FALSE);
-        }
-    } reset;
-    XTPColorManager()->SetSystemTheme(row.nScheme);
+    CScopedColorScheme scheme(row.nScheme);
     CXTButtonThemeOffice2003 theme(row.bFlatFace);
     theme.RefreshMetrics();
     EXPECT_EQ(row.clrBorder == 0xFFFFFFFF ? XTPGetColor(32) : row.clrBorder, theme.GetColorHilite());

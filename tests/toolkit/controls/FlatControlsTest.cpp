@@ -1,6 +1,7 @@
 // Flat combo box and the flat-control themes: the theme factory, the
 // Office 2003 scheme colours, frame pixels per state, the hover states under
 // the mouse, the flat look's styles and the combo's auto-completion.
+#include "tests/support/ScopedColorScheme.h"
 #include "ListEditTestHost.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTFlatComboBox.h"
@@ -44,19 +45,6 @@ const FlatFactoryCase kFlatFactoryCases[] = {
 INSTANTIATE_TEST_SUITE_P(Ids, FlatThemeFactoryTest, ::testing::ValuesIn(kFlatFactoryCases),
                          [](const ::testing::TestParamInfo<FlatFactoryCase>& info) { return info.param.name; });
 
-// The scheme of the colour manager fixed for one case.
-class ScopedScheme
-{
-public:
-    explicit ScopedScheme(int nScheme) { XTPColorManager()->SetSystemTheme(nScheme); }
-    // The colours refreshed under the fixed scheme go back as well.
-    ~ScopedScheme()
-    {
-        XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto);
-        XTPColorManager()->RefreshColors(FALSE);
-    }
-};
-
 struct SchemeCase
 {
     const char* name;
@@ -72,7 +60,7 @@ class FlatOffice2003SchemeTest : public ::testing::TestWithParam<SchemeCase>
 TEST_P(FlatOffice2003SchemeTest, FrameColoursFollowTheScheme)
 {
     const SchemeCase& c = GetParam();
-    ScopedScheme scheme(c.nScheme);
+    CScopedColorScheme scheme(c.nScheme);
     CXTFlatControlsThemeOffice2003 theme;
     theme.RefreshMetrics();
     COLORREF crFrame = c.crFrame == CLR_NONE ? XTPGetColor(COLOR_3DSHADOW) : c.crFrame;

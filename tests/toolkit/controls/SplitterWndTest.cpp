@@ -1,3 +1,4 @@
+#include "tests/support/ScopedColorScheme.h"
 #include "toolkit/controls/XTSplitterWnd.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "tests/support/TestWindow.h"
@@ -352,14 +353,11 @@ TEST(XTSplitterTheme, Office2003TakesTheSchemeColoursUnlessTheyAreOff)
     };
     for (const Row& row : rows)
     {
-        XTPColorManager()->SetSystemTheme(row.scheme);
-        XTPColorManager()->DisableLunaColors(row.disabled);
+        CScopedColorScheme scheme(row.scheme, row.disabled);
         pTheme->RefreshMetrics();
         EXPECT_EQ(row.face, pTheme->m_clrSplitterFace) << row.scheme << " " << row.disabled;
         EXPECT_EQ(row.shadow, pTheme->m_clrSplitterBorder) << row.scheme << " " << row.disabled;
     }
-    XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto);
-    XTPColorManager()->DisableLunaColors(FALSE);
     delete pBase;
     delete pOffice;
 }
