@@ -37,8 +37,8 @@ void NTAPI DeleteObjectsOfEndingThread(PVOID, DWORD dwReason, PVOID)
 
 // The loader calls the callbacks of the image's TLS directory (the .CRT$XL
 // sections) on every thread's start and end.
-extern "C" __attribute__((section(".CRT$XLY"), used))
-const PIMAGE_TLS_CALLBACK afxThreadOwnedCallback = &DeleteObjectsOfEndingThread;
+extern "C" __attribute__((section(".CRT$XLY"), used)) const PIMAGE_TLS_CALLBACK afxThreadOwnedCallback =
+    &DeleteObjectsOfEndingThread;
 
 DWORD AfxRegisterThreadOwnedSlot(DWORD dwSlot, void (*pfnDelete)(void*))
 {

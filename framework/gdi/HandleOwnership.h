@@ -41,8 +41,7 @@ void ClearWrapperHandle(CObject* pObject)
 // T keeps its handle of type H in Field. A wrapper whose temporaries need
 // more (a DC's second handle, a GDI object's class by object type) passes its
 // own NewTemporary and ClearTemporary.
-template <class T, class H, H T::*Field,
-          CObject* (*NewTemporary)(HANDLE) = &NewWrapperHolding<T, H, Field>,
+template <class T, class H, H T::*Field, CObject* (*NewTemporary)(HANDLE) = &NewWrapperHolding<T, H, Field>,
           void (*ClearTemporary)(CObject*) = &ClearWrapperHandle<T, H, Field>>
 class HandleOwnership
 {
@@ -50,7 +49,7 @@ public:
     // The current thread's map of T's handles.
     static CHandleMap& Map()
     {
-        static const CHandleMapKind kind = { NewTemporary, ClearTemporary };
+        static const CHandleMapKind kind = {NewTemporary, ClearTemporary};
         return CHandleMap::ForThisThread(kind);
     }
 

@@ -53,7 +53,7 @@ int PixelCanvas::CountOther(const RECT& rect, COLORREF color) const
 
 int PixelCanvas::CountOther(COLORREF color) const
 {
-    RECT all = { 0, 0, m_width, m_height };
+    RECT all = {0, 0, m_width, m_height};
     return CountOther(all, color);
 }
 
@@ -62,7 +62,8 @@ CRect PixelCanvas::PaintedBounds(COLORREF background) const
     CRect bounds(0, 0, 0, 0);
     for (int y = 0; y < m_height; y++)
         for (int x = 0; x < m_width; x++)
-            if (Pixel(x, y) != background) {
+            if (Pixel(x, y) != background)
+            {
                 if (bounds.IsRectEmpty())
                     bounds.SetRect(x, y, x + 1, y + 1);
                 else

@@ -9,7 +9,8 @@
 //     EXPECT_EQ(0, canvas.CountOther(CRect(10, 0, 40, 30), kWhite));
 #include "framework/Gdi.h"
 
-class PixelCanvas {
+class PixelCanvas
+{
 public:
     PixelCanvas(int width, int height, COLORREF fill = RGB(255, 255, 255));
     PixelCanvas(const PixelCanvas&) = delete;

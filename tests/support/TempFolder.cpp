@@ -8,15 +8,18 @@ void RemoveTree(const std::string& folder)
 {
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
+    if (find != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
             std::string name = data.cFileName;
             if (name == "." || name == "..")
                 continue;
             std::string path = folder + "\\" + name;
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(path);
-            else {
+            else
+            {
                 SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA(path.c_str());
             }
@@ -34,9 +37,10 @@ TempFolder::TempFolder()
     GetTempPathA(sizeof base, base);
     static LONG counter = 0;
     // A folder left behind by a crashed run of the same process id is skipped.
-    for (;;) {
-        path_ = std::string(base) + "tidewatch-test-" + std::to_string(GetCurrentProcessId()) +
-                "-" + std::to_string(InterlockedIncrement(&counter));
+    for (;;)
+    {
+        path_ = std::string(base) + "tidewatch-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(InterlockedIncrement(&counter));
         if (CreateDirectoryA(path_.c_str(), nullptr))
             break;
     }
@@ -54,7 +58,8 @@ std::vector<std::string> TempFolder::Names() const
     HANDLE find = FindFirstFileA((path_ + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return names;
-    do {
+    do
+    {
         std::string name = data.cFileName;
         if (name != "." && name != "..")
             names.push_back(name);
@@ -65,8 +70,8 @@ std::vector<std::string> TempFolder::Names() const
 
 void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD written = 0;

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-class TempFolder {
+class TempFolder
+{
 public:
     TempFolder();
     TempFolder(const TempFolder&) = delete;

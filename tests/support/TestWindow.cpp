@@ -3,7 +3,8 @@
 void PumpPending()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE)) {
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+    {
         if (msg.message == WM_QUIT)
             return;
         AfxPumpMessage();
@@ -26,8 +27,8 @@ CRect RectInParent(CWnd* pWnd)
 
 CTestWindow::CTestWindow(CSize clientSize)
 {
-    CreateEx(0, AfxRegisterWndClass(0), "test window", WS_POPUP | WS_VISIBLE,
-             CRect(CPoint(0, 0), clientSize), NULL, 0);
+    CreateEx(0, AfxRegisterWndClass(0), "test window", WS_POPUP | WS_VISIBLE, CRect(CPoint(0, 0), clientSize),
+             NULL, 0);
 }
 
 CTestWindow::~CTestWindow()

@@ -31,14 +31,16 @@ CRect RectInParent(CWnd* pWnd);
 // A visible top-level popup window with a client area of the given size at the
 // screen's top left, destroyed with the object. Derived classes may add a
 // message map to record what their children notify.
-class CTestWindow : public CWnd {
+class CTestWindow : public CWnd
+{
 public:
     explicit CTestWindow(CSize clientSize = CSize(500, 400));
     ~CTestWindow() override;
 };
 
 // A top-level frame window; its children are created by the tests.
-class CTestFrame : public CFrameWnd {
+class CTestFrame : public CFrameWnd
+{
 public:
     // Visible, client size cx x cy at (x, y) of the screen; pumps the
     // messages of its creation before it returns.
@@ -49,7 +51,8 @@ public:
 // client size cx x cy, created before and destroyed after each case. Fixtures
 // put their bars and panes in the frame in Prepare(), which runs once the frame is up.
 template <class TFrame = CTestFrame, int cx = 400, int cy = 300>
-class FrameTest : public ::testing::Test {
+class FrameTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -6,7 +6,8 @@
 
 TEST(ScrollLimit, RangeLessOnePageNeverBelowTheMinimum)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         int nMin, nMax;
         UINT nPage;
@@ -20,7 +21,8 @@ TEST(ScrollLimit, RangeLessOnePageNeverBelowTheMinimum)
         {"a page larger than the range stops at the minimum", 10, 50, 200, 10},
         {"negative positions", -50, -10, 5, -14},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
+    {
         SCROLLINFO info = {};
         info.nMin = row.nMin;
         info.nMax = row.nMax;
