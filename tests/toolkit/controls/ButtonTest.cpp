@@ -1,7 +1,7 @@
 // The push button: theme choice by style flags and theme id, icon sizes, hot
 // tracking on the hover timer, double clicks and the edges of its looks.
 #include <gtest/gtest.h>
-#include "tests/support/ScopedColorScheme.h"
+#include "tests/toolkit/controls/ScopedColorScheme.h"
 #include "NotifyRecorderWnd.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTButton.h"

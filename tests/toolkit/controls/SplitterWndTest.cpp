@@ -1,4 +1,4 @@
-#include "tests/support/ScopedColorScheme.h"
+#include "tests/toolkit/controls/ScopedColorScheme.h"
 #include "toolkit/controls/XTSplitterWnd.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "tests/support/TestWindow.h"
