@@ -199,46 +199,45 @@ void CXTButtonTheme::CalcImagePos(CPoint& pt, CDC* pDC, UINT /*nState*/, CRect& 
     }
 }
 
-BOOL CXTButtonTheme::PrepareImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton, CPoint& pt)
+CXTPImageManagerIcon* CXTButtonTheme::PrepareImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton, CPoint& pt)
 {
     if (pButton == NULL || !m_bShowImages || pButton->GetButtonIcon() == NULL)
-        return FALSE;
+        return NULL;
     CXTPImageManagerIcon* pIcon = pButton->GetButtonIcon();
     BOOL bHasHotImage = &pIcon->GetHotIcon() != &pIcon->GetIcon();
     CalcImagePos(pt, pDC, nState, rect, bHasHotImage, pButton);
     if (IsPressed(nState, pButton) && m_bOffsetWhenPressed)
         pt.Offset(1, 1);
-    return TRUE;
+    return pIcon;
+}
+
+CXTPImageManagerIconHandle& CXTButtonTheme::StateImage(UINT nState, CXTButton* pButton, CXTPImageManagerIcon* pIcon)
+{
+    if (nState & ODS_DISABLED)
+        return pIcon->GetDisabledIcon();
+    if (!IsHot(pButton) && !IsPressed(nState, pButton))
+        return pIcon->GetIcon();
+    return pIcon->GetHotIcon();
 }
 
 void CXTButtonTheme::DrawButtonImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton)
 {
     CPoint pt;
-    if (!PrepareImage(pDC, nState, rect, pButton, pt))
-        return;
-    CXTPImageManagerIcon* pIcon = pButton->GetButtonIcon();
-    CSize sizeImage = pButton->GetImageSize();
-    if (nState & ODS_DISABLED)
-        pIcon->Draw(pDC, pt, pIcon->GetDisabledIcon(), sizeImage);
-    else if (!IsHot(pButton) && !IsPressed(nState, pButton))
-        pIcon->Draw(pDC, pt, pIcon->GetIcon(), sizeImage);
-    else
-        pIcon->Draw(pDC, pt, pIcon->GetHotIcon(), sizeImage);
+    if (CXTPImageManagerIcon* pIcon = PrepareImage(pDC, nState, rect, pButton, pt))
+        pIcon->Draw(pDC, pt, StateImage(nState, pButton, pIcon), pButton->GetImageSize());
 }
 
 void CXTButtonTheme::DrawToolbarImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton)
 {
     CPoint pt;
-    if (!PrepareImage(pDC, nState, rect, pButton, pt))
+    CXTPImageManagerIcon* pIcon = PrepareImage(pDC, nState, rect, pButton, pt);
+    if (pIcon == NULL)
         return;
-    CXTPImageManagerIcon* pIcon = pButton->GetButtonIcon();
     CSize sizeImage = pButton->GetImageSize();
     if (nState & ODS_DISABLED)
         pDC->DrawState(pt, sizeImage, (HICON)pIcon->GetIcon(), DSS_DISABLED, (HBRUSH)NULL);
-    else if (!IsHot(pButton) && !IsPressed(nState, pButton))
-        pIcon->Draw(pDC, pt, pIcon->GetIcon(), sizeImage);
     else
-        pIcon->Draw(pDC, pt, pIcon->GetHotIcon(), sizeImage);
+        pIcon->Draw(pDC, pt, StateImage(nState, pButton, pIcon), sizeImage);
 }
 
 BOOL CXTButtonTheme::DrawToolbarBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton)
@@ -369,26 +368,21 @@ COLORREF CXTButtonThemeOfficeXP::GetTextColor(UINT nState, CXTButton* pButton)
 void CXTButtonThemeOfficeXP::DrawButtonImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton)
 {
     CPoint pt;
-    if (!PrepareImage(pDC, nState, rect, pButton, pt))
+    CXTPImageManagerIcon* pIcon = PrepareImage(pDC, nState, rect, pButton, pt);
+    if (pIcon == NULL)
         return;
-    CXTPImageManagerIcon* pIcon = pButton->GetButtonIcon();
     CSize sizeImage = pButton->GetImageSize();
-    if (nState & ODS_DISABLED)
-        pIcon->Draw(pDC, pt, pIcon->GetDisabledIcon(), sizeImage);
-    else if (!IsHot(pButton))
-    {
-        if (IsPressed(nState, pButton))
-            pIcon->Draw(pDC, pt, pIcon->GetHotIcon(), sizeImage);
-        else
-            pIcon->Draw(pDC, pt, m_bFadedIcons ? pIcon->GetFadedIcon() : pIcon->GetIcon(), sizeImage);
-    }
-    else if (m_bShadowedHotIcon)
+    BOOL bEnabled = (nState & ODS_DISABLED) == 0;
+    BOOL bHot = IsHot(pButton);
+    if (bEnabled && bHot && m_bShadowedHotIcon)
     {
         pIcon->Draw(pDC, CPoint(pt.x + 1, pt.y + 1), pIcon->GetShadowIcon(), sizeImage);
         pIcon->Draw(pDC, CPoint(pt.x - 1, pt.y - 1), pIcon->GetHotIcon(), sizeImage);
     }
+    else if (bEnabled && !bHot && !IsPressed(nState, pButton) && m_bFadedIcons)
+        pIcon->Draw(pDC, pt, pIcon->GetFadedIcon(), sizeImage);
     else
-        pIcon->Draw(pDC, pt, pIcon->GetHotIcon(), sizeImage);
+        pIcon->Draw(pDC, pt, StateImage(nState, pButton, pIcon), sizeImage);
 }
 
 BOOL CXTButtonThemeOfficeXP::DrawOfficeBackground(CDC* pDC, const CRect& rect, CXTButton* pButton, UINT nState)
@@ -484,16 +478,14 @@ void CXTButtonThemeOffice2003::RefreshMetrics()
 void CXTButtonThemeOffice2003::DrawButtonImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton)
 {
     CPoint pt;
-    if (!PrepareImage(pDC, nState, rect, pButton, pt))
+    CXTPImageManagerIcon* pIcon = PrepareImage(pDC, nState, rect, pButton, pt);
+    if (pIcon == NULL)
         return;
-    CXTPImageManagerIcon* pIcon = pButton->GetButtonIcon();
-    CSize sizeImage = pButton->GetImageSize();
-    if (nState & ODS_DISABLED)
-        pIcon->Draw(pDC, pt, pIcon->GetDisabledIcon(), sizeImage);
-    else if (IsPressed(nState, pButton))
-        pIcon->Draw(pDC, pt, pIcon->GetHotIcon(), sizeImage);
-    else
-        pIcon->Draw(pDC, pt, pIcon->GetIcon(), sizeImage);
+    // Pressed, not hot, shows the hot image; a hot button at rest keeps its normal image.
+    CXTPImageManagerIconHandle& image = (nState & ODS_DISABLED) ? pIcon->GetDisabledIcon()
+                                        : IsPressed(nState, pButton) ? pIcon->GetHotIcon()
+                                                                     : pIcon->GetIcon();
+    pIcon->Draw(pDC, pt, image, pButton->GetImageSize());
 }
 
 // ---- factory ----

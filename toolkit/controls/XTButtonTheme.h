@@ -20,6 +20,8 @@
 #include "framework/Gdi.h"
 
 class CXTButton;
+class CXTPImageManagerIcon;
+class CXTPImageManagerIconHandle;
 
 class CXTButtonTheme : public CXTThemeManagerStyle
 {
@@ -87,9 +89,13 @@ protected:
     // ODS_SELECTED or the button's pushed look.
     static BOOL IsPressed(UINT nState, CXTButton* pButton);
     static BOOL IsHot(CXTButton* pButton);
-    // The images of the button's icon, moved by one pixel while pressed when
-    // the theme offsets pressed buttons; FALSE when nothing is to be drawn.
-    BOOL PrepareImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton, CPoint& pt);
+    // The button's icon with its position in pt, moved by one pixel while
+    // pressed when the theme offsets pressed buttons; NULL when no image is to
+    // be drawn.
+    CXTPImageManagerIcon* PrepareImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton, CPoint& pt);
+    // The icon's image for the state: disabled, normal at rest (neither hot nor
+    // pressed), else hot.
+    static CXTPImageManagerIconHandle& StateImage(UINT nState, CXTButton* pButton, CXTPImageManagerIcon* pIcon);
 
     BOOL m_bShowImages;
     BOOL m_bOffsetWhenPressed;
