@@ -17,6 +17,39 @@ HKEY AfxCreateRegistrySubKey(HKEY hParent, LPCTSTR lpszName)
     return hKey;
 }
 
+BOOL AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, CString& strValue)
+{
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (hKey == NULL || ::RegQueryValueExA(hKey, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return FALSE;
+    // Read into one byte more, so that text stored without its zero ends.
+    CString text;
+    LPTSTR buffer = text.GetBuffer((int)size + 1);
+    DWORD read = size;
+    if (::RegQueryValueExA(hKey, lpszEntry, NULL, &type, (LPBYTE)buffer, &read) != ERROR_SUCCESS ||
+        type != REG_SZ || read > size)
+    {
+        text.ReleaseBuffer(0);
+        return FALSE;
+    }
+    buffer[read] = '\0';
+    text.ReleaseBuffer();
+    strValue = text;
+    return TRUE;
+}
+
+CString AfxReadIniString(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+{
+    const DWORD kBufferSize = 4096;
+    CString text;
+    ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, text.GetBuffer(kBufferSize), kBufferSize,
+                               lpszFile);
+    text.ReleaseBuffer();
+    return text;
+}
+
 CString AfxEncodeProfileBinary(const BYTE* pData, UINT nBytes)
 {
     CString text;

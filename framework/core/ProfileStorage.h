@@ -1,10 +1,12 @@
 #pragma once
 // What every profile store of the program shares, whether it is the
 // application's (CWinApp) or the toolkit's profile manager: a registry key
-// that closes itself, creating a sub-key, and the text form binary values
-// take in an INI file.
+// that closes itself, creating a sub-key, reading a text value from either
+// store, and the text form binary values take in an INI file.
 //
 //     CRegistryKey software(AfxCreateRegistrySubKey(HKEY_CURRENT_USER, "Software"));
+//     CString name;
+//     if (!AfxReadRegistryString(software, "Name", name)) ...   // missing or not text
 //     CString text = AfxEncodeProfileBinary(bytes, 4);    // "CBLK..." two letters a byte
 #include "framework/core/CString.h"
 
@@ -26,6 +28,14 @@ private:
 // Opens the sub-key for reading and writing, creating it when missing; NULL
 // when the parent or the name is NULL or the key cannot be had.
 HKEY AfxCreateRegistrySubKey(HKEY hParent, LPCTSTR lpszName);
+
+// The text value lpszEntry of the key into strValue; FALSE (strValue left as
+// it was) when the key is NULL or the value is missing or not REG_SZ. The
+// stored text need not end with a zero.
+BOOL AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, CString& strValue);
+// The entry of an INI file's section, lpszDefault when it is missing; texts
+// are read up to 4095 characters.
+CString AfxReadIniString(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault);
 
 // Binary data as INI text: two letters 'A'..'P' a byte, the low half first.
 CString AfxEncodeProfileBinary(const BYTE* pData, UINT nBytes);

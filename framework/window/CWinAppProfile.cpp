@@ -64,31 +64,11 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
     if (lpszDefault == NULL)
         lpszDefault = "";
     if (m_pszRegistryKey == NULL)
-    {
-        CString text;
-        ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, text.GetBuffer(4096), 4096,
-                                   m_pszProfileName);
-        text.ReleaseBuffer();
-        return text;
-    }
+        return AfxReadIniString(m_pszProfileName, lpszSection, lpszEntry, lpszDefault);
     CRegistryKey section(GetSectionKey(lpszSection));
-    DWORD type = 0;
-    DWORD size = 0;
-    if (section == NULL || ::RegQueryValueExA(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        return lpszDefault;
-    // The stored text need not end with a zero: read into one byte more.
     CString text;
-    LPTSTR buffer = text.GetBuffer((int)size + 1);
-    DWORD read = size;
-    if (::RegQueryValueExA(section, lpszEntry, NULL, &type, (LPBYTE)buffer, &read) != ERROR_SUCCESS ||
-        type != REG_SZ || read > size)
-    {
-        text.ReleaseBuffer(0);
+    if (!AfxReadRegistryString(section, lpszEntry, text))
         return lpszDefault;
-    }
-    buffer[read] = '\0';
-    text.ReleaseBuffer();
     return text;
 }
 

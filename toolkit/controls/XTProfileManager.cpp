@@ -10,8 +10,6 @@ namespace {
 
 // Access the profile keys are opened and created with.
 const REGSAM kKeyAccess = KEY_READ | KEY_WRITE;
-// The longest string read from an INI file, with its terminating zero.
-const DWORD kIniStringBuffer = 4096;
 
 // The value's type and size, FALSE when it cannot be queried.
 BOOL QueryValue(HKEY hKey, LPCTSTR lpszEntry, DWORD* pType, DWORD* pSize)
@@ -164,30 +162,11 @@ CString CXTProfileManager::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEnt
         lpszDefault = "";
     CString ini = IniFile();
     if (!ini.IsEmpty())
-    {
-        CString text;
-        ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, text.GetBuffer(kIniStringBuffer),
-                                   kIniStringBuffer, ini);
-        text.ReleaseBuffer();
-        return text;
-    }
+        return AfxReadIniString(ini, lpszSection, lpszEntry, lpszDefault);
     CRegistryKey section(GetSectionKey(lpszSection));
-    DWORD type = REG_NONE;
-    DWORD size = 0;
-    if (!QueryValue(section, lpszEntry, &type, &size) || type != REG_SZ)
-        return lpszDefault;
-    // The stored text need not end with a zero: read into one byte more.
     CString text;
-    LPTSTR buffer = text.GetBuffer((int)size + 1);
-    DWORD read = size;
-    if (::RegQueryValueExA(section, lpszEntry, NULL, &type, (LPBYTE)buffer, &read) != ERROR_SUCCESS ||
-        type != REG_SZ || read > size)
-    {
-        text.ReleaseBuffer(0);
+    if (!AfxReadRegistryString(section, lpszEntry, text))
         return lpszDefault;
-    }
-    buffer[read] = '\0';
-    text.ReleaseBuffer();
     return text;
 }
 
