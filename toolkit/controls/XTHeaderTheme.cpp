@@ -194,13 +194,28 @@ BOOL CXTHeaderTheme::SetColumnBitmap(int iCol, UINT nID, BOOL bRemove, COLORREF 
     return pHeader->SetItem(iCol, &hdi);
 }
 
-void CXTHeaderTheme::DrawBackground(LPDRAWITEMSTRUCT lpDIS)
+CRect CXTHeaderTheme::DrawRaisedFace(LPDRAWITEMSTRUCT lpDIS, COLORREF crBottomRight)
 {
     CDC* pDC = CDC::FromHandle(lpDIS->hDC);
     CRect rc(lpDIS->rcItem);
     pDC->FillSolidRect(rc, m_crFace);
     rc.right += 2;
-    pDC->Draw3dRect(rc, m_crHilight, m_crDarkShadow);
+    pDC->Draw3dRect(rc, m_crHilight, crBottomRight);
+    return rc;
+}
+
+void CXTHeaderTheme::DrawEtchedDivider(LPDRAWITEMSTRUCT lpDIS, int nBottomInset)
+{
+    CDC* pDC = CDC::FromHandle(lpDIS->hDC);
+    const RECT& rc = lpDIS->rcItem;
+    DrawLine(pDC, rc.right - 2, 2, rc.right - 2, rc.bottom - nBottomInset, m_crShadow);
+    DrawLine(pDC, rc.right - 1, 2, rc.right - 1, rc.bottom - nBottomInset, m_crHilight);
+}
+
+void CXTHeaderTheme::DrawBackground(LPDRAWITEMSTRUCT lpDIS)
+{
+    CDC* pDC = CDC::FromHandle(lpDIS->hDC);
+    CRect rc = DrawRaisedFace(lpDIS, m_crDarkShadow);
     rc.DeflateRect(1, 1);
     pDC->Draw3dRect(rc, m_crFace, m_crShadow);
 }
@@ -427,19 +442,12 @@ CXTHeaderThemeOfficeXP::CXTHeaderThemeOfficeXP()
 
 void CXTHeaderThemeOfficeXP::DrawBackground(LPDRAWITEMSTRUCT lpDIS)
 {
-    CDC* pDC = CDC::FromHandle(lpDIS->hDC);
-    CRect rc(lpDIS->rcItem);
-    pDC->FillSolidRect(rc, m_crFace);
-    rc.right += 2;
-    pDC->Draw3dRect(rc, m_crHilight, m_crShadow);
+    DrawRaisedFace(lpDIS, m_crShadow);
 }
 
 void CXTHeaderThemeOfficeXP::DrawItemBorders(LPDRAWITEMSTRUCT lpDIS)
 {
-    CDC* pDC = CDC::FromHandle(lpDIS->hDC);
-    const RECT& rc = lpDIS->rcItem;
-    DrawLine(pDC, rc.right - 2, 2, rc.right - 2, rc.bottom - 2, m_crShadow);
-    DrawLine(pDC, rc.right - 1, 2, rc.right - 1, rc.bottom - 2, m_crHilight);
+    DrawEtchedDivider(lpDIS, 2);
 }
 
 CXTHeaderThemeOffice2003::CXTHeaderThemeOffice2003()
@@ -456,20 +464,14 @@ BOOL CXTHeaderThemeOffice2003::LayoutHeader(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHe
 void CXTHeaderThemeOffice2003::DrawBackground(LPDRAWITEMSTRUCT lpDIS)
 {
     CDC* pDC = CDC::FromHandle(lpDIS->hDC);
-    CRect rc(lpDIS->rcItem);
-    pDC->FillSolidRect(rc, m_crFace);
-    rc.right += 2;
-    pDC->Draw3dRect(rc, m_crHilight, BlendColors(m_crFace, m_crShadow, 0.6));
+    CRect rc = DrawRaisedFace(lpDIS, BlendColors(m_crFace, m_crShadow, 0.6));
     DrawLine(pDC, rc.left, rc.bottom - 2, rc.right, rc.bottom - 2, BlendColors(m_crFace, m_crShadow, 0.4));
     DrawLine(pDC, rc.left, rc.bottom - 3, rc.right, rc.bottom - 3, BlendColors(m_crFace, m_crShadow, 0.25));
 }
 
 void CXTHeaderThemeOffice2003::DrawItemBorders(LPDRAWITEMSTRUCT lpDIS)
 {
-    CDC* pDC = CDC::FromHandle(lpDIS->hDC);
-    const RECT& rc = lpDIS->rcItem;
-    DrawLine(pDC, rc.right - 2, 2, rc.right - 2, rc.bottom - 4, m_crShadow);
-    DrawLine(pDC, rc.right - 1, 2, rc.right - 1, rc.bottom - 4, m_crHilight);
+    DrawEtchedDivider(lpDIS, 4);
 }
 
 CXTHeaderThemeWinXP::CXTHeaderThemeWinXP()

@@ -45,6 +45,8 @@ public:
     // FALSE without XTTHEME_WINXPTHEMES; opens the "HEADER" visual style for
     // the header when none is open; TRUE when themed and open.
     virtual BOOL UseVisualStyle(CXTHeaderCtrl* pHeader);
+    // Keeps the XTTHEME_ bits; the visual style is used when they ask for it
+    // and UseVisualStyle agrees.
     virtual void SetDrawStyle(DWORD dwDrawStyle, CXTHeaderCtrl* pHeader);
     virtual DWORD GetDrawStyle() const { return m_dwDrawStyle; }
     // The control's default layout; themes with their own height override it.
@@ -54,13 +56,24 @@ public:
     // Puts bitmap resource nID, as a masked image list, on the column (or
     // removes the column's image); FALSE when the bitmap cannot be used.
     virtual BOOL SetColumnBitmap(int iCol, UINT nID, BOOL bRemove, COLORREF crMask, CXTHeaderCtrl* pHeader);
+    // The face in the face colour inside a double raised edge.
     virtual void DrawBackground(LPDRAWITEMSTRUCT lpDIS);
+    // With XTTHEME_HOTTRACKING the visual style's header background; FALSE
+    // when nothing was drawn.
     virtual BOOL DrawVisualBackground(LPDRAWITEMSTRUCT lpDIS);
+    // A sunken frame on a pressed column, else the three-line divider at its
+    // right end.
     virtual void DrawItemBorders(LPDRAWITEMSTRUCT lpDIS);
+    // The visual style's column in its normal, hot or pressed state; FALSE
+    // when nothing was drawn.
     virtual BOOL DrawVisualItem(LPDRAWITEMSTRUCT lpDIS);
+    // The arrow of CalcArrowPoints, one pixel down and right on a pressed
+    // column, through DrawArrow.
     virtual void DrawSortArrow(LPDRAWITEMSTRUCT lpDIS, BOOL bAscending);
     // Image, sort arrow and text of one column.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS, CXTHeaderCtrl* pHeader);
+    // The column's image from the header's table after the padding, centred
+    // vertically and left out when it does not fit; moves *pTextLeft past it.
     virtual void DrawColumnImage(LPDRAWITEMSTRUCT lpDIS, int* pTextLeft, CXTHeaderCtrl* pHeader);
     // Two-tone outline of the triangle (apex first, then the base corners).
     virtual void DrawArrow(CDC* pDC, POINT ptsArrow[3], BOOL bAscending);
@@ -92,6 +105,13 @@ protected:
     // as the layout's window position.
     BOOL LayoutWithTextHeight(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHeader, int nExtra);
     static void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2, COLORREF cr);
+    // Fills the column with the face colour and draws its raised edge, the
+    // right side two pixels further (under the next column's left edge) in
+    // crBottomRight; answers the edge's rectangle.
+    CRect DrawRaisedFace(LPDRAWITEMSTRUCT lpDIS, COLORREF crBottomRight);
+    // The Office divider at the column's right end: a shadow and a highlight
+    // line from y 2 to nBottomInset above the bottom.
+    void DrawEtchedDivider(LPDRAWITEMSTRUCT lpDIS, int nBottomInset);
 
 private:
     static BOOL IsPressed(LPDRAWITEMSTRUCT lpDIS) { return (lpDIS->itemState & ODS_SELECTED) != 0; }
@@ -102,7 +122,9 @@ class CXTHeaderThemeOfficeXP : public CXTHeaderTheme
 public:
     CXTHeaderThemeOfficeXP();
 
+    // A flat face: one raised edge in highlight and shadow.
     void DrawBackground(LPDRAWITEMSTRUCT lpDIS) override;
+    // The etched divider, down to two pixels above the bottom.
     void DrawItemBorders(LPDRAWITEMSTRUCT lpDIS) override;
 };
 
@@ -113,7 +135,10 @@ public:
 
     // Font height + 10.
     BOOL LayoutHeader(LPHDLAYOUT lpHDL, CXTHeaderCtrl* pHeader) override;
+    // The face with a blended shadow edge and two blended lines above the
+    // bottom edge.
     void DrawBackground(LPDRAWITEMSTRUCT lpDIS) override;
+    // The etched divider, down to four pixels above the bottom.
     void DrawItemBorders(LPDRAWITEMSTRUCT lpDIS) override;
 };
 
