@@ -600,6 +600,9 @@ UINT CXTPCommandBars::TrackPopupBar(CXTPPopupBar* pPopup, UINT nFlags, int x, in
     if (pPopup->Popup(x, y, rcExclude))
     {
         PumpTrackingLoop(pPopup);
+        // A WM_QUIT ended the loop: the popup closes without a choice.
+        if (pPopup->IsTrackingMode())
+            pPopup->SetTrackingMode(xtpTrackingOff);
         nResult = bReturnCommand ? nReturnCommand : 1;
     }
     pPopup->SetReturnCommand(NULL);
