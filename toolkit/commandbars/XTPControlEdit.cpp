@@ -2,7 +2,6 @@
 
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 IMPLEMENT_SERIAL(CXTPControlEdit, CXTPControl, VERSIONABLE_SCHEMA | 8)
@@ -73,26 +72,13 @@ void CXTPControlEdit::SetRect(CRect rcControl)
 {
     if (m_pEdit == NULL)
         m_pEdit = CreateEditWnd();
-    const BOOL bPlaced = m_pEdit->m_hWnd != NULL && m_pParent != NULL && ::GetParent(m_pEdit->m_hWnd) == m_pParent->m_hWnd;
-    if (m_rcControl == rcControl && !m_bDelayReposition && bPlaced)
+    if (m_rcControl == rcControl && !m_bDelayReposition && m_pEdit->IsPlacedOn(this))
         return;
     m_rcControl = rcControl;
-    if (m_pParent == NULL || m_pParent->m_hWnd == NULL)
-        return;
-    if (m_pEdit->m_hWnd == NULL)
-    {
-        m_pEdit->CreateEdit(WS_CHILD | ES_AUTOHSCROLL, m_pParent);
-        m_pEdit->SetFont(GetPaintManager()->GetRegularFont(), FALSE);
-        if (!m_strEditText.IsEmpty())
-            m_pEdit->SetWindowText(m_strEditText);
-        m_pEdit->EnableWindow(m_bEnabled);
-    }
-    m_pEdit->SetParent(m_pParent);
-    m_pEdit->SetMargins(0, 0);
-    m_pEdit->SetReadOnly(m_bReadOnly);
-    CRect rcEdit(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - 3, rcControl.bottom - 3);
-    m_pEdit->MoveWindow(rcEdit);
-    XTPFollowControlState(m_pEdit, this);
+    m_pEdit->Place(this, CRect(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - 3,
+                               rcControl.bottom - 3), m_strEditText);
+    if (m_pEdit->m_hWnd != NULL)
+        m_pEdit->SetReadOnly(m_bReadOnly);
     m_bDelayReposition = FALSE;
 }
 

@@ -3,6 +3,7 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControlButton.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControlLayout.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
@@ -180,6 +181,10 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
             pControl->SetID(nId);
         break;
     }
+    case xtpControlComboBox:
+        pControl = new CXTPControlComboBox();
+        pControl->SetID(nId);
+        break;
     case xtpControlEdit:
         pControl = new CXTPControlEdit();
         pControl->SetID(nId);

@@ -5,6 +5,8 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPEditFocus.h"
+#include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 
@@ -39,6 +41,31 @@ BOOL CXTPEdit::CreateEdit(DWORD dwStyle, CWnd* pParent)
 {
     m_bCreatedRich = m_bRichEdit && AfxInitRichEdit();
     return CreateEx(0, m_bCreatedRich ? "RICHEDIT" : "EDIT", NULL, dwStyle, CRect(0, 0, 0, 0), pParent, 0);
+}
+
+BOOL CXTPEdit::IsPlacedOn(const CXTPControl* pControl) const
+{
+    CXTPCommandBar* pBar = pControl->GetParent();
+    return m_hWnd != NULL && pBar != NULL && ::GetParent(m_hWnd) == pBar->m_hWnd;
+}
+
+void CXTPEdit::Place(CXTPControl* pControl, CRect rcEdit, const CString& strText)
+{
+    CXTPCommandBar* pBar = pControl->GetParent();
+    if (pBar == NULL || pBar->m_hWnd == NULL)
+        return;
+    if (m_hWnd == NULL)
+    {
+        if (!CreateEdit(WS_CHILD | ES_AUTOHSCROLL, pBar))
+            return;
+        SetFont(pControl->GetPaintManager()->GetRegularFont(), FALSE);
+        if (!strText.IsEmpty())
+            SetWindowText(strText);
+    }
+    SetParent(pBar);
+    SetMargins(0, 0);
+    MoveWindow(rcEdit);
+    XTPFollowControlState(this, pControl);
 }
 
 BOOL CXTPEdit::IsCustomizing() const

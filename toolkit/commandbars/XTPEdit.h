@@ -42,6 +42,14 @@ public:
     BOOL CreateEdit(DWORD dwStyle, CWnd* pParent);
     BOOL IsRichEdit() const { return m_bCreatedRich; }
 
+    // Puts the window on the control's bar at rcEdit (bar coordinates):
+    // creates it there first (the paint manager's font, strText, disabled
+    // with the control), re-parents it, clears its margins, and shows it only
+    // while the control is visible.
+    void Place(CXTPControl* pControl, CRect rcEdit, const CString& strText);
+    // The window stands on the control's bar.
+    BOOL IsPlacedOn(const CXTPControl* pControl) const;
+
     void SetHost(CXTPEditHost* pHost) { m_pHost = pHost; }
     CXTPEditHost* GetHost() const { return m_pHost; }
 
