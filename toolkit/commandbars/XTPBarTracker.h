@@ -20,6 +20,7 @@ public:
     void SetLastDockPosition(int nPosition) { m_nLastDockPosition = nPosition; }
     // Where the bar's window first appears when it floats.
     CPoint GetFloatingPoint() const { return m_ptFloating; }
+    void SetFloatingPoint(CPoint pt) { m_ptFloating = pt; }
 
 private:
     CXTPToolBar* m_pBar;

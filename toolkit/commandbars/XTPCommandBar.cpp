@@ -9,6 +9,8 @@
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPImageManager.h"
 
@@ -718,8 +720,66 @@ BOOL CXTPCommandBar::IsDialogBar() const
     return FALSE;
 }
 
-void CXTPCommandBar::DoPropExchange(CXTPPropExchange*)
+void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
 {
+    int nType = m_barType;
+    PX_Enum(pPX, "Type", nType, xtpBarTypeNormal);
+    m_barType = (XTPBarType)nType;
+    int nPosition = m_barPosition;
+    PX_Enum(pPX, "Position", nPosition, xtpBarTop);
+    m_barPosition = (XTPBarPosition)nPosition;
+    DWORD dwBarID = m_nBarID;
+    PX_DWord(pPX, "BarID", dwBarID, 0);
+    m_nBarID = dwBarID;
+    PX_DWord(pPX, "Flags", m_dwFlags, 0);
+    PX_DWord(pPX, "Style", m_dwStyle, 0);
+    PX_String(pPX, "Title", m_strTitle, "");
+    PX_Bool(pPX, "Customizable", m_bCustomizable, TRUE);
+    PX_Int(pPX, "MRUWidth", m_nMRUWidth, 0);
+    if (pPX->GetSchema() > 2)
+        PX_Size(pPX, "IconSize", m_szIcons, CSize(0, 0));
+    CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Controls"));
+    m_pControls->DoPropExchange(pSection);
+}
+
+namespace
+{
+// Calls fn for each popup control of the collection and of its original set.
+template <class Fn> void ForEachPopupControl(CXTPControls* pControls, Fn fn)
+{
+    for (CXTPControls* pSet : {pControls, pControls->GetOriginalControls()})
+    {
+        for (int i = 0; pSet != NULL && i < pSet->GetCount(); i++)
+        {
+            CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pSet->GetAt(i));
+            if (pPopup != NULL)
+                fn(pPopup);
+        }
+    }
+}
+}
+
+void CXTPCommandBar::GenerateCommandBarList(CXTPCommandBarList* pList, UINT& nNextPopupID)
+{
+    if (pList->Contains(this))
+        return;
+    pList->Add(this);
+    ForEachPopupControl(m_pControls, [&](CXTPControlPopup* pPopup) {
+        CXTPCommandBar* pBar = pPopup->GetCommandBar();
+        if (pBar == NULL || pList->Contains(pBar))
+            return;
+        if (pBar->GetBarID() == 0)
+            pBar->SetBarID(nNextPopupID++);
+        pBar->GenerateCommandBarList(pList, nNextPopupID);
+    });
+}
+
+void CXTPCommandBar::RestoreCommandBarList(CXTPCommandBarList* pList)
+{
+    if (!pList->BeginRestore(this))
+        return;
+    ForEachPopupControl(m_pControls, [&](CXTPControlPopup* pPopup) { pPopup->RestoreCommandBarList(pList); });
+    pList->EndRestore(this);
 }
 
 CSize CXTPCommandBar::CalcDynamicLayout(int, DWORD)

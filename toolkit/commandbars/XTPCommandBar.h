@@ -23,6 +23,7 @@ class CXTPCommandBars;
 class CXTPPaintManager;
 class CXTPImageManager;
 class CXTPPropExchange;
+class CXTPCommandBarList;
 
 // Keys that ProcessSpecialKey handles while a bar tracks.
 enum XTPSpecialKey
@@ -164,8 +165,15 @@ public:
     virtual CXTPControlPopup* GetControlPopup() const;
     // [FALSE]
     virtual BOOL IsDialogBar() const;
-    // [nothing yet] the bar's settings.
+    // The bar's settings and, in the section "Controls", its controls; a
+    // derived bar calls this first and adds its own keys after it.
     virtual void DoPropExchange(CXTPPropExchange* pPX);
+    // [adds the bar, then the popup bars of its controls and original
+    // controls, each once] Popup bars without an id get nNextPopupID++.
+    virtual void GenerateCommandBarList(CXTPCommandBarList* pList, UINT& nNextPopupID);
+    // [each popup control, also among the original controls, takes its
+    // loaded popup bar from the list]
+    virtual void RestoreCommandBarList(CXTPCommandBarList* pList);
     // The key handling while the bar tracks: 0 not handled, 1 handled,
     // 2 handled and closing.
     virtual int OnHookKeyDown(UINT nChar, LPARAM lParam);

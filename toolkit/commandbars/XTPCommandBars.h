@@ -31,6 +31,10 @@ class CXTPImageManager;
 class CMDIChildWnd;
 class CMultiDocTemplate;
 class CDocument;
+class CXTPDockState;
+class CXTPCommandBarList;
+class CXTPPropExchange;
+class CXTPPropExchangeParam;
 
 class CXTPCommandBars : public CCmdTarget
 {
@@ -120,6 +124,53 @@ public:
     // a document, else the resource of the document's template.
     virtual UINT GetActiveMenuID();
 
+    // ---- Saved state (XTPCommandBarsState.cpp) -----------------------------
+    // The frame saves its bars when it closes and loads them when it starts:
+    //
+    //     m_pCommandBars->LoadOptions("CommandBars");
+    //     m_pCommandBars->LoadBarState("CommandBars");   // after the bars are made
+    //     ...
+    //     m_pCommandBars->SaveBarState("CommandBars");   // in OnClose
+    //     m_pCommandBars->SaveOptions("CommandBars");
+    //
+    // The profile sections "<name>-Summary", "<name>-Bar<n>" and
+    // "<name>-DockBar<d>" hold where the bars stand, the "StatusBar" value of
+    // "<name>" whether the status bar is hidden, and "<name>-Controls" the
+    // customised controls (when the frame handles the customize command): an
+    // image of up to 16,000 bytes as a binary value, a larger one in the
+    // hidden file named by GetStateFileName. Loading treats all of it as
+    // input: a damaged state leaves the bars as they were made.
+    void SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized = TRUE);
+    void LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
+    // The whole state through any exchange; pParam says which parts (NULL:
+    // the record's defaults, layout only).
+    void DoPropExchange(CXTPPropExchange* pPX, const CXTPPropExchangeParam* pParam = NULL);
+    // Every part through an archive.
+    void Serialize(CArchive& ar) override;
+    void SerializeBarState(CArchive& ar, BOOL bSerializeControls = FALSE, BOOL bOnlyCustomized = TRUE,
+                           BOOL bSilent = FALSE);
+    // The file of a large controls image: the name set, else
+    // "<program path>-<profile name>".
+    void GetStateFileName(CString& strFileName, LPCTSTR lpszProfileName) const;
+    void SetStateFileName(LPCTSTR lpszFileName) { m_strStateFileName = lpszFileName; }
+
+    void GetDockState(CXTPDockState& state);
+    void SetDockState(CXTPDockState& state);
+    void SaveDockBarsState(LPCTSTR lpszProfileName);
+    void LoadDockBarsState(LPCTSTR lpszProfileName);
+
+    // The controls part: the bars to save (tool bars, then the popup bars
+    // their controls open), written or read as "CommandBar" items of the
+    // section "CommandBars", and the loaded bars merged into the manager.
+    void GenerateCommandBarList(CXTPCommandBarList* pList, BOOL bOnlyCustomized);
+    // Both FALSE after a failure (caught here); a failed load lists nothing.
+    BOOL SaveCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pList);
+    BOOL LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pList);
+    void RestoreCommandBarList(CXTPCommandBarList* pList, BOOL bSilent);
+    static CXTPCommandBar* FindBarInList(CXTPCommandBarList* pList, UINT nBarID);
+    // Reads an image and merges its bars; FALSE when nothing was merged.
+    BOOL LoadControlsFromArchive(CArchive& ar, BOOL bSilent);
+
     // ---- Tracking ---------------------------------------------------------
     // Shows the popup at the screen point (clear of rcExclude) and returns
     // when it closes. nFlags: TPM_RETURNCMD returns the chosen command
@@ -147,6 +198,20 @@ private:
     // document's own, else the first of the application's.
     static CMultiDocTemplate* FindDocTemplate(CMDIChildWnd* pChild, CDocument* pDocument);
     void ExchangeOptions(LPCTSTR lpszProfileName, BOOL bLoading);
+    // The state parts of DoPropExchange and the profile form.
+    void ExchangeControls(CXTPPropExchange* pPX, const CXTPPropExchangeParam& param);
+    void ExchangeLayout(CXTPPropExchange* pPX);
+    void ExchangeOptionsPart(CXTPPropExchange* pPX);
+    void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
+    void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
+    // Merges one loaded tool bar into the bar of the same id, or adds it.
+    void MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent);
+    // The bars of dock bar d named by ids (0: row break), each bar once.
+    void ApplyDockBarSlots(int nDock, const std::vector<UINT>& arrIds, std::vector<UINT>& arrSeen);
+    void ShowStatusBar(BOOL bShow);
+    CWnd* GetStatusBar() const;
+
+    CString m_strStateFileName;
 
     HACCEL m_hDefaultAccel;
     BOOL m_bIgnoreShiftMenuKey;

@@ -11,11 +11,15 @@ const DWORD kOptionsSchema = 8;
 
 // A set of command ids under its own key: in an archive its count and ids,
 // elsewhere a section with "Count" and one "Item%i" per id. An empty set is
-// left out of stores that leave out defaults.
+// left out of stores that leave out defaults, and its old section goes.
 void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& ids)
 {
     if (pPX->IsStoring() && pPX->IsAllowDefaultValues() && ids.empty())
+    {
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection(pszKey));
+        pSection->EmptySection();
         return;
+    }
     CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
     if (pArchiveExchange != NULL)
     {

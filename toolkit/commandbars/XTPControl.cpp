@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/XTPSoundManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 #include "toolkit/foundation/XTPStartup.h"
 
@@ -444,4 +445,74 @@ void CXTPControl::ClickToolBarButton(CRect rcActive)
     DelayRedrawParent();
     if (bExecute)
         OnExecute();
+}
+
+// ---- Settings exchange -------------------------------------------------------------
+
+namespace
+{
+// A set of document-template ids: its count, then one id per item. The
+// count is always exchanged, so the positional archive keeps its place
+// even for an empty set; a text store leaves an empty set out as default.
+void ExchangeDocTemplates(CXTPPropExchange* pPX, LPCTSTR pszSection,
+                          CXTPControl::CDocTemplateMap& mapTemplates)
+{
+    CXTPPropExchangeSectionPtr pSection(pPX->GetSection(pszSection));
+    CXTPPropExchangeEnumeratorPtr pEnum(pSection->GetEnumerator("Item"));
+    if (pSection->IsLoading())
+        mapTemplates.clear();
+    auto it = mapTemplates.begin();
+    POSITION pos = pEnum->GetPosition((DWORD)mapTemplates.size());
+    while (pos != NULL)
+    {
+        CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+        UINT nID = pSection->IsStoring() ? (it++)->first : 0;
+        PX_UInt(pItem, "Id", nID, 0);
+        if (pSection->IsLoading())
+            mapTemplates[nID] = TRUE;
+    }
+}
+}
+
+void CXTPControl::DoPropExchange(CXTPPropExchange* pPX)
+{
+    int nType = m_controlType;
+    PX_Enum(pPX, "Type", nType, xtpControlButton);
+    m_controlType = (XTPControlType)nType;
+    PX_Int(pPX, "Id", m_nId, -1);
+    PX_Int(pPX, "IconId", m_nIconId, 0);
+    PX_Bool(pPX, "BeginGroup", m_bBeginGroup, FALSE);
+    DWORD dwTag = (DWORD)m_nTag;
+    PX_DWord(pPX, "Tag", dwTag, 0);
+    m_nTag = dwTag;
+    PX_DWord(pPX, "Flags", m_dwFlags, 0);
+    PX_DWord(pPX, "HideFlags", m_dwHideFlags, 0);
+    PX_String(pPX, "Caption", m_strCaption, "");
+    PX_String(pPX, "ShortcutText", m_strShortcutText, "");
+    PX_String(pPX, "TooltipText", m_strTooltipText, "");
+    PX_String(pPX, "DescriptionText", m_strDescriptionText, "");
+    PX_String(pPX, "Parameter", m_strParameter, "");
+    PX_Int(pPX, "CustomIconId", m_nCustomIconId, 0);
+    PX_String(pPX, "CustomCaption", m_strCustomCaption, "");
+    if (pPX->GetSchema() > 1)
+        PX_String(pPX, "Category", m_strCategory, "");
+    if (m_nCustomIconId > 0)
+    {
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection("CustomIcon"));
+        GetImageManager()->DoPropExchangeIcons(m_nCustomIconId, pSection);
+    }
+    if (pPX->GetSchema() > 3)
+    {
+        ExchangeDocTemplates(pPX, "DocTemplatesExcluded", m_mapDocTemplatesExcluded);
+        ExchangeDocTemplates(pPX, "DocTemplatesAssigned", m_mapDocTemplatesAssigned);
+        PX_Bool(pPX, "DefaultItem", m_bDefaultItem, FALSE);
+    }
+    if (pPX->GetSchema() > 6)
+        PX_Bool(pPX, "CloseSubMenuOnClick", m_bCloseSubMenuOnClick, TRUE);
+    if (pPX->GetSchema() > 7)
+    {
+        int nCustomStyle = m_buttonCustomStyle;
+        PX_Enum(pPX, "CustomStyle", nCustomStyle, xtpButtonAutomatic);
+        m_buttonCustomStyle = (XTPButtonStyle)nCustomStyle;
+    }
 }

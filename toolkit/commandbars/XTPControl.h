@@ -23,6 +23,7 @@ class CXTPCommandBars;
 class CXTPPaintManager;
 class CXTPImageManager;
 class CXTPImageManagerIcon;
+class CXTPPropExchange;
 
 class CXTPControl : public CCmdTarget
 {
@@ -89,6 +90,10 @@ public:
     virtual void SetWidth(int nWidth) { (void)nWidth; }
     // A new control of the same class with this one copied into it.
     virtual CXTPControl* Clone(BOOL bRecursive = FALSE);
+    // Writes or reads the control's settings (type, id, texts, flags, custom
+    // icon, document templates, styles); a derived class calls this first
+    // and adds its own keys after it.
+    virtual void DoPropExchange(CXTPPropExchange* pPX);
 
     // ---- Operations ----
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/foundation/XTPStartup.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 
 IMPLEMENT_SERIAL(CXTPControlButton, CXTPControl, VERSIONABLE_SCHEMA | 8)
 
@@ -34,4 +35,12 @@ void CXTPControlButton::OnLButtonUp(CPoint point)
     (void)point;
     if (m_bEnabled && m_pParent != NULL && m_pParent->GetType() == xtpBarTypePopup)
         OnExecute();
+}
+
+void CXTPControlButton::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControl::DoPropExchange(pPX);
+    int nStyle = m_buttonStyle;
+    PX_Enum(pPX, "Style", nStyle, xtpButtonAutomatic);
+    m_buttonStyle = (XTPButtonStyle)nStyle;
 }

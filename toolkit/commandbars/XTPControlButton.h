@@ -15,4 +15,6 @@ public:
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     // On an enabled button of a popup bar: executes.
     void OnLButtonUp(CPoint point) override;
+    // The control's keys, then "Style".
+    void DoPropExchange(CXTPPropExchange* pPX) override;
 };

@@ -3,6 +3,8 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/foundation/XTPStartup.h"
+#include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 
 IMPLEMENT_SERIAL(CXTPControlPopup, CXTPControl, VERSIONABLE_SCHEMA | 8)
 
@@ -200,4 +202,40 @@ void CXTPControlPopup::Copy(CXTPControl* pControl, BOOL bRecursive)
     }
     else
         SetCommandBar(pSource->m_pCommandBar);
+}
+
+void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControl::DoPropExchange(pPX);
+    if (pPX->IsStoring())
+    {
+        DWORD dwBarID = m_pCommandBar != NULL ? m_pCommandBar->GetBarID() : 0;
+        PX_DWord(pPX, "CommandBarId", dwBarID, 0);
+    }
+    else
+    {
+        DWORD dwBarID = 0;
+        PX_DWord(pPX, "CommandBarId", dwBarID, 0);
+        m_nLoadedBarId = dwBarID;
+    }
+    if (pPX->GetSchema() > 4)
+    {
+        int nStyle = m_buttonStyle;
+        PX_Enum(pPX, "Style", nStyle, xtpButtonAutomatic);
+        m_buttonStyle = (XTPButtonStyle)nStyle;
+    }
+}
+
+void CXTPControlPopup::RestoreCommandBarList(CXTPCommandBarList* pList)
+{
+    if (m_nLoadedBarId == 0)
+        return;
+    CXTPCommandBar* pBar = pList->FindBar(m_nLoadedBarId);
+    m_nLoadedBarId = 0;
+    // A bar on the path being restored opens this control: taking it would
+    // make the bars hold each other for ever.
+    if (pBar == NULL || pList->IsOnRestorePath(pBar))
+        return;
+    SetCommandBar(pBar);
+    pBar->RestoreCommandBarList(pList);
 }

@@ -10,6 +10,8 @@
 // popup bar is made and the control opens nothing.
 #include "toolkit/commandbars/XTPControl.h"
 
+class CXTPCommandBarList;
+
 class CXTPControlPopup : public CXTPControl
 {
     DECLARE_SERIAL(CXTPControlPopup)
@@ -36,6 +38,9 @@ public:
     void OnMouseHover() override;
     BOOL Compare(CXTPControl* pOther) override;
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
+    // The control's keys, then "CommandBarId" (the id of the popup bar in the
+    // saved bar list; read back as the id to look for) and "Style".
+    void DoPropExchange(CXTPPropExchange* pPX) override;
 
     // ---- Operations ----
 
@@ -44,6 +49,9 @@ public:
     // Makes a popup bar when there is none yet and loads the menu into it.
     void SetCommandBar(CMenu* pMenu);
     BOOL GetPopup() const { return m_bPopup; }
+    // After loading: takes the bar with the loaded id from the list as the
+    // popup bar (unless that would close a cycle) and restores it in turn.
+    void RestoreCommandBarList(CXTPCommandBarList* pList);
     // TRUE when pOther's bar is this control's bar or lies below it.
     BOOL IsContainPopup(CXTPControlPopup* pOther) const;
 

@@ -12,6 +12,7 @@
 #include "toolkit/commandbars/XTPControlWindowList.h"
 #include "toolkit/commandbars/XTPControlWorkspaceActions.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPPropExchangeParam.h"
 
 #include <algorithm>
 
@@ -549,4 +550,93 @@ CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, CRect r
         }
     }
     return size;
+}
+
+// ---- Settings exchange -------------------------------------------------------------
+
+void CXTPControls::SetOriginalControls(CXTPControls* pOriginalControls)
+{
+    ClearOriginalControls();
+    m_pOriginalControls = pOriginalControls;
+}
+
+void CXTPControls::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPPropExchangeEnumeratorPtr pEnum(pPX->GetEnumerator("Control"));
+    if (pPX->IsStoring())
+    {
+        DWORD nCount = 0;
+        for (CXTPControl* pControl : m_arrControls)
+            nCount += pControl->IsTemporary() ? 0 : 1;
+        POSITION pos = pEnum->GetPosition(nCount);
+        for (CXTPControl* pControl : m_arrControls)
+        {
+            if (pControl->IsTemporary() || pos == NULL)
+                continue;
+            CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+            CObject* pObject = pControl;
+            pItem->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CXTPControl));
+            pControl->DoPropExchange(pItem);
+        }
+        BOOL bOriginal = m_pOriginalControls != NULL &&
+                         CXTPPropExchangeParam::Of(pPX).bSaveOriginalControls;
+        PX_Bool(pPX, "OriginalControls", bOriginal, FALSE);
+        if (bOriginal)
+        {
+            CXTPPropExchangeSectionPtr pSection(pPX->GetSection("OriginalControls"));
+            m_pOriginalControls->DoPropExchange(pSection);
+        }
+        BOOL bCustomized = FALSE;
+        PX_Bool(pPX, "CustomizedControls", bCustomized, FALSE);
+        return;
+    }
+
+    RemoveAll();
+    POSITION pos = pEnum->GetPosition();
+    while (pos != NULL)
+    {
+        CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+        CObject* pObject = NULL;
+        if (!pItem->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CXTPControl)) || pObject == NULL)
+            AfxThrowArchiveException(CArchiveException::badClass);
+        // The collection owns the control before it reads, so a throw
+        // inside its keys leaves nothing behind.
+        CXTPControl* pControl = (CXTPControl*)pObject;
+        InsertAt(pControl, -1);
+        pControl->SetIndexAndOwner(GetCount() - 1, this);
+        pControl->SetParent(m_pParent);
+        pControl->DoPropExchange(pItem);
+    }
+    RefreshIndexes();
+    if (pPX->GetSchema() <= 2)
+        return;
+    BOOL bOriginal = FALSE;
+    PX_Bool(pPX, "OriginalControls", bOriginal, FALSE);
+    if (bOriginal)
+    {
+        CXTPControls* pOriginal = new CXTPControls;
+        pOriginal->SetCommandBars(GetCommandBars());
+        SetOriginalControls(pOriginal);
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection("OriginalControls"));
+        pOriginal->DoPropExchange(pSection);
+    }
+    BOOL bCustomized = FALSE;
+    PX_Bool(pPX, "CustomizedControls", bCustomized, FALSE);
+    if (bCustomized)
+    {
+        // Read to keep the stored order; nothing here uses that set.
+        CXTPControls* pCustomized = new CXTPControls;
+        pCustomized->SetCommandBars(GetCommandBars());
+        try
+        {
+            CXTPPropExchangeSectionPtr pSection(pPX->GetSection("CustomizedControls"));
+            pCustomized->DoPropExchange(pSection);
+        }
+        catch (...)
+        {
+            pCustomized->InternalRelease();
+            throw;
+        }
+        pCustomized->InternalRelease();
+    }
 }

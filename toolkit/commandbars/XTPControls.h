@@ -17,6 +17,7 @@
 class CXTPControl;
 class CXTPCommandBar;
 class CXTPCommandBars;
+class CXTPPropExchange;
 
 class CXTPControls : public CCmdTarget
 {
@@ -90,7 +91,17 @@ public:
     void ClearOriginalControls();
     CXTPControls* GetOriginalControls() const { return m_pOriginalControls; }
     BOOL IsChanged();
+    // Takes over the caller's reference (NULL clears).
+    void SetOriginalControls(CXTPControls* pOriginalControls);
     BOOL Compare(const CXTPControls* pOther) const;
+
+    // ---- Settings exchange ----
+
+    // Storing: one "Control" item (class and keys) per control that is not
+    // temporary, then the original controls when the exchange's parameter
+    // record asks for them. Loading replaces the controls; an item whose
+    // class is not a control raises the archive's bad-class exception.
+    void DoPropExchange(CXTPPropExchange* pPX);
 
     // ---- Layout ----
 

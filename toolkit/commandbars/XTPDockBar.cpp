@@ -509,3 +509,35 @@ void CXTPDockBar::OnRButtonDown(UINT nFlags, CPoint point)
     // The tool-bars context menu comes with the popup bars.
     CWnd::OnRButtonDown(nFlags, point);
 }
+
+void CXTPDockBar::SetSlots(const std::vector<CXTPToolBar*>& arrSlots)
+{
+    std::vector<CXTPToolBar*> arrAll(arrSlots);
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (pBar != NULL && std::find(arrSlots.begin(), arrSlots.end(), pBar) == arrSlots.end())
+            arrAll.push_back(pBar);
+    }
+    m_arrBars.assign(1, NULL);
+    for (CXTPToolBar* pBar : arrAll)
+    {
+        if (pBar == NULL)
+        {
+            if (m_arrBars.back() != NULL)
+                m_arrBars.push_back(NULL);
+            continue;
+        }
+        CXTPDockBar* pOldDockBar = pBar->GetDockBar();
+        if (pOldDockBar != NULL && pOldDockBar != this)
+            pOldDockBar->RemoveCommandBar(pBar);
+        if (pBar->m_hWnd != NULL && ::GetParent(pBar->m_hWnd) != m_hWnd)
+            pBar->SetParent(this);
+        pBar->SetDockBar(this);
+        pBar->SetBarPosition(GetPosition());
+        m_arrBars.push_back(pBar);
+    }
+    if (m_arrBars.back() != NULL)
+        m_arrBars.push_back(NULL);
+    NormaliseRows();
+    DelayFrameLayout();
+}

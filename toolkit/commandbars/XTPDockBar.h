@@ -40,6 +40,14 @@ public:
     int GetRowCount() const;
     void GetRow(int nRow, std::vector<CXTPToolBar*>& bars) const;
 
+    // The bar slots: bars and NULL row breaks; a NULL comes first and a NULL
+    // ends each row.
+    const std::vector<CXTPToolBar*>& GetSlots() const { return m_arrBars; }
+    // The given slots come first, then the bars of this dock bar they do not
+    // name; row breaks are tidied (one between rows). A bar named here is
+    // taken from any other dock bar and docked here.
+    void SetSlots(const std::vector<CXTPToolBar*>& arrSlots);
+
     XTPBarPosition GetPosition() const;
     BOOL IsVertical() const;
     DWORD GetDockStyle() const { return m_dwStyle; }

@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPHookManager.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 
 IMPLEMENT_SERIAL(CXTPMenuBar, CXTPToolBar, VERSIONABLE_SCHEMA | 8)
@@ -17,6 +18,56 @@ CXTPMenuBar::~CXTPMenuBar()
 {
     if (m_hMenu != NULL && ::IsMenu(m_hMenu))
         ::DestroyMenu(m_hMenu);
+    for (auto& entry : m_mapMDIMenus)
+        entry.second->InternalRelease();
+}
+
+void CXTPMenuBar::SetMDIMenu(UINT nMenuID, CXTPControls* pControls)
+{
+    auto it = m_mapMDIMenus.find(nMenuID);
+    if (it != m_mapMDIMenus.end())
+    {
+        it->second->InternalRelease();
+        m_mapMDIMenus.erase(it);
+    }
+    if (pControls != NULL)
+        m_mapMDIMenus[nMenuID] = pControls;
+}
+
+void CXTPMenuBar::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPToolBar::DoPropExchange(pPX);
+    DWORD dwResourceID = m_nIDResource;
+    PX_DWord(pPX, "ResourceId", dwResourceID, 0);
+    m_nIDResource = dwResourceID;
+    if (pPX->IsLoading() && pPX->GetSchema() <= 4)
+        return;
+
+    // A counted list: the positional archive must know where the menus end.
+    CXTPPropExchangeEnumeratorPtr pEnum(pPX->GetEnumerator("MDIMenu"));
+    if (pPX->IsStoring())
+    {
+        POSITION pos = pEnum->GetPosition((DWORD)m_mapMDIMenus.size());
+        for (auto& entry : m_mapMDIMenus)
+        {
+            CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+            DWORD dwMenuID = entry.first;
+            PX_DWord(pItem, "Id", dwMenuID, 0);
+            entry.second->DoPropExchange(pItem);
+        }
+        return;
+    }
+    POSITION pos = pEnum->GetPosition();
+    while (pos != NULL)
+    {
+        CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+        DWORD dwMenuID = 0;
+        PX_DWord(pItem, "Id", dwMenuID, 0);
+        CXTPControls* pControls = new CXTPControls;
+        pControls->SetCommandBars(GetCommandBars());
+        SetMDIMenu(dwMenuID, pControls);
+        pControls->DoPropExchange(pItem);
+    }
 }
 
 BOOL CXTPMenuBar::LoadMenuBar(UINT nID)

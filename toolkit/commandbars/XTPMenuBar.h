@@ -7,6 +7,8 @@
 // loop with the first menu selected.
 #include "toolkit/commandbars/XTPToolBar.h"
 
+#include <map>
+
 class CXTPMenuBar : public CXTPToolBar
 {
     DECLARE_SERIAL(CXTPMenuBar)
@@ -27,8 +29,20 @@ public:
     // to the bar's own handling.
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
+    // The controls of the document-template menus, by menu id (filled by
+    // loading a saved state; the bar keeps one reference of each).
+    typedef std::map<UINT, CXTPControls*> CMDIMenuMap;
+    const CMDIMenuMap& GetMDIMenus() const { return m_mapMDIMenus; }
+    // Takes over the caller's reference; replaces an earlier set of the id.
+    void SetMDIMenu(UINT nMenuID, CXTPControls* pControls);
+
+    // The tool bar's keys, "ResourceId", then the document-template menus
+    // as a counted list of "MDIMenu%i" sections ("Id" and the controls).
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+
 private:
     HMENU m_hMenu;
     UINT m_nIDResource;
     UINT m_nIDResourceCurrent;
+    CMDIMenuMap m_mapMDIMenus;
 };

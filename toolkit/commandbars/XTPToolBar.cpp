@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -470,4 +471,15 @@ INT_PTR CXTPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         pTI->lpszText = strdup(strTip);
     }
     return pControl->GetID() != 0 ? pControl->GetID() : -1;
+}
+
+void CXTPToolBar::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPCommandBar::DoPropExchange(pPX);
+    PX_Bool(pPX, "BuiltIn", m_bBuiltIn, TRUE);
+    PX_Bool(pPX, "TearOff", m_bTearOff, FALSE);
+    if (pPX->GetSchema() > 6)
+        PX_Bool(pPX, "Closeable", m_bCloseable, TRUE);
+    if (pPX->GetSchema() > 7)
+        PX_Bool(pPX, "ContextMenuPresent", m_bContextMenuPresent, TRUE);
 }

@@ -57,6 +57,8 @@ public:
     BOOL SetPosition(XTPBarPosition barPosition) override;
     void OnRecalcLayout() override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+    // The bar's keys, then "BuiltIn", "TearOff", "Closeable", "ContextMenuPresent".
+    void DoPropExchange(CXTPPropExchange* pPX) override;
     // The tool-tip query of the bar's controls.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 

@@ -108,6 +108,24 @@ private:
     CXTPPropExchangeEnumerator* m_p;
 };
 
+// Deletes the section it holds when it goes out of scope, also when an
+// exchange inside it throws:
+//     CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Controls"));
+//     m_pControls->DoPropExchange(pSection);
+class CXTPPropExchangeSectionPtr
+{
+public:
+    explicit CXTPPropExchangeSectionPtr(CXTPPropExchange* p) : m_p(p) {}
+    ~CXTPPropExchangeSectionPtr() { delete m_p; }
+    CXTPPropExchange* operator->() const { return m_p; }
+    operator CXTPPropExchange*() const { return m_p; }
+
+private:
+    CXTPPropExchangeSectionPtr(const CXTPPropExchangeSectionPtr&);
+    void operator=(const CXTPPropExchangeSectionPtr&);
+    CXTPPropExchange* m_p;
+};
+
 BOOL PX_Byte(CXTPPropExchange* pPX, LPCTSTR pszPropName, BYTE& nValue, BYTE nDefault);
 BOOL PX_Short(CXTPPropExchange* pPX, LPCTSTR pszPropName, short& sValue);
 BOOL PX_Short(CXTPPropExchange* pPX, LPCTSTR pszPropName, short& sValue, short sDefault);
