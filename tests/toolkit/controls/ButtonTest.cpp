@@ -1,7 +1,7 @@
 // The push button: theme choice by style flags and theme id, icon sizes, hot
 // tracking on the hover timer, double clicks and the edges of its looks.
 #include <gtest/gtest.h>
-#include "tests/toolkit/controls/ScopedColorScheme.h"
+#include "tests/toolkit/controls/ScopedThemes.h"
 #include "NotifyRecorderWnd.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTButton.h"
@@ -56,11 +56,6 @@ HICON MakeIcon(int nSize, COLORREF clr)
     return hIcon;
 }
 
-struct ThemeManagerReset
-{
-    ~ThemeManagerReset() { XTThemeManager()->SetTheme(0); }
-};
-
 } // namespace
 
 struct ThemeChoiceRow
@@ -80,7 +75,7 @@ class ButtonThemeChoice : public ::testing::TestWithParam<ThemeChoiceRow>
 TEST_P(ButtonThemeChoice, StyleFlagsAndThemeIdPickTheTheme)
 {
     const ThemeChoiceRow& row = GetParam();
-    ThemeManagerReset reset;
+    CThemeManagerReset reset;
     XTThemeManager()->SetTheme(row.nControlsTheme);
     Button fixture;
     fixture.button.SetXButtonStyle(row.dwxStyle);

@@ -1,6 +1,7 @@
 // The caption bar and its themes: text rectangle, colours through system
 // colour changes, close-button mode, edges and faces, theme choice; the
 // caption popup borrowing its pane and giving it back.
+#include "tests/toolkit/controls/ScopedThemes.h"
 #include <gtest/gtest.h>
 #include "NotifyRecorderWnd.h"
 #include "tests/support/PixelCanvas.h"
@@ -42,11 +43,6 @@ struct Caption
         caption.ReleaseDC(pDC);
         return cx;
     }
-};
-
-struct ThemeReset
-{
-    ~ThemeReset() { XTThemeManager()->SetTheme(0); }
 };
 
 } // namespace
@@ -176,7 +172,7 @@ class CaptionThemeChoice : public ::testing::TestWithParam<ThemeRow>
 TEST_P(CaptionThemeChoice, ThemeIdPicksCaptionAndButtonThemes)
 {
     const ThemeRow& row = GetParam();
-    ThemeReset reset;
+    CThemeManagerReset reset;
     Caption fixture;
     XTThemeManager()->SetTheme(row.nTheme);
     CXTCaptionTheme* pTheme = fixture.caption.GetCaptionTheme();

@@ -1,7 +1,7 @@
 // Flat combo box and the flat-control themes: the theme factory, the
 // Office 2003 scheme colours, frame pixels per state, the hover states under
 // the mouse, the flat look's styles and the combo's auto-completion.
-#include "tests/toolkit/controls/ScopedColorScheme.h"
+#include "tests/toolkit/controls/ScopedThemes.h"
 #include "ListEditTestHost.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTFlatComboBox.h"

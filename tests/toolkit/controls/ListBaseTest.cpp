@@ -15,8 +15,9 @@
 
 namespace {
 
-// A list that records the sorts it is asked for.
-class CSortRecordingList : public CXTListCtrl
+// A list control or list view that records the sorts it is asked for.
+template <class TList>
+class CSortRecording : public TList
 {
 public:
     std::vector<std::pair<int, BOOL>> m_sorts;
@@ -27,6 +28,8 @@ public:
         return TRUE;
     }
 };
+using CSortRecordingList = CSortRecording<CXTListCtrl>;
+using CSortRecordingView = CSortRecording<CXTListView>;
 
 // Three columns of 100 pixels and three rows; the flat header in place.
 class ListBaseTest : public ::testing::Test
@@ -294,18 +297,6 @@ TEST_F(ListBaseTest, PaintShadesTheSortedColumnBelowTheRows)
 }
 
 // The list view form: the same base behind a view.
-class CSortRecordingView : public CXTListView
-{
-public:
-    std::vector<std::pair<int, BOOL>> m_sorts;
-
-    BOOL SortList(int nCol, BOOL bAscending) override
-    {
-        m_sorts.push_back(std::make_pair(nCol, bAscending));
-        return TRUE;
-    }
-};
-
 TEST(ListView, HeaderClicksSortTheView)
 {
     CSortRecordingView* pView = new CSortRecordingView;

@@ -1,4 +1,4 @@
-#include "tests/toolkit/controls/ScopedColorScheme.h"
+#include "tests/toolkit/controls/ScopedThemes.h"
 #include "toolkit/controls/XTSplitterWnd.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "tests/support/TestWindow.h"
