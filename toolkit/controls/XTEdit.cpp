@@ -1,7 +1,6 @@
 #include "toolkit/controls/XTEdit.h"
 
 #include "toolkit/commandbars/XTTrackPopupMenu.h"
-#include "toolkit/controls/XTFlatComboBox.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPBufferDC.h"
@@ -163,103 +162,17 @@ BOOL CXTEdit::OnEraseBkgnd(CDC*)
 
 IMPLEMENT_DYNAMIC(CXTFlatEdit, CXTEdit)
 
-BEGIN_MESSAGE_MAP(CXTFlatEdit, CXTEdit)
-    ON_WM_SETCURSOR()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_TIMER()
+BEGIN_MESSAGE_MAP(CXTFlatEdit, CXTFlatControlT<CXTEdit>)
     ON_WM_PAINT()
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
-
-CXTFlatEdit::CXTFlatEdit()
-    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTFlatControlsThemeFactory)), m_bButtonDown(FALSE),
-      m_bHasFocus(FALSE)
-{
-}
-
-CXTFlatControlsTheme* CXTFlatEdit::GetSharedTheme()
-{
-    return CXTFlatComboBox::GetSharedTheme();
-}
-
-void CXTFlatEdit::SetSharedTheme(int nTheme)
-{
-    CXTFlatComboBox::SetSharedTheme(nTheme);
-}
-
-void CXTFlatEdit::SetSharedTheme(CXTThemeManagerStyle* pTheme)
-{
-    CXTFlatComboBox::SetSharedTheme(pTheme);
-}
-
-void CXTFlatEdit::OnThemeChanged()
-{
-    if (::IsWindow(m_hWnd))
-        Invalidate();
-}
-
-void CXTFlatEdit::DisableFlatLook(BOOL bDisable)
-{
-    if (m_flatLook.SetFlat(this, !bDisable) && IsFlat())
-        OnHoverTimer();
-}
-
-BOOL CXTFlatEdit::IsMouseOver()
-{
-    return CXTFlatLook::IsMouseOver(this);
-}
 
 void CXTFlatEdit::DrawFrame(CDC* pDC, int nState)
 {
     CXTFlatControlsTheme* pTheme = GetTheme();
     if (pTheme != NULL)
         pTheme->DrawEditFrame(pDC, this, nState);
-}
-
-void CXTFlatEdit::DrawFlat(CDC* pDC)
-{
-    if (IsFlat())
-        DrawFrame(pDC, CXTFlatLook::HoverState(this, m_bHasFocus));
-}
-
-void CXTFlatEdit::DrawFrameNow(int nState)
-{
-    CClientDC dc(this);
-    DrawFrame(&dc, nState);
-}
-
-BOOL CXTFlatEdit::OnSetCursor(CWnd*, UINT, UINT message)
-{
-    if (m_flatLook.StartHover(this, message))
-        OnHoverTimer();
-    return (BOOL)Default();
-}
-
-void CXTFlatEdit::OnLButtonDown(UINT, CPoint)
-{
-    if (IsFlat())
-        m_bButtonDown = TRUE;
-    Default();
-}
-
-void CXTFlatEdit::OnLButtonUp(UINT, CPoint)
-{
-    if (IsFlat())
-    {
-        m_bButtonDown = FALSE;
-        Invalidate();
-    }
-    Default();
-}
-
-void CXTFlatEdit::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == XT_FLAT_TIMER)
-        OnHoverTimer();
-    else
-        Default();
 }
 
 void CXTFlatEdit::OnHoverTimer()

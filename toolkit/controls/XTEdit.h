@@ -7,8 +7,7 @@
 //   m_edit.SubclassDlgItem(IDC_NAME, this);
 //   m_edit.Initialize(this);   // the toolkit's font
 #include "framework/Controls.h"
-#include "toolkit/controls/XTFlatControlsTheme.h"
-#include "toolkit/controls/XTFlatLook.h"
+#include "toolkit/controls/XTFlatControl.h"
 
 class CXTEdit : public CEdit
 {
@@ -53,45 +52,24 @@ protected:
     CWnd* m_pParentWnd;
 };
 
-class CXTFlatEdit : public CXTEdit, public CXTThemeManagerStyleHost
+// The flat parts (theme, flat look, hover, shared theme) come from
+// CXTFlatControlT (XTFlatControl.h).
+class CXTFlatEdit : public CXTFlatControlT<CXTEdit>
 {
     DECLARE_DYNAMIC(CXTFlatEdit)
 public:
-    CXTFlatEdit();
-
     // --- overridables ---
-    virtual BOOL IsMouseOver();
     // The theme's edit frame in the state (XTFlatFrameState).
-    virtual void DrawFrame(CDC* pDC, int nState);
-    // Chooses the state from the focus and the mouse, then DrawFrame; nothing
-    // when the control is not flat.
-    virtual void DrawFlat(CDC* pDC);
-    void OnThemeChanged() override;
-
-    void DisableFlatLook(BOOL bDisable);
-    BOOL IsFlat() const { return m_flatLook.IsFlat(); }
-    BOOL HasFocus() const { return m_bHasFocus; }
-
-    CXTFlatControlsTheme* GetTheme() { return (CXTFlatControlsTheme*)GetSafeTheme(); }
-    static CXTFlatControlsTheme* GetSharedTheme();
-    static void SetSharedTheme(int nTheme);
-    static void SetSharedTheme(CXTThemeManagerStyle* pTheme);
+    void DrawFrame(CDC* pDC, int nState) override;
 
 protected:
-    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnPaint();
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void OnHoverTimer();
-    void DrawFrameNow(int nState);
-
-    BOOL m_bButtonDown;
-    BOOL m_bHasFocus;
-    CXTFlatLook m_flatLook;
+    // Hot while the mouse is over the edit or it has the focus; else normal,
+    // and the timer stops.
+    void OnHoverTimer() override;
 };

@@ -4,11 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CXTFlatComboBox, CComboBox)
 
-BEGIN_MESSAGE_MAP(CXTFlatComboBox, CComboBox)
-    ON_WM_SETCURSOR()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_TIMER()
+BEGIN_MESSAGE_MAP(CXTFlatComboBox, CXTFlatControlT<CComboBox>)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
@@ -19,55 +15,12 @@ BEGIN_MESSAGE_MAP(CXTFlatComboBox, CComboBox)
 END_MESSAGE_MAP()
 
 CXTFlatComboBox::CXTFlatComboBox()
-    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTFlatControlsThemeFactory)), m_bButtonDown(FALSE),
-      m_bDrawnHot(FALSE), m_bHasFocus(FALSE), m_bAutoComplete(FALSE), m_bErasingKeyDown(FALSE)
+    : m_bDrawnHot(FALSE), m_bAutoComplete(FALSE), m_bErasingKeyDown(FALSE)
 {
 }
 
 CXTFlatComboBox::~CXTFlatComboBox()
 {
-}
-
-CXTFlatControlsTheme* CXTFlatComboBox::GetSharedTheme()
-{
-    CXTThemeManagerStyleFactory* pFactory =
-        XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTFlatControlsThemeFactory));
-    return pFactory != NULL ? (CXTFlatControlsTheme*)pFactory->GetSafeTheme() : NULL;
-}
-
-void CXTFlatComboBox::SetSharedTheme(int nTheme)
-{
-    CXTThemeManagerStyleFactory* pFactory =
-        XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTFlatControlsThemeFactory));
-    if (pFactory != NULL)
-        pFactory->SetTheme(nTheme);
-}
-
-void CXTFlatComboBox::SetSharedTheme(CXTThemeManagerStyle* pTheme)
-{
-    CXTThemeManagerStyleFactory* pFactory =
-        XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTFlatControlsThemeFactory));
-    if (pFactory != NULL)
-        pFactory->SetTheme(pTheme);
-    else
-        delete pTheme;
-}
-
-void CXTFlatComboBox::OnThemeChanged()
-{
-    if (::IsWindow(m_hWnd))
-        Invalidate();
-}
-
-void CXTFlatComboBox::DisableFlatLook(BOOL bDisable)
-{
-    if (m_flatLook.SetFlat(this, !bDisable) && IsFlat())
-        OnHoverTimer();
-}
-
-BOOL CXTFlatComboBox::IsMouseOver()
-{
-    return CXTFlatLook::IsMouseOver(this);
 }
 
 void CXTFlatComboBox::DrawFrame(CDC* pDC, int nState)
@@ -77,52 +30,8 @@ void CXTFlatComboBox::DrawFrame(CDC* pDC, int nState)
         pTheme->DrawComboFrame(pDC, this, nState);
 }
 
-void CXTFlatComboBox::DrawFlat(CDC* pDC)
-{
-    if (IsFlat())
-        DrawFrame(pDC, CXTFlatLook::HoverState(this, m_bHasFocus));
-}
-
-void CXTFlatComboBox::DrawFrameNow(int nState)
-{
-    CClientDC dc(this);
-    DrawFrame(&dc, nState);
-}
-
 // ---------------------------------------------------------------------------
-// Mouse and hover
-
-BOOL CXTFlatComboBox::OnSetCursor(CWnd*, UINT, UINT message)
-{
-    if (m_flatLook.StartHover(this, message))
-        OnHoverTimer();
-    return (BOOL)Default();
-}
-
-void CXTFlatComboBox::OnLButtonDown(UINT, CPoint)
-{
-    if (IsFlat())
-        m_bButtonDown = TRUE;
-    Default();
-}
-
-void CXTFlatComboBox::OnLButtonUp(UINT, CPoint)
-{
-    if (IsFlat())
-    {
-        m_bButtonDown = FALSE;
-        Invalidate();
-    }
-    Default();
-}
-
-void CXTFlatComboBox::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == XT_FLAT_TIMER)
-        OnHoverTimer();
-    else
-        Default();
-}
+// Hover
 
 void CXTFlatComboBox::OnHoverTimer()
 {
