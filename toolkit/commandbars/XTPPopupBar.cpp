@@ -10,10 +10,11 @@
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/commandbars/XTPSoundManager.h"
 #include "toolkit/foundation/XTPMultiMonitor.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPStartup.h"
 
-IMPLEMENT_DYNCREATE(CXTPPopupBar, CXTPCommandBar)
-IMPLEMENT_DYNCREATE(CXTPPopupToolBar, CXTPPopupBar)
+IMPLEMENT_SERIAL(CXTPPopupBar, CXTPCommandBar, VERSIONABLE_SCHEMA | 8)
+IMPLEMENT_SERIAL(CXTPPopupToolBar, CXTPPopupBar, VERSIONABLE_SCHEMA | 8)
 
 XTP_STARTUP_CLASSES(PopupBarClasses, xtpStartupPopupClasses, XTP_STARTUP_CLASS(CXTPPopupBar),
                     XTP_STARTUP_CLASS(CXTPPopupToolBar), XTP_STARTUP_CLASS(CXTPControlExpandButton));
@@ -487,4 +488,22 @@ CXTPPopupToolBar* CXTPPopupToolBar::CreatePopupToolBar(CXTPCommandBars* pCommand
     CXTPPopupToolBar* pPopupBar = new CXTPPopupToolBar;
     pPopupBar->SetCommandBars(pCommandBars);
     return pPopupBar;
+}
+
+void CXTPPopupBar::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPCommandBar::DoPropExchange(pPX);
+    BOOL bTearOffPopup = FALSE;
+    CString strTearOffCaption;
+    DWORD dwTearOffID = 0;
+    int nTearOffWidth = 0;
+    PX_Bool(pPX, "TearOffPopup", bTearOffPopup, FALSE);
+    PX_String(pPX, "TearOffCaption", strTearOffCaption, "");
+    PX_DWord(pPX, "TearOffId", dwTearOffID, 0);
+    PX_Int(pPX, "TearOffWidth", nTearOffWidth, 0);
+    if (pPX->GetSchema() > 3)
+    {
+        PX_Rect(pPX, "Borders", m_rcBorders, CRect(2, 4, 2, 4));
+        PX_Bool(pPX, "ShowShadow", m_bShadow, TRUE);
+    }
 }

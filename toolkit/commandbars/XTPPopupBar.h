@@ -19,7 +19,7 @@
 
 class CXTPPopupBar : public CXTPCommandBar
 {
-    DECLARE_DYNCREATE(CXTPPopupBar)
+    DECLARE_SERIAL(CXTPPopupBar)
 public:
     CXTPPopupBar();
     ~CXTPPopupBar() override;
@@ -85,6 +85,9 @@ public:
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnControlsChanged() override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+    // The bar's keys, the tear-off keys (tear-off popups are not made yet:
+    // they keep their defaults and their place), "Borders" and "ShowShadow".
+    void DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL DestroyWindow() override;
 
 protected:
@@ -120,7 +123,7 @@ protected:
 // The popup bar laid out as a tool bar (bar type 1).
 class CXTPPopupToolBar : public CXTPPopupBar
 {
-    DECLARE_DYNCREATE(CXTPPopupToolBar)
+    DECLARE_SERIAL(CXTPPopupToolBar)
 public:
     CXTPPopupToolBar();
     static CXTPPopupToolBar* CreatePopupToolBar(CXTPCommandBars* pCommandBars);

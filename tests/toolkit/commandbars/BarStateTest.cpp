@@ -12,6 +12,7 @@
 #include "toolkit/commandbars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPDockState.h"
 #include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/XTPPropExchangeParam.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
@@ -210,6 +211,8 @@ protected:
         pControls->Add(xtpControlButton, ID_TEST_OPEN)->SetBeginGroup(TRUE);
         pFrame->Standard()->SetVisible(FALSE);
         pFrame->m_wndStatus.ShowWindow(SW_HIDE);
+        CXTPControls* pMenuControls = pFrame->m_pCommandBars->GetMenuBar()->GetControls();
+        pMenuControls->Remove(pMenuControls->GetCount() - 1);
         pFrame->RecalcLayout();
     }
 
@@ -632,6 +635,36 @@ TEST_F(ExchangeKeysTest, TemporaryControlsAreLeftOutAndTheCountMatches)
     EXPECT_EQ(file.GetLength(), file.GetPosition()) << "the reader takes exactly what the writer wrote";
     pBar->InternalRelease();
     pLoaded->InternalRelease();
+}
+
+TEST_F(ExchangeKeysTest, PopupBarBordersRoundTripWithTheirDefault)
+{
+    struct Row { const char* name; CRect borders; } rows[] = {
+        {"unchanged", CRect(2, 4, 2, 4)}, {"changed", CRect(5, 6, 7, 8)}};
+    for (const Row& row : rows)
+    {
+        CXTPPopupBar* pBar = new CXTPPopupBar;
+        pBar->SetPopupBorders(row.borders);
+        pBar->SetShadow(FALSE);
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            CXTPPropExchangeArchive px(ar);
+            pBar->DoPropExchange(&px);
+        }
+        file.SeekToBegin();
+        CXTPPopupBar* pLoaded = new CXTPPopupBar;
+        pLoaded->SetPopupBorders(CRect(9, 9, 9, 9));
+        {
+            CArchive ar(&file, CArchive::load);
+            CXTPPropExchangeArchive px(ar);
+            pLoaded->DoPropExchange(&px);
+        }
+        EXPECT_EQ(row.borders, pLoaded->GetPopupBorders()) << row.name;
+        EXPECT_FALSE(pLoaded->IsShadow()) << row.name;
+        pBar->InternalRelease();
+        pLoaded->InternalRelease();
+    }
 }
 
 }  // namespace
