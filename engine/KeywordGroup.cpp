@@ -34,6 +34,17 @@ void KeywordGroup::RemoveAllKeywords()
     }
 }
 
+void KeywordGroup::TakeAll(KeywordGroup& other)
+{
+    while (Keyword* keyword = other.first) {
+        Unlink(other.first, other.last, keyword);
+        Add(keyword);
+    }
+    totalUnread += other.totalUnread;
+    other.totalUnread = 0;
+    other.keywordCount = 0;
+}
+
 Keyword* KeywordGroup::FindNoCase(const char* text) const
 {
     for (Keyword* keyword = first; keyword; keyword = keyword->next) {

@@ -17,6 +17,9 @@ public:
     // keyword and adjusts totalUnread. A null keyword is ignored.
     void Remove(Keyword* keyword);
     void RemoveAllKeywords();
+    // Moves every keyword of other, in order, to the tail of this list, with
+    // other's totalUnread; other is left empty.
+    void TakeAll(KeywordGroup& other);
     Keyword* GetFirst() const { return first; }
     Keyword* GetNext(const Keyword* keyword) const { return keyword->next; }
     // The first keyword named text, without or with regard to case.
@@ -33,6 +36,9 @@ public:
     // "KeywordGroup" element.
     int ConfWriter(const char* path) const;
     int ConfReader(const char* path);
+    // ConfReader that also tells whether the whole file made it into the list
+    // (complete false: a cut or damaged file gave only its first part).
+    int ConfReader(const char* path, bool& complete) { return ReadStore(path, complete); }
     // "conf.xml" in the program folder. A non-empty store that does not load
     // completely is copied to "conf.xml.bak" before the next save replaces it.
     int LoadFromProgramFolder();

@@ -200,6 +200,31 @@ TEST_F(KeywordStoreTest, ACutOffFileGivesWhatWasComplete)
     std::string cut = bytes.substr(0, bytes.find("<Keyword name=\"b\"") + 10);
     EXPECT_EQ(ReadText(cut), 1);
     EXPECT_EQ(Describe(loaded_), "[a|1]{t|l|d|s|u}");
+
+    KeywordGroup whole, part;
+    bool complete = false;
+    EXPECT_EQ(whole.ConfReader(path_.c_str(), complete), 1);
+    EXPECT_FALSE(complete);
+    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
+    EXPECT_EQ(part.ConfReader(path_.c_str(), complete), 1);
+    EXPECT_TRUE(complete);
+}
+
+TEST_F(KeywordStoreTest, TakeAllMovesKeywordsAndTheirUnreadTotal)
+{
+    AddItem(AddKeyword(group_, "a"), "t", "l", "d", "s", 1);
+    AddItem(AddKeyword(loaded_, "b"), "t2", "l2", "d2", "s2", 1);
+    AddItem(AddKeyword(loaded_, "c"), "t3", "l3", "d3", "s3", 0);
+    group_.totalUnread = 1;
+    loaded_.totalUnread = 1;
+    group_.TakeAll(loaded_);
+    EXPECT_EQ(Describe(group_), "[a|0]{t|l|d|s|u}[b|0]{t2|l2|d2|s2|u}[c|0]{t3|l3|d3|s3|r}");
+    EXPECT_EQ(group_.keywordCount, 3);
+    EXPECT_EQ(group_.totalUnread, 2);
+    EXPECT_EQ(group_.last->name, "c");
+    EXPECT_EQ(loaded_.GetFirst(), nullptr);
+    EXPECT_EQ(loaded_.keywordCount, 0);
+    EXPECT_EQ(loaded_.totalUnread, 0);
 }
 
 TEST_F(KeywordStoreTest, SavingReplacesTheFileAndLeavesNoTemporaryFile)
