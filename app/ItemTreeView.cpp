@@ -1,0 +1,477 @@
+#include "app/ItemTreeView.h"
+
+#include "app/AddDlg.h"
+#include "app/AppMessages.h"
+#include "app/KeywordPaneHost.h"
+#include "app/RepKeywordDlg.h"
+#include "app/SkellrunView.h"
+#include "framework/Controls.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+
+BOOL g_bUpdatingNews = FALSE;
+
+namespace {
+
+// The tree's icons in image-index order: the root uses 0, keywords 1.
+const UINT kTreeIcons[] = { 131, 133, 134, 137, 138, 132, 141, 136, 139, 140, 135 };
+const int kRootImage = 0;
+const int kKeywordImage = 1;
+
+const char kRefuseEdit[] = "Tidewatch is getting updated news,\nso you can't remove or add keywords for now";
+const char kRefuseChange[] = "Tidewatch is getting updated news,\nso you can't change keywords for now";
+const char kRefuseImport[] = "Tidewatch is getting updated news,\nso you can't apply the import feature for now";
+const char kRefuseExport[] = "Tidewatch is getting updated news,\nso you can't apply the export feature for now";
+const char kInformation[] = "Information";
+
+}
+
+IMPLEMENT_DYNCREATE(CItemTreeView, CView)
+
+BEGIN_MESSAGE_MAP(CItemTreeView, CView)
+    ON_WM_CREATE()
+    ON_WM_WINDOWPOSCHANGED()
+    ON_WM_SYSCOLORCHANGE()
+    ON_COMMAND(IDC_CAPTION, OnCaptionClick)
+    ON_NOTIFY(NM_CLICK, IDC_TREE, OnTreeClick)
+    ON_NOTIFY(NM_DBLCLK, IDC_TREE, OnTreeDblClk)
+    ON_NOTIFY(NM_RCLICK, IDC_TREE, OnTreeRClick)
+    ON_NOTIFY(TVN_SELCHANGEDA, IDC_TREE, OnTreeSelChanged)
+    ON_NOTIFY(TVN_SELCHANGEDW, IDC_TREE, OnTreeSelChanged)
+    ON_COMMAND(ID_REMOVE_KEYWORD, OnRemoveKeyword)
+    ON_UPDATE_COMMAND_UI(ID_REMOVE_KEYWORD, OnUpdateKeywordCommand)
+    ON_COMMAND(ID_CHANGE_KEYWORD, OnChangeKeyword)
+    ON_UPDATE_COMMAND_UI(ID_CHANGE_KEYWORD, OnUpdateKeywordCommand)
+    ON_COMMAND(ID_MARK_READ, OnMarkRead)
+    ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
+    ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
+END_MESSAGE_MAP()
+
+CItemTreeView::CItemTreeView()
+    : AutoCheckEvery(TRUE), PlaySoundOnNews(TRUE), AutoCheckOnStart(TRUE), ShowSummary(TRUE),
+      ShowSummaryOnStart(FALSE), AutoCheckInterval(30), AlertTime(10), CheckUpgrade(FALSE), m_hRoot(NULL),
+      m_pListView(NULL)
+{
+}
+
+void CItemTreeView::SetOptions(BOOL playSoundOnNews, BOOL autoCheckEvery, BOOL autoCheckOnStart,
+                               BOOL showSummaryOnStart, BOOL showSummary, int autoCheckInterval, int alertTime,
+                               BOOL checkUpgrade)
+{
+    PlaySoundOnNews = playSoundOnNews;
+    AutoCheckEvery = autoCheckEvery;
+    AutoCheckOnStart = autoCheckOnStart;
+    ShowSummaryOnStart = showSummaryOnStart;
+    ShowSummary = showSummary;
+    AutoCheckInterval = autoCheckInterval;
+    AlertTime = alertTime;
+    CheckUpgrade = checkUpgrade;
+}
+
+BOOL CItemTreeView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    return CView::PreCreateWindow(cs);
+}
+
+void CItemTreeView::OnDraw(CDC*)
+{
+}
+
+// ---------------------------------------------------------------------------
+// Creation, loading and layout.
+
+int CItemTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndCaption.CreateCaption(this, "Keyword List", CaptionStyleRaised, WS_VISIBLE | SS_CENTERIMAGE | SS_CENTER,
+                                    CRect(0, 0, 0, 0), IDC_CAPTION))
+        return -1;
+    if (!m_wndTree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, CRect(0, 0, 0, 0),
+                          this, IDC_TREE))
+        return -1;
+    if (!BuildImageList())
+        return -1;
+    LoadTree();
+    return 0;
+}
+
+BOOL CItemTreeView::BuildImageList()
+{
+    if (!m_imageList.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1))
+        return FALSE;
+    HINSTANCE hInstance = AfxGetResourceHandle();
+    for (UINT nIcon : kTreeIcons)
+    {
+        HICON hIcon = (HICON)::LoadImageA(hInstance, MAKEINTRESOURCEA(nIcon), IMAGE_ICON, 16, 16, 0);
+        m_imageList.Add(hIcon);
+        if (hIcon != NULL)
+            ::DestroyIcon(hIcon);
+    }
+    return TRUE;
+}
+
+void CItemTreeView::LoadTree()
+{
+    m_wndTree.SetImageList(&m_imageList, TVSIL_NORMAL);
+    CString strRoot;
+    strRoot.LoadString(IDS_ROOT);
+    m_hRoot = m_wndTree.InsertItem(strRoot, kRootImage, kRootImage, TVI_ROOT, TVI_LAST);
+    m_wndTree.SetItemData(m_hRoot, 0);
+    m_group.LoadFromProgramFolder();
+    FillTree();
+}
+
+HTREEITEM CItemTreeView::InsertKeywordItem(Keyword* pKeyword)
+{
+    HTREEITEM hItem = m_wndTree.InsertItem(pKeyword->name, kKeywordImage, kKeywordImage, m_hRoot, TVI_LAST);
+    m_wndTree.SetItemData(hItem, (DWORD_PTR)pKeyword);
+    pKeyword->treeItem = hItem;
+    return hItem;
+}
+
+void CItemTreeView::FillTree()
+{
+    for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
+    {
+        HTREEITEM hItem = InsertKeywordItem(pKeyword);
+        if (pKeyword->unreadCount > 0)
+            m_wndTree.SetItemBold(hItem, TRUE);
+    }
+    m_wndTree.SetItemBold(m_hRoot, m_group.totalUnread != 0);
+    m_wndTree.Expand(m_hRoot, TVE_EXPAND);
+    m_wndTree.Select(m_hRoot, TVGN_CARET);
+    m_wndTree.EnableMultiSelect(TRUE);
+}
+
+void CItemTreeView::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CView::OnWindowPosChanged(lpwndpos);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    m_wndCaption.SetWindowPos(NULL, 0, 0, rcClient.Width(), CAPTION_HEIGHT, nFlags);
+    m_wndTree.SetWindowPos(NULL, 0, CAPTION_HEIGHT, rcClient.Width(), rcClient.Height() - CAPTION_HEIGHT, nFlags);
+}
+
+void CItemTreeView::OnSysColorChange()
+{
+    CView::OnSysColorChange();
+    m_wndCaption.SetCaptionColors(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DFACE),
+                                  ::GetSysColor(COLOR_BTNTEXT));
+}
+
+// ---------------------------------------------------------------------------
+// Items, selection and the tree's clicks.
+
+Keyword* CItemTreeView::KeywordOf(HTREEITEM hItem) const
+{
+    if (hItem == NULL || hItem == m_hRoot)
+        return NULL;
+    return (Keyword*)m_wndTree.GetItemData(hItem);
+}
+
+HTREEITEM CItemTreeView::CurrentItem() const
+{
+    HTREEITEM hItem = m_wndTree.GetSelectedItem();
+    if (hItem == NULL && m_pListView != NULL && m_pListView->GetKeyword() != NULL)
+        hItem = m_pListView->GetKeyword()->treeItem;
+    return hItem;
+}
+
+void CItemTreeView::OnCaptionClick()
+{
+    if (CKeywordPaneHost* pHost = dynamic_cast<CKeywordPaneHost*>(GetParentFrame()))
+        pHost->HideKeywordPane();
+}
+
+void CItemTreeView::OnTreeClick(NMHDR*, LRESULT* pResult)
+{
+    HTREEITEM hItem = CurrentItem();
+    if (hItem != NULL)
+        m_wndTree.Select(hItem, TVGN_CARET);
+    *pResult = 0;
+}
+
+void CItemTreeView::OnTreeDblClk(NMHDR*, LRESULT* pResult)
+{
+    EditKeyword();
+    *pResult = 0;
+}
+
+void CItemTreeView::OnTreeRClick(NMHDR*, LRESULT* pResult)
+{
+    HTREEITEM hItem = CurrentItem();
+    if (hItem != NULL)
+        m_wndTree.Select(hItem, TVGN_CARET);
+    CMenu menu;
+    if (menu.LoadMenu(IDR_CONTEXT_MENU))
+    {
+        CPoint point;
+        ::GetCursorPos(&point);
+        CXTPCommandBars::TrackPopupMenu(menu.GetSubMenu(0), TPM_RIGHTBUTTON, point.x, point.y, this);
+    }
+    *pResult = 0;
+}
+
+void CItemTreeView::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    HTREEITEM hItem = ((NMTREEVIEWA*)pNMHDR)->itemNew.hItem;
+    if (hItem == NULL)
+        return;
+    if (CKeywordPaneHost* pHost = dynamic_cast<CKeywordPaneHost*>(GetParentFrame()))
+    {
+        int nImage = 0, nSelected = 0;
+        m_wndTree.GetItemImage(hItem, nImage, nSelected);
+        HICON hIcon = m_imageList.ExtractIcon(nImage);
+        pHost->OnKeywordSelChanged(m_wndTree.GetItemText(hItem), hIcon);
+        if (hIcon != NULL)
+            ::DestroyIcon(hIcon);
+    }
+    Keyword* pKeyword = KeywordOf(hItem);
+    if (pKeyword == NULL)
+        return;
+    if (m_pListView != NULL)
+        m_pListView->ShowKeyword(pKeyword);
+    SetCaptionText(pKeyword->name);
+}
+
+void CItemTreeView::OnUpdateKeywordCommand(CCmdUI* pCmdUI)
+{
+    HTREEITEM hItem = m_wndTree.GetSelectedItem();
+    if (hItem != NULL)
+        pCmdUI->Enable(hItem != m_hRoot);
+}
+
+// ---------------------------------------------------------------------------
+// Bold marks and the unread total.
+
+void CItemTreeView::SetKeywordBold(Keyword* pKeyword, BOOL bBold)
+{
+    HTREEITEM hItem = pKeyword != NULL ? pKeyword->treeItem : m_hRoot;
+    if (hItem != NULL)
+        m_wndTree.SetItemBold(hItem, bBold);
+}
+
+void CItemTreeView::UnreadTotalChanged(int nTotalBefore)
+{
+    SetKeywordBold(NULL, m_group.totalUnread != 0);
+    if (nTotalBefore != 0 && m_group.totalUnread == 0)
+        PostToTopLevel(this, WM_ALL_READ, 0, 0);
+}
+
+void CItemTreeView::ShowFirstKeyword()
+{
+    if (m_pListView != NULL)
+        m_pListView->ShowKeyword(m_group.GetFirst());
+    SetCaptionText(m_group.GetFirst() != NULL ? (LPCTSTR)m_group.GetFirst()->name : "Keyword");
+}
+
+// ---------------------------------------------------------------------------
+// The keyword commands.
+
+BOOL CItemTreeView::RefuseWhileUpdating(LPCTSTR lpszText, LPCTSTR lpszCaption)
+{
+    if (!g_bUpdatingNews)
+        return FALSE;
+    ::MessageBoxA(m_hWnd, lpszText, lpszCaption, MB_OK);
+    return TRUE;
+}
+
+void CItemTreeView::Report(LPCTSTR lpszText, LPCTSTR lpszCaption)
+{
+    ::MessageBoxA(m_hWnd, lpszText, lpszCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CItemTreeView::OnAddKeyword()
+{
+    if (!RefuseWhileUpdating(kRefuseEdit, AppTitle()))
+        AddKeyword();
+}
+
+void CItemTreeView::AddKeyword()
+{
+    CAddDlg dlg;
+    if (dlg.DoModal() != IDOK)
+        return;
+    if (m_group.FindNoCase(dlg.m_strKeyword) != NULL)
+    {
+        Report("The keyword \"" + dlg.m_strKeyword + "\" is already in the list.", AppTitle());
+        return;
+    }
+    Keyword* pKeyword = new Keyword(dlg.m_strKeyword);
+    m_group.Add(pKeyword);
+    m_wndTree.SelectItem(InsertKeywordItem(pKeyword));
+}
+
+void CItemTreeView::OnChangeKeyword()
+{
+    EditKeyword();
+}
+
+void CItemTreeView::EditKeyword()
+{
+    if (RefuseWhileUpdating(kRefuseChange, AppTitle()))
+        return;
+    Keyword* pKeyword = KeywordOf(CurrentItem());
+    if (pKeyword == NULL)
+        return;
+    CRepKeywordDlg dlg;
+    dlg.SetKeyword(pKeyword->name);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString strNew = dlg.GetKeyword();
+    Keyword* pSame = m_group.FindNoCase(strNew);
+    if (pSame != NULL && pSame != pKeyword)
+    {
+        Report("The keyword \"" + strNew + "\" is already in the list.", AppTitle());
+        return;
+    }
+    pKeyword->name = strNew;
+    m_wndTree.SetItemText(pKeyword->treeItem, strNew);
+    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
+        SetCaptionText(strNew);
+}
+
+void CItemTreeView::RemoveKeyword(Keyword* pKeyword)
+{
+    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
+        m_pListView->DeleteAllRows();
+    m_wndTree.DeleteItem(pKeyword->treeItem);
+    m_group.totalUnread -= pKeyword->unreadCount;
+    m_group.Remove(pKeyword);
+    delete pKeyword;
+}
+
+void CItemTreeView::OnRemoveKeyword()
+{
+    if (RefuseWhileUpdating(kRefuseEdit, AppTitle()))
+        return;
+    const int nTotalBefore = m_group.totalUnread;
+    HTREEITEM hItem = m_wndTree.GetFirstSelectedItem();
+    while (hItem != NULL)
+    {
+        HTREEITEM hNext = m_wndTree.GetNextSelectedItem(hItem);
+        if (Keyword* pKeyword = KeywordOf(hItem))
+            RemoveKeyword(pKeyword);
+        hItem = hNext;
+    }
+    ShowFirstKeyword();
+    UnreadTotalChanged(nTotalBefore);
+}
+
+void CItemTreeView::OnRemoveAllKeywords()
+{
+    if (RefuseWhileUpdating(kRefuseEdit, AppTitle()))
+        return;
+    const int nTotalBefore = m_group.totalUnread;
+    ClearKeywords();
+    UnreadTotalChanged(nTotalBefore);
+}
+
+void CItemTreeView::ClearKeywords()
+{
+    m_wndTree.Select(m_hRoot, TVGN_CARET);
+    for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
+        m_wndTree.DeleteItem(pKeyword->treeItem);
+    if (m_pListView != NULL)
+        m_pListView->DeleteAllRows();
+    m_group.RemoveAllKeywords();
+    m_group.totalUnread = 0;
+}
+
+void CItemTreeView::OnMarkRead()
+{
+    HTREEITEM hItem = m_wndTree.GetSelectedItem();
+    if (hItem == NULL)
+        return;
+    if (hItem == m_hRoot)
+    {
+        for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
+            MarkKeywordRead(pKeyword);
+        SetKeywordBold(NULL, m_group.totalUnread != 0);
+        PostToTopLevel(this, WM_ALL_READ, 0, 0);
+        return;
+    }
+    Keyword* pKeyword = KeywordOf(hItem);
+    if (pKeyword == NULL || pKeyword->unreadCount <= 0)
+        return;
+    const int nTotalBefore = m_group.totalUnread;
+    MarkKeywordRead(pKeyword);
+    UnreadTotalChanged(nTotalBefore);
+}
+
+void CItemTreeView::MarkKeywordRead(Keyword* pKeyword)
+{
+    SetKeywordBold(pKeyword, FALSE);
+    m_group.totalUnread -= pKeyword->unreadCount;
+    pKeyword->unreadCount = 0;
+    for (NewsItem* pItem = pKeyword->firstItem; pItem != NULL; pItem = pItem->next)
+        pItem->unread = FALSE;
+    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
+        m_pListView->ShowKeyword(pKeyword);
+    if (m_group.totalUnread == 0)
+        SetKeywordBold(NULL, FALSE);
+}
+
+// ---------------------------------------------------------------------------
+// The store, import and export.
+
+BOOL CItemTreeView::SaveKeywords()
+{
+    if (m_group.SaveToProgramFolder())
+        return TRUE;
+    Report("Tidewatch could not write its keyword store \"conf.xml\".\nThe keywords of this session are not saved.",
+           AppTitle());
+    return FALSE;
+}
+
+void CItemTreeView::ImportKeywords()
+{
+    if (RefuseWhileUpdating(kRefuseImport, kInformation))
+        return;
+    CFileDialog dlg(TRUE, NULL, NULL, OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT,
+                    "XML File (*.xml)|*.xml|All Files (*.*)|*.*||", this);
+    dlg.m_ofn.lpstrTitle = "Load Keyword Group For XML File";
+    if (dlg.DoModal() == IDOK)
+        ImportKeywordsFrom(dlg.GetPathName());
+}
+
+BOOL CItemTreeView::ImportKeywordsFrom(LPCTSTR lpszPath)
+{
+    KeywordGroup imported;
+    bool bComplete = false;
+    if (!imported.ConfReader(lpszPath, bComplete) || !bComplete)
+    {
+        Report(CString("The keyword group could not be read from \"") + lpszPath +
+                   "\".\nThe keyword list is unchanged.",
+               kInformation);
+        return FALSE;
+    }
+    const int nTotalBefore = m_group.totalUnread;
+    ClearKeywords();
+    m_group.TakeAll(imported);
+    FillTree();
+    UnreadTotalChanged(nTotalBefore);
+    return TRUE;
+}
+
+void CItemTreeView::ExportKeywords()
+{
+    if (RefuseWhileUpdating(kRefuseExport, kInformation))
+        return;
+    CFileDialog dlg(FALSE, "xml", "KeywordList", OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT,
+                    "XML Files (*.xml)|*.xml|All Files (*.*)|*.*||", this);
+    dlg.m_ofn.lpstrTitle = "Save Keyword Group For XML File";
+    if (dlg.DoModal() == IDOK)
+        ExportKeywordsTo(dlg.GetPathName());
+}
+
+BOOL CItemTreeView::ExportKeywordsTo(LPCTSTR lpszPath)
+{
+    if (m_group.ConfWriter(lpszPath))
+        return TRUE;
+    Report(CString("The keyword group could not be written to \"") + lpszPath + "\".", kInformation);
+    return FALSE;
+}

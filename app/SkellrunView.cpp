@@ -1,0 +1,327 @@
+#include "app/SkellrunView.h"
+
+#include "app/AppMessages.h"
+#include "app/ItemTreeView.h"
+#include "app/PreviewPane.h"
+#include "framework/window/StandardIds.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/controls/XTListSorter.h"
+
+#include <exdisp.h>
+
+namespace {
+
+// The browser object and its interface, named here because the import
+// libraries lack them.
+const CLSID kClsidInternetExplorer = { 0x0002DF01, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+const IID kIidWebBrowser2 = { 0xD30C1661, 0xCDAF, 0x11D0, { 0x8A, 0x3E, 0x00, 0xC0, 0x4F, 0xC9, 0xE2, 0x6E } };
+
+const char* const kColumnNames[] = { "Time", "Title", "Url" };
+const int kColumnWidths[] = { 110, 200, 200 };
+
+BOOL HasPrefixNoCase(LPCTSTR lpszText, LPCTSTR lpszPrefix)
+{
+    const int nLength = lstrlenA(lpszPrefix);
+    return ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, lpszText, nLength, lpszPrefix, nLength) == CSTR_EQUAL;
+}
+
+// Shows the link in a new window of the shell's web browser; FALSE when the
+// browser cannot be made.
+BOOL NavigateNewBrowser(LPCTSTR lpszLink)
+{
+    IWebBrowser2* pBrowser = NULL;
+    if (FAILED(::CoCreateInstance(kClsidInternetExplorer, NULL, CLSCTX_ALL, kIidWebBrowser2, (void**)&pBrowser)))
+        return FALSE;
+    pBrowser->put_StatusBar(VARIANT_TRUE);
+    pBrowser->put_ToolBar(VARIANT_TRUE);
+    pBrowser->put_MenuBar(VARIANT_TRUE);
+    pBrowser->put_Visible(VARIANT_TRUE);
+
+    int nChars = ::MultiByteToWideChar(CP_ACP, 0, lpszLink, -1, NULL, 0);
+    BSTR bstrLink = ::SysAllocStringLen(NULL, nChars);
+    ::MultiByteToWideChar(CP_ACP, 0, lpszLink, -1, bstrLink, nChars);
+    VARIANT url, flags, empty;
+    ::VariantInit(&url);
+    url.vt = VT_BSTR;
+    url.bstrVal = bstrLink;
+    ::VariantInit(&flags);
+    flags.vt = VT_I4;
+    flags.lVal = 0;
+    ::VariantInit(&empty);
+    HRESULT hr = pBrowser->Navigate2(&url, &flags, &empty, &empty, &empty);
+    ::VariantClear(&url);
+    pBrowser->Release();
+    return SUCCEEDED(hr);
+}
+
+}
+
+BOOL IsWebLink(LPCTSTR lpszLink)
+{
+    if (lpszLink == NULL)
+        return FALSE;
+    for (LPCTSTR lpszScheme : { "http://", "https://" })
+    {
+        if (HasPrefixNoCase(lpszLink, lpszScheme))
+        {
+            const char chHost = lpszLink[lstrlenA(lpszScheme)];
+            return chHost != '\0' && chHost != '/' && (BYTE)chHost > ' ';
+        }
+    }
+    return FALSE;
+}
+
+BOOL OpenUrlInNewBrowser(LPCTSTR lpszLink)
+{
+    if (!IsWebLink(lpszLink))
+    {
+        ::MessageBoxA(::GetActiveWindow(), "Invalid Url", AppTitle(), MB_OK);
+        return FALSE;
+    }
+    return NavigateNewBrowser(lpszLink);
+}
+
+IMPLEMENT_DYNCREATE(CSkellrunView, CXTListView)
+
+BEGIN_MESSAGE_MAP(CSkellrunView, CXTListView)
+    ON_WM_CREATE()
+    ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+    ON_NOTIFY_REFLECT(NM_DBLCLK, OnDblClk)
+    ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_COMMAND(ID_GOTO_URL, OnGotoUrl)
+    ON_UPDATE_COMMAND_UI(ID_GOTO_URL, OnUpdateGotoUrl)
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+END_MESSAGE_MAP()
+
+CSkellrunView::CSkellrunView()
+    : m_pKeyword(NULL), m_pPreview(NULL), m_pTreeView(NULL)
+{
+}
+
+BOOL CSkellrunView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= LVS_REPORT;
+    return CXTListView::PreCreateWindow(cs);
+}
+
+void CSkellrunView::OnDraw(CDC*)
+{
+}
+
+BOOL CSkellrunView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+int CSkellrunView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CXTListView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_imageList.Create(IDB_IMAGES, 14, 1, RGB(255, 0, 255)))
+        return -1;
+    CString names[COLUMN_COUNT];
+    int widths[COLUMN_COUNT];
+    for (int nCol = 0; nCol < COLUMN_COUNT; ++nCol)
+    {
+        names[nCol] = kColumnNames[nCol];
+        widths[nCol] = kColumnWidths[nCol];
+    }
+    BuildColumns(COLUMN_COUNT, widths, names);
+    SubclassHeader(FALSE);
+    if (CXTFlatHeaderCtrl* pHeader = GetFlatHeaderCtrl())
+    {
+        pHeader->EnableSortArrow(TRUE);
+        pHeader->SetTheme((CXTThemeManagerStyle*)NULL);
+    }
+    EnableSortColumnShading(TRUE);
+    ModifyExtendedStyle(0, LVS_EX_FULLROWSELECT);
+    SetMinColumnWidth(15);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Rows.
+
+void CSkellrunView::ShowKeyword(Keyword* pKeyword)
+{
+    CListCtrl& list = GetListCtrl();
+    m_pKeyword = pKeyword;
+    list.DeleteAllItems();
+    if (pKeyword != NULL)
+    {
+        int nRow = 0;
+        for (NewsItem* pItem = pKeyword->firstItem; pItem != NULL; pItem = pItem->next, ++nRow)
+        {
+            list.InsertItem(nRow, "");
+            list.SetItemText(nRow, COLUMN_TIME, pItem->displayTime);
+            list.SetItemText(nRow, COLUMN_TITLE, pItem->title);
+            list.SetItemText(nRow, COLUMN_URL, pItem->link);
+            list.SetItemData(nRow, (DWORD_PTR)pItem);
+        }
+    }
+    else if (m_pTreeView != NULL)
+    {
+        m_pTreeView->SetCaptionText("Keyword");
+    }
+    Invalidate();
+}
+
+void CSkellrunView::DeleteAllRows()
+{
+    GetListCtrl().DeleteAllItems();
+    m_pKeyword = NULL;
+}
+
+NewsItem* CSkellrunView::ItemOfRow(int nRow) const
+{
+    CListCtrl& list = GetListCtrl();
+    if (nRow < 0 || nRow >= list.GetItemCount())
+        return NULL;
+    return (NewsItem*)list.GetItemData(nRow);
+}
+
+BOOL CSkellrunView::SortList(int nCol, BOOL bAscending)
+{
+    CXTListSorter sorter(&GetListCtrl(), nCol);
+    sorter.Sort(bAscending, xtSortString);
+    return TRUE;
+}
+
+int CSkellrunView::HitTestCursor() const
+{
+    LVHITTESTINFO hit = {};
+    ::GetCursorPos(&hit.pt);
+    ::ScreenToClient(m_hWnd, &hit.pt);
+    int nRow = (int)::SendMessageA(m_hWnd, LVM_HITTEST, 0, (LPARAM)&hit);
+    return (hit.flags & LVHT_ONITEM) != 0 ? nRow : -1;
+}
+
+int CSkellrunView::RememberedRow() const
+{
+    if (m_pKeyword == NULL)
+        return -1;
+    const int nRow = m_pKeyword->lastClickedRow;
+    return ItemOfRow(nRow) != NULL ? nRow : -1;
+}
+
+int CSkellrunView::ClickedRow()
+{
+    int nRow = HitTestCursor();
+    if (nRow < 0)
+    {
+        nRow = RememberedRow();
+        if (nRow < 0)
+            return -1;
+        GetListCtrl().SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    m_pKeyword->lastClickedRow = nRow;
+    return nRow;
+}
+
+// ---------------------------------------------------------------------------
+// Clicks and commands.
+
+void CSkellrunView::Preview(NewsItem* pItem)
+{
+    if (m_pPreview == NULL)
+        return;
+    m_pPreview->SetKeyword(pItem->owner != NULL ? (LPCTSTR)pItem->owner->name : (LPCTSTR)m_pKeyword->name);
+    m_pPreview->SetTitle(pItem->title);
+    m_pPreview->SetSummary(pItem->summary);
+}
+
+void CSkellrunView::MarkItemRead(NewsItem* pItem)
+{
+    if (!pItem->unread)
+        return;
+    pItem->unread = FALSE;
+    --m_pKeyword->unreadCount;
+    if (m_pTreeView == NULL)
+        return;
+    KeywordGroup& group = m_pTreeView->m_group;
+    const int nTotalBefore = group.totalUnread;
+    --group.totalUnread;
+    if (m_pKeyword->unreadCount == 0)
+        m_pTreeView->SetKeywordBold(m_pKeyword, FALSE);
+    m_pTreeView->UnreadTotalChanged(nTotalBefore);
+}
+
+void CSkellrunView::OnClick(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (m_pKeyword == NULL || GetListCtrl().GetItemCount() == 0)
+        return;
+    const int nRow = ClickedRow();
+    if (nRow < 0)
+        return;
+    NewsItem* pItem = ItemOfRow(nRow);
+    Preview(pItem);
+    MarkItemRead(pItem);
+    GetListCtrl().RedrawItems(nRow, nRow);
+    if (m_pPreview != NULL)
+        m_pPreview->Invalidate();
+}
+
+void CSkellrunView::OnDblClk(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (NewsItem* pItem = ItemOfRow(HitTestCursor()))
+        OpenUrlInNewBrowser(pItem->link);
+}
+
+void CSkellrunView::OnGotoUrl()
+{
+    if (NewsItem* pItem = ItemOfRow(RememberedRow()))
+        OpenUrlInNewBrowser(pItem->link);
+}
+
+void CSkellrunView::OnUpdateGotoUrl(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pKeyword != NULL);
+}
+
+void CSkellrunView::OnRClick(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (m_pKeyword == NULL)
+        return;
+    ClickedRow();
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_LIST_MENU))
+        return;
+    CPoint point;
+    ::GetCursorPos(&point);
+    CXTPCommandBars::TrackPopupMenu(menu.GetSubMenu(0), TPM_RIGHTBUTTON, point.x, point.y, this);
+}
+
+void CSkellrunView::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMLVCUSTOMDRAW* pDraw = (NMLVCUSTOMDRAW*)pNMHDR;
+    *pResult = 0;
+    if (pDraw->nmcd.dwDrawStage == CDDS_PREPAINT)
+    {
+        UpdateBoldFont();
+        *pResult = CDRF_NOTIFYITEMDRAW;
+        return;
+    }
+    if (pDraw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
+        return;
+    NewsItem* pItem = (NewsItem*)pDraw->nmcd.lItemlParam;
+    if (pItem != NULL && pItem->unread && m_fontBold.GetSafeHandle() != NULL)
+    {
+        ::SelectObject(pDraw->nmcd.hdc, m_fontBold.GetSafeHandle());
+        *pResult = CDRF_NEWFONT;
+    }
+}
+
+void CSkellrunView::UpdateBoldFont()
+{
+    LOGFONTA lf = {};
+    HFONT hListFont = (HFONT)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0);
+    ::GetObjectA(hListFont != NULL ? (HGDIOBJ)hListFont : ::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    lf.lfWeight = FW_BOLD;
+    m_fontBold.DeleteObject();
+    m_fontBold.CreateFontIndirect(&lf);
+}

@@ -1,0 +1,86 @@
+#pragma once
+// CSkellrunView: the news list, upper pane of the main window's right side.
+// A report list of the news items of one keyword with the columns "Time",
+// "Title" and "Url"; unread rows are drawn bold. A click shows the item in
+// the preview pane (CPreviewPane) and marks it read; a double click or
+// "Goto Url" opens its link in a new browser window. The keyword tree fills
+// it through ShowKeyword; a click on a column header sorts the rows by that
+// column's text.
+//
+// The main frame wires it with SetTreeView and SetPreviewPane. Each row's
+// item data is its NewsItem; the keyword remembers the row clicked last.
+#include "engine/KeywordGroup.h"
+#include "toolkit/controls/XTFlatBorder.h"
+#include "toolkit/controls/XTListView.h"
+
+class CItemTreeView;
+class CPreviewPane;
+
+// Opens the link in a new browser window. Only http and https links are
+// opened; anything else shows "Invalid Url" and opens nothing. FALSE when
+// nothing was opened.
+BOOL OpenUrlInNewBrowser(LPCTSTR lpszLink);
+// TRUE for a link that starts with "http://" or "https://" (any case) and
+// names a host.
+BOOL IsWebLink(LPCTSTR lpszLink);
+
+class CSkellrunView : public CXTFlatBorder<CXTListView>
+{
+    DECLARE_DYNCREATE(CSkellrunView)
+public:
+    enum { ID_GOTO_URL = 32816, IDB_IMAGES = 146, IDR_LIST_MENU = 157 };
+    enum { COLUMN_TIME, COLUMN_TITLE, COLUMN_URL, COLUMN_COUNT };
+
+    CSkellrunView();
+
+    void SetPreviewPane(CPreviewPane* pPreview) { m_pPreview = pPreview; }
+    void SetTreeView(CItemTreeView* pTreeView) { m_pTreeView = pTreeView; }
+
+    // Shows the keyword's items, one row each in list order; null empties
+    // the list and the tree's caption reads "Keyword".
+    void ShowKeyword(Keyword* pKeyword);
+    Keyword* GetKeyword() const { return m_pKeyword; }
+    // Deletes every row and forgets the keyword on screen.
+    void DeleteAllRows();
+    // The row's item, null for a row that does not exist.
+    NewsItem* ItemOfRow(int nRow) const;
+
+    // Sorts by the column's text as strings in the given direction.
+    BOOL SortList(int nCol, BOOL bAscending) override;
+
+protected:
+    // Adds LVS_REPORT.
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // Draws nothing: the list control paints itself.
+    void OnDraw(CDC* pDC) override;
+    // The framework's print dialog.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnGotoUrl();
+    afx_msg void OnUpdateGotoUrl(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The row under the cursor (on its icon, label or state icon), else -1.
+    int HitTestCursor() const;
+    // The hit row, or the keyword's remembered row selected again on a miss;
+    // -1 when there is none. The row becomes the remembered one.
+    int ClickedRow();
+    // The keyword's remembered row while it is a row of the list, else -1.
+    int RememberedRow() const;
+    void Preview(NewsItem* pItem);
+    void MarkItemRead(NewsItem* pItem);
+    // The list's font in bold, for the unread rows of the coming paint.
+    void UpdateBoldFont();
+
+    CImageList m_imageList;
+    Keyword* m_pKeyword;
+    CPreviewPane* m_pPreview;
+    CItemTreeView* m_pTreeView;
+    CFont m_fontBold;
+};

@@ -1,0 +1,99 @@
+#include "ViewsFixture.h"
+
+BEGIN_MESSAGE_MAP(CViewsTestFrame, CTestFrame)
+    ON_MESSAGE(WM_ALL_READ, OnAllRead)
+END_MESSAGE_MAP()
+
+void ViewsTest::WriteStore(const std::string& path, const std::vector<StoredKeyword>& store)
+{
+    KeywordGroup group;
+    for (const StoredKeyword& stored : store)
+    {
+        Keyword* keyword = new Keyword(stored.name);
+        group.Add(keyword);
+        int nItem = 0;
+        for (const std::string& item : stored.items)
+        {
+            const BOOL unread = item[0] == '*';
+            CString title = item.c_str() + (unread ? 1 : 0);
+            CString link;
+            link.Format("http://news.example/%s/%d", stored.name, nItem);
+            CString time;
+            time.Format("Mon 3/%d/2007", 10 + nItem++);
+            keyword->AppendItem(new NewsItem(title, link, time, "summary of " + title, keyword, unread));
+        }
+    }
+    ASSERT_EQ(group.ConfWriter(path.c_str()), 1);
+}
+
+void ViewsTest::Open(const std::vector<StoredKeyword>& store)
+{
+    WriteStore(m_folder.File("conf.xml"), store);
+    m_pFrame = new CViewsTestFrame;
+    ASSERT_TRUE(m_pFrame->CreateAt(20, 20, 800, 500));
+    m_pTree = new CItemTreeView;
+    ASSERT_TRUE(m_pTree->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 500), m_pFrame, 0xE900));
+    m_pList = new CSkellrunView;
+    ASSERT_TRUE(m_pList->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 0, 800, 250), m_pFrame, 0xE901));
+    m_pPreview = new CPreviewPane;
+    ASSERT_TRUE(m_pPreview->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 250, 800, 500), m_pFrame, 0xE902));
+    m_pTree->SetListView(m_pList);
+    m_pList->SetTreeView(m_pTree);
+    m_pList->SetPreviewPane(m_pPreview);
+    PumpPending();
+    m_pFrame->m_nAllRead = 0;
+}
+
+void ViewsTest::TearDown()
+{
+    g_bUpdatingNews = FALSE;
+    if (m_pFrame != nullptr)
+        m_pFrame->DestroyWindow();
+    PumpPending();
+}
+
+std::string ViewsTest::TreeText()
+{
+    CXTTreeCtrl& tree = m_pTree->GetTree();
+    std::string text;
+    for (HTREEITEM hItem = tree.GetChildItem(m_pTree->GetRootItem()); hItem != NULL;
+         hItem = tree.GetNextItem(hItem, TVGN_NEXT))
+    {
+        text += std::string(text.empty() ? "" : " ") + (tree.GetItemBold(hItem) ? "*" : "") +
+                (LPCTSTR)tree.GetItemText(hItem);
+    }
+    return text;
+}
+
+HTREEITEM ViewsTest::ItemNamed(const char* name)
+{
+    CXTTreeCtrl& tree = m_pTree->GetTree();
+    for (HTREEITEM hItem = tree.GetChildItem(m_pTree->GetRootItem()); hItem != NULL;
+         hItem = tree.GetNextItem(hItem, TVGN_NEXT))
+    {
+        if (tree.GetItemText(hItem) == name)
+            return hItem;
+    }
+    return NULL;
+}
+
+void ViewsTest::Command(UINT nID)
+{
+    m_pTree->SendMessage(WM_COMMAND, nID, 0);
+}
+
+int ViewsTest::UpdateState(UINT nID)
+{
+    CTestCmdUI state;
+    state.m_nID = nID;
+    state.DoUpdate(m_pTree, FALSE);
+    if (!state.m_bEnableChanged)
+        return -1;
+    return state.m_bEnabled ? 1 : 0;
+}
+
+int ViewsTest::AllReadCount()
+{
+    PumpPending();
+    return m_pFrame->m_nAllRead;
+}

@@ -1,0 +1,73 @@
+#pragma once
+// A frame holding the three views of the main window (keyword tree, news
+// list, preview pane) wired as the main frame wires them, over a store
+// "conf.xml" in a temporary program folder. The frame records what the views
+// post to it and what they ask of it as the keyword pane's host.
+#include "app/AppMessages.h"
+#include "app/ItemTreeView.h"
+#include "app/KeywordPaneHost.h"
+#include "app/PreviewPane.h"
+#include "app/SkellrunView.h"
+#include "engine/ProgramFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestWindow.h"
+
+#include <string>
+#include <vector>
+
+class CViewsTestFrame : public CTestFrame, public CKeywordPaneHost
+{
+public:
+    void HideKeywordPane() override { ++m_nHideRequests; }
+    void OnKeywordSelChanged(LPCTSTR lpszItemText, HICON) override { m_selections.push_back(lpszItemText); }
+
+    int m_nHideRequests = 0;
+    int m_nAllRead = 0;
+    std::vector<std::string> m_selections;
+
+protected:
+    afx_msg LRESULT OnAllRead(WPARAM, LPARAM)
+    {
+        ++m_nAllRead;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+// One stored keyword: its name and its items' titles, each with a leading
+// '*' when unread.
+struct StoredKeyword
+{
+    const char* name;
+    std::vector<std::string> items;
+};
+
+class ViewsTest : public ::testing::Test
+{
+public:
+    ViewsTest() { SetProgramFolder(m_folder.Path().c_str()); }
+    ~ViewsTest() override { SetProgramFolder(""); }
+
+    void TearDown() override;
+
+    // Writes the store, then makes the frame and the views.
+    void Open(const std::vector<StoredKeyword>& store);
+    // Writes a store file of these keywords.
+    static void WriteStore(const std::string& path, const std::vector<StoredKeyword>& store);
+
+    // The tree's keyword items' texts in order, bold ones with a leading '*'.
+    std::string TreeText();
+    HTREEITEM ItemNamed(const char* name);
+    void Command(UINT nID);
+    // Runs the update handler of the command: 1 enabled, 0 disabled, -1 left alone.
+    int UpdateState(UINT nID);
+    // The posted WM_ALL_READ messages so far.
+    int AllReadCount();
+    KeywordGroup& Group() { return m_pTree->m_group; }
+
+    TempFolder m_folder;
+    CViewsTestFrame* m_pFrame = nullptr;
+    CItemTreeView* m_pTree = nullptr;
+    CSkellrunView* m_pList = nullptr;
+    CPreviewPane* m_pPreview = nullptr;
+};
