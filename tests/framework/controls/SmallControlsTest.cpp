@@ -1,63 +1,6 @@
-// Header, tab, progress, spin, scroll bar and tool-tip controls.
+// Progress, spin, scroll bar and tool-tip controls.
 #include <gtest/gtest.h>
 #include "ControlTestWindow.h"
-
-TEST(HeaderCtrl, ItemsRectanglesAndOrder)
-{
-    ControlTestWindow& parent = TestParent();
-    CHeaderCtrl header;
-    ASSERT_TRUE(header.Create(WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 24), &parent, IDC_TEST_FIRST));
-    HDITEM item = {};
-    item.mask = HDI_TEXT | HDI_WIDTH;
-    item.cxy = 100;
-    item.pszText = (LPTSTR) "Time";
-    EXPECT_EQ(0, header.InsertItem(0, &item));
-    item.cxy = 50;
-    item.pszText = (LPTSTR) "Title";
-    EXPECT_EQ(1, header.InsertItem(1, &item));
-    EXPECT_EQ(2, header.GetItemCount());
-
-    CRect rect;
-    ASSERT_TRUE(header.GetItemRect(1, &rect));
-    EXPECT_EQ(100, rect.left);
-    EXPECT_EQ(150, rect.right);
-
-    int order[2] = { 1, 0 };
-    EXPECT_TRUE(header.SetOrderArray(2, order));
-    int back[2] = {};
-    EXPECT_TRUE(header.GetOrderArray(back));
-    EXPECT_EQ(1, back[0]);
-    EXPECT_EQ(1, header.OrderToIndex(0));
-
-    HDHITTESTINFO hit = {};
-    hit.pt = CPoint(25, 10);
-    EXPECT_EQ(1, header.HitTest(&hit)) << "the second item now comes first";
-    EXPECT_TRUE(header.DeleteItem(0));
-    EXPECT_EQ(1, header.GetItemCount());
-}
-
-TEST(TabCtrl, TabsSelectionAndDisplayArea)
-{
-    ControlTestWindow& parent = TestParent();
-    CTabCtrl tabs;
-    ASSERT_TRUE(tabs.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &parent, IDC_TEST_FIRST));
-    EXPECT_EQ(0, tabs.InsertItem(0, "Toolbars"));
-    EXPECT_EQ(1, tabs.InsertItem(1, "Commands"));
-    CRect tab;
-    ASSERT_TRUE(tabs.GetItemRect(1, &tab));
-    TCHITTESTINFO hit = { tab.CenterPoint(), 0 };
-    EXPECT_EQ(1, tabs.HitTest(&hit));
-
-    char text[32] = "";
-    TCITEM item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    ASSERT_TRUE(tabs.GetItem(1, &item));
-    EXPECT_STREQ("Commands", text);
-    EXPECT_TRUE(tabs.DeleteAllItems());
-    EXPECT_EQ(0, tabs.GetItemCount());
-}
 
 TEST(ProgressCtrl, RangesAreReadBackWhole)
 {

@@ -41,27 +41,6 @@ TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
     }
 }
 
-TEST(Drawing, RectangleFramesInThePenAndFillsWithTheBrush)
-{
-    PixelCanvas canvas(10, 10);
-    CPen pen(PS_SOLID, 1, kRed);
-    CBrush brush(kBlue);
-    CPen* oldPen = canvas.dc().SelectObject(&pen);
-    CBrush* oldBrush = canvas.dc().SelectObject(&brush);
-    canvas.dc().Rectangle(CRect(1, 1, 6, 6));
-
-    EXPECT_EQ(kRed, canvas.Pixel(1, 1));
-    EXPECT_EQ(kRed, canvas.Pixel(5, 5));
-    EXPECT_EQ(kWhite, canvas.Pixel(6, 6));
-    RECT inside = { 2, 2, 5, 5 };
-    EXPECT_EQ(0, canvas.CountOther(inside, kBlue));
-
-    canvas.dc().SelectObject(oldPen);
-    canvas.dc().SelectObject(oldBrush);
-    EXPECT_EQ(::GetStockObject(BLACK_PEN), ::GetCurrentObject(canvas.dc(), OBJ_PEN));
-    EXPECT_EQ(::GetStockObject(WHITE_BRUSH), ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
-}
-
 // MoveTo answers the previous position; LineTo draws up to, not including, its end.
 TEST(Drawing, MoveToAnswersThePreviousPositionAndLineToDrawsFromIt)
 {
@@ -76,64 +55,4 @@ TEST(Drawing, MoveToAnswersThePreviousPositionAndLineToDrawsFromIt)
     EXPECT_EQ(0, canvas.CountOther(CRect(3, 1, 8, 2), kRed));
     EXPECT_EQ(kWhite, canvas.Pixel(8, 1));
     dc.SelectObject(oldPen);
-}
-
-TEST(Drawing, ExtFloodFillCoversOnlyTheConnectedSurface)
-{
-    PixelCanvas canvas(20, 20);
-    CDC& dc = canvas.dc();
-    dc.Draw3dRect(CRect(2, 2, 10, 10), kBlack, kBlack);
-    CBrush red(kRed);
-    dc.SelectObject(&red);
-    EXPECT_TRUE(dc.ExtFloodFill(5, 5, kWhite, FLOODFILLSURFACE));
-    dc.SelectStockObject(WHITE_BRUSH);
-
-    RECT inside = { 3, 3, 9, 9 };
-    EXPECT_EQ(0, canvas.CountOther(inside, kRed));
-    EXPECT_EQ(kBlack, canvas.Pixel(2, 2));
-    EXPECT_EQ(kWhite, canvas.Pixel(15, 15));
-}
-
-TEST(Drawing, BlockTransfersCopyAndStretch)
-{
-    PixelCanvas source(4, 4);
-    source.dc().FillSolidRect(0, 0, 2, 2, kRed);
-    PixelCanvas target(16, 16);
-
-    target.dc().BitBlt(10, 10, 4, 4, &source.dc(), 0, 0, SRCCOPY);
-    EXPECT_EQ(kRed, target.Pixel(11, 11));
-    EXPECT_EQ(kWhite, target.Pixel(12, 12));
-
-    target.dc().StretchBlt(0, 0, 8, 8, &source.dc(), 0, 0, 4, 4, SRCCOPY);
-    RECT doubled = { 0, 0, 4, 4 };
-    EXPECT_EQ(0, target.CountOther(doubled, kRed));
-    EXPECT_EQ(kWhite, target.Pixel(5, 5));
-
-    CBrush blue(kBlue);
-    target.dc().SelectObject(&blue);
-    target.dc().PatBlt(0, 12, 3, 3, PATCOPY);
-    target.dc().SelectStockObject(WHITE_BRUSH);
-    EXPECT_EQ(kBlue, target.Pixel(2, 14));
-    EXPECT_EQ(kWhite, target.Pixel(3, 14));
-}
-
-TEST(Drawing, DrawEdgeDrawsSunkenBordersAndAdjustsTheRectangle)
-{
-    PixelCanvas canvas(20, 20);
-    CRect rect(0, 0, 20, 20);
-    canvas.dc().DrawEdge(&rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    EXPECT_EQ(CRect(2, 2, 18, 18), rect);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), canvas.Pixel(0, 5));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), canvas.Pixel(19, 5));
-}
-
-TEST(Drawing, DrawFocusRectTwiceRestoresThePicture)
-{
-    PixelCanvas canvas(20, 20);
-    CRect rect(2, 2, 18, 18);
-    canvas.dc().DrawFocusRect(&rect);
-    EXPECT_GT(canvas.CountOther(kWhite), 0);
-    EXPECT_EQ(kWhite, canvas.Pixel(10, 10));
-    canvas.dc().DrawFocusRect(&rect);
-    EXPECT_EQ(0, canvas.CountOther(kWhite));
 }

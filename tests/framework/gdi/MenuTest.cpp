@@ -73,67 +73,6 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
     EXPECT_TRUE(menu.GetSubMenu(0) == NULL);
 }
 
-TEST(Menu, StatesChangeThroughEnableCheckAndRadio)
-{
-    CMenu menu, views;
-    BuildFileMenu(menu, views);
-    EXPECT_EQ((UINT)MF_ENABLED, menu.EnableMenuItem(ID_SAVE, MF_BYCOMMAND | MF_GRAYED));
-    EXPECT_TRUE(menu.GetMenuState(ID_SAVE, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_EQ((UINT)MF_UNCHECKED, menu.CheckMenuItem(ID_OPEN, MF_BYCOMMAND | MF_CHECKED));
-    EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_CHECKED);
-
-    EXPECT_TRUE(menu.CheckMenuRadioItem(ID_LEFT, ID_RIGHT, ID_RIGHT, MF_BYCOMMAND));
-    MENUITEMINFO info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_TYPE;
-    ASSERT_TRUE(menu.GetMenuItemInfo(ID_RIGHT, &info));
-    EXPECT_TRUE(info.fState & MFS_CHECKED);
-    EXPECT_TRUE(info.fType & MFT_RADIOCHECK);
-    ASSERT_TRUE(menu.GetMenuItemInfo(1, &info, TRUE));
-    EXPECT_TRUE(info.fType & MFT_SEPARATOR);
-
-    info.fMask = MIIM_STATE;
-    info.fState = MFS_DISABLED;
-    EXPECT_TRUE(menu.SetMenuItemInfo(ID_EXIT, &info));
-    EXPECT_TRUE(menu.GetMenuState(ID_EXIT, MF_BYCOMMAND) & MF_DISABLED);
-}
-
-TEST(Menu, TheDefaultItemIsFoundByCommandOrPosition)
-{
-    CMenu menu, views;
-    BuildFileMenu(menu, views);
-    EXPECT_EQ((UINT)-1, menu.GetDefaultItem(0));
-    EXPECT_TRUE(menu.SetDefaultItem(ID_SAVE));
-    EXPECT_EQ((UINT)ID_SAVE, menu.GetDefaultItem(0));
-    EXPECT_EQ(2u, menu.GetDefaultItem(0, TRUE));
-    EXPECT_TRUE(menu.SetDefaultItem(4, TRUE));
-    EXPECT_EQ((UINT)ID_EXIT, menu.GetDefaultItem(0));
-    EXPECT_TRUE(menu.GetMenuState(ID_EXIT, MF_BYCOMMAND) & MF_DEFAULT);
-}
-
-TEST(Menu, InsertModifyRemoveAndDelete)
-{
-    CMenu menu, views;
-    BuildFileMenu(menu, views);
-    EXPECT_TRUE(menu.InsertMenu(0, MF_BYPOSITION | MF_STRING, 999, "&New"));
-    EXPECT_EQ(999u, menu.GetMenuItemID(0));
-    EXPECT_TRUE(menu.InsertMenu(ID_EXIT, MF_BYCOMMAND | MF_STRING, 998, "Close"));
-    EXPECT_EQ(998u, menu.GetMenuItemID(5));
-
-    EXPECT_TRUE(menu.ModifyMenu(ID_SAVE, MF_BYCOMMAND | MF_STRING, ID_SAVE, "Save &As"));
-    CString text;
-    menu.GetMenuString(ID_SAVE, text, MF_BYCOMMAND);
-    EXPECT_EQ(CString("Save &As"), text);
-
-    HMENU hViews = ::GetSubMenu(menu, 4);
-    EXPECT_TRUE(menu.RemoveMenu(4, MF_BYPOSITION));
-    EXPECT_TRUE(::IsMenu(hViews)) << "removing leaves the submenu alive";
-    EXPECT_TRUE(menu.AppendMenu(MF_POPUP, (UINT_PTR)hViews, "Views"));
-    EXPECT_TRUE(menu.DeleteMenu(menu.GetMenuItemCount() - 1, MF_BYPOSITION));
-    EXPECT_FALSE(::IsMenu(hViews)) << "deleting destroys it";
-    EXPECT_EQ(6u, menu.GetMenuItemCount());
-}
-
 TEST(Menu, TheObjectDestroysItsMenuUnlessDetached)
 {
     HMENU destroyed, kept;
@@ -187,20 +126,6 @@ TEST(Menu, LoadsFromAResourceOrATemplateInMemory)
     EXPECT_EQ(2u, built.GetMenuItemCount());
     EXPECT_EQ(79u, built.GetMenuItemID(1));
     EXPECT_EQ(78u, built.GetSubMenu(0)->GetMenuItemID(1));
-}
-
-TEST(Menu, BitmapItems)
-{
-    CBitmap bitmap;
-    bitmap.CreateBitmap(8, 8, 1, 1, NULL);
-    CMenu menu;
-    menu.CreatePopupMenu();
-    EXPECT_TRUE(menu.AppendMenu(MF_STRING, 5, &bitmap));
-    MENUITEMINFO info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_TYPE;
-    menu.GetMenuItemInfo(5, &info);
-    EXPECT_TRUE(info.fType & MFT_BITMAP);
 }
 
 TEST(Menu, TrackPopupMenuAnswersTheChosenCommandOrSendsIt)
