@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 #include <algorithm>
@@ -207,6 +208,52 @@ void CXTPControlComboBoxList::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
         std::vector<char> text((size_t)std::max(0, (int)pSource->SendMessage(LB_GETTEXTLEN, i)) + 1, '\0');
         pSource->SendMessage(LB_GETTEXT, i, (LPARAM)text.data());
         SendMessage(LB_ADDSTRING, 0, (LPARAM)text.data());
+    }
+}
+
+void CXTPControlComboBoxList::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPPopupBar::DoPropExchange(pPX);
+    CXTPPropExchange* pSection = pPX->GetSection("Items");
+    ExchangeItems(pSection);
+    delete pSection;
+}
+
+void CXTPControlComboBoxList::ExchangeItems(CXTPPropExchange* pPX)
+{
+    if (pPX->IsStoring())
+    {
+        const int nCount = m_hWnd != NULL ? (int)SendMessage(LB_GETCOUNT) : 0;
+        pPX->WriteCount((DWORD)nCount);
+        for (int i = 0; i < nCount; i++)
+        {
+            CString strItem, strName;
+            std::vector<char> text((size_t)std::max(0, (int)SendMessage(LB_GETTEXTLEN, i)) + 1, '\0');
+            SendMessage(LB_GETTEXT, i, (LPARAM)text.data());
+            strItem = text.data();
+            strName.Format("Item%i", i);
+            // Written even when empty, so that a missing entry marks the end.
+            PX_String(pPX, strName, strItem);
+        }
+        return;
+    }
+    if (!CreateListWindow())
+        return;
+    const DWORD nCount = pPX->ReadCount();
+    CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
+    if (pArchiveExchange != NULL)
+    {
+        // Every stored entry takes at least its length byte.
+        pArchiveExchange->GetArchive("Items")->CheckCount(nCount, 1);
+    }
+    for (DWORD i = 0; i < nCount; i++)
+    {
+        CString strItem, strName;
+        strName.Format("Item%i", (int)i);
+        if (!PX_String(pPX, strName, strItem))
+            break;
+        if ((int)SendMessage(LB_ADDSTRING, 0, (LPARAM)(LPCTSTR)strItem) < 0)
+            break;
     }
 }
 

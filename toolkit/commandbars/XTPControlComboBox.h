@@ -45,6 +45,13 @@ public:
     // Esc closes, Enter executes the combo, other keys move in the list.
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     BOOL IsCustomizable() const override { return FALSE; }
+    // After the bar's own settings, the section "Items": the entry count
+    // and each entry as "Item<i>".
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    // The "Items" section alone. Loading trusts a stored count only as far
+    // as the store holds entries: an archive must have the bytes for them,
+    // a named store ends at the first missing entry.
+    void ExchangeItems(CXTPPropExchange* pPX);
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
 
 private:

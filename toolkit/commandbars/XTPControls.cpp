@@ -271,8 +271,12 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
             if (pControl->GetCommandBar() != NULL)
                 pControl->GetCommandBar()->SetTitle(CleanMnemonics(strCaption));
         }
+        else if (type == xtpControlComboBox)
+            pControl = new CXTPControlComboBox();
+        else if (type == xtpControlEdit)
+            pControl = new CXTPControlEdit();
         else
-            return NULL;   // combo boxes and edits come with their own classes
+            return NULL;   // hosted windows and labels come with their own classes
         pControl->SetType(type);
         pControl->SetStyle(style);
     }

@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
 
 #include <gtest/gtest.h>
 
@@ -238,6 +239,74 @@ TEST(ComboBoxAlone, WithoutItsListWindowThereIsNoSelection)
     EXPECT_STREQ("first", strText);
     pCombo->GetLBText(5, strText);
     EXPECT_STREQ("", strText);
+}
+
+// The entries of a list bar made for the test.
+std::vector<std::string> Entries(CXTPControlComboBoxList* pList)
+{
+    std::vector<std::string> entries;
+    const int nCount = pList->m_hWnd != NULL ? (int)pList->SendMessage(LB_GETCOUNT) : 0;
+    for (int i = 0; i < nCount; i++)
+    {
+        char text[64] = "";
+        pList->SendMessage(LB_GETTEXT, i, (LPARAM)text);
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+TEST(ComboBoxItems, ArchiveKeepsEveryEntryEmptyOnesToo)
+{
+    CMemFile file;
+    CXTPControlComboBoxList* pStored = new CXTPControlComboBoxList;
+    ASSERT_TRUE(pStored->CreateListWindow());
+    for (const char* entry : {"alpha", "", "gamma"})
+        pStored->SendMessage(LB_ADDSTRING, 0, (LPARAM)entry);
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        pStored->ExchangeItems(&px);
+    }
+    file.SeekToBegin();
+    CXTPControlComboBoxList* pLoaded = new CXTPControlComboBoxList;
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        pLoaded->ExchangeItems(&px);
+    }
+    EXPECT_EQ((std::vector<std::string>{"alpha", "", "gamma"}), Entries(pLoaded));
+    pStored->InternalRelease();
+    pLoaded->InternalRelease();
+}
+
+TEST(ComboBoxItems, ArchiveCountBeyondItsDataIsRefused)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        px.WriteCount(1000000);
+        CString strItem = "alpha";
+        PX_String(&px, "Item0", strItem);
+        PX_String(&px, "Item1", strItem);
+    }
+    file.SeekToBegin();
+    CXTPControlComboBoxList* pLoaded = new CXTPControlComboBoxList;
+    BOOL bRefused = FALSE;
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        pLoaded->ExchangeItems(&px);
+    }
+    catch (CException* e)
+    {
+        bRefused = e->IsKindOf(RUNTIME_CLASS(CArchiveException));
+        e->Delete();
+    }
+    EXPECT_TRUE(bRefused);
+    EXPECT_TRUE(Entries(pLoaded).empty());
+    pLoaded->InternalRelease();
 }
 
 } // namespace
