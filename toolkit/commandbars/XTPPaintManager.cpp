@@ -7,6 +7,7 @@
 #include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPStartup.h"
 
+#include <algorithm>
 #include <string.h>
 
 static_assert(sizeof(NONCLIENTMETRICS) == 340, "the system expects the Windows XP size");
@@ -295,6 +296,24 @@ void CXTPPaintManager::Pixel(CDC* pDC, int x, int y, int nColor)
 void CXTPPaintManager::GradientFill(CDC* pDC, LPCRECT lpRect, COLORREF crFrom, COLORREF crTo, BOOL bHorz)
 {
     XTPDrawHelpers()->GradientFill(pDC, lpRect, crFrom, crTo, bHorz);
+}
+
+CSize CXTPPaintManager::DrawFloatingCaption(CDC* pDC, CXTPCommandBar* pBar, CRect rcClient, COLORREF clrCaption,
+                                            BOOL bDraw)
+{
+    CFont* pOldFont = pDC->SelectObject(&m_fontSmCaption);
+    const int h = std::max(15, (int)pDC->GetTextExtent(" ").cy);
+    const CRect rcCaption(3, 3, rcClient.right - 3, 3 + h);
+    if (bDraw)
+    {
+        pDC->FillSolidRect(rcCaption, clrCaption);
+        pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
+        pDC->SetBkMode(TRANSPARENT);
+        CRect rcTitle(5, 3, rcClient.right - 3 - 2 * h, 3 + h);
+        pDC->DrawText(pBar->GetTitle(), rcTitle, DT_SINGLELINE | DT_VCENTER);
+    }
+    pDC->SelectObject(pOldFont);
+    return rcCaption.Size();
 }
 
 void CXTPPaintManager::DrawCheckMark(CDC* pDC, CRect rc, COLORREF clr, BOOL bLayout2)

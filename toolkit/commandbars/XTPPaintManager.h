@@ -181,6 +181,9 @@ public:
     static void PrepareMenuCaption(CString& strCaption);
     static BOOL FontExists(const CString& strFaceName);
     void GradientFill(CDC* pDC, LPCRECT lpRect, COLORREF crFrom, COLORREF crTo, BOOL bHorz);
+    // The raised shadow of an embossed caption: the text in colour 20 one
+    // pixel right of and below rc; the DC's text colour stays as it was.
+    void DrawEmbossShadow(CDC* pDC, const CString& strText, CRect rc, UINT nFormat);
 
 public:
     BOOL m_bUseOfficeFont;
@@ -191,6 +194,10 @@ protected:
     // The size of a button on the bar and of its icon.
     static CSize GetButtonSize(CXTPCommandBar* pBar);
     static CSize GetIconSize(CXTPCommandBar* pBar);
+    // The caption of a floating bar: its title in colour 20 on a strip of
+    // clrCaption across the top of rcClient, 3 pixels in, at least 15 high
+    // in the small caption font; returns the strip's size.
+    CSize DrawFloatingCaption(CDC* pDC, CXTPCommandBar* pBar, CRect rcClient, COLORREF clrCaption, BOOL bDraw);
 
 protected:
     COLORREF m_clrSpare;

@@ -95,13 +95,7 @@ CSize CXTPPaintManager::DrawTextEx(CDC* pDC, const CString& strCaption, CRect rc
             rcText.left += (rcText.Width() - nWidth) / 2;
         const UINT nFormat = DT_SINGLELINE | DT_VCENTER;
         if (bEmbossed)
-        {
-            pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
-            CRect rcEmboss = rcText;
-            rcEmboss.OffsetRect(1, 1);
-            pDC->DrawText(strCaption, rcEmboss, nFormat);
-            pDC->SetTextColor(clrText);
-        }
+            DrawEmbossShadow(pDC, strCaption, rcText, nFormat);
         pDC->DrawText(strCaption, rcText, nFormat);
         if (bTriangled)
         {
@@ -118,13 +112,7 @@ CSize CXTPPaintManager::DrawTextEx(CDC* pDC, const CString& strCaption, CRect rc
             rcText.top += (rcText.Height() - nWidth + 1) / 2;
         const UINT nFormat = DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
         if (bEmbossed)
-        {
-            pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
-            CRect rcEmboss = rcText;
-            rcEmboss.OffsetRect(1, 1);
-            pDC->DrawText(strMeasured, rcEmboss, nFormat);
-            pDC->SetTextColor(clrText);
-        }
+            DrawEmbossShadow(pDC, strMeasured, rcText, nFormat);
         pDC->DrawText(strMeasured, rcText, nFormat);
         if (bTriangled)
         {
@@ -133,6 +121,14 @@ CSize CXTPPaintManager::DrawTextEx(CDC* pDC, const CString& strCaption, CRect rc
         }
     }
     return CSize(0, 0);
+}
+
+void CXTPPaintManager::DrawEmbossShadow(CDC* pDC, const CString& strText, CRect rc, UINT nFormat)
+{
+    const COLORREF clrText = pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
+    rc.OffsetRect(1, 1);
+    pDC->DrawText(strText, rc, nFormat);
+    pDC->SetTextColor(clrText);
 }
 
 CSize CXTPPaintManager::DrawControlText(CDC* pDC, const CString& strCaption, CRect rc, BOOL bVertical, BOOL bDraw,

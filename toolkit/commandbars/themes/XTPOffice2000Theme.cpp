@@ -154,21 +154,7 @@ CSize CXTPOffice2000Theme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar,
     switch (pBar->GetPosition())
     {
     case xtpBarFloating:
-    {
-        CFont* pOldFont = pDC->SelectObject(&m_fontSmCaption);
-        const int h = std::max(15, (int)pDC->GetTextExtent(" ").cy);
-        const CRect rcCaption(3, 3, rcClient.right - 3, 3 + h);
-        if (bDraw)
-        {
-            pDC->FillSolidRect(rcCaption, GetColor(clrActiveCaption));
-            pDC->SetTextColor(GetColor(clrButtonHighlight));
-            pDC->SetBkMode(TRANSPARENT);
-            CRect rcTitle(5, 3, rcClient.right - 3 - 2 * h, 3 + h);
-            pDC->DrawText(pBar->GetTitle(), rcTitle, DT_SINGLELINE | DT_VCENTER);
-        }
-        pDC->SelectObject(pOldFont);
-        return rcCaption.Size();
-    }
+        return DrawFloatingCaption(pDC, pBar, rcClient, GetColor(clrActiveCaption), bDraw);
     case xtpBarLeft:
     case xtpBarRight:
         if (bDraw)
@@ -320,13 +306,7 @@ void CXTPOffice2000Theme::DrawControlCaption(CDC* pDC, const CString& strText, C
         return;
     }
     if (!bEnabled && !bSelected)
-    {
-        const COLORREF clrText = pDC->SetTextColor(GetColor(clrButtonHighlight));
-        CRect rcEmboss = *pRect;
-        rcEmboss.OffsetRect(1, 1);
-        pDC->DrawText(strText, rcEmboss, nFormat);
-        pDC->SetTextColor(clrText);
-    }
+        DrawEmbossShadow(pDC, strText, *pRect, nFormat);
     pDC->DrawText(strText, *pRect, nFormat);
 }
 

@@ -599,21 +599,7 @@ CSize CXTPOffice2003Theme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar,
     switch (pBar->GetPosition())
     {
     case xtpBarFloating:
-    {
-        CFont* pOldFont = pDC->SelectObject(&m_fontSmCaption);
-        const int h = std::max(15, (int)pDC->GetTextExtent(" ").cy);
-        const CRect rcCaption(3, 3, rcClient.right - 3, 3 + h);
-        if (bDraw)
-        {
-            pDC->FillSolidRect(rcCaption, m_clrFloatingCaption);
-            pDC->SetTextColor(GetColor(clrButtonHighlight));
-            pDC->SetBkMode(TRANSPARENT);
-            CRect rcTitle(5, 3, rcClient.right - 3 - 2 * h, 3 + h);
-            pDC->DrawText(pBar->GetTitle(), rcTitle, DT_SINGLELINE | DT_VCENTER);
-        }
-        pDC->SelectObject(pOldFont);
-        return rcCaption.Size();
-    }
+        return DrawFloatingCaption(pDC, pBar, rcClient, m_clrFloatingCaption, bDraw);
     case xtpBarLeft:
     case xtpBarRight:
         if (!bDraw)
