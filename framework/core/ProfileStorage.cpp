@@ -17,13 +17,13 @@ HKEY AfxCreateRegistrySubKey(HKEY hParent, LPCTSTR lpszName)
     return hKey;
 }
 
-BOOL AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, CString& strValue)
+CString AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
     DWORD type = REG_NONE;
     DWORD size = 0;
     if (hKey == NULL || ::RegQueryValueExA(hKey, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS ||
         type != REG_SZ)
-        return FALSE;
+        return lpszDefault;
     // Read into one byte more, so that text stored without its zero ends.
     CString text;
     LPTSTR buffer = text.GetBuffer((int)size + 1);
@@ -32,12 +32,11 @@ BOOL AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, CString& strValue)
         type != REG_SZ || read > size)
     {
         text.ReleaseBuffer(0);
-        return FALSE;
+        return lpszDefault;
     }
     buffer[read] = '\0';
     text.ReleaseBuffer();
-    strValue = text;
-    return TRUE;
+    return text;
 }
 
 CString AfxReadIniString(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)

@@ -5,8 +5,7 @@
 // store, and the text form binary values take in an INI file.
 //
 //     CRegistryKey software(AfxCreateRegistrySubKey(HKEY_CURRENT_USER, "Software"));
-//     CString name;
-//     if (!AfxReadRegistryString(software, "Name", name)) ...   // missing or not text
+//     CString name = AfxReadRegistryString(software, "Name", "");   // "" when missing or not text
 //     CString text = AfxEncodeProfileBinary(bytes, 4);    // "CBLK..." two letters a byte
 #include "framework/core/CString.h"
 
@@ -29,10 +28,10 @@ private:
 // when the parent or the name is NULL or the key cannot be had.
 HKEY AfxCreateRegistrySubKey(HKEY hParent, LPCTSTR lpszName);
 
-// The text value lpszEntry of the key into strValue; FALSE (strValue left as
-// it was) when the key is NULL or the value is missing or not REG_SZ. The
-// stored text need not end with a zero.
-BOOL AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, CString& strValue);
+// The text value lpszEntry of the key; lpszDefault when the key is NULL or
+// the value is missing or not REG_SZ. The stored text need not end with a
+// zero.
+CString AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, LPCTSTR lpszDefault);
 // The entry of an INI file's section, lpszDefault when it is missing; texts
 // are read up to 4095 characters.
 CString AfxReadIniString(LPCTSTR lpszFile, LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault);

@@ -66,10 +66,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
     if (m_pszRegistryKey == NULL)
         return AfxReadIniString(m_pszProfileName, lpszSection, lpszEntry, lpszDefault);
     CRegistryKey section(GetSectionKey(lpszSection));
-    CString text;
-    if (!AfxReadRegistryString(section, lpszEntry, text))
-        return lpszDefault;
-    return text;
+    return AfxReadRegistryString(section, lpszEntry, lpszDefault);
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)

@@ -164,10 +164,7 @@ CString CXTProfileManager::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEnt
     if (!ini.IsEmpty())
         return AfxReadIniString(ini, lpszSection, lpszEntry, lpszDefault);
     CRegistryKey section(GetSectionKey(lpszSection));
-    CString text;
-    if (!AfxReadRegistryString(section, lpszEntry, text))
-        return lpszDefault;
-    return text;
+    return AfxReadRegistryString(section, lpszEntry, lpszDefault);
 }
 
 BOOL CXTProfileManager::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, const BYTE* pData,
