@@ -1,4 +1,5 @@
 #include "toolkit/controls/XTCaption.h"
+#include "toolkit/controls/XTSharedTheme.h"
 #include "toolkit/controls/XTCaptionPopupWnd.h"
 #include "toolkit/controls/XTCaptionTheme.h"
 #include "toolkit/foundation/XTAuxData.h"
@@ -64,20 +65,17 @@ CXTCaption::~CXTCaption()
 
 CXTCaptionTheme* CXTCaption::GetTheme()
 {
-    CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTCaptionThemeFactory));
-    return pFactory != NULL ? static_cast<CXTCaptionTheme*>(pFactory->GetSafeTheme()) : NULL;
+    return XTSharedTheme<CXTCaptionTheme>(RUNTIME_CLASS(CXTCaptionThemeFactory));
 }
 
 void CXTCaption::SetTheme(int nTheme)
 {
-    if (CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTCaptionThemeFactory)))
-        pFactory->SetTheme(nTheme);
+    XTSetSharedTheme(RUNTIME_CLASS(CXTCaptionThemeFactory), nTheme);
 }
 
 void CXTCaption::SetTheme(CXTThemeManagerStyle* pTheme)
 {
-    if (CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTCaptionThemeFactory)))
-        pFactory->SetTheme(pTheme);
+    XTSetSharedTheme(RUNTIME_CLASS(CXTCaptionThemeFactory), pTheme);
 }
 
 CXTCaptionTheme* CXTCaption::GetCaptionTheme()

@@ -10,6 +10,7 @@
 //   CXTFlatComboBox::SetSharedTheme(2);   // every flat control, Office 2003
 #include "toolkit/controls/XTFlatControlsTheme.h"
 #include "toolkit/controls/XTFlatLook.h"
+#include "toolkit/controls/XTSharedTheme.h"
 
 template <class TBase>
 class CXTFlatControlT : public TBase, public CXTThemeManagerStyleHost
@@ -53,21 +54,13 @@ public:
     // The theme every flat control without a theme of its own draws with.
     static CXTFlatControlsTheme* GetSharedTheme()
     {
-        CXTThemeManagerStyleFactory* pFactory = SharedFactory();
-        return pFactory != NULL ? (CXTFlatControlsTheme*)pFactory->GetSafeTheme() : NULL;
+        return XTSharedTheme<CXTFlatControlsTheme>(RUNTIME_CLASS(CXTFlatControlsThemeFactory));
     }
-    static void SetSharedTheme(int nTheme)
-    {
-        if (CXTThemeManagerStyleFactory* pFactory = SharedFactory())
-            pFactory->SetTheme(nTheme);
-    }
-    // Takes the theme; deleted at once when there is no shared factory.
+    static void SetSharedTheme(int nTheme) { XTSetSharedTheme(RUNTIME_CLASS(CXTFlatControlsThemeFactory), nTheme); }
+    // Takes the theme (XTSharedTheme.h).
     static void SetSharedTheme(CXTThemeManagerStyle* pTheme)
     {
-        if (CXTThemeManagerStyleFactory* pFactory = SharedFactory())
-            pFactory->SetTheme(pTheme);
-        else
-            delete pTheme;
+        XTSetSharedTheme(RUNTIME_CLASS(CXTFlatControlsThemeFactory), pTheme);
     }
 
 protected:
@@ -113,12 +106,6 @@ protected:
     BOOL m_bButtonDown;
     BOOL m_bHasFocus;
     CXTFlatLook m_flatLook;
-
-private:
-    static CXTThemeManagerStyleFactory* SharedFactory()
-    {
-        return XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTFlatControlsThemeFactory));
-    }
 };
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CXTFlatControlT, TBase, TBase)

@@ -1,4 +1,5 @@
 #include "toolkit/controls/XTHeaderCtrl.h"
+#include "toolkit/controls/XTSharedTheme.h"
 #include "framework/window/CPaintDC.h"
 
 #include "toolkit/commandbars/XTTrackPopupMenu.h"
@@ -68,24 +69,17 @@ CXTHeaderTheme* CXTHeaderCtrl::GetTheme()
 
 CXTHeaderTheme* CXTHeaderCtrl::GetSharedTheme()
 {
-    CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTHeaderThemeFactory));
-    return pFactory != NULL ? (CXTHeaderTheme*)pFactory->GetSafeTheme() : NULL;
+    return XTSharedTheme<CXTHeaderTheme>(RUNTIME_CLASS(CXTHeaderThemeFactory));
 }
 
 void CXTHeaderCtrl::SetSharedTheme(int nTheme)
 {
-    CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTHeaderThemeFactory));
-    if (pFactory != NULL)
-        pFactory->SetTheme(nTheme);
+    XTSetSharedTheme(RUNTIME_CLASS(CXTHeaderThemeFactory), nTheme);
 }
 
 void CXTHeaderCtrl::SetSharedTheme(CXTThemeManagerStyle* pTheme)
 {
-    CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTHeaderThemeFactory));
-    if (pFactory != NULL)
-        pFactory->SetTheme(pTheme);
-    else
-        delete pTheme;
+    XTSetSharedTheme(RUNTIME_CLASS(CXTHeaderThemeFactory), pTheme);
 }
 
 // ---------------------------------------------------------------------------

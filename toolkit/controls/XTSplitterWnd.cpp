@@ -1,4 +1,5 @@
 #include "toolkit/controls/XTSplitterWnd.h"
+#include "toolkit/controls/XTSharedTheme.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include <algorithm>
@@ -80,22 +81,17 @@ CXTSplitterWnd::~CXTSplitterWnd()
 
 CXTSplitterTheme* CXTSplitterWnd::GetTheme()
 {
-    CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTSplitterThemeFactory));
-    return pFactory != NULL ? (CXTSplitterTheme*)pFactory->GetSafeTheme() : NULL;
+    return XTSharedTheme<CXTSplitterTheme>(RUNTIME_CLASS(CXTSplitterThemeFactory));
 }
 
 void CXTSplitterWnd::SetTheme(int nTheme)
 {
-    CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTSplitterThemeFactory));
-    if (pFactory != NULL)
-        pFactory->SetTheme(nTheme);
+    XTSetSharedTheme(RUNTIME_CLASS(CXTSplitterThemeFactory), nTheme);
 }
 
 void CXTSplitterWnd::SetTheme(CXTThemeManagerStyle* pTheme)
 {
-    CXTThemeManagerStyleFactory* pFactory = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTSplitterThemeFactory));
-    if (pFactory != NULL)
-        pFactory->SetTheme(pTheme);
+    XTSetSharedTheme(RUNTIME_CLASS(CXTSplitterThemeFactory), pTheme);
 }
 
 void CXTSplitterWnd::OnThemeChanged()
