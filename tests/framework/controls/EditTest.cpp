@@ -29,7 +29,7 @@ TEST(Edit, LinesAndSelectionsAreReadBack)
     EXPECT_EQ(4, end);
 }
 
-TEST(RichEdit, TextSelectionAndCharacterFormat)
+TEST(RichEdit, TextAndSelection)
 {
     ControlTestWindow& parent = TestParent();
     CRichEditCtrl rich;
@@ -47,14 +47,6 @@ TEST(RichEdit, TextSelectionAndCharacterFormat)
     CString text;
     rich.GetWindowText(text);
     EXPECT_EQ(CString("News summary"), text);
-
-    CHARFORMAT format = {};
-    format.dwMask = CFM_BOLD;
-    format.dwEffects = CFE_BOLD;
-    EXPECT_TRUE(rich.SetDefaultCharFormat(format));
-    CHARFORMAT back = {};
-    rich.GetDefaultCharFormat(back);
-    EXPECT_TRUE(back.dwEffects & CFE_BOLD);
 
     rich.SetSel(0, 0);
     EXPECT_TRUE(rich.GetSelText().IsEmpty());

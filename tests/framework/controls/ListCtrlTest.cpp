@@ -43,14 +43,6 @@ int CALLBACK ByDataDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 
 }
 
-TEST(ListCtrl, ColumnsShowInTheHeader)
-{
-    Report report;
-    EXPECT_EQ(3, report.list.GetHeaderCtrl()->GetItemCount());
-    EXPECT_TRUE(report.list.DeleteColumn(2));
-    EXPECT_EQ(2, report.list.GetHeaderCtrl()->GetItemCount());
-}
-
 TEST(ListCtrl, ItemsTextsDataAndStates)
 {
     Report report;

@@ -52,29 +52,6 @@ TEST(ToolBarCtrl, ButtonsAreFoundByIndexAndCommand)
     EXPECT_EQ(4, bar.GetButtonCount());
 }
 
-TEST(ToolBarCtrl, StatesFollowTheCommands)
-{
-    Bar fixture;
-    CToolBarCtrl& bar = fixture.bar;
-    EXPECT_TRUE(bar.CheckButton(ID_PENCIL));
-    EXPECT_TRUE(bar.IsButtonChecked(ID_PENCIL));
-    EXPECT_TRUE(bar.EnableButton(ID_UNDO, FALSE));
-    EXPECT_FALSE(bar.IsButtonEnabled(ID_UNDO));
-    EXPECT_TRUE(bar.HideButton(ID_FILL));
-    EXPECT_TRUE(bar.IsButtonHidden(ID_FILL));
-    EXPECT_TRUE(bar.SetState(ID_UNDO, TBSTATE_ENABLED | TBSTATE_CHECKED));
-    EXPECT_EQ(TBSTATE_ENABLED | TBSTATE_CHECKED, bar.GetState(ID_UNDO));
-
-    TBBUTTONINFO info = {};
-    info.cbSize = sizeof(info);
-    info.dwMask = TBIF_IMAGE;
-    info.iImage = 2;
-    EXPECT_TRUE(bar.SetButtonInfo(ID_FILL, &info));
-    info.iImage = -1;
-    EXPECT_EQ(1, bar.GetButtonInfo(ID_FILL, &info));
-    EXPECT_EQ(2, info.iImage);
-}
-
 TEST(ToolBarCtrl, ButtonSizesAndImages)
 {
     Bar fixture;

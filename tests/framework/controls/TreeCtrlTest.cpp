@@ -1,4 +1,4 @@
-// The tree control: building, walking, item attributes, hit tests and sorting.
+// The tree control: building, walking, item texts, sorting and check boxes.
 #include <gtest/gtest.h>
 #include "ControlTestWindow.h"
 
@@ -54,40 +54,17 @@ TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndWalked)
     EXPECT_EQ(2, selected);
 }
 
-TEST(TreeCtrl, TextsDataAndStates)
+TEST(TreeCtrl, LongTextsAndImages)
 {
     Tree fixture;
     CTreeCtrl& tree = fixture.tree;
     CString longName('k', 600);
     EXPECT_TRUE(tree.SetItemText(fixture.sport, longName));
     EXPECT_EQ(longName, tree.GetItemText(fixture.sport));
-    EXPECT_TRUE(tree.SetItemData(fixture.news, 1234));
-    EXPECT_EQ(1234u, tree.GetItemData(fixture.news));
-    tree.SetItemState(fixture.news, TVIS_BOLD, TVIS_BOLD);
-    EXPECT_EQ((UINT)TVIS_BOLD, tree.GetItemState(fixture.news, TVIS_BOLD));
     tree.SetItemImage(fixture.sport, 3, 4);
     int image = 0, selected = 0;
     tree.GetItemImage(fixture.sport, image, selected);
     EXPECT_EQ(3, image);
-}
-
-TEST(TreeCtrl, ExpandSelectAndHitTest)
-{
-    Tree fixture;
-    CTreeCtrl& tree = fixture.tree;
-    EXPECT_TRUE(tree.Expand(fixture.root, TVE_EXPAND));
-    EXPECT_TRUE(tree.GetItemState(fixture.root, TVIS_EXPANDED) & TVIS_EXPANDED);
-    EXPECT_EQ(fixture.weather, tree.GetNextVisibleItem(fixture.root));
-
-    EXPECT_TRUE(tree.SelectItem(fixture.sport));
-    EXPECT_EQ(fixture.sport, tree.GetSelectedItem());
-
-    CRect rect;
-    ASSERT_TRUE(tree.GetItemRect(fixture.news, &rect, TRUE));
-    UINT flags = 0;
-    EXPECT_EQ(fixture.news, tree.HitTest(rect.CenterPoint(), &flags));
-    EXPECT_TRUE(flags & TVHT_ONITEMLABEL);
-    EXPECT_TRUE(tree.HitTest(CPoint(290, 290)) == NULL);
 }
 
 TEST(TreeCtrl, ChildrenAreSortedByNameOrByCallback)
