@@ -54,10 +54,18 @@ public:
     // Where an object of cx x cy starts: centred with ButtonStyleImageAbove,
     // else at the border gap, centred vertically.
     virtual void CalcObjectPos(CPoint& pt, int cx, int cy, CXTButton* pButton);
+    // The user's text position when the button has one; else after the image
+    // (left aligned), at the right border gap, or centred in what is left,
+    // below the image with ButtonStyleImageAbove.
     virtual void CalcTextPos(CPoint& pt, UINT nState, const CRect& rect, CSize sizeText, CXTButton* pButton);
     // Gray text when disabled, else the text colour.
     virtual COLORREF GetTextColor(UINT nState, CXTButton* pButton);
+    // The text at CalcTextPos in GetTextColor and the theme font, one pixel
+    // further while pressed when the theme offsets pressed buttons.
     virtual void DrawButtonText(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton);
+    // The user's image position when the button has one; else at the border
+    // gap, centred when the button has no text and asks for it (BS_CENTER,
+    // BS_VCENTER), above the text with ButtonStyleImageAbove.
     virtual void CalcImagePos(CPoint& pt, CDC* pDC, UINT nState, CRect& rect, BOOL bHasHotImage,
                               CXTButton* pButton);
     // Disabled, normal or hot image by the state.
@@ -68,6 +76,7 @@ public:
     virtual BOOL DrawVisualStyleBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton);
     // Face, dithered face and the edges of the button's style.
     virtual BOOL DrawButtonBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton);
+    // The dotted focus rectangle, 2 pixels in (4 with visual styles).
     virtual void DrawFocus(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton);
 
     // --- a toolbar look for buttons ---

@@ -63,13 +63,22 @@ public:
     virtual void SetChildWindow(CWnd* pChild, CWnd* pNotifyWnd);
     // Hides the button and destroys the popup.
     virtual void ClosePopup();
+    // Opens the popup over the pane's old place (made on first use, grown by
+    // what the grandparent grew since), lays it out and shows the button
+    // pushed; TRUE when it is (already) open.
     virtual BOOL ShowPopup();
+    // Redraws the background, then the new text and the new icon, each only
+    // when given.
     virtual void UpdateCaption(LPCTSTR lpszText, HICON hIcon);
+    // Creates the window with the toolkit's font; the low three bits of
+    // dwExStyle are the CaptionStyle flags, the rest window extended styles.
+    // Without CaptionStyleCloseButton the embedded button is made too.
     virtual BOOL CreateCaption(CWnd* pParentWnd, LPCTSTR lpszText, DWORD dwExStyle, DWORD dwStyle,
                                const CRect& rect, UINT nID);
     // The text's rectangle: its width plus an average character and 12,
     // at most the client width (less 18 with an icon); empty without text.
     virtual void CalcTextRect(CRect& rect);
+    // Background, text and icon: the base hands each to the caption theme.
     virtual void DrawCaptionBack(CDC* pDC, CRect& rect);
     virtual void DrawCaptionText(CDC* pDC);
     virtual void DrawCaptionIcon(CDC* pDC, CRect& rect);

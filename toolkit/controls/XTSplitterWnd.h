@@ -49,6 +49,7 @@ public:
     virtual void ShowColumn();
     // Hides a column; the active pane moves to the next column of its row.
     virtual void HideColumn(int nColHide);
+    // The same for rows: the active pane moves to the next row of its column.
     virtual void ShowRow();
     virtual void HideRow(int nRowHide);
     // Swaps the child ids of the pane at (row, col) and pView; FALSE when
@@ -61,6 +62,8 @@ public:
     // Puts an existing child window in the pane; returns the old pane
     // (hidden, id 0) or NULL when pView is there already.
     virtual CWnd* SwitchView(int nRow, int nCol, CWnd* pView);
+    // XTSplitterStyle flags; full drag is read again (SplitterNoFullDrag
+    // turns it off, else the system setting holds).
     virtual void SetSplitterStyle(DWORD dwStyle);
     virtual DWORD GetSplitterStyle() const { return m_dwSplitterStyle; }
     // Bars and gaps of 6 pixels when flat, 7 when not.
