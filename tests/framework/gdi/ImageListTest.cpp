@@ -87,28 +87,6 @@ TEST(ImageList, IconsGoInAndComeOutAgain)
     EXPECT_TRUE(list.ExtractIcon(7) == NULL);
 }
 
-TEST(ImageList, ReplaceAndRemove)
-{
-    CImageList list;
-    MakeStripList(list);
-
-    PixelCanvas blue(16, 16);
-    blue.dc().FillSolidRect(0, 0, 16, 16, kBlue);
-    CBitmap image, mask;
-    blue.CopyInto(image);
-    mask.CreateBitmap(16, 16, 1, 1, NULL);   // all zero: every pixel opaque
-    EXPECT_TRUE(list.Replace(0, &image, &mask));
-    PixelCanvas canvas(16, 16);
-    list.Draw(&canvas.dc(), 0, CPoint(0, 0), ILD_TRANSPARENT);
-    EXPECT_EQ(0, canvas.CountOther(kBlue));
-
-    EXPECT_EQ(2, list.Add(&image, &mask));
-    EXPECT_TRUE(list.Remove(0));
-    EXPECT_EQ(2, list.GetImageCount());
-    EXPECT_TRUE(list.Remove(-1));
-    EXPECT_EQ(0, list.GetImageCount());
-}
-
 TEST(ImageList, ABitmapResourceIsCutIntoImages)
 {
     CImageList list;

@@ -62,6 +62,12 @@ protected:
     CString m_strIniFile;
 };
 
+// A text's bytes with the terminating zero.
+std::vector<BYTE> Text(const char* pszText)
+{
+    return std::vector<BYTE>(pszText, pszText + strlen(pszText) + 1);
+}
+
 // The document's text; unformatted without the line breaks the component
 // may add on its own.
 CString TrimmedXml(CXTPPropExchangeXMLNode& px, BOOL bFormatted = FALSE)
@@ -213,37 +219,31 @@ TEST_F(PropExchangeBackends, RegistryFormOfValuesSectionsAndLists)
         CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
         stored.DoPropExchange(&px);
     }
-    DWORD dwType = 0;
-    std::vector<BYTE> value = ReadRegistry("Settings", "Short", dwType);
-    EXPECT_EQ((DWORD)REG_DWORD, dwType);
-    EXPECT_EQ(std::vector<BYTE>({0xFF, 0xFF}), value) << "a 16-bit value keeps its 2 bytes";
-    value = ReadRegistry("Settings", "Byte", dwType);
-    EXPECT_EQ(std::vector<BYTE>({200}), value);
-    value = ReadRegistry("Settings", "Double", dwType);
+    // Texts are stored unescaped with their terminating zero; 16-bit values keep their 2 bytes.
+    struct Stored { const char* key; const char* name; DWORD type; std::vector<BYTE> bytes; };
+    const Stored rows[] = {
+        {"Settings", "Short", REG_DWORD, {0xFF, 0xFF}},
+        {"Settings", "Byte", REG_DWORD, {200}},
+        {"Settings", "Double", REG_BINARY, {0, 0, 0, 0, 0, 0, 0x02, 0xC0}},
+        {"Settings", "String", REG_SZ, Text("Line one\\\nLine\ttwo\r")},
+        {"Settings", "Rect", REG_SZ, Text("1, 2, 30, 40")},
+        {"Settings", "Size", REG_SZ, Text("16, 15")},
+        {"Settings", "Class", REG_SZ, Text("CPayload")},
+        {"Settings", "Blob", REG_BINARY, {0x00, 0x61, 0xFF, 0x10}},
+        {"Settings\\Outer\\Inner", "Number", REG_DWORD, {99, 0, 0, 0}},
+        {"Settings", "Count", REG_DWORD, {3, 0, 0, 0}},
+        {"Settings\\Item2", "Value", REG_DWORD, {7, 0, 0, 0}},
+        {"Settings", "Bool", REG_DWORD, {1, 0, 0, 0}},
+    };
+    for (const Stored& row : rows)
+    {
+        DWORD dwType = REG_NONE;
+        EXPECT_EQ(row.bytes, ReadRegistry(row.key, row.name, dwType)) << row.name;
+        EXPECT_EQ(row.type, dwType) << row.name;
+    }
+    DWORD dwType = REG_NONE;
+    ReadRegistry("Settings", "Payload", dwType);
     EXPECT_EQ((DWORD)REG_BINARY, dwType);
-    EXPECT_EQ(8u, value.size());
-    value = ReadRegistry("Settings", "String", dwType);
-    EXPECT_EQ((DWORD)REG_SZ, dwType);
-    EXPECT_STREQ("Line one\\\nLine\ttwo\r", (const char*)&value[0]) << "not escaped";
-    value = ReadRegistry("Settings", "Rect", dwType);
-    EXPECT_STREQ("1, 2, 30, 40", (const char*)&value[0]);
-    value = ReadRegistry("Settings", "Size", dwType);
-    EXPECT_STREQ("16, 15", (const char*)&value[0]);
-    value = ReadRegistry("Settings", "Class", dwType);
-    EXPECT_STREQ("CPayload", (const char*)&value[0]);
-    value = ReadRegistry("Settings", "Blob", dwType);
-    EXPECT_EQ((DWORD)REG_BINARY, dwType);
-    EXPECT_EQ(stored.blob, value);
-    value = ReadRegistry("Settings", "Payload", dwType);
-    EXPECT_EQ((DWORD)REG_BINARY, dwType);
-    value = ReadRegistry("Settings\\Outer\\Inner", "Number", dwType);
-    EXPECT_EQ(std::vector<BYTE>({99, 0, 0, 0}), value);
-    value = ReadRegistry("Settings", "Count", dwType);
-    EXPECT_EQ(std::vector<BYTE>({3, 0, 0, 0}), value);
-    value = ReadRegistry("Settings\\Item2", "Value", dwType);
-    EXPECT_EQ(std::vector<BYTE>({7, 0, 0, 0}), value);
-    value = ReadRegistry("Settings", "Bool", dwType);
-    EXPECT_EQ(std::vector<BYTE>({1, 0, 0, 0}), value);
 }
 
 TEST_F(PropExchangeBackends, RegistryRemovesValuesEqualToTheirDefault)
