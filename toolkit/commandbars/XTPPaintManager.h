@@ -194,6 +194,12 @@ protected:
     // The size of a button on the bar and of its icon.
     static CSize GetButtonSize(CXTPCommandBar* pBar);
     static CSize GetIconSize(CXTPCommandBar* pBar);
+    // An enabled control's icon in its state: checked or open ones plain (hot
+    // when checked and hot or pressed), pressed ones hot at ptPressed, hot
+    // ones raised over their shadow when icons have shadows, idle ones faded
+    // when icons fade.
+    void DrawEnabledImage(CDC* pDC, CPoint pt, CPoint ptPressed, CSize sz, CXTPImageManagerIcon* pImage,
+                          int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped);
     // The caption of a floating bar: its title in colour 20 on a strip of
     // clrCaption across the top of rcClient, 3 pixels in, at least 15 high
     // in the small caption font; returns the strip's size.

@@ -131,6 +131,36 @@ void CXTPPaintManager::DrawEmbossShadow(CDC* pDC, const CString& strText, CRect 
     pDC->SetTextColor(clrText);
 }
 
+void CXTPPaintManager::DrawEnabledImage(CDC* pDC, CPoint pt, CPoint ptPressed, CSize sz,
+                                        CXTPImageManagerIcon* pImage, int nSelected, int nPressed, BOOL bChecked,
+                                        BOOL bPopuped)
+{
+    if (bPopuped || bChecked)
+    {
+        if (bChecked && (nSelected || nPressed))
+            pImage->Draw(pDC, pt, pImage->GetHotIcon(), sz);
+        else
+            pImage->Draw(pDC, pt, bChecked ? pImage->GetCheckedIcon() : pImage->GetIcon(), sz);
+        return;
+    }
+    const BOOL bHot = (nSelected && !nPressed) || (!nSelected && nPressed == 1);
+    const BOOL bPressed = (nSelected && nPressed) || nPressed == 2;
+    if (bPressed)
+        pImage->Draw(pDC, ptPressed, pImage->GetHotIcon(), sz);
+    else if (bHot)
+    {
+        if (m_iconsInfo.bIconsWithShadow)
+        {
+            pImage->Draw(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetShadowIcon(), sz);
+            pImage->Draw(pDC, CPoint(pt.x - 1, pt.y - 1), pImage->GetHotIcon(), sz);
+        }
+        else
+            pImage->Draw(pDC, pt, pImage->GetHotIcon(), sz);
+    }
+    else
+        pImage->Draw(pDC, pt, m_iconsInfo.bUseFadedIcons ? pImage->GetFadedIcon() : pImage->GetIcon(), sz);
+}
+
 CSize CXTPPaintManager::DrawControlText(CDC* pDC, const CString& strCaption, CRect rc, BOOL bVertical, BOOL bDraw,
                                         BOOL bEmbossed, BOOL bTriangled, CSize szImage, BOOL bImage)
 {

@@ -105,30 +105,7 @@ void CXTPOffice2000Theme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageMana
             pImage->Draw(pDC, pt, pImage->GetDisabledIcon(), sz);
         return;
     }
-    if (bPopuped || bChecked)
-    {
-        if (bChecked && (nSelected || nPressed))
-            pImage->Draw(pDC, pt, pImage->GetHotIcon(), sz);
-        else
-            pImage->Draw(pDC, pt, bChecked ? pImage->GetCheckedIcon() : pImage->GetIcon(), sz);
-        return;
-    }
-    const BOOL bHot = (nSelected && !nPressed) || (!nSelected && nPressed == 1);
-    const BOOL bPressed = (nSelected && nPressed) || nPressed == 2;
-    if (bPressed)
-        pImage->Draw(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetHotIcon(), sz);
-    else if (bHot)
-    {
-        if (m_iconsInfo.bIconsWithShadow)
-        {
-            pImage->Draw(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetShadowIcon(), sz);
-            pImage->Draw(pDC, CPoint(pt.x - 1, pt.y - 1), pImage->GetHotIcon(), sz);
-        }
-        else
-            pImage->Draw(pDC, pt, pImage->GetHotIcon(), sz);
-    }
-    else
-        pImage->Draw(pDC, pt, m_iconsInfo.bUseFadedIcons ? pImage->GetFadedIcon() : pImage->GetIcon(), sz);
+    DrawEnabledImage(pDC, pt, CPoint(pt.x + 1, pt.y + 1), sz, pImage, nSelected, nPressed, bChecked, bPopuped);
 }
 
 void CXTPOffice2000Theme::FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar)
