@@ -744,19 +744,30 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
 
 namespace
 {
-// Calls fn for each popup control of the collection and of its original set.
-template <class Fn> void ForEachPopupControl(CXTPControls* pControls, Fn fn)
+// Calls fn for each popup control of the bar's saved collections and of
+// their original sets.
+template <class Fn> void ForEachPopupControl(const CXTPCommandBar* pBar, Fn fn)
 {
-    for (CXTPControls* pSet : {pControls, pControls->GetOriginalControls()})
+    std::vector<CXTPControls*> arrControls;
+    pBar->GetSavedControls(arrControls);
+    for (CXTPControls* pControls : arrControls)
     {
-        for (int i = 0; pSet != NULL && i < pSet->GetCount(); i++)
+        for (CXTPControls* pSet : {pControls, pControls->GetOriginalControls()})
         {
-            CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pSet->GetAt(i));
-            if (pPopup != NULL)
-                fn(pPopup);
+            for (int i = 0; pSet != NULL && i < pSet->GetCount(); i++)
+            {
+                CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pSet->GetAt(i));
+                if (pPopup != NULL)
+                    fn(pPopup);
+            }
         }
     }
 }
+}
+
+void CXTPCommandBar::GetSavedControls(std::vector<CXTPControls*>& arrControls) const
+{
+    arrControls.push_back(m_pControls);
 }
 
 void CXTPCommandBar::GenerateCommandBarList(CXTPCommandBarList* pList, UINT& nNextPopupID)
@@ -764,7 +775,7 @@ void CXTPCommandBar::GenerateCommandBarList(CXTPCommandBarList* pList, UINT& nNe
     if (pList->Contains(this))
         return;
     pList->Add(this);
-    ForEachPopupControl(m_pControls, [&](CXTPControlPopup* pPopup) {
+    ForEachPopupControl(this, [&](CXTPControlPopup* pPopup) {
         CXTPCommandBar* pBar = pPopup->GetCommandBar();
         if (pBar == NULL || pList->Contains(pBar))
             return;
@@ -778,7 +789,7 @@ void CXTPCommandBar::RestoreCommandBarList(CXTPCommandBarList* pList)
 {
     if (!pList->BeginRestore(this))
         return;
-    ForEachPopupControl(m_pControls, [&](CXTPControlPopup* pPopup) { pPopup->RestoreCommandBarList(pList); });
+    ForEachPopupControl(this, [&](CXTPControlPopup* pPopup) { pPopup->RestoreCommandBarList(pList); });
     pList->EndRestore(this);
 }
 

@@ -16,6 +16,8 @@
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
 #include "toolkit/commandbars/XTPHookSink.h"
 
+#include <vector>
+
 class CXTPControls;
 class CXTPControl;
 class CXTPControlPopup;
@@ -174,6 +176,9 @@ public:
     // [each popup control, also among the original controls, takes its
     // loaded popup bar from the list]
     virtual void RestoreCommandBarList(CXTPCommandBarList* pList);
+    // [the bar's controls] every control collection the bar saves, so the
+    // two list operations above reach their popup bars.
+    virtual void GetSavedControls(std::vector<CXTPControls*>& arrControls) const;
     // The key handling while the bar tracks: 0 not handled, 1 handled,
     // 2 handled and closing.
     virtual int OnHookKeyDown(UINT nChar, LPARAM lParam);

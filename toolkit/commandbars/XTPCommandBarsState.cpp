@@ -54,12 +54,15 @@ template <class Fn> BOOL Guarded(Fn fn)
 
 // ---- Profile form ------------------------------------------------------------------
 
+// Both run from the frame's creation and its WM_CLOSE: nothing throws out.
 void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized)
 {
-    CXTPDockState state;
-    GetDockState(state);
-    state.SaveState(lpszProfileName);
-    SaveDockBarsState(lpszProfileName);
+    Guarded([&]() {
+        CXTPDockState state;
+        GetDockState(state);
+        state.SaveState(lpszProfileName);
+        SaveDockBarsState(lpszProfileName);
+    });
     if (m_bCustomizeAvail)
         SaveControls(lpszProfileName, bOnlyCustomized);
 }
@@ -68,10 +71,12 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
 {
     if (m_bCustomizeAvail)
         LoadControls(lpszProfileName, bSilent);
-    CXTPDockState state;
-    state.LoadState(lpszProfileName);
-    LoadDockBarsState(lpszProfileName);
-    SetDockState(state);
+    Guarded([&]() {
+        CXTPDockState state;
+        state.LoadState(lpszProfileName);
+        LoadDockBarsState(lpszProfileName);
+        SetDockState(state);
+    });
     RecalcFrameLayout();
 }
 

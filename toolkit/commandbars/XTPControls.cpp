@@ -564,6 +564,26 @@ void CXTPControls::SetOriginalControls(CXTPControls* pOriginalControls)
     m_pOriginalControls = pOriginalControls;
 }
 
+namespace
+{
+// Stored sets nest a level or two (a bar's controls, their original set);
+// deeper nesting is damaged data that would only use up the stack.
+const int kMaxLoadNesting = 8;
+int g_nLoadNesting = 0;
+
+class CLoadNesting
+{
+public:
+    CLoadNesting()
+    {
+        if (g_nLoadNesting >= kMaxLoadNesting)
+            AfxThrowArchiveException(CArchiveException::badSchema);
+        g_nLoadNesting++;
+    }
+    ~CLoadNesting() { g_nLoadNesting--; }
+};
+}
+
 void CXTPControls::DoPropExchange(CXTPPropExchange* pPX)
 {
     CXTPPropExchangeEnumeratorPtr pEnum(pPX->GetEnumerator("Control"));
@@ -595,6 +615,7 @@ void CXTPControls::DoPropExchange(CXTPPropExchange* pPX)
         return;
     }
 
+    CLoadNesting nesting;
     RemoveAll();
     POSITION pos = pEnum->GetPosition();
     while (pos != NULL)

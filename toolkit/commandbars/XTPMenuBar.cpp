@@ -111,3 +111,22 @@ int CXTPMenuBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM&
     }
     return CXTPToolBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
 }
+
+void CXTPMenuBar::GetSavedControls(std::vector<CXTPControls*>& arrControls) const
+{
+    CXTPToolBar::GetSavedControls(arrControls);
+    for (const auto& entry : m_mapMDIMenus)
+        arrControls.push_back(entry.second);
+}
+
+void CXTPMenuBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
+{
+    CXTPToolBar::Copy(pCommandBar, bRecursive);
+    CXTPMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CXTPMenuBar, pCommandBar);
+    if (pMenuBar == NULL || pMenuBar == this)
+        return;
+    while (!m_mapMDIMenus.empty())
+        SetMDIMenu(m_mapMDIMenus.begin()->first, NULL);
+    for (const auto& entry : pMenuBar->m_mapMDIMenus)
+        SetMDIMenu(entry.first, entry.second->Duplicate(bRecursive));
+}

@@ -39,6 +39,10 @@ public:
     // The tool bar's keys, "ResourceId", then the document-template menus
     // as a counted list of "MDIMenu%i" sections ("Id" and the controls).
     void DoPropExchange(CXTPPropExchange* pPX) override;
+    // The tool bar's copy and duplicates of the document-template menus.
+    void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+    // The bar's controls and those of the document-template menus.
+    void GetSavedControls(std::vector<CXTPControls*>& arrControls) const override;
 
 private:
     HMENU m_hMenu;

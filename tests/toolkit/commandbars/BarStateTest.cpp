@@ -520,6 +520,64 @@ TEST_F(DamagedStateTest, PopupReferencesThatWouldFormACycleAreRefused)
     EXPECT_EQ(nPopupBars, CCountedPopupBar::s_nAlive) << "the loaded popup bar was released with its frame";
 }
 
+TEST_F(DamagedStateTest, OriginalControlsNestedTooDeepAreRefused)
+{
+    CXTPToolBar* pBar = new CXTPToolBar;
+    CXTPControls* pSet = pBar->GetControls();
+    for (int i = 0; i < 20; i++)
+    {
+        CXTPControls* pOriginal = new CXTPControls;
+        pOriginal->Add(xtpControlButton, ID_TEST_NEW);
+        pSet->SetOriginalControls(pOriginal);
+        pSet = pOriginal;
+    }
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        pBar->DoPropExchange(&px);
+    }
+    file.SeekToBegin();
+    CXTPToolBar* pLoaded = new CXTPToolBar;
+    BOOL bRefused = FALSE;
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        pLoaded->DoPropExchange(&px);
+    }
+    catch (CArchiveException* e)
+    {
+        bRefused = e->m_cause == CArchiveException::badSchema;
+        e->Delete();
+    }
+    EXPECT_TRUE(bRefused);
+    pBar->InternalRelease();
+    pLoaded->InternalRelease();
+}
+
+TEST_F(BarStateTest, DocumentTemplateMenusRoundTripWithTheirPopupBars)
+{
+    CXTPControls* pMenu = new CXTPControls;
+    CXTPControlPopup* pPopup = (CXTPControlPopup*)pMenu->AddControl(new CXTPControlPopup, ID_TEST_HELP);
+    CCountedPopupBar* pPopupBar = new CCountedPopupBar;
+    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_OPEN);
+    pPopup->SetCommandBar(pPopupBar);
+    pPopupBar->InternalRelease();
+    frame->m_pCommandBars->GetMenuBar()->SetMDIMenu(500, pMenu);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    CStateFrame* pFresh = NewFrame();
+    pFresh->m_pCommandBars->LoadBarState(kProfile);
+    const CXTPMenuBar::CMDIMenuMap& menus = pFresh->m_pCommandBars->GetMenuBar()->GetMDIMenus();
+    ASSERT_EQ(1u, menus.count(500));
+    CXTPControl* pLoaded = menus.at(500)->FindControlById(ID_TEST_HELP);
+    ASSERT_TRUE(pLoaded != NULL && pLoaded->GetCommandBar() != NULL);
+    EXPECT_EQ(2, pLoaded->GetCommandBar()->GetControlCount());
+    pFresh->DestroyWindow();
+}
+
 TEST_F(DamagedStateTest, ProfileCountsAreCappedAndDuplicateRowIdsSkipped)
 {
     frame->m_pCommandBars->SaveBarState(kProfile);
