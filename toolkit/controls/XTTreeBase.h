@@ -60,30 +60,44 @@ public:
     // Searches below the item, each child's descendants before the child.
     virtual HTREEITEM FindItemInChildren(LPCTSTR lpszSearch, BOOL bCaseSensitive, BOOL bWholeWord,
                                          HTREEITEM hParent);
+    // The item's own font, used by PaintItems from then on.
     virtual void SetItemFont(HTREEITEM hItem, LOGFONTA* pLogFont);
     // FALSE when the item has no font of its own.
     virtual BOOL GetItemFont(HTREEITEM hItem, LOGFONTA* pLogFont);
+    // The control's TVIS_BOLD state of the item (set, then redrawn).
     virtual void SetItemBold(HTREEITEM hItem, BOOL bBold = TRUE);
     virtual BOOL GetItemBold(HTREEITEM hItem);
+    // The item's own text colour; the control is redrawn.
     virtual void SetItemColor(HTREEITEM hItem, COLORREF clr);
     // 0xFFFFFFFF when the item has no colour of its own.
     virtual COLORREF GetItemColor(HTREEITEM hItem);
     // Switching off keeps only the caret selected (when it was); answers the
     // previous mode.
     virtual BOOL EnableMultiSelect(BOOL bMultiSelect = TRUE);
+    // The nearest selected item above, in visible order; NULL with
+    // multi-selection off.
     virtual HTREEITEM GetPrevSelectedItem(HTREEITEM hItem);
     // WM_NOTIFY to the control's owner; 0 without an owner.
     virtual LRESULT NotifyOwner(NMHDR* pHeader);
+    // Selects or deselects every visible item but hExcept, each with its
+    // notifications.
     virtual void SelectAllExcept(BOOL bSelect, HTREEITEM hExcept);
     // A left or right press with multi-selection on: a click or drag on an
     // item, or a rubber band elsewhere. Answers whether the press was used up.
     virtual BOOL HandleButtonDown(BOOL bLeft, UINT nFlags, CPoint point);
+    // The selection a press on the item makes: Shift selects the range from
+    // the anchor (adding to it with Ctrl); Ctrl leaves the toggle to the
+    // release; a plain press on an unselected item deselects the others,
+    // and the item becomes selected and the caret.
     virtual void ApplyClickSelection(HTREEITEM hItem, BOOL bLeft, UINT nFlags);
     // Modal: waits for the release (a click) or a move past the drag distance
     // (a drag start).
     virtual void TrackClickOrDrag(HTREEITEM hItem, BOOL bLeft, UINT nFlags, CPoint point);
     // Modal: the rubber band from the press point.
     virtual void TrackSelectionBand(UINT nFlags, CPoint point);
+    // One step of the band: items inside it are selected (with Ctrl the
+    // remembered ones toggle off, with Shift they are forgotten), items
+    // outside go back to what they were when the band started.
     virtual void SelectItemsInBand(const CRect& rcBand, UINT nFlags, CXTTreeItemList& listRemembered);
     // TRUE in the base; FALSE makes the search go on past a match.
     virtual BOOL AcceptFoundItem(HTREEITEM hItem);
