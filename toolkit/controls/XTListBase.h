@@ -42,6 +42,9 @@ public:
     virtual int GetStoredColumnWidth(int nCol);
     // Gives the column its saved width, when it has one.
     virtual void RestoreColumnWidth(int nCol);
+    // Report style only: every column gets its saved width, or the widths
+    // are saved as "w0,w1,...," under the section and entry of
+    // AutoSaveColumns in the user's profile.
     virtual void LoadColumnWidths();
     virtual void SaveColumnWidths();
     // Sizes the column (-1: every column) to the larger of its content and
@@ -57,11 +60,14 @@ public:
     // Adds the bits to the extended style.
     virtual void SetExtendedStyle(DWORD dwExStyle);
     virtual DWORD GetExtendedStyle();
+    // Locked widths: the header's dividers no longer resize the columns.
     virtual void LockColumnWidths(BOOL bLock = TRUE);
     // The row at the point and, in report style, its column (-1 for none).
     virtual int HitTestEx(CPoint& point, int* pCol) const;
     // Appends a column; a width of -1 takes the last column's width.
     virtual int AddColumn(LPCTSTR lpszColHeading, int nWidth = -1, int nFormat = LVCFMT_LEFT);
+    // Inserts nCols left-aligned columns of the widths, named by the texts or
+    // by toolkit string ids; FALSE at the first that fails.
     virtual BOOL BuildColumns(int nCols, int* nWidth, CString* strColString);
     virtual BOOL BuildColumns(int nCols, int* nWidth, int* nColString);
     // The header's item count in report style, else -1.
@@ -69,9 +75,11 @@ public:
     // Inserts a copy of row nFrom at nTo; answers nFrom's new index, -1 when
     // the indexes are equal or negative.
     virtual int CopyRow(int nFrom, int nTo);
+    // CopyRow, then the old row deleted.
     virtual BOOL MoveRow(int nFrom, int nTo);
     // Custom text and background colours for the whole list, then a redraw.
     virtual void SetListColors(COLORREF crText, COLORREF crBack);
+    // A row's own colours, replacing the record the row had.
     virtual void SetRowColors(const CXTRowColor& rowColor);
     virtual void SetRowColors(int nRow, COLORREF crText, COLORREF crBack);
     virtual void RemoveAllRowColors();
