@@ -333,6 +333,25 @@ TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
     ::SetFileAttributesA(strFile.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST_F(BarStateTest, LargeImageGoesIntoTheProfileWhenItsFileCannotBeWritten)
+{
+    frame->m_pCommandBars->SetStateFileName("C:\\no such folder\\state");
+    frame->Format()->GetControls()->FindControlById(ID_TEST_COPY)->SetCaption(CString('z', 20000));
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    CString strSection = ProfileSection("%s-Controls");
+    EXPECT_EQ(0u, ProfileInt(strSection, "LoadFromFile"));
+    BYTE* pData = NULL;
+    UINT nBytes = 0;
+    ASSERT_TRUE(app.App()->GetProfileBinary(strSection, "Controls", &pData, &nBytes));
+    delete[] pData;
+    EXPECT_GT(nBytes, 20000u);
+
+    CStateFrame* pFresh = NewFrame();
+    pFresh->m_pCommandBars->LoadBarState(kProfile);
+    EXPECT_EQ(20000, pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
+    pFresh->DestroyWindow();
+}
+
 TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
 {
     frame->Standard()->SetVisible(FALSE);
