@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-IMPLEMENT_DYNCREATE(CXTPControlComboBoxList, CXTPPopupBar)
+IMPLEMENT_SERIAL(CXTPControlComboBoxList, CXTPPopupBar, VERSIONABLE_SCHEMA | 8)
 IMPLEMENT_SERIAL(CXTPControlComboBox, CXTPControlPopup, VERSIONABLE_SCHEMA | 8)
 
 XTP_STARTUP_CLASSES(ControlComboBoxClasses, xtpStartupControlClasses, XTP_STARTUP_CLASS(CXTPControlComboBox),
@@ -214,6 +214,11 @@ void CXTPControlComboBoxList::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
 void CXTPControlComboBoxList::DoPropExchange(CXTPPropExchange* pPX)
 {
     CXTPPopupBar::DoPropExchange(pPX);
+    ExchangeItemsSection(pPX);
+}
+
+void CXTPControlComboBoxList::ExchangeItemsSection(CXTPPropExchange* pPX)
+{
     CXTPPropExchange* pSection = pPX->GetSection("Items");
     ExchangeItems(pSection);
     delete pSection;
@@ -587,4 +592,22 @@ BOOL CXTPControlComboBox::Compare(CXTPControl* pOther)
 {
     CXTPControlComboBox* pComboBox = DYNAMIC_DOWNCAST(CXTPControlComboBox, pOther);
     return CXTPControlPopup::Compare(pOther) && pComboBox != NULL && pComboBox->m_nWidth == m_nWidth;
+}
+
+void CXTPControlComboBox::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControlPopup::DoPropExchange(pPX);
+    BOOL bDropDown = m_bDropDown;
+    PX_Bool(pPX, "DropDown", bDropDown, TRUE);
+    PX_Int(pPX, "Width", m_nWidth, 0);
+    int nComboStyle = (int)m_dwComboStyle;
+    PX_Enum(pPX, "ComboStyle", nComboStyle, 0);
+    if (pPX->IsLoading())
+    {
+        m_dwComboStyle = (DWORD)nComboStyle;
+        SetDropDownListStyle(bDropDown);
+    }
+    CXTPControlComboBoxList* pList = GetListBar();
+    if (pList != NULL)
+        pList->ExchangeItemsSection(pPX);
 }

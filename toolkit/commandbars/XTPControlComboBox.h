@@ -24,7 +24,7 @@ class CXTPControlComboBox;
 // The drop-down list: a popup bar whose window is a list box.
 class CXTPControlComboBoxList : public CXTPPopupBar
 {
-    DECLARE_DYNCREATE(CXTPControlComboBoxList)
+    DECLARE_SERIAL(CXTPControlComboBoxList)
 public:
     CXTPControlComboBoxList();
 
@@ -52,6 +52,8 @@ public:
     // as the store holds entries: an archive must have the bytes for them,
     // a named store ends at the first missing entry.
     void ExchangeItems(CXTPPropExchange* pPX);
+    // ExchangeItems in the section "Items" of pPX.
+    void ExchangeItemsSection(CXTPPropExchange* pPX);
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
 
 private:
@@ -156,6 +158,9 @@ public:
     void SetWidth(int nWidth) override;
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
     BOOL Compare(CXTPControl* pOther) override;
+    // After the popup's keys: "DropDown", "Width", "ComboStyle" and the
+    // list's entries (section "Items").
+    void DoPropExchange(CXTPPropExchange* pPX) override;
 
 private:
     CXTPControl* GetHostControl() override { return this; }

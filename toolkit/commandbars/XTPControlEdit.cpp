@@ -2,6 +2,7 @@
 
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 IMPLEMENT_SERIAL(CXTPControlEdit, CXTPControl, VERSIONABLE_SCHEMA | 8)
@@ -199,4 +200,21 @@ BOOL CXTPControlEdit::Compare(CXTPControl* pOther)
 {
     CXTPControlEdit* pEdit = DYNAMIC_DOWNCAST(CXTPControlEdit, pOther);
     return CXTPControl::Compare(pOther) && pEdit != NULL && pEdit->m_nWidth == m_nWidth;
+}
+
+void CXTPControlEdit::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControl::DoPropExchange(pPX);
+    if (pPX->GetSchema() > 5)
+    {
+        PX_Bool(pPX, "HasLabel", m_bLabel, FALSE);
+        PX_Int(pPX, "Width", m_nWidth, 0);
+    }
+    if (pPX->GetSchema() > 7)
+    {
+        BOOL bReadOnly = m_bReadOnly;
+        PX_Bool(pPX, "ReadOnly", bReadOnly, FALSE);
+        if (pPX->IsLoading())
+            SetReadOnly(bReadOnly);
+    }
 }

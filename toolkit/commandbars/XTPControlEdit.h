@@ -81,6 +81,9 @@ public:
     void SetWidth(int nWidth) override;
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
     BOOL Compare(CXTPControl* pOther) override;
+    // After the control's keys: "HasLabel" and "Width" (schema above 5),
+    // "ReadOnly" (schema above 7).
+    void DoPropExchange(CXTPPropExchange* pPX) override;
 
 private:
     CXTPControl* GetHostControl() override { return this; }

@@ -6,6 +6,7 @@
 
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
+#include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPToolBar.h"
@@ -306,6 +307,52 @@ TEST(ComboBoxItems, ArchiveCountBeyondItsDataIsRefused)
     }
     EXPECT_TRUE(bRefused);
     EXPECT_TRUE(Entries(pLoaded).empty());
+    pLoaded->InternalRelease();
+}
+
+TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)
+{
+    CXTPToolBar* pBar = new CXTPToolBar;
+    CXTPControlComboBox* pCombo = (CXTPControlComboBox*)pBar->GetControls()->Add(xtpControlComboBox, kSortId);
+    pCombo->SetWidth(140);
+    pCombo->SetComboStyle(1);
+    pCombo->SetDropDownListStyle(TRUE);
+    pCombo->AddString("By date");
+    pCombo->AddString("By title");
+    CXTPControlEdit* pEdit = (CXTPControlEdit*)pBar->GetControls()->Add(xtpControlEdit, kSortId + 1);
+    pEdit->SetWidth(90);
+    pEdit->SetShowLabel(FALSE);
+    pEdit->SetReadOnly(TRUE);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        pBar->DoPropExchange(&px);
+    }
+    file.SeekToBegin();
+    CXTPToolBar* pLoaded = new CXTPToolBar;
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        pLoaded->DoPropExchange(&px);
+    }
+    EXPECT_EQ(file.GetLength(), file.GetPosition()) << "the reader takes exactly what the writer wrote";
+    ASSERT_EQ(2, pLoaded->GetControlCount());
+    CXTPControlComboBox* pLoadedCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pLoaded->GetControl(0));
+    ASSERT_TRUE(pLoadedCombo != NULL);
+    EXPECT_EQ(140, pLoadedCombo->GetWidth());
+    EXPECT_EQ(1u, pLoadedCombo->GetComboStyle());
+    EXPECT_TRUE(pLoadedCombo->GetDropDownListStyle());
+    ASSERT_EQ(2, pLoadedCombo->GetCount());
+    CString strEntry;
+    pLoadedCombo->GetLBText(1, strEntry);
+    EXPECT_STREQ("By title", strEntry);
+    CXTPControlEdit* pLoadedEdit = DYNAMIC_DOWNCAST(CXTPControlEdit, pLoaded->GetControl(1));
+    ASSERT_TRUE(pLoadedEdit != NULL);
+    EXPECT_EQ(90, pLoadedEdit->GetWidth());
+    EXPECT_FALSE(pLoadedEdit->GetShowLabel());
+    EXPECT_TRUE(pLoadedEdit->GetReadOnly());
+    pBar->InternalRelease();
     pLoaded->InternalRelease();
 }
 
