@@ -194,6 +194,26 @@ protected:
     // The size of a button on the bar and of its icon.
     static CSize GetButtonSize(CXTPCommandBar* pBar);
     static CSize GetIconSize(CXTPCommandBar* pBar);
+    // TRUE for a popup control whose popup bar is open.
+    static BOOL IsPopupOpen(CXTPControl* pControl);
+
+    // ---- Popup rows, as the themes lay them out ----
+
+    // The caption of a popup row, made ready for a right-to-left bar, and
+    // the shortcut text of a button row (its own, else the automatic one).
+    static void GetPopupRowTexts(CXTPControl* pControl, CString& strCaption, CString& strShortcut);
+    // Whether a popup row shows its icon: the icon styles, and the automatic
+    // style on all but submenu rows.
+    static BOOL ShowsPopupRowImage(CXTPControl* pControl);
+    // The icon of a popup row as wide as szIcon, its height in proportion,
+    // centred in rcBox, drawn through DrawImage.
+    void DrawPopupRowImage(CDC* pDC, CXTPImageManagerIcon* pImage, CRect rcBox, CSize szIcon, int nSelected,
+                           BOOL bEnabled, BOOL bChecked);
+    // The submenu arrow, pointing right, 11 pixels in from the row's right.
+    void DrawPopupArrow(CDC* pDC, CRect rcRow, COLORREF clr);
+
+    // ---- Shared steps of the themes ----
+
     // An enabled control's icon in its state: checked or open ones plain (hot
     // when checked and hot or pressed), pressed ones hot at ptPressed, hot
     // ones raised over their shadow when icons have shadows, idle ones faded

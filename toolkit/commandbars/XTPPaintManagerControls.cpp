@@ -15,12 +15,6 @@ namespace {
 // The arrow part of a split button on a toolbar.
 const int kSplitArrowWidth = 11;
 
-BOOL IsPopupOpen(CXTPControl* pControl)
-{
-    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pControl);
-    return pPopup != NULL && pPopup->GetPopup();
-}
-
 BOOL IsVerticalPosition(XTPBarPosition barPosition)
 {
     return barPosition == xtpBarLeft || barPosition == xtpBarRight;
@@ -36,6 +30,46 @@ CPoint TrianglePoints(int x, int yCentre, int nTipBelow, int nHalf, int nBaseAbo
 }
 
 } // namespace
+
+BOOL CXTPPaintManager::IsPopupOpen(CXTPControl* pControl)
+{
+    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pControl);
+    return pPopup != NULL && pPopup->GetPopup();
+}
+
+void CXTPPaintManager::GetPopupRowTexts(CXTPControl* pControl, CString& strCaption, CString& strShortcut)
+{
+    CXTPCommandBar* pBar = pControl->GetParent();
+    strCaption = pControl->GetCaption();
+    if (pBar != NULL && pBar->IsLayoutRTL())
+        PrepareMenuCaption(strCaption);
+    strShortcut.Empty();
+    if (pControl->GetType() == xtpControlButton)
+        strShortcut =
+            pControl->GetShortcutText().IsEmpty() ? pControl->GetAutoShortcutText() : pControl->GetShortcutText();
+}
+
+BOOL CXTPPaintManager::ShowsPopupRowImage(CXTPControl* pControl)
+{
+    const XTPButtonStyle style = pControl->GetStyle();
+    return style == xtpButtonIcon || style == xtpButtonIconAndCaption ||
+           (style == xtpButtonAutomatic && pControl->GetType() != xtpControlPopup);
+}
+
+void CXTPPaintManager::DrawPopupRowImage(CDC* pDC, CXTPImageManagerIcon* pImage, CRect rcBox, CSize szIcon,
+                                         int nSelected, BOOL bEnabled, BOOL bChecked)
+{
+    const CSize szExtent = pImage->GetExtent();
+    const CSize szDraw(szIcon.cx, szExtent.cx > 0 ? szIcon.cx * szExtent.cy / szExtent.cx : szIcon.cy);
+    const CPoint pt(rcBox.left + (rcBox.Width() - szDraw.cx) / 2, rcBox.top + (rcBox.Height() - szDraw.cy) / 2);
+    DrawImage(pDC, pt, szDraw, pImage, nSelected, 0, bEnabled, bChecked, FALSE, FALSE);
+}
+
+void CXTPPaintManager::DrawPopupArrow(CDC* pDC, CRect rcRow, COLORREF clr)
+{
+    const int x = rcRow.right - 11, y = rcRow.CenterPoint().y;
+    Triangle(pDC, CPoint(x, y + 3), CPoint(x + 3, y), CPoint(x, y - 3), clr);
+}
 
 CSize CXTPPaintManager::DrawControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
 {

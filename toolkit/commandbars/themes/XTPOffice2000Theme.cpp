@@ -25,12 +25,6 @@ enum Office2000Color
     clrLightFace = 22
 };
 
-BOOL IsPopupOpen(CXTPControl* pControl)
-{
-    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pControl);
-    return pPopup != NULL && pPopup->GetPopup();
-}
-
 } // namespace
 
 CXTPOffice2000Theme::CXTPOffice2000Theme() : m_nPopupTextColor(clrButtonText)
@@ -295,21 +289,14 @@ CSize CXTPOffice2000Theme::DrawControlPopupParent(CDC* pDC, CXTPControl* pContro
                       std::max((int)szIcon.cy + 4, m_nTextHeight));
     const int bw = szBox.cx;
     const XTPControlType type = pControl->GetType();
-    const XTPButtonStyle style = pControl->GetStyle();
-    const BOOL bDrawImage = style == xtpButtonIcon || style == xtpButtonIconAndCaption ||
-                            (style == xtpButtonAutomatic && type != xtpControlPopup);
+    const BOOL bDrawImage = ShowsPopupRowImage(pControl);
     const BOOL bRTL = pBar != NULL && pBar->IsLayoutRTL();
     const BOOL bEnabled = pControl->GetEnabled();
     const int nSelected = pControl->GetSelected();
     const BOOL bChecked = pControl->GetChecked();
 
-    CString strCaption = pControl->GetCaption();
-    if (bRTL)
-        PrepareMenuCaption(strCaption);
-    CString strShortcut;
-    if (type == xtpControlButton)
-        strShortcut = pControl->GetShortcutText().IsEmpty() ? pControl->GetAutoShortcutText()
-                                                            : pControl->GetShortcutText();
+    CString strCaption, strShortcut;
+    GetPopupRowTexts(pControl, strCaption, strShortcut);
 
     const CRect R = pControl->GetRect();
     if (!bDraw)
@@ -331,12 +318,7 @@ CSize CXTPOffice2000Theme::DrawControlPopupParent(CDC* pDC, CXTPControl* pContro
     if (pImage != NULL || bChecked)
         DrawRectangle(pDC, I, nSelected, 0, bEnabled, bChecked, FALSE, FALSE, xtpBarPopup);
     if (pImage != NULL)
-    {
-        const CSize szExtent = pImage->GetExtent();
-        const CSize szDraw(szIcon.cx, szExtent.cx > 0 ? szIcon.cx * szExtent.cy / szExtent.cx : szIcon.cy);
-        const CPoint pt(I.left + (I.Width() - szDraw.cx) / 2, I.top + (I.Height() - szDraw.cy) / 2);
-        DrawImage(pDC, pt, szDraw, pImage, nSelected, 0, bEnabled, bChecked, FALSE, FALSE);
-    }
+        DrawPopupRowImage(pDC, pImage, I, szIcon, nSelected, bEnabled, bChecked);
     else if (bChecked)
         DrawCheckMark(pDC, I, GetColor(m_nPopupTextColor), bRTL);
 
@@ -367,10 +349,7 @@ CSize CXTPOffice2000Theme::DrawControlPopupParent(CDC* pDC, CXTPControl* pContro
     else if (nSelected)
         Rectangle(pDC, T, clrHighlight, clrHighlight);
     if (IsPopupControlType(type))
-    {
-        const int x = R.right - 11, y = R.CenterPoint().y;
-        Triangle(pDC, CPoint(x, y + 3), CPoint(x + 3, y), CPoint(x, y - 3), clrArrow);
-    }
+        DrawPopupArrow(pDC, R, clrArrow);
 
     pDC->SetTextColor(GetColor(nText));
     pDC->SetBkMode(TRANSPARENT);

@@ -164,12 +164,6 @@ const COLORREF kBitmapColorMap[9][2] = {
     {RGB(0, 255, 255), RGB(33, 218, 255)},
 };
 
-BOOL IsPopupOpen(CXTPControl* pControl)
-{
-    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pControl);
-    return pPopup != NULL && pPopup->GetPopup();
-}
-
 BOOL IsDockedPosition(XTPBarPosition barPosition)
 {
     return barPosition == xtpBarTop || barPosition == xtpBarBottom || barPosition == xtpBarLeft ||

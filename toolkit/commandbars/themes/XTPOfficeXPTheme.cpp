@@ -36,12 +36,6 @@ enum OfficeXPColor
     clrLabelBack = 56
 };
 
-BOOL IsPopupOpen(CXTPControl* pControl)
-{
-    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pControl);
-    return pPopup != NULL && pPopup->GetPopup();
-}
-
 } // namespace
 
 CXTPOfficeXPTheme::CXTPOfficeXPTheme()
@@ -326,21 +320,14 @@ CSize CXTPOfficeXPTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl,
     const int nBox = GetPopupBoxWidth(szIcon);
     const int nRowHeight = GetPopupRowHeight(szIcon);
     const XTPControlType type = pControl->GetType();
-    const XTPButtonStyle style = pControl->GetStyle();
-    const BOOL bDrawImage = style == xtpButtonIcon || style == xtpButtonIconAndCaption ||
-                            (style == xtpButtonAutomatic && type != xtpControlPopup);
+    const BOOL bDrawImage = ShowsPopupRowImage(pControl);
     const BOOL bRTL = pBar != NULL && pBar->IsLayoutRTL();
     const BOOL bEnabled = pControl->GetEnabled();
     const int nSelected = pControl->GetSelected();
     const BOOL bChecked = pControl->GetChecked();
 
-    CString strCaption = pControl->GetCaption();
-    if (bRTL)
-        PrepareMenuCaption(strCaption);
-    CString strShortcut;
-    if (type == xtpControlButton)
-        strShortcut =
-            pControl->GetShortcutText().IsEmpty() ? pControl->GetAutoShortcutText() : pControl->GetShortcutText();
+    CString strCaption, strShortcut;
+    GetPopupRowTexts(pControl, strCaption, strShortcut);
 
     const CRect R = pControl->GetRect();
     CRect rcCaption(R.left + nBox + 8, R.top, R.right, R.bottom);
@@ -358,12 +345,7 @@ CSize CXTPOfficeXPTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl,
 
         CXTPImageManagerIcon* pImage = bDrawImage ? pControl->GetImage(szIcon.cx) : NULL;
         if (pImage != NULL)
-        {
-            const CSize szExtent = pImage->GetExtent();
-            const CSize szDraw(szIcon.cx, szExtent.cx > 0 ? szIcon.cx * szExtent.cy / szExtent.cx : szIcon.cy);
-            const CPoint pt(I.left + (I.Width() - szDraw.cx) / 2, I.top + (I.Height() - szDraw.cy) / 2);
-            DrawImage(pDC, pt, szDraw, pImage, nSelected, 0, bEnabled, bChecked, FALSE, FALSE);
-        }
+            DrawPopupRowImage(pDC, pImage, I, szIcon, nSelected, bEnabled, bChecked);
         else if (bChecked)
             DrawCheckMark(pDC, I, RGB(0, 0, 0), bRTL);
 
@@ -385,8 +367,7 @@ CSize CXTPOfficeXPTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl,
                     clrArrow = GetColor(clrPressedText);
                 }
             }
-            const int x = R.right - 11, y = R.CenterPoint().y;
-            Triangle(pDC, CPoint(x, y + 3), CPoint(x + 3, y), CPoint(x, y - 3), clrArrow);
+            DrawPopupArrow(pDC, R, clrArrow);
         }
         pDC->DrawText(strCaption, rcCaption, DT_END_ELLIPSIS | DT_VCENTER | DT_SINGLELINE);
         if (!strShortcut.IsEmpty())

@@ -30,12 +30,6 @@ const int kStatusPane = 1, kStatusGripperPane = 2, kStatusGripper = 3;
 const int kPropBorderColor = 3801, kPropTextColor = 3803, kPropEdgeShadowColor = 3806,
           kPropFillColorHint = 3821;
 
-BOOL IsPopupOpen(CXTPControl* pControl)
-{
-    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pControl);
-    return pPopup != NULL && pPopup->GetPopup();
-}
-
 } // namespace
 
 CXTPWinXPTheme::CXTPWinXPTheme() : m_clrBarEdge(0), m_bGripPane(FALSE)
