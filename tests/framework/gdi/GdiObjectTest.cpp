@@ -3,34 +3,6 @@
 #include "tests/support/PixelCanvas.h"
 #include "framework/core/CException.h"
 
-TEST(GdiObject, TheObjectDeletesItsHandleUnlessDetached)
-{
-    HGDIOBJ deleted;
-    {
-        CPen pen(PS_SOLID, 1, kRed);
-        deleted = pen.m_hObject;
-        EXPECT_EQ((UINT)OBJ_PEN, pen.GetObjectType());
-    }
-    EXPECT_EQ(0u, (UINT)::GetObjectType(deleted));
-
-    HGDIOBJ kept;
-    {
-        CBrush brush(kRed);
-        kept = brush.Detach();
-        EXPECT_TRUE(brush.m_hObject == NULL);
-    }
-    EXPECT_EQ((UINT)OBJ_BRUSH, (UINT)::GetObjectType(kept));
-    ::DeleteObject(kept);
-
-    CPen explicitly(PS_SOLID, 1, kRed);
-    EXPECT_TRUE(explicitly.DeleteObject());
-    EXPECT_TRUE(explicitly.m_hObject == NULL);
-    EXPECT_FALSE(explicitly.DeleteObject());
-
-    CFont* volatile none = NULL;
-    EXPECT_TRUE(none->GetSafeHandle() == NULL);
-}
-
 TEST(GdiObject, FromHandleAnswersTheOwnerOrATemporaryOfTheRightClass)
 {
     CBrush brush(kRed);
@@ -162,39 +134,4 @@ TEST(Region, CombineTakesItsSourcesInOrder)
     CRect box;
     EXPECT_EQ(COMPLEXREGION, result.GetRgnBox(&box));
     EXPECT_EQ(CRect(0, 0, 10, 10), box);
-}
-
-TEST(DC, OwnsItsHandleUnlessDetachedAndWrapsForeignHandles)
-{
-    HDC deleted;
-    {
-        CDC dc;
-        ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-        deleted = dc.GetSafeHdc();
-        EXPECT_EQ(deleted, dc.m_hAttribDC);
-        EXPECT_EQ(&dc, CDC::FromHandle(deleted));
-    }
-    EXPECT_EQ(0u, (UINT)::GetObjectType(deleted));
-
-    HDC foreign = ::CreateCompatibleDC(NULL);
-    CDC* temporary = CDC::FromHandle(foreign);
-    ASSERT_TRUE(temporary != NULL);
-    EXPECT_EQ(foreign, temporary->m_hDC);
-    EXPECT_EQ(temporary, CDC::FromHandle(foreign));
-    CDC::DeleteTempMap();
-    EXPECT_EQ((UINT)OBJ_MEMDC, (UINT)::GetObjectType(foreign));
-
-    {
-        CDC dc;
-        dc.Attach(foreign);
-        EXPECT_EQ(foreign, dc.Detach());
-        EXPECT_TRUE(dc.m_hDC == NULL && dc.m_hAttribDC == NULL);
-    }
-    EXPECT_EQ((UINT)OBJ_MEMDC, (UINT)::GetObjectType(foreign));
-    ::DeleteDC(foreign);
-
-    CDC* volatile none = NULL;
-    EXPECT_TRUE(none->GetSafeHdc() == NULL);
-    CDC empty;
-    EXPECT_FALSE(empty.DeleteDC());
 }

@@ -99,28 +99,3 @@ TEST(ImageList, ABitmapResourceIsCutIntoImages)
     CImageList missing;
     EXPECT_FALSE(missing.Create(301, 16, 1, kMagenta));
 }
-
-TEST(ImageList, BackgroundColourAndOwnership)
-{
-    HIMAGELIST kept;
-    {
-        CImageList list;
-        list.Create(16, 16, ILC_COLOR24, 1, 1);
-        EXPECT_EQ(CLR_NONE, list.GetBkColor());
-        list.SetBkColor(kGreen);
-        EXPECT_EQ(kGreen, list.GetBkColor());
-        EXPECT_EQ(&list, CImageList::FromHandle(list.m_hImageList));
-        kept = list.Detach();
-        EXPECT_FALSE(list.DeleteImageList());
-    }
-    EXPECT_EQ(kGreen, ImageList_GetBkColor(kept)) << "a detached list stays alive";
-
-    CImageList* temporary = CImageList::FromHandle(kept);
-    EXPECT_EQ(kept, temporary->GetSafeHandle());
-    CImageList::DeleteTempMap();
-    EXPECT_EQ(kGreen, ImageList_GetBkColor(kept));
-    ImageList_Destroy(kept);
-
-    CImageList* volatile none = NULL;
-    EXPECT_TRUE(none->GetSafeHandle() == NULL);
-}

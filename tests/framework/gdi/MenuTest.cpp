@@ -73,35 +73,6 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
     EXPECT_TRUE(menu.GetSubMenu(0) == NULL);
 }
 
-TEST(Menu, TheObjectDestroysItsMenuUnlessDetached)
-{
-    HMENU destroyed, kept;
-    {
-        CMenu menu;
-        menu.CreateMenu();
-        destroyed = menu.GetSafeHmenu();
-        EXPECT_EQ(&menu, CMenu::FromHandle(destroyed));
-    }
-    EXPECT_FALSE(::IsMenu(destroyed));
-    {
-        CMenu menu;
-        menu.CreatePopupMenu();
-        kept = menu.Detach();
-        EXPECT_TRUE(menu.m_hMenu == NULL);
-        EXPECT_FALSE(menu.DestroyMenu());
-    }
-    EXPECT_TRUE(::IsMenu(kept));
-
-    CMenu* temporary = CMenu::FromHandle(kept);
-    EXPECT_EQ(kept, (HMENU)*temporary);
-    CMenu::DeleteTempMap();
-    EXPECT_TRUE(::IsMenu(kept)) << "temporaries leave the menu alone";
-    ::DestroyMenu(kept);
-
-    CMenu* volatile none = NULL;
-    EXPECT_TRUE(none->GetSafeHmenu() == NULL);
-}
-
 TEST(Menu, LoadsFromAResourceOrATemplateInMemory)
 {
     CMenu loaded;
