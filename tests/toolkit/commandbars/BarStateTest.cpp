@@ -7,6 +7,7 @@
 
 #include "tests/support/TempFolder.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPDockBar.h"
@@ -112,6 +113,11 @@ public:
         pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
         pPopup->SetCommandBar(pPopupBar);
         pPopupBar->InternalRelease();
+        CXTPControlComboBox* pCombo =
+            (CXTPControlComboBox*)pFormat->GetControls()->AddControl(new CXTPControlComboBox, ID_TEST_OPEN);
+        pCombo->SetWidth(120);
+        pCombo->AddString("By date");
+        pCombo->AddString("By title");
         pFormat->GetControls()->CreateOriginalControls();
         m_wndStatus.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, kStatusBarId);
         RecalcLayout();
@@ -151,7 +157,18 @@ std::string Describe(CStateFrame* pFrame)
             if (pControl->IsTemporary())
                 continue;
             text += " " + std::to_string(pControl->GetID());
-            if (pControl->GetCommandBar() != NULL)
+            CXTPControlComboBox* pCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pControl);
+            if (pCombo != NULL)
+            {
+                text += " combo " + std::to_string(pCombo->GetWidth());
+                for (int n = 0; n < pCombo->GetCount(); n++)
+                {
+                    CString strEntry;
+                    pCombo->GetLBText(n, strEntry);
+                    text += std::string(" '") + (LPCTSTR)strEntry + "'";
+                }
+            }
+            else if (pControl->GetCommandBar() != NULL)
                 text += "[" + std::to_string(pControl->GetCommandBar()->GetControlCount()) + "]";
         }
         text += "\n";
@@ -208,7 +225,10 @@ protected:
     {
         CXTPControls* pControls = pFrame->Format()->GetControls();
         pControls->Remove(pControls->FindControlById(ID_TEST_BOLD));
-        pControls->Add(xtpControlButton, ID_TEST_OPEN)->SetBeginGroup(TRUE);
+        pControls->Add(xtpControlButton, ID_TEST_EXIT)->SetBeginGroup(TRUE);
+        CXTPControlComboBox* pCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pControls->FindControlById(ID_TEST_OPEN));
+        pCombo->SetWidth(150);
+        pCombo->AddString("By source");
         pFrame->Standard()->SetVisible(FALSE);
         pFrame->m_wndStatus.ShowWindow(SW_HIDE);
         CXTPControls* pMenuControls = pFrame->m_pCommandBars->GetMenuBar()->GetControls();
