@@ -104,15 +104,3 @@ TEST(ListCtrl, SortItemsOrdersByTheCallback)
     EXPECT_EQ((std::vector<CString>{ "pier", "harbour", "storm", "tide" }), report.Titles());
     EXPECT_EQ(40u, report.list.GetItemData(0));
 }
-
-TEST(ListCtrl, ImageListsAreWrappedAndCleared)
-{
-    Report report;
-    CListCtrl& list = report.list;
-    CImageList images;
-    images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-    EXPECT_TRUE(list.SetImageList(&images, LVSIL_SMALL) == NULL);
-    EXPECT_EQ(images.m_hImageList, list.GetImageList(LVSIL_SMALL)->GetSafeHandle());
-    list.SetImageList(NULL, LVSIL_SMALL);
-    EXPECT_TRUE(list.GetImageList(LVSIL_SMALL) == NULL);
-}
