@@ -1,14 +1,12 @@
 // The Office XP look of a real bar window, drawn into a memory DC and
 // probed: the docked toolbar's face, frame and corners, its gripper at the
 // top and at the left, and a toolbar button drawn hot with its icon.
+#include "themes/ThemeTestSupport.h"
+
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
 #include "toolkit/foundation/XTPImageManager.h"
-
-#include "tests/support/PixelCanvas.h"
-#include "tests/support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -16,38 +14,7 @@
 
 namespace {
 
-COLORREF Marker(int nIndex)
-{
-    return RGB(4 * nIndex, 250 - 3 * nIndex, (nIndex * 37) % 256);
-}
-
-// A toolbar whose position the test chooses.
-class CPlacedToolBar : public CXTPToolBar
-{
-public:
-    void Place(XTPBarPosition barPosition) { m_barPosition = barPosition; }
-};
-
-class OfficeXPBar : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        for (int nIndex = 0; nIndex < XTP_COLOR_COUNT; nIndex++)
-        {
-            const COLORREF clr = Marker(nIndex);
-            theme.SetColors(1, &nIndex, &clr);
-        }
-        pBar = new CPlacedToolBar();
-        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
-        pBar->MoveWindow(0, 0, 100, 26);
-    }
-    void TearDown() override { pBar->InternalRelease(); }
-
-    CTestWindow host;
-    CXTPOfficeXPTheme theme;
-    CPlacedToolBar* pBar = NULL;
-};
+using OfficeXPBar = ThemeBarTest<CXTPOfficeXPTheme>;
 
 TEST_F(OfficeXPBar, DockedToolbarHasAFrameAndRoundedCorners)
 {
@@ -108,14 +75,7 @@ TEST_F(OfficeXPBar, GripperOfABarDockedAtTheLeft)
 TEST_F(OfficeXPBar, HotButtonWithAnIconIsBoxedAndRaised)
 {
     const UINT nCommand = 41300;
-    PixelCanvas iconPicture(16, 16, kBlue);
-    CBitmap iconBitmap;
-    iconPicture.CopyInto(iconBitmap);
-    PixelCanvas maskPicture(16, 16, kBlack);
-    CBitmap maskBitmap;
-    maskPicture.CopyInto(maskBitmap);
-    ICONINFO info = {TRUE, 0, 0, (HBITMAP)maskBitmap.GetSafeHandle(), (HBITMAP)iconBitmap.GetSafeHandle()};
-    HICON hIcon = ::CreateIconIndirect(&info);
+    HICON hIcon = MakeSolidIcon(kBlue);
     CXTPImageManager* pImages = new CXTPImageManager();
     pImages->SetIcon(CXTPImageManagerIconHandle(hIcon), nCommand, CSize(16, 16));
     ::DestroyIcon(hIcon);

@@ -1,30 +1,14 @@
 // The Office XP look drawn into a memory DC and probed pixel by pixel: the
 // state boxes of controls, icons faded, raised over their shadow, pressed
 // and disabled, and the size grips.
+#include "themes/ThemeTestSupport.h"
+
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
 #include "toolkit/foundation/XTPImageManager.h"
-
-#include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A colour of its own for every index the theme uses, so a probe tells which
-// index painted a pixel.
-COLORREF Marker(int nIndex)
-{
-    return RGB(4 * nIndex, 250 - 3 * nIndex, (nIndex * 37) % 256);
-}
-
-void MarkColors(CXTPPaintManager& theme)
-{
-    for (int nIndex = 0; nIndex < XTP_COLOR_COUNT; nIndex++)
-    {
-        const COLORREF clr = Marker(nIndex);
-        theme.SetColors(1, &nIndex, &clr);
-    }
-}
 
 const int kNone = -1;
 
@@ -78,19 +62,6 @@ TEST(OfficeXPDrawing, ControlStateBoxes)
         }
         EXPECT_EQ(Marker(c.nText), canvas.dc().GetTextColor());
     }
-}
-
-// A 16 x 16 icon of one opaque colour.
-HICON MakeSolidIcon(COLORREF clr)
-{
-    PixelCanvas picture(16, 16, clr);
-    CBitmap color;
-    picture.CopyInto(color);
-    PixelCanvas maskPicture(16, 16, kBlack);
-    CBitmap mask;
-    maskPicture.CopyInto(mask);
-    ICONINFO info = {TRUE, 0, 0, (HBITMAP)mask.GetSafeHandle(), (HBITMAP)color.GetSafeHandle()};
-    return ::CreateIconIndirect(&info);
 }
 
 class OfficeXPIcons : public ::testing::Test

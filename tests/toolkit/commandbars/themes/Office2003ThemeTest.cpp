@@ -167,22 +167,7 @@ TEST(Office2003Theme, ExpandPictureBlendsTheButtonColours)
     EXPECT_EQ(1, theme.GetExpandPicture()->GetImageCount());
 }
 
-class Office2003Bar : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        MarkColors(theme);
-        pBar = new CThemeTestToolBar();
-        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
-        pBar->MoveWindow(0, 0, 100, 26);
-    }
-    void TearDown() override { pBar->InternalRelease(); }
-
-    CTestWindow host;
-    CXTPOffice2003Theme theme;
-    CThemeTestToolBar* pBar = NULL;
-};
+using Office2003Bar = ThemeBarTest<CXTPOffice2003Theme>;
 
 TEST_F(Office2003Bar, DottedGripperAndBorders)
 {

@@ -1,11 +1,15 @@
 #pragma once
-// What the theme tests share: a colour of its own for every table index (so
-// a probe tells which index painted a pixel), a solid test icon, and a
-// toolbar window whose position the test chooses.
+// What the theme drawing tests share: a colour of its own for every table
+// index (so a probe tells which index painted a pixel), a solid test icon, a
+// toolbar window whose position the test chooses, and a fixture with a
+// marked theme and such a toolbar.
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 #include "tests/support/PixelCanvas.h"
+#include "tests/support/TestWindow.h"
+
+#include <gtest/gtest.h>
 
 inline COLORREF Marker(int nIndex)
 {
@@ -39,4 +43,24 @@ class CThemeTestToolBar : public CXTPToolBar
 {
 public:
     void Place(XTPBarPosition barPosition) { m_barPosition = barPosition; }
+};
+
+// A theme with marked colours and a toolbar 100 x 26 docked at the top of
+// its own window.
+template <class TTheme>
+class ThemeBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MarkColors(theme);
+        pBar = new CThemeTestToolBar();
+        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
+        pBar->MoveWindow(0, 0, 100, 26);
+    }
+    void TearDown() override { pBar->InternalRelease(); }
+
+    CTestWindow host;
+    TTheme theme;
+    CThemeTestToolBar* pBar = NULL;
 };
