@@ -213,9 +213,4 @@ TEST_F(DrawHelpersTest, WorkAreasWithAndWithoutTheMonitorFunctions)
     EXPECT_EQ(rcPrimary, CXTPDrawHelpers::GetWorkArea());
 }
 
-TEST_F(DrawHelpersTest, SystemThemeComesFromTheColourManager)
-{
-    EXPECT_EQ(XTPColorManager()->GetCurrentSystemTheme(), XTPDrawHelpers()->GetCurrentSystemTheme());
-}
-
 } // namespace

@@ -49,13 +49,6 @@ TEST_F(WindowToolsTest, RectanglesFromAWindow)
     EXPECT_TRUE(CXTPWindowRect(&m_wnd).IsRectNull());
 }
 
-TEST_F(WindowToolsTest, WorkAreaOfAWindow)
-{
-    CRect rcPrimary;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcPrimary, 0);
-    EXPECT_EQ(rcPrimary, CXTPDrawHelpers::GetWorkArea(&m_wnd));
-}
-
 // Posts the messages the tracking loop then reads (client coordinates of
 // the window).
 void PostMouse(HWND hWnd, UINT message, int x, int y)
