@@ -1,0 +1,340 @@
+#include "app/MainFrame.h"
+
+#include "app/AppMessages.h"
+#include "app/OptionDlg.h"
+#include "resources/Resource.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/controls/XTProfileManager.h"
+#include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTThemeManager.h"
+
+const char kCommandBarProfile[] = "Quorvane Tidewatch CommandBar";
+
+namespace {
+
+const UINT kStatusTextPane = 0x8001;
+const UINT kProgressPane = 0x8000;
+const UINT kCaptionPopupPinned = 0xDD9;
+const UINT kCaptionPopupClosed = 0xDDA;
+const UINT kTrayDefaultCommand = 57634;
+
+// Commands hidden from the short menus until used.
+const UINT kRarelyUsedCommands[] = {57604, 57609, 57635, 57634, 57637, 59393,
+                                    32786, 32788, 32793, 32795, 32797, 32799};
+
+struct CommandTip
+{
+    UINT nID;
+    LPCSTR text;
+    BOOL onToolBar;
+};
+
+const CommandTip kCommandTips[] = {
+    {ID_ADD_KEYWORD, "Add a keyword to let Tidewatch keep tracking updated news on the keyword.", TRUE},
+    {ID_REMOVE_ALL, "Remove all keywords in keywords box.", TRUE},
+    {ID_REMOVE_KEYWORD, "Remove the selected keyword from the keywords box.", TRUE},
+    {ID_CHECK_NEWS, "Search updated news on the selected keyword.", TRUE},
+    {ID_CHECK_ALL, "Search updated news on all the keywords.", TRUE},
+    {ID_MARK_READ, "Mark the selected item read.", TRUE},
+    {ID_IMPORT, "Import keyword group from a XML file.", FALSE},
+    {ID_EXPORT, "Export keyword group to a XML file.", FALSE},
+    {ID_GOTO_URL, "Open an IE window to read the news.", TRUE},
+    {ID_CHECK_UPGRADE, "Check if an upgrade is available to your current version.", FALSE},
+};
+
+// The controls' theme of each frame theme id.
+const int kControlsTheme[] = {1, 0, 2, 0};
+
+int ReadStoredTheme()
+{
+    CXTProfileManager profile(HKEY_CURRENT_USER);
+    return CMainFrame::ValidTheme(profile.GetProfileInt("Settings", "Theme", xtpThemeOffice2003));
+}
+
+CSize WindowSize(CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    return rect.Size();
+}
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_COMMAND(ID_OPTIONS, OnOptions)
+    ON_MESSAGE(kCaptionPopupPinned, OnShowKeywordPane)
+    ON_MESSAGE(kCaptionPopupClosed, OnCaptionPopupClosed)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame()
+    : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL)
+{
+}
+
+CMainFrame::~CMainFrame()
+{
+    CXTProfileManager profile(HKEY_CURRENT_USER);
+    profile.WriteProfileInt("Settings", "Theme", m_nTheme);
+}
+
+int CMainFrame::ValidTheme(int nStored)
+{
+    return nStored >= 0 && nStored <= 3 ? nStored : xtpThemeOffice2003;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    HICON hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
+    cs.lpszClass = AfxRegisterWndClass(0, NULL, NULL, hIcon);
+    cs.style &= ~(LONG)FWS_ADDTOTITLE;
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1 || !CreateStatusBar() || !CreateBars())
+        return -1;
+    UINT editKeyword = ID_EDIT_KEYWORD;
+    GetCommandBars()->GetImageManager()->SetIcons(IDB_EDIT_KEYWORD, &editKeyword, 1, CSize(16, 16), xtpImageNormal);
+    SetToolTips();
+    SetTheme(m_nTheme);
+    GetCommandBars()->GetImageManager()->SetIcons(IDR_KEYWORD_MENU, xtpImageNormal);
+    GetCommandBars()->GetImageManager()->SetIcons(IDR_MAINFRAME, xtpImageNormal);
+    if (!m_trayIcon.Create("Tidewatch - news on your keywords", this, IDI_TRAY, IDR_TRAY_MENU,
+                           kTrayDefaultCommand, FALSE))
+        return -1;
+    UINT animation[] = {IDI_TRAY, IDI_TRAY_FRAME};
+    m_trayIcon.SetAnimationIcons(animation, NULL, 2);
+    m_trayIcon.AddIcon();
+    return 0;
+}
+
+BOOL CMainFrame::CreateStatusBar()
+{
+    static const UINT kIndicators[] = {0};
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, 1))
+        return FALSE;
+    if (!m_progress.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, CRect(0, 0, 0, 0), &m_wndStatusBar, 0))
+        return FALSE;
+    m_statusText.Create(" Idle", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &m_wndStatusBar, 0);
+    m_statusFont.CreateFont(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0x20, "Arial");
+    m_statusText.SetFont(&m_statusFont);
+
+    struct HostedPane
+    {
+        UINT nID;
+        CWnd* pWnd;
+    } panes[] = {{kStatusTextPane, &m_statusText}, {kProgressPane, &m_progress}};
+    m_progress.SetRange(0, 100);
+    m_progress.SetPos(0);
+    m_progress.SetStep(1);
+    for (const HostedPane& pane : panes) {
+        m_wndStatusBar.AddIndicator(pane.nID, m_wndStatusBar.GetCount());
+        int index = m_wndStatusBar.CommandToIndex(pane.nID);
+        UINT nID, nStyle;
+        int cxWidth;
+        m_wndStatusBar.GetPaneInfo(index, nID, nStyle, cxWidth);
+        m_wndStatusBar.SetPaneInfo(index, nID, nStyle, 100);
+        m_wndStatusBar.AddControl(pane.pWnd, pane.nID, FALSE);
+    }
+    return TRUE;
+}
+
+BOOL CMainFrame::CreateBars()
+{
+    if (!CreateCommandBars(RUNTIME_CLASS(CXTPCommandBars)))
+        return FALSE;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    pCommandBars->SetMenu("Menu Bar", IDR_MAINFRAME);
+    CXTPToolBar* pToolBar = pCommandBars->Add("Standard", xtpBarTop);
+    if (pToolBar == NULL || !pToolBar->LoadToolBar(IDR_TOOLBAR_STANDARD, TRUE))
+        return FALSE;
+    pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    pCommandBars->HideCommands(kRarelyUsedCommands, (int)(sizeof(kRarelyUsedCommands) / sizeof(UINT)));
+    LoadCommandBarState(kCommandBarProfile, FALSE);
+    m_wndStatusBar.SetCommandBars(pCommandBars);
+    return TRUE;
+}
+
+void CMainFrame::SetToolTips()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    CXTPCommandBar* bars[] = {pCommandBars->GetMenuBar(), pCommandBars->GetToolBar(IDR_TOOLBAR_STANDARD)};
+    for (CXTPCommandBar* pBar : bars) {
+        if (pBar == NULL)
+            continue;
+        for (const CommandTip& tip : kCommandTips) {
+            if (pBar != bars[0] && !tip.onToolBar)
+                continue;
+            CXTPControl* pControl = pBar->GetControls()->FindControl(xtpControlButton, tip.nID, TRUE, TRUE);
+            if (pControl != NULL) {
+                pControl->SetTooltip(tip.text);
+                pControl->SetDescription(tip.text);
+            }
+        }
+    }
+    // The keyword-language combo (32802) joins the toolbar with the toolkit's
+    // combo control; until then the entry holds a plain button or nothing.
+}
+
+void CMainFrame::SetTheme(int nTheme)
+{
+    m_nTheme = ValidTheme(nTheme);
+    CXTPPaintManager::SetTheme(m_nTheme);
+    XTThemeManager()->SetTheme(kControlsTheme[m_nTheme]);
+    m_wndStatusBar.SetThemed(m_nTheme != xtpThemeOffice2003);
+    if (GetCommandBars() != NULL)
+        GetCommandBars()->RedrawCommandBars();
+    if (m_wndStatusBar.GetSafeHwnd() != NULL)
+        m_wndStatusBar.Invalidate();
+}
+
+void CMainFrame::LoadOptions()
+{
+    m_options.Load(HKEY_CURRENT_USER, kOptionsKey);
+}
+
+BOOL CMainFrame::SaveOptions()
+{
+    // The frame's size is that of its restored placement, so a maximised or
+    // minimised window stores the size it comes back to.
+    WINDOWPLACEMENT placement;
+    placement.length = sizeof(placement);
+    if (GetWindowPlacement(&placement)) {
+        const RECT& normal = placement.rcNormalPosition;
+        m_options.frameWidth = normal.right - normal.left;
+        m_options.frameHeight = normal.bottom - normal.top;
+    }
+    if (m_pTreeView != NULL) {
+        CSize size = WindowSize(m_pTreeView);
+        m_options.treeWidth = size.cx;
+        m_options.treeHeight = size.cy;
+    }
+    if (m_pNewsList != NULL) {
+        CSize size = WindowSize(m_pNewsList);
+        m_options.lookWidth = size.cx;
+        m_options.lookHeight = size.cy;
+    }
+    RegistryOptionWriter writer(HKEY_CURRENT_USER, kOptionsKey);
+    return writer.IsOpen() && m_options.Save(writer);
+}
+
+void CMainFrame::ApplyOptionsToTree()
+{
+    const FrameOptions& o = m_options;
+    m_pTreeView->SetOptions(o.playSoundOnNews, o.autoCheckEvery, o.autoCheckOnStart, o.showSummaryOnStart,
+                            o.showSummary, (int)o.autoCheckInterval, (int)o.alertTime, o.checkUpgrade);
+}
+
+BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContext)
+{
+    if (!m_keywordSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
+        return FALSE;
+    LoadOptions();
+    if (!m_keywordSplitter.CreateView(0, 0, RUNTIME_CLASS(CItemTreeView),
+                                      CSize(m_options.treeWidth, m_options.treeHeight), pContext))
+        return FALSE;
+    m_pTreeView = (CItemTreeView*)m_keywordSplitter.GetPane(0, 0);
+    ApplyOptionsToTree();
+    if (!m_newsSplitter.CreateStatic(&m_keywordSplitter, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER,
+                                     m_keywordSplitter.IdFromRowCol(0, 1)) ||
+        !m_newsSplitter.CreateView(0, 0, RUNTIME_CLASS(CSkellrunView),
+                                   CSize(m_options.lookWidth, m_options.lookHeight), pContext))
+        return FALSE;
+    m_pNewsList = (CSkellrunView*)m_newsSplitter.GetPane(0, 0);
+    m_pTreeView->SetListView(m_pNewsList);
+    m_pNewsList->SetTreeView(m_pTreeView);
+    if (!m_newsSplitter.CreateView(1, 0, RUNTIME_CLASS(CPreviewPane), CSize(0, 0), pContext))
+        return FALSE;
+    m_pNewsList->SetPreviewPane((CPreviewPane*)m_newsSplitter.GetPane(1, 0));
+    m_keywordSplitter.RecalcLayout();
+    m_newsSplitter.RecalcLayout();
+
+    if (m_options.autoCheckOnStart)
+        m_pTreeView->PostMessage(WM_CHECK_ALL, 0, 0);
+    else
+        m_pTreeView->SetTimer(1, m_options.autoCheckInterval * 60 * 1000, NULL);
+    // The size is restored whatever AutoCheckOnStart says, never larger than
+    // the work area.
+    CRect workArea;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    SIZE stored = {(LONG)m_options.frameWidth, (LONG)m_options.frameHeight};
+    SIZE size = FrameOptions::ClampToScreen(stored, workArea.Size());
+    SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+void CMainFrame::ReportSaveFailure(LPCTSTR lpszWhat)
+{
+    CString text;
+    text.Format("Tidewatch could not save %s.\nThe changes of this session are lost.", lpszWhat);
+    ::MessageBoxA(m_hWnd, text, "Tidewatch", MB_OK | MB_ICONWARNING);
+}
+
+void CMainFrame::OnClose()
+{
+    // A failure is told once and never keeps the window open.
+    if (!SaveOptions())
+        ReportSaveFailure("its options in the registry");
+    if (m_pTreeView != NULL)
+        m_pTreeView->SaveKeywords(); // tells the user itself when it fails
+    m_trayIcon.RemoveIcon();
+    SaveCommandBarState(kCommandBarProfile);
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnOptions()
+{
+    COptionDlg dialog;
+    FrameOptions& o = m_options;
+    dialog.SetValues(o.playSoundOnNews, o.autoCheckEvery, o.autoCheckOnStart, o.showSummaryOnStart, o.showSummary,
+                     o.autoCheckInterval, o.alertTime, o.checkUpgrade);
+    if (dialog.DoModal() != IDOK)
+        return;
+    BOOL playSound, autoCheckEvery, autoCheckOnStart, showSummaryOnStart, showSummary, checkUpgrade;
+    UINT interval, alertTime;
+    dialog.GetValues(playSound, autoCheckEvery, autoCheckOnStart, showSummaryOnStart, showSummary, interval,
+                     alertTime, checkUpgrade);
+    o.playSoundOnNews = playSound;
+    o.autoCheckEvery = autoCheckEvery;
+    o.autoCheckOnStart = autoCheckOnStart;
+    o.showSummaryOnStart = showSummaryOnStart;
+    o.showSummary = showSummary;
+    o.autoCheckInterval = interval;
+    o.alertTime = alertTime;
+    o.checkUpgrade = checkUpgrade;
+    ApplyOptionsToTree();
+}
+
+void CMainFrame::HideKeywordPane()
+{
+    m_keywordSplitter.HideColumn(0);
+}
+
+void CMainFrame::OnKeywordSelChanged(LPCTSTR, HICON)
+{
+}
+
+LRESULT CMainFrame::OnShowKeywordPane(WPARAM, LPARAM)
+{
+    m_keywordSplitter.ShowColumn();
+    return 0;
+}
+
+LRESULT CMainFrame::OnCaptionPopupClosed(WPARAM, LPARAM)
+{
+    return 0;
+}

@@ -1,0 +1,4 @@
+// The program's one application object; the framework's WinMain runs it.
+#include "app/SkellrunApp.h"
+
+CSkellrunApp theApp;

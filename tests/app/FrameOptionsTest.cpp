@@ -1,0 +1,157 @@
+#include "app/FrameOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A key of its own under HKEY_CURRENT_USER, deleted before and after.
+class OptionsKey
+{
+public:
+    OptionsKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kPath); }
+    ~OptionsKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kPath); }
+    void Set(LPCSTR name, DWORD value)
+    {
+        HKEY hKey;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kPath, 0, NULL, 0, KEY_WRITE, NULL, &hKey,
+                                                   NULL));
+        ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
+        ::RegCloseKey(hKey);
+    }
+    static constexpr LPCSTR kPath = "Software\\Quorvane\\TidewatchOptionsTest";
+};
+
+struct RecordingWriter : OptionWriter
+{
+    BOOL Write(LPCSTR name, DWORD value) override
+    {
+        names.push_back(name);
+        values.push_back(value);
+        return failing.empty() || failing != name;
+    }
+    std::vector<std::string> names;
+    std::vector<DWORD> values;
+    std::string failing;
+};
+
+} // namespace
+
+TEST(FrameOptions, MissingKeyLeavesTheRecordAsItWas)
+{
+    OptionsKey key;
+    FrameOptions options;
+    options.alertTime = 20;
+    options.frameWidth = 1000;
+    options.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
+    EXPECT_EQ(20u, options.alertTime);
+    EXPECT_EQ(1000u, options.frameWidth);
+}
+
+TEST(FrameOptions, MissingValuesTakeTheirDefaults)
+{
+    OptionsKey key;
+    key.Set("TreeWidth", 222);
+    FrameOptions options;
+    options.frameWidth = 1000;
+    options.showSummaryOnStart = 1;
+    options.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
+    EXPECT_EQ(222u, options.treeWidth);
+    EXPECT_EQ(800u, options.frameWidth);
+    EXPECT_EQ(0u, options.showSummaryOnStart);
+    EXPECT_EQ(30u, options.autoCheckInterval);
+}
+
+TEST(FrameOptions, ValuesAsRead)
+{
+    struct Row
+    {
+        const char* name;
+        LPCSTR value;
+        DWORD stored;
+        DWORD FrameOptions::*member;
+        DWORD expected;
+    } rows[] = {
+        {"alert time below the range", "AlertTime", 5, &FrameOptions::alertTime, 10},
+        {"alert time above the range", "AlertTime", 45, &FrameOptions::alertTime, 30},
+        {"alert time inside the range", "AlertTime", 17, &FrameOptions::alertTime, 17},
+        {"interval 0 unchanged", "AutoCheckInterval", 0, &FrameOptions::autoCheckInterval, 0},
+        {"interval 100000 unchanged", "AutoCheckInterval", 100000, &FrameOptions::autoCheckInterval, 100000},
+        {"check on start off", "AutoCheckOnStart", 0, &FrameOptions::autoCheckOnStart, 0},
+        {"look height", "LookHeight", 321, &FrameOptions::lookHeight, 321},
+    };
+    for (const Row& row : rows) {
+        OptionsKey key;
+        key.Set(row.value, row.stored);
+        FrameOptions options;
+        options.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
+        EXPECT_EQ(row.expected, options.*row.member) << row.name;
+    }
+}
+
+TEST(FrameOptions, SaveWritesTheFourteenValuesInOrder)
+{
+    FrameOptions options;
+    options.treeWidth = 200;
+    options.alertTime = 25;
+    RecordingWriter writer;
+    EXPECT_TRUE(options.Save(writer));
+    const std::vector<std::string> order = {"FrameWidth", "FrameHeight", "TreeWidth", "TreeHeight",
+                                            "LookWidth", "LookHeight", "AutoCheckOnStart", "AutoCheckEvery",
+                                            "ShowSummary", "ShowSummaryOnStart", "PlaySoundOnNews",
+                                            "AutoCheckInterval", "AlertTime", "CheckUpgrade"};
+    EXPECT_EQ(order, writer.names);
+    const std::vector<DWORD> values = {800, 550, 200, 400, 375, 200, 1, 1, 1, 0, 1, 30, 25, 0};
+    EXPECT_EQ(values, writer.values);
+}
+
+TEST(FrameOptions, AFailedValueIsReportedAndTheRestStillWritten)
+{
+    FrameOptions options;
+    RecordingWriter writer;
+    writer.failing = "TreeHeight";
+    EXPECT_FALSE(options.Save(writer));
+    EXPECT_EQ(14u, writer.names.size());
+}
+
+TEST(FrameOptions, RegistryRoundTrip)
+{
+    OptionsKey key;
+    FrameOptions saved;
+    saved.frameWidth = 1024;
+    saved.treeWidth = 200;
+    saved.checkUpgrade = 1;
+    saved.autoCheckInterval = 45;
+    {
+        RegistryOptionWriter writer(HKEY_CURRENT_USER, OptionsKey::kPath);
+        ASSERT_TRUE(writer.IsOpen());
+        ASSERT_TRUE(saved.Save(writer));
+    }
+    FrameOptions loaded;
+    loaded.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
+    EXPECT_EQ(1024u, loaded.frameWidth);
+    EXPECT_EQ(200u, loaded.treeWidth);
+    EXPECT_EQ(1u, loaded.checkUpgrade);
+    EXPECT_EQ(45u, loaded.autoCheckInterval);
+}
+
+TEST(FrameOptions, SizeClampedToTheScreen)
+{
+    struct Row
+    {
+        const char* name;
+        SIZE stored, screen, expected;
+    } rows[] = {
+        {"fits", {800, 550}, {1280, 1024}, {800, 550}},
+        {"too wide", {3000, 550}, {1280, 1024}, {1280, 550}},
+        {"too tall", {800, 5000}, {1280, 1024}, {800, 1024}},
+        {"both", {4000, 4000}, {1024, 768}, {1024, 768}},
+    };
+    for (const Row& row : rows) {
+        SIZE size = FrameOptions::ClampToScreen(row.stored, row.screen);
+        EXPECT_EQ(row.expected.cx, size.cx) << row.name;
+        EXPECT_EQ(row.expected.cy, size.cy) << row.name;
+    }
+}

@@ -1,0 +1,73 @@
+#include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
+
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPPaintManager.h"
+
+CXTPCommandBarsSiteFrame::CXTPCommandBarsSiteFrame()
+    : m_pCommandBars(NULL)
+{
+}
+
+CXTPCommandBarsSiteFrame::~CXTPCommandBarsSiteFrame()
+{
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->InternalRelease();
+}
+
+BOOL CXTPCommandBarsSiteFrame::CreateCommandBars(CRuntimeClass* pCommandBarsClass)
+{
+    if (XTPPaintManager() == NULL)
+        CXTPPaintManager::SetTheme(xtpThemeOffice2000);
+    m_pCommandBars = (CXTPCommandBars*)pCommandBarsClass->CreateObject();
+    if (m_pCommandBars == NULL)
+        return FALSE;
+    m_pCommandBars->SetSite(this);
+    m_pCommandBars->EnableDocking();
+    return TRUE;
+}
+
+void CXTPCommandBarsSiteFrame::SaveCommandBarState(LPCTSTR lpszProfileName)
+{
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->SaveOptions(lpszProfileName);
+}
+
+void CXTPCommandBarsSiteFrame::LoadCommandBarState(LPCTSTR lpszProfileName, BOOL /*bSilent*/)
+{
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->LoadOptions(lpszProfileName);
+}
+
+BOOL CXTPCommandBarsSiteFrame::PreTranslateMessage(MSG* pMsg)
+{
+    if (CFrameWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    return m_pCommandBars != NULL && m_pCommandBars->PreTranslateFrameMessage(pMsg);
+}
+
+BOOL CXTPCommandBarsSiteFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (m_pCommandBars != NULL && m_pCommandBars->OnFrameWndMsg(message, wParam, lParam, pResult))
+        return TRUE;
+    if (message == WM_XTP_CONTROL_EXECUTE) {
+        // A control notification goes through the message map as a
+        // WM_NOTIFY from the control's id.
+        NMHDR* pHeader = (NMHDR*)lParam;
+        AFX_NOTIFY notify;
+        LRESULT result = 0;
+        notify.pResult = &result;
+        notify.pNMHDR = pHeader;
+        if (OnCmdMsg((UINT)pHeader->idFrom, MAKELONG(pHeader->code, WM_NOTIFY), &notify, NULL)) {
+            *pResult = result;
+            return TRUE;
+        }
+    }
+    return CFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+void CXTPCommandBarsSiteFrame::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
+{
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->OnSetPreviewMode(bPreview);
+    CFrameWnd::OnSetPreviewMode(bPreview, pState);
+}
