@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPMenuBar.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
@@ -48,6 +49,11 @@ const CommandTip kCommandTips[] = {
     {ID_CHECK_UPGRADE, "Check if an upgrade is available to your current version.", FALSE},
 };
 
+// Toolbar buttons drawn with their image and caption.
+const UINT kCaptionedButtons[] = {32775, 32776, 32778, 32781, 32782, 32783, 32812,
+                                  32813, 32814, 32815, 32816, 32817, 32828};
+const int kLanguageOptionsButton = 300;
+
 // The controls' theme of each frame theme id.
 const int kControlsTheme[] = {1, 0, 2, 0};
 
@@ -74,6 +80,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_OPTIONS, OnOptions)
     ON_MESSAGE(kCaptionPopupPinned, OnShowKeywordPane)
     ON_MESSAGE(kCaptionPopupClosed, OnCaptionPopupClosed)
+    ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -186,8 +193,38 @@ void CMainFrame::SetToolTips()
             }
         }
     }
-    // The keyword-language combo (32802) joins the toolbar with the toolkit's
-    // combo control; until then the entry holds a plain button or nothing.
+    // A restored bar state may have dropped the combo: then there is none to set.
+    CXTPToolBar* pToolBar = pCommandBars->GetToolBar(IDR_TOOLBAR_STANDARD);
+    CXTPControl* pCombo = pToolBar ? pToolBar->GetControls()->FindControlById(ID_TOOLBAR_COMBO) : NULL;
+    if (pCombo != NULL && pCombo->GetType() == xtpControlComboBox)
+        ((CXTPControlComboBox*)pCombo)->SetCurSel(0);
+}
+
+LRESULT CMainFrame::OnCreateControl(WPARAM, LPARAM lParam)
+{
+    CreateControlRequest* pRequest = (CreateControlRequest*)lParam;
+    if (pRequest->nID == ID_TOOLBAR_COMBO) {
+        CXTPControlComboBox* pCombo = new CXTPControlComboBox;
+        pCombo->AddString("English");
+        pCombo->SetFlags(xtpFlagManualUpdate);
+        pCombo->SetDropDownWidth(150);
+        pRequest->pControl = pCombo;
+        return TRUE;
+    }
+    if (pRequest->pCommandBar == NULL || pRequest->pCommandBar->GetType() != xtpBarTypeNormal)
+        return FALSE;
+    if (pRequest->nID == kLanguageOptionsButton) {
+        pRequest->controlType = xtpControlSplitButtonPopup;
+        pRequest->buttonStyle = xtpButtonIconAndCaption;
+        return TRUE;
+    }
+    for (UINT nID : kCaptionedButtons) {
+        if ((UINT)pRequest->nID == nID) {
+            pRequest->buttonStyle = xtpButtonIconAndCaption;
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 void CMainFrame::SetTheme(int nTheme)

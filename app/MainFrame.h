@@ -58,6 +58,9 @@ protected:
     afx_msg void OnOptions();
     afx_msg LRESULT OnShowKeywordPane(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCaptionPopupClosed(WPARAM wParam, LPARAM lParam);
+    // Makes the keyword-language combo (32802) and sets the toolbar
+    // buttons' style while the bars are built from their resources.
+    afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

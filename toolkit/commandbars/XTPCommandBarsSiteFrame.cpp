@@ -28,14 +28,18 @@ BOOL CXTPCommandBarsSiteFrame::CreateCommandBars(CRuntimeClass* pCommandBarsClas
 
 void CXTPCommandBarsSiteFrame::SaveCommandBarState(LPCTSTR lpszProfileName)
 {
-    if (m_pCommandBars != NULL)
+    if (m_pCommandBars != NULL) {
         m_pCommandBars->SaveOptions(lpszProfileName);
+        m_pCommandBars->SaveBarState(lpszProfileName, TRUE);
+    }
 }
 
-void CXTPCommandBarsSiteFrame::LoadCommandBarState(LPCTSTR lpszProfileName, BOOL /*bSilent*/)
+void CXTPCommandBarsSiteFrame::LoadCommandBarState(LPCTSTR lpszProfileName, BOOL bSilent)
 {
-    if (m_pCommandBars != NULL)
+    if (m_pCommandBars != NULL) {
         m_pCommandBars->LoadOptions(lpszProfileName);
+        m_pCommandBars->LoadBarState(lpszProfileName, bSilent);
+    }
 }
 
 BOOL CXTPCommandBarsSiteFrame::PreTranslateMessage(MSG* pMsg)

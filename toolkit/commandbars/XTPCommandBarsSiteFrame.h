@@ -26,7 +26,8 @@ public:
     // bars.
     BOOL CreateCommandBars(CRuntimeClass* pCommandBarsClass);
     CXTPCommandBars* GetCommandBars() const { return m_pCommandBars; }
-    // The bars' options, then their state, under the profile name.
+    // The bars' options, then their state (only customised bars when
+    // saving), under the profile name.
     void SaveCommandBarState(LPCTSTR lpszProfileName);
     void LoadCommandBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
 
