@@ -54,27 +54,6 @@ TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
     EXPECT_EQ(canvas.CountOther(kWhite), canvas.CountOther(drawn, kWhite));
 }
 
-TEST(Text, ExtTextOutOpaqueFillsItsRectangleInTheBackgroundColour)
-{
-    PixelCanvas canvas(60, 30);
-    CDC& dc = canvas.dc();
-    dc.SetBkColor(kBlue);
-    CRect rect(0, 0, 60, 30);
-    dc.ExtTextOut(2, 2, ETO_OPAQUE, &rect, CString("x"), NULL);
-    EXPECT_EQ(kBlue, canvas.Pixel(59, 29));
-    EXPECT_GT(canvas.CountOther(kBlue), 0) << "the text itself is drawn too";
-}
-
-TEST(Text, DrawTextTakesTheFirstCountCharacters)
-{
-    PixelCanvas one(100, 30), two(100, 30);
-    CRect rect(0, 0, 100, 30);
-    one.dc().DrawText("ab", -1, &rect, DT_SINGLELINE);
-    two.dc().DrawText("abcdef", 2, &rect, DT_SINGLELINE);
-    EXPECT_TRUE(one.SameAs(two));
-    EXPECT_GT(one.CountOther(kWhite), 0);
-}
-
 TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
 {
     HICON icon = MakeSquareIcon(kGreen);
@@ -93,21 +72,6 @@ TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
     canvas.Fill(kWhite);
     dc.DrawState(CPoint(0, 0), CSize(16, 16), icon, DST_TEXT | DSS_NORMAL);
     EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
-    ::DestroyIcon(icon);
-}
-
-TEST(DrawState, DrawIconPaintsTheOpaquePartAtThePoint)
-{
-    HICON icon = MakeSquareIcon(kBlue);
-    PixelCanvas canvas(40, 40);
-    int size = ::GetSystemMetrics(SM_CXICON);
-    ASSERT_GE(size, 16);
-    EXPECT_TRUE(canvas.dc().DrawIcon(CPoint(3, 5), icon));
-    // The icon is stretched to the system's icon size: its opaque middle half with it.
-    EXPECT_EQ(kWhite, canvas.Pixel(3, 5)) << "the transparent part leaves the picture";
-    EXPECT_EQ(kBlue, canvas.Pixel(3 + size / 2, 5 + size / 2));
-    EXPECT_EQ(40 * 40 - (size / 2) * (size / 2), canvas.CountOther(kBlue));
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 3 + size / 4, 40), kWhite));
     ::DestroyIcon(icon);
 }
 
