@@ -445,6 +445,18 @@ void CXTPControlComboBox::SetRect(CRect rcControl)
     m_bDelayReposition = FALSE;
 }
 
+void CXTPControlComboBox::SetLabelWidth(int nWidth)
+{
+    m_bDelayReposition |= nWidth != m_nLabelWidth;
+    m_nLabelWidth = nWidth;
+}
+
+void CXTPControlComboBox::SetButtonWidth(int nWidth)
+{
+    m_bDelayReposition |= nWidth != m_nButtonWidth;
+    m_nButtonWidth = nWidth;
+}
+
 void CXTPControlComboBox::SetEnabled(BOOL bEnabled)
 {
     CXTPControlPopup::SetEnabled(bEnabled);

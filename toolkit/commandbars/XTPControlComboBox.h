@@ -135,10 +135,11 @@ public:
     DWORD GetComboStyle() const { return m_dwComboStyle; }
     void SetComboStyle(DWORD dwStyle) { m_dwComboStyle = dwStyle; }
     int GetWidth() const { return m_nWidth; }
-    // Set by the paint manager when it measures the control.
-    void SetLabelWidth(int nWidth) { m_nLabelWidth = nWidth; }
+    // Set by the paint manager when it measures the control; a change moves
+    // the edit window at the next placing.
+    void SetLabelWidth(int nWidth);
     int GetLabelWidth() const { return m_nLabelWidth; }
-    void SetButtonWidth(int nWidth) { m_nButtonWidth = nWidth; }
+    void SetButtonWidth(int nWidth);
     int GetButtonWidth() const { return m_nButtonWidth; }
     int GetMinimumWidth() const { return m_nLabelWidth + m_nButtonWidth + 5; }
 

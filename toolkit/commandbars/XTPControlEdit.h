@@ -54,9 +54,14 @@ public:
     BOOL GetShowLabel() const { return m_bLabel; }
     void SetShowLabel(BOOL bShow) { m_bLabel = bShow; }
     int GetWidth() const { return m_nWidth; }
-    // Set by the paint manager when it measures the control.
+    // Set by the paint manager when it measures the control; a change moves
+    // the edit window at the next placing.
     int GetLabelWidth() const { return m_nLabelWidth; }
-    void SetLabelWidth(int nWidth) { m_nLabelWidth = nWidth; }
+    void SetLabelWidth(int nWidth)
+    {
+        m_bDelayReposition |= nWidth != m_nLabelWidth;
+        m_nLabelWidth = nWidth;
+    }
     CXTPControlEditWnd* GetEditWnd() const { return m_pEdit; }
     // The least width the user may size the control to.
     int GetMinimumWidth() const { return 10 + (m_bLabel ? m_nLabelWidth : 0); }

@@ -19,6 +19,8 @@
 #include "toolkit/foundation/XTPColorManager.h"
 
 class CXTPControl;
+class CXTPControlComboBox;
+class CXTPControlEdit;
 class CXTPCommandBar;
 class CXTPImageManagerIcon;
 class CStatusBar;
@@ -67,6 +69,14 @@ public:
     // A control on a toolbar or menu bar; returns its size. Base: the
     // image, caption and state box laid out as the style asks.
     virtual CSize DrawControlToolBarParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw);
+    // An edit control: measuring sets its label width and answers its size;
+    // drawing paints the label and the field (the edit window draws the
+    // text). Base: a flat white field, framed while selected.
+    virtual CSize DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bDraw);
+    // A combo box: as the edit, and measuring also sets the drop-down
+    // button's width; drawing adds the button and, without an edit window,
+    // the current text.
+    virtual CSize DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComboBox, BOOL bDraw);
     // The state boxes of a split button (main part and arrow part).
     virtual void DrawSplitButtonFrame(CDC* pDC, CXTPControl* pControl, CRect rc);
     // The background and outer frame of a bar.

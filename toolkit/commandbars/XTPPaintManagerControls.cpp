@@ -5,6 +5,8 @@
 
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControlButton.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
+#include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/foundation/XTPImageManagerIcon.h"
 
@@ -73,6 +75,11 @@ void CXTPPaintManager::DrawPopupArrow(CDC* pDC, CRect rcRow, COLORREF clr)
 
 CSize CXTPPaintManager::DrawControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
 {
+    // Edit and combo fields draw with their own operations.
+    if (CXTPControlEdit* pEdit = DYNAMIC_DOWNCAST(CXTPControlEdit, pControl))
+        return DrawControlEdit(pDC, pEdit, bDraw);
+    if (CXTPControlComboBox* pComboBox = DYNAMIC_DOWNCAST(CXTPControlComboBox, pControl))
+        return DrawControlComboBox(pDC, pComboBox, bDraw);
     CXTPCommandBar* pBar = pControl->GetParent();
     if (pBar != NULL && pBar->GetType() == xtpBarTypePopup)
         return DrawControlPopupParent(pDC, pControl, bDraw);

@@ -198,6 +198,26 @@ TEST_F(ComboBoxTest, TypedTextSurvivesTheBar)
     EXPECT_STREQ("new", pCombo->GetEditText());
 }
 
+TEST_F(ComboBoxTest, LayoutGivesTheFieldItsWidthAndLeavesTheButtonFree)
+{
+    pCombo->SetWidth(120);
+    pCombo->SetDropDownListStyle(TRUE);
+    frame->RecalcLayout();
+    EXPECT_EQ(120, pCombo->GetRect().Width());
+    ASSERT_GT(pCombo->GetButtonWidth(), 0);
+    const CRect rcEdit = RectInParent(pCombo->GetEditWnd());
+    EXPECT_EQ(pCombo->GetRect().right - pCombo->GetButtonWidth() - 3, rcEdit.right);
+    EXPECT_EQ(pCombo->GetRect().left + pCombo->GetLabelWidth() + 4, rcEdit.left);
+
+    // A label shows only with combo style 1 on a toolbar.
+    pCombo->SetCaption(CString("Sort"));
+    pCombo->SetComboStyle(1);
+    pBar->DelayLayout();
+    frame->RecalcLayout();
+    EXPECT_GT(pCombo->GetLabelWidth(), 5);
+    EXPECT_EQ(pCombo->GetRect().left + pCombo->GetLabelWidth() + 4, RectInParent(pCombo->GetEditWnd()).left);
+}
+
 TEST_F(ComboBoxTest, FieldKeysOpenTheListAndGiveTheFocusBack)
 {
     AddEntries(3);
