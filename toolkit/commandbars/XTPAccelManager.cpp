@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/XTPAccelManager.h"
 
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 #include <string.h>
@@ -17,6 +18,8 @@ void DestroyAccelManager()
 
 const char kAcceleratorsEntry[] = "Accelerators";
 const UINT kAccelSize = 6;
+// The most entries a stored table may claim; more is damage.
+const DWORD kMaxStoredAccels = 0x7FFF;
 static_assert(sizeof(ACCEL) == kAccelSize, "an accelerator record is six bytes");
 // Ctrl+Break: named by the table, with no modifier text before it.
 const WORD kKeyCancel = 3;
@@ -316,6 +319,62 @@ BOOL CXTPAccelManager::LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
     }
     delete[] pData;
     return bLoaded;
+}
+
+void CXTPAccelManager::DoPropExchange(CXTPPropExchange* pPX, CFrameWnd* pFrame)
+{
+    std::vector<ACCEL> entries;
+    if (pPX->IsStoring())
+        entries = GetFrameAccelTable(pFrame);
+    if (pPX->IsAllowBlobValues())
+        ExchangeAccelData(pPX, entries);
+    else
+        ExchangeAccelItems(pPX, entries);
+    if (pPX->IsLoading())
+        SetFrameAccelTable(pFrame, entries.empty() ? NULL : &entries[0], (int)entries.size());
+}
+
+void CXTPAccelManager::SerializeShortcuts(CFrameWnd* pFrame, CArchive& ar)
+{
+    CXTPPropExchangeArchive px(ar);
+    DoPropExchange(&px, pFrame);
+}
+
+void CXTPAccelManager::ExchangeAccelData(CXTPPropExchange* pPX, std::vector<ACCEL>& entries)
+{
+    if (pPX->IsStoring())
+    {
+        pPX->WriteCount((DWORD)entries.size());
+        pPX->Write("Data", entries.empty() ? NULL : &entries[0], (UINT)(entries.size() * kAccelSize));
+        return;
+    }
+    DWORD nCount = pPX->ReadCount();
+    if (nCount > kMaxStoredAccels)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    entries.resize(nCount);
+    UINT nBytes = nCount * kAccelSize;
+    if (nBytes > 0 && pPX->Read("Data", &entries[0], nBytes) != nBytes)
+        AfxThrowArchiveException(CArchiveException::endOfFile);
+}
+
+void CXTPAccelManager::ExchangeAccelItems(CXTPPropExchange* pPX, std::vector<ACCEL>& entries)
+{
+    CXTPPropExchangeEnumeratorPtr pEnum(pPX->GetEnumerator("Accel"));
+    POSITION pos = pEnum->GetPosition((DWORD)entries.size());
+    std::vector<ACCEL> loaded;
+    for (size_t i = 0; pos != NULL; i++)
+    {
+        if (pPX->IsLoading() && loaded.size() >= kMaxStoredAccels)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+        ACCEL accel = pPX->IsStoring() ? entries[i] : ACCEL();
+        PX_UShort(pItem, "Id", accel.cmd, 0);
+        PX_Byte(pItem, "virt", accel.fVirt, 0);
+        PX_UShort(pItem, "key", accel.key, 0);
+        loaded.push_back(accel);
+    }
+    if (pPX->IsLoading())
+        entries.swap(loaded);
 }
 
 TCHAR CXTPAccelManager::ToUpper(TCHAR ch)

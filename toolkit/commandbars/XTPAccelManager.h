@@ -8,6 +8,7 @@
 //     if (XTPAccelManager()->FindShortcutText(ID_FILE_OPEN, strShortcut, pCommandBars))
 //         ...                               // "Ctrl+O"
 //     XTPAccelManager()->SaveShortcuts(pFrame, "Settings");
+//     XTPAccelManager()->DoPropExchange(pPX, pFrame);   // with the bars' state
 //
 // CXTPAccelKeyText formats one ACCEL record.
 #include "framework/Window.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 class CXTPCommandBars;
+class CXTPPropExchange;
 
 // The text of one accelerator ("Ctrl+Shift+F5") and the rank of its
 // modifiers when a command has several.
@@ -77,8 +79,23 @@ public:
     // was loaded.
     BOOL LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection);
 
+    // The frame's table through a settings exchange: a count and the
+    // records as one binary "Data" value where the exchange keeps binary
+    // values (archive, registry), else one "Accel" item per entry with
+    // "Id", "virt" and "key". A stored table that is damaged (a count the
+    // data does not hold) throws a CArchiveException and the frame keeps
+    // its table.
+    void DoPropExchange(CXTPPropExchange* pPX, CFrameWnd* pFrame);
+    // DoPropExchange through an archive.
+    void SerializeShortcuts(CFrameWnd* pFrame, CArchive& ar);
+
     // A character upper-cased as the bars compare mnemonics.
     static TCHAR ToUpper(TCHAR ch);
+
+private:
+    // The two stored forms of the table; loading fills entries.
+    static void ExchangeAccelData(CXTPPropExchange* pPX, std::vector<ACCEL>& entries);
+    static void ExchangeAccelItems(CXTPPropExchange* pPX, std::vector<ACCEL>& entries);
 };
 
 // The process-wide shortcut manager, made on first use.

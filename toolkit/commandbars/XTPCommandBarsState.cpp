@@ -2,7 +2,9 @@
 // "Saved state" group).
 #include "toolkit/commandbars/XTPCommandBars.h"
 
+#include "toolkit/commandbars/XTPAccelManager.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/XTPCommandBarsResource.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPDockState.h"
@@ -24,7 +26,6 @@ const UINT kArchiveBuffer = 4096;
 // Popup bars without an id of their own are numbered from here when saved.
 const UINT kFirstPopupBarID = 0x1000000;
 const UINT kStatusBarID = 59393;
-const UINT kToolbarChangedString = 9394;
 
 CString Section(LPCTSTR lpszFormat, LPCTSTR lpszProfileName, int nIndex = 0)
 {
@@ -442,10 +443,10 @@ void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
         if (bSilent)
             return;
         CString strFormat, strMessage;
-        XTPResourceManager()->LoadString(&strFormat, kToolbarChangedString);
+        XTPResourceManager()->LoadString(&strFormat, XTP_IDS_CONFIRM_TOOLBAR_CHANGED);
         strMessage.Format(strFormat, (LPCTSTR)pBar->GetTitle());
-        HWND hOwner = m_pFrame != NULL ? m_pFrame->m_hWnd : NULL;
-        if (::MessageBoxA(hOwner, strMessage, NULL, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        // Asked through the application, which may show it its own way.
+        if (AfxMessageBox(strMessage, MB_YESNO | MB_ICONQUESTION) == IDYES)
             return;
         pKeepOriginal = pBuiltInOriginal;
     }
@@ -545,6 +546,10 @@ void CXTPCommandBars::ExchangeLayout(CXTPPropExchange* pPX)
 
 void CXTPCommandBars::ExchangeOptionsPart(CXTPPropExchange* pPX)
 {
+    {
+        CXTPPropExchangeSectionPtr pShortcuts(pPX->GetSection("Shortcuts"));
+        XTPAccelManager()->DoPropExchange(pShortcuts, m_pFrame);
+    }
     {
         CXTPPropExchangeSectionPtr pOptions(pPX->GetSection("Options"));
         m_pOptions->DoPropExchange(pOptions, FALSE);

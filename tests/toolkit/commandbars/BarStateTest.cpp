@@ -6,6 +6,7 @@
 #include "CommandBarsTestSupport.h"
 
 #include "tests/support/TempFolder.h"
+#include "toolkit/commandbars/XTPAccelManager.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
@@ -17,6 +18,7 @@
 #include "toolkit/commandbars/XTPPropExchangeParam.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
+#include "toolkit/foundation/XTPPropExchangeIniFile.h"
 #include "toolkit/foundation/XTPPropExchangeRegistry.h"
 
 #include <gtest/gtest.h>
@@ -765,3 +767,206 @@ TEST_F(ExchangeKeysTest, PopupBarBordersRoundTripWithTheirDefault)
 }
 
 }  // namespace
+
+// ---- The toolbar-changed question --------------------------------------------------
+
+// The application for the question's tests: it answers every message box
+// with a fixed button and keeps the texts it was asked. It shares the test
+// application's profile and hands the current application back when done.
+class CAnsweringApp : public CWinApp
+{
+public:
+    CAnsweringApp(CWinApp* pProfileApp, int nAnswer)
+        : CWinApp(pProfileApp->m_pszAppName), m_pPrevious(pProfileApp), m_nAnswer(nAnswer)
+    {
+        SetRegistryKey(ScopedRegistryApp::kCompany);
+    }
+    ~CAnsweringApp() override { AfxGetModuleState()->m_pCurrentWinApp = m_pPrevious; }
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
+    {
+        m_arrAsked.push_back(lpszPrompt);
+        m_arrTypes.push_back(nType);
+        return m_nAnswer;
+    }
+
+    std::vector<std::string> m_arrAsked;
+    std::vector<UINT> m_arrTypes;
+
+private:
+    CWinApp* m_pPrevious;
+    int m_nAnswer;
+};
+
+std::string ControlIds(const CXTPControls* pControls)
+{
+    std::string text;
+    for (int i = 0; pControls != NULL && i < pControls->GetCount(); i++)
+    {
+        if (!pControls->GetAt(i)->IsTemporary())
+            text += std::to_string(pControls->GetAt(i)->GetID()) + " ";
+    }
+    return text;
+}
+
+TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
+{
+    Customize(frame);
+    std::string strCustomised = ControlIds(frame->Format()->GetControls());
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    struct Row { const char* name; BOOL silent; int answer; BOOL asked; BOOL loaded; } rows[] = {
+        {"silent load keeps the new bar", TRUE, IDNO, FALSE, FALSE},
+        {"Yes keeps the new bar", FALSE, IDYES, TRUE, FALSE},
+        {"No loads the customised bar", FALSE, IDNO, TRUE, TRUE},
+    };
+    for (const Row& row : rows)
+    {
+        // A program update gave "Format" one more button.
+        CStateFrame* pUpdated = NewFrame();
+        CXTPControls* pControls = pUpdated->Format()->GetControls();
+        pControls->Add(xtpControlButton, ID_TEST_NEW);
+        pControls->CreateOriginalControls();
+        std::string strNewBar = ControlIds(pControls);
+        std::string strNewOriginal = ControlIds(pControls->GetOriginalControls());
+        {
+            CAnsweringApp answering(app.App(), row.answer);
+            pUpdated->m_pCommandBars->LoadBarState(kProfile, row.silent);
+            ASSERT_EQ(row.asked ? 1u : 0u, answering.m_arrAsked.size()) << row.name;
+            if (row.asked)
+            {
+                EXPECT_EQ("Due to a software update the toolbar 'Format' has changed. Would you like to reset your "
+                          "customized toolbar and load the new one?",
+                          answering.m_arrAsked[0]) << row.name;
+                EXPECT_EQ((UINT)MB_YESNO, answering.m_arrTypes[0] & MB_TYPEMASK) << row.name;
+            }
+        }
+        CXTPControls* pLoaded = pUpdated->Format()->GetControls();
+        EXPECT_EQ(row.loaded ? strCustomised : strNewBar, ControlIds(pLoaded)) << row.name;
+        EXPECT_EQ(strNewOriginal, ControlIds(pLoaded->GetOriginalControls())) << row.name;
+        pUpdated->DestroyWindow();
+    }
+}
+
+// ---- Shortcuts in the whole-state exchange -----------------------------------------
+
+class ShortcutStateTest : public BarStateTest
+{
+protected:
+    static CXTPPropExchangeParam OptionsOnly()
+    {
+        CXTPPropExchangeParam param;
+        param.bSerializeControls = FALSE;
+        param.bSerializeLayout = FALSE;
+        param.bSerializeOptions = TRUE;
+        return param;
+    }
+    static void SetTable(CFrameWnd* pFrame, const std::vector<ACCEL>& entries)
+    {
+        XTPAccelManager()->SetFrameAccelTable(pFrame, entries.data(), (int)entries.size());
+    }
+    static std::string TableText(CFrameWnd* pFrame)
+    {
+        std::string text;
+        for (const ACCEL& accel : CXTPAccelManager::GetFrameAccelTable(pFrame))
+            text += std::to_string(accel.fVirt) + "/" + std::to_string(accel.key) + "/" + std::to_string(accel.cmd) + " ";
+        return text;
+    }
+    std::vector<BYTE> StoreOptions(CStateFrame* pFrame)
+    {
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            CXTPPropExchangeArchive px(ar);
+            CXTPPropExchangeParam param = OptionsOnly();
+            pFrame->m_pCommandBars->DoPropExchange(&px, &param);
+            ar.Close();
+        }
+        UINT nBytes = (UINT)file.GetLength();
+        BYTE* pData = file.Detach();
+        std::vector<BYTE> bytes(pData, pData + nBytes);
+        free(pData);
+        return bytes;
+    }
+    void LoadOptions(CStateFrame* pFrame, std::vector<BYTE> bytes)
+    {
+        CMemFile file(bytes.data(), (UINT)bytes.size());
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        CXTPPropExchangeParam param = OptionsOnly();
+        pFrame->m_pCommandBars->DoPropExchange(&px, &param);
+    }
+
+    const std::vector<ACCEL> m_saved = {{FVIRTKEY | FCONTROL, 'N', ID_TEST_NEW},
+                                        {FVIRTKEY, VK_F5, ID_TEST_OPEN},
+                                        {FVIRTKEY | FALT | FSHIFT, 'B', ID_TEST_BOLD}};
+    const std::vector<ACCEL> m_current = {{FVIRTKEY | FCONTROL, 'X', ID_TEST_EXIT}};
+};
+
+TEST_F(ShortcutStateTest, ShortcutsRoundTripThroughTheArchiveAndAnIniFile)
+{
+    SetTable(frame, m_saved);
+    frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    std::string strSaved = TableText(frame);
+
+    // Archive: the binary form, with the options after the shortcuts.
+    CStateFrame* pFresh = NewFrame();
+    SetTable(pFresh, m_current);
+    LoadOptions(pFresh, StoreOptions(frame));
+    EXPECT_EQ(strSaved, TableText(pFresh)) << "archive";
+    EXPECT_TRUE(pFresh->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips) << "options follow the shortcuts";
+
+    // INI file: one "Accel" item per entry.
+    TempFolder folder;
+    std::string strIni = folder.File("state.ini");
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "State");
+        CXTPPropExchangeParam param = OptionsOnly();
+        frame->m_pCommandBars->DoPropExchange(&px, &param);
+        ASSERT_TRUE(px.SaveToFile(strIni.c_str()));
+    }
+    char szKey[16] = {0};
+    ::GetPrivateProfileStringA("State\\Shortcuts\\Accel1", "key", "", szKey, sizeof szKey, strIni.c_str());
+    EXPECT_STREQ("116", szKey) << "the second entry's key, F5";
+    SetTable(pFresh, m_current);
+    {
+        CXTPPropExchangeIniFile px(TRUE, NULL, "State");
+        ASSERT_TRUE(px.LoadFromFile(strIni.c_str()));
+        CXTPPropExchangeParam param = OptionsOnly();
+        pFresh->m_pCommandBars->DoPropExchange(&px, &param);
+    }
+    EXPECT_EQ(strSaved, TableText(pFresh)) << "INI file";
+    pFresh->DestroyWindow();
+}
+
+TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
+{
+    SetTable(frame, m_saved);
+    std::vector<BYTE> image = StoreOptions(frame);
+    // The image opens with the table's count (a 16-bit count, 3) and its 18 bytes.
+    ASSERT_EQ(3, image[0]);
+    ASSERT_EQ(0, image[1]);
+    struct Row { const char* name; std::vector<BYTE> image; } rows[] = {
+        {"count beyond the data", [&] { std::vector<BYTE> b = image; b[0] = 0x40; b[1] = 0x1F; return b; }()},
+        {"huge count", [&] { std::vector<BYTE> b(image.begin(), image.begin() + 2); b[0] = b[1] = 0xFF;
+                             const BYTE huge[] = {0xFF, 0xFF, 0xFF, 0x00}; b.insert(b.end(), huge, huge + 4);
+                             b.insert(b.end(), image.begin() + 2, image.end()); return b; }()},
+        {"records cut short", std::vector<BYTE>(image.begin(), image.begin() + 2 + 10)},
+    };
+    for (const Row& row : rows)
+    {
+        SetTable(frame, m_current);
+        std::string strCurrent = TableText(frame);
+        BOOL bRefused = FALSE;
+        try
+        {
+            LoadOptions(frame, row.image);
+        }
+        catch (CArchiveException* e)
+        {
+            bRefused = TRUE;
+            e->Delete();
+        }
+        EXPECT_TRUE(bRefused) << row.name;
+        EXPECT_EQ(strCurrent, TableText(frame)) << row.name;
+    }
+}
