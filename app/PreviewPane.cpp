@@ -7,9 +7,6 @@
 #include "toolkit/foundation/XTPDrawHelpers.h"
 
 namespace {
-// The command bars' theme ids that draw the band their own way.
-const int kThemeOffice2003 = 2;
-const int kThemeWindowsXP = 3;
 // The colour manager's band bottom line and the paint manager's band face.
 const int kColorBandLine = 54;
 const int kColorBandFace = 51;
@@ -135,21 +132,24 @@ void CPreviewPane::DrawHeader(CDC* pDC)
 
 void CPreviewPane::FillBand(CDC* pDC, BOOL bFocused, COLORREF& clrText)
 {
-    const int nTheme = XTPPaintManager()->GetThemeId();
+    // Before the command bars exist there is no paint manager: the plain look.
+    CXTPPaintManager* pPaintManager = XTPPaintManager();
+    const int nTheme = pPaintManager != NULL ? pPaintManager->GetThemeId() : -1;
     if (bFocused)
         clrText = XTPGetColor(COLOR_WINDOW);
-    if (nTheme == kThemeOffice2003)
+    if (nTheme == xtpThemeOffice2003)
     {
         const CXTPPaintManagerColorGradient& gradient = XTPColorManager()->grcGradient[bFocused ? 0 : 3];
         XTPDrawHelpers()->GradientFill(pDC, &m_rcHeader, gradient.clrLight, gradient.clrDark, FALSE);
         pDC->FillSolidRect(m_rcHeader.left, m_rcHeader.bottom - 1, m_rcHeader.right, 1, XTPGetColor(kColorBandLine));
         return;
     }
-    pDC->FillSolidRect(&m_rcHeader, bFocused ? XTPGetColor(COLOR_HIGHLIGHT) : XTPPaintManager()->GetColor(kColorBandFace));
+    const COLORREF clrFace = pPaintManager != NULL ? pPaintManager->GetColor(kColorBandFace) : XTPGetColor(COLOR_3DFACE);
+    pDC->FillSolidRect(&m_rcHeader, bFocused ? XTPGetColor(COLOR_HIGHLIGHT) : clrFace);
     CRect rcFrame = m_rcHeader;
     rcFrame.left += 1;
     rcFrame.top += 1;
-    if (nTheme != kThemeWindowsXP)
+    if (nTheme != xtpThemeNativeWinXP)
         rcFrame.right -= 1;
     pDC->Draw3dRect(&rcFrame, XTPGetColor(COLOR_3DHILIGHT), GetBorderColor(TRUE));
 }

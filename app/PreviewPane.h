@@ -33,6 +33,10 @@ public:
     // Also puts the text into the edit control.
     void SetSummary(LPCTSTR lpszText);
 
+    const CString& GetCaption() const { return m_strCaption; }
+    const CString& GetSubtitle() const { return m_strSubtitle; }
+    const CString& GetKeyword() const { return m_strKeyword; }
+    const CString& GetTitle() const { return m_strTitle; }
     BOOL IsExpanded() const { return m_bExpanded; }
     int HeaderHeight() const { return m_bExpanded ? EXPANDED_HEIGHT : FOLDED_HEIGHT; }
     CRichEditCtrl& GetEdit() { return m_wndText; }

@@ -1,0 +1,212 @@
+// The news list: its columns, the rows of the shown keyword with unread rows
+// bold, a click that previews and marks read with the tree following, the
+// remembered row, header-click sorting, and which links it opens.
+#include "ViewsFixture.h"
+#include "DialogDriver.h"
+
+namespace {
+
+const std::vector<StoredKeyword> kStore = {
+    { "alpha", { "*charlie", "able", "*baker" } },
+    { "beta", { "b1" } },
+};
+
+class NewsListTest : public ViewsTest
+{
+public:
+    void SetUp() override
+    {
+        Open(kStore);
+        m_pTree->GetTree().Select(Group().GetFirst()->treeItem, TVGN_CARET);
+    }
+
+    CListCtrl& List() { return m_pList->GetListCtrl(); }
+
+    // Puts the cursor over the row (or below the rows for -1) and sends the
+    // list's notification as the control sends it.
+    void Notify(UINT nCode, int nRow)
+    {
+        CRect rcRow;
+        if (nRow >= 0)
+            List().GetItemRect(nRow, &rcRow, LVIR_LABEL);
+        else
+            rcRow.SetRect(10, 200, 20, 210);
+        CPoint point = rcRow.CenterPoint();
+        m_pList->ClientToScreen(&point);
+        ::SetCursorPos(point.x, point.y);
+        NMITEMACTIVATE nm = {};
+        nm.hdr.hwndFrom = m_pList->m_hWnd;
+        nm.hdr.idFrom = m_pList->GetDlgCtrlID();
+        nm.hdr.code = nCode;
+        nm.iItem = nRow;
+        m_pFrame->SendMessage(WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+    }
+
+    std::string Column(int nCol)
+    {
+        std::string text;
+        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
+            text += std::string(nRow ? " " : "") + (LPCTSTR)List().GetItemText(nRow, nCol);
+        return text;
+    }
+
+    // The font weight the list's custom draw chooses for the row.
+    int DrawnWeight(int nRow)
+    {
+        CClientDC dc(m_pList);
+        HGDIOBJ hOld = ::SelectObject(dc.m_hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+        NMLVCUSTOMDRAW nm = {};
+        nm.nmcd.hdr.hwndFrom = m_pList->m_hWnd;
+        nm.nmcd.hdr.idFrom = m_pList->GetDlgCtrlID();
+        nm.nmcd.hdr.code = NM_CUSTOMDRAW;
+        nm.nmcd.hdc = dc.m_hDC;
+        nm.nmcd.dwDrawStage = CDDS_PREPAINT;
+        EXPECT_EQ(m_pFrame->SendMessage(WM_NOTIFY, nm.nmcd.hdr.idFrom, (LPARAM)&nm), CDRF_NOTIFYITEMDRAW);
+        nm.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+        nm.nmcd.dwItemSpec = nRow;
+        nm.nmcd.lItemlParam = (LPARAM)List().GetItemData(nRow);
+        LRESULT result = m_pFrame->SendMessage(WM_NOTIFY, nm.nmcd.hdr.idFrom, (LPARAM)&nm);
+        LOGFONTA lf = {};
+        ::GetObjectA(::GetCurrentObject(dc.m_hDC, OBJ_FONT), sizeof lf, &lf);
+        ::SelectObject(dc.m_hDC, hOld);
+        EXPECT_EQ(result, lf.lfWeight == FW_BOLD ? CDRF_NEWFONT : 0);
+        return lf.lfWeight;
+    }
+};
+
+TEST_F(NewsListTest, ShowsTimeTitleAndUrlColumnsOfTheKeywordsItems)
+{
+    CHeaderCtrl* pHeader = m_pList->GetHeaderCtrl();
+    ASSERT_EQ(pHeader->GetItemCount(), 3);
+    const struct { const char* name; int width; } columns[] = { { "Time", 110 }, { "Title", 200 }, { "Url", 200 } };
+    for (int nCol = 0; nCol < 3; ++nCol)
+    {
+        char text[32] = "";
+        HDITEMA item = {};
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        pHeader->GetItem(nCol, &item);
+        EXPECT_STREQ(text, columns[nCol].name);
+        EXPECT_EQ(item.cxy, columns[nCol].width) << columns[nCol].name;
+    }
+    EXPECT_TRUE(List().GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "charlie able baker");
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_TIME), "Mon 3/10/2007 Mon 3/11/2007 Mon 3/12/2007");
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_URL),
+              "http://news.example/alpha/0 http://news.example/alpha/1 http://news.example/alpha/2");
+    EXPECT_EQ(m_pList->ItemOfRow(1), Group().GetFirst()->firstItem->next);
+}
+
+TEST_F(NewsListTest, UnreadRowsAreDrawnBold)
+{
+    const struct { int row; int weight; } rows[] = { { 0, FW_BOLD }, { 1, FW_NORMAL }, { 2, FW_BOLD } };
+    for (const auto& row : rows)
+        EXPECT_EQ(DrawnWeight(row.row) == FW_BOLD, row.weight == FW_BOLD) << row.row;
+}
+
+TEST_F(NewsListTest, AClickPreviewsTheItemAndMarksItRead)
+{
+    Notify(NM_CLICK, 2);
+    Keyword* alpha = Group().GetFirst();
+    EXPECT_FALSE(alpha->lastItem->unread);
+    EXPECT_EQ(alpha->unreadCount, 1);
+    EXPECT_EQ(Group().totalUnread, 1);
+    EXPECT_EQ(alpha->lastClickedRow, 2);
+    EXPECT_EQ(DrawnWeight(2), FW_NORMAL);
+    EXPECT_TRUE(m_pTree->GetTree().GetItemBold(alpha->treeItem));
+    EXPECT_STREQ(m_pPreview->GetKeyword(), "alpha");
+    EXPECT_STREQ(m_pPreview->GetTitle(), "baker");
+    CString summary;
+    m_pPreview->GetEdit().GetWindowText(summary);
+    EXPECT_STREQ(summary, "summary of baker");
+    EXPECT_EQ(AllReadCount(), 0);
+}
+
+TEST_F(NewsListTest, ReadingTheLastUnreadItemUnboldsKeywordAndRootAndTellsTheFrame)
+{
+    Notify(NM_CLICK, 0);
+    Notify(NM_CLICK, 1);
+    EXPECT_EQ(AllReadCount(), 0);
+    Notify(NM_CLICK, 2);
+    EXPECT_EQ(Group().totalUnread, 0);
+    EXPECT_FALSE(m_pTree->GetTree().GetItemBold(Group().GetFirst()->treeItem));
+    EXPECT_FALSE(m_pTree->GetTree().GetItemBold(m_pTree->GetRootItem()));
+    EXPECT_EQ(AllReadCount(), 1);
+    Notify(NM_CLICK, 2);
+    EXPECT_EQ(AllReadCount(), 1);
+}
+
+TEST_F(NewsListTest, AClickBelowTheRowsTakesTheRememberedRowWhileItIsARow)
+{
+    Notify(NM_CLICK, 1);
+    m_pPreview->SetTitle(" ");
+    Notify(NM_CLICK, -1);
+    EXPECT_STREQ(m_pPreview->GetTitle(), "able");
+    EXPECT_TRUE(List().GetItemState(1, LVIS_SELECTED) & LVIS_SELECTED);
+
+    Group().GetFirst()->lastClickedRow = 7;
+    m_pPreview->SetTitle(" ");
+    Notify(NM_CLICK, -1);
+    EXPECT_STREQ(m_pPreview->GetTitle(), " ");
+    EXPECT_EQ(Group().totalUnread, 2);
+}
+
+TEST_F(NewsListTest, AHeaderClickSortsByThatColumnAndASecondReverses)
+{
+    NMHEADERA nm = {};
+    nm.hdr.hwndFrom = m_pList->GetHeaderCtrl()->m_hWnd;
+    nm.hdr.idFrom = 0;
+    nm.hdr.code = HDN_ITEMCLICKA;
+    nm.iItem = CSkellrunView::COLUMN_TITLE;
+    m_pList->SendMessage(WM_NOTIFY, 0, (LPARAM)&nm);
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "able baker charlie");
+    m_pList->SendMessage(WM_NOTIFY, 0, (LPARAM)&nm);
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "charlie baker able");
+    EXPECT_STREQ(m_pList->ItemOfRow(0)->title, "charlie");
+}
+
+TEST_F(NewsListTest, ShowingNoKeywordEmptiesTheListAndNamesTheCaptionKeyword)
+{
+    m_pList->ShowKeyword(nullptr);
+    EXPECT_EQ(List().GetItemCount(), 0);
+    EXPECT_STREQ(m_pTree->GetCaption().GetCaptionText(), "Keyword");
+}
+
+TEST(NewsLinks, OnlyWebLinksAreOpened)
+{
+    const struct { const char* link; BOOL web; } rows[] = {
+        { "http://news.example/a", TRUE },
+        { "HTTPS://news.example/", TRUE },
+        { "http://", FALSE },
+        { "http:///path", FALSE },
+        { "file:///c:/windows/system32/calc.exe", FALSE },
+        { "javascript:alert(1)", FALSE },
+        { "c:\\windows\\notepad.exe", FALSE },
+        { "", FALSE },
+        { "ftp://news.example/", FALSE },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IsWebLink(row.link), row.web) << row.link;
+    EXPECT_FALSE(IsWebLink(nullptr));
+}
+
+TEST_F(NewsListTest, GotoUrlOnALinkThatIsNoWebLinkSaysInvalidUrlAndOpensNothing)
+{
+    Keyword* alpha = Group().GetFirst();
+    alpha->firstItem->link = "file:///c:/windows/notepad.exe";
+    Notify(NM_CLICK, 0);
+    CDialogDriver driver;
+    m_pList->SendMessage(WM_COMMAND, CSkellrunView::ID_GOTO_URL, 0);
+    ASSERT_EQ(driver.seen.size(), 1u);
+    EXPECT_EQ(driver.seen[0].text, "Invalid Url");
+    EXPECT_EQ(driver.seen[0].caption, "Tidewatch");
+
+    Notify(NM_DBLCLK, 0);
+    ASSERT_EQ(driver.seen.size(), 2u);
+    EXPECT_EQ(driver.seen[1].text, "Invalid Url");
+    Notify(NM_DBLCLK, -1);
+    EXPECT_EQ(driver.seen.size(), 2u);
+}
+
+}
