@@ -1,0 +1,119 @@
+#include "app/MainFrame.h"
+#include "engine/ProgramFolder.h"
+#include "resources/Resource.h"
+#include "tests/support/TempFolder.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void SetOption(LPCSTR name, DWORD value)
+{
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL));
+    ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
+    ::RegCloseKey(hKey);
+}
+
+DWORD GetOption(LPCSTR name)
+{
+    HKEY hKey;
+    DWORD value = 0xFFFFFFFF, size = sizeof(value);
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS) {
+        ::RegQueryValueExA(hKey, name, NULL, NULL, (BYTE*)&value, &size);
+        ::RegCloseKey(hKey);
+    }
+    return value;
+}
+
+// The main frame made as the document template makes it, over an empty
+// store in a folder of its own and options without a start-up check.
+class MainFrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+        SetProgramFolder(folder.Path().c_str());
+        SetOption("AutoCheckOnStart", 0);
+        SetOption("TreeWidth", 200);
+        SetOption("FrameWidth", 5000);
+        frame = new CMainFrame;
+        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
+        frame->ShowWindow(SW_SHOW);
+        frame->RecalcLayout();
+    }
+    void TearDown() override
+    {
+        if (frame != NULL)
+            frame->DestroyWindow();
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+    }
+
+    TempFolder folder;
+    CMainFrame* frame = NULL;
+};
+
+} // namespace
+
+TEST_F(MainFrameTest, StatusBarHoldsTheTextAndProgressPanes)
+{
+    CXTPStatusBar& bar = frame->GetStatusBar();
+    ASSERT_EQ(3, bar.GetCount());
+    EXPECT_EQ(1, bar.CommandToIndex(0x8001));
+    EXPECT_EQ(2, bar.CommandToIndex(0x8000));
+    StatusPaneControl* pText = bar.FindControl(0x8001);
+    ASSERT_TRUE(pText != NULL);
+    CString text;
+    pText->pWnd->GetWindowText(text);
+    EXPECT_STREQ(" Idle", text);
+    CRect textRect, progressRect;
+    bar.GetItemRect(1, &textRect);
+    bar.GetItemRect(2, &progressRect);
+    EXPECT_LT(textRect.left, progressRect.left);
+}
+
+TEST_F(MainFrameTest, SizesComeFromTheOptionsAndTheScreen)
+{
+    CRect workArea;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    CRect frameRect;
+    frame->GetWindowRect(&frameRect);
+    EXPECT_EQ(workArea.Width(), frameRect.Width());
+    EXPECT_EQ(550, frameRect.Height());
+    CRect treeRect;
+    frame->GetTreeView()->GetWindowRect(&treeRect);
+    EXPECT_EQ(200, treeRect.Width());
+}
+
+TEST_F(MainFrameTest, SavedSizesAreThePanesAsTheyStand)
+{
+    frame->SetWindowPos(NULL, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_TRUE(frame->SaveOptions());
+    EXPECT_EQ(900u, GetOption("FrameWidth"));
+    EXPECT_EQ(600u, GetOption("FrameHeight"));
+    EXPECT_EQ(200u, GetOption("TreeWidth"));
+    EXPECT_EQ(0u, GetOption("AutoCheckOnStart"));
+    // A maximised window stores the size it comes back to.
+    frame->ShowWindow(SW_MAXIMIZE);
+    ASSERT_TRUE(frame->SaveOptions());
+    EXPECT_EQ(900u, GetOption("FrameWidth"));
+    EXPECT_EQ(600u, GetOption("FrameHeight"));
+}
+
+TEST_F(MainFrameTest, ToolbarHasTheLanguageCombo)
+{
+    CXTPToolBar* pToolBar = frame->GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD);
+    ASSERT_TRUE(pToolBar != NULL);
+    CXTPControl* pCombo = pToolBar->GetControls()->FindControlById(ID_TOOLBAR_COMBO);
+    ASSERT_TRUE(pCombo != NULL);
+    EXPECT_EQ(xtpControlComboBox, pCombo->GetType());
+    CXTPControl* pAdd = pToolBar->GetControls()->FindControlById(ID_ADD_KEYWORD);
+    ASSERT_TRUE(pAdd != NULL);
+    EXPECT_STREQ("Add a keyword to let Tidewatch keep tracking updated news on the keyword.", (LPCTSTR)pAdd->GetTooltip());
+}
