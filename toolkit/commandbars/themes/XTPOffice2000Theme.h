@@ -28,6 +28,10 @@ public:
     // ---- CXTPPaintManager ----
 
     CSize DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw) override;
+    // Sunken white fields (the frame from DrawControlFieldFrame), the combo's
+    // button from DrawComboDropDownButton; labels through DrawControlCaption.
+    CSize DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bDraw) override;
+    CSize DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComboBox, BOOL bDraw) override;
     void DrawSplitButtonFrame(CDC* pDC, CXTPControl* pControl, CRect rc) override;
     void FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar) override;
     void DrawControlState(CDC* pDC, CRect rc, BOOL bEnabled, int nSelected, int nPressed, BOOL bChecked,
@@ -53,6 +57,12 @@ public:
     void FillDitheredRect(CDC* pDC, CRect rc);
 
 protected:
+    // Measures a field control: its size and (through nLabelWidth) the
+    // width its label takes.
+    CSize MeasureField(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nFieldWidth, int& nLabelWidth);
+    // Draws the label (when bLabel) and answers the field's rectangle.
+    CRect DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nLabelWidth);
+
     // The table index of text on popups: 18 (button text) here.
     int m_nPopupTextColor;
 };

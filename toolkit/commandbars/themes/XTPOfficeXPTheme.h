@@ -20,6 +20,10 @@ public:
     // ---- CXTPPaintManager ----
 
     CSize DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw) override;
+    // Flat white fields: framed in the hot frame colour when selected, in
+    // colour 53 in popups; a popup's label sits right of the icon column.
+    CSize DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bDraw) override;
+    CSize DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComboBox, BOOL bDraw) override;
     void FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar) override;
     void DrawControlState(CDC* pDC, CRect rc, BOOL bEnabled, int nSelected, int nPressed, BOOL bChecked,
                           BOOL bPopuped, XTPBarPosition barPosition) override;
@@ -38,6 +42,15 @@ public:
     void DrawStatusBarPaneBorder(CDC* pDC, CRect rc) override;
 
 protected:
+    // Measures a field control (label width through nLabelWidth).
+    CSize MeasureField(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nFieldWidth, int& nLabelWidth);
+    // Draws the label (when bLabel; in a popup always, over the row's state
+    // box when selected) and answers the field's rectangle.
+    CRect DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nLabelWidth);
+    // The disabled field: flat in button face, framed in colour 40 (32 when
+    // the keyboard reached it).
+    void DrawDisabledField(CDC* pDC, CRect rcField, int nSelected);
+
     // The width of a popup bar's icon column.
     int GetPopupIconColumnWidth(CXTPCommandBar* pBar) const;
     // The image box width and row height of a popup row for the icon size.

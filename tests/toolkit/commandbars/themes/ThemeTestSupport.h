@@ -4,6 +4,8 @@
 // toolbar window whose position the test chooses, and a fixture with a
 // marked theme and such a toolbar.
 #include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
+#include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 #include "tests/support/PixelCanvas.h"
@@ -64,3 +66,56 @@ protected:
     TTheme theme;
     CThemeTestToolBar* pBar = NULL;
 };
+
+// An edit or combo-box control standing alone (on no bar, so drawn as on a
+// toolbar) whose state the test sets directly; ThemeFieldTest<> holds one of
+// each at (0, 0, 80, 22), measured by the theme before drawing.
+template <class TControl>
+class CFieldProbe : public TControl
+{
+public:
+    void SetState(BOOL bEnabled, int nSelected)
+    {
+        this->m_bEnabled = bEnabled;
+        this->m_nSelected = nSelected;
+    }
+};
+
+struct FieldState
+{
+    const char* name;
+    BOOL bEnabled;
+    int nSelected;
+};
+
+const FieldState kFieldStates[] = {
+    {"normal", TRUE, 0},
+    {"selected", TRUE, 1},
+    {"disabled", FALSE, 0},
+    {"disabled, reached by the keyboard", FALSE, 2},
+};
+
+// Draws an edit (bCombo FALSE) or combo field 80 x 22 in the given state
+// with the theme into the canvas (measured first, as a bar would).
+template <class TTheme>
+void DrawField(TTheme& theme, PixelCanvas& canvas, BOOL bCombo, const FieldState& state)
+{
+    if (bCombo)
+    {
+        CFieldProbe<CXTPControlComboBox>* pCombo = new CFieldProbe<CXTPControlComboBox>();
+        pCombo->SetWidth(80);
+        pCombo->SetState(state.bEnabled, state.nSelected);
+        theme.DrawControlComboBox(&canvas.dc(), pCombo, FALSE);
+        pCombo->SetRect(CRect(0, 0, 80, 22));
+        theme.DrawControlComboBox(&canvas.dc(), pCombo, TRUE);
+        pCombo->InternalRelease();
+        return;
+    }
+    CFieldProbe<CXTPControlEdit>* pEdit = new CFieldProbe<CXTPControlEdit>();
+    pEdit->SetWidth(80);
+    pEdit->SetState(state.bEnabled, state.nSelected);
+    theme.DrawControlEdit(&canvas.dc(), pEdit, FALSE);
+    pEdit->SetRect(CRect(0, 0, 80, 22));
+    theme.DrawControlEdit(&canvas.dc(), pEdit, TRUE);
+    pEdit->InternalRelease();
+}

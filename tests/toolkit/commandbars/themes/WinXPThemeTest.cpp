@@ -30,7 +30,12 @@ struct FakeStyles
     std::vector<std::wstring> opened; // handle n is opened[n - 1]
     std::vector<Drawn> drawn;
     COLORREF clrToolbarText = XTP_COLOR_NONE;
+    BOOL bComboBorders = FALSE; // the combo box's border colours can be read
 };
+
+// The border colours the stand-in gives for the combo box's states 1 and 4.
+const COLORREF kComboBorderEnabled = RGB(10, 20, 30);
+const COLORREF kComboBorderDisabled = RGB(40, 50, 60);
 
 FakeStyles* g_pFake = NULL;
 
@@ -71,6 +76,12 @@ HRESULT WINAPI FakeGetThemeColor(HTHEME hTheme, int iPartId, int iStateId, int i
         g_pFake->clrToolbarText != XTP_COLOR_NONE)
     {
         *pColor = g_pFake->clrToolbarText;
+        return S_OK;
+    }
+    if (g_pFake->bComboBorders && ClassOf(hTheme) == L"COMBOBOX" && iPartId == 1 && iPropId == 3801 &&
+        (iStateId == 1 || iStateId == 4))
+    {
+        *pColor = iStateId == 1 ? kComboBorderEnabled : kComboBorderDisabled;
         return S_OK;
     }
     return E_FAIL;
@@ -177,6 +188,66 @@ TEST_F(WinXPTheme, ComboButtonIsTheDropDownPartByState)
 
     theme.DrawComboDropDownButton(&canvas.dc(), CRect(40, 2, 56, 22), FALSE, TRUE, FALSE);
     EXPECT_EQ(4, OnlyDrawn().nState);
+}
+
+// Themed fields: the frame in the combo box's border colour of the state
+// (button shadow when it cannot be read) on all four sides; the combo's
+// button is the drop-down part in the control's state.
+TEST_F(WinXPTheme, FieldsTakeTheComboBoxStyleByState)
+{
+    const struct
+    {
+        FieldState state;
+        int nButtonState;
+        COLORREF clrFrame;
+    } kCases[] = {
+        {kFieldStates[0], 1, kComboBorderEnabled},
+        {kFieldStates[1], 2, kComboBorderEnabled},
+        {kFieldStates[2], 4, kComboBorderDisabled},
+    };
+    fake.bComboBorders = TRUE;
+    CXTPWinXPTheme theme;
+    for (const auto& c : kCases)
+    {
+        SCOPED_TRACE(c.state.name);
+        PixelCanvas edit(90, 24), combo(90, 24);
+        DrawField(theme, edit, FALSE, c.state);
+        EXPECT_TRUE(fake.drawn.empty());
+        for (CPoint pt : {CPoint(1, 10), CPoint(79, 10), CPoint(40, 0), CPoint(40, 21)})
+            EXPECT_EQ(c.clrFrame, edit.Pixel(pt.x, pt.y));
+        DrawField(theme, combo, TRUE, c.state);
+        const Drawn d = OnlyDrawn();
+        EXPECT_EQ(L"COMBOBOX", d.strClass);
+        EXPECT_EQ(1, d.nPart);
+        EXPECT_EQ(c.nButtonState, d.nState);
+        EXPECT_EQ(79, d.rc.right);
+        EXPECT_EQ(c.clrFrame, combo.Pixel(0, 10));
+    }
+    fake.bComboBorders = FALSE;
+    PixelCanvas unread(90, 24);
+    DrawField(theme, unread, FALSE, kFieldStates[0]);
+    EXPECT_EQ(theme.GetColor(16), unread.Pixel(1, 10));
+}
+
+// With styles absent the fields are Office 2000's, pixel for pixel.
+TEST_F(WinXPTheme, WithoutVisualStylesFieldsAreThoseOfOffice2000)
+{
+    fake.bThemed = FALSE;
+    CXTPWinXPTheme winxp;
+    CXTPOffice2000Theme classic;
+    MarkColors(winxp);
+    MarkColors(classic);
+    for (const FieldState& state : kFieldStates)
+        for (BOOL bCombo : {FALSE, TRUE})
+        {
+            SCOPED_TRACE(state.name);
+            PixelCanvas expected(90, 24), actual(90, 24);
+            DrawField(classic, expected, bCombo, state);
+            DrawField(winxp, actual, bCombo, state);
+            EXPECT_GT(expected.CountOther(kWhite), 0);
+            EXPECT_TRUE(expected.SameAs(actual)) << bCombo;
+        }
+    EXPECT_TRUE(fake.drawn.empty());
 }
 
 class WinXPThemeBar : public WinXPTheme
