@@ -4,6 +4,8 @@
 
 #include "toolkit/commandbars/themes/XTPOffice2000Theme.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +146,42 @@ TEST(Office2003Fields, DrawsTheFieldsOfTheFlatLook)
             DrawField(office2003, actual, bCombo, state);
             EXPECT_TRUE(expected.SameAs(actual)) << bCombo;
         }
+}
+
+// In a popup the label is always shown right of the icon column and the
+// field follows it: the classic look sunken, the flat look framed in colour 53.
+template <class TTheme>
+void ExpectPopupField(int nFieldLeft, COLORREF clrFrame)
+{
+    TTheme theme;
+    MarkColors(theme);
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(NULL);
+    CXTPControlEdit* pEdit = (CXTPControlEdit*)pPopup->GetControls()->Add(xtpControlEdit, 4100);
+    pEdit->SetCaption("&Find");
+    pEdit->SetWidth(80);
+    PixelCanvas canvas(300, 24);
+    const CSize sz = theme.DrawControlEdit(&canvas.dc(), pEdit, FALSE);
+    const int nLabelWidth = pEdit->GetLabelWidth();
+    EXPECT_GT(nLabelWidth, 16 + 9) << "past the icon column and the label";
+    EXPECT_EQ(80 + nLabelWidth, sz.cx);
+    pEdit->SetRect(CRect(0, 0, sz.cx, 22));
+    theme.DrawControlEdit(&canvas.dc(), pEdit, TRUE);
+    EXPECT_EQ(clrFrame, canvas.Pixel(nLabelWidth + nFieldLeft, 10));
+    EXPECT_EQ(kWhite, canvas.Pixel(nLabelWidth + nFieldLeft - 1, 10));
+    // The label's text lies between the icon column and the field.
+    EXPECT_GT(canvas.CountOther(CRect(16, 0, nLabelWidth, 22), kWhite), 0);
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 16, 22), kWhite));
+    pPopup->InternalRelease();
+}
+
+TEST(Office2000Fields, PopupFieldFollowsItsLabel)
+{
+    ExpectPopupField<CXTPOffice2000Theme>(1, Marker(16));
+}
+
+TEST(OfficeXPFields, PopupFieldFollowsItsLabel)
+{
+    ExpectPopupField<CXTPOfficeXPTheme>(0, Marker(53));
 }
 
 } // namespace
