@@ -49,6 +49,11 @@ public:
     // dialog, then ExportKeywordsTo); both refuse while a check runs.
     void ImportKeywords();
     void ExportKeywords();
+    // Remove All (after the user's yes) and Add Keyword (through its dialog);
+    // both refuse while a check runs. The frame runs them too while another
+    // view is active.
+    afx_msg void OnRemoveAllKeywords();
+    afx_msg void OnAddKeyword();
     // The whole list is replaced by the file's keywords only when the file
     // was read whole; otherwise nothing changes and a message box says so.
     BOOL ImportKeywordsFrom(LPCTSTR lpszPath);
@@ -108,8 +113,6 @@ protected:
     afx_msg void OnRemoveKeyword();
     afx_msg void OnChangeKeyword();
     afx_msg void OnMarkRead();
-    afx_msg void OnRemoveAllKeywords();
-    afx_msg void OnAddKeyword();
     // Remove, Change Keyword: enabled on a keyword, disabled on the root,
     // left alone without a selection.
     afx_msg void OnUpdateKeywordCommand(CCmdUI* pCmdUI);

@@ -81,6 +81,10 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(kCaptionPopupPinned, OnShowKeywordPane)
     ON_MESSAGE(kCaptionPopupClosed, OnCaptionPopupClosed)
     ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
+    ON_COMMAND(ID_IMPORT, OnImportKeywords)
+    ON_COMMAND(ID_EXPORT, OnExportKeywords)
+    ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
+    ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -374,4 +378,28 @@ LRESULT CMainFrame::OnShowKeywordPane(WPARAM, LPARAM)
 LRESULT CMainFrame::OnCaptionPopupClosed(WPARAM, LPARAM)
 {
     return 0;
+}
+
+void CMainFrame::OnImportKeywords()
+{
+    if (m_pTreeView != NULL)
+        m_pTreeView->ImportKeywords();
+}
+
+void CMainFrame::OnExportKeywords()
+{
+    if (m_pTreeView != NULL)
+        m_pTreeView->ExportKeywords();
+}
+
+void CMainFrame::OnRemoveAllKeywords()
+{
+    if (m_pTreeView != NULL)
+        m_pTreeView->OnRemoveAllKeywords();
+}
+
+void CMainFrame::OnAddKeyword()
+{
+    if (m_pTreeView != NULL)
+        m_pTreeView->OnAddKeyword();
 }

@@ -58,6 +58,12 @@ protected:
     afx_msg void OnOptions();
     afx_msg LRESULT OnShowKeywordPane(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCaptionPopupClosed(WPARAM wParam, LPARAM lParam);
+    // Import, Export, Remove All and Add Keyword run the keyword tree's own
+    // commands, so they serve while the news list is the active view.
+    afx_msg void OnImportKeywords();
+    afx_msg void OnExportKeywords();
+    afx_msg void OnRemoveAllKeywords();
+    afx_msg void OnAddKeyword();
     // Makes the keyword-language combo (32802) and sets the toolbar
     // buttons' style while the bars are built from their resources.
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);

@@ -1,4 +1,6 @@
 #include "app/MainFrame.h"
+#include "app/SkellrunView.h"
+#include "DialogDriver.h"
 #include "engine/ProgramFolder.h"
 #include "resources/Resource.h"
 #include "tests/support/TempFolder.h"
@@ -116,4 +118,25 @@ TEST_F(MainFrameTest, ToolbarHasTheLanguageCombo)
     CXTPControl* pAdd = pToolBar->GetControls()->FindControlById(ID_ADD_KEYWORD);
     ASSERT_TRUE(pAdd != NULL);
     EXPECT_STREQ("Add a keyword to let Tidewatch keep tracking updated news on the keyword.", (LPCTSTR)pAdd->GetTooltip());
+}
+
+// The keyword commands that the frame passes to the tree: with the news list
+// as the active view they stay enabled and still reach the tree's dialogs.
+TEST_F(MainFrameTest, KeywordCommandsServeWhileTheNewsListIsActive)
+{
+    frame->SetActiveView(frame->GetNewsList());
+    CXTPToolBar* pToolBar = frame->GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD);
+    ASSERT_TRUE(pToolBar != NULL);
+    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    const UINT forwarded[] = {ID_ADD_KEYWORD, ID_REMOVE_ALL};
+    for (UINT id : forwarded) {
+        CXTPControl* pButton = pToolBar->GetControls()->FindControlById(id);
+        ASSERT_TRUE(pButton != NULL) << id;
+        EXPECT_TRUE(pButton->GetEnabled()) << id;
+    }
+
+    CDialogDriver driver([](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0); });
+    frame->SendMessage(WM_COMMAND, ID_ADD_KEYWORD, 0);
+    ASSERT_EQ(1u, driver.seen.size());
+    EXPECT_EQ("Add Keyword", driver.seen[0].caption);
 }
