@@ -187,6 +187,10 @@ public:
                           BOOL bEmbossed, BOOL bTriangled, CSize szImage, BOOL bImage);
     // "&&" stays a single "&", every other "&" goes.
     static void StripMnemonics(CString& strCaption);
+    // TRUE when the control stands on a popup bar (a menu) rather than a tool bar.
+    static BOOL IsOnPopupBar(const CXTPControl* pControl);
+    // An edit or combo field's label: the control's caption without mnemonic markers.
+    static CString GetFieldLabel(const CXTPControl* pControl);
     // Right-to-left menu captions: dots to the front, a leading number to the end.
     static void PrepareMenuCaption(CString& strCaption);
     static BOOL FontExists(const CString& strFaceName);

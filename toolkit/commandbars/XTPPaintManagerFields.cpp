@@ -21,19 +21,6 @@ const int kButtonDropped = 33;
 const int kToolbarLabel = 46;
 const int kToolbarLabelDisabled = 40;
 
-BOOL IsOnPopup(const CXTPControl* pControl)
-{
-    return pControl->GetParent() != NULL && pControl->GetParent()->GetType() == xtpBarTypePopup;
-}
-
-// The label: the caption without mnemonic markers.
-CString LabelOf(const CXTPControl* pControl)
-{
-    CString strLabel = pControl->GetCaption();
-    CXTPPaintManager::StripMnemonics(strLabel);
-    return strLabel;
-}
-
 // Measures the label and the field height; draws the label and answers the
 // field's rectangle (through rcField) when bDraw.
 CSize MeasureOrDrawLabel(CXTPPaintManager* pPaintManager, CDC* pDC, CXTPControl* pControl, BOOL bShowLabel,
@@ -41,12 +28,12 @@ CSize MeasureOrDrawLabel(CXTPPaintManager* pPaintManager, CDC* pDC, CXTPControl*
 {
     CFont* pOldFont = pDC->SelectObject(pPaintManager->GetIconFont());
     const int nTextHeight = pDC->GetTextExtent(CString(" ")).cy + 1;
-    const CString strLabel = bShowLabel ? LabelOf(pControl) : CString();
+    const CString strLabel = bShowLabel ? CXTPPaintManager::GetFieldLabel(pControl) : CString();
     CSize sz(nFieldWidth, nTextHeight + 7);
     if (!bDraw)
     {
         nLabelWidth = strLabel.IsEmpty() ? 0 : pDC->GetTextExtent(strLabel).cx + 5;
-        sz.cx += IsOnPopup(pControl) ? nLabelWidth : 0;
+        sz.cx += CXTPPaintManager::IsOnPopupBar(pControl) ? nLabelWidth : 0;
         pDC->SelectObject(pOldFont);
         return sz;
     }
@@ -69,7 +56,7 @@ CSize CXTPPaintManager::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL b
 {
     int nLabelWidth = pEdit->GetLabelWidth();
     CRect rcField;
-    const CSize sz = MeasureOrDrawLabel(this, pDC, pEdit, pEdit->GetShowLabel() || IsOnPopup(pEdit),
+    const CSize sz = MeasureOrDrawLabel(this, pDC, pEdit, pEdit->GetShowLabel() || CXTPPaintManager::IsOnPopupBar(pEdit),
                                         pEdit->GetWidth(), bDraw, nLabelWidth, rcField);
     if (!bDraw)
     {
@@ -87,7 +74,7 @@ CSize CXTPPaintManager::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL b
     pDC->FillSolidRect(rcInside, GetColor(kFieldFill));
     if (pEdit->GetSelected())
         Rectangle(pDC, rcField, kSelectedFrame, kFieldFill);
-    else if (IsOnPopup(pEdit))
+    else if (CXTPPaintManager::IsOnPopupBar(pEdit))
         Draw3dRect(pDC, rcField, kPopupFrame, kPopupFrame);
     return CSize(0, 0);
 }
@@ -96,7 +83,7 @@ CSize CXTPPaintManager::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComb
 {
     int nLabelWidth = pComboBox->GetLabelWidth();
     CRect rcField;
-    const BOOL bLabel = IsOnPopup(pComboBox) || pComboBox->GetComboStyle() == 1;
+    const BOOL bLabel = CXTPPaintManager::IsOnPopupBar(pComboBox) || pComboBox->GetComboStyle() == 1;
     const CSize sz =
         MeasureOrDrawLabel(this, pDC, pComboBox, bLabel, pComboBox->GetWidth(), bDraw, nLabelWidth, rcField);
     if (!bDraw)
@@ -124,7 +111,7 @@ CSize CXTPPaintManager::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComb
             Rectangle(pDC, rcField, kSelectedFrame, kFieldFill);
             Rectangle(pDC, rcButton, kSelectedFrame, pComboBox->IsDroppedDown() ? kButtonDropped : kButtonHot);
         }
-        else if (IsOnPopup(pComboBox))
+        else if (CXTPPaintManager::IsOnPopupBar(pComboBox))
         {
             Draw3dRect(pDC, rcField, kPopupFrame, kPopupFrame);
             CRect rcInner = rcButton;
@@ -148,4 +135,16 @@ CSize CXTPPaintManager::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComb
         pDC->SelectObject(pOldFont);
     }
     return CSize(0, 0);
+}
+
+BOOL CXTPPaintManager::IsOnPopupBar(const CXTPControl* pControl)
+{
+    return pControl->GetParent() != NULL && pControl->GetParent()->GetType() == xtpBarTypePopup;
+}
+
+CString CXTPPaintManager::GetFieldLabel(const CXTPControl* pControl)
+{
+    CString strLabel = pControl->GetCaption();
+    StripMnemonics(strLabel);
+    return strLabel;
 }

@@ -15,18 +15,6 @@ const int kWindowText = 8;
 const int kGrayText = 17;
 const int kButtonText = 18;
 
-BOOL IsOnPopup(const CXTPControl* pControl)
-{
-    return pControl->GetParent() != NULL && pControl->GetParent()->GetType() == xtpBarTypePopup;
-}
-
-CString LabelOf(const CXTPControl* pControl)
-{
-    CString strLabel = pControl->GetCaption();
-    CXTPPaintManager::StripMnemonics(strLabel);
-    return strLabel;
-}
-
 // The width of the image box a popup row keeps at its left.
 int PopupBoxWidth(CSize szIcon, int nTextHeight)
 {
@@ -40,12 +28,12 @@ CSize CXTPOffice2000Theme::MeasureField(CDC* pDC, CXTPControl* pControl, BOOL bL
 {
     CFont* pOldFont = pDC->SelectObject(GetIconFont());
     const int nTextHeight = pDC->GetTextExtent(CString(" ")).cy;
-    const CString strLabel = LabelOf(pControl);
+    const CString strLabel = CXTPPaintManager::GetFieldLabel(pControl);
     CRect rcLabel(0, 0, 0, 0);
     if (!strLabel.IsEmpty())
         DrawControlCaption(pDC, strLabel, &rcLabel, DT_NOPREFIX, FALSE, FALSE, TRUE);
     pDC->SelectObject(pOldFont);
-    if (IsOnPopup(pControl))
+    if (CXTPPaintManager::IsOnPopupBar(pControl))
     {
         nLabelWidth = rcLabel.Width() + 9 + PopupBoxWidth(GetIconSize(pControl->GetParent()), m_nTextHeight);
         return CSize(nFieldWidth + nLabelWidth, nTextHeight + 8);
@@ -60,12 +48,12 @@ CRect CXTPOffice2000Theme::DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL 
     if (!bLabel)
         return rcField;
     const BOOL bEnabled = pControl->GetEnabled();
-    const int nOffset = IsOnPopup(pControl) ? PopupBoxWidth(GetIconSize(pControl->GetParent()), m_nTextHeight) + 4 : 2;
+    const int nOffset = CXTPPaintManager::IsOnPopupBar(pControl) ? PopupBoxWidth(GetIconSize(pControl->GetParent()), m_nTextHeight) + 4 : 2;
     CRect rcLabel(rcField.left + nOffset, rcField.top, rcField.left + nLabelWidth, rcField.bottom);
     CFont* pOldFont = pDC->SelectObject(GetIconFont());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(GetColor(bEnabled ? kButtonText : kGrayText));
-    DrawControlCaption(pDC, LabelOf(pControl), &rcLabel, DT_NOPREFIX, TRUE, pControl->GetSelected(), bEnabled);
+    DrawControlCaption(pDC, CXTPPaintManager::GetFieldLabel(pControl), &rcLabel, DT_NOPREFIX, TRUE, pControl->GetSelected(), bEnabled);
     pDC->SelectObject(pOldFont);
     rcField.left += nLabelWidth;
     return rcField;
@@ -73,7 +61,7 @@ CRect CXTPOffice2000Theme::DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL 
 
 CSize CXTPOffice2000Theme::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bDraw)
 {
-    const BOOL bLabel = pEdit->GetShowLabel() || IsOnPopup(pEdit);
+    const BOOL bLabel = pEdit->GetShowLabel() || CXTPPaintManager::IsOnPopupBar(pEdit);
     if (!bDraw)
     {
         int nLabelWidth = 0;
@@ -91,7 +79,7 @@ CSize CXTPOffice2000Theme::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOO
 
 CSize CXTPOffice2000Theme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComboBox, BOOL bDraw)
 {
-    const BOOL bLabel = IsOnPopup(pComboBox) || pComboBox->GetComboStyle() == 1;
+    const BOOL bLabel = CXTPPaintManager::IsOnPopupBar(pComboBox) || pComboBox->GetComboStyle() == 1;
     if (!bDraw)
     {
         int nLabelWidth = 0;

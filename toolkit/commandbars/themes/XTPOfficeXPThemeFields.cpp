@@ -23,21 +23,9 @@ const int kBarText = 46;
 const int kPressedText = 47;
 const int kPopupFieldFrame = 53;
 
-BOOL IsOnPopup(const CXTPControl* pControl)
-{
-    return pControl->GetParent() != NULL && pControl->GetParent()->GetType() == xtpBarTypePopup;
-}
-
-CString LabelOf(const CXTPControl* pControl)
-{
-    CString strLabel = pControl->GetCaption();
-    CXTPPaintManager::StripMnemonics(strLabel);
-    return strLabel;
-}
-
 int LabelColor(const CXTPControl* pControl)
 {
-    if (!IsOnPopup(pControl))
+    if (!CXTPPaintManager::IsOnPopupBar(pControl))
         return pControl->GetEnabled() ? kBarText : kBarDisabledText;
     return !pControl->GetEnabled() ? kPopupDisabledText : pControl->GetSelected() ? kHotText : kPopupText;
 }
@@ -49,10 +37,10 @@ CSize CXTPOfficeXPTheme::MeasureField(CDC* pDC, CXTPControl* pControl, BOOL bLab
 {
     CFont* pOldFont = pDC->SelectObject(GetIconFont());
     const int nTextHeight = pDC->GetTextExtent(CString(" ")).cy + 1;
-    const CString strLabel = LabelOf(pControl);
+    const CString strLabel = CXTPPaintManager::GetFieldLabel(pControl);
     const int nLabel = strLabel.IsEmpty() ? 0 : pDC->GetTextExtent(strLabel).cx;
     pDC->SelectObject(pOldFont);
-    if (IsOnPopup(pControl))
+    if (CXTPPaintManager::IsOnPopupBar(pControl))
     {
         nLabelWidth = nLabel + 12 + GetPopupBoxWidth(GetIconSize(pControl->GetParent()));
         return CSize(nFieldWidth + nLabelWidth, nTextHeight + 7);
@@ -64,7 +52,7 @@ CSize CXTPOfficeXPTheme::MeasureField(CDC* pDC, CXTPControl* pControl, BOOL bLab
 CRect CXTPOfficeXPTheme::DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nLabelWidth)
 {
     CRect rcField = pControl->GetRect();
-    const BOOL bPopup = IsOnPopup(pControl);
+    const BOOL bPopup = CXTPPaintManager::IsOnPopupBar(pControl);
     if (!bPopup && !bLabel)
         return rcField;
     if (bPopup && pControl->GetSelected())
@@ -75,7 +63,7 @@ CRect CXTPOfficeXPTheme::DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL bL
     CFont* pOldFont = pDC->SelectObject(GetIconFont());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(GetColor(LabelColor(pControl)));
-    pDC->DrawText(LabelOf(pControl), rcLabel, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    pDC->DrawText(CXTPPaintManager::GetFieldLabel(pControl), rcLabel, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     pDC->SelectObject(pOldFont);
     rcField.left += nLabelWidth;
     return rcField;
@@ -107,7 +95,7 @@ CSize CXTPOfficeXPTheme::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL 
     pDC->FillSolidRect(rcInside, GetColor(kWindow));
     if (pEdit->GetSelected())
         Rectangle(pDC, rcField, kHotFrame, kWindow);
-    else if (IsOnPopup(pEdit))
+    else if (CXTPPaintManager::IsOnPopupBar(pEdit))
         Draw3dRect(pDC, rcField, kPopupFieldFrame, kPopupFieldFrame);
     return CSize(0, 0);
 }
@@ -143,7 +131,7 @@ CSize CXTPOfficeXPTheme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pCom
             Rectangle(pDC, rcField, kHotFrame, kWindow);
             Rectangle(pDC, rcButton, kHotFrame, bDropped ? kPressedFill : kHotFill);
         }
-        else if (IsOnPopup(pComboBox))
+        else if (CXTPPaintManager::IsOnPopupBar(pComboBox))
         {
             Draw3dRect(pDC, rcField, kPopupFieldFrame, kPopupFieldFrame);
             Rectangle(pDC, rcInner, kWindow, kPopupFieldFrame);
