@@ -573,19 +573,12 @@ TEST_F(DamagedStateTest, OriginalControlsNestedTooDeepAreRefused)
         pSet = pOriginal;
     }
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        pBar->DoPropExchange(&px);
-    }
-    file.SeekToBegin();
+    StoreBarExchange(pBar, file);
     CXTPToolBar* pLoaded = new CXTPToolBar;
     BOOL bRefused = FALSE;
     try
     {
-        CArchive ar(&file, CArchive::load);
-        CXTPPropExchangeArchive px(ar);
-        pLoaded->DoPropExchange(&px);
+        LoadBarExchange(pLoaded, file);
     }
     catch (CArchiveException* e)
     {
@@ -716,18 +709,9 @@ TEST_F(ExchangeKeysTest, TemporaryControlsAreLeftOutAndTheCountMatches)
     pBar->GetControls()->Add(xtpControlButton, ID_TEST_OPEN, CString(), -1, TRUE);
     pBar->GetControls()->Add(xtpControlButton, ID_TEST_COPY);
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        pBar->DoPropExchange(&px);
-    }
-    file.SeekToBegin();
+    StoreBarExchange(pBar, file);
     CXTPToolBar* pLoaded = new CXTPToolBar;
-    {
-        CArchive ar(&file, CArchive::load);
-        CXTPPropExchangeArchive px(ar);
-        pLoaded->DoPropExchange(&px);
-    }
+    LoadBarExchange(pLoaded, file);
     ASSERT_EQ(2, pLoaded->GetControlCount());
     EXPECT_EQ(ID_TEST_NEW, pLoaded->GetControl(0)->GetID());
     EXPECT_EQ(ID_TEST_COPY, pLoaded->GetControl(1)->GetID());

@@ -344,18 +344,9 @@ TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)
     pEdit->SetShowLabel(FALSE);
     pEdit->SetReadOnly(TRUE);
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        pBar->DoPropExchange(&px);
-    }
-    file.SeekToBegin();
+    StoreBarExchange(pBar, file);
     CXTPToolBar* pLoaded = new CXTPToolBar;
-    {
-        CArchive ar(&file, CArchive::load);
-        CXTPPropExchangeArchive px(ar);
-        pLoaded->DoPropExchange(&px);
-    }
+    LoadBarExchange(pLoaded, file);
     EXPECT_EQ(file.GetLength(), file.GetPosition()) << "the reader takes exactly what the writer wrote";
     ASSERT_EQ(2, pLoaded->GetControlCount());
     CXTPControlComboBox* pLoadedCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pLoaded->GetControl(0));

@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
 
 int CFixedSizePaintManager::CaptionWidth(const CString& strCaption)
 {
@@ -209,4 +210,21 @@ LRESULT CCommandBarsFrame::OnUninitPopup(WPARAM, LPARAM lParam)
 {
     m_log.push_back(std::string("closed popup ") + (LPCTSTR)((CXTPCommandBar*)lParam)->GetTitle());
     return 0;
+}
+
+void StoreBarExchange(CXTPCommandBar* pBar, CMemFile& file)
+{
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        pBar->DoPropExchange(&px);
+    }
+    file.SeekToBegin();
+}
+
+void LoadBarExchange(CXTPCommandBar* pBar, CMemFile& file)
+{
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    pBar->DoPropExchange(&px);
 }

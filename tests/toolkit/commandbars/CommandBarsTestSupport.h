@@ -107,3 +107,9 @@ protected:
     afx_msg LRESULT OnUninitPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
+
+// A bar's settings written through an archive exchange into file, which is
+// then rewound for reading; and read back into another bar (an archive error
+// goes to the caller).
+void StoreBarExchange(CXTPCommandBar* pBar, CMemFile& file);
+void LoadBarExchange(CXTPCommandBar* pBar, CMemFile& file);
