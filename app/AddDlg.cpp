@@ -2,10 +2,8 @@
 
 IMPLEMENT_DYNCREATE(CAddDlg, CDialog)
 
-CAddDlg::CAddDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
-{
-}
+CAddDlg::CAddDlg(CWnd* pParent) : CDialog(IDD, pParent)
+{}
 
 void CAddDlg::DoDataExchange(CDataExchange* pDX)
 {

@@ -12,7 +12,11 @@ class CAddDlg : public CDialog
 {
     DECLARE_DYNCREATE(CAddDlg)
 public:
-    enum { IDD = 156, IDC_KEYWORD = 1002 };
+    enum
+    {
+        IDD = 156,
+        IDC_KEYWORD = 1002
+    };
 
     explicit CAddDlg(CWnd* pParent = NULL);
 

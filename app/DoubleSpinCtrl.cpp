@@ -29,25 +29,26 @@ double Tolerance(double bound, double value)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDoubleSpinCtrl, CSpinButtonCtrl)
-    ON_WM_CREATE()
-    ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnDeltaPos)
+ON_WM_CREATE()
+ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnDeltaPos)
 END_MESSAGE_MAP()
 
 CDoubleSpinCtrl::CDoubleSpinCtrl()
     : m_dMinimum(0.0), m_dMaximum(100.0), m_dStep(1.0), m_nIntegerRange(100), m_nDecimals(-1),
       m_bTrimZeros(TRUE), m_chDecimalPoint(std::localeconv()->decimal_point[0])
-{
-}
+{}
 
 CString CDoubleSpinCtrl::FormatValue(double value, const CString& format, int decimals, BOOL trimZeros,
                                      char decimalPoint)
 {
     char text[512];
-    if (!format.IsEmpty()) {
+    if (!format.IsEmpty())
+    {
         std::snprintf(text, sizeof(text), (LPCTSTR)format, value);
         return text;
     }
-    if (decimals < 0) {
+    if (decimals < 0)
+    {
         std::snprintf(text, sizeof(text), "%g", value);
         return text;
     }
@@ -82,13 +83,17 @@ int CDoubleSpinCtrl::IntegerRangeOf(double minimum, double maximum, double step)
     return steps > 32767 ? 32767 : (int)steps;
 }
 
-double CDoubleSpinCtrl::SpinTo(double current, int delta, double step, double minimum, double maximum, BOOL wrap)
+double CDoubleSpinCtrl::SpinTo(double current, int delta, double step, double minimum, double maximum,
+                               BOOL wrap)
 {
     double value = current + delta * step;
-    if (delta >= 0) {
+    if (delta >= 0)
+    {
         if (value - maximum > Tolerance(maximum, value))
             value = wrap ? minimum : maximum;
-    } else if (minimum - value > Tolerance(minimum, value)) {
+    }
+    else if (minimum - value > Tolerance(minimum, value))
+    {
         value = wrap ? maximum : minimum;
     }
     return value;

@@ -30,11 +30,10 @@ const OptionEntry kEntries[] = {
 
 } // namespace
 
-RegistryOptionWriter::RegistryOptionWriter(HKEY root, LPCSTR keyPath)
-    : m_hKey(NULL)
+RegistryOptionWriter::RegistryOptionWriter(HKEY root, LPCSTR keyPath) : m_hKey(NULL)
 {
-    if (::RegCreateKeyExA(root, keyPath, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE, NULL, &m_hKey, NULL) !=
-        ERROR_SUCCESS)
+    if (::RegCreateKeyExA(root, keyPath, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE, NULL, &m_hKey, NULL)
+        != ERROR_SUCCESS)
         m_hKey = NULL;
 }
 
@@ -46,8 +45,9 @@ RegistryOptionWriter::~RegistryOptionWriter()
 
 BOOL RegistryOptionWriter::Write(LPCSTR name, DWORD value)
 {
-    return m_hKey != NULL &&
-           ::RegSetValueExA(m_hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value)) == ERROR_SUCCESS;
+    return m_hKey != NULL
+           && ::RegSetValueExA(m_hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value))
+                  == ERROR_SUCCESS;
 }
 
 void FrameOptions::Load(HKEY root, LPCSTR keyPath)
@@ -56,7 +56,8 @@ void FrameOptions::Load(HKEY root, LPCSTR keyPath)
     if (::RegOpenKeyExA(root, keyPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
         return;
     const FrameOptions defaults;
-    for (const OptionEntry& entry : kEntries) {
+    for (const OptionEntry& entry : kEntries)
+    {
         DWORD value = 0, type = 0, size = sizeof(value);
         LONG result = ::RegQueryValueExA(hKey, entry.name, NULL, &type, (BYTE*)&value, &size);
         BOOL read = result == ERROR_SUCCESS && type == REG_DWORD && size == sizeof(value);
@@ -82,6 +83,7 @@ DWORD FrameOptions::LimitAlertTime(DWORD seconds)
 
 SIZE FrameOptions::ClampToScreen(SIZE stored, SIZE screen)
 {
-    SIZE size = {stored.cx < screen.cx ? stored.cx : screen.cx, stored.cy < screen.cy ? stored.cy : screen.cy};
+    SIZE size = {stored.cx < screen.cx ? stored.cx : screen.cx,
+                 stored.cy < screen.cy ? stored.cy : screen.cy};
     return size;
 }

@@ -45,8 +45,8 @@ struct FrameOptions
     DWORD autoCheckOnStart = 1;
     DWORD showSummary = 1;
     DWORD showSummaryOnStart = 0;
-    DWORD autoCheckInterval = 30;   // minutes
-    DWORD alertTime = 10;           // seconds, 10..30
+    DWORD autoCheckInterval = 30; // minutes
+    DWORD alertTime = 10;         // seconds, 10..30
     DWORD checkUpgrade = 0;
     // The six sizes, pixels.
     DWORD frameWidth = 800;

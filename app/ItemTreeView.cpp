@@ -13,49 +13,50 @@ BOOL g_bUpdatingNews = FALSE;
 namespace {
 
 // The tree's icons in image-index order: the root uses 0, keywords 1.
-const UINT kTreeIcons[] = { 131, 133, 134, 137, 138, 132, 141, 136, 139, 140, 135 };
+const UINT kTreeIcons[] = {131, 133, 134, 137, 138, 132, 141, 136, 139, 140, 135};
 const int kRootImage = 0;
 const int kKeywordImage = 1;
 
 const char kRefuseEdit[] = "Tidewatch is getting updated news,\nso you can't remove or add keywords for now";
 const char kRefuseChange[] = "Tidewatch is getting updated news,\nso you can't change keywords for now";
-const char kRefuseImport[] = "Tidewatch is getting updated news,\nso you can't apply the import feature for now";
-const char kRefuseExport[] = "Tidewatch is getting updated news,\nso you can't apply the export feature for now";
+const char kRefuseImport[] =
+    "Tidewatch is getting updated news,\nso you can't apply the import feature for now";
+const char kRefuseExport[] =
+    "Tidewatch is getting updated news,\nso you can't apply the export feature for now";
 const char kInformation[] = "Information";
 
-}
+} // namespace
 
 IMPLEMENT_DYNCREATE(CItemTreeView, CView)
 
 BEGIN_MESSAGE_MAP(CItemTreeView, CView)
-    ON_WM_CREATE()
-    ON_WM_WINDOWPOSCHANGED()
-    ON_WM_SYSCOLORCHANGE()
-    ON_COMMAND(IDC_CAPTION, OnCaptionClick)
-    ON_NOTIFY(NM_CLICK, IDC_TREE, OnTreeClick)
-    ON_NOTIFY(NM_DBLCLK, IDC_TREE, OnTreeDblClk)
-    ON_NOTIFY(NM_RCLICK, IDC_TREE, OnTreeRClick)
-    ON_NOTIFY(TVN_SELCHANGEDA, IDC_TREE, OnTreeSelChanged)
-    ON_NOTIFY(TVN_SELCHANGEDW, IDC_TREE, OnTreeSelChanged)
-    ON_COMMAND(ID_REMOVE_KEYWORD, OnRemoveKeyword)
-    ON_UPDATE_COMMAND_UI(ID_REMOVE_KEYWORD, OnUpdateKeywordCommand)
-    ON_COMMAND(ID_CHANGE_KEYWORD, OnChangeKeyword)
-    ON_UPDATE_COMMAND_UI(ID_CHANGE_KEYWORD, OnUpdateKeywordCommand)
-    ON_COMMAND(ID_MARK_READ, OnMarkRead)
-    ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
-    ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
+ON_WM_CREATE()
+ON_WM_WINDOWPOSCHANGED()
+ON_WM_SYSCOLORCHANGE()
+ON_COMMAND(IDC_CAPTION, OnCaptionClick)
+ON_NOTIFY(NM_CLICK, IDC_TREE, OnTreeClick)
+ON_NOTIFY(NM_DBLCLK, IDC_TREE, OnTreeDblClk)
+ON_NOTIFY(NM_RCLICK, IDC_TREE, OnTreeRClick)
+ON_NOTIFY(TVN_SELCHANGEDA, IDC_TREE, OnTreeSelChanged)
+ON_NOTIFY(TVN_SELCHANGEDW, IDC_TREE, OnTreeSelChanged)
+ON_COMMAND(ID_REMOVE_KEYWORD, OnRemoveKeyword)
+ON_UPDATE_COMMAND_UI(ID_REMOVE_KEYWORD, OnUpdateKeywordCommand)
+ON_COMMAND(ID_CHANGE_KEYWORD, OnChangeKeyword)
+ON_UPDATE_COMMAND_UI(ID_CHANGE_KEYWORD, OnUpdateKeywordCommand)
+ON_COMMAND(ID_MARK_READ, OnMarkRead)
+ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
+ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
 END_MESSAGE_MAP()
 
 CItemTreeView::CItemTreeView()
     : AutoCheckEvery(TRUE), PlaySoundOnNews(TRUE), AutoCheckOnStart(TRUE), ShowSummary(TRUE),
       ShowSummaryOnStart(FALSE), AutoCheckInterval(30), AlertTime(10), CheckUpgrade(FALSE), m_hRoot(NULL),
       m_pListView(NULL)
-{
-}
+{}
 
 void CItemTreeView::SetOptions(BOOL playSoundOnNews, BOOL autoCheckEvery, BOOL autoCheckOnStart,
-                               BOOL showSummaryOnStart, BOOL showSummary, int autoCheckInterval, int alertTime,
-                               BOOL checkUpgrade)
+                               BOOL showSummaryOnStart, BOOL showSummary, int autoCheckInterval,
+                               int alertTime, BOOL checkUpgrade)
 {
     PlaySoundOnNews = playSoundOnNews;
     AutoCheckEvery = autoCheckEvery;
@@ -74,8 +75,7 @@ BOOL CItemTreeView::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 void CItemTreeView::OnDraw(CDC*)
-{
-}
+{}
 
 // ---------------------------------------------------------------------------
 // Creation, loading and layout.
@@ -84,11 +84,11 @@ int CItemTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CView::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (!m_wndCaption.CreateCaption(this, "Keyword List", CaptionStyleRaised, WS_VISIBLE | SS_CENTERIMAGE | SS_CENTER,
-                                    CRect(0, 0, 0, 0), IDC_CAPTION))
+    if (!m_wndCaption.CreateCaption(this, "Keyword List", CaptionStyleRaised,
+                                    WS_VISIBLE | SS_CENTERIMAGE | SS_CENTER, CRect(0, 0, 0, 0), IDC_CAPTION))
         return -1;
-    if (!m_wndTree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, CRect(0, 0, 0, 0),
-                          this, IDC_TREE))
+    if (!m_wndTree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                          CRect(0, 0, 0, 0), this, IDC_TREE))
         return -1;
     if (!BuildImageList())
         return -1;
@@ -151,7 +151,8 @@ void CItemTreeView::OnWindowPosChanged(WINDOWPOS* lpwndpos)
     GetClientRect(&rcClient);
     const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
     m_wndCaption.SetWindowPos(NULL, 0, 0, rcClient.Width(), CAPTION_HEIGHT, nFlags);
-    m_wndTree.SetWindowPos(NULL, 0, CAPTION_HEIGHT, rcClient.Width(), rcClient.Height() - CAPTION_HEIGHT, nFlags);
+    m_wndTree.SetWindowPos(NULL, 0, CAPTION_HEIGHT, rcClient.Width(), rcClient.Height() - CAPTION_HEIGHT,
+                           nFlags);
 }
 
 void CItemTreeView::OnSysColorChange()
@@ -422,7 +423,8 @@ BOOL CItemTreeView::SaveKeywords()
 {
     if (m_group.SaveToProgramFolder())
         return TRUE;
-    Report("Tidewatch could not write its keyword store \"conf.xml\".\nThe keywords of this session are not saved.",
+    Report("Tidewatch could not write its keyword store \"conf.xml\".\nThe keywords of this session are not "
+           "saved.",
            AppTitle());
     return FALSE;
 }
@@ -444,8 +446,8 @@ BOOL CItemTreeView::ImportKeywordsFrom(LPCTSTR lpszPath)
     bool bComplete = false;
     if (!imported.ConfReader(lpszPath, bComplete) || !bComplete)
     {
-        Report(CString("The keyword group could not be read from \"") + lpszPath +
-                   "\".\nThe keyword list is unchanged.",
+        Report(CString("The keyword group could not be read from \"") + lpszPath
+                   + "\".\nThe keyword list is unchanged.",
                kInformation);
         return FALSE;
     }

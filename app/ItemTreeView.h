@@ -30,10 +30,25 @@ class CItemTreeView : public CXTFlatBorder<CView>
 {
     DECLARE_DYNCREATE(CItemTreeView)
 public:
-    enum { IDC_TREE = 1000, IDC_CAPTION = 1001, IDS_ROOT = 131, IDR_CONTEXT_MENU = 152 };
-    enum { ID_REMOVE_KEYWORD = 32812, ID_CHANGE_KEYWORD = 32857, ID_MARK_READ = 32815,
-           ID_REMOVE_ALL = 32817, ID_ADD_KEYWORD = 32814 };
-    enum { CAPTION_HEIGHT = 19 };
+    enum
+    {
+        IDC_TREE = 1000,
+        IDC_CAPTION = 1001,
+        IDS_ROOT = 131,
+        IDR_CONTEXT_MENU = 152
+    };
+    enum
+    {
+        ID_REMOVE_KEYWORD = 32812,
+        ID_CHANGE_KEYWORD = 32857,
+        ID_MARK_READ = 32815,
+        ID_REMOVE_ALL = 32817,
+        ID_ADD_KEYWORD = 32814
+    };
+    enum
+    {
+        CAPTION_HEIGHT = 19
+    };
 
     CItemTreeView();
 

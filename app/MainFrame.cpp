@@ -75,22 +75,20 @@ CSize WindowSize(CWnd* pWnd)
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_WM_CLOSE()
-    ON_COMMAND(ID_OPTIONS, OnOptions)
-    ON_MESSAGE(kCaptionPopupPinned, OnShowKeywordPane)
-    ON_MESSAGE(kCaptionPopupClosed, OnCaptionPopupClosed)
-    ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
-    ON_COMMAND(ID_IMPORT, OnImportKeywords)
-    ON_COMMAND(ID_EXPORT, OnExportKeywords)
-    ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
-    ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
+ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_COMMAND(ID_OPTIONS, OnOptions)
+ON_MESSAGE(kCaptionPopupPinned, OnShowKeywordPane)
+ON_MESSAGE(kCaptionPopupClosed, OnCaptionPopupClosed)
+ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
+ON_COMMAND(ID_IMPORT, OnImportKeywords)
+ON_COMMAND(ID_EXPORT, OnExportKeywords)
+ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
+ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame()
-    : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL)
-{
-}
+CMainFrame::CMainFrame() : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL)
+{}
 
 CMainFrame::~CMainFrame()
 {
@@ -118,7 +116,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1 || !CreateStatusBar() || !CreateBars())
         return -1;
     UINT editKeyword = ID_EDIT_KEYWORD;
-    GetCommandBars()->GetImageManager()->SetIcons(IDB_EDIT_KEYWORD, &editKeyword, 1, CSize(16, 16), xtpImageNormal);
+    GetCommandBars()->GetImageManager()->SetIcons(IDB_EDIT_KEYWORD, &editKeyword, 1, CSize(16, 16),
+                                                  xtpImageNormal);
     SetToolTips();
     SetTheme(m_nTheme);
     GetCommandBars()->GetImageManager()->SetIcons(IDR_KEYWORD_MENU, xtpImageNormal);
@@ -135,13 +134,14 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL CMainFrame::CreateStatusBar()
 {
     static const UINT kIndicators[] = {0};
-    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
-        !m_wndStatusBar.SetIndicators(kIndicators, 1))
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR)
+        || !m_wndStatusBar.SetIndicators(kIndicators, 1))
         return FALSE;
     if (!m_progress.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, CRect(0, 0, 0, 0), &m_wndStatusBar, 0))
         return FALSE;
     m_statusText.Create(" Idle", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &m_wndStatusBar, 0);
-    m_statusFont.CreateFont(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0x20, "Arial");
+    m_statusFont.CreateFont(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0x20,
+                            "Arial");
     m_statusText.SetFont(&m_statusFont);
 
     struct HostedPane
@@ -152,7 +152,8 @@ BOOL CMainFrame::CreateStatusBar()
     m_progress.SetRange(0, 100);
     m_progress.SetPos(0);
     m_progress.SetStep(1);
-    for (const HostedPane& pane : panes) {
+    for (const HostedPane& pane : panes)
+    {
         m_wndStatusBar.AddIndicator(pane.nID, m_wndStatusBar.GetCount());
         int index = m_wndStatusBar.CommandToIndex(pane.nID);
         UINT nID, nStyle;
@@ -184,14 +185,17 @@ void CMainFrame::SetToolTips()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
     CXTPCommandBar* bars[] = {pCommandBars->GetMenuBar(), pCommandBars->GetToolBar(IDR_TOOLBAR_STANDARD)};
-    for (CXTPCommandBar* pBar : bars) {
+    for (CXTPCommandBar* pBar : bars)
+    {
         if (pBar == NULL)
             continue;
-        for (const CommandTip& tip : kCommandTips) {
+        for (const CommandTip& tip : kCommandTips)
+        {
             if (pBar != bars[0] && !tip.onToolBar)
                 continue;
             CXTPControl* pControl = pBar->GetControls()->FindControl(xtpControlButton, tip.nID, TRUE, TRUE);
-            if (pControl != NULL) {
+            if (pControl != NULL)
+            {
                 pControl->SetTooltip(tip.text);
                 pControl->SetDescription(tip.text);
             }
@@ -207,7 +211,8 @@ void CMainFrame::SetToolTips()
 LRESULT CMainFrame::OnCreateControl(WPARAM, LPARAM lParam)
 {
     CreateControlRequest* pRequest = (CreateControlRequest*)lParam;
-    if (pRequest->nID == ID_TOOLBAR_COMBO) {
+    if (pRequest->nID == ID_TOOLBAR_COMBO)
+    {
         CXTPControlComboBox* pCombo = new CXTPControlComboBox;
         pCombo->AddString("English");
         pCombo->SetFlags(xtpFlagManualUpdate);
@@ -217,13 +222,16 @@ LRESULT CMainFrame::OnCreateControl(WPARAM, LPARAM lParam)
     }
     if (pRequest->pCommandBar == NULL || pRequest->pCommandBar->GetType() != xtpBarTypeNormal)
         return FALSE;
-    if (pRequest->nID == kLanguageOptionsButton) {
+    if (pRequest->nID == kLanguageOptionsButton)
+    {
         pRequest->controlType = xtpControlSplitButtonPopup;
         pRequest->buttonStyle = xtpButtonIconAndCaption;
         return TRUE;
     }
-    for (UINT nID : kCaptionedButtons) {
-        if ((UINT)pRequest->nID == nID) {
+    for (UINT nID : kCaptionedButtons)
+    {
+        if ((UINT)pRequest->nID == nID)
+        {
             pRequest->buttonStyle = xtpButtonIconAndCaption;
             return TRUE;
         }
@@ -254,17 +262,20 @@ BOOL CMainFrame::SaveOptions()
     // minimised window stores the size it comes back to.
     WINDOWPLACEMENT placement;
     placement.length = sizeof(placement);
-    if (GetWindowPlacement(&placement)) {
+    if (GetWindowPlacement(&placement))
+    {
         const RECT& normal = placement.rcNormalPosition;
         m_options.frameWidth = normal.right - normal.left;
         m_options.frameHeight = normal.bottom - normal.top;
     }
-    if (m_pTreeView != NULL) {
+    if (m_pTreeView != NULL)
+    {
         CSize size = WindowSize(m_pTreeView);
         m_options.treeWidth = size.cx;
         m_options.treeHeight = size.cy;
     }
-    if (m_pNewsList != NULL) {
+    if (m_pNewsList != NULL)
+    {
         CSize size = WindowSize(m_pNewsList);
         m_options.lookWidth = size.cx;
         m_options.lookHeight = size.cy;
@@ -291,9 +302,9 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContex
     m_pTreeView = (CItemTreeView*)m_keywordSplitter.GetPane(0, 0);
     ApplyOptionsToTree();
     if (!m_newsSplitter.CreateStatic(&m_keywordSplitter, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER,
-                                     m_keywordSplitter.IdFromRowCol(0, 1)) ||
-        !m_newsSplitter.CreateView(0, 0, RUNTIME_CLASS(CSkellrunView),
-                                   CSize(m_options.lookWidth, m_options.lookHeight), pContext))
+                                     m_keywordSplitter.IdFromRowCol(0, 1))
+        || !m_newsSplitter.CreateView(0, 0, RUNTIME_CLASS(CSkellrunView),
+                                      CSize(m_options.lookWidth, m_options.lookHeight), pContext))
         return FALSE;
     m_pNewsList = (CSkellrunView*)m_newsSplitter.GetPane(0, 0);
     m_pTreeView->SetListView(m_pNewsList);
@@ -341,8 +352,8 @@ void CMainFrame::OnOptions()
 {
     COptionDlg dialog;
     FrameOptions& o = m_options;
-    dialog.SetValues(o.playSoundOnNews, o.autoCheckEvery, o.autoCheckOnStart, o.showSummaryOnStart, o.showSummary,
-                     o.autoCheckInterval, o.alertTime, o.checkUpgrade);
+    dialog.SetValues(o.playSoundOnNews, o.autoCheckEvery, o.autoCheckOnStart, o.showSummaryOnStart,
+                     o.showSummary, o.autoCheckInterval, o.alertTime, o.checkUpgrade);
     if (dialog.DoModal() != IDOK)
         return;
     BOOL playSound, autoCheckEvery, autoCheckOnStart, showSummaryOnStart, showSummary, checkUpgrade;
@@ -366,8 +377,7 @@ void CMainFrame::HideKeywordPane()
 }
 
 void CMainFrame::OnKeywordSelChanged(LPCTSTR, HICON)
-{
-}
+{}
 
 LRESULT CMainFrame::OnShowKeywordPane(WPARAM, LPARAM)
 {

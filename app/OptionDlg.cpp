@@ -6,18 +6,19 @@
 IMPLEMENT_DYNAMIC(COptionDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(COptionDlg, CDialog)
-    ON_BN_CLICKED(IDC_SHOW_SUMMARY, OnShowSummaryClicked)
-    ON_BN_CLICKED(ID_HELP, OnHelpClicked)
+ON_BN_CLICKED(IDC_SHOW_SUMMARY, OnShowSummaryClicked)
+ON_BN_CLICKED(ID_HELP, OnHelpClicked)
 END_MESSAGE_MAP()
 
 COptionDlg::COptionDlg(CWnd* pParent)
     : CDialog(IDD_OPTIONS, pParent), m_bAutoCheckEvery(TRUE), m_bPlaySound(TRUE), m_bAutoCheckOnStart(TRUE),
-      m_bShowSummary(TRUE), m_bShowSummaryOnStart(FALSE), m_nInterval(30), m_nAlertTime(10), m_bCheckUpgrade(FALSE)
-{
-}
+      m_bShowSummary(TRUE), m_bShowSummaryOnStart(FALSE), m_nInterval(30), m_nAlertTime(10),
+      m_bCheckUpgrade(FALSE)
+{}
 
-void COptionDlg::SetValues(BOOL playSound, BOOL autoCheckEvery, BOOL autoCheckOnStart, BOOL showSummaryOnStart,
-                           BOOL showSummary, UINT interval, UINT alertTime, BOOL checkUpgrade)
+void COptionDlg::SetValues(BOOL playSound, BOOL autoCheckEvery, BOOL autoCheckOnStart,
+                           BOOL showSummaryOnStart, BOOL showSummary, UINT interval, UINT alertTime,
+                           BOOL checkUpgrade)
 {
     m_bPlaySound = playSound;
     m_bAutoCheckEvery = autoCheckEvery;
@@ -29,8 +30,9 @@ void COptionDlg::SetValues(BOOL playSound, BOOL autoCheckEvery, BOOL autoCheckOn
     m_bCheckUpgrade = checkUpgrade;
 }
 
-void COptionDlg::GetValues(BOOL& playSound, BOOL& autoCheckEvery, BOOL& autoCheckOnStart, BOOL& showSummaryOnStart,
-                           BOOL& showSummary, UINT& interval, UINT& alertTime, BOOL& checkUpgrade) const
+void COptionDlg::GetValues(BOOL& playSound, BOOL& autoCheckEvery, BOOL& autoCheckOnStart,
+                           BOOL& showSummaryOnStart, BOOL& showSummary, UINT& interval, UINT& alertTime,
+                           BOOL& checkUpgrade) const
 {
     playSound = m_bPlaySound;
     autoCheckEvery = m_bAutoCheckEvery;
@@ -88,7 +90,8 @@ void COptionDlg::OnShowSummaryClicked()
         CheckDlgButton(IDC_SHOW_SUMMARY_ON_START, BST_CHECKED);
     static const int kAlertControls[] = {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN,
                                          IDC_ALERT_LABEL, IDC_ALERT_SECONDS};
-    for (int id : kAlertControls) {
+    for (int id : kAlertControls)
+    {
         CWnd* pControl = GetDlgItem(id);
         if (pControl != NULL)
             pControl->EnableWindow(enable);

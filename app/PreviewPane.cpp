@@ -10,11 +10,11 @@ namespace {
 // The colour manager's band bottom line and the paint manager's band face.
 const int kColorBandLine = 54;
 const int kColorBandFace = 51;
-}
+} // namespace
 
 BEGIN_MESSAGE_MAP(CPreviewEdit, CRichEditCtrl)
-    ON_WM_SETFOCUS()
-    ON_WM_KILLFOCUS()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 void CPreviewEdit::OnSetFocus(CWnd* pOldWnd)
@@ -32,18 +32,17 @@ void CPreviewEdit::OnKillFocus(CWnd* pNewWnd)
 IMPLEMENT_DYNCREATE(CPreviewPane, CView)
 
 BEGIN_MESSAGE_MAP(CPreviewPane, CView)
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_WM_CREATE()
-    ON_WM_SIZE()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_CREATE()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 CPreviewPane::CPreviewPane()
     : m_strCaption("News Abstract"), m_strKeyword(" "), m_strSubtitle("Some words about this news"),
       m_strTitle(" "), m_strSummary(" "), m_bExpanded(TRUE)
-{
-}
+{}
 
 int CPreviewPane::RightColumnX(int nKeywordWidth)
 {
@@ -141,10 +140,12 @@ void CPreviewPane::FillBand(CDC* pDC, BOOL bFocused, COLORREF& clrText)
     {
         const CXTPPaintManagerColorGradient& gradient = XTPColorManager()->grcGradient[bFocused ? 0 : 3];
         XTPDrawHelpers()->GradientFill(pDC, &m_rcHeader, gradient.clrLight, gradient.clrDark, FALSE);
-        pDC->FillSolidRect(m_rcHeader.left, m_rcHeader.bottom - 1, m_rcHeader.right, 1, XTPGetColor(kColorBandLine));
+        pDC->FillSolidRect(m_rcHeader.left, m_rcHeader.bottom - 1, m_rcHeader.right, 1,
+                           XTPGetColor(kColorBandLine));
         return;
     }
-    const COLORREF clrFace = pPaintManager != NULL ? pPaintManager->GetColor(kColorBandFace) : XTPGetColor(COLOR_3DFACE);
+    const COLORREF clrFace =
+        pPaintManager != NULL ? pPaintManager->GetColor(kColorBandFace) : XTPGetColor(COLOR_3DFACE);
     pDC->FillSolidRect(&m_rcHeader, bFocused ? XTPGetColor(COLOR_HIGHLIGHT) : clrFace);
     CRect rcFrame = m_rcHeader;
     rcFrame.left += 1;

@@ -24,7 +24,12 @@ class CPreviewPane : public CXTFlatBorder<CView>
 {
     DECLARE_DYNCREATE(CPreviewPane)
 public:
-    enum { EXPANDED_HEIGHT = 35, FOLDED_HEIGHT = 5, KEYWORD_COLUMN_MIN = 110 };
+    enum
+    {
+        EXPANDED_HEIGHT = 35,
+        FOLDED_HEIGHT = 5,
+        KEYWORD_COLUMN_MIN = 110
+    };
 
     CPreviewPane();
 

@@ -3,13 +3,11 @@
 IMPLEMENT_DYNCREATE(CRepKeywordDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CRepKeywordDlg, CDialog)
-    ON_BN_CLICKED(IDOK, OnOkClicked)
+ON_BN_CLICKED(IDOK, OnOkClicked)
 END_MESSAGE_MAP()
 
-CRepKeywordDlg::CRepKeywordDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
-{
-}
+CRepKeywordDlg::CRepKeywordDlg(CWnd* pParent) : CDialog(IDD, pParent)
+{}
 
 void CRepKeywordDlg::DoDataExchange(CDataExchange* pDX)
 {

@@ -13,7 +13,11 @@ class CRepKeywordDlg : public CDialog
 {
     DECLARE_DYNCREATE(CRepKeywordDlg)
 public:
-    enum { IDD = 166, IDC_KEYWORD = 1018 };
+    enum
+    {
+        IDD = 166,
+        IDC_KEYWORD = 1018
+    };
 
     explicit CRepKeywordDlg(CWnd* pParent = NULL);
 

@@ -6,15 +6,14 @@
 #include "resources/Resource.h"
 
 BEGIN_MESSAGE_MAP(CSkellrunApp, CWinApp)
-    ON_COMMAND(ID_FILE_NEW, OnFileNew)
-    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
-    ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
-    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+ON_COMMAND(ID_FILE_NEW, OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
+ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 END_MESSAGE_MAP()
 
 CSkellrunApp::CSkellrunApp()
-{
-}
+{}
 
 CString CSkellrunApp::ProgramFolderOfModule(LPCTSTR lpszModulePath)
 {
@@ -31,8 +30,8 @@ BOOL CSkellrunApp::InitInstance()
     AfxInitRichEdit();
     SetRegistryKey("Quorvane Tidewatch Applications");
     LoadStdProfileSettings(4);
-    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CSkellrunDoc), RUNTIME_CLASS(CMainFrame),
-                                          RUNTIME_CLASS(CSkellrunView)));
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CSkellrunDoc),
+                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CSkellrunView)));
     char modulePath[MAX_PATH];
     DWORD length = ::GetModuleFileNameA(NULL, modulePath, MAX_PATH);
     if (length > 0 && length < MAX_PATH)
@@ -49,11 +48,9 @@ BOOL CSkellrunApp::InitInstance()
 
 // The main window answers the About command itself.
 void CSkellrunApp::OnAppAbout()
-{
-}
+{}
 
 IMPLEMENT_DYNCREATE(CSkellrunDoc, CDocument)
 
 void CSkellrunDoc::Serialize(CArchive&)
-{
-}
+{}

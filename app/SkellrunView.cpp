@@ -13,16 +13,17 @@ namespace {
 
 // The browser object and its interface, named here because the import
 // libraries lack them.
-const CLSID kClsidInternetExplorer = { 0x0002DF01, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
-const IID kIidWebBrowser2 = { 0xD30C1661, 0xCDAF, 0x11D0, { 0x8A, 0x3E, 0x00, 0xC0, 0x4F, 0xC9, 0xE2, 0x6E } };
+const CLSID kClsidInternetExplorer = {0x0002DF01, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID kIidWebBrowser2 = {0xD30C1661, 0xCDAF, 0x11D0, {0x8A, 0x3E, 0x00, 0xC0, 0x4F, 0xC9, 0xE2, 0x6E}};
 
-const char* const kColumnNames[] = { "Time", "Title", "Url" };
-const int kColumnWidths[] = { 110, 200, 200 };
+const char* const kColumnNames[] = {"Time", "Title", "Url"};
+const int kColumnWidths[] = {110, 200, 200};
 
 BOOL HasPrefixNoCase(LPCTSTR lpszText, LPCTSTR lpszPrefix)
 {
     const int nLength = lstrlenA(lpszPrefix);
-    return ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, lpszText, nLength, lpszPrefix, nLength) == CSTR_EQUAL;
+    return ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, lpszText, nLength, lpszPrefix, nLength)
+           == CSTR_EQUAL;
 }
 
 // Shows the link in a new window of the shell's web browser; FALSE when the
@@ -30,7 +31,8 @@ BOOL HasPrefixNoCase(LPCTSTR lpszText, LPCTSTR lpszPrefix)
 BOOL NavigateNewBrowser(LPCTSTR lpszLink)
 {
     IWebBrowser2* pBrowser = NULL;
-    if (FAILED(::CoCreateInstance(kClsidInternetExplorer, NULL, CLSCTX_ALL, kIidWebBrowser2, (void**)&pBrowser)))
+    if (FAILED(
+            ::CoCreateInstance(kClsidInternetExplorer, NULL, CLSCTX_ALL, kIidWebBrowser2, (void**)&pBrowser)))
         return FALSE;
     pBrowser->put_StatusBar(VARIANT_TRUE);
     pBrowser->put_ToolBar(VARIANT_TRUE);
@@ -54,13 +56,13 @@ BOOL NavigateNewBrowser(LPCTSTR lpszLink)
     return SUCCEEDED(hr);
 }
 
-}
+} // namespace
 
 BOOL IsWebLink(LPCTSTR lpszLink)
 {
     if (lpszLink == NULL)
         return FALSE;
-    for (LPCTSTR lpszScheme : { "http://", "https://" })
+    for (LPCTSTR lpszScheme : {"http://", "https://"})
     {
         if (HasPrefixNoCase(lpszLink, lpszScheme))
         {
@@ -84,21 +86,19 @@ BOOL OpenUrlInNewBrowser(LPCTSTR lpszLink)
 IMPLEMENT_DYNCREATE(CSkellrunView, CXTListView)
 
 BEGIN_MESSAGE_MAP(CSkellrunView, CXTListView)
-    ON_WM_CREATE()
-    ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
-    ON_NOTIFY_REFLECT(NM_DBLCLK, OnDblClk)
-    ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
-    ON_COMMAND(ID_GOTO_URL, OnGotoUrl)
-    ON_UPDATE_COMMAND_UI(ID_GOTO_URL, OnUpdateGotoUrl)
-    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
-    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_WM_CREATE()
+ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+ON_NOTIFY_REFLECT(NM_DBLCLK, OnDblClk)
+ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
+ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+ON_COMMAND(ID_GOTO_URL, OnGotoUrl)
+ON_UPDATE_COMMAND_UI(ID_GOTO_URL, OnUpdateGotoUrl)
+ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
-CSkellrunView::CSkellrunView()
-    : m_pKeyword(NULL), m_pPreview(NULL), m_pTreeView(NULL)
-{
-}
+CSkellrunView::CSkellrunView() : m_pKeyword(NULL), m_pPreview(NULL), m_pTreeView(NULL)
+{}
 
 BOOL CSkellrunView::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -107,8 +107,7 @@ BOOL CSkellrunView::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 void CSkellrunView::OnDraw(CDC*)
-{
-}
+{}
 
 BOOL CSkellrunView::OnPreparePrinting(CPrintInfo* pInfo)
 {

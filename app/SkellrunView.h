@@ -28,8 +28,19 @@ class CSkellrunView : public CXTFlatBorder<CXTListView>
 {
     DECLARE_DYNCREATE(CSkellrunView)
 public:
-    enum { ID_GOTO_URL = 32816, IDB_IMAGES = 146, IDR_LIST_MENU = 157 };
-    enum { COLUMN_TIME, COLUMN_TITLE, COLUMN_URL, COLUMN_COUNT };
+    enum
+    {
+        ID_GOTO_URL = 32816,
+        IDB_IMAGES = 146,
+        IDR_LIST_MENU = 157
+    };
+    enum
+    {
+        COLUMN_TIME,
+        COLUMN_TITLE,
+        COLUMN_URL,
+        COLUMN_COUNT
+    };
 
     CSkellrunView();
 

@@ -3,8 +3,7 @@
 #include <process.h>
 
 BackgroundFlush::BackgroundFlush(HANDLE file) : file_(file)
-{
-}
+{}
 
 BackgroundFlush::~BackgroundFlush()
 {
@@ -18,7 +17,8 @@ void BackgroundFlush::Request()
     if (request_ && !thread_)
         thread_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &ThreadMain, this, 0, nullptr));
     // Without a thread the final flush does all the work.
-    if (thread_) {
+    if (thread_)
+    {
         InterlockedExchange(&pending_, 1);
         SetEvent(request_);
     }
@@ -26,14 +26,16 @@ void BackgroundFlush::Request()
 
 bool BackgroundFlush::Stop()
 {
-    if (thread_) {
+    if (thread_)
+    {
         InterlockedExchange(&stopping_, 1);
         SetEvent(request_);
         WaitForSingleObject(thread_, INFINITE);
         CloseHandle(thread_);
         thread_ = nullptr;
     }
-    if (request_) {
+    if (request_)
+    {
         CloseHandle(request_);
         request_ = nullptr;
     }
@@ -43,7 +45,8 @@ bool BackgroundFlush::Stop()
 unsigned __stdcall BackgroundFlush::ThreadMain(void* self)
 {
     BackgroundFlush* flush = static_cast<BackgroundFlush*>(self);
-    for (;;) {
+    for (;;)
+    {
         WaitForSingleObject(flush->request_, INFINITE);
         if (InterlockedExchange(&flush->pending_, 0) && !FlushFileBuffers(flush->file_))
             InterlockedExchange(&flush->failed_, 1);

@@ -8,7 +8,8 @@
 //     bool ok = flush.Stop();          // waits for the flush asked for
 #include <windows.h>
 
-class BackgroundFlush {
+class BackgroundFlush
+{
 public:
     // The handle stays the caller's; the thread starts with the first Request.
     explicit BackgroundFlush(HANDLE file);
@@ -30,7 +31,7 @@ private:
     HANDLE file_;
     HANDLE request_ = nullptr;
     HANDLE thread_ = nullptr;
-    volatile LONG pending_ = 0;  // a flush was asked for and has not started
+    volatile LONG pending_ = 0; // a flush was asked for and has not started
     volatile LONG stopping_ = 0;
     volatile LONG failed_ = 0;
 };

@@ -23,7 +23,8 @@ const int kReceivePiece = 4096;
 static_assert(sizeof(HttpSocket) == sizeof(SOCKET), "HttpSocket holds a SOCKET");
 
 // Winsock for the length of one transfer.
-class WinsockSession {
+class WinsockSession
+{
 public:
     WinsockSession()
     {
@@ -42,7 +43,8 @@ private:
 };
 
 // A socket closed when the transfer ends, whichever way it ends.
-class SocketHolder {
+class SocketHolder
+{
 public:
     SocketHolder() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {}
     ~SocketHolder()
@@ -71,7 +73,8 @@ int ParsePort(const char* digits)
     long port = 0;
     if (!*digits)
         return 0;
-    for (; *digits; ++digits) {
+    for (; *digits; ++digits)
+    {
         if (*digits < '0' || *digits > '9')
             return 0;
         port = port * 10 + (*digits - '0');
@@ -88,7 +91,8 @@ bool AppendText(HttpBuffer& buffer, const char* text)
 
 bool IsHeaderEnd(char c, int& lineLength)
 {
-    if (c == '\n') {
+    if (c == '\n')
+    {
         bool empty = lineLength == 0;
         lineLength = 0;
         return empty;
@@ -114,9 +118,11 @@ void HttpTransferResult::Free()
     requestLength = bodyLength = 0;
 }
 
-HttpClient::HttpClient() : useProxy(0), proxyHost(DefaultProxyHost), proxyPort(80) {}
+HttpClient::HttpClient() : useProxy(0), proxyHost(DefaultProxyHost), proxyPort(80)
+{}
 
-HttpClient::~HttpClient() {}
+HttpClient::~HttpClient()
+{}
 
 void HttpClient::SetTimeouts(DWORD connectMs, DWORD sendMs, DWORD receiveMs)
 {
@@ -125,8 +131,7 @@ void HttpClient::SetTimeouts(DWORD connectMs, DWORD sendMs, DWORD receiveMs)
     receiveTimeout_ = receiveMs;
 }
 
-int HttpClient::Request(bool post, const char* url, CString& data, CString& headers,
-                        CString& body)
+int HttpClient::Request(bool post, const char* url, CString& data, CString& headers, CString& body)
 {
     HttpTransferResult result;
     int failed = post ? Transfer(url, kFormHeader, data, data.GetLength(), result)
@@ -139,16 +144,16 @@ int HttpClient::Request(bool post, const char* url, CString& data, CString& head
     return 1;
 }
 
-int HttpClient::Transfer(const char* url, const char* extraHeader, const char* postData,
-                         long postLength, HttpTransferResult& result)
+int HttpClient::Transfer(const char* url, const char* extraHeader, const char* postData, long postLength,
+                         HttpTransferResult& result)
 {
     result.Free();
     char scheme[20];
     char host[256];
     char path[1024];
     int port = 0;
-    if (!url || !SplitUrl(url, scheme, sizeof scheme, host, sizeof host, path, sizeof path, port) ||
-        strcmp(scheme, "HTTP") != 0)
+    if (!url || !SplitUrl(url, scheme, sizeof scheme, host, sizeof host, path, sizeof path, port)
+        || strcmp(scheme, "HTTP") != 0)
         return 1;
 
     WinsockSession winsock;
@@ -158,15 +163,17 @@ int HttpClient::Transfer(const char* url, const char* extraHeader, const char* p
     SOCKET socket = holder.Get();
     if (socket == INVALID_SOCKET)
         return 1;
-    if (!useProxy) {
+    if (!useProxy)
+    {
         // An unresolved name must fail here: address 0 would reach this machine.
         unsigned long address = ResolveHost(host);
         if (!address || !Connect(socket, address, port))
             return 1;
-    } else {
+    }
+    else
+    {
         unsigned long address = inet_addr(proxyHost);
-        if (address == INADDR_NONE || !address || !Connect(socket, address, proxyPort) ||
-            !OpenTunnel(socket))
+        if (address == INADDR_NONE || !address || !Connect(socket, address, proxyPort) || !OpenTunnel(socket))
             return 1;
     }
 
@@ -175,10 +182,11 @@ int HttpClient::Transfer(const char* url, const char* extraHeader, const char* p
     HttpBuffer request = {};
     HttpBuffer headers = {};
     HttpBuffer body = {};
-    bool ok = BuildRequest(request, path, host, extraHeader, postData, postLength) &&
-              SendBytes(socket, request.begin, BufferLength(request)) &&
-              ReceiveResponse(socket, headers, body);
-    if (!ok) {
+    bool ok = BuildRequest(request, path, host, extraHeader, postData, postLength)
+              && SendBytes(socket, request.begin, BufferLength(request))
+              && ReceiveResponse(socket, headers, body);
+    if (!ok)
+    {
         FreeBuffer(request);
         FreeBuffer(headers);
         FreeBuffer(body);
@@ -217,7 +225,8 @@ bool HttpClient::BuildRequest(HttpBuffer& request, const char* path, const char*
     };
     if (!InitBuffer(request))
         return false;
-    for (const char* piece : pieces) {
+    for (const char* piece : pieces)
+    {
         if (!AppendText(request, piece))
             return false;
     }
@@ -231,29 +240,32 @@ bool HttpClient::ReceiveResponse(HttpSocket socket, HttpBuffer& headers, HttpBuf
     char piece[kReceivePiece];
     bool inHeaders = true;
     int lineLength = 0;
-    for (;;) {
+    for (;;)
+    {
         int got = ReceiveSome(socket, piece, sizeof piece);
         if (got < 0)
             return false;
         if (got == 0)
             break;
         int used = 0;
-        while (inHeaders && used < got) {
+        while (inHeaders && used < got)
+        {
             char c = piece[used++];
             if (!AppendByte(headers, c) || BufferLength(headers) > MaxHeaderBytes)
                 return false;
             inHeaders = !IsHeaderEnd(c, lineLength);
         }
-        if (used < got && (BufferLength(body) + (got - used) > MaxBodyBytes ||
-                           !AppendBytes(body, piece + used, got - used)))
+        if (used < got
+            && (BufferLength(body) + (got - used) > MaxBodyBytes
+                || !AppendBytes(body, piece + used, got - used)))
             return false;
     }
     // A connection closed before any byte arrived is no response.
     return BufferLength(headers) > 0;
 }
 
-bool HttpClient::SplitUrl(const char* url, char* scheme, int schemeSize, char* host, int hostSize,
-                          char* path, int pathSize, int& port)
+bool HttpClient::SplitUrl(const char* url, char* scheme, int schemeSize, char* host, int hostSize, char* path,
+                          int pathSize, int& port)
 {
     *scheme = *host = *path = '\0';
     port = 80;
@@ -263,11 +275,14 @@ bool HttpClient::SplitUrl(const char* url, char* scheme, int schemeSize, char* h
 
     size_t rest = 0;
     size_t colon = upper.find(':');
-    if (colon != std::string::npos) {
+    if (colon != std::string::npos)
+    {
         if (!CopyCut(upper, 0, colon, scheme, schemeSize))
             return false;
         rest = colon + 1;
-    } else if (!CopyCut("HTTP", 0, 4, scheme, schemeSize)) {
+    }
+    else if (!CopyCut("HTTP", 0, 4, scheme, schemeSize))
+    {
         return false;
     }
     if (upper.compare(rest, 2, "//") == 0)
@@ -275,12 +290,13 @@ bool HttpClient::SplitUrl(const char* url, char* scheme, int schemeSize, char* h
     size_t hostEnd = rest;
     while (hostEnd < upper.size() && IsHostChar(upper[hostEnd]))
         ++hostEnd;
-    if (!CopyCut(upper, rest, hostEnd - rest, host, hostSize) ||
-        !CopyCut(url, hostEnd, upper.size() - hostEnd, path, pathSize))
+    if (!CopyCut(upper, rest, hostEnd - rest, host, hostSize)
+        || !CopyCut(url, hostEnd, upper.size() - hostEnd, path, pathSize))
         return false;
 
     char* portText = strchr(host, ':');
-    if (portText) {
+    if (portText)
+    {
         *portText++ = '\0';
         port = ParsePort(portText);
         if (!port)
@@ -291,8 +307,8 @@ bool HttpClient::SplitUrl(const char* url, char* scheme, int schemeSize, char* h
 
 bool HttpClient::IsHostChar(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '.' || c == ':';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.'
+           || c == ':';
 }
 
 unsigned long HttpClient::ResolveHost(const char* name)
@@ -339,15 +355,17 @@ bool HttpClient::Connect(HttpSocket socket, unsigned long address, int port)
         return false;
     int error = 0;
     int size = sizeof error;
-    return getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) == 0 &&
-           error == 0;
+    return getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) == 0
+           && error == 0;
 }
 
 bool HttpClient::SendBytes(HttpSocket socket, const char* bytes, long count)
 {
-    while (count > 0) {
+    while (count > 0)
+    {
         int sent = send(socket, bytes, static_cast<int>(count), 0);
-        if (sent == SOCKET_ERROR) {
+        if (sent == SOCKET_ERROR)
+        {
             if (WSAGetLastError() != WSAEWOULDBLOCK || !WaitFor(socket, true, sendTimeout_))
                 return false;
             continue;
@@ -365,7 +383,8 @@ int HttpClient::SendString(HttpSocket socket, const char* text)
 
 int HttpClient::ReceiveSome(HttpSocket socket, char* bytes, int size)
 {
-    for (;;) {
+    for (;;)
+    {
         int got = recv(socket, bytes, size, 0);
         if (got >= 0)
             return got;
@@ -378,14 +397,16 @@ int HttpClient::ReadLine(HttpSocket socket, char* buffer, int size)
 {
     int stored = 0;
     buffer[0] = '\0';
-    while (stored < size - 1) {
+    while (stored < size - 1)
+    {
         char c = 0;
         int got = ReceiveSome(socket, &c, 1);
         if (got == 0)
             return WSAECONNRESET;
         if (got < 0)
             return WSAGetLastError() ? WSAGetLastError() : WSAETIMEDOUT;
-        if (c == '\n' && stored > 0 && buffer[stored - 1] == '\r') {
+        if (c == '\n' && stored > 0 && buffer[stored - 1] == '\r')
+        {
             buffer[--stored] = '\0';
             return 0;
         }
@@ -408,7 +429,8 @@ bool HttpClient::OpenTunnel(HttpSocket socket)
         return false;
     // The rest of the proxy's answer, up to its empty line; a closed or
     // failed connection ends the wait, and so does an answer that never ends.
-    for (int lines = 0; lines < kMaxProxyLines; ++lines) {
+    for (int lines = 0; lines < kMaxProxyLines; ++lines)
+    {
         memset(line, 0, sizeof line);
         int status = ReadLine(socket, line, sizeof line);
         if (status == 0 && line[0] == '\0')
@@ -436,7 +458,8 @@ bool HttpClient::GrowBuffer(HttpBuffer& buffer, long needed)
     if (needed <= capacity)
         return true;
     long length = BufferLength(buffer);
-    while (capacity < needed) {
+    while (capacity < needed)
+    {
         if (capacity > 0x3FFFFFFF)
             return false;
         capacity *= 2;

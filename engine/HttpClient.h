@@ -9,28 +9,31 @@
 using HttpSocket = UINT_PTR;
 
 // A growing heap block of bytes, always ended by a NUL that is not counted.
-struct HttpBuffer {
+struct HttpBuffer
+{
     char* begin;
-    char* end;       // one past the last byte
-    char* capacity;  // one past the allocated block
+    char* end;      // one past the last byte
+    char* capacity; // one past the allocated block
 };
 
 // What one transfer produced: heap blocks freed by the destructor.
-struct HttpTransferResult {
+struct HttpTransferResult
+{
     HttpTransferResult() = default;
     HttpTransferResult(const HttpTransferResult&) = delete;
     HttpTransferResult& operator=(const HttpTransferResult&) = delete;
     ~HttpTransferResult();
     void Free();
 
-    char* requestText = nullptr;  // the exact bytes sent
+    char* requestText = nullptr; // the exact bytes sent
     long requestLength = 0;
-    char* headers = nullptr;      // status line and header lines with the empty line's CR LF
+    char* headers = nullptr; // status line and header lines with the empty line's CR LF
     char* body = nullptr;
     long bodyLength = 0;
 };
 
-class HttpClient {
+class HttpClient
+{
 public:
     // The news search asked by the keyword checks, and the host named in the
     // CONNECT line of the proxy path.
@@ -67,8 +70,8 @@ public:
     // upper-cased host, the path as passed and the port (80 when none). False
     // when a part does not fit its array (sizes include the NUL) or the port
     // is not a number from 1 to 65535.
-    static bool SplitUrl(const char* url, char* scheme, int schemeSize, char* host, int hostSize,
-                         char* path, int pathSize, int& port);
+    static bool SplitUrl(const char* url, char* scheme, int schemeSize, char* host, int hostSize, char* path,
+                         int pathSize, int& port);
     static bool IsHostChar(char c);
     // The first IPv4 address of name in network order; 0 when it does not resolve.
     static unsigned long ResolveHost(const char* name);
@@ -85,7 +88,10 @@ public:
     static bool AppendBytes(HttpBuffer& buffer, const char* bytes, long count);
     static bool GrowBuffer(HttpBuffer& buffer, long needed);
     static void FreeBuffer(HttpBuffer& buffer);
-    static long BufferLength(const HttpBuffer& buffer) { return static_cast<long>(buffer.end - buffer.begin); }
+    static long BufferLength(const HttpBuffer& buffer)
+    {
+        return static_cast<long>(buffer.end - buffer.begin);
+    }
 
     BOOL useProxy;
     CString proxyHost;
@@ -98,8 +104,8 @@ private:
     // >0 bytes received, 0 when the peer closed, -1 on failure or time-out.
     int ReceiveSome(HttpSocket socket, char* bytes, int size);
     bool WaitFor(HttpSocket socket, bool toWrite, DWORD timeoutMs);
-    bool BuildRequest(HttpBuffer& request, const char* path, const char* host,
-                      const char* extraHeader, const char* postData, long postLength);
+    bool BuildRequest(HttpBuffer& request, const char* path, const char* host, const char* extraHeader,
+                      const char* postData, long postLength);
     bool ReceiveResponse(HttpSocket socket, HttpBuffer& headers, HttpBuffer& body);
 
     DWORD connectTimeout_ = DefaultConnectTimeout;

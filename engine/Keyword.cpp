@@ -9,11 +9,9 @@ const int kKeptItems = 10;
 } // namespace
 
 Keyword::Keyword(const CString& name)
-    : next(nullptr), prev(nullptr), firstItem(nullptr), lastItem(nullptr), name(name),
-      unreadCount(0), gotNews(0), unalertedCount(0), treeItem(nullptr), checking(0),
-      singleCheck(0), lastClickedRow(0)
-{
-}
+    : next(nullptr), prev(nullptr), firstItem(nullptr), lastItem(nullptr), name(name), unreadCount(0),
+      gotNews(0), unalertedCount(0), treeItem(nullptr), checking(0), singleCheck(0), lastClickedRow(0)
+{}
 
 Keyword::~Keyword()
 {
@@ -32,7 +30,8 @@ void Keyword::UnlinkItem(NewsItem* item)
 
 void Keyword::RemoveAllItems()
 {
-    while (firstItem) {
+    while (firstItem)
+    {
         NewsItem* head = firstItem;
         UnlinkItem(head);
         delete head;
@@ -48,7 +47,8 @@ void Keyword::SetItems(NewsItem* head, NewsItem* tail)
     unalertedCount = 0;
     // The walk also finds the true tail, should the caller's tail and the
     // chain's end disagree.
-    for (NewsItem* item = head; item; item = item->next) {
+    for (NewsItem* item = head; item; item = item->next)
+    {
         unreadCount += item->unread ? 1 : 0;
         unalertedCount += item->unalerted ? 1 : 0;
         lastItem = item;
@@ -61,8 +61,10 @@ void Keyword::SetItems(NewsItem* head, NewsItem* tail)
 
 int Keyword::FindSameItem(NewsItem* fresh)
 {
-    for (NewsItem* item = firstItem; item; item = item->next) {
-        if (*item == *fresh) {
+    for (NewsItem* item = firstItem; item; item = item->next)
+    {
+        if (*item == *fresh)
+        {
             item->displayTime = fresh->displayTime;
             fresh->unalerted = item->unalerted;
             fresh->unread = item->unread;
@@ -74,16 +76,20 @@ int Keyword::FindSameItem(NewsItem* fresh)
 
 int Keyword::InsertItem(NewsItem* item, int where)
 {
-    if (!firstItem || where == 1) {
+    if (!firstItem || where == 1)
+    {
         LinkAtHead(firstItem, lastItem, item);
         return 1;
     }
-    if (where == -1) {
+    if (where == -1)
+    {
         AppendItem(item);
         return 1;
     }
-    for (NewsItem* old = firstItem; old; old = old->next) {
-        if (*old == *item) {
+    for (NewsItem* old = firstItem; old; old = old->next)
+    {
+        if (*old == *item)
+        {
             old->displayTime = item->displayTime;
             return 0;
         }
@@ -98,7 +104,8 @@ int Keyword::TrimItems()
     for (int kept = 0; item && kept < kKeptItems; ++kept)
         item = item->next;
     int unreadDeleted = 0;
-    while (item) {
+    while (item)
+    {
         NewsItem* following = item->next;
         unreadDeleted += item->unread ? 1 : 0;
         UnlinkItem(item);

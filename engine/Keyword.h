@@ -7,7 +7,8 @@
 // engine only stores it for the window that shows the tree.
 typedef struct _TREEITEM* HTREEITEM;
 
-class Keyword {
+class Keyword
+{
 public:
     // Links, item list, counters and flags zero; the tree sets treeItem.
     explicit Keyword(const CString& name);

@@ -2,7 +2,8 @@
 
 #include "engine/LinkedList.h"
 
-KeywordGroup::KeywordGroup() : first(nullptr), last(nullptr), totalUnread(0), keywordCount(0) {}
+KeywordGroup::KeywordGroup() : first(nullptr), last(nullptr), totalUnread(0), keywordCount(0)
+{}
 
 KeywordGroup::~KeywordGroup()
 {
@@ -27,7 +28,8 @@ void KeywordGroup::Remove(Keyword* keyword)
 
 void KeywordGroup::RemoveAllKeywords()
 {
-    while (first) {
+    while (first)
+    {
         Keyword* keyword = first;
         Remove(keyword);
         delete keyword;
@@ -36,7 +38,8 @@ void KeywordGroup::RemoveAllKeywords()
 
 void KeywordGroup::TakeAll(KeywordGroup& other)
 {
-    while (Keyword* keyword = other.first) {
+    while (Keyword* keyword = other.first)
+    {
         Unlink(other.first, other.last, keyword);
         Add(keyword);
     }
@@ -47,7 +50,8 @@ void KeywordGroup::TakeAll(KeywordGroup& other)
 
 Keyword* KeywordGroup::FindNoCase(const char* text) const
 {
-    for (Keyword* keyword = first; keyword; keyword = keyword->next) {
+    for (Keyword* keyword = first; keyword; keyword = keyword->next)
+    {
         if (keyword->name.CompareNoCase(text) == 0)
             return keyword;
     }
@@ -56,7 +60,8 @@ Keyword* KeywordGroup::FindNoCase(const char* text) const
 
 Keyword* KeywordGroup::Find(const char* text) const
 {
-    for (Keyword* keyword = first; keyword; keyword = keyword->next) {
+    for (Keyword* keyword = first; keyword; keyword = keyword->next)
+    {
         if (keyword->name.Compare(text) == 0)
             return keyword;
     }
@@ -65,11 +70,14 @@ Keyword* KeywordGroup::Find(const char* text) const
 
 NewsItem* KeywordGroup::PopNextUnalerted()
 {
-    for (Keyword* keyword = first; keyword; keyword = keyword->next) {
+    for (Keyword* keyword = first; keyword; keyword = keyword->next)
+    {
         if (keyword->unalertedCount == 0)
             continue;
-        for (NewsItem* item = keyword->firstItem; item; item = item->next) {
-            if (item->unalerted) {
+        for (NewsItem* item = keyword->firstItem; item; item = item->next)
+        {
+            if (item->unalerted)
+            {
                 item->unalerted = 0;
                 --keyword->unalertedCount;
                 return item;

@@ -4,7 +4,8 @@
 // of the same form.
 #include "engine/Keyword.h"
 
-class KeywordGroup {
+class KeywordGroup
+{
 public:
     KeywordGroup();
     KeywordGroup(const KeywordGroup&) = delete;

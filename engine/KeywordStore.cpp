@@ -35,7 +35,8 @@ void EscapeQuotesOf(const char* text, int length, const char* quote, CString& ou
     const char* from = text;
     const char* end = text + length;
     // The runs between quotes are copied whole.
-    for (; quote; quote = TextFind(from, end, '"')) {
+    for (; quote; quote = TextFind(from, end, '"'))
+    {
         memcpy(to, from, quote - from);
         to += quote - from;
         *to++ = '\\';
@@ -59,7 +60,8 @@ void AddEscaped(XmlWriter& writer, const char* name, const CString& value, CStri
     int length = value.GetLength();
     const char* quote = TextFind(text, text + length, '"');
     // Most texts need no escaping and go to the writer as they are.
-    if (!quote && !EndsInBackslashAndBlanks(text, length, false)) {
+    if (!quote && !EndsInBackslashAndBlanks(text, length, false))
+    {
         writer.AddAttribute(name, text, length);
         return;
     }
@@ -87,7 +89,8 @@ bool WriteStore(const KeywordGroup& group, const char* path)
     writer.AddAttribute("Version", "2.0");
     writer.OpenElement("Shorewatch");
     writer.OpenElement("KeywordGroup");
-    for (const Keyword* keyword = group.GetFirst(); keyword; keyword = group.GetNext(keyword)) {
+    for (const Keyword* keyword = group.GetFirst(); keyword; keyword = group.GetNext(keyword))
+    {
         AddEscaped(writer, "name", keyword->name, scratch);
         writer.OpenElement("Keyword");
         for (const NewsItem* item = keyword->firstItem; item; item = item->next)
@@ -105,7 +108,8 @@ CString FullPath(const char* path)
     std::vector<char> full(MAX_PATH + 1);
     char* namePart = nullptr;
     DWORD length = GetFullPathNameA(path, static_cast<DWORD>(full.size()), full.data(), &namePart);
-    if (length >= full.size()) {
+    if (length >= full.size())
+    {
         full.resize(length + 1);
         length = GetFullPathNameA(path, static_cast<DWORD>(full.size()), full.data(), &namePart);
     }
@@ -115,8 +119,8 @@ CString FullPath(const char* path)
 bool FileHasBytes(const char* path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    return GetFileAttributesExA(path, GetFileExInfoStandard, &data) &&
-           (data.nFileSizeLow != 0 || data.nFileSizeHigh != 0);
+    return GetFileAttributesExA(path, GetFileExInfoStandard, &data)
+           && (data.nFileSizeLow != 0 || data.nFileSizeHigh != 0);
 }
 
 CString StorePath()
@@ -146,20 +150,30 @@ NewsItem* ReadItem(XmlElement& element, Keyword* keyword)
     bool hasTime = false;
     XmlAttributeIterator attribute = element.AttributesBegin();
     XmlAttributeIterator end = element.AttributesEnd();
-    for (; attribute < end; ++attribute) {
+    for (; attribute < end; ++attribute)
+    {
         const char* name = attribute->GetName();
         const char* value = attribute->GetValue();
-        if (strcmp(name, "title") == 0) {
+        if (strcmp(name, "title") == 0)
+        {
             KeywordGroup::UnescapeQuotes(value, item->title);
-        } else if (strcmp(name, "time") == 0) {
+        }
+        else if (strcmp(name, "time") == 0)
+        {
             KeywordGroup::UnescapeQuotes(value, item->displayTime);
             hasTime = true;
-        } else if (strcmp(name, "summary") == 0) {
+        }
+        else if (strcmp(name, "summary") == 0)
+        {
             KeywordGroup::UnescapeQuotes(value, item->summary);
-        } else if (strcmp(name, "url") == 0) {
+        }
+        else if (strcmp(name, "url") == 0)
+        {
             KeywordGroup::UnescapeQuotes(value, item->link);
             hasLink = true;
-        } else if (strcmp(name, "unread") == 0) {
+        }
+        else if (strcmp(name, "unread") == 0)
+        {
             item->unread = strcmp(value, "true") == 0;
         }
     }
@@ -180,7 +194,8 @@ int DropQuoteEscapes(char* text, int length)
         return length;
     const char* from = to;
     const char* end = text + length;
-    while (from < end) {
+    while (from < end)
+    {
         if (*from == '\\' && from + 1 < end && from[1] == '"')
             ++from;
         *to++ = *from++;
@@ -214,7 +229,8 @@ void KeywordGroup::UnescapeQuotes(const char* text, CString& out)
     // The blank that EscapeQuotes added after a final backslash.
     if (EndsInBackslashAndBlanks(text, length, true))
         --length;
-    if (length == 0) {
+    if (length == 0)
+    {
         out.Empty();
         return;
     }
@@ -233,8 +249,9 @@ int KeywordGroup::ConfWriter(const char* path) const
     CString temporary = CreateStoreTemporaryFile(target);
     if (temporary.IsEmpty())
         return 0;
-    if (!WriteStore(*this, temporary) ||
-        !MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!WriteStore(*this, temporary)
+        || !MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    {
         DeleteFileA(temporary);
         return 0;
     }
@@ -258,7 +275,8 @@ int KeywordGroup::ReadStore(const char* path, bool& complete)
         return 0;
     XmlNodeIterator child = group.ChildrenBegin();
     XmlNodeIterator end = group.ChildrenEnd();
-    for (; child < end; ++child) {
+    for (; child < end; ++child)
+    {
         const char* name = StoredKeywordName(*child);
         if (!name)
             continue;
@@ -266,12 +284,14 @@ int KeywordGroup::ReadStore(const char* path, bool& complete)
         Add(keyword);
         XmlNodeIterator itemNode = child->ChildrenBegin();
         XmlNodeIterator itemsEnd = child->ChildrenEnd();
-        for (; itemNode < itemsEnd; ++itemNode) {
+        for (; itemNode < itemsEnd; ++itemNode)
+        {
             if (itemNode->node->type != XmlElementNode)
                 continue;
             NewsItem* item = ReadItem(*itemNode, keyword);
             keyword->AppendItem(item);
-            if (item->unread) {
+            if (item->unread)
+            {
                 ++keyword->unreadCount;
                 ++totalUnread;
             }
@@ -298,7 +318,8 @@ int KeywordGroup::SaveToProgramFolder()
     CString path = StorePath();
     if (path.IsEmpty())
         return 0;
-    if (backupBeforeSave_) {
+    if (backupBeforeSave_)
+    {
         // Keep what could not be read before it is overwritten.
         if (!CopyFileA(path, path + kBackupSuffix, FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND)
             return 0;

@@ -46,7 +46,8 @@ void Unlink(Node*& first, Node*& last, Node* node)
 template <class Node>
 void DeleteChain(Node* node)
 {
-    while (node) {
+    while (node)
+    {
         Node* following = node->next;
         delete node;
         node = following;

@@ -33,13 +33,11 @@ NewsItem::NewsItem(const CString& title, const CString& link, const CString& dis
                    const CString& summary, Keyword* owner, BOOL unread)
     : next(nullptr), prev(nullptr), title(title), link(link), year(0), month(0), day(0), hour(0),
       displayTime(displayTime), summary(summary), unalerted(0), unread(unread), owner(owner)
-{
-}
+{}
 
-NewsItem::NewsItem(const CString& title, const CString& link, int year, int month, int day,
-                   int hour)
-    : next(nullptr), prev(nullptr), title(title), link(link), year(year), month(month), day(day),
-      hour(hour), unalerted(0), unread(0), owner(nullptr)
+NewsItem::NewsItem(const CString& title, const CString& link, int year, int month, int day, int hour)
+    : next(nullptr), prev(nullptr), title(title), link(link), year(year), month(month), day(day), hour(hour),
+      unalerted(0), unread(0), owner(nullptr)
 {
     static const char* const weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thr", "Fri", "Sat"};
     displayTime.Format("%s %d/%d/%d", weekdays[WeekdayOf(year, month, day)], month, day, year);

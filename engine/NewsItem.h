@@ -5,11 +5,12 @@
 
 class Keyword;
 
-class NewsItem {
+class NewsItem
+{
 public:
     // The constructor the program uses: not yet alerted, unread as given.
-    NewsItem(const CString& title, const CString& link, const CString& displayTime,
-             const CString& summary, Keyword* owner, BOOL unread);
+    NewsItem(const CString& title, const CString& link, const CString& displayTime, const CString& summary,
+             Keyword* owner, BOOL unread);
     // A dated item: the display time is the weekday name, month, day and year
     // of that date ("Thr 3/15/2007"); the summary is empty, both flags 0 and
     // the owner null until the user of the item sets them.

@@ -33,11 +33,13 @@ void SetProgramFolderFromModule()
 {
     // The path may be longer than MAX_PATH: grow until it fits.
     std::vector<char> path(MAX_PATH + 1);
-    for (;;) {
+    for (;;)
+    {
         DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
             return;
-        if (length < path.size() - 1) {
+        if (length < path.size() - 1)
+        {
             SetProgramFolder(FolderOfModulePath(path.data()));
             return;
         }

@@ -16,7 +16,8 @@ void CopyWithoutFontAndBold(const char* html, char* scratch)
 {
     const char* in = html;
     char* out = scratch;
-    for (;;) {
+    for (;;)
+    {
         const char* open = strchr(in, '<');
         size_t run = open ? static_cast<size_t>(open - in) : strlen(in);
         memcpy(out, in, run);
@@ -24,16 +25,23 @@ void CopyWithoutFontAndBold(const char* html, char* scratch)
         in += run;
         if (!open)
             break;
-        if (StartsWith(in, "<font") || StartsWith(in, "</font")) {
+        if (StartsWith(in, "<font") || StartsWith(in, "</font"))
+        {
             const char* close = strchr(in, '>');
             if (!close)
                 break;
             in = close + 1;
-        } else if (StartsWith(in, "<b>")) {
+        }
+        else if (StartsWith(in, "<b>"))
+        {
             in += 3;
-        } else if (StartsWith(in, "</b>")) {
+        }
+        else if (StartsWith(in, "</b>"))
+        {
             in += 4;
-        } else {
+        }
+        else
+        {
             *out++ = *in++;
         }
     }
@@ -44,7 +52,8 @@ void CopyWithoutFontAndBold(const char* html, char* scratch)
 // and the one character after it (normally ';') are consumed.
 void DecodeEntities(char* text)
 {
-    struct Entity {
+    struct Entity
+    {
         const char* name;
         char character;
     };
@@ -52,17 +61,22 @@ void DecodeEntities(char* text)
         {"&quot", '"'}, {"&apos", '\''}, {"&amp", '&'}, {"&lt", '<'}, {"&gt", '>'}};
     const char* in = text;
     char* out = text;
-    while (*in) {
+    while (*in)
+    {
         const Entity* found = nullptr;
-        if (*in == '&') {
-            for (const Entity& entity : entities) {
-                if (StartsWith(in, entity.name)) {
+        if (*in == '&')
+        {
+            for (const Entity& entity : entities)
+            {
+                if (StartsWith(in, entity.name))
+                {
                     found = &entity;
                     break;
                 }
             }
         }
-        if (!found) {
+        if (!found)
+        {
             *out++ = *in++;
             continue;
         }
@@ -82,7 +96,8 @@ void CopyField(char (&field)[size], const char* text)
 {
     size_t length = strlen(text);
     size_t kept = 0;
-    while (kept < length) {
+    while (kept < length)
+    {
         size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[kept])) && kept + 1 < length ? 2 : 1;
         if (kept + width > size - 1)
             break;
@@ -94,7 +109,8 @@ void CopyField(char (&field)[size], const char* text)
 
 // The cursor over the cleaned page. Each Find moves it to the next place where
 // a pattern begins; false when the text ends first.
-class PageCursor {
+class PageCursor
+{
 public:
     explicit PageCursor(char* text) : p_(text) {}
 
@@ -162,8 +178,8 @@ private:
 
 bool ReadEntry(PageCursor& cursor, ResultEntry& entry)
 {
-    if (!cursor.Find("<table") || !cursor.FindCharPast("<") || !cursor.Find("a href") ||
-        !cursor.FindCharPast("\"'"))
+    if (!cursor.Find("<table") || !cursor.FindCharPast("<") || !cursor.Find("a href")
+        || !cursor.FindCharPast("\"'"))
         return false;
     char* link = cursor.CutTo("\"'", true);
     if (!link)
@@ -197,10 +213,10 @@ char* ResultPageParser::Parse(const char* html, char* scratch)
     if (!*scratch)
         return nullptr;
     PageCursor cursor(scratch);
-    if (!cursor.FindPast("<div class=mainbody>") || !cursor.Find("<table") ||
-        !cursor.FindCharPast("<"))
+    if (!cursor.FindPast("<div class=mainbody>") || !cursor.Find("<table") || !cursor.FindCharPast("<"))
         return cursor.Position();
-    while (count < MaxEntries && ReadEntry(cursor, entries[count])) {
+    while (count < MaxEntries && ReadEntry(cursor, entries[count]))
+    {
         ++count;
         if (!cursor.FindPast("</table>") || cursor.AtText("</td></tr"))
             break;

@@ -3,14 +3,16 @@
 // only as a sequence of fixed byte patterns, found in order and compared
 // exactly; the text between them becomes the records' fields.
 
-struct ResultEntry {
+struct ResultEntry
+{
     char link[260];
     char title[260];
     char time[260];
     char summary[2000];
 };
 
-class ResultPageParser {
+class ResultPageParser
+{
 public:
     static constexpr int MaxEntries = 10;
 

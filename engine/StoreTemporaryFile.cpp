@@ -20,10 +20,11 @@ bool IsStoreTemporaryName(const char* fileName, const char* storeName)
     CString name(fileName);
     if (name.GetLength() != prefixLength + kUniqueDigits + static_cast<int>(strlen(kExtension)))
         return false;
-    if (name.Left(prefixLength).CompareNoCase(prefix) != 0 ||
-        name.Right(static_cast<int>(strlen(kExtension))).CompareNoCase(kExtension) != 0)
+    if (name.Left(prefixLength).CompareNoCase(prefix) != 0
+        || name.Right(static_cast<int>(strlen(kExtension))).CompareNoCase(kExtension) != 0)
         return false;
-    for (int i = 0; i < kUniqueDigits; ++i) {
+    for (int i = 0; i < kUniqueDigits; ++i)
+    {
         if (!isxdigit(static_cast<unsigned char>(name[prefixLength + i])))
             return false;
     }
@@ -34,13 +35,15 @@ CString CreateStoreTemporaryFile(const CString& storePath)
 {
     // Start where another process is unlikely to, and take the first free number.
     unsigned start = GetTickCount() ^ GetCurrentProcessId();
-    for (unsigned i = 0; i < kUniqueValues; ++i) {
+    for (unsigned i = 0; i < kUniqueValues; ++i)
+    {
         CString path;
-        path.Format("%s%s%04X%s", static_cast<const char*>(storePath), kMark,
-                    (start + i) % kUniqueValues, kExtension);
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
+        path.Format("%s%s%04X%s", static_cast<const char*>(storePath), kMark, (start + i) % kUniqueValues,
+                    kExtension);
+        HANDLE file =
+            CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+        {
             CloseHandle(file);
             return path;
         }
@@ -60,10 +63,11 @@ void RemoveStoreLeftovers(const CString& storePath)
     HANDLE search = FindFirstFileA(storePath + kMark + "*" + kExtension, &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
-    do {
+    do
+    {
         // The pattern also matches short names and longer tails: only our own names go.
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            IsStoreTemporaryName(found.cFileName, storeName))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            && IsStoreTemporaryName(found.cFileName, storeName))
             DeleteFileA(folder + found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);

@@ -23,11 +23,13 @@ __attribute__((target("sse2"))) unsigned MatchesAt(const char* p, __m128i wanted
 __attribute__((target("sse2"))) const char* FindWide(const char* from, const char* end, char c)
 {
     const __m128i wanted = _mm_set1_epi8(c);
-    for (; end - from >= 16; from += 16) {
+    for (; end - from >= 16; from += 16)
+    {
         if (unsigned matches = MatchesAt(from, wanted))
             return from + __builtin_ctz(matches);
     }
-    for (; from < end; ++from) {
+    for (; from < end; ++from)
+    {
         if (*from == c)
             return from;
     }
@@ -44,7 +46,8 @@ __attribute__((target("sse2"))) const char* FindOrEndWide(const char* text, char
     unsigned skip = static_cast<unsigned>(reinterpret_cast<uintptr_t>(text) & 15);
     const char* block = text - skip;
     unsigned matches = ~0u << skip;
-    for (;;) {
+    for (;;)
+    {
         __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i*>(block));
         __m128i found = _mm_or_si128(_mm_cmpeq_epi8(bytes, wanted), _mm_cmpeq_epi8(bytes, nul));
         matches &= static_cast<unsigned>(_mm_movemask_epi8(found));

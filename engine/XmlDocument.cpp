@@ -5,10 +5,8 @@
 #include <stdlib.h>
 
 XmlDocument::XmlDocument(unsigned options, bool ownsTree, unsigned grow)
-    : root(nullptr), grow(grow), ownsTree(ownsTree), text(nullptr), parseEnd(nullptr),
-      options(options)
-{
-}
+    : root(nullptr), grow(grow), ownsTree(ownsTree), text(nullptr), parseEnd(nullptr), options(options)
+{}
 
 XmlDocument::~XmlDocument()
 {

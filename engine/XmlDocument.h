@@ -6,7 +6,8 @@
 // Passed to Load: keep the document's own parse flags.
 const unsigned XmlKeepOptions = 0x80000000u;
 
-class XmlDocument {
+class XmlDocument
+{
 public:
     XmlDocument(unsigned options, bool ownsTree, unsigned grow);
     XmlDocument(const XmlDocument&) = delete;

@@ -26,7 +26,8 @@ XmlAttrRecord* AppendOwnAttribute(XmlNodeRecord* node, const char* name, const c
     char* nameCopy = HeapCopy(name);
     char* valueCopy = HeapCopy(value);
     XmlAttrRecord* attribute = nameCopy && valueCopy ? XmlAppendAttribute(node, 1) : nullptr;
-    if (!attribute) {
+    if (!attribute)
+    {
         free(nameCopy);
         free(valueCopy);
         return nullptr;
@@ -68,14 +69,17 @@ XmlElement XmlElement::FindElement(const char* pattern) const
     if (!record || !pattern)
         return XmlElement();
     // Pre-order walk with an explicit stack of (node, next child index).
-    struct Level {
+    struct Level
+    {
         XmlNodeRecord* node;
         unsigned next;
     };
     std::vector<Level> stack{{record, 0}};
-    while (!stack.empty()) {
+    while (!stack.empty())
+    {
         Level& level = stack.back();
-        if (level.next >= level.node->childCount) {
+        if (level.next >= level.node->childCount)
+        {
             stack.pop_back();
             continue;
         }
@@ -93,7 +97,8 @@ XmlAttribute XmlElement::GetAttribute(const char* pattern) const
     XmlNodeRecord* record = Record();
     if (!record || !pattern)
         return XmlAttribute();
-    for (unsigned i = 0; i < record->attributeCount; ++i) {
+    for (unsigned i = 0; i < record->attributeCount; ++i)
+    {
         XmlAttrRecord* attribute = record->attributes[i];
         if (!attribute->name || XmlGlobMatch(pattern, attribute->name))
             return XmlAttribute(attribute);

@@ -6,7 +6,8 @@
 class XmlNodeIterator;
 class XmlAttributeIterator;
 
-class XmlAttribute {
+class XmlAttribute
+{
 public:
     explicit XmlAttribute(XmlAttrRecord* attr = nullptr) : attr(attr) {}
     virtual ~XmlAttribute() {}
@@ -19,7 +20,8 @@ public:
     XmlAttrRecord* attr;
 };
 
-class XmlElement {
+class XmlElement
+{
 public:
     // A default handle is empty: it points at its own empty record.
     XmlElement() : node(&empty_) {}

@@ -12,13 +12,17 @@ const char* MatchSet(const char* set, unsigned char c, bool& matched)
         ++set;
     bool found = false;
     bool first = true;
-    for (; *set && (first || *set != ']'); first = false) {
+    for (; *set && (first || *set != ']'); first = false)
+    {
         unsigned char low = static_cast<unsigned char>(set[0]);
         unsigned char high = static_cast<unsigned char>(set[1] == '-' ? set[2] : 0);
-        if (set[1] == '-' && set[2] && set[2] != ']' && low < high) {
+        if (set[1] == '-' && set[2] && set[2] != ']' && low < high)
+        {
             found = found || (c >= low && c <= high);
             set += 3;
-        } else {
+        }
+        else
+        {
             found = found || c == low;
             ++set;
         }
@@ -33,14 +37,17 @@ const char* MatchSet(const char* set, unsigned char c, bool& matched)
 // pattern position after the consumed pattern element.
 bool MatchOne(const char* pattern, char c, const char*& next)
 {
-    if (*pattern == '?') {
+    if (*pattern == '?')
+    {
         next = pattern + 1;
         return true;
     }
-    if (*pattern == '[') {
+    if (*pattern == '[')
+    {
         bool matched = false;
         const char* after = MatchSet(pattern + 1, static_cast<unsigned char>(c), matched);
-        if (after) {
+        if (after)
+        {
             next = after;
             return matched;
         }
@@ -59,18 +66,26 @@ bool XmlGlobMatch(const char* pattern, const char* text)
     // consumes exactly one character.
     const char* starPattern = nullptr;
     const char* starText = nullptr;
-    while (*text) {
+    while (*text)
+    {
         const char* next = nullptr;
-        if (*pattern == '*') {
+        if (*pattern == '*')
+        {
             starPattern = ++pattern;
             starText = text;
-        } else if (*pattern && MatchOne(pattern, *text, next)) {
+        }
+        else if (*pattern && MatchOne(pattern, *text, next))
+        {
             pattern = next;
             ++text;
-        } else if (starPattern) {
+        }
+        else if (starPattern)
+        {
             pattern = starPattern;
             text = ++starText;
-        } else {
+        }
+        else
+        {
             return false;
         }
     }

@@ -6,12 +6,10 @@
 #include "engine/XmlElement.h"
 
 template <class Handle>
-class XmlIteratorBase {
+class XmlIteratorBase
+{
 public:
-    XmlIteratorBase(XmlNodeRecord* node, int index)
-        : node(node), index(index)
-    {
-    }
+    XmlIteratorBase(XmlNodeRecord* node, int index) : node(node), index(index) {}
     XmlIteratorBase(const XmlIteratorBase& other) : XmlIteratorBase(other.node, other.index) {}
     virtual ~XmlIteratorBase() {}
 
@@ -53,7 +51,8 @@ protected:
     Handle current_;
 };
 
-class XmlNodeIterator : public XmlIteratorBase<XmlElement> {
+class XmlNodeIterator : public XmlIteratorBase<XmlElement>
+{
 public:
     using XmlIteratorBase::XmlIteratorBase;
     using XmlIteratorBase::operator=;
@@ -68,15 +67,13 @@ public:
     XmlElement* operator->() override { return &**this; }
 };
 
-class XmlAttributeIterator : public XmlIteratorBase<XmlAttribute> {
+class XmlAttributeIterator : public XmlIteratorBase<XmlAttribute>
+{
 public:
     using XmlIteratorBase::XmlIteratorBase;
     using XmlIteratorBase::operator=;
 
-    bool HasItems() const override
-    {
-        return node && node->attributes && node->attributeCount != 0;
-    }
+    bool HasItems() const override { return node && node->attributes && node->attributeCount != 0; }
     bool AtEnd() const override { return !HasItems() || !IndexInside(node->attributeCount); }
     XmlAttribute& operator*() override
     {

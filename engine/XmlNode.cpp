@@ -11,8 +11,8 @@ namespace {
 
 bool HasAttributes(XmlNodeType type)
 {
-    return type != XmlDocumentNode && type != XmlText && type != XmlCData && type != XmlComment &&
-           type != XmlInclude;
+    return type != XmlDocumentNode && type != XmlText && type != XmlCData && type != XmlComment
+           && type != XmlInclude;
 }
 
 bool HasChildren(XmlNodeType type)
@@ -27,7 +27,8 @@ bool HasChildren(XmlNodeType type)
 // document costs little, and double up to a limit that keeps them among the
 // heap's ordinary blocks, which it reuses once freed (larger ones it maps and
 // unmaps anew each time, and touching fresh memory is slow).
-class RecordPool {
+class RecordPool
+{
 public:
     RecordPool(const RecordPool&) = delete;
     RecordPool& operator=(const RecordPool&) = delete;
@@ -42,7 +43,8 @@ public:
     {
         if (!pool)
             return;
-        while (pool->last_) {
+        while (pool->last_)
+        {
             Block* previous = pool->last_->previous;
             free(pool->last_);
             pool->last_ = previous;
@@ -62,7 +64,8 @@ public:
     }
 
 private:
-    struct Block {
+    struct Block
+    {
         Block* previous;
         // Keeps the records that follow the header aligned.
         alignas(8) char records[1];
@@ -98,11 +101,12 @@ private:
 // more than one child or one attribute) and the pool of its tree. The top
 // node of a tree (from XmlNewNode) is a block of its own from malloc and owns
 // the pool; every record below it comes from the pool.
-struct NodeBlock {
+struct NodeBlock
+{
     XmlNodeRecord node;
     XmlAttrRecord* attributeSlot;
     XmlNodeRecord* childSlot;
-    RecordPool* pool;  // created with the first record appended below the top
+    RecordPool* pool; // created with the first record appended below the top
     bool top;
 };
 
@@ -141,8 +145,8 @@ void FreeArray(Record** array, Record** slot, unsigned capacity)
 // caller's step or by its own size, whichever is larger, so that appending n
 // records costs time linear in n.
 template <class Record>
-bool MakeRoom(XmlNodeRecord* node, Record**& array, Record** slot, unsigned count,
-              unsigned& capacity, unsigned grow)
+bool MakeRoom(XmlNodeRecord* node, Record**& array, Record** slot, unsigned count, unsigned& capacity,
+              unsigned grow)
 {
     if (count < capacity)
         return true;
@@ -152,10 +156,13 @@ bool MakeRoom(XmlNodeRecord* node, Record**& array, Record** slot, unsigned coun
     unsigned newCapacity = capacity + step;
     size_t bytes = newCapacity * sizeof(Record*);
     Record** bigger = nullptr;
-    if (IsPooledArray(newCapacity)) {
+    if (IsPooledArray(newCapacity))
+    {
         RecordPool* pool = PoolOf(node);
         bigger = pool ? static_cast<Record**>(pool->Allocate(bytes)) : nullptr;
-    } else {
+    }
+    else
+    {
         bigger = static_cast<Record**>(malloc(bytes));
     }
     if (!bigger)
@@ -178,7 +185,8 @@ void FreeOwnString(char* text, int inPlace)
 // frees its block and the tree's pool.
 void FreeNodeAlone(XmlNodeRecord* node)
 {
-    for (unsigned i = 0; i < node->attributeCount; ++i) {
+    for (unsigned i = 0; i < node->attributeCount; ++i)
+    {
         XmlAttrRecord* attribute = node->attributes[i];
         FreeOwnString(attribute->name, attribute->nameInPlace);
         FreeOwnString(attribute->value, attribute->valueInPlace);
@@ -188,7 +196,8 @@ void FreeNodeAlone(XmlNodeRecord* node)
     FreeArray(node->children, &block->childSlot, node->childCapacity);
     FreeOwnString(node->name, node->nameInPlace);
     FreeOwnString(node->value, node->valueInPlace);
-    if (block->top) {
+    if (block->top)
+    {
         RecordPool::Destroy(block->pool);
         free(block);
     }
@@ -202,11 +211,13 @@ XmlNodeRecord* InitNode(NodeBlock* block, XmlNodeType type)
     node->type = type;
     node->nameInPlace = 1;
     node->valueInPlace = 1;
-    if (HasAttributes(type)) {
+    if (HasAttributes(type))
+    {
         node->attributes = &block->attributeSlot;
         node->attributeCapacity = 1;
     }
-    if (HasChildren(type)) {
+    if (HasChildren(type))
+    {
         node->children = &block->childSlot;
         node->childCapacity = 1;
     }
@@ -219,8 +230,8 @@ namespace {
 
 constexpr bool IsNameCharCode(size_t c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == ':' || c == '-' || c == '.';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':'
+           || c == '-' || c == '.';
 }
 
 template <size_t... codes>
@@ -245,8 +256,9 @@ XmlNodeRecord* XmlNewNode(XmlNodeType type)
 
 XmlNodeRecord* XmlAppendChild(XmlNodeRecord* parent, unsigned grow, XmlNodeType type)
 {
-    if (!parent || !MakeRoom(parent, parent->children, &BlockOf(parent)->childSlot,
-                             parent->childCount, parent->childCapacity, grow))
+    if (!parent
+        || !MakeRoom(parent, parent->children, &BlockOf(parent)->childSlot, parent->childCount,
+                     parent->childCapacity, grow))
         return nullptr;
     RecordPool* pool = PoolOf(parent);
     void* room = pool ? pool->Allocate(sizeof(NodeBlock)) : nullptr;
@@ -262,8 +274,9 @@ XmlNodeRecord* XmlAppendChild(XmlNodeRecord* parent, unsigned grow, XmlNodeType 
 
 XmlAttrRecord* XmlAppendAttribute(XmlNodeRecord* node, unsigned grow)
 {
-    if (!node || !MakeRoom(node, node->attributes, &BlockOf(node)->attributeSlot,
-                           node->attributeCount, node->attributeCapacity, grow))
+    if (!node
+        || !MakeRoom(node, node->attributes, &BlockOf(node)->attributeSlot, node->attributeCount,
+                     node->attributeCapacity, grow))
         return nullptr;
     RecordPool* pool = PoolOf(node);
     void* room = pool ? pool->Allocate(sizeof(XmlAttrRecord)) : nullptr;
@@ -283,8 +296,10 @@ void XmlFreeTree(XmlNodeRecord* node)
     // Children before parents: descend into the last child still held, free a
     // node once it has none left, then go back up by the parent link.
     XmlNodeRecord* top = node;
-    while (node) {
-        if (node->childCount > 0) {
+    while (node)
+    {
+        if (node->childCount > 0)
+        {
             node = node->children[--node->childCount];
             continue;
         }
@@ -328,11 +343,15 @@ char* XmlNormalize(char* value)
         ++from;
     char* to = value;
     bool afterWord = false;
-    for (; *from; ++from) {
-        if (!XmlIsSpace(*from)) {
+    for (; *from; ++from)
+    {
+        if (!XmlIsSpace(*from))
+        {
             *to++ = *from;
             afterWord = true;
-        } else if (afterWord) {
+        }
+        else if (afterWord)
+        {
             *to++ = ' ';
             afterWord = false;
         }

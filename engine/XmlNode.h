@@ -7,7 +7,8 @@
 // "in place" flag cleared so that XmlFreeTree frees it.
 #include <array>
 
-enum XmlNodeType {
+enum XmlNodeType
+{
     XmlNull = 0,
     XmlDocumentNode = 1,
     XmlElementNode = 2,
@@ -24,7 +25,8 @@ enum XmlNodeType {
 };
 
 // Parse flags; the document uses XmlParseAll.
-enum : unsigned {
+enum : unsigned
+{
     XmlParsePI = 0x2,
     XmlParseDocType = 0x4,
     XmlParseComments = 0x8,
@@ -40,15 +42,17 @@ enum : unsigned {
     XmlParseAll = 0xFFFF
 };
 
-struct XmlAttrRecord {
+struct XmlAttrRecord
+{
     char* name;
     int nameInPlace;
     char* value;
     int valueInPlace;
 };
 
-struct XmlNodeRecord {
-    XmlNodeRecord* parent;  // the document node is its own parent
+struct XmlNodeRecord
+{
+    XmlNodeRecord* parent; // the document node is its own parent
     char* name;
     int nameInPlace;
     XmlNodeType type;
@@ -63,11 +67,20 @@ struct XmlNodeRecord {
 };
 
 // Character classes of the reader.
-inline bool XmlIsSpace(char c) { return c >= 1 && c <= 32; }
-inline bool XmlIsQuote(char c) { return c == '"' || c == '\''; }
+inline bool XmlIsSpace(char c)
+{
+    return c >= 1 && c <= 32;
+}
+inline bool XmlIsQuote(char c)
+{
+    return c == '"' || c == '\'';
+}
 // ASCII letters and digits, '_', ':', '-' and '.'.
 extern const std::array<bool, 256> XmlNameChars;
-inline bool XmlIsNameChar(char c) { return XmlNameChars[static_cast<unsigned char>(c)]; }
+inline bool XmlIsNameChar(char c)
+{
+    return XmlNameChars[static_cast<unsigned char>(c)];
+}
 
 // A new top node of the given type with the arrays its type needs; null when
 // memory runs out. Every tree starts here (the appending and freeing

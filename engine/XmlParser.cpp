@@ -15,10 +15,11 @@ namespace {
 const int kMaxSubsetNesting = 16;
 
 // What the loop in Parser::Run does next.
-enum class Next {
-    Scan,    // look for the next '<'
-    Markup,  // the cursor is just past a '<'
-    Stop     // the text has ended (or the flags end the parse here)
+enum class Next
+{
+    Scan,   // look for the next '<'
+    Markup, // the cursor is just past a '<'
+    Stop    // the text has ended (or the flags end the parse here)
 };
 
 // The first c at or after p; null when the text ends first (as strchr).
@@ -56,7 +57,8 @@ bool StartsWith(const char* text, const char* prefix)
 char* MatchingBracket(char* p)
 {
     int depth = 1;
-    for (; *p; ++p) {
+    for (; *p; ++p)
+    {
         if (*p == '[')
             ++depth;
         else if (*p == ']' && --depth == 0)
@@ -69,13 +71,19 @@ char* MatchingBracket(char* p)
 // the quote already open at p (0 when none).
 char* DeclarationEnd(char* p, char quote)
 {
-    for (; *p; ++p) {
-        if (quote) {
+    for (; *p; ++p)
+    {
+        if (quote)
+        {
             if (*p == quote)
                 quote = 0;
-        } else if (XmlIsQuote(*p)) {
+        }
+        else if (XmlIsQuote(*p))
+        {
             quote = *p;
-        } else if (*p == '>') {
+        }
+        else if (*p == '>')
+        {
             return p;
         }
     }
@@ -84,26 +92,27 @@ char* DeclarationEnd(char* p, char quote)
 
 XmlNodeType DeclarationType(const char* keyword, size_t length)
 {
-    struct Kind {
+    struct Kind
+    {
         const char* keyword;
         XmlNodeType type;
     };
-    static const Kind kinds[] = {{"ATTLIST", XmlAttListDecl},
-                                 {"ELEMENT", XmlElementDecl},
-                                 {"NOTATION", XmlNotationDecl}};
-    for (const Kind& kind : kinds) {
+    static const Kind kinds[] = {
+        {"ATTLIST", XmlAttListDecl}, {"ELEMENT", XmlElementDecl}, {"NOTATION", XmlNotationDecl}};
+    for (const Kind& kind : kinds)
+    {
         if (strlen(kind.keyword) == length && strncmp(keyword, kind.keyword, length) == 0)
             return kind.type;
     }
     return XmlEntityDecl;
 }
 
-class Parser {
+class Parser
+{
 public:
     Parser(unsigned grow, unsigned flags, int subsetDepth)
         : grow_(grow), flags_(flags), subsetDepth_(subsetDepth)
-    {
-    }
+    {}
 
     char* Run(char* text, XmlNodeRecord* root, XmlNodeRecord** endNode)
     {
@@ -111,10 +120,13 @@ public:
         root_ = root;
         current_ = root;
         Next next = Next::Scan;
-        while (next != Next::Stop) {
-            if (next == Next::Scan) {
+        while (next != Next::Stop)
+        {
+            if (next == Next::Scan)
+            {
                 char* open = FindChar(p_, '<');
-                if (!open) {
+                if (!open)
+                {
                     p_ = TextEnd(p_);
                     break;
                 }
@@ -186,7 +198,8 @@ private:
         char c = *p_;
         if (XmlIsNameChar(c))
             return Element(XmlElementNode);
-        switch (c) {
+        switch (c)
+        {
         case '\0':
             return Next::Stop;
         case '/':
@@ -211,7 +224,8 @@ private:
         current_ = element;
         element->name = p_;
         p_ = SkipName(p_);
-        switch (Cut()) {
+        switch (Cut())
+        {
         case '\0':
             return Next::Stop;
         case '/':
@@ -225,7 +239,8 @@ private:
 
     Next Attributes()
     {
-        for (;;) {
+        for (;;)
+        {
             p_ = SkipSpace(p_);
             char c = *p_;
             if (c == '\0')
@@ -247,13 +262,18 @@ private:
                 return Next::Stop;
             if (XmlIsSpace(c) || c == '=')
                 c = ValueQuote(c);
-            if (XmlIsQuote(c)) {
+            if (XmlIsQuote(c))
+            {
                 attribute->value = p_;
                 if (!CutQuotedValue(c))
                     return Next::Stop;
-            } else if (c == '>') {
+            }
+            else if (c == '>')
+            {
                 return Content();
-            } else if (c == '/') {
+            }
+            else if (c == '/')
+            {
                 return CloseAndSkipTag();
             }
         }
@@ -264,7 +284,8 @@ private:
     // quote. The result is the quote, or a blank when no value follows.
     char ValueQuote(char c)
     {
-        if (c != '=') {
+        if (c != '=')
+        {
             p_ = SkipSpace(p_);
             if (*p_ == '=')
                 ++p_;
@@ -277,9 +298,11 @@ private:
     bool CutQuotedValue(char quote)
     {
         char* end = p_;
-        for (;;) {
+        for (;;)
+        {
             end = FindChar(end, quote);
-            if (!end) {
+            if (!end)
+            {
                 StopAtEnd();
                 return false;
             }
@@ -297,11 +320,13 @@ private:
     {
         char* start = p_;
         char* first = SkipSpace(p_);
-        if (*first == '\0') {
+        if (*first == '\0')
+        {
             p_ = first;
             return Next::Stop;
         }
-        if (*first == '<') {
+        if (*first == '<')
+        {
             p_ = first + 1;
             return Next::Markup;
         }
@@ -334,26 +359,30 @@ private:
     // After "<!".
     Next Declaration()
     {
-        if (*p_ == '-') {
+        if (*p_ == '-')
+        {
             bool comment = p_[1] == '-';
             p_ += comment ? 2 : 1;
             if (comment && (flags_ & XmlParseComments))
                 return ValueNode(XmlComment, "-->", XmlTrimComment);
             return SkipPast("-->");
         }
-        if (StartsWith(p_, "[CDATA[")) {
+        if (StartsWith(p_, "[CDATA["))
+        {
             p_ += 7;
             if (flags_ & XmlParseCData)
                 return ValueNode(XmlCData, "]]>", XmlTrimCData);
             return SkipPast("]]>");
         }
-        if (StartsWith(p_, "[INCLUDE[")) {
+        if (StartsWith(p_, "[INCLUDE["))
+        {
             p_ += 9;
             if (flags_ & XmlParseDocType)
                 return ValueNode(XmlInclude, "]]>", XmlTrimCData);
             return SkipPast("]]>");
         }
-        if (StartsWith(p_, "DOCTYPE") && !XmlIsNameChar(p_[7])) {
+        if (StartsWith(p_, "DOCTYPE") && !XmlIsNameChar(p_[7]))
+        {
             p_ += 7;
             return DocType();
         }
@@ -386,16 +415,19 @@ private:
     Next DocType()
     {
         XmlNodeRecord* node = nullptr;
-        if (flags_ & XmlParseDocType) {
+        if (flags_ & XmlParseDocType)
+        {
             node = XmlAppendChild(current_, grow_, XmlDocType);
             if (!node)
                 return Next::Stop;
         }
-        char held = '\0';  // the character that cutting a word overwrote at the cursor
-        for (;;) {
+        char held = '\0'; // the character that cutting a word overwrote at the cursor
+        for (;;)
+        {
             char c = held;
             held = '\0';
-            if (!c) {
+            if (!c)
+            {
                 p_ = SkipSpace(p_);
                 c = *p_;
                 if (c == '\0')
@@ -404,10 +436,13 @@ private:
             ++p_;
             if (c == '>')
                 return Next::Scan;
-            if (c == '[') {
+            if (c == '[')
+            {
                 if (!InternalSubset(node))
                     return Next::Stop;
-            } else if (XmlIsQuote(c)) {
+            }
+            else if (XmlIsQuote(c))
+            {
                 char* value = p_;
                 char* end = FindChar(p_, c);
                 AddDocTypeAttribute(node, nullptr, value);
@@ -415,13 +450,16 @@ private:
                     return StopAtEnd();
                 *end = '\0';
                 p_ = end + 1;
-            } else if (XmlIsNameChar(c)) {
+            }
+            else if (XmlIsNameChar(c))
+            {
                 char* word = p_ - 1;
                 p_ = SkipName(p_);
                 held = *p_;
                 *p_ = '\0';
                 AddDocTypeAttribute(node, word, word);
-                if (XmlIsSpace(held)) {
+                if (XmlIsSpace(held))
+                {
                     held = '\0';
                     ++p_;
                 }
@@ -434,7 +472,8 @@ private:
         if (!node)
             return;
         XmlAttrRecord* attribute = XmlAppendAttribute(node, grow_);
-        if (attribute) {
+        if (attribute)
+        {
             attribute->name = name;
             attribute->value = value;
         }
@@ -448,7 +487,8 @@ private:
         char* end = MatchingBracket(p_);
         if (node)
             node->value = subset;
-        if (!end) {
+        if (!end)
+        {
             StopAtEnd();
             return false;
         }
@@ -456,7 +496,8 @@ private:
         p_ = end + 1;
         if (!node)
             return true;
-        if ((flags_ & XmlParseDtd) && subsetDepth_ < kMaxSubsetNesting) {
+        if ((flags_ & XmlParseDtd) && subsetDepth_ < kMaxSubsetNesting)
+        {
             Parser inner(grow_, flags_, subsetDepth_ + 1);
             inner.Run(subset, node, nullptr);
         }
@@ -479,25 +520,31 @@ private:
             return Next::Stop;
         p_ = SkipSpace(p_);
         char* name = nullptr;
-        if (*p_ == '%' && XmlIsSpace(p_[1])) {
+        if (*p_ == '%' && XmlIsSpace(p_[1]))
+        {
             // A parameter entity: the name is stored with its '%' in front.
             char* word = SkipSpace(p_ + 1);
-            if (XmlIsNameChar(*word)) {
+            if (XmlIsNameChar(*word))
+            {
                 word[-1] = '%';
                 name = word - 1;
                 p_ = word;
             }
-        } else if (XmlIsNameChar(*p_)) {
+        }
+        else if (XmlIsNameChar(*p_))
+        {
             name = p_;
         }
         char openQuote = '\0';
-        if (name) {
+        if (name)
+        {
             node->name = name;
             p_ = SkipName(p_);
             char c = Cut();
             if (c == '\0')
                 return Next::Stop;
-            if (c == '>') {
+            if (c == '>')
+            {
                 node->value = p_ - 1;
                 return Next::Scan;
             }
@@ -525,8 +572,7 @@ private:
 
 } // namespace
 
-char* XmlParse(char* text, XmlNodeRecord* node, unsigned grow, unsigned flags,
-               XmlNodeRecord** endNode)
+char* XmlParse(char* text, XmlNodeRecord* node, unsigned grow, unsigned flags, XmlNodeRecord** endNode)
 {
     if (endNode)
         *endNode = node;

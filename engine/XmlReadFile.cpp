@@ -13,7 +13,8 @@ const DWORD kLargeRead = 256 * 1024;
 
 // The heap text being read: grows by doubling so that reading is linear in
 // the file size.
-class TextBuffer {
+class TextBuffer
+{
 public:
     ~TextBuffer() { free(text_); }
 
@@ -37,7 +38,8 @@ public:
     void Keep(unsigned long count, unsigned long step)
     {
         const char* read = End();
-        for (unsigned long offset = 0; offset < count; offset += step) {
+        for (unsigned long offset = 0; offset < count; offset += step)
+        {
             unsigned long size = count - offset < step ? count - offset : step;
             const char* nul = TextFind(read + offset, read + offset + size, '\0');
             unsigned long kept = nul ? nul - (read + offset) : size;
@@ -92,7 +94,8 @@ bool XmlReadFile(const char* path, char** text, unsigned long* length, unsigned 
     DWORD size = GetFileSize(file, &sizeHigh);
     bool ok = size != INVALID_FILE_SIZE && sizeHigh == 0 ? buffer.Reserve(size + readSize) : true;
     unsigned long total = 0;
-    while (ok) {
+    while (ok)
+    {
         ok = buffer.Reserve(readSize);
         DWORD got = 0;
         if (!ok || !ReadFile(file, buffer.End(), readSize, &got, nullptr) || got == 0)

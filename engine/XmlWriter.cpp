@@ -21,7 +21,8 @@ XmlWriter::XmlWriter(const char* path) : path_(path ? path : "")
     // Binary mode with explicit CR LF line breaks: a line break inside a value
     // is written as it stands, so values survive a save and a load unchanged.
     file_ = path ? fopen(path, "wb") : nullptr;
-    if (!file_) {
+    if (!file_)
+    {
         fputs("Unable to open output file", stderr);
         failed_ = true;
         return;
@@ -40,7 +41,8 @@ XmlWriter::~XmlWriter()
 
 bool XmlWriter::Close()
 {
-    if (file_) {
+    if (file_)
+    {
         Flush();
         if (!flush_->Stop())
             failed_ = true;
@@ -59,7 +61,8 @@ void XmlWriter::Write(const char* text, size_t length)
     if (!file_)
         return;
     // A text larger than the room left fills the block, which goes to the file.
-    while (length > block_.size() - blockUsed_) {
+    while (length > block_.size() - blockUsed_)
+    {
         size_t part = block_.size() - blockUsed_;
         memcpy(block_.data() + blockUsed_, text, part);
         blockUsed_ += part;
@@ -70,7 +73,8 @@ void XmlWriter::Write(const char* text, size_t length)
     char* to = block_.data() + blockUsed_;
     blockUsed_ += length;
     // Names and separators are a few bytes each, fewer than a call to memcpy costs.
-    if (length > kShortText) {
+    if (length > kShortText)
+    {
         memcpy(to, text, length);
         return;
     }
@@ -89,7 +93,8 @@ void XmlWriter::Flush()
         failed_ = true;
     unflushed_ += blockUsed_;
     blockUsed_ = 0;
-    if (unflushed_ >= kFlushEvery) {
+    if (unflushed_ >= kFlushEvery)
+    {
         flush_->Request();
         unflushed_ = 0;
     }
@@ -130,7 +135,8 @@ void XmlWriter::WriteTagStart(const char* name)
     WriteLineStart();
     Write("<", 1);
     Write(name);
-    for (; pendingCount_ >= 2; pendingCount_ -= 2) {
+    for (; pendingCount_ >= 2; pendingCount_ -= 2)
+    {
         Write(" ", 1);
         Write(pendingAttributes_[pendingCount_ - 1]);
         Write("=\"", 2);

@@ -13,7 +13,8 @@
 
 class BackgroundFlush;
 
-class XmlWriter {
+class XmlWriter
+{
 public:
     // Creates (or truncates) the file and writes the declaration. When the
     // file cannot be created it says so on the standard error stream and every
@@ -59,6 +60,6 @@ private:
     std::vector<char> block_;
     size_t blockUsed_ = 0;
     std::unique_ptr<BackgroundFlush> flush_;
-    size_t unflushed_ = 0;  // bytes written since the last flush was asked for
+    size_t unflushed_ = 0; // bytes written since the last flush was asked for
     bool failed_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// The framework's control wrappers, splitter, control bars, property sheets, common dialogs, OLE data transfer, MDI.
+// The framework's control wrappers, splitter, control bars, property sheets, common dialogs, OLE data
+// transfer, MDI.
 #include "framework/controls/CStatic.h"
 #include "framework/controls/CButton.h"
 #include "framework/controls/CEdit.h"

@@ -4,11 +4,11 @@
 // standard ids.
 #pragma once
 
-#define IDR_MAINFRAME 128           // menu, accelerators, icon, image toolbar, title string
-#define IDR_TRAY_MENU 131           // tray icon's menu "Item"; also icon 131 (tree root)
-#define IDR_TOOLBAR_STANDARD 130    // the "Standard" toolbar
-#define IDR_KEYWORD_MENU 152        // keyword tree's context menu and its image toolbar
-#define IDR_LIST_MENU 157           // news list's context menu
+#define IDR_MAINFRAME 128        // menu, accelerators, icon, image toolbar, title string
+#define IDR_TRAY_MENU 131        // tray icon's menu "Item"; also icon 131 (tree root)
+#define IDR_TOOLBAR_STANDARD 130 // the "Standard" toolbar
+#define IDR_KEYWORD_MENU 152     // keyword tree's context menu and its image toolbar
+#define IDR_LIST_MENU 157        // news list's context menu
 #define IDB_LIST_IMAGES 146
 #define IDB_EDIT_KEYWORD 168
 

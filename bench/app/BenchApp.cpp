@@ -51,10 +51,12 @@ std::string ModuleFolder()
 
 void FillGroup(KeywordGroup& group, int keywords)
 {
-    for (int k = 0; k < keywords; ++k) {
+    for (int k = 0; k < keywords; ++k)
+    {
         Keyword* keyword = new Keyword(("keyword " + std::to_string(k)).c_str());
         group.Add(keyword);
-        for (int i = 0; i < kItemsPerKeyword; ++i) {
+        for (int i = 0; i < kItemsPerKeyword; ++i)
+        {
             std::string n = std::to_string(k * kItemsPerKeyword + i);
             keyword->AppendItem(new NewsItem(("A headline about the tides, number " + n).c_str(),
                                              ("http://news.example.com/story" + n + ".html").c_str(),
@@ -70,13 +72,15 @@ std::string MakeProgramFolder(const std::string& program, const char* name, int 
     std::string folder = ModuleFolder() + name + "\\";
     CreateDirectoryA(folder.c_str(), NULL);
     std::string copy = folder + "Tidewatch.exe";
-    if (!CopyFileA(program.c_str(), copy.c_str(), FALSE)) {
+    if (!CopyFileA(program.c_str(), copy.c_str(), FALSE))
+    {
         printf("cannot copy %s to %s\n", program.c_str(), copy.c_str());
         return "";
     }
     KeywordGroup group;
     FillGroup(group, keywords);
-    if (!group.ConfWriter((folder + "conf.xml").c_str())) {
+    if (!group.ConfWriter((folder + "conf.xml").c_str()))
+    {
         printf("cannot write the store in %s\n", folder.c_str());
         return "";
     }
@@ -89,21 +93,23 @@ bool SetQuietOptions()
 {
     HKEY key;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Quorvane\\Tidewatch\\Profile", 0, NULL,
-                        REG_OPTION_NON_VOLATILE, KEY_WRITE, NULL, &key, NULL) != ERROR_SUCCESS)
+                        REG_OPTION_NON_VOLATILE, KEY_WRITE, NULL, &key, NULL)
+        != ERROR_SUCCESS)
         return false;
     const DWORD off = 0;
     bool ok = true;
     for (const char* name : {"AutoCheckOnStart", "AutoCheckEvery", "CheckUpgrade"})
-        ok &= RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof off) ==
-              ERROR_SUCCESS;
+        ok &= RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof off)
+              == ERROR_SUCCESS;
     const char host[] = "127.0.0.1:9";
-    ok &= RegSetValueExA(key, "SearchHost", 0, REG_SZ, reinterpret_cast<const BYTE*>(host), sizeof host) ==
-          ERROR_SUCCESS;
+    ok &= RegSetValueExA(key, "SearchHost", 0, REG_SZ, reinterpret_cast<const BYTE*>(host), sizeof host)
+          == ERROR_SUCCESS;
     RegCloseKey(key);
     return ok;
 }
 
-struct WindowSearch {
+struct WindowSearch
+{
     DWORD processId;
     const char* className;
     HWND found;
@@ -115,8 +121,9 @@ BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam)
     WindowSearch* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD processId = 0;
     GetWindowThreadProcessId(hwnd, &processId);
-    if (processId == search->processId && IsWindowVisible(hwnd) &&
-        (GetWindowLongA(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
+    if (processId == search->processId && IsWindowVisible(hwnd)
+        && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
+    {
         search->found = hwnd;
         return FALSE;
     }
@@ -128,7 +135,8 @@ BOOL CALLBACK FindChildOfClass(HWND hwnd, LPARAM lParam)
     WindowSearch* search = reinterpret_cast<WindowSearch*>(lParam);
     char name[64];
     GetClassNameA(hwnd, name, sizeof name);
-    if (lstrcmpiA(name, search->className) == 0) {
+    if (lstrcmpiA(name, search->className) == 0)
+    {
         search->found = hwnd;
         return FALSE;
     }
@@ -147,7 +155,8 @@ template <class Done>
 bool WaitUntil(Done done)
 {
     DWORD start = GetTickCount();
-    while (!done()) {
+    while (!done())
+    {
         if (GetTickCount() - start > kTimeoutMs)
             return false;
         Sleep(1);
@@ -155,10 +164,11 @@ bool WaitUntil(Done done)
     return true;
 }
 
-struct Figures {
-    double firstPaint = 0;   // seconds from start
-    double treeFull = 0;     // seconds from start
-    double listRefill = 0;   // seconds, best of the selections
+struct Figures
+{
+    double firstPaint = 0; // seconds from start
+    double treeFull = 0;   // seconds from start
+    double listRefill = 0; // seconds, best of the selections
     double workingSetMb = 0;
 };
 
@@ -175,12 +185,15 @@ bool TimeListRefill(HWND tree, HWND list, double& best)
     HTREEITEM item = reinterpret_cast<HTREEITEM>(
         SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(root)));
     best = 1e9;
-    for (int i = 0; i < 5 && item != NULL; ++i) {
+    for (int i = 0; i < 5 && item != NULL; ++i)
+    {
         SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
         WaitUntil([&] { return Painted(list); });
         double start = Now();
         SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-        if (!WaitUntil([&] { return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == kItemsPerKeyword && Painted(list); }))
+        if (!WaitUntil([&] {
+                return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == kItemsPerKeyword && Painted(list);
+            }))
             return false;
         best = std::min(best, Now() - start);
         for (int skip = 0; skip < 100 && item != NULL; ++skip)
@@ -200,7 +213,8 @@ bool MeasureOnce(const std::string& program, int keywords, Figures& figures)
     std::string commandLine = "\"" + program + "\"";
     double start = Now();
     if (!CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(),
-                        &startup, &process)) {
+                        &startup, &process))
+    {
         printf("cannot start %s (error %lu)\n", program.c_str(), GetLastError());
         return false;
     }
@@ -212,9 +226,12 @@ bool MeasureOnce(const std::string& program, int keywords, Figures& figures)
     figures.firstPaint = Now() - start;
     HWND tree = ok ? ChildOfClass(search.found, WC_TREEVIEWA) : NULL;
     HWND list = ok ? ChildOfClass(search.found, WC_LISTVIEWA) : NULL;
-    if (!ok || tree == NULL || list == NULL) {
+    if (!ok || tree == NULL || list == NULL)
+    {
         printf("the main window with its tree and list did not show up\n");
-    } else {
+    }
+    else
+    {
         ok = WaitUntil([&] { return (int)SendMessageA(tree, TVM_GETCOUNT, 0, 0) >= keywords + 1; });
         figures.treeFull = Now() - start;
         WaitForInputIdle(process.hProcess, kTimeoutMs);
@@ -228,7 +245,8 @@ bool MeasureOnce(const std::string& program, int keywords, Figures& figures)
             printf("the tree or the list did not fill\n");
         PostMessageA(search.found, WM_CLOSE, 0, 0);
     }
-    if (WaitForSingleObject(process.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.hProcess, kTimeoutMs) != WAIT_OBJECT_0)
+    {
         printf("the program did not end on WM_CLOSE; stopping it\n");
         TerminateProcess(process.hProcess, 1);
         ok = false;
@@ -242,7 +260,8 @@ bool Report(const std::string& program, const char* label, int keywords)
 {
     Figures best;
     best.firstPaint = best.treeFull = best.listRefill = best.workingSetMb = 1e9;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < kRuns; ++run)
+    {
         Figures figures;
         if (!MeasureOnce(program, keywords, figures))
             return false;
@@ -264,11 +283,13 @@ bool Report(const std::string& program, const char* label, int keywords)
 int main()
 {
     std::string program = ModuleFolder() + "..\\..\\app\\Tidewatch.exe";
-    if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+    {
         printf("no program at %s\n", program.c_str());
         return 1;
     }
-    if (!SetQuietOptions()) {
+    if (!SetQuietOptions())
+    {
         printf("cannot write the options key\n");
         return 1;
     }
@@ -276,7 +297,8 @@ int main()
     std::string large = MakeProgramFolder(program, "store-1000", 1000);
     if (empty.empty() || large.empty())
         return 1;
-    printf("Tidewatch.exe, best of %d starts (times from CreateProcess; list refill after a keyword is selected)\n",
+    printf("Tidewatch.exe, best of %d starts (times from CreateProcess; list refill after a keyword is "
+           "selected)\n",
            kRuns);
     bool ok = Report(empty, "empty store", 0);
     ok = Report(large, "1,000 keywords x 10 items", 1000) && ok;

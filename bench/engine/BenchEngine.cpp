@@ -27,9 +27,9 @@ const int kKeywordCounts[2] = {1000, 10000};
 const double kSaveTarget = 6;
 const double kLoadTarget = 10;
 const double kParseTarget = 6;
-const double kGrowthTarget = 11;  // the store's figures, 1,000 to 10,000 keywords
-const double kOtherGrowthTarget = 12;  // the other parses
-const double kPeakTarget = 3;  // peak working set of a load, in file sizes
+const double kGrowthTarget = 11;      // the store's figures, 1,000 to 10,000 keywords
+const double kOtherGrowthTarget = 12; // the other parses
+const double kPeakTarget = 3;         // peak working set of a load, in file sizes
 
 double Now()
 {
@@ -58,7 +58,8 @@ void EvictCaches()
 double Best(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
 {
     double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs; ++i)
+    {
         prepare();
         EvictCaches();
         double start = Now();
@@ -73,7 +74,8 @@ double Best(int runs, const std::function<void()>& prepare, const std::function<
 double MemchrSeconds(const std::vector<char>& bytes)
 {
     volatile const void* found = nullptr;
-    double seconds = Best(9, [] {}, [&] { found = memchr(bytes.data(), 1, bytes.size()); });
+    double seconds = Best(
+        9, [] {}, [&] { found = memchr(bytes.data(), 1, bytes.size()); });
     if (found)
         printf("memchr met its byte early\n");
     return seconds;
@@ -106,14 +108,17 @@ void FillGroup(KeywordGroup& group, int keywords)
 {
     std::string summary(180, 's');
     summary += " \"quoted\" & <b>";
-    for (int k = 0; k < keywords; ++k) {
+    for (int k = 0; k < keywords; ++k)
+    {
         Keyword* keyword = new Keyword(("keyword " + std::to_string(k)).c_str());
         group.Add(keyword);
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 10; ++i)
+        {
             std::string n = std::to_string(k * 10 + i);
-            keyword->AppendItem(new NewsItem(("A headline about the tides, number " + n).c_str(),
-                                             ("http://news.example.com/2007/03/15/story" + n + ".html").c_str(),
-                                             "3 hours ago", summary.c_str(), keyword, i % 2));
+            keyword->AppendItem(
+                new NewsItem(("A headline about the tides, number " + n).c_str(),
+                             ("http://news.example.com/2007/03/15/story" + n + ".html").c_str(),
+                             "3 hours ago", summary.c_str(), keyword, i % 2));
         }
     }
 }
@@ -142,7 +147,8 @@ double ParseSeconds(const std::vector<char>& text)
     return seconds;
 }
 
-struct StoreFigures {
+struct StoreFigures
+{
     double megabytes;
     double memchr;
     double save;
@@ -159,7 +165,8 @@ StoreFigures BenchStore(int keywords)
     {
         KeywordGroup group;
         FillGroup(group, keywords);
-        figures.save = Best(5, [] {}, [&] { group.ConfWriter(path.c_str()); });
+        figures.save = Best(
+            5, [] {}, [&] { group.ConfWriter(path.c_str()); });
     }
     KeywordGroup* loaded = nullptr;
     figures.load = Best(
@@ -182,10 +189,13 @@ StoreFigures BenchStore(int keywords)
 std::string XmlDocumentText(size_t bytes)
 {
     std::string text = "<?xml version=\"1.0\" encoding=\"ANSI\" ?>\r\n<root>\r\n";
-    for (int i = 0; text.size() < bytes; ++i) {
+    for (int i = 0; text.size() < bytes; ++i)
+    {
         text += "\t<Keyword name=\"keyword " + std::to_string(i) + "\">\r\n";
-        text += "\t\t<Link unread=\"true\" title=\"A headline \\\"quoted\\\" here\" url=\"http://e.com/a?b=1&c=2\""
-                " time=\"3 hours ago\" summary=\"" + std::string(150, 'x') + "\">\r\n\t\t</Link>\r\n";
+        text += "\t\t<Link unread=\"true\" title=\"A headline \\\"quoted\\\" here\" "
+                "url=\"http://e.com/a?b=1&c=2\""
+                " time=\"3 hours ago\" summary=\""
+                + std::string(150, 'x') + "\">\r\n\t\t</Link>\r\n";
         text += "\t\t<!-- a comment --><Text>  some   text  </Text>\r\n\t</Keyword>\r\n";
     }
     return text + "</root>";
@@ -197,11 +207,14 @@ std::string ResultPage(size_t bytes)
     while (filler.size() + 4000 < bytes)
         filler += "<p><font size=-1>Other <b>stories</b> &amp; links</font> and text</p>\n";
     std::string page = "<html><body>" + filler + "<div class=mainbody><table><tr><td>";
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
+    {
         std::string n = std::to_string(i);
-        page += "<table><tr><td><a href=\"http://e.com/" + n + "\" id=r>Title &quot;" + n +
-                "&quot;</a><br><font size=-1><nobr>" + n + " hours ago</nobr></font><br>"
-                "<font size=-1>Summary &amp; more " + n + "<br></font></td></tr></table>";
+        page += "<table><tr><td><a href=\"http://e.com/" + n + "\" id=r>Title &quot;" + n
+                + "&quot;</a><br><font size=-1><nobr>" + n
+                + " hours ago</nobr></font><br>"
+                  "<font size=-1>Summary &amp; more "
+                + n + "<br></font></td></tr></table>";
     }
     return page + "</td></tr></table></div></body></html>";
 }
@@ -212,7 +225,8 @@ double BenchResultPage(size_t bytes, double& kilobytes)
     kilobytes = page.size() / 1024.0;
     std::vector<char> scratch(page.size() + 1);
     ResultPageParser* parser = new ResultPageParser;
-    double seconds = Best(20, [] {}, [&] { parser->Parse(page.c_str(), scratch.data()); });
+    double seconds = Best(
+        20, [] {}, [&] { parser->Parse(page.c_str(), scratch.data()); });
     if (parser->count != 10)
         printf("result page gave %d records\n", parser->count);
     delete parser;
@@ -226,15 +240,15 @@ const char* Verdict(double value, double target)
 
 void Growth(const char* what, double small, double large, double target = kGrowthTarget)
 {
-    printf("  growth 10x data: %.2fx time (%s, target at most %.0fx: %s)\n", large / small, what,
-           target, Verdict(large / small, target));
+    printf("  growth 10x data: %.2fx time (%s, target at most %.0fx: %s)\n", large / small, what, target,
+           Verdict(large / small, target));
 }
 
 void Multiple(const char* what, double seconds, double memchrSeconds, double target)
 {
     double multiple = seconds / memchrSeconds;
-    printf("  %s %.3f s = %.1fx memchr (target at most %.0fx: %s)\n", what, seconds, multiple,
-           target, Verdict(multiple, target));
+    printf("  %s %.3f s = %.1fx memchr (target at most %.0fx: %s)\n", what, seconds, multiple, target,
+           Verdict(multiple, target));
 }
 
 // In the child process: loads the store and writes the working set before the
@@ -276,11 +290,12 @@ double LoadPeakBytes(const std::string& path)
     PROCESS_INFORMATION process = {};
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
-    BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                  &startup, &process);
+    BOOL started =
+        CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(writeEnd);
     std::string output;
-    if (started) {
+    if (started)
+    {
         char block[256];
         DWORD got = 0;
         while (ReadFile(readEnd, block, sizeof block, &got, nullptr) && got > 0)
@@ -293,8 +308,7 @@ double LoadPeakBytes(const std::string& path)
     int loaded = 0;
     unsigned long before = 0;
     unsigned long peak = 0;
-    if (sscanf(output.c_str(), "%d %lu %lu", &loaded, &before, &peak) != 3 || loaded != 1 ||
-        peak < before)
+    if (sscanf(output.c_str(), "%d %lu %lu", &loaded, &before, &peak) != 3 || loaded != 1 || peak < before)
         return 0;
     return static_cast<double>(peak - before);
 }
@@ -308,7 +322,8 @@ int main(int argc, char** argv)
 
     printf("Store, keywords x 10 items (best of 5; memchr: best of 9 passes over the file's bytes):\n");
     StoreFigures store[2];
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
+    {
         store[i] = BenchStore(kKeywordCounts[i]);
         printf("  %5d keywords (%.1f MB): memchr %.4f s, save %.3f s, load %.3f s, XML parse %.3f s\n",
                kKeywordCounts[i], store[i].megabytes, store[i].memchr, store[i].save, store[i].load,
@@ -323,11 +338,14 @@ int main(int argc, char** argv)
     Multiple("XML parse", store[1].parse, store[1].memchr, kParseTarget);
     std::string largeStore = StorePath(kKeywordCounts[1]);
     double peak = LoadPeakBytes(largeStore);
-    if (peak > 0) {
+    if (peak > 0)
+    {
         double multiple = peak / (store[1].megabytes * 1e6);
-        printf("  load peak working set %.1f MB = %.2fx the file (target at most %.0fx: %s)\n",
-               peak / 1e6, multiple, kPeakTarget, Verdict(multiple, kPeakTarget));
-    } else {
+        printf("  load peak working set %.1f MB = %.2fx the file (target at most %.0fx: %s)\n", peak / 1e6,
+               multiple, kPeakTarget, Verdict(multiple, kPeakTarget));
+    }
+    else
+    {
         printf("  load peak working set: the measuring process gave no figures\n");
     }
     for (int keywords : kKeywordCounts)
@@ -336,7 +354,8 @@ int main(int argc, char** argv)
     printf("XML parse of a document with comments and text (best of 5):\n");
     double parse[2];
     const size_t documentSizes[2] = {2000000, 20000000};
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
+    {
         std::string text = XmlDocumentText(documentSizes[i]);
         std::vector<char> bytes(text.begin(), text.end());
         parse[i] = ParseSeconds(bytes);
@@ -348,11 +367,11 @@ int main(int argc, char** argv)
     printf("Result-page parse (best of 20):\n");
     double page[2];
     const size_t pageSizes[2] = {100 * 1024, 1024 * 1024};
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
+    {
         double kilobytes = 0;
         page[i] = BenchResultPage(pageSizes[i], kilobytes);
-        printf("  %.0f KB: %.3f ms, %.0f MB/s\n", kilobytes, page[i] * 1000,
-               kilobytes / 1024 / page[i]);
+        printf("  %.0f KB: %.3f ms, %.0f MB/s\n", kilobytes, page[i] * 1000, kilobytes / 1024 / page[i]);
     }
     Growth("result page", page[0], page[1], kOtherGrowthTarget);
     return 0;

@@ -9,11 +9,10 @@ BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd*
 }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return DispatchDrawItem(this, message, lParam, pResult) ||
-           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return DispatchDrawItem(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

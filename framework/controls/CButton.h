@@ -9,8 +9,7 @@ class CButton : public CWnd
     DECLARE_DYNAMIC(CButton)
 public:
     CButton() {}
-    virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                        UINT nID);
+    virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     UINT GetState() const { return (UINT)SendMessage(BM_GETSTATE); }
     void SetState(BOOL bHighlight) { SendMessage(BM_SETSTATE, bHighlight); }
@@ -21,7 +20,9 @@ public:
     HICON SetIcon(HICON hIcon) { return (HICON)SendMessage(BM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon); }
     HICON GetIcon() const { return (HICON)SendMessage(BM_GETIMAGE, IMAGE_ICON); }
     HBITMAP SetBitmap(HBITMAP hBitmap)
-        { return (HBITMAP)SendMessage(BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap); }
+    {
+        return (HBITMAP)SendMessage(BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);
+    }
     HBITMAP GetBitmap() const { return (HBITMAP)SendMessage(BM_GETIMAGE, IMAGE_BITMAP); }
 
     // Paints an owner-drawn button; the base draws nothing.

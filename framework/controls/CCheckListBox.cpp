@@ -12,11 +12,10 @@ BOOL IsOwnerDrawn(DWORD dwStyle)
     return (dwStyle & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
 }
 
-}
+} // namespace
 
 CCheckListBox::CCheckListBox() : m_nStyle(BS_AUTOCHECKBOX)
-{
-}
+{}
 
 int CCheckListBox::CheckBoxWidth()
 {
@@ -36,7 +35,7 @@ BOOL CCheckListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
 void CCheckListBox::PreSubclassWindow()
 {
     CListBox::PreSubclassWindow();
-    m_checks.assign(GetCount() > 0 ? GetCount() : 0, ItemCheck{ 0, TRUE });
+    m_checks.assign(GetCount() > 0 ? GetCount() : 0, ItemCheck{0, TRUE});
     EnsureItemHeight();
 }
 
@@ -98,11 +97,12 @@ BOOL CCheckListBox::IsEnabled(int nIndex) const
 // starts unchecked and enabled, a deleted one takes its check along.
 void CCheckListBox::KeepChecksInStep(UINT message, WPARAM wParam, LRESULT result)
 {
-    switch (message) {
+    switch (message)
+    {
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
         if (result >= 0 && result <= (LRESULT)m_checks.size())
-            m_checks.insert(m_checks.begin() + result, ItemCheck{ 0, TRUE });
+            m_checks.insert(m_checks.begin() + result, ItemCheck{0, TRUE});
         break;
     case LB_DELETESTRING:
         if (result != LB_ERR && wParam < m_checks.size())
@@ -141,12 +141,14 @@ void CCheckListBox::ToggleByUser(int nIndex)
 LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     int nIndex = -1;
-    if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && ClickedBox(lParam, nIndex)) {
+    if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && ClickedBox(lParam, nIndex))
+    {
         LRESULT result = CListBox::WindowProc(message, wParam, lParam);
         ToggleByUser(nIndex);
         return result;
     }
-    if (message == WM_KEYDOWN && wParam == VK_SPACE) {
+    if (message == WM_KEYDOWN && wParam == VK_SPACE)
+    {
         ToggleByUser(GetCaretIndex());
         return 0;
     }
@@ -158,7 +160,8 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void CCheckListBox::PreDrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     int nIndex = (int)lpDrawItemStruct->itemID;
-    if (nIndex >= 0) {
+    if (nIndex >= 0)
+    {
         CRect box(lpDrawItemStruct->rcItem);
         box.right = box.left + CheckBoxWidth();
         ::FillRect(lpDrawItemStruct->hDC, &box, ::GetSysColorBrush(COLOR_WINDOW));
@@ -188,8 +191,8 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
     int nBack = bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW;
     int nText = !IsEnabled(lpDrawItemStruct->itemID) ? COLOR_GRAYTEXT
-                : bSelected                            ? COLOR_HIGHLIGHTTEXT
-                                                       : COLOR_WINDOWTEXT;
+                : bSelected                          ? COLOR_HIGHLIGHTTEXT
+                                                     : COLOR_WINDOWTEXT;
     ::FillRect(hDC, &lpDrawItemStruct->rcItem, ::GetSysColorBrush(nBack));
     COLORREF oldText = ::SetTextColor(hDC, ::GetSysColor(nText));
     int oldMode = ::SetBkMode(hDC, TRANSPARENT);

@@ -11,7 +11,8 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
     int nLength = GetLBTextLen(nIndex);
-    if (nLength == CB_ERR) {
+    if (nLength == CB_ERR)
+    {
         rString.Empty();
         return;
     }
@@ -20,12 +21,10 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const
 }
 
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-}
+{}
 
 int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
 {
@@ -33,11 +32,10 @@ int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
 }
 
 void CComboBox::DeleteItem(LPDELETEITEMSTRUCT)
-{
-}
+{}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return DispatchOwnerDrawItem(this, message, lParam, pResult) ||
-           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return DispatchOwnerDrawItem(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -28,7 +28,8 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
         lstrcpyn(m_szFileName, lpszFileName, MAX_PATH);
     if (lpszDefExt != NULL)
         m_strDefExt = lpszDefExt;
-    if (lpszFilter != NULL) {
+    if (lpszFilter != NULL)
+    {
         // The system wants the parts separated by zeros and ended by two.
         for (LPCTSTR p = lpszFilter; *p != '\0'; p++)
             m_filter.push_back(*p == '|' ? '\0' : *p);
@@ -91,8 +92,7 @@ COLORREF* PASCAL CColorDialog::GetSavedCustomColors()
     return customColors;
 }
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : CCommonDialog(pParentWnd)
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd)
 {
     ZeroMemory(&m_cc, sizeof(m_cc));
     m_cc.lStructSize = sizeof(m_cc);

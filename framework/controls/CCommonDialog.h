@@ -6,7 +6,8 @@
 #include <commdlg.h>
 #include <vector>
 
-class CCommonDialog : public CDialog {
+class CCommonDialog : public CDialog
+{
     DECLARE_DYNAMIC(CCommonDialog)
 public:
     explicit CCommonDialog(CWnd* pParentWnd);
@@ -16,7 +17,8 @@ protected:
     HWND GetOwnerHwnd() const;
 };
 
-class CFileDialog : public CCommonDialog {
+class CFileDialog : public CCommonDialog
+{
     DECLARE_DYNAMIC(CFileDialog)
 public:
     // lpszFilter: pairs of description and pattern separated by '|' ("XML File|*.xml|All
@@ -43,7 +45,8 @@ protected:
     TCHAR m_szFileTitle[MAX_PATH];
 };
 
-class CColorDialog : public CCommonDialog {
+class CColorDialog : public CCommonDialog
+{
     DECLARE_DYNAMIC(CColorDialog)
 public:
     explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = NULL);

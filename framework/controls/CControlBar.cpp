@@ -5,19 +5,17 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar()
     : m_bAutoDelete(FALSE), m_dwStyle(0), m_nStateFlags(0), m_pDockBar(NULL), m_pDockSite(NULL),
       m_cxLeftBorder(0), m_cxRightBorder(0), m_cyTopBorder(0), m_cyBottomBorder(0)
-{
-}
+{}
 
 CControlBar::~CControlBar()
-{
-}
+{}
 
 void CControlBar::PostNcDestroy()
 {
@@ -78,7 +76,8 @@ BOOL CControlBar::IsVisible() const
 
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
-    if (m_nStateFlags & (delayHide | delayShow)) {
+    if (m_nStateFlags & (delayHide | delayShow))
+    {
         UINT show = (m_nStateFlags & delayShow) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
         m_nStateFlags &= ~(delayHide | delayShow);
         SetWindowPos(NULL, 0, 0, 0, 0, show | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -104,30 +103,43 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
     BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     CSize size;
     if (m_dwStyle & CBRS_SIZE_DYNAMIC)
-        size = CalcDynamicLayout(-1, (pLayout->bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK));
+        size = CalcDynamicLayout(-1, (pLayout->bStretch ? LM_STRETCH : 0)
+                                         | (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK));
     else
         size = CalcFixedLayout(pLayout->bStretch, bHorz);
     size.cx = std::min((int)size.cx, avail.Width());
     size.cy = std::min((int)size.cy, avail.Height());
 
     CRect rect(avail.TopLeft(), size);
-    if (m_dwStyle & CBRS_ALIGN_TOP) {
+    if (m_dwStyle & CBRS_ALIGN_TOP)
+    {
         pLayout->rect.top += size.cy;
-    } else if (m_dwStyle & CBRS_ALIGN_BOTTOM) {
+    }
+    else if (m_dwStyle & CBRS_ALIGN_BOTTOM)
+    {
         rect.MoveToY(avail.bottom - size.cy);
         pLayout->rect.bottom -= size.cy;
-    } else if (m_dwStyle & CBRS_ALIGN_LEFT) {
+    }
+    else if (m_dwStyle & CBRS_ALIGN_LEFT)
+    {
         pLayout->rect.left += size.cx;
-    } else if (m_dwStyle & CBRS_ALIGN_RIGHT) {
+    }
+    else if (m_dwStyle & CBRS_ALIGN_RIGHT)
+    {
         rect.MoveToX(avail.right - size.cx);
         pLayout->rect.right -= size.cx;
-    } else {
+    }
+    else
+    {
         return 0;
     }
-    if (bHorz) {
+    if (bHorz)
+    {
         pLayout->sizeTotal.cy += size.cy;
         pLayout->sizeTotal.cx = std::max(pLayout->sizeTotal.cx, size.cx);
-    } else {
+    }
+    else
+    {
         pLayout->sizeTotal.cx += size.cx;
         pLayout->sizeTotal.cy = std::max(pLayout->sizeTotal.cy, size.cy);
     }

@@ -6,16 +6,14 @@ IMPLEMENT_DYNCREATE(CTreeView, CCtrlView)
 IMPLEMENT_DYNCREATE(CListView, CCtrlView)
 
 BEGIN_MESSAGE_MAP(CCtrlView, CView)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 // Child, visible, with a border: the style of a frame's views.
 static const DWORD kDefaultViewStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 
-CCtrlView::CCtrlView(LPCTSTR lpszClass, DWORD dwStyle)
-    : m_strClass(lpszClass), m_dwDefaultStyle(dwStyle)
-{
-}
+CCtrlView::CCtrlView(LPCTSTR lpszClass, DWORD dwStyle) : m_strClass(lpszClass), m_dwDefaultStyle(dwStyle)
+{}
 
 BOOL CCtrlView::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -34,12 +32,8 @@ void CCtrlView::OnPaint()
     Default();
 }
 
-CTreeView::CTreeView()
-    : CCtrlView(WC_TREEVIEW, kDefaultViewStyle)
-{
-}
+CTreeView::CTreeView() : CCtrlView(WC_TREEVIEW, kDefaultViewStyle)
+{}
 
-CListView::CListView()
-    : CCtrlView(WC_LISTVIEW, kDefaultViewStyle)
-{
-}
+CListView::CListView() : CCtrlView(WC_LISTVIEW, kDefaultViewStyle)
+{}

@@ -6,7 +6,8 @@
 #include "framework/controls/CListCtrl.h"
 #include "framework/controls/CTreeCtrl.h"
 
-class CCtrlView : public CView {
+class CCtrlView : public CView
+{
     DECLARE_DYNAMIC(CCtrlView)
 public:
     CCtrlView(LPCTSTR lpszClass, DWORD dwStyle);
@@ -23,14 +24,16 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CTreeView : public CCtrlView {
+class CTreeView : public CCtrlView
+{
     DECLARE_DYNCREATE(CTreeView)
 public:
     CTreeView();
     CTreeCtrl& GetTreeCtrl() const { return *(CTreeCtrl*)this; }
 };
 
-class CListView : public CCtrlView {
+class CListView : public CCtrlView
+{
     DECLARE_DYNCREATE(CListView)
 public:
     CListView();

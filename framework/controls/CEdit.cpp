@@ -20,7 +20,8 @@ int CEdit::GetLine(int nIndex, LPTSTR lpszBuffer, int nMaxLength) const
 {
     if (lpszBuffer == NULL || nMaxLength <= 0)
         return 0;
-    if (nMaxLength < (int)sizeof(WORD)) {
+    if (nMaxLength < (int)sizeof(WORD))
+    {
         lpszBuffer[0] = 0;
         return 0;
     }

@@ -26,7 +26,9 @@ public:
     void SetPasswordChar(TCHAR ch) { SendMessage(EM_SETPASSWORDCHAR, (BYTE)ch); }
     TCHAR GetPasswordChar() const { return (TCHAR)SendMessage(EM_GETPASSWORDCHAR); }
     void SetMargins(UINT nLeft, UINT nRight)
-        { SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight)); }
+    {
+        SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));
+    }
     DWORD GetMargins() const { return (DWORD)SendMessage(EM_GETMARGINS); }
     void GetRect(LPRECT lpRect) const { SendMessage(EM_GETRECT, 0, (LPARAM)lpRect); }
     void SetRect(LPCRECT lpRect) { SendMessage(EM_SETRECT, 0, (LPARAM)lpRect); }
@@ -34,12 +36,18 @@ public:
     // The selection as start in the low word and end in the high word.
     DWORD GetSel() const { return (DWORD)SendMessage(EM_GETSEL); }
     void GetSel(int& nStartChar, int& nEndChar) const
-        { SendMessage(EM_GETSEL, (WPARAM)&nStartChar, (LPARAM)&nEndChar); }
+    {
+        SendMessage(EM_GETSEL, (WPARAM)&nStartChar, (LPARAM)&nEndChar);
+    }
     void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE)
-        { SetSel((int)(short)LOWORD(dwSelection), (int)(short)HIWORD(dwSelection), bNoScroll); }
+    {
+        SetSel((int)(short)LOWORD(dwSelection), (int)(short)HIWORD(dwSelection), bNoScroll);
+    }
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
     void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE)
-        { SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText); }
+    {
+        SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText);
+    }
 
     int GetLineCount() const { return (int)SendMessage(EM_GETLINECOUNT); }
     // Copies line nIndex into the buffer, nMaxLength characters at most,

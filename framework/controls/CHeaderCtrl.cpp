@@ -7,8 +7,8 @@ IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 
 BOOL CHeaderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return AfxEnsureCommonControls(ICC_LISTVIEW_CLASSES) &&
-           CWnd::Create(WC_HEADERA, NULL, dwStyle, rect, pParentWnd, nID);
+    return AfxEnsureCommonControls(ICC_LISTVIEW_CLASSES)
+           && CWnd::Create(WC_HEADERA, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 // A count of -1 asks for every column.
@@ -31,11 +31,10 @@ CImageList* CHeaderCtrl::GetImageList() const
 }
 
 void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return DispatchDrawItem(this, message, lParam, pResult) ||
-           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return DispatchDrawItem(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

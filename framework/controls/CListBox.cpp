@@ -18,7 +18,8 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
 void CListBox::GetText(int nIndex, CString& rString) const
 {
     int nLength = GetTextLen(nIndex);
-    if (nLength == LB_ERR) {
+    if (nLength == LB_ERR)
+    {
         rString.Empty();
         return;
     }
@@ -27,12 +28,10 @@ void CListBox::GetText(int nIndex, CString& rString) const
 }
 
 void CListBox::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-}
+{}
 
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
 {
@@ -40,11 +39,10 @@ int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
 }
 
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT)
-{
-}
+{}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return DispatchOwnerDrawItem(this, message, lParam, pResult) ||
-           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return DispatchOwnerDrawItem(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

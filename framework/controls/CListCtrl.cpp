@@ -9,8 +9,8 @@ IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return AfxEnsureCommonControls(ICC_LISTVIEW_CLASSES) &&
-           CWnd::Create(WC_LISTVIEWA, NULL, dwStyle, rect, pParentWnd, nID);
+    return AfxEnsureCommonControls(ICC_LISTVIEW_CLASSES)
+           && CWnd::Create(WC_LISTVIEWA, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
@@ -19,11 +19,13 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
     column.mask = LVCF_FMT | LVCF_TEXT;
     column.fmt = nFormat;
     column.pszText = (LPTSTR)lpszColumnHeading;
-    if (nWidth != -1) {
+    if (nWidth != -1)
+    {
         column.mask |= LVCF_WIDTH;
         column.cx = nWidth;
     }
-    if (nSubItem != -1) {
+    if (nSubItem != -1)
+    {
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
@@ -52,10 +54,10 @@ LVITEM MakeItem(UINT nMask, int nItem, int nSubItem, LPCTSTR lpszItem, int nImag
     return item;
 }
 
-}
+} // namespace
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
-                          int nImage, LPARAM lParam)
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                          LPARAM lParam)
 {
     LVITEM item = MakeItem(nMask, nItem, 0, lpszItem, nImage, nState, nStateMask, lParam);
     return InsertItem(&item);
@@ -73,7 +75,8 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, i
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
     CString text;
-    for (int nSize = 256;; nSize *= 2) {
+    for (int nSize = 256;; nSize *= 2)
+    {
         int nLength = GetItemText(nItem, nSubItem, text.GetBufferSetLength(nSize), nSize);
         text.ReleaseBuffer(nLength);
         if (nLength < nSize - 1)
@@ -168,8 +171,8 @@ CImageList* CListCtrl::GetImageList(int nImageList) const
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
-    return CImageList::FromHandle((HIMAGELIST)SendMessage(LVM_SETIMAGELIST, nImageListType,
-                                                          (LPARAM)pImageList->GetSafeHandle()));
+    return CImageList::FromHandle(
+        (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, nImageListType, (LPARAM)pImageList->GetSafeHandle()));
 }
 
 CEdit* CListCtrl::EditLabel(int nItem)
@@ -183,11 +186,10 @@ CEdit* CListCtrl::GetEditControl() const
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+{}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return DispatchDrawItem(this, message, lParam, pResult) ||
-           CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return DispatchDrawItem(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

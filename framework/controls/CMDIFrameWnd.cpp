@@ -9,10 +9,8 @@
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
-CMDIFrameWnd::CMDIFrameWnd()
-    : m_hWndMDIClient(NULL)
-{
-}
+CMDIFrameWnd::CMDIFrameWnd() : m_hWndMDIClient(NULL)
+{}
 
 BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu)
 {
@@ -20,8 +18,8 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu)
     ccs.hWindowMenu = pWindowMenu != NULL ? pWindowMenu->GetSafeHmenu() : NULL;
     ccs.idFirstChild = AFX_IDM_FIRST_MDICHILD;
     m_hWndMDIClient = ::CreateWindowEx(WS_EX_CLIENTEDGE, "MDICLIENT", NULL,
-                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL |
-                                           WS_HSCROLL | MDIS_ALLCHILDSTYLES,
+                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL
+                                           | WS_HSCROLL | MDIS_ALLCHILDSTYLES,
                                        0, 0, 0, 0, m_hWnd, (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST,
                                        AfxGetInstanceHandle(), &ccs);
     return m_hWndMDIClient != NULL;
@@ -35,7 +33,8 @@ BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*)
 
 static BOOL HoldsWindowCommand(HMENU hPopup)
 {
-    for (int i = 0; i < ::GetMenuItemCount(hPopup); i++) {
+    for (int i = 0; i < ::GetMenuItemCount(hPopup); i++)
+    {
         UINT nID = ::GetMenuItemID(hPopup, i);
         if (nID >= ID_WINDOW_NEW && nID <= ID_WINDOW_SPLIT)
             return TRUE;
@@ -48,7 +47,8 @@ HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
     if (hMenuBar == NULL)
         return NULL;
     int nCount = ::GetMenuItemCount(hMenuBar);
-    for (int i = nCount - 1; i >= 0; i--) {
+    for (int i = nCount - 1; i >= 0; i--)
+    {
         HMENU hPopup = ::GetSubMenu(hMenuBar, i);
         if (hPopup != NULL && HoldsWindowCommand(hPopup))
             return hPopup;
@@ -130,8 +130,8 @@ BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINF
 BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     // Ctrl+F4, Ctrl+F6 and the child's system menu keys.
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hWndMDIClient != NULL &&
-        MDIGetActive() != NULL && ::TranslateMDISysAccel(m_hWndMDIClient, pMsg))
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hWndMDIClient != NULL
+        && MDIGetActive() != NULL && ::TranslateMDISysAccel(m_hWndMDIClient, pMsg))
         return TRUE;
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
@@ -148,14 +148,12 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 // ---- CMDIChildWnd ------------------------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivate)
+ON_WM_CREATE()
+ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivate)
 END_MESSAGE_MAP()
 
-CMDIChildWnd::CMDIChildWnd()
-    : m_hMenuShared(NULL)
-{
-}
+CMDIChildWnd::CMDIChildWnd() : m_hMenuShared(NULL)
+{}
 
 static CMDIFrameWnd* MainMDIFrame()
 {
@@ -182,7 +180,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     cs.hwndParent = pParentWnd->m_hWndMDIClient;
     cs.hInstance = AfxGetInstanceHandle();
     cs.lpCreateParams = pContext;
-    if (!PreCreateWindow(cs)) {
+    if (!PreCreateWindow(cs))
+    {
         PostNcDestroy();
         return FALSE;
     }
@@ -206,7 +205,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     return hWnd != NULL;
 }
 
-BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
     CString strFull;
@@ -214,7 +214,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
         AfxExtractSubString(m_strTitle, strFull, 0);
     CMultiDocTemplate* pTemplate =
         pContext != NULL ? DYNAMIC_DOWNCAST(CMultiDocTemplate, pContext->m_pNewDocTemplate) : NULL;
-    if (pTemplate != NULL) {
+    if (pTemplate != NULL)
+    {
         m_hMenuShared = pTemplate->m_hMenuShared;
         m_hAccelTable = pTemplate->m_hAccelTable;
     }
@@ -300,7 +301,8 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU h
         return;
     HMENU hMenu = NULL;
     if (bActivate)
-        hMenu = hMenuAlt != NULL ? hMenuAlt : (m_hMenuShared != NULL ? m_hMenuShared : pFrame->m_hMenuDefault);
+        hMenu =
+            hMenuAlt != NULL ? hMenuAlt : (m_hMenuShared != NULL ? m_hMenuShared : pFrame->m_hMenuDefault);
     else if (pActivateWnd == NULL)
         hMenu = pFrame->m_hMenuDefault;
     if (hMenu != NULL)

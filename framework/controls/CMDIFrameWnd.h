@@ -12,7 +12,8 @@
 class CMDIChildWnd;
 class CMenu;
 
-class CMDIFrameWnd : public CFrameWnd {
+class CMDIFrameWnd : public CFrameWnd
+{
     DECLARE_DYNCREATE(CMDIFrameWnd)
 public:
     CMDIFrameWnd();
@@ -46,7 +47,8 @@ protected:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-class CMDIChildWnd : public CFrameWnd {
+class CMDIChildWnd : public CFrameWnd
+{
     DECLARE_DYNCREATE(CMDIChildWnd)
 public:
     CMDIChildWnd();
@@ -57,7 +59,7 @@ public:
                         const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = NULL,
                         CCreateContext* pContext = NULL);
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                           CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
+                   CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
     // Children are destroyed through the MDI client.
     BOOL DestroyWindow() override;
     void ActivateFrame(int nCmdShow = -1) override;

@@ -3,7 +3,8 @@
 
 void AfxFillFormatEtc(LPFORMATETC lpFormatEtc, CLIPFORMAT cfFormat, LPFORMATETC lpFormatEtcFill)
 {
-    if (lpFormatEtc != NULL) {
+    if (lpFormatEtc != NULL)
+    {
         *lpFormatEtcFill = *lpFormatEtc;
         if (cfFormat != 0)
             lpFormatEtcFill->cfFormat = cfFormat;
@@ -13,14 +14,12 @@ void AfxFillFormatEtc(LPFORMATETC lpFormatEtc, CLIPFORMAT cfFormat, LPFORMATETC 
     lpFormatEtcFill->ptd = NULL;
     lpFormatEtcFill->dwAspect = DVASPECT_CONTENT;
     lpFormatEtcFill->lindex = -1;
-    lpFormatEtcFill->tymed = TYMED_HGLOBAL | TYMED_ISTREAM | TYMED_ISTORAGE | TYMED_FILE |
-                             TYMED_GDI | TYMED_MFPICT | TYMED_ENHMF;
+    lpFormatEtcFill->tymed =
+        TYMED_HGLOBAL | TYMED_ISTREAM | TYMED_ISTORAGE | TYMED_FILE | TYMED_GDI | TYMED_MFPICT | TYMED_ENHMF;
 }
 
-COleDataObject::COleDataObject()
-    : m_lpDataObject(NULL), m_bAutoRelease(TRUE), m_lpEnumerator(NULL)
-{
-}
+COleDataObject::COleDataObject() : m_lpDataObject(NULL), m_bAutoRelease(TRUE), m_lpEnumerator(NULL)
+{}
 
 COleDataObject::~COleDataObject()
 {
@@ -93,7 +92,8 @@ HGLOBAL AfxCopyGlobalMemory(HGLOBAL hSource)
         return NULL;
     void* pSource = GlobalLock(hSource);
     void* pCopy = GlobalLock(hCopy);
-    if (pSource == NULL || pCopy == NULL) {
+    if (pSource == NULL || pCopy == NULL)
+    {
         if (pSource != NULL)
             GlobalUnlock(hSource);
         GlobalUnlock(hCopy);
@@ -126,11 +126,14 @@ static HGLOBAL ReadStream(LPSTREAM lpStream)
 static HGLOBAL TakeGlobal(STGMEDIUM& medium)
 {
     HGLOBAL hGlobal = NULL;
-    if (medium.tymed == TYMED_HGLOBAL) {
+    if (medium.tymed == TYMED_HGLOBAL)
+    {
         if (medium.pUnkForRelease == NULL)
             return medium.hGlobal;
         hGlobal = AfxCopyGlobalMemory(medium.hGlobal);
-    } else if (medium.tymed == TYMED_ISTREAM) {
+    }
+    else if (medium.tymed == TYMED_ISTREAM)
+    {
         hGlobal = ReadStream(medium.pstm);
     }
     ReleaseStgMedium(&medium);
@@ -178,7 +181,8 @@ BOOL COleDataObject::GetNextFormat(LPFORMATETC lpFormatEtc)
     ULONG fetched = 0;
     if (m_lpEnumerator->Next(1, lpFormatEtc, &fetched) != S_OK || fetched != 1)
         return FALSE;
-    if (lpFormatEtc->ptd != NULL) {
+    if (lpFormatEtc->ptd != NULL)
+    {
         CoTaskMemFree(lpFormatEtc->ptd);
         lpFormatEtc->ptd = NULL;
     }

@@ -9,7 +9,8 @@ class CFile;
 // The effect of a drop: DROPEFFECT_NONE, _COPY, _MOVE, _LINK, _SCROLL.
 typedef DWORD DROPEFFECT;
 
-class COleDataObject {
+class COleDataObject
+{
 public:
     COleDataObject();
     ~COleDataObject();

@@ -46,10 +46,13 @@ void COleDataSource::CacheData(CLIPFORMAT cfFormat, LPSTGMEDIUM lpStgMedium, LPF
     entry.formatEtc.tymed = lpStgMedium->tymed;
     entry.medium = *lpStgMedium;
     CacheEntry* pOld = FindEntry(&entry.formatEtc);
-    if (pOld != NULL) {
+    if (pOld != NULL)
+    {
         ReleaseStgMedium(&pOld->medium);
         *pOld = entry;
-    } else {
+    }
+    else
+    {
         m_entries.push_back(entry);
     }
 }
@@ -63,10 +66,11 @@ void COleDataSource::Empty()
 
 COleDataSource::CacheEntry* COleDataSource::FindEntry(const FORMATETC* lpFormatEtc)
 {
-    for (size_t i = 0; i < m_entries.size(); i++) {
+    for (size_t i = 0; i < m_entries.size(); i++)
+    {
         const FORMATETC& cached = m_entries[i].formatEtc;
-        if (cached.cfFormat == lpFormatEtc->cfFormat && (cached.tymed & lpFormatEtc->tymed) != 0 &&
-            cached.dwAspect == lpFormatEtc->dwAspect && cached.lindex == lpFormatEtc->lindex)
+        if (cached.cfFormat == lpFormatEtc->cfFormat && (cached.tymed & lpFormatEtc->tymed) != 0
+            && cached.dwAspect == lpFormatEtc->dwAspect && cached.lindex == lpFormatEtc->lindex)
             return &m_entries[i];
     }
     return NULL;
@@ -99,7 +103,8 @@ DROPEFFECT COleDataSource::DoDragDrop(DWORD dwEffects, LPCRECT lpRectStartDrag, 
     COleDropSource defaultSource;
     if (pDropSource == NULL)
         pDropSource = &defaultSource;
-    if (lpRectStartDrag != NULL) {
+    if (lpRectStartDrag != NULL)
+    {
         pDropSource->m_rectStartDrag.CopyRect(lpRectStartDrag);
         if (!pDropSource->OnBeginDrag(CWnd::FromHandle(::GetActiveWindow())))
             return DROPEFFECT_NONE;
@@ -115,7 +120,8 @@ HRESULT COleDataSource::GetData(LPFORMATETC lpFormatEtc, LPSTGMEDIUM lpStgMedium
     if (pEntry == NULL)
         return DV_E_FORMATETC;
     *lpStgMedium = pEntry->medium;
-    if (pEntry->medium.tymed == TYMED_HGLOBAL) {
+    if (pEntry->medium.tymed == TYMED_HGLOBAL)
+    {
         // Global memory is handed over as a copy of the receiver's own.
         lpStgMedium->hGlobal = AfxCopyGlobalMemory(pEntry->medium.hGlobal);
         lpStgMedium->pUnkForRelease = NULL;

@@ -12,7 +12,8 @@
 
 class COleDropSource;
 
-class COleDataSource : public CCmdTarget {
+class COleDataSource : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDataSource)
 public:
     COleDataSource();
@@ -42,7 +43,8 @@ public:
     LPDATAOBJECT GetDataObject();
 
 protected:
-    struct CacheEntry {
+    struct CacheEntry
+    {
         FORMATETC formatEtc;
         STGMEDIUM medium;
     };
@@ -53,7 +55,8 @@ protected:
     HRESULT EnumFormatEtc(DWORD dwDirection, LPENUMFORMATETC* ppEnum);
 
     // The COM face of the source; every call lands on the source object.
-    struct XDataObject : public IDataObject {
+    struct XDataObject : public IDataObject
+    {
         COleDataSource* m_pOwner;
         STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
         STDMETHOD_(ULONG, AddRef)() override;

@@ -33,8 +33,10 @@ SCODE COleDropSource::GiveFeedback(DROPEFFECT)
 // how it ended.
 static BOOL EndsWaitForDrag(COleDropSource* pSource, const MSG& msg)
 {
-    switch (msg.message) {
-    case WM_MOUSEMOVE: {
+    switch (msg.message)
+    {
+    case WM_MOUSEMOVE:
+    {
         // The point of a captured move is in the capture window's client coordinates.
         CPoint point((DWORD)msg.lParam);
         ::ClientToScreen(msg.hwnd, &point);
@@ -63,20 +65,24 @@ BOOL COleDropSource::OnBeginDrag(CWnd* pWnd)
     ::SetCapture(hWnd);
     DWORD start = ::GetTickCount();
     const DWORD delay = DD_DEFDRAGDELAY;
-    for (;;) {
+    for (;;)
+    {
         DWORD elapsed = ::GetTickCount() - start;
-        if (elapsed >= delay) {
+        if (elapsed >= delay)
+        {
             m_bDragStarted = TRUE;
             break;
         }
         if (::GetCapture() != hWnd)
             break;
         MSG msg;
-        if (!::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (!::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        {
             ::MsgWaitForMultipleObjects(0, NULL, FALSE, delay - elapsed, QS_ALLINPUT);
             continue;
         }
-        if (msg.message == WM_QUIT) {
+        if (msg.message == WM_QUIT)
+        {
             ::PostQuitMessage((int)msg.wParam);
             break;
         }

@@ -8,7 +8,8 @@
 
 class CWnd;
 
-class COleDropSource : public CCmdTarget {
+class COleDropSource : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDropSource)
 public:
     COleDropSource();
@@ -31,7 +32,8 @@ public:
     DWORD m_dwButtonDrop;   // MK_ flag of the button that drops when let go
 
 protected:
-    struct XDropSource : public IDropSource {
+    struct XDropSource : public IDropSource
+    {
         COleDropSource* m_pOwner;
         STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
         STDMETHOD_(ULONG, AddRef)() override;

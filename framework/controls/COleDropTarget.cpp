@@ -4,8 +4,7 @@
 
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
-COleDropTarget::COleDropTarget()
-    : m_hWnd(NULL)
+COleDropTarget::COleDropTarget() : m_hWnd(NULL)
 {
     m_xDropTarget.m_pOwner = this;
 }
@@ -46,8 +45,7 @@ DROPEFFECT COleDropTarget::OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint)
 }
 
 void COleDropTarget::OnDragLeave(CWnd*)
-{
-}
+{}
 
 BOOL COleDropTarget::OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint)
 {
@@ -81,13 +79,15 @@ HRESULT COleDropTarget::DragEnter(LPDATAOBJECT lpDataObject, DWORD dwKeyState, P
 {
     lpDataObject->AddRef();
     m_dataObject.Attach(lpDataObject, TRUE);
-    *pdwEffect = Allowed(OnDragEnter(GetTargetWindow(), &m_dataObject, dwKeyState, ClientPoint(pt)), *pdwEffect);
+    *pdwEffect =
+        Allowed(OnDragEnter(GetTargetWindow(), &m_dataObject, dwKeyState, ClientPoint(pt)), *pdwEffect);
     return S_OK;
 }
 
 HRESULT COleDropTarget::DragOver(DWORD dwKeyState, POINTL pt, LPDWORD pdwEffect)
 {
-    *pdwEffect = Allowed(OnDragOver(GetTargetWindow(), &m_dataObject, dwKeyState, ClientPoint(pt)), *pdwEffect);
+    *pdwEffect =
+        Allowed(OnDragOver(GetTargetWindow(), &m_dataObject, dwKeyState, ClientPoint(pt)), *pdwEffect);
     return S_OK;
 }
 
@@ -106,11 +106,13 @@ HRESULT COleDropTarget::Drop(LPDATAOBJECT lpDataObject, DWORD dwKeyState, POINTL
     dataObject.Attach(lpDataObject, FALSE);
     DWORD allowed = *pdwEffect;
     // The last drag-over decides the effect the drop is offered.
-    DROPEFFECT dropDefault = Allowed(OnDragOver(pWnd, &dataObject, dwKeyState, point), allowed) & ~DROPEFFECT_SCROLL;
+    DROPEFFECT dropDefault =
+        Allowed(OnDragOver(pWnd, &dataObject, dwKeyState, point), allowed) & ~DROPEFFECT_SCROLL;
     DROPEFFECT result = OnDropEx(pWnd, &dataObject, dropDefault, allowed, point);
     if (result == (DROPEFFECT)-1)
-        result = (dropDefault != DROPEFFECT_NONE && OnDrop(pWnd, &dataObject, dropDefault, point)) ? dropDefault
-                                                                                                   : DROPEFFECT_NONE;
+        result = (dropDefault != DROPEFFECT_NONE && OnDrop(pWnd, &dataObject, dropDefault, point))
+                     ? dropDefault
+                     : DROPEFFECT_NONE;
     if (result == DROPEFFECT_NONE)
         OnDragLeave(pWnd);
     m_dataObject.Release();

@@ -8,7 +8,8 @@
 
 class CWnd;
 
-class COleDropTarget : public CCmdTarget {
+class COleDropTarget : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDropTarget)
 public:
     COleDropTarget();
@@ -39,7 +40,8 @@ protected:
     HRESULT DragLeave();
     HRESULT Drop(LPDATAOBJECT lpDataObject, DWORD dwKeyState, POINTL pt, LPDWORD pdwEffect);
 
-    struct XDropTarget : public IDropTarget {
+    struct XDropTarget : public IDropTarget
+    {
         COleDropTarget* m_pOwner;
         STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
         STDMETHOD_(ULONG, AddRef)() override;

@@ -4,21 +4,18 @@
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
-CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption)
-    : CDialog(nIDTemplate)
+CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTemplate)
 {
     InitPage(MAKEINTRESOURCE(nIDTemplate), nIDCaption);
 }
 
-CPropertyPage::CPropertyPage(LPCTSTR lpszTemplateName, UINT nIDCaption)
-    : CDialog(lpszTemplateName)
+CPropertyPage::CPropertyPage(LPCTSTR lpszTemplateName, UINT nIDCaption) : CDialog(lpszTemplateName)
 {
     InitPage(lpszTemplateName, nIDCaption);
 }
 
 CPropertyPage::~CPropertyPage()
-{
-}
+{}
 
 void CPropertyPage::InitPage(LPCTSTR lpszTemplateName, UINT nIDCaption)
 {
@@ -30,7 +27,8 @@ void CPropertyPage::InitPage(LPCTSTR lpszTemplateName, UINT nIDCaption)
     m_psp.pfnDlgProc = PageDlgProc;
     m_psp.lParam = (LPARAM)this;
     m_bFirstSetActive = TRUE;
-    if (nIDCaption != 0 && m_strCaption.LoadString(nIDCaption)) {
+    if (nIDCaption != 0 && m_strCaption.LoadString(nIDCaption))
+    {
         m_psp.dwFlags |= PSP_USETITLE;
         m_psp.pszTitle = m_strCaption;
     }
@@ -110,8 +108,7 @@ void CPropertyPage::OnOK()
 }
 
 void CPropertyPage::OnCancel()
-{
-}
+{}
 
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
@@ -123,7 +120,8 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pHeader = (NMHDR*)lParam;
     LRESULT result;
-    switch (pHeader->code) {
+    switch (pHeader->code)
+    {
     case PSN_SETACTIVE:
         result = OnSetActive() ? 0 : -1;
         break;

@@ -8,7 +8,8 @@
 #include "framework/window/CDialog.h"
 #include <prsht.h>
 
-class CPropertyPage : public CDialog {
+class CPropertyPage : public CDialog
+{
     DECLARE_DYNAMIC(CPropertyPage)
 public:
     explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);

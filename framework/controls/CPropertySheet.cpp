@@ -21,8 +21,7 @@ CPropertySheet::CPropertySheet(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelec
 }
 
 CPropertySheet::~CPropertySheet()
-{
-}
+{}
 
 void CPropertySheet::CommonConstruct(CWnd* pParentWnd, UINT iSelectPage)
 {
@@ -40,7 +39,8 @@ void CPropertySheet::AddPage(CPropertyPage* pPage)
     if (m_hWnd == NULL)
         return;
     HPROPSHEETPAGE hPage = ::CreatePropertySheetPage(&pPage->m_psp);
-    if (hPage == NULL || !PropSheet_AddPage(m_hWnd, hPage)) {
+    if (hPage == NULL || !PropSheet_AddPage(m_hWnd, hPage))
+    {
         if (hPage != NULL)
             ::DestroyPropertySheetPage(hPage);
         m_pages.pop_back();
@@ -68,7 +68,8 @@ CPropertyPage* CPropertySheet::GetPage(int nPage) const
 
 int CPropertySheet::GetPageIndex(CPropertyPage* pPage) const
 {
-    for (int i = 0; i < GetPageCount(); i++) {
+    for (int i = 0; i < GetPageCount(); i++)
+    {
         if (m_pages[i] == pPage)
             return i;
     }
@@ -92,7 +93,8 @@ BOOL CPropertySheet::SetActivePage(int nPage)
 {
     if (nPage < 0 || nPage >= GetPageCount())
         return FALSE;
-    if (m_hWnd == NULL) {
+    if (m_hWnd == NULL)
+    {
         m_psh.nStartPage = nPage;
         return TRUE;
     }
@@ -180,11 +182,14 @@ INT_PTR CPropertySheet::DoModal()
 
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
-    if (m_hWnd != NULL) {
+    if (m_hWnd != NULL)
+    {
         if (hWndParent != NULL && ::GetActiveWindow() == m_hWnd)
             ::SetActiveWindow(hWndParent);
         DestroyWindow();
-    } else if (hWndSheet != NULL && hWndSheet != (HWND)-1) {
+    }
+    else if (hWndSheet != NULL && hWndSheet != (HWND)-1)
+    {
         ::DestroyWindow(hWndSheet);
     }
     return result;

@@ -9,7 +9,8 @@
 #include "framework/controls/CTabCtrl.h"
 #include <vector>
 
-class CPropertySheet : public CWnd {
+class CPropertySheet : public CWnd
+{
     DECLARE_DYNAMIC(CPropertySheet)
 public:
     CPropertySheet();

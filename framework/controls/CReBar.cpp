@@ -5,12 +5,11 @@ IMPLEMENT_DYNAMIC(CReBarCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CReBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CReBar, CControlBar)
-    ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, OnHeightChange)
+ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, OnHeightChange)
 END_MESSAGE_MAP()
 
 CReBar::CReBar()
-{
-}
+{}
 
 BOOL CReBar::Create(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID)
 {
@@ -34,7 +33,8 @@ BOOL CReBar::AddBar(CWnd* pBar, LPCTSTR pszText, DWORD dwStyle)
     info.cxMinChild = rect.Width();
     info.cyMinChild = rect.Height();
     info.cx = rect.Width();
-    if (pszText != NULL) {
+    if (pszText != NULL)
+    {
         info.fMask |= RBBIM_TEXT;
         info.lpText = (LPTSTR)pszText;
     }
@@ -49,8 +49,7 @@ CSize CReBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 }
 
 void CReBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
-{
-}
+{}
 
 void CReBar::OnHeightChange(NMHDR*, LRESULT* pResult)
 {

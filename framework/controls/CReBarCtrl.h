@@ -11,12 +11,18 @@ public:
     UINT GetBandCount() const { return (UINT)SendMessage(RB_GETBANDCOUNT); }
     // lpBandInfo->cbSize and fMask say what is read or written.
     BOOL GetBandInfo(UINT uBand, REBARBANDINFO* lpBandInfo) const
-        { return (BOOL)SendMessage(RB_GETBANDINFO, uBand, (LPARAM)lpBandInfo); }
+    {
+        return (BOOL)SendMessage(RB_GETBANDINFO, uBand, (LPARAM)lpBandInfo);
+    }
     BOOL SetBandInfo(UINT uBand, REBARBANDINFO* lpBandInfo)
-        { return (BOOL)SendMessage(RB_SETBANDINFO, uBand, (LPARAM)lpBandInfo); }
+    {
+        return (BOOL)SendMessage(RB_SETBANDINFO, uBand, (LPARAM)lpBandInfo);
+    }
     // At uIndex, or at the end with -1.
     BOOL InsertBand(UINT uIndex, REBARBANDINFO* lpBandInfo)
-        { return (BOOL)SendMessage(RB_INSERTBAND, uIndex, (LPARAM)lpBandInfo); }
+    {
+        return (BOOL)SendMessage(RB_INSERTBAND, uIndex, (LPARAM)lpBandInfo);
+    }
     BOOL DeleteBand(UINT uBand) { return (BOOL)SendMessage(RB_DELETEBAND, uBand); }
     BOOL MoveBand(UINT uFrom, UINT uTo) { return (BOOL)SendMessage(RB_MOVEBAND, uFrom, uTo); }
     // The index of the band with that id, -1 when none has it.

@@ -10,7 +10,7 @@ BOOL CRichEditCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
 
 void CRichEditCtrl::GetSel(long& nStartChar, long& nEndChar) const
 {
-    CHARRANGE range = { 0, 0 };
+    CHARRANGE range = {0, 0};
     GetSel(range);
     nStartChar = range.cpMin;
     nEndChar = range.cpMax;
@@ -18,13 +18,13 @@ void CRichEditCtrl::GetSel(long& nStartChar, long& nEndChar) const
 
 void CRichEditCtrl::SetSel(long nStartChar, long nEndChar)
 {
-    CHARRANGE range = { nStartChar, nEndChar };
+    CHARRANGE range = {nStartChar, nEndChar};
     SetSel(range);
 }
 
 CString CRichEditCtrl::GetSelText() const
 {
-    CHARRANGE range = { 0, 0 };
+    CHARRANGE range = {0, 0};
     GetSel(range);
     int nLength = range.cpMax > range.cpMin ? (int)(range.cpMax - range.cpMin) : 0;
     CString text;
@@ -45,7 +45,7 @@ TFormat& Sized(TFormat& format)
     return format;
 }
 
-}
+} // namespace
 
 BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMAT& cf)
 {

@@ -16,7 +16,9 @@ public:
     void SetSel(CHARRANGE& cr) { SendMessage(EM_EXSETSEL, 0, (LPARAM)&cr); }
     void SetSel(long nStartChar, long nEndChar);
     void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE)
-        { SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText); }
+    {
+        SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText);
+    }
     CString GetSelText() const;
     long GetTextLength() const { return (long)SendMessage(WM_GETTEXTLENGTH); }
     void LimitText(long nChars = 0) { SendMessage(EM_EXLIMITTEXT, 0, nChars); }
@@ -24,7 +26,9 @@ public:
     BOOL GetModify() const { return (BOOL)SendMessage(EM_GETMODIFY); }
     void SetModify(BOOL bModified = TRUE) { SendMessage(EM_SETMODIFY, bModified); }
     COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr)
-        { return (COLORREF)SendMessage(EM_SETBKGNDCOLOR, bSysColor, cr); }
+    {
+        return (COLORREF)SendMessage(EM_SETBKGNDCOLOR, bSysColor, cr);
+    }
     DWORD GetEventMask() const { return (DWORD)SendMessage(EM_GETEVENTMASK); }
     DWORD SetEventMask(DWORD dwEventMask) { return (DWORD)SendMessage(EM_SETEVENTMASK, 0, dwEventMask); }
     BOOL SetDefaultCharFormat(CHARFORMAT& cf);
@@ -35,8 +39,14 @@ public:
     int LineIndex(int nLine = -1) const { return (int)SendMessage(EM_LINEINDEX, nLine); }
     int LineLength(int nLine = -1) const { return (int)SendMessage(EM_LINELENGTH, nLine); }
     long LineFromChar(long nIndex) const { return (long)SendMessage(EM_EXLINEFROMCHAR, 0, nIndex); }
-    long StreamIn(int nFormat, EDITSTREAM& es) { return (long)SendMessage(EM_STREAMIN, nFormat, (LPARAM)&es); }
-    long StreamOut(int nFormat, EDITSTREAM& es) { return (long)SendMessage(EM_STREAMOUT, nFormat, (LPARAM)&es); }
+    long StreamIn(int nFormat, EDITSTREAM& es)
+    {
+        return (long)SendMessage(EM_STREAMIN, nFormat, (LPARAM)&es);
+    }
+    long StreamOut(int nFormat, EDITSTREAM& es)
+    {
+        return (long)SendMessage(EM_STREAMOUT, nFormat, (LPARAM)&es);
+    }
     BOOL CanUndo() const { return (BOOL)SendMessage(EM_CANUNDO); }
     BOOL Undo() { return (BOOL)SendMessage(EM_UNDO); }
     void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }

@@ -5,8 +5,8 @@ IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return AfxEnsureCommonControls(ICC_UPDOWN_CLASS) &&
-           CWnd::Create(UPDOWN_CLASSA, NULL, dwStyle, rect, pParentWnd, nID);
+    return AfxEnsureCommonControls(ICC_UPDOWN_CLASS)
+           && CWnd::Create(UPDOWN_CLASSA, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 void CSpinButtonCtrl::GetRange(int& lower, int& upper) const

@@ -9,15 +9,15 @@
 IMPLEMENT_DYNAMIC(CSplitterWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CSplitterWnd, CWnd)
-    ON_WM_PAINT()
-    ON_WM_SIZE()
-    ON_WM_SETCURSOR()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_CANCELMODE()
-    ON_WM_KEYDOWN()
-    ON_WM_SETTINGCHANGE()
+ON_WM_PAINT()
+ON_WM_SIZE()
+ON_WM_SETCURSOR()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_CANCELMODE()
+ON_WM_KEYDOWN()
+ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 // Most rows and columns a splitter holds (the hit codes have room for 15 bars each way).
@@ -27,12 +27,10 @@ static const int kOwnEdgeWidth = 2;
 
 CSplitterWnd::CSplitterWnd()
     : m_nMaxRows(0), m_nMaxCols(0), m_nRows(0), m_nCols(0), m_bHasHScroll(FALSE), m_bHasVScroll(FALSE),
-      m_pColInfo(NULL), m_pRowInfo(NULL),
-      m_cxSplitter(7), m_cySplitter(7), m_cxBorderShare(0), m_cyBorderShare(0),
-      m_cxSplitterGap(7), m_cySplitterGap(7), m_cxBorder(2), m_cyBorder(2),
+      m_pColInfo(NULL), m_pRowInfo(NULL), m_cxSplitter(7), m_cySplitter(7), m_cxBorderShare(0),
+      m_cyBorderShare(0), m_cxSplitterGap(7), m_cySplitterGap(7), m_cxBorder(2), m_cyBorder(2),
       m_bTracking(FALSE), m_bTracking2(FALSE), m_htTrack(noHit)
-{
-}
+{}
 
 CSplitterWnd::~CSplitterWnd()
 {
@@ -43,7 +41,8 @@ CSplitterWnd::~CSplitterWnd()
 static CSplitterWnd::CRowColInfo* NewTracks(int count)
 {
     CSplitterWnd::CRowColInfo* tracks = new CSplitterWnd::CRowColInfo[count];
-    for (int i = 0; i < count; i++) {
+    for (int i = 0; i < count; i++)
+    {
         tracks[i].nMinSize = 0;
         tracks[i].nIdealSize = 0;
         tracks[i].nCurSize = -1;
@@ -63,16 +62,20 @@ BOOL CSplitterWnd::CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dw
     return Create(lpszClass, NULL, dwStyle | WS_CHILD | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 
-BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit, CCreateContext* pContext)
+BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit,
+                              CCreateContext* pContext)
 {
     if (row < 0 || row >= m_nRows || col < 0 || col >= m_nCols || GetPane(row, col) != NULL)
         return FALSE;
     m_pColInfo[col].nIdealSize = sizeInit.cx;
     m_pRowInfo[row].nIdealSize = sizeInit.cy;
     CWnd* pWnd = NULL;
-    try {
+    try
+    {
         pWnd = (CWnd*)pViewClass->CreateObject();
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
         return FALSE;
     }
@@ -188,8 +191,10 @@ void CSplitterWnd::RecalcLayout()
     SplitterGeometry::Layout(m_pRowInfo, m_nRows, area.Height(), m_cySplitterGap);
 
     HDWP hDWP = ::BeginDeferWindowPos(m_nRows * m_nCols);
-    for (int row = 0; row < m_nRows; row++) {
-        for (int col = 0; col < m_nCols; col++) {
+    for (int row = 0; row < m_nRows; row++)
+    {
+        for (int col = 0; col < m_nCols; col++)
+        {
             CWnd* pPane = GetPane(row, col);
             if (pPane == NULL)
                 continue;
@@ -217,13 +222,15 @@ void CSplitterWnd::RecalcLayout()
 
 void CSplitterWnd::OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect)
 {
-    if (pDC == NULL) {
+    if (pDC == NULL)
+    {
         RedrawWindow(rect, NULL, RDW_INVALIDATE | RDW_NOCHILDREN);
         return;
     }
     CRect rc(rect);
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    switch (nType) {
+    switch (nType)
+    {
     case splitBorder:
         // Sunken: the panes lie below the splitter's surface.
         pDC->Draw3dRect(rc, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT));
@@ -246,18 +253,22 @@ void CSplitterWnd::OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect)
 
 void CSplitterWnd::DrawAllSplitBars(CDC* pDC, int cxInside, int cyInside)
 {
-    for (int row = 0; row < m_nRows - 1; row++) {
+    for (int row = 0; row < m_nRows - 1; row++)
+    {
         CRect bar = GetRowBarRect(row);
         bar.right = cxInside;
         OnDrawSplitter(pDC, splitBar, bar);
     }
-    for (int col = 0; col < m_nCols - 1; col++) {
+    for (int col = 0; col < m_nCols - 1; col++)
+    {
         CRect bar = GetColumnBarRect(col);
         bar.bottom = cyInside;
         OnDrawSplitter(pDC, splitBar, bar);
     }
-    for (int row = 0; row < m_nRows - 1; row++) {
-        for (int col = 0; col < m_nCols - 1; col++) {
+    for (int row = 0; row < m_nRows - 1; row++)
+    {
+        for (int col = 0; col < m_nCols - 1; col++)
+        {
             CRect crossing;
             crossing.IntersectRect(GetRowBarRect(row), GetColumnBarRect(col));
             OnDrawSplitter(pDC, splitIntersection, crossing);
@@ -271,8 +282,10 @@ void CSplitterWnd::OnPaint()
     CRect inside;
     GetInsideRect(inside);
     DrawAllSplitBars(&dc, inside.right, inside.bottom);
-    for (int row = 0; row < m_nRows; row++) {
-        for (int col = 0; col < m_nCols; col++) {
+    for (int row = 0; row < m_nRows; row++)
+    {
+        for (int col = 0; col < m_nCols; col++)
+        {
             CRect border = GetCellRect(row, col);
             border.InflateRect(m_cxBorder, m_cyBorder);
             OnDrawSplitter(&dc, splitBorder, border);
@@ -333,24 +346,31 @@ int CSplitterWnd::HitTest(CPoint pt) const
 void CSplitterWnd::GetHitRect(int ht, CRect& rect)
 {
     m_ptTrackOffset = CPoint(0, 0);
-    if (IsRowBar(ht)) {
+    if (IsRowBar(ht))
+    {
         int row = ht - vSplitterBar1;
         CRect bar = GetRowBarRect(row);
         rect.SetRect(bar.left, bar.top + 1, bar.right, bar.top + 1 + m_cySplitter);
         m_rectLimit.top = GetCellRect(row, 0).top + 1;
         m_rectLimit.bottom = GetCellRect(row + 1, 0).bottom - m_cySplitterGap + 1;
         m_ptTrackOffset.y = 1 - m_cySplitterGap / 2;
-    } else if (IsColumnBar(ht)) {
+    }
+    else if (IsColumnBar(ht))
+    {
         int col = ht - hSplitterBar1;
         CRect bar = GetColumnBarRect(col);
         rect.SetRect(bar.left + 1, bar.top, bar.left + 1 + m_cxSplitter, bar.bottom);
         m_rectLimit.left = GetCellRect(0, col).left + 1;
         m_rectLimit.right = GetCellRect(0, col + 1).right - m_cxSplitterGap + 1;
         m_ptTrackOffset.x = 1 - m_cxSplitterGap / 2;
-    } else if (IsIntersection(ht)) {
+    }
+    else if (IsIntersection(ht))
+    {
         int index = ht - splitterIntersection1;
         rect.IntersectRect(GetRowBarRect(index / 15), GetColumnBarRect(index % 15));
-    } else {
+    }
+    else
+    {
         rect.SetRectEmpty();
     }
 }
@@ -372,16 +392,21 @@ void CSplitterWnd::StartTracking(int ht)
     if (ht == noHit || m_bTracking)
         return;
     GetInsideRect(m_rectLimit);
-    if (IsIntersection(ht)) {
+    if (IsIntersection(ht))
+    {
         int index = ht - splitterIntersection1;
         GetHitRect(vSplitterBar1 + index / 15, m_rectTracker);
         int offsetY = m_ptTrackOffset.y;
         GetHitRect(hSplitterBar1 + index % 15, m_rectTracker2);
         m_ptTrackOffset.y = offsetY;
         m_bTracking2 = TRUE;
-    } else if (IsRowBar(ht) || IsColumnBar(ht)) {
+    }
+    else if (IsRowBar(ht) || IsColumnBar(ht))
+    {
         GetHitRect(ht, m_rectTracker);
-    } else {
+    }
+    else
+    {
         return;
     }
     SetCapture();
@@ -416,12 +441,18 @@ void CSplitterWnd::FinishTracking(BOOL bAccept)
     // The trackers sit one pixel inside their gaps.
     m_rectTracker.OffsetRect(-1, -1);
     m_rectTracker2.OffsetRect(-1, -1);
-    if (bAccept) {
-        if (IsRowBar(m_htTrack)) {
+    if (bAccept)
+    {
+        if (IsRowBar(m_htTrack))
+        {
             TrackRowSize(m_rectTracker.top, m_htTrack - vSplitterBar1);
-        } else if (IsColumnBar(m_htTrack)) {
+        }
+        else if (IsColumnBar(m_htTrack))
+        {
             TrackColumnSize(m_rectTracker.left, m_htTrack - hSplitterBar1);
-        } else if (IsIntersection(m_htTrack)) {
+        }
+        else if (IsIntersection(m_htTrack))
+        {
             int index = m_htTrack - splitterIntersection1;
             TrackRowSize(m_rectTracker.top, index / 15);
             TrackColumnSize(m_rectTracker2.left, index % 15);
@@ -474,18 +505,24 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint pt)
 {
     if (m_bTracking && ::GetCapture() != m_hWnd)
         StopTracking(FALSE);
-    if (!m_bTracking) {
+    if (!m_bTracking)
+    {
         SetSplitCursor(HitTest(pt));
         return;
     }
     pt += m_ptTrackOffset;
     pt.x = std::max(m_rectLimit.left, std::min(pt.x, m_rectLimit.right));
     pt.y = std::max(m_rectLimit.top, std::min(pt.y, m_rectLimit.bottom));
-    if (IsRowBar(m_htTrack)) {
+    if (IsRowBar(m_htTrack))
+    {
         MoveTracker(m_rectTracker, pt, TRUE);
-    } else if (IsColumnBar(m_htTrack)) {
+    }
+    else if (IsColumnBar(m_htTrack))
+    {
         MoveTracker(m_rectTracker, pt, FALSE);
-    } else if (IsIntersection(m_htTrack)) {
+    }
+    else if (IsIntersection(m_htTrack))
+    {
         MoveTracker(m_rectTracker, pt, TRUE);
         MoveTracker(m_rectTracker2, pt, FALSE);
     }

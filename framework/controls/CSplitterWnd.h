@@ -25,9 +25,10 @@ class CView;
 struct CCreateContext;
 
 // The child id of the pane at (row, col).
-#define AFX_IDW_PANE_ROWCOL(row, col) (AFX_IDW_PANE_FIRST + (row) * 16 + (col))
+#define AFX_IDW_PANE_ROWCOL(row, col) (AFX_IDW_PANE_FIRST + (row)*16 + (col))
 
-class CSplitterWnd : public CWnd {
+class CSplitterWnd : public CWnd
+{
     DECLARE_DYNAMIC(CSplitterWnd)
 public:
     CSplitterWnd();
@@ -35,8 +36,8 @@ public:
 
     // A splitter with a fixed grid; the panes are created afterwards with CreateView (or as
     // child windows with the ids IdFromRowCol gives).
-    virtual BOOL CreateStatic(CWnd* pParentWnd, int nRows, int nCols,
-                              DWORD dwStyle = WS_CHILD | WS_VISIBLE, UINT nID = AFX_IDW_PANE_FIRST);
+    virtual BOOL CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dwStyle = WS_CHILD | WS_VISIBLE,
+                              UINT nID = AFX_IDW_PANE_FIRST);
     // Creates the pane at (row, col) as an object of pViewClass; sizeInit gives the column's ideal
     // width and the row's ideal height.
     virtual BOOL CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit,
@@ -68,11 +69,18 @@ public:
     virtual BOOL SplitColumn(int cxBefore);
 
     // The parts OnDrawSplitter draws.
-    enum ESplitType { splitBox, splitBar, splitIntersection, splitBorder };
+    enum ESplitType
+    {
+        splitBox,
+        splitBar,
+        splitIntersection,
+        splitBorder
+    };
 
     // Hit codes: split boxes, the bars between rows (vSplitterBar1 + row) and columns
     // (hSplitterBar1 + column), and their crossings (splitterIntersection1 + row * 15 + column).
-    enum HitTestValue {
+    enum HitTestValue
+    {
         noHit = 0,
         vSplitterBox = 1,
         hSplitterBox = 2,
@@ -141,10 +149,10 @@ protected:
     CRowColInfo* m_pColInfo;
     CRowColInfo* m_pRowInfo;
 
-    int m_cxSplitter, m_cySplitter;         // width and height of a drawn bar and of its tracker
-    int m_cxBorderShare, m_cyBorderShare;   // pixels by which a pane covers its border
-    int m_cxSplitterGap, m_cySplitterGap;   // distance between neighbouring panes
-    int m_cxBorder, m_cyBorder;             // border around the grid and around each pane
+    int m_cxSplitter, m_cySplitter;       // width and height of a drawn bar and of its tracker
+    int m_cxBorderShare, m_cyBorderShare; // pixels by which a pane covers its border
+    int m_cxSplitterGap, m_cySplitterGap; // distance between neighbouring panes
+    int m_cxBorder, m_cyBorder;           // border around the grid and around each pane
 
     BOOL m_bTracking, m_bTracking2;
     CPoint m_ptTrackOffset;

@@ -5,21 +5,18 @@
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
-    ON_WM_SIZE()
-    ON_MESSAGE(WM_SETTEXT, OnSetText)
-    ON_MESSAGE(WM_GETTEXT, OnGetText)
-    ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
-    ON_MESSAGE(SB_SETMINHEIGHT, OnSetMinHeight)
+ON_WM_SIZE()
+ON_MESSAGE(WM_SETTEXT, OnSetText)
+ON_MESSAGE(WM_GETTEXT, OnGetText)
+ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
+ON_MESSAGE(SB_SETMINHEIGHT, OnSetMinHeight)
 END_MESSAGE_MAP()
 
-CStatusBar::CStatusBar()
-    : m_nMinHeight(0)
-{
-}
+CStatusBar::CStatusBar() : m_nMinHeight(0)
+{}
 
 CStatusBar::~CStatusBar()
-{
-}
+{}
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
@@ -28,8 +25,8 @@ BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 
 BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID)
 {
-    DWORD dwWindowStyle = TakeBarStyle(dwStyle) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY |
-                          CCS_NODIVIDER | CCS_NORESIZE;
+    DWORD dwWindowStyle =
+        TakeBarStyle(dwStyle) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE;
     if (pParentWnd != NULL && (pParentWnd->GetStyle() & WS_THICKFRAME))
         dwWindowStyle |= SBARS_SIZEGRIP;
     return CWnd::Create(STATUSCLASSNAME, NULL, dwWindowStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
@@ -46,7 +43,8 @@ const StatusBarPane* CStatusBar::GetPanePtr(int nIndex) const
 }
 
 // A screen DC of the bar with the bar's font selected, for measuring.
-class BarFontDC {
+class BarFontDC
+{
 public:
     explicit BarFontDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd))
     {
@@ -69,7 +67,7 @@ private:
 int CStatusBar::MeasureText(LPCTSTR lpszText) const
 {
     BarFontDC dc(m_hWnd);
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     ::GetTextExtentPoint32(dc, lpszText, lstrlen(lpszText), &size);
     return size.cx;
 }
@@ -79,7 +77,8 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     if (nIDCount < 0 || (nIDCount > 0 && lpIDArray == NULL))
         return FALSE;
     m_panes.assign(nIDCount, StatusBarPane());
-    for (int i = 0; i < nIDCount; i++) {
+    for (int i = 0; i < nIDCount; i++)
+    {
         StatusBarPane& pane = m_panes[i];
         pane.nID = lpIDArray[i];
         pane.nStyle = SBPS_NORMAL;
@@ -96,7 +95,8 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
 
 int CStatusBar::CommandToIndex(UINT nIDFind) const
 {
-    for (int i = 0; i < GetCount(); i++) {
+    for (int i = 0; i < GetCount(); i++)
+    {
         if (m_panes[i].nID == nIDFind)
             return i;
     }
@@ -188,9 +188,11 @@ void CStatusBar::CalcPaneEdges(const std::vector<StatusBarPane>& panes, int cxCl
     int cxExtra = std::max(0, cxClient - cxGrip - cxUsed);
     edges.resize(panes.size());
     int right = 0;
-    for (size_t i = 0; i < panes.size(); i++) {
+    for (size_t i = 0; i < panes.size(); i++)
+    {
         right += panes[i].cxText + 3 * cxEdge;
-        if ((panes[i].nStyle & SBPS_STRETCH) && cxExtra > 0) {
+        if ((panes[i].nStyle & SBPS_STRETCH) && cxExtra > 0)
+        {
             right += cxExtra;
             cxExtra = 0;
         }
@@ -211,7 +213,8 @@ void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
 {
     if (m_hWnd == NULL)
         return;
-    if (bUpdateRects) {
+    if (bUpdateRects)
+    {
         CRect client;
         GetClientRect(client);
         int cxGrip = (GetStyle() & SBARS_SIZEGRIP) ? ::GetSystemMetrics(SM_CXVSCROLL) : 0;
@@ -219,7 +222,8 @@ void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
         CalcPaneEdges(m_panes, client.Width(), cxGrip, ::GetSystemMetrics(SM_CXEDGE), edges);
         ::SendMessage(m_hWnd, SB_SETPARTS, edges.size(), edges.empty() ? 0 : (LPARAM)&edges[0]);
     }
-    if (bUpdateText) {
+    if (bUpdateText)
+    {
         for (int i = 0; i < GetCount(); i++)
             UpdatePaneText(i);
     }
@@ -230,7 +234,7 @@ CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     CSize size = CControlBar::CalcFixedLayout(bStretch, bHorz);
     TEXTMETRIC tm;
     ::GetTextMetrics(BarFontDC(m_hWnd), &tm);
-    int borders[3] = { 0, 0, 0 };
+    int borders[3] = {0, 0, 0};
     SendMessage(SB_GETBORDERS, 0, (LPARAM)borders);
     size.cy = std::max(m_nMinHeight, (int)tm.tmHeight + 2 * borders[1] + 2 * ::GetSystemMetrics(SM_CYEDGE));
     return size;
@@ -241,7 +245,8 @@ void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
     CStatusCmdUI state;
     state.m_pOther = this;
     state.m_nIndexMax = (UINT)GetCount();
-    for (int i = 0; i < GetCount(); i++) {
+    for (int i = 0; i < GetCount(); i++)
+    {
         state.m_nID = m_panes[i].nID;
         state.m_nIndex = i;
         // Panes nobody updates keep their state.

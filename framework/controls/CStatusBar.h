@@ -8,23 +8,25 @@
 #include <vector>
 
 // Pane styles.
-#define SBPS_NORMAL     0x0000
-#define SBPS_NOBORDERS  SBT_NOBORDERS
-#define SBPS_POPOUT     SBT_POPOUT
-#define SBPS_OWNERDRAW  SBT_OWNERDRAW
-#define SBPS_DISABLED   0x04000000
-#define SBPS_STRETCH    0x08000000
+#define SBPS_NORMAL 0x0000
+#define SBPS_NOBORDERS SBT_NOBORDERS
+#define SBPS_POPOUT SBT_POPOUT
+#define SBPS_OWNERDRAW SBT_OWNERDRAW
+#define SBPS_DISABLED 0x04000000
+#define SBPS_STRETCH 0x08000000
 
 // One pane.
-struct StatusBarPane {
-    UINT nID;        // command id, 0 for a separator
-    UINT nStyle;     // SBPS_ styles
-    UINT nFlags;     // state of the bar's own use (nothing yet)
-    int cxText;      // width of the text area in pixels
+struct StatusBarPane
+{
+    UINT nID;    // command id, 0 for a separator
+    UINT nStyle; // SBPS_ styles
+    UINT nFlags; // state of the bar's own use (nothing yet)
+    int cxText;  // width of the text area in pixels
     CString strText;
 };
 
-class CStatusBar : public CControlBar {
+class CStatusBar : public CControlBar
+{
     DECLARE_DYNAMIC(CStatusBar)
 public:
     CStatusBar();
@@ -34,8 +36,8 @@ public:
                 UINT nID = AFX_IDW_STATUS_BAR);
     // dwCtrlStyle: SBARS_ styles of the control. A size grip is added when the parent can be
     // resized.
-    BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
-                  UINT nID = AFX_IDW_STATUS_BAR);
+    BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0,
+                  DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, UINT nID = AFX_IDW_STATUS_BAR);
 
     // One pane per id; a pane's first text is the string resource of its id (empty when there
     // is none) and its width that text's width. A separator (id 0) as the first pane stretches
@@ -64,8 +66,8 @@ public:
     // The right edges of the panes for a bar cxClient pixels wide (cxGrip of which the size grip
     // takes): each pane is its text width plus three edge widths (cxEdge) wide, and the first
     // stretching pane also gets whatever width is left.
-    static void CalcPaneEdges(const std::vector<StatusBarPane>& panes, int cxClient, int cxGrip,
-                              int cxEdge, std::vector<int>& edges);
+    static void CalcPaneEdges(const std::vector<StatusBarPane>& panes, int cxClient, int cxGrip, int cxEdge,
+                              std::vector<int>& edges);
 
 protected:
     StatusBarPane* GetPanePtr(int nIndex);
@@ -88,7 +90,8 @@ protected:
 };
 
 // The update state of one status-bar pane during OnUpdateCmdUI.
-class CStatusCmdUI : public CCmdUI {
+class CStatusCmdUI : public CCmdUI
+{
 public:
     void Enable(BOOL bOn = TRUE) override;
     void SetCheck(int nCheck = 1) override;

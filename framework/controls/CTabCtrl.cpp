@@ -6,8 +6,8 @@ IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
 
 BOOL CTabCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return AfxEnsureCommonControls(ICC_TAB_CLASSES) &&
-           CWnd::Create(WC_TABCONTROLA, NULL, dwStyle, rect, pParentWnd, nID);
+    return AfxEnsureCommonControls(ICC_TAB_CLASSES)
+           && CWnd::Create(WC_TABCONTROLA, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 LONG CTabCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)

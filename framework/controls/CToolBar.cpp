@@ -11,10 +11,8 @@ END_MESSAGE_MAP()
 // The resource type of toolbar layouts.
 static LPCTSTR const kToolBarResourceType = MAKEINTRESOURCE(241);
 
-CToolBar::CToolBar()
-    : m_hbmImageWell(NULL), m_sizeImage(16, 15)
-{
-}
+CToolBar::CToolBar() : m_hbmImageWell(NULL), m_sizeImage(16, 15)
+{}
 
 CToolBar::~CToolBar()
 {
@@ -30,8 +28,8 @@ BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID)
 {
     SetBorders(rcBorders.left, rcBorders.top, rcBorders.right, rcBorders.bottom);
-    DWORD dwWindowStyle = TakeBarStyle(dwStyle) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY |
-                          CCS_NODIVIDER | CCS_NORESIZE;
+    DWORD dwWindowStyle =
+        TakeBarStyle(dwStyle) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE;
     if (m_dwStyle & CBRS_TOOLTIPS)
         dwWindowStyle |= TBSTYLE_TOOLTIPS;
     if (!CWnd::Create(TOOLBARCLASSNAME, NULL, dwWindowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
@@ -52,13 +50,17 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     while (GetCount() > 0)
         SendMessage(TB_DELETEBUTTON, 0);
     int nImage = 0;
-    for (int i = 0; i < nIDCount; i++) {
+    for (int i = 0; i < nIDCount; i++)
+    {
         TBBUTTON button;
         ZeroMemory(&button, sizeof(button));
         button.idCommand = lpIDArray != NULL ? (int)lpIDArray[i] : 0;
-        if (button.idCommand == 0) {
+        if (button.idCommand == 0)
+        {
             button.fsStyle = TBSTYLE_SEP;
-        } else {
+        }
+        else
+        {
             button.fsStyle = TBSTYLE_BUTTON;
             button.fsState = TBSTATE_ENABLED;
             button.iBitmap = nImage++;
@@ -82,9 +84,10 @@ BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)
         return FALSE;
     BITMAP info;
     ::GetObject(hbm, sizeof(info), &info);
-    TBADDBITMAP add = { NULL, (UINT_PTR)hbm };
+    TBADDBITMAP add = {NULL, (UINT_PTR)hbm};
     int nImages = m_sizeImage.cx > 0 ? info.bmWidth / m_sizeImage.cx : 0;
-    if (SendMessage(TB_ADDBITMAP, nImages, (LPARAM)&add) == -1) {
+    if (SendMessage(TB_ADDBITMAP, nImages, (LPARAM)&add) == -1)
+    {
         ::DeleteObject(hbm);
         return FALSE;
     }
@@ -172,13 +175,15 @@ void CToolBar::SetButtonStyle(int nIndex, UINT nStyle)
 CSize CToolBar::CalcFixedLayout(BOOL, BOOL)
 {
     CRect extent(0, 0, 0, 0);
-    for (int i = 0; i < GetCount(); i++) {
+    for (int i = 0; i < GetCount(); i++)
+    {
         CRect item;
         GetItemRect(i, item);
         extent.right = std::max(extent.right, item.right);
         extent.bottom = std::max(extent.bottom, item.bottom);
     }
-    return CSize(extent.right + m_cxLeftBorder + m_cxRightBorder, extent.bottom + m_cyTopBorder + m_cyBottomBorder);
+    return CSize(extent.right + m_cxLeftBorder + m_cxRightBorder,
+                 extent.bottom + m_cyTopBorder + m_cyBottomBorder);
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
@@ -186,7 +191,8 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     CToolCmdUI state;
     state.m_pOther = this;
     state.m_nIndexMax = (UINT)GetCount();
-    for (int i = 0; i < GetCount(); i++) {
+    for (int i = 0; i < GetCount(); i++)
+    {
         TBBUTTON button;
         if (!GetButton(i, &button) || (button.fsStyle & TBSTYLE_SEP))
             continue;

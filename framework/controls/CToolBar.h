@@ -8,32 +8,34 @@
 
 // Button styles: the control's button style in the low word, its state in the high word (with
 // TBBS_DISABLED standing for the absence of TBSTATE_ENABLED).
-#define TBBS_BUTTON         MAKELONG(TBSTYLE_BUTTON, 0)
-#define TBBS_SEPARATOR      MAKELONG(TBSTYLE_SEP, 0)
-#define TBBS_CHECKBOX       MAKELONG(TBSTYLE_CHECK, 0)
-#define TBBS_GROUP          MAKELONG(TBSTYLE_GROUP, 0)
-#define TBBS_CHECKGROUP     (TBBS_GROUP | TBBS_CHECKBOX)
-#define TBBS_DROPDOWN       MAKELONG(TBSTYLE_DROPDOWN, 0)
-#define TBBS_AUTOSIZE       MAKELONG(TBSTYLE_AUTOSIZE, 0)
-#define TBBS_CHECKED        MAKELONG(0, TBSTATE_CHECKED)
-#define TBBS_PRESSED        MAKELONG(0, TBSTATE_PRESSED)
-#define TBBS_DISABLED       MAKELONG(0, TBSTATE_ENABLED)
-#define TBBS_INDETERMINATE  MAKELONG(0, TBSTATE_INDETERMINATE)
-#define TBBS_HIDDEN         MAKELONG(0, TBSTATE_HIDDEN)
-#define TBBS_WRAPPED        MAKELONG(0, TBSTATE_WRAP)
+#define TBBS_BUTTON MAKELONG(TBSTYLE_BUTTON, 0)
+#define TBBS_SEPARATOR MAKELONG(TBSTYLE_SEP, 0)
+#define TBBS_CHECKBOX MAKELONG(TBSTYLE_CHECK, 0)
+#define TBBS_GROUP MAKELONG(TBSTYLE_GROUP, 0)
+#define TBBS_CHECKGROUP (TBBS_GROUP | TBBS_CHECKBOX)
+#define TBBS_DROPDOWN MAKELONG(TBSTYLE_DROPDOWN, 0)
+#define TBBS_AUTOSIZE MAKELONG(TBSTYLE_AUTOSIZE, 0)
+#define TBBS_CHECKED MAKELONG(0, TBSTATE_CHECKED)
+#define TBBS_PRESSED MAKELONG(0, TBSTATE_PRESSED)
+#define TBBS_DISABLED MAKELONG(0, TBSTATE_ENABLED)
+#define TBBS_INDETERMINATE MAKELONG(0, TBSTATE_INDETERMINATE)
+#define TBBS_HIDDEN MAKELONG(0, TBSTATE_HIDDEN)
+#define TBBS_WRAPPED MAKELONG(0, TBSTATE_WRAP)
 
-class CToolBar : public CControlBar {
+class CToolBar : public CControlBar
+{
     DECLARE_DYNAMIC(CToolBar)
 public:
     CToolBar();
     virtual ~CToolBar();
 
-    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = AFX_IDW_TOOLBAR);
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                UINT nID = AFX_IDW_TOOLBAR);
     // dwCtrlStyle: TBSTYLE_ styles of the control; CBRS_TOOLTIPS adds TBSTYLE_TOOLTIPS, whose
     // TTN_NEEDTEXT notifications go to the parent.
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
-                  DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
-                  CRect rcBorders = CRect(0, 0, 0, 0), UINT nID = AFX_IDW_TOOLBAR);
+                  DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect rcBorders = CRect(0, 0, 0, 0),
+                  UINT nID = AFX_IDW_TOOLBAR);
 
     void SetSizes(SIZE sizeButton, SIZE sizeImage);
     // Replaces the buttons; with lpIDArray NULL makes nIDCount separators.
@@ -69,7 +71,8 @@ protected:
 };
 
 // The update state of one toolbar button during OnUpdateCmdUI.
-class CToolCmdUI : public CCmdUI {
+class CToolCmdUI : public CCmdUI
+{
 public:
     void Enable(BOOL bOn = TRUE) override;
     void SetCheck(int nCheck = 1) override;

@@ -7,8 +7,8 @@ IMPLEMENT_DYNAMIC(CToolBarCtrl, CWnd)
 
 BOOL CToolBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    if (!AfxEnsureCommonControls(ICC_BAR_CLASSES) ||
-        !CWnd::Create(TOOLBARCLASSNAMEA, NULL, dwStyle, rect, pParentWnd, nID))
+    if (!AfxEnsureCommonControls(ICC_BAR_CLASSES)
+        || !CWnd::Create(TOOLBARCLASSNAMEA, NULL, dwStyle, rect, pParentWnd, nID))
         return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     return TRUE;
@@ -22,7 +22,7 @@ CSize CToolBarCtrl::GetButtonSize() const
 
 int CToolBarCtrl::AddBitmap(int nNumButtons, CBitmap* pBitmap)
 {
-    TBADDBITMAP bitmap = { NULL, (UINT_PTR)pBitmap->GetSafeHandle() };
+    TBADDBITMAP bitmap = {NULL, (UINT_PTR)pBitmap->GetSafeHandle()};
     return (int)SendMessage(TB_ADDBITMAP, nNumButtons, (LPARAM)&bitmap);
 }
 

@@ -9,8 +9,8 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     if (!AfxEnsureCommonControls(ICC_WIN95_CLASSES))
         return FALSE;
-    return CreateEx(0, TOOLTIPS_CLASSA, NULL, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), NULL);
+    return CreateEx(0, TOOLTIPS_CLASSA, NULL, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), NULL);
 }
 
 // A tool without a rectangle and id stands for the whole window, which is
@@ -20,11 +20,14 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool)
     memset(&ti, 0, sizeof(ti));
     ti.cbSize = sizeof(ti);
     HWND hWnd = pWnd->GetSafeHwnd();
-    if (nIDTool == 0) {
+    if (nIDTool == 0)
+    {
         ti.hwnd = ::GetParent(hWnd);
         ti.uFlags = TTF_IDISHWND;
         ti.uId = (UINT_PTR)hWnd;
-    } else {
+    }
+    else
+    {
         ti.hwnd = hWnd;
         ti.uId = nIDTool;
     }

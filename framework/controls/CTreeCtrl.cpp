@@ -8,13 +8,12 @@ IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
 BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return AfxEnsureCommonControls(ICC_TREEVIEW_CLASSES) &&
-           CWnd::Create(WC_TREEVIEWA, NULL, dwStyle, rect, pParentWnd, nID);
+    return AfxEnsureCommonControls(ICC_TREEVIEW_CLASSES)
+           && CWnd::Create(WC_TREEVIEWA, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
-HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                                UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent,
-                                HTREEITEM hInsertAfter)
+HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                                UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
 {
     TVINSERTSTRUCT insert = {};
     insert.hParent = hParent;
@@ -57,7 +56,8 @@ BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImag
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 {
     CString text;
-    for (int nSize = 256;; nSize *= 2) {
+    for (int nSize = 256;; nSize *= 2)
+    {
         TVITEM item = {};
         item.hItem = hItem;
         item.mask = TVIF_TEXT | TVIF_HANDLE;
@@ -125,8 +125,8 @@ CImageList* CTreeCtrl::GetImageList(UINT nImageList) const
 
 CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
-    return CImageList::FromHandle((HIMAGELIST)SendMessage(TVM_SETIMAGELIST, nImageListType,
-                                                          (LPARAM)pImageList->GetSafeHandle()));
+    return CImageList::FromHandle(
+        (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, nImageListType, (LPARAM)pImageList->GetSafeHandle()));
 }
 
 CToolTipCtrl* CTreeCtrl::GetToolTips() const

@@ -6,7 +6,8 @@
 template <class TInterface>
 HRESULT OleQueryOwnInterface(TInterface* pThis, REFIID riid, REFIID iidOwn, void** ppv)
 {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, iidOwn)) {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, iidOwn))
+    {
         *ppv = pThis;
         pThis->AddRef();
         return S_OK;

@@ -8,7 +8,8 @@
 template <class TControl>
 BOOL DispatchOwnerDrawItem(TControl* pControl, UINT message, LPARAM lParam, LRESULT* pResult)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_DRAWITEM:
         pControl->DrawItem((LPDRAWITEMSTRUCT)lParam);
         break;

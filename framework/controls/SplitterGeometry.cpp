@@ -10,16 +10,21 @@ static int WantedSize(const SplitterTrackInfo& track)
 void Layout(SplitterTrackInfo* tracks, int count, int available, int gap)
 {
     int remaining = available > 0 ? available : 0;
-    for (int i = 0; i < count; i++) {
+    for (int i = 0; i < count; i++)
+    {
         bool last = (i == count - 1);
         int size = last ? remaining : WantedSize(tracks[i]);
         if (size > remaining)
             size = remaining;
         remaining -= size;
-        if (!last) {
-            if (remaining >= gap) {
+        if (!last)
+        {
+            if (remaining >= gap)
+            {
                 remaining -= gap;
-            } else {
+            }
+            else
+            {
                 size += remaining;
                 remaining = 0;
             }
@@ -27,7 +32,8 @@ void Layout(SplitterTrackInfo* tracks, int count, int available, int gap)
         tracks[i].nCurSize = size;
     }
     SplitterTrackInfo& lastTrack = tracks[count - 1];
-    if (count > 1 && lastTrack.nCurSize > 0 && lastTrack.nCurSize < lastTrack.nMinSize) {
+    if (count > 1 && lastTrack.nCurSize > 0 && lastTrack.nCurSize < lastTrack.nMinSize)
+    {
         tracks[count - 2].nCurSize += gap + lastTrack.nCurSize;
         lastTrack.nCurSize = 0;
     }
@@ -44,7 +50,8 @@ int TrackStart(const SplitterTrackInfo* tracks, int index, int origin, int gap)
 int GapAt(const SplitterTrackInfo* tracks, int count, int origin, int gap, int coord)
 {
     int position = origin;
-    for (int i = 0; i < count - 1; i++) {
+    for (int i = 0; i < count - 1; i++)
+    {
         position += tracks[i].nCurSize;
         if (coord >= position && coord < position + gap)
             return i;
@@ -53,4 +60,4 @@ int GapAt(const SplitterTrackInfo* tracks, int count, int origin, int gap, int c
     return -1;
 }
 
-}
+} // namespace SplitterGeometry

@@ -7,7 +7,8 @@
 #include <windows.h>
 
 // Sizes of one row or column, in pixels.
-struct SplitterTrackInfo {
+struct SplitterTrackInfo
+{
     int nMinSize;   // below this the track is not shown
     int nIdealSize; // the size it gets when there is room
     int nCurSize;   // the size of the last layout
@@ -28,4 +29,4 @@ int TrackStart(const SplitterTrackInfo* tracks, int index, int origin, int gap);
 // The index of the track whose gap holds `coord`, or -1 when it lies in no gap.
 int GapAt(const SplitterTrackInfo* tracks, int count, int origin, int gap, int coord);
 
-}
+} // namespace SplitterGeometry

@@ -5,7 +5,8 @@
 #include <stddef.h>
 
 // An opaque iteration position of the framework's lists and maps; NULL ends an iteration.
-struct __POSITION {};
+struct __POSITION
+{};
 typedef __POSITION* POSITION;
 
 // The position before the first element: GetNext on it yields the first one.

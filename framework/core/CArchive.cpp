@@ -9,24 +9,27 @@
 
 namespace {
 const WORD kNullTag = 0;
-const WORD kBigObjectTag = 0x7FFF;  // a 4-byte tag follows
+const WORD kBigObjectTag = 0x7FFF; // a 4-byte tag follows
 const WORD kClassTag = 0x8000;
 const WORD kNewClassTag = 0xFFFF;
 const DWORD kBigClassTag = 0x80000000;
 const DWORD kMaxMapCount = 0x3FFFFFFE;
 const UINT kMaxClassNameLength = 255;
-const UINT kNotSerializable = 0xFFFF;  // the schema of classes without IMPLEMENT_SERIAL
+const UINT kNotSerializable = 0xFFFF; // the schema of classes without IMPLEMENT_SERIAL
 
 template <class F>
 void WithoutMemoryFailure(F f)
 {
-    try {
+    try
+    {
         f();
-    } catch (std::bad_alloc&) {
+    }
+    catch (std::bad_alloc&)
+    {
         AfxThrowMemoryException();
     }
 }
-}
+} // namespace
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_nBufSize((UINT)nBufSize),
@@ -47,10 +50,14 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
 
 CArchive::~CArchive()
 {
-    if (m_pFile && IsStoring() && !(m_nMode & bNoFlushOnDelete)) {
-        try {
+    if (m_pFile && IsStoring() && !(m_nMode & bNoFlushOnDelete))
+    {
+        try
+        {
             Flush();
-        } catch (CException* e) {
+        }
+        catch (CException* e)
+        {
             e->Delete();
         }
     }
@@ -68,10 +75,13 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
         AfxThrowArchiveException(CArchiveException::genericException);
     BYTE* pDest = (BYTE*)lpBuf;
     UINT nDone = 0;
-    while (nDone < nMax) {
-        if (m_lpBufCur == m_lpBufMax) {
+    while (nDone < nMax)
+    {
+        if (m_lpBufCur == m_lpBufMax)
+        {
             // Large reads go straight to the caller; small ones through the buffer.
-            if (nMax - nDone >= m_nBufSize) {
+            if (nMax - nDone >= m_nBufSize)
+            {
                 UINT nRead = m_pFile->Read(pDest + nDone, nMax - nDone);
                 nDone += nRead;
                 if (nRead == 0)
@@ -107,7 +117,8 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
     if (!m_pFile)
         AfxThrowArchiveException(CArchiveException::genericException);
     const BYTE* pSrc = (const BYTE*)lpBuf;
-    while (nMax > 0) {
+    while (nMax > 0)
+    {
         if (m_lpBufCur == m_lpBufMax)
             Flush();
         UINT nChunk = (UINT)(m_lpBufMax - m_lpBufCur);
@@ -124,11 +135,14 @@ void CArchive::Flush()
 {
     if (!m_pFile)
         return;
-    if (IsStoring()) {
+    if (IsStoring())
+    {
         UINT nPending = (UINT)(m_lpBufCur - m_lpBufStart);
-        m_lpBufCur = m_lpBufStart;  // even when the write fails, the bytes are not written twice
+        m_lpBufCur = m_lpBufStart; // even when the write fails, the bytes are not written twice
         m_pFile->Write(m_lpBufStart, nPending);
-    } else if (m_lpBufCur != m_lpBufMax) {
+    }
+    else if (m_lpBufCur != m_lpBufMax)
+    {
         // Give the unread bytes back to the file, so that it stands after what was read.
         m_pFile->Seek(-(LONGLONG)(m_lpBufMax - m_lpBufCur), 1);
         m_lpBufCur = m_lpBufMax = m_lpBufStart;
@@ -182,9 +196,12 @@ CArchive& CArchive::operator>>(bool& b)
 
 void CArchive::WriteCount(DWORD_PTR dwCount)
 {
-    if (dwCount < 0xFFFF) {
+    if (dwCount < 0xFFFF)
+    {
         *this << (WORD)dwCount;
-    } else {
+    }
+    else
+    {
         *this << (WORD)0xFFFF;
         *this << (DWORD)dwCount;
     }
@@ -204,11 +221,16 @@ DWORD_PTR CArchive::ReadCount()
 CArchive& CArchive::operator<<(const CString& string)
 {
     DWORD nLength = (DWORD)string.GetLength();
-    if (nLength < 0xFF) {
+    if (nLength < 0xFF)
+    {
         *this << (BYTE)nLength;
-    } else if (nLength < 0xFFFE) {
+    }
+    else if (nLength < 0xFFFE)
+    {
         *this << (BYTE)0xFF << (WORD)nLength;
-    } else {
+    }
+    else
+    {
         *this << (BYTE)0xFF << (WORD)0xFFFF << nLength;
     }
     Write((LPCTSTR)string, nLength);
@@ -219,15 +241,17 @@ CArchive& CArchive::operator<<(const CString& string)
 DWORD_PTR CArchive::ReadStringLength(BOOL& bWide)
 {
     bWide = FALSE;
-    for (;;) {
+    for (;;)
+    {
         BYTE bLength;
         *this >> bLength;
         if (bLength < 0xFF)
             return bLength;
         WORD wLength;
         *this >> wLength;
-        if (wLength == 0xFFFE) {
-            if (bWide)  // a second marker is no length at all
+        if (wLength == 0xFFFE)
+        {
+            if (bWide) // a second marker is no length at all
                 AfxThrowArchiveException(CArchiveException::genericException);
             bWide = TRUE;
             continue;
@@ -248,7 +272,8 @@ CArchive& CArchive::operator>>(CString& string)
     if (nLength > 0x7FFFFFF0 / nCharSize)
         AfxThrowArchiveException(CArchiveException::endOfFile);
     CheckCount(nLength, nCharSize);
-    if (!bWide) {
+    if (!bWide)
+    {
         LPTSTR buffer = string.GetBufferSetLength((int)nLength);
         ReadExactly(buffer, (UINT)nLength);
         string.ReleaseBuffer((int)nLength);
@@ -290,7 +315,7 @@ CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum)
 
 DWORD CArchive::NextStoreIndex()
 {
-    DWORD nIndex = (DWORD)m_storeMap.size() + 1;  // index 0 is the NULL object
+    DWORD nIndex = (DWORD)m_storeMap.size() + 1; // index 0 is the NULL object
     if (nIndex > kMaxMapCount)
         AfxThrowArchiveException(CArchiveException::badIndex);
     return nIndex;
@@ -298,9 +323,12 @@ DWORD CArchive::NextStoreIndex()
 
 void CArchive::WriteTag(DWORD dwIndex, BOOL bClass)
 {
-    if (dwIndex < kBigObjectTag) {
+    if (dwIndex < kBigObjectTag)
+    {
         *this << (WORD)(bClass ? (kClassTag | dwIndex) : dwIndex);
-    } else {
+    }
+    else
+    {
         *this << kBigObjectTag;
         *this << (DWORD)(bClass ? (kBigClassTag | dwIndex) : dwIndex);
     }
@@ -310,7 +338,8 @@ void CArchive::WriteTag(DWORD dwIndex, BOOL bClass)
 DWORD CArchive::ReadTag(WORD& wTag)
 {
     *this >> wTag;
-    if (wTag == kBigObjectTag) {
+    if (wTag == kBigObjectTag)
+    {
         DWORD dwTag;
         *this >> dwTag;
         return dwTag;
@@ -325,7 +354,8 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     if (IsLoading())
         AfxThrowArchiveException(CArchiveException::readOnly);
     auto found = m_storeMap.find(pClassRef);
-    if (found != m_storeMap.end()) {
+    if (found != m_storeMap.end())
+    {
         WriteTag(found->second, TRUE);
         return;
     }
@@ -343,7 +373,8 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
     DWORD dwTag = ReadTag(wTag);
     CRuntimeClass* pClassRef;
     UINT nSchema;
-    if (wTag == kNewClassTag) {
+    if (wTag == kNewClassTag)
+    {
         pClassRef = CRuntimeClass::Load(*this, &nSchema);
         // Only classes made for archives are read from one: data must not make windows, menus
         // or device contexts of classes that are merely creatable by name.
@@ -354,13 +385,17 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
         if (m_loadArray.size() > kMaxMapCount)
             AfxThrowArchiveException(CArchiveException::badIndex);
         WithoutMemoryFailure([&] { m_loadArray.push_back(LoadEntry{pClassRef, TRUE, nSchema}); });
-    } else if (dwTag & kBigClassTag) {
+    }
+    else if (dwTag & kBigClassTag)
+    {
         DWORD nIndex = dwTag & ~kBigClassTag;
         if (nIndex == 0 || nIndex >= m_loadArray.size() || !m_loadArray[nIndex].bClass)
             AfxThrowArchiveException(CArchiveException::badIndex);
         pClassRef = (CRuntimeClass*)m_loadArray[nIndex].p;
         nSchema = m_loadArray[nIndex].nSchema;
-    } else {
+    }
+    else
+    {
         if (!pObTag)
             AfxThrowArchiveException(CArchiveException::badIndex);
         *pObTag = dwTag;
@@ -388,12 +423,14 @@ void CArchive::WriteObject(const CObject* pOb)
 {
     if (IsLoading())
         AfxThrowArchiveException(CArchiveException::readOnly);
-    if (!pOb) {
+    if (!pOb)
+    {
         *this << kNullTag;
         return;
     }
     auto found = m_storeMap.find(pOb);
-    if (found != m_storeMap.end()) {
+    if (found != m_storeMap.end())
+    {
         WriteTag(found->second, FALSE);
         return;
     }
@@ -409,7 +446,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     UINT nSchema = 0;
     DWORD dwObTag = 0;
     CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &dwObTag);
-    if (!pClassRef) {
+    if (!pClassRef)
+    {
         if (dwObTag >= m_loadArray.size() || m_loadArray[dwObTag].bClass)
             AfxThrowArchiveException(CArchiveException::badIndex);
         CObject* pOb = (CObject*)m_loadArray[dwObTag].p;
@@ -427,11 +465,14 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         AfxThrowArchiveException(CArchiveException::badClass);
     size_t nIndex = m_loadArray.size();
     ++m_nObjectDepth;
-    try {
+    try
+    {
         WithoutMemoryFailure([&] { m_loadArray.push_back(LoadEntry{pOb, FALSE, 0}); });
         m_nObjectSchema = nSchema;
         pOb->Serialize(*this);
-    } catch (...) {
+    }
+    catch (...)
+    {
         --m_nObjectDepth;
         if (nIndex < m_loadArray.size())
             m_loadArray[nIndex].p = NULL;
@@ -444,12 +485,16 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 
 void CArchive::MapObject(const CObject* pOb)
 {
-    if (IsStoring()) {
-        if (pOb && m_storeMap.find(pOb) == m_storeMap.end()) {
+    if (IsStoring())
+    {
+        if (pOb && m_storeMap.find(pOb) == m_storeMap.end())
+        {
             DWORD nIndex = NextStoreIndex();
             WithoutMemoryFailure([&] { m_storeMap[pOb] = nIndex; });
         }
-    } else {
+    }
+    else
+    {
         if (m_loadArray.size() > kMaxMapCount)
             AfxThrowArchiveException(CArchiveException::badIndex);
         WithoutMemoryFailure([&] { m_loadArray.push_back(LoadEntry{(void*)pOb, FALSE, 0}); });

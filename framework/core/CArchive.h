@@ -29,12 +29,22 @@
 class CFile;
 class CDocument;
 
-class CArchive {
+class CArchive
+{
 public:
-    enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
+    enum Mode
+    {
+        store = 0,
+        load = 1,
+        bNoFlushOnDelete = 2,
+        bNoByteSwap = 4
+    };
     // The most objects ReadObject reads inside each other's Serialize (a collection holding a
     // collection holding ...); each level takes stack, so deeper data is refused.
-    enum { nMaxObjectDepth = 500 };
+    enum
+    {
+        nMaxObjectDepth = 500
+    };
 
     // A NULL lpBuf makes the archive allocate its own buffer of nBufSize bytes.
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = NULL);
@@ -68,8 +78,9 @@ public:
 
     void WriteClass(const CRuntimeClass* pClassRef);
     // The class of the next class record: a serializable class (IMPLEMENT_SERIAL), else
-    // badClass. With pClassRefRequested, a class not derived from it raises badClass. *pSchema receives the record's schema. A tag that is an object reference
-    // is handed back in *pObTag (NULL returned); without pObTag it raises badIndex.
+    // badClass. With pClassRefRequested, a class not derived from it raises badClass. *pSchema receives the
+    // record's schema. A tag that is an object reference is handed back in *pObTag (NULL returned); without
+    // pObTag it raises badIndex.
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = NULL, UINT* pSchema = NULL,
                              DWORD* pObTag = NULL);
     void SerializeClass(const CRuntimeClass* pClassRef);
@@ -119,16 +130,24 @@ public:
     CArchive& operator<<(const CString& string);
     CArchive& operator>>(CString& string);
 
-    CDocument* m_pDocument;  // the document being serialized, set by the document layer
+    CDocument* m_pDocument; // the document being serialized, set by the document layer
 
 private:
     CArchive(const CArchive&);
     void operator=(const CArchive&);
 
     template <class T>
-    CArchive& WriteValue(const T& value) { Write(&value, sizeof value); return *this; }
+    CArchive& WriteValue(const T& value)
+    {
+        Write(&value, sizeof value);
+        return *this;
+    }
     template <class T>
-    CArchive& ReadValue(T& value) { ReadExactly(&value, sizeof value); return *this; }
+    CArchive& ReadValue(T& value)
+    {
+        ReadExactly(&value, sizeof value);
+        return *this;
+    }
     // Reads exactly nCount bytes or raises endOfFile.
     void ReadExactly(void* lpBuf, UINT nCount);
     ULONGLONG BytesLeft() const;
@@ -137,7 +156,8 @@ private:
     DWORD NextStoreIndex();
     DWORD_PTR ReadStringLength(BOOL& bWide);
 
-    struct LoadEntry {
+    struct LoadEntry
+    {
         void* p;
         BOOL bClass;
         UINT nSchema;
@@ -151,9 +171,9 @@ private:
     UINT m_nBufSize;
     BOOL m_bUserBuf;
     UINT m_nObjectSchema;
-    UINT m_nObjectDepth;  // objects ReadObject is reading now, each inside the one before
-    std::unordered_map<const void*, DWORD> m_storeMap;  // object or class -> index
-    std::vector<LoadEntry> m_loadArray;                 // index -> object or class
+    UINT m_nObjectDepth; // objects ReadObject is reading now, each inside the one before
+    std::unordered_map<const void*, DWORD> m_storeMap; // object or class -> index
+    std::vector<LoadEntry> m_loadArray;                // index -> object or class
 };
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb);

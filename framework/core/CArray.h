@@ -9,7 +9,8 @@
 #include <algorithm>
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
-class CArray : public CObject {
+class CArray : public CObject
+{
 public:
     CArray() : m_pData(NULL), m_nSize(0), m_nMaxSize(0), m_nGrowBy(-1) {}
     ~CArray() override { RemoveAll(); }
@@ -22,11 +23,27 @@ public:
     // (-1: a step that grows with the array).
     void SetSize(INT_PTR nNewSize, INT_PTR nGrowBy = -1);
     void FreeExtra();
-    void RemoveAll() { SetSize(0); FreeExtra(); }
+    void RemoveAll()
+    {
+        SetSize(0);
+        FreeExtra();
+    }
 
-    const TYPE& GetAt(INT_PTR nIndex) const { CheckIndex(nIndex); return m_pData[nIndex]; }
-    TYPE& GetAt(INT_PTR nIndex) { CheckIndex(nIndex); return m_pData[nIndex]; }
-    void SetAt(INT_PTR nIndex, ARG_TYPE newElement) { CheckIndex(nIndex); m_pData[nIndex] = newElement; }
+    const TYPE& GetAt(INT_PTR nIndex) const
+    {
+        CheckIndex(nIndex);
+        return m_pData[nIndex];
+    }
+    TYPE& GetAt(INT_PTR nIndex)
+    {
+        CheckIndex(nIndex);
+        return m_pData[nIndex];
+    }
+    void SetAt(INT_PTR nIndex, ARG_TYPE newElement)
+    {
+        CheckIndex(nIndex);
+        m_pData[nIndex] = newElement;
+    }
     TYPE& ElementAt(INT_PTR nIndex) { return GetAt(nIndex); }
     const TYPE& ElementAt(INT_PTR nIndex) const { return GetAt(nIndex); }
     const TYPE& operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
@@ -79,10 +96,12 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
         AfxThrowInvalidArgException();
     if (nGrowBy >= 0)
         m_nGrowBy = nGrowBy;
-    if (nNewSize > m_nMaxSize) {
-        INT_PTR nStep = m_nGrowBy > 0 ? m_nGrowBy : std::min<INT_PTR>(1024, std::max<INT_PTR>(4, m_nSize / 8));
+    if (nNewSize > m_nMaxSize)
+    {
+        INT_PTR nStep =
+            m_nGrowBy > 0 ? m_nGrowBy : std::min<INT_PTR>(1024, std::max<INT_PTR>(4, m_nSize / 8));
         INT_PTR nNewMax = std::max(nNewSize, m_nMaxSize + nStep);
-        if (nNewMax < nNewSize)  // overflow of the step
+        if (nNewMax < nNewSize) // overflow of the step
             nNewMax = nNewSize;
         Reallocate(nNewMax);
     }
@@ -105,7 +124,7 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
 {
     if (nIndex < 0)
         AfxThrowInvalidArgException();
-    TYPE copy(newElement);  // the element may live in this array, which may move
+    TYPE copy(newElement); // the element may live in this array, which may move
     if (nIndex >= m_nSize)
         SetSize(nIndex + 1);
     m_pData[nIndex] = std::move(copy);
@@ -126,7 +145,7 @@ INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
     INT_PTR nAdded = src.m_nSize;
     SetSize(m_nSize + nAdded);
     for (INT_PTR i = 0; i < nAdded; ++i)
-        m_pData[nOldSize + i] = src.m_pData[i];  // also right when src is this array
+        m_pData[nOldSize + i] = src.m_pData[i]; // also right when src is this array
     return nOldSize;
 }
 
@@ -149,9 +168,12 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_P
         return;
     TYPE copy(newElement);
     INT_PTR nOldSize = m_nSize;
-    if (nIndex >= nOldSize) {
+    if (nIndex >= nOldSize)
+    {
         SetSize(nIndex + nCount);
-    } else {
+    }
+    else
+    {
         SetSize(nOldSize + nCount);
         std::move_backward(m_pData + nIndex, m_pData + nOldSize, m_pData + nOldSize + nCount);
     }
@@ -164,7 +186,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, CArray* pNewArray)
     if (!pNewArray || nStartIndex < 0)
         AfxThrowInvalidArgException();
     CArray copy;
-    copy.Copy(*pNewArray);  // pNewArray may be this array
+    copy.Copy(*pNewArray); // pNewArray may be this array
     if (copy.m_nSize == 0)
         return;
     InsertAt(nStartIndex, copy.m_pData[0], copy.m_nSize);
@@ -184,9 +206,12 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) {
+    if (ar.IsStoring())
+    {
         ar.WriteCount((DWORD_PTR)m_nSize);
-    } else {
+    }
+    else
+    {
         DWORD_PTR nCount = ar.ReadCount();
         ar.CheckCount(nCount, MinSerializedSize(m_pData));
         SetSize((INT_PTR)nCount);
@@ -195,8 +220,11 @@ void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
 }
 
 // Arrays of pointers are not archived; the others are serializable classes.
-#define AFX_TYPED_ARRAY(class_name, TYPE, ARG_TYPE, DECLARE_KIND) \
-    class class_name : public CArray<TYPE, ARG_TYPE> { DECLARE_KIND(class_name) };
+#define AFX_TYPED_ARRAY(class_name, TYPE, ARG_TYPE, DECLARE_KIND)                                            \
+    class class_name : public CArray<TYPE, ARG_TYPE>                                                         \
+    {                                                                                                        \
+        DECLARE_KIND(class_name)                                                                             \
+    };
 
 AFX_TYPED_ARRAY(CPtrArray, void*, void*, DECLARE_DYNAMIC)
 AFX_TYPED_ARRAY(CObArray, CObject*, CObject*, DECLARE_SERIAL)

@@ -60,48 +60,72 @@ BOOL CResourceException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT
 
 CFileException::CFileException(int cause, LONG lOsError, LPCTSTR lpszFileName)
     : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszFileName)
-{
-}
+{}
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)
 {
-    switch (lOsError) {
-    case NO_ERROR: return none;
-    case ERROR_FILE_NOT_FOUND: return fileNotFound;
+    switch (lOsError)
+    {
+    case NO_ERROR:
+        return none;
+    case ERROR_FILE_NOT_FOUND:
+        return fileNotFound;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME: return badPath;
-    case ERROR_TOO_MANY_OPEN_FILES: return tooManyOpenFiles;
+    case ERROR_BAD_PATHNAME:
+        return badPath;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return tooManyOpenFiles;
     case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT: return accessDenied;
-    case ERROR_INVALID_HANDLE: return invalidFile;
-    case ERROR_CURRENT_DIRECTORY: return removeCurrentDir;
-    case ERROR_CANNOT_MAKE: return directoryFull;
+    case ERROR_WRITE_PROTECT:
+        return accessDenied;
+    case ERROR_INVALID_HANDLE:
+        return invalidFile;
+    case ERROR_CURRENT_DIRECTORY:
+        return removeCurrentDir;
+    case ERROR_CANNOT_MAKE:
+        return directoryFull;
     case ERROR_SEEK:
-    case ERROR_NEGATIVE_SEEK: return badSeek;
-    case ERROR_SHARING_VIOLATION: return sharingViolation;
-    case ERROR_LOCK_VIOLATION: return lockViolation;
+    case ERROR_NEGATIVE_SEEK:
+        return badSeek;
+    case ERROR_SHARING_VIOLATION:
+        return sharingViolation;
+    case ERROR_LOCK_VIOLATION:
+        return lockViolation;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return diskFull;
-    case ERROR_HANDLE_EOF: return endOfFile;
+    case ERROR_HANDLE_DISK_FULL:
+        return diskFull;
+    case ERROR_HANDLE_EOF:
+        return endOfFile;
     case ERROR_CRC:
     case ERROR_READ_FAULT:
     case ERROR_WRITE_FAULT:
-    case ERROR_GEN_FAILURE: return hardIO;
-    default: return genericException;
+    case ERROR_GEN_FAILURE:
+        return hardIO;
+    default:
+        return genericException;
     }
 }
 
 BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
     static const char* const kTexts[] = {
-        "No error occurred.", "An unspecified error occurred.", "The file could not be found.",
-        "The path is invalid.", "Too many files are open.", "Access to the file was denied.",
-        "The file handle is invalid.", "The current directory cannot be removed.",
-        "The directory is full.", "The file pointer could not be moved.",
-        "A hardware I/O error occurred.", "A sharing violation occurred.",
-        "A locking violation occurred.", "The disk is full.", "The end of the file was reached.",
+        "No error occurred.",
+        "An unspecified error occurred.",
+        "The file could not be found.",
+        "The path is invalid.",
+        "Too many files are open.",
+        "Access to the file was denied.",
+        "The file handle is invalid.",
+        "The current directory cannot be removed.",
+        "The directory is full.",
+        "The file pointer could not be moved.",
+        "A hardware I/O error occurred.",
+        "A sharing violation occurred.",
+        "A locking violation occurred.",
+        "The disk is full.",
+        "The end of the file was reached.",
     };
     const char* text = (m_cause >= 0 && m_cause <= endOfFile) ? kTexts[m_cause] : kTexts[genericException];
     char message[MAX_PATH + 200];
@@ -116,7 +140,8 @@ BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnH
 BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
     static const char* const kTexts[] = {
-        "No error occurred.", "An unspecified error occurred while reading or writing data.",
+        "No error occurred.",
+        "An unspecified error occurred while reading or writing data.",
         "An attempt was made to write to an archive opened for loading.",
         "Unexpected end of the data.",
         "An attempt was made to read from an archive opened for storing.",
@@ -154,13 +179,25 @@ void AfxThrowMemoryException()
 {
     // Raising memory exhaustion must not need memory: one shared object is thrown.
     static CMemoryException s_memoryException(FALSE);
-    throw (CMemoryException*)&s_memoryException;
+    throw(CMemoryException*) & s_memoryException;
 }
 
-void AfxThrowNotSupportedException() { throw new CNotSupportedException; }
-void AfxThrowInvalidArgException() { throw new CInvalidArgException; }
-void AfxThrowResourceException() { throw new CResourceException; }
-void AfxThrowUserException() { throw new CUserException; }
+void AfxThrowNotSupportedException()
+{
+    throw new CNotSupportedException;
+}
+void AfxThrowInvalidArgException()
+{
+    throw new CInvalidArgException;
+}
+void AfxThrowResourceException()
+{
+    throw new CResourceException;
+}
+void AfxThrowUserException()
+{
+    throw new CUserException;
+}
 
 void AfxThrowFileException(int cause, LONG lOsError, LPCTSTR lpszFileName)
 {
@@ -172,4 +209,7 @@ void AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName)
     throw new CArchiveException(cause, lpszArchiveName);
 }
 
-void AfxThrowOleException(SCODE sc) { throw new COleException(sc); }
+void AfxThrowOleException(SCODE sc)
+{
+    throw new COleException(sc);
+}

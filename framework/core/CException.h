@@ -7,7 +7,8 @@
 #include "framework/core/CObject.h"
 #include "framework/core/CString.h"
 
-class CException : public CObject {
+class CException : public CObject
+{
     DECLARE_DYNAMIC(CException)
 public:
     explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
@@ -22,43 +23,62 @@ protected:
     static BOOL CopyMessage(LPCTSTR lpszText, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext);
 };
 
-class CMemoryException : public CException {
+class CMemoryException : public CException
+{
     DECLARE_DYNAMIC(CMemoryException)
 public:
     explicit CMemoryException(BOOL bAutoDelete = TRUE) : CException(bAutoDelete) {}
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 };
 
-class CNotSupportedException : public CException {
+class CNotSupportedException : public CException
+{
     DECLARE_DYNAMIC(CNotSupportedException)
 public:
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 };
 
-class CInvalidArgException : public CException {
+class CInvalidArgException : public CException
+{
     DECLARE_DYNAMIC(CInvalidArgException)
 public:
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 };
 
-class CResourceException : public CException {
+class CResourceException : public CException
+{
     DECLARE_DYNAMIC(CResourceException)
 public:
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 };
 
 // Raised where the user has already been told what went wrong (data exchange of dialogs).
-class CUserException : public CException {
+class CUserException : public CException
+{
     DECLARE_DYNAMIC(CUserException)
 };
 
-class CFileException : public CException {
+class CFileException : public CException
+{
     DECLARE_DYNAMIC(CFileException)
 public:
-    enum {
-        none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied,
-        invalidFile, removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation,
-        lockViolation, diskFull, endOfFile
+    enum
+    {
+        none,
+        genericException,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile
     };
     explicit CFileException(int cause = none, LONG lOsError = -1, LPCTSTR lpszFileName = NULL);
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
@@ -70,19 +90,32 @@ public:
     CString m_strFileName;
 };
 
-class CArchiveException : public CException {
+class CArchiveException : public CException
+{
     DECLARE_DYNAMIC(CArchiveException)
 public:
-    enum { none, genericException, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
+    enum
+    {
+        none,
+        genericException,
+        readOnly,
+        endOfFile,
+        writeOnly,
+        badIndex,
+        badClass,
+        badSchema
+    };
     explicit CArchiveException(int cause = none, LPCTSTR lpszArchiveName = NULL)
-        : m_cause(cause), m_strFileName(lpszArchiveName) {}
+        : m_cause(cause), m_strFileName(lpszArchiveName)
+    {}
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 
     int m_cause;
     CString m_strFileName;
 };
 
-class COleException : public CException {
+class COleException : public CException
+{
     DECLARE_DYNAMIC(COleException)
 public:
     explicit COleException(SCODE sc = S_OK) : m_sc(sc) {}
@@ -103,10 +136,15 @@ public:
 [[noreturn]] void AfxThrowOleException(SCODE sc);
 
 // Deletes a caught exception when the handler of the macros below ends, unless it is rethrown.
-class CExceptionHandlerScope {
+class CExceptionHandlerScope
+{
 public:
     explicit CExceptionHandlerScope(CException* e) : m_pException(e) {}
-    ~CExceptionHandlerScope() { if (m_pException) m_pException->Delete(); }
+    ~CExceptionHandlerScope()
+    {
+        if (m_pException)
+            m_pException->Delete();
+    }
     void Rethrow() { m_pException = NULL; }
 
 private:
@@ -114,11 +152,25 @@ private:
 };
 
 #define TRY try
-#define CATCH(class_name, e) catch (class_name* e) { CExceptionHandlerScope afxHandlerScope(e); (void)e;
-#define AND_CATCH(class_name, e) } catch (class_name* e) { CExceptionHandlerScope afxHandlerScope(e); (void)e;
+#define CATCH(class_name, e)                                                                                 \
+    catch (class_name * e)                                                                                   \
+    {                                                                                                        \
+        CExceptionHandlerScope afxHandlerScope(e);                                                           \
+        (void)e;
+#define AND_CATCH(class_name, e)                                                                             \
+    }                                                                                                        \
+    catch (class_name * e)                                                                                   \
+    {                                                                                                        \
+        CExceptionHandlerScope afxHandlerScope(e);                                                           \
+        (void)e;
 #define END_CATCH }
 #define CATCH_ALL(e) CATCH(CException, e)
 #define AND_CATCH_ALL(e) AND_CATCH(CException, e)
 #define END_CATCH_ALL }
 #define THROW(e) throw e
-#define THROW_LAST() do { afxHandlerScope.Rethrow(); throw; } while (0)
+#define THROW_LAST()                                                                                         \
+    do                                                                                                       \
+    {                                                                                                        \
+        afxHandlerScope.Rethrow();                                                                           \
+        throw;                                                                                               \
+    } while (0)

@@ -8,9 +8,11 @@ IMPLEMENT_DYNAMIC(CFile, CObject)
 
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
-CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
+{}
 
-CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE) {}
+CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
+{}
 
 CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
 {
@@ -28,7 +30,8 @@ CFile::~CFile()
 // Describes the last Win32 error in the caller's exception object; answers FALSE.
 static BOOL FailOpen(LPCTSTR lpszFileName, CFileException* pError)
 {
-    if (pError) {
+    if (pError)
+    {
         LONG lOsError = (LONG)GetLastError();
         pError->m_cause = CFileException::OsErrorToException(lOsError);
         pError->m_lOsError = lOsError;
@@ -40,10 +43,12 @@ static BOOL FailOpen(LPCTSTR lpszFileName, CFileException* pError)
 BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 {
     static const DWORD kAccess[] = {GENERIC_READ, GENERIC_WRITE, GENERIC_READ | GENERIC_WRITE};
-    static const DWORD kShare[] = {0, 0, FILE_SHARE_READ, FILE_SHARE_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE};
+    static const DWORD kShare[] = {0, 0, FILE_SHARE_READ, FILE_SHARE_WRITE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE};
     UINT nMode = nOpenFlags & 3;
     UINT nShare = (nOpenFlags & 0x70) >> 4;
-    if (nMode > 2 || nShare > 4) {
+    if (nMode > 2 || nShare > 4)
+    {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FailOpen(lpszFileName, pError);
     }
@@ -150,7 +155,8 @@ void CFile::Abort()
 CString CFile::GetFileName() const
 {
     int nStart = 0;
-    for (int i = 0; i < m_strFileName.GetLength(); ++i) {
+    for (int i = 0; i < m_strFileName.GetLength(); ++i)
+    {
         if (strchr("\\/:", m_strFileName[i]))
             nStart = i + 1;
     }
@@ -159,7 +165,8 @@ CString CFile::GetFileName() const
 
 void PASCAL CFile::Remove(LPCTSTR lpszFileName)
 {
-    if (!DeleteFileA(lpszFileName)) {
+    if (!DeleteFileA(lpszFileName))
+    {
         LONG lOsError = (LONG)GetLastError();
         AfxThrowFileException(CFileException::OsErrorToException(lOsError), lOsError, lpszFileName);
     }
@@ -167,7 +174,8 @@ void PASCAL CFile::Remove(LPCTSTR lpszFileName)
 
 void PASCAL CFile::Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName)
 {
-    if (!MoveFileA(lpszOldName, lpszNewName)) {
+    if (!MoveFileA(lpszOldName, lpszNewName))
+    {
         LONG lOsError = (LONG)GetLastError();
         AfxThrowFileException(CFileException::OsErrorToException(lOsError), lOsError, lpszOldName);
     }

@@ -17,7 +17,8 @@ CFixedAlloc::CFixedAlloc(UINT nAllocSize, UINT nBlockSize)
 
 CFixedAlloc::~CFixedAlloc()
 {
-    while (m_pChunks) {
+    while (m_pChunks)
+    {
         Chunk* pNext = m_pChunks->pNext;
         free(m_pChunks);
         m_pChunks = pNext;
@@ -28,15 +29,18 @@ CFixedAlloc::~CFixedAlloc()
 void* CFixedAlloc::Alloc()
 {
     EnterCriticalSection(&m_protect);
-    if (!m_pFreeList) {
+    if (!m_pFreeList)
+    {
         // A new chunk: its blocks go onto the free list, the first block on top.
         size_t blocksOffset = offsetof(Chunk, alignment);
         Chunk* pChunk = (Chunk*)malloc(blocksOffset + (size_t)m_nAllocSize * m_nBlockSize);
-        if (pChunk) {
+        if (pChunk)
+        {
             pChunk->pNext = m_pChunks;
             m_pChunks = pChunk;
             BYTE* pBlocks = (BYTE*)pChunk + blocksOffset;
-            for (UINT i = m_nBlockSize; i-- > 0;) {
+            for (UINT i = m_nBlockSize; i-- > 0;)
+            {
                 FreeBlock* pBlock = (FreeBlock*)(pBlocks + (size_t)i * m_nAllocSize);
                 pBlock->pNext = m_pFreeList;
                 m_pFreeList = pBlock;

@@ -10,7 +10,8 @@
 //     s_itemBlocks.Free(p);
 #include "framework/core/AfxBase.h"
 
-class CFixedAlloc {
+class CFixedAlloc
+{
 public:
     // nAllocSize: the bytes of each block; nBlockSize: the blocks of each chunk.
     explicit CFixedAlloc(UINT nAllocSize, UINT nBlockSize = 64);
@@ -26,12 +27,14 @@ public:
     void Free(void* p);
 
 private:
-    struct FreeBlock {
+    struct FreeBlock
+    {
         FreeBlock* pNext;
     };
-    struct Chunk {
+    struct Chunk
+    {
         Chunk* pNext;
-        double alignment;  // the blocks that follow the link are aligned like a double
+        double alignment; // the blocks that follow the link are aligned like a double
     };
 
     UINT m_nAllocSize;

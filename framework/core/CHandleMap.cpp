@@ -9,7 +9,8 @@
 
 namespace {
 // The maps of one thread, one per kind, found by the kind's address.
-struct ThreadMaps {
+struct ThreadMaps
+{
     std::vector<std::unique_ptr<CHandleMap>> maps;
     std::vector<const CHandleMapKind*> kinds;
 };
@@ -19,19 +20,23 @@ ThreadMaps& MapsOfThisThread()
     static CThreadOwned<ThreadMaps> maps;
     return maps.Get();
 }
-}
+} // namespace
 
 CHandleMap& PASCAL CHandleMap::ForThisThread(const CHandleMapKind& kind)
 {
     ThreadMaps& thread = MapsOfThisThread();
-    for (size_t i = 0; i < thread.kinds.size(); ++i) {
+    for (size_t i = 0; i < thread.kinds.size(); ++i)
+    {
         if (thread.kinds[i] == &kind)
             return *thread.maps[i];
     }
-    try {
+    try
+    {
         thread.maps.emplace_back(new CHandleMap(kind));
         thread.kinds.push_back(&kind);
-    } catch (std::bad_alloc&) {
+    }
+    catch (std::bad_alloc&)
+    {
         AfxThrowMemoryException();
     }
     return *thread.maps.back();
@@ -49,8 +54,14 @@ CObject* CHandleMap::Lookup(const std::unordered_map<HANDLE, CObject*>& map, HAN
     return found == map.end() ? NULL : found->second;
 }
 
-CObject* CHandleMap::LookupPermanent(HANDLE h) const { return Lookup(m_permanent, h); }
-CObject* CHandleMap::LookupTemporary(HANDLE h) const { return Lookup(m_temporary, h); }
+CObject* CHandleMap::LookupPermanent(HANDLE h) const
+{
+    return Lookup(m_permanent, h);
+}
+CObject* CHandleMap::LookupTemporary(HANDLE h) const
+{
+    return Lookup(m_temporary, h);
+}
 
 CObject* CHandleMap::FromHandle(HANDLE h)
 {
@@ -63,9 +74,12 @@ CObject* CHandleMap::FromHandle(HANDLE h)
     CObject* pObject = m_kind.pfnCreateTemporary(h);
     if (!pObject)
         return NULL;
-    try {
+    try
+    {
         m_temporary[h] = pObject;
-    } catch (std::bad_alloc&) {
+    }
+    catch (std::bad_alloc&)
+    {
         m_kind.pfnClearTemporary(pObject);
         delete pObject;
         AfxThrowMemoryException();
@@ -75,9 +89,12 @@ CObject* CHandleMap::FromHandle(HANDLE h)
 
 void CHandleMap::SetPermanent(HANDLE h, CObject* pObject)
 {
-    try {
+    try
+    {
         m_permanent[h] = pObject;
-    } catch (std::bad_alloc&) {
+    }
+    catch (std::bad_alloc&)
+    {
         AfxThrowMemoryException();
     }
 }
@@ -94,7 +111,8 @@ void CHandleMap::DeleteTemporary()
     // list taken out of the map first.
     std::unordered_map<HANDLE, CObject*> temporary;
     temporary.swap(m_temporary);
-    for (auto& entry : temporary) {
+    for (auto& entry : temporary)
+    {
         m_kind.pfnClearTemporary(entry.second);
         delete entry.second;
     }

@@ -20,12 +20,14 @@
 
 #include <unordered_map>
 
-struct CHandleMapKind {
+struct CHandleMapKind
+{
     CObject* (*pfnCreateTemporary)(HANDLE h);
     void (*pfnClearTemporary)(CObject* pObject);
 };
 
-class CHandleMap {
+class CHandleMap
+{
 public:
     // The current thread's map for that kind (made on first use, freed when the thread ends).
     static CHandleMap& PASCAL ForThisThread(const CHandleMapKind& kind);

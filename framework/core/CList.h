@@ -8,8 +8,10 @@
 #include "framework/core/CollectionHelpers.h"
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
-class CList : public CObject {
-    struct CNode {
+class CList : public CObject
+{
+    struct CNode
+    {
         CNode* pNext;
         CNode* pPrev;
         TYPE data;
@@ -19,7 +21,9 @@ class CList : public CObject {
 public:
     // The block size is accepted for compatibility; nodes are allocated one at a time.
     explicit CList(INT_PTR nBlockSize = 10) : m_pNodeHead(NULL), m_pNodeTail(NULL), m_nCount(0)
-    { (void)nBlockSize; }
+    {
+        (void)nBlockSize;
+    }
     ~CList() override { RemoveAll(); }
 
     INT_PTR GetCount() const { return m_nCount; }
@@ -41,10 +45,30 @@ public:
     POSITION GetHeadPosition() const { return (POSITION)m_pNodeHead; }
     POSITION GetTailPosition() const { return (POSITION)m_pNodeTail; }
     // The element at rPosition; rPosition moves on (NULL after the last).
-    TYPE& GetNext(POSITION& rPosition) { CNode* p = Node(rPosition); rPosition = (POSITION)p->pNext; return p->data; }
-    const TYPE& GetNext(POSITION& rPosition) const { CNode* p = Node(rPosition); rPosition = (POSITION)p->pNext; return p->data; }
-    TYPE& GetPrev(POSITION& rPosition) { CNode* p = Node(rPosition); rPosition = (POSITION)p->pPrev; return p->data; }
-    const TYPE& GetPrev(POSITION& rPosition) const { CNode* p = Node(rPosition); rPosition = (POSITION)p->pPrev; return p->data; }
+    TYPE& GetNext(POSITION& rPosition)
+    {
+        CNode* p = Node(rPosition);
+        rPosition = (POSITION)p->pNext;
+        return p->data;
+    }
+    const TYPE& GetNext(POSITION& rPosition) const
+    {
+        CNode* p = Node(rPosition);
+        rPosition = (POSITION)p->pNext;
+        return p->data;
+    }
+    TYPE& GetPrev(POSITION& rPosition)
+    {
+        CNode* p = Node(rPosition);
+        rPosition = (POSITION)p->pPrev;
+        return p->data;
+    }
+    const TYPE& GetPrev(POSITION& rPosition) const
+    {
+        CNode* p = Node(rPosition);
+        rPosition = (POSITION)p->pPrev;
+        return p->data;
+    }
     TYPE& GetAt(POSITION position) { return Node(position)->data; }
     const TYPE& GetAt(POSITION position) const { return Node(position)->data; }
     void SetAt(POSITION pos, ARG_TYPE newElement) { Node(pos)->data = newElement; }
@@ -82,9 +106,12 @@ template <class TYPE, class ARG_TYPE>
 typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::NewNode(ARG_TYPE value)
 {
     void* p = AfxAllocateElements(1, sizeof(CNode));
-    try {
+    try
+    {
         return new (p) CNode(value);
-    } catch (...) {
+    }
+    catch (...)
+    {
         AfxFreeElements(p);
         throw;
     }
@@ -149,7 +176,7 @@ void CList<TYPE, ARG_TYPE>::AddHead(CList* pNewList)
     if (!pNewList)
         AfxThrowInvalidArgException();
     CList copy;
-    copy.AddTail(pNewList);  // pNewList may be this list
+    copy.AddTail(pNewList); // pNewList may be this list
     for (POSITION pos = copy.GetTailPosition(); pos;)
         AddHead(copy.GetPrev(pos));
 }
@@ -159,7 +186,7 @@ void CList<TYPE, ARG_TYPE>::AddTail(CList* pNewList)
 {
     if (!pNewList)
         AfxThrowInvalidArgException();
-    INT_PTR nCount = pNewList->m_nCount;  // pNewList may be this list: take the old elements only
+    INT_PTR nCount = pNewList->m_nCount; // pNewList may be this list: take the old elements only
     POSITION pos = pNewList->GetHeadPosition();
     for (INT_PTR i = 0; i < nCount; ++i)
         AddTail(pNewList->GetNext(pos));
@@ -176,7 +203,8 @@ template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) const
 {
     CNode* pNode = startAfter ? ((CNode*)startAfter)->pNext : m_pNodeHead;
-    for (; pNode; pNode = pNode->pNext) {
+    for (; pNode; pNode = pNode->pNext)
+    {
         if (CompareElements(&pNode->data, &searchValue))
             return (POSITION)pNode;
     }
@@ -197,7 +225,8 @@ POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR nIndex) const
 template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) {
+    if (ar.IsStoring())
+    {
         ar.WriteCount((DWORD_PTR)m_nCount);
         for (CNode* pNode = m_pNodeHead; pNode; pNode = pNode->pNext)
             SerializeElements(ar, &pNode->data, 1);
@@ -205,7 +234,8 @@ void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
     }
     DWORD_PTR nCount = ar.ReadCount();
     ar.CheckCount(nCount, MinSerializedSize((TYPE*)NULL));
-    for (DWORD_PTR i = 0; i < nCount; ++i) {
+    for (DWORD_PTR i = 0; i < nCount; ++i)
+    {
         TYPE newData = TYPE();
         SerializeElements(ar, &newData, 1);
         AddTail(newData);
@@ -213,11 +243,12 @@ void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
 }
 
 // Lists of pointers are not archived; the others are serializable classes.
-#define AFX_TYPED_LIST(class_name, TYPE, ARG_TYPE, DECLARE_KIND)               \
-    class class_name : public CList<TYPE, ARG_TYPE> {                          \
-        DECLARE_KIND(class_name)                                               \
-    public:                                                                    \
-        explicit class_name(INT_PTR nBlockSize = 10) : CList<TYPE, ARG_TYPE>(nBlockSize) {} \
+#define AFX_TYPED_LIST(class_name, TYPE, ARG_TYPE, DECLARE_KIND)                                             \
+    class class_name : public CList<TYPE, ARG_TYPE>                                                          \
+    {                                                                                                        \
+        DECLARE_KIND(class_name)                                                                             \
+    public:                                                                                                  \
+        explicit class_name(INT_PTR nBlockSize = 10) : CList<TYPE, ARG_TYPE>(nBlockSize) {}                  \
     };
 
 AFX_TYPED_LIST(CPtrList, void*, void*, DECLARE_DYNAMIC)

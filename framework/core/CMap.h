@@ -9,8 +9,10 @@
 #include "framework/core/CollectionHelpers.h"
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-class CMap : public CObject {
-    struct CAssoc {
+class CMap : public CObject
+{
+    struct CAssoc
+    {
         CAssoc* pNext;
         UINT nHashValue;
         KEY key;
@@ -20,8 +22,10 @@ class CMap : public CObject {
 
 public:
     // The block size is accepted for compatibility; entries are allocated one at a time.
-    explicit CMap(INT_PTR nBlockSize = 10)
-        : m_pHashTable(NULL), m_nHashTableSize(17), m_nCount(0) { (void)nBlockSize; }
+    explicit CMap(INT_PTR nBlockSize = 10) : m_pHashTable(NULL), m_nHashTableSize(17), m_nCount(0)
+    {
+        (void)nBlockSize;
+    }
     ~CMap() override { RemoveAll(); }
 
     INT_PTR GetCount() const { return m_nCount; }
@@ -64,7 +68,8 @@ CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Find(ARG_KEY key, UINT nHashValue, CAssoc*
     if (!m_pHashTable)
         return NULL;
     rpLink = &m_pHashTable[nHashValue % m_nHashTableSize];
-    for (; *rpLink; rpLink = &(*rpLink)->pNext) {
+    for (; *rpLink; rpLink = &(*rpLink)->pNext)
+    {
         CAssoc* pAssoc = *rpLink;
         if (pAssoc->nHashValue == nHashValue && CompareElements(&pAssoc->key, &key))
             return pAssoc;
@@ -96,9 +101,12 @@ VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
         Rehash(m_nHashTableSize * 2 + 1);
     void* p = AfxAllocateElements(1, sizeof(CAssoc));
     CAssoc* pAssoc;
-    try {
+    try
+    {
         pAssoc = new (p) CAssoc(key);
-    } catch (...) {
+    }
+    catch (...)
+    {
         AfxFreeElements(p);
         throw;
     }
@@ -127,9 +135,12 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
 {
-    if (m_pHashTable) {
-        for (UINT i = 0; i < m_nHashTableSize; ++i) {
-            for (CAssoc* pAssoc = m_pHashTable[i]; pAssoc;) {
+    if (m_pHashTable)
+    {
+        for (UINT i = 0; i < m_nHashTableSize; ++i)
+        {
+            for (CAssoc* pAssoc = m_pHashTable[i]; pAssoc;)
+            {
                 CAssoc* pNext = pAssoc->pNext;
                 pAssoc->~CAssoc();
                 AfxFreeElements(pAssoc);
@@ -149,9 +160,12 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Rehash(UINT nNewSize)
     CAssoc** pNewTable = (CAssoc**)AfxAllocateElements(nNewSize, sizeof(CAssoc*));
     for (UINT i = 0; i < nNewSize; ++i)
         pNewTable[i] = NULL;
-    if (m_pHashTable) {
-        for (UINT i = 0; i < m_nHashTableSize; ++i) {
-            for (CAssoc* pAssoc = m_pHashTable[i]; pAssoc;) {
+    if (m_pHashTable)
+    {
+        for (UINT i = 0; i < m_nHashTableSize; ++i)
+        {
+            for (CAssoc* pAssoc = m_pHashTable[i]; pAssoc;)
+            {
                 CAssoc* pNext = pAssoc->pNext;
                 CAssoc*& rBucket = pNewTable[pAssoc->nHashValue % nNewSize];
                 pAssoc->pNext = rBucket;
@@ -184,7 +198,8 @@ CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::NextAfter(CAssoc* pAssoc) const
     if (pAssoc && pAssoc->pNext)
         return pAssoc->pNext;
     UINT nBucket = pAssoc ? pAssoc->nHashValue % m_nHashTableSize + 1 : 0;
-    for (; m_pHashTable && nBucket < m_nHashTableSize; ++nBucket) {
+    for (; m_pHashTable && nBucket < m_nHashTableSize; ++nBucket)
+    {
         if (m_pHashTable[nBucket])
             return m_pHashTable[nBucket];
     }
@@ -192,7 +207,8 @@ CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::NextAfter(CAssoc* pAssoc) const
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey,
+                                                        VALUE& rValue) const
 {
     CAssoc* pAssoc = rNextPosition == BEFORE_START_POSITION ? NextAfter(NULL) : (CAssoc*)rNextPosition;
     if (!pAssoc)
@@ -205,9 +221,11 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) {
+    if (ar.IsStoring())
+    {
         ar.WriteCount((DWORD_PTR)m_nCount);
-        for (CAssoc* pAssoc = NextAfter(NULL); pAssoc; pAssoc = NextAfter(pAssoc)) {
+        for (CAssoc* pAssoc = NextAfter(NULL); pAssoc; pAssoc = NextAfter(pAssoc))
+        {
             SerializeElements(ar, &pAssoc->key, 1);
             SerializeElements(ar, &pAssoc->value, 1);
         }
@@ -215,7 +233,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
     }
     DWORD_PTR nCount = ar.ReadCount();
     ar.CheckCount(nCount, MinSerializedSize((KEY*)NULL) + MinSerializedSize((VALUE*)NULL));
-    for (DWORD_PTR i = 0; i < nCount; ++i) {
+    for (DWORD_PTR i = 0; i < nCount; ++i)
+    {
         KEY newKey = KEY();
         VALUE newValue = VALUE();
         SerializeElements(ar, &newKey, 1);
@@ -225,11 +244,12 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
 }
 
 // Maps holding pointers are not archived; the others are serializable classes.
-#define AFX_TYPED_MAP(class_name, KEY, ARG_KEY, VALUE, ARG_VALUE, DECLARE_KIND)            \
-    class class_name : public CMap<KEY, ARG_KEY, VALUE, ARG_VALUE> {                       \
-        DECLARE_KIND(class_name)                                                           \
-    public:                                                                                \
-        explicit class_name(INT_PTR nBlockSize = 10) : CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {} \
+#define AFX_TYPED_MAP(class_name, KEY, ARG_KEY, VALUE, ARG_VALUE, DECLARE_KIND)                              \
+    class class_name : public CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>                                           \
+    {                                                                                                        \
+        DECLARE_KIND(class_name)                                                                             \
+    public:                                                                                                  \
+        explicit class_name(INT_PTR nBlockSize = 10) : CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {}   \
     };
 
 AFX_TYPED_MAP(CMapPtrToPtr, void*, void*, void*, void*, DECLARE_DYNAMIC)

@@ -8,21 +8,19 @@
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
 CMemFile::CMemFile(UINT nGrowBytes)
-    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0),
-      m_lpBuffer(NULL), m_bAutoDelete(TRUE)
-{
-}
+    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL),
+      m_bAutoDelete(TRUE)
+{}
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
-    : m_nGrowBytes(0), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0),
-      m_lpBuffer(NULL), m_bAutoDelete(TRUE)
+    : m_nGrowBytes(0), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL), m_bAutoDelete(TRUE)
 {
     Attach(lpBuffer, nBufferSize, nGrowBytes);
 }
 
 CMemFile::~CMemFile()
 {
-    Close();  // a derived file has freed its own storage in its destructor already
+    Close(); // a derived file has freed its own storage in its destructor already
 }
 
 void CMemFile::Attach(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
@@ -45,9 +43,18 @@ BYTE* CMemFile::Detach()
     return lpBuffer;
 }
 
-BYTE* CMemFile::Alloc(SIZE_T nBytes) { return (BYTE*)malloc(nBytes); }
-BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes) { return (BYTE*)realloc(lpMem, nBytes); }
-void CMemFile::Free(BYTE* lpMem) { free(lpMem); }
+BYTE* CMemFile::Alloc(SIZE_T nBytes)
+{
+    return (BYTE*)malloc(nBytes);
+}
+BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes)
+{
+    return (BYTE*)realloc(lpMem, nBytes);
+}
+void CMemFile::Free(BYTE* lpMem)
+{
+    free(lpMem);
+}
 
 void CMemFile::GrowFile(SIZE_T dwNewLen)
 {
@@ -90,7 +97,7 @@ void CMemFile::Write(const void* lpBuf, UINT nCount)
         AfxThrowMemoryException();
     SIZE_T nEnd = m_nPosition + nCount;
     GrowFile(nEnd);
-    if (m_nPosition > m_nFileSize)  // a seek past the end leaves zeros behind
+    if (m_nPosition > m_nFileSize) // a seek past the end leaves zeros behind
         memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);
     memcpy(m_lpBuffer + m_nPosition, lpBuf, nCount);
     m_nPosition = nEnd;

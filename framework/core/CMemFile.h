@@ -6,7 +6,8 @@
 // Writing past a buffer that may not grow raises CMemoryException.
 #include "framework/core/CFile.h"
 
-class CMemFile : public CFile {
+class CMemFile : public CFile
+{
     DECLARE_DYNAMIC(CMemFile)
 public:
     explicit CMemFile(UINT nGrowBytes = 1024);
@@ -40,5 +41,5 @@ protected:
     SIZE_T m_nBufferSize;
     SIZE_T m_nFileSize;
     BYTE* m_lpBuffer;
-    BOOL m_bAutoDelete;  // the buffer is the file's own and freed with it
+    BOOL m_bAutoDelete; // the buffer is the file's own and freed with it
 };

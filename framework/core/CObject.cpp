@@ -8,8 +8,14 @@
 CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), 0xFFFF, NULL, NULL, NULL};
 static CRuntimeClassRegistration afxRegistration_CObject(&CObject::classCObject);
 
-CRuntimeClass* PASCAL CObject::GetThisClass() { return &CObject::classCObject; }
-CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }
+CRuntimeClass* PASCAL CObject::GetThisClass()
+{
+    return &CObject::classCObject;
+}
+CRuntimeClass* CObject::GetRuntimeClass() const
+{
+    return &CObject::classCObject;
+}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
 {
@@ -21,7 +27,8 @@ BOOL CObject::IsSerializable() const
     return GetRuntimeClass()->m_wSchema != 0xFFFF;
 }
 
-void CObject::Serialize(CArchive&) {}
+void CObject::Serialize(CArchive&)
+{}
 
 CObject* AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
 {
@@ -39,7 +46,8 @@ CObject* AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject)
 // Entries are added while the program starts (one thread) and may be read by any thread later;
 // the lock keeps late registrations (classes in dynamically loaded code) safe as well.
 namespace {
-struct ClassList {
+struct ClassList
+{
     CRITICAL_SECTION lock;
     CRuntimeClass* first;
     ClassList() : first(NULL) { InitializeCriticalSection(&lock); }
@@ -50,7 +58,7 @@ ClassList& TheClassList()
     static ClassList list;
     return list;
 }
-}
+} // namespace
 
 // A record enters the list once: the toolkit's start-up enters classes that must be creatable by
 // name before their own registration object runs, and a second entry would make the list a loop.
@@ -61,7 +69,8 @@ CRuntimeClassRegistration::CRuntimeClassRegistration(CRuntimeClass* pNewClass)
     BOOL bListed = FALSE;
     for (CRuntimeClass* pClass = list.first; pClass && !bListed; pClass = pClass->m_pNextClass)
         bListed = pClass == pNewClass;
-    if (!bListed) {
+    if (!bListed)
+    {
         pNewClass->m_pNextClass = list.first;
         list.first = pNewClass;
     }
@@ -81,7 +90,8 @@ CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName)
 {
     if (!lpszClassName)
         return NULL;
-    for (CRuntimeClass* pClass = GetFirstClass(); pClass; pClass = pClass->m_pNextClass) {
+    for (CRuntimeClass* pClass = GetFirstClass(); pClass; pClass = pClass->m_pNextClass)
+    {
         if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
             return pClass;
     }
@@ -92,9 +102,12 @@ CObject* CRuntimeClass::CreateObject()
 {
     if (!m_pfnCreateObject)
         return NULL;
-    try {
+    try
+    {
         return m_pfnCreateObject();
-    } catch (std::bad_alloc&) {
+    }
+    catch (std::bad_alloc&)
+    {
         AfxThrowMemoryException();
     }
 }
@@ -106,7 +119,8 @@ CRuntimeClass* CRuntimeClass::GetBaseClass() const
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 {
-    for (const CRuntimeClass* pClass = this; pClass; pClass = pClass->GetBaseClass()) {
+    for (const CRuntimeClass* pClass = this; pClass; pClass = pClass->GetBaseClass())
+    {
         if (pClass == pBaseClass)
             return TRUE;
     }

@@ -31,13 +31,14 @@ class CArchive;
 // The schema bit that makes a class accept any stored version.
 #define VERSIONABLE_SCHEMA (0x80000000)
 
-struct CRuntimeClass {
+struct CRuntimeClass
+{
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
-    UINT m_wSchema;                          // 0xFFFF: not serializable
-    CObject* (PASCAL* m_pfnCreateObject)();  // NULL: not dynamically creatable
-    CRuntimeClass* (PASCAL* m_pfnGetBaseClass)();
-    CRuntimeClass* m_pNextClass;             // next record of the process list
+    UINT m_wSchema;                        // 0xFFFF: not serializable
+    CObject*(PASCAL* m_pfnCreateObject)(); // NULL: not dynamically creatable
+    CRuntimeClass*(PASCAL* m_pfnGetBaseClass)();
+    CRuntimeClass* m_pNextClass; // next record of the process list
 
     // A new object of this class; NULL when the class cannot be created dynamically.
     // Raises CMemoryException when memory runs out.
@@ -58,11 +59,13 @@ struct CRuntimeClass {
 };
 
 // Enters a class record in the process list; IMPLEMENT_ macros make one per class.
-struct CRuntimeClassRegistration {
+struct CRuntimeClassRegistration
+{
     explicit CRuntimeClassRegistration(CRuntimeClass* pNewClass);
 };
 
-class CObject {
+class CObject
+{
 public:
     virtual ~CObject() {}
     virtual CRuntimeClass* GetRuntimeClass() const;
@@ -85,72 +88,104 @@ private:
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
 // The object as a pointer to class_name, or NULL when it is NULL or not of that class.
-#define DYNAMIC_DOWNCAST(class_name, object) \
+#define DYNAMIC_DOWNCAST(class_name, object)                                                                 \
     ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), (object)))
 // The object as a pointer to class_name; the class is checked only in debug builds.
-#define STATIC_DOWNCAST(class_name, object) \
+#define STATIC_DOWNCAST(class_name, object)                                                                  \
     ((class_name*)AfxStaticDownCast(RUNTIME_CLASS(class_name), (object)))
 
 CObject* AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 CObject* AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
 
 // ---- declarations ----
-#define DECLARE_DYNAMIC(class_name)                        \
-public:                                                    \
-    static CRuntimeClass class##class_name;                \
-    static CRuntimeClass* PASCAL GetThisClass();           \
+#define DECLARE_DYNAMIC(class_name)                                                                          \
+public:                                                                                                      \
+    static CRuntimeClass class##class_name;                                                                  \
+    static CRuntimeClass* PASCAL GetThisClass();                                                             \
     CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name)       \
+#define DECLARE_DYNCREATE(class_name)                                                                        \
+    DECLARE_DYNAMIC(class_name)                                                                              \
     static CObject* PASCAL CreateObject();
 
-#define DECLARE_SERIAL(class_name)                                            \
-    DECLARE_DYNCREATE(class_name)                                             \
-    friend CArchive& operator>>(CArchive& ar, class_name*& pOb)               \
-    {                                                                         \
-        pOb = (class_name*)AfxReadObject(ar, RUNTIME_CLASS(class_name));      \
-        return ar;                                                            \
+#define DECLARE_SERIAL(class_name)                                                                           \
+    DECLARE_DYNCREATE(class_name)                                                                            \
+    friend CArchive& operator>>(CArchive& ar, class_name*& pOb)                                              \
+    {                                                                                                        \
+        pOb = (class_name*)AfxReadObject(ar, RUNTIME_CLASS(class_name));                                     \
+        return ar;                                                                                           \
     }
 
 // Reads an object of the class (or a derived one) from the archive; see CArchive::ReadObject.
 CObject* AfxReadObject(CArchive& ar, CRuntimeClass* pClassRequested);
 
 // ---- definitions for ordinary classes (in one .cpp file) ----
-#define AFX_RUNTIME_CLASS_BODY(class_name, base_class_name, wSchema, pfnNew)                 \
-    CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class_name),     \
-        (UINT)(wSchema), pfnNew, &base_class_name::GetThisClass, NULL};                      \
-    CRuntimeClass* PASCAL class_name::GetThisClass() { return &class_name::class##class_name; } \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; } \
+#define AFX_RUNTIME_CLASS_BODY(class_name, base_class_name, wSchema, pfnNew)                                 \
+    CRuntimeClass class_name::class##class_name = {#class_name,                                              \
+                                                   (int)sizeof(class_name),                                  \
+                                                   (UINT)(wSchema),                                          \
+                                                   pfnNew,                                                   \
+                                                   &base_class_name::GetThisClass,                           \
+                                                   NULL};                                                    \
+    CRuntimeClass* PASCAL class_name::GetThisClass()                                                         \
+    {                                                                                                        \
+        return &class_name::class##class_name;                                                               \
+    }                                                                                                        \
+    CRuntimeClass* class_name::GetRuntimeClass() const                                                       \
+    {                                                                                                        \
+        return &class_name::class##class_name;                                                               \
+    }                                                                                                        \
     static CRuntimeClassRegistration afxRegistration_##class_name(&class_name::class##class_name);
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                       \
     AFX_RUNTIME_CLASS_BODY(class_name, base_class_name, 0xFFFF, NULL)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                   \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; } \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                     \
+    CObject* PASCAL class_name::CreateObject()                                                               \
+    {                                                                                                        \
+        return new class_name;                                                                               \
+    }                                                                                                        \
     AFX_RUNTIME_CLASS_BODY(class_name, base_class_name, 0xFFFF, &class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                    \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; }        \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                               \
+    CObject* PASCAL class_name::CreateObject()                                                               \
+    {                                                                                                        \
+        return new class_name;                                                                               \
+    }                                                                                                        \
     AFX_RUNTIME_CLASS_BODY(class_name, base_class_name, wSchema, &class_name::CreateObject)
 
 // ---- definitions for class templates (in the header, after the template) ----
-#define AFX_RUNTIME_CLASS_BODY_T(class_name, T, base_class_name, wSchema, pfnNew)             \
-    template <class T> CRuntimeClass class_name<T>::class##class_name = {#class_name,         \
-        (int)sizeof(class_name<T>), (UINT)(wSchema), pfnNew, &base_class_name::GetThisClass, NULL}; \
-    template <class T> CRuntimeClass* PASCAL class_name<T>::GetThisClass()                    \
-    { return &class_name<T>::class##class_name; }                                             \
-    template <class T> CRuntimeClass* class_name<T>::GetRuntimeClass() const                  \
-    { return &class_name<T>::class##class_name; }
+#define AFX_RUNTIME_CLASS_BODY_T(class_name, T, base_class_name, wSchema, pfnNew)                            \
+    template <class T>                                                                                       \
+    CRuntimeClass class_name<T>::class##class_name = {                                                       \
+        #class_name, (int)sizeof(class_name<T>),     (UINT)(wSchema),                                        \
+        pfnNew,      &base_class_name::GetThisClass, NULL};                                                  \
+    template <class T>                                                                                       \
+    CRuntimeClass* PASCAL class_name<T>::GetThisClass()                                                      \
+    {                                                                                                        \
+        return &class_name<T>::class##class_name;                                                            \
+    }                                                                                                        \
+    template <class T>                                                                                       \
+    CRuntimeClass* class_name<T>::GetRuntimeClass() const                                                    \
+    {                                                                                                        \
+        return &class_name<T>::class##class_name;                                                            \
+    }
 
-#define IMPLEMENT_DYNAMIC_T(class_name, T, base_class_name) \
+#define IMPLEMENT_DYNAMIC_T(class_name, T, base_class_name)                                                  \
     AFX_RUNTIME_CLASS_BODY_T(class_name, T, base_class_name, 0xFFFF, NULL)
 
-#define IMPLEMENT_DYNCREATE_T(class_name, T, base_class_name)                                \
-    template <class T> CObject* PASCAL class_name<T>::CreateObject() { return new class_name<T>; } \
+#define IMPLEMENT_DYNCREATE_T(class_name, T, base_class_name)                                                \
+    template <class T>                                                                                       \
+    CObject* PASCAL class_name<T>::CreateObject()                                                            \
+    {                                                                                                        \
+        return new class_name<T>;                                                                            \
+    }                                                                                                        \
     AFX_RUNTIME_CLASS_BODY_T(class_name, T, base_class_name, 0xFFFF, &class_name<T>::CreateObject)
 
-#define IMPLEMENT_SERIAL_T(class_name, T, base_class_name, wSchema)                          \
-    template <class T> CObject* PASCAL class_name<T>::CreateObject() { return new class_name<T>; } \
+#define IMPLEMENT_SERIAL_T(class_name, T, base_class_name, wSchema)                                          \
+    template <class T>                                                                                       \
+    CObject* PASCAL class_name<T>::CreateObject()                                                            \
+    {                                                                                                        \
+        return new class_name<T>;                                                                            \
+    }                                                                                                        \
     AFX_RUNTIME_CLASS_BODY_T(class_name, T, base_class_name, wSchema, &class_name<T>::CreateObject)

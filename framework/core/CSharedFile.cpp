@@ -4,18 +4,17 @@ IMPLEMENT_DYNAMIC(CSharedFile, CMemFile)
 
 CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
     : CMemFile(nGrowBytes), m_nAllowGrow(nGrowBytes), m_hGlobalMemory(NULL), m_nAllocFlags(nAllocFlags)
-{
-}
+{}
 
 CSharedFile::~CSharedFile()
 {
     Close();
-    Free(NULL);  // a block given to SetHandle that could not be locked
+    Free(NULL); // a block given to SetHandle that could not be locked
 }
 
 BYTE* CSharedFile::Alloc(SIZE_T nBytes)
 {
-    Free(NULL);  // a block given to SetHandle that could not be locked
+    Free(NULL); // a block given to SetHandle that could not be locked
     HGLOBAL hMemory = GlobalAlloc(m_nAllocFlags, nBytes);
     if (!hMemory)
         return NULL;
@@ -27,8 +26,9 @@ BYTE* CSharedFile::Realloc(BYTE*, SIZE_T nBytes)
 {
     GlobalUnlock(m_hGlobalMemory);
     HGLOBAL hNew = GlobalReAlloc(m_hGlobalMemory, nBytes, GMEM_MOVEABLE);
-    if (!hNew) {
-        GlobalLock(m_hGlobalMemory);  // the old block stays the file's
+    if (!hNew)
+    {
+        GlobalLock(m_hGlobalMemory); // the old block stays the file's
         return NULL;
     }
     m_hGlobalMemory = hNew;
@@ -37,7 +37,8 @@ BYTE* CSharedFile::Realloc(BYTE*, SIZE_T nBytes)
 
 void CSharedFile::Free(BYTE*)
 {
-    if (m_hGlobalMemory) {
+    if (m_hGlobalMemory)
+    {
         GlobalUnlock(m_hGlobalMemory);
         GlobalFree(m_hGlobalMemory);
     }
@@ -52,7 +53,8 @@ HGLOBAL CSharedFile::Detach()
     SIZE_T nLength = m_nFileSize;
     GlobalUnlock(hMemory);
     // The receiver learns the data's length from the block's size: cut off the unused growth.
-    if (nLength > 0 && nLength < m_nBufferSize) {
+    if (nLength > 0 && nLength < m_nBufferSize)
+    {
         if (HGLOBAL hExact = GlobalReAlloc(hMemory, nLength, GMEM_MOVEABLE))
             hMemory = hExact;
     }

@@ -4,7 +4,8 @@
 // block made elsewhere.
 #include "framework/core/CMemFile.h"
 
-class CSharedFile : public CMemFile {
+class CSharedFile : public CMemFile
+{
     DECLARE_DYNAMIC(CSharedFile)
 public:
     explicit CSharedFile(UINT nAllocFlags = GMEM_DDESHARE | GMEM_MOVEABLE, UINT nGrowBytes = 4096);

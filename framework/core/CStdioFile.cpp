@@ -10,7 +10,8 @@
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
-CStdioFile::CStdioFile() : m_pStream(NULL) {}
+CStdioFile::CStdioFile() : m_pStream(NULL)
+{}
 
 CStdioFile::CStdioFile(FILE* pOpenStream) : m_pStream(pOpenStream)
 {
@@ -43,18 +44,22 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
     if (nAccess == modeReadWrite)
         mode[n++] = '+';
     mode[n] = (nOpenFlags & typeBinary) ? 'b' : 't';
-    int osFlags = (nAccess == modeRead ? _O_RDONLY : nAccess == modeWrite ? _O_WRONLY : _O_RDWR) |
-                  ((nOpenFlags & typeBinary) ? _O_BINARY : _O_TEXT);
+    int osFlags = (nAccess == modeRead    ? _O_RDONLY
+                   : nAccess == modeWrite ? _O_WRONLY
+                                          : _O_RDWR)
+                  | ((nOpenFlags & typeBinary) ? _O_BINARY : _O_TEXT);
     int fd = _open_osfhandle((intptr_t)m_hFile, osFlags);
     m_pStream = fd < 0 ? NULL : _fdopen(fd, mode);
-    if (!m_pStream) {
+    if (!m_pStream)
+    {
         if (fd >= 0)
             _close(fd);
         else
             CloseHandle(m_hFile);
         m_hFile = hFileNull;
         m_bCloseOnDelete = FALSE;
-        if (pError) {
+        if (pError)
+        {
             pError->m_cause = CFileException::tooManyOpenFiles;
             pError->m_lOsError = ERROR_TOO_MANY_OPEN_FILES;
             pError->m_strFileName = lpszFileName;
@@ -72,7 +77,8 @@ void CStdioFile::ThrowStreamError() const
 UINT CStdioFile::Read(void* lpBuf, UINT nCount)
 {
     UINT nRead = (UINT)fread(lpBuf, 1, nCount, m_pStream);
-    if (nRead < nCount && ferror(m_pStream)) {
+    if (nRead < nCount && ferror(m_pStream))
+    {
         clearerr(m_pStream);
         ThrowStreamError();
     }
@@ -81,7 +87,8 @@ UINT CStdioFile::Read(void* lpBuf, UINT nCount)
 
 void CStdioFile::Write(const void* lpBuf, UINT nCount)
 {
-    if (fwrite(lpBuf, 1, nCount, m_pStream) != nCount) {
+    if (fwrite(lpBuf, 1, nCount, m_pStream) != nCount)
+    {
         clearerr(m_pStream);
         ThrowStreamError();
     }
@@ -117,7 +124,7 @@ void CStdioFile::Flush()
 
 void CStdioFile::Close()
 {
-    int result = m_pStream ? fclose(m_pStream) : 0;  // closes the handle as well
+    int result = m_pStream ? fclose(m_pStream) : 0; // closes the handle as well
     m_pStream = NULL;
     m_hFile = hFileNull;
     m_bCloseOnDelete = FALSE;
@@ -137,7 +144,8 @@ void CStdioFile::Abort()
 LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax)
 {
     LPTSTR result = fgets(lpsz, (int)nMax, m_pStream);
-    if (!result && ferror(m_pStream)) {
+    if (!result && ferror(m_pStream))
+    {
         clearerr(m_pStream);
         ThrowStreamError();
     }
@@ -149,7 +157,8 @@ BOOL CStdioFile::ReadString(CString& rString)
     rString.Empty();
     char chunk[256];
     BOOL readAny = FALSE;
-    while (ReadString(chunk, sizeof chunk)) {
+    while (ReadString(chunk, sizeof chunk))
+    {
         readAny = TRUE;
         rString += chunk;
         if (rString.GetLength() > 0 && rString[rString.GetLength() - 1] == '\n')
@@ -165,7 +174,8 @@ BOOL CStdioFile::ReadString(CString& rString)
 
 void CStdioFile::WriteString(LPCTSTR lpsz)
 {
-    if (fputs(lpsz ? lpsz : "", m_pStream) == EOF) {
+    if (fputs(lpsz ? lpsz : "", m_pStream) == EOF)
+    {
         clearerr(m_pStream);
         ThrowStreamError();
     }

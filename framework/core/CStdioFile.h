@@ -5,7 +5,8 @@
 
 #include <stdio.h>
 
-class CStdioFile : public CFile {
+class CStdioFile : public CFile
+{
     DECLARE_DYNAMIC(CStdioFile)
 public:
     CStdioFile();

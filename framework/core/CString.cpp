@@ -14,11 +14,20 @@
 static LONG s_emptyBuffer[4] = {-1, 0, 0, 0};
 static LPTSTR const s_pchEmpty = (LPTSTR)&s_emptyBuffer[3];
 
-static HINSTANCE ExecutableModule() { return GetModuleHandleA(NULL); }
+static HINSTANCE ExecutableModule()
+{
+    return GetModuleHandleA(NULL);
+}
 static HINSTANCE (*s_pfnGetResourceHandle)() = &ExecutableModule;
 
-static int SafeLength(LPCTSTR lpsz) { return lpsz ? (int)strlen(lpsz) : 0; }
-static BOOL IsResourceId(LPCSTR lpsz) { return lpsz && HIWORD((DWORD_PTR)lpsz) == 0; }
+static int SafeLength(LPCTSTR lpsz)
+{
+    return lpsz ? (int)strlen(lpsz) : 0;
+}
+static BOOL IsResourceId(LPCSTR lpsz)
+{
+    return lpsz && HIWORD((DWORD_PTR)lpsz) == 0;
+}
 
 // String buffers up to kPooledBytes (header, characters and the zero) come from
 // fixed-size allocators, one for each kPooledStep bytes of size: programs keep
@@ -32,7 +41,8 @@ static CFixedAlloc* StringBlocks(size_t bytes)
 {
     static CFixedAlloc** const s_allocators = [] {
         CFixedAlloc** allocators = new CFixedAlloc*[kPooledBytes / kPooledStep];
-        for (size_t i = 0; i < kPooledBytes / kPooledStep; ++i) {
+        for (size_t i = 0; i < kPooledBytes / kPooledStep; ++i)
+        {
             UINT size = (UINT)((i + 1) * kPooledStep);
             allocators[i] = new CFixedAlloc(size, (UINT)(32768 / size));
         }
@@ -41,17 +51,26 @@ static CFixedAlloc* StringBlocks(size_t bytes)
     return bytes <= kPooledBytes ? s_allocators[(bytes - 1) / kPooledStep] : NULL;
 }
 
-void CString::Init() { m_pchData = s_pchEmpty; }
+void CString::Init()
+{
+    m_pchData = s_pchEmpty;
+}
 
-CString::CString() { Init(); }
+CString::CString()
+{
+    Init();
+}
 
 CString::CString(const CString& stringSrc)
 {
     Data* pSrc = stringSrc.GetData();
-    if (stringSrc.m_pchData != s_pchEmpty && pSrc->nRefs > 0) {
+    if (stringSrc.m_pchData != s_pchEmpty && pSrc->nRefs > 0)
+    {
         InterlockedIncrement(&pSrc->nRefs);
         m_pchData = stringSrc.m_pchData;
-    } else {
+    }
+    else
+    {
         Init();
         AssignCopy(pSrc->nDataLength, stringSrc.m_pchData);
     }
@@ -82,19 +101,24 @@ CString::CString(LPCWSTR lpsz)
 CString::CString(TCHAR ch, int nRepeat)
 {
     Init();
-    if (nRepeat > 0) {
+    if (nRepeat > 0)
+    {
         AllocBuffer(nRepeat);
         memset(m_pchData, ch, nRepeat);
     }
 }
 
-CString::~CString() { Release(); }
+CString::~CString()
+{
+    Release();
+}
 
 // ---- buffer management ----
 
 void CString::AllocBuffer(int nLen)
 {
-    if (nLen == 0) {
+    if (nLen == 0)
+    {
         Init();
         return;
     }
@@ -114,7 +138,8 @@ void CString::AllocBuffer(int nLen)
 
 void CString::Release(Data* pData)
 {
-    if (pData->chars() != s_pchEmpty && InterlockedDecrement(&pData->nRefs) <= 0) {
+    if (pData->chars() != s_pchEmpty && InterlockedDecrement(&pData->nRefs) <= 0)
+    {
         CFixedAlloc* pBlocks = StringBlocks(sizeof(Data) + pData->nAllocLength + 1);
         if (pBlocks)
             pBlocks->Free(pData);
@@ -133,12 +158,13 @@ void CString::Release()
 void CString::AllocBeforeWrite(int nLen)
 {
     Data* pData = GetData();
-    if (m_pchData == s_pchEmpty || pData->nRefs > 1 || nLen > pData->nAllocLength) {
+    if (m_pchData == s_pchEmpty || pData->nRefs > 1 || nLen > pData->nAllocLength)
+    {
         BOOL locked = m_pchData != s_pchEmpty && pData->nRefs < 0;
         Release();
         AllocBuffer(nLen);
         if (locked && m_pchData != s_pchEmpty)
-            GetData()->nRefs = -1;  // a locked string stays locked
+            GetData()->nRefs = -1; // a locked string stays locked
     }
 }
 
@@ -161,7 +187,7 @@ void CString::MakeRoom(int nNewLength)
     memcpy(m_pchData, pOld->chars(), nOldLength + 1);
     GetData()->nDataLength = nOldLength;
     if (nOldRefs < 0 && pOld->chars() != s_pchEmpty)
-        GetData()->nRefs = -1;  // a locked string stays locked
+        GetData()->nRefs = -1; // a locked string stays locked
     Release(pOld);
 }
 
@@ -173,7 +199,8 @@ void CString::CopyBeforeWrite()
 
 void CString::AssignCopy(int nSrcLen, LPCTSTR lpszSrcData)
 {
-    if (nSrcLen == 0) {
+    if (nSrcLen == 0)
+    {
         Release();
         return;
     }
@@ -208,9 +235,12 @@ const CString& CString::operator=(const CString& stringSrc)
     Data* pSrc = stringSrc.GetData();
     BOOL thisLocked = m_pchData != s_pchEmpty && GetData()->nRefs < 0;
     BOOL srcShareable = stringSrc.m_pchData != s_pchEmpty && pSrc->nRefs > 0;
-    if (thisLocked || !srcShareable) {
+    if (thisLocked || !srcShareable)
+    {
         AssignCopy(pSrc->nDataLength, stringSrc.m_pchData);
-    } else {
+    }
+    else
+    {
         InterlockedIncrement(&pSrc->nRefs);
         Release(GetData());
         m_pchData = stringSrc.m_pchData;
@@ -220,7 +250,8 @@ const CString& CString::operator=(const CString& stringSrc)
 
 const CString& CString::operator=(LPCSTR lpsz)
 {
-    if (IsResourceId(lpsz)) {
+    if (IsResourceId(lpsz))
+    {
         LoadString(LOWORD((DWORD_PTR)lpsz));
         return *this;
     }
@@ -231,7 +262,8 @@ const CString& CString::operator=(LPCSTR lpsz)
 const CString& CString::operator=(LPCWSTR lpsz)
 {
     int nWide = lpsz ? (int)wcslen(lpsz) : 0;
-    if (nWide == 0) {
+    if (nWide == 0)
+    {
         Release();
         return *this;
     }
@@ -307,7 +339,10 @@ CString operator+(TCHAR ch, const CString& string)
 
 // ---- elements ----
 
-void CString::Empty() { Release(); }
+void CString::Empty()
+{
+    Release();
+}
 
 TCHAR CString::GetAt(int nIndex) const
 {
@@ -326,14 +361,29 @@ void CString::SetAt(int nIndex, TCHAR ch)
 
 // ---- comparison ----
 
-int CString::Compare(LPCTSTR lpsz) const { return strcmp(m_pchData, lpsz ? lpsz : ""); }
-int CString::CompareNoCase(LPCTSTR lpsz) const { return _stricmp(m_pchData, lpsz ? lpsz : ""); }
-int CString::Collate(LPCTSTR lpsz) const { return strcoll(m_pchData, lpsz ? lpsz : ""); }
-int CString::CollateNoCase(LPCTSTR lpsz) const { return _stricoll(m_pchData, lpsz ? lpsz : ""); }
+int CString::Compare(LPCTSTR lpsz) const
+{
+    return strcmp(m_pchData, lpsz ? lpsz : "");
+}
+int CString::CompareNoCase(LPCTSTR lpsz) const
+{
+    return _stricmp(m_pchData, lpsz ? lpsz : "");
+}
+int CString::Collate(LPCTSTR lpsz) const
+{
+    return strcoll(m_pchData, lpsz ? lpsz : "");
+}
+int CString::CollateNoCase(LPCTSTR lpsz) const
+{
+    return _stricoll(m_pchData, lpsz ? lpsz : "");
+}
 
 // ---- parts ----
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
+CString CString::Mid(int nFirst) const
+{
+    return Mid(nFirst, GetLength());
+}
 
 CString CString::Mid(int nFirst, int nCount) const
 {
@@ -345,7 +395,10 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_pchData + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const { return Mid(0, nCount); }
+CString CString::Left(int nCount) const
+{
+    return Mid(0, nCount);
+}
 
 CString CString::Right(int nCount) const
 {
@@ -386,9 +439,18 @@ CString& CString::MakeReverse()
     return *this;
 }
 
-static BOOL IsSpace(TCHAR ch, const void*) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
-static BOOL IsTheChar(TCHAR ch, const void* target) { return ch == *(const TCHAR*)target; }
-static BOOL IsInSet(TCHAR ch, const void* set) { return ch && strchr((LPCTSTR)set, ch) != NULL; }
+static BOOL IsSpace(TCHAR ch, const void*)
+{
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
+static BOOL IsTheChar(TCHAR ch, const void* target)
+{
+    return ch == *(const TCHAR*)target;
+}
+static BOOL IsInSet(TCHAR ch, const void* set)
+{
+    return ch && strchr((LPCTSTR)set, ch) != NULL;
+}
 
 void CString::TrimLeftWhile(BOOL (*pfnTrims)(TCHAR, const void*), const void* context)
 {
@@ -408,15 +470,48 @@ void CString::TrimRightWhile(BOOL (*pfnTrims)(TCHAR, const void*), const void* c
         Delete(nKeep, GetLength() - nKeep);
 }
 
-CString& CString::TrimLeft() { TrimLeftWhile(&IsSpace, NULL); return *this; }
-CString& CString::TrimLeft(TCHAR chTarget) { TrimLeftWhile(&IsTheChar, &chTarget); return *this; }
-CString& CString::TrimLeft(LPCTSTR lpszTargets) { TrimLeftWhile(&IsInSet, lpszTargets ? lpszTargets : ""); return *this; }
-CString& CString::TrimRight() { TrimRightWhile(&IsSpace, NULL); return *this; }
-CString& CString::TrimRight(TCHAR chTarget) { TrimRightWhile(&IsTheChar, &chTarget); return *this; }
-CString& CString::TrimRight(LPCTSTR lpszTargets) { TrimRightWhile(&IsInSet, lpszTargets ? lpszTargets : ""); return *this; }
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
-CString& CString::Trim(TCHAR chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
-CString& CString::Trim(LPCTSTR lpszTargets) { return TrimRight(lpszTargets).TrimLeft(lpszTargets); }
+CString& CString::TrimLeft()
+{
+    TrimLeftWhile(&IsSpace, NULL);
+    return *this;
+}
+CString& CString::TrimLeft(TCHAR chTarget)
+{
+    TrimLeftWhile(&IsTheChar, &chTarget);
+    return *this;
+}
+CString& CString::TrimLeft(LPCTSTR lpszTargets)
+{
+    TrimLeftWhile(&IsInSet, lpszTargets ? lpszTargets : "");
+    return *this;
+}
+CString& CString::TrimRight()
+{
+    TrimRightWhile(&IsSpace, NULL);
+    return *this;
+}
+CString& CString::TrimRight(TCHAR chTarget)
+{
+    TrimRightWhile(&IsTheChar, &chTarget);
+    return *this;
+}
+CString& CString::TrimRight(LPCTSTR lpszTargets)
+{
+    TrimRightWhile(&IsInSet, lpszTargets ? lpszTargets : "");
+    return *this;
+}
+CString& CString::Trim()
+{
+    return TrimRight().TrimLeft();
+}
+CString& CString::Trim(TCHAR chTarget)
+{
+    return TrimRight(chTarget).TrimLeft(chTarget);
+}
+CString& CString::Trim(LPCTSTR lpszTargets)
+{
+    return TrimRight(lpszTargets).TrimLeft(lpszTargets);
+}
 
 int CString::Replace(TCHAR chOld, TCHAR chNew)
 {
@@ -437,12 +532,14 @@ int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
     CString result;
     int nCount = 0;
     LPCTSTR pStart = m_pchData;
-    for (LPCTSTR pFound; (pFound = strstr(pStart, lpszOld)) != NULL; pStart = pFound + nOldLen) {
+    for (LPCTSTR pFound; (pFound = strstr(pStart, lpszOld)) != NULL; pStart = pFound + nOldLen)
+    {
         result.ConcatInPlace((int)(pFound - pStart), pStart);
         result.ConcatInPlace(nNewLen, lpszNew);
         ++nCount;
     }
-    if (nCount > 0) {
+    if (nCount > 0)
+    {
         result.ConcatInPlace((int)(m_pchData + GetLength() - pStart), pStart);
         *this = result;
     }
@@ -533,7 +630,8 @@ void CString::FormatV(LPCTSTR lpszFormat, va_list argList)
         AfxThrowInvalidArgException();
     // Formatted into a fresh string: the arguments may point into this one.
     CString result;
-    if (nLen > 0) {
+    if (nLen > 0)
+    {
         result.AllocBuffer(nLen);
         vsnprintf(result.m_pchData, nLen + 1, lpszFormat, argList);
     }
@@ -575,17 +673,22 @@ void CString::SetResourceHandleSource(HINSTANCE (*pfnGetResourceHandle)())
     s_pfnGetResourceHandle = pfnGetResourceHandle ? pfnGetResourceHandle : &ExecutableModule;
 }
 
-BOOL CString::LoadString(UINT nID) { return LoadString(s_pfnGetResourceHandle(), nID); }
+BOOL CString::LoadString(UINT nID)
+{
+    return LoadString(s_pfnGetResourceHandle(), nID);
+}
 
 BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
 {
     // LoadStringA fills at most size - 1 characters: a full buffer may mean a longer string.
-    for (int nSize = 256; nSize <= 65536; nSize *= 2) {
+    for (int nSize = 256; nSize <= 65536; nSize *= 2)
+    {
         CString text;
         LPTSTR buffer = text.GetBuffer(nSize);
         int nLen = ::LoadStringA(hInstance, nID, buffer, nSize);
         text.ReleaseBuffer(nLen);
-        if (nLen < nSize - 1) {
+        if (nLen < nSize - 1)
+        {
             *this = text;
             return nLen > 0;
         }
@@ -607,7 +710,8 @@ LPTSTR CString::GetBuffer(int nMinBufLength)
 LPTSTR CString::GetBufferSetLength(int nNewLength)
 {
     GetBuffer(nNewLength);
-    if (m_pchData != s_pchEmpty) {
+    if (m_pchData != s_pchEmpty)
+    {
         GetData()->nDataLength = nNewLength;
         m_pchData[nNewLength] = 0;
     }
@@ -654,7 +758,8 @@ BOOL AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubStrin
     rString.Empty();
     if (!lpszFullString || iSubString < 0)
         return FALSE;
-    while (iSubString-- > 0) {
+    while (iSubString-- > 0)
+    {
         lpszFullString = strchr(lpszFullString, chSep);
         if (!lpszFullString)
             return FALSE;

@@ -14,14 +14,15 @@
 // make that a compile error wherever strings are used.
 #pragma GCC diagnostic error "-Wconditionally-supported"
 
-class CString {
+class CString
+{
 public:
     CString();
     CString(const CString& stringSrc);
     // A NULL pointer gives an empty string; MAKEINTRESOURCE(id) loads string resource id.
     CString(LPCSTR lpsz);
     CString(LPCSTR lpch, int nLength);
-    CString(LPCWSTR lpsz);  // converted with the ANSI code page
+    CString(LPCWSTR lpsz); // converted with the ANSI code page
     explicit CString(TCHAR ch, int nRepeat = 1);
     ~CString();
 
@@ -111,8 +112,9 @@ public:
     int GetAllocLength() const { return GetData()->nAllocLength; }
 
 private:
-    struct Data {
-        volatile LONG nRefs;  // -1: locked (never shared), 0 for the shared empty buffer's life
+    struct Data
+    {
+        volatile LONG nRefs; // -1: locked (never shared), 0 for the shared empty buffer's life
         int nDataLength;
         int nAllocLength;
         TCHAR* chars() { return (TCHAR*)(this + 1); }
@@ -141,24 +143,78 @@ CString operator+(LPCTSTR lpsz, const CString& string);
 CString operator+(const CString& string, TCHAR ch);
 CString operator+(TCHAR ch, const CString& string);
 
-inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
-inline bool operator!=(const CString& s1, const CString& s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
-inline bool operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) > 0; }
-inline bool operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) < 0; }
-inline bool operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) >= 0; }
-inline bool operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
+inline bool operator==(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) == 0;
+}
+inline bool operator!=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) != 0;
+}
+inline bool operator<(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) > 0;
+}
+inline bool operator>(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) < 0;
+}
+inline bool operator<=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) >= 0;
+}
+inline bool operator>=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(const CString& s1, LPCTSTR s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(LPCTSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) <= 0;
+}
 
 // Copies the iSubString-th field (from 0) of a text whose fields are separated by chSep into
 // rString; FALSE (and an empty rString) when the text has fewer fields.

@@ -9,7 +9,8 @@
 
 namespace {
 // The objects of one thread, deleted when the thread ends.
-struct ThreadSlots {
+struct ThreadSlots
+{
     std::unordered_map<const CThreadLocalObject*, std::unique_ptr<CNoTrackObject>> objects;
 };
 
@@ -21,13 +22,16 @@ ThreadSlots& SlotsOfThisThread()
 
 CNoTrackObject* CreateOrThrow(CNoTrackObject* (*pfnCreate)())
 {
-    try {
+    try
+    {
         return pfnCreate();
-    } catch (std::bad_alloc&) {
+    }
+    catch (std::bad_alloc&)
+    {
         AfxThrowMemoryException();
     }
 }
-}
+} // namespace
 
 CNoTrackObject* CThreadLocalObject::GetData(CNoTrackObject* (*pfnCreate)())
 {

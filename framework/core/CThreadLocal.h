@@ -8,13 +8,15 @@
 //   CThreadLocal<CKeyboardState> g_keyboardState;   ...   g_keyboardState->m_hHook
 #include "framework/core/AfxBase.h"
 
-class CNoTrackObject {
+class CNoTrackObject
+{
 public:
     virtual ~CNoTrackObject() {}
 };
 
 // The untyped core of CThreadLocal: slots of the current thread, keyed by the owning object.
-class CThreadLocalObject {
+class CThreadLocalObject
+{
 public:
     // This thread's object, made with pfnCreate when missing.
     CNoTrackObject* GetData(CNoTrackObject* (*pfnCreate)());
@@ -23,7 +25,8 @@ public:
 };
 
 // The untyped core of CProcessLocal.
-class CProcessLocalObject {
+class CProcessLocalObject
+{
 public:
     CProcessLocalObject() : m_pObject(NULL) {}
     ~CProcessLocalObject() { delete m_pObject; }
@@ -36,7 +39,8 @@ private:
 
 // The typed access both kinds share: BASE is CThreadLocalObject or CProcessLocalObject.
 template <class TYPE, class BASE>
-class CTypedLocal : public BASE {
+class CTypedLocal : public BASE
+{
 public:
     TYPE* GetData() { return (TYPE*)BASE::GetData(&CreateObject); }
     TYPE* GetDataNA() const { return (TYPE*)BASE::GetDataNA(); }
@@ -48,7 +52,9 @@ private:
 };
 
 template <class TYPE>
-class CThreadLocal : public CTypedLocal<TYPE, CThreadLocalObject> {};
+class CThreadLocal : public CTypedLocal<TYPE, CThreadLocalObject>
+{};
 
 template <class TYPE>
-class CProcessLocal : public CTypedLocal<TYPE, CProcessLocalObject> {};
+class CProcessLocal : public CTypedLocal<TYPE, CProcessLocalObject>
+{};

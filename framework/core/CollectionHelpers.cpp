@@ -7,7 +7,7 @@
 
 UINT HashString(LPCTSTR key)
 {
-    UINT h = 2166136261u;  // FNV-1a
+    UINT h = 2166136261u; // FNV-1a
     for (const BYTE* p = (const BYTE*)(key ? key : ""); *p; ++p)
         h = (h ^ *p) * 16777619u;
     return h;
@@ -24,4 +24,7 @@ void* AfxAllocateElements(size_t count, size_t elementSize)
     return p;
 }
 
-void AfxFreeElements(void* p) { free(p); }
+void AfxFreeElements(void* p)
+{
+    free(p);
+}

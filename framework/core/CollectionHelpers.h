@@ -30,9 +30,21 @@ inline UINT HashKey(ARG_KEY key)
 }
 
 UINT HashString(LPCTSTR key);
-template <> inline UINT HashKey<LPCTSTR>(LPCTSTR key) { return HashString(key); }
-template <> inline UINT HashKey<const CString&>(const CString& key) { return HashString(key); }
-template <> inline UINT HashKey<CString>(CString key) { return HashString(key); }
+template <>
+inline UINT HashKey<LPCTSTR>(LPCTSTR key)
+{
+    return HashString(key);
+}
+template <>
+inline UINT HashKey<const CString&>(const CString& key)
+{
+    return HashString(key);
+}
+template <>
+inline UINT HashKey<CString>(CString key)
+{
+    return HashString(key);
+}
 
 // Raw storage for count elements; raises CMemoryException when it cannot be had (also when the
 // size overflows).
@@ -43,7 +55,8 @@ void AfxFreeElements(void* p);
 template <class TYPE>
 inline void RelocateElements(TYPE* pDest, TYPE* pSrc, INT_PTR count)
 {
-    for (INT_PTR i = 0; i < count; ++i) {
+    for (INT_PTR i = 0; i < count; ++i)
+    {
         new (pDest + i) TYPE(std::move(pSrc[i]));
         pSrc[i].~TYPE();
     }
@@ -54,14 +67,18 @@ inline void RelocateElements(TYPE* pDest, TYPE* pSrc, INT_PTR count)
 template <class TYPE>
 void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
-    if constexpr (std::is_trivially_copyable<TYPE>::value) {
-        for (INT_PTR i = 0; i < nCount; ++i) {
+    if constexpr (std::is_trivially_copyable<TYPE>::value)
+    {
+        for (INT_PTR i = 0; i < nCount; ++i)
+        {
             if (ar.IsStoring())
                 ar.Write(pElements + i, sizeof(TYPE));
             else if (ar.Read(pElements + i, sizeof(TYPE)) != sizeof(TYPE))
                 AfxThrowArchiveException(CArchiveException::endOfFile);
         }
-    } else {
+    }
+    else
+    {
         (void)ar;
         (void)pElements;
         if (nCount > 0)
@@ -71,7 +88,8 @@ void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 
 inline void SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
 {
-    for (INT_PTR i = 0; i < nCount; ++i) {
+    for (INT_PTR i = 0; i < nCount; ++i)
+    {
         if (ar.IsStoring())
             ar << pElements[i];
         else
@@ -81,7 +99,8 @@ inline void SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
 
 inline void SerializeElements(CArchive& ar, CObject** pElements, INT_PTR nCount)
 {
-    for (INT_PTR i = 0; i < nCount; ++i) {
+    for (INT_PTR i = 0; i < nCount; ++i)
+    {
         if (ar.IsStoring())
             ar << pElements[i];
         else
@@ -91,6 +110,15 @@ inline void SerializeElements(CArchive& ar, CObject** pElements, INT_PTR nCount)
 
 // The fewest bytes one archived element takes: a bound on counts read from an archive.
 template <class TYPE>
-inline UINT MinSerializedSize(const TYPE*) { return std::is_trivially_copyable<TYPE>::value ? sizeof(TYPE) : 1; }
-inline UINT MinSerializedSize(const CString*) { return 1; }
-inline UINT MinSerializedSize(CObject* const*) { return 2; }
+inline UINT MinSerializedSize(const TYPE*)
+{
+    return std::is_trivially_copyable<TYPE>::value ? sizeof(TYPE) : 1;
+}
+inline UINT MinSerializedSize(const CString*)
+{
+    return 1;
+}
+inline UINT MinSerializedSize(CObject* const*)
+{
+    return 2;
+}

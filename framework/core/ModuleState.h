@@ -7,8 +7,8 @@ class CWinApp;
 
 struct AFX_MODULE_STATE
 {
-    HINSTANCE m_hCurrentInstanceHandle;  // the executable
-    HINSTANCE m_hCurrentResourceHandle;  // where resources are loaded from
+    HINSTANCE m_hCurrentInstanceHandle; // the executable
+    HINSTANCE m_hCurrentResourceHandle; // where resources are loaded from
     LPCTSTR m_lpszCurrentAppName;
     CWinApp* m_pCurrentWinApp;
 };

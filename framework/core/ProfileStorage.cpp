@@ -10,9 +10,10 @@ HKEY AfxCreateRegistrySubKey(HKEY hParent, LPCTSTR lpszName)
 {
     HKEY hKey = NULL;
     DWORD disposition = 0;
-    if (hParent == NULL || lpszName == NULL ||
-        ::RegCreateKeyExA(hParent, lpszName, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, NULL,
-                          &hKey, &disposition) != ERROR_SUCCESS)
+    if (hParent == NULL || lpszName == NULL
+        || ::RegCreateKeyExA(hParent, lpszName, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, NULL,
+                             &hKey, &disposition)
+               != ERROR_SUCCESS)
         return NULL;
     return hKey;
 }
@@ -21,15 +22,15 @@ CString AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
     DWORD type = REG_NONE;
     DWORD size = 0;
-    if (hKey == NULL || ::RegQueryValueExA(hKey, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS ||
-        type != REG_SZ)
+    if (hKey == NULL || ::RegQueryValueExA(hKey, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS
+        || type != REG_SZ)
         return lpszDefault;
     // Read into one byte more, so that text stored without its zero ends.
     CString text;
     LPTSTR buffer = text.GetBuffer((int)size + 1);
     DWORD read = size;
-    if (::RegQueryValueExA(hKey, lpszEntry, NULL, &type, (LPBYTE)buffer, &read) != ERROR_SUCCESS ||
-        type != REG_SZ || read > size)
+    if (::RegQueryValueExA(hKey, lpszEntry, NULL, &type, (LPBYTE)buffer, &read) != ERROR_SUCCESS
+        || type != REG_SZ || read > size)
     {
         text.ReleaseBuffer(0);
         return lpszDefault;

@@ -4,8 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 
-BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
-                           const void* lpBits)
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
 {
     return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
 }

@@ -22,11 +22,10 @@ void ClearTemporaryDC(CObject* pObject)
 
 typedef HandleOwnership<CDC, HDC, &CDC::m_hDC, &NewTemporaryDC, &ClearTemporaryDC> DCHandles;
 
-}
+} // namespace
 
 CDC::CDC() : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE)
-{
-}
+{}
 
 CDC::~CDC()
 {
@@ -243,7 +242,7 @@ int CDC::GetROP2() const
 
 CPoint CDC::SetBrushOrg(int x, int y)
 {
-    POINT previous = { 0, 0 };
+    POINT previous = {0, 0};
     ::SetBrushOrgEx(m_hDC, x, y, &previous);
     return previous;
 }
@@ -268,7 +267,7 @@ int CDC::GetMapMode() const
 CPoint CDC::SetViewportOrg(int x, int y)
 {
     return OnBothDCs([=](HDC hDC) {
-        POINT previous = { 0, 0 };
+        POINT previous = {0, 0};
         ::SetViewportOrgEx(hDC, x, y, &previous);
         return CPoint(previous);
     });
@@ -282,7 +281,7 @@ CPoint CDC::SetViewportOrg(POINT point)
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
     return OnBothDCs([=](HDC hDC) {
-        POINT previous = { 0, 0 };
+        POINT previous = {0, 0};
         ::OffsetViewportOrgEx(hDC, nWidth, nHeight, &previous);
         return CPoint(previous);
     });
@@ -290,7 +289,7 @@ CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 
 CPoint CDC::GetViewportOrg() const
 {
-    POINT origin = { 0, 0 };
+    POINT origin = {0, 0};
     ::GetViewportOrgEx(m_hAttribDC, &origin);
     return origin;
 }
@@ -298,7 +297,7 @@ CPoint CDC::GetViewportOrg() const
 CPoint CDC::SetWindowOrg(int x, int y)
 {
     return OnBothDCs([=](HDC hDC) {
-        POINT previous = { 0, 0 };
+        POINT previous = {0, 0};
         ::SetWindowOrgEx(hDC, x, y, &previous);
         return CPoint(previous);
     });
@@ -311,7 +310,7 @@ CPoint CDC::SetWindowOrg(POINT point)
 
 CPoint CDC::GetWindowOrg() const
 {
-    POINT origin = { 0, 0 };
+    POINT origin = {0, 0};
     ::GetWindowOrgEx(m_hAttribDC, &origin);
     return origin;
 }
@@ -381,7 +380,7 @@ int CDC::IntersectClipRect(LPCRECT lpRect)
 CPoint CDC::MoveTo(int x, int y)
 {
     return OnBothDCs([=](HDC hDC) {
-        POINT previous = { 0, 0 };
+        POINT previous = {0, 0};
         ::MoveToEx(hDC, x, y, &previous);
         return CPoint(previous);
     });
@@ -407,7 +406,7 @@ BOOL CDC::LineTo(POINT point)
 
 CPoint CDC::GetCurrentPosition() const
 {
-    POINT position = { 0, 0 };
+    POINT position = {0, 0};
     ::GetCurrentPositionEx(m_hAttribDC, &position);
     return position;
 }
@@ -479,14 +478,14 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor)
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
 {
-    RECT rect = { x, y, x + cx, y + cy };
+    RECT rect = {x, y, x + cx, y + cy};
     FillSolidRect(&rect, crColor);
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight)
 {
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-               lpRect->bottom - lpRect->top, crTopLeft, crBottomRight);
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+               crTopLeft, crBottomRight);
 }
 
 // The top-right and bottom-left corner pixels belong to the bottom-right colour.
@@ -539,16 +538,16 @@ HBRUSH CreateCheckerboardBrush()
 void MakeFrameRgn(CRgn& frame, const RECT& rect, SIZE size)
 {
     frame.CreateRectRgnIndirect(&rect);
-    RECT inside = { rect.left + size.cx, rect.top + size.cy,
-                    rect.right - size.cx, rect.bottom - size.cy };
-    if (inside.left < inside.right && inside.top < inside.bottom) {
+    RECT inside = {rect.left + size.cx, rect.top + size.cy, rect.right - size.cx, rect.bottom - size.cy};
+    if (inside.left < inside.right && inside.top < inside.bottom)
+    {
         CRgn hole;
         hole.CreateRectRgnIndirect(&inside);
         frame.CombineRgn(&frame, &hole, RGN_DIFF);
     }
 }
 
-}
+} // namespace
 
 CBrush* PASCAL CDC::GetHalftoneBrush()
 {
@@ -579,8 +578,8 @@ void CDC::InvertRgnWithBrush(HRGN hRgn, CBrush* pBrush)
     ::SelectObject(m_hDC, hPrevious);
 }
 
-void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
-                       CBrush* pBrush, CBrush* pBrushLast)
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,
+                       CBrush* pBrushLast)
 {
     if (pBrush == NULL)
         pBrush = GetHalftoneBrush();
@@ -589,16 +588,20 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeL
 
     CRgn frame;
     MakeFrameRgn(frame, *lpRect, size);
-    if (lpRectLast == NULL) {
+    if (lpRectLast == NULL)
+    {
         InvertRgnWithBrush(frame, pBrush);
         return;
     }
     CRgn lastFrame;
     MakeFrameRgn(lastFrame, *lpRectLast, sizeLast);
-    if (pBrush->GetSafeHandle() == pBrushLast->GetSafeHandle()) {
+    if (pBrush->GetSafeHandle() == pBrushLast->GetSafeHandle())
+    {
         frame.CombineRgn(&frame, &lastFrame, RGN_XOR);
         InvertRgnWithBrush(frame, pBrush);
-    } else {
+    }
+    else
+    {
         InvertRgnWithBrush(lastFrame, pBrushLast);
         InvertRgnWithBrush(frame, pBrush);
     }
@@ -631,17 +634,16 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
     return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
 }
 
-BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                 DWORD dwRop)
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                     int nSrcWidth, int nSrcHeight, DWORD dwRop)
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
 {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc,
-                        nSrcWidth, nSrcHeight, dwRop);
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight,
+                        dwRop);
 }
 
 // ---------------------------------------------------------------- icons and state drawing
@@ -667,7 +669,7 @@ UINT StateWithType(UINT nFlags, UINT nType)
     return (nFlags & ~contentTypeBits) | nType;
 }
 
-}
+} // namespace
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
 {
@@ -677,8 +679,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH 
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
 {
-    return DrawState(pt, size, (HBITMAP)pBitmap->GetSafeHandle(), nFlags,
-                     (HBRUSH)pBrush->GetSafeHandle());
+    return DrawState(pt, size, (HBITMAP)pBitmap->GetSafeHandle(), nFlags, (HBRUSH)pBrush->GetSafeHandle());
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
@@ -692,23 +693,21 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBr
     return DrawState(pt, size, hIcon, nFlags, (HBRUSH)pBrush->GetSafeHandle());
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                    int nTextLen, HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+                    HBRUSH hBrush)
 {
     UINT nType = bPrefixText ? DST_PREFIXTEXT : DST_TEXT;
-    return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y,
-                       size.cx, size.cy, StateWithType(nFlags, nType));
+    return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y, size.cx, size.cy,
+                       StateWithType(nFlags, nType));
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                    int nTextLen, CBrush* pBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+                    CBrush* pBrush)
 {
-    return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen,
-                     (HBRUSH)pBrush->GetSafeHandle());
+    return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen, (HBRUSH)pBrush->GetSafeHandle());
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags,
-                    HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags, HBRUSH hBrush)
 {
     return ::DrawState(m_hDC, hBrush, lpDrawProc, lData, 0, pt.x, pt.y, size.cx, size.cy,
                        StateWithType(nFlags, DST_COMPLEX));
@@ -732,14 +731,13 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
     return TextOut(x, y, (LPCTSTR)str, str.GetLength());
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
-                     UINT nCount, LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                     LPINT lpDxWidths)
 {
     return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
-                     LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths)
 {
     return ExtTextOut(x, y, nOptions, lpRect, (LPCTSTR)str, str.GetLength(), lpDxWidths);
 }
@@ -756,7 +754,7 @@ int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
 
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     ::GetTextExtentPoint32(m_hAttribDC, lpszString, nCount, &size);
     return size;
 }

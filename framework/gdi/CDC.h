@@ -134,8 +134,8 @@ public:
     // before; with one brush only the difference of the two frames changes,
     // so a moving frame does not flicker. Call it again with the same
     // rectangle as lpRectLast and a zero size to erase the frame.
-    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
-                      CBrush* pBrush = NULL, CBrush* pBrushLast = NULL);
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush = NULL,
+                      CBrush* pBrushLast = NULL);
 
     // --- pixels and block transfers ---
     COLORREF GetPixel(int x, int y) const;
@@ -143,10 +143,9 @@ public:
     COLORREF SetPixel(int x, int y, COLORREF crColor);
     COLORREF SetPixel(POINT point, COLORREF crColor);
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
-    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
 
     // --- icons and state drawing ---
     BOOL DrawIcon(int x, int y, HICON hIcon);
@@ -161,8 +160,8 @@ public:
     BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush);
     BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
                    int nTextLen = 0, HBRUSH hBrush = NULL);
-    BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                   int nTextLen, CBrush* pBrush);
+    BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+                   CBrush* pBrush);
     BOOL DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags,
                    HBRUSH hBrush = NULL);
     BOOL DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags,
@@ -171,10 +170,9 @@ public:
     // --- text ---
     BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
     BOOL TextOut(int x, int y, const CString& str);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
-                    UINT nCount, LPINT lpDxWidths);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
                     LPINT lpDxWidths);
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
     // nCount -1 draws up to the terminating zero.
     int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
@@ -185,7 +183,8 @@ public:
 private:
     // Runs fn on the output DC and, when it is another handle, on the
     // attribute DC; answers the attribute DC's result.
-    template <class Fn> auto OnBothDCs(Fn fn) -> decltype(fn(HDC()))
+    template <class Fn>
+    auto OnBothDCs(Fn fn) -> decltype(fn(HDC()))
     {
         decltype(fn(HDC())) result{};
         if (m_hDC != NULL && m_hDC != m_hAttribDC)

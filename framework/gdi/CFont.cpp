@@ -10,14 +10,13 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
     return lpLogFont != NULL && Attach(::CreateFontIndirect(lpLogFont));
 }
 
-BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                       BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, LPCTSTR lpszFacename)
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
+                       BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
 {
-    return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
-                               bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
-                               nQuality, nPitchAndFamily, lpszFacename));
+    return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                               cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
+                               lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
@@ -41,8 +40,7 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC)
     HDC hScreenDC = pDC == NULL ? ::GetDC(NULL) : NULL;
     HDC hDC = pDC != NULL ? pDC->m_hAttribDC : hScreenDC;
 
-    POINT points[2] = { { 0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), lpLogFont->lfHeight, 720) },
-                        { 0, 0 } };
+    POINT points[2] = {{0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), lpLogFont->lfHeight, 720)}, {0, 0}};
     ::DPtoLP(hDC, points, 2);
     if (hScreenDC != NULL)
         ::ReleaseDC(NULL, hScreenDC);

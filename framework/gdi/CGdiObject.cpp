@@ -14,7 +14,8 @@ namespace {
 // IsKindOf and the typed FromHandle functions tell the truth.
 CGdiObject* NewWrapperFor(HGDIOBJ hObject)
 {
-    switch (::GetObjectType(hObject)) {
+    switch (::GetObjectType(hObject))
+    {
     case OBJ_PEN:
     case OBJ_EXTPEN:
         return new CPen;
@@ -47,11 +48,10 @@ typedef HandleOwnership<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject, &NewTempora
                         &ClearTemporaryGdiObject>
     GdiObjectHandles;
 
-}
+} // namespace
 
 CGdiObject::CGdiObject() : m_hObject(NULL)
-{
-}
+{}
 
 CGdiObject::~CGdiObject()
 {

@@ -9,8 +9,7 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 typedef HandleOwnership<CImageList, HIMAGELIST, &CImageList::m_hImageList> ImageListHandles;
 
 CImageList::CImageList() : m_hImageList(NULL)
-{
-}
+{}
 
 CImageList::~CImageList()
 {
@@ -87,8 +86,7 @@ COLORREF CImageList::GetBkColor() const
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return ImageList_Add(m_hImageList, (HBITMAP)pbmImage->GetSafeHandle(),
-                         (HBITMAP)pbmMask->GetSafeHandle());
+    return ImageList_Add(m_hImageList, (HBITMAP)pbmImage->GetSafeHandle(), (HBITMAP)pbmMask->GetSafeHandle());
 }
 
 int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)

@@ -8,8 +8,7 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 typedef HandleOwnership<CMenu, HMENU, &CMenu::m_hMenu> MenuHandles;
 
 CMenu::CMenu() : m_hMenu(NULL)
-{
-}
+{}
 
 CMenu::~CMenu()
 {
@@ -76,8 +75,7 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBitmap)
 {
-    return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem,
-                        (LPCTSTR)pBitmap->GetSafeHandle());
+    return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem, (LPCTSTR)pBitmap->GetSafeHandle());
 }
 
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
@@ -156,7 +154,8 @@ int CMenu::GetMenuString(UINT nIDItem, LPTSTR lpString, int nMaxCount, UINT nFla
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 {
     int nLength = ::GetMenuString(m_hMenu, nIDItem, NULL, 0, nFlags);
-    if (nLength <= 0) {
+    if (nLength <= 0)
+    {
         rString.Empty();
         return 0;
     }
@@ -181,4 +180,3 @@ CMenu* CMenu::GetSubMenu(int nPos) const
     HMENU hSubMenu = ::GetSubMenu(m_hMenu, nPos);
     return hSubMenu != NULL ? FromHandle(hSubMenu) : NULL;
 }
-

@@ -35,10 +35,8 @@ public:
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL);
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBitmap);
-    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
-                    LPCTSTR lpszNewItem = NULL);
-    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
-                    LPCTSTR lpszNewItem = NULL);
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL);
+    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL);
     BOOL RemoveMenu(UINT nPosition, UINT nFlags);
     BOOL DeleteMenu(UINT nPosition, UINT nFlags);
 

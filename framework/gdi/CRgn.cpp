@@ -41,8 +41,8 @@ void CRgn::SetRectRgn(LPCRECT lpRect)
 // also be one of them.
 int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)
 {
-    return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(),
-                        (HRGN)pRgn2->GetSafeHandle(), nCombineMode);
+    return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(), (HRGN)pRgn2->GetSafeHandle(),
+                        nCombineMode);
 }
 
 int CRgn::CopyRgn(const CRgn* pRgnSrc)

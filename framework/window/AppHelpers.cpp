@@ -24,8 +24,7 @@ BOOL AfxInitRichEdit()
 }
 
 void AfxEnableControlContainer()
-{
-}
+{}
 
 BOOL AfxOleInit()
 {

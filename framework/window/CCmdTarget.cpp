@@ -10,8 +10,8 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, 0, 0, 0 } };
-    static const AFX_MSGMAP messageMap = { NULL, &entries[0] };
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, 0, 0, 0}};
+    static const AFX_MSGMAP messageMap = {NULL, &entries[0]};
     return &messageMap;
 }
 
@@ -24,8 +24,8 @@ const AFX_MSGMAP* BaseMap(const AFX_MSGMAP* map)
 
 bool IsCommandEntryFor(const AFX_MSGMAP_ENTRY& entry, UINT nMessage, UINT nCode, UINT nID)
 {
-    return entry.pnRegisteredMessage == NULL && entry.nMessage == nMessage &&
-           entry.nCode == nCode && nID >= entry.nID && nID <= entry.nLastID;
+    return entry.pnRegisteredMessage == NULL && entry.nMessage == nMessage && entry.nCode == nCode
+           && nID >= entry.nID && nID <= entry.nLastID;
 }
 
 bool IsWindowEntryFor(const AFX_MSGMAP_ENTRY& entry, UINT message)
@@ -38,12 +38,10 @@ bool IsWindowEntryFor(const AFX_MSGMAP_ENTRY& entry, UINT message)
 } // namespace
 
 CCmdTarget::CCmdTarget() : m_dwRef(1)
-{
-}
+{}
 
 CCmdTarget::~CCmdTarget()
-{
-}
+{}
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
@@ -64,7 +62,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 pHandlerInfo->pmf = entry->pfn;
                 return TRUE;
             }
-            AFX_MSGCALL call = { 0, 0, NULL, nID, nCode, pExtra };
+            AFX_MSGCALL call = {0, 0, NULL, nID, nCode, pExtra};
             // An _EX handler answering FALSE lets the search go on.
             if (entry->pfnInvoke(this, entry->pfn, call))
                 return TRUE;
@@ -114,7 +112,7 @@ namespace {
 // Nesting depth of BeginWaitCursor on this thread and the cursor it replaced.
 thread_local int waitCursorDepth = 0;
 thread_local HCURSOR cursorBeforeWait = NULL;
-}
+} // namespace
 
 void CCmdTarget::BeginWaitCursor()
 {

@@ -3,14 +3,12 @@
 #include "framework/Gdi.h"
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL),
-      m_pOther(NULL), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0)
-{
-}
+    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pOther(NULL), m_bEnableChanged(FALSE),
+      m_bContinueRouting(FALSE), m_nIndexMax(0)
+{}
 
 CCmdUI::~CCmdUI()
-{
-}
+{}
 
 namespace {
 
@@ -105,21 +103,20 @@ void CCmdUI::ContinueRouting()
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler)
 {
     if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF)
-        return TRUE;   // separators and popups have nothing to update
+        return TRUE; // separators and popups have nothing to update
 
     m_bEnableChanged = FALSE;
     BOOL bHandled = pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, NULL);
     if (bDisableIfNoHandler && !m_bEnableChanged)
     {
-        AFX_CMDHANDLERINFO info = { NULL, NULL };
+        AFX_CMDHANDLERINFO info = {NULL, NULL};
         Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
     }
     return bHandled;
 }
 
 CTestCmdUI::CTestCmdUI() : m_bEnabled(TRUE)
-{
-}
+{}
 
 void CTestCmdUI::Enable(BOOL bOn)
 {
@@ -128,16 +125,13 @@ void CTestCmdUI::Enable(BOOL bOn)
 }
 
 void CTestCmdUI::SetCheck(int)
-{
-}
+{}
 
 void CTestCmdUI::SetRadio(BOOL)
-{
-}
+{}
 
 void CTestCmdUI::SetText(LPCTSTR)
-{
-}
+{}
 
 void CCmdUI::UpdateMenu(CMenu* pPopupMenu, CCmdTarget* pTarget, BOOL bDisableIfNoHandler)
 {
@@ -148,7 +142,7 @@ void CCmdUI::UpdateMenu(CMenu* pPopupMenu, CCmdTarget* pTarget, BOOL bDisableIfN
     {
         state.m_nID = pPopupMenu->GetMenuItemID(state.m_nIndex);
         if (state.m_nID == 0)
-            continue;   // separator
+            continue; // separator
         if (state.m_nID == (UINT)-1)
         {
             // A popup is updated through its first item and never greyed

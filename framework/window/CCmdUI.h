@@ -13,7 +13,7 @@ public:
     virtual ~CCmdUI();
 
     virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);   // 0 clear, 1 checked, 2 indeterminate
+    virtual void SetCheck(int nCheck = 1); // 0 clear, 1 checked, 2 indeterminate
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCTSTR lpszText);
 
@@ -32,13 +32,13 @@ public:
     static void UpdateMenu(CMenu* pPopupMenu, CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
 
     UINT m_nID;
-    UINT m_nIndex;          // menu item position
-    CMenu* m_pMenu;         // the menu being updated, or NULL
-    CMenu* m_pSubMenu;      // the popup at m_nIndex when the item is one
-    CWnd* m_pOther;         // the window being updated when not a menu
+    UINT m_nIndex;     // menu item position
+    CMenu* m_pMenu;    // the menu being updated, or NULL
+    CMenu* m_pSubMenu; // the popup at m_nIndex when the item is one
+    CWnd* m_pOther;    // the window being updated when not a menu
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
-    UINT m_nIndexMax;       // item count of m_pMenu
+    UINT m_nIndexMax; // item count of m_pMenu
 };
 
 // Only records what the handler asked for; used to test whether a command

@@ -3,12 +3,10 @@
 CCommandLineInfo::CCommandLineInfo()
     : m_nShellCommand(FileNew), m_bShowSplash(TRUE), m_bRunEmbedded(FALSE), m_bRunAutomated(FALSE),
       m_nPrintToArguments(0)
-{
-}
+{}
 
 CCommandLineInfo::~CCommandLineInfo()
-{
-}
+{}
 
 void CCommandLineInfo::ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL)
 {
@@ -28,10 +26,17 @@ void CCommandLineInfo::ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL)
         return;
     switch (m_nPrintToArguments++)
     {
-    case 0: m_strPrinterName = pszParam; break;
-    case 1: m_strDriverName = pszParam; break;
-    case 2: m_strPortName = pszParam; break;
-    default: break;
+    case 0:
+        m_strPrinterName = pszParam;
+        break;
+    case 1:
+        m_strDriverName = pszParam;
+        break;
+    case 2:
+        m_strPortName = pszParam;
+        break;
+    default:
+        break;
     }
 }
 

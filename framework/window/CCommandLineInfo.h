@@ -7,7 +7,14 @@ class CCommandLineInfo : public CObject
 public:
     enum
     {
-        FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister, FileNothing = -1
+        FileNew,
+        FileOpen,
+        FilePrint,
+        FilePrintTo,
+        FileDDE,
+        AppRegister,
+        AppUnregister,
+        FileNothing = -1
     } m_nShellCommand;
 
     CCommandLineInfo();

@@ -13,8 +13,7 @@ struct CCreateContext
     CCreateContext()
         : m_pNewViewClass(NULL), m_pCurrentDoc(NULL), m_pNewDocTemplate(NULL), m_pLastView(NULL),
           m_pCurrentFrame(NULL)
-    {
-    }
+    {}
 
     CRuntimeClass* m_pNewViewClass;
     CDocument* m_pCurrentDoc;

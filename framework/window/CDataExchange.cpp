@@ -8,8 +8,7 @@
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(NULL),
       m_bEditLastControl(FALSE)
-{
-}
+{}
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
@@ -61,8 +60,7 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 }
 
 void CWnd::DoDataExchange(CDataExchange*)
-{
-}
+{}
 
 // ---------------------------------------------------------------------------
 

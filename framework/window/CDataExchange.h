@@ -17,7 +17,7 @@ public:
     // the exchange with a CUserException.
     [[noreturn]] void Fail();
 
-    BOOL m_bSaveAndValidate;   // TRUE: controls to members
+    BOOL m_bSaveAndValidate; // TRUE: controls to members
     CWnd* m_pDlgWnd;
     HWND m_idLastControl;
     BOOL m_bEditLastControl;

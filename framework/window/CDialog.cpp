@@ -4,15 +4,14 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOKCommand)
-    ON_COMMAND(IDCANCEL, OnCancelCommand)
+ON_COMMAND(IDOK, OnOKCommand)
+ON_COMMAND(IDCANCEL, OnCancelCommand)
 END_MESSAGE_MAP()
 
 CDialog::CDialog()
     : m_lpszTemplateName(NULL), m_nIDHelp(0), m_lpDialogTemplate(NULL), m_hDialogTemplate(NULL),
       m_pParentWnd(NULL)
-{
-}
+{}
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd) : CDialog()
 {
@@ -23,8 +22,7 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd) : CDialog()
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(MAKEINTRESOURCE(nIDTemplate), pParentWnd)
-{
-}
+{}
 
 CDialog::~CDialog()
 {
@@ -137,7 +135,8 @@ INT_PTR CDialog::DoModal()
         if (m_nFlags & WF_CONTINUEMODAL)
             RunModalLoop((GetStyle() & DS_NOIDLEMSG) ? (MLF_SHOWONIDLE | MLF_NOIDLEMSG) : MLF_SHOWONIDLE);
         if (m_hWnd != NULL)
-            SetWindowPos(NULL, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+            SetWindowPos(NULL, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     m_nFlags &= ~WF_CONTINUEMODAL;
 
@@ -179,7 +178,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    bool bInput = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
-                  (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
+    bool bInput = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+                  || (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
     return bInput && ::IsDialogMessageA(m_hWnd, pMsg);
 }

@@ -14,12 +14,10 @@ END_MESSAGE_MAP()
 CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
                            CRuntimeClass* pViewClass)
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
-{
-}
+{}
 
 CDocTemplate::~CDocTemplate()
-{
-}
+{}
 
 void CDocTemplate::LoadTemplate()
 {
@@ -130,8 +128,7 @@ BOOL CDocTemplate::SaveAllModified()
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
                                        CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_pOnlyDoc(NULL)
-{
-}
+{}
 
 CSingleDocTemplate::~CSingleDocTemplate()
 {
@@ -206,7 +203,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
     if (!LoadDocument(pDocument, lpszPathName))
     {
         if (bCreated)
-            pFrame->DestroyWindow();   // its views take the new document with them
+            pFrame->DestroyWindow(); // its views take the new document with them
         return NULL;
     }
     CWinThread* pThread = AfxGetThread();
@@ -222,8 +219,7 @@ CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass,
                                      CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_hMenuShared(NULL), m_hAccelTable(NULL),
       m_nUntitledCount(0)
-{
-}
+{}
 
 CMultiDocTemplate::~CMultiDocTemplate()
 {

@@ -14,7 +14,13 @@ class CDocTemplate : public CCmdTarget
 public:
     enum DocStringIndex
     {
-        windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName
+        windowTitle,
+        docName,
+        fileNewName,
+        filterName,
+        filterExt,
+        regFileTypeId,
+        regFileTypeName
     };
 
     virtual ~CDocTemplate();

@@ -13,10 +13,8 @@ IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
 END_MESSAGE_MAP()
 
-CDocument::CDocument()
-    : m_pDocTemplate(NULL), m_bModified(FALSE), m_bAutoDelete(TRUE), m_bEmbedded(FALSE)
-{
-}
+CDocument::CDocument() : m_pDocTemplate(NULL), m_bModified(FALSE), m_bAutoDelete(TRUE), m_bEmbedded(FALSE)
+{}
 
 CDocument::~CDocument()
 {
@@ -110,8 +108,7 @@ void CDocument::UpdateFrameCounts()
 }
 
 void CDocument::DeleteContents()
-{
-}
+{}
 
 BOOL CDocument::OnNewDocument()
 {
@@ -182,7 +179,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     catch (CException* e)
     {
         file.Abort();
-        ::DeleteFileA(lpszPathName);   // no half-written file stays behind
+        ::DeleteFileA(lpszPathName); // no half-written file stays behind
         ReportFileError(e, lpszPathName, "save");
         return FALSE;
     }
@@ -217,8 +214,8 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
 BOOL CDocument::DoFileSave()
 {
     DWORD attributes = ::GetFileAttributesA(m_strPathName);
-    bool bWritable = !m_strPathName.IsEmpty() && attributes != INVALID_FILE_ATTRIBUTES &&
-                     !(attributes & FILE_ATTRIBUTE_READONLY);
+    bool bWritable = !m_strPathName.IsEmpty() && attributes != INVALID_FILE_ATTRIBUTES
+                     && !(attributes & FILE_ATTRIBUTE_READONLY);
     return DoSave(bWritable ? (LPCTSTR)m_strPathName : NULL);
 }
 

@@ -57,7 +57,7 @@ public:
     CString m_strPathName;
     CDocTemplate* m_pDocTemplate;
     BOOL m_bModified;
-    BOOL m_bAutoDelete;   // the document deletes itself with its last view
+    BOOL m_bAutoDelete; // the document deletes itself with its last view
     BOOL m_bEmbedded;
 
 protected:

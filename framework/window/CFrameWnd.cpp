@@ -8,18 +8,18 @@
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_CLOSE()
-    ON_WM_SIZE()
-    ON_WM_SETFOCUS()
-    ON_WM_ACTIVATE()
-    ON_WM_ENABLE()
-    ON_WM_INITMENUPOPUP()
-    ON_WM_MENUSELECT()
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
-    ON_MESSAGE(WM_POPMESSAGESTRING, OnSetMessageString)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
+ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_ACTIVATE()
+ON_WM_ENABLE()
+ON_WM_INITMENUPOPUP()
+ON_WM_MENUSELECT()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(WM_POPMESSAGESTRING, OnSetMessageString)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 // CW_USEDEFAULT for position and size.
@@ -29,8 +29,7 @@ CFrameWnd::CFrameWnd()
     : m_hAccelTable(NULL), m_hMenuDefault(NULL), m_nIDHelp(0), m_nIdleFlags(0), m_nIDTracking(0),
       m_nIDLastMessage(0), m_bAutoMenuEnable(TRUE), m_bHelpMode(FALSE), m_bInRecalcLayout(FALSE),
       m_rectBorder(0, 0, 0, 0), m_pViewActive(NULL)
-{
-}
+{}
 
 CFrameWnd::~CFrameWnd()
 {
@@ -92,7 +91,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (::FindResourceA(AfxFindResourceHandle(lpszMenu, RT_MENU), lpszMenu, RT_MENU) == NULL)
         lpszMenu = NULL;
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext))
-        return FALSE;   // the frame deleted itself if its window came to exist
+        return FALSE; // the frame deleted itself if its window came to exist
     m_hMenuDefault = ::GetMenu(m_hWnd);
     LoadAccelTable(MAKEINTRESOURCE(nIDResource));
     if (pContext == NULL)
@@ -104,8 +103,8 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
 {
     if (m_hAccelTable != NULL)
         return FALSE;
-    m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR),
-                                        lpszResourceName);
+    m_hAccelTable =
+        ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR), lpszResourceName);
     return m_hAccelTable != NULL;
 }
 
@@ -144,7 +143,7 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
         return NULL;
     }
     if (!pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext))
-        return NULL;   // a view deletes itself when its window goes
+        return NULL; // a view deletes itself when its window goes
     return pView;
 }
 
@@ -295,7 +294,8 @@ void CFrameWnd::OnEnable(BOOL bEnable)
 
 void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
 {
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != NULL;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
         if (::GetWindow(hWnd, GW_OWNER) == m_hWnd)
             ::SendMessageA(hWnd, WM_FLOATSTATUS, dwFlags, 0);
@@ -352,7 +352,7 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
 void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
 {
     if (nFlags == 0xFFFF && hSysMenu == NULL)
-        m_nIDTracking = AFX_IDS_IDLEMESSAGE;   // the menu closed
+        m_nIDTracking = AFX_IDS_IDLEMESSAGE; // the menu closed
     else if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP)))
         m_nIDTracking = 0;
     else
@@ -371,7 +371,7 @@ void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
     if (strFull.LoadString(nID))
         AfxExtractSubString(rMessage, strFull, 0);
     else if (nID == AFX_IDS_IDLEMESSAGE)
-        rMessage = "Ready";   // the idle prompt of programs without one of their own
+        rMessage = "Ready"; // the idle prompt of programs without one of their own
     else
         rMessage.Empty();
 }

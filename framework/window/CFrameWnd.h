@@ -12,13 +12,13 @@ class CView;
 class CDocument;
 
 // Flags of NotifyFloatingWindows and WM_FLOATSTATUS.
-#define FS_SHOW        0x01
-#define FS_HIDE        0x02
-#define FS_ACTIVATE    0x04
-#define FS_DEACTIVATE  0x08
-#define FS_ENABLE      0x10
-#define FS_DISABLE     0x20
-#define FS_SYNCACTIVE  0x40
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
 
 // The style of views created by CFrameWnd::CreateView.
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
@@ -97,19 +97,25 @@ public:
     void SetMessageText(UINT nID);
     BOOL LoadAccelTable(LPCTSTR lpszResourceName);
 
-    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    enum IdleFlags
+    {
+        idleMenu = 1,
+        idleTitle = 2,
+        idleNotify = 4,
+        idleLayout = 8
+    };
 
     CString m_strTitle;
     HACCEL m_hAccelTable;
     HMENU m_hMenuDefault;
     UINT m_nIDHelp;
     UINT m_nIdleFlags;
-    UINT m_nIDTracking;      // the command whose prompt shows
+    UINT m_nIDTracking; // the command whose prompt shows
     UINT m_nIDLastMessage;
-    BOOL m_bAutoMenuEnable;  // menu items nobody handles are greyed
+    BOOL m_bAutoMenuEnable; // menu items nobody handles are greyed
     BOOL m_bHelpMode;
     BOOL m_bInRecalcLayout;
-    CRect m_rectBorder;      // space kept free around the pane
+    CRect m_rectBorder; // space kept free around the pane
 
 protected:
     // A frame deletes itself once its window is gone.

@@ -19,14 +19,14 @@ struct CPrintInfo
     UINT GetToPage() const;
 
     PRINTDLGA m_pd;
-    BOOL m_bDirect;            // print on the default printer without asking
+    BOOL m_bDirect; // print on the default printer without asking
     BOOL m_bPreview;
     BOOL m_bContinuePrinting;
     UINT m_nCurPage;
     UINT m_nNumPreviewPages;
     CString m_strPageDesc;
     LPVOID m_lpUserData;
-    CRect m_rectDraw;          // the printable area of the current page
+    CRect m_rectDraw; // the printable area of the current page
 
 private:
     CPrintInfo(const CPrintInfo&);

@@ -4,8 +4,7 @@
 CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize)
     : m_arrNames(new CString[nSize > 0 ? nSize : 1]), m_nSize(nSize > 0 ? nSize : 0), m_nStart(nStart),
       m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat)
-{
-}
+{}
 
 CRecentFileList::~CRecentFileList()
 {
@@ -74,8 +73,8 @@ BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszC
         return FALSE;
     const CString& strPath = m_arrNames[nIndex];
     strName = strPath;
-    if (lpszCurDir != NULL && nCurDir > 0 && strPath.GetLength() > nCurDir &&
-        strPath.Left(nCurDir).CompareNoCase(CString(lpszCurDir).Left(nCurDir)) == 0)
+    if (lpszCurDir != NULL && nCurDir > 0 && strPath.GetLength() > nCurDir
+        && strPath.Left(nCurDir).CompareNoCase(CString(lpszCurDir).Left(nCurDir)) == 0)
     {
         CString strRest = strPath.Mid(nCurDir);
         if (strRest.Find('\\') < 0)

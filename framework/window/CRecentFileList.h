@@ -25,7 +25,7 @@ public:
 
     CString* m_arrNames;
     int m_nSize;
-    UINT m_nStart;   // the command id offset of the first entry
+    UINT m_nStart; // the command id offset of the first entry
     CString m_strSectionName;
     CString m_strEntryFormat;
 

@@ -7,16 +7,15 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
 END_MESSAGE_MAP()
 
 CView::CView() : m_pDocument(NULL)
-{
-}
+{}
 
 CView::~CView()
 {
@@ -32,8 +31,8 @@ void CView::PostNcDestroy()
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == NULL)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW),
-                                           (HBRUSH)(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                           ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
     // The sunken edge replaces the flat border.
     if (cs.style & WS_BORDER)
     {
@@ -104,8 +103,7 @@ void CView::OnActivateView(BOOL bActivate, CView*, CView*)
 }
 
 void CView::OnActivateFrame(UINT, CFrameWnd*)
-{
-}
+{}
 
 int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 {

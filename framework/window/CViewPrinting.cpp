@@ -23,8 +23,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 }
 
 void CView::OnBeginPrinting(CDC*, CPrintInfo*)
-{
-}
+{}
 
 void CView::OnPrint(CDC* pDC, CPrintInfo*)
 {
@@ -32,8 +31,7 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*)
 }
 
 void CView::OnEndPrinting(CDC*, CPrintInfo*)
-{
-}
+{}
 
 void CView::OnFilePrint()
 {
@@ -43,7 +41,7 @@ void CView::OnFilePrint()
         return;
 
     CDC dcPrint;
-    dcPrint.Attach(printInfo.m_pd.hDC);   // deleted with dcPrint
+    dcPrint.Attach(printInfo.m_pd.hDC); // deleted with dcPrint
     printInfo.m_pd.hDC = NULL;
     dcPrint.m_bPrinting = TRUE;
 

@@ -8,7 +8,7 @@
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
-    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
 namespace {
@@ -22,9 +22,9 @@ void ReplaceString(LPCTSTR& rTarget, LPCTSTR lpszValue)
 } // namespace
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-    : m_hInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(NULL),
-      m_pszExeName(NULL), m_pszHelpFilePath(NULL), m_pszProfileName(NULL), m_pszRegistryKey(NULL),
-      m_pRecentFileList(NULL), m_nNumPreviewPages(0)
+    : m_hInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(NULL), m_pszExeName(NULL),
+      m_pszHelpFilePath(NULL), m_pszProfileName(NULL), m_pszRegistryKey(NULL), m_pRecentFileList(NULL),
+      m_nNumPreviewPages(0)
 {
     ReplaceString(m_pszAppName, lpszAppName);
     AfxGetModuleState()->m_pCurrentWinApp = this;
@@ -93,7 +93,8 @@ BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCmdShow)
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow)
 {
     CWinApp* pApp = AfxGetApp();
-    if (pApp == NULL || !AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow) || !pApp->InitApplication())
+    if (pApp == NULL || !AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow)
+        || !pApp->InitApplication())
         return -1;
     if (!pApp->InitInstance())
     {

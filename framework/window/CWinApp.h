@@ -57,7 +57,9 @@ public:
     void AddDocTemplate(CDocTemplate* pTemplate);
     POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
     CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const
-        { return (CDocTemplate*)m_templateList.GetNext(rPosition); }
+    {
+        return (CDocTemplate*)m_templateList.GetNext(rPosition);
+    }
     // A new document (NULL) or the document of a file, through the first
     // template that takes it.
     virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);

@@ -62,8 +62,8 @@ CString OpenFileFilter(const CWinApp& app)
     {
         CDocTemplate* pTemplate = app.GetNextDocTemplate(pos);
         CString name, extension;
-        if (pTemplate->GetDocString(name, CDocTemplate::filterName) && !name.IsEmpty() &&
-            pTemplate->GetDocString(extension, CDocTemplate::filterExt) && !extension.IsEmpty())
+        if (pTemplate->GetDocString(name, CDocTemplate::filterName) && !name.IsEmpty()
+            && pTemplate->GetDocString(extension, CDocTemplate::filterExt) && !extension.IsEmpty())
             filter += name + '|' + '*' + extension + '|';
     }
     filter += "All Files (*.*)|*.*||";

@@ -38,8 +38,8 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (::RegQueryValueExA(section, lpszEntry, NULL, &type, (LPBYTE)&value, &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof value)
+    if (::RegQueryValueExA(section, lpszEntry, NULL, &type, (LPBYTE)&value, &size) != ERROR_SUCCESS
+        || type != REG_DWORD || size != sizeof value)
         return (UINT)nDefault;
     return (UINT)value;
 }
@@ -56,7 +56,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
     if (section == NULL)
         return FALSE;
     DWORD value = (DWORD)nValue;
-    return ::RegSetValueExA(section, lpszEntry, 0, REG_DWORD, (const BYTE*)&value, sizeof value) == ERROR_SUCCESS;
+    return ::RegSetValueExA(section, lpszEntry, 0, REG_DWORD, (const BYTE*)&value, sizeof value)
+           == ERROR_SUCCESS;
 }
 
 CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
@@ -90,7 +91,8 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
         return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
     }
     return ::RegSetValueExA(section, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
-                            (DWORD)strlen(lpszValue) + 1) == ERROR_SUCCESS;
+                            (DWORD)strlen(lpszValue) + 1)
+           == ERROR_SUCCESS;
 }
 
 BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
@@ -102,13 +104,13 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     CRegistryKey section(GetSectionKey(lpszSection));
     DWORD type = 0;
     DWORD size = 0;
-    if (section == NULL || ::RegQueryValueExA(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS ||
-        type != REG_BINARY)
+    if (section == NULL || ::RegQueryValueExA(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS
+        || type != REG_BINARY)
         return FALSE;
     BYTE* pData = new BYTE[size > 0 ? size : 1];
     DWORD read = size;
-    if (::RegQueryValueExA(section, lpszEntry, NULL, &type, pData, &read) != ERROR_SUCCESS ||
-        type != REG_BINARY || read != size)
+    if (::RegQueryValueExA(section, lpszEntry, NULL, &type, pData, &read) != ERROR_SUCCESS
+        || type != REG_BINARY || read != size)
     {
         delete[] pData;
         return FALSE;

@@ -74,8 +74,8 @@ BOOL AfxPreTranslateMessage(MSG* pMsg)
     // the main window's accelerators.
     CWinThread* pThread = AfxGetThread();
     CWnd* pMainWnd = pThread != NULL ? pThread->GetMainWnd() : NULL;
-    if (pMainWnd != NULL && pMainWnd->m_hWnd != NULL && hWndTop != NULL && hWndTop != pMainWnd->m_hWnd &&
-        CWnd::FromHandlePermanent(pMainWnd->m_hWnd) == pMainWnd)
+    if (pMainWnd != NULL && pMainWnd->m_hWnd != NULL && hWndTop != NULL && hWndTop != pMainWnd->m_hWnd
+        && CWnd::FromHandlePermanent(pMainWnd->m_hWnd) == pMainWnd)
         return pMainWnd->PreTranslateMessage(pMsg);
     return FALSE;
 }
@@ -131,8 +131,8 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
     AFX_THREAD_STATE* state = AfxGetThreadState();
     if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
     {
-        bool samePlace = state->m_nMsgLast == pMsg->message && state->m_ptCursorLast.x == pMsg->pt.x &&
-                         state->m_ptCursorLast.y == pMsg->pt.y;
+        bool samePlace = state->m_nMsgLast == pMsg->message && state->m_ptCursorLast.x == pMsg->pt.x
+                         && state->m_ptCursorLast.y == pMsg->pt.y;
         state->m_ptCursorLast = pMsg->pt;
         state->m_nMsgLast = pMsg->message;
         return !samePlace;

@@ -32,7 +32,7 @@ void ClearTemporaryWindow(CObject* pObject)
     static_cast<CWnd*>(pObject)->m_hWnd = NULL;
 }
 
-const CHandleMapKind windowKind = { &NewTemporaryWindow, &ClearTemporaryWindow };
+const CHandleMapKind windowKind = {&NewTemporaryWindow, &ClearTemporaryWindow};
 
 CHandleMap& WindowMap()
 {
@@ -85,8 +85,7 @@ HWND CWnd::Detach()
 // Construction and destruction.
 
 CWnd::CWnd() : m_hWnd(NULL), m_hWndOwner(NULL), m_nModalResult(0), m_nFlags(0), m_pfnSuper(NULL)
-{
-}
+{}
 
 CWnd::~CWnd()
 {
@@ -104,8 +103,7 @@ BOOL CWnd::DestroyWindow()
 }
 
 void CWnd::PostNcDestroy()
-{
-}
+{}
 
 void CWnd::OnNcDestroy()
 {
@@ -159,7 +157,8 @@ LRESULT CALLBACK CWndCreationHook::CreationHook(int nCode, WPARAM wParam, LPARAM
 }
 
 CWndCreationHook::CWndCreationHook(CWnd* pWnd)
-    : m_state(AfxGetThreadState()), m_pPreviousInit(m_state->m_pWndInit), m_hPreviousHook(m_state->m_hHookCreate)
+    : m_state(AfxGetThreadState()), m_pPreviousInit(m_state->m_pWndInit),
+      m_hPreviousHook(m_state->m_hHookCreate)
 {
     m_state->m_pWndInit = pWnd;
     m_state->m_hHookCreate = ::SetWindowsHookExA(WH_CBT, &CreationHook, NULL, ::GetCurrentThreadId());
@@ -179,9 +178,8 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                    LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
+                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     CREATESTRUCT cs = {};
     cs.dwExStyle = dwExStyle;
@@ -204,8 +202,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     HWND hWnd;
     {
         CWndCreationHook hook(this);
-        hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
-                                 cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+        hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     }
     // A window that failed after WM_NCCREATE has already been through
     // WM_NCDESTROY, which unbound the object.
@@ -231,8 +229,7 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
 // Subclassing.
 
 void CWnd::PreSubclassWindow()
-{
-}
+{}
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {

@@ -22,9 +22,9 @@ struct CCreateContext;
 class CDataExchange;
 
 // Bits of CWnd::m_nFlags.
-#define WF_TOOLTIPS         0x0001  // window shows tool tips for OnToolHitTest
-#define WF_MODALLOOP        0x0008  // RunModalLoop is running
-#define WF_CONTINUEMODAL    0x0010  // the modal loop goes on
+#define WF_TOOLTIPS 0x0001      // window shows tool tips for OnToolHitTest
+#define WF_MODALLOOP 0x0008     // RunModalLoop is running
+#define WF_CONTINUEMODAL 0x0010 // the modal loop goes on
 
 class CWnd : public CCmdTarget
 {
@@ -34,7 +34,7 @@ public:
     virtual ~CWnd();
 
     HWND m_hWnd;
-    HWND m_hWndOwner;   // owner set by SetOwner, NULL for the parent
+    HWND m_hWndOwner; // owner set by SetOwner, NULL for the parent
     int m_nModalResult;
 
     operator HWND() const { return GetSafeHwnd(); }
@@ -98,11 +98,11 @@ public:
 
     // ---- Operations ----
     // Creation and destruction.
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                          DWORD dwStyle, int x, int y, int nWidth, int nHeight,
-                          HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = NULL);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                          LPVOID lpParam = NULL);
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
     virtual BOOL DestroyWindow();
@@ -122,10 +122,10 @@ public:
     // Sends to every child (and with bDeep their children), through the
     // C++ object directly where one is attached; bOnlyPerm skips windows
     // without a permanent object.
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
-    static void SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         BOOL bDeep, BOOL bOnlyPerm);
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
+    static void SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                         BOOL bOnlyPerm);
     // Runs the update handlers of the child controls' ids in pTarget.
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
@@ -167,25 +167,40 @@ public:
     CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
     CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
     BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
-    CWnd* ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
+    CWnd* ChildWindowFromPoint(POINT point) const
+    {
+        return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+    }
     CWnd* ChildWindowFromPoint(POINT point, UINT nFlags) const
-        { return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags)); }
+    {
+        return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
+    }
     static CWnd* WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
     static CWnd* FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
-        { return FromHandle(::FindWindowA(lpszClassName, lpszWindowName)); }
+    {
+        return FromHandle(::FindWindowA(lpszClassName, lpszWindowName));
+    }
 
     // Messages.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-        { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-        { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+    {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
     BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-        { return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam); }
+    {
+        return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam);
+    }
 
     // Text.
     void SetWindowText(LPCTSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
-        { return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount); }
+    {
+        return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+    }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
@@ -199,26 +214,39 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
-        { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount); }
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
+    }
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
-        { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2); }
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2);
+    }
 
     // Styles.
     DWORD GetStyle() const { return (DWORD)::GetWindowLongA(m_hWnd, GWL_STYLE); }
     DWORD GetExStyle() const { return (DWORD)::GetWindowLongA(m_hWnd, GWL_EXSTYLE); }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0)
-        { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
+    {
+        return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags);
+    }
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0)
-        { return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags); }
+    {
+        return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
+    }
     static BOOL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
     static BOOL ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
 
     // Position, size and visibility.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
-        { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
+    {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
-        { MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint); }
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                   bRepaint);
+    }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const { return ::GetWindowPlacement(m_hWnd, lpwndpl); }
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
     void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
@@ -243,7 +271,9 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, CRgn* prgnUpdate = NULL,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL)
-        { ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect); }
+    {
+        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+    }
     CDC* GetDC();
     CDC* GetWindowDC();
     int ReleaseDC(CDC* pDC);
@@ -261,7 +291,9 @@ public:
 
     // Timers.
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = NULL)
-        { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 
     // Dialog items.
@@ -271,37 +303,63 @@ public:
     int SetDlgCtrlID(int nID) { return (int)::SetWindowLongA(m_hWnd, GWL_ID, nID); }
     void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
     int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
-        { return ::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount); }
+    {
+        return ::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount);
+    }
     int GetDlgItemText(int nID, CString& rString) const;
-    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE)
+    {
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+    }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = NULL, BOOL bSigned = TRUE) const
-        { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
+    {
+        return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+    }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
     void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck)
-        { ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck); }
+    {
+        ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
+    }
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-        { return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam); }
+    {
+        return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
+    }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-        { return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
+    {
+        return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+    }
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-        { return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
+    {
+        return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+    }
 
     // Scroll bars.
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE)
+    {
+        return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+    }
     void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
-        { ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos); }
+    {
+        ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+    }
     void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
-        { ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw); }
+    {
+        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+    }
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
-        { return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw) != 0 || lpScrollInfo->fMask == 0; }
+    {
+        return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw) != 0 || lpScrollInfo->fMask == 0;
+    }
     // The largest position the bar's thumb can take (see ScrollLimit).
     int GetScrollLimit(int nBar);
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH)
-        { return ::EnableScrollBar(m_hWnd, nSBFlags, nArrowFlags); }
+    {
+        return ::EnableScrollBar(m_hWnd, nSBFlags, nArrowFlags);
+    }
 
     // Menus, icons, clipboard and the rest.
     CMenu* GetMenu() const;
@@ -309,14 +367,20 @@ public:
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon)
-        { return (HICON)::SendMessageA(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon); }
+    {
+        return (HICON)::SendMessageA(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon);
+    }
     HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessageA(m_hWnd, WM_GETICON, bBigIcon, 0); }
     BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
     void DragAcceptFiles(BOOL bAccept = TRUE);
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
 
     // Default handlers that derived classes call from their own.
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) { (void)lpCreateStruct; return (int)Default(); }
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        (void)lpCreateStruct;
+        return (int)Default();
+    }
     afx_msg BOOL OnNcCreate(LPCREATESTRUCT) { return (BOOL)Default(); }
     afx_msg void OnDestroy() { Default(); }
     afx_msg void OnNcDestroy();
@@ -409,7 +473,7 @@ public:
 protected:
     explicit CWnd(HWND hWndSpecial);
 
-    UINT m_nFlags;      // WF_ bits above
+    UINT m_nFlags; // WF_ bits above
 
     // The message map lookup of OnWndMsg; FALSE when no entry took the message.
     BOOL DispatchToMessageMap(UINT message, WPARAM wParam, LPARAM lParam, UINT nCode, LRESULT* pResult);

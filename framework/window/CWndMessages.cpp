@@ -83,13 +83,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
     else if (IsCtlColorMessage(message))
     {
-        bHandled = DispatchToMessageMap(WM_CTLCOLOR, wParam, lParam, message - WM_CTLCOLORMSGBOX, &lResult) ||
-                   ReflectToSender(message, wParam, lParam, &lResult);
+        bHandled = DispatchToMessageMap(WM_CTLCOLOR, wParam, lParam, message - WM_CTLCOLORMSGBOX, &lResult)
+                   || ReflectToSender(message, wParam, lParam, &lResult);
     }
     else
     {
-        bHandled = DispatchToMessageMap(message, wParam, lParam, 0, &lResult) ||
-                   ReflectToSender(message, wParam, lParam, &lResult);
+        bHandled = DispatchToMessageMap(message, wParam, lParam, 0, &lResult)
+                   || ReflectToSender(message, wParam, lParam, &lResult);
     }
     if (pResult != NULL)
         *pResult = lResult;
@@ -101,7 +101,7 @@ BOOL CWnd::DispatchToMessageMap(UINT message, WPARAM wParam, LPARAM lParam, UINT
     for (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message); entry != NULL;
          entry = FindMessageEntry(message, entry))
     {
-        AFX_MSGCALL call = { wParam, lParam, pResult, 0, (int)nCode, NULL };
+        AFX_MSGCALL call = {wParam, lParam, pResult, 0, (int)nCode, NULL};
         if (entry->pfnInvoke(this, entry->pfn, call))
             return TRUE;
     }
@@ -141,7 +141,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         CWnd* pSender = FromHandlePermanent(hWndCtrl);
         LRESULT lResult = 0;
-        if (pSender != NULL && pSender != this && pSender->OnChildNotify(WM_COMMAND, wParam, lParam, &lResult))
+        if (pSender != NULL && pSender != this
+            && pSender->OnChildNotify(WM_COMMAND, wParam, lParam, &lResult))
             return TRUE;
         if (nID == 0)
             return FALSE;
@@ -157,7 +158,7 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     CWnd* pSender = FromHandlePermanent(pNMHDR->hwndFrom);
     if (pSender != NULL && pSender != this && pSender->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
-    AFX_NOTIFY notify = { pResult, pNMHDR };
+    AFX_NOTIFY notify = {pResult, pNMHDR};
     return OnCmdMsg((UINT)pNMHDR->idFrom, MAKELONG(pNMHDR->code, WM_NOTIFY), &notify, NULL);
 }
 
@@ -181,7 +182,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     if (message == WM_NOTIFY)
     {
         NMHDR* pNMHDR = (NMHDR*)lParam;
-        AFX_NOTIFY notify = { pResult, pNMHDR };
+        AFX_NOTIFY notify = {pResult, pNMHDR};
         return OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, NULL);
     }
     if (IsCtlColorMessage(message))
@@ -220,8 +221,8 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
-    HWND hWndItem = lpMeasureItemStruct->CtlType == ODT_MENU
-                        ? NULL : ::GetDlgItem(m_hWnd, lpMeasureItemStruct->CtlID);
+    HWND hWndItem =
+        lpMeasureItemStruct->CtlType == ODT_MENU ? NULL : ::GetDlgItem(m_hWnd, lpMeasureItemStruct->CtlID);
     if (hWndItem == NULL || !ReflectLastMsg(hWndItem))
         Default();
 }
@@ -231,8 +232,8 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
 
-void CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    BOOL bDeep, BOOL bOnlyPerm)
+void CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm)
 {
     for (HWND hChild = ::GetTopWindow(hWnd); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
@@ -258,8 +259,8 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         state.m_pOther = FromHandle(hChild);
         // A control with update handling of its own (a bar) does it itself.
         CWnd* pPermanent = FromHandlePermanent(hChild);
-        if (pPermanent != NULL &&
-            pPermanent->OnCmdMsg(0, MAKELONG(0xFFFF, WM_REFLECT_BASE + WM_COMMAND), &state, NULL))
+        if (pPermanent != NULL
+            && pPermanent->OnCmdMsg(0, MAKELONG(0xFFFF, WM_REFLECT_BASE + WM_COMMAND), &state, NULL))
             continue;
         // Only push buttons stand for commands; check boxes and edits hold data.
         state.DoUpdate(pTarget, bDisableIfNoHndler && IsPushButton(hChild));

@@ -14,15 +14,15 @@ bool IsMouseMove(UINT message)
 
 bool CancelsToolTip(UINT message)
 {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || message == WM_LBUTTONDOWN ||
-           message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_NCLBUTTONDOWN ||
-           message == WM_NCRBUTTONDOWN;
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || message == WM_LBUTTONDOWN
+           || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_NCLBUTTONDOWN
+           || message == WM_NCRBUTTONDOWN;
 }
 
 // The message's mouse position in screen coordinates.
 POINT ScreenPointOf(const MSG* pMsg)
 {
-    POINT point = { (short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam) };
+    POINT point = {(short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam)};
     if (pMsg->message == WM_MOUSEMOVE)
         ::ClientToScreen(pMsg->hwnd, &point);
     return point;
@@ -32,9 +32,9 @@ HWND EnsureToolTipWindow(AFX_THREAD_STATE* state)
 {
     if (state->m_hWndToolTip != NULL && ::IsWindow(state->m_hWndToolTip))
         return state->m_hWndToolTip;
-    state->m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL,
-                                             ::GetModuleHandleA(NULL), NULL);
+    state->m_hWndToolTip = ::CreateWindowExA(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
     if (state->m_hWndToolTip != NULL)
         ::SendMessageA(state->m_hWndToolTip, TTM_SETMAXTIPWIDTH, 0, SHRT_MAX);
     return state->m_hWndToolTip;

@@ -86,8 +86,7 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::CWnd(HWND hWndSpecial)
     : m_hWnd(hWndSpecial), m_hWndOwner(NULL), m_nModalResult(0), m_nFlags(0), m_pfnSuper(NULL)
-{
-}
+{}
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
@@ -97,8 +96,9 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
-    HWND hWndCenter = pAlternateOwner != NULL ? pAlternateOwner->m_hWnd
-                      : (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+    HWND hWndCenter = pAlternateOwner != NULL   ? pAlternateOwner->m_hWnd
+                      : (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd)
+                                                : ::GetWindow(m_hWnd, GW_OWNER);
     CRect rcArea;
     if (GetStyle() & WS_CHILD)
         ::GetClientRect(::GetParent(m_hWnd), &rcArea);
@@ -131,8 +131,8 @@ void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
-    return ::RedrawWindow(m_hWnd, lpRectUpdate,
-                          prgnUpdate != NULL ? (HRGN)prgnUpdate->GetSafeHandle() : NULL, flags);
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate != NULL ? (HRGN)prgnUpdate->GetSafeHandle() : NULL,
+                          flags);
 }
 
 CDC* CWnd::GetDC()
@@ -272,8 +272,8 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
 {
     if (m_hWnd == NULL)
         return NULL;
-    CFrameWnd* pFrame = IsKindOf(RUNTIME_CLASS(CFrameWnd))
-                            ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
+    CFrameWnd* pFrame = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this))
+                                                           : GetParentFrame();
     while (pFrame != NULL)
     {
         CFrameWnd* pAbove = pFrame->GetParentFrame();
@@ -346,13 +346,14 @@ void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRe
     int cy = lpRect->bottom - lpRect->top;
     const UINT flags = SWP_NOACTIVATE | SWP_NOZORDER;
     if (lpLayout->hDWP != NULL)
-        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, NULL, lpRect->left, lpRect->top, cx, cy, flags);
+        lpLayout->hDWP =
+            ::DeferWindowPos(lpLayout->hDWP, hWnd, NULL, lpRect->left, lpRect->top, cx, cy, flags);
     else
         ::SetWindowPos(hWnd, NULL, lpRect->left, lpRect->top, cx, cy, flags);
 }
 
-void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
-                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch)
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
+                          LPCRECT lpRectClient, BOOL bStretch)
 {
     AFX_SIZEPARENTPARAMS layout = {};
     layout.bStretch = bStretch;

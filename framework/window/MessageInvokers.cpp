@@ -41,11 +41,10 @@ AFX_NOTIFY* NotifyOf(AFX_MSGCALL& call)
 
 } // namespace
 
-#define AFX_CALL_WINDOW_HANDLER(Signature, arguments) \
+#define AFX_CALL_WINDOW_HANDLER(Signature, arguments)                                                        \
     (WindowOf(pTarget)->*HandlerOf<Signature>(pfn)) arguments
 
-#define AFX_CALL_TARGET_HANDLER(Signature, arguments) \
-    (pTarget->*HandlerOf<Signature>(pfn)) arguments
+#define AFX_CALL_TARGET_HANDLER(Signature, arguments) (pTarget->*HandlerOf<Signature>(pfn)) arguments
 
 // ---------------------------------------------------------------------------
 // Commands and notifications.
@@ -109,25 +108,27 @@ BOOL AfxSigNotifyRangeEx::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL&
 // ---------------------------------------------------------------------------
 // Window messages: the handler's answer, where it has one, is the result.
 
-#define AFX_RETURNING(Signature, arguments) \
-    BOOL Signature::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call) \
-    { \
-        WPARAM wParam = call.wParam; \
-        LPARAM lParam = call.lParam; \
-        (void)wParam; (void)lParam; \
-        *call.pResult = (LRESULT)AFX_CALL_WINDOW_HANDLER(Signature, arguments); \
-        return TRUE; \
+#define AFX_RETURNING(Signature, arguments)                                                                  \
+    BOOL Signature::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)                             \
+    {                                                                                                        \
+        WPARAM wParam = call.wParam;                                                                         \
+        LPARAM lParam = call.lParam;                                                                         \
+        (void)wParam;                                                                                        \
+        (void)lParam;                                                                                        \
+        *call.pResult = (LRESULT)AFX_CALL_WINDOW_HANDLER(Signature, arguments);                              \
+        return TRUE;                                                                                         \
     }
 
-#define AFX_VOID(Signature, arguments) \
-    BOOL Signature::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call) \
-    { \
-        WPARAM wParam = call.wParam; \
-        LPARAM lParam = call.lParam; \
-        (void)wParam; (void)lParam; \
-        AFX_CALL_WINDOW_HANDLER(Signature, arguments); \
-        *call.pResult = 0; \
-        return TRUE; \
+#define AFX_VOID(Signature, arguments)                                                                       \
+    BOOL Signature::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)                             \
+    {                                                                                                        \
+        WPARAM wParam = call.wParam;                                                                         \
+        LPARAM lParam = call.lParam;                                                                         \
+        (void)wParam;                                                                                        \
+        (void)lParam;                                                                                        \
+        AFX_CALL_WINDOW_HANDLER(Signature, arguments);                                                       \
+        *call.pResult = 0;                                                                                   \
+        return TRUE;                                                                                         \
     }
 
 AFX_RETURNING(AfxSigMessage, (wParam, lParam))
@@ -154,7 +155,8 @@ AFX_VOID(AfxSigBool, ((BOOL)wParam))
 AFX_VOID(AfxSigShowWindow, ((BOOL)wParam, (UINT)lParam))
 AFX_VOID(AfxSigWindowPos, ((WINDOWPOS*)lParam))
 AFX_VOID(AfxSigMinMaxInfo, ((MINMAXINFO*)lParam))
-AFX_VOID(AfxSigScroll, (LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam ? WindowFrom(lParam) : NULL)))
+AFX_VOID(AfxSigScroll,
+         (LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam ? WindowFrom(lParam) : NULL)))
 AFX_VOID(AfxSigContextMenu, (WindowFrom(wParam), PointOf(lParam)))
 AFX_VOID(AfxSigDrawItem, ((int)wParam, (LPDRAWITEMSTRUCT)lParam))
 AFX_VOID(AfxSigMeasureItem, ((int)wParam, (LPMEASUREITEMSTRUCT)lParam))
@@ -186,8 +188,8 @@ BOOL AfxSigCreate::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)
 // WM_CTLCOLORxxx: CWnd::OnWndMsg passes the control type in nCode.
 BOOL AfxSigCtlColor::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)
 {
-    HBRUSH hBrush = AFX_CALL_WINDOW_HANDLER(AfxSigCtlColor,
-        (CDC::FromHandle((HDC)call.wParam), WindowFrom(call.lParam), (UINT)call.nCode));
+    HBRUSH hBrush = AFX_CALL_WINDOW_HANDLER(
+        AfxSigCtlColor, (CDC::FromHandle((HDC)call.wParam), WindowFrom(call.lParam), (UINT)call.nCode));
     *call.pResult = (LRESULT)hBrush;
     return TRUE;
 }
@@ -195,8 +197,8 @@ BOOL AfxSigCtlColor::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call
 // Reflected colour request: a NULL brush leaves the message to the parent.
 BOOL AfxSigCtlColorReflect::Invoke(CCmdTarget* pTarget, AFX_PMSG pfn, AFX_MSGCALL& call)
 {
-    HBRUSH hBrush = AFX_CALL_WINDOW_HANDLER(AfxSigCtlColorReflect,
-        (CDC::FromHandle((HDC)call.wParam), (UINT)call.nCode));
+    HBRUSH hBrush =
+        AFX_CALL_WINDOW_HANDLER(AfxSigCtlColorReflect, (CDC::FromHandle((HDC)call.wParam), (UINT)call.nCode));
     if (hBrush == NULL)
         return FALSE;
     *call.pResult = (LRESULT)hBrush;

@@ -9,11 +9,11 @@ class CWinThread;
 
 struct AFX_THREAD_STATE
 {
-    MSG m_lastSentMsg;          // the message a window procedure is handling (Default uses it)
-    MSG m_msgCur;               // the message the pump took last
-    CWnd* m_pWndInit;           // attached by the creation hook to the next window created
-    HHOOK m_hHookCreate;        // the creation hook while CreateEx runs
-    POINT m_ptCursorLast;       // for telling idle mouse moves from real ones
+    MSG m_lastSentMsg;    // the message a window procedure is handling (Default uses it)
+    MSG m_msgCur;         // the message the pump took last
+    CWnd* m_pWndInit;     // attached by the creation hook to the next window created
+    HHOOK m_hHookCreate;  // the creation hook while CreateEx runs
+    POINT m_ptCursorLast; // for telling idle mouse moves from real ones
     UINT m_nMsgLast;
     HWND m_hLockoutNotifyWindow; // notifications from this window are ignored
     CWinThread* m_pCurrentWinThread;

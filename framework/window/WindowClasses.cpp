@@ -46,6 +46,5 @@ LPCTSTR AfxFrameWndClass(UINT nIDIcon)
 {
     HINSTANCE hResource = AfxFindResourceHandle(MAKEINTRESOURCE(nIDIcon), RT_GROUP_ICON);
     HICON hIcon = ::LoadIconA(hResource, MAKEINTRESOURCE(nIDIcon));
-    return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1),
-                               hIcon);
+    return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), hIcon);
 }

@@ -12,7 +12,7 @@
 struct DrivenWindow
 {
     std::string caption;
-    std::string text;   // a message box's message, else empty
+    std::string text; // a message box's message, else empty
 };
 
 class CDialogDriver

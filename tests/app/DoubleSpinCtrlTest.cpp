@@ -24,7 +24,8 @@ TEST(DoubleSpinCtrl, ValueText)
         {"exponent form untrimmed", 1.5e20, "", 3, FALSE, "1.500e+20"},
     };
     for (const Row& row : rows)
-        EXPECT_STREQ(row.expected, CDoubleSpinCtrl::FormatValue(row.value, row.format, row.decimals, row.trim, '.'))
+        EXPECT_STREQ(row.expected,
+                     CDoubleSpinCtrl::FormatValue(row.value, row.format, row.decimals, row.trim, '.'))
             << row.name;
 }
 
@@ -74,6 +75,7 @@ TEST(DoubleSpinCtrl, Spin)
         {"a hair over the maximum is not wrapped", 3600.000001, 0, TRUE, 3600.000001},
     };
     for (const Row& row : rows)
-        EXPECT_DOUBLE_EQ(row.expected, CDoubleSpinCtrl::SpinTo(row.current, row.delta, 5.0, 5.0, 3600.0, row.wrap))
+        EXPECT_DOUBLE_EQ(row.expected,
+                         CDoubleSpinCtrl::SpinTo(row.current, row.delta, 5.0, 5.0, 3600.0, row.wrap))
             << row.name;
 }

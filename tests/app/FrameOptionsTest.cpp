@@ -16,8 +16,8 @@ public:
     void Set(LPCSTR name, DWORD value)
     {
         HKEY hKey;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kPath, 0, NULL, 0, KEY_WRITE, NULL, &hKey,
-                                                   NULL));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  ::RegCreateKeyExA(HKEY_CURRENT_USER, kPath, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL));
         ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
         ::RegCloseKey(hKey);
     }
@@ -82,7 +82,8 @@ TEST(FrameOptions, ValuesAsRead)
         {"check on start off", "AutoCheckOnStart", 0, &FrameOptions::autoCheckOnStart, 0},
         {"look height", "LookHeight", 321, &FrameOptions::lookHeight, 321},
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
+    {
         OptionsKey key;
         key.Set(row.value, row.stored);
         FrameOptions options;
@@ -98,10 +99,10 @@ TEST(FrameOptions, SaveWritesTheFourteenValuesInOrder)
     options.alertTime = 25;
     RecordingWriter writer;
     EXPECT_TRUE(options.Save(writer));
-    const std::vector<std::string> order = {"FrameWidth", "FrameHeight", "TreeWidth", "TreeHeight",
-                                            "LookWidth", "LookHeight", "AutoCheckOnStart", "AutoCheckEvery",
-                                            "ShowSummary", "ShowSummaryOnStart", "PlaySoundOnNews",
-                                            "AutoCheckInterval", "AlertTime", "CheckUpgrade"};
+    const std::vector<std::string> order = {
+        "FrameWidth",      "FrameHeight",       "TreeWidth",      "TreeHeight",  "LookWidth",
+        "LookHeight",      "AutoCheckOnStart",  "AutoCheckEvery", "ShowSummary", "ShowSummaryOnStart",
+        "PlaySoundOnNews", "AutoCheckInterval", "AlertTime",      "CheckUpgrade"};
     EXPECT_EQ(order, writer.names);
     const std::vector<DWORD> values = {800, 550, 200, 400, 375, 200, 1, 1, 1, 0, 1, 30, 25, 0};
     EXPECT_EQ(values, writer.values);
@@ -149,7 +150,8 @@ TEST(FrameOptions, SizeClampedToTheScreen)
         {"too tall", {800, 5000}, {1280, 1024}, {800, 1024}},
         {"both", {4000, 4000}, {1024, 768}, {1024, 768}},
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
+    {
         SIZE size = FrameOptions::ClampToScreen(row.stored, row.screen);
         EXPECT_EQ(row.expected.cx, size.cx) << row.name;
         EXPECT_EQ(row.expected.cy, size.cy) << row.name;

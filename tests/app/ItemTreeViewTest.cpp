@@ -9,9 +9,9 @@
 namespace {
 
 const std::vector<StoredKeyword> kStore = {
-    { "alpha", { "*a1", "a2", "*a3" } },
-    { "beta", { "b1" } },
-    { "gamma", { "*g1" } },
+    {"alpha", {"*a1", "a2", "*a3"}},
+    {"beta", {"b1"}},
+    {"gamma", {"*g1"}},
 };
 
 // Types the text into the dialog's keyword edit and presses OK.
@@ -85,10 +85,16 @@ TEST_F(ViewsTest, AddAppendsTheKeywordAndRefusesOneThatDiffersOnlyInCase)
 
 TEST_F(ViewsTest, ChangeRenamesTheSelectedKeywordUnlessAnotherHasTheName)
 {
-    const struct { const char* name; const char* typed; const char* tree; size_t windows; } rows[] = {
-        { "new name", "beta two", "*alpha beta two *gamma", 1 },
-        { "own name in other case", "BETA", "*alpha BETA *gamma", 1 },
-        { "another keyword's name", "Gamma", "*alpha beta *gamma", 2 },
+    const struct
+    {
+        const char* name;
+        const char* typed;
+        const char* tree;
+        size_t windows;
+    } rows[] = {
+        {"new name", "beta two", "*alpha beta two *gamma", 1},
+        {"own name in other case", "BETA", "*alpha BETA *gamma", 1},
+        {"another keyword's name", "Gamma", "*alpha beta *gamma", 2},
     };
     for (const auto& row : rows)
     {
@@ -129,7 +135,7 @@ TEST_F(ViewsTest, RemoveTakesEverySelectedKeywordAndTheirUnreadCounts)
 
 TEST_F(ViewsTest, RemovingTheLastKeywordEmptiesTheListAndNamesTheCaptionKeyword)
 {
-    Open({ { "solo", { "*s1" } } });
+    Open({{"solo", {"*s1"}}});
     m_pTree->GetTree().Select(ItemNamed("solo"), TVGN_CARET);
     Command(CItemTreeView::ID_REMOVE_KEYWORD);
     EXPECT_EQ(m_pList->GetKeyword(), nullptr);
@@ -187,15 +193,23 @@ TEST_F(ViewsTest, EditingCommandsRefuseWhileACheckRuns)
 {
     const char* editing = "Tidewatch is getting updated news,\nso you can't remove or add keywords for now";
     const char* changing = "Tidewatch is getting updated news,\nso you can't change keywords for now";
-    const char* importing = "Tidewatch is getting updated news,\nso you can't apply the import feature for now";
-    const char* exporting = "Tidewatch is getting updated news,\nso you can't apply the export feature for now";
-    const struct { const char* name; std::function<void(ViewsTest*)> run; const char* text; const char* caption; } rows[] = {
-        { "remove", [](ViewsTest* t) { t->Command(CItemTreeView::ID_REMOVE_KEYWORD); }, editing, "Tidewatch" },
-        { "remove all", [](ViewsTest* t) { t->Command(CItemTreeView::ID_REMOVE_ALL); }, editing, "Tidewatch" },
-        { "add", [](ViewsTest* t) { t->Command(CItemTreeView::ID_ADD_KEYWORD); }, editing, "Tidewatch" },
-        { "change", [](ViewsTest* t) { t->Command(CItemTreeView::ID_CHANGE_KEYWORD); }, changing, "Tidewatch" },
-        { "import", [](ViewsTest* t) { t->m_pTree->ImportKeywords(); }, importing, "Information" },
-        { "export", [](ViewsTest* t) { t->m_pTree->ExportKeywords(); }, exporting, "Information" },
+    const char* importing =
+        "Tidewatch is getting updated news,\nso you can't apply the import feature for now";
+    const char* exporting =
+        "Tidewatch is getting updated news,\nso you can't apply the export feature for now";
+    const struct
+    {
+        const char* name;
+        std::function<void(ViewsTest*)> run;
+        const char* text;
+        const char* caption;
+    } rows[] = {
+        {"remove", [](ViewsTest* t) { t->Command(CItemTreeView::ID_REMOVE_KEYWORD); }, editing, "Tidewatch"},
+        {"remove all", [](ViewsTest* t) { t->Command(CItemTreeView::ID_REMOVE_ALL); }, editing, "Tidewatch"},
+        {"add", [](ViewsTest* t) { t->Command(CItemTreeView::ID_ADD_KEYWORD); }, editing, "Tidewatch"},
+        {"change", [](ViewsTest* t) { t->Command(CItemTreeView::ID_CHANGE_KEYWORD); }, changing, "Tidewatch"},
+        {"import", [](ViewsTest* t) { t->m_pTree->ImportKeywords(); }, importing, "Information"},
+        {"export", [](ViewsTest* t) { t->m_pTree->ExportKeywords(); }, exporting, "Information"},
     };
     Open(kStore);
     m_pTree->GetTree().Select(ItemNamed("beta"), TVGN_CARET);
@@ -233,9 +247,13 @@ TEST_F(ViewsTest, AnImportThatCannotBeReadWholeLeavesListAndStoreAsTheyWere)
     const std::string store = ReadBytes(m_folder.File("conf.xml"));
     const std::string cut = m_folder.File("cut.xml");
     WriteBytes(cut, store.substr(0, store.find("<Keyword name=\"gamma\"") + 12));
-    const struct { const char* name; std::string path; } rows[] = {
-        { "cut file", cut },
-        { "missing file", m_folder.File("missing.xml") },
+    const struct
+    {
+        const char* name;
+        std::string path;
+    } rows[] = {
+        {"cut file", cut},
+        {"missing file", m_folder.File("missing.xml")},
     };
     for (const auto& row : rows)
     {
@@ -278,9 +296,14 @@ TEST_F(ViewsTest, SaveKeywordsWritesTheStore)
 TEST_F(ViewsTest, TheFileDialogsAskWithTheirTitles)
 {
     Open(kStore);
-    const struct { const char* name; void (CItemTreeView::*run)(); const char* caption; } rows[] = {
-        { "import", &CItemTreeView::ImportKeywords, "Load Keyword Group For XML File" },
-        { "export", &CItemTreeView::ExportKeywords, "Save Keyword Group For XML File" },
+    const struct
+    {
+        const char* name;
+        void (CItemTreeView::*run)();
+        const char* caption;
+    } rows[] = {
+        {"import", &CItemTreeView::ImportKeywords, "Load Keyword Group For XML File"},
+        {"export", &CItemTreeView::ExportKeywords, "Save Keyword Group For XML File"},
     };
     for (const auto& row : rows)
     {
@@ -299,4 +322,4 @@ TEST_F(ViewsTest, TheCaptionClickAsksTheFrameToHideThePane)
     EXPECT_EQ(m_pFrame->m_nHideRequests, 1);
 }
 
-}
+} // namespace

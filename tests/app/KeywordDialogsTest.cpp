@@ -29,15 +29,22 @@ struct TypeAndPress
 
 TEST(KeywordDialogs, AddTakesTheTypedTextAsItStands)
 {
-    const struct { const char* name; const char* typed; int button; int result; const char* keyword; } rows[] = {
-        { "typed text", "storm surge", IDOK, IDOK, "storm surge" },
-        { "padded text kept", "  tide  ", IDOK, IDOK, "  tide  " },
-        { "empty text accepted", "", IDOK, IDOK, "" },
-        { "cancel keeps the member", "ignored", IDCANCEL, IDCANCEL, "before" },
+    const struct
+    {
+        const char* name;
+        const char* typed;
+        int button;
+        int result;
+        const char* keyword;
+    } rows[] = {
+        {"typed text", "storm surge", IDOK, IDOK, "storm surge"},
+        {"padded text kept", "  tide  ", IDOK, IDOK, "  tide  "},
+        {"empty text accepted", "", IDOK, IDOK, ""},
+        {"cancel keeps the member", "ignored", IDCANCEL, IDCANCEL, "before"},
     };
     for (const auto& row : rows)
     {
-        TypeAndPress typist{ CAddDlg::IDC_KEYWORD, row.typed, row.button, "" };
+        TypeAndPress typist{CAddDlg::IDC_KEYWORD, row.typed, row.button, ""};
         CDialogDriver driver(typist.Step());
         CAddDlg dlg;
         dlg.m_strKeyword = "before";
@@ -51,13 +58,19 @@ TEST(KeywordDialogs, AddTakesTheTypedTextAsItStands)
 
 TEST(KeywordDialogs, ChangeOpensWithTheCurrentTextAndReturnsTheNewOne)
 {
-    const struct { const char* name; int button; int result; const char* keyword; } rows[] = {
-        { "ok", IDOK, IDOK, "neap tide" },
-        { "cancel", IDCANCEL, IDCANCEL, "spring tide" },
+    const struct
+    {
+        const char* name;
+        int button;
+        int result;
+        const char* keyword;
+    } rows[] = {
+        {"ok", IDOK, IDOK, "neap tide"},
+        {"cancel", IDCANCEL, IDCANCEL, "spring tide"},
     };
     for (const auto& row : rows)
     {
-        TypeAndPress typist{ CRepKeywordDlg::IDC_KEYWORD, "neap tide", row.button, "" };
+        TypeAndPress typist{CRepKeywordDlg::IDC_KEYWORD, "neap tide", row.button, ""};
         CDialogDriver driver(typist.Step());
         CRepKeywordDlg dlg;
         dlg.SetKeyword("spring tide");
@@ -71,7 +84,7 @@ TEST(KeywordDialogs, ChangeOpensWithTheCurrentTextAndReturnsTheNewOne)
 
 TEST(KeywordDialogs, CreatedByName)
 {
-    for (const char* name : { "CAddDlg", "CRepKeywordDlg" })
+    for (const char* name : {"CAddDlg", "CRepKeywordDlg"})
     {
         CRuntimeClass* pClass = CRuntimeClass::FromName(name);
         ASSERT_NE(pClass, nullptr) << name;
@@ -81,4 +94,4 @@ TEST(KeywordDialogs, CreatedByName)
     }
 }
 
-}
+} // namespace

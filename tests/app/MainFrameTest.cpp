@@ -16,8 +16,8 @@ namespace {
 void SetOption(LPCSTR name, DWORD value)
 {
     HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS,
+                                               NULL, &hKey, NULL));
     ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
     ::RegCloseKey(hKey);
 }
@@ -26,7 +26,8 @@ DWORD GetOption(LPCSTR name)
 {
     HKEY hKey;
     DWORD value = 0xFFFFFFFF, size = sizeof(value);
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS) {
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS)
+    {
         ::RegQueryValueExA(hKey, name, NULL, NULL, (BYTE*)&value, &size);
         ::RegCloseKey(hKey);
     }
@@ -117,7 +118,8 @@ TEST_F(MainFrameTest, ToolbarHasTheLanguageCombo)
     EXPECT_EQ(xtpControlComboBox, pCombo->GetType());
     CXTPControl* pAdd = pToolBar->GetControls()->FindControlById(ID_ADD_KEYWORD);
     ASSERT_TRUE(pAdd != NULL);
-    EXPECT_STREQ("Add a keyword to let Tidewatch keep tracking updated news on the keyword.", (LPCTSTR)pAdd->GetTooltip());
+    EXPECT_STREQ("Add a keyword to let Tidewatch keep tracking updated news on the keyword.",
+                 (LPCTSTR)pAdd->GetTooltip());
 }
 
 // The keyword commands that the frame passes to the tree: with the news list
@@ -129,7 +131,8 @@ TEST_F(MainFrameTest, KeywordCommandsServeWhileTheNewsListIsActive)
     ASSERT_TRUE(pToolBar != NULL);
     pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
     const UINT forwarded[] = {ID_ADD_KEYWORD, ID_REMOVE_ALL};
-    for (UINT id : forwarded) {
+    for (UINT id : forwarded)
+    {
         CXTPControl* pButton = pToolBar->GetControls()->FindControlById(id);
         ASSERT_TRUE(pButton != NULL) << id;
         EXPECT_TRUE(pButton->GetEnabled()) << id;

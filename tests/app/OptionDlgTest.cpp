@@ -32,7 +32,11 @@ protected:
         change.iDelta = delta;
         dialog.SendMessage(WM_NOTIFY, spinId, (LPARAM)&change);
     }
-    void Click(int id) { dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)dialog.GetDlgItem(id)->GetSafeHwnd()); }
+    void Click(int id)
+    {
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                           (LPARAM)dialog.GetDlgItem(id)->GetSafeHwnd());
+    }
 
     COptionDlg dialog;
 };
@@ -46,13 +50,11 @@ TEST(OptionDlgLimits, TypedValuesAreLimited)
         const char* name;
         UINT interval, alertTime, expectedInterval, expectedAlert;
     } rows[] = {
-        {"two minutes", 2, 20, 5, 20},
-        {"5000 minutes", 5000, 20, 3600, 20},
-        {"45 seconds", 30, 45, 30, 30},
-        {"zero seconds", 30, 0, 30, 10},
-        {"inside", 60, 15, 60, 15},
+        {"two minutes", 2, 20, 5, 20},   {"5000 minutes", 5000, 20, 3600, 20}, {"45 seconds", 30, 45, 30, 30},
+        {"zero seconds", 30, 0, 30, 10}, {"inside", 60, 15, 60, 15},
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
+    {
         UINT interval = row.interval, alertTime = row.alertTime;
         COptionDlg::LimitValues(interval, alertTime);
         EXPECT_EQ(row.expectedInterval, interval) << row.name;
@@ -86,11 +88,13 @@ TEST_F(OptionDlgTest, UncheckingTheAlertChecksAndDisablesItsOptions)
     dialog.CheckDlgButton(IDC_SHOW_SUMMARY, BST_UNCHECKED);
     Click(IDC_SHOW_SUMMARY);
     EXPECT_EQ((UINT)BST_CHECKED, dialog.IsDlgButtonChecked(IDC_SHOW_SUMMARY_ON_START));
-    for (int id : {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN, IDC_ALERT_LABEL, IDC_ALERT_SECONDS})
+    for (int id :
+         {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN, IDC_ALERT_LABEL, IDC_ALERT_SECONDS})
         EXPECT_FALSE(dialog.GetDlgItem(id)->IsWindowEnabled()) << id;
     dialog.CheckDlgButton(IDC_SHOW_SUMMARY, BST_CHECKED);
     Click(IDC_SHOW_SUMMARY);
-    for (int id : {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN, IDC_ALERT_LABEL, IDC_ALERT_SECONDS})
+    for (int id :
+         {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN, IDC_ALERT_LABEL, IDC_ALERT_SECONDS})
         EXPECT_TRUE(dialog.GetDlgItem(id)->IsWindowEnabled()) << id;
 }
 

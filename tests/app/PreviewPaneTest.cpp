@@ -9,7 +9,11 @@ namespace {
 
 TEST(PreviewColumns, TheRightTextsStartAfterTheKeywordOrAt110)
 {
-    const struct { int keywordWidth; int x; } rows[] = { { 0, 110 }, { 94, 110 }, { 95, 111 }, { 200, 216 } };
+    const struct
+    {
+        int keywordWidth;
+        int x;
+    } rows[] = {{0, 110}, {94, 110}, {95, 111}, {200, 216}};
     for (const auto& row : rows)
         EXPECT_EQ(CPreviewPane::RightColumnX(row.keywordWidth), row.x) << row.keywordWidth;
 }
@@ -82,4 +86,4 @@ TEST_F(PreviewPaneTest, TheBandShowsTextsOnlyWhenExpanded)
     EXPECT_EQ(textPixels(), 0);
 }
 
-}
+} // namespace

@@ -7,8 +7,8 @@
 namespace {
 
 const std::vector<StoredKeyword> kStore = {
-    { "alpha", { "*charlie", "able", "*baker" } },
-    { "beta", { "b1" } },
+    {"alpha", {"*charlie", "able", "*baker"}},
+    {"beta", {"b1"}},
 };
 
 class NewsListTest : public ViewsTest
@@ -78,7 +78,11 @@ TEST_F(NewsListTest, ShowsTimeTitleAndUrlColumnsOfTheKeywordsItems)
 {
     CHeaderCtrl* pHeader = m_pList->GetHeaderCtrl();
     ASSERT_EQ(pHeader->GetItemCount(), 3);
-    const struct { const char* name; int width; } columns[] = { { "Time", 110 }, { "Title", 200 }, { "Url", 200 } };
+    const struct
+    {
+        const char* name;
+        int width;
+    } columns[] = {{"Time", 110}, {"Title", 200}, {"Url", 200}};
     for (int nCol = 0; nCol < 3; ++nCol)
     {
         char text[32] = "";
@@ -100,7 +104,11 @@ TEST_F(NewsListTest, ShowsTimeTitleAndUrlColumnsOfTheKeywordsItems)
 
 TEST_F(NewsListTest, UnreadRowsAreDrawnBold)
 {
-    const struct { int row; int weight; } rows[] = { { 0, FW_BOLD }, { 1, FW_NORMAL }, { 2, FW_BOLD } };
+    const struct
+    {
+        int row;
+        int weight;
+    } rows[] = {{0, FW_BOLD}, {1, FW_NORMAL}, {2, FW_BOLD}};
     for (const auto& row : rows)
         EXPECT_EQ(DrawnWeight(row.row) == FW_BOLD, row.weight == FW_BOLD) << row.row;
 }
@@ -175,16 +183,20 @@ TEST_F(NewsListTest, ShowingNoKeywordEmptiesTheListAndNamesTheCaptionKeyword)
 
 TEST(NewsLinks, OnlyWebLinksAreOpened)
 {
-    const struct { const char* link; BOOL web; } rows[] = {
-        { "http://news.example/a", TRUE },
-        { "HTTPS://news.example/", TRUE },
-        { "http://", FALSE },
-        { "http:///path", FALSE },
-        { "file:///c:/windows/system32/calc.exe", FALSE },
-        { "javascript:alert(1)", FALSE },
-        { "c:\\windows\\notepad.exe", FALSE },
-        { "", FALSE },
-        { "ftp://news.example/", FALSE },
+    const struct
+    {
+        const char* link;
+        BOOL web;
+    } rows[] = {
+        {"http://news.example/a", TRUE},
+        {"HTTPS://news.example/", TRUE},
+        {"http://", FALSE},
+        {"http:///path", FALSE},
+        {"file:///c:/windows/system32/calc.exe", FALSE},
+        {"javascript:alert(1)", FALSE},
+        {"c:\\windows\\notepad.exe", FALSE},
+        {"", FALSE},
+        {"ftp://news.example/", FALSE},
     };
     for (const auto& row : rows)
         EXPECT_EQ(IsWebLink(row.link), row.web) << row.link;
@@ -209,4 +221,4 @@ TEST_F(NewsListTest, GotoUrlOnALinkThatIsNoWebLinkSaysInvalidUrlAndOpensNothing)
     EXPECT_EQ(driver.seen.size(), 2u);
 }
 
-}
+} // namespace

@@ -1,7 +1,7 @@
 #include "ViewsFixture.h"
 
 BEGIN_MESSAGE_MAP(CViewsTestFrame, CTestFrame)
-    ON_MESSAGE(WM_ALL_READ, OnAllRead)
+ON_MESSAGE(WM_ALL_READ, OnAllRead)
 END_MESSAGE_MAP()
 
 void ViewsTest::WriteStore(const std::string& path, const std::vector<StoredKeyword>& store)
@@ -34,9 +34,11 @@ void ViewsTest::Open(const std::vector<StoredKeyword>& store)
     m_pTree = new CItemTreeView;
     ASSERT_TRUE(m_pTree->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 500), m_pFrame, 0xE900));
     m_pList = new CSkellrunView;
-    ASSERT_TRUE(m_pList->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 0, 800, 250), m_pFrame, 0xE901));
+    ASSERT_TRUE(
+        m_pList->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 0, 800, 250), m_pFrame, 0xE901));
     m_pPreview = new CPreviewPane;
-    ASSERT_TRUE(m_pPreview->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 250, 800, 500), m_pFrame, 0xE902));
+    ASSERT_TRUE(
+        m_pPreview->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 250, 800, 500), m_pFrame, 0xE902));
     m_pTree->SetListView(m_pList);
     m_pList->SetTreeView(m_pTree);
     m_pList->SetPreviewPane(m_pPreview);
@@ -59,8 +61,8 @@ std::string ViewsTest::TreeText()
     for (HTREEITEM hItem = tree.GetChildItem(m_pTree->GetRootItem()); hItem != NULL;
          hItem = tree.GetNextItem(hItem, TVGN_NEXT))
     {
-        text += std::string(text.empty() ? "" : " ") + (tree.GetItemBold(hItem) ? "*" : "") +
-                (LPCTSTR)tree.GetItemText(hItem);
+        text += std::string(text.empty() ? "" : " ") + (tree.GetItemBold(hItem) ? "*" : "")
+                + (LPCTSTR)tree.GetItemText(hItem);
     }
     return text;
 }

@@ -6,9 +6,10 @@
 
 namespace {
 
-struct FlushCase {
+struct FlushCase
+{
     const char* name;
-    bool useFile;   // a handle to a file open for writing, else no usable handle
+    bool useFile; // a handle to a file open for writing, else no usable handle
     int requests;
     bool stopResult;
 };
@@ -22,11 +23,13 @@ TEST(BackgroundFlush, StopReportsWhetherEveryFlushWorked)
         {"request on a handle that is no file", false, 1, false},
     };
     TempFolder folder;
-    for (const FlushCase& test : cases) {
-        HANDLE file = test.useFile ? CreateFileA(folder.File("f.bin").c_str(), GENERIC_WRITE, 0,
-                                                 nullptr, CREATE_ALWAYS, 0, nullptr)
+    for (const FlushCase& test : cases)
+    {
+        HANDLE file = test.useFile ? CreateFileA(folder.File("f.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_ALWAYS, 0, nullptr)
                                    : reinterpret_cast<HANDLE>(0x7FFC);
-        if (test.useFile) {
+        if (test.useFile)
+        {
             ASSERT_NE(file, INVALID_HANDLE_VALUE);
             DWORD written = 0;
             WriteFile(file, "data", 4, &written, nullptr);

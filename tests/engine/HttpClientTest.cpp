@@ -15,12 +15,12 @@ const char* const kAcceptLine =
     "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, application/vnd.ms-excel, "
     "application/msword, application/vnd.ms-powerpoint, */*\r\n";
 
-std::string ExpectedRequest(const std::string& method, const std::string& path,
-                            const std::string& beforeHost, const std::string& afterHost)
+std::string ExpectedRequest(const std::string& method, const std::string& path, const std::string& beforeHost,
+                            const std::string& afterHost)
 {
-    return method + " " + path + " HTTP/1.0\r\n" + kAcceptLine +
-           "Accept-Language: en-us\r\nAccept-Encoding: identity\r\nUser-Agent: Mozilla/4.0\r\n" +
-           beforeHost + "Host: 127.0.0.1\r\n" + afterHost + "\r\n";
+    return method + " " + path + " HTTP/1.0\r\n" + kAcceptLine
+           + "Accept-Language: en-us\r\nAccept-Encoding: identity\r\nUser-Agent: Mozilla/4.0\r\n" + beforeHost
+           + "Host: 127.0.0.1\r\n" + afterHost + "\r\n";
 }
 
 // Answers every request with one fixed response.
@@ -42,7 +42,8 @@ std::string AllByteValues(size_t size)
 
 // A listener whose queue of unaccepted connections is full: the system then
 // leaves further connection attempts unanswered.
-class FullListener {
+class FullListener
+{
 public:
     FullListener()
     {
@@ -57,7 +58,8 @@ public:
         int size = sizeof address;
         getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
         port_ = ntohs(address.sin_port);
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 8; ++i)
+        {
             SOCKET filler = socket(AF_INET, SOCK_STREAM, 0);
             u_long nonBlocking = 1;
             ioctlsocket(filler, FIONBIO, &nonBlocking);
@@ -83,7 +85,8 @@ private:
 
 // A client, and the strings a request fills. The time-outs are generous for
 // a loaded machine; the tests of time-outs make them short.
-class HttpClientTest : public ::testing::Test {
+class HttpClientTest : public ::testing::Test
+{
 protected:
     HttpClientTest() { client_.SetTimeouts(10000, 10000, 10000); }
 
@@ -129,7 +132,8 @@ TEST_F(HttpClientTest, GetSendsTheFixedRequestAndSplitsTheAnswer)
 TEST_F(HttpClientTest, PostSendsTheFormWithItsTypeAndALengthWhenThereIsData)
 {
     const std::string type = "Content-Type: application/x-www-form-urlencoded\r\n";
-    struct PostCase {
+    struct PostCase
+    {
         const char* form;
         std::string expected;
     };
@@ -137,7 +141,8 @@ TEST_F(HttpClientTest, PostSendsTheFormWithItsTypeAndALengthWhenThereIsData)
         {"a=1&b=two", ExpectedRequest("POST", "/form", "Content-Length: 9\r\n", type) + "a=1&b=two"},
         {"", ExpectedRequest("POST", "/form", "", type)},
     };
-    for (const PostCase& test : cases) {
+    for (const PostCase& test : cases)
+    {
         SCOPED_TRACE(test.form);
         LoopbackServer server(Answer(HttpResponse("ok")));
         ASSERT_EQ(Post(server.Url("/form"), test.form), 1);
@@ -163,7 +168,8 @@ TEST_F(HttpClientTest, HeadersEndAtTheFirstEmptyLineWhateverThePieces)
     std::string response = "HTTP/1.0 200 OK\nX-A: 1\r\n\nX-Not-A-Header: 2\r\n\r\nrest";
     LoopbackServer server([response](SOCKET connection, LoopbackServer& server) {
         server.ReadRequest(connection);
-        for (size_t at = 0; at < response.size(); at += 3) {
+        for (size_t at = 0; at < response.size(); at += 3)
+        {
             server.SendAll(connection, response.substr(at, 3));
             Sleep(1);
         }
@@ -245,9 +251,7 @@ TEST_F(HttpClientTest, AServerThatClosesMidHeaderGivesTheShortHeaders)
 
 TEST_F(HttpClientTest, AConnectionClosedWithoutAnyByteFails)
 {
-    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
-        server.ReadRequest(connection);
-    });
+    LoopbackServer server([](SOCKET connection, LoopbackServer& server) { server.ReadRequest(connection); });
     ExpectFailureLeftStringsAlone(Get(server.Url("/")));
     EXPECT_EQ(server.Connections(), 1);
 }
@@ -287,13 +291,12 @@ TEST_F(HttpClientTest, UnusableAddressesFailBeforeConnecting)
     LoopbackServer server(Answer(HttpResponse("x")));
     std::string port = std::to_string(server.Port());
     const std::string urls[] = {
-        "http://0.0.0.0:" + port + "/",  // address 0 would reach this machine
-        "http://:" + port + "/",
-        "https://127.0.0.1:" + port + "/",
-        "ftp://127.0.0.1:" + port + "/",
-        "http://127.0.0.1:99999/",
+        "http://0.0.0.0:" + port + "/", // address 0 would reach this machine
+        "http://:" + port + "/",         "https://127.0.0.1:" + port + "/",
+        "ftp://127.0.0.1:" + port + "/", "http://127.0.0.1:99999/",
     };
-    for (const std::string& url : urls) {
+    for (const std::string& url : urls)
+    {
         SCOPED_TRACE(url);
         ExpectFailureLeftStringsAlone(Get(url));
     }
@@ -303,14 +306,12 @@ TEST_F(HttpClientTest, UnusableAddressesFailBeforeConnecting)
 
 // A proxy that answers the CONNECT request, then (when serve is set) serves
 // the request that comes through the tunnel, or else closes.
-LoopbackServer::Handler Proxy(const std::string& tunnelAnswer, std::string* connectText,
-                              bool serve)
+LoopbackServer::Handler Proxy(const std::string& tunnelAnswer, std::string* connectText, bool serve)
 {
     return [tunnelAnswer, connectText, serve](SOCKET connection, LoopbackServer& server) {
         std::string connectRequest;
         char c;
-        while (connectRequest.find("\r\n\r\n") == std::string::npos &&
-               recv(connection, &c, 1, 0) == 1)
+        while (connectRequest.find("\r\n\r\n") == std::string::npos && recv(connection, &c, 1, 0) == 1)
             connectRequest += c;
         *connectText = connectRequest;
         if (!server.SendAll(connection, tunnelAnswer) || !serve)
@@ -342,7 +343,8 @@ TEST_F(HttpClientTest, TheProxyPathFailsOnARefusalOrAnAnswerThatStops)
 {
     const char* answers[] = {"HTTP/1.0 403 Forbidden\r\n\r\n", "HTTP/1.0 200 OK\r\n",
                              "HTTP/1.0 200 OK\r\nProxy-agent: x", "garbage"};
-    for (const char* answer : answers) {
+    for (const char* answer : answers)
+    {
         std::string connectText;
         LoopbackServer proxy(Proxy(answer, &connectText, false));
         UseProxyAt(client_, proxy);
@@ -351,7 +353,8 @@ TEST_F(HttpClientTest, TheProxyPathFailsOnARefusalOrAnAnswerThatStops)
     EXPECT_STREQ(body_, "old body");
 }
 
-struct SplitCase {
+struct SplitCase
+{
     const char* url;
     bool ok;
     const char* scheme;
@@ -367,7 +370,8 @@ TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
     std::string longPath = "http://h/" + std::string(1023, 'p');
     std::string pathAtLimit = "http://h/" + std::string(1022, 'p');
     const SplitCase cases[] = {
-        {"http://www.Example.com:8080/Path/Mixed?Q=a", true, "HTTP", "WWW.EXAMPLE.COM", "/Path/Mixed?Q=a", 8080},
+        {"http://www.Example.com:8080/Path/Mixed?Q=a", true, "HTTP", "WWW.EXAMPLE.COM", "/Path/Mixed?Q=a",
+         8080},
         {"www.example.com/x", true, "HTTP", "WWW.EXAMPLE.COM", "/x", 80},
         {"https://a/b", true, "HTTPS", "A", "/b", 80},
         {"http://host", true, "HTTP", "HOST", "", 80},
@@ -383,19 +387,22 @@ TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
         {pathAtLimit.c_str(), true, "HTTP", "H", nullptr, 80},
         {"averyveryverylongschemename://h/", false, "", "", "", 0},
     };
-    for (const SplitCase& test : cases) {
+    for (const SplitCase& test : cases)
+    {
         char scheme[20], host[256], path[1024];
         int port = 0;
-        bool ok = HttpClient::SplitUrl(test.url, scheme, sizeof scheme, host, sizeof host, path,
-                                       sizeof path, port);
+        bool ok =
+            HttpClient::SplitUrl(test.url, scheme, sizeof scheme, host, sizeof host, path, sizeof path, port);
         EXPECT_EQ(ok, test.ok) << test.url;
         if (!ok || !test.ok)
             continue;
         EXPECT_STREQ(scheme, test.scheme) << test.url;
-        if (test.host) {
+        if (test.host)
+        {
             EXPECT_STREQ(host, test.host) << test.url;
         }
-        if (test.path) {
+        if (test.path)
+        {
             EXPECT_STREQ(path, test.path) << test.url;
         }
         EXPECT_EQ(port, test.port) << test.url;
@@ -407,7 +414,8 @@ TEST(HttpClientBuffers, AppendingGrowsAndKeepsTheBytes)
     HttpBuffer buffer = {};
     ASSERT_TRUE(HttpClient::InitBuffer(buffer));
     std::string expected;
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 1000; ++i)
+    {
         char c = static_cast<char>(i);
         ASSERT_TRUE(HttpClient::AppendByte(buffer, c));
         expected += c;

@@ -32,19 +32,22 @@ NewsItem* AddItem(Keyword* keyword, const CString& title, const CString& link, c
 std::string Describe(const KeywordGroup& group)
 {
     std::string text;
-    for (Keyword* keyword = group.GetFirst(); keyword; keyword = group.GetNext(keyword)) {
+    for (Keyword* keyword = group.GetFirst(); keyword; keyword = group.GetNext(keyword))
+    {
         text += "[" + std::string(keyword->name) + "|" + std::to_string(keyword->unreadCount) + "]";
-        for (NewsItem* item = keyword->firstItem; item; item = item->next) {
-            text += "{" + std::string(item->title) + "|" + std::string(item->link) + "|" +
-                    std::string(item->displayTime) + "|" + std::string(item->summary) + "|" +
-                    (item->unread ? "u" : "r") + (item->unalerted ? "a" : "") + "}";
+        for (NewsItem* item = keyword->firstItem; item; item = item->next)
+        {
+            text += "{" + std::string(item->title) + "|" + std::string(item->link) + "|"
+                    + std::string(item->displayTime) + "|" + std::string(item->summary) + "|"
+                    + (item->unread ? "u" : "r") + (item->unalerted ? "a" : "") + "}";
             EXPECT_EQ(item->owner, keyword);
         }
     }
     return text;
 }
 
-class KeywordStoreTest : public ::testing::Test {
+class KeywordStoreTest : public ::testing::Test
+{
 protected:
     KeywordStoreTest() { SetProgramFolder(folder_.Path().c_str()); }
     ~KeywordStoreTest() override { SetProgramFolder(""); }
@@ -58,8 +61,8 @@ protected:
 
     static std::string Wrap(const std::string& keywords)
     {
-        return kDeclaration + "<Shorewatch Version=\"2.0\"><KeywordGroup>" + keywords +
-               "</KeywordGroup></Shorewatch>";
+        return kDeclaration + "<Shorewatch Version=\"2.0\"><KeywordGroup>" + keywords
+               + "</KeywordGroup></Shorewatch>";
     }
 
     TempFolder folder_;
@@ -76,21 +79,22 @@ TEST_F(KeywordStoreTest, WritesTheExactFileForm)
     AddItem(tide, "calm", " ", " ", "", 0);
     AddKeyword(group_, "solo");
     ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
-    EXPECT_EQ(ReadBytes(path_),
-              kDeclaration +
-                  "\r\n<Shorewatch Version=\"2.0\">"
-                  "\r\n\t<KeywordGroup>"
-                  "\r\n\t\t<Keyword name=\"tide\">"
-                  "\r\n\t\t\t<Link unread=\"true\" title=\"Big \\\"wave\\\"\" url=\"http://e.com/?a=1&b=2\" "
-                  "time=\"Thr 3/15/2007\" summary=\"x < y\">"
-                  "\r\n\t\t\t</Link>"
-                  "\r\n\t\t\t<Link unread=\"false\" title=\"calm\" url=\" \" time=\" \" summary=\"\">"
-                  "\r\n\t\t\t</Link>"
-                  "\r\n\t\t</Keyword>"
-                  "\r\n\t\t<Keyword name=\"solo\">"
-                  "\r\n\t\t</Keyword>"
-                  "\r\n\t</KeywordGroup>"
-                  "\r\n</Shorewatch>");
+    EXPECT_EQ(
+        ReadBytes(path_),
+        kDeclaration
+            + "\r\n<Shorewatch Version=\"2.0\">"
+              "\r\n\t<KeywordGroup>"
+              "\r\n\t\t<Keyword name=\"tide\">"
+              "\r\n\t\t\t<Link unread=\"true\" title=\"Big \\\"wave\\\"\" url=\"http://e.com/?a=1&b=2\" "
+              "time=\"Thr 3/15/2007\" summary=\"x < y\">"
+              "\r\n\t\t\t</Link>"
+              "\r\n\t\t\t<Link unread=\"false\" title=\"calm\" url=\" \" time=\" \" summary=\"\">"
+              "\r\n\t\t\t</Link>"
+              "\r\n\t\t</Keyword>"
+              "\r\n\t\t<Keyword name=\"solo\">"
+              "\r\n\t\t</Keyword>"
+              "\r\n\t</KeywordGroup>"
+              "\r\n</Shorewatch>");
 }
 
 TEST_F(KeywordStoreTest, EveryTextRoundTrips)
@@ -114,7 +118,8 @@ TEST_F(KeywordStoreTest, EveryTextRoundTrips)
         "tab\there",
         longText.c_str(),
     };
-    for (const char* text : texts) {
+    for (const char* text : texts)
+    {
         Keyword* keyword = AddKeyword(group_, text);
         AddItem(keyword, text, text, text, text, 1);
         AddItem(keyword, "other", "x", "y", "z", 0);
@@ -140,7 +145,8 @@ TEST_F(KeywordStoreTest, LoadingTwiceAppendsTwice)
     EXPECT_EQ(Describe(loaded_), "[a|1]{t|l|d|s|u}[b|0][a|1]{t|l|d|s|u}[b|0]");
 }
 
-struct HandWrittenCase {
+struct HandWrittenCase
+{
     std::string file;
     int loads;
     const char* loaded;
@@ -157,29 +163,30 @@ TEST_F(KeywordStoreTest, ReadsHandWrittenFiles)
         {Wrap("<Keyword id=\"1\" name=\"x\"></Keyword><Keyword name=\"y\"/>"), 1, "[y|0]"},
         {Wrap("<Other name=\"x\"/><Keyword/>"), 1, ""},
         // Items: any element name; missing fields take their defaults.
-        {Wrap("<Keyword name=\"k\"><Item title=\"a\" unread=\"true\"/><Link summary=\"s\"/></Keyword>"),
-         1, "[k|1]{a| | ||u}{| | |s|r}"},
+        {Wrap("<Keyword name=\"k\"><Item title=\"a\" unread=\"true\"/><Link summary=\"s\"/></Keyword>"), 1,
+         "[k|1]{a| | ||u}{| | |s|r}"},
         {Wrap("<Keyword name=\"k\"><Link unread=\"false\" title=\"f\"/><Link unread=\"TRUE\" title=\"g\"/>"
               "<Link unread title=\"h\"/></Keyword>"),
          1, "[k|0]{f| | ||r}{g| | ||r}{h| | ||r}"},
         // Comments and text are no items; unknown attributes and "hour" are ignored.
-        {Wrap("<Keyword name=\"k\"><!-- note -->text<Link title=\"a\" hour=\"5\" extra=\"e\"/></Keyword>"),
-         1, "[k|0]{a| | ||r}"},
+        {Wrap("<Keyword name=\"k\"><!-- note -->text<Link title=\"a\" hour=\"5\" extra=\"e\"/></Keyword>"), 1,
+         "[k|0]{a| | ||r}"},
         // A later attribute of the same name wins.
-        {Wrap("<Keyword name=\"k\"><Link title=\"a\" title=\"b\" url=\"u\" time=\"t\"/></Keyword>"),
-         1, "[k|0]{b|u|t||r}"},
+        {Wrap("<Keyword name=\"k\"><Link title=\"a\" title=\"b\" url=\"u\" time=\"t\"/></Keyword>"), 1,
+         "[k|0]{b|u|t||r}"},
         // Escaped quotes written by older versions.
-        {Wrap("<Keyword name=\"k\"><Link title=\"say \\\"hi\\\"\" summary=\"a \\\"b\\\" c\"/></Keyword>"),
-         1, "[k|0]{say \"hi\"| | |a \"b\" c|r}"},
+        {Wrap("<Keyword name=\"k\"><Link title=\"say \\\"hi\\\"\" summary=\"a \\\"b\\\" c\"/></Keyword>"), 1,
+         "[k|0]{say \"hi\"| | |a \"b\" c|r}"},
         // The group is found anywhere below the root, and nowhere else.
-        {"<x><Shorewatch><y><KeywordGroup><Keyword name=\"deep\"/></KeywordGroup></y></Shorewatch></x>",
-         1, "[deep|0]"},
+        {"<x><Shorewatch><y><KeywordGroup><Keyword name=\"deep\"/></KeywordGroup></y></Shorewatch></x>", 1,
+         "[deep|0]"},
         {"<Shorewatch><Keyword name=\"k\"/></Shorewatch>", 0, ""},
         {"<KeywordGroup><Keyword name=\"k\"/></KeywordGroup>", 0, ""},
         {"", 0, ""},
         {"not xml at all", 0, ""},
     };
-    for (const HandWrittenCase& test : cases) {
+    for (const HandWrittenCase& test : cases)
+    {
         SCOPED_TRACE(test.file);
         KeywordGroup group;
         WriteBytes(path_, test.file);
@@ -242,16 +249,16 @@ TEST_F(KeywordStoreTest, ASaveRemovesWhatInterruptedSavesOfTheSameStoreLeft)
     const char* leftovers[] = {"conf.xml.~twk0000.tmp", "conf.xml.~twkA1f9.tmp", "CONF.XML.~TWKFFFF.TMP"};
     // Files of other stores, of other programs, or only nearly of the temporary form.
     std::vector<std::string> kept = {"conf.xml.~twk0001.tmp.bak", "conf.xml.~twk12.tmp",
-                                     "conf.xml.~twk12345.tmp", "conf.xml.~twkGHIJ.tmp",
-                                     "other.xml.~twk0001.tmp", "twk12.tmp"};
+                                     "conf.xml.~twk12345.tmp",    "conf.xml.~twkGHIJ.tmp",
+                                     "other.xml.~twk0001.tmp",    "twk12.tmp"};
     for (const char* name : leftovers)
         WriteBytes(folder_.File(name), "<?xml version=\"1.0\" encoding=\"ANSI\" ?>\r\n<Shorew");
     for (const std::string& name : kept)
         WriteBytes(folder_.File(name), "x");
     // A save of the same store still in progress elsewhere keeps its file open.
     std::string inProgress = folder_.File("conf.xml.~twk0002.tmp");
-    HANDLE open = CreateFileA(inProgress.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE open = CreateFileA(inProgress.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(open, INVALID_HANDLE_VALUE);
     AddKeyword(group_, "k");
     EXPECT_EQ(group_.ConfWriter(conf_.c_str()), 1);
@@ -322,7 +329,8 @@ TEST_F(KeywordStoreTest, AStoreThatDidNotLoadWholeIsKeptAsBackup)
         "this is not the store",
         std::string("<Shorewatch><KeywordGroup>") + '\0' + "</KeywordGroup></Shorewatch>",
     };
-    for (const std::string& bytes : damaged) {
+    for (const std::string& bytes : damaged)
+    {
         KeywordGroup group;
         WriteBytes(conf_, bytes);
         group.LoadFromProgramFolder();
@@ -349,7 +357,8 @@ TEST_F(KeywordStoreTest, AnEmptyOrMissingStoreNeedsNoBackup)
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
 }
 
-struct EscapeCase {
+struct EscapeCase
+{
     const char* text;
     const char* escaped;
 };
@@ -357,17 +366,11 @@ struct EscapeCase {
 TEST(KeywordStoreQuotes, EscapeAndUnescapeAreInverse)
 {
     const EscapeCase cases[] = {
-        {"", ""},
-        {"a\"b", "a\\\"b"},
-        {"\"", "\\\""},
-        {"a\\b", "a\\b"},
-        {"a\\", "a\\ "},
-        {"a\\ ", "a\\  "},
-        {"\\\"", "\\\\\""},
-        {"a ", "a "},
-        {"\\\\", "\\\\ "},
+        {"", ""},          {"a\"b", "a\\\"b"}, {"\"", "\\\""}, {"a\\b", "a\\b"},  {"a\\", "a\\ "},
+        {"a\\ ", "a\\  "}, {"\\\"", "\\\\\""}, {"a ", "a "},   {"\\\\", "\\\\ "},
     };
-    for (const EscapeCase& test : cases) {
+    for (const EscapeCase& test : cases)
+    {
         CString escaped;
         CString back;
         KeywordGroup::EscapeQuotes(test.text, escaped);

@@ -104,7 +104,8 @@ bool LoopbackServer::WaitReadable(SOCKET socket, bool& ready)
 void LoopbackServer::Serve()
 {
     bool ready = false;
-    while (WaitReadable(listener_, ready)) {
+    while (WaitReadable(listener_, ready))
+    {
         if (!ready)
             continue;
         SOCKET connection = accept(listener_, nullptr, nullptr);
@@ -121,7 +122,8 @@ std::string LoopbackServer::ReadRequest(SOCKET connection)
     std::string request;
     size_t wanted = std::string::npos;
     bool ready = false;
-    while (request.size() < wanted && WaitReadable(connection, ready)) {
+    while (request.size() < wanted && WaitReadable(connection, ready))
+    {
         if (!ready)
             continue;
         char piece[4096];
@@ -150,7 +152,8 @@ std::string LoopbackServer::LastRequest() const
 bool LoopbackServer::SendAll(SOCKET connection, const std::string& bytes)
 {
     size_t sent = 0;
-    while (sent < bytes.size()) {
+    while (sent < bytes.size())
+    {
         int now = send(connection, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
         if (now <= 0)
             return false;
@@ -162,7 +165,8 @@ bool LoopbackServer::SendAll(SOCKET connection, const std::string& bytes)
 bool LoopbackServer::WaitForClose(SOCKET connection)
 {
     bool ready = false;
-    while (WaitReadable(connection, ready)) {
+    while (WaitReadable(connection, ready))
+    {
         char piece[256];
         if (ready && recv(connection, piece, sizeof piece, 0) <= 0)
             return true;

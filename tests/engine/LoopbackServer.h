@@ -7,7 +7,8 @@
 #include <functional>
 #include <string>
 
-class LoopbackServer {
+class LoopbackServer
+{
 public:
     using Handler = std::function<void(SOCKET connection, LoopbackServer& server)>;
 

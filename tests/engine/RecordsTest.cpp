@@ -52,18 +52,19 @@ TEST(NewsItem, TheDatedConstructorNamesTheWeekday)
     EXPECT_STREQ(item.displayTime, "Thr 3/15/2007");
     EXPECT_EQ(item.hour, 9);
 
-    struct DateCase {
+    struct DateCase
+    {
         int year, month, day;
         const char* shown;
     };
     const DateCase cases[] = {
-        {1970, 1, 1, "Thr 1/1/1970"},   {2000, 2, 29, "Tue 2/29/2000"},
-        {1900, 3, 1, "Thr 3/1/1900"},   {1600, 1, 1, "Sat 1/1/1600"},
-        {3000, 1, 1, "Wed 1/1/3000"},   {9999, 12, 31, "Fri 12/31/9999"},
-        {2038, 1, 19, "Tue 1/19/2038"}, {2024, 6, 2, "Sun 6/2/2024"},
-        {1, 1, 1, "Mon 1/1/1"},         {2023, 12, 30, "Sat 12/30/2023"},
+        {1970, 1, 1, "Thr 1/1/1970"},     {2000, 2, 29, "Tue 2/29/2000"}, {1900, 3, 1, "Thr 3/1/1900"},
+        {1600, 1, 1, "Sat 1/1/1600"},     {3000, 1, 1, "Wed 1/1/3000"},   {9999, 12, 31, "Fri 12/31/9999"},
+        {2038, 1, 19, "Tue 1/19/2038"},   {2024, 6, 2, "Sun 6/2/2024"},   {1, 1, 1, "Mon 1/1/1"},
+        {2023, 12, 30, "Sat 12/30/2023"},
     };
-    for (const DateCase& test : cases) {
+    for (const DateCase& test : cases)
+    {
         SCOPED_TRACE(test.shown);
         EXPECT_STREQ(NewsItem("t", "l", test.year, test.month, test.day, 0).displayTime, test.shown);
     }
@@ -225,7 +226,7 @@ TEST(KeywordGroup, PopNextUnalertedWalksKeywordsAndItemsInOrder)
     Keyword* quiet = AddKeyword(group, "quiet");
     Keyword* busy = AddKeyword(group, "busy");
     Keyword* late = AddKeyword(group, "late");
-    quiet->AppendItem(Item("q", "1", 0, 1));  // flagged, but the count says none: skipped
+    quiet->AppendItem(Item("q", "1", 0, 1)); // flagged, but the count says none: skipped
     busy->AppendItem(Item("b1", "1", 1, 0));
     busy->AppendItem(Item("b2", "2", 1, 1));
     busy->AppendItem(Item("b3", "3", 1, 1));
@@ -234,7 +235,8 @@ TEST(KeywordGroup, PopNextUnalertedWalksKeywordsAndItemsInOrder)
     late->unalertedCount = 1;
 
     std::string popped;
-    while (NewsItem* item = group.PopNextUnalerted()) {
+    while (NewsItem* item = group.PopNextUnalerted())
+    {
         popped += std::string(item->title) + ";";
         EXPECT_EQ(item->unalerted, 0);
     }

@@ -9,7 +9,8 @@
 
 namespace {
 
-struct Result {
+struct Result
+{
     const char* title;
     const char* link;
     const char* time;
@@ -20,7 +21,8 @@ std::unique_ptr<ResultPageParser> Page(std::initializer_list<Result> results)
 {
     auto page = std::make_unique<ResultPageParser>();
     page->count = 0;
-    for (const Result& result : results) {
+    for (const Result& result : results)
+    {
         ResultEntry& entry = page->entries[page->count++];
         strcpy(entry.title, result.title);
         strcpy(entry.link, result.link);
@@ -34,27 +36,31 @@ std::unique_ptr<ResultPageParser> Page(std::initializer_list<Result> results)
 std::string State(const Keyword& keyword)
 {
     std::string state;
-    for (NewsItem* item = keyword.firstItem; item; item = item->next) {
-        state += std::string(item->title) + (item->unread ? "+u" : "") + (item->unalerted ? "+a" : "") +
-                 "@" + std::string(item->displayTime) + ";";
+    for (NewsItem* item = keyword.firstItem; item; item = item->next)
+    {
+        state += std::string(item->title) + (item->unread ? "+u" : "") + (item->unalerted ? "+a" : "") + "@"
+                 + std::string(item->displayTime) + ";";
         EXPECT_EQ(item->owner, &keyword);
     }
     return state;
 }
 
-class ResultMergeTest : public ::testing::Test {
+class ResultMergeTest : public ::testing::Test
+{
 protected:
     ResultMergeTest() { group_.Add(keyword_); }
 
     // What the program does when the user reads an item or is alerted of it.
     void MarkSeen(NewsItem* item, bool read, bool alerted)
     {
-        if (read && item->unread) {
+        if (read && item->unread)
+        {
             item->unread = 0;
             --keyword_->unreadCount;
             --group_.totalUnread;
         }
-        if (alerted && item->unalerted) {
+        if (alerted && item->unalerted)
+        {
             item->unalerted = 0;
             --keyword_->unalertedCount;
         }
@@ -98,9 +104,9 @@ TEST_F(ResultMergeTest, NewsReplacesTheListAndOldItemsKeepTheirState)
     MarkSeen(keyword_->firstItem, true, true);
     MarkSeen(keyword_->firstItem->next, false, true);
 
-    EXPECT_EQ(MergeResultPage(group_, *keyword_,
-                              *Page({{"new", "9", "t9"}, {"a", "1", "t5"}, {"b", "2", "t6"}})),
-              1);
+    EXPECT_EQ(
+        MergeResultPage(group_, *keyword_, *Page({{"new", "9", "t9"}, {"a", "1", "t5"}, {"b", "2", "t6"}})),
+        1);
     EXPECT_EQ(State(*keyword_), "new+u+a@t9;a@t5;b+u@t6;");
     EXPECT_EQ(keyword_->unreadCount, 2);
     EXPECT_EQ(keyword_->unalertedCount, 1);

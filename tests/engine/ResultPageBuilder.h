@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-struct PageRecord {
+struct PageRecord
+{
     std::string link;
     std::string title;
     std::string time;
@@ -14,9 +15,12 @@ struct PageRecord {
 inline std::string ResultRecordHtml(const PageRecord& record)
 {
     return "<table border=0 cellpadding=2 cellspacing=7><tr><td valign=top>"
-           "<a href=\"" + record.link + "\" id=r-0>" + record.title + "</a><br>"
-           "<font size=-1><font color=#6f6f6f>Daily Courier -</font> <nobr>" + record.time +
-           "</nobr></font><br><font size=-1>" + record.summary + "<br></font></td></tr></table>";
+           "<a href=\""
+           + record.link + "\" id=r-0>" + record.title
+           + "</a><br>"
+             "<font size=-1><font color=#6f6f6f>Daily Courier -</font> <nobr>"
+           + record.time + "</nobr></font><br><font size=-1>" + record.summary
+           + "<br></font></td></tr></table>";
 }
 
 inline std::string ResultPageHtml(const std::vector<PageRecord>& records)

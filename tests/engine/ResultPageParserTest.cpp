@@ -14,7 +14,8 @@ const unsigned char kGuard = 0xA5;
 
 // A parser followed by guard bytes, and a scratch buffer of exactly the page's
 // length plus one, followed by guard bytes too.
-struct GuardedParse {
+struct GuardedParse
+{
     explicit GuardedParse(const std::string& page) : scratch(page.size() + 1 + sizeof(guard), kGuard)
     {
         memset(guard, kGuard, sizeof guard);
@@ -23,11 +24,13 @@ struct GuardedParse {
 
     bool GuardsIntact() const
     {
-        for (unsigned char byte : guard) {
+        for (unsigned char byte : guard)
+        {
             if (byte != kGuard)
                 return false;
         }
-        for (size_t i = scratch.size() - sizeof(guard); i < scratch.size(); ++i) {
+        for (size_t i = scratch.size() - sizeof(guard); i < scratch.size(); ++i)
+        {
             if (static_cast<unsigned char>(scratch[i]) != kGuard)
                 return false;
         }
@@ -59,7 +62,8 @@ TEST(ResultPageParser, ReadsEveryRecordOfAPage)
     EXPECT_TRUE(parse->GuardsIntact());
 }
 
-struct FieldCase {
+struct FieldCase
+{
     PageRecord written;
     PageRecord read;
 };
@@ -78,7 +82,8 @@ TEST(ResultPageParser, CleansAndDecodesTheFieldsOfARecord)
         {{"l", "before <i>slanted</i> after", "h", "s"}, {"l", " after", "h", "s"}},
         {{"l", "&amp;&lt", "h", "&amp"}, {"l", "&<", "h", "&"}},
     };
-    for (const FieldCase& test : cases) {
+    for (const FieldCase& test : cases)
+    {
         auto parse = std::make_unique<GuardedParse>(ResultPageHtml({test.written}));
         ASSERT_EQ(parse->parser.count, 1) << test.written.title;
         ExpectEntry(parse->parser.entries[0], test.read);
@@ -105,7 +110,8 @@ TEST(ResultPageParser, EndsAfterARecordFollowedByTheCellEnd)
     EXPECT_EQ(parse->parser.count, 1);
 }
 
-struct NoRecordCase {
+struct NoRecordCase
+{
     std::string page;
     bool stopsAtNull;
 };
@@ -122,11 +128,13 @@ TEST(ResultPageParser, PagesWithoutRecordsGiveNone)
         {"<b></b><font size=1></font>", true},
         {"<font size=", true},
     };
-    for (const NoRecordCase& test : cases) {
+    for (const NoRecordCase& test : cases)
+    {
         SCOPED_TRACE(test.page);
         auto parse = std::make_unique<GuardedParse>(test.page);
         EXPECT_EQ(parse->parser.count, 0);
-        if (test.stopsAtNull) {
+        if (test.stopsAtNull)
+        {
             EXPECT_EQ(parse->stop, nullptr);
         }
     }
@@ -144,18 +152,21 @@ TEST(ResultPageParser, EveryPrefixGivesTheCompleteRecordsBeforeTheCut)
     auto full = std::make_unique<GuardedParse>(page);
     ASSERT_EQ(full->parser.count, 3);
     int previous = 0;
-    for (size_t length = 0; length <= page.size(); ++length) {
+    for (size_t length = 0; length <= page.size(); ++length)
+    {
         auto parse = std::make_unique<GuardedParse>(page.substr(0, length));
         const ResultPageParser& parser = parse->parser;
         ASSERT_GE(parser.count, previous) << "prefix length " << length;
         ASSERT_LE(parser.count, 3);
-        for (int i = 0; i < parser.count; ++i) {
+        for (int i = 0; i < parser.count; ++i)
+        {
             EXPECT_STREQ(parser.entries[i].link, full->parser.entries[i].link);
             EXPECT_STREQ(parser.entries[i].title, full->parser.entries[i].title);
             EXPECT_STREQ(parser.entries[i].time, full->parser.entries[i].time);
             EXPECT_STREQ(parser.entries[i].summary, full->parser.entries[i].summary);
         }
-        if (parse->stop) {
+        if (parse->stop)
+        {
             EXPECT_GE(parse->stop, parse->scratch.data());
             EXPECT_LE(parse->stop, parse->scratch.data() + length);
         }
@@ -168,7 +179,8 @@ TEST(ResultPageParser, EveryPrefixGivesTheCompleteRecordsBeforeTheCut)
 TEST(ResultPageParser, KeepsTenRecordsAndCutsOverlongFieldsToTheirArrays)
 {
     std::vector<PageRecord> records;
-    for (int i = 1; i <= 15; ++i) {
+    for (int i = 1; i <= 15; ++i)
+    {
         PageRecord record = NumberedRecord(i);
         record.link += std::string(600, 'l');
         record.title = std::string(1000, 't');
@@ -178,7 +190,8 @@ TEST(ResultPageParser, KeepsTenRecordsAndCutsOverlongFieldsToTheirArrays)
     }
     auto parse = std::make_unique<GuardedParse>(ResultPageHtml(records));
     ASSERT_EQ(parse->parser.count, 10);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
+    {
         const ResultEntry& entry = parse->parser.entries[i];
         EXPECT_EQ(std::string(entry.link), records[i].link.substr(0, 259));
         EXPECT_EQ(std::string(entry.title), std::string(259, 't'));

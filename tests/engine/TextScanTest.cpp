@@ -10,7 +10,8 @@ namespace {
 // every length around one or two such blocks is tried, with the wanted
 // character in front of the text (inside the same block), at each place in
 // it, and just behind its end.
-class TextScanTest : public ::testing::Test {
+class TextScanTest : public ::testing::Test
+{
 protected:
     // A text of length 'a's at offset start of the aligned buffer, with 'x'
     // everywhere in front of it, then its NUL, then more 'x'.
@@ -28,8 +29,10 @@ protected:
 
 TEST_F(TextScanTest, AbsentCharacterGivesNullOrTheEnd)
 {
-    for (size_t start = 0; start < 16; ++start) {
-        for (size_t length = 0; length <= 40; ++length) {
+    for (size_t start = 0; start < 16; ++start)
+    {
+        for (size_t length = 0; length <= 40; ++length)
+        {
             char* text = Text(start, length);
             SCOPED_TRACE(testing::Message() << "start " << start << " length " << length);
             EXPECT_EQ(TextFind(text, text + length, 'b'), nullptr);
@@ -44,9 +47,12 @@ TEST_F(TextScanTest, AbsentCharacterGivesNullOrTheEnd)
 
 TEST_F(TextScanTest, TheFirstOfTwoMatchesIsFound)
 {
-    for (size_t start = 0; start < 16; ++start) {
-        for (size_t length = 1; length <= 40; ++length) {
-            for (size_t at = 0; at < length; ++at) {
+    for (size_t start = 0; start < 16; ++start)
+    {
+        for (size_t length = 1; length <= 40; ++length)
+        {
+            for (size_t at = 0; at < length; ++at)
+            {
                 char* text = Text(start, length);
                 text[at] = 'b';
                 text[length - 1] = 'b';

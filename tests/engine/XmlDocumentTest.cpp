@@ -10,7 +10,8 @@
 
 namespace {
 
-class XmlDocumentTest : public ::testing::Test {
+class XmlDocumentTest : public ::testing::Test
+{
 protected:
     // Loads text through a file, as the store does.
     bool LoadText(const std::string& text, unsigned options = XmlParseAll)
@@ -192,8 +193,8 @@ TEST(XmlReadFile, NulBytesCutTheirBlockAlsoFarIntoALargeFile)
     content[300000] = '\0';
     content[700000] = '\0';
     WriteBytes(path, content);
-    std::string expected = content.substr(0, 300000) + content.substr(303030, 700000 - 303030) +
-                           content.substr(700245);
+    std::string expected =
+        content.substr(0, 300000) + content.substr(303030, 700000 - 303030) + content.substr(700245);
     char* text = nullptr;
     unsigned long length = 0;
     unsigned long bytesRead = 0;

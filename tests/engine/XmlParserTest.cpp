@@ -10,7 +10,8 @@
 namespace {
 
 // Parses a copy of text under a fresh document node.
-class ParsedText {
+class ParsedText
+{
 public:
     ParsedText(const std::string& text, unsigned flags) : buffer_(text.begin(), text.end())
     {
@@ -51,7 +52,8 @@ void ExpectInside(const XmlNodeRecord* node, const char* begin, size_t length)
         EXPECT_EQ(node->children[i]->parent, node);
     EXPECT_TRUE(inside(node->name));
     EXPECT_TRUE(inside(node->value));
-    for (unsigned i = 0; i < node->attributeCount; ++i) {
+    for (unsigned i = 0; i < node->attributeCount; ++i)
+    {
         EXPECT_TRUE(inside(node->attributes[i]->name));
         EXPECT_TRUE(inside(node->attributes[i]->value));
     }
@@ -67,7 +69,8 @@ int CountNodes(const XmlNodeRecord* node)
     return count;
 }
 
-struct ParseCase {
+struct ParseCase
+{
     const char* text;
     unsigned flags;
     const char* tree;
@@ -99,8 +102,7 @@ const ParseCase kParseCases[] = {
     {"</x><a/>", XmlParseAll, "Ea"},
     {"<a></b></c><d/>", XmlParseAll, "Ea,Ed"},
     // Processing instructions.
-    {"<?xml version=\"1.0\" encoding=\"ANSI\" ?><r/>", XmlParseAll,
-     "Pxml(version='1.0' encoding='ANSI'),Er"},
+    {"<?xml version=\"1.0\" encoding=\"ANSI\" ?><r/>", XmlParseAll, "Pxml(version='1.0' encoding='ANSI'),Er"},
     {"<?xml version=\"1.0\"?><r/>", 0, "Er"},
     {"<? x ?><r/>", XmlParseAll, "Er"},
     // Comments.
@@ -144,7 +146,8 @@ const ParseCase kParseCases[] = {
 
 TEST(XmlParse, BuildsTheExpectedTree)
 {
-    for (const ParseCase& test : kParseCases) {
+    for (const ParseCase& test : kParseCases)
+    {
         SCOPED_TRACE(test.text);
         ParsedText parsed(test.text, test.flags);
         EXPECT_EQ(parsed.Dump(), test.tree);
@@ -168,14 +171,14 @@ TEST(XmlParse, ReportsWhereItStoppedAndWhatWasOpen)
 
 TEST(XmlParse, EveryPrefixOfADocumentStopsAtItsEnd)
 {
-    const std::string document =
-        "<?xml version=\"1.0\" encoding=\"ANSI\" ?>\n<r a=\"1\" b='x\\\"y' c>\n"
-        "  <k name=\"n\"><!-- note --><i t=\"t\"/>text<![CDATA[ cd ]]></k>\n"
-        "  <![INCLUDE[ inc ]]><!ENTITY % e \"v>w\"><!ATTLIST a b>\n"
-        "  <x>  spaced   text </x></r>";
+    const std::string document = "<?xml version=\"1.0\" encoding=\"ANSI\" ?>\n<r a=\"1\" b='x\\\"y' c>\n"
+                                 "  <k name=\"n\"><!-- note --><i t=\"t\"/>text<![CDATA[ cd ]]></k>\n"
+                                 "  <![INCLUDE[ inc ]]><!ENTITY % e \"v>w\"><!ATTLIST a b>\n"
+                                 "  <x>  spaced   text </x></r>";
     ParsedText full(document, XmlParseAll);
     int fullCount = CountNodes(full.Root());
-    for (size_t length = 0; length <= document.size(); ++length) {
+    for (size_t length = 0; length <= document.size(); ++length)
+    {
         ParsedText prefix(document.substr(0, length), XmlParseAll);
         EXPECT_EQ(prefix.StopOffset(), length) << "prefix length " << length;
         EXPECT_LE(CountNodes(prefix.Root()), fullCount) << "prefix length " << length;
@@ -186,7 +189,8 @@ TEST(XmlParse, EveryPrefixOfADocumentStopsAtItsEnd)
 TEST(XmlParse, EveryPrefixOfADocTypeStops)
 {
     const std::string document = "<!DOCTYPE r PUBLIC \"p\" 's' [<!ENTITY % e 'v'><!ELEMENT r ANY>]>";
-    for (size_t length = 0; length <= document.size(); ++length) {
+    for (size_t length = 0; length <= document.size(); ++length)
+    {
         ParsedText prefix(document.substr(0, length), XmlParseAll);
         EXPECT_LE(prefix.StopOffset(), length);
         ExpectInside(prefix.Root(), prefix.BufferBegin(), length);
@@ -202,7 +206,8 @@ TEST(XmlParse, DeepNestingNeedsNoDeepStack)
     ParsedText parsed(text, XmlParseAll);
     const XmlNodeRecord* node = parsed.Root();
     int levels = 0;
-    while (node->childCount == 1) {
+    while (node->childCount == 1)
+    {
         node = node->children[0];
         ++levels;
     }
@@ -235,7 +240,8 @@ TEST(XmlParse, NullArgumentsParseNothing)
     XmlFreeTree(root);
 }
 
-struct TrimCase {
+struct TrimCase
+{
     const char* value;
     const char* trimmed;
     const char* normalized;
@@ -251,7 +257,8 @@ TEST(XmlTrimAndNormalize, ChangeTheValueInPlace)
         {"\x01x\x20", "x", "x"},
         {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},
     };
-    for (const TrimCase& test : cases) {
+    for (const TrimCase& test : cases)
+    {
         std::string first(test.value);
         std::string second(test.value);
         EXPECT_STREQ(XmlTrim(&first[0]), test.trimmed) << test.value;
@@ -291,7 +298,8 @@ TEST(XmlNodeRecords, AppendGrowsArraysAndAppendStringJoins)
     XmlFreeTree(root);
 }
 
-struct GlobCase {
+struct GlobCase
+{
     const char* pattern;
     const char* text;
     bool matches;

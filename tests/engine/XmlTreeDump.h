@@ -12,9 +12,11 @@ inline std::string DumpXmlNode(const XmlNodeRecord* node)
     std::string out(1, letters[node->type]);
     if (node->name)
         out += node->name;
-    if (node->attributeCount) {
+    if (node->attributeCount)
+    {
         out += "(";
-        for (unsigned i = 0; i < node->attributeCount; ++i) {
+        for (unsigned i = 0; i < node->attributeCount; ++i)
+        {
             const XmlAttrRecord* attribute = node->attributes[i];
             out += i ? " " : "";
             out += attribute->name ? attribute->name : "~";
@@ -25,7 +27,8 @@ inline std::string DumpXmlNode(const XmlNodeRecord* node)
     }
     if (node->value)
         out += "'" + std::string(node->value) + "'";
-    if (node->childCount) {
+    if (node->childCount)
+    {
         out += "[";
         for (unsigned i = 0; i < node->childCount; ++i)
             out += (i ? "," : "") + DumpXmlNode(node->children[i]);

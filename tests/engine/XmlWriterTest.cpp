@@ -10,7 +10,8 @@ namespace {
 
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"ANSI\" ?>";
 
-class XmlWriterTest : public ::testing::Test {
+class XmlWriterTest : public ::testing::Test
+{
 protected:
     std::string Written() const { return ReadBytes(path_); }
 
@@ -41,11 +42,11 @@ TEST_F(XmlWriterTest, AttributesComeOutInReverseOrderAndAsGiven)
         writer.WriteComment("note");
         writer.CloseAll();
     }
-    EXPECT_EQ(Written(), kDeclaration +
-                             "\r\n<x b=\"2\" a=\"1\">"
-                             "\r\n\t<y q=\"say \"hi\" & <go>\none\r\ntwo\">text</y>"
-                             "\r\n\t<!--note-->"
-                             "\r\n</x>");
+    EXPECT_EQ(Written(), kDeclaration
+                             + "\r\n<x b=\"2\" a=\"1\">"
+                               "\r\n\t<y q=\"say \"hi\" & <go>\none\r\ntwo\">text</y>"
+                               "\r\n\t<!--note-->"
+                               "\r\n</x>");
 }
 
 TEST_F(XmlWriterTest, ValuesLargerThanTheWritersBlockComeOutWhole)
@@ -57,14 +58,16 @@ TEST_F(XmlWriterTest, ValuesLargerThanTheWritersBlockComeOutWhole)
     {
         XmlWriter writer(path_.c_str());
         writer.OpenElement("r");
-        for (int i = 0; i < 15; ++i) {
+        for (int i = 0; i < 15; ++i)
+        {
             std::string value(600000 + i, static_cast<char>('a' + i));
             writer.AddAttribute("v", value.c_str());
             writer.OpenElement("e");
             writer.CloseElement();
             expected += "\r\n\t<e v=\"" + value + "\">\r\n\t</e>";
         }
-        for (int i = 0; i < 20000; ++i) {
+        for (int i = 0; i < 20000; ++i)
+        {
             writer.AddAttribute("n", std::to_string(i).c_str());
             writer.OpenElement("t");
             writer.CloseElement();
@@ -74,8 +77,8 @@ TEST_F(XmlWriterTest, ValuesLargerThanTheWritersBlockComeOutWhole)
         ASSERT_TRUE(writer.Close());
     }
     expected += "\r\n</r>";
-    EXPECT_TRUE(Written() == expected) << "written " << Written().size() << " bytes, expected "
-                                       << expected.size();
+    EXPECT_TRUE(Written() == expected)
+        << "written " << Written().size() << " bytes, expected " << expected.size();
 }
 
 TEST_F(XmlWriterTest, DeepNestingIsIndentedWithOneTabPerLevel)

@@ -19,8 +19,8 @@ HWND CreateTopLevel(const char* title)
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "TwDisplayTest";
     RegisterClassA(&wc);
-    return CreateWindowExA(0, "TwDisplayTest", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                           10, 10, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    return CreateWindowExA(0, "TwDisplayTest", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                           nullptr, nullptr, wc.hInstance, nullptr);
 }
 
 } // namespace

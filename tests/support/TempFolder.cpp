@@ -39,8 +39,8 @@ TempFolder::TempFolder()
     // A folder left behind by a crashed run of the same process id is skipped.
     for (;;)
     {
-        path_ = std::string(base) + "tidewatch-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(InterlockedIncrement(&counter));
+        path_ = std::string(base) + "tidewatch-test-" + std::to_string(GetCurrentProcessId()) + "-"
+                + std::to_string(InterlockedIncrement(&counter));
         if (CreateDirectoryA(path_.c_str(), nullptr))
             break;
     }

@@ -33,21 +33,33 @@ struct KeyName
 
 // Names of keys the keyboard driver leaves unnamed.
 const KeyName kKeyNames[] = {
-    {'0', "0"}, {'1', "1"}, {'2', "2"}, {'3', "3"}, {'4', "4"}, {'5', "5"}, {'6', "6"}, {'7', "7"}, {'8', "8"},
-    {'9', "9"}, {'A', "A"}, {'B', "B"}, {'C', "C"}, {'D', "D"}, {'E', "E"}, {'F', "F"}, {'G', "G"}, {'H', "H"},
-    {'I', "I"}, {'J', "J"}, {'K', "K"}, {'L', "L"}, {'M', "M"}, {'N', "N"}, {'O', "O"}, {'P', "P"}, {'Q', "Q"},
-    {'R', "R"}, {'S', "S"}, {'T', "T"}, {'U', "U"}, {'V', "V"}, {'W', "W"}, {'X', "X"}, {'Y', "Y"}, {'Z', "Z"},
-    {1, "Left Button"}, {2, "Right Button"}, {3, "Ctrl+Break"}, {4, "Middle Button"}, {8, "Back"}, {9, "Tab"},
-    {12, "Clear"}, {13, "Enter"}, {16, "Shift"}, {17, "Ctrl"}, {18, "Alt"}, {19, "Pause"}, {20, "Caps Lock"},
-    {27, "Esc"}, {32, "Space"}, {33, "Page Up"}, {34, "Page Down"}, {35, "End"}, {36, "Home"}, {37, "Left Arrow"},
-    {38, "Up Arrow"}, {39, "Right Arrow"}, {40, "Down Arrow"}, {41, "Select"}, {42, "Print"}, {43, "Execute"},
-    {44, "Snapshot"}, {45, "Ins"}, {46, "Del"}, {47, "Help"}, {91, "Left Windows"}, {92, "Right Windows"},
-    {93, "Application"}, {106, "Num *"}, {107, "Num +"}, {108, "Separator"}, {109, "Num -"}, {110, "Num ."},
-    {111, "Num /"}, {112, "F1"}, {113, "F2"}, {114, "F3"}, {115, "F4"}, {116, "F5"}, {117, "F6"}, {118, "F7"},
-    {119, "F8"}, {120, "F9"}, {121, "F10"}, {122, "F11"}, {123, "F12"}, {96, "Num 0"}, {97, "Num 1"},
-    {98, "Num 2"}, {99, "Num 3"}, {100, "Num 4"}, {101, "Num 5"}, {102, "Num 6"}, {103, "Num 7"}, {104, "Num 8"},
-    {105, "Num 9"}, {144, "Num Lock"}, {145, "Scrl Lock"}, {246, "Attn"}, {247, "Crsel"}, {248, "Exsel"},
-    {249, "Ereof"}, {250, "Play"}, {251, "Zoom"}, {252, "No Name"}, {253, "Pa1"}, {254, "Oem Clear"}};
+    {'0', "0"},          {'1', "1"},          {'2', "2"},           {'3', "3"},
+    {'4', "4"},          {'5', "5"},          {'6', "6"},           {'7', "7"},
+    {'8', "8"},          {'9', "9"},          {'A', "A"},           {'B', "B"},
+    {'C', "C"},          {'D', "D"},          {'E', "E"},           {'F', "F"},
+    {'G', "G"},          {'H', "H"},          {'I', "I"},           {'J', "J"},
+    {'K', "K"},          {'L', "L"},          {'M', "M"},           {'N', "N"},
+    {'O', "O"},          {'P', "P"},          {'Q', "Q"},           {'R', "R"},
+    {'S', "S"},          {'T', "T"},          {'U', "U"},           {'V', "V"},
+    {'W', "W"},          {'X', "X"},          {'Y', "Y"},           {'Z', "Z"},
+    {1, "Left Button"},  {2, "Right Button"}, {3, "Ctrl+Break"},    {4, "Middle Button"},
+    {8, "Back"},         {9, "Tab"},          {12, "Clear"},        {13, "Enter"},
+    {16, "Shift"},       {17, "Ctrl"},        {18, "Alt"},          {19, "Pause"},
+    {20, "Caps Lock"},   {27, "Esc"},         {32, "Space"},        {33, "Page Up"},
+    {34, "Page Down"},   {35, "End"},         {36, "Home"},         {37, "Left Arrow"},
+    {38, "Up Arrow"},    {39, "Right Arrow"}, {40, "Down Arrow"},   {41, "Select"},
+    {42, "Print"},       {43, "Execute"},     {44, "Snapshot"},     {45, "Ins"},
+    {46, "Del"},         {47, "Help"},        {91, "Left Windows"}, {92, "Right Windows"},
+    {93, "Application"}, {106, "Num *"},      {107, "Num +"},       {108, "Separator"},
+    {109, "Num -"},      {110, "Num ."},      {111, "Num /"},       {112, "F1"},
+    {113, "F2"},         {114, "F3"},         {115, "F4"},          {116, "F5"},
+    {117, "F6"},         {118, "F7"},         {119, "F8"},          {120, "F9"},
+    {121, "F10"},        {122, "F11"},        {123, "F12"},         {96, "Num 0"},
+    {97, "Num 1"},       {98, "Num 2"},       {99, "Num 3"},        {100, "Num 4"},
+    {101, "Num 5"},      {102, "Num 6"},      {103, "Num 7"},       {104, "Num 8"},
+    {105, "Num 9"},      {144, "Num Lock"},   {145, "Scrl Lock"},   {246, "Attn"},
+    {247, "Crsel"},      {248, "Exsel"},      {249, "Ereof"},       {250, "Play"},
+    {251, "Zoom"},       {252, "No Name"},    {253, "Pa1"},         {254, "Oem Clear"}};
 
 // The frame whose table the bars show: the manager's site, else the main window.
 CFrameWnd* AccelFrame(CXTPCommandBars* pCommandBars)
@@ -162,12 +174,10 @@ CString CXTPAccelKeyText::Format() const
 // ---- The manager ----------------------------------------------------------------------
 
 CXTPAccelManager::CXTPAccelManager()
-{
-}
+{}
 
 CXTPAccelManager::~CXTPAccelManager()
-{
-}
+{}
 
 std::vector<ACCEL> CXTPAccelManager::GetFrameAccelTable(CFrameWnd* pFrame)
 {

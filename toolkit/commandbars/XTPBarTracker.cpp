@@ -2,5 +2,4 @@
 
 CXTPBarTracker::CXTPBarTracker(CXTPToolBar* pBar)
     : m_pBar(pBar), m_rcDocked(0, 0, 0, 0), m_nLastDockPosition(-1), m_ptFloating(100, 100)
-{
-}
+{}

@@ -17,22 +17,22 @@
 IMPLEMENT_SERIAL(CXTPCommandBar, CWnd, VERSIONABLE_SCHEMA | 8)
 
 BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_MOUSEMOVE()
-    ON_WM_MOUSELEAVE()
-    ON_WM_NCMOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_LBUTTONUP()
-    ON_WM_RBUTTONUP()
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-    ON_WM_TIMER()
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
-    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_MOUSEMOVE()
+ON_WM_MOUSELEAVE()
+ON_WM_NCMOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_LBUTTONUP()
+ON_WM_RBUTTONUP()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+ON_WM_TIMER()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
 namespace {
@@ -91,9 +91,9 @@ CXTPCommandBar::CXTPCommandBar()
       m_nTrackingMode(xtpTrackingOff), m_pOwner(NULL), m_dwPending(0), m_dwFlags(0), m_dwStyle(0),
       m_barType(xtpBarTypeNormal), m_pKeyControl(NULL), m_pControls(NULL), m_barPosition(xtpBarNone),
       m_pCommandBars(NULL), m_pCommandTarget(NULL), m_szIcons(0, 0), m_szButtons(0, 0), m_nTextBelowIcons(2),
-      m_bRightButtonTracking(FALSE), m_bNoNotifications(FALSE), m_bKeyboardSelection(FALSE), m_bCloseable(FALSE),
-      m_bCustomizable(TRUE), m_bContextMenuPresent(TRUE), m_bTrackingWithoutInput(FALSE), m_nLockRedraw(0),
-      m_pPaintManager(NULL), m_pImageManager(NULL)
+      m_bRightButtonTracking(FALSE), m_bNoNotifications(FALSE), m_bKeyboardSelection(FALSE),
+      m_bCloseable(FALSE), m_bCustomizable(TRUE), m_bContextMenuPresent(TRUE), m_bTrackingWithoutInput(FALSE),
+      m_nLockRedraw(0), m_pPaintManager(NULL), m_pImageManager(NULL)
 {
     m_pControls = new CXTPControls;
     m_pControls->SetParent(this);
@@ -264,7 +264,8 @@ CSize CXTPCommandBar::GetIconSize() const
     CSize szIcons = pOptions->szIcons != CSize(0, 0) ? pOptions->szIcons : CSize(16, 16);
     if (!pOptions->bLargeIcons)
         return szIcons;
-    return pOptions->szLargeIcons != CSize(0, 0) ? pOptions->szLargeIcons : CSize(szIcons.cx * 2, szIcons.cy * 2);
+    return pOptions->szLargeIcons != CSize(0, 0) ? pOptions->szLargeIcons
+                                                 : CSize(szIcons.cx * 2, szIcons.cy * 2);
 }
 
 void CXTPCommandBar::SetIconSize(CSize size)
@@ -465,7 +466,8 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
             return nResult;
     }
 
-    BOOL bHorizontal = m_barPosition == xtpBarTop || m_barPosition == xtpBarBottom || m_barPosition == xtpBarFloating;
+    BOOL bHorizontal =
+        m_barPosition == xtpBarTop || m_barPosition == xtpBarBottom || m_barPosition == xtpBarFloating;
     BOOL bRTL = IsLayoutRTL();
     switch (nChar)
     {
@@ -688,8 +690,7 @@ BOOL CXTPCommandBar::Popup(CXTPControlPopup*, BOOL)
 }
 
 void CXTPCommandBar::SetVisible(BOOL)
-{
-}
+{}
 
 BOOL CXTPCommandBar::IsVisible() const
 {
@@ -707,8 +708,7 @@ BOOL CXTPCommandBar::IsCustomizable() const
 }
 
 void CXTPCommandBar::OnRecalcLayout()
-{
-}
+{}
 
 CXTPControlPopup* CXTPCommandBar::GetControlPopup() const
 {
@@ -742,11 +742,11 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
     m_pControls->DoPropExchange(pSection);
 }
 
-namespace
-{
+namespace {
 // Calls fn for each popup control of the bar's saved collections and of
 // their original sets.
-template <class Fn> void ForEachPopupControl(const CXTPCommandBar* pBar, Fn fn)
+template <class Fn>
+void ForEachPopupControl(const CXTPCommandBar* pBar, Fn fn)
 {
     std::vector<CXTPControls*> arrControls;
     pBar->GetSavedControls(arrControls);
@@ -763,7 +763,7 @@ template <class Fn> void ForEachPopupControl(const CXTPCommandBar* pBar, Fn fn)
         }
     }
 }
-}
+} // namespace
 
 void CXTPCommandBar::GetSavedControls(std::vector<CXTPControls*>& arrControls) const
 {
@@ -880,8 +880,8 @@ void CXTPCommandBar::RefreshHiddenFlags()
             nMenuID = pCommandBars->GetActiveMenuID();
             bMenuIDRead = TRUE;
         }
-        BOOL bHide = (!assigned.empty() && assigned.count(nMenuID) == 0) ||
-                     (!excluded.empty() && excluded.count(nMenuID) != 0);
+        BOOL bHide = (!assigned.empty() && assigned.count(nMenuID) == 0)
+                     || (!excluded.empty() && excluded.count(nMenuID) != 0);
         DWORD dwFlags = pControl->GetHideFlags();
         DWORD dwNew = bHide ? (dwFlags | xtpHideDocTemplate) : (dwFlags & ~xtpHideDocTemplate);
         if (dwNew != dwFlags)
@@ -1000,15 +1000,15 @@ void CXTPCommandBar::OnMouseMove(UINT, CPoint point)
     CXTPMouseManager* pMouseManager = XTPMouseManager();
     if (m_hWnd == NULL || pMouseManager->IsTrackedLock(this) || pMouseManager->IsMouseLocked())
         return;
-    if (m_nTrackingMode == xtpTrackingOff && !CXTPMouseManager::IsTopParentActive(m_hWnd) &&
-        m_barPosition != xtpBarPopup)
+    if (m_nTrackingMode == xtpTrackingOff && !CXTPMouseManager::IsTopParentActive(m_hWnd)
+        && m_barPosition != xtpBarPopup)
         return;
     if (IsCustomizeMode())
         return;
 
     int nHot = -1;
-    if (m_nTrackingMode != xtpTrackingOff &&
-        !(m_barPosition == xtpBarPopup && m_nPopuped < 0 && !m_bKeyboardSelection))
+    if (m_nTrackingMode != xtpTrackingOff
+        && !(m_barPosition == xtpBarPopup && m_nPopuped < 0 && !m_bKeyboardSelection))
         nHot = m_nSelected;
     for (int i = 0; i < m_pControls->GetCount(); i++)
     {

@@ -45,7 +45,7 @@ enum XTPTrackingMode
 {
     xtpTrackingOff = 0,
     xtpTrackingOn = 1,
-    xtpTrackingPopup = 2    // tracking with a control's popup open
+    xtpTrackingPopup = 2 // tracking with a control's popup open
 };
 
 class CXTPCommandBar : public CWnd, public CXTPHookSink
@@ -200,15 +200,18 @@ public:
     virtual CXTPCommandBar* Clone(BOOL bRecursive);
 
     // Hook sink: keys while the bar tracks.
-    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
-                      LRESULT& lResult) override;
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
     // Releasing the last reference destroys the window, then the object.
     void OnFinalRelease() override;
 
 protected:
     // Bits of the pending field.
-    enum PendingFlags { pendingLayout = 1, pendingRedraw = 2 };
+    enum PendingFlags
+    {
+        pendingLayout = 1,
+        pendingRedraw = 2
+    };
 
     // Builds controls from a menu's items (separators start groups).
     void BuildFromMenu(CMenu* pMenu);

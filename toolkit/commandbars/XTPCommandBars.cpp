@@ -57,8 +57,8 @@ const DWORD kDockBarWindowStyle = 0x56000000;
 // bar never takes one of them.
 BOOL IsFrameworkWindowId(UINT nID)
 {
-    return nID == AFX_IDW_STATUS_BAR || nID == AFX_IDW_REBAR ||
-           (nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_BOTTOM);
+    return nID == AFX_IDW_STATUS_BAR || nID == AFX_IDW_REBAR
+           || (nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_BOTTOM);
 }
 
 // The frame holding the focus: up from the focus window to the first frame
@@ -147,8 +147,8 @@ CXTPCommandBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nMenuID)
     pMenuBar->EnableDocking(0x5F);
     pMenuBar->SetTitle(lpszName);
     pMenuBar->SetBarID(1);
-    if (!pMenuBar->CreateBarWindow(m_pFrame, FALSE) || !DockCommandBarAt(pMenuBar, NULL, xtpBarTop) ||
-        !pMenuBar->LoadMenuBar(nMenuID))
+    if (!pMenuBar->CreateBarWindow(m_pFrame, FALSE) || !DockCommandBarAt(pMenuBar, NULL, xtpBarTop)
+        || !pMenuBar->LoadMenuBar(nMenuID))
     {
         if (pMenuBar->GetDockBar() != NULL)
             pMenuBar->GetDockBar()->RemoveCommandBar(pMenuBar);
@@ -484,8 +484,8 @@ CMultiDocTemplate* CXTPCommandBars::FindDocTemplate(CMDIChildWnd* pChild, CDocum
 BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
 {
     CXTPMouseManager* pMouseManager = XTPMouseManager();
-    if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & 0x20000000) && m_pMenuBar != NULL &&
-        m_pMenuBar->IsVisible() && !pMouseManager->IsMouseLocked() && !pMouseManager->IsTrackedLock(NULL))
+    if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & 0x20000000) && m_pMenuBar != NULL
+        && m_pMenuBar->IsVisible() && !pMouseManager->IsMouseLocked() && !pMouseManager->IsTrackedLock(NULL))
     {
         if (FocusFrame() != m_pFrame)
             return FALSE;
@@ -516,7 +516,8 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
         }
         return TRUE;
     }
-    if (pMouseManager->IsTrackedLock(NULL) && (pMsg->message == WM_CONTEXTMENU || pMsg->message == WM_SYSKEYUP))
+    if (pMouseManager->IsTrackedLock(NULL)
+        && (pMsg->message == WM_CONTEXTMENU || pMsg->message == WM_SYSKEYUP))
         return TRUE;
     if (pMsg->message == WM_MOUSEWHEEL && XTPKeyboardManager()->HasReceivers())
     {
@@ -560,8 +561,8 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
             XTPMouseManager()->SendTrackLost();
         return FALSE;
     case WM_SYSCOMMAND:
-        if (XTPMouseManager()->IsTrackedLock(NULL) && (wParam == 0 || LOWORD(wParam) != 0) &&
-            wParam != SC_KEYMENU && !m_bCustomizeMode)
+        if (XTPMouseManager()->IsTrackedLock(NULL) && (wParam == 0 || LOWORD(wParam) != 0)
+            && wParam != SC_KEYMENU && !m_bCustomizeMode)
             XTPMouseManager()->SendTrackLost();
         return FALSE;
     default:
@@ -658,8 +659,7 @@ void CXTPCommandBars::PumpTrackingLoop(CXTPCommandBar* pBar)
 }
 
 void CXTPCommandBars::OnToolBarAdded(CXTPToolBar*)
-{
-}
+{}
 
 void CXTPCommandBars::OnToolBarRemoved(CXTPToolBar* pToolBar)
 {

@@ -182,8 +182,9 @@ public:
                               LPCRECT rcExclude = NULL, CWnd* pCommandTarget = NULL);
     // The menu as a popup bar of the manager (NULL allowed), tracked as
     // above and released; 0 when the handle is no menu.
-    static UINT TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT rcExclude = NULL,
-                               CWnd* pCommandTarget = NULL, CXTPCommandBars* pCommandBars = NULL);
+    static UINT TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pOwner,
+                               LPCRECT rcExclude = NULL, CWnd* pCommandTarget = NULL,
+                               CXTPCommandBars* pCommandBars = NULL);
     // Pumps messages while the bar stays in tracking mode; a WM_QUIT taken off
     // the queue (or a failing GetMessage) ends the loop and stays posted.
     static void PumpTrackingLoop(CXTPCommandBar* pBar);

@@ -62,21 +62,21 @@ enum XTPButtonStyle
 enum XTPControlHideFlags
 {
     xtpHideNone = 0,
-    xtpHideGeneric = 1,        // by the program
-    xtpHideWrap = 2,           // did not fit on its bar
+    xtpHideGeneric = 1,         // by the program
+    xtpHideWrap = 2,            // did not fit on its bar
     xtpHideDockingPosition = 4, // its own size calculation hid it in this docking mode
-    xtpHideExpand = 8,         // the popup's short menu hides it
-    xtpHideCustomize = 16,     // hidden by the user
-    xtpHideExpandedOnce = 32,  // shown only in the expanded popup
-    xtpHideDocTemplate = 64    // not for the active document template
+    xtpHideExpand = 8,          // the popup's short menu hides it
+    xtpHideCustomize = 16,      // hidden by the user
+    xtpHideExpandedOnce = 32,   // shown only in the expanded popup
+    xtpHideDocTemplate = 64     // not for the active document template
 };
 
 // Layout and behaviour flags of a control.
 enum XTPControlFlags
 {
-    xtpFlagRightAlign = 1,     // stands at the far end of its row
-    xtpFlagSkipFocus = 2,      // skipped by keyboard navigation when asked
-    xtpFlagManualUpdate = 8,   // left out of the bar's command-update pass
+    xtpFlagRightAlign = 1,       // stands at the far end of its row
+    xtpFlagSkipFocus = 2,        // skipped by keyboard navigation when asked
+    xtpFlagManualUpdate = 8,     // left out of the bar's command-update pass
     xtpFlagControlStretched = 32 // shares the free space of its row
 };
 
@@ -122,15 +122,15 @@ struct ControlExecuteNotify
 // answer means it filled the record.
 struct CreateControlRequest
 {
-    int nID;                       // in/out
-    CXTPControl* pControl;         // out, NULL on entry
-    BOOL bReserved;                // 0
-    int nIndex;                    // position of the menu item or button
-    CMenu* pMenu;                  // the menu the item comes from, or NULL
-    CXTPCommandBar* pCommandBar;   // the bar the control is for
-    CString strCaption;            // in/out
-    XTPControlType controlType;    // in/out
-    XTPButtonStyle buttonStyle;    // in/out
+    int nID;                     // in/out
+    CXTPControl* pControl;       // out, NULL on entry
+    BOOL bReserved;              // 0
+    int nIndex;                  // position of the menu item or button
+    CMenu* pMenu;                // the menu the item comes from, or NULL
+    CXTPCommandBar* pCommandBar; // the bar the control is for
+    CString strCaption;          // in/out
+    XTPControlType controlType;  // in/out
+    XTPButtonStyle buttonStyle;  // in/out
 };
 
 // lParam of WM_XTP_CREATECOMMANDBAR: the site may make the bar for a popup
@@ -138,12 +138,12 @@ struct CreateControlRequest
 // made one (pCommandBar).
 struct CreateCommandBarRequest
 {
-    CXTPCommandBar* pCommandBar;   // out
+    CXTPCommandBar* pCommandBar; // out
     BOOL bPopupBar;
     BOOL bExpandBar;
     BOOL bCustomBar;
     BOOL bTearOffBar;
-    LPCTSTR lpcstrCaption;         // in/out
+    LPCTSTR lpcstrCaption; // in/out
     UINT nID;
 };
 
@@ -156,8 +156,8 @@ enum XTPBarFlags
     xtpFlagAlignRight = 0x08,
     xtpFlagAlignAny = 0x0F,
     xtpFlagFloating = 0x10,
-    xtpFlagHideWrap = 0x20,     // may be shortened, showing the expand button
-    xtpFlagStretched = 0x40     // takes its own row and stretches over it
+    xtpFlagHideWrap = 0x20, // may be shortened, showing the expand button
+    xtpFlagStretched = 0x40 // takes its own row and stretches over it
 };
 
 // The bar style bit that asks for a gripper.

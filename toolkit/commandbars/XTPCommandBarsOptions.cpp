@@ -83,12 +83,12 @@ void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& i
 IMPLEMENT_DYNAMIC(CXTPCommandBarsOptions, CCmdTarget)
 
 CXTPCommandBarsOptions::CXTPCommandBarsOptions()
-    : bAlwaysShowFullMenus(TRUE), bShowFullAfterDelay(TRUE), bToolBarScreenTips(TRUE), bToolBarAccelTips(FALSE),
-      bLargeIcons(FALSE), bSyncFloatingBars(TRUE), bShowExpandButtonAlways(TRUE), bDblClickFloat(FALSE),
-      bShowTextBelowIcons(FALSE), bAltDragCustomization(TRUE), bAutoHideUnusedPopups(TRUE), bDirty(FALSE),
-      animationType(0), szIcons(0, 0), szLargeIcons(0, 0), szPopupIcons(16, 16), m_pCommandBars(NULL)
-{
-}
+    : bAlwaysShowFullMenus(TRUE), bShowFullAfterDelay(TRUE), bToolBarScreenTips(TRUE),
+      bToolBarAccelTips(FALSE), bLargeIcons(FALSE), bSyncFloatingBars(TRUE), bShowExpandButtonAlways(TRUE),
+      bDblClickFloat(FALSE), bShowTextBelowIcons(FALSE), bAltDragCustomization(TRUE),
+      bAutoHideUnusedPopups(TRUE), bDirty(FALSE), animationType(0), szIcons(0, 0), szLargeIcons(0, 0),
+      szPopupIcons(16, 16), m_pCommandBars(NULL)
+{}
 
 BOOL CXTPCommandBarsOptions::IsCommandHidden(UINT nID) const
 {

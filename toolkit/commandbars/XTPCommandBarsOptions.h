@@ -37,10 +37,10 @@ public:
     BOOL bShowTextBelowIcons;
     BOOL bAltDragCustomization;
     BOOL bAutoHideUnusedPopups;
-    BOOL bDirty;                 // changed since loaded (not saved)
+    BOOL bDirty; // changed since loaded (not saved)
     int animationType;
-    CSize szIcons;               // 0 x 0 means 16 x 16
-    CSize szLargeIcons;          // 0 x 0 means twice the icon size
+    CSize szIcons;      // 0 x 0 means 16 x 16
+    CSize szLargeIcons; // 0 x 0 means twice the icon size
     CSize szPopupIcons;
     std::set<UINT> m_mapHiddenCommands;
     std::set<UINT> m_mapUsedCommands;

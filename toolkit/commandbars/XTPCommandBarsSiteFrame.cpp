@@ -3,10 +3,8 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
 
-CXTPCommandBarsSiteFrame::CXTPCommandBarsSiteFrame()
-    : m_pCommandBars(NULL)
-{
-}
+CXTPCommandBarsSiteFrame::CXTPCommandBarsSiteFrame() : m_pCommandBars(NULL)
+{}
 
 CXTPCommandBarsSiteFrame::~CXTPCommandBarsSiteFrame()
 {
@@ -28,7 +26,8 @@ BOOL CXTPCommandBarsSiteFrame::CreateCommandBars(CRuntimeClass* pCommandBarsClas
 
 void CXTPCommandBarsSiteFrame::SaveCommandBarState(LPCTSTR lpszProfileName)
 {
-    if (m_pCommandBars != NULL) {
+    if (m_pCommandBars != NULL)
+    {
         m_pCommandBars->SaveOptions(lpszProfileName);
         m_pCommandBars->SaveBarState(lpszProfileName, TRUE);
     }
@@ -36,7 +35,8 @@ void CXTPCommandBarsSiteFrame::SaveCommandBarState(LPCTSTR lpszProfileName)
 
 void CXTPCommandBarsSiteFrame::LoadCommandBarState(LPCTSTR lpszProfileName, BOOL bSilent)
 {
-    if (m_pCommandBars != NULL) {
+    if (m_pCommandBars != NULL)
+    {
         m_pCommandBars->LoadOptions(lpszProfileName);
         m_pCommandBars->LoadBarState(lpszProfileName, bSilent);
     }
@@ -53,7 +53,8 @@ BOOL CXTPCommandBarsSiteFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPar
 {
     if (m_pCommandBars != NULL && m_pCommandBars->OnFrameWndMsg(message, wParam, lParam, pResult))
         return TRUE;
-    if (message == WM_XTP_CONTROL_EXECUTE) {
+    if (message == WM_XTP_CONTROL_EXECUTE)
+    {
         // A control notification goes through the message map as a
         // WM_NOTIFY from the control's id.
         NMHDR* pHeader = (NMHDR*)lParam;
@@ -61,7 +62,8 @@ BOOL CXTPCommandBarsSiteFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPar
         LRESULT result = 0;
         notify.pResult = &result;
         notify.pNMHDR = pHeader;
-        if (OnCmdMsg((UINT)pHeader->idFrom, MAKELONG(pHeader->code, WM_NOTIFY), &notify, NULL)) {
+        if (OnCmdMsg((UINT)pHeader->idFrom, MAKELONG(pHeader->code, WM_NOTIFY), &notify, NULL))
+        {
             *pResult = result;
             return TRUE;
         }

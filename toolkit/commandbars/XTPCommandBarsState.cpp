@@ -18,8 +18,7 @@
 #include <algorithm>
 #include <new>
 
-namespace
-{
+namespace {
 // Images up to this size live in the profile; larger ones in a file.
 const UINT kMaxProfileImage = 16000;
 const UINT kArchiveBuffer = 4096;
@@ -35,7 +34,8 @@ CString Section(LPCTSTR lpszFormat, LPCTSTR lpszProfileName, int nIndex = 0)
 }
 
 // Runs fn; a framework exception or a failed allocation inside it gives FALSE.
-template <class Fn> BOOL Guarded(Fn fn)
+template <class Fn>
+BOOL Guarded(Fn fn)
 {
     try
     {
@@ -47,11 +47,10 @@ template <class Fn> BOOL Guarded(Fn fn)
         e->Delete();
     }
     catch (const std::bad_alloc&)
-    {
-    }
+    {}
     return FALSE;
 }
-}
+} // namespace
 
 // ---- Profile form ------------------------------------------------------------------
 
@@ -128,10 +127,11 @@ void CXTPCommandBars::SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
         // image to the profile.
         CString strTemporary = strFileName + ".new";
         ::SetFileAttributesA(strTemporary, FILE_ATTRIBUTE_NORMAL);
-        HANDLE hFile = ::CreateFileA(strTemporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+        HANDLE hFile =
+            ::CreateFileA(strTemporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
         DWORD nWritten = 0;
-        BOOL bFileWritten = hFile != INVALID_HANDLE_VALUE && ::WriteFile(hFile, pData, nBytes, &nWritten, NULL) &&
-                            nWritten == nBytes;
+        BOOL bFileWritten = hFile != INVALID_HANDLE_VALUE
+                            && ::WriteFile(hFile, pData, nBytes, &nWritten, NULL) && nWritten == nBytes;
         if (hFile != INVALID_HANDLE_VALUE)
             bFileWritten = ::CloseHandle(hFile) && bFileWritten;
         ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
@@ -227,8 +227,8 @@ void CXTPCommandBars::SetDockState(CXTPDockState& state)
             int nDock = 0;
             for (int d = 0; d < 4; d++)
             {
-                if (m_pDocks[d] != NULL && m_pDocks[d]->m_hWnd != NULL &&
-                    (UINT)m_pDocks[d]->GetDlgCtrlID() == pInfo->m_uMRUDockID)
+                if (m_pDocks[d] != NULL && m_pDocks[d]->m_hWnd != NULL
+                    && (UINT)m_pDocks[d]->GetDlgCtrlID() == pInfo->m_uMRUDockID)
                     nDock = d;
             }
             DockCommandBarAt(pBar, NULL, nDock);
@@ -293,7 +293,8 @@ void CXTPCommandBars::LoadDockBarsState(LPCTSTR lpszProfileName)
         ShowStatusBar(FALSE);
 }
 
-void CXTPCommandBars::ApplyDockBarSlots(int nDock, const std::vector<UINT>& arrIds, std::vector<UINT>& arrSeen)
+void CXTPCommandBars::ApplyDockBarSlots(int nDock, const std::vector<UINT>& arrIds,
+                                        std::vector<UINT>& arrSeen)
 {
     std::vector<CXTPToolBar*> arrSlots;
     for (UINT nID : arrIds)
@@ -337,8 +338,8 @@ void CXTPCommandBars::GenerateCommandBarList(CXTPCommandBarList* pList, BOOL bOn
     {
         CXTPMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CXTPMenuBar, pBar);
         BOOL bKeepMenus = pMenuBar != NULL && !pMenuBar->GetMDIMenus().empty();
-        if (bOnlyCustomized && pBar->IsBuiltIn() && !bKeepMenus &&
-            (!pBar->IsCustomizable() || !pBar->GetControls()->IsChanged()))
+        if (bOnlyCustomized && pBar->IsBuiltIn() && !bKeepMenus
+            && (!pBar->IsCustomizable() || !pBar->GetControls()->IsChanged()))
             continue;
         pBar->GenerateCommandBarList(pList, nNextPopupID);
     }
@@ -428,7 +429,8 @@ void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
         if (position == xtpBarFloating)
             FloatCommandBar(pLoaded);
         else
-            DockCommandBarAt(pLoaded, NULL, position >= xtpBarTop && position <= xtpBarRight ? position : xtpBarTop);
+            DockCommandBarAt(pLoaded, NULL,
+                             position >= xtpBarTop && position <= xtpBarRight ? position : xtpBarTop);
         pLoaded->OnRecalcLayout();
         OnToolBarAdded(pLoaded);
         return;
@@ -563,7 +565,8 @@ void CXTPCommandBars::ExchangeOptionsPart(CXTPPropExchange* pPX)
     PX_Bool(pPX, "Customizable", m_bCustomizeAvail, TRUE);
 }
 
-void CXTPCommandBars::SerializeBarState(CArchive& ar, BOOL bSerializeControls, BOOL bOnlyCustomized, BOOL bSilent)
+void CXTPCommandBars::SerializeBarState(CArchive& ar, BOOL bSerializeControls, BOOL bOnlyCustomized,
+                                        BOOL bSilent)
 {
     CXTPPropExchangeArchive px(ar);
     CXTPPropExchangeParam param;

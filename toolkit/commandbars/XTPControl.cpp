@@ -52,12 +52,10 @@ CXTPControl::CXTPControl()
       m_pControls(NULL), m_controlType(xtpControlError), m_pParent(NULL), m_bExpanded(FALSE),
       m_bDefaultItem(FALSE), m_buttonStyle(xtpButtonAutomatic), m_buttonCustomStyle(xtpButtonAutomatic),
       m_bCloseSubMenuOnClick(TRUE)
-{
-}
+{}
 
 CXTPControl::~CXTPControl()
-{
-}
+{}
 
 void CXTPControl::SetID(int nId)
 {
@@ -267,13 +265,14 @@ CXTPControl* CXTPControl::Clone(BOOL bRecursive)
 
 BOOL CXTPControl::Compare(CXTPControl* pOther)
 {
-    return pOther != NULL && GetStyle() == pOther->GetStyle() && m_controlType == pOther->m_controlType &&
-           m_nId == pOther->m_nId && m_bBeginGroup == pOther->m_bBeginGroup && GetIconId() == pOther->GetIconId() &&
-           m_strCaption == pOther->m_strCaption && m_strTooltipText == pOther->m_strTooltipText &&
-           m_strDescriptionText == pOther->m_strDescriptionText &&
-           m_strCustomCaption == pOther->m_strCustomCaption &&
-           m_buttonCustomStyle == pOther->m_buttonCustomStyle && m_strParameter == pOther->m_strParameter &&
-           (m_dwHideFlags & xtpHideCustomize) == (pOther->m_dwHideFlags & xtpHideCustomize);
+    return pOther != NULL && GetStyle() == pOther->GetStyle() && m_controlType == pOther->m_controlType
+           && m_nId == pOther->m_nId && m_bBeginGroup == pOther->m_bBeginGroup
+           && GetIconId() == pOther->GetIconId() && m_strCaption == pOther->m_strCaption
+           && m_strTooltipText == pOther->m_strTooltipText
+           && m_strDescriptionText == pOther->m_strDescriptionText
+           && m_strCustomCaption == pOther->m_strCustomCaption
+           && m_buttonCustomStyle == pOther->m_buttonCustomStyle && m_strParameter == pOther->m_strParameter
+           && (m_dwHideFlags & xtpHideCustomize) == (pOther->m_dwHideFlags & xtpHideCustomize);
 }
 
 void CXTPControl::SetIndexAndOwner(int nIndex, CXTPControls* pControls)
@@ -306,7 +305,8 @@ void CXTPControl::OnExecute()
     m_nPressed = 2;
 
     // A popup tracked for its result takes the id and sends nothing.
-    CXTPPopupBar* pRoot = pParent != NULL ? DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pParent->GetRootParent()) : NULL;
+    CXTPPopupBar* pRoot =
+        pParent != NULL ? DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pParent->GetRootParent()) : NULL;
     if (pRoot != NULL && pRoot->GetReturnCommand() != NULL)
     {
         UINT* pnReturnCommand = pRoot->GetReturnCommand();
@@ -372,7 +372,8 @@ void CXTPControl::OnMouseHover()
         return;
     const BOOL bWasOpen = m_pParent->GetPopupedIndex() != -1;
     m_pParent->SetPopuped(-1);
-    if (bWasOpen && m_pParent->IsTrackingMode() == xtpTrackingPopup && m_pParent->GetPosition() != xtpBarPopup)
+    if (bWasOpen && m_pParent->IsTrackingMode() == xtpTrackingPopup
+        && m_pParent->GetPosition() != xtpBarPopup)
         m_pParent->SetTrackingMode(xtpTrackingOff);
 }
 
@@ -449,8 +450,7 @@ void CXTPControl::ClickToolBarButton(CRect rcActive)
 
 // ---- Settings exchange -------------------------------------------------------------
 
-namespace
-{
+namespace {
 // A set of document-template ids: its count, then one id per item. The
 // count is always exchanged, so the positional archive keeps its place
 // even for an empty set; a text store leaves an empty set out as default.
@@ -472,7 +472,7 @@ void ExchangeDocTemplates(CXTPPropExchange* pPX, LPCTSTR pszSection,
             mapTemplates[nID] = TRUE;
     }
 }
-}
+} // namespace
 
 void CXTPControl::DoPropExchange(CXTPPropExchange* pPX)
 {

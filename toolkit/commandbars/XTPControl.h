@@ -68,15 +68,27 @@ public:
     virtual CXTPImageManagerIcon* GetImage(int nWidth = 16);
     // A key while the bar tracks and the control has the keys: 0 not
     // handled (the base), 1 handled, 2 handled and the bar closes.
-    virtual int OnHookKeyDown(UINT nChar) { (void)nChar; return 0; }
+    virtual int OnHookKeyDown(UINT nChar)
+    {
+        (void)nChar;
+        return 0;
+    }
     // Stores the bar the control stands on.
     virtual void SetParent(CXTPCommandBar* pParent) { m_pParent = pParent; }
     // Copies what a clone needs (not the rectangle, state, index or owners).
     virtual void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE);
     // Opens or closes the control's popup; nothing (FALSE) in the base.
-    virtual BOOL OnSetPopup(BOOL bPopup) { (void)bPopup; return FALSE; }
+    virtual BOOL OnSetPopup(BOOL bPopup)
+    {
+        (void)bPopup;
+        return FALSE;
+    }
     // A press of the mouse (or Enter when bKeyboard); nothing in the base.
-    virtual void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) { (void)bKeyboard; (void)pt; }
+    virtual void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0))
+    {
+        (void)bKeyboard;
+        (void)pt;
+    }
     virtual void OnLButtonUp(CPoint point) { (void)point; }
     virtual void OnRButtonUp(CPoint point) { (void)point; }
     // Acts as a click.
@@ -156,7 +168,10 @@ public:
     void SetCloseSubMenuOnClick(BOOL bClose) { m_bCloseSubMenuOnClick = bClose; }
 
     // The style the control draws with: the custom one when set.
-    XTPButtonStyle GetStyle() const { return m_buttonCustomStyle != xtpButtonAutomatic ? m_buttonCustomStyle : m_buttonStyle; }
+    XTPButtonStyle GetStyle() const
+    {
+        return m_buttonCustomStyle != xtpButtonAutomatic ? m_buttonCustomStyle : m_buttonStyle;
+    }
     // Stores the style and marks the parent bar for a new layout.
     void SetStyle(XTPButtonStyle buttonStyle);
     XTPButtonStyle GetCustomStyle() const { return m_buttonCustomStyle; }

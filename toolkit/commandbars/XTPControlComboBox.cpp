@@ -37,13 +37,13 @@ private:
 // ---- The drop-down list ------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(CXTPControlComboBoxList, CXTPPopupBar)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_NCPAINT()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEWHEEL()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_NCPAINT()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 CXTPControlComboBoxList::CXTPControlComboBoxList() : m_pComboBox(NULL)
@@ -90,7 +90,8 @@ BOOL CXTPControlComboBoxList::Popup(CXTPControlPopup* pControlPopup, BOOL /*bSel
     SetTrackingMode(xtpTrackingOn, FALSE);
     const int nCount = (int)SendMessage(LB_GETCOUNT);
     const int nItemHeight = (int)SendMessage(LB_GETITEMHEIGHT, 0);
-    const CSize sz(m_nMRUWidth > 0 ? m_nMRUWidth : pComboBox->GetRect().Width(), DropDownHeight(nCount, nItemHeight));
+    const CSize sz(m_nMRUWidth > 0 ? m_nMRUWidth : pComboBox->GetRect().Width(),
+                   DropDownHeight(nCount, nItemHeight));
     UpdateFlags();
     UpdateLocation(sz);
     EnableWindow(TRUE);
@@ -162,8 +163,8 @@ void CXTPControlComboBoxList::OnNcPaint()
     GetWindowRect(&rc);
     rc.OffsetRect(-rc.left, -rc.top);
     CXTPPaintManager* pPaintManager = GetPaintManager();
-    const COLORREF clrFrame = pPaintManager != NULL ? pPaintManager->GetColor(kListFrameColor)
-                                                    : ::GetSysColor(COLOR_WINDOWFRAME);
+    const COLORREF clrFrame =
+        pPaintManager != NULL ? pPaintManager->GetColor(kListFrameColor) : ::GetSysColor(COLOR_WINDOWFRAME);
     dc.Draw3dRect(rc, clrFrame, clrFrame);
     rc.DeflateRect(1, 1);
     dc.Draw3dRect(rc, ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOW));
@@ -264,7 +265,8 @@ void CXTPControlComboBoxList::ExchangeItems(CXTPPropExchange* pPX)
 
 // ---- The edit window -----------------------------------------------------------------
 
-CXTPControlComboBoxEditWnd::CXTPControlComboBoxEditWnd(CXTPControlComboBox* pComboBox) : m_pComboBox(pComboBox)
+CXTPControlComboBoxEditWnd::CXTPControlComboBoxEditWnd(CXTPControlComboBox* pComboBox)
+    : m_pComboBox(pComboBox)
 {
     SetHost(pComboBox);
 }
@@ -306,7 +308,7 @@ HWND CXTPControlComboBox::GetListHwnd() const
 void CXTPControlComboBox::DestroyEditWnd()
 {
     if (m_pEdit != NULL && m_pEdit->m_hWnd != NULL)
-        m_pEdit->DestroyWindow();   // its text comes back through OnEditDestroy
+        m_pEdit->DestroyWindow(); // its text comes back through OnEditDestroy
 }
 
 int CXTPControlComboBox::AddString(LPCTSTR lpszString)
@@ -398,8 +400,8 @@ void CXTPControlComboBox::SetEditText(LPCTSTR lpszText, BOOL bExact)
     HWND hWndList = GetListHwnd();
     if (hWndList != NULL)
     {
-        const int nFound =
-            (int)::SendMessage(hWndList, bExact ? LB_FINDSTRINGEXACT : LB_FINDSTRING, (WPARAM)-1, (LPARAM)lpszText);
+        const int nFound = (int)::SendMessage(hWndList, bExact ? LB_FINDSTRINGEXACT : LB_FINDSTRING,
+                                              (WPARAM)-1, (LPARAM)lpszText);
         ::SendMessage(hWndList, LB_SETCURSEL, nFound, 0);
     }
     const CString strText = lpszText;
@@ -440,8 +442,10 @@ void CXTPControlComboBox::SetRect(CRect rcControl)
         return;
     m_rcControl = rcControl;
     if (m_pEdit != NULL)
-        m_pEdit->Place(this, CRect(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3,
-                                   rcControl.right - m_nButtonWidth - 3, rcControl.bottom - 3), m_strEditText);
+        m_pEdit->Place(this,
+                       CRect(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3,
+                             rcControl.right - m_nButtonWidth - 3, rcControl.bottom - 3),
+                       m_strEditText);
     m_bDelayReposition = FALSE;
 }
 

@@ -105,7 +105,11 @@ public:
     // Shows the selected entry's text in the field.
     virtual void OnSelChanged();
     // No brush: the edit keeps the system colours.
-    HBRUSH OnEditCtlColor(CDC* pDC) override { (void)pDC; return NULL; }
+    HBRUSH OnEditCtlColor(CDC* pDC) override
+    {
+        (void)pDC;
+        return NULL;
+    }
 
     // ---- The list ----
 

@@ -15,7 +15,8 @@ CXTPControlEditWnd::CXTPControlEditWnd(CXTPControlEdit* pControl) : m_pControl(p
 }
 
 CXTPControlEdit::CXTPControlEdit()
-    : m_pEdit(NULL), m_nWidth(100), m_bLabel(TRUE), m_bReadOnly(FALSE), m_nLabelWidth(0), m_bDelayReposition(FALSE)
+    : m_pEdit(NULL), m_nWidth(100), m_bLabel(TRUE), m_bReadOnly(FALSE), m_nLabelWidth(0),
+      m_bDelayReposition(FALSE)
 {
     m_controlType = xtpControlEdit;
 }
@@ -34,7 +35,7 @@ CXTPControlEditWnd* CXTPControlEdit::CreateEditWnd()
 void CXTPControlEdit::DestroyEditWnd()
 {
     if (m_pEdit != NULL && m_pEdit->m_hWnd != NULL)
-        m_pEdit->DestroyWindow();   // its text comes back through OnEditDestroy
+        m_pEdit->DestroyWindow(); // its text comes back through OnEditDestroy
 }
 
 CString CXTPControlEdit::GetEditText() const
@@ -76,8 +77,10 @@ void CXTPControlEdit::SetRect(CRect rcControl)
     if (m_rcControl == rcControl && !m_bDelayReposition && m_pEdit->IsPlacedOn(this))
         return;
     m_rcControl = rcControl;
-    m_pEdit->Place(this, CRect(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - 3,
-                               rcControl.bottom - 3), m_strEditText);
+    m_pEdit->Place(this,
+                   CRect(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - 3,
+                         rcControl.bottom - 3),
+                   m_strEditText);
     if (m_pEdit->m_hWnd != NULL)
         m_pEdit->SetReadOnly(m_bReadOnly);
     m_bDelayReposition = FALSE;

@@ -26,4 +26,5 @@ BOOL XTPShowPlaceholderWhileCustomizing(CXTPControl* pPlaceholder);
 
 // Inserts a temporary button for nId after the previously inserted item
 // (nInserted items stand after the placeholder already).
-CXTPControl* XTPAddExpansionItem(CXTPControl* pPlaceholder, int nInserted, int nId, const CString& strCaption);
+CXTPControl* XTPAddExpansionItem(CXTPControl* pPlaceholder, int nInserted, int nId,
+                                 const CString& strCaption);

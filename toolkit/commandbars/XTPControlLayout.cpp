@@ -16,7 +16,7 @@ int CXTPControlLayout::WrapToolBar(int nWidth)
     int nRows = 0;
     int x = 0;
     BOOL bFirst = TRUE;
-    int nRowStart = -1;   // the first placed record of the current row
+    int nRowStart = -1; // the first placed record of the current row
     const int nCount = GetCount();
     for (int i = 0; i < nCount; i++)
     {
@@ -119,8 +119,8 @@ void CXTPControlLayout::SizeToolBar(int nLength)
     const DWORD dwMode = m_dwMode;
     if (dwMode & xtpLayoutLengthIsHeight)
     {
-        CSize szLower = WrapAndMeasure(0);        // one control per row
-        CSize szUpper = WrapAndMeasure(32767);    // one row
+        CSize szLower = WrapAndMeasure(0);     // one control per row
+        CSize szUpper = WrapAndMeasure(32767); // one row
         BOOL bExact = FALSE;
         while (szLower.cx < szUpper.cx)
         {
@@ -195,13 +195,14 @@ CSize CXTPControlLayout::AdjustRows(CSize size, CRect rcBorder)
             nThickness = std::max(nThickness, (int)(bVertical ? record.szControl.cx : record.szControl.cy));
         }
         if (nFirst >= 0)
-            CenterRow(nFirst, nLast, bSingleRow ? (bVertical ? size.cx : size.cy) : nThickness, bVertical, size,
-                      rcBorder);
+            CenterRow(nFirst, nLast, bSingleRow ? (bVertical ? size.cx : size.cy) : nThickness, bVertical,
+                      size, rcBorder);
     }
     return CSize(size.cx + rcBorder.left + rcBorder.right, size.cy + rcBorder.top + rcBorder.bottom);
 }
 
-void CXTPControlLayout::CenterRow(int nFirst, int nLast, int nExtent, BOOL bVertical, CSize size, CRect rcBorder)
+void CXTPControlLayout::CenterRow(int nFirst, int nLast, int nExtent, BOOL bVertical, CSize size,
+                                  CRect rcBorder)
 {
     for (int i = nFirst; i <= nLast; i++)
     {

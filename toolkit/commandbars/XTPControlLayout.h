@@ -19,14 +19,14 @@
 // One control in one layout call.
 struct XTPControlLayoutRecord
 {
-    CRect rcControl;   // where the control goes, bar client coordinates
-    CRect rcRow;       // the control's row (column when docked vertically)
-    CSize szControl;   // the control's size
-    BOOL bVisible;     // hide flags clear apart from bit 2
-    BOOL bWrap;        // begins a new row
-    BOOL bHidden;      // does not fit: hide bit 2
-    BOOL bBeginGroup;  // a separator stands before it
-    DWORD dwFlags;     // the control's flags (right-aligned 1, stretched 32)
+    CRect rcControl;  // where the control goes, bar client coordinates
+    CRect rcRow;      // the control's row (column when docked vertically)
+    CSize szControl;  // the control's size
+    BOOL bVisible;    // hide flags clear apart from bit 2
+    BOOL bWrap;       // begins a new row
+    BOOL bHidden;     // does not fit: hide bit 2
+    BOOL bBeginGroup; // a separator stands before it
+    DWORD dwFlags;    // the control's flags (right-aligned 1, stretched 32)
 };
 
 class CXTPControlLayout

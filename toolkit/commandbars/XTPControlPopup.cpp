@@ -138,8 +138,8 @@ void CXTPControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
 
 void CXTPControlPopup::OnLButtonUp(CPoint point)
 {
-    if (m_bEnabled && m_controlType == xtpControlSplitButtonPopup && m_pParent != NULL &&
-        m_pParent->GetType() == xtpBarTypePopup && point.x < m_rcControl.right - kMenuSplitWidth)
+    if (m_bEnabled && m_controlType == xtpControlSplitButtonPopup && m_pParent != NULL
+        && m_pParent->GetType() == xtpBarTypePopup && point.x < m_rcControl.right - kMenuSplitWidth)
         OnExecute();
 }
 
@@ -168,8 +168,8 @@ BOOL CXTPControlPopup::OnSetSelected(int bSelected)
 
 void CXTPControlPopup::OnMouseHover()
 {
-    if (m_bEnabled && m_pParent != NULL &&
-        (m_pParent->IsTrackingMode() == xtpTrackingPopup || m_pParent->GetType() == xtpBarTypePopup))
+    if (m_bEnabled && m_pParent != NULL
+        && (m_pParent->IsTrackingMode() == xtpTrackingPopup || m_pParent->GetType() == xtpBarTypePopup))
         m_pParent->SetPopuped(m_nIndex, FALSE);
     else
         CXTPControl::OnMouseHover();

@@ -14,7 +14,8 @@ namespace {
 BOOL IsRecentFileItem(const CXTPControl* pControl)
 {
     const int nId = pControl->GetID();
-    return nId >= CXTPControlRecentFileList::kFirstFileId && nId <= CXTPControlRecentFileList::kFirstFileId + 15;
+    return nId >= CXTPControlRecentFileList::kFirstFileId
+           && nId <= CXTPControlRecentFileList::kFirstFileId + 15;
 }
 
 } // namespace
@@ -38,7 +39,8 @@ CString CXTPControlRecentFileList::DoubleAmpersands(const CString& strName)
     return strResult;
 }
 
-CString CXTPControlRecentFileList::FormatItemCaption(int nIndex, UINT nFirstNumber, const CString& strDisplayName)
+CString CXTPControlRecentFileList::FormatItemCaption(int nIndex, UINT nFirstNumber,
+                                                     const CString& strDisplayName)
 {
     CString strCaption;
     strCaption.Format("&%d ", (int)((nIndex + 1 + nFirstNumber) % 10));
@@ -65,8 +67,8 @@ void CXTPControlRecentFileList::OnCalcDynamicSize(DWORD /*dwMode*/)
     CString strCurDir = CString(szCurDir) + "\\";
 
     CString strName;
-    for (int i = 0; i < pList->GetSize() && pList->GetDisplayName(strName, i, strCurDir, strCurDir.GetLength());
-         i++)
+    for (int i = 0;
+         i < pList->GetSize() && pList->GetDisplayName(strName, i, strCurDir, strCurDir.GetLength()); i++)
     {
         CXTPControl* pItem =
             XTPAddExpansionItem(this, i, kFirstFileId + i, FormatItemCaption(i, pList->m_nStart, strName));

@@ -49,7 +49,8 @@ BOOL CXTPControlToolBarExpand::OnSetPopup(BOOL bPopup)
     CreateCommandBarRequest request = {NULL, FALSE, TRUE, FALSE, FALSE, NULL, 0};
     CWnd* pSite = pBar->GetOwnerSite();
     CXTPCommandBar* pPopup = NULL;
-    if (pSite != NULL && pSite->m_hWnd != NULL && pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request))
+    if (pSite != NULL && pSite->m_hWnd != NULL
+        && pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request))
         pPopup = request.pCommandBar;
     if (pPopup == NULL)
         pPopup = CreatePopupBar(pBar->GetCommandBars());

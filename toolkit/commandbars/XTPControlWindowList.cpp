@@ -9,7 +9,8 @@
 
 IMPLEMENT_SERIAL(CXTPControlWindowList, CXTPControlButton, VERSIONABLE_SCHEMA | 8)
 
-XTP_STARTUP_CLASSES(ControlWindowListClass, xtpStartupControlClasses, XTP_STARTUP_CLASS(CXTPControlWindowList));
+XTP_STARTUP_CLASSES(ControlWindowListClass, xtpStartupControlClasses,
+                    XTP_STARTUP_CLASS(CXTPControlWindowList));
 
 UINT CXTPControlWindowList::m_nFirstMDIChild = 0xFF00;
 int CXTPControlWindowList::m_nItemCount = 9;

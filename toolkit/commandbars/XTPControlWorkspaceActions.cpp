@@ -49,7 +49,8 @@ void CXTPControlWorkspaceActions::OnCalcDynamicSize(DWORD /*dwMode*/)
     {
         if (!pTabClient->IsWorkspaceCommandEnabled(nId))
             continue;
-        CXTPControl* pItem = m_pControls->Add(xtpControlButton, (int)nId, CString(), GetIndex() + 1 + nInserted, TRUE);
+        CXTPControl* pItem =
+            m_pControls->Add(xtpControlButton, (int)nId, CString(), GetIndex() + 1 + nInserted, TRUE);
         pItem->SetBeginGroup(nInserted == 0 && GetBeginGroup());
         nInserted++;
     }

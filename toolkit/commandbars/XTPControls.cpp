@@ -62,8 +62,7 @@ CXTPControl* CreateButtonForId(int nId, BOOL bFromMenu)
 } // namespace
 
 CXTPControls::CXTPControls() : m_pParent(NULL), m_pCommandBars(NULL), m_pOriginalControls(NULL)
-{
-}
+{}
 
 CXTPControls::~CXTPControls()
 {
@@ -119,7 +118,8 @@ void CXTPControls::RefreshIndexes()
         m_pParent->OnControlsChanged();
 }
 
-CXTPControl* CXTPControls::CreatePopupControl(XTPControlType type, int nId, CString& strCaption, CMenu* pSubMenu)
+CXTPControl* CXTPControls::CreatePopupControl(XTPControlType type, int nId, CString& strCaption,
+                                              CMenu* pSubMenu)
 {
     CXTPControlPopup* pPopup = new CXTPControlPopup();
     pPopup->SetType(type);
@@ -132,7 +132,8 @@ CXTPControl* CXTPControls::CreatePopupControl(XTPControlType type, int nId, CStr
         {
             CString strAsked = CleanMnemonics(strCaption);
             CreateCommandBarRequest request = {NULL, TRUE, FALSE, FALSE, FALSE, (LPCTSTR)strAsked, (UINT)nId};
-            if (pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request) != 0 && request.pCommandBar != NULL)
+            if (pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request) != 0
+                && request.pCommandBar != NULL)
             {
                 if (request.pCommandBar->GetType() == xtpBarTypePopup)
                     pBar = request.pCommandBar;
@@ -202,8 +203,8 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
     return pControl;
 }
 
-CXTPControl* CXTPControls::AddControl(CXTPControl* pControl, int nId, const CString& strParameter, int nBefore,
-                                      BOOL bTemporary)
+CXTPControl* CXTPControls::AddControl(CXTPControl* pControl, int nId, const CString& strParameter,
+                                      int nBefore, BOOL bTemporary)
 {
     pControl->SetParameter(strParameter);
     pControl->SetTemporary(bTemporary);
@@ -276,7 +277,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
         else if (type == xtpControlEdit)
             pControl = new CXTPControlEdit();
         else
-            return NULL;   // hosted windows and labels come with their own classes
+            return NULL; // hosted windows and labels come with their own classes
         pControl->SetType(type);
         pControl->SetStyle(style);
     }
@@ -354,8 +355,8 @@ CXTPControl* CXTPControls::FindControl(XTPControlType type, int nId, BOOL bVisib
 {
     for (CXTPControl* pControl : m_arrControls)
     {
-        if ((type == xtpControlError || pControl->GetType() == type) && (!bVisible || pControl->IsVisible()) &&
-            (nId == -1 || pControl->GetID() == nId))
+        if ((type == xtpControlError || pControl->GetType() == type) && (!bVisible || pControl->IsVisible())
+            && (nId == -1 || pControl->GetID() == nId))
             return pControl;
         if (bRecursive && IsPopupControlType(pControl->GetType()) && pControl->GetCommandBar() != NULL)
         {
@@ -398,8 +399,9 @@ int CXTPControls::GetNextSelectable(int nIndex, int nDirection, BOOL bKeyboard, 
         if (nNext == nIndex)
             return nNext;
         const CXTPControl* pControl = m_arrControls[nNext];
-        if ((pControl->GetHideFlags() & ~dwIgnored) == 0 && !(bKeyboard && (pControl->GetFlags() & xtpFlagSkipFocus)) &&
-            !(bSkipTemporary && pControl->IsTemporary()))
+        if ((pControl->GetHideFlags() & ~dwIgnored) == 0
+            && !(bKeyboard && (pControl->GetFlags() & xtpFlagSkipFocus))
+            && !(bSkipTemporary && pControl->IsTemporary()))
             return nNext;
         nNext += nDirection;
     }
@@ -517,7 +519,7 @@ CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, CRect r
         layout.WrapToolBar(nLength - rcBorder.top - rcBorder.bottom);
     else
         layout.SizeToolBar((dwMode & xtpLayoutLengthIsHeight) ? nLength - rcBorder.top - rcBorder.bottom
-                                                               : nLength - rcBorder.left - rcBorder.right);
+                                                              : nLength - rcBorder.left - rcBorder.right);
 
     const BOOL bVertical = (dwMode & xtpLayoutVertDock) != 0;
     CSize size = layout.CalcSize(bVertical);
@@ -564,8 +566,7 @@ void CXTPControls::SetOriginalControls(CXTPControls* pOriginalControls)
     m_pOriginalControls = pOriginalControls;
 }
 
-namespace
-{
+namespace {
 // Stored sets nest a level or two (a bar's controls, their original set);
 // deeper nesting is damaged data that would only use up the stack.
 const int kMaxLoadNesting = 8;
@@ -582,7 +583,7 @@ public:
     }
     ~CLoadNesting() { g_nLoadNesting--; }
 };
-}
+} // namespace
 
 void CXTPControls::DoPropExchange(CXTPPropExchange* pPX)
 {
@@ -602,8 +603,7 @@ void CXTPControls::DoPropExchange(CXTPPropExchange* pPX)
             pItem->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CXTPControl));
             pControl->DoPropExchange(pItem);
         }
-        BOOL bOriginal = m_pOriginalControls != NULL &&
-                         CXTPPropExchangeParam::Of(pPX).bSaveOriginalControls;
+        BOOL bOriginal = m_pOriginalControls != NULL && CXTPPropExchangeParam::Of(pPX).bSaveOriginalControls;
         PX_Bool(pPX, "OriginalControls", bOriginal, FALSE);
         if (bOriginal)
         {

@@ -52,7 +52,10 @@ public:
     void MoveControl(CXTPControl* pControl, int nBefore);
     // Changes a control's type; returns the control that stands there now.
     CXTPControl* SetControlType(CXTPControl* pControl, XTPControlType type);
-    CXTPControl* SetControlType(int nIndex, XTPControlType type) { return SetControlType(GetAt(nIndex), type); }
+    CXTPControl* SetControlType(int nIndex, XTPControlType type)
+    {
+        return SetControlType(GetAt(nIndex), type);
+    }
 
     // ---- Finding ----
 

@@ -12,16 +12,16 @@
 IMPLEMENT_DYNAMIC(CXTPDockBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CXTPDockBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-    ON_WM_ERASEBKGND()
-    ON_WM_RBUTTONDOWN()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_WM_PAINT()
+ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+ON_WM_ERASEBKGND()
+ON_WM_RBUTTONDOWN()
 END_MESSAGE_MAP()
 
 namespace {
 
-const DWORD kAlignHorizontal = 0xA000;  // CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM
+const DWORD kAlignHorizontal = 0xA000; // CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM
 
 // Along and across the dock bar: a vertical dock bar swaps the axes.
 CSize Oriented(CSize size, BOOL bVertical)
@@ -165,7 +165,8 @@ void CXTPDockBar::RemoveCommandBar(CXTPToolBar* pBar, int nExcept)
         return;
     m_arrBars.erase(m_arrBars.begin() + nIndex);
     // An emptied row: the NULLs before and at the place meet.
-    if (nIndex > 0 && nIndex < (int)m_arrBars.size() && m_arrBars[nIndex - 1] == NULL && m_arrBars[nIndex] == NULL)
+    if (nIndex > 0 && nIndex < (int)m_arrBars.size() && m_arrBars[nIndex - 1] == NULL
+        && m_arrBars[nIndex] == NULL)
         m_arrBars.erase(m_arrBars.begin() + nIndex);
     if (pBar->GetDockBar() == this)
         pBar->SetDockBar(NULL);
@@ -295,7 +296,8 @@ DWORD CXTPDockBar::GetDockMode(CXTPToolBar* pBar) const
     return dwMode;
 }
 
-int CXTPDockBar::AdjustRow(std::vector<CXTPToolBar*>& bars, int nOffset, int nLength, HDWP& hDWP, int& nRemove)
+int CXTPDockBar::AdjustRow(std::vector<CXTPToolBar*>& bars, int nOffset, int nLength, HDWP& hDWP,
+                           int& nRemove)
 {
     BOOL bVertical = IsVertical();
     std::vector<XTPDockRowBar> row;
@@ -468,7 +470,8 @@ void CXTPDockBar::OnPaint()
 {
     PAINTSTRUCT ps;
     HDC hDC = ::BeginPaint(m_hWnd, &ps);
-    CXTPPaintManager* pPaintManager = m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : XTPPaintManager();
+    CXTPPaintManager* pPaintManager =
+        m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : XTPPaintManager();
     if (pPaintManager != NULL)
         pPaintManager->FillDockBar(CDC::FromHandle(hDC), this);
     ::EndPaint(m_hWnd, &ps);
@@ -477,7 +480,8 @@ void CXTPDockBar::OnPaint()
 LRESULT CXTPDockBar::OnPrintClient(WPARAM wParam, LPARAM lParam)
 {
     HDC hDC = (HDC)wParam;
-    CXTPPaintManager* pPaintManager = m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : XTPPaintManager();
+    CXTPPaintManager* pPaintManager =
+        m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : XTPPaintManager();
     if (pPaintManager != NULL)
         pPaintManager->FillDockBar(CDC::FromHandle(hDC), this);
     if (lParam & PRF_CHILDREN)

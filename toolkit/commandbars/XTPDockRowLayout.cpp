@@ -6,9 +6,9 @@ namespace {
 
 struct RowRecord
 {
-    int nInput;        // index of the input record
+    int nInput; // index of the input record
     CRect rc;
-    CRect rcFirst;     // the rectangle as first computed
+    CRect rcFirst; // the rectangle as first computed
     int nRowIndex;
     int nMinLength;
     int nTotalMinBefore;
@@ -38,8 +38,8 @@ void PushRight(std::vector<RowRecord>& records)
         RowRecord& previous = records[i - 1];
         RowRecord& record = records[i];
         BOOL bMoved = FALSE;
-        if (record.rc.left < previous.rc.right &&
-            !(record.nRowIndex <= previous.nRowIndex && !bPreviousMoved))
+        if (record.rc.left < previous.rc.right
+            && !(record.nRowIndex <= previous.nRowIndex && !bPreviousMoved))
         {
             MoveTo(record, previous.rc.right);
             bMoved = TRUE;
@@ -114,7 +114,8 @@ BOOL Compress(std::vector<RowRecord>& records, int nLength)
 
 } // namespace
 
-BOOL XTPAdjustDockRow(const std::vector<XTPDockRowBar>& bars, int nLength, std::vector<CRect>& rects, int& nRemove)
+BOOL XTPAdjustDockRow(const std::vector<XTPDockRowBar>& bars, int nLength, std::vector<CRect>& rects,
+                      int& nRemove)
 {
     std::vector<RowRecord> records;
     for (size_t i = 0; i < bars.size(); i++)

@@ -19,11 +19,11 @@
 
 struct XTPDockRowBar
 {
-    int nBar;         // the caller's name for the bar
-    int nRowIndex;    // the bar's place in the dock bar's row; breaks ties
-    int nStart;       // where it was dropped along the row
-    CSize size;       // its size for the row: cx along the row, cy across
-    int nMinLength;   // the least length it may be squeezed to
+    int nBar;       // the caller's name for the bar
+    int nRowIndex;  // the bar's place in the dock bar's row; breaks ties
+    int nStart;     // where it was dropped along the row
+    CSize size;     // its size for the row: cx along the row, cy across
+    int nMinLength; // the least length it may be squeezed to
 };
 
 // Places the bars (rects receives one rectangle per input record, in input

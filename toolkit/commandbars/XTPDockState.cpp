@@ -8,8 +8,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 const int kNoWidth = 32767;
 
 CString SectionName(LPCTSTR lpszFormat, LPCTSTR lpszProfileName, int nIndex)
@@ -24,7 +23,7 @@ int MulDivRounded(int nValue, int nNumerator, int nDenominator)
 {
     return (int)::MulDiv(nValue, nNumerator, nDenominator);
 }
-}
+} // namespace
 
 // ---- CXTPBarInfo -------------------------------------------------------------------
 
@@ -32,8 +31,7 @@ CXTPBarInfo::CXTPBarInfo()
     : m_nBarID(0), m_bVisible(FALSE), m_bFloating(FALSE), m_pointPos(-1, -1), m_nMRUWidth(kNoWidth),
       m_uMRUDockID(0), m_rectMRUDockPos(0, 0, 0, 0), m_ptMRUFloatPos(0, 0), m_pBar(NULL), m_bDialogBar(FALSE),
       m_szDialogBarDockingClient(200, 200), m_szDialogBarFloatingClient(200, 200)
-{
-}
+{}
 
 void CXTPBarInfo::GetBarInfo(CXTPToolBar* pBar)
 {
@@ -72,7 +70,8 @@ void CXTPBarInfo::SetBarInfo(CXTPToolBar* pBar)
         for (int i = 0; pCommandBars != NULL && i < 4; i++)
         {
             CXTPDockBar* pDockBar = pCommandBars->GetDockBar(i);
-            if (pDockBar != NULL && pDockBar->m_hWnd != NULL && (UINT)pDockBar->GetDlgCtrlID() == m_uMRUDockID)
+            if (pDockBar != NULL && pDockBar->m_hWnd != NULL
+                && (UINT)pDockBar->GetDlgCtrlID() == m_uMRUDockID)
                 pTracker->SetLastDockPosition(pDockBar->GetPosition());
         }
     }
@@ -145,10 +144,14 @@ BOOL CXTPBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CXTPDockState* 
     m_ptMRUFloatPos.y = (int)pApp->GetProfileInt(strSection, "MRUFloatYPos", 0);
     m_ptMRUFloatPos = pDockState->ScalePoint(m_ptMRUFloatPos);
     m_bDialogBar = (BOOL)pApp->GetProfileInt(strSection, "DialogBar", FALSE);
-    m_szDialogBarDockingClient.cx = (int)pApp->GetProfileInt(strSection, "DialogBarDockingClientCx", m_szDialogBarDockingClient.cx);
-    m_szDialogBarDockingClient.cy = (int)pApp->GetProfileInt(strSection, "DialogBarDockingClientCy", m_szDialogBarDockingClient.cy);
-    m_szDialogBarFloatingClient.cx = (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCx", m_szDialogBarFloatingClient.cx);
-    m_szDialogBarFloatingClient.cy = (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCy", m_szDialogBarFloatingClient.cy);
+    m_szDialogBarDockingClient.cx =
+        (int)pApp->GetProfileInt(strSection, "DialogBarDockingClientCx", m_szDialogBarDockingClient.cx);
+    m_szDialogBarDockingClient.cy =
+        (int)pApp->GetProfileInt(strSection, "DialogBarDockingClientCy", m_szDialogBarDockingClient.cy);
+    m_szDialogBarFloatingClient.cx =
+        (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCx", m_szDialogBarFloatingClient.cx);
+    m_szDialogBarFloatingClient.cy =
+        (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCy", m_szDialogBarFloatingClient.cy);
     return TRUE;
 }
 
@@ -228,7 +231,8 @@ CRect CXTPDockState::ScaleRect(CRect rect) const
         return rect;
     CPoint ptTopLeft = ScalePoint(rect.TopLeft());
     rect.OffsetRect(ptTopLeft - rect.TopLeft());
-    rect.OffsetRect(std::min(0, (int)(m_ptMaxPos.x - rect.left)), std::min(0, (int)(m_ptMaxPos.y - rect.top)));
+    rect.OffsetRect(std::min(0, (int)(m_ptMaxPos.x - rect.left)),
+                    std::min(0, (int)(m_ptMaxPos.y - rect.top)));
     return rect;
 }
 

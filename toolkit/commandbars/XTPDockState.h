@@ -45,7 +45,7 @@ public:
     UINT m_uMRUDockID;
     CRect m_rectMRUDockPos;
     CPoint m_ptMRUFloatPos;
-    CXTPToolBar* m_pBar;    // while applying; not stored
+    CXTPToolBar* m_pBar; // while applying; not stored
     BOOL m_bDialogBar;
     CSize m_szDialogBarDockingClient;
     CSize m_szDialogBarFloatingClient;

@@ -15,27 +15,26 @@ IMPLEMENT_DYNCREATE(CXTPEdit, CEdit)
 BOOL CXTPEdit::m_bRichEdit = FALSE;
 
 BEGIN_MESSAGE_MAP(CXTPEdit, CEdit)
-    ON_WM_SETFOCUS()
-    ON_WM_KILLFOCUS()
-    ON_WM_DESTROY()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_RBUTTONDOWN()
-    ON_WM_CONTEXTMENU()
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_WM_CTLCOLOR_REFLECT()
-    ON_COMMAND(ID_EDIT_CUT, OnEditCut)
-    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateSelectionCommand)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateSelectionCommand)
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_DESTROY()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_WM_CONTEXTMENU()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_CTLCOLOR_REFLECT()
+ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateSelectionCommand)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateSelectionCommand)
 END_MESSAGE_MAP()
 
 CXTPEdit::CXTPEdit() : m_pHost(NULL), m_bCreatedRich(FALSE)
-{
-}
+{}
 
 BOOL CXTPEdit::CreateEdit(DWORD dwStyle, CWnd* pParent)
 {
@@ -77,8 +76,8 @@ BOOL CXTPEdit::IsCustomizing() const
 BOOL CXTPEdit::IsMenuAllowed() const
 {
     CXTPControl* pControl = m_pHost != NULL ? m_pHost->GetHostControl() : NULL;
-    return pControl != NULL && pControl->GetParent() != NULL && !IsCustomizing() &&
-        pControl->GetParent()->GetType() != xtpBarTypePopup;
+    return pControl != NULL && pControl->GetParent() != NULL && !IsCustomizing()
+           && pControl->GetParent()->GetType() != xtpBarTypePopup;
 }
 
 CPoint CXTPEdit::ToBar(CPoint point) const

@@ -60,7 +60,11 @@ public:
 protected:
     // Fills the client area before the window draws (the combo's edit
     // paints its own background); nothing in the base.
-    virtual void FillBackground(CDC* pDC, CRect rcClient) { (void)pDC; (void)rcClient; }
+    virtual void FillBackground(CDC* pDC, CRect rcClient)
+    {
+        (void)pDC;
+        (void)rcClient;
+    }
 
 private:
     BOOL IsCustomizing() const;

@@ -5,8 +5,7 @@
 #include "toolkit/commandbars/XTPMouseManager.h"
 
 CXTPEditFocus::CXTPEditFocus() : m_hWndReturn(NULL), m_bLocked(FALSE)
-{
-}
+{}
 
 BOOL CXTPEditFocus::HasFocus(const CXTPControl* pControl)
 {

@@ -37,8 +37,7 @@ CXTPHookedWindow::~CXTPHookedWindow()
 }
 
 CXTPHookManager::CXTPHookManager()
-{
-}
+{}
 
 CXTPHookManager::~CXTPHookManager()
 {

@@ -16,15 +16,14 @@ public:
     // What OnHookMessage answers.
     enum HookResult
     {
-        hookNotHandled = 0,   // offer the message to the next sink
-        hookHandled = 1,      // handled: lResult is the answer
-        hookStop = 2          // offer it no further; the window handles it
+        hookNotHandled = 0, // offer the message to the next sink
+        hookHandled = 1,    // handled: lResult is the answer
+        hookStop = 2        // offer it no further; the window handles it
     };
 
     virtual ~CXTPHookSink() {}
 
     // One message of a hooked window (hWnd 0 for keys from the keyboard
     // manager). The sink may change wParam and lParam before they go on.
-    virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
-                              LRESULT& lResult) = 0;
+    virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) = 0;
 };

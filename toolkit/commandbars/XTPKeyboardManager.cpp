@@ -28,8 +28,7 @@ CXTPKeyboardManager* XTPKeyboardManager()
 }
 
 CXTPKeyboardManager::CXTPKeyboardManager() : m_hHookKeyboard(NULL), m_hHookCallWndProc(NULL)
-{
-}
+{}
 
 CXTPKeyboardManager::~CXTPKeyboardManager()
 {
@@ -42,11 +41,11 @@ CXTPKeyboardManager::~CXTPKeyboardManager()
 void CXTPKeyboardManager::HookKeyboard(CXTPHookSink* pSink)
 {
     if (m_hHookKeyboard == NULL)
-        m_hHookKeyboard = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, AfxGetInstanceHandle(),
-                                              ::GetCurrentThreadId());
+        m_hHookKeyboard =
+            ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, AfxGetInstanceHandle(), ::GetCurrentThreadId());
     if (m_hHookCallWndProc == NULL)
-        m_hHookCallWndProc = ::SetWindowsHookExA(WH_CALLWNDPROC, CallWndProc, AfxGetInstanceHandle(),
-                                                 ::GetCurrentThreadId());
+        m_hHookCallWndProc =
+            ::SetWindowsHookExA(WH_CALLWNDPROC, CallWndProc, AfxGetInstanceHandle(), ::GetCurrentThreadId());
     if (std::find(m_arrReceivers.begin(), m_arrReceivers.end(), pSink) == m_arrReceivers.end())
         m_arrReceivers.push_back(pSink);
 }

@@ -100,8 +100,8 @@ int CXTPMenuBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM&
 {
     if (hWnd != NULL && nMessage == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0)
     {
-        if (IsVisible() && !XTPMouseManager()->IsMouseLocked() && ::GetKeyState(VK_SHIFT) >= 0 &&
-            !IsCustomizeMode())
+        if (IsVisible() && !XTPMouseManager()->IsMouseLocked() && ::GetKeyState(VK_SHIFT) >= 0
+            && !IsCustomizeMode())
         {
             SetTrackingMode(xtpTrackingOn, TRUE, TRUE);
             lResult = 0;

@@ -200,8 +200,8 @@ BOOL CXTPMouseManager::ProcessMouseMessage(UINT nMessage, POINT pt)
         return TRUE;
     }
     const BOOL bTracking = !m_arrTracked.empty();
-    if (bTracking && (nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE) && pt.x == g_ptLastMouse.x &&
-        pt.y == g_ptLastMouse.y)
+    if (bTracking && (nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE) && pt.x == g_ptLastMouse.x
+        && pt.y == g_ptLastMouse.y)
         return TRUE;
     g_ptLastMouse = pt;
     if (bTracking)
@@ -238,8 +238,8 @@ void CXTPMouseManager::CheckTrackedBars(UINT nMessage, POINT pt)
     const std::vector<CXTPCommandBar*> tracked = m_arrTracked;
     for (CXTPCommandBar* pBar : tracked)
     {
-        if (std::find(m_arrTracked.begin(), m_arrTracked.end(), pBar) == m_arrTracked.end() ||
-            pBar->GetSafeHwnd() == NULL)
+        if (std::find(m_arrTracked.begin(), m_arrTracked.end(), pBar) == m_arrTracked.end()
+            || pBar->GetSafeHwnd() == NULL)
             continue;
         switch (nMessage)
         {

@@ -22,8 +22,8 @@ CXTPPaintManager* XTPPaintManager()
 }
 
 CXTPPaintManager::CXTPPaintManager()
-    : m_bUseOfficeFont(FALSE), m_bUseStandardFont(TRUE), m_clrSpare(0), m_clrStatusTextColor(0), m_nTextHeight(0),
-      m_nThemeId(xtpThemeOfficeXP), m_nAnimationSteps(10), m_nAnimationTime(100),
+    : m_bUseOfficeFont(FALSE), m_bUseStandardFont(TRUE), m_clrSpare(0), m_clrStatusTextColor(0),
+      m_nTextHeight(0), m_nThemeId(xtpThemeOfficeXP), m_nAnimationSteps(10), m_nAnimationTime(100),
       m_nSystemTheme(xtpSystemThemeDefault)
 {
     m_iconsInfo.bUseFadedIcons = FALSE;
@@ -33,8 +33,7 @@ CXTPPaintManager::CXTPPaintManager()
 }
 
 CXTPPaintManager::~CXTPPaintManager()
-{
-}
+{}
 
 // ---- The process-wide paint manager ----
 
@@ -298,8 +297,8 @@ void CXTPPaintManager::GradientFill(CDC* pDC, LPCRECT lpRect, COLORREF crFrom, C
     XTPDrawHelpers()->GradientFill(pDC, lpRect, crFrom, crTo, bHorz);
 }
 
-CSize CXTPPaintManager::DrawFloatingCaption(CDC* pDC, CXTPCommandBar* pBar, CRect rcClient, COLORREF clrCaption,
-                                            BOOL bDraw)
+CSize CXTPPaintManager::DrawFloatingCaption(CDC* pDC, CXTPCommandBar* pBar, CRect rcClient,
+                                            COLORREF clrCaption, BOOL bDraw)
 {
     CFont* pOldFont = pDC->SelectObject(&m_fontSmCaption);
     const int h = std::max(15, (int)pDC->GetTextExtent(" ").cy);

@@ -82,8 +82,8 @@ public:
     // The background and outer frame of a bar.
     virtual void FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar) = 0;
     // The state box behind a control; also sets the text colour.
-    virtual void DrawControlState(CDC* pDC, CRect rc, BOOL bEnabled, int nSelected, int nPressed, BOOL bChecked,
-                                  BOOL bPopuped, XTPBarPosition barPosition) = 0;
+    virtual void DrawControlState(CDC* pDC, CRect rc, BOOL bEnabled, int nSelected, int nPressed,
+                                  BOOL bChecked, BOOL bPopuped, XTPBarPosition barPosition) = 0;
     // Collects the control's state and calls DrawControlState.
     virtual void DrawControlEntry(CDC* pDC, CXTPControl* pControl);
     // The box of a state (see the theme).
@@ -108,8 +108,8 @@ public:
     // FALSE: disabled captions are embossed.
     virtual BOOL IsFlatDisabledText() const { return FALSE; }
     // The expand and close buttons of bars (nWhich 0 to 3).
-    virtual CSize DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar, BOOL bDraw,
-                                     LPVOID lpParam);
+    virtual CSize DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar,
+                                     BOOL bDraw, LPVOID lpParam);
     // Border widths of a bar: 2 on every side in the base.
     virtual CRect GetCommandBarBorders(CXTPCommandBar* pBar);
     // The tear-off strip at the top of a popup bar.
@@ -237,7 +237,8 @@ protected:
     // The caption of a floating bar: its title in colour 20 on a strip of
     // clrCaption across the top of rcClient, 3 pixels in, at least 15 high
     // in the small caption font; returns the strip's size.
-    CSize DrawFloatingCaption(CDC* pDC, CXTPCommandBar* pBar, CRect rcClient, COLORREF clrCaption, BOOL bDraw);
+    CSize DrawFloatingCaption(CDC* pDC, CXTPCommandBar* pBar, CRect rcClient, COLORREF clrCaption,
+                              BOOL bDraw);
 
 protected:
     COLORREF m_clrSpare;

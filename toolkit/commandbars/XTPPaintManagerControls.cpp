@@ -47,15 +47,15 @@ void CXTPPaintManager::GetPopupRowTexts(CXTPControl* pControl, CString& strCapti
         PrepareMenuCaption(strCaption);
     strShortcut.Empty();
     if (pControl->GetType() == xtpControlButton)
-        strShortcut =
-            pControl->GetShortcutText().IsEmpty() ? pControl->GetAutoShortcutText() : pControl->GetShortcutText();
+        strShortcut = pControl->GetShortcutText().IsEmpty() ? pControl->GetAutoShortcutText()
+                                                            : pControl->GetShortcutText();
 }
 
 BOOL CXTPPaintManager::ShowsPopupRowImage(CXTPControl* pControl)
 {
     const XTPButtonStyle style = pControl->GetStyle();
-    return style == xtpButtonIcon || style == xtpButtonIconAndCaption ||
-           (style == xtpButtonAutomatic && pControl->GetType() != xtpControlPopup);
+    return style == xtpButtonIcon || style == xtpButtonIconAndCaption
+           || (style == xtpButtonAutomatic && pControl->GetType() != xtpControlPopup);
 }
 
 void CXTPPaintManager::DrawPopupRowImage(CDC* pDC, CXTPImageManagerIcon* pImage, CRect rcBox, CSize szIcon,
@@ -63,7 +63,8 @@ void CXTPPaintManager::DrawPopupRowImage(CDC* pDC, CXTPImageManagerIcon* pImage,
 {
     const CSize szExtent = pImage->GetExtent();
     const CSize szDraw(szIcon.cx, szExtent.cx > 0 ? szIcon.cx * szExtent.cy / szExtent.cx : szIcon.cy);
-    const CPoint pt(rcBox.left + (rcBox.Width() - szDraw.cx) / 2, rcBox.top + (rcBox.Height() - szDraw.cy) / 2);
+    const CPoint pt(rcBox.left + (rcBox.Width() - szDraw.cx) / 2,
+                    rcBox.top + (rcBox.Height() - szDraw.cy) / 2);
     DrawImage(pDC, pt, szDraw, pImage, nSelected, 0, bEnabled, bChecked, FALSE, FALSE);
 }
 
@@ -106,7 +107,8 @@ void CXTPPaintManager::DrawSplitButtonFrame(CDC* pDC, CXTPControl* pControl, CRe
     CRect rcMain = rc;
     if (!bPopuped)
         rcMain.right -= kSplitArrowWidth;
-    DrawControlState(pDC, rcMain, bEnabled, nSelected, nPressed, pControl->GetChecked(), bPopuped, barPosition);
+    DrawControlState(pDC, rcMain, bEnabled, nSelected, nPressed, pControl->GetChecked(), bPopuped,
+                     barPosition);
     if ((nSelected || nPressed) && !bPopuped && bEnabled)
         DrawControlState(pDC, CRect(rc.right - kSplitArrowWidth - 1, rc.top, rc.right, rc.bottom), TRUE, TRUE,
                          FALSE, FALSE, FALSE, barPosition);
@@ -116,8 +118,8 @@ void CXTPPaintManager::DrawSplitButtonFrame(CDC* pDC, CXTPControl* pControl, CRe
     Triangle(pDC, ptTip, ptBase[0], ptBase[1], pDC->GetTextColor());
 }
 
-CSize CXTPPaintManager::DrawTextEx(CDC* pDC, const CString& strCaption, CRect rcText, BOOL bDraw, BOOL bVertical,
-                                   BOOL bCentered, BOOL bTriangled, BOOL bEmbossed)
+CSize CXTPPaintManager::DrawTextEx(CDC* pDC, const CString& strCaption, CRect rcText, BOOL bDraw,
+                                   BOOL bVertical, BOOL bCentered, BOOL bTriangled, BOOL bEmbossed)
 {
     CString strMeasured = strCaption;
     StripMnemonics(strMeasured);
@@ -173,8 +175,8 @@ void CXTPPaintManager::DrawEmbossShadow(CDC* pDC, const CString& strText, CRect 
 }
 
 void CXTPPaintManager::DrawEnabledImage(CDC* pDC, CPoint pt, CPoint ptPressed, CSize sz,
-                                        CXTPImageManagerIcon* pImage, int nSelected, int nPressed, BOOL bChecked,
-                                        BOOL bPopuped)
+                                        CXTPImageManagerIcon* pImage, int nSelected, int nPressed,
+                                        BOOL bChecked, BOOL bPopuped)
 {
     if (bPopuped || bChecked)
     {
@@ -202,8 +204,9 @@ void CXTPPaintManager::DrawEnabledImage(CDC* pDC, CPoint pt, CPoint ptPressed, C
         pImage->Draw(pDC, pt, m_iconsInfo.bUseFadedIcons ? pImage->GetFadedIcon() : pImage->GetIcon(), sz);
 }
 
-CSize CXTPPaintManager::DrawControlText(CDC* pDC, const CString& strCaption, CRect rc, BOOL bVertical, BOOL bDraw,
-                                        BOOL bEmbossed, BOOL bTriangled, CSize szImage, BOOL bImage)
+CSize CXTPPaintManager::DrawControlText(CDC* pDC, const CString& strCaption, CRect rc, BOOL bVertical,
+                                        BOOL bDraw, BOOL bEmbossed, BOOL bTriangled, CSize szImage,
+                                        BOOL bImage)
 {
     const CSize szText = DrawTextEx(pDC, strCaption, rc, FALSE, bVertical, FALSE, bTriangled, bEmbossed);
     if (!bVertical)
@@ -213,7 +216,8 @@ CSize CXTPPaintManager::DrawControlText(CDC* pDC, const CString& strCaption, CRe
             CRect rcText(rc.left + (bImage ? szImage.cx - 1 : 4), rc.top, rc.right, rc.bottom);
             DrawTextEx(pDC, strCaption, rcText, TRUE, FALSE, FALSE, bTriangled, bEmbossed);
         }
-        return CSize(szText.cx + 3 + (bImage ? szImage.cx : 4), std::max((int)szImage.cy, (int)szText.cy + 6));
+        return CSize(szText.cx + 3 + (bImage ? szImage.cx : 4),
+                     std::max((int)szImage.cy, (int)szText.cy + 6));
     }
     if (bDraw)
     {
@@ -240,13 +244,15 @@ CSize CXTPPaintManager::DrawControlToolBarParent(CDC* pDC, CXTPControl* pControl
     const BOOL bPopuped = IsPopupControlType(type) && IsPopupOpen(pControl);
 
     CXTPImageManagerIcon* pImage = pControl->GetIconId() != 0 ? pControl->GetImage(szIcon.cx) : NULL;
-    const BOOL bDrawImage = pImage != NULL && ((style == xtpButtonAutomatic && type != xtpControlPopup) ||
-                                                style == xtpButtonIcon || style == xtpButtonIconAndCaption);
+    const BOOL bDrawImage = pImage != NULL
+                            && ((style == xtpButtonAutomatic && type != xtpControlPopup)
+                                || style == xtpButtonIcon || style == xtpButtonIconAndCaption);
     const BOOL bDrawText =
-        !strCaption.IsEmpty() &&
-        (style == xtpButtonCaption || style == xtpButtonIconAndCaption ||
-         (style == xtpButtonAutomatic && pControl->IsKindOf(RUNTIME_CLASS(CXTPControlButton)) && pImage == NULL) ||
-         (style == xtpButtonAutomatic && type == xtpControlPopup) || type == xtpControlLabel);
+        !strCaption.IsEmpty()
+        && (style == xtpButtonCaption || style == xtpButtonIconAndCaption
+            || (style == xtpButtonAutomatic && pControl->IsKindOf(RUNTIME_CLASS(CXTPControlButton))
+                && pImage == NULL)
+            || (style == xtpButtonAutomatic && type == xtpControlPopup) || type == xtpControlLabel);
     const BOOL bEmbossed = !bEnabled && !IsFlatDisabledText();
 
     CFont* pOldFont = pDC->SelectObject(GetCommandBarFont(pBar, pControl->IsItemDefault()));
@@ -264,8 +270,8 @@ CSize CXTPPaintManager::DrawControlToolBarParent(CDC* pDC, CXTPControl* pControl
     {
         const BOOL bTriangled = type == xtpControlPopup;
         const CSize szText = DrawTextEx(pDC, strCaption, rc, FALSE, FALSE, TRUE, bTriangled);
-        size.cx = std::max((int)szButton.cx, (int)szText.cx + 10) +
-                  (type == xtpControlSplitButtonPopup ? kSplitArrowWidth : 0);
+        size.cx = std::max((int)szButton.cx, (int)szText.cx + 10)
+                  + (type == xtpControlSplitButtonPopup ? kSplitArrowWidth : 0);
         size.cy = szButton.cy + szText.cy;
         size.cx = std::max(size.cx, size.cy);
         if (bDraw)
@@ -318,7 +324,7 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pB
     const BOOL bVertical = IsVerticalPosition(barPosition) || barPosition == xtpBarPopup;
     switch (nWhich)
     {
-    case 0:   // the expand button at the end of a toolbar
+    case 0: // the expand button at the end of a toolbar
     {
         if (!bDraw)
         {
@@ -344,8 +350,10 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pB
         }
         if (lpParam != NULL && *(const BOOL*)lpParam)
         {
-            static const POINT kChevron[4][3] = {
-                {{2, 4}, {4, 6}, {1, 9}}, {{3, 4}, {5, 6}, {2, 9}}, {{6, 4}, {8, 6}, {5, 9}}, {{7, 4}, {9, 6}, {6, 9}}};
+            static const POINT kChevron[4][3] = {{{2, 4}, {4, 6}, {1, 9}},
+                                                 {{3, 4}, {5, 6}, {2, 9}},
+                                                 {{6, 4}, {8, 6}, {5, 9}},
+                                                 {{7, 4}, {9, 6}, {6, 9}}};
             CPen pen(PS_SOLID, 1, clrText);
             CPen* pOldPen = pDC->SelectObject(&pen);
             for (const POINT(&stroke)[3] : kChevron)
@@ -363,15 +371,17 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pB
         }
         return CSize(0, 0);
     }
-    case 1:   // the expand button at the bottom of a popup bar
+    case 1: // the expand button at the bottom of a popup bar
     {
         if (!bDraw)
             return CSize(0, 12);
         DrawControlEntry(pDC, pButton);
         const CRect rc = pButton->GetRect();
         const int X = rc.CenterPoint().x, T = rc.top;
-        static const POINT kChevron[4][3] = {
-            {{-2, 2}, {0, 4}, {3, 1}}, {{-2, 3}, {0, 5}, {3, 2}}, {{-2, 6}, {0, 8}, {3, 5}}, {{-2, 7}, {0, 9}, {3, 6}}};
+        static const POINT kChevron[4][3] = {{{-2, 2}, {0, 4}, {3, 1}},
+                                             {{-2, 3}, {0, 5}, {3, 2}},
+                                             {{-2, 6}, {0, 8}, {3, 5}},
+                                             {{-2, 7}, {0, 9}, {3, 6}}};
         for (const POINT(&stroke)[3] : kChevron)
         {
             POINT pts[3];
@@ -381,7 +391,7 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pB
         }
         return CSize(0, 12);
     }
-    case 2:   // the close button of a bar
+    case 2: // the close button of a bar
     {
         if (!bDraw)
             return CSize(0, 0);
@@ -402,7 +412,7 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pB
         pDC->SelectObject(pOldFont);
         return CSize(0, 0);
     }
-    case 3:   // a drop-down arrow button
+    case 3: // a drop-down arrow button
     {
         if (!bDraw)
             return CSize(0, 0);

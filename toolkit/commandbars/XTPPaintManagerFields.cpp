@@ -24,7 +24,7 @@ const int kToolbarLabelDisabled = 40;
 // Measures the label and the field height; draws the label and answers the
 // field's rectangle (through rcField) when bDraw.
 CSize MeasureOrDrawLabel(CXTPPaintManager* pPaintManager, CDC* pDC, CXTPControl* pControl, BOOL bShowLabel,
-                                int nFieldWidth, BOOL bDraw, int& nLabelWidth, CRect& rcField)
+                         int nFieldWidth, BOOL bDraw, int& nLabelWidth, CRect& rcField)
 {
     CFont* pOldFont = pDC->SelectObject(pPaintManager->GetIconFont());
     const int nTextHeight = pDC->GetTextExtent(CString(" ")).cy + 1;
@@ -42,7 +42,8 @@ CSize MeasureOrDrawLabel(CXTPPaintManager* pPaintManager, CDC* pDC, CXTPControl*
     {
         CRect rcLabel(rcField.left + 2, rcField.top, rcField.left + nLabelWidth, rcField.bottom);
         pDC->SetBkMode(TRANSPARENT);
-        pDC->SetTextColor(pPaintManager->GetColor(pControl->GetEnabled() ? kToolbarLabel : kToolbarLabelDisabled));
+        pDC->SetTextColor(
+            pPaintManager->GetColor(pControl->GetEnabled() ? kToolbarLabel : kToolbarLabelDisabled));
         pDC->DrawText(strLabel, rcLabel, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         rcField.left += nLabelWidth;
     }
@@ -56,8 +57,9 @@ CSize CXTPPaintManager::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL b
 {
     int nLabelWidth = pEdit->GetLabelWidth();
     CRect rcField;
-    const CSize sz = MeasureOrDrawLabel(this, pDC, pEdit, pEdit->GetShowLabel() || CXTPPaintManager::IsOnPopupBar(pEdit),
-                                        pEdit->GetWidth(), bDraw, nLabelWidth, rcField);
+    const CSize sz =
+        MeasureOrDrawLabel(this, pDC, pEdit, pEdit->GetShowLabel() || CXTPPaintManager::IsOnPopupBar(pEdit),
+                           pEdit->GetWidth(), bDraw, nLabelWidth, rcField);
     if (!bDraw)
     {
         pEdit->SetLabelWidth(nLabelWidth);
@@ -100,16 +102,18 @@ CSize CXTPPaintManager::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComb
     if (!bEnabled)
     {
         rcField.left++;
-        Rectangle(pDC, rcField, pComboBox->GetSelected() == 2 ? kSelectedFrame : kDisabledFrame, kDisabledFill);
+        Rectangle(pDC, rcField, pComboBox->GetSelected() == 2 ? kSelectedFrame : kDisabledFrame,
+                  kDisabledFill);
     }
     else
     {
-        Rectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcButton.left + 1, rcField.bottom - 1), kFieldFill,
-                  kFieldFill);
+        Rectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcButton.left + 1, rcField.bottom - 1),
+                  kFieldFill, kFieldFill);
         if (bSelected)
         {
             Rectangle(pDC, rcField, kSelectedFrame, kFieldFill);
-            Rectangle(pDC, rcButton, kSelectedFrame, pComboBox->IsDroppedDown() ? kButtonDropped : kButtonHot);
+            Rectangle(pDC, rcButton, kSelectedFrame,
+                      pComboBox->IsDroppedDown() ? kButtonDropped : kButtonHot);
         }
         else if (CXTPPaintManager::IsOnPopupBar(pComboBox))
         {

@@ -20,7 +20,7 @@ XTP_STARTUP_CLASSES(PopupBarClasses, xtpStartupPopupClasses, XTP_STARTUP_CLASS(C
                     XTP_STARTUP_CLASS(CXTPPopupToolBar), XTP_STARTUP_CLASS(CXTPControlExpandButton));
 
 BEGIN_MESSAGE_MAP(CXTPPopupBar, CXTPCommandBar)
-    ON_WM_MOUSEACTIVATE()
+ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
 CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
@@ -66,8 +66,7 @@ CXTPPopupBar::CXTPPopupBar()
 }
 
 CXTPPopupBar::~CXTPPopupBar()
-{
-}
+{}
 
 void CXTPPopupBar::SetPopupToolBar(BOOL bToolBarType)
 {
@@ -206,9 +205,9 @@ void CXTPPopupBar::UpdateFlags()
     else
     {
         CXTPPopupBar* pParentPopup = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pParent);
-        if (position == xtpBarRight ||
-            (pParent->GetType() == xtpBarTypePopup && pParentPopup != NULL &&
-             (pParentPopup->GetPopupFlags() & xtpPopupLeft)))
+        if (position == xtpBarRight
+            || (pParent->GetType() == xtpBarTypePopup && pParentPopup != NULL
+                && (pParentPopup->GetPopupFlags() & xtpPopupLeft)))
             nFlags = xtpPopupLeft;
     }
 
@@ -238,7 +237,8 @@ void CXTPPopupBar::UpdateLocation(CSize sz)
     if (m_hWnd == NULL)
         return;
     const CRect& rc = placement.rcWindow;
-    SetWindowPos(&CWnd::wndTopMost, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(&CWnd::wndTopMost, rc.left, rc.top, rc.Width(), rc.Height(),
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 // ---- Layout -----------------------------------------------------------------------
@@ -394,7 +394,8 @@ CSize CXTPPopupBar::LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager)
         row.rect = CRect(0, 0, 0, 0);
         if (!row.bVisible || row.bExpandButton)
             continue;
-        CFont* pOldFont = pDC->SelectObject(pPaintManager->GetCommandBarFont(this, pControl->IsItemDefault()));
+        CFont* pOldFont =
+            pDC->SelectObject(pPaintManager->GetCommandBarFont(this, pControl->IsItemDefault()));
         row.size = pControl->GetSize(pDC);
         pDC->SelectObject(pOldFont);
     }
@@ -450,7 +451,8 @@ void CXTPPopupBar::SetDefaultItem(UINT uItem, BOOL bByPos)
     for (int i = 0; i < GetControlCount(); i++)
     {
         CXTPControl* pControl = GetControl(i);
-        const BOOL bDefault = bByPos ? (UINT)i == uItem : (pControl->IsVisible() && (UINT)pControl->GetID() == uItem);
+        const BOOL bDefault =
+            bByPos ? (UINT)i == uItem : (pControl->IsVisible() && (UINT)pControl->GetID() == uItem);
         pControl->SetItemDefault(bDefault);
     }
 }

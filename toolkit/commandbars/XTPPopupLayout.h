@@ -34,11 +34,11 @@ XTPPopupPlacement PlacePopup(CPoint pt, const CRect& rcExclude, int nFlags, CSiz
 // row goes.
 struct XTPPopupRow
 {
-    CSize size;          // the control's own size
+    CSize size; // the control's own size
     BOOL bVisible;
     BOOL bBeginGroup;
-    BOOL bExpandButton;  // the expand button: full width below the last row
-    CRect rect;          // out
+    BOOL bExpandButton; // the expand button: full width below the last row
+    CRect rect;         // out
 };
 
 // Stacks the visible rows from rcBorder.top downwards: a group adds

@@ -14,8 +14,7 @@ public:
         : bSerializeControls(FALSE), bSaveOnlyCustomized(TRUE), bLoadSilent(FALSE),
           bSaveOriginalControls(TRUE), bSerializeImages(FALSE), bSerializeOptions(FALSE),
           bSerializeLayout(TRUE), bSerializeDesignerControls(FALSE), bSerializeActions(FALSE)
-    {
-    }
+    {}
 
     // The record an exchange carries; a default one when it carries none.
     static const CXTPPropExchangeParam& Of(const CXTPPropExchange* pPX);

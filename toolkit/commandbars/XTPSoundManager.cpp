@@ -20,8 +20,7 @@ CXTPSoundManager* XTPSoundManager()
 
 CXTPSoundManager::CXTPSoundManager()
     : m_nRequest(xtpSoundNone), m_bEnabled(TRUE), m_hThread(NULL), m_pfnPlaySound(::PlaySoundA)
-{
-}
+{}
 
 CXTPSoundManager::~CXTPSoundManager()
 {

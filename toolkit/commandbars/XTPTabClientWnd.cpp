@@ -3,8 +3,7 @@
 IMPLEMENT_DYNAMIC(CXTPTabClientWnd, CWnd)
 
 CXTPTabClientWnd::CXTPTabClientWnd() : m_bUpdatingContents(FALSE)
-{
-}
+{}
 
 void CXTPTabClientWnd::UpdateContents(BOOL bRecalc)
 {
@@ -49,8 +48,7 @@ BOOL CXTPTabClientWnd::IsWorkspaceCommandEnabled(UINT nID, int nGroupCount, int 
 }
 
 void CXTPTabClientWnd::OnUpdateContents(BOOL)
-{
-}
+{}
 
 int CXTPTabClientWnd::GetGroupCount() const
 {

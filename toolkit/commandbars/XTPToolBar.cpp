@@ -17,9 +17,9 @@
 IMPLEMENT_SERIAL(CXTPToolBar, CXTPCommandBar, VERSIONABLE_SCHEMA | 8)
 
 BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-    ON_WM_RBUTTONDOWN()
-    ON_WM_CLOSE()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_WM_RBUTTONDOWN()
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -67,7 +67,8 @@ void CXTPToolBar::EnableDocking(DWORD dwFlags)
 BOOL CXTPToolBar::CreateToolBar(DWORD dwStyle, CWnd* pParentWnd, UINT nID)
 {
     m_dwStyle = dwStyle & 0x40FFFF;
-    DWORD dwWindowStyle = (dwStyle & ~(XTP_BARSTYLE_GRIPPER | 0xFFFF)) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    DWORD dwWindowStyle =
+        (dwStyle & ~(XTP_BARSTYLE_GRIPPER | 0xFFFF)) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     if (!CreateEx(0, BarWindowClass(), NULL, dwWindowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
     m_barPosition = xtpBarTop;
@@ -84,8 +85,9 @@ BOOL CXTPToolBar::CreateBarWindow(CWnd* pSite, BOOL bFloating)
         if (pSite != NULL && pSite->m_hWnd != NULL && (pSite->GetExStyle() & WS_EX_LAYOUTRTL))
             dwExStyle = WS_EX_LAYOUTRTL;
         CPoint pt = m_pTracker != NULL ? m_pTracker->GetFloatingPoint() : CPoint(100, 100);
-        if (!CreateEx(dwExStyle, BarWindowClass(), m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | kFloatingStyle,
-                      pt.x, pt.y, 0, 0, pSite != NULL ? pSite->m_hWnd : NULL, NULL))
+        if (!CreateEx(dwExStyle, BarWindowClass(), m_strTitle,
+                      WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | kFloatingStyle, pt.x, pt.y, 0, 0,
+                      pSite != NULL ? pSite->m_hWnd : NULL, NULL))
             return FALSE;
         ShowWindow(SW_SHOWNA);
     }
@@ -124,8 +126,8 @@ BOOL CXTPToolBar::SetButtons(const UINT* pButtons, int nCount)
         request.pCommandBar = this;
         request.controlType = xtpControlButton;
         request.buttonStyle = xtpButtonAutomatic;
-        BOOL bFilled = pSite != NULL && pSite->m_hWnd != NULL &&
-                       pSite->SendMessage(WM_XTP_CREATE_CONTROL, 0, (LPARAM)&request) != 0;
+        BOOL bFilled = pSite != NULL && pSite->m_hWnd != NULL
+                       && pSite->SendMessage(WM_XTP_CREATE_CONTROL, 0, (LPARAM)&request) != 0;
 
         CXTPControl* pControl = NULL;
         if (bFilled && request.pControl != NULL)
@@ -161,8 +163,8 @@ BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
     const BYTE* pData = hGlobal != NULL ? (const BYTE*)::LockResource(hGlobal) : NULL;
     CSize szIcon;
     std::vector<UINT> items;
-    if (pData == NULL ||
-        !CXTPImageManager::ReadToolbarLayout(pData, ::SizeofResource(hInstance, hResource), szIcon, items))
+    if (pData == NULL
+        || !CXTPImageManager::ReadToolbarLayout(pData, ::SizeofResource(hInstance, hResource), szIcon, items))
         return FALSE;
 
     SetButtons(items.empty() ? NULL : &items[0], (int)items.size());
@@ -177,8 +179,9 @@ BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
                 commands.push_back(nID);
         }
         CXTPImageManager* pImageManager = GetImageManager();
-        if (!commands.empty() &&
-            (pImageManager == NULL || !pImageManager->SetIcons(nIDResource, &commands[0], (int)commands.size(), szIcon)))
+        if (!commands.empty()
+            && (pImageManager == NULL
+                || !pImageManager->SetIcons(nIDResource, &commands[0], (int)commands.size(), szIcon)))
             bResult = FALSE;
         if (szIcon.cx != 16)
             m_szIcons = szIcon;
@@ -341,7 +344,8 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nWidth)
         pClose->SetHideFlags(pClose->GetHideFlags() | xtpHideGeneric);
 
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    BOOL bShowExpandAlways = pCommandBars == NULL || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    BOOL bShowExpandAlways =
+        pCommandBars == NULL || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
     LONG& nEndBorder = bHorz ? rcBorder.right : rcBorder.bottom;
 
     CXTPControl* pExpand = NULL;
@@ -441,8 +445,7 @@ void CXTPToolBar::OnRButtonDown(UINT nFlags, CPoint point)
 }
 
 void CXTPToolBar::OnClose()
-{
-}
+{}
 
 INT_PTR CXTPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {

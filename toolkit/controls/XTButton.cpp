@@ -9,15 +9,15 @@
 IMPLEMENT_DYNCREATE(CXTButton, CButton)
 
 BEGIN_MESSAGE_MAP(CXTButton, CButton)
-    ON_WM_CREATE()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_TIMER()
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_WM_SYSCOLORCHANGE()
+ON_WM_CREATE()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_TIMER()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -38,12 +38,10 @@ void MakeOwnerDrawn(HWND hWnd)
 } // namespace
 
 CXTButton::CXTButton()
-    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTButtonThemeFactory)),
-      m_nBorderGap(4), m_nImageGap(8), m_bHot(FALSE), m_bUserPosition(FALSE), m_bLBtnDown(FALSE),
-      m_bHover(FALSE), m_bPushedLook(FALSE), m_dwxStyle(ButtonStyleFlat), m_sizeImage(0, 0),
-      m_ptImage(0, 0), m_ptText(0, 0), m_pIcon(NULL)
-{
-}
+    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTButtonThemeFactory)), m_nBorderGap(4), m_nImageGap(8),
+      m_bHot(FALSE), m_bUserPosition(FALSE), m_bLBtnDown(FALSE), m_bHover(FALSE), m_bPushedLook(FALSE),
+      m_dwxStyle(ButtonStyleFlat), m_sizeImage(0, 0), m_ptImage(0, 0), m_ptText(0, 0), m_pIcon(NULL)
+{}
 
 CXTButton::~CXTButton()
 {

@@ -89,7 +89,11 @@ public:
     void SetPushedLook(BOOL bPushed) { m_bPushedLook = bPushed; }
 
     // The hover timer.
-    enum { TimerHover = 1, HoverElapse = 10 };
+    enum
+    {
+        TimerHover = 1,
+        HoverElapse = 10
+    };
 
 protected:
     void OnThemeChanged() override;

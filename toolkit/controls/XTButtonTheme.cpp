@@ -13,7 +13,14 @@ namespace {
 
 // The visual-style part and states of a push button.
 const int kPartPushButton = 1;
-enum { kStateNormal = 1, kStateHot = 2, kStatePressed = 3, kStateDisabled = 4, kStateDefaulted = 5 };
+enum
+{
+    kStateNormal = 1,
+    kStateHot = 2,
+    kStatePressed = 3,
+    kStateDisabled = 4,
+    kStateDefaulted = 5
+};
 
 // Horizontal alignment of the window style.
 DWORD HorizontalAlignment(CXTButton* pButton)
@@ -25,10 +32,8 @@ DWORD HorizontalAlignment(CXTButton* pButton)
 
 // ---- base theme ----
 
-CXTButtonTheme::CXTButtonTheme()
-    : m_bShowImages(TRUE), m_bOffsetWhenPressed(TRUE), m_pFont(NULL)
-{
-}
+CXTButtonTheme::CXTButtonTheme() : m_bShowImages(TRUE), m_bOffsetWhenPressed(TRUE), m_pFont(NULL)
+{}
 
 void CXTButtonTheme::RefreshMetrics()
 {
@@ -54,8 +59,8 @@ BOOL CXTButtonTheme::IsHot(CXTButton* pButton)
 
 BOOL CXTButtonTheme::IsHotTracking(CXTButton* pButton)
 {
-    return UseVisualStyles(pButton) ||
-           (pButton->GetXButtonStyle() & (ButtonStyleFlat | ButtonStyleSemiFlat)) != 0;
+    return UseVisualStyles(pButton)
+           || (pButton->GetXButtonStyle() & (ButtonStyleFlat | ButtonStyleSemiFlat)) != 0;
 }
 
 BOOL CXTButtonTheme::UseVisualStyles(CXTButton* pButton)
@@ -80,7 +85,8 @@ void CXTButtonTheme::SetThemeFont(CFont* pFont)
         m_pFont = pFont;
 }
 
-void CXTButtonTheme::SetButtonColors(COLORREF clrFace, COLORREF clrHilite, COLORREF clrShadow, COLORREF clrText)
+void CXTButtonTheme::SetButtonColors(COLORREF clrFace, COLORREF clrHilite, COLORREF clrShadow,
+                                     COLORREF clrText)
 {
     SetColorFace(clrFace);
     SetColorHilite(clrHilite);
@@ -98,7 +104,8 @@ void CXTButtonTheme::CalcObjectPos(CPoint& pt, int cx, int cy, CXTButton* pButto
         pt.x = pButton->GetBorderGap();
 }
 
-void CXTButtonTheme::CalcTextPos(CPoint& pt, UINT /*nState*/, const CRect& rect, CSize sizeText, CXTButton* pButton)
+void CXTButtonTheme::CalcTextPos(CPoint& pt, UINT /*nState*/, const CRect& rect, CSize sizeText,
+                                 CXTButton* pButton)
 {
     if (pButton->GetUserPosition())
     {
@@ -199,7 +206,8 @@ void CXTButtonTheme::CalcImagePos(CPoint& pt, CDC* pDC, UINT /*nState*/, CRect& 
     }
 }
 
-CXTPImageManagerIcon* CXTButtonTheme::PrepareImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton, CPoint& pt)
+CXTPImageManagerIcon* CXTButtonTheme::PrepareImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton,
+                                                   CPoint& pt)
 {
     if (pButton == NULL || !m_bShowImages || pButton->GetButtonIcon() == NULL)
         return NULL;
@@ -211,7 +219,8 @@ CXTPImageManagerIcon* CXTButtonTheme::PrepareImage(CDC* pDC, UINT nState, CRect&
     return pIcon;
 }
 
-CXTPImageManagerIconHandle& CXTButtonTheme::StateImage(UINT nState, CXTButton* pButton, CXTPImageManagerIcon* pIcon)
+CXTPImageManagerIconHandle& CXTButtonTheme::StateImage(UINT nState, CXTButton* pButton,
+                                                       CXTPImageManagerIcon* pIcon)
 {
     if (nState & ODS_DISABLED)
         return pIcon->GetDisabledIcon();
@@ -285,7 +294,8 @@ BOOL CXTButtonTheme::DrawVisualStyleBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton
         nPartState = kStatePressed;
     if (nState & ODS_DISABLED)
         nPartState = kStateDisabled;
-    return SUCCEEDED(m_themeButton.DrawThemeBackground(lpDIS->hDC, kPartPushButton, nPartState, &lpDIS->rcItem, NULL));
+    return SUCCEEDED(
+        m_themeButton.DrawThemeBackground(lpDIS->hDC, kPartPushButton, nPartState, &lpDIS->rcItem, NULL));
 }
 
 BOOL CXTButtonTheme::DrawButtonBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pButton)
@@ -302,7 +312,8 @@ BOOL CXTButtonTheme::DrawButtonBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pBu
     if (dwxStyle & ButtonStyleFlat)
     {
         if (IsHot(pButton) || bPressed)
-            pDC->Draw3dRect(rc, bPressed ? m_clrShadow : m_clrHighlight, bPressed ? m_clrHighlight : m_clrShadow);
+            pDC->Draw3dRect(rc, bPressed ? m_clrShadow : m_clrHighlight,
+                            bPressed ? m_clrHighlight : m_clrShadow);
     }
     else if (dwxStyle & ButtonStyleSemiFlat)
     {
@@ -310,7 +321,8 @@ BOOL CXTButtonTheme::DrawButtonBackground(LPDRAWITEMSTRUCT lpDIS, CXTButton* pBu
     }
     else
     {
-        pDC->Draw3dRect(rc, bPressed ? m_clrDarkShadow : m_clrHighlight, bPressed ? m_clrHighlight : m_clrDarkShadow);
+        pDC->Draw3dRect(rc, bPressed ? m_clrDarkShadow : m_clrHighlight,
+                        bPressed ? m_clrHighlight : m_clrDarkShadow);
         rc.DeflateRect(1, 1);
         pDC->Draw3dRect(rc, bPressed ? m_clrShadow : m_clrHilite, bPressed ? m_clrHilite : m_clrShadow);
     }
@@ -385,7 +397,8 @@ void CXTButtonThemeOfficeXP::DrawButtonImage(CDC* pDC, UINT nState, CRect& rect,
         pIcon->Draw(pDC, pt, StateImage(nState, pButton, pIcon), sizeImage);
 }
 
-BOOL CXTButtonThemeOfficeXP::DrawOfficeBackground(CDC* pDC, const CRect& rect, CXTButton* pButton, UINT nState)
+BOOL CXTButtonThemeOfficeXP::DrawOfficeBackground(CDC* pDC, const CRect& rect, CXTButton* pButton,
+                                                  UINT nState)
 {
     if (!IsHot(pButton) && !IsPressed(nState, pButton))
     {
@@ -413,8 +426,8 @@ BOOL CXTButtonThemeOfficeXP::DrawButtonBackground(LPDRAWITEMSTRUCT lpDIS, CXTBut
 
 void CXTButtonThemeOfficeXP::DrawFocus(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton)
 {
-    if (m_bFlatFace && !IsHot(pButton) && !IsPressed(nState, pButton) &&
-        (pButton->GetXButtonStyle() & ButtonStyleWinXP) == 0)
+    if (m_bFlatFace && !IsHot(pButton) && !IsPressed(nState, pButton)
+        && (pButton->GetXButtonStyle() & ButtonStyleWinXP) == 0)
     {
         COLORREF clrFocus = XTPGetColor(COLOR_HIGHLIGHT);
         CRect rcFocus(rect);
@@ -444,8 +457,7 @@ const XTButtonSchemeColors& XTButtonSchemeColorsOf(int nScheme)
     return colors[std::min(std::max(nScheme, 1), 3) - 1];
 }
 
-CXTButtonThemeOffice2003::CXTButtonThemeOffice2003(BOOL bFlatFace)
-    : CXTButtonThemeOfficeXP(FALSE)
+CXTButtonThemeOffice2003::CXTButtonThemeOffice2003(BOOL bFlatFace) : CXTButtonThemeOfficeXP(FALSE)
 {
     m_bFlatFace = bFlatFace;
     m_bOffsetWhenPressed = FALSE;
@@ -482,7 +494,7 @@ void CXTButtonThemeOffice2003::DrawButtonImage(CDC* pDC, UINT nState, CRect& rec
     if (pIcon == NULL)
         return;
     // Pressed, not hot, shows the hot image; a hot button at rest keeps its normal image.
-    CXTPImageManagerIconHandle& image = (nState & ODS_DISABLED) ? pIcon->GetDisabledIcon()
+    CXTPImageManagerIconHandle& image = (nState & ODS_DISABLED)      ? pIcon->GetDisabledIcon()
                                         : IsPressed(nState, pButton) ? pIcon->GetHotIcon()
                                                                      : pIcon->GetIcon();
     pIcon->Draw(pDC, pt, image, pButton->GetImageSize());

@@ -104,7 +104,8 @@ protected:
     CXTPImageManagerIcon* PrepareImage(CDC* pDC, UINT nState, CRect& rect, CXTButton* pButton, CPoint& pt);
     // The icon's image for the state: disabled, normal at rest (neither hot nor
     // pressed), else hot.
-    static CXTPImageManagerIconHandle& StateImage(UINT nState, CXTButton* pButton, CXTPImageManagerIcon* pIcon);
+    static CXTPImageManagerIconHandle& StateImage(UINT nState, CXTButton* pButton,
+                                                  CXTPImageManagerIcon* pIcon);
 
     BOOL m_bShowImages;
     BOOL m_bOffsetWhenPressed;

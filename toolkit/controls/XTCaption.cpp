@@ -12,14 +12,14 @@
 IMPLEMENT_DYNCREATE(CXTCaption, CStatic)
 
 BEGIN_MESSAGE_MAP(CXTCaption, CStatic)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_SIZE()
-    ON_WM_WINDOWPOSCHANGED()
-    ON_WM_SYSCOLORCHANGE()
-    ON_BN_CLICKED(XT_IDC_CAPTION_BUTTON, OnCaptionButton)
-    ON_MESSAGE(WM_CAPTION_POPUP_PINNED, OnPopupPinned)
-    ON_MESSAGE(WM_CAPTION_POPUP_CLOSED, OnPopupClosed)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_SIZE()
+ON_WM_WINDOWPOSCHANGED()
+ON_WM_SYSCOLORCHANGE()
+ON_BN_CLICKED(XT_IDC_CAPTION_BUTTON, OnCaptionButton)
+ON_MESSAGE(WM_CAPTION_POPUP_PINNED, OnPopupPinned)
+ON_MESSAGE(WM_CAPTION_POPUP_CLOSED, OnPopupClosed)
 END_MESSAGE_MAP()
 
 namespace {
@@ -49,8 +49,8 @@ DWORD CXTCaptionButton::SetXButtonStyle(DWORD dwxStyle, BOOL bRedraw)
 // ---- caption ----
 
 CXTCaption::CXTCaption()
-    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTCaptionThemeFactory)),
-      m_nBorderSize(0), m_nChildHeightOffset(0), m_bUserColors(0), m_pChildWnd(NULL), m_hWndParent(NULL),
+    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTCaptionThemeFactory)), m_nBorderSize(0),
+      m_nChildHeightOffset(0), m_bUserColors(0), m_pChildWnd(NULL), m_hWndParent(NULL),
       m_hWndGrandParent(NULL),
       m_sizeIcon(std::min(XTAuxData()->cxSmIcon, 16), std::min(XTAuxData()->cySmIcon, 16)),
       m_dwCaptionStyle(0), m_hIcon(NULL), m_pPopup(NULL)
@@ -154,8 +154,9 @@ BOOL CXTCaption::CreateCaption(CWnd* pParentWnd, LPCTSTR lpszText, DWORD dwExSty
                                  CRect(0, 0, 0, 0), this, XT_IDC_CAPTION_BUTTON))
             return FALSE;
         CBitmap bitmap;
-        if (m_imageList.GetSafeHandle() == NULL && XTPResourceManager()->LoadBitmap(&bitmap, XT_IDB_CAPTION_BUTTONS) &&
-            m_imageList.Create(kCloseButtonSize.cx, kCloseButtonSize.cy, ILC_COLOR24 | ILC_MASK, 3, 1))
+        if (m_imageList.GetSafeHandle() == NULL
+            && XTPResourceManager()->LoadBitmap(&bitmap, XT_IDB_CAPTION_BUTTONS)
+            && m_imageList.Create(kCloseButtonSize.cx, kCloseButtonSize.cy, ILC_COLOR24 | ILC_MASK, 3, 1))
             m_imageList.Add(&bitmap, RGB(255, 0, 255));
         HICON hClose = m_imageList.GetSafeHandle() != NULL ? m_imageList.ExtractIcon(kCloseImage) : NULL;
         if (hClose != NULL)
@@ -191,7 +192,8 @@ void CXTCaption::CalcTextRect(CRect& rect)
     }
     HDC hScreen = ::GetDC(NULL);
     CFont* pFont = GetFont();
-    HGDIOBJ hOldFont = ::SelectObject(hScreen, pFont != NULL ? pFont->GetSafeHandle() : ::GetStockObject(SYSTEM_FONT));
+    HGDIOBJ hOldFont =
+        ::SelectObject(hScreen, pFont != NULL ? pFont->GetSafeHandle() : ::GetStockObject(SYSTEM_FONT));
     SIZE sizeText;
     ::GetTextExtentPoint32A(hScreen, m_strCaption, m_strCaption.GetLength(), &sizeText);
     TEXTMETRICA tm;

@@ -7,10 +7,10 @@
 IMPLEMENT_DYNCREATE(CXTCaptionPopupWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CXTCaptionPopupWnd, CWnd)
-    ON_WM_DESTROY()
-    ON_BN_CLICKED(XT_IDC_CAPTION_BUTTON, OnPushPin)
-    ON_WM_PAINT()
-    ON_WM_TIMER()
+ON_WM_DESTROY()
+ON_BN_CLICKED(XT_IDC_CAPTION_BUTTON, OnPushPin)
+ON_WM_PAINT()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace {
@@ -49,8 +49,9 @@ BOOL CXTCaptionPopupWnd::LoadIcons()
 {
     CBitmap bitmap;
     CImageList images;
-    if (!XTPResourceManager()->LoadBitmap(&bitmap, XT_IDB_CAPTION_BUTTONS) ||
-        !images.Create(kPinSize.cx, kPinSize.cy, ILC_MASK | ILC_COLOR8, 0, 1) || images.Add(&bitmap, RGB(255, 0, 255)) < 0)
+    if (!XTPResourceManager()->LoadBitmap(&bitmap, XT_IDB_CAPTION_BUTTONS)
+        || !images.Create(kPinSize.cx, kPinSize.cy, ILC_MASK | ILC_COLOR8, 0, 1)
+        || images.Add(&bitmap, RGB(255, 0, 255)) < 0)
         return FALSE;
     m_iconNormal = images.ExtractIcon(0);
     m_iconPushed = images.ExtractIcon(1);
@@ -66,23 +67,25 @@ BOOL CXTCaptionPopupWnd::Create(const CRect& rect, CWnd* pParentWnd, CWnd* pChil
     if (pChildWnd == NULL || !::IsWindow(pChildWnd->m_hWnd))
         return FALSE;
     m_pChildWnd = pChildWnd;
-    if (!CreateEx(WS_EX_TOOLWINDOW, kPopupClassName, "", WS_POPUP | WS_VISIBLE | WS_DLGFRAME, rect, pParentWnd, 0))
+    if (!CreateEx(WS_EX_TOOLWINDOW, kPopupClassName, "", WS_POPUP | WS_VISIBLE | WS_DLGFRAME, rect,
+                  pParentWnd, 0))
         return FALSE;
     m_hWndChildParent = ::SetParent(m_pChildWnd->m_hWnd, m_hWnd);
 
     CString strTitle;
     XTPResourceManager()->LoadString(&strTitle, XT_IDS_CAPTION_POPUP);
-    if (!m_wndCaption.CreateCaption(this, strTitle, CaptionStyleRaised, WS_VISIBLE | SS_CENTERIMAGE | SS_CENTER,
-                                    CRect(0, 0, 0, 0), 0xFFFF))
+    if (!m_wndCaption.CreateCaption(this, strTitle, CaptionStyleRaised,
+                                    WS_VISIBLE | SS_CENTERIMAGE | SS_CENTER, CRect(0, 0, 0, 0), 0xFFFF))
         return FALSE;
     m_wndCaption.CXTThemeManagerStyleHost::SetTheme(0);
 
-    if (!m_btnPushPin.Create(NULL, WS_VISIBLE | BS_OWNERDRAW | BS_ICON | BS_CENTER | BS_VCENTER, CRect(0, 0, 0, 0),
-                             this, XT_IDC_CAPTION_BUTTON))
+    if (!m_btnPushPin.Create(NULL, WS_VISIBLE | BS_OWNERDRAW | BS_ICON | BS_CENTER | BS_VCENTER,
+                             CRect(0, 0, 0, 0), this, XT_IDC_CAPTION_BUTTON))
         return FALSE;
     LoadIcons();
     if (XTThemeManager()->GetTheme() != 0)
-        m_btnPushPin.SetXButtonStyle((m_btnPushPin.GetXButtonStyle() | ButtonStyleOfficeXP) & ~ButtonStyleFlat);
+        m_btnPushPin.SetXButtonStyle((m_btnPushPin.GetXButtonStyle() | ButtonStyleOfficeXP)
+                                     & ~ButtonStyleFlat);
     SetTimer(TimerFocus, FocusElapse);
     return TRUE;
 }
@@ -123,8 +126,8 @@ void CXTCaptionPopupWnd::PostToCaption(UINT message)
 BOOL CXTCaptionPopupWnd::CheckFocusLost()
 {
     HWND hFocus = ::GetFocus();
-    if (m_bEnding || hFocus == m_wndCaption.m_hWnd || hFocus == m_btnPushPin.m_hWnd || hFocus == m_hWnd ||
-        (m_pChildWnd != NULL && hFocus == m_pChildWnd->m_hWnd) || !::IsWindow(m_pNotifyWnd->GetSafeHwnd()))
+    if (m_bEnding || hFocus == m_wndCaption.m_hWnd || hFocus == m_btnPushPin.m_hWnd || hFocus == m_hWnd
+        || (m_pChildWnd != NULL && hFocus == m_pChildWnd->m_hWnd) || !::IsWindow(m_pNotifyWnd->GetSafeHwnd()))
         return FALSE;
     PostToCaption(WM_CAPTION_POPUP_CLOSED);
     return TRUE;

@@ -33,7 +33,11 @@ public:
     CXTCaption& GetCaption() { return m_wndCaption; }
     CXTCaptionButton& GetPushPin() { return m_btnPushPin; }
 
-    enum { TimerFocus = 1, FocusElapse = 10 };
+    enum
+    {
+        TimerFocus = 1,
+        FocusElapse = 10
+    };
 
 protected:
     afx_msg void OnDestroy();

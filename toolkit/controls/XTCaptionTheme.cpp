@@ -14,8 +14,8 @@ const UINT kCaptionTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPR
 void DrawCaptionButtonText(CXTButtonTheme* pTheme, CXTCaption* pCaption, CDC* pDC, UINT nState, CRect& rect,
                            CXTButton* pButton)
 {
-    if (pCaption == NULL || (pCaption->GetCaptionStyle() & CaptionStyleCloseButton) ||
-        pCaption->GetCaptionText().IsEmpty())
+    if (pCaption == NULL || (pCaption->GetCaptionStyle() & CaptionStyleCloseButton)
+        || pCaption->GetCaptionText().IsEmpty())
         return;
     CXTPFontDC font(pDC, pTheme->GetThemeFont(pButton));
     COLORREF clrOld = pDC->SetTextColor(pTheme->GetTextColor(nState, pButton));
@@ -29,8 +29,7 @@ void DrawCaptionButtonText(CXTButtonTheme* pTheme, CXTCaption* pCaption, CDC* pD
 // ---- base caption theme ----
 
 CXTCaptionTheme::CXTCaptionTheme()
-{
-}
+{}
 
 void CXTCaptionTheme::RefreshMetrics()
 {
@@ -97,14 +96,11 @@ CXTButtonTheme* CXTCaptionTheme::CreateButtonTheme(CXTCaption* pCaption)
 
 // ---- Office 2003 caption theme ----
 
-CXTCaptionThemeOffice2003::CXTCaptionThemeOffice2003(BOOL bGradient)
-    : m_bGradient(bGradient)
-{
-}
+CXTCaptionThemeOffice2003::CXTCaptionThemeOffice2003(BOOL bGradient) : m_bGradient(bGradient)
+{}
 
 CXTCaptionThemeOffice2003::~CXTCaptionThemeOffice2003()
-{
-}
+{}
 
 void CXTCaptionThemeOffice2003::DrawCaptionBack(CDC* pDC, CXTCaption* /*pCaption*/, CRect& rect)
 {
@@ -126,8 +122,7 @@ CXTButtonTheme* CXTCaptionThemeOffice2003::CreateButtonTheme(CXTCaption* /*pCapt
 
 // ---- caption-button themes ----
 
-CXTCaptionButtonTheme::CXTCaptionButtonTheme(CXTCaption* pCaption)
-    : m_pCaption(pCaption)
+CXTCaptionButtonTheme::CXTCaptionButtonTheme(CXTCaption* pCaption) : m_pCaption(pCaption)
 {
     m_bOffsetWhenPressed = FALSE;
 }

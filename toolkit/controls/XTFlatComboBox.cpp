@@ -5,23 +5,20 @@
 IMPLEMENT_DYNAMIC(CXTFlatComboBox, CComboBox)
 
 BEGIN_MESSAGE_MAP(CXTFlatComboBox, CXTFlatControlT<CComboBox>)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-    ON_CONTROL_REFLECT_EX(CBN_SETFOCUS, OnSetFocus)
-    ON_CONTROL_REFLECT_EX(CBN_KILLFOCUS, OnKillFocus)
-    ON_CONTROL_REFLECT_EX(CBN_CLOSEUP, OnCloseUp)
-    ON_CONTROL_REFLECT_EX(CBN_EDITUPDATE, OnEditUpdate)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+ON_CONTROL_REFLECT_EX(CBN_SETFOCUS, OnSetFocus)
+ON_CONTROL_REFLECT_EX(CBN_KILLFOCUS, OnKillFocus)
+ON_CONTROL_REFLECT_EX(CBN_CLOSEUP, OnCloseUp)
+ON_CONTROL_REFLECT_EX(CBN_EDITUPDATE, OnEditUpdate)
 END_MESSAGE_MAP()
 
-CXTFlatComboBox::CXTFlatComboBox()
-    : m_bDrawnHot(FALSE), m_bAutoComplete(FALSE), m_bErasingKeyDown(FALSE)
-{
-}
+CXTFlatComboBox::CXTFlatComboBox() : m_bDrawnHot(FALSE), m_bAutoComplete(FALSE), m_bErasingKeyDown(FALSE)
+{}
 
 CXTFlatComboBox::~CXTFlatComboBox()
-{
-}
+{}
 
 void CXTFlatComboBox::DrawFrame(CDC* pDC, int nState)
 {

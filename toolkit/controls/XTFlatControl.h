@@ -19,8 +19,7 @@ public:
     CXTFlatControlT()
         : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTFlatControlsThemeFactory)), m_bButtonDown(FALSE),
           m_bHasFocus(FALSE)
-    {
-    }
+    {}
 
     // --- overridables ---
     // The cursor lies in the window rectangle.
@@ -56,7 +55,10 @@ public:
     {
         return XTSharedTheme<CXTFlatControlsTheme>(RUNTIME_CLASS(CXTFlatControlsThemeFactory));
     }
-    static void SetSharedTheme(int nTheme) { XTSetSharedTheme(RUNTIME_CLASS(CXTFlatControlsThemeFactory), nTheme); }
+    static void SetSharedTheme(int nTheme)
+    {
+        XTSetSharedTheme(RUNTIME_CLASS(CXTFlatControlsThemeFactory), nTheme);
+    }
     // Takes the theme (XTSharedTheme.h).
     static void SetSharedTheme(CXTThemeManagerStyle* pTheme)
     {
@@ -109,8 +111,8 @@ protected:
 };
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CXTFlatControlT, TBase, TBase)
-    ON_WM_SETCURSOR()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_TIMER()
+ON_WM_SETCURSOR()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_TIMER()
 END_MESSAGE_MAP()

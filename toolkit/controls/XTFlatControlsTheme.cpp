@@ -28,9 +28,9 @@ struct SchemeColors
 };
 
 const SchemeColors kSchemeColors[] = {
-    { RGB(0, 0, 128), RGB(127, 157, 185), RGB(169, 199, 240) },  // blue
-    { RGB(63, 93, 56), RGB(164, 185, 127), RGB(197, 212, 159) },  // olive
-    { RGB(75, 75, 111), RGB(165, 172, 178), RGB(192, 192, 211) }, // silver
+    {RGB(0, 0, 128), RGB(127, 157, 185), RGB(169, 199, 240)},   // blue
+    {RGB(63, 93, 56), RGB(164, 185, 127), RGB(197, 212, 159)},  // olive
+    {RGB(75, 75, 111), RGB(165, 172, 178), RGB(192, 192, 211)}, // silver
 };
 
 } // namespace
@@ -188,8 +188,7 @@ void CXTFlatControlsThemeOfficeXP::DrawEditFrame(CDC* pDC, CXTFlatEdit* pEdit, i
 // Office 2003
 
 CXTFlatControlsThemeOffice2003::~CXTFlatControlsThemeOffice2003()
-{
-}
+{}
 
 void CXTFlatControlsThemeOffice2003::RefreshMetrics()
 {

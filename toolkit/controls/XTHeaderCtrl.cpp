@@ -18,8 +18,8 @@ const UINT kRedrawParent = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UP
 BOOL IsListWindow(HWND hWnd)
 {
     char szClass[32];
-    return hWnd != NULL && ::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0 &&
-           lstrcmpiA(szClass, WC_LISTVIEWA) == 0;
+    return hWnd != NULL && ::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0
+           && lstrcmpiA(szClass, WC_LISTVIEWA) == 0;
 }
 
 } // namespace
@@ -27,25 +27,25 @@ BOOL IsListWindow(HWND hWnd)
 IMPLEMENT_DYNAMIC(CXTHeaderCtrl, CHeaderCtrl)
 
 BEGIN_MESSAGE_MAP(CXTHeaderCtrl, CHeaderCtrl)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
-    ON_WM_TIMER()
-    ON_WM_SETCURSOR()
-    ON_WM_RBUTTONDOWN()
-    ON_COMMAND(XT_IDC_SORTASC, OnSortAsc)
-    ON_COMMAND(XT_IDC_SORTDSC, OnSortDsc)
-    ON_COMMAND(XT_IDC_ALIGNLEFT, OnAlignLeft)
-    ON_COMMAND(XT_IDC_ALIGNCENTER, OnAlignCenter)
-    ON_COMMAND(XT_IDC_ALIGNRIGHT, OnAlignRight)
-    ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGA, OnItemChanging)
-    ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGW, OnItemChanging)
-    ON_WM_WINDOWPOSCHANGING()
-    ON_MESSAGE(HDM_LAYOUT, OnLayout)
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_TIMER()
+ON_WM_SETCURSOR()
+ON_WM_RBUTTONDOWN()
+ON_COMMAND(XT_IDC_SORTASC, OnSortAsc)
+ON_COMMAND(XT_IDC_SORTDSC, OnSortDsc)
+ON_COMMAND(XT_IDC_ALIGNLEFT, OnAlignLeft)
+ON_COMMAND(XT_IDC_ALIGNCENTER, OnAlignCenter)
+ON_COMMAND(XT_IDC_ALIGNRIGHT, OnAlignRight)
+ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGA, OnItemChanging)
+ON_NOTIFY_REFLECT_EX(HDN_ITEMCHANGINGW, OnItemChanging)
+ON_WM_WINDOWPOSCHANGING()
+ON_MESSAGE(HDM_LAYOUT, OnLayout)
+ON_WM_SYSCOLORCHANGE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CXTHeaderCtrl::CXTHeaderCtrl()
@@ -53,8 +53,7 @@ CXTHeaderCtrl::CXTHeaderCtrl()
       m_nCustomMenuPopup(0), m_nHotColumn(-1), m_nSortColumn(-1), m_bRightToLeft(IsRightToLeftReading()),
       m_bAutoFit(0), m_bContextMenu(TRUE), m_bSortAscending(TRUE), m_bLeftButtonDown(FALSE),
       m_bHotDrawn(FALSE), m_nCustomMenuID(0), m_ptContextMenu(0, 0), m_listLocked(10)
-{
-}
+{}
 
 CXTHeaderCtrl::~CXTHeaderCtrl()
 {
@@ -333,8 +332,9 @@ BOOL CXTHeaderCtrl::SetColumnBitmap(int iCol, UINT nID, BOOL bRemove, COLORREF c
     }
     else
     {
-        hdi.hbm = (HBITMAP)::LoadImageA(XTGetResourceHandle() ? XTGetResourceHandle() : ::GetModuleHandleA(NULL),
-                                        MAKEINTRESOURCEA(nID), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS);
+        hdi.hbm =
+            (HBITMAP)::LoadImageA(XTGetResourceHandle() ? XTGetResourceHandle() : ::GetModuleHandleA(NULL),
+                                  MAKEINTRESOURCEA(nID), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS);
         if (hdi.hbm == NULL)
             return FALSE;
         hdi.fmt |= HDF_BITMAP;
@@ -401,7 +401,7 @@ void CXTHeaderCtrl::OnThemeChanged()
     GetClientRect(&rcClient);
     WINDOWPOS wp;
     ZeroMemory(&wp, sizeof(wp));
-    HDLAYOUT layout = { &rcClient, &wp };
+    HDLAYOUT layout = {&rcClient, &wp};
     if (SendMessage(HDM_LAYOUT, 0, (LPARAM)&layout))
         ::SetWindowPos(m_hWnd, wp.hwndInsertAfter, wp.x, wp.y, wp.cx, wp.cy, wp.flags | SWP_SHOWWINDOW);
 
@@ -518,8 +518,9 @@ void CXTHeaderCtrl::OnRButtonDown(UINT, CPoint point)
     if (m_nCustomMenuID != 0)
     {
         CMenu menu;
-        CMenu* pPopup = XTPResourceManager()->LoadMenu(&menu, m_nCustomMenuID) ? menu.GetSubMenu(m_nCustomMenuPopup)
-                                                                              : NULL;
+        CMenu* pPopup = XTPResourceManager()->LoadMenu(&menu, m_nCustomMenuID)
+                            ? menu.GetSubMenu(m_nCustomMenuPopup)
+                            : NULL;
         if (pPopup != NULL)
             pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, GetOwner());
         return;

@@ -11,7 +11,7 @@ IMPLEMENT_DYNCREATE(CXTHeaderThemeFactory, CXTThemeManagerStyleFactory)
 namespace {
 
 const int kHeaderTextChars = 256;
-const int kHeaderItemPart = 1;  // HP_HEADERITEM of the "HEADER" visual style
+const int kHeaderItemPart = 1; // HP_HEADERITEM of the "HEADER" visual style
 
 // One column as DrawHeader reads it.
 struct HeaderColumn
@@ -78,8 +78,7 @@ CXTHeaderTheme::CXTHeaderTheme()
 }
 
 CXTHeaderTheme::~CXTHeaderTheme()
-{
-}
+{}
 
 void CXTHeaderTheme::RefreshMetrics()
 {
@@ -160,7 +159,8 @@ void CXTHeaderTheme::ReleaseColumnImages(CXTHeaderCtrl* pHeader)
     }
 }
 
-BOOL CXTHeaderTheme::SetColumnBitmap(int iCol, UINT nID, BOOL bRemove, COLORREF crMask, CXTHeaderCtrl* pHeader)
+BOOL CXTHeaderTheme::SetColumnBitmap(int iCol, UINT nID, BOOL bRemove, COLORREF crMask,
+                                     CXTHeaderCtrl* pHeader)
 {
     HDITEM hdi;
     hdi.mask = HDI_FORMAT;
@@ -245,12 +245,13 @@ void CXTHeaderTheme::DrawItemBorders(LPDRAWITEMSTRUCT lpDIS)
 
 BOOL CXTHeaderTheme::DrawVisualItem(LPDRAWITEMSTRUCT lpDIS)
 {
-    int nState = 1;  // HIS_NORMAL
+    int nState = 1; // HIS_NORMAL
     if (lpDIS->itemState & ODS_SELECTED)
-        nState = 3;  // HIS_PRESSED
+        nState = 3; // HIS_PRESSED
     else if (lpDIS->itemState & ODS_HOTLIGHT)
-        nState = 2;  // HIS_HOT
-    return SUCCEEDED(m_themeHeader.DrawThemeBackground(lpDIS->hDC, kHeaderItemPart, nState, &lpDIS->rcItem, NULL));
+        nState = 2; // HIS_HOT
+    return SUCCEEDED(
+        m_themeHeader.DrawThemeBackground(lpDIS->hDC, kHeaderItemPart, nState, &lpDIS->rcItem, NULL));
 }
 
 void CXTHeaderTheme::DrawHeader(CDC* pDC, CXTHeaderCtrl* pHeader)

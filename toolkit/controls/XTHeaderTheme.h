@@ -17,9 +17,9 @@
 class CXTHeaderCtrl;
 
 // Draw-style bits of a header theme.
-#define XTTHEME_WINXPTHEMES 0x0001  // the Windows visual style when the application is themed
-#define XTTHEME_HOTTRACKING 0x0002  // the column under the cursor is drawn hot
-#define XTTHEME_SORTARROW 0x0004    // the sort column shows its arrow
+#define XTTHEME_WINXPTHEMES 0x0001 // the Windows visual style when the application is themed
+#define XTTHEME_HOTTRACKING 0x0002 // the column under the cursor is drawn hot
+#define XTTHEME_SORTARROW 0x0004   // the sort column shows its arrow
 
 class CXTHeaderThemeFactory : public CXTThemeManagerStyleFactory
 {

@@ -1,15 +1,11 @@
 #include "toolkit/controls/XTIconHolder.h"
 #include <commctrl.h>
 
-CXTIconHolder::CXTIconHolder()
-    : m_hIcon(NULL)
-{
-}
+CXTIconHolder::CXTIconHolder() : m_hIcon(NULL)
+{}
 
-CXTIconHolder::CXTIconHolder(HICON hIcon)
-    : m_hIcon(hIcon)
-{
-}
+CXTIconHolder::CXTIconHolder(HICON hIcon) : m_hIcon(hIcon)
+{}
 
 CXTIconHolder::~CXTIconHolder()
 {

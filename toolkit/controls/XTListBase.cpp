@@ -17,12 +17,13 @@ const COLORREF kUnset = (COLORREF)-1;
 const int kHeaderTextMargin = 12;
 const int kSortArrowRoom = 24;
 const int kRowTextChars = 256;
-const LRESULT kDrawDefault = 0;  // CDRF_DEFAULT
+const LRESULT kDrawDefault = 0; // CDRF_DEFAULT
 
 // Each channel less 8, not below 0.
 COLORREF Darker(COLORREF cr)
 {
-    return RGB(std::max(GetRValue(cr) - 8, 0), std::max(GetGValue(cr) - 8, 0), std::max(GetBValue(cr) - 8, 0));
+    return RGB(std::max(GetRValue(cr) - 8, 0), std::max(GetGValue(cr) - 8, 0),
+               std::max(GetBValue(cr) - 8, 0));
 }
 
 CString ToolkitString(UINT nID)
@@ -39,12 +40,10 @@ CXTListBase::CXTListBase()
       m_bUseToolkitFont(1), m_bAutoSave(0), m_bCustomColors(0), m_bRowColors(0), m_bSortShading(0),
       m_bAscending(1), m_bLockWidths(0), m_crText(kUnset), m_crBack(kUnset), m_crSortText(kUnset),
       m_crSortBack(kUnset), m_rowColors(10), m_pListCtrl(NULL)
-{
-}
+{}
 
 CXTListBase::~CXTListBase()
-{
-}
+{}
 
 BOOL CXTListBase::IsReportStyle() const
 {
@@ -59,8 +58,9 @@ CHeaderCtrl* CXTListBase::GetHeaderCtrl() const
 CXTFlatHeaderCtrl* CXTListBase::GetFlatHeaderCtrl() const
 {
     CWnd* pHeader = CWnd::FromHandlePermanent(::GetDlgItem(m_pListCtrl->GetSafeHwnd(), 0));
-    return pHeader != NULL && pHeader->IsKindOf(RUNTIME_CLASS(CXTFlatHeaderCtrl)) ? (CXTFlatHeaderCtrl*)pHeader
-                                                                                 : NULL;
+    return pHeader != NULL && pHeader->IsKindOf(RUNTIME_CLASS(CXTFlatHeaderCtrl))
+               ? (CXTFlatHeaderCtrl*)pHeader
+               : NULL;
 }
 
 void CXTListBase::SetMinColumnWidth(int nWidth)
@@ -129,7 +129,8 @@ void CXTListBase::OnColumnClick(const NMHEADERA* pHeader)
 
 BOOL CXTListBase::IsBelowMinimumWidth(const NMHEADERA* pHeader) const
 {
-    return pHeader->pitem != NULL && (pHeader->pitem->mask & HDI_WIDTH) && pHeader->pitem->cxy < m_nMinColWidth;
+    return pHeader->pitem != NULL && (pHeader->pitem->mask & HDI_WIDTH)
+           && pHeader->pitem->cxy < m_nMinColWidth;
 }
 
 BOOL CXTListBase::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
@@ -476,7 +477,7 @@ void CXTListBase::SetRowColors(const CXTRowColor& rowColor)
 
 void CXTListBase::SetRowColors(int nRow, COLORREF crText, COLORREF crBack)
 {
-    CXTRowColor rowColor = { nRow, crBack, crText };
+    CXTRowColor rowColor = {nRow, crBack, crText};
     SetRowColors(rowColor);
 }
 
@@ -498,7 +499,8 @@ void CXTListBase::GetCellColors(int nRow, int nSubItem, BOOL bSelected, COLORREF
     if (pRow != NULL)
     {
         crText = pRow->crText;
-        crBack = bSortedColumn ? CXTPColorManager::BlendColors(pRow->crBack, GetSortBackColor(), 50) : pRow->crBack;
+        crBack = bSortedColumn ? CXTPColorManager::BlendColors(pRow->crBack, GetSortBackColor(), 50)
+                               : pRow->crBack;
     }
     else if (bSortedColumn)
     {
@@ -571,7 +573,8 @@ void CXTListBase::PaintList(CDC* pDC)
         if (m_bSortShading && m_nSortColumn >= 0 && IsReportStyle() && m_pListCtrl->IsWindowEnabled())
         {
             int x = SortColumnLeft();
-            CRect rcStrip(x, rcHeader.bottom, x + m_pListCtrl->GetColumnWidth(m_nSortColumn), rcClient.bottom);
+            CRect rcStrip(x, rcHeader.bottom, x + m_pListCtrl->GetColumnWidth(m_nSortColumn),
+                          rcClient.bottom);
             memDC.FillSolidRect(&rcStrip, GetSortBackColor());
         }
         m_pListCtrl->DefWindowProc(WM_PAINT, (WPARAM)memDC.m_hDC, 0);

@@ -52,7 +52,8 @@ public:
     virtual void AutoSizeColumn(int nCol = -1);
     // Saves the widths when the window is destroyed and loads them now. NULL
     // section or entry: the toolkit's defaults; NULL default: empty.
-    virtual void AutoSaveColumns(LPCTSTR lpszSection = NULL, LPCTSTR lpszEntry = NULL, LPCTSTR lpszDefault = NULL);
+    virtual void AutoSaveColumns(LPCTSTR lpszSection = NULL, LPCTSTR lpszEntry = NULL,
+                                 LPCTSTR lpszDefault = NULL);
     // Makes the flat header take over the list's header (report style, once).
     virtual BOOL SubclassHeader(BOOL bBoldFont = FALSE);
     // Sorts the rows; the base does nothing and answers TRUE.

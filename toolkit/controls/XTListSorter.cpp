@@ -37,8 +37,7 @@ int CompareDates(LPCTSTR lpszText1, LPCTSTR lpszText2)
 
 } // namespace
 
-CXTListSorter::CXTListSorter(CListCtrl* pListCtrl, int iColumn)
-    : m_pListCtrl(pListCtrl)
+CXTListSorter::CXTListSorter(CListCtrl* pListCtrl, int iColumn) : m_pListCtrl(pListCtrl)
 {
     int nCount = m_pListCtrl->GetItemCount();
     for (int i = 0; i < nCount; i++)

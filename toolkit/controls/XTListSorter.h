@@ -12,10 +12,10 @@
 // How the column's text is compared.
 enum XTSortType
 {
-    xtSortInt = 1,     // atoi
-    xtSortString = 2,  // case-sensitive
-    xtSortDate = 3,    // dates of the user's locale
-    xtSortDecimal = 4  // atof
+    xtSortInt = 1,    // atoi
+    xtSortString = 2, // case-sensitive
+    xtSortDate = 3,   // dates of the user's locale
+    xtSortDecimal = 4 // atof
 };
 
 class CXTListSorter

@@ -1,8 +1,7 @@
 #include "toolkit/controls/XTModuleHolder.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 
-CXTModuleHolder::CXTModuleHolder(LPCTSTR lpszModule)
-    : m_hModule(NULL)
+CXTModuleHolder::CXTModuleHolder(LPCTSTR lpszModule) : m_hModule(NULL)
 {
     LoadModule(lpszModule);
 }
@@ -32,7 +31,8 @@ DWORD CXTModuleHolder::GetDllVersion() const
 {
     if (m_hModule == NULL)
         return 0;
-    DLLGETVERSIONPROC pfnGetVersion = reinterpret_cast<DLLGETVERSIONPROC>(XTPGetOptionalProc(m_hModule, "DllGetVersion"));
+    DLLGETVERSIONPROC pfnGetVersion =
+        reinterpret_cast<DLLGETVERSIONPROC>(XTPGetOptionalProc(m_hModule, "DllGetVersion"));
     if (pfnGetVersion == NULL)
         return 0;
     DLLVERSIONINFO info;

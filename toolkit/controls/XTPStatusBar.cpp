@@ -5,9 +5,9 @@
 #include "toolkit/foundation/XTPBufferDC.h"
 
 BEGIN_MESSAGE_MAP(CXTPStatusBar, CStatusBar)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -17,9 +17,7 @@ const int kMinHeight = 20;
 
 } // namespace
 
-CXTPStatusBar::CXTPStatusBar()
-    : m_pCommandBars(NULL)
-    , m_bThemed(TRUE)
+CXTPStatusBar::CXTPStatusBar() : m_pCommandBars(NULL), m_bThemed(TRUE)
 {
     CXTPNonClientMetrics metrics;
     m_fontStatus.CreateFontIndirect(&metrics.lfStatusFont);
@@ -250,8 +248,8 @@ void CXTPStatusBar::OnPaint()
     for (int i = 0; i < GetCount(); i++)
         pPaintManager->DrawStatusBarPane(&dc, this, i);
     CWnd* pParent = GetParent();
-    if (pParent != NULL && (pParent->GetStyle() & WS_THICKFRAME) && (GetStyle() & SBARS_SIZEGRIP) &&
-        !pParent->IsZoomed())
+    if (pParent != NULL && (pParent->GetStyle() & WS_THICKFRAME) && (GetStyle() & SBARS_SIZEGRIP)
+        && !pParent->IsZoomed())
         pPaintManager->DrawStatusBarGripper(&dc, rcClient);
     ::SelectObject(dc.m_hDC, hOldFont);
 }

@@ -6,17 +6,15 @@
 IMPLEMENT_DYNCREATE(CXTPStatusBarBasePane, CWnd)
 
 BEGIN_MESSAGE_MAP(CXTPStatusBarBasePane, CWnd)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CXTPStatusBarBasePane::CXTPStatusBarBasePane()
-{
-}
+{}
 
 CXTPStatusBarBasePane::~CXTPStatusBarBasePane()
-{
-}
+{}
 
 BOOL CXTPStatusBarBasePane::CreatePane(LPCTSTR lpszText, CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
@@ -28,8 +26,7 @@ BOOL CXTPStatusBarBasePane::CreatePane(LPCTSTR lpszText, CWnd* pParentWnd, DWORD
 }
 
 void CXTPStatusBarBasePane::DrawPaneContent(CDC*, CRect&)
-{
-}
+{}
 
 void CXTPStatusBarBasePane::OnPaint()
 {
@@ -48,8 +45,7 @@ BOOL CXTPStatusBarBasePane::OnEraseBkgnd(CDC*)
 
 // ---- Text pane ----------------------------------------------------------------------------------
 
-CXTPStatusBarTextPane::CXTPStatusBarTextPane()
-    : sizeText(0, 0)
+CXTPStatusBarTextPane::CXTPStatusBarTextPane() : sizeText(0, 0)
 {
     CXTPNonClientMetrics metrics;
     metrics.lfMenuFont.lfWeight = FW_BOLD;
@@ -62,14 +58,15 @@ void CXTPStatusBarTextPane::SetFont(LOGFONT* pLogFont)
     font.CreateFontIndirect(pLogFont);
     HDC hDC = ::GetDC(NULL);
     HGDIOBJ hOld = ::SelectObject(hDC, font.GetSafeHandle());
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     ::GetTextExtentPoint32A(hDC, strText, strText.GetLength(), &size);
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(NULL, hDC);
     sizeText = size;
 }
 
-void CXTPStatusBarTextPane::SetFont(LPCTSTR lpszFaceName, int nHeight, int nWeight, BYTE bItalic, BYTE bUnderline)
+void CXTPStatusBarTextPane::SetFont(LPCTSTR lpszFaceName, int nHeight, int nWeight, BYTE bItalic,
+                                    BYTE bUnderline)
 {
     LOGFONT lf;
     ZeroMemory(&lf, sizeof(lf));
@@ -93,14 +90,12 @@ void CXTPStatusBarTextPane::DrawPaneContent(CDC* pDC, CRect& rcClient)
 // ---- Icon pane ----------------------------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(CXTPStatusBarIconPane, CXTPStatusBarBasePane)
-    ON_WM_ENABLE()
+ON_WM_ENABLE()
 END_MESSAGE_MAP()
 
 CXTPStatusBarIconPane::CXTPStatusBarIconPane()
-    : sizeIcon(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON))
-    , hIcon(NULL)
-{
-}
+    : sizeIcon(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)), hIcon(NULL)
+{}
 
 CXTPStatusBarIconPane::~CXTPStatusBarIconPane()
 {
@@ -128,7 +123,8 @@ void CXTPStatusBarIconPane::DrawPaneContent(CDC* pDC, CRect& rcClient)
     CPoint pt((rcClient.Width() - sizeIcon.cx) / 2, (rcClient.Height() - sizeIcon.cy) / 2);
     if (IsWindowEnabled())
     {
-        ::DrawStateA(pDC->m_hDC, NULL, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, sizeIcon.cx, sizeIcon.cy, DST_ICON);
+        ::DrawStateA(pDC->m_hDC, NULL, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, sizeIcon.cx, sizeIcon.cy,
+                     DST_ICON);
         return;
     }
     HBRUSH hBrush = ::CreateSolidBrush(XTPGetColor(COLOR_BTNSHADOW));

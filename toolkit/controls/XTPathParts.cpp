@@ -26,8 +26,7 @@ CXTPathParts::CXTPathParts(LPCTSTR lpszPath)
 }
 
 CXTPathParts::~CXTPathParts()
-{
-}
+{}
 
 void CXTPathParts::SplitPath(LPCTSTR lpszPath)
 {

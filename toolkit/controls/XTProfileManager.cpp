@@ -26,8 +26,8 @@ BOOL ReadExact(HKEY hKey, LPCTSTR lpszEntry, void* pData, UINT nBytes, DWORD dwT
     DWORD size = 0;
     if (!QueryValue(hKey, lpszEntry, &type, &size) || type != dwType || size != nBytes)
         return FALSE;
-    return ::RegQueryValueExA(hKey, lpszEntry, NULL, &type, (LPBYTE)pData, &size) == ERROR_SUCCESS &&
-           type == dwType && size == nBytes;
+    return ::RegQueryValueExA(hKey, lpszEntry, NULL, &type, (LPBYTE)pData, &size) == ERROR_SUCCESS
+           && type == dwType && size == nBytes;
 }
 
 BOOL Succeeded(LONG result)
@@ -66,15 +66,11 @@ void ReadNameList(Reader read, CStringArray& names)
 } // namespace
 
 CXTProfileManager::CXTProfileManager(HKEY hRootKey)
-    : m_hRootKey(hRootKey)
-    , m_pszRegistryKey(NULL)
-    , m_pszProfileName(NULL)
-{
-}
+    : m_hRootKey(hRootKey), m_pszRegistryKey(NULL), m_pszProfileName(NULL)
+{}
 
 CXTProfileManager::~CXTProfileManager()
-{
-}
+{}
 
 CString CXTProfileManager::IniFile()
 {
@@ -123,8 +119,9 @@ BOOL CXTProfileManager::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, 
     }
     CRegistryKey section(GetSectionKey(lpszSection));
     DWORD value = (DWORD)nValue;
-    return section != NULL &&
-           Succeeded(::RegSetValueExA(section, lpszEntry, 0, REG_DWORD, (const BYTE*)&value, sizeof value));
+    return section != NULL
+           && Succeeded(
+               ::RegSetValueExA(section, lpszEntry, 0, REG_DWORD, (const BYTE*)&value, sizeof value));
 }
 
 int CXTProfileManager::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
@@ -208,8 +205,8 @@ BOOL CXTProfileManager::WriteFixed(LPCTSTR lpszSection, LPCTSTR lpszEntry, const
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry,
                                             AfxEncodeProfileBinary((const BYTE*)pData, nBytes), ini);
     CRegistryKey section(GetSectionKey(lpszSection));
-    return section != NULL &&
-           Succeeded(::RegSetValueExA(section, lpszEntry, 0, dwType, (const BYTE*)pData, nBytes));
+    return section != NULL
+           && Succeeded(::RegSetValueExA(section, lpszEntry, 0, dwType, (const BYTE*)pData, nBytes));
 }
 
 BOOL CXTProfileManager::GetFixed(LPCTSTR lpszSection, LPCTSTR lpszEntry, void* pData, UINT nBytes,
@@ -297,16 +294,19 @@ BOOL CXTProfileManager::DeleteProfileKey(LPCTSTR lpszSection, LPCTSTR lpszKey)
     return section != NULL && lpszKey != NULL && Succeeded(::SHDeleteKeyA(section, lpszKey));
 }
 
-int CXTProfileManager::EnumValues(LPCTSTR lpszSection, CMapStringToPtr* pMapValues, CStringArray* pArrayValues)
+int CXTProfileManager::EnumValues(LPCTSTR lpszSection, CMapStringToPtr* pMapValues,
+                                  CStringArray* pArrayValues)
 {
     CStringArray names;
     CDWordArray types;
     CString ini = IniFile();
     if (!ini.IsEmpty())
     {
-        ReadNameList([&](LPTSTR p, DWORD size) {
-            return ::GetPrivateProfileStringA(lpszSection, NULL, "", p, size, ini);
-        }, names);
+        ReadNameList(
+            [&](LPTSTR p, DWORD size) {
+                return ::GetPrivateProfileStringA(lpszSection, NULL, "", p, size, ini);
+            },
+            names);
         for (int i = 0; i < names.GetSize(); i++)
             types.Add(REG_SZ);
     }
@@ -347,8 +347,8 @@ int CXTProfileManager::EnumKeys(LPCTSTR lpszSection, CStringArray* pArrayKeys)
         for (int i = 0; i < sections.GetSize(); i++)
         {
             CString rest = sections[i].Mid(prefix.GetLength());
-            if (sections[i].Left(prefix.GetLength()).CompareNoCase(prefix) == 0 && !rest.IsEmpty() &&
-                rest.Find('\\') < 0)
+            if (sections[i].Left(prefix.GetLength()).CompareNoCase(prefix) == 0 && !rest.IsEmpty()
+                && rest.Find('\\') < 0)
                 names.Add(rest);
         }
     }

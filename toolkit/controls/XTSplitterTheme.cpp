@@ -12,18 +12,16 @@ struct SchemeColors
     COLORREF shadow;
 };
 const SchemeColors kSchemeColors[] = {
-    { RGB(216, 231, 252), RGB(158, 190, 245) }, // 1 blue
-    { RGB(226, 231, 191), RGB(171, 192, 138) }, // 2 olive
-    { RGB(223, 223, 234), RGB(177, 176, 195) }, // 3 silver
+    {RGB(216, 231, 252), RGB(158, 190, 245)}, // 1 blue
+    {RGB(226, 231, 191), RGB(171, 192, 138)}, // 2 olive
+    {RGB(223, 223, 234), RGB(177, 176, 195)}, // 3 silver
 };
 
 } // namespace
 
 CXTSplitterTheme::CXTSplitterTheme()
-    : m_clrSplitterFace(::GetSysColor(COLOR_BTNFACE))
-    , m_clrSplitterBorder(::GetSysColor(COLOR_BTNSHADOW))
-{
-}
+    : m_clrSplitterFace(::GetSysColor(COLOR_BTNFACE)), m_clrSplitterBorder(::GetSysColor(COLOR_BTNSHADOW))
+{}
 
 void CXTSplitterTheme::RefreshMetrics()
 {

@@ -7,10 +7,10 @@
 IMPLEMENT_DYNCREATE(CXTSplitterWnd, CSplitterWnd)
 
 BEGIN_MESSAGE_MAP(CXTSplitterWnd, CSplitterWnd)
-    ON_WM_SETTINGCHANGE()
-    ON_WM_MOUSEMOVE()
-    ON_WM_NCHITTEST()
-    ON_WM_LBUTTONUP()
+ON_WM_SETTINGCHANGE()
+ON_WM_MOUSEMOVE()
+ON_WM_NCHITTEST()
+ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 namespace {
@@ -59,23 +59,16 @@ struct CXTSplitterWnd::TrackAxis
 };
 
 CXTSplitterWnd::CXTSplitterWnd()
-    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTSplitterThemeFactory))
-    , m_nHiddenCol(-1)
-    , m_nHiddenRow(-1)
-    , m_bFullDrag(SystemFullDrag())
-    , m_bFullDragFixed(FALSE)
-    , m_bFlatLook(TRUE)
-    , m_dwSplitterStyle(SplitterNoFullDrag)
-    , m_ptLastDrag(-1, -1)
-    , m_bClipStylesRemoved(FALSE)
+    : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTSplitterThemeFactory)), m_nHiddenCol(-1), m_nHiddenRow(-1),
+      m_bFullDrag(SystemFullDrag()), m_bFullDragFixed(FALSE), m_bFlatLook(TRUE),
+      m_dwSplitterStyle(SplitterNoFullDrag), m_ptLastDrag(-1, -1), m_bClipStylesRemoved(FALSE)
 {
     m_cxSplitter = m_cySplitter = kFlatBarSize;
     m_cxSplitterGap = m_cySplitterGap = kFlatBarSize;
 }
 
 CXTSplitterWnd::~CXTSplitterWnd()
-{
-}
+{}
 
 // ---- Themes -----------------------------------------------------------------------------------
 
@@ -156,8 +149,8 @@ void CXTSplitterWnd::OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rec
 
 void CXTSplitterWnd::OnInvertTracker(const CRect& rect)
 {
-    CBrush* pBrush = m_bFlatLook ? CBrush::FromHandle((HBRUSH)::GetStockObject(WHITE_BRUSH))
-                                 : CDC::GetHalftoneBrush();
+    CBrush* pBrush =
+        m_bFlatLook ? CBrush::FromHandle((HBRUSH)::GetStockObject(WHITE_BRUSH)) : CDC::GetHalftoneBrush();
     DrawTracker(rect, pBrush);
 }
 
@@ -399,8 +392,12 @@ void CXTSplitterWnd::HideTrack(BOOL bColumn, int nHide)
             SetActivePane(nNext, nActiveCol);
     }
 
-    auto paneAt = [&](int track, int other) { return bColumn ? GetPane(other, track) : GetPane(track, other); };
-    auto idOf = [&](int track, int other) { return bColumn ? IdFromRowCol(other, track) : IdFromRowCol(track, other); };
+    auto paneAt = [&](int track, int other) {
+        return bColumn ? GetPane(other, track) : GetPane(track, other);
+    };
+    auto idOf = [&](int track, int other) {
+        return bColumn ? IdFromRowCol(other, track) : IdFromRowCol(track, other);
+    };
     for (int other = 0; other < axis.nOtherCount; other++)
     {
         CWnd* pHidden = paneAt(nHide, other);
@@ -433,8 +430,12 @@ void CXTSplitterWnd::ShowTrack(BOOL bColumn)
     (*axis.pCount)++;
     int nCount = *axis.pCount;
 
-    auto paneAt = [&](int track, int other) { return bColumn ? GetPane(other, track) : GetPane(track, other); };
-    auto idOf = [&](int track, int other) { return bColumn ? IdFromRowCol(other, track) : IdFromRowCol(track, other); };
+    auto paneAt = [&](int track, int other) {
+        return bColumn ? GetPane(other, track) : GetPane(track, other);
+    };
+    auto idOf = [&](int track, int other) {
+        return bColumn ? IdFromRowCol(other, track) : IdFromRowCol(track, other);
+    };
     for (int other = 0; other < axis.nOtherCount; other++)
     {
         // The hidden pane is parked at the index of the new count.
@@ -515,8 +516,8 @@ CWnd* CXTSplitterWnd::SwitchView(int nRow, int nCol, CWnd* pView)
 CView* CXTSplitterWnd::ReplaceView(int nRow, int nCol, CRuntimeClass* pViewClass)
 {
     CView* pOld = DYNAMIC_DOWNCAST(CView, GetPane(nRow, nCol));
-    if (pOld == NULL || pViewClass == NULL || pOld->IsKindOf(pViewClass) ||
-        !pViewClass->IsDerivedFrom(RUNTIME_CLASS(CView)))
+    if (pOld == NULL || pViewClass == NULL || pOld->IsKindOf(pViewClass)
+        || !pViewClass->IsDerivedFrom(RUNTIME_CLASS(CView)))
         return NULL;
 
     CDocument* pDoc = pOld->GetDocument();
@@ -541,7 +542,8 @@ CView* CXTSplitterWnd::ReplaceView(int nRow, int nCol, CRuntimeClass* pViewClass
     }
     // A view that fails to become a window deletes itself on the way
     // (PostNcDestroy), so nothing is left behind.
-    if (pNew == NULL || !pNew->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, nId, &context))
+    if (pNew == NULL
+        || !pNew->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, nId, &context))
         return NULL;
 
     pOld->ShowWindow(SW_HIDE);
@@ -558,13 +560,11 @@ CView* CXTSplitterWnd::ReplaceView(int nRow, int nCol, CRuntimeClass* pViewClass
 IMPLEMENT_DYNCREATE(CXTSplitterWndEx, CXTSplitterWnd)
 
 BEGIN_MESSAGE_MAP(CXTSplitterWndEx, CXTSplitterWnd)
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CXTSplitterWndEx::CXTSplitterWndEx()
-    : m_nTopBandHeight(6)
-    , m_bShowTopBand(1)
+CXTSplitterWndEx::CXTSplitterWndEx() : m_nTopBandHeight(6), m_bShowTopBand(1)
 {
     m_cxSplitter = m_cySplitter = 4;
     m_cxSplitterGap = m_cySplitterGap = 4;

@@ -49,10 +49,8 @@ int XTCopyTextCut(LPSTR pszDest, int nMaxBytes, LPCSTR pszSource, UINT nCodePage
     int nCopied = 0;
     while (pszSource != NULL && pszSource[nCopied] != '\0')
     {
-        int nCharBytes = ::IsDBCSLeadByteEx(nCodePage, (BYTE)pszSource[nCopied]) &&
-                                 pszSource[nCopied + 1] != '\0'
-                             ? 2
-                             : 1;
+        int nCharBytes =
+            ::IsDBCSLeadByteEx(nCodePage, (BYTE)pszSource[nCopied]) && pszSource[nCopied + 1] != '\0' ? 2 : 1;
         if (nCopied + nCharBytes > nMaxBytes)
             break;
         nCopied += nCharBytes;
@@ -63,24 +61,15 @@ int XTCopyTextCut(LPSTR pszDest, int nMaxBytes, LPCSTR pszSource, UINT nCodePage
 }
 
 BEGIN_MESSAGE_MAP(CXTTrayIcon, CWnd)
-    ON_WM_TIMER()
-    ON_WM_SETTINGCHANGE()
-    ON_REGISTERED_MESSAGE(WM_TASKBARCREATED, OnTaskbarCreated)
+ON_WM_TIMER()
+ON_WM_SETTINGCHANGE()
+ON_REGISTERED_MESSAGE(WM_TASKBARCREATED, OnTaskbarCreated)
 END_MESSAGE_MAP()
 
 CXTTrayIcon::CXTTrayIcon()
-    : m_nCreationFlags(0)
-    , m_nIconResource(0)
-    , m_nAnimationTimerId(kDefaultAnimationTimerId)
-    , m_nAnimationFrame(0)
-    , m_nDefaultItem(0)
-    , m_bDefaultByPosition(1)
-    , m_bHidden(1)
-    , m_bRemoved(1)
-    , m_bAddFailed(0)
-    , m_hOwnerWnd(NULL)
-    , m_nTooltipLimit(kInitialTooltipLimit)
-    , m_bBalloonPending(FALSE)
+    : m_nCreationFlags(0), m_nIconResource(0), m_nAnimationTimerId(kDefaultAnimationTimerId),
+      m_nAnimationFrame(0), m_nDefaultItem(0), m_bDefaultByPosition(1), m_bHidden(1), m_bRemoved(1),
+      m_bAddFailed(0), m_hOwnerWnd(NULL), m_nTooltipLimit(kInitialTooltipLimit), m_bBalloonPending(FALSE)
 {
     ZeroMemory(&m_nid, sizeof(m_nid));
     m_nid.cbSize = XT_NOTIFYICONDATA_SIZE;
@@ -110,8 +99,8 @@ BOOL CXTTrayIcon::Create(LPCTSTR lpszTooltip, DWORD, CWnd* pOwner, UINT nIconRes
     return Create(lpszTooltip, pOwner, nIconResource, 0, 0, FALSE);
 }
 
-BOOL CXTTrayIcon::Create(LPCTSTR lpszTooltip, CWnd* pOwner, UINT nIconResource, UINT nIconId, UINT nDefaultItem,
-                         BOOL bByPosition)
+BOOL CXTTrayIcon::Create(LPCTSTR lpszTooltip, CWnd* pOwner, UINT nIconResource, UINT nIconId,
+                         UINT nDefaultItem, BOOL bByPosition)
 {
     m_nIconResource = nIconResource;
     m_nTooltipLimit = kCreatedTooltipLimit;
@@ -255,8 +244,9 @@ HICON CXTTrayIcon::LoadSmallIcon(UINT nIconResource) const
 
 BOOL CXTTrayIcon::SetIcon(LPCTSTR lpszIconResource)
 {
-    HICON hIcon = (HICON)::LoadImageA(AfxFindResourceHandle(lpszIconResource, RT_GROUP_ICON), lpszIconResource,
-                                      IMAGE_ICON, XTAuxData()->cxSmIcon, XTAuxData()->cySmIcon, 0);
+    HICON hIcon =
+        (HICON)::LoadImageA(AfxFindResourceHandle(lpszIconResource, RT_GROUP_ICON), lpszIconResource,
+                            IMAGE_ICON, XTAuxData()->cxSmIcon, XTAuxData()->cySmIcon, 0);
     // The holder destroys the icon it held before, after the shell has the new one.
     BOOL bResult = SetIcon(hIcon);
     m_iconHolder = hIcon;
@@ -511,7 +501,7 @@ void CXTTrayIcon::OnTimer(UINT_PTR nIDEvent)
 
 BOOL CXTTrayIcon::IsWindowAnimationOn()
 {
-    ANIMATIONINFO info = { sizeof(ANIMATIONINFO), 0 };
+    ANIMATIONINFO info = {sizeof(ANIMATIONINFO), 0};
     return ::SystemParametersInfoA(SPI_GETANIMATION, sizeof(info), &info, 0) && info.iMinAnimate != 0;
 }
 
@@ -522,7 +512,8 @@ BOOL CXTTrayIcon::GetTrayAreaRect(RECT* pRect)
     if (hTray != NULL)
     {
         ::GetWindowRect(hTray, pRect);
-        for (HWND hChild = ::GetWindow(hTray, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        for (HWND hChild = ::GetWindow(hTray, GW_CHILD); hChild != NULL;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         {
             char szClass[32] = "";
             ::GetClassNameA(hChild, szClass, sizeof szClass);
@@ -564,9 +555,9 @@ BOOL CXTTrayIcon::GetTrayAreaRect(RECT* pRect)
 
 BOOL CXTTrayIcon::ParentToHiddenWindow(CWnd* pWnd)
 {
-    if (m_wndHiddenParent.m_hWnd == NULL &&
-        !m_wndHiddenParent.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL))
+    if (m_wndHiddenParent.m_hWnd == NULL
+        && !m_wndHiddenParent.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL))
         return FALSE;
     pWnd->SetParent(&m_wndHiddenParent);
     return TRUE;

@@ -46,7 +46,7 @@ const DWORD XT_NOTIFYICONDATA_SIZE = 488;
 
 // Test seam: every Shell_NotifyIcon call of the icon windows goes to this
 // function (NULL: the shell's own).
-typedef BOOL (WINAPI* PFNXTSHELLNOTIFYICON)(DWORD dwMessage, PNOTIFYICONDATAA pData);
+typedef BOOL(WINAPI* PFNXTSHELLNOTIFYICON)(DWORD dwMessage, PNOTIFYICONDATAA pData);
 void XTSetShellNotifyIconForTesting(PFNXTSHELLNOTIFYICON pfnShellNotifyIcon);
 
 // Copies at most nMaxBytes bytes of the text into pszDest (which holds
@@ -137,9 +137,15 @@ public:
     BOOL IsIconRemoved() const { return m_bRemoved; }
 
     // Timer of the balloon time-out that the window delivers itself.
-    enum { BalloonFallbackTimerId = 1003 };
+    enum
+    {
+        BalloonFallbackTimerId = 1003
+    };
     // Slack after the balloon's own time before the fallback fires (ms).
-    enum { BalloonFallbackSlack = 3000 };
+    enum
+    {
+        BalloonFallbackSlack = 3000
+    };
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

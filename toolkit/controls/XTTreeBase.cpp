@@ -13,7 +13,8 @@ BOOL IsWordCharacter(LPCTSTR lpszChar)
         return TRUE;
     int nLength = ::IsDBCSLeadByte((BYTE)*lpszChar) && lpszChar[1] != 0 ? 2 : 1;
     WORD types[2] = {0, 0};
-    return ::GetStringTypeExA(LOCALE_USER_DEFAULT, CT_CTYPE1, lpszChar, nLength, types) && (types[0] & C1_ALPHA);
+    return ::GetStringTypeExA(LOCALE_USER_DEFAULT, CT_CTYPE1, lpszChar, nLength, types)
+           && (types[0] & C1_ALPHA);
 }
 
 } // namespace
@@ -21,8 +22,7 @@ BOOL IsWordCharacter(LPCTSTR lpszChar)
 CXTTreeBase::CXTTreeBase()
     : m_bBandTextOnly(TRUE), m_bMultiSelect(FALSE), m_hAnchor(NULL), m_hEditItem(NULL), m_hHotItem(NULL),
       m_mapItemSettings(10), m_pTreeCtrl(NULL), m_bActionDone(0), m_bNotifyGuard(0), m_bEditOnClick(1)
-{
-}
+{}
 
 CXTTreeBase::~CXTTreeBase()
 {
@@ -102,7 +102,8 @@ BOOL CXTTreeBase::AcceptFoundItem(HTREEITEM /*hItem*/)
     return TRUE;
 }
 
-HTREEITEM CXTTreeBase::NextMatch(HTREEITEM hItem, const CString& strSearch, BOOL bCaseSensitive, BOOL bWholeWord)
+HTREEITEM CXTTreeBase::NextMatch(HTREEITEM hItem, const CString& strSearch, BOOL bCaseSensitive,
+                                 BOOL bWholeWord)
 {
     return MatchesText(hItem, strSearch, bCaseSensitive, bWholeWord) && AcceptFoundItem(hItem) ? hItem : NULL;
 }
@@ -142,7 +143,8 @@ HTREEITEM CXTTreeBase::FindItemInChildren(LPCTSTR lpszSearch, BOOL bCaseSensitiv
     CString strSearch(lpszSearch);
     if (!bCaseSensitive)
         strSearch.MakeUpper();
-    for (HTREEITEM hChild = GetNextItem(hParent, TVGN_CHILD); hChild != NULL; hChild = GetNextItem(hChild, TVGN_NEXT))
+    for (HTREEITEM hChild = GetNextItem(hParent, TVGN_CHILD); hChild != NULL;
+         hChild = GetNextItem(hChild, TVGN_NEXT))
     {
         if (GetNextItem(hChild, TVGN_CHILD) != NULL)
         {
@@ -416,7 +418,8 @@ void CXTTreeBase::OnTimer(UINT_PTR nIDEvent)
     DWORD dwPos = ::GetMessagePos();
     if (rcWindow.PtInRect(CPoint((short)LOWORD(dwPos), (short)HIWORD(dwPos))))
         return;
-    for (HTREEITEM hItem = Tree().GetFirstVisibleItem(); hItem != NULL; hItem = Tree().GetNextVisibleItem(hItem))
+    for (HTREEITEM hItem = Tree().GetFirstVisibleItem(); hItem != NULL;
+         hItem = Tree().GetNextVisibleItem(hItem))
         SetHot(hItem, FALSE);
 }
 

@@ -142,7 +142,13 @@ public:
     BOOL m_bBandTextOnly;
 
     // Timers of the control: hot tracking, and the band's scroll timer.
-    enum { TimerHotTrack = 85, HotTrackElapse = 55, TimerBand = 1, BandElapse = 75 };
+    enum
+    {
+        TimerHotTrack = 85,
+        HotTrackElapse = 55,
+        TimerBand = 1,
+        BandElapse = 75
+    };
 
 protected:
     // --- message handlers, called by the window classes ---

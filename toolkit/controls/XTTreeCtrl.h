@@ -19,13 +19,19 @@ class CXTTreeT : public TBase, public CXTTreeBase
 {
 public:
     // The tree part's forms of the names both bases have.
-    UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const { return CXTTreeBase::GetItemState(hItem, nStateMask); }
+    UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const
+    {
+        return CXTTreeBase::GetItemState(hItem, nStateMask);
+    }
     BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask)
     {
         return CXTTreeBase::SetItemState(hItem, nState, nStateMask);
     }
     BOOL SelectItem(HTREEITEM hItem) { return CXTTreeBase::SelectItem(hItem); }
-    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) override { return CXTTreeBase::GetNextItem(hItem, nCode); }
+    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) override
+    {
+        return CXTTreeBase::GetNextItem(hItem, nCode);
+    }
 
     BOOL PreTranslateMessage(MSG* pMsg) override { return CXTTreeBase::PreTranslateMessage(pMsg); }
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
@@ -42,7 +48,10 @@ protected:
 
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { CXTTreeBase::OnLButtonDown(nFlags, point); }
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point) { CXTTreeBase::OnRButtonDown(nFlags, point); }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { CXTTreeBase::OnKeyDown(nChar, nRepCnt, nFlags); }
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        CXTTreeBase::OnKeyDown(nChar, nRepCnt, nFlags);
+    }
     afx_msg void OnSetFocus(CWnd*) { CXTTreeBase::OnSetFocus(); }
     afx_msg void OnKillFocus(CWnd*) { CXTTreeBase::OnKillFocus(); }
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
@@ -77,25 +86,25 @@ protected:
 
 // The control sends the A or W form of its notifications, as its parent asks.
 BEGIN_TEMPLATE_MESSAGE_MAP(CXTTreeT, TBase, TBase)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_RBUTTONDOWN()
-    ON_WM_KEYDOWN()
-    ON_WM_SETFOCUS()
-    ON_WM_KILLFOCUS()
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_WM_SIZE()
-    ON_WM_MOUSEMOVE()
-    ON_WM_TIMER()
-    ON_WM_NCMOUSEMOVE()
-    ON_NOTIFY_REFLECT_EX(TVN_BEGINLABELEDITA, OnBeginLabelEdit)
-    ON_NOTIFY_REFLECT_EX(TVN_BEGINLABELEDITW, OnBeginLabelEdit)
-    ON_NOTIFY_REFLECT_EX(TVN_ENDLABELEDITA, OnEndLabelEdit)
-    ON_NOTIFY_REFLECT_EX(TVN_ENDLABELEDITW, OnEndLabelEdit)
-    ON_NOTIFY_REFLECT_EX(TVN_ITEMEXPANDINGA, OnItemExpanding)
-    ON_NOTIFY_REFLECT_EX(TVN_ITEMEXPANDINGW, OnItemExpanding)
-    ON_NOTIFY_REFLECT_EX(TVN_DELETEITEMA, OnDeleteItem)
-    ON_NOTIFY_REFLECT_EX(TVN_DELETEITEMW, OnDeleteItem)
+ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_WM_KEYDOWN()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_SIZE()
+ON_WM_MOUSEMOVE()
+ON_WM_TIMER()
+ON_WM_NCMOUSEMOVE()
+ON_NOTIFY_REFLECT_EX(TVN_BEGINLABELEDITA, OnBeginLabelEdit)
+ON_NOTIFY_REFLECT_EX(TVN_BEGINLABELEDITW, OnBeginLabelEdit)
+ON_NOTIFY_REFLECT_EX(TVN_ENDLABELEDITA, OnEndLabelEdit)
+ON_NOTIFY_REFLECT_EX(TVN_ENDLABELEDITW, OnEndLabelEdit)
+ON_NOTIFY_REFLECT_EX(TVN_ITEMEXPANDINGA, OnItemExpanding)
+ON_NOTIFY_REFLECT_EX(TVN_ITEMEXPANDINGW, OnItemExpanding)
+ON_NOTIFY_REFLECT_EX(TVN_DELETEITEMA, OnDeleteItem)
+ON_NOTIFY_REFLECT_EX(TVN_DELETEITEMW, OnDeleteItem)
 END_MESSAGE_MAP()
 
 class CXTTreeCtrl : public CXTTreeT<CTreeCtrl>
@@ -106,7 +115,10 @@ public:
     // The multi-selection forwarders the program calls on the control.
     HTREEITEM GetFirstSelectedItem() const { return CXTTreeBase::GetFirstSelectedItem(); }
     HTREEITEM GetNextSelectedItem(HTREEITEM hItem) const { return CXTTreeBase::GetNextSelectedItem(hItem); }
-    BOOL EnableMultiSelect(BOOL bMultiSelect = TRUE) override { return CXTTreeBase::EnableMultiSelect(bMultiSelect); }
+    BOOL EnableMultiSelect(BOOL bMultiSelect = TRUE) override
+    {
+        return CXTTreeBase::EnableMultiSelect(bMultiSelect);
+    }
 };
 
 class CXTTreeView : public CXTTreeT<CTreeView>

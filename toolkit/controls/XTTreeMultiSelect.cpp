@@ -6,16 +6,22 @@
 
 namespace {
 
-BOOL IsShift(UINT nFlags) { return (nFlags & MK_SHIFT) != 0; }
-BOOL IsCtrl(UINT nFlags) { return (nFlags & MK_CONTROL) != 0; }
+BOOL IsShift(UINT nFlags)
+{
+    return (nFlags & MK_SHIFT) != 0;
+}
+BOOL IsCtrl(UINT nFlags)
+{
+    return (nFlags & MK_CONTROL) != 0;
+}
 
 // The hit-test flags of an item's icon, label or state icon.
 const UINT kOnItem = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
 
 BOOL IsBeyondDragDistance(CPoint point, CPoint ptStart)
 {
-    return abs(point.x - ptStart.x) > ::GetSystemMetrics(SM_CXDRAG) ||
-           abs(point.y - ptStart.y) > ::GetSystemMetrics(SM_CYDRAG);
+    return abs(point.x - ptStart.x) > ::GetSystemMetrics(SM_CXDRAG)
+           || abs(point.y - ptStart.y) > ::GetSystemMetrics(SM_CYDRAG);
 }
 
 } // namespace
@@ -155,7 +161,8 @@ HTREEITEM CXTTreeBase::GetNextSelectedItem(HTREEITEM hItem) const
 {
     if (!m_bMultiSelect)
         return NULL;
-    for (HTREEITEM hNext = Tree().GetNextVisibleItem(hItem); hNext != NULL; hNext = Tree().GetNextVisibleItem(hNext))
+    for (HTREEITEM hNext = Tree().GetNextVisibleItem(hItem); hNext != NULL;
+         hNext = Tree().GetNextVisibleItem(hNext))
         if (IsSelected(hNext))
             return hNext;
     return NULL;
@@ -165,7 +172,8 @@ HTREEITEM CXTTreeBase::GetPrevSelectedItem(HTREEITEM hItem)
 {
     if (!m_bMultiSelect)
         return NULL;
-    for (HTREEITEM hPrev = Tree().GetPrevVisibleItem(hItem); hPrev != NULL; hPrev = Tree().GetPrevVisibleItem(hPrev))
+    for (HTREEITEM hPrev = Tree().GetPrevVisibleItem(hItem); hPrev != NULL;
+         hPrev = Tree().GetPrevVisibleItem(hPrev))
         if (IsSelected(hPrev))
             return hPrev;
     return NULL;
@@ -229,7 +237,8 @@ BOOL CXTTreeBase::SetChildrenSelected(HTREEITEM hParent, BOOL bSelect, BOOL bRec
 {
     HTREEITEM hCaret = GetFocusedItem();
     BOOL bHadCaret = FALSE;
-    for (HTREEITEM hChild = Tree().GetChildItem(hParent); hChild != NULL; hChild = Tree().GetNextSiblingItem(hChild))
+    for (HTREEITEM hChild = Tree().GetChildItem(hParent); hChild != NULL;
+         hChild = Tree().GetNextSiblingItem(hChild))
     {
         bHadCaret |= hChild == hCaret;
         SetSelected(hChild, bSelect);
@@ -275,8 +284,8 @@ void CXTTreeBase::OnLButtonDown(UINT nFlags, CPoint point)
     if (IsEditLabels())
     {
         // A second plain click on the caret's label starts label editing.
-        if (!IsShift(nFlags) && !IsCtrl(nFlags) && (nHitFlags & TVHT_ONITEMLABEL) && hItem == GetFocusedItem() &&
-            m_bEditOnClick)
+        if (!IsShift(nFlags) && !IsCtrl(nFlags) && (nHitFlags & TVHT_ONITEMLABEL) && hItem == GetFocusedItem()
+            && m_bEditOnClick)
         {
             SelectAll(FALSE);
             SelectItem(hItem);
@@ -315,8 +324,8 @@ BOOL CXTTreeBase::HandleButtonDown(BOOL bLeft, UINT nFlags, CPoint point)
         return TRUE;
     UINT nHitFlags = 0;
     HTREEITEM hItem = Tree().HitTest(point, &nHitFlags);
-    if ((nHitFlags & TVHT_ONITEMBUTTON) ||
-        (bLeft && (Tree().GetStyle() & TVS_CHECKBOXES) && (nHitFlags & TVHT_ONITEMSTATEICON)))
+    if ((nHitFlags & TVHT_ONITEMBUTTON)
+        || (bLeft && (Tree().GetStyle() & TVS_CHECKBOXES) && (nHitFlags & TVHT_ONITEMSTATEICON)))
         return TRUE;
     if (hItem != NULL && (nHitFlags & (TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT | TVHT_NOWHERE)) == 0)
     {
@@ -359,7 +368,13 @@ void CXTTreeBase::ApplyClickSelection(HTREEITEM hItem, BOOL bLeft, UINT nFlags)
 
 void CXTTreeBase::TrackClickOrDrag(HTREEITEM hItem, BOOL bLeft, UINT nFlags, CPoint point)
 {
-    enum { Pending, Click, Drag, Lost } result = Pending;
+    enum
+    {
+        Pending,
+        Click,
+        Drag,
+        Lost
+    } result = Pending;
     m_bActionDone = 0;
     HWND hTree = TreeHwnd();
     ::SetCapture(hTree);
@@ -444,7 +459,8 @@ void CXTTreeBase::TrackSelectionBand(UINT nFlags, CPoint point)
     CRect rcRoot;
     if (Tree().GetRootItem() != NULL && Tree().GetItemRect(Tree().GetRootItem(), &rcRoot, FALSE))
         nItemHeight = rcRoot.Height();
-    CPoint ptContent(point.x + Tree().GetScrollPos(SB_HORZ), point.y + Tree().GetScrollPos(SB_VERT) * nItemHeight);
+    CPoint ptContent(point.x + Tree().GetScrollPos(SB_HORZ),
+                     point.y + Tree().GetScrollPos(SB_VERT) * nItemHeight);
 
     BOOL bStarted = FALSE;
     CRect rcLast(0, 0, 0, 0);
@@ -591,7 +607,8 @@ void CXTTreeBase::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         Tree().Default();
     if ((bShift || bCtrl) && hCaret != NULL)
     {
-        HTREEITEM hNext = nChar == VK_UP ? Tree().GetPrevVisibleItem(hCaret) : Tree().GetNextVisibleItem(hCaret);
+        HTREEITEM hNext =
+            nChar == VK_UP ? Tree().GetPrevVisibleItem(hCaret) : Tree().GetNextVisibleItem(hCaret);
         if (hNext == NULL)
             hNext = hCaret;
         if (bShift)

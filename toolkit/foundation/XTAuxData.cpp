@@ -28,13 +28,16 @@ void DestroyIniFileName()
 }
 
 // The colour copies and the colour-manager index of each.
-COLORREF CXTAuxData::* const g_colorFields[] = {
-    &CXTAuxData::clr3DFace,        &CXTAuxData::clr3DShadow,       &CXTAuxData::clr3DDkShadow,
-    &CXTAuxData::clr3DHilight,     &CXTAuxData::clr3DLight,        &CXTAuxData::clrBtnText,
-    &CXTAuxData::clrGrayText,      &CXTAuxData::clrHighlight,      &CXTAuxData::clrHighlightText,
-    &CXTAuxData::clrMenu,          &CXTAuxData::clrMenuText,       &CXTAuxData::clrWindow,
-    &CXTAuxData::clrWindowFrame,   &CXTAuxData::clrWindowText,     &CXTAuxData::clrActiveCaption,
-    &CXTAuxData::clrInActiveCaption, &CXTAuxData::clrGradActiveCapt, &CXTAuxData::clrGradInActiveCapt,
+COLORREF CXTAuxData::*const g_colorFields[] = {
+    &CXTAuxData::clr3DFace,         &CXTAuxData::clr3DShadow,
+    &CXTAuxData::clr3DDkShadow,     &CXTAuxData::clr3DHilight,
+    &CXTAuxData::clr3DLight,        &CXTAuxData::clrBtnText,
+    &CXTAuxData::clrGrayText,       &CXTAuxData::clrHighlight,
+    &CXTAuxData::clrHighlightText,  &CXTAuxData::clrMenu,
+    &CXTAuxData::clrMenuText,       &CXTAuxData::clrWindow,
+    &CXTAuxData::clrWindowFrame,    &CXTAuxData::clrWindowText,
+    &CXTAuxData::clrActiveCaption,  &CXTAuxData::clrInActiveCaption,
+    &CXTAuxData::clrGradActiveCapt, &CXTAuxData::clrGradInActiveCapt,
     &CXTAuxData::clrActiveCaptText, &CXTAuxData::clrInactiveCaptText,
 };
 const int g_colorIndexes[] = {15, 16, 21, 20, 22, 18, 17, 13, 14, 4, 7, 5, 6, 8, 2, 3, 27, 28, 9, 19};
@@ -50,9 +53,9 @@ const int kXTMinorVersion = 60;
 
 CFont* FontAt(CXTAuxData& data, int i)
 {
-    CFont* fonts[] = {&data.font,          &data.fontBold,          &data.fontULine,   &data.fontVert,
-                      &data.fontVertBold,  &data.fontIconTitle,     &data.fontIconTitleBold,
-                      &data.fontMarlett,   &data.fontStatus,        &data.fontSmCaption};
+    CFont* fonts[] = {&data.font,         &data.fontBold,      &data.fontULine,         &data.fontVert,
+                      &data.fontVertBold, &data.fontIconTitle, &data.fontIconTitleBold, &data.fontMarlett,
+                      &data.fontStatus,   &data.fontSmCaption};
     return fonts[i];
 }
 const int kFontCount = 10;
@@ -93,8 +96,7 @@ CXTAuxData* XTAuxData()
     return &s_auxData;
 }
 
-CXTAuxData::CXTAuxData()
-    : bUseSystemFont(FALSE), m_dwComCtlVersion(0xFFFFFFFF), m_hCursorModule(NULL)
+CXTAuxData::CXTAuxData() : bUseSystemFont(FALSE), m_dwComCtlVersion(0xFFFFFFFF), m_hCursorModule(NULL)
 {
     for (HCURSOR& hCursor : m_hcurCursors)
         hCursor = NULL;
@@ -257,7 +259,8 @@ BOOL CXTAuxData::UpdateFonts(LPCTSTR lpszFace, LPCTSTR lpszVertFace)
     {
         SetFace(lfVert, "Arial");
     }
-    if (!CreateVerticalFont(fontVert, lfVert, lfVert.lfWeight) || !CreateVerticalFont(fontVertBold, lfVert, FW_BOLD))
+    if (!CreateVerticalFont(fontVert, lfVert, lfVert.lfWeight)
+        || !CreateVerticalFont(fontVertBold, lfVert, FW_BOLD))
         return FALSE;
 
     LOGFONTA lfIconTitle;
@@ -282,7 +285,8 @@ BOOL CXTAuxData::UpdateFonts(LPCTSTR lpszFace, LPCTSTR lpszVertFace)
 BOOL CXTAuxData::SetGlobalFont(CFont* pFont, CFont* pVertFont)
 {
     LOGFONTA lf;
-    if (pFont == NULL || pFont->GetSafeHandle() == NULL || !::GetObjectA(pFont->GetSafeHandle(), sizeof(lf), &lf))
+    if (pFont == NULL || pFont->GetSafeHandle() == NULL
+        || !::GetObjectA(pFont->GetSafeHandle(), sizeof(lf), &lf))
         return FALSE;
     LOGFONTA lfUnderline = lf;
     lfUnderline.lfUnderline = TRUE;
@@ -291,7 +295,8 @@ BOOL CXTAuxData::SetGlobalFont(CFont* pFont, CFont* pVertFont)
     fontULine.DeleteObject();
     fontStatus.DeleteObject();
     BOOL bResult = CreateFontFrom(font, lf, lf.lfWeight) && CreateFontFrom(fontBold, lf, FW_BOLD)
-                && CreateFontFrom(fontULine, lfUnderline, lf.lfWeight) && CreateFontFrom(fontStatus, lf, lf.lfWeight);
+                   && CreateFontFrom(fontULine, lfUnderline, lf.lfWeight)
+                   && CreateFontFrom(fontStatus, lf, lf.lfWeight);
 
     LOGFONTA lfVert;
     if (bResult && pVertFont != NULL && pVertFont->GetSafeHandle() != NULL
@@ -299,7 +304,8 @@ BOOL CXTAuxData::SetGlobalFont(CFont* pFont, CFont* pVertFont)
     {
         fontVert.DeleteObject();
         fontVertBold.DeleteObject();
-        bResult = CreateVerticalFont(fontVert, lfVert, lfVert.lfWeight) && CreateVerticalFont(fontVertBold, lfVert, FW_BOLD);
+        bResult = CreateVerticalFont(fontVert, lfVert, lfVert.lfWeight)
+                  && CreateVerticalFont(fontVertBold, lfVert, FW_BOLD);
     }
     return bResult;
 }

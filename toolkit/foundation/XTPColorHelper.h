@@ -10,8 +10,7 @@ public:
     constexpr CXTPColorHelper() : m_clr(0) {}
     constexpr CXTPColorHelper(int r, int g, int b)
         : m_clr(static_cast<COLORREF>(Clamp(r) | (Clamp(g) << 8) | (Clamp(b) << 16)))
-    {
-    }
+    {}
     explicit constexpr CXTPColorHelper(COLORREF clr) : m_clr(clr & 0xFFFFFF) {}
 
     operator COLORREF() const { return m_clr; }

@@ -18,13 +18,13 @@ struct BaseColor
 };
 
 const BaseColor g_baseColors[] = {
-    {30, COLOR_BTNFACE},      {31, COLOR_WINDOW},    {32, COLOR_HIGHLIGHT},   {33, COLOR_HIGHLIGHT},
-    {34, COLOR_BTNSHADOW},    {35, COLOR_GRAYTEXT},  {36, COLOR_WINDOW},      {37, COLOR_HIGHLIGHT},
-    {38, COLOR_BTNSHADOW},    {39, COLOR_BTNSHADOW}, {40, COLOR_BTNSHADOW},   {41, COLOR_WINDOW},
-    {42, COLOR_BTNSHADOW},    {43, COLOR_BTNSHADOW}, {44, COLOR_WINDOWTEXT},  {45, COLOR_MENUTEXT},
-    {46, COLOR_BTNTEXT},      {47, COLOR_HIGHLIGHTTEXT}, {48, COLOR_BTNFACE}, {49, COLOR_BTNTEXT},
-    {50, COLOR_HIGHLIGHT},    {51, COLOR_BTNFACE},   {52, COLOR_BTNSHADOW},   {53, COLOR_BTNFACE},
-    {54, COLOR_BTNSHADOW},    {55, COLOR_BTNFACE},   {56, COLOR_BTNFACE},     {57, COLOR_BTNSHADOW},
+    {30, COLOR_BTNFACE},   {31, COLOR_WINDOW},        {32, COLOR_HIGHLIGHT},  {33, COLOR_HIGHLIGHT},
+    {34, COLOR_BTNSHADOW}, {35, COLOR_GRAYTEXT},      {36, COLOR_WINDOW},     {37, COLOR_HIGHLIGHT},
+    {38, COLOR_BTNSHADOW}, {39, COLOR_BTNSHADOW},     {40, COLOR_BTNSHADOW},  {41, COLOR_WINDOW},
+    {42, COLOR_BTNSHADOW}, {43, COLOR_BTNSHADOW},     {44, COLOR_WINDOWTEXT}, {45, COLOR_MENUTEXT},
+    {46, COLOR_BTNTEXT},   {47, COLOR_HIGHLIGHTTEXT}, {48, COLOR_BTNFACE},    {49, COLOR_BTNTEXT},
+    {50, COLOR_HIGHLIGHT}, {51, COLOR_BTNFACE},       {52, COLOR_BTNSHADOW},  {53, COLOR_BTNFACE},
+    {54, COLOR_BTNSHADOW}, {55, COLOR_BTNFACE},       {56, COLOR_BTNFACE},    {57, COLOR_BTNSHADOW},
 };
 
 // target = BlendColors(a, b, weight), in this order.
@@ -34,8 +34,8 @@ struct BlendRule
 };
 
 const BlendRule g_blendRules[] = {
-    {30, 5, 15, 165}, {31, 13, 5, 30}, {33, 13, 5, 50}, {41, 15, 5, 143}, {35, 17, 5, 70},
-    {38, 16, 5, 75},  {39, 16, 5, 70}, {43, 46, 16, 20}, {40, 16, 5, 90}, {42, 15, 16, 90},
+    {30, 5, 15, 165}, {31, 13, 5, 30}, {33, 13, 5, 50},  {41, 15, 5, 143}, {35, 17, 5, 70},
+    {38, 16, 5, 75},  {39, 16, 5, 70}, {43, 46, 16, 20}, {40, 16, 5, 90},  {42, 15, 16, 90},
 };
 
 // When b is not distinct enough from a, target = SeparateColor(a, b, value).
@@ -45,8 +45,8 @@ struct ContrastRule
 };
 
 const ContrastRule g_contrastRules[] = {
-    {31, 30, 31, 50},  {32, 30, 13, 100}, {33, 30, 33, 30},  {35, 41, 35, 80},  {37, 33, 37, 100},
-    {38, 30, 38, 85},  {39, 30, 39, 50},  {43, 47, 43, 100}, {40, 30, 40, 80},  {44, 41, 44, 180},
+    {31, 30, 31, 50},  {32, 30, 13, 100}, {33, 30, 33, 30},  {35, 41, 35, 80}, {37, 33, 37, 100},
+    {38, 30, 38, 85},  {39, 30, 39, 50},  {43, 47, 43, 100}, {40, 30, 40, 80}, {44, 41, 44, 180},
     {45, 31, 45, 180}, {46, 30, 46, 180}, {47, 33, 47, 180},
 };
 
@@ -107,7 +107,8 @@ void LowerCase(wchar_t* psz)
 } // namespace
 
 CXTPColorManager::CXTPColorManager()
-    : m_bInitialized(FALSE), m_bLunaColorsDisabled(FALSE), m_pfnGetSysColor(NULL), m_nSystemTheme(xtpSystemThemeAuto)
+    : m_bInitialized(FALSE), m_bLunaColorsDisabled(FALSE), m_pfnGetSysColor(NULL),
+      m_nSystemTheme(xtpSystemThemeAuto)
 {
     std::fill(m_arrStandardColor, m_arrStandardColor + XTP_COLOR_COUNT, 0);
     std::fill(m_arrCustomColor, m_arrCustomColor + XTP_COLOR_COUNT, XTP_COLOR_NONE);
@@ -243,16 +244,20 @@ void CXTPColorManager::RefreshContrastColors()
 void CXTPColorManager::RefreshShadeColors()
 {
     COLORREF clrWindow = GetColor(5), clrHighlight = GetColor(13), clrFace30 = GetColor(30);
-    int r = GetRValue(clrWindow) * 40 / 100 + GetRValue(clrHighlight) * 10 / 100 + GetRValue(clrFace30) * 50 / 100;
-    int g = GetGValue(clrWindow) * 40 / 100 + GetGValue(clrHighlight) * 10 / 100 + GetGValue(clrFace30) * 50 / 100;
-    int b = GetBValue(clrWindow) * 40 / 100 + GetBValue(clrHighlight) * 10 / 100 + GetBValue(clrFace30) * 50 / 100;
+    int r = GetRValue(clrWindow) * 40 / 100 + GetRValue(clrHighlight) * 10 / 100
+            + GetRValue(clrFace30) * 50 / 100;
+    int g = GetGValue(clrWindow) * 40 / 100 + GetGValue(clrHighlight) * 10 / 100
+            + GetGValue(clrFace30) * 50 / 100;
+    int b = GetBValue(clrWindow) * 40 / 100 + GetBValue(clrHighlight) * 10 / 100
+            + GetBValue(clrFace30) * 50 / 100;
     SetStandard(36, RGB(r & 0xFF, g & 0xFF, b & 0xFF));
 
     // A lighter button face.
     COLORREF clrFace = GetColor(COLOR_BTNFACE);
     int nFaceMax = MaxChannel(clrFace);
-    SetStandard(48, nFaceMax == 0 ? RGB(35, 35, 35)
-                                  : ScaleChannels(clrFace, nFaceMax + std::min(35, 255 - nFaceMax), nFaceMax));
+    SetStandard(48, nFaceMax == 0
+                        ? RGB(35, 35, 35)
+                        : ScaleChannels(clrFace, nFaceMax + std::min(35, 255 - nFaceMax), nFaceMax));
 
     // A darker shadow.
     COLORREF clrShadow = GetColor(COLOR_BTNSHADOW);
@@ -265,8 +270,9 @@ void CXTPColorManager::RefreshShadeColors()
         SetStandard(49, ScaleChannels(clrShadow, std::max(nShadowMax - 43, 0), nShadowMax));
 
     SetStandard(34, ScaleChannels(Standard(31), 3, 4));
-    SetStandard(COLOR_3DLIGHT, RGB(std::min(GetRValue(clrFace) + 15, 255), std::min(GetGValue(clrFace) + 15, 255),
-                                   std::min(GetBValue(clrFace) + 15, 255)));
+    SetStandard(COLOR_3DLIGHT,
+                RGB(std::min(GetRValue(clrFace) + 15, 255), std::min(GetGValue(clrFace) + 15, 255),
+                    std::min(GetBValue(clrFace) + 15, 255)));
     SetStandard(53, GetColor(30));
 }
 

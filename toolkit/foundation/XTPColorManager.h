@@ -39,7 +39,10 @@ public:
     }
 
     COLORREF GetStandardColor() const { return m_clrStandardValue; }
-    operator COLORREF() const { return m_clrCustomValue != XTP_COLOR_NONE ? m_clrCustomValue : m_clrStandardValue; }
+    operator COLORREF() const
+    {
+        return m_clrCustomValue != XTP_COLOR_NONE ? m_clrCustomValue : m_clrStandardValue;
+    }
 
 private:
     COLORREF m_clrStandardValue;
@@ -56,7 +59,10 @@ public:
         clrDark.SetStandardValue(clrDarkValue);
         return *this;
     }
-    CXTPPaintManagerColorGradient& SetStandardValue(const COLORREF& clr) { return SetStandardValue(clr, clr); }
+    CXTPPaintManagerColorGradient& SetStandardValue(const COLORREF& clr)
+    {
+        return SetStandardValue(clr, clr);
+    }
     CXTPPaintManagerColorGradient& SetCustomValue(COLORREF clrLightValue, COLORREF clrDarkValue)
     {
         clrLight.SetCustomValue(clrLightValue);

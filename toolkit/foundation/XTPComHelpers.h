@@ -15,8 +15,16 @@ class CXTPComPtr
 {
 public:
     CXTPComPtr() : m_p(NULL) {}
-    CXTPComPtr(T* p) : m_p(p) { if (m_p) m_p->AddRef(); }
-    CXTPComPtr(const CXTPComPtr& other) : m_p(other.m_p) { if (m_p) m_p->AddRef(); }
+    CXTPComPtr(T* p) : m_p(p)
+    {
+        if (m_p)
+            m_p->AddRef();
+    }
+    CXTPComPtr(const CXTPComPtr& other) : m_p(other.m_p)
+    {
+        if (m_p)
+            m_p->AddRef();
+    }
     ~CXTPComPtr() { Release(); }
 
     CXTPComPtr& operator=(const CXTPComPtr& other) { return *this = other.m_p; }

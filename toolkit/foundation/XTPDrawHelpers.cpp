@@ -135,12 +135,14 @@ void CXTPDrawHelpers::OwnGradientFill(CDC* pDC, LPCRECT lpRect, COLORREF crFrom,
     if (bHorz)
     {
         for (int x = rcArea.left; x < rcArea.right; x++)
-            pDC->FillSolidRect(x, rcArea.top, 1, rcArea.Height(), GradientStep(crFrom, crTo, x - rect.left, nWidth));
+            pDC->FillSolidRect(x, rcArea.top, 1, rcArea.Height(),
+                               GradientStep(crFrom, crTo, x - rect.left, nWidth));
     }
     else
     {
         for (int y = rcArea.top; y < rcArea.bottom; y++)
-            pDC->FillSolidRect(rcArea.left, y, rcArea.Width(), 1, GradientStep(crFrom, crTo, y - rect.top, nHeight));
+            pDC->FillSolidRect(rcArea.left, y, rcArea.Width(), 1,
+                               GradientStep(crFrom, crTo, y - rect.top, nHeight));
     }
 }
 
@@ -217,8 +219,8 @@ CString CXTPDrawHelpers::GetDefaultFontFaceName(BOOL bUseTahoma)
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
 
     const OSVERSIONINFOA& version = XTOSVersionInfo()->GetVersionInfo();
-    BOOL bUseSystemFont = lf.lfCharSet > 2 && version.dwPlatformId == VER_PLATFORM_WIN32_NT
-                       && version.dwMajorVersion >= 5;
+    BOOL bUseSystemFont =
+        lf.lfCharSet > 2 && version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
     BOOL bArialExists = FontExists("Arial");
     if (bUseSystemFont || !bArialExists)
         return lf.lfFaceName;

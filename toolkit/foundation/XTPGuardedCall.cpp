@@ -29,8 +29,8 @@ void SetChainHead(void* pHead)
 
 const DWORD kUnwindingFlags = 0x02 | 0x04; // EXCEPTION_UNWINDING, EXCEPTION_EXIT_UNWIND
 
-extern "C" EXCEPTION_DISPOSITION __cdecl GuardHandler(EXCEPTION_RECORD* pRecord, void* pEstablisherFrame, CONTEXT*,
-                                                      void*)
+extern "C" EXCEPTION_DISPOSITION __cdecl GuardHandler(EXCEPTION_RECORD* pRecord, void* pEstablisherFrame,
+                                                      CONTEXT*, void*)
 {
     if (pRecord->ExceptionFlags & kUnwindingFlags)
         return ExceptionContinueSearch;

@@ -5,8 +5,7 @@
 #include <string.h>
 #include <vector>
 
-namespace
-{
+namespace {
 const LONG kMaxImageSide = 0x4000;
 }
 
@@ -21,15 +20,14 @@ const BYTE* XTPFindResourceData(UINT nIDResource, LPCTSTR lpszType, DWORD& nSize
     return hLoaded ? (const BYTE*)::LockResource(hLoaded) : NULL;
 }
 
-BOOL XTPReadPackedAlphaImage(const BYTE* pData, DWORD nSize, BITMAPINFOHEADER& header,
-                             const BYTE*& pBits)
+BOOL XTPReadPackedAlphaImage(const BYTE* pData, DWORD nSize, BITMAPINFOHEADER& header, const BYTE*& pBits)
 {
     if (pData == NULL || nSize < sizeof(BITMAPINFOHEADER))
         return FALSE;
     memcpy(&header, pData, sizeof(header));
-    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biSize > nSize ||
-        header.biBitCount != 32 || header.biWidth <= 0 || header.biWidth > kMaxImageSide ||
-        header.biHeight == 0 || labs(header.biHeight) > kMaxImageSide || header.biClrUsed > 256)
+    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biSize > nSize || header.biBitCount != 32
+        || header.biWidth <= 0 || header.biWidth > kMaxImageSide || header.biHeight == 0
+        || labs(header.biHeight) > kMaxImageSide || header.biClrUsed > 256)
         return FALSE;
     DWORD nOffset = header.biSize + header.biClrUsed * sizeof(RGBQUAD);
     if (header.biCompression == BI_BITFIELDS && header.biSize == sizeof(BITMAPINFOHEADER))

@@ -18,8 +18,7 @@ const BYTE* XTPFindResourceData(UINT nIDResource, LPCTSTR lpszType, DWORD& nSize
 
 // The header (made a plain 40-byte BI_RGB header) and the bits of a packed
 // 32-bit image; FALSE when it is not 32 bits per pixel or its bits are not all there.
-BOOL XTPReadPackedAlphaImage(const BYTE* pData, DWORD nSize, BITMAPINFOHEADER& header,
-                             const BYTE*& pBits);
+BOOL XTPReadPackedAlphaImage(const BYTE* pData, DWORD nSize, BITMAPINFOHEADER& header, const BYTE*& pBits);
 
 // A 32-bit DIB section from the image of an icon resource or .ico entry,
 // whose header counts the colour and the mask rows; NULL when it is no

@@ -7,16 +7,14 @@
 #include <string.h>
 #include <vector>
 
-namespace
-{
+namespace {
 const UINT kFirstCustomID = 0x10AAA;
 const BYTE kOpaqueAlpha = 120;
 
 // Runs the work with the command ids and image size of a toolbar resource.
 // A toolbar that names no command adds nothing: a zero count would otherwise
 // be taken from the strip, with ids the toolbar does not hold.
-BOOL WithToolbarLayout(UINT nIDResourceToolBar,
-                       const std::function<BOOL(UINT*, int, CSize)>& work)
+BOOL WithToolbarLayout(UINT nIDResourceToolBar, const std::function<BOOL(UINT*, int, CSize)>& work)
 {
     UINT* pItems = NULL;
     int nCount = 0;
@@ -48,7 +46,7 @@ BYTE BlendChannel(BYTE background, BYTE color, BYTE alpha)
 {
     return (BYTE)((background * (255 - alpha) + color * alpha) / 256);
 }
-}
+} // namespace
 
 XTP_STARTUP_ENTRY(ImageManager, xtpStartupImageManager, BuildImageManager, DestroyImageManager);
 
@@ -72,13 +70,11 @@ CXTPImageManager::~CXTPImageManager()
         ::FreeLibrary(m_hMsImgDll);
 }
 
-BOOL CXTPImageManager::AlphaBlend(HDC hdcDest, int xDest, int yDest, int cxDest, int cyDest,
-                                  HDC hdcSrc, int xSrc, int ySrc, int cxSrc, int cySrc,
-                                  BLENDFUNCTION blend) const
+BOOL CXTPImageManager::AlphaBlend(HDC hdcDest, int xDest, int yDest, int cxDest, int cyDest, HDC hdcSrc,
+                                  int xSrc, int ySrc, int cxSrc, int cySrc, BLENDFUNCTION blend) const
 {
-    return m_pfnAlphaBlend != NULL &&
-           m_pfnAlphaBlend(hdcDest, xDest, yDest, cxDest, cyDest, hdcSrc, xSrc, ySrc, cxSrc, cySrc,
-                           blend);
+    return m_pfnAlphaBlend != NULL
+           && m_pfnAlphaBlend(hdcDest, xDest, yDest, cxDest, cyDest, hdcSrc, xSrc, ySrc, cxSrc, cySrc, blend);
 }
 
 BOOL CXTPImageManager::IsAlphaIconsImageListSupported()
@@ -114,8 +110,8 @@ CXTPImageManagerIcon* CXTPImageManager::GetImage(UINT nCommand, int nWidth)
     return pIconSet ? pIconSet->GetIcon(nWidth, TRUE) : NULL;
 }
 
-BOOL CXTPImageManager::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand,
-                               CSize szIcon, XTPImageState imageState)
+BOOL CXTPImageManager::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand, CSize szIcon,
+                               XTPImageState imageState)
 {
     if (hIcon.IsEmpty())
         return FALSE;
@@ -129,10 +125,18 @@ BOOL CXTPImageManager::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nID
         return FALSE;
     switch (imageState)
     {
-    case xtpImageDisabled: pIconSet->SetDisabledIcon(hIcon, szIcon.cx); break;
-    case xtpImageHot: pIconSet->SetHotIcon(hIcon, szIcon.cx); break;
-    case xtpImageChecked: pIconSet->SetCheckedIcon(hIcon, szIcon.cx); break;
-    default: FindOrCreateIconSet(nIDCommand)->SetIcon(hIcon, szIcon.cx); break;
+    case xtpImageDisabled:
+        pIconSet->SetDisabledIcon(hIcon, szIcon.cx);
+        break;
+    case xtpImageHot:
+        pIconSet->SetHotIcon(hIcon, szIcon.cx);
+        break;
+    case xtpImageChecked:
+        pIconSet->SetCheckedIcon(hIcon, szIcon.cx);
+        break;
+    default:
+        FindOrCreateIconSet(nIDCommand)->SetIcon(hIcon, szIcon.cx);
+        break;
     }
     return TRUE;
 }
@@ -207,8 +211,7 @@ BOOL CXTPImageManager::SetIcons(CImageList& imlIcons, UINT* pCommands, int nCoun
         HICON hIcon = imlIcons.ExtractIcon(i);
         if (hIcon == NULL)
             return FALSE;
-        SetIcon(CXTPImageManagerIconHandle(hIcon), pCommands ? pCommands[i] : (UINT)i, szIcon,
-                imageState);
+        SetIcon(CXTPImageManagerIconHandle(hIcon), pCommands ? pCommands[i] : (UINT)i, szIcon, imageState);
         ::DestroyIcon(hIcon);
     }
     return TRUE;
@@ -270,8 +273,8 @@ BOOL CXTPImageManager::SetAlphaIcons(HBITMAP hStrip, UINT* pCommands, int nCount
     for (int nImage = 0; nImage < nImages; nImage++)
     {
         for (int nRow = 0; nRow < nRows; nRow++)
-            memcpy(&bits[nRow * nImageRow],
-                   (BYTE*)pStripBits + nRow * nStripRow + nImage * nImageRow, nImageRow);
+            memcpy(&bits[nRow * nImageRow], (BYTE*)pStripBits + nRow * nStripRow + nImage * nImageRow,
+                   nImageRow);
         images.push_back(CXTPImageManagerIcon::CreateAlphaBitmap(header, &bits[0]));
     }
     free(pStripBits);
@@ -280,8 +283,8 @@ BOOL CXTPImageManager::SetAlphaIcons(HBITMAP hStrip, UINT* pCommands, int nCount
     for (int i = 0; i < nCount && nNext < images.size(); i++)
     {
         if (pCommands == NULL || nImages == nCount || pCommands[i] != 0)
-            SetIcon(CXTPImageManagerIconHandle(images[nNext++]),
-                    pCommands ? pCommands[i] : (UINT)i, szIcon, imageState);
+            SetIcon(CXTPImageManagerIconHandle(images[nNext++]), pCommands ? pCommands[i] : (UINT)i, szIcon,
+                    imageState);
     }
     for (size_t i = 0; i < images.size(); i++)
     {
@@ -319,24 +322,21 @@ BOOL CXTPImageManager::SetIcons(UINT nIDResourceBitmap, UINT* pCommands, int nCo
     return SetIcons(bmpIcons, pCommands, nCount, szIcon, imageState, bAlpha);
 }
 
-BOOL CXTPImageManager::SetIcons(UINT nIDResourceToolBar, CBitmap& bmpIcons,
-                                XTPImageState imageState)
+BOOL CXTPImageManager::SetIcons(UINT nIDResourceToolBar, CBitmap& bmpIcons, XTPImageState imageState)
 {
     return WithToolbarLayout(nIDResourceToolBar, [&](UINT* pItems, int nCount, CSize szIcon) {
         return SetIcons(bmpIcons, pItems, nCount, szIcon, imageState);
     });
 }
 
-BOOL CXTPImageManager::SetIcons(UINT nIDResourceToolBar, UINT nIDResourceBitmap,
-                                XTPImageState imageState)
+BOOL CXTPImageManager::SetIcons(UINT nIDResourceToolBar, UINT nIDResourceBitmap, XTPImageState imageState)
 {
     return WithToolbarLayout(nIDResourceToolBar, [&](UINT* pItems, int nCount, CSize szIcon) {
         return SetIcons(nIDResourceBitmap, pItems, nCount, szIcon, imageState);
     });
 }
 
-BOOL CXTPImageManager::SetIcons(UINT nIDResourceToolBar, CImageList& imlIcons,
-                                XTPImageState imageState)
+BOOL CXTPImageManager::SetIcons(UINT nIDResourceToolBar, CImageList& imlIcons, XTPImageState imageState)
 {
     return WithToolbarLayout(nIDResourceToolBar, [&](UINT* pItems, int nCount, CSize szIcon) {
         return SetIcons(imlIcons, pItems, nCount, szIcon, imageState);
@@ -348,8 +348,7 @@ BOOL CXTPImageManager::SetIcons(UINT nIDResourceToolBar, XTPImageState imageStat
     return SetIcons(nIDResourceToolBar, nIDResourceToolBar, imageState);
 }
 
-BOOL CXTPImageManager::LoadToolbar(UINT nIDResourceToolBar, UINT*& pItems, int& nCount,
-                                   CSize& szIcon)
+BOOL CXTPImageManager::LoadToolbar(UINT nIDResourceToolBar, UINT*& pItems, int& nCount, CSize& szIcon)
 {
     DWORD nSize = 0;
     const BYTE* pData = XTPFindResourceData(nIDResourceToolBar, MAKEINTRESOURCE(241), nSize);
@@ -420,8 +419,8 @@ BOOL CXTPImageManager::SetIconFromResource(UINT nIDResourceIcon, UINT nIDCommand
     return SetIconFromImage(pImage, nSize, nIDCommand, szIcon, imageState);
 }
 
-BOOL CXTPImageManager::SetIconFromImage(const BYTE* pImage, DWORD nSize, UINT nIDCommand,
-                                        CSize szIcon, XTPImageState imageState)
+BOOL CXTPImageManager::SetIconFromImage(const BYTE* pImage, DWORD nSize, UINT nIDCommand, CSize szIcon,
+                                        XTPImageState imageState)
 {
     if (pImage == NULL || nSize < sizeof(BITMAPINFOHEADER))
         return FALSE;
@@ -429,8 +428,7 @@ BOOL CXTPImageManager::SetIconFromImage(const BYTE* pImage, DWORD nSize, UINT nI
     if (((const BITMAPINFOHEADER*)pImage)->biBitCount == 32)
         hImage = XTPCreateAlphaBitmapFromIconImage(pImage, nSize);
     else
-        hImage = ::CreateIconFromResourceEx((PBYTE)pImage, nSize, TRUE, 0x30000, szIcon.cx,
-                                            szIcon.cy, 0);
+        hImage = ::CreateIconFromResourceEx((PBYTE)pImage, nSize, TRUE, 0x30000, szIcon.cx, szIcon.cy, 0);
     return SetIcon(hImage, nIDCommand, szIcon, imageState);
 }
 
@@ -466,12 +464,10 @@ HBITMAP CXTPImageManager::ConvertAlphaBitmap(HDC hDC, HBITMAP hBitmap, COLORREF 
     free(pInfo);
 
     BYTE* pTarget = NULL;
-    HBITMAP hResult =
-        ::CreateDIBSection(NULL, &target, DIB_RGB_COLORS, (void**)&pTarget, NULL, 0);
+    HBITMAP hResult = ::CreateDIBSection(NULL, &target, DIB_RGB_COLORS, (void**)&pTarget, NULL, 0);
     if (hResult != NULL)
     {
-        BYTE background[3] = {GetBValue(clrBackground), GetGValue(clrBackground),
-                              GetRValue(clrBackground)};
+        BYTE background[3] = {GetBValue(clrBackground), GetGValue(clrBackground), GetRValue(clrBackground)};
         int nTargetRow = (nWidth * 3 + 3) & ~3;
         for (int nRow = 0; nRow < nRows; nRow++)
         {

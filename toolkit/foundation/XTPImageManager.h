@@ -26,20 +26,17 @@ public:
     CXTPImageManager();
     ~CXTPImageManager();
 
-    BOOL SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand,
-                 CSize szIcon = CSize(0, 0), XTPImageState imageState = xtpImageNormal);
+    BOOL SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nIDCommand, CSize szIcon = CSize(0, 0),
+                 XTPImageState imageState = xtpImageNormal);
     BOOL SetIcons(CBitmap& bmpIcons, UINT* pCommands, int nCount, CSize szIcon,
                   XTPImageState imageState = xtpImageNormal, BOOL bAlpha = FALSE);
     BOOL SetIcons(UINT nIDResourceBitmap, UINT* pCommands, int nCount, CSize szIcon,
                   XTPImageState imageState = xtpImageNormal);
     BOOL SetIcons(CImageList& imlIcons, UINT* pCommands, int nCount, CSize szIcon,
                   XTPImageState imageState = xtpImageNormal);
-    BOOL SetIcons(UINT nIDResourceToolBar, CBitmap& bmpIcons,
-                  XTPImageState imageState = xtpImageNormal);
-    BOOL SetIcons(UINT nIDResourceToolBar, UINT nIDResourceBitmap,
-                  XTPImageState imageState = xtpImageNormal);
-    BOOL SetIcons(UINT nIDResourceToolBar, CImageList& imlIcons,
-                  XTPImageState imageState = xtpImageNormal);
+    BOOL SetIcons(UINT nIDResourceToolBar, CBitmap& bmpIcons, XTPImageState imageState = xtpImageNormal);
+    BOOL SetIcons(UINT nIDResourceToolBar, UINT nIDResourceBitmap, XTPImageState imageState = xtpImageNormal);
+    BOOL SetIcons(UINT nIDResourceToolBar, CImageList& imlIcons, XTPImageState imageState = xtpImageNormal);
     BOOL SetIcons(UINT nIDResourceToolBar, XTPImageState imageState = xtpImageNormal);
     BOOL SetIconFromResource(UINT nIDResourceIcon, UINT nIDCommand, CSize szIcon,
                              XTPImageState imageState = xtpImageNormal);
@@ -49,8 +46,7 @@ public:
     static BOOL LoadToolbar(UINT nIDResourceToolBar, UINT*& pItems, int& nCount, CSize& szIcon);
     // The image size and the command ids (0 for separators) of toolbar
     // resource data; FALSE when the data is no toolbar resource.
-    static BOOL ReadToolbarLayout(const BYTE* pData, DWORD nSize, CSize& szIcon,
-                                  std::vector<UINT>& items);
+    static BOOL ReadToolbarLayout(const BYTE* pData, DWORD nSize, CSize& szIcon, std::vector<UINT>& items);
 
     CXTPImageManagerIcon* GetImage(UINT nCommand, int nWidth = 16);
     CXTPImageManagerIconSet* GetIconSet(UINT nCommand);
@@ -70,8 +66,8 @@ public:
     BOOL IsAlphaIconsSupported() const { return m_pfnAlphaBlend != NULL; }
     static BOOL IsAlphaIconsImageListSupported();
     // The system's alpha blending; FALSE when it is not available.
-    BOOL AlphaBlend(HDC hdcDest, int xDest, int yDest, int cxDest, int cyDest, HDC hdcSrc,
-                    int xSrc, int ySrc, int cxSrc, int cySrc, BLENDFUNCTION blend) const;
+    BOOL AlphaBlend(HDC hdcDest, int xDest, int yDest, int cxDest, int cyDest, HDC hdcSrc, int xSrc, int ySrc,
+                    int cxSrc, int cySrc, BLENDFUNCTION blend) const;
 
     static COLORREF GetBitmapPixel(UINT nIDResourceBitmap, int x, int y);
     static HBITMAP ConvertAlphaBitmap(HDC hDC, HBITMAP hBitmap, COLORREF clrBackground);
@@ -86,18 +82,16 @@ public:
     UINT PasteFromClipboard(COleDataObject& data);
 
 public:
-    BOOL m_bDrawReverted;   // icons are drawn mirrored (right-to-left layouts)
+    BOOL m_bDrawReverted; // icons are drawn mirrored (right-to-left layouts)
 
 private:
     CXTPImageManagerIconSet* FindOrCreateIconSet(UINT nIDCommand);
-    BOOL SetAlphaIcons(HBITMAP hStrip, UINT* pCommands, int nCount, CSize szIcon,
-                       XTPImageState imageState);
+    BOOL SetAlphaIcons(HBITMAP hStrip, UINT* pCommands, int nCount, CSize szIcon, XTPImageState imageState);
     BOOL SetIconFromImage(const BYTE* pImage, DWORD nSize, UINT nIDCommand, CSize szIcon,
                           XTPImageState imageState);
     static COLORREF GetTopLeftPixel(HBITMAP hBitmap);
 
-    typedef BOOL(WINAPI* PFNALPHABLEND)(HDC, int, int, int, int, HDC, int, int, int, int,
-                                        BLENDFUNCTION);
+    typedef BOOL(WINAPI* PFNALPHABLEND)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
 
     COLORREF m_clrMask;
     CIconSetMap m_mapImages;

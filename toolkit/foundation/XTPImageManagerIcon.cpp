@@ -5,8 +5,7 @@
 
 #include <math.h>
 
-namespace
-{
+namespace {
 // Shifts a channel 30 per cent of the way to white: trunc(76.5 + 0.7 c).
 BYTE FadeChannel(BYTE c)
 {
@@ -19,13 +18,12 @@ BYTE DisabledLevel(const BYTE* pPixel)
     double dGrey = 0.299 * pPixel[2] + 0.587 * pPixel[1] + 0.114 * pPixel[0];
     return (BYTE)(255.0 * pow(dGrey / 255.0, 0.5));
 }
-}
+} // namespace
 
 CXTPImageManagerIcon::CXTPImageManagerIcon(UINT nID, int nWidth, int nHeight,
                                            CXTPImageManagerIconSet* pIconSet)
     : m_nID(nID), m_nWidth(nWidth), m_nHeight(nHeight), m_bScaled(FALSE), m_pIconSet(pIconSet)
-{
-}
+{}
 
 CXTPImageManagerIcon::~CXTPImageManagerIcon()
 {
@@ -129,11 +127,11 @@ CXTPImageManagerIcon* CXTPImageManagerIcon::Scale(int nWidth)
 {
     if (m_hIcon.GetIcon() == NULL || m_nWidth == 0)
         return NULL;
-    CXTPImageManagerIcon* pScaled = new CXTPImageManagerIcon(
-        m_nID, nWidth, ::MulDiv(m_nHeight, nWidth, m_nWidth), m_pIconSet);
+    CXTPImageManagerIcon* pScaled =
+        new CXTPImageManagerIcon(m_nID, nWidth, ::MulDiv(m_nHeight, nWidth, m_nWidth), m_pIconSet);
     CXTPImageManagerIconHandle* sources[] = {&m_hIcon, &m_hDisabled, &m_hHot, &m_hChecked};
-    CXTPImageManagerIconHandle* targets[] = {&pScaled->m_hIcon, &pScaled->m_hDisabled,
-                                             &pScaled->m_hHot, &pScaled->m_hChecked};
+    CXTPImageManagerIconHandle* targets[] = {&pScaled->m_hIcon, &pScaled->m_hDisabled, &pScaled->m_hHot,
+                                             &pScaled->m_hChecked};
     for (int i = 0; i < 4; i++)
     {
         if (sources[i]->GetIcon() != NULL)
@@ -143,8 +141,7 @@ CXTPImageManagerIcon* CXTPImageManagerIcon::Scale(int nWidth)
 }
 
 void CXTPImageManagerIcon::Transform(const CXTPImageManagerIconHandle& hSource,
-                                     CXTPImageManagerIconHandle& hResult,
-                                     const PixelTransform& transform)
+                                     CXTPImageManagerIconHandle& hResult, const PixelTransform& transform)
 {
     if (hSource.IsAlpha())
         hResult = TransformAlphaBitmap(hSource.GetBitmap(), transform);
@@ -185,8 +182,7 @@ void CXTPImageManagerIcon::CreateDisabledIcon()
     });
 }
 
-void CXTPImageManagerIcon::Draw(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle& hIcon,
-                                CSize szIcon)
+void CXTPImageManagerIcon::Draw(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle& hIcon, CSize szIcon)
 {
     if (hIcon.IsEmpty() || m_nWidth == 0)
         return;
@@ -215,12 +211,11 @@ void CXTPImageManagerIcon::Draw(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle&
         imageList.Draw(pDC, 0, pt, ILD_NORMAL);
         return;
     }
-    ::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, hIcon.GetIcon(), szIcon.cx, szIcon.cy, 0, NULL,
-                 DI_NORMAL);
+    ::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, hIcon.GetIcon(), szIcon.cx, szIcon.cy, 0, NULL, DI_NORMAL);
 }
 
-void CXTPImageManagerIcon::DrawMono(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle& hIcon,
-                                    CSize szIcon, COLORREF clrBrush)
+void CXTPImageManagerIcon::DrawMono(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle& hIcon, CSize szIcon,
+                                    COLORREF clrBrush)
 {
     if (hIcon.GetIcon() == NULL)
         return;
@@ -230,8 +225,8 @@ void CXTPImageManagerIcon::DrawMono(CDC* pDC, CPoint pt, CXTPImageManagerIconHan
     HDC hDC = pDC->GetSafeHdc();
     if (!GetImageManager()->m_bDrawReverted)
     {
-        ::DrawStateA(hDC, hBrush, NULL, (LPARAM)hIcon.GetIcon(), 0, pt.x, pt.y, szIcon.cx,
-                     szIcon.cy, DST_ICON | DSS_MONO);
+        ::DrawStateA(hDC, hBrush, NULL, (LPARAM)hIcon.GetIcon(), 0, pt.x, pt.y, szIcon.cx, szIcon.cy,
+                     DST_ICON | DSS_MONO);
     }
     else
     {
@@ -241,8 +236,7 @@ void CXTPImageManagerIcon::DrawMono(CDC* pDC, CPoint pt, CXTPImageManagerIconHan
         HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
         RECT rc = {0, 0, szIcon.cx, szIcon.cy};
         ::FillRect(hMemDC, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
-        ::DrawIconEx(hMemDC, szIcon.cx, 0, hIcon.GetIcon(), -szIcon.cx, szIcon.cy, 0, NULL,
-                     DI_NORMAL);
+        ::DrawIconEx(hMemDC, szIcon.cx, 0, hIcon.GetIcon(), -szIcon.cx, szIcon.cy, 0, NULL, DI_NORMAL);
         ::SelectObject(hMemDC, hOld);
         ::DeleteDC(hMemDC);
         ::DrawStateA(hDC, hBrush, NULL, (LPARAM)hBitmap, 0, pt.x, pt.y, szIcon.cx, szIcon.cy,

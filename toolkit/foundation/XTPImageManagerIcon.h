@@ -18,8 +18,7 @@ public:
     // The height of a new icon until an image gives it its own.
     static const int kHeightUntilSet = 15;
 
-    CXTPImageManagerIcon(UINT nID, int nWidth, int nHeight,
-                         CXTPImageManagerIconSet* pIconSet = NULL);
+    CXTPImageManagerIcon(UINT nID, int nWidth, int nHeight, CXTPImageManagerIconSet* pIconSet = NULL);
     ~CXTPImageManagerIcon();
 
     CXTPImageManagerIconHandle& GetIcon() { return m_hIcon; }
@@ -52,8 +51,7 @@ public:
     // Draws the image at the point; a zero size means the icon's own size.
     void Draw(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle& hIcon, CSize szIcon = CSize(0, 0));
     // Draws the image's silhouette in one colour (icon images only).
-    void DrawMono(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle& hIcon, CSize szIcon,
-                  COLORREF clrBrush);
+    void DrawMono(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle& hIcon, CSize szIcon, COLORREF clrBrush);
 
     void Serialize(CArchive& ar) override;
 
@@ -61,8 +59,8 @@ public:
     static HICON ScaleToFit(HICON hIcon, CSize szExtent, int nWidth);
     // The 32-bit bitmap's header (a 52-byte block) and bits (malloc'ed; the
     // caller frees both); FALSE when the bitmap is not 32 bits per pixel.
-    static BOOL GetBitmapBits(CDC& dcSrc, HBITMAP hBitmap, PBITMAPINFO& pBitmapInfo,
-                              LPVOID& pBits, UINT& nSize);
+    static BOOL GetBitmapBits(CDC& dcSrc, HBITMAP hBitmap, PBITMAPINFO& pBitmapInfo, LPVOID& pBits,
+                              UINT& nSize);
     static HBITMAP CopyAlphaBitmap(HBITMAP hBitmap);
     static HBITMAP PreMultiplyAlphaBitmap(HBITMAP hBitmap);
     static void DrawAlphaBitmap(CDC* pDC, CPoint pt, HBITMAP hBitmap, CSize szDest,
@@ -88,8 +86,8 @@ private:
     void CreateDisabledIcon();
     // The image transformed by its kind: the whole alpha bitmap, or the
     // opaque pixels of an icon.
-    static void Transform(const CXTPImageManagerIconHandle& hSource,
-                          CXTPImageManagerIconHandle& hResult, const PixelTransform& transform);
+    static void Transform(const CXTPImageManagerIconHandle& hSource, CXTPImageManagerIconHandle& hResult,
+                          const PixelTransform& transform);
     CXTPImageManager* GetImageManager() const;
 
 private:

@@ -8,9 +8,8 @@
 #include <string.h>
 #include <vector>
 
-namespace
-{
-const UINT kHeaderBlockSize = 52;  // the 40-byte header and three colour masks
+namespace {
+const UINT kHeaderBlockSize = 52; // the 40-byte header and three colour masks
 
 // Room for any header GetDIBits may fill in, colour table included.
 struct BitmapInfoWithColors
@@ -44,7 +43,7 @@ std::vector<BYTE> ReadWholeFile(LPCTSTR pszFileName, DWORD nMaxSize)
     return data;
 }
 
-}
+} // namespace
 
 CSize CXTPImageManagerIcon::GetExtent(HICON hIcon)
 {
@@ -71,22 +70,21 @@ HICON CXTPImageManagerIcon::ScaleToFit(HICON hIcon, CSize szExtent, int nWidth)
     if (nWidth == szExtent.cx)
         return ::CopyIcon(hIcon);
     CImageList imageList;
-    if (!imageList.Create(nWidth, szExtent.cy * nWidth / szExtent.cx, ILC_COLOR32 | ILC_MASK, 1,
-                          0))
+    if (!imageList.Create(nWidth, szExtent.cy * nWidth / szExtent.cx, ILC_COLOR32 | ILC_MASK, 1, 0))
         return NULL;
     imageList.Add(hIcon);
     return imageList.ExtractIcon(0);
 }
 
-BOOL CXTPImageManagerIcon::GetBitmapBits(CDC& dcSrc, HBITMAP hBitmap, PBITMAPINFO& pBitmapInfo,
-                                         LPVOID& pBits, UINT& nSize)
+BOOL CXTPImageManagerIcon::GetBitmapBits(CDC& dcSrc, HBITMAP hBitmap, PBITMAPINFO& pBitmapInfo, LPVOID& pBits,
+                                         UINT& nSize)
 {
     BitmapInfoWithColors query;
     memset(&query, 0, sizeof(query));
     query.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    if (hBitmap == NULL ||
-        !::GetDIBits(dcSrc.GetSafeHdc(), hBitmap, 0, 0, NULL, (BITMAPINFO*)&query, DIB_RGB_COLORS) ||
-        query.bmiHeader.biBitCount != 32)
+    if (hBitmap == NULL
+        || !::GetDIBits(dcSrc.GetSafeHdc(), hBitmap, 0, 0, NULL, (BITMAPINFO*)&query, DIB_RGB_COLORS)
+        || query.bmiHeader.biBitCount != 32)
         return FALSE;
 
     pBitmapInfo = (PBITMAPINFO)calloc(1, kHeaderBlockSize);
@@ -127,8 +125,7 @@ HBITMAP CXTPImageManagerIcon::CreateAlphaBitmap(const BITMAPINFOHEADER& header, 
     return hBitmap;
 }
 
-HBITMAP CXTPImageManagerIcon::TransformAlphaBitmap(HBITMAP hBitmap,
-                                                   const PixelTransform& transform)
+HBITMAP CXTPImageManagerIcon::TransformAlphaBitmap(HBITMAP hBitmap, const PixelTransform& transform)
 {
     CDC dc;
     dc.CreateCompatibleDC(NULL);
@@ -165,9 +162,9 @@ HICON CXTPImageManagerIcon::TransformIconPixels(HICON hIcon, const PixelTransfor
         std::vector<DWORD> colors(bitmap.bmWidth * bitmap.bmHeight);
         std::vector<DWORD> mask(colors.size());
         HDC hDC = ::CreateCompatibleDC(NULL);
-        if (!colors.empty() &&
-            ::GetDIBits(hDC, info.hbmColor, 0, bitmap.bmHeight, &colors[0], &bits, DIB_RGB_COLORS) &&
-            ::GetDIBits(hDC, info.hbmMask, 0, bitmap.bmHeight, &mask[0], &bits, DIB_RGB_COLORS))
+        if (!colors.empty()
+            && ::GetDIBits(hDC, info.hbmColor, 0, bitmap.bmHeight, &colors[0], &bits, DIB_RGB_COLORS)
+            && ::GetDIBits(hDC, info.hbmMask, 0, bitmap.bmHeight, &mask[0], &bits, DIB_RGB_COLORS))
         {
             for (size_t i = 0; i < colors.size(); i++)
             {
@@ -200,8 +197,7 @@ HBITMAP CXTPImageManagerIcon::PreMultiplyAlphaBitmap(HBITMAP hBitmap)
     });
 }
 
-void CXTPImageManagerIcon::DrawAlphaBitmap(CDC* pDC, CPoint pt, HBITMAP hBitmap, CSize szDest,
-                                           CSize szSrc)
+void CXTPImageManagerIcon::DrawAlphaBitmap(CDC* pDC, CPoint pt, HBITMAP hBitmap, CSize szDest, CSize szSrc)
 {
     CXTPImageManager* pManager = XTPImageManager();
     if (hBitmap == NULL || !pManager->IsAlphaIconsSupported())
@@ -211,8 +207,8 @@ void CXTPImageManagerIcon::DrawAlphaBitmap(CDC* pDC, CPoint pt, HBITMAP hBitmap,
     HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
     HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    pManager->AlphaBlend(pDC->GetSafeHdc(), pt.x, pt.y, szDest.cx, szDest.cy, hMemDC, 0, 0,
-                         szSrc.cx, szSrc.cy, blend);
+    pManager->AlphaBlend(pDC->GetSafeHdc(), pt.x, pt.y, szDest.cx, szDest.cy, hMemDC, 0, 0, szSrc.cx,
+                         szSrc.cy, blend);
     ::SelectObject(hMemDC, hOld);
     ::DeleteDC(hMemDC);
 }
@@ -232,8 +228,8 @@ BOOL CXTPImageManagerIcon::IsAlphaBitmapResource(UINT nIDResource)
 {
     DWORD nSize = 0;
     const BYTE* pData = XTPFindResourceData(nIDResource, RT_BITMAP, nSize);
-    return pData != NULL && nSize >= sizeof(BITMAPINFOHEADER) &&
-           ((const BITMAPINFOHEADER*)pData)->biBitCount == 32;
+    return pData != NULL && nSize >= sizeof(BITMAPINFOHEADER)
+           && ((const BITMAPINFOHEADER*)pData)->biBitCount == 32;
 }
 
 BOOL CXTPImageManagerIcon::IsAlphaBitmapFile(LPCTSTR pszFileName)
@@ -244,8 +240,7 @@ BOOL CXTPImageManagerIcon::IsAlphaBitmapFile(LPCTSTR pszFileName)
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;
     DWORD nRead = 0;
-    BOOL bRead = ::ReadFile(hFile, headers, sizeof(headers), &nRead, NULL) &&
-                 nRead == sizeof(headers);
+    BOOL bRead = ::ReadFile(hFile, headers, sizeof(headers), &nRead, NULL) && nRead == sizeof(headers);
     ::CloseHandle(hFile);
     const BITMAPINFOHEADER* pInfo = (const BITMAPINFOHEADER*)(headers + sizeof(BITMAPFILEHEADER));
     return bRead && headers[0] == 'B' && headers[1] == 'M' && pInfo->biBitCount == 32;

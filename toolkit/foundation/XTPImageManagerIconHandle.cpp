@@ -3,24 +3,19 @@
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle()
     : m_hIcon(NULL), m_hBitmap(NULL), m_hAlphaBits(NULL), m_bClearHandles(TRUE)
-{
-}
+{}
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(HICON hIcon)
     : m_hIcon(hIcon), m_hBitmap(NULL), m_hAlphaBits(NULL), m_bClearHandles(FALSE)
-{
-}
+{}
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(HBITMAP hBitmap)
     : m_hIcon(NULL), m_hBitmap(hBitmap), m_hAlphaBits(NULL), m_bClearHandles(FALSE)
-{
-}
+{}
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(const CXTPImageManagerIconHandle& handle)
-    : m_hIcon(handle.m_hIcon), m_hBitmap(handle.m_hBitmap), m_hAlphaBits(NULL),
-      m_bClearHandles(FALSE)
-{
-}
+    : m_hIcon(handle.m_hIcon), m_hBitmap(handle.m_hBitmap), m_hAlphaBits(NULL), m_bClearHandles(FALSE)
+{}
 
 CXTPImageManagerIconHandle::~CXTPImageManagerIconHandle()
 {

@@ -4,8 +4,7 @@
 
 CXTPImageManagerIconSet::CXTPImageManagerIconSet(UINT nID, CXTPImageManager* pImageManager)
     : m_nID(nID), m_pImageManager(pImageManager)
-{
-}
+{}
 
 CXTPImageManagerIconSet::~CXTPImageManagerIconSet()
 {
@@ -80,7 +79,8 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::FindOrCreateIcon(int nWidth)
     CIconsMap::iterator it = m_mapIcons.find(nWidth);
     if (it != m_mapIcons.end())
         return it->second;
-    CXTPImageManagerIcon* pIcon = new CXTPImageManagerIcon(m_nID, nWidth, CXTPImageManagerIcon::kHeightUntilSet, this);
+    CXTPImageManagerIcon* pIcon =
+        new CXTPImageManagerIcon(m_nID, nWidth, CXTPImageManagerIcon::kHeightUntilSet, this);
     m_mapIcons[nWidth] = pIcon;
     return pIcon;
 }

@@ -5,8 +5,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 const UINT kArchiveBufferSize = 4096;
 }
 

@@ -8,14 +8,13 @@
 #include <vector>
 #include <string.h>
 
-namespace
-{
+namespace {
 const LPCTSTR kCheckSum = "CXTPImageManagerIcons";
 const long kIconVersion = 8;
 const long kDefaultIconWidth = 16;
 const UINT kMemFileGrowBytes = 1024;
 const UINT kArchiveBufferSize = 4096;
-const DWORD kHeaderRecordSize = 52;  // the 40-byte header and three colour masks
+const DWORD kHeaderRecordSize = 52; // the 40-byte header and three colour masks
 const LONG kMaxImageSide = 0x1000;
 
 typedef std::unique_ptr<CXTPPropExchange> CSectionPtr;
@@ -34,16 +33,15 @@ DWORD ImageBytes(const BITMAPINFOHEADER& header)
 }
 
 // A bitmap record: the header count and bytes, then the pixel count and
-// bytes, both counts in the archive's count form. Masks keep their 1 bit per pixel, every other bitmap is written
-// with 32 bits per pixel, so that the header record holds all it needs.
+// bytes, both counts in the archive's count form. Masks keep their 1 bit per pixel, every other bitmap is
+// written with 32 bits per pixel, so that the header record holds all it needs.
 void WriteBitmapRecord(CArchive& ar, HBITMAP hBitmap)
 {
     BitmapInfoWithColors info;
     memset(&info, 0, sizeof(info));
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     HDC hDC = ::CreateCompatibleDC(NULL);
-    BOOL bRead = hBitmap != NULL &&
-                 ::GetDIBits(hDC, hBitmap, 0, 0, NULL, (BITMAPINFO*)&info, DIB_RGB_COLORS);
+    BOOL bRead = hBitmap != NULL && ::GetDIBits(hDC, hBitmap, 0, 0, NULL, (BITMAPINFO*)&info, DIB_RGB_COLORS);
     std::vector<BYTE> bits;
     if (bRead)
     {
@@ -53,8 +51,9 @@ void WriteBitmapRecord(CArchive& ar, HBITMAP hBitmap)
         info.bmiHeader.biClrUsed = 0;
         info.bmiHeader.biSizeImage = ImageBytes(info.bmiHeader);
         bits.resize(info.bmiHeader.biSizeImage);
-        bRead = !bits.empty() && ::GetDIBits(hDC, hBitmap, 0, labs(info.bmiHeader.biHeight),
-                                             &bits[0], (BITMAPINFO*)&info, DIB_RGB_COLORS);
+        bRead = !bits.empty()
+                && ::GetDIBits(hDC, hBitmap, 0, labs(info.bmiHeader.biHeight), &bits[0], (BITMAPINFO*)&info,
+                               DIB_RGB_COLORS);
     }
     ::DeleteDC(hDC);
     if (!bRead)
@@ -87,10 +86,10 @@ HBITMAP ReadBitmapRecord(CArchive& ar)
     memset(&info, 0, sizeof(info));
     ReadExactly(ar, &info, kHeaderRecordSize);
     BITMAPINFOHEADER& header = info.bmiHeader;
-    if (header.biSize != sizeof(BITMAPINFOHEADER) || header.biPlanes != 1 ||
-        (header.biBitCount != 1 && header.biBitCount != 32) || header.biCompression != BI_RGB ||
-        header.biWidth <= 0 || header.biWidth > kMaxImageSide || header.biHeight == 0 ||
-        labs(header.biHeight) > kMaxImageSide)
+    if (header.biSize != sizeof(BITMAPINFOHEADER) || header.biPlanes != 1
+        || (header.biBitCount != 1 && header.biBitCount != 32) || header.biCompression != BI_RGB
+        || header.biWidth <= 0 || header.biWidth > kMaxImageSide || header.biHeight == 0
+        || labs(header.biHeight) > kMaxImageSide)
         AfxThrowArchiveException(CArchiveException::genericException);
     header.biClrUsed = 0;
 
@@ -140,8 +139,7 @@ HICON IconFromBitmaps(HBITMAP hColor, HBITMAP hMask)
     BITMAP bitmap;
     if (!::GetObject(hColor, sizeof(bitmap), &bitmap))
         return NULL;
-    HIMAGELIST hList = ::ImageList_Create(bitmap.bmWidth, bitmap.bmHeight, ILC_COLOR24 | ILC_MASK,
-                                          1, 0);
+    HIMAGELIST hList = ::ImageList_Create(bitmap.bmWidth, bitmap.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
     if (hList == NULL)
         return NULL;
     HICON hIcon = NULL;
@@ -181,7 +179,7 @@ void ReadImage(CArchive& ar, CXTPImageManagerIconHandle& hImage)
     ::DeleteObject(hFirst);
     ::DeleteObject(hSecond);
 }
-}
+} // namespace
 
 void CXTPImageManagerIcon::Serialize(CArchive& ar)
 {
@@ -244,8 +242,7 @@ void CXTPImageManager::DoPropExchangeIcons(UINT nIDCommand, CXTPPropExchange* pP
     if (pIconSet != NULL)
     {
         const CXTPImageManagerIconSet::CIconsMap& map = pIconSet->GetIcons();
-        for (CXTPImageManagerIconSet::CIconsMap::const_iterator it = map.begin(); it != map.end();
-             ++it)
+        for (CXTPImageManagerIconSet::CIconsMap::const_iterator it = map.begin(); it != map.end(); ++it)
         {
             if (!it->second->IsScaled())
                 icons.push_back(it->second);

@@ -26,8 +26,7 @@ CRect PrimaryWorkArea()
 CXTPMultiMonitor::CXTPMultiMonitor()
     : m_pfnGetSystemMetrics(NULL), m_pfnMonitorFromWindow(NULL), m_pfnMonitorFromRect(NULL),
       m_pfnMonitorFromPoint(NULL), m_pfnGetMonitorInfo(NULL), m_bInitialized(FALSE)
-{
-}
+{}
 
 void CXTPMultiMonitor::Bind()
 {

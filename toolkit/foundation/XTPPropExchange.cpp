@@ -4,8 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-namespace
-{
+namespace {
 const UINT kDefaultSchema = 8;
 const UINT kMemFileGrowBytes = 1024;
 const UINT kArchiveBufferSize = 4096;
@@ -35,30 +34,39 @@ BOOL IsStringType(VARTYPE vtProp)
 
 LPCTSTR StringOf(VARTYPE vtProp, const void* pv)
 {
-    return vtProp == VT_LPSTR ? (LPCTSTR)pv : (LPCTSTR)*(const CString*)pv;
+    return vtProp == VT_LPSTR ? (LPCTSTR)pv : (LPCTSTR) * (const CString*)pv;
 }
-}
+} // namespace
 
 CXTPPropExchange::CXTPPropExchange()
     : m_dwData(0), m_bLoading(FALSE), m_nSchema(kDefaultSchema), m_bChildSection(FALSE),
       m_bEmptySection(FALSE), m_bInitialized(FALSE), m_bUseDefaultOnLoad(TRUE)
-{
-}
+{}
 
 CXTPPropExchange::~CXTPPropExchange()
-{
-}
+{}
 
 UINT CXTPPropExchange::GetSizeOfVarType(VARTYPE vtProp)
 {
     switch (vtProp)
     {
-    case VT_UI1: return 1;
-    case VT_I2: return 2;
-    case VT_I4: case VT_R4: case VT_BOOL: case VT_BSTR: return 4;
-    case VT_R8: case VT_CY: case VT_EX_SIZE: return 8;
-    case VT_EX_RECT: return 16;
-    default: return 0;
+    case VT_UI1:
+        return 1;
+    case VT_I2:
+        return 2;
+    case VT_I4:
+    case VT_R4:
+    case VT_BOOL:
+    case VT_BSTR:
+        return 4;
+    case VT_R8:
+    case VT_CY:
+    case VT_EX_SIZE:
+        return 8;
+    case VT_EX_RECT:
+        return 16;
+    default:
+        return 0;
     }
 }
 
@@ -113,8 +121,11 @@ void CXTPPropExchange::PreformatString(CString& strValue, BOOL bLoading)
         if (ch == '\\' && i + 1 < nLength)
         {
             char chNext = strValue[i + 1];
-            char chEscaped = chNext == '\\' ? '\\' : chNext == 'n' ? '\n' : chNext == 'r' ? '\r'
-                           : chNext == 't' ? '\t' : 0;
+            char chEscaped = chNext == '\\'  ? '\\'
+                             : chNext == 'n' ? '\n'
+                             : chNext == 'r' ? '\r'
+                             : chNext == 't' ? '\t'
+                                             : 0;
             if (chEscaped)
             {
                 strResult += chEscaped;
@@ -188,8 +199,8 @@ BOOL CXTPPropExchange::ExchangePropStringHelper(CString& strValue, VARTYPE vtPro
         else if (vtProp == VT_EX_RECT)
         {
             const RECT* pRect = (const RECT*)pvProp;
-            strValue.Format("%i, %i, %i, %i", (int)pRect->left, (int)pRect->top,
-                            (int)pRect->right, (int)pRect->bottom);
+            strValue.Format("%i, %i, %i, %i", (int)pRect->left, (int)pRect->top, (int)pRect->right,
+                            (int)pRect->bottom);
         }
         else if (vtProp == VT_EX_SIZE)
         {
@@ -398,15 +409,12 @@ void CXTPPropExchange::ExchangeSchema()
     m_nSchema = (UINT)nSchema;
 }
 
-CXTPPropExchangeEnumerator::CXTPPropExchangeEnumerator(CXTPPropExchange* pContainer,
-                                                       LPCTSTR pszSection)
+CXTPPropExchangeEnumerator::CXTPPropExchangeEnumerator(CXTPPropExchange* pContainer, LPCTSTR pszSection)
     : m_pContainer(pContainer), m_strSectionName(pszSection), m_nCount(0)
-{
-}
+{}
 
 CXTPPropExchangeEnumerator::~CXTPPropExchangeEnumerator()
-{
-}
+{}
 
 POSITION CXTPPropExchangeEnumerator::GetPosition(DWORD dwCount, BOOL bCompactMode)
 {
@@ -508,8 +516,7 @@ BOOL PX_String(CXTPPropExchange* pPX, LPCTSTR pszPropName, CString& strValue)
     return pPX->ExchangeProp(pszPropName, VT_LPSTR, &strValue, NULL);
 }
 
-BOOL PX_String(CXTPPropExchange* pPX, LPCTSTR pszPropName, CString& strValue,
-               LPCTSTR lpszDefault)
+BOOL PX_String(CXTPPropExchange* pPX, LPCTSTR pszPropName, CString& strValue, LPCTSTR lpszDefault)
 {
     return pPX->ExchangeProp(pszPropName, VT_LPSTR, &strValue, lpszDefault);
 }
@@ -529,8 +536,7 @@ BOOL PX_Double(CXTPPropExchange* pPX, LPCTSTR pszPropName, double& doubleValue)
     return pPX->ExchangeProp(pszPropName, VT_R8, &doubleValue, NULL);
 }
 
-BOOL PX_Double(CXTPPropExchange* pPX, LPCTSTR pszPropName, double& doubleValue,
-               double doubleDefault)
+BOOL PX_Double(CXTPPropExchange* pPX, LPCTSTR pszPropName, double& doubleValue, double doubleDefault)
 {
     return pPX->ExchangeProp(pszPropName, VT_R8, &doubleValue, &doubleDefault);
 }

@@ -18,8 +18,7 @@ public:
     virtual ~CXTPPropExchange();
 
     // Exchanges one named value of type vtProp; pvDefault may be NULL (no default).
-    virtual BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
-                              const void* pvDefault) = 0;
+    virtual BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) = 0;
     // A binary block; on load a NULL pData receives a malloc'ed buffer.
     virtual BOOL ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, DWORD& nBytes);
     virtual BOOL ExchangeRuntimeClass(LPCTSTR pszPropName, CRuntimeClass*& pClass,
@@ -60,12 +59,11 @@ public:
     static CRuntimeClass* FindRuntimeClass(LPCSTR lpszClassName);
 
 public:
-    DWORD_PTR m_dwData;     // free for the caller; 0 unless set
+    DWORD_PTR m_dwData; // free for the caller; 0 unless set
 
 protected:
     // Converts between a value and its text form; FALSE when the type has none.
-    BOOL ExchangePropStringHelper(CString& strValue, VARTYPE vtProp, void* pvProp,
-                                  const void* pvDefault);
+    BOOL ExchangePropStringHelper(CString& strValue, VARTYPE vtProp, void* pvProp, const void* pvDefault);
 
 protected:
     BOOL m_bLoading;
@@ -141,13 +139,11 @@ BOOL PX_UInt(CXTPPropExchange* pPX, LPCTSTR pszPropName, UINT& nValue, UINT nDef
 BOOL PX_Bool(CXTPPropExchange* pPX, LPCTSTR pszPropName, BOOL& bValue);
 BOOL PX_Bool(CXTPPropExchange* pPX, LPCTSTR pszPropName, BOOL& bValue, BOOL bDefault);
 BOOL PX_String(CXTPPropExchange* pPX, LPCTSTR pszPropName, CString& strValue);
-BOOL PX_String(CXTPPropExchange* pPX, LPCTSTR pszPropName, CString& strValue,
-               LPCTSTR lpszDefault);
+BOOL PX_String(CXTPPropExchange* pPX, LPCTSTR pszPropName, CString& strValue, LPCTSTR lpszDefault);
 BOOL PX_Float(CXTPPropExchange* pPX, LPCTSTR pszPropName, float& floatValue);
 BOOL PX_Float(CXTPPropExchange* pPX, LPCTSTR pszPropName, float& floatValue, float floatDefault);
 BOOL PX_Double(CXTPPropExchange* pPX, LPCTSTR pszPropName, double& doubleValue);
-BOOL PX_Double(CXTPPropExchange* pPX, LPCTSTR pszPropName, double& doubleValue,
-               double doubleDefault);
+BOOL PX_Double(CXTPPropExchange* pPX, LPCTSTR pszPropName, double& doubleValue, double doubleDefault);
 BOOL PX_Size(CXTPPropExchange* pPX, LPCTSTR pszPropName, CSize& szValue, CSize szDefault);
 BOOL PX_Point(CXTPPropExchange* pPX, LPCTSTR pszPropName, CPoint& ptValue, CPoint ptDefault);
 BOOL PX_Rect(CXTPPropExchange* pPX, LPCTSTR pszPropName, CRect& rcValue, CRect rcDefault);

@@ -72,8 +72,7 @@ BOOL CXTPPropExchangeArchive::ExchangeRuntimeClass(LPCTSTR, CRuntimeClass*& pCla
     return TRUE;
 }
 
-BOOL CXTPPropExchangeArchive::ExchangeObjectInstance(CObject*& pObject,
-                                                     CRuntimeClass* pObjectRuntime)
+BOOL CXTPPropExchangeArchive::ExchangeObjectInstance(CObject*& pObject, CRuntimeClass* pObjectRuntime)
 {
     if (!CXTPPropExchange::ExchangeObjectInstance(pObject, pObjectRuntime))
         return FALSE;
@@ -87,8 +86,7 @@ CArchive* CXTPPropExchangeArchive::GetArchive(LPCTSTR)
 }
 
 void CXTPPropExchangeArchive::ReleaseArchive(LPCTSTR, CArchive*)
-{
-}
+{}
 
 CXTPPropExchange* CXTPPropExchangeArchive::GetSection(LPCTSTR)
 {

@@ -8,8 +8,7 @@ class CXTPPropExchangeArchive : public CXTPPropExchange
 public:
     explicit CXTPPropExchangeArchive(CArchive& ar);
 
-    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
-                      const void* pvDefault) override;
+    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override;
     BOOL ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, DWORD& nBytes) override;
     BOOL ExchangeRuntimeClass(LPCTSTR pszPropName, CRuntimeClass*& pClass,
                               CRuntimeClass* pDefaultClass) override;

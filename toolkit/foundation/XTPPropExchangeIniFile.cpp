@@ -1,7 +1,6 @@
 #include "toolkit/foundation/XTPPropExchangeIniFile.h"
 
-namespace
-{
+namespace {
 const DWORD kFirstReadSize = 4096;
 
 BOOL IsTrimmedByProfileRead(char ch)
@@ -14,12 +13,12 @@ BOOL IsTrimmedByProfileRead(char ch)
 CString ProtectedFromProfileRead(const CString& strValue)
 {
     int nLength = strValue.GetLength();
-    if (nLength == 0 ||
-        (!IsTrimmedByProfileRead(strValue[0]) && !IsTrimmedByProfileRead(strValue[nLength - 1])))
+    if (nLength == 0
+        || (!IsTrimmedByProfileRead(strValue[0]) && !IsTrimmedByProfileRead(strValue[nLength - 1])))
         return strValue;
     return "\"" + strValue + "\"";
 }
-}
+} // namespace
 
 CXTPPropExchangeIniFile::CXTPPropExchangeIniFile(BOOL bLoading, LPCTSTR lpszParentSection,
                                                  LPCTSTR lpszSection)
@@ -49,8 +48,8 @@ BOOL CXTPPropExchangeIniFile::OnBeforeExchange()
         {
             char szTempPath[MAX_PATH];
             char szTempFile[MAX_PATH];
-            if (::GetTempPathA(MAX_PATH, szTempPath) == 0 ||
-                ::GetTempFileNameA(szTempPath, "xtp", 0, szTempFile) == 0)
+            if (::GetTempPathA(MAX_PATH, szTempPath) == 0
+                || ::GetTempFileNameA(szTempPath, "xtp", 0, szTempFile) == 0)
                 return FALSE;
             m_strFileName = szTempFile;
         }
@@ -87,8 +86,8 @@ BOOL CXTPPropExchangeIniFile::ReadString(LPCTSTR pszPropName, CString& strValue)
     for (DWORD nSize = kFirstReadSize;; nSize *= 2)
     {
         LPTSTR pszBuffer = strValue.GetBuffer(nSize);
-        DWORD nRead = ::GetPrivateProfileStringA(m_strSectionName, pszPropName, "", pszBuffer,
-                                                 nSize, m_strFileName);
+        DWORD nRead =
+            ::GetPrivateProfileStringA(m_strSectionName, pszPropName, "", pszBuffer, nSize, m_strFileName);
         strValue.ReleaseBuffer(nRead);
         if (nRead < nSize - 1)
             return nRead > 0;
@@ -111,8 +110,8 @@ BOOL CXTPPropExchangeIniFile::ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, 
         CString strValue;
         if (!ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault))
             return FALSE;
-        return ::WritePrivateProfileStringA(m_strSectionName, pszPropName,
-                                            ProtectedFromProfileRead(strValue), m_strFileName);
+        return ::WritePrivateProfileStringA(m_strSectionName, pszPropName, ProtectedFromProfileRead(strValue),
+                                            m_strFileName);
     }
 
     if (!m_bUseDefaultOnLoad)

@@ -14,8 +14,7 @@ public:
     // Copies the working file over the file at the path; FALSE when that fails.
     BOOL SaveToFile(LPCTSTR lpszFileName);
 
-    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
-                      const void* pvDefault) override;
+    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override;
     CXTPPropExchange* GetSection(LPCTSTR pszSection) override;
     BOOL OnBeforeExchange() override;
 

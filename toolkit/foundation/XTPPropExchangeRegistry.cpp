@@ -3,8 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
-CXTPPropExchangeRegistry::CXTPPropExchangeRegistry(BOOL bLoading, HKEY hParentKey,
-                                                   LPCTSTR lpszSection)
+CXTPPropExchangeRegistry::CXTPPropExchangeRegistry(BOOL bLoading, HKEY hParentKey, LPCTSTR lpszSection)
     : m_hSectionKey(NULL), m_hParentKey(hParentKey), m_strSectionName(lpszSection)
 {
     m_bLoading = bLoading;
@@ -30,8 +29,8 @@ BOOL CXTPPropExchangeRegistry::OnBeforeExchange()
     {
         m_bInitialized = TRUE;
         REGSAM access = IsLoading() ? KEY_READ : KEY_WRITE;
-        if (::RegCreateKeyExA(m_hParentKey, m_strSectionName, 0, NULL, 0, access, NULL,
-                              &m_hSectionKey, NULL) != ERROR_SUCCESS)
+        if (::RegCreateKeyExA(m_hParentKey, m_strSectionName, 0, NULL, 0, access, NULL, &m_hSectionKey, NULL)
+            != ERROR_SUCCESS)
             m_hSectionKey = NULL;
     }
     return m_hSectionKey != NULL;
@@ -59,14 +58,20 @@ BOOL CXTPPropExchangeRegistry::StoreProp(LPCTSTR pszPropName, VARTYPE vtProp, co
     CString strText;
     switch (vtProp)
     {
-    case VT_I2: case VT_I4: case VT_BOOL: case VT_UI1:
+    case VT_I2:
+    case VT_I4:
+    case VT_BOOL:
+    case VT_UI1:
         return SetValue(pszPropName, REG_DWORD, pvProp, GetSizeOfVarType(vtProp));
-    case VT_R4: case VT_R8:
+    case VT_R4:
+    case VT_R8:
         return SetValue(pszPropName, REG_BINARY, pvProp, GetSizeOfVarType(vtProp));
-    case VT_BSTR: case VT_LPSTR:
+    case VT_BSTR:
+    case VT_LPSTR:
         strText = *(const CString*)pvProp;
         break;
-    case VT_EX_RECT: case VT_EX_SIZE:
+    case VT_EX_RECT:
+    case VT_EX_SIZE:
         ExchangePropStringHelper(strText, vtProp, (void*)pvProp, NULL);
         break;
     default:
@@ -75,24 +80,21 @@ BOOL CXTPPropExchangeRegistry::StoreProp(LPCTSTR pszPropName, VARTYPE vtProp, co
     return SetValue(pszPropName, REG_SZ, (LPCTSTR)strText, strText.GetLength() + 1);
 }
 
-BOOL CXTPPropExchangeRegistry::SetValue(LPCTSTR pszPropName, DWORD dwType, const void* pData,
-                                        DWORD nBytes)
+BOOL CXTPPropExchangeRegistry::SetValue(LPCTSTR pszPropName, DWORD dwType, const void* pData, DWORD nBytes)
 {
-    return ::RegSetValueExA(m_hSectionKey, pszPropName, 0, dwType, (const BYTE*)pData, nBytes) ==
-           ERROR_SUCCESS;
+    return ::RegSetValueExA(m_hSectionKey, pszPropName, 0, dwType, (const BYTE*)pData, nBytes)
+           == ERROR_SUCCESS;
 }
 
 BOOL CXTPPropExchangeRegistry::QueryString(LPCTSTR pszPropName, CString& strValue)
 {
     DWORD nBytes = 0;
-    if (::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, NULL, &nBytes) !=
-        ERROR_SUCCESS)
+    if (::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, NULL, &nBytes) != ERROR_SUCCESS)
         return FALSE;
     // Stored strings need not end with a zero: room for one more is added.
     LPTSTR pszBuffer = strValue.GetBuffer(nBytes + 1);
     memset(pszBuffer, 0, nBytes + 1);
-    LONG nResult = ::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL,
-                                      (BYTE*)pszBuffer, &nBytes);
+    LONG nResult = ::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, (BYTE*)pszBuffer, &nBytes);
     strValue.ReleaseBuffer();
     return nResult == ERROR_SUCCESS;
 }
@@ -105,14 +107,19 @@ BOOL CXTPPropExchangeRegistry::LoadProp(LPCTSTR pszPropName, VARTYPE vtProp, voi
 
     switch (vtProp)
     {
-    case VT_I2: case VT_I4: case VT_BOOL: case VT_UI1: case VT_R4: case VT_R8:
+    case VT_I2:
+    case VT_I4:
+    case VT_BOOL:
+    case VT_UI1:
+    case VT_R4:
+    case VT_R8:
     {
         // Integers stored with fewer bytes than their type are zero-extended.
         BYTE buffer[8] = {0};
         UINT nSize = GetSizeOfVarType(vtProp);
         DWORD nBytes = vtProp == VT_R8 ? 8 : 4;
-        BOOL bRead = ::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, buffer,
-                                        &nBytes) == ERROR_SUCCESS;
+        BOOL bRead =
+            ::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, buffer, &nBytes) == ERROR_SUCCESS;
         if ((vtProp == VT_R4 || vtProp == VT_R8) && nBytes != nSize)
             bRead = FALSE;
         if (!bRead)
@@ -120,7 +127,10 @@ BOOL CXTPPropExchangeRegistry::LoadProp(LPCTSTR pszPropName, VARTYPE vtProp, voi
         memcpy(pvProp, buffer, nSize);
         return TRUE;
     }
-    case VT_BSTR: case VT_LPSTR: case VT_EX_RECT: case VT_EX_SIZE:
+    case VT_BSTR:
+    case VT_LPSTR:
+    case VT_EX_RECT:
+    case VT_EX_SIZE:
     {
         CString strValue;
         if (!QueryString(pszPropName, strValue))
@@ -145,8 +155,7 @@ BOOL CXTPPropExchangeRegistry::ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, D
         return SetValue(pszPropName, REG_BINARY, pData, nBytes);
 
     DWORD nStored = 0;
-    if (::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, NULL, &nStored) !=
-        ERROR_SUCCESS)
+    if (::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, NULL, &nStored) != ERROR_SUCCESS)
         return FALSE;
     if (nStored == 0)
     {
@@ -163,8 +172,7 @@ BOOL CXTPPropExchangeRegistry::ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, D
     }
     else if (nBytes < nStored)
         return FALSE;
-    if (::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, pData, &nStored) !=
-        ERROR_SUCCESS)
+    if (::RegQueryValueExA(m_hSectionKey, pszPropName, NULL, NULL, pData, &nStored) != ERROR_SUCCESS)
     {
         if (bAllocated)
         {
@@ -180,8 +188,7 @@ BOOL CXTPPropExchangeRegistry::ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, D
 CXTPPropExchange* CXTPPropExchangeRegistry::GetSection(LPCTSTR pszSection)
 {
     OnBeforeExchange();
-    CXTPPropExchangeRegistry* pSection =
-        new CXTPPropExchangeRegistry(IsLoading(), m_hSectionKey, pszSection);
+    CXTPPropExchangeRegistry* pSection = new CXTPPropExchangeRegistry(IsLoading(), m_hSectionKey, pszSection);
     pSection->InitSection(this);
     return pSection;
 }
@@ -198,14 +205,12 @@ void CXTPPropExchangeRegistry::EmptySection()
 BOOL CXTPPropExchangeRegistry::DeleteKeyTree(HKEY hParentKey, LPCTSTR lpszKeyName)
 {
     HKEY hKey = NULL;
-    if (::RegOpenKeyExA(hParentKey, lpszKeyName, 0, KEY_READ | KEY_WRITE, &hKey) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExA(hParentKey, lpszKeyName, 0, KEY_READ | KEY_WRITE, &hKey) != ERROR_SUCCESS)
         return FALSE;
     char szSubKey[MAX_PATH];
     DWORD nLength = sizeof(szSubKey);
     BOOL bDeleted = TRUE;
-    while (bDeleted &&
-           ::RegEnumKeyExA(hKey, 0, szSubKey, &nLength, NULL, NULL, NULL, NULL) == ERROR_SUCCESS)
+    while (bDeleted && ::RegEnumKeyExA(hKey, 0, szSubKey, &nLength, NULL, NULL, NULL, NULL) == ERROR_SUCCESS)
     {
         bDeleted = DeleteKeyTree(hKey, szSubKey);
         nLength = sizeof(szSubKey);

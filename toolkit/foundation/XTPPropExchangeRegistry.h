@@ -9,8 +9,7 @@ public:
     CXTPPropExchangeRegistry(BOOL bLoading, HKEY hParentKey, LPCTSTR lpszSection);
     ~CXTPPropExchangeRegistry();
 
-    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
-                      const void* pvDefault) override;
+    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override;
     BOOL ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, DWORD& nBytes) override;
     CXTPPropExchange* GetSection(LPCTSTR pszSection) override;
     void EmptySection() override;

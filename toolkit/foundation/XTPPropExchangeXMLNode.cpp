@@ -2,8 +2,7 @@
 
 #include <string.h>
 
-namespace
-{
+namespace {
 CXTPComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* pNode, LPCTSTR lpszQuery)
 {
     CXTPComPtr<IXMLDOMNode> result;
@@ -11,10 +10,9 @@ CXTPComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* pNode, LPCTSTR lpszQuery)
         pNode->selectSingleNode(CXTPBstr(lpszQuery), result.Receive());
     return result;
 }
-}
+} // namespace
 
-CXTPPropExchangeXMLNode::CXTPPropExchangeXMLNode(BOOL bLoading, IXMLDOMNode* pParentNode,
-                                                 LPCTSTR lpszSection)
+CXTPPropExchangeXMLNode::CXTPPropExchangeXMLNode(BOOL bLoading, IXMLDOMNode* pParentNode, LPCTSTR lpszSection)
     : m_xmlParentNode(pParentNode), m_strSectionName(lpszSection), m_bCompactMode(TRUE)
 {
     m_bLoading = bLoading;
@@ -73,21 +71,18 @@ BOOL CXTPPropExchangeXMLNode::LoadFromFile(LPCTSTR lpszFileName)
     if (::GetFileAttributesA(lpszFileName) == INVALID_FILE_ATTRIBUTES || !CreateDocumentInstance())
         return FALSE;
     VARIANT_BOOL bLoaded = VARIANT_FALSE;
-    if (FAILED(m_xmlDocPtr->load(CXTPPathVariant(lpszFileName), &bLoaded)) ||
-        bLoaded != VARIANT_TRUE)
+    if (FAILED(m_xmlDocPtr->load(CXTPPathVariant(lpszFileName), &bLoaded)) || bLoaded != VARIANT_TRUE)
         return FALSE;
     TakeDocumentAsParent();
     return TRUE;
 }
 
-CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLNode::AppendElement(IXMLDOMNode* pParent,
-                                                               LPCTSTR lpszName)
+CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLNode::AppendElement(IXMLDOMNode* pParent, LPCTSTR lpszName)
 {
     CXTPComPtr<IXMLDOMNode> appended;
     CXTPComPtr<IXMLDOMElement> element;
-    if (pParent == NULL ||
-        FAILED(m_xmlDocPtr->createElement(CXTPBstr(lpszName), element.Receive())) ||
-        element == NULL)
+    if (pParent == NULL || FAILED(m_xmlDocPtr->createElement(CXTPBstr(lpszName), element.Receive()))
+        || element == NULL)
         return appended;
     pParent->appendChild(element, appended.Receive());
     return appended;
@@ -120,8 +115,7 @@ BOOL CXTPPropExchangeXMLNode::OnBeforeExchange()
     return m_xmlParentNode != NULL && m_xmlDocPtr != NULL && m_xmlSectionNode != NULL;
 }
 
-CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLNode::GetProfileNode(LPCTSTR pszPropName,
-                                                                BOOL bCreate)
+CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLNode::GetProfileNode(LPCTSTR pszPropName, BOOL bCreate)
 {
     if (!m_bCompactMode)
     {
@@ -140,8 +134,7 @@ CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLNode::GetProfileNode(LPCTSTR pszPropN
     if (node == NULL && bCreate)
     {
         CXTPComPtr<IXMLDOMAttribute> attribute;
-        if (SUCCEEDED(m_xmlDocPtr->createAttribute(bstrName, attribute.Receive())) &&
-            attribute != NULL)
+        if (SUCCEEDED(m_xmlDocPtr->createAttribute(bstrName, attribute.Receive())) && attribute != NULL)
             attributes->setNamedItem(attribute, node.Receive());
     }
     return node;
@@ -265,8 +258,8 @@ CString CXTPPropExchangeXMLNode::FormatXml(const CString& strSource, LPCTSTR lps
     for (int i = 1; i < nLength; i++)
     {
         char ch = strXml[i];
-        BOOL bClosing = (ch == '>' && strXml[i - 1] == '/') ||
-                        (ch == '<' && i + 1 < nLength && strXml[i + 1] == '/');
+        BOOL bClosing =
+            (ch == '>' && strXml[i - 1] == '/') || (ch == '<' && i + 1 < nLength && strXml[i + 1] == '/');
         if (bClosing)
         {
             strIndent = strIndent.Left(strIndent.GetLength() - 1);
@@ -286,8 +279,7 @@ CString CXTPPropExchangeXMLNode::FormatXml(const CString& strSource, LPCTSTR lps
 CXTPPropExchangeXMLEnumerator::CXTPPropExchangeXMLEnumerator(CXTPPropExchangeXMLNode* pContainer,
                                                              LPCTSTR pszSection)
     : CXTPPropExchangeEnumerator(pContainer, pszSection), m_pXMLContainer(pContainer)
-{
-}
+{}
 
 CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLEnumerator::FindItem(DWORD nIndex)
 {
@@ -317,8 +309,7 @@ CXTPPropExchange* CXTPPropExchangeXMLEnumerator::GetNext(POSITION& pos)
     CXTPComPtr<IXMLDOMNode> item;
     if (m_pXMLContainer->IsStoring())
     {
-        item = m_pXMLContainer->AppendElement(m_pXMLContainer->m_xmlSectionNode,
-                                              m_strSectionName);
+        item = m_pXMLContainer->AppendElement(m_pXMLContainer->m_xmlSectionNode, m_strSectionName);
         nPosition++;
         pos = nPosition > m_nCount ? NULL : (POSITION)nPosition;
     }

@@ -22,8 +22,7 @@ public:
     void SetCompactMode(BOOL bCompactMode) { m_bCompactMode = bCompactMode; }
     BOOL IsPropertyExists(LPCTSTR pszPropName);
 
-    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
-                      const void* pvDefault) override;
+    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override;
     CXTPPropExchange* GetSection(LPCTSTR pszSection) override;
     void EmptySection() override;
     BOOL OnBeforeExchange() override;

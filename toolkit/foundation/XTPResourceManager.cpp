@@ -3,8 +3,7 @@
 #include "framework/window/AppHelpers.h"
 #include "toolkit/foundation/XTPStartup.h"
 
-namespace
-{
+namespace {
 HINSTANCE g_hToolkitResource = NULL;
 HINSTANCE g_hToolkitInstance = NULL;
 
@@ -15,7 +14,7 @@ void DestroyResourceManager()
     delete g_pResourceManager;
     g_pResourceManager = NULL;
 }
-}
+} // namespace
 
 XTP_STARTUP_ENTRY(ResourceManager, xtpStartupResourceManager, NULL, DestroyResourceManager);
 
@@ -27,12 +26,10 @@ CXTPResourceManager* XTPResourceManager()
 }
 
 CXTPResourceManager::CXTPResourceManager() : m_bValid(TRUE)
-{
-}
+{}
 
 CXTPResourceManager::~CXTPResourceManager()
-{
-}
+{}
 
 BOOL CXTPResourceManager::SetResourceManager(CXTPResourceManager* pManager)
 {

@@ -1,7 +1,6 @@
 #include "toolkit/foundation/XTPResourceManagerIni.h"
 
-namespace
-{
+namespace {
 const DWORD kResourceTextSize = 2550;
 }
 
@@ -22,8 +21,8 @@ BOOL CXTPResourceManagerIni::GetResourceText(CString& strText, UINT nID, LPCTSTR
     strKey.Format("%i", (int)nID);
     CString strValue;
     LPTSTR pszBuffer = strValue.GetBuffer(kResourceTextSize);
-    DWORD nRead = ::GetPrivateProfileStringA(pszType, strKey, "", pszBuffer, kResourceTextSize,
-                                             m_strFileName);
+    DWORD nRead =
+        ::GetPrivateProfileStringA(pszType, strKey, "", pszBuffer, kResourceTextSize, m_strFileName);
     strValue.ReleaseBuffer(nRead);
     if (strValue.IsEmpty())
         return FALSE;
@@ -50,8 +49,7 @@ BOOL CXTPResourceManagerIni::LoadMenu(CMenu* pMenu, UINT nIDResource)
 LPCDLGTEMPLATE CXTPResourceManagerIni::LoadDialogTemplate(LPCTSTR pszTemplate)
 {
     CString strText;
-    if (IS_INTRESOURCE(pszTemplate) &&
-        GetResourceText(strText, (UINT)(UINT_PTR)pszTemplate, "dialog"))
+    if (IS_INTRESOURCE(pszTemplate) && GetResourceText(strText, (UINT)(UINT_PTR)pszTemplate, "dialog"))
     {
         LPDLGTEMPLATE pTemplate = CreateDialogTemplate(strText);
         if (pTemplate != NULL)

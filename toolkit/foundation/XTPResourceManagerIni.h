@@ -18,7 +18,11 @@ public:
     // The deepest popups nest in menu text (the system's menu reader recurses per level, and
     // the system nests menus only about 30 deep), and the most controls a dialog template's
     // 16-bit count can say.
-    enum { nMaxMenuDepth = 16, nMaxDialogItems = 0xFFFF };
+    enum
+    {
+        nMaxMenuDepth = 16,
+        nMaxDialogItems = 0xFFFF
+    };
 
     // Builds a menu from menu text into pMenu; FALSE when the text does not parse or nests
     // popups deeper than nMaxMenuDepth.

@@ -13,8 +13,7 @@ CXTPResourceManagerXml::~CXTPResourceManagerXml()
     ::OleUninitialize();
 }
 
-CXTPComPtr<IXMLDOMDocument> CXTPResourceManagerXml::LoadDocument(LPCTSTR pszFileName,
-                                                                 BOOL bCheckRoot)
+CXTPComPtr<IXMLDOMDocument> CXTPResourceManagerXml::LoadDocument(LPCTSTR pszFileName, BOOL bCheckRoot)
 {
     CXTPComPtr<IXMLDOMDocument> document;
     IXMLDOMDocument* pCreated = XTPCreateXMLDocument();
@@ -31,8 +30,8 @@ CXTPComPtr<IXMLDOMDocument> CXTPResourceManagerXml::LoadDocument(LPCTSTR pszFile
 
     CXTPComPtr<IXMLDOMElement> root;
     CXTPBstr bstrName;
-    if (FAILED(document->get_documentElement(root.Receive())) || root == NULL ||
-        FAILED(root->get_nodeName(bstrName.Receive())) || bstrName.ToString() != "Resources")
+    if (FAILED(document->get_documentElement(root.Receive())) || root == NULL
+        || FAILED(root->get_nodeName(bstrName.Receive())) || bstrName.ToString() != "Resources")
         return CXTPComPtr<IXMLDOMDocument>();
     return document;
 }
@@ -53,8 +52,8 @@ BOOL CXTPResourceManagerXml::GetResourceText(CString& strText, UINT nID, LPCTSTR
     element.QueryFrom((IXMLDOMNode*)node, IID_IXMLDOMElement);
     VARIANT value;
     ::VariantInit(&value);
-    if (element == NULL || element->getAttribute(CXTPBstr("value"), &value) != S_OK ||
-        V_VT(&value) != VT_BSTR)
+    if (element == NULL || element->getAttribute(CXTPBstr("value"), &value) != S_OK
+        || V_VT(&value) != VT_BSTR)
     {
         ::VariantClear(&value);
         return FALSE;

@@ -6,8 +6,7 @@
 #include <string.h>
 #include <vector>
 
-namespace
-{
+namespace {
 typedef std::vector<BYTE> ByteBuffer;
 
 // The text cut at any of the delimiters; every piece is left-trimmed, an
@@ -76,14 +75,14 @@ BOOL ParseControlLine(const CString& strLine, DialogItem& item)
     char szClass[256] = "";
     char szText[256] = "";
     unsigned int nStyle = 0;
-    int nRead = sscanf(strLine, "%255s \"%255[^\"]\", %d, %d, %d, %d, %d, %x", szClass, szText,
-                       &item.nID, &item.x, &item.y, &item.cx, &item.cy, &nStyle);
+    int nRead = sscanf(strLine, "%255s \"%255[^\"]\", %d, %d, %d, %d, %d, %x", szClass, szText, &item.nID,
+                       &item.x, &item.y, &item.cx, &item.cy, &nStyle);
     item.bOrdinal = FALSE;
     item.nOrdinal = 0;
     if (nRead == 1)
     {
-        nRead = sscanf(strLine, "%255s %i, %d, %d, %d, %d, %d, %x", szClass, &item.nOrdinal,
-                       &item.nID, &item.x, &item.y, &item.cx, &item.cy, &nStyle);
+        nRead = sscanf(strLine, "%255s %i, %d, %d, %d, %d, %d, %x", szClass, &item.nOrdinal, &item.nID,
+                       &item.x, &item.y, &item.cx, &item.cy, &nStyle);
         item.bOrdinal = TRUE;
         strcpy(szText, " ");
     }
@@ -189,7 +188,7 @@ BOOL ParseMenuText(const CString& strText, std::vector<MenuItem>& items)
     items[lastItemOfLevel.back()].wFlags |= MF_END;
     return TRUE;
 }
-}
+} // namespace
 
 LPDLGTEMPLATE CXTPResourceManagerIni::CreateDialogTemplate(const CString& strText)
 {
@@ -198,9 +197,10 @@ LPDLGTEMPLATE CXTPResourceManagerIni::CreateDialogTemplate(const CString& strTex
     char szCaption[256] = "";
     char szFace[256] = "";
     int nHeaderEnd = 0;
-    if (sscanf(strText, "DIALOG %d, %d, %d, %d CAPTION \"%255[^\"]\" STYLE %x FONT %d, \"%255[^\"]\"%n",
-               &x, &y, &cx, &cy, szCaption, &nStyle, &nPointSize, szFace, &nHeaderEnd) != 8 ||
-        nHeaderEnd == 0)
+    if (sscanf(strText, "DIALOG %d, %d, %d, %d CAPTION \"%255[^\"]\" STYLE %x FONT %d, \"%255[^\"]\"%n", &x,
+               &y, &cx, &cy, szCaption, &nStyle, &nPointSize, szFace, &nHeaderEnd)
+            != 8
+        || nHeaderEnd == 0)
         return NULL;
     nStyle |= DS_SETFONT;
 

@@ -1,7 +1,6 @@
 #include "toolkit/foundation/XTPSelectScopes.h"
 
-CXTPFontDC::CXTPFontDC(CDC* pDC, CFont* pFont)
-    : m_hDC(pDC->GetSafeHdc()), m_hOldFont(NULL)
+CXTPFontDC::CXTPFontDC(CDC* pDC, CFont* pFont) : m_hDC(pDC->GetSafeHdc()), m_hOldFont(NULL)
 {
     if (pFont != NULL && pFont->GetSafeHandle() != NULL)
         m_hOldFont = ::SelectObject(m_hDC, pFont->GetSafeHandle());
@@ -27,8 +26,7 @@ void CXTPFontDC::SetFont(CFont* pFont)
         m_hOldFont = hPrevious;
 }
 
-CXTPPenDC::CXTPPenDC(HDC hDC, COLORREF clr)
-    : m_hDC(hDC), m_hOldPen(NULL), m_clr(clr)
+CXTPPenDC::CXTPPenDC(HDC hDC, COLORREF clr) : m_hDC(hDC), m_hOldPen(NULL), m_clr(clr)
 {
     if (m_pen.CreatePen(PS_SOLID, 1, clr))
         m_hOldPen = ::SelectObject(m_hDC, m_pen.GetSafeHandle());
@@ -53,8 +51,7 @@ void CXTPPenDC::Color(COLORREF clr)
         m_hOldPen = NULL;
 }
 
-CXTPBrushDC::CXTPBrushDC(HDC hDC, COLORREF clr)
-    : m_hDC(hDC), m_hOldBrush(NULL)
+CXTPBrushDC::CXTPBrushDC(HDC hDC, COLORREF clr) : m_hDC(hDC), m_hOldBrush(NULL)
 {
     if (m_brush.CreateSolidBrush(clr))
         m_hOldBrush = ::SelectObject(m_hDC, m_brush.GetSafeHandle());
@@ -78,8 +75,7 @@ void CXTPBrushDC::Color(COLORREF clr)
         m_hOldBrush = NULL;
 }
 
-CXTPCompatibleDC::CXTPCompatibleDC(CDC* pDC, CBitmap* pBitmap)
-    : m_hOldBitmap(NULL)
+CXTPCompatibleDC::CXTPCompatibleDC(CDC* pDC, CBitmap* pBitmap) : m_hOldBitmap(NULL)
 {
     if (CreateCompatibleDC(pDC) && pBitmap != NULL && pBitmap->GetSafeHandle() != NULL)
         m_hOldBitmap = ::SelectObject(m_hDC, pBitmap->GetSafeHandle());

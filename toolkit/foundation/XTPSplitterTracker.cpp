@@ -9,10 +9,8 @@ const DWORD kDCFlags = DCX_WINDOW | DCX_CACHE;
 
 } // namespace
 
-CXTPSplitterTracker::CXTPSplitterTracker(BOOL bSolid)
-    : m_pDC(NULL), m_bSolid(bSolid)
-{
-}
+CXTPSplitterTracker::CXTPSplitterTracker(BOOL bSolid) : m_pDC(NULL), m_bSolid(bSolid)
+{}
 
 void CXTPSplitterTracker::InvertTracker(const CRect& rect)
 {

@@ -113,18 +113,19 @@ public:
     static BOOL IsRunning();
 
     // The first entry; the others follow through GetNext.
-    static CXTPStartupEntry* GetFirstEntry();};
+    static CXTPStartupEntry* GetFirstEntry();
+};
 
 // Static objects that the start-up fills are built just before the steps run.
 #define XTP_STARTUP_INIT_PRIORITY 60000
 #define XTP_STARTUP_OBJECT __attribute__((init_priority(XTP_STARTUP_INIT_PRIORITY)))
 
-#define XTP_STARTUP_ENTRY(name, order, pfnStart, pfnExit) \
+#define XTP_STARTUP_ENTRY(name, order, pfnStart, pfnExit)                                                    \
     static CXTPStartupEntry xtpStartup_##name XTP_STARTUP_OBJECT((order), (pfnStart), (pfnExit))
 
 #define XTP_STARTUP_CLASS(class_name) (&class_name::class##class_name)
 
-#define XTP_STARTUP_CLASSES(name, order, ...)                                                    \
-    static CRuntimeClass* const xtpStartupClasses_##name[] = {__VA_ARGS__};                       \
-    static CXTPStartupEntry xtpStartup_##name XTP_STARTUP_OBJECT(                                 \
+#define XTP_STARTUP_CLASSES(name, order, ...)                                                                \
+    static CRuntimeClass* const xtpStartupClasses_##name[] = {__VA_ARGS__};                                  \
+    static CXTPStartupEntry xtpStartup_##name XTP_STARTUP_OBJECT(                                            \
         (order), xtpStartupClasses_##name, (int)(sizeof(xtpStartupClasses_##name) / sizeof(CRuntimeClass*)))

@@ -24,7 +24,8 @@ void RegisterTaskPanelFormat()
 
 void RegisterImageFormats()
 {
-    XTPImageManagerClipboardFormat = static_cast<CLIPFORMAT>(::RegisterClipboardFormatA("Vurari ToolBar Image"));
+    XTPImageManagerClipboardFormat =
+        static_cast<CLIPFORMAT>(::RegisterClipboardFormatA("Vurari ToolBar Image"));
     XTPAlphaBitmapClipboardFormat = static_cast<CLIPFORMAT>(::RegisterClipboardFormatA("Alpha Bitmap Image"));
 }
 

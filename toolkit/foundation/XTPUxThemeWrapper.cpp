@@ -102,13 +102,11 @@ R CallEntry(XTPUxThemeEntry entry, R failure, Args... args)
     return Guarded(failure, [&]() -> R { return pfn(args...); });
 }
 
-#define XTP_UX_CALL(name, failure, ...) \
-    CallEntry<decltype(&::name)>(xtpUx##name, failure, __VA_ARGS__)
+#define XTP_UX_CALL(name, failure, ...) CallEntry<decltype(&::name)>(xtpUx##name, failure, __VA_ARGS__)
 
 } // namespace
 
-CXTPUxThemeModule::CXTPUxThemeModule()
-    : m_hModule(NULL), m_dwComCtlVersion(0)
+CXTPUxThemeModule::CXTPUxThemeModule() : m_hModule(NULL), m_dwComCtlVersion(0)
 {
     Bind();
 }
@@ -150,10 +148,8 @@ void BuildUxThemeModule()
 
 XTP_STARTUP_ENTRY(UxTheme, xtpStartupUxTheme, BuildUxThemeModule, NULL);
 
-CXTPUxThemeWrapper::CXTPUxThemeWrapper()
-    : m_hTheme(NULL)
-{
-}
+CXTPUxThemeWrapper::CXTPUxThemeWrapper() : m_hTheme(NULL)
+{}
 
 CXTPUxThemeWrapper::~CXTPUxThemeWrapper()
 {
@@ -185,9 +181,8 @@ BOOL CXTPUxThemeWrapper::IsAppThemeReady() const
 {
     CXTPUxThemeModule* pModule = XTPUxThemeModule();
     return pModule->GetLibrary() != NULL
-        && CallEntry<decltype(&::IsThemeActive)>(xtpUxIsThemeActive, (BOOL)FALSE)
-        && IsAppThemed()
-        && (pModule->GetComCtlVersion() >> 16) > 5;
+           && CallEntry<decltype(&::IsThemeActive)>(xtpUxIsThemeActive, (BOOL)FALSE) && IsAppThemed()
+           && (pModule->GetComCtlVersion() >> 16) > 5;
 }
 
 HRESULT CXTPUxThemeWrapper::DrawThemeBackground(HDC hDC, int iPartId, int iStateId, const RECT* pRect,
@@ -236,8 +231,8 @@ HRESULT CXTPUxThemeWrapper::HitTestThemeBackground(HDC hDC, int iPartId, int iSt
                                                    const RECT* pRect, HRGN hRgn, POINT ptTest,
                                                    WORD* pwHitTestCode)
 {
-    return XTP_UX_CALL(HitTestThemeBackground, E_FAIL, m_hTheme, hDC, iPartId, iStateId, dwOptions, pRect, hRgn,
-                       ptTest, pwHitTestCode);
+    return XTP_UX_CALL(HitTestThemeBackground, E_FAIL, m_hTheme, hDC, iPartId, iStateId, dwOptions, pRect,
+                       hRgn, ptTest, pwHitTestCode);
 }
 
 HTHEME CXTPUxThemeWrapper::GetWindowTheme(HWND hWnd)
@@ -299,7 +294,8 @@ BOOL CXTPUxThemeWrapper::GetThemeSysBool(int iBoolId)
 HRESULT CXTPUxThemeWrapper::GetThemeString(int iPartId, int iStateId, int iPropId, LPWSTR pszBuff,
                                            int cchMaxBuffChars)
 {
-    return XTP_UX_CALL(GetThemeString, E_FAIL, m_hTheme, iPartId, iStateId, iPropId, pszBuff, cchMaxBuffChars);
+    return XTP_UX_CALL(GetThemeString, E_FAIL, m_hTheme, iPartId, iStateId, iPropId, pszBuff,
+                       cchMaxBuffChars);
 }
 
 HRESULT CXTPUxThemeWrapper::GetThemeRect(int iPartId, int iStateId, int iPropId, RECT* pRect)
@@ -425,8 +421,8 @@ HRESULT CXTPUxThemeWrapper::EnableThemeDialogTexture(HWND hWnd, DWORD dwFlags)
 HRESULT CXTPUxThemeWrapper::DrawThemeText(HDC hDC, int iPartId, int iStateId, LPCWSTR pszText, int iCharCount,
                                           DWORD dwTextFlags, DWORD dwTextFlags2, const RECT* pRect)
 {
-    return XTP_UX_CALL(DrawThemeText, E_FAIL, m_hTheme, hDC, iPartId, iStateId, pszText, iCharCount, dwTextFlags,
-                       dwTextFlags2, pRect);
+    return XTP_UX_CALL(DrawThemeText, E_FAIL, m_hTheme, hDC, iPartId, iStateId, pszText, iCharCount,
+                       dwTextFlags, dwTextFlags2, pRect);
 }
 
 HRESULT CXTPUxThemeWrapper::DrawThemeParentBackground(HWND hWnd, HDC hDC, RECT* pRect)
@@ -437,11 +433,12 @@ HRESULT CXTPUxThemeWrapper::DrawThemeParentBackground(HWND hWnd, HDC hDC, RECT* 
 HRESULT CXTPUxThemeWrapper::DrawThemeIcon(HDC hDC, int iPartId, int iStateId, const RECT* pRect,
                                           HIMAGELIST hImageList, int iImageIndex)
 {
-    return XTP_UX_CALL(DrawThemeIcon, E_FAIL, m_hTheme, hDC, iPartId, iStateId, pRect, hImageList, iImageIndex);
+    return XTP_UX_CALL(DrawThemeIcon, E_FAIL, m_hTheme, hDC, iPartId, iStateId, pRect, hImageList,
+                       iImageIndex);
 }
 
-HRESULT CXTPUxThemeWrapper::DrawThemeEdge(HDC hDC, int iPartId, int iStateId, const RECT* pDestRect, UINT uEdge,
-                                          UINT uFlags, RECT* pContentRect)
+HRESULT CXTPUxThemeWrapper::DrawThemeEdge(HDC hDC, int iPartId, int iStateId, const RECT* pDestRect,
+                                          UINT uEdge, UINT uFlags, RECT* pContentRect)
 {
     return XTP_UX_CALL(DrawThemeEdge, E_FAIL, m_hTheme, hDC, iPartId, iStateId, pDestRect, uEdge, uFlags,
                        pContentRect);

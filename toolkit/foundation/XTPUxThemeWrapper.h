@@ -149,7 +149,8 @@ public:
     HRESULT GetThemeIntList(int iPartId, int iStateId, int iPropId, INTLIST* pIntList);
     HRESULT GetThemeInt(int iPartId, int iStateId, int iPropId, int* piVal);
     HRESULT GetThemeFont(HDC hDC, int iPartId, int iStateId, int iPropId, LOGFONTW* pFont);
-    HRESULT GetThemeFilename(int iPartId, int iStateId, int iPropId, LPWSTR pszThemeFileName, int cchMaxBuffChars);
+    HRESULT GetThemeFilename(int iPartId, int iStateId, int iPropId, LPWSTR pszThemeFileName,
+                             int cchMaxBuffChars);
     HRESULT GetThemeEnumValue(int iPartId, int iStateId, int iPropId, int* piVal);
     HRESULT GetThemeDocumentationProperty(LPCWSTR pszThemeName, LPCWSTR pszPropertyName, LPWSTR pszValueBuff,
                                           int cchMaxValChars);
@@ -165,8 +166,8 @@ public:
                                 int cchMaxColorChars, LPWSTR pszSizeBuff, int cchMaxSizeChars);
     HRESULT EnableTheming(BOOL fEnable);
     HRESULT EnableThemeDialogTexture(HWND hWnd, DWORD dwFlags);
-    HRESULT DrawThemeText(HDC hDC, int iPartId, int iStateId, LPCWSTR pszText, int iCharCount, DWORD dwTextFlags,
-                          DWORD dwTextFlags2, const RECT* pRect);
+    HRESULT DrawThemeText(HDC hDC, int iPartId, int iStateId, LPCWSTR pszText, int iCharCount,
+                          DWORD dwTextFlags, DWORD dwTextFlags2, const RECT* pRect);
     HRESULT DrawThemeParentBackground(HWND hWnd, HDC hDC, RECT* pRect);
     HRESULT DrawThemeIcon(HDC hDC, int iPartId, int iStateId, const RECT* pRect, HIMAGELIST hImageList,
                           int iImageIndex);

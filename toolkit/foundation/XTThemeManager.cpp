@@ -120,9 +120,8 @@ void CXTThemeManagerStyleFactory::AddHost(CXTThemeManagerStyleHost* pHost)
 
 void CXTThemeManagerStyleFactory::RemoveHost(CXTThemeManagerStyleHost* pHost)
 {
-    Unlink(m_pFirstHost, pHost, [](CXTThemeManagerStyleHost* p) -> CXTThemeManagerStyleHost*& {
-        return p->m_pNextHost;
-    });
+    Unlink(m_pFirstHost, pHost,
+           [](CXTThemeManagerStyleHost* p) -> CXTThemeManagerStyleHost*& { return p->m_pNextHost; });
 }
 
 // ---- host ----
@@ -142,7 +141,8 @@ CXTThemeManagerStyleHost::~CXTThemeManagerStyleHost()
 
 CXTThemeManagerStyleFactory* CXTThemeManagerStyleHost::CreateFactory()
 {
-    if (m_pFactoryClass == NULL || !m_pFactoryClass->IsDerivedFrom(RUNTIME_CLASS(CXTThemeManagerStyleFactory)))
+    if (m_pFactoryClass == NULL
+        || !m_pFactoryClass->IsDerivedFrom(RUNTIME_CLASS(CXTThemeManagerStyleFactory)))
         return NULL;
     return static_cast<CXTThemeManagerStyleFactory*>(m_pFactoryClass->CreateObject());
 }
@@ -218,8 +218,7 @@ void CXTThemeManagerStyleHost::SetFactory(CXTThemeManagerStyleFactory* pFactory)
 
 // ---- theme manager ----
 
-CXTThemeManager::CXTThemeManager()
-    : m_nTheme(0), m_pFirstFactory(NULL)
+CXTThemeManager::CXTThemeManager() : m_nTheme(0), m_pFirstFactory(NULL)
 {
     m_mapFactories.InitHashTable(10);
 }
@@ -281,7 +280,6 @@ void CXTThemeManager::AddFactory(CXTThemeManagerStyleFactory* pFactory)
 
 void CXTThemeManager::RemoveFactory(CXTThemeManagerStyleFactory* pFactory)
 {
-    Unlink(m_pFirstFactory, pFactory, [](CXTThemeManagerStyleFactory* p) -> CXTThemeManagerStyleFactory*& {
-        return p->m_pNextFactory;
-    });
+    Unlink(m_pFirstFactory, pFactory,
+           [](CXTThemeManagerStyleFactory* p) -> CXTThemeManagerStyleFactory*& { return p->m_pNextFactory; });
 }

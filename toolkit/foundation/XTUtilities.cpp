@@ -47,16 +47,18 @@ BOOL FindDib(HINSTANCE hInstance, LPCTSTR lpszResource, DibResource& dib)
     HGLOBAL hData = hResource != NULL ? ::LoadResource(hInstance, hResource) : NULL;
     dib.pHeader = hData != NULL ? static_cast<const BITMAPINFOHEADER*>(::LockResource(hData)) : NULL;
     dib.cbSize = hResource != NULL ? ::SizeofResource(hInstance, hResource) : 0;
-    if (dib.pHeader == NULL || dib.cbSize < sizeof(BITMAPINFOHEADER) || dib.pHeader->biSize < sizeof(BITMAPINFOHEADER)
-        || dib.pHeader->biSize > dib.cbSize || dib.pHeader->biWidth <= 0 || dib.pHeader->biHeight == 0
-        || dib.pHeader->biPlanes != 1 || dib.pHeader->biCompression != BI_RGB)
+    if (dib.pHeader == NULL || dib.cbSize < sizeof(BITMAPINFOHEADER)
+        || dib.pHeader->biSize < sizeof(BITMAPINFOHEADER) || dib.pHeader->biSize > dib.cbSize
+        || dib.pHeader->biWidth <= 0 || dib.pHeader->biHeight == 0 || dib.pHeader->biPlanes != 1
+        || dib.pHeader->biCompression != BI_RGB)
         return FALSE;
     WORD nBits = dib.pHeader->biBitCount;
     if (nBits != 1 && nBits != 4 && nBits != 8 && nBits != 16 && nBits != 24 && nBits != 32)
         return FALSE;
     int nMaxColors = nBits <= 8 ? 1 << nBits : 0;
-    dib.nColors = dib.pHeader->biClrUsed != 0 && dib.pHeader->biClrUsed < (DWORD)nMaxColors ? dib.pHeader->biClrUsed
-                                                                                          : nMaxColors;
+    dib.nColors = dib.pHeader->biClrUsed != 0 && dib.pHeader->biClrUsed < (DWORD)nMaxColors
+                      ? dib.pHeader->biClrUsed
+                      : nMaxColors;
     LONG nHeight = dib.pHeader->biHeight < 0 ? -dib.pHeader->biHeight : dib.pHeader->biHeight;
     ULONGLONG cbStride = ((ULONGLONG)dib.pHeader->biWidth * nBits + 31) / 32 * 4;
     ULONGLONG cbNeeded = dib.pHeader->biSize + dib.nColors * sizeof(RGBQUAD) + cbStride * nHeight;
@@ -72,7 +74,8 @@ HBITMAP DrawDib(const BITMAPINFO* pInfo, const BYTE* pBits, int nWidth, int nHei
     if (hBitmap == NULL)
         return NULL;
     HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
-    ::StretchDIBits(hMemDC, 0, 0, nWidth, nHeight, 0, 0, nWidth, nHeight, pBits, pInfo, DIB_RGB_COLORS, SRCCOPY);
+    ::StretchDIBits(hMemDC, 0, 0, nWidth, nHeight, 0, 0, nWidth, nHeight, pBits, pInfo, DIB_RGB_COLORS,
+                    SRCCOPY);
     ::SelectObject(hMemDC, hOld);
     return hBitmap;
 }
@@ -98,8 +101,8 @@ HBITMAP LoadPaletteDib(const DibResource& dib, BOOL bMono, HDC hMemDC)
         }
     }
     LONG nHeight = dib.pHeader->biHeight < 0 ? -dib.pHeader->biHeight : dib.pHeader->biHeight;
-    return DrawDib(reinterpret_cast<const BITMAPINFO*>(info.data()), dib.Bits(), dib.pHeader->biWidth, nHeight,
-                   hMemDC);
+    return DrawDib(reinterpret_cast<const BITMAPINFO*>(info.data()), dib.Bits(), dib.pHeader->biWidth,
+                   nHeight, hMemDC);
 }
 
 // Deeper DIBs are drawn, then every colour is replaced through a mask; the
@@ -109,7 +112,8 @@ HBITMAP LoadTrueColorDib(const DibResource& dib, BOOL bMono, HDC hMemDC)
 {
     int nWidth = dib.pHeader->biWidth;
     int nHeight = dib.pHeader->biHeight < 0 ? -dib.pHeader->biHeight : dib.pHeader->biHeight;
-    HBITMAP hBitmap = DrawDib(reinterpret_cast<const BITMAPINFO*>(dib.pHeader), dib.Bits(), nWidth, nHeight, hMemDC);
+    HBITMAP hBitmap =
+        DrawDib(reinterpret_cast<const BITMAPINFO*>(dib.pHeader), dib.Bits(), nWidth, nHeight, hMemDC);
     if (hBitmap == NULL)
         return NULL;
     HDC hMaskDC = ::CreateCompatibleDC(hMemDC);

@@ -11,10 +11,8 @@ CXTWinVersion::CXTWinVersion()
     ::GetVersionExA(&m_info);
 }
 
-CXTWinVersion::CXTWinVersion(const OSVERSIONINFOA& info)
-    : m_info(info)
-{
-}
+CXTWinVersion::CXTWinVersion(const OSVERSIONINFOA& info) : m_info(info)
+{}
 
 BOOL CXTWinVersion::IsVersion(DWORD dwMajor, DWORD dwMinor) const
 {
@@ -24,7 +22,7 @@ BOOL CXTWinVersion::IsVersion(DWORD dwMajor, DWORD dwMinor) const
 BOOL CXTWinVersion::IsVersionAtLeast(DWORD dwMajor, DWORD dwMinor) const
 {
     return m_info.dwMajorVersion > dwMajor
-        || (m_info.dwMajorVersion == dwMajor && m_info.dwMinorVersion >= dwMinor);
+           || (m_info.dwMajorVersion == dwMajor && m_info.dwMinorVersion >= dwMinor);
 }
 
 BOOL CXTWinVersion::IsWin32s() const

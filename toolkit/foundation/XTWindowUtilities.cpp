@@ -77,8 +77,8 @@ void XTChangeWindowFont(CWnd* pWnd, CFont* pFont)
     ::InvalidateRect(hWnd, NULL, TRUE);
 }
 
-CWnd* XTCreateView(CWnd* pParentWnd, CRuntimeClass* pViewClass, CDocument* pDocument, CCreateContext* pContext,
-                   DWORD dwStyle, CWnd* pOwnerWnd, UINT nID)
+CWnd* XTCreateView(CWnd* pParentWnd, CRuntimeClass* pViewClass, CDocument* pDocument,
+                   CCreateContext* pContext, DWORD dwStyle, CWnd* pOwnerWnd, UINT nID)
 {
     if (pViewClass == NULL || !pViewClass->IsDerivedFrom(RUNTIME_CLASS(CWnd)))
         return NULL;

@@ -13,5 +13,5 @@ void XTChangeWindowFont(CWnd* pWnd, CFont* pFont);
 // object is freed then (a window that fails after its creation began frees
 // its object as its class does when the window goes).
 CWnd* XTCreateView(CWnd* pParentWnd, CRuntimeClass* pViewClass, CDocument* pDocument = NULL,
-                   CCreateContext* pContext = NULL, DWORD dwStyle = AFX_WS_DEFAULT_VIEW, CWnd* pOwnerWnd = NULL,
-                   UINT nID = AFX_IDW_PANE_FIRST);
+                   CCreateContext* pContext = NULL, DWORD dwStyle = AFX_WS_DEFAULT_VIEW,
+                   CWnd* pOwnerWnd = NULL, UINT nID = AFX_IDW_PANE_FIRST);

@@ -17,14 +17,14 @@ public:
     }
 };
 
-}
+} // namespace
 
 TEST(Button, CheckBoxesKeepTheirCheckAndStyle)
 {
     ControlTestWindow& parent = TestParent();
     CButton check;
-    ASSERT_TRUE(check.Create("&Watch", WS_VISIBLE | BS_AUTO3STATE, CRect(10, 10, 100, 30), &parent,
-                             IDC_TEST_FIRST));
+    ASSERT_TRUE(
+        check.Create("&Watch", WS_VISIBLE | BS_AUTO3STATE, CRect(10, 10, 100, 30), &parent, IDC_TEST_FIRST));
     EXPECT_TRUE(check.GetStyle() & WS_CHILD);
     EXPECT_EQ((UINT)BS_AUTO3STATE, check.GetButtonStyle());
     check.SetCheck(BST_INDETERMINATE);
@@ -37,8 +37,8 @@ TEST(Button, AnOwnerDrawnButtonPaintsInDrawItem)
 {
     ControlTestWindow& parent = TestParent();
     RecordingButton button;
-    ASSERT_TRUE(button.Create("Draw", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 40, 100, 70), &parent,
-                              IDC_TEST_SECOND));
+    ASSERT_TRUE(
+        button.Create("Draw", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 40, 100, 70), &parent, IDC_TEST_SECOND));
     button.Invalidate();
     button.UpdateWindow();
     EXPECT_GT(button.m_drawn, 0);

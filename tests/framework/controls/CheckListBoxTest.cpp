@@ -13,7 +13,7 @@ struct CheckList
     explicit CheckList(DWORD extraStyle = 0)
     {
         list.Create(WS_VISIBLE | LBS_NOTIFY | extraStyle, CRect(0, 0, 200, 200), &parent, IDC_TEST_FIRST);
-        for (const char* text : { "Standard", "Formatting", "Web" })
+        for (const char* text : {"Standard", "Formatting", "Web"})
             list.AddString(text);
     }
 
@@ -32,7 +32,7 @@ struct CheckList
     }
 };
 
-}
+} // namespace
 
 TEST(CheckListBox, IsOwnerDrawnWithStringsAndRoomForTheBox)
 {
@@ -157,7 +157,8 @@ TEST(CheckListBox, TheBoxIsDrawnBeforeTheText)
         fixture.parent.SendMessage(WM_DRAWITEM, IDC_TEST_FIRST, (LPARAM)&draw);
         std::vector<COLORREF> box, text;
         for (int x = 0; x < item.Width(); x++)
-            (x < CCheckListBox::CheckBoxWidth() ? box : text).push_back(::GetPixel(hDC, x, item.Height() / 2));
+            (x < CCheckListBox::CheckBoxWidth() ? box : text)
+                .push_back(::GetPixel(hDC, x, item.Height() / 2));
         ::SelectObject(hDC, old);
         ::DeleteObject(hBitmap);
         ::DeleteDC(hDC);

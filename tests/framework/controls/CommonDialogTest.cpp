@@ -59,4 +59,4 @@ TEST(CommonDialogTest, SaveDialogGivesThePathWithTheDefaultExtension)
     EXPECT_STREQ("*.xml", dialog.m_ofn.lpstrFilter + strlen("XML Files (*.xml)") + 1);
 }
 
-}
+} // namespace

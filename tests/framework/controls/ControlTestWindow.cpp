@@ -1,7 +1,7 @@
 #include "ControlTestWindow.h"
 
 BEGIN_MESSAGE_MAP(ControlTestWindow, CTestWindow)
-    ON_CLBN_CHKCHANGE(IDC_TEST_FIRST, OnCheckChange)
+ON_CLBN_CHKCHANGE(IDC_TEST_FIRST, OnCheckChange)
 END_MESSAGE_MAP()
 
 ControlTestWindow& TestParent()

@@ -22,4 +22,8 @@ protected:
 ControlTestWindow& TestParent();
 
 // The control ids of the tests.
-enum { IDC_TEST_FIRST = 100, IDC_TEST_SECOND = 101 };
+enum
+{
+    IDC_TEST_FIRST = 100,
+    IDC_TEST_SECOND = 101
+};

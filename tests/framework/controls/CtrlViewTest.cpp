@@ -6,7 +6,8 @@
 namespace {
 
 // A tree view that takes its own selection changes (reflected back from the parent).
-class CReflectingTreeView : public CTreeView {
+class CReflectingTreeView : public CTreeView
+{
     DECLARE_DYNCREATE(CReflectingTreeView)
 public:
     int m_nSelChanges = 0;
@@ -21,11 +22,12 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CReflectingTreeView, CTreeView)
 BEGIN_MESSAGE_MAP(CReflectingTreeView, CTreeView)
-    ON_NOTIFY_REFLECT(TVN_SELCHANGEDA, OnSelChanged)
+ON_NOTIFY_REFLECT(TVN_SELCHANGEDA, OnSelChanged)
 END_MESSAGE_MAP()
 
 // A frame that hears of selection changes in the panes of its splitter.
-class CListeningFrame : public CTestFrame {
+class CListeningFrame : public CTestFrame
+{
 public:
     int m_nFirstPane = 0;
     int m_nSecondPane = 0;
@@ -36,8 +38,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CListeningFrame, CTestFrame)
-    ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST, OnFirstPaneSelChanged)
-    ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST + 1, OnSecondPaneSelChanged)
+ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST, OnFirstPaneSelChanged)
+ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST + 1, OnSecondPaneSelChanged)
 END_MESSAGE_MAP()
 
 CString ClassOf(CWnd* pWnd)
@@ -57,8 +59,8 @@ HTREEITEM InsertItem(CWnd* pTree, LPCTSTR lpszText)
     return (HTREEITEM)pTree->SendMessage(TVM_INSERTITEM, 0, (LPARAM)&insert);
 }
 
-class CtrlViewTest : public FrameTest<CListeningFrame> {
-};
+class CtrlViewTest : public FrameTest<CListeningFrame>
+{};
 
 TEST_F(CtrlViewTest, ViewsAreTheirControls)
 {
@@ -99,4 +101,4 @@ TEST_F(CtrlViewTest, NotificationsAreReflectedAndPassedThroughSplitters)
     EXPECT_EQ(1, frame->m_nSecondPane);
 }
 
-}
+} // namespace

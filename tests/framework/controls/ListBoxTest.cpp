@@ -22,7 +22,7 @@ public:
     }
 };
 
-}
+} // namespace
 
 TEST(ListBox, StringsAndItemsUnderAPoint)
 {
@@ -68,8 +68,7 @@ TEST(ComboBox, ItemTextsAreReadIntoStrings)
 {
     ControlTestWindow& parent = TestParent();
     CComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 200, 200), &parent,
-                             IDC_TEST_FIRST));
+    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 200, 200), &parent, IDC_TEST_FIRST));
     combo.AddString("Office XP");
     combo.AddString("Office 2000");
     EXPECT_EQ(1, combo.InsertString(1, "Office 2003"));

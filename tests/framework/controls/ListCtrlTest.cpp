@@ -18,8 +18,9 @@ struct Report
         list.InsertColumn(0, "Time", LVCFMT_LEFT, 80);
         list.InsertColumn(1, "Title", LVCFMT_LEFT, 200);
         list.InsertColumn(2, "Url", LVCFMT_LEFT, 100);
-        const char* titles[] = { "tide", "storm", "harbour", "pier" };
-        for (int i = 0; i < 4; i++) {
+        const char* titles[] = {"tide", "storm", "harbour", "pier"};
+        for (int i = 0; i < 4; i++)
+        {
             list.InsertItem(i, "12:00");
             list.SetItemText(i, 1, titles[i]);
             list.SetItemData(i, 10 * (i + 1));
@@ -41,7 +42,7 @@ int CALLBACK ByDataDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
     return (int)(lParam2 - lParam1);
 }
 
-}
+} // namespace
 
 TEST(ListCtrl, ItemsTextsDataAndStates)
 {
@@ -76,7 +77,7 @@ TEST(ListCtrl, SelectedItemsAreWalkedInOrder)
     std::vector<int> walked;
     for (POSITION pos = list.GetFirstSelectedItemPosition(); pos != NULL;)
         walked.push_back(list.GetNextSelectedItem(pos));
-    EXPECT_EQ((std::vector<int>{ 1, 3 }), walked);
+    EXPECT_EQ((std::vector<int>{1, 3}), walked);
 }
 
 TEST(ListCtrl, HitTestsFindTheItemUnderAPoint)
@@ -101,6 +102,6 @@ TEST(ListCtrl, SortItemsOrdersByTheCallback)
     int calls = 0;
     EXPECT_TRUE(report.list.SortItems(ByDataDescending, (DWORD_PTR)&calls));
     EXPECT_GT(calls, 0);
-    EXPECT_EQ((std::vector<CString>{ "pier", "harbour", "storm", "tide" }), report.Titles());
+    EXPECT_EQ((std::vector<CString>{"pier", "harbour", "storm", "tide"}), report.Titles());
     EXPECT_EQ(40u, report.list.GetItemData(0));
 }

@@ -8,7 +8,8 @@
 
 namespace {
 
-class CTestChild : public CMDIChildWnd {
+class CTestChild : public CMDIChildWnd
+{
 public:
     explicit CTestChild(bool* pDeleted = nullptr) : m_pDeleted(pDeleted) {}
     ~CTestChild() override
@@ -27,11 +28,12 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(CTestChild, CMDIChildWnd)
-    ON_COMMAND(ID_CHILD_COMMAND, OnChildCommand)
+ON_COMMAND(ID_CHILD_COMMAND, OnChildCommand)
 END_MESSAGE_MAP()
 
 // The MDI client with a layout step of its own, as a tab client that subclasses it has.
-class CBandedClient : public CWnd {
+class CBandedClient : public CWnd
+{
 public:
     void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override
     {
@@ -41,14 +43,16 @@ public:
 };
 
 // The MDI client as a tab client sees it: it watches children being made and may change them.
-class CWatchingClient : public CWnd {
+class CWatchingClient : public CWnd
+{
 public:
     int m_nCreated = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_MDICREATE) {
+        if (message == WM_MDICREATE)
+        {
             m_nCreated++;
             ((MDICREATESTRUCT*)lParam)->style &= ~WS_CAPTION;
         }
@@ -56,7 +60,8 @@ protected:
     }
 };
 
-class MDIFrameTest : public ::testing::Test {
+class MDIFrameTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -170,7 +175,8 @@ TEST_F(MDIFrameTest, LoadFrameTakesTheTemplatesMenu)
     CCreateContext context;
     context.m_pNewDocTemplate = &documentType;
     CTestChild* pChild = new CTestChild;
-    ASSERT_TRUE(pChild->LoadFrame(IDR_MDI_CHILD, WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, frame, &context));
+    ASSERT_TRUE(
+        pChild->LoadFrame(IDR_MDI_CHILD, WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, frame, &context));
     EXPECT_EQ(documentType.m_hMenuShared, pChild->m_hMenuShared);
     EXPECT_FALSE(pChild->IsWindowVisible());
     pChild->ActivateFrame();
@@ -203,4 +209,4 @@ TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayout)
     banded.UnsubclassWindow();
 }
 
-}
+} // namespace

@@ -26,7 +26,8 @@ std::string ReadGlobalText(HGLOBAL hGlobal)
 }
 
 // A source that tells when it is deleted.
-class CCountedSource : public COleDataSource {
+class CCountedSource : public COleDataSource
+{
 public:
     explicit CCountedSource(bool* pDeleted) : m_pDeleted(pDeleted) {}
     ~CCountedSource() override { *m_pDeleted = true; }
@@ -35,7 +36,8 @@ private:
     bool* m_pDeleted;
 };
 
-class OleTest : public ::testing::Test {
+class OleTest : public ::testing::Test
+{
 protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(NULL))); }
     void TearDown() override
@@ -107,7 +109,8 @@ TEST_F(OleTest, MissingFormatGivesNothing)
 }
 
 // A drop target that logs what reaches it and accepts copies of text.
-class CLoggingDropTarget : public COleDropTarget {
+class CLoggingDropTarget : public COleDropTarget
+{
 public:
     std::vector<std::string> log;
     CPoint lastPoint;
@@ -139,7 +142,8 @@ public:
 };
 
 // Lets the drag go on for a few checks, then drops, whatever the mouse buttons say.
-class CScriptedDropSource : public COleDropSource {
+class CScriptedDropSource : public COleDropSource
+{
 public:
     int checks = 0;
     SCODE QueryContinueDrag(BOOL, DWORD) override { return ++checks < 4 ? S_OK : DRAGDROP_S_DROP; }
@@ -237,4 +241,4 @@ TEST_F(OleTest, BaseDropTargetAcceptsNothing)
     PumpPending();
 }
 
-}
+} // namespace

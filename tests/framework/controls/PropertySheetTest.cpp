@@ -5,7 +5,8 @@
 
 namespace {
 
-class CNamePage : public CPropertyPage {
+class CNamePage : public CPropertyPage
+{
 public:
     CNamePage() : CPropertyPage(IDD_NAME_PAGE) {}
     CString m_strName = "Reuters";
@@ -25,7 +26,8 @@ public:
     }
 };
 
-class COptionsPage : public CPropertyPage {
+class COptionsPage : public CPropertyPage
+{
 public:
     COptionsPage() : CPropertyPage(IDD_OPTIONS_PAGE) {}
     BOOL m_bAlarm = TRUE;
@@ -40,7 +42,8 @@ public:
 };
 
 // Presses a button of its own as soon as it is shown.
-class CSelfClosingSheet : public CPropertySheet {
+class CSelfClosingSheet : public CPropertySheet
+{
 public:
     CSelfClosingSheet(CWnd* pParent, int nButton) : CPropertySheet("Options", pParent), m_nButton(nButton) {}
     BOOL OnInitDialog() override
@@ -61,7 +64,8 @@ CString ItemText(CWnd* pWnd, int nID)
     return text;
 }
 
-class PropertySheetTest : public FrameTest<CTestFrame> {
+class PropertySheetTest : public FrameTest<CTestFrame>
+{
 protected:
     CNamePage namePage;
     COptionsPage optionsPage;
@@ -149,4 +153,4 @@ TEST_F(PropertySheetTest, APageMayUseAnInMemoryTemplate)
     sheet.DestroyWindow();
 }
 
-}
+} // namespace

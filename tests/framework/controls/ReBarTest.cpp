@@ -6,11 +6,13 @@
 
 namespace {
 
-class ReBarTest : public FrameTest<CTestFrame, 500, 300> {
+class ReBarTest : public FrameTest<CTestFrame, 500, 300>
+{
 protected:
     void Prepare() override
     {
-        ASSERT_TRUE(pane.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
+        ASSERT_TRUE(
+            pane.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
         ASSERT_TRUE(rebar.Create(frame));
         ASSERT_TRUE(tools.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP));
         tools.SetSizes(CSize(23, 23), CSize(16, 16));
@@ -63,4 +65,4 @@ TEST_F(ReBarTest, ANewRowMovesThePaneDown)
     EXPECT_EQ(RectInParent(&rebar).bottom, RectInParent(&pane).top);
 }
 
-}
+} // namespace

@@ -4,7 +4,8 @@
 
 namespace {
 
-struct LayoutCase {
+struct LayoutCase
+{
     const char* name;
     std::vector<int> minSizes;
     std::vector<int> idealSizes;
@@ -16,7 +17,8 @@ struct LayoutCase {
 std::vector<int> RunLayout(const LayoutCase& c)
 {
     std::vector<SplitterTrackInfo> tracks(c.idealSizes.size());
-    for (size_t i = 0; i < tracks.size(); i++) {
+    for (size_t i = 0; i < tracks.size(); i++)
+    {
         tracks[i].nMinSize = c.minSizes[i];
         tracks[i].nIdealSize = c.idealSizes[i];
         tracks[i].nCurSize = -1;
@@ -49,7 +51,8 @@ TEST(SplitterGeometry, LayoutGivesIdealSizesAndTheRestToTheLast)
 TEST(SplitterGeometry, LayoutFillsTheRoomExactly)
 {
     // Whatever the ideal sizes, the tracks and gaps of visible tracks add up to the room.
-    for (int ideal = 0; ideal <= 320; ideal += 7) {
+    for (int ideal = 0; ideal <= 320; ideal += 7)
+    {
         LayoutCase c = {"sweep", {0, 0, 0}, {ideal, ideal / 2, 0}, 300, 5, {}};
         std::vector<int> sizes = RunLayout(c);
         int total = sizes[0] + sizes[1] + sizes[2];
@@ -67,11 +70,16 @@ TEST(SplitterGeometry, TrackStartsAndGaps)
     EXPECT_EQ(114, SplitterGeometry::TrackStart(tracks, 1, 10, 4));
     EXPECT_EQ(168, SplitterGeometry::TrackStart(tracks, 2, 10, 4));
 
-    const struct { int coord; int gap; } hits[] = {
-        {109, -1}, {110, 0}, {113, 0}, {114, -1}, {163, -1}, {164, 1}, {167, 1}, {168, -1}, {400, -1}, {0, -1},
+    const struct
+    {
+        int coord;
+        int gap;
+    } hits[] = {
+        {109, -1}, {110, 0}, {113, 0},  {114, -1}, {163, -1},
+        {164, 1},  {167, 1}, {168, -1}, {400, -1}, {0, -1},
     };
     for (const auto& hit : hits)
         EXPECT_EQ(hit.gap, SplitterGeometry::GapAt(tracks, 3, 10, 4, hit.coord)) << "at " << hit.coord;
 }
 
-}
+} // namespace

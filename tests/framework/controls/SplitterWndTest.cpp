@@ -5,7 +5,8 @@
 
 namespace {
 
-class CPaneView : public CView {
+class CPaneView : public CView
+{
     DECLARE_DYNCREATE(CPaneView)
 public:
     void OnDraw(CDC*) override {}
@@ -13,7 +14,8 @@ public:
 IMPLEMENT_DYNCREATE(CPaneView, CView)
 
 // The look of the program's splitters: thin bars, a 2-pixel border, no shared border.
-class CThinSplitter : public CSplitterWnd {
+class CThinSplitter : public CSplitterWnd
+{
 public:
     CThinSplitter()
     {
@@ -26,9 +28,11 @@ public:
 };
 
 // Records which of its steps the splitter's own code calls.
-class CRecordingSplitter : public CThinSplitter {
+class CRecordingSplitter : public CThinSplitter
+{
 public:
-    struct Drawn {
+    struct Drawn
+    {
         ESplitType type;
         bool withDC;
     };
@@ -48,27 +52,33 @@ public:
     }
 
 protected:
-    void OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect) override {
+    void OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect) override
+    {
         drawn.push_back({nType, pDC != NULL});
         CThinSplitter::OnDrawSplitter(pDC, nType, rect);
     }
-    void OnInvertTracker(const CRect& rect) override {
+    void OnInvertTracker(const CRect& rect) override
+    {
         inverted.push_back(rect);
         CThinSplitter::OnInvertTracker(rect);
     }
-    void StartTracking(int ht) override {
+    void StartTracking(int ht) override
+    {
         started.push_back(ht);
         CThinSplitter::StartTracking(ht);
     }
-    void StopTracking(BOOL bAccept) override {
+    void StopTracking(BOOL bAccept) override
+    {
         stopped.push_back(bAccept);
         CThinSplitter::StopTracking(bAccept);
     }
-    void SetSplitCursor(int ht) override {
+    void SetSplitCursor(int ht) override
+    {
         cursors.push_back(ht);
         CThinSplitter::SetSplitCursor(ht);
     }
-    void GetInsideRect(CRect& rect) const override {
+    void GetInsideRect(CRect& rect) const override
+    {
         CThinSplitter::GetInsideRect(rect);
         rect.top += band;
     }
@@ -88,13 +98,15 @@ void Drag(CWnd* pWnd, CPoint from, CPoint to)
 
 // The main window's client area: a 1 x 2 splitter whose right pane is a 2 x 1 splitter, in a
 // frame with an 800 x 600 client area.
-class SplitterTest : public FrameTest<CTestFrame, 800, 600> {
+class SplitterTest : public FrameTest<CTestFrame, 800, 600>
+{
 protected:
     void Prepare() override
     {
         ASSERT_TRUE(outer.CreateStatic(frame, 1, 2));
         ASSERT_TRUE(outer.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(175, 400), NULL));
-        ASSERT_TRUE(nested.CreateStatic(&outer, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, outer.IdFromRowCol(0, 1)));
+        ASSERT_TRUE(
+            nested.CreateStatic(&outer, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, outer.IdFromRowCol(0, 1)));
         ASSERT_TRUE(nested.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(375, 200), NULL));
         ASSERT_TRUE(nested.CreateView(1, 0, RUNTIME_CLASS(CPaneView), CSize(0, 0), NULL));
         frame->RecalcLayout();
@@ -234,16 +246,14 @@ TEST_F(SplitterTest, TheLayoutUsesTheDerivedInsideRectangle)
 
 TEST_F(SplitterTest, HitTestsFindBarsOnly)
 {
-    const struct {
+    const struct
+    {
         CPoint point;
         int hit;
     } cases[] = {
-        {CPoint(176, 300), CSplitterWnd::noHit},
-        {CPoint(177, 300), CSplitterWnd::hSplitterBar1},
-        {CPoint(180, 0), CSplitterWnd::hSplitterBar1},
-        {CPoint(181, 300), CSplitterWnd::noHit},
-        {CPoint(1, 1), CSplitterWnd::noHit},
-        {CPoint(179, 600), CSplitterWnd::noHit},
+        {CPoint(176, 300), CSplitterWnd::noHit},       {CPoint(177, 300), CSplitterWnd::hSplitterBar1},
+        {CPoint(180, 0), CSplitterWnd::hSplitterBar1}, {CPoint(181, 300), CSplitterWnd::noHit},
+        {CPoint(1, 1), CSplitterWnd::noHit},           {CPoint(179, 600), CSplitterWnd::noHit},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.hit, outer.HitTest(c.point)) << c.point.x << "," << c.point.y;
@@ -263,4 +273,4 @@ TEST_F(SplitterTest, TellsWhichPaneAWindowIs)
     EXPECT_EQ(nested.GetPane(1, 0), nested.GetActivePane(&row, &col));
 }
 
-}
+} // namespace

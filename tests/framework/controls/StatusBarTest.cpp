@@ -6,7 +6,8 @@
 namespace {
 
 // A frame that updates the "Caps" pane from its handler.
-class CStatusFrame : public CTestFrame {
+class CStatusFrame : public CTestFrame
+{
 public:
     CString m_capsText = "CAPS";
     BOOL m_capsEnabled = TRUE;
@@ -21,7 +22,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CStatusFrame, CTestFrame)
-    ON_UPDATE_COMMAND_UI(IDS_PANE_CAPS, OnUpdateCaps)
+ON_UPDATE_COMMAND_UI(IDS_PANE_CAPS, OnUpdateCaps)
 END_MESSAGE_MAP()
 
 CString ControlText(CStatusBar& bar, int nIndex)
@@ -31,7 +32,8 @@ CString ControlText(CStatusBar& bar, int nIndex)
     return text;
 }
 
-class StatusBarTest : public FrameTest<CStatusFrame, 800, 600> {
+class StatusBarTest : public FrameTest<CStatusFrame, 800, 600>
+{
 protected:
     void Prepare() override
     {
@@ -143,7 +145,8 @@ TEST_F(StatusBarTest, ShowsAndHidesAtIdleTime)
     EXPECT_FALSE(bar.IsWindowVisible());
     // The frame laid out its children again: a pane now reaches the bottom.
     CWnd pane;
-    ASSERT_TRUE(pane.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
+    ASSERT_TRUE(
+        pane.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
     frame->RecalcLayout();
     EXPECT_EQ(600, RectInParent(&pane).bottom);
     bar.DelayShow(TRUE);
@@ -170,7 +173,8 @@ TEST(StatusBarEdges, StretchingPaneTakesWhatIsLeft)
         p.cxText = cx;
         return p;
     };
-    const struct {
+    const struct
+    {
         const char* name;
         std::vector<StatusBarPane> panes;
         int cxClient, cxGrip;
@@ -183,11 +187,12 @@ TEST(StatusBarEdges, StretchingPaneTakesWhatIsLeft)
         {"only the first stretches", {pane(0, SBPS_STRETCH), pane(0, SBPS_STRETCH)}, 100, 0, {94, 100}},
         {"no panes", {}, 100, 0, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         std::vector<int> edges;
         CStatusBar::CalcPaneEdges(c.panes, c.cxClient, c.cxGrip, 2, edges);
         EXPECT_EQ(c.edges, edges) << c.name;
     }
 }
 
-}
+} // namespace

@@ -4,7 +4,12 @@
 
 namespace {
 
-enum { ID_PENCIL = 500, ID_FILL = 501, ID_UNDO = 502 };
+enum
+{
+    ID_PENCIL = 500,
+    ID_FILL = 501,
+    ID_UNDO = 502
+};
 
 struct Bar
 {
@@ -18,16 +23,16 @@ struct Bar
         images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1);
         bar.SetImageList(&images);
         TBBUTTON buttons[] = {
-            { 0, ID_PENCIL, TBSTATE_ENABLED, TBSTYLE_CHECKGROUP, { 0 }, 0, 0 },
-            { 1, ID_FILL, TBSTATE_ENABLED, TBSTYLE_CHECKGROUP, { 0 }, 0, 0 },
-            { 0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, { 0 }, 0, 0 },
-            { 2, ID_UNDO, TBSTATE_ENABLED, TBSTYLE_BUTTON, { 0 }, 0, 0 },
+            {0, ID_PENCIL, TBSTATE_ENABLED, TBSTYLE_CHECKGROUP, {0}, 0, 0},
+            {1, ID_FILL, TBSTATE_ENABLED, TBSTYLE_CHECKGROUP, {0}, 0, 0},
+            {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {0}, 0, 0},
+            {2, ID_UNDO, TBSTATE_ENABLED, TBSTYLE_BUTTON, {0}, 0, 0},
         };
         bar.AddButtons(4, buttons);
     }
 };
 
-}
+} // namespace
 
 TEST(ToolBarCtrl, ButtonsAreFoundByIndexAndCommand)
 {
@@ -45,7 +50,7 @@ TEST(ToolBarCtrl, ButtonsAreFoundByIndexAndCommand)
     CPoint centre = rect.CenterPoint();
     EXPECT_EQ(3, bar.HitTest(&centre));
 
-    TBBUTTON inserted = { 0, 600, TBSTATE_ENABLED, TBSTYLE_BUTTON, { 0 }, 0, 0 };
+    TBBUTTON inserted = {0, 600, TBSTATE_ENABLED, TBSTYLE_BUTTON, {0}, 0, 0};
     EXPECT_TRUE(bar.InsertButton(0, &inserted));
     EXPECT_EQ(4u, bar.CommandToIndex(ID_UNDO));
     EXPECT_TRUE(bar.DeleteButton(0));

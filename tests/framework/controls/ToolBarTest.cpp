@@ -5,7 +5,8 @@
 
 namespace {
 
-class CToolFrame : public CTestFrame {
+class CToolFrame : public CTestFrame
+{
 protected:
     afx_msg void OnUpdatePencil(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateFill(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
@@ -14,16 +15,18 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CToolFrame, CTestFrame)
-    ON_UPDATE_COMMAND_UI(ID_TOOL_PENCIL, OnUpdatePencil)
-    ON_UPDATE_COMMAND_UI(ID_TOOL_FILL, OnUpdateFill)
-    ON_COMMAND(ID_TOOL_LINE, OnLine)
+ON_UPDATE_COMMAND_UI(ID_TOOL_PENCIL, OnUpdatePencil)
+ON_UPDATE_COMMAND_UI(ID_TOOL_FILL, OnUpdateFill)
+ON_COMMAND(ID_TOOL_LINE, OnLine)
 END_MESSAGE_MAP()
 
-class ToolBarTest : public FrameTest<CToolFrame> {
+class ToolBarTest : public FrameTest<CToolFrame>
+{
 protected:
     void Prepare() override
     {
-        ASSERT_TRUE(bar.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS));
+        ASSERT_TRUE(
+            bar.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS));
         bar.SetSizes(CSize(23, 23), CSize(16, 16));
         const UINT ids[] = {ID_TOOL_PENCIL, ID_TOOL_FILL, ID_TOOL_PICK, ID_TOOL_LINE};
         ASSERT_TRUE(bar.SetButtons(ids, 4));
@@ -96,4 +99,4 @@ TEST_F(ToolBarTest, TakesTheTopOfTheFrame)
     EXPECT_EQ(bar.CalcFixedLayout(TRUE, TRUE).cy, rect.Height());
 }
 
-}
+} // namespace

@@ -12,8 +12,8 @@ struct Tree
 
     Tree(DWORD extraStyle = 0)
     {
-        tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | extraStyle, CRect(0, 0, 300, 300),
-                    &parent, IDC_TEST_FIRST);
+        tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | extraStyle, CRect(0, 0, 300, 300), &parent,
+                    IDC_TEST_FIRST);
         root = tree.InsertItem("Keywords");
         sport = tree.InsertItem("sport", root);
         news = tree.InsertItem("news", 1, 2, root);
@@ -34,7 +34,7 @@ int CALLBACK ByDataAscending(LPARAM lParam1, LPARAM lParam2, LPARAM)
     return (int)(lParam1 - lParam2);
 }
 
-}
+} // namespace
 
 TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndWalked)
 {
@@ -42,7 +42,7 @@ TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndWalked)
     CTreeCtrl& tree = fixture.tree;
     EXPECT_EQ(4u, tree.GetCount());
     EXPECT_EQ(fixture.root, tree.GetRootItem());
-    EXPECT_EQ((std::vector<CString>{ "weather", "sport", "news" }), fixture.Children(fixture.root));
+    EXPECT_EQ((std::vector<CString>{"weather", "sport", "news"}), fixture.Children(fixture.root));
     EXPECT_EQ(fixture.root, tree.GetParentItem(fixture.news));
     EXPECT_EQ(fixture.sport, tree.GetPrevSiblingItem(fixture.news));
     EXPECT_TRUE(tree.ItemHasChildren(fixture.root));
@@ -72,14 +72,14 @@ TEST(TreeCtrl, ChildrenAreSortedByNameOrByCallback)
     Tree fixture;
     CTreeCtrl& tree = fixture.tree;
     EXPECT_TRUE(tree.SortChildren(fixture.root));
-    EXPECT_EQ((std::vector<CString>{ "news", "sport", "weather" }), fixture.Children(fixture.root));
+    EXPECT_EQ((std::vector<CString>{"news", "sport", "weather"}), fixture.Children(fixture.root));
 
     tree.SetItemData(fixture.news, 3);
     tree.SetItemData(fixture.sport, 1);
     tree.SetItemData(fixture.weather, 2);
-    TVSORTCB sort = { fixture.root, ByDataAscending, 0 };
+    TVSORTCB sort = {fixture.root, ByDataAscending, 0};
     EXPECT_TRUE(tree.SortChildrenCB(&sort));
-    EXPECT_EQ((std::vector<CString>{ "sport", "weather", "news" }), fixture.Children(fixture.root));
+    EXPECT_EQ((std::vector<CString>{"sport", "weather", "news"}), fixture.Children(fixture.root));
 }
 
 TEST(TreeCtrl, CheckBoxesAreSetAndCleared)

@@ -12,7 +12,7 @@ inline Bytes StoreToBytes(const std::function<void(CArchive&)>& store)
 {
     CMemFile file;
     {
-        CArchive ar(&file, CArchive::store, 128);  // a small buffer: writes cross its edge
+        CArchive ar(&file, CArchive::store, 128); // a small buffer: writes cross its edge
         store(ar);
         ar.Close();
     }
@@ -26,7 +26,7 @@ inline Bytes StoreToBytes(const std::function<void(CArchive&)>& store)
 inline void LoadFromBytes(const Bytes& bytes, const std::function<void(CArchive&)>& load)
 {
     Bytes copy(bytes);
-    copy.push_back(0xCC);  // a guard byte the archive must never see
+    copy.push_back(0xCC); // a guard byte the archive must never see
     CMemFile file(copy.data(), (UINT)bytes.size());
     CArchive ar(&file, CArchive::load, 128);
     load(ar);

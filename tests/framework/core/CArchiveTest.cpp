@@ -7,13 +7,15 @@
 #include <string>
 
 // A class that can be named but not created (outside the unnamed namespace: only its name is used).
-class CNotCreatable : public CObject {
+class CNotCreatable : public CObject
+{
     DECLARE_DYNAMIC(CNotCreatable)
 };
 IMPLEMENT_DYNAMIC(CNotCreatable, CObject)
 
 // A class that can be created by name but is not made for archives, as windows and menus are.
-class CCreatableByName : public CObject {
+class CCreatableByName : public CObject
+{
     DECLARE_DYNCREATE(CCreatableByName)
 public:
     static int s_created;
@@ -24,7 +26,8 @@ int CCreatableByName::s_created = 0;
 
 namespace {
 // A node of an object graph: a name and links to other nodes.
-class CNode : public CObject {
+class CNode : public CObject
+{
     DECLARE_SERIAL(CNode)
 public:
     static int s_created;
@@ -43,13 +46,15 @@ public:
 IMPLEMENT_SERIAL(CNode, CObject, 1)
 int CNode::s_created = 0;
 
-class CSpecialNode : public CNode {
+class CSpecialNode : public CNode
+{
     DECLARE_SERIAL(CSpecialNode)
 };
 IMPLEMENT_SERIAL(CSpecialNode, CNode, 1)
 
 // A class unrelated to CNode.
-class CStranger : public CObject {
+class CStranger : public CObject
+{
     DECLARE_SERIAL(CStranger)
 public:
     static int s_created;
@@ -59,7 +64,8 @@ IMPLEMENT_SERIAL(CStranger, CObject, 1)
 int CStranger::s_created = 0;
 
 // A versionable class that records the version it was read with.
-class CVersioned : public CObject {
+class CVersioned : public CObject
+{
     DECLARE_SERIAL(CVersioned)
 public:
     UINT m_nSchemaRead = 0;
@@ -70,7 +76,6 @@ public:
     }
 };
 IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 8)
-
 
 void DeleteGraph(CObArray& nodes)
 {
@@ -96,7 +101,7 @@ Bytes NewClassRecord(WORD schema, const std::string& name)
 
 // An empty CNode's own data: an empty name and no links.
 const Bytes kEmptyNodeData = {0x00, 0x00, 0x00};
-}
+} // namespace
 
 TEST(CArchiveTest, EveryValueTypeRoundTrips)
 {
@@ -111,8 +116,18 @@ TEST(CArchiveTest, EveryValueTypeRoundTrips)
             ar.WriteCount(count);
     });
     LoadFromBytes(bytes, [&](CArchive& ar) {
-        BYTE by; WORD w; short s; int i; LONG l; DWORD dw; float f; double d; UINT u; char ch;
-        bool b; LONGLONG ll;
+        BYTE by;
+        WORD w;
+        short s;
+        int i;
+        LONG l;
+        DWORD dw;
+        float f;
+        double d;
+        UINT u;
+        char ch;
+        bool b;
+        LONGLONG ll;
         ar >> by >> w >> s >> i >> l >> dw >> f >> d >> u >> ch >> b >> ll;
         EXPECT_EQ(0xAB, by);
         EXPECT_EQ(0xBEEF, w);
@@ -126,12 +141,15 @@ TEST(CArchiveTest, EveryValueTypeRoundTrips)
         EXPECT_EQ('c', ch);
         EXPECT_TRUE(b);
         EXPECT_EQ(-1234567890123LL, ll);
-        CPoint pt; CSize size; CRect rect;
+        CPoint pt;
+        CSize size;
+        CRect rect;
         ar >> pt >> size >> rect;
         EXPECT_EQ(CPoint(-3, 4), pt);
         EXPECT_EQ(CSize(5, -6), size);
         EXPECT_EQ(CRect(1, 2, 3, 4), rect);
-        for (int length : {0, 1, 254, 255, 256, 65533, 65534, 65535, 70000}) {
+        for (int length : {0, 1, 254, 255, 256, 65533, 65534, 65535, 70000})
+        {
             CString text;
             ar >> text;
             EXPECT_EQ(length, text.GetLength());
@@ -150,12 +168,15 @@ TEST(CArchiveTest, StringAndCountPrefixes)
     Bytes prefix = StoreToBytes([](CArchive& ar) { ar << CString('z', 300); });
     EXPECT_EQ(Bytes({0xFF, 0x2C, 0x01}), Bytes(prefix.begin(), prefix.begin() + 3));
     EXPECT_EQ(Bytes({0xFE, 0xFF}), StoreToBytes([](CArchive& ar) { ar.WriteCount(0xFFFE); }));
-    EXPECT_EQ(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0, 0}), StoreToBytes([](CArchive& ar) { ar.WriteCount(0xFFFF); }));
+    EXPECT_EQ(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0, 0}),
+              StoreToBytes([](CArchive& ar) { ar.WriteCount(0xFFFF); }));
     // A UTF-16 string written by a wide-character program reads in the ANSI code page.
     LoadFromBytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 0xE9, 0, 'c', 0}, [](CArchive& ar) {
         CString text;
         ar >> text;
-        EXPECT_STREQ("a\xE9" "c", text);
+        EXPECT_STREQ("a\xE9"
+                     "c",
+                     text);
     });
 }
 
@@ -168,11 +189,13 @@ TEST(CArchiveTest, TagProtocolBytes)
         ar.WriteClass(RUNTIME_CLASS(CStranger));
     });
     Bytes expected = Concat({
-        NewClassRecord(1, "CNode"), kEmptyNodeData,  // class index 1, object index 2
-        {0x01, 0x80}, kEmptyNodeData,                // class tag 0x8000|1, object index 3
-        {0x02, 0x00},                                // the first object again
-        {0x00, 0x00},                                // NULL
-        {0x01, 0x80},                                // the class again
+        NewClassRecord(1, "CNode"),
+        kEmptyNodeData, // class index 1, object index 2
+        {0x01, 0x80},
+        kEmptyNodeData, // class tag 0x8000|1, object index 3
+        {0x02, 0x00},   // the first object again
+        {0x00, 0x00},   // NULL
+        {0x01, 0x80},   // the class again
         NewClassRecord(1, "CStranger"),
     });
     EXPECT_EQ(expected, bytes);
@@ -186,8 +209,8 @@ TEST(CArchiveTest, ObjectGraphReadsBackWithSharedObjectsAsOne)
     c.m_name = "c";
     a.m_links.Add(&b);
     a.m_links.Add(&c);
-    b.m_links.Add(&c);   // c reached twice
-    c.m_links.Add(&a);   // a cycle back to the root
+    b.m_links.Add(&c); // c reached twice
+    c.m_links.Add(&a); // a cycle back to the root
     c.m_links.Add(NULL);
     Bytes bytes = StoreToBytes([&](CArchive& ar) { ar << &a << &c; });
     LoadFromBytes(bytes, [](CArchive& ar) {
@@ -211,7 +234,7 @@ TEST(CArchiveTest, ObjectGraphReadsBackWithSharedObjectsAsOne)
 
 TEST(CArchiveTest, ManyObjectsUseTheLongTags)
 {
-    const int kCount = 0x8100;  // indexes pass 0x7FFF
+    const int kCount = 0x8100; // indexes pass 0x7FFF
     CObArray nodes;
     for (int i = 0; i < kCount; ++i)
         nodes.Add(new CNode);
@@ -222,7 +245,7 @@ TEST(CArchiveTest, ManyObjectsUseTheLongTags)
         ar.WriteClass(RUNTIME_CLASS(CStranger));
     });
     Bytes tail(bytes.end() - 6, bytes.end());
-    EXPECT_EQ(Bytes({0xFF, 0x7F, 0x02, 0x81, 0x00, 0x80}), tail);  // big class tag of index 0x8102
+    EXPECT_EQ(Bytes({0xFF, 0x7F, 0x02, 0x81, 0x00, 0x80}), tail); // big class tag of index 0x8102
     LoadFromBytes(bytes, [&](CArchive& ar) {
         CObArray read;
         read.Serialize(ar);
@@ -242,9 +265,12 @@ TEST(CArchiveTest, ManyObjectsUseTheLongTags)
 TEST(CArchiveTest, VersionableSchemaReachesTheObjectAndReadClass)
 {
     CVersioned versioned;
-    Bytes bytes = StoreToBytes([&](CArchive& ar) { ar << &versioned; ar.WriteClass(RUNTIME_CLASS(CVersioned)); });
+    Bytes bytes = StoreToBytes([&](CArchive& ar) {
+        ar << &versioned;
+        ar.WriteClass(RUNTIME_CLASS(CVersioned));
+    });
     EXPECT_EQ(NewClassRecord(8, "CVersioned"), Bytes(bytes.begin(), bytes.begin() + 16));
-    bytes[2] = 5;  // data of an older version
+    bytes[2] = 5; // data of an older version
     LoadFromBytes(bytes, [](CArchive& ar) {
         CVersioned* pRead = NULL;
         ar >> pRead;
@@ -261,7 +287,7 @@ TEST(CArchiveTest, MapObjectMakesLaterReferencesResolve)
 {
     CNode outside, inner;
     Bytes bytes = StoreToBytes([&](CArchive& ar) {
-        ar.MapObject(&outside);  // index 1
+        ar.MapObject(&outside); // index 1
         ar << &inner << &outside;
     });
     EXPECT_EQ(Bytes({0x01, 0x00}), Bytes(bytes.end() - 2, bytes.end()));
@@ -368,30 +394,65 @@ TEST(CArchiveFailures, EveryTruncatedPrefixRaisesEndOfFile)
         delete pNode;
     };
     EXPECT_EQ(-1, LoadFailureCause(bytes, load));
-    for (size_t length = 0; length < bytes.size(); ++length) {
-        EXPECT_EQ(CArchiveException::endOfFile, LoadFailureCause(Bytes(bytes.begin(), bytes.begin() + length), load))
+    for (size_t length = 0; length < bytes.size(); ++length)
+    {
+        EXPECT_EQ(CArchiveException::endOfFile,
+                  LoadFailureCause(Bytes(bytes.begin(), bytes.begin() + length), load))
             << "prefix of " << length << " bytes";
     }
 }
 
 TEST(CArchiveFailures, CountsAndLengthsLargerThanTheDataRaiseEndOfFileWithoutAllocating)
 {
-    struct Case { const char* name; Bytes bytes; std::function<void(CArchive&)> load; };
+    struct Case
+    {
+        const char* name;
+        Bytes bytes;
+        std::function<void(CArchive&)> load;
+    };
     const Case cases[] = {
-        {"string of 4 GB", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'},
-         [](CArchive& ar) { CString s; ar >> s; }},
-        {"string of 2 GB", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'},
-         [](CArchive& ar) { CString s; ar >> s; }},
-        {"wide string of 1 GB", {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F},
-         [](CArchive& ar) { CString s; ar >> s; }},
-        {"string array", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 'a'},
-         [](CArchive& ar) { CStringArray a; a.Serialize(ar); }},
-        {"number array", {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40, 1, 2, 3, 4},
-         [](CArchive& ar) { CDWordArray a; a.Serialize(ar); }},
-        {"object list", {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 0, 0},
-         [](CArchive& ar) { CObList l; l.Serialize(ar); }},
-        {"map", {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 1, 'k', 1, 'v'},
-         [](CArchive& ar) { CMapStringToString m; m.Serialize(ar); }},
+        {"string of 4 GB",
+         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'},
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         }},
+        {"string of 2 GB",
+         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'},
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         }},
+        {"wide string of 1 GB",
+         {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F},
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         }},
+        {"string array",
+         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 'a'},
+         [](CArchive& ar) {
+             CStringArray a;
+             a.Serialize(ar);
+         }},
+        {"number array",
+         {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40, 1, 2, 3, 4},
+         [](CArchive& ar) {
+             CDWordArray a;
+             a.Serialize(ar);
+         }},
+        {"object list",
+         {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 0, 0},
+         [](CArchive& ar) {
+             CObList l;
+             l.Serialize(ar);
+         }},
+        {"map",
+         {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 1, 'k', 1, 'v'},
+         [](CArchive& ar) {
+             CMapStringToString m;
+             m.Serialize(ar);
+         }},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CArchiveException::endOfFile, LoadFailureCause(c.bytes, c.load)) << c.name;
@@ -399,35 +460,89 @@ TEST(CArchiveFailures, CountsAndLengthsLargerThanTheDataRaiseEndOfFileWithoutAll
 
 TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
 {
-    auto readNode = [](CArchive& ar) { CNode* p = NULL; ar >> p; delete p; };
-    auto readAnything = [](CArchive& ar) { CObject* p = NULL; ar >> p; delete p; };
+    auto readNode = [](CArchive& ar) {
+        CNode* p = NULL;
+        ar >> p;
+        delete p;
+    };
+    auto readAnything = [](CArchive& ar) {
+        CObject* p = NULL;
+        ar >> p;
+        delete p;
+    };
     // made: the objects a correct reader makes before it meets the fault (CNode, CStranger).
-    struct Case { const char* name; Bytes bytes; std::function<void(CArchive&)> load; int cause; int made[2]; };
+    struct Case
+    {
+        const char* name;
+        Bytes bytes;
+        std::function<void(CArchive&)> load;
+        int cause;
+        int made[2];
+    };
     const Case cases[] = {
-        {"unknown class name", Concat({NewClassRecord(1, "CNoSuchClass"), kEmptyNodeData}), readAnything,
-         CArchiveException::badClass, {0, 0}},
-        {"class name case differs", Concat({NewClassRecord(1, "cnode"), kEmptyNodeData}), readAnything,
-         CArchiveException::badClass, {0, 0}},
-        {"class of another kind", NewClassRecord(1, "CStranger"), readNode, CArchiveException::badClass, {0, 0}},
-        {"class that cannot be created", NewClassRecord(0xFFFF, "CNotCreatable"), readAnything,
-         CArchiveException::badClass, {0, 0}},
-        {"class creatable by name only", NewClassRecord(0xFFFF, "CCreatableByName"), readAnything,
-         CArchiveException::badClass, {0, 0}},
-        {"class record of a class creatable by name only", NewClassRecord(0xFFFF, "CCreatableByName"),
-         [](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(CObject)); }, CArchiveException::badClass, {0, 0}},
-        {"class name too long", Concat({{0xFF, 0xFF, 1, 0, 0x2C, 0x01}, Bytes(300, 'A')}), readAnything,
-         CArchiveException::badClass, {0, 0}},
-        {"wrong schema", Concat({NewClassRecord(2, "CNode"), kEmptyNodeData}), readNode,
-         CArchiveException::badSchema, {0, 0}},
+        {"unknown class name",
+         Concat({NewClassRecord(1, "CNoSuchClass"), kEmptyNodeData}),
+         readAnything,
+         CArchiveException::badClass,
+         {0, 0}},
+        {"class name case differs",
+         Concat({NewClassRecord(1, "cnode"), kEmptyNodeData}),
+         readAnything,
+         CArchiveException::badClass,
+         {0, 0}},
+        {"class of another kind",
+         NewClassRecord(1, "CStranger"),
+         readNode,
+         CArchiveException::badClass,
+         {0, 0}},
+        {"class that cannot be created",
+         NewClassRecord(0xFFFF, "CNotCreatable"),
+         readAnything,
+         CArchiveException::badClass,
+         {0, 0}},
+        {"class creatable by name only",
+         NewClassRecord(0xFFFF, "CCreatableByName"),
+         readAnything,
+         CArchiveException::badClass,
+         {0, 0}},
+        {"class record of a class creatable by name only",
+         NewClassRecord(0xFFFF, "CCreatableByName"),
+         [](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(CObject)); },
+         CArchiveException::badClass,
+         {0, 0}},
+        {"class name too long",
+         Concat({{0xFF, 0xFF, 1, 0, 0x2C, 0x01}, Bytes(300, 'A')}),
+         readAnything,
+         CArchiveException::badClass,
+         {0, 0}},
+        {"wrong schema",
+         Concat({NewClassRecord(2, "CNode"), kEmptyNodeData}),
+         readNode,
+         CArchiveException::badSchema,
+         {0, 0}},
         {"class tag of no class", {0x05, 0x80}, readAnything, CArchiveException::badIndex, {0, 0}},
         {"class tag zero", {0x00, 0x80}, readAnything, CArchiveException::badIndex, {0, 0}},
         {"object tag of no object", {0x01, 0x00}, readAnything, CArchiveException::badIndex, {0, 0}},
-        {"object tag of a class", Concat({NewClassRecord(1, "CNode"), kEmptyNodeData, {0x01, 0x00}}),
-         [](CArchive& ar) { CObject* p = NULL; ar >> p; delete p; ar >> p; }, CArchiveException::badIndex, {1, 0}},
-        {"big object tag out of range", {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}, readAnything,
-         CArchiveException::badIndex, {0, 0}},
-        {"big class tag out of range", {0xFF, 0x7F, 0x07, 0x00, 0x00, 0x80}, readAnything,
-         CArchiveException::badIndex, {0, 0}},
+        {"object tag of a class",
+         Concat({NewClassRecord(1, "CNode"), kEmptyNodeData, {0x01, 0x00}}),
+         [](CArchive& ar) {
+             CObject* p = NULL;
+             ar >> p;
+             delete p;
+             ar >> p;
+         },
+         CArchiveException::badIndex,
+         {1, 0}},
+        {"big object tag out of range",
+         {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00},
+         readAnything,
+         CArchiveException::badIndex,
+         {0, 0}},
+        {"big class tag out of range",
+         {0xFF, 0x7F, 0x07, 0x00, 0x00, 0x80},
+         readAnything,
+         CArchiveException::badIndex,
+         {0, 0}},
         {"earlier object of another kind",
          Concat({NewClassRecord(1, "CStranger"), {0x02, 0x00}}),
          [](CArchive& ar) {
@@ -437,10 +552,12 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
              CNode* node = NULL;
              ar >> node;
          },
-         CArchiveException::badClass, {0, 1}},
+         CArchiveException::badClass,
+         {0, 1}},
     };
     ASSERT_EQ(RUNTIME_CLASS(CNotCreatable), CRuntimeClass::FromName("CNotCreatable"));
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         int strangers = CStranger::s_created;
         int nodes = CNode::s_created;
         EXPECT_EQ(c.cause, LoadFailureCause(c.bytes, c.load)) << c.name;
@@ -455,7 +572,8 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
 Bytes NestedCollections(const std::string& className, size_t levels)
 {
     Bytes bytes = NewClassRecord(0, className);
-    for (size_t level = 1; level <= levels; ++level) {
+    for (size_t level = 1; level <= levels; ++level)
+    {
         if (level > 1)
             bytes.insert(bytes.end(), {0x01, 0x80});
         bytes.insert(bytes.end(), {(BYTE)(level < levels ? 1 : 0), 0x00});
@@ -465,7 +583,8 @@ Bytes NestedCollections(const std::string& className, size_t levels)
 
 void DeleteNestedArrays(CObject* pOuter)
 {
-    while (pOuter) {
+    while (pOuter)
+    {
         CObArray* pArray = (CObArray*)pOuter;
         pOuter = pArray->GetSize() ? pArray->GetAt(0) : NULL;
         delete pArray;
@@ -474,17 +593,33 @@ void DeleteNestedArrays(CObject* pOuter)
 
 TEST(CArchiveFailures, ObjectsNestedTooDeepRaiseInsteadOfRunningOutOfStack)
 {
-    auto readArrays = [](CArchive& ar) { CObArray* p = NULL; ar >> p; DeleteNestedArrays(p); };
-    auto readLists = [](CArchive& ar) { CObList* p = NULL; ar >> p; delete p; };
-    struct Case { const char* name; Bytes bytes; std::function<void(CArchive&)> load; int cause; };
+    auto readArrays = [](CArchive& ar) {
+        CObArray* p = NULL;
+        ar >> p;
+        DeleteNestedArrays(p);
+    };
+    auto readLists = [](CArchive& ar) {
+        CObList* p = NULL;
+        ar >> p;
+        delete p;
+    };
+    struct Case
+    {
+        const char* name;
+        Bytes bytes;
+        std::function<void(CArchive&)> load;
+        int cause;
+    };
     const Case cases[] = {
-        {"arrays as deep as allowed", NestedCollections("CObArray", CArchive::nMaxObjectDepth), readArrays, -1},
+        {"arrays as deep as allowed", NestedCollections("CObArray", CArchive::nMaxObjectDepth), readArrays,
+         -1},
         {"arrays one level deeper", NestedCollections("CObArray", CArchive::nMaxObjectDepth + 1), readArrays,
          CArchiveException::genericException},
         // About 80 KB that overflowed the stack when nothing limited the depth.
         {"arrays 20,000 deep", NestedCollections("CObArray", 20000), readArrays,
          CArchiveException::genericException},
-        {"lists 20,000 deep", NestedCollections("CObList", 20000), readLists, CArchiveException::genericException},
+        {"lists 20,000 deep", NestedCollections("CObList", 20000), readLists,
+         CArchiveException::genericException},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.cause, LoadFailureCause(c.bytes, c.load)) << c.name;
@@ -504,8 +639,12 @@ TEST(CArchiveFailures, WrongDirectionRaisesReadOnlyOrWriteOnly)
     EXPECT_EQ(CArchiveException::readOnly, LoadFailureCause({1, 2}, [](CArchive& ar) { ar << (BYTE)1; }));
     EXPECT_EQ(CArchiveException::readOnly,
               LoadFailureCause({1, 2}, [](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CNode)); }));
-    EXPECT_EQ(CArchiveException::writeOnly,
-              RaisedCause<CArchiveException>([] { StoreToBytes([](CArchive& ar) { BYTE by; ar >> by; }); }));
+    EXPECT_EQ(CArchiveException::writeOnly, RaisedCause<CArchiveException>([] {
+                  StoreToBytes([](CArchive& ar) {
+                      BYTE by;
+                      ar >> by;
+                  });
+              }));
 }
 
 TEST(CArchiveTest, ArchiveOverARealFileAndUnflushedDestruction)

@@ -4,16 +4,22 @@
 
 TEST(CExceptionTest, EachThrowRaisesItsClassWithItsDetails)
 {
-    try {
+    try
+    {
         AfxThrowArchiveException(CArchiveException::badClass);
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(CArchiveException)));
         EXPECT_EQ(6, ((CArchiveException*)e)->m_cause);
         e->Delete();
     }
-    try {
+    try
+    {
         AfxThrowFileException(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, "a.txt");
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         EXPECT_EQ(CFileException::fileNotFound, e->m_cause);
         EXPECT_EQ(ERROR_FILE_NOT_FOUND, e->m_lOsError);
         EXPECT_STREQ("a.txt", e->m_strFileName);
@@ -22,14 +28,21 @@ TEST(CExceptionTest, EachThrowRaisesItsClassWithItsDetails)
         EXPECT_NE(nullptr, strstr(text, "a.txt"));
         e->Delete();
     }
-    try {
+    try
+    {
         AfxThrowOleException(E_NOINTERFACE);
-    } catch (COleException* e) {
+    }
+    catch (COleException* e)
+    {
         EXPECT_EQ(E_NOINTERFACE, e->m_sc);
         EXPECT_EQ(E_NOINTERFACE, COleException::Process(e));
         e->Delete();
     }
-    struct Thrower { void (*fn)(); CRuntimeClass* pClass; };
+    struct Thrower
+    {
+        void (*fn)();
+        CRuntimeClass* pClass;
+    };
     const Thrower throwers[] = {
         {&AfxThrowMemoryException, RUNTIME_CLASS(CMemoryException)},
         {&AfxThrowNotSupportedException, RUNTIME_CLASS(CNotSupportedException)},
@@ -37,11 +50,15 @@ TEST(CExceptionTest, EachThrowRaisesItsClassWithItsDetails)
         {&AfxThrowResourceException, RUNTIME_CLASS(CResourceException)},
         {&AfxThrowUserException, RUNTIME_CLASS(CUserException)},
     };
-    for (const Thrower& thrower : throwers) {
+    for (const Thrower& thrower : throwers)
+    {
         CRuntimeClass* caught = NULL;
-        try {
+        try
+        {
             thrower.fn();
-        } catch (CException* e) {
+        }
+        catch (CException* e)
+        {
             caught = e->GetRuntimeClass();
             e->Delete();
         }
@@ -53,8 +70,24 @@ TEST(CExceptionTest, MemoryExceptionIsSharedAndNeverFreed)
 {
     CMemoryException* first = NULL;
     CMemoryException* second = NULL;
-    try { AfxThrowMemoryException(); } catch (CMemoryException* e) { first = e; e->Delete(); }
-    try { AfxThrowMemoryException(); } catch (CMemoryException* e) { second = e; e->Delete(); }
+    try
+    {
+        AfxThrowMemoryException();
+    }
+    catch (CMemoryException* e)
+    {
+        first = e;
+        e->Delete();
+    }
+    try
+    {
+        AfxThrowMemoryException();
+    }
+    catch (CMemoryException* e)
+    {
+        second = e;
+        e->Delete();
+    }
     EXPECT_EQ(first, second);
     EXPECT_FALSE(first->m_bAutoDelete);
 }
@@ -62,29 +95,37 @@ TEST(CExceptionTest, MemoryExceptionIsSharedAndNeverFreed)
 TEST(CExceptionTest, MacrosCatchByClassAndRethrow)
 {
     int handled = 0;
-    TRY {
+    TRY
+    {
         AfxThrowArchiveException(CArchiveException::endOfFile);
     }
-    CATCH(CFileException, e) {
+    CATCH(CFileException, e)
+    {
         handled = 1;
     }
-    AND_CATCH(CArchiveException, e) {
+    AND_CATCH(CArchiveException, e)
+    {
         handled = e->m_cause == CArchiveException::endOfFile ? 2 : 3;
     }
     END_CATCH
     EXPECT_EQ(2, handled);
 
     int outerCause = -1;
-    try {
-        TRY {
+    try
+    {
+        TRY
+        {
             AfxThrowArchiveException(CArchiveException::badSchema);
         }
-        CATCH_ALL(e) {
+        CATCH_ALL(e)
+        {
             THROW_LAST();
         }
         END_CATCH_ALL
-    } catch (CArchiveException* e) {
-        outerCause = e->m_cause;  // still alive: the rethrow kept it
+    }
+    catch (CArchiveException* e)
+    {
+        outerCause = e->m_cause; // still alive: the rethrow kept it
         e->Delete();
     }
     EXPECT_EQ(CArchiveException::badSchema, outerCause);

@@ -46,7 +46,7 @@ TEST(CFileTest, MemoryFileGrowsAndDetaches)
     file.Seek(4 * 42, CFile::begin);
     EXPECT_EQ(4u, file.Read(&value, 4));
     EXPECT_EQ(42, value);
-    file.Seek(500, CFile::begin);  // past the end: the gap reads back as zeros
+    file.Seek(500, CFile::begin); // past the end: the gap reads back as zeros
     file.Write(&value, 4);
     EXPECT_EQ(504u, file.GetLength());
     BYTE* data = file.Detach();
@@ -82,7 +82,7 @@ TEST(CFileTest, SharedFileHandsOverAGlobalBlockOfItsLength)
     GlobalUnlock(hMemory);
 
     CSharedFile reader;
-    reader.SetHandle(hMemory, FALSE);  // the reader owns and frees the block now
+    reader.SetHandle(hMemory, FALSE); // the reader owns and frees the block now
     EXPECT_EQ(12u, reader.GetLength());
     char text[13] = {0};
     EXPECT_EQ(12u, reader.Read(text, 12));
@@ -104,7 +104,8 @@ TEST(CFileTest, StdioFileTextLines)
     CStdioFile file(path, CFile::modeRead | CFile::typeText);
     const char* expected[] = {"first", "second", longLine.c_str(), "", "last"};
     CString line;
-    for (const char* text : expected) {
+    for (const char* text : expected)
+    {
         ASSERT_TRUE(file.ReadString(line));
         EXPECT_STREQ(text, line);
     }
@@ -118,7 +119,8 @@ TEST(CFileTest, StdioFileTextLines)
 }
 
 namespace {
-class CCountingMemFile : public CMemFile {
+class CCountingMemFile : public CMemFile
+{
 public:
     explicit CCountingMemFile(UINT nGrowBytes) : CMemFile(nGrowBytes) {}
     int m_nReallocations = 0;
@@ -131,18 +133,19 @@ protected:
         return CMemFile::Realloc(lpMem, nBytes);
     }
 };
-}
+} // namespace
 
 TEST(CFileTest, MemoryFileGrowsInWholeStepsAndGeometrically)
 {
     CCountingMemFile file(100);
     BYTE block[1000];
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 1000; ++i)
+    {
         memset(block, i, sizeof block);
         file.Write(block, sizeof block);
         ASSERT_EQ(0u, file.BufferSize() % 100);
     }
-    EXPECT_LT(file.m_nReallocations, 40);  // growing by the step alone would move it 10000 times
+    EXPECT_LT(file.m_nReallocations, 40); // growing by the step alone would move it 10000 times
     EXPECT_EQ(1000000u, file.GetLength());
     file.Seek(999 * 1000, CFile::begin);
     EXPECT_EQ(1000u, file.Read(block, sizeof block));

@@ -10,11 +10,12 @@
 
 namespace {
 
-struct SizeCase {
+struct SizeCase
+{
     const char* name;
     UINT requested;
     UINT blocksPerChunk;
-    UINT allocSize;  // the link fits and the next block stays aligned like a double
+    UINT allocSize; // the link fits and the next block stays aligned like a double
 };
 
 TEST(CFixedAlloc, BlocksAreDistinctAlignedAndKeepTheirBytes)
@@ -25,19 +26,22 @@ TEST(CFixedAlloc, BlocksAreDistinctAlignedAndKeepTheirBytes)
         {"exact", 64, 3, 64},
         {"one block a chunk", 40, 1, 40},
     };
-    for (const SizeCase& test : cases) {
+    for (const SizeCase& test : cases)
+    {
         CFixedAlloc blocks(test.requested, test.blocksPerChunk);
         EXPECT_EQ(blocks.GetAllocSize(), test.allocSize) << test.name;
         // Many chunks' worth; each block filled with its own number.
         std::vector<BYTE*> taken;
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < 500; ++i)
+        {
             BYTE* p = (BYTE*)blocks.Alloc();
             ASSERT_NE(p, nullptr) << test.name;
             EXPECT_EQ((uintptr_t)p % sizeof(double), 0u) << test.name;
             memset(p, i & 0xFF, test.requested);
             taken.push_back(p);
         }
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < 500; ++i)
+        {
             for (UINT b = 0; b < test.requested; ++b)
                 ASSERT_EQ(taken[i][b], (BYTE)(i & 0xFF)) << test.name << " block " << i;
         }
@@ -58,7 +62,8 @@ TEST(CFixedAlloc, AFreedBlockIsTheNextHandedOut)
     EXPECT_NE(blocks.Alloc(), second);
 }
 
-struct ThreadWork {
+struct ThreadWork
+{
     CFixedAlloc* blocks;
     BYTE tag;
     bool intact;
@@ -69,13 +74,16 @@ unsigned __stdcall AllocateAndFree(void* context)
     ThreadWork* work = (ThreadWork*)context;
     work->intact = true;
     std::vector<BYTE*> held;
-    for (int round = 0; round < 200; ++round) {
-        for (int i = 0; i < 100; ++i) {
+    for (int round = 0; round < 200; ++round)
+    {
+        for (int i = 0; i < 100; ++i)
+        {
             BYTE* p = (BYTE*)work->blocks->Alloc();
             memset(p, work->tag, 24);
             held.push_back(p);
         }
-        for (BYTE* p : held) {
+        for (BYTE* p : held)
+        {
             for (int b = 0; b < 24; ++b)
                 work->intact = work->intact && p[b] == work->tag;
             work->blocks->Free(p);
@@ -93,7 +101,8 @@ TEST(CFixedAlloc, ThreadsNeverShareABlock)
     for (int i = 0; i < 2; ++i)
         threads[i] = (HANDLE)_beginthreadex(NULL, 0, &AllocateAndFree, &work[i], 0, NULL);
     WaitForMultipleObjects(2, threads, TRUE, INFINITE);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
+    {
         CloseHandle(threads[i]);
         EXPECT_TRUE(work[i].intact) << "thread " << i;
     }
@@ -109,13 +118,15 @@ TEST(CFixedAlloc, StringsOfEverySizeAroundThePooledLimitKeepTheirText)
         strings.push_back(CString((TCHAR)('a' + length % 26), length));
     for (int length = 0; length <= 700; length += 2)
         strings[length].Empty();
-    for (int length = 0; length <= 700; ++length) {
+    for (int length = 0; length <= 700; ++length)
+    {
         CString copy = strings[length];
         copy += "!";
         const std::string expected =
             length % 2 == 0 ? std::string("!") : std::string(length, (char)('a' + length % 26)) + "!";
         ASSERT_EQ(std::string((LPCTSTR)copy), expected) << "length " << length;
-        if (length % 2 == 1) {
+        if (length % 2 == 1)
+        {
             ASSERT_EQ(strings[length].GetAllocLength(), length) << "length " << length;
         }
     }

@@ -6,7 +6,8 @@
 
 namespace {
 // A wrapper that, like a device context, holds two handles.
-class CTwoHandles : public CObject {
+class CTwoHandles : public CObject
+{
 public:
     HANDLE m_hMain = NULL;
     HANDLE m_hAttrib = NULL;
@@ -33,8 +34,11 @@ void ClearTemporary(CObject* p)
 const CHandleMapKind kTwoHandles = {&NewTemporary, &ClearTemporary};
 const CHandleMapKind kOtherKind = {&NewTemporary, &ClearTemporary};
 
-HANDLE FakeHandle(int n) { return (HANDLE)(DWORD_PTR)(0x1000 + n * 4); }
+HANDLE FakeHandle(int n)
+{
+    return (HANDLE)(DWORD_PTR)(0x1000 + n * 4);
 }
+} // namespace
 
 TEST(CHandleMapTest, PermanentWinsTemporaryIsMadeOnceAndDeletedAtIdle)
 {
@@ -62,7 +66,7 @@ TEST(CHandleMapTest, PermanentWinsTemporaryIsMadeOnceAndDeletedAtIdle)
     CObject* otherKind = CHandleMap::ForThisThread(kOtherKind).FromHandle(FakeHandle(2));
     EXPECT_NE(otherKind, temporary);
     CHandleMap::DeleteTemporaryObjects();
-    EXPECT_FALSE(destroyedWhileAttached);  // cleared before deletion
+    EXPECT_FALSE(destroyedWhileAttached); // cleared before deletion
     EXPECT_EQ(NULL, map.LookupTemporary(FakeHandle(2)));
     EXPECT_EQ(NULL, CHandleMap::ForThisThread(kOtherKind).LookupTemporary(FakeHandle(2)));
     EXPECT_EQ(&permanent, map.FromHandle(FakeHandle(1)));
@@ -75,10 +79,10 @@ namespace {
 unsigned __stdcall LookUpOnAnotherThread(void* result)
 {
     *(CObject**)result = CHandleMap::ForThisThread(kTwoHandles).LookupPermanent(FakeHandle(3));
-    CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3));  // freed as the thread ends
+    CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)); // freed as the thread ends
     return 0;
 }
-}
+} // namespace
 
 TEST(CHandleMapTest, EachThreadHasItsOwnMap)
 {
@@ -100,5 +104,5 @@ TEST(CHandleMapTest, AHandleTheFactoryRefusesHasNoWrapper)
     CHandleMap& map = CHandleMap::ForThisThread(kRefusing);
     EXPECT_EQ(NULL, map.FromHandle(FakeHandle(9)));
     EXPECT_EQ(NULL, map.LookupTemporary(FakeHandle(9)));
-    CHandleMap::DeleteTemporaryObjects();  // nothing to clear or delete
+    CHandleMap::DeleteTemporaryObjects(); // nothing to clear or delete
 }

@@ -3,26 +3,30 @@
 #include <gtest/gtest.h>
 
 namespace {
-class CShape : public CObject {
+class CShape : public CObject
+{
     DECLARE_DYNAMIC(CShape)
 };
 IMPLEMENT_DYNAMIC(CShape, CObject)
 
-class CCircle : public CShape {
+class CCircle : public CShape
+{
     DECLARE_DYNCREATE(CCircle)
 public:
     int m_radius = 7;
 };
 IMPLEMENT_DYNCREATE(CCircle, CShape)
 
-class CSquare : public CShape {
+class CSquare : public CShape
+{
     DECLARE_SERIAL(CSquare)
 };
 IMPLEMENT_SERIAL(CSquare, CShape, VERSIONABLE_SCHEMA | 3)
 
 // A template over its base class, as window classes are extended by toolkit templates.
 template <class BASE>
-class CTagged : public BASE {
+class CTagged : public BASE
+{
     DECLARE_DYNCREATE(CTagged)
 public:
     int m_tag = 42;
@@ -30,22 +34,25 @@ public:
 IMPLEMENT_DYNCREATE_T(CTagged, BASE, BASE)
 
 template <class BASE>
-class CPlainLayer : public BASE {
+class CPlainLayer : public BASE
+{
     DECLARE_DYNAMIC(CPlainLayer)
 };
 IMPLEMENT_DYNAMIC_T(CPlainLayer, BASE, BASE)
 
 template <class BASE>
-class CStoredLayer : public BASE {
+class CStoredLayer : public BASE
+{
     DECLARE_SERIAL(CStoredLayer)
 };
 IMPLEMENT_SERIAL_T(CStoredLayer, BASE, BASE, VERSIONABLE_SCHEMA | 2)
 
-class CTaggedCircle : public CTagged<CCircle> {
+class CTaggedCircle : public CTagged<CCircle>
+{
     DECLARE_DYNAMIC(CTaggedCircle)
 };
 IMPLEMENT_DYNAMIC(CTaggedCircle, CTagged<CCircle>)
-}
+} // namespace
 
 TEST(CRuntimeClassTest, DerivationAndKind)
 {

@@ -49,7 +49,10 @@ TEST(CRectTest, InflateDeflateOffsetNormalize)
 
 TEST(CRectTest, IntersectUnionSubtract)
 {
-    struct Case { CRect a, b, intersection, unionRect; };
+    struct Case
+    {
+        CRect a, b, intersection, unionRect;
+    };
     const Case cases[] = {
         {CRect(0, 0, 10, 10), CRect(5, 5, 15, 15), CRect(5, 5, 10, 10), CRect(0, 0, 15, 15)},
         {CRect(0, 0, 10, 10), CRect(10, 0, 20, 10), CRect(), CRect(0, 0, 20, 10)},
@@ -57,7 +60,8 @@ TEST(CRectTest, IntersectUnionSubtract)
         {CRect(0, 0, 10, 10), CRect(50, 50, 50, 60), CRect(), CRect(0, 0, 10, 10)},
         {CRect(3, 3, 3, 3), CRect(7, 7, 7, 9), CRect(), CRect()},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CRect r;
         EXPECT_EQ(!c.intersection.IsRectEmpty(), !!r.IntersectRect(&c.a, &c.b));
         EXPECT_EQ(c.intersection, r);
@@ -71,7 +75,7 @@ TEST(CRectTest, IntersectUnionSubtract)
     EXPECT_EQ(CRect(0, 4, 10, 10), r);
     EXPECT_TRUE(r.SubtractRect(&base, CRect(6, -5, 20, 20)));
     EXPECT_EQ(CRect(0, 0, 6, 10), r);
-    EXPECT_TRUE(r.SubtractRect(&base, CRect(3, 3, 6, 6)));  // a hole leaves the rectangle
+    EXPECT_TRUE(r.SubtractRect(&base, CRect(3, 3, 6, 6))); // a hole leaves the rectangle
     EXPECT_EQ(base, r);
     EXPECT_FALSE(r.SubtractRect(&base, CRect(-1, -1, 11, 11)));
     EXPECT_TRUE(r.IsRectEmpty());

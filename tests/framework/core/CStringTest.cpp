@@ -18,7 +18,12 @@ TEST(CStringSharing, CopiesShareOneBufferUntilOneChanges)
 
 TEST(CStringSharing, EveryChangingMemberCopiesFirst)
 {
-    struct Change { const char* name; void (*apply)(CString&); const char* expected; };
+    struct Change
+    {
+        const char* name;
+        void (*apply)(CString&);
+        const char* expected;
+    };
     const Change changes[] = {
         {"MakeUpper", [](CString& s) { s.MakeUpper(); }, " AB CB "},
         {"MakeLower", [](CString& s) { s.MakeLower(); }, " ab cb "},
@@ -30,9 +35,15 @@ TEST(CStringSharing, EveryChangingMemberCopiesFirst)
         {"Insert", [](CString& s) { s.Insert(1, "--"); }, " --Ab Cb "},
         {"Delete", [](CString& s) { s.Delete(0, 2); }, "b Cb "},
         {"append", [](CString& s) { s += "!"; }, " Ab Cb !"},
-        {"GetBuffer", [](CString& s) { s.GetBuffer(0)[1] = 'Z'; s.ReleaseBuffer(); }, " Zb Cb "},
+        {"GetBuffer",
+         [](CString& s) {
+             s.GetBuffer(0)[1] = 'Z';
+             s.ReleaseBuffer();
+         },
+         " Zb Cb "},
     };
-    for (const Change& change : changes) {
+    for (const Change& change : changes)
+    {
         CString original(" Ab Cb ");
         CString copy = original;
         change.apply(copy);
@@ -49,7 +60,7 @@ TEST(CStringSharing, LockedBufferIsNeverShared)
     EXPECT_NE((LPCTSTR)b, (LPCTSTR)a);
     buffer[0] = 'L';
     EXPECT_STREQ("locked", b);
-    a = "a longer text than before";  // a new buffer, still locked
+    a = "a longer text than before"; // a new buffer, still locked
     CString d = a;
     EXPECT_NE((LPCTSTR)d, (LPCTSTR)a);
     a.UnlockBuffer();
@@ -70,7 +81,8 @@ TEST(CStringSharing, AppendingToItselfAndAssigningAPartOfItself)
 }
 
 namespace {
-struct ThreadWork {
+struct ThreadWork
+{
     CString source;
     HANDLE start;
     int mismatches;
@@ -80,13 +92,15 @@ unsigned __stdcall CopyManyTimes(void* context)
 {
     ThreadWork* work = (ThreadWork*)context;
     WaitForSingleObject(work->start, INFINITE);
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 20000; ++i)
+    {
         CString copy = work->source;
         CString other;
         other = copy;
         if (other.GetLength() != 18 || other[17] != 'z')
             ++work->mismatches;
-        if (i % 100 == 0) {
+        if (i % 100 == 0)
+        {
             other += "x";
             if (other.GetLength() != 19)
                 ++work->mismatches;
@@ -94,7 +108,7 @@ unsigned __stdcall CopyManyTimes(void* context)
     }
     return 0;
 }
-}
+} // namespace
 
 TEST(CStringSharing, CopiesOnManyThreadsKeepTheCountRight)
 {
@@ -103,8 +117,9 @@ TEST(CStringSharing, CopiesOnManyThreadsKeepTheCountRight)
     HANDLE threads[kThreads];
     HANDLE start = CreateEventA(NULL, TRUE, FALSE, NULL);
     CString source("abcdefghijklmnopqz");
-    for (int i = 0; i < kThreads; ++i) {
-        work[i].source = source;  // every thread shares the one buffer
+    for (int i = 0; i < kThreads; ++i)
+    {
+        work[i].source = source; // every thread shares the one buffer
         work[i].start = start;
         work[i].mismatches = 0;
         threads[i] = (HANDLE)_beginthreadex(NULL, 0, &CopyManyTimes, &work[i], 0, NULL);
@@ -113,7 +128,8 @@ TEST(CStringSharing, CopiesOnManyThreadsKeepTheCountRight)
     EXPECT_EQ((LPCTSTR)source, (LPCTSTR)work[0].source);
     SetEvent(start);
     WaitForMultipleObjects(kThreads, threads, TRUE, INFINITE);
-    for (int i = 0; i < kThreads; ++i) {
+    for (int i = 0; i < kThreads; ++i)
+    {
         EXPECT_EQ(0, work[i].mismatches);
         CloseHandle(threads[i]);
     }
@@ -135,7 +151,7 @@ TEST(CStringFormat, PrintfSemantics)
     EXPECT_EQ(5002, s.GetLength());
     s.Format("<%s>", (LPCTSTR)s.Left(3));
     EXPECT_STREQ("<[ww>", s);
-    s.Format("%s%s", (LPCTSTR)s, (LPCTSTR)s);  // arguments pointing into the string itself
+    s.Format("%s%s", (LPCTSTR)s, (LPCTSTR)s); // arguments pointing into the string itself
     EXPECT_STREQ("<[ww><[ww>", s);
     s.AppendFormat("%I64d", (__int64)1 << 40);
     EXPECT_STREQ("<[ww><[ww>1099511627776", s);
@@ -179,18 +195,21 @@ TEST(CStringSearch, FindEdgeCases)
 
 TEST(CStringSearch, ReplaceEdgeCases)
 {
-    struct Case { const char* text; const char* from; const char* to; int count; const char* result; };
-    const Case cases[] = {
-        {"aaaa", "aa", "b", 2, "bb"},
-        {"aaa", "aa", "b", 1, "ba"},
-        {"abc", "", "x", 0, "abc"},
-        {"abc", "abc", "", 1, ""},
-        {"abcabc", "c", "cc", 2, "abccabcc"},
-        {"", "a", "b", 0, ""},
-        {"xyz", "q", "r", 0, "xyz"},
-        {"a.b.c", ".", "::", 2, "a::b::c"},
+    struct Case
+    {
+        const char* text;
+        const char* from;
+        const char* to;
+        int count;
+        const char* result;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        {"aaaa", "aa", "b", 2, "bb"}, {"aaa", "aa", "b", 1, "ba"},          {"abc", "", "x", 0, "abc"},
+        {"abc", "abc", "", 1, ""},    {"abcabc", "c", "cc", 2, "abccabcc"}, {"", "a", "b", 0, ""},
+        {"xyz", "q", "r", 0, "xyz"},  {"a.b.c", ".", "::", 2, "a::b::c"},
+    };
+    for (const Case& c : cases)
+    {
         CString s(c.text);
         EXPECT_EQ(c.count, s.Replace(c.from, c.to)) << c.text << " " << c.from;
         EXPECT_STREQ(c.result, s) << c.text << " " << c.from;
@@ -205,14 +224,21 @@ TEST(CStringSearch, ReplaceEdgeCases)
 
 TEST(CStringTrim, EdgeCases)
 {
-    struct Case { const char* text; const char* left; const char* right; const char* both; };
+    struct Case
+    {
+        const char* text;
+        const char* left;
+        const char* right;
+        const char* both;
+    };
     const Case cases[] = {
         {"", "", "", ""},
         {"   ", "", "", ""},
         {" \t\r\n x y \n", "x y \n", " \t\r\n x y", "x y"},
         {"noblanks", "noblanks", "noblanks", "noblanks"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CString l(c.text), r(c.text), b(c.text);
         EXPECT_STREQ(c.left, l.TrimLeft()) << "[" << c.text << "]";
         EXPECT_STREQ(c.right, r.TrimRight()) << "[" << c.text << "]";
@@ -296,7 +322,7 @@ TEST(CStringBuffer, GetBufferAndReleaseBuffer)
     s.GetBuffer(0);
     s.ReleaseBuffer(4);
     EXPECT_STREQ("0123", s);
-    s.ReleaseBuffer(1000);  // clipped to the buffer
+    s.ReleaseBuffer(1000); // clipped to the buffer
     EXPECT_LE(s.GetLength(), s.GetAllocLength());
     LPTSTR q = s.GetBufferSetLength(2);
     EXPECT_EQ(0, q[2]);
@@ -307,15 +333,21 @@ TEST(CStringBuffer, GetBufferAndReleaseBuffer)
 
 TEST(CStringHelpers, ExtractSubString)
 {
-    struct Case { const char* text; int index; char separator; bool found; const char* field; };
+    struct Case
+    {
+        const char* text;
+        int index;
+        char separator;
+        bool found;
+        const char* field;
+    };
     const Case cases[] = {
-        {"a\nbb\n\nd", 1, '\n', true, "bb"},
-        {"a\nbb\n\nd", 2, '\n', true, ""},
-        {"a\nbb\n\nd", 3, '\n', true, "d"},
-        {"a\nbb\n\nd", 4, '\n', false, ""},
+        {"a\nbb\n\nd", 1, '\n', true, "bb"}, {"a\nbb\n\nd", 2, '\n', true, ""},
+        {"a\nbb\n\nd", 3, '\n', true, "d"},  {"a\nbb\n\nd", 4, '\n', false, ""},
         {"x,y", 1, ',', true, "y"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         CString field("old");
         EXPECT_EQ(c.found, !!AfxExtractSubString(field, c.text, c.index, c.separator)) << c.index;
         EXPECT_STREQ(c.field, field) << c.index;
@@ -324,7 +356,8 @@ TEST(CStringHelpers, ExtractSubString)
 
 TEST(CStringBuffer, ImpossibleSizesRaiseMemoryException)
 {
-    for (int size : {0x7FFFFF00, INT_MAX}) {
+    for (int size : {0x7FFFFF00, INT_MAX})
+    {
         CString s("kept");
         EXPECT_TRUE(Raises<CMemoryException>([&] { s.GetBuffer(size); })) << size;
         EXPECT_STREQ("kept", s);

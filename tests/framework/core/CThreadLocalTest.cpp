@@ -5,7 +5,8 @@
 #include <process.h>
 
 namespace {
-struct CCounterState : public CNoTrackObject {
+struct CCounterState : public CNoTrackObject
+{
     static LONG s_live;
     int m_value = 0;
     CCounterState() { InterlockedIncrement(&s_live); }
@@ -16,7 +17,8 @@ LONG CCounterState::s_live = 0;
 CThreadLocal<CCounterState> g_threadState;
 CProcessLocal<CCounterState> g_processState;
 
-struct ThreadResult {
+struct ThreadResult
+{
     CCounterState* threadState;
     CCounterState* processState;
     CCounterState* beforeFirstUse;
@@ -31,7 +33,7 @@ unsigned __stdcall UseStates(void* context)
     result->processState = g_processState;
     return 0;
 }
-}
+} // namespace
 
 TEST(CThreadLocalTest, EachThreadHasItsOwnObjectFreedWhenItEnds)
 {
@@ -48,5 +50,5 @@ TEST(CThreadLocalTest, EachThreadHasItsOwnObjectFreedWhenItEnds)
     EXPECT_EQ(1, g_threadState->m_value);
     EXPECT_EQ(processState, result.processState);
     EXPECT_EQ(processState, g_processState.GetDataNA());
-    EXPECT_EQ(liveBefore, CCounterState::s_live);  // the thread's own object went with it
+    EXPECT_EQ(liveBefore, CCounterState::s_live); // the thread's own object went with it
 }

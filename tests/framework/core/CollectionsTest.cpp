@@ -8,7 +8,8 @@
 
 namespace {
 // Counts live instances, to show that the containers construct and destroy every element.
-struct Tracked {
+struct Tracked
+{
     static int live;
     int value;
     Tracked(int v = 0) : value(v) { ++live; }
@@ -18,7 +19,7 @@ struct Tracked {
     bool operator==(const Tracked& o) const { return value == o.value; }
 };
 int Tracked::live = 0;
-}
+} // namespace
 
 TEST(CArrayTest, GrowthKeepsElementsAndConstructsEachOnce)
 {
@@ -35,7 +36,7 @@ TEST(CArrayTest, GrowthKeepsElementsAndConstructsEachOnce)
         EXPECT_EQ(10, Tracked::live);
         a.SetSize(12);
         EXPECT_EQ(0, a[11].value);
-        a.Add(a[3]);  // an element of the array itself, while the array moves
+        a.Add(a[3]); // an element of the array itself, while the array moves
         EXPECT_EQ(3, a[12].value);
     }
     EXPECT_EQ(0, Tracked::live);
@@ -48,7 +49,7 @@ TEST(CArrayTest, InsertRemoveAppendCopy)
     a.Add("d");
     a.InsertAt(0, "a");
     a.InsertAt(2, "c", 2);
-    a.InsertAt(7, "z");  // past the end grows the array
+    a.InsertAt(7, "z"); // past the end grows the array
     ASSERT_EQ(8, a.GetSize());
     const char* expected[] = {"a", "b", "c", "c", "d", "", "", "z"};
     for (int i = 0; i < 8; ++i)
@@ -77,7 +78,8 @@ TEST(CArrayTest, RemovingWhileWalkingBackwards)
     CUIntArray a;
     for (UINT i = 0; i < 20; ++i)
         a.Add(i);
-    for (INT_PTR i = a.GetUpperBound(); i >= 0; --i) {
+    for (INT_PTR i = a.GetUpperBound(); i >= 0; --i)
+    {
         if (a[i] % 3 == 0)
             a.RemoveAt(i);
     }
@@ -103,8 +105,8 @@ TEST(CArrayTest, BadIndexesRaiseInvalidArg)
 
 TEST(CArrayTest, ImpossibleSizesRaiseMemoryException)
 {
-    CDWordArray overflowing;  // the byte count overflows
-    CByteArray tooLarge;      // the allocation fails
+    CDWordArray overflowing; // the byte count overflows
+    CByteArray tooLarge;     // the allocation fails
     EXPECT_TRUE(Raises<CMemoryException>([&] { overflowing.SetSize(0x40000000); }));
     EXPECT_TRUE(Raises<CMemoryException>([&] { tooLarge.SetSize(0x7FFFFFF0); }));
     EXPECT_EQ(0, overflowing.GetSize());
@@ -149,7 +151,8 @@ TEST(CListTest, RemovingTheCurrentElementWhileWalking)
         CList<Tracked, const Tracked&> list;
         for (int i = 0; i < 10; ++i)
             list.AddTail(Tracked(i));
-        for (POSITION pos = list.GetHeadPosition(); pos;) {
+        for (POSITION pos = list.GetHeadPosition(); pos;)
+        {
             POSITION current = pos;
             if (list.GetNext(pos).value % 2 == 0)
                 list.RemoveAt(current);
@@ -185,10 +188,11 @@ TEST(CMapTest, IterationVisitsEveryEntryOnce)
     for (WORD key = 0; key < 500; ++key)
         map.SetAt(key, (void*)(DWORD_PTR)(key * 3));
     EXPECT_EQ(500, map.GetCount());
-    EXPECT_GT(map.GetHashTableSize(), 17u);  // the table grew
+    EXPECT_GT(map.GetHashTableSize(), 17u); // the table grew
     std::set<WORD> seen;
     POSITION pos = map.GetStartPosition();
-    while (pos) {
+    while (pos)
+    {
         WORD key;
         void* value;
         map.GetNextAssoc(pos, key, value);
@@ -203,19 +207,22 @@ TEST(CMapTest, RemovingTheReturnedEntryWhileIterating)
 {
     CMapStringToString map;
     map.InitHashTable(7);
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < 60; ++i)
+    {
         CString key;
         key.Format("key%d", i);
         map[key] = key + "!";
     }
     POSITION pos = map.GetStartPosition();
     int visited = 0;
-    while (pos) {
+    while (pos)
+    {
         CString key, value;
         map.GetNextAssoc(pos, key, value);
         ++visited;
         EXPECT_EQ(key + "!", value);
-        if (atoi((LPCTSTR)key + 3) % 2) {
+        if (atoi((LPCTSTR)key + 3) % 2)
+        {
             EXPECT_TRUE(map.RemoveKey(key));
         }
     }
@@ -238,18 +245,23 @@ TEST(CMapTest, KeysOfManyKindsAgreeWithAReferenceMap)
     CMap<int, int, Tracked, const Tracked&> map;
     std::map<int, int> reference;
     unsigned seed = 12345;
-    for (int step = 0; step < 3000; ++step) {
+    for (int step = 0; step < 3000; ++step)
+    {
         seed = seed * 1103515245 + 12345;
         int key = (int)((seed >> 8) % 200) - 100;
-        if (seed & 0x10000) {
+        if (seed & 0x10000)
+        {
             map[key] = Tracked(step);
             reference[key] = step;
-        } else {
+        }
+        else
+        {
             EXPECT_EQ(reference.erase(key) == 1, !!map.RemoveKey(key));
         }
     }
     EXPECT_EQ((INT_PTR)reference.size(), map.GetCount());
-    for (auto& entry : reference) {
+    for (auto& entry : reference)
+    {
         Tracked value;
         ASSERT_TRUE(map.Lookup(entry.first, value));
         EXPECT_EQ(entry.second, value.value);
@@ -268,7 +280,8 @@ TEST(CMapTest, StringKeysInEveryArgumentForm)
     CMap<CString, CString, int, int> byValue;
     CMap<CString, const CString&, int, int> byReference;
     CMapStringToPtr byPointer;
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 50; ++i)
+    {
         CString key;
         key.Format("name%d", i);
         byValue[key] = i;
@@ -282,6 +295,6 @@ TEST(CMapTest, StringKeysInEveryArgumentForm)
     EXPECT_TRUE(byReference.Lookup(CString("name42"), value));
     EXPECT_EQ(42, value);
     EXPECT_TRUE(byPointer.Lookup("name0", pointer));
-    EXPECT_FALSE(byPointer.Lookup("NAME0", pointer));  // keys are case-sensitive
+    EXPECT_FALSE(byPointer.Lookup("NAME0", pointer)); // keys are case-sensitive
     EXPECT_EQ(50, byValue.GetCount());
 }

@@ -6,9 +6,12 @@
 template <class E, class F>
 bool Raises(F f)
 {
-    try {
+    try
+    {
         f();
-    } catch (E* e) {
+    }
+    catch (E* e)
+    {
         e->Delete();
         return true;
     }
@@ -20,9 +23,12 @@ int RaisedCause(F f)
 {
     int cause = -1;
     Raises<E>([&] {
-        try {
+        try
+        {
             f();
-        } catch (E* e) {
+        }
+        catch (E* e)
+        {
             cause = e->m_cause;
             throw;
         }

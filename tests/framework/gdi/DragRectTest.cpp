@@ -15,7 +15,8 @@ TEST(Halftone, TheBrushIsOneCheckerboardForTheProcess)
     canvas.dc().PatBlt(0, 0, 16, 16, PATCOPY);
     canvas.dc().SelectStockObject(WHITE_BRUSH);
     for (int y = 0; y < 16; y++)
-        for (int x = 0; x < 16; x++) {
+        for (int x = 0; x < 16; x++)
+        {
             ASSERT_NE(canvas.Pixel(x, y), canvas.Pixel((x + 1) % 16, y)) << x << "," << y;
             ASSERT_EQ(canvas.Pixel(x, y), canvas.Pixel((x + 1) % 16, (y + 1) % 16));
         }
@@ -31,7 +32,8 @@ void ExpectOnlyFrame(const PixelCanvas& canvas, const CRect& rect, CSize size)
 {
     int changedInFrame = 0;
     for (int y = 0; y < canvas.height(); y++)
-        for (int x = 0; x < canvas.width(); x++) {
+        for (int x = 0; x < canvas.width(); x++)
+        {
             CPoint point(x, y);
             CRect inside = rect;
             inside.DeflateRect(size.cx, size.cy);
@@ -41,12 +43,12 @@ void ExpectOnlyFrame(const PixelCanvas& canvas, const CRect& rect, CSize size)
             else if (canvas.Pixel(x, y) != kWhite)
                 changedInFrame++;
         }
-    int frameArea = rect.Width() * rect.Height() -
-                    (rect.Width() - 2 * size.cx) * (rect.Height() - 2 * size.cy);
+    int frameArea =
+        rect.Width() * rect.Height() - (rect.Width() - 2 * size.cx) * (rect.Height() - 2 * size.cy);
     EXPECT_EQ(frameArea / 2, changedInFrame) << "half the frame's pixels are inverted";
 }
 
-}
+} // namespace
 
 TEST(DragRect, DrawsTheFrameOnlyWithTheHalftoneBrush)
 {

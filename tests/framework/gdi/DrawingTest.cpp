@@ -5,9 +5,14 @@
 
 TEST(Drawing, FillSolidRectFillsExactlyTheOrderedRectangleAndKeepsTheColourAsBackground)
 {
-    struct Case { int x, y, cx, cy; RECT filled; };
-    const Case cases[] = { { 2, 3, 5, 4, { 2, 3, 7, 7 } }, { 6, 6, -2, -3, { 4, 3, 6, 6 } } };
-    for (const Case& c : cases) {
+    struct Case
+    {
+        int x, y, cx, cy;
+        RECT filled;
+    };
+    const Case cases[] = {{2, 3, 5, 4, {2, 3, 7, 7}}, {6, 6, -2, -3, {4, 3, 6, 6}}};
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.cx);
         PixelCanvas canvas(20, 20);
         canvas.dc().FillSolidRect(c.x, c.y, c.cx, c.cy, kRed);
@@ -19,7 +24,8 @@ TEST(Drawing, FillSolidRectFillsExactlyTheOrderedRectangleAndKeepsTheColourAsBac
 
 TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
 {
-    for (int form = 0; form < 2; form++) {
+    for (int form = 0; form < 2; form++)
+    {
         PixelCanvas canvas(12, 12);
         CRect rect(1, 2, 9, 8);
         if (form == 0)
@@ -29,13 +35,13 @@ TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
 
         EXPECT_EQ(kRed, canvas.Pixel(1, 2));
         EXPECT_EQ(kRed, canvas.Pixel(7, 2));
-        EXPECT_EQ(kBlue, canvas.Pixel(8, 2));       // top-right
+        EXPECT_EQ(kBlue, canvas.Pixel(8, 2)); // top-right
         EXPECT_EQ(kRed, canvas.Pixel(1, 6));
-        EXPECT_EQ(kBlue, canvas.Pixel(1, 7));       // bottom-left
+        EXPECT_EQ(kBlue, canvas.Pixel(1, 7)); // bottom-left
         EXPECT_EQ(kBlue, canvas.Pixel(8, 7));
         EXPECT_EQ(kBlue, canvas.Pixel(4, 7));
         EXPECT_EQ(kBlue, canvas.Pixel(8, 4));
-        RECT inside = { 2, 3, 8, 7 };
+        RECT inside = {2, 3, 8, 7};
         EXPECT_EQ(0, canvas.CountOther(inside, kWhite));
         EXPECT_EQ(2 * 8 + 2 * 6 - 4, canvas.CountOther(kWhite)) << "form " << form;
     }

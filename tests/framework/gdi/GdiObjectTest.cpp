@@ -9,10 +9,16 @@ TEST(GdiObject, FromHandleAnswersTheOwnerOrATemporaryOfTheRightClass)
     EXPECT_EQ(&brush, CGdiObject::FromHandle(brush.m_hObject));
     EXPECT_EQ(&brush, CBrush::FromHandle((HBRUSH)brush.m_hObject));
 
-    struct Case { int stock; CRuntimeClass* expected; };
-    Case cases[] = { { BLACK_PEN, RUNTIME_CLASS(CPen) }, { GRAY_BRUSH, RUNTIME_CLASS(CBrush) },
-                     { SYSTEM_FONT, RUNTIME_CLASS(CFont) } };
-    for (const Case& c : cases) {
+    struct Case
+    {
+        int stock;
+        CRuntimeClass* expected;
+    };
+    Case cases[] = {{BLACK_PEN, RUNTIME_CLASS(CPen)},
+                    {GRAY_BRUSH, RUNTIME_CLASS(CBrush)},
+                    {SYSTEM_FONT, RUNTIME_CLASS(CFont)}};
+    for (const Case& c : cases)
+    {
         HGDIOBJ stock = ::GetStockObject(c.stock);
         CGdiObject* wrapper = CGdiObject::FromHandle(stock);
         ASSERT_TRUE(wrapper != NULL);
@@ -53,7 +59,7 @@ TEST(Brush, SolidAndPatternBrushes)
     EXPECT_EQ((UINT)BS_SOLID, logBrush.lbStyle);
     EXPECT_EQ(kGreen, logBrush.lbColor);
 
-    WORD rows[8] = { 0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0 };
+    WORD rows[8] = {0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0};
     CBitmap pattern;
     pattern.CreateBitmap(8, 8, 1, 1, rows);
     CBrush patterned(&pattern);
@@ -65,10 +71,13 @@ TEST(Brush, SolidAndPatternBrushes)
     CBitmap noBitmap;
     CBrush empty;
     EXPECT_FALSE(empty.CreatePatternBrush(&noBitmap));
-    try {
+    try
+    {
         CBrush failing(&noBitmap);
         ADD_FAILURE() << "a pattern brush without a bitmap was made";
-    } catch (CResourceException* e) {
+    }
+    catch (CResourceException* e)
+    {
         e->Delete();
     }
 }

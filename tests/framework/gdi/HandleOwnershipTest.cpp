@@ -16,8 +16,8 @@ namespace {
 //   DeleteTempMap deletes without destroying the handle;
 // - the safe handle of a NULL pointer is NULL.
 template <class T, class H>
-void CheckOwnership(BOOL (*create)(T&), H (T::*safeHandle)() const, BOOL (T::*release)(),
-                    bool (*isAlive)(H), bool bAskFreed, void (*destroy)(H))
+void CheckOwnership(BOOL (*create)(T&), H (T::*safeHandle)() const, BOOL (T::*release)(), bool (*isAlive)(H),
+                    bool bAskFreed, void (*destroy)(H))
 {
     H owned;
     {
@@ -26,7 +26,8 @@ void CheckOwnership(BOOL (*create)(T&), H (T::*safeHandle)() const, BOOL (T::*re
         owned = (object.*safeHandle)();
         EXPECT_EQ(&object, T::FromHandle(owned));
     }
-    if (bAskFreed) {
+    if (bAskFreed)
+    {
         EXPECT_FALSE(isAlive(owned)) << "the owner destroys its handle";
     }
 
@@ -51,7 +52,7 @@ void CheckOwnership(BOOL (*create)(T&), H (T::*safeHandle)() const, BOOL (T::*re
     EXPECT_TRUE((none->*safeHandle)() == NULL);
 }
 
-}
+} // namespace
 
 TEST(HandleOwnership, GdiObjects)
 {
@@ -80,9 +81,9 @@ TEST(HandleOwnership, DeviceContexts)
 
 TEST(HandleOwnership, Menus)
 {
-    CheckOwnership<CMenu, HMENU>(
-        [](CMenu& menu) { return menu.CreatePopupMenu(); }, &CMenu::GetSafeHmenu, &CMenu::DestroyMenu,
-        [](HMENU h) { return ::IsMenu(h) != FALSE; }, true, [](HMENU h) { ::DestroyMenu(h); });
+    CheckOwnership<CMenu, HMENU>([](CMenu& menu) { return menu.CreatePopupMenu(); }, &CMenu::GetSafeHmenu,
+                                 &CMenu::DestroyMenu, [](HMENU h) { return ::IsMenu(h) != FALSE; }, true,
+                                 [](HMENU h) { ::DestroyMenu(h); });
 }
 
 // A freed image list cannot be asked about safely: only a kept one is.

@@ -30,11 +30,11 @@ void ExpectSquareOnWhite(PixelCanvas& canvas, int x, int y)
 {
     EXPECT_EQ(kRed, canvas.Pixel(x + 8, y + 8));
     EXPECT_EQ(kWhite, canvas.Pixel(x + 1, y + 1)) << "the mask colour is transparent";
-    RECT square = { x + 4, y + 4, x + 12, y + 12 };
+    RECT square = {x + 4, y + 4, x + 12, y + 12};
     EXPECT_EQ(0, canvas.CountOther(square, kRed));
 }
 
-}
+} // namespace
 
 TEST(ImageList, AStripMaskedByColourGivesTransparentImages)
 {

@@ -9,7 +9,14 @@
 
 namespace {
 
-enum { ID_OPEN = 1001, ID_SAVE = 1002, ID_EXIT = 1003, ID_LEFT = 1010, ID_RIGHT = 1011 };
+enum
+{
+    ID_OPEN = 1001,
+    ID_SAVE = 1002,
+    ID_EXIT = 1003,
+    ID_LEFT = 1010,
+    ID_RIGHT = 1011
+};
 
 // File popup: Open, separator, Save, a "Views" submenu with Left and Right, Exit.
 void BuildFileMenu(CMenu& menu, CMenu& views)
@@ -37,7 +44,7 @@ void AppendItem(std::vector<WORD>& block, WORD flags, WORD id, const wchar_t* te
     block.push_back(0);
 }
 
-}
+} // namespace
 
 TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
 {
@@ -87,7 +94,7 @@ TEST(Menu, LoadsFromAResourceOrATemplateInMemory)
     CMenu missing;
     EXPECT_FALSE(missing.LoadMenu(401));
 
-    std::vector<WORD> block = { 0, 0 };
+    std::vector<WORD> block = {0, 0};
     AppendItem(block, MF_POPUP, 0, L"&Edit");
     AppendItem(block, MF_STRING, 77, L"&Copy");
     AppendItem(block, MF_STRING | MF_END, 78, L"&Paste");

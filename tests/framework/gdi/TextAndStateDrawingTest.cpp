@@ -12,8 +12,9 @@ HICON MakeSquareIcon(COLORREF color)
     picture.dc().FillSolidRect(0, 0, 16, 16, kBlack);
     picture.dc().FillSolidRect(4, 4, 8, 8, color);
     BYTE maskBits[16 * 2];
-    for (int y = 0; y < 16; y++) {
-        WORD row = (y >= 4 && y < 12) ? 0xF00F : 0xFFFF;   // 0 = opaque
+    for (int y = 0; y < 16; y++)
+    {
+        WORD row = (y >= 4 && y < 12) ? 0xF00F : 0xFFFF; // 0 = opaque
         maskBits[y * 2] = HIBYTE(row);
         maskBits[y * 2 + 1] = LOBYTE(row);
     }
@@ -21,11 +22,11 @@ HICON MakeSquareIcon(COLORREF color)
     mask.CreateBitmap(16, 16, 1, 1, maskBits);
     CBitmap colour;
     picture.CopyInto(colour);
-    ICONINFO info = { TRUE, 0, 0, (HBITMAP)mask.m_hObject, (HBITMAP)colour.m_hObject };
+    ICONINFO info = {TRUE, 0, 0, (HBITMAP)mask.m_hObject, (HBITMAP)colour.m_hObject};
     return ::CreateIconIndirect(&info);
 }
 
-}
+} // namespace
 
 TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
 {
@@ -80,7 +81,7 @@ TEST(DrawState, DisabledIconsLoseTheirColour)
     HICON icon = MakeSquareIcon(kGreen);
     PixelCanvas canvas(20, 20);
     canvas.dc().DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_DISABLED);
-    RECT square = { 4, 4, 12, 12 };
+    RECT square = {4, 4, 12, 12};
     EXPECT_EQ(64, canvas.CountOther(square, kGreen));
     EXPECT_GT(canvas.CountOther(square, kWhite), 0);
     EXPECT_EQ(kWhite, canvas.Pixel(1, 1));

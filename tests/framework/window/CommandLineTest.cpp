@@ -23,15 +23,17 @@ struct Case
 TEST(CommandLine, ArgumentsGiveTheShellCommand)
 {
     const Case cases[] = {
-        { {}, CCommandLineInfo::FileNew, "", "" },
-        { { { "news.dat", FALSE } }, CCommandLineInfo::FileOpen, "news.dat", "" },
-        { { { "p", TRUE }, { "news.dat", FALSE } }, CCommandLineInfo::FilePrint, "news.dat", "" },
-        { { { "pt", TRUE }, { "a.dat", FALSE }, { "Printer", FALSE }, { "Driver", FALSE } },
-          CCommandLineInfo::FilePrintTo, "a.dat", "Printer" },
-        { { { "dde", TRUE } }, CCommandLineInfo::FileDDE, "", "" },
-        { { { "Unregister", TRUE } }, CCommandLineInfo::AppUnregister, "", "" },
-        { { { "Embedding", TRUE }, { "x.dat", FALSE } }, CCommandLineInfo::FileOpen, "x.dat", "" },
-        { { { "unknown", TRUE } }, CCommandLineInfo::FileNew, "", "" },
+        {{}, CCommandLineInfo::FileNew, "", ""},
+        {{{"news.dat", FALSE}}, CCommandLineInfo::FileOpen, "news.dat", ""},
+        {{{"p", TRUE}, {"news.dat", FALSE}}, CCommandLineInfo::FilePrint, "news.dat", ""},
+        {{{"pt", TRUE}, {"a.dat", FALSE}, {"Printer", FALSE}, {"Driver", FALSE}},
+         CCommandLineInfo::FilePrintTo,
+         "a.dat",
+         "Printer"},
+        {{{"dde", TRUE}}, CCommandLineInfo::FileDDE, "", ""},
+        {{{"Unregister", TRUE}}, CCommandLineInfo::AppUnregister, "", ""},
+        {{{"Embedding", TRUE}, {"x.dat", FALSE}}, CCommandLineInfo::FileOpen, "x.dat", ""},
+        {{{"unknown", TRUE}}, CCommandLineInfo::FileNew, "", ""},
     };
     for (const Case& c : cases)
     {

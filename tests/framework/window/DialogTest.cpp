@@ -9,7 +9,14 @@
 
 namespace {
 
-enum { idName = 101, idCount = 102, idSize = 103, idCheck = 104, idCombo = 105 };
+enum
+{
+    idName = 101,
+    idCount = 102,
+    idSize = 103,
+    idCheck = 104,
+    idCombo = 105
+};
 
 // Builds a DLGTEMPLATE with its items in memory (WORD aligned, items on
 // DWORD boundaries).
@@ -23,14 +30,15 @@ public:
         header.cx = 200;
         header.cy = 120;
         Append(&header, sizeof header);
-        m_words.push_back(0);   // no menu
-        m_words.push_back(0);   // default class
+        m_words.push_back(0); // no menu
+        m_words.push_back(0); // default class
         AppendText("Memory dialog");
         m_words.push_back(8);
         AppendText("MS Shell Dlg");
     }
 
-    void AddItem(WORD wClass, WORD wID, DWORD dwStyle, short x, short y, short cx, short cy, const char* text = "")
+    void AddItem(WORD wClass, WORD wID, DWORD dwStyle, short x, short y, short cx, short cy,
+                 const char* text = "")
     {
         if (m_words.size() % 2 != 0)
             m_words.push_back(0);
@@ -45,7 +53,7 @@ public:
         m_words.push_back(0xFFFF);
         m_words.push_back(wClass);
         AppendText(text);
-        m_words.push_back(0);   // no creation data
+        m_words.push_back(0); // no creation data
         ++reinterpret_cast<DLGTEMPLATE*>(m_words.data())->cdit;
     }
 
@@ -114,7 +122,8 @@ public:
 protected:
     afx_msg void OnNameChange() { ++m_nNameChanges; }
 
-    void DoDataExchange(CDataExchange* pDX) override {
+    void DoDataExchange(CDataExchange* pDX) override
+    {
         DDX_Control(pDX, idName, m_nameControl);
         DDX_Text(pDX, idName, m_name);
         DDX_Text(pDX, idCount, m_count);
@@ -123,8 +132,9 @@ protected:
         DDX_CBIndex(pDX, idCombo, m_combo);
     }
 
-    BOOL OnInitDialog() override {
-        for (const char* item : { "zero", "one", "two" })
+    BOOL OnInitDialog() override
+    {
+        for (const char* item : {"zero", "one", "two"})
             SendDlgItemMessage(idCombo, CB_ADDSTRING, 0, (LPARAM)item);
         CDialog::OnInitDialog();
         GetDlgItemText(idName, m_shownName);
@@ -155,8 +165,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDataDialog, CDialog)
-    ON_MESSAGE(WM_APP, OnStep)
-    ON_EN_CHANGE(idName, OnNameChange)
+ON_MESSAGE(WM_APP, OnStep)
+ON_EN_CHANGE(idName, OnNameChange)
 END_MESSAGE_MAP()
 
 class DialogTest : public ::testing::Test
@@ -165,7 +175,8 @@ protected:
     void SetUp() override
     {
         theApp.m_messageBoxes.RemoveAll();
-        ASSERT_TRUE(m_owner.CreateEx(0, NULL, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
+        ASSERT_TRUE(
+            m_owner.CreateEx(0, NULL, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
     }
     void TearDown() override { m_owner.DestroyWindow(); }
 
@@ -176,7 +187,7 @@ protected:
 TEST_F(DialogTest, InMemoryModalDialogExchangesDataBothWays)
 {
     CDataDialog dialog;
-    dialog.m_steps.push_back({ "beta", " -345 ", "4294967295", BST_CHECKED, 2 });
+    dialog.m_steps.push_back({"beta", " -345 ", "4294967295", BST_CHECKED, 2});
     ASSERT_TRUE(dialog.InitModalIndirect(m_template.Get(), &m_owner));
     EXPECT_EQ(dialog.DoModal(), IDOK);
 
@@ -195,7 +206,7 @@ TEST_F(DialogTest, InMemoryModalDialogExchangesDataBothWays)
     // Filling the controls is no user input: only the script's change counts.
     EXPECT_EQ(dialog.m_nNameChanges, 1);
     EXPECT_EQ(dialog.m_hWnd, (HWND)NULL);
-    EXPECT_EQ(dialog.m_nameControl.m_hWnd, (HWND)NULL);   // unbound with its window
+    EXPECT_EQ(dialog.m_nameControl.m_hWnd, (HWND)NULL); // unbound with its window
     EXPECT_TRUE(m_owner.IsWindowEnabled());
 }
 
@@ -208,18 +219,18 @@ TEST_F(DialogTest, TextThatIsNoNumberKeepsTheDialogOpenWithTheFrameworkMessage)
         const char* message;
     };
     const Case cases[] = {
-        { "12x", "1", "Please enter an integer." },
-        { "", "1", "Please enter an integer." },
-        { "99999999999", "1", "Please enter an integer." },
-        { "1", "-1", "Please enter a positive integer." },
-        { "1", "4294967296", "Please enter a positive integer." },
+        {"12x", "1", "Please enter an integer."},
+        {"", "1", "Please enter an integer."},
+        {"99999999999", "1", "Please enter an integer."},
+        {"1", "-1", "Please enter a positive integer."},
+        {"1", "4294967296", "Please enter a positive integer."},
     };
     for (const Case& c : cases)
     {
         theApp.m_messageBoxes.RemoveAll();
         CDataDialog dialog;
-        dialog.m_steps.push_back({ "gamma", c.count, c.size, BST_UNCHECKED, 0 });
-        dialog.m_steps.push_back({ "delta", "7", "8", BST_UNCHECKED, 0 });
+        dialog.m_steps.push_back({"gamma", c.count, c.size, BST_UNCHECKED, 0});
+        dialog.m_steps.push_back({"delta", "7", "8", BST_UNCHECKED, 0});
         ASSERT_TRUE(dialog.InitModalIndirect(m_template.Get(), &m_owner));
         EXPECT_EQ(dialog.DoModal(), IDOK) << c.count << " " << c.size;
         ASSERT_EQ(theApp.m_messageBoxes.GetSize(), 1) << c.count << " " << c.size;
@@ -239,7 +250,8 @@ public:
     BOOL m_bInitialized = FALSE;
 
 protected:
-    BOOL OnInitDialog() override {
+    BOOL OnInitDialog() override
+    {
         m_bInitialized = TRUE;
         return CDialog::OnInitDialog();
     }
@@ -255,7 +267,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CResourceDialog, CDialog)
-    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
 TEST_F(DialogTest, ResourceDialogRunsModalWithIdleKicksAndADisabledOwner)
@@ -277,7 +289,7 @@ TEST_F(DialogTest, ModelessDialogFromTheResourceScript)
     EXPECT_EQ(CWnd::FromHandlePermanent(dialog.m_hWnd), &dialog);
     EXPECT_NE(dialog.GetDlgItem(IDC_TEST_EDIT), (CWnd*)NULL);
     EXPECT_TRUE(m_owner.IsWindowEnabled());
-    dialog.SendMessage(WM_COMMAND, IDCANCEL);   // ends (hides) a modeless dialog
+    dialog.SendMessage(WM_COMMAND, IDCANCEL); // ends (hides) a modeless dialog
     EXPECT_FALSE(dialog.IsWindowVisible());
     EXPECT_TRUE(dialog.DestroyWindow());
     EXPECT_EQ(dialog.m_hWnd, (HWND)NULL);

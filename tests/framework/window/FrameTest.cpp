@@ -13,7 +13,8 @@ class CTestDoc : public CDocument
     DECLARE_DYNCREATE(CTestDoc)
 public:
     CString m_text;
-    void Serialize(CArchive& ar) override {
+    void Serialize(CArchive& ar) override
+    {
         if (ar.IsStoring())
             ar << m_text;
         else
@@ -29,8 +30,8 @@ protected:
 IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 
 BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
-    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
-    ON_COMMAND(ID_TEST_ROUTE_DOC, OnRoute)
+ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
+ON_COMMAND(ID_TEST_ROUTE_DOC, OnRoute)
 END_MESSAGE_MAP()
 
 class CTestView : public CView
@@ -38,24 +39,30 @@ class CTestView : public CView
     DECLARE_DYNCREATE(CTestView)
 public:
     int m_nInitialUpdates = 0;
-    void OnDraw(CDC* pDC) override {
+    void OnDraw(CDC* pDC) override
+    {
         CRect client;
         GetClientRect(&client);
         pDC->FillSolidRect(&client, RGB(255, 0, 0));
     }
-    void OnInitialUpdate() override {
+    void OnInitialUpdate() override
+    {
         ++m_nInitialUpdates;
         CView::OnInitialUpdate();
     }
 
     // Printing goes to a memory device context, where no print job starts.
     CStringArray m_printing;
-    BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
         m_printing.Add(pInfo->m_bDirect ? "prepare direct" : "prepare");
         pInfo->m_pd.hDC = ::CreateCompatibleDC(NULL);
         return TRUE;
     }
-    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override { m_printing.Add(pDC->IsPrinting() ? "begin" : "begin?"); }
+    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override
+    {
+        m_printing.Add(pDC->IsPrinting() ? "begin" : "begin?");
+    }
     void OnPrint(CDC*, CPrintInfo*) override { m_printing.Add("print"); }
     void OnEndPrinting(CDC*, CPrintInfo*) override { m_printing.Add("end"); }
 
@@ -67,9 +74,9 @@ protected:
 IMPLEMENT_DYNCREATE(CTestView, CView)
 
 BEGIN_MESSAGE_MAP(CTestView, CView)
-    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
-    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
-    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
+ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
 class CTestFrame : public CFrameWnd
@@ -95,18 +102,18 @@ protected:
 IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
-    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
-    ON_COMMAND(ID_TEST_ROUTE_DOC, OnRoute)
-    ON_COMMAND(ID_TEST_ROUTE_FRAME, OnRoute)
-    ON_COMMAND(ID_TEST_ACCEL, OnAccel)
-    ON_COMMAND(ID_TEST_DISABLED, OnDisabledCommand)
-    ON_COMMAND(ID_TEST_CHECKED, OnAnyCommand)
-    ON_COMMAND(ID_TEST_RETITLED, OnAnyCommand)
-    ON_UPDATE_COMMAND_UI(ID_TEST_ENABLED, OnUpdateEnabled)
-    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
-    ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
-    ON_UPDATE_COMMAND_UI(ID_TEST_RETITLED, OnUpdateRetitled)
-    ON_UPDATE_COMMAND_UI(ID_TEST_SUBITEM, OnUpdateSubItem)
+ON_COMMAND(ID_TEST_ROUTE_ALL, OnRoute)
+ON_COMMAND(ID_TEST_ROUTE_DOC, OnRoute)
+ON_COMMAND(ID_TEST_ROUTE_FRAME, OnRoute)
+ON_COMMAND(ID_TEST_ACCEL, OnAccel)
+ON_COMMAND(ID_TEST_DISABLED, OnDisabledCommand)
+ON_COMMAND(ID_TEST_CHECKED, OnAnyCommand)
+ON_COMMAND(ID_TEST_RETITLED, OnAnyCommand)
+ON_UPDATE_COMMAND_UI(ID_TEST_ENABLED, OnUpdateEnabled)
+ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
+ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
+ON_UPDATE_COMMAND_UI(ID_TEST_RETITLED, OnUpdateRetitled)
+ON_UPDATE_COMMAND_UI(ID_TEST_SUBITEM, OnUpdateSubItem)
 END_MESSAGE_MAP()
 
 // A bar at the bottom of the frame, m_nHeight pixels high, that also takes
@@ -131,7 +138,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBottomBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 CSingleDocTemplate* TestTemplate()
@@ -289,10 +296,11 @@ TEST_F(FrameTest, MenuPromptsGoToTheStatusBar)
     CBottomBar bar;
     ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
     CString text;
-    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_ROUTE_ALL, MF_STRING), (LPARAM)m_pFrame->GetMenu()->GetSafeHmenu());
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_ROUTE_ALL, MF_STRING),
+                          (LPARAM)m_pFrame->GetMenu()->GetSafeHmenu());
     bar.GetWindowText(text);
     EXPECT_EQ(text, "Routes to every target");
-    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);   // the menu closed
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); // the menu closed
     bar.GetWindowText(text);
     EXPECT_EQ(text, "Ready");
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_ROUTE_ALL);
@@ -377,7 +385,7 @@ TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
     // A truncated file fails while reading.
     CString truncated = folder.File("tidewatch-window-truncated.dat").c_str();
     CFile file(truncated, CFile::modeCreate | CFile::modeWrite);
-    BYTE lengthOnly[] = { 10 };
+    BYTE lengthOnly[] = {10};
     file.Write(lengthOnly, sizeof lengthOnly);
     file.Close();
     EXPECT_EQ(theApp.OpenDocumentFile(truncated), (CDocument*)NULL);

@@ -28,8 +28,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCreationWnd, CLogWnd)
-    ON_WM_NCCREATE()
-    ON_WM_CREATE()
+ON_WM_NCCREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 class CFailingCreationWnd : public CLogWnd
@@ -44,7 +44,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CFailingCreationWnd, CLogWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessage)
@@ -105,8 +105,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBaseWnd, CLogWnd)
-    ON_WM_SIZE()
-    ON_MESSAGE(WM_APP, OnApp)
+ON_WM_SIZE()
+ON_MESSAGE(WM_APP, OnApp)
 END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd
@@ -121,7 +121,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
-    ON_MESSAGE(WM_APP, OnApp)
+ON_MESSAGE(WM_APP, OnApp)
 END_MESSAGE_MAP()
 
 template <class TBase>
@@ -137,7 +137,7 @@ protected:
 };
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CTemplateWnd, TBase, TBase)
-    ON_MESSAGE(WM_APP + 1, OnAppPlusOne)
+ON_MESSAGE(WM_APP + 1, OnAppPlusOne)
 END_MESSAGE_MAP()
 
 TEST(MessageMapChain, DerivedEntryWinsAndBaseEntriesStillReached)
@@ -181,7 +181,7 @@ protected:
     afx_msg BOOL OnCommandEx(UINT nID)
     {
         m_log.Add("ex");
-        return nID == 300;   // 301 goes on to the next entry
+        return nID == 300; // 301 goes on to the next entry
     }
     afx_msg void OnFallback() { m_log.Add("fallback"); }
     afx_msg void OnTimer(UINT_PTR nIDEvent) { m_nTimerId = nIDEvent; }
@@ -195,14 +195,14 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CEntryKindsWnd, CLogWnd)
-    ON_REGISTERED_MESSAGE(registeredMessage, OnRegistered)
-    ON_COMMAND_RANGE(200, 205, OnRange)
-    ON_COMMAND_EX(300, OnCommandEx)
-    ON_COMMAND_EX(301, OnCommandEx)
-    ON_COMMAND(301, OnFallback)
-    ON_WM_TIMER()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_ERASEBKGND()
+ON_REGISTERED_MESSAGE(registeredMessage, OnRegistered)
+ON_COMMAND_RANGE(200, 205, OnRange)
+ON_COMMAND_EX(300, OnCommandEx)
+ON_COMMAND_EX(301, OnCommandEx)
+ON_COMMAND(301, OnFallback)
+ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 TEST(MessageMapEntries, EachKindUnpacksItsArguments)
@@ -238,7 +238,7 @@ TEST(MessageMapEntries, EachKindUnpacksItsArguments)
 TEST(MessageMapEntries, HandlerInfoReportsWithoutCalling)
 {
     CEntryKindsWnd wnd;
-    AFX_CMDHANDLERINFO info = { NULL, NULL };
+    AFX_CMDHANDLERINFO info = {NULL, NULL};
     EXPECT_TRUE(wnd.OnCmdMsg(204, CN_COMMAND, NULL, &info));
     EXPECT_EQ(info.pTarget, &wnd);
     EXPECT_EQ(wnd.m_nLastRangeId, 0u);
@@ -274,20 +274,20 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CNotifyRangeWnd, CLogWnd)
-    ON_NOTIFY_EX_RANGE(NM_RCLICK, 10, 19, OnExRangeNotify)
-    ON_NOTIFY_RANGE(NM_RCLICK, 15, 25, OnRangeNotify)
-    ON_UPDATE_COMMAND_UI_RANGE(400, 409, OnUpdateRange)
-    ON_CBN_SELCHANGE(60, OnComboChange)
-    ON_LBN_SELCHANGE(61, OnListChange)
+ON_NOTIFY_EX_RANGE(NM_RCLICK, 10, 19, OnExRangeNotify)
+ON_NOTIFY_RANGE(NM_RCLICK, 15, 25, OnRangeNotify)
+ON_UPDATE_COMMAND_UI_RANGE(400, 409, OnUpdateRange)
+ON_CBN_SELCHANGE(60, OnComboChange)
+ON_LBN_SELCHANGE(61, OnListChange)
 END_MESSAGE_MAP()
 
 TEST(MessageMapEntries, NotificationRangesPassTheIdAndExMayPassOn)
 {
     CNotifyRangeWnd wnd;
     ASSERT_TRUE(wnd.CreateTopLevel());
-    NMHDR header = { NULL, 17, (UINT)NM_RCLICK };
+    NMHDR header = {NULL, 17, (UINT)NM_RCLICK};
     EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 17, (LPARAM)&header), 11);
-    header.idFrom = 12;   // only the _EX range, which passes it on: nobody handles it
+    header.idFrom = 12; // only the _EX range, which passes it on: nobody handles it
     EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 12, (LPARAM)&header), 0);
     wnd.m_bExTakes = TRUE;
     header.idFrom = 18;
@@ -329,7 +329,7 @@ TEST(MessageMapEntries, ComboAndListSelectionChangesReachTheParent)
 // its own object.
 struct CPayload
 {
-    int m_payload[3] = { 1, 2, 3 };
+    int m_payload[3] = {1, 2, 3};
 };
 
 class CSecondBaseWnd : public CPayload, public CLogWnd
@@ -347,7 +347,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CSecondBaseWnd, CLogWnd)
-    ON_WM_SIZE()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 TEST(MessageMapEntries, HandlerInSecondBaseClassLayoutSeesItsObject)

@@ -120,7 +120,7 @@ TEST_F(ProfileTest, WrongTypeOrSizeReadsAsTheDefault)
     WORD shortValue = 0x1234;
     StoreRaw("ShortBinary", REG_BINARY, &shortValue, sizeof shortValue);
     EXPECT_EQ(theApp.GetProfileInt(section, "ShortBinary", 4), 4u);
-    BYTE longValue[8] = { 1, 2, 3, 4, 5, 6, 7, 8 };
+    BYTE longValue[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     StoreRaw("LongBinary", REG_BINARY, longValue, sizeof longValue);
     EXPECT_EQ(theApp.GetProfileInt(section, "LongBinary", 4), 4u);
     DWORD number = 12;
@@ -164,14 +164,15 @@ TEST_F(IniProfileTest, ValuesRoundTripThroughTheFile)
 {
     ExpectValuesRoundTrip();
     // Bytes are stored as text, one letter per half byte.
-    const BYTE data[3] = { 0x00, 0xAB, 0xFF };
+    const BYTE data[3] = {0x00, 0xAB, 0xFF};
     EXPECT_TRUE(theApp.WriteProfileBinary(section, "Blob", (LPBYTE)data, sizeof data));
-    EXPECT_EQ(theApp.GetProfileString(section, "Blob"), "AAL" "KPP");
+    EXPECT_EQ(theApp.GetProfileString(section, "Blob"), "AAL"
+                                                        "KPP");
 }
 
 TEST_F(IniProfileTest, DamagedBinaryTextReadsAsNothing)
 {
-    for (const char* text : { "ABC", "AZ", "" })
+    for (const char* text : {"ABC", "AZ", ""})
     {
         SCOPED_TRACE(text);
         theApp.WriteProfileString(section, "Blob", text);

@@ -13,7 +13,8 @@ public:
     BOOL m_bTake = FALSE;
     int m_nIdleUpdates = 0;
 
-    BOOL PreTranslateMessage(MSG* pMsg) override {
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
         if (pMsg->message != WM_KEYDOWN)
             return FALSE;
         m_log.Add(m_name + " translate");
@@ -35,8 +36,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CTranslatingWnd, CWnd)
-    ON_WM_KEYDOWN()
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+ON_WM_KEYDOWN()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
 END_MESSAGE_MAP()
 
 class PumpTest : public ::testing::Test
@@ -44,16 +45,17 @@ class PumpTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_top.CreateEx(0, NULL, "top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL));
+        ASSERT_TRUE(
+            m_top.CreateEx(0, NULL, "top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL));
         ASSERT_TRUE(m_middle.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 150, 150), &m_top, 1));
         ASSERT_TRUE(m_inner.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &m_middle, 2));
     }
     void TearDown() override { m_top.DestroyWindow(); }
 
     CStringArray m_log;
-    CTranslatingWnd m_top{ m_log, "top" };
-    CTranslatingWnd m_middle{ m_log, "middle" };
-    CTranslatingWnd m_inner{ m_log, "inner" };
+    CTranslatingWnd m_top{m_log, "top"};
+    CTranslatingWnd m_middle{m_log, "middle"};
+    CTranslatingWnd m_inner{m_log, "inner"};
 };
 
 // PreTranslateMessage is asked from the target up to its top-level window;
@@ -66,14 +68,14 @@ TEST_F(PumpTest, PreTranslateWalksUpUntilAWindowTakesTheMessage)
         const char* log;
     };
     const Case cases[] = {
-        { NULL, "inner translate;middle translate;top translate;inner key;" },
-        { &m_middle, "inner translate;middle translate;" },
+        {NULL, "inner translate;middle translate;top translate;inner key;"},
+        {&m_middle, "inner translate;middle translate;"},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.log);
         m_log.RemoveAll();
-        for (CTranslatingWnd* pWnd : { &m_top, &m_middle, &m_inner })
+        for (CTranslatingWnd* pWnd : {&m_top, &m_middle, &m_inner})
             pWnd->m_bTake = pWnd == c.pTaker;
         m_inner.PostMessage(WM_KEYDOWN, 'A', 1);
         PumpPending();
@@ -136,8 +138,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CModalWnd, CWnd)
-    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
-    ON_MESSAGE(WM_APP, OnApp)
+ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_MESSAGE(WM_APP, OnApp)
 END_MESSAGE_MAP()
 
 TEST(ModalLoop, KicksIdleAndEndsWithTheResultOrOnQuit)

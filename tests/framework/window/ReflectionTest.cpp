@@ -27,9 +27,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CParentWnd, CLogWnd)
-    ON_NOTIFY(NM_CLICK, idChild, OnChildClick)
-    ON_BN_CLICKED(idChild, OnChildClicked)
-    ON_WM_CTLCOLOR()
+ON_NOTIFY(NM_CLICK, idChild, OnChildClick)
+ON_BN_CLICKED(idChild, OnChildClicked)
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 // The child logs into its parent's log, so the order shows.
@@ -74,10 +74,10 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CPlainReflectingChild, CReflectingChild)
-    ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
-    ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
-    ON_WM_CTLCOLOR_REFLECT()
-    ON_WM_DRAWITEM_REFLECT()
+ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+ON_WM_CTLCOLOR_REFLECT()
+ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
 
 class CExReflectingChild : public CReflectingChild
@@ -90,8 +90,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CExReflectingChild, CReflectingChild)
-    ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClickEx)
-    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedEx)
+ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClickEx)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedEx)
 END_MESSAGE_MAP()
 
 class ReflectionTest : public ::testing::Test
@@ -102,14 +102,14 @@ protected:
 
     void CreateChild(CWnd& child)
     {
-        ASSERT_TRUE(child.Create("BUTTON", "child", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 60, 20), &m_parent,
-                                 idChild));
+        ASSERT_TRUE(child.Create("BUTTON", "child", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 60, 20),
+                                 &m_parent, idChild));
         m_parent.m_log.RemoveAll();
     }
 
     LRESULT SendClickNotification(CWnd& child)
     {
-        NMHDR header = { child.m_hWnd, idChild, (UINT)NM_CLICK };
+        NMHDR header = {child.m_hWnd, idChild, (UINT)NM_CLICK};
         return m_parent.SendMessage(WM_NOTIFY, idChild, (LPARAM)&header);
     }
 
@@ -131,12 +131,12 @@ struct ReflectionCase
 TEST_F(ReflectionTest, ReflectedNotificationsReachTheParentOnlyWhenAnExHandlerLetsThem)
 {
     const ReflectionCase cases[] = {
-        { false, false, false, "child notify;", 3 },
-        { true, true, false, "child notify ex;parent notify;", 7 },
-        { true, false, false, "child notify ex;", 0 },
-        { false, false, true, "child command;", 0 },
-        { true, true, true, "child command ex;parent command;", 0 },
-        { true, false, true, "child command ex;", 0 },
+        {false, false, false, "child notify;", 3},
+        {true, true, false, "child notify ex;parent notify;", 7},
+        {true, false, false, "child notify ex;", 0},
+        {false, false, true, "child command;", 0},
+        {true, true, true, "child command ex;parent command;", 0},
+        {true, false, true, "child command ex;", 0},
     };
     for (const ReflectionCase& c : cases)
     {
@@ -174,7 +174,8 @@ TEST_F(ReflectionTest, ColorRequestGoesToTheChildFirst)
     CreateChild(child);
     HDC hDC = ::GetDC(child.m_hWnd);
     child.m_hBrush = (HBRUSH)::GetStockObject(BLACK_BRUSH);
-    EXPECT_EQ(m_parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)child.m_hWnd), (LRESULT)child.m_hBrush);
+    EXPECT_EQ(m_parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)child.m_hWnd),
+              (LRESULT)child.m_hBrush);
     EXPECT_EQ(JoinedLog(m_parent.m_log), "parent color;");
 
     // A child answering NULL leaves the colour to the default procedure.

@@ -5,10 +5,10 @@
 CTestApp theApp;
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(ID_TEST_ROUTE_ALL, OnRouteApp)
-    ON_COMMAND(ID_TEST_ROUTE_DOC, OnRouteApp)
-    ON_COMMAND(ID_TEST_ROUTE_FRAME, OnRouteApp)
-    ON_COMMAND(ID_TEST_ROUTE_APP, OnRouteApp)
+ON_COMMAND(ID_TEST_ROUTE_ALL, OnRouteApp)
+ON_COMMAND(ID_TEST_ROUTE_DOC, OnRouteApp)
+ON_COMMAND(ID_TEST_ROUTE_FRAME, OnRouteApp)
+ON_COMMAND(ID_TEST_ROUTE_APP, OnRouteApp)
 END_MESSAGE_MAP()
 
 int CTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
@@ -34,8 +34,7 @@ void CTestApp::OnRouteApp()
 void RunIdle()
 {
     for (LONG count = 0; theApp.OnIdle(count); ++count)
-    {
-    }
+    {}
 }
 
 bool TakeQuitMessage()

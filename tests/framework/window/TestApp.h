@@ -19,7 +19,7 @@ public:
     BOOL m_bQuitWhenIdleDone = FALSE;
 
     CStringArray m_messageBoxes;
-    CString m_lastCommand;   // which target handled a routed test command
+    CString m_lastCommand; // which target handled a routed test command
 
 protected:
     afx_msg void OnRouteApp();

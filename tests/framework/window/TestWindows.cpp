@@ -15,6 +15,6 @@ CString JoinedLog(const CStringArray& log)
 
 HWND CreateRawWindow(LPCTSTR lpszClass, DWORD dwStyle, HWND hWndParent, UINT nID)
 {
-    return ::CreateWindowExA(0, lpszClass, "", dwStyle, 0, 0, 100, 30, hWndParent,
-                             (HMENU)(UINT_PTR)nID, ::GetModuleHandleA(NULL), NULL);
+    return ::CreateWindowExA(0, lpszClass, "", dwStyle, 0, 0, 100, 30, hWndParent, (HMENU)(UINT_PTR)nID,
+                             ::GetModuleHandleA(NULL), NULL);
 }

@@ -12,7 +12,8 @@ namespace {
 class CTippedWnd : public CWnd
 {
 public:
-    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override {
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override
+    {
         CRect client;
         GetClientRect(&client);
         client.right /= 2;
@@ -31,7 +32,8 @@ class ToolTipTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_wnd.CreateEx(WS_EX_TOPMOST, NULL, "tips", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, NULL, NULL));
+        ASSERT_TRUE(
+            m_wnd.CreateEx(WS_EX_TOPMOST, NULL, "tips", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, NULL, NULL));
         ASSERT_TRUE(m_button.Create("BUTTON", "b", WS_VISIBLE, CRect(150, 10, 190, 40), &m_wnd, 9));
         m_wnd.EnableToolTips(TRUE);
     }

@@ -25,12 +25,12 @@ TEST_F(HandleMapTest, UnboundHandleGetsOneTemporaryObjectUntilIdle)
     ASSERT_NE(pTemporary, (CWnd*)NULL);
     EXPECT_EQ(pTemporary->m_hWnd, m_hWnd);
     EXPECT_EQ(CWnd::FromHandle(m_hWnd), pTemporary);
-    pTemporary->m_nModalResult = 0x4321;   // a mark a fresh object would not carry
+    pTemporary->m_nModalResult = 0x4321; // a mark a fresh object would not carry
 
     RunIdle();
     CWnd* pFresh = CWnd::FromHandle(m_hWnd);
     EXPECT_EQ(pFresh->m_nModalResult, 0);
-    EXPECT_TRUE(::IsWindow(m_hWnd));   // deleting the temporary left the window alone
+    EXPECT_TRUE(::IsWindow(m_hWnd)); // deleting the temporary left the window alone
     EXPECT_EQ(CWnd::FromHandle(NULL), (CWnd*)NULL);
 }
 
@@ -41,7 +41,7 @@ TEST_F(HandleMapTest, AttachMakesThePermanentObjectAndDetachForgetsIt)
     EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), &wnd);
     EXPECT_EQ(CWnd::FromHandle(m_hWnd), &wnd);
     CWnd other;
-    EXPECT_FALSE(other.Attach(m_hWnd));   // one permanent object per handle
+    EXPECT_FALSE(other.Attach(m_hWnd)); // one permanent object per handle
     EXPECT_EQ(wnd.Detach(), m_hWnd);
     EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), (CWnd*)NULL);
     EXPECT_TRUE(::IsWindow(m_hWnd));
@@ -62,13 +62,13 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     {
         ++m_nChars;
-        CWnd::OnChar(nChar, nRepCnt, nFlags);   // the edit's own procedure inserts it
+        CWnd::OnChar(nChar, nRepCnt, nFlags); // the edit's own procedure inserts it
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCountingEdit, CWnd)
-    ON_WM_CHAR()
+ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 TEST(Subclassing, SubclassedEditKeepsItsBehaviourThroughDefault)

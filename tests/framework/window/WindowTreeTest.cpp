@@ -6,7 +6,14 @@
 
 namespace {
 
-enum { idHandled = 50, idUnhandled = 51, idChecked = 52, idRenamed = 53, idCheckBox = 54 };
+enum
+{
+    idHandled = 50,
+    idUnhandled = 51,
+    idChecked = 52,
+    idRenamed = 53,
+    idCheckBox = 54
+};
 
 class CControlTarget : public CCmdTarget
 {
@@ -18,9 +25,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CControlTarget, CCmdTarget)
-    ON_COMMAND(idHandled, OnHandled)
-    ON_UPDATE_COMMAND_UI(idChecked, OnUpdateChecked)
-    ON_UPDATE_COMMAND_UI(idRenamed, OnUpdateRenamed)
+ON_COMMAND(idHandled, OnHandled)
+ON_UPDATE_COMMAND_UI(idChecked, OnUpdateChecked)
+ON_UPDATE_COMMAND_UI(idRenamed, OnUpdateRenamed)
 END_MESSAGE_MAP()
 
 TEST(UpdateDialogControls, PushButtonsWithoutHandlerAreDisabledOthersUpdated)
@@ -41,7 +48,7 @@ TEST(UpdateDialogControls, PushButtonsWithoutHandlerAreDisabledOthersUpdated)
     char text[16] = "";
     ::GetWindowTextA(hRenamed, text, sizeof text);
     EXPECT_STREQ(text, "Renamed");
-    EXPECT_TRUE(::IsWindowEnabled(hCheckBox));   // data, not a command
+    EXPECT_TRUE(::IsWindowEnabled(hCheckBox)); // data, not a command
 
     ::EnableWindow(hUnhandled, TRUE);
     parent.UpdateDialogControls(&target, FALSE);
@@ -58,7 +65,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CWnd)
-    ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
+ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
 END_MESSAGE_MAP()
 
 TEST(UpdateDialogControls, ControlWithItsOwnUpdateHandlerUpdatesItself)
@@ -91,7 +98,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCountingWnd, CWnd)
-    ON_MESSAGE(WM_APP + 7, OnCount)
+ON_MESSAGE(WM_APP + 7, OnCount)
 END_MESSAGE_MAP()
 
 TEST(SendMessageToDescendants, DeepReachesGrandchildren)
@@ -132,7 +139,7 @@ TEST(WindowSearches, ParentsOwnersAndFrames)
 
     grandchild.SetOwner(pFrame);
     EXPECT_EQ(grandchild.GetOwner(), pFrame);
-    EXPECT_EQ(child.GetOwner(), pFrame);   // no owner set: the parent
+    EXPECT_EQ(child.GetOwner(), pFrame); // no owner set: the parent
 
     EXPECT_TRUE(child.ModifyStyle(0, WS_BORDER));
     EXPECT_FALSE(child.ModifyStyle(0, WS_BORDER));

@@ -46,7 +46,11 @@ class CCountedPopupBar : public CXTPCommandBar
 {
     DECLARE_SERIAL(CCountedPopupBar)
 public:
-    CCountedPopupBar() { m_barType = xtpBarTypePopup; s_nAlive++; }
+    CCountedPopupBar()
+    {
+        m_barType = xtpBarTypePopup;
+        s_nAlive++;
+    }
     ~CCountedPopupBar() override { s_nAlive--; }
     static int s_nAlive;
 };
@@ -110,7 +114,8 @@ public:
         pFormat->SetBarID(kFormatBar);
         const UINT buttons[] = {ID_TEST_COPY, ID_TEST_BOLD};
         pFormat->SetButtons(buttons, 2);
-        CXTPControlPopup* pPopup = (CXTPControlPopup*)pFormat->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_HELP);
+        CXTPControlPopup* pPopup =
+            (CXTPControlPopup*)pFormat->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_HELP);
         CCountedPopupBar* pPopupBar = new CCountedPopupBar;
         pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
         pPopup->SetCommandBar(pPopupBar);
@@ -134,7 +139,7 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CStateFrame, CCommandBarsFrame)
-    ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
+ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
 
 // What a test compares of a frame's bars: per bar its id, title, shown
@@ -228,7 +233,8 @@ protected:
         CXTPControls* pControls = pFrame->Format()->GetControls();
         pControls->Remove(pControls->FindControlById(ID_TEST_BOLD));
         pControls->Add(xtpControlButton, ID_TEST_EXIT)->SetBeginGroup(TRUE);
-        CXTPControlComboBox* pCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pControls->FindControlById(ID_TEST_OPEN));
+        CXTPControlComboBox* pCombo =
+            DYNAMIC_DOWNCAST(CXTPControlComboBox, pControls->FindControlById(ID_TEST_OPEN));
         pCombo->SetWidth(150);
         pCombo->AddString("By source");
         pFrame->Standard()->SetVisible(FALSE);
@@ -273,7 +279,13 @@ TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
 
     EXPECT_EQ(3u, ProfileInt(ProfileSection("%s-Summary"), "Bars"));
     EXPECT_EQ((DWORD)::GetSystemMetrics(SM_CXSCREEN), ProfileInt(ProfileSection("%s-Summary"), "ScreenCX"));
-    struct Row { const char* name; int bar; const char* entry; DWORD expected; } rows[] = {
+    struct Row
+    {
+        const char* name;
+        int bar;
+        const char* entry;
+        DWORD expected;
+    } rows[] = {
         {"menu bar id", 0, "BarID", 1},
         {"shown bar has no Visible", 0, "Visible", 0xDEAD},
         {"hidden bar writes Visible 0", 1, "Visible", 0},
@@ -285,7 +297,8 @@ TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.expected, ProfileInt(ProfileSection("%s-Bar%d", row.bar), row.entry)) << row.name;
-    EXPECT_EQ(0u, ProfileInt(ProfileSection("%s-Bar%d", 0), "YPos")) << "a docked bar's position in its dock bar";
+    EXPECT_EQ(0u, ProfileInt(ProfileSection("%s-Bar%d", 0), "YPos"))
+        << "a docked bar's position in its dock bar";
 
     // Top dock: menu bar, "Standard" (hidden) and "Format", each in a row.
     CString strTop = ProfileSection("%s-DockBar%d", 0);
@@ -293,7 +306,8 @@ TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
     const DWORD expectedTop[] = {0, 1, 0, IDR_TEST_TOOLBAR, 0, kFormatBar};
     for (int n = 0; n < 6; n++)
         EXPECT_EQ(expectedTop[n], ProfileInt(strTop, CString("Bar#") + std::to_string(n).c_str())) << n;
-    EXPECT_EQ(0xDEADu, ProfileInt(ProfileSection("%s-DockBar%d", 1), "Bars")) << "an empty dock bar writes nothing";
+    EXPECT_EQ(0xDEADu, ProfileInt(ProfileSection("%s-DockBar%d", 1), "Bars"))
+        << "an empty dock bar writes nothing";
     EXPECT_EQ(0u, ProfileInt(kProfile, "StatusBar"));
     EXPECT_EQ(0u, ProfileInt(ProfileSection("%s-Controls"), "LoadFromFile"));
 
@@ -317,8 +331,12 @@ TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
     int nPadding = 16000 - (int)nBytes;
     ASSERT_GT(nPadding, 0);
 
-    struct Row { const char* name; int extra; BOOL inFile; } rows[] = {
-        {"16000 bytes", 0, FALSE}, {"16001 bytes", 1, TRUE}, {"back to 16000", 0, FALSE}};
+    struct Row
+    {
+        const char* name;
+        int extra;
+        BOOL inFile;
+    } rows[] = {{"16000 bytes", 0, FALSE}, {"16001 bytes", 1, TRUE}, {"back to 16000", 0, FALSE}};
     for (const Row& row : rows)
     {
         pCopy->SetCaption(CString('x', 1000 + nPadding + row.extra));
@@ -350,7 +368,8 @@ TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
     CStateFrame* pFresh = NewFrame();
     pFresh->m_pCommandBars->SetStateFileName(strFile.c_str());
     pFresh->m_pCommandBars->LoadBarState(kProfile);
-    EXPECT_EQ(20000, pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
+    EXPECT_EQ(20000,
+              pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
     pFresh->DestroyWindow();
     ::SetFileAttributesA(strFile.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -370,7 +389,8 @@ TEST_F(BarStateTest, LargeImageGoesIntoTheProfileWhenItsFileCannotBeWritten)
 
     CStateFrame* pFresh = NewFrame();
     pFresh->m_pCommandBars->LoadBarState(kProfile);
-    EXPECT_EQ(20000, pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
+    EXPECT_EQ(20000,
+              pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
     pFresh->DestroyWindow();
 }
 
@@ -388,7 +408,13 @@ TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
 
 TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
 {
-    struct Row { const char* name; CSize saved; CPoint point; CPoint expected; } rows[] = {
+    struct Row
+    {
+        const char* name;
+        CSize saved;
+        CPoint point;
+        CPoint expected;
+    } rows[] = {
         {"1600 wide to 1024", CSize(1600, 1200), CPoint(800, 600), CPoint(512, 384)},
         {"rounded to nearest", CSize(3, 3), CPoint(1, 2), CPoint(341, 512)},
         {"same screen", CSize(1024, 768), CPoint(800, 600), CPoint(800, 600)},
@@ -437,9 +463,15 @@ TEST_F(BarStateTest, ProfilePositionSavedOn1600LoadsScaledOn1024)
 TEST_F(BarStateTest, SavingAnEmptyUsedCommandsSetDeletesTheOldSubkey)
 {
     CXTPCommandBarsOptions* pOptions = frame->m_pCommandBars->GetCommandBarsOptions();
-    CString strSubkey = CString("Software\\") + ScopedRegistryApp::kCompany + "\\" + app.App()->m_pszProfileName +
-                        "\\" + ProfileSection("%s-Options") + "\\UsedCommands";
-    struct Row { const char* name; std::set<UINT> used; BOOL present; } rows[] = {
+    CString strSubkey = CString("Software\\") + ScopedRegistryApp::kCompany + "\\"
+                        + app.App()->m_pszProfileName + "\\" + ProfileSection("%s-Options")
+                        + "\\UsedCommands";
+    struct Row
+    {
+        const char* name;
+        std::set<UINT> used;
+        BOOL present;
+    } rows[] = {
         {"two used commands", {ID_TEST_COPY, ID_TEST_BOLD}, TRUE},
         {"none used", {}, FALSE},
     };
@@ -517,7 +549,11 @@ TEST_F(DamagedStateTest, DamagedImagesLeaveTheBarsAsCreated)
             memcpy(&image[at], to, strlen(to));
         return image;
     };
-    struct Row { const char* name; std::vector<BYTE> image; } rows[] = {
+    struct Row
+    {
+        const char* name;
+        std::vector<BYTE> image;
+    } rows[] = {
         {"a bar of a class that is no command bar", withClass("CCountedToolBar", "CXTPControls\0\0\0")},
         {"a control of a class that is no control", withClass("CXTPControlButton", "CCountedPopupBar\0")},
         {"cut after the first bar", std::vector<BYTE>(good.begin(), good.begin() + good.size() / 2)},
@@ -539,13 +575,14 @@ TEST_F(DamagedStateTest, DamagedImagesLeaveTheBarsAsCreated)
 TEST_F(DamagedStateTest, PopupReferencesThatWouldFormACycleAreRefused)
 {
     // Format's popup bar gets a popup control that opens the popup bar itself.
-    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup,
-                                                frame->Format()->GetControls()->FindControlById(ID_TEST_HELP));
+    CXTPControlPopup* pPopup =
+        DYNAMIC_DOWNCAST(CXTPControlPopup, frame->Format()->GetControls()->FindControlById(ID_TEST_HELP));
     ASSERT_TRUE(pPopup != NULL);
     CXTPCommandBar* pPopupBar = pPopup->GetCommandBar();
     pPopupBar->SetBarID(0x2000);
-    CXTPControlPopup* pInner = (CXTPControlPopup*)pPopupBar->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_EXIT);
-    pInner->SetCommandBar(pPopupBar);   // a cycle made on purpose: broken below
+    CXTPControlPopup* pInner =
+        (CXTPControlPopup*)pPopupBar->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_EXIT);
+    pInner->SetCommandBar(pPopupBar); // a cycle made on purpose: broken below
     std::vector<BYTE> image = ControlsImage();
     pInner->SetCommandBar((CXTPCommandBar*)NULL);
     const int nPopupBars = CCountedPopupBar::s_nAlive;
@@ -618,7 +655,7 @@ TEST_F(DamagedStateTest, ProfileCountsAreCappedAndDuplicateRowIdsSkipped)
     app.App()->WriteProfileInt(ProfileSection("%s-Summary"), "Bars", 0x7FFFFFFF);
     CString strTop = ProfileSection("%s-DockBar%d", 0);
     app.App()->WriteProfileInt(strTop, "Bars", 0x7FFFFFFF);
-    app.App()->WriteProfileInt(strTop, "Bar#3", kFormatBar);   // Format named twice
+    app.App()->WriteProfileInt(strTop, "Bar#3", kFormatBar); // Format named twice
 
     CStateFrame* pFresh = NewFrame();
     std::string strCreated = Describe(pFresh);
@@ -636,7 +673,10 @@ TEST_F(DamagedStateTest, FuzzedImagesNeitherCrashNorLeakBars)
     const int nPopupBars = CCountedPopupBar::s_nAlive;
     CStateFrame* pFresh = NewFrame();
     unsigned seed = 12345;
-    auto next = [&]() { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFFF; };
+    auto next = [&]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xFFFFFF;
+    };
     for (int round = 0; round < 300; round++)
     {
         std::vector<BYTE> image = good;
@@ -722,8 +762,11 @@ TEST_F(ExchangeKeysTest, TemporaryControlsAreLeftOutAndTheCountMatches)
 
 TEST_F(ExchangeKeysTest, PopupBarBordersRoundTripWithTheirDefault)
 {
-    struct Row { const char* name; CRect borders; } rows[] = {
-        {"unchanged", CRect(2, 4, 2, 4)}, {"changed", CRect(5, 6, 7, 8)}};
+    struct Row
+    {
+        const char* name;
+        CRect borders;
+    } rows[] = {{"unchanged", CRect(2, 4, 2, 4)}, {"changed", CRect(5, 6, 7, 8)}};
     for (const Row& row : rows)
     {
         CXTPPopupBar* pBar = new CXTPPopupBar;
@@ -750,7 +793,7 @@ TEST_F(ExchangeKeysTest, PopupBarBordersRoundTripWithTheirDefault)
     }
 }
 
-}  // namespace
+} // namespace
 
 // ---- The toolbar-changed question --------------------------------------------------
 
@@ -798,7 +841,14 @@ TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
     std::string strCustomised = ControlIds(frame->Format()->GetControls());
     frame->m_pCommandBars->SaveBarState(kProfile);
 
-    struct Row { const char* name; BOOL silent; int answer; BOOL asked; BOOL loaded; } rows[] = {
+    struct Row
+    {
+        const char* name;
+        BOOL silent;
+        int answer;
+        BOOL asked;
+        BOOL loaded;
+    } rows[] = {
         {"silent load keeps the new bar", TRUE, IDNO, FALSE, FALSE},
         {"Yes keeps the new bar", FALSE, IDYES, TRUE, FALSE},
         {"No loads the customised bar", FALSE, IDNO, TRUE, TRUE},
@@ -818,9 +868,11 @@ TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
             ASSERT_EQ(row.asked ? 1u : 0u, answering.m_arrAsked.size()) << row.name;
             if (row.asked)
             {
-                EXPECT_EQ("Due to a software update the toolbar 'Format' has changed. Would you like to reset your "
-                          "customized toolbar and load the new one?",
-                          answering.m_arrAsked[0]) << row.name;
+                EXPECT_EQ(
+                    "Due to a software update the toolbar 'Format' has changed. Would you like to reset your "
+                    "customized toolbar and load the new one?",
+                    answering.m_arrAsked[0])
+                    << row.name;
                 EXPECT_EQ((UINT)MB_YESNO, answering.m_arrTypes[0] & MB_TYPEMASK) << row.name;
             }
         }
@@ -852,7 +904,8 @@ protected:
     {
         std::string text;
         for (const ACCEL& accel : CXTPAccelManager::GetFrameAccelTable(pFrame))
-            text += std::to_string(accel.fVirt) + "/" + std::to_string(accel.key) + "/" + std::to_string(accel.cmd) + " ";
+            text += std::to_string(accel.fVirt) + "/" + std::to_string(accel.key) + "/"
+                    + std::to_string(accel.cmd) + " ";
         return text;
     }
     std::vector<BYTE> StoreOptions(CStateFrame* pFrame)
@@ -897,7 +950,8 @@ TEST_F(ShortcutStateTest, ShortcutsRoundTripThroughTheArchiveAndAnIniFile)
     SetTable(pFresh, m_current);
     LoadOptions(pFresh, StoreOptions(frame));
     EXPECT_EQ(strSaved, TableText(pFresh)) << "archive";
-    EXPECT_TRUE(pFresh->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips) << "options follow the shortcuts";
+    EXPECT_TRUE(pFresh->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips)
+        << "options follow the shortcuts";
 
     // INI file: one "Accel" item per entry.
     TempFolder folder;
@@ -929,11 +983,27 @@ TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
     // The image opens with the table's count (a 16-bit count, 3) and its 18 bytes.
     ASSERT_EQ(3, image[0]);
     ASSERT_EQ(0, image[1]);
-    struct Row { const char* name; std::vector<BYTE> image; } rows[] = {
-        {"count beyond the data", [&] { std::vector<BYTE> b = image; b[0] = 0x40; b[1] = 0x1F; return b; }()},
-        {"huge count", [&] { std::vector<BYTE> b(image.begin(), image.begin() + 2); b[0] = b[1] = 0xFF;
-                             const BYTE huge[] = {0xFF, 0xFF, 0xFF, 0x00}; b.insert(b.end(), huge, huge + 4);
-                             b.insert(b.end(), image.begin() + 2, image.end()); return b; }()},
+    struct Row
+    {
+        const char* name;
+        std::vector<BYTE> image;
+    } rows[] = {
+        {"count beyond the data",
+         [&] {
+             std::vector<BYTE> b = image;
+             b[0] = 0x40;
+             b[1] = 0x1F;
+             return b;
+         }()},
+        {"huge count",
+         [&] {
+             std::vector<BYTE> b(image.begin(), image.begin() + 2);
+             b[0] = b[1] = 0xFF;
+             const BYTE huge[] = {0xFF, 0xFF, 0xFF, 0x00};
+             b.insert(b.end(), huge, huge + 4);
+             b.insert(b.end(), image.begin() + 2, image.end());
+             return b;
+         }()},
         {"records cut short", std::vector<BYTE>(image.begin(), image.begin() + 2 + 10)},
     };
     for (const Row& row : rows)

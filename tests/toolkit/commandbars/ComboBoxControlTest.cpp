@@ -80,7 +80,7 @@ TEST_F(ComboBoxTest, DropDownShowsOneToTwelveRows)
             ASSERT_TRUE(List()->CreateListWindow());
         }
         DropDown();
-        EXPECT_EQ(frame->m_pLastPopup, List());   // the site could refill it
+        EXPECT_EQ(frame->m_pLastPopup, List()); // the site could refill it
         CRect rcClient;
         List()->GetClientRect(&rcClient);
         const int nItemHeight = (int)List()->SendMessage(LB_GETITEMHEIGHT, 0);
@@ -121,7 +121,7 @@ TEST_F(ComboBoxTest, EscapeRestoresTheSelection)
     EXPECT_EQ(1, pCombo->GetCurSel());
     EXPECT_STREQ("Entry 1", pCombo->GetEditText());
     for (const std::string& entry : frame->m_log)
-        EXPECT_EQ(std::string::npos, entry.find("execute")) << entry;   // nothing executed
+        EXPECT_EQ(std::string::npos, entry.find("execute")) << entry; // nothing executed
 }
 
 TEST_F(ComboBoxTest, EnterChoosesAndExecutes)
@@ -138,7 +138,8 @@ TEST_F(ComboBoxTest, EnterChoosesAndExecutes)
     CString strText;
     pCombo->GetLBText(pCombo->GetCurSel(), strText);
     EXPECT_STREQ("Entry 3", strText);
-    EXPECT_NE(frame->m_log.end(), std::find(frame->m_log.begin(), frame->m_log.end(), "execute 3200 code 100"));
+    EXPECT_NE(frame->m_log.end(),
+              std::find(frame->m_log.begin(), frame->m_log.end(), "execute 3200 code 100"));
 }
 
 TEST_F(ComboBoxTest, ClickOnAnEntryChoosesIt)
@@ -155,7 +156,8 @@ TEST_F(ComboBoxTest, ClickOnAnEntryChoosesIt)
     EXPECT_FALSE(pCombo->IsDroppedDown());
     EXPECT_EQ(4, pCombo->GetCurSel());
     EXPECT_STREQ("Entry 4", pCombo->GetEditText());
-    EXPECT_NE(frame->m_log.end(), std::find(frame->m_log.begin(), frame->m_log.end(), "execute 3200 code 100"));
+    EXPECT_NE(frame->m_log.end(),
+              std::find(frame->m_log.begin(), frame->m_log.end(), "execute 3200 code 100"));
 }
 
 TEST_F(ComboBoxTest, SetEditTextSelectsTheMatchingEntry)
@@ -226,13 +228,13 @@ TEST_F(ComboBoxTest, FieldKeysOpenTheListAndGiveTheFocusBack)
     ASSERT_TRUE(pCombo->GetEditWnd()->m_hWnd != NULL);
     pCombo->GetEditWnd()->SetFocus();
     EXPECT_EQ(pCombo, pBar->GetKeyControl());
-    EXPECT_FALSE(Key('X'));   // typing reaches the field
+    EXPECT_FALSE(Key('X')); // typing reaches the field
     EXPECT_FALSE(Key(VK_F4));
     EXPECT_TRUE(pCombo->IsDroppedDown());
-    EXPECT_TRUE(Key(VK_ESCAPE));   // closes the list
+    EXPECT_TRUE(Key(VK_ESCAPE)); // closes the list
     EXPECT_FALSE(pCombo->IsDroppedDown());
     EXPECT_EQ(pCombo->GetEditWnd()->m_hWnd, ::GetFocus());
-    EXPECT_TRUE(Key(VK_ESCAPE));   // leaves the field
+    EXPECT_TRUE(Key(VK_ESCAPE)); // leaves the field
     EXPECT_EQ(frame->m_wndPane.m_hWnd, ::GetFocus());
     EXPECT_EQ(xtpTrackingOff, pBar->IsTrackingMode());
 }

@@ -101,8 +101,7 @@ struct NarrowCase
 };
 
 class ToolBarNarrowTest : public CommandBarsFrameTest, public testing::WithParamInterface<NarrowCase>
-{
-};
+{};
 
 TEST_P(ToolBarNarrowTest, SqueezesInItsRow)
 {
@@ -114,13 +113,15 @@ TEST_P(ToolBarNarrowTest, SqueezesInItsRow)
     EXPECT_EQ(row.nVisibleButtons < 4, pToolBar->HasHiddenControls());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Widths, ToolBarNarrowTest,
-    testing::Values(NarrowCase{"Wide", 300, kToolBarWidth, 4}, NarrowCase{"Exact", kToolBarWidth, kToolBarWidth, 4},
-                    // 8 + 23 + 23 + 6 + 23 = 83 of controls, 13 of border and strip.
-                    NarrowCase{"ThreeFit", 100, 100, 3}, NarrowCase{"TwoFit", 80, 80, 2},
-                    NarrowCase{"OneLeft", 30, 2 + 6 + 23 + 2 + 11, 1}),
-    [](const testing::TestParamInfo<NarrowCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Widths, ToolBarNarrowTest,
+                         testing::Values(NarrowCase{"Wide", 300, kToolBarWidth, 4},
+                                         NarrowCase{"Exact", kToolBarWidth, kToolBarWidth, 4},
+                                         // 8 + 23 + 23 + 6 + 23 = 83 of controls, 13 of border and strip.
+                                         NarrowCase{"ThreeFit", 100, 100, 3}, NarrowCase{"TwoFit", 80, 80, 2},
+                                         NarrowCase{"OneLeft", 30, 2 + 6 + 23 + 2 + 11, 1}),
+                         [](const testing::TestParamInfo<NarrowCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(CommandBarsFrameTest, SecondToolBarInTheRowWrapsWhenTheFrameNarrows)
 {
@@ -254,7 +255,7 @@ TEST(CommandBarsRedraw, UpdatesTheTabClientOfAnMdiFrame)
     pBars->EnableDocking();
     ASSERT_TRUE(pBars->Add("Standard", xtpBarTop) != NULL);
 
-    pBars->RedrawCommandBars();   // a plain MDI client: nothing to update
+    pBars->RedrawCommandBars(); // a plain MDI client: nothing to update
 
     CCountingTabClient client;
     ASSERT_TRUE(client.SubclassWindow(pFrame->m_hWndMDIClient));
@@ -279,8 +280,8 @@ TEST(CommandBarsMdi, ActiveMenuIdFollowsTheActiveChild)
     EXPECT_EQ((UINT)IDR_TEST_MENU, pBars->GetActiveMenuID()) << "no child: the frame's menu";
 
     CMDIChildWnd* pChild = new CMDIChildWnd;
-    ASSERT_TRUE(pChild->Create(NULL, "child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
-                               pFrame));
+    ASSERT_TRUE(pChild->Create(NULL, "child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                               CFrameWnd::rectDefault, pFrame));
     pChild->m_nIDHelp = 777;
     pFrame->MDIActivate(pChild);
     EXPECT_EQ(777u, pBars->GetActiveMenuID()) << "a child without a document: its own resource";

@@ -18,8 +18,8 @@ namespace {
 
 TEST(CommandBarsStartup, BarClassesAreCreatableByName)
 {
-    const char* names[] = {"CXTPCommandBar", "CXTPToolBar", "CXTPMenuBar", "CXTPControl", "CXTPControlButton",
-                           "CXTPControlPopup"};
+    const char* names[] = {"CXTPCommandBar", "CXTPToolBar",       "CXTPMenuBar",
+                           "CXTPControl",    "CXTPControlButton", "CXTPControlPopup"};
     for (const char* name : names)
     {
         CRuntimeClass* pClass = CRuntimeClass::FromName(name);
@@ -41,8 +41,7 @@ struct FreeIdCase
 };
 
 class FreeBarIdTest : public testing::TestWithParam<FreeIdCase>
-{
-};
+{};
 
 TEST_P(FreeBarIdTest, SkipsUsedAndFrameworkIds)
 {
@@ -57,14 +56,16 @@ std::vector<UINT> Range(UINT nFirst, UINT nLast)
     return ids;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ids, FreeBarIdTest,
-    testing::Values(FreeIdCase{"FirstOfTheRange", {}, 0xE800}, FreeIdCase{"StatusBarIdSkipped", {0xE800}, 0xE802},
-                    FreeIdCase{"RebarIdSkipped", {0xE800, 0xE802, 0xE803}, 0xE805},
-                    FreeIdCase{"DockBarIdsSkipped", Range(0xE800, 0xE81A), 0xE81F},
-                    FreeIdCase{"AGapIsReused", {0xE800, 0xE803}, 0xE802},
-                    FreeIdCase{"RangeFull", Range(0xE800, 0xE8FE), 0}),
-    [](const testing::TestParamInfo<FreeIdCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ids, FreeBarIdTest,
+                         testing::Values(FreeIdCase{"FirstOfTheRange", {}, 0xE800},
+                                         FreeIdCase{"StatusBarIdSkipped", {0xE800}, 0xE802},
+                                         FreeIdCase{"RebarIdSkipped", {0xE800, 0xE802, 0xE803}, 0xE805},
+                                         FreeIdCase{"DockBarIdsSkipped", Range(0xE800, 0xE81A), 0xE81F},
+                                         FreeIdCase{"AGapIsReused", {0xE800, 0xE803}, 0xE802},
+                                         FreeIdCase{"RangeFull", Range(0xE800, 0xE8FE), 0}),
+                         [](const testing::TestParamInfo<FreeIdCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // Mnemonics on a bar: the '&' character wins over a first character; a
 // second match makes the answer ambiguous; the walk starts after the
@@ -79,8 +80,7 @@ struct AccelCase
 };
 
 class FindAccelTest : public testing::TestWithParam<AccelCase>
-{
-};
+{};
 
 TEST_P(FindAccelTest, FindsTheControl)
 {
@@ -123,14 +123,13 @@ struct WorkspaceCase
 };
 
 class WorkspaceCommandTest : public testing::TestWithParam<WorkspaceCase>
-{
-};
+{};
 
 TEST_P(WorkspaceCommandTest, FollowsTheActiveGroup)
 {
     const WorkspaceCase& c = GetParam();
-    EXPECT_EQ(c.bEnabled,
-              CXTPTabClientWnd::IsWorkspaceCommandEnabled(c.nID, c.nGroups, c.nActive, c.nItems, c.bHorizontal));
+    EXPECT_EQ(c.bEnabled, CXTPTabClientWnd::IsWorkspaceCommandEnabled(c.nID, c.nGroups, c.nActive, c.nItems,
+                                                                      c.bHorizontal));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -184,7 +183,9 @@ TEST(CommandBarsManager, ReplacedImageManagerIsReleased)
 class CAnsweringSink : public CXTPHookSink
 {
 public:
-    CAnsweringSink(int nAnswer, std::string* pLog, char chName) : m_nAnswer(nAnswer), m_pLog(pLog), m_chName(chName) {}
+    CAnsweringSink(int nAnswer, std::string* pLog, char chName)
+        : m_nAnswer(nAnswer), m_pLog(pLog), m_chName(chName)
+    {}
     int OnHookMessage(HWND, UINT, WPARAM&, LPARAM&, LRESULT&) override
     {
         *m_pLog += m_chName;
@@ -200,14 +201,13 @@ private:
 struct KeyboardCase
 {
     const char* name;
-    std::vector<int> answers;   // of the receivers in registration order
+    std::vector<int> answers; // of the receivers in registration order
     BOOL bEaten;
     std::string asked;
 };
 
 class KeyboardManagerTest : public testing::TestWithParam<KeyboardCase>
-{
-};
+{};
 
 TEST_P(KeyboardManagerTest, LastReceiverFirst)
 {
@@ -236,6 +236,8 @@ INSTANTIATE_TEST_SUITE_P(Receivers, KeyboardManagerTest,
                                          KeyboardCase{"LastEatsIt", {0, 1}, TRUE, "b"},
                                          KeyboardCase{"LastLeavesItToTheWindow", {1, 2}, FALSE, "b"},
                                          KeyboardCase{"FirstAnswersAfterTheLastPassed", {2, 0}, FALSE, "ba"}),
-                         [](const testing::TestParamInfo<KeyboardCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<KeyboardCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

@@ -32,7 +32,8 @@ protected:
         if (lpszSection != NULL)
             strKey += CString("\\") + lpszSection;
         HKEY hKey = NULL;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  ::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL));
         ::RegSetValueExA(hKey, lpszName, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
         ::RegCloseKey(hKey);
     }
@@ -46,7 +47,7 @@ TEST_F(OptionsRegistryTest, RoundTripKeepsTheRegistryForm)
     stored.bLargeIcons = TRUE;
     stored.animationType = 3;
     stored.m_mapUsedCommands = {101, 205};
-    stored.bShowTextBelowIcons = TRUE;   // archive form only
+    stored.bShowTextBelowIcons = TRUE; // archive form only
     Exchange(stored, FALSE);
 
     CXTPCommandBarsOptions loaded;

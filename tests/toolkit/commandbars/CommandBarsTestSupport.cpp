@@ -42,27 +42,26 @@ CSize CFixedSizePaintManager::DrawCommandBarGripper(CDC*, CXTPCommandBar* pBar, 
 }
 
 BEGIN_MESSAGE_MAP(CCommandBarsFrame, CTestFrame)
-    ON_WM_CREATE()
-    ON_WM_GETMINMAXINFO()
-    ON_COMMAND(ID_TEST_NEW, OnNew)
-    ON_COMMAND(ID_TEST_OPEN, OnOpen)
-    ON_COMMAND(ID_TEST_COPY, OnCopy)
-    ON_COMMAND(ID_TEST_BOLD, OnBold)
-    ON_COMMAND(ID_TEST_HELP, OnHelp)
-    ON_UPDATE_COMMAND_UI(ID_TEST_OPEN, OnUpdateOpen)
-    ON_UPDATE_COMMAND_UI(ID_TEST_COPY, OnUpdateCopy)
-    ON_UPDATE_COMMAND_UI(ID_TEST_BOLD, OnUpdateBold)
-    ON_MESSAGE(WM_XTP_CONTROL_EXECUTE, OnControlExecute)
-    ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
-    ON_MESSAGE(WM_XTP_INITPOPUP, OnInitPopup)
-    ON_MESSAGE(WM_XTP_UNINITPOPUP, OnUninitPopup)
+ON_WM_CREATE()
+ON_WM_GETMINMAXINFO()
+ON_COMMAND(ID_TEST_NEW, OnNew)
+ON_COMMAND(ID_TEST_OPEN, OnOpen)
+ON_COMMAND(ID_TEST_COPY, OnCopy)
+ON_COMMAND(ID_TEST_BOLD, OnBold)
+ON_COMMAND(ID_TEST_HELP, OnHelp)
+ON_UPDATE_COMMAND_UI(ID_TEST_OPEN, OnUpdateOpen)
+ON_UPDATE_COMMAND_UI(ID_TEST_COPY, OnUpdateCopy)
+ON_UPDATE_COMMAND_UI(ID_TEST_BOLD, OnUpdateBold)
+ON_MESSAGE(WM_XTP_CONTROL_EXECUTE, OnControlExecute)
+ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
+ON_MESSAGE(WM_XTP_INITPOPUP, OnInitPopup)
+ON_MESSAGE(WM_XTP_UNINITPOPUP, OnUninitPopup)
 END_MESSAGE_MAP()
 
 CCommandBarsFrame::CCommandBarsFrame()
     : m_pCommandBars(NULL), m_nExecuteAnswer(0), m_bCopyEnabled(TRUE), m_bBoldChecked(FALSE), m_nReplaceId(0),
       m_bRemoveBarsOnNew(FALSE), m_nUpdates(0), m_pLastPopup(NULL)
-{
-}
+{}
 
 CCommandBarsFrame::~CCommandBarsFrame()
 {

@@ -42,7 +42,10 @@ public:
     void DrawControlState(CDC*, CRect, BOOL, int, int, BOOL, BOOL, XTPBarPosition) override {}
     void DrawRectangle(CDC*, CRect, int, int, BOOL, BOOL, BOOL, BOOL, XTPBarPosition) override {}
     CSize DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw = TRUE) override;
-    CSize DrawCommandBarSeparator(CDC*, CXTPCommandBar*, CXTPControl*, BOOL = TRUE) override { return CSize(6, 0); }
+    CSize DrawCommandBarSeparator(CDC*, CXTPCommandBar*, CXTPControl*, BOOL = TRUE) override
+    {
+        return CSize(6, 0);
+    }
     void AdjustExcludeRect(CRect&, CXTPControl*, BOOL) override {}
     CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 0); }
     void DrawImage(CDC*, CPoint, CSize, CXTPImageManagerIcon*, int, int, BOOL, BOOL, BOOL, BOOL) override {}

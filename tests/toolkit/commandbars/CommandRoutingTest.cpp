@@ -93,8 +93,7 @@ struct ExecuteCase
 };
 
 class ClickTest : public CommandRoutingTest, public testing::WithParamInterface<ExecuteCase>
-{
-};
+{};
 
 TEST_P(ClickTest, ExecutesThroughTheSite)
 {
@@ -103,10 +102,11 @@ TEST_P(ClickTest, ExecutesThroughTheSite)
     EXPECT_EQ(GetParam().log, frame->m_log);
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, ClickTest,
-                         testing::Values(ExecuteCase{"SiteLeavesIt", 0, {"execute 3004 code 100", "command copy"}},
-                                         ExecuteCase{"SiteHandlesIt", 1, {"execute 3004 code 100"}}),
-                         [](const testing::TestParamInfo<ExecuteCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ClickTest,
+    testing::Values(ExecuteCase{"SiteLeavesIt", 0, {"execute 3004 code 100", "command copy"}},
+                    ExecuteCase{"SiteHandlesIt", 1, {"execute 3004 code 100"}}),
+    [](const testing::TestParamInfo<ExecuteCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CommandRoutingTest, ReleaseOutsideTheButtonDoesNotExecute)
 {
@@ -175,8 +175,7 @@ struct KeyCase
 };
 
 class MenuKeysTest : public CommandRoutingTest, public testing::WithParamInterface<KeyCase>
-{
-};
+{};
 
 TEST_P(MenuKeysTest, MovesTheSelection)
 {
@@ -198,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"EndThenHome", {VK_END, VK_HOME}, 0, {}},
                     KeyCase{"TabAndRightAgree", {VK_TAB, VK_RIGHT}, 2, {}},
                     KeyCase{"MnemonicSelectsAndOpens", {'V'}, 2, {"init popup View"}},
-                    KeyCase{"MnemonicOfAButtonExecutes", {'H'}, -1, {"execute 3006 code 100", "command help"}},
+                    KeyCase{
+                        "MnemonicOfAButtonExecutes", {'H'}, -1, {"execute 3006 code 100", "command help"}},
                     KeyCase{"EscapeClearsTheSelection", {VK_ESCAPE}, -1, {}}),
     [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 

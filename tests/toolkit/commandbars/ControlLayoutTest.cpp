@@ -50,23 +50,59 @@ struct WrapCase
     int nWidth;
     int nRows;
     CSize size;
-    std::vector<CRect> rects;   // (-1, ...) for a hidden record
+    std::vector<CRect> rects; // (-1, ...) for a hidden record
     BOOL bStretchSet;
 };
 
 const WrapCase kWrapCases[] = {
-    {"one row with a group gap", kHorzDock, {B23, G23, B23}, 100, 1, CSize(75, 22),
-     {CRect(0, 0, 23, 22), CRect(29, 0, 52, 22), CRect(52, 0, 75, 22)}, FALSE},
-    {"wraps where the last group of the row began", kHorzDock, {B23, G23, B23, B23}, 80, 2, CSize(69, 50),
-     {CRect(0, 0, 23, 22), CRect(0, 28, 23, 50), CRect(23, 28, 46, 50), CRect(46, 28, 69, 50)}, TRUE},
-    {"without a group wraps at the control that overflows", kHorzDock, {B23, B23, B23}, 50, 2, CSize(46, 44),
-     {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(0, 22, 23, 44)}, TRUE},
-    {"no-wrap mode hides what does not fit", kHorzDock | xtpLayoutHideWrap, {B23, B23, B23}, 50, 0, CSize(46, 22),
-     {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(-1, -1, -1, -1)}, TRUE},
-    {"a first control that begins a group leaves no empty first row", kHorzDock, {G23, B23}, 30, 2, CSize(23, 44),
-     {CRect(0, 0, 23, 22), CRect(0, 22, 23, 44)}, TRUE},
-    {"a vertical bar wraps by heights into columns to the left", xtpLayoutVertDock, {B23, B23, B23}, 50, 2,
-     CSize(46, 44), {CRect(-23, 0, 0, 22), CRect(-23, 22, 0, 44), CRect(-46, 0, -23, 22)}, TRUE},
+    {"one row with a group gap",
+     kHorzDock,
+     {B23, G23, B23},
+     100,
+     1,
+     CSize(75, 22),
+     {CRect(0, 0, 23, 22), CRect(29, 0, 52, 22), CRect(52, 0, 75, 22)},
+     FALSE},
+    {"wraps where the last group of the row began",
+     kHorzDock,
+     {B23, G23, B23, B23},
+     80,
+     2,
+     CSize(69, 50),
+     {CRect(0, 0, 23, 22), CRect(0, 28, 23, 50), CRect(23, 28, 46, 50), CRect(46, 28, 69, 50)},
+     TRUE},
+    {"without a group wraps at the control that overflows",
+     kHorzDock,
+     {B23, B23, B23},
+     50,
+     2,
+     CSize(46, 44),
+     {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(0, 22, 23, 44)},
+     TRUE},
+    {"no-wrap mode hides what does not fit",
+     kHorzDock | xtpLayoutHideWrap,
+     {B23, B23, B23},
+     50,
+     0,
+     CSize(46, 22),
+     {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(-1, -1, -1, -1)},
+     TRUE},
+    {"a first control that begins a group leaves no empty first row",
+     kHorzDock,
+     {G23, B23},
+     30,
+     2,
+     CSize(23, 44),
+     {CRect(0, 0, 23, 22), CRect(0, 22, 23, 44)},
+     TRUE},
+    {"a vertical bar wraps by heights into columns to the left",
+     xtpLayoutVertDock,
+     {B23, B23, B23},
+     50,
+     2,
+     CSize(46, 44),
+     {CRect(-23, 0, 0, 22), CRect(-23, 22, 0, 44), CRect(-46, 0, -23, 22)},
+     TRUE},
 };
 
 TEST(ControlLayout, WrapsIntoRows)
@@ -96,17 +132,34 @@ struct AdjustCase
 const CRect kBorder(2, 3, 4, 5);
 
 const AdjustCase kAdjustCases[] = {
-    {"one row is centred in the whole height", kHorzDock | xtpLayoutCommit, {{23, 22, FALSE, 0}, {30, 16, FALSE, 0}},
-     100, CSize(59, 30), {CRect(2, 3, 25, 25), CRect(25, 6, 55, 22)}, {CRect(2, 3, 55, 25), CRect(2, 3, 55, 25)}},
-    {"two rows each centred in their own thickness", kHorzDock | xtpLayoutCommit,
-     {{23, 22, FALSE, 0}, {23, 10, FALSE, 0}, {23, 12, FALSE, 0}}, 50, CSize(52, 42),
+    {"one row is centred in the whole height",
+     kHorzDock | xtpLayoutCommit,
+     {{23, 22, FALSE, 0}, {30, 16, FALSE, 0}},
+     100,
+     CSize(59, 30),
+     {CRect(2, 3, 25, 25), CRect(25, 6, 55, 22)},
+     {CRect(2, 3, 55, 25), CRect(2, 3, 55, 25)}},
+    {"two rows each centred in their own thickness",
+     kHorzDock | xtpLayoutCommit,
+     {{23, 22, FALSE, 0}, {23, 10, FALSE, 0}, {23, 12, FALSE, 0}},
+     50,
+     CSize(52, 42),
      {CRect(2, 3, 25, 25), CRect(25, 9, 48, 19), CRect(2, 25, 25, 37)},
      {CRect(2, 3, 48, 25), CRect(2, 3, 48, 25), CRect(2, 25, 48, 37)}},
-    {"a vertical bar moves right by its width and centres columns", xtpLayoutVertDock | xtpLayoutCommit,
-     {{23, 22, FALSE, 0}, {15, 22, FALSE, 0}}, 100, CSize(29, 52), {CRect(2, 3, 25, 25), CRect(6, 25, 21, 47)},
+    {"a vertical bar moves right by its width and centres columns",
+     xtpLayoutVertDock | xtpLayoutCommit,
+     {{23, 22, FALSE, 0}, {15, 22, FALSE, 0}},
+     100,
+     CSize(29, 52),
+     {CRect(2, 3, 25, 25), CRect(6, 25, 21, 47)},
      {CRect(2, 3, 25, 47), CRect(2, 3, 25, 47)}},
-    {"without the commit bit only the borders are added", kHorzDock, {{23, 22, FALSE, 0}}, 100, CSize(29, 30),
-     {CRect(0, 0, 23, 22)}, {CRect(0, 0, 0, 0)}},
+    {"without the commit bit only the borders are added",
+     kHorzDock,
+     {{23, 22, FALSE, 0}},
+     100,
+     CSize(29, 30),
+     {CRect(0, 0, 23, 22)},
+     {CRect(0, 0, 0, 0)}},
 };
 
 TEST(ControlLayout, AdjustsRowsInsideTheBorders)
@@ -138,11 +191,17 @@ const Item S10 = {10, 22, FALSE, xtpFlagControlStretched};
 const Item R10 = {10, 22, FALSE, xtpFlagRightAlign};
 
 const StretchCase kStretchCases[] = {
-    {"three stretched controls share 10 pixels as 3, 3 and 4", {S10, S10, S10}, 40,
+    {"three stretched controls share 10 pixels as 3, 3 and 4",
+     {S10, S10, S10},
+     40,
      {CRect(0, 0, 13, 22), CRect(13, 0, 26, 22), CRect(26, 0, 40, 22)}},
-    {"right-aligned controls go to the far end and bound the free space", {S10, B23, R10, R10}, 80,
+    {"right-aligned controls go to the far end and bound the free space",
+     {S10, B23, R10, R10},
+     80,
      {CRect(0, 0, 37, 22), CRect(37, 0, 60, 22), CRect(60, 0, 70, 22), CRect(70, 0, 80, 22)}},
-    {"a right-aligned control before a plain one stays", {R10, B23}, 60,
+    {"a right-aligned control before a plain one stays",
+     {R10, B23},
+     60,
      {CRect(0, 0, 10, 22), CRect(10, 0, 33, 22)}},
 };
 
@@ -162,7 +221,7 @@ TEST(ControlLayout, AlignsAndStretchesControls)
 TEST(ControlLayout, StretchingWorksRowByRow)
 {
     CXTPControlLayout layout = MakeLayout(kHorzDock | xtpLayoutCommit, {S10, B23, S10, B23});
-    layout.WrapToolBar(40);   // rows [S10 B23] and [S10 B23]
+    layout.WrapToolBar(40); // rows [S10 B23] and [S10 B23]
     layout.CalcSize(FALSE);
     layout.AlignStretchedControls(CSize(43, 44), CRect(0, 0, 0, 0));
     EXPECT_EQ((std::vector<CRect>{CRect(0, 0, 20, 22), CRect(20, 0, 43, 22), CRect(0, 22, 20, 44),

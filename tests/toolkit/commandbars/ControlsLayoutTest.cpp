@@ -43,7 +43,7 @@ struct LayoutCase
     CSize size;
     std::vector<CRect> rects;
     std::vector<BOOL> wraps;
-    std::vector<BOOL> wrappedOff;   // hide bit 2 after the layout
+    std::vector<BOOL> wrappedOff; // hide bit 2 after the layout
 };
 
 const DWORD kDockedTop = xtpLayoutCommit | xtpLayoutHorzDock | xtpLayoutHorz;
@@ -53,25 +53,52 @@ const CRect kNoBorder(0, 0, 0, 0);
 
 const LayoutCase kCases[] = {
     {"a docked bar keeps its controls in one row",
-     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}}, 200, kDockedTop, kGripperBorder,
-     CSize(102, 26), {CRect(8, 2, 31, 24), CRect(37, 2, 60, 24), CRect(60, 2, 100, 24)}, {FALSE, FALSE, FALSE},
+     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}},
+     200,
+     kDockedTop,
+     kGripperBorder,
+     CSize(102, 26),
+     {CRect(8, 2, 31, 24), CRect(37, 2, 60, 24), CRect(60, 2, 100, 24)},
+     {FALSE, FALSE, FALSE},
      {FALSE, FALSE, FALSE}},
     {"a narrow docked bar wraps at its last group and fills the length",
-     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}}, 80, kDockedTop, kGripperBorder,
-     CSize(80, 54), {CRect(8, 2, 31, 24), CRect(8, 30, 31, 52), CRect(31, 30, 71, 52)}, {FALSE, TRUE, FALSE},
+     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}},
+     80,
+     kDockedTop,
+     kGripperBorder,
+     CSize(80, 54),
+     {CRect(8, 2, 31, 24), CRect(8, 30, 31, 52), CRect(31, 30, 71, 52)},
+     {FALSE, TRUE, FALSE},
      {FALSE, FALSE, FALSE}},
     {"without wrapping what does not fit is wrapped off the bar",
-     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}}, 80, kDockedTop | xtpLayoutHideWrap,
-     kGripperBorder, CSize(80, 26), {CRect(8, 2, 31, 24), CRect(37, 2, 60, 24), CRect(0, 0, 0, 0)},
-     {FALSE, FALSE, FALSE}, {FALSE, FALSE, TRUE}},
+     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}},
+     80,
+     kDockedTop | xtpLayoutHideWrap,
+     kGripperBorder,
+     CSize(80, 26),
+     {CRect(8, 2, 31, 24), CRect(37, 2, 60, 24), CRect(0, 0, 0, 0)},
+     {FALSE, FALSE, FALSE},
+     {FALSE, FALSE, TRUE}},
     {"a stretched bar pushes right-aligned controls to its end and stretches the rest",
-     {{20, 22, FALSE, xtpFlagControlStretched, 0}, {23, 22, FALSE, 0, 0}, {10, 22, FALSE, xtpFlagRightAlign, 0}},
-     200, kDockedTop | xtpLayoutStretch, kNoBorder, CSize(200, 22),
-     {CRect(0, 0, 167, 22), CRect(167, 0, 190, 22), CRect(190, 0, 200, 22)}, {FALSE, FALSE, FALSE},
+     {{20, 22, FALSE, xtpFlagControlStretched, 0},
+      {23, 22, FALSE, 0, 0},
+      {10, 22, FALSE, xtpFlagRightAlign, 0}},
+     200,
+     kDockedTop | xtpLayoutStretch,
+     kNoBorder,
+     CSize(200, 22),
+     {CRect(0, 0, 167, 22), CRect(167, 0, 190, 22), CRect(190, 0, 200, 22)},
+     {FALSE, FALSE, FALSE},
      {FALSE, FALSE, FALSE}},
-    {"hidden controls take no place", {{23, 22, FALSE, 0, 0}, {50, 22, TRUE, 0, xtpHideGeneric}, {23, 22, TRUE, 0, 0}},
-     200, kDockedTop, kNoBorder, CSize(52, 22), {CRect(0, 0, 23, 22), CRect(0, 0, 0, 0), CRect(29, 0, 52, 22)},
-     {FALSE, FALSE, FALSE}, {FALSE, FALSE, FALSE}},
+    {"hidden controls take no place",
+     {{23, 22, FALSE, 0, 0}, {50, 22, TRUE, 0, xtpHideGeneric}, {23, 22, TRUE, 0, 0}},
+     200,
+     kDockedTop,
+     kNoBorder,
+     CSize(52, 22),
+     {CRect(0, 0, 23, 22), CRect(0, 0, 0, 0), CRect(29, 0, 52, 22)},
+     {FALSE, FALSE, FALSE},
+     {FALSE, FALSE, FALSE}},
 };
 
 class ControlsLayout : public ::testing::Test

@@ -11,8 +11,8 @@
 
 namespace {
 
-const int kOpenPrompt = 41100;   // "Opens an existing document\nOpen"
-const int kPrintPrompt = 41101;  // "Print"
+const int kOpenPrompt = 41100;  // "Opens an existing document\nOpen"
+const int kPrintPrompt = 41101; // "Print"
 
 std::vector<int> Ids(const CXTPControls& controls)
 {
@@ -28,7 +28,7 @@ std::vector<int> Ids(const CXTPControls& controls)
 struct PromptCase
 {
     const char* name;
-    const char* caption;   // set before the id
+    const char* caption; // set before the id
     int nId;
     const char* expectedCaption;
     const char* expectedTooltip;

@@ -19,7 +19,7 @@ struct RowCase
     std::vector<RowBar> bars;
     // Expected left and right of each bar, in input order (when placed).
     std::vector<std::pair<int, int>> spans;
-    int nRemove;  // -1: the row holds; else the bar (input index) that leaves
+    int nRemove; // -1: the row holds; else the bar (input index) that leaves
 };
 
 std::vector<XTPDockRowBar> MakeRow(const std::vector<RowBar>& bars)
@@ -35,8 +35,7 @@ std::vector<XTPDockRowBar> MakeRow(const std::vector<RowBar>& bars)
 }
 
 class DockRowLayoutTest : public testing::TestWithParam<RowCase>
-{
-};
+{};
 
 TEST_P(DockRowLayoutTest, PlacesBarsOrNamesTheOneToLeave)
 {
@@ -67,18 +66,30 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"KeepDroppedPlaces", 200, {{0, 10, 40, 200}, {1, 100, 50, 200}}, {{10, 50}, {100, 150}}, -1},
         RowCase{"LaterBarPushedRight", 200, {{0, 0, 40, 200}, {1, 20, 30, 200}}, {{0, 40}, {40, 70}}, -1},
         RowCase{"PastTheEndComesBack", 170, {{0, 150, 40, 170}}, {{130, 170}}, -1},
-        RowCase{"NeighbourPushedLeftFromTheEnd", 180, {{0, 100, 50, 180}, {1, 120, 50, 180}},
-                {{80, 130}, {130, 180}}, -1},
-        RowCase{"BarPushedOutOfTheStartComesBack", 200, {{1, 0, 50, 200}, {0, 30, 50, 200}},
-                {{0, 50}, {50, 100}}, -1},
+        RowCase{"NeighbourPushedLeftFromTheEnd",
+                180,
+                {{0, 100, 50, 180}, {1, 120, 50, 180}},
+                {{80, 130}, {130, 180}},
+                -1},
+        RowCase{"BarPushedOutOfTheStartComesBack",
+                200,
+                {{1, 0, 50, 200}, {0, 30, 50, 200}},
+                {{0, 50}, {50, 100}},
+                -1},
         RowCase{"SqueezedToMinimums", 100, {{0, 0, 60, 30}, {1, 60, 60, 30}}, {{0, 60}, {60, 100}}, -1},
         RowCase{"SecondBarWithoutRoomLeaves", 100, {{0, 0, 60, 100}, {1, 60, 60, 100}}, {}, 1},
         RowCase{"RightmostLeavesWhateverItsInputPlace", 100, {{1, 60, 60, 100}, {0, 0, 60, 100}}, {}, 0},
         RowCase{"SingleBarSqueezedToTheRow", 100, {{0, 10, 150, 100}}, {{0, 100}}, -1},
-        RowCase{"EqualStartsOrderedByRowIndex", 200, {{1, 20, 30, 200}, {0, 20, 30, 200}}, {{50, 80}, {20, 50}},
+        RowCase{"EqualStartsOrderedByRowIndex",
+                200,
+                {{1, 20, 30, 200}, {0, 20, 30, 200}},
+                {{50, 80}, {20, 50}},
                 -1},
-        RowCase{"EqualStartsOrderedByRowIndexSwapped", 200, {{0, 20, 30, 200}, {1, 20, 30, 200}},
-                {{20, 50}, {50, 80}}, -1}),
+        RowCase{"EqualStartsOrderedByRowIndexSwapped",
+                200,
+                {{0, 20, 30, 200}, {1, 20, 30, 200}},
+                {{20, 50}, {50, 80}},
+                -1}),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
 
 } // namespace

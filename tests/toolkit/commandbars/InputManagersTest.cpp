@@ -29,8 +29,7 @@ class CLoggingSink : public CXTPHookSink
 public:
     CLoggingSink(const char* pszName, int nAnswer, std::vector<std::string>& log)
         : m_pszName(pszName), m_nAnswer(nAnswer), m_log(log)
-    {
-    }
+    {}
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM&, LPARAM&, LRESULT& lResult) override
     {
         if (nMessage != WM_PROBE)
@@ -226,7 +225,8 @@ TEST_F(TrackingInputTest, TheReleaseAfterAnOpeningClickIsSwallowedOnce)
     EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(5, 5)));
     XTPMouseManager()->SetSwallowNextUp();
     XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONDOWN, CPoint(5, 5));
-    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(5, 5))) << "a new press clears it";
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(5, 5)))
+        << "a new press clears it";
 }
 
 TEST_F(TrackingInputTest, TheMouseLeaveWatchTellsTheWindowOnceTheCursorLeft)

@@ -25,7 +25,8 @@ std::vector<std::string> ItemCaptions(CXTPControl* pPlaceholder)
 {
     std::vector<std::string> captions;
     CXTPControls* pControls = pPlaceholder->GetControls();
-    for (int i = pPlaceholder->GetIndex() + 1; i < pControls->GetCount() && pControls->GetAt(i)->IsTemporary(); i++)
+    for (int i = pPlaceholder->GetIndex() + 1;
+         i < pControls->GetCount() && pControls->GetAt(i)->IsTemporary(); i++)
         captions.push_back((LPCTSTR)pControls->GetAt(i)->GetCaption());
     return captions;
 }
@@ -186,7 +187,7 @@ TEST_F(RecentFileMenuTest, FilesBecomeNumberedItemsOfAnyLength)
               ItemCaptions(pPlaceholder));
     EXPECT_EQ(57616, controls.GetAt(2)->GetID());
     EXPECT_EQ(57618, controls.GetAt(4)->GetID());
-    EXPECT_TRUE(controls.GetAt(2)->GetBeginGroup());   // the placeholder is not first
+    EXPECT_TRUE(controls.GetAt(2)->GetBeginGroup()); // the placeholder is not first
     EXPECT_FALSE(controls.GetAt(3)->GetBeginGroup());
 
     // One file fewer: the old items go, the control after them stays.
@@ -222,8 +223,8 @@ protected:
     CMDIChildWnd* AddChild(const char* title)
     {
         CMDIChildWnd* pChild = new CMDIChildWnd;
-        EXPECT_TRUE(pChild->Create(NULL, title, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150),
-                                   pFrame));
+        EXPECT_TRUE(pChild->Create(NULL, title, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                                   CRect(0, 0, 200, 150), pFrame));
         return pChild;
     }
     CMDIFrameWnd* pFrame = nullptr;

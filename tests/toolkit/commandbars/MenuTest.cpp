@@ -49,8 +49,8 @@ protected:
     }
     static BOOL IsOpen(CXTPPopupBar* pPopup)
     {
-        return pPopup != NULL && pPopup->GetSafeHwnd() != NULL && pPopup->IsWindowVisible() &&
-               pPopup->IsTrackingMode();
+        return pPopup != NULL && pPopup->GetSafeHwnd() != NULL && pPopup->IsWindowVisible()
+               && pPopup->IsTrackingMode();
     }
     static void Key(UINT nKey) { XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
     void ClickMenu(int nIndex)
@@ -83,7 +83,8 @@ TEST_F(MenuTest, ClickOnTheMenuBarOpensThePopupBelowTheCaption)
     pPopup->GetWindowRect(&rcPopup);
     // New, Open... and Exit; the widest caption "&Open..." sets the width.
     const int nWidth = CFixedSizePaintManager::CaptionWidth("&Open...") + 4;
-    EXPECT_EQ(CRect(rcCaption.left, rcCaption.bottom, rcCaption.left + nWidth, rcCaption.bottom + 3 * kRowHeight + 4),
+    EXPECT_EQ(CRect(rcCaption.left, rcCaption.bottom, rcCaption.left + nWidth,
+                    rcCaption.bottom + 3 * kRowHeight + 4),
               rcPopup);
     EXPECT_TRUE(pPopup->GetControl(2)->GetBeginGroup()) << "the separator before Exit";
     EXPECT_EQ(std::vector<std::string>({"init popup File"}), frame->m_log);

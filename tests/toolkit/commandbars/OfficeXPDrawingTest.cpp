@@ -20,7 +20,7 @@ struct StateCase
     int nPressed;
     BOOL bChecked;
     BOOL bPopuped;
-    int nFrame;   // kNone: no box at all
+    int nFrame; // kNone: no box at all
     int nFill;
     int nText;
 };
@@ -83,8 +83,8 @@ protected:
     // Draws the icon at (10, 10) of a 40 x 40 canvas.
     void Draw(PixelCanvas& canvas, int nSelected, int nPressed, BOOL bEnabled = TRUE, BOOL bChecked = FALSE)
     {
-        theme.DrawImage(&canvas.dc(), CPoint(10, 10), CSize(16, 16), pIcon, nSelected, nPressed, bEnabled, bChecked,
-                        FALSE, TRUE);
+        theme.DrawImage(&canvas.dc(), CPoint(10, 10), CSize(16, 16), pIcon, nSelected, nPressed, bEnabled,
+                        bChecked, FALSE, TRUE);
     }
 
     CXTPOfficeXPTheme theme;
@@ -137,7 +137,9 @@ TEST_F(OfficeXPIcons, PressedAndCheckedIconsStayInPlace)
         int nSelected, nPressed;
         BOOL bChecked;
     };
-    const Case cases[] = {{"pressed", 1, 1, FALSE}, {"just executed", 0, 2, FALSE}, {"checked", 0, 0, TRUE},
+    const Case cases[] = {{"pressed", 1, 1, FALSE},
+                          {"just executed", 0, 2, FALSE},
+                          {"checked", 0, 0, TRUE},
                           {"checked and hot", 1, 0, TRUE}};
     for (const Case& c : cases)
     {

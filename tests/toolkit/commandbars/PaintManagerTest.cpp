@@ -22,8 +22,11 @@ struct FactoryCase
 };
 
 const FactoryCase kFactoryCases[] = {
-    {"Office XP", xtpThemeOfficeXP}, {"Office 2000", xtpThemeOffice2000}, {"Office 2003", xtpThemeOffice2003},
-    {"Windows XP", xtpThemeNativeWinXP}, {"Office 2003 with Luna colours", xtpThemeOffice2003Luna},
+    {"Office XP", xtpThemeOfficeXP},
+    {"Office 2000", xtpThemeOffice2000},
+    {"Office 2003", xtpThemeOffice2003},
+    {"Windows XP", xtpThemeNativeWinXP},
+    {"Office 2003 with Luna colours", xtpThemeOffice2003Luna},
     {"an id the factory does not know", 7},
 };
 

@@ -117,8 +117,9 @@ TEST_F(PopupTrackingTest, WithoutFlagsTheCommandGoesToTheOwner)
     ChooseByKeyboard(1);
     frame->m_nUpdates = 0;
     EXPECT_EQ(1u, Track(0, CPoint(100, 100)));
-    EXPECT_EQ(std::vector<std::string>({"init popup ", "closed popup ", "execute 3002 code 100", "command open"}),
-              frame->m_log);
+    EXPECT_EQ(
+        std::vector<std::string>({"init popup ", "closed popup ", "execute 3002 code 100", "command open"}),
+        frame->m_log);
     EXPECT_GT(frame->m_nUpdates, 0) << "the update handlers ran as it opened";
     EXPECT_EQ(CPoint(100, 100), m_rcPopup.TopLeft()) << "room enough: at the point";
 }

@@ -49,8 +49,7 @@ struct FormatCase
 };
 
 class AccelFormatTest : public testing::TestWithParam<FormatCase>
-{
-};
+{};
 
 TEST_P(AccelFormatTest, Formats)
 {
@@ -89,7 +88,8 @@ protected:
     }
     void SetTable(const std::vector<ACCEL>& entries)
     {
-        XTPAccelManager()->SetFrameAccelTable(frame, entries.empty() ? NULL : &entries[0], (int)entries.size());
+        XTPAccelManager()->SetFrameAccelTable(frame, entries.empty() ? NULL : &entries[0],
+                                              (int)entries.size());
     }
     std::vector<ACCEL> Table() { return CXTPAccelManager::GetFrameAccelTable(frame); }
 };
@@ -104,15 +104,14 @@ struct ChoiceCase
 };
 
 class ShortcutChoiceTest : public ShortcutFrameTest, public testing::WithParamInterface<ChoiceCase>
-{
-};
+{};
 
 TEST_P(ShortcutChoiceTest, Chooses)
 {
     SetTable(GetParam().entries);
     CString strShortcut = Expand(GetParam().current);
-    EXPECT_EQ(GetParam().bResult, XTPAccelManager()->FindShortcutText(ID_TEST_OPEN, strShortcut,
-                                                                        frame->m_pCommandBars));
+    EXPECT_EQ(GetParam().bResult,
+              XTPAccelManager()->FindShortcutText(ID_TEST_OPEN, strShortcut, frame->m_pCommandBars));
     EXPECT_STREQ(Expand(GetParam().shown), strShortcut);
 }
 
@@ -124,8 +123,12 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"NoModifierBeatsCtrl", {{(BYTE)(V | C), 'R', O}, {V, VK_F5, O}}, "", "F5", TRUE},
         ChoiceCase{"CtrlBeatsAlt", {{(BYTE)(V | A), 'N', O}, {(BYTE)(V | C), 'N', O}}, "", "{C}+N", TRUE},
         ChoiceCase{"AltBeatsShift", {{(BYTE)(V | S), 'A', O}, {(BYTE)(V | A), 'A', O}}, "", "{A}+A", TRUE},
-        ChoiceCase{"TheFirstOfEqualsStays", {{(BYTE)(V | C), 'A', O}, {(BYTE)(V | C), 'B', O}}, "", "{C}+A", TRUE},
-        ChoiceCase{"AShownShortcutOfTheCommandStays", {{V, VK_F5, O}, {(BYTE)(V | C), 'R', O}}, "{C}+R", "{C}+R",
+        ChoiceCase{
+            "TheFirstOfEqualsStays", {{(BYTE)(V | C), 'A', O}, {(BYTE)(V | C), 'B', O}}, "", "{C}+A", TRUE},
+        ChoiceCase{"AShownShortcutOfTheCommandStays",
+                   {{V, VK_F5, O}, {(BYTE)(V | C), 'R', O}},
+                   "{C}+R",
+                   "{C}+R",
                    TRUE},
         ChoiceCase{"OtherCommandsDoNotCount", {{V, VK_F5, N}}, "Ctrl+Q", "", FALSE}),
     [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
@@ -187,7 +190,8 @@ protected:
 
 TEST_F(ShortcutProfileTest, ThreeAcceleratorsSaveAsEighteenBytesAndLoadBack)
 {
-    const std::vector<ACCEL> saved = {{(BYTE)(V | C), 'N', N}, {V, VK_F5, O}, {(BYTE)(V | A), 'B', ID_TEST_BOLD}};
+    const std::vector<ACCEL> saved = {
+        {(BYTE)(V | C), 'N', N}, {V, VK_F5, O}, {(BYTE)(V | A), 'B', ID_TEST_BOLD}};
     SetTable(saved);
     XTPAccelManager()->SaveShortcuts(frame, kSection);
     LPBYTE pData = NULL;

@@ -69,8 +69,7 @@ struct ThemeChoiceRow
 };
 
 class ButtonThemeChoice : public ::testing::TestWithParam<ThemeChoiceRow>
-{
-};
+{};
 
 TEST_P(ButtonThemeChoice, StyleFlagsAndThemeIdPickTheTheme)
 {
@@ -87,13 +86,16 @@ TEST_P(ButtonThemeChoice, StyleFlagsAndThemeIdPickTheTheme)
     EXPECT_EQ(row.bPrivate, fixture.button.GetFactory() != pShared);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ButtonThemeChoice, ::testing::Values(
-    ThemeChoiceRow{"OfficeXPFlagGivesPrivateOfficeXP", 0, ButtonStyleOfficeXP, true, false, true},
-    ThemeChoiceRow{"OfficeXPFlagWinsOverFlat", 2, ButtonStyleOfficeXP | ButtonStyleFlat, true, false, true},
-    ThemeChoiceRow{"FlatGivesPrivateBaseEvenUnderOffice2003", 2, ButtonStyleFlat, false, false, true},
-    ThemeChoiceRow{"NoFlagUsesSharedOffice2003", 2, 0, true, true, false},
-    ThemeChoiceRow{"NoFlagUsesSharedOfficeXP", 1, ButtonStyleSemiFlat, true, false, false},
-    ThemeChoiceRow{"NoFlagUsesSharedBase", 0, 0, false, false, false}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ButtonThemeChoice,
+    ::testing::Values(
+        ThemeChoiceRow{"OfficeXPFlagGivesPrivateOfficeXP", 0, ButtonStyleOfficeXP, true, false, true},
+        ThemeChoiceRow{"OfficeXPFlagWinsOverFlat", 2, ButtonStyleOfficeXP | ButtonStyleFlat, true, false,
+                       true},
+        ThemeChoiceRow{"FlatGivesPrivateBaseEvenUnderOffice2003", 2, ButtonStyleFlat, false, false, true},
+        ThemeChoiceRow{"NoFlagUsesSharedOffice2003", 2, 0, true, true, false},
+        ThemeChoiceRow{"NoFlagUsesSharedOfficeXP", 1, ButtonStyleSemiFlat, true, false, false},
+        ThemeChoiceRow{"NoFlagUsesSharedBase", 0, 0, false, false, false}),
     [](const ::testing::TestParamInfo<ThemeChoiceRow>& info) { return std::string(info.param.name); });
 
 TEST(Button, XPColorsReachOnlyAnOfficeXPTheme)
@@ -191,8 +193,7 @@ struct EdgeRow
 };
 
 class ButtonEdges : public ::testing::TestWithParam<EdgeRow>
-{
-};
+{};
 
 // A button that can be made hot without the cursor.
 class HotButton : public CXTButton
@@ -234,12 +235,14 @@ TEST_P(ButtonEdges, EdgeFollowsStyleHotAndPressed)
     button.DestroyWindow();
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ButtonEdges, ::testing::Values(
-    EdgeRow{"FlatAtRestHasNoEdge", ButtonStyleFlat, false, 0, 0xFF},
-    EdgeRow{"FlatHotIsRaised", ButtonStyleFlat, true, 0, COLOR_3DHILIGHT},
-    EdgeRow{"FlatPressedIsSunken", ButtonStyleFlat, false, ODS_SELECTED, COLOR_3DSHADOW},
-    EdgeRow{"SemiFlatAtRestIsRaised", ButtonStyleSemiFlat, false, 0, COLOR_3DHILIGHT},
-    EdgeRow{"ThreeDimensionalPressedHasDarkOuterEdge", 0, false, ODS_SELECTED, COLOR_3DDKSHADOW}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ButtonEdges,
+    ::testing::Values(EdgeRow{"FlatAtRestHasNoEdge", ButtonStyleFlat, false, 0, 0xFF},
+                      EdgeRow{"FlatHotIsRaised", ButtonStyleFlat, true, 0, COLOR_3DHILIGHT},
+                      EdgeRow{"FlatPressedIsSunken", ButtonStyleFlat, false, ODS_SELECTED, COLOR_3DSHADOW},
+                      EdgeRow{"SemiFlatAtRestIsRaised", ButtonStyleSemiFlat, false, 0, COLOR_3DHILIGHT},
+                      EdgeRow{"ThreeDimensionalPressedHasDarkOuterEdge", 0, false, ODS_SELECTED,
+                              COLOR_3DDKSHADOW}),
     [](const ::testing::TestParamInfo<EdgeRow>& info) { return std::string(info.param.name); });
 
 struct SchemeRow
@@ -253,8 +256,7 @@ struct SchemeRow
 };
 
 class ButtonOffice2003Scheme : public ::testing::TestWithParam<SchemeRow>
-{
-};
+{};
 
 TEST_P(ButtonOffice2003Scheme, SchemeGivesBorderHotAndFaceColours)
 {
@@ -267,14 +269,18 @@ TEST_P(ButtonOffice2003Scheme, SchemeGivesBorderHotAndFaceColours)
     EXPECT_EQ(row.clrFace == 0xFFFFFFFF ? XTPGetColor(COLOR_3DFACE) : row.clrFace, theme.GetColorFace());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ButtonOffice2003Scheme, ::testing::Values(
-    SchemeRow{"NoSchemeKeepsOfficeXPColours", xtpSystemThemeNone, TRUE, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF},
-    SchemeRow{"BlueFlatFace", xtpSystemThemeBlue, TRUE, RGB(0, 0, 128), RGB(255, 238, 194), RGB(169, 199, 240)},
-    SchemeRow{"OliveFlatFace", xtpSystemThemeOlive, TRUE, RGB(63, 93, 56), RGB(255, 238, 194), RGB(197, 212, 159)},
-    SchemeRow{"SilverBorderIsSlateBlue", xtpSystemThemeSilver, TRUE, RGB(75, 75, 111), RGB(255, 238, 194),
-              RGB(192, 192, 211)},
-    SchemeRow{"WithoutFlatFaceTheFaceStaysColour15", xtpSystemThemeSilver, FALSE, RGB(75, 75, 111),
-              RGB(255, 238, 194), 0xFFFFFFFF}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ButtonOffice2003Scheme,
+    ::testing::Values(SchemeRow{"NoSchemeKeepsOfficeXPColours", xtpSystemThemeNone, TRUE, 0xFFFFFFFF,
+                                0xFFFFFFFF, 0xFFFFFFFF},
+                      SchemeRow{"BlueFlatFace", xtpSystemThemeBlue, TRUE, RGB(0, 0, 128), RGB(255, 238, 194),
+                                RGB(169, 199, 240)},
+                      SchemeRow{"OliveFlatFace", xtpSystemThemeOlive, TRUE, RGB(63, 93, 56),
+                                RGB(255, 238, 194), RGB(197, 212, 159)},
+                      SchemeRow{"SilverBorderIsSlateBlue", xtpSystemThemeSilver, TRUE, RGB(75, 75, 111),
+                                RGB(255, 238, 194), RGB(192, 192, 211)},
+                      SchemeRow{"WithoutFlatFaceTheFaceStaysColour15", xtpSystemThemeSilver, FALSE,
+                                RGB(75, 75, 111), RGB(255, 238, 194), 0xFFFFFFFF}),
     [](const ::testing::TestParamInfo<SchemeRow>& info) { return std::string(info.param.name); });
 
 TEST(Button, ImageAloneIsCentredWithCentreStyles)
@@ -304,6 +310,7 @@ TEST(Button, DisabledTextIsGrayInEveryTheme)
     for (DWORD dwxStyle : {(DWORD)ButtonStyleFlat, (DWORD)ButtonStyleOfficeXP})
     {
         fixture.button.SetXButtonStyle(dwxStyle);
-        EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT), fixture.button.GetTheme()->GetTextColor(ODS_DISABLED, &fixture.button));
+        EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT),
+                  fixture.button.GetTheme()->GetTextColor(ODS_DISABLED, &fixture.button));
     }
 }

@@ -63,7 +63,8 @@ TEST(Caption, TextRectangleFitsTheTextWithinTheClientArea)
     EXPECT_EQ(17, rc.bottom);
 
     // Cut to the client width, less 18 with an icon.
-    fixture.caption.ModifyCaptionStyle(0, NULL, "A caption text far longer than the two hundred pixels of its bar");
+    fixture.caption.ModifyCaptionStyle(0, NULL,
+                                       "A caption text far longer than the two hundred pixels of its bar");
     EXPECT_EQ(3 + 200, fixture.TextRect().right);
     fixture.caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
     EXPECT_EQ(3 + 200 - 18, fixture.TextRect().right);
@@ -122,13 +123,12 @@ struct BackRow
     const char* name;
     DWORD dwStyle;
     int nBorder;
-    int nFaceInset;       // first pixel of the face from the edge
-    COLORREF clrCorner;   // at (0, 0), 0xFF: the border colour
+    int nFaceInset;     // first pixel of the face from the edge
+    COLORREF clrCorner; // at (0, 0), 0xFF: the border colour
 };
 
 class CaptionBack : public ::testing::TestWithParam<BackRow>
-{
-};
+{};
 
 TEST_P(CaptionBack, EdgeBorderAndFace)
 {
@@ -149,11 +149,12 @@ TEST_P(CaptionBack, EdgeBorderAndFace)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CaptionBack, ::testing::Values(
-    BackRow{"FrameWithoutBorder", CaptionStyleFrame, 0, 2, COLOR_3DSHADOW},
-    BackRow{"FrameWithBorderThree", CaptionStyleFrame, 3, 4, COLOR_3DSHADOW},
-    BackRow{"RaisedWithoutBorder", CaptionStyleRaised, 0, 1, COLOR_3DHILIGHT},
-    BackRow{"PlainWithBorderTwo", 0, 2, 2, 0xFF}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CaptionBack,
+    ::testing::Values(BackRow{"FrameWithoutBorder", CaptionStyleFrame, 0, 2, COLOR_3DSHADOW},
+                      BackRow{"FrameWithBorderThree", CaptionStyleFrame, 3, 4, COLOR_3DSHADOW},
+                      BackRow{"RaisedWithoutBorder", CaptionStyleRaised, 0, 1, COLOR_3DHILIGHT},
+                      BackRow{"PlainWithBorderTwo", 0, 2, 2, 0xFF}),
     [](const ::testing::TestParamInfo<BackRow>& info) { return std::string(info.param.name); });
 
 struct ThemeRow
@@ -166,8 +167,7 @@ struct ThemeRow
 };
 
 class CaptionThemeChoice : public ::testing::TestWithParam<ThemeRow>
-{
-};
+{};
 
 TEST_P(CaptionThemeChoice, ThemeIdPicksCaptionAndButtonThemes)
 {
@@ -185,11 +185,12 @@ TEST_P(CaptionThemeChoice, ThemeIdPicksCaptionAndButtonThemes)
               dynamic_cast<CXTCaptionButtonTheme*>(pButtonTheme) != nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CaptionThemeChoice, ::testing::Values(
-    ThemeRow{"DefaultGivesPlainButton", 0, false, false, false},
-    ThemeRow{"OfficeXPGivesBaseCaptionWithOfficeXPButton", 1, false, true, false},
-    ThemeRow{"Office2003GivesGradientCaption", 2, true, false, true},
-    ThemeRow{"WindowsXPGivesBaseCaptionWithOfficeXPButton", 3, false, true, false}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CaptionThemeChoice,
+    ::testing::Values(ThemeRow{"DefaultGivesPlainButton", 0, false, false, false},
+                      ThemeRow{"OfficeXPGivesBaseCaptionWithOfficeXPButton", 1, false, true, false},
+                      ThemeRow{"Office2003GivesGradientCaption", 2, true, false, true},
+                      ThemeRow{"WindowsXPGivesBaseCaptionWithOfficeXPButton", 3, false, true, false}),
     [](const ::testing::TestParamInfo<ThemeRow>& info) { return std::string(info.param.name); });
 
 TEST(Caption, Office2003LookIsPrivateAndUsesTheCallersColours)

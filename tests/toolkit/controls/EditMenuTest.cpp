@@ -73,10 +73,10 @@ TEST_P(EditMenuTest, ItemsFollowTheEditState)
 }
 
 const MenuStateCase kMenuStateCases[] = {
-    { "EmptyEditEmptyClipboard", "", 0, 0, false, false, false, false, false, false, false },
-    { "TextWithoutSelection", "hello", 2, 2, false, false, false, false, false, false, true },
-    { "TextWithSelection", "hello", 1, 4, false, false, true, true, false, true, true },
-    { "ClipboardHoldsText", "", 0, 0, true, false, false, false, true, false, false },
+    {"EmptyEditEmptyClipboard", "", 0, 0, false, false, false, false, false, false, false},
+    {"TextWithoutSelection", "hello", 2, 2, false, false, false, false, false, false, true},
+    {"TextWithSelection", "hello", 1, 4, false, false, true, true, false, true, true},
+    {"ClipboardHoldsText", "", 0, 0, true, false, false, false, true, false, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(States, EditMenuTest, ::testing::ValuesIn(kMenuStateCases),
@@ -100,8 +100,9 @@ TEST(ContextMenuImages, EveryCommandOfBothMenusHasAnImage)
     CXTPImageManager images;
     ASSERT_TRUE(images.SetIcons(XT_IDR_TBAR_HDRMENU));
     ASSERT_TRUE(images.SetIcons(XT_IDR_TBAR_EDITMENU));
-    const UINT commands[] = { XT_IDC_SORTASC, XT_IDC_SORTDSC, XT_IDC_ALIGNLEFT, XT_IDC_ALIGNCENTER, XT_IDC_ALIGNRIGHT,
-                              XT_ID_EDIT_UNDO, XT_ID_EDIT_CUT, XT_ID_EDIT_COPY, XT_ID_EDIT_PASTE, XT_ID_EDIT_CLEAR };
+    const UINT commands[] = {XT_IDC_SORTASC,    XT_IDC_SORTDSC,  XT_IDC_ALIGNLEFT, XT_IDC_ALIGNCENTER,
+                             XT_IDC_ALIGNRIGHT, XT_ID_EDIT_UNDO, XT_ID_EDIT_CUT,   XT_ID_EDIT_COPY,
+                             XT_ID_EDIT_PASTE,  XT_ID_EDIT_CLEAR};
     for (UINT nID : commands)
         EXPECT_NE(images.GetImage(nID, 16), nullptr) << nID;
 }

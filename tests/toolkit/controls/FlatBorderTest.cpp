@@ -28,7 +28,8 @@ COLORREF WindowPixel(CWnd& wnd, int x, int y)
     return clr;
 }
 
-class FlatBorderTest : public ::testing::Test {
+class FlatBorderTest : public ::testing::Test
+{
 protected:
     void TearDown() override { CXTPPaintManager::Done(); }
 
@@ -45,14 +46,15 @@ protected:
 
 TEST_F(FlatBorderTest, TakesOnePixelOfNonClientAreaWhateverTheEdgeStyles)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         DWORD style, exStyle;
     } rows[] = {
-        { "no border", 0, 0 },
-        { "border", WS_BORDER, 0 },
-        { "client edge", 0, WS_EX_CLIENTEDGE },
-        { "both", WS_BORDER, WS_EX_CLIENTEDGE },
+        {"no border", 0, 0},
+        {"border", WS_BORDER, 0},
+        {"client edge", 0, WS_EX_CLIENTEDGE},
+        {"both", WS_BORDER, WS_EX_CLIENTEDGE},
     };
     for (const Row& row : rows)
     {
@@ -86,16 +88,17 @@ TEST_F(FlatBorderTest, BorderColourFollowsTheCommandBarTheme)
 {
     COLORREF clrShadow = XTPGetColor(COLOR_3DSHADOW);
     COLORREF clrHilight = XTPGetColor(COLOR_3DHILIGHT);
-    struct Row {
+    struct Row
+    {
         const char* name;
         int theme; // -1: no paint manager
         COLORREF dark, light;
     } rows[] = {
-        { "no paint manager", -1, clrShadow, clrHilight },
-        { "Office XP", xtpThemeOfficeXP, clrShadow, clrHilight },
-        { "Office 2000", xtpThemeOffice2000, clrShadow, clrHilight },
-        { "Office 2003", xtpThemeOffice2003, XTPGetColor(54), XTPGetColor(54) },
-        { "Windows XP", xtpThemeNativeWinXP, XTPGetColor(57), XTPGetColor(57) },
+        {"no paint manager", -1, clrShadow, clrHilight},
+        {"Office XP", xtpThemeOfficeXP, clrShadow, clrHilight},
+        {"Office 2000", xtpThemeOffice2000, clrShadow, clrHilight},
+        {"Office 2003", xtpThemeOffice2003, XTPGetColor(54), XTPGetColor(54)},
+        {"Windows XP", xtpThemeNativeWinXP, XTPGetColor(57), XTPGetColor(57)},
     };
     CFlatBorderWnd wnd;
     Create(wnd, WS_BORDER, 0);

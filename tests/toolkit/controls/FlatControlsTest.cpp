@@ -21,8 +21,7 @@ struct FlatFactoryCase
 };
 
 class FlatThemeFactoryTest : public ::testing::TestWithParam<FlatFactoryCase>
-{
-};
+{};
 
 TEST_P(FlatThemeFactoryTest, MakesTheThemeOfTheId)
 {
@@ -35,15 +34,17 @@ TEST_P(FlatThemeFactoryTest, MakesTheThemeOfTheId)
 }
 
 const FlatFactoryCase kFlatFactoryCases[] = {
-    { "ClassicForZero", 0, typeid(CXTFlatControlsTheme) },
-    { "OfficeXP", 1, typeid(CXTFlatControlsThemeOfficeXP) },
-    { "Office2003", 2, typeid(CXTFlatControlsThemeOffice2003) },
-    { "ClassicForThree", 3, typeid(CXTFlatControlsTheme) },
-    { "ClassicForAnyOther", -1, typeid(CXTFlatControlsTheme) },
+    {"ClassicForZero", 0, typeid(CXTFlatControlsTheme)},
+    {"OfficeXP", 1, typeid(CXTFlatControlsThemeOfficeXP)},
+    {"Office2003", 2, typeid(CXTFlatControlsThemeOffice2003)},
+    {"ClassicForThree", 3, typeid(CXTFlatControlsTheme)},
+    {"ClassicForAnyOther", -1, typeid(CXTFlatControlsTheme)},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ids, FlatThemeFactoryTest, ::testing::ValuesIn(kFlatFactoryCases),
-                         [](const ::testing::TestParamInfo<FlatFactoryCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<FlatFactoryCase>& info) {
+                             return info.param.name;
+                         });
 
 struct SchemeCase
 {
@@ -54,8 +55,7 @@ struct SchemeCase
 };
 
 class FlatOffice2003SchemeTest : public ::testing::TestWithParam<SchemeCase>
-{
-};
+{};
 
 TEST_P(FlatOffice2003SchemeTest, FrameColoursFollowTheScheme)
 {
@@ -72,10 +72,10 @@ TEST_P(FlatOffice2003SchemeTest, FrameColoursFollowTheScheme)
 
 // CLR_NONE: the Office XP value (the frame falls back to colour 16).
 const SchemeCase kSchemeCases[] = {
-    { "Blue", xtpSystemThemeBlue, RGB(127, 157, 185), RGB(0, 0, 128) },
-    { "Olive", xtpSystemThemeOlive, RGB(164, 185, 127), RGB(63, 93, 56) },
-    { "Silver", xtpSystemThemeSilver, RGB(165, 172, 178), RGB(75, 75, 111) },
-    { "None", xtpSystemThemeNone, CLR_NONE, CLR_NONE },
+    {"Blue", xtpSystemThemeBlue, RGB(127, 157, 185), RGB(0, 0, 128)},
+    {"Olive", xtpSystemThemeOlive, RGB(164, 185, 127), RGB(63, 93, 56)},
+    {"Silver", xtpSystemThemeSilver, RGB(165, 172, 178), RGB(75, 75, 111)},
+    {"None", xtpSystemThemeNone, CLR_NONE, CLR_NONE},
 };
 
 INSTANTIATE_TEST_SUITE_P(Schemes, FlatOffice2003SchemeTest, ::testing::ValuesIn(kSchemeCases),
@@ -101,8 +101,8 @@ protected:
     {
         host = &ListEditHost();
         host->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN,
-                                 CRect(20, 20, 220, 200), host, IDC_LIST_EDIT_TEST));
+        ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, CRect(20, 20, 220, 200),
+                                 host, IDC_LIST_EDIT_TEST));
         combo.AddString("abc");
         combo.AddString("hello");
         combo.AddString("world");
@@ -138,7 +138,7 @@ protected:
                 ::SendMessageA(edit, WM_CHAR, (BYTE)*pszKeys, 1);
                 continue;
             }
-            MSG msg = { edit, WM_KEYDOWN, VK_BACK, 1, 0, { 0, 0 } };
+            MSG msg = {edit, WM_KEYDOWN, VK_BACK, 1, 0, {0, 0}};
             EXPECT_TRUE(combo.PreTranslateMessage(&msg));
             PumpPending();
             msg.message = WM_KEYUP;
@@ -160,8 +160,7 @@ struct TypingCase
 };
 
 class FlatComboTypingTest : public FlatComboTest, public ::testing::WithParamInterface<TypingCase>
-{
-};
+{};
 
 TEST_P(FlatComboTypingTest, CompletesFromTheList)
 {
@@ -178,10 +177,10 @@ TEST_P(FlatComboTypingTest, CompletesFromTheList)
 
 // The list holds "abc", "hello" and "world".
 const TypingCase kTypingCases[] = {
-    { "CompletesAndHighlightsTheRest", "ab", "abc", 2, 3 },
-    { "BackspaceDoesNotCompleteAgain", "ab\b", "ab", 2, 2 },
-    { "TypingAfterBackspaceCompletesAgain", "ab\bc", "abc", 3, 3 },
-    { "TextBeginningNoEntryKeepsItsCaret", "xy", "xy", 2, 2 },
+    {"CompletesAndHighlightsTheRest", "ab", "abc", 2, 3},
+    {"BackspaceDoesNotCompleteAgain", "ab\b", "ab", 2, 2},
+    {"TypingAfterBackspaceCompletesAgain", "ab\bc", "abc", 3, 3},
+    {"TextBeginningNoEntryKeepsItsCaret", "xy", "xy", 2, 2},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, FlatComboTypingTest, ::testing::ValuesIn(kTypingCases),
@@ -194,12 +193,12 @@ TEST_F(FlatComboTest, HoverDrawsHotOnceAndNormalWhenTheMouseLeaves)
     Hover();
     MoveCursorTo(combo, CPoint(5, 5));
     Hover();
-    EXPECT_EQ(combo.m_states, std::vector<int>{ xtFlatHot });
+    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatHot});
     Hover();
     EXPECT_TRUE(combo.m_states.empty());
     MoveCursorTo(*host, CPoint(400, 350));
     Hover();
-    EXPECT_EQ(combo.m_states, std::vector<int>{ xtFlatNormal });
+    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatNormal});
     Hover();
     EXPECT_TRUE(combo.m_states.empty());
 }
@@ -210,15 +209,16 @@ TEST_F(FlatComboTest, CoveredComboDrawsNormalUnderTheCursor)
     MoveCursorTo(combo, CPoint(5, 5));
     combo.m_states.clear();
     combo.DrawFlat(&canvas.dc());
-    EXPECT_EQ(combo.m_states, std::vector<int>{ xtFlatHot });
+    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatHot});
 
     CRect rc;
     combo.GetWindowRect(&rc);
     CWnd cover;
-    ASSERT_TRUE(cover.CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "cover", WS_POPUP | WS_VISIBLE, rc, NULL, 0));
+    ASSERT_TRUE(
+        cover.CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "cover", WS_POPUP | WS_VISIBLE, rc, NULL, 0));
     combo.m_states.clear();
     combo.DrawFlat(&canvas.dc());
-    EXPECT_EQ(combo.m_states, std::vector<int>{ xtFlatNormal });
+    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatNormal});
     cover.DestroyWindow();
 }
 

@@ -13,7 +13,7 @@ namespace {
 class CRecordingList : public CListCtrl
 {
 public:
-    std::vector<std::pair<int, int>> m_clicks;  // iItem, iButton
+    std::vector<std::pair<int, int>> m_clicks; // iItem, iButton
 
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
@@ -55,7 +55,10 @@ protected:
         list.GetColumn(iCol, &lvc);
         return lvc.fmt & LVCFMT_JUSTIFYMASK;
     }
-    BOOL IsChecked(CMenu* pPopup, UINT nID) { return (pPopup->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+    BOOL IsChecked(CMenu* pPopup, UINT nID)
+    {
+        return (pPopup->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
     BOOL CursorIsArrowAt(CPoint pt)
     {
         header.ClientToScreen(&pt);

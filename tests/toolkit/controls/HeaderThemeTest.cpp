@@ -20,8 +20,7 @@ struct FactoryCase
 };
 
 class HeaderThemeFactoryTest : public ::testing::TestWithParam<FactoryCase>
-{
-};
+{};
 
 TEST_P(HeaderThemeFactoryTest, MakesTheThemeOfTheIdAndRecordsTheId)
 {
@@ -38,11 +37,11 @@ TEST_P(HeaderThemeFactoryTest, MakesTheThemeOfTheIdAndRecordsTheId)
 }
 
 const FactoryCase kFactoryCases[] = {
-    { "ClassicForZero", 0, typeid(CXTHeaderTheme), 7, CSize(6, 0), CSize(8, 7) },
-    { "OfficeXP", 1, typeid(CXTHeaderThemeOfficeXP), 4, CSize(6, 0), CSize(8, 7) },
-    { "Office2003", 2, typeid(CXTHeaderThemeOffice2003), 4, CSize(6, 2), CSize(8, 7) },
-    { "ClassicForThree", 3, typeid(CXTHeaderTheme), 7, CSize(6, 0), CSize(8, 7) },
-    { "ClassicForAnyOther", 42, typeid(CXTHeaderTheme), 7, CSize(6, 0), CSize(8, 7) },
+    {"ClassicForZero", 0, typeid(CXTHeaderTheme), 7, CSize(6, 0), CSize(8, 7)},
+    {"OfficeXP", 1, typeid(CXTHeaderThemeOfficeXP), 4, CSize(6, 0), CSize(8, 7)},
+    {"Office2003", 2, typeid(CXTHeaderThemeOffice2003), 4, CSize(6, 2), CSize(8, 7)},
+    {"ClassicForThree", 3, typeid(CXTHeaderTheme), 7, CSize(6, 0), CSize(8, 7)},
+    {"ClassicForAnyOther", 42, typeid(CXTHeaderTheme), 7, CSize(6, 0), CSize(8, 7)},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ids, HeaderThemeFactoryTest, ::testing::ValuesIn(kFactoryCases),
@@ -59,8 +58,7 @@ struct TextRectCase
 };
 
 class HeaderTextRectTest : public ::testing::TestWithParam<TextRectCase>
-{
-};
+{};
 
 TEST_P(HeaderTextRectTest, PlacesTheTextInsideThePaddingAndTheArrowRoom)
 {
@@ -71,11 +69,11 @@ TEST_P(HeaderTextRectTest, PlacesTheTextInsideThePaddingAndTheArrowRoom)
 
 // A column 100 wide and 20 high; padding 6, arrow 8 + 2 x 10.
 const TextRectCase kTextRectCases[] = {
-    { "LeftCentredVertically", HDF_LEFT, FALSE, CRect(0, 0, 100, 20), CSize(30, 10), CRect(6, 5, 36, 15) },
-    { "Centre", HDF_CENTER, FALSE, CRect(0, 0, 100, 20), CSize(30, 10), CRect(35, 5, 65, 15) },
-    { "SortColumnLosesArrowRoom", HDF_LEFT, TRUE, CRect(0, 0, 100, 20), CSize(200, 10), CRect(6, 5, 66, 15) },
-    { "SortColumnRightAligned", HDF_RIGHT, TRUE, CRect(0, 0, 100, 20), CSize(30, 10), CRect(36, 5, 66, 15) },
-    { "NarrowerThanTheMargins", HDF_LEFT, FALSE, CRect(0, 0, 10, 20), CSize(30, 10), CRect(6, 5, 4, 15) },
+    {"LeftCentredVertically", HDF_LEFT, FALSE, CRect(0, 0, 100, 20), CSize(30, 10), CRect(6, 5, 36, 15)},
+    {"Centre", HDF_CENTER, FALSE, CRect(0, 0, 100, 20), CSize(30, 10), CRect(35, 5, 65, 15)},
+    {"SortColumnLosesArrowRoom", HDF_LEFT, TRUE, CRect(0, 0, 100, 20), CSize(200, 10), CRect(6, 5, 66, 15)},
+    {"SortColumnRightAligned", HDF_RIGHT, TRUE, CRect(0, 0, 100, 20), CSize(30, 10), CRect(36, 5, 66, 15)},
+    {"NarrowerThanTheMargins", HDF_LEFT, FALSE, CRect(0, 0, 10, 20), CSize(30, 10), CRect(6, 5, 4, 15)},
 };
 
 INSTANTIATE_TEST_SUITE_P(Columns, HeaderTextRectTest, ::testing::ValuesIn(kTextRectCases),
@@ -121,9 +119,10 @@ protected:
                 COLORREF cr = canvas.Pixel(x, y);
                 if (cr != theme.m_crHilight && cr != theme.m_crShadow)
                     continue;
-                rc = rc.IsRectEmpty() ? CRect(x, y, x + 1, y + 1)
-                                      : CRect(std::min<int>(rc.left, x), std::min<int>(rc.top, y),
-                                              std::max<int>(rc.right, x + 1), std::max<int>(rc.bottom, y + 1));
+                rc = rc.IsRectEmpty()
+                         ? CRect(x, y, x + 1, y + 1)
+                         : CRect(std::min<int>(rc.left, x), std::min<int>(rc.top, y),
+                                 std::max<int>(rc.right, x + 1), std::max<int>(rc.bottom, y + 1));
             }
         return rc;
     }

@@ -17,7 +17,8 @@ HICON MakeIcon(int cx, int cy, bool monochrome = false)
         return ::CreateIcon(NULL, cx, cy, 1, 1, &andBits[0], &xorBits[0]);
     }
     HDC hScreen = ::GetDC(NULL);
-    ICONINFO info = { TRUE, 0, 0, ::CreateBitmap(cx, cy, 1, 1, NULL), ::CreateCompatibleBitmap(hScreen, cx, cy) };
+    ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(cx, cy, 1, 1, NULL),
+                     ::CreateCompatibleBitmap(hScreen, cx, cy)};
     ::ReleaseDC(NULL, hScreen);
     HICON hIcon = ::CreateIconIndirect(&info);
     ::DeleteObject(info.hbmMask);
@@ -72,16 +73,17 @@ TEST(IconHolder, ExtentOfColourAndMonochromeIcons)
 
 TEST(IconHolder, ScaleToFitKeepsTheAspectRatio)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         int iconCx, iconCy, boxCx, boxCy;
         CSize expected;
     } rows[] = {
-        { "wide icon in a square", 32, 16, 16, 16, CSize(16, 8) },
-        { "tall icon in a square", 16, 32, 16, 16, CSize(8, 16) },
-        { "same ratio", 32, 32, 16, 16, CSize(16, 16) },
-        { "square icon in a wide box", 32, 32, 40, 20, CSize(20, 20) },
-        { "zero box", 32, 16, 0, 0, CSize(0, 0) },
+        {"wide icon in a square", 32, 16, 16, 16, CSize(16, 8)},
+        {"tall icon in a square", 16, 32, 16, 16, CSize(8, 16)},
+        {"same ratio", 32, 32, 16, 16, CSize(16, 16)},
+        {"square icon in a wide box", 32, 32, 40, 20, CSize(20, 20)},
+        {"zero box", 32, 16, 0, 0, CSize(0, 0)},
     };
     for (const Row& row : rows)
     {
@@ -114,7 +116,8 @@ TEST(ModuleHolder, AsksTheLibraryForItsVersion)
 
 TEST(PathParts, SplitsPathsIntoFourParts)
 {
-    struct Row {
+    struct Row
+    {
         const char* path;
         const char* drive;
         const char* dir;
@@ -123,12 +126,12 @@ TEST(PathParts, SplitsPathsIntoFourParts)
         const char* drivePath;
         const char* fileName;
     } rows[] = {
-        { "C:\\news\\conf.xml", "C:", "\\news\\", "conf", ".xml", "C:\\news\\", "conf.xml" },
-        { "\\news\\conf.xml", "", "\\news\\", "conf", ".xml", "\\news\\", "conf.xml" },
-        { "conf", "", "", "conf", "", "", "conf" },
-        { "C:a.b.c", "C:", "", "a.b", ".c", "C:", "a.b.c" },
-        { "C:/dir.d/name", "C:", "/dir.d/", "name", "", "C:/dir.d/", "name" },
-        { "", "", "", "", "", "", "" },
+        {"C:\\news\\conf.xml", "C:", "\\news\\", "conf", ".xml", "C:\\news\\", "conf.xml"},
+        {"\\news\\conf.xml", "", "\\news\\", "conf", ".xml", "\\news\\", "conf.xml"},
+        {"conf", "", "", "conf", "", "", "conf"},
+        {"C:a.b.c", "C:", "", "a.b", ".c", "C:", "a.b.c"},
+        {"C:/dir.d/name", "C:", "/dir.d/", "name", "", "C:/dir.d/", "name"},
+        {"", "", "", "", "", "", ""},
     };
     for (const Row& row : rows)
     {

@@ -38,11 +38,11 @@ protected:
     void SetUp() override
     {
         host = &ListEditHost();
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 400, 200), host,
-                                IDC_LIST_EDIT_TEST));
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 400, 200),
+                                host, IDC_LIST_EDIT_TEST));
         for (int i = 0; i < 3; i++)
             list.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
-        const char* rows[3][3] = { { "a", "a1", "a2" }, { "b", "b1", "b2" }, { "c", "c1", "c2" } };
+        const char* rows[3][3] = {{"a", "a1", "a2"}, {"b", "b1", "b2"}, {"c", "c1", "c2"}};
         for (int i = 0; i < 3; i++)
         {
             list.InsertItem(i, rows[i][0]);
@@ -68,7 +68,7 @@ TEST_F(ListBaseTest, SameHeaderClickedTwiceSortsAscendingThenDescending)
     ClickHeaderColumn(list.m_flatHeader, 1);
     ClickHeaderColumn(list.m_flatHeader, 2);
     ClickHeaderColumn(list.m_flatHeader, 1);
-    std::vector<std::pair<int, BOOL>> expected = { { 1, TRUE }, { 1, FALSE }, { 2, TRUE }, { 1, TRUE } };
+    std::vector<std::pair<int, BOOL>> expected = {{1, TRUE}, {1, FALSE}, {2, TRUE}, {1, TRUE}};
     EXPECT_EQ(list.m_sorts, expected);
     BOOL bAscending = FALSE;
     EXPECT_EQ(list.m_flatHeader.GetSortColumn(&bAscending), 1);
@@ -84,7 +84,7 @@ TEST_F(ListBaseTest, HeaderMenuSortsInTheChosenDirection)
     list.m_flatHeader.m_ptContextMenu = rc.CenterPoint();
     list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTDSC);
     list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTASC);
-    std::vector<std::pair<int, BOOL>> expected = { { 2, FALSE }, { 2, TRUE } };
+    std::vector<std::pair<int, BOOL>> expected = {{2, FALSE}, {2, TRUE}};
     EXPECT_EQ(list.m_sorts, expected);
     EXPECT_EQ(list.GetSortColumn(), 2);
 }
@@ -142,7 +142,7 @@ struct CellColorCase
     BOOL bRowColors;
     BOOL bCustom;
     BOOL bSelected;
-    int nSubItem;  // the sort column is 1
+    int nSubItem; // the sort column is 1
     COLORREF crText;
     COLORREF crBack;
 };
@@ -157,8 +157,7 @@ const COLORREF kSortBack = RGB(100, 200, 50);
 const COLORREF kBlended = RGB(150, 150, 25);
 
 class CellColorTest : public ListBaseTest, public ::testing::WithParamInterface<CellColorCase>
-{
-};
+{};
 
 TEST_P(CellColorTest, ChoosesByPrecedence)
 {
@@ -187,15 +186,15 @@ TEST_P(CellColorTest, ChoosesByPrecedence)
 
 // CLR_DEFAULT stands for the system colour.
 const CellColorCase kCellColorCases[] = {
-    { "DisabledBeatsEverything", TRUE, TRUE, TRUE, TRUE, FALSE, 1, CLR_DEFAULT, CLR_DEFAULT },
-    { "SortedColumnShaded", FALSE, TRUE, FALSE, TRUE, FALSE, 1, kSortText, kSortBack },
-    { "RowColorsBlendInTheSortedColumn", FALSE, TRUE, TRUE, TRUE, FALSE, 1, kRowText, kBlended },
-    { "RowColorsElsewhere", FALSE, TRUE, TRUE, TRUE, FALSE, 2, kRowText, kRowBack },
-    { "SelectedRowIgnoresRowColors", FALSE, FALSE, TRUE, TRUE, TRUE, 2, kListText, kListBack },
-    { "SelectedRowInTheSortedColumn", FALSE, TRUE, TRUE, FALSE, TRUE, 1, kSortText, kSortBack },
-    { "CustomColors", FALSE, FALSE, FALSE, TRUE, FALSE, 1, kListText, kListBack },
-    { "ShadingOffIgnoresTheSortColumn", FALSE, FALSE, FALSE, FALSE, FALSE, 1, CLR_DEFAULT, CLR_DEFAULT },
-    { "SystemColours", FALSE, FALSE, FALSE, FALSE, FALSE, 0, CLR_DEFAULT, CLR_DEFAULT },
+    {"DisabledBeatsEverything", TRUE, TRUE, TRUE, TRUE, FALSE, 1, CLR_DEFAULT, CLR_DEFAULT},
+    {"SortedColumnShaded", FALSE, TRUE, FALSE, TRUE, FALSE, 1, kSortText, kSortBack},
+    {"RowColorsBlendInTheSortedColumn", FALSE, TRUE, TRUE, TRUE, FALSE, 1, kRowText, kBlended},
+    {"RowColorsElsewhere", FALSE, TRUE, TRUE, TRUE, FALSE, 2, kRowText, kRowBack},
+    {"SelectedRowIgnoresRowColors", FALSE, FALSE, TRUE, TRUE, TRUE, 2, kListText, kListBack},
+    {"SelectedRowInTheSortedColumn", FALSE, TRUE, TRUE, FALSE, TRUE, 1, kSortText, kSortBack},
+    {"CustomColors", FALSE, FALSE, FALSE, TRUE, FALSE, 1, kListText, kListBack},
+    {"ShadingOffIgnoresTheSortColumn", FALSE, FALSE, FALSE, FALSE, FALSE, 1, CLR_DEFAULT, CLR_DEFAULT},
+    {"SystemColours", FALSE, FALSE, FALSE, FALSE, FALSE, 0, CLR_DEFAULT, CLR_DEFAULT},
 };
 
 INSTANTIATE_TEST_SUITE_P(Precedence, CellColorTest, ::testing::ValuesIn(kCellColorCases),
@@ -210,7 +209,8 @@ TEST_F(ListBaseTest, CustomDrawAsksForSubItemsAndFillsTheirColours)
     draw.nmcd.hdr.idFrom = IDC_LIST_EDIT_TEST;
     draw.nmcd.hdr.code = NM_CUSTOMDRAW;
     draw.nmcd.dwDrawStage = CDDS_PREPAINT;
-    EXPECT_EQ(ListEditHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw), CDRF_NOTIFYSUBITEMDRAW);
+    EXPECT_EQ(ListEditHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw),
+              CDRF_NOTIFYSUBITEMDRAW);
     draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
     draw.nmcd.dwItemSpec = 1;
     draw.iSubItem = 2;
@@ -255,7 +255,8 @@ private:
 std::vector<int> LoadedWidths(int nCols, LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
     CSortRecordingList list;
-    EXPECT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(), IDC_LIST_EDIT_TEST));
+    EXPECT_TRUE(
+        list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(), IDC_LIST_EDIT_TEST));
     for (int i = 0; i < nCols; i++)
         list.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
     list.AutoSaveColumns(lpszSection, lpszEntry, lpszDefault);
@@ -274,8 +275,8 @@ TEST_F(ListBaseTest, ColumnWidthsRoundTripThroughTheProfile)
     list.SetColumnWidth(2, 90);
     list.DestroyWindow();
     // A column never saved keeps its width, and so does an empty field.
-    EXPECT_EQ(LoadedWidths(4, "List Test", "Widths", NULL), std::vector<int>({ 50, 70, 90, 100 }));
-    EXPECT_EQ(LoadedWidths(3, "Another Section", NULL, "30,,40"), std::vector<int>({ 30, 100, 40 }));
+    EXPECT_EQ(LoadedWidths(4, "List Test", "Widths", NULL), std::vector<int>({50, 70, 90, 100}));
+    EXPECT_EQ(LoadedWidths(3, "Another Section", NULL, "30,,40"), std::vector<int>({30, 100, 40}));
 }
 
 TEST_F(ListBaseTest, PaintShadesTheSortedColumnBelowTheRows)
@@ -300,15 +301,15 @@ TEST_F(ListBaseTest, PaintShadesTheSortedColumnBelowTheRows)
 TEST(ListView, HeaderClicksSortTheView)
 {
     CSortRecordingView* pView = new CSortRecordingView;
-    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 150), &ListEditHost(),
-                              IDC_LIST_EDIT_TEST));
+    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 150),
+                              &ListEditHost(), IDC_LIST_EDIT_TEST));
     CListCtrl& list = pView->GetListCtrl();
     list.InsertColumn(0, "One", LVCFMT_LEFT, 100);
     list.InsertColumn(1, "Two", LVCFMT_LEFT, 100);
     ASSERT_TRUE(pView->SubclassHeader(TRUE));
     ClickHeaderColumn(pView->m_flatHeader, 1);
     ClickHeaderColumn(pView->m_flatHeader, 1);
-    std::vector<std::pair<int, BOOL>> expected = { { 1, TRUE }, { 1, FALSE } };
+    std::vector<std::pair<int, BOOL>> expected = {{1, TRUE}, {1, FALSE}};
     EXPECT_EQ(pView->m_sorts, expected);
     // A view deletes itself with its window.
     pView->DestroyWindow();

@@ -28,4 +28,7 @@ void ClickHeaderColumn(CWnd& header, int iCol);
 void DragHeaderDivider(CWnd& header, int iCol, int x);
 void DoubleClickHeaderDivider(CWnd& header, int iCol);
 
-enum { IDC_LIST_EDIT_TEST = 300 };
+enum
+{
+    IDC_LIST_EDIT_TEST = 300
+};

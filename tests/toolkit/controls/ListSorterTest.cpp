@@ -13,8 +13,8 @@ struct SortCase
     const char* name;
     XTSortType type;
     BOOL ascending;
-    std::vector<std::string> texts;   // column 1 of rows 0, 1, ...
-    std::vector<std::string> sorted;  // column 1 after the sort
+    std::vector<std::string> texts;  // column 1 of rows 0, 1, ...
+    std::vector<std::string> sorted; // column 1 after the sort
 };
 
 class ListSorterTest : public ::testing::TestWithParam<SortCase>
@@ -68,16 +68,25 @@ TEST_P(ListSorterTest, OrdersRowsAndGivesTheItemDataBack)
 }
 
 const SortCase kSortCases[] = {
-    { "IntegersWithTextAsZero", xtSortInt, TRUE, { "10", "9", "abc" }, { "abc", "9", "10" } },
-    { "IntegersAtTheLimits", xtSortInt, TRUE, { "2147483647", "-2147483648", "0" },
-      { "-2147483648", "0", "2147483647" } },
-    { "StringsCaseSensitive", xtSortString, TRUE, { "beta", "Beta", "alpha" }, { "Beta", "alpha", "beta" } },
-    { "StringsDescending", xtSortString, FALSE, { "beta", "Beta", "alpha" }, { "beta", "alpha", "Beta" } },
-    { "Dates", xtSortDate, TRUE, { "3/1/2024", "12/25/2023", "1/15/2024" },
-      { "12/25/2023", "1/15/2024", "3/1/2024" } },
-    { "DatesDescending", xtSortDate, FALSE, { "3/1/2024", "12/25/2023", "1/15/2024" },
-      { "3/1/2024", "1/15/2024", "12/25/2023" } },
-    { "Decimals", xtSortDecimal, TRUE, { "2.5", "-1.25", "2.45" }, { "-1.25", "2.45", "2.5" } },
+    {"IntegersWithTextAsZero", xtSortInt, TRUE, {"10", "9", "abc"}, {"abc", "9", "10"}},
+    {"IntegersAtTheLimits",
+     xtSortInt,
+     TRUE,
+     {"2147483647", "-2147483648", "0"},
+     {"-2147483648", "0", "2147483647"}},
+    {"StringsCaseSensitive", xtSortString, TRUE, {"beta", "Beta", "alpha"}, {"Beta", "alpha", "beta"}},
+    {"StringsDescending", xtSortString, FALSE, {"beta", "Beta", "alpha"}, {"beta", "alpha", "Beta"}},
+    {"Dates",
+     xtSortDate,
+     TRUE,
+     {"3/1/2024", "12/25/2023", "1/15/2024"},
+     {"12/25/2023", "1/15/2024", "3/1/2024"}},
+    {"DatesDescending",
+     xtSortDate,
+     FALSE,
+     {"3/1/2024", "12/25/2023", "1/15/2024"},
+     {"3/1/2024", "1/15/2024", "12/25/2023"}},
+    {"Decimals", xtSortDecimal, TRUE, {"2.5", "-1.25", "2.45"}, {"-1.25", "2.45", "2.5"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Types, ListSorterTest, ::testing::ValuesIn(kSortCases),
@@ -89,24 +98,23 @@ struct CompareCase
     const char* text1;
     const char* text2;
     LPARAM param;
-    int sign;  // of the answer
+    int sign; // of the answer
 };
 
 const CompareCase kCompareCases[] = {
-    { "EqualIntegers", "7", "7", xtSortInt, 0 },
-    { "IntegersThatOverflowASubtraction", "2147483647", "-2147483648", xtSortInt, 1 },
-    { "IntegersThatOverflowDescending", "2147483647", "-2147483648", -xtSortInt, -1 },
-    { "EqualStrings", "same", "same", xtSortString, 0 },
-    { "EqualDates", "1/15/2024", "1/15/2024", xtSortDate, 0 },
-    { "UnparsableDate", "not a date", "1/15/2024", xtSortDate, 0 },
-    { "UnparsableDateDescending", "1/15/2024", "never", -xtSortDate, 0 },
-    { "EqualDecimals", "2.50", "2.5", xtSortDecimal, 0 },
-    { "UnknownType", "1", "2", 9, 0 },
+    {"EqualIntegers", "7", "7", xtSortInt, 0},
+    {"IntegersThatOverflowASubtraction", "2147483647", "-2147483648", xtSortInt, 1},
+    {"IntegersThatOverflowDescending", "2147483647", "-2147483648", -xtSortInt, -1},
+    {"EqualStrings", "same", "same", xtSortString, 0},
+    {"EqualDates", "1/15/2024", "1/15/2024", xtSortDate, 0},
+    {"UnparsableDate", "not a date", "1/15/2024", xtSortDate, 0},
+    {"UnparsableDateDescending", "1/15/2024", "never", -xtSortDate, 0},
+    {"EqualDecimals", "2.50", "2.5", xtSortDecimal, 0},
+    {"UnknownType", "1", "2", 9, 0},
 };
 
 class ListSorterCompareTest : public ::testing::TestWithParam<CompareCase>
-{
-};
+{};
 
 TEST_P(ListSorterCompareTest, AnswersTheSignOfTheOrder)
 {

@@ -1,8 +1,7 @@
 #include "NotifyRecorderWnd.h"
 
 NotifyRecorderWnd::NotifyRecorderWnd() : CTestWindow(CSize(640, 480))
-{
-}
+{}
 
 void NotifyRecorderWnd::Reset()
 {
@@ -57,8 +56,8 @@ BOOL NotifyRecorderWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
             m_selChangedNew.push_back(pTree->itemNew.hItem);
             m_selChangedOld.push_back(pTree->itemOld.hItem);
         }
-        if (pHeader->code == TVN_SELCHANGINGA && m_hVetoItem != NULL &&
-            (pTree->itemNew.hItem == m_hVetoItem || pTree->itemOld.hItem == m_hVetoItem))
+        if (pHeader->code == TVN_SELCHANGINGA && m_hVetoItem != NULL
+            && (pTree->itemNew.hItem == m_hVetoItem || pTree->itemOld.hItem == m_hVetoItem))
         {
             *pResult = 1;
             return TRUE;

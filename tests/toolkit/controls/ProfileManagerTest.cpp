@@ -12,11 +12,16 @@ namespace {
 const char kCompany[] = "Tidewatch Profile Tests";
 const char kApplication[] = "Profile Manager";
 
-enum Mode { kRegistry, kIniFile };
+enum Mode
+{
+    kRegistry,
+    kIniFile
+};
 
 // A profile manager under HKEY_CURRENT_USER\Software\<test company>, or on an
 // INI file in the temporary folder; both are removed after each case.
-class ProfileManagerTest : public ::testing::TestWithParam<Mode> {
+class ProfileManagerTest : public ::testing::TestWithParam<Mode>
+{
 protected:
     void SetUp() override
     {
@@ -53,7 +58,7 @@ TEST_P(ProfileManagerTest, EachValueKindRoundTrips)
     EXPECT_STREQ("x", profile.GetProfileString("Columns", "Missing", "x"));
     EXPECT_STREQ("", profile.GetProfileString("Columns", "Missing", NULL));
 
-    const BYTE bytes[] = { 0x00, 0x12, 0xAB, 0xFF, 0x7F };
+    const BYTE bytes[] = {0x00, 0x12, 0xAB, 0xFF, 0x7F};
     EXPECT_TRUE(profile.WriteProfileBinary("Data", "Blob", bytes, sizeof bytes));
     BYTE* pData = NULL;
     UINT nBytes = 0;
@@ -90,7 +95,7 @@ TEST_P(ProfileManagerTest, EachValueKindRoundTrips)
 TEST_P(ProfileManagerTest, ValuesOfAnotherTypeOrSizeReadAsDefaults)
 {
     profile.WriteProfileString("Settings", "Text", "12");
-    const BYTE six[6] = { 1, 2, 3, 4, 5, 6 };
+    const BYTE six[6] = {1, 2, 3, 4, 5, 6};
     profile.WriteProfileBinary("Settings", "Six", six, sizeof six);
     CRect rect(1, 2, 3, 4);
     profile.WriteProfileRect("Settings", "Rect", &rect);
@@ -181,8 +186,8 @@ TEST_P(ProfileManagerTest, EnumeratesValuesAndKeys)
     ASSERT_EQ(3, profile.EnumValues("Enum", &types, &names));
     ASSERT_EQ(3, names.GetSize());
     // The store decides the order.
-    std::set<std::string> listed = { (LPCTSTR)names[0], (LPCTSTR)names[1], (LPCTSTR)names[2] };
-    EXPECT_EQ((std::set<std::string>{ "Blob", "Count", "Name" }), listed);
+    std::set<std::string> listed = {(LPCTSTR)names[0], (LPCTSTR)names[1], (LPCTSTR)names[2]};
+    EXPECT_EQ((std::set<std::string>{"Blob", "Count", "Name"}), listed);
     void* pType = NULL;
     ASSERT_TRUE(types.Lookup("Blob", pType));
     EXPECT_EQ(GetParam() == kRegistry ? REG_BINARY : REG_SZ, (DWORD)(DWORD_PTR)pType);
@@ -209,7 +214,7 @@ TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
     XTAuxData()->SetINIFileName(iniFile);
     CXTProfileManager profile(HKEY_CURRENT_USER);
 
-    const BYTE bytes[] = { 0x12, 0xAB };
+    const BYTE bytes[] = {0x12, 0xAB};
     EXPECT_TRUE(profile.WriteProfileBinary("Data", "Pair", bytes, sizeof bytes));
     char text[16] = "";
     ::GetPrivateProfileStringA("Data", "Pair", "", text, sizeof text, iniFile);

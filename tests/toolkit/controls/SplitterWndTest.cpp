@@ -40,7 +40,7 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CSplitterFailingView, CView)
 BEGIN_MESSAGE_MAP(CSplitterFailingView, CView)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 int CSplitterFailingView::destroyed = 0;
 
@@ -61,7 +61,11 @@ public:
     }
     using CXTSplitterWnd::HitTest;
     // Full drag for the live-resize cases.
-    void AllowFullDrag() { m_dwSplitterStyle &= ~SplitterNoFullDrag; SetFullDrag(TRUE); }
+    void AllowFullDrag()
+    {
+        m_dwSplitterStyle &= ~SplitterNoFullDrag;
+        SetFullDrag(TRUE);
+    }
 };
 
 void SendMouse(CWnd* pWnd, UINT message, CPoint pt)
@@ -92,13 +96,15 @@ int RowHeight(CSplitterWnd& splitter, int row)
 
 // The main window's client area in an 800 x 600 frame: a 1 x 2 splitter whose
 // right pane is a 2 x 1 splitter with the list over the preview.
-class XTSplitterTest : public FrameTest<CTestFrame, 800, 600> {
+class XTSplitterTest : public FrameTest<CTestFrame, 800, 600>
+{
 protected:
     void Prepare() override
     {
         ASSERT_TRUE(outer.CreateStatic(frame, 1, 2));
         ASSERT_TRUE(outer.CreateView(0, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(175, 400), NULL));
-        ASSERT_TRUE(nested.CreateStatic(&outer, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, outer.IdFromRowCol(0, 1)));
+        ASSERT_TRUE(
+            nested.CreateStatic(&outer, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, outer.IdFromRowCol(0, 1)));
         ASSERT_TRUE(nested.CreateView(0, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(375, 200), NULL));
         ASSERT_TRUE(nested.CreateView(1, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(0, 0), NULL));
         frame->RecalcLayout();
@@ -340,16 +346,17 @@ TEST(XTSplitterTheme, Office2003TakesTheSchemeColoursUnlessTheyAreOff)
     EXPECT_EQ(2, pOffice->GetThemeId());
     CXTSplitterTheme* pTheme = (CXTSplitterTheme*)pOffice;
 
-    struct Row {
+    struct Row
+    {
         int scheme;
         BOOL disabled;
         COLORREF face, shadow;
     } rows[] = {
-        { xtpSystemThemeBlue, FALSE, RGB(216, 231, 252), RGB(158, 190, 245) },
-        { xtpSystemThemeOlive, FALSE, RGB(226, 231, 191), RGB(171, 192, 138) },
-        { xtpSystemThemeSilver, FALSE, RGB(223, 223, 234), RGB(177, 176, 195) },
-        { xtpSystemThemeBlue, TRUE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW) },
-        { xtpSystemThemeNone, FALSE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW) },
+        {xtpSystemThemeBlue, FALSE, RGB(216, 231, 252), RGB(158, 190, 245)},
+        {xtpSystemThemeOlive, FALSE, RGB(226, 231, 191), RGB(171, 192, 138)},
+        {xtpSystemThemeSilver, FALSE, RGB(223, 223, 234), RGB(177, 176, 195)},
+        {xtpSystemThemeBlue, TRUE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW)},
+        {xtpSystemThemeNone, FALSE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW)},
     };
     for (const Row& row : rows)
     {

@@ -7,7 +7,13 @@
 
 namespace {
 
-enum { ID_PANE_A = 14201, ID_PANE_B = 14202, ID_PANE_NEW = 14203, ID_PANE_END = 14204 };
+enum
+{
+    ID_PANE_A = 14201,
+    ID_PANE_B = 14202,
+    ID_PANE_NEW = 14203,
+    ID_PANE_END = 14204
+};
 
 // A hosted window that counts its deletions.
 class CCountedStatic : public CStatic
@@ -34,12 +40,13 @@ CRect PaneRect(CXTPStatusBar& bar, UINT nID)
 }
 
 // A frame with the main window's kind of bar: the message pane, then A and B.
-class XTPStatusBarTest : public FrameTest<CTestFrame, 600, 300> {
+class XTPStatusBarTest : public FrameTest<CTestFrame, 600, 300>
+{
 protected:
     void Prepare() override
     {
         ASSERT_TRUE(bar.Create(frame));
-        const UINT ids[] = { ID_SEPARATOR, ID_PANE_A, ID_PANE_B };
+        const UINT ids[] = {ID_SEPARATOR, ID_PANE_A, ID_PANE_B};
         ASSERT_TRUE(bar.SetIndicators(ids, 3));
         bar.SetPaneWidth(1, 50);
         bar.SetPaneWidth(2, 60);
@@ -184,7 +191,7 @@ TEST(XTPStatusBarLifetime, DestructorTouchesOnlyLiveWindowsAndDeletesOnlyWhatItO
     {
         CXTPStatusBar bar;
         ASSERT_TRUE(bar.Create(frame));
-        const UINT ids[] = { ID_SEPARATOR, ID_PANE_A, ID_PANE_B };
+        const UINT ids[] = {ID_SEPARATOR, ID_PANE_A, ID_PANE_B};
         ASSERT_TRUE(bar.SetIndicators(ids, 3));
         CCountedStatic* pOwned = NewHosted(&bar);
         CCountedStatic* pGone = NewHosted(&bar);

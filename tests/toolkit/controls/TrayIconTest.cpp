@@ -19,7 +19,7 @@ int g_refuseCalls = 0;
 
 BOOL WINAPI RecordShellCall(DWORD dwMessage, PNOTIFYICONDATAA pData)
 {
-    ShellCall call = { dwMessage, *pData };
+    ShellCall call = {dwMessage, *pData};
     g_shellCalls.push_back(call);
     if (g_refuseCalls > 0)
     {
@@ -61,7 +61,8 @@ protected:
     }
 };
 
-class TrayIconTest : public ::testing::Test {
+class TrayIconTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -69,10 +70,7 @@ protected:
         g_refuseCalls = 0;
         XTSetShellNotifyIconForTesting(RecordShellCall);
     }
-    void TearDown() override
-    {
-        XTSetShellNotifyIconForTesting(NULL);
-    }
+    void TearDown() override { XTSetShellNotifyIconForTesting(NULL); }
 
     // Creates the icon with the test tooltip and forgets the calls so far.
     void CreateIcon(LPCTSTR lpszTooltip = "Tidewatch")
@@ -134,19 +132,20 @@ TEST_F(TrayIconTest, TextsAreCutToTheirFields)
 
 TEST(TrayIconText, CutsOnACharacterBoundary)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         const char* text;
         int maxBytes;
         UINT codePage;
         const char* expected;
     } rows[] = {
-        { "short text whole", "abc", 5, 1252, "abc" },
-        { "long text cut", "abcdef", 4, 1252, "abcd" },
-        { "double-byte character kept whole", "a\x82\xa0\x82\xa0", 3, 932, "a\x82\xa0" },
-        { "double-byte character not split", "a\x82\xa0\x82\xa0", 4, 932, "a\x82\xa0" },
-        { "lead byte at the end alone", "ab\x82", 3, 932, "ab\x82" },
-        { "no text", "", 3, 1252, "" },
+        {"short text whole", "abc", 5, 1252, "abc"},
+        {"long text cut", "abcdef", 4, 1252, "abcd"},
+        {"double-byte character kept whole", "a\x82\xa0\x82\xa0", 3, 932, "a\x82\xa0"},
+        {"double-byte character not split", "a\x82\xa0\x82\xa0", 4, 932, "a\x82\xa0"},
+        {"lead byte at the end alone", "ab\x82", 3, 932, "ab\x82"},
+        {"no text", "", 3, 1252, ""},
     };
     for (const Row& row : rows)
     {
@@ -208,13 +207,13 @@ TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
 {
     CreateIcon();
     HICON hNormal = tray.GetIcon();
-    UINT ids[] = { IDI_TRAY_FRAME1, IDI_TRAY_FRAME2, IDI_TRAY_FRAME3 };
-    CString tips[] = { "one", "", "three" };
+    UINT ids[] = {IDI_TRAY_FRAME1, IDI_TRAY_FRAME2, IDI_TRAY_FRAME3};
+    CString tips[] = {"one", "", "three"};
     ASSERT_TRUE(tray.SetAnimationIcons(ids, 3, tips));
     tray.StartAnimation(500);
 
     std::vector<HICON> shown;
-    const char* expectedTips[] = { "one", "one", "three", "one" };
+    const char* expectedTips[] = {"one", "one", "three", "one"};
     for (int tick = 0; tick < 4; tick++)
     {
         tray.SendMessage(WM_TIMER, 1001, 0);
@@ -243,7 +242,7 @@ TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
     EXPECT_EQ(hRestored, LastCall().data.hIcon);
 
     // A frame that does not load fails the whole call.
-    UINT missing[] = { IDI_TRAY_FRAME1, 14198 };
+    UINT missing[] = {IDI_TRAY_FRAME1, 14198};
     EXPECT_FALSE(tray.SetAnimationIcons(missing, 2, NULL));
 }
 

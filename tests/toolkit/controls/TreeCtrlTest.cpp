@@ -17,8 +17,7 @@ struct FindRow
 };
 
 class TreeFind : public ::testing::TestWithParam<FindRow>
-{
-};
+{};
 
 TEST_P(TreeFind, SearchEndsWithTheExpectedItem)
 {
@@ -29,20 +28,22 @@ TEST_P(TreeFind, SearchEndsWithTheExpectedItem)
     EXPECT_EQ(std::string(row.expected), fixture.NameOf(hFound));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TreeFind, ::testing::Values(
-    FindRow{"EmptyTextFindsNothing", "", false, true, false, "Alpha", ""},
-    FindRow{"StartItemItselfMatches", "alpha", false, true, false, "Alpha", "Alpha"},
-    FindRow{"CaseInsensitiveFindsOtherCase", "BETA", false, true, false, "abc", "Beta"},
-    FindRow{"CaseSensitiveSkipsOtherCase", "Beta", true, true, false, "alpha beta", "Beta"},
-    FindRow{"CaseSensitiveWithoutMatchEnds", "BETA", true, true, false, "Alpha", ""},
-    FindRow{"WholeWordSkipsLetterAndUnderscoreNeighbours", "ab", false, true, true, "abc", "ab."},
-    FindRow{"WholeWordMatchesAfterSpace", "ab", false, true, true, "Alpha", "x ab"},
-    FindRow{"WholeWordJudgesEveryHitOnTheWholeText", "ab", false, true, true, "abab", "x ab"},
-    FindRow{"DownwardWrapsToTheFirstItem", "Alpha", false, true, false, "Gamma", "Alpha"},
-    FindRow{"UpwardWrapsToTheLastItemOfTheWholeTree", "Gamma", false, false, false, "Alpha", "Gamma"},
-    FindRow{"UpwardFindsInAnEarlierBranch", "x ab", false, false, false, "Beta", "x ab"},
-    FindRow{"UpwardWithoutMatchEndsFromALaterTopLevelItem", "nothing", false, false, false, "Beta", ""},
-    FindRow{"DownwardWithoutMatchEnds", "nothing", false, true, true, "x_ab", ""}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TreeFind,
+    ::testing::Values(
+        FindRow{"EmptyTextFindsNothing", "", false, true, false, "Alpha", ""},
+        FindRow{"StartItemItselfMatches", "alpha", false, true, false, "Alpha", "Alpha"},
+        FindRow{"CaseInsensitiveFindsOtherCase", "BETA", false, true, false, "abc", "Beta"},
+        FindRow{"CaseSensitiveSkipsOtherCase", "Beta", true, true, false, "alpha beta", "Beta"},
+        FindRow{"CaseSensitiveWithoutMatchEnds", "BETA", true, true, false, "Alpha", ""},
+        FindRow{"WholeWordSkipsLetterAndUnderscoreNeighbours", "ab", false, true, true, "abc", "ab."},
+        FindRow{"WholeWordMatchesAfterSpace", "ab", false, true, true, "Alpha", "x ab"},
+        FindRow{"WholeWordJudgesEveryHitOnTheWholeText", "ab", false, true, true, "abab", "x ab"},
+        FindRow{"DownwardWrapsToTheFirstItem", "Alpha", false, true, false, "Gamma", "Alpha"},
+        FindRow{"UpwardWrapsToTheLastItemOfTheWholeTree", "Gamma", false, false, false, "Alpha", "Gamma"},
+        FindRow{"UpwardFindsInAnEarlierBranch", "x ab", false, false, false, "Beta", "x ab"},
+        FindRow{"UpwardWithoutMatchEndsFromALaterTopLevelItem", "nothing", false, false, false, "Beta", ""},
+        FindRow{"DownwardWithoutMatchEnds", "nothing", false, true, true, "x_ab", ""}),
     [](const ::testing::TestParamInfo<FindRow>& info) { return std::string(info.param.name); });
 
 TEST(TreeCtrl, WalkingAndSearchBelowAnItem)
@@ -182,7 +183,8 @@ TEST(TreeView, IsCreatableByNameAndWorksOnItsOwnWindow)
     ASSERT_NE(nullptr, pClass);
     CXTTreeView* pView = static_cast<CXTTreeView*>(pClass->CreateObject());
     ASSERT_NE(nullptr, pView);
-    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 200, 200), &host, 1002));
+    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 200, 200),
+                              &host, 1002));
     CTreeCtrl& tree = pView->GetTreeCtrl();
     HTREEITEM hFirst = tree.InsertItem("first");
     HTREEITEM hSecond = tree.InsertItem("second");

@@ -70,7 +70,8 @@ TEST(TreeMultiSelect, SelectionVetoedByTheOwnerStaysPut)
     EXPECT_TRUE(tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED));
     EXPECT_EQ("Alpha,Gamma", fixture.Selected());
     EXPECT_EQ("Alpha", fixture.Caret());
-    EXPECT_EQ(TVIS_FOCUSED | TVIS_SELECTED, tree.GetItemState(fixture["Alpha"], TVIS_FOCUSED | TVIS_SELECTED));
+    EXPECT_EQ(TVIS_FOCUSED | TVIS_SELECTED,
+              tree.GetItemState(fixture["Alpha"], TVIS_FOCUSED | TVIS_SELECTED));
     EXPECT_EQ(TVIS_SELECTED, tree.GetItemState(fixture["Gamma"], TVIS_FOCUSED | TVIS_SELECTED));
 }
 
@@ -155,8 +156,9 @@ TEST(TreeMultiSelect, RubberBandSelectsTheItemsItCrosses)
     tree.SelectItem(fixture["Alpha"]);
     CPoint ptStart = fixture.Empty();
     CPoint ptEnd(5, fixture.LabelCenter("abab").y);
-    fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON,
-                  {MultiTree::Move(CPoint(ptStart.x - 1, ptStart.y)), MultiTree::Move(ptEnd), MultiTree::Up(ptEnd)});
+    fixture.Press(
+        WM_LBUTTONDOWN, ptStart, MK_LBUTTON,
+        {MultiTree::Move(CPoint(ptStart.x - 1, ptStart.y)), MultiTree::Move(ptEnd), MultiTree::Up(ptEnd)});
     EXPECT_EQ("abab,Gamma", fixture.Selected());
     PumpPending();
 
@@ -195,8 +197,8 @@ TEST(TreeMultiSelect, EscapeDuringTheBandDeselectsEverything)
     tree.SetItemState(fixture["Beta"], TVIS_SELECTED, TVIS_SELECTED);
     CPoint ptStart = fixture.Empty();
     fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_SHIFT,
-                  {MultiTree::Move(CPoint(ptStart.x - 40, ptStart.y - 5)), MultiTree::Msg(WM_KEYDOWN, VK_ESCAPE, CPoint()),
-                   MultiTree::Up(ptStart)});
+                  {MultiTree::Move(CPoint(ptStart.x - 40, ptStart.y - 5)),
+                   MultiTree::Msg(WM_KEYDOWN, VK_ESCAPE, CPoint()), MultiTree::Up(ptStart)});
     EXPECT_EQ("", fixture.Selected());
     PumpPending();
 }
@@ -208,8 +210,7 @@ struct QuitRow
 };
 
 class TreeModalLoopQuit : public ::testing::TestWithParam<QuitRow>
-{
-};
+{};
 
 TEST_P(TreeModalLoopQuit, LoopEndsAndPostsTheQuitAgain)
 {
@@ -223,9 +224,11 @@ TEST_P(TreeModalLoopQuit, LoopEndsAndPostsTheQuitAgain)
     EXPECT_NE(fixture.tree.m_hWnd, ::GetCapture());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TreeModalLoopQuit, ::testing::Values(QuitRow{"ClickLoop", true},
-                                                                    QuitRow{"BandLoop", false}),
-                         [](const ::testing::TestParamInfo<QuitRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, TreeModalLoopQuit,
+                         ::testing::Values(QuitRow{"ClickLoop", true}, QuitRow{"BandLoop", false}),
+                         [](const ::testing::TestParamInfo<QuitRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(TreeMultiSelect, CollapsingMovesTheFocusOutOfTheBranch)
 {

@@ -14,7 +14,7 @@ TEST(ColorHelper, ChannelArithmeticIsClamped)
     EXPECT_EQ(RGB(125, 5, 3), (COLORREF)(clr / CXTPColorHelper(2, 2, 3)));
     EXPECT_EQ(RGB(255, 110, 110), (COLORREF)(clr + 100));
     EXPECT_EQ(RGB(255, 255, 255), (COLORREF)(clr + 1000)); // k clamped to 255 first
-    EXPECT_EQ(RGB(250, 10, 10), (COLORREF)(clr - (-5)));    // k clamped to 0
+    EXPECT_EQ(RGB(250, 10, 10), (COLORREF)(clr - (-5)));   // k clamped to 0
     EXPECT_EQ(RGB(0, 0, 0), (COLORREF)(CXTPColorHelper(0, 0, 0) * 7));
 }
 

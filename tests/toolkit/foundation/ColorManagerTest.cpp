@@ -15,13 +15,20 @@ COLORREF ClassicSysColor(int nIndex)
 {
     switch (nIndex)
     {
-    case COLOR_WINDOW: return RGB(255, 255, 255);
-    case COLOR_HIGHLIGHT: return RGB(10, 36, 106);
-    case COLOR_BTNFACE: return g_clrFace;
-    case COLOR_BTNSHADOW: return RGB(128, 128, 128);
-    case COLOR_GRAYTEXT: return RGB(128, 128, 128);
-    case COLOR_HIGHLIGHTTEXT: return RGB(255, 255, 255);
-    default: return RGB(0, 0, 0);
+    case COLOR_WINDOW:
+        return RGB(255, 255, 255);
+    case COLOR_HIGHLIGHT:
+        return RGB(10, 36, 106);
+    case COLOR_BTNFACE:
+        return g_clrFace;
+    case COLOR_BTNSHADOW:
+        return RGB(128, 128, 128);
+    case COLOR_GRAYTEXT:
+        return RGB(128, 128, 128);
+    case COLOR_HIGHLIGHTTEXT:
+        return RGB(255, 255, 255);
+    default:
+        return RGB(0, 0, 0);
     }
 }
 
@@ -29,7 +36,8 @@ const WCHAR* g_pszThemeFile;
 const WCHAR* g_pszThemeColor;
 HRESULT g_hrThemeName;
 
-HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszColor, int cchColor, LPWSTR, int)
+HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszColor, int cchColor, LPWSTR,
+                                       int)
 {
     wcsncpy(pszFile, g_pszThemeFile, cchFile);
     wcsncpy(pszColor, g_pszThemeColor, cchColor);
@@ -90,7 +98,8 @@ protected:
         g_pszThemeFile = pszFile;
         g_pszThemeColor = pszColor;
         g_hrThemeName = hr;
-        XTPUxThemeModule()->SetProc(xtpUxGetCurrentThemeName, reinterpret_cast<FARPROC>(FakeGetCurrentThemeName));
+        XTPUxThemeModule()->SetProc(xtpUxGetCurrentThemeName,
+                                    reinterpret_cast<FARPROC>(FakeGetCurrentThemeName));
     }
 
     CXTPColorManager m_colors;
@@ -176,15 +185,24 @@ TEST_F(ColorManagerTest, BlueOliveAndSilverTables)
         COLORREF clr54;
         COLORREF clrGradient[4][2];
     } schemes[] = {
-        {xtpSystemThemeBlue, RGB(0, 45, 150),
-         {{RGB(89, 135, 214), RGB(0, 45, 150)}, {RGB(158, 190, 245), RGB(196, 218, 250)},
-          {RGB(89, 135, 214), RGB(0, 45, 150)}, {RGB(221, 236, 254), RGB(129, 169, 226)}}},
-        {xtpSystemThemeOlive, RGB(96, 128, 88),
-         {{RGB(175, 192, 130), RGB(99, 122, 68)}, {RGB(217, 217, 167), RGB(242, 241, 228)},
-          {RGB(120, 142, 111), RGB(73, 91, 67)}, {RGB(244, 247, 222), RGB(183, 198, 145)}}},
-        {xtpSystemThemeSilver, RGB(124, 124, 148),
-         {{RGB(168, 167, 191), RGB(112, 111, 145)}, {RGB(215, 215, 229), RGB(243, 243, 247)},
-          {RGB(168, 167, 191), RGB(119, 118, 151)}, {RGB(243, 244, 250), RGB(153, 151, 181)}}},
+        {xtpSystemThemeBlue,
+         RGB(0, 45, 150),
+         {{RGB(89, 135, 214), RGB(0, 45, 150)},
+          {RGB(158, 190, 245), RGB(196, 218, 250)},
+          {RGB(89, 135, 214), RGB(0, 45, 150)},
+          {RGB(221, 236, 254), RGB(129, 169, 226)}}},
+        {xtpSystemThemeOlive,
+         RGB(96, 128, 88),
+         {{RGB(175, 192, 130), RGB(99, 122, 68)},
+          {RGB(217, 217, 167), RGB(242, 241, 228)},
+          {RGB(120, 142, 111), RGB(73, 91, 67)},
+          {RGB(244, 247, 222), RGB(183, 198, 145)}}},
+        {xtpSystemThemeSilver,
+         RGB(124, 124, 148),
+         {{RGB(168, 167, 191), RGB(112, 111, 145)},
+          {RGB(215, 215, 229), RGB(243, 243, 247)},
+          {RGB(168, 167, 191), RGB(119, 118, 151)},
+          {RGB(243, 244, 250), RGB(153, 151, 181)}}},
     };
     for (const auto& scheme : schemes)
     {
@@ -256,7 +274,8 @@ TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColours)
     XTPSetBitsPixelForTesting(8);
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(FALSE);
-    const int baseOf[][2] = {{30, 15}, {31, 5}, {32, 13}, {35, 17}, {41, 5}, {44, 8}, {47, 14}, {48, 15}, {57, 16}};
+    const int baseOf[][2] = {{30, 15}, {31, 5},  {32, 13}, {35, 17}, {41, 5},
+                             {44, 8},  {47, 14}, {48, 15}, {57, 16}};
     for (const auto& pair : baseOf)
         EXPECT_EQ(m_colors.GetColor(pair[1]), m_colors.GetColor(pair[0])) << pair[0];
     EXPECT_EQ(RGB(0, 45, 150), m_colors.GetColor(54));

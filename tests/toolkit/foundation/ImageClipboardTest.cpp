@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
-namespace
-{
+namespace {
 // Puts bytes on the clipboard under the toolbar-image format.
 void PutOnClipboard(const std::vector<BYTE>& data)
 {
@@ -78,4 +77,4 @@ TEST_F(ImageClipboard, DamagedDataLeavesNoIconSet)
     CXTPImageManager target;
     EXPECT_EQ(0u, PasteInto(target)) << "nothing of the format on the clipboard";
 }
-}
+} // namespace

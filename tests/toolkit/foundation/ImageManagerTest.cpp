@@ -11,8 +11,7 @@
 #include <algorithm>
 #include <stdio.h>
 
-namespace
-{
+namespace {
 // An owned icon image of one colour.
 struct SolidIcon
 {
@@ -96,7 +95,8 @@ TEST(ImageManager, StateRules)
     EXPECT_EQ(RGB(40, 40, 40), IconColor(pIcon->GetDisabledIcon(), 1, 1));
 
     pIcon->SetIcon(normal.handle);
-    EXPECT_EQ(RGB(10, 10, 10), IconColor(pIcon->GetHotIcon(), 1, 1)) << "a new normal image clears the others";
+    EXPECT_EQ(RGB(10, 10, 10), IconColor(pIcon->GetHotIcon(), 1, 1))
+        << "a new normal image clears the others";
 }
 
 TEST(ImageManager, CustomIdsRemovalAndSharing)
@@ -205,8 +205,8 @@ TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilers)
     {
         CSize szIcon(0, 0);
         std::vector<UINT> items;
-        EXPECT_EQ(c.bValid, CXTPImageManager::ReadToolbarLayout(&c.data[0], (DWORD)c.data.size(),
-                                                                szIcon, items));
+        EXPECT_EQ(c.bValid,
+                  CXTPImageManager::ReadToolbarLayout(&c.data[0], (DWORD)c.data.size(), szIcon, items));
         EXPECT_EQ(c.items, items);
         if (c.bValid)
         {
@@ -257,8 +257,7 @@ TEST(ImageManager, MaskedAlphaBitmaps)
 TEST(ImageManager, IconResourcesByGroup)
 {
     CXTPImageManager manager;
-    ASSERT_TRUE(manager.SetIconFromResource(1, 50, CSize(0, 0)))
-        << "group 1 names image 1 of its own id";
+    ASSERT_TRUE(manager.SetIconFromResource(1, 50, CSize(0, 0))) << "group 1 names image 1 of its own id";
     EXPECT_EQ(RGB(0, 0, 160), IconColor(manager.GetImage(50, 16)->GetIcon(), 4, 4));
 
     ASSERT_TRUE(manager.SetIconFromResource(7120, 51, CSize(0, 0)));
@@ -319,8 +318,8 @@ protected:
     void SetUp() override
     {
         PixelRows pixels(16 * 16, 0x000000);
-        pixels[1] = 0x646464;      // 100, 100, 100
-        pixels[2] = 0x404040;      // grey level 64
+        pixels[1] = 0x646464; // 100, 100, 100
+        pixels[2] = 0x404040; // grey level 64
         pixels[3] = kTransparent;
         m_hIcon = MakeIcon(16, 16, pixels);
         PixelRows alphaPixels(16 * 16, 0x80000000);
@@ -376,8 +375,8 @@ TEST_F(GeneratedImages, DisabledIconsAreBrightenedGrey)
 TEST_F(GeneratedImages, ShadowsAreSilhouettesOfTheHotImage)
 {
     COLORREF clrBase = XTPGetColor(31);
-    DWORD dwShadow = ((GetRValue(clrBase) * 3 / 4) << 16) | ((GetGValue(clrBase) * 3 / 4) << 8) |
-                     (GetBValue(clrBase) * 3 / 4);
+    DWORD dwShadow = ((GetRValue(clrBase) * 3 / 4) << 16) | ((GetGValue(clrBase) * 3 / 4) << 8)
+                     | (GetBValue(clrBase) * 3 / 4);
     CXTPImageManagerIcon icon(1, 16, 16);
     icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
     HICON hShadow = icon.GetShadowIcon();
@@ -426,10 +425,9 @@ TEST_F(GeneratedImages, MonochromeSilhouettes)
     EXPECT_EQ(kWhite, canvas.Pixel(3, 0)) << "a transparent pixel stays";
     EXPECT_EQ(kWhite, canvas.Pixel(20, 20));
 }
-}
+} // namespace
 
-namespace
-{
+namespace {
 TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
 {
     PixelRows pixels(16 * 16);
@@ -449,4 +447,4 @@ TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
     EXPECT_EQ(kBlue, mirrored.Pixel(2, 5));
     EXPECT_EQ(kRed, mirrored.Pixel(13, 5));
 }
-}
+} // namespace

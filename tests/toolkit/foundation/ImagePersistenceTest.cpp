@@ -8,8 +8,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
-namespace
-{
+namespace {
 const char kTestKey[] = "Software\\Tidewatch Tests\\ImageManager";
 
 // Expects the icons FillManager made, under the id.
@@ -123,20 +122,20 @@ TEST(ImagePersistence, ReadsIconDataWrittenByHand)
     auto addLong = [&](LONG n) { add(&n, 4); };
     data.push_back(21);
     add("CXTPImageManagerIcons", 21);
-    addWord(1);        // icons
-    addLong(16);       // width
-    addLong(16);       // height
-    addLong(8);        // version
+    addWord(1);  // icons
+    addLong(16); // width
+    addLong(16); // height
+    addLong(8);  // version
     BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), 16, 16, 1, 32, BI_RGB, 1024, 0, 0, 0, 0};
     addWord(52);
     add(&header, sizeof(header));
-    data.insert(data.end(), 12, 0);  // colour masks
+    data.insert(data.end(), 12, 0); // colour masks
     addWord(1024);
     std::vector<DWORD> pixels(256, 0xFF0000FF);
-    pixels[0] = 0xFF00FF00;          // bottom-up rows: the bottom left pixel
+    pixels[0] = 0xFF00FF00; // bottom-up rows: the bottom left pixel
     add(&pixels[0], 1024);
     for (int nRecord = 0; nRecord < 7; nRecord++)
-        addWord(0);                  // the mask record and three empty images
+        addWord(0); // the mask record and three empty images
 
     CXTPImageManager manager;
     ASSERT_TRUE(LoadIcons(manager, 3, data));
@@ -205,8 +204,8 @@ TEST(ImagePersistence, RegistryLayout)
 {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
     HKEY hKey = NULL;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0,
-                                               KEY_ALL_ACCESS, NULL, &hKey, NULL));
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL));
     CXTPImageManager source;
     FillManager(source);
     {
@@ -222,7 +221,8 @@ TEST(ImagePersistence, RegistryLayout)
     EXPECT_EQ(7u, dwValue);
     EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0", "Count", &dwType, &dwValue, &nSize));
     EXPECT_EQ(2u, dwValue);
-    EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0\\Icon1", "Width", &dwType, &dwValue, &nSize));
+    EXPECT_EQ(ERROR_SUCCESS,
+              ::SHGetValueA(hKey, "Images\\IconSet0\\Icon1", "Width", &dwType, &dwValue, &nSize));
     EXPECT_EQ(24u, dwValue);
     nSize = 0;
     EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0\\Icon0", "Data", &dwType, NULL, &nSize));
@@ -253,4 +253,4 @@ TEST(ImagePersistence, CopyPutsTheIconsOnTheClipboard)
     ASSERT_TRUE(LoadIcons(target, 9, data));
     ExpectFilledIcons(target, 9);
 }
-}
+} // namespace

@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <string.h>
 
-namespace
-{
+namespace {
 BITMAPINFO TopDownHeader(int nWidth, int nHeight, WORD nBits)
 {
     BITMAPINFO info;
@@ -34,7 +33,7 @@ COLORREF ToColorRef(DWORD dwPixel)
 {
     return RGB((dwPixel >> 16) & 0xFF, (dwPixel >> 8) & 0xFF, dwPixel & 0xFF);
 }
-}
+} // namespace
 
 HBITMAP MakeAlphaBitmap(int nWidth, int nHeight, const PixelRows& pixels)
 {

@@ -11,8 +11,7 @@
 #include <shlwapi.h>
 #include <stdio.h>
 
-namespace
-{
+namespace {
 const char kTestKey[] = "Software\\Tidewatch Tests\\PropExchange";
 
 class PropExchangeBackends : public ::testing::Test
@@ -22,8 +21,8 @@ protected:
     {
         ::CoInitialize(NULL);
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0,
-                                                   KEY_ALL_ACCESS, NULL, &m_hKey, NULL));
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0, KEY_ALL_ACCESS,
+                                                   NULL, &m_hKey, NULL));
         m_strIniFile = m_folder.File("settings.ini").c_str();
     }
 
@@ -37,8 +36,7 @@ protected:
     CString ReadIni(LPCTSTR lpszSection, LPCTSTR lpszKey)
     {
         char szValue[256] = "";
-        ::GetPrivateProfileStringA(lpszSection, lpszKey, "<missing>", szValue, sizeof(szValue),
-                                   m_strIniFile);
+        ::GetPrivateProfileStringA(lpszSection, lpszKey, "<missing>", szValue, sizeof(szValue), m_strIniFile);
         return szValue;
     }
 
@@ -220,7 +218,13 @@ TEST_F(PropExchangeBackends, RegistryFormOfValuesSectionsAndLists)
         stored.DoPropExchange(&px);
     }
     // Texts are stored unescaped with their terminating zero; 16-bit values keep their 2 bytes.
-    struct Stored { const char* key; const char* name; DWORD type; std::vector<BYTE> bytes; };
+    struct Stored
+    {
+        const char* key;
+        const char* name;
+        DWORD type;
+        std::vector<BYTE> bytes;
+    };
     const Stored rows[] = {
         {"Settings", "Short", REG_DWORD, {0xFF, 0xFF}},
         {"Settings", "Byte", REG_DWORD, {200}},
@@ -544,10 +548,9 @@ TEST_F(PropExchangeBackends, IniChildSectionsShareTheWorkingFile)
     }
     EXPECT_STREQ("3", ReadIni("Settings\\Child", "Value"));
 }
-}
+} // namespace
 
-namespace
-{
+namespace {
 TEST(XmlIndenting, EachElementOnItsOwnLine)
 {
     struct FormatCase
@@ -565,4 +568,4 @@ TEST(XmlIndenting, EachElementOnItsOwnLine)
     for (const FormatCase& c : kCases)
         EXPECT_STREQ(c.formatted, CXTPPropExchangeXMLNode::FormatXml(c.source, "\r\n")) << c.source;
 }
-}
+} // namespace

@@ -16,8 +16,7 @@ public:
 int CCountedObject::s_nCreated = 0;
 IMPLEMENT_DYNCREATE(CCountedObject, CObject)
 
-namespace
-{
+namespace {
 struct EscapeCase
 {
     const char* plain;
@@ -308,4 +307,4 @@ TEST(PropExchangeText, SchemaAndSettingsPassToSections)
     EXPECT_FALSE(pSection->IsRootSection());
     EXPECT_TRUE(loading.IsRootSection());
 }
-}
+} // namespace

@@ -93,8 +93,7 @@ void CompositeSettings::DoPropExchange(CXTPPropExchange* pPX)
     PX_Serialize(pPX, "Payload", &payload);
 }
 
-void ExpectSameSettings(const CompositeSettings& expected, const CompositeSettings& actual,
-                        BOOL bFloats)
+void ExpectSameSettings(const CompositeSettings& expected, const CompositeSettings& actual, BOOL bFloats)
 {
     EXPECT_EQ(expected.byteValue, actual.byteValue);
     EXPECT_EQ(expected.shortValue, actual.shortValue);

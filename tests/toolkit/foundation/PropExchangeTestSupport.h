@@ -22,8 +22,7 @@ public:
         m_bLoading = bLoading;
     }
 
-    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
-                      const void* pvDefault) override
+    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override
     {
         std::string strKey = m_strPath + pszPropName;
         if (IsStoring())
@@ -104,5 +103,4 @@ struct CompositeSettings
 
 // Expects every value of the two settings to be equal; floats only when
 // bFloats (the text stores have no text form for them).
-void ExpectSameSettings(const CompositeSettings& expected, const CompositeSettings& actual,
-                        BOOL bFloats);
+void ExpectSameSettings(const CompositeSettings& expected, const CompositeSettings& actual, BOOL bFloats);

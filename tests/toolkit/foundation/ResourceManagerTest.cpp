@@ -8,12 +8,10 @@
 #include <stdio.h>
 #include <string>
 
-namespace
-{
-const char kMenuText[] =
-    "POPUP \"&File\"\\n{\\nMENUITEM \"&Open\", 100\\nMENUITEM SEPARATOR\\n"
-    "POPUP \"&Recent\"\\n{\\nMENUITEM \"One\", 101\\n}\\n}\\n"
-    "POPUP \"&Help\"\\n{\\nMENUITEM \"&About\", 102\\n}";
+namespace {
+const char kMenuText[] = "POPUP \"&File\"\\n{\\nMENUITEM \"&Open\", 100\\nMENUITEM SEPARATOR\\n"
+                         "POPUP \"&Recent\"\\n{\\nMENUITEM \"One\", 101\\n}\\n}\\n"
+                         "POPUP \"&Help\"\\n{\\nMENUITEM \"&About\", 102\\n}";
 const char kDialogText[] =
     "DIALOG 0, 0, 160, 80 CAPTION \"Text dialog\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\""
     "\\n{\\nBUTTON \"OK\", 1, 10, 10, 50, 14, 0x50010001"
@@ -76,8 +74,7 @@ CString NestedMenuText(int nDepth, const std::string& strNewLine)
 CString DialogTextWithItems(int nItems, const std::string& strNewLine)
 {
     std::string strText =
-        "DIALOG 0, 0, 100, 50 CAPTION \"Many\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\"" +
-        strNewLine + "{";
+        "DIALOG 0, 0, 100, 50 CAPTION \"Many\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\"" + strNewLine + "{";
     for (int i = 0; i < nItems; i++)
         strText += strNewLine + "STATIC \"x\", 7, 0, 0, 1, 1, 0x50000000";
     strText += strNewLine + "}";
@@ -107,8 +104,7 @@ void ExpectTextMenu(CMenu& menu)
 void ExpectTextDialog(LPCDLGTEMPLATE pTemplate)
 {
     ASSERT_TRUE(pTemplate != NULL);
-    HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL,
-                                                NULL, 0);
+    HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL, NULL, 0);
     ASSERT_TRUE(hDialog != NULL);
     EXPECT_STREQ("Text dialog", WindowText(hDialog));
     HWND hButton = ::GetDlgItem(hDialog, 1);
@@ -147,10 +143,7 @@ protected:
         ::CoInitialize(NULL);
     }
 
-    void TearDown() override
-    {
-        ::CoUninitialize();
-    }
+    void TearDown() override { ::CoUninitialize(); }
 
     TempFolder m_folder;
     CString m_strIni;
@@ -208,8 +201,7 @@ TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
         EXPECT_STREQ("&Module", MenuString(menu.GetSafeHmenu(), 0));
         LPCDLGTEMPLATE pTemplate = pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300));
         ASSERT_TRUE(pTemplate != NULL);
-        HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL,
-                                                    NULL, 0);
+        HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL, NULL, 0);
         EXPECT_STREQ("Module dialog", WindowText(hDialog));
         ::DestroyWindow(hDialog);
     }
@@ -452,4 +444,4 @@ TEST(ResourceText, EmptyMenuTextsBecomeOneSpace)
     EXPECT_STREQ(" ", MenuString(menu.GetSafeHmenu(), 0));
     EXPECT_EQ(3u, ::GetMenuItemID(menu.GetSafeHmenu(), 1));
 }
-}
+} // namespace

@@ -22,12 +22,30 @@ void Trace(char ch)
         g_trace[g_nTraceLength++] = ch;
 }
 
-void StartA() { Trace('a'); }
-void ExitA() { Trace('A'); }
-void StartB() { Trace('b'); }
-void ExitB() { Trace('B'); }
-void ExitC() { Trace('C'); }
-void StartD() { Trace('d'); }
+void StartA()
+{
+    Trace('a');
+}
+void ExitA()
+{
+    Trace('A');
+}
+void StartB()
+{
+    Trace('b');
+}
+void ExitB()
+{
+    Trace('B');
+}
+void ExitC()
+{
+    Trace('C');
+}
+void StartD()
+{
+    Trace('d');
+}
 
 class CStartupCreatable : public CObject
 {

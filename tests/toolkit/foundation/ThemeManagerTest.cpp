@@ -28,7 +28,8 @@ IMPLEMENT_DYNCREATE(CTestFactory, CXTThemeManagerStyleFactory)
 class CTestHost : public CXTThemeManagerStyleHost
 {
 public:
-    explicit CTestHost(CRuntimeClass* pClass = RUNTIME_CLASS(CTestFactory)) : CXTThemeManagerStyleHost(pClass) {}
+    explicit CTestHost(CRuntimeClass* pClass = RUNTIME_CLASS(CTestFactory)) : CXTThemeManagerStyleHost(pClass)
+    {}
     void OnThemeChanged() override { ++m_nChanges; }
 
     CTestTheme* Theme() { return static_cast<CTestTheme*>(GetSafeTheme()); }

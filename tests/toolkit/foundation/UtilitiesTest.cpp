@@ -13,9 +13,14 @@ namespace {
 TEST(StripMnemonics, SingleAmpersandsGoDoubledOnesStay)
 {
     const char* const cases[][2] = {
-        {"&File", "File"},   {"Save &As", "Save As"}, {"Fish && Chips", "Fish && Chips"},
-        {"&&&x", "&&x"},     {"end&", "end"},         {"", ""},
-        {"a&&&&b", "a&&&&b"}, {"&", ""},
+        {"&File", "File"},
+        {"Save &As", "Save As"},
+        {"Fish && Chips", "Fish && Chips"},
+        {"&&&x", "&&x"},
+        {"end&", "end"},
+        {"", ""},
+        {"a&&&&b", "a&&&&b"},
+        {"&", ""},
     };
     for (const auto& c : cases)
     {
@@ -53,13 +58,15 @@ TEST(FileExists, FindsFilesNotMissingOnes)
 
 TEST(ChildWindowFromPoint, FirstVisibleChildWithAnId)
 {
-    HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL, NULL, NULL);
+    HWND hParent =
+        ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL, NULL, NULL);
     ASSERT_TRUE(hParent != NULL);
     HWND hNoId = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hParent,
                                    (HMENU)0xFFFF, NULL, NULL);
-    HWND hHidden = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 100, 100, hParent, (HMENU)5, NULL, NULL);
-    HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 50, 50, 100, 100, hParent, (HMENU)6,
-                                    NULL, NULL);
+    HWND hHidden =
+        ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 100, 100, hParent, (HMENU)5, NULL, NULL);
+    HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 50, 50, 100, 100, hParent,
+                                    (HMENU)6, NULL, NULL);
     ASSERT_TRUE(hNoId && hHidden && hChild);
     POINT inBoth = {60, 60}, inNoIdOnly = {10, 10}, outside = {180, 20};
     EXPECT_EQ(hChild, XTChildWindowFromPoint(hParent, inBoth));
@@ -99,9 +106,9 @@ TEST(DrawEmbossed, ShapeInHighlightThenShadow)
     }
     PixelCanvas canvas(20, 20, RGB(10, 20, 30));
     XTDrawEmbossed(&canvas.dc(), &images, 0, 5, 5, FALSE);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), canvas.Pixel(7, 7));    // the shape
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), canvas.Pixel(7, 7));      // the shape
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), canvas.Pixel(11, 11)); // shifted highlight edge
-    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(5, 5));                    // transparent part
+    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(5, 5));                     // transparent part
     EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(15, 15));
 }
 

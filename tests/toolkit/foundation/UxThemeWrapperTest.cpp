@@ -28,7 +28,8 @@ HRESULT WINAPI FakeCloseThemeData(HTHEME hTheme)
     return S_OK;
 }
 
-HRESULT WINAPI FakeDrawThemeBackground(HTHEME hTheme, HDC, int nPart, int nState, const RECT* pRect, const RECT*)
+HRESULT WINAPI FakeDrawThemeBackground(HTHEME hTheme, HDC, int nPart, int nState, const RECT* pRect,
+                                       const RECT*)
 {
     g_drawThemes.push_back(hTheme);
     g_nDrawPart = nPart;
@@ -245,7 +246,8 @@ TEST_F(UxThemeWrapperTest, AThrowingEntryPointGivesTheFailureValue)
 TEST_F(UxThemeWrapperTest, AFaultInsideTheLibraryGivesTheFailureValue)
 {
     XTPUxThemeModule()->SetProc(xtpUxGetThemeInt, reinterpret_cast<FARPROC>(FaultingGetThemeInt));
-    XTPUxThemeModule()->SetProc(xtpUxSetThemeAppProperties, reinterpret_cast<FARPROC>(FaultingSetThemeAppProperties));
+    XTPUxThemeModule()->SetProc(xtpUxSetThemeAppProperties,
+                                reinterpret_cast<FARPROC>(FaultingSetThemeAppProperties));
     CXTPUxThemeWrapper theme;
     int n = 0;
     EXPECT_EQ(E_FAIL, theme.GetThemeInt(1, 1, 1, &n));

@@ -37,10 +37,10 @@ TEST(WinVersion, AnswersFollowTheVersionTable)
     for (const VersionRow& row : g_rows)
     {
         CXTWinVersion v = Version(row.dwPlatform, row.dwMajor, row.dwMinor);
-        const BOOL answers[] = {v.IsWin32s(),          v.IsWin95(),          v.IsWin98(),
-                                v.IsWinME(),           v.IsWinNT4(),         v.IsWin2000(),
-                                v.IsWinXP(),           v.IsWin95OrGreater(), v.IsWin98OrGreater(),
-                                v.IsWinMEOrGreater(),  v.IsWinNT4OrGreater(), v.IsWin2KOrGreater(),
+        const BOOL answers[] = {v.IsWin32s(),         v.IsWin95(),           v.IsWin98(),
+                                v.IsWinME(),          v.IsWinNT4(),          v.IsWin2000(),
+                                v.IsWinXP(),          v.IsWin95OrGreater(),  v.IsWin98OrGreater(),
+                                v.IsWinMEOrGreater(), v.IsWinNT4OrGreater(), v.IsWin2KOrGreater(),
                                 v.IsWinXPOrGreater()};
         for (int i = 0; i < 13; i++)
             EXPECT_EQ(row.pszAnswers[i] == '1', answers[i] != FALSE)

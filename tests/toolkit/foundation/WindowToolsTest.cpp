@@ -13,7 +13,8 @@ class WindowToolsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_wnd.CreateEx(0, "STATIC", "tools", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, NULL, NULL));
+        ASSERT_TRUE(
+            m_wnd.CreateEx(0, "STATIC", "tools", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, NULL, NULL));
     }
     void TearDown() override
     {
@@ -21,8 +22,7 @@ protected:
             m_wnd.DestroyWindow();
         MSG msg;
         while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-        }
+        {}
     }
 
     CWnd m_wnd;
@@ -112,7 +112,8 @@ TEST_F(WindowToolsTest, AQuitRequestEndsTrackingAndStaysQueued)
 TEST_F(WindowToolsTest, ChangeWindowFontScalesChildrenAndKeepsTheCentre)
 {
     CWnd child;
-    ASSERT_TRUE(child.CreateEx(0, "STATIC", "child", WS_CHILD | WS_VISIBLE, 10, 20, 100, 30, m_wnd, (HMENU)5));
+    ASSERT_TRUE(
+        child.CreateEx(0, "STATIC", "child", WS_CHILD | WS_VISIBLE, 10, 20, 100, 30, m_wnd, (HMENU)5));
     CFont small, large;
     ASSERT_TRUE(small.CreatePointFont(80, "Liberation Sans"));
     ASSERT_TRUE(large.CreatePointFont(160, "Liberation Sans"));
@@ -159,7 +160,8 @@ TEST_F(WindowToolsTest, CreateViewMakesTheWindowUnderTheParent)
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     CTestPane::s_pszClass = "STATIC";
-    CWnd* pView = XTCreateView(&m_wnd, RUNTIME_CLASS(CTestPane), NULL, NULL, WS_CHILD | WS_VISIBLE, &owner, 77);
+    CWnd* pView =
+        XTCreateView(&m_wnd, RUNTIME_CLASS(CTestPane), NULL, NULL, WS_CHILD | WS_VISIBLE, &owner, 77);
     ASSERT_TRUE(pView != NULL);
     EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CTestPane)));
     EXPECT_EQ(m_wnd.GetSafeHwnd(), ::GetParent(pView->GetSafeHwnd()));

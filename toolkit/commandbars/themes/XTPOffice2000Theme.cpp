@@ -99,7 +99,8 @@ void CXTPOffice2000Theme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageMana
             pImage->Draw(pDC, pt, pImage->GetDisabledIcon(), sz);
         return;
     }
-    DrawEnabledImage(pDC, pt, CPoint(pt.x + 1, pt.y + 1), sz, pImage, nSelected, nPressed, bChecked, bPopuped);
+    DrawEnabledImage(pDC, pt, CPoint(pt.x + 1, pt.y + 1), sz, pImage, nSelected, nPressed, bChecked,
+                     bPopuped);
 }
 
 void CXTPOffice2000Theme::FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar)
@@ -205,8 +206,8 @@ CSize CXTPOffice2000Theme::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected
 CSize CXTPOffice2000Theme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton,
                                               CXTPCommandBar* pBar, BOOL bDraw, LPVOID lpParam)
 {
-    if (bDraw && (nWhich == 2 || nWhich == 3) &&
-        (pButton->GetPressed() || pButton->GetSelected() || (nWhich == 3 && IsPopupOpen(pButton))))
+    if (bDraw && (nWhich == 2 || nWhich == 3)
+        && (pButton->GetPressed() || pButton->GetSelected() || (nWhich == 3 && IsPopupOpen(pButton))))
         pDC->FillSolidRect(pButton->GetRect(), GetColor(clrButtonFace));
     return CXTPPaintManager::DrawSpecialControl(pDC, nWhich, pButton, pBar, bDraw, lpParam);
 }

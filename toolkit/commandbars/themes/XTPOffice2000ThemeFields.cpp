@@ -48,12 +48,15 @@ CRect CXTPOffice2000Theme::DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL 
     if (!bLabel)
         return rcField;
     const BOOL bEnabled = pControl->GetEnabled();
-    const int nOffset = CXTPPaintManager::IsOnPopupBar(pControl) ? PopupBoxWidth(GetIconSize(pControl->GetParent()), m_nTextHeight) + 4 : 2;
+    const int nOffset = CXTPPaintManager::IsOnPopupBar(pControl)
+                            ? PopupBoxWidth(GetIconSize(pControl->GetParent()), m_nTextHeight) + 4
+                            : 2;
     CRect rcLabel(rcField.left + nOffset, rcField.top, rcField.left + nLabelWidth, rcField.bottom);
     CFont* pOldFont = pDC->SelectObject(GetIconFont());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(GetColor(bEnabled ? kButtonText : kGrayText));
-    DrawControlCaption(pDC, CXTPPaintManager::GetFieldLabel(pControl), &rcLabel, DT_NOPREFIX, TRUE, pControl->GetSelected(), bEnabled);
+    DrawControlCaption(pDC, CXTPPaintManager::GetFieldLabel(pControl), &rcLabel, DT_NOPREFIX, TRUE,
+                       pControl->GetSelected(), bEnabled);
     pDC->SelectObject(pOldFont);
     rcField.left += nLabelWidth;
     return rcField;
@@ -91,7 +94,8 @@ CSize CXTPOffice2000Theme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pC
         return sz;
     }
     const CRect rcField = DrawFieldLabel(pDC, pComboBox, bLabel, pComboBox->GetLabelWidth());
-    const CRect rcButton(rcField.right - pComboBox->GetButtonWidth(), rcField.top, rcField.right, rcField.bottom);
+    const CRect rcButton(rcField.right - pComboBox->GetButtonWidth(), rcField.top, rcField.right,
+                         rcField.bottom);
     const BOOL bEnabled = pComboBox->GetEnabled();
     if (bEnabled)
     {
@@ -106,7 +110,8 @@ CSize CXTPOffice2000Theme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pC
             pDC->SelectObject(pOldFont);
         }
     }
-    DrawComboDropDownButton(pDC, rcButton, bEnabled, pComboBox->GetSelected() != 0, pComboBox->IsDroppedDown());
+    DrawComboDropDownButton(pDC, rcButton, bEnabled, pComboBox->GetSelected() != 0,
+                            pComboBox->IsDroppedDown());
     DrawControlFieldFrame(pDC, rcField, bEnabled, pComboBox->GetSelected());
     return CSize(0, 0);
 }

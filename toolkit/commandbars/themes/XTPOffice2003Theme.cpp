@@ -166,8 +166,8 @@ const COLORREF kBitmapColorMap[9][2] = {
 
 BOOL IsDockedPosition(XTPBarPosition barPosition)
 {
-    return barPosition == xtpBarTop || barPosition == xtpBarBottom || barPosition == xtpBarLeft ||
-           barPosition == xtpBarRight;
+    return barPosition == xtpBarTop || barPosition == xtpBarBottom || barPosition == xtpBarLeft
+           || barPosition == xtpBarRight;
 }
 
 BOOL IsRightDockBar(CWnd* pWnd)

@@ -235,7 +235,8 @@ CSize CXTPOfficeXPTheme::DrawControlGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL
     return CSize(6, nHeight);
 }
 
-CSize CXTPOfficeXPTheme::DrawCommandBarSeparator(CDC* pDC, CXTPCommandBar* pBar, CXTPControl* pControl, BOOL bDraw)
+CSize CXTPOfficeXPTheme::DrawCommandBarSeparator(CDC* pDC, CXTPCommandBar* pBar, CXTPControl* pControl,
+                                                 BOOL bDraw)
 {
     if (!bDraw)
         return CSize(0, 3);
@@ -363,7 +364,8 @@ CSize CXTPOfficeXPTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl,
                          nSelected ? clrHotFrame : clrButtonShadow);
                 else
                 {
-                    Rectangle(pDC, CRect(R.right - 20, R.top, R.right, R.bottom), clrHotFrame, clrPressedFill);
+                    Rectangle(pDC, CRect(R.right - 20, R.top, R.right, R.bottom), clrHotFrame,
+                              clrPressedFill);
                     clrArrow = GetColor(clrPressedText);
                 }
             }

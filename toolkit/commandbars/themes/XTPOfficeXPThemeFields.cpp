@@ -63,7 +63,8 @@ CRect CXTPOfficeXPTheme::DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL bL
     CFont* pOldFont = pDC->SelectObject(GetIconFont());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(GetColor(LabelColor(pControl)));
-    pDC->DrawText(CXTPPaintManager::GetFieldLabel(pControl), rcLabel, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    pDC->DrawText(CXTPPaintManager::GetFieldLabel(pControl), rcLabel,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     pDC->SelectObject(pOldFont);
     rcField.left += nLabelWidth;
     return rcField;
@@ -122,8 +123,8 @@ CSize CXTPOfficeXPTheme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pCom
         DrawDisabledField(pDC, rcField, nSelected);
     else
     {
-        Rectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcButton.left + 1, rcField.bottom - 1), kWindow,
-                  kWindow);
+        Rectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcButton.left + 1, rcField.bottom - 1),
+                  kWindow, kWindow);
         CRect rcInner = rcButton;
         rcInner.DeflateRect(1, 1);
         if (nSelected)
@@ -151,8 +152,10 @@ CSize CXTPOfficeXPTheme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pCom
     rcButton.OffsetRect(1, 1);
     CFont* pOldFont = pDC->SelectObject(GetSymbolFont());
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(GetColor(!bEnabled ? kBarDisabledText : bDropped ? kPressedText : nSelected ? kHotText
-                                                                                                  : kBarText));
+    pDC->SetTextColor(GetColor(!bEnabled   ? kBarDisabledText
+                               : bDropped  ? kPressedText
+                               : nSelected ? kHotText
+                                           : kBarText));
     pDC->DrawText("u", 1, rcButton, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     pDC->SelectObject(pOldFont);
     return CSize(0, 0);

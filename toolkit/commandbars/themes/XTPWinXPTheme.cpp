@@ -60,16 +60,16 @@ void CXTPWinXPTheme::RefreshMetrics()
     m_themeStatusBar.OpenThemeData(hWnd, L"STATUS");
 
     COLORREF clr = 0;
-    m_clrBarEdge = m_themeRebar.IsAppThemed() &&
-                           SUCCEEDED(m_themeRebar.GetThemeColor(kRebarBand, 0, kPropEdgeShadowColor, &clr))
+    m_clrBarEdge = m_themeRebar.IsAppThemed()
+                           && SUCCEEDED(m_themeRebar.GetThemeColor(kRebarBand, 0, kPropEdgeShadowColor, &clr))
                        ? clr
                        : GetColor(clrButtonShadow);
     if (m_themeToolbar.IsAppThemed() && SUCCEEDED(m_themeToolbar.GetThemeColor(0, 0, kPropTextColor, &clr)))
         m_arrColor[clrButtonText].SetStandardValue(clr);
     if (m_themeRebar.IsAppThemed() && SUCCEEDED(m_themeRebar.GetThemeColor(0, 0, kPropFillColorHint, &clr)))
         m_arrColor[clrButtonFace].SetStandardValue(clr);
-    if (m_themeStatusBar.IsAppThemed() &&
-        SUCCEEDED(m_themeStatusBar.GetThemeColor(kStatusPane, 0, kPropTextColor, &clr)))
+    if (m_themeStatusBar.IsAppThemed()
+        && SUCCEEDED(m_themeStatusBar.GetThemeColor(kStatusPane, 0, kPropTextColor, &clr)))
         m_clrStatusTextColor = clr;
 }
 

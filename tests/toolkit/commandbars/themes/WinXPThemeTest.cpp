@@ -72,14 +72,14 @@ HRESULT WINAPI FakeDrawThemeBackground(HTHEME hTheme, HDC, int iPartId, int iSta
 
 HRESULT WINAPI FakeGetThemeColor(HTHEME hTheme, int iPartId, int iStateId, int iPropId, COLORREF* pColor)
 {
-    if (ClassOf(hTheme) == L"TOOLBAR" && iPartId == 0 && iStateId == 0 && iPropId == 3803 &&
-        g_pFake->clrToolbarText != XTP_COLOR_NONE)
+    if (ClassOf(hTheme) == L"TOOLBAR" && iPartId == 0 && iStateId == 0 && iPropId == 3803
+        && g_pFake->clrToolbarText != XTP_COLOR_NONE)
     {
         *pColor = g_pFake->clrToolbarText;
         return S_OK;
     }
-    if (g_pFake->bComboBorders && ClassOf(hTheme) == L"COMBOBOX" && iPartId == 1 && iPropId == 3801 &&
-        (iStateId == 1 || iStateId == 4))
+    if (g_pFake->bComboBorders && ClassOf(hTheme) == L"COMBOBOX" && iPartId == 1 && iPropId == 3801
+        && (iStateId == 1 || iStateId == 4))
     {
         *pColor = iStateId == 1 ? kComboBorderEnabled : kComboBorderDisabled;
         return S_OK;
