@@ -1,5 +1,5 @@
 // The server's Winsock declarations come before <windows.h>.
-#include "LoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 
 #include "engine/HttpClient.h"
 

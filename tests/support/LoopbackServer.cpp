@@ -1,4 +1,4 @@
-#include "LoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 
 #include <stdlib.h>
 #include <string.h>
