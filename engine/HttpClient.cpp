@@ -157,7 +157,7 @@ int HttpClient::Transfer(const char* url, const char* extraHeader, const char* p
         return 1;
 
     WinsockSession winsock;
-    if (!winsock.Started())
+    if (Aborted() || !winsock.Started())
         return 1;
     SocketHolder holder;
     SOCKET socket = holder.Get();
@@ -325,18 +325,32 @@ unsigned long HttpClient::ResolveHost(const char* name)
 
 bool HttpClient::WaitFor(HttpSocket socket, bool toWrite, DWORD timeoutMs)
 {
-    fd_set ready;
-    fd_set failed;
-    FD_ZERO(&ready);
-    FD_ZERO(&failed);
-    FD_SET(socket, &ready);
-    FD_SET(socket, &failed);
-    timeval timeout;
-    timeout.tv_sec = static_cast<long>(timeoutMs / 1000);
-    timeout.tv_usec = static_cast<long>(timeoutMs % 1000) * 1000;
-    int count = toWrite ? select(0, nullptr, &ready, &failed, &timeout)
-                        : select(0, &ready, nullptr, &failed, &timeout);
-    return count > 0 && FD_ISSET(socket, &ready) && !FD_ISSET(socket, &failed);
+    // Waits in short slices so that a raised abort flag ends the wait soon.
+    const DWORD start = GetTickCount();
+    for (;;)
+    {
+        if (Aborted())
+            return false;
+        const DWORD waited = GetTickCount() - start;
+        if (waited >= timeoutMs)
+            return false;
+        const DWORD slice = timeoutMs - waited < AbortPollMs ? timeoutMs - waited : AbortPollMs;
+        fd_set ready;
+        fd_set failed;
+        FD_ZERO(&ready);
+        FD_ZERO(&failed);
+        FD_SET(socket, &ready);
+        FD_SET(socket, &failed);
+        timeval timeout;
+        timeout.tv_sec = 0;
+        timeout.tv_usec = static_cast<long>(slice) * 1000;
+        int count = toWrite ? select(0, nullptr, &ready, &failed, &timeout)
+                            : select(0, &ready, nullptr, &failed, &timeout);
+        if (count < 0)
+            return false;
+        if (count > 0)
+            return FD_ISSET(socket, &ready) && !FD_ISSET(socket, &failed);
+    }
 }
 
 bool HttpClient::Connect(HttpSocket socket, unsigned long address, int port)
@@ -363,6 +377,8 @@ bool HttpClient::SendBytes(HttpSocket socket, const char* bytes, long count)
 {
     while (count > 0)
     {
+        if (Aborted())
+            return false;
         int sent = send(socket, bytes, static_cast<int>(count), 0);
         if (sent == SOCKET_ERROR)
         {
@@ -385,6 +401,8 @@ int HttpClient::ReceiveSome(HttpSocket socket, char* bytes, int size)
 {
     for (;;)
     {
+        if (Aborted())
+            return -1;
         int got = recv(socket, bytes, size, 0);
         if (got >= 0)
             return got;

@@ -66,6 +66,13 @@ public:
     // and for each wait to receive. Running out counts as failure.
     void SetTimeouts(DWORD connectMs, DWORD sendMs, DWORD receiveMs);
 
+    // A flag another thread may raise to abandon the request: once it is
+    // nonzero, the transfer fails within AbortPollMs instead of waiting out
+    // its time-outs. Null (the default) means no flag; the flag must outlive
+    // the request.
+    void SetAbortFlag(const volatile LONG* flag) { abortFlag_ = flag; }
+    static constexpr DWORD AbortPollMs = 50;
+
     // Splits url into the upper-cased scheme ("HTTP" when none is given), the
     // upper-cased host, the path as passed and the port (80 when none). False
     // when a part does not fit its array (sizes include the NUL) or the port
@@ -108,6 +115,9 @@ private:
                       const char* postData, long postLength);
     bool ReceiveResponse(HttpSocket socket, HttpBuffer& headers, HttpBuffer& body);
 
+    bool Aborted() const { return abortFlag_ != nullptr && *abortFlag_ != 0; }
+
+    const volatile LONG* abortFlag_ = nullptr;
     DWORD connectTimeout_ = DefaultConnectTimeout;
     DWORD sendTimeout_ = DefaultSendTimeout;
     DWORD receiveTimeout_ = DefaultReceiveTimeout;

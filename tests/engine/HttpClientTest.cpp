@@ -230,6 +230,55 @@ TEST_F(HttpClientTest, AServerThatNeverAnswersTimesOutAndSeesTheConnectionClosed
     EXPECT_EQ(closedByClient, 1);
 }
 
+// Another thread raises the abort flag while the client waits.
+DWORD WINAPI RaiseAfterAWhile(LPVOID flag)
+{
+    Sleep(200);
+    InterlockedExchange(static_cast<volatile LONG*>(flag), 1);
+    return 0;
+}
+
+TEST_F(HttpClientTest, ARaisedAbortFlagEndsAWaitLongBeforeItsTimeOut)
+{
+    struct Case
+    {
+        const char* name;
+        const char* partialAnswer; // sent before the server falls silent
+    } cases[] = {{"no answer yet", ""},
+                 {"inside the headers", "HTTP/1.0 200 OK\r\nContent-Ty"},
+                 {"inside the body", "HTTP/1.0 200 OK\r\n\r\n<html>"}};
+    for (const Case& test : cases)
+    {
+        std::string answer = test.partialAnswer;
+        LoopbackServer server([answer](SOCKET connection, LoopbackServer& server) {
+            server.ReadRequest(connection);
+            server.SendAll(connection, answer);
+            server.WaitForClose(connection);
+        });
+        volatile LONG abort = 0;
+        client_.SetAbortFlag(&abort);
+        HANDLE raiser = CreateThread(nullptr, 0, RaiseAfterAWhile, (LPVOID)&abort, 0, nullptr);
+        DWORD start = GetTickCount();
+        ExpectFailureLeftStringsAlone(Get(server.Url("/")));
+        EXPECT_LT(GetTickCount() - start, 2000u) << test.name; // the time-outs are 10 s
+        WaitForSingleObject(raiser, INFINITE);
+        CloseHandle(raiser);
+        client_.SetAbortFlag(nullptr);
+    }
+}
+
+TEST_F(HttpClientTest, AFlagRaisedBeforehandSendsNothing)
+{
+    LoopbackServer server(Answer(HttpResponse("page")));
+    volatile LONG abort = 1;
+    client_.SetAbortFlag(&abort);
+    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
+    EXPECT_EQ(server.Connections(), 0);
+    abort = 0;
+    EXPECT_EQ(Get(server.Url("/")), 1);
+    EXPECT_EQ(Body(), "page");
+}
+
 TEST_F(HttpClientTest, AServerThatFallsSilentMidHeaderTimesOut)
 {
     UseShortTimeouts();
