@@ -119,18 +119,4 @@ TEST(SelectScopes, FontScopeRestoresTheOriginalFontAfterSetFont)
     EXPECT_EQ(hOriginal, ::GetCurrentObject(canvas.dc(), OBJ_FONT));
 }
 
-TEST(SelectScopes, CompatibleDCHoldsTheBitmap)
-{
-    PixelCanvas canvas(20, 20, kWhite);
-    CBitmap bitmap;
-    bitmap.Attach(::CreateCompatibleBitmap(canvas.dc(), 4, 4));
-    {
-        CXTPCompatibleDC dc(&canvas.dc(), &bitmap);
-        EXPECT_EQ(bitmap.GetSafeHandle(), ::GetCurrentObject(dc, OBJ_BITMAP));
-        dc.SetPixel(1, 1, kRed);
-    }
-    CXTPCompatibleDC again(&canvas.dc(), &bitmap);
-    EXPECT_EQ(kRed, again.GetPixel(1, 1));
-}
-
 } // namespace

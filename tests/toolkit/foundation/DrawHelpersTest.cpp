@@ -38,61 +38,34 @@ struct FallbackHelpers
     CXTPDrawHelpers helpers;
 };
 
-TEST_F(DrawHelpersTest, FallbackColumnsRunFromTheFirstColourTowardsTheSecond)
+// Each column or row takes BlendColors with the ratio 1 - offset / extent, that
+// ratio passed as a float: 0.1 as a float is a little above a tenth, so the
+// last of ten columns from kFrom to kTo stops just short of green 190, from
+// black to grey 100 it is 89, not 90, and column 3 from grey 100 to black is 69.
+TEST_F(DrawHelpersTest, FallbackColumnsAndRowsRunFromTheFirstColourTowardsTheSecond)
 {
     FallbackHelpers fallback;
     ASSERT_FALSE(fallback.helpers.IsGradientFillAvailable());
-    PixelCanvas canvas(40, 30, kWhite);
-    CRect rc(10, 5, 20, 15);
-    fallback.helpers.GradientFill(&canvas.dc(), rc, kFrom, kTo, TRUE);
-
-    EXPECT_EQ(0, canvas.CountOther(CRect(10, 5, 11, 15), kFrom));
-    // The last of ten columns is 90 % of the way, trunc(c1 × 0.1f + c2 × (1 − 0.1f)):
-    // 0.1 as a float is a little above a tenth, so green stops just short of 190.
-    EXPECT_EQ(0, canvas.CountOther(CRect(19, 5, 20, 15), RGB(20, 189, 229)));
-    EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 40, 5), kWhite));
-    EXPECT_EQ(0, canvas.CountOther(CRect(20, 0, 40, 30), kWhite));
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 15, 40, 30), kWhite));
-}
-
-// Each column or row takes BlendColors with the ratio 1 - offset / extent, that
-// ratio passed as a float: from black to grey 100 the last of ten columns is
-// 89, not the 90 of exact tenths, and column 3 from grey 100 to black is 69.
-TEST_F(DrawHelpersTest, FallbackStepsAreBlendColorsOfTheFloatRatio)
-{
-    FallbackHelpers fallback;
     const COLORREF kGrey = RGB(100, 100, 100);
-    PixelCanvas canvas(20, 20, kWhite);
-    fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 0, 10, 2), kBlack, kGrey, TRUE);
-    fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 5, 10, 7), kGrey, kBlack, TRUE);
-    fallback.helpers.GradientFill(&canvas.dc(), CRect(15, 0, 17, 10), kBlack, kGrey, FALSE);
-
-    EXPECT_EQ(RGB(89, 89, 89), canvas.Pixel(9, 1));
-    EXPECT_EQ(RGB(69, 69, 69), canvas.Pixel(3, 6));
-    EXPECT_EQ(RGB(89, 89, 89), canvas.Pixel(16, 9));
-    for (int i = 0; i < 10; i++)
-    {
-        float fRatio = static_cast<float>(1.0 - i / 10.0);
-        EXPECT_EQ(CXTPDrawHelpers::BlendColors(kBlack, kGrey, fRatio), canvas.Pixel(i, 0)) << i;
-        EXPECT_EQ(CXTPDrawHelpers::BlendColors(kGrey, kBlack, fRatio), canvas.Pixel(i, 5)) << i;
-        EXPECT_EQ(CXTPDrawHelpers::BlendColors(kBlack, kGrey, fRatio), canvas.Pixel(15, i)) << i;
-    }
-}
-
-TEST_F(DrawHelpersTest, FallbackRowsAndNarrowRectangles)
-{
-    FallbackHelpers fallback;
-    PixelCanvas canvas(40, 30, kWhite);
+    PixelCanvas canvas(40, 40, kWhite);
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(10, 5, 20, 15), kFrom, kTo, TRUE);
     fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 0, 10, 10), kFrom, kTo, FALSE);
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 10, 1), kFrom));
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 9, 10, 10), RGB(20, 189, 229)));
-
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 30, 10, 32), kBlack, kGrey, TRUE);
+    fallback.helpers.GradientFill(&canvas.dc(), CRect(0, 35, 10, 37), kGrey, kBlack, TRUE);
     fallback.helpers.GradientFill(&canvas.dc(), CRect(30, 0, 31, 10), kFrom, kTo, TRUE);
-    EXPECT_EQ(0, canvas.CountOther(CRect(30, 0, 31, 10), kFrom));
-
     fallback.helpers.GradientFill(&canvas.dc(), CRect(35, 0, 35, 10), kFrom, kTo, TRUE); // empty
     fallback.helpers.GradientFill(&canvas.dc(), NULL, kFrom, kTo, TRUE);
+
+    EXPECT_EQ(0, canvas.CountOther(CRect(10, 5, 11, 15), kFrom));
+    EXPECT_EQ(0, canvas.CountOther(CRect(19, 5, 20, 15), RGB(20, 189, 229)));
+    EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
+    EXPECT_EQ(0, canvas.CountOther(CRect(20, 0, 30, 30), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(10, 15, 40, 30), kWhite));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 10, 1), kFrom));
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, 9, 10, 10), RGB(20, 189, 229)));
+    EXPECT_EQ(RGB(89, 89, 89), canvas.Pixel(9, 31));
+    EXPECT_EQ(RGB(69, 69, 69), canvas.Pixel(3, 36));
+    EXPECT_EQ(0, canvas.CountOther(CRect(30, 0, 31, 10), kFrom)) << "one column: the first colour";
     EXPECT_EQ(0, canvas.CountOther(CRect(31, 0, 40, 30), kWhite));
 }
 

@@ -158,45 +158,35 @@ TEST(ImagePersistence, LoadedIdsMoveTheNextCustomId)
     EXPECT_EQ(0x20001u, target.AddCustomIcon(icon));
 }
 
-TEST(ImagePersistence, EveryTruncationFailsCleanly)
+// Every length or byte of the headers, then a sample of the pixel data.
+size_t NextDamagedByte(size_t nByte)
+{
+    return nByte < 128 ? nByte + 1 : nByte + 13;
+}
+
+TEST(ImagePersistence, DamagedDataFailsCleanly)
 {
     CXTPImageManager source;
     FillManager(source);
     std::vector<BYTE> data = StoreIcons(source, 7);
     CXTPImageManager target;
-    for (size_t nLength = 0; nLength < data.size(); nLength++)
+    for (size_t nLength = 0; nLength < data.size(); nLength = NextDamagedByte(nLength))
     {
         target.RemoveAll();
         std::vector<BYTE> truncated(data.begin(), data.begin() + nLength);
-        // Either the archive reports its end, or an icon whose data is cut stays empty.
-        if (LoadIcons(target, 7, truncated))
-        {
-            CXTPImageManagerIconSet* pSet = target.GetIconSet(7);
-            ASSERT_TRUE(pSet != NULL);
-            EXPECT_LE(pSet->GetIcons().size(), 2u);
-        }
+        EXPECT_FALSE(LoadIcons(target, 7, truncated)) << "the archive reports its end at " << nLength;
     }
-}
-
-TEST(ImagePersistence, CorruptDataIsRefused)
-{
-    CXTPImageManager source;
-    FillManager(source);
-    std::vector<BYTE> data = StoreIcons(source, 7);
 
     std::vector<BYTE> wrongCheckSum(data);
     wrongCheckSum[3] = 'Q';
-    CXTPImageManager target;
     EXPECT_FALSE(LoadIcons(target, 7, wrongCheckSum));
-
-    // Every single byte changed to 0xFF: no crash, no unbounded allocation.
-    CXTPImageManager damaged;
-    for (size_t i = 0; i < data.size(); i += 3)
+    // A byte changed to 0xFF: no crash, no unbounded allocation.
+    for (size_t i = 0; i < data.size(); i = NextDamagedByte(i))
     {
         std::vector<BYTE> corrupt(data);
         corrupt[i] = 0xFF;
-        damaged.RemoveAll();
-        LoadIcons(damaged, 7, corrupt);
+        target.RemoveAll();
+        LoadIcons(target, 7, corrupt);
     }
 }
 
@@ -241,16 +231,4 @@ TEST(ImagePersistence, RegistryLayout)
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
 }
 
-TEST(ImagePersistence, CopyPutsTheIconsOnTheClipboard)
-{
-    CXTPImageManager source;
-    FillManager(source);
-    std::vector<BYTE> data = CopiedBytes(source);
-    std::vector<BYTE> stored = StoreIcons(source, 7);
-    ASSERT_GE(data.size(), stored.size());
-    EXPECT_TRUE(std::equal(stored.begin(), stored.end(), data.begin()));
-    CXTPImageManager target;
-    ASSERT_TRUE(LoadIcons(target, 9, data));
-    ExpectFilledIcons(target, 9);
-}
 } // namespace

@@ -139,7 +139,7 @@ TEST_F(StartupTest, GlobalsAreSet)
     EXPECT_NE(0, TaskPanelClipboardFormat);
 }
 
-TEST_F(StartupTest, CompletesWithoutTheOptionalLibraries)
+TEST_F(StartupTest, CompletesWithoutTheOptionalLibrariesAndRebuildsWithThem)
 {
     CXTPStartup::Shutdown();
     XTPWithholdOptionalLibrary("msimg32.dll", TRUE);
@@ -152,10 +152,9 @@ TEST_F(StartupTest, CompletesWithoutTheOptionalLibraries)
     theme.OpenThemeData(NULL, L"BUTTON");
     EXPECT_FALSE(theme.IsThemeOpen());
     EXPECT_FALSE(theme.IsAppThemeReady());
-}
 
-TEST_F(StartupTest, ARunAfterShutdownRebuildsTheGlobalObjects)
-{
+    XTPWithholdOptionalLibrary("msimg32.dll", FALSE);
+    XTPWithholdOptionalLibrary("UxTheme.dll", FALSE);
     CXTPStartup::Shutdown();
     CXTPStartup::Run();
     EXPECT_TRUE(XTPDrawHelpers()->IsGradientFillAvailable());

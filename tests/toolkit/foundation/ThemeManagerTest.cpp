@@ -194,13 +194,4 @@ TEST_F(ThemeManagerTest, ClassesThatAreNoFactoriesGiveNone)
     XTThemeManager()->SetTheme(1);
 }
 
-TEST_F(ThemeManagerTest, FactoryClassIsCreatableByName)
-{
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CXTThemeManagerStyleFactory");
-    ASSERT_EQ(RUNTIME_CLASS(CXTThemeManagerStyleFactory), pClass);
-    CObject* pObject = pClass->CreateObject();
-    ASSERT_TRUE(pObject != NULL);
-    delete pObject;
-}
-
 } // namespace
