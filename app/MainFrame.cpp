@@ -2,6 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/OptionDlg.h"
+#include "app/UpgradeCheck.h"
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
@@ -52,10 +53,6 @@ const CommandTip kCommandTips[] = {
 // Toolbar buttons drawn with their image and caption.
 const UINT kCaptionedButtons[] = {32775, 32776, 32778, 32781, 32782, 32783, 32812,
                                   32813, 32814, 32815, 32816, 32817, 32828};
-const int kLanguageOptionsButton = 300;
-
-// The controls' theme of each frame theme id.
-const int kControlsTheme[] = {1, 0, 2, 0};
 
 int ReadStoredTheme()
 {
@@ -85,9 +82,23 @@ ON_COMMAND(ID_IMPORT, OnImportKeywords)
 ON_COMMAND(ID_EXPORT, OnExportKeywords)
 ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
 ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
+ON_COMMAND_RANGE(ID_THEME_OFFICEXP, ID_THEME_WINXP, OnThemeCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_THEME_OFFICEXP, ID_THEME_WINXP, OnUpdateThemeCommand)
+ON_WM_SYSCOLORCHANGE()
+ON_NOTIFY(XTP_CN_EXECUTE, ID_TOOLBAR_COMBO, OnLanguageSelected)
+ON_COMMAND(ID_PREVIEW_PANE, OnPreviewPane)
+ON_UPDATE_COMMAND_UI(ID_PREVIEW_PANE, OnUpdatePreviewPane)
+ON_COMMAND_RANGE(ID_WEB_SUPPORT, ID_WEB_HOME, OnWebPage)
+ON_COMMAND(ID_CHECK_UPGRADE, OnCheckUpgrade)
+ON_MESSAGE(WM_UPGRADE_RESULT, OnUpgradeResult)
+// After every handled id of the range: the rest do nothing.
+ON_COMMAND_RANGE(ID_LANGUAGE_OPTIONS, ID_LANGUAGE_OPTIONS, OnUnusedCommand)
+ON_COMMAND_RANGE(ID_UNUSED_FIRST, ID_UNUSED_LAST, OnUnusedCommand)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame() : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL)
+CMainFrame::CMainFrame()
+    : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL), m_bPreviewShown(TRUE),
+      m_bWinXPHeaderInstalled(FALSE), m_bUpgradeCheckRunning(FALSE), m_bUpgradeAnswerWanted(FALSE)
 {}
 
 CMainFrame::~CMainFrame()
@@ -222,7 +233,7 @@ LRESULT CMainFrame::OnCreateControl(WPARAM, LPARAM lParam)
     }
     if (pRequest->pCommandBar == NULL || pRequest->pCommandBar->GetType() != xtpBarTypeNormal)
         return FALSE;
-    if (pRequest->nID == kLanguageOptionsButton)
+    if (pRequest->nID == ID_LANGUAGE_OPTIONS)
     {
         pRequest->controlType = xtpControlSplitButtonPopup;
         pRequest->buttonStyle = xtpButtonIconAndCaption;
@@ -237,18 +248,6 @@ LRESULT CMainFrame::OnCreateControl(WPARAM, LPARAM lParam)
         }
     }
     return FALSE;
-}
-
-void CMainFrame::SetTheme(int nTheme)
-{
-    m_nTheme = ValidTheme(nTheme);
-    CXTPPaintManager::SetTheme(m_nTheme);
-    XTThemeManager()->SetTheme(kControlsTheme[m_nTheme]);
-    m_wndStatusBar.SetThemed(m_nTheme != xtpThemeOffice2003);
-    if (GetCommandBars() != NULL)
-        GetCommandBars()->RedrawCommandBars();
-    if (m_wndStatusBar.GetSafeHwnd() != NULL)
-        m_wndStatusBar.Invalidate();
 }
 
 void CMainFrame::LoadOptions()
@@ -319,6 +318,9 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContex
         m_pTreeView->PostMessage(WM_CHECK_ALL, 0, 0);
     else
         m_pTreeView->SetTimer(1, m_options.autoCheckInterval * 60 * 1000, NULL);
+    // The start-up upgrade check answers only with a newer build.
+    if (m_options.checkUpgrade)
+        StartUpgradeCheck(FALSE);
     // The size is restored whatever AutoCheckOnStart says, never larger than
     // the work area.
     CRect workArea;

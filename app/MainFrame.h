@@ -26,7 +26,10 @@ public:
     ~CMainFrame() override;
 
     // Applies theme id 0 Office XP, 1 Office 2000, 2 Office 2003 or
-    // 3 Windows XP to the command bars, the controls and the status bar.
+    // 3 Windows XP to every themed part at once: the command bars' paint
+    // manager, the controls' theme manager, the status bar, the shared header
+    // theme and the keyword pane's caption; then redraws and lays out the
+    // whole window (MainFrameTheme.cpp).
     void SetTheme(int nTheme);
     int GetTheme() const { return m_nTheme; }
     // A stored theme id; one outside 0..3 starts Office 2003.
@@ -47,6 +50,14 @@ public:
     CItemTreeView* GetTreeView() const { return m_pTreeView; }
     CSkellrunView* GetNewsList() const { return m_pNewsList; }
     CFrameSplitterWnd& GetKeywordSplitter() { return m_keywordSplitter; }
+    CFrameSplitterWnd& GetNewsSplitter() { return m_newsSplitter; }
+    BOOL IsPreviewShown() const { return m_bPreviewShown; }
+
+    // Starts the upgrade-check thread unless a check runs already; only a
+    // check the user asked for (bAsked) reports failure and "No update".
+    // Asking while the start-up check runs makes that check answer the user.
+    void StartUpgradeCheck(BOOL bAsked);
+    BOOL IsUpgradeCheckRunning() const { return m_bUpgradeCheckRunning; }
 
     // Overridables (CFrameWnd's).
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -67,6 +78,26 @@ protected:
     // Makes the keyword-language combo (32802) and sets the toolbar
     // buttons' style while the bars are built from their resources.
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
+
+    // Themes (MainFrameTheme.cpp): the four theme commands with their checked
+    // item, and a colour change that rebuilds the theme.
+    afx_msg void OnThemeCommand(UINT nID);
+    afx_msg void OnUpdateThemeCommand(CCmdUI* pCmdUI);
+    afx_msg void OnSysColorChange();
+
+    // Frame commands (MainFrameCommands.cpp).
+    // The language combo's entry is looked for in the keyword tree.
+    afx_msg void OnLanguageSelected(NMHDR* pNMHDR, LRESULT* pResult);
+    // Shows or hides the preview pane's row; the item is checked while shown.
+    afx_msg void OnPreviewPane();
+    afx_msg void OnUpdatePreviewPane(CCmdUI* pCmdUI);
+    // Support, FAQ, forum and home pages of the maker's web site.
+    afx_msg void OnWebPage(UINT nID);
+    afx_msg void OnCheckUpgrade();
+    // wParam: the site answered; lParam: a newer build exists.
+    afx_msg LRESULT OnUpgradeResult(WPARAM wParam, LPARAM lParam);
+    // Commands of the resources that do nothing in this program.
+    afx_msg void OnUnusedCommand(UINT nID);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -76,6 +107,8 @@ private:
     void ApplyOptionsToTree();
     // Tells the user once that something could not be saved.
     void ReportSaveFailure(LPCTSTR lpszWhat);
+    void ApplyKeywordCaptionTheme();
+    void RedrawWholeWindow();
 
     int m_nTheme;
     CXTPStatusBar m_wndStatusBar;
@@ -88,4 +121,10 @@ private:
     CStatic m_statusText;
     CFont m_statusFont;
     FrameOptions m_options;
+    BOOL m_bPreviewShown;
+    // The Windows XP header look, once chosen, stays for the session.
+    BOOL m_bWinXPHeaderInstalled;
+    // One upgrade check at a time, however it was started.
+    BOOL m_bUpgradeCheckRunning;
+    BOOL m_bUpgradeAnswerWanted;
 };

@@ -52,6 +52,10 @@
 #define IDC_CHANGE_KEYWORD 1018
 
 // Commands.
+#define ID_LANGUAGE_OPTIONS 300 // a toolbar split button without a command of its own
+#define ID_UNUSED_FIRST 32772   // 32772-32799: resource commands that do nothing
+#define ID_PREVIEW_PANE 32774
+#define ID_UNUSED_LAST 32799
 #define ID_TOOLBAR_COMBO 32802
 #define ID_THEME_OFFICEXP 32803
 #define ID_THEME_OFFICE2000 32804

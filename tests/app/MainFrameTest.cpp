@@ -1,68 +1,13 @@
-#include "app/MainFrame.h"
+#include "MainFrameFixture.h"
 #include "app/SkellrunView.h"
 #include "DialogDriver.h"
-#include "engine/ProgramFolder.h"
 #include "resources/Resource.h"
-#include "tests/support/TempFolder.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-void SetOption(LPCSTR name, DWORD value)
-{
-    HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS,
-                                               NULL, &hKey, NULL));
-    ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
-    ::RegCloseKey(hKey);
-}
-
-DWORD GetOption(LPCSTR name)
-{
-    HKEY hKey;
-    DWORD value = 0xFFFFFFFF, size = sizeof(value);
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS)
-    {
-        ::RegQueryValueExA(hKey, name, NULL, NULL, (BYTE*)&value, &size);
-        ::RegCloseKey(hKey);
-    }
-    return value;
-}
-
-// The main frame made as the document template makes it, over an empty
-// store in a folder of its own and options without a start-up check.
-class MainFrameTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
-        SetProgramFolder(folder.Path().c_str());
-        SetOption("AutoCheckOnStart", 0);
-        SetOption("TreeWidth", 200);
-        SetOption("FrameWidth", 5000);
-        frame = new CMainFrame;
-        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
-        frame->ShowWindow(SW_SHOW);
-        frame->RecalcLayout();
-    }
-    void TearDown() override
-    {
-        if (frame != NULL)
-            frame->DestroyWindow();
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
-    }
-
-    TempFolder folder;
-    CMainFrame* frame = NULL;
-};
-
-} // namespace
 
 TEST_F(MainFrameTest, StatusBarHoldsTheTextAndProgressPanes)
 {

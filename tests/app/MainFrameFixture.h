@@ -1,0 +1,39 @@
+#pragma once
+// The main frame made as the document template makes it, over an empty store
+// in a folder of its own and options without a start-up check, with helpers
+// to set and read the options in the registry before or after the frame
+// exists.
+#include "app/FrameOptions.h"
+#include "app/MainFrame.h"
+#include "tests/support/TempFolder.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+void SetOption(LPCSTR name, DWORD value);
+void SetTextOption(LPCSTR name, LPCSTR text);
+// 0xFFFFFFFF when the value is missing.
+DWORD GetOption(LPCSTR name);
+
+// Dispatches the thread's messages until the condition holds or the time
+// runs out; answers the condition.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+// The check mark (0 or 1) the update handler of the command in pTarget asks
+// for; -1 when it sets none.
+int CheckOf(CCmdTarget* pTarget, UINT nID);
+
+class MainFrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A new frame over the options as they stand now; `frame` becomes it.
+    void CreateFrame();
+    // Destroys the frame (which stores its theme) and clears `frame`.
+    void DestroyFrame();
+
+    TempFolder folder;
+    CMainFrame* frame = NULL;
+};
