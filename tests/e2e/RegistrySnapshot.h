@@ -1,0 +1,45 @@
+#pragma once
+// A registry key with all its values and subkeys, read when the snapshot is
+// made and put back when it goes: the key is deleted and rewritten, or only
+// deleted when it did not exist. The suite keeps the user's options and bar
+// state this way while each scenario writes its own.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class RegistrySnapshot
+{
+public:
+    RegistrySnapshot(HKEY root, const std::string& path);
+    RegistrySnapshot(const RegistrySnapshot&) = delete;
+    RegistrySnapshot& operator=(const RegistrySnapshot&) = delete;
+    ~RegistrySnapshot();
+
+private:
+    struct Value
+    {
+        std::string name;
+        DWORD type;
+        std::string data;
+    };
+    struct Key
+    {
+        std::string name;
+        std::vector<Value> values;
+        std::vector<Key> subkeys;
+    };
+    static void ReadKey(HKEY key, Key& into);
+    static void WriteKey(HKEY parent, const Key& key);
+
+    HKEY m_root;
+    std::string m_path;
+    bool m_existed;
+    Key m_key;
+};
+
+// Writes a REG_DWORD or REG_SZ value, creating the key; false on failure.
+bool WriteRegistryNumber(HKEY root, const std::string& path, const char* name, DWORD value);
+bool WriteRegistryText(HKEY root, const std::string& path, const char* name, const std::string& text);
+// Deletes the key with everything below it; true when it is gone.
+bool DeleteRegistryKey(HKEY root, const std::string& path);

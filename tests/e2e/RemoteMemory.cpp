@@ -1,0 +1,71 @@
+#include "RemoteMemory.h"
+
+#include <vector>
+
+RemoteMemory::RemoteMemory(DWORD processId, SIZE_T size) : m_base(nullptr)
+{
+    m_process =
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+                      FALSE, processId);
+    if (m_process != NULL)
+        m_base = ::VirtualAllocEx(m_process, NULL, size, MEM_COMMIT, PAGE_READWRITE);
+}
+
+RemoteMemory::~RemoteMemory()
+{
+    if (m_base != nullptr)
+        ::VirtualFreeEx(m_process, m_base, 0, MEM_RELEASE);
+    if (m_process != NULL)
+        ::CloseHandle(m_process);
+}
+
+bool RemoteMemory::Write(SIZE_T offset, const void* bytes, SIZE_T count)
+{
+    SIZE_T written = 0;
+    return IsValid() && ::WriteProcessMemory(m_process, (char*)m_base + offset, bytes, count, &written)
+           && written == count;
+}
+
+bool RemoteMemory::Read(SIZE_T offset, void* bytes, SIZE_T count) const
+{
+    return IsValid() && ReadAt(Address(offset), bytes, count);
+}
+
+bool RemoteMemory::ReadAt(ULONG_PTR address, void* bytes, SIZE_T count) const
+{
+    SIZE_T got = 0;
+    return m_process != NULL && ::ReadProcessMemory(m_process, (void*)address, bytes, count, &got)
+           && got == count;
+}
+
+std::string RemoteMemory::ReadWideText(SIZE_T offset, SIZE_T maxChars) const
+{
+    return ReadWideTextAt(Address(offset), maxChars);
+}
+
+std::string RemoteMemory::ReadWideTextAt(ULONG_PTR address, SIZE_T maxChars) const
+{
+    std::vector<wchar_t> text(maxChars + 1, L'\0');
+    if (!ReadAt(address, text.data(), maxChars * sizeof(wchar_t)))
+        return std::string();
+    return NarrowText(text.data());
+}
+
+bool RemoteMemory::HasWidePointers() const
+{
+    BOOL selfEmulated = FALSE, otherEmulated = FALSE;
+    ::IsWow64Process(::GetCurrentProcess(), &selfEmulated);
+    ::IsWow64Process(m_process, &otherEmulated);
+    return selfEmulated && !otherEmulated;
+}
+
+std::string NarrowText(const wchar_t* text)
+{
+    int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, NULL, 0, NULL, NULL);
+    if (size <= 1)
+        return std::string();
+    std::string narrow(size, '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], size, NULL, NULL);
+    narrow.resize(size - 1);
+    return narrow;
+}

@@ -1,0 +1,344 @@
+#include "TidewatchProcess.h"
+
+#include "RemoteMemory.h"
+#include "VirtualDesktop.h"
+#include "engine/KeywordGroup.h"
+
+#include <commctrl.h>
+
+const char TidewatchProcess::kTrayTip[] = "Tidewatch - news on your keywords";
+
+namespace {
+
+const DWORD kMessageTimeoutMs = 5000;
+
+std::string ModuleFolder()
+{
+    char path[MAX_PATH];
+    DWORD length = ::GetModuleFileNameA(NULL, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/"));
+}
+
+// The build puts the program two folders up from this executable.
+std::string BuiltProgramFolder()
+{
+    return ModuleFolder() + "\\..\\..\\app";
+}
+
+DWORD ProcessOf(HWND hwnd)
+{
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(hwnd, &processId);
+    return processId;
+}
+
+std::string ClassOf(HWND hwnd)
+{
+    char name[64] = "";
+    ::GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND hwnd)
+{
+    char text[1024] = "";
+    DWORD_PTR length = 0;
+    if (hwnd != NULL)
+        ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_BLOCK, kMessageTimeoutMs,
+                              &length);
+    return text;
+}
+
+struct WindowSearch
+{
+    std::function<bool(HWND)> accept;
+    HWND found;
+};
+
+BOOL CALLBACK AcceptWindow(HWND hwnd, LPARAM lParam)
+{
+    WindowSearch* search = (WindowSearch*)lParam;
+    if (!search->accept(hwnd))
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+HWND FindTopLevel(const std::function<bool(HWND)>& accept)
+{
+    WindowSearch search = {accept, NULL};
+    ::EnumWindows(AcceptWindow, (LPARAM)&search);
+    return search.found;
+}
+
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept)
+{
+    WindowSearch search = {accept, NULL};
+    ::EnumChildWindows(parent, AcceptWindow, (LPARAM)&search);
+    return search.found;
+}
+
+bool CopyFolder(const std::string& from, const std::string& to)
+{
+    ::CreateDirectoryA(to.c_str(), NULL);
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((from + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    do
+    {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ok = ::CopyFileA((from + "\\" + data.cFileName).c_str(), (to + "\\" + data.cFileName).c_str(),
+                             FALSE)
+                 && ok;
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+    return ok;
+}
+
+} // namespace
+
+bool operator==(const StoredItem& a, const StoredItem& b)
+{
+    return a.title == b.title && a.link == b.link && a.time == b.time && a.summary == b.summary
+           && a.unread == b.unread;
+}
+
+bool operator==(const StoredKeyword& a, const StoredKeyword& b)
+{
+    return a.name == b.name && a.items == b.items;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = ::GetTickCount();
+    while (!done())
+    {
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
+TidewatchProcess::TidewatchProcess() : m_process(), m_mainWindow(NULL), m_tree(NULL)
+{
+    std::string built = BuiltProgramFolder();
+    ::CopyFileA((built + "\\Tidewatch.exe").c_str(), m_folder.File("Tidewatch.exe").c_str(), FALSE);
+    CopyFolder(built + "\\sound", m_folder.File("sound"));
+}
+
+TidewatchProcess::~TidewatchProcess()
+{
+    if (m_process.hProcess == NULL)
+        return;
+    if (IsRunning())
+    {
+        ::TerminateProcess(m_process.hProcess, 1);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+bool TidewatchProcess::WriteStore(const std::vector<StoredKeyword>& keywords)
+{
+    KeywordGroup group;
+    for (const StoredKeyword& stored : keywords)
+    {
+        Keyword* keyword = new Keyword(stored.name.c_str());
+        group.Add(keyword);
+        for (const StoredItem& item : stored.items)
+            keyword->AppendItem(new NewsItem(item.title.c_str(), item.link.c_str(), item.time.c_str(),
+                                             item.summary.c_str(), keyword, item.unread));
+    }
+    return group.ConfWriter(StorePath().c_str()) == 1;
+}
+
+bool TidewatchProcess::ReadStore(std::vector<StoredKeyword>& keywords, bool& complete) const
+{
+    KeywordGroup group;
+    complete = false;
+    if (!group.ConfReader(StorePath().c_str(), complete))
+        return false;
+    keywords.clear();
+    for (Keyword* keyword = group.GetFirst(); keyword != nullptr; keyword = group.GetNext(keyword))
+    {
+        StoredKeyword stored{(const char*)keyword->name, {}};
+        for (NewsItem* item = keyword->firstItem; item != nullptr; item = item->next)
+            stored.items.push_back({(const char*)item->title, (const char*)item->link,
+                                    (const char*)item->displayTime, (const char*)item->summary,
+                                    item->unread != FALSE});
+        keywords.push_back(stored);
+    }
+    return true;
+}
+
+bool TidewatchProcess::Start()
+{
+    std::string program = m_folder.File("Tidewatch.exe");
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = (LPSTR)VirtualDesktop::kName;
+    if (!::CreateProcessA(program.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
+                          m_folder.Path().c_str(), &startup, &m_process))
+        return false;
+    DWORD processId = m_process.dwProcessId;
+    WaitUntil([&] {
+        m_mainWindow = FindTopLevel([&](HWND hwnd) {
+            return ProcessOf(hwnd) == processId && ::IsWindowVisible(hwnd)
+                   && FindDescendant(hwnd, [](HWND child) { return ClassOf(child) == WC_TREEVIEWA; }) != NULL;
+        });
+        return m_mainWindow != NULL || !IsRunning();
+    });
+    if (m_mainWindow == NULL)
+        return false;
+    m_tree = FindChild(WC_TREEVIEWA);
+    return m_tree != NULL;
+}
+
+bool TidewatchProcess::IsRunning() const
+{
+    return m_process.hProcess != NULL && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void TidewatchProcess::PostCommand(UINT id)
+{
+    ::PostMessageA(m_mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+LRESULT TidewatchProcess::SendToMainWindow(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(m_mainWindow, message, wParam, lParam, SMTO_BLOCK, kMessageTimeoutMs, &result);
+    return (LRESULT)result;
+}
+
+HWND TidewatchProcess::FindChild(const char* className) const
+{
+    std::string wanted = className;
+    return FindDescendant(m_mainWindow,
+                          [&](HWND hwnd) { return lstrcmpiA(ClassOf(hwnd).c_str(), className) == 0; });
+}
+
+std::vector<TreeRow> TidewatchProcess::TreeRows() const
+{
+    std::vector<TreeRow> rows;
+    RemoteMemory block(m_process.dwProcessId, 1024);
+    if (!block.IsValid())
+        return rows;
+    const SIZE_T textOffset = 256;
+    HTREEITEM root = TreeView_GetRoot(m_tree);
+    std::vector<HTREEITEM> items;
+    if (root != NULL)
+        items.push_back(root);
+    for (HTREEITEM item = TreeView_GetChild(m_tree, root); item != NULL;
+         item = TreeView_GetNextSibling(m_tree, item))
+        items.push_back(item);
+    for (HTREEITEM item : items)
+    {
+        TVITEMA query = {};
+        query.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE;
+        query.hItem = item;
+        query.stateMask = TVIS_BOLD;
+        query.pszText = (LPSTR)block.Address(textOffset);
+        query.cchTextMax = 512;
+        DWORD_PTR ok = 0;
+        char text[512] = "";
+        if (!block.Write(0, &query, sizeof query)
+            || !::SendMessageTimeoutA(m_tree, TVM_GETITEMA, 0, (LPARAM)block.Address(0), SMTO_BLOCK,
+                                      kMessageTimeoutMs, &ok)
+            || !ok || !block.Read(0, &query, sizeof query) || !block.Read(textOffset, text, sizeof text - 1))
+            break;
+        rows.push_back({text, (query.state & TVIS_BOLD) != 0});
+    }
+    return rows;
+}
+
+bool TidewatchProcess::SelectTreeRow(const std::string& text)
+{
+    std::vector<TreeRow> rows = TreeRows();
+    HTREEITEM item = TreeView_GetRoot(m_tree);
+    for (size_t i = 0; i < rows.size() && item != NULL; ++i)
+    {
+        if (rows[i].text == text)
+        {
+            DWORD_PTR ok = 0;
+            ::SendMessageTimeoutA(m_tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)item, SMTO_BLOCK,
+                                  kMessageTimeoutMs, &ok);
+            return ok != 0;
+        }
+        item = i == 0 ? TreeView_GetChild(m_tree, item) : TreeView_GetNextSibling(m_tree, item);
+    }
+    return false;
+}
+
+std::string TidewatchProcess::StatusText() const
+{
+    // The status text is a static beside the progress bar in the status bar.
+    HWND progress = FindChild(PROGRESS_CLASSA);
+    HWND bar = progress != NULL ? ::GetParent(progress) : NULL;
+    HWND text = bar != NULL ? FindDescendant(bar, [](HWND hwnd) { return ClassOf(hwnd) == "Static"; }) : NULL;
+    return TextOf(text);
+}
+
+int TidewatchProcess::ProgressPosition() const
+{
+    DWORD_PTR position = 0;
+    ::SendMessageTimeoutA(FindChild(PROGRESS_CLASSA), PBM_GETPOS, 0, 0, SMTO_BLOCK, kMessageTimeoutMs,
+                          &position);
+    return (int)position;
+}
+
+bool TidewatchProcess::FindDialog(ShownDialog& dialog) const
+{
+    DWORD processId = m_process.dwProcessId;
+    HWND found = FindTopLevel([&](HWND hwnd) {
+        return ProcessOf(hwnd) == processId && ::IsWindowVisible(hwnd) && ClassOf(hwnd) == "#32770";
+    });
+    if (found == NULL)
+        return false;
+    dialog.hwnd = found;
+    dialog.caption = TextOf(found);
+    dialog.text = TextOf(::GetDlgItem(found, 0xFFFF));
+    return true;
+}
+
+bool TidewatchProcess::WaitForDialog(ShownDialog& dialog, DWORD timeoutMs) const
+{
+    return WaitUntil([&] { return FindDialog(dialog); }, timeoutMs);
+}
+
+void TidewatchProcess::Press(const ShownDialog& dialog, int buttonId)
+{
+    ::PostMessageA(dialog.hwnd, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(dialog.hwnd, buttonId));
+}
+
+void TidewatchProcess::SetFieldText(const ShownDialog& dialog, int fieldId, const std::string& text)
+{
+    DWORD_PTR ok = 0;
+    ::SendMessageTimeoutA(::GetDlgItem(dialog.hwnd, fieldId), WM_SETTEXT, 0, (LPARAM)text.c_str(), SMTO_BLOCK,
+                          kMessageTimeoutMs, &ok);
+}
+
+bool TidewatchProcess::Close(DWORD timeoutMs)
+{
+    ::PostMessageA(m_mainWindow, WM_CLOSE, 0, 0);
+    HWND answered = NULL;
+    return WaitUntil(
+        [&] {
+            ShownDialog dialog;
+            if (FindDialog(dialog) && dialog.hwnd != answered)
+            {
+                m_dialogsAtClose.push_back(dialog);
+                Press(dialog, IDOK);
+                answered = dialog.hwnd;
+            }
+            return !IsRunning();
+        },
+        timeoutMs);
+}

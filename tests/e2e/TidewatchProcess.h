@@ -1,0 +1,110 @@
+#pragma once
+// One run of Tidewatch.exe as a user meets it, driven from outside: a fresh
+// program folder (a copy of the program, its sound folder and the store the
+// scenario writes), the program started on the driver's desktop, commands
+// posted to its main window, its state read back through window messages
+// (the keyword tree's items across the process boundary, the status text,
+// the progress bar), its message boxes read and answered, and the store read
+// after it ended.
+//
+//     TidewatchProcess program;
+//     program.WriteStore({{"harbour", {}}});
+//     ASSERT_TRUE(program.Start());
+//     program.PostCommand(ID_CHECK_ALL);
+//     ASSERT_TRUE(WaitUntil([&] { return program.TreeRows()[1].bold; }));
+//     EXPECT_TRUE(program.Close());
+#include "tests/support/TempFolder.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct StoredItem
+{
+    std::string title;
+    std::string link;
+    std::string time;
+    std::string summary;
+    bool unread;
+};
+
+struct StoredKeyword
+{
+    std::string name;
+    std::vector<StoredItem> items;
+};
+
+bool operator==(const StoredItem& a, const StoredItem& b);
+bool operator==(const StoredKeyword& a, const StoredKeyword& b);
+
+struct TreeRow
+{
+    std::string text;
+    bool bold;
+};
+
+struct ShownDialog
+{
+    HWND hwnd;
+    std::string caption;
+    std::string text; // a message box's message
+};
+
+// Polls done every 20 ms; false when it is still false after timeoutMs.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
+
+class TidewatchProcess
+{
+public:
+    // The main window's tray icon tooltip.
+    static const char kTrayTip[];
+
+    TidewatchProcess();
+    TidewatchProcess(const TidewatchProcess&) = delete;
+    TidewatchProcess& operator=(const TidewatchProcess&) = delete;
+    // Ends a program that is still running.
+    ~TidewatchProcess();
+
+    std::string StorePath() const { return m_folder.File("conf.xml"); }
+    bool WriteStore(const std::vector<StoredKeyword>& keywords);
+    // The store as the engine reads it; complete is false for a cut or
+    // damaged file.
+    bool ReadStore(std::vector<StoredKeyword>& keywords, bool& complete) const;
+
+    // Starts the program and waits for its main window with the keyword tree.
+    bool Start();
+    bool IsRunning() const;
+    void PostCommand(UINT id);
+    // Sends a message to the main window and returns its result.
+    LRESULT SendToMainWindow(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The tree's root, then its keywords in order.
+    std::vector<TreeRow> TreeRows() const;
+    bool SelectTreeRow(const std::string& text);
+    std::string StatusText() const;
+    int ProgressPosition() const;
+
+    // The program's dialog or message box on screen, if any.
+    bool FindDialog(ShownDialog& dialog) const;
+    bool WaitForDialog(ShownDialog& dialog, DWORD timeoutMs = 15000) const;
+    // Presses a button of the dialog by its id (IDOK, IDYES, ...).
+    static void Press(const ShownDialog& dialog, int buttonId);
+    static void SetFieldText(const ShownDialog& dialog, int fieldId, const std::string& text);
+
+    // WM_CLOSE to the main window; true when the program ended within the
+    // time. A message box it shows meanwhile is recorded and answered with OK.
+    bool Close(DWORD timeoutMs = 15000);
+    // Message boxes seen while closing.
+    const std::vector<ShownDialog>& DialogsAtClose() const { return m_dialogsAtClose; }
+
+private:
+    HWND FindChild(const char* className) const;
+
+    TempFolder m_folder;
+    PROCESS_INFORMATION m_process;
+    HWND m_mainWindow;
+    HWND m_tree;
+    std::vector<ShownDialog> m_dialogsAtClose;
+};
