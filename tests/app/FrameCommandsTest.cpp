@@ -1,7 +1,6 @@
 // The main frame's own commands: the maker's web pages, the preview pane's
 // row, the keyword-language combo and the commands that do nothing.
 #include "MainFrameFixture.h"
-#include "app/Addresses.h"
 #include "app/WebAddress.h"
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
@@ -59,13 +58,6 @@ TEST_F(FrameCommandsTest, WebCommandsOpenTheMakersPages)
         ASSERT_EQ(1u, g_opened.size()) << page.address;
         EXPECT_EQ(page.address, g_opened[0]);
     }
-}
-
-TEST_F(FrameCommandsTest, WebCommandsUseTheBuiltInSiteWithoutAnOption)
-{
-    frame->SendMessage(WM_COMMAND, ID_WEB_FORUM, 0);
-    ASSERT_EQ(1u, g_opened.size());
-    EXPECT_EQ(std::string(kDefaultWebSite) + "/forum/", g_opened[0]);
 }
 
 TEST_F(FrameCommandsTest, PreviewCommandHidesAndShowsTheRow)

@@ -119,15 +119,6 @@ TEST_F(FrameThemeTest, WindowsXPHeaderStaysAfterOffice2003)
     EXPECT_EQ(2, XTThemeManager()->GetTheme());
 }
 
-TEST_F(FrameThemeTest, ColourChangeKeepsTheTheme)
-{
-    frame->SendMessage(WM_COMMAND, ID_THEME_WINXP, 0);
-    frame->SendMessage(WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(3, frame->GetTheme());
-    EXPECT_EQ(3, XTPPaintManager()->GetThemeId());
-    EXPECT_TRUE(typeid(*CaptionTheme()) == typeid(CKeywordCaptionTheme));
-}
-
 // The Windows XP caption: face, a highlight line along the top and the left
 // edge, the flat-border line along the bottom.
 TEST_F(FrameThemeTest, KeywordCaptionDrawsItsEdges)
