@@ -91,6 +91,13 @@ ON_UPDATE_COMMAND_UI(ID_PREVIEW_PANE, OnUpdatePreviewPane)
 ON_COMMAND_RANGE(ID_WEB_SUPPORT, ID_WEB_HOME, OnWebPage)
 ON_COMMAND(ID_CHECK_UPGRADE, OnCheckUpgrade)
 ON_MESSAGE(WM_UPGRADE_RESULT, OnUpgradeResult)
+ON_MESSAGE(WM_NEWS_ARRIVED, OnNewsArrived)
+ON_MESSAGE(WM_ALL_READ, OnAllRead)
+ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+ON_COMMAND(ID_CEASE_BALLOONS, OnCeaseBalloons)
+ON_COMMAND(ID_CEASE_ANIMATION, OnCeaseAnimation)
+ON_UPDATE_COMMAND_UI(ID_CEASE_BALLOONS, OnUpdateCeaseBalloons)
+ON_UPDATE_COMMAND_UI(ID_CEASE_ANIMATION, OnUpdateCeaseAnimation)
 // After every handled id of the range: the rest do nothing.
 ON_COMMAND_RANGE(ID_LANGUAGE_OPTIONS, ID_LANGUAGE_OPTIONS, OnUnusedCommand)
 ON_COMMAND_RANGE(ID_UNUSED_FIRST, ID_UNUSED_LAST, OnUnusedCommand)
@@ -98,7 +105,8 @@ END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
     : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL), m_bPreviewShown(TRUE),
-      m_bWinXPHeaderInstalled(FALSE), m_bUpgradeCheckRunning(FALSE), m_bUpgradeAnswerWanted(FALSE)
+      m_bWinXPHeaderInstalled(FALSE), m_bUpgradeCheckRunning(FALSE), m_bUpgradeAnswerWanted(FALSE),
+      m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE)
 {}
 
 CMainFrame::~CMainFrame()
@@ -139,6 +147,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     UINT animation[] = {IDI_TRAY, IDI_TRAY_FRAME};
     m_trayIcon.SetAnimationIcons(animation, NULL, 2);
     m_trayIcon.AddIcon();
+    m_trayLocator.SetIcon(m_trayIcon.m_hWnd, IDR_TRAY_MENU);
     return 0;
 }
 
@@ -299,6 +308,7 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContex
                                       CSize(m_options.treeWidth, m_options.treeHeight), pContext))
         return FALSE;
     m_pTreeView = (CItemTreeView*)m_keywordSplitter.GetPane(0, 0);
+    m_notifier.SetKeywords(&m_pTreeView->GetKeywords());
     ApplyOptionsToTree();
     if (!m_newsSplitter.CreateStatic(&m_keywordSplitter, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER,
                                      m_keywordSplitter.IdFromRowCol(0, 1))

@@ -5,13 +5,18 @@
 // splitters with the keyword view, the news list and the preview pane from
 // the options in the registry; WM_CLOSE saves the options, the keywords and
 // the bars' options. The keyword view reaches it as its CKeywordPaneHost.
+// MainFrameTray.cpp tells of new news (icon animation, alarm, balloons through
+// its NewsNotifier), handles the icon's events and menu and minimises the
+// window into the notification area.
 #pragma once
 #include "app/FrameOptions.h"
 #include "app/FrameSplitterWnd.h"
 #include "app/ItemTreeView.h"
 #include "app/KeywordPaneHost.h"
+#include "app/NewsNotifier.h"
 #include "app/PreviewPane.h"
 #include "app/SkellrunView.h"
+#include "app/TrayIconLocator.h"
 #include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
 #include "toolkit/controls/XTPStatusBar.h"
 #include "toolkit/controls/XTTrayIcon.h"
@@ -58,12 +63,21 @@ public:
     // Asking while the start-up check runs makes that check answer the user.
     void StartUpgradeCheck(BOOL bAsked);
     BOOL IsUpgradeCheckRunning() const { return m_bUpgradeCheckRunning; }
+    NewsNotifier& GetNotifier() { return m_notifier; }
+    // The window went into the notification area on minimise.
+    BOOL IsMinimisedToTray() const { return m_bMinimisedToTray; }
+    // The next balloon of the sequence (NewsNotifier::ShowNextBalloon).
+    void ShowNextBalloon();
 
     // Overridables (CFrameWnd's).
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
 
 protected:
+    // Minimise hides the window into the notification area while the icon is
+    // there; every other message goes to the base.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
     afx_msg void OnOptions();
@@ -98,6 +112,15 @@ protected:
     afx_msg LRESULT OnUpgradeResult(WPARAM wParam, LPARAM lParam);
     // Commands of the resources that do nothing in this program.
     afx_msg void OnUnusedCommand(UINT nID);
+    // News and the notification-area icon (MainFrameTray.cpp).
+    afx_msg LRESULT OnNewsArrived(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnAllRead(WPARAM wParam, LPARAM lParam);
+    // The icon's mouse and balloon events; nonzero when handled here.
+    afx_msg LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCeaseBalloons();
+    afx_msg void OnCeaseAnimation();
+    afx_msg void OnUpdateCeaseBalloons(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateCeaseAnimation(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -109,6 +132,16 @@ private:
     void ReportSaveFailure(LPCTSTR lpszWhat);
     void ApplyKeywordCaptionTheme();
     void RedrawWholeWindow();
+    // A click on the balloon: opens its link unless the click hit the icon,
+    // and marks its item read when the item still exists.
+    void OnBalloonClicked();
+    void MarkBalloonItemRead(NewsItem* pItem);
+    void RestoreFromTray();
+    // The icon is in the notification area (its add succeeded, not hidden).
+    BOOL IsTrayIconShown() const;
+    // The icon's menu ("Cease Animation", "Cease Bollontip Notification")
+    // through the command bars; FALSE when the menu is missing.
+    BOOL ShowTrayMenu();
 
     int m_nTheme;
     CXTPStatusBar m_wndStatusBar;
@@ -127,4 +160,7 @@ private:
     // One upgrade check at a time, however it was started.
     BOOL m_bUpgradeCheckRunning;
     BOOL m_bUpgradeAnswerWanted;
+    NewsNotifier m_notifier;
+    TrayIconLocator m_trayLocator;
+    BOOL m_bMinimisedToTray;
 };
