@@ -773,19 +773,10 @@ TEST_F(ExchangeKeysTest, PopupBarBordersRoundTripWithTheirDefault)
         pBar->SetPopupBorders(row.borders);
         pBar->SetShadow(FALSE);
         CMemFile file;
-        {
-            CArchive ar(&file, CArchive::store);
-            CXTPPropExchangeArchive px(ar);
-            pBar->DoPropExchange(&px);
-        }
-        file.SeekToBegin();
+        StoreBarExchange(pBar, file);
         CXTPPopupBar* pLoaded = new CXTPPopupBar;
         pLoaded->SetPopupBorders(CRect(9, 9, 9, 9));
-        {
-            CArchive ar(&file, CArchive::load);
-            CXTPPropExchangeArchive px(ar);
-            pLoaded->DoPropExchange(&px);
-        }
+        LoadBarExchange(pLoaded, file);
         EXPECT_EQ(row.borders, pLoaded->GetPopupBorders()) << row.name;
         EXPECT_FALSE(pLoaded->IsShadow()) << row.name;
         pBar->InternalRelease();

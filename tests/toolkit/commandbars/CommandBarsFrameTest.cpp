@@ -246,13 +246,9 @@ protected:
 
 TEST(CommandBarsRedraw, UpdatesTheTabClientOfAnMdiFrame)
 {
-    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
-    ASSERT_TRUE(pFrame->Create(NULL, "mdi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 440, 340)));
+    CMDIFrameWnd* pFrame = NULL;
+    CXTPCommandBars* pBars = CreateMdiFrameWithBars(pFrame);
     ASSERT_TRUE(pFrame->m_hWndMDIClient != NULL);
-    CXTPCommandBars* pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
-    pBars->SetPaintManager(new CFixedSizePaintManager);
-    pBars->SetSite(pFrame);
-    pBars->EnableDocking();
     ASSERT_TRUE(pBars->Add("Standard", xtpBarTop) != NULL);
 
     pBars->RedrawCommandBars(); // a plain MDI client: nothing to update
@@ -270,12 +266,8 @@ TEST(CommandBarsRedraw, UpdatesTheTabClientOfAnMdiFrame)
 
 TEST(CommandBarsMdi, ActiveMenuIdFollowsTheActiveChild)
 {
-    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
-    ASSERT_TRUE(pFrame->Create(NULL, "mdi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 440, 340)));
-    CXTPCommandBars* pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
-    pBars->SetPaintManager(new CFixedSizePaintManager);
-    pBars->SetSite(pFrame);
-    pBars->EnableDocking();
+    CMDIFrameWnd* pFrame = NULL;
+    CXTPCommandBars* pBars = CreateMdiFrameWithBars(pFrame);
     ASSERT_TRUE(pBars->SetMenu("Menu Bar", IDR_TEST_MENU) != NULL);
     EXPECT_EQ((UINT)IDR_TEST_MENU, pBars->GetActiveMenuID()) << "no child: the frame's menu";
 

@@ -1,5 +1,6 @@
 #include "CommandBarsTestSupport.h"
 
+#include "framework/Controls.h"
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
@@ -209,6 +210,17 @@ LRESULT CCommandBarsFrame::OnUninitPopup(WPARAM, LPARAM lParam)
 {
     m_log.push_back(std::string("closed popup ") + (LPCTSTR)((CXTPCommandBar*)lParam)->GetTitle());
     return 0;
+}
+
+CXTPCommandBars* CreateMdiFrameWithBars(CMDIFrameWnd*& pFrame)
+{
+    pFrame = new CMDIFrameWnd;
+    EXPECT_TRUE(pFrame->Create(NULL, "mdi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 440, 340)));
+    CXTPCommandBars* pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+    pBars->SetPaintManager(new CFixedSizePaintManager);
+    pBars->SetSite(pFrame);
+    pBars->EnableDocking();
+    return pBars;
 }
 
 void StoreBarExchange(CXTPCommandBar* pBar, CMemFile& file)

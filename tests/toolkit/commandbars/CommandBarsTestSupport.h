@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+class CMDIFrameWnd;
+
 // Rectangles print as (left, top, right, bottom) in failures.
 inline void PrintTo(const CRect& rc, std::ostream* os)
 {
@@ -110,6 +112,10 @@ protected:
     afx_msg LRESULT OnUninitPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
+
+// A visible MDI frame (it deletes itself when destroyed) with a manager of
+// its own: the fixed-size paint manager and docking; the caller releases it.
+CXTPCommandBars* CreateMdiFrameWithBars(CMDIFrameWnd*& pFrame);
 
 // A bar's settings written through an archive exchange into file, which is
 // then rewound for reading; and read back into another bar (an archive error

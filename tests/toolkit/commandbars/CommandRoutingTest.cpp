@@ -30,12 +30,6 @@ protected:
         pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
         pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     }
-
-    static BOOL QuitQueued()
-    {
-        MSG msg;
-        return ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE);
-    }
 };
 
 TEST_F(CommandRoutingTest, IdleUpdateEnablesChecksAndRetitles)
@@ -85,39 +79,6 @@ TEST_F(CommandRoutingTest, UnhandledCommandStaysEnabledWithoutDisabling)
     EXPECT_FALSE(Button(ID_TEST_EXIT)->GetEnabled());
 }
 
-struct ExecuteCase
-{
-    const char* name;
-    LRESULT nSiteAnswer;
-    Log log;
-};
-
-class ClickTest : public CommandRoutingTest, public testing::WithParamInterface<ExecuteCase>
-{};
-
-TEST_P(ClickTest, ExecutesThroughTheSite)
-{
-    frame->m_nExecuteAnswer = GetParam().nSiteAnswer;
-    Click(frame->GetToolBar(), Button(ID_TEST_COPY));
-    EXPECT_EQ(GetParam().log, frame->m_log);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ClickTest,
-    testing::Values(ExecuteCase{"SiteLeavesIt", 0, {"execute 3004 code 100", "command copy"}},
-                    ExecuteCase{"SiteHandlesIt", 1, {"execute 3004 code 100"}}),
-    [](const testing::TestParamInfo<ExecuteCase>& info) { return std::string(info.param.name); });
-
-TEST_F(CommandRoutingTest, ReleaseOutsideTheButtonDoesNotExecute)
-{
-    CXTPToolBar* pToolBar = frame->GetToolBar();
-    CRect rc = Button(ID_TEST_COPY)->GetRect();
-    pToolBar->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(rc.right + 40, rc.top));
-    pToolBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(rc.right + 40, rc.top));
-    pToolBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.left + 2, rc.top + 2));
-    EXPECT_TRUE(frame->m_log.empty());
-}
-
 TEST_F(CommandRoutingTest, CommandThatRemovesTheBarsRunsToItsEnd)
 {
     frame->m_bRemoveBarsOnNew = TRUE;
@@ -142,17 +103,7 @@ TEST_F(CommandRoutingTest, SiteReplacesAButtonByAnotherControl)
     EXPECT_FALSE(Button(ID_TEST_BOLD)->IsKindOf(RUNTIME_CLASS(CXTPControlPopup)));
 }
 
-TEST_F(CommandRoutingTest, TrackingLoopLeavesAQuitQueuedAndEnds)
-{
-    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
-    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
-    ::PostQuitMessage(7);
-    CXTPCommandBars::PumpTrackingLoop(pMenuBar);
-    EXPECT_TRUE(QuitQueued());
-    pMenuBar->SetTrackingMode(xtpTrackingOff);
-}
-
-TEST_F(CommandRoutingTest, TrackingLoopEndsWhenTrackingEnds)
+TEST_F(CommandRoutingTest, TrackingLoopEndsWhenTrackingEndsOrOnAQuitItLeavesQueued)
 {
     CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
     ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
@@ -163,6 +114,12 @@ TEST_F(CommandRoutingTest, TrackingLoopEndsWhenTrackingEnds)
     CXTPCommandBars::PumpTrackingLoop(pMenuBar);
     MSG msg;
     EXPECT_TRUE(::PeekMessageA(&msg, pMenuBar->m_hWnd, WM_APP, WM_APP, PM_REMOVE));
+
+    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
+    ::PostQuitMessage(7);
+    CXTPCommandBars::PumpTrackingLoop(pMenuBar);
+    EXPECT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    pMenuBar->SetTrackingMode(xtpTrackingOff);
 }
 
 // Keys while the menu bar tracks: selection moves, wraps and opens.
@@ -245,19 +202,13 @@ TEST_F(CommandRoutingTest, ToolTipOfTheButtonUnderThePoint)
     CPoint ptGap(pCopy->GetRect().left - 3, pCopy->GetRect().CenterPoint().y);
     EXPECT_EQ(-1, pToolBar->OnToolHitTest(ptGap, NULL)) << "the group gap holds no control";
 
-    frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
-    EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL));
-}
-
-TEST_F(CommandRoutingTest, MenuBarInTrackingModeShowsNoToolTips)
-{
-    CXTPToolBar* pToolBar = frame->GetToolBar();
-    CPoint pt = Button(ID_TEST_COPY)->GetRect().CenterPoint();
     CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
     ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
-    EXPECT_EQ(-1, pToolBar->OnToolHitTest(pt, NULL)) << "another bar holds the mouse";
+    EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL)) << "the menu bar tracks";
     pMenuBar->SetTrackingMode(xtpTrackingOff);
-    EXPECT_EQ(ID_TEST_COPY, pToolBar->OnToolHitTest(pt, NULL));
+
+    frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL));
 }
 
 TEST_F(CommandRoutingTest, WhileAMenuTracksTheFrameEatsContextMenusAndDeactivationEndsIt)

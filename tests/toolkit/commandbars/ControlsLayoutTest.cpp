@@ -52,15 +52,6 @@ const CRect kGripperBorder(8, 2, 2, 2);
 const CRect kNoBorder(0, 0, 0, 0);
 
 const LayoutCase kCases[] = {
-    {"a docked bar keeps its controls in one row",
-     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}},
-     200,
-     kDockedTop,
-     kGripperBorder,
-     CSize(102, 26),
-     {CRect(8, 2, 31, 24), CRect(37, 2, 60, 24), CRect(60, 2, 100, 24)},
-     {FALSE, FALSE, FALSE},
-     {FALSE, FALSE, FALSE}},
     {"a narrow docked bar wraps at its last group and fills the length",
      {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}},
      80,

@@ -204,12 +204,7 @@ protected:
     void SetUp() override
     {
         CXTPControlWindowList::m_nFirstMDIChild = AFX_IDM_FIRST_MDICHILD;
-        pFrame = new CMDIFrameWnd;
-        ASSERT_TRUE(pFrame->Create(NULL, "mdi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 540)));
-        pBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
-        pBars->SetPaintManager(new CFixedSizePaintManager);
-        pBars->SetSite(pFrame);
-        pBars->EnableDocking();
+        pBars = CreateMdiFrameWithBars(pFrame);
         pControls = pBars->Add("Window", xtpBarTop)->GetControls();
         pPlaceholder = pControls->Add(xtpControlButton, 35000);
     }

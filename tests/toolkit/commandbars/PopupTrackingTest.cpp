@@ -124,13 +124,6 @@ TEST_F(PopupTrackingTest, WithoutFlagsTheCommandGoesToTheOwner)
     EXPECT_EQ(CPoint(100, 100), m_rcPopup.TopLeft()) << "room enough: at the point";
 }
 
-TEST_F(PopupTrackingTest, EscapeEndsWithoutACommand)
-{
-    m_actions.Post([]() { Key(VK_ESCAPE); });
-    EXPECT_EQ(0u, Track(TPM_RETURNCMD, CPoint(100, 100)));
-    EXPECT_FALSE(CommandsReachedTheFrame());
-}
-
 TEST_F(PopupTrackingTest, AQuitMessageEndsTheLoopAndStaysQueued)
 {
     ::PostQuitMessage(7);
@@ -142,15 +135,16 @@ TEST_F(PopupTrackingTest, AQuitMessageEndsTheLoopAndStaysQueued)
     EXPECT_EQ(7u, msg.wParam);
 }
 
-TEST_F(PopupTrackingTest, RightAlignOpensToTheLeftOfThePoint)
+TEST_F(PopupTrackingTest, RightAlignOpensToTheLeftOfThePointAndEscapeEndsWithoutACommand)
 {
     m_actions.Post([this]() {
         frame->m_pLastPopup->GetWindowRect(&m_rcPopup);
         Key(VK_ESCAPE);
     });
-    Track(TPM_RIGHTALIGN, CPoint(300, 100));
+    EXPECT_EQ(0u, Track(TPM_RIGHTALIGN | TPM_RETURNCMD, CPoint(300, 100)));
     EXPECT_EQ(300, m_rcPopup.right);
     EXPECT_EQ(100, m_rcPopup.top);
+    EXPECT_FALSE(CommandsReachedTheFrame());
 }
 
 TEST_F(PopupTrackingTest, AHandleThatIsNoMenuGivesZero)

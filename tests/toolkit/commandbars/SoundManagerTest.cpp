@@ -46,6 +46,8 @@ TEST_F(SoundManagerTest, WithSoundsOffNoThreadStarts)
     m_sounds.PlaySystemSound(xtpSoundMenuCommand);
     EXPECT_FALSE(m_sounds.IsThreadRunning());
     EXPECT_EQ(xtpSoundNone, m_sounds.GetPendingRequest());
+    m_sounds.StopThread(); // without a thread: nothing to stop
+    EXPECT_TRUE(g_played.empty());
 }
 
 TEST_F(SoundManagerTest, TheWorkerPlaysTheRequestedSoundsAndPurgesAtItsEnd)
@@ -59,13 +61,6 @@ TEST_F(SoundManagerTest, TheWorkerPlaysTheRequestedSoundsAndPurgesAtItsEnd)
     EXPECT_FALSE(m_sounds.IsThreadRunning());
     EXPECT_EQ(std::vector<std::string>({"MenuCommand", "MenuPopup", "(purge)"}), g_played)
         << "stopping returns only once the worker has ended";
-}
-
-TEST_F(SoundManagerTest, StoppingWithoutAThreadDoesNothing)
-{
-    m_sounds.StopThread();
-    EXPECT_FALSE(m_sounds.IsThreadRunning());
-    EXPECT_TRUE(g_played.empty());
 }
 
 TEST_F(SoundManagerTest, ARestartEndsTheOldThreadFirst)
