@@ -3,6 +3,7 @@
 #include "app/AddDlg.h"
 #include "app/AppMessages.h"
 #include "app/KeywordPaneHost.h"
+#include "app/NewsFetch.h"
 #include "app/RepKeywordDlg.h"
 #include "app/SkellrunView.h"
 #include "framework/Controls.h"
@@ -46,12 +47,21 @@ ON_UPDATE_COMMAND_UI(ID_CHANGE_KEYWORD, OnUpdateKeywordCommand)
 ON_COMMAND(ID_MARK_READ, OnMarkRead)
 ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
 ON_COMMAND(ID_ADD_KEYWORD, OnAddKeyword)
+ON_COMMAND(ID_CHECK_NEWS, OnCheckNews)
+ON_UPDATE_COMMAND_UI(ID_CHECK_NEWS, OnUpdateKeywordCommand)
+ON_COMMAND(ID_CHECK_ALL, OnCheckEveryKeyword)
+ON_WM_TIMER()
+ON_WM_DESTROY()
+ON_MESSAGE(WM_CHECK_ALL, OnStartupCheck)
+ON_MESSAGE(WM_NEWS_FETCHED, OnNewsFetched)
 END_MESSAGE_MAP()
 
 CItemTreeView::CItemTreeView()
     : AutoCheckEvery(TRUE), PlaySoundOnNews(TRUE), AutoCheckOnStart(TRUE), ShowSummary(TRUE),
-      ShowSummaryOnStart(FALSE), AutoCheckInterval(30), AlertTime(10), CheckUpgrade(FALSE), m_hRoot(NULL),
-      m_pListView(NULL)
+      ShowSummaryOnStart(FALSE), AutoCheckInterval(30), AlertTime(10), CheckUpgrade(FALSE),
+      m_bStartedAtStartup(FALSE), m_hRoot(NULL), m_bPassRunning(FALSE), m_bPassRequested(FALSE),
+      m_nPercent(0), m_pListView(NULL), m_nPassNext(0), m_pPassFetch(NULL), m_bPassFoundNews(FALSE),
+      m_nSingleChecks(0), m_bStopped(FALSE)
 {}
 
 void CItemTreeView::SetOptions(BOOL playSoundOnNews, BOOL autoCheckEvery, BOOL autoCheckOnStart,
@@ -304,6 +314,7 @@ void CItemTreeView::AddKeyword()
     Keyword* pKeyword = new Keyword(dlg.m_strKeyword);
     m_group.Add(pKeyword);
     m_wndTree.SelectItem(InsertKeywordItem(pKeyword));
+    StartSingleCheck(pKeyword);
 }
 
 void CItemTreeView::OnChangeKeyword()
@@ -333,6 +344,7 @@ void CItemTreeView::EditKeyword()
     m_wndTree.SetItemText(pKeyword->treeItem, strNew);
     if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
         SetCaptionText(strNew);
+    StartSingleCheck(pKeyword); // the old items stay until it finds news
 }
 
 void CItemTreeView::RemoveKeyword(Keyword* pKeyword)
@@ -341,6 +353,7 @@ void CItemTreeView::RemoveKeyword(Keyword* pKeyword)
         m_pListView->DeleteAllRows();
     m_wndTree.DeleteItem(pKeyword->treeItem);
     m_group.totalUnread -= pKeyword->unreadCount;
+    ForgetKeywordChecks(pKeyword);
     m_group.Remove(pKeyword);
     delete pKeyword;
 }
@@ -375,7 +388,10 @@ void CItemTreeView::ClearKeywords()
 {
     m_wndTree.Select(m_hRoot, TVGN_CARET);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
+    {
         m_wndTree.DeleteItem(pKeyword->treeItem);
+        ForgetKeywordChecks(pKeyword);
+    }
     if (m_pListView != NULL)
         m_pListView->DeleteAllRows();
     m_group.RemoveAllKeywords();

@@ -8,6 +8,13 @@
 // exports the list as XML files, and shows the selected keyword in the news
 // list (CSkellrunView).
 //
+// It runs the keyword checks: Check News (one keyword), Check All, the
+// start-up pass (WM_CHECK_ALL) and the timed pass of timer 1. Each keyword's
+// page is fetched and parsed by a NewsFetch worker; the merge into the
+// keyword, the bold marks, the news list and the counters are done here, on
+// the view's thread, when the worker's result arrives. The main frame hears
+// WM_CHECK_PROGRESS and, after a pass with news, WM_NEWS_ARRIVED.
+//
 // The main frame creates it in its splitter, then calls SetOptions and
 // SetListView; the frame may derive from CKeywordPaneHost to hear of caption
 // clicks and selection changes.
@@ -16,14 +23,19 @@
 // The list's totalUnread is kept equal to the sum of the keywords' unread
 // counts by every command here and by the news list.
 #include "engine/KeywordGroup.h"
+
+#include <vector>
 #include "framework/Window.h"
 #include "toolkit/controls/XTCaption.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTTreeCtrl.h"
 
 class CSkellrunView;
+class NewsFetch;
 
 // Set while a check runs; the editing, import and export commands refuse then.
+// Only the keyword tree view's thread writes it: it raises it before a check
+// starts and lowers it when the last running check has ended.
 extern BOOL g_bUpdatingNews;
 
 class CItemTreeView : public CXTFlatBorder<CView>
@@ -43,7 +55,25 @@ public:
         ID_CHANGE_KEYWORD = 32857,
         ID_MARK_READ = 32815,
         ID_REMOVE_ALL = 32817,
-        ID_ADD_KEYWORD = 32814
+        ID_ADD_KEYWORD = 32814,
+        ID_CHECK_NEWS = 32813,
+        ID_CHECK_ALL = 32828
+    };
+    enum
+    {
+        TIMER_CHECK = 1
+    };
+    // GetCheckState's answers.
+    enum
+    {
+        CHECK_SHOWN_KEYWORD = 1,
+        CHECK_PASS = 2,
+        CHECK_NONE = 3
+    };
+    // How long StopChecks waits for the workers by default.
+    enum
+    {
+        STOP_WAIT_MS = 5000
     };
     enum
     {
@@ -69,6 +99,23 @@ public:
     // view is active.
     afx_msg void OnRemoveAllKeywords();
     afx_msg void OnAddKeyword();
+    // Check All: a pass over every keyword, unless one runs already; the
+    // pass announces its news even when it was started at start-up.
+    afx_msg void OnCheckEveryKeyword();
+    // The pass's progress, 0..100.
+    int GetPercent() const { return m_nPercent; }
+    // CHECK_SHOWN_KEYWORD while the keyword in the news list has its single
+    // check running, else CHECK_PASS while a pass runs, else CHECK_NONE.
+    int GetCheckState() const;
+    // (Re)arms timer 1 with AutoCheckInterval, kept within 5..3600 minutes.
+    void ArmCheckTimer();
+    // Abandons every running check: the workers' requests are aborted and
+    // waited for up to nWaitMs; no check starts afterwards. The frame calls
+    // it before it saves the store.
+    void StopChecks(DWORD nWaitMs = STOP_WAIT_MS);
+    // The news-search host ("name" or "name:port"); empty (the default)
+    // takes NewsSearchHost() at each check.
+    void SetSearchHost(const CString& host) { m_strSearchHost = host; }
     // The whole list is replaced by the file's keywords only when the file
     // was read whole; otherwise nothing changes and a message box says so.
     BOOL ImportKeywordsFrom(LPCTSTR lpszPath);
@@ -108,8 +155,15 @@ public:
     int AlertTime;
     BOOL CheckUpgrade;
 
+    // The current pass was started by WM_CHECK_ALL (then ShowSummaryOnStart
+    // keeps its news quiet); cleared by timer 1 and by Check All.
+    BOOL m_bStartedAtStartup;
     KeywordGroup m_group;
     HTREEITEM m_hRoot;
+    BOOL m_bPassRunning;
+    // Check All asked for the running pass.
+    BOOL m_bPassRequested;
+    int m_nPercent;
 
 protected:
     // Adds WS_CLIPSIBLINGS and WS_CLIPCHILDREN.
@@ -128,7 +182,14 @@ protected:
     afx_msg void OnRemoveKeyword();
     afx_msg void OnChangeKeyword();
     afx_msg void OnMarkRead();
-    // Remove, Change Keyword: enabled on a keyword, disabled on the root,
+    afx_msg void OnCheckNews();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
+    // WM_CHECK_ALL: the start-up pass.
+    afx_msg LRESULT OnStartupCheck(WPARAM wParam, LPARAM lParam);
+    // A worker's result: merged here, then the check goes on or ends.
+    afx_msg LRESULT OnNewsFetched(WPARAM wParam, LPARAM lParam);
+    // Remove, Change Keyword, Check News: enabled on a keyword, disabled on the root,
     // left alone without a selection.
     afx_msg void OnUpdateKeywordCommand(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
@@ -147,8 +208,42 @@ private:
     BOOL RefuseWhileUpdating(LPCTSTR lpszText, LPCTSTR lpszCaption);
     void Report(LPCTSTR lpszText, LPCTSTR lpszCaption);
 
+    // The checks (ItemTreeViewChecks.cpp).
+    void StartPass();
+    // Starts the next keyword of the pass that no other check holds, or ends the pass.
+    void ContinuePass();
+    void EndPass();
+    // A check of the keyword, with the keyword marked as being checked; the
+    // fetch is kept in m_fetches. FALSE when no worker could start.
+    NewsFetch* StartFetch(Keyword* pKeyword);
+    // Steps 8 to 11 of a check: the page merged into the keyword, bold marks
+    // and the news list updated; TRUE when the page held news.
+    BOOL MergeFetched(Keyword* pKeyword, NewsFetch* pFetch);
+    // A single check of the keyword unless it is being checked already;
+    // Check News and the keyword dialogs start one.
+    void StartSingleCheck(Keyword* pKeyword);
+    void EndSingleCheck(Keyword* pKeyword);
+    // g_bUpdatingNews from what runs now.
+    void UpdateBusyState();
+    // A keyword about to be destroyed: its running check's result is dropped
+    // and the pass skips it.
+    void ForgetKeywordChecks(Keyword* pKeyword);
+    CString SearchHost() const;
+
     CXTCaption m_wndCaption;
     CImageList m_imageList;
     CXTTreeCtrl m_wndTree;
     CSkellrunView* m_pListView;
+
+    // The running fetches, owned here until their result arrives.
+    std::vector<NewsFetch*> m_fetches;
+    // The pass: its keywords as it started (null for one removed since), the
+    // next one's index, the fetch of the current one, news found so far.
+    std::vector<Keyword*> m_passKeywords;
+    size_t m_nPassNext;
+    NewsFetch* m_pPassFetch;
+    BOOL m_bPassFoundNews;
+    int m_nSingleChecks;
+    BOOL m_bStopped;
+    CString m_strSearchHost;
 };

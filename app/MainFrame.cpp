@@ -98,6 +98,9 @@ ON_COMMAND(ID_CEASE_BALLOONS, OnCeaseBalloons)
 ON_COMMAND(ID_CEASE_ANIMATION, OnCeaseAnimation)
 ON_UPDATE_COMMAND_UI(ID_CEASE_BALLOONS, OnUpdateCeaseBalloons)
 ON_UPDATE_COMMAND_UI(ID_CEASE_ANIMATION, OnUpdateCeaseAnimation)
+ON_COMMAND(ID_CHECK_ALL, OnCheckAll)
+ON_MESSAGE(WM_CHECK_PROGRESS, OnCheckProgress)
+ON_WM_TIMER()
 // After every handled id of the range: the rest do nothing.
 ON_COMMAND_RANGE(ID_LANGUAGE_OPTIONS, ID_LANGUAGE_OPTIONS, OnUnusedCommand)
 ON_COMMAND_RANGE(ID_UNUSED_FIRST, ID_UNUSED_LAST, OnUnusedCommand)
@@ -106,8 +109,11 @@ END_MESSAGE_MAP()
 CMainFrame::CMainFrame()
     : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL), m_bPreviewShown(TRUE),
       m_bWinXPHeaderInstalled(FALSE), m_bUpgradeCheckRunning(FALSE), m_bUpgradeAnswerWanted(FALSE),
-      m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE)
-{}
+      m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE), m_nAnimationIndex(0),
+      m_bPassAnimation(FALSE), m_bSingleAnimation(FALSE)
+{
+    SetAnimationTexts("Idle", "Idle", "Idle");
+}
 
 CMainFrame::~CMainFrame()
 {
@@ -327,7 +333,7 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContex
     if (m_options.autoCheckOnStart)
         m_pTreeView->PostMessage(WM_CHECK_ALL, 0, 0);
     else
-        m_pTreeView->SetTimer(1, m_options.autoCheckInterval * 60 * 1000, NULL);
+        m_pTreeView->ArmCheckTimer();
     // The start-up upgrade check answers only with a newer build.
     if (m_options.checkUpgrade)
         StartUpgradeCheck(FALSE);
@@ -354,7 +360,10 @@ void CMainFrame::OnClose()
     if (!SaveOptions())
         ReportSaveFailure("its options in the registry");
     if (m_pTreeView != NULL)
+    {
+        m_pTreeView->StopChecks();   // no worker may run on while the store is written
         m_pTreeView->SaveKeywords(); // tells the user itself when it fails
+    }
     m_trayIcon.RemoveIcon();
     SaveCommandBarState(kCommandBarProfile);
     CFrameWnd::OnClose();
@@ -424,4 +433,10 @@ void CMainFrame::OnAddKeyword()
 {
     if (m_pTreeView != NULL)
         m_pTreeView->OnAddKeyword();
+}
+
+void CMainFrame::OnCheckAll()
+{
+    if (m_pTreeView != NULL)
+        m_pTreeView->OnCheckEveryKeyword();
 }

@@ -89,6 +89,13 @@ protected:
     afx_msg void OnExportKeywords();
     afx_msg void OnRemoveAllKeywords();
     afx_msg void OnAddKeyword();
+    afx_msg void OnCheckAll();
+    // The status bar's check animation (MainFrameProgress.cpp): WM_CHECK_PROGRESS
+    // starts timer 1 (a pass) or 2 (a single check) and its 100 stops it;
+    // the ticks cycle the status text and move the progress bar. Only the
+    // keyword tree view writes g_bUpdatingNews: these only show.
+    afx_msg LRESULT OnCheckProgress(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     // Makes the keyword-language combo (32802) and sets the toolbar
     // buttons' style while the bars are built from their resources.
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
@@ -142,6 +149,9 @@ private:
     // The icon's menu ("Cease Animation", "Cease Bollontip Notification")
     // through the command bars; FALSE when the menu is missing.
     BOOL ShowTrayMenu();
+    // The status-text pane shows the text (after a space off the pane's edge).
+    void ShowStatusText(LPCTSTR lpszText);
+    void SetAnimationTexts(LPCTSTR lpszFirst, LPCTSTR lpszSecond, LPCTSTR lpszThird);
 
     int m_nTheme;
     CXTPStatusBar m_wndStatusBar;
@@ -163,4 +173,10 @@ private:
     NewsNotifier m_notifier;
     TrayIconLocator m_trayLocator;
     BOOL m_bMinimisedToTray;
+    // The status animation: its three texts, the next one's index, and
+    // whether a pass (timer 1) or a single check (timer 2) animates.
+    CString m_animationTexts[3];
+    int m_nAnimationIndex;
+    BOOL m_bPassAnimation;
+    BOOL m_bSingleAnimation;
 };

@@ -75,6 +75,7 @@ TEST_F(ViewsTest, AddAppendsTheKeywordAndRefusesOneThatDiffersOnlyInCase)
     EXPECT_EQ(Group().keywordCount, 4);
     EXPECT_EQ(m_pTree->GetTree().GetSelectedItem(), ItemNamed("delta"));
     EXPECT_EQ(Group().last->treeItem, ItemNamed("delta"));
+    ASSERT_TRUE(WaitForChecks()); // the new keyword's own check refuses editing while it runs
 
     CDialogDriver driver(Type("BETA", CAddDlg::IDC_KEYWORD));
     Command(CItemTreeView::ID_ADD_KEYWORD);

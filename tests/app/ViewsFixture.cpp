@@ -1,7 +1,12 @@
+// The loopback server's Winsock declarations come before <windows.h>.
+#include "tests/support/LoopbackServer.h"
+
 #include "ViewsFixture.h"
 
 BEGIN_MESSAGE_MAP(CViewsTestFrame, CTestFrame)
 ON_MESSAGE(WM_ALL_READ, OnAllRead)
+ON_MESSAGE(WM_NEWS_ARRIVED, OnNewsArrived)
+ON_MESSAGE(WM_CHECK_PROGRESS, OnCheckProgress)
 END_MESSAGE_MAP()
 
 void ViewsTest::WriteStore(const std::string& path, const std::vector<StoredKeyword>& store)
@@ -39,11 +44,28 @@ void ViewsTest::Open(const std::vector<StoredKeyword>& store)
     m_pPreview = new CPreviewPane;
     ASSERT_TRUE(
         m_pPreview->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 250, 800, 500), m_pFrame, 0xE902));
+    m_pTree->SetSearchHost(("127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort())).c_str());
     m_pTree->SetListView(m_pList);
     m_pList->SetTreeView(m_pTree);
     m_pList->SetPreviewPane(m_pPreview);
     PumpPending();
     m_pFrame->m_nAllRead = 0;
+}
+
+bool ViewsTest::WaitForChecks()
+{
+    const DWORD start = ::GetTickCount();
+    do
+    {
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+        PumpPending();
+        if (!g_bUpdatingNews)
+        {
+            PumpPending();
+            return true;
+        }
+    } while (::GetTickCount() - start < 10000);
+    return false;
 }
 
 void ViewsTest::TearDown()

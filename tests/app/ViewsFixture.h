@@ -23,12 +23,25 @@ public:
 
     int m_nHideRequests = 0;
     int m_nAllRead = 0;
+    int m_nNewsArrived = 0;
+    // WM_CHECK_PROGRESS as (percent, kind) pairs, in arrival order.
+    std::vector<std::pair<int, int>> m_progress;
     std::vector<std::string> m_selections;
 
 protected:
     afx_msg LRESULT OnAllRead(WPARAM, LPARAM)
     {
         ++m_nAllRead;
+        return 0;
+    }
+    afx_msg LRESULT OnNewsArrived(WPARAM, LPARAM)
+    {
+        ++m_nNewsArrived;
+        return 0;
+    }
+    afx_msg LRESULT OnCheckProgress(WPARAM wParam, LPARAM lParam)
+    {
+        m_progress.push_back(std::make_pair((int)wParam, (int)lParam));
         return 0;
     }
     DECLARE_MESSAGE_MAP()
@@ -50,8 +63,13 @@ public:
 
     void TearDown() override;
 
-    // Writes the store, then makes the frame and the views.
+    // Writes the store, then makes the frame and the views. Checks go to a
+    // closed port on 127.0.0.1 (they fail at once) until a test names its
+    // own server with m_pTree->SetSearchHost.
     void Open(const std::vector<StoredKeyword>& store);
+    // Dispatches messages until no check runs (g_bUpdatingNews is down) and
+    // what the checks posted has arrived; FALSE after 10 s.
+    bool WaitForChecks();
     // Writes a store file of these keywords.
     static void WriteStore(const std::string& path, const std::vector<StoredKeyword>& store);
 

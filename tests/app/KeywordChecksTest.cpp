@@ -1,0 +1,312 @@
+// The keyword tree view's checks against a news search on 127.0.0.1: passes,
+// single checks, the merge, the busy state and stopping mid-check. The view's
+// side runs as the program runs it, by dispatching the workers' messages.
+#include "NewsServer.h"
+
+#include "ViewsFixture.h"
+#include "app/NewsFetch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+typedef std::vector<std::pair<int, int>> Progress;
+const int kPass = 2;
+const int kSingle = 1;
+
+// A result record for the stored item n of the keyword (the fixture's stored
+// links are "http://news.example/<keyword>/<n>").
+PageRecord Record(const char* keyword, int n, const std::string& title, const char* time = "1 hour ago")
+{
+    return {"http://news.example/" + std::string(keyword) + "/" + std::to_string(n), title, time,
+            "about " + title};
+}
+
+class KeywordChecksTest : public ViewsTest
+{
+protected:
+    void OpenWith(const std::vector<StoredKeyword>& store, const NewsServer& server)
+    {
+        Open(store);
+        m_pTree->SetSearchHost(server.Host().c_str());
+    }
+    void Select(const char* name)
+    {
+        m_pTree->GetTree().Select(ItemNamed(name), TVGN_CARET);
+        PumpPending();
+    }
+    // The keyword's items' titles in order: '*' marks unread, '!' not yet alerted.
+    std::string Items(const char* name)
+    {
+        Keyword* pKeyword = Group().Find(name);
+        if (pKeyword == nullptr)
+            return "(no keyword)";
+        std::string text;
+        for (NewsItem* pItem = pKeyword->firstItem; pItem != nullptr; pItem = pItem->next)
+        {
+            text += std::string(text.empty() ? "" : " ") + (pItem->unread ? "*" : "")
+                    + (pItem->unalerted ? "!" : "") + (LPCTSTR)pItem->title;
+        }
+        return text;
+    }
+    bool RootBold() { return m_pTree->GetTree().GetItemBold(m_pTree->GetRootItem()) != FALSE; }
+    Progress& Posted() { return m_pFrame->m_progress; }
+};
+
+TEST_F(KeywordChecksTest, APassOverThreeKeywordsPostsItsProgressAndMergesTheirNews)
+{
+    NewsServer server;
+    server.SetPage("alpha", {Record("alpha", 0, "A0"), Record("alpha", 1, "A1")});
+    server.SetPage("gamma", {Record("gamma", 0, "G0")});
+    OpenWith({{"alpha", {}}, {"beta", {}}, {"gamma", {}}}, server);
+
+    Command(CItemTreeView::ID_CHECK_ALL);
+    EXPECT_TRUE(g_bUpdatingNews);
+    EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_PASS);
+    ASSERT_TRUE(WaitForChecks());
+
+    EXPECT_EQ(Posted(), Progress({{0, kPass}, {33, kPass}, {66, kPass}, {100, kPass}}));
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 1);
+    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha", "beta", "gamma"}));
+    EXPECT_EQ(TreeText(), "*alpha beta *gamma");
+    EXPECT_TRUE(RootBold());
+    EXPECT_EQ(Items("alpha"), "*!A0 *!A1");
+    EXPECT_EQ(Group().totalUnread, 3);
+    EXPECT_EQ(m_pTree->GetPercent(), 100);
+    EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_NONE);
+}
+
+TEST_F(KeywordChecksTest, AnIdenticalPageChangesNothingButTheTimes)
+{
+    NewsServer server;
+    server.SetPage("alpha",
+                   {Record("alpha", 0, "One", "5 minutes ago"), Record("alpha", 1, "Two", "6 minutes ago")});
+    OpenWith({{"alpha", {"*One", "Two"}}}, server);
+    NewsItem* pFirstBefore = Group().Find("alpha")->firstItem;
+
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
+    EXPECT_EQ(Items("alpha"), "*One Two");
+    EXPECT_EQ(Group().Find("alpha")->firstItem, pFirstBefore);
+    EXPECT_STREQ(pFirstBefore->displayTime, "5 minutes ago");
+    EXPECT_EQ(Group().totalUnread, 1);
+    EXPECT_EQ(TreeText(), "*alpha");
+}
+
+TEST_F(KeywordChecksTest, OneNewItemAmongNineKnownReplacesTheListInPageOrder)
+{
+    NewsServer server;
+    std::vector<std::string> stored;
+    std::vector<PageRecord> page = {{"http://news.example/fresh", "Fresh", "now", "new"}};
+    for (int n = 0; n < 9; ++n)
+    {
+        std::string title = "K" + std::to_string(n);
+        stored.push_back((n == 0 || n == 4 ? "*" : "") + title);
+        page.push_back(Record("alpha", n, title));
+    }
+    server.SetPage("alpha", page);
+    OpenWith({{"alpha", stored}, {"beta", {}}}, server);
+    Select("alpha");
+    ASSERT_EQ(m_pList->GetListCtrl().GetItemCount(), 9);
+
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+
+    EXPECT_EQ(Items("alpha"), "*!Fresh *K0 K1 K2 K3 *K4 K5 K6 K7 K8");
+    EXPECT_EQ(Group().Find("alpha")->unreadCount, 3);
+    EXPECT_EQ(Group().Find("alpha")->unalertedCount, 1);
+    EXPECT_EQ(Group().totalUnread, 3);
+    EXPECT_EQ(TreeText(), "*alpha beta");
+    EXPECT_TRUE(RootBold());
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 1);
+    // The news list on screen shows the fresh list.
+    ASSERT_EQ(m_pList->GetListCtrl().GetItemCount(), 10);
+    EXPECT_STREQ(m_pList->ItemOfRow(0)->title, "Fresh");
+}
+
+TEST_F(KeywordChecksTest, AnEmptyListPostsOnlyTheEndAndArmsTheTimer)
+{
+    Open({});
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(Posted(), Progress({{100, kPass}}));
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
+    EXPECT_TRUE(::KillTimer(m_pTree->m_hWnd, CItemTreeView::TIMER_CHECK)); // it was set
+}
+
+TEST_F(KeywordChecksTest, AFailedRequestLeavesTheItemsAndThePassGoesOn)
+{
+    Open({{"alpha", {"*One"}}, {"beta", {}}}); // the fixture's closed port
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(Posted(), Progress({{0, kPass}, {50, kPass}, {100, kPass}}));
+    EXPECT_EQ(Items("alpha"), "*One");
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
+}
+
+TEST_F(KeywordChecksTest, TheStartUpPassKeepsItsNewsQuietOnlyWhenTheOptionSaysSo)
+{
+    enum Trigger
+    {
+        StartUp,
+        CheckAll,
+        Timer
+    };
+    const struct
+    {
+        const char* name;
+        Trigger trigger;
+        BOOL showSummaryOnStart;
+        BOOL autoCheckEvery;
+        size_t requests;
+        int newsArrived;
+    } rows[] = {
+        {"start-up, quiet option on", StartUp, TRUE, TRUE, 1, 0},
+        {"start-up, quiet option off", StartUp, FALSE, TRUE, 1, 1},
+        {"Check All, quiet option on", CheckAll, TRUE, TRUE, 1, 1},
+        {"timer, quiet option on", Timer, TRUE, TRUE, 1, 1},
+        {"timer, timed checks off", Timer, FALSE, FALSE, 0, 0},
+    };
+    for (const auto& row : rows)
+    {
+        NewsServer server;
+        server.SetPage("alpha", {Record("alpha", 0, "A0")});
+        OpenWith({{"alpha", {}}}, server);
+        m_pTree->SetOptions(TRUE, row.autoCheckEvery, TRUE, row.showSummaryOnStart, TRUE, 30, 10, FALSE);
+        if (row.trigger == StartUp)
+            m_pTree->SendMessage(WM_CHECK_ALL, 0, 0);
+        else if (row.trigger == CheckAll)
+            Command(CItemTreeView::ID_CHECK_ALL);
+        else
+            m_pTree->SendMessage(WM_TIMER, CItemTreeView::TIMER_CHECK, 0);
+        ASSERT_TRUE(WaitForChecks()) << row.name;
+        EXPECT_EQ(server.Queries().size(), row.requests) << row.name;
+        EXPECT_EQ(m_pFrame->m_nNewsArrived, row.newsArrived) << row.name;
+        TearDown();
+        m_pFrame = nullptr;
+    }
+}
+
+TEST_F(KeywordChecksTest, NoSecondPassStartsWhileOneRuns)
+{
+    NewsServer server(true);
+    OpenWith({{"alpha", {}}, {"beta", {}}}, server);
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(server.WaitForRequests(1));
+    Command(CItemTreeView::ID_CHECK_ALL);
+    m_pTree->SendMessage(WM_TIMER, CItemTreeView::TIMER_CHECK, 0);
+    m_pTree->SendMessage(WM_CHECK_ALL, 0, 0);
+    server.Release();
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha", "beta"}));
+    EXPECT_EQ(Posted(), Progress({{0, kPass}, {50, kPass}, {100, kPass}}));
+}
+
+TEST_F(KeywordChecksTest, ASingleCheckPostsItsOwnProgressAndAnnouncesNothing)
+{
+    NewsServer server;
+    server.SetPage("beta", {Record("beta", 0, "B0")});
+    OpenWith({{"alpha", {}}, {"beta", {}}}, server);
+    Select("beta");
+    Command(CItemTreeView::ID_CHECK_NEWS);
+    EXPECT_TRUE(g_bUpdatingNews);
+    EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_SHOWN_KEYWORD);
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(Posted(), Progress({{0, kSingle}, {100, kSingle}}));
+    EXPECT_EQ(server.Queries(), std::vector<std::string>({"beta"}));
+    EXPECT_EQ(TreeText(), "alpha *beta");
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
+    EXPECT_FALSE(Group().Find("beta")->singleCheck);
+    EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_NONE);
+}
+
+TEST_F(KeywordChecksTest, CheckNewsOnAKeywordThePassHoldsDoesNothing)
+{
+    NewsServer server(true);
+    OpenWith({{"alpha", {}}}, server);
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(server.WaitForRequests(1));
+    Select("alpha");
+    Command(CItemTreeView::ID_CHECK_NEWS);
+    server.Release();
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha"}));
+    EXPECT_EQ(Posted(), Progress({{0, kPass}, {100, kPass}}));
+}
+
+TEST_F(KeywordChecksTest, APassSkipsAKeywordThatItsSingleCheckHolds)
+{
+    NewsServer server(true);
+    OpenWith({{"alpha", {}}}, server);
+    Select("alpha");
+    Command(CItemTreeView::ID_CHECK_NEWS);
+    Command(CItemTreeView::ID_CHECK_ALL);  // passes alpha by at once
+    Command(CItemTreeView::ID_CHECK_NEWS); // alpha is still held
+    EXPECT_TRUE(g_bUpdatingNews);          // the single check still runs
+    server.Release();
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha"}));
+    EXPECT_EQ(Posted(), Progress({{0, kSingle}, {0, kPass}, {100, kPass}, {100, kSingle}}));
+}
+
+TEST_F(KeywordChecksTest, TheResultOfARemovedKeywordIsDropped)
+{
+    const std::string replacement = m_folder.File("replacement.xml");
+    WriteStore(replacement, {{"alpha", {}}, {"gamma", {}}});
+    NewsServer server(true);
+    server.SetPage("alpha", {Record("alpha", 0, "A0")});
+    server.SetPage("beta", {Record("beta", 0, "B0")});
+    OpenWith({{"alpha", {}}, {"beta", {}}}, server);
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(server.WaitForRequests(1));
+    // The whole list goes while alpha's page is on its way; a new "alpha" comes.
+    ASSERT_TRUE(m_pTree->ImportKeywordsFrom(replacement.c_str()));
+    server.Release();
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(Items("alpha"), "");
+    EXPECT_EQ(TreeText(), "alpha gamma");
+    EXPECT_EQ(Group().totalUnread, 0);
+    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha"})); // beta went too
+    EXPECT_EQ(Posted(), Progress({{0, kPass}, {50, kPass}, {100, kPass}}));
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
+}
+
+TEST_F(KeywordChecksTest, StoppingMidCheckEndsTheWorkersWithinTheBound)
+{
+    NewsServer server(true); // never answers
+    OpenWith({{"alpha", {}}, {"beta", {}}}, server);
+    Select("beta");
+    Command(CItemTreeView::ID_CHECK_ALL);
+    Command(CItemTreeView::ID_CHECK_NEWS);
+    ASSERT_TRUE(server.WaitForRequests(1));
+    const DWORD start = ::GetTickCount();
+    m_pTree->StopChecks(5000);
+    EXPECT_LT(::GetTickCount() - start, 2000u); // the request's own time-out is a minute
+    EXPECT_FALSE(g_bUpdatingNews);
+    EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_NONE);
+    // Nothing starts any more, and what the workers posted is ignored.
+    const size_t requests = server.RequestLines().size();
+    Command(CItemTreeView::ID_CHECK_ALL);
+    Command(CItemTreeView::ID_CHECK_NEWS);
+    EXPECT_FALSE(g_bUpdatingNews);
+    PumpPending();
+    EXPECT_EQ(server.RequestLines().size(), requests);
+    EXPECT_EQ(Items("alpha"), "");
+}
+
+TEST_F(KeywordChecksTest, TheRequestLineCarriesTheEncodedKeyword)
+{
+    NewsServer server;
+    OpenWith({{"caf\xe9 & co", {}}, {"plain", {}}}, server);
+    Group().Find("plain")->name = "evil\r\nHost: elsewhere";
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(server.RequestLines(),
+              std::vector<std::string>(
+                  {"GET /nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=caf%C3%A9+%26+co HTTP/1.0",
+                   "GET /nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=evilHost%3A+elsewhere HTTP/1.0"}));
+}
+
+} // namespace

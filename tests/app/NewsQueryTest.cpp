@@ -1,0 +1,70 @@
+#include "app/NewsFetch.h"
+#include "app/NewsQuery.h"
+
+#include <gtest/gtest.h>
+
+TEST(NewsQuery, EncodesAQueryValue)
+{
+    const struct
+    {
+        const char* name;
+        const char* text;
+        const char* encoded;
+    } rows[] = {
+        {"unreserved characters stay", "AZaz09-._~", "AZaz09-._~"},
+        {"spaces become plus signs", "two  words", "two++words"},
+        {"query delimiters are escaped", "a&b=c#d+e", "a%26b%3Dc%23d%2Be"},
+        {"path and escape characters", "/?%", "%2F%3F%25"},
+        {"line breaks are dropped", "one\r\nHost: x", "oneHost%3A+x"},
+        {"other control characters are dropped", "\ttab\x7f\x01", "tab"},
+        {"UTF-8 bytes in upper-case hex", "caf\xc3\xa9", "caf%C3%A9"},
+        {"empty", "", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_STREQ(EncodeQueryValue(row.text), row.encoded) << row.name;
+}
+
+TEST(NewsQuery, BuildsTheSearchAddressFromTheKeywordInUtf8)
+{
+    EXPECT_STREQ(NewsSearchUrl("127.0.0.1:8080", "two words"),
+                 "http://127.0.0.1:8080/nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=two+words");
+    EXPECT_STREQ(NewsSearchUrl("news.example", "\xe9t\xe9"),
+                 "http://news.example/nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=%C3%A9t%C3%A9");
+}
+
+TEST(NewsQuery, ConvertsBetweenTheAnsiCodePageAndUtf8)
+{
+    const struct
+    {
+        const char* ansi;
+        const char* utf8;
+    } rows[] = {{"plain", "plain"}, {"caf\xe9", "caf\xc3\xa9"}, {"\x80 5", "\xe2\x82\xac 5"}, {"", ""}};
+    for (const auto& row : rows)
+    {
+        CString out;
+        AnsiToUtf8(row.ansi, out);
+        EXPECT_STREQ(out, row.utf8) << row.ansi;
+        Utf8ToAnsi(row.utf8, out);
+        EXPECT_STREQ(out, row.ansi) << row.ansi;
+    }
+}
+
+TEST(NewsQuery, TheCheckIntervalStaysWithinTheOptionsRange)
+{
+    const struct
+    {
+        UINT minutes;
+        UINT milliseconds;
+    } rows[] = {
+        {0, 300000},
+        {4, 300000},
+        {5, 300000},
+        {30, 1800000},
+        {3600, 216000000},
+        {3601, 216000000},
+        {0x7FFFFFFF, 216000000},
+        {0xFFFFFFFF, 216000000},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CheckIntervalMilliseconds(row.minutes), row.milliseconds) << row.minutes;
+}
