@@ -1,0 +1,147 @@
+// The icon's rectangle read from a notification toolbar laid out as the
+// shell's: a "TrayNotifyWnd" holding a real toolbar whose buttons' data words
+// point at {owner window, icon id} records. The toolbar lives in this process,
+// so the reads through the buffer are real reads of a process's memory.
+#include "app/TrayIconLocator.h"
+#include "tests/support/TestWindow.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct IconRecord
+{
+    HWND hOwner;
+    UINT nId;
+};
+
+struct Button
+{
+    IconRecord record;
+    BOOL hidden;
+};
+
+const UINT kIconId = 131;
+
+class TrayIconLocatorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::InitCommonControls();
+        owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0);
+        other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0);
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(NULL);
+        wc.lpszClassName = "TrayNotifyWnd";
+        ::RegisterClassA(&wc);
+        tray.CreateEx(0, AfxRegisterWndClass(0), "tray", WS_POPUP | WS_VISIBLE, CRect(300, 500, 700, 540),
+                      NULL, 0);
+        notify = ::CreateWindowExA(0, "TrayNotifyWnd", "", WS_CHILD | WS_VISIBLE, 100, 2, 300, 36,
+                                   tray.m_hWnd, NULL, wc.hInstance, NULL);
+        locator.SetIcon(owner.m_hWnd, kIconId);
+    }
+    void TearDown() override
+    {
+        tray.DestroyWindow();
+        owner.DestroyWindow();
+        other.DestroyWindow();
+    }
+
+    // The toolbar inside the notify window, with these buttons.
+    HWND MakeToolbar(std::vector<Button>& buttons)
+    {
+        HWND hToolbar = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_NORESIZE, 10,
+                                          4, 200, 28, notify, NULL, ::GetModuleHandleA(NULL), NULL);
+        ::SendMessageA(hToolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        int nCommand = 1;
+        for (Button& button : buttons)
+        {
+            TBBUTTON tb = {};
+            tb.iBitmap = I_IMAGENONE;
+            tb.idCommand = nCommand++;
+            tb.fsState = (BYTE)(TBSTATE_ENABLED | (button.hidden ? TBSTATE_HIDDEN : 0));
+            tb.fsStyle = BTNS_BUTTON;
+            tb.dwData = (DWORD_PTR)&button.record;
+            ::SendMessageA(hToolbar, TB_ADDBUTTONS, 1, (LPARAM)&tb);
+        }
+        return hToolbar;
+    }
+    static CRect ButtonOnScreen(HWND hToolbar, int nIndex)
+    {
+        CRect rect;
+        ::SendMessageA(hToolbar, TB_GETITEMRECT, nIndex, (LPARAM)&rect);
+        ::MapWindowPoints(hToolbar, NULL, (POINT*)&rect, 2);
+        return rect;
+    }
+    static CRect WindowRect(HWND hWnd)
+    {
+        CRect rect;
+        ::GetWindowRect(hWnd, &rect);
+        return rect;
+    }
+
+    CWnd owner;
+    CWnd other;
+    CWnd tray;
+    HWND notify = NULL;
+    TrayIconLocator locator;
+};
+
+TEST_F(TrayIconLocatorTest, TheNotifyWindowIsTheToolbarElseTheTrayNotifyWindow)
+{
+    EXPECT_EQ(notify, TrayIconLocator::FindNotifyWindow(tray.m_hWnd)) << "no toolbar yet";
+    std::vector<Button> none;
+    HWND hToolbar = MakeToolbar(none);
+    EXPECT_EQ(hToolbar, TrayIconLocator::FindNotifyWindow(tray.m_hWnd));
+    EXPECT_EQ(NULL, TrayIconLocator::FindNotifyWindow(owner.m_hWnd))
+        << "a window without the shell's children";
+    EXPECT_EQ(NULL, TrayIconLocator::FindNotifyWindow(NULL));
+}
+
+TEST_F(TrayIconLocatorTest, OurButtonGivesItsScreenRectangle)
+{
+    std::vector<Button> buttons = {
+        {{other.m_hWnd, kIconId}, FALSE}, {{owner.m_hWnd, 7}, FALSE}, {{owner.m_hWnd, kIconId}, FALSE}};
+    HWND hToolbar = MakeToolbar(buttons);
+    CRect rect(1, 2, 3, 4);
+    EXPECT_TRUE(locator.GetIconRectIn(hToolbar, &rect));
+    EXPECT_EQ(ButtonOnScreen(hToolbar, 2), rect);
+    EXPECT_FALSE(rect.IsRectEmpty());
+}
+
+TEST_F(TrayIconLocatorTest, NotFoundGivesTheWindowsRectangleOrLeavesTheRectangleAlone)
+{
+    const CRect untouched(1, 2, 3, 4);
+    struct
+    {
+        const char* name;
+        std::vector<Button> buttons;
+        BOOL fallback; // else untouched
+    } rows[] = {
+        {"other icons only", {{{other.m_hWnd, kIconId}, FALSE}, {{owner.m_hWnd, 7}, FALSE}}, TRUE},
+        {"our button hidden ends the search",
+         {{{owner.m_hWnd, kIconId}, TRUE}, {{owner.m_hWnd, kIconId}, FALSE}},
+         TRUE},
+        {"no buttons", {}, FALSE},
+    };
+    for (auto& row : rows)
+    {
+        HWND hToolbar = MakeToolbar(row.buttons);
+        CRect rect = untouched;
+        EXPECT_FALSE(locator.GetIconRectIn(hToolbar, &rect)) << row.name;
+        EXPECT_EQ(row.fallback ? WindowRect(hToolbar) : untouched, rect) << row.name;
+        ::DestroyWindow(hToolbar);
+    }
+    CRect rect = untouched;
+    EXPECT_FALSE(locator.GetIconRectIn(notify, &rect)) << "a window that is no toolbar has no buttons";
+    EXPECT_EQ(untouched, rect);
+    EXPECT_FALSE(locator.GetIconRectIn(NULL, &rect));
+    EXPECT_EQ(untouched, rect);
+}
+
+} // namespace
