@@ -35,6 +35,13 @@ struct Item
 
 struct LayoutCase
 {
+    // A constructor, so that a row takes the formatter's packed call layout.
+    LayoutCase(const char* name_, const std::vector<Item>& items_, int nLength_, DWORD dwMode_,
+               CRect rcBorder_, CSize size_, const std::vector<CRect>& rects_,
+               const std::vector<BOOL>& wraps_, const std::vector<BOOL>& wrappedOff_)
+        : name(name_), items(items_), nLength(nLength_), dwMode(dwMode_), rcBorder(rcBorder_), size(size_),
+          rects(rects_), wraps(wraps_), wrappedOff(wrappedOff_)
+    {}
     const char* name;
     std::vector<Item> items;
     int nLength;
@@ -52,44 +59,28 @@ const CRect kGripperBorder(8, 2, 2, 2);
 const CRect kNoBorder(0, 0, 0, 0);
 
 const LayoutCase kCases[] = {
-    {"a narrow docked bar wraps at its last group and fills the length",
-     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}},
-     80,
-     kDockedTop,
-     kGripperBorder,
-     CSize(80, 54),
-     {CRect(8, 2, 31, 24), CRect(8, 30, 31, 52), CRect(31, 30, 71, 52)},
-     {FALSE, TRUE, FALSE},
-     {FALSE, FALSE, FALSE}},
-    {"without wrapping what does not fit is wrapped off the bar",
-     {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}},
-     80,
-     kDockedTop | xtpLayoutHideWrap,
-     kGripperBorder,
-     CSize(80, 26),
-     {CRect(8, 2, 31, 24), CRect(37, 2, 60, 24), CRect(0, 0, 0, 0)},
-     {FALSE, FALSE, FALSE},
-     {FALSE, FALSE, TRUE}},
-    {"a stretched bar pushes right-aligned controls to its end and stretches the rest",
-     {{20, 22, FALSE, xtpFlagControlStretched, 0},
-      {23, 22, FALSE, 0, 0},
-      {10, 22, FALSE, xtpFlagRightAlign, 0}},
-     200,
-     kDockedTop | xtpLayoutStretch,
-     kNoBorder,
-     CSize(200, 22),
-     {CRect(0, 0, 167, 22), CRect(167, 0, 190, 22), CRect(190, 0, 200, 22)},
-     {FALSE, FALSE, FALSE},
-     {FALSE, FALSE, FALSE}},
-    {"hidden controls take no place",
-     {{23, 22, FALSE, 0, 0}, {50, 22, TRUE, 0, xtpHideGeneric}, {23, 22, TRUE, 0, 0}},
-     200,
-     kDockedTop,
-     kNoBorder,
-     CSize(52, 22),
-     {CRect(0, 0, 23, 22), CRect(0, 0, 0, 0), CRect(29, 0, 52, 22)},
-     {FALSE, FALSE, FALSE},
-     {FALSE, FALSE, FALSE}},
+    LayoutCase("a narrow docked bar wraps at its last group and fills the length",
+               {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}}, 80, kDockedTop,
+               kGripperBorder, CSize(80, 54),
+               {CRect(8, 2, 31, 24), CRect(8, 30, 31, 52), CRect(31, 30, 71, 52)}, {FALSE, TRUE, FALSE},
+               {FALSE, FALSE, FALSE}),
+    LayoutCase("without wrapping what does not fit is wrapped off the bar",
+               {{23, 22, FALSE, 0, 0}, {23, 22, TRUE, 0, 0}, {40, 22, FALSE, 0, 0}}, 80,
+               kDockedTop | xtpLayoutHideWrap, kGripperBorder, CSize(80, 26),
+               {CRect(8, 2, 31, 24), CRect(37, 2, 60, 24), CRect(0, 0, 0, 0)}, {FALSE, FALSE, FALSE},
+               {FALSE, FALSE, TRUE}),
+    LayoutCase("a stretched bar pushes right-aligned controls to its end and stretches the rest",
+               {{20, 22, FALSE, xtpFlagControlStretched, 0},
+                {23, 22, FALSE, 0, 0},
+                {10, 22, FALSE, xtpFlagRightAlign, 0}},
+               200, kDockedTop | xtpLayoutStretch, kNoBorder, CSize(200, 22),
+               {CRect(0, 0, 167, 22), CRect(167, 0, 190, 22), CRect(190, 0, 200, 22)}, {FALSE, FALSE, FALSE},
+               {FALSE, FALSE, FALSE}),
+    LayoutCase("hidden controls take no place",
+               {{23, 22, FALSE, 0, 0}, {50, 22, TRUE, 0, xtpHideGeneric}, {23, 22, TRUE, 0, 0}}, 200,
+               kDockedTop, kNoBorder, CSize(52, 22),
+               {CRect(0, 0, 23, 22), CRect(0, 0, 0, 0), CRect(29, 0, 52, 22)}, {FALSE, FALSE, FALSE},
+               {FALSE, FALSE, FALSE}),
 };
 
 class ControlsLayout : public ::testing::Test

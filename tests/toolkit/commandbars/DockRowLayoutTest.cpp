@@ -14,6 +14,11 @@ struct RowBar
 
 struct RowCase
 {
+    // A constructor, so that a row takes the formatter's packed call layout.
+    RowCase(const char* name_, int nLength_, const std::vector<RowBar>& bars_,
+            const std::vector<std::pair<int, int>>& spans_, int nRemove_)
+        : name(name_), nLength(nLength_), bars(bars_), spans(spans_), nRemove(nRemove_)
+    {}
     const char* name;
     int nLength;
     std::vector<RowBar> bars;
@@ -63,33 +68,21 @@ TEST_P(DockRowLayoutTest, PlacesBarsOrNamesTheOneToLeave)
 INSTANTIATE_TEST_SUITE_P(
     Rows, DockRowLayoutTest,
     testing::Values(
-        RowCase{"KeepDroppedPlaces", 200, {{0, 10, 40, 200}, {1, 100, 50, 200}}, {{10, 50}, {100, 150}}, -1},
-        RowCase{"LaterBarPushedRight", 200, {{0, 0, 40, 200}, {1, 20, 30, 200}}, {{0, 40}, {40, 70}}, -1},
-        RowCase{"PastTheEndComesBack", 170, {{0, 150, 40, 170}}, {{130, 170}}, -1},
-        RowCase{"NeighbourPushedLeftFromTheEnd",
-                180,
-                {{0, 100, 50, 180}, {1, 120, 50, 180}},
-                {{80, 130}, {130, 180}},
-                -1},
-        RowCase{"BarPushedOutOfTheStartComesBack",
-                200,
-                {{1, 0, 50, 200}, {0, 30, 50, 200}},
-                {{0, 50}, {50, 100}},
-                -1},
-        RowCase{"SqueezedToMinimums", 100, {{0, 0, 60, 30}, {1, 60, 60, 30}}, {{0, 60}, {60, 100}}, -1},
-        RowCase{"SecondBarWithoutRoomLeaves", 100, {{0, 0, 60, 100}, {1, 60, 60, 100}}, {}, 1},
-        RowCase{"RightmostLeavesWhateverItsInputPlace", 100, {{1, 60, 60, 100}, {0, 0, 60, 100}}, {}, 0},
-        RowCase{"SingleBarSqueezedToTheRow", 100, {{0, 10, 150, 100}}, {{0, 100}}, -1},
-        RowCase{"EqualStartsOrderedByRowIndex",
-                200,
-                {{1, 20, 30, 200}, {0, 20, 30, 200}},
-                {{50, 80}, {20, 50}},
-                -1},
-        RowCase{"EqualStartsOrderedByRowIndexSwapped",
-                200,
-                {{0, 20, 30, 200}, {1, 20, 30, 200}},
-                {{20, 50}, {50, 80}},
-                -1}),
+        RowCase("KeepDroppedPlaces", 200, {{0, 10, 40, 200}, {1, 100, 50, 200}}, {{10, 50}, {100, 150}}, -1),
+        RowCase("LaterBarPushedRight", 200, {{0, 0, 40, 200}, {1, 20, 30, 200}}, {{0, 40}, {40, 70}}, -1),
+        RowCase("PastTheEndComesBack", 170, {{0, 150, 40, 170}}, {{130, 170}}, -1),
+        RowCase("NeighbourPushedLeftFromTheEnd", 180, {{0, 100, 50, 180}, {1, 120, 50, 180}},
+                {{80, 130}, {130, 180}}, -1),
+        RowCase("BarPushedOutOfTheStartComesBack", 200, {{1, 0, 50, 200}, {0, 30, 50, 200}},
+                {{0, 50}, {50, 100}}, -1),
+        RowCase("SqueezedToMinimums", 100, {{0, 0, 60, 30}, {1, 60, 60, 30}}, {{0, 60}, {60, 100}}, -1),
+        RowCase("SecondBarWithoutRoomLeaves", 100, {{0, 0, 60, 100}, {1, 60, 60, 100}}, {}, 1),
+        RowCase("RightmostLeavesWhateverItsInputPlace", 100, {{1, 60, 60, 100}, {0, 0, 60, 100}}, {}, 0),
+        RowCase("SingleBarSqueezedToTheRow", 100, {{0, 10, 150, 100}}, {{0, 100}}, -1),
+        RowCase("EqualStartsOrderedByRowIndex", 200, {{1, 20, 30, 200}, {0, 20, 30, 200}},
+                {{50, 80}, {20, 50}}, -1),
+        RowCase("EqualStartsOrderedByRowIndexSwapped", 200, {{0, 20, 30, 200}, {1, 20, 30, 200}},
+                {{20, 50}, {50, 80}}, -1)),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -20,18 +20,12 @@ TEST_F(OfficeXPBar, DockedToolbarHasAFrameAndRoundedCorners)
 {
     PixelCanvas canvas(100, 26);
     theme.FillCommandBarEntry(&canvas.dc(), pBar);
-    EXPECT_EQ(Marker(30), canvas.Pixel(50, 13));
-    EXPECT_EQ(Marker(30), canvas.Pixel(2, 2));
+    for (CPoint pt : {CPoint(50, 13), CPoint(2, 2), CPoint(2, 1), CPoint(1, 2)})
+        EXPECT_EQ(Marker(30), canvas.Pixel(pt.x, pt.y)) << pt.x << ", " << pt.y;
     // The frame and the corner pixels inside it take the dock's colour.
-    EXPECT_EQ(Marker(15), canvas.Pixel(0, 0));
-    EXPECT_EQ(Marker(15), canvas.Pixel(50, 25));
-    EXPECT_EQ(Marker(15), canvas.Pixel(99, 13));
-    EXPECT_EQ(Marker(15), canvas.Pixel(1, 1));
-    EXPECT_EQ(Marker(15), canvas.Pixel(98, 1));
-    EXPECT_EQ(Marker(15), canvas.Pixel(1, 24));
-    EXPECT_EQ(Marker(15), canvas.Pixel(98, 24));
-    EXPECT_EQ(Marker(30), canvas.Pixel(2, 1));
-    EXPECT_EQ(Marker(30), canvas.Pixel(1, 2));
+    for (CPoint pt : {CPoint(0, 0), CPoint(50, 25), CPoint(99, 13), CPoint(1, 1), CPoint(98, 1),
+                      CPoint(1, 24), CPoint(98, 24)})
+        EXPECT_EQ(Marker(15), canvas.Pixel(pt.x, pt.y)) << pt.x << ", " << pt.y;
 }
 
 TEST_F(OfficeXPBar, GripperOfABarDockedAtTheTop)
@@ -119,11 +113,7 @@ TEST(OfficeXPPopupRows, RowBoxesCheckBoxAndArrow)
 {
     CTestWindow host;
     CXTPOfficeXPTheme theme;
-    for (int nIndex = 0; nIndex < XTP_COLOR_COUNT; nIndex++)
-    {
-        const COLORREF clr = Marker(nIndex);
-        theme.SetColors(1, &nIndex, &clr);
-    }
+    MarkColors(theme);
     CPopupStandIn* pBar = new CPopupStandIn();
     ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
     pBar->MakePopup();
