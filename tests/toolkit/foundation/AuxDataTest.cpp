@@ -94,15 +94,9 @@ TEST(AuxData, CursorsComeFromTheCursorModule)
     EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
 }
 
-TEST(AuxData, ProfileFileNameAndThemeSwitches)
+TEST(AuxData, XPModeIsTheThemeManagersStyle)
 {
     CXTAuxData* pData = XTAuxData();
-    EXPECT_TRUE(pData->GetINIFileName().IsEmpty());
-    pData->SetINIFileName("C:\\tidewatch.ini");
-    EXPECT_STREQ("C:\\tidewatch.ini", pData->GetINIFileName());
-    pData->SetINIFileName(NULL);
-    EXPECT_TRUE(pData->GetINIFileName().IsEmpty());
-
     XTThemeManager()->SetTheme(0);
     EXPECT_FALSE(pData->IsXPMode());
     pData->SetXPMode(TRUE);

