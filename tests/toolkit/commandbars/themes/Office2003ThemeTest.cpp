@@ -80,15 +80,18 @@ TEST(Office2003Theme, EachSchemeGivesItsColours)
 
 TEST(Office2003Theme, WithoutASchemeColoursComeFromTheSystemColours)
 {
+    XTPColorManager()->SetColor(COLOR_BTNFACE, RGB(200, 200, 200));
+    XTPColorManager()->SetColor(COLOR_WINDOW, RGB(255, 255, 255));
     SchemeScope scheme(xtpSystemThemeNone);
     CXTPOffice2003Theme theme;
+    XTPColorManager()->SetColor(COLOR_BTNFACE, 0xFFFFFFFF);
+    XTPColorManager()->SetColor(COLOR_WINDOW, 0xFFFFFFFF);
     EXPECT_FALSE(theme.m_bSchemeColors);
-    const COLORREF clrFace = theme.GetColor(15), clrWindow = theme.GetColor(5);
-    // The toolbar body runs from the face blended toward the window colour
-    // down to the face itself.
-    EXPECT_EQ(CXTPColorManager::BlendColors(clrFace, clrWindow, 205), theme.m_clrToolbarGradientStart);
-    EXPECT_EQ(clrFace, theme.m_clrToolbarGradientEnd);
-    EXPECT_EQ(clrFace, theme.m_clrBarGradientStart);
+    // The toolbar body runs from 205 per mille of the face and the rest of
+    // the window colour down to the face itself.
+    EXPECT_EQ(RGB(244, 244, 244), theme.m_clrToolbarGradientStart);
+    EXPECT_EQ(RGB(200, 200, 200), theme.m_clrToolbarGradientEnd);
+    EXPECT_EQ(RGB(200, 200, 200), theme.m_clrBarGradientStart);
     EXPECT_EQ(theme.GetColor(30), theme.m_clrToolbarShadow);
     EXPECT_EQ(theme.GetColor(16), theme.m_clrFloatingCaption);
     EXPECT_EQ(XTPColorManager()->grcGradient[1].clrDark, theme.GetColor(55));
