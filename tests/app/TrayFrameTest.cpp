@@ -11,33 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// Runs the actions posted to it as a modal loop dispatches them.
-class CActionWindow : public CWnd
-{
-public:
-    CActionWindow() { CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, CRect(0, 0, 1, 1), NULL, 0); }
-    ~CActionWindow() override { DestroyWindow(); }
-    void Post(std::function<void()> action)
-    {
-        m_actions.push_back(action);
-        PostMessage(WM_APP, m_actions.size() - 1, 0);
-    }
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
-    {
-        if (message != WM_APP)
-            return CWnd::OnWndMsg(message, wParam, lParam, pResult);
-        m_actions[wParam]();
-        *pResult = 0;
-        return TRUE;
-    }
-
-private:
-    std::vector<std::function<void()>> m_actions;
-};
 
 class TrayFrameTest : public ::testing::Test
 {
@@ -46,25 +20,26 @@ protected:
     {
         ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
         SetProgramFolder(folder.Path().c_str());
-        HKEY hKey;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS,
-                                                   NULL, &hKey, NULL));
-        const DWORD off = 0;
-        ::RegSetValueExA(hKey, "AutoCheckOnStart", 0, REG_DWORD, (const BYTE*)&off, sizeof off);
-        ::RegCloseKey(hKey);
+        SetOption("AutoCheckOnStart", 0);
     }
     void TearDown() override
     {
-        if (frame != NULL)
-            frame->DestroyWindow();
-        PumpPending();
+        Close();
         ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
         SetProgramFolder("");
     }
 
-    // Makes the frame over this store; every unread item then comes as news
-    // not yet alerted, its link a text that is no web link (opening it says
-    // "Invalid Url" and starts no browser).
+    void SetOption(LPCSTR name, DWORD value)
+    {
+        HKEY hKey;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS,
+                                                   NULL, &hKey, NULL));
+        ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof value);
+        ::RegCloseKey(hKey);
+    }
+    // Makes the frame over this store. Every unread item then is news not
+    // yet alerted, as a check leaves it, and its link a text that is no web
+    // link: opening it says "Invalid Url" and starts no browser.
     void Open(const std::vector<StoredKeyword>& store)
     {
         ViewsTest::WriteStore(folder.File("conf.xml"), store);
@@ -83,16 +58,14 @@ protected:
         }
         shell.Clear();
     }
-    KeywordGroup& Keywords() { return frame->GetTreeView()->GetKeywords(); }
-    NewsItem* Item(const char* keyword, const char* title)
+    void Close()
     {
-        for (NewsItem* item = Keywords().Find(keyword)->firstItem; item != NULL; item = item->next)
-        {
-            if (item->title == title)
-                return item;
-        }
-        return NULL;
+        if (frame != NULL)
+            frame->DestroyWindow();
+        frame = NULL;
+        PumpPending();
     }
+    KeywordGroup& Keywords() { return frame->GetTreeView()->GetKeywords(); }
     bool Bold(Keyword* keyword)
     {
         HTREEITEM hItem = keyword != NULL ? keyword->treeItem : frame->GetTreeView()->GetRootItem();
@@ -101,6 +74,7 @@ protected:
     // An event of the icon, as the shell sends it to the icon window.
     void TrayEvent(UINT nEvent) { frame->GetTrayIcon().SendMessage(WM_TRAY_NOTIFY, IDR_TRAY_MENU, nEvent); }
     void News() { frame->SendMessage(WM_NEWS_ARRIVED, 0, 0); }
+    bool Animating() { return frame->GetNotifier().IsAnimating() != FALSE; }
     std::vector<std::string> BalloonTitles()
     {
         std::vector<std::string> titles;
@@ -114,9 +88,7 @@ protected:
         CTestCmdUI state;
         state.m_nID = nID;
         state.DoUpdate(frame, FALSE);
-        if (!state.m_bEnableChanged)
-            return -1;
-        return state.m_bEnabled ? 1 : 0;
+        return !state.m_bEnableChanged ? -1 : state.m_bEnabled ? 1 : 0;
     }
 
     ShellNotifyRecorder shell;
@@ -124,53 +96,116 @@ protected:
     CMainFrame* frame = NULL;
 };
 
-TEST_F(TrayFrameTest, NewsShowsABalloonPerItemAdvancedByTheIconsEvents)
+TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIconsEvents)
 {
-    Open({{"tide", {"*high water", "*low water"}}, {"moon", {"new moon", "*full moon"}}});
+    Open({{"ten chars!", {"*high water", "*low water"}}, {"moon", {"new moon", "*full moon"}}});
+    NewsItem* first = Keywords().GetFirst()->firstItem;
+    first->title = CString('h', 64);
+    first->summary = CString('s', 246);
     EXPECT_EQ(0, UpdateState(ID_CEASE_BALLOONS));
     EXPECT_EQ(0, UpdateState(ID_CEASE_ANIMATION));
 
     News();
-    EXPECT_TRUE(frame->GetNotifier().IsAnimating());
+    EXPECT_TRUE(Animating());
+    EXPECT_EQ(std::vector<std::string>({"sound/alarm.wav no module 0x20001"}), shell.Sounds());
     EXPECT_EQ(1, UpdateState(ID_CEASE_BALLOONS));
     EXPECT_EQ(1, UpdateState(ID_CEASE_ANIMATION));
     ASSERT_EQ(1u, shell.Balloons().size());
-    EXPECT_EQ("tide: summary of high water", shell.Balloons()[0].text);
-    EXPECT_EQ(10000u, shell.Balloons()[0].timeout) << "AlertTime's default";
+    const ShownBalloon balloon = shell.Balloons()[0];
+    EXPECT_EQ(std::string(60, 'h') + "...", balloon.title);
+    EXPECT_EQ("ten chars!: " + std::string(240, 's') + "...", balloon.text);
+    EXPECT_EQ((DWORD)NIIF_INFO, balloon.infoFlags);
+    EXPECT_EQ(10000u, balloon.timeout) << "AlertTime's default";
 
     TrayEvent(NIN_BALLOONSHOW);
     EXPECT_EQ(1u, shell.Balloons().size());
     TrayEvent(NIN_BALLOONTIMEOUT);
     TrayEvent(NIN_BALLOONHIDE);
-    EXPECT_EQ(std::vector<std::string>({"high water", "low water", "full moon"}), BalloonTitles());
+    EXPECT_EQ(std::vector<std::string>({std::string(60, 'h') + "...", "low water", "full moon"}),
+              BalloonTitles());
+    EXPECT_EQ("moon: summary of full moon", shell.Balloons()[2].text);
 
     TrayEvent(NIN_BALLOONTIMEOUT);
-    EXPECT_EQ(3u, shell.Balloons().size());
+    EXPECT_EQ(3u, shell.Balloons().size()) << "each item once";
     EXPECT_EQ(0, UpdateState(ID_CEASE_BALLOONS)) << "the sequence ended";
     EXPECT_EQ(1, UpdateState(ID_CEASE_ANIMATION)) << "three items are still unread";
+    EXPECT_EQ(1u, shell.Sounds().size());
 }
 
 TEST_F(TrayFrameTest, WithoutBalloonEventsTheIconsOwnTimeOutAdvancesTheSequence)
 {
     Open({{"tide", {"*high water", "*low water"}}});
     News();
-    // A shell that never reports balloon events: the icon window's fallback
-    // timer fires after the balloon's time.
+    // A shell that never reports balloon events (wine's): the icon window's
+    // fallback timer fires after the balloon's time.
     frame->GetTrayIcon().SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
     EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
     frame->GetTrayIcon().SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
     EXPECT_FALSE(frame->GetNotifier().IsSequenceRunning());
 }
 
-TEST_F(TrayFrameTest, CeaseBalloonsLetsNoFurtherBalloonFollow)
+TEST_F(TrayFrameTest, NewsDuringASequenceOnlyAnimates)
 {
-    Open({{"tide", {"*high water", "*low water"}}});
+    Open({{"tide", {"*high water"}}, {"moon", {"*full moon"}}});
+    News();
+    frame->SendMessage(WM_COMMAND, ID_CEASE_ANIMATION, 0);
+    EXPECT_FALSE(Animating());
+    News();
+    EXPECT_TRUE(Animating());
+    EXPECT_EQ(1u, shell.Sounds().size()) << "no sound while the sequence runs";
+    EXPECT_EQ(std::vector<std::string>({"high water"}), BalloonTitles()) << "no balloon on top of the first";
+}
+
+TEST_F(TrayFrameTest, OptionsChooseBalloonsAndSound)
+{
+    struct
+    {
+        const char* name;
+        DWORD showSummary;
+        DWORD playSound;
+        size_t balloons;
+        size_t sounds;
+    } rows[] = {
+        {"no summary: animation and sound only", 0, 1, 0, 1},
+        {"no sound", 1, 0, 1, 0},
+    };
+    for (const auto& row : rows)
+    {
+        SetOption("ShowSummary", row.showSummary);
+        SetOption("PlaySoundOnNews", row.playSound);
+        Open({{"tide", {"*high water"}}});
+        News();
+        EXPECT_TRUE(Animating()) << row.name;
+        EXPECT_EQ(row.balloons, shell.Balloons().size()) << row.name;
+        EXPECT_EQ(row.sounds, shell.Sounds().size()) << row.name;
+        Close();
+    }
+}
+
+TEST_F(TrayFrameTest, CeasedBalloonsEndTheSequenceAndTheNextNewsStartsAnother)
+{
+    Open({{"tide", {"*high water", "*low water", "*slack water"}}});
     News();
     frame->SendMessage(WM_COMMAND, ID_CEASE_BALLOONS, 0);
+    EXPECT_EQ(1, UpdateState(ID_CEASE_BALLOONS)) << "the balloon on screen stays";
     TrayEvent(NIN_BALLOONTIMEOUT);
     EXPECT_EQ(std::vector<std::string>({"high water"}), BalloonTitles());
     EXPECT_EQ(0, UpdateState(ID_CEASE_BALLOONS));
-    EXPECT_TRUE(frame->GetNotifier().IsAnimating());
+
+    News();
+    EXPECT_EQ(2u, shell.Sounds().size());
+    EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
+}
+
+TEST_F(TrayFrameTest, ARefusedBalloonEndsTheSequenceUntilTheNextNews)
+{
+    Open({{"tide", {"*high water", "*low water"}}});
+    shell.Refuse(1);
+    News();
+    EXPECT_FALSE(frame->GetNotifier().IsSequenceRunning()) << "no balloon event would ever come";
+    News();
+    EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
+    EXPECT_TRUE(frame->GetNotifier().IsSequenceRunning());
 }
 
 TEST_F(TrayFrameTest, CeaseAnimationAndAllReadStopTheAnimation)
@@ -178,21 +213,18 @@ TEST_F(TrayFrameTest, CeaseAnimationAndAllReadStopTheAnimation)
     Open({{"tide", {"*high water"}}});
     News();
     frame->SendMessage(WM_COMMAND, ID_CEASE_ANIMATION, 0);
-    EXPECT_FALSE(frame->GetNotifier().IsAnimating());
+    EXPECT_FALSE(Animating());
     EXPECT_EQ(0, UpdateState(ID_CEASE_ANIMATION));
 
     News();
-    ASSERT_TRUE(frame->GetNotifier().IsAnimating());
-    frame->PostMessage(WM_ALL_READ, 0, 0);
-    PumpPending();
-    EXPECT_TRUE(frame->GetNotifier().IsAnimating()) << "the item is still unread";
-
+    frame->SendMessage(WM_ALL_READ, 0, 0);
+    EXPECT_TRUE(Animating()) << "the item is still unread";
     // Mark as Read on the root reads everything and posts WM_ALL_READ.
     CItemTreeView* tree = frame->GetTreeView();
     tree->GetTree().SelectItem(tree->GetRootItem());
     tree->SendMessage(WM_COMMAND, ID_MARK_READ, 0);
     PumpPending();
-    EXPECT_FALSE(frame->GetNotifier().IsAnimating());
+    EXPECT_FALSE(Animating());
 }
 
 TEST_F(TrayFrameTest, ABalloonClickOpensTheLinkAndMarksTheItemRead)
@@ -200,14 +232,12 @@ TEST_F(TrayFrameTest, ABalloonClickOpensTheLinkAndMarksTheItemRead)
     Open({{"tide", {"*high water", "low water"}}, {"moon", {"*full moon"}}});
     Keyword* tide = Keywords().Find("tide");
     News();
-    ASSERT_TRUE(Bold(tide));
-
     CDialogDriver driver;
     TrayEvent(NIN_BALLOONUSERCLICK);
 
     ASSERT_EQ(1u, driver.seen.size()) << "the link was opened";
     EXPECT_EQ("Invalid Url", driver.seen[0].text);
-    EXPECT_FALSE(Item("tide", "high water")->unread);
+    EXPECT_FALSE(tide->firstItem->unread);
     EXPECT_EQ(0, tide->unreadCount);
     EXPECT_EQ(1, Keywords().totalUnread);
     EXPECT_FALSE(Bold(tide));
@@ -217,29 +247,39 @@ TEST_F(TrayFrameTest, ABalloonClickOpensTheLinkAndMarksTheItemRead)
     TrayEvent(NIN_BALLOONUSERCLICK);
     EXPECT_EQ(0, Keywords().totalUnread);
     EXPECT_FALSE(Bold(NULL));
-    EXPECT_FALSE(frame->GetNotifier().IsAnimating()) << "the last unread item was read";
+    EXPECT_FALSE(Animating()) << "the last unread item was read";
     EXPECT_FALSE(frame->GetNotifier().IsSequenceRunning());
 }
 
-TEST_F(TrayFrameTest, AnItemGoneBeforeTheClickIsNotTouched)
+TEST_F(TrayFrameTest, AClickFindsTheItemAgainInTheCurrentRecords)
 {
-    Open({{"tide", {"*high water"}}});
-    Keyword* tide = Keywords().Find("tide");
-    News();
-    // A check replaces the list with other news while the balloon shows.
-    NewsItem* fresh = new NewsItem("ebb", "item ebb", "now", "", tide, TRUE);
-    fresh->next = fresh->prev = NULL;
-    tide->SetItems(fresh, fresh);
+    // While the balloon shows, a check replaces the keyword's list.
+    struct
+    {
+        const char* name;
+        const char* title;
+        BOOL readAfter;
+    } rows[] = {
+        {"the same news in a new record", "high water", TRUE},
+        {"other news only", "ebb", FALSE},
+    };
+    for (const auto& row : rows)
+    {
+        Open({{"tide", {"*high water"}}});
+        Keyword* tide = Keywords().Find("tide");
+        News();
+        NewsItem* fresh = new NewsItem(row.title, CString("item ") + row.title, "now", "", tide, TRUE);
+        fresh->next = fresh->prev = NULL;
+        tide->SetItems(fresh, fresh);
 
-    CDialogDriver driver;
-    TrayEvent(NIN_BALLOONUSERCLICK);
-
-    EXPECT_EQ(1u, driver.seen.size()) << "the balloon's link is a copy";
-    EXPECT_TRUE(fresh->unread);
-    EXPECT_EQ(1, tide->unreadCount);
-    EXPECT_EQ(1, Keywords().totalUnread);
-    EXPECT_TRUE(Bold(tide));
-    EXPECT_TRUE(frame->GetNotifier().IsAnimating());
+        CDialogDriver driver;
+        TrayEvent(NIN_BALLOONUSERCLICK);
+        EXPECT_EQ(1u, driver.seen.size()) << row.name << ": the balloon's link is a copy";
+        EXPECT_EQ(!row.readAfter, fresh->unread) << row.name;
+        EXPECT_EQ(row.readAfter ? 0 : 1, Keywords().totalUnread) << row.name;
+        EXPECT_EQ(!row.readAfter, Animating()) << row.name;
+        Close();
+    }
 }
 
 TEST_F(TrayFrameTest, MinimiseHidesIntoTheTrayAndALeftClickShowsTheWindowAgain)
@@ -270,19 +310,22 @@ TEST_F(TrayFrameTest, WithoutTheIconInTheTrayMinimiseIsTheUsualOne)
     EXPECT_FALSE(frame->IsMinimisedToTray());
 }
 
+// Chooses the first enabled item of the popup open at the time.
+void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(NULL, nIDEvent);
+    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_DOWN, 0);
+    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_RETURN, 0);
+}
+
 TEST_F(TrayFrameTest, RightClickShowsTheIconMenuWhoseCommandsReachTheFrame)
 {
     Open({{"tide", {"*high water"}}});
     News();
-    CActionWindow actions;
-    // The popup's first enabled item is "Cease Animation"; the balloons'
-    // item is enabled too while the sequence runs.
-    actions.Post([]() {
-        XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_DOWN, 0);
-        XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_RETURN, 0);
-    });
+    // "Cease Animation" is the first item; the balloons' item follows.
+    ::SetTimer(NULL, 0, 0, ChooseFirstItem);
     TrayEvent(WM_RBUTTONUP);
-    EXPECT_FALSE(frame->GetNotifier().IsAnimating());
+    EXPECT_FALSE(Animating());
     EXPECT_TRUE(frame->GetNotifier().AreBalloonsOn());
 }
 
