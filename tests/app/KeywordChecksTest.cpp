@@ -1,7 +1,8 @@
 // The keyword tree view's checks against a news search on 127.0.0.1: passes,
 // single checks, the merge, the busy state and stopping mid-check. The view's
 // side runs as the program runs it, by dispatching the workers' messages.
-#include "NewsServer.h"
+#include "tests/support/NewsServer.h"
+#include "tests/support/ResultPageBuilder.h"
 
 #include "ViewsFixture.h"
 #include "app/NewsFetch.h"
@@ -22,13 +23,21 @@ PageRecord Record(const char* keyword, int n, const std::string& title, const ch
             "about " + title};
 }
 
+// Waits until the held server keeps a request waiting; false after 10 s.
+bool WaitUntilHeld(const NewsServer& server)
+{
+    for (int i = 0; i < 1000 && server.HeldRequests() == 0; ++i)
+        ::Sleep(10);
+    return server.HeldRequests() > 0;
+}
+
 class KeywordChecksTest : public ViewsTest
 {
 protected:
     void OpenWith(const std::vector<StoredKeyword>& store, const NewsServer& server)
     {
         Open(store);
-        m_pTree->SetSearchHost(server.Host().c_str());
+        m_pTree->SetSearchHost(server.HostText().c_str());
     }
     void Select(const char* name)
     {
@@ -56,8 +65,8 @@ protected:
 TEST_F(KeywordChecksTest, APassOverThreeKeywordsPostsItsProgressAndMergesTheirNews)
 {
     NewsServer server;
-    server.SetPage("alpha", {Record("alpha", 0, "A0"), Record("alpha", 1, "A1")});
-    server.SetPage("gamma", {Record("gamma", 0, "G0")});
+    server.SetPage("alpha", ResultPageHtml({Record("alpha", 0, "A0"), Record("alpha", 1, "A1")}));
+    server.SetPage("gamma", ResultPageHtml({Record("gamma", 0, "G0")}));
     OpenWith({{"alpha", {}}, {"beta", {}}, {"gamma", {}}}, server);
 
     Command(CItemTreeView::ID_CHECK_ALL);
@@ -67,7 +76,7 @@ TEST_F(KeywordChecksTest, APassOverThreeKeywordsPostsItsProgressAndMergesTheirNe
 
     EXPECT_EQ(Posted(), Progress({{0, kPass}, {33, kPass}, {66, kPass}, {100, kPass}}));
     EXPECT_EQ(m_pFrame->m_nNewsArrived, 1);
-    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha", "beta", "gamma"}));
+    EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha", "beta", "gamma"}));
     EXPECT_EQ(TreeText(), "*alpha beta *gamma");
     EXPECT_TRUE(RootBold());
     EXPECT_EQ(Items("alpha"), "*!A0 *!A1");
@@ -79,8 +88,8 @@ TEST_F(KeywordChecksTest, APassOverThreeKeywordsPostsItsProgressAndMergesTheirNe
 TEST_F(KeywordChecksTest, AnIdenticalPageChangesNothingButTheTimes)
 {
     NewsServer server;
-    server.SetPage("alpha",
-                   {Record("alpha", 0, "One", "5 minutes ago"), Record("alpha", 1, "Two", "6 minutes ago")});
+    server.SetPage("alpha", ResultPageHtml({Record("alpha", 0, "One", "5 minutes ago"),
+                                            Record("alpha", 1, "Two", "6 minutes ago")}));
     OpenWith({{"alpha", {"*One", "Two"}}}, server);
     NewsItem* pFirstBefore = Group().Find("alpha")->firstItem;
 
@@ -106,7 +115,7 @@ TEST_F(KeywordChecksTest, OneNewItemAmongNineKnownReplacesTheListInPageOrder)
         stored.push_back((n == 0 || n == 4 ? "*" : "") + title);
         page.push_back(Record("alpha", n, title));
     }
-    server.SetPage("alpha", page);
+    server.SetPage("alpha", ResultPageHtml(page));
     OpenWith({{"alpha", stored}, {"beta", {}}}, server);
     Select("alpha");
     ASSERT_EQ(m_pList->GetListCtrl().GetItemCount(), 9);
@@ -172,7 +181,7 @@ TEST_F(KeywordChecksTest, TheStartUpPassKeepsItsNewsQuietOnlyWhenTheOptionSaysSo
     for (const auto& row : rows)
     {
         NewsServer server;
-        server.SetPage("alpha", {Record("alpha", 0, "A0")});
+        server.SetPage("alpha", ResultPageHtml({Record("alpha", 0, "A0")}));
         OpenWith({{"alpha", {}}}, server);
         m_pTree->SetOptions(TRUE, row.autoCheckEvery, TRUE, row.showSummaryOnStart, TRUE, 30, 10, FALSE);
         if (row.trigger == StartUp)
@@ -182,7 +191,7 @@ TEST_F(KeywordChecksTest, TheStartUpPassKeepsItsNewsQuietOnlyWhenTheOptionSaysSo
         else
             m_pTree->SendMessage(WM_TIMER, CItemTreeView::TIMER_CHECK, 0);
         ASSERT_TRUE(WaitForChecks()) << row.name;
-        EXPECT_EQ(server.Queries().size(), row.requests) << row.name;
+        EXPECT_EQ(server.SearchQueries().size(), row.requests) << row.name;
         EXPECT_EQ(m_pFrame->m_nNewsArrived, row.newsArrived) << row.name;
         TearDown();
         m_pFrame = nullptr;
@@ -191,23 +200,24 @@ TEST_F(KeywordChecksTest, TheStartUpPassKeepsItsNewsQuietOnlyWhenTheOptionSaysSo
 
 TEST_F(KeywordChecksTest, NoSecondPassStartsWhileOneRuns)
 {
-    NewsServer server(true);
+    NewsServer server;
+    server.Hold(true);
     OpenWith({{"alpha", {}}, {"beta", {}}}, server);
     Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(server.WaitForRequests(1));
+    ASSERT_TRUE(WaitUntilHeld(server));
     Command(CItemTreeView::ID_CHECK_ALL);
     m_pTree->SendMessage(WM_TIMER, CItemTreeView::TIMER_CHECK, 0);
     m_pTree->SendMessage(WM_CHECK_ALL, 0, 0);
-    server.Release();
+    server.Hold(false);
     ASSERT_TRUE(WaitForChecks());
-    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha", "beta"}));
+    EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha", "beta"}));
     EXPECT_EQ(Posted(), Progress({{0, kPass}, {50, kPass}, {100, kPass}}));
 }
 
 TEST_F(KeywordChecksTest, ASingleCheckPostsItsOwnProgressAndAnnouncesNothing)
 {
     NewsServer server;
-    server.SetPage("beta", {Record("beta", 0, "B0")});
+    server.SetPage("beta", ResultPageHtml({Record("beta", 0, "B0")}));
     OpenWith({{"alpha", {}}, {"beta", {}}}, server);
     Select("beta");
     Command(CItemTreeView::ID_CHECK_NEWS);
@@ -215,7 +225,7 @@ TEST_F(KeywordChecksTest, ASingleCheckPostsItsOwnProgressAndAnnouncesNothing)
     EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_SHOWN_KEYWORD);
     ASSERT_TRUE(WaitForChecks());
     EXPECT_EQ(Posted(), Progress({{0, kSingle}, {100, kSingle}}));
-    EXPECT_EQ(server.Queries(), std::vector<std::string>({"beta"}));
+    EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"beta"}));
     EXPECT_EQ(TreeText(), "alpha *beta");
     EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
     EXPECT_FALSE(Group().Find("beta")->singleCheck);
@@ -224,30 +234,32 @@ TEST_F(KeywordChecksTest, ASingleCheckPostsItsOwnProgressAndAnnouncesNothing)
 
 TEST_F(KeywordChecksTest, CheckNewsOnAKeywordThePassHoldsDoesNothing)
 {
-    NewsServer server(true);
+    NewsServer server;
+    server.Hold(true);
     OpenWith({{"alpha", {}}}, server);
     Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(server.WaitForRequests(1));
+    ASSERT_TRUE(WaitUntilHeld(server));
     Select("alpha");
     Command(CItemTreeView::ID_CHECK_NEWS);
-    server.Release();
+    server.Hold(false);
     ASSERT_TRUE(WaitForChecks());
-    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha"}));
+    EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha"}));
     EXPECT_EQ(Posted(), Progress({{0, kPass}, {100, kPass}}));
 }
 
 TEST_F(KeywordChecksTest, APassSkipsAKeywordThatItsSingleCheckHolds)
 {
-    NewsServer server(true);
+    NewsServer server;
+    server.Hold(true);
     OpenWith({{"alpha", {}}}, server);
     Select("alpha");
     Command(CItemTreeView::ID_CHECK_NEWS);
     Command(CItemTreeView::ID_CHECK_ALL);  // passes alpha by at once
     Command(CItemTreeView::ID_CHECK_NEWS); // alpha is still held
     EXPECT_TRUE(g_bUpdatingNews);          // the single check still runs
-    server.Release();
+    server.Hold(false);
     ASSERT_TRUE(WaitForChecks());
-    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha"}));
+    EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha"}));
     EXPECT_EQ(Posted(), Progress({{0, kSingle}, {0, kPass}, {100, kPass}, {100, kSingle}}));
 }
 
@@ -255,44 +267,45 @@ TEST_F(KeywordChecksTest, TheResultOfARemovedKeywordIsDropped)
 {
     const std::string replacement = m_folder.File("replacement.xml");
     WriteStore(replacement, {{"alpha", {}}, {"gamma", {}}});
-    NewsServer server(true);
-    server.SetPage("alpha", {Record("alpha", 0, "A0")});
-    server.SetPage("beta", {Record("beta", 0, "B0")});
+    NewsServer server;
+    server.Hold(true);
+    server.SetPage("alpha", ResultPageHtml({Record("alpha", 0, "A0")}));
+    server.SetPage("beta", ResultPageHtml({Record("beta", 0, "B0")}));
     OpenWith({{"alpha", {}}, {"beta", {}}}, server);
     Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(server.WaitForRequests(1));
+    ASSERT_TRUE(WaitUntilHeld(server));
     // The whole list goes while alpha's page is on its way; a new "alpha" comes.
     ASSERT_TRUE(m_pTree->ImportKeywordsFrom(replacement.c_str()));
-    server.Release();
+    server.Hold(false);
     ASSERT_TRUE(WaitForChecks());
     EXPECT_EQ(Items("alpha"), "");
     EXPECT_EQ(TreeText(), "alpha gamma");
     EXPECT_EQ(Group().totalUnread, 0);
-    EXPECT_EQ(server.Queries(), std::vector<std::string>({"alpha"})); // beta went too
+    EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha"})); // beta went too
     EXPECT_EQ(Posted(), Progress({{0, kPass}, {50, kPass}, {100, kPass}}));
     EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
 }
 
 TEST_F(KeywordChecksTest, StoppingMidCheckEndsTheWorkersWithinTheBound)
 {
-    NewsServer server(true); // never answers
+    NewsServer server;
+    server.Hold(true); // never answers
     OpenWith({{"alpha", {}}, {"beta", {}}}, server);
     Select("beta");
     Command(CItemTreeView::ID_CHECK_ALL);
     Command(CItemTreeView::ID_CHECK_NEWS);
-    ASSERT_TRUE(server.WaitForRequests(1));
+    ASSERT_TRUE(WaitUntilHeld(server));
     const DWORD start = ::GetTickCount();
     m_pTree->StopChecks(5000);
     EXPECT_LT(::GetTickCount() - start, 2000u); // the request's own time-out is a minute
     EXPECT_FALSE(g_bUpdatingNews);
     EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_NONE);
-    // Nothing starts any more, and what the workers posted is ignored.
-    const size_t requests = server.RequestLines().size();
+    // Nothing starts any more (a check raises the flag as it starts), and
+    // what the workers posted is ignored.
     Command(CItemTreeView::ID_CHECK_ALL);
     Command(CItemTreeView::ID_CHECK_NEWS);
     EXPECT_FALSE(g_bUpdatingNews);
     PumpPending();
-    EXPECT_EQ(server.RequestLines().size(), requests);
     EXPECT_EQ(Items("alpha"), "");
 }
 
@@ -303,7 +316,10 @@ TEST_F(KeywordChecksTest, TheRequestLineCarriesTheEncodedKeyword)
     Group().Find("plain")->name = "evil\r\nHost: elsewhere";
     Command(CItemTreeView::ID_CHECK_ALL);
     ASSERT_TRUE(WaitForChecks());
-    EXPECT_EQ(server.RequestLines(),
+    std::vector<std::string> lines;
+    for (const RecordedRequest& request : server.SearchRequests())
+        lines.push_back(request.line);
+    EXPECT_EQ(lines,
               std::vector<std::string>(
                   {"GET /nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=caf%C3%A9+%26+co HTTP/1.0",
                    "GET /nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=evilHost%3A+elsewhere HTTP/1.0"}));

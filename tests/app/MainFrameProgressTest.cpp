@@ -1,6 +1,6 @@
 // The frame's side of the checks: the status animation of WM_CHECK_PROGRESS
 // and timers 1 and 2, the Check All forwarder, and closing mid-check.
-#include "NewsServer.h"
+#include "tests/support/NewsServer.h"
 
 #include "MainFrameFixture.h"
 #include "app/AppMessages.h"
@@ -75,12 +75,13 @@ TEST_F(MainFrameTest, CheckAllServesWhileTheNewsListIsActive)
 
 TEST_F(MainFrameTest, ClosingMidCheckStopsTheWorkersAndSavesAWholeStore)
 {
-    NewsServer server(true); // never answers
+    NewsServer server;
+    server.Hold(true); // never answers
     CItemTreeView* pTree = frame->GetTreeView();
-    pTree->SetSearchHost(server.Host().c_str());
+    pTree->SetSearchHost(server.HostText().c_str());
     pTree->GetKeywords().Add(new Keyword("alpha"));
     frame->SendMessage(WM_COMMAND, CItemTreeView::ID_CHECK_ALL, 0);
-    ASSERT_TRUE(server.WaitForRequests(1));
+    ASSERT_TRUE(PumpUntil([&server] { return server.HeldRequests() > 0; }));
     const DWORD start = ::GetTickCount();
     frame->SendMessage(WM_CLOSE, 0, 0);
     frame = NULL; // the frame is gone with its window

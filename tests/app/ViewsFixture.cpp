@@ -1,5 +1,5 @@
-// The loopback server's Winsock declarations come before <windows.h>.
-#include "tests/support/LoopbackServer.h"
+// The news server's Winsock declarations come before <windows.h>.
+#include "tests/support/NewsServer.h"
 
 #include "ViewsFixture.h"
 
@@ -44,7 +44,7 @@ void ViewsTest::Open(const std::vector<StoredKeyword>& store)
     m_pPreview = new CPreviewPane;
     ASSERT_TRUE(
         m_pPreview->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(200, 250, 800, 500), m_pFrame, 0xE902));
-    m_pTree->SetSearchHost(("127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort())).c_str());
+    m_pTree->SetSearchHost(RefusingHostText().c_str());
     m_pTree->SetListView(m_pList);
     m_pList->SetTreeView(m_pTree);
     m_pList->SetPreviewPane(m_pPreview);

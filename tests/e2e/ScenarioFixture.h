@@ -3,7 +3,7 @@
 // the registry saved and cleared (and put back afterwards), a news server of
 // its own, and a program folder of its own. Options() writes the options the
 // scenario runs with, pointing "SearchHost" and "WebSite" at the server.
-#include "NewsServer.h"
+#include "tests/support/NewsServer.h"
 #include "RegistrySnapshot.h"
 #include "TidewatchProcess.h"
 

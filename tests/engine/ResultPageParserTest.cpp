@@ -1,6 +1,6 @@
 #include "engine/ResultPageParser.h"
 
-#include "ResultPageBuilder.h"
+#include "tests/support/ResultPageBuilder.h"
 
 #include <gtest/gtest.h>
 

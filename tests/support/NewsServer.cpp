@@ -1,6 +1,6 @@
-#include "NewsServer.h"
+#include "tests/support/NewsServer.h"
 
-#include "ResultPageBuilder.h"
+#include "tests/support/ResultPageBuilder.h"
 
 const char NewsServer::kSearchPath[] = "/nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=";
 const char NewsServer::kUpgradePath[] = "/check.php?product=Tidewatch";
