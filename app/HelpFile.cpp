@@ -2,7 +2,16 @@
 
 #include "engine/ProgramFolder.h"
 
-BOOL ShowHelpTopic(HWND hWndCaller, LPCSTR topic, UINT command)
+CString HelpFilePath(LPCSTR lpszTopic)
+{
+    CString path;
+    path.Format("%s\\Tidewatch.chm", (LPCSTR)ProgramFolder());
+    if (lpszTopic != NULL)
+        path += CString("::") + lpszTopic;
+    return path;
+}
+
+HWND ShowHelpTopic(HWND hWndCaller, LPCSTR lpszTopic, UINT command, DWORD_PTR data)
 {
     typedef HWND(WINAPI * HtmlHelpProc)(HWND, LPCSTR, UINT, DWORD_PTR);
     static HMODULE hHelp = ::LoadLibraryA("hhctrl.ocx");
@@ -11,7 +20,6 @@ BOOL ShowHelpTopic(HWND hWndCaller, LPCSTR topic, UINT command)
             ? reinterpret_cast<HtmlHelpProc>(reinterpret_cast<INT_PTR>(::GetProcAddress(hHelp, "HtmlHelpA")))
             : NULL;
     if (htmlHelp == NULL)
-        return FALSE;
-    CString path = ProgramFolder() + "\\Tidewatch.chm::" + topic;
-    return htmlHelp(hWndCaller, path, command, 0) != NULL;
+        return NULL;
+    return htmlHelp(hWndCaller, HelpFilePath(lpszTopic), command, data);
 }

@@ -128,6 +128,12 @@ protected:
     afx_msg void OnCeaseAnimation();
     afx_msg void OnUpdateCeaseBalloons(CCmdUI* pCmdUI);
     afx_msg void OnUpdateCeaseAnimation(CCmdUI* pCmdUI);
+    // The About dialog and the help file's contents, index and search
+    // (MainFrameHelp.cpp).
+    afx_msg void OnAppAbout();
+    afx_msg void OnHelpContents();
+    afx_msg void OnHelpIndex();
+    afx_msg void OnHelpSearch();
     DECLARE_MESSAGE_MAP()
 
 private:

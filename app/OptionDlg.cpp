@@ -100,5 +100,5 @@ void COptionDlg::OnShowSummaryClicked()
 
 void COptionDlg::OnHelpClicked()
 {
-    ShowHelpTopic(m_hWnd, "/Tutorials/retrieve_news_automatically.html", kHelpDisplayToc);
+    ShowHelpTopic(m_hWnd, "/Tutorials/retrieve_news_automatically.html", HH_DISPLAY_TOC);
 }

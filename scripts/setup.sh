@@ -6,9 +6,10 @@
 
 # What the scripts use: the cross compiler and its headers, wine (32-bit) with
 # its fonts, the X display for windows, cmake, the GoogleTest sources, and
-# python3 for the layering check and the result count.
+# python3 for the layering check and the result count, and chmcmd (fp-utils)
+# for the help file.
 TW_PACKAGES="g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 wine64 xvfb
-  fonts-wine fonts-liberation cmake googletest python3"
+  fonts-wine fonts-liberation cmake googletest python3 fp-utils"
 TW_GOOGLETEST=/usr/src/googletest
 
 tw_log() { echo "== $*" >&2; }
