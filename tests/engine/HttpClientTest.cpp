@@ -179,21 +179,13 @@ TEST_F(HttpClientTest, HeadersEndAtTheFirstEmptyLineWhateverThePieces)
     EXPECT_EQ(Body(), "X-Not-A-Header: 2\r\n\r\nrest");
 }
 
-TEST_F(HttpClientTest, ABinaryBodyOfOneMegabyteArrivesIntact)
-{
-    std::string body = AllByteValues(1024 * 1024);
-    LoopbackServer server(Answer(HttpResponse(body, "Content-Encoding: gzip\r\n")));
-    ASSERT_EQ(Get(server.Url("/bin")), 1);
-    ASSERT_EQ(body_.GetLength(), static_cast<int>(body.size()));
-    EXPECT_TRUE(Body() == body);
-}
-
 TEST_F(HttpClientTest, ABodyAtTheCapIsKeptAndOneByteMoreFails)
 {
-    std::string atCap(HttpClient::MaxBodyBytes, 'b');
-    LoopbackServer fits(Answer(HttpResponse(atCap)));
+    // Every byte value, NUL included, passes through unchanged.
+    std::string atCap = AllByteValues(HttpClient::MaxBodyBytes);
+    LoopbackServer fits(Answer(HttpResponse(atCap, "Content-Encoding: gzip\r\n")));
     ASSERT_EQ(Get(fits.Url("/")), 1);
-    EXPECT_EQ(body_.GetLength(), HttpClient::MaxBodyBytes);
+    EXPECT_TRUE(Body() == atCap);
 
     body_ = "old body";
     headers_ = "old headers";
@@ -277,17 +269,6 @@ TEST_F(HttpClientTest, AFlagRaisedBeforehandSendsNothing)
     abort = 0;
     EXPECT_EQ(Get(server.Url("/")), 1);
     EXPECT_EQ(Body(), "page");
-}
-
-TEST_F(HttpClientTest, AServerThatFallsSilentMidHeaderTimesOut)
-{
-    UseShortTimeouts();
-    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
-        server.ReadRequest(connection);
-        server.SendAll(connection, "HTTP/1.0 200 OK\r\nContent-Ty");
-        server.WaitForClose(connection);
-    });
-    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
 }
 
 TEST_F(HttpClientTest, AServerThatClosesMidHeaderGivesTheShortHeaders)
@@ -456,28 +437,6 @@ TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
         }
         EXPECT_EQ(port, test.port) << test.url;
     }
-}
-
-TEST(HttpClientBuffers, AppendingGrowsAndKeepsTheBytes)
-{
-    HttpBuffer buffer = {};
-    ASSERT_TRUE(HttpClient::InitBuffer(buffer));
-    std::string expected;
-    for (int i = 0; i < 1000; ++i)
-    {
-        char c = static_cast<char>(i);
-        ASSERT_TRUE(HttpClient::AppendByte(buffer, c));
-        expected += c;
-    }
-    ASSERT_TRUE(HttpClient::AppendBytes(buffer, "tail", 4));
-    expected += "tail";
-    EXPECT_EQ(HttpClient::BufferLength(buffer), 1004);
-    EXPECT_EQ(std::string(buffer.begin, buffer.end), expected);
-    EXPECT_EQ(*buffer.end, '\0');
-    EXPECT_GE(buffer.capacity - buffer.end, 1);
-    HttpClient::FreeBuffer(buffer);
-    EXPECT_EQ(buffer.begin, nullptr);
-    EXPECT_FALSE(HttpClient::AppendByte(buffer, 'x'));
 }
 
 TEST(HttpClientReadLine, ReadsCrLfLinesAndReportsLongLinesAndClosing)

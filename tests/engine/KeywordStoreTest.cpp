@@ -102,22 +102,20 @@ TEST_F(KeywordStoreTest, EveryTextRoundTrips)
     std::string longText;
     for (int i = 0; i < 3000; ++i)
         longText += "long \"quoted\" text\\ ";
-    const char* texts[] = {
-        "plain",
-        "say \"hi\"",
-        "ends with a backslash\\",
-        "ends with a backslash and blanks\\  ",
-        "backslash before a quote \\\" and \\\\",
-        "\\",
-        "\"",
-        "&amp; <tag> & > <",
-        "eight-bit \xE9\xE8\xFC\xA0\xFF",
-        "",
-        " ",
-        "line one\nline two\r\nline three",
-        "tab\there",
-        longText.c_str(),
-    };
+    const char* texts[] = {"plain",
+                           "say \"hi\"",
+                           "ends with a backslash\\",
+                           "ends with a backslash and blanks\\  ",
+                           "backslash before a quote \\\" and \\\\",
+                           "\\",
+                           "\"",
+                           "&amp; <tag> & > <",
+                           "eight-bit \xE9\xE8\xFC\xA0\xFF",
+                           "",
+                           " ",
+                           "line one\nline two\r\nline three",
+                           "tab\there",
+                           longText.c_str()};
     for (const char* text : texts)
     {
         Keyword* keyword = AddKeyword(group_, text);
@@ -131,18 +129,6 @@ TEST_F(KeywordStoreTest, EveryTextRoundTrips)
     EXPECT_EQ(Describe(loaded_), Describe(group_));
     EXPECT_EQ(loaded_.keywordCount, group_.keywordCount);
     EXPECT_EQ(loaded_.totalUnread, group_.keywordCount);
-}
-
-TEST_F(KeywordStoreTest, LoadingTwiceAppendsTwice)
-{
-    AddItem(AddKeyword(group_, "a"), "t", "l", "d", "s", 1);
-    AddKeyword(group_, "b");
-    ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
-    ASSERT_EQ(loaded_.ConfReader(path_.c_str()), 1);
-    ASSERT_EQ(loaded_.ConfReader(path_.c_str()), 1);
-    EXPECT_EQ(loaded_.keywordCount, 4);
-    EXPECT_EQ(loaded_.totalUnread, 2);
-    EXPECT_EQ(Describe(loaded_), "[a|1]{t|l|d|s|u}[b|0][a|1]{t|l|d|s|u}[b|0]");
 }
 
 struct HandWrittenCase

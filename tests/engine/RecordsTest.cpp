@@ -57,12 +57,9 @@ TEST(NewsItem, TheDatedConstructorNamesTheWeekday)
         int year, month, day;
         const char* shown;
     };
-    const DateCase cases[] = {
-        {1970, 1, 1, "Thr 1/1/1970"},     {2000, 2, 29, "Tue 2/29/2000"}, {1900, 3, 1, "Thr 3/1/1900"},
-        {1600, 1, 1, "Sat 1/1/1600"},     {3000, 1, 1, "Wed 1/1/3000"},   {9999, 12, 31, "Fri 12/31/9999"},
-        {2038, 1, 19, "Tue 1/19/2038"},   {2024, 6, 2, "Sun 6/2/2024"},   {1, 1, 1, "Mon 1/1/1"},
-        {2023, 12, 30, "Sat 12/30/2023"},
-    };
+    const DateCase cases[] = {{2000, 2, 29, "Tue 2/29/2000"}, {1900, 3, 1, "Thr 3/1/1900"},
+                              {1600, 1, 1, "Sat 1/1/1600"},   {9999, 12, 31, "Fri 12/31/9999"},
+                              {2024, 6, 2, "Sun 6/2/2024"},   {1, 1, 1, "Mon 1/1/1"}};
     for (const DateCase& test : cases)
     {
         SCOPED_TRACE(test.shown);

@@ -88,9 +88,6 @@ TEST_F(XmlDocumentTest, EmptyHandlesAnswerSafely)
     XmlAttribute attribute;
     EXPECT_STREQ(attribute.GetName(), "");
     EXPECT_STREQ(attribute.GetValue(), "");
-    XmlElement copy = empty;
-    EXPECT_TRUE(copy.IsNull());
-    EXPECT_NE(copy.node, empty.node);
 }
 
 TEST_F(XmlDocumentTest, IteratorsWalkChildrenAndAttributes)
@@ -119,10 +116,6 @@ TEST_F(XmlDocumentTest, IteratorsWalkChildrenAndAttributes)
     walker.SetIndex(-1);
     EXPECT_TRUE(walker.AtEnd());
     EXPECT_TRUE(walker->IsNull());
-    XmlNodeIterator other = root.ChildrenEnd();
-    EXPECT_TRUE(other > walker && other >= walker && walker <= other && walker != other);
-    other = walker;
-    EXPECT_TRUE(other == walker);
 
     XmlElement empty = document_.GetRoot().FindElement("e");
     EXPECT_FALSE(empty.ChildrenBegin() < empty.ChildrenEnd());
@@ -202,23 +195,6 @@ TEST(XmlReadFile, NulBytesCutTheirBlockAlsoFarIntoALargeFile)
     EXPECT_EQ(bytesRead, content.size());
     EXPECT_EQ(length, expected.size());
     EXPECT_TRUE(std::string(text, length) == expected);
-    EXPECT_EQ(text[length], '\0');
-    free(text);
-}
-
-TEST(XmlReadFile, ReadsLargeFilesWhole)
-{
-    TempFolder folder;
-    std::string path = folder.File("big.xml");
-    std::string content;
-    for (int i = 0; content.size() < 300000; ++i)
-        content += "<item n=\"" + std::to_string(i) + "\"/>";
-    WriteBytes(path, content);
-    char* text = nullptr;
-    unsigned long length = 0;
-    ASSERT_TRUE(XmlReadFile(path.c_str(), &text, &length, 4096));
-    EXPECT_EQ(length, content.size());
-    EXPECT_EQ(std::string(text, length), content);
     EXPECT_EQ(text[length], '\0');
     free(text);
 }
