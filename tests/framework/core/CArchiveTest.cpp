@@ -404,6 +404,10 @@ TEST(CArchiveFailures, EveryTruncatedPrefixRaisesEndOfFile)
 
 TEST(CArchiveFailures, CountsAndLengthsLargerThanTheDataRaiseEndOfFileWithoutAllocating)
 {
+    auto string = [](CArchive& ar) {
+        CString s;
+        ar >> s;
+    };
     struct Case
     {
         const char* name;
@@ -411,48 +415,21 @@ TEST(CArchiveFailures, CountsAndLengthsLargerThanTheDataRaiseEndOfFileWithoutAll
         std::function<void(CArchive&)> load;
     };
     const Case cases[] = {
-        {"string of 4 GB",
-         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'},
-         [](CArchive& ar) {
-             CString s;
-             ar >> s;
-         }},
-        {"string of 2 GB",
-         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'},
-         [](CArchive& ar) {
-             CString s;
-             ar >> s;
-         }},
-        {"wide string of 1 GB",
-         {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F},
-         [](CArchive& ar) {
-             CString s;
-             ar >> s;
-         }},
+        {"string of 4 GB", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, string},
+        {"string of 2 GB", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}, string},
+        {"wide string of 1 GB", {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F}, string},
         {"string array",
          {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 'a'},
-         [](CArchive& ar) {
-             CStringArray a;
-             a.Serialize(ar);
-         }},
+         [](CArchive& ar) { CStringArray().Serialize(ar); }},
         {"number array",
          {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40, 1, 2, 3, 4},
-         [](CArchive& ar) {
-             CDWordArray a;
-             a.Serialize(ar);
-         }},
+         [](CArchive& ar) { CDWordArray().Serialize(ar); }},
         {"object list",
          {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 0, 0},
-         [](CArchive& ar) {
-             CObList l;
-             l.Serialize(ar);
-         }},
+         [](CArchive& ar) { CObList().Serialize(ar); }},
         {"map",
          {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 1, 'k', 1, 'v'},
-         [](CArchive& ar) {
-             CMapStringToString m;
-             m.Serialize(ar);
-         }},
+         [](CArchive& ar) { CMapStringToString().Serialize(ar); }},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CArchiveException::endOfFile, LoadFailureCause(c.bytes, c.load)) << c.name;
@@ -474,56 +451,32 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
     struct Case
     {
         const char* name;
+        int cause;
         Bytes bytes;
         std::function<void(CArchive&)> load;
-        int cause;
-        int made[2];
+        int made[2] = {0, 0};
     };
+    const int badClass = CArchiveException::badClass, badIndex = CArchiveException::badIndex;
     const Case cases[] = {
-        {"unknown class name",
-         Concat({NewClassRecord(1, "CNoSuchClass"), kEmptyNodeData}),
-         readAnything,
-         CArchiveException::badClass,
-         {0, 0}},
-        {"class name case differs",
-         Concat({NewClassRecord(1, "cnode"), kEmptyNodeData}),
-         readAnything,
-         CArchiveException::badClass,
-         {0, 0}},
-        {"class of another kind",
-         NewClassRecord(1, "CStranger"),
-         readNode,
-         CArchiveException::badClass,
-         {0, 0}},
-        {"class that cannot be created",
-         NewClassRecord(0xFFFF, "CNotCreatable"),
-         readAnything,
-         CArchiveException::badClass,
-         {0, 0}},
-        {"class creatable by name only",
+        {"unknown class name", badClass, Concat({NewClassRecord(1, "CNoSuchClass"), kEmptyNodeData}),
+         readAnything},
+        {"class name case differs", badClass, Concat({NewClassRecord(1, "cnode"), kEmptyNodeData}),
+         readAnything},
+        {"class of another kind", badClass, NewClassRecord(1, "CStranger"), readNode},
+        {"class that cannot be created", badClass, NewClassRecord(0xFFFF, "CNotCreatable"), readAnything},
+        {"class creatable by name only", badClass, NewClassRecord(0xFFFF, "CCreatableByName"), readAnything},
+        {"class record of a class creatable by name only", badClass,
          NewClassRecord(0xFFFF, "CCreatableByName"),
-         readAnything,
-         CArchiveException::badClass,
-         {0, 0}},
-        {"class record of a class creatable by name only",
-         NewClassRecord(0xFFFF, "CCreatableByName"),
-         [](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(CObject)); },
-         CArchiveException::badClass,
-         {0, 0}},
-        {"class name too long",
-         Concat({{0xFF, 0xFF, 1, 0, 0x2C, 0x01}, Bytes(300, 'A')}),
-         readAnything,
-         CArchiveException::badClass,
-         {0, 0}},
-        {"wrong schema",
-         Concat({NewClassRecord(2, "CNode"), kEmptyNodeData}),
-         readNode,
-         CArchiveException::badSchema,
-         {0, 0}},
-        {"class tag of no class", {0x05, 0x80}, readAnything, CArchiveException::badIndex, {0, 0}},
-        {"class tag zero", {0x00, 0x80}, readAnything, CArchiveException::badIndex, {0, 0}},
-        {"object tag of no object", {0x01, 0x00}, readAnything, CArchiveException::badIndex, {0, 0}},
+         [](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(CObject)); }},
+        {"class name too long", badClass, Concat({{0xFF, 0xFF, 1, 0, 0x2C, 0x01}, Bytes(300, 'A')}),
+         readAnything},
+        {"wrong schema", CArchiveException::badSchema, Concat({NewClassRecord(2, "CNode"), kEmptyNodeData}),
+         readNode},
+        {"class tag of no class", badIndex, {0x05, 0x80}, readAnything},
+        {"class tag zero", badIndex, {0x00, 0x80}, readAnything},
+        {"object tag of no object", badIndex, {0x01, 0x00}, readAnything},
         {"object tag of a class",
+         badIndex,
          Concat({NewClassRecord(1, "CNode"), kEmptyNodeData, {0x01, 0x00}}),
          [](CArchive& ar) {
              CObject* p = NULL;
@@ -531,19 +484,11 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
              delete p;
              ar >> p;
          },
-         CArchiveException::badIndex,
          {1, 0}},
-        {"big object tag out of range",
-         {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00},
-         readAnything,
-         CArchiveException::badIndex,
-         {0, 0}},
-        {"big class tag out of range",
-         {0xFF, 0x7F, 0x07, 0x00, 0x00, 0x80},
-         readAnything,
-         CArchiveException::badIndex,
-         {0, 0}},
+        {"big object tag out of range", badIndex, {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}, readAnything},
+        {"big class tag out of range", badIndex, {0xFF, 0x7F, 0x07, 0x00, 0x00, 0x80}, readAnything},
         {"earlier object of another kind",
+         badClass,
          Concat({NewClassRecord(1, "CStranger"), {0x02, 0x00}}),
          [](CArchive& ar) {
              CObject* p = NULL;
@@ -552,7 +497,6 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
              CNode* node = NULL;
              ar >> node;
          },
-         CArchiveException::badClass,
          {0, 1}},
     };
     ASSERT_EQ(RUNTIME_CLASS(CNotCreatable), CRuntimeClass::FromName("CNotCreatable"));
@@ -668,29 +612,4 @@ TEST(CArchiveTest, ArchiveOverARealFileAndUnflushedDestruction)
         ar.Close();
         EXPECT_EQ(file.GetLength(), file.GetPosition());
     }
-}
-
-TEST(CArchiveTest, ThroughAGlobalMemoryBlockAsTheClipboardCarriesIt)
-{
-    CNode node;
-    node.m_name = "carried";
-    HGLOBAL hMemory;
-    {
-        CSharedFile file(GMEM_MOVEABLE | GMEM_DDESHARE, 4096);
-        CArchive ar(&file, CArchive::store, 4096);
-        ar.WriteClass(RUNTIME_CLASS(CNode));
-        node.Serialize(ar);
-        ar.Close();
-        hMemory = file.Detach();
-    }
-    ASSERT_TRUE(hMemory != NULL);
-    CSharedFile file;
-    file.SetHandle(hMemory, FALSE);
-    CArchive ar(&file, CArchive::load, 4096);
-    CRuntimeClass* pClass = ar.ReadClass();
-    ASSERT_EQ(RUNTIME_CLASS(CNode), pClass);
-    CObject* pObject = pClass->CreateObject();
-    pObject->Serialize(ar);
-    EXPECT_STREQ("carried", ((CNode*)pObject)->m_name);
-    delete pObject;
 }

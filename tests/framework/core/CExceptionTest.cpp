@@ -68,28 +68,21 @@ TEST(CExceptionTest, EachThrowRaisesItsClassWithItsDetails)
 
 TEST(CExceptionTest, MemoryExceptionIsSharedAndNeverFreed)
 {
-    CMemoryException* first = NULL;
-    CMemoryException* second = NULL;
-    try
+    CMemoryException* thrown[2] = {NULL, NULL};
+    for (CMemoryException*& caught : thrown)
     {
-        AfxThrowMemoryException();
+        try
+        {
+            AfxThrowMemoryException();
+        }
+        catch (CMemoryException* e)
+        {
+            caught = e;
+            e->Delete();
+        }
     }
-    catch (CMemoryException* e)
-    {
-        first = e;
-        e->Delete();
-    }
-    try
-    {
-        AfxThrowMemoryException();
-    }
-    catch (CMemoryException* e)
-    {
-        second = e;
-        e->Delete();
-    }
-    EXPECT_EQ(first, second);
-    EXPECT_FALSE(first->m_bAutoDelete);
+    EXPECT_EQ(thrown[0], thrown[1]);
+    EXPECT_FALSE(thrown[0]->m_bAutoDelete);
 }
 
 TEST(CExceptionTest, MacrosCatchByClassAndRethrow)
