@@ -23,12 +23,12 @@
 // The list's totalUnread is kept equal to the sum of the keywords' unread
 // counts by every command here and by the news list.
 #include "engine/KeywordGroup.h"
-
-#include <vector>
 #include "framework/Window.h"
 #include "toolkit/controls/XTCaption.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTTreeCtrl.h"
+
+#include <vector>
 
 class CSkellrunView;
 class NewsFetch;
@@ -134,7 +134,8 @@ public:
     void UnreadTotalChanged(int nTotalBefore);
 
     // The keyword commands, as the menu and the tree's clicks run them. Add
-    // and Change refuse a text that another keyword has, whatever its case.
+    // and Change refuse a text that another keyword has, whatever its case,
+    // and check the added or changed keyword at once.
     void AddKeyword();
     void EditKeyword();
     void ClearKeywords();

@@ -24,14 +24,6 @@ TEST(NewsQuery, EncodesAQueryValue)
         EXPECT_STREQ(EncodeQueryValue(row.text), row.encoded) << row.name;
 }
 
-TEST(NewsQuery, BuildsTheSearchAddressFromTheKeywordInUtf8)
-{
-    EXPECT_STREQ(NewsSearchUrl("127.0.0.1:8080", "two words"),
-                 "http://127.0.0.1:8080/nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=two+words");
-    EXPECT_STREQ(NewsSearchUrl("news.example", "\xe9t\xe9"),
-                 "http://news.example/nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=%C3%A9t%C3%A9");
-}
-
 TEST(NewsQuery, ConvertsBetweenTheAnsiCodePageAndUtf8)
 {
     const struct
