@@ -107,7 +107,6 @@ TEST_F(PumpTest, RunDispatchesGoesIdleOnceAndEndsWithTheQuitCode)
     ASSERT_EQ(theApp.m_idleCounts.GetSize(), 2);
     EXPECT_EQ(theApp.m_idleCounts[0], 0);
     EXPECT_EQ(theApp.m_idleCounts[1], 1);
-    ASSERT_GE(m_log.GetSize(), 1);
     EXPECT_EQ(m_log[m_log.GetSize() - 1], "inner key");
     EXPECT_EQ(m_inner.m_nIdleUpdates, 1);
 }
