@@ -22,12 +22,6 @@ TEST(CommonDialogTest, ColorDialogStartsWithTheColourGiven)
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(RGB(10, 20, 30), dialog.GetColor());
     EXPECT_EQ(CColorDialog::GetSavedCustomColors(), dialog.m_cc.lpCustColors);
-
-    CColorDialog cancelled(RGB(1, 2, 3));
-    cancelled.m_cc.Flags |= CC_ENABLEHOOK;
-    cancelled.m_cc.lpfnHook = CloseColorDialog;
-    cancelled.m_cc.lCustData = IDCANCEL;
-    EXPECT_EQ(IDCANCEL, cancelled.DoModal());
 }
 
 // Accepts the file dialog's proposal once it is ready.

@@ -103,18 +103,6 @@ TEST_F(PropertySheetTest, SwitchesPagesAndExchangesData)
     sheet.DestroyWindow();
 }
 
-TEST_F(PropertySheetTest, TheTabControlListsThePages)
-{
-    CPropertySheet sheet("Options", frame);
-    sheet.AddPage(&namePage);
-    sheet.AddPage(&optionsPage);
-    ASSERT_TRUE(sheet.Create(frame));
-    CTabCtrl* pTab = sheet.GetTabControl();
-    ASSERT_NE(nullptr, pTab);
-    EXPECT_EQ(2, pTab->GetItemCount());
-    sheet.DestroyWindow();
-}
-
 TEST_F(PropertySheetTest, DoModalRunsUntilOkOrCancel)
 {
     {

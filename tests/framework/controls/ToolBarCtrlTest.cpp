@@ -49,36 +49,4 @@ TEST(ToolBarCtrl, ButtonsAreFoundByIndexAndCommand)
     ASSERT_TRUE(bar.GetItemRect(3, &rect));
     CPoint centre = rect.CenterPoint();
     EXPECT_EQ(3, bar.HitTest(&centre));
-
-    TBBUTTON inserted = {0, 600, TBSTATE_ENABLED, TBSTYLE_BUTTON, {0}, 0, 0};
-    EXPECT_TRUE(bar.InsertButton(0, &inserted));
-    EXPECT_EQ(4u, bar.CommandToIndex(ID_UNDO));
-    EXPECT_TRUE(bar.DeleteButton(0));
-    EXPECT_EQ(4, bar.GetButtonCount());
-}
-
-TEST(ToolBarCtrl, ButtonSizesAndImages)
-{
-    Bar fixture;
-    CToolBarCtrl& bar = fixture.bar;
-    EXPECT_EQ(fixture.images.m_hImageList, bar.GetImageList()->GetSafeHandle());
-    EXPECT_TRUE(bar.SetButtonSize(CSize(23, 23)));
-    EXPECT_EQ(CSize(23, 23), bar.GetButtonSize());
-    CRect rect;
-    bar.GetItemRect(0, &rect);
-    EXPECT_EQ(23, rect.Width());
-}
-
-TEST(ToolBarCtrl, BitmapsAddImages)
-{
-    ControlTestWindow& parent = TestParent();
-    CToolBarCtrl bar;
-    bar.Create(WS_VISIBLE, CRect(0, 0, 300, 30), &parent, IDC_TEST_FIRST);
-    EXPECT_TRUE(bar.SetBitmapSize(CSize(16, 16)));
-    CBitmap strip;
-    strip.CreateBitmap(48, 16, 1, 1, NULL);
-    EXPECT_EQ(0, bar.AddBitmap(3, &strip));
-    CBitmap more;
-    more.CreateBitmap(32, 16, 1, 1, NULL);
-    EXPECT_EQ(3, bar.AddBitmap(2, &more)) << "new images follow the old ones";
 }

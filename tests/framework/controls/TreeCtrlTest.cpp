@@ -61,10 +61,6 @@ TEST(TreeCtrl, LongTextsAndImages)
     CString longName('k', 600);
     EXPECT_TRUE(tree.SetItemText(fixture.sport, longName));
     EXPECT_EQ(longName, tree.GetItemText(fixture.sport));
-    tree.SetItemImage(fixture.sport, 3, 4);
-    int image = 0, selected = 0;
-    tree.GetItemImage(fixture.sport, image, selected);
-    EXPECT_EQ(3, image);
 }
 
 TEST(TreeCtrl, ChildrenAreSortedByNameOrByCallback)
