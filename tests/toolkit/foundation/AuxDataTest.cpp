@@ -21,9 +21,14 @@ TEST(AuxData, CopiesTheToolkitColoursAndSaysItsVersion)
     XTPColorManager()->SetColor(40, RGB(1, 2, 3));
     pData->UpdateSysColors();
     EXPECT_EQ(RGB(1, 2, 3), pData->clrToolkit[40 - 30]);
+    EXPECT_EQ(XTPGetColor(COLOR_BTNFACE), pData->clr3DFace);
+    EXPECT_EQ(XTPGetColor(COLOR_3DLIGHT), pData->clr3DLight);
+    EXPECT_EQ(XTPGetColor(28), pData->clrGradInActiveCapt);
     XTPColorManager()->SetColor(40, 0xFFFFFFFF);
     pData->UpdateSysColors();
     EXPECT_EQ(18, pData->cxSize);
+    EXPECT_EQ(::GetSystemMetrics(SM_CXSMICON), pData->cxSmIcon);
+    EXPECT_EQ(::GetSystemMetrics(SM_CYMENU), pData->cyMenuItem);
     CString strVersion;
     CXTAuxData::GetXTVersion(strVersion, TRUE);
     EXPECT_STREQ("9.60", strVersion);
@@ -94,9 +99,13 @@ TEST(AuxData, CursorsComeFromTheCursorModule)
     EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
 }
 
-TEST(AuxData, XPModeIsTheThemeManagersStyle)
+TEST(AuxData, ProfileFileNameAndXPMode)
 {
     CXTAuxData* pData = XTAuxData();
+    pData->SetINIFileName("C:\\tidewatch.ini");
+    EXPECT_STREQ("C:\\tidewatch.ini", pData->GetINIFileName());
+    pData->SetINIFileName(NULL);
+    EXPECT_TRUE(pData->GetINIFileName().IsEmpty());
     XTThemeManager()->SetTheme(0);
     EXPECT_FALSE(pData->IsXPMode());
     pData->SetXPMode(TRUE);

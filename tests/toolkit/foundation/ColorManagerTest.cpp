@@ -304,4 +304,11 @@ TEST_F(ColorManagerTest, ThemedTreeViewBorderGivesColour57)
     EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(57));
 }
 
+TEST(ColorManagerSingleton, OneInstanceReadingTheSystemColours)
+{
+    EXPECT_EQ(XTPColorManager(), XTPColorManager());
+    EXPECT_EQ(XTPColorManager()->GetColor(COLOR_WINDOW), XTPGetColor(COLOR_WINDOW));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), XTPGetColor(COLOR_BTNFACE));
+}
+
 } // namespace

@@ -120,6 +120,8 @@ TEST(ImageManager, CustomIdsRemovalAndSharing)
 
     manager.RemoveIcon(77);
     EXPECT_FALSE(manager.Lookup(77));
+    EXPECT_EQ(0xFFFFFFFFu, manager.SetMaskColor(RGB(1, 1, 1)));
+    EXPECT_EQ(RGB(1, 1, 1), manager.GetMaskColor());
 }
 
 TEST(ImageManager, AlphaImageListsNeedCommonControlsSix)

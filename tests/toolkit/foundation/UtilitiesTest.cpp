@@ -41,6 +41,14 @@ TEST(GetFileName, PartAfterTheLastBackslashCutToTheBuffer)
     EXPECT_EQ(std::string(259, 'n'), XTGetFileName(strPath.c_str()));
 }
 
+TEST(FileExists, FindsFilesNotMissingOnes)
+{
+    char szPath[MAX_PATH];
+    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    EXPECT_TRUE(XTFileExists(szPath));
+    EXPECT_FALSE(XTFileExists("C:\\no\\such\\file.txt"));
+}
+
 TEST(ChildWindowFromPoint, FirstVisibleChildWithAnId)
 {
     HWND hParent =

@@ -98,29 +98,85 @@ protected:
     }
 };
 
-// Every call goes through one guarded-call form: a few of each return kind stand for all.
-TEST_F(UxThemeWrapperTest, CallsReturnTheirFailureValueWithoutTheLibrary)
+TEST_F(UxThemeWrapperTest, EveryCallReturnsItsFailureValueWithoutTheLibrary)
 {
     XTPWithholdOptionalLibrary("UxTheme.dll", TRUE);
     XTPUxThemeModule()->Bind();
     ASSERT_EQ((HMODULE)NULL, XTPUxThemeModule()->GetLibrary());
 
     CXTPUxThemeWrapper theme;
+    HDC hDC = GetDC(NULL);
     RECT rc = {0, 0, 10, 10};
+    POINT pt = {1, 1};
+    int n = 0;
+    WORD w = 0;
     COLORREF clr = 0;
+    BOOL b = FALSE;
+    SIZE size;
+    MARGINS margins;
+    INTLIST list;
+    LOGFONTW lf;
+    TEXTMETRICW tm;
+    PROPERTYORIGIN origin;
+    HRGN hRgn = NULL;
     WCHAR sz[MAX_PATH];
+    DTBGOPTS options = {sizeof(DTBGOPTS), 0, rc};
+
     theme.OpenThemeData(NULL, L"BUTTON");
     EXPECT_FALSE(theme.IsThemeOpen());
     EXPECT_FALSE(theme.IsAppThemed());
+    EXPECT_FALSE(theme.IsAppThemeReady());
     EXPECT_FALSE(theme.IsThemeActive());
+    EXPECT_FALSE(theme.IsThemePartDefined(1, 1));
+    EXPECT_FALSE(theme.IsThemeDialogTextureEnabled(NULL));
+    EXPECT_FALSE(theme.IsThemeBackgroundPartiallyTransparent(1, 1));
     EXPECT_FALSE(theme.GetThemeSysBool(1));
+    EXPECT_EQ((HTHEME)NULL, theme.GetWindowTheme(GetDesktopWindow()));
     EXPECT_EQ((HBRUSH)NULL, theme.GetThemeSysColorBrush(1));
     EXPECT_EQ(0xFFFFFFFFu, theme.GetThemeSysColor(1));
+    EXPECT_EQ(0, theme.GetThemeSysSize(1));
     EXPECT_EQ(0u, theme.GetThemeAppProperties());
     theme.SetThemeAppProperties(3);
-    EXPECT_EQ(E_FAIL, theme.DrawThemeBackground(NULL, 1, 1, &rc, NULL));
-    EXPECT_EQ(E_FAIL, theme.GetThemeColor(1, 1, 1, &clr));
-    EXPECT_EQ(E_FAIL, theme.GetCurrentThemeName(sz, MAX_PATH, sz, MAX_PATH, NULL, 0));
+
+    const HRESULT results[] = {
+        theme.DrawThemeBackground(hDC, 1, 1, &rc, NULL),
+        theme.SetWindowTheme(NULL, L"", L""),
+        theme.HitTestThemeBackground(hDC, 1, 1, 0, &rc, NULL, pt, &w),
+        theme.GetThemeSysString(1, sz, MAX_PATH),
+        theme.GetThemeTextMetrics(hDC, 1, 1, &tm),
+        theme.GetThemeTextExtent(hDC, 1, 1, L"a", 1, 0, &rc, &rc),
+        theme.GetThemeSysInt(1, &n),
+        theme.GetThemeSysFont(1, &lf),
+        theme.GetThemeString(1, 1, 1, sz, MAX_PATH),
+        theme.GetThemeRect(1, 1, 1, &rc),
+        theme.GetThemePropertyOrigin(1, 1, 1, &origin),
+        theme.GetThemePosition(1, 1, 1, &pt),
+        theme.GetThemePartSize(hDC, 1, 1, &rc, TS_TRUE, &size),
+        theme.GetThemeMetric(hDC, 1, 1, 1, &n),
+        theme.GetThemeMargins(hDC, 1, 1, 1, &rc, &margins),
+        theme.GetThemeIntList(1, 1, 1, &list),
+        theme.GetThemeInt(1, 1, 1, &n),
+        theme.GetThemeFont(hDC, 1, 1, 1, &lf),
+        theme.GetThemeFilename(1, 1, 1, sz, MAX_PATH),
+        theme.GetThemeEnumValue(1, 1, 1, &n),
+        theme.GetThemeDocumentationProperty(L"a", L"b", sz, MAX_PATH),
+        theme.GetThemeColor(1, 1, 1, &clr),
+        theme.GetThemeBool(1, 1, 1, &b),
+        theme.GetThemeBackgroundRegion(hDC, 1, 1, &rc, &hRgn),
+        theme.GetThemeBackgroundExtent(hDC, 1, 1, &rc, &rc),
+        theme.GetThemeBackgroundContentRect(hDC, 1, 1, &rc, &rc),
+        theme.GetCurrentThemeName(sz, MAX_PATH, sz, MAX_PATH, NULL, 0),
+        theme.EnableTheming(TRUE),
+        theme.EnableThemeDialogTexture(NULL, 0),
+        theme.DrawThemeText(hDC, 1, 1, L"a", 1, 0, 0, &rc),
+        theme.DrawThemeParentBackground(NULL, hDC, &rc),
+        theme.DrawThemeIcon(hDC, 1, 1, &rc, NULL, 0),
+        theme.DrawThemeEdge(hDC, 1, 1, &rc, 0, 0, &rc),
+        theme.DrawThemeBackgroundEx(hDC, 1, 1, &rc, &options),
+    };
+    for (HRESULT hr : results)
+        EXPECT_EQ(E_FAIL, hr);
+    ReleaseDC(NULL, hDC);
 }
 
 TEST_F(UxThemeWrapperTest, CallsPassTheHandleFirstAndTheArgumentsUnchanged)

@@ -28,8 +28,12 @@ protected:
     CWnd m_wnd;
 };
 
-TEST_F(WindowToolsTest, RectanglesOfAGoneWindowAreEmpty)
+TEST_F(WindowToolsTest, RectanglesOfTheWindowOrEmptyWhenItIsGone)
 {
+    EXPECT_EQ(CRect(100, 100, 400, 300), CXTPWindowRect(&m_wnd));
+    EXPECT_EQ(CRect(0, 0, 300, 200), CXTPClientRect(&m_wnd));
+    ::SetCursorPos(150, 120);
+    EXPECT_EQ(CPoint(50, 20), CXTPClientCursorPos(&m_wnd));
     HWND hGone = m_wnd.GetSafeHwnd();
     m_wnd.DestroyWindow();
     EXPECT_TRUE(CXTPWindowRect(hGone).IsRectNull());
