@@ -202,19 +202,24 @@ TEST(ImagePersistence, RegistryLayout)
         CXTPPropExchangeRegistry px(FALSE, hKey, "Images");
         source.DoPropExchange(&px);
     }
-    DWORD dwValue = 0;
-    DWORD nSize = sizeof(dwValue);
+    const struct
+    {
+        const char* key;
+        const char* name;
+        DWORD dwExpected;
+    } rows[] = {{"Images", "Count", 1},
+                {"Images\\IconSet0", "Id", 7},
+                {"Images\\IconSet0", "Count", 2},
+                {"Images\\IconSet0\\Icon1", "Width", 24}};
     DWORD dwType = 0;
-    EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images", "Count", &dwType, &dwValue, &nSize));
-    EXPECT_EQ(1u, dwValue);
-    EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0", "Id", &dwType, &dwValue, &nSize));
-    EXPECT_EQ(7u, dwValue);
-    EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0", "Count", &dwType, &dwValue, &nSize));
-    EXPECT_EQ(2u, dwValue);
-    EXPECT_EQ(ERROR_SUCCESS,
-              ::SHGetValueA(hKey, "Images\\IconSet0\\Icon1", "Width", &dwType, &dwValue, &nSize));
-    EXPECT_EQ(24u, dwValue);
-    nSize = 0;
+    for (const auto& row : rows)
+    {
+        DWORD dwValue = 0, nSize = sizeof(dwValue);
+        EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, row.key, row.name, &dwType, &dwValue, &nSize))
+            << row.name;
+        EXPECT_EQ(row.dwExpected, dwValue) << row.key << " " << row.name;
+    }
+    DWORD nSize = 0;
     EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0\\Icon0", "Data", &dwType, NULL, &nSize));
     EXPECT_EQ((DWORD)REG_BINARY, dwType);
     EXPECT_GT(nSize, 100u);

@@ -40,6 +40,15 @@ protected:
         return szValue;
     }
 
+    // Writes a value below the test key.
+    void WriteRegistry(LPCTSTR lpszSubKey, LPCTSTR lpszValue, DWORD dwType, const std::vector<BYTE>& data)
+    {
+        HKEY hKey = NULL;
+        ::RegCreateKeyExA(m_hKey, lpszSubKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL);
+        ::RegSetValueExA(hKey, lpszValue, 0, dwType, data.data(), (DWORD)data.size());
+        ::RegCloseKey(hKey);
+    }
+
     // The value's type and bytes in the registry below the test key.
     std::vector<BYTE> ReadRegistry(LPCTSTR lpszSubKey, LPCTSTR lpszValue, DWORD& dwType)
     {
@@ -229,11 +238,7 @@ TEST_F(PropExchangeBackends, RegistryFormOfValuesSectionsAndLists)
 
 TEST_F(PropExchangeBackends, RegistryRemovesValuesEqualToTheirDefault)
 {
-    HKEY hSection = NULL;
-    ::RegCreateKeyExA(m_hKey, "Settings", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hSection, NULL);
-    DWORD dwOld = 17;
-    ::RegSetValueExA(hSection, "Int", 0, REG_DWORD, (const BYTE*)&dwOld, 4);
-    ::RegCloseKey(hSection);
+    WriteRegistry("Settings", "Int", REG_DWORD, {17, 0, 0, 0});
     {
         CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
         int nValue = 6;
@@ -260,15 +265,9 @@ TEST_F(PropExchangeBackends, RegistryMissingSectionIsCreatedAndLoadsDefaults)
 
 TEST_F(PropExchangeBackends, RegistryReadsShortIntegersAndUnterminatedStrings)
 {
-    HKEY hSection = NULL;
-    ::RegCreateKeyExA(m_hKey, "Raw", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hSection, NULL);
-    const BYTE oneByte[] = {0x81};
-    ::RegSetValueExA(hSection, "One", 0, REG_BINARY, oneByte, 1);
-    const char text[] = {'a', 'b', 'c'};
-    ::RegSetValueExA(hSection, "Text", 0, REG_BINARY, (const BYTE*)text, 3);
-    const BYTE tooLong[8] = {1};
-    ::RegSetValueExA(hSection, "Long", 0, REG_BINARY, tooLong, 8);
-    ::RegCloseKey(hSection);
+    WriteRegistry("Raw", "One", REG_BINARY, {0x81});
+    WriteRegistry("Raw", "Text", REG_BINARY, {'a', 'b', 'c'});
+    WriteRegistry("Raw", "Long", REG_BINARY, {1, 0, 0, 0, 0, 0, 0, 0});
 
     CXTPPropExchangeRegistry px(TRUE, m_hKey, "Raw");
     int nValue = -1;
