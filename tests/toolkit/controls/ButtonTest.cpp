@@ -35,25 +35,12 @@ struct Button
 // A square icon of one colour.
 HICON MakeIcon(int nSize, COLORREF clr)
 {
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, nSize, nSize);
-    HBITMAP hMask = ::CreateBitmap(nSize, nSize, 1, 1, NULL);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hColor);
-    HBRUSH hBrush = ::CreateSolidBrush(clr);
-    RECT rc = {0, 0, nSize, nSize};
-    ::FillRect(hDC, &rc, hBrush);
-    ::SelectObject(hDC, hMask);
-    ::PatBlt(hDC, 0, 0, nSize, nSize, BLACKNESS);
-    ::SelectObject(hDC, hOld);
-    ::DeleteObject(hBrush);
-    ::DeleteDC(hDC);
-    ::ReleaseDC(NULL, hScreen);
-    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = ::CreateIconIndirect(&info);
-    ::DeleteObject(hColor);
-    ::DeleteObject(hMask);
-    return hIcon;
+    PixelCanvas color(nSize, nSize, clr), mask(nSize, nSize, kBlack);
+    CBitmap hbmColor, hbmMask;
+    color.CopyInto(hbmColor);
+    mask.CopyInto(hbmMask);
+    ICONINFO info = {TRUE, 0, 0, (HBITMAP)hbmMask.GetSafeHandle(), (HBITMAP)hbmColor.GetSafeHandle()};
+    return ::CreateIconIndirect(&info);
 }
 
 } // namespace

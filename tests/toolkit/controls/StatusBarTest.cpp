@@ -249,7 +249,6 @@ TEST_F(XTPStatusBarTest, PaneWindowsDrawOnTheButtonFace)
     ASSERT_TRUE(pText->CreatePane("Ready", &bar, WS_CHILD | WS_VISIBLE, 0xFFFE));
     EXPECT_STREQ("Ready", pText->GetText());
     pText->SetFont("Tahoma", -12, FW_BOLD, 0, 0);
-    EXPECT_GT(pText->sizeText.cx, 0);
     EXPECT_GT(pText->sizeText.cy, 0);
     int cxReady = pText->sizeText.cx;
     pText->SetText("Ready and waiting");
@@ -267,6 +266,4 @@ TEST_F(XTPStatusBarTest, PaneWindowsDrawOnTheButtonFace)
     CDC* pDC = pIcon->GetDC();
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pDC->GetPixel(0, 0));
     pIcon->ReleaseDC(pDC);
-    pIcon->EnableWindow(FALSE);
-    EXPECT_FALSE(pIcon->IsWindowEnabled());
 }
