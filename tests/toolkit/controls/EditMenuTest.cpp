@@ -1,7 +1,7 @@
 // The edit's context menu: each item enabled from the edit's own state when
 // the popup opens, the commands acting on the edit, and the keyboard's menu
 // point.
-#include "ListEditTestHost.h"
+#include "HeaderMouse.h"
 #include "toolkit/controls/XTEdit.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"
@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(20, 60, 220, 84),
-                                &ListEditHost(), IDC_LIST_EDIT_TEST));
+                                &TestHost(), IDC_LIST_EDIT_TEST));
     }
     void TearDown() override { edit.DestroyWindow(); }
 

@@ -2,7 +2,7 @@
 // Office 2003 scheme colours, frame pixels per state, the hover states under
 // the mouse, the flat look's styles and the combo's auto-completion.
 #include "tests/toolkit/controls/ScopedThemes.h"
-#include "ListEditTestHost.h"
+#include "HeaderMouse.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTFlatComboBox.h"
 #include "toolkit/foundation/XTAuxData.h"
@@ -99,7 +99,7 @@ class FlatComboTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        host = &ListEditHost();
+        host = &TestHost();
         host->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, CRect(20, 20, 220, 200),
                                  host, IDC_LIST_EDIT_TEST));
@@ -146,7 +146,7 @@ protected:
         }
     }
 
-    CListEditHost* host = nullptr;
+    NotifyRecorderWnd* host = nullptr;
     CStateRecorder<CXTFlatComboBox> combo;
     HWND edit = NULL;
 };

@@ -1,7 +1,7 @@
 // The header control inside a real list: minimum and locked widths against
 // divider drags and double-clicks, the resize cursor, the context menu's
 // sort and align commands and checks, and width sharing.
-#include "ListEditTestHost.h"
+#include "HeaderMouse.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ class HeaderCtrlTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(),
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 200), &TestHost(),
                                 IDC_LIST_EDIT_TEST));
         for (int i = 0; i < 3; i++)
             list.InsertColumn(i, "Column", LVCFMT_LEFT, 100);

@@ -1,6 +1,6 @@
 // Header themes: the factory's theme per id, the text and arrow geometry of
 // a column, and the sort arrow and column image as drawn into a canvas.
-#include "ListEditTestHost.h"
+#include "HeaderMouse.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include <gtest/gtest.h>
@@ -86,7 +86,7 @@ class HeaderDrawTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS, CRect(0, 0, 240, 24), &ListEditHost(),
+        ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS, CRect(0, 0, 240, 24), &TestHost(),
                                   IDC_LIST_EDIT_TEST));
         for (int i = 0; i < 3; i++)
         {

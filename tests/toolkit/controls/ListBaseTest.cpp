@@ -2,7 +2,7 @@
 // choose the sort, widths keep the minimum or stay locked, cells get their
 // colours by precedence, column widths round-trip through the profile, and
 // rows are copied, moved and hit-tested.
-#include "ListEditTestHost.h"
+#include "HeaderMouse.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/controls/XTListView.h"
 #include "tests/support/PixelCanvas.h"
@@ -37,7 +37,7 @@ class ListBaseTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        host = &ListEditHost();
+        host = &TestHost();
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 400, 200),
                                 host, IDC_LIST_EDIT_TEST));
         for (int i = 0; i < 3; i++)
@@ -58,7 +58,7 @@ protected:
             list.DestroyWindow();
     }
 
-    CListEditHost* host = nullptr;
+    NotifyRecorderWnd* host = nullptr;
     CSortRecordingList list;
 };
 
@@ -74,7 +74,7 @@ TEST_F(ListBaseTest, SameHeaderClickedTwiceSortsAscendingThenDescending)
     EXPECT_EQ(list.m_flatHeader.GetSortColumn(&bAscending), 1);
     EXPECT_TRUE(bAscending);
     // The list's own handling still tells the parent.
-    EXPECT_EQ(std::count(host->m_notifyCodes.begin(), host->m_notifyCodes.end(), (UINT)LVN_COLUMNCLICK), 4);
+    EXPECT_EQ(host->CountNotify(LVN_COLUMNCLICK), 4);
 }
 
 TEST_F(ListBaseTest, HeaderMenuSortsInTheChosenDirection)
@@ -209,12 +209,11 @@ TEST_F(ListBaseTest, CustomDrawAsksForSubItemsAndFillsTheirColours)
     draw.nmcd.hdr.idFrom = IDC_LIST_EDIT_TEST;
     draw.nmcd.hdr.code = NM_CUSTOMDRAW;
     draw.nmcd.dwDrawStage = CDDS_PREPAINT;
-    EXPECT_EQ(ListEditHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw),
-              CDRF_NOTIFYSUBITEMDRAW);
+    EXPECT_EQ(TestHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw), CDRF_NOTIFYSUBITEMDRAW);
     draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
     draw.nmcd.dwItemSpec = 1;
     draw.iSubItem = 2;
-    ListEditHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw);
+    TestHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw);
     EXPECT_EQ(draw.clrText, kListText);
     EXPECT_EQ(draw.clrTextBk, kListBack);
 }
@@ -255,8 +254,7 @@ private:
 std::vector<int> LoadedWidths(int nCols, LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
     CSortRecordingList list;
-    EXPECT_TRUE(
-        list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 400, 200), &ListEditHost(), IDC_LIST_EDIT_TEST));
+    EXPECT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 400, 200), &TestHost(), IDC_LIST_EDIT_TEST));
     for (int i = 0; i < nCols; i++)
         list.InsertColumn(i, "Column", LVCFMT_LEFT, 100);
     list.AutoSaveColumns(lpszSection, lpszEntry, lpszDefault);
@@ -302,7 +300,7 @@ TEST(ListView, HeaderClicksSortTheView)
 {
     CSortRecordingView* pView = new CSortRecordingView;
     ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 150),
-                              &ListEditHost(), IDC_LIST_EDIT_TEST));
+                              &TestHost(), IDC_LIST_EDIT_TEST));
     CListCtrl& list = pView->GetListCtrl();
     list.InsertColumn(0, "One", LVCFMT_LEFT, 100);
     list.InsertColumn(1, "Two", LVCFMT_LEFT, 100);

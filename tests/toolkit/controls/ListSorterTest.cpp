@@ -1,6 +1,6 @@
 // The list sorter: rows ordered by one column as integers, strings, dates or
 // decimals, both directions, with every row's item data given back.
-#include "ListEditTestHost.h"
+#include "HeaderMouse.h"
 #include "toolkit/controls/XTListSorter.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -22,7 +22,7 @@ class ListSorterTest : public ::testing::TestWithParam<SortCase>
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &ListEditHost(),
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &TestHost(),
                                 IDC_LIST_EDIT_TEST));
         list.InsertColumn(0, "Row", LVCFMT_LEFT, 50);
         list.InsertColumn(1, "Key", LVCFMT_LEFT, 100);
