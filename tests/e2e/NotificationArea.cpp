@@ -113,7 +113,7 @@ void PumpFor(DWORD ms)
 NotificationArea::NotificationArea() : m_shellProcess(0), m_titleOffset(0)
 {
     HWND tray = ::FindWindowA("Shell_TrayWnd", NULL);
-    if (tray != NULL && ::IsWindowVisible(tray))
+    if (tray != NULL)
         m_shellProcess = ProcessOf(tray);
 }
 

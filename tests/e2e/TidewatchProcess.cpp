@@ -4,7 +4,7 @@
 #include "VirtualDesktop.h"
 #include "engine/KeywordGroup.h"
 
-#include <commctrl.h>
+#include <string.h>
 
 const char TidewatchProcess::kTrayTip[] = "Tidewatch - news on your keywords";
 
@@ -224,6 +224,19 @@ HWND TidewatchProcess::FindChild(const char* className) const
                           [&](HWND hwnd) { return lstrcmpiA(ClassOf(hwnd).c_str(), className) == 0; });
 }
 
+std::vector<HTREEITEM> TidewatchProcess::TreeItems() const
+{
+    std::vector<HTREEITEM> items;
+    HTREEITEM root = TreeView_GetRoot(m_tree);
+    if (root == NULL)
+        return items;
+    items.push_back(root);
+    for (HTREEITEM item = TreeView_GetChild(m_tree, root); item != NULL;
+         item = TreeView_GetNextSibling(m_tree, item))
+        items.push_back(item);
+    return items;
+}
+
 std::vector<TreeRow> TidewatchProcess::TreeRows() const
 {
     std::vector<TreeRow> rows;
@@ -231,14 +244,7 @@ std::vector<TreeRow> TidewatchProcess::TreeRows() const
     if (!block.IsValid())
         return rows;
     const SIZE_T textOffset = 256;
-    HTREEITEM root = TreeView_GetRoot(m_tree);
-    std::vector<HTREEITEM> items;
-    if (root != NULL)
-        items.push_back(root);
-    for (HTREEITEM item = TreeView_GetChild(m_tree, root); item != NULL;
-         item = TreeView_GetNextSibling(m_tree, item))
-        items.push_back(item);
-    for (HTREEITEM item : items)
+    for (HTREEITEM item : TreeItems())
     {
         TVITEMA query = {};
         query.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE;
@@ -258,22 +264,44 @@ std::vector<TreeRow> TidewatchProcess::TreeRows() const
     return rows;
 }
 
-bool TidewatchProcess::SelectTreeRow(const std::string& text)
+bool TidewatchProcess::ClickTreeRow(const std::string& text)
 {
     std::vector<TreeRow> rows = TreeRows();
-    HTREEITEM item = TreeView_GetRoot(m_tree);
-    for (size_t i = 0; i < rows.size() && item != NULL; ++i)
+    std::vector<HTREEITEM> items = TreeItems();
+    HTREEITEM item = NULL;
+    for (size_t i = 0; i < rows.size() && i < items.size() && item == NULL; ++i)
     {
         if (rows[i].text == text)
-        {
-            DWORD_PTR ok = 0;
-            ::SendMessageTimeoutA(m_tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)item, SMTO_BLOCK,
-                                  kMessageTimeoutMs, &ok);
-            return ok != 0;
-        }
-        item = i == 0 ? TreeView_GetChild(m_tree, item) : TreeView_GetNextSibling(m_tree, item);
+            item = items[i];
     }
-    return false;
+    // TVM_GETITEMRECT takes the item in the rectangle it fills.
+    RemoteMemory block(m_process.dwProcessId, sizeof(RECT));
+    RECT rect = {};
+    memcpy(&rect, &item, sizeof item);
+    DWORD_PTR ok = 0;
+    if (item == NULL || !block.Write(0, &rect, sizeof rect)
+        || !::SendMessageTimeoutA(m_tree, TVM_GETITEMRECT, TRUE, (LPARAM)block.Address(0), SMTO_BLOCK,
+                                  kMessageTimeoutMs, &ok)
+        || !ok || !block.Read(0, &rect, sizeof rect))
+        return false;
+    POINT center = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::MapWindowPoints(m_tree, NULL, &center, 1);
+    ::SetCursorPos(center.x, center.y);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, click, sizeof(INPUT));
+    // The input arrives after anything posted meanwhile could overtake it:
+    // the tree taking the focus shows that the click was handled.
+    return WaitUntil(
+        [&] {
+            GUITHREADINFO thread = {};
+            thread.cbSize = sizeof thread;
+            return ::GetGUIThreadInfo(m_process.dwThreadId, &thread) && thread.hwndFocus == m_tree
+                   && TreeView_GetSelection(m_tree) == item;
+        },
+        5000);
 }
 
 std::string TidewatchProcess::StatusText() const
@@ -323,6 +351,29 @@ void TidewatchProcess::SetFieldText(const ShownDialog& dialog, int fieldId, cons
     DWORD_PTR ok = 0;
     ::SendMessageTimeoutA(::GetDlgItem(dialog.hwnd, fieldId), WM_SETTEXT, 0, (LPARAM)text.c_str(), SMTO_BLOCK,
                           kMessageTimeoutMs, &ok);
+}
+
+bool TidewatchProcess::WaitUntilChecksEnd(DWORD timeoutMs)
+{
+    const UINT kAddKeyword = 32814;
+    DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs)
+    {
+        PostCommand(kAddKeyword);
+        ShownDialog dialog;
+        if (!WaitForDialog(dialog, 5000))
+            return false;
+        bool refused = dialog.caption != "Add Keyword";
+        Press(dialog, refused ? IDOK : IDCANCEL);
+        WaitUntil([&] {
+            ShownDialog still;
+            return !FindDialog(still) || still.hwnd != dialog.hwnd;
+        });
+        if (!refused)
+            return true;
+        ::Sleep(50);
+    }
+    return false;
 }
 
 bool TidewatchProcess::Close(DWORD timeoutMs)

@@ -16,6 +16,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -76,13 +77,16 @@ public:
     // Starts the program and waits for its main window with the keyword tree.
     bool Start();
     bool IsRunning() const;
+    HANDLE ProcessHandle() const { return m_process.hProcess; }
     void PostCommand(UINT id);
     // Sends a message to the main window and returns its result.
     LRESULT SendToMainWindow(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The tree's root, then its keywords in order.
     std::vector<TreeRow> TreeRows() const;
-    bool SelectTreeRow(const std::string& text);
+    // Clicks the row's text with the mouse, as a user does: the row is
+    // selected and the keyword view becomes the view the commands go to.
+    bool ClickTreeRow(const std::string& text);
     std::string StatusText() const;
     int ProgressPosition() const;
 
@@ -93,6 +97,11 @@ public:
     static void Press(const ShownDialog& dialog, int buttonId);
     static void SetFieldText(const ShownDialog& dialog, int fieldId, const std::string& text);
 
+    // Waits until no check runs. The positive sign: Add Keyword (32814)
+    // opens its dialog, which it refuses while a check runs; the dialog is
+    // cancelled, a refusal answered and the command tried again.
+    bool WaitUntilChecksEnd(DWORD timeoutMs = 15000);
+
     // WM_CLOSE to the main window; true when the program ended within the
     // time. A message box it shows meanwhile is recorded and answered with OK.
     bool Close(DWORD timeoutMs = 15000);
@@ -101,6 +110,8 @@ public:
 
 private:
     HWND FindChild(const char* className) const;
+    // The root, then its children in order.
+    std::vector<HTREEITEM> TreeItems() const;
 
     TempFolder m_folder;
     PROCESS_INFORMATION m_process;

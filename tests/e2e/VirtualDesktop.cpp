@@ -20,5 +20,11 @@ bool VirtualDesktop::Enter()
         fprintf(stderr, "cannot create or enter the desktop %s (error %lu)\n", kName, ::GetLastError());
         return false;
     }
+    // The desktop's shell starts with its desktop window; its task bar comes
+    // a moment later, and shows once an icon is in it.
+    ::GetDesktopWindow();
+    DWORD start = ::GetTickCount();
+    while (::FindWindowA("Shell_TrayWnd", NULL) == NULL && ::GetTickCount() - start < 15000)
+        ::Sleep(50);
     return true;
 }

@@ -13,7 +13,7 @@ public:
     static const char kName[];
     static const char kSizesKey[];
 
-    // Creates the desktop and moves the calling thread onto it; false with
-    // the reason on standard error when that fails.
+    // Creates the desktop, moves the calling thread onto it and waits for its
+    // task bar; false with the reason on standard error when that fails.
     static bool Enter();
 };

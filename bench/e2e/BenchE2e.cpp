@@ -1,0 +1,163 @@
+// Check speed and resting cost of Tidewatch.exe, measured from outside as the
+// end-to-end suite drives it: a copy of the program on a virtual desktop of
+// its own, its news search pointed at a server on 127.0.0.1 that answers at
+// once with ten results per keyword.
+// - pass with news: Check All over 200 keywords whose pages are all new,
+//   from the command until the last keyword's tree item turns bold;
+// - pass without news: Check All again over the same pages, from the command
+//   until the program accepts Add Keyword again (the end of its busy state);
+// - idle: the program's CPU time (kernel and user, GetProcessTimes) during
+//   60 s at rest after the news was marked read.
+// The best of three starts is shown for the passes.
+#include "tests/support/NewsServer.h"
+#include "ProgramOptions.h"
+#include "RegistrySnapshot.h"
+#include "tests/support/ResultPageBuilder.h"
+#include "TidewatchProcess.h"
+#include "VirtualDesktop.h"
+
+#include <stdio.h>
+
+#include <algorithm>
+
+namespace {
+
+const int kKeywords = 200;
+const int kRuns = 3;
+const DWORD kIdleMs = 60000;
+const UINT kCheckAll = 32828;
+const UINT kMarkRead = 32815;
+
+double Now()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return (double)counter.QuadPart / frequency.QuadPart;
+}
+
+std::string KeywordName(int k)
+{
+    return "keyword " + std::to_string(k);
+}
+
+void ServePages(NewsServer& server)
+{
+    for (int k = 0; k < kKeywords; ++k)
+    {
+        std::vector<PageRecord> records;
+        for (int i = 0; i < 10; ++i)
+            records.push_back(NumberedRecord(k * 10 + i));
+        server.SetPage("keyword+" + std::to_string(k), ResultPageHtml(records));
+    }
+}
+
+double CpuSeconds(HANDLE process)
+{
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        return -1;
+    auto seconds = [](const FILETIME& t) {
+        return (((unsigned long long)t.dwHighDateTime << 32) | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+struct Figures
+{
+    double withNews = 1e9;    // seconds
+    double withoutNews = 1e9; // seconds
+};
+
+// One start: both passes; false with the reason printed.
+bool MeasurePasses(NewsServer& server, Figures& best, bool measureIdle)
+{
+    TidewatchProcess program;
+    std::vector<StoredKeyword> store;
+    for (int k = 0; k < kKeywords; ++k)
+        store.push_back({KeywordName(k), {}});
+    if (!program.WriteStore(store) || !program.Start())
+    {
+        printf("the program did not start\n");
+        return false;
+    }
+    size_t before = server.SearchRequests().size();
+    double start = Now();
+    program.PostCommand(kCheckAll);
+    bool ok = WaitUntil([&] { return server.SearchRequests().size() >= before + kKeywords; }, 120000)
+              && WaitUntil([&] {
+                     std::vector<TreeRow> rows = program.TreeRows();
+                     return rows.size() == kKeywords + 1 && rows.back().bold;
+                 });
+    if (!ok)
+    {
+        printf("the pass with news did not end (%u searches)\n",
+               (unsigned)(server.SearchRequests().size() - before));
+        return false;
+    }
+    best.withNews = std::min(best.withNews, Now() - start);
+    program.WaitUntilChecksEnd();
+
+    start = Now();
+    program.PostCommand(kCheckAll);
+    ok = WaitUntil([&] { return server.SearchRequests().size() >= before + 2 * kKeywords; }, 120000)
+         && program.WaitUntilChecksEnd(60000);
+    if (!ok)
+    {
+        printf("the pass without news did not end\n");
+        return false;
+    }
+    best.withoutNews = std::min(best.withoutNews, Now() - start);
+
+    if (measureIdle)
+    {
+        program.ClickTreeRow("Zivoror Udove");
+        program.PostCommand(kMarkRead);
+        Sleep(2000);
+        HANDLE process = program.ProcessHandle();
+        double cpuBefore = CpuSeconds(process);
+        Sleep(kIdleMs);
+        double cpu = CpuSeconds(process) - cpuBefore;
+        printf("idle for %lu s after reading the news: CPU time %.0f ms (%.2f %% of one core)\n",
+               kIdleMs / 1000, cpu * 1000, cpu * 100 / (kIdleMs / 1000.0));
+    }
+    return program.Close();
+}
+
+} // namespace
+
+int main()
+{
+    RegistrySnapshot desktopSizes(HKEY_CURRENT_USER, VirtualDesktop::kSizesKey);
+    RegistrySnapshot programKey(HKEY_CURRENT_USER, ProgramOptions::kProgramKey);
+    RegistrySnapshot applicationKey(HKEY_CURRENT_USER, ProgramOptions::kApplicationKey);
+    if (!VirtualDesktop::Enter())
+        return 1;
+    NewsServer server;
+    ServePages(server);
+    ProgramOptions options;
+    options.showSummary = 0;
+    options.searchHost = server.HostText();
+    options.webSite = server.SiteAddress();
+    DeleteRegistryKey(HKEY_CURRENT_USER, ProgramOptions::kApplicationKey);
+    if (!options.Write())
+    {
+        printf("cannot write the options\n");
+        return 1;
+    }
+    Figures best;
+    bool ok = true;
+    for (int run = 0; run < kRuns && ok; ++run)
+        ok = MeasurePasses(server, best, run == kRuns - 1);
+    if (!ok)
+        return 1;
+    printf("check pass over %d keywords, best of %d starts: with news %.0f ms (%.0f keywords/s), "
+           "without news %.0f ms (%.0f keywords/s)\n",
+           kKeywords, kRuns, best.withNews * 1000, kKeywords / best.withNews, best.withoutNews * 1000,
+           kKeywords / best.withoutNews);
+    return 0;
+}
