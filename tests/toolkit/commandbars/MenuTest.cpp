@@ -261,27 +261,29 @@ TEST_F(ShortMenuTest, AUsedCommandIsShownFromThenOn)
     EXPECT_FALSE(ExpandButton(pFile)->IsVisible()) << "nothing left to expand";
 }
 
-TEST_F(ShortMenuTest, FullMenusOptionShowsEverything)
+TEST_F(ShortMenuTest, FullMenusOptionOrAPopupWhoseEveryCommandIsHiddenShowsEverything)
 {
-    Hide(ID_TEST_EXIT);
-    Options()->bAlwaysShowFullMenus = TRUE;
-    ClickMenu(kFileIndex);
-    CXTPPopupBar* pFile = PopupOf(kFileIndex);
-    EXPECT_TRUE(pFile->GetControl(2)->IsVisible());
-    EXPECT_TRUE(ExpandButton(pFile) == NULL);
-    EXPECT_EQ(3 * kRowHeight + 4, Height(pFile));
-}
-
-TEST_F(ShortMenuTest, APopupWhoseEveryCommandIsHiddenShowsThemAll)
-{
-    UINT ids[] = {ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_EXIT};
-    frame->m_pCommandBars->HideCommands(ids, 3);
-    ClickMenu(kFileIndex);
-    CXTPPopupBar* pFile = PopupOf(kFileIndex);
-    for (int i = 0; i < 3; i++)
-        EXPECT_TRUE(pFile->GetControl(i)->IsVisible()) << i;
-    EXPECT_FALSE(pFile->HasHiddenControls());
-    EXPECT_TRUE(ExpandButton(pFile) == NULL);
+    const struct
+    {
+        const char* name;
+        std::vector<UINT> hidden;
+        BOOL bFullMenus;
+    } cases[] = {{"full menus", {ID_TEST_EXIT}, TRUE},
+                 {"every command hidden", {ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_EXIT}, FALSE}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        frame->m_pCommandBars->HideCommands(c.hidden.data(), (int)c.hidden.size());
+        Options()->bAlwaysShowFullMenus = c.bFullMenus;
+        ClickMenu(kFileIndex);
+        CXTPPopupBar* pFile = PopupOf(kFileIndex);
+        for (int i = 0; i < 3; i++)
+            EXPECT_TRUE(pFile->GetControl(i)->IsVisible()) << i;
+        EXPECT_FALSE(pFile->HasHiddenControls());
+        EXPECT_TRUE(ExpandButton(pFile) == NULL);
+        EXPECT_EQ(3 * kRowHeight + 4, Height(pFile));
+        XTPMouseManager()->SendTrackLost();
+    }
 }
 
 TEST_F(ShortMenuTest, FullMenusAppearAfterTheDelayWhileTheCursorRestsOnTheMenu)
