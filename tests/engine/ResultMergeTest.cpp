@@ -113,13 +113,4 @@ TEST_F(ResultMergeTest, NewsReplacesTheListAndOldItemsKeepTheirState)
     EXPECT_EQ(group_.totalUnread, 2);
 }
 
-TEST_F(ResultMergeTest, TheSameTitleWithAnotherLinkIsNews)
-{
-    MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}}));
-    MarkSeen(keyword_->firstItem, true, true);
-    EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"a", "2", "t2"}})), 1);
-    EXPECT_EQ(State(*keyword_), "a+u+a@t2;");
-    EXPECT_EQ(group_.totalUnread, 1);
-}
-
 } // namespace
