@@ -37,6 +37,7 @@ struct CheckList
 TEST(CheckListBox, IsOwnerDrawnWithStringsAndRoomForTheBox)
 {
     CheckList fixture;
+    EXPECT_TRUE(fixture.list.GetStyle() & LBS_OWNERDRAWFIXED);
     EXPECT_TRUE(fixture.list.GetStyle() & LBS_HASSTRINGS);
     EXPECT_GE(fixture.list.GetItemHeight(0), 15);
     CString text;

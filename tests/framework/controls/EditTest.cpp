@@ -23,6 +23,10 @@ TEST(Edit, LinesAndSelectionsAreReadBack)
     edit.GetSel(start, end);
     EXPECT_EQ(0, start);
     EXPECT_EQ(5, end);
+    edit.SetSel(MAKELONG(0, -1)); // from the start to the end
+    edit.GetSel(start, end);
+    EXPECT_EQ(0, start);
+    EXPECT_EQ(25, end);
 }
 
 TEST(RichEdit, TextAndSelection)
@@ -42,4 +46,6 @@ TEST(RichEdit, TextAndSelection)
     CString text;
     rich.GetWindowText(text);
     EXPECT_EQ(CString("News summary"), text);
+    rich.SetSel(0, 0);
+    EXPECT_TRUE(rich.GetSelText().IsEmpty());
 }

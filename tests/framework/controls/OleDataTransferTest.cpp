@@ -75,6 +75,13 @@ TEST_F(OleTest, DataSourceOnTheClipboardIsReadBack)
     EXPECT_GE(nRead, 13u);
     EXPECT_STREQ("item archive", buffer);
     delete pFile;
+
+    std::vector<CLIPFORMAT> formats;
+    FORMATETC formatEtc;
+    data.BeginEnumFormats();
+    while (data.GetNextFormat(&formatEtc))
+        formats.push_back(formatEtc.cfFormat);
+    EXPECT_NE(formats.end(), std::find(formats.begin(), formats.end(), cfItem));
     data.Release();
 
     // Another owner takes the clipboard: the source goes away by itself.
@@ -210,6 +217,26 @@ TEST_F(OleTest, ADragStartsOnceTheMouseLeavesTheStartRectangle)
     pFrame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(105, 105));
     pFrame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(105, 105));
     EXPECT_FALSE(source.OnBeginDrag(pFrame));
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+TEST_F(OleTest, BaseDropTargetAcceptsNothing)
+{
+    CTestFrame* pFrame = new CTestFrame;
+    ASSERT_TRUE(pFrame->CreateAt(100, 100, 300, 200));
+    COleDropTarget target;
+    ASSERT_TRUE(target.Register(pFrame));
+    EXPECT_FALSE(target.Register(pFrame));
+
+    COleDataSource source;
+    source.CacheGlobalData(CF_TEXT, GlobalText("text"));
+    COleDataObject data;
+    data.Attach(source.GetDataObject(), FALSE);
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_NONE, target.OnDragEnter(pFrame, &data, 0, CPoint(1, 1)));
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_NONE, target.OnDragOver(pFrame, &data, 0, CPoint(1, 1)));
+    EXPECT_FALSE(target.OnDrop(pFrame, &data, DROPEFFECT_COPY, CPoint(1, 1)));
+    EXPECT_EQ((DROPEFFECT)-1, target.OnDropEx(pFrame, &data, DROPEFFECT_COPY, DROPEFFECT_COPY, CPoint(1, 1)));
     pFrame->DestroyWindow();
     PumpPending();
 }

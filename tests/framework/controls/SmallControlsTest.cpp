@@ -38,6 +38,11 @@ TEST(SpinButtonCtrl, RangePositionAndBuddy)
     CString text;
     buddy.GetWindowText(text);
     EXPECT_EQ(CString("300"), text) << "the buddy shows the position";
+
+    spin.SetRange(1, 60);
+    spin.GetRange(lower, upper);
+    EXPECT_EQ(1, lower);
+    EXPECT_EQ(60, upper);
 }
 
 TEST(ScrollBar, RangePositionAndLimit)
@@ -79,6 +84,10 @@ TEST(ToolTipCtrl, ToolsTextsAndCount)
     TOOLINFO info;
     ASSERT_TRUE(tips.GetToolInfo(&info, &parent, 7));
     EXPECT_EQ(area, CRect(info.rect));
+    CRect moved(10, 10, 20, 20);
+    tips.SetToolRect(&parent, 7, &moved);
+    tips.GetToolInfo(&info, &parent, 7);
+    EXPECT_EQ(moved, CRect(info.rect));
 
     tips.DelTool(&parent, 7);
     EXPECT_EQ(1, tips.GetToolCount());

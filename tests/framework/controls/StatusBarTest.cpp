@@ -59,6 +59,7 @@ TEST_F(StatusBarTest, IndicatorsBecomePanes)
     EXPECT_EQ(3, bar.GetCount());
     EXPECT_EQ(1, bar.CommandToIndex(IDS_PANE_CAPS));
     EXPECT_EQ(-1, bar.CommandToIndex(0x7FFF));
+    EXPECT_EQ((UINT)IDS_PANE_PROGRESS, bar.GetItemID(2));
     EXPECT_STREQ("Caps", bar.GetPaneText(1));
     EXPECT_STREQ("Caps", ControlText(bar, 1));
     EXPECT_EQ((UINT)(SBPS_STRETCH | SBPS_NOBORDERS), bar.GetPaneStyle(0));

@@ -49,4 +49,17 @@ TEST(ToolBarCtrl, ButtonsAreFoundByIndexAndCommand)
     ASSERT_TRUE(bar.GetItemRect(3, &rect));
     CPoint centre = rect.CenterPoint();
     EXPECT_EQ(3, bar.HitTest(&centre));
+    EXPECT_TRUE(bar.SetButtonSize(CSize(25, 22)));
+    EXPECT_EQ(CSize(25, 22), bar.GetButtonSize());
+}
+
+TEST(ToolBarCtrl, BitmapsAddImagesAfterTheOldOnes)
+{
+    CToolBarCtrl bar;
+    bar.Create(WS_VISIBLE, CRect(0, 0, 300, 30), &TestParent(), IDC_TEST_FIRST);
+    CBitmap strip, more;
+    strip.CreateBitmap(48, 16, 1, 1, NULL);
+    more.CreateBitmap(32, 16, 1, 1, NULL);
+    EXPECT_EQ(0, bar.AddBitmap(3, &strip));
+    EXPECT_EQ(3, bar.AddBitmap(2, &more));
 }

@@ -43,6 +43,7 @@ TEST_F(ToolBarTest, ButtonsFromIds)
     EXPECT_EQ(4, bar.GetCount());
     EXPECT_EQ(2, bar.CommandToIndex(ID_TOOL_PICK));
     EXPECT_EQ((UINT)ID_TOOL_LINE, bar.GetItemID(3));
+    EXPECT_NE(0u, bar.GetStyle() & TBSTYLE_TOOLTIPS);
     EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBBS_DISABLED);
 }
 

@@ -7,7 +7,10 @@ TEST(CRectTest, SizesCornersAndTests)
     CRect r(10, 20, 50, 80);
     EXPECT_EQ(40, r.Width());
     EXPECT_EQ(60, r.Height());
+    EXPECT_EQ(CPoint(10, 20), r.TopLeft());
+    EXPECT_EQ(CPoint(50, 80), r.BottomRight());
     EXPECT_EQ(CPoint(30, 50), r.CenterPoint());
+    EXPECT_EQ(CSize(40, 60), r.Size());
     EXPECT_TRUE(r.PtInRect(CPoint(10, 20)));
     EXPECT_FALSE(r.PtInRect(CPoint(50, 20)));
     EXPECT_FALSE(r.PtInRect(CPoint(10, 80)));

@@ -288,9 +288,13 @@ TEST(CStringElements, ComparisonAndConcatenation)
     EXPECT_LT(a.Compare(b), 0);
     EXPECT_EQ(0, a.CompareNoCase(b));
     EXPECT_TRUE(a < b);
+    EXPECT_TRUE(a != b);
+    EXPECT_TRUE(a == "Apple");
+    EXPECT_TRUE("apple" == b);
     EXPECT_STREQ("Apple-apple!", a + '-' + b + "!");
     EXPECT_STREQ(">Apple", '>' + a);
     EXPECT_STREQ("xApple", "x" + a);
+    EXPECT_STREQ("aaa", CString('a', 3));
     EXPECT_STREQ("wide", CString(L"wide"));
     EXPECT_STREQ("", CString((LPCTSTR)NULL));
     EXPECT_EQ(2, CString("a\0b", 3).GetLength() - 1);

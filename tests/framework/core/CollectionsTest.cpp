@@ -218,6 +218,11 @@ TEST(CMapTest, RemovingTheReturnedEntryWhileIterating)
     EXPECT_STREQ("key4!", value);
     EXPECT_FALSE(map.Lookup("key5", value));
     EXPECT_FALSE(map.RemoveKey("key5"));
+    map.RemoveAll();
+    EXPECT_TRUE(map.IsEmpty());
+    EXPECT_EQ(NULL, map.GetStartPosition());
+    map["again"] = "yes";
+    EXPECT_TRUE(map.Lookup("again", value));
 }
 
 TEST(CMapTest, KeysOfManyKindsAgreeWithAReferenceMap)

@@ -203,9 +203,12 @@ TEST_F(FrameTest, FrameComesFromOneResourceId)
     ASSERT_NE(m_pFrame->GetMenu(), (CMenu*)NULL);
     EXPECT_EQ(m_pFrame->GetMenu()->GetMenuItemCount(), 2u);
     EXPECT_NE(m_pFrame->m_hAccelTable, (HACCEL)NULL);
+    EXPECT_NE((HICON)::GetClassLongPtrA(m_pFrame->m_hWnd, GCLP_HICON), (HICON)NULL);
+    EXPECT_TRUE(m_pFrame->IsWindowVisible());
     EXPECT_EQ(m_pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
     EXPECT_EQ(m_pView->m_nInitialUpdates, 1);
     EXPECT_EQ(m_pView->GetDocument(), TestTemplate()->m_pOnlyDoc);
+    EXPECT_EQ(m_pFrame->GetActiveDocument(), m_pView->GetDocument());
 }
 
 TEST_F(FrameTest, CommandsRouteToViewDocumentFrameAndApplication)

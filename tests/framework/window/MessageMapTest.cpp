@@ -74,6 +74,7 @@ TEST(CreationHook, SystemClassWindowsAreBoundToo)
     ASSERT_TRUE(parent.CreateTopLevel());
     CWnd edit;
     ASSERT_TRUE(edit.Create("EDIT", "text", WS_VISIBLE, CRect(0, 0, 80, 20), &parent, 7));
+    EXPECT_TRUE(edit.GetStyle() & WS_CHILD);
     EXPECT_EQ(parent.GetDlgItem(7), &edit);
     parent.DestroyWindow();
     EXPECT_EQ(edit.m_hWnd, (HWND)NULL);

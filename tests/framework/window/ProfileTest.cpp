@@ -93,6 +93,7 @@ TEST_F(ProfileTest, MissingValuesGiveTheDefaults)
 {
     EXPECT_EQ(theApp.GetProfileInt(section, "None", 9), 9u);
     EXPECT_EQ(theApp.GetProfileString(section, "None", "fallback"), "fallback");
+    EXPECT_EQ(theApp.GetProfileString(section, "None"), "");
     std::string read = "old";
     EXPECT_FALSE(ReadBinary("None", read));
     EXPECT_EQ(read, "");

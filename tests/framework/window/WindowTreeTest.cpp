@@ -140,6 +140,9 @@ TEST(WindowSearches, ParentsOwnersAndFrames)
     grandchild.SetOwner(pFrame);
     EXPECT_EQ(grandchild.GetOwner(), pFrame);
     EXPECT_EQ(child.GetOwner(), pFrame); // no owner set: the parent
+
+    EXPECT_TRUE(child.ModifyStyle(0, WS_BORDER));
+    EXPECT_FALSE(child.ModifyStyle(0, WS_BORDER));
     popup.DestroyWindow();
     pFrame->DestroyWindow();
     EXPECT_EQ(child.m_hWnd, (HWND)NULL);

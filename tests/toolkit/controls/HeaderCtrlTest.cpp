@@ -139,6 +139,8 @@ TEST_F(HeaderCtrlTest, AlignCommandsSetTheColumnFormatOfTheClickedColumn)
     EXPECT_EQ(Format(0), LVCFMT_LEFT);
     MenuCommand(1, XT_IDC_ALIGNCENTER);
     EXPECT_EQ(Format(1), LVCFMT_CENTER);
+    MenuCommand(1, XT_IDC_ALIGNLEFT);
+    EXPECT_EQ(Format(1), LVCFMT_LEFT);
 }
 
 TEST_F(HeaderCtrlTest, HeaderMenuChecksTheSortDirectionAndTheAlignment)
