@@ -4,10 +4,10 @@
 
 #include <mmsystem.h>
 
-const char kAlarmSound[] = "sound/alarm.wav";
-
 namespace {
 
+// Relative to the current folder: the program's folder when started normally.
+const char kAlarmSound[] = "sound/alarm.wav";
 const UINT kAnimationPeriod = 500; // ms
 PFNPLAYALARM g_pfnPlayAlarm = NULL;
 

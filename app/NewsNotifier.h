@@ -17,13 +17,10 @@
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTTrayIcon.h"
 
-// Test seam: the alarm sound is played through this function (NULL: the
-// system's PlaySound).
+// Test seam: the alarm sound "sound/alarm.wav" (relative to the current
+// folder) is played through this function (NULL: the system's PlaySound).
 typedef BOOL(WINAPI* PFNPLAYALARM)(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
 void SetAlarmPlayerForTesting(PFNPLAYALARM pfnPlay);
-
-// The alarm sound, relative to the current folder.
-extern const char kAlarmSound[];
 
 class NewsNotifier
 {
