@@ -114,6 +114,14 @@ void CXTPControl::SetBeginGroup(BOOL bBeginGroup)
     DelayLayoutParent();
 }
 
+void CXTPControl::HideWhenDockedVertically(DWORD dwLayoutMode)
+{
+    if (dwLayoutMode & xtpLayoutVertDock)
+        SetHideFlags(m_dwHideFlags | xtpHideDockingPosition);
+    else
+        SetHideFlags(m_dwHideFlags & ~xtpHideDockingPosition);
+}
+
 void CXTPControl::SetEnabled(BOOL bEnabled)
 {
     if (m_bEnabled == bEnabled)

@@ -216,6 +216,9 @@ protected:
     void DelayLayoutParent();
     // Asks the parent bar (when its window exists) to redraw itself.
     void DelayRedrawParent();
+    // Hides the control on a vertically docked bar (the layout mode says so)
+    // and shows it again elsewhere: the windowed controls have no upright form.
+    void HideWhenDockedVertically(DWORD dwLayoutMode);
 
 protected:
     BOOL m_bResetRow;

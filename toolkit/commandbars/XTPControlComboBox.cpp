@@ -495,10 +495,7 @@ void CXTPControlComboBox::SetParent(CXTPCommandBar* pParent)
 
 void CXTPControlComboBox::OnCalcDynamicSize(DWORD dwMode)
 {
-    if (dwMode & xtpLayoutVertDock)
-        SetHideFlags(m_dwHideFlags | xtpHideDockingPosition);
-    else
-        SetHideFlags(m_dwHideFlags & ~xtpHideDockingPosition);
+    HideWhenDockedVertically(dwMode);
 }
 
 void CXTPControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)

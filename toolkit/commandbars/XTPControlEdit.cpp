@@ -112,10 +112,7 @@ void CXTPControlEdit::SetParent(CXTPCommandBar* pParent)
 
 void CXTPControlEdit::OnCalcDynamicSize(DWORD dwMode)
 {
-    if (dwMode & xtpLayoutVertDock)
-        SetHideFlags(m_dwHideFlags | xtpHideDockingPosition);
-    else
-        SetHideFlags(m_dwHideFlags & ~xtpHideDockingPosition);
+    HideWhenDockedVertically(dwMode);
 }
 
 BOOL CXTPControlEdit::OnSetSelected(int bSelected)
