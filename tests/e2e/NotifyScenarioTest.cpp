@@ -134,4 +134,24 @@ TEST_F(NotifyScenario, CeaseAnimationStopsTheIconWhileNewsStaysUnread)
     EXPECT_TRUE(m_program.Close());
 }
 
+TEST_F(NotifyScenario, MinimiseHidesIntoTheTrayAndAClickOnTheIconBringsTheWindowBack)
+{
+    WriteOptions(ScenarioOptions());
+    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}}));
+    ASSERT_TRUE(m_program.Start());
+    RECT icon;
+    ASSERT_TRUE(WaitUntil([&] { return Shell().FindIcon(TidewatchProcess::kTrayTip, icon); }));
+
+    m_program.SendToMainWindow(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !m_program.IsMainWindowVisible(); })) << "minimise hides the window";
+    // The shell's tray takes a click once the pointer has rested on the icon.
+    POINT center = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+    ::SetCursorPos(center.x, center.y);
+    ::Sleep(300);
+    ClickAt(center);
+    EXPECT_TRUE(WaitUntil([&] { return m_program.IsMainWindowVisible(); }, 5000))
+        << "a click on the icon shows it";
+    EXPECT_TRUE(m_program.Close());
+}
+
 } // namespace

@@ -111,6 +111,16 @@ bool operator==(const StoredKeyword& a, const StoredKeyword& b)
     return a.name == b.name && a.items == b.items;
 }
 
+void ClickAt(POINT screenPoint)
+{
+    ::SetCursorPos(screenPoint.x, screenPoint.y);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, click, sizeof(INPUT));
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     DWORD start = ::GetTickCount();
@@ -200,6 +210,11 @@ bool TidewatchProcess::Start()
     return m_tree != NULL;
 }
 
+bool TidewatchProcess::IsMainWindowVisible() const
+{
+    return ::IsWindowVisible(m_mainWindow) != FALSE;
+}
+
 bool TidewatchProcess::IsRunning() const
 {
     return m_process.hProcess != NULL && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
@@ -286,12 +301,7 @@ bool TidewatchProcess::ClickTreeRow(const std::string& text)
         return false;
     POINT center = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     ::MapWindowPoints(m_tree, NULL, &center, 1);
-    ::SetCursorPos(center.x, center.y);
-    INPUT click[2] = {};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, click, sizeof(INPUT));
+    ClickAt(center);
     // The input arrives after anything posted meanwhile could overtake it:
     // the tree taking the focus shows that the click was handled.
     return WaitUntil(
@@ -310,7 +320,10 @@ std::string TidewatchProcess::StatusText() const
     HWND progress = FindChild(PROGRESS_CLASSA);
     HWND bar = progress != NULL ? ::GetParent(progress) : NULL;
     HWND text = bar != NULL ? FindDescendant(bar, [](HWND hwnd) { return ClassOf(hwnd) == "Static"; }) : NULL;
-    return TextOf(text);
+    std::string shown = TextOf(text);
+    size_t first = shown.find_first_not_of(' ');
+    size_t last = shown.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : shown.substr(first, last - first + 1);
 }
 
 int TidewatchProcess::ProgressPosition() const

@@ -53,6 +53,9 @@ struct ShownDialog
     std::string text; // a message box's message
 };
 
+// A left click of the mouse at the point, as real input.
+void ClickAt(POINT screenPoint);
+
 // Polls done every 20 ms; false when it is still false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
 
@@ -78,6 +81,7 @@ public:
     bool Start();
     bool IsRunning() const;
     HANDLE ProcessHandle() const { return m_process.hProcess; }
+    bool IsMainWindowVisible() const;
     void PostCommand(UINT id);
     // Sends a message to the main window and returns its result.
     LRESULT SendToMainWindow(UINT message, WPARAM wParam, LPARAM lParam);
@@ -87,6 +91,7 @@ public:
     // Clicks the row's text with the mouse, as a user does: the row is
     // selected and the keyword view becomes the view the commands go to.
     bool ClickTreeRow(const std::string& text);
+    // The status text without the blanks that pad it.
     std::string StatusText() const;
     int ProgressPosition() const;
 
