@@ -1,7 +1,6 @@
 // The main frame's own commands: the maker's web pages, the preview pane's
 // row, the keyword-language combo and the commands that do nothing.
 #include "MainFrameFixture.h"
-#include "app/WebAddress.h"
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
@@ -13,30 +12,7 @@
 
 namespace {
 
-std::vector<std::string> g_opened;
-
-void RecordAddress(LPCSTR lpszAddress)
-{
-    g_opened.push_back(lpszAddress);
-}
-
-class FrameCommandsTest : public MainFrameTest
-{
-protected:
-    void SetUp() override
-    {
-        MainFrameTest::SetUp();
-        g_opened.clear();
-        previousOpener = SetWebAddressOpener(RecordAddress);
-    }
-    void TearDown() override
-    {
-        SetWebAddressOpener(previousOpener);
-        MainFrameTest::TearDown();
-    }
-
-    WebAddressOpener previousOpener = NULL;
-};
+typedef MainFrameTest FrameCommandsTest;
 
 TEST_F(FrameCommandsTest, WebCommandsOpenTheMakersPages)
 {
@@ -53,10 +29,9 @@ TEST_F(FrameCommandsTest, WebCommandsOpenTheMakersPages)
     };
     for (const auto& page : pages)
     {
-        g_opened.clear();
+        opened.clear();
         frame->SendMessage(WM_COMMAND, page.nCommand, 0);
-        ASSERT_EQ(1u, g_opened.size()) << page.address;
-        EXPECT_EQ(page.address, g_opened[0]);
+        EXPECT_EQ(std::vector<std::string>{page.address}, opened);
     }
 }
 

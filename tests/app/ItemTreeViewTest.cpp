@@ -118,7 +118,7 @@ TEST_F(ViewsTest, ChangeOnTheRootOpensNothing)
     EXPECT_TRUE(driver.seen.empty());
 }
 
-TEST_F(ViewsTest, RemoveTakesEverySelectedKeywordAndTheirUnreadCounts)
+TEST_F(ViewsTest, RemoveTakesEverySelectedKeywordAndTheirUnreadCountsAndSaveWritesWhatIsLeft)
 {
     Open(kStore);
     CXTTreeCtrl& tree = m_pTree->GetTree();
@@ -132,6 +132,11 @@ TEST_F(ViewsTest, RemoveTakesEverySelectedKeywordAndTheirUnreadCounts)
     EXPECT_FALSE(tree.GetItemBold(m_pTree->GetRootItem()));
     EXPECT_EQ(m_pList->GetKeyword(), Group().GetFirst());
     EXPECT_EQ(AllReadCount(), 1);
+    ASSERT_TRUE(m_pTree->SaveKeywords());
+    KeywordGroup saved;
+    ASSERT_EQ(saved.ConfReader(m_folder.File("conf.xml").c_str()), 1);
+    EXPECT_EQ(saved.keywordCount, 1);
+    EXPECT_STREQ(saved.last->name, "beta");
 }
 
 TEST_F(ViewsTest, RemovingTheLastKeywordEmptiesTheListAndNamesTheCaptionKeyword)
@@ -280,18 +285,6 @@ TEST_F(ViewsTest, AnExportOrStoreThatCannotBeWrittenIsReported)
     EXPECT_EQ(driver.seen[0].caption, "Information");
     EXPECT_NE(driver.seen[0].text.find("could not be written"), std::string::npos);
     EXPECT_NE(driver.seen[1].text.find("conf.xml"), std::string::npos);
-}
-
-TEST_F(ViewsTest, SaveKeywordsWritesTheStore)
-{
-    Open(kStore);
-    m_pTree->GetTree().Select(ItemNamed("beta"), TVGN_CARET);
-    Command(CItemTreeView::ID_REMOVE_KEYWORD);
-    ASSERT_TRUE(m_pTree->SaveKeywords());
-    KeywordGroup saved;
-    ASSERT_EQ(saved.ConfReader(m_folder.File("conf.xml").c_str()), 1);
-    EXPECT_EQ(saved.keywordCount, 2);
-    EXPECT_STREQ(saved.last->name, "gamma");
 }
 
 TEST_F(ViewsTest, TheFileDialogsAskWithTheirTitles)

@@ -27,58 +27,49 @@ struct TypeAndPress
     }
 };
 
-TEST(KeywordDialogs, AddTakesTheTypedTextAsItStands)
+TEST(KeywordDialogs, OpenWithTheTextAndTakeTheTypedOneAsItStandsOnOk)
 {
     const struct
     {
         const char* name;
+        bool change;
         const char* typed;
         int button;
-        int result;
         const char* keyword;
     } rows[] = {
-        {"typed text", "storm surge", IDOK, IDOK, "storm surge"},
-        {"padded text kept", "  tide  ", IDOK, IDOK, "  tide  "},
-        {"empty text accepted", "", IDOK, IDOK, ""},
-        {"cancel keeps the member", "ignored", IDCANCEL, IDCANCEL, "before"},
+        {"add: typed text", false, "storm surge", IDOK, "storm surge"},
+        {"add: padded text kept", false, "  tide  ", IDOK, "  tide  "},
+        {"add: empty text accepted", false, "", IDOK, ""},
+        {"add: cancel keeps the member", false, "ignored", IDCANCEL, "before"},
+        {"change: ok", true, "neap tide", IDOK, "neap tide"},
+        {"change: cancel", true, "neap tide", IDCANCEL, "before"},
     };
     for (const auto& row : rows)
     {
-        TypeAndPress typist{CAddDlg::IDC_KEYWORD, row.typed, row.button, ""};
+        TypeAndPress typist{row.change ? (int)CRepKeywordDlg::IDC_KEYWORD : (int)CAddDlg::IDC_KEYWORD,
+                            row.typed, row.button, ""};
         CDialogDriver driver(typist.Step());
-        CAddDlg dlg;
-        dlg.m_strKeyword = "before";
-        EXPECT_EQ(dlg.DoModal(), row.result) << row.name;
-        EXPECT_STREQ(dlg.m_strKeyword, row.keyword) << row.name;
+        INT_PTR result;
+        CString keyword;
+        if (row.change)
+        {
+            CRepKeywordDlg dlg;
+            dlg.SetKeyword("before");
+            result = dlg.DoModal();
+            keyword = dlg.GetKeyword();
+        }
+        else
+        {
+            CAddDlg dlg;
+            dlg.m_strKeyword = "before";
+            result = dlg.DoModal();
+            keyword = dlg.m_strKeyword;
+        }
+        EXPECT_EQ(result, row.button) << row.name;
+        EXPECT_STREQ(keyword, row.keyword) << row.name;
         EXPECT_EQ(typist.shown, "before") << row.name;
         ASSERT_EQ(driver.seen.size(), 1u) << row.name;
-        EXPECT_EQ(driver.seen[0].caption, "Add Keyword") << row.name;
-    }
-}
-
-TEST(KeywordDialogs, ChangeOpensWithTheCurrentTextAndReturnsTheNewOne)
-{
-    const struct
-    {
-        const char* name;
-        int button;
-        int result;
-        const char* keyword;
-    } rows[] = {
-        {"ok", IDOK, IDOK, "neap tide"},
-        {"cancel", IDCANCEL, IDCANCEL, "spring tide"},
-    };
-    for (const auto& row : rows)
-    {
-        TypeAndPress typist{CRepKeywordDlg::IDC_KEYWORD, "neap tide", row.button, ""};
-        CDialogDriver driver(typist.Step());
-        CRepKeywordDlg dlg;
-        dlg.SetKeyword("spring tide");
-        EXPECT_EQ(dlg.DoModal(), row.result) << row.name;
-        EXPECT_EQ(typist.shown, "spring tide") << row.name;
-        EXPECT_STREQ(dlg.GetKeyword(), row.keyword) << row.name;
-        ASSERT_EQ(driver.seen.size(), 1u) << row.name;
-        EXPECT_EQ(driver.seen[0].caption, "Change Keyword") << row.name;
+        EXPECT_EQ(driver.seen[0].caption, row.change ? "Change Keyword" : "Add Keyword") << row.name;
     }
 }
 

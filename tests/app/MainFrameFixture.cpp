@@ -2,6 +2,7 @@
 
 #include "engine/ProgramFolder.h"
 #include "resources/Resource.h"
+#include "tests/support/TestWindow.h"
 
 void SetOption(LPCSTR name, DWORD value)
 {
@@ -53,41 +54,59 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 
 namespace {
 
-// Records the check mark an update handler asks for.
-class CCheckRecorder : public CCmdUI
+// Records the check mark and enabled state an update handler asks for.
+class CStateRecorder : public CCmdUI
 {
 public:
-    void Enable(BOOL) override {}
+    CStateRecorder(CCmdTarget* pTarget, UINT nID)
+    {
+        m_nID = nID;
+        DoUpdate(pTarget, FALSE);
+    }
+    void Enable(BOOL bOn) override { m_nEnabled = bOn; }
     void SetCheck(int nCheck) override { m_nCheck = nCheck; }
     void SetRadio(BOOL bOn) override { m_nCheck = bOn; }
     void SetText(LPCTSTR) override {}
-    int m_nCheck = -1;
+    int m_nCheck = -1, m_nEnabled = -1;
 };
 
 } // namespace
 
 int CheckOf(CCmdTarget* pTarget, UINT nID)
 {
-    CCheckRecorder state;
-    state.m_nID = nID;
-    state.DoUpdate(pTarget, FALSE);
-    return state.m_nCheck;
+    return CStateRecorder(pTarget, nID).m_nCheck;
 }
 
+int EnableOf(CCmdTarget* pTarget, UINT nID)
+{
+    return CStateRecorder(pTarget, nID).m_nEnabled;
+}
+
+std::vector<std::string> MainFrameTest::opened;
+
 void MainFrameTest::SetUp()
+{
+    PrepareOptions();
+    CreateFrame();
+}
+
+void MainFrameTest::PrepareOptions()
 {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
     SetProgramFolder(folder.Path().c_str());
     SetOption("AutoCheckOnStart", 0);
     SetOption("TreeWidth", 200);
     SetOption("FrameWidth", 5000);
-    CreateFrame();
+    opened.clear();
+    m_previousOpener = SetWebAddressOpener(RecordAddress);
 }
 
 void MainFrameTest::TearDown()
 {
     DestroyFrame();
+    SetWebAddressOpener(m_previousOpener);
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+    SetProgramFolder("");
 }
 
 void MainFrameTest::CreateFrame()
@@ -103,4 +122,5 @@ void MainFrameTest::DestroyFrame()
     if (frame != NULL)
         frame->DestroyWindow();
     frame = NULL;
+    PumpPending();
 }

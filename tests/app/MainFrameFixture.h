@@ -2,13 +2,16 @@
 // The main frame made as the document template makes it, over an empty store
 // in a folder of its own and options without a start-up check, with helpers
 // to set and read the options in the registry before or after the frame
-// exists.
+// exists. Web addresses the frame opens are recorded, not opened.
 #include "app/FrameOptions.h"
 #include "app/MainFrame.h"
+#include "app/WebAddress.h"
 #include "tests/support/TempFolder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 void SetOption(LPCSTR name, DWORD value);
 void SetTextOption(LPCSTR name, LPCSTR text);
@@ -22,13 +25,18 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // The check mark (0 or 1) the update handler of the command in pTarget asks
 // for; -1 when it sets none.
 int CheckOf(CCmdTarget* pTarget, UINT nID);
+// The same for the enabled state.
+int EnableOf(CCmdTarget* pTarget, UINT nID);
 
 class MainFrameTest : public ::testing::Test
 {
 protected:
+    // Clears the options and sets the test's own, then creates the frame.
     void SetUp() override;
     void TearDown() override;
 
+    // The options and program folder of SetUp, without a frame.
+    void PrepareOptions();
     // A new frame over the options as they stand now; `frame` becomes it.
     void CreateFrame();
     // Destroys the frame (which stores its theme) and clears `frame`.
@@ -36,4 +44,10 @@ protected:
 
     TempFolder folder;
     CMainFrame* frame = NULL;
+    // The web addresses the frame asked to open, in order.
+    static std::vector<std::string> opened;
+
+private:
+    static void RecordAddress(LPCSTR lpszAddress) { opened.push_back(lpszAddress); }
+    WebAddressOpener m_previousOpener = NULL;
 };

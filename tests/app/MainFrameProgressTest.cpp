@@ -21,6 +21,15 @@ int ProgressPos(CMainFrame* frame)
 
 } // namespace
 
+TEST_F(MainFrameTest, StatusBarHoldsTheTextPaneThenTheProgressPane)
+{
+    CXTPStatusBar& bar = frame->GetStatusBar();
+    ASSERT_EQ(3, bar.GetCount());
+    EXPECT_EQ(1, bar.CommandToIndex(0x8001));
+    EXPECT_EQ(2, bar.CommandToIndex(0x8000));
+    EXPECT_STREQ(StatusText(frame), " Idle");
+}
+
 TEST_F(MainFrameTest, APassAnimatesTheStatusTextWithoutTouchingTheBusyFlag)
 {
     const WPARAM kPass = 2;
@@ -63,14 +72,6 @@ TEST_F(MainFrameTest, ASingleCheckMovesTheProgressBarInSteps)
     EXPECT_STREQ(StatusText(frame), " Idle");
     EXPECT_EQ(ProgressPos(frame), 0);
     EXPECT_FALSE(::KillTimer(frame->m_hWnd, 2));
-}
-
-TEST_F(MainFrameTest, CheckAllServesWhileTheNewsListIsActive)
-{
-    frame->SetActiveView(frame->GetNewsList());
-    EXPECT_EQ(frame->GetTreeView()->GetPercent(), 0);
-    frame->SendMessage(WM_COMMAND, CItemTreeView::ID_CHECK_ALL, 0);
-    EXPECT_EQ(frame->GetTreeView()->GetPercent(), 100); // the empty store's pass ended at once
 }
 
 TEST_F(MainFrameTest, ClosingMidCheckStopsTheWorkersAndSavesAWholeStore)

@@ -1,9 +1,8 @@
 // The main frame's news notification and notification-area icon: news posted
 // to the frame, the icon's events sent through the icon window as the shell
 // sends them, over a recorded shell and a store of the frame's own.
-#include "app/MainFrame.h"
+#include "MainFrameFixture.h"
 #include "DialogDriver.h"
-#include "engine/ProgramFolder.h"
 #include "resources/Resource.h"
 #include "ShellNotifyRecorder.h"
 #include "ViewsFixture.h"
@@ -13,39 +12,18 @@
 
 namespace {
 
-class TrayFrameTest : public ::testing::Test
+class TrayFrameTest : public MainFrameTest
 {
 protected:
-    void SetUp() override
-    {
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
-        SetProgramFolder(folder.Path().c_str());
-        SetOption("AutoCheckOnStart", 0);
-    }
-    void TearDown() override
-    {
-        Close();
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
-        SetProgramFolder("");
-    }
+    void SetUp() override { PrepareOptions(); }
 
-    void SetOption(LPCSTR name, DWORD value)
-    {
-        HKEY hKey;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS,
-                                                   NULL, &hKey, NULL));
-        ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof value);
-        ::RegCloseKey(hKey);
-    }
     // Makes the frame over this store. Every unread item then is news not
     // yet alerted, as a check leaves it, and its link a text that is no web
     // link: opening it says "Invalid Url" and starts no browser.
     void Open(const std::vector<StoredKeyword>& store)
     {
         ViewsTest::WriteStore(folder.File("conf.xml"), store);
-        frame = new CMainFrame;
-        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
-        frame->ShowWindow(SW_SHOW);
+        CreateFrame();
         PumpPending();
         for (Keyword* keyword = Keywords().GetFirst(); keyword != NULL; keyword = Keywords().GetNext(keyword))
         {
@@ -57,13 +35,6 @@ protected:
             }
         }
         shell.Clear();
-    }
-    void Close()
-    {
-        if (frame != NULL)
-            frame->DestroyWindow();
-        frame = NULL;
-        PumpPending();
     }
     KeywordGroup& Keywords() { return frame->GetTreeView()->GetKeywords(); }
     bool Bold(Keyword* keyword)
@@ -82,18 +53,8 @@ protected:
             titles.push_back(balloon.title);
         return titles;
     }
-    // 1 enabled, 0 disabled, -1 left alone by the frame's update handler.
-    int UpdateState(UINT nID)
-    {
-        CTestCmdUI state;
-        state.m_nID = nID;
-        state.DoUpdate(frame, FALSE);
-        return !state.m_bEnableChanged ? -1 : state.m_bEnabled ? 1 : 0;
-    }
 
     ShellNotifyRecorder shell;
-    TempFolder folder;
-    CMainFrame* frame = NULL;
 };
 
 TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIconsEvents)
@@ -102,14 +63,14 @@ TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIcon
     NewsItem* first = Keywords().GetFirst()->firstItem;
     first->title = CString('h', 64);
     first->summary = CString('s', 246);
-    EXPECT_EQ(0, UpdateState(ID_CEASE_BALLOONS));
-    EXPECT_EQ(0, UpdateState(ID_CEASE_ANIMATION));
+    EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS));
+    EXPECT_EQ(0, EnableOf(frame, ID_CEASE_ANIMATION));
 
     News();
     EXPECT_TRUE(Animating());
     EXPECT_EQ(std::vector<std::string>({"sound/alarm.wav no module 0x20001"}), shell.Sounds());
-    EXPECT_EQ(1, UpdateState(ID_CEASE_BALLOONS));
-    EXPECT_EQ(1, UpdateState(ID_CEASE_ANIMATION));
+    EXPECT_EQ(1, EnableOf(frame, ID_CEASE_BALLOONS));
+    EXPECT_EQ(1, EnableOf(frame, ID_CEASE_ANIMATION));
     ASSERT_EQ(1u, shell.Balloons().size());
     const ShownBalloon balloon = shell.Balloons()[0];
     EXPECT_EQ(std::string(60, 'h') + "...", balloon.title);
@@ -127,8 +88,8 @@ TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIcon
 
     TrayEvent(NIN_BALLOONTIMEOUT);
     EXPECT_EQ(3u, shell.Balloons().size()) << "each item once";
-    EXPECT_EQ(0, UpdateState(ID_CEASE_BALLOONS)) << "the sequence ended";
-    EXPECT_EQ(1, UpdateState(ID_CEASE_ANIMATION)) << "three items are still unread";
+    EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS)) << "the sequence ended";
+    EXPECT_EQ(1, EnableOf(frame, ID_CEASE_ANIMATION)) << "three items are still unread";
     EXPECT_EQ(1u, shell.Sounds().size());
 }
 
@@ -178,7 +139,7 @@ TEST_F(TrayFrameTest, OptionsChooseBalloonsAndSound)
         EXPECT_TRUE(Animating()) << row.name;
         EXPECT_EQ(row.balloons, shell.Balloons().size()) << row.name;
         EXPECT_EQ(row.sounds, shell.Sounds().size()) << row.name;
-        Close();
+        DestroyFrame();
     }
 }
 
@@ -187,10 +148,10 @@ TEST_F(TrayFrameTest, CeasedBalloonsEndTheSequenceAndTheNextNewsStartsAnother)
     Open({{"tide", {"*high water", "*low water", "*slack water"}}});
     News();
     frame->SendMessage(WM_COMMAND, ID_CEASE_BALLOONS, 0);
-    EXPECT_EQ(1, UpdateState(ID_CEASE_BALLOONS)) << "the balloon on screen stays";
+    EXPECT_EQ(1, EnableOf(frame, ID_CEASE_BALLOONS)) << "the balloon on screen stays";
     TrayEvent(NIN_BALLOONTIMEOUT);
     EXPECT_EQ(std::vector<std::string>({"high water"}), BalloonTitles());
-    EXPECT_EQ(0, UpdateState(ID_CEASE_BALLOONS));
+    EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS));
 
     News();
     EXPECT_EQ(2u, shell.Sounds().size());
@@ -214,7 +175,7 @@ TEST_F(TrayFrameTest, CeaseAnimationAndAllReadStopTheAnimation)
     News();
     frame->SendMessage(WM_COMMAND, ID_CEASE_ANIMATION, 0);
     EXPECT_FALSE(Animating());
-    EXPECT_EQ(0, UpdateState(ID_CEASE_ANIMATION));
+    EXPECT_EQ(0, EnableOf(frame, ID_CEASE_ANIMATION));
 
     News();
     frame->SendMessage(WM_ALL_READ, 0, 0);
@@ -278,7 +239,7 @@ TEST_F(TrayFrameTest, AClickFindsTheItemAgainInTheCurrentRecords)
         EXPECT_EQ(!row.readAfter, fresh->unread) << row.name;
         EXPECT_EQ(row.readAfter ? 0 : 1, Keywords().totalUnread) << row.name;
         EXPECT_EQ(!row.readAfter, Animating()) << row.name;
-        Close();
+        DestroyFrame();
     }
 }
 

@@ -6,7 +6,6 @@
 #include "DialogDriver.h"
 #include "MainFrameFixture.h"
 #include "app/UpgradeCheck.h"
-#include "app/WebAddress.h"
 #include "resources/Resource.h"
 
 #include <string>
@@ -47,13 +46,6 @@ TEST(UpgradeReply, CountsOnlyOneToEightDigits)
     }
 }
 
-std::vector<std::string> g_opened;
-
-void RecordAddress(LPCSTR lpszAddress)
-{
-    g_opened.push_back(lpszAddress);
-}
-
 // The maker's site: answers every request with the body, after the gate
 // opens when the test holds it shut.
 class UpgradeCheckTest : public MainFrameTest
@@ -71,24 +63,15 @@ protected:
     {
         MainFrameTest::SetUp();
         SetTextOption("WebSite", server.Url("").c_str());
-        g_opened.clear();
-        previousOpener = SetWebAddressOpener(RecordAddress);
     }
     void TearDown() override
     {
         ::SetEvent(gate);
         if (frame != NULL)
             PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); });
-        SetWebAddressOpener(previousOpener);
         MainFrameTest::TearDown();
     }
-
-    // Runs the command and waits until its answer was handled.
-    void CheckByCommand()
-    {
-        frame->SendMessage(WM_COMMAND, ID_CHECK_UPGRADE, 0);
-        ASSERT_TRUE(PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); }));
-    }
+    std::string ClosedSite() { return "http://127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort()); }
 
     // A manual-reset event, open at first; it outlives the server's thread.
     struct Gate
@@ -101,64 +84,41 @@ protected:
     std::string body;
     Gate gate;
     LoopbackServer server;
-    WebAddressOpener previousOpener = NULL;
 };
 
-TEST_F(UpgradeCheckTest, NewerBuildAsksAndYesOpensTheProductPage)
+TEST_F(UpgradeCheckTest, TheCommandTellsTheAnswerAndYesOpensTheProductPage)
 {
-    body = "30001";
-    CDialogDriver driver([](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDYES, 0); });
-    CheckByCommand();
-    ASSERT_EQ(1u, driver.seen.size());
-    EXPECT_EQ("Check for Upgrade", driver.seen[0].caption);
-    EXPECT_EQ("New version is available. Upgrade now?", driver.seen[0].text);
-    ASSERT_EQ(1u, g_opened.size());
-    EXPECT_EQ(server.Url("/product.php?product=Tidewatch"), g_opened[0]);
+    const struct
+    {
+        const char *name, *body;
+        bool refuse;
+        int button;
+        const char* text;
+        bool opens;
+    } rows[] = {
+        {"newer, yes", "30001", false, IDYES, "New version is available. Upgrade now?", true},
+        {"newer, no", "30001", false, IDNO, "New version is available. Upgrade now?", false},
+        {"same build", "30000", false, IDOK, "No update is available", false},
+        {"refusing server", "", true, IDOK, "Fail to connect server. Try again later", false},
+    };
+    for (const auto& row : rows)
+    {
+        body = row.body;
+        opened.clear();
+        SetTextOption("WebSite", row.refuse ? ClosedSite().c_str() : server.Url("").c_str());
+        const int button = row.button;
+        CDialogDriver driver([button](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, button, 0); });
+        frame->SendMessage(WM_COMMAND, ID_CHECK_UPGRADE, 0);
+        ASSERT_TRUE(PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); })) << row.name;
+        ASSERT_EQ(1u, driver.seen.size()) << row.name;
+        EXPECT_EQ("Check for Upgrade", driver.seen[0].caption) << row.name;
+        EXPECT_EQ(row.text, driver.seen[0].text) << row.name;
+        EXPECT_EQ(row.opens ? std::vector<std::string>{server.Url("/product.php?product=Tidewatch")}
+                            : std::vector<std::string>(),
+                  opened)
+            << row.name;
+    }
     EXPECT_NE(std::string::npos, server.LastRequest().find("GET /check.php?product=Tidewatch HTTP/1.0"));
-}
-
-TEST_F(UpgradeCheckTest, NoToTheQuestionOpensNothing)
-{
-    body = "30001";
-    CDialogDriver driver([](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDNO, 0); });
-    CheckByCommand();
-    ASSERT_EQ(1u, driver.seen.size());
-    EXPECT_TRUE(g_opened.empty());
-}
-
-TEST_F(UpgradeCheckTest, SameBuildSaysNoUpdate)
-{
-    body = "30000";
-    CDialogDriver driver;
-    CheckByCommand();
-    ASSERT_EQ(1u, driver.seen.size());
-    EXPECT_EQ("No update is available", driver.seen[0].text);
-    EXPECT_TRUE(g_opened.empty());
-}
-
-TEST_F(UpgradeCheckTest, RefusingServerFailsToConnect)
-{
-    SetTextOption("WebSite", ("http://127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort())).c_str());
-    CDialogDriver driver;
-    CheckByCommand();
-    ASSERT_EQ(1u, driver.seen.size());
-    EXPECT_EQ("Check for Upgrade", driver.seen[0].caption);
-    EXPECT_EQ("Fail to connect server. Try again later", driver.seen[0].text);
-}
-
-TEST_F(UpgradeCheckTest, SecondCommandWhileRunningStartsNothing)
-{
-    body = "30000";
-    ::ResetEvent(gate);
-    CDialogDriver driver;
-    frame->SendMessage(WM_COMMAND, ID_CHECK_UPGRADE, 0);
-    ASSERT_TRUE(PumpUntil([this] { return server.Connections() == 1; }));
-    frame->SendMessage(WM_COMMAND, ID_CHECK_UPGRADE, 0);
-    ::SetEvent(gate);
-    ASSERT_TRUE(PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); }));
-    ::Sleep(100); // a second thread, if any, would have connected by now
-    EXPECT_EQ(1, server.Connections());
-    EXPECT_EQ(1u, driver.seen.size());
 }
 
 // The start-up check tells only of a newer build.
@@ -179,9 +139,7 @@ TEST_F(UpgradeCheckTest, StartUpCheckIsSilentUnlessNewer)
     {
         DestroyFrame();
         body = c.body;
-        const std::string site =
-            c.refuse ? "http://127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort()) : server.Url("");
-        SetTextOption("WebSite", site.c_str());
+        SetTextOption("WebSite", c.refuse ? ClosedSite().c_str() : server.Url("").c_str());
         SetOption("CheckUpgrade", 1);
         CDialogDriver driver([](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDNO, 0); });
         const LONG before = server.Connections();
