@@ -20,6 +20,10 @@ const char kFixedHeaders[] =
     "Host: 127.0.0.1\r\n";
 const char kRefuseEdit[] = "Tidewatch is getting updated news,\nso you can't remove or add keywords for now";
 const char kRefuseChange[] = "Tidewatch is getting updated news,\nso you can't change keywords for now";
+const char kRefuseImport[] =
+    "Tidewatch is getting updated news,\nso you can't apply the import feature for now";
+const char kRefuseExport[] =
+    "Tidewatch is getting updated news,\nso you can't apply the export feature for now";
 
 StoredItem StoredFrom(const PageRecord& record, bool unread)
 {
@@ -195,12 +199,15 @@ TEST_F(CheckScenario, EditingCommandsRefuseWhileASlowServerKeepsTheCheckRunning)
     {
         const char* name;
         UINT command;
+        const char* caption;
         const char* message;
     } rows[] = {
-        {"Add Keyword", ID_ADD_KEYWORD, kRefuseEdit},
-        {"Remove", ID_REMOVE_KEYWORD, kRefuseEdit},
-        {"Remove All", ID_REMOVE_ALL, kRefuseEdit},
-        {"Change Keyword", ID_EDIT_KEYWORD, kRefuseChange},
+        {"Add Keyword", ID_ADD_KEYWORD, "Tidewatch", kRefuseEdit},
+        {"Remove", ID_REMOVE_KEYWORD, "Tidewatch", kRefuseEdit},
+        {"Remove All", ID_REMOVE_ALL, "Tidewatch", kRefuseEdit},
+        {"Change Keyword", ID_EDIT_KEYWORD, "Tidewatch", kRefuseChange},
+        {"Import", ID_IMPORT, "Information", kRefuseImport},
+        {"Export", ID_EXPORT, "Information", kRefuseExport},
     };
     for (const auto& row : rows)
     {
@@ -208,7 +215,7 @@ TEST_F(CheckScenario, EditingCommandsRefuseWhileASlowServerKeepsTheCheckRunning)
         m_program.PostCommand(row.command);
         ShownDialog box;
         ASSERT_TRUE(m_program.WaitForDialog(box));
-        EXPECT_EQ("Tidewatch", box.caption);
+        EXPECT_EQ(row.caption, box.caption);
         EXPECT_EQ(row.message, box.text);
         TidewatchProcess::Press(box, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return !m_program.FindDialog(box); }));
@@ -218,6 +225,21 @@ TEST_F(CheckScenario, EditingCommandsRefuseWhileASlowServerKeepsTheCheckRunning)
     m_server.Hold(false);
     ASSERT_TRUE(m_program.WaitUntilChecksEnd());
     EXPECT_EQ(1u, m_server.SearchRequests().size());
+    EXPECT_TRUE(m_program.Close());
+}
+
+TEST_F(CheckScenario, CheckAllDuringAPassStartsNoSecondPass)
+{
+    m_server.Hold(true);
+    StartCheckingAtStartup({{"harbour", {}}, {"tide pools", {}}});
+    ASSERT_TRUE(WaitUntil([&] { return m_server.HeldRequests() == 1; }));
+    m_program.PostCommand(ID_CHECK_ALL);
+    m_program.PostCommand(ID_CHECK_ALL);
+    ::Sleep(300);
+    m_server.Hold(false);
+    WaitForSearches(2);
+    ::Sleep(300);
+    EXPECT_EQ((std::vector<std::string>{"harbour", "tide+pools"}), m_server.SearchQueries());
     EXPECT_TRUE(m_program.Close());
 }
 

@@ -115,6 +115,27 @@ TEST_F(NotifyScenario, IconAnimatesUntilTheNewsIsMarkedRead)
     EXPECT_TRUE(m_program.Close());
 }
 
+TEST_F(NotifyScenario, StartupPassKeepsQuietWhenAskedToAndTheNextPassAnnounces)
+{
+    m_server.SetPage("harbour", ResultPageHtml({NumberedRecord(1)}));
+    ScenarioOptions options;
+    options.autoCheckOnStart = 1;
+    options.showSummary = 0;
+    options.showSummaryOnStart = 1;
+    WriteOptions(options);
+    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}, {"tide pools", {}}}));
+    ASSERT_TRUE(m_program.Start());
+    ASSERT_TRUE(WaitUntil([&] { return BoldMarks() == std::vector<bool>{true, true, false}; }));
+    EXPECT_EQ(1u, Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1200))
+        << "the start-up news is quiet";
+
+    m_server.SetPage("tide+pools", ResultPageHtml({NumberedRecord(2)}));
+    m_program.PostCommand(ID_CHECK_ALL);
+    ASSERT_TRUE(WaitUntil([&] { return BoldMarks() == std::vector<bool>{true, true, true}; }));
+    EXPECT_GE(Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1500), 2u) << "later news animates";
+    EXPECT_TRUE(m_program.Close());
+}
+
 TEST_F(NotifyScenario, CeaseAnimationStopsTheIconWhileNewsStaysUnread)
 {
     m_server.SetPage("harbour", ResultPageHtml({NumberedRecord(1)}));

@@ -17,7 +17,7 @@ bool ProgramOptions::Write() const
         {"AutoCheckEvery", 1},
         {"AutoCheckInterval", 30},
         {"ShowSummary", showSummary},
-        {"ShowSummaryOnStart", 0},
+        {"ShowSummaryOnStart", showSummaryOnStart},
         {"PlaySoundOnNews", 0},
         {"AlertTime", alertTime},
         {"CheckUpgrade", checkUpgrade},
