@@ -253,6 +253,17 @@ TEST_F(CheckScenario, ClosingDuringACheckEndsTheProgramWithTheStoreWhole)
     EXPECT_TRUE(StoreAfterClose() == store);
 }
 
+TEST_F(CheckScenario, ClosingDuringASingleCheckEndsTheProgramWithTheStoreWhole)
+{
+    const std::vector<StoredKeyword> store = {{"harbour", {StoredFrom(NumberedRecord(1), false)}}};
+    StartWith(store);
+    ASSERT_TRUE(m_program.ClickTreeRow("harbour"));
+    m_server.Hold(true);
+    m_program.PostCommand(ID_CHECK_NEWS);
+    ASSERT_TRUE(WaitUntil([&] { return m_server.HeldRequests() == 1; }));
+    EXPECT_TRUE(StoreAfterClose() == store);
+}
+
 TEST_F(CheckScenario, RefusingServerLeavesEverythingAsItWas)
 {
     const std::vector<StoredKeyword> store = {{"harbour", {StoredFrom(NumberedRecord(1), true)}},

@@ -24,20 +24,24 @@ protected:
 
 TEST_F(StartupScenario, StoredKeywordsShowWithTheirUnreadMarksAndCloseLeavesTheStoreWhole)
 {
+    // The third keyword carries what the store must quote: double quotes
+    // and a closing backslash.
     const std::vector<StoredKeyword> store = {
         {"harbour", {Item(1, true), Item(2, false)}},
         {"tide pools", {Item(3, false)}},
+        {"the \"old\" pier\\", {}},
     };
     ASSERT_TRUE(m_program.WriteStore(store));
     ASSERT_TRUE(m_program.Start());
 
     std::vector<TreeRow> rows = m_program.TreeRows();
-    ASSERT_EQ(3u, rows.size());
+    ASSERT_EQ(4u, rows.size());
     struct
     {
         const char* text;
         bool bold;
-    } expected[] = {{kRootText, true}, {"harbour", true}, {"tide pools", false}};
+    } expected[] = {
+        {kRootText, true}, {"harbour", true}, {"tide pools", false}, {"the \"old\" pier\\", false}};
     for (size_t i = 0; i < rows.size(); ++i)
     {
         EXPECT_EQ(expected[i].text, rows[i].text) << "row " << i;

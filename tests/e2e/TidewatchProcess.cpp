@@ -234,7 +234,6 @@ LRESULT TidewatchProcess::SendToMainWindow(UINT message, WPARAM wParam, LPARAM l
 
 HWND TidewatchProcess::FindChild(const char* className) const
 {
-    std::string wanted = className;
     return FindDescendant(m_mainWindow,
                           [&](HWND hwnd) { return lstrcmpiA(ClassOf(hwnd).c_str(), className) == 0; });
 }
