@@ -1,4 +1,5 @@
 #include "app/FrameOptions.h"
+#include "MainFrameFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,7 @@ class OptionsKey
 public:
     OptionsKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kPath); }
     ~OptionsKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kPath); }
-    void Set(LPCSTR name, DWORD value)
-    {
-        HKEY hKey;
-        ASSERT_EQ(ERROR_SUCCESS,
-                  ::RegCreateKeyExA(HKEY_CURRENT_USER, kPath, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL));
-        ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
-        ::RegCloseKey(hKey);
-    }
+    void Set(LPCSTR name, DWORD value) { SetRegistryValue(kPath, name, REG_DWORD, &value, sizeof value); }
     static constexpr LPCSTR kPath = "Software\\Quorvane\\TidewatchOptionsTest";
 };
 
@@ -50,21 +44,9 @@ TEST(FrameOptions, MissingKeyLeavesTheRecordAsItWas)
     EXPECT_EQ(1000u, options.frameWidth);
 }
 
-TEST(FrameOptions, MissingValuesTakeTheirDefaults)
-{
-    OptionsKey key;
-    key.Set("TreeWidth", 222);
-    FrameOptions options;
-    options.frameWidth = 1000;
-    options.showSummaryOnStart = 1;
-    options.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
-    EXPECT_EQ(222u, options.treeWidth);
-    EXPECT_EQ(800u, options.frameWidth);
-    EXPECT_EQ(0u, options.showSummaryOnStart);
-    EXPECT_EQ(30u, options.autoCheckInterval);
-}
-
-TEST(FrameOptions, ValuesAsRead)
+// Each row stores one value and reads one member, set to 12345 before: the
+// other values are missing and take their defaults.
+TEST(FrameOptions, ValuesAsReadAndMissingOnesTakeTheirDefaults)
 {
     struct Row
     {
@@ -81,12 +63,17 @@ TEST(FrameOptions, ValuesAsRead)
         {"interval 100000 unchanged", "AutoCheckInterval", 100000, &FrameOptions::autoCheckInterval, 100000},
         {"check on start off", "AutoCheckOnStart", 0, &FrameOptions::autoCheckOnStart, 0},
         {"look height", "LookHeight", 321, &FrameOptions::lookHeight, 321},
+        {"tree width", "TreeWidth", 222, &FrameOptions::treeWidth, 222},
+        {"frame width missing", "TreeWidth", 222, &FrameOptions::frameWidth, 800},
+        {"summary on start missing", "TreeWidth", 222, &FrameOptions::showSummaryOnStart, 0},
+        {"interval missing", "TreeWidth", 222, &FrameOptions::autoCheckInterval, 30},
     };
     for (const Row& row : rows)
     {
         OptionsKey key;
         key.Set(row.value, row.stored);
         FrameOptions options;
+        options.*row.member = 12345;
         options.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
         EXPECT_EQ(row.expected, options.*row.member) << row.name;
     }
@@ -118,8 +105,6 @@ TEST(FrameOptions, RegistryRoundTrip)
     OptionsKey key;
     FrameOptions saved;
     saved.frameWidth = 1024;
-    saved.treeWidth = 200;
-    saved.checkUpgrade = 1;
     saved.autoCheckInterval = 45;
     {
         RegistryOptionWriter writer(HKEY_CURRENT_USER, OptionsKey::kPath);
@@ -129,8 +114,6 @@ TEST(FrameOptions, RegistryRoundTrip)
     FrameOptions loaded;
     loaded.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
     EXPECT_EQ(1024u, loaded.frameWidth);
-    EXPECT_EQ(200u, loaded.treeWidth);
-    EXPECT_EQ(1u, loaded.checkUpgrade);
     EXPECT_EQ(45u, loaded.autoCheckInterval);
 }
 

@@ -181,16 +181,18 @@ TEST_F(KeywordChecksTest, TheStartUpPassKeepsItsNewsQuietOnlyWhenTheOptionSaysSo
     }
 }
 
-TEST_F(KeywordChecksTest, NoSecondPassStartsWhileOneRuns)
+TEST_F(KeywordChecksTest, NoSecondPassNorACheckOfAKeywordThePassHoldsStartsWhileItRuns)
 {
     NewsServer server;
     server.Hold(true);
     OpenWith({{"alpha", {}}, {"beta", {}}}, server);
     Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(WaitUntilHeld(server));
+    ASSERT_TRUE(WaitUntilHeld(server)); // alpha's request
     Command(CItemTreeView::ID_CHECK_ALL);
     m_pTree->SendMessage(WM_TIMER, CItemTreeView::TIMER_CHECK, 0);
     m_pTree->SendMessage(WM_CHECK_ALL, 0, 0);
+    Select("alpha");
+    Command(CItemTreeView::ID_CHECK_NEWS);
     server.Hold(false);
     ASSERT_TRUE(WaitForChecks());
     EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha", "beta"}));
@@ -213,21 +215,6 @@ TEST_F(KeywordChecksTest, ASingleCheckPostsItsOwnProgressAndAnnouncesNothing)
     EXPECT_EQ(m_pFrame->m_nNewsArrived, 0);
     EXPECT_FALSE(Group().Find("beta")->singleCheck);
     EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_NONE);
-}
-
-TEST_F(KeywordChecksTest, CheckNewsOnAKeywordThePassHoldsDoesNothing)
-{
-    NewsServer server;
-    server.Hold(true);
-    OpenWith({{"alpha", {}}}, server);
-    Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(WaitUntilHeld(server));
-    Select("alpha");
-    Command(CItemTreeView::ID_CHECK_NEWS);
-    server.Hold(false);
-    ASSERT_TRUE(WaitForChecks());
-    EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha"}));
-    EXPECT_EQ(Posted(), Progress({{0, kPass}, {100, kPass}}));
 }
 
 TEST_F(KeywordChecksTest, APassSkipsAKeywordThatItsSingleCheckHolds)

@@ -4,22 +4,23 @@
 #include "resources/Resource.h"
 #include "tests/support/TestWindow.h"
 
-void SetOption(LPCSTR name, DWORD value)
+void SetRegistryValue(LPCSTR keyPath, LPCSTR name, DWORD type, const void* data, DWORD size)
 {
     HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS,
-                                               NULL, &hKey, NULL));
-    ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL));
+    ::RegSetValueExA(hKey, name, 0, type, (const BYTE*)data, size);
     ::RegCloseKey(hKey);
+}
+
+void SetOption(LPCSTR name, DWORD value)
+{
+    SetRegistryValue(kOptionsKey, name, REG_DWORD, &value, sizeof value);
 }
 
 void SetTextOption(LPCSTR name, LPCSTR text)
 {
-    HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, NULL, 0, KEY_ALL_ACCESS,
-                                               NULL, &hKey, NULL));
-    ::RegSetValueExA(hKey, name, 0, REG_SZ, (const BYTE*)text, lstrlenA(text) + 1);
-    ::RegCloseKey(hKey);
+    SetRegistryValue(kOptionsKey, name, REG_SZ, text, lstrlenA(text) + 1);
 }
 
 DWORD GetOption(LPCSTR name)

@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+// Writes a value below HKEY_CURRENT_USER\keyPath, making the key if need be.
+void SetRegistryValue(LPCSTR keyPath, LPCSTR name, DWORD type, const void* data, DWORD size);
+// Values of the program's options key.
 void SetOption(LPCSTR name, DWORD value);
 void SetTextOption(LPCSTR name, LPCSTR text);
 // 0xFFFFFFFF when the value is missing.

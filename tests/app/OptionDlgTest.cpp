@@ -85,17 +85,15 @@ TEST_F(OptionDlgTest, SpinningStaysInsideTheRange)
 TEST_F(OptionDlgTest, UncheckingTheAlertChecksAndDisablesItsOptions)
 {
     Open(TRUE, 30, 10);
-    dialog.CheckDlgButton(IDC_SHOW_SUMMARY, BST_UNCHECKED);
-    Click(IDC_SHOW_SUMMARY);
-    EXPECT_EQ((UINT)BST_CHECKED, dialog.IsDlgButtonChecked(IDC_SHOW_SUMMARY_ON_START));
-    for (int id :
-         {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN, IDC_ALERT_LABEL, IDC_ALERT_SECONDS})
-        EXPECT_FALSE(dialog.GetDlgItem(id)->IsWindowEnabled()) << id;
-    dialog.CheckDlgButton(IDC_SHOW_SUMMARY, BST_CHECKED);
-    Click(IDC_SHOW_SUMMARY);
-    for (int id :
-         {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN, IDC_ALERT_LABEL, IDC_ALERT_SECONDS})
-        EXPECT_TRUE(dialog.GetDlgItem(id)->IsWindowEnabled()) << id;
+    for (BOOL on : {FALSE, TRUE})
+    {
+        dialog.CheckDlgButton(IDC_SHOW_SUMMARY, on ? BST_CHECKED : BST_UNCHECKED);
+        Click(IDC_SHOW_SUMMARY);
+        EXPECT_EQ((UINT)BST_CHECKED, dialog.IsDlgButtonChecked(IDC_SHOW_SUMMARY_ON_START));
+        for (int id : {IDC_SHOW_SUMMARY_ON_START, IDC_ALERT_TIME, IDC_ALERT_TIME_SPIN, IDC_ALERT_LABEL,
+                       IDC_ALERT_SECONDS})
+            EXPECT_EQ(on, dialog.GetDlgItem(id)->IsWindowEnabled()) << id;
+    }
 }
 
 TEST_F(OptionDlgTest, OkLimitsTypedValues)

@@ -104,7 +104,7 @@ TEST_F(NewsListTest, ShowsTimeTitleAndUrlColumnsOfTheKeywordsItems)
     EXPECT_EQ(DrawnWeight(1), FW_NORMAL);
 }
 
-TEST_F(NewsListTest, AClickPreviewsTheItemAndMarksItRead)
+TEST_F(NewsListTest, AClickPreviewsTheItemAndMarksItReadAndTheLastUnreadOneTellsTheFrame)
 {
     Notify(NM_CLICK, 2);
     Keyword* alpha = Group().GetFirst();
@@ -119,20 +119,15 @@ TEST_F(NewsListTest, AClickPreviewsTheItemAndMarksItRead)
     CString summary;
     m_pPreview->GetEdit().GetWindowText(summary);
     EXPECT_STREQ(summary, "summary of baker");
+    Notify(NM_CLICK, 1); // a read one
     EXPECT_EQ(AllReadCount(), 0);
-}
 
-TEST_F(NewsListTest, ReadingTheLastUnreadItemUnboldsKeywordAndRootAndTellsTheFrame)
-{
     Notify(NM_CLICK, 0);
-    Notify(NM_CLICK, 1);
-    EXPECT_EQ(AllReadCount(), 0);
-    Notify(NM_CLICK, 2);
     EXPECT_EQ(Group().totalUnread, 0);
-    EXPECT_FALSE(m_pTree->GetTree().GetItemBold(Group().GetFirst()->treeItem));
+    EXPECT_FALSE(m_pTree->GetTree().GetItemBold(alpha->treeItem));
     EXPECT_FALSE(m_pTree->GetTree().GetItemBold(m_pTree->GetRootItem()));
     EXPECT_EQ(AllReadCount(), 1);
-    Notify(NM_CLICK, 2);
+    Notify(NM_CLICK, 0);
     EXPECT_EQ(AllReadCount(), 1);
 }
 

@@ -105,18 +105,6 @@ TEST_F(TrayFrameTest, WithoutBalloonEventsTheIconsOwnTimeOutAdvancesTheSequence)
     EXPECT_FALSE(frame->GetNotifier().IsSequenceRunning());
 }
 
-TEST_F(TrayFrameTest, NewsDuringASequenceOnlyAnimates)
-{
-    Open({{"tide", {"*high water"}}, {"moon", {"*full moon"}}});
-    News();
-    frame->SendMessage(WM_COMMAND, ID_CEASE_ANIMATION, 0);
-    EXPECT_FALSE(Animating());
-    News();
-    EXPECT_TRUE(Animating());
-    EXPECT_EQ(1u, shell.Sounds().size()) << "no sound while the sequence runs";
-    EXPECT_EQ(std::vector<std::string>({"high water"}), BalloonTitles()) << "no balloon on top of the first";
-}
-
 TEST_F(TrayFrameTest, OptionsChooseBalloonsAndSound)
 {
     struct
@@ -169,17 +157,20 @@ TEST_F(TrayFrameTest, ARefusedBalloonEndsTheSequenceUntilTheNextNews)
     EXPECT_TRUE(frame->GetNotifier().IsSequenceRunning());
 }
 
-TEST_F(TrayFrameTest, CeaseAnimationAndAllReadStopTheAnimation)
+TEST_F(TrayFrameTest, NewsDuringASequenceOnlyAnimatesUntilCeasedOrAllIsRead)
 {
-    Open({{"tide", {"*high water"}}});
+    Open({{"tide", {"*high water"}}, {"moon", {"*full moon"}}});
     News();
     frame->SendMessage(WM_COMMAND, ID_CEASE_ANIMATION, 0);
     EXPECT_FALSE(Animating());
     EXPECT_EQ(0, EnableOf(frame, ID_CEASE_ANIMATION));
 
     News();
+    EXPECT_TRUE(Animating());
+    EXPECT_EQ(1u, shell.Sounds().size()) << "no sound while the sequence runs";
+    EXPECT_EQ(std::vector<std::string>({"high water"}), BalloonTitles()) << "no balloon on top of the first";
     frame->SendMessage(WM_ALL_READ, 0, 0);
-    EXPECT_TRUE(Animating()) << "the item is still unread";
+    EXPECT_TRUE(Animating()) << "the items are still unread";
     // Mark as Read on the root reads everything and posts WM_ALL_READ.
     CItemTreeView* tree = frame->GetTreeView();
     tree->GetTree().SelectItem(tree->GetRootItem());
@@ -243,32 +234,31 @@ TEST_F(TrayFrameTest, AClickFindsTheItemAgainInTheCurrentRecords)
     }
 }
 
-TEST_F(TrayFrameTest, MinimiseHidesIntoTheTrayAndALeftClickShowsTheWindowAgain)
+TEST_F(TrayFrameTest, MinimiseHidesIntoTheTrayOnlyWhileTheIconIsThere)
 {
-    Open({});
-    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_FALSE(frame->IsWindowVisible());
-    EXPECT_TRUE(frame->IsMinimisedToTray());
-
-    TrayEvent(WM_LBUTTONDOWN);
-    EXPECT_TRUE(frame->IsWindowVisible());
-    EXPECT_FALSE(frame->IsIconic());
-    EXPECT_FALSE(frame->IsMinimisedToTray());
-}
-
-TEST_F(TrayFrameTest, WithoutTheIconInTheTrayMinimiseIsTheUsualOne)
-{
-    Open({});
-    // The icon went and the shell refuses to take it back.
-    CXTTrayIcon& icon = frame->GetTrayIcon();
-    icon.RemoveIcon();
-    shell.Refuse(1);
-    ASSERT_FALSE(icon.AddIcon());
-
-    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(frame->IsWindowVisible()) << "a hidden window could not come back";
-    EXPECT_TRUE(frame->IsIconic());
-    EXPECT_FALSE(frame->IsMinimisedToTray());
+    for (bool iconThere : {true, false})
+    {
+        Open({});
+        if (!iconThere) // the icon went and the shell refuses to take it back
+        {
+            frame->GetTrayIcon().RemoveIcon();
+            shell.Refuse(1);
+            ASSERT_FALSE(frame->GetTrayIcon().AddIcon());
+        }
+        frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_EQ(iconThere, frame->IsMinimisedToTray() != FALSE) << iconThere;
+        EXPECT_EQ(!iconThere, frame->IsWindowVisible() != FALSE) << "a hidden window could not come back";
+        if (!iconThere)
+            EXPECT_TRUE(frame->IsIconic());
+        else
+        {
+            TrayEvent(WM_LBUTTONDOWN);
+            EXPECT_TRUE(frame->IsWindowVisible());
+            EXPECT_FALSE(frame->IsIconic());
+            EXPECT_FALSE(frame->IsMinimisedToTray());
+        }
+        DestroyFrame();
+    }
 }
 
 // Chooses the first enabled item of the popup open at the time.
