@@ -18,7 +18,6 @@ TEST(DoubleSpinCtrl, ValueText)
         {"untrimmed", 2.5, "", 2, FALSE, "2.50"},
         {"general form", 0.125, "", -1, TRUE, "0.125"},
         {"no decimals", 3600.0, "", 0, TRUE, "3600"},
-        {"integer keeps its zeros", 100.0, "", 0, TRUE, "100"},
         {"own format", 7.25, "%.1f min", 2, TRUE, "7.2 min"},
         {"exponent form trimmed", 1.5e20, "", 3, TRUE, "1.5e+20"},
         {"exponent form untrimmed", 1.5e20, "", 3, FALSE, "1.500e+20"},

@@ -39,15 +39,6 @@ TEST_F(ViewsTest, TheStoreLoadsUnderTheRootWithBoldKeywordsForUnreadNews)
     EXPECT_EQ((Keyword*)tree.GetItemData(alpha->treeItem), alpha);
 }
 
-TEST_F(ViewsTest, AnEmptyStoreShowsOnlyTheRootAndDisablesTheKeywordCommands)
-{
-    Open({});
-    EXPECT_EQ(TreeText(), "");
-    EXPECT_FALSE(m_pTree->GetTree().GetItemBold(m_pTree->GetRootItem()));
-    EXPECT_EQ(UpdateState(CItemTreeView::ID_REMOVE_KEYWORD), 0);
-    EXPECT_EQ(UpdateState(CItemTreeView::ID_CHANGE_KEYWORD), 0);
-}
-
 TEST_F(ViewsTest, SelectingAKeywordShowsItsNewsAndEnablesTheKeywordCommands)
 {
     Open(kStore);
@@ -149,7 +140,7 @@ TEST_F(ViewsTest, RemovingTheLastKeywordEmptiesTheListAndNamesTheCaptionKeyword)
     EXPECT_STREQ(m_pTree->GetCaption().GetCaptionText(), "Keyword");
 }
 
-TEST_F(ViewsTest, RemoveAllClearsTreeListAndCounters)
+TEST_F(ViewsTest, RemoveAllClearsTreeListAndCountersAndDisablesTheKeywordCommands)
 {
     Open(kStore);
     m_pTree->GetTree().Select(ItemNamed("alpha"), TVGN_CARET);
@@ -162,6 +153,8 @@ TEST_F(ViewsTest, RemoveAllClearsTreeListAndCounters)
     EXPECT_FALSE(m_pTree->GetTree().GetItemBold(m_pTree->GetRootItem()));
     EXPECT_EQ(m_pTree->GetTree().GetSelectedItem(), m_pTree->GetRootItem());
     EXPECT_EQ(AllReadCount(), 1);
+    EXPECT_EQ(UpdateState(CItemTreeView::ID_REMOVE_KEYWORD), 0);
+    EXPECT_EQ(UpdateState(CItemTreeView::ID_CHANGE_KEYWORD), 0);
 }
 
 TEST_F(ViewsTest, MarkAsReadOnAKeywordClearsItsItemsAndFollowsWithTheRoot)

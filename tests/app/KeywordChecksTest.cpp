@@ -279,20 +279,4 @@ TEST_F(KeywordChecksTest, StoppingMidCheckEndsTheWorkersWithinTheBound)
     EXPECT_EQ(Items("alpha"), "");
 }
 
-TEST_F(KeywordChecksTest, TheRequestLineCarriesTheEncodedKeyword)
-{
-    NewsServer server;
-    OpenWith({{"caf\xe9 & co", {}}, {"plain", {}}}, server);
-    Group().Find("plain")->name = "evil\r\nHost: elsewhere";
-    Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(WaitForChecks());
-    std::vector<std::string> lines;
-    for (const RecordedRequest& request : server.SearchRequests())
-        lines.push_back(request.line);
-    EXPECT_EQ(lines,
-              std::vector<std::string>(
-                  {"GET /nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=caf%C3%A9+%26+co HTTP/1.0",
-                   "GET /nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=evilHost%3A+elsewhere HTTP/1.0"}));
-}
-
 } // namespace

@@ -24,6 +24,12 @@ TEST(NewsQuery, EncodesAQueryValue)
         EXPECT_STREQ(EncodeQueryValue(row.text), row.encoded) << row.name;
 }
 
+TEST(NewsQuery, TheSearchAddressCarriesTheKeywordInUtf8Encoded)
+{
+    EXPECT_STREQ(NewsSearchUrl("127.0.0.1:8080", "caf\xe9 & co"),
+                 "http://127.0.0.1:8080/nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=caf%C3%A9+%26+co");
+}
+
 TEST(NewsQuery, ConvertsBetweenTheAnsiCodePageAndUtf8)
 {
     const struct
