@@ -28,8 +28,7 @@ struct ThemeRow
 {
     const char* name;
     UINT nCommand;
-    int paintTheme;
-    int controlsTheme;
+    int paintTheme, controlsTheme;
     BOOL statusBarThemed;
     CaptionLook caption;
     int captionThemeId; // of a plain caption

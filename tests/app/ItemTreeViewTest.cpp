@@ -79,9 +79,7 @@ TEST_F(ViewsTest, ChangeRenamesTheSelectedKeywordUnlessAnotherHasTheName)
 {
     const struct
     {
-        const char* name;
-        const char* typed;
-        const char* tree;
+        const char *name, *typed, *tree;
         size_t windows;
     } rows[] = {
         {"new name", "beta two", "*alpha beta two *gamma", 1},
@@ -200,8 +198,7 @@ TEST_F(ViewsTest, EditingCommandsRefuseWhileACheckRuns)
     {
         const char* name;
         std::function<void(ViewsTest*)> run;
-        const char* text;
-        const char* caption;
+        const char *text, *caption;
     } rows[] = {
         {"remove", [](ViewsTest* t) { t->Command(CItemTreeView::ID_REMOVE_KEYWORD); }, editing, "Tidewatch"},
         {"remove all", [](ViewsTest* t) { t->Command(CItemTreeView::ID_REMOVE_ALL); }, editing, "Tidewatch"},

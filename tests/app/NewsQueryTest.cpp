@@ -7,9 +7,7 @@ TEST(NewsQuery, EncodesAQueryValue)
 {
     const struct
     {
-        const char* name;
-        const char* text;
-        const char* encoded;
+        const char *name, *text, *encoded;
     } rows[] = {
         {"unreserved characters stay", "AZaz09-._~", "AZaz09-._~"},
         {"spaces become plus signs", "two  words", "two++words"},
@@ -34,8 +32,7 @@ TEST(NewsQuery, ConvertsBetweenTheAnsiCodePageAndUtf8)
 {
     const struct
     {
-        const char* ansi;
-        const char* utf8;
+        const char *ansi, *utf8;
     } rows[] = {{"plain", "plain"}, {"caf\xe9", "caf\xc3\xa9"}, {"\x80 5", "\xe2\x82\xac 5"}, {"", ""}};
     for (const auto& row : rows)
     {
@@ -51,8 +48,7 @@ TEST(NewsQuery, TheCheckIntervalStaysWithinTheOptionsRange)
 {
     const struct
     {
-        UINT minutes;
-        UINT milliseconds;
+        UINT minutes, milliseconds;
     } rows[] = {
         {0, 300000},
         {4, 300000},

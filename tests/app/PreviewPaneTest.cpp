@@ -11,8 +11,7 @@ TEST(PreviewColumns, TheRightTextsStartAfterTheKeywordOrAt110)
 {
     const struct
     {
-        int keywordWidth;
-        int x;
+        int keywordWidth, x;
     } rows[] = {{0, 110}, {94, 110}, {95, 111}, {200, 216}};
     for (const auto& row : rows)
         EXPECT_EQ(CPreviewPane::RightColumnX(row.keywordWidth), row.x) << row.keywordWidth;

@@ -110,10 +110,8 @@ TEST_F(TrayFrameTest, OptionsChooseBalloonsAndSound)
     struct
     {
         const char* name;
-        DWORD showSummary;
-        DWORD playSound;
-        size_t balloons;
-        size_t sounds;
+        DWORD showSummary, playSound;
+        size_t balloons, sounds;
     } rows[] = {
         {"no summary: animation and sound only", 0, 1, 0, 1},
         {"no sound", 1, 0, 1, 0},
@@ -208,8 +206,7 @@ TEST_F(TrayFrameTest, AClickFindsTheItemAgainInTheCurrentRecords)
     // While the balloon shows, a check replaces the keyword's list.
     struct
     {
-        const char* name;
-        const char* title;
+        const char *name, *title;
         BOOL readAfter;
     } rows[] = {
         {"the same news in a new record", "high water", TRUE},

@@ -85,9 +85,7 @@ protected:
         return rect;
     }
 
-    CWnd owner;
-    CWnd other;
-    CWnd tray;
+    CWnd owner, other, tray;
     HWND notify = NULL;
     TrayIconLocator locator;
 };

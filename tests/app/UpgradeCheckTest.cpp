@@ -18,8 +18,7 @@ struct ReplyCase
     const char* name;
     BOOL requestSucceeded;
     const char* body;
-    BOOL answered;
-    BOOL newer;
+    BOOL answered, newer;
 };
 
 const ReplyCase kReplies[] = {

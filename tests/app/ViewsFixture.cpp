@@ -2,6 +2,7 @@
 #include "tests/support/NewsServer.h"
 
 #include "ViewsFixture.h"
+#include "MainFrameFixture.h"
 
 BEGIN_MESSAGE_MAP(CViewsTestFrame, CTestFrame)
 ON_MESSAGE(WM_ALL_READ, OnAllRead)
@@ -54,18 +55,9 @@ void ViewsTest::Open(const std::vector<StoredKeyword>& store)
 
 bool ViewsTest::WaitForChecks()
 {
-    const DWORD start = ::GetTickCount();
-    do
-    {
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-        PumpPending();
-        if (!g_bUpdatingNews)
-        {
-            PumpPending();
-            return true;
-        }
-    } while (::GetTickCount() - start < 10000);
-    return false;
+    const bool ended = PumpUntil([] { return !g_bUpdatingNews; });
+    PumpPending();
+    return ended;
 }
 
 void ViewsTest::TearDown()
