@@ -72,6 +72,7 @@ public:
     ~TidewatchProcess();
 
     std::string StorePath() const { return m_folder.File("conf.xml"); }
+    std::string ProgramPath() const { return m_folder.File("Tidewatch.exe"); }
     bool WriteStore(const std::vector<StoredKeyword>& keywords);
     // The store as the engine reads it; complete is false for a cut or
     // damaged file.
