@@ -12,6 +12,7 @@
 //   news list holds that keyword's items and has painted them.
 // The options turn every check off and point the news search at a closed local
 // port, so no run touches the network.
+#include "bench/BenchClock.h"
 #include "engine/KeywordGroup.h"
 
 #include <windows.h>
@@ -28,18 +29,6 @@ namespace {
 const int kRuns = 3;
 const int kItemsPerKeyword = 10;
 const DWORD kTimeoutMs = 30000;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
 
 std::string ModuleFolder()
 {

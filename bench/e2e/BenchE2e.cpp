@@ -10,6 +10,7 @@
 //   60 s at rest after the news was marked read, the pointer off its window,
 //   beside the kernel's own count of the same time when /proc is reachable.
 // The best of three starts is shown for the passes.
+#include "bench/BenchClock.h"
 #include "tests/support/NewsServer.h"
 #include "ProgramOptions.h"
 #include "RegistrySnapshot.h"
@@ -28,18 +29,6 @@ const int kRuns = 3;
 const DWORD kIdleMs = 60000;
 const UINT kCheckAll = 32828;
 const UINT kMarkRead = 32815;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return (double)counter.QuadPart / frequency.QuadPart;
-}
 
 std::string KeywordName(int k)
 {

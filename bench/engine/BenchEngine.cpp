@@ -5,6 +5,7 @@
 // that figures from machines of different speed compare. The peak working set
 // of a large load is measured in a child process of its own (the same
 // executable, started with --load-peak), where nothing else has used memory.
+#include "bench/BenchClock.h"
 #include "engine/KeywordGroup.h"
 #include "engine/ResultPageParser.h"
 #include "engine/XmlReader.h"
@@ -30,18 +31,6 @@ const double kParseTarget = 6;
 const double kGrowthTarget = 11;      // the store's figures, 1,000 to 10,000 keywords
 const double kOtherGrowthTarget = 12; // the other parses
 const double kPeakTarget = 3;         // peak working set of a load, in file sizes
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
 
 // Writes over a block larger than the processor's caches, so that every run
 // starts with its data out of the cache: otherwise the small sizes, which fit
