@@ -10,13 +10,13 @@
 //   60 s at rest after the news was marked read, the pointer off its window,
 //   beside the kernel's own count of the same time when /proc is reachable.
 // The best of three starts is shown for the passes.
-#include "bench/BenchClock.h"
 #include "tests/support/NewsServer.h"
 #include "ProgramOptions.h"
 #include "RegistrySnapshot.h"
 #include "tests/support/ResultPageBuilder.h"
 #include "TidewatchProcess.h"
 #include "VirtualDesktop.h"
+#include "bench/BenchClock.h"
 
 #include <stdio.h>
 
