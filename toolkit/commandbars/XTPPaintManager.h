@@ -191,6 +191,9 @@ public:
     static BOOL IsOnPopupBar(const CXTPControl* pControl);
     // An edit or combo field's label: the control's caption without mnemonic markers.
     static CString GetFieldLabel(const CXTPControl* pControl);
+    // Gives a measured combo box its drop-down button's width: the height of
+    // a line of the icon font, plus 2.
+    void SetComboButtonWidth(CDC* pDC, CXTPControlComboBox* pComboBox);
     // Right-to-left menu captions: dots to the front, a leading number to the end.
     static void PrepareMenuCaption(CString& strCaption);
     static BOOL FontExists(const CString& strFaceName);

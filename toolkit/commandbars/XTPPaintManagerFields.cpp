@@ -91,9 +91,7 @@ CSize CXTPPaintManager::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComb
     if (!bDraw)
     {
         pComboBox->SetLabelWidth(nLabelWidth);
-        CFont* pOldFont = pDC->SelectObject(GetIconFont());
-        pComboBox->SetButtonWidth(pDC->GetTextExtent(CString(" ")).cy + 2);
-        pDC->SelectObject(pOldFont);
+        SetComboButtonWidth(pDC, pComboBox);
         return sz;
     }
     const BOOL bEnabled = pComboBox->GetEnabled();
@@ -144,6 +142,13 @@ CSize CXTPPaintManager::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComb
 BOOL CXTPPaintManager::IsOnPopupBar(const CXTPControl* pControl)
 {
     return pControl->GetParent() != NULL && pControl->GetParent()->GetType() == xtpBarTypePopup;
+}
+
+void CXTPPaintManager::SetComboButtonWidth(CDC* pDC, CXTPControlComboBox* pComboBox)
+{
+    CFont* pOldFont = pDC->SelectObject(GetIconFont());
+    pComboBox->SetButtonWidth(pDC->GetTextExtent(CString(" ")).cy + 2);
+    pDC->SelectObject(pOldFont);
 }
 
 CString CXTPPaintManager::GetFieldLabel(const CXTPControl* pControl)

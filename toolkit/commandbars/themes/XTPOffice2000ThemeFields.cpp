@@ -88,9 +88,7 @@ CSize CXTPOffice2000Theme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pC
         int nLabelWidth = 0;
         const CSize sz = MeasureField(pDC, pComboBox, bLabel, pComboBox->GetWidth(), nLabelWidth);
         pComboBox->SetLabelWidth(nLabelWidth);
-        CFont* pOldFont = pDC->SelectObject(GetIconFont());
-        pComboBox->SetButtonWidth(pDC->GetTextExtent(CString(" ")).cy + 2);
-        pDC->SelectObject(pOldFont);
+        SetComboButtonWidth(pDC, pComboBox);
         return sz;
     }
     const CRect rcField = DrawFieldLabel(pDC, pComboBox, bLabel, pComboBox->GetLabelWidth());

@@ -109,9 +109,7 @@ CSize CXTPOfficeXPTheme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pCom
         int nLabelWidth = 0;
         const CSize sz = MeasureField(pDC, pComboBox, bLabel, pComboBox->GetWidth(), nLabelWidth);
         pComboBox->SetLabelWidth(nLabelWidth);
-        CFont* pOldFont = pDC->SelectObject(GetIconFont());
-        pComboBox->SetButtonWidth(pDC->GetTextExtent(CString(" ")).cy + 2);
-        pDC->SelectObject(pOldFont);
+        SetComboButtonWidth(pDC, pComboBox);
         return sz;
     }
     const CRect rcField = DrawFieldLabel(pDC, pComboBox, bLabel, pComboBox->GetLabelWidth());
