@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string.h>
-
 #include <vector>
 
 namespace {
@@ -32,56 +30,20 @@ LoopbackServer::Handler Answer(const std::string& response)
     };
 }
 
-std::string AllByteValues(size_t size)
+// A TCP connection to the port on 127.0.0.1; when wait is false the
+// connection is only started.
+SOCKET ConnectTo(int port, bool wait)
 {
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
-    return bytes;
+    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    u_long nonBlocking = wait ? 0 : 1;
+    ioctlsocket(socket, FIONBIO, &nonBlocking);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(port));
+    connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    return socket;
 }
-
-// A listener whose queue of unaccepted connections is full: the system then
-// leaves further connection attempts unanswered.
-class FullListener
-{
-public:
-    FullListener()
-    {
-        WSADATA data;
-        WSAStartup(MAKEWORD(2, 2), &data);
-        listener_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        listen(listener_, 1);
-        int size = sizeof address;
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-        port_ = ntohs(address.sin_port);
-        for (int i = 0; i < 8; ++i)
-        {
-            SOCKET filler = socket(AF_INET, SOCK_STREAM, 0);
-            u_long nonBlocking = 1;
-            ioctlsocket(filler, FIONBIO, &nonBlocking);
-            connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
-            fillers_.push_back(filler);
-        }
-        Sleep(100);
-    }
-    ~FullListener()
-    {
-        for (SOCKET filler : fillers_)
-            closesocket(filler);
-        closesocket(listener_);
-        WSACleanup();
-    }
-    int Port() const { return port_; }
-
-private:
-    SOCKET listener_;
-    int port_ = 0;
-    std::vector<SOCKET> fillers_;
-};
 
 // A client, and the strings a request fills. The time-outs are generous for
 // a loaded machine; the tests of time-outs make them short.
@@ -146,9 +108,8 @@ TEST_F(HttpClientTest, PostSendsTheFormWithItsTypeAndALengthWhenThereIsData)
         SCOPED_TRACE(test.form);
         LoopbackServer server(Answer(HttpResponse("ok")));
         ASSERT_EQ(Post(server.Url("/form"), test.form), 1);
-        EXPECT_EQ(server.LastRequest(), test.expected);
         EXPECT_EQ(std::string(data_), test.expected);
-        EXPECT_EQ(Body(), "ok");
+        EXPECT_EQ(server.LastRequest(), test.expected);
     }
 }
 
@@ -182,7 +143,9 @@ TEST_F(HttpClientTest, HeadersEndAtTheFirstEmptyLineWhateverThePieces)
 TEST_F(HttpClientTest, ABodyAtTheCapIsKeptAndOneByteMoreFails)
 {
     // Every byte value, NUL included, passes through unchanged.
-    std::string atCap = AllByteValues(HttpClient::MaxBodyBytes);
+    std::string atCap(HttpClient::MaxBodyBytes, '\0');
+    for (size_t i = 0; i < atCap.size(); ++i)
+        atCap[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
     LoopbackServer fits(Answer(HttpResponse(atCap, "Content-Encoding: gzip\r\n")));
     ASSERT_EQ(Get(fits.Url("/")), 1);
     EXPECT_TRUE(Body() == atCap);
@@ -286,23 +249,26 @@ TEST_F(HttpClientTest, AConnectionClosedWithoutAnyByteFails)
     EXPECT_EQ(server.Connections(), 1);
 }
 
-TEST_F(HttpClientTest, ARefusedConnectionFails)
-{
-    std::string url = "http://127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort()) + "/";
-    DWORD start = GetTickCount();
-    ExpectFailureLeftStringsAlone(Get(url));
-    EXPECT_LT(GetTickCount() - start, 5000u);
-}
-
 TEST_F(HttpClientTest, AConnectionThatIsNeverAnsweredTimesOut)
 {
-    FullListener listener;
+    // A server busy with one connection and a full queue of waiting ones
+    // leaves further connection attempts unanswered.
+    LoopbackServer server([](SOCKET, LoopbackServer& server) {
+        while (!server.Stopping())
+            Sleep(10);
+    });
+    std::vector<SOCKET> fillers;
+    for (int i = 0; i < 16; ++i)
+        fillers.push_back(ConnectTo(server.Port(), false));
+    Sleep(100);
     client_.SetTimeouts(300, 10000, 10000);
     DWORD start = GetTickCount();
-    ExpectFailureLeftStringsAlone(Get("http://127.0.0.1:" + std::to_string(listener.Port()) + "/"));
+    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
     DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 250u);
     EXPECT_LT(elapsed, 5000u);
+    for (SOCKET filler : fillers)
+        closesocket(filler);
 }
 
 TEST_F(HttpClientTest, AServerThatStopsReadingMakesTheSendTimeOut)
@@ -322,14 +288,20 @@ TEST_F(HttpClientTest, UnusableAddressesFailBeforeConnecting)
     std::string port = std::to_string(server.Port());
     const std::string urls[] = {
         "http://0.0.0.0:" + port + "/", // address 0 would reach this machine
-        "http://:" + port + "/",         "https://127.0.0.1:" + port + "/",
-        "ftp://127.0.0.1:" + port + "/", "http://127.0.0.1:99999/",
+        "http://:" + port + "/",
+        "https://127.0.0.1:" + port + "/",
+        "ftp://127.0.0.1:" + port + "/",
+        "http://127.0.0.1:99999/",
+        // Nothing listens there: refused at once, not after the time-out.
+        "http://127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort()) + "/",
     };
+    DWORD start = GetTickCount();
     for (const std::string& url : urls)
     {
         SCOPED_TRACE(url);
         ExpectFailureLeftStringsAlone(Get(url));
     }
+    EXPECT_LT(GetTickCount() - start, 5000u);
     EXPECT_EQ(client_.Request(false, nullptr, data_, headers_, body_), 0);
     EXPECT_EQ(server.Connections(), 0);
 }
@@ -385,57 +357,37 @@ TEST_F(HttpClientTest, TheProxyPathFailsOnARefusalOrAnAnswerThatStops)
 
 struct SplitCase
 {
-    const char* url;
-    bool ok;
-    const char* scheme;
-    const char* host;
-    const char* path;
-    int port;
+    std::string url;
+    std::string parts; // scheme, host, path and port, or "fails"
 };
 
 TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
 {
-    std::string longHost = "http://" + std::string(256, 'h') + "/";
-    std::string hostAtLimit = "http://" + std::string(255, 'h');
-    std::string longPath = "http://h/" + std::string(1023, 'p');
-    std::string pathAtLimit = "http://h/" + std::string(1022, 'p');
     const SplitCase cases[] = {
-        {"http://www.Example.com:8080/Path/Mixed?Q=a", true, "HTTP", "WWW.EXAMPLE.COM", "/Path/Mixed?Q=a",
-         8080},
-        {"www.example.com/x", true, "HTTP", "WWW.EXAMPLE.COM", "/x", 80},
-        {"https://a/b", true, "HTTPS", "A", "/b", 80},
-        {"http://host", true, "HTTP", "HOST", "", 80},
-        {"http:host/x", true, "HTTP", "HOST", "/x", 80},
-        {"HTTP://h-1.b_c/", true, "HTTP", "H-1.B", "_c/", 80},
-        {"http://host:0/", false, "", "", "", 0},
-        {"http://host:70000/", false, "", "", "", 0},
-        {"http://host:/", false, "", "", "", 0},
-        {"http://host:8a/", false, "", "", "", 0},
-        {longHost.c_str(), false, "", "", "", 0},
-        {hostAtLimit.c_str(), true, "HTTP", nullptr, "", 80},
-        {longPath.c_str(), false, "", "", "", 0},
-        {pathAtLimit.c_str(), true, "HTTP", "H", nullptr, 80},
-        {"averyveryverylongschemename://h/", false, "", "", "", 0},
+        {"http://www.Example.com:8080/Path/Mixed?Q=a", "HTTP WWW.EXAMPLE.COM /Path/Mixed?Q=a 8080"},
+        {"www.example.com/x", "HTTP WWW.EXAMPLE.COM /x 80"},
+        {"https://a/b", "HTTPS A /b 80"},
+        {"http://host", "HTTP HOST  80"},
+        {"http:host/x", "HTTP HOST /x 80"},
+        {"HTTP://h-1.b_c/", "HTTP H-1.B _c/ 80"},
+        {"http://host:0/", "fails"},
+        {"http://host:70000/", "fails"},
+        {"http://host:/", "fails"},
+        {"http://host:8a/", "fails"},
+        {"http://" + std::string(256, 'h') + "/", "fails"},
+        {"http://" + std::string(255, 'h'), "HTTP " + std::string(255, 'H') + "  80"},
+        {"http://h/" + std::string(1023, 'p'), "fails"},
+        {"http://h/" + std::string(1022, 'p'), "HTTP H /" + std::string(1022, 'p') + " 80"},
+        {"averyveryverylongschemename://h/", "fails"},
     };
     for (const SplitCase& test : cases)
     {
-        char scheme[20], host[256], path[1024];
+        char scheme[20] = {}, host[256] = {}, path[1024] = {};
         int port = 0;
-        bool ok =
-            HttpClient::SplitUrl(test.url, scheme, sizeof scheme, host, sizeof host, path, sizeof path, port);
-        EXPECT_EQ(ok, test.ok) << test.url;
-        if (!ok || !test.ok)
-            continue;
-        EXPECT_STREQ(scheme, test.scheme) << test.url;
-        if (test.host)
-        {
-            EXPECT_STREQ(host, test.host) << test.url;
-        }
-        if (test.path)
-        {
-            EXPECT_STREQ(path, test.path) << test.url;
-        }
-        EXPECT_EQ(port, test.port) << test.url;
+        bool ok = HttpClient::SplitUrl(test.url.c_str(), scheme, sizeof scheme, host, sizeof host, path,
+                                       sizeof path, port);
+        std::string parts = std::string(scheme) + " " + host + " " + path + " " + std::to_string(port);
+        EXPECT_EQ(ok ? parts : "fails", test.parts) << test.url;
     }
 }
 
@@ -444,27 +396,17 @@ TEST(HttpClientReadLine, ReadsCrLfLinesAndReportsLongLinesAndClosing)
     LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
         server.SendAll(connection, "first\r\n\r\nba\nlf\r\n0123456789abcdef\r\nend");
     });
-    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<u_short>(server.Port()));
-    ASSERT_EQ(connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    SOCKET socket = ConnectTo(server.Port(), true);
     HttpClient client;
     client.SetTimeouts(300, 300, 2000);
     char line[8] = {};
-    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
-    EXPECT_STREQ(line, "first");
-    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
-    EXPECT_STREQ(line, "");
-    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
-    EXPECT_STREQ(line, "ba\nlf");
-    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), -1);
-    EXPECT_STREQ(line, "0123456");
-    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), -1);
-    EXPECT_STREQ(line, "789abcd");
-    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), 0);
-    EXPECT_STREQ(line, "ef");
+    std::string lines;
+    for (int i = 0; i < 6; ++i)
+    {
+        int result = client.ReadLine(socket, line, sizeof line);
+        lines += std::to_string(result) + ":" + line + "|";
+    }
+    EXPECT_EQ(lines, "0:first|0:|0:ba\nlf|-1:0123456|-1:789abcd|0:ef|");
     EXPECT_EQ(client.ReadLine(socket, line, sizeof line), WSAECONNRESET);
     closesocket(socket);
 }
