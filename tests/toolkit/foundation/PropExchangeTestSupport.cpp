@@ -1,6 +1,5 @@
 #include "PropExchangeTestSupport.h"
 
-#include <gtest/gtest.h>
 #include <stdlib.h>
 
 IMPLEMENT_SERIAL(CPayload, CObject, 1)
@@ -23,7 +22,7 @@ void CompositeSettings::Fill()
     intValue = 42;
     uintValue = 7;
     boolValue = TRUE;
-    stringValue = "Line one\\\nLine\ttwo\r";
+    stringValue = " Line one\\\nLine\ttwo\r ";
     floatValue = 1.5f;
     doubleValue = -2.25;
     sizeValue = CSize(16, 15);
@@ -93,31 +92,21 @@ void CompositeSettings::DoPropExchange(CXTPPropExchange* pPX)
     PX_Serialize(pPX, "Payload", &payload);
 }
 
-void ExpectSameSettings(const CompositeSettings& expected, const CompositeSettings& actual, BOOL bFloats)
+std::string Describe(const CompositeSettings& s, BOOL bFloats)
 {
-    EXPECT_EQ(expected.byteValue, actual.byteValue);
-    EXPECT_EQ(expected.shortValue, actual.shortValue);
-    EXPECT_EQ(expected.ushortValue, actual.ushortValue);
-    EXPECT_EQ(expected.longValue, actual.longValue);
-    EXPECT_EQ(expected.dwordValue, actual.dwordValue);
-    EXPECT_EQ(expected.intValue, actual.intValue);
-    EXPECT_EQ(expected.uintValue, actual.uintValue);
-    EXPECT_EQ(expected.boolValue, actual.boolValue);
-    EXPECT_STREQ(expected.stringValue, actual.stringValue);
+    CString strText;
+    strText.Format("%u %d %u %ld %lu %d %u %d [%s] %ld,%ld %ld,%ld %ld,%ld,%ld,%ld %d %s [%s] %d %ld [%s]",
+                   s.byteValue, s.shortValue, s.ushortValue, s.longValue, s.dwordValue, s.intValue,
+                   s.uintValue, s.boolValue, (LPCTSTR)s.stringValue, s.sizeValue.cx, s.sizeValue.cy,
+                   s.pointValue.x, s.pointValue.y, s.rectValue.left, s.rectValue.top, s.rectValue.right,
+                   s.rectValue.bottom, s.enumValue, s.pClass ? s.pClass->m_lpszClassName : "-",
+                   (LPCTSTR)s.nestedText, s.nestedNumber, s.payload.m_nNumber, (LPCTSTR)s.payload.m_strText);
+    std::string strResult = (LPCTSTR)strText;
+    for (int nItem : s.items)
+        strResult += " item " + std::to_string(nItem);
+    for (BYTE byte : s.blob)
+        strResult += " byte " + std::to_string(byte);
     if (bFloats)
-    {
-        EXPECT_EQ(expected.floatValue, actual.floatValue);
-        EXPECT_EQ(expected.doubleValue, actual.doubleValue);
-    }
-    EXPECT_EQ(expected.sizeValue, actual.sizeValue);
-    EXPECT_EQ(expected.pointValue, actual.pointValue);
-    EXPECT_EQ(expected.rectValue, actual.rectValue);
-    EXPECT_EQ(expected.enumValue, actual.enumValue);
-    EXPECT_EQ(expected.pClass, actual.pClass);
-    EXPECT_STREQ(expected.nestedText, actual.nestedText);
-    EXPECT_EQ(expected.nestedNumber, actual.nestedNumber);
-    EXPECT_EQ(expected.items, actual.items);
-    EXPECT_EQ(expected.blob, actual.blob);
-    EXPECT_EQ(expected.payload.m_nNumber, actual.payload.m_nNumber);
-    EXPECT_STREQ(expected.payload.m_strText, actual.payload.m_strText);
+        strResult += " " + std::to_string(s.floatValue) + " " + std::to_string(s.doubleValue);
+    return strResult;
 }

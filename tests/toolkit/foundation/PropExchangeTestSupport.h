@@ -101,6 +101,6 @@ struct CompositeSettings
     void DoPropExchange(CXTPPropExchange* pPX);
 };
 
-// Expects every value of the two settings to be equal; floats only when
-// bFloats (the text stores have no text form for them).
-void ExpectSameSettings(const CompositeSettings& expected, const CompositeSettings& actual, BOOL bFloats);
+// Every value of the settings as one text, to compare two settings whole;
+// floats only when bFloats (the text stores have no text form for them).
+std::string Describe(const CompositeSettings& settings, BOOL bFloats);
