@@ -1,6 +1,7 @@
 #include "tests/support/TestWindow.h"
 #include "framework/controls/CSplitterWnd.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -27,34 +28,30 @@ public:
     using CSplitterWnd::HitTest;
 };
 
-// Records which of its steps the splitter's own code calls.
+// Records which of its steps the splitter's own code calls: tracking ("start 201", "stop 1"),
+// cursors ("cursor 0"), the tracker's rectangles, and the parts drawn ("bar", "border dc").
 class CRecordingSplitter : public CThinSplitter
 {
 public:
-    struct Drawn
-    {
-        ESplitType type;
-        bool withDC;
-    };
-    std::vector<Drawn> drawn;
+    std::vector<CString> steps, drawn;
     std::vector<CRect> inverted;
-    std::vector<int> started;
-    std::vector<BOOL> stopped;
-    std::vector<int> cursors;
     int band = 0;
 
-    int CountDrawn(ESplitType type, bool withDC) const
-    {
-        int n = 0;
-        for (const Drawn& d : drawn)
-            n += (d.type == type && d.withDC == withDC) ? 1 : 0;
-        return n;
-    }
+    int CountDrawn(const char* part) const { return (int)std::count(drawn.begin(), drawn.end(), part); }
 
 protected:
+    void Step(const char* format, int n)
+    {
+        CString step;
+        step.Format(format, n);
+        steps.push_back(step);
+    }
     void OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect) override
     {
-        drawn.push_back({nType, pDC != NULL});
+        drawn.push_back(CString(nType == splitBar      ? "bar"
+                                : nType == splitBorder ? "border"
+                                                       : "other")
+                        + (pDC != NULL ? " dc" : ""));
         CThinSplitter::OnDrawSplitter(pDC, nType, rect);
     }
     void OnInvertTracker(const CRect& rect) override
@@ -64,17 +61,17 @@ protected:
     }
     void StartTracking(int ht) override
     {
-        started.push_back(ht);
+        Step("start %d", ht);
         CThinSplitter::StartTracking(ht);
     }
     void StopTracking(BOOL bAccept) override
     {
-        stopped.push_back(bAccept);
+        Step("stop %d", bAccept);
         CThinSplitter::StopTracking(bAccept);
     }
     void SetSplitCursor(int ht) override
     {
-        cursors.push_back(ht);
+        Step("cursor %d", ht);
         CThinSplitter::SetSplitCursor(ht);
     }
     void GetInsideRect(CRect& rect) const override
@@ -119,18 +116,13 @@ protected:
 
 TEST_F(SplitterTest, CreatesViewsFromRuntimeClassesAtTheirIdealSizes)
 {
-    CWnd* pTree = outer.GetPane(0, 0);
-    ASSERT_NE(nullptr, pTree);
-    EXPECT_TRUE(pTree->IsKindOf(RUNTIME_CLASS(CPaneView)));
-    EXPECT_EQ(&nested, outer.GetPane(0, 1));
-    EXPECT_TRUE(nested.GetPane(0, 0)->IsKindOf(RUNTIME_CLASS(CPaneView)));
     EXPECT_TRUE(nested.GetPane(1, 0)->IsKindOf(RUNTIME_CLASS(CPaneView)));
-    EXPECT_EQ(AFX_IDW_PANE_FIRST + 1, outer.IdFromRowCol(0, 1));
+    EXPECT_EQ(&nested, outer.GetPane(0, 1));
     EXPECT_EQ(AFX_IDW_PANE_FIRST + 16, nested.IdFromRowCol(1, 0));
 
     // The outer splitter fills the frame; its panes lie inside the 2-pixel border.
     EXPECT_EQ(CRect(0, 0, 800, 600), RectInParent(&outer));
-    EXPECT_EQ(CRect(2, 2, 177, 598), RectInParent(pTree));
+    EXPECT_EQ(CRect(2, 2, 177, 598), RectInParent(outer.GetPane(0, 0)));
     // The nested splitter has its own edge: it covers its border in the outer splitter.
     EXPECT_EQ(CRect(179, 0, 800, 600), RectInParent(&nested));
     // Inside it (1-pixel window border, then its own 2-pixel border) the list gets its ideal
@@ -138,13 +130,7 @@ TEST_F(SplitterTest, CreatesViewsFromRuntimeClassesAtTheirIdealSizes)
     EXPECT_EQ(CRect(2, 2, 617, 202), RectInParent(nested.GetPane(0, 0)));
     EXPECT_EQ(CRect(2, 206, 617, 596), RectInParent(nested.GetPane(1, 0)));
 
-    int cur = 0, min = 0;
-    outer.GetColumnInfo(1, cur, min);
-    EXPECT_EQ(617, cur);
-}
-
-TEST_F(SplitterTest, FollowsTheFrameSize)
-{
+    // A wider frame widens the last column only.
     CRect window;
     frame->GetWindowRect(window);
     frame->SetWindowPos(NULL, 0, 0, window.Width() + 100, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
@@ -153,86 +139,64 @@ TEST_F(SplitterTest, FollowsTheFrameSize)
     EXPECT_EQ(721, RectInParent(&nested).Width());
 }
 
-TEST_F(SplitterTest, MovesABarByADrag)
+// A drag of the bar between the columns (it covers x 177..180 and is grabbed in its middle).
+TEST_F(SplitterTest, DragsMoveTheBarWithinItsLimits)
 {
-    // The bar between the columns covers x 177..180; it is grabbed in its middle.
-    EXPECT_EQ(CSplitterWnd::hSplitterBar1, outer.HitTest(CPoint(179, 300)));
-    Drag(&outer, CPoint(179, 300), CPoint(229, 300));
-    EXPECT_EQ(CRect(2, 2, 227, 598), RectInParent(outer.GetPane(0, 0)));
-    EXPECT_EQ(CRect(229, 0, 800, 600), RectInParent(&nested));
-
+    const struct
+    {
+        const char* name;
+        int nMinimum, xTo;
+        bool bEscape;
+        int cxLeft, xNested;
+    } rows[] = {
+        {"a drag moves the bar", 0, 229, false, 225, 229},
+        {"a release where the press was changes nothing", 0, 179, false, 175, 179},
+        {"escape cancels the drag", 0, 400, true, 175, 179},
+        {"the bar stays inside its neighbours", 0, 5000, false, 792, 796},
+        {"a drag below the minimum collapses the pane", 100, 60, false, 0, 4},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        outer.SetColumnInfo(0, 175, row.nMinimum);
+        outer.RecalcLayout();
+        SendMouse(&outer, WM_LBUTTONDOWN, 179, 300);
+        SendMouse(&outer, WM_MOUSEMOVE, row.xTo, 310);
+        if (row.bEscape)
+            outer.SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+        SendMouse(&outer, WM_LBUTTONUP, row.xTo, 310);
+        int cur = 0, min = 0;
+        outer.GetColumnInfo(0, cur, min);
+        EXPECT_EQ(row.cxLeft, cur);
+        EXPECT_EQ(row.xNested, RectInParent(&nested).left);
+        EXPECT_EQ(NULL, ::GetCapture());
+    }
     // Rows of the nested splitter move the same way (its bar covers y 202..205).
     Drag(&nested, CPoint(300, 204), CPoint(300, 254));
     EXPECT_EQ(250, RectInParent(nested.GetPane(0, 0)).Height());
 }
 
-TEST_F(SplitterTest, ReleasingWhereThePressWasChangesNothing)
-{
-    Drag(&outer, CPoint(179, 300), CPoint(179, 310));
-    EXPECT_EQ(175, RectInParent(outer.GetPane(0, 0)).Width());
-}
-
-TEST_F(SplitterTest, EscapeCancelsADrag)
-{
-    SendMouse(&outer, WM_LBUTTONDOWN, 179, 300);
-    SendMouse(&outer, WM_MOUSEMOVE, 400, 300);
-    outer.SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-    SendMouse(&outer, WM_LBUTTONUP, 400, 300);
-    EXPECT_EQ(175, RectInParent(outer.GetPane(0, 0)).Width());
-    ASSERT_EQ(1u, outer.stopped.size());
-    EXPECT_FALSE(outer.stopped[0]);
-    EXPECT_EQ(NULL, ::GetCapture());
-}
-
-TEST_F(SplitterTest, ABarStaysInsideItsNeighbours)
-{
-    Drag(&outer, CPoint(179, 300), CPoint(5000, 300));
-    int cur = 0, min = 0;
-    outer.GetColumnInfo(0, cur, min);
-    EXPECT_EQ(792, cur);
-    outer.GetColumnInfo(1, cur, min);
-    EXPECT_EQ(0, cur);
-}
-
-TEST_F(SplitterTest, ADragBelowTheMinimumCollapsesThePane)
-{
-    outer.SetColumnInfo(0, 175, 100);
-    Drag(&outer, CPoint(179, 300), CPoint(60, 300));
-    int cur = 0, min = 0;
-    outer.GetColumnInfo(0, cur, min);
-    EXPECT_EQ(0, cur);
-    // The right column starts right after the gap: the nested splitter's edge lies over it.
-    EXPECT_EQ(4, RectInParent(&nested).left);
-}
-
 TEST_F(SplitterTest, TheDerivedSplittersStepsAreTheOnesCalled)
 {
     outer.drawn.clear();
+    outer.steps.clear();
     Drag(&outer, CPoint(179, 300), CPoint(229, 300));
-    ASSERT_EQ(1u, outer.started.size());
-    EXPECT_EQ(CSplitterWnd::hSplitterBar1, outer.started[0]);
-    ASSERT_EQ(1u, outer.stopped.size());
-    EXPECT_TRUE(outer.stopped[0]);
+    SendMouse(&outer, WM_MOUSEMOVE, 228, 100);
+    SendMouse(&outer, WM_MOUSEMOVE, 100, 100);
+    EXPECT_EQ((std::vector<CString>{"start 201", "cursor 201", "stop 1", "cursor 201", "cursor 0"}),
+              outer.steps);
     // Shown at the start, moved once (hidden and shown), hidden at the end; each time the
     // tracker sits one pixel inside the gap.
-    ASSERT_EQ(4u, outer.inverted.size());
-    EXPECT_EQ(CRect(178, 0, 182, 600), outer.inverted[0]);
-    EXPECT_EQ(outer.inverted[0], outer.inverted[1]);
-    EXPECT_EQ(CRect(228, 0, 232, 600), outer.inverted[2]);
-    EXPECT_EQ(outer.inverted[2], outer.inverted[3]);
+    CRect before(178, 0, 182, 600), after(228, 0, 232, 600);
+    EXPECT_EQ((std::vector<CRect>{before, before, after, after}), outer.inverted);
     // The new layout invalidates its bar through the drawing step without a DC.
-    EXPECT_GE(outer.CountDrawn(CSplitterWnd::splitBar, false), 1);
+    EXPECT_GE(outer.CountDrawn("bar"), 1);
 
     outer.drawn.clear();
     outer.Invalidate();
     outer.UpdateWindow();
-    EXPECT_EQ(1, outer.CountDrawn(CSplitterWnd::splitBar, true));
-    EXPECT_EQ(2, outer.CountDrawn(CSplitterWnd::splitBorder, true));
-
-    outer.cursors.clear();
-    SendMouse(&outer, WM_MOUSEMOVE, 228, 100);
-    SendMouse(&outer, WM_MOUSEMOVE, 100, 100);
-    EXPECT_EQ((std::vector<int>{CSplitterWnd::hSplitterBar1, CSplitterWnd::noHit}), outer.cursors);
+    EXPECT_EQ(1, outer.CountDrawn("bar dc"));
+    EXPECT_EQ(2, outer.CountDrawn("border dc"));
 }
 
 TEST_F(SplitterTest, TheLayoutUsesTheDerivedInsideRectangle)
@@ -264,11 +228,9 @@ TEST_F(SplitterTest, TellsWhichPaneAWindowIs)
 {
     int row = -1, col = -1;
     EXPECT_TRUE(nested.IsChildPane(nested.GetPane(1, 0), &row, &col));
-    EXPECT_EQ(1, row);
-    EXPECT_EQ(0, col);
+    EXPECT_EQ(CPoint(0, 1), CPoint(col, row));
     EXPECT_FALSE(outer.IsChildPane(nested.GetPane(1, 0), &row, &col));
     EXPECT_FALSE(outer.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(10, 10), NULL));
-
     nested.SetActivePane(1, 0);
     EXPECT_EQ(nested.GetPane(1, 0), nested.GetActivePane(&row, &col));
 }
