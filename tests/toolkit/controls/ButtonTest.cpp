@@ -6,7 +6,6 @@
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTButton.h"
 #include "toolkit/controls/XTButtonTheme.h"
-#include "toolkit/foundation/XTPImageManagerIcon.h"
 #include "toolkit/foundation/XTPColorManager.h"
 
 namespace {
@@ -18,17 +17,31 @@ struct Button
     NotifyRecorderWnd& host = TestHost();
     CXTButton button;
 
-    explicit Button(LPCTSTR lpszText = "Check", DWORD dwStyle = 0)
+    explicit Button(DWORD dwStyle = 0, CRect rc = CRect(20, 20, 120, 50))
     {
-        button.Create(lpszText, WS_CHILD | WS_VISIBLE | dwStyle, CRect(20, 20, 120, 50), &host, kButtonId);
+        button.Create("Check", WS_CHILD | WS_VISIBLE | dwStyle, rc, &host, kButtonId);
     }
     ~Button() { button.DestroyWindow(); }
 
-    CPoint ScreenCenter()
+    // The cursor over the button (or far from it), then the hover timer's tick.
+    void HoverTick(bool bInside)
     {
         CRect rc;
         button.GetWindowRect(&rc);
-        return rc.CenterPoint();
+        CPoint pt = rc.CenterPoint() + (bInside ? CSize(0, 0) : CSize(300, 300));
+        ::SetCursorPos(pt.x, pt.y);
+        button.SendMessage(WM_TIMER, CXTButton::TimerHover);
+    }
+    // "OfficeXP", "Office2003" or "base", and "shared" or "private".
+    std::string ThemeKind()
+    {
+        CXTButtonTheme* pTheme = button.GetTheme();
+        std::string kind = dynamic_cast<CXTButtonThemeOffice2003*>(pTheme) ? "Office2003"
+                           : dynamic_cast<CXTButtonThemeOfficeXP*>(pTheme) ? "OfficeXP"
+                                                                           : "base";
+        bool bShared =
+            button.GetFactory() == XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTButtonThemeFactory));
+        return kind + (bShared ? " shared" : " private");
     }
 };
 
@@ -45,45 +58,30 @@ HICON MakeIcon(int nSize, COLORREF clr)
 
 } // namespace
 
-struct ThemeChoiceRow
+TEST(Button, StyleFlagsAndThemeIdPickTheTheme)
 {
-    const char* name;
-    int nControlsTheme;
-    DWORD dwxStyle;
-    bool bOfficeXP;
-    bool bOffice2003;
-    bool bPrivate;
-};
-
-class ButtonThemeChoice : public ::testing::TestWithParam<ThemeChoiceRow>
-{};
-
-TEST_P(ButtonThemeChoice, StyleFlagsAndThemeIdPickTheTheme)
-{
-    const ThemeChoiceRow& row = GetParam();
+    struct Row
+    {
+        int nControlsTheme;
+        DWORD dwxStyle;
+        const char* expected;
+    } rows[] = {
+        {0, ButtonStyleOfficeXP, "OfficeXP private"},
+        {2, ButtonStyleOfficeXP | ButtonStyleFlat, "OfficeXP private"}, // the Office XP flag wins over flat
+        {2, ButtonStyleFlat, "base private"},
+        {2, 0, "Office2003 shared"},
+        {1, ButtonStyleSemiFlat, "OfficeXP shared"},
+        {0, 0, "base shared"},
+    };
     CThemeManagerReset reset;
-    XTThemeManager()->SetTheme(row.nControlsTheme);
-    Button fixture;
-    fixture.button.SetXButtonStyle(row.dwxStyle);
-    CXTButtonTheme* pTheme = fixture.button.GetTheme();
-    ASSERT_NE(nullptr, pTheme);
-    EXPECT_EQ(row.bOfficeXP, dynamic_cast<CXTButtonThemeOfficeXP*>(pTheme) != nullptr);
-    EXPECT_EQ(row.bOffice2003, dynamic_cast<CXTButtonThemeOffice2003*>(pTheme) != nullptr);
-    CXTThemeManagerStyleFactory* pShared = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTButtonThemeFactory));
-    EXPECT_EQ(row.bPrivate, fixture.button.GetFactory() != pShared);
+    for (const Row& row : rows)
+    {
+        XTThemeManager()->SetTheme(row.nControlsTheme);
+        Button fixture;
+        fixture.button.SetXButtonStyle(row.dwxStyle);
+        EXPECT_EQ(row.expected, fixture.ThemeKind()) << row.nControlsTheme << " " << row.dwxStyle;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ButtonThemeChoice,
-    ::testing::Values(
-        ThemeChoiceRow{"OfficeXPFlagGivesPrivateOfficeXP", 0, ButtonStyleOfficeXP, true, false, true},
-        ThemeChoiceRow{"OfficeXPFlagWinsOverFlat", 2, ButtonStyleOfficeXP | ButtonStyleFlat, true, false,
-                       true},
-        ThemeChoiceRow{"FlatGivesPrivateBaseEvenUnderOffice2003", 2, ButtonStyleFlat, false, false, true},
-        ThemeChoiceRow{"NoFlagUsesSharedOffice2003", 2, 0, true, true, false},
-        ThemeChoiceRow{"NoFlagUsesSharedOfficeXP", 1, ButtonStyleSemiFlat, true, false, false},
-        ThemeChoiceRow{"NoFlagUsesSharedBase", 0, 0, false, false, false}),
-    [](const ::testing::TestParamInfo<ThemeChoiceRow>& info) { return std::string(info.param.name); });
 
 TEST(Button, XPColorsReachOnlyAnOfficeXPTheme)
 {
@@ -96,14 +94,11 @@ TEST(Button, XPColorsReachOnlyAnOfficeXPTheme)
     fixture.button.SetXButtonStyle(ButtonStyleOfficeXP);
     fixture.button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
     CXTButtonThemeOfficeXP* pTheme = static_cast<CXTButtonThemeOfficeXP*>(fixture.button.GetTheme());
-    EXPECT_EQ(RGB(1, 2, 3), pTheme->GetColorShadow());
-    EXPECT_EQ(RGB(1, 2, 3), pTheme->GetColorHilite());
-    EXPECT_EQ(RGB(4, 5, 6), pTheme->GetHotFace());
-    EXPECT_EQ(RGB(7, 8, 9), pTheme->GetPressedFace());
-
+    std::vector<COLORREF> colours = {pTheme->GetColorShadow(), pTheme->GetColorHilite(), pTheme->GetHotFace(),
+                                     pTheme->GetPressedFace()};
+    EXPECT_EQ(std::vector<COLORREF>({RGB(1, 2, 3), RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)}), colours);
     fixture.button.SetXButtonStyle(0);
-    CXTThemeManagerStyleFactory* pShared = XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTButtonThemeFactory));
-    EXPECT_EQ(pShared, fixture.button.GetFactory());
+    EXPECT_EQ("base shared", fixture.ThemeKind());
 }
 
 TEST(Button, IconSizeIsTheGivenOneOrTheIconsOwn)
@@ -113,9 +108,6 @@ TEST(Button, IconSizeIsTheGivenOneOrTheIconsOwn)
     ASSERT_TRUE(fixture.button.SetIcon(CSize(0, 0), hIcon));
     EXPECT_EQ(CSize(24, 24), fixture.button.GetImageSize());
     ASSERT_TRUE(fixture.button.SetIcon(CSize(16, 16), hIcon));
-    EXPECT_EQ(CSize(16, 16), fixture.button.GetImageSize());
-    ASSERT_NE(nullptr, fixture.button.GetButtonIcon());
-
     fixture.button.ToggleShowImages();
     EXPECT_EQ(CSize(0, 0), fixture.button.GetImageSize());
     fixture.button.ToggleShowImages();
@@ -129,152 +121,116 @@ TEST(Button, IconSizeIsTheGivenOneOrTheIconsOwn)
 TEST(Button, HoverTimerMarksHotOnlyWhileTheCursorIsOverAndTheButtonIsUp)
 {
     Button fixture;
+    fixture.button.SetXButtonStyle(0);
+    fixture.HoverTick(true);
+    fixture.button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_FALSE(fixture.button.IsHot()) << "the three-dimensional look tracks nothing";
+
     fixture.button.SetXButtonStyle(ButtonStyleFlat);
-    CPoint ptInside = fixture.ScreenCenter();
-    ::SetCursorPos(ptInside.x, ptInside.y);
     fixture.button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     EXPECT_TRUE(fixture.button.IsHot());
-
     // Held down: the next tick clears the hot look.
     fixture.button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    fixture.button.SendMessage(WM_TIMER, CXTButton::TimerHover);
+    fixture.HoverTick(true);
     EXPECT_FALSE(fixture.button.IsHot());
     fixture.button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
 
     fixture.button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     EXPECT_TRUE(fixture.button.IsHot());
-    ::SetCursorPos(ptInside.x + 300, ptInside.y + 300);
-    fixture.button.SendMessage(WM_TIMER, CXTButton::TimerHover);
-    EXPECT_FALSE(fixture.button.IsHot());
-}
-
-TEST(Button, ThreeDimensionalBaseThemeDoesNotTrackHot)
-{
-    Button fixture;
-    fixture.button.SetXButtonStyle(0);
-    CPoint ptInside = fixture.ScreenCenter();
-    ::SetCursorPos(ptInside.x, ptInside.y);
-    fixture.button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    fixture.HoverTick(false);
     EXPECT_FALSE(fixture.button.IsHot());
 }
 
 TEST(Button, DoubleClickCountsAsTwoClicks)
 {
     Button fixture;
-    CWnd& button = fixture.button;
-    LPARAM lPoint = MAKELPARAM(10, 10);
-    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
-    button.SendMessage(WM_LBUTTONUP, 0, lPoint);
-    button.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint);
-    button.SendMessage(WM_LBUTTONUP, 0, lPoint);
+    ClickAt(fixture.button, CPoint(10, 10));
+    SendMouse(fixture.button, WM_LBUTTONDBLCLK, CPoint(10, 10));
+    SendMouse(fixture.button, WM_LBUTTONUP, CPoint(10, 10));
     EXPECT_EQ(2, fixture.host.CountCommand(BN_CLICKED, kButtonId));
 }
 
-struct EdgeRow
+TEST(Button, EdgeFollowsStyleHotAndPressed)
 {
-    const char* name;
-    DWORD dwxStyle;
-    bool bHot;
-    UINT nState;
-    COLORREF clrTopLeft; // expected colour index of the corner
-};
-
-class ButtonEdges : public ::testing::TestWithParam<EdgeRow>
-{};
-
-// A button that can be made hot without the cursor.
-class HotButton : public CXTButton
-{
-public:
-    void MakeHot()
+    struct Row
     {
-        CRect rc;
-        GetWindowRect(&rc);
-        ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
-        SendMessage(WM_MOUSEMOVE, 0, 0);
+        const char* name;
+        DWORD dwxStyle;
+        bool bHot;
+        UINT nState;
+        int nTopLeft; // the colour index of the corner, -1: the face
+    } rows[] = {
+        {"flat at rest has no edge", ButtonStyleFlat, false, 0, -1},
+        {"flat hot is raised", ButtonStyleFlat, true, 0, COLOR_3DHILIGHT},
+        {"flat pressed is sunken", ButtonStyleFlat, false, ODS_SELECTED, COLOR_3DSHADOW},
+        {"semi-flat at rest is raised", ButtonStyleSemiFlat, false, 0, COLOR_3DHILIGHT},
+        {"3D pressed has a dark outer edge", 0, false, ODS_SELECTED, COLOR_3DDKSHADOW},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Button fixture(0, CRect(20, 20, 60, 44));
+        CXTButton& button = fixture.button;
+        button.SetXButtonStyle(row.dwxStyle);
+        button.GetTheme()->SetColorFace(RGB(10, 20, 30));
+        if (row.bHot)
+        {
+            fixture.HoverTick(true);
+            button.SendMessage(WM_MOUSEMOVE, 0, 0);
+        }
+        ASSERT_EQ(row.bHot, (bool)button.IsHot());
+
+        PixelCanvas canvas(40, 24, RGB(1, 1, 1));
+        DRAWITEMSTRUCT dis = {ODT_BUTTON,     0, 0, 0, row.nState, button.m_hWnd, canvas.dc().m_hDC,
+                              {0, 0, 40, 24}, 0};
+        button.DrawItem(&dis);
+        EXPECT_EQ(row.nTopLeft < 0 ? RGB(10, 20, 30) : XTPGetColor(row.nTopLeft), canvas.Pixel(0, 0));
+        EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(20, 2));
+        button.GetTheme()->SetColorFace(XTP_COLOR_NONE);
     }
-};
-
-TEST_P(ButtonEdges, EdgeFollowsStyleHotAndPressed)
-{
-    const EdgeRow& row = GetParam();
-    NotifyRecorderWnd& host = TestHost();
-    HotButton button;
-    button.Create("", WS_CHILD | WS_VISIBLE, CRect(20, 20, 60, 44), &host, kButtonId);
-    button.SetXButtonStyle(row.dwxStyle);
-    button.GetTheme()->SetColorFace(RGB(10, 20, 30));
-    if (row.bHot)
-        button.MakeHot();
-    ASSERT_EQ(row.bHot, (bool)button.IsHot());
-
-    PixelCanvas canvas(40, 24, RGB(1, 1, 1));
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_BUTTON;
-    dis.hwndItem = button.m_hWnd;
-    dis.hDC = canvas.dc().m_hDC;
-    dis.rcItem = CRect(0, 0, 40, 24);
-    dis.itemState = row.nState;
-    button.DrawItem(&dis);
-    COLORREF clrExpected = row.clrTopLeft == 0xFF ? RGB(10, 20, 30) : XTPGetColor((int)row.clrTopLeft);
-    EXPECT_EQ(clrExpected, canvas.Pixel(0, 0));
-    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(20, 2));
-    button.GetTheme()->SetColorFace(XTP_COLOR_NONE);
-    button.DestroyWindow();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ButtonEdges,
-    ::testing::Values(EdgeRow{"FlatAtRestHasNoEdge", ButtonStyleFlat, false, 0, 0xFF},
-                      EdgeRow{"FlatHotIsRaised", ButtonStyleFlat, true, 0, COLOR_3DHILIGHT},
-                      EdgeRow{"FlatPressedIsSunken", ButtonStyleFlat, false, ODS_SELECTED, COLOR_3DSHADOW},
-                      EdgeRow{"SemiFlatAtRestIsRaised", ButtonStyleSemiFlat, false, 0, COLOR_3DHILIGHT},
-                      EdgeRow{"ThreeDimensionalPressedHasDarkOuterEdge", 0, false, ODS_SELECTED,
-                              COLOR_3DDKSHADOW}),
-    [](const ::testing::TestParamInfo<EdgeRow>& info) { return std::string(info.param.name); });
-
-struct SchemeRow
+TEST(Button, Office2003SchemeGivesBorderHotAndFaceColours)
 {
-    const char* name;
-    int nScheme;
-    BOOL bFlatFace;
-    COLORREF clrBorder;  // 0xFFFFFFFF: the Office XP border, colour 32
-    COLORREF clrHotFace; // 0xFFFFFFFF: the Office XP hot face, colour 31
-    COLORREF clrFace;    // 0xFFFFFFFF: colour 15
-};
-
-class ButtonOffice2003Scheme : public ::testing::TestWithParam<SchemeRow>
-{};
-
-TEST_P(ButtonOffice2003Scheme, SchemeGivesBorderHotAndFaceColours)
-{
-    const SchemeRow& row = GetParam();
-    CScopedColorScheme scheme(row.nScheme);
-    CXTButtonThemeOffice2003 theme(row.bFlatFace);
-    theme.RefreshMetrics();
-    EXPECT_EQ(row.clrBorder == 0xFFFFFFFF ? XTPGetColor(32) : row.clrBorder, theme.GetColorHilite());
-    EXPECT_EQ(row.clrHotFace == 0xFFFFFFFF ? XTPGetColor(31) : row.clrHotFace, theme.GetHotFace());
-    EXPECT_EQ(row.clrFace == 0xFFFFFFFF ? XTPGetColor(COLOR_3DFACE) : row.clrFace, theme.GetColorFace());
+    const COLORREF kHot = RGB(255, 238, 194);
+    struct Row
+    {
+        const char* name;
+        int nScheme;
+        BOOL bFlatFace;
+        std::vector<COLORREF> expected; // border, hot face, face
+    } rows[] = {
+        {"no scheme keeps the Office XP colours",
+         xtpSystemThemeNone,
+         TRUE,
+         {XTPGetColor(32), XTPGetColor(31), XTPGetColor(COLOR_3DFACE)}},
+        {"blue flat face", xtpSystemThemeBlue, TRUE, {RGB(0, 0, 128), kHot, RGB(169, 199, 240)}},
+        {"olive flat face", xtpSystemThemeOlive, TRUE, {RGB(63, 93, 56), kHot, RGB(197, 212, 159)}},
+        {"silver border is slate blue",
+         xtpSystemThemeSilver,
+         TRUE,
+         {RGB(75, 75, 111), kHot, RGB(192, 192, 211)}},
+        {"without flat face the face stays colour 15",
+         xtpSystemThemeSilver,
+         FALSE,
+         {RGB(75, 75, 111), kHot, XTPGetColor(COLOR_3DFACE)}},
+    };
+    for (const Row& row : rows)
+    {
+        CScopedColorScheme scheme(row.nScheme);
+        CXTButtonThemeOffice2003 theme(row.bFlatFace);
+        theme.RefreshMetrics();
+        EXPECT_EQ(row.expected,
+                  std::vector<COLORREF>({theme.GetColorHilite(), theme.GetHotFace(), theme.GetColorFace()}))
+            << row.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ButtonOffice2003Scheme,
-    ::testing::Values(SchemeRow{"NoSchemeKeepsOfficeXPColours", xtpSystemThemeNone, TRUE, 0xFFFFFFFF,
-                                0xFFFFFFFF, 0xFFFFFFFF},
-                      SchemeRow{"BlueFlatFace", xtpSystemThemeBlue, TRUE, RGB(0, 0, 128), RGB(255, 238, 194),
-                                RGB(169, 199, 240)},
-                      SchemeRow{"OliveFlatFace", xtpSystemThemeOlive, TRUE, RGB(63, 93, 56),
-                                RGB(255, 238, 194), RGB(197, 212, 159)},
-                      SchemeRow{"SilverBorderIsSlateBlue", xtpSystemThemeSilver, TRUE, RGB(75, 75, 111),
-                                RGB(255, 238, 194), RGB(192, 192, 211)},
-                      SchemeRow{"WithoutFlatFaceTheFaceStaysColour15", xtpSystemThemeSilver, FALSE,
-                                RGB(75, 75, 111), RGB(255, 238, 194), 0xFFFFFFFF}),
-    [](const ::testing::TestParamInfo<SchemeRow>& info) { return std::string(info.param.name); });
 
 TEST(Button, ImageAloneIsCentredWithCentreStyles)
 {
-    NotifyRecorderWnd& host = TestHost();
-    CXTButton button;
-    button.Create("", WS_CHILD | WS_VISIBLE | BS_CENTER | BS_VCENTER, CRect(0, 0, 100, 30), &host, kButtonId);
+    Button fixture(BS_CENTER | BS_VCENTER, CRect(0, 0, 100, 30));
+    CXTButton& button = fixture.button;
+    button.SetWindowText("");
     HICON hIcon = MakeIcon(16, RGB(0, 0, 255));
     button.SetIcon(CSize(16, 16), hIcon);
     PixelCanvas canvas(100, 30);
@@ -288,7 +244,6 @@ TEST(Button, ImageAloneIsCentredWithCentreStyles)
     button.GetTheme()->CalcImagePos(pt, &canvas.dc(), 0, rc, FALSE, &button);
     EXPECT_EQ(CPoint(4, 7), pt);
     ::DestroyIcon(hIcon);
-    button.DestroyWindow();
 }
 
 TEST(Button, DisabledTextIsGrayInEveryTheme)

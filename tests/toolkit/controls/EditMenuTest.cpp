@@ -1,7 +1,7 @@
 // The edit's context menu: each item enabled from the edit's own state when
 // the popup opens, the commands acting on the edit, and the keyboard's menu
 // point.
-#include "HeaderMouse.h"
+#include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTEdit.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"

@@ -2,7 +2,7 @@
 // Office 2003 scheme colours, frame pixels per state, the hover states under
 // the mouse, the flat look's styles and the combo's auto-completion.
 #include "tests/toolkit/controls/ScopedThemes.h"
-#include "HeaderMouse.h"
+#include "NotifyRecorderWnd.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTFlatComboBox.h"
 #include "toolkit/foundation/XTAuxData.h"

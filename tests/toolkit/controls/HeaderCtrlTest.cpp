@@ -1,7 +1,7 @@
 // The header control inside a real list: minimum and locked widths against
 // divider drags and double-clicks, the resize cursor, the context menu's
 // sort and align commands and checks, and width sharing.
-#include "HeaderMouse.h"
+#include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include <gtest/gtest.h>

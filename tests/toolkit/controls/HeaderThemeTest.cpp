@@ -1,6 +1,6 @@
 // Header themes: the factory's theme per id, the text and arrow geometry of
 // a column, and the sort arrow and column image as drawn into a canvas.
-#include "HeaderMouse.h"
+#include "NotifyRecorderWnd.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include <gtest/gtest.h>

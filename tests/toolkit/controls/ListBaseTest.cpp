@@ -2,7 +2,7 @@
 // choose the sort, widths keep the minimum or stay locked, cells get their
 // colours by precedence, column widths round-trip through the profile, and
 // rows are copied, moved and hit-tested.
-#include "HeaderMouse.h"
+#include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/controls/XTListView.h"
 #include "tests/support/PixelCanvas.h"

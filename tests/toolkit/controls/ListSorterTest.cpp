@@ -1,6 +1,6 @@
 // The list sorter: rows ordered by one column as integers, strings, dates or
 // decimals, both directions, with every row's item data given back.
-#include "HeaderMouse.h"
+#include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTListSorter.h"
 #include <gtest/gtest.h>
 #include <string>

@@ -1,76 +1,32 @@
 #include "NotifyRecorderWnd.h"
 
-NotifyRecorderWnd::NotifyRecorderWnd() : CTestWindow(CSize(640, 480))
-{}
-
-void NotifyRecorderWnd::Reset()
-{
-    m_notifications.clear();
-    m_commands.clear();
-    m_messages.clear();
-    m_selChangedNew.clear();
-    m_selChangedOld.clear();
-    m_hVetoItem = NULL;
-    m_ptDrag = CPoint(-1, -1);
-}
-
-int NotifyRecorderWnd::CountNotify(int nCode) const
-{
-    int nCount = 0;
-    for (const NMHDR& hdr : m_notifications)
-        nCount += (int)hdr.code == nCode;
-    return nCount;
-}
-
-int NotifyRecorderWnd::CountCommand(UINT nCode, UINT nID) const
-{
-    int nCount = 0;
-    for (const RecordedMessage& msg : m_commands)
-        nCount += HIWORD(msg.wParam) == nCode && LOWORD(msg.wParam) == nID;
-    return nCount;
-}
-
-int NotifyRecorderWnd::CountMessage(UINT message) const
+int NotifyRecorderWnd::Count(UINT message, WPARAM wParam) const
 {
     int nCount = 0;
     for (const RecordedMessage& msg : m_messages)
-        nCount += msg.message == message;
+        nCount += msg.message == message && (wParam == (WPARAM)-1 || msg.wParam == wParam);
     return nCount;
-}
-
-BOOL NotifyRecorderWnd::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    m_commands.push_back({WM_COMMAND, wParam, lParam});
-    return CWnd::OnCommand(wParam, lParam);
 }
 
 BOOL NotifyRecorderWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    NMHDR* pHeader = (NMHDR*)lParam;
-    m_notifications.push_back(*pHeader);
-    if (pHeader->code == TVN_SELCHANGINGA || pHeader->code == TVN_SELCHANGEDA)
+    const NMTREEVIEWA* pTree = (const NMTREEVIEWA*)lParam;
+    UINT nCode = pTree->hdr.code;
+    m_messages.push_back({WM_NOTIFY, nCode, nCode == TVN_SELCHANGEDA ? (LPARAM)pTree->itemOld.hItem : 0});
+    if (nCode == TVN_SELCHANGINGA && m_hVetoItem != NULL
+        && (pTree->itemNew.hItem == m_hVetoItem || pTree->itemOld.hItem == m_hVetoItem))
     {
-        NMTREEVIEWA* pTree = (NMTREEVIEWA*)lParam;
-        if (pHeader->code == TVN_SELCHANGEDA)
-        {
-            m_selChangedNew.push_back(pTree->itemNew.hItem);
-            m_selChangedOld.push_back(pTree->itemOld.hItem);
-        }
-        if (pHeader->code == TVN_SELCHANGINGA && m_hVetoItem != NULL
-            && (pTree->itemNew.hItem == m_hVetoItem || pTree->itemOld.hItem == m_hVetoItem))
-        {
-            *pResult = 1;
-            return TRUE;
-        }
+        *pResult = 1;
+        return TRUE;
     }
-    if (pHeader->code == TVN_BEGINDRAGA || pHeader->code == TVN_BEGINRDRAGA)
-        m_ptDrag = ((NMTREEVIEWA*)lParam)->ptDrag;
+    if (nCode == TVN_BEGINDRAGA || nCode == TVN_BEGINRDRAGA)
+        m_ptDrag = pTree->ptDrag;
     return CWnd::OnNotify(wParam, lParam, pResult);
 }
 
 LRESULT NotifyRecorderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message >= WM_APP || (message >= 0xD00 && message < 0xE00))
+    if (message == WM_COMMAND || message >= WM_APP || (message >= 0xD00 && message < 0xE00))
         m_messages.push_back({message, wParam, lParam});
     return CWnd::WindowProc(message, wParam, lParam);
 }
@@ -78,6 +34,50 @@ LRESULT NotifyRecorderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 NotifyRecorderWnd& TestHost()
 {
     static NotifyRecorderWnd* pHost = new NotifyRecorderWnd;
-    pHost->Reset();
+    pHost->m_messages.clear();
+    pHost->m_hVetoItem = NULL;
+    pHost->m_ptDrag = CPoint(-1, -1);
     return *pHost;
+}
+
+void SendMouse(CWnd& wnd, UINT message, CPoint pt)
+{
+    wnd.SendMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+}
+
+namespace {
+
+CPoint DividerOf(CWnd& header, int iCol)
+{
+    CRect rc;
+    header.SendMessage(HDM_GETITEMRECT, iCol, (LPARAM)&rc);
+    return CPoint(rc.right, rc.Height() / 2);
+}
+
+} // namespace
+
+void ClickHeaderColumn(CWnd& header, int iCol)
+{
+    CRect rc;
+    header.SendMessage(HDM_GETITEMRECT, iCol, (LPARAM)&rc);
+    ClickAt(header, rc.CenterPoint());
+    PumpPending();
+}
+
+void DragHeaderDivider(CWnd& header, int iCol, int x)
+{
+    CPoint pt = DividerOf(header, iCol);
+    SendMouse(header, WM_LBUTTONDOWN, pt);
+    SendMouse(header, WM_MOUSEMOVE, CPoint(x, pt.y));
+    SendMouse(header, WM_LBUTTONUP, CPoint(x, pt.y));
+    PumpPending();
+}
+
+void DoubleClickHeaderDivider(CWnd& header, int iCol)
+{
+    CPoint pt = DividerOf(header, iCol);
+    ClickAt(header, pt);
+    SendMouse(header, WM_LBUTTONDBLCLK, pt);
+    SendMouse(header, WM_LBUTTONUP, pt);
+    PumpPending();
 }

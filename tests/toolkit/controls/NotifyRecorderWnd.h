@@ -1,9 +1,10 @@
 #pragma once
-// A visible top-level test window that hosts the controls of the tests and records
-// what its children tell it: WM_COMMAND codes, WM_NOTIFY codes and any
-// message in the WM_APP range or above 0xD00 that a control posts or sends.
-// One window serves every test: destroying visible top-level windows is slow
-// under wine. It can veto TVN_SELCHANGING for one item.
+// The visible top-level window that hosts the controls of the tests and records
+// what its children tell it: WM_COMMAND, WM_NOTIFY and any message in the WM_APP
+// range or above 0xD00 that a control posts or sends. One window serves every
+// test: destroying visible top-level windows is slow under wine. It can veto
+// TVN_SELCHANGING for one item. Below it, mouse input on a header for the
+// header, list and edit tests.
 #include "framework/Framework.h"
 #include "tests/support/TestWindow.h"
 #include <vector>
@@ -11,39 +12,44 @@
 struct RecordedMessage
 {
     UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
+    WPARAM wParam; // WM_NOTIFY: the code
+    LPARAM lParam; // TVN_SELCHANGED: the item left (itemOld)
 };
 
 class NotifyRecorderWnd : public CTestWindow
 {
 public:
-    NotifyRecorderWnd();
+    NotifyRecorderWnd() : CTestWindow(CSize(640, 480)) {}
 
-    // Empties the records and drops the veto.
-    void Reset();
-    // Notification codes of WM_NOTIFY in order, and how often one came.
-    int CountNotify(int nCode) const;
-    int CountCommand(UINT nCode, UINT nID) const;
-    int CountMessage(UINT message) const;
+    // How often the message came with the wParam (any wParam: -1).
+    int Count(UINT message, WPARAM wParam = (WPARAM)-1) const;
+    int CountNotify(UINT nCode) const { return Count(WM_NOTIFY, nCode); }
+    int CountCommand(UINT nCode, UINT nID) const { return Count(WM_COMMAND, MAKEWPARAM(nID, nCode)); }
 
-    std::vector<NMHDR> m_notifications;
-    std::vector<RecordedMessage> m_commands;
     std::vector<RecordedMessage> m_messages;
-    // The item of the last TVN_SELCHANGING / TVN_SELCHANGED and the side it
-    // was on (TRUE: itemNew).
-    std::vector<HTREEITEM> m_selChangedNew;
-    std::vector<HTREEITEM> m_selChangedOld;
     // TVN_SELCHANGING for this item is answered with 1.
     HTREEITEM m_hVetoItem = NULL;
     // The press point of the last TVN_BEGINDRAG.
     CPoint m_ptDrag;
 
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-// The shared host, its records emptied.
+// The shared host, its records emptied and the veto dropped.
 NotifyRecorderWnd& TestHost();
+
+// A mouse message at the client point (the left button down but for WM_LBUTTONUP).
+void SendMouse(CWnd& wnd, UINT message, CPoint pt);
+// A click in the middle of header column iCol, a drag of its right divider to
+// x, a double-click on it.
+void ClickHeaderColumn(CWnd& header, int iCol);
+void DragHeaderDivider(CWnd& header, int iCol, int x);
+void DoubleClickHeaderDivider(CWnd& header, int iCol);
+
+// The id of the control under test.
+enum
+{
+    IDC_LIST_EDIT_TEST = 300
+};

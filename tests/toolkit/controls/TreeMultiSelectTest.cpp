@@ -174,7 +174,7 @@ TEST(TreeMultiSelect, CtrlBandTogglesRememberedItemsWhileInside)
     CXTTreeCtrl& tree = fixture.tree;
     tree.SelectItem(fixture["abab"]);
     tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED);
-    fixture.host.Reset();
+    fixture.host.m_messages.clear();
     CPoint ptStart = fixture.Empty();
     CPoint ptOver(5, fixture.LabelCenter("abab").y);
     CPoint ptBack(ptStart.x - 10, ptStart.y - 10);
@@ -182,8 +182,9 @@ TEST(TreeMultiSelect, CtrlBandTogglesRememberedItemsWhileInside)
                   {MultiTree::Move(ptOver), MultiTree::Move(ptBack), MultiTree::Up(ptBack)});
     // Both were deselected while inside the band and selected again after.
     int nDeselected = 0;
-    for (HTREEITEM hOld : fixture.host.m_selChangedOld)
-        nDeselected += hOld == fixture["abab"] || hOld == fixture["Gamma"];
+    for (const RecordedMessage& msg : fixture.host.m_messages)
+        nDeselected += msg.wParam == TVN_SELCHANGEDA
+                       && (msg.lParam == (LPARAM)fixture["abab"] || msg.lParam == (LPARAM)fixture["Gamma"]);
     EXPECT_EQ(2, nDeselected);
     EXPECT_EQ("abab,Gamma", fixture.Selected());
     PumpPending();

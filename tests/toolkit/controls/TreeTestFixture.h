@@ -29,7 +29,7 @@ struct TreeFixture
         Add("Gamma", TVI_ROOT);
         tree.Expand(hAlpha, TVE_EXPAND);
         tree.Expand(hBeta, TVE_EXPAND);
-        host.Reset();
+        host.m_messages.clear();
     }
     ~TreeFixture() { tree.DestroyWindow(); }
 
