@@ -5,27 +5,23 @@
 #include "toolkit/foundation/XTPResourceManagerXml.h"
 
 #include <gtest/gtest.h>
-#include <stdio.h>
 #include <string>
 
 namespace {
 const char kMenuText[] = "POPUP \"&File\"\\n{\\nMENUITEM \"&Open\", 100\\nMENUITEM SEPARATOR\\n"
                          "POPUP \"&Recent\"\\n{\\nMENUITEM \"One\", 101\\n}\\n}\\n"
                          "POPUP \"&Help\"\\n{\\nMENUITEM \"&About\", 102\\n}";
+// The menu built from kMenuText, as DescribeMenu gives it.
+const char kMenuDescribed[] = "&File[&Open=100 - &Recent[One=101 ] ] &Help[&About=102 ] ";
 const char kDialogText[] =
     "DIALOG 0, 0, 160, 80 CAPTION \"Text dialog\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\""
     "\\n{\\nBUTTON \"OK\", 1, 10, 10, 50, 14, 0x50010001"
     "\\n  EDIT \"\", 1001, 10, 30, 100, 12, 0x50810080"
-    "\\nSTATIC 7, 1002, 10, 50, 20, 8, 0x50000000\\n}";
+    "\\nSTATIC \"Label\", 1002, 10, 50, 20, 8, 0x50000000\\n}";
 
-CString TempPath(const TempFolder& folder, LPCTSTR lpszName)
+void WriteText(const CString& strPath, const CString& strText)
 {
-    return folder.File(lpszName).c_str();
-}
-
-void WriteText(LPCTSTR lpszPath, const CString& strText)
-{
-    WriteBytes(lpszPath, std::string(strText, strText.GetLength()));
+    WriteBytes((LPCTSTR)strPath, std::string(strText, strText.GetLength()));
 }
 
 CString XmlAttribute(LPCTSTR lpszText)
@@ -36,30 +32,52 @@ CString XmlAttribute(LPCTSTR lpszText)
     return strText;
 }
 
-CString MenuString(HMENU hMenu, int nPos)
-{
-    char szText[64] = "";
-    ::GetMenuStringA(hMenu, nPos, szText, sizeof(szText), MF_BYPOSITION);
-    return szText;
-}
-
-CString WindowText(HWND hWnd)
+std::string WindowText(HWND hWnd)
 {
     char szText[64] = "";
     ::GetWindowTextA(hWnd, szText, sizeof(szText));
     return szText;
 }
 
-CString ClassName(HWND hWnd)
+// The menu as one text: a command as its text and id, a popup as its text
+// and its items in brackets, a separator as "-".
+std::string DescribeMenu(HMENU hMenu)
 {
-    char szClass[64] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return szClass;
+    std::string strText;
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); i++)
+    {
+        char szText[64] = "";
+        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+        if (::GetSubMenu(hMenu, i) != NULL)
+            strText += std::string(szText) + "[" + DescribeMenu(::GetSubMenu(hMenu, i)) + "] ";
+        else if (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_SEPARATOR)
+            strText += "- ";
+        else
+            strText += std::string(szText) + "=" + std::to_string(::GetMenuItemID(hMenu, i)) + " ";
+    }
+    return strText;
+}
+
+// Opens the template as a modeless dialog: its caption and the texts of the
+// controls 1, 1001 and 1002 ("none" for a control it lacks).
+std::string DialogTexts(LPCDLGTEMPLATE pTemplate)
+{
+    if (pTemplate == NULL)
+        return "no template";
+    HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL, NULL, 0);
+    std::string strTexts = WindowText(hDialog);
+    for (int nId : {1, 1001, 1002})
+    {
+        HWND hItem = ::GetDlgItem(hDialog, nId);
+        strTexts += "|" + (hItem != NULL ? WindowText(hItem) : std::string("none"));
+    }
+    ::DestroyWindow(hDialog);
+    return strTexts;
 }
 
 // Menu text of popups nested nDepth deep around one command, its lines cut by
 // the separator (a newline, or backslash-n as files hold it).
-CString NestedMenuText(int nDepth, const std::string& strNewLine)
+std::string NestedMenuText(int nDepth, const std::string& strNewLine)
 {
     std::string strText;
     for (int i = 0; i < nDepth; i++)
@@ -67,55 +85,17 @@ CString NestedMenuText(int nDepth, const std::string& strNewLine)
     strText += "MENUITEM \"Deepest\", 5";
     for (int i = 0; i < nDepth; i++)
         strText += strNewLine + "}";
-    return strText.c_str();
+    return strText;
 }
 
 // Dialog text with nItems static controls, its lines cut as above.
-CString DialogTextWithItems(int nItems, const std::string& strNewLine)
+std::string DialogTextWithItems(int nItems, const std::string& strNewLine)
 {
     std::string strText =
         "DIALOG 0, 0, 100, 50 CAPTION \"Many\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\"" + strNewLine + "{";
     for (int i = 0; i < nItems; i++)
         strText += strNewLine + "STATIC \"x\", 7, 0, 0, 1, 1, 0x50000000";
-    strText += strNewLine + "}";
-    return strText.c_str();
-}
-
-// Expects the menu built from kMenuText.
-void ExpectTextMenu(CMenu& menu)
-{
-    HMENU hMenu = menu.GetSafeHmenu();
-    ASSERT_TRUE(hMenu != NULL);
-    ASSERT_EQ(2, ::GetMenuItemCount(hMenu)) << "no item after the last popup";
-    EXPECT_STREQ("&File", MenuString(hMenu, 0));
-    EXPECT_STREQ("&Help", MenuString(hMenu, 1));
-    HMENU hFile = ::GetSubMenu(hMenu, 0);
-    ASSERT_EQ(3, ::GetMenuItemCount(hFile));
-    EXPECT_EQ(100u, ::GetMenuItemID(hFile, 0));
-    EXPECT_TRUE(::GetMenuState(hFile, 1, MF_BYPOSITION) & MF_SEPARATOR);
-    HMENU hRecent = ::GetSubMenu(hFile, 2);
-    ASSERT_TRUE(hRecent != NULL);
-    EXPECT_EQ(1, ::GetMenuItemCount(hRecent));
-    EXPECT_EQ(101u, ::GetMenuItemID(hRecent, 0));
-    EXPECT_EQ(102u, ::GetMenuItemID(::GetSubMenu(hMenu, 1), 0));
-}
-
-// Opens the template as a modeless dialog and expects the controls of kDialogText.
-void ExpectTextDialog(LPCDLGTEMPLATE pTemplate)
-{
-    ASSERT_TRUE(pTemplate != NULL);
-    HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL, NULL, 0);
-    ASSERT_TRUE(hDialog != NULL);
-    EXPECT_STREQ("Text dialog", WindowText(hDialog));
-    HWND hButton = ::GetDlgItem(hDialog, 1);
-    HWND hEdit = ::GetDlgItem(hDialog, 1001);
-    ASSERT_TRUE(hButton != NULL && hEdit != NULL);
-    EXPECT_STRCASEEQ("Button", ClassName(hButton));
-    EXPECT_STREQ("OK", WindowText(hButton));
-    EXPECT_STRCASEEQ("Edit", ClassName(hEdit));
-    EXPECT_STREQ(" ", WindowText(hEdit)) << "an empty text becomes one space";
-    EXPECT_TRUE(::GetDlgItem(hDialog, 1002) != NULL);
-    ::DestroyWindow(hDialog);
+    return strText + strNewLine + "}";
 }
 
 class ResourceManagerFiles : public ::testing::Test
@@ -123,21 +103,15 @@ class ResourceManagerFiles : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_strIni = TempPath(m_folder, "resources.ini");
         CString strIni;
         strIni.Format("[string]\r\n7400=Translated\\tstring\\nsecond\\q\r\n"
-                      "[menu]\r\n7200=%s\r\n"
-                      "[dialog]\r\n7300=%s\r\n",
+                      "[menu]\r\n7200=%s\r\n[dialog]\r\n7300=%s\r\n",
                       kMenuText, kDialogText);
         WriteText(m_strIni, strIni);
-
-        m_strXml = TempPath(m_folder, "resources.xml");
         CString strXml;
-        strXml.Format("<Resources>"
-                      "<Resource id=\"7400\" type=\"string\" value=\"From XML\\tfile\"/>"
+        strXml.Format("<Resources><Resource id=\"7400\" type=\"string\" value=\"From XML\\tfile\"/>"
                       "<Resource id=\"7200\" type=\"menu\" value=\"%s\"/>"
-                      "<Resource id=\"7300\" type=\"dialog\" value=\"%s\"/>"
-                      "</Resources>",
+                      "<Resource id=\"7300\" type=\"dialog\" value=\"%s\"/></Resources>",
                       (LPCTSTR)XmlAttribute(kMenuText), (LPCTSTR)XmlAttribute(kDialogText));
         WriteText(m_strXml, strXml);
         ::CoInitialize(NULL);
@@ -146,8 +120,8 @@ protected:
     void TearDown() override { ::CoUninitialize(); }
 
     TempFolder m_folder;
-    CString m_strIni;
-    CString m_strXml;
+    CString m_strIni = m_folder.File("resources.ini").c_str();
+    CString m_strXml = m_folder.File("resources.xml").c_str();
 };
 
 TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogs)
@@ -166,44 +140,43 @@ TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogs)
     {
         SCOPED_TRACE(row.pszString);
         ASSERT_TRUE(row.pManager->IsValid());
-        CString strText;
+        CString strText, strModule;
         EXPECT_TRUE(row.pManager->LoadString(&strText, 7400));
         EXPECT_STREQ(row.pszString, strText);
-        EXPECT_TRUE(row.pManager->LoadString(&strText, 7401));
-        EXPECT_STREQ("Module only", strText) << "what the file lacks comes from the module";
-
+        // What the file lacks comes from the module.
+        EXPECT_TRUE(row.pManager->LoadString(&strModule, 7401));
+        EXPECT_STREQ("Module only", strModule);
         CMenu menu;
         EXPECT_TRUE(row.pManager->LoadMenu(&menu, 7200));
-        ExpectTextMenu(menu);
-        ExpectTextDialog(row.pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300)));
+        EXPECT_EQ(kMenuDescribed, DescribeMenu(menu.GetSafeHmenu()));
+        // An empty text becomes one space.
+        EXPECT_EQ("Text dialog|OK| |Label",
+                  DialogTexts(row.pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300))));
     }
 }
 
 TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
 {
-    CString strBroken = TempPath(m_folder, "broken.ini");
+    CString strBroken = m_folder.File("broken.ini").c_str();
     WriteText(strBroken, "[menu]\r\n7200=MENU \"x\"\r\n[dialog]\r\n7300=DIALOG broken\r\n");
     CXTPResourceManagerIni ini(strBroken);
     // Popups nested too deep, and more controls than a template can count.
     CString strXml;
-    strXml.Format("<Resources><Resource id=\"7200\" type=\"menu\" value=\"%s\"/>"
-                  "<Resource id=\"7300\" type=\"dialog\" value=\"%s\"/></Resources>",
-                  (LPCTSTR)XmlAttribute(NestedMenuText(CXTPResourceManagerIni::nMaxMenuDepth + 1, "\\n")),
-                  (LPCTSTR)XmlAttribute(DialogTextWithItems(0x10000, "\\n")));
+    strXml.Format(
+        "<Resources><Resource id=\"7200\" type=\"menu\" value=\"%s\"/>"
+        "<Resource id=\"7300\" type=\"dialog\" value=\"%s\"/></Resources>",
+        (LPCTSTR)XmlAttribute(NestedMenuText(CXTPResourceManagerIni::nMaxMenuDepth + 1, "\\n").c_str()),
+        (LPCTSTR)XmlAttribute(DialogTextWithItems(0x10000, "\\n").c_str()));
     WriteText(m_strXml, strXml);
     CXTPResourceManagerXml xml(m_strXml);
     ASSERT_TRUE(xml.IsValid());
-    CXTPResourceManagerIni* managers[] = {&ini, &xml};
-    for (CXTPResourceManagerIni* pManager : managers)
+    for (CXTPResourceManagerIni* pManager : {(CXTPResourceManagerIni*)&ini, (CXTPResourceManagerIni*)&xml})
     {
         CMenu menu;
         EXPECT_TRUE(pManager->LoadMenu(&menu, 7200));
-        EXPECT_STREQ("&Module", MenuString(menu.GetSafeHmenu(), 0));
-        LPCDLGTEMPLATE pTemplate = pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300));
-        ASSERT_TRUE(pTemplate != NULL);
-        HWND hDialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), pTemplate, NULL, NULL, 0);
-        EXPECT_STREQ("Module dialog", WindowText(hDialog));
-        ::DestroyWindow(hDialog);
+        EXPECT_EQ("&Module[Module &item=7201 ] ", DescribeMenu(menu.GetSafeHmenu()));
+        EXPECT_EQ("Module dialog|OK|none|none",
+                  DialogTexts(pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300))));
     }
 }
 
@@ -212,15 +185,15 @@ TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
     CXTPResourceManager* pDefault = XTPResourceManager();
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(NULL));
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(
-        new CXTPResourceManagerIni(TempPath(m_folder, "missing.ini"))));
+        new CXTPResourceManagerIni(m_folder.File("missing.ini").c_str())));
     WriteText(m_strXml, "<Other/>");
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(new CXTPResourceManagerXml(m_strXml)));
     WriteText(m_strXml, "<Resources><broken></Resources>");
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(new CXTPResourceManagerXml(m_strXml)));
     EXPECT_EQ(pDefault, XTPResourceManager());
 
-    ASSERT_TRUE(CXTPResourceManager::SetResourceManager(new CXTPResourceManagerIni(m_strIni)));
     CString strText;
+    ASSERT_TRUE(CXTPResourceManager::SetResourceManager(new CXTPResourceManagerIni(m_strIni)));
     EXPECT_TRUE(XTPResourceManager()->LoadString(&strText, 7400));
     EXPECT_STREQ("Translated\tstring\nsecond\\q", strText);
     ASSERT_TRUE(CXTPResourceManager::SetResourceManager(new CXTPResourceManager()));
@@ -228,19 +201,11 @@ TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
     EXPECT_STREQ("Module string", strText);
 }
 
-TEST(ResourceManager, ModuleResources)
+TEST(ResourceManager, MissingModuleResourcesFail)
 {
     CXTPResourceManager manager;
     CString strText;
-    EXPECT_TRUE(manager.LoadString(&strText, 7400));
-    EXPECT_STREQ("Module string", strText);
     EXPECT_FALSE(manager.LoadString(&strText, 7999));
-    CMenu menu;
-    EXPECT_TRUE(manager.LoadMenu(&menu, 7200));
-    EXPECT_FALSE(CMenu().LoadMenu(7999));
-    CBitmap bitmap;
-    EXPECT_TRUE(manager.LoadBitmap(&bitmap, 7100));
-    EXPECT_TRUE(manager.LoadDialogTemplate(MAKEINTRESOURCE(7300)) != NULL);
     EXPECT_TRUE(manager.LoadDialogTemplate(MAKEINTRESOURCE(7999)) == NULL);
 }
 
@@ -298,55 +263,33 @@ TEST(ResourceManager, StateGuardSwitchesToTheToolkitModule)
     XTSetResourceHandle(NULL);
 }
 
-struct TemplateCase
-{
-    const char* text;
-    BOOL bValid;
-};
-
+// Each text gives a template of nItems controls, or none (-1).
 TEST(ResourceText, DialogTextParsesOrFails)
-{
-    const TemplateCase kCases[] = {
-        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x80000000 FONT 8, \"F\"", TRUE},
-        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 80000000 FONT 8, \"F\"\n{\n}", TRUE},
-        {"DIALOG 1, 2, 3 CAPTION \"C\" STYLE 0x1 FONT 8, \"F\"", FALSE},
-        {"DIALOG 1, 2, 3, 4 CAPTION C STYLE 0x1 FONT 8, \"F\"", FALSE},
-        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x1 FONT 8, \"F", FALSE},
-        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x1 FONT 8, \"F\"\n{\nBUTTON \"x\", 1, 2, 3", FALSE},
-        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x1 FONT 8, \"F\"\n{\nBUTTON", FALSE},
-        {"MENU 1, 2, 3, 4", FALSE},
-        {"", FALSE},
-    };
-    for (const TemplateCase& c : kCases)
-    {
-        LPDLGTEMPLATE pTemplate = CXTPResourceManagerIni::CreateDialogTemplate(c.text);
-        EXPECT_EQ(c.bValid, pTemplate != NULL) << c.text;
-        if (pTemplate != NULL)
-            ::LocalFree(::LocalHandle(pTemplate));
-    }
-}
-
-TEST(ResourceText, DialogTemplatesHoldNoMoreItemsThanTheirCountCanSay)
 {
     const struct
     {
-        const char* name;
+        std::string text;
         int nItems;
-        BOOL bValid;
-    } cases[] = {
-        {"as many as the count says", 0xFFFF, TRUE},
-        {"70,000: a count of 4,464", 70000, FALSE},
+    } kCases[] = {
+        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x80000000 FONT 8, \"F\"", 0},
+        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 80000000 FONT 8, \"F\"\n{\n}", 0},
+        {"DIALOG 1, 2, 3 CAPTION \"C\" STYLE 0x1 FONT 8, \"F\"", -1},
+        {"DIALOG 1, 2, 3, 4 CAPTION C STYLE 0x1 FONT 8, \"F\"", -1},
+        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x1 FONT 8, \"F", -1},
+        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x1 FONT 8, \"F\"\n{\nBUTTON \"x\", 1, 2, 3", -1},
+        {"DIALOG 1, 2, 3, 4 CAPTION \"C\" STYLE 0x1 FONT 8, \"F\"\n{\nBUTTON", -1},
+        {"MENU 1, 2, 3, 4", -1},
+        {"", -1},
+        // As many controls as the count can say, and 70,000 (a count of 4,464).
+        {DialogTextWithItems(0xFFFF, "\n"), 0xFFFF},
+        {DialogTextWithItems(70000, "\n"), -1},
     };
-    for (const auto& c : cases)
+    for (const auto& c : kCases)
     {
-        LPDLGTEMPLATE pTemplate =
-            CXTPResourceManagerIni::CreateDialogTemplate(DialogTextWithItems(c.nItems, "\n"));
-        EXPECT_EQ(c.bValid, pTemplate != NULL) << c.name;
+        LPDLGTEMPLATE pTemplate = CXTPResourceManagerIni::CreateDialogTemplate(c.text.c_str());
+        EXPECT_EQ(c.nItems, pTemplate != NULL ? pTemplate->cdit : -1) << c.text.substr(0, 80);
         if (pTemplate != NULL)
-        {
-            EXPECT_EQ(c.nItems, pTemplate->cdit) << c.name;
             ::LocalFree(::LocalHandle(pTemplate));
-        }
     }
 }
 
@@ -357,90 +300,60 @@ TEST(ResourceText, DialogTemplateLayout)
         "{\nSTATIC 0x12, 5, 6, 7, 8, 9, 0x50000000\n}");
     ASSERT_TRUE(pTemplate != NULL);
     EXPECT_EQ((DWORD)(0x80000000 | DS_SETFONT), pTemplate->style);
-    EXPECT_EQ(1, pTemplate->cdit);
     EXPECT_EQ(30, pTemplate->cx);
+    // No menu, no class, the caption, the point size and the face.
     const WORD* pWords = (const WORD*)(pTemplate + 1);
-    EXPECT_EQ(0, pWords[0]) << "menu";
-    EXPECT_EQ(0, pWords[1]) << "class";
-    EXPECT_EQ(L'A', pWords[2]);
-    EXPECT_EQ(0, pWords[4]) << "caption end";
-    EXPECT_EQ(9, pWords[5]) << "point size";
-    EXPECT_EQ(L'F', pWords[6]);
+    EXPECT_EQ(std::vector<WORD>({0, 0, 'A', 'b', 0, 9, 'F', 'a', 'c', 'e', 0}),
+              std::vector<WORD>(pWords, pWords + 11));
     // Header: 24 + 2 * 2 + 4 + 2 * 4 = 40 bytes, a multiple of 4.
     const DLGITEMTEMPLATE* pItem = (const DLGITEMTEMPLATE*)((const BYTE*)pTemplate + 40);
     EXPECT_EQ(0x50000000u, pItem->style);
-    EXPECT_EQ(5, pItem->id);
-    EXPECT_EQ(6, pItem->x);
-    EXPECT_EQ(9, pItem->cy);
+    EXPECT_EQ(std::vector<int>({5, 6, 7, 8, 9}),
+              std::vector<int>({pItem->id, pItem->x, pItem->y, pItem->cx, pItem->cy}));
+    // The class name, an ordinal title and no creation data.
     const WORD* pItemWords = (const WORD*)(pItem + 1);
-    EXPECT_EQ(L'S', pItemWords[0]);
-    EXPECT_EQ(0, pItemWords[6]) << "class end";
-    EXPECT_EQ(0xFFFF, pItemWords[7]) << "an ordinal title";
-    EXPECT_EQ(0x12, pItemWords[8]);
-    EXPECT_EQ(0, pItemWords[9]) << "no creation data";
+    EXPECT_EQ(std::vector<WORD>({'S', 'T', 'A', 'T', 'I', 'C', 0, 0xFFFF, 0x12, 0}),
+              std::vector<WORD>(pItemWords, pItemWords + 10));
     ::LocalFree(::LocalHandle(pTemplate));
 }
 
+// Each text gives the menu described, or none.
 TEST(ResourceText, MenuTextParsesOrFails)
 {
-    const TemplateCase kCases[] = {
-        {"MENUITEM \"One\", 1", TRUE},
-        {"MENUITEM \"One\", 1\nMENUITEM SEPARATOR\nMENUITEM \"\", 2", TRUE},
-        {"POPUP \"P\"\n{\nMENUITEM \"One\", 1\n}", TRUE},
-        {"  POPUP \"P\"\n  {\n    MENUITEM \"One\", 1\n  }\n", TRUE},
-        {"", FALSE},
-        {"}", FALSE},
-        {"{\nMENUITEM \"One\", 1\n}", FALSE},
-        {"MENUITEM \"One\", 1\n}", FALSE},
-        {"POPUP \"P\"", FALSE},
-        {"POPUP \"P\"\nMENUITEM \"One\", 1", FALSE},
-        {"POPUP \"P\"\n{\nMENUITEM \"One\", 1", FALSE},
-        {"POPUP \"P\"\n{\n}", FALSE},
-        {"POPUP \"P\"\n{\nMENUITEM \"One\", 1\n}\n}", FALSE},
-        {"MENU \"P\"", FALSE},
-        {"POPUP", FALSE},
-    };
-    for (const TemplateCase& c : kCases)
-    {
-        CMenu menu;
-        EXPECT_EQ(c.bValid, CXTPResourceManagerIni::CreateMenu(menu, c.text)) << c.text;
-    }
-}
-
-TEST(ResourceText, MenuTextNestsPopupsOnlySoDeep)
-{
+    std::string strDeepest = "Deepest=5 ";
+    for (int i = 0; i < CXTPResourceManagerIni::nMaxMenuDepth; i++)
+        strDeepest = "P[" + strDeepest + "] ";
     const struct
     {
-        const char* name;
-        int nDepth;
-        BOOL bValid;
-    } cases[] = {
-        {"as deep as allowed", CXTPResourceManagerIni::nMaxMenuDepth, TRUE},
-        {"one level deeper", CXTPResourceManagerIni::nMaxMenuDepth + 1, FALSE},
+        std::string text;
+        std::string menu;
+    } kCases[] = {
+        {"MENUITEM \"One\", 1", "One=1 "},
+        // An empty text becomes one space.
+        {"MENUITEM \"One\", 1\nMENUITEM SEPARATOR\nMENUITEM \"\", 2", "One=1 -  =2 "},
+        {"POPUP \"P\"\n{\nMENUITEM \"One\", 1\n}", "P[One=1 ] "},
+        {"  POPUP \"P\"\n  {\n    MENUITEM \"One\", 1\n  }\n", "P[One=1 ] "},
+        {"", "fails"},
+        {"}", "fails"},
+        {"{\nMENUITEM \"One\", 1\n}", "fails"},
+        {"MENUITEM \"One\", 1\n}", "fails"},
+        {"POPUP \"P\"", "fails"},
+        {"POPUP \"P\"\nMENUITEM \"One\", 1", "fails"},
+        {"POPUP \"P\"\n{\nMENUITEM \"One\", 1", "fails"},
+        {"POPUP \"P\"\n{\n}", "fails"},
+        {"POPUP \"P\"\n{\nMENUITEM \"One\", 1\n}\n}", "fails"},
+        {"MENU \"P\"", "fails"},
+        {"POPUP", "fails"},
+        {NestedMenuText(CXTPResourceManagerIni::nMaxMenuDepth, "\n"), strDeepest},
+        {NestedMenuText(CXTPResourceManagerIni::nMaxMenuDepth + 1, "\n"), "fails"},
         // Deep enough to run the system's menu reader out of stack.
-        {"26,000 levels", 26000, FALSE},
+        {NestedMenuText(26000, "\n"), "fails"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : kCases)
     {
         CMenu menu;
-        ASSERT_EQ(c.bValid, CXTPResourceManagerIni::CreateMenu(menu, NestedMenuText(c.nDepth, "\n")))
-            << c.name;
-        if (!c.bValid)
-            continue;
-        HMENU hMenu = menu.GetSafeHmenu();
-        for (int i = 0; i < c.nDepth && hMenu != NULL; i++)
-            hMenu = ::GetSubMenu(hMenu, 0);
-        ASSERT_TRUE(hMenu != NULL) << c.name;
-        EXPECT_EQ(5u, ::GetMenuItemID(hMenu, 0)) << c.name;
+        BOOL bCreated = CXTPResourceManagerIni::CreateMenu(menu, c.text.c_str());
+        EXPECT_EQ(c.menu, bCreated ? DescribeMenu(menu.GetSafeHmenu()) : "fails") << c.text.substr(0, 80);
     }
-}
-
-TEST(ResourceText, EmptyMenuTextsBecomeOneSpace)
-{
-    CMenu menu;
-    ASSERT_TRUE(CXTPResourceManagerIni::CreateMenu(menu, "MENUITEM \"\", 2\nMENUITEM \"B\", 3"));
-    EXPECT_EQ(2, ::GetMenuItemCount(menu.GetSafeHmenu()));
-    EXPECT_STREQ(" ", MenuString(menu.GetSafeHmenu(), 0));
-    EXPECT_EQ(3u, ::GetMenuItemID(menu.GetSafeHmenu(), 1));
 }
 } // namespace
