@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -48,93 +48,89 @@ protected:
         ASSERT_TRUE(pCombo->IsDroppedDown());
     }
     CXTPControlComboBoxList* List() { return pCombo->GetListBar(); }
+    // With an edit field, laid out.
+    void Editable()
+    {
+        pCombo->SetDropDownListStyle(TRUE);
+        frame->RecalcLayout();
+    }
+    // "choice text", then " open" while the list shows and " executed" when
+    // the site heard the control execute.
+    std::string State()
+    {
+        std::string state = std::to_string(pCombo->GetCurSel()) + " " + (LPCTSTR)pCombo->GetEditText();
+        state += pCombo->IsDroppedDown() ? " open" : "";
+        for (const std::string& entry : frame->m_log)
+            state += entry == "execute 3200 code 100" ? " executed" : "";
+        return state;
+    }
     static BOOL Key(UINT nKey) { return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
 
     CXTPToolBar* pBar = nullptr;
     CXTPControlComboBox* pCombo = nullptr;
 };
 
-struct RowsCase
-{
-    const char* name;
-    int nEntries;
-    int nRows;
-};
-
 TEST_F(ComboBoxTest, DropDownShowsOneToTwelveRows)
 {
-    const RowsCase cases[] = {
+    const struct
+    {
+        const char* name;
+        int nEntries;
+        int nRows;
+    } cases[] = {
         {"an empty list is one row high", 0, 1},
         {"five entries give five rows", 5, 5},
         {"twelve entries fill twelve rows", 12, 12},
         {"thirty entries still show twelve", 30, 12},
     };
-    int nAdded = 0;
-    for (const RowsCase& c : cases)
+    ASSERT_TRUE(List()->CreateListWindow());
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
-        AddEntries(c.nEntries - nAdded);
-        nAdded = c.nEntries;
-        if (c.nEntries == 0)
-        {
-            ASSERT_TRUE(List()->CreateListWindow());
-        }
+        AddEntries(c.nEntries - pCombo->GetCount());
         DropDown();
         EXPECT_EQ(frame->m_pLastPopup, List()); // the site could refill it
         CRect rcClient;
         List()->GetClientRect(&rcClient);
-        const int nItemHeight = (int)List()->SendMessage(LB_GETITEMHEIGHT, 0);
-        EXPECT_EQ(c.nRows * nItemHeight, rcClient.Height());
-        EXPECT_TRUE(List()->IsWindowVisible());
+        EXPECT_EQ(c.nRows * (int)List()->SendMessage(LB_GETITEMHEIGHT, 0), rcClient.Height());
         // Without a drop-down width the list is as wide as the combo.
-        CRect rcWindow;
-        List()->GetWindowRect(&rcWindow);
-        EXPECT_EQ(pCombo->GetRect().Width(), rcWindow.Width());
+        EXPECT_EQ(pCombo->GetRect().Width(), RectInParent(List()).Width());
         EXPECT_TRUE(Key(VK_ESCAPE));
-        EXPECT_FALSE(pCombo->IsDroppedDown());
         EXPECT_FALSE(List()->IsWindowVisible());
     }
     pCombo->SetDropDownWidth(150);
     DropDown();
-    CRect rcWindow;
-    List()->GetWindowRect(&rcWindow);
-    EXPECT_EQ(150, rcWindow.Width()) << "a drop-down width widens the list";
+    EXPECT_EQ(150, RectInParent(List()).Width()) << "a drop-down width widens the list";
     Key(VK_ESCAPE);
 }
 
-TEST_F(ComboBoxTest, EscapeRestoresTheSelection)
+// Keys in the open list, from the second entry chosen: the choice, its
+// text, whether the list is still open and whether the control executed.
+TEST_F(ComboBoxTest, KeysInTheOpenListMoveChooseOrPutTheOldChoiceBack)
 {
+    const struct
+    {
+        const char* name;
+        std::vector<UINT> keys;
+        const char* expected;
+    } cases[] = {
+        {"down moves the choice and its text", {VK_DOWN}, "2 Entry 2 open"},
+        {"escape puts the old choice back", {VK_DOWN, VK_ESCAPE}, "1 Entry 1"},
+        {"enter chooses and executes", {VK_DOWN, VK_DOWN, VK_RETURN}, "3 Entry 3 executed"},
+    };
     AddEntries(5);
-    pCombo->SetCurSel(1);
-    EXPECT_STREQ("Entry 1", pCombo->GetEditText());
-    DropDown();
-    EXPECT_TRUE(Key(VK_DOWN));
-    EXPECT_EQ(2, pCombo->GetCurSel());
-    EXPECT_STREQ("Entry 2", pCombo->GetEditText());
-    frame->m_log.clear();
-    EXPECT_TRUE(Key(VK_ESCAPE));
-    EXPECT_EQ(1, pCombo->GetCurSel());
-    EXPECT_STREQ("Entry 1", pCombo->GetEditText());
-    for (const std::string& entry : frame->m_log)
-        EXPECT_EQ(std::string::npos, entry.find("execute")) << entry; // nothing executed
-}
-
-TEST_F(ComboBoxTest, EnterChoosesAndExecutes)
-{
-    AddEntries(5);
-    pCombo->SetCurSel(1);
-    DropDown();
-    Key(VK_DOWN);
-    Key(VK_DOWN);
-    frame->m_log.clear();
-    EXPECT_TRUE(Key(VK_RETURN));
-    EXPECT_FALSE(pCombo->IsDroppedDown());
-    EXPECT_EQ(3, pCombo->GetCurSel());
-    CString strText;
-    pCombo->GetLBText(pCombo->GetCurSel(), strText);
-    EXPECT_STREQ("Entry 3", strText);
-    EXPECT_NE(frame->m_log.end(),
-              std::find(frame->m_log.begin(), frame->m_log.end(), "execute 3200 code 100"));
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        pCombo->SetCurSel(1);
+        DropDown();
+        frame->m_log.clear();
+        for (UINT nKey : c.keys)
+            EXPECT_TRUE(Key(nKey));
+        EXPECT_EQ(c.expected, State());
+        if (pCombo->IsDroppedDown())
+            Key(VK_ESCAPE);
+    }
 }
 
 TEST_F(ComboBoxTest, ClickOnAnEntryChoosesIt)
@@ -148,11 +144,7 @@ TEST_F(ComboBoxTest, ClickOnAnEntryChoosesIt)
     frame->m_log.clear();
     List()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
     List()->SendMessage(WM_LBUTTONUP, 0, lPoint);
-    EXPECT_FALSE(pCombo->IsDroppedDown());
-    EXPECT_EQ(4, pCombo->GetCurSel());
-    EXPECT_STREQ("Entry 4", pCombo->GetEditText());
-    EXPECT_NE(frame->m_log.end(),
-              std::find(frame->m_log.begin(), frame->m_log.end(), "execute 3200 code 100"));
+    EXPECT_EQ("4 Entry 4 executed", State());
 }
 
 TEST_F(ComboBoxTest, SetEditTextSelectsTheMatchingEntry)
@@ -181,15 +173,11 @@ TEST_F(ComboBoxTest, SetEditTextSelectsTheMatchingEntry)
 
 TEST_F(ComboBoxTest, TypedTextSurvivesTheBar)
 {
-    pCombo->SetDropDownListStyle(TRUE);
-    frame->RecalcLayout();
+    Editable();
     CXTPControlComboBoxEditWnd* pEdit = pCombo->GetEditWnd();
     ASSERT_TRUE(pEdit != NULL && pEdit->m_hWnd != NULL);
-    EXPECT_EQ(pBar->m_hWnd, ::GetParent(pEdit->m_hWnd));
-    pEdit->SendMessage(WM_CHAR, 'n');
-    pEdit->SendMessage(WM_CHAR, 'e');
-    pEdit->SendMessage(WM_CHAR, 'w');
-    EXPECT_STREQ("new", pCombo->GetEditText());
+    for (char ch : {'n', 'e', 'w'})
+        pEdit->SendMessage(WM_CHAR, ch);
     pBar->DestroyWindow();
     EXPECT_TRUE(pEdit->m_hWnd == NULL);
     EXPECT_STREQ("new", pCombo->GetEditText());
@@ -198,8 +186,7 @@ TEST_F(ComboBoxTest, TypedTextSurvivesTheBar)
 TEST_F(ComboBoxTest, LayoutGivesTheFieldItsWidthAndLeavesTheButtonFree)
 {
     pCombo->SetWidth(120);
-    pCombo->SetDropDownListStyle(TRUE);
-    frame->RecalcLayout();
+    Editable();
     EXPECT_EQ(120, pCombo->GetRect().Width());
     ASSERT_GT(pCombo->GetButtonWidth(), 0);
     const CRect rcEdit = RectInParent(pCombo->GetEditWnd());
@@ -213,13 +200,17 @@ TEST_F(ComboBoxTest, LayoutGivesTheFieldItsWidthAndLeavesTheButtonFree)
     frame->RecalcLayout();
     EXPECT_GT(pCombo->GetLabelWidth(), 5);
     EXPECT_EQ(pCombo->GetRect().left + pCombo->GetLabelWidth() + 4, RectInParent(pCombo->GetEditWnd()).left);
+
+    // A vertical bar hides the combo and its field.
+    pCombo->OnCalcDynamicSize(xtpLayoutVertDock);
+    EXPECT_EQ((DWORD)xtpHideDockingPosition, pCombo->GetHideFlags());
+    EXPECT_FALSE(pCombo->GetEditWnd()->IsWindowVisible());
 }
 
 TEST_F(ComboBoxTest, FieldKeysOpenTheListAndGiveTheFocusBack)
 {
     AddEntries(3);
-    pCombo->SetDropDownListStyle(TRUE);
-    frame->RecalcLayout();
+    Editable();
     ASSERT_TRUE(pCombo->GetEditWnd()->m_hWnd != NULL);
     pCombo->GetEditWnd()->SetFocus();
     EXPECT_EQ(pCombo, pBar->GetKeyControl());
@@ -234,20 +225,10 @@ TEST_F(ComboBoxTest, FieldKeysOpenTheListAndGiveTheFocusBack)
     EXPECT_EQ(xtpTrackingOff, pBar->IsTrackingMode());
 }
 
-TEST_F(ComboBoxTest, VerticalDockingHidesTheComboAndItsField)
-{
-    pCombo->SetDropDownListStyle(TRUE);
-    frame->RecalcLayout();
-    pCombo->OnCalcDynamicSize(xtpLayoutVertDock);
-    EXPECT_EQ((DWORD)xtpHideDockingPosition, pCombo->GetHideFlags());
-    EXPECT_FALSE(pCombo->GetEditWnd()->IsWindowVisible());
-}
-
 TEST(ComboBoxAlone, WithoutItsListWindowThereIsNoSelection)
 {
     CXTPControls controls;
     CXTPControlComboBox* pCombo = (CXTPControlComboBox*)controls.Add(xtpControlComboBox, kSortId);
-    EXPECT_EQ(xtpControlComboBox, pCombo->GetType());
     EXPECT_EQ(-1, pCombo->GetCurSel());
     CString strText = "stale";
     pCombo->GetLBText(0, strText);
@@ -310,9 +291,8 @@ TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)
     pCombo->SetWidth(140);
     pCombo->SetComboStyle(1);
     pCombo->SetDropDownListStyle(TRUE);
-    pCombo->AddString("By date");
-    pCombo->AddString("");
-    pCombo->AddString("By title");
+    for (const char* pszEntry : {"By date", "", "By title"})
+        pCombo->AddString(pszEntry);
     CXTPControlEdit* pEdit = (CXTPControlEdit*)pBar->GetControls()->Add(xtpControlEdit, kSortId + 1);
     pEdit->SetWidth(90);
     pEdit->SetShowLabel(FALSE);
@@ -323,18 +303,15 @@ TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)
     LoadBarExchange(pLoaded, file);
     EXPECT_EQ(file.GetLength(), file.GetPosition()) << "the reader takes exactly what the writer wrote";
     ASSERT_EQ(2, pLoaded->GetControlCount());
-    CXTPControlComboBox* pLoadedCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pLoaded->GetControl(0));
-    ASSERT_TRUE(pLoadedCombo != NULL);
-    EXPECT_EQ(140, pLoadedCombo->GetWidth());
-    EXPECT_EQ(1u, pLoadedCombo->GetComboStyle());
-    EXPECT_TRUE(pLoadedCombo->GetDropDownListStyle());
-    EXPECT_EQ((std::vector<std::string>{"By date", "", "By title"}), Entries(pLoadedCombo->GetListBar()))
+    pCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pLoaded->GetControl(0));
+    pEdit = DYNAMIC_DOWNCAST(CXTPControlEdit, pLoaded->GetControl(1));
+    ASSERT_TRUE(pCombo != NULL && pEdit != NULL);
+    EXPECT_EQ(
+        (std::vector<int>{140, 1, TRUE, 90, FALSE, TRUE}),
+        (std::vector<int>{pCombo->GetWidth(), (int)pCombo->GetComboStyle(), pCombo->GetDropDownListStyle(),
+                          pEdit->GetWidth(), pEdit->GetShowLabel(), pEdit->GetReadOnly()}));
+    EXPECT_EQ((std::vector<std::string>{"By date", "", "By title"}), Entries(pCombo->GetListBar()))
         << "every entry, empty ones too";
-    CXTPControlEdit* pLoadedEdit = DYNAMIC_DOWNCAST(CXTPControlEdit, pLoaded->GetControl(1));
-    ASSERT_TRUE(pLoadedEdit != NULL);
-    EXPECT_EQ(90, pLoadedEdit->GetWidth());
-    EXPECT_FALSE(pLoadedEdit->GetShowLabel());
-    EXPECT_TRUE(pLoadedEdit->GetReadOnly());
     pBar->InternalRelease();
     pLoaded->InternalRelease();
 }

@@ -33,21 +33,6 @@ TEST(CommandBarsStartup, BarClassesAreCreatableByName)
 
 // Custom bars take ids from 0xE800 on, never one of the framework's own
 // window ids (status bar 0xE801, rebar 0xE804, dock bars 0xE81B to 0xE81E).
-struct FreeIdCase
-{
-    const char* name;
-    std::vector<UINT> used;
-    UINT nExpected;
-};
-
-class FreeBarIdTest : public testing::TestWithParam<FreeIdCase>
-{};
-
-TEST_P(FreeBarIdTest, SkipsUsedAndFrameworkIds)
-{
-    EXPECT_EQ(GetParam().nExpected, CXTPCommandBars::FindFreeBarID(GetParam().used));
-}
-
 std::vector<UINT> Range(UINT nFirst, UINT nLast)
 {
     std::vector<UINT> ids;
@@ -56,102 +41,101 @@ std::vector<UINT> Range(UINT nFirst, UINT nLast)
     return ids;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ids, FreeBarIdTest,
-                         testing::Values(FreeIdCase{"FirstOfTheRange", {}, 0xE800},
-                                         FreeIdCase{"StatusBarIdSkipped", {0xE800}, 0xE802},
-                                         FreeIdCase{"RebarIdSkipped", {0xE800, 0xE802, 0xE803}, 0xE805},
-                                         FreeIdCase{"DockBarIdsSkipped", Range(0xE800, 0xE81A), 0xE81F},
-                                         FreeIdCase{"AGapIsReused", {0xE800, 0xE803}, 0xE802},
-                                         FreeIdCase{"RangeFull", Range(0xE800, 0xE8FE), 0}),
-                         [](const testing::TestParamInfo<FreeIdCase>& info) {
-                             return std::string(info.param.name);
-                         });
+TEST(CommandBarsManager, FreeBarIdSkipsUsedAndFrameworkIds)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<UINT> used;
+        UINT nExpected;
+    } cases[] = {
+        {"the first of the range", {}, 0xE800},
+        {"the status bar's id is skipped", {0xE800}, 0xE802},
+        {"the rebar's id is skipped", {0xE800, 0xE802, 0xE803}, 0xE805},
+        {"the dock bars' ids are skipped", Range(0xE800, 0xE81A), 0xE81F},
+        {"a gap is reused", {0xE800, 0xE803}, 0xE802},
+        {"a full range gives none", Range(0xE800, 0xE8FE), 0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.nExpected, CXTPCommandBars::FindFreeBarID(c.used));
+    }
+}
 
 // Mnemonics on a bar: the '&' character wins over a first character; a
 // second match makes the answer ambiguous; the walk starts after the
-// selected control and goes once around.
-struct AccelCase
-{
-    const char* name;
-    std::vector<const char*> captions;
-    char ch;
-    int nIndex;
-    BOOL bAmbiguous;
-};
-
-class FindAccelTest : public testing::TestWithParam<AccelCase>
-{};
-
-TEST_P(FindAccelTest, FindsTheControl)
+// selected control and goes once around. The answer reads "index" or
+// "index ambiguous".
+std::string FindAccel(const std::vector<const char*>& captions, char ch)
 {
     CXTPCommandBar* pBar = (CXTPCommandBar*)RUNTIME_CLASS(CXTPCommandBar)->CreateObject();
-    for (const char* caption : GetParam().captions)
-    {
-        CXTPControl* pControl = pBar->GetControls()->Add(xtpControlButton, 0);
-        pControl->SetCaption(CString(caption));
-    }
+    for (const char* caption : captions)
+        pBar->GetControls()->Add(xtpControlButton, 0)->SetCaption(CString(caption));
     BOOL bAmbiguous = -1;
-    EXPECT_EQ(GetParam().nIndex, pBar->FindAccel(GetParam().ch, bAmbiguous));
-    EXPECT_EQ(GetParam().bAmbiguous, bAmbiguous);
+    const int nIndex = pBar->FindAccel(ch, bAmbiguous);
     pBar->InternalRelease();
+    return std::to_string(nIndex) + (bAmbiguous == TRUE ? " ambiguous" : bAmbiguous == FALSE ? "" : " unset");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Captions, FindAccelTest,
-    testing::Values(AccelCase{"Ampersand", {"&File", "&Edit"}, 'E', 1, FALSE},
-                    AccelCase{"AmpersandInsideTheWord", {"&File", "E&xit"}, 'X', 1, FALSE},
-                    AccelCase{"AmpersandWinsOverFirstCharacter", {"Exit", "&Edit"}, 'E', 1, FALSE},
-                    AccelCase{"FirstCharacterWithoutAmpersand", {"&File", "Window"}, 'W', 1, FALSE},
-                    AccelCase{"TwoAmpersandMatchesTakeTheFirst", {"&Save", "&Send", "&Open"}, 'S', 0, TRUE},
-                    AccelCase{"TwoFirstCharacterMatches", {"Save", "Send"}, 'S', 0, TRUE},
-                    AccelCase{"TrailingAmpersandIsNoMnemonic", {"Tools&", "&Help"}, 'T', 0, FALSE},
-                    AccelCase{"LowerCaseMnemonic", {"&view"}, 'V', 0, FALSE},
-                    AccelCase{"EmptyCaptionSkipped", {"", "&Go"}, 'G', 1, FALSE},
-                    AccelCase{"NoMatch", {"&File", "&Edit"}, 'Q', -1, FALSE}),
-    [](const testing::TestParamInfo<AccelCase>& info) { return std::string(info.param.name); });
+TEST(CommandBar, FindAccelFindsTheMnemonicsControl)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<const char*> captions;
+        char ch;
+        const char* expected;
+    } cases[] = {
+        {"an ampersand", {"&File", "&Edit"}, 'E', "1"},
+        {"an ampersand inside the word", {"&File", "E&xit"}, 'X', "1"},
+        {"an ampersand wins over a first character", {"Exit", "&Edit"}, 'E', "1"},
+        {"a first character without ampersand", {"&File", "Window"}, 'W', "1"},
+        {"two ampersand matches take the first", {"&Save", "&Send", "&Open"}, 'S', "0 ambiguous"},
+        {"two first-character matches", {"Save", "Send"}, 'S', "0 ambiguous"},
+        {"a trailing ampersand is no mnemonic", {"Tools&", "&Help"}, 'T', "0"},
+        {"a lower-case mnemonic", {"&view"}, 'V', "0"},
+        {"an empty caption is skipped", {"", "&Go"}, 'G', "1"},
+        {"no match", {"&File", "&Edit"}, 'Q', "-1"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, FindAccel(c.captions, c.ch));
+    }
+}
 
 // Which tab-group commands the active group allows.
-struct WorkspaceCase
+TEST(TabClientWnd, WorkspaceCommandsFollowTheActiveGroup)
 {
-    const char* name;
-    UINT nID;
-    int nGroups;
-    int nActive;
-    int nItems;
-    BOOL bHorizontal;
-    BOOL bEnabled;
-};
-
-class WorkspaceCommandTest : public testing::TestWithParam<WorkspaceCase>
-{};
-
-TEST_P(WorkspaceCommandTest, FollowsTheActiveGroup)
-{
-    const WorkspaceCase& c = GetParam();
-    EXPECT_EQ(c.bEnabled, CXTPTabClientWnd::IsWorkspaceCommandEnabled(c.nID, c.nGroups, c.nActive, c.nItems,
-                                                                      c.bHorizontal));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, WorkspaceCommandTest,
-    testing::Values(WorkspaceCase{"PreviousFromTheFirst", 9420, 2, 0, 3, FALSE, FALSE},
-                    WorkspaceCase{"PreviousFromTheSecond", 9420, 2, 1, 3, FALSE, TRUE},
-                    WorkspaceCase{"NextFromTheLast", 9421, 2, 1, 3, FALSE, FALSE},
-                    WorkspaceCase{"NextFromTheFirst", 9421, 2, 0, 3, FALSE, TRUE},
-                    WorkspaceCase{"NewGroupNeedsTwoItems", 9422, 1, 0, 1, FALSE, FALSE},
-                    WorkspaceCase{"NewHorizontalAlone", 9422, 1, 0, 2, FALSE, TRUE},
-                    WorkspaceCase{"NewHorizontalAcrossVerticalGroups", 9422, 2, 0, 2, FALSE, FALSE},
-                    WorkspaceCase{"NewHorizontalAmongHorizontalGroups", 9422, 2, 0, 2, TRUE, TRUE},
-                    WorkspaceCase{"NewVerticalAmongHorizontalGroups", 9423, 2, 0, 2, TRUE, FALSE},
-                    WorkspaceCase{"NewVerticalAmongVerticalGroups", 9423, 2, 0, 2, FALSE, TRUE},
-                    WorkspaceCase{"OtherCommand", 35000, 1, 0, 1, FALSE, TRUE}),
-    [](const testing::TestParamInfo<WorkspaceCase>& info) { return std::string(info.param.name); });
-
-TEST(TabClientWnd, NoActiveGroupAllowsNothing)
-{
+    const struct
+    {
+        const char* name;
+        UINT nID;
+        int nGroups, nActive, nItems;
+        BOOL bHorizontal, bEnabled;
+    } cases[] = {
+        {"previous from the first", 9420, 2, 0, 3, FALSE, FALSE},
+        {"previous from the second", 9420, 2, 1, 3, FALSE, TRUE},
+        {"next from the last", 9421, 2, 1, 3, FALSE, FALSE},
+        {"next from the first", 9421, 2, 0, 3, FALSE, TRUE},
+        {"a new group needs two items", 9422, 1, 0, 1, FALSE, FALSE},
+        {"new horizontal alone", 9422, 1, 0, 2, FALSE, TRUE},
+        {"new horizontal across vertical groups", 9422, 2, 0, 2, FALSE, FALSE},
+        {"new horizontal among horizontal groups", 9422, 2, 0, 2, TRUE, TRUE},
+        {"new vertical among horizontal groups", 9423, 2, 0, 2, TRUE, FALSE},
+        {"new vertical among vertical groups", 9423, 2, 0, 2, FALSE, TRUE},
+        {"another command", 35000, 1, 0, 1, FALSE, TRUE},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.bEnabled, CXTPTabClientWnd::IsWorkspaceCommandEnabled(c.nID, c.nGroups, c.nActive,
+                                                                          c.nItems, c.bHorizontal));
+    }
     CXTPTabClientWnd client;
     void* pGroup = &client;
-    EXPECT_FALSE(client.IsWorkspaceCommandEnabled(35000, &pGroup));
+    EXPECT_FALSE(client.IsWorkspaceCommandEnabled(35000, &pGroup)) << "no active group allows nothing";
     EXPECT_EQ((void*)&client, pGroup) << "the group is left alone";
 }
 
@@ -198,46 +182,36 @@ private:
     char m_chName;
 };
 
-struct KeyboardCase
+TEST(KeyboardManager, AsksTheLastReceiverFirst)
 {
-    const char* name;
-    std::vector<int> answers; // of the receivers in registration order
-    BOOL bEaten;
-    std::string asked;
-};
-
-class KeyboardManagerTest : public testing::TestWithParam<KeyboardCase>
-{};
-
-TEST_P(KeyboardManagerTest, LastReceiverFirst)
-{
-    std::string log;
-    std::vector<CAnsweringSink*> sinks;
+    const struct
+    {
+        const char* name;
+        std::vector<int> answers; // of the receivers in registration order
+        BOOL bEaten;
+        std::string asked;
+    } cases[] = {
+        {"nobody answers: the key is eaten", {0, 0}, TRUE, "ba"},
+        {"the last eats it", {0, 1}, TRUE, "b"},
+        {"the last leaves it to the window", {1, 2}, FALSE, "b"},
+        {"the first answers after the last passed", {2, 0}, FALSE, "ba"},
+    };
     CXTPKeyboardManager* pManager = XTPKeyboardManager();
-    for (size_t i = 0; i < GetParam().answers.size(); i++)
+    for (const auto& c : cases)
     {
-        sinks.push_back(new CAnsweringSink(GetParam().answers[i], &log, (char)('a' + i)));
-        pManager->HookKeyboard(sinks.back());
+        SCOPED_TRACE(c.name);
+        std::string log;
+        std::vector<CAnsweringSink> sinks;
+        for (size_t i = 0; i < c.answers.size(); i++)
+            sinks.emplace_back(c.answers[i], &log, (char)('a' + i));
+        for (CAnsweringSink& sink : sinks)
+            pManager->HookKeyboard(&sink);
+        EXPECT_EQ(c.bEaten, pManager->ProcessKeyboardHooks(WM_KEYDOWN, 'A'));
+        EXPECT_EQ(c.asked, log);
+        for (CAnsweringSink& sink : sinks)
+            pManager->UnhookKeyboard(&sink);
+        EXPECT_FALSE(pManager->IsHooked());
     }
-    EXPECT_TRUE(pManager->IsHooked());
-    EXPECT_EQ(GetParam().bEaten, pManager->ProcessKeyboardHooks(WM_KEYDOWN, 'A'));
-    EXPECT_EQ(GetParam().asked, log);
-    for (CAnsweringSink* pSink : sinks)
-    {
-        pManager->UnhookKeyboard(pSink);
-        delete pSink;
-    }
-    EXPECT_FALSE(pManager->HasReceivers());
-    EXPECT_FALSE(pManager->IsHooked());
 }
-
-INSTANTIATE_TEST_SUITE_P(Receivers, KeyboardManagerTest,
-                         testing::Values(KeyboardCase{"NobodyAnswersTheKeyIsEaten", {0, 0}, TRUE, "ba"},
-                                         KeyboardCase{"LastEatsIt", {0, 1}, TRUE, "b"},
-                                         KeyboardCase{"LastLeavesItToTheWindow", {1, 2}, FALSE, "b"},
-                                         KeyboardCase{"FirstAnswersAfterTheLastPassed", {2, 0}, FALSE, "ba"}),
-                         [](const testing::TestParamInfo<KeyboardCase>& info) {
-                             return std::string(info.param.name);
-                         });
 
 } // namespace

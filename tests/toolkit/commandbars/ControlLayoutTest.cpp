@@ -1,10 +1,17 @@
 // The arithmetic of a bar's layout: rows, group wraps, hidden overflow,
-// centring, right alignment, stretching and the floating shape search.
+// centring, right alignment, stretching and the floating shape search; then
+// the same through a control collection whose paint manager gives every
+// control the size stored in its tag.
+#include "toolkit/commandbars/XTPControlButton.h"
 #include "toolkit/commandbars/XTPControlLayout.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
+
+#include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <sstream>
 
 namespace {
 
@@ -15,10 +22,45 @@ struct Item
     DWORD dwFlags;
 };
 
-CXTPControlLayout MakeLayout(DWORD dwMode, const std::vector<Item>& items)
+// Items written as words: "b" a 23 x 22 button, "g" one that begins a group,
+// "s" a stretched and "r" a right-aligned 10 x 22 control, "WxH" a button of
+// that size, "-" a hidden 50 x 22 group.
+std::vector<Item> Items(const char* pszItems)
+{
+    std::vector<Item> items;
+    std::istringstream words(pszItems);
+    std::string word;
+    while (words >> word)
+    {
+        if (word == "b" || word == "g")
+            items.push_back({23, 22, word == "g", 0});
+        else if (word == "s" || word == "r")
+            items.push_back(
+                {10, 22, FALSE, word == "s" ? (DWORD)xtpFlagControlStretched : (DWORD)xtpFlagRightAlign});
+        else if (word == "-")
+            items.push_back({50, 22, TRUE, (DWORD)-1});
+        else
+            items.push_back({atoi(word.c_str()), atoi(word.c_str() + word.find('x') + 1), FALSE, 0});
+    }
+    return items;
+}
+
+std::string Text(CRect rc)
+{
+    std::ostringstream os;
+    os << rc.left << " " << rc.top << " " << rc.right << " " << rc.bottom;
+    return os.str();
+}
+
+std::string Text(CSize size)
+{
+    return std::to_string(size.cx) + "x" + std::to_string(size.cy);
+}
+
+CXTPControlLayout MakeLayout(DWORD dwMode, const char* pszItems)
 {
     CXTPControlLayout layout(dwMode);
-    for (const Item& item : items)
+    for (const Item& item : Items(pszItems))
     {
         XTPControlLayoutRecord record = {};
         record.szControl = CSize(item.cx, item.cy);
@@ -30,192 +72,216 @@ CXTPControlLayout MakeLayout(DWORD dwMode, const std::vector<Item>& items)
     return layout;
 }
 
-std::vector<CRect> Rects(const CXTPControlLayout& layout)
+// The placed rectangles, "hidden" for a record that did not fit.
+std::string Rects(const CXTPControlLayout& layout)
 {
-    std::vector<CRect> rects;
+    std::string text;
     for (int i = 0; i < layout.GetCount(); i++)
-        rects.push_back(layout[i].bHidden ? CRect(-1, -1, -1, -1) : layout[i].rcControl);
-    return rects;
+        text += (i ? ", " : "") + (layout[i].bHidden ? std::string("hidden") : Text(layout[i].rcControl));
+    return text;
 }
 
 const DWORD kHorzDock = xtpLayoutHorzDock | xtpLayoutHorz;
-const Item B23 = {23, 22, FALSE, 0};
-const Item G23 = {23, 22, TRUE, 0};
-
-struct WrapCase
-{
-    // A constructor, so that a row takes the formatter's packed call layout.
-    WrapCase(const char* name_, DWORD dwMode_, const std::vector<Item>& items_, int nWidth_, int nRows_,
-             CSize size_, const std::vector<CRect>& rects_, BOOL bStretchSet_)
-        : name(name_), dwMode(dwMode_), items(items_), nWidth(nWidth_), nRows(nRows_), size(size_),
-          rects(rects_), bStretchSet(bStretchSet_)
-    {}
-    const char* name;
-    DWORD dwMode;
-    std::vector<Item> items;
-    int nWidth;
-    int nRows;
-    CSize size;
-    std::vector<CRect> rects; // (-1, ...) for a hidden record
-    BOOL bStretchSet;
-};
-
-const WrapCase kWrapCases[] = {
-    WrapCase("one row with a group gap", kHorzDock, {B23, G23, B23}, 100, 1, CSize(75, 22),
-             {CRect(0, 0, 23, 22), CRect(29, 0, 52, 22), CRect(52, 0, 75, 22)}, FALSE),
-    WrapCase("wraps where the last group of the row began", kHorzDock, {B23, G23, B23, B23}, 80, 2,
-             CSize(69, 50),
-             {CRect(0, 0, 23, 22), CRect(0, 28, 23, 50), CRect(23, 28, 46, 50), CRect(46, 28, 69, 50)}, TRUE),
-    WrapCase("without a group wraps at the control that overflows", kHorzDock, {B23, B23, B23}, 50, 2,
-             CSize(46, 44), {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(0, 22, 23, 44)}, TRUE),
-    WrapCase("no-wrap mode hides what does not fit", kHorzDock | xtpLayoutHideWrap, {B23, B23, B23}, 50, 0,
-             CSize(46, 22), {CRect(0, 0, 23, 22), CRect(23, 0, 46, 22), CRect(-1, -1, -1, -1)}, TRUE),
-    WrapCase("a first control that begins a group leaves no empty first row", kHorzDock, {G23, B23}, 30, 2,
-             CSize(23, 44), {CRect(0, 0, 23, 22), CRect(0, 22, 23, 44)}, TRUE),
-    WrapCase("a vertical bar wraps by heights into columns to the left", xtpLayoutVertDock, {B23, B23, B23},
-             50, 2, CSize(46, 44), {CRect(-23, 0, 0, 22), CRect(-23, 22, 0, 44), CRect(-46, 0, -23, 22)},
-             TRUE),
-};
 
 TEST(ControlLayout, WrapsIntoRows)
 {
-    for (const WrapCase& c : kWrapCases)
+    const struct
+    {
+        const char* name;
+        DWORD dwMode;
+        const char* items;
+        int nWidth;
+        const char* expected; // rows, size, stretch bit: rectangles
+    } cases[] = {
+        {"one row with a group gap", kHorzDock, "b g b", 100, "1 75x22: 0 0 23 22, 29 0 52 22, 52 0 75 22"},
+        {"wraps where the last group of the row began", kHorzDock, "b g b b", 80,
+         "2 69x50 stretch: 0 0 23 22, 0 28 23 50, 23 28 46 50, 46 28 69 50"},
+        {"without a group wraps at the control that overflows", kHorzDock, "b b b", 50,
+         "2 46x44 stretch: 0 0 23 22, 23 0 46 22, 0 22 23 44"},
+        {"no-wrap mode hides what does not fit", kHorzDock | xtpLayoutHideWrap, "b b b", 50,
+         "0 46x22 stretch: 0 0 23 22, 23 0 46 22, hidden"},
+        {"a first control beginning a group leaves no empty row", kHorzDock, "g b", 30,
+         "2 23x44 stretch: 0 0 23 22, 0 22 23 44"},
+        {"a vertical bar wraps by heights into columns to the left", xtpLayoutVertDock, "b b b", 50,
+         "2 46x44 stretch: -23 0 0 22, -23 22 0 44, -46 0 -23 22"},
+    };
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         CXTPControlLayout layout = MakeLayout(c.dwMode, c.items);
-        EXPECT_EQ(c.nRows, layout.WrapToolBar(c.nWidth));
-        EXPECT_EQ(c.size, layout.CalcSize((c.dwMode & xtpLayoutVertDock) != 0));
-        EXPECT_EQ(c.rects, Rects(layout));
-        EXPECT_EQ(c.bStretchSet, (layout.GetMode() & xtpLayoutStretch) != 0);
+        std::string result = std::to_string(layout.WrapToolBar(c.nWidth)) + " ";
+        result += Text(layout.CalcSize((c.dwMode & xtpLayoutVertDock) != 0));
+        result += (layout.GetMode() & xtpLayoutStretch) != 0 ? " stretch: " : ": ";
+        EXPECT_EQ(c.expected, result + Rects(layout));
     }
 }
 
-struct AdjustCase
-{
-    AdjustCase(const char* name_, DWORD dwMode_, const std::vector<Item>& items_, int nWidth_, CSize size_,
-               const std::vector<CRect>& rects_, const std::vector<CRect>& rows_)
-        : name(name_), dwMode(dwMode_), items(items_), nWidth(nWidth_), size(size_), rects(rects_),
-          rows(rows_)
-    {}
-    const char* name;
-    DWORD dwMode;
-    std::vector<Item> items;
-    int nWidth;
-    CSize size;
-    std::vector<CRect> rects;
-    std::vector<CRect> rows;
-};
-
-const CRect kBorder(2, 3, 4, 5);
-
-const AdjustCase kAdjustCases[] = {
-    AdjustCase("one row is centred in the whole height", kHorzDock | xtpLayoutCommit,
-               {{23, 22, FALSE, 0}, {30, 16, FALSE, 0}}, 100, CSize(59, 30),
-               {CRect(2, 3, 25, 25), CRect(25, 6, 55, 22)}, {CRect(2, 3, 55, 25), CRect(2, 3, 55, 25)}),
-    AdjustCase("two rows each centred in their own thickness", kHorzDock | xtpLayoutCommit,
-               {{23, 22, FALSE, 0}, {23, 10, FALSE, 0}, {23, 12, FALSE, 0}}, 50, CSize(52, 42),
-               {CRect(2, 3, 25, 25), CRect(25, 9, 48, 19), CRect(2, 25, 25, 37)},
-               {CRect(2, 3, 48, 25), CRect(2, 3, 48, 25), CRect(2, 25, 48, 37)}),
-    AdjustCase("a vertical bar moves right by its width and centres columns",
-               xtpLayoutVertDock | xtpLayoutCommit, {{23, 22, FALSE, 0}, {15, 22, FALSE, 0}}, 100,
-               CSize(29, 52), {CRect(2, 3, 25, 25), CRect(6, 25, 21, 47)},
-               {CRect(2, 3, 25, 47), CRect(2, 3, 25, 47)}),
-    AdjustCase("without the commit bit only the borders are added", kHorzDock, {{23, 22, FALSE, 0}}, 100,
-               CSize(29, 30), {CRect(0, 0, 23, 22)}, {CRect(0, 0, 0, 0)}),
-};
-
 TEST(ControlLayout, AdjustsRowsInsideTheBorders)
 {
-    for (const AdjustCase& c : kAdjustCases)
+    const struct
+    {
+        const char* name;
+        DWORD dwMode;
+        const char* items;
+        int nWidth;
+        const char* expected; // size: rectangles; rows
+    } cases[] = {
+        {"one row is centred in the whole height", kHorzDock | xtpLayoutCommit, "23x22 30x16", 100,
+         "59x30: 2 3 25 25, 25 6 55 22; 2 3 55 25, 2 3 55 25"},
+        {"two rows each centred in their own thickness", kHorzDock | xtpLayoutCommit, "23x22 23x10 23x12", 50,
+         "52x42: 2 3 25 25, 25 9 48 19, 2 25 25 37; 2 3 48 25, 2 3 48 25, 2 25 48 37"},
+        {"a vertical bar moves right by its width and centres columns", xtpLayoutVertDock | xtpLayoutCommit,
+         "23x22 15x22", 100, "29x52: 2 3 25 25, 6 25 21 47; 2 3 25 47, 2 3 25 47"},
+        {"without the commit bit only the borders are added", kHorzDock, "b", 100,
+         "29x30: 0 0 23 22; 0 0 0 0"},
+    };
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         CXTPControlLayout layout = MakeLayout(c.dwMode, c.items);
         layout.WrapToolBar(c.nWidth);
         const CSize size = layout.CalcSize((c.dwMode & xtpLayoutVertDock) != 0);
-        EXPECT_EQ(c.size, layout.AdjustRows(size, kBorder));
-        EXPECT_EQ(c.rects, Rects(layout));
-        std::vector<CRect> rows;
+        std::string result = Text(layout.AdjustRows(size, CRect(2, 3, 4, 5))) + ": ";
+        result += Rects(layout) + ";";
         for (int i = 0; i < layout.GetCount(); i++)
-            rows.push_back(layout[i].rcRow);
-        EXPECT_EQ(c.rows, rows);
+            result += (i ? ", " : " ") + Text(layout[i].rcRow);
+        EXPECT_EQ(c.expected, result);
     }
 }
-
-struct StretchCase
-{
-    StretchCase(const char* name_, const std::vector<Item>& items_, int nBarWidth_,
-                const std::vector<CRect>& rects_)
-        : name(name_), items(items_), nBarWidth(nBarWidth_), rects(rects_)
-    {}
-    const char* name;
-    std::vector<Item> items;
-    int nBarWidth;
-    std::vector<CRect> rects;
-};
-
-const Item S10 = {10, 22, FALSE, xtpFlagControlStretched};
-const Item R10 = {10, 22, FALSE, xtpFlagRightAlign};
-
-const StretchCase kStretchCases[] = {
-    StretchCase("three stretched controls share 10 pixels as 3, 3 and 4", {S10, S10, S10}, 40,
-                {CRect(0, 0, 13, 22), CRect(13, 0, 26, 22), CRect(26, 0, 40, 22)}),
-    StretchCase("right-aligned controls go to the far end and bound the free space", {S10, B23, R10, R10}, 80,
-                {CRect(0, 0, 37, 22), CRect(37, 0, 60, 22), CRect(60, 0, 70, 22), CRect(70, 0, 80, 22)}),
-    StretchCase("a right-aligned control before a plain one stays", {R10, B23}, 60,
-                {CRect(0, 0, 10, 22), CRect(10, 0, 33, 22)}),
-};
 
 TEST(ControlLayout, AlignsAndStretchesControls)
 {
-    for (const StretchCase& c : kStretchCases)
+    const struct
+    {
+        const char* name;
+        const char* items;
+        int nWrapWidth;
+        CSize barSize;
+        const char* expected;
+    } cases[] = {
+        {"three stretched controls share 10 pixels as 3, 3 and 4", "s s s", 1000, CSize(40, 22),
+         "0 0 13 22, 13 0 26 22, 26 0 40 22"},
+        {"right-aligned controls go to the end and bound the free space", "s b r r", 1000, CSize(80, 22),
+         "0 0 37 22, 37 0 60 22, 60 0 70 22, 70 0 80 22"},
+        {"a right-aligned control before a plain one stays", "r b", 1000, CSize(60, 22),
+         "0 0 10 22, 10 0 33 22"},
+        {"stretching works row by row", "s b s b", 40, CSize(43, 44),
+         "0 0 20 22, 20 0 43 22, 0 22 20 44, 20 22 43 44"},
+    };
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         CXTPControlLayout layout = MakeLayout(kHorzDock | xtpLayoutCommit, c.items);
-        layout.WrapToolBar(1000);
+        layout.WrapToolBar(c.nWrapWidth);
         layout.CalcSize(FALSE);
-        layout.AlignStretchedControls(CSize(c.nBarWidth, 22), CRect(0, 0, 0, 0));
-        EXPECT_EQ(c.rects, Rects(layout));
+        layout.AlignStretchedControls(c.barSize, CRect(0, 0, 0, 0));
+        EXPECT_EQ(c.expected, Rects(layout));
     }
 }
 
-TEST(ControlLayout, StretchingWorksRowByRow)
-{
-    CXTPControlLayout layout = MakeLayout(kHorzDock | xtpLayoutCommit, {S10, B23, S10, B23});
-    layout.WrapToolBar(40); // rows [S10 B23] and [S10 B23]
-    layout.CalcSize(FALSE);
-    layout.AlignStretchedControls(CSize(43, 44), CRect(0, 0, 0, 0));
-    EXPECT_EQ((std::vector<CRect>{CRect(0, 0, 20, 22), CRect(20, 0, 43, 22), CRect(0, 22, 20, 44),
-                                  CRect(20, 22, 43, 44)}),
-              Rects(layout));
-}
-
-struct ShapeCase
-{
-    const char* name;
-    DWORD dwMode;
-    int nLength;
-    CSize shape;
-};
-
-const ShapeCase kShapeCases[] = {
-    {"a width keeps its row count at the narrowest width", 0, 50, CSize(40, 60)},
-    {"a width past one row gives one row", 0, 500, CSize(120, 20)},
-    {"a height met during the search takes that shape", xtpLayoutLengthIsHeight, 40, CSize(60, 40)},
-    {"a height between shapes takes the widest that fits", xtpLayoutLengthIsHeight, 50, CSize(60, 40)},
-    {"a height below one row gives one row", xtpLayoutLengthIsHeight, 5, CSize(120, 20)},
-};
-
 TEST(ControlLayout, FloatingBarFindsItsShape)
 {
-    const Item B20 = {20, 20, FALSE, 0};
-    for (const ShapeCase& c : kShapeCases)
+    const struct
+    {
+        const char* name;
+        DWORD dwMode;
+        int nLength;
+        CSize shape;
+    } cases[] = {
+        {"a width keeps its row count at the narrowest width", 0, 50, CSize(40, 60)},
+        {"a width past one row gives one row", 0, 500, CSize(120, 20)},
+        {"a height met during the search takes that shape", xtpLayoutLengthIsHeight, 40, CSize(60, 40)},
+        {"a height between shapes takes the widest that fits", xtpLayoutLengthIsHeight, 50, CSize(60, 40)},
+        {"a height below one row gives one row", xtpLayoutLengthIsHeight, 5, CSize(120, 20)},
+    };
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
-        CXTPControlLayout layout = MakeLayout(c.dwMode, {B20, B20, B20, B20, B20, B20});
+        CXTPControlLayout layout = MakeLayout(c.dwMode, "20x20 20x20 20x20 20x20 20x20 20x20");
         layout.SizeToolBar(c.nLength);
         EXPECT_EQ(c.shape, layout.CalcSize(FALSE));
         EXPECT_EQ(c.dwMode, layout.GetMode());
     }
+}
+
+// ---- Through a control collection ---------------------------------------------
+
+class CTagSizedPaintManager : public CXTPOfficeXPTheme
+{
+public:
+    CSize DrawControlToolBarParent(CDC*, CXTPControl* pControl, BOOL) override
+    {
+        return CSize(LOWORD(pControl->GetTag()), HIWORD(pControl->GetTag()));
+    }
+};
+
+class ControlsLayout : public ::testing::Test
+{
+protected:
+    void SetUp() override { CXTPPaintManager::SetCustomTheme(new CTagSizedPaintManager()); }
+    void TearDown() override { CXTPPaintManager::SetTheme(xtpThemeOfficeXP); }
+    // The collection's size, then each control's rectangle with " wrap" when
+    // it begins a row and " off" when it was wrapped off the bar.
+    std::string Layout(const char* pszItems, int nLength, DWORD dwMode, CRect rcBorder, int nMinimum = 0)
+    {
+        CXTPControls controls;
+        for (const Item& item : Items(pszItems))
+        {
+            CXTPControl* pControl = controls.Add(xtpControlButton, 100 + controls.GetCount());
+            pControl->SetTag(MAKELONG(item.cx, item.cy));
+            pControl->SetBeginGroup(item.bBeginGroup);
+            pControl->SetFlags(item.dwFlags == (DWORD)-1 ? 0 : item.dwFlags);
+            pControl->SetHideFlags(item.dwFlags == (DWORD)-1 ? xtpHideGeneric : xtpHideNone);
+        }
+        std::string text = Text(controls.CalcDynamicSize(&canvas.dc(), nLength, dwMode, rcBorder, nMinimum));
+        for (int i = 0; i < controls.GetCount(); i++)
+        {
+            CXTPControl* pControl = controls.GetAt(i);
+            text += ", " + Text(pControl->GetRect()) + (pControl->GetWrap() ? " wrap" : "")
+                    + ((pControl->GetHideFlags() & xtpHideWrap) ? " off" : "");
+        }
+        return text;
+    }
+    PixelCanvas canvas{10, 10};
+};
+
+const DWORD kDockedTop = xtpLayoutCommit | xtpLayoutHorzDock | xtpLayoutHorz;
+const CRect kGripperBorder(8, 2, 2, 2);
+const CRect kNoBorder(0, 0, 0, 0);
+
+TEST_F(ControlsLayout, RectanglesForLengthAndMode)
+{
+    const struct
+    {
+        const char* name;
+        const char* items;
+        int nLength;
+        DWORD dwMode;
+        CRect rcBorder;
+        const char* expected;
+    } cases[] = {
+        {"a narrow docked bar wraps at its last group and fills the length", "b g 40x22", 80, kDockedTop,
+         kGripperBorder, "80x54, 8 2 31 24, 8 30 31 52 wrap, 31 30 71 52"},
+        {"without wrapping what does not fit is wrapped off the bar", "b g 40x22", 80,
+         kDockedTop | xtpLayoutHideWrap, kGripperBorder, "80x26, 8 2 31 24, 37 2 60 24, 0 0 0 0 off"},
+        {"a stretched bar pushes right-aligned controls to its end", "s b r", 200,
+         kDockedTop | xtpLayoutStretch, kNoBorder, "200x22, 0 0 167 22, 167 0 190 22, 190 0 200 22"},
+        {"hidden controls take no place", "b - g", 200, kDockedTop, kNoBorder,
+         "52x22, 0 0 23 22, 0 0 0 0, 29 0 52 22"},
+        // The minimum raises the height of a horizontally docked bar, else the width.
+        {"a bar without visible controls is the minimum box", "-", 200, kDockedTop, kGripperBorder,
+         "33x26, 0 0 0 0"},
+        {"a floating bar takes the narrowest shape of its row count", "20x20 20x20 20x20 20x20 20x20 20x20",
+         56, xtpLayoutCommit, CRect(3, 3, 3, 3),
+         "46x66, 3 3 23 23, 23 3 43 23, 3 23 23 43 wrap, 23 23 43 43, 3 43 23 63 wrap, 23 43 43 63"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, Layout(c.items, c.nLength, c.dwMode, c.rcBorder));
+    }
+    EXPECT_EQ("33x40, 0 0 0 0", Layout("-", 200, kDockedTop, kGripperBorder, 40));
+    EXPECT_EQ("50x26, 0 0 0 0", Layout("-", 200, xtpLayoutCommit | xtpLayoutVertDock, kGripperBorder, 50));
 }
 
 } // namespace
