@@ -43,13 +43,8 @@ TEST_F(ImageClipboard, PasteGivesANewIdWithTheCopiedWidths)
     ASSERT_FALSE(data.empty());
 
     CXTPImageManager target;
-    UINT nID = PasteInto(target);
-    EXPECT_EQ(0x10AABu, nID);
-    CXTPImageManagerIconSet* pSet = target.GetIconSet(nID);
-    ASSERT_TRUE(pSet != NULL);
-    ASSERT_EQ(2u, pSet->GetIcons().size()) << "widths 16 and 24, no scaled copy";
-    EXPECT_EQ(RGB(200, 10, 10), IconColor(pSet->GetIcon(16, FALSE)->GetIcon(), 3, 3));
-    EXPECT_TRUE(pSet->GetIcon(24, FALSE)->IsAlpha());
+    EXPECT_EQ(0x10AABu, PasteInto(target));
+    EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 0x10AAB)) << "widths 16 and 24, no scaled copy";
 }
 
 TEST_F(ImageClipboard, DamagedDataLeavesNoIconSet)

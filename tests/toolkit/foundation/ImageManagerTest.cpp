@@ -8,8 +8,6 @@
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 
 #include <gtest/gtest.h>
-#include <algorithm>
-#include <stdio.h>
 
 namespace {
 // An owned icon image of one colour.
@@ -26,28 +24,17 @@ TEST(ImageManager, ExactWidthOrANearestScaledCopy)
     SolidIcon icon32(32, 32, RGB(0, 0, 255));
     ASSERT_TRUE(manager.SetIcon(icon16.handle, 1));
     ASSERT_TRUE(manager.SetIcon(icon32.handle, 1));
-    CXTPImageManagerIconSet* pSet = manager.GetIconSet(1);
-    ASSERT_TRUE(pSet != NULL);
+    EXPECT_FALSE(manager.GetImage(1, 32)->IsScaled());
 
-    CXTPImageManagerIcon* pExact = manager.GetImage(1, 32);
-    ASSERT_TRUE(pExact != NULL);
-    EXPECT_EQ(32, pExact->GetWidth());
-    EXPECT_FALSE(pExact->IsScaled());
-    EXPECT_TRUE(pSet->GetIcon(24, FALSE) == NULL);
-
+    // A tie keeps the first icon in the map's order (width 16).
     CXTPImageManagerIcon* pScaled = manager.GetImage(1, 24);
-    ASSERT_TRUE(pScaled != NULL);
     EXPECT_TRUE(pScaled->IsScaled());
-    EXPECT_EQ(24, pScaled->GetWidth());
-    EXPECT_EQ(24, pScaled->GetHeight());
-    EXPECT_EQ(RGB(255, 0, 0), IconColor(pScaled->GetIcon(), 12, 12))
-        << "a tie keeps the first icon in the map's order (width 16)";
+    EXPECT_EQ("16x16 0000FF hot 0000FF; 24x24 0000FF hot 0000FF; 32x32 FF0000 hot FF0000; ",
+              DescribeIconSet(manager, 1));
     EXPECT_EQ(pScaled, manager.GetImage(1, 24)) << "the copy is kept";
-    EXPECT_EQ(3u, pSet->GetIcons().size());
 
     manager.RefreshAll();
-    EXPECT_EQ(2u, pSet->GetIcons().size());
-    EXPECT_TRUE(pSet->GetIcon(24, FALSE) == NULL);
+    EXPECT_EQ("16x16 0000FF hot 0000FF; 32x32 FF0000 hot FF0000; ", DescribeIconSet(manager, 1));
     EXPECT_EQ(16, manager.GetImage(1, 0)->GetWidth()) << "width 0 is never scaled";
     EXPECT_TRUE(manager.GetImage(2, 16) == NULL);
 }
@@ -58,11 +45,8 @@ TEST(ImageManager, AlphaIconsAreNotScaled)
     CXTPImageManagerIconHandle alpha;
     alpha = MakeAlphaBitmap(16, 16, 0x80102030);
     ASSERT_TRUE(manager.SetIcon(alpha, 5));
-    CXTPImageManagerIcon* pIcon = manager.GetImage(5, 24);
-    ASSERT_TRUE(pIcon != NULL);
-    EXPECT_EQ(16, pIcon->GetWidth());
-    EXPECT_TRUE(pIcon->IsAlpha());
-    EXPECT_EQ(0x80102030u, AlphaPixel(pIcon->GetIcon().GetBitmap(), 3, 3)) << "a deep copy";
+    EXPECT_EQ(16, manager.GetImage(5, 24)->GetWidth());
+    EXPECT_EQ("16x16 alpha 80102030; ", DescribeIconSet(manager, 5)) << "a deep copy";
 }
 
 TEST(ImageManager, StateRules)
@@ -80,23 +64,23 @@ TEST(ImageManager, StateRules)
 
     ASSERT_TRUE(manager.SetIcon(normal.handle, 9));
     CXTPImageManagerIcon* pIcon = manager.GetImage(9, 16);
-    EXPECT_EQ(RGB(10, 10, 10), IconColor(pIcon->GetHotIcon(), 1, 1)) << "hot falls back to normal";
-    EXPECT_EQ(RGB(10, 10, 10), IconColor(pIcon->GetCheckedIcon(), 1, 1));
+    // The grey levels of the hot and checked images.
+    auto levels = [pIcon]() {
+        return std::vector<int>({GetRValue(IconPixel(pIcon->GetHotIcon(), 1, 1)),
+                                 GetRValue(IconPixel(pIcon->GetCheckedIcon(), 1, 1))});
+    };
+    // Hot falls back to normal, checked to hot; the disabled image is generated.
+    EXPECT_EQ(std::vector<int>({10, 10}), levels());
+    EXPECT_NE(RGB(10, 10, 10), IconPixel(pIcon->GetDisabledIcon(), 1, 1));
     ASSERT_TRUE(manager.SetIcon(hot.handle, 9, CSize(16, 16), xtpImageHot));
-    EXPECT_EQ(RGB(20, 20, 20), IconColor(pIcon->GetHotIcon(), 1, 1));
-    EXPECT_EQ(RGB(20, 20, 20), IconColor(pIcon->GetCheckedIcon(), 1, 1)) << "checked falls back to hot";
+    EXPECT_EQ(std::vector<int>({20, 20}), levels());
     ASSERT_TRUE(manager.SetIcon(checked.handle, 9, CSize(16, 16), xtpImageChecked));
-    EXPECT_EQ(RGB(30, 30, 30), IconColor(pIcon->GetCheckedIcon(), 1, 1));
-
-    HICON hGenerated = pIcon->GetDisabledIcon();
-    ASSERT_TRUE(hGenerated != NULL);
-    EXPECT_NE(RGB(40, 40, 40), IconColor(hGenerated, 1, 1));
+    EXPECT_EQ(std::vector<int>({20, 30}), levels());
     ASSERT_TRUE(manager.SetIcon(disabled.handle, 9, CSize(16, 16), xtpImageDisabled));
-    EXPECT_EQ(RGB(40, 40, 40), IconColor(pIcon->GetDisabledIcon(), 1, 1));
+    EXPECT_EQ(RGB(40, 40, 40), IconPixel(pIcon->GetDisabledIcon(), 1, 1));
 
     pIcon->SetIcon(normal.handle);
-    EXPECT_EQ(RGB(10, 10, 10), IconColor(pIcon->GetHotIcon(), 1, 1))
-        << "a new normal image clears the others";
+    EXPECT_EQ(std::vector<int>({10, 10}), levels()) << "a new normal image clears the others";
 }
 
 TEST(ImageManager, CustomIdsRemovalAndSharing)
@@ -105,23 +89,18 @@ TEST(ImageManager, CustomIdsRemovalAndSharing)
     SolidIcon icon(16, 16, RGB(1, 2, 3));
     EXPECT_EQ(0x10AABu, manager.AddCustomIcon(icon.handle));
     EXPECT_EQ(0x10AACu, manager.AddCustomIcon(icon.handle));
-    EXPECT_EQ(16, manager.GetImage(0x10AAB, 16)->GetWidth());
 
     CXTPImageManager other;
     SolidIcon otherIcon(16, 16, RGB(9, 9, 9));
     other.SetIcon(otherIcon.handle, 0x10AAB);
     other.SetIcon(otherIcon.handle, 77);
     manager.AddIcons(&other);
-    EXPECT_EQ(RGB(1, 2, 3), IconColor(manager.GetImage(0x10AAB, 16)->GetIcon(), 0, 0))
-        << "sets already present stay";
+    EXPECT_EQ("16x16 030201 hot 030201; ", DescribeIconSet(manager, 0x10AAB)) << "sets already present stay";
     EXPECT_EQ(other.GetIconSet(77), manager.GetIconSet(77)) << "shared with a new reference";
     other.RemoveAll();
     EXPECT_TRUE(manager.GetImage(77, 16) != NULL);
-
     manager.RemoveIcon(77);
     EXPECT_FALSE(manager.Lookup(77));
-    EXPECT_EQ(0xFFFFFFFFu, manager.SetMaskColor(RGB(1, 1, 1)));
-    EXPECT_EQ(RGB(1, 1, 1), manager.GetMaskColor());
 }
 
 TEST(ImageManager, AlphaImageListsNeedCommonControlsSix)
@@ -134,7 +113,6 @@ TEST(ImageManager, AlphaImageListsNeedCommonControlsSix)
     XTPSetDllVersionForTesting(&version);
     EXPECT_FALSE(CXTPImageManager::IsAlphaIconsImageListSupported());
     XTPSetDllVersionForTesting(NULL);
-    EXPECT_TRUE(CXTPImageManager().IsAlphaIconsSupported()) << "msimg32 is there";
 }
 
 TEST(ImageManager, ToolbarResourcesSkipSeparators)
@@ -143,40 +121,34 @@ TEST(ImageManager, ToolbarResourcesSkipSeparators)
     int nCount = 0;
     CSize szIcon;
     ASSERT_TRUE(CXTPImageManager::LoadToolbar(7100, pItems, nCount, szIcon));
-    ASSERT_EQ(3, nCount);
-    EXPECT_EQ(7101u, pItems[0]);
-    EXPECT_EQ(7103u, pItems[2]);
+    EXPECT_EQ(std::vector<UINT>({7101, 7102, 7103}), std::vector<UINT>(pItems, pItems + nCount));
     EXPECT_EQ(CSize(16, 15), szIcon);
     delete[] pItems;
     EXPECT_FALSE(CXTPImageManager::LoadToolbar(7999, pItems, nCount, szIcon));
 
+    // The top-left colour is the mask.
     CXTPImageManager manager;
     ASSERT_TRUE(manager.SetIcons(7100));
-    const COLORREF expected[] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200)};
-    for (int i = 0; i < 3; i++)
+    std::vector<COLORREF> colors;
+    for (UINT nID : {7101, 7102, 7103})
     {
-        CXTPImageManagerIcon* pIcon = manager.GetImage(7101 + i, 16);
-        ASSERT_TRUE(pIcon != NULL) << i;
+        CXTPImageManagerIcon* pIcon = manager.GetImage(nID, 16);
         EXPECT_EQ(15, pIcon->GetHeight());
-        EXPECT_EQ(expected[i], IconColor(pIcon->GetIcon(), 8, 7)) << i;
-        EXPECT_TRUE(IconIsTransparentAt(pIcon->GetIcon(), 0, 0)) << "the top-left colour is the mask";
+        colors.push_back(IconPixel(pIcon->GetIcon(), 8, 7));
+        colors.push_back(IconPixel(pIcon->GetIcon(), 0, 0));
     }
+    EXPECT_EQ(std::vector<COLORREF>(
+                  {RGB(200, 0, 0), kTransparent, RGB(0, 200, 0), kTransparent, RGB(0, 0, 200), kTransparent}),
+              colors);
     EXPECT_FALSE(manager.SetIcons(7999));
 
     ASSERT_TRUE(manager.SetIcons(7150));
-    EXPECT_EQ(RGB(0, 0, 200), IconColor(manager.GetImage(7153, 16)->GetIcon(), 8, 7))
+    EXPECT_EQ(RGB(0, 0, 200), IconPixel(manager.GetImage(7153, 16)->GetIcon(), 8, 7))
         << "the versioned 16-bit layout, its separator skipped";
 }
 
 TEST(ImageManager, ToolbarOfSeparatorsOnlyAddsNothing)
 {
-    UINT* pItems = NULL;
-    int nCount = -1;
-    CSize szIcon;
-    ASSERT_TRUE(CXTPImageManager::LoadToolbar(7160, pItems, nCount, szIcon));
-    EXPECT_EQ(0, nCount);
-    delete[] pItems;
-
     CXTPImageManager manager;
     EXPECT_TRUE(manager.SetIcons(7160, 7100, xtpImageNormal));
     CBitmap strip;
@@ -187,31 +159,30 @@ TEST(ImageManager, ToolbarOfSeparatorsOnlyAddsNothing)
 
 TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilers)
 {
-    struct LayoutCase
+    // The items, or {0xDEAD} for data that is no layout.
+    const std::vector<UINT> kInvalid = {0xDEAD};
+    const struct
     {
         std::vector<BYTE> data;
-        BOOL bValid;
         std::vector<UINT> items;
+    } kCases[] = {
+        {{1, 0, 16, 0, 15, 0, 3, 0, 0x65, 0, 0, 0, 0x66, 0}, {0x65, 0, 0x66}},
+        {{16, 0, 0, 0, 15, 0, 0, 0, 2, 0, 0, 0, 0x65, 0, 0, 0, 0, 0, 0, 0}, {0x65, 0}},
+        {{1, 0, 16, 0, 15, 0, 2, 0, 0, 0, 0, 0}, {0, 0}},
+        {{1, 0, 16, 0, 15, 0, 3, 0, 0x65, 0, 0, 0}, kInvalid},
+        {{1, 0, 16, 0, 15, 0, 0xFF, 0xFF}, kInvalid},
+        {{16, 0, 0, 0, 15, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x3F}, kInvalid},
+        {{1, 0, 16}, kInvalid},
     };
-    const LayoutCase kCases[] = {
-        {{1, 0, 16, 0, 15, 0, 3, 0, 0x65, 0, 0, 0, 0x66, 0}, TRUE, {0x65, 0, 0x66}},
-        {{16, 0, 0, 0, 15, 0, 0, 0, 2, 0, 0, 0, 0x65, 0, 0, 0, 0, 0, 0, 0}, TRUE, {0x65, 0}},
-        {{1, 0, 16, 0, 15, 0, 3, 0, 0x65, 0, 0, 0}, FALSE, {}},
-        {{1, 0, 16, 0, 15, 0, 0xFF, 0xFF}, FALSE, {}},
-        {{16, 0, 0, 0, 15, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x3F}, FALSE, {}},
-        {{1, 0, 16}, FALSE, {}},
-    };
-    for (const LayoutCase& c : kCases)
+    for (const auto& c : kCases)
     {
         CSize szIcon(0, 0);
         std::vector<UINT> items;
-        EXPECT_EQ(c.bValid,
-                  CXTPImageManager::ReadToolbarLayout(&c.data[0], (DWORD)c.data.size(), szIcon, items));
-        EXPECT_EQ(c.items, items);
-        if (c.bValid)
-        {
+        if (!CXTPImageManager::ReadToolbarLayout(&c.data[0], (DWORD)c.data.size(), szIcon, items))
+            items = kInvalid;
+        else
             EXPECT_EQ(CSize(16, 15), szIcon);
-        }
+        EXPECT_EQ(c.items, items);
     }
 }
 
@@ -220,19 +191,17 @@ TEST(ImageManager, AlphaStripsAreCutIntoImages)
     CXTPImageManager manager;
     UINT ids[] = {1, 2, 3};
     ASSERT_TRUE(manager.SetIcons(7110, ids, 3, CSize(16, 16)));
-    for (int i = 0; i < 3; i++)
+    // Image i is (10 + i, 20 + i, 30 + i), alpha 255 in the top row and 15 in the bottom one.
+    for (UINT nID : ids)
     {
-        CXTPImageManagerIcon* pIcon = manager.GetImage(ids[i], 16);
-        ASSERT_TRUE(pIcon != NULL && pIcon->IsAlpha());
-        HBITMAP hImage = pIcon->GetIcon().GetBitmap();
-        EXPECT_EQ(0xFF000000u | ((30 + i) << 16) | ((20 + i) << 8) | (10 + i), AlphaPixel(hImage, 0, 0));
-        EXPECT_EQ(0x0F000000u | ((30 + i) << 16) | ((20 + i) << 8) | (10 + i), AlphaPixel(hImage, 15, 15));
+        HBITMAP hImage = manager.GetImage(nID, 16)->GetIcon().GetBitmap();
+        EXPECT_EQ(0xFF000000u | ((29 + nID) << 16) | ((19 + nID) << 8) | (9 + nID), AlphaPixel(hImage, 0, 0));
+        EXPECT_EQ(0x0F000000u | ((29 + nID) << 16) | ((19 + nID) << 8) | (9 + nID),
+                  AlphaPixel(hImage, 15, 15));
     }
-
     CXTPImageManager fromToolbar;
     ASSERT_TRUE(fromToolbar.SetIcons(7110));
-    EXPECT_EQ(0xFF000000u | (32 << 16) | (22 << 8) | 12,
-              AlphaPixel(fromToolbar.GetImage(7113, 16)->GetIcon().GetBitmap(), 0, 0));
+    EXPECT_EQ(0xFF20160Cu, AlphaPixel(fromToolbar.GetImage(7113, 16)->GetIcon().GetBitmap(), 0, 0));
 
     CXTPImageManager uneven;
     EXPECT_FALSE(uneven.SetIcons(7111, ids, 3, CSize(16, 16)));
@@ -258,13 +227,9 @@ TEST(ImageManager, IconResourcesByGroup)
 {
     CXTPImageManager manager;
     ASSERT_TRUE(manager.SetIconFromResource(1, 50, CSize(0, 0))) << "group 1 names image 1 of its own id";
-    EXPECT_EQ(RGB(0, 0, 160), IconColor(manager.GetImage(50, 16)->GetIcon(), 4, 4));
-
+    EXPECT_EQ(RGB(0, 0, 160), IconPixel(manager.GetImage(50, 16)->GetIcon(), 4, 4));
     ASSERT_TRUE(manager.SetIconFromResource(7120, 51, CSize(0, 0)));
-    CXTPImageManagerIconSet* pSet = manager.GetIconSet(51);
-    ASSERT_EQ(2u, pSet->GetIcons().size());
-    EXPECT_TRUE(pSet->GetIcon(16, FALSE)->IsAlpha());
-    EXPECT_FALSE(pSet->GetIcon(32, FALSE)->IsAlpha());
+    EXPECT_EQ("16x16 alpha 0F1E140A; 32x32 008000 hot 008000; ", DescribeIconSet(manager, 51));
     EXPECT_FALSE(manager.SetIconFromResource(7999, 52, CSize(0, 0)));
 }
 
@@ -272,25 +237,13 @@ TEST(ImageManager, IconAndBitmapFiles)
 {
     std::string strIco = TestImagePath("two_sizes.ico");
     HBITMAP hAlpha = CXTPImageManagerIcon::LoadAlphaIcon(strIco.c_str(), 16);
-    ASSERT_TRUE(hAlpha != NULL);
     EXPECT_EQ(0xFF1E140Au, AlphaPixel(hAlpha, 0, 0));
     ::DeleteObject(hAlpha);
     EXPECT_TRUE(CXTPImageManagerIcon::LoadAlphaIcon(strIco.c_str(), 32) == NULL)
         << "the 32-pixel image has 24 bits";
-    hAlpha = CXTPImageManagerIcon::LoadAlphaIcon(strIco.c_str(), 0);
-    EXPECT_TRUE(hAlpha != NULL);
-    ::DeleteObject(hAlpha);
     EXPECT_TRUE(CXTPImageManagerIcon::IsAlphaBitmapFile(TestImagePath("alpha_strip.bmp").c_str()));
     EXPECT_FALSE(CXTPImageManagerIcon::IsAlphaBitmapFile(TestImagePath("toolbar_strip.bmp").c_str()));
     EXPECT_FALSE(CXTPImageManagerIcon::IsAlphaBitmapFile("Z:\\no\\such.bmp"));
-}
-
-// Writes the first nLength bytes of a test image to a file of the folder.
-std::string TruncatedCopy(const TempFolder& folder, const char* pszName, size_t nLength)
-{
-    std::string strPath = folder.File("truncated.img");
-    WriteBytes(strPath, ReadBytes(TestImagePath(pszName)).substr(0, nLength));
-    return strPath;
 }
 
 TEST(ImageManager, TruncatedFilesFailCleanly)
@@ -299,95 +252,92 @@ TEST(ImageManager, TruncatedFilesFailCleanly)
     // entries, and 40 + 1024 + 64 bytes of image.
     const size_t kImageEnd = 1166;
     TempFolder folder;
+    std::string strPath = folder.File("truncated.img");
+    std::string strIcon = ReadBytes(TestImagePath("two_sizes.ico"));
     for (size_t nLength = 0; nLength < 1300; nLength += (nLength < 1100 ? 37 : 1))
     {
-        std::string strPath = TruncatedCopy(folder, "two_sizes.ico", nLength);
+        WriteBytes(strPath, strIcon.substr(0, nLength));
         HBITMAP hAlpha = CXTPImageManagerIcon::LoadAlphaIcon(strPath.c_str(), 16);
         EXPECT_EQ(nLength >= kImageEnd, hAlpha != NULL) << nLength;
         if (hAlpha != NULL)
             ::DeleteObject(hAlpha);
     }
-    std::string strPath = TruncatedCopy(folder, "alpha_strip.bmp", 40);
+    WriteBytes(strPath, ReadBytes(TestImagePath("alpha_strip.bmp")).substr(0, 40));
     EXPECT_FALSE(CXTPImageManagerIcon::IsAlphaBitmapFile(strPath.c_str()));
 }
 
-// The generated images follow fixed pixel rules.
+// The generated images follow fixed pixel rules: an icon and an alpha image
+// with the pixels (0, 0) black, (1, 0) grey 100, (2, 0) grey 64, and the icon
+// transparent at (3, 0).
 class GeneratedImages : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         PixelRows pixels(16 * 16, 0x000000);
-        pixels[1] = 0x646464; // 100, 100, 100
-        pixels[2] = 0x404040; // grey level 64
+        pixels[1] = 0x646464;
+        pixels[2] = 0x404040;
         pixels[3] = kTransparent;
         m_hIcon = MakeIcon(16, 16, pixels);
+        m_icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
         PixelRows alphaPixels(16 * 16, 0x80000000);
         alphaPixels[1] = 0x40646464;
         alphaPixels[2] = 0xC0404040;
-        m_hAlpha = MakeAlphaBitmap(16, 16, alphaPixels);
+        HBITMAP hAlpha = MakeAlphaBitmap(16, 16, alphaPixels);
+        m_alpha.SetIcon(CXTPImageManagerIconHandle(hAlpha));
+        ::DeleteObject(hAlpha);
     }
     void TearDown() override
     {
         ::DestroyIcon(m_hIcon);
-        ::DeleteObject(m_hAlpha);
+        XTPSetBitsPixelForTesting(0);
+    }
+    std::vector<COLORREF> FirstRow(HICON hIcon)
+    {
+        return {IconPixel(hIcon, 0, 0), IconPixel(hIcon, 1, 0), IconPixel(hIcon, 2, 0),
+                IconPixel(hIcon, 3, 0)};
+    }
+    std::vector<DWORD> FirstRow(HBITMAP hBitmap)
+    {
+        return {AlphaPixel(hBitmap, 0, 0), AlphaPixel(hBitmap, 1, 0), AlphaPixel(hBitmap, 2, 0)};
     }
     HICON m_hIcon = NULL;
-    HBITMAP m_hAlpha = NULL;
+    CXTPImageManagerIcon m_icon = CXTPImageManagerIcon(1, 16, 16);
+    CXTPImageManagerIcon m_alpha = CXTPImageManagerIcon(2, 16, 16);
 };
 
 TEST_F(GeneratedImages, FadedIconsMoveTowardsWhite)
 {
-    CXTPImageManagerIcon icon(1, 16, 16);
-    icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
-    HICON hFaded = icon.GetFadedIcon();
-    ASSERT_TRUE(hFaded != NULL);
-    EXPECT_EQ(RGB(76, 76, 76), IconColor(hFaded, 0, 0));
-    EXPECT_EQ(RGB(146, 146, 146), IconColor(hFaded, 1, 0));
-    EXPECT_TRUE(IconIsTransparentAt(hFaded, 3, 0));
-
-    CXTPImageManagerIcon alpha(2, 16, 16);
-    alpha.SetIcon(CXTPImageManagerIconHandle(m_hAlpha));
-    HBITMAP hFadedAlpha = alpha.GetFadedIcon().GetBitmap();
-    EXPECT_EQ(0x804C4C4Cu, AlphaPixel(hFadedAlpha, 0, 0));
-    EXPECT_EQ(0x40929292u, AlphaPixel(hFadedAlpha, 1, 0));
+    EXPECT_EQ(std::vector<COLORREF>({RGB(76, 76, 76), RGB(146, 146, 146), RGB(121, 121, 121), kTransparent}),
+              FirstRow(m_icon.GetFadedIcon()));
+    EXPECT_EQ(std::vector<DWORD>({0x804C4C4C, 0x40929292, 0xC0797979}),
+              FirstRow(m_alpha.GetFadedIcon().GetBitmap()));
 
     XTPSetBitsPixelForTesting(8);
     CXTPImageManagerIcon lowColor(3, 16, 16);
     lowColor.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
-    EXPECT_EQ(RGB(100, 100, 100), IconColor(lowColor.GetFadedIcon(), 1, 0)) << "unchanged copy";
-    XTPSetBitsPixelForTesting(0);
+    EXPECT_EQ(RGB(100, 100, 100), IconPixel(lowColor.GetFadedIcon(), 1, 0)) << "unchanged copy";
 }
 
 TEST_F(GeneratedImages, DisabledIconsAreBrightenedGrey)
 {
-    CXTPImageManagerIcon icon(1, 16, 16);
-    icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
-    HICON hDisabled = icon.GetDisabledIcon();
-    EXPECT_EQ(RGB(127, 127, 127), IconColor(hDisabled, 2, 0));
-    EXPECT_EQ(RGB(0, 0, 0), IconColor(hDisabled, 0, 0));
-
-    CXTPImageManagerIcon alpha(2, 16, 16);
-    alpha.SetIcon(CXTPImageManagerIconHandle(m_hAlpha));
-    EXPECT_EQ(0xC07F7F7Fu, AlphaPixel(alpha.GetDisabledIcon().GetBitmap(), 2, 0));
+    HICON hDisabled = m_icon.GetDisabledIcon();
+    EXPECT_EQ(std::vector<COLORREF>({RGB(0, 0, 0), RGB(127, 127, 127), kTransparent}),
+              std::vector<COLORREF>(
+                  {IconPixel(hDisabled, 0, 0), IconPixel(hDisabled, 2, 0), IconPixel(hDisabled, 3, 0)}));
+    EXPECT_EQ(0xC07F7F7Fu, AlphaPixel(m_alpha.GetDisabledIcon().GetBitmap(), 2, 0));
 }
 
 TEST_F(GeneratedImages, ShadowsAreSilhouettesOfTheHotImage)
 {
     // Three quarters of colour 31.
     XTPColorManager()->SetColor(31, RGB(200, 100, 40));
-    CXTPImageManagerIcon icon(1, 16, 16);
-    icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
-    HICON hShadow = icon.GetShadowIcon();
-    EXPECT_EQ(RGB(150, 75, 30), IconColor(hShadow, 1, 0));
-    EXPECT_TRUE(IconIsTransparentAt(hShadow, 3, 0));
-
-    CXTPImageManagerIcon alpha(2, 16, 16);
-    alpha.SetIcon(CXTPImageManagerIconHandle(m_hAlpha));
+    EXPECT_EQ(std::vector<COLORREF>({RGB(150, 75, 30), RGB(150, 75, 30), RGB(150, 75, 30), kTransparent}),
+              FirstRow(m_icon.GetShadowIcon()));
     HBITMAP hHot = MakeAlphaBitmap(16, 16, 0x11223344);
-    alpha.SetHotIcon(CXTPImageManagerIconHandle(hHot));
+    m_alpha.SetHotIcon(CXTPImageManagerIconHandle(hHot));
     ::DeleteObject(hHot);
-    EXPECT_EQ(0x11964B1Eu, AlphaPixel(alpha.GetShadowIcon().GetBitmap(), 5, 5)) << "the hot image's alpha";
+    EXPECT_EQ(0x11964B1Eu, AlphaPixel(m_alpha.GetShadowIcon().GetBitmap(), 5, 5)) << "the hot image's alpha";
     XTPColorManager()->SetColor(31, 0xFFFFFFFF);
 }
 
@@ -404,29 +354,23 @@ TEST_F(GeneratedImages, DrawingSizes)
     icon.Draw(&wide.dc(), CPoint(0, 0), icon.GetIcon(), CSize(32, 0));
     EXPECT_EQ(CRect(0, 0, 32, 30), wide.PaintedBounds(kWhite));
 
-    CXTPImageManagerIcon alpha(2, 16, 16);
-    alpha.SetIcon(CXTPImageManagerIconHandle(m_hAlpha));
     PixelCanvas canvas(64, 64);
-    alpha.Draw(&canvas.dc(), CPoint(0, 0), alpha.GetIcon());
+    m_alpha.Draw(&canvas.dc(), CPoint(0, 0), m_alpha.GetIcon());
     // Black at alpha 0x80 over white: about half grey.
     EXPECT_NEAR(0x7F, (int)GetRValue(canvas.Pixel(5, 5)), 2);
-    EXPECT_EQ(kWhite, canvas.Pixel(20, 20));
+    EXPECT_EQ(CRect(0, 0, 16, 16), canvas.PaintedBounds(kWhite));
 }
 
 TEST_F(GeneratedImages, MonochromeSilhouettes)
 {
-    CXTPImageManagerIcon icon(1, 16, 16);
-    icon.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
     PixelCanvas canvas(64, 64);
-    icon.DrawMono(&canvas.dc(), CPoint(0, 0), icon.GetIcon(), CSize(16, 16), kBlue);
-    EXPECT_EQ(kBlue, canvas.Pixel(0, 0)) << "an opaque pixel takes the colour";
-    EXPECT_EQ(kBlue, canvas.Pixel(5, 5));
-    EXPECT_EQ(kWhite, canvas.Pixel(3, 0)) << "a transparent pixel stays";
-    EXPECT_EQ(kWhite, canvas.Pixel(20, 20));
+    m_icon.DrawMono(&canvas.dc(), CPoint(0, 0), m_icon.GetIcon(), CSize(16, 16), kBlue);
+    // Opaque pixels take the colour, a transparent one stays.
+    EXPECT_EQ(std::vector<COLORREF>({kBlue, kBlue, kWhite, kWhite}),
+              std::vector<COLORREF>(
+                  {canvas.Pixel(0, 0), canvas.Pixel(5, 5), canvas.Pixel(3, 0), canvas.Pixel(20, 20)}));
 }
-} // namespace
 
-namespace {
 TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
 {
     PixelRows pixels(16 * 16);
@@ -439,11 +383,10 @@ TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
     CXTPImageManagerIcon* pIcon = manager.GetImage(1, 16);
     PixelCanvas plain(64, 64);
     pIcon->Draw(&plain.dc(), CPoint(0, 0), pIcon->GetIcon());
-    EXPECT_EQ(kRed, plain.Pixel(2, 5));
     manager.m_bDrawReverted = TRUE;
     PixelCanvas mirrored(64, 64);
     pIcon->Draw(&mirrored.dc(), CPoint(0, 0), pIcon->GetIcon());
-    EXPECT_EQ(kBlue, mirrored.Pixel(2, 5));
-    EXPECT_EQ(kRed, mirrored.Pixel(13, 5));
+    EXPECT_EQ(std::vector<COLORREF>({kRed, kBlue, kRed}),
+              std::vector<COLORREF>({plain.Pixel(2, 5), mirrored.Pixel(2, 5), mirrored.Pixel(13, 5)}));
 }
 } // namespace

@@ -11,25 +11,6 @@
 namespace {
 const char kTestKey[] = "Software\\Tidewatch Tests\\ImageManager";
 
-// Expects the icons FillManager made, under the id.
-void ExpectFilledIcons(CXTPImageManager& manager, UINT nID)
-{
-    CXTPImageManagerIconSet* pSet = manager.GetIconSet(nID);
-    ASSERT_TRUE(pSet != NULL);
-    ASSERT_EQ(2u, pSet->GetIcons().size()) << "scaled copies are not kept";
-    CXTPImageManagerIcon* pIcon = pSet->GetIcon(16, FALSE);
-    ASSERT_TRUE(pIcon != NULL);
-    EXPECT_FALSE(pIcon->IsAlpha());
-    EXPECT_EQ(CSize(16, 16), CXTPImageManagerIcon::GetExtent(pIcon->GetIcon()));
-    EXPECT_EQ(RGB(200, 10, 10), IconColor(pIcon->GetIcon(), 5, 5));
-    EXPECT_EQ(RGB(10, 200, 10), IconColor(pIcon->GetHotIcon(), 5, 5));
-    CXTPImageManagerIcon* pAlpha = pSet->GetIcon(24, FALSE);
-    ASSERT_TRUE(pAlpha != NULL);
-    EXPECT_TRUE(pAlpha->IsAlpha());
-    EXPECT_EQ(24, pAlpha->GetHeight());
-    EXPECT_EQ(0x80102030u, AlphaPixel(pAlpha->GetIcon().GetBitmap(), 23, 23));
-}
-
 std::vector<BYTE> StoreIcons(CXTPImageManager& manager, UINT nID)
 {
     CMemFile file;
@@ -66,7 +47,7 @@ TEST(ImagePersistence, IconsRoundTripThroughAnArchive)
     FillManager(source);
     CXTPImageManager target;
     ASSERT_TRUE(LoadIcons(target, 7, StoreIcons(source, 7)));
-    ExpectFilledIcons(target, 7);
+    EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 7)) << "scaled copies are not kept";
 
     CMemFile file;
     {
@@ -77,7 +58,7 @@ TEST(ImagePersistence, IconsRoundTripThroughAnArchive)
     CXTPImageManager all;
     CArchive ar(&file, CArchive::load);
     all.Serialize(ar);
-    ExpectFilledIcons(all, 7);
+    EXPECT_EQ(kFilledIcons, DescribeIconSet(all, 7));
 }
 
 TEST(ImagePersistence, BitmapRecordCountsTakeTheArchiveCountForm)
@@ -105,10 +86,8 @@ TEST(ImagePersistence, BitmapRecordCountsTakeTheArchiveCountForm)
         EXPECT_EQ(c.nBytes, data.size());
         CXTPImageManager target;
         ASSERT_TRUE(LoadIcons(target, 7, data));
-        CXTPImageManagerIcon* pIcon = target.GetImage(7, c.nSide);
-        ASSERT_TRUE(pIcon != NULL);
-        ASSERT_TRUE(pIcon->IsAlpha());
-        EXPECT_EQ(0x80102030u, AlphaPixel(pIcon->GetIcon().GetBitmap(), c.nSide - 1, c.nSide - 1));
+        EXPECT_EQ(std::to_string(c.nSide) + "x" + std::to_string(c.nSide) + " alpha 80102030; ",
+                  DescribeIconSet(target, 7));
     }
 }
 
@@ -139,12 +118,8 @@ TEST(ImagePersistence, ReadsIconDataWrittenByHand)
 
     CXTPImageManager manager;
     ASSERT_TRUE(LoadIcons(manager, 3, data));
-    CXTPImageManagerIcon* pIcon = manager.GetImage(3, 16);
-    ASSERT_TRUE(pIcon != NULL);
-    ASSERT_TRUE(pIcon->IsAlpha());
-    EXPECT_EQ(0xFF00FF00u, AlphaPixel(pIcon->GetIcon().GetBitmap(), 0, 15));
-    EXPECT_EQ(0xFF0000FFu, AlphaPixel(pIcon->GetIcon().GetBitmap(), 15, 0));
-    EXPECT_EQ(16, pIcon->GetHeight());
+    EXPECT_EQ("16x16 alpha FF0000FF; ", DescribeIconSet(manager, 3));
+    EXPECT_EQ(0xFF00FF00u, AlphaPixel(manager.GetImage(3, 16)->GetIcon().GetBitmap(), 0, 15));
 }
 
 TEST(ImagePersistence, LoadedIdsMoveTheNextCustomId)
@@ -202,36 +177,31 @@ TEST(ImagePersistence, RegistryLayout)
         CXTPPropExchangeRegistry px(FALSE, hKey, "Images");
         source.DoPropExchange(&px);
     }
-    const struct
-    {
-        const char* key;
-        const char* name;
-        DWORD dwExpected;
-    } rows[] = {{"Images", "Count", 1},
-                {"Images\\IconSet0", "Id", 7},
-                {"Images\\IconSet0", "Count", 2},
-                {"Images\\IconSet0\\Icon1", "Width", 24}};
-    DWORD dwType = 0;
+    // Each value as "type:number" ("type:data" for binary data of more than
+    // 100 bytes); the check text equals its default and is left out.
+    const char* rows[][3] = {{"Images", "Count", "4:1"},
+                             {"Images\\IconSet0", "Id", "4:7"},
+                             {"Images\\IconSet0", "Count", "4:2"},
+                             {"Images\\IconSet0\\Icon1", "Width", "4:24"},
+                             {"Images\\IconSet0\\Icon0", "Data", "3:data"},
+                             {"Images\\IconSet0", "CheckSum", "missing"}};
     for (const auto& row : rows)
     {
-        DWORD dwValue = 0, nSize = sizeof(dwValue);
-        EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, row.key, row.name, &dwType, &dwValue, &nSize))
-            << row.name;
-        EXPECT_EQ(row.dwExpected, dwValue) << row.key << " " << row.name;
+        BYTE data[4096];
+        DWORD dwType = 0, nSize = sizeof(data);
+        LONG nResult = ::SHGetValueA(hKey, row[0], row[1], &dwType, data, &nSize);
+        std::string strValue = std::to_string(dwType) + ":"
+                               + (dwType == REG_DWORD ? std::to_string(*(DWORD*)data)
+                                  : nSize > 100       ? "data"
+                                                      : "short");
+        EXPECT_EQ(row[2], nResult == ERROR_SUCCESS ? strValue : "missing") << row[0] << " " << row[1];
     }
-    DWORD nSize = 0;
-    EXPECT_EQ(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0\\Icon0", "Data", &dwType, NULL, &nSize));
-    EXPECT_EQ((DWORD)REG_BINARY, dwType);
-    EXPECT_GT(nSize, 100u);
-    EXPECT_NE(ERROR_SUCCESS, ::SHGetValueA(hKey, "Images\\IconSet0", "CheckSum", &dwType, NULL, &nSize))
-        << "the check text equals its default";
-
     CXTPImageManager target;
     {
         CXTPPropExchangeRegistry px(TRUE, hKey, "Images");
         target.DoPropExchange(&px);
     }
-    ExpectFilledIcons(target, 7);
+    EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 7));
     ::RegCloseKey(hKey);
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
 }

@@ -1,43 +1,33 @@
 #include "ImageTestSupport.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 
-#include <algorithm>
+#include <stdio.h>
 #include <string.h>
 
 namespace {
-BITMAPINFO TopDownHeader(int nWidth, int nHeight, WORD nBits)
+BITMAPINFO TopDownHeader(int nWidth, int nHeight)
 {
     BITMAPINFO info;
     memset(&info, 0, sizeof(info));
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = nBits;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     return info;
 }
 
-// The bitmap's pixels as 32-bit values, rows from the top.
-PixelRows ReadPixels(HBITMAP hBitmap, int nWidth, int nHeight)
+// The pixel of the icon's colour bitmap, or of its mask.
+DWORD IconBitmapPixel(HICON hIcon, BOOL bMask, int x, int y)
 {
-    PixelRows pixels(nWidth * nHeight);
-    BITMAPINFO info = TopDownHeader(nWidth, nHeight, 32);
-    HDC hDC = ::CreateCompatibleDC(NULL);
-    ::GetDIBits(hDC, hBitmap, 0, nHeight, &pixels[0], &info, DIB_RGB_COLORS);
-    ::DeleteDC(hDC);
-    return pixels;
-}
-
-COLORREF ToColorRef(DWORD dwPixel)
-{
-    return RGB((dwPixel >> 16) & 0xFF, (dwPixel >> 8) & 0xFF, dwPixel & 0xFF);
+    ICONINFO info;
+    ::GetIconInfo(hIcon, &info);
+    DWORD dwPixel = AlphaPixel(bMask ? info.hbmMask : info.hbmColor, x, y);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return dwPixel;
 }
 } // namespace
 
 HBITMAP MakeAlphaBitmap(int nWidth, int nHeight, const PixelRows& pixels)
 {
-    BITMAPINFO info = TopDownHeader(nWidth, nHeight, 32);
+    BITMAPINFO info = TopDownHeader(nWidth, nHeight);
     void* pBits = NULL;
     HBITMAP hBitmap = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
     memcpy(pBits, &pixels[0], pixels.size() * 4);
@@ -63,7 +53,7 @@ HICON MakeIcon(int nWidth, int nHeight, const PixelRows& pixels)
     HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
     ::ReleaseDC(NULL, hScreen);
     HBITMAP hMask = ::CreateBitmap(nWidth, nHeight, 1, 1, NULL);
-    BITMAPINFO info = TopDownHeader(nWidth, nHeight, 32);
+    BITMAPINFO info = TopDownHeader(nWidth, nHeight);
     HDC hDC = ::CreateCompatibleDC(NULL);
     ::SetDIBits(hDC, hColor, 0, nHeight, &colors[0], &info, DIB_RGB_COLORS);
     ::SetDIBits(hDC, hMask, 0, nHeight, &maskPixels[0], &info, DIB_RGB_COLORS);
@@ -85,46 +75,43 @@ DWORD AlphaPixel(HBITMAP hBitmap, int x, int y)
 {
     BITMAP bitmap;
     ::GetObject(hBitmap, sizeof(bitmap), &bitmap);
-    return ReadPixels(hBitmap, bitmap.bmWidth, bitmap.bmHeight)[y * bitmap.bmWidth + x];
+    PixelRows pixels(bitmap.bmWidth * bitmap.bmHeight);
+    BITMAPINFO info = TopDownHeader(bitmap.bmWidth, bitmap.bmHeight);
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    ::GetDIBits(hDC, hBitmap, 0, bitmap.bmHeight, &pixels[0], &info, DIB_RGB_COLORS);
+    ::DeleteDC(hDC);
+    return pixels[y * bitmap.bmWidth + x];
 }
 
-// The pixel of the icon's colour bitmap, or of its mask.
-DWORD IconBitmapPixel(HICON hIcon, BOOL bMask, int x, int y)
+COLORREF IconPixel(HICON hIcon, int x, int y)
 {
-    ICONINFO info;
-    ::GetIconInfo(hIcon, &info);
-    HBITMAP hBitmap = bMask ? info.hbmMask : info.hbmColor;
-    BITMAP bitmap;
-    ::GetObject(hBitmap, sizeof(bitmap), &bitmap);
-    DWORD dwPixel = ReadPixels(hBitmap, bitmap.bmWidth, bitmap.bmHeight)[y * bitmap.bmWidth + x];
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return dwPixel;
+    if ((IconBitmapPixel(hIcon, TRUE, x, y) & 0xFFFFFF) != 0)
+        return kTransparent;
+    DWORD dwPixel = IconBitmapPixel(hIcon, FALSE, x, y);
+    return RGB((dwPixel >> 16) & 0xFF, (dwPixel >> 8) & 0xFF, dwPixel & 0xFF);
 }
 
-COLORREF IconColor(HICON hIcon, int x, int y)
+std::string DescribeIconSet(CXTPImageManager& manager, UINT nID)
 {
-    return ToColorRef(IconBitmapPixel(hIcon, FALSE, x, y));
-}
-
-BOOL IconIsTransparentAt(HICON hIcon, int x, int y)
-{
-    return (IconBitmapPixel(hIcon, TRUE, x, y) & 0xFFFFFF) != 0;
-}
-
-std::vector<BYTE> ClipboardBytes()
-{
-    std::vector<BYTE> data;
-    if (!::OpenClipboard(NULL))
-        return data;
-    HGLOBAL hData = ::GetClipboardData(XTPImageManagerClipboardFormat);
-    const BYTE* pData = hData ? (const BYTE*)::GlobalLock(hData) : NULL;
-    if (pData != NULL)
-        data.assign(pData, pData + ::GlobalSize(hData));
-    if (hData != NULL)
-        ::GlobalUnlock(hData);
-    ::CloseClipboard();
-    return data;
+    CXTPImageManagerIconSet* pSet = manager.GetIconSet(nID);
+    if (pSet == NULL)
+        return "none";
+    std::string strText;
+    for (const auto& entry : pSet->GetIcons())
+    {
+        CXTPImageManagerIcon* pIcon = entry.second;
+        CSize size = pIcon->GetExtent();
+        int x = size.cx - 1, y = size.cy - 1;
+        char szIcon[80];
+        if (pIcon->IsAlpha())
+            sprintf(szIcon, "%dx%d alpha %08lX; ", x + 1, y + 1,
+                    AlphaPixel(pIcon->GetIcon().GetBitmap(), x, y));
+        else
+            sprintf(szIcon, "%dx%d %06lX hot %06lX; ", x + 1, y + 1, IconPixel(pIcon->GetIcon(), x, y),
+                    IconPixel(pIcon->GetHotIcon(), x, y));
+        strText += szIcon;
+    }
+    return strText;
 }
 
 std::string TestImagePath(const char* pszName)
@@ -148,12 +135,21 @@ void FillManager(CXTPImageManager& manager)
     manager.GetImage(7, 32);
 }
 
+const char kFilledIcons[] = "16x16 0A0AC8 hot 0AC80A; 24x24 alpha 80102030; ";
+
 std::vector<BYTE> CopiedBytes(CXTPImageManager& manager)
 {
+    std::vector<BYTE> data;
     if (!::OpenClipboard(NULL))
-        return std::vector<BYTE>();
+        return data;
     ::EmptyClipboard();
     manager.CopyToClipboard(7);
+    HGLOBAL hData = ::GetClipboardData(XTPImageManagerClipboardFormat);
+    const BYTE* pData = hData ? (const BYTE*)::GlobalLock(hData) : NULL;
+    if (pData != NULL)
+        data.assign(pData, pData + ::GlobalSize(hData));
+    if (hData != NULL)
+        ::GlobalUnlock(hData);
     ::CloseClipboard();
-    return ClipboardBytes();
+    return data;
 }

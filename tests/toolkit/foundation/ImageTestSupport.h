@@ -20,17 +20,19 @@ const DWORD kTransparent = 0xFFFFFFFF;
 
 // The pixel of a 32-bit bitmap as 0xAARRGGBB.
 DWORD AlphaPixel(HBITMAP hBitmap, int x, int y);
-// The colour of an icon's colour bitmap at the point, as a COLORREF.
-COLORREF IconColor(HICON hIcon, int x, int y);
-// Whether the icon's mask marks the point transparent.
-BOOL IconIsTransparentAt(HICON hIcon, int x, int y);
-
-// The bytes on the clipboard under the toolbar-image format (empty when none).
-std::vector<BYTE> ClipboardBytes();
+// The colour of an icon at the point as a COLORREF, or kTransparent where
+// its mask marks the point transparent.
+COLORREF IconPixel(HICON hIcon, int x, int y);
+// The icons of the manager's set, one "WxH" entry per width: an alpha image
+// with its bottom right pixel, an icon with the colours of its normal and
+// hot images there ("none" without the set).
+std::string DescribeIconSet(CXTPImageManager& manager, UINT nID);
 
 // Gives the manager id 7 at widths 16 (an icon with a hot image) and 24 (an
 // alpha image), and a scaled copy at 32.
 void FillManager(CXTPImageManager& manager);
+// What DescribeIconSet gives for the icons FillManager made, without the scaled copy.
+extern const char kFilledIcons[];
 // Copies id 7 of the manager to the clipboard and gives the bytes there.
 std::vector<BYTE> CopiedBytes(CXTPImageManager& manager);
 
