@@ -13,10 +13,6 @@ namespace {
 const int kBalloonStyle = 0x40; // TTS_BALLOON
 const SIZE_T kTextOffset = 1024;
 const SIZE_T kTextChars = 1024;
-// How far into the balloon window's data the title pointer is looked for.
-const SIZE_T kDataSpan = 4096;
-const char kCalibrationTitle[] = "Driver calibration title";
-
 // Where TTTOOLINFOW keeps its fields for 4- and 8-byte pointers.
 struct ToolLayout
 {
@@ -56,69 +52,14 @@ BOOL CALLBACK CollectTooltip(HWND hwnd, LPARAM lParam)
     return TRUE;
 }
 
-bool SameBalloon(const Balloon& a, const Balloon& b)
-{
-    return a.title == b.title && a.text == b.text;
-}
-
-// A hidden window of the driver's own that owns the calibration icon.
-class CalibrationIcon
-{
-public:
-    CalibrationIcon() : m_hwnd(::CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, NULL, NULL, NULL, NULL))
-    {
-        m_data.cbSize = NOTIFYICONDATAA_V2_SIZE;
-        m_data.hWnd = m_hwnd;
-        m_data.uID = 1;
-        m_data.uFlags = NIF_ICON | NIF_TIP;
-        m_data.hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
-        lstrcpyA(m_data.szTip, "driver");
-        ::Shell_NotifyIconA(NIM_ADD, &m_data);
-    }
-    ~CalibrationIcon()
-    {
-        ::Shell_NotifyIconA(NIM_DELETE, &m_data);
-        ::DestroyWindow(m_hwnd);
-    }
-    void ShowBalloon(const char* title, const char* text)
-    {
-        m_data.uFlags = NIF_INFO;
-        lstrcpyA(m_data.szInfoTitle, title);
-        lstrcpyA(m_data.szInfo, text);
-        m_data.uTimeout = 10000;
-        m_data.dwInfoFlags = NIIF_INFO;
-        ::Shell_NotifyIconA(NIM_MODIFY, &m_data);
-    }
-
-private:
-    HWND m_hwnd;
-    NOTIFYICONDATAA m_data = {};
-};
-
-// Lets the driver's own window handle what the shell sends it.
-void PumpFor(DWORD ms)
-{
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms)
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(20);
-    }
-}
-
 } // namespace
 
-NotificationArea::NotificationArea() : m_shellProcess(0), m_titleOffset(0)
+NotificationArea::NotificationArea() : m_shellProcess(0)
 {
     HWND tray = ::FindWindowA("Shell_TrayWnd", NULL);
     if (tray != NULL)
         m_shellProcess = ProcessOf(tray);
 }
-
-NotificationArea::~NotificationArea()
-{}
 
 std::vector<HWND> NotificationArea::ShellTooltips() const
 {
@@ -149,70 +90,7 @@ bool NotificationArea::ReadTool(HWND tooltip, int index, Tool& tool) const
     return true;
 }
 
-ULONG_PTR NotificationArea::BalloonData(HWND balloon) const
-{
-    // The tooltip keeps its data's address in its first window word; only the
-    // low half is readable from here, so the address is checked: the data
-    // begins with the window's own handle.
-    ULONG_PTR address = (DWORD)::GetWindowLongW(balloon, 0);
-    RemoteMemory reader(m_shellProcess, 16);
-    bool wide = reader.HasWidePointers();
-    unsigned char self[8] = {};
-    if (address == 0 || !reader.ReadAt(address, self, wide ? 8 : 4)
-        || GetPointer(self, 0, wide) != (ULONG_PTR)balloon)
-        return 0;
-    return address;
-}
-
-std::string NotificationArea::ReadTitle(HWND balloon) const
-{
-    ULONG_PTR data = BalloonData(balloon);
-    if (m_titleOffset == 0 || data == 0)
-        return std::string();
-    RemoteMemory reader(m_shellProcess, 16);
-    bool wide = reader.HasWidePointers();
-    unsigned char pointer[8] = {};
-    if (!reader.ReadAt(data + m_titleOffset, pointer, wide ? 8 : 4))
-        return std::string();
-    ULONG_PTR title = GetPointer(pointer, 0, wide);
-    return title != 0 ? reader.ReadWideTextAt(title, 64) : std::string();
-}
-
-bool NotificationArea::Calibrate()
-{
-    if (!IsPresent())
-        return false;
-    CalibrationIcon icon;
-    PumpFor(200);
-    icon.ShowBalloon(kCalibrationTitle, "calibration");
-    DWORD start = ::GetTickCount();
-    while (m_titleOffset == 0 && ::GetTickCount() - start < 15000)
-    {
-        PumpFor(100);
-        for (HWND tooltip : ShellTooltips())
-        {
-            Tool tool;
-            ULONG_PTR data = BalloonData(tooltip);
-            if (!::IsWindowVisible(tooltip) || data == 0 || !ReadTool(tooltip, 0, tool)
-                || tool.text != "calibration")
-                continue;
-            RemoteMemory reader(m_shellProcess, 16);
-            bool wide = reader.HasWidePointers();
-            std::vector<unsigned char> block(kDataSpan);
-            if (!reader.ReadAt(data, block.data(), block.size()))
-                continue;
-            for (SIZE_T offset = 0; offset + 8 <= block.size() && m_titleOffset == 0; offset += 4)
-            {
-                ULONG_PTR candidate = GetPointer(block.data(), offset, wide);
-                if (candidate != 0 && reader.ReadWideTextAt(candidate, 64) == kCalibrationTitle)
-                    m_titleOffset = offset;
-            }
-        }
-    }
-    return m_titleOffset != 0;
-}
-
-bool NotificationArea::VisibleBalloon(Balloon& balloon) const
+bool NotificationArea::VisibleBalloon(std::string& text) const
 {
     for (HWND tooltip : ShellTooltips())
     {
@@ -220,25 +98,24 @@ bool NotificationArea::VisibleBalloon(Balloon& balloon) const
         if (::IsWindowVisible(tooltip) && (::GetWindowLongA(tooltip, GWL_STYLE) & kBalloonStyle)
             && ReadTool(tooltip, 0, tool))
         {
-            balloon.text = tool.text;
-            balloon.title = ReadTitle(tooltip);
+            text = tool.text;
             return true;
         }
     }
     return false;
 }
 
-std::vector<Balloon> NotificationArea::CollectBalloons(size_t count, DWORD timeoutMs) const
+std::vector<std::string> NotificationArea::CollectBalloons(size_t count, DWORD timeoutMs) const
 {
-    std::vector<Balloon> seen;
+    std::vector<std::string> seen;
     bool showing = false;
     DWORD start = ::GetTickCount();
     while (seen.size() < count && ::GetTickCount() - start < timeoutMs)
     {
-        Balloon balloon;
-        bool visible = VisibleBalloon(balloon);
-        if (visible && (!showing || !SameBalloon(balloon, seen.back())))
-            seen.push_back(balloon);
+        std::string text;
+        bool visible = VisibleBalloon(text);
+        if (visible && (!showing || text != seen.back()))
+            seen.push_back(text);
         showing = visible;
         ::Sleep(50);
     }

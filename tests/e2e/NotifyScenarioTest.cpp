@@ -1,6 +1,7 @@
 // News notification as the notification area of the virtual desktop shows
-// it: one balloon per new item with its title and text cut to the balloon's
-// room, and the icon's animation until the news is read.
+// it: one balloon per new item with its text cut to the balloon's room, the
+// icon's animation until the news is read, and the icon that brings the
+// minimised window back.
 #include "ScenarioFixture.h"
 
 #include "NotificationArea.h"
@@ -9,12 +10,6 @@
 #include "resources/Resource.h"
 
 namespace {
-
-// The balloon's title room is 63 characters, its text room 255: a longer
-// title is cut to 60 and "...", a text of keyword, ": " and summary to the
-// keyword, ": ", as much summary as fits 255 with "..." after it.
-const size_t kTitleRoom = 63;
-const size_t kTextRoom = 255;
 
 // Text of exactly length characters, different at every place, so a cut
 // shows where it was made.
@@ -26,90 +21,41 @@ std::string TextOfLength(const std::string& start, size_t length)
     return text.substr(0, length);
 }
 
-NotificationArea& Shell()
-{
-    static NotificationArea area;
-    static bool calibrated = area.Calibrate();
-    (void)calibrated;
-    return area;
-}
-
 class NotifyScenario : public ScenarioFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(Shell().IsPresent()) << "the virtual desktop shows no notification area";
+        ASSERT_TRUE(shell.IsPresent()) << "the virtual desktop shows no notification area";
     }
 
-    std::vector<bool> BoldMarks()
+    size_t IconPictures(DWORD durationMs)
     {
-        std::vector<bool> marks;
-        for (const TreeRow& row : m_program.TreeRows())
-            marks.push_back(row.bold);
-        return marks;
+        return shell.DistinctIconPictures(TidewatchProcess::kTrayTip, durationMs);
     }
+
+    NotificationArea shell;
 };
 
-TEST_F(NotifyScenario, BalloonsComeOnePerNewItemWithCutTitlesAndTexts)
+// A balloon's text is the keyword, ": " and the summary, cut with "..." to
+// fit its room of 255 characters.
+TEST_F(NotifyScenario, BalloonsComeOnePerNewItemWithTextsCutToTheirRoom)
 {
-    ASSERT_TRUE(Shell().KnowsTitles()) << "the balloon's title could not be located";
-    const std::string keyword = "harbour";
-    PageRecord longOne{"http://news.example.com/1.html", TextOfLength("Long title ", kTitleRoom + 1),
-                       "1 hour ago", TextOfLength("Long summary ", kTextRoom - keyword.size() + 1)};
-    PageRecord fitting{"http://news.example.com/2.html", TextOfLength("Fitting title ", kTitleRoom),
-                       "2 hours ago", TextOfLength("Fitting summary ", kTextRoom - keyword.size())};
-    m_server.SetPage(keyword, ResultPageHtml({longOne, fitting}));
+    PageRecord longOne{"http://news.example.com/1.html", "Long", "1 hour ago",
+                       TextOfLength("Long summary ", 249)};
+    PageRecord fitting{"http://news.example.com/2.html", "Fitting", "2 hours ago",
+                       TextOfLength("Fitting summary ", 248)};
+    m_server.SetPage("harbour", ResultPageHtml({longOne, fitting}));
     ScenarioOptions options;
     options.autoCheckOnStart = 1;
-    WriteOptions(options);
-    ASSERT_TRUE(m_program.WriteStore({{keyword, {}}}));
-    ASSERT_TRUE(m_program.Start());
+    ASSERT_TRUE(StartProgram({{"harbour", {}}}, options));
 
     // Each balloon stays AlertTime (10 s); the next follows within 13 s.
-    std::vector<Balloon> balloons = Shell().CollectBalloons(2, 30000);
-    const Balloon expected[] = {
-        {longOne.title.substr(0, 60) + "...",
-         keyword + ": " + longOne.summary.substr(0, 250 - keyword.size()) + "..."},
-        // Passed whole, two characters over the balloon's room, which keeps
-        // what fits.
-        {fitting.title, (keyword + ": " + fitting.summary).substr(0, kTextRoom)},
-    };
-    ASSERT_EQ(2u, balloons.size()) << "one balloon per new item, in list order";
-    for (size_t i = 0; i < balloons.size(); ++i)
-    {
-        EXPECT_EQ(expected[i].title, balloons[i].title) << "balloon " << i;
-        EXPECT_EQ(expected[i].text, balloons[i].text) << "balloon " << i;
-        EXPECT_LE(balloons[i].text.size(), kTextRoom);
-    }
-    EXPECT_TRUE(m_program.Close());
-}
-
-TEST_F(NotifyScenario, CeaseBalloonsLetsTheShownBalloonCloseAndShowsNoNext)
-{
-    m_server.SetPage("harbour", ResultPageHtml({NumberedRecord(1), NumberedRecord(2)}));
-    ScenarioOptions options;
-    options.autoCheckOnStart = 1;
-    WriteOptions(options);
-    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}}));
-    ASSERT_TRUE(m_program.Start());
-    std::vector<Balloon> first = Shell().CollectBalloons(1, 15000);
-    ASSERT_EQ(1u, first.size());
-    m_program.PostCommand(ID_CEASE_BALLOONS);
-
-    // The balloon on screen stays its 10 s; without the command the next one
-    // would follow within 13 s (the shell here never says a balloon closed,
-    // so the tray icon moves on by its own timer).
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 15000)
-    {
-        Balloon balloon;
-        if (Shell().VisibleBalloon(balloon))
-        {
-            ASSERT_EQ(first[0].text, balloon.text) << "no balloon after the command";
-        }
-        ::Sleep(100);
-    }
+    // The second is passed whole, two characters over the balloon's room,
+    // which keeps what fits.
+    const std::vector<std::string> expected = {"harbour: " + longOne.summary.substr(0, 243) + "...",
+                                               ("harbour: " + fitting.summary).substr(0, 255)};
+    EXPECT_EQ(expected, shell.CollectBalloons(2, 30000)) << "one balloon per new item, in list order";
     EXPECT_TRUE(m_program.Close());
 }
 
@@ -118,27 +64,24 @@ TEST_F(NotifyScenario, IconAnimatesUntilTheNewsIsMarkedRead)
     m_server.SetPage("harbour", ResultPageHtml({NumberedRecord(1)}));
     ScenarioOptions options;
     options.showSummary = 0;
-    WriteOptions(options);
-    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}}));
-    ASSERT_TRUE(m_program.Start());
+    ASSERT_TRUE(StartProgram({{"harbour", {}}}, options));
     DWORD still = 0;
-    ASSERT_TRUE(WaitUntil([&] { return Shell().IconPicture(TidewatchProcess::kTrayTip, still); }));
-    EXPECT_EQ(1u, Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1200)) << "no news, no animation";
+    ASSERT_TRUE(WaitUntil([&] { return shell.IconPicture(TidewatchProcess::kTrayTip, still); }));
+    EXPECT_EQ(1u, IconPictures(1200)) << "no news, no animation";
 
     m_program.PostCommand(ID_CHECK_ALL);
-    ASSERT_TRUE(WaitUntil([&] { return BoldMarks() == std::vector<bool>{true, true}; }));
-    EXPECT_GE(Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1500), 2u) << "news animates the icon";
-    Balloon balloon;
-    EXPECT_FALSE(Shell().VisibleBalloon(balloon)) << "no balloons while they are off: " << balloon.text;
+    WaitForTree("*Zivoror Udove | *harbour");
+    EXPECT_GE(IconPictures(1500), 2u) << "news animates the icon";
+    std::string balloon;
+    EXPECT_FALSE(shell.VisibleBalloon(balloon)) << "no balloons while they are off: " << balloon;
 
     ASSERT_TRUE(m_program.ClickTreeRow("Zivoror Udove"));
     m_program.PostCommand(ID_MARK_READ);
-    ASSERT_TRUE(WaitUntil([&] { return BoldMarks() == std::vector<bool>{false, false}; }));
+    WaitForTree("Zivoror Udove | harbour");
     ::Sleep(200);
-    EXPECT_EQ(1u, Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1500))
-        << "reading stops the animation";
+    EXPECT_EQ(1u, IconPictures(1500)) << "reading stops the animation";
     DWORD after = 0;
-    ASSERT_TRUE(Shell().IconPicture(TidewatchProcess::kTrayTip, after));
+    ASSERT_TRUE(shell.IconPicture(TidewatchProcess::kTrayTip, after));
     EXPECT_EQ(still, after) << "the normal icon is back";
     EXPECT_TRUE(m_program.Close());
 }
@@ -150,46 +93,22 @@ TEST_F(NotifyScenario, StartupPassKeepsQuietWhenAskedToAndTheNextPassAnnounces)
     options.autoCheckOnStart = 1;
     options.showSummary = 0;
     options.showSummaryOnStart = 1;
-    WriteOptions(options);
-    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}, {"tide pools", {}}}));
-    ASSERT_TRUE(m_program.Start());
-    ASSERT_TRUE(WaitUntil([&] { return BoldMarks() == std::vector<bool>{true, true, false}; }));
-    EXPECT_EQ(1u, Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1200))
-        << "the start-up news is quiet";
+    ASSERT_TRUE(StartProgram({{"harbour", {}}, {"tide pools", {}}}, options));
+    WaitForTree("*Zivoror Udove | *harbour | tide pools");
+    EXPECT_EQ(1u, IconPictures(1200)) << "the start-up news is quiet";
 
     m_server.SetPage("tide+pools", ResultPageHtml({NumberedRecord(2)}));
     m_program.PostCommand(ID_CHECK_ALL);
-    ASSERT_TRUE(WaitUntil([&] { return BoldMarks() == std::vector<bool>{true, true, true}; }));
-    EXPECT_GE(Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1500), 2u) << "later news animates";
-    EXPECT_TRUE(m_program.Close());
-}
-
-TEST_F(NotifyScenario, CeaseAnimationStopsTheIconWhileNewsStaysUnread)
-{
-    m_server.SetPage("harbour", ResultPageHtml({NumberedRecord(1)}));
-    ScenarioOptions options;
-    options.showSummary = 0;
-    WriteOptions(options);
-    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}}));
-    ASSERT_TRUE(m_program.Start());
-    m_program.PostCommand(ID_CHECK_ALL);
-    ASSERT_TRUE(WaitUntil([&] { return BoldMarks() == std::vector<bool>{true, true}; }));
-    ASSERT_GE(Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1500), 2u);
-
-    m_program.PostCommand(ID_CEASE_ANIMATION);
-    ::Sleep(200);
-    EXPECT_EQ(1u, Shell().DistinctIconPictures(TidewatchProcess::kTrayTip, 1500));
-    EXPECT_EQ((std::vector<bool>{true, true}), BoldMarks()) << "the news is still unread";
+    WaitForTree("*Zivoror Udove | *harbour | *tide pools");
+    EXPECT_GE(IconPictures(1500), 2u) << "later news animates";
     EXPECT_TRUE(m_program.Close());
 }
 
 TEST_F(NotifyScenario, MinimiseHidesIntoTheTrayAndAClickOnTheIconBringsTheWindowBack)
 {
-    WriteOptions(ScenarioOptions());
-    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}}));
-    ASSERT_TRUE(m_program.Start());
+    ASSERT_TRUE(StartProgram({{"harbour", {}}}));
     RECT icon;
-    ASSERT_TRUE(WaitUntil([&] { return Shell().FindIcon(TidewatchProcess::kTrayTip, icon); }));
+    ASSERT_TRUE(WaitUntil([&] { return shell.FindIcon(TidewatchProcess::kTrayTip, icon); }));
 
     m_program.SendToMainWindow(WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return !m_program.IsMainWindowVisible(); })) << "minimise hides the window";

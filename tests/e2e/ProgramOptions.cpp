@@ -19,7 +19,7 @@ bool ProgramOptions::Write() const
         {"ShowSummary", showSummary},
         {"ShowSummaryOnStart", showSummaryOnStart},
         {"PlaySoundOnNews", 0},
-        {"AlertTime", alertTime},
+        {"AlertTime", 10},
         {"CheckUpgrade", checkUpgrade},
     };
     bool ok = true;

@@ -18,7 +18,6 @@ struct ProgramOptions
     DWORD autoCheckOnStart = 0;
     DWORD showSummary = 1;
     DWORD showSummaryOnStart = 0;
-    DWORD alertTime = 10;
     DWORD checkUpgrade = 0;
     std::string searchHost; // "host:port"
     std::string webSite;    // "http://host:port"

@@ -2,6 +2,7 @@
 // texts and the progress bar moves, and both come back to rest at the end.
 #include "ScenarioFixture.h"
 
+#include "tests/support/ResultPageBuilder.h"
 #include "resources/Resource.h"
 
 #include <set>
@@ -39,9 +40,7 @@ TEST_F(ProgressScenario, PassAnimatesTheStatusTextUntilItEnds)
     ScenarioOptions options;
     options.autoCheckOnStart = 1;
     options.showSummary = 0;
-    WriteOptions(options);
-    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}, {"tide pools", {}}}));
-    ASSERT_TRUE(m_program.Start());
+    ASSERT_TRUE(StartProgram({{"harbour", {}}, {"tide pools", {}}}, options));
     ASSERT_TRUE(WaitUntil([&] { return m_server.HeldRequests() == 1; }));
 
     // The texts change at the animation's ticks, every half second.
@@ -58,11 +57,11 @@ TEST_F(ProgressScenario, PassAnimatesTheStatusTextUntilItEnds)
     EXPECT_TRUE(m_program.Close());
 }
 
+// Check News asks for the selected keyword only.
 TEST_F(ProgressScenario, SingleCheckMovesTheProgressUntilItEnds)
 {
-    WriteOptions(ScenarioOptions());
-    ASSERT_TRUE(m_program.WriteStore({{"harbour", {}}, {"tide pools", {}}}));
-    ASSERT_TRUE(m_program.Start());
+    m_server.SetPage("tide+pools", ResultPageHtml({NumberedRecord(7)}));
+    ASSERT_TRUE(StartProgram({{"harbour", {}}, {"tide pools", {}}}));
     ASSERT_TRUE(m_program.ClickTreeRow("tide pools"));
     m_server.Hold(true);
     m_program.PostCommand(ID_CHECK_NEWS);
@@ -79,6 +78,7 @@ TEST_F(ProgressScenario, SingleCheckMovesTheProgressUntilItEnds)
     ASSERT_TRUE(m_program.WaitUntilChecksEnd());
     ExpectAtRest();
     EXPECT_EQ(std::vector<std::string>{"tide+pools"}, m_server.SearchQueries());
+    EXPECT_EQ("*Zivoror Udove | harbour | *tide pools", m_program.TreeText());
     EXPECT_TRUE(m_program.Close());
 }
 

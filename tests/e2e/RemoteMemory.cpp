@@ -28,27 +28,21 @@ bool RemoteMemory::Write(SIZE_T offset, const void* bytes, SIZE_T count)
 
 bool RemoteMemory::Read(SIZE_T offset, void* bytes, SIZE_T count) const
 {
-    return IsValid() && ReadAt(Address(offset), bytes, count);
-}
-
-bool RemoteMemory::ReadAt(ULONG_PTR address, void* bytes, SIZE_T count) const
-{
     SIZE_T got = 0;
-    return m_process != NULL && ::ReadProcessMemory(m_process, (void*)address, bytes, count, &got)
+    return IsValid() && ::ReadProcessMemory(m_process, (void*)Address(offset), bytes, count, &got)
            && got == count;
 }
 
 std::string RemoteMemory::ReadWideText(SIZE_T offset, SIZE_T maxChars) const
 {
-    return ReadWideTextAt(Address(offset), maxChars);
-}
-
-std::string RemoteMemory::ReadWideTextAt(ULONG_PTR address, SIZE_T maxChars) const
-{
     std::vector<wchar_t> text(maxChars + 1, L'\0');
-    if (!ReadAt(address, text.data(), maxChars * sizeof(wchar_t)))
+    if (!Read(offset, text.data(), maxChars * sizeof(wchar_t)))
         return std::string();
-    return NarrowText(text.data());
+    int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), -1, NULL, 0, NULL, NULL);
+    std::string narrow(size > 1 ? size : 1, '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), -1, &narrow[0], size, NULL, NULL);
+    narrow.resize(narrow.size() - 1);
+    return narrow;
 }
 
 bool RemoteMemory::HasWidePointers() const
@@ -57,15 +51,4 @@ bool RemoteMemory::HasWidePointers() const
     ::IsWow64Process(::GetCurrentProcess(), &selfEmulated);
     ::IsWow64Process(m_process, &otherEmulated);
     return selfEmulated && !otherEmulated;
-}
-
-std::string NarrowText(const wchar_t* text)
-{
-    int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, NULL, 0, NULL, NULL);
-    if (size <= 1)
-        return std::string();
-    std::string narrow(size, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], size, NULL, NULL);
-    narrow.resize(size - 1);
-    return narrow;
 }

@@ -25,11 +25,9 @@ public:
     ULONG_PTR Address(SIZE_T offset) const { return (ULONG_PTR)m_base + offset; }
     bool Write(SIZE_T offset, const void* bytes, SIZE_T count);
     bool Read(SIZE_T offset, void* bytes, SIZE_T count) const;
-    // Reads from any address of the other process (not only the block).
-    bool ReadAt(ULONG_PTR address, void* bytes, SIZE_T count) const;
-    // A NUL-terminated UTF-16 text at offset, as 8-bit text.
+    // A NUL-terminated UTF-16 text at offset, as 8-bit text of the system
+    // code page.
     std::string ReadWideText(SIZE_T offset, SIZE_T maxChars) const;
-    std::string ReadWideTextAt(ULONG_PTR address, SIZE_T maxChars) const;
     // True when the other process runs 64-bit code while this one runs
     // 32-bit code under the 64-bit system: its pointers are 8 bytes wide.
     bool HasWidePointers() const;
@@ -38,6 +36,3 @@ private:
     HANDLE m_process;
     void* m_base;
 };
-
-// UTF-16 text as 8-bit text of the system code page.
-std::string NarrowText(const wchar_t* text);

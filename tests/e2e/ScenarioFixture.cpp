@@ -16,3 +16,14 @@ void ScenarioFixture::WriteOptions(ScenarioOptions options)
         options.webSite = m_server.SiteAddress();
     ASSERT_TRUE(options.Write());
 }
+
+bool ScenarioFixture::StartProgram(const std::vector<StoredKeyword>& store, const ScenarioOptions& options)
+{
+    WriteOptions(options);
+    return !HasFatalFailure() && m_program.WriteStore(store) && m_program.Start();
+}
+
+void ScenarioFixture::WaitForTree(const std::string& text)
+{
+    ASSERT_TRUE(WaitUntil([&] { return m_program.TreeText() == text; })) << m_program.TreeText();
+}

@@ -3,7 +3,8 @@
 // the registry saved and cleared (and put back afterwards), a news server of
 // its own, and a program folder of its own. WriteOptions writes the options
 // the scenario runs with; "SearchHost" and "WebSite" left empty point at the
-// scenario's server.
+// scenario's server; StartProgram writes them and the store and starts the
+// program.
 #include "tests/support/NewsServer.h"
 
 #include "ProgramOptions.h"
@@ -19,6 +20,9 @@ class ScenarioFixture : public testing::Test
 protected:
     ScenarioFixture();
     void WriteOptions(ScenarioOptions options);
+    bool StartProgram(const std::vector<StoredKeyword>& store, const ScenarioOptions& options = {});
+    // Waits until the program's tree reads so (TidewatchProcess::TreeText).
+    void WaitForTree(const std::string& text);
 
     RegistrySnapshot m_programKey;
     RegistrySnapshot m_applicationKey;

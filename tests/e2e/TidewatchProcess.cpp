@@ -253,6 +253,14 @@ std::vector<HTREEITEM> TidewatchProcess::TreeItems() const
     return items;
 }
 
+std::string TidewatchProcess::TreeText() const
+{
+    std::string text;
+    for (const TreeRow& row : TreeRows())
+        text += (text.empty() ? "" : " | ") + std::string(row.bold ? "*" : "") + row.text;
+    return text;
+}
+
 std::vector<TreeRow> TidewatchProcess::TreeRows() const
 {
     std::vector<TreeRow> rows;

@@ -11,7 +11,7 @@
 //     program.WriteStore({{"harbour", {}}});
 //     ASSERT_TRUE(program.Start());
 //     program.PostCommand(ID_CHECK_ALL);
-//     ASSERT_TRUE(WaitUntil([&] { return program.TreeRows()[1].bold; }));
+//     ASSERT_TRUE(WaitUntil([&] { return program.TreeText() == "*Zivoror Udove | *harbour"; }));
 //     EXPECT_TRUE(program.Close());
 #include "tests/support/TempFolder.h"
 
@@ -89,6 +89,8 @@ public:
 
     // The tree's root, then its keywords in order.
     std::vector<TreeRow> TreeRows() const;
+    // The same joined by " | ", each bold one with a leading '*'.
+    std::string TreeText() const;
     // Clicks the row's text with the mouse, as a user does: the row is
     // selected and the keyword view becomes the view the commands go to.
     bool ClickTreeRow(const std::string& text);
