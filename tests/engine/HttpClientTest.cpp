@@ -251,24 +251,33 @@ TEST_F(HttpClientTest, AConnectionClosedWithoutAnyByteFails)
 
 TEST_F(HttpClientTest, AConnectionThatIsNeverAnsweredTimesOut)
 {
-    // A server busy with one connection and a full queue of waiting ones
-    // leaves further connection attempts unanswered.
-    LoopbackServer server([](SOCKET, LoopbackServer& server) {
-        while (!server.Stopping())
-            Sleep(10);
-    });
+    // A listener whose queue of unaccepted connections is full: the system
+    // then leaves further connection attempts unanswered.
+    WSADATA data;
+    WSAStartup(MAKEWORD(2, 2), &data);
+    SOCKET listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(listener, 1);
+    int size = sizeof address;
+    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
+    int port = ntohs(address.sin_port);
     std::vector<SOCKET> fillers;
-    for (int i = 0; i < 16; ++i)
-        fillers.push_back(ConnectTo(server.Port(), false));
+    for (int i = 0; i < 8; ++i)
+        fillers.push_back(ConnectTo(port, false));
     Sleep(100);
     client_.SetTimeouts(300, 10000, 10000);
     DWORD start = GetTickCount();
-    ExpectFailureLeftStringsAlone(Get(server.Url("/")));
+    ExpectFailureLeftStringsAlone(Get("http://127.0.0.1:" + std::to_string(port) + "/"));
     DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 250u);
     EXPECT_LT(elapsed, 5000u);
     for (SOCKET filler : fillers)
         closesocket(filler);
+    closesocket(listener);
+    WSACleanup();
 }
 
 TEST_F(HttpClientTest, AServerThatStopsReadingMakesTheSendTimeOut)

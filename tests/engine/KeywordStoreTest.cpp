@@ -212,49 +212,38 @@ TEST_F(KeywordStoreTest, TakeAllMovesKeywordsAndTheirUnreadTotal)
     loaded_.totalUnread = 1;
     group_.TakeAll(loaded_);
     EXPECT_EQ(Describe(group_), "[a|0]{t|l|d|s|u}[b|0]{t2|l2|d2|s2|u}[c|0]{t3|l3|d3|s3|r}");
-    EXPECT_EQ(group_.keywordCount, 3);
-    EXPECT_EQ(group_.totalUnread, 2);
     EXPECT_EQ(group_.last->name, "c");
+    EXPECT_EQ(std::vector<int>(
+                  {group_.keywordCount, group_.totalUnread, loaded_.keywordCount, loaded_.totalUnread}),
+              std::vector<int>({3, 2, 0, 0}));
     EXPECT_EQ(loaded_.GetFirst(), nullptr);
-    EXPECT_EQ(loaded_.keywordCount, 0);
-    EXPECT_EQ(loaded_.totalUnread, 0);
 }
 
-TEST_F(KeywordStoreTest, SavingReplacesTheFileAndLeavesNoTemporaryFile)
-{
-    WriteBytes(conf_, "old contents");
-    AddKeyword(group_, "new");
-    ASSERT_EQ(group_.ConfWriter(conf_.c_str()), 1);
-    ASSERT_EQ(loaded_.ConfReader(conf_.c_str()), 1);
-    EXPECT_EQ(Describe(loaded_), "[new|0]");
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
-}
-
+// Saving replaces the store and removes the temporary files that interrupted
+// saves of the same store left, but no other file.
 TEST_F(KeywordStoreTest, ASaveRemovesWhatInterruptedSavesOfTheSameStoreLeft)
 {
-    const char* leftovers[] = {"conf.xml.~twk0000.tmp", "conf.xml.~twkA1f9.tmp", "CONF.XML.~TWKFFFF.TMP"};
-    // Files of other stores, of other programs, or only nearly of the temporary form.
-    std::vector<std::string> kept = {"conf.xml.~twk0001.tmp.bak", "conf.xml.~twk12.tmp",
-                                     "conf.xml.~twk12345.tmp",    "conf.xml.~twkGHIJ.tmp",
-                                     "other.xml.~twk0001.tmp",    "twk12.tmp"};
-    for (const char* name : leftovers)
+    WriteBytes(conf_, "old contents");
+    for (const char* name : {"conf.xml.~twk0000.tmp", "conf.xml.~twkA1f9.tmp", "CONF.XML.~TWKFFFF.TMP"})
         WriteBytes(folder_.File(name), "<?xml version=\"1.0\" encoding=\"ANSI\" ?>\r\n<Shorew");
-    for (const std::string& name : kept)
+    // Files of other stores, of other programs, or only nearly of the temporary form.
+    for (const char* name : {"conf.xml.~twk0001.tmp.bak", "conf.xml.~twk12.tmp", "conf.xml.~twk12345.tmp",
+                             "conf.xml.~twkGHIJ.tmp", "other.xml.~twk0001.tmp", "twk12.tmp"})
         WriteBytes(folder_.File(name), "x");
     // A save of the same store still in progress elsewhere keeps its file open.
-    std::string inProgress = folder_.File("conf.xml.~twk0002.tmp");
-    HANDLE open = CreateFileA(inProgress.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE open =
+        CreateFileA(folder_.File("conf.xml.~twk0002.tmp").c_str(), GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(open, INVALID_HANDLE_VALUE);
     AddKeyword(group_, "k");
     EXPECT_EQ(group_.ConfWriter(conf_.c_str()), 1);
     CloseHandle(open);
-    kept.push_back("conf.xml");
-    kept.push_back("conf.xml.~twk0002.tmp");
     std::vector<std::string> names = folder_.Names();
     std::sort(names.begin(), names.end());
-    std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(names, kept);
+    EXPECT_EQ(names,
+              std::vector<std::string>({"conf.xml", "conf.xml.~twk0001.tmp.bak", "conf.xml.~twk0002.tmp",
+                                        "conf.xml.~twk12.tmp", "conf.xml.~twk12345.tmp",
+                                        "conf.xml.~twkGHIJ.tmp", "other.xml.~twk0001.tmp", "twk12.tmp"}));
     ASSERT_EQ(loaded_.ConfReader(conf_.c_str()), 1);
     EXPECT_EQ(Describe(loaded_), "[k|0]");
 }
@@ -308,39 +297,32 @@ TEST_F(KeywordStoreTest, TheProgramFolderHoldsConfXml)
     EXPECT_EQ(loaded_.SaveToProgramFolder(), 0);
 }
 
+// A store that did not load whole is copied to conf.xml.bak by the first save
+// after the load; an empty store needs no copy.
 TEST_F(KeywordStoreTest, AStoreThatDidNotLoadWholeIsKeptAsBackup)
 {
-    const std::string damaged[] = {
-        Wrap("<Keyword name=\"a\"/>").substr(0, 90),
-        "this is not the store",
-        std::string("<Shorewatch><KeywordGroup>") + '\0' + "</KeywordGroup></Shorewatch>",
+    const std::pair<std::string, bool> cases[] = {
+        {Wrap("<Keyword name=\"a\"/>").substr(0, 90), true},
+        {"this is not the store", true},
+        {std::string("<Shorewatch><KeywordGroup>") + '\0' + "</KeywordGroup></Shorewatch>", true},
+        {"", false},
     };
-    for (const std::string& bytes : damaged)
+    for (const auto& [bytes, copied] : cases)
     {
+        SCOPED_TRACE(bytes);
         KeywordGroup group;
         WriteBytes(conf_, bytes);
         group.LoadFromProgramFolder();
         AddKeyword(group, "saved");
         ASSERT_EQ(group.SaveToProgramFolder(), 1);
-        EXPECT_EQ(ReadBytes(conf_ + ".bak"), bytes);
+        EXPECT_EQ(FileExists(conf_ + ".bak"), copied);
+        EXPECT_EQ(ReadBytes(conf_ + ".bak"), copied ? bytes : "");
         // Only the first save keeps a copy.
         WriteBytes(conf_ + ".bak", "kept");
         ASSERT_EQ(group.SaveToProgramFolder(), 1);
         EXPECT_EQ(ReadBytes(conf_ + ".bak"), "kept");
         DeleteFileA((conf_ + ".bak").c_str());
     }
-}
-
-TEST_F(KeywordStoreTest, AnEmptyOrMissingStoreNeedsNoBackup)
-{
-    WriteBytes(conf_, "");
-    EXPECT_EQ(group_.LoadFromProgramFolder(), 0);
-    ASSERT_EQ(group_.SaveToProgramFolder(), 1);
-    DeleteFileA(conf_.c_str());
-    KeywordGroup fresh;
-    EXPECT_EQ(fresh.LoadFromProgramFolder(), 0);
-    ASSERT_EQ(fresh.SaveToProgramFolder(), 1);
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
 }
 
 struct EscapeCase

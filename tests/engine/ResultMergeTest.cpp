@@ -32,8 +32,9 @@ std::unique_ptr<ResultPageParser> Page(std::initializer_list<Result> results)
     return page;
 }
 
-// Each item as title, unread flag and unalerted flag, with its time.
-std::string State(const Keyword& keyword)
+// Each item as title, unread flag and unalerted flag, with its time; then the
+// keyword's unread and unalerted counts and the group's unread total.
+std::string State(const KeywordGroup& group, const Keyword& keyword)
 {
     std::string state;
     for (NewsItem* item = keyword.firstItem; item; item = item->next)
@@ -42,7 +43,8 @@ std::string State(const Keyword& keyword)
                  + std::string(item->displayTime) + ";";
         EXPECT_EQ(item->owner, &keyword);
     }
-    return state;
+    return state + std::to_string(keyword.unreadCount) + "/" + std::to_string(keyword.unalertedCount) + "/"
+           + std::to_string(group.totalUnread);
 }
 
 class ResultMergeTest : public ::testing::Test
@@ -73,17 +75,12 @@ protected:
 TEST_F(ResultMergeTest, AFirstPageIsAllNewsAndAnEmptyPageNone)
 {
     EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"a", "1", "t1"}, {"b", "2", "t2"}})), 1);
-    EXPECT_EQ(State(*keyword_), "a+u+a@t1;b+u+a@t2;");
-    EXPECT_EQ(keyword_->unreadCount, 2);
-    EXPECT_EQ(keyword_->unalertedCount, 2);
-    EXPECT_EQ(group_.totalUnread, 2);
+    EXPECT_EQ(State(group_, *keyword_), "a+u+a@t1;b+u+a@t2;2/2/2");
     EXPECT_EQ(keyword_->lastItem->next, nullptr);
     EXPECT_STREQ(keyword_->firstItem->summary, "summary");
-
     // An empty page after it changes nothing.
     EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({})), 0);
-    EXPECT_EQ(State(*keyword_), "a+u+a@t1;b+u+a@t2;");
-    EXPECT_EQ(group_.totalUnread, 2);
+    EXPECT_EQ(State(group_, *keyword_), "a+u+a@t1;b+u+a@t2;2/2/2");
 }
 
 TEST_F(ResultMergeTest, ThePageAgainKeepsTheOldListWithFreshTimes)
@@ -93,8 +90,7 @@ TEST_F(ResultMergeTest, ThePageAgainKeepsTheOldListWithFreshTimes)
     NewsItem* first = keyword_->firstItem;
     EXPECT_EQ(MergeResultPage(group_, *keyword_, *Page({{"b", "2", "t4"}, {"a", "1", "t3"}})), 0);
     EXPECT_EQ(keyword_->firstItem, first);
-    EXPECT_EQ(State(*keyword_), "a+a@t3;b+u+a@t4;");
-    EXPECT_EQ(group_.totalUnread, 1);
+    EXPECT_EQ(State(group_, *keyword_), "a+a@t3;b+u+a@t4;1/2/1");
 }
 
 TEST_F(ResultMergeTest, NewsReplacesTheListAndOldItemsKeepTheirState)
@@ -103,14 +99,10 @@ TEST_F(ResultMergeTest, NewsReplacesTheListAndOldItemsKeepTheirState)
     // a was read and alerted, b alerted only, c untouched.
     MarkSeen(keyword_->firstItem, true, true);
     MarkSeen(keyword_->firstItem->next, false, true);
-
     EXPECT_EQ(
         MergeResultPage(group_, *keyword_, *Page({{"new", "9", "t9"}, {"a", "1", "t5"}, {"b", "2", "t6"}})),
         1);
-    EXPECT_EQ(State(*keyword_), "new+u+a@t9;a@t5;b+u@t6;");
-    EXPECT_EQ(keyword_->unreadCount, 2);
-    EXPECT_EQ(keyword_->unalertedCount, 1);
-    EXPECT_EQ(group_.totalUnread, 2);
+    EXPECT_EQ(State(group_, *keyword_), "new+u+a@t9;a@t5;b+u@t6;2/1/2");
 }
 
 } // namespace
