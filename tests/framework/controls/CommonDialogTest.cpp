@@ -43,9 +43,8 @@ TEST(CommonDialogTest, SaveDialogGivesThePathWithTheDefaultExtension)
     dialog.m_ofn.Flags |= OFN_ENABLEHOOK;
     dialog.m_ofn.lpfnHook = AcceptFileDialog;
     ASSERT_EQ(IDOK, dialog.DoModal());
-    EXPECT_STREQ("KeywordList.xml", dialog.GetFileName());
-    EXPECT_STREQ("KeywordList", dialog.GetFileTitle());
-    EXPECT_STREQ("xml", dialog.GetFileExt());
+    EXPECT_EQ(CString("KeywordList.xml|KeywordList|xml"),
+              dialog.GetFileName() + "|" + dialog.GetFileTitle() + "|" + dialog.GetFileExt());
     CString path = dialog.GetPathName();
     EXPECT_EQ(0, path.CompareNoCase(initialDir + "\\KeywordList.xml")) << (LPCTSTR)path;
     // The filter became zero-separated pairs ended by two zeros.

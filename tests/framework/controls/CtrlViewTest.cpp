@@ -42,21 +42,11 @@ ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST, OnFirstPaneSelChanged)
 ON_NOTIFY(TVN_SELCHANGEDA, AFX_IDW_PANE_FIRST + 1, OnSecondPaneSelChanged)
 END_MESSAGE_MAP()
 
-CString ClassOf(CWnd* pWnd)
+// Selects a new item of a tree view pane.
+void SelectNewItem(CWnd* pPane)
 {
-    char name[64] = "";
-    ::GetClassName(pWnd->m_hWnd, name, sizeof(name));
-    return name;
-}
-
-HTREEITEM InsertItem(CWnd* pTree, LPCTSTR lpszText)
-{
-    TVINSERTSTRUCT insert = {};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = (LPTSTR)lpszText;
-    return (HTREEITEM)pTree->SendMessage(TVM_INSERTITEM, 0, (LPARAM)&insert);
+    CTreeCtrl& tree = ((CTreeView*)pPane)->GetTreeCtrl();
+    tree.SelectItem(tree.InsertItem("item"));
 }
 
 class CtrlViewTest : public FrameTest<CListeningFrame>
@@ -68,16 +58,12 @@ TEST_F(CtrlViewTest, ViewsAreTheirControls)
     context.m_pNewViewClass = RUNTIME_CLASS(CTreeView);
     CTreeView* pTree = (CTreeView*)frame->CreateView(&context, AFX_IDW_PANE_FIRST);
     ASSERT_NE(nullptr, pTree);
-    EXPECT_STREQ(WC_TREEVIEWA, ClassOf(pTree));
-    EXPECT_EQ((void*)pTree, (void*)&pTree->GetTreeCtrl());
-    EXPECT_NE((HTREEITEM)NULL, InsertItem(pTree, "Keyword"));
+    EXPECT_NE((HTREEITEM)NULL, pTree->GetTreeCtrl().InsertItem("Keyword"));
     EXPECT_EQ(1, (int)pTree->SendMessage(TVM_GETCOUNT));
-    pTree->UpdateWindow();
-
     context.m_pNewViewClass = RUNTIME_CLASS(CListView);
     CListView* pList = (CListView*)frame->CreateView(&context, AFX_IDW_PANE_FIRST + 1);
     ASSERT_NE(nullptr, pList);
-    EXPECT_STREQ(WC_LISTVIEWA, ClassOf(pList));
+    EXPECT_EQ(0, pList->GetListCtrl().InsertItem(0, "Keyword"));
     // The frame's views have a sunken edge instead of a flat border.
     EXPECT_NE(0u, pList->GetExStyle() & WS_EX_CLIENTEDGE);
 }
@@ -89,15 +75,11 @@ TEST_F(CtrlViewTest, NotificationsAreReflectedAndPassedThroughSplitters)
     ASSERT_TRUE(splitter.CreateView(0, 0, RUNTIME_CLASS(CReflectingTreeView), CSize(150, 100), NULL));
     ASSERT_TRUE(splitter.CreateView(0, 1, RUNTIME_CLASS(CTreeView), CSize(0, 0), NULL));
     frame->RecalcLayout();
-
-    CReflectingTreeView* pOwn = (CReflectingTreeView*)splitter.GetPane(0, 0);
-    pOwn->SendMessage(TVM_SELECTITEM, TVGN_CARET, (LPARAM)InsertItem(pOwn, "one"));
-    EXPECT_EQ(1, pOwn->m_nSelChanges);
+    SelectNewItem(splitter.GetPane(0, 0));
+    EXPECT_EQ(1, ((CReflectingTreeView*)splitter.GetPane(0, 0))->m_nSelChanges);
     EXPECT_EQ(0, frame->m_nFirstPane);
-
     // A pane without a handler of its own: the splitter hands the notification to the frame.
-    CWnd* pPlain = splitter.GetPane(0, 1);
-    pPlain->SendMessage(TVM_SELECTITEM, TVGN_CARET, (LPARAM)InsertItem(pPlain, "two"));
+    SelectNewItem(splitter.GetPane(0, 1));
     EXPECT_EQ(1, frame->m_nSecondPane);
 }
 

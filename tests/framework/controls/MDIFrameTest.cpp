@@ -89,15 +89,24 @@ protected:
     CMDIFrameWnd* frame = nullptr;
 };
 
-TEST_F(MDIFrameTest, CreatesChildrenInTheClient)
+TEST_F(MDIFrameTest, ChildrenLiveInTheClientAndTheActiveOneTakesCommands)
 {
     CTestChild* pFirst = NewChild("First");
     CTestChild* pSecond = NewChild("Second");
     EXPECT_EQ(frame->m_hWndMDIClient, ::GetParent(pFirst->m_hWnd));
-    EXPECT_EQ(frame, pFirst->GetMDIFrame());
-    EXPECT_EQ(pSecond, frame->MDIGetActive());
-    EXPECT_EQ(pSecond, frame->GetActiveFrame());
     EXPECT_EQ(AFX_IDW_PANE_FIRST, ::GetDlgCtrlID(frame->m_hWndMDIClient));
+    EXPECT_EQ(frame, pFirst->GetMDIFrame());
+    EXPECT_EQ(pSecond, frame->GetActiveFrame());
+    frame->SendMessage(WM_COMMAND, ID_CHILD_COMMAND);
+    EXPECT_EQ(CPoint(0, 1), CPoint(pFirst->m_nCommands, pSecond->m_nCommands));
+
+    frame->MDIActivate(pFirst);
+    EXPECT_EQ(pFirst, frame->MDIGetActive());
+    pSecond->MDIActivate();
+    pSecond->MDIMaximize();
+    BOOL bMaximized = FALSE;
+    EXPECT_EQ(pSecond, frame->MDIGetActive(&bMaximized));
+    EXPECT_TRUE(bMaximized);
 }
 
 TEST_F(MDIFrameTest, ChildrenAreMadeByTheClient)
@@ -111,78 +120,40 @@ TEST_F(MDIFrameTest, ChildrenAreMadeByTheClient)
     client.UnsubclassWindow();
 }
 
-TEST_F(MDIFrameTest, ActivatesChildren)
-{
-    CTestChild* pFirst = NewChild("First");
-    CTestChild* pSecond = NewChild("Second");
-    frame->MDIActivate(pFirst);
-    EXPECT_EQ(pFirst, frame->MDIGetActive());
-    pSecond->MDIActivate();
-    EXPECT_EQ(pSecond, frame->MDIGetActive());
-    pSecond->MDIMaximize();
-    BOOL bMaximized = FALSE;
-    EXPECT_EQ(pSecond, frame->MDIGetActive(&bMaximized));
-    EXPECT_TRUE(bMaximized);
-}
-
-TEST_F(MDIFrameTest, ClosesChildren)
+TEST_F(MDIFrameTest, ClosedChildrenAreDeletedAndTheNextIsActive)
 {
     bool firstDeleted = false, secondDeleted = false;
     CTestChild* pFirst = NewChild("First", &firstDeleted);
-    CTestChild* pSecond = NewChild("Second", &secondDeleted);
-    HWND hSecond = pSecond->m_hWnd;
-    pSecond->SendMessage(WM_CLOSE);
+    NewChild("Second", &secondDeleted)->SendMessage(WM_CLOSE);
     PumpPending();
-    EXPECT_FALSE(::IsWindow(hSecond));
     EXPECT_TRUE(secondDeleted);
     EXPECT_EQ(pFirst, frame->MDIGetActive());
-
     pFirst->DestroyWindow();
     EXPECT_TRUE(firstDeleted);
     EXPECT_EQ(nullptr, frame->MDIGetActive());
 }
 
-TEST_F(MDIFrameTest, CommandsReachTheActiveChild)
-{
-    CTestChild* pFirst = NewChild("First");
-    CTestChild* pSecond = NewChild("Second");
-    frame->SendMessage(WM_COMMAND, ID_CHILD_COMMAND);
-    EXPECT_EQ(0, pFirst->m_nCommands);
-    EXPECT_EQ(1, pSecond->m_nCommands);
-}
-
-TEST_F(MDIFrameTest, TheActiveChildShowsItsMenu)
-{
-    HMENU hChildMenu = ::LoadMenu(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDR_MDI_CHILD));
-    CTestChild* pChild = new CTestChild;
-    pChild->m_hMenuShared = hChildMenu;
-    ASSERT_TRUE(pChild->Create(NULL, "With menu", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
-                               CFrameWnd::rectDefault, frame));
-    EXPECT_EQ(hChildMenu, ::GetMenu(frame->m_hWnd));
-    // The window popup of the child's menu is its third one.
-    EXPECT_EQ(::GetSubMenu(hChildMenu, 2), frame->GetWindowMenuPopup(hChildMenu));
-    pChild->DestroyWindow();
-    EXPECT_EQ(frame->m_hMenuDefault, ::GetMenu(frame->m_hWnd));
-    ::DestroyMenu(hChildMenu);
-}
-
+// The active child's frame shows the menu of its document template while it lives.
 TEST_F(MDIFrameTest, LoadFrameTakesTheTemplatesMenu)
 {
     CMultiDocTemplate documentType(IDR_MDI_CHILD, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CTestChild),
                                    RUNTIME_CLASS(CView));
     documentType.LoadTemplate();
-    ASSERT_NE((HMENU)NULL, documentType.m_hMenuShared);
+    HMENU hChildMenu = documentType.m_hMenuShared;
+    ASSERT_NE((HMENU)NULL, hChildMenu);
     CCreateContext context;
     context.m_pNewDocTemplate = &documentType;
     CTestChild* pChild = new CTestChild;
     ASSERT_TRUE(
         pChild->LoadFrame(IDR_MDI_CHILD, WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, frame, &context));
-    EXPECT_EQ(documentType.m_hMenuShared, pChild->m_hMenuShared);
+    EXPECT_EQ(hChildMenu, pChild->m_hMenuShared);
     EXPECT_FALSE(pChild->IsWindowVisible());
     pChild->ActivateFrame();
     EXPECT_TRUE(pChild->IsWindowVisible());
     EXPECT_EQ(pChild, frame->MDIGetActive());
-    EXPECT_EQ(documentType.m_hMenuShared, ::GetMenu(frame->m_hWnd));
+    EXPECT_EQ(hChildMenu, ::GetMenu(frame->m_hWnd));
+    // The window popup of the child's menu is its third one.
+    EXPECT_EQ(::GetSubMenu(hChildMenu, 2), frame->GetWindowMenuPopup(hChildMenu));
     pChild->DestroyWindow();
     EXPECT_EQ(frame->m_hMenuDefault, ::GetMenu(frame->m_hWnd));
 }
@@ -196,10 +167,8 @@ TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayout)
     frame->RecalcLayout();
     CRect client;
     frame->GetClientRect(client);
-    CRect mdi = RectInParent(CWnd::FromHandle(frame->m_hWndMDIClient));
-    EXPECT_EQ(0, mdi.top);
-    EXPECT_EQ(RectInParent(&bar).top, mdi.bottom);
-    EXPECT_EQ(client.Width(), mdi.Width());
+    client.bottom = RectInParent(&bar).top;
+    EXPECT_EQ(client, RectInParent(CWnd::FromHandle(frame->m_hWndMDIClient)));
 
     // A window that subclasses the client lays it out through its CalcWindowRect.
     CBandedClient banded;

@@ -29,13 +29,11 @@ protected:
 TEST_F(ReBarTest, BandsHoldBarsAndTheFrameMakesRoomForThem)
 {
     ASSERT_TRUE(rebar.AddBar(&tools));
-    EXPECT_EQ(1u, rebar.GetReBarCtrl().GetBandCount());
     EXPECT_EQ(rebar.m_hWnd, ::GetParent(tools.m_hWnd));
 
     frame->RecalcLayout();
     CRect bar = RectInParent(&rebar);
-    EXPECT_EQ(0, bar.top);
-    EXPECT_EQ((int)rebar.GetReBarCtrl().GetBarHeight(), bar.Height());
+    EXPECT_EQ(CRect(0, 0, 500, rebar.GetReBarCtrl().GetBarHeight()), bar);
     EXPECT_GE(bar.Height(), 23);
     EXPECT_EQ(bar.bottom, RectInParent(&pane).top);
 }

@@ -39,6 +39,7 @@ TEST(SplitterGeometry, LayoutGivesIdealSizesAndTheRestToTheLast)
         {"ideal below minimum hides the track", {30, 0}, {20, 0}, 200, 4, {0, 196}},
         {"ideal larger than the room", {0, 0}, {500, 0}, 300, 4, {300, 0}},
         {"no room for the gap goes to the track", {0, 0}, {298, 0}, 300, 4, {300, 0}},
+        {"room just for the gap", {0, 0}, {296, 0}, 300, 4, {296, 0}},
         {"last below its minimum gives its room back", {0, 50}, {170, 0}, 200, 4, {200, 0}},
         {"last exactly at its minimum stays", {0, 26}, {170, 0}, 200, 4, {170, 26}},
         {"negative room is no room", {0, 0}, {10, 0}, -5, 4, {0, 0}},

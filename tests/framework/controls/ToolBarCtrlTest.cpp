@@ -6,7 +6,6 @@ TEST(ToolBarCtrl, ButtonsSizesAndBitmaps)
 {
     CToolBarCtrl bar;
     ASSERT_TRUE(bar.Create(WS_VISIBLE | TBSTYLE_FLAT, CRect(0, 0, 300, 30), &TestParent(), IDC_TEST_FIRST));
-    // Adding buttons works only once the control knows the size of a button record.
     TBBUTTON buttons[] = {
         {0, 500, TBSTATE_ENABLED, TBSTYLE_CHECKGROUP, {0}, 0, 0},
         {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {0}, 0, 0},
