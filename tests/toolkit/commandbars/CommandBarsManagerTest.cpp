@@ -4,7 +4,6 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPTabClientWnd.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/foundation/XTPImageManager.h"
@@ -160,58 +159,6 @@ TEST(CommandBarsManager, ReplacedImageManagerIsReleased)
     EXPECT_EQ(1, nDeleted);
     pBars->InternalRelease();
     EXPECT_EQ(2, nDeleted);
-}
-
-// The keyboard manager asks its receivers last first; the first that answers
-// decides, and a key nobody answers is eaten.
-class CAnsweringSink : public CXTPHookSink
-{
-public:
-    CAnsweringSink(int nAnswer, std::string* pLog, char chName)
-        : m_nAnswer(nAnswer), m_pLog(pLog), m_chName(chName)
-    {}
-    int OnHookMessage(HWND, UINT, WPARAM&, LPARAM&, LRESULT&) override
-    {
-        *m_pLog += m_chName;
-        return m_nAnswer;
-    }
-
-private:
-    int m_nAnswer;
-    std::string* m_pLog;
-    char m_chName;
-};
-
-TEST(KeyboardManager, AsksTheLastReceiverFirst)
-{
-    const struct
-    {
-        const char* name;
-        std::vector<int> answers; // of the receivers in registration order
-        BOOL bEaten;
-        std::string asked;
-    } cases[] = {
-        {"nobody answers: the key is eaten", {0, 0}, TRUE, "ba"},
-        {"the last eats it", {0, 1}, TRUE, "b"},
-        {"the last leaves it to the window", {1, 2}, FALSE, "b"},
-        {"the first answers after the last passed", {2, 0}, FALSE, "ba"},
-    };
-    CXTPKeyboardManager* pManager = XTPKeyboardManager();
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        std::string log;
-        std::vector<CAnsweringSink> sinks;
-        for (size_t i = 0; i < c.answers.size(); i++)
-            sinks.emplace_back(c.answers[i], &log, (char)('a' + i));
-        for (CAnsweringSink& sink : sinks)
-            pManager->HookKeyboard(&sink);
-        EXPECT_EQ(c.bEaten, pManager->ProcessKeyboardHooks(WM_KEYDOWN, 'A'));
-        EXPECT_EQ(c.asked, log);
-        for (CAnsweringSink& sink : sinks)
-            pManager->UnhookKeyboard(&sink);
-        EXPECT_FALSE(pManager->IsHooked());
-    }
 }
 
 } // namespace

@@ -45,14 +45,11 @@ CSize CFixedSizePaintManager::DrawCommandBarGripper(CDC*, CXTPCommandBar* pBar, 
 BEGIN_MESSAGE_MAP(CCommandBarsFrame, CTestFrame)
 ON_WM_CREATE()
 ON_WM_GETMINMAXINFO()
-ON_COMMAND(ID_TEST_NEW, OnNew)
-ON_COMMAND(ID_TEST_OPEN, OnOpen)
-ON_COMMAND(ID_TEST_COPY, OnCopy)
-ON_COMMAND(ID_TEST_BOLD, OnBold)
-ON_COMMAND(ID_TEST_HELP, OnHelp)
-ON_UPDATE_COMMAND_UI(ID_TEST_OPEN, OnUpdateOpen)
-ON_UPDATE_COMMAND_UI(ID_TEST_COPY, OnUpdateCopy)
-ON_UPDATE_COMMAND_UI(ID_TEST_BOLD, OnUpdateBold)
+// Exit stays without a handler.
+ON_COMMAND_RANGE(ID_TEST_NEW, ID_TEST_OPEN, OnTestCommand)
+ON_COMMAND_RANGE(ID_TEST_COPY, ID_TEST_HELP, OnTestCommand)
+ON_UPDATE_COMMAND_UI(ID_TEST_OPEN, OnUpdateTestCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_TEST_COPY, ID_TEST_BOLD, OnUpdateTestCommand)
 ON_MESSAGE(WM_XTP_CONTROL_EXECUTE, OnControlExecute)
 ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
 ON_MESSAGE(WM_XTP_INITPOPUP, OnInitPopup)
@@ -132,50 +129,23 @@ void CCommandBarsFrame::OnGetMinMaxInfo(MINMAXINFO* pInfo)
     pInfo->ptMinTrackSize = CPoint(1, 1);
 }
 
-void CCommandBarsFrame::OnNew()
+void CCommandBarsFrame::OnTestCommand(UINT nID)
 {
-    m_log.push_back("command new");
-    if (m_bRemoveBarsOnNew)
+    static const char* const names[] = {"new", "open", "exit", "copy", "bold", "help"};
+    m_log.push_back(std::string("command ") + names[nID - ID_TEST_NEW]);
+    if (nID == ID_TEST_NEW && m_bRemoveBarsOnNew)
         m_pCommandBars->RemoveAll();
 }
 
-void CCommandBarsFrame::OnOpen()
-{
-    m_log.push_back("command open");
-}
-
-void CCommandBarsFrame::OnCopy()
-{
-    m_log.push_back("command copy");
-}
-
-void CCommandBarsFrame::OnBold()
-{
-    m_log.push_back("command bold");
-}
-
-void CCommandBarsFrame::OnHelp()
-{
-    m_log.push_back("command help");
-}
-
-void CCommandBarsFrame::OnUpdateOpen(CCmdUI* pCmdUI)
+void CCommandBarsFrame::OnUpdateTestCommand(CCmdUI* pCmdUI)
 {
     m_nUpdates++;
-    if (!m_strOpenText.IsEmpty())
+    if (pCmdUI->m_nID == ID_TEST_COPY)
+        pCmdUI->Enable(m_bCopyEnabled);
+    else if (pCmdUI->m_nID == ID_TEST_BOLD)
+        pCmdUI->SetCheck(m_bBoldChecked);
+    else if (!m_strOpenText.IsEmpty())
         pCmdUI->SetText(m_strOpenText);
-}
-
-void CCommandBarsFrame::OnUpdateCopy(CCmdUI* pCmdUI)
-{
-    m_nUpdates++;
-    pCmdUI->Enable(m_bCopyEnabled);
-}
-
-void CCommandBarsFrame::OnUpdateBold(CCmdUI* pCmdUI)
-{
-    m_nUpdates++;
-    pCmdUI->SetCheck(m_bBoldChecked);
 }
 
 LRESULT CCommandBarsFrame::OnControlExecute(WPARAM wParam, LPARAM lParam)

@@ -97,14 +97,10 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     // Any size: the layout tests narrow the frame below the system's minimum.
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* pInfo);
-    afx_msg void OnNew();
-    afx_msg void OnOpen();
-    afx_msg void OnCopy();
-    afx_msg void OnBold();
-    afx_msg void OnHelp();
-    afx_msg void OnUpdateOpen(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateCopy(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateBold(CCmdUI* pCmdUI);
+    // Logs "command new" and the like.
+    afx_msg void OnTestCommand(UINT nID);
+    // Open takes m_strOpenText, Copy m_bCopyEnabled, Bold m_bBoldChecked.
+    afx_msg void OnUpdateTestCommand(CCmdUI* pCmdUI);
     afx_msg LRESULT OnControlExecute(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
     // Log "init popup <title>" and "closed popup <title>".

@@ -13,22 +13,18 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
+#include <string>
 
 namespace {
 
 const int kFirstId = 41200;
 
-// Records the execute notifications and commands it receives.
+// Records the execute notifications ("execute ID") and commands ("command
+// ID") it receives.
 class CExecuteSite : public CTestWindow
 {
 public:
-    struct Entry
-    {
-        UINT message;
-        UINT nId;
-    };
-    std::vector<Entry> log;
+    std::string log;
     LRESULT executeAnswer = 0;
     ControlExecuteNotify lastNotify = {};
     std::function<void()> onCommand;
@@ -38,18 +34,16 @@ protected:
     {
         if (message == WM_XTP_CONTROL_EXECUTE)
         {
-            log.push_back({message, (UINT)wParam});
+            log += "execute " + std::to_string(wParam) + " ";
             lastNotify = *(ControlExecuteNotify*)lParam;
             return executeAnswer;
         }
-        if (message == WM_COMMAND && lParam == 0)
-        {
-            log.push_back({message, LOWORD(wParam)});
-            if (onCommand)
-                onCommand();
-            return 0;
-        }
-        return CTestWindow::WindowProc(message, wParam, lParam);
+        if (message != WM_COMMAND || lParam != 0)
+            return CTestWindow::WindowProc(message, wParam, lParam);
+        log += "command " + std::to_string(LOWORD(wParam)) + " ";
+        if (onCommand)
+            onCommand();
+        return 0;
     }
 };
 
@@ -64,6 +58,8 @@ private:
     BOOL* m_pDestroyed;
 };
 
+// Three buttons 41200 to 41202 at x = 0, 30 and 60, 24 wide; a split button
+// 41205 from x = 120 to 160.
 class ControlExecute : public ::testing::Test
 {
 protected:
@@ -74,10 +70,10 @@ protected:
         pBar->SetOwner(&site);
         pBar->MoveWindow(0, 0, 200, 30);
         for (int i = 0; i < 3; i++)
-        {
-            CXTPControl* pButton = pBar->GetControls()->Add(xtpControlButton, kFirstId + i);
-            pButton->SetRect(CRect(30 * i, 0, 30 * i + 24, 24));
-        }
+            pBar->GetControls()
+                ->Add(xtpControlButton, kFirstId + i)
+                ->SetRect(CRect(30 * i, 0, 30 * i + 24, 24));
+        pBar->GetControls()->Add(xtpControlSplitButtonPopup, kFirstId + 5)->SetRect(CRect(120, 0, 160, 24));
     }
     void TearDown() override
     {
@@ -86,13 +82,15 @@ protected:
     }
 
     // A press at the point with the release already waiting in the queue.
-    void Click(CPoint pt, CPoint ptRelease)
+    void Click(int x, int xRelease)
     {
-        if (ptRelease != pt)
-            pBar->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptRelease.x, ptRelease.y));
-        pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptRelease.x, ptRelease.y));
-        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        if (xRelease != x)
+            pBar->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(xRelease, 5));
+        pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(xRelease, 5));
+        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+        PumpPending();
     }
+    CXTPControl* Button(int nIndex) { return pBar->GetControls()->GetAt(nIndex); }
 
     CExecuteSite site;
     CXTPToolBar* pBar = NULL;
@@ -100,60 +98,54 @@ protected:
 
 TEST_F(ControlExecute, ClickTellsTheSiteThenSendsTheCommand)
 {
-    Click(CPoint(35, 10), CPoint(35, 10));
-    ASSERT_EQ(2u, site.log.size());
-    EXPECT_EQ((UINT)WM_XTP_CONTROL_EXECUTE, site.log[0].message);
-    EXPECT_EQ((UINT)kFirstId + 1, site.log[0].nId);
-    EXPECT_EQ((UINT)WM_COMMAND, site.log[1].message);
-    EXPECT_EQ((UINT)kFirstId + 1, site.log[1].nId);
+    Click(35, 35);
+    EXPECT_EQ("execute 41201 command 41201 ", site.log);
     EXPECT_EQ((UINT_PTR)kFirstId + 1, site.lastNotify.hdr.idFrom);
     EXPECT_EQ(XTP_CN_EXECUTE, site.lastNotify.hdr.code);
     EXPECT_TRUE(site.lastNotify.hdr.hwndFrom == NULL);
-    EXPECT_EQ(pBar->GetControls()->GetAt(1), site.lastNotify.pControl);
+    EXPECT_EQ(Button(1), site.lastNotify.pControl);
     // The click leaves the button pressed as executed and nothing selected.
-    EXPECT_EQ(2, pBar->GetControls()->GetAt(1)->GetPressed());
+    EXPECT_EQ(2, Button(1)->GetPressed());
     EXPECT_EQ(-1, pBar->GetSelectedIndex());
 }
 
-TEST_F(ControlExecute, SiteThatHandlesTheExecutionGetsNoCommand)
+TEST_F(ControlExecute, WhatAClickSends)
 {
-    site.executeAnswer = 1;
-    Click(CPoint(5, 5), CPoint(5, 5));
-    ASSERT_EQ(1u, site.log.size());
-    EXPECT_EQ((UINT)WM_XTP_CONTROL_EXECUTE, site.log[0].message);
-}
-
-TEST_F(ControlExecute, ReleaseAwayFromTheButtonDoesNotExecute)
-{
-    Click(CPoint(5, 5), CPoint(100, 5));
-    EXPECT_TRUE(site.log.empty());
-    EXPECT_EQ(0, pBar->GetControls()->GetAt(0)->GetPressed());
-}
-
-TEST_F(ControlExecute, DisabledButtonIgnoresTheClick)
-{
-    pBar->GetControls()->GetAt(0)->SetEnabled(FALSE);
-    pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PumpPending();
-    EXPECT_TRUE(site.log.empty());
-}
-
-TEST_F(ControlExecute, ControlWithoutIdSendsNothing)
-{
-    CXTPControl* pButton = pBar->GetControls()->GetAt(2);
-    pButton->SetID(0);
-    Click(CPoint(65, 5), CPoint(65, 5));
-    EXPECT_TRUE(site.log.empty());
-    EXPECT_EQ(2, pButton->GetPressed());
+    Button(1)->SetEnabled(FALSE);
+    Button(2)->SetID(0);
+    const struct
+    {
+        const char* name;
+        int x, xRelease;
+        LRESULT executeAnswer;
+        const char* expected;
+        int nPressed; // of the clicked control afterwards
+    } cases[] = {
+        {"a site that handles the execution gets no command", 5, 5, 1, "execute 41200 ", 2},
+        {"a release away from the button does not execute", 5, 100, 0, "", 0},
+        {"a disabled button ignores the click", 35, 35, 0, "", 0},
+        {"a control without id sends nothing", 65, 65, 0, "", 2},
+        {"the command part of a split button acts as a button", 125, 125, 0, "execute 41205 command 41205 ",
+         2},
+        {"a release over the arrow part is outside the command part", 125, 155, 0, "", 0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        site.log.clear();
+        site.executeAnswer = c.executeAnswer;
+        Click(c.x, c.xRelease);
+        EXPECT_EQ(c.expected, site.log);
+        EXPECT_EQ(c.nPressed, pBar->GetControls()->HitTest(CPoint(c.x, 5))->GetPressed());
+    }
 }
 
 TEST_F(ControlExecute, QuitDuringTheClickEndsItAndIsPostedAgain)
 {
     ::PostQuitMessage(7);
     pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_TRUE(site.log.empty());
-    EXPECT_EQ(0, pBar->GetControls()->GetAt(0)->GetPressed());
+    EXPECT_EQ("", site.log);
+    EXPECT_EQ(0, Button(0)->GetPressed());
     EXPECT_TRUE(::GetCapture() == NULL);
     MSG msg;
     ASSERT_TRUE(::PeekMessage(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
@@ -166,38 +158,22 @@ TEST_F(ControlExecute, ControlRemovedByItsOwnCommandLivesUntilTheCommandReturns)
 {
     BOOL bDestroyed = FALSE;
     CXTPControls* pControls = pBar->GetControls();
-    CXTPControl* pWatched = pControls->AddControl(new CWatchedButton(&bDestroyed), kFirstId + 9);
-    pWatched->SetRect(CRect(100, 0, 124, 24));
+    pControls->AddControl(new CWatchedButton(&bDestroyed), kFirstId + 9)->SetRect(CRect(170, 0, 194, 24));
     BOOL bAliveAfterRemoval = FALSE;
     site.onCommand = [&]() {
         pControls->RemoveAll();
         bAliveAfterRemoval = !bDestroyed;
     };
-    Click(CPoint(110, 5), CPoint(110, 5));
+    Click(180, 180);
     EXPECT_TRUE(bAliveAfterRemoval);
     EXPECT_TRUE(bDestroyed);
     EXPECT_EQ(0, pControls->GetCount());
 }
 
-TEST_F(ControlExecute, SplitButtonCommandPartActsAsAButton)
-{
-    CXTPControl* pSplit = pBar->GetControls()->Add(xtpControlSplitButtonPopup, kFirstId + 5);
-    pSplit->SetRect(CRect(120, 0, 160, 24));
-    Click(CPoint(125, 5), CPoint(125, 5));
-    ASSERT_EQ(2u, site.log.size());
-    EXPECT_EQ((UINT)kFirstId + 5, site.log[1].nId);
-
-    // A release over the arrow part is outside the command part.
-    site.log.clear();
-    Click(CPoint(125, 5), CPoint(155, 5));
-    EXPECT_TRUE(site.log.empty());
-}
-
 TEST_F(ControlExecute, KeyboardClickExecutesAtOnce)
 {
-    pBar->GetControls()->GetAt(2)->OnClick(TRUE);
-    ASSERT_EQ(2u, site.log.size());
-    EXPECT_EQ((UINT)kFirstId + 2, site.log[1].nId);
+    Button(2)->OnClick(TRUE);
+    EXPECT_EQ("execute 41202 command 41202 ", site.log);
 }
 
 } // namespace

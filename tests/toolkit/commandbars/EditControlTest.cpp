@@ -36,6 +36,12 @@ protected:
         ASSERT_TRUE(pEdit->GetEditWnd() != NULL && pEdit->GetEditWnd()->m_hWnd != NULL);
         pEdit->GetEditWnd()->SetFocus();
     }
+    std::string WindowText()
+    {
+        CString strText;
+        pEdit->GetEditWnd()->GetWindowText(strText);
+        return (LPCTSTR)strText;
+    }
     // What the keyboard hook does with a key while the bar tracks: TRUE eaten.
     static BOOL Key(UINT nKey) { return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
 
@@ -43,19 +49,19 @@ protected:
     CXTPControlEdit* pEdit = nullptr;
 };
 
-TEST_F(EditControlTest, WindowShowsTheTextSetBeforeItExisted)
+TEST_F(EditControlTest, WindowShowsTheTextSetBeforeItExistedAndTheTextOutlivesIt)
 {
-    CXTPControlEditWnd* pWnd = pEdit->GetEditWnd();
-    ASSERT_TRUE(pWnd != NULL && pWnd->m_hWnd != NULL);
-    CString strText;
-    pWnd->GetWindowText(strText);
-    EXPECT_STREQ("before", strText);
-    EXPECT_EQ(pBar->m_hWnd, ::GetParent(pWnd->m_hWnd));
-    EXPECT_TRUE(pWnd->IsWindowVisible());
+    EXPECT_EQ("before", WindowText());
     // The window lies inside the control, inset by 4 at the left and 3 elsewhere.
-    CRect rc = RectInParent(pWnd);
-    CRect rcControl = pEdit->GetRect();
-    EXPECT_EQ(CRect(rcControl.left + 4, rcControl.top + 3, rcControl.right - 3, rcControl.bottom - 3), rc);
+    CRect rc = pEdit->GetRect();
+    EXPECT_EQ(CRect(rc.left + 4, rc.top + 3, rc.right - 3, rc.bottom - 3), RectInParent(pEdit->GetEditWnd()));
+
+    pEdit->SetEditText("set");
+    EXPECT_EQ("set", WindowText());
+    pEdit->GetEditWnd()->SetWindowText("last words");
+    pBar->DestroyWindow();
+    EXPECT_TRUE(pEdit->GetEditWnd()->m_hWnd == NULL);
+    EXPECT_STREQ("last words", pEdit->GetEditText());
 }
 
 TEST_F(EditControlTest, FocusMakesTheBarTrackWithTheControlSelected)
@@ -82,24 +88,8 @@ TEST_F(EditControlTest, EnterExecutesTheControlWithTheTypedText)
     pEdit->GetEditWnd()->SetWindowText("typed");
     frame->m_log.clear();
     EXPECT_TRUE(Key(VK_RETURN));
-    ASSERT_EQ(1u, frame->m_log.size());
-    EXPECT_EQ("execute 3100 code 100", frame->m_log[0]);
+    EXPECT_EQ(std::vector<std::string>{"execute 3100 code 100"}, frame->m_log);
     EXPECT_STREQ("typed", pEdit->GetEditText());
-}
-
-TEST_F(EditControlTest, TextFollowsTheWindowAndOutlivesIt)
-{
-    pEdit->GetEditWnd()->SetWindowText("typed");
-    EXPECT_STREQ("typed", pEdit->GetEditText());
-    pEdit->SetEditText("set");
-    CString strText;
-    pEdit->GetEditWnd()->GetWindowText(strText);
-    EXPECT_STREQ("set", strText);
-
-    pEdit->GetEditWnd()->SetWindowText("last words");
-    pBar->DestroyWindow();
-    EXPECT_TRUE(pEdit->GetEditWnd()->m_hWnd == NULL);
-    EXPECT_STREQ("last words", pEdit->GetEditText());
 }
 
 TEST_F(EditControlTest, VerticalDockingHidesTheField)
