@@ -27,40 +27,27 @@ protected:
     alignas(16) char buffer_[96];
 };
 
-TEST_F(TextScanTest, AbsentCharacterGivesNullOrTheEnd)
+// A 'b' at each place of the text and one at its end; at == length means no 'b'.
+TEST_F(TextScanTest, TheFirstMatchIsFoundAndNothingOutsideTheText)
 {
     for (size_t start = 0; start < 16; ++start)
     {
         for (size_t length = 0; length <= 40; ++length)
         {
-            char* text = Text(start, length);
-            SCOPED_TRACE(testing::Message() << "start " << start << " length " << length);
-            EXPECT_EQ(TextFind(text, text + length, 'b'), nullptr);
-            EXPECT_EQ(TextFindOrEnd(text, 'b'), text + length);
-            EXPECT_EQ(TextLength(text), length);
-            // The 'x' in front of the text and behind its NUL is not seen.
-            EXPECT_EQ(TextFind(text, text + length, 'x'), nullptr);
-            EXPECT_EQ(TextFindOrEnd(text, 'x'), text + length);
-        }
-    }
-}
-
-TEST_F(TextScanTest, TheFirstOfTwoMatchesIsFound)
-{
-    for (size_t start = 0; start < 16; ++start)
-    {
-        for (size_t length = 1; length <= 40; ++length)
-        {
-            for (size_t at = 0; at < length; ++at)
+            for (size_t at = 0; at <= length; ++at)
             {
                 char* text = Text(start, length);
-                text[at] = 'b';
-                text[length - 1] = 'b';
+                if (at < length)
+                    text[at] = text[length - 1] = 'b';
                 SCOPED_TRACE(testing::Message() << "start " << start << " length " << length << " at " << at);
-                EXPECT_EQ(TextFind(text, text + length, 'b'), text + at);
+                EXPECT_EQ(TextFind(text, text + length, 'b'), at < length ? text + at : nullptr);
                 EXPECT_EQ(TextFindOrEnd(text, 'b'), text + at);
                 // A bounded search that stops before the match misses it.
                 EXPECT_EQ(TextFind(text, text + at, 'b'), nullptr);
+                EXPECT_EQ(TextLength(text), length);
+                // The 'x' in front of the text and behind its NUL is not seen.
+                EXPECT_EQ(TextFind(text, text + length, 'x'), nullptr);
+                EXPECT_EQ(TextFindOrEnd(text, 'x'), text + length);
             }
         }
     }

@@ -19,15 +19,24 @@ protected:
     std::string path_ = folder_.File("out.xml");
 };
 
-TEST_F(XmlWriterTest, WritesTagsOnIndentedLinesWithoutAFinalLineBreak)
+// Each tag on a line of its own, one tab per level (more levels than the
+// writer's run of tabs), and no line break at the end.
+TEST_F(XmlWriterTest, WritesTagsOnLinesIndentedOneTabPerLevel)
 {
+    std::string expected = kDeclaration;
     XmlWriter writer(path_.c_str());
-    writer.OpenElement("r");
-    writer.OpenElement("k");
+    writer.CloseElement(); // nothing open: writes nothing
+    for (int i = 0; i < 12; ++i)
+    {
+        writer.OpenElement("d");
+        expected += "\r\n" + std::string(i, '\t') + "<d>";
+    }
     writer.CloseElement();
-    writer.CloseElement();
+    writer.CloseAll();
     ASSERT_TRUE(writer.Close());
-    EXPECT_EQ(Written(), kDeclaration + "\r\n<r>\r\n\t<k>\r\n\t</k>\r\n</r>");
+    for (int i = 11; i >= 0; --i)
+        expected += "\r\n" + std::string(i, '\t') + "</d>";
+    EXPECT_EQ(Written(), expected);
 }
 
 TEST_F(XmlWriterTest, AttributesComeOutInReverseOrderAndAsGiven)
@@ -79,30 +88,6 @@ TEST_F(XmlWriterTest, ValuesLargerThanTheWritersBlockComeOutWhole)
     expected += "\r\n</r>";
     EXPECT_TRUE(Written() == expected)
         << "written " << Written().size() << " bytes, expected " << expected.size();
-}
-
-TEST_F(XmlWriterTest, DeepNestingIsIndentedWithOneTabPerLevel)
-{
-    {
-        XmlWriter writer(path_.c_str());
-        for (int i = 0; i < 12; ++i)
-            writer.OpenElement("d");
-        writer.CloseAll();
-    }
-    std::string expected = kDeclaration;
-    for (int i = 0; i < 12; ++i)
-        expected += "\r\n" + std::string(i, '\t') + "<d>";
-    for (int i = 11; i >= 0; --i)
-        expected += "\r\n" + std::string(i, '\t') + "</d>";
-    EXPECT_EQ(Written(), expected);
-}
-
-TEST_F(XmlWriterTest, CloseElementWithNothingOpenWritesNothing)
-{
-    XmlWriter writer(path_.c_str());
-    writer.CloseElement();
-    ASSERT_TRUE(writer.Close());
-    EXPECT_EQ(Written(), kDeclaration);
 }
 
 TEST_F(XmlWriterTest, AMissingFolderGivesNoFileAndAFailedClose)
