@@ -2,10 +2,12 @@
 // The main frame made as the document template makes it, over an empty store
 // in a folder of its own and options without a start-up check, with helpers
 // to set and read the options in the registry before or after the frame
-// exists. Web addresses the frame opens are recorded, not opened.
+// exists. Web addresses the frame opens are recorded, not opened, and the
+// notification area is the recorder's (the test display has none).
 #include "app/FrameOptions.h"
 #include "app/MainFrame.h"
 #include "app/WebAddress.h"
+#include "ShellNotifyRecorder.h"
 #include "tests/support/TempFolder.h"
 
 #include <functional>
@@ -46,6 +48,7 @@ protected:
     void DestroyFrame();
 
     TempFolder folder;
+    ShellNotifyRecorder shell;
     CMainFrame* frame = NULL;
     // The web addresses the frame asked to open, in order.
     static std::vector<std::string> opened;

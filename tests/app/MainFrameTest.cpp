@@ -54,10 +54,14 @@ TEST_F(MainFrameTest, KeywordCommandsServeWhileTheNewsListIsActive)
         EXPECT_TRUE(pButton->GetEnabled()) << id;
     }
 
-    CDialogDriver driver([](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0); });
+    CDialogDriver driver([](HWND hWnd) {
+        ::SetDlgItemTextA(hWnd, IDC_ADD_KEYWORD, "sea level");
+        ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+    });
     frame->SendMessage(WM_COMMAND, ID_ADD_KEYWORD, 0);
     ASSERT_EQ(1u, driver.seen.size());
     EXPECT_EQ("Add Keyword", driver.seen[0].caption);
+    EXPECT_EQ(0, frame->GetTreeView()->GetKeywords().keywordCount) << "a cancelled dialog adds nothing";
     frame->SendMessage(WM_COMMAND, ID_CHECK_ALL, 0);
     EXPECT_EQ(100, frame->GetTreeView()->GetPercent()); // the empty store's pass ended at once
 }

@@ -2,14 +2,11 @@
 
 #include <stdio.h>
 
-std::vector<ShellNotifyRecorder::Call> ShellNotifyRecorder::s_calls;
-std::vector<std::string> ShellNotifyRecorder::s_sounds;
-int ShellNotifyRecorder::s_nRefusals = 0;
+ShellNotifyRecorder* ShellNotifyRecorder::s_pActive = nullptr;
 
 ShellNotifyRecorder::ShellNotifyRecorder()
 {
-    Clear();
-    s_nRefusals = 0;
+    s_pActive = this;
     XTSetShellNotifyIconForTesting(Record);
     SetAlarmPlayerForTesting(PlayAlarm);
 }
@@ -18,23 +15,18 @@ ShellNotifyRecorder::~ShellNotifyRecorder()
 {
     XTSetShellNotifyIconForTesting(NULL);
     SetAlarmPlayerForTesting(NULL);
-}
-
-void ShellNotifyRecorder::Clear()
-{
-    s_calls.clear();
-    s_sounds.clear();
+    s_pActive = nullptr;
 }
 
 BOOL WINAPI ShellNotifyRecorder::Record(DWORD dwMessage, PNOTIFYICONDATAA pData)
 {
-    s_calls.push_back({dwMessage, *pData});
-    if (s_nRefusals > 0)
-    {
-        --s_nRefusals;
-        return FALSE;
-    }
-    return TRUE;
+    if (dwMessage == NIM_MODIFY && (pData->uFlags & NIF_INFO))
+        s_pActive->balloons.push_back(
+            {pData->szInfoTitle, pData->szInfo, pData->dwInfoFlags, pData->uTimeout});
+    if (s_pActive->m_nRefusals == 0)
+        return TRUE;
+    --s_pActive->m_nRefusals;
+    return FALSE;
 }
 
 BOOL WINAPI ShellNotifyRecorder::PlayAlarm(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags)
@@ -42,18 +34,6 @@ BOOL WINAPI ShellNotifyRecorder::PlayAlarm(LPCSTR pszSound, HMODULE hModule, DWO
     char szEntry[300];
     snprintf(szEntry, sizeof szEntry, "%s %s 0x%lx", pszSound, hModule == NULL ? "no module" : "module",
              (unsigned long)dwFlags);
-    s_sounds.push_back(szEntry);
+    s_pActive->sounds.push_back(szEntry);
     return TRUE;
-}
-
-std::vector<ShownBalloon> ShellNotifyRecorder::Balloons() const
-{
-    std::vector<ShownBalloon> balloons;
-    for (const Call& call : s_calls)
-    {
-        if (call.message == NIM_MODIFY && (call.data.uFlags & NIF_INFO))
-            balloons.push_back(
-                {call.data.szInfoTitle, call.data.szInfo, call.data.dwInfoFlags, call.data.uTimeout});
-    }
-    return balloons;
 }

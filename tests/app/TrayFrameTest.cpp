@@ -4,11 +4,11 @@
 #include "MainFrameFixture.h"
 #include "DialogDriver.h"
 #include "resources/Resource.h"
-#include "ShellNotifyRecorder.h"
 #include "ViewsFixture.h"
 #include "toolkit/commandbars/XTPKeyboardManager.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -34,7 +34,8 @@ protected:
                 keyword->unalertedCount += item->unread;
             }
         }
-        shell.Clear();
+        shell.balloons.clear();
+        shell.sounds.clear();
     }
     KeywordGroup& Keywords() { return frame->GetTreeView()->GetKeywords(); }
     bool Bold(Keyword* keyword)
@@ -49,12 +50,10 @@ protected:
     std::vector<std::string> BalloonTitles()
     {
         std::vector<std::string> titles;
-        for (const ShownBalloon& balloon : shell.Balloons())
+        for (const ShownBalloon& balloon : shell.balloons)
             titles.push_back(balloon.title);
         return titles;
     }
-
-    ShellNotifyRecorder shell;
 };
 
 TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIconsEvents)
@@ -68,41 +67,31 @@ TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIcon
 
     News();
     EXPECT_TRUE(Animating());
-    EXPECT_EQ(std::vector<std::string>({"sound/alarm.wav no module 0x20001"}), shell.Sounds());
+    EXPECT_EQ(std::vector<std::string>({"sound/alarm.wav no module 0x20001"}), shell.sounds);
     EXPECT_EQ(1, EnableOf(frame, ID_CEASE_BALLOONS));
     EXPECT_EQ(1, EnableOf(frame, ID_CEASE_ANIMATION));
-    ASSERT_EQ(1u, shell.Balloons().size());
-    const ShownBalloon balloon = shell.Balloons()[0];
-    EXPECT_EQ(std::string(60, 'h') + "...", balloon.title);
-    EXPECT_EQ("ten chars!: " + std::string(240, 's') + "...", balloon.text);
-    EXPECT_EQ((DWORD)NIIF_INFO, balloon.infoFlags);
-    EXPECT_EQ(10000u, balloon.timeout) << "AlertTime's default";
+    // AlertTime's default: 10 s.
+    ASSERT_EQ(1u, shell.balloons.size());
+    const ShownBalloon& balloon = shell.balloons[0];
+    EXPECT_EQ(std::make_tuple(std::string(60, 'h') + "...", "ten chars!: " + std::string(240, 's') + "...",
+                              (DWORD)NIIF_INFO, 10000u),
+              std::make_tuple(balloon.title, balloon.text, balloon.infoFlags, balloon.timeout));
 
     TrayEvent(NIN_BALLOONSHOW);
-    EXPECT_EQ(1u, shell.Balloons().size());
+    EXPECT_EQ(1u, shell.balloons.size());
     TrayEvent(NIN_BALLOONTIMEOUT);
     TrayEvent(NIN_BALLOONHIDE);
     EXPECT_EQ(std::vector<std::string>({std::string(60, 'h') + "...", "low water", "full moon"}),
               BalloonTitles());
-    EXPECT_EQ("moon: summary of full moon", shell.Balloons()[2].text);
+    EXPECT_EQ("moon: summary of full moon", shell.balloons[2].text);
 
-    TrayEvent(NIN_BALLOONTIMEOUT);
-    EXPECT_EQ(3u, shell.Balloons().size()) << "each item once";
-    EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS)) << "the sequence ended";
-    EXPECT_EQ(1, EnableOf(frame, ID_CEASE_ANIMATION)) << "three items are still unread";
-    EXPECT_EQ(1u, shell.Sounds().size());
-}
-
-TEST_F(TrayFrameTest, WithoutBalloonEventsTheIconsOwnTimeOutAdvancesTheSequence)
-{
-    Open({{"tide", {"*high water", "*low water"}}});
-    News();
     // A shell that never reports balloon events (wine's): the icon window's
     // fallback timer fires after the balloon's time.
     frame->GetTrayIcon().SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
-    EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
-    frame->GetTrayIcon().SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
-    EXPECT_FALSE(frame->GetNotifier().IsSequenceRunning());
+    EXPECT_EQ(3u, shell.balloons.size()) << "each item once";
+    EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS)) << "the sequence ended";
+    EXPECT_EQ(1, EnableOf(frame, ID_CEASE_ANIMATION)) << "three items are still unread";
+    EXPECT_EQ(1u, shell.sounds.size());
 }
 
 TEST_F(TrayFrameTest, OptionsChooseBalloonsAndSound)
@@ -123,8 +112,8 @@ TEST_F(TrayFrameTest, OptionsChooseBalloonsAndSound)
         Open({{"tide", {"*high water"}}});
         News();
         EXPECT_TRUE(Animating()) << row.name;
-        EXPECT_EQ(row.balloons, shell.Balloons().size()) << row.name;
-        EXPECT_EQ(row.sounds, shell.Sounds().size()) << row.name;
+        EXPECT_EQ(row.balloons, shell.balloons.size()) << row.name;
+        EXPECT_EQ(row.sounds, shell.sounds.size()) << row.name;
         DestroyFrame();
     }
 }
@@ -140,7 +129,7 @@ TEST_F(TrayFrameTest, CeasedBalloonsEndTheSequenceAndTheNextNewsStartsAnother)
     EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS));
 
     News();
-    EXPECT_EQ(2u, shell.Sounds().size());
+    EXPECT_EQ(2u, shell.sounds.size());
     EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
 }
 
@@ -165,7 +154,7 @@ TEST_F(TrayFrameTest, NewsDuringASequenceOnlyAnimatesUntilCeasedOrAllIsRead)
 
     News();
     EXPECT_TRUE(Animating());
-    EXPECT_EQ(1u, shell.Sounds().size()) << "no sound while the sequence runs";
+    EXPECT_EQ(1u, shell.sounds.size()) << "no sound while the sequence runs";
     EXPECT_EQ(std::vector<std::string>({"high water"}), BalloonTitles()) << "no balloon on top of the first";
     frame->SendMessage(WM_ALL_READ, 0, 0);
     EXPECT_TRUE(Animating()) << "the items are still unread";

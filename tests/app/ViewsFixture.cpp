@@ -2,7 +2,8 @@
 #include "tests/support/NewsServer.h"
 
 #include "ViewsFixture.h"
-#include "MainFrameFixture.h"
+
+#include <stdio.h>
 
 BEGIN_MESSAGE_MAP(CViewsTestFrame, CTestFrame)
 ON_MESSAGE(WM_ALL_READ, OnAllRead)
@@ -81,6 +82,23 @@ std::string ViewsTest::TreeText()
     return text;
 }
 
+std::string ViewsTest::State()
+{
+    CXTTreeCtrl& tree = m_pTree->GetTree();
+    Keyword* pShown = m_pList->GetKeyword();
+    char counts[128];
+    snprintf(counts, sizeof counts, " | %d keywords, %d unread | list: %s %d rows", Group().keywordCount,
+             Group().totalUnread, pShown != nullptr ? (LPCTSTR)pShown->name : "none",
+             m_pList->GetListCtrl().GetItemCount());
+    return std::string(tree.GetItemBold(m_pTree->GetRootItem()) ? "*" : "") + "root: " + TreeText() + counts;
+}
+
+void ViewsTest::Select(const char* name)
+{
+    m_pTree->GetTree().Select(name != nullptr ? ItemNamed(name) : m_pTree->GetRootItem(), TVGN_CARET);
+    PumpPending();
+}
+
 HTREEITEM ViewsTest::ItemNamed(const char* name)
 {
     CXTTreeCtrl& tree = m_pTree->GetTree();
@@ -96,16 +114,6 @@ HTREEITEM ViewsTest::ItemNamed(const char* name)
 void ViewsTest::Command(UINT nID)
 {
     m_pTree->SendMessage(WM_COMMAND, nID, 0);
-}
-
-int ViewsTest::UpdateState(UINT nID)
-{
-    CTestCmdUI state;
-    state.m_nID = nID;
-    state.DoUpdate(m_pTree, FALSE);
-    if (!state.m_bEnableChanged)
-        return -1;
-    return state.m_bEnabled ? 1 : 0;
 }
 
 int ViewsTest::AllReadCount()

@@ -9,6 +9,7 @@
 #include "app/PreviewPane.h"
 #include "app/SkellrunView.h"
 #include "engine/ProgramFolder.h"
+#include "MainFrameFixture.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWindow.h"
 
@@ -75,10 +76,14 @@ public:
 
     // The tree's keyword items' texts in order, bold ones with a leading '*'.
     std::string TreeText();
+    // What the views and the keyword group hold, as one line:
+    // "*root: *alpha beta | 2 keywords, 3 unread | list: alpha 3 rows"
+    // (a bold root with its '*'; "list: none" when the list shows no keyword).
+    std::string State();
     HTREEITEM ItemNamed(const char* name);
+    // Selects the keyword's item (the root for NULL) as a click does.
+    void Select(const char* name);
     void Command(UINT nID);
-    // Runs the update handler of the command: 1 enabled, 0 disabled, -1 left alone.
-    int UpdateState(UINT nID);
     // The posted WM_ALL_READ messages so far.
     int AllReadCount();
     KeywordGroup& Group() { return m_pTree->m_group; }
