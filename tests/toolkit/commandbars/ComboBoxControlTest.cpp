@@ -20,12 +20,12 @@ namespace {
 
 const int kSortId = 3200;
 
-class ComboBoxTest : public FrameTest<CCommandBarsFrame>
+class ComboBoxTest : public CommandBarsTest
 {
 protected:
     void Prepare() override
     {
-        frame->BuildBars();
+        CommandBarsTest::Prepare();
         pBar = frame->GetToolBar();
         pCombo = (CXTPControlComboBox*)pBar->GetControls()->Add(xtpControlComboBox, kSortId);
         frame->RecalcLayout();
@@ -64,7 +64,6 @@ protected:
             state += entry == "execute 3200 code 100" ? " executed" : "";
         return state;
     }
-    static BOOL Key(UINT nKey) { return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
 
     CXTPToolBar* pBar = nullptr;
     CXTPControlComboBox* pCombo = nullptr;
@@ -75,8 +74,7 @@ TEST_F(ComboBoxTest, DropDownShowsOneToTwelveRows)
     const struct
     {
         const char* name;
-        int nEntries;
-        int nRows;
+        int nEntries, nRows;
     } cases[] = {
         {"an empty list is one row high", 0, 1},
         {"five entries give five rows", 5, 5},

@@ -23,14 +23,12 @@ const int kRow = CFixedSizePaintManager::kHeight + 4;
 // Gripper and borders, four buttons with one group gap, the expand strip.
 const int kToolBarWidth = 2 + 6 + 4 * 23 + 6 + 2 + 11;
 
-class CommandBarsFrameTest : public FrameTest<CCommandBarsFrame, kFrameWidth, 300>
+class CommandBarsFrameTest : public CommandBarsTest
 {
 protected:
-    void Prepare() override { frame->BuildBars(); }
-
     CRect BarRect(CWnd* pBar) { return RectInParent(pBar); }
     // The menu bar wraps its captions too when the frame is narrow.
-    int MenuBottom() { return BarRect(frame->m_pCommandBars->GetMenuBar()).bottom; }
+    int MenuBottom() { return BarRect(MenuBar()).bottom; }
     CXTPDockBar* TopDock() { return frame->m_pCommandBars->GetDockBar(0); }
     int VisibleButtons(CXTPToolBar* pBar)
     {
@@ -83,9 +81,7 @@ TEST_F(CommandBarsFrameTest, ToolBarSqueezesInItsRow)
     const struct
     {
         const char* name;
-        int nFrameWidth;
-        int nBarWidth;
-        int nVisibleButtons;
+        int nFrameWidth, nBarWidth, nVisibleButtons;
     } cases[] = {
         {"wide", 300, kToolBarWidth, 4},
         {"exact", kToolBarWidth, kToolBarWidth, 4},

@@ -4,8 +4,13 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPKeyboardManager.h"
+#include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
+
+#include <algorithm>
 
 int CFixedSizePaintManager::CaptionWidth(const CString& strCaption)
 {
@@ -180,6 +185,33 @@ LRESULT CCommandBarsFrame::OnUninitPopup(WPARAM, LPARAM lParam)
 {
     m_log.push_back(std::string("closed popup ") + (LPCTSTR)((CXTPCommandBar*)lParam)->GetTitle());
     return 0;
+}
+
+void CommandBarsTest::Prepare()
+{
+    frame->BuildBars();
+    frame->m_log.clear();
+}
+
+void CommandBarsTest::TearDown()
+{
+    XTPMouseManager()->SendTrackLost();
+    FrameTest::TearDown();
+}
+
+CXTPMenuBar* CommandBarsTest::MenuBar() const
+{
+    return frame->m_pCommandBars->GetMenuBar();
+}
+
+BOOL CommandBarsTest::Key(UINT nKey)
+{
+    return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0);
+}
+
+BOOL CommandBarsTest::Logged(const char* pszEntry) const
+{
+    return std::find(frame->m_log.begin(), frame->m_log.end(), pszEntry) != frame->m_log.end();
 }
 
 CXTPCommandBars* CreateMdiFrameWithBars(CMDIFrameWnd*& pFrame)

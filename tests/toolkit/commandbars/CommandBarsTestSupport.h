@@ -18,6 +18,7 @@
 #include <vector>
 
 class CMDIFrameWnd;
+class CXTPMenuBar;
 
 // Rectangles print as (left, top, right, bottom) in failures.
 inline void PrintTo(const CRect& rc, std::ostream* os)
@@ -107,6 +108,20 @@ protected:
     afx_msg LRESULT OnInitPopup(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUninitPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+};
+
+// A test with a 400 x 300 CCommandBarsFrame whose bars are built and whose
+// log is empty; a menu still tracking at the end is closed.
+class CommandBarsTest : public FrameTest<CCommandBarsFrame, 400, 300>
+{
+protected:
+    void Prepare() override;
+    void TearDown() override;
+    CXTPMenuBar* MenuBar() const;
+    // A key press as the keyboard hook hands it over (hooks see only real
+    // input): TRUE when a bar ate it.
+    static BOOL Key(UINT nKey);
+    BOOL Logged(const char* pszEntry) const;
 };
 
 // A visible MDI frame (it deletes itself when destroyed) with a manager of

@@ -15,11 +15,9 @@ namespace {
 
 typedef std::vector<std::string> Log;
 
-class CommandRoutingTest : public FrameTest<CCommandBarsFrame, 400, 300>
+class CommandRoutingTest : public CommandBarsTest
 {
 protected:
-    void Prepare() override { frame->BuildBars(); }
-
     CXTPControl* Button(int nID) { return frame->GetToolBar()->GetControls()->FindControlById(nID); }
 
     // The toolbar's buttons by caption (or id), in brackets when disabled,
@@ -99,25 +97,6 @@ TEST_F(CommandRoutingTest, SiteReplacesAButtonByAnotherControl)
     EXPECT_FALSE(Button(ID_TEST_BOLD)->IsKindOf(RUNTIME_CLASS(CXTPControlPopup)));
 }
 
-TEST_F(CommandRoutingTest, TrackingLoopEndsWhenTrackingEndsOrOnAQuitItLeavesQueued)
-{
-    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
-    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
-    // Escape is handled by the tracking bar and ends the loop; the message
-    // after it stays queued.
-    pMenuBar->PostMessage(WM_APP, 0, 0);
-    ASSERT_EQ(1, pMenuBar->OnHookKeyDown(VK_ESCAPE, 0));
-    CXTPCommandBars::PumpTrackingLoop(pMenuBar);
-    MSG msg;
-    EXPECT_TRUE(::PeekMessageA(&msg, pMenuBar->m_hWnd, WM_APP, WM_APP, PM_REMOVE));
-
-    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
-    ::PostQuitMessage(7);
-    CXTPCommandBars::PumpTrackingLoop(pMenuBar);
-    EXPECT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
-    pMenuBar->SetTrackingMode(xtpTrackingOff);
-}
-
 // Keys while the menu bar tracks: selection moves, wraps and opens.
 TEST_F(CommandRoutingTest, KeysMoveTheMenuBarSelection)
 {
@@ -136,7 +115,7 @@ TEST_F(CommandRoutingTest, KeysMoveTheMenuBarSelection)
         {"the mnemonic of a button executes", {'H'}, -1, {"execute 3006 code 100", "command help"}},
         {"escape clears the selection", {VK_ESCAPE}, -1, {}},
     };
-    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    CXTPMenuBar* pMenuBar = MenuBar();
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -167,7 +146,7 @@ TEST_F(CommandRoutingTest, AltMnemonicThroughTheFrameExecutes)
 
 TEST_F(CommandRoutingTest, MouseSelectionArmsTheHoverTimerOnce)
 {
-    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    CXTPMenuBar* pMenuBar = MenuBar();
     ASSERT_TRUE(pMenuBar->SetSelected(1, FALSE));
     EXPECT_EQ(1, pMenuBar->GetControl(1)->GetSelected());
     EXPECT_FALSE(pMenuBar->SetSelected(1, FALSE)) << "selecting the selected control changes nothing";
@@ -195,7 +174,7 @@ TEST_F(CommandRoutingTest, ToolTipOfTheButtonUnderThePoint)
     CPoint ptGap(pCopy->GetRect().left - 3, pCopy->GetRect().CenterPoint().y);
     EXPECT_EQ(-1, pToolBar->OnToolHitTest(ptGap, NULL)) << "the group gap holds no control";
 
-    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    CXTPMenuBar* pMenuBar = MenuBar();
     ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
     EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL)) << "the menu bar tracks";
     pMenuBar->SetTrackingMode(xtpTrackingOff);
@@ -206,7 +185,7 @@ TEST_F(CommandRoutingTest, ToolTipOfTheButtonUnderThePoint)
 
 TEST_F(CommandRoutingTest, WhileAMenuTracksTheFrameEatsContextMenusAndAltReleases)
 {
-    CXTPMenuBar* pMenuBar = frame->m_pCommandBars->GetMenuBar();
+    CXTPMenuBar* pMenuBar = MenuBar();
     CXTPToolBar* pToolBar = frame->GetToolBar();
     MSG context = {pToolBar->m_hWnd, WM_CONTEXTMENU, (WPARAM)pToolBar->m_hWnd, 0, 0, {0, 0}};
     MSG keyUp = {frame->m_hWnd, WM_SYSKEYUP, VK_MENU, 0, 0, {0, 0}};

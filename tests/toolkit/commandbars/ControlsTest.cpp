@@ -25,36 +25,29 @@ std::vector<int> Ids(const CXTPControls& controls)
     return ids;
 }
 
-struct PromptCase
-{
-    const char* name;
-    const char* caption; // set before the id
-    int nId;
-    const char* expectedCaption;
-    const char* expectedTooltip;
-    const char* expectedDescription;
-};
-
-const PromptCase kPromptCases[] = {
-    {"a prompt with a newline splits into description and tooltip", "", kOpenPrompt, "Open", "Open",
-     "Opens an existing document"},
-    {"a prompt without a newline gives all three the same text", "", kPrintPrompt, "Print", "Print", "Print"},
-    {"a caption already set keeps the texts untouched", "&Keep", kOpenPrompt, "&Keep", "", ""},
-    {"an id without a string leaves the texts empty", "", 41199, "", "", ""},
-};
-
 TEST(Control, SetIdTakesTheTextsFromTheStringResource)
 {
-    for (const PromptCase& c : kPromptCases)
+    const struct
+    {
+        const char *name, *caption; // the caption is set before the id
+        int nId;
+        const char* expected; // caption | tooltip | description
+    } cases[] = {
+        {"a prompt with a newline splits into description and tooltip", "", kOpenPrompt,
+         "Open|Open|Opens an existing document"},
+        {"a prompt without a newline gives all three the same text", "", kPrintPrompt, "Print|Print|Print"},
+        {"a caption already set keeps the texts untouched", "&Keep", kOpenPrompt, "&Keep||"},
+        {"an id without a string leaves the texts empty", "", 41199, "||"},
+    };
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         CXTPControlButton button;
         button.SetCaption(CString(c.caption));
         button.SetID(c.nId);
         EXPECT_EQ(c.nId, button.GetID());
-        EXPECT_STREQ(c.expectedCaption, button.GetCaption());
-        EXPECT_STREQ(c.expectedTooltip, button.GetTooltip());
-        EXPECT_STREQ(c.expectedDescription, button.GetDescription());
+        EXPECT_EQ(c.expected, std::string(button.GetCaption()) + "|" + (LPCTSTR)button.GetTooltip() + "|"
+                                  + (LPCTSTR)button.GetDescription());
     }
 }
 
@@ -78,14 +71,11 @@ TEST(Control, CloneCopiesSettingsButNotState)
     button.SetPressed(2);
     CXTPControl* pClone = button.Clone();
     EXPECT_TRUE(pClone->IsKindOf(RUNTIME_CLASS(CXTPControlButton)));
-    EXPECT_EQ(7, pClone->GetID());
-    EXPECT_STREQ("Seven", pClone->GetCaption());
-    EXPECT_TRUE(pClone->GetBeginGroup());
-    EXPECT_TRUE(pClone->GetChecked());
-    EXPECT_EQ((DWORD)xtpFlagRightAlign, pClone->GetFlags());
-    EXPECT_TRUE(pClone->GetRect().IsRectEmpty());
-    EXPECT_EQ(0, pClone->GetPressed());
-    EXPECT_TRUE(pClone->Compare(&button));
+    EXPECT_EQ(
+        (std::vector<int>{7, TRUE, TRUE, xtpFlagRightAlign, TRUE, 0}),
+        (std::vector<int>{pClone->GetID(), pClone->GetBeginGroup(), pClone->GetChecked(),
+                          (int)pClone->GetFlags(), pClone->GetRect().IsRectEmpty(), pClone->GetPressed()}));
+    EXPECT_TRUE(pClone->Compare(&button)) << "the caption came along";
     pClone->SetCaption(CString("Eight"));
     EXPECT_FALSE(pClone->Compare(&button));
     pClone->InternalRelease();
@@ -152,38 +142,32 @@ TEST_F(ControlCollection, FindsControlsByTypeIdAndVisibility)
     EXPECT_EQ(3, controls.GetVisibleCount());
 }
 
-struct NavigationCase
-{
-    const char* name;
-    int nIndex;
-    int nDirection;
-    int nExpected;
-};
-
 TEST_F(ControlCollection, NextSelectableSkipsHiddenAndWrapsOnce)
 {
     controls.GetAt(1)->SetHideFlags(xtpHideGeneric);
     controls.GetAt(2)->SetFlags(xtpFlagSkipFocus);
-    const NavigationCase cases[] = {
-        {"forwards over hidden and skipped controls", 0, 1, 3},
-        {"from the last forwards wraps to the first", 3, 1, 0},
-        {"backwards from the first wraps to the last", 0, -1, 3},
-        {"from nothing backwards starts at the last", -1, -1, 3},
-        {"from nothing forwards starts at the first", -1, 1, 0},
+    const struct
+    {
+        const char* name;
+        int nIndex, nDirection, nExpected;
+        BOOL bKeyboard;
+    } cases[] = {
+        {"forwards over hidden and skipped controls", 0, 1, 3, TRUE},
+        {"from the last forwards wraps to the first", 3, 1, 0, TRUE},
+        {"backwards from the first wraps to the last", 0, -1, 3, TRUE},
+        {"from nothing backwards starts at the last", -1, -1, 3, TRUE},
+        {"from nothing forwards starts at the first", -1, 1, 0, TRUE},
+        {"without the keyboard rule a skipped control may be selected", 0, 1, 2, FALSE},
     };
-    for (const NavigationCase& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.nExpected, controls.GetNextSelectable(c.nIndex, c.nDirection, TRUE));
+        EXPECT_EQ(c.nExpected, controls.GetNextSelectable(c.nIndex, c.nDirection, c.bKeyboard));
     }
-    // Without the keyboard rule the skipped control may be selected.
-    EXPECT_EQ(2, controls.GetNextSelectable(0, 1, FALSE));
     // Expand-hidden controls count as visible for navigation.
     controls.GetAt(3)->SetHideFlags(xtpHideExpand);
     EXPECT_EQ(3, controls.GetNextSelectable(0, 1, TRUE));
-
-    CXTPControls empty;
-    EXPECT_EQ(-1, empty.GetNextSelectable(-1, 1));
+    EXPECT_EQ(-1, CXTPControls().GetNextSelectable(-1, 1));
 }
 
 TEST_F(ControlCollection, HitTestFindsTheFirstVisibleControlUnderThePoint)

@@ -8,10 +8,7 @@ namespace {
 
 struct RowBar
 {
-    int nRowIndex;
-    int nStart;
-    int nWidth;
-    int nMinLength;
+    int nRowIndex, nStart, nWidth, nMinLength;
 };
 
 // The row's outcome: "left-right" of each bar in input order, or "leaves N"

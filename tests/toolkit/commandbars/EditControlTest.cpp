@@ -17,12 +17,12 @@ namespace {
 
 const int kFindId = 3100;
 
-class EditControlTest : public FrameTest<CCommandBarsFrame>
+class EditControlTest : public CommandBarsTest
 {
 protected:
     void Prepare() override
     {
-        frame->BuildBars();
+        CommandBarsTest::Prepare();
         pBar = frame->GetToolBar();
         pEdit = (CXTPControlEdit*)pBar->GetControls()->Add(xtpControlEdit, kFindId);
         pEdit->SetEditText("before");
@@ -42,8 +42,6 @@ protected:
         pEdit->GetEditWnd()->GetWindowText(strText);
         return (LPCTSTR)strText;
     }
-    // What the keyboard hook does with a key while the bar tracks: TRUE eaten.
-    static BOOL Key(UINT nKey) { return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
 
     CXTPToolBar* pBar = nullptr;
     CXTPControlEdit* pEdit = nullptr;

@@ -136,17 +136,14 @@ TEST_F(HookManagerTest, DestroyingAHookedWindowRemovesItsEntry)
 
 // ---- Keyboard and mouse while a menu tracks ---------------------------------------
 
-class TrackingInputTest : public FrameTest<CCommandBarsFrame, 400, 300>
+class TrackingInputTest : public CommandBarsTest
 {
 protected:
-    void Prepare() override { frame->BuildBars(); }
     void TearDown() override
     {
-        XTPMouseManager()->SendTrackLost();
         XTPMouseManager()->SetSwallowNextUp(FALSE);
-        FrameTest::TearDown();
+        CommandBarsTest::TearDown();
     }
-    CXTPMenuBar* MenuBar() { return frame->m_pCommandBars->GetMenuBar(); }
     void EnterMenuLoop()
     {
         frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);

@@ -77,12 +77,12 @@ TEST(ListExpandingControls, MenuItemsGiveTheMenuPlaceholders)
     EXPECT_EQ(" CXTPControlRecentFileList CXTPControlToolbars CXTPControlButton", classes);
 }
 
-class ToolbarsListTest : public FrameTest<CCommandBarsFrame>
+class ToolbarsListTest : public CommandBarsTest
 {
 protected:
     void Prepare() override
     {
-        frame->BuildBars();
+        CommandBarsTest::Prepare();
         CXTPCommandBars* pBars = frame->m_pCommandBars;
         pBars->Add("Format", xtpBarTop);
         pBars->Add("Fixed", xtpBarTop)->SetCloseable(FALSE);

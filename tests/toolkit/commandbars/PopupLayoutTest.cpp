@@ -102,8 +102,7 @@ TEST(PopupLayout, StacksRowsInOneColumn)
     {
         const char* name;
         std::vector<XTPPopupRow> rows;
-        int nMaxWidth;
-        int nExpandHeight;
+        int nMaxWidth, nExpandHeight;
         const char* expected;
     } cases[] = {
         {"rows take the widest width", {Row(40), Row(60)}, 0, 0, "64x52, 2 4 62 26, 2 26 62 48"},

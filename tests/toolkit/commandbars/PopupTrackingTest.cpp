@@ -42,24 +42,13 @@ private:
     std::vector<std::function<void()>> m_actions;
 };
 
-void Key(UINT nKey)
-{
-    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0);
-}
-
-class PopupTrackingTest : public FrameTest<CCommandBarsFrame, 400, 300>
+class PopupTrackingTest : public CommandBarsTest
 {
 protected:
     void Prepare() override
     {
-        frame->BuildBars();
-        frame->m_log.clear();
+        CommandBarsTest::Prepare();
         m_menu.LoadMenu(IDR_TEST_MENU);
-    }
-    void TearDown() override
-    {
-        m_menu.DestroyMenu();
-        FrameTest::TearDown();
     }
     // The File submenu: New, Open..., a separator, Exit.
     CMenu* FileMenu() { return m_menu.GetSubMenu(0); }

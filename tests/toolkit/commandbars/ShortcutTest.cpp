@@ -70,15 +70,9 @@ TEST(AccelKeyText, FormatsAnAcceleratorAndItsModifierOrder)
     EXPECT_EQ(0, CXTPAccelKeyText(NULL).GetModifierOrder()) << "no record";
 }
 
-class ShortcutFrameTest : public FrameTest<CCommandBarsFrame, 400, 300>
+class ShortcutFrameTest : public CommandBarsTest
 {
 protected:
-    void Prepare() override { frame->BuildBars(); }
-    void TearDown() override
-    {
-        XTPMouseManager()->SendTrackLost();
-        FrameTest::TearDown();
-    }
     void SetTable(const std::vector<ACCEL>& entries)
     {
         XTPAccelManager()->SetFrameAccelTable(frame, entries.empty() ? NULL : &entries[0],
@@ -133,8 +127,8 @@ TEST_F(ShortcutFrameTest, TheShownShortcutIsTheCommandsBestAccelerator)
 TEST_F(ShortcutFrameTest, MenuItemsShowTheirShortcuts)
 {
     SetTable({{(BYTE)(V | C), 'N', N}, {(BYTE)(V | A), 'N', N}, {(BYTE)(V | C), 'R', O}, {V, VK_F5, O}});
-    CXTPControlPopup* pFile = (CXTPControlPopup*)frame->m_pCommandBars->GetMenuBar()->GetControl(0);
-    frame->m_pCommandBars->GetMenuBar()->SetPopuped(0);
+    CXTPControlPopup* pFile = (CXTPControlPopup*)MenuBar()->GetControl(0);
+    MenuBar()->SetPopuped(0);
     CXTPCommandBar* pPopup = pFile->GetCommandBar();
     ASSERT_TRUE(pPopup->IsTrackingMode());
     EXPECT_STREQ(Expand("{C}+N"), pPopup->GetControl(0)->GetAutoShortcutText());
