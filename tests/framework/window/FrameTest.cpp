@@ -173,7 +173,7 @@ protected:
     {
         if (theApp.m_pMainWnd != NULL)
             theApp.m_pMainWnd->DestroyWindow();
-        EXPECT_TRUE(TakeQuitMessage());
+        EXPECT_EQ(TakeQuitMessage(), 0);
         EXPECT_EQ(TestTemplate()->m_pOnlyDoc, (CDocument*)NULL);
     }
 
@@ -184,11 +184,30 @@ protected:
         return theApp.m_lastCommand;
     }
 
-    CMenu* UpdateMenu(int nPopup)
+    // Updates the "Update" popup and gives the state of each of its items: enabled or greyed,
+    // checked, and the text of the retitled item.
+    CString UpdateMenu()
     {
-        CMenu* pPopup = m_pFrame->GetMenu()->GetSubMenu(nPopup);
-        m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->GetSafeHmenu(), MAKELPARAM(nPopup, FALSE));
-        return pPopup;
+        HMENU hMenu = m_pFrame->GetMenu()->GetSubMenu(1)->GetSafeHmenu();
+        m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hMenu, MAKELPARAM(1, FALSE));
+        CString states;
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); i++)
+        {
+            UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
+            states += nState & MF_SEPARATOR ? "- " : nState & MF_GRAYED ? "g" : "e";
+            states += nState & MF_SEPARATOR ? "" : nState & MF_CHECKED ? "c " : " ";
+        }
+        char text[32] = "";
+        ::GetMenuStringA(hMenu, ID_TEST_RETITLED, text, sizeof text, MF_BYCOMMAND);
+        return states + text;
+    }
+
+    // The text of a bar or window.
+    static CString TextOf(CWnd& wnd)
+    {
+        CString text;
+        wnd.GetWindowText(text);
+        return text;
     }
 
     CTestFrame* m_pFrame = NULL;
@@ -197,18 +216,15 @@ protected:
 
 TEST_F(FrameTest, FrameComesFromOneResourceId)
 {
-    CString title;
-    m_pFrame->GetWindowText(title);
-    EXPECT_EQ(title, "TestDoc - Frame Title");
-    ASSERT_NE(m_pFrame->GetMenu(), (CMenu*)NULL);
+    EXPECT_EQ(TextOf(*m_pFrame), "TestDoc - Frame Title");
     EXPECT_EQ(m_pFrame->GetMenu()->GetMenuItemCount(), 2u);
     EXPECT_NE(m_pFrame->m_hAccelTable, (HACCEL)NULL);
     EXPECT_NE((HICON)::GetClassLongPtrA(m_pFrame->m_hWnd, GCLP_HICON), (HICON)NULL);
     EXPECT_TRUE(m_pFrame->IsWindowVisible());
     EXPECT_EQ(m_pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
     EXPECT_EQ(m_pView->m_nInitialUpdates, 1);
+    EXPECT_EQ(m_pFrame->GetActiveDocument(), TestTemplate()->m_pOnlyDoc);
     EXPECT_EQ(m_pView->GetDocument(), TestTemplate()->m_pOnlyDoc);
-    EXPECT_EQ(m_pFrame->GetActiveDocument(), m_pView->GetDocument());
 }
 
 TEST_F(FrameTest, CommandsRouteToViewDocumentFrameAndApplication)
@@ -221,25 +237,12 @@ TEST_F(FrameTest, CommandsRouteToViewDocumentFrameAndApplication)
 
 TEST_F(FrameTest, UpdateHandlersSetTheMenuItems)
 {
-    CMenu* pPopup = UpdateMenu(1);
-    HMENU hMenu = pPopup->GetSafeHmenu();
-    EXPECT_FALSE(::GetMenuState(hMenu, ID_TEST_ENABLED, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_DISABLED, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_CHECKED, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(::GetMenuState(hMenu, ID_TEST_CHECKED, MF_BYCOMMAND) & MF_GRAYED);
-    char text[32] = "";
-    ::GetMenuStringA(hMenu, ID_TEST_RETITLED, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_STREQ(text, "New title");
-    // Nobody handles the command: greyed.
-    EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED);
-    // The popup follows its first item's update handler.
-    EXPECT_TRUE(::GetMenuState(hMenu, 6, MF_BYPOSITION) & MF_GRAYED);
-
+    // Nobody handles the unhandled item: greyed; the popup follows its first item's update handler.
+    EXPECT_EQ(UpdateMenu(), "e g ec e - g g New title");
     // Without automatic enabling, unhandled items are left alone.
     m_pFrame->m_bAutoMenuEnable = FALSE;
-    ::EnableMenuItem(hMenu, ID_TEST_UNHANDLED, MF_BYCOMMAND | MF_ENABLED);
-    UpdateMenu(1);
-    EXPECT_FALSE(::GetMenuState(hMenu, ID_TEST_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED);
+    ::EnableMenuItem(m_pFrame->GetMenu()->GetSafeHmenu(), ID_TEST_UNHANDLED, MF_BYCOMMAND | MF_ENABLED);
+    EXPECT_EQ(UpdateMenu(), "e g ec e - e g New title");
 }
 
 TEST_F(FrameTest, AcceleratorsRunOnlyForAnEnabledFrameAndAnEnabledCommand)
@@ -266,28 +269,18 @@ TEST_F(FrameTest, BottomBarTakesItsShareAndTheViewTheRest)
     CBottomBar bar;
     ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
     m_pFrame->RecalcLayout();
-
     CRect client;
     m_pFrame->GetClientRect(&client);
-    CRect barRect;
-    bar.GetWindowRect(&barRect);
-    m_pFrame->ScreenToClient(&barRect);
-    EXPECT_EQ(barRect, CRect(0, client.bottom - 20, client.right, client.bottom));
-    CRect viewRect;
-    m_pView->GetWindowRect(&viewRect);
-    m_pFrame->ScreenToClient(&viewRect);
-    EXPECT_EQ(viewRect, CRect(0, 0, client.right, client.bottom - 20));
+    EXPECT_EQ(RectInParent(&bar), CRect(0, client.bottom - 20, client.right, client.bottom));
+    EXPECT_EQ(RectInParent(m_pView), CRect(0, 0, client.right, client.bottom - 20));
 
     // A later change waits for the idle time.
     bar.m_nHeight = 50;
     m_pFrame->DelayRecalcLayout();
-    bar.GetWindowRect(&barRect);
-    EXPECT_EQ(barRect.Height(), 20);
+    EXPECT_EQ(RectInParent(&bar).Height(), 20);
     RunIdle();
-    bar.GetWindowRect(&barRect);
-    EXPECT_EQ(barRect.Height(), 50);
-    m_pView->GetWindowRect(&viewRect);
-    EXPECT_EQ(viewRect.Height(), client.Height() - 50);
+    EXPECT_EQ(RectInParent(&bar).Height(), 50);
+    EXPECT_EQ(RectInParent(m_pView).Height(), client.Height() - 50);
     bar.DestroyWindow();
 }
 
@@ -295,21 +288,14 @@ TEST_F(FrameTest, MenuPromptsGoToTheStatusBar)
 {
     CBottomBar bar;
     ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
-    CString text;
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_ROUTE_ALL, MF_STRING),
                           (LPARAM)m_pFrame->GetMenu()->GetSafeHmenu());
-    bar.GetWindowText(text);
-    EXPECT_EQ(text, "Routes to every target");
+    EXPECT_EQ(TextOf(bar), "Routes to every target");
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); // the menu closed
-    bar.GetWindowText(text);
-    EXPECT_EQ(text, "Ready");
+    EXPECT_EQ(TextOf(bar), "Ready");
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_ROUTE_ALL);
     m_pFrame->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
-    bar.GetWindowText(text);
-    EXPECT_EQ(text, "Ready");
-    m_pFrame->SetMessageText("Working");
-    bar.GetWindowText(text);
-    EXPECT_EQ(text, "Working");
+    EXPECT_EQ(TextOf(bar), "Ready");
     bar.DestroyWindow();
 }
 
@@ -330,16 +316,11 @@ TEST_F(FrameTest, PrintJobThatCannotStartIsReportedAndEnded)
 {
     theApp.m_messageBoxes.RemoveAll();
     m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
-    ASSERT_EQ(m_pView->m_printing.GetSize(), 3);
-    EXPECT_EQ(m_pView->m_printing[0], "prepare direct");
-    EXPECT_EQ(m_pView->m_printing[1], "begin");
-    EXPECT_EQ(m_pView->m_printing[2], "end");
+    EXPECT_EQ(JoinedLog(m_pView->m_printing), "prepare direct;begin;end;");
     EXPECT_EQ(JoinedLog(theApp.m_messageBoxes), "Failed to start the print job.;");
-
     m_pView->m_printing.RemoveAll();
     m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
-    ASSERT_GE(m_pView->m_printing.GetSize(), 1);
-    EXPECT_EQ(m_pView->m_printing[0], "prepare");
+    EXPECT_EQ(JoinedLog(m_pView->m_printing).Left(8), "prepare;");
 }
 
 TEST_F(FrameTest, ClosingTheFrameClosesTheDocument)
@@ -352,7 +333,6 @@ TEST_F(FrameTest, ClosingTheFrameClosesTheDocument)
 TEST_F(FrameTest, DocumentIsSavedAndOpenedAgainThroughTheTemplate)
 {
     CTestDoc* pDoc = DYNAMIC_DOWNCAST(CTestDoc, m_pView->GetDocument());
-    ASSERT_NE(pDoc, (CTestDoc*)NULL);
     TempFolder folder;
     CString path = folder.File("tidewatch-window-doc.dat").c_str();
     pDoc->m_text = "stored words";
@@ -362,12 +342,9 @@ TEST_F(FrameTest, DocumentIsSavedAndOpenedAgainThroughTheTemplate)
     // The single document is reused in its frame.
     EXPECT_EQ(theApp.OpenDocumentFile(path), pDoc);
     EXPECT_EQ(pDoc->m_text, "stored words");
-    EXPECT_EQ(pDoc->GetTitle(), "tidewatch-window-doc.dat");
     EXPECT_EQ(pDoc->GetPathName().CompareNoCase(path), 0);
     EXPECT_EQ(theApp.m_pMainWnd, m_pFrame);
-    CString title;
-    m_pFrame->GetWindowText(title);
-    EXPECT_EQ(title, "tidewatch-window-doc.dat - Frame Title");
+    EXPECT_EQ(TextOf(*m_pFrame), "tidewatch-window-doc.dat - Frame Title");
 }
 
 TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
@@ -393,22 +370,24 @@ TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
     EXPECT_TRUE(m_pFrame->IsWindow());
 }
 
+// The entries of a recent file list, each followed by ';'.
+CString Entries(CRecentFileList& list)
+{
+    CString entries;
+    for (int i = 0; i < list.GetSize(); i++)
+        entries += list[i] + ";";
+    return entries;
+}
+
 TEST(RecentFileList, NewestFirstDuplicatesMoveUpOldestDropsOut)
 {
     CRecentFileList list(0, "Recent Test", "File%d", 3);
-    list.Add("C:\\a.dat");
-    list.Add("C:\\b.dat");
-    list.Add("C:\\c.dat");
-    list.Add("C:\\A.DAT");
-    EXPECT_EQ(list[0], "C:\\A.DAT");
-    EXPECT_EQ(list[1], "C:\\c.dat");
-    EXPECT_EQ(list[2], "C:\\b.dat");
+    for (const char* path : {"C:\\a.dat", "C:\\b.dat", "C:\\c.dat", "C:\\A.DAT"})
+        list.Add(path);
+    EXPECT_EQ(Entries(list), "C:\\A.DAT;C:\\c.dat;C:\\b.dat;");
     list.Add("C:\\d.dat");
-    EXPECT_EQ(list[0], "C:\\d.dat");
-    EXPECT_EQ(list[2], "C:\\c.dat");
     list.Remove(0);
-    EXPECT_EQ(list[0], "C:\\A.DAT");
-    EXPECT_EQ(list[2], "");
+    EXPECT_EQ(Entries(list), "C:\\A.DAT;C:\\c.dat;;");
 }
 
 TEST(RecentFileList, ListRoundTripsThroughTheProfile)
@@ -419,12 +398,9 @@ TEST(RecentFileList, ListRoundTripsThroughTheProfile)
     written.WriteList();
     EXPECT_EQ(theApp.GetProfileString("Recent Test", "File1"), "C:\\two.dat");
     EXPECT_EQ(theApp.GetProfileString("Recent Test", "File3", "none"), "none");
-
     CRecentFileList read(0, "Recent Test", "File%d", 4);
     read.ReadList();
-    EXPECT_EQ(read[0], "C:\\two.dat");
-    EXPECT_EQ(read[1], "C:\\one.dat");
-    EXPECT_EQ(read[2], "");
+    EXPECT_EQ(Entries(read), "C:\\two.dat;C:\\one.dat;;;");
     theApp.WriteProfileString("Recent Test", NULL, NULL);
 }
 

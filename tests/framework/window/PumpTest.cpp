@@ -3,6 +3,7 @@
 // processing and give WM_QUIT back to the queue.
 #include "TestWindows.h"
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -88,9 +89,8 @@ TEST_F(PumpTest, IdleUpdatesReachTheMainWindowAndItsDescendants)
     theApp.m_pMainWnd = &m_top;
     RunIdle();
     theApp.m_pMainWnd = NULL;
-    EXPECT_EQ(m_top.m_nIdleUpdates, 1);
-    EXPECT_EQ(m_middle.m_nIdleUpdates, 1);
-    EXPECT_EQ(m_inner.m_nIdleUpdates, 1);
+    EXPECT_EQ((std::vector<int>{m_top.m_nIdleUpdates, m_middle.m_nIdleUpdates, m_inner.m_nIdleUpdates}),
+              (std::vector<int>{1, 1, 1}));
 }
 
 TEST_F(PumpTest, RunDispatchesGoesIdleOnceAndEndsWithTheQuitCode)
@@ -103,10 +103,11 @@ TEST_F(PumpTest, RunDispatchesGoesIdleOnceAndEndsWithTheQuitCode)
     theApp.m_bQuitWhenIdleDone = FALSE;
     theApp.m_pMainWnd = NULL;
 
+    // Idle passes 0 and 1, then the quit code of the test application: the number of idle calls.
     EXPECT_EQ(nExitCode, 2);
     ASSERT_EQ(theApp.m_idleCounts.GetSize(), 2);
-    EXPECT_EQ(theApp.m_idleCounts[0], 0);
-    EXPECT_EQ(theApp.m_idleCounts[1], 1);
+    EXPECT_EQ((std::vector<LONG>(theApp.m_idleCounts.GetData(), theApp.m_idleCounts.GetData() + 2)),
+              (std::vector<LONG>{0, 1}));
     EXPECT_EQ(m_log[m_log.GetSize() - 1], "inner key");
     EXPECT_EQ(m_inner.m_nIdleUpdates, 1);
 }
@@ -152,10 +153,7 @@ TEST(ModalLoop, KicksIdleAndEndsWithTheResultOrOnQuit)
     // WM_QUIT ends the loop and goes back on the queue.
     ::PostQuitMessage(3);
     EXPECT_EQ(wnd.RunModalLoop(MLF_NOKICKIDLE), -1);
-    MSG msg;
-    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 3u);
-    wnd.DestroyWindow();
+    EXPECT_EQ(TakeQuitMessage(), 3);
 }
 
 } // namespace

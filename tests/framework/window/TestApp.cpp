@@ -37,10 +37,10 @@ void RunIdle()
     {}
 }
 
-bool TakeQuitMessage()
+int TakeQuitMessage()
 {
     MSG msg;
-    return ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+    return ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) ? (int)msg.wParam : -1;
 }
 
 int main(int argc, char** argv)

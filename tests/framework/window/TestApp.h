@@ -31,5 +31,5 @@ extern CTestApp theApp;
 // One full idle pass of the application (user-interface updates, then the
 // deletion of temporary objects).
 void RunIdle();
-// Takes a WM_QUIT left by a destroyed main window off the queue.
-bool TakeQuitMessage();
+// Takes a WM_QUIT off the queue and gives its exit code; -1 when there is none.
+int TakeQuitMessage();
