@@ -6,6 +6,8 @@
 #include <shlwapi.h>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -63,33 +65,28 @@ TEST_P(ProfileManagerTest, EachValueKindRoundTrips)
     BYTE* pData = NULL;
     UINT nBytes = 0;
     ASSERT_TRUE(profile.GetProfileBinary("Data", "Blob", &pData, &nBytes));
-    ASSERT_EQ(sizeof bytes, nBytes);
-    EXPECT_EQ(0, memcmp(bytes, pData, sizeof bytes));
+    EXPECT_EQ(std::vector<BYTE>(bytes, bytes + 5), std::vector<BYTE>(pData, pData + nBytes));
     delete[] pData;
     EXPECT_FALSE(profile.GetProfileBinary("Data", "Missing", &pData, &nBytes));
-    EXPECT_EQ(nullptr, pData);
-    EXPECT_EQ(0u, nBytes);
+    EXPECT_EQ(std::make_pair((BYTE*)NULL, 0u), std::make_pair(pData, nBytes));
 
     CPoint point(-3, 40000), pointRead;
     CSize size(640, 480), sizeRead;
     double ratio = 0.625, ratioRead = 0;
     CRect rect(1, -2, 300, 400), rectRead;
     DWORD flags = 0xDEADBEEF, flagsRead = 0;
-    EXPECT_TRUE(profile.WriteProfilePoint("Fixed", "Point", &point));
-    EXPECT_TRUE(profile.WriteProfileSize("Fixed", "Size", &size));
-    EXPECT_TRUE(profile.WriteProfileDouble("Fixed", "Ratio", &ratio));
-    EXPECT_TRUE(profile.WriteProfileRect("Fixed", "Rect", &rect));
-    EXPECT_TRUE(profile.WriteProfileDword("Fixed", "Flags", &flags));
-    EXPECT_TRUE(profile.GetProfilePoint("Fixed", "Point", &pointRead));
-    EXPECT_TRUE(profile.GetProfileSize("Fixed", "Size", &sizeRead));
-    EXPECT_TRUE(profile.GetProfileDouble("Fixed", "Ratio", &ratioRead));
-    EXPECT_TRUE(profile.GetProfileRect("Fixed", "Rect", &rectRead));
-    EXPECT_TRUE(profile.GetProfileDword("Fixed", "Flags", &flagsRead));
-    EXPECT_EQ(point, pointRead);
-    EXPECT_EQ(size, sizeRead);
-    EXPECT_EQ(ratio, ratioRead);
-    EXPECT_EQ(rect, rectRead);
-    EXPECT_EQ(flags, flagsRead);
+    EXPECT_TRUE(profile.WriteProfilePoint("Fixed", "Point", &point)
+                && profile.WriteProfileSize("Fixed", "Size", &size)
+                && profile.WriteProfileDouble("Fixed", "Ratio", &ratio)
+                && profile.WriteProfileRect("Fixed", "Rect", &rect)
+                && profile.WriteProfileDword("Fixed", "Flags", &flags));
+    EXPECT_TRUE(profile.GetProfilePoint("Fixed", "Point", &pointRead)
+                && profile.GetProfileSize("Fixed", "Size", &sizeRead)
+                && profile.GetProfileDouble("Fixed", "Ratio", &ratioRead)
+                && profile.GetProfileRect("Fixed", "Rect", &rectRead)
+                && profile.GetProfileDword("Fixed", "Flags", &flagsRead));
+    EXPECT_EQ(std::make_tuple(point, size, ratio, rect, flags),
+              std::make_tuple(pointRead, sizeRead, ratioRead, rectRead, flagsRead));
 }
 
 TEST_P(ProfileManagerTest, ValuesOfAnotherTypeOrSizeReadAsDefaults)
@@ -103,14 +100,15 @@ TEST_P(ProfileManagerTest, ValuesOfAnotherTypeOrSizeReadAsDefaults)
     // A fixed-size reader leaves the caller's value alone unless exactly its
     // size is stored.
     CPoint point(9, 9);
-    EXPECT_FALSE(profile.GetProfilePoint("Settings", "Six", &point));
-    EXPECT_FALSE(profile.GetProfilePoint("Settings", "Rect", &point));
-    EXPECT_EQ(CPoint(9, 9), point);
     CRect rectRead(5, 5, 5, 5);
-    EXPECT_FALSE(profile.GetProfileRect("Settings", "Six", &rectRead));
-    EXPECT_EQ(CRect(5, 5, 5, 5), rectRead);
-    EXPECT_FALSE(profile.GetProfilePoint("Settings", "Missing", &point));
+    EXPECT_FALSE(profile.GetProfilePoint("Settings", "Six", &point)
+                 || profile.GetProfilePoint("Settings", "Rect", &point)
+                 || profile.GetProfileRect("Settings", "Six", &rectRead)
+                 || profile.GetProfilePoint("Settings", "Missing", &point));
+    EXPECT_EQ(std::make_pair(CPoint(9, 9), CRect(5, 5, 5, 5)), std::make_pair(point, rectRead));
 
+    BYTE* pData = NULL;
+    UINT nBytes = 0;
     if (GetParam() == kRegistry)
     {
         // The registry keeps types: a string is no integer, an integer no
@@ -119,10 +117,7 @@ TEST_P(ProfileManagerTest, ValuesOfAnotherTypeOrSizeReadAsDefaults)
         EXPECT_EQ(77, profile.GetProfileInt("Settings", "Text", 77));
         EXPECT_EQ(77, profile.GetProfileInt("Settings", "Six", 77));
         EXPECT_STREQ("dflt", profile.GetProfileString("Settings", "Number", "dflt"));
-        BYTE* pData = NULL;
-        UINT nBytes = 0;
         EXPECT_FALSE(profile.GetProfileBinary("Settings", "Number", &pData, &nBytes));
-        EXPECT_EQ(nullptr, pData);
         DWORD dw = 3;
         EXPECT_FALSE(profile.GetProfileDword("Settings", "Text", &dw));
         EXPECT_EQ(3u, dw);
@@ -132,12 +127,10 @@ TEST_P(ProfileManagerTest, ValuesOfAnotherTypeOrSizeReadAsDefaults)
         // INI text that is no letter pair encoding is no binary value.
         profile.WriteProfileString("Settings", "Odd", "ABC");
         profile.WriteProfileString("Settings", "Letters", "AZ");
-        BYTE* pData = NULL;
-        UINT nBytes = 0;
-        EXPECT_FALSE(profile.GetProfileBinary("Settings", "Odd", &pData, &nBytes));
-        EXPECT_FALSE(profile.GetProfileBinary("Settings", "Letters", &pData, &nBytes));
-        EXPECT_EQ(nullptr, pData);
+        EXPECT_FALSE(profile.GetProfileBinary("Settings", "Odd", &pData, &nBytes)
+                     || profile.GetProfileBinary("Settings", "Letters", &pData, &nBytes));
     }
+    EXPECT_EQ(nullptr, pData);
 }
 
 TEST_P(ProfileManagerTest, DeletionRules)
@@ -150,24 +143,24 @@ TEST_P(ProfileManagerTest, DeletionRules)
     profile.WriteProfileInt("Kept\\Sub\\Deeper", "D", 6);
 
     // A NULL value deletes the entry, a NULL entry the whole section.
+    auto values = [this]() {
+        const char* names[][2] = {
+            {"Gone", "A"}, {"Gone", "B"}, {"Kept", "A"}, {"Kept", "B"}, {"Kept\\Sub", "C"}};
+        std::string text;
+        for (auto& name : names)
+            text += std::to_string(profile.GetProfileInt(name[0], name[1], 0));
+        return text;
+    };
     EXPECT_TRUE(profile.WriteProfileString("Gone", "A", NULL));
-    EXPECT_EQ(-1, profile.GetProfileInt("Gone", "A", -1));
-    EXPECT_EQ(2, profile.GetProfileInt("Gone", "B", -1));
+    EXPECT_EQ("02345", values());
     EXPECT_TRUE(profile.WriteProfileString("Gone", NULL, NULL));
-    EXPECT_EQ(-1, profile.GetProfileInt("Gone", "B", -1));
-
+    EXPECT_EQ("00345", values());
     EXPECT_TRUE(profile.DeleteProfileValue("Kept", "A"));
-    EXPECT_EQ(-1, profile.GetProfileInt("Kept", "A", -1));
-    EXPECT_EQ(4, profile.GetProfileInt("Kept", "B", -1));
-
+    EXPECT_EQ("00045", values());
     EXPECT_TRUE(profile.DeleteProfileKey("Kept", "Sub"));
-    EXPECT_EQ(-1, profile.GetProfileInt("Kept\\Sub", "C", -1));
-    EXPECT_EQ(4, profile.GetProfileInt("Kept", "B", -1));
-    if (GetParam() == kRegistry)
-    {
-        // Everything below the subkey went with it.
-        EXPECT_EQ(-1, profile.GetProfileInt("Kept\\Sub\\Deeper", "D", -1));
-    }
+    EXPECT_EQ("00040", values());
+    // In the registry everything below the subkey went with it.
+    EXPECT_EQ(GetParam() == kRegistry ? -1 : 6, profile.GetProfileInt("Kept\\Sub\\Deeper", "D", -1));
 }
 
 TEST_P(ProfileManagerTest, EnumeratesValuesAndKeys)
@@ -184,21 +177,21 @@ TEST_P(ProfileManagerTest, EnumeratesValuesAndKeys)
     CMapStringToPtr types;
     CStringArray names;
     ASSERT_EQ(3, profile.EnumValues("Enum", &types, &names));
-    ASSERT_EQ(3, names.GetSize());
-    // The store decides the order.
-    std::set<std::string> listed = {(LPCTSTR)names[0], (LPCTSTR)names[1], (LPCTSTR)names[2]};
-    EXPECT_EQ((std::set<std::string>{"Blob", "Count", "Name"}), listed);
-    void* pType = NULL;
-    ASSERT_TRUE(types.Lookup("Blob", pType));
-    EXPECT_EQ(GetParam() == kRegistry ? REG_BINARY : REG_SZ, (DWORD)(DWORD_PTR)pType);
-    ASSERT_TRUE(types.Lookup("Count", pType));
-    EXPECT_EQ(GetParam() == kRegistry ? REG_DWORD : REG_SZ, (DWORD)(DWORD_PTR)pType);
-    EXPECT_EQ(3, profile.EnumValues("Enum", NULL, NULL));
+    // The store decides the order; "name type" sorted.
+    std::set<std::string> listed;
+    for (int i = 0; i < names.GetSize(); i++)
+    {
+        void* pType = NULL;
+        types.Lookup(names[i], pType);
+        listed.insert(std::string(names[i]) + " " + std::to_string((DWORD_PTR)pType));
+    }
+    EXPECT_EQ((GetParam() == kRegistry ? std::set<std::string>{"Blob 3", "Count 4", "Name 1"}
+                                       : std::set<std::string>{"Blob 1", "Count 1", "Name 1"}),
+              listed);
 
     CStringArray keys;
     ASSERT_EQ(2, profile.EnumKeys("Enum", &keys));
-    EXPECT_STREQ("First", keys[0]);
-    EXPECT_STREQ("Second", keys[1]);
+    EXPECT_EQ("First Second", std::string(keys[0]) + " " + std::string(keys[1]));
     EXPECT_EQ(0, profile.EnumValues("Empty", NULL, NULL));
 }
 
@@ -216,16 +209,12 @@ TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
 
     const BYTE bytes[] = {0x12, 0xAB};
     EXPECT_TRUE(profile.WriteProfileBinary("Data", "Pair", bytes, sizeof bytes));
-    char text[16] = "";
-    ::GetPrivateProfileStringA("Data", "Pair", "", text, sizeof text, iniFile);
-    EXPECT_STREQ("CBLK", text);
     DWORD value = 0x01020304;
     profile.WriteProfileDword("Data", "Dword", &value);
-    ::GetPrivateProfileStringA("Data", "Dword", "", text, sizeof text, iniFile);
-    EXPECT_STREQ("EADACABA", text);
     profile.WriteProfileInt("Data", "Int", -12);
-    ::GetPrivateProfileStringA("Data", "Int", "", text, sizeof text, iniFile);
-    EXPECT_STREQ("-12", text);
+    char text[64] = "";
+    ::GetPrivateProfileSectionA("Data", text, sizeof text, iniFile);
+    EXPECT_EQ(std::string("Pair=CBLK\0Dword=EADACABA\0Int=-12\0", 34), std::string(text, 34));
 
     CString longText('q', 5000);
     profile.WriteProfileString("Data", "Long", longText);
@@ -245,11 +234,11 @@ TEST(ProfileManagerNames, WithoutApplicationNamesTheRegistryFailsAndReadersGiveD
     CXTProfileManager profile(HKEY_CURRENT_USER);
     EXPECT_FALSE(profile.HasProfileNames());
     EXPECT_EQ(NULL, profile.GetAppRegistryKey());
-    EXPECT_FALSE(profile.WriteProfileInt("Settings", "Theme", 1));
+    EXPECT_FALSE(profile.WriteProfileInt("Settings", "Theme", 1)
+                 || profile.WriteProfileString("Settings", "N", "x")
+                 || profile.DeleteProfileValue("Settings", "N"));
     EXPECT_EQ(2, profile.GetProfileInt("Settings", "Theme", 2));
-    EXPECT_FALSE(profile.WriteProfileString("Settings", "Name", "x"));
-    EXPECT_STREQ("d", profile.GetProfileString("Settings", "Name", "d"));
-    EXPECT_FALSE(profile.DeleteProfileValue("Settings", "Name"));
+    EXPECT_STREQ("d", profile.GetProfileString("Settings", "N", "d"));
     EXPECT_EQ(0, profile.EnumKeys("Settings", NULL));
 
     if (pApp != NULL)

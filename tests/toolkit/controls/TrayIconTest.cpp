@@ -3,6 +3,8 @@
 #include "TrayIconTestResources.h"
 #include "tests/support/TestWindow.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -83,7 +85,19 @@ protected:
     {
         return tray.SendMessage(WM_TRAY_NOTIFY, id, event);
     }
-    const ShellCall& LastCall() { return g_shellCalls.back(); }
+    const NOTIFYICONDATAA& LastCall() { return g_shellCalls.back().data; }
+    // The last call as "<message> <flags>[ <tip>]", the flags as letters: m(essage), i(con), t(ip),
+    // s(tate), b(alloon); the tip when it is sent.
+    std::string Last()
+    {
+        const ShellCall& call = g_shellCalls.back();
+        const char* messages[] = {"add", "modify", "delete", "focus", "version"};
+        std::string text = std::string(messages[call.message]) + " ";
+        for (int i = 0; i < 5; i++)
+            if (call.data.uFlags & (1 << i))
+                text += "mitsb"[i];
+        return call.data.uFlags & NIF_TIP ? text + " " + call.data.szTip : text;
+    }
 
     CTrayOwner owner;
     CXTTrayIcon tray;
@@ -95,15 +109,11 @@ TEST_F(TrayIconTest, CreateAddsTheIconWithItsRecord)
 {
     ASSERT_TRUE(tray.Create("Tidewatch", &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
     ASSERT_EQ(1u, g_shellCalls.size()) << "icon and tooltip wait for the add while the icon is not there";
-    const NOTIFYICONDATAA& added = g_shellCalls[0].data;
-    EXPECT_EQ((DWORD)NIM_ADD, g_shellCalls[0].message);
-    EXPECT_EQ(488u, added.cbSize);
-    EXPECT_EQ(tray.m_hWnd, added.hWnd);
-    EXPECT_EQ((UINT)IDR_TRAY_MENU, added.uID);
-    EXPECT_EQ((UINT)(NIF_MESSAGE | NIF_ICON | NIF_TIP), added.uFlags);
-    EXPECT_EQ((UINT)WM_TRAY_NOTIFY, added.uCallbackMessage);
+    EXPECT_EQ("add mit Tidewatch", Last());
+    const NOTIFYICONDATAA& added = LastCall();
+    EXPECT_EQ(std::make_tuple(488u, tray.m_hWnd, (UINT)IDR_TRAY_MENU, (UINT)WM_TRAY_NOTIFY),
+              std::make_tuple((UINT)added.cbSize, added.hWnd, added.uID, added.uCallbackMessage));
     EXPECT_NE(nullptr, added.hIcon);
-    EXPECT_STREQ("Tidewatch", added.szTip);
 }
 
 TEST_F(TrayIconTest, TextsAreCutToTheirFields)
@@ -112,13 +122,12 @@ TEST_F(TrayIconTest, TextsAreCutToTheirFields)
     EXPECT_EQ(CString('t', 126), tray.GetTooltipText());
 
     ASSERT_TRUE(tray.ShowBalloonTip(CString('b', 300), CString('h', 100), NIIF_INFO, 10));
-    const NOTIFYICONDATAA& balloon = LastCall().data;
-    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
-    EXPECT_TRUE(balloon.uFlags & NIF_INFO);
+    const NOTIFYICONDATAA& balloon = LastCall();
+    EXPECT_EQ("modify mitb " + std::string(126, 't'), Last());
     EXPECT_EQ(CString('b', 255), CString(balloon.szInfo));
     EXPECT_EQ(CString('h', 63), CString(balloon.szInfoTitle));
-    EXPECT_EQ(10000u, balloon.uTimeout);
-    EXPECT_EQ((DWORD)NIIF_INFO, balloon.dwInfoFlags);
+    EXPECT_EQ(std::make_pair(10000u, (DWORD)NIIF_INFO),
+              std::make_pair(balloon.uTimeout, balloon.dwInfoFlags));
     // The balloon text is not sent again with later changes.
     EXPECT_STREQ("", tray.GetIconRecord().szInfo);
 
@@ -159,17 +168,14 @@ TEST_F(TrayIconTest, ModifyHideShowAndDelete)
 {
     CreateIcon();
     ASSERT_TRUE(tray.SetTooltipText("Checking"));
-    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
-    EXPECT_EQ((UINT)NIF_TIP, LastCall().data.uFlags);
-    EXPECT_STREQ("Checking", LastCall().data.szTip);
+    EXPECT_EQ("modify t Checking", Last());
     ASSERT_TRUE(tray.SetTooltipText((UINT)IDS_TRAY_TOOLTIP));
-    EXPECT_STREQ("Tooltip from a string", LastCall().data.szTip);
+    EXPECT_EQ("modify t Tooltip from a string", Last());
     EXPECT_FALSE(tray.SetTooltipText((UINT)14199));
 
     ASSERT_TRUE(tray.HideIcon());
-    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
-    EXPECT_EQ((UINT)NIF_STATE, LastCall().data.uFlags);
-    EXPECT_EQ((DWORD)NIS_HIDDEN, LastCall().data.dwState & LastCall().data.dwStateMask);
+    EXPECT_EQ("modify s", Last());
+    EXPECT_EQ((DWORD)NIS_HIDDEN, LastCall().dwState & LastCall().dwStateMask);
     EXPECT_TRUE(tray.IsIconHidden());
 
     // While hidden, changes are kept but not sent.
@@ -178,22 +184,20 @@ TEST_F(TrayIconTest, ModifyHideShowAndDelete)
     EXPECT_TRUE(tray.SetIcon(hOther));
     EXPECT_TRUE(tray.SetTooltipText("While hidden"));
     EXPECT_EQ(calls, g_shellCalls.size());
-    EXPECT_EQ(hOther, tray.GetIcon());
     EXPECT_STREQ("While hidden", tray.GetTooltipText());
 
     ASSERT_TRUE(tray.ShowIcon());
-    EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
-    EXPECT_EQ((UINT)NIF_STATE, LastCall().data.uFlags);
-    EXPECT_EQ(0u, LastCall().data.dwState & NIS_HIDDEN);
+    EXPECT_EQ("modify s", Last());
+    EXPECT_EQ(0u, LastCall().dwState & NIS_HIDDEN);
     EXPECT_FALSE(tray.IsIconHidden());
 
     ASSERT_TRUE(tray.RemoveIcon());
-    EXPECT_EQ((DWORD)NIM_DELETE, LastCall().message);
+    EXPECT_EQ("delete ", Last());
     EXPECT_TRUE(tray.IsIconRemoved());
-    // A removed icon is shown by adding it again.
+    // A removed icon is shown by adding it again, with what changed while hidden.
     ASSERT_TRUE(tray.ShowIcon());
-    EXPECT_EQ((DWORD)NIM_ADD, LastCall().message);
-    EXPECT_EQ(hOther, LastCall().data.hIcon);
+    EXPECT_EQ("add mit While hidden", Last());
+    EXPECT_EQ(hOther, LastCall().hIcon);
 
     // A refused change leaves the state as it was.
     g_refuseCalls = 1;
@@ -211,15 +215,14 @@ TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
     tray.StartAnimation(500);
 
     std::vector<HICON> shown;
-    const char* expectedTips[] = {"one", "one", "three", "one"};
+    std::string tipsShown;
     for (int tick = 0; tick < 4; tick++)
     {
         tray.SendMessage(WM_TIMER, 1001, 0);
-        EXPECT_STREQ(expectedTips[tick], tray.GetTooltipText()) << "tick " << tick;
-        EXPECT_EQ((DWORD)NIM_MODIFY, LastCall().message);
-        EXPECT_EQ((UINT)NIF_ICON, LastCall().data.uFlags);
+        tipsShown += std::string(tray.GetTooltipText()) + "/" + Last() + " ";
         shown.push_back(tray.GetIcon());
     }
+    EXPECT_EQ("one/modify i one/modify i three/modify i one/modify i ", tipsShown);
     EXPECT_NE(shown[0], shown[1]);
     EXPECT_NE(shown[1], shown[2]);
     EXPECT_EQ(shown[0], shown[3]) << "the fourth tick shows the first frame again";
@@ -233,11 +236,9 @@ TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
     tray.StopAnimation();
     EXPECT_STREQ("Tidewatch", tray.GetTooltipText());
     HICON hRestored = tray.GetIcon();
-    EXPECT_NE(nullptr, hRestored);
-    for (HICON hFrame : shown)
-        EXPECT_NE(hFrame, hRestored);
-    EXPECT_EQ((UINT)NIF_ICON, LastCall().data.uFlags);
-    EXPECT_EQ(hRestored, LastCall().data.hIcon);
+    EXPECT_EQ(shown.end(), std::find(shown.begin(), shown.end(), hRestored));
+    EXPECT_EQ("modify i", Last());
+    EXPECT_EQ(hRestored, LastCall().hIcon);
 
     // A frame that does not load fails the whole call.
     UINT missing[] = {IDI_TRAY_FRAME1, 14198};
@@ -254,20 +255,16 @@ TEST_F(TrayIconTest, EventsGoToTheOwnerFirst)
     owner.answer = 1;
     EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
     EXPECT_EQ(1, Callback(WM_RBUTTONUP));
-    ASSERT_EQ(2u, owner.events.size());
-    EXPECT_EQ(WM_LBUTTONDBLCLK, owner.events[0]);
+    EXPECT_EQ(std::vector<LPARAM>({WM_LBUTTONDBLCLK, WM_RBUTTONUP}), owner.events);
     EXPECT_TRUE(owner.commands.empty()) << "a handled event gets no default action";
     EXPECT_TRUE(g_shellCalls.empty()) << "nor a menu";
 
     owner.answer = 0;
     EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
-    ASSERT_EQ(1u, owner.commands.size());
-    EXPECT_EQ((UINT)ID_TRAY_OPEN, owner.commands[0]) << "the item at position 0";
-
     ASSERT_TRUE(tray.SetDefaultMenuItem(ID_TRAY_CEASE, FALSE));
     Callback(WM_LBUTTONDBLCLK);
-    ASSERT_EQ(2u, owner.commands.size());
-    EXPECT_EQ((UINT)ID_TRAY_CEASE, owner.commands[1]);
+    // The item at position 0 first, then the one chosen by id.
+    EXPECT_EQ(std::vector<UINT>({ID_TRAY_OPEN, ID_TRAY_CEASE}), owner.commands);
 }
 
 TEST_F(TrayIconTest, AnUnhandledRightClickShowsTheMenu)
@@ -282,7 +279,7 @@ TEST_F(TrayIconTest, AnUnhandledRightClickShowsTheMenu)
     ASSERT_TRUE(::PeekMessage(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ((WPARAM)ID_TRAY_CEASE, LOWORD(msg.wParam));
     ASSERT_FALSE(g_shellCalls.empty());
-    EXPECT_EQ((DWORD)NIM_SETFOCUS, LastCall().message);
+    EXPECT_EQ("focus mit Tidewatch", Last());
     PumpPending();
 }
 
@@ -291,10 +288,8 @@ TEST_F(TrayIconTest, TheIconComesBackWhenTheShellRestarts)
     CreateIcon();
     tray.SetTooltipText("Current tip");
     tray.SendMessage(WM_TASKBARCREATED, 0, 0);
-    EXPECT_EQ((DWORD)NIM_ADD, LastCall().message);
-    EXPECT_EQ((UINT)(NIF_MESSAGE | NIF_ICON | NIF_TIP), LastCall().data.uFlags);
-    EXPECT_STREQ("Current tip", LastCall().data.szTip);
-    EXPECT_EQ(tray.GetIcon(), LastCall().data.hIcon);
+    EXPECT_EQ("add mit Current tip", Last());
+    EXPECT_EQ(tray.GetIcon(), LastCall().hIcon);
 
     // A removed icon stays away.
     tray.RemoveIcon();
@@ -306,7 +301,7 @@ TEST_F(TrayIconTest, TheIconComesBackWhenTheShellRestarts)
     g_refuseCalls = 1;
     EXPECT_FALSE(tray.AddIcon());
     tray.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
-    EXPECT_EQ((DWORD)NIM_ADD, LastCall().message);
+    EXPECT_EQ("add mit Current tip", Last());
     EXPECT_FALSE(tray.IsIconRemoved());
     EXPECT_FALSE(tray.IsIconHidden());
 }
@@ -317,14 +312,12 @@ TEST_F(TrayIconTest, BalloonTimeOutFallbackFiresOnceAndNotAfterARealBalloonEvent
     ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
-    ASSERT_EQ(1u, owner.events.size());
-    EXPECT_EQ(NIN_BALLOONTIMEOUT, owner.events[0]);
+    EXPECT_EQ(std::vector<LPARAM>({NIN_BALLOONTIMEOUT}), owner.events);
 
     ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
     Callback(NIN_BALLOONSHOW);
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
-    ASSERT_EQ(2u, owner.events.size());
-    EXPECT_EQ(NIN_BALLOONSHOW, owner.events[1]);
+    EXPECT_EQ(std::vector<LPARAM>({NIN_BALLOONTIMEOUT, NIN_BALLOONSHOW}), owner.events);
 }
 
 TEST_F(TrayIconTest, AWindowGoesIntoTheTrayAndComesBack)
