@@ -13,73 +13,49 @@
 
 namespace {
 
-struct FlatFactoryCase
+TEST(FlatControlsTheme, FactoryMakesTheThemeOfTheId)
 {
-    const char* name;
-    int nTheme;
-    const std::type_info& type;
-};
-
-class FlatThemeFactoryTest : public ::testing::TestWithParam<FlatFactoryCase>
-{};
-
-TEST_P(FlatThemeFactoryTest, MakesTheThemeOfTheId)
-{
-    const FlatFactoryCase& c = GetParam();
+    struct Row
+    {
+        int nTheme;
+        const std::type_info& type;
+    } rows[] = {{0, typeid(CXTFlatControlsTheme)},
+                {1, typeid(CXTFlatControlsThemeOfficeXP)},
+                {2, typeid(CXTFlatControlsThemeOffice2003)},
+                {3, typeid(CXTFlatControlsTheme)},
+                {-1, typeid(CXTFlatControlsTheme)}};
     CXTFlatControlsThemeFactory factory;
-    std::unique_ptr<CXTThemeManagerStyle> pTheme(factory.CreateTheme(c.nTheme));
-    ASSERT_NE(pTheme.get(), nullptr);
-    EXPECT_EQ(typeid(*pTheme), c.type);
-    EXPECT_EQ(pTheme->GetThemeId(), c.nTheme);
+    for (const Row& row : rows)
+    {
+        std::unique_ptr<CXTThemeManagerStyle> pTheme(factory.CreateTheme(row.nTheme));
+        EXPECT_EQ(row.type, typeid(*pTheme)) << row.nTheme;
+        EXPECT_EQ(row.nTheme, pTheme->GetThemeId());
+    }
 }
 
-const FlatFactoryCase kFlatFactoryCases[] = {
-    {"ClassicForZero", 0, typeid(CXTFlatControlsTheme)},
-    {"OfficeXP", 1, typeid(CXTFlatControlsThemeOfficeXP)},
-    {"Office2003", 2, typeid(CXTFlatControlsThemeOffice2003)},
-    {"ClassicForThree", 3, typeid(CXTFlatControlsTheme)},
-    {"ClassicForAnyOther", -1, typeid(CXTFlatControlsTheme)},
-};
-
-INSTANTIATE_TEST_SUITE_P(Ids, FlatThemeFactoryTest, ::testing::ValuesIn(kFlatFactoryCases),
-                         [](const ::testing::TestParamInfo<FlatFactoryCase>& info) {
-                             return info.param.name;
-                         });
-
-struct SchemeCase
+TEST(FlatControlsTheme, Office2003FrameColoursFollowTheScheme)
 {
-    const char* name;
-    int nScheme;
-    COLORREF crFrame;
-    COLORREF crFrameHot;
-};
-
-class FlatOffice2003SchemeTest : public ::testing::TestWithParam<SchemeCase>
-{};
-
-TEST_P(FlatOffice2003SchemeTest, FrameColoursFollowTheScheme)
-{
-    const SchemeCase& c = GetParam();
-    CScopedColorScheme scheme(c.nScheme);
-    CXTFlatControlsThemeOffice2003 theme;
-    theme.RefreshMetrics();
-    COLORREF crFrame = c.crFrame == CLR_NONE ? XTPGetColor(COLOR_3DSHADOW) : c.crFrame;
-    COLORREF crFrameHot = c.crFrameHot == CLR_NONE ? XTPGetColor(32) : c.crFrameHot;
-    EXPECT_EQ((COLORREF)theme.m_clrFrame, crFrame);
-    EXPECT_EQ((COLORREF)theme.m_clrEditFrame, crFrame);
-    EXPECT_EQ((COLORREF)theme.m_clrFrameHot, crFrameHot);
+    struct Row
+    {
+        int nScheme;
+        std::vector<COLORREF> expected; // frame, edit frame, hot frame
+    } rows[] = {
+        {xtpSystemThemeBlue, {RGB(127, 157, 185), RGB(127, 157, 185), RGB(0, 0, 128)}},
+        {xtpSystemThemeOlive, {RGB(164, 185, 127), RGB(164, 185, 127), RGB(63, 93, 56)}},
+        {xtpSystemThemeSilver, {RGB(165, 172, 178), RGB(165, 172, 178), RGB(75, 75, 111)}},
+        // The Office XP values: the frame falls back to colour 16.
+        {xtpSystemThemeNone, {XTPGetColor(COLOR_3DSHADOW), XTPGetColor(COLOR_3DSHADOW), XTPGetColor(32)}},
+    };
+    for (const Row& row : rows)
+    {
+        CScopedColorScheme scheme(row.nScheme);
+        CXTFlatControlsThemeOffice2003 theme;
+        theme.RefreshMetrics();
+        EXPECT_EQ(row.expected,
+                  std::vector<COLORREF>({theme.m_clrFrame, theme.m_clrEditFrame, theme.m_clrFrameHot}))
+            << row.nScheme;
+    }
 }
-
-// CLR_NONE: the Office XP value (the frame falls back to colour 16).
-const SchemeCase kSchemeCases[] = {
-    {"Blue", xtpSystemThemeBlue, RGB(127, 157, 185), RGB(0, 0, 128)},
-    {"Olive", xtpSystemThemeOlive, RGB(164, 185, 127), RGB(63, 93, 56)},
-    {"Silver", xtpSystemThemeSilver, RGB(165, 172, 178), RGB(75, 75, 111)},
-    {"None", xtpSystemThemeNone, CLR_NONE, CLR_NONE},
-};
-
-INSTANTIATE_TEST_SUITE_P(Schemes, FlatOffice2003SchemeTest, ::testing::ValuesIn(kSchemeCases),
-                         [](const ::testing::TestParamInfo<SchemeCase>& info) { return info.param.name; });
 
 // A flat combo box that records the frame states it is asked to draw.
 template <class TControl>
@@ -151,40 +127,30 @@ protected:
     HWND edit = NULL;
 };
 
-struct TypingCase
+TEST_F(FlatComboTest, TypingCompletesFromTheList)
 {
-    const char* name;
-    const char* keys;
-    const char* text;
-    int nSelStart, nSelEnd;
-};
-
-class FlatComboTypingTest : public FlatComboTest, public ::testing::WithParamInterface<TypingCase>
-{};
-
-TEST_P(FlatComboTypingTest, CompletesFromTheList)
-{
-    const TypingCase& c = GetParam();
+    struct Row
+    {
+        const char* keys;
+        const char* expected; // the text, then the selection
+    } rows[] = {
+        {"ab", "abc 2-3"},    // completes and highlights the rest
+        {"ab\b", "ab 2-2"},   // Backspace does not complete again
+        {"ab\bc", "abc 3-3"}, // typing after Backspace completes again
+        {"xy", "xy 2-2"},     // text that begins no entry keeps its caret
+    };
     combo.EnableAutoCompletion(TRUE);
-    Type(c.keys);
-    CString text;
-    combo.GetWindowText(text);
-    EXPECT_EQ(text, c.text);
-    DWORD dwSel = combo.GetEditSel();
-    EXPECT_EQ((int)LOWORD(dwSel), c.nSelStart);
-    EXPECT_EQ((int)HIWORD(dwSel), c.nSelEnd);
+    for (const Row& row : rows)
+    {
+        combo.SetWindowText("");
+        Type(row.keys);
+        CString text;
+        combo.GetWindowText(text);
+        DWORD dwSel = combo.GetEditSel();
+        text.AppendFormat(" %d-%d", LOWORD(dwSel), HIWORD(dwSel));
+        EXPECT_STREQ(row.expected, text) << row.keys;
+    }
 }
-
-// The list holds "abc", "hello" and "world".
-const TypingCase kTypingCases[] = {
-    {"CompletesAndHighlightsTheRest", "ab", "abc", 2, 3},
-    {"BackspaceDoesNotCompleteAgain", "ab\b", "ab", 2, 2},
-    {"TypingAfterBackspaceCompletesAgain", "ab\bc", "abc", 3, 3},
-    {"TextBeginningNoEntryKeepsItsCaret", "xy", "xy", 2, 2},
-};
-
-INSTANTIATE_TEST_SUITE_P(Keys, FlatComboTypingTest, ::testing::ValuesIn(kTypingCases),
-                         [](const ::testing::TestParamInfo<TypingCase>& info) { return info.param.name; });
 
 TEST_F(FlatComboTest, HoverDrawsHotOnceAndNormalWhenTheMouseLeaves)
 {
@@ -227,10 +193,6 @@ TEST_F(FlatComboTest, FlatLookStripsAndRestoresExactlyTheBorderBits)
     // A combo box drops WS_BORDER at creation: the bits are given afterwards.
     combo.ModifyStyle(0, WS_BORDER);
     combo.ModifyStyleEx(0, WS_EX_CLIENTEDGE);
-    combo.DisableFlatLook(FALSE);
-    EXPECT_TRUE(combo.GetStyle() & WS_BORDER);
-    EXPECT_TRUE(combo.GetExStyle() & WS_EX_CLIENTEDGE);
-
     combo.DisableFlatLook(TRUE);
     EXPECT_FALSE(combo.IsFlat());
     combo.DisableFlatLook(FALSE);
@@ -240,41 +202,41 @@ TEST_F(FlatComboTest, FlatLookStripsAndRestoresExactlyTheBorderBits)
 
     combo.DisableFlatLook(TRUE);
     EXPECT_TRUE(combo.GetStyle() & WS_BORDER);
-    EXPECT_TRUE(combo.GetExStyle() & WS_EX_CLIENTEDGE);
-    EXPECT_FALSE(combo.GetExStyle() & WS_EX_STATICEDGE);
+    EXPECT_EQ((DWORD)WS_EX_CLIENTEDGE, combo.GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
 }
 
 // The frames of a combo box drawn by a theme into a canvas of its client size.
 class FlatComboFrameTest : public FlatComboTest
 {
 protected:
+    void SetUp() override
+    {
+        FlatComboTest::SetUp();
+        combo.GetClientRect(&rc);
+        // The middle of the drop-down button (inside both outer rings).
+        xButton = rc.right - 2 - XTAuxData()->cxHThumb / 2;
+    }
     void Draw(CXTFlatControlsTheme& theme, int nState, PixelCanvas& canvas)
     {
         canvas.Fill(kWhite);
         theme.RefreshMetrics();
         theme.DrawComboFrame(&canvas.dc(), &combo, nState);
     }
-    // The middle of the drop-down button (inside both outer rings).
-    CPoint ButtonMiddle()
-    {
-        CRect rc;
-        combo.GetClientRect(&rc);
-        return CPoint(rc.right - 2 - XTAuxData()->cxHThumb / 2, rc.Height() / 2);
-    }
+
+    CRect rc;
+    int xButton = 0;
 };
 
 TEST_F(FlatComboFrameTest, ClassicStatesRaiseOrSinkTheButtonOnlyWhenEnabled)
 {
-    CRect rc;
-    combo.GetClientRect(&rc);
     CXTFlatControlsTheme theme;
     PixelCanvas hot(rc.Width(), rc.Height()), pressed(rc.Width(), rc.Height());
     Draw(theme, xtFlatHot, hot);
     Draw(theme, xtFlatPressed, pressed);
     EXPECT_FALSE(hot.SameAs(pressed));
     // Raised: the button's top edge is highlighted, its bottom shadowed.
-    EXPECT_EQ(hot.Pixel(ButtonMiddle().x, 2), XTPGetColor(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(hot.Pixel(ButtonMiddle().x, rc.bottom - 3), XTPGetColor(COLOR_3DSHADOW));
+    EXPECT_EQ(XTPGetColor(COLOR_3DHIGHLIGHT), hot.Pixel(xButton, 2));
+    EXPECT_EQ(XTPGetColor(COLOR_3DSHADOW), hot.Pixel(xButton, rc.bottom - 3));
 
     combo.EnableWindow(FALSE);
     Draw(theme, xtFlatHot, hot);
@@ -285,29 +247,26 @@ TEST_F(FlatComboFrameTest, ClassicStatesRaiseOrSinkTheButtonOnlyWhenEnabled)
 
 TEST_F(FlatComboFrameTest, OfficeXPButtonTakesTheStateColour)
 {
-    CRect rc;
-    combo.GetClientRect(&rc);
     CXTFlatControlsThemeOfficeXP theme;
     theme.m_clrButtonNormal.SetCustomValue(kRed);
     theme.m_clrButtonHot.SetCustomValue(kGreen);
     theme.m_clrButtonDropped.SetCustomValue(kBlue);
     theme.m_clrFrameHot.SetCustomValue(RGB(9, 9, 9));
     PixelCanvas canvas(rc.Width(), rc.Height());
-    CPoint pt(ButtonMiddle().x, 3);
-    Draw(theme, xtFlatNormal, canvas);
-    EXPECT_EQ(canvas.Pixel(pt.x, pt.y), kRed);
-    Draw(theme, xtFlatHot, canvas);
-    EXPECT_EQ(canvas.Pixel(pt.x, pt.y), kGreen);
-    EXPECT_EQ(canvas.Pixel(1, rc.Height() / 2), RGB(9, 9, 9));
-    Draw(theme, xtFlatPressed, canvas);
-    EXPECT_EQ(canvas.Pixel(pt.x, pt.y), kGreen);
-
-    combo.ShowDropDown(TRUE);
-    ASSERT_TRUE(combo.GetDroppedState());
-    Draw(theme, xtFlatNormal, canvas);
+    // The button's colour and the frame's left edge in each state; the last one dropped down.
+    std::vector<COLORREF> colours;
+    for (int nState : {(int)xtFlatNormal, (int)xtFlatHot, (int)xtFlatPressed, -1})
+    {
+        combo.ShowDropDown(nState < 0);
+        Draw(theme, nState < 0 ? xtFlatNormal : nState, canvas);
+        colours.push_back(canvas.Pixel(xButton, 3));
+        colours.push_back(canvas.Pixel(1, rc.Height() / 2));
+    }
     combo.ShowDropDown(FALSE);
-    EXPECT_EQ(canvas.Pixel(pt.x, pt.y), kBlue);
-    EXPECT_EQ(canvas.Pixel(1, rc.Height() / 2), RGB(9, 9, 9));
+    COLORREF kFrame = RGB(9, 9, 9), kNormalFrame = colours[1];
+    EXPECT_EQ(std::vector<COLORREF>({kRed, kNormalFrame, kGreen, kFrame, kGreen, kFrame, kBlue, kFrame}),
+              colours);
+    EXPECT_NE(kFrame, kNormalFrame);
 }
 
 } // namespace
