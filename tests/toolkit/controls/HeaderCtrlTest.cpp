@@ -1,10 +1,15 @@
 // The header control inside a real list: minimum and locked widths against
 // divider drags and double-clicks, the resize cursor, the context menu's
-// sort and align commands and checks, and width sharing.
+// sort and align commands and checks, and width sharing; its themes: the
+// factory's theme per id, the text geometry of a column, and the sort arrow
+// and column image as drawn into a canvas.
 #include "NotifyRecorderWnd.h"
+#include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include <gtest/gtest.h>
+#include <memory>
+#include <tuple>
 #include <typeinfo>
 
 namespace {
@@ -48,16 +53,34 @@ protected:
         header.m_ptContextMenu = rc.CenterPoint();
         header.SendMessage(WM_COMMAND, nID);
     }
-    int Format(int iCol)
+    std::vector<int> Widths()
     {
-        LVCOLUMN lvc;
-        lvc.mask = LVCF_FMT;
-        list.GetColumn(iCol, &lvc);
-        return lvc.fmt & LVCFMT_JUSTIFYMASK;
+        return {list.GetColumnWidth(0), list.GetColumnWidth(1), list.GetColumnWidth(2)};
     }
-    BOOL IsChecked(CMenu* pPopup, UINT nID)
+    // The alignment of each column: L, C or R.
+    std::string Formats()
     {
-        return (pPopup->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        std::string text;
+        for (int i = 0; i < 3; i++)
+        {
+            LVCOLUMN lvc;
+            lvc.mask = LVCF_FMT;
+            list.GetColumn(i, &lvc);
+            text += "LRC"[lvc.fmt & LVCFMT_JUSTIFYMASK];
+        }
+        return text;
+    }
+    // The checked commands of the header menu for column iCol, in menu order.
+    std::vector<UINT> Checked(int iCol)
+    {
+        CMenu menu;
+        CMenu* pPopup = header.LoadHeaderMenu(menu, iCol);
+        std::vector<UINT> ids;
+        for (UINT nID :
+             {XT_IDC_SORTASC, XT_IDC_SORTDSC, XT_IDC_ALIGNLEFT, XT_IDC_ALIGNCENTER, XT_IDC_ALIGNRIGHT})
+            if (pPopup->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED)
+                ids.push_back(nID);
+        return ids;
     }
     BOOL CursorIsArrowAt(CPoint pt)
     {
@@ -75,26 +98,24 @@ TEST_F(HeaderCtrlTest, DragStopsAtTheMinimumWidth)
 {
     header.SetMinColumnWidth(15);
     DragHeaderDivider(header, 0, 15);
-    EXPECT_EQ(list.GetColumnWidth(0), 15);
     DragHeaderDivider(header, 0, 14);
-    EXPECT_EQ(list.GetColumnWidth(0), 15);
+    EXPECT_EQ(15, list.GetColumnWidth(0));
     DragHeaderDivider(header, 0, 60);
-    EXPECT_EQ(list.GetColumnWidth(0), 60);
+    EXPECT_EQ(60, list.GetColumnWidth(0));
 }
 
 TEST_F(HeaderCtrlTest, LockedColumnRefusesDragAndDoubleClick)
 {
     header.LockColumn(0);
     DragHeaderDivider(header, 0, 50);
-    EXPECT_EQ(list.GetColumnWidth(0), 100);
     DoubleClickHeaderDivider(header, 0);
-    EXPECT_EQ(list.GetColumnWidth(0), 100);
+    EXPECT_EQ(100, list.GetColumnWidth(0));
 
     header.UnlockColumn(0);
     DragHeaderDivider(header, 0, 50);
-    EXPECT_EQ(list.GetColumnWidth(0), 50);
+    EXPECT_EQ(50, list.GetColumnWidth(0));
     DoubleClickHeaderDivider(header, 1);
-    EXPECT_NE(list.GetColumnWidth(1), 100);
+    EXPECT_NE(100, list.GetColumnWidth(1));
 }
 
 TEST_F(HeaderCtrlTest, LockedColumnShowsNoResizeCursorOnEitherSideOfItsDivider)
@@ -110,76 +131,45 @@ TEST_F(HeaderCtrlTest, LockedColumnShowsNoResizeCursorOnEitherSideOfItsDivider)
     EXPECT_FALSE(CursorIsArrowAt(CPoint(rc.right + 99, y)));
 }
 
-TEST_F(HeaderCtrlTest, SortCommandsSetTheDirectionAndReportAClickWithButtonOne)
+TEST_F(HeaderCtrlTest, MenuCommandsSortAndAlignAndTheMenuChecksThem)
 {
     MenuCommand(1, XT_IDC_SORTASC);
     BOOL bAscending = FALSE;
-    EXPECT_EQ(header.GetSortColumn(&bAscending), 1);
+    EXPECT_EQ(1, header.GetSortColumn(&bAscending));
     EXPECT_TRUE(bAscending);
-    ASSERT_EQ(list.m_clicks.size(), 1u);
-    EXPECT_EQ(list.m_clicks[0], std::make_pair(1, 1));
-
     // Already ascending: nothing is reported.
     MenuCommand(1, XT_IDC_SORTASC);
-    EXPECT_EQ(list.m_clicks.size(), 1u);
-
     MenuCommand(1, XT_IDC_SORTDSC);
-    EXPECT_EQ(header.GetSortColumn(&bAscending), 1);
+    EXPECT_EQ(1, header.GetSortColumn(&bAscending));
     EXPECT_FALSE(bAscending);
     MenuCommand(2, XT_IDC_SORTDSC);
-    EXPECT_EQ(header.GetSortColumn(), 2);
-    ASSERT_EQ(list.m_clicks.size(), 3u);
-    EXPECT_EQ(list.m_clicks[2], std::make_pair(2, 1));
-}
+    EXPECT_EQ(2, header.GetSortColumn());
+    // Each sort is reported as a click with button one.
+    EXPECT_EQ((std::vector<std::pair<int, int>>{{1, 1}, {1, 1}, {2, 1}}), list.m_clicks);
 
-TEST_F(HeaderCtrlTest, AlignCommandsSetTheColumnFormatOfTheClickedColumn)
-{
     MenuCommand(1, XT_IDC_ALIGNRIGHT);
-    EXPECT_EQ(Format(1), LVCFMT_RIGHT);
-    EXPECT_EQ(Format(0), LVCFMT_LEFT);
-    MenuCommand(1, XT_IDC_ALIGNCENTER);
-    EXPECT_EQ(Format(1), LVCFMT_CENTER);
-    MenuCommand(1, XT_IDC_ALIGNLEFT);
-    EXPECT_EQ(Format(1), LVCFMT_LEFT);
-}
-
-TEST_F(HeaderCtrlTest, HeaderMenuChecksTheSortDirectionAndTheAlignment)
-{
     MenuCommand(2, XT_IDC_ALIGNCENTER);
-    MenuCommand(2, XT_IDC_SORTDSC);
-    CMenu menu;
-    CMenu* pPopup = header.LoadHeaderMenu(menu, 2);
-    ASSERT_NE(pPopup, nullptr);
-    EXPECT_FALSE(IsChecked(pPopup, XT_IDC_SORTASC));
-    EXPECT_TRUE(IsChecked(pPopup, XT_IDC_SORTDSC));
-    EXPECT_TRUE(IsChecked(pPopup, XT_IDC_ALIGNCENTER));
-    EXPECT_FALSE(IsChecked(pPopup, XT_IDC_ALIGNLEFT));
-
-    CMenu other;
-    pPopup = header.LoadHeaderMenu(other, 0);
-    ASSERT_NE(pPopup, nullptr);
-    EXPECT_FALSE(IsChecked(pPopup, XT_IDC_SORTASC));
-    EXPECT_FALSE(IsChecked(pPopup, XT_IDC_SORTDSC));
-    EXPECT_TRUE(IsChecked(pPopup, XT_IDC_ALIGNLEFT));
+    EXPECT_EQ("LRC", Formats());
+    MenuCommand(1, XT_IDC_ALIGNLEFT);
+    EXPECT_EQ("LLC", Formats());
+    EXPECT_EQ(std::vector<UINT>({XT_IDC_SORTDSC, XT_IDC_ALIGNCENTER}), Checked(2));
+    EXPECT_EQ(std::vector<UINT>({XT_IDC_ALIGNLEFT}), Checked(0));
 }
 
 TEST_F(HeaderCtrlTest, SharingWidthSkipsLockedColumnsAndShareNotAboveTheMinimum)
 {
     header.LockColumn(1);
     header.ShareWidthAmongColumns(300);
-    EXPECT_EQ(list.GetColumnWidth(0), 150);
-    EXPECT_EQ(list.GetColumnWidth(1), 100);
-    EXPECT_EQ(list.GetColumnWidth(2), 150);
-
+    EXPECT_EQ(std::vector<int>({150, 100, 150}), Widths());
     header.SetMinColumnWidth(40);
     header.ShareWidthAmongColumns(80);
-    EXPECT_EQ(list.GetColumnWidth(0), 150);
+    EXPECT_EQ(150, list.GetColumnWidth(0));
 
     header.LockColumn(0);
     header.LockColumn(2);
     header.ShareWidthAmongColumns(600);
-    EXPECT_EQ(list.GetColumnWidth(0), 150);
-    EXPECT_EQ(header.GetLockedColumnsWidth(), 400);
+    EXPECT_EQ(150, list.GetColumnWidth(0));
+    EXPECT_EQ(400, header.GetLockedColumnsWidth());
 }
 
 TEST_F(HeaderCtrlTest, ThemeWithItsOwnHeightMovesOnlyTheHeader)
@@ -189,12 +179,10 @@ TEST_F(HeaderCtrlTest, ThemeWithItsOwnHeightMovesOnlyTheHeader)
     EXPECT_EQ(RectInParent(&list), rcList);
     TEXTMETRIC tm;
     CClientDC dc(&header);
-    CFont* pOldFont = dc.SelectObject(header.GetFont());
+    dc.SelectObject(header.GetFont());
     dc.GetTextMetrics(&tm);
-    dc.SelectObject(pOldFont);
     CRect rcHeader = RectInParent(&header);
-    EXPECT_EQ(rcHeader.TopLeft(), CPoint(0, 0));
-    EXPECT_EQ(rcHeader.Height(), tm.tmHeight + 10);
+    EXPECT_EQ(CRect(0, 0, rcHeader.right, tm.tmHeight + 10), rcHeader);
     header.SetTheme((CXTThemeManagerStyle*)NULL);
 }
 
@@ -207,14 +195,154 @@ TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
     ::SetCursorPos(pt.x, pt.y);
     header.SetTimer(1, 10000);
     header.SendMessage(WM_TIMER, 1);
-    EXPECT_EQ(header.m_nHotColumn, 1);
-    EXPECT_TRUE(header.m_bHotDrawn);
+    EXPECT_EQ(std::make_pair(1, TRUE), std::make_pair(header.m_nHotColumn, (BOOL)header.m_bHotDrawn));
 
     ::SetCursorPos(1000, 900);
     header.SendMessage(WM_TIMER, 1);
     EXPECT_FALSE(header.m_bHotDrawn);
     // The timer is gone already.
     EXPECT_FALSE(::KillTimer(header.m_hWnd, 1));
+}
+
+TEST(HeaderTheme, FactoryMakesTheThemeOfTheIdAndRecordsTheId)
+{
+    struct Row
+    {
+        int nTheme;
+        const std::type_info& type;
+        DWORD dwDrawStyle;
+        int cyPadding; // horizontal padding 6, arrow 8 x 7 in every theme
+    } rows[] = {{0, typeid(CXTHeaderTheme), 7, 0},
+                {1, typeid(CXTHeaderThemeOfficeXP), 4, 0},
+                {2, typeid(CXTHeaderThemeOffice2003), 4, 2},
+                {3, typeid(CXTHeaderTheme), 7, 0},
+                {42, typeid(CXTHeaderTheme), 7, 0}};
+    CXTHeaderThemeFactory factory;
+    for (const Row& row : rows)
+    {
+        std::unique_ptr<CXTThemeManagerStyle> pStyle(factory.CreateTheme(row.nTheme));
+        CXTHeaderTheme* pTheme = static_cast<CXTHeaderTheme*>(pStyle.get());
+        EXPECT_EQ(row.type, typeid(*pStyle)) << row.nTheme;
+        EXPECT_EQ(std::make_tuple(row.nTheme, row.dwDrawStyle, CSize(6, row.cyPadding), CSize(8, 7)),
+                  std::make_tuple(pStyle->GetThemeId(), pTheme->GetDrawStyle(), pTheme->m_sizePadding,
+                                  pTheme->m_sizeArrow));
+    }
+}
+
+TEST(HeaderTheme, TextRectSitsInsideThePaddingAndTheArrowRoom)
+{
+    // A column 100 wide and 20 high but for the last; padding 6, arrow 8 + 2 x 10.
+    struct Row
+    {
+        const char* name;
+        int nFormat;
+        BOOL bSortColumn;
+        int cxItem;
+        CSize sizeText;
+        CRect expected;
+    } rows[] = {
+        {"left, centred vertically", HDF_LEFT, FALSE, 100, CSize(30, 10), CRect(6, 5, 36, 15)},
+        {"centre", HDF_CENTER, FALSE, 100, CSize(30, 10), CRect(35, 5, 65, 15)},
+        {"sort column loses the arrow room", HDF_LEFT, TRUE, 100, CSize(200, 10), CRect(6, 5, 66, 15)},
+        {"sort column right-aligned", HDF_RIGHT, TRUE, 100, CSize(30, 10), CRect(36, 5, 66, 15)},
+        {"narrower than the margins", HDF_LEFT, FALSE, 10, CSize(30, 10), CRect(6, 5, 4, 15)},
+    };
+    CXTHeaderTheme theme;
+    for (const Row& row : rows)
+        EXPECT_EQ(row.expected,
+                  theme.CalcTextRect(CRect(0, 0, row.cxItem, 20), row.sizeText, row.nFormat, row.bSortColumn))
+            << row.name;
+}
+
+// A header of three empty columns 80 pixels wide drawn by a theme into a
+// canvas; the sort column is 1.
+class HeaderDrawTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS, CRect(0, 0, 240, 24), &TestHost(),
+                                  IDC_LIST_EDIT_TEST));
+        for (int i = 0; i < 3; i++)
+        {
+            HDITEM hdi;
+            hdi.mask = HDI_WIDTH | HDI_FORMAT | HDI_TEXT;
+            hdi.cxy = 80;
+            hdi.fmt = HDF_LEFT;
+            hdi.pszText = (LPSTR) "";
+            header.InsertItem(i, &hdi);
+        }
+    }
+    void TearDown() override { header.DestroyWindow(); }
+
+    // Draws with the classic theme; the hot-tracking and visual-style bits
+    // are off, so the cursor plays no part.
+    void Draw(PixelCanvas& canvas)
+    {
+        theme.SetDrawStyle(XTTHEME_SORTARROW, &header);
+        theme.DrawHeader(&canvas.dc(), &header);
+    }
+
+    // The pixels of the arrow's two colours on each row of column iCol that
+    // has any (its borders left out), top down.
+    std::vector<int> ArrowRows(PixelCanvas& canvas, int iCol)
+    {
+        std::vector<int> rows;
+        for (int y = 3; y < 20; y++)
+        {
+            int n = 0;
+            for (int x = iCol * 80 + 3; x < iCol * 80 + 76; x++)
+                n += canvas.Pixel(x, y) == theme.m_crHilight || canvas.Pixel(x, y) == theme.m_crShadow;
+            if (n > 0)
+                rows.push_back(n);
+        }
+        return rows;
+    }
+
+    CXTHeaderCtrl header;
+    CXTHeaderTheme theme;
+};
+
+TEST_F(HeaderDrawTest, OnlyTheSortColumnShowsAnArrowPointingItsWay)
+{
+    header.SetSortColumn(1, TRUE);
+    PixelCanvas ascending(240, 24);
+    Draw(ascending);
+    EXPECT_TRUE(ArrowRows(ascending, 0).empty());
+    EXPECT_TRUE(ArrowRows(ascending, 2).empty());
+    // Pointing up: an outline whose widest row, 9 pixels, is the base at the bottom.
+    EXPECT_EQ(std::vector<int>({1, 2, 2, 2, 2, 2, 2, 9}), ArrowRows(ascending, 1));
+
+    header.SetSortColumn(1, FALSE);
+    PixelCanvas descending(240, 24);
+    Draw(descending);
+    EXPECT_EQ(std::vector<int>({8, 2, 2, 2, 2, 2, 2, 1}), ArrowRows(descending, 1));
+}
+
+TEST_F(HeaderDrawTest, ColumnImageIsKeptByTheHeaderAndDrawnMasked)
+{
+    ASSERT_TRUE(theme.SetColumnBitmap(2, 3000, FALSE, RGB(0xC0, 0xC0, 0xC0), &header));
+    HIMAGELIST hImageList = header.GetColumnImageList(2);
+    ASSERT_NE(hImageList, (HIMAGELIST)NULL);
+    HDITEM hdi;
+    hdi.mask = HDI_FORMAT | HDI_BITMAP;
+    ASSERT_TRUE(header.GetItem(2, &hdi));
+    EXPECT_EQ(std::make_pair(HDF_BITMAP, (HBITMAP)NULL), std::make_pair(hdi.fmt, hdi.hbm));
+
+    PixelCanvas canvas(240, 24);
+    Draw(canvas);
+    // The 6 x 6 blue block of the 12 x 10 image at padding 6, centred.
+    EXPECT_EQ(canvas.Pixel(160 + 6 + 5, 12), RGB(0, 0, 200));
+    EXPECT_EQ(canvas.Pixel(160 + 6 + 1, 12), theme.m_crFace);
+    EXPECT_EQ(canvas.CountOther(CRect(0, 4, 150, 20), RGB(0, 0, 200)), 150 * 16);
+
+    // A second bitmap replaces the list; removing clears the format bit.
+    ASSERT_TRUE(theme.SetColumnBitmap(2, 3000, FALSE, RGB(0xC0, 0xC0, 0xC0), &header));
+    EXPECT_NE(header.GetColumnImageList(2), hImageList);
+    EXPECT_TRUE(theme.SetColumnBitmap(2, 0, TRUE, 0, &header));
+    EXPECT_EQ(header.GetColumnImageList(2), (HIMAGELIST)NULL);
+    ASSERT_TRUE(header.GetItem(2, &hdi));
+    EXPECT_EQ(hdi.fmt & HDF_BITMAP, 0);
 }
 
 } // namespace
