@@ -14,8 +14,8 @@ NewsItem* Item(const char* title, const char* link, BOOL unread = 0, BOOL unaler
     return item;
 }
 
-// The titles forwards, then backwards from the tail, to check the prev links
-// and the tail too.
+// The titles forwards, then backwards from the tail (to check the prev links
+// and the tail too), then the unread and unalerted counts.
 std::string Chain(const Keyword& keyword)
 {
     std::string titles;
@@ -24,7 +24,7 @@ std::string Chain(const Keyword& keyword)
     titles += "|";
     for (NewsItem* item = keyword.lastItem; item; item = item->prev)
         titles += std::string(item->title) + ";";
-    return titles;
+    return titles + "|" + std::to_string(keyword.unreadCount) + "/" + std::to_string(keyword.unalertedCount);
 }
 
 Keyword* AddKeyword(KeywordGroup& group, const char* name)
@@ -79,15 +79,16 @@ TEST(Keyword, AppendAndUnlinkKeepBothDirectionsOfTheList)
     NewsItem* items[] = {Item("a", "1"), Item("b", "2"), Item("c", "3"), Item("d", "4")};
     for (NewsItem* item : items)
         keyword.AppendItem(item);
-    EXPECT_EQ(Chain(keyword), "a;b;c;d;|d;c;b;a;");
+    // Appending leaves the counting to the caller.
+    EXPECT_EQ(Chain(keyword), "a;b;c;d;|d;c;b;a;|0/0");
     keyword.UnlinkItem(items[1]);
     EXPECT_EQ(items[1]->next, nullptr);
     EXPECT_EQ(items[1]->prev, nullptr);
     keyword.UnlinkItem(items[0]);
     keyword.UnlinkItem(items[3]);
-    EXPECT_EQ(Chain(keyword), "c;|c;");
+    EXPECT_EQ(Chain(keyword), "c;|c;|0/0");
     keyword.UnlinkItem(items[2]);
-    EXPECT_EQ(Chain(keyword), "|");
+    EXPECT_EQ(Chain(keyword), "||0/0");
     for (NewsItem* item : items)
         delete item;
 }
@@ -105,11 +106,9 @@ TEST(Keyword, SetItemsTakesTheChainAndRecounts)
     b->next = c;
     c->prev = b;
     keyword.SetItems(a, c);
-    EXPECT_EQ(Chain(keyword), "a;b;c;|c;b;a;");
-    EXPECT_EQ(std::make_pair(keyword.unreadCount, keyword.unalertedCount), std::make_pair(2, 2));
+    EXPECT_EQ(Chain(keyword), "a;b;c;|c;b;a;|2/2");
     keyword.SetItems(nullptr, nullptr);
-    EXPECT_EQ(Chain(keyword), "|");
-    EXPECT_EQ(std::make_pair(keyword.unreadCount, keyword.unalertedCount), std::make_pair(0, 0));
+    EXPECT_EQ(Chain(keyword), "||0/0");
 }
 
 TEST(Keyword, FindSameItemSwapsStateAndTime)
@@ -126,10 +125,6 @@ TEST(Keyword, FindSameItemSwapsStateAndTime)
     EXPECT_STREQ(old->displayTime, "new time");
     EXPECT_EQ(fresh.unread, 1);
     EXPECT_EQ(fresh.unalerted, 1);
-
-    NewsItem other("A", "1", "t", "s", &keyword, 0);
-    EXPECT_EQ(keyword.FindSameItem(&other), 0);
-    EXPECT_EQ(other.unread, 0);
 }
 
 TEST(Keyword, InsertItemPlacesOrRefreshes)
@@ -143,7 +138,7 @@ TEST(Keyword, InsertItemPlacesOrRefreshes)
     delete same;
     EXPECT_STREQ(keyword.firstItem->next->displayTime, "fresh");
     EXPECT_EQ(keyword.InsertItem(Item("n", "5"), 7), 1);
-    EXPECT_EQ(Chain(keyword), "n;a;b;z;|z;b;a;n;");
+    EXPECT_EQ(Chain(keyword), "n;a;b;z;|z;b;a;n;|0/0");
 }
 
 TEST(Keyword, TrimItemsKeepsTenAndCountsDeletedUnread)
@@ -155,41 +150,37 @@ TEST(Keyword, TrimItemsKeepsTenAndCountsDeletedUnread)
     keyword.AppendItem(Item("10", "l", 1));
     keyword.AppendItem(Item("11", "l", 1));
     EXPECT_EQ(keyword.TrimItems(), 2);
-    EXPECT_EQ(Chain(keyword), "0;1;2;3;4;5;6;7;8;9;|9;8;7;6;5;4;3;2;1;0;");
+    EXPECT_EQ(Chain(keyword), "0;1;2;3;4;5;6;7;8;9;|9;8;7;6;5;4;3;2;1;0;|0/0");
     EXPECT_EQ(keyword.lastItem->next, nullptr);
 }
 
-TEST(KeywordGroup, AddRemoveAndWalk)
+TEST(KeywordGroup, AddFindRemoveAndWalk)
 {
     KeywordGroup group;
-    Keyword* a = AddKeyword(group, "alpha");
+    Keyword* a = AddKeyword(group, "Tide");
     Keyword* b = AddKeyword(group, "beta");
-    Keyword* c = AddKeyword(group, "gamma");
-    EXPECT_EQ(Names(group), "alpha;beta;gamma;|gamma;beta;alpha;|3");
+    Keyword* c = AddKeyword(group, "tide");
+    EXPECT_EQ(Names(group), "Tide;beta;tide;|tide;beta;Tide;|3");
+    EXPECT_EQ(group.FindNoCase("TIDE"), a);
+    EXPECT_EQ(group.Find("tide"), c);
+    EXPECT_EQ(group.Find("TIDE"), nullptr);
+    EXPECT_EQ(group.FindNoCase("ebb"), nullptr);
     b->AppendItem(Item("x", "1"));
     group.Remove(b);
     EXPECT_EQ(b->firstItem, nullptr);
     EXPECT_EQ(b->next, nullptr);
     delete b;
     group.Remove(nullptr);
-    EXPECT_EQ(Names(group), "alpha;gamma;|gamma;alpha;|2");
-    for (Keyword* keyword : {a, c})
-    {
-        group.Remove(keyword);
-        delete keyword;
-    }
+    EXPECT_EQ(Names(group), "Tide;tide;|tide;Tide;|2");
+    group.Remove(a);
+    delete a;
+    EXPECT_EQ(Names(group), "tide;|tide;|1");
+    // Removing every keyword leaves the unread total to the caller.
+    c->AppendItem(Item("t", "l", 1));
+    group.totalUnread = 3;
+    group.RemoveAllKeywords();
     EXPECT_EQ(Names(group), "||0");
-}
-
-TEST(KeywordGroup, FindsByNameWithOrWithoutCase)
-{
-    KeywordGroup group;
-    AddKeyword(group, "Tide");
-    AddKeyword(group, "tide");
-    EXPECT_EQ(group.FindNoCase("TIDE"), group.first);
-    EXPECT_EQ(group.Find("tide"), group.last);
-    EXPECT_EQ(group.Find("TIDE"), nullptr);
-    EXPECT_EQ(group.FindNoCase("ebb"), nullptr);
+    EXPECT_EQ(group.totalUnread, 3);
 }
 
 TEST(KeywordGroup, PopNextUnalertedWalksKeywordsAndItemsInOrder)
@@ -205,29 +196,11 @@ TEST(KeywordGroup, PopNextUnalertedWalksKeywordsAndItemsInOrder)
     busy->unalertedCount = 2;
     late->AppendItem(Item("l1", "1", 1, 1));
     late->unalertedCount = 1;
-
     std::string popped;
     while (NewsItem* item = group.PopNextUnalerted())
-    {
-        popped += std::string(item->title) + ";";
-        EXPECT_EQ(item->unalerted, 0);
-    }
+        popped += std::string(item->title) + (item->unalerted ? "+a;" : ";");
     EXPECT_EQ(popped, "b2;b3;l1;");
-    EXPECT_EQ(busy->unalertedCount, 0);
-    EXPECT_EQ(late->unalertedCount, 0);
-    EXPECT_EQ(group.PopNextUnalerted(), nullptr);
-    EXPECT_EQ(Chain(*busy), "b1;b2;b3;|b3;b2;b1;");
-}
-
-TEST(KeywordGroup, RemoveAllKeywordsEmptiesTheList)
-{
-    KeywordGroup group;
-    for (const char* name : {"a", "b", "c"})
-        AddKeyword(group, name)->AppendItem(Item("t", "l", 1));
-    group.totalUnread = 3;
-    group.RemoveAllKeywords();
-    EXPECT_EQ(Names(group), "||0");
-    EXPECT_EQ(group.totalUnread, 3);
+    EXPECT_EQ(Chain(*busy) + " " + Chain(*late), "b1;b2;b3;|b3;b2;b1;|0/0 l1;|l1;|0/0");
 }
 
 } // namespace

@@ -207,47 +207,37 @@ TEST(XmlParse, EveryPrefixStopsInsideIt)
     }
 }
 
-TEST(XmlParse, DeepNestingNeedsNoDeepStack)
+// The levels below node along first children.
+int Depth(const XmlNodeRecord* node)
 {
-    const int depth = 200000;
-    std::string text;
-    for (int i = 0; i < depth; ++i)
-        text += "<a>";
-    ParsedText parsed(text, XmlParseAll);
-    const XmlNodeRecord* node = parsed.root;
     int levels = 0;
-    while (node->childCount == 1)
-    {
-        node = node->children[0];
+    for (; node->childCount > 0; node = node->children[0])
         ++levels;
-    }
-    EXPECT_EQ(levels, depth);
+    return levels;
 }
 
-TEST(XmlParse, NestedInternalSubsetsAreParsedToALimit)
+// Deep nesting needs no deep stack; nested internal subsets are parsed only
+// to a limit.
+TEST(XmlParse, DeepNestingNeedsNoDeepStack)
 {
-    std::string text;
+    std::string elements, subsets;
+    for (int i = 0; i < 200000; ++i)
+        elements += "<a>";
+    EXPECT_EQ(Depth(ParsedText(elements, XmlParseAll).root), 200000);
     for (int i = 0; i < 100; ++i)
-        text += "<!DOCTYPE r [";
-    for (int i = 0; i < 100; ++i)
-        text += "]>";
-    ParsedText parsed(text, XmlParseDocType | XmlParseDtd);
-    int levels = 0;
-    for (const XmlNodeRecord* node = parsed.root; node->childCount > 0; node = node->children[0])
-        ++levels;
+        subsets = "<!DOCTYPE r [" + subsets + "]>";
+    int levels = Depth(ParsedText(subsets, XmlParseDocType | XmlParseDtd).root);
     EXPECT_GT(levels, 1);
     EXPECT_LT(levels, 100);
 }
 
 TEST(XmlParse, NullArgumentsParseNothing)
 {
-    XmlNodeRecord* root = XmlNewNode(XmlDocumentNode);
-    root->parent = root;
-    EXPECT_EQ(XmlParse(nullptr, root, 4, XmlParseAll), nullptr);
+    ParsedText tree("", 0);
+    EXPECT_EQ(XmlParse(nullptr, tree.root, 4, XmlParseAll), nullptr);
     char text[] = "<a/>";
     EXPECT_EQ(XmlParse(text, nullptr, 4, XmlParseAll), text);
-    EXPECT_EQ(root->childCount, 0u);
-    XmlFreeTree(root);
+    EXPECT_EQ(tree.root->childCount, 0u);
 }
 
 struct TrimCase

@@ -88,27 +88,20 @@ DWORD WINAPI LoopbackServer::ThreadMain(LPVOID self)
     return 0;
 }
 
-bool LoopbackServer::WaitReadable(SOCKET socket, bool& ready)
+bool LoopbackServer::Readable(SOCKET socket)
 {
-    ready = false;
-    if (stopping_)
-        return false;
     fd_set readable;
     FD_ZERO(&readable);
     FD_SET(socket, &readable);
     timeval slice = {0, kPollMilliseconds * 1000};
-    ready = select(0, &readable, nullptr, nullptr, &slice) > 0;
-    return true;
+    return select(0, &readable, nullptr, nullptr, &slice) > 0;
 }
 
 void LoopbackServer::Serve()
 {
-    bool ready = false;
-    while (WaitReadable(listener_, ready))
+    while (!Stopping())
     {
-        if (!ready)
-            continue;
-        SOCKET connection = accept(listener_, nullptr, nullptr);
+        SOCKET connection = Readable(listener_) ? accept(listener_, nullptr, nullptr) : INVALID_SOCKET;
         if (connection == INVALID_SOCKET)
             continue;
         InterlockedIncrement(&connections_);
@@ -121,10 +114,9 @@ std::string LoopbackServer::ReadRequest(SOCKET connection)
 {
     std::string request;
     size_t wanted = std::string::npos;
-    bool ready = false;
-    while (request.size() < wanted && WaitReadable(connection, ready))
+    while (request.size() < wanted && !Stopping())
     {
-        if (!ready)
+        if (!Readable(connection))
             continue;
         char piece[4096];
         int got = recv(connection, piece, sizeof piece, 0);
@@ -151,8 +143,7 @@ std::string LoopbackServer::LastRequest() const
 
 bool LoopbackServer::SendAll(SOCKET connection, const std::string& bytes)
 {
-    size_t sent = 0;
-    while (sent < bytes.size())
+    for (size_t sent = 0; sent < bytes.size();)
     {
         int now = send(connection, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
         if (now <= 0)
@@ -164,11 +155,10 @@ bool LoopbackServer::SendAll(SOCKET connection, const std::string& bytes)
 
 bool LoopbackServer::WaitForClose(SOCKET connection)
 {
-    bool ready = false;
-    while (WaitReadable(connection, ready))
+    while (!Stopping())
     {
         char piece[256];
-        if (ready && recv(connection, piece, sizeof piece, 0) <= 0)
+        if (Readable(connection) && recv(connection, piece, sizeof piece, 0) <= 0)
             return true;
     }
     return false;

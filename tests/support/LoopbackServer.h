@@ -33,12 +33,13 @@ public:
 
     // A port on 127.0.0.1 where nothing listens.
     static int ClosedPort();
+    // Whether bytes (or the peer's close) wait on the socket, after a wait of
+    // at most a short slice.
+    static bool Readable(SOCKET socket);
 
 private:
     static DWORD WINAPI ThreadMain(LPVOID self);
     void Serve();
-    // Waits up to a short slice for data; false when the server stops.
-    bool WaitReadable(SOCKET socket, bool& ready);
 
     Handler handler_;
     SOCKET listener_ = INVALID_SOCKET;

@@ -115,17 +115,10 @@ bool NewsServer::WaitWhileHeld(SOCKET connection, LoopbackServer& server)
         return true;
     ::InterlockedIncrement(&m_held);
     bool clientStayed = true;
+    // After its request the client only reads: readable now means closed.
+    char byte;
     while (m_hold && clientStayed && !server.Stopping())
-    {
-        fd_set readable;
-        FD_ZERO(&readable);
-        FD_SET(connection, &readable);
-        timeval slice = {0, 20 * 1000};
-        char byte;
-        // After its request the client only reads: readable now means closed.
-        if (select(0, &readable, nullptr, nullptr, &slice) > 0 && recv(connection, &byte, 1, 0) <= 0)
-            clientStayed = false;
-    }
+        clientStayed = !LoopbackServer::Readable(connection) || recv(connection, &byte, 1, 0) > 0;
     ::InterlockedDecrement(&m_held);
     return clientStayed && !server.Stopping();
 }

@@ -21,16 +21,11 @@ PixelCanvas::~PixelCanvas()
     ::SelectObject(m_dc.m_hDC, m_previous);
 }
 
-DWORD PixelCanvas::RawPixel(int x, int y) const
+COLORREF PixelCanvas::Pixel(int x, int y) const
 {
     // GDI may batch drawing; flush before the bits are read.
     ::GdiFlush();
-    return m_bits[y * m_width + x];
-}
-
-COLORREF PixelCanvas::Pixel(int x, int y) const
-{
-    DWORD value = RawPixel(x, y);
+    DWORD value = m_bits[y * m_width + x];
     return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
 }
 
@@ -63,12 +58,7 @@ CRect PixelCanvas::PaintedBounds(COLORREF background) const
     for (int y = 0; y < m_height; y++)
         for (int x = 0; x < m_width; x++)
             if (Pixel(x, y) != background)
-            {
-                if (bounds.IsRectEmpty())
-                    bounds.SetRect(x, y, x + 1, y + 1);
-                else
-                    bounds.UnionRect(bounds, CRect(x, y, x + 1, y + 1));
-            }
+                bounds |= CRect(x, y, x + 1, y + 1); // an empty rectangle adds nothing
     return bounds;
 }
 

@@ -23,9 +23,7 @@ public:
 
     // The colour at the point, as a COLORREF.
     COLORREF Pixel(int x, int y) const;
-    // The stored 32-bit value at the point, 0xAARRGGBB (alpha included).
-    DWORD RawPixel(int x, int y) const;
-    // Sets every pixel to the colour (alpha 0).
+    // Sets every pixel to the colour.
     void Fill(COLORREF color);
 
     // The pixels in the rectangle (or the whole canvas) whose colour is not the given one.

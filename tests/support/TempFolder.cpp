@@ -4,27 +4,32 @@
 
 namespace {
 
-void RemoveTree(const std::string& folder)
+// The names in the folder, without "." and "..".
+std::vector<std::string> NamesIn(const std::string& folder)
 {
+    std::vector<std::string> names;
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE)
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do
     {
-        do
-        {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string path = folder + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-            {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+        std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return names;
+}
+
+void RemoveTree(const std::string& folder)
+{
+    for (const std::string& name : NamesIn(folder))
+    {
+        std::string path = folder + "\\" + name;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA(path.c_str()))
+            RemoveTree(path);
     }
     RemoveDirectoryA(folder.c_str());
 }
@@ -53,19 +58,7 @@ TempFolder::~TempFolder()
 
 std::vector<std::string> TempFolder::Names() const
 {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path_ + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do
-    {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    return names;
+    return NamesIn(path_);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes)
