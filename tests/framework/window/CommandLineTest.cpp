@@ -12,44 +12,38 @@ struct Argument
     BOOL bFlag;
 };
 
-struct Case
-{
-    std::vector<Argument> arguments;
-    int nShellCommand;
-    const char* fileName;
-    const char* printerName;
-};
-
+// Each case gives the shell command (FileNew 0, FileOpen 1, FilePrint 2, FilePrintTo 3, FileDDE 4,
+// AppUnregister 6), then the file name and the printer name.
 TEST(CommandLine, ArgumentsGiveTheShellCommand)
 {
-    const Case cases[] = {
-        {{}, CCommandLineInfo::FileNew, "", ""},
-        {{{"news.dat", FALSE}}, CCommandLineInfo::FileOpen, "news.dat", ""},
-        {{{"p", TRUE}, {"news.dat", FALSE}}, CCommandLineInfo::FilePrint, "news.dat", ""},
-        {{{"pt", TRUE}, {"a.dat", FALSE}, {"Printer", FALSE}, {"Driver", FALSE}},
-         CCommandLineInfo::FilePrintTo,
-         "a.dat",
-         "Printer"},
-        {{{"dde", TRUE}}, CCommandLineInfo::FileDDE, "", ""},
-        {{{"Unregister", TRUE}}, CCommandLineInfo::AppUnregister, "", ""},
-        {{{"Embedding", TRUE}, {"x.dat", FALSE}}, CCommandLineInfo::FileOpen, "x.dat", ""},
-        {{{"unknown", TRUE}}, CCommandLineInfo::FileNew, "", ""},
-    };
-    for (const Case& c : cases)
+    const struct
     {
+        std::vector<Argument> arguments;
+        const char* expected;
+    } cases[] = {
+        {{}, "0 |"},
+        {{{"news.dat", FALSE}}, "1 news.dat|"},
+        {{{"p", TRUE}, {"news.dat", FALSE}}, "2 news.dat|"},
+        {{{"pt", TRUE}, {"a.dat", FALSE}, {"Printer", FALSE}, {"Driver", FALSE}}, "3 a.dat|Printer"},
+        {{{"dde", TRUE}}, "4 |"},
+        {{{"Unregister", TRUE}}, "6 |"},
+        {{{"Embedding", TRUE}, {"x.dat", FALSE}}, "1 x.dat|"},
+        {{{"unknown", TRUE}}, "0 |"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.expected);
         CCommandLineInfo info;
         for (size_t i = 0; i < c.arguments.size(); ++i)
             info.ParseParam(c.arguments[i].text, c.arguments[i].bFlag, i + 1 == c.arguments.size());
-        EXPECT_EQ((int)info.m_nShellCommand, c.nShellCommand) << c.arguments.size();
-        EXPECT_EQ(info.m_strFileName, c.fileName);
-        EXPECT_EQ(info.m_strPrinterName, c.printerName);
+        CString result;
+        result.Format("%d %s|%s", (int)info.m_nShellCommand, (LPCTSTR)info.m_strFileName,
+                      (LPCTSTR)info.m_strPrinterName);
+        EXPECT_EQ(result, c.expected);
         // Running embedded shows no splash.
         bool bEmbedded = !c.arguments.empty() && strcmp(c.arguments[0].text, "Embedding") == 0;
-        EXPECT_EQ(info.m_bRunEmbedded != FALSE, bEmbedded);
-        if (bEmbedded)
-        {
-            EXPECT_FALSE(info.m_bShowSplash);
-        }
+        EXPECT_EQ(CPoint(info.m_bRunEmbedded != FALSE, info.m_bShowSplash != FALSE),
+                  CPoint(bEmbedded, !bEmbedded));
     }
 }
 

@@ -98,7 +98,6 @@ class ReflectionTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_parent.CreateTopLevel()); }
-    void TearDown() override { m_parent.DestroyWindow(); }
 
     void CreateChild(CWnd& child)
     {
@@ -107,30 +106,20 @@ protected:
         m_parent.m_log.RemoveAll();
     }
 
-    LRESULT SendClickNotification(CWnd& child)
-    {
-        NMHDR header = {child.m_hWnd, idChild, (UINT)NM_CLICK};
-        return m_parent.SendMessage(WM_NOTIFY, idChild, (LPARAM)&header);
-    }
-
     CParentWnd m_parent;
 };
 
 // A notification (WM_NOTIFY) or a button click (WM_COMMAND) from a child
 // whose map reflects it plainly or in the _EX form, the _EX handler
 // answering that the parent may see it too or not.
-struct ReflectionCase
-{
-    bool bEx;
-    bool bLetParentSee;
-    bool bClick;
-    const char* log;
-    LRESULT result;
-};
-
 TEST_F(ReflectionTest, ReflectedNotificationsReachTheParentOnlyWhenAnExHandlerLetsThem)
 {
-    const ReflectionCase cases[] = {
+    const struct
+    {
+        bool bEx, bLetParentSee, bClick;
+        const char* log;
+        LRESULT result;
+    } cases[] = {
         {false, false, false, "child notify;", 3},
         {true, true, false, "child notify ex;parent notify;", 7},
         {true, false, false, "child notify ex;", 0},
@@ -138,7 +127,7 @@ TEST_F(ReflectionTest, ReflectedNotificationsReachTheParentOnlyWhenAnExHandlerLe
         {true, true, true, "child command ex;parent command;", 0},
         {true, false, true, "child command ex;", 0},
     };
-    for (const ReflectionCase& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.log);
         CPlainReflectingChild plain(&m_parent);
@@ -146,17 +135,11 @@ TEST_F(ReflectionTest, ReflectedNotificationsReachTheParentOnlyWhenAnExHandlerLe
         CReflectingChild& child = c.bEx ? (CReflectingChild&)ex : plain;
         CreateChild(child);
         child.m_bLetParentSee = c.bLetParentSee;
-        LRESULT result = 0;
-        if (c.bClick)
-            child.SendMessage(BM_CLICK);
-        else
-            result = SendClickNotification(child);
+        NMHDR header = {child.m_hWnd, idChild, (UINT)NM_CLICK};
+        LRESULT result = c.bClick ? child.SendMessage(BM_CLICK)
+                                  : m_parent.SendMessage(WM_NOTIFY, idChild, (LPARAM)&header);
         EXPECT_EQ(JoinedLog(m_parent.m_log), c.log);
-        if (!c.bClick)
-        {
-            EXPECT_EQ(result, c.result);
-        }
-        child.DestroyWindow();
+        EXPECT_EQ(result, c.result);
     }
 }
 
@@ -168,7 +151,7 @@ TEST_F(ReflectionTest, UnboundControlsNotifyOnlyTheParent)
     EXPECT_EQ(JoinedLog(m_parent.m_log), "parent command;");
 }
 
-TEST_F(ReflectionTest, ColorRequestGoesToTheChildFirst)
+TEST_F(ReflectionTest, ColorAndDrawingRequestsGoToTheChildFirst)
 {
     CPlainReflectingChild child(&m_parent);
     CreateChild(child);
@@ -177,23 +160,15 @@ TEST_F(ReflectionTest, ColorRequestGoesToTheChildFirst)
     EXPECT_EQ(m_parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)child.m_hWnd),
               (LRESULT)child.m_hBrush);
     EXPECT_EQ(JoinedLog(m_parent.m_log), "parent color;");
-
     // A child answering NULL leaves the colour to the default procedure.
     child.m_hBrush = NULL;
     LRESULT hDefault = m_parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)child.m_hWnd);
     EXPECT_NE(hDefault, (LRESULT)::GetStockObject(BLACK_BRUSH));
     EXPECT_NE(hDefault, 0);
     ::ReleaseDC(child.m_hWnd, hDC);
-}
 
-TEST_F(ReflectionTest, OwnerDrawIsReflectedWithoutAParentHandler)
-{
-    CPlainReflectingChild child(&m_parent);
-    CreateChild(child);
-    DRAWITEMSTRUCT item = {};
-    item.CtlType = ODT_BUTTON;
-    item.CtlID = idChild;
-    item.hwndItem = child.m_hWnd;
+    // Owner drawing is reflected without a parent handler.
+    DRAWITEMSTRUCT item = {ODT_BUTTON, idChild, 0, 0, 0, child.m_hWnd, NULL, {0, 0, 0, 0}, 0};
     m_parent.SendMessage(WM_DRAWITEM, idChild, (LPARAM)&item);
     EXPECT_TRUE(child.m_bDrawn);
 }

@@ -37,36 +37,33 @@ protected:
         ASSERT_TRUE(m_button.Create("BUTTON", "b", WS_VISIBLE, CRect(150, 10, 190, 40), &m_wnd, 9));
         m_wnd.EnableToolTips(TRUE);
     }
-    void TearDown() override { m_wnd.DestroyWindow(); }
 
-    void MoveMouseTo(int x, int y)
+    // Moves the mouse to the point and tells the tools of the pump's tip window: "" for none,
+    // else the tool's text.
+    CString ToolAfterMoveTo(int x, int y)
     {
         m_wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
         PumpPending();
-    }
-
-    static int ToolCount()
-    {
         HWND hWndTip = AfxGetThreadState()->m_hWndToolTip;
-        return hWndTip != NULL ? (int)::SendMessageA(hWndTip, TTM_GETTOOLCOUNT, 0, 0) : 0;
+        if (hWndTip == NULL || ::SendMessageA(hWndTip, TTM_GETTOOLCOUNT, 0, 0) == 0)
+            return "";
+        char text[80] = "";
+        TOOLINFOA info = {TTTOOLINFOA_V2_SIZE, 0, m_wnd.m_hWnd, 5, {0, 0, 0, 0}, NULL, text, 0, NULL};
+        ::SendMessageA(hWndTip, TTM_GETTEXTA, sizeof text, (LPARAM)&info);
+        return text;
     }
 
     CTippedWnd m_wnd;
     CWnd m_button;
 };
 
-TEST_F(ToolTipTest, ToolUnderTheMouseIsShownWithItsText)
+TEST_F(ToolTipTest, ToolUnderTheMouseIsShownUntilThereIsNoneOrTipsAreOff)
 {
-    MoveMouseTo(20, 20);
-    ASSERT_EQ(ToolCount(), 1);
-    char text[80] = "";
-    TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.hwnd = m_wnd.m_hWnd;
-    info.uId = 5;
-    info.lpszText = text;
-    ::SendMessageA(AfxGetThreadState()->m_hWndToolTip, TTM_GETTEXTA, sizeof text, (LPARAM)&info);
-    EXPECT_STREQ(text, "Hello tip");
+    EXPECT_EQ(ToolAfterMoveTo(20, 20), "Hello tip");
+    EXPECT_EQ(ToolAfterMoveTo(120, 80), "");
+    EXPECT_EQ(ToolAfterMoveTo(20, 20), "Hello tip");
+    m_wnd.EnableToolTips(FALSE);
+    EXPECT_EQ(ToolAfterMoveTo(20, 20), "");
 }
 
 TEST_F(ToolTipTest, ChildControlIsTheDefaultTool)
@@ -78,29 +75,12 @@ TEST_F(ToolTipTest, ChildControlIsTheDefaultTool)
     EXPECT_EQ(m_wnd.CWnd::OnToolHitTest(CPoint(120, 80), &info), -1);
 }
 
-TEST_F(ToolTipTest, ToolGoesAwayWhereThereIsNoneOrWhenTipsAreOff)
-{
-    MoveMouseTo(20, 20);
-    ASSERT_EQ(ToolCount(), 1);
-    MoveMouseTo(120, 80);
-    EXPECT_EQ(ToolCount(), 0);
-
-    MoveMouseTo(20, 20);
-    ASSERT_EQ(ToolCount(), 1);
-    m_wnd.EnableToolTips(FALSE);
-    EXPECT_EQ(ToolCount(), 0);
-    MoveMouseTo(20, 20);
-    EXPECT_EQ(ToolCount(), 0);
-}
-
 TEST(FrameToolTipText, CommandTipIsTheSecondLineOfItsString)
 {
     CFrameWnd* pFrame = new CFrameWnd;
     ASSERT_TRUE(pFrame->Create(NULL, "frame"));
     TOOLTIPTEXTA text = {};
-    text.hdr.hwndFrom = NULL;
-    text.hdr.idFrom = ID_TEST_ROUTE_ALL;
-    text.hdr.code = TTN_NEEDTEXTA;
+    text.hdr = {NULL, ID_TEST_ROUTE_ALL, TTN_NEEDTEXTA};
     pFrame->SendMessage(WM_NOTIFY, 0, (LPARAM)&text);
     EXPECT_STREQ(text.szText, "All");
     pFrame->DestroyWindow();

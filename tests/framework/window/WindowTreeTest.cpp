@@ -3,6 +3,7 @@
 // and frames.
 #include "TestWindows.h"
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -30,30 +31,43 @@ ON_UPDATE_COMMAND_UI(idChecked, OnUpdateChecked)
 ON_UPDATE_COMMAND_UI(idRenamed, OnUpdateRenamed)
 END_MESSAGE_MAP()
 
+// The state of each button: enabled or not, checked or not, and its text.
+CString States(const std::vector<HWND>& buttons)
+{
+    CString states;
+    for (HWND hButton : buttons)
+    {
+        char text[16] = "";
+        ::GetWindowTextA(hButton, text, sizeof text);
+        states += CString(::IsWindowEnabled(hButton) ? "e" : "-")
+                  + (::SendMessageA(hButton, BM_GETCHECK, 0, 0) == BST_CHECKED ? "c" : "-") + text + " ";
+    }
+    return states;
+}
+
 TEST(UpdateDialogControls, PushButtonsWithoutHandlerAreDisabledOthersUpdated)
 {
     CLogWnd parent;
     ASSERT_TRUE(parent.CreateTopLevel());
-    HWND hHandled = CreateRawWindow("BUTTON", WS_CHILD | BS_PUSHBUTTON, parent.m_hWnd, idHandled);
-    HWND hUnhandled = CreateRawWindow("BUTTON", WS_CHILD | BS_PUSHBUTTON, parent.m_hWnd, idUnhandled);
-    HWND hChecked = CreateRawWindow("BUTTON", WS_CHILD | BS_CHECKBOX, parent.m_hWnd, idChecked);
-    HWND hRenamed = CreateRawWindow("BUTTON", WS_CHILD | BS_PUSHBUTTON, parent.m_hWnd, idRenamed);
-    HWND hCheckBox = CreateRawWindow("BUTTON", WS_CHILD | BS_AUTOCHECKBOX, parent.m_hWnd, idCheckBox);
-
+    std::vector<HWND> buttons;
+    const struct
+    {
+        UINT nID;
+        DWORD dwStyle;
+    } controls[] = {{idHandled, BS_PUSHBUTTON},
+                    {idUnhandled, BS_PUSHBUTTON},
+                    {idChecked, BS_CHECKBOX},
+                    {idRenamed, BS_PUSHBUTTON},
+                    {idCheckBox, BS_AUTOCHECKBOX}};
+    for (const auto& control : controls)
+        buttons.push_back(CreateRawWindow("BUTTON", WS_CHILD | control.dwStyle, parent.m_hWnd, control.nID));
     CControlTarget target;
+    // A check box without a handler holds data, not a command: it stays enabled.
     parent.UpdateDialogControls(&target, TRUE);
-    EXPECT_TRUE(::IsWindowEnabled(hHandled));
-    EXPECT_FALSE(::IsWindowEnabled(hUnhandled));
-    EXPECT_EQ(::SendMessageA(hChecked, BM_GETCHECK, 0, 0), BST_CHECKED);
-    char text[16] = "";
-    ::GetWindowTextA(hRenamed, text, sizeof text);
-    EXPECT_STREQ(text, "Renamed");
-    EXPECT_TRUE(::IsWindowEnabled(hCheckBox)); // data, not a command
-
-    ::EnableWindow(hUnhandled, TRUE);
+    EXPECT_EQ(States(buttons), "e- -- ec --Renamed e- ");
+    ::EnableWindow(buttons[1], TRUE);
     parent.UpdateDialogControls(&target, FALSE);
-    EXPECT_TRUE(::IsWindowEnabled(hUnhandled));
-    parent.DestroyWindow();
+    EXPECT_EQ(States(buttons), "e- e- ec --Renamed e- ");
 }
 
 // A control that updates itself is left to its own handler.
@@ -76,11 +90,7 @@ TEST(UpdateDialogControls, ControlWithItsOwnUpdateHandlerUpdatesItself)
     ASSERT_TRUE(button.Create("BUTTON", "b", BS_PUSHBUTTON, CRect(0, 0, 40, 20), &parent, idUnhandled));
     CControlTarget target;
     parent.UpdateDialogControls(&target, TRUE);
-    EXPECT_TRUE(button.IsWindowEnabled());
-    CString text;
-    button.GetWindowText(text);
-    EXPECT_EQ(text, "Self");
-    parent.DestroyWindow();
+    EXPECT_EQ(States({button.m_hWnd}), "e-Self ");
 }
 
 class CCountingWnd : public CWnd
@@ -111,10 +121,8 @@ TEST(SendMessageToDescendants, DeepReachesGrandchildren)
     EXPECT_EQ(child.m_nReceived, 1);
     EXPECT_EQ(grandchild.m_nReceived, 0);
     top.SendMessageToDescendants(WM_APP + 7, 0, 0, TRUE, TRUE);
-    EXPECT_EQ(child.m_nReceived, 2);
-    EXPECT_EQ(grandchild.m_nReceived, 1);
+    EXPECT_EQ(CPoint(child.m_nReceived, grandchild.m_nReceived), CPoint(2, 1));
     EXPECT_EQ(top.m_nReceived, 0);
-    top.DestroyWindow();
 }
 
 TEST(WindowSearches, ParentsOwnersAndFrames)
@@ -126,20 +134,16 @@ TEST(WindowSearches, ParentsOwnersAndFrames)
     ASSERT_TRUE(grandchild.Create(NULL, NULL, 0, CRect(0, 0, 20, 20), &child, 2));
     ASSERT_TRUE(popup.CreateEx(0, NULL, "popup", WS_POPUP, 0, 0, 10, 10, pFrame->m_hWnd, NULL));
 
-    EXPECT_EQ(grandchild.GetParentFrame(), pFrame);
-    EXPECT_EQ(grandchild.GetTopLevelFrame(), pFrame);
-    EXPECT_EQ(grandchild.GetTopLevelParent(), pFrame);
-    EXPECT_EQ(grandchild.GetParentOwner(), pFrame);
-    EXPECT_EQ(popup.GetTopLevelParent(), pFrame);
-    EXPECT_EQ(popup.GetTopLevelOwner(), pFrame);
-    EXPECT_EQ(CWnd::GetSafeOwner(&grandchild), pFrame);
+    grandchild.SetOwner(pFrame);
+    const std::vector<CWnd*> found = {
+        grandchild.GetParentFrame(),     grandchild.GetTopLevelFrame(),
+        grandchild.GetTopLevelParent(),  grandchild.GetParentOwner(),
+        popup.GetTopLevelParent(),       popup.GetTopLevelOwner(),
+        CWnd::GetSafeOwner(&grandchild), pFrame->GetTopLevelFrame(),
+        grandchild.GetOwner(),           child.GetOwner()}; // child: no owner set, the parent
+    EXPECT_EQ(found, std::vector<CWnd*>(found.size(), pFrame));
     EXPECT_EQ(pFrame->GetDescendantWindow(2), &grandchild);
     EXPECT_EQ(pFrame->GetParentFrame(), (CFrameWnd*)NULL);
-    EXPECT_EQ(pFrame->GetTopLevelFrame(), pFrame);
-
-    grandchild.SetOwner(pFrame);
-    EXPECT_EQ(grandchild.GetOwner(), pFrame);
-    EXPECT_EQ(child.GetOwner(), pFrame); // no owner set: the parent
 
     EXPECT_TRUE(child.ModifyStyle(0, WS_BORDER));
     EXPECT_FALSE(child.ModifyStyle(0, WS_BORDER));
