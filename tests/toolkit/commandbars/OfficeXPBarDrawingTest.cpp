@@ -20,50 +20,34 @@ TEST_F(OfficeXPBar, DockedToolbarHasAFrameAndRoundedCorners)
 {
     PixelCanvas canvas(100, 26);
     theme.FillCommandBarEntry(&canvas.dc(), pBar);
-    for (CPoint pt : {CPoint(50, 13), CPoint(2, 2), CPoint(2, 1), CPoint(1, 2)})
-        EXPECT_EQ(Marker(30), canvas.Pixel(pt.x, pt.y)) << pt.x << ", " << pt.y;
+    EXPECT_EQ("m30 m30 m30 m30", Probe(canvas, {{50, 13}, {2, 2}, {2, 1}, {1, 2}}));
     // The frame and the corner pixels inside it take the dock's colour.
-    for (CPoint pt : {CPoint(0, 0), CPoint(50, 25), CPoint(99, 13), CPoint(1, 1), CPoint(98, 1),
-                      CPoint(1, 24), CPoint(98, 24)})
-        EXPECT_EQ(Marker(15), canvas.Pixel(pt.x, pt.y)) << pt.x << ", " << pt.y;
+    EXPECT_EQ("m15 m15 m15 m15 m15 m15 m15",
+              Probe(canvas, {{0, 0}, {50, 25}, {99, 13}, {1, 1}, {98, 1}, {1, 24}, {98, 24}}));
 }
 
-TEST_F(OfficeXPBar, GripperOfABarDockedAtTheTop)
+// Three-pixel lines from 4 to 6 across the bar on every second line from 5
+// while the line is before the bar's end less 5; measuring draws nothing.
+TEST_F(OfficeXPBar, GripperAtTheTopAndAtTheLeft)
 {
-    PixelCanvas canvas(100, 26);
-    theme.FillCommandBarEntry(&canvas.dc(), pBar);
-    EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
-    // Three-pixel lines from x 4 to 6 on every second row from 5 while the
-    // row is above the bottom less 5.
-    for (int y = 5; y < 21; y += 2)
-    {
-        EXPECT_EQ(Marker(38), canvas.Pixel(4, y)) << y;
-        EXPECT_EQ(Marker(38), canvas.Pixel(6, y)) << y;
-        EXPECT_EQ(Marker(30), canvas.Pixel(5, y + 1)) << y;
-    }
-    EXPECT_EQ(Marker(30), canvas.Pixel(3, 5));
-    EXPECT_EQ(Marker(30), canvas.Pixel(7, 5));
-    EXPECT_EQ(Marker(30), canvas.Pixel(5, 21));
-    // Measuring draws nothing.
     PixelCanvas untouched(100, 26);
     EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&untouched.dc(), pBar, FALSE));
     EXPECT_EQ(0, untouched.CountOther(kWhite));
-}
+    PixelCanvas top(100, 26);
+    theme.FillCommandBarEntry(&top.dc(), pBar);
+    EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&top.dc(), pBar, TRUE));
+    for (int y = 5; y < 21; y += 2)
+        EXPECT_EQ("m38 m38 m30", Probe(top, {{4, y}, {6, y}, {5, y + 1}})) << y;
+    EXPECT_EQ("m30 m30 m30", Probe(top, {{3, 5}, {7, 5}, {5, 21}}));
 
-TEST_F(OfficeXPBar, GripperOfABarDockedAtTheLeft)
-{
     pBar->MoveWindow(0, 0, 26, 100);
     pBar->Place(xtpBarLeft);
-    PixelCanvas canvas(26, 100);
-    theme.FillCommandBarEntry(&canvas.dc(), pBar);
-    EXPECT_EQ(CSize(0, 8), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
+    PixelCanvas left(26, 100);
+    theme.FillCommandBarEntry(&left.dc(), pBar);
+    EXPECT_EQ(CSize(0, 8), theme.DrawCommandBarGripper(&left.dc(), pBar, TRUE));
     for (int x = 5; x < 21; x += 2)
-    {
-        EXPECT_EQ(Marker(38), canvas.Pixel(x, 4)) << x;
-        EXPECT_EQ(Marker(38), canvas.Pixel(x, 6)) << x;
-        EXPECT_EQ(Marker(30), canvas.Pixel(x + 1, 5)) << x;
-    }
-    EXPECT_EQ(Marker(30), canvas.Pixel(5, 7));
+        EXPECT_EQ("m38 m38 m30", Probe(left, {{x, 4}, {x, 6}, {x + 1, 5}})) << x;
+    EXPECT_EQ("m30", Probe(left, {{5, 7}}));
 }
 
 TEST_F(OfficeXPBar, HotButtonWithAnIconIsBoxedAndRaised)
@@ -84,14 +68,10 @@ TEST_F(OfficeXPBar, HotButtonWithAnIconIsBoxedAndRaised)
 
     pButton->OnSetSelected(1);
     theme.DrawControl(&canvas.dc(), pButton, TRUE);
-    EXPECT_EQ(Marker(32), canvas.Pixel(2, 2));
-    EXPECT_EQ(Marker(32), canvas.Pixel(24, 24));
-    EXPECT_EQ(Marker(31), canvas.Pixel(3, 3));
-    // Icon at 3 from the left, centred: (5, 5); hot picture one pixel up-left.
-    EXPECT_EQ(kBlue, canvas.Pixel(4, 4));
-    EXPECT_EQ(kBlue, canvas.Pixel(19, 19));
-    EXPECT_NE(kBlue, canvas.Pixel(21, 21));
-    EXPECT_NE(Marker(31), canvas.Pixel(21, 21));
+    // Icon at 3 from the left, centred: (5, 5); hot picture one pixel up-left
+    // with its shadow down-right.
+    EXPECT_EQ("m32 m32 m31 #0000ff #0000ff #90a8be",
+              Probe(canvas, {{2, 2}, {24, 24}, {3, 3}, {4, 4}, {19, 19}, {21, 21}}));
 }
 
 } // namespace
@@ -133,11 +113,9 @@ TEST(OfficeXPPopupRows, RowBoxesCheckBoxAndArrow)
     pItem->SetChecked(TRUE);
     pItem->OnSetSelected(1);
     theme.DrawControl(&canvas.dc(), pItem, TRUE);
-    EXPECT_EQ(Marker(32), canvas.Pixel(R.right - 1, R.bottom - 1));
-    EXPECT_EQ(Marker(31), canvas.Pixel(R.right - 30, 1));
-    EXPECT_EQ(Marker(37), canvas.Pixel(0, 0));
-    EXPECT_EQ(Marker(33), canvas.Pixel(1, 1));
-    EXPECT_EQ(Marker(37), canvas.Pixel(nBox - 1, 10));
+    EXPECT_EQ(
+        "m32 m31 m37 m33 m37",
+        Probe(canvas, {{R.right - 1, R.bottom - 1}, {R.right - 30, 1}, {0, 0}, {1, 1}, {nBox - 1, 10}}));
     EXPECT_EQ(Marker(45), canvas.dc().GetTextColor());
 
     // A disabled popup item: no box, the disabled text and an arrow.
@@ -148,9 +126,7 @@ TEST(OfficeXPPopupRows, RowBoxesCheckBoxAndArrow)
     PixelCanvas popupCanvas(150, 22);
     theme.DrawControl(&popupCanvas.dc(), pPopup, TRUE);
     EXPECT_EQ(Marker(35), popupCanvas.dc().GetTextColor());
-    EXPECT_EQ(kWhite, popupCanvas.Pixel(0, 0));
-    const int xArrow = R.right - 11, yArrow = R.CenterPoint().y;
-    EXPECT_EQ(Marker(35), popupCanvas.Pixel(xArrow + 1, yArrow));
+    EXPECT_EQ("w m35", Probe(popupCanvas, {{0, 0}, {R.right - 10, R.CenterPoint().y}}));
     pBar->InternalRelease();
 }
 

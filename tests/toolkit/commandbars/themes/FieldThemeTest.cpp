@@ -12,127 +12,65 @@
 
 namespace {
 
-const COLORREF kNone = kWhite;
-
-// The frame and inside colours expected at the probes of one state.
-struct FieldLook
+// The classic look: a sunken white field starting one pixel in; disabled, a
+// flat highlight frame (shadow when the keyboard reached it) around an
+// unfilled inside. The combo's raised button has a black outer shadow one
+// pixel inside the field frame, and nothing is drawn right of the field.
+TEST(Office2000Fields, EditIsSunkenAndComboHasARaisedButton)
 {
-    COLORREF clrLeft;  // the field's left edge (x = 1 for edits, 0 for combos)
-    COLORREF clrRight; // its right edge (x = 79)
-    COLORREF clrInside;
-};
-
-// The classic look: a sunken white field; disabled, a flat highlight frame
-// (shadow when the keyboard reached it) around an unfilled inside.
-TEST(Office2000Fields, EditIsASunkenWhiteField)
-{
-    const FieldLook kLooks[] = {
-        {Marker(16), Marker(20), Marker(5)},
-        {Marker(16), Marker(20), Marker(5)},
-        {Marker(20), Marker(20), kNone},
-        {Marker(16), Marker(16), kNone},
-    };
+    // Edit at (0, 10), (1, 10), (40, 0), (79, 10), (40, 21), (40, 10);
+    // combo at (0, 10), (10, 10), (78, 10).
+    const char* const kEdit[] = {"w m16 m16 m20 m20 m5", "w m16 m16 m20 m20 m5", "w m20 m20 m20 m20 w",
+                                 "w m16 m16 m16 m16 w"};
+    const char* const kCombo[] = {"m16 m5 m0", "m16 m5 m0", "m20 w w", "m16 w w"};
     CXTPOffice2000Theme theme;
     MarkColors(theme);
     for (int i = 0; i < 4; i++)
     {
         SCOPED_TRACE(kFieldStates[i].name);
-        PixelCanvas canvas(90, 24);
-        DrawField(theme, canvas, FALSE, kFieldStates[i]);
-        EXPECT_EQ(kNone, canvas.Pixel(0, 10)); // the field starts one pixel in
-        EXPECT_EQ(kLooks[i].clrLeft, canvas.Pixel(1, 10));
-        EXPECT_EQ(kLooks[i].clrLeft, canvas.Pixel(40, 0));
-        EXPECT_EQ(kLooks[i].clrRight, canvas.Pixel(79, 10));
-        EXPECT_EQ(kLooks[i].clrRight, canvas.Pixel(40, 21));
-        EXPECT_EQ(kLooks[i].clrInside, canvas.Pixel(40, 10));
-    }
-}
-
-TEST(Office2000Fields, ComboHasARaisedButtonInsideTheSunkenFrame)
-{
-    CXTPOffice2000Theme theme;
-    MarkColors(theme);
-    for (const FieldState& state : kFieldStates)
-    {
-        SCOPED_TRACE(state.name);
-        PixelCanvas canvas(90, 24);
-        DrawField(theme, canvas, TRUE, state);
-        EXPECT_EQ(state.bEnabled || state.nSelected == 2 ? Marker(16) : Marker(20), canvas.Pixel(0, 10));
-        EXPECT_EQ(state.bEnabled ? Marker(5) : kNone, canvas.Pixel(10, 10));
-        // The button's black outer shadow one pixel inside the field frame.
-        EXPECT_EQ(state.bEnabled ? Marker(0) : kNone, canvas.Pixel(78, 10));
-        EXPECT_GT(canvas.CountOther(CRect(60, 0, 90, 24), kWhite), 0);
-        EXPECT_EQ(0, canvas.CountOther(CRect(81, 0, 90, 24), kWhite));
+        PixelCanvas edit(90, 24), combo(90, 24);
+        DrawField(theme, edit, FALSE, kFieldStates[i]);
+        EXPECT_EQ(kEdit[i], Probe(edit, {{0, 10}, {1, 10}, {40, 0}, {79, 10}, {40, 21}, {40, 10}}));
+        DrawField(theme, combo, TRUE, kFieldStates[i]);
+        EXPECT_EQ(kCombo[i], Probe(combo, {{0, 10}, {10, 10}, {78, 10}}));
+        EXPECT_EQ(0, combo.CountOther(CRect(81, 0, 90, 24), kWhite));
     }
 }
 
 // The flat look: no frame on a toolbar until selected; disabled, button face
-// framed in colour 40 (32 when the keyboard reached it).
-template <class TTheme>
-void ExpectFlatEdit()
+// framed in colour 40 (32 when the keyboard reached it). The combo's button
+// and arrow follow the state.
+TEST(OfficeXPFields, EditIsFramedOnlyWhenSelectedAndComboFollowsTheState)
 {
-    const FieldLook kLooks[] = {
-        {kNone, kNone, Marker(5)},
-        {Marker(32), Marker(32), Marker(5)},
-        {Marker(40), Marker(40), Marker(15)},
-        {Marker(32), Marker(32), Marker(15)},
-    };
-    TTheme theme;
-    MarkColors(theme);
-    for (int i = 0; i < 4; i++)
+    // Edit at its left edge (x 0, or 1 when disabled), (40, 0), (79, 10),
+    // (40, 10); combo at (0, 10) and (78, 2), then the arrow's colour index.
+    const struct
     {
-        SCOPED_TRACE(kFieldStates[i].name);
-        PixelCanvas canvas(90, 24);
-        DrawField(theme, canvas, FALSE, kFieldStates[i]);
-        const int xLeft = kFieldStates[i].bEnabled ? 0 : 1;
-        EXPECT_EQ(kLooks[i].clrLeft, canvas.Pixel(xLeft, 10));
-        EXPECT_EQ(kLooks[i].clrLeft, canvas.Pixel(40, 0));
-        EXPECT_EQ(kLooks[i].clrRight, canvas.Pixel(79, 10));
-        EXPECT_EQ(kLooks[i].clrInside, canvas.Pixel(40, 10));
-    }
-}
-
-TEST(OfficeXPFields, EditIsFlatAndFramedOnlyWhenSelected)
-{
-    ExpectFlatEdit<CXTPOfficeXPTheme>();
-}
-
-struct FlatComboLook
-{
-    COLORREF clrEdge;   // x = 0
-    COLORREF clrButton; // inside the button, away from the arrow
-    int nArrow;         // colour index of the arrow glyph
-};
-
-TEST(OfficeXPFields, ComboButtonAndArrowFollowTheState)
-{
-    const FlatComboLook kLooks[] = {
-        {kNone, Marker(5), 46},
-        {Marker(32), Marker(31), 45},
-        {kNone, Marker(15), 40},
-        {kNone, Marker(15), 40},
-    };
+        const char* edit;
+        const char* combo;
+        int nArrow;
+    } kLooks[] = {{"w w w m5", "w m5", 46},
+                  {"m32 m32 m32 m5", "m32 m31", 45},
+                  {"m40 m40 m40 m15", "w m15", 40},
+                  {"m32 m32 m32 m15", "w m15", 40}};
     CXTPOfficeXPTheme theme;
     MarkColors(theme);
     for (int i = 0; i < 4; i++)
     {
         SCOPED_TRACE(kFieldStates[i].name);
-        PixelCanvas canvas(90, 24);
-        DrawField(theme, canvas, TRUE, kFieldStates[i]);
-        EXPECT_EQ(kLooks[i].clrEdge, canvas.Pixel(0, 10));
-        EXPECT_EQ(kLooks[i].clrButton, canvas.Pixel(78, 2));
-        int nArrowPixels = 0;
-        for (int x = 60; x < 81; x++)
-            for (int y = 0; y < 22; y++)
-                nArrowPixels += canvas.Pixel(x, y) == Marker(kLooks[i].nArrow);
-        EXPECT_GT(nArrowPixels, 0);
+        PixelCanvas edit(90, 24), combo(90, 24);
+        DrawField(theme, edit, FALSE, kFieldStates[i]);
+        const int xLeft = kFieldStates[i].bEnabled ? 0 : 1;
+        EXPECT_EQ(kLooks[i].edit, Probe(edit, {{xLeft, 10}, {40, 0}, {79, 10}, {40, 10}}));
+        DrawField(theme, combo, TRUE, kFieldStates[i]);
+        EXPECT_EQ(kLooks[i].combo, Probe(combo, {{0, 10}, {78, 2}}));
+        EXPECT_LT(combo.CountOther(CRect(60, 0, 81, 22), Marker(kLooks[i].nArrow)), 21 * 22) << "the arrow";
     }
 }
 
 // The Office 2003 look keeps the flat look's fields pixel for pixel.
 TEST(Office2003Fields, DrawsTheFieldsOfTheFlatLook)
 {
-    ExpectFlatEdit<CXTPOffice2003Theme>();
     CXTPOfficeXPTheme flat;
     CXTPOffice2003Theme office2003;
     MarkColors(flat);
@@ -151,7 +89,7 @@ TEST(Office2003Fields, DrawsTheFieldsOfTheFlatLook)
 // In a popup the label is always shown right of the icon column and the
 // field follows it: the classic look sunken, the flat look framed in colour 53.
 template <class TTheme>
-void ExpectPopupField(int nFieldLeft, COLORREF clrFrame)
+void ExpectPopupField(const char* clrFrame)
 {
     TTheme theme;
     MarkColors(theme);
@@ -166,8 +104,7 @@ void ExpectPopupField(int nFieldLeft, COLORREF clrFrame)
     EXPECT_EQ(80 + nLabelWidth, sz.cx);
     pEdit->SetRect(CRect(0, 0, sz.cx, 22));
     theme.DrawControlEdit(&canvas.dc(), pEdit, TRUE);
-    EXPECT_EQ(clrFrame, canvas.Pixel(nLabelWidth + nFieldLeft, 10));
-    EXPECT_EQ(kWhite, canvas.Pixel(nLabelWidth + nFieldLeft - 1, 10));
+    EXPECT_EQ(clrFrame, Probe(canvas, {{nLabelWidth - 1, 10}, {nLabelWidth, 10}, {nLabelWidth + 1, 10}}));
     // The label's text lies between the icon column and the field.
     EXPECT_GT(canvas.CountOther(CRect(16, 0, nLabelWidth, 22), kWhite), 0);
     EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 16, 22), kWhite));
@@ -176,12 +113,12 @@ void ExpectPopupField(int nFieldLeft, COLORREF clrFrame)
 
 TEST(Office2000Fields, PopupFieldFollowsItsLabel)
 {
-    ExpectPopupField<CXTPOffice2000Theme>(1, Marker(16));
+    ExpectPopupField<CXTPOffice2000Theme>("w w m16");
 }
 
 TEST(OfficeXPFields, PopupFieldFollowsItsLabel)
 {
-    ExpectPopupField<CXTPOfficeXPTheme>(0, Marker(53));
+    ExpectPopupField<CXTPOfficeXPTheme>("w m53 m5");
 }
 
 } // namespace

@@ -12,73 +12,49 @@
 
 namespace {
 
-enum Edge
-{
-    kNoBox,
-    kRaised,
-    kSunken,
-    kDitheredSunken
-};
-
-struct StateCase
-{
-    const char* name;
-    BOOL bEnabled;
-    int nSelected;
-    int nPressed;
-    BOOL bChecked;
-    BOOL bPopuped;
-    BOOL bToolBar;
-    Edge edge;
-};
-
-const StateCase kStateCases[] = {
-    {"idle", TRUE, 0, 0, FALSE, FALSE, TRUE, kNoBox},
-    {"hot", TRUE, 1, 0, FALSE, FALSE, TRUE, kRaised},
-    {"pressed without the mouse over it", TRUE, 0, 1, FALSE, FALSE, TRUE, kRaised},
-    {"pressed", TRUE, 1, 1, FALSE, FALSE, TRUE, kSunken},
-    {"just executed", TRUE, 0, 2, FALSE, FALSE, TRUE, kSunken},
-    {"checked and idle", TRUE, 0, 0, TRUE, FALSE, TRUE, kDitheredSunken},
-    {"checked and hot", TRUE, 1, 0, TRUE, FALSE, TRUE, kSunken},
-    {"popup open", TRUE, 1, 0, FALSE, TRUE, TRUE, kSunken},
-    {"disabled and hot", FALSE, 1, 0, FALSE, FALSE, TRUE, kNoBox},
-    {"disabled, reached by the keyboard", FALSE, 2, 0, FALSE, FALSE, TRUE, kSunken},
-    {"disabled and checked on a toolbar", FALSE, 0, 0, TRUE, FALSE, TRUE, kNoBox},
-    {"disabled and checked in a popup", FALSE, 0, 0, TRUE, FALSE, FALSE, kSunken},
-};
+// A box at (4, 4, 36, 26) probed at its left, top, right and bottom edges,
+// then at (20, 15) and (21, 15) inside: raised "m20 m20 m16 m16 w w",
+// sunken "m16 m16 m20 m20 w w", dithered sunken (a checkerboard of button
+// face and highlight inside) or none at all ("").
+const char* const kRaised = "m20 m20 m16 m16 w w";
+const char* const kSunken = "m16 m16 m20 m20 w w";
+const char* const kDithered = "m16 m16 m20 m20 m15 m20";
 
 TEST(Office2000Theme, StateBoxesAreRaisedSunkenOrDithered)
 {
+    const struct
+    {
+        const char* name;
+        BOOL bEnabled;
+        int nSelected, nPressed;
+        BOOL bChecked, bPopuped, bToolBar;
+        const char* box;
+    } kCases[] = {
+        {"idle", TRUE, 0, 0, FALSE, FALSE, TRUE, ""},
+        {"hot", TRUE, 1, 0, FALSE, FALSE, TRUE, kRaised},
+        {"pressed without the mouse over it", TRUE, 0, 1, FALSE, FALSE, TRUE, kRaised},
+        {"pressed", TRUE, 1, 1, FALSE, FALSE, TRUE, kSunken},
+        {"just executed", TRUE, 0, 2, FALSE, FALSE, TRUE, kSunken},
+        {"checked and idle", TRUE, 0, 0, TRUE, FALSE, TRUE, kDithered},
+        {"checked and hot", TRUE, 1, 0, TRUE, FALSE, TRUE, kSunken},
+        {"popup open", TRUE, 1, 0, FALSE, TRUE, TRUE, kSunken},
+        {"disabled and hot", FALSE, 1, 0, FALSE, FALSE, TRUE, ""},
+        {"disabled, reached by the keyboard", FALSE, 2, 0, FALSE, FALSE, TRUE, kSunken},
+        {"disabled and checked on a toolbar", FALSE, 0, 0, TRUE, FALSE, TRUE, ""},
+        {"disabled and checked in a popup", FALSE, 0, 0, TRUE, FALSE, FALSE, kSunken},
+    };
     CXTPOffice2000Theme theme;
     MarkColors(theme);
-    const CRect rc(4, 4, 36, 26);
-    for (const StateCase& c : kStateCases)
+    for (const auto& c : kCases)
     {
         SCOPED_TRACE(c.name);
         PixelCanvas canvas(40, 30);
-        theme.DrawRectangle(&canvas.dc(), rc, c.nSelected, c.nPressed, c.bEnabled, c.bChecked, c.bPopuped,
-                            c.bToolBar, xtpBarTop);
-        if (c.edge == kNoBox)
-        {
+        theme.DrawRectangle(&canvas.dc(), CRect(4, 4, 36, 26), c.nSelected, c.nPressed, c.bEnabled,
+                            c.bChecked, c.bPopuped, c.bToolBar, xtpBarTop);
+        if (*c.box == 0)
             EXPECT_EQ(0, canvas.CountOther(kWhite));
-            continue;
-        }
-        const int nTopLeft = c.edge == kRaised ? 20 : 16, nBottomRight = c.edge == kRaised ? 16 : 20;
-        EXPECT_EQ(Marker(nTopLeft), canvas.Pixel(4, 10));
-        EXPECT_EQ(Marker(nTopLeft), canvas.Pixel(20, 4));
-        EXPECT_EQ(Marker(nBottomRight), canvas.Pixel(35, 10));
-        EXPECT_EQ(Marker(nBottomRight), canvas.Pixel(20, 25));
-        if (c.edge == kDitheredSunken)
-        {
-            // A checkerboard of button face and highlight.
-            const COLORREF clr = canvas.Pixel(10, 10);
-            EXPECT_TRUE(clr == Marker(15) || clr == Marker(20));
-            EXPECT_NE(clr, canvas.Pixel(11, 10));
-            EXPECT_NE(clr, canvas.Pixel(10, 11));
-            EXPECT_EQ(clr, canvas.Pixel(11, 11));
-        }
         else
-            EXPECT_EQ(kWhite, canvas.Pixel(20, 15));
+            EXPECT_EQ(c.box, Probe(canvas, {{4, 10}, {20, 4}, {35, 10}, {20, 25}, {20, 15}, {21, 15}}));
     }
 }
 
@@ -96,10 +72,7 @@ TEST(Office2000Theme, DisabledIconIsEmbossedAndPressedIconMoves)
     PixelCanvas disabled(40, 40);
     theme.DrawImage(&disabled.dc(), CPoint(10, 10), CSize(16, 16), pIcon, 0, 0, FALSE, FALSE, FALSE, TRUE);
     // The shadow on top, the highlight showing one pixel down and right.
-    EXPECT_EQ(Marker(16), disabled.Pixel(10, 10));
-    EXPECT_EQ(Marker(16), disabled.Pixel(25, 25));
-    EXPECT_EQ(Marker(20), disabled.Pixel(26, 26));
-    EXPECT_EQ(Marker(20), disabled.Pixel(26, 11));
+    EXPECT_EQ("m16 m16 m20 m20", Probe(disabled, {{10, 10}, {25, 25}, {26, 26}, {26, 11}}));
     EXPECT_EQ(CRect(10, 10, 27, 27), disabled.PaintedBounds(kWhite));
 
     PixelCanvas pressed(40, 40);
@@ -116,15 +89,9 @@ TEST(Office2000Theme, ComboDropDownButtonIsRaisedOrFlatWhenDropped)
     PixelCanvas raised(40, 24), dropped(40, 24);
     theme.DrawComboDropDownButton(&raised.dc(), CRect(20, 2, 38, 22), TRUE, FALSE, FALSE);
     theme.DrawComboDropDownButton(&dropped.dc(), CRect(20, 2, 38, 22), TRUE, FALSE, TRUE);
-    EXPECT_EQ(Marker(15), raised.Pixel(19, 10));
-    EXPECT_EQ(Marker(0), raised.Pixel(36, 10));
-    EXPECT_EQ(Marker(20), raised.Pixel(20, 10));
-    EXPECT_EQ(Marker(16), raised.Pixel(35, 10));
-    EXPECT_EQ(kWhite, raised.Pixel(37, 10));
-    EXPECT_EQ(kWhite, raised.Pixel(25, 2));
-    EXPECT_EQ(Marker(16), dropped.Pixel(19, 10));
-    EXPECT_EQ(Marker(16), dropped.Pixel(36, 10));
-    EXPECT_EQ(Marker(15), dropped.Pixel(20, 10));
+    EXPECT_EQ("m15 m0 m20 m16 w w",
+              Probe(raised, {{19, 10}, {36, 10}, {20, 10}, {35, 10}, {37, 10}, {25, 2}}));
+    EXPECT_EQ("m16 m16 m15", Probe(dropped, {{19, 10}, {36, 10}, {20, 10}}));
 }
 
 TEST(Office2000Factory, UnknownIdsAndIdOneMakeTheClassicLook)

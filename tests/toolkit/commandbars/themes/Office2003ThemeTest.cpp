@@ -31,25 +31,6 @@ public:
     }
 };
 
-struct SchemeCase
-{
-    const char* name;
-    int nScheme;
-    COLORREF clrBarGradientStart, clrToolbarGradientEnd, clrToolbarShadow, clrPaneFrame;
-    COLORREF clrHotFrame32, clrGripper38, clrPopupFrame43, clrLabel56, clrSpare;
-};
-
-const SchemeCase kSchemeCases[] = {
-    {"blue", xtpSystemThemeBlue, RGB(158, 190, 245), RGB(129, 169, 226), RGB(59, 97, 156), RGB(211, 211, 211),
-     RGB(0, 0, 128), RGB(39, 65, 118), RGB(0, 45, 150), RGB(189, 211, 247), RGB(22, 30, 54)},
-    {"olive", xtpSystemThemeOlive, RGB(217, 217, 167), RGB(183, 198, 145), RGB(96, 128, 88),
-     RGB(211, 211, 211), RGB(63, 93, 56), RGB(81, 94, 51), RGB(117, 141, 94), RGB(222, 227, 189),
-     RGB(31, 34, 25)},
-    {"silver", xtpSystemThemeSilver, RGB(215, 215, 229), RGB(153, 151, 181), RGB(124, 124, 148),
-     RGB(236, 234, 218), RGB(75, 75, 111), RGB(84, 84, 117), RGB(124, 124, 148), RGB(214, 215, 231),
-     RGB(36, 32, 41)},
-};
-
 // Exposes the paint manager's first colour field.
 class CProbedOffice2003Theme : public CXTPOffice2003Theme
 {
@@ -59,22 +40,31 @@ public:
 
 TEST(Office2003Theme, EachSchemeGivesItsColours)
 {
-    for (const SchemeCase& c : kSchemeCases)
+    // Bar gradient start, toolbar gradient end, toolbar shadow, pane frame,
+    // colours 32, 38, 43, 56 and 31, and the spare colour.
+    const struct
+    {
+        const char* name;
+        int nScheme;
+        const char* colors;
+    } kCases[] = {
+        {"blue", xtpSystemThemeBlue,
+         "#9ebef5 #81a9e2 #3b619c #d3d3d3 #000080 #274176 #002d96 #bdd3f7 #ffeec2 #161e36"},
+        {"olive", xtpSystemThemeOlive,
+         "#d9d9a7 #b7c691 #608058 #d3d3d3 #3f5d38 #515e33 #758d5e #dee3bd #ffeec2 #1f2219"},
+        {"silver", xtpSystemThemeSilver,
+         "#d7d7e5 #9997b5 #7c7c94 #eceada #4b4b6f #545475 #7c7c94 #d6d7e7 #ffeec2 #242029"},
+    };
+    for (const auto& c : kCases)
     {
         SCOPED_TRACE(c.name);
         SchemeScope scheme(c.nScheme);
-        CProbedOffice2003Theme theme;
-        EXPECT_TRUE(theme.m_bSchemeColors);
-        EXPECT_EQ(c.clrBarGradientStart, theme.m_clrBarGradientStart);
-        EXPECT_EQ(c.clrToolbarGradientEnd, theme.m_clrToolbarGradientEnd);
-        EXPECT_EQ(c.clrToolbarShadow, theme.m_clrToolbarShadow);
-        EXPECT_EQ(c.clrPaneFrame, theme.m_clrPaneFrame);
-        EXPECT_EQ(c.clrHotFrame32, theme.GetColor(32));
-        EXPECT_EQ(c.clrGripper38, theme.GetColor(38));
-        EXPECT_EQ(c.clrPopupFrame43, theme.GetColor(43));
-        EXPECT_EQ(c.clrLabel56, theme.GetColor(56));
-        EXPECT_EQ(RGB(255, 238, 194), theme.GetColor(31));
-        EXPECT_EQ(c.clrSpare, theme.GetSpare());
+        CProbedOffice2003Theme t;
+        EXPECT_TRUE(t.m_bSchemeColors);
+        EXPECT_EQ(c.colors,
+                  ColorNames({t.m_clrBarGradientStart, t.m_clrToolbarGradientEnd, t.m_clrToolbarShadow,
+                              t.m_clrPaneFrame, t.GetColor(32), t.GetColor(38), t.GetColor(43),
+                              t.GetColor(56), t.GetColor(31), t.GetSpare()}));
     }
 }
 
@@ -101,23 +91,21 @@ TEST(Office2003Theme, WithoutASchemeColoursComeFromTheSystemColours)
 
 TEST(Office2003LunaTheme, RefreshesItsOwnColoursWhenConstructed)
 {
-    struct LunaCase
+    // The toolbar gradient's end and the toolbar shadow.
+    const struct
     {
         const char* name;
         int nScheme;
-        COLORREF clrToolbarGradientEnd, clrToolbarShadow;
-    } const kCases[] = {
-        {"blue", xtpSystemThemeBlue, RGB(199, 198, 176), RGB(146, 146, 118)},
-        {"silver", xtpSystemThemeSilver, RGB(173, 172, 196), RGB(124, 124, 148)},
-    };
-    for (const LunaCase& c : kCases)
+        const char* colors;
+    } kCases[] = {{"blue", xtpSystemThemeBlue, "#c7c6b0 #929276"},
+                  {"silver", xtpSystemThemeSilver, "#adacc4 #7c7c94"}};
+    for (const auto& c : kCases)
     {
         SCOPED_TRACE(c.name);
         SchemeScope scheme(c.nScheme);
         CXTPOffice2003LunaTheme luna;
         EXPECT_FALSE(luna.m_bSchemeColors);
-        EXPECT_EQ(c.clrToolbarGradientEnd, luna.m_clrToolbarGradientEnd);
-        EXPECT_EQ(c.clrToolbarShadow, luna.m_clrToolbarShadow);
+        EXPECT_EQ(c.colors, ColorNames({luna.m_clrToolbarGradientEnd, luna.m_clrToolbarShadow}));
         EXPECT_EQ(xtpSystemThemeNone, luna.GetCurrentSystemTheme());
     }
 }
@@ -139,21 +127,16 @@ TEST(Office2003Theme, HotButtonIsAGradientOnDockedToolbarsAndFlatInPopups)
 {
     SchemeScope scheme(xtpSystemThemeBlue);
     CXTPOffice2003Theme theme;
-    PixelCanvas docked(30, 40);
+    PixelCanvas docked(30, 40), popup(30, 40);
     theme.DrawRectangle(&docked.dc(), CRect(0, 0, 30, 40), 1, 0, TRUE, FALSE, FALSE, TRUE, xtpBarTop);
-    EXPECT_EQ(RGB(0, 0, 128), docked.Pixel(0, 20));
-    EXPECT_EQ(RGB(0, 0, 128), docked.Pixel(15, 39));
-    // Top to bottom from RGB(255, 242, 200) to RGB(255, 212, 151).
-    const COLORREF clrTop = docked.Pixel(15, 1), clrBottom = docked.Pixel(15, 38);
-    EXPECT_NEAR(242, GetGValue(clrTop), 2);
-    EXPECT_NEAR(212, GetGValue(clrBottom), 2);
-    EXPECT_EQ(docked.Pixel(3, 20), docked.Pixel(26, 20));
-
-    PixelCanvas popup(30, 40);
     theme.DrawRectangle(&popup.dc(), CRect(0, 0, 30, 40), 1, 0, TRUE, FALSE, FALSE, FALSE, xtpBarPopup);
-    EXPECT_EQ(theme.GetColor(32), popup.Pixel(0, 20));
-    EXPECT_EQ(theme.GetColor(31), popup.Pixel(15, 1));
-    EXPECT_EQ(theme.GetColor(31), popup.Pixel(15, 38));
+    EXPECT_EQ("#000080 #000080", Probe(docked, {{0, 20}, {15, 39}}));
+    // Top to bottom from RGB(255, 242, 200) to RGB(255, 212, 151).
+    EXPECT_NEAR(242, GetGValue(docked.Pixel(15, 1)), 2);
+    EXPECT_NEAR(212, GetGValue(docked.Pixel(15, 38)), 2);
+    EXPECT_EQ(docked.Pixel(3, 20), docked.Pixel(26, 20));
+    // Colour 32 frames colour 31 in a popup.
+    EXPECT_EQ("#000080 #ffeec2 #ffeec2", Probe(popup, {{0, 20}, {15, 1}, {15, 38}}));
 }
 
 TEST(Office2003Theme, ExpandPictureBlendsTheButtonColours)
@@ -161,12 +144,11 @@ TEST(Office2003Theme, ExpandPictureBlendsTheButtonColours)
     CXTPOffice2003Theme theme;
     theme.m_clrButtonPictureDark = RGB(0, 100, 200);
     theme.m_clrButtonPictureLight = RGB(255, 200, 100);
-    // (0, 0) is 255: transparent; (0, 8) is 252; (14, 0) is 0: the dark colour.
-    EXPECT_EQ(RGB(0, 255, 0), theme.ExpandPicturePixel(0, 0));
-    EXPECT_EQ(RGB(252, 198, 102), theme.ExpandPicturePixel(0, 8));
-    EXPECT_EQ(RGB(0, 100, 200), theme.ExpandPicturePixel(14, 0));
-    // (2, 0) is 198: the table runs row by row in y.
-    EXPECT_EQ(RGB(198, 177, 123), theme.ExpandPicturePixel(2, 0));
+    // (0, 0) is 255: transparent; (0, 8) is 252; (14, 0) is 0: the dark
+    // colour; (2, 0) is 198: the table runs row by row in y.
+    EXPECT_EQ("#00ff00 #fcc666 #0064c8 #c6b17b",
+              ColorNames({theme.ExpandPicturePixel(0, 0), theme.ExpandPicturePixel(0, 8),
+                          theme.ExpandPicturePixel(14, 0), theme.ExpandPicturePixel(2, 0)}));
     EXPECT_EQ(1, theme.GetExpandPicture()->GetImageCount());
 }
 
@@ -179,11 +161,7 @@ TEST_F(Office2003Bar, DottedGripperAndBorders)
     EXPECT_EQ(CSize(0, 0), theme.DrawCommandBarGripper(&canvas.dc(), pBar, TRUE));
     // Dots at y = 5, 9, 13, 17 (while y < 26 - 8): dark square over the light one.
     for (int y : {5, 9, 13, 17})
-    {
-        EXPECT_EQ(Marker(38), canvas.Pixel(5, y)) << y;
-        EXPECT_EQ(Marker(38), canvas.Pixel(6, y + 1)) << y;
-        EXPECT_EQ(Marker(20), canvas.Pixel(7, y + 2)) << y;
-    }
+        EXPECT_EQ("m38 m38 m20", Probe(canvas, {{5, y}, {6, y + 1}, {7, y + 2}})) << y;
     EXPECT_EQ(kWhite, canvas.Pixel(5, 21));
     EXPECT_EQ(CRect(4, 2, 2, 2), theme.GetCommandBarBorders(pBar));
     pBar->Place(xtpBarFloating);
@@ -191,23 +169,21 @@ TEST_F(Office2003Bar, DottedGripperAndBorders)
 }
 
 // A bitmap colour table: 16 entries of which the first few are the classic
-// colours that get replaced.
+// colours that get replaced; the mask colour is never remapped and only the
+// given count of entries is looked at.
 TEST(Office2003Bitmaps, RemapsOnlyTheEntriesTheTableHas)
 {
+    const COLORREF kClassic[] = {RGB(0, 128, 0), RGB(0, 0, 255), RGB(192, 192, 192), RGB(255, 0, 255),
+                                 RGB(128, 128, 128)};
     RGBQUAD table[16] = {};
-    auto set = [&](int i, COLORREF clr) { table[i] = {GetBValue(clr), GetGValue(clr), GetRValue(clr), 0}; };
-    set(0, RGB(0, 128, 0));
-    set(1, RGB(0, 0, 255));
-    set(2, RGB(192, 192, 192));
-    set(3, RGB(255, 0, 255));
-    set(4, RGB(128, 128, 128));
-    // The mask colour is never remapped; only 4 entries are looked at.
-    EXPECT_EQ(2, CXTPOffice2003Theme::RemapColorTable(table, 4, RGB(192, 192, 192)));
-    EXPECT_EQ(RGB(94, 151, 0), RGB(table[0].rgbRed, table[0].rgbGreen, table[0].rgbBlue));
-    EXPECT_EQ(RGB(42, 87, 255), RGB(table[1].rgbRed, table[1].rgbGreen, table[1].rgbBlue));
-    EXPECT_EQ(RGB(192, 192, 192), RGB(table[2].rgbRed, table[2].rgbGreen, table[2].rgbBlue));
-    EXPECT_EQ(RGB(128, 128, 128), RGB(table[4].rgbRed, table[4].rgbGreen, table[4].rgbBlue));
+    for (int i = 0; i < 5; i++)
+        table[i] = {GetBValue(kClassic[i]), GetGValue(kClassic[i]), GetRValue(kClassic[i]), 0};
     EXPECT_EQ(0, CXTPOffice2003Theme::RemapColorTable(table, 0, RGB(192, 192, 192)));
+    EXPECT_EQ(2, CXTPOffice2003Theme::RemapColorTable(table, 4, RGB(192, 192, 192)));
+    std::vector<COLORREF> remapped;
+    for (int i = 0; i < 5; i++)
+        remapped.push_back(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue));
+    EXPECT_EQ("#5e9700 #2a57ff #c0c0c0 #ff00ff #808080", ColorNames(remapped));
 }
 
 // The colour of a pixel of a device-dependent bitmap.
@@ -226,19 +202,15 @@ TEST(Office2003Bitmaps, LoaderRemapsTheTableAndLeavesTrueColourPixels)
     const HINSTANCE hInstance = ::GetModuleHandle(NULL);
     HBITMAP hPaletted =
         CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_PALETTED, RGB(255, 0, 255));
-    ASSERT_TRUE(hPaletted != NULL);
-    EXPECT_EQ(RGB(94, 151, 0), BitmapPixel(hPaletted, 0, 0));
-    EXPECT_EQ(RGB(255, 255, 255), BitmapPixel(hPaletted, 1, 0));
-    ::DeleteObject(hPaletted);
-
     // Above 8 bits a pixel there is no table: the pixels stay as they are.
     HBITMAP hTrueColor =
         CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_TRUECOLOR, RGB(255, 0, 255));
-    ASSERT_TRUE(hTrueColor != NULL);
-    EXPECT_EQ(RGB(0, 128, 0), BitmapPixel(hTrueColor, 0, 0));
-    EXPECT_EQ(RGB(0, 128, 0), BitmapPixel(hTrueColor, 3, 1));
+    ASSERT_TRUE(hPaletted != NULL && hTrueColor != NULL);
+    EXPECT_EQ("#5e9700 w #008000 #008000",
+              ColorNames({BitmapPixel(hPaletted, 0, 0), BitmapPixel(hPaletted, 1, 0),
+                          BitmapPixel(hTrueColor, 0, 0), BitmapPixel(hTrueColor, 3, 1)}));
+    ::DeleteObject(hPaletted);
     ::DeleteObject(hTrueColor);
-
     EXPECT_TRUE(CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, 54321, RGB(255, 0, 255)) == NULL);
 }
 

@@ -13,6 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 inline COLORREF Marker(int nIndex)
 {
     return RGB(4 * nIndex, 250 - 3 * nIndex, (nIndex * 37) % 256);
@@ -47,29 +51,35 @@ public:
     void Place(XTPBarPosition barPosition) { m_barPosition = barPosition; }
 };
 
-// A theme with marked colours and a toolbar 100 x 26 docked at the top of
-// its own window.
+// A toolbar 100 x 26 docked at the top of a window of its own.
+struct ThemeTestBar
+{
+    ThemeTestBar()
+    {
+        pBar = new CThemeTestToolBar();
+        EXPECT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
+        pBar->MoveWindow(0, 0, 100, 26);
+    }
+    ~ThemeTestBar() { pBar->InternalRelease(); }
+
+    CTestWindow host;
+    CThemeTestToolBar* pBar;
+};
+
+// A theme with marked colours and such a toolbar.
 template <class TTheme>
 class ThemeBarTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        MarkColors(theme);
-        pBar = new CThemeTestToolBar();
-        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
-        pBar->MoveWindow(0, 0, 100, 26);
-    }
-    void TearDown() override { pBar->InternalRelease(); }
+    ThemeBarTest() { MarkColors(theme); }
 
-    CTestWindow host;
     TTheme theme;
-    CThemeTestToolBar* pBar = NULL;
+    ThemeTestBar bar;
+    CThemeTestToolBar* pBar = bar.pBar;
 };
 
 // An edit or combo-box control standing alone (on no bar, so drawn as on a
-// toolbar) whose state the test sets directly; ThemeFieldTest<> holds one of
-// each at (0, 0, 80, 22), measured by the theme before drawing.
+// toolbar) whose state the test sets directly.
 template <class TControl>
 class CFieldProbe : public TControl
 {
@@ -95,27 +105,54 @@ const FieldState kFieldStates[] = {
     {"disabled, reached by the keyboard", FALSE, 2},
 };
 
+template <class TControl, class TTheme>
+void DrawFieldOf(TTheme& theme, PixelCanvas& canvas, const FieldState& state)
+{
+    CFieldProbe<TControl>* pField = new CFieldProbe<TControl>();
+    pField->SetWidth(80);
+    pField->SetState(state.bEnabled, state.nSelected);
+    theme.DrawControl(&canvas.dc(), pField, FALSE);
+    pField->SetRect(CRect(0, 0, 80, 22));
+    theme.DrawControl(&canvas.dc(), pField, TRUE);
+    pField->InternalRelease();
+}
+
 // Draws an edit (bCombo FALSE) or combo field 80 x 22 in the given state
 // with the theme into the canvas (measured first, as a bar would).
 template <class TTheme>
 void DrawField(TTheme& theme, PixelCanvas& canvas, BOOL bCombo, const FieldState& state)
 {
     if (bCombo)
-    {
-        CFieldProbe<CXTPControlComboBox>* pCombo = new CFieldProbe<CXTPControlComboBox>();
-        pCombo->SetWidth(80);
-        pCombo->SetState(state.bEnabled, state.nSelected);
-        theme.DrawControlComboBox(&canvas.dc(), pCombo, FALSE);
-        pCombo->SetRect(CRect(0, 0, 80, 22));
-        theme.DrawControlComboBox(&canvas.dc(), pCombo, TRUE);
-        pCombo->InternalRelease();
-        return;
-    }
-    CFieldProbe<CXTPControlEdit>* pEdit = new CFieldProbe<CXTPControlEdit>();
-    pEdit->SetWidth(80);
-    pEdit->SetState(state.bEnabled, state.nSelected);
-    theme.DrawControlEdit(&canvas.dc(), pEdit, FALSE);
-    pEdit->SetRect(CRect(0, 0, 80, 22));
-    theme.DrawControlEdit(&canvas.dc(), pEdit, TRUE);
-    pEdit->InternalRelease();
+        DrawFieldOf<CXTPControlComboBox>(theme, canvas, state);
+    else
+        DrawFieldOf<CXTPControlEdit>(theme, canvas, state);
+}
+
+// A colour named: "m<index>" for a marker, "w" for white, otherwise
+// "#rrggbb"; so one literal string states a whole probe.
+inline std::string ColorName(COLORREF clr)
+{
+    char name[16];
+    snprintf(name, sizeof name, "#%02x%02x%02x", GetRValue(clr), GetGValue(clr), GetBValue(clr));
+    for (int nIndex = 0; nIndex < XTP_COLOR_COUNT; nIndex++)
+        if (clr == Marker(nIndex))
+            snprintf(name, sizeof name, "m%d", nIndex);
+    return clr == kWhite ? "w" : name;
+}
+
+inline std::string ColorNames(const std::vector<COLORREF>& colors)
+{
+    std::string text;
+    for (COLORREF clr : colors)
+        text += (text.empty() ? "" : " ") + ColorName(clr);
+    return text;
+}
+
+// The named colours of the canvas at the points.
+inline std::string Probe(const PixelCanvas& canvas, const std::vector<POINT>& points)
+{
+    std::vector<COLORREF> colors;
+    for (POINT pt : points)
+        colors.push_back(canvas.Pixel(pt.x, pt.y));
+    return ColorNames(colors);
 }

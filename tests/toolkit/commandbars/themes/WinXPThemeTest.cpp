@@ -5,8 +5,6 @@
 
 #include "toolkit/commandbars/themes/XTPWinXPTheme.h"
 
-#include "tests/support/TestWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,19 +14,11 @@ namespace {
 
 // ---- The stand-in library ----
 
-struct Drawn
-{
-    std::wstring strClass;
-    int nPart;
-    int nState;
-    CRect rc;
-};
-
 struct FakeStyles
 {
     BOOL bThemed = TRUE;
     std::vector<std::wstring> opened; // handle n is opened[n - 1]
-    std::vector<Drawn> drawn;
+    std::vector<std::string> drawn;   // "CLASS part/state (left, top, right, bottom)"
     COLORREF clrToolbarText = XTP_COLOR_NONE;
     BOOL bComboBorders = FALSE; // the combo box's border colours can be read
 };
@@ -66,7 +56,12 @@ std::wstring ClassOf(HTHEME hTheme)
 HRESULT WINAPI FakeDrawThemeBackground(HTHEME hTheme, HDC, int iPartId, int iStateId, const RECT* pRect,
                                        const RECT*)
 {
-    g_pFake->drawn.push_back({ClassOf(hTheme), iPartId, iStateId, CRect(pRect)});
+    const std::wstring strClass = ClassOf(hTheme);
+    char text[96];
+    snprintf(text, sizeof text, "%s %d/%d (%ld, %ld, %ld, %ld)",
+             std::string(strClass.begin(), strClass.end()).c_str(), iPartId, iStateId, pRect->left,
+             pRect->top, pRect->right, pRect->bottom);
+    g_pFake->drawn.push_back(text);
     return S_OK;
 }
 
@@ -108,13 +103,14 @@ protected:
         g_pFake = NULL;
     }
 
-    // The only drawing the stand-in saw.
-    Drawn OnlyDrawn()
+    // The drawings the stand-in saw since the last call, one a line.
+    std::string Drawn()
     {
-        EXPECT_EQ(1u, fake.drawn.size());
-        Drawn d = fake.drawn.empty() ? Drawn{L"", -1, -1, CRect()} : fake.drawn.back();
+        std::string text;
+        for (const std::string& line : fake.drawn)
+            text += (text.empty() ? "" : "\n") + line;
         fake.drawn.clear();
-        return d;
+        return text;
     }
 
     FakeStyles fake;
@@ -137,25 +133,22 @@ struct ButtonStateCase
 {
     const char* name;
     BOOL bEnabled;
-    int nSelected;
-    int nPressed;
-    BOOL bChecked;
-    BOOL bPopuped;
-    BOOL bToolBar;
-    int nState;
+    int nSelected, nPressed;
+    BOOL bChecked, bPopuped, bToolBar;
+    const char* drawn;
 };
 
 const ButtonStateCase kButtonStates[] = {
-    {"idle", TRUE, 0, 0, FALSE, FALSE, TRUE, 1},
-    {"hot", TRUE, 1, 0, FALSE, FALSE, TRUE, 2},
-    {"pressed", TRUE, 1, 1, FALSE, FALSE, TRUE, 3},
-    {"just executed", TRUE, 0, 2, FALSE, FALSE, TRUE, 3},
-    {"popup open", TRUE, 1, 0, FALSE, TRUE, TRUE, 3},
-    {"checked", TRUE, 0, 0, TRUE, FALSE, TRUE, 5},
-    {"checked and hot", TRUE, 1, 0, TRUE, FALSE, TRUE, 6},
-    {"disabled", FALSE, 1, 0, FALSE, FALSE, TRUE, 4},
-    {"disabled and checked on a toolbar", FALSE, 0, 0, TRUE, FALSE, TRUE, 4},
-    {"disabled and checked in a popup", FALSE, 0, 0, TRUE, FALSE, FALSE, 3},
+    {"idle", TRUE, 0, 0, FALSE, FALSE, TRUE, "TOOLBAR 1/1 (1, 2, 30, 24)"},
+    {"hot", TRUE, 1, 0, FALSE, FALSE, TRUE, "TOOLBAR 1/2 (1, 2, 30, 24)"},
+    {"pressed", TRUE, 1, 1, FALSE, FALSE, TRUE, "TOOLBAR 1/3 (1, 2, 30, 24)"},
+    {"just executed", TRUE, 0, 2, FALSE, FALSE, TRUE, "TOOLBAR 1/3 (1, 2, 30, 24)"},
+    {"popup open", TRUE, 1, 0, FALSE, TRUE, TRUE, "TOOLBAR 1/3 (1, 2, 30, 24)"},
+    {"checked", TRUE, 0, 0, TRUE, FALSE, TRUE, "TOOLBAR 1/5 (1, 2, 30, 24)"},
+    {"checked and hot", TRUE, 1, 0, TRUE, FALSE, TRUE, "TOOLBAR 1/6 (1, 2, 30, 24)"},
+    {"disabled", FALSE, 1, 0, FALSE, FALSE, TRUE, "TOOLBAR 1/4 (1, 2, 30, 24)"},
+    {"disabled and checked on a toolbar", FALSE, 0, 0, TRUE, FALSE, TRUE, "TOOLBAR 1/4 (1, 2, 30, 24)"},
+    {"disabled and checked in a popup", FALSE, 0, 0, TRUE, FALSE, FALSE, "TOOLBAR 1/3 (1, 2, 30, 24)"},
 };
 
 TEST_F(WinXPTheme, ButtonsAreToolbarButtonPartsByState)
@@ -164,30 +157,15 @@ TEST_F(WinXPTheme, ButtonsAreToolbarButtonPartsByState)
     PixelCanvas canvas(40, 30);
     for (const ButtonStateCase& c : kButtonStates)
     {
-        SCOPED_TRACE(c.name);
         theme.DrawRectangle(&canvas.dc(), CRect(1, 2, 30, 24), c.nSelected, c.nPressed, c.bEnabled,
                             c.bChecked, c.bPopuped, c.bToolBar, xtpBarTop);
-        const Drawn d = OnlyDrawn();
-        EXPECT_EQ(L"TOOLBAR", d.strClass);
-        EXPECT_EQ(1, d.nPart);
-        EXPECT_EQ(c.nState, d.nState);
-        EXPECT_EQ(CRect(1, 2, 30, 24), d.rc);
+        EXPECT_EQ(c.drawn, Drawn()) << c.name;
     }
-}
-
-TEST_F(WinXPTheme, ComboButtonIsTheDropDownPartByState)
-{
-    CXTPWinXPTheme theme;
-    PixelCanvas canvas(60, 30);
+    // The combo's drop-down button is the combo box's drop-down part.
     theme.DrawComboDropDownButton(&canvas.dc(), CRect(40, 2, 56, 22), TRUE, TRUE, TRUE);
-    const Drawn d = OnlyDrawn();
-    EXPECT_EQ(L"COMBOBOX", d.strClass);
-    EXPECT_EQ(1, d.nPart);
-    EXPECT_EQ(3, d.nState);
-    EXPECT_EQ(CRect(38, 3, 55, 21), d.rc);
-
+    EXPECT_EQ("COMBOBOX 1/3 (38, 3, 55, 21)", Drawn());
     theme.DrawComboDropDownButton(&canvas.dc(), CRect(40, 2, 56, 22), FALSE, TRUE, FALSE);
-    EXPECT_EQ(4, OnlyDrawn().nState);
+    EXPECT_EQ("COMBOBOX 1/4 (38, 3, 55, 21)", Drawn());
 }
 
 // Themed fields: the frame in the combo box's border colour of the state
@@ -198,12 +176,12 @@ TEST_F(WinXPTheme, FieldsTakeTheComboBoxStyleByState)
     const struct
     {
         FieldState state;
-        int nButtonState;
-        COLORREF clrFrame;
+        const char* button;
+        const char* frame;
     } kCases[] = {
-        {kFieldStates[0], 1, kComboBorderEnabled},
-        {kFieldStates[1], 2, kComboBorderEnabled},
-        {kFieldStates[2], 4, kComboBorderDisabled},
+        {kFieldStates[0], "COMBOBOX 1/1 (63, 1, 79, 21)", "#0a141e"},
+        {kFieldStates[1], "COMBOBOX 1/2 (63, 1, 79, 21)", "#0a141e"},
+        {kFieldStates[2], "COMBOBOX 1/4 (63, 1, 79, 21)", "#28323c"},
     };
     fake.bComboBorders = TRUE;
     CXTPWinXPTheme theme;
@@ -212,16 +190,12 @@ TEST_F(WinXPTheme, FieldsTakeTheComboBoxStyleByState)
         SCOPED_TRACE(c.state.name);
         PixelCanvas edit(90, 24), combo(90, 24);
         DrawField(theme, edit, FALSE, c.state);
-        EXPECT_TRUE(fake.drawn.empty());
-        for (CPoint pt : {CPoint(1, 10), CPoint(79, 10), CPoint(40, 0), CPoint(40, 21)})
-            EXPECT_EQ(c.clrFrame, edit.Pixel(pt.x, pt.y));
+        EXPECT_EQ("", Drawn());
+        EXPECT_EQ(std::string(c.frame) + " " + c.frame + " " + c.frame + " " + c.frame,
+                  Probe(edit, {{1, 10}, {79, 10}, {40, 0}, {40, 21}}));
         DrawField(theme, combo, TRUE, c.state);
-        const Drawn d = OnlyDrawn();
-        EXPECT_EQ(L"COMBOBOX", d.strClass);
-        EXPECT_EQ(1, d.nPart);
-        EXPECT_EQ(c.nButtonState, d.nState);
-        EXPECT_EQ(79, d.rc.right);
-        EXPECT_EQ(c.clrFrame, combo.Pixel(0, 10));
+        EXPECT_EQ(c.button, Drawn());
+        EXPECT_EQ(c.frame, Probe(combo, {{0, 10}}));
     }
     fake.bComboBorders = FALSE;
     PixelCanvas unread(90, 24);
@@ -229,14 +203,54 @@ TEST_F(WinXPTheme, FieldsTakeTheComboBoxStyleByState)
     EXPECT_EQ(theme.GetColor(16), unread.Pixel(1, 10));
 }
 
-// With styles absent the fields are Office 2000's, pixel for pixel.
-TEST_F(WinXPTheme, WithoutVisualStylesFieldsAreThoseOfOffice2000)
+// With styles absent every replaced operation draws what Office 2000 draws:
+// bars, grippers, borders, fields and the button states (with their text
+// colour).
+TEST_F(WinXPTheme, WithoutVisualStylesDrawsThePixelsOfOffice2000)
 {
     fake.bThemed = FALSE;
     CXTPWinXPTheme winxp;
     CXTPOffice2000Theme classic;
     MarkColors(winxp);
     MarkColors(classic);
+    ThemeTestBar bar;
+    typedef void (*Paint)(CXTPOffice2000Theme&, CDC*, CXTPCommandBar*);
+    const struct
+    {
+        const char* name;
+        XTPBarPosition barPosition;
+        Paint paint;
+    } kCases[] = {
+        {"docked bar", xtpBarTop,
+         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
+        {"floating bar", xtpBarFloating,
+         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
+        {"gripper at the top", xtpBarTop,
+         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
+        {"gripper at the left", xtpBarLeft,
+         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
+        {"control gripper", xtpBarTop,
+         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawControlGripper(pDC, pBar, TRUE); }},
+        {"resize grip", xtpBarTop,
+         [](auto& t, CDC* pDC, CXTPCommandBar*) { t.DrawResizeGripper(pDC, CRect(0, 0, 100, 26)); }},
+        {"pane border", xtpBarTop,
+         [](auto& t, CDC* pDC, CXTPCommandBar*) { t.DrawStatusBarPaneBorder(pDC, CRect(2, 2, 60, 20)); }},
+        {"combo field and button", xtpBarTop,
+         [](auto& t, CDC* pDC, CXTPCommandBar*) {
+             t.DrawControlFieldFrame(pDC, CRect(2, 2, 80, 22), TRUE, 0);
+             t.DrawComboDropDownButton(pDC, CRect(62, 2, 80, 22), TRUE, TRUE, FALSE);
+         }},
+    };
+    for (const auto& c : kCases)
+    {
+        SCOPED_TRACE(c.name);
+        bar.pBar->Place(c.barPosition);
+        PixelCanvas expected(100, 26), actual(100, 26);
+        c.paint(classic, &expected.dc(), bar.pBar);
+        c.paint(winxp, &actual.dc(), bar.pBar);
+        EXPECT_GT(expected.CountOther(kWhite), 0);
+        EXPECT_TRUE(expected.SameAs(actual));
+    }
     for (const FieldState& state : kFieldStates)
         for (BOOL bCombo : {FALSE, TRUE})
         {
@@ -244,86 +258,8 @@ TEST_F(WinXPTheme, WithoutVisualStylesFieldsAreThoseOfOffice2000)
             PixelCanvas expected(90, 24), actual(90, 24);
             DrawField(classic, expected, bCombo, state);
             DrawField(winxp, actual, bCombo, state);
-            EXPECT_GT(expected.CountOther(kWhite), 0);
             EXPECT_TRUE(expected.SameAs(actual)) << bCombo;
         }
-    EXPECT_TRUE(fake.drawn.empty());
-}
-
-class WinXPThemeBar : public WinXPTheme
-{
-protected:
-    void SetUp() override
-    {
-        WinXPTheme::SetUp();
-        pBar = new CThemeTestToolBar();
-        ASSERT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
-        pBar->MoveWindow(0, 0, 100, 26);
-    }
-    void TearDown() override
-    {
-        pBar->InternalRelease();
-        WinXPTheme::TearDown();
-    }
-
-    CTestWindow host;
-    CThemeTestToolBar* pBar = NULL;
-};
-
-// With styles absent every replaced operation draws what Office 2000 draws.
-TEST_F(WinXPThemeBar, WithoutVisualStylesDrawsThePixelsOfOffice2000)
-{
-    fake.bThemed = FALSE;
-    CXTPWinXPTheme winxp;
-    CXTPOffice2000Theme classic;
-    MarkColors(winxp);
-    MarkColors(classic);
-    typedef void (*Paint)(CXTPPaintManager&, CDC*, CXTPCommandBar*);
-    struct PaintCase
-    {
-        const char* name;
-        XTPBarPosition barPosition;
-        Paint paint;
-    } const kCases[] = {
-        {"docked bar", xtpBarTop,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
-        {"floating bar", xtpBarFloating,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
-        {"gripper at the top", xtpBarTop,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) {
-             t.DrawCommandBarGripper(pDC, pBar, TRUE);
-         }},
-        {"gripper at the left", xtpBarLeft,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) {
-             t.DrawCommandBarGripper(pDC, pBar, TRUE);
-         }},
-        {"control gripper", xtpBarTop,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawControlGripper(pDC, pBar, TRUE); }},
-        {"resize grip", xtpBarTop,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
-             t.DrawResizeGripper(pDC, CRect(0, 0, 100, 26));
-         }},
-        {"pane border", xtpBarTop,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
-             t.DrawStatusBarPaneBorder(pDC, CRect(2, 2, 60, 20));
-         }},
-        {"combo field and button", xtpBarTop,
-         [](CXTPPaintManager& t, CDC* pDC, CXTPCommandBar*) {
-             CXTPOffice2000Theme& o = static_cast<CXTPOffice2000Theme&>(t);
-             o.DrawControlFieldFrame(pDC, CRect(2, 2, 80, 22), TRUE, 0);
-             o.DrawComboDropDownButton(pDC, CRect(62, 2, 80, 22), TRUE, TRUE, FALSE);
-         }},
-    };
-    for (const PaintCase& c : kCases)
-    {
-        SCOPED_TRACE(c.name);
-        pBar->Place(c.barPosition);
-        PixelCanvas expected(100, 26), actual(100, 26);
-        c.paint(classic, &expected.dc(), pBar);
-        c.paint(winxp, &actual.dc(), pBar);
-        EXPECT_GT(expected.CountOther(kWhite), 0);
-        EXPECT_TRUE(expected.SameAs(actual));
-    }
     for (const ButtonStateCase& c : kButtonStates)
     {
         SCOPED_TRACE(c.name);
@@ -335,7 +271,7 @@ TEST_F(WinXPThemeBar, WithoutVisualStylesDrawsThePixelsOfOffice2000)
         EXPECT_TRUE(expected.SameAs(actual));
         EXPECT_EQ(expected.dc().GetTextColor(), actual.dc().GetTextColor());
     }
-    EXPECT_TRUE(fake.drawn.empty());
+    EXPECT_EQ("", Drawn());
 }
 
 } // namespace
