@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the archive tests: store into bytes, load from bytes, and catch the archive's
-// exception cause.
+// Helpers of the archive tests: store into bytes, load from bytes, read one value, and catch the
+// archive's exception cause.
 #include "RaisesSupport.h"
 
 #include <functional>
@@ -36,4 +36,13 @@ inline void LoadFromBytes(const Bytes& bytes, const std::function<void(CArchive&
 inline int LoadFailureCause(const Bytes& bytes, const std::function<void(CArchive&)>& load)
 {
     return RaisedCause<CArchiveException>([&] { LoadFromBytes(bytes, load); });
+}
+
+// The next value of type T in the archive.
+template <class T>
+T Read(CArchive& ar)
+{
+    T value;
+    ar >> value;
+    return value;
 }

@@ -2,87 +2,65 @@
 
 #include <gtest/gtest.h>
 
-TEST(CExceptionTest, EachThrowRaisesItsClassWithItsDetails)
+#include <string>
+
+namespace {
+// The exception f raises, still alive (the caller deletes it), or NULL when it raises none.
+template <class F>
+CException* Caught(F f)
 {
     try
     {
-        AfxThrowArchiveException(CArchiveException::badClass);
+        f();
     }
     catch (CException* e)
     {
-        ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(CArchiveException)));
-        EXPECT_EQ(6, ((CArchiveException*)e)->m_cause);
-        e->Delete();
+        return e;
     }
-    try
+    return NULL;
+}
+} // namespace
+
+// Each throw raises its own class, whose message carries the details it was given.
+TEST(CExceptionTest, EachThrowRaisesItsClassWithItsMessage)
+{
+    struct Case
     {
-        AfxThrowFileException(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, "a.txt");
-    }
-    catch (CFileException* e)
-    {
-        EXPECT_EQ(CFileException::fileNotFound, e->m_cause);
-        EXPECT_EQ(ERROR_FILE_NOT_FOUND, e->m_lOsError);
-        EXPECT_STREQ("a.txt", e->m_strFileName);
-        char text[100];
-        EXPECT_TRUE(e->GetErrorMessage(text, sizeof text));
-        EXPECT_NE(nullptr, strstr(text, "a.txt"));
-        e->Delete();
-    }
-    try
-    {
-        AfxThrowOleException(E_NOINTERFACE);
-    }
-    catch (COleException* e)
-    {
-        EXPECT_EQ(E_NOINTERFACE, e->m_sc);
-        EXPECT_EQ(E_NOINTERFACE, COleException::Process(e));
-        e->Delete();
-    }
-    struct Thrower
-    {
-        void (*fn)();
-        CRuntimeClass* pClass;
+        void (*raise)();
+        const char* expected;
     };
-    const Thrower throwers[] = {
-        {&AfxThrowMemoryException, RUNTIME_CLASS(CMemoryException)},
-        {&AfxThrowNotSupportedException, RUNTIME_CLASS(CNotSupportedException)},
-        {&AfxThrowInvalidArgException, RUNTIME_CLASS(CInvalidArgException)},
-        {&AfxThrowResourceException, RUNTIME_CLASS(CResourceException)},
-        {&AfxThrowUserException, RUNTIME_CLASS(CUserException)},
+    const Case cases[] = {
+        {[] { AfxThrowArchiveException(CArchiveException::badClass); },
+         "CArchiveException: The data holds an object of an unexpected class."},
+        {[] { AfxThrowFileException(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, "a.txt"); },
+         "CFileException: a.txt: The file could not be found."},
+        {&AfxThrowMemoryException, "CMemoryException: Out of memory."},
+        {&AfxThrowNotSupportedException, "CNotSupportedException: Unsupported operation was attempted."},
+        {&AfxThrowInvalidArgException, "CInvalidArgException: Invalid argument."},
+        {&AfxThrowResourceException, "CResourceException: A required resource was unavailable."},
+        {&AfxThrowUserException, "CUserException: "},
     };
-    for (const Thrower& thrower : throwers)
+    for (const Case& c : cases)
     {
-        CRuntimeClass* caught = NULL;
-        try
-        {
-            thrower.fn();
-        }
-        catch (CException* e)
-        {
-            caught = e->GetRuntimeClass();
-            e->Delete();
-        }
-        EXPECT_EQ(thrower.pClass, caught) << thrower.pClass->m_lpszClassName;
+        CException* e = Caught(c.raise);
+        ASSERT_TRUE(e != NULL) << c.expected;
+        char text[200];
+        e->GetErrorMessage(text, sizeof text);
+        EXPECT_EQ(c.expected, std::string(e->GetRuntimeClass()->m_lpszClassName) + ": " + text);
+        e->Delete();
     }
+    CException* ole = Caught([] { AfxThrowOleException(E_NOINTERFACE); });
+    EXPECT_EQ(E_NOINTERFACE, COleException::Process(ole));
+    ole->Delete();
 }
 
+// Raising memory exhaustion needs no memory: one object, never freed, is thrown every time.
 TEST(CExceptionTest, MemoryExceptionIsSharedAndNeverFreed)
 {
-    CMemoryException* thrown[2] = {NULL, NULL};
-    for (CMemoryException*& caught : thrown)
-    {
-        try
-        {
-            AfxThrowMemoryException();
-        }
-        catch (CMemoryException* e)
-        {
-            caught = e;
-            e->Delete();
-        }
-    }
-    EXPECT_EQ(thrown[0], thrown[1]);
-    EXPECT_FALSE(thrown[0]->m_bAutoDelete);
+    CException* first = Caught(&AfxThrowMemoryException);
+    first->Delete();
+    EXPECT_EQ(first, Caught(&AfxThrowMemoryException));
+    EXPECT_FALSE(first->m_bAutoDelete);
 }
 
 TEST(CExceptionTest, MacrosCatchByClassAndRethrow)
@@ -103,9 +81,7 @@ TEST(CExceptionTest, MacrosCatchByClassAndRethrow)
     END_CATCH
     EXPECT_EQ(2, handled);
 
-    int outerCause = -1;
-    try
-    {
+    CException* rethrown = Caught([] {
         TRY
         {
             AfxThrowArchiveException(CArchiveException::badSchema);
@@ -115,11 +91,8 @@ TEST(CExceptionTest, MacrosCatchByClassAndRethrow)
             THROW_LAST();
         }
         END_CATCH_ALL
-    }
-    catch (CArchiveException* e)
-    {
-        outerCause = e->m_cause; // still alive: the rethrow kept it
-        e->Delete();
-    }
-    EXPECT_EQ(CArchiveException::badSchema, outerCause);
+    });
+    // Still alive: the rethrow kept it.
+    EXPECT_EQ(CArchiveException::badSchema, ((CArchiveException*)rethrown)->m_cause);
+    rethrown->Delete();
 }

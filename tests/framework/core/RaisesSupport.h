@@ -21,17 +21,15 @@ bool Raises(F f)
 template <class E, class F>
 int RaisedCause(F f)
 {
-    int cause = -1;
-    Raises<E>([&] {
-        try
-        {
-            f();
-        }
-        catch (E* e)
-        {
-            cause = e->m_cause;
-            throw;
-        }
-    });
-    return cause;
+    try
+    {
+        f();
+    }
+    catch (E* e)
+    {
+        int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return -1;
 }
