@@ -6,15 +6,8 @@
 // strip of the expand button at a toolbar's end.
 #include "CommandBarsTestSupport.h"
 
-#include "framework/Controls.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPDockBar.h"
-#include "toolkit/commandbars/XTPMenuBar.h"
 #include "toolkit/commandbars/XTPTabClientWnd.h"
-#include "toolkit/commandbars/XTPToolBar.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,13 +1,5 @@
 #include "CommandBarsTestSupport.h"
 
-#include "framework/Controls.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
-#include "toolkit/commandbars/XTPMenuBar.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 
 #include <algorithm>
@@ -62,8 +54,8 @@ ON_MESSAGE(WM_XTP_UNINITPOPUP, OnUninitPopup)
 END_MESSAGE_MAP()
 
 CCommandBarsFrame::CCommandBarsFrame()
-    : m_pCommandBars(NULL), m_nExecuteAnswer(0), m_bCopyEnabled(TRUE), m_bBoldChecked(FALSE), m_nReplaceId(0),
-      m_bRemoveBarsOnNew(FALSE), m_nUpdates(0), m_pLastPopup(NULL)
+    : m_pCommandBars(NULL), m_nExecuteAnswer(0), m_lastExecute(), m_bCopyEnabled(TRUE), m_bBoldChecked(FALSE),
+      m_nReplaceId(0), m_nUpdates(0), m_pLastPopup(NULL)
 {}
 
 CCommandBarsFrame::~CCommandBarsFrame()
@@ -138,8 +130,8 @@ void CCommandBarsFrame::OnTestCommand(UINT nID)
 {
     static const char* const names[] = {"new", "open", "exit", "copy", "bold", "help"};
     m_log.push_back(std::string("command ") + names[nID - ID_TEST_NEW]);
-    if (nID == ID_TEST_NEW && m_bRemoveBarsOnNew)
-        m_pCommandBars->RemoveAll();
+    if (nID == ID_TEST_NEW && m_onNew)
+        m_onNew();
 }
 
 void CCommandBarsFrame::OnUpdateTestCommand(CCmdUI* pCmdUI)
@@ -155,9 +147,9 @@ void CCommandBarsFrame::OnUpdateTestCommand(CCmdUI* pCmdUI)
 
 LRESULT CCommandBarsFrame::OnControlExecute(WPARAM wParam, LPARAM lParam)
 {
-    ControlExecuteNotify* pNotify = (ControlExecuteNotify*)lParam;
+    m_lastExecute = *(ControlExecuteNotify*)lParam;
     char text[64];
-    wsprintfA(text, "execute %u code %u", (UINT)wParam, pNotify->hdr.code);
+    wsprintfA(text, "execute %u code %u", (UINT)wParam, m_lastExecute.hdr.code);
     m_log.push_back(text);
     return m_nExecuteAnswer;
 }

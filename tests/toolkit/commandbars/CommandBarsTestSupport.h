@@ -1,24 +1,32 @@
 #pragma once
-// What the command-bar tests share: a paint manager of fixed sizes (so that
-// layouts are checked as arithmetic, not font metrics) and a frame window
-// wired to a CXTPCommandBars the way a program's main frame is, with command
-// handlers that log what reaches them.
+// What the command-bar tests share, with the headers most of them use: a
+// paint manager of fixed sizes (so that layouts are checked as arithmetic,
+// not font metrics), a frame window wired to a CXTPCommandBars the way a
+// program's main frame is, with command handlers that log what reaches them,
+// and a fixture that builds its bars.
 //
-//     CCommandBarsFrame* frame = ...;              // FrameTest<CCommandBarsFrame>
-//     frame->BuildBars();                          // menu bar and toolbar
-//     frame->RecalcLayout();
+//     class MenuTest : public CommandBarsTest {};  // menu bar and toolbar built
+//     TEST_F(MenuTest, Opens) { Key(VK_DOWN); EXPECT_TRUE(Logged("init popup File")); }
 #include "CommandBarsTestIds.h"
 #include "tests/support/TestWindow.h"
 
+#include "framework/Controls.h"
+#include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPKeyboardManager.h"
+#include "toolkit/commandbars/XTPMenuBar.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/XTPToolBar.h"
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
-
-class CMDIFrameWnd;
-class CXTPMenuBar;
 
 // Rectangles print as (left, top, right, bottom) in failures.
 inline void PrintTo(const CRect& rc, std::ostream* os)
@@ -78,14 +86,15 @@ public:
     std::vector<std::string> m_log;
     // The answer to WM_XTP_CONTROL_EXECUTE.
     LRESULT m_nExecuteAnswer;
+    ControlExecuteNotify m_lastExecute;
     // Update handler state.
     BOOL m_bCopyEnabled;
     BOOL m_bBoldChecked;
     CString m_strOpenText;
     // WM_XTP_CREATE_CONTROL for this id is answered with a popup control.
     int m_nReplaceId;
-    // The ID_TEST_NEW command removes every bar.
-    BOOL m_bRemoveBarsOnNew;
+    // Runs inside the ID_TEST_NEW command.
+    std::function<void()> m_onNew;
     // How often the update handlers ran.
     int m_nUpdates;
     // The popup bar of the last WM_XTP_INITPOPUP.

@@ -2,15 +2,6 @@
 // tracking and mnemonics, through real windows and messages.
 #include "CommandBarsTestSupport.h"
 
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPMenuBar.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPToolBar.h"
-
-#include <gtest/gtest.h>
-
 namespace {
 
 typedef std::vector<std::string> Log;
@@ -53,6 +44,9 @@ TEST_F(CommandRoutingTest, IdleUpdateEnablesChecksAndRetitles)
     frame->m_bCopyEnabled = FALSE;
     frame->m_bBoldChecked = TRUE;
     frame->m_strOpenText = "Open Now";
+    frame->GetToolBar()->SendMessage(WM_IDLEUPDATECMDUI, FALSE, 0);
+    EXPECT_EQ("New, Open Now, (Copy), Bold checked, 3003", States())
+        << "without disabling, Exit stays enabled";
     // As the thread's idle time does: every permanent window below the frame.
     frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
     EXPECT_EQ("New, Open Now, (Copy), Bold checked, (3003)", States());
@@ -63,20 +57,9 @@ TEST_F(CommandRoutingTest, IdleUpdateEnablesChecksAndRetitles)
     EXPECT_EQ("New, Open Now, Copy, Bold, (3003)", States());
 }
 
-TEST_F(CommandRoutingTest, UnhandledCommandStaysEnabledWithoutDisabling)
-{
-    CXTPToolBar* pToolBar = frame->GetToolBar();
-    UINT buttons[] = {ID_TEST_EXIT};
-    pToolBar->SetButtons(buttons, 1);
-    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, FALSE, 0);
-    EXPECT_TRUE(Button(ID_TEST_EXIT)->GetEnabled());
-    pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-    EXPECT_FALSE(Button(ID_TEST_EXIT)->GetEnabled());
-}
-
 TEST_F(CommandRoutingTest, CommandThatRemovesTheBarsRunsToItsEnd)
 {
-    frame->m_bRemoveBarsOnNew = TRUE;
+    frame->m_onNew = [this]() { frame->m_pCommandBars->RemoveAll(); };
     Click(frame->GetToolBar(), Button(ID_TEST_NEW));
     EXPECT_EQ(Log({"execute 3001 code 100", "command new"}), frame->m_log);
     EXPECT_EQ(0, frame->m_pCommandBars->GetCount());
@@ -131,17 +114,40 @@ TEST_F(CommandRoutingTest, KeysMoveTheMenuBarSelection)
     }
 }
 
-TEST_F(CommandRoutingTest, AltMnemonicThroughTheFrameExecutes)
+// What the frame's pre-translation takes from the messages it sees.
+TEST_F(CommandRoutingTest, TheFrameTakesAltMnemonicsAndWhileAMenuTracksContextMenusAndAltReleases)
 {
+    const HWND hBar = frame->GetToolBar()->m_hWnd;
+    const struct
+    {
+        const char* name;
+        BOOL bTracking;
+        MSG msg;
+        BOOL bTaken;
+    } cases[] = {
+        {"alt and a mnemonic", FALSE, {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x20000001, 0, {0, 0}}, TRUE},
+        {"a mnemonic without alt", FALSE, {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x00000001, 0, {0, 0}}, FALSE},
+        {"alt and no mnemonic", FALSE, {frame->m_hWnd, WM_SYSKEYDOWN, 'Q', 0x20000001, 0, {0, 0}}, FALSE},
+        {"a context menu", FALSE, {hBar, WM_CONTEXTMENU, (WPARAM)hBar, 0, 0, {0, 0}}, FALSE},
+        {"a context menu while a menu tracks",
+         TRUE,
+         {hBar, WM_CONTEXTMENU, (WPARAM)hBar, 0, 0, {0, 0}},
+         TRUE},
+        {"the alt release while a menu tracks",
+         TRUE,
+         {frame->m_hWnd, WM_SYSKEYUP, VK_MENU, 0, 0, {0, 0}},
+         TRUE},
+    };
     frame->SetFocus();
-    MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x20000001, 0, {0, 0}};
-    EXPECT_TRUE(frame->PreTranslateMessage(&msg));
+    for (auto c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MenuBar()->SetTrackingMode(c.bTracking ? xtpTrackingOn : xtpTrackingOff, TRUE, TRUE);
+        EXPECT_EQ(c.bTaken, frame->m_pCommandBars->PreTranslateFrameMessage(&c.msg));
+        EXPECT_EQ(c.bTracking, MenuBar()->IsTrackingMode() != xtpTrackingOff);
+        MenuBar()->SetTrackingMode(xtpTrackingOff);
+    }
     EXPECT_EQ(Log({"execute 3006 code 100", "command help"}), frame->m_log);
-
-    MSG noAlt = {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x00000001, 0, {0, 0}};
-    EXPECT_FALSE(frame->m_pCommandBars->PreTranslateFrameMessage(&noAlt));
-    MSG noMatch = {frame->m_hWnd, WM_SYSKEYDOWN, 'Q', 0x20000001, 0, {0, 0}};
-    EXPECT_FALSE(frame->m_pCommandBars->PreTranslateFrameMessage(&noMatch));
 }
 
 TEST_F(CommandRoutingTest, MouseSelectionArmsTheHoverTimerOnce)
@@ -164,9 +170,8 @@ TEST_F(CommandRoutingTest, ToolTipOfTheButtonUnderThePoint)
     TOOLINFOA info = {};
     info.cbSize = sizeof(info);
     EXPECT_EQ(ID_TEST_COPY, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), &info));
-    EXPECT_EQ(pToolBar->m_hWnd, info.hwnd);
-    EXPECT_EQ(pCopy->GetRect(), CRect(info.rect));
-    EXPECT_EQ((UINT_PTR)ID_TEST_COPY, info.uId);
+    EXPECT_TRUE(pToolBar->m_hWnd == info.hwnd && pCopy->GetRect() == CRect(info.rect)
+                && info.uId == ID_TEST_COPY);
     ASSERT_TRUE(info.lpszText != NULL);
     EXPECT_STREQ("Copy", info.lpszText) << "the tooltip part of the command's string";
     free(info.lpszText);
@@ -174,28 +179,12 @@ TEST_F(CommandRoutingTest, ToolTipOfTheButtonUnderThePoint)
     CPoint ptGap(pCopy->GetRect().left - 3, pCopy->GetRect().CenterPoint().y);
     EXPECT_EQ(-1, pToolBar->OnToolHitTest(ptGap, NULL)) << "the group gap holds no control";
 
-    CXTPMenuBar* pMenuBar = MenuBar();
-    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
+    ASSERT_TRUE(MenuBar()->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
     EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL)) << "the menu bar tracks";
-    pMenuBar->SetTrackingMode(xtpTrackingOff);
+    MenuBar()->SetTrackingMode(xtpTrackingOff);
 
     frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
     EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL));
-}
-
-TEST_F(CommandRoutingTest, WhileAMenuTracksTheFrameEatsContextMenusAndAltReleases)
-{
-    CXTPMenuBar* pMenuBar = MenuBar();
-    CXTPToolBar* pToolBar = frame->GetToolBar();
-    MSG context = {pToolBar->m_hWnd, WM_CONTEXTMENU, (WPARAM)pToolBar->m_hWnd, 0, 0, {0, 0}};
-    MSG keyUp = {frame->m_hWnd, WM_SYSKEYUP, VK_MENU, 0, 0, {0, 0}};
-    EXPECT_FALSE(frame->m_pCommandBars->PreTranslateFrameMessage(&context));
-
-    ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
-    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&context));
-    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&keyUp));
-    EXPECT_EQ(xtpTrackingOn, pMenuBar->IsTrackingMode());
-    pMenuBar->SetTrackingMode(xtpTrackingOff);
 }
 
 } // namespace

@@ -4,14 +4,7 @@
 // outlives the window, and a vertical bar hides the field.
 #include "CommandBarsTestSupport.h"
 
-#include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPToolBar.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -7,13 +7,7 @@
 // of one key or mouse message directly.
 #include "CommandBarsTestSupport.h"
 
-#include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPHookManager.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
-#include "toolkit/commandbars/XTPMenuBar.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -3,17 +3,10 @@
 // numbering and ampersands, and the window list of a real MDI frame.
 #include "CommandBarsTestSupport.h"
 
-#include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControlRecentFileList.h"
 #include "toolkit/commandbars/XTPControlToolbars.h"
 #include "toolkit/commandbars/XTPControlWindowList.h"
 #include "toolkit/commandbars/XTPControlWorkspaceActions.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPToolBar.h"
-
-#include "framework/Controls.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -36,45 +29,38 @@ std::string ItemCaptions(CXTPControl* pPlaceholder)
     return captions;
 }
 
-struct ReservedIdCase
+// Menu items go through AddMenuItem, which knows other ids.
+TEST(ListExpandingControls, ReservedIdsGiveThePlaceholders)
 {
-    const char* name;
-    int nId;
-    CRuntimeClass* pExpected;
-};
-
-TEST(ListExpandingControls, AddMakesThePlaceholderForEachReservedId)
-{
-    const ReservedIdCase cases[] = {
-        {"window list", 35000, RUNTIME_CLASS(CXTPControlWindowList)},
-        {"workspace actions", 35002, RUNTIME_CLASS(CXTPControlWorkspaceActions)},
-        {"recent files", 35003, RUNTIME_CLASS(CXTPControlRecentFileList)},
-        {"toolbars list", 59392, RUNTIME_CLASS(CXTPControlToolbars)},
-        {"the menu id of the recent files is a plain button here", 57616, RUNTIME_CLASS(CXTPControlButton)},
-        {"customize is a plain button", 35001, RUNTIME_CLASS(CXTPControlButton)},
+    const struct
+    {
+        const char* name;
+        int nId;
+        BOOL bMenuItem;
+        const char* expected;
+    } cases[] = {
+        {"window list", 35000, FALSE, "CXTPControlWindowList"},
+        {"workspace actions", 35002, FALSE, "CXTPControlWorkspaceActions"},
+        {"recent files", 35003, FALSE, "CXTPControlRecentFileList"},
+        {"toolbars list", 59392, FALSE, "CXTPControlToolbars"},
+        {"the menu id of the recent files is a plain button here", 57616, FALSE, "CXTPControlButton"},
+        {"customize is a plain button", 35001, FALSE, "CXTPControlButton"},
+        {"a menu's recent file item", 57616, TRUE, "CXTPControlRecentFileList"},
+        {"a menu's toolbars item", 59392, TRUE, "CXTPControlToolbars"},
+        {"the recent files id is no list in menus", 35003, TRUE, "CXTPControlButton"},
     };
     CXTPControls controls;
-    for (const ReservedIdCase& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CXTPControl* pControl = controls.Add(xtpControlButton, c.nId);
-        EXPECT_STREQ(c.pExpected->m_lpszClassName, pControl->GetRuntimeClass()->m_lpszClassName);
-        EXPECT_EQ(xtpControlButton, pControl->GetType());
-    }
-}
-
-TEST(ListExpandingControls, MenuItemsGiveTheMenuPlaceholders)
-{
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 57616, "Recent File");
-    menu.AppendMenu(MF_STRING, 59392, "Toolbars");
-    menu.AppendMenu(MF_STRING, 35003, "Not a list in menus");
-    CXTPControls controls;
-    std::string classes;
-    for (int i = 0; i < 3; i++)
-        classes += std::string(" ") + controls.AddMenuItem(&menu, i)->GetRuntimeClass()->m_lpszClassName;
-    EXPECT_EQ(" CXTPControlRecentFileList CXTPControlToolbars CXTPControlButton", classes);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        menu.AppendMenu(MF_STRING, c.nId, "Item");
+        CXTPControl* pControl = c.bMenuItem ? controls.AddMenuItem(&menu, menu.GetMenuItemCount() - 1)
+                                            : controls.Add(xtpControlButton, c.nId);
+        EXPECT_STREQ(c.expected, pControl->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_EQ(xtpControlButton, pControl->GetType());
+    }
 }
 
 class ToolbarsListTest : public CommandBarsTest
@@ -165,16 +151,13 @@ protected:
     CXTPControl* pPlaceholder = nullptr;
 };
 
-TEST_F(RecentFileMenuTest, EmptyListLeavesThePlaceholderDisabled)
+TEST_F(RecentFileMenuTest, FilesBecomeNumberedItemsOfAnyLength)
 {
     pPlaceholder->OnCalcDynamicSize(0);
     EXPECT_EQ((DWORD)xtpHideNone, pPlaceholder->GetHideFlags());
-    EXPECT_FALSE(pPlaceholder->GetEnabled());
+    EXPECT_FALSE(pPlaceholder->GetEnabled()) << "an empty list leaves the placeholder disabled";
     EXPECT_EQ(3, controls.GetCount());
-}
 
-TEST_F(RecentFileMenuTest, FilesBecomeNumberedItemsOfAnyLength)
-{
     char szCurDir[MAX_PATH] = "";
     ::GetCurrentDirectoryA(MAX_PATH, szCurDir);
     const CString strLong = "Z:\\" + CString('n', 300) + ".dat";
@@ -238,14 +221,12 @@ TEST_F(WindowListTest, VisibleChildrenAreNumberedAndTheActiveOneChecked)
     EXPECT_EQ((DWORD)xtpHideGeneric, pPlaceholder->GetHideFlags());
     EXPECT_EQ("|&1 Report, &2 Notes*", ItemCaptions(pPlaceholder));
     EXPECT_EQ(pNotes->GetDlgCtrlID(), pControls->GetAt(2)->GetID());
-}
 
-TEST_F(WindowListTest, TwelveChildrenGiveTenItems)
-{
-    for (int i = 0; i < 12; i++)
+    // Twelve shown children give ten items.
+    for (int i = 0; i < 10; i++)
         AddChild("Child");
     pPlaceholder->OnCalcDynamicSize(0);
-    EXPECT_EQ("|&1 Child, &2 Child, &3 Child, &4 Child, &5 Child, &6 Child, &7 Child, &8 Child, &9 Child, "
+    EXPECT_EQ("|&1 Report, &2 Notes, &3 Child, &4 Child, &5 Child, &6 Child, &7 Child, &8 Child, &9 Child, "
               "&10 Child",
               ItemCaptions(pPlaceholder));
 }

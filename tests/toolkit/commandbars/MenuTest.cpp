@@ -8,16 +8,7 @@
 #include "CommandBarsTestSupport.h"
 
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
-#include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlExpandButton.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
-#include "toolkit/commandbars/XTPMenuBar.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -43,10 +34,20 @@ protected:
         CPoint pt = MenuBar()->GetControl(nIndex)->GetRect().CenterPoint();
         MenuBar()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     }
-    CString SelectedCaption(CXTPCommandBar* pBar)
+    // The menu bar's selected caption, then " > " and the open popup's
+    // selected item; "off" when the menu bar does not track.
+    std::string Where()
     {
-        CXTPControl* pControl = pBar->GetSelected();
-        return pControl != NULL ? pControl->GetCaption() : CString("(none)");
+        if (!MenuBar()->IsTrackingMode())
+            return "off";
+        CXTPControl* pSelected = MenuBar()->GetSelected();
+        std::string where = pSelected != NULL ? (LPCTSTR)pSelected->GetCaption() : "(none)";
+        CXTPPopupBar* pPopup =
+            MenuBar()->GetPopupedIndex() >= 0 ? PopupOf(MenuBar()->GetPopupedIndex()) : NULL;
+        if (IsOpen(pPopup))
+            where += std::string(" > ")
+                     + (pPopup->GetSelected() ? (LPCTSTR)pPopup->GetSelected()->GetCaption() : "");
+        return where;
     }
 };
 
@@ -90,36 +91,20 @@ TEST_F(MenuTest, EscapeClosesOneLevelAndTheSiteHearsTheClose)
 TEST_F(MenuTest, AltAloneSelectsTheFirstMenuAndArrowsWalkItemsAndMenus)
 {
     frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
-    ASSERT_EQ(xtpTrackingOn, MenuBar()->IsTrackingMode());
-    EXPECT_STREQ("&File", SelectedCaption(MenuBar()));
-    EXPECT_EQ(-1, MenuBar()->GetPopupedIndex()) << "nothing opens until asked";
-
-    Key(VK_DOWN);
-    CXTPPopupBar* pFile = PopupOf(kFileIndex);
-    ASSERT_TRUE(IsOpen(pFile));
-    EXPECT_STREQ("&New", SelectedCaption(pFile)) << "opened by keyboard: the first item is selected";
-    Key(VK_DOWN);
-    Key(VK_DOWN);
-    EXPECT_STREQ("E&xit", SelectedCaption(pFile)) << "the separator is no stop";
-    Key(VK_DOWN);
-    EXPECT_STREQ("&New", SelectedCaption(pFile)) << "down from the last item wraps";
-
-    Key(VK_RIGHT);
-    CXTPPopupBar* pEdit = PopupOf(kEditIndex);
-    EXPECT_FALSE(IsOpen(pFile));
-    ASSERT_TRUE(IsOpen(pEdit)) << "right from an item without submenu opens the next menu";
-    EXPECT_STREQ("&Copy", SelectedCaption(pEdit));
-
-    Key(VK_LEFT);
-    EXPECT_FALSE(IsOpen(pEdit));
-    ASSERT_TRUE(IsOpen(pFile));
-    Key(VK_DOWN);
-    EXPECT_STREQ("&Open...", SelectedCaption(pFile));
-
-    frame->m_log.clear();
-    Key(VK_RETURN);
-    EXPECT_FALSE(IsOpen(pFile));
-    EXPECT_EQ(xtpTrackingOff, MenuBar()->IsTrackingMode()) << "a command closes every menu";
+    EXPECT_EQ("&File", Where()) << "nothing opens until asked";
+    // Opened by keyboard the first item is selected; the separator is no
+    // stop; down from the last item wraps; right from an item without
+    // submenu opens the next menu; a command closes every menu.
+    std::string walk;
+    for (UINT nKey : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_RETURN})
+    {
+        frame->m_log.clear();
+        Key(nKey);
+        walk += Where() + "; ";
+    }
+    EXPECT_EQ("&File > &New; &File > &Open...; &File > E&xit; &File > &New; &Edit > &Copy; &File > &New; "
+              "&File > &Open...; off; ",
+              walk);
     EXPECT_EQ(std::vector<std::string>({"closed popup File", "execute 3002 code 100", "command open"}),
               frame->m_log);
 }

@@ -5,14 +5,8 @@
 // modal loop is driven by actions posted before it starts.
 #include "CommandBarsTestSupport.h"
 
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/XTTrackPopupMenu.h"
 #include "toolkit/foundation/XTPMultiMonitor.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 

@@ -6,12 +6,6 @@
 #include "CommandBarsTestSupport.h"
 
 #include "toolkit/commandbars/XTPAccelManager.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPMenuBar.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
