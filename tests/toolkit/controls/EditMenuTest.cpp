@@ -1,6 +1,6 @@
 // The edit's context menu: each item enabled from the edit's own state when
-// the popup opens, the commands acting on the edit, and the keyboard's menu
-// point.
+// the popup opens, the keyboard's menu point, and the images of both context
+// menus.
 #include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTEdit.h"
 #include "toolkit/controls/XTListEditResource.h"
@@ -11,88 +11,62 @@
 
 namespace {
 
-struct MenuStateCase
+void SetClipboardText(bool bText)
 {
-    const char* name;
-    const char* text;
-    int nSelStart, nSelEnd;
-    bool bClipboardText;
-    bool bUndo, bCut, bCopy, bPaste, bDelete, bSelectAll;
-};
-
-class EditMenuTest : public ::testing::TestWithParam<MenuStateCase>
-{
-protected:
-    void SetUp() override
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    if (bText)
     {
-        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(20, 60, 220, 84),
-                                &TestHost(), IDC_LIST_EDIT_TEST));
+        HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 6);
+        memcpy(::GlobalLock(hText), "paste", 6);
+        ::GlobalUnlock(hText);
+        ::SetClipboardData(CF_TEXT, hText);
     }
-    void TearDown() override { edit.DestroyWindow(); }
-
-    static void SetClipboardText(bool bText)
-    {
-        ASSERT_TRUE(::OpenClipboard(NULL));
-        ::EmptyClipboard();
-        if (bText)
-        {
-            HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 6);
-            memcpy(::GlobalLock(hText), "paste", 6);
-            ::GlobalUnlock(hText);
-            ::SetClipboardData(CF_TEXT, hText);
-        }
-        ::CloseClipboard();
-    }
-    bool IsEnabled(CMenu* pPopup, UINT nID)
-    {
-        return (pPopup->GetMenuState(nID, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
-    }
-
-    CXTEdit edit;
-};
-
-TEST_P(EditMenuTest, ItemsFollowTheEditState)
-{
-    const MenuStateCase& c = GetParam();
-    edit.SetWindowText(c.text);
-    edit.SetSel(c.nSelStart, c.nSelEnd);
-    SetClipboardText(c.bClipboardText);
-
-    CMenu menu;
-    ASSERT_TRUE(XTPResourceManager()->LoadMenu(&menu, XT_IDM_POPUP));
-    CMenu* pPopup = menu.GetSubMenu(XT_IDM_POPUP_EDIT);
-    ASSERT_NE(pPopup, nullptr);
-    edit.SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->m_hMenu, 0);
-
-    EXPECT_EQ(IsEnabled(pPopup, XT_ID_EDIT_UNDO), c.bUndo);
-    EXPECT_EQ(IsEnabled(pPopup, XT_ID_EDIT_CUT), c.bCut);
-    EXPECT_EQ(IsEnabled(pPopup, XT_ID_EDIT_COPY), c.bCopy);
-    EXPECT_EQ(IsEnabled(pPopup, XT_ID_EDIT_PASTE), c.bPaste);
-    EXPECT_EQ(IsEnabled(pPopup, XT_ID_EDIT_CLEAR), c.bDelete);
-    EXPECT_EQ(IsEnabled(pPopup, XT_ID_EDIT_SELECT_ALL), c.bSelectAll);
+    ::CloseClipboard();
 }
 
-const MenuStateCase kMenuStateCases[] = {
-    {"EmptyEditEmptyClipboard", "", 0, 0, false, false, false, false, false, false, false},
-    {"TextWithoutSelection", "hello", 2, 2, false, false, false, false, false, false, true},
-    {"TextWithSelection", "hello", 1, 4, false, false, true, true, false, true, true},
-    {"ClipboardHoldsText", "", 0, 0, true, false, false, false, true, false, false},
-};
-
-INSTANTIATE_TEST_SUITE_P(States, EditMenuTest, ::testing::ValuesIn(kMenuStateCases),
-                         [](const ::testing::TestParamInfo<MenuStateCase>& info) { return info.param.name; });
-
-TEST_F(EditMenuTest, KeyboardMenuOpensFivePixelsInsideTheCorner)
+TEST(EditMenu, ItemsFollowTheEditStateAndTheKeyboardMenuOpensInsideTheCorner)
 {
+    struct Row
+    {
+        const char* text;
+        int nSelStart, nSelEnd;
+        bool bClipboardText;
+        const char* enabled; // of undo, cut, copy, paste, delete, select all
+    } rows[] = {
+        {"", 0, 0, false, ""},
+        {"hello", 2, 2, false, "all"},
+        {"hello", 1, 4, false, "cut copy delete all"},
+        {"", 0, 0, true, "paste"},
+    };
+    CXTEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(20, 60, 220, 84),
+                            &TestHost(), IDC_LIST_EDIT_TEST));
+    for (const Row& row : rows)
+    {
+        edit.SetWindowText(row.text);
+        edit.SetSel(row.nSelStart, row.nSelEnd);
+        SetClipboardText(row.bClipboardText);
+        CMenu menu;
+        ASSERT_TRUE(XTPResourceManager()->LoadMenu(&menu, XT_IDM_POPUP));
+        CMenu* pPopup = menu.GetSubMenu(XT_IDM_POPUP_EDIT);
+        edit.SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->m_hMenu, 0);
+        std::string enabled;
+        const UINT ids[] = {XT_ID_EDIT_UNDO,  XT_ID_EDIT_CUT,   XT_ID_EDIT_COPY,
+                            XT_ID_EDIT_PASTE, XT_ID_EDIT_CLEAR, XT_ID_EDIT_SELECT_ALL};
+        const char* names[] = {"undo", "cut", "copy", "paste", "delete", "all"};
+        for (int i = 0; i < 6; i++)
+            if ((pPopup->GetMenuState(ids[i], MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0)
+                enabled += (enabled.empty() ? "" : " ") + std::string(names[i]);
+        EXPECT_EQ(row.enabled, enabled) << row.text << " " << row.nSelStart << " " << row.bClipboardText;
+    }
+
     CPoint ptCorner(0, 0);
     edit.ClientToScreen(&ptCorner);
-    EXPECT_EQ(edit.ContextMenuPoint(CPoint(-1, -1)), ptCorner + CSize(5, 5));
-    EXPECT_EQ(edit.ContextMenuPoint(CPoint(300, 200)), CPoint(300, 200));
+    EXPECT_EQ(ptCorner + CSize(5, 5), edit.ContextMenuPoint(CPoint(-1, -1)));
+    EXPECT_EQ(CPoint(300, 200), edit.ContextMenuPoint(CPoint(300, 200)));
+    edit.DestroyWindow();
 }
-
-} // namespace
-
-namespace {
 
 // The menus' images: every command of the two context menus has one.
 TEST(ContextMenuImages, EveryCommandOfBothMenusHasAnImage)

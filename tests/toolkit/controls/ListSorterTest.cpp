@@ -8,122 +8,90 @@
 
 namespace {
 
-struct SortCase
+TEST(ListSorter, OrdersRowsAndGivesTheItemDataBack)
 {
-    const char* name;
-    XTSortType type;
-    BOOL ascending;
-    std::vector<std::string> texts;  // column 1 of rows 0, 1, ...
-    std::vector<std::string> sorted; // column 1 after the sort
-};
-
-class ListSorterTest : public ::testing::TestWithParam<SortCase>
-{
-protected:
-    void SetUp() override
+    // Column 1 of rows 0, 1, 2 before and after the sort; each row's item data
+    // is the index it started at, read back after the text.
+    struct Row
     {
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &TestHost(),
-                                IDC_LIST_EDIT_TEST));
-        list.InsertColumn(0, "Row", LVCFMT_LEFT, 50);
-        list.InsertColumn(1, "Key", LVCFMT_LEFT, 100);
-    }
-    void TearDown() override { list.DestroyWindow(); }
-
-    void Fill(const std::vector<std::string>& texts)
-    {
-        for (size_t i = 0; i < texts.size(); i++)
-        {
-            list.InsertItem((int)i, "row");
-            list.SetItemText((int)i, 1, texts[i].c_str());
-            list.SetItemData((int)i, 1000 + i);
-        }
-    }
-    std::vector<std::string> Column(int iCol)
-    {
-        std::vector<std::string> texts;
-        for (int i = 0; i < list.GetItemCount(); i++)
-            texts.push_back((LPCTSTR)list.GetItemText(i, iCol));
-        return texts;
-    }
-
+        const char* name;
+        XTSortType type;
+        BOOL ascending;
+        std::vector<std::string> texts, sorted;
+    } rows[] = {
+        {"integers with text as zero", xtSortInt, TRUE, {"10", "9", "abc"}, {"abc 2", "9 1", "10 0"}},
+        {"integers at the limits",
+         xtSortInt,
+         TRUE,
+         {"2147483647", "-2147483648", "0"},
+         {"-2147483648 1", "0 2", "2147483647 0"}},
+        {"strings case-sensitive",
+         xtSortString,
+         TRUE,
+         {"beta", "Beta", "alpha"},
+         {"Beta 1", "alpha 2", "beta 0"}},
+        {"strings descending",
+         xtSortString,
+         FALSE,
+         {"beta", "Beta", "alpha"},
+         {"beta 0", "alpha 2", "Beta 1"}},
+        {"dates",
+         xtSortDate,
+         TRUE,
+         {"3/1/2024", "12/25/2023", "1/15/2024"},
+         {"12/25/2023 1", "1/15/2024 2", "3/1/2024 0"}},
+        {"dates descending",
+         xtSortDate,
+         FALSE,
+         {"3/1/2024", "12/25/2023", "1/15/2024"},
+         {"3/1/2024 0", "1/15/2024 2", "12/25/2023 1"}},
+        {"decimals", xtSortDecimal, TRUE, {"2.5", "-1.25", "2.45"}, {"-1.25 1", "2.45 2", "2.5 0"}},
+    };
     CListCtrl list;
-};
-
-TEST_P(ListSorterTest, OrdersRowsAndGivesTheItemDataBack)
-{
-    const SortCase& c = GetParam();
-    Fill(c.texts);
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 200), &TestHost(), IDC_LIST_EDIT_TEST));
+    list.InsertColumn(0, "Row", LVCFMT_LEFT, 50);
+    list.InsertColumn(1, "Key", LVCFMT_LEFT, 100);
+    for (const Row& row : rows)
     {
-        CXTListSorter sorter(&list, 1);
-        EXPECT_TRUE(sorter.Sort(c.ascending, c.type));
+        list.DeleteAllItems();
+        for (int i = 0; i < 3; i++)
+        {
+            list.InsertItem(i, "row");
+            list.SetItemText(i, 1, row.texts[i].c_str());
+            list.SetItemData(i, i);
+        }
+        EXPECT_TRUE(CXTListSorter(&list, 1).Sort(row.ascending, row.type));
+        std::vector<std::string> sorted;
+        for (int i = 0; i < 3; i++)
+            sorted.push_back(std::string(list.GetItemText(i, 1)) + " " + std::to_string(list.GetItemData(i)));
+        EXPECT_EQ(row.sorted, sorted) << row.name;
     }
-    EXPECT_EQ(Column(1), c.sorted);
-    for (int i = 0; i < list.GetItemCount(); i++)
-    {
-        size_t nOriginal = 0;
-        while (c.texts[nOriginal] != (LPCTSTR)list.GetItemText(i, 1))
-            nOriginal++;
-        EXPECT_EQ(list.GetItemData(i), 1000 + nOriginal) << "row " << i;
-    }
+    list.DestroyWindow();
 }
 
-const SortCase kSortCases[] = {
-    {"IntegersWithTextAsZero", xtSortInt, TRUE, {"10", "9", "abc"}, {"abc", "9", "10"}},
-    {"IntegersAtTheLimits",
-     xtSortInt,
-     TRUE,
-     {"2147483647", "-2147483648", "0"},
-     {"-2147483648", "0", "2147483647"}},
-    {"StringsCaseSensitive", xtSortString, TRUE, {"beta", "Beta", "alpha"}, {"Beta", "alpha", "beta"}},
-    {"StringsDescending", xtSortString, FALSE, {"beta", "Beta", "alpha"}, {"beta", "alpha", "Beta"}},
-    {"Dates",
-     xtSortDate,
-     TRUE,
-     {"3/1/2024", "12/25/2023", "1/15/2024"},
-     {"12/25/2023", "1/15/2024", "3/1/2024"}},
-    {"DatesDescending",
-     xtSortDate,
-     FALSE,
-     {"3/1/2024", "12/25/2023", "1/15/2024"},
-     {"3/1/2024", "1/15/2024", "12/25/2023"}},
-    {"Decimals", xtSortDecimal, TRUE, {"2.5", "-1.25", "2.45"}, {"-1.25", "2.45", "2.5"}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Types, ListSorterTest, ::testing::ValuesIn(kSortCases),
-                         [](const ::testing::TestParamInfo<SortCase>& info) { return info.param.name; });
-
-struct CompareCase
+TEST(ListSorter, CompareAnswersTheSignOfTheOrder)
 {
-    const char* name;
-    const char* text1;
-    const char* text2;
-    LPARAM param;
-    int sign; // of the answer
-};
-
-const CompareCase kCompareCases[] = {
-    {"EqualIntegers", "7", "7", xtSortInt, 0},
-    {"IntegersThatOverflowASubtraction", "2147483647", "-2147483648", xtSortInt, 1},
-    {"IntegersThatOverflowDescending", "2147483647", "-2147483648", -xtSortInt, -1},
-    {"EqualStrings", "same", "same", xtSortString, 0},
-    {"EqualDates", "1/15/2024", "1/15/2024", xtSortDate, 0},
-    {"UnparsableDate", "not a date", "1/15/2024", xtSortDate, 0},
-    {"UnparsableDateDescending", "1/15/2024", "never", -xtSortDate, 0},
-    {"EqualDecimals", "2.50", "2.5", xtSortDecimal, 0},
-    {"UnknownType", "1", "2", 9, 0},
-};
-
-class ListSorterCompareTest : public ::testing::TestWithParam<CompareCase>
-{};
-
-TEST_P(ListSorterCompareTest, AnswersTheSignOfTheOrder)
-{
-    const CompareCase& c = GetParam();
-    int nResult = CXTListSorter::Compare(c.text1, c.text2, c.param);
-    EXPECT_EQ((nResult > 0) - (nResult < 0), c.sign);
+    struct Row
+    {
+        const char *name, *text1, *text2;
+        LPARAM param;
+        int sign;
+    } rows[] = {
+        {"equal integers", "7", "7", xtSortInt, 0},
+        {"integers that overflow a subtraction", "2147483647", "-2147483648", xtSortInt, 1},
+        {"integers that overflow, descending", "2147483647", "-2147483648", -xtSortInt, -1},
+        {"equal strings", "same", "same", xtSortString, 0},
+        {"equal dates", "1/15/2024", "1/15/2024", xtSortDate, 0},
+        {"unparsable date", "not a date", "1/15/2024", xtSortDate, 0},
+        {"unparsable date, descending", "1/15/2024", "never", -xtSortDate, 0},
+        {"equal decimals", "2.50", "2.5", xtSortDecimal, 0},
+        {"unknown type", "1", "2", 9, 0},
+    };
+    for (const Row& row : rows)
+    {
+        int nResult = CXTListSorter::Compare(row.text1, row.text2, row.param);
+        EXPECT_EQ(row.sign, (nResult > 0) - (nResult < 0)) << row.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Pairs, ListSorterCompareTest, ::testing::ValuesIn(kCompareCases),
-                         [](const ::testing::TestParamInfo<CompareCase>& info) { return info.param.name; });
 
 } // namespace
