@@ -9,44 +9,35 @@
 #include "toolkit/foundation/XTPColorManager.h"
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-// A CXTTreeCtrl in the shared test host, filled with named items:
+// A tree control of class TTree in the shared test host, filled with named items:
 //   Alpha { "alpha beta", "x ab", "abc" }, Beta { "x_ab", "ab.", "abab" }, Gamma
 // with Alpha and Beta expanded.
+template <class TTree = CXTTreeCtrl>
 struct TreeFixture
 {
-    static const UINT kTreeId = 1000;
-
     NotifyRecorderWnd& host = TestHost();
-    CXTTreeCtrl tree;
+    TTree tree;
     std::map<std::string, HTREEITEM> items;
 
     explicit TreeFixture(DWORD dwStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS)
     {
-        tree.Create(WS_CHILD | WS_VISIBLE | dwStyle, CRect(0, 0, 300, 300), &host, kTreeId);
-        HTREEITEM hAlpha = Add("Alpha", TVI_ROOT);
-        Add("alpha beta", hAlpha);
-        Add("x ab", hAlpha);
-        Add("abc", hAlpha);
-        HTREEITEM hBeta = Add("Beta", TVI_ROOT);
-        Add("x_ab", hBeta);
-        Add("ab.", hBeta);
-        Add("abab", hBeta);
-        Add("Gamma", TVI_ROOT);
-        tree.Expand(hAlpha, TVE_EXPAND);
-        tree.Expand(hBeta, TVE_EXPAND);
+        tree.Create(WS_CHILD | WS_VISIBLE | dwStyle, CRect(0, 0, 300, 300), &host, 1000);
+        const char* names[][2] = {{"Alpha", ""}, {"alpha beta", "Alpha"}, {"x ab", "Alpha"}, {"abc", "Alpha"},
+                                  {"Beta", ""},  {"x_ab", "Beta"},        {"ab.", "Beta"},   {"abab", "Beta"},
+                                  {"Gamma", ""}};
+        for (auto& name : names)
+            items[name[0]] = tree.InsertItem(name[0], *name[1] ? items[name[1]] : TVI_ROOT);
+        tree.Expand(items["Alpha"], TVE_EXPAND);
+        tree.Expand(items["Beta"], TVE_EXPAND);
         host.m_messages.clear();
     }
     ~TreeFixture() { tree.DestroyWindow(); }
 
-    HTREEITEM Add(const char* name, HTREEITEM hParent)
-    {
-        HTREEITEM hItem = tree.InsertItem(name, hParent);
-        items[name] = hItem;
-        return hItem;
-    }
     HTREEITEM operator[](const std::string& name) { return name.empty() ? NULL : items.at(name); }
     std::string NameOf(HTREEITEM hItem)
     {
@@ -58,14 +49,18 @@ struct TreeFixture
         tree.GetItemRect(items.at(name), &rc, TRUE);
         return rc.CenterPoint();
     }
-    // The names of the selected items in visible order.
+    bool IsExpanded(const char* name)
+    {
+        return tree.CTreeCtrl::GetItemState(items.at(name), TVIS_EXPANDED) != 0;
+    }
+    // The names of the selected items in visible order, then "@" and the caret.
     std::string Selected()
     {
         std::string names;
         for (HTREEITEM h = tree.GetRootItem(); h != NULL; h = tree.GetNextVisibleItem(h))
             if (tree.CTreeCtrl::GetItemState(h, TVIS_SELECTED) & TVIS_SELECTED)
-                names += (names.empty() ? "" : ",") + NameOf(h);
-        return names;
+                names += NameOf(h) + ",";
+        return names + "@" + NameOf(tree.GetNextItem(NULL, TVGN_CARET));
     }
 };
 
@@ -92,7 +87,7 @@ TEST(TreeCtrl, SearchEndsWithTheExpectedItem)
         {"upward without match ends from a later top-level item", "nothing", false, false, false, "Beta", ""},
         {"downward without match ends", "nothing", false, true, true, "x_ab", ""},
     };
-    TreeFixture fixture;
+    TreeFixture<> fixture;
     for (const Row& row : rows)
     {
         HTREEITEM hFound = fixture.tree.FindItem(row.text, row.bCaseSensitive, row.bDownward, row.bWholeWord,
@@ -103,15 +98,16 @@ TEST(TreeCtrl, SearchEndsWithTheExpectedItem)
 
 TEST(TreeCtrl, WalkingAndSearchBelowAnItem)
 {
-    TreeFixture fixture;
+    TreeFixture<> fixture;
     CXTTreeCtrl& tree = fixture.tree;
-    EXPECT_EQ(fixture["Gamma"], tree.GetLastItemInTree(NULL));
-    EXPECT_EQ(fixture["abc"], tree.GetLastItemInTree(fixture["Alpha"]));
-    EXPECT_EQ(fixture["abc"], tree.GetPrevItemInTree(fixture["Beta"]));
-    EXPECT_EQ(fixture["Beta"], tree.GetNextItemInTree(fixture["abc"]));
-    EXPECT_EQ(NULL, tree.GetNextItemInTree(fixture["Gamma"]));
-    EXPECT_EQ(fixture["ab."], tree.FindItemInChildren("ab", FALSE, TRUE, fixture["Beta"]));
-    EXPECT_EQ(NULL, tree.FindItemInChildren("ab", FALSE, FALSE, fixture["Gamma"]));
+    std::string walked;
+    for (HTREEITEM hItem : {tree.GetLastItemInTree(NULL), tree.GetLastItemInTree(fixture["Alpha"]),
+                            tree.GetPrevItemInTree(fixture["Beta"]), tree.GetNextItemInTree(fixture["abc"]),
+                            tree.GetNextItemInTree(fixture["Gamma"]),
+                            tree.FindItemInChildren("ab", FALSE, TRUE, fixture["Beta"]),
+                            tree.FindItemInChildren("ab", FALSE, FALSE, fixture["Gamma"])})
+        walked += fixture.NameOf(hItem) + "|";
+    EXPECT_EQ("Gamma|abc|abc|Beta||ab.||", walked);
 
     tree.DeleteAllItems();
     EXPECT_EQ(NULL, tree.GetLastItemInTree(NULL));
@@ -127,41 +123,30 @@ public:
 
 TEST(TreeCtrl, RejectedMatchesLetTheSearchGoOn)
 {
-    NotifyRecorderWnd& host = TestHost();
-    CPickyTree tree;
-    tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &host, 1000);
-    HTREEITEM hAlpha = tree.InsertItem("Alpha");
-    tree.InsertItem("ab one", hAlpha);
-    HTREEITEM hBeta = tree.InsertItem("Beta");
-    HTREEITEM hWanted = tree.InsertItem("ab two", hBeta);
-    EXPECT_EQ(hWanted, tree.FindItem("ab", FALSE, TRUE, FALSE, hAlpha));
-    tree.DestroyWindow();
+    TreeFixture<CPickyTree> fixture;
+    EXPECT_EQ("x_ab", fixture.NameOf(fixture.tree.FindItem("ab", FALSE, TRUE, FALSE, fixture["Alpha"])));
 }
 
 TEST(TreeCtrl, ItemFontsColoursAndBoldAreKeptPerItem)
 {
-    TreeFixture fixture;
+    TreeFixture<> fixture;
     CXTTreeCtrl& tree = fixture.tree;
     HTREEITEM hItem = fixture["abc"];
     EXPECT_EQ(0xFFFFFFFF, tree.GetItemColor(hItem));
-
     tree.SetItemColor(hItem, RGB(200, 0, 0));
     LOGFONTA lf;
     EXPECT_FALSE(tree.GetItemFont(hItem, &lf));
-    EXPECT_EQ(RGB(200, 0, 0), tree.GetItemColor(hItem));
 
     LOGFONTA lfSet = {};
     lfSet.lfHeight = -20;
     lstrcpyA(lfSet.lfFaceName, "Tahoma");
     tree.SetItemFont(hItem, &lfSet);
     ASSERT_TRUE(tree.GetItemFont(hItem, &lf));
-    EXPECT_STREQ("Tahoma", lf.lfFaceName);
-    EXPECT_EQ(-20, lf.lfHeight);
-    EXPECT_EQ(RGB(200, 0, 0), tree.GetItemColor(hItem));
+    EXPECT_EQ(std::make_tuple(std::string("Tahoma"), -20L, RGB(200, 0, 0)),
+              std::make_tuple(std::string(lf.lfFaceName), lf.lfHeight, tree.GetItemColor(hItem)));
 
     EXPECT_FALSE(tree.GetItemBold(hItem));
     tree.SetItemBold(hItem, TRUE);
-    EXPECT_TRUE(tree.GetItemBold(hItem));
     EXPECT_TRUE(tree.CTreeCtrl::GetItemState(hItem, TVIS_BOLD) & TVIS_BOLD);
 
     // Deleting the item drops its record.
@@ -171,7 +156,7 @@ TEST(TreeCtrl, ItemFontsColoursAndBoldAreKeptPerItem)
 }
 
 // Pixels of the colour inside the item's row.
-int InkOf(TreeFixture& fixture, const char* name, COLORREF clr)
+int InkOf(TreeFixture<>& fixture, const char* name, COLORREF clr)
 {
     PixelCanvas canvas(300, 300);
     fixture.tree.PaintItems(&canvas.dc(), TRUE);
@@ -183,7 +168,7 @@ int InkOf(TreeFixture& fixture, const char* name, COLORREF clr)
 
 TEST(TreeCtrl, ItemsArePaintedInTheirOwnColourAndWeight)
 {
-    TreeFixture fixture;
+    TreeFixture<> fixture;
     CXTTreeCtrl& tree = fixture.tree;
     const COLORREF kInk = RGB(0, 128, 0);
     EXPECT_EQ(0, InkOf(fixture, "Gamma", kInk));
@@ -210,14 +195,13 @@ TEST(TreeCtrl, ItemsArePaintedInTheirOwnColourAndWeight)
 
 TEST(TreeCtrl, EnterTogglesTheCaretItem)
 {
-    TreeFixture fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["Alpha"]);
-    MSG msg = {tree.m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
-    tree.PreTranslateMessage(&msg);
-    EXPECT_FALSE(tree.CTreeCtrl::GetItemState(fixture["Alpha"], TVIS_EXPANDED) & TVIS_EXPANDED);
-    tree.PreTranslateMessage(&msg);
-    EXPECT_TRUE(tree.CTreeCtrl::GetItemState(fixture["Alpha"], TVIS_EXPANDED) & TVIS_EXPANDED);
+    TreeFixture<> fixture;
+    fixture.tree.SelectItem(fixture["Alpha"]);
+    MSG msg = {fixture.tree.m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    fixture.tree.PreTranslateMessage(&msg);
+    EXPECT_FALSE(fixture.IsExpanded("Alpha"));
+    fixture.tree.PreTranslateMessage(&msg);
+    EXPECT_TRUE(fixture.IsExpanded("Alpha"));
 }
 
 TEST(TreeView, DropsTheRecordOfADeletedItem)
@@ -234,48 +218,56 @@ TEST(TreeView, DropsTheRecordOfADeletedItem)
 
 TEST(TreeCtrl, HotTrackingMarksTheItemUnderTheMouse)
 {
-    TreeFixture fixture(TVS_HASBUTTONS | TVS_TRACKSELECT);
+    TreeFixture<> fixture(TVS_HASBUTTONS | TVS_TRACKSELECT);
     CXTTreeCtrl& tree = fixture.tree;
-    CPoint pt = fixture.LabelCenter("Gamma");
-    tree.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    SendMouse(tree, WM_MOUSEMOVE, fixture.LabelCenter("Gamma"));
     EXPECT_EQ(TVIS_XT_HOT, tree.GetItemState(fixture["Gamma"], TVIS_XT_HOT));
-    pt = fixture.LabelCenter("Beta");
-    tree.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-    EXPECT_EQ(0u, tree.GetItemState(fixture["Gamma"], TVIS_XT_HOT));
-    EXPECT_EQ(TVIS_XT_HOT, tree.GetItemState(fixture["Beta"], TVIS_XT_HOT));
+    SendMouse(tree, WM_MOUSEMOVE, fixture.LabelCenter("Beta"));
+    EXPECT_EQ(std::make_pair(0u, (UINT)TVIS_XT_HOT),
+              std::make_pair(tree.GetItemState(fixture["Gamma"], TVIS_XT_HOT),
+                             tree.GetItemState(fixture["Beta"], TVIS_XT_HOT)));
     tree.KillTimer(CXTTreeBase::TimerHotTrack);
 }
 
 TEST(TreeCtrl, KeysGoStraightToTheLabelEdit)
 {
-    TreeFixture fixture(TVS_HASBUTTONS | TVS_EDITLABELS);
+    TreeFixture<> fixture(TVS_HASBUTTONS | TVS_EDITLABELS);
     CXTTreeCtrl& tree = fixture.tree;
     tree.SetFocus();
     tree.SelectItem(fixture["Gamma"]);
     ASSERT_NE(nullptr, tree.EditLabel(fixture["Gamma"]));
     HWND hEdit = (HWND)tree.SendMessage(TVM_GETEDITCONTROL);
     ASSERT_TRUE(::IsWindow(hEdit));
-    EXPECT_EQ(1, fixture.host.CountNotify(TVN_BEGINLABELEDITA));
 
     // Escape reaches the edit, which ends editing without a change.
     MSG msg = {hEdit, WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
     EXPECT_TRUE(tree.PreTranslateMessage(&msg));
     PumpPending();
     EXPECT_EQ(NULL, (HWND)tree.SendMessage(TVM_GETEDITCONTROL));
-    EXPECT_EQ(1, fixture.host.CountNotify(TVN_ENDLABELEDITA));
+    EXPECT_EQ(std::make_pair(1, 1), std::make_pair(fixture.host.CountNotify(TVN_BEGINLABELEDITA),
+                                                   fixture.host.CountNotify(TVN_ENDLABELEDITA)));
     EXPECT_EQ("Gamma", fixture.NameOf(fixture["Gamma"]));
 }
 
-struct MultiTree : TreeFixture
+struct MultiTree : TreeFixture<>
 {
     MultiTree() { tree.EnableMultiSelect(TRUE); }
 
-    // A press at the point with the loop's messages posted first.
+    // The first item selected as the caret, the others added to the selection.
+    void Select(std::initializer_list<const char*> names)
+    {
+        tree.SelectItem(items.at(*names.begin()));
+        for (const char* name : names)
+            tree.SetItemState(items.at(name), TVIS_SELECTED, TVIS_SELECTED);
+    }
+    // A press at the point with the loop's messages posted first, then what
+    // the loop left in the queue.
     void Press(UINT message, CPoint point, UINT nFlags, std::initializer_list<MSG> posted)
     {
         for (const MSG& msg : posted)
             ::PostMessageA(tree.m_hWnd, msg.message, msg.wParam, msg.lParam);
         tree.SendMessage(message, nFlags, MAKELPARAM(point.x, point.y));
+        PumpPending();
     }
     void Click(const std::string& name, UINT nFlags = 0)
     {
@@ -292,7 +284,6 @@ struct MultiTree : TreeFixture
         msg.lParam = MAKELPARAM(pt.x, pt.y);
         return msg;
     }
-    std::string Caret() { return NameOf(tree.GetNextItem(NULL, TVGN_CARET)); }
     // A point in empty space below the items.
     CPoint Empty() { return CPoint(200, 280); }
 };
@@ -322,65 +313,54 @@ TEST(TreeMultiSelect, SelectionVetoedByTheOwnerStaysPut)
     EXPECT_FALSE(tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED));
     EXPECT_FALSE(tree.SelectItem(fixture["Gamma"]));
     fixture.Click("Gamma", MK_CONTROL);
-    EXPECT_EQ("Alpha", fixture.Selected());
+    EXPECT_EQ("Alpha,@Alpha", fixture.Selected());
 
     fixture.host.m_hVetoItem = NULL;
     EXPECT_TRUE(tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED));
-    EXPECT_EQ("Alpha,Gamma", fixture.Selected());
-    EXPECT_EQ("Alpha", fixture.Caret());
-    EXPECT_EQ(TVIS_FOCUSED | TVIS_SELECTED,
-              tree.GetItemState(fixture["Alpha"], TVIS_FOCUSED | TVIS_SELECTED));
-    EXPECT_EQ(TVIS_SELECTED, tree.GetItemState(fixture["Gamma"], TVIS_FOCUSED | TVIS_SELECTED));
+    EXPECT_EQ("Alpha,Gamma,@Alpha", fixture.Selected());
+    EXPECT_EQ(std::make_pair((UINT)(TVIS_FOCUSED | TVIS_SELECTED), (UINT)TVIS_SELECTED),
+              std::make_pair(tree.GetItemState(fixture["Alpha"], TVIS_FOCUSED | TVIS_SELECTED),
+                             tree.GetItemState(fixture["Gamma"], TVIS_FOCUSED | TVIS_SELECTED)));
 }
 
 TEST(TreeMultiSelect, CtrlAndShiftClicks)
 {
     MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    fixture.Click("x ab");
-    EXPECT_EQ("x ab", fixture.Selected());
+    std::vector<std::string> steps;
+    auto click = [&](const char* name, UINT nFlags) {
+        fixture.Click(name, nFlags);
+        steps.push_back(fixture.Selected());
+    };
+    click("x ab", 0);
     EXPECT_EQ(1, fixture.host.CountNotify(NM_CLICK));
-
-    fixture.Click("Beta", MK_CONTROL);
-    EXPECT_EQ("x ab,Beta", fixture.Selected());
-    EXPECT_EQ("Beta", fixture.Caret());
-
+    click("Beta", MK_CONTROL);
     // Ctrl+click on a selected item deselects it on release.
-    fixture.Click("x ab", MK_CONTROL);
-    EXPECT_EQ("Beta", fixture.Selected());
-    EXPECT_EQ("x ab", fixture.Caret());
-
-    // No anchor: Shift+click selects from the caret to the item, only those.
-    fixture.Click("x_ab", MK_SHIFT);
-    EXPECT_EQ("x ab,abc,Beta,x_ab", fixture.Selected());
-    EXPECT_EQ("x_ab", fixture.Caret());
-    // The anchor stays for the next Shift+click.
-    fixture.Click("alpha beta", MK_SHIFT);
-    EXPECT_EQ("alpha beta,x ab", fixture.Selected());
-
+    click("x ab", MK_CONTROL);
+    // No anchor: Shift+click selects from the caret to the item, only those;
+    // the anchor stays for the next Shift+click.
+    click("x_ab", MK_SHIFT);
+    click("alpha beta", MK_SHIFT);
     // A plain click clears the anchor and the selection.
-    fixture.Click("Gamma");
-    EXPECT_EQ("Gamma", fixture.Selected());
-    fixture.Click("abab", MK_SHIFT);
-    EXPECT_EQ("abab,Gamma", fixture.Selected());
-    EXPECT_EQ(2u, tree.GetSelectedCount());
+    click("Gamma", 0);
+    click("abab", MK_SHIFT);
+    EXPECT_EQ(
+        std::vector<std::string>({"x ab,@x ab", "x ab,Beta,@Beta", "Beta,@x ab", "x ab,abc,Beta,x_ab,@x_ab",
+                                  "alpha beta,x ab,@alpha beta", "Gamma,@Gamma", "abab,Gamma,@abab"}),
+        steps);
+    EXPECT_EQ(2u, fixture.tree.GetSelectedCount());
 }
 
 TEST(TreeMultiSelect, CtrlPressMovedPastTheDragDistanceStartsADrag)
 {
     MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["Alpha"]);
-    tree.SetItemState(fixture["abc"], TVIS_SELECTED, TVIS_SELECTED);
+    fixture.Select({"Alpha", "abc"});
     CPoint pt = fixture.LabelCenter("abc");
     fixture.Press(WM_LBUTTONDOWN, pt, MK_LBUTTON | MK_CONTROL,
                   {MultiTree::Move(CPoint(pt.x + 1, pt.y)), MultiTree::Move(CPoint(pt.x + 30, pt.y + 30)),
                    MultiTree::Up(pt)});
     EXPECT_EQ(1, fixture.host.CountNotify(TVN_BEGINDRAGA));
     EXPECT_EQ(pt, fixture.host.m_ptDrag);
-    EXPECT_EQ("abc", fixture.Caret());
-    EXPECT_EQ("Alpha,abc", fixture.Selected());
-    PumpPending();
+    EXPECT_EQ("Alpha,abc,@abc", fixture.Selected());
 }
 
 TEST(TreeMultiSelect, ShiftAndCtrlWithArrowKeys)
@@ -392,74 +372,59 @@ TEST(TreeMultiSelect, ShiftAndCtrlWithArrowKeys)
         HeldKeys shift({VK_SHIFT});
         tree.SendMessage(WM_KEYDOWN, VK_DOWN);
         tree.SendMessage(WM_KEYDOWN, VK_DOWN);
-        EXPECT_EQ("x ab,abc,Beta", fixture.Selected());
+        EXPECT_EQ("x ab,abc,Beta,@Beta", fixture.Selected());
         tree.SendMessage(WM_KEYDOWN, VK_UP);
-        EXPECT_EQ("x ab,abc", fixture.Selected());
     }
     {
         HeldKeys ctrl({VK_CONTROL});
         tree.SendMessage(WM_KEYDOWN, VK_DOWN);
-        EXPECT_EQ("Beta", fixture.Caret());
-        EXPECT_EQ("x ab,abc", fixture.Selected());
     }
+    EXPECT_EQ("x ab,abc,@Beta", fixture.Selected());
     // A plain arrow with several selected items leaves one.
     tree.SendMessage(WM_KEYDOWN, VK_DOWN);
     EXPECT_EQ(1u, tree.GetSelectedCount());
 }
 
-TEST(TreeMultiSelect, RubberBandSelectsTheItemsItCrosses)
+TEST(TreeMultiSelect, RubberBandSelectsTheItemsItCrossesAndEscapeDeselectsAll)
 {
     MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["Alpha"]);
+    fixture.Select({"Alpha"});
     CPoint ptStart = fixture.Empty();
     CPoint ptEnd(5, fixture.LabelCenter("abab").y);
     fixture.Press(
         WM_LBUTTONDOWN, ptStart, MK_LBUTTON,
         {MultiTree::Move(CPoint(ptStart.x - 1, ptStart.y)), MultiTree::Move(ptEnd), MultiTree::Up(ptEnd)});
-    EXPECT_EQ("abab,Gamma", fixture.Selected());
-    PumpPending();
+    EXPECT_EQ("abab,Gamma,@Alpha", fixture.Selected());
 
     // A click in empty space without keys deselects everything.
     fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON, {MultiTree::Up(ptStart)});
-    EXPECT_EQ("", fixture.Selected());
-    PumpPending();
+    EXPECT_EQ("@Alpha", fixture.Selected());
+
+    // So does Escape during a band that adds to the selection.
+    fixture.Select({"Alpha", "Beta"});
+    fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_SHIFT,
+                  {MultiTree::Move(CPoint(ptStart.x - 40, ptStart.y - 5)),
+                   MultiTree::Msg(WM_KEYDOWN, VK_ESCAPE, CPoint()), MultiTree::Up(ptStart)});
+    EXPECT_EQ("@Alpha", fixture.Selected());
 }
 
 TEST(TreeMultiSelect, CtrlBandTogglesRememberedItemsWhileInside)
 {
     MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["abab"]);
-    tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED);
+    fixture.Select({"abab", "Gamma"});
     fixture.host.m_messages.clear();
     CPoint ptStart = fixture.Empty();
-    CPoint ptOver(5, fixture.LabelCenter("abab").y);
     CPoint ptBack(ptStart.x - 10, ptStart.y - 10);
     fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_CONTROL,
-                  {MultiTree::Move(ptOver), MultiTree::Move(ptBack), MultiTree::Up(ptBack)});
+                  {MultiTree::Move(CPoint(5, fixture.LabelCenter("abab").y)), MultiTree::Move(ptBack),
+                   MultiTree::Up(ptBack)});
     // Both were deselected while inside the band and selected again after.
     int nDeselected = 0;
     for (const RecordedMessage& msg : fixture.host.m_messages)
         nDeselected += msg.wParam == TVN_SELCHANGEDA
                        && (msg.lParam == (LPARAM)fixture["abab"] || msg.lParam == (LPARAM)fixture["Gamma"]);
     EXPECT_EQ(2, nDeselected);
-    EXPECT_EQ("abab,Gamma", fixture.Selected());
-    PumpPending();
-}
-
-TEST(TreeMultiSelect, EscapeDuringTheBandDeselectsEverything)
-{
-    MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["Alpha"]);
-    tree.SetItemState(fixture["Beta"], TVIS_SELECTED, TVIS_SELECTED);
-    CPoint ptStart = fixture.Empty();
-    fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_SHIFT,
-                  {MultiTree::Move(CPoint(ptStart.x - 40, ptStart.y - 5)),
-                   MultiTree::Msg(WM_KEYDOWN, VK_ESCAPE, CPoint()), MultiTree::Up(ptStart)});
-    EXPECT_EQ("", fixture.Selected());
-    PumpPending();
+    EXPECT_EQ("abab,Gamma,@abab", fixture.Selected());
 }
 
 TEST(TreeMultiSelect, ModalLoopsEndAndPostTheQuitAgain)
@@ -481,36 +446,25 @@ TEST(TreeMultiSelect, CollapsingMovesTheFocusOutOfTheBranch)
 {
     MultiTree fixture;
     CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["x ab"]);
-    tree.SetItemState(fixture["abc"], TVIS_SELECTED, TVIS_SELECTED);
+    fixture.Select({"x ab", "abc"});
     // The expand button of Alpha: left of its label on the same row.
-    CPoint ptLabel = fixture.LabelCenter("Alpha");
-    CPoint ptButton(-1, ptLabel.y);
-    for (int x = 0; x < ptLabel.x && ptButton.x < 0; x++)
-    {
-        UINT nFlags = 0;
-        if (tree.HitTest(CPoint(x, ptLabel.y), &nFlags) == fixture["Alpha"] && (nFlags & TVHT_ONITEMBUTTON))
-            ptButton.x = x;
-    }
-    ASSERT_GE(ptButton.x, 0);
-    tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptButton.x, ptButton.y));
-    tree.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptButton.x, ptButton.y));
-    EXPECT_FALSE(tree.CTreeCtrl::GetItemState(fixture["Alpha"], TVIS_EXPANDED) & TVIS_EXPANDED);
-    EXPECT_EQ("Alpha", fixture.Caret());
-    EXPECT_FALSE(tree.IsSelected(fixture["x ab"]));
-    EXPECT_FALSE(tree.IsSelected(fixture["abc"]));
+    CPoint pt = fixture.LabelCenter("Alpha");
+    UINT nFlags = 0;
+    for (pt.x = 0; !(tree.HitTest(pt, &nFlags) == fixture["Alpha"] && (nFlags & TVHT_ONITEMBUTTON)); pt.x++)
+        ASSERT_LT(pt.x, 100);
+    ClickAt(tree, pt);
     PumpPending();
+    EXPECT_FALSE(fixture.IsExpanded("Alpha"));
+    EXPECT_EQ("@Alpha", fixture.Selected());
 }
 
 TEST(TreeMultiSelect, TurningTheModeOffKeepsOnlyTheCaret)
 {
     MultiTree fixture;
     CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["Beta"]);
-    tree.SetItemState(fixture["Alpha"], TVIS_SELECTED, TVIS_SELECTED);
-    tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED);
+    fixture.Select({"Beta", "Alpha", "Gamma"});
     EXPECT_TRUE(tree.EnableMultiSelect(FALSE));
-    EXPECT_EQ("Beta", fixture.Selected());
+    EXPECT_EQ("Beta,@Beta", fixture.Selected());
     EXPECT_EQ(fixture["Beta"], tree.GetFirstSelectedItem());
     EXPECT_EQ(NULL, tree.GetNextSelectedItem(fixture["Beta"]));
 
@@ -519,24 +473,22 @@ TEST(TreeMultiSelect, TurningTheModeOffKeepsOnlyTheCaret)
     tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED);
     tree.SetItemState(fixture["Beta"], 0, TVIS_SELECTED);
     tree.EnableMultiSelect(FALSE);
-    EXPECT_EQ("", fixture.Selected());
+    EXPECT_EQ("@Beta", fixture.Selected());
 }
 
 TEST(TreeMultiSelect, RightClickInEmptySpaceDeselectsAndNotifies)
 {
     MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["Beta"]);
-    tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED);
+    fixture.Select({"Beta", "Gamma"});
     CPoint pt = fixture.Empty();
-    tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
-    EXPECT_EQ("", fixture.Selected());
+    fixture.tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ("@Beta", fixture.Selected());
     EXPECT_EQ(1, fixture.host.CountNotify(NM_RCLICK));
 
     // On an unselected item: that item alone.
     pt = fixture.LabelCenter("abc");
-    tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
-    EXPECT_EQ("abc", fixture.Selected());
+    fixture.tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ("abc,@abc", fixture.Selected());
 }
 
 } // namespace
