@@ -32,16 +32,12 @@ struct Button
         ::SetCursorPos(pt.x, pt.y);
         button.SendMessage(WM_TIMER, CXTButton::TimerHover);
     }
-    // "OfficeXP", "Office2003" or "base", and "shared" or "private".
+    // The theme's class, and "shared" or "private".
     std::string ThemeKind()
     {
-        CXTButtonTheme* pTheme = button.GetTheme();
-        std::string kind = dynamic_cast<CXTButtonThemeOffice2003*>(pTheme) ? "Office2003"
-                           : dynamic_cast<CXTButtonThemeOfficeXP*>(pTheme) ? "OfficeXP"
-                                                                           : "base";
         bool bShared =
             button.GetFactory() == XTThemeManager()->GetFactory(RUNTIME_CLASS(CXTButtonThemeFactory));
-        return kind + (bShared ? " shared" : " private");
+        return ClassName(*button.GetTheme()) + (bShared ? " shared" : " private");
     }
 };
 
@@ -66,12 +62,13 @@ TEST(Button, StyleFlagsAndThemeIdPickTheTheme)
         DWORD dwxStyle;
         const char* expected;
     } rows[] = {
-        {0, ButtonStyleOfficeXP, "OfficeXP private"},
-        {2, ButtonStyleOfficeXP | ButtonStyleFlat, "OfficeXP private"}, // the Office XP flag wins over flat
-        {2, ButtonStyleFlat, "base private"},
-        {2, 0, "Office2003 shared"},
-        {1, ButtonStyleSemiFlat, "OfficeXP shared"},
-        {0, 0, "base shared"},
+        {0, ButtonStyleOfficeXP, "CXTButtonThemeOfficeXP private"},
+        {2, ButtonStyleOfficeXP | ButtonStyleFlat,
+         "CXTButtonThemeOfficeXP private"}, // the Office XP flag wins over flat
+        {2, ButtonStyleFlat, "CXTButtonTheme private"},
+        {2, 0, "CXTButtonThemeOffice2003 shared"},
+        {1, ButtonStyleSemiFlat, "CXTButtonThemeOfficeXP shared"},
+        {0, 0, "CXTButtonTheme shared"},
     };
     CThemeManagerReset reset;
     for (const Row& row : rows)
@@ -98,7 +95,7 @@ TEST(Button, XPColorsReachOnlyAnOfficeXPTheme)
                                      pTheme->GetPressedFace()};
     EXPECT_EQ(std::vector<COLORREF>({RGB(1, 2, 3), RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)}), colours);
     fixture.button.SetXButtonStyle(0);
-    EXPECT_EQ("base shared", fixture.ThemeKind());
+    EXPECT_EQ("CXTButtonTheme shared", fixture.ThemeKind());
 }
 
 TEST(Button, IconSizeIsTheGivenOneOrTheIconsOwn)

@@ -15,22 +15,9 @@ namespace {
 
 TEST(FlatControlsTheme, FactoryMakesTheThemeOfTheId)
 {
-    struct Row
-    {
-        int nTheme;
-        const std::type_info& type;
-    } rows[] = {{0, typeid(CXTFlatControlsTheme)},
-                {1, typeid(CXTFlatControlsThemeOfficeXP)},
-                {2, typeid(CXTFlatControlsThemeOffice2003)},
-                {3, typeid(CXTFlatControlsTheme)},
-                {-1, typeid(CXTFlatControlsTheme)}};
-    CXTFlatControlsThemeFactory factory;
-    for (const Row& row : rows)
-    {
-        std::unique_ptr<CXTThemeManagerStyle> pTheme(factory.CreateTheme(row.nTheme));
-        EXPECT_EQ(row.type, typeid(*pTheme)) << row.nTheme;
-        EXPECT_EQ(row.nTheme, pTheme->GetThemeId());
-    }
+    EXPECT_EQ("CXTFlatControlsTheme 0|CXTFlatControlsThemeOfficeXP 1|CXTFlatControlsThemeOffice2003 2|"
+              "CXTFlatControlsTheme 3|CXTFlatControlsTheme -1|",
+              ThemesMade<CXTFlatControlsThemeFactory>({0, 1, 2, 3, -1}));
 }
 
 TEST(FlatControlsTheme, Office2003FrameColoursFollowTheScheme)

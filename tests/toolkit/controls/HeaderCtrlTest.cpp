@@ -4,6 +4,7 @@
 // factory's theme per id, the text geometry of a column, and the sort arrow
 // and column image as drawn into a canvas.
 #include "NotifyRecorderWnd.h"
+#include "tests/toolkit/controls/ScopedThemes.h"
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTListEditResource.h"
@@ -204,28 +205,18 @@ TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
     EXPECT_FALSE(::KillTimer(header.m_hWnd, 1));
 }
 
-TEST(HeaderTheme, FactoryMakesTheThemeOfTheIdAndRecordsTheId)
+TEST(HeaderTheme, FactoryMakesTheThemeOfTheIdWithItsLook)
 {
-    struct Row
+    EXPECT_EQ("CXTHeaderTheme 0|CXTHeaderThemeOfficeXP 1|CXTHeaderThemeOffice2003 2|CXTHeaderTheme 3|"
+              "CXTHeaderTheme 42|",
+              ThemesMade<CXTHeaderThemeFactory>({0, 1, 2, 3, 42}));
+    // Draw style, padding and arrow: only Office 2003 pads vertically.
+    for (int nTheme : {0, 1, 2})
     {
-        int nTheme;
-        const std::type_info& type;
-        DWORD dwDrawStyle;
-        int cyPadding; // horizontal padding 6, arrow 8 x 7 in every theme
-    } rows[] = {{0, typeid(CXTHeaderTheme), 7, 0},
-                {1, typeid(CXTHeaderThemeOfficeXP), 4, 0},
-                {2, typeid(CXTHeaderThemeOffice2003), 4, 2},
-                {3, typeid(CXTHeaderTheme), 7, 0},
-                {42, typeid(CXTHeaderTheme), 7, 0}};
-    CXTHeaderThemeFactory factory;
-    for (const Row& row : rows)
-    {
-        std::unique_ptr<CXTThemeManagerStyle> pStyle(factory.CreateTheme(row.nTheme));
+        std::unique_ptr<CXTThemeManagerStyle> pStyle(CXTHeaderThemeFactory().CreateTheme(nTheme));
         CXTHeaderTheme* pTheme = static_cast<CXTHeaderTheme*>(pStyle.get());
-        EXPECT_EQ(row.type, typeid(*pStyle)) << row.nTheme;
-        EXPECT_EQ(std::make_tuple(row.nTheme, row.dwDrawStyle, CSize(6, row.cyPadding), CSize(8, 7)),
-                  std::make_tuple(pStyle->GetThemeId(), pTheme->GetDrawStyle(), pTheme->m_sizePadding,
-                                  pTheme->m_sizeArrow));
+        EXPECT_EQ(std::make_tuple(nTheme == 0 ? 7u : 4u, CSize(6, nTheme == 2 ? 2 : 0), CSize(8, 7)),
+                  std::make_tuple((UINT)pTheme->GetDrawStyle(), pTheme->m_sizePadding, pTheme->m_sizeArrow));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Theme state a control test changes and must give back, so that no later
-// case (in any order) sees it: the colour scheme and the controls' theme id.
+// case (in any order) sees it: the colour scheme and the controls' theme id;
+// and the names of the theme classes a case reads.
 //
 // CScopedColorScheme: a colour scheme fixed for one test case. The colour manager takes the
 // scheme (and whether scheme colours are switched off) and refreshes; leaving
@@ -11,6 +12,10 @@
 //     theme.RefreshMetrics();                // reads the olive colours
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTThemeManager.h"
+#include <cxxabi.h>
+#include <memory>
+#include <string>
+#include <typeinfo>
 
 class CScopedColorScheme
 {
@@ -27,16 +32,34 @@ public:
         XTPColorManager()->DisableLunaColors(FALSE);
         XTPColorManager()->RefreshColors(FALSE);
     }
-    CScopedColorScheme(const CScopedColorScheme&) = delete;
-    CScopedColorScheme& operator=(const CScopedColorScheme&) = delete;
 };
 
 // Puts the theme manager back to theme 0 on leaving the scope; the case sets
 // its theme whenever it needs to (before or after making its controls).
 struct CThemeManagerReset
 {
-    CThemeManagerReset() = default;
     ~CThemeManagerReset() { XTThemeManager()->SetTheme(0); }
-    CThemeManagerReset(const CThemeManagerReset&) = delete;
-    CThemeManagerReset& operator=(const CThemeManagerReset&) = delete;
 };
+
+// The class of the object as declared, "CXTButtonThemeOffice2003".
+template <class T>
+std::string ClassName(const T& object)
+{
+    std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(object).name(), NULL, NULL, NULL),
+                                                free);
+    return name.get();
+}
+
+// "class id|" for the theme the factory makes for each id, and the id it records.
+template <class TFactory>
+std::string ThemesMade(std::initializer_list<int> ids)
+{
+    TFactory factory;
+    std::string made;
+    for (int nTheme : ids)
+    {
+        std::unique_ptr<CXTThemeManagerStyle> pTheme(factory.CreateTheme(nTheme));
+        made += ClassName(*pTheme) + " " + std::to_string(pTheme->GetThemeId()) + "|";
+    }
+    return made;
+}

@@ -59,7 +59,6 @@ public:
         SetFullDrag(FALSE);
         m_dwSplitterStyle = SplitterNoFullDrag | SplitterPlainBorder;
     }
-    using CXTSplitterWnd::HitTest;
     // Full drag for the live-resize cases.
     void AllowFullDrag()
     {
@@ -297,35 +296,29 @@ TEST_F(XTSplitterTest, SwitchAndExchangeViews)
 
 TEST(XTSplitterTheme, Office2003TakesTheSchemeColoursUnlessTheyAreOff)
 {
-    CXTSplitterThemeFactory factory;
-    CXTThemeManagerStyle* pBase = factory.CreateTheme(0);
-    CXTThemeManagerStyle* pOffice = factory.CreateTheme(2);
-    EXPECT_EQ(nullptr, dynamic_cast<CXTSplitterThemeOffice2003*>(pBase));
-    ASSERT_NE(nullptr, dynamic_cast<CXTSplitterThemeOffice2003*>(pOffice));
-    EXPECT_EQ(2, pOffice->GetThemeId());
-    CXTSplitterTheme* pTheme = (CXTSplitterTheme*)pOffice;
-
+    EXPECT_EQ("CXTSplitterTheme 0|CXTSplitterThemeOffice2003 2|",
+              ThemesMade<CXTSplitterThemeFactory>({0, 2}));
+    CXTSplitterThemeOffice2003 theme;
+    COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     struct Row
     {
         int scheme;
         BOOL disabled;
-        COLORREF face, shadow;
+        std::pair<COLORREF, COLORREF> expected; // face, border
     } rows[] = {
-        {xtpSystemThemeBlue, FALSE, RGB(216, 231, 252), RGB(158, 190, 245)},
-        {xtpSystemThemeOlive, FALSE, RGB(226, 231, 191), RGB(171, 192, 138)},
-        {xtpSystemThemeSilver, FALSE, RGB(223, 223, 234), RGB(177, 176, 195)},
-        {xtpSystemThemeBlue, TRUE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW)},
-        {xtpSystemThemeNone, FALSE, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW)},
+        {xtpSystemThemeBlue, FALSE, {RGB(216, 231, 252), RGB(158, 190, 245)}},
+        {xtpSystemThemeOlive, FALSE, {RGB(226, 231, 191), RGB(171, 192, 138)}},
+        {xtpSystemThemeSilver, FALSE, {RGB(223, 223, 234), RGB(177, 176, 195)}},
+        {xtpSystemThemeBlue, TRUE, {clrFace, clrShadow}},
+        {xtpSystemThemeNone, FALSE, {clrFace, clrShadow}},
     };
     for (const Row& row : rows)
     {
         CScopedColorScheme scheme(row.scheme, row.disabled);
-        pTheme->RefreshMetrics();
-        EXPECT_EQ(row.face, pTheme->m_clrSplitterFace) << row.scheme << " " << row.disabled;
-        EXPECT_EQ(row.shadow, pTheme->m_clrSplitterBorder) << row.scheme << " " << row.disabled;
+        theme.RefreshMetrics();
+        EXPECT_EQ(row.expected, std::make_pair(theme.m_clrSplitterFace, theme.m_clrSplitterBorder))
+            << row.scheme << " " << row.disabled;
     }
-    delete pBase;
-    delete pOffice;
 }
 
 TEST(XTSplitterWndEx, ReservesTheTopBandAndUsesThinBars)
