@@ -75,16 +75,13 @@ TEST(ColorManagerTable, DerivedColoursOfWholeColourSets)
         CXTPColorManager colors;
         colors.SetSystemTheme(xtpSystemThemeNone);
         colors.SetGetSysColorPtr(SetSysColor);
-        for (int i = 1; i < 28; i++)
-        {
-            if (i != COLOR_3DLIGHT)
-            {
-                EXPECT_EQ(set.clrSystem[i], colors.GetColor(i)) << set.pszName << " colour " << i;
-            }
-        }
-        EXPECT_EQ(set.clr3DLight, colors.GetColor(COLOR_3DLIGHT)) << set.pszName;
-        for (int i = 28; i <= 56; i++)
-            EXPECT_EQ(set.clrDerived[i - 28], colors.GetColor(i)) << set.pszName << " colour " << i;
+        // Colours 1 to 56: the system's but for the lighter 3D light, then the derived ones.
+        std::vector<COLORREF> expected(set.clrSystem + 1, set.clrSystem + 28), actual;
+        expected[COLOR_3DLIGHT - 1] = set.clr3DLight;
+        expected.insert(expected.end(), set.clrDerived, set.clrDerived + 29);
+        for (int i = 1; i <= 56; i++)
+            actual.push_back(colors.GetColor(i));
+        EXPECT_EQ(expected, actual) << set.pszName;
     }
 }
 

@@ -5,31 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <map>
 
 namespace {
 
-// The classic Windows colours, with the button face replaceable.
-COLORREF g_clrFace = RGB(212, 208, 200);
+const COLORREF kFace = RGB(212, 208, 200);
+const COLORREF kGrey = RGB(128, 128, 128);
+const COLORREF kLightFace = RGB(246, 245, 244); // 205 per mille of the face, the rest white
 
+// The classic Windows colours these cases read; black for the others.
 COLORREF ClassicSysColor(int nIndex)
 {
-    switch (nIndex)
-    {
-    case COLOR_WINDOW:
-        return RGB(255, 255, 255);
-    case COLOR_HIGHLIGHT:
-        return RGB(10, 36, 106);
-    case COLOR_BTNFACE:
-        return g_clrFace;
-    case COLOR_BTNSHADOW:
-        return RGB(128, 128, 128);
-    case COLOR_GRAYTEXT:
-        return RGB(128, 128, 128);
-    case COLOR_HIGHLIGHTTEXT:
-        return RGB(255, 255, 255);
-    default:
-        return RGB(0, 0, 0);
-    }
+    static const std::map<int, COLORREF> colors = {{COLOR_WINDOW, RGB(255, 255, 255)},
+                                                   {COLOR_HIGHLIGHT, RGB(10, 36, 106)},
+                                                   {COLOR_BTNFACE, kFace},
+                                                   {COLOR_BTNSHADOW, kGrey},
+                                                   {COLOR_GRAYTEXT, kGrey},
+                                                   {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)}};
+    auto it = colors.find(nIndex);
+    return it != colors.end() ? it->second : RGB(0, 0, 0);
 }
 
 const WCHAR* g_pszThemeFile;
@@ -46,7 +40,7 @@ HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszCo
 
 // Visual-style entry points for the tree view's border colour.
 BOOL g_bThemed;
-int g_nBorderPart, g_nBorderState, g_nBorderProperty;
+std::vector<int> g_borderQuery; // part, state, property
 
 HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR pszClassList)
 {
@@ -65,9 +59,7 @@ BOOL WINAPI FakeIsAppThemed()
 
 HRESULT WINAPI FakeGetThemeColor(HTHEME, int nPart, int nState, int nProperty, COLORREF* pColor)
 {
-    g_nBorderPart = nPart;
-    g_nBorderState = nState;
-    g_nBorderProperty = nProperty;
+    g_borderQuery = {nPart, nState, nProperty};
     *pColor = RGB(12, 34, 56);
     return S_OK;
 }
@@ -75,11 +67,7 @@ HRESULT WINAPI FakeGetThemeColor(HTHEME, int nPart, int nState, int nProperty, C
 class ColorManagerTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        g_clrFace = RGB(212, 208, 200);
-        m_colors.SetGetSysColorPtr(ClassicSysColor);
-    }
+    void SetUp() override { m_colors.SetGetSysColorPtr(ClassicSysColor); }
 
     void TearDown() override
     {
@@ -87,10 +75,16 @@ protected:
         XTPUxThemeModule()->Bind();
     }
 
-    void ExpectGradient(int nGradient, COLORREF clrLight, COLORREF clrDark)
+    // Colour 54, then the start and end of the four gradients.
+    std::vector<COLORREF> SchemeColors()
     {
-        EXPECT_EQ(clrLight, (COLORREF)m_colors.grcGradient[nGradient].clrLight) << "gradient " << nGradient;
-        EXPECT_EQ(clrDark, (COLORREF)m_colors.grcGradient[nGradient].clrDark) << "gradient " << nGradient;
+        std::vector<COLORREF> colors = {m_colors.GetColor(54)};
+        for (int i = 0; i < 4; i++)
+        {
+            colors.push_back(m_colors.grcGradient[i].clrLight);
+            colors.push_back(m_colors.grcGradient[i].clrDark);
+        }
+        return colors;
     }
 
     void UseThemeName(const WCHAR* pszFile, const WCHAR* pszColor, HRESULT hr = S_OK)
@@ -105,6 +99,18 @@ protected:
     CXTPColorManager m_colors;
 };
 
+const std::vector<COLORREF> kNoScheme = {kGrey, kGrey, kGrey,      kFace, kLightFace,
+                                         kFace, kGrey, kLightFace, kFace};
+const std::vector<COLORREF> kBlue = {RGB(0, 45, 150),    RGB(89, 135, 214),  RGB(0, 45, 150),
+                                     RGB(158, 190, 245), RGB(196, 218, 250), RGB(89, 135, 214),
+                                     RGB(0, 45, 150),    RGB(221, 236, 254), RGB(129, 169, 226)};
+const std::vector<COLORREF> kOlive = {RGB(96, 128, 88),   RGB(175, 192, 130), RGB(99, 122, 68),
+                                      RGB(217, 217, 167), RGB(242, 241, 228), RGB(120, 142, 111),
+                                      RGB(73, 91, 67),    RGB(244, 247, 222), RGB(183, 198, 145)};
+const std::vector<COLORREF> kSilver = {RGB(124, 124, 148), RGB(168, 167, 191), RGB(112, 111, 145),
+                                       RGB(215, 215, 229), RGB(243, 243, 247), RGB(168, 167, 191),
+                                       RGB(119, 118, 151), RGB(243, 244, 250), RGB(153, 151, 181)};
+
 TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothingAndValuesAboveItAreColours)
 {
     // The overrides are followed by the system-colour callback; a write past
@@ -114,14 +120,13 @@ TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothingAndValuesAboveItAreC
     const UINT indexes[] = {5, 70, 0x80000000};
     const COLORREF colors[] = {RGB(5, 5, 5), RGB(2, 2, 2), RGB(3, 3, 3)};
     m_colors.SetColors(3, indexes, colors);
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(5, 5, 5), m_colors.GetColor(5));
-    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(COLOR_BTNSHADOW));
-    // Values above the last index are colours.
-    EXPECT_EQ(58u, m_colors.GetColor(58));
-    EXPECT_EQ(RGB(1, 2, 3), m_colors.GetColor(RGB(1, 2, 3)));
     m_colors.SetColor(57, RGB(9, 8, 7));
-    EXPECT_EQ(RGB(9, 8, 7), m_colors.GetColor(57));
+    m_colors.RefreshColors(FALSE);
+    // Values above the last index are colours.
+    EXPECT_EQ(std::vector<COLORREF>({RGB(5, 5, 5), kGrey, 58, RGB(1, 2, 3), RGB(9, 8, 7)}),
+              std::vector<COLORREF>({m_colors.GetColor(5), m_colors.GetColor(COLOR_BTNSHADOW),
+                                     m_colors.GetColor(58), m_colors.GetColor(RGB(1, 2, 3)),
+                                     m_colors.GetColor(57)}));
 }
 
 TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
@@ -129,68 +134,36 @@ TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
     m_colors.SetColor(COLOR_BTNFACE, RGB(0, 0, 0));
     m_colors.SetColor(40, RGB(1, 2, 3));
     m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(0, 0, 0), m_colors.GetColor(COLOR_BTNFACE));
-    EXPECT_EQ(RGB(1, 2, 3), m_colors.GetColor(40));
-    // A black face gives the lighter face and shadow defaults.
-    EXPECT_EQ(RGB(35, 35, 35), m_colors.GetColor(48));
-    EXPECT_EQ(RGB(127, 127, 127), m_colors.GetColor(49));
+    // A black face gives the lighter face (48) and shadow (49) defaults.
+    EXPECT_EQ(std::vector<COLORREF>({RGB(0, 0, 0), RGB(1, 2, 3), RGB(35, 35, 35), RGB(127, 127, 127)}),
+              std::vector<COLORREF>({m_colors.GetColor(COLOR_BTNFACE), m_colors.GetColor(40),
+                                     m_colors.GetColor(48), m_colors.GetColor(49)}));
 }
 
 TEST_F(ColorManagerTest, OnlyIfNotInitializedSkipsASecondRefresh)
 {
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(TRUE);
-    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128));
+    EXPECT_EQ(kNoScheme, SchemeColors());
     m_colors.RefreshColors(FALSE);
-    ExpectGradient(0, RGB(89, 135, 214), RGB(0, 45, 150));
+    EXPECT_EQ(kBlue, SchemeColors());
 }
 
-TEST_F(ColorManagerTest, SystemDerivedGradientsWithoutAScheme)
-{
-    m_colors.SetSystemTheme(xtpSystemThemeNone);
-    m_colors.RefreshColors(FALSE);
-    const COLORREF clrLightFace = RGB(246, 245, 244); // 205 per mille of the face, the rest white
-    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128));
-    ExpectGradient(1, g_clrFace, clrLightFace);
-    ExpectGradient(2, g_clrFace, RGB(128, 128, 128));
-    ExpectGradient(3, clrLightFace, g_clrFace);
-    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(54));
-}
-
-TEST_F(ColorManagerTest, BlueOliveAndSilverTables)
+TEST_F(ColorManagerTest, SchemeTables)
 {
     const struct
     {
         int nScheme;
-        COLORREF clr54;
-        COLORREF clrGradient[4][2];
-    } schemes[] = {
-        {xtpSystemThemeBlue,
-         RGB(0, 45, 150),
-         {{RGB(89, 135, 214), RGB(0, 45, 150)},
-          {RGB(158, 190, 245), RGB(196, 218, 250)},
-          {RGB(89, 135, 214), RGB(0, 45, 150)},
-          {RGB(221, 236, 254), RGB(129, 169, 226)}}},
-        {xtpSystemThemeOlive,
-         RGB(96, 128, 88),
-         {{RGB(175, 192, 130), RGB(99, 122, 68)},
-          {RGB(217, 217, 167), RGB(242, 241, 228)},
-          {RGB(120, 142, 111), RGB(73, 91, 67)},
-          {RGB(244, 247, 222), RGB(183, 198, 145)}}},
-        {xtpSystemThemeSilver,
-         RGB(124, 124, 148),
-         {{RGB(168, 167, 191), RGB(112, 111, 145)},
-          {RGB(215, 215, 229), RGB(243, 243, 247)},
-          {RGB(168, 167, 191), RGB(119, 118, 151)},
-          {RGB(243, 244, 250), RGB(153, 151, 181)}}},
-    };
+        const std::vector<COLORREF>& colors;
+    } schemes[] = {{xtpSystemThemeNone, kNoScheme},
+                   {xtpSystemThemeBlue, kBlue},
+                   {xtpSystemThemeOlive, kOlive},
+                   {xtpSystemThemeSilver, kSilver}};
     for (const auto& scheme : schemes)
     {
         m_colors.SetSystemTheme(scheme.nScheme);
         m_colors.RefreshColors(FALSE);
-        EXPECT_EQ(scheme.clr54, m_colors.GetColor(54)) << "scheme " << scheme.nScheme;
-        for (int i = 0; i < 4; i++)
-            ExpectGradient(i, scheme.clrGradient[i][0], scheme.clrGradient[i][1]);
+        EXPECT_EQ(scheme.colors, SchemeColors()) << "scheme " << scheme.nScheme;
     }
 }
 
@@ -199,13 +172,11 @@ TEST_F(ColorManagerTest, DisabledLunaColoursKeepTheSystemGradients)
     m_colors.SetSystemTheme(xtpSystemThemeOlive);
     m_colors.DisableLunaColors(TRUE);
     EXPECT_TRUE(m_colors.IsLunaColorsDisabled());
-    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128)); // no refresh yet
     m_colors.RefreshColors(FALSE);
-    ExpectGradient(0, RGB(128, 128, 128), RGB(128, 128, 128));
-    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(54));
+    EXPECT_EQ(kNoScheme, SchemeColors());
     m_colors.DisableLunaColors(FALSE);
     m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(96, 128, 88), m_colors.GetColor(54));
+    EXPECT_EQ(kOlive, SchemeColors());
 }
 
 TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleName)
@@ -239,14 +210,12 @@ TEST_F(ColorManagerTest, AutomaticSchemeComesFromTheVisualStyle)
     EXPECT_EQ(xtpSystemThemeOlive, m_colors.GetCurrentSystemTheme());
     m_colors.SetSystemTheme(xtpSystemThemeDefault);
     m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(96, 128, 88), m_colors.GetColor(54));
-    m_colors.SetSystemTheme(xtpSystemThemeSilver);
-    EXPECT_EQ(xtpSystemThemeSilver, m_colors.GetCurrentSystemTheme());
+    EXPECT_EQ(kOlive, SchemeColors());
 
     UseThemeName(L"C:\\Themes\\Other\\Other.msstyles", L"HomeStead");
     m_colors.SetSystemTheme(xtpSystemThemeAuto);
     m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(54));
+    EXPECT_EQ(kNoScheme, SchemeColors());
 }
 
 TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColours)
@@ -258,8 +227,7 @@ TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColours)
                              {44, 8},  {47, 14}, {48, 15}, {57, 16}};
     for (const auto& pair : baseOf)
         EXPECT_EQ(m_colors.GetColor(pair[1]), m_colors.GetColor(pair[0])) << pair[0];
-    EXPECT_EQ(RGB(0, 45, 150), m_colors.GetColor(54));
-    ExpectGradient(3, RGB(221, 236, 254), RGB(129, 169, 226));
+    EXPECT_EQ(kBlue, SchemeColors());
 }
 
 TEST_F(ColorManagerTest, AWindowTextWithoutContrastIsSeparated)
@@ -290,24 +258,21 @@ TEST_F(ColorManagerTest, ThemedTreeViewBorderGivesColour57)
     g_bThemed = TRUE;
     m_colors.RefreshColors(FALSE);
     EXPECT_EQ(RGB(12, 34, 56), m_colors.GetColor(57));
-    EXPECT_EQ(0, g_nBorderPart);
-    EXPECT_EQ(0, g_nBorderState);
-    EXPECT_EQ(3801, g_nBorderProperty);
+    EXPECT_EQ(std::vector<int>({0, 0, 3801}), g_borderQuery);
 
     g_bThemed = FALSE;
     m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(57)); // the shadow it starts from
+    EXPECT_EQ(kGrey, m_colors.GetColor(57)); // the shadow it starts from
 
     g_bThemed = TRUE;
     XTPSetBitsPixelForTesting(8); // not on low-colour displays
     m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(128, 128, 128), m_colors.GetColor(57));
+    EXPECT_EQ(kGrey, m_colors.GetColor(57));
 }
 
 TEST(ColorManagerSingleton, OneInstanceReadingTheSystemColours)
 {
     EXPECT_EQ(XTPColorManager(), XTPColorManager());
-    EXPECT_EQ(XTPColorManager()->GetColor(COLOR_WINDOW), XTPGetColor(COLOR_WINDOW));
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), XTPGetColor(COLOR_BTNFACE));
 }
 
