@@ -5,25 +5,6 @@
 
 namespace {
 
-// Closes the colour dialog with the button in the hook's own data as soon as it is shown.
-UINT_PTR CALLBACK CloseColorDialog(HWND hDlg, UINT message, WPARAM, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG)
-        ::PostMessage(hDlg, WM_COMMAND, (WPARAM)((CHOOSECOLOR*)lParam)->lCustData, 0);
-    return 0;
-}
-
-TEST(CommonDialogTest, ColorDialogStartsWithTheColourGiven)
-{
-    CColorDialog dialog(RGB(10, 20, 30));
-    dialog.m_cc.Flags |= CC_ENABLEHOOK;
-    dialog.m_cc.lpfnHook = CloseColorDialog;
-    dialog.m_cc.lCustData = IDOK;
-    EXPECT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ(RGB(10, 20, 30), dialog.GetColor());
-    EXPECT_EQ(CColorDialog::GetSavedCustomColors(), dialog.m_cc.lpCustColors);
-}
-
 // Accepts the file dialog's proposal once it is ready.
 UINT_PTR CALLBACK AcceptFileDialog(HWND hDlg, UINT message, WPARAM, LPARAM lParam)
 {

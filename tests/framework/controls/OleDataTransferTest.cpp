@@ -198,18 +198,4 @@ TEST_F(OleTest, ADragStartsOnceTheMouseLeavesTheStartRectangle)
     EXPECT_FALSE(source.OnBeginDrag(frame));
 }
 
-TEST_F(OleTest, BaseDropTargetAcceptsNothing)
-{
-    COleDropTarget target;
-    COleDataSource source;
-    source.CacheGlobalData(CF_TEXT, GlobalText("text"));
-    COleDataObject data;
-    data.Attach(source.GetDataObject(), FALSE);
-    std::vector<DROPEFFECT> answers = {
-        target.OnDragEnter(frame, &data, 0, CPoint(1, 1)), target.OnDragOver(frame, &data, 0, CPoint(1, 1)),
-        (DROPEFFECT)target.OnDrop(frame, &data, DROPEFFECT_COPY, CPoint(1, 1)),
-        target.OnDropEx(frame, &data, DROPEFFECT_COPY, DROPEFFECT_COPY, CPoint(1, 1))};
-    EXPECT_EQ((std::vector<DROPEFFECT>{DROPEFFECT_NONE, DROPEFFECT_NONE, FALSE, (DROPEFFECT)-1}), answers);
-}
-
 } // namespace

@@ -95,7 +95,6 @@ protected:
     afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
     afx_msg void OnUpdateRetitled(CCmdUI* pCmdUI) { pCmdUI->SetText("New title"); }
-    afx_msg void OnUpdateSubItem(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -113,7 +112,7 @@ ON_UPDATE_COMMAND_UI(ID_TEST_ENABLED, OnUpdateEnabled)
 ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
 ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
 ON_UPDATE_COMMAND_UI(ID_TEST_RETITLED, OnUpdateRetitled)
-ON_UPDATE_COMMAND_UI(ID_TEST_SUBITEM, OnUpdateSubItem)
+ON_UPDATE_COMMAND_UI(ID_TEST_SUBITEM, OnUpdateDisabled)
 END_MESSAGE_MAP()
 
 // A bar at the bottom of the frame, m_nHeight pixels high, that also takes
@@ -177,13 +176,6 @@ protected:
         EXPECT_EQ(TestTemplate()->m_pOnlyDoc, (CDocument*)NULL);
     }
 
-    CString Route(UINT nID)
-    {
-        theApp.m_lastCommand.Empty();
-        m_pFrame->SendMessage(WM_COMMAND, nID);
-        return theApp.m_lastCommand;
-    }
-
     // Updates the "Update" popup and gives the state of each of its items: enabled or greyed,
     // checked, and the text of the retitled item.
     CString UpdateMenu()
@@ -229,10 +221,10 @@ TEST_F(FrameTest, FrameComesFromOneResourceId)
 
 TEST_F(FrameTest, CommandsRouteToViewDocumentFrameAndApplication)
 {
-    EXPECT_EQ(Route(ID_TEST_ROUTE_ALL), "view");
-    EXPECT_EQ(Route(ID_TEST_ROUTE_DOC), "doc");
-    EXPECT_EQ(Route(ID_TEST_ROUTE_FRAME), "frame");
-    EXPECT_EQ(Route(ID_TEST_ROUTE_APP), "app");
+    CString routes;
+    for (UINT nID : {ID_TEST_ROUTE_ALL, ID_TEST_ROUTE_DOC, ID_TEST_ROUTE_FRAME, ID_TEST_ROUTE_APP})
+        routes += (m_pFrame->SendMessage(WM_COMMAND, nID), theApp.m_lastCommand) + ";";
+    EXPECT_EQ(routes, "view;doc;frame;app;");
 }
 
 TEST_F(FrameTest, UpdateHandlersSetTheMenuItems)
@@ -247,21 +239,17 @@ TEST_F(FrameTest, UpdateHandlersSetTheMenuItems)
 
 TEST_F(FrameTest, AcceleratorsRunOnlyForAnEnabledFrameAndAnEnabledCommand)
 {
-    m_pView->PostMessage(WM_KEYDOWN, VK_F5, 1);
-    PumpPending();
-    EXPECT_EQ(m_pFrame->m_nAccelerated, 1);
-
+    auto press = [&](UINT nKey) {
+        m_pView->PostMessage(WM_KEYDOWN, nKey, 1);
+        PumpPending();
+    };
+    press(VK_F5);
     m_pFrame->EnableWindow(FALSE);
-    m_pView->PostMessage(WM_KEYDOWN, VK_F5, 1);
-    PumpPending();
+    press(VK_F5);
     m_pFrame->EnableWindow(TRUE);
-    EXPECT_EQ(m_pFrame->m_nAccelerated, 1);
-
-    m_pView->PostMessage(WM_KEYDOWN, VK_F6, 1);
-    PumpPending();
-    EXPECT_EQ(m_pFrame->m_nDisabledRuns, 0);
+    press(VK_F6);
     m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED, 1));
-    EXPECT_EQ(m_pFrame->m_nDisabledRuns, 0);
+    EXPECT_EQ(CPoint(m_pFrame->m_nAccelerated, m_pFrame->m_nDisabledRuns), CPoint(1, 0));
 }
 
 TEST_F(FrameTest, BottomBarTakesItsShareAndTheViewTheRest)
@@ -353,20 +341,13 @@ TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
     pDoc->m_text = "kept";
     theApp.m_messageBoxes.RemoveAll();
     TempFolder folder;
-    CString missing = folder.File("tidewatch-window-missing.dat").c_str();
-    EXPECT_EQ(theApp.OpenDocumentFile(missing), (CDocument*)NULL);
+    EXPECT_EQ(theApp.OpenDocumentFile(folder.File("missing.dat").c_str()), (CDocument*)NULL);
     EXPECT_EQ(pDoc->m_text, "kept");
-    ASSERT_EQ(theApp.m_messageBoxes.GetSize(), 1);
+    // A truncated file (a length without its text) fails while reading.
+    WriteBytes(folder.File("truncated.dat"), "\x0A");
+    EXPECT_EQ(theApp.OpenDocumentFile(folder.File("truncated.dat").c_str()), (CDocument*)NULL);
+    ASSERT_EQ(theApp.m_messageBoxes.GetSize(), 2);
     EXPECT_EQ(theApp.m_messageBoxes[0].Find("Cannot open"), 0);
-
-    // A truncated file fails while reading.
-    CString truncated = folder.File("tidewatch-window-truncated.dat").c_str();
-    CFile file(truncated, CFile::modeCreate | CFile::modeWrite);
-    BYTE lengthOnly[] = {10};
-    file.Write(lengthOnly, sizeof lengthOnly);
-    file.Close();
-    EXPECT_EQ(theApp.OpenDocumentFile(truncated), (CDocument*)NULL);
-    EXPECT_EQ(theApp.m_messageBoxes.GetSize(), 2);
     EXPECT_TRUE(m_pFrame->IsWindow());
 }
 

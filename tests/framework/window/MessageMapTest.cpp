@@ -134,24 +134,17 @@ BEGIN_TEMPLATE_MESSAGE_MAP(CTemplateWnd, TBase, TBase)
 ON_MESSAGE(WM_APP + 1, OnAppPlusOne)
 END_MESSAGE_MAP()
 
-TEST(MessageMapChain, DerivedEntryWinsAndBaseEntriesStillReached)
+// A template's map chains to its parameter, a derived map's entry wins over
+// its base's, and the base's other entries are still reached.
+TEST(MessageMapChain, EntriesAreSearchedFromTheMostDerivedMapDown)
 {
-    CDerivedWnd wnd;
-    ASSERT_TRUE(wnd.CreateTopLevel());
-    wnd.m_log.RemoveAll();
-    EXPECT_EQ(wnd.SendMessage(WM_APP, 4), 40);
-    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80));
-    EXPECT_EQ(JoinedLog(wnd.m_log), "derived app;base size 120 80;");
-}
-
-TEST(MessageMapChain, TemplateMapChainsToItsParameter)
-{
-    CTemplateWnd<CBaseWnd> wnd;
+    CTemplateWnd<CDerivedWnd> wnd;
     ASSERT_TRUE(wnd.CreateTopLevel());
     wnd.m_log.RemoveAll();
     EXPECT_EQ(wnd.SendMessage(WM_APP + 1), 99);
-    EXPECT_EQ(wnd.SendMessage(WM_APP, 1), 2);
-    EXPECT_EQ(JoinedLog(wnd.m_log), "template;base app;");
+    EXPECT_EQ(wnd.SendMessage(WM_APP, 4), 40);
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80));
+    EXPECT_EQ(JoinedLog(wnd.m_log), "template;derived app;base size 120 80;");
 }
 
 // ---------------------------------------------------------------------------
@@ -270,7 +263,14 @@ TEST(MessageMapEntries, NotificationRangesPassTheIdAndExMayPassOn)
     wnd.m_bExTakes = TRUE;
     header.idFrom = 18;
     EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 18, (LPARAM)&header), 0);
-    EXPECT_EQ(JoinedLog(wnd.m_log), "ex 17;range 17 -5;ex 12;ex 18;");
+
+    // What combo and list boxes send when the user changes the selection (a double click is no change).
+    HWND hCombo = CreateRawWindow("COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, wnd.m_hWnd, 60);
+    HWND hList = CreateRawWindow("LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, wnd.m_hWnd, 61);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(60, CBN_SELCHANGE), (LPARAM)hCombo);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_SELCHANGE), (LPARAM)hList);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_DBLCLK), (LPARAM)hList);
+    EXPECT_EQ(JoinedLog(wnd.m_log), "ex 17;range 17 -5;ex 12;ex 18;combo;list;");
 }
 
 TEST(MessageMapEntries, UpdateRangeSeesEachId)
@@ -282,20 +282,6 @@ TEST(MessageMapEntries, UpdateRangeSeesEachId)
     EXPECT_TRUE(wnd.OnCmdMsg(404, CN_UPDATE_COMMAND_UI, &even, NULL));
     EXPECT_TRUE(wnd.OnCmdMsg(405, CN_UPDATE_COMMAND_UI, &odd, NULL));
     EXPECT_EQ(CPoint(TRUE, FALSE), CPoint(even.m_bEnabled, odd.m_bEnabled));
-}
-
-TEST(MessageMapEntries, ComboAndListSelectionChangesReachTheParent)
-{
-    CNotifyRangeWnd wnd;
-    ASSERT_TRUE(wnd.CreateTopLevel());
-    HWND hCombo = CreateRawWindow("COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, wnd.m_hWnd, 60);
-    HWND hList = CreateRawWindow("LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, wnd.m_hWnd, 61);
-    wnd.m_log.RemoveAll();
-    // What the controls send when the user changes the selection.
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(60, CBN_SELCHANGE), (LPARAM)hCombo);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_SELCHANGE), (LPARAM)hList);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_DBLCLK), (LPARAM)hList);
-    EXPECT_EQ(JoinedLog(wnd.m_log), "combo;list;");
 }
 
 // A handler of a class whose window base is not its first base still gets
