@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class PaintManagerTheme : public ::testing::Test
@@ -15,33 +17,31 @@ protected:
     void TearDown() override { CXTPPaintManager::SetTheme(xtpThemeOfficeXP); }
 };
 
-struct FactoryCase
-{
-    const char* name;
-    int nTheme;
-};
-
-const FactoryCase kFactoryCases[] = {
-    {"Office XP", xtpThemeOfficeXP},
-    {"Office 2000", xtpThemeOffice2000},
-    {"Office 2003", xtpThemeOffice2003},
-    {"Windows XP", xtpThemeNativeWinXP},
-    {"Office 2003 with Luna colours", xtpThemeOffice2003Luna},
-    {"an id the factory does not know", 7},
-};
-
+// Unknown ids make the classic look, keeping the id asked for.
 TEST_F(PaintManagerTheme, SetThemeMakesAThemeOfTheIdCurrent)
 {
-    for (const FactoryCase& c : kFactoryCases)
+    const struct
     {
-        SCOPED_TRACE(c.name);
+        const char* name;
+        int nTheme, nBase;
+    } kCases[] = {
+        {"Office XP", xtpThemeOfficeXP, xtpThemeOfficeXP},
+        {"Office 2000", xtpThemeOffice2000, xtpThemeOffice2000},
+        {"Office 2003", xtpThemeOffice2003, xtpThemeOffice2003},
+        {"Windows XP", xtpThemeNativeWinXP, xtpThemeNativeWinXP},
+        {"Office 2003 with Luna colours", xtpThemeOffice2003Luna, xtpThemeOffice2003},
+        {"an id the factory does not know", 7, xtpThemeOffice2000},
+        {"a negative id", -1, xtpThemeOffice2000},
+    };
+    for (const auto& c : kCases)
+    {
         CXTPPaintManager* pPaintManager = CXTPPaintManager::SetTheme(c.nTheme);
-        ASSERT_TRUE(pPaintManager != NULL);
-        EXPECT_EQ(pPaintManager, XTPPaintManager());
-        EXPECT_EQ(c.nTheme, pPaintManager->GetThemeId());
+        ASSERT_TRUE(pPaintManager != NULL) << c.name;
+        EXPECT_EQ(pPaintManager, XTPPaintManager()) << c.name;
+        EXPECT_EQ(c.nTheme, pPaintManager->GetThemeId()) << c.name;
+        EXPECT_EQ(c.nBase, pPaintManager->GetBaseTheme()) << c.name;
     }
     EXPECT_TRUE(XTPPaintManager()->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
-    EXPECT_EQ(xtpThemeOfficeXP, CXTPPaintManager::SetTheme(xtpThemeOfficeXP)->GetBaseTheme());
 }
 
 TEST_F(PaintManagerTheme, SetThemeReleasesTheObjectItReplaces)
@@ -70,36 +70,34 @@ TEST(PaintManagerColors, TableIndexesAndColoursPassedThrough)
     const int nIndex = 57;
     const COLORREF clr = RGB(1, 2, 3);
     theme.SetColors(1, &nIndex, &clr);
-    EXPECT_EQ(clr, theme.GetColor(57));
-    EXPECT_EQ((COLORREF)58, theme.GetColor(58));
-    EXPECT_EQ(RGB(200, 100, 50), theme.GetColor((int)RGB(200, 100, 50)));
+    // Index 57 is the last of the table; above it a value is a colour itself.
+    EXPECT_EQ((std::vector<COLORREF>{clr, 58, RGB(200, 100, 50)}),
+              (std::vector<COLORREF>{theme.GetColor(57), theme.GetColor(58),
+                                     theme.GetColor((int)RGB(200, 100, 50))}));
     // A refresh takes the colour manager's values again.
     theme.RefreshMetrics();
     EXPECT_EQ(XTPColorManager()->GetColor(57), theme.GetColor(57));
     EXPECT_EQ(theme.GetColor(COLOR_BTNTEXT), theme.GetStatusBarTextColor());
 }
 
-struct CaptionCase
-{
-    const char* name;
-    const char* input;
-    const char* stripped;
-    const char* menuCaption;
-};
-
-const CaptionCase kCaptionCases[] = {
-    {"a mnemonic goes", "&File", "File", "File"},
-    {"a doubled ampersand stays single", "Save && &Close", "Save & Close", "Save & Close"},
-    {"trailing dots move to the front", "&Open...", "Open...", "...Open"},
-    {"dots after a non-letter stay", "Page 2...", "Page 2...", "Page 2..."},
-    {"a recent-file number moves to the end", "&1 report.txt", "1 report.txt", "report.txt 1"},
-    {"a number before a non-letter stays", "&1 2.txt", "1 2.txt", "1 2.txt"},
-    {"short captions stay", "&A", "A", "A"},
-};
-
 TEST(PaintManagerCaptions, StripMnemonicsAndPrepareMenuCaption)
 {
-    for (const CaptionCase& c : kCaptionCases)
+    const struct
+    {
+        const char* name;
+        const char* input;
+        const char* stripped;
+        const char* menuCaption;
+    } kCaptionCases[] = {
+        {"a mnemonic goes", "&File", "File", "File"},
+        {"a doubled ampersand stays single", "Save && &Close", "Save & Close", "Save & Close"},
+        {"trailing dots move to the front", "&Open...", "Open...", "...Open"},
+        {"dots after a non-letter stay", "Page 2...", "Page 2...", "Page 2..."},
+        {"a recent-file number moves to the end", "&1 report.txt", "1 report.txt", "report.txt 1"},
+        {"a number before a non-letter stays", "&1 2.txt", "1 2.txt", "1 2.txt"},
+        {"short captions stay", "&A", "A", "A"},
+    };
+    for (const auto& c : kCaptionCases)
     {
         SCOPED_TRACE(c.name);
         CString strStripped(c.input);
@@ -133,9 +131,8 @@ TEST(PaintManagerDrawing, CheckMarkStrokesInTheCentredBox)
     PixelCanvas canvas(24, 24);
     theme.DrawCheckMark(&canvas.dc(), CRect(2, 2, 22, 22), kRed);
     // Box at (2, 2): strokes (6, 9)-(8, 11)-(13, 6) and one pixel lower.
-    EXPECT_EQ(kRed, canvas.Pixel(8, 11));
-    EXPECT_EQ(kRed, canvas.Pixel(10, 13));
-    EXPECT_EQ(kRed, canvas.Pixel(14, 9));
+    for (CPoint pt : {CPoint(8, 11), CPoint(10, 13), CPoint(14, 9)})
+        EXPECT_EQ(kRed, canvas.Pixel(pt.x, pt.y));
     EXPECT_EQ(CRect(8, 9, 15, 15), canvas.PaintedBounds(kWhite));
 }
 

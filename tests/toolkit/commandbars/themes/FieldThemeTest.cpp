@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // The classic look: a sunken white field starting one pixel in; disabled, a
@@ -44,15 +46,10 @@ TEST(OfficeXPFields, EditIsFramedOnlyWhenSelectedAndComboFollowsTheState)
 {
     // Edit at its left edge (x 0, or 1 when disabled), (40, 0), (79, 10),
     // (40, 10); combo at (0, 10) and (78, 2), then the arrow's colour index.
-    const struct
-    {
-        const char* edit;
-        const char* combo;
-        int nArrow;
-    } kLooks[] = {{"w w w m5", "w m5", 46},
-                  {"m32 m32 m32 m5", "m32 m31", 45},
-                  {"m40 m40 m40 m15", "w m15", 40},
-                  {"m32 m32 m32 m15", "w m15", 40}};
+    const std::tuple<const char*, const char*, int> kLooks[] = {{"w w w m5", "w m5", 46},
+                                                                {"m32 m32 m32 m5", "m32 m31", 45},
+                                                                {"m40 m40 m40 m15", "w m15", 40},
+                                                                {"m32 m32 m32 m15", "w m15", 40}};
     CXTPOfficeXPTheme theme;
     MarkColors(theme);
     for (int i = 0; i < 4; i++)
@@ -61,10 +58,11 @@ TEST(OfficeXPFields, EditIsFramedOnlyWhenSelectedAndComboFollowsTheState)
         PixelCanvas edit(90, 24), combo(90, 24);
         DrawField(theme, edit, FALSE, kFieldStates[i]);
         const int xLeft = kFieldStates[i].bEnabled ? 0 : 1;
-        EXPECT_EQ(kLooks[i].edit, Probe(edit, {{xLeft, 10}, {40, 0}, {79, 10}, {40, 10}}));
+        const auto& [edge, button, nArrow] = kLooks[i];
+        EXPECT_EQ(edge, Probe(edit, {{xLeft, 10}, {40, 0}, {79, 10}, {40, 10}}));
         DrawField(theme, combo, TRUE, kFieldStates[i]);
-        EXPECT_EQ(kLooks[i].combo, Probe(combo, {{0, 10}, {78, 2}}));
-        EXPECT_LT(combo.CountOther(CRect(60, 0, 81, 22), Marker(kLooks[i].nArrow)), 21 * 22) << "the arrow";
+        EXPECT_EQ(button, Probe(combo, {{0, 10}, {78, 2}}));
+        EXPECT_LT(combo.CountOther(CRect(60, 0, 81, 22), Marker(nArrow)), 21 * 22) << "the arrow";
     }
 }
 

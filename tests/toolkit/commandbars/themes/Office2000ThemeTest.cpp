@@ -1,14 +1,13 @@
 // The Office 2000 look drawn into a memory DC and probed: raised, sunken and
-// dithered state boxes, embossed disabled icons, the combo drop-down button
-// and the factory's classic look for unknown ids.
+// dithered state boxes, embossed disabled icons and the combo drop-down button.
+
 #include "ThemeTestSupport.h"
 
 #include "toolkit/commandbars/themes/XTPOffice2000Theme.h"
-#include "toolkit/foundation/XTPImageManager.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <tuple>
 
 namespace {
 
@@ -22,14 +21,8 @@ const char* const kDithered = "m16 m16 m20 m20 m15 m20";
 
 TEST(Office2000Theme, StateBoxesAreRaisedSunkenOrDithered)
 {
-    const struct
-    {
-        const char* name;
-        BOOL bEnabled;
-        int nSelected, nPressed;
-        BOOL bChecked, bPopuped, bToolBar;
-        const char* box;
-    } kCases[] = {
+    // Name, enabled, selected, pressed, checked, popup open, on a toolbar, box.
+    const std::tuple<const char*, BOOL, int, int, BOOL, BOOL, BOOL, const char*> kCases[] = {
         {"idle", TRUE, 0, 0, FALSE, FALSE, TRUE, ""},
         {"hot", TRUE, 1, 0, FALSE, FALSE, TRUE, kRaised},
         {"pressed without the mouse over it", TRUE, 0, 1, FALSE, FALSE, TRUE, kRaised},
@@ -45,16 +38,15 @@ TEST(Office2000Theme, StateBoxesAreRaisedSunkenOrDithered)
     };
     CXTPOffice2000Theme theme;
     MarkColors(theme);
-    for (const auto& c : kCases)
+    for (const auto& [name, bEnabled, nSelected, nPressed, bChecked, bPopuped, bToolBar, box] : kCases)
     {
-        SCOPED_TRACE(c.name);
         PixelCanvas canvas(40, 30);
-        theme.DrawRectangle(&canvas.dc(), CRect(4, 4, 36, 26), c.nSelected, c.nPressed, c.bEnabled,
-                            c.bChecked, c.bPopuped, c.bToolBar, xtpBarTop);
-        if (*c.box == 0)
-            EXPECT_EQ(0, canvas.CountOther(kWhite));
+        theme.DrawRectangle(&canvas.dc(), CRect(4, 4, 36, 26), nSelected, nPressed, bEnabled, bChecked,
+                            bPopuped, bToolBar, xtpBarTop);
+        if (*box == 0)
+            EXPECT_EQ(0, canvas.CountOther(kWhite)) << name;
         else
-            EXPECT_EQ(c.box, Probe(canvas, {{4, 10}, {20, 4}, {35, 10}, {20, 25}, {20, 15}, {21, 15}}));
+            EXPECT_EQ(box, Probe(canvas, {{4, 10}, {20, 4}, {35, 10}, {20, 25}, {20, 15}, {21, 15}})) << name;
     }
 }
 
@@ -63,11 +55,8 @@ TEST(Office2000Theme, DisabledIconIsEmbossedAndPressedIconMoves)
     CXTPOffice2000Theme theme;
     MarkColors(theme);
     CXTPImageManager images;
-    HICON hIcon = MakeSolidIcon(RGB(0, 0, 200));
-    ASSERT_TRUE(images.SetIcon(CXTPImageManagerIconHandle(hIcon), 41001, CSize(16, 16)));
-    ::DestroyIcon(hIcon);
+    AddSolidIcon(images, 41001, RGB(0, 0, 200));
     CXTPImageManagerIcon* pIcon = images.GetImage(41001, 16);
-    ASSERT_TRUE(pIcon != NULL);
 
     PixelCanvas disabled(40, 40);
     theme.DrawImage(&disabled.dc(), CPoint(10, 10), CSize(16, 16), pIcon, 0, 0, FALSE, FALSE, FALSE, TRUE);
@@ -92,18 +81,6 @@ TEST(Office2000Theme, ComboDropDownButtonIsRaisedOrFlatWhenDropped)
     EXPECT_EQ("m15 m0 m20 m16 w w",
               Probe(raised, {{19, 10}, {36, 10}, {20, 10}, {35, 10}, {37, 10}, {25, 2}}));
     EXPECT_EQ("m16 m16 m15", Probe(dropped, {{19, 10}, {36, 10}, {20, 10}}));
-}
-
-TEST(Office2000Factory, UnknownIdsAndIdOneMakeTheClassicLook)
-{
-    for (int nTheme : {(int)xtpThemeOffice2000, 7, -1})
-    {
-        std::unique_ptr<CXTPPaintManager, void (*)(CXTPPaintManager*)> pTheme(
-            CXTPPaintManager::CreateTheme(nTheme), [](CXTPPaintManager* p) { p->InternalRelease(); });
-        EXPECT_TRUE(dynamic_cast<CXTPOffice2000Theme*>(pTheme.get()) != NULL) << nTheme;
-        EXPECT_EQ(xtpThemeOffice2000, pTheme->GetBaseTheme()) << nTheme;
-        EXPECT_EQ(nTheme, pTheme->GetThemeId());
-    }
 }
 
 } // namespace

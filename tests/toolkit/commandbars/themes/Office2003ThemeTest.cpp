@@ -7,10 +7,9 @@
 
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 
-#include "tests/support/TestWindow.h"
-
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -42,12 +41,7 @@ TEST(Office2003Theme, EachSchemeGivesItsColours)
 {
     // Bar gradient start, toolbar gradient end, toolbar shadow, pane frame,
     // colours 32, 38, 43, 56 and 31, and the spare colour.
-    const struct
-    {
-        const char* name;
-        int nScheme;
-        const char* colors;
-    } kCases[] = {
+    const std::tuple<const char*, int, const char*> kCases[] = {
         {"blue", xtpSystemThemeBlue,
          "#9ebef5 #81a9e2 #3b619c #d3d3d3 #000080 #274176 #002d96 #bdd3f7 #ffeec2 #161e36"},
         {"olive", xtpSystemThemeOlive,
@@ -55,16 +49,15 @@ TEST(Office2003Theme, EachSchemeGivesItsColours)
         {"silver", xtpSystemThemeSilver,
          "#d7d7e5 #9997b5 #7c7c94 #eceada #4b4b6f #545475 #7c7c94 #d6d7e7 #ffeec2 #242029"},
     };
-    for (const auto& c : kCases)
+    for (const auto& [name, nScheme, colors] : kCases)
     {
-        SCOPED_TRACE(c.name);
-        SchemeScope scheme(c.nScheme);
+        SCOPED_TRACE(name);
+        SchemeScope scheme(nScheme);
         CProbedOffice2003Theme t;
         EXPECT_TRUE(t.m_bSchemeColors);
-        EXPECT_EQ(c.colors,
-                  ColorNames({t.m_clrBarGradientStart, t.m_clrToolbarGradientEnd, t.m_clrToolbarShadow,
-                              t.m_clrPaneFrame, t.GetColor(32), t.GetColor(38), t.GetColor(43),
-                              t.GetColor(56), t.GetColor(31), t.GetSpare()}));
+        EXPECT_EQ(colors, ColorNames({t.m_clrBarGradientStart, t.m_clrToolbarGradientEnd,
+                                      t.m_clrToolbarShadow, t.m_clrPaneFrame, t.GetColor(32), t.GetColor(38),
+                                      t.GetColor(43), t.GetColor(56), t.GetColor(31), t.GetSpare()}));
     }
 }
 
@@ -92,20 +85,15 @@ TEST(Office2003Theme, WithoutASchemeColoursComeFromTheSystemColours)
 TEST(Office2003LunaTheme, RefreshesItsOwnColoursWhenConstructed)
 {
     // The toolbar gradient's end and the toolbar shadow.
-    const struct
+    const std::tuple<const char*, int, const char*> kCases[] = {
+        {"blue", xtpSystemThemeBlue, "#c7c6b0 #929276"}, {"silver", xtpSystemThemeSilver, "#adacc4 #7c7c94"}};
+    for (const auto& [name, nScheme, colors] : kCases)
     {
-        const char* name;
-        int nScheme;
-        const char* colors;
-    } kCases[] = {{"blue", xtpSystemThemeBlue, "#c7c6b0 #929276"},
-                  {"silver", xtpSystemThemeSilver, "#adacc4 #7c7c94"}};
-    for (const auto& c : kCases)
-    {
-        SCOPED_TRACE(c.name);
-        SchemeScope scheme(c.nScheme);
+        SCOPED_TRACE(name);
+        SchemeScope scheme(nScheme);
         CXTPOffice2003LunaTheme luna;
         EXPECT_FALSE(luna.m_bSchemeColors);
-        EXPECT_EQ(c.colors, ColorNames({luna.m_clrToolbarGradientEnd, luna.m_clrToolbarShadow}));
+        EXPECT_EQ(colors, ColorNames({luna.m_clrToolbarGradientEnd, luna.m_clrToolbarShadow}));
         EXPECT_EQ(xtpSystemThemeNone, luna.GetCurrentSystemTheme());
     }
 }
@@ -200,9 +188,10 @@ COLORREF BitmapPixel(HBITMAP hBitmap, int x, int y)
 TEST(Office2003Bitmaps, LoaderRemapsTheTableAndLeavesTrueColourPixels)
 {
     const HINSTANCE hInstance = ::GetModuleHandle(NULL);
+    // The palette remapped; above 8 bits a pixel there is no table: the
+    // pixels stay as they are.
     HBITMAP hPaletted =
         CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_PALETTED, RGB(255, 0, 255));
-    // Above 8 bits a pixel there is no table: the pixels stay as they are.
     HBITMAP hTrueColor =
         CXTPOffice2003Theme::LoadRemappedBitmap(hInstance, IDB_THEME_TRUECOLOR, RGB(255, 0, 255));
     ASSERT_TRUE(hPaletted != NULL && hTrueColor != NULL);

@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/foundation/XTPImageManager.h"
 
 #include "tests/support/PixelCanvas.h"
 #include "tests/support/TestWindow.h"
@@ -32,23 +33,29 @@ inline void MarkColors(CXTPPaintManager& theme)
     }
 }
 
-// A 16 x 16 icon of one opaque colour (the caller destroys it).
-inline HICON MakeSolidIcon(COLORREF clr)
+// Gives the image manager a 16 x 16 icon of one opaque colour for the command.
+inline void AddSolidIcon(CXTPImageManager& images, UINT nCommand, COLORREF clr)
 {
-    PixelCanvas picture(16, 16, clr);
-    CBitmap color;
+    PixelCanvas picture(16, 16, clr), maskPicture(16, 16, kBlack);
+    CBitmap color, mask;
     picture.CopyInto(color);
-    PixelCanvas maskPicture(16, 16, kBlack);
-    CBitmap mask;
     maskPicture.CopyInto(mask);
     ICONINFO info = {TRUE, 0, 0, (HBITMAP)mask.GetSafeHandle(), (HBITMAP)color.GetSafeHandle()};
-    return ::CreateIconIndirect(&info);
+    HICON hIcon = ::CreateIconIndirect(&info);
+    EXPECT_TRUE(images.SetIcon(CXTPImageManagerIconHandle(hIcon), nCommand, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
 }
 
 class CThemeTestToolBar : public CXTPToolBar
 {
 public:
     void Place(XTPBarPosition barPosition) { m_barPosition = barPosition; }
+    // Makes the bar stand as a popup bar.
+    void MakePopup()
+    {
+        m_barType = xtpBarTypePopup;
+        m_barPosition = xtpBarPopup;
+    }
 };
 
 // A toolbar 100 x 26 docked at the top of a window of its own.
@@ -78,19 +85,6 @@ protected:
     CThemeTestToolBar* pBar = bar.pBar;
 };
 
-// An edit or combo-box control standing alone (on no bar, so drawn as on a
-// toolbar) whose state the test sets directly.
-template <class TControl>
-class CFieldProbe : public TControl
-{
-public:
-    void SetState(BOOL bEnabled, int nSelected)
-    {
-        this->m_bEnabled = bEnabled;
-        this->m_nSelected = nSelected;
-    }
-};
-
 struct FieldState
 {
     const char* name;
@@ -105,27 +99,31 @@ const FieldState kFieldStates[] = {
     {"disabled, reached by the keyboard", FALSE, 2},
 };
 
-template <class TControl, class TTheme>
-void DrawFieldOf(TTheme& theme, PixelCanvas& canvas, const FieldState& state)
+// An edit or combo-box control 80 wide standing alone (on no bar, so drawn
+// as on a toolbar) in a state the test sets directly.
+template <class TControl>
+class CFieldProbe : public TControl
 {
-    CFieldProbe<TControl>* pField = new CFieldProbe<TControl>();
-    pField->SetWidth(80);
-    pField->SetState(state.bEnabled, state.nSelected);
-    theme.DrawControl(&canvas.dc(), pField, FALSE);
-    pField->SetRect(CRect(0, 0, 80, 22));
-    theme.DrawControl(&canvas.dc(), pField, TRUE);
-    pField->InternalRelease();
-}
+public:
+    explicit CFieldProbe(const FieldState& state)
+    {
+        this->m_bEnabled = state.bEnabled;
+        this->m_nSelected = state.nSelected;
+        this->SetWidth(80);
+    }
+};
 
 // Draws an edit (bCombo FALSE) or combo field 80 x 22 in the given state
 // with the theme into the canvas (measured first, as a bar would).
 template <class TTheme>
 void DrawField(TTheme& theme, PixelCanvas& canvas, BOOL bCombo, const FieldState& state)
 {
-    if (bCombo)
-        DrawFieldOf<CXTPControlComboBox>(theme, canvas, state);
-    else
-        DrawFieldOf<CXTPControlEdit>(theme, canvas, state);
+    CXTPControl* pField = bCombo ? (CXTPControl*)new CFieldProbe<CXTPControlComboBox>(state)
+                                 : new CFieldProbe<CXTPControlEdit>(state);
+    theme.DrawControl(&canvas.dc(), pField, FALSE);
+    pField->SetRect(CRect(0, 0, 80, 22));
+    theme.DrawControl(&canvas.dc(), pField, TRUE);
+    pField->InternalRelease();
 }
 
 // A colour named: "m<index>" for a marker, "w" for white, otherwise

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -173,29 +174,24 @@ TEST_F(WinXPTheme, ButtonsAreToolbarButtonPartsByState)
 // button is the drop-down part in the control's state.
 TEST_F(WinXPTheme, FieldsTakeTheComboBoxStyleByState)
 {
-    const struct
-    {
-        FieldState state;
-        const char* button;
-        const char* frame;
-    } kCases[] = {
+    const std::tuple<FieldState, const char*, const char*> kCases[] = {
         {kFieldStates[0], "COMBOBOX 1/1 (63, 1, 79, 21)", "#0a141e"},
         {kFieldStates[1], "COMBOBOX 1/2 (63, 1, 79, 21)", "#0a141e"},
         {kFieldStates[2], "COMBOBOX 1/4 (63, 1, 79, 21)", "#28323c"},
     };
     fake.bComboBorders = TRUE;
     CXTPWinXPTheme theme;
-    for (const auto& c : kCases)
+    for (const auto& [state, button, frame] : kCases)
     {
-        SCOPED_TRACE(c.state.name);
+        SCOPED_TRACE(state.name);
         PixelCanvas edit(90, 24), combo(90, 24);
-        DrawField(theme, edit, FALSE, c.state);
+        DrawField(theme, edit, FALSE, state);
         EXPECT_EQ("", Drawn());
-        EXPECT_EQ(std::string(c.frame) + " " + c.frame + " " + c.frame + " " + c.frame,
+        EXPECT_EQ(std::string(frame) + " " + frame + " " + frame + " " + frame,
                   Probe(edit, {{1, 10}, {79, 10}, {40, 0}, {40, 21}}));
-        DrawField(theme, combo, TRUE, c.state);
-        EXPECT_EQ(c.button, Drawn());
-        EXPECT_EQ(c.frame, Probe(combo, {{0, 10}}));
+        DrawField(theme, combo, TRUE, state);
+        EXPECT_EQ(button, Drawn());
+        EXPECT_EQ(frame, Probe(combo, {{0, 10}}));
     }
     fake.bComboBorders = FALSE;
     PixelCanvas unread(90, 24);
@@ -215,41 +211,32 @@ TEST_F(WinXPTheme, WithoutVisualStylesDrawsThePixelsOfOffice2000)
     MarkColors(classic);
     ThemeTestBar bar;
     typedef void (*Paint)(CXTPOffice2000Theme&, CDC*, CXTPCommandBar*);
-    const struct
-    {
-        const char* name;
-        XTPBarPosition barPosition;
-        Paint paint;
-    } kCases[] = {
-        {"docked bar", xtpBarTop,
-         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
-        {"floating bar", xtpBarFloating,
-         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.FillCommandBarEntry(pDC, pBar); }},
+    const std::tuple<const char*, XTPBarPosition, Paint> kCases[] = {
+        {"docked bar", xtpBarTop, [](auto& t, auto* dc, auto* b) { t.FillCommandBarEntry(dc, b); }},
+        {"floating bar", xtpBarFloating, [](auto& t, auto* dc, auto* b) { t.FillCommandBarEntry(dc, b); }},
         {"gripper at the top", xtpBarTop,
-         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
+         [](auto& t, auto* dc, auto* b) { t.DrawCommandBarGripper(dc, b, TRUE); }},
         {"gripper at the left", xtpBarLeft,
-         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawCommandBarGripper(pDC, pBar, TRUE); }},
-        {"control gripper", xtpBarTop,
-         [](auto& t, CDC* pDC, CXTPCommandBar* pBar) { t.DrawControlGripper(pDC, pBar, TRUE); }},
+         [](auto& t, auto* dc, auto* b) { t.DrawCommandBarGripper(dc, b, TRUE); }},
+        {"control gripper", xtpBarTop, [](auto& t, auto* dc, auto* b) { t.DrawControlGripper(dc, b, TRUE); }},
         {"resize grip", xtpBarTop,
-         [](auto& t, CDC* pDC, CXTPCommandBar*) { t.DrawResizeGripper(pDC, CRect(0, 0, 100, 26)); }},
+         [](auto& t, auto* dc, auto*) { t.DrawResizeGripper(dc, CRect(0, 0, 100, 26)); }},
         {"pane border", xtpBarTop,
-         [](auto& t, CDC* pDC, CXTPCommandBar*) { t.DrawStatusBarPaneBorder(pDC, CRect(2, 2, 60, 20)); }},
+         [](auto& t, auto* dc, auto*) { t.DrawStatusBarPaneBorder(dc, CRect(2, 2, 60, 20)); }},
         {"combo field and button", xtpBarTop,
-         [](auto& t, CDC* pDC, CXTPCommandBar*) {
-             t.DrawControlFieldFrame(pDC, CRect(2, 2, 80, 22), TRUE, 0);
-             t.DrawComboDropDownButton(pDC, CRect(62, 2, 80, 22), TRUE, TRUE, FALSE);
+         [](auto& t, auto* dc, auto*) {
+             t.DrawControlFieldFrame(dc, CRect(2, 2, 80, 22), TRUE, 0);
+             t.DrawComboDropDownButton(dc, CRect(62, 2, 80, 22), TRUE, TRUE, FALSE);
          }},
     };
-    for (const auto& c : kCases)
+    for (const auto& [name, barPosition, paint] : kCases)
     {
-        SCOPED_TRACE(c.name);
-        bar.pBar->Place(c.barPosition);
+        bar.pBar->Place(barPosition);
         PixelCanvas expected(100, 26), actual(100, 26);
-        c.paint(classic, &expected.dc(), bar.pBar);
-        c.paint(winxp, &actual.dc(), bar.pBar);
-        EXPECT_GT(expected.CountOther(kWhite), 0);
-        EXPECT_TRUE(expected.SameAs(actual));
+        paint(classic, &expected.dc(), bar.pBar);
+        paint(winxp, &actual.dc(), bar.pBar);
+        EXPECT_GT(expected.CountOther(kWhite), 0) << name;
+        EXPECT_TRUE(expected.SameAs(actual)) << name;
     }
     for (const FieldState& state : kFieldStates)
         for (BOOL bCombo : {FALSE, TRUE})
