@@ -70,96 +70,71 @@ protected:
     CXTPControlComboBox* pCombo = nullptr;
 };
 
+// The rows the open list shows for nEntries entries (-1 for a part row); the list is as wide as
+// the combo without a drop-down width, and Esc hides it.
 TEST_F(ComboBoxTest, DropDownShowsOneToTwelveRows)
 {
-    const struct
-    {
-        const char* name;
-        int nEntries, nRows;
-    } cases[] = {
-        {"an empty list is one row high", 0, 1},
-        {"five entries give five rows", 5, 5},
-        {"twelve entries fill twelve rows", 12, 12},
-        {"thirty entries still show twelve", 30, 12},
-    };
-    ASSERT_TRUE(List()->CreateListWindow());
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        AddEntries(c.nEntries);
+    auto rowsShown = [this](int nEntries) {
+        AddEntries(nEntries);
         DropDown();
         EXPECT_EQ(frame->m_pLastPopup, List()); // the site could refill it
         CRect rcClient;
         List()->GetClientRect(&rcClient);
-        EXPECT_EQ(c.nRows * (int)List()->SendMessage(LB_GETITEMHEIGHT, 0), rcClient.Height());
-        // Without a drop-down width the list is as wide as the combo.
         EXPECT_EQ(pCombo->GetRect().Width(), RectInParent(List()).Width());
         EXPECT_TRUE(Key(VK_ESCAPE));
         EXPECT_FALSE(List()->IsWindowVisible());
-    }
+        const int nItemHeight = (int)List()->SendMessage(LB_GETITEMHEIGHT, 0);
+        return rcClient.Height() % nItemHeight == 0 ? rcClient.Height() / nItemHeight : -1;
+    };
+    ASSERT_TRUE(List()->CreateListWindow());
+    EXPECT_EQ(1, rowsShown(0)) << "an empty list is one row high";
+    EXPECT_EQ(5, rowsShown(5));
+    EXPECT_EQ(12, rowsShown(12));
+    EXPECT_EQ(12, rowsShown(30)) << "thirty entries still show twelve";
     pCombo->SetDropDownWidth(150);
     DropDown();
     EXPECT_EQ(150, RectInParent(List()).Width()) << "a drop-down width widens the list";
 }
 
-// Keys in the open list, from the second entry chosen, and a click on the
-// fifth entry.
+// Keys in the open list, from the second entry chosen.
 TEST_F(ComboBoxTest, KeysOrAClickInTheOpenListMoveChooseOrPutTheOldChoiceBack)
 {
-    const struct
-    {
-        const char* name;
-        std::vector<UINT> keys; // none: the click
-        const char* expected;
-    } cases[] = {
-        {"down moves the choice and its text", {VK_DOWN}, "2 Entry 2 open"},
-        {"escape puts the old choice back", {VK_DOWN, VK_ESCAPE}, "1 Entry 1"},
-        {"enter chooses and executes", {VK_DOWN, VK_DOWN, VK_RETURN}, "3 Entry 3 executed"},
-        {"a click chooses and executes", {}, "4 Entry 4 executed"},
-    };
     AddEntries(5);
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
+    auto afterKeys = [this](std::initializer_list<UINT> keys) {
         pCombo->SetCurSel(1);
         DropDown();
         frame->m_log.clear();
-        for (UINT nKey : c.keys)
+        for (UINT nKey : keys)
             EXPECT_TRUE(Key(nKey));
-        const int nItemHeight = (int)List()->SendMessage(LB_GETITEMHEIGHT, 0);
-        const LPARAM lPoint = MAKELPARAM(5, nItemHeight * 4 + nItemHeight / 2);
-        if (c.keys.empty())
-        {
-            List()->SendMessage(WM_MOUSEMOVE, 0, lPoint);
-            EXPECT_EQ(4, (int)List()->SendMessage(LB_GETCURSEL));
-            List()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
-            List()->SendMessage(WM_LBUTTONUP, 0, lPoint);
-        }
-        EXPECT_EQ(c.expected, State());
+        const std::string state = State();
         Key(VK_ESCAPE);
-    }
+        return state;
+    };
+    EXPECT_EQ("2 Entry 2 open", afterKeys({VK_DOWN})) << "down moves the choice and its text";
+    EXPECT_EQ("1 Entry 1", afterKeys({VK_DOWN, VK_ESCAPE})) << "escape puts the old choice back";
+    EXPECT_EQ("3 Entry 3 executed", afterKeys({VK_DOWN, VK_DOWN, VK_RETURN})) << "enter chooses and executes";
+
+    frame->m_log.clear();
+    const int nItemHeight = (int)List()->SendMessage(LB_GETITEMHEIGHT, 0);
+    const LPARAM lPoint = MAKELPARAM(5, nItemHeight * 4 + nItemHeight / 2);
+    DropDown();
+    List()->SendMessage(WM_MOUSEMOVE, 0, lPoint);
+    EXPECT_EQ(4, (int)List()->SendMessage(LB_GETCURSEL));
+    List()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    List()->SendMessage(WM_LBUTTONUP, 0, lPoint);
+    EXPECT_EQ("4 Entry 4 executed", State()) << "a click chooses and executes";
 }
 
 TEST_F(ComboBoxTest, SetEditTextSelectsTheMatchingEntry)
 {
     AddEntries(3);
     pCombo->AddString("Other");
-    const struct
-    {
-        const char *name, *text;
-        BOOL bExact;
-        const char* expected;
-    } cases[] = {
-        {"a prefix matches the first entry starting with it", "Oth", FALSE, "3 Oth"},
-        {"an exact match", "Entry 2", TRUE, "2 Entry 2"},
-        {"a prefix is no exact match", "Oth", TRUE, "-1 Oth"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        pCombo->SetEditText(c.text, c.bExact);
-        EXPECT_EQ(c.expected, State());
-    }
+    pCombo->SetEditText("Oth", FALSE);
+    EXPECT_EQ("3 Oth", State()) << "a prefix matches the first entry starting with it";
+    pCombo->SetEditText("Entry 2", TRUE);
+    EXPECT_EQ("2 Entry 2", State()) << "an exact match";
+    pCombo->SetEditText("Oth", TRUE);
+    EXPECT_EQ("-1 Oth", State()) << "a prefix is no exact match";
 }
 
 TEST_F(ComboBoxTest, TypedTextSurvivesTheBar)

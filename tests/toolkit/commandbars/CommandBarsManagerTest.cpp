@@ -17,21 +17,17 @@ namespace {
 
 TEST(CommandBarsStartup, BarClassesAreCreatableByName)
 {
-    const char* names[] = {"CXTPCommandBar", "CXTPToolBar",       "CXTPMenuBar",
-                           "CXTPControl",    "CXTPControlButton", "CXTPControlPopup"};
-    for (const char* name : names)
+    for (const char* name : {"CXTPCommandBar", "CXTPToolBar", "CXTPMenuBar", "CXTPControl",
+                             "CXTPControlButton", "CXTPControlPopup"})
     {
         CRuntimeClass* pClass = CRuntimeClass::FromName(name);
         ASSERT_TRUE(pClass != NULL) << name;
         CObject* pObject = pClass->CreateObject();
-        ASSERT_TRUE(pObject != NULL) << name;
         EXPECT_STREQ(name, pObject->GetRuntimeClass()->m_lpszClassName);
         ((CCmdTarget*)pObject)->InternalRelease();
     }
 }
 
-// Custom bars take ids from 0xE800 on, never one of the framework's own
-// window ids (status bar 0xE801, rebar 0xE804, dock bars 0xE81B to 0xE81E).
 std::vector<UINT> Range(UINT nFirst, UINT nLast)
 {
     std::vector<UINT> ids;
@@ -40,32 +36,22 @@ std::vector<UINT> Range(UINT nFirst, UINT nLast)
     return ids;
 }
 
+// Custom bars take ids from 0xE800 on, never one of the framework's own
+// window ids (status bar 0xE801, rebar 0xE804, dock bars 0xE81B to 0xE81E).
 TEST(CommandBarsManager, FreeBarIdSkipsUsedAndFrameworkIds)
 {
-    const struct
-    {
-        const char* name;
-        std::vector<UINT> used;
-        UINT nExpected;
-    } cases[] = {
-        {"the first of the range", {}, 0xE800},
-        {"the status bar's id is skipped", {0xE800}, 0xE802},
-        {"the rebar's id is skipped", {0xE800, 0xE802, 0xE803}, 0xE805},
-        {"the dock bars' ids are skipped", Range(0xE800, 0xE81A), 0xE81F},
-        {"a gap is reused", {0xE800, 0xE803}, 0xE802},
-        {"a full range gives none", Range(0xE800, 0xE8FE), 0},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.nExpected, CXTPCommandBars::FindFreeBarID(c.used));
-    }
+    EXPECT_EQ(0xE800u, CXTPCommandBars::FindFreeBarID({})) << "the first of the range";
+    EXPECT_EQ(0xE802u, CXTPCommandBars::FindFreeBarID({0xE800})) << "the status bar's id is skipped";
+    EXPECT_EQ(0xE805u, CXTPCommandBars::FindFreeBarID({0xE800, 0xE802, 0xE803}))
+        << "the rebar's id is skipped";
+    EXPECT_EQ(0xE81Fu, CXTPCommandBars::FindFreeBarID(Range(0xE800, 0xE81A)))
+        << "the dock bars' ids are skipped";
+    EXPECT_EQ(0xE802u, CXTPCommandBars::FindFreeBarID({0xE800, 0xE803})) << "a gap is reused";
+    EXPECT_EQ(0u, CXTPCommandBars::FindFreeBarID(Range(0xE800, 0xE8FE))) << "a full range gives none";
 }
 
-// Mnemonics on a bar: the '&' character wins over a first character; a
-// second match makes the answer ambiguous; the walk starts after the
-// selected control and goes once around. The answer reads "index" or
-// "index ambiguous".
+// The control a mnemonic finds on a bar of these captions, with " ambiguous"
+// when a second control answers too.
 std::string FindAccel(const std::vector<const char*>& captions, char ch)
 {
     CXTPCommandBar* pBar = (CXTPCommandBar*)RUNTIME_CLASS(CXTPCommandBar)->CreateObject();
@@ -77,61 +63,42 @@ std::string FindAccel(const std::vector<const char*>& captions, char ch)
     return std::to_string(nIndex) + (bAmbiguous == TRUE ? " ambiguous" : bAmbiguous == FALSE ? "" : " unset");
 }
 
+// The '&' character wins over a first character; a second match makes the
+// answer ambiguous.
 TEST(CommandBar, FindAccelFindsTheMnemonicsControl)
 {
-    const struct
-    {
-        const char* name;
-        std::vector<const char*> captions;
-        char ch;
-        const char* expected;
-    } cases[] = {
-        {"an ampersand", {"&File", "&Edit"}, 'E', "1"},
-        {"an ampersand inside the word", {"&File", "E&xit"}, 'X', "1"},
-        {"an ampersand wins over a first character", {"Exit", "&Edit"}, 'E', "1"},
-        {"a first character without ampersand", {"&File", "Window"}, 'W', "1"},
-        {"two ampersand matches take the first", {"&Save", "&Send", "&Open"}, 'S', "0 ambiguous"},
-        {"two first-character matches", {"Save", "Send"}, 'S', "0 ambiguous"},
-        {"a trailing ampersand is no mnemonic", {"Tools&", "&Help"}, 'T', "0"},
-        {"a lower-case mnemonic", {"&view"}, 'V', "0"},
-        {"an empty caption is skipped", {"", "&Go"}, 'G', "1"},
-        {"no match", {"&File", "&Edit"}, 'Q', "-1"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.expected, FindAccel(c.captions, c.ch));
-    }
+    EXPECT_EQ("1", FindAccel({"&File", "&Edit"}, 'E')) << "an ampersand";
+    EXPECT_EQ("1", FindAccel({"&File", "E&xit"}, 'X')) << "an ampersand inside the word";
+    EXPECT_EQ("1", FindAccel({"Exit", "&Edit"}, 'E')) << "an ampersand wins over a first character";
+    EXPECT_EQ("1", FindAccel({"&File", "Window"}, 'W')) << "a first character without ampersand";
+    EXPECT_EQ("0 ambiguous", FindAccel({"&Save", "&Send", "&Open"}, 'S'))
+        << "two ampersand matches take the first";
+    EXPECT_EQ("0 ambiguous", FindAccel({"Save", "Send"}, 'S')) << "two first-character matches";
+    EXPECT_EQ("0", FindAccel({"Tools&", "&Help"}, 'T')) << "a trailing ampersand is no mnemonic";
+    EXPECT_EQ("0", FindAccel({"&view"}, 'V')) << "a lower-case mnemonic";
+    EXPECT_EQ("1", FindAccel({"", "&Go"}, 'G')) << "an empty caption is skipped";
+    EXPECT_EQ("-1", FindAccel({"&File", "&Edit"}, 'Q')) << "no match";
 }
 
-// Which tab-group commands the active group allows.
+// Which tab-group commands the active group allows: the command, the
+// groups, the active one, its items and whether the groups are horizontal.
 TEST(TabClientWnd, WorkspaceCommandsFollowTheActiveGroup)
 {
-    const struct
-    {
-        const char* name;
-        UINT nID;
-        int nGroups, nActive, nItems;
-        BOOL bHorizontal, bEnabled;
-    } cases[] = {
-        {"previous from the first", 9420, 2, 0, 3, FALSE, FALSE},
-        {"previous from the second", 9420, 2, 1, 3, FALSE, TRUE},
-        {"next from the last", 9421, 2, 1, 3, FALSE, FALSE},
-        {"next from the first", 9421, 2, 0, 3, FALSE, TRUE},
-        {"a new group needs two items", 9422, 1, 0, 1, FALSE, FALSE},
-        {"new horizontal alone", 9422, 1, 0, 2, FALSE, TRUE},
-        {"new horizontal across vertical groups", 9422, 2, 0, 2, FALSE, FALSE},
-        {"new horizontal among horizontal groups", 9422, 2, 0, 2, TRUE, TRUE},
-        {"new vertical among horizontal groups", 9423, 2, 0, 2, TRUE, FALSE},
-        {"new vertical among vertical groups", 9423, 2, 0, 2, FALSE, TRUE},
-        {"another command", 35000, 1, 0, 1, FALSE, TRUE},
+    auto enabled = [](UINT nID, int nGroups, int nActive, int nItems, BOOL bHorizontal) {
+        return CXTPTabClientWnd::IsWorkspaceCommandEnabled(nID, nGroups, nActive, nItems, bHorizontal);
     };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.bEnabled, CXTPTabClientWnd::IsWorkspaceCommandEnabled(c.nID, c.nGroups, c.nActive,
-                                                                          c.nItems, c.bHorizontal));
-    }
+    EXPECT_FALSE(enabled(9420, 2, 0, 3, FALSE)) << "previous from the first";
+    EXPECT_TRUE(enabled(9420, 2, 1, 3, FALSE)) << "previous from the second";
+    EXPECT_FALSE(enabled(9421, 2, 1, 3, FALSE)) << "next from the last";
+    EXPECT_TRUE(enabled(9421, 2, 0, 3, FALSE)) << "next from the first";
+    EXPECT_FALSE(enabled(9422, 1, 0, 1, FALSE)) << "a new group needs two items";
+    EXPECT_TRUE(enabled(9422, 1, 0, 2, FALSE)) << "new horizontal alone";
+    EXPECT_FALSE(enabled(9422, 2, 0, 2, FALSE)) << "new horizontal across vertical groups";
+    EXPECT_TRUE(enabled(9422, 2, 0, 2, TRUE)) << "new horizontal among horizontal groups";
+    EXPECT_FALSE(enabled(9423, 2, 0, 2, TRUE)) << "new vertical among horizontal groups";
+    EXPECT_TRUE(enabled(9423, 2, 0, 2, FALSE)) << "new vertical among vertical groups";
+    EXPECT_TRUE(enabled(35000, 1, 0, 1, FALSE)) << "another command";
+
     CXTPTabClientWnd client;
     void* pGroup = &client;
     EXPECT_FALSE(client.IsWorkspaceCommandEnabled(35000, &pGroup)) << "no active group allows nothing";

@@ -80,74 +80,54 @@ TEST_F(CommandRoutingTest, SiteReplacesAButtonByAnotherControl)
     EXPECT_FALSE(Button(ID_TEST_BOLD)->IsKindOf(RUNTIME_CLASS(CXTPControlPopup)));
 }
 
-// Keys while the menu bar tracks: selection moves, wraps and opens.
+// Keys while the menu bar tracks (from its first menu): the selected index,
+// then what the frame logged.
 TEST_F(CommandRoutingTest, KeysMoveTheMenuBarSelection)
 {
-    const struct
-    {
-        const char* name;
-        std::vector<UINT> keys;
-        int nSelected;
-        Log log;
-    } cases[] = {
-        {"right moves", {VK_RIGHT, VK_RIGHT}, 2, {}},
-        {"left wraps to the end", {VK_LEFT}, 3, {}},
-        {"end then home", {VK_END, VK_HOME}, 0, {}},
-        {"tab and right agree", {VK_TAB, VK_RIGHT}, 2, {}},
-        {"a mnemonic selects and opens", {'V'}, 2, {"init popup View"}},
-        {"the mnemonic of a button executes", {'H'}, -1, {"execute 3006 code 100", "command help"}},
-        {"escape clears the selection", {VK_ESCAPE}, -1, {}},
-    };
-    CXTPMenuBar* pMenuBar = MenuBar();
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
+    auto afterKeys = [this](std::initializer_list<UINT> keys) {
         frame->m_log.clear();
-        ASSERT_TRUE(pMenuBar->SetTrackingMode(xtpTrackingOn, TRUE, TRUE));
-        EXPECT_EQ(0, pMenuBar->GetSelectedIndex());
-        for (UINT nKey : c.keys)
-            pMenuBar->OnHookKeyDown(nKey, 0);
-        EXPECT_EQ(c.nSelected, pMenuBar->GetSelectedIndex());
-        EXPECT_EQ(c.log, frame->m_log);
-        pMenuBar->SetTrackingMode(xtpTrackingOff);
+        MenuBar()->SetTrackingMode(xtpTrackingOn, TRUE, TRUE);
+        EXPECT_EQ(0, MenuBar()->GetSelectedIndex());
+        for (UINT nKey : keys)
+            MenuBar()->OnHookKeyDown(nKey, 0);
+        std::string result = std::to_string(MenuBar()->GetSelectedIndex());
+        for (const std::string& entry : frame->m_log)
+            result += ", " + entry;
+        MenuBar()->SetTrackingMode(xtpTrackingOff);
         EXPECT_EQ(0, XTPMouseManager()->GetTrackedCount());
-    }
+        return result;
+    };
+    EXPECT_EQ("2", afterKeys({VK_RIGHT, VK_RIGHT})) << "right moves";
+    EXPECT_EQ("3", afterKeys({VK_LEFT})) << "left wraps to the end";
+    EXPECT_EQ("0", afterKeys({VK_END, VK_HOME})) << "end then home";
+    EXPECT_EQ("2", afterKeys({VK_TAB, VK_RIGHT})) << "tab and right agree";
+    EXPECT_EQ("2, init popup View", afterKeys({'V'})) << "a mnemonic selects and opens";
+    EXPECT_EQ("-1, execute 3006 code 100, command help", afterKeys({'H'}))
+        << "the mnemonic of a button executes";
+    EXPECT_EQ("-1", afterKeys({VK_ESCAPE})) << "escape clears the selection";
 }
 
-// What the frame's pre-translation takes from the messages it sees.
+// What the frame's pre-translation takes from the messages it sees; the
+// menu bar keeps tracking.
 TEST_F(CommandRoutingTest, TheFrameTakesAltMnemonicsAndWhileAMenuTracksContextMenusAndAltReleases)
 {
-    const HWND hBar = frame->GetToolBar()->m_hWnd;
-    const struct
-    {
-        const char* name;
-        BOOL bTracking;
-        MSG msg;
-        BOOL bTaken;
-    } cases[] = {
-        {"alt and a mnemonic", FALSE, {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x20000001, 0, {0, 0}}, TRUE},
-        {"a mnemonic without alt", FALSE, {frame->m_hWnd, WM_SYSKEYDOWN, 'H', 0x00000001, 0, {0, 0}}, FALSE},
-        {"alt and no mnemonic", FALSE, {frame->m_hWnd, WM_SYSKEYDOWN, 'Q', 0x20000001, 0, {0, 0}}, FALSE},
-        {"a context menu", FALSE, {hBar, WM_CONTEXTMENU, (WPARAM)hBar, 0, 0, {0, 0}}, FALSE},
-        {"a context menu while a menu tracks",
-         TRUE,
-         {hBar, WM_CONTEXTMENU, (WPARAM)hBar, 0, 0, {0, 0}},
-         TRUE},
-        {"the alt release while a menu tracks",
-         TRUE,
-         {frame->m_hWnd, WM_SYSKEYUP, VK_MENU, 0, 0, {0, 0}},
-         TRUE},
-    };
-    frame->SetFocus();
-    for (auto c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        MenuBar()->SetTrackingMode(c.bTracking ? xtpTrackingOn : xtpTrackingOff, TRUE, TRUE);
-        EXPECT_EQ(c.bTaken, frame->m_pCommandBars->PreTranslateFrameMessage(&c.msg));
-        EXPECT_EQ(c.bTracking, MenuBar()->IsTrackingMode() != xtpTrackingOff);
+    auto taken = [this](BOOL bTracking, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        MenuBar()->SetTrackingMode(bTracking ? xtpTrackingOn : xtpTrackingOff, TRUE, TRUE);
+        MSG msg = {hWnd, message, wParam, lParam, 0, {0, 0}};
+        BOOL bTaken = frame->m_pCommandBars->PreTranslateFrameMessage(&msg);
+        EXPECT_EQ(bTracking, MenuBar()->IsTrackingMode() != xtpTrackingOff);
         MenuBar()->SetTrackingMode(xtpTrackingOff);
-    }
+        return bTaken;
+    };
+    const HWND hFrame = frame->m_hWnd, hBar = frame->GetToolBar()->m_hWnd;
+    frame->SetFocus();
+    EXPECT_TRUE(taken(FALSE, hFrame, WM_SYSKEYDOWN, 'H', 0x20000001)) << "alt and a mnemonic";
     EXPECT_EQ(Log({"execute 3006 code 100", "command help"}), frame->m_log);
+    EXPECT_FALSE(taken(FALSE, hFrame, WM_SYSKEYDOWN, 'H', 0x00000001)) << "a mnemonic without alt";
+    EXPECT_FALSE(taken(FALSE, hFrame, WM_SYSKEYDOWN, 'Q', 0x20000001)) << "alt and no mnemonic";
+    EXPECT_FALSE(taken(FALSE, hBar, WM_CONTEXTMENU, (WPARAM)hBar, 0)) << "a context menu";
+    EXPECT_TRUE(taken(TRUE, hBar, WM_CONTEXTMENU, (WPARAM)hBar, 0)) << "a context menu while a menu tracks";
+    EXPECT_TRUE(taken(TRUE, hFrame, WM_SYSKEYUP, VK_MENU, 0)) << "the alt release while a menu tracks";
 }
 
 TEST_F(CommandRoutingTest, MouseSelectionArmsTheHoverTimerOnce)

@@ -53,48 +53,33 @@ TEST_F(ControlExecute, ClickTellsTheSiteThenSendsTheCommand)
     EXPECT_EQ(-1, frame->GetToolBar()->GetSelectedIndex());
 }
 
+// What the frame logged for a click with the site answering nAnswer, then
+// the clicked control's pressed state.
 TEST_F(ControlExecute, WhatAClickSends)
 {
+    auto click = [this](CXTPControl* pControl, int dx, LRESULT nAnswer) {
+        frame->m_log.clear();
+        frame->m_nExecuteAnswer = nAnswer;
+        pControl->SetPressed(0);
+        Click(pControl, dx);
+        std::string result;
+        for (const std::string& entry : frame->m_log)
+            result += entry + ", ";
+        return result + "pressed " + std::to_string(pControl->GetPressed());
+    };
     Button(ID_TEST_BOLD)->SetEnabled(FALSE);
     Button(ID_TEST_COPY)->SetID(0);
     CXTPControl* pSplit = frame->GetToolBar()->GetControls()->Add(xtpControlSplitButtonPopup, ID_TEST_HELP);
     pSplit->SetRect(CRect(120, 2, 160, 24));
-    const struct
-    {
-        const char* name;
-        CXTPControl* pControl;
-        int dx;
-        LRESULT executeAnswer;
-        Log log;
-        int nPressed; // of the clicked control afterwards
-    } cases[] = {
-        {"a site that handles the execution gets no command",
-         Button(ID_TEST_NEW),
-         0,
-         1,
-         {"execute 3001 code 100"},
-         2},
-        {"a release away from the button does not execute", Button(ID_TEST_NEW), 200, 0, {}, 0},
-        {"a disabled button ignores the click", Button(ID_TEST_BOLD), 0, 0, {}, 0},
-        {"a control without id sends nothing", frame->GetToolBar()->GetControl(2), 0, 0, {}, 2},
-        {"the command part of a split button acts as a button",
-         pSplit,
-         -15,
-         0,
-         {"execute 3006 code 100", "command help"},
-         2},
-        {"a release over the arrow part is outside the command part", pSplit, 15, 0, {}, 0},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        frame->m_log.clear();
-        frame->m_nExecuteAnswer = c.executeAnswer;
-        c.pControl->SetPressed(0);
-        Click(c.pControl, c.dx);
-        EXPECT_EQ(c.log, frame->m_log);
-        EXPECT_EQ(c.nPressed, c.pControl->GetPressed());
-    }
+    EXPECT_EQ("execute 3001 code 100, pressed 2", click(Button(ID_TEST_NEW), 0, 1))
+        << "a site that handles the execution gets no command";
+    EXPECT_EQ("pressed 0", click(Button(ID_TEST_NEW), 200, 0)) << "a release away from the button";
+    EXPECT_EQ("pressed 0", click(Button(ID_TEST_BOLD), 0, 0)) << "a disabled button ignores the click";
+    EXPECT_EQ("pressed 2", click(frame->GetToolBar()->GetControl(2), 0, 0)) << "a control without id";
+    EXPECT_EQ("execute 3006 code 100, command help, pressed 2", click(pSplit, -15, 0))
+        << "the command part of a split button acts as a button";
+    EXPECT_EQ("pressed 0", click(pSplit, 15, 0))
+        << "a release over the arrow part is outside the command part";
 }
 
 TEST_F(ControlExecute, QuitDuringTheClickEndsItAndIsPostedAgain)

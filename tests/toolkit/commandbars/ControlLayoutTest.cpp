@@ -83,125 +83,104 @@ std::string Rects(const CXTPControlLayout& layout)
 
 const DWORD kHorzDock = xtpLayoutHorzDock | xtpLayoutHorz;
 
+// The rows WrapToolBar gives, the size, " stretch" when it set the stretch
+// bit, then the rectangles.
+std::string Wrap(DWORD dwMode, const char* pszItems, int nWidth)
+{
+    CXTPControlLayout layout = MakeLayout(dwMode, pszItems);
+    std::string result = std::to_string(layout.WrapToolBar(nWidth)) + " ";
+    result += Text(layout.CalcSize((dwMode & xtpLayoutVertDock) != 0));
+    result += (layout.GetMode() & xtpLayoutStretch) != 0 ? " stretch: " : ": ";
+    return result + Rects(layout);
+}
+
 TEST(ControlLayout, WrapsIntoRows)
 {
-    const struct
-    {
-        const char* name;
-        DWORD dwMode;
-        const char* items;
-        int nWidth;
-        const char* expected; // rows, size, stretch bit: rectangles
-    } cases[] = {
-        {"one row with a group gap", kHorzDock, "b g b", 100, "1 75x22: 0 0 23 22, 29 0 52 22, 52 0 75 22"},
-        {"wraps where the last group of the row began", kHorzDock, "b g b b", 80,
-         "2 69x50 stretch: 0 0 23 22, 0 28 23 50, 23 28 46 50, 46 28 69 50"},
-        {"without a group wraps at the control that overflows", kHorzDock, "b b b", 50,
-         "2 46x44 stretch: 0 0 23 22, 23 0 46 22, 0 22 23 44"},
-        {"no-wrap mode hides what does not fit", kHorzDock | xtpLayoutHideWrap, "b b b", 50,
-         "0 46x22 stretch: 0 0 23 22, 23 0 46 22, hidden"},
-        {"a first control beginning a group leaves no empty row", kHorzDock, "g b", 30,
-         "2 23x44 stretch: 0 0 23 22, 0 22 23 44"},
-        {"a vertical bar wraps by heights into columns to the left", xtpLayoutVertDock, "b b b", 50,
-         "2 46x44 stretch: -23 0 0 22, -23 22 0 44, -46 0 -23 22"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CXTPControlLayout layout = MakeLayout(c.dwMode, c.items);
-        std::string result = std::to_string(layout.WrapToolBar(c.nWidth)) + " ";
-        result += Text(layout.CalcSize((c.dwMode & xtpLayoutVertDock) != 0));
-        result += (layout.GetMode() & xtpLayoutStretch) != 0 ? " stretch: " : ": ";
-        EXPECT_EQ(c.expected, result + Rects(layout));
-    }
+    EXPECT_EQ("1 75x22: 0 0 23 22, 29 0 52 22, 52 0 75 22", Wrap(kHorzDock, "b g b", 100)) << "a group gap";
+    EXPECT_EQ("2 69x50 stretch: 0 0 23 22, 0 28 23 50, 23 28 46 50, 46 28 69 50",
+              Wrap(kHorzDock, "b g b b", 80))
+        << "wraps where the last group of the row began";
+    EXPECT_EQ("2 46x44 stretch: 0 0 23 22, 23 0 46 22, 0 22 23 44", Wrap(kHorzDock, "b b b", 50))
+        << "without a group wraps at the control that overflows";
+    EXPECT_EQ("0 46x22 stretch: 0 0 23 22, 23 0 46 22, hidden",
+              Wrap(kHorzDock | xtpLayoutHideWrap, "b b b", 50))
+        << "no-wrap mode hides what does not fit";
+    EXPECT_EQ("2 23x44 stretch: 0 0 23 22, 0 22 23 44", Wrap(kHorzDock, "g b", 30))
+        << "a first control beginning a group leaves no empty row";
+    EXPECT_EQ("2 46x44 stretch: -23 0 0 22, -23 22 0 44, -46 0 -23 22", Wrap(xtpLayoutVertDock, "b b b", 50))
+        << "a vertical bar wraps by heights into columns to the left";
+}
+
+// The size AdjustRows gives inside borders of (2, 3, 4, 5), the rectangles,
+// then each record's row.
+std::string Adjust(DWORD dwMode, const char* pszItems, int nWidth)
+{
+    CXTPControlLayout layout = MakeLayout(dwMode, pszItems);
+    layout.WrapToolBar(nWidth);
+    const CSize size = layout.CalcSize((dwMode & xtpLayoutVertDock) != 0);
+    std::string result = Text(layout.AdjustRows(size, CRect(2, 3, 4, 5))) + ": ";
+    result += Rects(layout) + ";";
+    for (int i = 0; i < layout.GetCount(); i++)
+        result += (i ? ", " : " ") + Text(layout[i].rcRow);
+    return result;
 }
 
 TEST(ControlLayout, AdjustsRowsInsideTheBorders)
 {
-    const struct
-    {
-        const char* name;
-        DWORD dwMode;
-        const char* items;
-        int nWidth;
-        const char* expected; // size: rectangles; rows
-    } cases[] = {
-        {"one row is centred in the whole height", kHorzDock | xtpLayoutCommit, "23x22 30x16", 100,
-         "59x30: 2 3 25 25, 25 6 55 22; 2 3 55 25, 2 3 55 25"},
-        {"two rows each centred in their own thickness", kHorzDock | xtpLayoutCommit, "23x22 23x10 23x12", 50,
-         "52x42: 2 3 25 25, 25 9 48 19, 2 25 25 37; 2 3 48 25, 2 3 48 25, 2 25 48 37"},
-        {"a vertical bar moves right by its width and centres columns", xtpLayoutVertDock | xtpLayoutCommit,
-         "23x22 15x22", 100, "29x52: 2 3 25 25, 6 25 21 47; 2 3 25 47, 2 3 25 47"},
-        {"without the commit bit only the borders are added", kHorzDock, "b", 100,
-         "29x30: 0 0 23 22; 0 0 0 0"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CXTPControlLayout layout = MakeLayout(c.dwMode, c.items);
-        layout.WrapToolBar(c.nWidth);
-        const CSize size = layout.CalcSize((c.dwMode & xtpLayoutVertDock) != 0);
-        std::string result = Text(layout.AdjustRows(size, CRect(2, 3, 4, 5))) + ": ";
-        result += Rects(layout) + ";";
-        for (int i = 0; i < layout.GetCount(); i++)
-            result += (i ? ", " : " ") + Text(layout[i].rcRow);
-        EXPECT_EQ(c.expected, result);
-    }
+    const DWORD kCommit = xtpLayoutCommit;
+    EXPECT_EQ("59x30: 2 3 25 25, 25 6 55 22; 2 3 55 25, 2 3 55 25",
+              Adjust(kHorzDock | kCommit, "23x22 30x16", 100))
+        << "one row is centred in the whole height";
+    EXPECT_EQ("52x42: 2 3 25 25, 25 9 48 19, 2 25 25 37; 2 3 48 25, 2 3 48 25, 2 25 48 37",
+              Adjust(kHorzDock | kCommit, "23x22 23x10 23x12", 50))
+        << "two rows each centred in their own thickness";
+    EXPECT_EQ("29x52: 2 3 25 25, 6 25 21 47; 2 3 25 47, 2 3 25 47",
+              Adjust(xtpLayoutVertDock | kCommit, "23x22 15x22", 100))
+        << "a vertical bar moves right by its width and centres columns";
+    EXPECT_EQ("29x30: 0 0 23 22; 0 0 0 0", Adjust(kHorzDock, "b", 100))
+        << "without the commit bit only the borders are added";
+}
+
+// The rectangles after wrapping at nWrapWidth and aligning in a bar of size.
+std::string Align(const char* pszItems, int nWrapWidth, CSize size)
+{
+    CXTPControlLayout layout = MakeLayout(kHorzDock | xtpLayoutCommit, pszItems);
+    layout.WrapToolBar(nWrapWidth);
+    layout.CalcSize(FALSE);
+    layout.AlignStretchedControls(size, CRect(0, 0, 0, 0));
+    return Rects(layout);
 }
 
 TEST(ControlLayout, AlignsAndStretchesControls)
 {
-    const struct
-    {
-        const char* name;
-        const char* items;
-        int nWrapWidth;
-        CSize barSize;
-        const char* expected;
-    } cases[] = {
-        {"three stretched controls share 10 pixels as 3, 3 and 4", "s s s", 1000, CSize(40, 22),
-         "0 0 13 22, 13 0 26 22, 26 0 40 22"},
-        {"right-aligned controls go to the end and bound the free space", "s b r r", 1000, CSize(80, 22),
-         "0 0 37 22, 37 0 60 22, 60 0 70 22, 70 0 80 22"},
-        {"a right-aligned control before a plain one stays", "r b", 1000, CSize(60, 22),
-         "0 0 10 22, 10 0 33 22"},
-        {"stretching works row by row", "s b s b", 40, CSize(43, 44),
-         "0 0 20 22, 20 0 43 22, 0 22 20 44, 20 22 43 44"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CXTPControlLayout layout = MakeLayout(kHorzDock | xtpLayoutCommit, c.items);
-        layout.WrapToolBar(c.nWrapWidth);
-        layout.CalcSize(FALSE);
-        layout.AlignStretchedControls(c.barSize, CRect(0, 0, 0, 0));
-        EXPECT_EQ(c.expected, Rects(layout));
-    }
+    EXPECT_EQ("0 0 13 22, 13 0 26 22, 26 0 40 22", Align("s s s", 1000, CSize(40, 22)))
+        << "three stretched controls share 10 pixels as 3, 3 and 4";
+    EXPECT_EQ("0 0 37 22, 37 0 60 22, 60 0 70 22, 70 0 80 22", Align("s b r r", 1000, CSize(80, 22)))
+        << "right-aligned controls go to the end and bound the free space";
+    EXPECT_EQ("0 0 10 22, 10 0 33 22", Align("r b", 1000, CSize(60, 22)))
+        << "a right-aligned control before a plain one stays";
+    EXPECT_EQ("0 0 20 22, 20 0 43 22, 0 22 20 44, 20 22 43 44", Align("s b s b", 40, CSize(43, 44)))
+        << "stretching works row by row";
+}
+
+// The shape six 20 x 20 buttons take for a length (a width unless the mode
+// says height); the mode stays as it was.
+CSize Shape(DWORD dwMode, int nLength)
+{
+    CXTPControlLayout layout = MakeLayout(dwMode, "20x20 20x20 20x20 20x20 20x20 20x20");
+    layout.SizeToolBar(nLength);
+    EXPECT_EQ(dwMode, layout.GetMode());
+    return layout.CalcSize(FALSE);
 }
 
 TEST(ControlLayout, FloatingBarFindsItsShape)
 {
-    const struct
-    {
-        const char* name;
-        DWORD dwMode;
-        int nLength;
-        CSize shape;
-    } cases[] = {
-        {"a width keeps its row count at the narrowest width", 0, 50, CSize(40, 60)},
-        {"a width past one row gives one row", 0, 500, CSize(120, 20)},
-        {"a height met during the search takes that shape", xtpLayoutLengthIsHeight, 40, CSize(60, 40)},
-        {"a height between shapes takes the widest that fits", xtpLayoutLengthIsHeight, 50, CSize(60, 40)},
-        {"a height below one row gives one row", xtpLayoutLengthIsHeight, 5, CSize(120, 20)},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CXTPControlLayout layout = MakeLayout(c.dwMode, "20x20 20x20 20x20 20x20 20x20 20x20");
-        layout.SizeToolBar(c.nLength);
-        EXPECT_EQ(c.shape, layout.CalcSize(FALSE));
-        EXPECT_EQ(c.dwMode, layout.GetMode());
-    }
+    const DWORD H = xtpLayoutLengthIsHeight;
+    EXPECT_EQ(CSize(40, 60), Shape(0, 50)) << "a width keeps its row count at the narrowest width";
+    EXPECT_EQ(CSize(120, 20), Shape(0, 500)) << "a width past one row gives one row";
+    EXPECT_EQ(CSize(60, 40), Shape(H, 40)) << "a height met during the search takes that shape";
+    EXPECT_EQ(CSize(60, 40), Shape(H, 50)) << "a height between shapes takes the widest that fits";
+    EXPECT_EQ(CSize(120, 20), Shape(H, 5)) << "a height below one row gives one row";
 }
 
 // ---- Through a control collection ---------------------------------------------
@@ -251,35 +230,23 @@ const CRect kNoBorder(0, 0, 0, 0);
 
 TEST_F(ControlsLayout, RectanglesForLengthAndMode)
 {
-    const struct
-    {
-        const char* name;
-        const char* items;
-        int nLength;
-        DWORD dwMode;
-        CRect rcBorder;
-        const char* expected;
-    } cases[] = {
-        {"a narrow docked bar wraps at its last group and fills the length", "b g 40x22", 80, kDockedTop,
-         kGripperBorder, "80x54, 8 2 31 24, 8 30 31 52 wrap, 31 30 71 52"},
-        {"without wrapping what does not fit is wrapped off the bar", "b g 40x22", 80,
-         kDockedTop | xtpLayoutHideWrap, kGripperBorder, "80x26, 8 2 31 24, 37 2 60 24, 0 0 0 0 off"},
-        {"a stretched bar pushes right-aligned controls to its end", "s b r", 200,
-         kDockedTop | xtpLayoutStretch, kNoBorder, "200x22, 0 0 167 22, 167 0 190 22, 190 0 200 22"},
-        {"hidden controls take no place", "b - g", 200, kDockedTop, kNoBorder,
-         "52x22, 0 0 23 22, 0 0 0 0, 29 0 52 22"},
-        // The minimum raises the height of a horizontally docked bar, else the width.
-        {"a bar without visible controls is the minimum box", "-", 200, kDockedTop, kGripperBorder,
-         "33x26, 0 0 0 0"},
-        {"a floating bar takes the narrowest shape of its row count", "20x20 20x20 20x20 20x20 20x20 20x20",
-         56, xtpLayoutCommit, CRect(3, 3, 3, 3),
-         "46x66, 3 3 23 23, 23 3 43 23, 3 23 23 43 wrap, 23 23 43 43, 3 43 23 63 wrap, 23 43 43 63"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.expected, Layout(c.items, c.nLength, c.dwMode, c.rcBorder));
-    }
+    EXPECT_EQ("80x54, 8 2 31 24, 8 30 31 52 wrap, 31 30 71 52",
+              Layout("b g 40x22", 80, kDockedTop, kGripperBorder))
+        << "a narrow docked bar wraps at its last group and fills the length";
+    EXPECT_EQ("80x26, 8 2 31 24, 37 2 60 24, 0 0 0 0 off",
+              Layout("b g 40x22", 80, kDockedTop | xtpLayoutHideWrap, kGripperBorder))
+        << "without wrapping what does not fit is wrapped off the bar";
+    EXPECT_EQ("200x22, 0 0 167 22, 167 0 190 22, 190 0 200 22",
+              Layout("s b r", 200, kDockedTop | xtpLayoutStretch, kNoBorder))
+        << "a stretched bar pushes right-aligned controls to its end";
+    EXPECT_EQ("52x22, 0 0 23 22, 0 0 0 0, 29 0 52 22", Layout("b - g", 200, kDockedTop, kNoBorder))
+        << "hidden controls take no place";
+    EXPECT_EQ("46x66, 3 3 23 23, 23 3 43 23, 3 23 23 43 wrap, 23 23 43 43, 3 43 23 63 wrap, 23 43 43 63",
+              Layout("20x20 20x20 20x20 20x20 20x20 20x20", 56, xtpLayoutCommit, CRect(3, 3, 3, 3)))
+        << "a floating bar takes the narrowest shape of its row count";
+    // Without visible controls the bar is the minimum box; a minimum raises
+    // the height of a horizontally docked bar, else the width.
+    EXPECT_EQ("33x26, 0 0 0 0", Layout("-", 200, kDockedTop, kGripperBorder));
     EXPECT_EQ("33x40, 0 0 0 0", Layout("-", 200, kDockedTop, kGripperBorder, 40));
     EXPECT_EQ("50x26, 0 0 0 0", Layout("-", 200, xtpLayoutCommit | xtpLayoutVertDock, kGripperBorder, 50));
 }

@@ -25,30 +25,25 @@ std::vector<int> Ids(const CXTPControls& controls)
     return ids;
 }
 
+// "caption|tooltip|description" of a button whose caption is set before
+// its id.
+std::string Texts(const char* pszCaption, int nId)
+{
+    CXTPControlButton button;
+    button.SetCaption(CString(pszCaption));
+    button.SetID(nId);
+    EXPECT_EQ(nId, button.GetID());
+    return std::string(button.GetCaption()) + "|" + (LPCTSTR)button.GetTooltip() + "|"
+           + (LPCTSTR)button.GetDescription();
+}
+
 TEST(Control, SetIdTakesTheTextsFromTheStringResource)
 {
-    const struct
-    {
-        const char *name, *caption; // the caption is set before the id
-        int nId;
-        const char* expected; // caption | tooltip | description
-    } cases[] = {
-        {"a prompt with a newline splits into description and tooltip", "", kOpenPrompt,
-         "Open|Open|Opens an existing document"},
-        {"a prompt without a newline gives all three the same text", "", kPrintPrompt, "Print|Print|Print"},
-        {"a caption already set keeps the texts untouched", "&Keep", kOpenPrompt, "&Keep||"},
-        {"an id without a string leaves the texts empty", "", 41199, "||"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CXTPControlButton button;
-        button.SetCaption(CString(c.caption));
-        button.SetID(c.nId);
-        EXPECT_EQ(c.nId, button.GetID());
-        EXPECT_EQ(c.expected, std::string(button.GetCaption()) + "|" + (LPCTSTR)button.GetTooltip() + "|"
-                                  + (LPCTSTR)button.GetDescription());
-    }
+    EXPECT_EQ("Open|Open|Opens an existing document", Texts("", kOpenPrompt))
+        << "a prompt with a newline splits into description and tooltip";
+    EXPECT_EQ("Print|Print|Print", Texts("", kPrintPrompt)) << "a prompt without a newline gives all three";
+    EXPECT_EQ("&Keep||", Texts("&Keep", kOpenPrompt)) << "a caption already set keeps the texts untouched";
+    EXPECT_EQ("||", Texts("", 41199)) << "an id without a string leaves the texts empty";
 }
 
 TEST(Control, CaptionTabPartBecomesTheAutomaticShortcut)
@@ -146,27 +141,14 @@ TEST_F(ControlCollection, NextSelectableSkipsHiddenAndWrapsOnce)
 {
     controls.GetAt(1)->SetHideFlags(xtpHideGeneric);
     controls.GetAt(2)->SetFlags(xtpFlagSkipFocus);
-    const struct
-    {
-        const char* name;
-        int nIndex, nDirection, nExpected;
-        BOOL bKeyboard;
-    } cases[] = {
-        {"forwards over hidden and skipped controls", 0, 1, 3, TRUE},
-        {"from the last forwards wraps to the first", 3, 1, 0, TRUE},
-        {"backwards from the first wraps to the last", 0, -1, 3, TRUE},
-        {"from nothing backwards starts at the last", -1, -1, 3, TRUE},
-        {"from nothing forwards starts at the first", -1, 1, 0, TRUE},
-        {"without the keyboard rule a skipped control may be selected", 0, 1, 2, FALSE},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.nExpected, controls.GetNextSelectable(c.nIndex, c.nDirection, c.bKeyboard));
-    }
-    // Expand-hidden controls count as visible for navigation.
+    EXPECT_EQ(3, controls.GetNextSelectable(0, 1, TRUE)) << "forwards over hidden and skipped controls";
+    EXPECT_EQ(0, controls.GetNextSelectable(3, 1, TRUE)) << "from the last forwards wraps to the first";
+    EXPECT_EQ(3, controls.GetNextSelectable(0, -1, TRUE)) << "backwards from the first wraps to the last";
+    EXPECT_EQ(3, controls.GetNextSelectable(-1, -1, TRUE)) << "from nothing backwards starts at the last";
+    EXPECT_EQ(0, controls.GetNextSelectable(-1, 1, TRUE)) << "from nothing forwards starts at the first";
+    EXPECT_EQ(2, controls.GetNextSelectable(0, 1, FALSE)) << "without the keyboard rule a skipped one may be";
     controls.GetAt(3)->SetHideFlags(xtpHideExpand);
-    EXPECT_EQ(3, controls.GetNextSelectable(0, 1, TRUE));
+    EXPECT_EQ(3, controls.GetNextSelectable(0, 1, TRUE)) << "expand-hidden controls count as visible";
     EXPECT_EQ(-1, CXTPControls().GetNextSelectable(-1, 1));
 }
 

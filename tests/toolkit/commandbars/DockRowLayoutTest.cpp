@@ -33,38 +33,29 @@ std::string AdjustRow(const std::vector<RowBar>& bars, int nLength)
     return result;
 }
 
+// Bars are given as {row index, dropped start, width, least length}.
 TEST(DockRowLayout, PlacesBarsOrNamesTheOneToLeave)
 {
-    const struct
-    {
-        const char* name;
-        int nLength;
-        std::vector<RowBar> bars;
-        const char* expected;
-    } cases[] = {
-        {"bars keep their dropped places", 200, {{0, 10, 40, 200}, {1, 100, 50, 200}}, "10-50 100-150"},
-        {"a later bar is pushed right", 200, {{0, 0, 40, 200}, {1, 20, 30, 200}}, "0-40 40-70"},
-        {"a bar past the end comes back", 170, {{0, 150, 40, 170}}, "130-170"},
-        {"a neighbour is pushed left from the end",
-         180,
-         {{0, 100, 50, 180}, {1, 120, 50, 180}},
-         "80-130 130-180"},
-        {"a bar pushed out of the start comes back", 200, {{1, 0, 50, 200}, {0, 30, 50, 200}}, "0-50 50-100"},
-        {"bars are squeezed to their minimums", 100, {{0, 0, 60, 30}, {1, 60, 60, 30}}, "0-60 60-100"},
-        {"the second bar without room leaves", 100, {{0, 0, 60, 100}, {1, 60, 60, 100}}, "leaves 1"},
-        {"the rightmost leaves whatever its input place",
-         100,
-         {{1, 60, 60, 100}, {0, 0, 60, 100}},
-         "leaves 0"},
-        {"a single bar is squeezed to the row", 100, {{0, 10, 150, 100}}, "0-100"},
-        {"equal starts are ordered by row index", 200, {{1, 20, 30, 200}, {0, 20, 30, 200}}, "50-80 20-50"},
-        {"equal starts, the other way round", 200, {{0, 20, 30, 200}, {1, 20, 30, 200}}, "20-50 50-80"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.expected, AdjustRow(c.bars, c.nLength));
-    }
+    EXPECT_EQ("10-50 100-150", AdjustRow({{0, 10, 40, 200}, {1, 100, 50, 200}}, 200))
+        << "bars keep their places";
+    EXPECT_EQ("0-40 40-70", AdjustRow({{0, 0, 40, 200}, {1, 20, 30, 200}}, 200))
+        << "a later bar is pushed right";
+    EXPECT_EQ("130-170", AdjustRow({{0, 150, 40, 170}}, 170)) << "a bar past the end comes back";
+    EXPECT_EQ("80-130 130-180", AdjustRow({{0, 100, 50, 180}, {1, 120, 50, 180}}, 180))
+        << "a neighbour is pushed left from the end";
+    EXPECT_EQ("0-50 50-100", AdjustRow({{1, 0, 50, 200}, {0, 30, 50, 200}}, 200))
+        << "a bar pushed out of the start comes back";
+    EXPECT_EQ("0-60 60-100", AdjustRow({{0, 0, 60, 30}, {1, 60, 60, 30}}, 100))
+        << "bars are squeezed to their minimums";
+    EXPECT_EQ("leaves 1", AdjustRow({{0, 0, 60, 100}, {1, 60, 60, 100}}, 100))
+        << "the second bar without room leaves";
+    EXPECT_EQ("leaves 0", AdjustRow({{1, 60, 60, 100}, {0, 0, 60, 100}}, 100))
+        << "the rightmost leaves whatever its input place";
+    EXPECT_EQ("0-100", AdjustRow({{0, 10, 150, 100}}, 100)) << "a single bar is squeezed to the row";
+    EXPECT_EQ("50-80 20-50", AdjustRow({{1, 20, 30, 200}, {0, 20, 30, 200}}, 200))
+        << "equal starts are ordered by row index";
+    EXPECT_EQ("20-50 50-80", AdjustRow({{0, 20, 30, 200}, {1, 20, 30, 200}}, 200))
+        << "equal starts, the other way round";
 }
 
 } // namespace

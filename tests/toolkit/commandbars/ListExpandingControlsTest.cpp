@@ -29,38 +29,31 @@ std::string ItemCaptions(CXTPControl* pPlaceholder)
     return captions;
 }
 
-// Menu items go through AddMenuItem, which knows other ids.
-TEST(ListExpandingControls, ReservedIdsGiveThePlaceholders)
+// The class of the control made for a reserved id: by Add, or from a menu
+// item by AddMenuItem, which knows other ids.
+std::string PlaceholderClass(int nId, BOOL bMenuItem = FALSE)
 {
-    const struct
-    {
-        const char* name;
-        int nId;
-        BOOL bMenuItem;
-        const char* expected;
-    } cases[] = {
-        {"window list", 35000, FALSE, "CXTPControlWindowList"},
-        {"workspace actions", 35002, FALSE, "CXTPControlWorkspaceActions"},
-        {"recent files", 35003, FALSE, "CXTPControlRecentFileList"},
-        {"toolbars list", 59392, FALSE, "CXTPControlToolbars"},
-        {"the menu id of the recent files is a plain button here", 57616, FALSE, "CXTPControlButton"},
-        {"customize is a plain button", 35001, FALSE, "CXTPControlButton"},
-        {"a menu's recent file item", 57616, TRUE, "CXTPControlRecentFileList"},
-        {"a menu's toolbars item", 59392, TRUE, "CXTPControlToolbars"},
-        {"the recent files id is no list in menus", 35003, TRUE, "CXTPControlButton"},
-    };
     CXTPControls controls;
     CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        menu.AppendMenu(MF_STRING, c.nId, "Item");
-        CXTPControl* pControl = c.bMenuItem ? controls.AddMenuItem(&menu, menu.GetMenuItemCount() - 1)
-                                            : controls.Add(xtpControlButton, c.nId);
-        EXPECT_STREQ(c.expected, pControl->GetRuntimeClass()->m_lpszClassName);
-        EXPECT_EQ(xtpControlButton, pControl->GetType());
-    }
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, nId, "Item");
+    CXTPControl* pControl = bMenuItem ? controls.AddMenuItem(&menu, 0) : controls.Add(xtpControlButton, nId);
+    EXPECT_EQ(xtpControlButton, pControl->GetType());
+    return pControl->GetRuntimeClass()->m_lpszClassName;
+}
+
+TEST(ListExpandingControls, ReservedIdsGiveThePlaceholders)
+{
+    EXPECT_EQ("CXTPControlWindowList", PlaceholderClass(35000));
+    EXPECT_EQ("CXTPControlWorkspaceActions", PlaceholderClass(35002));
+    EXPECT_EQ("CXTPControlRecentFileList", PlaceholderClass(35003));
+    EXPECT_EQ("CXTPControlToolbars", PlaceholderClass(59392));
+    EXPECT_EQ("CXTPControlButton", PlaceholderClass(57616)) << "the menu id of the recent files";
+    EXPECT_EQ("CXTPControlButton", PlaceholderClass(35001)) << "customize";
+    EXPECT_EQ("CXTPControlRecentFileList", PlaceholderClass(57616, TRUE));
+    EXPECT_EQ("CXTPControlToolbars", PlaceholderClass(59392, TRUE));
+    EXPECT_EQ("CXTPControlButton", PlaceholderClass(35003, TRUE))
+        << "the recent files id is no list in menus";
 }
 
 class ToolbarsListTest : public CommandBarsTest
@@ -115,25 +108,14 @@ TEST_F(ToolbarsListTest, ToggleShowsAndHidesItsToolbar)
 
 TEST(RecentFileList, CaptionsNumberFromTheFirstNumberAndDoubleAmpersands)
 {
-    const struct
-    {
-        const char* name;
-        int nIndex;
-        UINT nFirst;
-        const char* display;
-        const char* expected;
-    } cases[] = {
-        {"the first entry is 1", 0, 0, "news.dat", "&1 news.dat"},
-        {"the tenth entry is 0", 9, 0, "news.dat", "&0 news.dat"},
-        {"the first number shifts the count", 0, 4, "news.dat", "&5 news.dat"},
-        {"an ampersand shows as itself", 1, 0, "R&D.dat", "&2 R&&D.dat"},
-        {"ampersands in a row all double", 2, 0, "&&x&", "&3 &&&&x&&"},
+    auto caption = [](int nIndex, UINT nFirst, const char* pszDisplay) {
+        return std::string(CXTPControlRecentFileList::FormatItemCaption(nIndex, nFirst, pszDisplay));
     };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_STREQ(c.expected, CXTPControlRecentFileList::FormatItemCaption(c.nIndex, c.nFirst, c.display));
-    }
+    EXPECT_EQ("&1 news.dat", caption(0, 0, "news.dat")) << "the first entry is 1";
+    EXPECT_EQ("&0 news.dat", caption(9, 0, "news.dat")) << "the tenth entry is 0";
+    EXPECT_EQ("&5 news.dat", caption(0, 4, "news.dat")) << "the first number shifts the count";
+    EXPECT_EQ("&2 R&&D.dat", caption(1, 0, "R&D.dat")) << "an ampersand shows as itself";
+    EXPECT_EQ("&3 &&&&x&&", caption(2, 0, "&&x&")) << "ampersands in a row all double";
 }
 
 class RecentFileMenuTest : public ::testing::Test

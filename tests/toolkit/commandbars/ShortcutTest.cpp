@@ -11,14 +11,15 @@ namespace {
 
 const BYTE V = FVIRTKEY, C = FCONTROL, S = FSHIFT, A = FALT;
 
-CString Expand(const char* pszPattern)
+// The text with {C}, {S}, {A} and {Del} replaced by the driver's key names.
+std::string Expand(const char* pszPattern)
 {
     CString strText = pszPattern;
     strText.Replace("{C}", CXTPAccelKeyText::GetKeyName(VK_CONTROL));
     strText.Replace("{S}", CXTPAccelKeyText::GetKeyName(VK_SHIFT));
     strText.Replace("{A}", CXTPAccelKeyText::GetKeyName(VK_MENU));
     strText.Replace("{Del}", CXTPAccelKeyText::GetKeyName(VK_DELETE));
-    return strText;
+    return (LPCTSTR)strText;
 }
 
 TEST(AccelKeyText, DriverNamesAreCapitalisedOnce)
@@ -34,33 +35,26 @@ TEST(AccelKeyText, DriverNamesAreCapitalisedOnce)
     EXPECT_STREQ("F", CXTPAccelKeyText::GetKeyName('F'));
 }
 
+// The accelerator's text and its modifier order after a space.
+std::string Format(BYTE fVirt, WORD key)
+{
+    const ACCEL accel = {fVirt, key, 1};
+    CString strText;
+    int nOrder = -1;
+    XTPAccelManager()->FormatAccel(strText, &accel, &nOrder);
+    return (LPCTSTR)strText + (" " + std::to_string(nOrder));
+}
+
 TEST(AccelKeyText, FormatsAnAcceleratorAndItsModifierOrder)
 {
-    const struct
-    {
-        const char* name;
-        ACCEL accel;
-        const char* text;
-        int nOrder;
-    } cases[] = {
-        {"ctrl, shift and a letter", {(BYTE)(V | C | S), 'F', 1}, "{C}+{S}+F", 3},
-        {"alt and a function key", {(BYTE)(V | A), VK_F4, 1}, "{A}+F4", 2},
-        {"shift and delete", {(BYTE)(V | S), VK_DELETE, 1}, "{S}+{Del}", 1},
-        {"ctrl and break, from the table", {(BYTE)(V | C), 3, 1}, "Ctrl+Break", 3},
-        {"a plain key", {V, VK_F5, 1}, "F5", 4},
-        {"a character without virtual key", {0, 'a', 1}, "a", 4},
-        {"the escape character shows nothing", {0, 27, 1}, "", 4},
-        {"modifiers alone lose their last plus", {(BYTE)(V | C | A), 0, 1}, "{C}+{A}", 3},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CString strText;
-        int nOrder = -1;
-        XTPAccelManager()->FormatAccel(strText, &c.accel, &nOrder);
-        EXPECT_STREQ(Expand(c.text), strText);
-        EXPECT_EQ(c.nOrder, nOrder);
-    }
+    EXPECT_EQ(Expand("{C}+{S}+F 3"), Format(V | C | S, 'F')) << "ctrl, shift and a letter";
+    EXPECT_EQ(Expand("{A}+F4 2"), Format(V | A, VK_F4)) << "alt and a function key";
+    EXPECT_EQ(Expand("{S}+{Del} 1"), Format(V | S, VK_DELETE)) << "shift and delete";
+    EXPECT_EQ("Ctrl+Break 3", Format(V | C, 3)) << "ctrl and break, from the table";
+    EXPECT_EQ("F5 4", Format(V, VK_F5)) << "a plain key";
+    EXPECT_EQ("a 4", Format(0, 'a')) << "a character without virtual key";
+    EXPECT_EQ(" 4", Format(0, 27)) << "the escape character shows nothing";
+    EXPECT_EQ(Expand("{C}+{A} 3"), Format(V | C | A, 0)) << "modifiers alone lose their last plus";
     EXPECT_EQ(0, CXTPAccelKeyText(NULL).GetModifierOrder()) << "no record";
 }
 
@@ -87,35 +81,23 @@ const WORD O = ID_TEST_OPEN, N = ID_TEST_NEW;
 
 TEST_F(ShortcutFrameTest, TheShownShortcutIsTheCommandsBestAccelerator)
 {
-    const struct
-    {
-        const char* name;
-        std::vector<ACCEL> entries;
-        const char* current;
-        const char* shown;
-        BOOL bResult;
-    } cases[] = {
-        {"no modifier beats ctrl", {{(BYTE)(V | C), 'R', O}, {V, VK_F5, O}}, "", "F5", TRUE},
-        {"ctrl beats alt", {{(BYTE)(V | A), 'N', O}, {(BYTE)(V | C), 'N', O}}, "", "{C}+N", TRUE},
-        {"alt beats shift", {{(BYTE)(V | S), 'A', O}, {(BYTE)(V | A), 'A', O}}, "", "{A}+A", TRUE},
-        {"the first of equals stays", {{(BYTE)(V | C), 'A', O}, {(BYTE)(V | C), 'B', O}}, "", "{C}+A", TRUE},
-        {"a shown shortcut of the command stays",
-         {{V, VK_F5, O}, {(BYTE)(V | C), 'R', O}},
-         "{C}+R",
-         "{C}+R",
-         TRUE},
-        {"other commands do not count", {{V, VK_F5, N}}, "Ctrl+Q", "", FALSE},
-        {"without a table the text stays", {}, "Ctrl+Q", "Ctrl+Q", FALSE},
+    // The text shown for Open with this table, starting from pszCurrent, and
+    // " found" when a shortcut was found.
+    auto shown = [this](const std::vector<ACCEL>& entries, const char* pszCurrent) {
+        SetTable(entries);
+        CString strShortcut = Expand(pszCurrent).c_str();
+        BOOL bFound = XTPAccelManager()->FindShortcutText(ID_TEST_OPEN, strShortcut, frame->m_pCommandBars);
+        return std::string(strShortcut) + (bFound ? " found" : "");
     };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        SetTable(c.entries);
-        CString strShortcut = Expand(c.current);
-        EXPECT_EQ(c.bResult,
-                  XTPAccelManager()->FindShortcutText(ID_TEST_OPEN, strShortcut, frame->m_pCommandBars));
-        EXPECT_STREQ(Expand(c.shown), strShortcut);
-    }
+    const BYTE VC = V | C, VA = V | A, VS = V | S;
+    EXPECT_EQ("F5 found", shown({{VC, 'R', O}, {V, VK_F5, O}}, "")) << "no modifier beats ctrl";
+    EXPECT_EQ(Expand("{C}+N found"), shown({{VA, 'N', O}, {VC, 'N', O}}, "")) << "ctrl beats alt";
+    EXPECT_EQ(Expand("{A}+A found"), shown({{VS, 'A', O}, {VA, 'A', O}}, "")) << "alt beats shift";
+    EXPECT_EQ(Expand("{C}+A found"), shown({{VC, 'A', O}, {VC, 'B', O}}, "")) << "the first of equals stays";
+    EXPECT_EQ(Expand("{C}+R found"), shown({{V, VK_F5, O}, {VC, 'R', O}}, "{C}+R"))
+        << "a shown shortcut of the command stays";
+    EXPECT_EQ("", shown({{V, VK_F5, N}}, "Ctrl+Q")) << "other commands do not count";
+    EXPECT_EQ("Ctrl+Q", shown({}, "Ctrl+Q")) << "without a table the text stays";
 }
 
 TEST_F(ShortcutFrameTest, MenuItemsShowTheirShortcuts)
@@ -125,7 +107,7 @@ TEST_F(ShortcutFrameTest, MenuItemsShowTheirShortcuts)
     MenuBar()->SetPopuped(0);
     CXTPCommandBar* pPopup = pFile->GetCommandBar();
     ASSERT_TRUE(pPopup->IsTrackingMode());
-    EXPECT_STREQ(Expand("{C}+N"), pPopup->GetControl(0)->GetAutoShortcutText());
+    EXPECT_STREQ(Expand("{C}+N").c_str(), pPopup->GetControl(0)->GetAutoShortcutText());
     EXPECT_STREQ("F5", pPopup->GetControl(1)->GetAutoShortcutText());
     EXPECT_STREQ("", pPopup->GetControl(2)->GetAutoShortcutText()) << "Exit has none";
 }
@@ -142,62 +124,38 @@ TEST_F(ShortcutFrameTest, SetAccelReplacesTheKeyOrAddsIt)
     EXPECT_FALSE(XTPAccelManager()->GetAccel(frame, ID_TEST_BOLD, &accel));
 }
 
-class ShortcutProfileTest : public ShortcutFrameTest
+TEST_F(ShortcutFrameTest, TheProfileHoldsSixBytesAnEntryAndADamagedTableIsRefused)
 {
-protected:
-    void Prepare() override
-    {
-        ShortcutFrameTest::Prepare();
-        m_pApp = new CWinApp("Tidewatch Command Bars Tests");
-        m_pApp->SetRegistryKey("Tidewatch Tests");
-        m_pApp->WriteProfileString(kSection, NULL, NULL);
-    }
-    void TearDown() override
-    {
-        m_pApp->WriteProfileString(kSection, NULL, NULL);
-        delete m_pApp;
-        ShortcutFrameTest::TearDown();
-    }
-    // The size of the saved table, 0 when none was saved.
-    UINT SavedBytes()
-    {
+    CWinApp app("Tidewatch Command Bars Tests");
+    app.SetRegistryKey("Tidewatch Tests");
+    const char* pszSection = "Shortcut Test";
+    app.WriteProfileString(pszSection, NULL, NULL);
+    auto savedBytes = [&]() {
         LPBYTE pData = NULL;
         UINT nBytes = 0;
-        m_pApp->GetProfileBinary(kSection, "Accelerators", &pData, &nBytes);
+        app.GetProfileBinary(pszSection, "Accelerators", &pData, &nBytes);
         delete[] pData;
         return nBytes;
-    }
-    static constexpr const char* kSection = "Shortcut Test";
-    CWinApp* m_pApp = nullptr;
-};
+    };
+    SetTable({});
+    XTPAccelManager()->SaveShortcuts(frame, pszSection);
+    EXPECT_EQ(0u, savedBytes()) << "a frame without a table saves nothing";
 
-TEST_F(ShortcutProfileTest, ThreeAcceleratorsSaveAsEighteenBytesAndLoadBack)
-{
     SetTable({{(BYTE)(V | C), 'N', N}, {V, VK_F5, O}, {(BYTE)(V | A), 'B', ID_TEST_BOLD}});
-    XTPAccelManager()->SaveShortcuts(frame, kSection);
-    EXPECT_EQ(18u, SavedBytes());
+    XTPAccelManager()->SaveShortcuts(frame, pszSection);
+    EXPECT_EQ(18u, savedBytes());
     SetTable({{V, VK_F9, N}});
-    EXPECT_TRUE(XTPAccelManager()->LoadShortcuts(frame, kSection));
+    EXPECT_TRUE(XTPAccelManager()->LoadShortcuts(frame, pszSection));
     EXPECT_EQ("9/78/3001 1/116/3002 17/66/3005", Table());
-}
 
-TEST_F(ShortcutProfileTest, ADamagedTableIsRefusedAndTheCurrentOneStays)
-{
-    SetTable({{V, VK_F9, N}});
     BYTE damaged[7] = {1, 0, 0x78, 0, 0xB9, 0x0B, 9};
     for (UINT nBytes : {7u, 0u})
     {
-        m_pApp->WriteProfileBinary(kSection, "Accelerators", damaged, nBytes);
-        EXPECT_FALSE(XTPAccelManager()->LoadShortcuts(frame, kSection)) << nBytes;
-        EXPECT_EQ("1/120/3001", Table());
+        app.WriteProfileBinary(pszSection, "Accelerators", damaged, nBytes);
+        EXPECT_FALSE(XTPAccelManager()->LoadShortcuts(frame, pszSection)) << nBytes;
+        EXPECT_EQ("9/78/3001 1/116/3002 17/66/3005", Table()) << "the current table stays";
     }
-}
-
-TEST_F(ShortcutProfileTest, AFrameWithoutATableSavesNothing)
-{
-    SetTable({});
-    XTPAccelManager()->SaveShortcuts(frame, kSection);
-    EXPECT_EQ(0u, SavedBytes());
+    app.WriteProfileString(pszSection, NULL, NULL);
 }
 
 } // namespace
