@@ -8,6 +8,7 @@
 #include "tests/support/TempFolder.h"
 #include "toolkit/commandbars/XTPAccelManager.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
@@ -30,6 +31,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 // Bars that count their living objects, so a test sees any bar a load leaks.
@@ -243,22 +246,34 @@ protected:
     void Prepare() override { frame->BuildStateBars(); }
     void TearDown() override
     {
+        for (HWND hWnd : m_frames)
+            if (::IsWindow(hWnd))
+                ::DestroyWindow(hWnd);
         FrameTest<CStateFrame, 500, 300>::TearDown();
         EXPECT_EQ(0, CCountedToolBar::s_nAlive) << "a tool bar outlived its frame";
         EXPECT_EQ(0, CCountedPopupBar::s_nAlive) << "a popup bar outlived its frame";
     }
 
-    // A second frame built the same way (deleted by DestroyWindow).
-    CStateFrame* NewFrame()
+    // A second frame built the same way, having loaded the saved profile
+    // when asked (destroyed at the end unless the test does it).
+    CStateFrame* NewFrame(bool bLoad = false)
     {
         CStateFrame* pFrame = new CStateFrame;
         EXPECT_TRUE(pFrame->CreateAt(60, 60, 500, 300));
         pFrame->BuildStateBars();
+        m_frames.push_back(pFrame->GetSafeHwnd());
+        if (bLoad)
+            pFrame->m_pCommandBars->LoadBarState(kProfile);
         return pFrame;
+    }
+    static int CopyCaptionLength(CStateFrame* pFrame)
+    {
+        return pFrame->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength();
     }
 
     // The user's changes: a button removed from and one added to "Format",
-    // "Standard" hidden, the status bar hidden.
+    // its combo wider with one more entry, "Standard", the status bar and
+    // the menu bar's last menu gone.
     void Customize(CStateFrame* pFrame)
     {
         CXTPControls* pControls = pFrame->Format()->GetControls();
@@ -304,6 +319,7 @@ protected:
     }
 
     ScopedRegistryApp app;
+    std::vector<HWND> m_frames;
 };
 
 TEST_F(BarStateTest, ProfileRoundTripRebuildsTheCustomisedBars)
@@ -311,12 +327,8 @@ TEST_F(BarStateTest, ProfileRoundTripRebuildsTheCustomisedBars)
     Customize(frame);
     std::string strSaved = Describe(frame);
     frame->m_pCommandBars->SaveBarState(kProfile);
-
-    CStateFrame* pFresh = NewFrame();
-    ASSERT_NE(strSaved, Describe(pFresh)) << "the test needs a state that differs from a fresh frame";
-    pFresh->m_pCommandBars->LoadBarState(kProfile);
-    EXPECT_EQ(strSaved, Describe(pFresh));
-    pFresh->DestroyWindow();
+    ASSERT_NE(strSaved, Describe(NewFrame())) << "the test needs a state that differs from a fresh frame";
+    EXPECT_EQ(strSaved, Describe(NewFrame(true)));
 }
 
 TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
@@ -337,7 +349,7 @@ TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
     EXPECT_EQ("59419 0 -", ProfileInts(ProfileSection("%s-Bar%d", 2),
                                        {"MRUDockID", "DialogBar", "DialogBarDockingClientCx"}));
     // Top dock: menu bar, "Standard" (hidden) and "Format", each in a row; an
-    // empty dock bar writes nothing.
+    // empty dock bar writes nothing; a hidden status bar writes 0.
     EXPECT_EQ("6 0 1 0 301 0 400",
               ProfileInts(ProfileSection("%s-DockBar%d", 0),
                           {"Bars", "Bar#0", "Bar#1", "Bar#2", "Bar#3", "Bar#4", "Bar#5"}));
@@ -365,28 +377,23 @@ TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
     // the file's size, hidden and named in the profile.
     auto where = [&]() {
         const CString strSection = ProfileSection("%s-Controls");
+        const std::string strFlag = ProfileInts(strSection, {"LoadFromFile"});
         WIN32_FILE_ATTRIBUTE_DATA data;
         if (!::GetFileAttributesExA(strFile.c_str(), GetFileExInfoStandard, &data))
-            return ProfileInts(strSection, {"LoadFromFile"}) + " profile "
-                   + std::to_string(ProfileControls().size());
+            return strFlag + " profile " + std::to_string(ProfileControls().size());
         const bool bNamed = strFile == (LPCTSTR)app.App()->GetProfileString(strSection, "Controls");
-        return ProfileInts(strSection, {"LoadFromFile"})
-               + (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN ? " hidden" : "") + (bNamed ? " named" : "")
-               + " file " + std::to_string(data.nFileSizeLow);
+        return strFlag + (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN ? " hidden" : "")
+               + (bNamed ? " named" : "") + " file " + std::to_string(data.nFileSizeLow);
     };
-    const struct
+    const std::tuple<const char*, int, const char*> rows[] = {
+        {"16000 bytes", 0, "0 profile 16000"},
+        {"16001 bytes", 1, "1 hidden named file 16001"},
+        {"back to 16000: the old file is deleted", 0, "0 profile 16000"}};
+    for (const auto& [name, nExtra, strWhere] : rows)
     {
-        const char* name;
-        int extra;
-        const char* where;
-    } rows[] = {{"16000 bytes", 0, "0 profile 16000"},
-                {"16001 bytes", 1, "1 hidden named file 16001"},
-                {"back to 16000: the old file is deleted", 0, "0 profile 16000"}};
-    for (const auto& row : rows)
-    {
-        pCopy->SetCaption(CString('x', 1000 + nPadding + row.extra));
+        pCopy->SetCaption(CString('x', 1000 + nPadding + nExtra));
         frame->m_pCommandBars->SaveBarState(kProfile);
-        EXPECT_EQ(row.where, where()) << row.name;
+        EXPECT_EQ(strWhere, where()) << name;
     }
 
     // The state read back from the file gives the long caption again.
@@ -395,9 +402,7 @@ TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
     CStateFrame* pFresh = NewFrame();
     pFresh->m_pCommandBars->SetStateFileName(strFile.c_str());
     pFresh->m_pCommandBars->LoadBarState(kProfile);
-    EXPECT_EQ(20000,
-              pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
-    pFresh->DestroyWindow();
+    EXPECT_EQ(20000, CopyCaptionLength(pFresh));
     ::SetFileAttributesA(strFile.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -408,12 +413,7 @@ TEST_F(BarStateTest, LargeImageGoesIntoTheProfileWhenItsFileCannotBeWritten)
     frame->m_pCommandBars->SaveBarState(kProfile);
     EXPECT_EQ("0", ProfileInts(ProfileSection("%s-Controls"), {"LoadFromFile"}));
     EXPECT_GT(ProfileControls().size(), 20000u);
-
-    CStateFrame* pFresh = NewFrame();
-    pFresh->m_pCommandBars->LoadBarState(kProfile);
-    EXPECT_EQ(20000,
-              pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
-    pFresh->DestroyWindow();
+    EXPECT_EQ(20000, CopyCaptionLength(NewFrame(true)));
 }
 
 TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
@@ -422,21 +422,13 @@ TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
     frame->m_pCommandBars->SaveBarState(kProfile);
     app.App()->WriteProfileInt(ProfileSection("%s-Controls"), "LoadFromFile", 1);
     app.App()->WriteProfileString(ProfileSection("%s-Controls"), "Controls", "C:\\no such folder\\state");
-    CStateFrame* pFresh = NewFrame();
-    pFresh->m_pCommandBars->LoadBarState(kProfile);
-    EXPECT_FALSE(pFresh->Standard()->IsVisible());
-    pFresh->DestroyWindow();
+    EXPECT_FALSE(NewFrame(true)->Standard()->IsVisible());
 }
 
 TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
 {
     const CPoint ptLargest(1024 - ::GetSystemMetrics(SM_CXICON), 768 - ::GetSystemMetrics(SM_CYICON));
-    const struct
-    {
-        const char* name;
-        CSize saved;
-        CPoint point, expected;
-    } rows[] = {
+    const std::tuple<const char*, CSize, CPoint, CPoint> rows[] = {
         {"1600 wide to 1024", CSize(1600, 1200), CPoint(800, 600), CPoint(512, 384)},
         {"rounded to nearest", CSize(3, 3), CPoint(1, 2), CPoint(341, 512)},
         {"same screen", CSize(1024, 768), CPoint(800, 600), CPoint(800, 600)},
@@ -446,10 +438,10 @@ TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
     };
     CXTPDockState state;
     state.SetCurrentScreen(CRect(0, 0, 1024, 768));
-    for (const auto& row : rows)
+    for (const auto& [name, saved, point, expected] : rows)
     {
-        state.SetScreenSize(row.saved);
-        EXPECT_EQ(row.expected, state.ScalePoint(row.point)) << row.name;
+        state.SetScreenSize(saved);
+        EXPECT_EQ(expected, state.ScalePoint(point)) << name;
     }
     // A rectangle keeps its size, moved back left to the largest position.
     state.SetScreenSize(CSize(1600, 1200));
@@ -458,7 +450,7 @@ TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
 
 TEST_F(BarStateTest, ProfilePositionSavedOn1600LoadsScaledOn1024)
 {
-    CString strSummary = ProfileSection("%s-Summary");
+    const CString strSummary = ProfileSection("%s-Summary");
     app.App()->WriteProfileInt(strSummary, "Bars", 1);
     app.App()->WriteProfileInt(strSummary, "ScreenCX", 1600);
     app.App()->WriteProfileInt(strSummary, "ScreenCY", 1200);
@@ -477,20 +469,17 @@ TEST_F(BarStateTest, SavingAnEmptyUsedCommandsSetDeletesTheOldSubkey)
     const CString strSubkey = CString("Software\\") + ScopedRegistryApp::kCompany + "\\"
                               + app.App()->m_pszProfileName + "\\" + ProfileSection("%s-Options")
                               + "\\UsedCommands";
-    auto present = [&]() {
-        HKEY hKey = NULL;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, strSubkey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-            return false;
-        ::RegCloseKey(hKey);
-        return true;
-    };
     CXTPCommandBarsOptions* pOptions = frame->m_pCommandBars->GetCommandBarsOptions();
-    pOptions->m_mapUsedCommands = {ID_TEST_COPY, ID_TEST_BOLD};
-    frame->m_pCommandBars->SaveOptions(kProfile);
-    EXPECT_TRUE(present());
-    pOptions->m_mapUsedCommands.clear();
-    frame->m_pCommandBars->SaveOptions(kProfile);
-    EXPECT_FALSE(present());
+    for (bool bUsed : {true, false})
+    {
+        pOptions->m_mapUsedCommands = bUsed ? std::set<UINT>{ID_TEST_COPY, ID_TEST_BOLD} : std::set<UINT>();
+        frame->m_pCommandBars->SaveOptions(kProfile);
+        HKEY hKey = NULL;
+        const bool bPresent =
+            ::RegOpenKeyExA(HKEY_CURRENT_USER, strSubkey, 0, KEY_READ, &hKey) == ERROR_SUCCESS;
+        ::RegCloseKey(hKey);
+        EXPECT_EQ(bUsed, bPresent);
+    }
 }
 
 TEST_F(BarStateTest, ArchiveStateSavedLoadedAndSavedAgainGivesTheSameBytes)
@@ -506,7 +495,25 @@ TEST_F(BarStateTest, ArchiveStateSavedLoadedAndSavedAgainGivesTheSameBytes)
     const std::string strSaved = Describe(frame), strLoaded = Describe(pFresh);
     EXPECT_EQ(strSaved.substr(0, strSaved.rfind('\n')), strLoaded.substr(0, strLoaded.rfind('\n')));
     EXPECT_TRUE(first == Stored(whole(pFresh))) << "the bytes differ";
-    pFresh->DestroyWindow();
+}
+
+TEST_F(BarStateTest, DocumentTemplateMenusRoundTripWithTheirPopupBars)
+{
+    CXTPControls* pMenu = new CXTPControls;
+    CXTPControlPopup* pPopup = (CXTPControlPopup*)pMenu->AddControl(new CXTPControlPopup, ID_TEST_HELP);
+    CCountedPopupBar* pPopupBar = new CCountedPopupBar;
+    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_OPEN);
+    pPopup->SetCommandBar(pPopupBar);
+    pPopupBar->InternalRelease();
+    frame->m_pCommandBars->GetMenuBar()->SetMDIMenu(500, pMenu);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    const CXTPMenuBar::CMDIMenuMap& menus = NewFrame(true)->m_pCommandBars->GetMenuBar()->GetMDIMenus();
+    ASSERT_EQ(1u, menus.count(500));
+    CXTPControl* pLoaded = menus.at(500)->FindControlById(ID_TEST_HELP);
+    ASSERT_TRUE(pLoaded != NULL && pLoaded->GetCommandBar() != NULL);
+    EXPECT_EQ("3001 3002 ", ControlIds(pLoaded->GetCommandBar()->GetControls()));
 }
 
 // ---- Damaged states ------------------------------------------------------------------
@@ -541,33 +548,28 @@ TEST_F(DamagedStateTest, DamagedImagesLeaveTheBarsAsCreated)
     // Replaces the first occurrence of a class name by another of the same length.
     auto withClass = [&](const char* from, const char* to) {
         std::vector<BYTE> image = good;
-        std::string bytes(image.begin(), image.end());
-        size_t at = bytes.find(from);
+        size_t at = std::string(image.begin(), image.end()).find(from);
         EXPECT_NE(std::string::npos, at) << from;
         if (at != std::string::npos)
             memcpy(&image[at], to, strlen(to));
         return image;
     };
-    struct Row
-    {
-        const char* name;
-        std::vector<BYTE> image;
-    } rows[] = {
+    const std::pair<const char*, std::vector<BYTE>> rows[] = {
         {"a bar of a class that is no command bar", withClass("CCountedToolBar", "CXTPControls\0\0\0")},
         {"a control of a class that is no control", withClass("CXTPControlButton", "CCountedPopupBar\0")},
         {"cut after the first bar", std::vector<BYTE>(good.begin(), good.begin() + good.size() / 2)},
         {"empty", std::vector<BYTE>()},
     };
     const int nPopupBars = CCountedPopupBar::s_nAlive;
-    for (const Row& row : rows)
+    for (const auto& [name, image] : rows)
     {
         CStateFrame* pFresh = NewFrame();
         std::string strCreated = Describe(pFresh);
-        LoadImage(pFresh, row.image);
-        EXPECT_EQ(strCreated, Describe(pFresh)) << row.name;
+        LoadImage(pFresh, image);
+        EXPECT_EQ(strCreated, Describe(pFresh)) << name;
         pFresh->DestroyWindow();
-        EXPECT_EQ(ManagedCountedBars(frame), CCountedToolBar::s_nAlive) << row.name;
-        EXPECT_EQ(nPopupBars, CCountedPopupBar::s_nAlive) << row.name;
+        EXPECT_EQ(ManagedCountedBars(frame), CCountedToolBar::s_nAlive) << name;
+        EXPECT_EQ(nPopupBars, CCountedPopupBar::s_nAlive) << name;
     }
 }
 
@@ -616,28 +618,6 @@ TEST_F(DamagedStateTest, OriginalControlsNestedTooDeepAreRefused)
     pLoaded->InternalRelease();
 }
 
-TEST_F(BarStateTest, DocumentTemplateMenusRoundTripWithTheirPopupBars)
-{
-    CXTPControls* pMenu = new CXTPControls;
-    CXTPControlPopup* pPopup = (CXTPControlPopup*)pMenu->AddControl(new CXTPControlPopup, ID_TEST_HELP);
-    CCountedPopupBar* pPopupBar = new CCountedPopupBar;
-    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
-    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_OPEN);
-    pPopup->SetCommandBar(pPopupBar);
-    pPopupBar->InternalRelease();
-    frame->m_pCommandBars->GetMenuBar()->SetMDIMenu(500, pMenu);
-    frame->m_pCommandBars->SaveBarState(kProfile);
-
-    CStateFrame* pFresh = NewFrame();
-    pFresh->m_pCommandBars->LoadBarState(kProfile);
-    const CXTPMenuBar::CMDIMenuMap& menus = pFresh->m_pCommandBars->GetMenuBar()->GetMDIMenus();
-    ASSERT_EQ(1u, menus.count(500));
-    CXTPControl* pLoaded = menus.at(500)->FindControlById(ID_TEST_HELP);
-    ASSERT_TRUE(pLoaded != NULL && pLoaded->GetCommandBar() != NULL);
-    EXPECT_EQ(2, pLoaded->GetCommandBar()->GetControlCount());
-    pFresh->DestroyWindow();
-}
-
 TEST_F(DamagedStateTest, ProfileCountsAreCappedAndDuplicateRowIdsSkipped)
 {
     frame->m_pCommandBars->SaveBarState(kProfile);
@@ -653,7 +633,6 @@ TEST_F(DamagedStateTest, ProfileCountsAreCappedAndDuplicateRowIdsSkipped)
     const std::vector<CXTPToolBar*>& slots = pFresh->m_pCommandBars->GetDockBar(0)->GetSlots();
     EXPECT_EQ(1, (int)std::count(slots.begin(), slots.end(), pFresh->Format()));
     EXPECT_EQ(pFresh->Format(), slots[3]) << "the first place of a duplicated id holds";
-    pFresh->DestroyWindow();
 }
 
 TEST_F(DamagedStateTest, FuzzedImagesNeitherCrashNorLeakBars)
@@ -702,6 +681,11 @@ protected:
         ::RegSetValueExA(hKey, lpszName, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue);
         ::RegCloseKey(hKey);
     }
+    void ExchangeOptions(CXTPCommandBarsOptions& options, BOOL bLoading)
+    {
+        CXTPPropExchangeRegistry px(bLoading, m_hKey, "Options");
+        options.DoPropExchange(&px, TRUE);
+    }
     static constexpr const char* kKey = "Software\\Tidewatch Exchange Keys Test";
     HKEY m_hKey = NULL;
 };
@@ -749,26 +733,73 @@ TEST_F(ExchangeKeysTest, TemporaryControlsAreLeftOutAndTheCountMatches)
 
 TEST_F(ExchangeKeysTest, PopupBarBordersRoundTripWithTheirDefault)
 {
-    struct Row
-    {
-        const char* name;
-        CRect borders;
-    } rows[] = {{"unchanged", CRect(2, 4, 2, 4)}, {"changed", CRect(5, 6, 7, 8)}};
-    for (const Row& row : rows)
+    for (const CRect& rcBorders : {CRect(2, 4, 2, 4), CRect(5, 6, 7, 8)}) // the default, and changed
     {
         CXTPPopupBar* pBar = new CXTPPopupBar;
-        pBar->SetPopupBorders(row.borders);
+        pBar->SetPopupBorders(rcBorders);
         pBar->SetShadow(FALSE);
         CMemFile file;
         StoreBarExchange(pBar, file);
         CXTPPopupBar* pLoaded = new CXTPPopupBar;
         pLoaded->SetPopupBorders(CRect(9, 9, 9, 9));
         LoadBarExchange(pLoaded, file);
-        EXPECT_EQ(row.borders, pLoaded->GetPopupBorders()) << row.name;
-        EXPECT_FALSE(pLoaded->IsShadow()) << row.name;
+        EXPECT_EQ(rcBorders, pLoaded->GetPopupBorders());
+        EXPECT_FALSE(pLoaded->IsShadow());
         pBar->InternalRelease();
         pLoaded->InternalRelease();
     }
+}
+
+// ---- The options record ------------------------------------------------------------
+
+TEST_F(ExchangeKeysTest, OptionsRoundTripKeepsTheRegistryForm)
+{
+    CXTPCommandBarsOptions stored, loaded;
+    stored.bAlwaysShowFullMenus = FALSE;
+    stored.bLargeIcons = TRUE;
+    stored.animationType = 3;
+    stored.m_mapUsedCommands = {101, 205};
+    stored.bShowTextBelowIcons = TRUE; // archive form only
+    ExchangeOptions(stored, FALSE);
+    ExchangeOptions(loaded, TRUE);
+    // Full menus, large icons, full menus after a delay, animation, text below icons.
+    EXPECT_EQ((std::vector<int>{0, 1, 1, 3, 0}),
+              (std::vector<int>{loaded.bAlwaysShowFullMenus, loaded.bLargeIcons, loaded.bShowFullAfterDelay,
+                                loaded.animationType, loaded.bShowTextBelowIcons}));
+    EXPECT_EQ(std::set<UINT>({101, 205}), loaded.m_mapUsedCommands);
+}
+
+TEST_F(ExchangeKeysTest, OptionsOfAnOlderSchemaSkipTheUsedCommands)
+{
+    SetValue("Options", "Schema", 7);
+    SetValue("Options", "Animation", 2);
+    SetValue("Options\\UsedCommands", "Count", 1);
+    SetValue("Options\\UsedCommands", "Item0", 300);
+    CXTPCommandBarsOptions loaded;
+    ExchangeOptions(loaded, TRUE);
+    EXPECT_TRUE(loaded.m_mapUsedCommands.empty());
+    EXPECT_EQ(2, loaded.animationType) << "the registry form reads the animation whatever the schema";
+}
+
+TEST(CommandBarsOptions, ArchiveRoundTripHoldsEverything)
+{
+    CXTPCommandBarsOptions stored, loaded;
+    stored.bShowExpandButtonAlways = FALSE;
+    stored.bDblClickFloat = TRUE;
+    stored.szIcons = CSize(24, 24);
+    stored.szPopupIcons = CSize(20, 20);
+    stored.m_mapHiddenCommands = {7, 8, 9};
+    stored.m_mapUsedCommands = {8};
+    Load(Stored([&](CArchive& ar) { stored.Serialize(ar); }), [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_FALSE(loaded.bShowExpandButtonAlways);
+    EXPECT_TRUE(loaded.bDblClickFloat);
+    EXPECT_EQ(CSize(24, 24), loaded.szIcons);
+    EXPECT_EQ(CSize(20, 20), loaded.szPopupIcons);
+    EXPECT_EQ(std::set<UINT>({7, 8, 9}), loaded.m_mapHiddenCommands);
+    // Hidden commands that were used since show.
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE, FALSE}),
+              (std::vector<BOOL>{loaded.IsCommandHidden(7), loaded.IsCommandHidden(8),
+                                 loaded.IsCommandHidden(10)}));
 }
 
 } // namespace
@@ -809,19 +840,13 @@ TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
         "Due to a software update the toolbar 'Format' has changed. Would you like to "
         "reset your customized toolbar and load the new one? [Yes/No]";
 
-    struct Row
-    {
-        const char* name;
-        BOOL silent;
-        int answer;
-        BOOL asked;
-        BOOL loaded;
-    } rows[] = {
+    // Name, silent load, answer, asked, customised bar loaded.
+    const std::tuple<const char*, BOOL, int, bool, bool> rows[] = {
         {"silent load keeps the new bar", TRUE, IDNO, FALSE, FALSE},
         {"Yes keeps the new bar", FALSE, IDYES, TRUE, FALSE},
         {"No loads the customised bar", FALSE, IDNO, TRUE, TRUE},
     };
-    for (const Row& row : rows)
+    for (const auto& [name, bSilent, nAnswer, bAsked, bLoaded] : rows)
     {
         // A program update gave "Format" one more button.
         CStateFrame* pUpdated = NewFrame();
@@ -831,14 +856,13 @@ TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
         std::string strNewBar = ControlIds(pControls);
         std::string strNewOriginal = ControlIds(pControls->GetOriginalControls());
         {
-            CAnsweringApp answering(app.App(), row.answer);
-            pUpdated->m_pCommandBars->LoadBarState(kProfile, row.silent);
-            EXPECT_EQ(row.asked ? kQuestion : "", answering.m_strAsked) << row.name;
+            CAnsweringApp answering(app.App(), nAnswer);
+            pUpdated->m_pCommandBars->LoadBarState(kProfile, bSilent);
+            EXPECT_EQ(bAsked ? kQuestion : "", answering.m_strAsked) << name;
         }
         CXTPControls* pLoaded = pUpdated->Format()->GetControls();
-        EXPECT_EQ(row.loaded ? strCustomised : strNewBar, ControlIds(pLoaded)) << row.name;
-        EXPECT_EQ(strNewOriginal, ControlIds(pLoaded->GetOriginalControls())) << row.name;
-        pUpdated->DestroyWindow();
+        EXPECT_EQ(bLoaded ? strCustomised : strNewBar, ControlIds(pLoaded)) << name;
+        EXPECT_EQ(strNewOriginal, ControlIds(pLoaded->GetOriginalControls())) << name;
     }
 }
 
@@ -913,7 +937,6 @@ TEST_F(ShortcutStateTest, ShortcutsRoundTripThroughTheArchiveAndAnIniFile)
         ExchangeOptions(pFresh, px);
     }
     EXPECT_EQ(strSaved, TableText(pFresh)) << "INI file";
-    pFresh->DestroyWindow();
 }
 
 TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
@@ -927,20 +950,16 @@ TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
         head.insert(head.end(), image.begin() + 2, image.begin() + nEnd);
         return head;
     };
-    const struct
-    {
-        const char* name;
-        std::vector<BYTE> image;
-    } rows[] = {
+    const std::pair<const char*, std::vector<BYTE>> rows[] = {
         {"count beyond the data", withHead({0x40, 0x1F}, image.size())},
         {"huge count", withHead({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}, image.size())},
         {"records cut short", withHead({3, 0}, 2 + 10)},
     };
-    for (const auto& row : rows)
+    for (const auto& [name, damaged] : rows)
     {
         SetTable(frame, m_current);
         std::string strCurrent = TableText(frame);
-        EXPECT_NE(-1, ArchiveFailure([&] { Load(row.image, Options(frame)); })) << row.name;
-        EXPECT_EQ(strCurrent, TableText(frame)) << row.name;
+        EXPECT_NE(-1, ArchiveFailure([&] { Load(damaged, Options(frame)); })) << name;
+        EXPECT_EQ(strCurrent, TableText(frame)) << name;
     }
 }
