@@ -52,13 +52,6 @@ protected:
     KeywordStoreTest() { SetProgramFolder(folder_.Path().c_str()); }
     ~KeywordStoreTest() override { SetProgramFolder(""); }
 
-    // Reads a hand-written file into a fresh group.
-    int ReadText(const std::string& text)
-    {
-        WriteBytes(path_, text);
-        return loaded_.ConfReader(path_.c_str());
-    }
-
     static std::string Wrap(const std::string& keywords)
     {
         return kDeclaration + "<Shorewatch Version=\"2.0\"><KeywordGroup>" + keywords
@@ -127,57 +120,49 @@ TEST_F(KeywordStoreTest, EveryTextRoundTrips)
     for (Keyword* keyword = group_.GetFirst(); keyword; keyword = group_.GetNext(keyword))
         keyword->unreadCount = 1;
     EXPECT_EQ(Describe(loaded_), Describe(group_));
-    EXPECT_EQ(loaded_.keywordCount, group_.keywordCount);
-    EXPECT_EQ(loaded_.totalUnread, group_.keywordCount);
+    EXPECT_EQ(loaded_.totalUnread, 14);
 }
 
-struct HandWrittenCase
-{
-    std::string file;
-    int loads;
-    const char* loaded;
-};
-
+// Each file with what it loads: "fails", or the keywords read.
 TEST_F(KeywordStoreTest, ReadsHandWrittenFiles)
 {
-    const HandWrittenCase cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         // The first attribute names the keyword, whatever its capitals.
-        {Wrap("<Keyword Name=\"x\"></Keyword>"), 1, "[x|0]"},
-        {Wrap("<keyword NAME=\"x\"><Link title=\"t\"/></keyword>"), 1, "[x|0]{t| | ||r}"},
-        {Wrap("<Keyword Name=\"x\" name=\"y\"/>"), 1, "[x|0]"},
+        {Wrap("<Keyword Name=\"x\"></Keyword>"), "[x|0]"},
+        {Wrap("<keyword NAME=\"x\"><Link title=\"t\"/></keyword>"), "[x|0]{t| | ||r}"},
+        {Wrap("<Keyword Name=\"x\" name=\"y\"/>"), "[x|0]"},
         // The first attribute must be the name.
-        {Wrap("<Keyword id=\"1\" name=\"x\"></Keyword><Keyword name=\"y\"/>"), 1, "[y|0]"},
-        {Wrap("<Other name=\"x\"/><Keyword/>"), 1, ""},
+        {Wrap("<Keyword id=\"1\" name=\"x\"></Keyword><Keyword name=\"y\"/>"), "[y|0]"},
+        {Wrap("<Other name=\"x\"/><Keyword/>"), ""},
         // Items: any element name; missing fields take their defaults.
-        {Wrap("<Keyword name=\"k\"><Item title=\"a\" unread=\"true\"/><Link summary=\"s\"/></Keyword>"), 1,
+        {Wrap("<Keyword name=\"k\"><Item title=\"a\" unread=\"true\"/><Link summary=\"s\"/></Keyword>"),
          "[k|1]{a| | ||u}{| | |s|r}"},
         {Wrap("<Keyword name=\"k\"><Link unread=\"false\" title=\"f\"/><Link unread=\"TRUE\" title=\"g\"/>"
               "<Link unread title=\"h\"/></Keyword>"),
-         1, "[k|0]{f| | ||r}{g| | ||r}{h| | ||r}"},
+         "[k|0]{f| | ||r}{g| | ||r}{h| | ||r}"},
         // Comments and text are no items; unknown attributes and "hour" are ignored.
-        {Wrap("<Keyword name=\"k\"><!-- note -->text<Link title=\"a\" hour=\"5\" extra=\"e\"/></Keyword>"), 1,
+        {Wrap("<Keyword name=\"k\"><!-- note -->text<Link title=\"a\" hour=\"5\" extra=\"e\"/></Keyword>"),
          "[k|0]{a| | ||r}"},
         // A later attribute of the same name wins.
-        {Wrap("<Keyword name=\"k\"><Link title=\"a\" title=\"b\" url=\"u\" time=\"t\"/></Keyword>"), 1,
+        {Wrap("<Keyword name=\"k\"><Link title=\"a\" title=\"b\" url=\"u\" time=\"t\"/></Keyword>"),
          "[k|0]{b|u|t||r}"},
         // Escaped quotes written by older versions.
-        {Wrap("<Keyword name=\"k\"><Link title=\"say \\\"hi\\\"\" summary=\"a \\\"b\\\" c\"/></Keyword>"), 1,
+        {Wrap("<Keyword name=\"k\"><Link title=\"say \\\"hi\\\"\" summary=\"a \\\"b\\\" c\"/></Keyword>"),
          "[k|0]{say \"hi\"| | |a \"b\" c|r}"},
         // The group is found anywhere below the root, and nowhere else.
-        {"<x><Shorewatch><y><KeywordGroup><Keyword name=\"deep\"/></KeywordGroup></y></Shorewatch></x>", 1,
+        {"<x><Shorewatch><y><KeywordGroup><Keyword name=\"deep\"/></KeywordGroup></y></Shorewatch></x>",
          "[deep|0]"},
-        {"<Shorewatch><Keyword name=\"k\"/></Shorewatch>", 0, ""},
-        {"<KeywordGroup><Keyword name=\"k\"/></KeywordGroup>", 0, ""},
-        {"", 0, ""},
-        {"not xml at all", 0, ""},
+        {"<Shorewatch><Keyword name=\"k\"/></Shorewatch>", "fails"},
+        {"<KeywordGroup><Keyword name=\"k\"/></KeywordGroup>", "fails"},
+        {"", "fails"},
+        {"not xml at all", "fails"},
     };
-    for (const HandWrittenCase& test : cases)
+    for (const auto& [file, loaded] : cases)
     {
-        SCOPED_TRACE(test.file);
+        SCOPED_TRACE(file);
         KeywordGroup group;
-        WriteBytes(path_, test.file);
-        EXPECT_EQ(group.ConfReader(path_.c_str()), test.loads);
-        EXPECT_EQ(Describe(group), test.loaded);
+        WriteBytes(path_, file);
+        EXPECT_EQ(group.ConfReader(path_.c_str()) ? Describe(group) : "fails", loaded);
     }
     EXPECT_EQ(loaded_.ConfReader(folder_.File("missing.xml").c_str()), 0);
     EXPECT_EQ(loaded_.ConfReader(nullptr), 0);
@@ -191,7 +176,8 @@ TEST_F(KeywordStoreTest, ACutOffFileGivesWhatWasComplete)
     ASSERT_EQ(group_.ConfWriter(path_.c_str()), 1);
     std::string bytes = ReadBytes(path_);
     std::string cut = bytes.substr(0, bytes.find("<Keyword name=\"b\"") + 10);
-    EXPECT_EQ(ReadText(cut), 1);
+    WriteBytes(path_, cut);
+    EXPECT_EQ(loaded_.ConfReader(path_.c_str()), 1);
     EXPECT_EQ(Describe(loaded_), "[a|1]{t|l|d|s|u}");
 
     KeywordGroup whole, part;

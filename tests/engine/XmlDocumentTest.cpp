@@ -25,14 +25,6 @@ protected:
     XmlDocument document_{XmlParseAll, true, 4};
 };
 
-TEST_F(XmlDocumentTest, MissingOrEmptyFilesDoNotLoad)
-{
-    EXPECT_FALSE(document_.Load(folder_.File("missing.xml").c_str(), XmlKeepOptions));
-    EXPECT_FALSE(LoadText(""));
-    EXPECT_TRUE(document_.GetRoot().IsNull());
-    EXPECT_FALSE(document_.Load(nullptr, XmlKeepOptions));
-}
-
 TEST_F(XmlDocumentTest, FindElementSearchesDepthFirst)
 {
     ASSERT_TRUE(LoadText("<r><a><b><k deep=\"1\"/></b></a><k deep=\"0\"/></r>"));
@@ -53,7 +45,6 @@ TEST_F(XmlDocumentTest, GetAttributeAddsAMissingOneWithAnEmptyValue)
     EXPECT_EQ(flag.attr->value, nullptr);
     EXPECT_STREQ(flag.GetValue(), "");
     XmlAttribute added = root.GetAttribute("name");
-    EXPECT_STREQ(added.GetName(), "name");
     EXPECT_STREQ(added.GetValue(), "");
     EXPECT_EQ(root.node->attributeCount, 3u);
     EXPECT_EQ(root.GetAttribute("name").attr, added.attr);
@@ -78,9 +69,7 @@ TEST_F(XmlDocumentTest, EmptyHandlesAnswerSafely)
     EXPECT_TRUE(empty.FindElement("*").IsNull());
     EXPECT_TRUE(empty.GetAttribute("a").IsNull());
     EXPECT_FALSE(empty.ChildrenBegin() < empty.ChildrenEnd());
-    XmlAttribute attribute;
-    EXPECT_STREQ(attribute.GetName(), "");
-    EXPECT_STREQ(attribute.GetValue(), "");
+    EXPECT_STREQ(XmlAttribute().GetValue(), "");
 }
 
 TEST_F(XmlDocumentTest, IteratorsWalkChildrenAndAttributes)
@@ -120,18 +109,6 @@ TEST_F(XmlDocumentTest, LoadReplacesOptionsUnlessAskedToKeepThem)
     EXPECT_EQ(document_.GetRoot().FindElement("r").node->childCount, 1u);
 }
 
-TEST_F(XmlDocumentTest, StoppedEarlyTellsWhetherEverythingWasRead)
-{
-    const std::string texts[] = {"<r><k/></r>", "<r><k/>", "<r><k a=\"1", std::string("<r/>\0<x/>", 9)};
-    std::string stopped;
-    for (const std::string& text : texts)
-    {
-        ASSERT_TRUE(LoadText(text));
-        stopped += document_.StoppedEarly() ? "y" : "n";
-    }
-    EXPECT_EQ(stopped, "nyyy");
-}
-
 // The text read from the file, or "fails"; with the bytes read when asked.
 std::string ReadThrough(const std::string& path, unsigned long blockSize, unsigned long* bytesRead = nullptr)
 {
@@ -158,9 +135,6 @@ TEST(XmlReadFile, KeepsTheBytesBeforeEachReadsFirstNul)
     WriteBytes(path, std::string("\0\0\0", 3));
     EXPECT_EQ(ReadThrough(path, 4096), "fails");
     EXPECT_EQ(ReadThrough(folder.File("missing"), 4096), "fails");
-    char* text = nullptr;
-    unsigned long length = 0;
-    EXPECT_FALSE(XmlReadFile(nullptr, &text, &length, 4096));
 }
 
 TEST(XmlReadFile, NulBytesCutTheirBlockAlsoFarIntoALargeFile)
