@@ -290,7 +290,8 @@ TEST_F(KeywordStoreTest, AStoreThatDidNotLoadWholeIsKeptAsBackup)
     const std::pair<std::string, bool> cases[] = {
         {Wrap("<Keyword name=\"a\"/>").substr(0, 90), true},
         {"this is not the store", true},
-        {std::string("<Shorewatch><KeywordGroup>") + '\0' + "</KeywordGroup></Shorewatch>", true},
+        // Whole before its NUL byte, but the bytes behind it are lost.
+        {Wrap("<Keyword name=\"a\"/>") + '\0' + "<Keyword name=\"b\"/>", true},
         {"", false},
     };
     for (const auto& [bytes, copied] : cases)
