@@ -11,42 +11,32 @@ namespace {
 class CTestChild : public CMDIChildWnd
 {
 public:
-    explicit CTestChild(bool* pDeleted = nullptr) : m_pDeleted(pDeleted) {}
-    ~CTestChild() override
-    {
-        if (m_pDeleted != nullptr)
-            *m_pDeleted = true;
-    }
+    ~CTestChild() override { ++s_nDeleted; }
+    static int s_nDeleted;
     int m_nCommands = 0;
 
 protected:
     afx_msg void OnChildCommand() { m_nCommands++; }
     DECLARE_MESSAGE_MAP()
-
-private:
-    bool* m_pDeleted;
 };
+
+int CTestChild::s_nDeleted = 0;
 
 BEGIN_MESSAGE_MAP(CTestChild, CMDIChildWnd)
 ON_COMMAND(ID_CHILD_COMMAND, OnChildCommand)
 END_MESSAGE_MAP()
 
-// The MDI client with a layout step of its own, as a tab client that subclasses it has.
-class CBandedClient : public CWnd
+// The MDI client as a tab client that subclasses it sees it: it watches children being made and
+// may change them, and has a layout step of its own (a 20-pixel band at the top).
+class CWatchingClient : public CWnd
 {
 public:
+    int m_nCreated = 0;
     void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override
     {
         lpClientRect->top += 20;
         CWnd::CalcWindowRect(lpClientRect, nAdjustType);
     }
-};
-
-// The MDI client as a tab client sees it: it watches children being made and may change them.
-class CWatchingClient : public CWnd
-{
-public:
-    int m_nCreated = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -78,9 +68,9 @@ protected:
         PumpPending();
     }
 
-    CTestChild* NewChild(LPCTSTR lpszTitle, bool* pDeleted = nullptr)
+    CTestChild* NewChild(LPCTSTR lpszTitle)
     {
-        CTestChild* pChild = new CTestChild(pDeleted);
+        CTestChild* pChild = new CTestChild;
         EXPECT_TRUE(pChild->Create(NULL, lpszTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
                                    CFrameWnd::rectDefault, frame));
         return pChild;
@@ -122,14 +112,14 @@ TEST_F(MDIFrameTest, ChildrenAreMadeByTheClient)
 
 TEST_F(MDIFrameTest, ClosedChildrenAreDeletedAndTheNextIsActive)
 {
-    bool firstDeleted = false, secondDeleted = false;
-    CTestChild* pFirst = NewChild("First", &firstDeleted);
-    NewChild("Second", &secondDeleted)->SendMessage(WM_CLOSE);
+    int nDeletedBefore = CTestChild::s_nDeleted;
+    CTestChild* pFirst = NewChild("First");
+    NewChild("Second")->SendMessage(WM_CLOSE);
     PumpPending();
-    EXPECT_TRUE(secondDeleted);
+    EXPECT_EQ(nDeletedBefore + 1, CTestChild::s_nDeleted);
     EXPECT_EQ(pFirst, frame->MDIGetActive());
     pFirst->DestroyWindow();
-    EXPECT_TRUE(firstDeleted);
+    EXPECT_EQ(nDeletedBefore + 2, CTestChild::s_nDeleted);
     EXPECT_EQ(nullptr, frame->MDIGetActive());
 }
 
@@ -171,7 +161,7 @@ TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayout)
     EXPECT_EQ(client, RectInParent(CWnd::FromHandle(frame->m_hWndMDIClient)));
 
     // A window that subclasses the client lays it out through its CalcWindowRect.
-    CBandedClient banded;
+    CWatchingClient banded;
     ASSERT_TRUE(banded.SubclassWindow(frame->m_hWndMDIClient));
     frame->RecalcLayout();
     EXPECT_EQ(20, RectInParent(&banded).top);

@@ -121,21 +121,4 @@ TEST_F(PropertySheetTest, DoModalRunsUntilOkOrCancel)
     }
 }
 
-TEST_F(PropertySheetTest, APageMayUseAnInMemoryTemplate)
-{
-    // A page made for the name template shows the options template, handed over as memory,
-    // as the customize sheet does with the templates of its resource source.
-    HRSRC hResource = ::FindResource(NULL, MAKEINTRESOURCE(IDD_OPTIONS_PAGE), RT_DIALOG);
-    ASSERT_NE((HRSRC)NULL, hResource);
-    CPropertyPage page(IDD_NAME_PAGE);
-    page.m_psp.dwFlags |= PSP_DLGINDIRECT;
-    page.m_psp.pResource = (LPCDLGTEMPLATE)::LockResource(::LoadResource(NULL, hResource));
-    CPropertySheet sheet("Options", frame);
-    sheet.AddPage(&page);
-    ASSERT_TRUE(sheet.Create(frame));
-    EXPECT_NE((HWND)NULL, ::GetDlgItem(page.m_hWnd, IDC_ALARM_CHECK));
-    EXPECT_EQ((HWND)NULL, ::GetDlgItem(page.m_hWnd, IDC_NAME_EDIT));
-    sheet.DestroyWindow();
-}
-
 } // namespace

@@ -25,13 +25,6 @@ BEGIN_MESSAGE_MAP(CStatusFrame, CTestFrame)
 ON_UPDATE_COMMAND_UI(IDS_PANE_CAPS, OnUpdateCaps)
 END_MESSAGE_MAP()
 
-CString ControlText(CStatusBar& bar, int nIndex)
-{
-    char text[256] = "";
-    bar.SendMessage(SB_GETTEXT, nIndex, (LPARAM)text);
-    return text;
-}
-
 class StatusBarTest : public FrameTest<CStatusFrame, 800, 600>
 {
 protected:
@@ -42,6 +35,14 @@ protected:
         ASSERT_TRUE(bar.SetIndicators(indicators, 3));
         frame->RecalcLayout();
         PumpPending();
+    }
+
+    // The pane's text as the bar keeps it and as the control shows it.
+    CString Texts(int nIndex)
+    {
+        char text[256] = "";
+        bar.SendMessage(SB_GETTEXT, nIndex, (LPARAM)text);
+        return bar.GetPaneText(nIndex) + "|" + text;
     }
 
     int PaneWidth(int nIndex)
@@ -59,7 +60,7 @@ TEST_F(StatusBarTest, IndicatorsBecomePanesAndTheBarSitsAtTheBottom)
     EXPECT_EQ(3, bar.GetCount());
     EXPECT_EQ(-1, bar.CommandToIndex(0x7FFF));
     EXPECT_EQ((UINT)IDS_PANE_PROGRESS, bar.GetItemID(bar.CommandToIndex(IDS_PANE_PROGRESS)));
-    EXPECT_EQ(CString("Caps|Caps"), bar.GetPaneText(1) + "|" + ControlText(bar, 1));
+    EXPECT_EQ(CString("Caps|Caps"), Texts(1));
     EXPECT_EQ((UINT)(SBPS_STRETCH | SBPS_NOBORDERS), bar.GetPaneStyle(0));
     int cyBar = bar.CalcFixedLayout(TRUE, TRUE).cy;
     EXPECT_EQ(CRect(0, 600 - cyBar, 800, 600), RectInParent(&bar));
@@ -87,19 +88,17 @@ TEST_F(StatusBarTest, IdleUpdateAndMessageTextSetThePanes)
 {
     frame->m_capsText = "Ready 42";
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-    EXPECT_EQ(CString("Ready 42|Ready 42"), bar.GetPaneText(1) + "|" + ControlText(bar, 1));
+    EXPECT_EQ(CString("Ready 42|Ready 42"), Texts(1));
     // Panes without a handler keep their state (no disabling for want of a handler).
     EXPECT_EQ(0u, bar.GetPaneStyle(2) & SBPS_DISABLED);
     frame->m_capsEnabled = FALSE;
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_NE(0u, bar.GetPaneStyle(1) & SBPS_DISABLED);
-    EXPECT_STREQ("", ControlText(bar, 1));
+    EXPECT_EQ(CString("Ready 42|"), Texts(1));
 
     // The message pane is the window text.
     frame->SetMessageText("Checking news");
-    CString text;
-    bar.GetWindowText(text);
-    EXPECT_EQ(CString("Checking news|Checking news"), bar.GetPaneText(0) + "|" + text);
+    EXPECT_EQ(CString("Checking news|Checking news"), Texts(0));
 }
 
 TEST_F(StatusBarTest, ShowsAndHidesAtIdleTime)
@@ -130,14 +129,7 @@ TEST_F(StatusBarTest, KeepsTheMinimumHeight)
 
 TEST(StatusBarEdges, StretchingPaneTakesWhatIsLeft)
 {
-    auto pane = [](int cx, UINT style) {
-        StatusBarPane p;
-        p.nID = 1;
-        p.nStyle = style;
-        p.nFlags = 0;
-        p.cxText = cx;
-        return p;
-    };
+    auto pane = [](int cx, UINT style) { return StatusBarPane{1, style, 0, cx, ""}; };
     const struct
     {
         const char* name;

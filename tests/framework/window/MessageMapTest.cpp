@@ -84,12 +84,7 @@ TEST(CreationHook, SystemClassWindowsAreBoundToo)
 class CBaseWnd : public CLogWnd
 {
 protected:
-    afx_msg void OnSize(UINT, int cx, int cy)
-    {
-        CString entry;
-        entry.Format("base size %d %d", cx, cy);
-        m_log.Add(entry);
-    }
+    afx_msg void OnSize(UINT, int cx, int cy) { Log("base size %d %d", cx, cy); }
     afx_msg LRESULT OnApp(WPARAM wParam, LPARAM)
     {
         m_log.Add("base app");
@@ -156,12 +151,6 @@ const UINT registeredMessage = ::RegisterWindowMessageA("TidewatchWindowTestMess
 class CEntryKindsWnd : public CLogWnd
 {
 protected:
-    void Log(const char* format, int a, int b = 0, int c = 0)
-    {
-        CString entry;
-        entry.Format(format, a, b, c);
-        m_log.Add(entry);
-    }
     afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam) { return (LRESULT)(wParam + lParam); }
     afx_msg void OnRange(UINT nID) { Log("range %d", nID); }
     afx_msg BOOL OnCommandEx(UINT nID)
@@ -226,16 +215,12 @@ public:
 protected:
     afx_msg void OnRangeNotify(UINT nID, NMHDR* pNMHDR, LRESULT* pResult)
     {
-        CString entry;
-        entry.Format("range %u %d", nID, (int)pNMHDR->code);
-        m_log.Add(entry);
+        Log("range %u %d", nID, (int)pNMHDR->code);
         *pResult = 11;
     }
     afx_msg BOOL OnExRangeNotify(UINT nID, NMHDR*, LRESULT*)
     {
-        CString entry;
-        entry.Format("ex %u", nID);
-        m_log.Add(entry);
+        Log("ex %u", nID);
         return m_bExTakes;
     }
     afx_msg void OnUpdateRange(CCmdUI* pCmdUI) { pCmdUI->Enable(pCmdUI->m_nID % 2 == 0); }

@@ -1,5 +1,5 @@
 // The message pump: PreTranslateMessage walked up the window tree and the idle
-// broadcast of WM_IDLEUPDATECMDUI. (Modal loops are run by the dialog tests.)
+// broadcast of WM_IDLEUPDATECMDUI. Modal loops.
 #include "TestWindows.h"
 #include <gtest/gtest.h>
 #include <vector>
@@ -100,6 +100,35 @@ TEST_F(PumpTest, RunDispatchesGoesIdleOnceAndEndsWithTheQuitCode)
     EXPECT_EQ(m_log[m_log.GetSize() - 1], "inner key");
     EXPECT_EQ((std::vector<int>{m_top.m_nIdleUpdates, m_middle.m_nIdleUpdates, m_inner.m_nIdleUpdates}),
               (std::vector<int>{1, 1, 1}));
+}
+
+// Ends its modal loop with 5 on WM_APP.
+class CModalWnd : public CWnd
+{
+public:
+    bool InModalLoop() const { return (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL)) != 0; }
+
+protected:
+    afx_msg LRESULT OnApp(WPARAM, LPARAM) { return EndModalLoop(5), 0; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CModalWnd, CWnd)
+ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+// A modal loop leaves no modal state behind; WM_QUIT ends it with -1, whatever an earlier
+// loop's result was, and goes back on the queue.
+TEST(ModalLoop, EndsWithItsResultOrOnQuit)
+{
+    CModalWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, "modal", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
+    wnd.PostMessage(WM_APP);
+    EXPECT_EQ(wnd.RunModalLoop(), 5);
+    EXPECT_FALSE(wnd.InModalLoop());
+    ::PostQuitMessage(3);
+    EXPECT_EQ(wnd.RunModalLoop(MLF_NOKICKIDLE), -1);
+    EXPECT_EQ(TakeQuitMessage(), 3);
 }
 
 } // namespace

@@ -5,6 +5,16 @@ BOOL CLogWnd::CreateTopLevel(LPCTSTR lpszTitle)
     return CreateEx(0, NULL, lpszTitle, WS_OVERLAPPEDWINDOW, 20, 20, 300, 200, NULL, NULL);
 }
 
+void CLogWnd::Log(LPCTSTR lpszFormat, ...)
+{
+    va_list arguments;
+    va_start(arguments, lpszFormat);
+    CString entry;
+    entry.FormatV(lpszFormat, arguments);
+    va_end(arguments);
+    m_log.Add(entry);
+}
+
 CString JoinedLog(const CStringArray& log)
 {
     CString joined;

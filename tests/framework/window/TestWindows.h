@@ -8,6 +8,8 @@ class CLogWnd : public CWnd
 {
 public:
     BOOL CreateTopLevel(LPCTSTR lpszTitle = "log");
+    // Adds an entry, formatted as by printf.
+    void Log(LPCTSTR lpszFormat, ...);
     CStringArray m_log;
 };
 
