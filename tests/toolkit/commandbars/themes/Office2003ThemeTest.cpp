@@ -15,17 +15,13 @@
 namespace {
 
 // The colour manager's scheme is fixed for one case and given back after.
-class SchemeScope
+struct SchemeScope
 {
-public:
-    explicit SchemeScope(int nScheme)
+    explicit SchemeScope(int nScheme) { Use(nScheme); }
+    ~SchemeScope() { Use(xtpSystemThemeDefault); }
+    static void Use(int nScheme)
     {
         XTPColorManager()->SetSystemTheme(nScheme);
-        XTPColorManager()->RefreshColors();
-    }
-    ~SchemeScope()
-    {
-        XTPColorManager()->SetSystemTheme(xtpSystemThemeDefault);
         XTPColorManager()->RefreshColors();
     }
 };
