@@ -67,36 +67,23 @@ const char* const kProfile = "BarStateTest";
 const UINT kFormatBar = 400;
 const UINT kStatusBarId = 59393;
 
-// The application's profile in a registry key of its own for the test.
-class ScopedRegistryApp
+const char* const kCompany = "Tidewatch Bar State Tests";
+
+// The test's application, with its profile in a registry key of its own; it
+// answers every message box with m_nAnswer and keeps each prompt with its
+// buttons.
+struct ScopedRegistryApp : CWinApp
 {
-public:
-    ScopedRegistryApp()
+    ScopedRegistryApp() : CWinApp(kCompany) { SetRegistryKey(kCompany); }
+    ~ScopedRegistryApp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany); }
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
     {
-        m_pApp = AfxGetApp();
-        if (m_pApp == NULL)
-        {
-            m_ownApp.reset(new CWinApp("Tidewatch Bar State Tests"));
-            m_pApp = m_ownApp.get();
-        }
-        m_pszOldKey = m_pApp->m_pszRegistryKey;
-        m_pApp->m_pszRegistryKey = NULL;
-        m_pApp->SetRegistryKey(kCompany);
+        m_strAsked += std::string(lpszPrompt) + ((nType & MB_TYPEMASK) == MB_YESNO ? " [Yes/No]" : " [?]");
+        return m_nAnswer;
     }
-    ~ScopedRegistryApp()
-    {
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
-        free((void*)m_pApp->m_pszRegistryKey);
-        m_pApp->m_pszRegistryKey = m_pszOldKey;
-    }
-    CWinApp* App() const { return m_pApp; }
 
-    static constexpr const char* kCompany = "Tidewatch Bar State Tests";
-
-private:
-    CWinApp* m_pApp;
-    std::unique_ptr<CWinApp> m_ownApp;
-    LPCTSTR m_pszOldKey;
+    int m_nAnswer = IDNO;
+    std::string m_strAsked;
 };
 
 // A frame that handles the customize command (so its controls are saved),
@@ -141,6 +128,24 @@ BEGIN_MESSAGE_MAP(CStateFrame, CCommandBarsFrame)
 ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
 
+// The ids of the controls that are not temporary, each followed by a space
+// (and by its bar's control count in brackets when it opens one).
+std::string ControlIds(const CXTPControls* pControls)
+{
+    std::string text;
+    for (int i = 0; pControls != NULL && i < pControls->GetCount(); i++)
+    {
+        const CXTPControl* pControl = pControls->GetAt(i);
+        if (pControl->IsTemporary())
+            continue;
+        text += std::to_string(pControl->GetID());
+        if (pControl->GetCommandBar() != NULL)
+            text += "[" + std::to_string(pControl->GetCommandBar()->GetControlCount()) + "]";
+        text += " ";
+    }
+    return text;
+}
+
 // What a test compares of a frame's bars: per bar its id, title, shown
 // flag, dock bar and control ids; then the status bar's visibility.
 std::string Describe(CStateFrame* pFrame)
@@ -154,19 +159,9 @@ std::string Describe(CStateFrame* pFrame)
         for (int d = 0; d < 4; d++)
             nDock = pBar->GetDockBar() == pBars->GetDockBar(d) ? d : nDock;
         char line[128];
-        snprintf(line, sizeof line, "%u %s v%d d%d:", pBar->GetBarID(), (LPCTSTR)pBar->GetTitle(),
+        snprintf(line, sizeof line, "%u %s v%d d%d: ", pBar->GetBarID(), (LPCTSTR)pBar->GetTitle(),
                  pBar->IsVisible(), nDock);
-        text += line;
-        for (int c = 0; c < pBar->GetControlCount(); c++)
-        {
-            CXTPControl* pControl = pBar->GetControl(c);
-            if (pControl->IsTemporary())
-                continue;
-            text += " " + std::to_string(pControl->GetID());
-            if (pControl->GetCommandBar() != NULL)
-                text += "[" + std::to_string(pControl->GetCommandBar()->GetControlCount()) + "]";
-        }
-        text += "\n";
+        text += line + ControlIds(pBar->GetControls()) + "\n";
     }
     text += pFrame->m_wndStatus.IsWindowVisible() ? "status shown" : "status hidden";
     return text;
@@ -176,11 +171,9 @@ std::string Describe(CStateFrame* pFrame)
 std::vector<BYTE> Stored(const std::function<void(CArchive&)>& exchange)
 {
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        exchange(ar);
-        ar.Close();
-    }
+    CArchive ar(&file, CArchive::store);
+    exchange(ar);
+    ar.Close();
     const UINT nBytes = (UINT)file.GetLength();
     BYTE* pData = file.Detach();
     std::vector<BYTE> bytes(pData, pData + nBytes);
@@ -209,18 +202,6 @@ int ArchiveFailure(const std::function<void()>& load)
         return nCause;
     }
     return -1;
-}
-
-// The ids of the controls that are not temporary, each followed by a space.
-std::string ControlIds(const CXTPControls* pControls)
-{
-    std::string text;
-    for (int i = 0; pControls != NULL && i < pControls->GetCount(); i++)
-    {
-        if (!pControls->GetAt(i)->IsTemporary())
-            text += std::to_string(pControls->GetAt(i)->GetID()) + " ";
-    }
-    return text;
 }
 
 class BarStateTest : public FrameTest<CStateFrame, 500, 300>
@@ -275,7 +256,7 @@ protected:
         std::string text;
         for (const char* pszEntry : entries)
         {
-            const int n = (int)app.App()->GetProfileInt(lpszSection, pszEntry, INT_MIN);
+            const int n = (int)app.GetProfileInt(lpszSection, pszEntry, INT_MIN);
             text += (text.empty() ? "" : " ") + (n == INT_MIN ? std::string("-") : std::to_string(n));
         }
         return text;
@@ -291,7 +272,7 @@ protected:
     {
         BYTE* pData = NULL;
         UINT nBytes = 0;
-        app.App()->GetProfileBinary(ProfileSection("%s-Controls"), "Controls", &pData, &nBytes);
+        app.GetProfileBinary(ProfileSection("%s-Controls"), "Controls", &pData, &nBytes);
         std::vector<BYTE> image(pData, pData + nBytes);
         delete[] pData;
         return image;
@@ -318,7 +299,7 @@ TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
 
     EXPECT_EQ("3", ProfileInts(ProfileSection("%s-Summary"), {"Bars"}));
     EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN),
-              (int)app.App()->GetProfileInt(ProfileSection("%s-Summary"), "ScreenCX", 0));
+              (int)app.GetProfileInt(ProfileSection("%s-Summary"), "ScreenCX", 0));
     // The menu bar's id and its position in its dock bar; no Visible for a
     // shown bar, Visible 0 for a hidden one; no Floating for a docked bar,
     // no MRU width and no dialog-bar sizes; the dock id and the dialog-bar
@@ -360,7 +341,7 @@ TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
         WIN32_FILE_ATTRIBUTE_DATA data;
         if (!::GetFileAttributesExA(strFile.c_str(), GetFileExInfoStandard, &data))
             return strFlag + " profile " + std::to_string(ProfileControls().size());
-        const bool bNamed = strFile == (LPCTSTR)app.App()->GetProfileString(strSection, "Controls");
+        const bool bNamed = strFile == (LPCTSTR)app.GetProfileString(strSection, "Controls");
         return strFlag + (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN ? " hidden" : "")
                + (bNamed ? " named" : "") + " file " + std::to_string(data.nFileSizeLow);
     };
@@ -399,8 +380,8 @@ TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
 {
     frame->Standard()->SetVisible(FALSE);
     frame->m_pCommandBars->SaveBarState(kProfile);
-    app.App()->WriteProfileInt(ProfileSection("%s-Controls"), "LoadFromFile", 1);
-    app.App()->WriteProfileString(ProfileSection("%s-Controls"), "Controls", "C:\\no such folder\\state");
+    app.WriteProfileInt(ProfileSection("%s-Controls"), "LoadFromFile", 1);
+    app.WriteProfileString(ProfileSection("%s-Controls"), "Controls", "C:\\no such folder\\state");
     EXPECT_FALSE(NewFrame(true)->Standard()->IsVisible());
 }
 
@@ -430,11 +411,11 @@ TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
 TEST_F(BarStateTest, ProfilePositionSavedOn1600LoadsScaledOn1024)
 {
     const CString strSummary = ProfileSection("%s-Summary");
-    app.App()->WriteProfileInt(strSummary, "Bars", 1);
-    app.App()->WriteProfileInt(strSummary, "ScreenCX", 1600);
-    app.App()->WriteProfileInt(strSummary, "ScreenCY", 1200);
-    app.App()->WriteProfileInt(ProfileSection("%s-Bar%d"), "BarID", kFormatBar);
-    app.App()->WriteProfileInt(ProfileSection("%s-Bar%d"), "XPos", 800);
+    app.WriteProfileInt(strSummary, "Bars", 1);
+    app.WriteProfileInt(strSummary, "ScreenCX", 1600);
+    app.WriteProfileInt(strSummary, "ScreenCY", 1200);
+    app.WriteProfileInt(ProfileSection("%s-Bar%d"), "BarID", kFormatBar);
+    app.WriteProfileInt(ProfileSection("%s-Bar%d"), "XPos", 800);
     CXTPDockState state;
     state.SetCurrentScreen(CRect(0, 0, 1024, 768));
     state.LoadState(kProfile);
@@ -445,9 +426,8 @@ TEST_F(BarStateTest, ProfilePositionSavedOn1600LoadsScaledOn1024)
 
 TEST_F(BarStateTest, SavingAnEmptyUsedCommandsSetDeletesTheOldSubkey)
 {
-    const CString strSubkey = CString("Software\\") + ScopedRegistryApp::kCompany + "\\"
-                              + app.App()->m_pszProfileName + "\\" + ProfileSection("%s-Options")
-                              + "\\UsedCommands";
+    const CString strSubkey = CString("Software\\") + kCompany + "\\" + app.m_pszProfileName + "\\"
+                              + ProfileSection("%s-Options") + "\\UsedCommands";
     CXTPCommandBarsOptions* pOptions = frame->m_pCommandBars->GetCommandBarsOptions();
     for (bool bUsed : {true, false})
     {
@@ -600,10 +580,10 @@ TEST_F(DamagedStateTest, OriginalControlsNestedTooDeepAreRefused)
 TEST_F(DamagedStateTest, ProfileCountsAreCappedAndDuplicateRowIdsSkipped)
 {
     frame->m_pCommandBars->SaveBarState(kProfile);
-    app.App()->WriteProfileInt(ProfileSection("%s-Summary"), "Bars", 0x7FFFFFFF);
+    app.WriteProfileInt(ProfileSection("%s-Summary"), "Bars", 0x7FFFFFFF);
     CString strTop = ProfileSection("%s-DockBar%d", 0);
-    app.App()->WriteProfileInt(strTop, "Bars", 0x7FFFFFFF);
-    app.App()->WriteProfileInt(strTop, "Bar#3", kFormatBar); // Format named twice
+    app.WriteProfileInt(strTop, "Bars", 0x7FFFFFFF);
+    app.WriteProfileInt(strTop, "Bar#3", kFormatBar); // Format named twice
 
     CStateFrame* pFresh = NewFrame();
     std::string strCreated = Describe(pFresh);
@@ -785,31 +765,6 @@ TEST(CommandBarsOptions, ArchiveRoundTripHoldsEverything)
 
 // ---- The toolbar-changed question --------------------------------------------------
 
-// The application for the question's tests: it answers every message box
-// with a fixed button and keeps the texts it was asked. It shares the test
-// application's profile and hands the current application back when done.
-class CAnsweringApp : public CWinApp
-{
-public:
-    CAnsweringApp(CWinApp* pProfileApp, int nAnswer)
-        : CWinApp(pProfileApp->m_pszAppName), m_pPrevious(pProfileApp), m_nAnswer(nAnswer)
-    {
-        SetRegistryKey(ScopedRegistryApp::kCompany);
-    }
-    ~CAnsweringApp() override { AfxGetModuleState()->m_pCurrentWinApp = m_pPrevious; }
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
-    {
-        m_strAsked += std::string(lpszPrompt) + ((nType & MB_TYPEMASK) == MB_YESNO ? " [Yes/No]" : " [?]");
-        return m_nAnswer;
-    }
-
-    std::string m_strAsked; // every prompt with its buttons
-
-private:
-    CWinApp* m_pPrevious;
-    int m_nAnswer;
-};
-
 TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
 {
     Customize(frame);
@@ -834,11 +789,10 @@ TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
         pControls->CreateOriginalControls();
         std::string strNewBar = ControlIds(pControls);
         std::string strNewOriginal = ControlIds(pControls->GetOriginalControls());
-        {
-            CAnsweringApp answering(app.App(), nAnswer);
-            pUpdated->m_pCommandBars->LoadBarState(kProfile, bSilent);
-            EXPECT_EQ(bAsked ? kQuestion : "", answering.m_strAsked) << name;
-        }
+        app.m_nAnswer = nAnswer;
+        app.m_strAsked.clear();
+        pUpdated->m_pCommandBars->LoadBarState(kProfile, bSilent);
+        EXPECT_EQ(bAsked ? kQuestion : "", app.m_strAsked) << name;
         CXTPControls* pLoaded = pUpdated->Format()->GetControls();
         EXPECT_EQ(bLoaded ? strCustomised : strNewBar, ControlIds(pLoaded)) << name;
         EXPECT_EQ(strNewOriginal, ControlIds(pLoaded->GetOriginalControls())) << name;
