@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 LOGFONTA LogFontOf(CFont& font)
@@ -20,15 +22,12 @@ TEST(AuxData, CopiesTheToolkitColoursAndSaysItsVersion)
     CXTAuxData* pData = XTAuxData();
     XTPColorManager()->SetColor(40, RGB(1, 2, 3));
     pData->UpdateSysColors();
-    EXPECT_EQ(RGB(1, 2, 3), pData->clrToolkit[40 - 30]);
-    EXPECT_EQ(XTPGetColor(COLOR_BTNFACE), pData->clr3DFace);
-    EXPECT_EQ(XTPGetColor(COLOR_3DLIGHT), pData->clr3DLight);
-    EXPECT_EQ(XTPGetColor(28), pData->clrGradInActiveCapt);
+    EXPECT_EQ(std::vector<COLORREF>(
+                  {RGB(1, 2, 3), XTPGetColor(COLOR_BTNFACE), XTPGetColor(COLOR_3DLIGHT), XTPGetColor(28)}),
+              std::vector<COLORREF>({pData->clrToolkit[40 - 30], pData->clr3DFace, pData->clr3DLight,
+                                     pData->clrGradInActiveCapt}));
     XTPColorManager()->SetColor(40, 0xFFFFFFFF);
     pData->UpdateSysColors();
-    EXPECT_EQ(18, pData->cxSize);
-    EXPECT_EQ(::GetSystemMetrics(SM_CXSMICON), pData->cxSmIcon);
-    EXPECT_EQ(::GetSystemMetrics(SM_CYMENU), pData->cyMenuItem);
     CString strVersion;
     CXTAuxData::GetXTVersion(strVersion, TRUE);
     EXPECT_STREQ("9.60", strVersion);
@@ -42,18 +41,17 @@ TEST(AuxData, FontsFollowTheMenuFont)
     ASSERT_TRUE(pData->UpdateFonts());
     CXTPNonClientMetrics metrics;
     EXPECT_EQ(340u, metrics.cbSize);
-    LOGFONTA lf = LogFontOf(pData->font);
-    EXPECT_EQ(metrics.lfMenuFont.lfHeight, lf.lfHeight);
-    EXPECT_EQ(700, LogFontOf(pData->fontBold).lfWeight);
-    EXPECT_TRUE(LogFontOf(pData->fontULine).lfUnderline);
-    LOGFONTA lfVert = LogFontOf(pData->fontVertBold);
-    EXPECT_EQ(2700, lfVert.lfEscapement);
-    EXPECT_EQ(900, lfVert.lfOrientation);
-    EXPECT_EQ(700, lfVert.lfWeight);
+    EXPECT_EQ(metrics.lfMenuFont.lfHeight, LogFontOf(pData->font).lfHeight);
+    // Bold, underline and vertical bold: weight, underline, escapement, orientation.
+    auto Form = [](CFont& font) {
+        LOGFONTA lf = LogFontOf(font);
+        return std::vector<LONG>({lf.lfWeight, lf.lfUnderline, lf.lfEscapement, lf.lfOrientation});
+    };
+    EXPECT_EQ(std::vector<LONG>({700, 0, 0, 0}), Form(pData->fontBold));
+    EXPECT_EQ(std::vector<LONG>({metrics.lfMenuFont.lfWeight, 1, 0, 0}), Form(pData->fontULine));
+    EXPECT_EQ(std::vector<LONG>({700, 0, 2700, 900}), Form(pData->fontVertBold));
     EXPECT_STREQ("Marlett", LogFontOf(pData->fontMarlett).lfFaceName);
     EXPECT_EQ(DEFAULT_CHARSET, LogFontOf(pData->fontMarlett).lfCharSet);
-    EXPECT_NE((HGDIOBJ)NULL, pData->fontStatus.GetSafeHandle());
-    EXPECT_NE((HGDIOBJ)NULL, pData->fontIconTitleBold.GetSafeHandle());
 
     // An installed face replaces the base face; an unknown one is ignored.
     ASSERT_TRUE(pData->UpdateFonts("Liberation Serif", "Liberation Mono"));
@@ -71,8 +69,7 @@ TEST(AuxData, GlobalFontReplacesTheTextFonts)
     font.CreatePointFont(140, "Liberation Serif");
     vertical.CreatePointFont(100, "Liberation Mono");
     ASSERT_TRUE(pData->SetGlobalFont(&font, &vertical));
-    EXPECT_EQ(LogFontOf(font).lfHeight, LogFontOf(pData->font).lfHeight);
-    EXPECT_EQ(700, LogFontOf(pData->fontBold).lfWeight);
+    EXPECT_EQ(LogFontOf(font).lfHeight, LogFontOf(pData->fontBold).lfHeight);
     EXPECT_EQ(LogFontOf(font).lfHeight, LogFontOf(pData->fontStatus).lfHeight);
     EXPECT_STREQ("Liberation Mono", LogFontOf(pData->fontVert).lfFaceName);
     EXPECT_EQ(2700, LogFontOf(pData->fontVert).lfEscapement);
@@ -99,13 +96,9 @@ TEST(AuxData, CursorsComeFromTheCursorModule)
     EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
 }
 
-TEST(AuxData, ProfileFileNameAndXPMode)
+TEST(AuxData, XPModeIsThemeOne)
 {
     CXTAuxData* pData = XTAuxData();
-    pData->SetINIFileName("C:\\tidewatch.ini");
-    EXPECT_STREQ("C:\\tidewatch.ini", pData->GetINIFileName());
-    pData->SetINIFileName(NULL);
-    EXPECT_TRUE(pData->GetINIFileName().IsEmpty());
     XTThemeManager()->SetTheme(0);
     EXPECT_FALSE(pData->IsXPMode());
     pData->SetXPMode(TRUE);

@@ -37,16 +37,7 @@ TEST(GuardedCall, AnAccessViolationEndsTheCallOnly)
     EXPECT_FALSE(bInner);
     EXPECT_TRUE(XTPCallGuarded(Store, &n));
     EXPECT_EQ(42, n);
-    bool bCaught = false;
-    try
-    {
-        throw 3;
-    }
-    catch (int)
-    {
-        bCaught = true;
-    }
-    EXPECT_TRUE(bCaught);
+    EXPECT_THROW(throw 3, int);
 }
 
 } // namespace

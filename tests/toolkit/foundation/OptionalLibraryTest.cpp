@@ -22,15 +22,13 @@ TEST_F(OptionalLibraryTest, WithheldLibraryDoesNotLoadAndReturnsWhenReleased)
     EXPECT_EQ(NULL, XTPLoadOptionalLibrary("comctl32.dll"));
     XTPWithholdOptionalLibrary("comctl32.dll", FALSE);
     HMODULE hModule = XTPLoadOptionalLibrary("comctl32.dll");
-    ASSERT_NE((HMODULE)NULL, hModule);
+    EXPECT_NE((HMODULE)NULL, hModule);
     FreeLibrary(hModule);
 }
 
 TEST_F(OptionalLibraryTest, WithheldEntryPointIsNotFoundInAnyModule)
 {
     HMODULE hModule = XTPLoadOptionalLibrary("msimg32.dll");
-    ASSERT_NE((HMODULE)NULL, hModule);
-    EXPECT_NE((FARPROC)NULL, XTPGetOptionalProc(hModule, "GradientFill"));
     XTPWithholdOptionalProc("gradientfill", TRUE);
     EXPECT_EQ((FARPROC)NULL, XTPGetOptionalProc(hModule, "GradientFill"));
     EXPECT_NE((FARPROC)NULL, XTPGetOptionalProc(hModule, "AlphaBlend"));
@@ -38,18 +36,13 @@ TEST_F(OptionalLibraryTest, WithheldEntryPointIsNotFoundInAnyModule)
     FreeLibrary(hModule);
 }
 
-TEST_F(OptionalLibraryTest, DllVersionPacksMajorAndMinor)
+TEST_F(OptionalLibraryTest, DllVersionPacksMajorAndMinorOrIsZeroWhenAnythingIsMissing)
 {
-    DWORD dwVersion = XTPGetDllVersion("comctl32.dll");
-    EXPECT_GE(dwVersion >> 16, 5u);
-
+    EXPECT_GE(XTPGetDllVersion("comctl32.dll") >> 16, 5u);
     DLLVERSIONINFO info = {sizeof(DLLVERSIONINFO), 6, 0x10002, 0, 0};
     XTPSetDllVersionForTesting(&info);
     EXPECT_EQ(0x60002u, XTPGetDllVersion("comctl32.dll"));
-}
-
-TEST_F(OptionalLibraryTest, DllVersionIsZeroWhenAnythingIsMissing)
-{
+    XTPSetDllVersionForTesting(NULL);
     EXPECT_EQ(0u, XTPGetDllVersion("kernel32.dll")); // no DllGetVersion there
     EXPECT_EQ(0u, XTPGetDllVersion("no-such-library.dll"));
     XTPWithholdOptionalProc("DllGetVersion", TRUE);

@@ -9,10 +9,16 @@
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
-#include <stdio.h>
 
 namespace {
 const char kTestKey[] = "Software\\Tidewatch Tests\\PropExchange";
+
+// Runs the settings' exchange through an exchange made for it alone (a
+// storing one writes its store when it goes).
+void Exchange(CompositeSettings& settings, CXTPPropExchange&& px)
+{
+    settings.DoPropExchange(&px);
+}
 
 class PropExchangeBackends : public ::testing::Test
 {
@@ -23,7 +29,7 @@ protected:
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
         ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0, KEY_ALL_ACCESS,
                                                    NULL, &m_hKey, NULL));
-        m_strIniFile = m_folder.File("settings.ini").c_str();
+        m_stored.Fill();
     }
 
     void TearDown() override
@@ -40,33 +46,31 @@ protected:
         return szValue;
     }
 
-    // Writes a value below the test key.
-    void WriteRegistry(LPCTSTR lpszSubKey, LPCTSTR lpszValue, DWORD dwType, const std::vector<BYTE>& data)
+    void WriteIni(LPCTSTR lpszKey, LPCTSTR lpszValue)
     {
-        HKEY hKey = NULL;
-        ::RegCreateKeyExA(m_hKey, lpszSubKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL);
-        ::RegSetValueExA(hKey, lpszValue, 0, dwType, data.data(), (DWORD)data.size());
-        ::RegCloseKey(hKey);
+        ::WritePrivateProfileStringA("Settings", lpszKey, lpszValue, m_strIniFile);
+        ::WritePrivateProfileStringA(NULL, NULL, NULL, m_strIniFile);
     }
 
-    // The value's type and bytes in the registry below the test key.
+    void WriteRegistry(LPCTSTR lpszSubKey, LPCTSTR lpszValue, DWORD dwType, const std::vector<BYTE>& data)
+    {
+        ::SHSetValueA(m_hKey, lpszSubKey, lpszValue, dwType, data.data(), (DWORD)data.size());
+    }
+
+    // The value's type and bytes below the test key (no bytes when it is missing).
     std::vector<BYTE> ReadRegistry(LPCTSTR lpszSubKey, LPCTSTR lpszValue, DWORD& dwType)
     {
         std::vector<BYTE> data(4096);
         DWORD nSize = (DWORD)data.size();
-        dwType = REG_NONE;
-        HKEY hKey = NULL;
-        if (::RegOpenKeyExA(m_hKey, lpszSubKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-            return std::vector<BYTE>();
-        LONG nResult = ::RegQueryValueExA(hKey, lpszValue, NULL, &dwType, &data[0], &nSize);
-        ::RegCloseKey(hKey);
+        LONG nResult = ::SHGetValueA(m_hKey, lpszSubKey, lpszValue, &dwType, &data[0], &nSize);
         data.resize(nResult == ERROR_SUCCESS ? nSize : 0);
         return data;
     }
 
     HKEY m_hKey = NULL;
     TempFolder m_folder;
-    CString m_strIniFile;
+    CString m_strIniFile = m_folder.File("settings.ini").c_str();
+    CompositeSettings m_stored;
 };
 
 // A text's bytes with the terminating zero.
@@ -85,20 +89,17 @@ CString TrimmedXml(CXTPPropExchangeXMLNode& px)
 
 TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnArchive)
 {
-    CompositeSettings stored;
-    stored.Fill();
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        stored.DoPropExchange(&px);
+        Exchange(m_stored, CXTPPropExchangeArchive(ar));
     }
     file.SeekToBegin();
     CompositeSettings loaded;
     CArchive ar(&file, CArchive::load);
     CXTPPropExchangeArchive px(ar);
     loaded.DoPropExchange(&px);
-    EXPECT_EQ(Describe(stored, TRUE), Describe(loaded, TRUE));
+    EXPECT_EQ(Describe(m_stored, TRUE), Describe(loaded, TRUE));
     EXPECT_EQ(file.GetLength(), file.GetPosition()) << "loading reads exactly what was stored";
     EXPECT_EQ(1u, px.GetSchema()) << "the class record's schema";
 }
@@ -106,7 +107,6 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnArchive)
 TEST_F(PropExchangeBackends, ArchiveObjectInstancesJoinTheObjectMap)
 {
     CPayload payload;
-    payload.m_nNumber = 3;
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
@@ -140,64 +140,60 @@ TEST_F(PropExchangeBackends, ArchiveBlobSizesAreHeldToTheBytesThere)
     CXTPPropExchangeArchive px(ar);
     BYTE* pData = NULL;
     DWORD nBytes = 0;
-    BOOL bRaised = FALSE;
+    int nCause = -1;
     try
     {
         px.ExchangeBlob("Blob", pData, nBytes);
     }
     catch (CArchiveException* e)
     {
-        bRaised = e->m_cause == CArchiveException::endOfFile;
+        nCause = e->m_cause;
         e->Delete();
     }
-    EXPECT_TRUE(bRaised);
+    EXPECT_EQ(CArchiveException::endOfFile, nCause);
     EXPECT_TRUE(pData == NULL) << "nothing allocated for a size the archive cannot hold";
 }
 
 TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnIniFileInItsForm)
 {
-    CompositeSettings stored;
-    stored.Fill();
     {
         CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
-        stored.DoPropExchange(&px);
+        m_stored.DoPropExchange(&px);
         ASSERT_TRUE(px.SaveToFile(m_strIniFile));
     }
-    EXPECT_STREQ("65535", ReadIni("Settings", "Short"));
-    EXPECT_STREQ(" Line one\\\\\\nLine\\ttwo\\r ", ReadIni("Settings", "String"));
-    EXPECT_STREQ("1, 2, 30, 40", ReadIni("Settings", "Rect"));
-    EXPECT_STREQ("<missing>", ReadIni("Settings", "Float"));
-    EXPECT_STREQ("CPayload", ReadIni("Settings", "Class"));
-    EXPECT_STREQ("AABGPPAB", ReadIni("Settings", "Blob"));
-    EXPECT_STREQ("inner text", ReadIni("Settings\\Outer", "Text"));
-    EXPECT_STREQ("99", ReadIni("Settings\\Outer\\Inner", "Number"));
-    EXPECT_STREQ("3", ReadIni("Settings", "Count"));
-    EXPECT_STREQ("7", ReadIni("Settings\\Item2", "Value"));
+    const char* rows[][3] = {
+        {"Settings", "Short", "65535"},
+        {"Settings", "String", " Line one\\\\\\nLine\\ttwo\\r "},
+        {"Settings", "Rect", "1, 2, 30, 40"},
+        {"Settings", "Float", "<missing>"},
+        {"Settings", "Class", "CPayload"},
+        {"Settings", "Blob", "AABGPPAB"},
+        {"Settings\\Outer", "Text", "inner text"},
+        {"Settings\\Outer\\Inner", "Number", "99"},
+        {"Settings", "Count", "3"},
+        {"Settings\\Item2", "Value", "7"},
+    };
+    for (const auto& row : rows)
+        EXPECT_STREQ(row[2], ReadIni(row[0], row[1])) << row[1];
 
     CompositeSettings loaded;
     CXTPPropExchangeIniFile px(TRUE, NULL, "Settings");
     ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
     loaded.DoPropExchange(&px);
-    EXPECT_EQ(Describe(stored, FALSE), Describe(loaded, FALSE));
+    EXPECT_EQ(Describe(m_stored, FALSE), Describe(loaded, FALSE));
 }
 
 TEST_F(PropExchangeBackends, CompositeRoundTripsThroughTheRegistryInItsForm)
 {
-    CompositeSettings stored;
-    stored.Fill();
-    {
-        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
-        stored.DoPropExchange(&px);
-    }
+    Exchange(m_stored, CXTPPropExchangeRegistry(FALSE, m_hKey, "Settings"));
     // Texts are stored unescaped with their terminating zero; 16-bit values keep their 2 bytes.
-    struct Stored
+    const struct
     {
         const char* key;
         const char* name;
         DWORD type;
         std::vector<BYTE> bytes;
-    };
-    const Stored rows[] = {
+    } rows[] = {
         {"Settings", "Short", REG_DWORD, {0xFF, 0xFF}},
         {"Settings", "Byte", REG_DWORD, {200}},
         {"Settings", "Double", REG_BINARY, {0, 0, 0, 0, 0, 0, 0x02, 0xC0}},
@@ -212,16 +208,15 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughTheRegistryInItsForm)
         {"Settings", "Bool", REG_DWORD, {1, 0, 0, 0}},
         {"Settings", "Payload", REG_BINARY, {0x67, 0x12, 0, 0, 7, 'p', 'a', 'y', 'l', 'o', 'a', 'd'}},
     };
-    for (const Stored& row : rows)
+    for (const auto& row : rows)
     {
         DWORD dwType = REG_NONE;
         EXPECT_EQ(row.bytes, ReadRegistry(row.key, row.name, dwType)) << row.name;
         EXPECT_EQ(row.type, dwType) << row.name;
     }
     CompositeSettings loaded;
-    CXTPPropExchangeRegistry px(TRUE, m_hKey, "Settings");
-    loaded.DoPropExchange(&px);
-    EXPECT_EQ(Describe(stored, TRUE), Describe(loaded, TRUE));
+    Exchange(loaded, CXTPPropExchangeRegistry(TRUE, m_hKey, "Settings"));
+    EXPECT_EQ(Describe(m_stored, TRUE), Describe(loaded, TRUE));
 }
 
 TEST_F(PropExchangeBackends, RegistryRemovesValuesEqualToTheirDefault)
@@ -239,8 +234,7 @@ TEST_F(PropExchangeBackends, RegistryRemovesValuesEqualToTheirDefault)
 TEST_F(PropExchangeBackends, RegistryMissingSectionIsCreatedAndLoadsDefaults)
 {
     CompositeSettings loaded;
-    CXTPPropExchangeRegistry px(TRUE, m_hKey, "Absent");
-    loaded.DoPropExchange(&px);
+    Exchange(loaded, CXTPPropExchangeRegistry(TRUE, m_hKey, "Absent"));
     EXPECT_EQ(6, loaded.intValue);
     EXPECT_EQ(CRect(0, 0, 1, 1), loaded.rectValue);
     EXPECT_TRUE(loaded.items.empty());
@@ -254,25 +248,21 @@ TEST_F(PropExchangeBackends, RegistryReadsShortIntegersAndUnterminatedStrings)
     WriteRegistry("Raw", "One", REG_BINARY, {0x81});
     WriteRegistry("Raw", "Text", REG_BINARY, {'a', 'b', 'c'});
     WriteRegistry("Raw", "Long", REG_BINARY, {1, 0, 0, 0, 0, 0, 0, 0});
-
     CXTPPropExchangeRegistry px(TRUE, m_hKey, "Raw");
-    int nValue = -1;
-    EXPECT_TRUE(PX_Int(&px, "One", nValue, 5));
-    EXPECT_EQ(0x81, nValue) << "zero-extended";
+    // Zero-extended; data longer than 4 bytes takes the default.
+    int nOne = -1, nLong = -1;
     CString strValue;
-    EXPECT_TRUE(PX_String(&px, "Text", strValue, ""));
+    EXPECT_TRUE(PX_Int(&px, "One", nOne, 5) && PX_String(&px, "Text", strValue, "")
+                && PX_Int(&px, "Long", nLong, 5));
+    EXPECT_EQ(std::vector<int>({0x81, 5}), std::vector<int>({nOne, nLong}));
     EXPECT_STREQ("abc", strValue);
-    EXPECT_TRUE(PX_Int(&px, "Long", nValue, 5));
-    EXPECT_EQ(5, nValue) << "data longer than 4 bytes takes the default";
 }
 
 TEST_F(PropExchangeBackends, RegistryEmptySectionDeletesTheKeyTree)
 {
-    CompositeSettings stored;
-    stored.Fill();
     {
         CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
-        stored.DoPropExchange(&px);
+        m_stored.DoPropExchange(&px);
         px.EmptySection();
         int nValue = 1;
         PX_Int(&px, "Only", nValue, 0);
@@ -283,45 +273,40 @@ TEST_F(PropExchangeBackends, RegistryEmptySectionDeletesTheKeyTree)
     EXPECT_EQ(std::vector<BYTE>({1, 0, 0, 0}), ReadRegistry("Settings", "Only", dwType));
 }
 
-TEST_F(PropExchangeBackends, XmlCompactForm)
+TEST_F(PropExchangeBackends, XmlCompactAndElementForms)
 {
-    CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
-    CString strName = "a\\b\nc";
-    short sValue = -1;
-    int nDefault = 6;
-    PX_String(&px, "Name", strName, "");
-    PX_Short(&px, "Short", sValue, 0);
-    PX_Int(&px, "Default", nDefault, 6);
-    SectionPtr pOuter(px.GetSection("Outer"));
-    int nNumber = 5;
-    PX_Int(pOuter.get(), "Number", nNumber, 0);
-    CXTPPropExchangeEnumeratorPtr pEnumerator(px.GetEnumerator("Item"));
-    POSITION pos = pEnumerator->GetPosition(3, TRUE);
-    for (int i = 1; pos != NULL; i++)
+    const struct
     {
-        SectionPtr pItem(pEnumerator->GetNext(pos));
-        PX_Int(pItem.get(), "Value", i, 0);
+        BOOL bCompact;
+        const char* xml;
+    } forms[] = {
+        {TRUE, "<Settings CompactMode=\"1\" Name=\"a\\\\b\\nc\\there\" Short=\"65535\">"
+               "<Outer Number=\"5\"/><Item Value=\"1\"/><Item Value=\"2\"/></Settings>"},
+        {FALSE,
+         "<Settings><Name>a\\\\b\\nc\\there</Name><Short>65535</Short><Outer><Number>5</Number></Outer>"
+         "<Item><Value>1</Value></Item><Item><Value>2</Value></Item></Settings>"},
+    };
+    for (const auto& form : forms)
+    {
+        CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
+        px.SetCompactMode(form.bCompact);
+        CString strName = "a\\b\nc\there";
+        short sValue = -1;
+        int nNumber = 5;
+        PX_String(&px, "Name", strName, "");
+        PX_Short(&px, "Short", sValue, 0);
+        PX_Int(&px, "Default", nNumber, 5);
+        SectionPtr pOuter(px.GetSection("Outer"));
+        PX_Int(pOuter.get(), "Number", nNumber, 0);
+        CXTPPropExchangeEnumeratorPtr pEnumerator(px.GetEnumerator("Item"));
+        POSITION pos = pEnumerator->GetPosition(2, TRUE);
+        for (int i = 1; pos != NULL; i++)
+        {
+            SectionPtr pItem(pEnumerator->GetNext(pos));
+            PX_Int(pItem.get(), "Value", i, 0);
+        }
+        EXPECT_STREQ(form.xml, TrimmedXml(px));
     }
-    EXPECT_STREQ("<Settings CompactMode=\"1\" Name=\"a\\\\b\\nc\" Short=\"65535\">"
-                 "<Outer Number=\"5\"/><Item Value=\"1\"/><Item Value=\"2\"/><Item Value=\"3\"/>"
-                 "</Settings>",
-                 TrimmedXml(px));
-}
-
-TEST_F(PropExchangeBackends, XmlElementForm)
-{
-    CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
-    px.SetCompactMode(FALSE);
-    CString strName = "tab\there";
-    PX_String(&px, "Name", strName, "");
-    SectionPtr pOuter(px.GetSection("Outer"));
-    int nNumber = 5;
-    PX_Int(pOuter.get(), "Number", nNumber, 0);
-    CXTPPropExchangeEnumeratorPtr pEnumerator(px.GetEnumerator("Item"));
-    POSITION pos = pEnumerator->GetPosition(0, TRUE);
-    EXPECT_TRUE(pos == NULL);
-    EXPECT_STREQ("<Settings><Name>tab\\there</Name><Outer><Number>5</Number></Outer></Settings>",
-                 TrimmedXml(px));
 }
 
 TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
@@ -339,10 +324,11 @@ TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
         PX_Int(pItem.get(), "Value", nValue, -1);
         values.push_back(nValue);
     }
-    EXPECT_EQ(std::vector<int>({4, 8}), values);
+    // An existing empty text is 0.
     int nEmpty = 7;
     PX_Int(&px, "Empty", nEmpty, 3);
-    EXPECT_EQ(0, nEmpty) << "an existing empty text is 0";
+    values.push_back(nEmpty);
+    EXPECT_EQ(std::vector<int>({4, 8, 0}), values);
     EXPECT_FALSE(px.IsPropertyExists("Missing"));
     EXPECT_TRUE(px.IsPropertyExists("Count"));
 }
@@ -375,8 +361,6 @@ TEST_F(PropExchangeBackends, XmlEmptySectionRemovesTheElement)
 
 TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlain)
 {
-    CompositeSettings stored;
-    stored.Fill();
     for (BOOL bCompact : {TRUE, FALSE})
     {
         for (BOOL bFormatted : {TRUE, FALSE})
@@ -384,14 +368,14 @@ TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlain)
             {
                 CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
                 px.SetCompactMode(bCompact);
-                stored.DoPropExchange(&px);
+                m_stored.DoPropExchange(&px);
                 px.SaveToFile(m_strIniFile, bFormatted);
             }
             CompositeSettings loaded;
             CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
             ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
             loaded.DoPropExchange(&px);
-            EXPECT_EQ(Describe(stored, FALSE), Describe(loaded, FALSE)) << bCompact << bFormatted;
+            EXPECT_EQ(Describe(m_stored, FALSE), Describe(loaded, FALSE)) << bCompact << bFormatted;
             EXPECT_EQ(0.5f, loaded.floatValue) << "floats have no text form: the default stays";
         }
     }
@@ -400,26 +384,21 @@ TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlain)
 TEST_F(PropExchangeBackends, XmlFormattedFileThatCannotBeCreatedRaises)
 {
     CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
-    int nValue = 1;
-    PX_Int(&px, "Value", nValue, 0);
-    BOOL bRaised = FALSE;
     try
     {
         px.SaveToFile("Z:\\no\\such\\folder\\settings.xml", TRUE);
+        ADD_FAILURE() << "no file exception";
     }
     catch (CFileException* e)
     {
-        bRaised = TRUE;
         e->Delete();
     }
-    EXPECT_TRUE(bRaised);
 }
 
 TEST_F(PropExchangeBackends, IniRemovesValuesEqualToTheirDefault)
 {
-    ::WritePrivateProfileStringA("Settings", "Int", "17", m_strIniFile);
-    ::WritePrivateProfileStringA("Settings", "Keep", "1", m_strIniFile);
-    ::WritePrivateProfileStringA(NULL, NULL, NULL, m_strIniFile);
+    WriteIni("Int", "17");
+    WriteIni("Keep", "1");
     {
         CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
         ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
@@ -433,28 +412,24 @@ TEST_F(PropExchangeBackends, IniRemovesValuesEqualToTheirDefault)
 
 TEST_F(PropExchangeBackends, IniReadsLongValuesAndEmptyOnesAsDefault)
 {
-    CString strLong(_T('x'), 10000);
-    ::WritePrivateProfileStringA("Settings", "Long", strLong, m_strIniFile);
-    ::WritePrivateProfileStringA("Settings", "Empty", "", m_strIniFile);
-    ::WritePrivateProfileStringA(NULL, NULL, NULL, m_strIniFile);
+    WriteIni("Long", CString(_T('x'), 10000));
+    WriteIni("Empty", "");
     CXTPPropExchangeIniFile px(TRUE, NULL, "Settings");
     ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
-    CString strValue;
-    PX_String(&px, "Long", strValue, "");
-    EXPECT_EQ(10000, strValue.GetLength());
-    PX_String(&px, "Empty", strValue, "default");
-    EXPECT_STREQ("default", strValue);
-    CXTPPropExchangeIniFile missing(TRUE, NULL, "Settings");
-    EXPECT_FALSE(missing.LoadFromFile("Z:\\no\\such\\file.ini"));
+    CString strLong, strEmpty;
+    PX_String(&px, "Long", strLong, "");
+    PX_String(&px, "Empty", strEmpty, "default");
+    EXPECT_EQ(10000, strLong.GetLength());
+    EXPECT_STREQ("default", strEmpty);
+    EXPECT_FALSE(CXTPPropExchangeIniFile(TRUE, NULL, "Settings").LoadFromFile("Z:\\no\\such\\file.ini"));
 }
 
 // The profile read drops the spaces around a value and one pair of quotes
-// around it; texts that have them come back whole.
+// around it; texts that have them come back whole. (Texts with spaces at both
+// edges round-trip in the composite settings.)
 TEST_F(PropExchangeBackends, IniKeepsEdgeSpacesAndQuotes)
 {
-    // Texts with spaces at both edges round-trip in the composite settings.
-    const char* texts[] = {"trail  ", " ", "\"quoted\"", "\"", "\"open", "a \"b\" c"};
-    for (const char* pszText : texts)
+    for (const char* pszText : {"trail  ", " ", "\"quoted\"", "\"", "\"open", "a \"b\" c"})
     {
         {
             CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
@@ -471,24 +446,16 @@ TEST_F(PropExchangeBackends, IniKeepsEdgeSpacesAndQuotes)
     EXPECT_STREQ("a \"b\" c", ReadIni("Settings", "Text")) << "other texts are stored as they are";
 }
 
-} // namespace
-
-namespace {
 TEST(XmlIndenting, EachElementOnItsOwnLine)
 {
-    struct FormatCase
-    {
-        const char* source;
-        const char* formatted;
-    };
-    const FormatCase kCases[] = {
+    const char* kCases[][2] = {
         {"<a/>", "<a/>"},
         {"<a><b>1</b><c/></a>", "<a>\r\n\t<b>1</b>\r\n\t<c/>\r\n</a>"},
         {"<a>\r\n\t<b>1</b>\r\n</a>", "<a>\r\n\t<b>1</b>\r\n</a>"},
         {"<a><b>  </b></a>", "<a>\r\n\t<b>  </b>\r\n</a>"},
         {"<a><b><c x=\"1\"/></b></a>", "<a>\r\n\t<b>\r\n\t\t<c x=\"1\"/>\r\n\t</b>\r\n</a>"},
     };
-    for (const FormatCase& c : kCases)
-        EXPECT_STREQ(c.formatted, CXTPPropExchangeXMLNode::FormatXml(c.source, "\r\n")) << c.source;
+    for (const auto& c : kCases)
+        EXPECT_STREQ(c[1], CXTPPropExchangeXMLNode::FormatXml(c[0], "\r\n")) << c[0];
 }
 } // namespace
