@@ -35,21 +35,6 @@ LoopbackServer::Handler Answer(const std::string& response, size_t piece = std::
     };
 }
 
-// A TCP connection to the port on 127.0.0.1; when wait is false the
-// connection is only started.
-SOCKET ConnectTo(int port, bool wait)
-{
-    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    u_long nonBlocking = wait ? 0 : 1;
-    ioctlsocket(socket, FIONBIO, &nonBlocking);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<u_short>(port));
-    connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    return socket;
-}
-
 // A client, and the strings a request fills. The time-outs are generous for
 // a loaded machine; the tests of time-outs make them short. Get and Post give
 // "headers|body" when the request worked, and "fails" when it failed and left
@@ -228,18 +213,11 @@ TEST_F(HttpClientTest, AConnectionThatIsNeverAnsweredTimesOut)
     // then leaves further connection attempts unanswered.
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
-    SOCKET listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    listen(listener, 1);
-    int size = sizeof address;
-    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
-    int port = ntohs(address.sin_port);
+    int port = 0;
+    SOCKET listener = LoopbackServer::Listen(1, port);
     std::vector<SOCKET> fillers;
     for (int i = 0; i < 8; ++i)
-        fillers.push_back(ConnectTo(port, false));
+        fillers.push_back(LoopbackServer::ConnectTo(port, false));
     Sleep(100);
     client_.SetTimeouts(300, 10000, 10000);
     DWORD start = GetTickCount();
@@ -356,7 +334,7 @@ TEST(HttpClientReadLine, ReadsCrLfLinesAndReportsLongLinesAndClosing)
     LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
         server.SendAll(connection, "first\r\n\r\nba\nlf\r\n0123456789abcdef\r\nend");
     });
-    SOCKET socket = ConnectTo(server.Port(), true);
+    SOCKET socket = LoopbackServer::ConnectTo(server.Port(), true);
     HttpClient client;
     client.SetTimeouts(300, 300, 2000);
     char line[8] = {};

@@ -7,31 +7,6 @@ namespace {
 
 const long kPollMilliseconds = 20;
 
-sockaddr_in LoopbackAddress(int port)
-{
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<u_short>(port));
-    return address;
-}
-
-int BoundPort(SOCKET socket)
-{
-    sockaddr_in bound = {};
-    int size = sizeof bound;
-    getsockname(socket, reinterpret_cast<sockaddr*>(&bound), &size);
-    return ntohs(bound.sin_port);
-}
-
-SOCKET BoundSocket()
-{
-    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = LoopbackAddress(0);
-    bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    return socket;
-}
-
 size_t ContentLength(const std::string& headers)
 {
     size_t at = headers.find("Content-Length: ");
@@ -50,9 +25,7 @@ LoopbackServer::LoopbackServer(Handler handler) : handler_(std::move(handler))
     InitializeCriticalSection(&lock_);
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
-    listener_ = BoundSocket();
-    listen(listener_, 8);
-    port_ = BoundPort(listener_);
+    listener_ = Listen(8, port_);
     thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
 }
 
@@ -71,13 +44,39 @@ std::string LoopbackServer::Url(const std::string& path) const
     return "http://127.0.0.1:" + std::to_string(port_) + path;
 }
 
+SOCKET LoopbackServer::Listen(int backlog, int& port)
+{
+    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int size = sizeof address;
+    bind(socket, reinterpret_cast<sockaddr*>(&address), size);
+    listen(socket, backlog);
+    getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size);
+    port = ntohs(address.sin_port);
+    return socket;
+}
+
+SOCKET LoopbackServer::ConnectTo(int port, bool wait)
+{
+    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    u_long nonBlocking = wait ? 0 : 1;
+    ioctlsocket(socket, FIONBIO, &nonBlocking);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(port));
+    connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    return socket;
+}
+
 int LoopbackServer::ClosedPort()
 {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
-    SOCKET socket = BoundSocket();
-    int port = BoundPort(socket);
-    closesocket(socket);
+    int port = 0;
+    closesocket(Listen(1, port));
     WSACleanup();
     return port;
 }

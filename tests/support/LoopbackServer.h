@@ -33,6 +33,12 @@ public:
 
     // A port on 127.0.0.1 where nothing listens.
     static int ClosedPort();
+    // Socket helpers for tests, which need Winsock started (a server does
+    // that): a socket listening on 127.0.0.1 at a port the system picks, with
+    // room for backlog waiting connections; a connection to the port on
+    // 127.0.0.1, only started when wait is false.
+    static SOCKET Listen(int backlog, int& port);
+    static SOCKET ConnectTo(int port, bool wait);
     // Whether bytes (or the peer's close) wait on the socket, after a wait of
     // at most a short slice.
     static bool Readable(SOCKET socket);

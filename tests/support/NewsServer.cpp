@@ -56,14 +56,14 @@ std::string NewsServer::SiteAddress() const
 void NewsServer::SetPage(const std::string& query, const std::string& html)
 {
     ::EnterCriticalSection(&m_lock);
-    m_pages[query] = html;
+    m_pages[kSearchPath + query] = html;
     ::LeaveCriticalSection(&m_lock);
 }
 
 void NewsServer::SetUpgradeReply(const std::string& body)
 {
     ::EnterCriticalSection(&m_lock);
-    m_upgradeReply = body;
+    m_pages[kUpgradePath] = body;
     ::LeaveCriticalSection(&m_lock);
 }
 
@@ -84,10 +84,8 @@ std::vector<RecordedRequest> NewsServer::SearchRequests() const
 {
     std::vector<RecordedRequest> searches;
     for (const RecordedRequest& request : Requests())
-    {
         if (IsSearch(request.path))
             searches.push_back(request);
-    }
     return searches;
 }
 
@@ -126,16 +124,8 @@ bool NewsServer::WaitWhileHeld(SOCKET connection, LoopbackServer& server)
 std::string NewsServer::ResponseFor(const std::string& path)
 {
     ::EnterCriticalSection(&m_lock);
-    std::string body;
-    if (IsSearch(path))
-    {
-        auto page = m_pages.find(path.substr(sizeof kSearchPath - 1));
-        body = page != m_pages.end() ? page->second : ResultPageHtml({});
-    }
-    else if (path == kUpgradePath)
-    {
-        body = m_upgradeReply;
-    }
+    auto page = m_pages.find(path);
+    std::string body = page != m_pages.end() ? page->second : IsSearch(path) ? ResultPageHtml({}) : "";
     ::LeaveCriticalSection(&m_lock);
     return HttpResponse(body);
 }

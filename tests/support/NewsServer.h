@@ -63,8 +63,7 @@ private:
     std::string ResponseFor(const std::string& path);
 
     mutable CRITICAL_SECTION m_lock;
-    std::map<std::string, std::string> m_pages;
-    std::string m_upgradeReply;
+    std::map<std::string, std::string> m_pages; // the bodies answered, by path
     std::vector<RecordedRequest> m_requests;
     volatile LONG m_hold;
     volatile LONG m_held;
