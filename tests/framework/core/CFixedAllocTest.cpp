@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <process.h>
 #include <stdint.h>
 
 #include <string>
@@ -62,51 +61,8 @@ TEST(CFixedAlloc, AFreedBlockIsTheNextHandedOut)
     EXPECT_NE(blocks.Alloc(), second);
 }
 
-struct ThreadWork
-{
-    CFixedAlloc* blocks;
-    BYTE tag;
-    bool intact;
-};
-
-unsigned __stdcall AllocateAndFree(void* context)
-{
-    ThreadWork* work = (ThreadWork*)context;
-    work->intact = true;
-    std::vector<BYTE*> held;
-    for (int round = 0; round < 200; ++round)
-    {
-        for (int i = 0; i < 100; ++i)
-        {
-            BYTE* p = (BYTE*)work->blocks->Alloc();
-            memset(p, work->tag, 24);
-            held.push_back(p);
-        }
-        for (BYTE* p : held)
-        {
-            for (int b = 0; b < 24; ++b)
-                work->intact = work->intact && p[b] == work->tag;
-            work->blocks->Free(p);
-        }
-        held.clear();
-    }
-    return 0;
-}
-
-TEST(CFixedAlloc, ThreadsNeverShareABlock)
-{
-    CFixedAlloc blocks(24, 16);
-    ThreadWork work[2] = {{&blocks, 0xA5, false}, {&blocks, 0x5A, false}};
-    HANDLE threads[2];
-    for (int i = 0; i < 2; ++i)
-        threads[i] = (HANDLE)_beginthreadex(NULL, 0, &AllocateAndFree, &work[i], 0, NULL);
-    WaitForMultipleObjects(2, threads, TRUE, INFINITE);
-    for (int i = 0; i < 2; ++i)
-    {
-        CloseHandle(threads[i]);
-        EXPECT_TRUE(work[i].intact) << "thread " << i;
-    }
-}
+// Two threads taking blocks of one allocator at once: see CStringSharing, whose strings on many
+// threads come from the shared string pools.
 
 // String buffers come from fixed-size blocks up to a limit and from the heap
 // beyond it: every length on both sides keeps its text through copies,

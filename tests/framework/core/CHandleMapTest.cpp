@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <process.h>
+#include "ThreadSupport.h"
 
 namespace {
 // A wrapper that, like a device context, holds two handles.
@@ -73,24 +73,15 @@ TEST(CHandleMapTest, PermanentWinsTemporaryIsMadeOnceAndDeletedAtIdle)
     EXPECT_EQ(NULL, map.LookupPermanent(FakeHandle(1)));
 }
 
-namespace {
-unsigned __stdcall LookUpOnAnotherThread(void* result)
-{
-    *(CObject**)result = CHandleMap::ForThisThread(kTwoHandles).LookupPermanent(FakeHandle(3));
-    CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)); // freed as the thread ends
-    return 0;
-}
-} // namespace
-
 TEST(CHandleMapTest, EachThreadHasItsOwnMap)
 {
     CTwoHandles permanent;
     CHandleMap::ForThisThread(kTwoHandles).SetPermanent(FakeHandle(3), &permanent);
     CObject* seen = &permanent;
-    HANDLE thread = (HANDLE)_beginthreadex(NULL, 0, &LookUpOnAnotherThread, &seen, 0, NULL);
-    ASSERT_TRUE(thread != NULL);
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
+    RunOnThreads(1, [&](int) {
+        seen = CHandleMap::ForThisThread(kTwoHandles).LookupPermanent(FakeHandle(3));
+        CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)); // freed as the thread ends
+    });
     EXPECT_EQ(NULL, seen);
     EXPECT_EQ(&permanent, CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)));
     CHandleMap::ForThisThread(kTwoHandles).RemoveHandle(FakeHandle(3));

@@ -1,8 +1,8 @@
 #include "RaisesSupport.h"
+#include "ThreadSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <process.h>
 #include <string>
 #include <vector>
 
@@ -86,62 +86,25 @@ TEST(CStringSharing, AppendingToItselfAndAssigningAPartOfItself)
     EXPECT_STREQ("bbbbabab", s);
 }
 
-namespace {
-struct ThreadWork
-{
-    CString source;
-    HANDLE start;
-    int mismatches;
-};
-
-unsigned __stdcall CopyManyTimes(void* context)
-{
-    ThreadWork* work = (ThreadWork*)context;
-    WaitForSingleObject(work->start, INFINITE);
-    for (int i = 0; i < 20000; ++i)
-    {
-        CString copy = work->source;
-        CString other;
-        other = copy;
-        if (other.GetLength() != 18 || other[17] != 'z')
-            ++work->mismatches;
-        if (i % 100 == 0)
-        {
-            other += "x";
-            if (other.GetLength() != 19)
-                ++work->mismatches;
-        }
-    }
-    return 0;
-}
-} // namespace
-
+// Copies on many threads at once keep the shared buffer's count right, and changed copies take
+// blocks from the one pool all threads share.
 TEST(CStringSharing, CopiesOnManyThreadsKeepTheCountRight)
 {
-    const int kThreads = 6;
-    ThreadWork work[kThreads];
-    HANDLE threads[kThreads];
-    HANDLE start = CreateEventA(NULL, TRUE, FALSE, NULL);
-    CString source("abcdefghijklmnopqz");
-    for (int i = 0; i < kThreads; ++i)
-    {
-        work[i].source = source; // every thread shares the one buffer
-        work[i].start = start;
-        work[i].mismatches = 0;
-        threads[i] = (HANDLE)_beginthreadex(NULL, 0, &CopyManyTimes, &work[i], 0, NULL);
-        ASSERT_TRUE(threads[i] != NULL);
-    }
-    EXPECT_EQ((LPCTSTR)source, (LPCTSTR)work[0].source);
-    SetEvent(start);
-    WaitForMultipleObjects(kThreads, threads, TRUE, INFINITE);
-    for (int i = 0; i < kThreads; ++i)
-    {
-        EXPECT_EQ(0, work[i].mismatches);
-        CloseHandle(threads[i]);
-    }
-    CloseHandle(start);
+    const CString source("abcdefghijklmnopqz");
+    std::vector<int> mismatches(6);
+    RunOnThreads(6, [&](int thread) {
+        for (int i = 0; i < 20000; ++i)
+        {
+            CString copy = source;
+            CString changed = copy;
+            changed += (char)('a' + i % 26);
+            mismatches[thread] += copy != "abcdefghijklmnopqz" || changed != copy + (char)('a' + i % 26);
+        }
+    });
+    EXPECT_EQ(std::vector<int>(6, 0), mismatches);
     // Only the test's own copies are left: a change of one of them must still copy.
-    work[0].source.SetAt(0, 'A');
+    CString copy = source;
+    copy.SetAt(0, 'A');
     EXPECT_STREQ("abcdefghijklmnopqz", source);
 }
 

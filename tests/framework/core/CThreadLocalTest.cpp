@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <process.h>
+#include "ThreadSupport.h"
 
 namespace {
 struct CCounterState : public CNoTrackObject
@@ -16,23 +16,6 @@ LONG CCounterState::s_live = 0;
 
 CThreadLocal<CCounterState> g_threadState;
 CProcessLocal<CCounterState> g_processState;
-
-struct ThreadResult
-{
-    CCounterState* threadState;
-    CCounterState* processState;
-    CCounterState* beforeFirstUse;
-};
-
-unsigned __stdcall UseStates(void* context)
-{
-    ThreadResult* result = (ThreadResult*)context;
-    result->beforeFirstUse = g_threadState.GetDataNA();
-    g_threadState->m_value = 7;
-    result->threadState = g_threadState;
-    result->processState = g_processState;
-    return 0;
-}
 } // namespace
 
 TEST(CThreadLocalTest, EachThreadHasItsOwnObjectFreedWhenItEnds)
@@ -40,15 +23,19 @@ TEST(CThreadLocalTest, EachThreadHasItsOwnObjectFreedWhenItEnds)
     g_threadState->m_value = 1;
     CCounterState* processState = g_processState;
     LONG liveBefore = CCounterState::s_live;
-    ThreadResult result = {};
-    HANDLE thread = (HANDLE)_beginthreadex(NULL, 0, &UseStates, &result, 0, NULL);
-    ASSERT_TRUE(thread != NULL);
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-    EXPECT_EQ(NULL, result.beforeFirstUse);
-    EXPECT_NE(g_threadState.GetData(), result.threadState);
+    CCounterState* beforeFirstUse = processState;
+    CCounterState* otherThreadState = NULL;
+    CCounterState* otherProcessState = NULL;
+    RunOnThreads(1, [&](int) {
+        beforeFirstUse = g_threadState.GetDataNA();
+        g_threadState->m_value = 7;
+        otherThreadState = g_threadState;
+        otherProcessState = g_processState;
+    });
+    EXPECT_EQ(NULL, beforeFirstUse);
+    EXPECT_NE(g_threadState.GetData(), otherThreadState);
     EXPECT_EQ(1, g_threadState->m_value);
-    EXPECT_EQ(processState, result.processState);
+    EXPECT_EQ(processState, otherProcessState);
     EXPECT_EQ(processState, g_processState.GetDataNA());
     EXPECT_EQ(liveBefore, CCounterState::s_live); // the thread's own object went with it
 }
