@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include "ControlTestWindow.h"
 #include "tests/support/PixelCanvas.h"
-#include <algorithm>
 
 namespace {
 
@@ -110,25 +109,20 @@ TEST(CheckListBox, TheBoxIsDrawnBeforeTheText)
     CRect item;
     fixture.list.GetItemRect(0, &item);
     item.OffsetRect(-item.TopLeft());
-    // Draws item 0 as the control asks its parent to, and reads the middle row.
-    auto draw = [&](int nCheck) {
+    CRect box(0, 0, CCheckListBox::CheckBoxWidth(), item.bottom), text(box.right, 0, item.right, item.bottom);
+    // The pixels not of the window's colour, in the box and right of it, unchecked and then checked.
+    std::vector<int> inked;
+    for (int nCheck : {0, 1})
+    {
         fixture.list.SetCheck(0, nCheck);
-        PixelCanvas canvas(item.Width(), item.Height());
+        PixelCanvas canvas(item.Width(), item.Height(), ::GetSysColor(COLOR_WINDOW));
         DRAWITEMSTRUCT draw = {ODT_LISTBOX,       IDC_TEST_FIRST, 0, ODA_DRAWENTIRE, 0, fixture.list.m_hWnd,
                                canvas.dc().m_hDC, item,           0};
         fixture.parent.SendMessage(WM_DRAWITEM, IDC_TEST_FIRST, (LPARAM)&draw);
-        std::vector<COLORREF> box, text;
-        for (int x = 0; x < item.Width(); x++)
-            (x < CCheckListBox::CheckBoxWidth() ? box : text).push_back(canvas.Pixel(x, item.Height() / 2));
-        return std::make_pair(box, text);
-    };
-    auto unchecked = draw(0);
-    auto checked = draw(1);
-    EXPECT_NE(unchecked.first, checked.first) << "the check mark shows in the box";
-    EXPECT_EQ(unchecked.second, checked.second) << "the text does not change";
-    COLORREF window = ::GetSysColor(COLOR_WINDOW);
-    EXPECT_GT(std::count_if(unchecked.second.begin(), unchecked.second.end(),
-                            [&](COLORREF c) { return c != window; }),
-              0)
-        << "the text is drawn right of the box";
+        inked.push_back(canvas.CountOther(box, ::GetSysColor(COLOR_WINDOW)));
+        inked.push_back(canvas.CountOther(text, ::GetSysColor(COLOR_WINDOW)));
+    }
+    EXPECT_GT(inked[2], inked[0]) << "the check mark shows in the box";
+    EXPECT_EQ(inked[1], inked[3]) << "the text does not change";
+    EXPECT_GT(inked[1], 0) << "the text is drawn right of the box";
 }

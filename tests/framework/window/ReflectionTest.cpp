@@ -36,39 +36,27 @@ END_MESSAGE_MAP()
 class CReflectingChild : public CWnd
 {
 public:
-    explicit CReflectingChild(CParentWnd* pParent) : m_pParent(pParent) {}
     BOOL m_bLetParentSee = FALSE;
     HBRUSH m_hBrush = NULL;
     BOOL m_bDrawn = FALSE;
 
 protected:
-    afx_msg void OnClick(NMHDR*, LRESULT* pResult)
+    // Adds the entry to the parent's log and gives back the answer.
+    BOOL Log(const char* entry, BOOL bAnswer = TRUE)
     {
-        m_pParent->m_log.Add("child notify");
-        *pResult = 3;
+        ((CLogWnd*)GetParent())->m_log.Add(entry);
+        return bAnswer;
     }
-    afx_msg BOOL OnClickEx(NMHDR*, LRESULT*)
-    {
-        m_pParent->m_log.Add("child notify ex");
-        return !m_bLetParentSee;
-    }
-    afx_msg void OnClicked() { m_pParent->m_log.Add("child command"); }
-    afx_msg BOOL OnClickedEx()
-    {
-        m_pParent->m_log.Add("child command ex");
-        return !m_bLetParentSee;
-    }
+    afx_msg void OnClick(NMHDR*, LRESULT* pResult) { *pResult = Log("child notify", 3); }
+    afx_msg BOOL OnClickEx(NMHDR*, LRESULT*) { return Log("child notify ex", !m_bLetParentSee); }
+    afx_msg void OnClicked() { Log("child command"); }
+    afx_msg BOOL OnClickedEx() { return Log("child command ex", !m_bLetParentSee); }
     afx_msg HBRUSH CtlColor(CDC*, UINT) { return m_hBrush; }
     afx_msg void DrawItem(LPDRAWITEMSTRUCT) { m_bDrawn = TRUE; }
-
-    CParentWnd* m_pParent;
 };
 
 class CPlainReflectingChild : public CReflectingChild
 {
-public:
-    using CReflectingChild::CReflectingChild;
-
 protected:
     DECLARE_MESSAGE_MAP()
 };
@@ -82,9 +70,6 @@ END_MESSAGE_MAP()
 
 class CExReflectingChild : public CReflectingChild
 {
-public:
-    using CReflectingChild::CReflectingChild;
-
 protected:
     DECLARE_MESSAGE_MAP()
 };
@@ -130,8 +115,8 @@ TEST_F(ReflectionTest, ReflectedNotificationsReachTheParentOnlyWhenAnExHandlerLe
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.log);
-        CPlainReflectingChild plain(&m_parent);
-        CExReflectingChild ex(&m_parent);
+        CPlainReflectingChild plain;
+        CExReflectingChild ex;
         CReflectingChild& child = c.bEx ? (CReflectingChild&)ex : plain;
         CreateChild(child);
         child.m_bLetParentSee = c.bLetParentSee;
@@ -153,7 +138,7 @@ TEST_F(ReflectionTest, UnboundControlsNotifyOnlyTheParent)
 
 TEST_F(ReflectionTest, ColorAndDrawingRequestsGoToTheChildFirst)
 {
-    CPlainReflectingChild child(&m_parent);
+    CPlainReflectingChild child;
     CreateChild(child);
     HDC hDC = ::GetDC(child.m_hWnd);
     child.m_hBrush = (HBRUSH)::GetStockObject(BLACK_BRUSH);
