@@ -153,11 +153,9 @@ TEST_F(ComboBoxTest, LayoutGivesTheFieldItsWidthAndLeavesTheButtonFree)
 {
     pCombo->SetWidth(120);
     Editable();
-    EXPECT_EQ(120, pCombo->GetRect().Width());
-    ASSERT_GT(pCombo->GetButtonWidth(), 0);
-    const CRect rcEdit = RectInParent(pCombo->GetEditWnd());
-    EXPECT_EQ(pCombo->GetRect().right - pCombo->GetButtonWidth() - 3, rcEdit.right);
-    EXPECT_EQ(pCombo->GetRect().left + pCombo->GetLabelWidth() + 4, rcEdit.left);
+    EXPECT_EQ(CRect(106, 2, 226, 23), pCombo->GetRect());
+    // Inset by 4 at the left, by 3 and the 15-pixel button at the right.
+    EXPECT_EQ(CRect(110, 5, 208, 20), RectInParent(pCombo->GetEditWnd()));
 
     // A label shows only with combo style 1 on a toolbar.
     pCombo->SetCaption(CString("Sort"));

@@ -2,8 +2,6 @@
 
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 
-#include <algorithm>
-
 int CFixedSizePaintManager::CaptionWidth(const CString& strCaption)
 {
     CString strText = strCaption;
@@ -86,16 +84,6 @@ void CCommandBarsFrame::BuildBars()
     RecalcLayout();
 }
 
-CXTPToolBar* CCommandBarsFrame::GetToolBar() const
-{
-    return m_pCommandBars->GetToolBar(IDR_TEST_TOOLBAR);
-}
-
-CRect CCommandBarsFrame::GetPaneRect() const
-{
-    return RectInParent(const_cast<CWnd*>(&m_wndPane));
-}
-
 void CCommandBarsFrame::SetClientWidth(int cx)
 {
     CRect rcClient;
@@ -119,11 +107,6 @@ BOOL CCommandBarsFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRE
     if (m_pCommandBars != NULL && m_pCommandBars->OnFrameWndMsg(message, wParam, lParam, pResult))
         return TRUE;
     return CTestFrame::OnWndMsg(message, wParam, lParam, pResult);
-}
-
-void CCommandBarsFrame::OnGetMinMaxInfo(MINMAXINFO* pInfo)
-{
-    pInfo->ptMinTrackSize = CPoint(1, 1);
 }
 
 void CCommandBarsFrame::OnTestCommand(UINT nID)
@@ -191,19 +174,15 @@ void CommandBarsTest::TearDown()
     FrameTest::TearDown();
 }
 
-CXTPMenuBar* CommandBarsTest::MenuBar() const
+void CommandBarsTest::Click(CXTPControl* pControl, int dx)
 {
-    return frame->m_pCommandBars->GetMenuBar();
-}
-
-BOOL CommandBarsTest::Key(UINT nKey)
-{
-    return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0);
-}
-
-BOOL CommandBarsTest::Logged(const char* pszEntry) const
-{
-    return std::find(frame->m_log.begin(), frame->m_log.end(), pszEntry) != frame->m_log.end();
+    const CPoint pt = pControl->GetRect().CenterPoint();
+    CWnd* pBar = frame->GetToolBar();
+    if (dx != 0)
+        pBar->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x + dx, pt.y));
+    pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x + dx, pt.y));
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    PumpPending();
 }
 
 CXTPCommandBars* CreateMdiFrameWithBars(CMDIFrameWnd*& pFrame)

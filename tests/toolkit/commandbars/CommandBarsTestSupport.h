@@ -23,6 +23,7 @@
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -75,9 +76,9 @@ public:
     // The manager with the fixed-size paint manager, docking, the menu bar
     // from IDR_TEST_MENU and a toolbar from IDR_TEST_TOOLBAR.
     void BuildBars();
-    CXTPToolBar* GetToolBar() const;
+    CXTPToolBar* GetToolBar() const { return m_pCommandBars->GetToolBar(IDR_TEST_TOOLBAR); }
     // The client pane's rectangle in the frame's client coordinates.
-    CRect GetPaneRect() const;
+    CRect GetPaneRect() const { return RectInParent(const_cast<CWnd*>(&m_wndPane)); }
     // Resizes the frame's client area and lays it out.
     void SetClientWidth(int cx);
 
@@ -106,7 +107,7 @@ public:
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     // Any size: the layout tests narrow the frame below the system's minimum.
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* pInfo);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* pInfo) { pInfo->ptMinTrackSize = CPoint(1, 1); }
     // Logs "command new" and the like.
     afx_msg void OnTestCommand(UINT nID);
     // Open takes m_strOpenText, Copy m_bCopyEnabled, Bold m_bBoldChecked.
@@ -126,11 +127,18 @@ class CommandBarsTest : public FrameTest<CCommandBarsFrame, 400, 300>
 protected:
     void Prepare() override;
     void TearDown() override;
-    CXTPMenuBar* MenuBar() const;
+    CXTPMenuBar* MenuBar() const { return frame->m_pCommandBars->GetMenuBar(); }
+    CXTPControl* Button(int nID) const { return frame->GetToolBar()->GetControls()->FindControlById(nID); }
+    // A press on a toolbar control with the release, dx pixels to the right,
+    // already queued, so that the button's own tracking loop finds it.
+    void Click(CXTPControl* pControl, int dx = 0);
     // A key press as the keyboard hook hands it over (hooks see only real
     // input): TRUE when a bar ate it.
-    static BOOL Key(UINT nKey);
-    BOOL Logged(const char* pszEntry) const;
+    static BOOL Key(UINT nKey) { return XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, nKey, 0); }
+    BOOL Logged(const char* pszEntry) const
+    {
+        return std::find(frame->m_log.begin(), frame->m_log.end(), pszEntry) != frame->m_log.end();
+    }
 };
 
 // A visible MDI frame (it deletes itself when destroyed) with a manager of

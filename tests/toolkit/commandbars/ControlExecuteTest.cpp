@@ -22,23 +22,7 @@ private:
     BOOL* m_pDestroyed;
 };
 
-class ControlExecute : public CommandBarsTest
-{
-protected:
-    CXTPControl* Button(int nID) { return frame->GetToolBar()->GetControls()->FindControlById(nID); }
-    // A press on the control with the release, dx pixels to the right,
-    // already waiting in the queue.
-    void Click(CXTPControl* pControl, int dx = 0)
-    {
-        const CPoint pt = pControl->GetRect().CenterPoint();
-        CWnd* pBar = frame->GetToolBar();
-        if (dx != 0)
-            pBar->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x + dx, pt.y));
-        pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x + dx, pt.y));
-        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-        PumpPending();
-    }
-};
+typedef CommandBarsTest ControlExecute;
 
 TEST_F(ControlExecute, ClickTellsTheSiteThenSendsTheCommand)
 {

@@ -178,23 +178,19 @@ TEST_F(TrackingInputTest, TheApplicationLosingTheActivationClosesTheMenus)
     EXPECT_FALSE(MenuBar()->IsTrackingMode());
 }
 
-TEST_F(TrackingInputTest, AClickOutsideTheTrackingBarsClosesThem)
+TEST_F(TrackingInputTest, AClickOutsideTheTrackingBarsClosesThemUnlessTheMouseIsLocked)
 {
     EnterMenuLoop();
     EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONDOWN, MenuBarPoint()));
     EXPECT_TRUE(MenuBar()->IsTrackingMode()) << "inside the menu bar";
-    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_RBUTTONDOWN, CPoint(1200, 1000)));
-    EXPECT_FALSE(MenuBar()->IsTrackingMode());
-}
-
-TEST_F(TrackingInputTest, ALockedMouseKeepsTheMenuOnAReleaseOutside)
-{
-    EnterMenuLoop();
     XTPMouseManager()->LockMouseMove();
     XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(1200, 1000));
-    EXPECT_TRUE(MenuBar()->IsTrackingMode());
+    EXPECT_TRUE(MenuBar()->IsTrackingMode()) << "a locked mouse keeps the menu on a release outside";
     XTPMouseManager()->UnlockMouseMove();
     XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(1201, 1000));
+    EXPECT_FALSE(MenuBar()->IsTrackingMode()) << "unlocked, the release outside closes it";
+    EnterMenuLoop();
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_RBUTTONDOWN, CPoint(1200, 1000)));
     EXPECT_FALSE(MenuBar()->IsTrackingMode());
 }
 

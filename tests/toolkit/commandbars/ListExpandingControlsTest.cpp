@@ -118,23 +118,14 @@ TEST(RecentFileList, CaptionsNumberFromTheFirstNumberAndDoubleAmpersands)
     EXPECT_EQ("&3 &&&&x&&", caption(2, 0, "&&x&")) << "ampersands in a row all double";
 }
 
-class RecentFileMenuTest : public ::testing::Test
+TEST(RecentFileMenu, FilesBecomeNumberedItemsOfAnyLength)
 {
-protected:
-    void SetUp() override
-    {
-        app.m_pRecentFileList = new CRecentFileList(0, "Recent Test", "File%d", 4);
-        controls.Add(xtpControlButton, ID_TEST_NEW);
-        pPlaceholder = controls.Add(xtpControlButton, 35003);
-        controls.Add(xtpControlButton, ID_TEST_OPEN);
-    }
-    CWinApp app{"recent test"};
+    CWinApp app("recent test");
+    app.m_pRecentFileList = new CRecentFileList(0, "Recent Test", "File%d", 4);
     CXTPControls controls;
-    CXTPControl* pPlaceholder = nullptr;
-};
-
-TEST_F(RecentFileMenuTest, FilesBecomeNumberedItemsOfAnyLength)
-{
+    controls.Add(xtpControlButton, ID_TEST_NEW);
+    CXTPControl* pPlaceholder = controls.Add(xtpControlButton, 35003);
+    controls.Add(xtpControlButton, ID_TEST_OPEN);
     pPlaceholder->OnCalcDynamicSize(0);
     EXPECT_EQ((DWORD)xtpHideNone, pPlaceholder->GetHideFlags());
     EXPECT_FALSE(pPlaceholder->GetEnabled()) << "an empty list leaves the placeholder disabled";
@@ -161,38 +152,18 @@ TEST_F(RecentFileMenuTest, FilesBecomeNumberedItemsOfAnyLength)
     EXPECT_EQ(ID_TEST_OPEN, controls.GetAt(4)->GetID());
 }
 
-class WindowListTest : public ::testing::Test
+TEST(WindowList, VisibleChildrenAreNumberedAndTheActiveOneChecked)
 {
-protected:
-    void SetUp() override
-    {
-        CXTPControlWindowList::m_nFirstMDIChild = AFX_IDM_FIRST_MDICHILD;
-        pBars = CreateMdiFrameWithBars(pFrame);
-        pControls = pBars->Add("Window", xtpBarTop)->GetControls();
-        pPlaceholder = pControls->Add(xtpControlButton, 35000);
-    }
-    void TearDown() override
-    {
-        pBars->InternalRelease();
-        pFrame->DestroyWindow();
-        PumpPending();
-        CXTPControlWindowList::m_nFirstMDIChild = AFX_IDM_FIRST_MDICHILD;
-    }
-    CMDIChildWnd* AddChild(const char* title)
-    {
+    CMDIFrameWnd* pFrame = NULL;
+    CXTPCommandBars* pBars = CreateMdiFrameWithBars(pFrame);
+    CXTPControls* pControls = pBars->Add("Window", xtpBarTop)->GetControls();
+    CXTPControl* pPlaceholder = pControls->Add(xtpControlButton, 35000);
+    auto AddChild = [pFrame](const char* title) {
         CMDIChildWnd* pChild = new CMDIChildWnd;
         EXPECT_TRUE(pChild->Create(NULL, title, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
                                    CRect(0, 0, 200, 150), pFrame));
         return pChild;
-    }
-    CMDIFrameWnd* pFrame = nullptr;
-    CXTPCommandBars* pBars = nullptr;
-    CXTPControls* pControls = nullptr;
-    CXTPControl* pPlaceholder = nullptr;
-};
-
-TEST_F(WindowListTest, VisibleChildrenAreNumberedAndTheActiveOneChecked)
-{
+    };
     AddChild("Report");
     CMDIChildWnd* pHidden = AddChild("Hidden");
     CMDIChildWnd* pNotes = AddChild("Notes");
@@ -211,6 +182,9 @@ TEST_F(WindowListTest, VisibleChildrenAreNumberedAndTheActiveOneChecked)
     EXPECT_EQ("|&1 Report, &2 Notes, &3 Child, &4 Child, &5 Child, &6 Child, &7 Child, &8 Child, &9 Child, "
               "&10 Child",
               ItemCaptions(pPlaceholder));
+    pBars->InternalRelease();
+    pFrame->DestroyWindow();
+    PumpPending();
 }
 
 TEST(WindowListAlone, WithoutAnMdiFrameThePlaceholderShows)

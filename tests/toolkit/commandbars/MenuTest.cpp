@@ -205,23 +205,19 @@ TEST_F(ShortMenuTest, AUsedCommandIsShownFromThenOn)
 
 TEST_F(ShortMenuTest, FullMenusOptionOrAPopupWhoseEveryCommandIsHiddenShowsEverything)
 {
-    const struct
-    {
-        const char* name;
-        std::vector<UINT> hidden;
-        BOOL bFullMenus;
-    } cases[] = {{"full menus", {ID_TEST_EXIT}, TRUE},
-                 {"every command hidden", {ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_EXIT}, FALSE}};
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        frame->m_pCommandBars->HideCommands(c.hidden.data(), (int)c.hidden.size());
-        Options()->bAlwaysShowFullMenus = c.bFullMenus;
-        ClickMenu(kFileIndex);
-        EXPECT_EQ("&New &Open... E&xit 70", Shown(PopupOf(kFileIndex)));
-        EXPECT_TRUE(ExpandButton(PopupOf(kFileIndex)) == NULL);
-        XTPMouseManager()->SendTrackLost();
-    }
+    Hide(ID_TEST_EXIT);
+    Options()->bAlwaysShowFullMenus = TRUE;
+    ClickMenu(kFileIndex);
+    EXPECT_EQ("&New &Open... E&xit 70", Shown(PopupOf(kFileIndex))) << "full menus";
+    EXPECT_TRUE(ExpandButton(PopupOf(kFileIndex)) == NULL);
+    XTPMouseManager()->SendTrackLost();
+
+    Hide(ID_TEST_NEW);
+    Hide(ID_TEST_OPEN);
+    Options()->bAlwaysShowFullMenus = FALSE;
+    ClickMenu(kFileIndex);
+    EXPECT_EQ("&New &Open... E&xit 70", Shown(PopupOf(kFileIndex))) << "every command hidden";
+    EXPECT_TRUE(ExpandButton(PopupOf(kFileIndex)) == NULL);
 }
 
 TEST_F(ShortMenuTest, FullMenusAppearAfterTheDelayWhileTheCursorRestsOnTheMenu)
