@@ -65,7 +65,6 @@ namespace {
 
 const char* const kProfile = "BarStateTest";
 const UINT kFormatBar = 400;
-const UINT kStatusBarId = 59393;
 
 const char* const kCompany = "Tidewatch Bar State Tests";
 
@@ -112,7 +111,7 @@ public:
         pPopup->SetCommandBar(pPopupBar);
         pPopupBar->InternalRelease();
         pFormat->GetControls()->CreateOriginalControls();
-        m_wndStatus.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, kStatusBarId);
+        m_wndStatus.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, 59393);
         RecalcLayout();
     }
     CXTPToolBar* Standard() const { return m_pCommandBars->GetToolBar(IDR_TEST_TOOLBAR); }
@@ -229,10 +228,6 @@ protected:
         if (bLoad)
             pFrame->m_pCommandBars->LoadBarState(kProfile);
         return pFrame;
-    }
-    static int CopyCaptionLength(CStateFrame* pFrame)
-    {
-        return pFrame->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength();
     }
 
     // The user's changes: a button removed from and one added to "Format",
@@ -362,7 +357,8 @@ TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
     CStateFrame* pFresh = NewFrame();
     pFresh->m_pCommandBars->SetStateFileName(strFile.c_str());
     pFresh->m_pCommandBars->LoadBarState(kProfile);
-    EXPECT_EQ(20000, CopyCaptionLength(pFresh));
+    EXPECT_EQ(20000,
+              pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
     ::SetFileAttributesA(strFile.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -373,7 +369,9 @@ TEST_F(BarStateTest, LargeImageGoesIntoTheProfileWhenItsFileCannotBeWritten)
     frame->m_pCommandBars->SaveBarState(kProfile);
     EXPECT_EQ("0", ProfileInts(ProfileSection("%s-Controls"), {"LoadFromFile"}));
     EXPECT_GT(ProfileControls().size(), 20000u);
-    EXPECT_EQ(20000, CopyCaptionLength(NewFrame(true)));
+    EXPECT_EQ(
+        20000,
+        NewFrame(true)->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
 }
 
 TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)

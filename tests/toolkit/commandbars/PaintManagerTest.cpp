@@ -6,11 +6,11 @@
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
 
-#include "tests/support/PixelCanvas.h"
-#include "tests/support/TestWindow.h"
+#include "themes/ThemeTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -24,11 +24,8 @@ protected:
 // Unknown ids make the classic look, keeping the id asked for.
 TEST_F(PaintManagerTheme, SetThemeMakesAThemeOfTheIdCurrent)
 {
-    const struct
-    {
-        const char* name;
-        int nTheme, nBase;
-    } kCases[] = {
+    // Name, id, base theme.
+    const std::tuple<const char*, int, int> kCases[] = {
         {"Office XP", xtpThemeOfficeXP, xtpThemeOfficeXP},
         {"Office 2000", xtpThemeOffice2000, xtpThemeOffice2000},
         {"Office 2003", xtpThemeOffice2003, xtpThemeOffice2003},
@@ -37,13 +34,13 @@ TEST_F(PaintManagerTheme, SetThemeMakesAThemeOfTheIdCurrent)
         {"an id the factory does not know", 7, xtpThemeOffice2000},
         {"a negative id", -1, xtpThemeOffice2000},
     };
-    for (const auto& c : kCases)
+    for (const auto& [name, nTheme, nBase] : kCases)
     {
-        CXTPPaintManager* pPaintManager = CXTPPaintManager::SetTheme(c.nTheme);
-        ASSERT_TRUE(pPaintManager != NULL) << c.name;
-        EXPECT_EQ(pPaintManager, XTPPaintManager()) << c.name;
-        EXPECT_EQ(c.nTheme, pPaintManager->GetThemeId()) << c.name;
-        EXPECT_EQ(c.nBase, pPaintManager->GetBaseTheme()) << c.name;
+        CXTPPaintManager* pPaintManager = CXTPPaintManager::SetTheme(nTheme);
+        ASSERT_TRUE(pPaintManager != NULL) << name;
+        EXPECT_EQ(pPaintManager, XTPPaintManager()) << name;
+        EXPECT_EQ(nTheme, pPaintManager->GetThemeId()) << name;
+        EXPECT_EQ(nBase, pPaintManager->GetBaseTheme()) << name;
     }
     EXPECT_TRUE(XTPPaintManager()->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
 }
@@ -86,13 +83,8 @@ TEST(PaintManagerColors, TableIndexesAndColoursPassedThrough)
 
 TEST(PaintManagerCaptions, StripMnemonicsAndPrepareMenuCaption)
 {
-    const struct
-    {
-        const char* name;
-        const char* input;
-        const char* stripped;
-        const char* menuCaption;
-    } kCaptionCases[] = {
+    // Name, caption, stripped of its mnemonics, prepared for a menu.
+    const std::tuple<const char*, const char*, const char*, const char*> kCaptionCases[] = {
         {"a mnemonic goes", "&File", "File", "File"},
         {"a doubled ampersand stays single", "Save && &Close", "Save & Close", "Save & Close"},
         {"trailing dots move to the front", "&Open...", "Open...", "...Open"},
@@ -101,15 +93,13 @@ TEST(PaintManagerCaptions, StripMnemonicsAndPrepareMenuCaption)
         {"a number before a non-letter stays", "&1 2.txt", "1 2.txt", "1 2.txt"},
         {"short captions stay", "&A", "A", "A"},
     };
-    for (const auto& c : kCaptionCases)
+    for (const auto& [name, input, stripped, menuCaption] : kCaptionCases)
     {
-        SCOPED_TRACE(c.name);
-        CString strStripped(c.input);
+        CString strStripped(input), strMenu(input);
         CXTPPaintManager::StripMnemonics(strStripped);
-        EXPECT_STREQ(c.stripped, strStripped);
-        CString strMenu(c.input);
         CXTPPaintManager::PrepareMenuCaption(strMenu);
-        EXPECT_STREQ(c.menuCaption, strMenu);
+        EXPECT_STREQ(stripped, strStripped) << name;
+        EXPECT_STREQ(menuCaption, strMenu) << name;
     }
 }
 
@@ -140,18 +130,13 @@ TEST(PaintManagerDrawing, CheckMarkStrokesInTheCentredBox)
     EXPECT_EQ(CRect(8, 9, 15, 15), canvas.PaintedBounds(kWhite));
 }
 
-const COLORREF kShadow = RGB(10, 20, 30);
-const COLORREF kHighlight = RGB(40, 50, 60);
-const COLORREF kFace = RGB(70, 80, 90);
-
+// The status bar drawn with marked colours: face 15, shadow 16, highlight 20.
 class StatusBarDrawing : public FrameTest<>
 {
 protected:
     void Prepare() override
     {
-        const int nIndexes[] = {COLOR_BTNFACE, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT};
-        const COLORREF colors[] = {kFace, kShadow, kHighlight};
-        theme.SetColors(3, nIndexes, colors);
+        MarkColors(theme);
         ASSERT_TRUE(statusBar.Create(frame));
         const UINT ids[] = {ID_SEPARATOR, ID_SEPARATOR};
         statusBar.SetIndicators(ids, 2);
@@ -182,8 +167,7 @@ TEST_F(StatusBarDrawing, LastPaneWithoutStretchIsAsWideAsItsText)
     CRect rcPane;
     statusBar.GetItemRect(1, &rcPane);
     const int nRight = rcPane.left + 40 + 3 * ::GetSystemMetrics(SM_CXEDGE);
-    EXPECT_EQ(kShadow, canvas.Pixel(nRight - 1, rcPane.top + 2));
-    EXPECT_EQ(kFace, canvas.Pixel(nRight, rcPane.top + 2));
+    EXPECT_EQ("m16 m15", Probe(canvas, {{nRight - 1, rcPane.top + 2}, {nRight, rcPane.top + 2}}));
 }
 
 TEST_F(StatusBarDrawing, PaneIsFramedInTheShadowColourWithItsTextUnlessBorderlessOrDisabled)
@@ -193,41 +177,36 @@ TEST_F(StatusBarDrawing, PaneIsFramedInTheShadowColourWithItsTextUnlessBorderles
     ASSERT_FALSE(rcPane.IsRectEmpty());
     CRect rcInside = rcPane;
     rcInside.DeflateRect(1, 1);
-    PixelCanvas canvas(rcClient.Width(), rcClient.Height());
-    DrawPane(canvas, 0);
-    EXPECT_EQ(kShadow, canvas.Pixel(rcPane.left, rcPane.top));
-    EXPECT_EQ(kShadow, canvas.Pixel(rcPane.right - 1, rcPane.bottom - 1));
-    EXPECT_EQ(kShadow, canvas.Pixel(rcPane.left, rcPane.bottom - 1));
-    EXPECT_GT(canvas.CountOther(rcInside, kFace), 0) << "the text";
-    EXPECT_EQ(kFace, canvas.Pixel(rcPane.right + 1, rcPane.top + 2)) << "outside the pane only the face";
-
-    statusBar.SetPaneStyle(0, SBPS_STRETCH | SBPS_NOBORDERS);
-    PixelCanvas noBorder(rcClient.Width(), rcClient.Height());
-    DrawPane(noBorder, 0);
-    EXPECT_EQ(kFace, noBorder.Pixel(rcPane.left, rcPane.top));
-    EXPECT_GT(noBorder.CountOther(rcInside, kFace), 0);
-
-    statusBar.SetPaneStyle(0, SBPS_STRETCH | SBPS_DISABLED);
-    PixelCanvas disabled(rcClient.Width(), rcClient.Height());
-    DrawPane(disabled, 0);
-    EXPECT_EQ(kShadow, disabled.Pixel(rcPane.left, rcPane.top));
-    EXPECT_EQ(0, disabled.CountOther(rcInside, kFace));
+    // Name, style; the pane's top left, bottom right and bottom left corner,
+    // and right of the pane; whether it shows its text.
+    const std::tuple<const char*, UINT, const char*, bool> kCases[] = {
+        {"framed", SBPS_STRETCH, "m16 m16 m16 m15", true},
+        {"without border", SBPS_STRETCH | SBPS_NOBORDERS, "m15 m15 m15 m15", true},
+        {"disabled", SBPS_STRETCH | SBPS_DISABLED, "m16 m16 m16 m15", false},
+    };
+    for (const auto& [name, nStyle, frameColors, bText] : kCases)
+    {
+        statusBar.SetPaneStyle(0, nStyle);
+        PixelCanvas canvas(rcClient.Width(), rcClient.Height());
+        DrawPane(canvas, 0);
+        EXPECT_EQ(frameColors, Probe(canvas, {{rcPane.left, rcPane.top},
+                                              {rcPane.right - 1, rcPane.bottom - 1},
+                                              {rcPane.left, rcPane.bottom - 1},
+                                              {rcPane.right + 1, rcPane.top + 2}}))
+            << name;
+        EXPECT_EQ(bText, canvas.CountOther(rcInside, Marker(15)) > 0) << name;
+    }
 }
 
 TEST(PaintManagerBorders, BaseFrameIsSunkenAndTheOfficeXPFrameFlat)
 {
     CXTPOfficeXPTheme theme;
-    const int nIndexes[] = {COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT};
-    const COLORREF colors[] = {kShadow, kHighlight};
-    theme.SetColors(2, nIndexes, colors);
-    PixelCanvas flat(20, 20);
+    MarkColors(theme);
+    PixelCanvas flat(20, 20), sunken(20, 20);
     theme.DrawStatusBarPaneBorder(&flat.dc(), CRect(2, 2, 18, 18));
-    EXPECT_EQ(kShadow, flat.Pixel(2, 2));
-    EXPECT_EQ(kShadow, flat.Pixel(17, 17));
-    PixelCanvas sunken(20, 20);
     theme.CXTPPaintManager::DrawStatusBarPaneBorder(&sunken.dc(), CRect(2, 2, 18, 18));
-    EXPECT_EQ(kShadow, sunken.Pixel(2, 2));
-    EXPECT_EQ(kHighlight, sunken.Pixel(17, 17));
+    EXPECT_EQ("m16 m16", Probe(flat, {{2, 2}, {17, 17}}));
+    EXPECT_EQ("m16 m20", Probe(sunken, {{2, 2}, {17, 17}}));
 }
 
 } // namespace

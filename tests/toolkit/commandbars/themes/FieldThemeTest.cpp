@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -71,52 +72,37 @@ TEST(Office2003Fields, DrawsTheFieldsOfTheFlatLook)
 {
     CXTPOfficeXPTheme flat;
     CXTPOffice2003Theme office2003;
-    MarkColors(flat);
-    MarkColors(office2003);
-    for (const FieldState& state : kFieldStates)
-        for (BOOL bCombo : {FALSE, TRUE})
-        {
-            SCOPED_TRACE(state.name);
-            PixelCanvas expected(90, 24), actual(90, 24);
-            DrawField(flat, expected, bCombo, state);
-            DrawField(office2003, actual, bCombo, state);
-            EXPECT_TRUE(expected.SameAs(actual)) << bCombo;
-        }
+    ExpectSameFields(flat, office2003);
 }
 
 // In a popup the label is always shown right of the icon column and the
 // field follows it: the classic look sunken, the flat look framed in colour 53.
-template <class TTheme>
-void ExpectPopupField(const char* clrFrame)
+TEST(PopupFields, FieldFollowsItsLabel)
 {
-    TTheme theme;
-    MarkColors(theme);
-    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(NULL);
-    CXTPControlEdit* pEdit = (CXTPControlEdit*)pPopup->GetControls()->Add(xtpControlEdit, 4100);
-    pEdit->SetCaption("&Find");
-    pEdit->SetWidth(80);
-    PixelCanvas canvas(300, 24);
-    const CSize sz = theme.DrawControlEdit(&canvas.dc(), pEdit, FALSE);
-    const int nLabelWidth = pEdit->GetLabelWidth();
-    EXPECT_GT(nLabelWidth, 16 + 9) << "past the icon column and the label";
-    EXPECT_EQ(80 + nLabelWidth, sz.cx);
-    pEdit->SetRect(CRect(0, 0, sz.cx, 22));
-    theme.DrawControlEdit(&canvas.dc(), pEdit, TRUE);
-    EXPECT_EQ(clrFrame, Probe(canvas, {{nLabelWidth - 1, 10}, {nLabelWidth, 10}, {nLabelWidth + 1, 10}}));
-    // The label's text lies between the icon column and the field.
-    EXPECT_GT(canvas.CountOther(CRect(16, 0, nLabelWidth, 22), kWhite), 0);
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 16, 22), kWhite));
-    pPopup->InternalRelease();
-}
-
-TEST(Office2000Fields, PopupFieldFollowsItsLabel)
-{
-    ExpectPopupField<CXTPOffice2000Theme>("w w m16");
-}
-
-TEST(OfficeXPFields, PopupFieldFollowsItsLabel)
-{
-    ExpectPopupField<CXTPOfficeXPTheme>("w m53 m5");
+    CXTPOffice2000Theme classic;
+    CXTPOfficeXPTheme flat;
+    // The colours just left of the field, at its left edge and one further.
+    const std::pair<CXTPPaintManager*, const char*> kCases[] = {{&classic, "w w m16"}, {&flat, "w m53 m5"}};
+    for (const auto& [pTheme, frame] : kCases)
+    {
+        MarkColors(*pTheme);
+        CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(NULL);
+        CXTPControlEdit* pEdit = (CXTPControlEdit*)pPopup->GetControls()->Add(xtpControlEdit, 4100);
+        pEdit->SetCaption("&Find");
+        pEdit->SetWidth(80);
+        PixelCanvas canvas(300, 24);
+        const CSize sz = pTheme->DrawControlEdit(&canvas.dc(), pEdit, FALSE);
+        const int nLabelWidth = pEdit->GetLabelWidth();
+        EXPECT_GT(nLabelWidth, 16 + 9) << "past the icon column and the label";
+        EXPECT_EQ(80 + nLabelWidth, sz.cx);
+        pEdit->SetRect(CRect(0, 0, sz.cx, 22));
+        pTheme->DrawControlEdit(&canvas.dc(), pEdit, TRUE);
+        EXPECT_EQ(frame, Probe(canvas, {{nLabelWidth - 1, 10}, {nLabelWidth, 10}, {nLabelWidth + 1, 10}}));
+        // The label's text lies between the icon column and the field.
+        EXPECT_GT(canvas.CountOther(CRect(16, 0, nLabelWidth, 22), kWhite), 0);
+        EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 16, 22), kWhite));
+        pPopup->InternalRelease();
+    }
 }
 
 } // namespace

@@ -68,14 +68,14 @@ TEST(Office2003Theme, WithoutASchemeColoursComeFromTheSystemColours)
     EXPECT_FALSE(theme.m_bSchemeColors);
     // The toolbar body runs from 205 per mille of the face and the rest of
     // the window colour down to the face itself.
-    EXPECT_EQ(RGB(244, 244, 244), theme.m_clrToolbarGradientStart);
-    EXPECT_EQ(RGB(200, 200, 200), theme.m_clrToolbarGradientEnd);
-    EXPECT_EQ(RGB(200, 200, 200), theme.m_clrBarGradientStart);
-    EXPECT_EQ(theme.GetColor(30), theme.m_clrToolbarShadow);
-    EXPECT_EQ(theme.GetColor(16), theme.m_clrFloatingCaption);
-    EXPECT_EQ(XTPColorManager()->grcGradient[1].clrDark, theme.GetColor(55));
-    EXPECT_FALSE(theme.GetIconsInfo()->bUseFadedIcons);
-    EXPECT_FALSE(theme.GetIconsInfo()->bIconsWithShadow);
+    EXPECT_EQ("#f4f4f4 #c8c8c8 #c8c8c8",
+              ColorNames({theme.m_clrToolbarGradientStart, theme.m_clrToolbarGradientEnd,
+                          theme.m_clrBarGradientStart}));
+    // The shadow, the floating caption and colour 55 take colours 30 and 16
+    // and the colour manager's second gradient.
+    EXPECT_EQ(ColorNames({theme.GetColor(30), theme.GetColor(16), XTPColorManager()->grcGradient[1].clrDark}),
+              ColorNames({theme.m_clrToolbarShadow, theme.m_clrFloatingCaption, theme.GetColor(55)}));
+    EXPECT_FALSE(theme.GetIconsInfo()->bUseFadedIcons || theme.GetIconsInfo()->bIconsWithShadow);
 }
 
 TEST(Office2003LunaTheme, RefreshesItsOwnColoursWhenConstructed)
@@ -100,9 +100,10 @@ TEST(Office2003LunaTheme, OliveLooksLikeTheSystemDerivedLook)
     CXTPOffice2003LunaTheme luna;
     CXTPOffice2003Theme plain;
     plain.SetSystemTheme(xtpSystemThemeNone);
-    EXPECT_EQ(plain.m_clrToolbarGradientStart, luna.m_clrToolbarGradientStart);
-    EXPECT_EQ(plain.m_clrToolbarGradientEnd, luna.m_clrToolbarGradientEnd);
-    EXPECT_EQ(plain.m_clrBarGradientEnd, luna.m_clrBarGradientEnd);
+    EXPECT_EQ(
+        ColorNames(
+            {plain.m_clrToolbarGradientStart, plain.m_clrToolbarGradientEnd, plain.m_clrBarGradientEnd}),
+        ColorNames({luna.m_clrToolbarGradientStart, luna.m_clrToolbarGradientEnd, luna.m_clrBarGradientEnd}));
     for (int nIndex = 0; nIndex < XTP_COLOR_COUNT; nIndex++)
         EXPECT_EQ(plain.GetColor(nIndex), luna.GetColor(nIndex)) << nIndex;
 }

@@ -75,14 +75,12 @@ struct ThemeTestBar
 
 // A theme with marked colours and such a toolbar.
 template <class TTheme>
-class ThemeBarTest : public ::testing::Test
+class ThemeBarTest : public ::testing::Test, public ThemeTestBar
 {
 protected:
     ThemeBarTest() { MarkColors(theme); }
 
     TTheme theme;
-    ThemeTestBar bar;
-    CThemeTestToolBar* pBar = bar.pBar;
 };
 
 struct FieldState
@@ -115,8 +113,7 @@ public:
 
 // Draws an edit (bCombo FALSE) or combo field 80 x 22 in the given state
 // with the theme into the canvas (measured first, as a bar would).
-template <class TTheme>
-void DrawField(TTheme& theme, PixelCanvas& canvas, BOOL bCombo, const FieldState& state)
+inline void DrawField(CXTPPaintManager& theme, PixelCanvas& canvas, BOOL bCombo, const FieldState& state)
 {
     CXTPControl* pField = bCombo ? (CXTPControl*)new CFieldProbe<CXTPControlComboBox>(state)
                                  : new CFieldProbe<CXTPControlEdit>(state);
@@ -124,6 +121,21 @@ void DrawField(TTheme& theme, PixelCanvas& canvas, BOOL bCombo, const FieldState
     pField->SetRect(CRect(0, 0, 80, 22));
     theme.DrawControl(&canvas.dc(), pField, TRUE);
     pField->InternalRelease();
+}
+
+// Both themes, marked, draw every field in every state pixel for pixel alike.
+inline void ExpectSameFields(CXTPPaintManager& expectedTheme, CXTPPaintManager& actualTheme)
+{
+    MarkColors(expectedTheme);
+    MarkColors(actualTheme);
+    for (const FieldState& state : kFieldStates)
+        for (BOOL bCombo : {FALSE, TRUE})
+        {
+            PixelCanvas expected(90, 24), actual(90, 24);
+            DrawField(expectedTheme, expected, bCombo, state);
+            DrawField(actualTheme, actual, bCombo, state);
+            EXPECT_TRUE(expected.SameAs(actual)) << state.name << (bCombo ? ", combo" : ", edit");
+        }
 }
 
 // A colour named: "m<index>" for a marker, "w" for white, otherwise
