@@ -26,9 +26,10 @@ BOOL NotifyRecorderWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
 LRESULT NotifyRecorderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND || message >= WM_APP || (message >= 0xD00 && message < 0xE00))
+    bool bTrayRange = message >= 0xD00 && message < 0xE00;
+    if (message == WM_COMMAND || message >= WM_APP || bTrayRange)
         m_messages.push_back({message, wParam, lParam});
-    return CWnd::WindowProc(message, wParam, lParam);
+    return bTrayRange ? m_lAnswer : CWnd::WindowProc(message, wParam, lParam);
 }
 
 NotifyRecorderWnd& TestHost()
@@ -37,6 +38,7 @@ NotifyRecorderWnd& TestHost()
     pHost->m_messages.clear();
     pHost->m_hVetoItem = NULL;
     pHost->m_ptDrag = CPoint(-1, -1);
+    pHost->m_lAnswer = 0;
     return *pHost;
 }
 

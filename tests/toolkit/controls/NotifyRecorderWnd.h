@@ -3,8 +3,8 @@
 // what its children tell it: WM_COMMAND, WM_NOTIFY and any message in the WM_APP
 // range or above 0xD00 that a control posts or sends. One window serves every
 // test: destroying visible top-level windows is slow under wine. It can veto
-// TVN_SELCHANGING for one item. Below it, mouse input on a header for the
-// header, list and edit tests.
+// TVN_SELCHANGING for one item and answers the messages above 0xD00. Below it, mouse input on a header for
+// the header, list and edit tests.
 #include "framework/Framework.h"
 #include "tests/support/TestWindow.h"
 #include <vector>
@@ -31,6 +31,8 @@ public:
     HTREEITEM m_hVetoItem = NULL;
     // The press point of the last TVN_BEGINDRAG.
     CPoint m_ptDrag;
+    // The answer to the messages above 0xD00 (a notification-area icon's events).
+    LRESULT m_lAnswer = 0;
 
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -67,14 +67,6 @@ public:
     }
 };
 
-// The current width of a column.
-int ColumnWidth(CSplitterWnd& splitter, int col)
-{
-    int cur = 0, min = 0;
-    splitter.GetColumnInfo(col, cur, min);
-    return cur;
-}
-
 // The main window's client area in an 800 x 600 frame: a 1 x 2 splitter whose
 // right pane is a 2 x 1 splitter with the list over the preview.
 class XTSplitterTest : public FrameTest<CTestFrame, 800, 600>
@@ -116,20 +108,17 @@ TEST_F(XTSplitterTest, HidesAndShowsAColumn)
 {
     frame->SetActiveView((CView*)tree);
     outer.HideColumn(0);
-    EXPECT_EQ(0, outer.GetHiddenColumn());
-    EXPECT_EQ(1, outer.GetColumnCount());
-    EXPECT_EQ("0,2 hidden", Place(outer, tree)) << "parked past the visible columns";
-    EXPECT_EQ("0,0 shown", Place(outer, &nested));
-    EXPECT_EQ(CRect(0, 0, 800, 600), RectInParent(&nested)) << "the other column takes the room";
-    EXPECT_EQ(&nested, outer.GetActivePane()) << "the active pane moved to the next column";
+    EXPECT_EQ(std::make_pair(0, 1), std::make_pair(outer.GetHiddenColumn(), outer.GetColumnCount()));
+    // The tree parked past the visible columns; the other column takes the room and the active pane.
+    EXPECT_EQ("0,2 hidden 0,0 shown", Place(outer, tree) + " " + Place(outer, &nested));
+    EXPECT_EQ(CRect(0, 0, 800, 600), RectInParent(&nested));
+    EXPECT_EQ(&nested, outer.GetActivePane());
 
     // Hiding it again changes nothing; showing brings back ids and sizes.
     outer.HideColumn(0);
-    EXPECT_EQ(1, outer.GetColumnCount());
     outer.ShowColumn();
-    EXPECT_EQ(-1, outer.GetHiddenColumn());
-    EXPECT_EQ("0,0 shown", Place(outer, tree));
-    EXPECT_EQ("0,1 shown", Place(outer, &nested));
+    EXPECT_EQ(std::make_pair(-1, 2), std::make_pair(outer.GetHiddenColumn(), outer.GetColumnCount()));
+    EXPECT_EQ("0,0 shown 0,1 shown", Place(outer, tree) + " " + Place(outer, &nested));
     EXPECT_EQ(CRect(2, 2, 177, 598), RectInParent(tree));
     // Nothing hidden: showing does nothing.
     outer.ShowColumn();
@@ -146,21 +135,17 @@ TEST_F(XTSplitterTest, HidingTheLastColumnOfTheActivePaneWrapsToTheFirst)
     // Hiding the other column shows the hidden one first.
     outer.HideColumn(0);
     EXPECT_EQ(0, outer.GetHiddenColumn());
-    EXPECT_EQ("0,0 shown", Place(outer, &nested));
-    EXPECT_FALSE(tree->IsWindowVisible());
+    EXPECT_EQ("0,2 hidden 0,0 shown", Place(outer, tree) + " " + Place(outer, &nested));
 }
 
 TEST_F(XTSplitterTest, HidesAndShowsARowButNeverTheLast)
 {
     nested.HideRow(0);
     EXPECT_EQ(1, nested.GetRowCount());
-    EXPECT_EQ("2,0 hidden", Place(nested, list));
-    EXPECT_EQ("0,0 shown", Place(nested, preview));
-
+    EXPECT_EQ("2,0 hidden 0,0 shown", Place(nested, list) + " " + Place(nested, preview));
     nested.ShowRow();
     EXPECT_EQ(2, nested.GetRowCount());
-    EXPECT_EQ("0,0 shown", Place(nested, list));
-    EXPECT_EQ("1,0 shown", Place(nested, preview));
+    EXPECT_EQ("0,0 shown 1,0 shown", Place(nested, list) + " " + Place(nested, preview));
     EXPECT_EQ(200, RectInParent(list).Height());
 
     // A splitter of one column keeps it.
@@ -172,28 +157,36 @@ TEST_F(XTSplitterTest, HidesAndShowsARowButNeverTheLast)
 TEST_F(XTSplitterTest, FullDragMovesThePanesAtEveryMouseMove)
 {
     outer.AllowFullDrag();
-    SendMouse(outer, WM_LBUTTONDOWN, CPoint(179, 300));
-    SendMouse(outer, WM_MOUSEMOVE, CPoint(209, 300));
-    EXPECT_EQ(205, RectInParent(tree).Width()) << "moved before the button is released";
-    SendMouse(outer, WM_MOUSEMOVE, CPoint(239, 300));
-    EXPECT_EQ(235, RectInParent(tree).Width());
-    SendMouse(outer, WM_LBUTTONUP, CPoint(239, 300));
-    EXPECT_EQ(235, ColumnWidth(outer, 0));
+    std::vector<int> widths;
+    for (int x : {179, 209, 239, 239})
+    {
+        SendMouse(outer,
+                  x == 179            ? WM_LBUTTONDOWN
+                  : widths.size() < 3 ? WM_MOUSEMOVE
+                                      : WM_LBUTTONUP,
+                  CPoint(x, 300));
+        widths.push_back(RectInParent(tree).Width());
+    }
+    // Moved before the button is released.
+    EXPECT_EQ(std::vector<int>({175, 205, 235, 235}), widths);
     EXPECT_EQ(NULL, ::GetCapture());
 }
 
 TEST_F(XTSplitterTest, FullDragWithTheDefaultFlatBarsDoesNotCreep)
 {
+    outer.EnableFlatLook(FALSE);
+    EXPECT_EQ(CSize(7, 7), outer.GetSplitterGapSize());
     // Bars and gaps of 6: the bar covers x 177..182 and is held at 180.
     outer.EnableFlatLook(TRUE);
+    EXPECT_EQ(CSize(6, 6), outer.GetSplitterGapSize());
     outer.AllowFullDrag();
     SendMouse(outer, WM_LBUTTONDOWN, CPoint(180, 300));
     for (int i = 0; i < 5; i++)
         SendMouse(outer, WM_MOUSEMOVE, CPoint(180, 300));
-    EXPECT_EQ(175, ColumnWidth(outer, 0)) << "moves that do not move the mouse leave the bar";
+    EXPECT_EQ(175, RectInParent(tree).Width()) << "moves that do not move the mouse leave the bar";
     SendMouse(outer, WM_MOUSEMOVE, CPoint(200, 300));
     SendMouse(outer, WM_LBUTTONUP, CPoint(200, 300));
-    EXPECT_EQ(195, ColumnWidth(outer, 0));
+    EXPECT_EQ(195, RectInParent(tree).Width());
 }
 
 TEST_F(XTSplitterTest, OnlyADragWithoutFullDragShowsAnInvertedBand)
@@ -233,20 +226,10 @@ TEST_F(XTSplitterTest, FixedStyleAnswersEveryHitTestWithABorder)
     outer.SetSplitterStyle(SplitterFixed);
     EXPECT_EQ(HTBORDER, outer.SendMessage(WM_NCHITTEST, 0, onBar));
     EXPECT_FALSE(outer.IsFullDrag()) << "full drag follows the system unless fixed off";
-}
-
-TEST_F(XTSplitterTest, FlatLookSetsTheBarSizes)
-{
-    outer.EnableFlatLook(FALSE);
-    EXPECT_EQ(CSize(7, 7), outer.GetSplitterGapSize());
-    // 2 + 175 + a gap of 7, less the 2 pixels of the nested splitter's own edge.
-    EXPECT_EQ(CRect(182, 0, 800, 600), RectInParent(&nested));
-    outer.EnableFlatLook(TRUE);
-    EXPECT_EQ(CSize(6, 6), outer.GetSplitterGapSize());
-
+    // A splitter's defaults: flat bars of 6 without full drag.
     CXTSplitterWnd plain;
-    EXPECT_EQ(CSize(6, 6), plain.GetSplitterBarSize());
-    EXPECT_EQ(SplitterNoFullDrag, (int)plain.GetSplitterStyle());
+    EXPECT_EQ(std::make_pair(CSize(6, 6), (DWORD)SplitterNoFullDrag),
+              std::make_pair(plain.GetSplitterBarSize(), (DWORD)plain.GetSplitterStyle()));
 }
 
 TEST_F(XTSplitterTest, ReplaceViewPutsANewViewInThePane)
@@ -259,21 +242,16 @@ TEST_F(XTSplitterTest, ReplaceViewPutsANewViewInThePane)
     EXPECT_EQ(updates + 1, CSplitterOtherView::initialUpdates);
     EXPECT_EQ("no id hidden", Place(nested, pOld));
     EXPECT_EQ(RectInParent(list).right, RectInParent(pNew).right);
-    EXPECT_EQ(200, RectInParent(list).Height());
     pOld->DestroyWindow();
 
-    // A view of the class already there is not replaced.
+    // A view of the class already there is not replaced, nor one by a class
+    // that is no view; a view that fails to be created is freed.
     EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterOtherView)));
-}
-
-TEST_F(XTSplitterTest, ReplaceViewThatFailsLeavesTheOldViewAndNothingElse)
-{
+    EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CWnd)));
     int destroyed = CSplitterFailingView::destroyed;
     EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterFailingView)));
-    EXPECT_EQ(destroyed + 1, CSplitterFailingView::destroyed) << "the object made was freed";
-    EXPECT_EQ(preview, nested.GetPane(1, 0));
-    EXPECT_EQ("1,0 shown", Place(nested, preview));
-    EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CWnd))) << "no view class";
+    EXPECT_EQ(destroyed + 1, CSplitterFailingView::destroyed);
+    EXPECT_EQ("1,0 shown", Place(nested, pNew));
 }
 
 TEST_F(XTSplitterTest, SwitchAndExchangeViews)
@@ -288,8 +266,7 @@ TEST_F(XTSplitterTest, SwitchAndExchangeViews)
     EXPECT_EQ(nullptr, nested.SwitchView(1, 0, pSpare));
 
     EXPECT_TRUE(nested.ExchangeView(0, 0, pSpare));
-    EXPECT_EQ(pSpare, nested.GetPane(0, 0));
-    EXPECT_EQ(list, nested.GetPane(1, 0));
+    EXPECT_EQ("0,0 shown 1,0 shown", Place(nested, pSpare) + " " + Place(nested, list));
     EXPECT_EQ(200, RectInParent(pSpare).Height());
     EXPECT_FALSE(nested.ExchangeView(0, 0, pSpare));
 }
@@ -321,22 +298,20 @@ TEST(XTSplitterTheme, Office2003TakesTheSchemeColoursUnlessTheyAreOff)
     }
 }
 
-TEST(XTSplitterWndEx, ReservesTheTopBandAndUsesThinBars)
+using XTSplitterWndExTest = FrameTest<CTestFrame, 400, 300>;
+
+TEST_F(XTSplitterWndExTest, ReservesTheTopBandAndUsesThinBars)
 {
-    CTestFrame* frame = new CTestFrame;
-    ASSERT_TRUE(frame->CreateAt(40, 40, 400, 300));
     CXTSplitterWndEx splitter;
     ASSERT_TRUE(splitter.CreateStatic(frame, 1, 2));
     ASSERT_TRUE(splitter.CreateView(0, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(100, 0), NULL));
     ASSERT_TRUE(splitter.CreateView(0, 1, RUNTIME_CLASS(CSplitterPaneView), CSize(0, 0), NULL));
     frame->RecalcLayout();
-    PumpPending();
     EXPECT_EQ(CSize(4, 4), splitter.GetSplitterBarSize());
     EXPECT_EQ(CRect(0, 6, 100, 300), RectInParent(splitter.GetPane(0, 0)));
     EXPECT_EQ(CRect(104, 6, 400, 300), RectInParent(splitter.GetPane(0, 1)));
     splitter.SetTopBand(TRUE, 10);
     splitter.RecalcLayout();
     EXPECT_EQ(10, RectInParent(splitter.GetPane(0, 0)).top);
-    frame->DestroyWindow();
-    PumpPending();
+    splitter.DestroyWindow();
 }

@@ -1,7 +1,7 @@
 #include "toolkit/controls/XTTrayIcon.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "TrayIconTestResources.h"
-#include "tests/support/TestWindow.h"
+#include "NotifyRecorderWnd.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <tuple>
@@ -30,38 +30,6 @@ BOOL WINAPI RecordShellCall(DWORD dwMessage, PNOTIFYICONDATAA pData)
     }
     return TRUE;
 }
-
-// The icon's owner: records the forwarded events and commands, and answers
-// the forwarded events with `answer`.
-class CTrayOwner : public CWnd
-{
-public:
-    CTrayOwner()
-    {
-        CreateEx(0, AfxRegisterWndClass(0), "tray owner", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
-    }
-    ~CTrayOwner() override { DestroyWindow(); }
-
-    LRESULT answer = 0;
-    std::vector<LPARAM> events;
-    std::vector<UINT> commands;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_TRAY_NOTIFY)
-        {
-            events.push_back(lParam);
-            return answer;
-        }
-        if (message == WM_COMMAND)
-        {
-            commands.push_back(LOWORD(wParam));
-            return 0;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
 
 class TrayIconTest : public ::testing::Test
 {
@@ -99,7 +67,17 @@ protected:
         return call.data.uFlags & NIF_TIP ? text + " " + call.data.szTip : text;
     }
 
-    CTrayOwner owner;
+    // What the owner was told in order: the events of WM_TRAY_NOTIFY, the ids of WM_COMMAND.
+    std::vector<LPARAM> Told(UINT message)
+    {
+        std::vector<LPARAM> told;
+        for (const RecordedMessage& msg : owner.m_messages)
+            if (msg.message == message)
+                told.push_back(message == WM_COMMAND ? LOWORD(msg.wParam) : msg.lParam);
+        return told;
+    }
+
+    NotifyRecorderWnd& owner = TestHost();
     CXTTrayIcon tray;
 };
 
@@ -250,21 +228,21 @@ TEST_F(TrayIconTest, EventsGoToTheOwnerFirst)
     CreateIcon();
     // Another icon's events and events without an owner are not ours.
     EXPECT_EQ(0, Callback(WM_LBUTTONDBLCLK, 999));
-    EXPECT_TRUE(owner.events.empty());
+    EXPECT_TRUE(Told(WM_TRAY_NOTIFY).empty());
 
-    owner.answer = 1;
+    owner.m_lAnswer = 1;
     EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
     EXPECT_EQ(1, Callback(WM_RBUTTONUP));
-    EXPECT_EQ(std::vector<LPARAM>({WM_LBUTTONDBLCLK, WM_RBUTTONUP}), owner.events);
-    EXPECT_TRUE(owner.commands.empty()) << "a handled event gets no default action";
+    EXPECT_EQ(std::vector<LPARAM>({WM_LBUTTONDBLCLK, WM_RBUTTONUP}), Told(WM_TRAY_NOTIFY));
+    EXPECT_TRUE(Told(WM_COMMAND).empty()) << "a handled event gets no default action";
     EXPECT_TRUE(g_shellCalls.empty()) << "nor a menu";
 
-    owner.answer = 0;
+    owner.m_lAnswer = 0;
     EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
     ASSERT_TRUE(tray.SetDefaultMenuItem(ID_TRAY_CEASE, FALSE));
     Callback(WM_LBUTTONDBLCLK);
     // The item at position 0 first, then the one chosen by id.
-    EXPECT_EQ(std::vector<UINT>({ID_TRAY_OPEN, ID_TRAY_CEASE}), owner.commands);
+    EXPECT_EQ(std::vector<LPARAM>({ID_TRAY_OPEN, ID_TRAY_CEASE}), Told(WM_COMMAND));
 }
 
 TEST_F(TrayIconTest, AnUnhandledRightClickShowsTheMenu)
@@ -312,12 +290,12 @@ TEST_F(TrayIconTest, BalloonTimeOutFallbackFiresOnceAndNotAfterARealBalloonEvent
     ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
-    EXPECT_EQ(std::vector<LPARAM>({NIN_BALLOONTIMEOUT}), owner.events);
+    EXPECT_EQ(std::vector<LPARAM>({NIN_BALLOONTIMEOUT}), Told(WM_TRAY_NOTIFY));
 
     ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
     Callback(NIN_BALLOONSHOW);
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
-    EXPECT_EQ(std::vector<LPARAM>({NIN_BALLOONTIMEOUT, NIN_BALLOONSHOW}), owner.events);
+    EXPECT_EQ(std::vector<LPARAM>({NIN_BALLOONTIMEOUT, NIN_BALLOONSHOW}), Told(WM_TRAY_NOTIFY));
 }
 
 TEST_F(TrayIconTest, AWindowGoesIntoTheTrayAndComesBack)
