@@ -80,10 +80,12 @@ TEST(Button, StyleFlagsAndThemeIdPickTheTheme)
     }
 }
 
-TEST(Button, XPColorsReachOnlyAnOfficeXPTheme)
+TEST(Button, XPColorsReachOnlyAnOfficeXPThemeAndDisabledTextIsGrayInEvery)
 {
     Button fixture;
     fixture.button.SetXButtonStyle(ButtonStyleFlat);
+    EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT),
+              fixture.button.GetTheme()->GetTextColor(ODS_DISABLED, &fixture.button));
     COLORREF clrShadow = fixture.button.GetTheme()->GetColorShadow();
     fixture.button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
     EXPECT_EQ(clrShadow, fixture.button.GetTheme()->GetColorShadow());
@@ -91,6 +93,7 @@ TEST(Button, XPColorsReachOnlyAnOfficeXPTheme)
     fixture.button.SetXButtonStyle(ButtonStyleOfficeXP);
     fixture.button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
     CXTButtonThemeOfficeXP* pTheme = static_cast<CXTButtonThemeOfficeXP*>(fixture.button.GetTheme());
+    EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT), pTheme->GetTextColor(ODS_DISABLED, &fixture.button));
     std::vector<COLORREF> colours = {pTheme->GetColorShadow(), pTheme->GetColorHilite(), pTheme->GetHotFace(),
                                      pTheme->GetPressedFace()};
     EXPECT_EQ(std::vector<COLORREF>({RGB(1, 2, 3), RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)}), colours);
@@ -152,16 +155,14 @@ TEST(Button, EdgeFollowsStyleHotAndPressed)
     struct Row
     {
         const char* name;
-        DWORD dwxStyle;
-        bool bHot;
-        UINT nState;
+        DWORD dwxStyle, bHot, nState;
         int nTopLeft; // the colour index of the corner, -1: the face
     } rows[] = {
-        {"flat at rest has no edge", ButtonStyleFlat, false, 0, -1},
-        {"flat hot is raised", ButtonStyleFlat, true, 0, COLOR_3DHILIGHT},
-        {"flat pressed is sunken", ButtonStyleFlat, false, ODS_SELECTED, COLOR_3DSHADOW},
-        {"semi-flat at rest is raised", ButtonStyleSemiFlat, false, 0, COLOR_3DHILIGHT},
-        {"3D pressed has a dark outer edge", 0, false, ODS_SELECTED, COLOR_3DDKSHADOW},
+        {"flat at rest has no edge", ButtonStyleFlat, FALSE, 0, -1},
+        {"flat hot is raised", ButtonStyleFlat, TRUE, 0, COLOR_3DHILIGHT},
+        {"flat pressed is sunken", ButtonStyleFlat, FALSE, ODS_SELECTED, COLOR_3DSHADOW},
+        {"semi-flat at rest is raised", ButtonStyleSemiFlat, FALSE, 0, COLOR_3DHILIGHT},
+        {"3D pressed has a dark outer edge", 0, FALSE, ODS_SELECTED, COLOR_3DDKSHADOW},
     };
     for (const Row& row : rows)
     {
@@ -175,7 +176,7 @@ TEST(Button, EdgeFollowsStyleHotAndPressed)
             fixture.HoverTick(true);
             button.SendMessage(WM_MOUSEMOVE, 0, 0);
         }
-        ASSERT_EQ(row.bHot, (bool)button.IsHot());
+        ASSERT_EQ(row.bHot, (DWORD)button.IsHot());
 
         PixelCanvas canvas(40, 24, RGB(1, 1, 1));
         DRAWITEMSTRUCT dis = {ODT_BUTTON,     0, 0, 0, row.nState, button.m_hWnd, canvas.dc().m_hDC,
@@ -189,7 +190,7 @@ TEST(Button, EdgeFollowsStyleHotAndPressed)
 
 TEST(Button, Office2003SchemeGivesBorderHotAndFaceColours)
 {
-    const COLORREF kHot = RGB(255, 238, 194);
+    const COLORREF kHot = RGB(255, 238, 194), kFace = XTPGetColor(COLOR_3DFACE);
     struct Row
     {
         const char* name;
@@ -197,20 +198,14 @@ TEST(Button, Office2003SchemeGivesBorderHotAndFaceColours)
         BOOL bFlatFace;
         std::vector<COLORREF> expected; // border, hot face, face
     } rows[] = {
-        {"no scheme keeps the Office XP colours",
-         xtpSystemThemeNone,
-         TRUE,
-         {XTPGetColor(32), XTPGetColor(31), XTPGetColor(COLOR_3DFACE)}},
+        {"no scheme: Office XP", xtpSystemThemeNone, TRUE, {XTPGetColor(32), XTPGetColor(31), kFace}},
         {"blue flat face", xtpSystemThemeBlue, TRUE, {RGB(0, 0, 128), kHot, RGB(169, 199, 240)}},
         {"olive flat face", xtpSystemThemeOlive, TRUE, {RGB(63, 93, 56), kHot, RGB(197, 212, 159)}},
-        {"silver border is slate blue",
+        {"silver, slate blue border",
          xtpSystemThemeSilver,
          TRUE,
          {RGB(75, 75, 111), kHot, RGB(192, 192, 211)}},
-        {"without flat face the face stays colour 15",
-         xtpSystemThemeSilver,
-         FALSE,
-         {RGB(75, 75, 111), kHot, XTPGetColor(COLOR_3DFACE)}},
+        {"not flat: face colour 15", xtpSystemThemeSilver, FALSE, {RGB(75, 75, 111), kHot, kFace}},
     };
     for (const Row& row : rows)
     {
@@ -241,15 +236,4 @@ TEST(Button, ImageAloneIsCentredWithCentreStyles)
     button.GetTheme()->CalcImagePos(pt, &canvas.dc(), 0, rc, FALSE, &button);
     EXPECT_EQ(CPoint(4, 7), pt);
     ::DestroyIcon(hIcon);
-}
-
-TEST(Button, DisabledTextIsGrayInEveryTheme)
-{
-    Button fixture;
-    for (DWORD dwxStyle : {(DWORD)ButtonStyleFlat, (DWORD)ButtonStyleOfficeXP})
-    {
-        fixture.button.SetXButtonStyle(dwxStyle);
-        EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT),
-                  fixture.button.GetTheme()->GetTextColor(ODS_DISABLED, &fixture.button));
-    }
 }

@@ -60,16 +60,6 @@ TEST(Caption, TextRectangleFitsTheTextWithinTheClientArea)
     EXPECT_EQ(3 + 200 - 18, fixture.TextRect().right);
 }
 
-TEST(Caption, EmptyTextHasNoTextRectangleAndNoButton)
-{
-    Caption fixture("");
-    EXPECT_TRUE(fixture.TextRect().IsRectEmpty());
-    CRect rcButton;
-    fixture.caption.GetButtonRect(rcButton);
-    EXPECT_TRUE(rcButton.IsRectEmpty());
-    EXPECT_FALSE(fixture.caption.GetCaptionButton().IsWindowVisible());
-}
-
 TEST(Caption, CallersColoursSurviveASystemColourChange)
 {
     Caption fixture;
@@ -123,6 +113,11 @@ TEST(Caption, EdgeBorderAndFace)
     {
         SCOPED_TRACE(row.name);
         Caption fixture("", row.dwStyle);
+        // Without text: no text rectangle and no button.
+        CRect rcButton;
+        fixture.caption.GetButtonRect(rcButton);
+        EXPECT_TRUE(fixture.TextRect().IsRectEmpty() && rcButton.IsRectEmpty());
+        EXPECT_FALSE(fixture.caption.GetCaptionButton().IsWindowVisible());
         fixture.caption.SetCaptionColors(RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 0, 0));
         fixture.caption.ModifyCaptionStyle(row.nBorder);
         PixelCanvas canvas(200, 20);
@@ -150,15 +145,6 @@ TEST(Caption, ThemeIdPicksCaptionAndButtonThemes)
               "CXTCaptionThemeOffice2003 CXTCaptionButtonThemeOffice2003|"
               "CXTCaptionTheme CXTCaptionButtonThemeOfficeXP|",
               themes);
-}
-
-TEST(Caption, Office2003LookIsPrivateAndUsesTheCallersColours)
-{
-    Caption fixture;
-    fixture.caption.EnableOffice2003Look(TRUE);
-    EXPECT_EQ("CXTCaptionThemeOffice2003 CXTCaptionTheme",
-              ClassName(*fixture.caption.GetCaptionTheme()) + " " + ClassName(*CXTCaption::GetTheme()));
-    EXPECT_TRUE(fixture.caption.HasUserColors());
 }
 
 TEST(Caption, IconIsDrawnOnlyWhereItFits)
@@ -189,6 +175,11 @@ TEST(Caption, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)
         EXPECT_EQ(clrFrame, canvas.Pixel(50, 19));
         EXPECT_EQ(bGradient != FALSE, canvas.Pixel(50, 0) == clrFrame && canvas.Pixel(0, 10) == clrFrame);
     }
+    // The caption's own Office 2003 look is private and uses the caller's colours.
+    fixture.caption.EnableOffice2003Look(TRUE);
+    EXPECT_EQ("CXTCaptionThemeOffice2003 CXTCaptionTheme",
+              ClassName(*fixture.caption.GetCaptionTheme()) + " " + ClassName(*CXTCaption::GetTheme()));
+    EXPECT_TRUE(fixture.caption.HasUserColors());
 }
 
 // ---- the popup ----
@@ -241,6 +232,14 @@ TEST(CaptionPopup, PinningGivesThePaneBackAndTellsTheOwner)
     EXPECT_EQ(1, fixture.host.Count(WM_CAPTION_POPUP_PINNED));
     EXPECT_FALSE(fixture.caption.GetCaptionButton().IsWindowVisible());
     EXPECT_EQ(0, RectInParent(&fixture.pane).top);
+
+    // Closed by its caption, it gives the pane back and tells nobody.
+    ASSERT_TRUE(fixture.caption.ShowPopup());
+    fixture.caption.ClosePopup();
+    EXPECT_EQ(fixture.container.m_hWnd, fixture.PaneParent());
+    EXPECT_EQ(nullptr, fixture.caption.GetPopup());
+    PumpPending();
+    EXPECT_EQ(0, fixture.host.Count(WM_CAPTION_POPUP_CLOSED));
 }
 
 TEST(CaptionPopup, FocusElsewhereClosesItOnceAndGivesThePaneBack)
@@ -260,15 +259,4 @@ TEST(CaptionPopup, FocusElsewhereClosesItOnceAndGivesThePaneBack)
     EXPECT_EQ(fixture.container.m_hWnd, fixture.PaneParent());
     EXPECT_EQ(1, fixture.host.Count(WM_CAPTION_POPUP_CLOSED));
     EXPECT_TRUE(fixture.caption.GetCaptionButton().IsWindowVisible());
-}
-
-TEST(CaptionPopup, ClosingThePopupAnyWayGivesThePaneBack)
-{
-    PaneWithCaption fixture;
-    ASSERT_TRUE(fixture.caption.ShowPopup());
-    fixture.caption.ClosePopup();
-    EXPECT_EQ(fixture.container.m_hWnd, fixture.PaneParent());
-    EXPECT_EQ(nullptr, fixture.caption.GetPopup());
-    PumpPending();
-    EXPECT_EQ(0, fixture.host.Count(WM_CAPTION_POPUP_CLOSED));
 }

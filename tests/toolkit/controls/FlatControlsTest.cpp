@@ -62,15 +62,12 @@ class FlatComboTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        host = &TestHost();
-        host->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        host.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, CRect(20, 20, 220, 200),
-                                 host, IDC_LIST_EDIT_TEST));
-        combo.AddString("abc");
-        combo.AddString("hello");
-        combo.AddString("world");
+                                 &host, IDC_LIST_EDIT_TEST));
+        for (const char* text : {"abc", "hello", "world"})
+            combo.AddString(text);
         edit = ::GetWindow(combo.m_hWnd, GW_CHILD);
-        ASSERT_NE(edit, (HWND)NULL);
         PumpPending();
     }
     void TearDown() override
@@ -83,11 +80,6 @@ protected:
     {
         wnd.ClientToScreen(&ptClient);
         ::SetCursorPos(ptClient.x, ptClient.y);
-    }
-    void Hover()
-    {
-        combo.m_states.clear();
-        combo.SendMessage(WM_TIMER, XT_FLAT_TIMER);
     }
     // Types the keys into the combo's edit as the keyboard would; '\b' is
     // Backspace, down and up through the combo's pre-translation as the
@@ -109,7 +101,7 @@ protected:
         }
     }
 
-    NotifyRecorderWnd* host = nullptr;
+    NotifyRecorderWnd& host = TestHost();
     CStateRecorder<CXTFlatComboBox> combo;
     HWND edit = NULL;
 };
@@ -139,40 +131,31 @@ TEST_F(FlatComboTest, TypingCompletesFromTheList)
     }
 }
 
-TEST_F(FlatComboTest, HoverDrawsHotOnceAndNormalWhenTheMouseLeaves)
+TEST_F(FlatComboTest, HoverDrawsHotOnceAndNormalOnceWhenTheMouseLeaves)
 {
     // Mouse moves of earlier cases may have started the hover already: end it.
-    MoveCursorTo(*host, CPoint(400, 350));
-    Hover();
-    MoveCursorTo(combo, CPoint(5, 5));
-    Hover();
-    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatHot});
-    Hover();
-    EXPECT_TRUE(combo.m_states.empty());
-    MoveCursorTo(*host, CPoint(400, 350));
-    Hover();
-    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatNormal});
-    Hover();
-    EXPECT_TRUE(combo.m_states.empty());
-}
-
-TEST_F(FlatComboTest, CoveredComboDrawsNormalUnderTheCursor)
-{
-    PixelCanvas canvas(200, 30);
-    MoveCursorTo(combo, CPoint(5, 5));
+    MoveCursorTo(host, CPoint(400, 350));
+    combo.SendMessage(WM_TIMER, XT_FLAT_TIMER);
     combo.m_states.clear();
-    combo.DrawFlat(&canvas.dc());
-    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatHot});
+    for (CWnd* pUnder : {(CWnd*)&combo, (CWnd*)&combo, (CWnd*)&host, (CWnd*)&host})
+    {
+        MoveCursorTo(*pUnder, pUnder == &host ? CPoint(400, 350) : CPoint(5, 5));
+        combo.SendMessage(WM_TIMER, XT_FLAT_TIMER);
+    }
+    EXPECT_EQ(std::vector<int>({xtFlatHot, xtFlatNormal}), combo.m_states);
 
+    // A window over the combo: normal under the cursor too.
     CRect rc;
     combo.GetWindowRect(&rc);
     CWnd cover;
     ASSERT_TRUE(
         cover.CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "cover", WS_POPUP | WS_VISIBLE, rc, NULL, 0));
-    combo.m_states.clear();
+    MoveCursorTo(combo, CPoint(5, 5));
+    PixelCanvas canvas(200, 30);
     combo.DrawFlat(&canvas.dc());
-    EXPECT_EQ(combo.m_states, std::vector<int>{xtFlatNormal});
     cover.DestroyWindow();
+    combo.DrawFlat(&canvas.dc());
+    EXPECT_EQ(std::vector<int>({xtFlatHot, xtFlatNormal, xtFlatNormal, xtFlatHot}), combo.m_states);
 }
 
 TEST_F(FlatComboTest, FlatLookStripsAndRestoresExactlyTheBorderBits)
@@ -184,8 +167,8 @@ TEST_F(FlatComboTest, FlatLookStripsAndRestoresExactlyTheBorderBits)
     EXPECT_FALSE(combo.IsFlat());
     combo.DisableFlatLook(FALSE);
     EXPECT_TRUE(combo.IsFlat());
-    EXPECT_FALSE(combo.GetStyle() & WS_BORDER);
-    EXPECT_FALSE(combo.GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+    EXPECT_EQ(0u,
+              (combo.GetStyle() & WS_BORDER) | (combo.GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)));
 
     combo.DisableFlatLook(TRUE);
     EXPECT_TRUE(combo.GetStyle() & WS_BORDER);
