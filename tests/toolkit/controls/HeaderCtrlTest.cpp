@@ -105,31 +105,26 @@ TEST_F(HeaderCtrlTest, DragStopsAtTheMinimumWidth)
     EXPECT_EQ(60, list.GetColumnWidth(0));
 }
 
-TEST_F(HeaderCtrlTest, LockedColumnRefusesDragAndDoubleClick)
-{
-    header.LockColumn(0);
-    DragHeaderDivider(header, 0, 50);
-    DoubleClickHeaderDivider(header, 0);
-    EXPECT_EQ(100, list.GetColumnWidth(0));
-
-    header.UnlockColumn(0);
-    DragHeaderDivider(header, 0, 50);
-    EXPECT_EQ(50, list.GetColumnWidth(0));
-    DoubleClickHeaderDivider(header, 1);
-    EXPECT_NE(100, list.GetColumnWidth(1));
-}
-
-TEST_F(HeaderCtrlTest, LockedColumnShowsNoResizeCursorOnEitherSideOfItsDivider)
+TEST_F(HeaderCtrlTest, LockedColumnRefusesDragAndDoubleClickAndShowsNoResizeCursor)
 {
     CRect rc;
     header.GetItemRect(0, &rc);
     int y = rc.Height() / 2;
     EXPECT_FALSE(CursorIsArrowAt(CPoint(rc.right + 1, y)));
     header.LockColumn(0);
-    EXPECT_TRUE(CursorIsArrowAt(CPoint(rc.right - 1, y)));
-    EXPECT_TRUE(CursorIsArrowAt(CPoint(rc.right + 1, y)));
-    // The far half of the next column belongs to its own divider.
+    DragHeaderDivider(header, 0, 50);
+    DoubleClickHeaderDivider(header, 0);
+    EXPECT_EQ(100, list.GetColumnWidth(0));
+    // No resize cursor on either side of its divider; the far half of the
+    // next column belongs to that column's own divider.
+    EXPECT_TRUE(CursorIsArrowAt(CPoint(rc.right - 1, y)) && CursorIsArrowAt(CPoint(rc.right + 1, y)));
     EXPECT_FALSE(CursorIsArrowAt(CPoint(rc.right + 99, y)));
+
+    header.UnlockColumn(0);
+    DragHeaderDivider(header, 0, 50);
+    EXPECT_EQ(50, list.GetColumnWidth(0));
+    DoubleClickHeaderDivider(header, 1);
+    EXPECT_NE(100, list.GetColumnWidth(1));
 }
 
 TEST_F(HeaderCtrlTest, MenuCommandsSortAndAlignAndTheMenuChecksThem)
@@ -191,9 +186,8 @@ TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
 {
     CRect rc;
     header.GetItemRect(1, &rc);
-    CPoint pt = rc.CenterPoint();
-    header.ClientToScreen(&pt);
-    ::SetCursorPos(pt.x, pt.y);
+    header.ClientToScreen(&rc);
+    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
     header.SetTimer(1, 10000);
     header.SendMessage(WM_TIMER, 1);
     EXPECT_EQ(std::make_pair(1, TRUE), std::make_pair(header.m_nHotColumn, (BOOL)header.m_bHotDrawn));

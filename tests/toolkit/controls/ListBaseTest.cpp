@@ -171,19 +171,14 @@ TEST_F(ListBaseTest, CellColoursByPrecedence)
 TEST_F(ListBaseTest, CustomDrawAsksForSubItemsAndFillsTheirColours)
 {
     list.SetListColors(kListText, kListBack);
-    NMLVCUSTOMDRAW draw;
-    ZeroMemory(&draw, sizeof(draw));
-    draw.nmcd.hdr.hwndFrom = list.m_hWnd;
-    draw.nmcd.hdr.idFrom = IDC_LIST_EDIT_TEST;
-    draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+    NMLVCUSTOMDRAW draw = {};
+    draw.nmcd.hdr = {list.m_hWnd, IDC_LIST_EDIT_TEST, (UINT)NM_CUSTOMDRAW};
     draw.nmcd.dwDrawStage = CDDS_PREPAINT;
-    EXPECT_EQ(TestHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw), CDRF_NOTIFYSUBITEMDRAW);
+    EXPECT_EQ(CDRF_NOTIFYSUBITEMDRAW, host.SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw));
     draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
-    draw.nmcd.dwItemSpec = 1;
     draw.iSubItem = 2;
-    TestHost().SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw);
-    EXPECT_EQ(draw.clrText, kListText);
-    EXPECT_EQ(draw.clrTextBk, kListBack);
+    host.SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw);
+    EXPECT_EQ(std::make_pair(kListText, kListBack), std::make_pair(draw.clrText, draw.clrTextBk));
 }
 // The column widths of a new list of nCols columns 100 wide after it loads
 // its saved widths from the section and entry.
@@ -223,12 +218,11 @@ TEST_F(ListBaseTest, PaintShadesTheSortedColumnBelowTheRows)
     list.GetClientRect(&rc);
     PixelCanvas canvas(rc.Width(), rc.Height());
     list.PaintList(&canvas.dc());
+    // Below the rows in columns 0, 1 and 2; the header's area is left to the header.
     int y = rc.bottom - 5;
-    EXPECT_EQ(canvas.Pixel(150, y), kSortBack);
-    EXPECT_EQ(canvas.Pixel(50, y), kListBack);
-    EXPECT_EQ(canvas.Pixel(250, y), kListBack);
-    // The header's area is left to the header.
-    EXPECT_EQ(canvas.Pixel(150, 2), kWhite);
+    EXPECT_EQ(std::vector<COLORREF>({kListBack, kSortBack, kListBack, kWhite}),
+              std::vector<COLORREF>(
+                  {canvas.Pixel(50, y), canvas.Pixel(150, y), canvas.Pixel(250, y), canvas.Pixel(150, 2)}));
 }
 
 // The list view form: the same base behind a view.

@@ -135,22 +135,17 @@ TEST_P(ProfileManagerTest, ValuesOfAnotherTypeOrSizeReadAsDefaults)
 
 TEST_P(ProfileManagerTest, DeletionRules)
 {
-    profile.WriteProfileInt("Gone", "A", 1);
-    profile.WriteProfileInt("Gone", "B", 2);
-    profile.WriteProfileInt("Kept", "A", 3);
-    profile.WriteProfileInt("Kept", "B", 4);
-    profile.WriteProfileInt("Kept\\Sub", "C", 5);
+    const char* names[][2] = {{"Gone", "A"}, {"Gone", "B"}, {"Kept", "A"}, {"Kept", "B"}, {"Kept\\Sub", "C"}};
+    for (int i = 0; i < 5; i++)
+        profile.WriteProfileInt(names[i][0], names[i][1], i + 1);
     profile.WriteProfileInt("Kept\\Sub\\Deeper", "D", 6);
-
-    // A NULL value deletes the entry, a NULL entry the whole section.
-    auto values = [this]() {
-        const char* names[][2] = {
-            {"Gone", "A"}, {"Gone", "B"}, {"Kept", "A"}, {"Kept", "B"}, {"Kept\\Sub", "C"}};
+    auto values = [&]() {
         std::string text;
         for (auto& name : names)
             text += std::to_string(profile.GetProfileInt(name[0], name[1], 0));
         return text;
     };
+    // A NULL value deletes the entry, a NULL entry the whole section.
     EXPECT_TRUE(profile.WriteProfileString("Gone", "A", NULL));
     EXPECT_EQ("02345", values());
     EXPECT_TRUE(profile.WriteProfileString("Gone", NULL, NULL));
@@ -225,12 +220,8 @@ TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
 
 TEST(ProfileManagerNames, WithoutApplicationNamesTheRegistryFailsAndReadersGiveDefaults)
 {
-    // An application object of another test would lend its names: hide them.
-    CWinApp* pApp = AfxGetApp();
-    LPCTSTR pszAppKey = pApp != NULL ? pApp->m_pszRegistryKey : NULL;
-    if (pApp != NULL)
-        pApp->m_pszRegistryKey = NULL;
-
+    // No application object lends its names in this test program.
+    ASSERT_EQ(nullptr, AfxGetApp());
     CXTProfileManager profile(HKEY_CURRENT_USER);
     EXPECT_FALSE(profile.HasProfileNames());
     EXPECT_EQ(NULL, profile.GetAppRegistryKey());
@@ -240,7 +231,4 @@ TEST(ProfileManagerNames, WithoutApplicationNamesTheRegistryFailsAndReadersGiveD
     EXPECT_EQ(2, profile.GetProfileInt("Settings", "Theme", 2));
     EXPECT_STREQ("d", profile.GetProfileString("Settings", "N", "d"));
     EXPECT_EQ(0, profile.EnumKeys("Settings", NULL));
-
-    if (pApp != NULL)
-        pApp->m_pszRegistryKey = pszAppKey;
 }
