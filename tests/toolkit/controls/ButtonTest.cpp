@@ -58,8 +58,7 @@ TEST(Button, StyleFlagsAndThemeIdPickTheTheme)
 {
     struct Row
     {
-        int nControlsTheme;
-        DWORD dwxStyle;
+        DWORD nControlsTheme, dwxStyle;
         const char* expected;
     } rows[] = {
         {0, ButtonStyleOfficeXP, "CXTButtonThemeOfficeXP private"},
@@ -194,8 +193,7 @@ TEST(Button, Office2003SchemeGivesBorderHotAndFaceColours)
     struct Row
     {
         const char* name;
-        int nScheme;
-        BOOL bFlatFace;
+        int nScheme, bFlatFace;
         std::vector<COLORREF> expected; // border, hot face, face
     } rows[] = {
         {"no scheme: Office XP", xtpSystemThemeNone, TRUE, {XTPGetColor(32), XTPGetColor(31), kFace}},

@@ -99,10 +99,9 @@ TEST(Caption, EdgeBorderAndFace)
     struct Row
     {
         const char* name;
-        DWORD dwStyle;
-        int nBorder;
-        int nFaceInset; // first pixel of the face from the edge
-        int nCorner;    // colour index at (0, 0), -1: the border colour
+        // The style, the border, the first pixel of the face from the edge, the colour
+        // index at (0, 0) (-1: the border colour).
+        int dwStyle, nBorder, nFaceInset, nCorner;
     } rows[] = {
         {"frame without border", CaptionStyleFrame, 0, 2, COLOR_3DSHADOW},
         {"frame with border three", CaptionStyleFrame, 3, 4, COLOR_3DSHADOW},

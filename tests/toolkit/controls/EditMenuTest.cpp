@@ -30,8 +30,7 @@ TEST(EditMenu, ItemsFollowTheEditStateAndTheKeyboardMenuOpensInsideTheCorner)
     struct Row
     {
         const char* text;
-        int nSelStart, nSelEnd;
-        bool bClipboardText;
+        int nSelStart, nSelEnd, bClipboardText;
         const char* enabled; // of undo, cut, copy, paste, delete, select all
     } rows[] = {
         {"", 0, 0, false, ""},

@@ -220,9 +220,7 @@ TEST(HeaderTheme, TextRectSitsInsideThePaddingAndTheArrowRoom)
     struct Row
     {
         const char* name;
-        int nFormat;
-        BOOL bSortColumn;
-        int cxItem;
+        int nFormat, bSortColumn, cxItem;
         CSize sizeText;
         CRect expected;
     } rows[] = {

@@ -3,6 +3,7 @@
 #include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTListSorter.h"
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,42 +11,24 @@ namespace {
 
 TEST(ListSorter, OrdersRowsAndGivesTheItemDataBack)
 {
-    // Column 1 of rows 0, 1, 2 before and after the sort; each row's item data
-    // is the index it started at, read back after the text.
+    // Column 1 of rows 0, 1, 2 before the sort, and after it each text with
+    // its row's item data, the index the row started at.
     struct Row
     {
         const char* name;
         XTSortType type;
         BOOL ascending;
-        std::vector<std::string> texts, sorted;
+        const char *texts, *sorted;
     } rows[] = {
-        {"integers with text as zero", xtSortInt, TRUE, {"10", "9", "abc"}, {"abc 2", "9 1", "10 0"}},
-        {"integers at the limits",
-         xtSortInt,
-         TRUE,
-         {"2147483647", "-2147483648", "0"},
-         {"-2147483648 1", "0 2", "2147483647 0"}},
-        {"strings case-sensitive",
-         xtSortString,
-         TRUE,
-         {"beta", "Beta", "alpha"},
-         {"Beta 1", "alpha 2", "beta 0"}},
-        {"strings descending",
-         xtSortString,
-         FALSE,
-         {"beta", "Beta", "alpha"},
-         {"beta 0", "alpha 2", "Beta 1"}},
-        {"dates",
-         xtSortDate,
-         TRUE,
-         {"3/1/2024", "12/25/2023", "1/15/2024"},
-         {"12/25/2023 1", "1/15/2024 2", "3/1/2024 0"}},
-        {"dates descending",
-         xtSortDate,
-         FALSE,
-         {"3/1/2024", "12/25/2023", "1/15/2024"},
-         {"3/1/2024 0", "1/15/2024 2", "12/25/2023 1"}},
-        {"decimals", xtSortDecimal, TRUE, {"2.5", "-1.25", "2.45"}, {"-1.25 1", "2.45 2", "2.5 0"}},
+        {"integers with text as zero", xtSortInt, TRUE, "10 9 abc", "abc:2 9:1 10:0 "},
+        {"integers at the limits", xtSortInt, TRUE, "2147483647 -2147483648 0",
+         "-2147483648:1 0:2 2147483647:0 "},
+        {"strings case-sensitive", xtSortString, TRUE, "beta Beta alpha", "Beta:1 alpha:2 beta:0 "},
+        {"strings descending", xtSortString, FALSE, "beta Beta alpha", "beta:0 alpha:2 Beta:1 "},
+        {"dates", xtSortDate, TRUE, "3/1/2024 12/25/2023 1/15/2024", "12/25/2023:1 1/15/2024:2 3/1/2024:0 "},
+        {"dates descending", xtSortDate, FALSE, "3/1/2024 12/25/2023 1/15/2024",
+         "3/1/2024:0 1/15/2024:2 12/25/2023:1 "},
+        {"decimals", xtSortDecimal, TRUE, "2.5 -1.25 2.45", "-1.25:1 2.45:2 2.5:0 "},
     };
     CListCtrl list;
     ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 200), &TestHost(), IDC_LIST_EDIT_TEST));
@@ -54,16 +37,18 @@ TEST(ListSorter, OrdersRowsAndGivesTheItemDataBack)
     for (const Row& row : rows)
     {
         list.DeleteAllItems();
-        for (int i = 0; i < 3; i++)
+        std::istringstream texts(row.texts);
+        std::string text;
+        for (int i = 0; texts >> text; i++)
         {
             list.InsertItem(i, "row");
-            list.SetItemText(i, 1, row.texts[i].c_str());
+            list.SetItemText(i, 1, text.c_str());
             list.SetItemData(i, i);
         }
         EXPECT_TRUE(CXTListSorter(&list, 1).Sort(row.ascending, row.type));
-        std::vector<std::string> sorted;
+        std::string sorted;
         for (int i = 0; i < 3; i++)
-            sorted.push_back(std::string(list.GetItemText(i, 1)) + " " + std::to_string(list.GetItemData(i)));
+            sorted += std::string(list.GetItemText(i, 1)) + ":" + std::to_string(list.GetItemData(i)) + " ";
         EXPECT_EQ(row.sorted, sorted) << row.name;
     }
     list.DestroyWindow();
@@ -74,8 +59,7 @@ TEST(ListSorter, CompareAnswersTheSignOfTheOrder)
     struct Row
     {
         const char *name, *text1, *text2;
-        LPARAM param;
-        int sign;
+        int param, sign;
     } rows[] = {
         {"equal integers", "7", "7", xtSortInt, 0},
         {"integers that overflow a subtraction", "2147483647", "-2147483648", xtSortInt, 1},

@@ -21,14 +21,8 @@ int g_refuseCalls = 0;
 
 BOOL WINAPI RecordShellCall(DWORD dwMessage, PNOTIFYICONDATAA pData)
 {
-    ShellCall call = {dwMessage, *pData};
-    g_shellCalls.push_back(call);
-    if (g_refuseCalls > 0)
-    {
-        g_refuseCalls--;
-        return FALSE;
-    }
-    return TRUE;
+    g_shellCalls.push_back({dwMessage, *pData});
+    return g_refuseCalls > 0 ? (g_refuseCalls--, FALSE) : TRUE;
 }
 
 class TrayIconTest : public ::testing::Test
@@ -119,10 +113,8 @@ TEST(TrayIconText, CutsOnACharacterBoundary)
 {
     struct Row
     {
-        const char* name;
-        const char* text;
-        int maxBytes;
-        UINT codePage;
+        const char *name, *text;
+        int maxBytes, codePage;
         const char* expected;
     } rows[] = {
         {"short text whole", "abc", 5, 1252, "abc"},
@@ -234,8 +226,8 @@ TEST_F(TrayIconTest, EventsGoToTheOwnerFirst)
     EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
     EXPECT_EQ(1, Callback(WM_RBUTTONUP));
     EXPECT_EQ(std::vector<LPARAM>({WM_LBUTTONDBLCLK, WM_RBUTTONUP}), Told(WM_TRAY_NOTIFY));
-    EXPECT_TRUE(Told(WM_COMMAND).empty()) << "a handled event gets no default action";
-    EXPECT_TRUE(g_shellCalls.empty()) << "nor a menu";
+    // A handled event gets no default action, nor a menu.
+    EXPECT_TRUE(Told(WM_COMMAND).empty() && g_shellCalls.empty());
 
     owner.m_lAnswer = 0;
     EXPECT_EQ(1, Callback(WM_LBUTTONDBLCLK));
@@ -280,8 +272,7 @@ TEST_F(TrayIconTest, TheIconComesBackWhenTheShellRestarts)
     EXPECT_FALSE(tray.AddIcon());
     tray.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
     EXPECT_EQ("add mit Current tip", Last());
-    EXPECT_FALSE(tray.IsIconRemoved());
-    EXPECT_FALSE(tray.IsIconHidden());
+    EXPECT_FALSE(tray.IsIconRemoved() || tray.IsIconHidden());
 }
 
 TEST_F(TrayIconTest, BalloonTimeOutFallbackFiresOnceAndNotAfterARealBalloonEvent)
@@ -309,8 +300,7 @@ TEST_F(TrayIconTest, AWindowGoesIntoTheTrayAndComesBack)
     EXPECT_FALSE(::IsWindowVisible(hHiddenParent));
 
     tray.RestoreFromTray(&window);
-    EXPECT_TRUE(window.IsWindowVisible());
-    EXPECT_EQ(::GetDesktopWindow(), ::GetAncestor(window.m_hWnd, GA_PARENT));
+    EXPECT_TRUE(window.IsWindowVisible() && ::GetAncestor(window.m_hWnd, GA_PARENT) == ::GetDesktopWindow());
     // The hidden window is made once and kept for the next time.
     tray.AnimateToTray(&window);
     EXPECT_EQ(hHiddenParent, ::GetAncestor(window.m_hWnd, GA_PARENT));
