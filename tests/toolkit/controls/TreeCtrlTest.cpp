@@ -135,7 +135,7 @@ TEST(TreeCtrl, ItemFontsColoursAndBoldAreKeptPerItem)
     EXPECT_EQ(0xFFFFFFFF, tree.GetItemColor(hItem));
     tree.SetItemColor(hItem, RGB(200, 0, 0));
     LOGFONTA lf;
-    EXPECT_FALSE(tree.GetItemFont(hItem, &lf));
+    EXPECT_FALSE(tree.GetItemFont(hItem, &lf) || tree.GetItemBold(hItem));
 
     LOGFONTA lfSet = {};
     lfSet.lfHeight = -20;
@@ -145,14 +145,13 @@ TEST(TreeCtrl, ItemFontsColoursAndBoldAreKeptPerItem)
     EXPECT_EQ(std::make_tuple(std::string("Tahoma"), -20L, RGB(200, 0, 0)),
               std::make_tuple(std::string(lf.lfFaceName), lf.lfHeight, tree.GetItemColor(hItem)));
 
-    EXPECT_FALSE(tree.GetItemBold(hItem));
     tree.SetItemBold(hItem, TRUE);
     EXPECT_TRUE(tree.CTreeCtrl::GetItemState(hItem, TVIS_BOLD) & TVIS_BOLD);
 
     // Deleting the item drops its record.
     tree.DeleteItem(hItem);
     EXPECT_EQ(0xFFFFFFFF, tree.GetItemColor(hItem));
-    EXPECT_FALSE(tree.GetItemFont(hItem, &lf));
+    EXPECT_FALSE(tree.GetItemFont(hItem, &lf) || tree.GetItemBold(hItem));
 }
 
 // Pixels of the colour inside the item's row.
@@ -193,29 +192,6 @@ TEST(TreeCtrl, ItemsArePaintedInTheirOwnColourAndWeight)
     EXPECT_EQ(0, InkOf(fixture, "Gamma", kInk));
 }
 
-TEST(TreeCtrl, EnterTogglesTheCaretItem)
-{
-    TreeFixture<> fixture;
-    fixture.tree.SelectItem(fixture["Alpha"]);
-    MSG msg = {fixture.tree.m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
-    fixture.tree.PreTranslateMessage(&msg);
-    EXPECT_FALSE(fixture.IsExpanded("Alpha"));
-    fixture.tree.PreTranslateMessage(&msg);
-    EXPECT_TRUE(fixture.IsExpanded("Alpha"));
-}
-
-TEST(TreeView, DropsTheRecordOfADeletedItem)
-{
-    CXTTreeView* pView = new CXTTreeView;
-    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &TestHost(), 1002));
-    HTREEITEM hItem = pView->GetTreeCtrl().InsertItem("first");
-    pView->SetItemColor(hItem, RGB(1, 2, 3));
-    pView->GetTreeCtrl().DeleteItem(hItem);
-    EXPECT_EQ(0xFFFFFFFF, pView->GetItemColor(hItem));
-    // The view deletes itself with its window.
-    pView->DestroyWindow();
-}
-
 TEST(TreeCtrl, HotTrackingMarksTheItemUnderTheMouse)
 {
     TreeFixture<> fixture(TVS_HASBUTTONS | TVS_TRACKSELECT);
@@ -229,10 +205,17 @@ TEST(TreeCtrl, HotTrackingMarksTheItemUnderTheMouse)
     tree.KillTimer(CXTTreeBase::TimerHotTrack);
 }
 
-TEST(TreeCtrl, KeysGoStraightToTheLabelEdit)
+TEST(TreeCtrl, EnterTogglesTheCaretItemAndKeysGoStraightToTheLabelEdit)
 {
     TreeFixture<> fixture(TVS_HASBUTTONS | TVS_EDITLABELS);
     CXTTreeCtrl& tree = fixture.tree;
+    tree.SelectItem(fixture["Alpha"]);
+    MSG enter = {tree.m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    tree.PreTranslateMessage(&enter);
+    EXPECT_FALSE(fixture.IsExpanded("Alpha"));
+    tree.PreTranslateMessage(&enter);
+    EXPECT_TRUE(fixture.IsExpanded("Alpha"));
+
     tree.SetFocus();
     tree.SelectItem(fixture["Gamma"]);
     ASSERT_NE(nullptr, tree.EditLabel(fixture["Gamma"]));
