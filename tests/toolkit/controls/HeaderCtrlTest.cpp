@@ -246,15 +246,12 @@ protected:
     {
         ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS, CRect(0, 0, 240, 24), &TestHost(),
                                   IDC_LIST_EDIT_TEST));
+        HDITEM hdi = {}; // left-aligned, empty text
+        hdi.mask = HDI_WIDTH | HDI_FORMAT | HDI_TEXT;
+        hdi.cxy = 80;
+        hdi.pszText = (LPSTR) "";
         for (int i = 0; i < 3; i++)
-        {
-            HDITEM hdi;
-            hdi.mask = HDI_WIDTH | HDI_FORMAT | HDI_TEXT;
-            hdi.cxy = 80;
-            hdi.fmt = HDF_LEFT;
-            hdi.pszText = (LPSTR) "";
             header.InsertItem(i, &hdi);
-        }
     }
     void TearDown() override { header.DestroyWindow(); }
 
@@ -315,17 +312,16 @@ TEST_F(HeaderDrawTest, ColumnImageIsKeptByTheHeaderAndDrawnMasked)
     PixelCanvas canvas(240, 24);
     Draw(canvas);
     // The 6 x 6 blue block of the 12 x 10 image at padding 6, centred.
-    EXPECT_EQ(canvas.Pixel(160 + 6 + 5, 12), RGB(0, 0, 200));
-    EXPECT_EQ(canvas.Pixel(160 + 6 + 1, 12), theme.m_crFace);
-    EXPECT_EQ(canvas.CountOther(CRect(0, 4, 150, 20), RGB(0, 0, 200)), 150 * 16);
+    EXPECT_EQ(std::make_pair(RGB(0, 0, 200), (COLORREF)theme.m_crFace),
+              std::make_pair(canvas.Pixel(160 + 6 + 5, 12), canvas.Pixel(160 + 6 + 1, 12)));
+    EXPECT_EQ(150 * 16, canvas.CountOther(CRect(0, 4, 150, 20), RGB(0, 0, 200)));
 
     // A second bitmap replaces the list; removing clears the format bit.
     ASSERT_TRUE(theme.SetColumnBitmap(2, 3000, FALSE, RGB(0xC0, 0xC0, 0xC0), &header));
     EXPECT_NE(header.GetColumnImageList(2), hImageList);
     EXPECT_TRUE(theme.SetColumnBitmap(2, 0, TRUE, 0, &header));
-    EXPECT_EQ(header.GetColumnImageList(2), (HIMAGELIST)NULL);
     ASSERT_TRUE(header.GetItem(2, &hdi));
-    EXPECT_EQ(hdi.fmt & HDF_BITMAP, 0);
+    EXPECT_TRUE(header.GetColumnImageList(2) == NULL && (hdi.fmt & HDF_BITMAP) == 0);
 }
 
 } // namespace

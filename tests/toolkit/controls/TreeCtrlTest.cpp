@@ -38,7 +38,7 @@ struct TreeFixture
     }
     ~TreeFixture() { tree.DestroyWindow(); }
 
-    HTREEITEM operator[](const std::string& name) { return name.empty() ? NULL : items.at(name); }
+    HTREEITEM Item(const std::string& name) { return name.empty() ? NULL : items.at(name); }
     std::string NameOf(HTREEITEM hItem)
     {
         return hItem == NULL ? std::string() : std::string((LPCTSTR)tree.GetItemText(hItem));
@@ -53,6 +53,15 @@ struct TreeFixture
     {
         return tree.CTreeCtrl::GetItemState(items.at(name), TVIS_EXPANDED) != 0;
     }
+    // Pixels of the colour inside the item's row as the tree paints it.
+    int InkOf(const char* name, COLORREF clr)
+    {
+        PixelCanvas canvas(300, 300);
+        tree.PaintItems(&canvas.dc(), TRUE);
+        CRect rcItem;
+        tree.GetItemRect(Item(name), &rcItem, FALSE);
+        return rcItem.Width() * rcItem.Height() - canvas.CountOther(rcItem, clr);
+    }
     // The names of the selected items in visible order, then "@" and the caret.
     std::string Selected()
     {
@@ -64,7 +73,10 @@ struct TreeFixture
     }
 };
 
-TEST(TreeCtrl, SearchEndsWithTheExpectedItem)
+class TreeCtrl : public ::testing::Test, public TreeFixture<>
+{};
+
+TEST_F(TreeCtrl, SearchEndsWithTheExpectedItem)
 {
     struct Row
     {
@@ -87,26 +99,23 @@ TEST(TreeCtrl, SearchEndsWithTheExpectedItem)
         {"upward without match ends from a later top-level item", "nothing", false, false, false, "Beta", ""},
         {"downward without match ends", "nothing", false, true, true, "x_ab", ""},
     };
-    TreeFixture<> fixture;
     for (const Row& row : rows)
     {
-        HTREEITEM hFound = fixture.tree.FindItem(row.text, row.bCaseSensitive, row.bDownward, row.bWholeWord,
-                                                 fixture[row.start]);
-        EXPECT_EQ(row.expected, fixture.NameOf(hFound)) << row.name;
+        HTREEITEM hFound =
+            tree.FindItem(row.text, row.bCaseSensitive, row.bDownward, row.bWholeWord, Item(row.start));
+        EXPECT_EQ(row.expected, NameOf(hFound)) << row.name;
     }
 }
 
-TEST(TreeCtrl, WalkingAndSearchBelowAnItem)
+TEST_F(TreeCtrl, WalkingAndSearchBelowAnItem)
 {
-    TreeFixture<> fixture;
-    CXTTreeCtrl& tree = fixture.tree;
     std::string walked;
-    for (HTREEITEM hItem : {tree.GetLastItemInTree(NULL), tree.GetLastItemInTree(fixture["Alpha"]),
-                            tree.GetPrevItemInTree(fixture["Beta"]), tree.GetNextItemInTree(fixture["abc"]),
-                            tree.GetNextItemInTree(fixture["Gamma"]),
-                            tree.FindItemInChildren("ab", FALSE, TRUE, fixture["Beta"]),
-                            tree.FindItemInChildren("ab", FALSE, FALSE, fixture["Gamma"])})
-        walked += fixture.NameOf(hItem) + "|";
+    for (HTREEITEM hItem :
+         {tree.GetLastItemInTree(NULL), tree.GetLastItemInTree(Item("Alpha")),
+          tree.GetPrevItemInTree(Item("Beta")), tree.GetNextItemInTree(Item("abc")),
+          tree.GetNextItemInTree(Item("Gamma")), tree.FindItemInChildren("ab", FALSE, TRUE, Item("Beta")),
+          tree.FindItemInChildren("ab", FALSE, FALSE, Item("Gamma"))})
+        walked += NameOf(hItem) + "|";
     EXPECT_EQ("Gamma|abc|abc|Beta||ab.||", walked);
 
     tree.DeleteAllItems();
@@ -121,17 +130,15 @@ public:
     BOOL AcceptFoundItem(HTREEITEM hItem) override { return GetParentItem(hItem) != GetRootItem(); }
 };
 
-TEST(TreeCtrl, RejectedMatchesLetTheSearchGoOn)
+TEST(TreeCtrlStyles, RejectedMatchesLetTheSearchGoOn)
 {
     TreeFixture<CPickyTree> fixture;
-    EXPECT_EQ("x_ab", fixture.NameOf(fixture.tree.FindItem("ab", FALSE, TRUE, FALSE, fixture["Alpha"])));
+    EXPECT_EQ("x_ab", fixture.NameOf(fixture.tree.FindItem("ab", FALSE, TRUE, FALSE, fixture.Item("Alpha"))));
 }
 
-TEST(TreeCtrl, ItemFontsColoursAndBoldAreKeptPerItem)
+TEST_F(TreeCtrl, ItemFontsColoursAndBoldAreKeptPerItem)
 {
-    TreeFixture<> fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    HTREEITEM hItem = fixture["abc"];
+    HTREEITEM hItem = Item("abc");
     EXPECT_EQ(0xFFFFFFFF, tree.GetItemColor(hItem));
     tree.SetItemColor(hItem, RGB(200, 0, 0));
     LOGFONTA lf;
@@ -154,62 +161,49 @@ TEST(TreeCtrl, ItemFontsColoursAndBoldAreKeptPerItem)
     EXPECT_FALSE(tree.GetItemFont(hItem, &lf) || tree.GetItemBold(hItem));
 }
 
-// Pixels of the colour inside the item's row.
-int InkOf(TreeFixture<>& fixture, const char* name, COLORREF clr)
+TEST_F(TreeCtrl, ItemsArePaintedInTheirOwnColourAndWeight)
 {
-    PixelCanvas canvas(300, 300);
-    fixture.tree.PaintItems(&canvas.dc(), TRUE);
-    CRect rcItem;
-    fixture.tree.GetItemRect(fixture[name], &rcItem, FALSE);
-    int nTotal = rcItem.Width() * rcItem.Height();
-    return nTotal - canvas.CountOther(rcItem, clr);
-}
-
-TEST(TreeCtrl, ItemsArePaintedInTheirOwnColourAndWeight)
-{
-    TreeFixture<> fixture;
-    CXTTreeCtrl& tree = fixture.tree;
     const COLORREF kInk = RGB(0, 128, 0);
-    EXPECT_EQ(0, InkOf(fixture, "Gamma", kInk));
-    tree.SetItemColor(fixture["Gamma"], kInk);
-    EXPECT_EQ(0, InkOf(fixture, "Beta", kInk));
+    EXPECT_EQ(0, InkOf("Gamma", kInk));
+    tree.SetItemColor(Item("Gamma"), kInk);
+    EXPECT_EQ(0, InkOf("Beta", kInk));
 
     // A lighter stored font loses to the bold flag.
     LOGFONTA lf;
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
     lf.lfWeight = FW_THIN;
-    tree.SetItemFont(fixture["Gamma"], &lf);
-    int nThin = InkOf(fixture, "Gamma", kInk);
+    tree.SetItemFont(Item("Gamma"), &lf);
+    int nThin = InkOf("Gamma", kInk);
     EXPECT_GT(nThin, 0);
-    tree.SetItemBold(fixture["Gamma"], TRUE);
-    EXPECT_GT(InkOf(fixture, "Gamma", kInk), nThin);
+    tree.SetItemBold(Item("Gamma"), TRUE);
+    EXPECT_GT(InkOf("Gamma", kInk), nThin);
 
     // Selected, its own colour does not replace the selection's text colour.
-    tree.SelectItem(fixture["Gamma"]);
+    tree.SelectItem(Item("Gamma"));
     tree.SetFocus();
     ASSERT_EQ(tree.m_hWnd, ::GetFocus());
-    EXPECT_GT(InkOf(fixture, "Gamma", XTPGetColor(COLOR_HIGHLIGHT)), 0);
-    EXPECT_EQ(0, InkOf(fixture, "Gamma", kInk));
+    EXPECT_GT(InkOf("Gamma", XTPGetColor(COLOR_HIGHLIGHT)), 0);
+    EXPECT_EQ(0, InkOf("Gamma", kInk));
 }
 
-TEST(TreeCtrl, HotTrackingMarksTheItemUnderTheMouse)
+TEST(TreeCtrlStyles, HotTrackingMarksTheItemUnderTheMouse)
 {
     TreeFixture<> fixture(TVS_HASBUTTONS | TVS_TRACKSELECT);
     CXTTreeCtrl& tree = fixture.tree;
     SendMouse(tree, WM_MOUSEMOVE, fixture.LabelCenter("Gamma"));
-    EXPECT_EQ(TVIS_XT_HOT, tree.GetItemState(fixture["Gamma"], TVIS_XT_HOT));
+    EXPECT_EQ(TVIS_XT_HOT, tree.GetItemState(fixture.Item("Gamma"), TVIS_XT_HOT));
     SendMouse(tree, WM_MOUSEMOVE, fixture.LabelCenter("Beta"));
     EXPECT_EQ(std::make_pair(0u, (UINT)TVIS_XT_HOT),
-              std::make_pair(tree.GetItemState(fixture["Gamma"], TVIS_XT_HOT),
-                             tree.GetItemState(fixture["Beta"], TVIS_XT_HOT)));
+              std::make_pair(tree.GetItemState(fixture.Item("Gamma"), TVIS_XT_HOT),
+                             tree.GetItemState(fixture.Item("Beta"), TVIS_XT_HOT)));
     tree.KillTimer(CXTTreeBase::TimerHotTrack);
 }
 
-TEST(TreeCtrl, EnterTogglesTheCaretItemAndKeysGoStraightToTheLabelEdit)
+TEST(TreeCtrlStyles, EnterTogglesTheCaretItemAndKeysGoStraightToTheLabelEdit)
 {
     TreeFixture<> fixture(TVS_HASBUTTONS | TVS_EDITLABELS);
     CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["Alpha"]);
+    tree.SelectItem(fixture.Item("Alpha"));
     MSG enter = {tree.m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
     tree.PreTranslateMessage(&enter);
     EXPECT_FALSE(fixture.IsExpanded("Alpha"));
@@ -217,8 +211,8 @@ TEST(TreeCtrl, EnterTogglesTheCaretItemAndKeysGoStraightToTheLabelEdit)
     EXPECT_TRUE(fixture.IsExpanded("Alpha"));
 
     tree.SetFocus();
-    tree.SelectItem(fixture["Gamma"]);
-    ASSERT_NE(nullptr, tree.EditLabel(fixture["Gamma"]));
+    tree.SelectItem(fixture.Item("Gamma"));
+    ASSERT_NE(nullptr, tree.EditLabel(fixture.Item("Gamma")));
     HWND hEdit = (HWND)tree.SendMessage(TVM_GETEDITCONTROL);
     ASSERT_TRUE(::IsWindow(hEdit));
 
@@ -229,7 +223,7 @@ TEST(TreeCtrl, EnterTogglesTheCaretItemAndKeysGoStraightToTheLabelEdit)
     EXPECT_EQ(NULL, (HWND)tree.SendMessage(TVM_GETEDITCONTROL));
     EXPECT_EQ(std::make_pair(1, 1), std::make_pair(fixture.host.CountNotify(TVN_BEGINLABELEDITA),
                                                    fixture.host.CountNotify(TVN_ENDLABELEDITA)));
-    EXPECT_EQ("Gamma", fixture.NameOf(fixture["Gamma"]));
+    EXPECT_EQ("Gamma", fixture.NameOf(fixture.Item("Gamma")));
 }
 
 struct MultiTree : TreeFixture<>
@@ -259,17 +253,16 @@ struct MultiTree : TreeFixture<>
     }
     static MSG Up(CPoint pt) { return Msg(WM_LBUTTONUP, 0, pt); }
     static MSG Move(CPoint pt) { return Msg(WM_MOUSEMOVE, MK_LBUTTON, pt); }
-    static MSG Msg(UINT message, WPARAM wParam, CPoint pt)
+    static MSG Msg(UINT message, WPARAM wParam, CPoint p)
     {
-        MSG msg = {};
-        msg.message = message;
-        msg.wParam = wParam;
-        msg.lParam = MAKELPARAM(pt.x, pt.y);
-        return msg;
+        return {0, message, wParam, MAKELPARAM(p.x, p.y), 0, {}};
     }
     // A point in empty space below the items.
     CPoint Empty() { return CPoint(200, 280); }
 };
+
+class TreeMultiSelect : public ::testing::Test, public MultiTree
+{};
 
 // Holds keys down in the thread's keyboard state while it lives.
 struct HeldKeys
@@ -287,35 +280,32 @@ struct HeldKeys
     ~HeldKeys() { ::SetKeyboardState(saved); }
 };
 
-TEST(TreeMultiSelect, SelectionVetoedByTheOwnerStaysPut)
+TEST_F(TreeMultiSelect, SelectionVetoedByTheOwnerStaysPut)
 {
-    MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    ASSERT_TRUE(tree.SelectItem(fixture["Alpha"]));
-    fixture.host.m_hVetoItem = fixture["Gamma"];
-    EXPECT_FALSE(tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED));
-    EXPECT_FALSE(tree.SelectItem(fixture["Gamma"]));
-    fixture.Click("Gamma", MK_CONTROL);
-    EXPECT_EQ("Alpha,@Alpha", fixture.Selected());
+    ASSERT_TRUE(tree.SelectItem(Item("Alpha")));
+    host.m_hVetoItem = Item("Gamma");
+    EXPECT_FALSE(tree.SetItemState(Item("Gamma"), TVIS_SELECTED, TVIS_SELECTED));
+    EXPECT_FALSE(tree.SelectItem(Item("Gamma")));
+    Click("Gamma", MK_CONTROL);
+    EXPECT_EQ("Alpha,@Alpha", Selected());
 
-    fixture.host.m_hVetoItem = NULL;
-    EXPECT_TRUE(tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED));
-    EXPECT_EQ("Alpha,Gamma,@Alpha", fixture.Selected());
+    host.m_hVetoItem = NULL;
+    EXPECT_TRUE(tree.SetItemState(Item("Gamma"), TVIS_SELECTED, TVIS_SELECTED));
+    EXPECT_EQ("Alpha,Gamma,@Alpha", Selected());
     EXPECT_EQ(std::make_pair((UINT)(TVIS_FOCUSED | TVIS_SELECTED), (UINT)TVIS_SELECTED),
-              std::make_pair(tree.GetItemState(fixture["Alpha"], TVIS_FOCUSED | TVIS_SELECTED),
-                             tree.GetItemState(fixture["Gamma"], TVIS_FOCUSED | TVIS_SELECTED)));
+              std::make_pair(tree.GetItemState(Item("Alpha"), TVIS_FOCUSED | TVIS_SELECTED),
+                             tree.GetItemState(Item("Gamma"), TVIS_FOCUSED | TVIS_SELECTED)));
 }
 
-TEST(TreeMultiSelect, CtrlAndShiftClicks)
+TEST_F(TreeMultiSelect, CtrlAndShiftClicks)
 {
-    MultiTree fixture;
     std::vector<std::string> steps;
     auto click = [&](const char* name, UINT nFlags) {
-        fixture.Click(name, nFlags);
-        steps.push_back(fixture.Selected());
+        Click(name, nFlags);
+        steps.push_back(Selected());
     };
     click("x ab", 0);
-    EXPECT_EQ(1, fixture.host.CountNotify(NM_CLICK));
+    EXPECT_EQ(1, host.CountNotify(NM_CLICK));
     click("Beta", MK_CONTROL);
     // Ctrl+click on a selected item deselects it on release.
     click("x ab", MK_CONTROL);
@@ -330,148 +320,133 @@ TEST(TreeMultiSelect, CtrlAndShiftClicks)
         std::vector<std::string>({"x ab,@x ab", "x ab,Beta,@Beta", "Beta,@x ab", "x ab,abc,Beta,x_ab,@x_ab",
                                   "alpha beta,x ab,@alpha beta", "Gamma,@Gamma", "abab,Gamma,@abab"}),
         steps);
-    EXPECT_EQ(2u, fixture.tree.GetSelectedCount());
+    EXPECT_EQ(2u, tree.GetSelectedCount());
 }
 
-TEST(TreeMultiSelect, CtrlPressMovedPastTheDragDistanceStartsADrag)
+TEST_F(TreeMultiSelect, CtrlPressMovedPastTheDragDistanceStartsADrag)
 {
-    MultiTree fixture;
-    fixture.Select({"Alpha", "abc"});
-    CPoint pt = fixture.LabelCenter("abc");
-    fixture.Press(WM_LBUTTONDOWN, pt, MK_LBUTTON | MK_CONTROL,
-                  {MultiTree::Move(CPoint(pt.x + 1, pt.y)), MultiTree::Move(CPoint(pt.x + 30, pt.y + 30)),
-                   MultiTree::Up(pt)});
-    EXPECT_EQ(1, fixture.host.CountNotify(TVN_BEGINDRAGA));
-    EXPECT_EQ(pt, fixture.host.m_ptDrag);
-    EXPECT_EQ("Alpha,abc,@abc", fixture.Selected());
+    Select({"Alpha", "abc"});
+    CPoint pt = LabelCenter("abc");
+    Press(WM_LBUTTONDOWN, pt, MK_LBUTTON | MK_CONTROL,
+          {Move(CPoint(pt.x + 1, pt.y)), Move(CPoint(pt.x + 30, pt.y + 30)), Up(pt)});
+    EXPECT_EQ(1, host.CountNotify(TVN_BEGINDRAGA));
+    EXPECT_EQ(pt, host.m_ptDrag);
+    EXPECT_EQ("Alpha,abc,@abc", Selected());
 }
 
-TEST(TreeMultiSelect, ShiftAndCtrlWithArrowKeys)
+TEST_F(TreeMultiSelect, ShiftAndCtrlWithArrowKeys)
 {
-    MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    tree.SelectItem(fixture["x ab"]);
+    tree.SelectItem(Item("x ab"));
     {
         HeldKeys shift({VK_SHIFT});
         tree.SendMessage(WM_KEYDOWN, VK_DOWN);
         tree.SendMessage(WM_KEYDOWN, VK_DOWN);
-        EXPECT_EQ("x ab,abc,Beta,@Beta", fixture.Selected());
+        EXPECT_EQ("x ab,abc,Beta,@Beta", Selected());
         tree.SendMessage(WM_KEYDOWN, VK_UP);
     }
     {
         HeldKeys ctrl({VK_CONTROL});
         tree.SendMessage(WM_KEYDOWN, VK_DOWN);
     }
-    EXPECT_EQ("x ab,abc,@Beta", fixture.Selected());
+    EXPECT_EQ("x ab,abc,@Beta", Selected());
     // A plain arrow with several selected items leaves one.
     tree.SendMessage(WM_KEYDOWN, VK_DOWN);
     EXPECT_EQ(1u, tree.GetSelectedCount());
 }
 
-TEST(TreeMultiSelect, RubberBandSelectsTheItemsItCrossesAndEscapeDeselectsAll)
+TEST_F(TreeMultiSelect, RubberBandSelectsTheItemsItCrossesAndEscapeDeselectsAll)
 {
-    MultiTree fixture;
-    fixture.Select({"Alpha"});
-    CPoint ptStart = fixture.Empty();
-    CPoint ptEnd(5, fixture.LabelCenter("abab").y);
-    fixture.Press(
-        WM_LBUTTONDOWN, ptStart, MK_LBUTTON,
-        {MultiTree::Move(CPoint(ptStart.x - 1, ptStart.y)), MultiTree::Move(ptEnd), MultiTree::Up(ptEnd)});
-    EXPECT_EQ("abab,Gamma,@Alpha", fixture.Selected());
+    Select({"Alpha"});
+    CPoint ptStart = Empty();
+    CPoint ptEnd(5, LabelCenter("abab").y);
+    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON,
+          {Move(CPoint(ptStart.x - 1, ptStart.y)), Move(ptEnd), Up(ptEnd)});
+    EXPECT_EQ("abab,Gamma,@Alpha", Selected());
 
     // A click in empty space without keys deselects everything.
-    fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON, {MultiTree::Up(ptStart)});
-    EXPECT_EQ("@Alpha", fixture.Selected());
+    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON, {Up(ptStart)});
+    EXPECT_EQ("@Alpha", Selected());
 
     // So does Escape during a band that adds to the selection.
-    fixture.Select({"Alpha", "Beta"});
-    fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_SHIFT,
-                  {MultiTree::Move(CPoint(ptStart.x - 40, ptStart.y - 5)),
-                   MultiTree::Msg(WM_KEYDOWN, VK_ESCAPE, CPoint()), MultiTree::Up(ptStart)});
-    EXPECT_EQ("@Alpha", fixture.Selected());
+    Select({"Alpha", "Beta"});
+    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_SHIFT,
+          {Move(CPoint(ptStart.x - 40, ptStart.y - 5)), Msg(WM_KEYDOWN, VK_ESCAPE, CPoint()), Up(ptStart)});
+    EXPECT_EQ("@Alpha", Selected());
 }
 
-TEST(TreeMultiSelect, CtrlBandTogglesRememberedItemsWhileInside)
+TEST_F(TreeMultiSelect, CtrlBandTogglesRememberedItemsWhileInside)
 {
-    MultiTree fixture;
-    fixture.Select({"abab", "Gamma"});
-    fixture.host.m_messages.clear();
-    CPoint ptStart = fixture.Empty();
+    Select({"abab", "Gamma"});
+    host.m_messages.clear();
+    CPoint ptStart = Empty();
     CPoint ptBack(ptStart.x - 10, ptStart.y - 10);
-    fixture.Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_CONTROL,
-                  {MultiTree::Move(CPoint(5, fixture.LabelCenter("abab").y)), MultiTree::Move(ptBack),
-                   MultiTree::Up(ptBack)});
+    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_CONTROL,
+          {Move(CPoint(5, LabelCenter("abab").y)), Move(ptBack), Up(ptBack)});
     // Both were deselected while inside the band and selected again after.
     int nDeselected = 0;
-    for (const RecordedMessage& msg : fixture.host.m_messages)
+    for (const RecordedMessage& msg : host.m_messages)
         nDeselected += msg.wParam == TVN_SELCHANGEDA
-                       && (msg.lParam == (LPARAM)fixture["abab"] || msg.lParam == (LPARAM)fixture["Gamma"]);
+                       && (msg.lParam == (LPARAM)Item("abab") || msg.lParam == (LPARAM)Item("Gamma"));
     EXPECT_EQ(2, nDeselected);
-    EXPECT_EQ("abab,Gamma,@abab", fixture.Selected());
+    EXPECT_EQ("abab,Gamma,@abab", Selected());
 }
 
-TEST(TreeMultiSelect, ModalLoopsEndAndPostTheQuitAgain)
+TEST_F(TreeMultiSelect, ModalLoopsEndAndPostTheQuitAgain)
 {
-    MultiTree fixture;
     // The click loop on an item, the band loop in empty space.
-    for (CPoint pt : {fixture.LabelCenter("Beta"), fixture.Empty()})
+    for (CPoint pt : {LabelCenter("Beta"), Empty()})
     {
         ::PostQuitMessage(7);
-        fixture.tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
         MSG msg;
         ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
         EXPECT_EQ(7u, msg.wParam);
-        EXPECT_NE(fixture.tree.m_hWnd, ::GetCapture());
+        EXPECT_NE(tree.m_hWnd, ::GetCapture());
     }
 }
 
-TEST(TreeMultiSelect, CollapsingMovesTheFocusOutOfTheBranch)
+TEST_F(TreeMultiSelect, CollapsingMovesTheFocusOutOfTheBranch)
 {
-    MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    fixture.Select({"x ab", "abc"});
+    Select({"x ab", "abc"});
     // The expand button of Alpha: left of its label on the same row.
-    CPoint pt = fixture.LabelCenter("Alpha");
+    CPoint pt = LabelCenter("Alpha");
     UINT nFlags = 0;
-    for (pt.x = 0; !(tree.HitTest(pt, &nFlags) == fixture["Alpha"] && (nFlags & TVHT_ONITEMBUTTON)); pt.x++)
+    for (pt.x = 0; !(tree.HitTest(pt, &nFlags) == Item("Alpha") && (nFlags & TVHT_ONITEMBUTTON)); pt.x++)
         ASSERT_LT(pt.x, 100);
     ClickAt(tree, pt);
     PumpPending();
-    EXPECT_FALSE(fixture.IsExpanded("Alpha"));
-    EXPECT_EQ("@Alpha", fixture.Selected());
+    EXPECT_FALSE(IsExpanded("Alpha"));
+    EXPECT_EQ("@Alpha", Selected());
 }
 
-TEST(TreeMultiSelect, TurningTheModeOffKeepsOnlyTheCaret)
+TEST_F(TreeMultiSelect, TurningTheModeOffKeepsOnlyTheCaret)
 {
-    MultiTree fixture;
-    CXTTreeCtrl& tree = fixture.tree;
-    fixture.Select({"Beta", "Alpha", "Gamma"});
+    Select({"Beta", "Alpha", "Gamma"});
     EXPECT_TRUE(tree.EnableMultiSelect(FALSE));
-    EXPECT_EQ("Beta,@Beta", fixture.Selected());
-    EXPECT_EQ(fixture["Beta"], tree.GetFirstSelectedItem());
-    EXPECT_EQ(NULL, tree.GetNextSelectedItem(fixture["Beta"]));
+    EXPECT_EQ("Beta,@Beta", Selected());
+    EXPECT_EQ(Item("Beta"), tree.GetFirstSelectedItem());
+    EXPECT_EQ(NULL, tree.GetNextSelectedItem(Item("Beta")));
 
     // The caret not selected: nothing stays.
     tree.EnableMultiSelect(TRUE);
-    tree.SetItemState(fixture["Gamma"], TVIS_SELECTED, TVIS_SELECTED);
-    tree.SetItemState(fixture["Beta"], 0, TVIS_SELECTED);
+    tree.SetItemState(Item("Gamma"), TVIS_SELECTED, TVIS_SELECTED);
+    tree.SetItemState(Item("Beta"), 0, TVIS_SELECTED);
     tree.EnableMultiSelect(FALSE);
-    EXPECT_EQ("@Beta", fixture.Selected());
+    EXPECT_EQ("@Beta", Selected());
 }
 
-TEST(TreeMultiSelect, RightClickInEmptySpaceDeselectsAndNotifies)
+TEST_F(TreeMultiSelect, RightClickInEmptySpaceDeselectsAndNotifies)
 {
-    MultiTree fixture;
-    fixture.Select({"Beta", "Gamma"});
-    CPoint pt = fixture.Empty();
-    fixture.tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
-    EXPECT_EQ("@Beta", fixture.Selected());
-    EXPECT_EQ(1, fixture.host.CountNotify(NM_RCLICK));
+    Select({"Beta", "Gamma"});
+    CPoint pt = Empty();
+    tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ("@Beta", Selected());
+    EXPECT_EQ(1, host.CountNotify(NM_RCLICK));
 
     // On an unselected item: that item alone.
-    pt = fixture.LabelCenter("abc");
-    fixture.tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
-    EXPECT_EQ("abc,@abc", fixture.Selected());
+    pt = LabelCenter("abc");
+    tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ("abc,@abc", Selected());
 }
 
 } // namespace
