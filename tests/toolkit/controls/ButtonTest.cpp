@@ -54,7 +54,10 @@ HICON MakeIcon(int nSize, COLORREF clr)
 
 } // namespace
 
-TEST(Button, StyleFlagsAndThemeIdPickTheTheme)
+class ButtonTest : public ::testing::Test, public Button
+{};
+
+TEST(ButtonLook, StyleFlagsAndThemeIdPickTheTheme)
 {
     struct Row
     {
@@ -79,77 +82,72 @@ TEST(Button, StyleFlagsAndThemeIdPickTheTheme)
     }
 }
 
-TEST(Button, XPColorsReachOnlyAnOfficeXPThemeAndDisabledTextIsGrayInEvery)
+TEST_F(ButtonTest, XPColorsReachOnlyAnOfficeXPThemeAndDisabledTextIsGrayInEvery)
 {
-    Button fixture;
-    fixture.button.SetXButtonStyle(ButtonStyleFlat);
-    EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT),
-              fixture.button.GetTheme()->GetTextColor(ODS_DISABLED, &fixture.button));
-    COLORREF clrShadow = fixture.button.GetTheme()->GetColorShadow();
-    fixture.button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
-    EXPECT_EQ(clrShadow, fixture.button.GetTheme()->GetColorShadow());
+    button.SetXButtonStyle(ButtonStyleFlat);
+    EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT), button.GetTheme()->GetTextColor(ODS_DISABLED, &button));
+    COLORREF clrShadow = button.GetTheme()->GetColorShadow();
+    button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
+    EXPECT_EQ(clrShadow, button.GetTheme()->GetColorShadow());
 
-    fixture.button.SetXButtonStyle(ButtonStyleOfficeXP);
-    fixture.button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
-    CXTButtonThemeOfficeXP* pTheme = static_cast<CXTButtonThemeOfficeXP*>(fixture.button.GetTheme());
-    EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT), pTheme->GetTextColor(ODS_DISABLED, &fixture.button));
+    button.SetXButtonStyle(ButtonStyleOfficeXP);
+    button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
+    CXTButtonThemeOfficeXP* pTheme = static_cast<CXTButtonThemeOfficeXP*>(button.GetTheme());
+    EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT), pTheme->GetTextColor(ODS_DISABLED, &button));
     std::vector<COLORREF> colours = {pTheme->GetColorShadow(), pTheme->GetColorHilite(), pTheme->GetHotFace(),
                                      pTheme->GetPressedFace()};
     EXPECT_EQ(std::vector<COLORREF>({RGB(1, 2, 3), RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)}), colours);
-    fixture.button.SetXButtonStyle(0);
-    EXPECT_EQ("CXTButtonTheme shared", fixture.ThemeKind());
+    button.SetXButtonStyle(0);
+    EXPECT_EQ("CXTButtonTheme shared", ThemeKind());
 }
 
-TEST(Button, IconSizeIsTheGivenOneOrTheIconsOwn)
+TEST_F(ButtonTest, IconSizeIsTheGivenOneOrTheIconsOwn)
 {
-    Button fixture;
     HICON hIcon = MakeIcon(24, RGB(255, 0, 0));
-    ASSERT_TRUE(fixture.button.SetIcon(CSize(0, 0), hIcon));
-    EXPECT_EQ(CSize(24, 24), fixture.button.GetImageSize());
-    ASSERT_TRUE(fixture.button.SetIcon(CSize(16, 16), hIcon));
-    fixture.button.ToggleShowImages();
-    EXPECT_EQ(CSize(0, 0), fixture.button.GetImageSize());
-    fixture.button.ToggleShowImages();
-    EXPECT_EQ(CSize(16, 16), fixture.button.GetImageSize());
+    ASSERT_TRUE(button.SetIcon(CSize(0, 0), hIcon));
+    EXPECT_EQ(CSize(24, 24), button.GetImageSize());
+    ASSERT_TRUE(button.SetIcon(CSize(16, 16), hIcon));
+    button.ToggleShowImages();
+    EXPECT_EQ(CSize(0, 0), button.GetImageSize());
+    button.ToggleShowImages();
+    EXPECT_EQ(CSize(16, 16), button.GetImageSize());
     ::DestroyIcon(hIcon);
 
-    EXPECT_FALSE(fixture.button.SetIcon(CSize(16, 16), 59999u));
-    EXPECT_EQ(CSize(16, 16), fixture.button.GetImageSize());
+    EXPECT_FALSE(button.SetIcon(CSize(16, 16), 59999u));
+    EXPECT_EQ(CSize(16, 16), button.GetImageSize());
 }
 
-TEST(Button, HoverTimerMarksHotOnlyWhileTheCursorIsOverAndTheButtonIsUp)
+TEST_F(ButtonTest, HoverTimerMarksHotOnlyWhileTheCursorIsOverAndTheButtonIsUp)
 {
-    Button fixture;
-    fixture.button.SetXButtonStyle(0);
-    fixture.HoverTick(true);
-    fixture.button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_FALSE(fixture.button.IsHot()) << "the three-dimensional look tracks nothing";
+    button.SetXButtonStyle(0);
+    HoverTick(true);
+    button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_FALSE(button.IsHot()) << "the three-dimensional look tracks nothing";
 
-    fixture.button.SetXButtonStyle(ButtonStyleFlat);
-    fixture.button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_TRUE(fixture.button.IsHot());
+    button.SetXButtonStyle(ButtonStyleFlat);
+    button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_TRUE(button.IsHot());
     // Held down: the next tick clears the hot look.
-    fixture.button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    fixture.HoverTick(true);
-    EXPECT_FALSE(fixture.button.IsHot());
-    fixture.button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    HoverTick(true);
+    EXPECT_FALSE(button.IsHot());
+    button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
 
-    fixture.button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_TRUE(fixture.button.IsHot());
-    fixture.HoverTick(false);
-    EXPECT_FALSE(fixture.button.IsHot());
+    button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_TRUE(button.IsHot());
+    HoverTick(false);
+    EXPECT_FALSE(button.IsHot());
 }
 
-TEST(Button, DoubleClickCountsAsTwoClicks)
+TEST_F(ButtonTest, DoubleClickCountsAsTwoClicks)
 {
-    Button fixture;
-    ClickAt(fixture.button, CPoint(10, 10));
-    SendMouse(fixture.button, WM_LBUTTONDBLCLK, CPoint(10, 10));
-    SendMouse(fixture.button, WM_LBUTTONUP, CPoint(10, 10));
-    EXPECT_EQ(2, fixture.host.CountCommand(BN_CLICKED, kButtonId));
+    ClickAt(button, CPoint(10, 10));
+    SendMouse(button, WM_LBUTTONDBLCLK, CPoint(10, 10));
+    SendMouse(button, WM_LBUTTONUP, CPoint(10, 10));
+    EXPECT_EQ(2, host.CountCommand(BN_CLICKED, kButtonId));
 }
 
-TEST(Button, EdgeFollowsStyleHotAndPressed)
+TEST(ButtonLook, EdgeFollowsStyleHotAndPressed)
 {
     struct Row
     {
@@ -187,7 +185,7 @@ TEST(Button, EdgeFollowsStyleHotAndPressed)
     }
 }
 
-TEST(Button, Office2003SchemeGivesBorderHotAndFaceColours)
+TEST(ButtonLook, Office2003SchemeGivesBorderHotAndFaceColours)
 {
     const COLORREF kHot = RGB(255, 238, 194), kFace = XTPGetColor(COLOR_3DFACE);
     struct Row
@@ -216,7 +214,7 @@ TEST(Button, Office2003SchemeGivesBorderHotAndFaceColours)
     }
 }
 
-TEST(Button, ImageAloneIsCentredWithCentreStyles)
+TEST(ButtonLook, ImageAloneIsCentredWithCentreStyles)
 {
     Button fixture(BS_CENTER | BS_VCENTER, CRect(0, 0, 100, 30));
     CXTButton& button = fixture.button;

@@ -38,33 +38,32 @@ struct Caption
 
 } // namespace
 
-TEST(Caption, TextRectangleFitsTheTextWithinTheClientArea)
+class CaptionTest : public ::testing::Test, public Caption
+{};
+
+TEST_F(CaptionTest, TextRectangleFitsTheTextWithinTheClientArea)
 {
-    Caption fixture("Keyword List");
-    CRect rc = fixture.TextRect();
-    CClientDC dc(&fixture.caption);
-    dc.SelectObject(fixture.caption.GetFont());
+    CRect rc = TextRect();
+    CClientDC dc(&caption);
+    dc.SelectObject(caption.GetFont());
     EXPECT_GT(rc.Width(), dc.GetTextExtent("Keyword List", 12).cx + 12);
     EXPECT_LT(rc.Width(), 200);
     EXPECT_EQ(CRect(0, 0, rc.right, 20), rc);
 
-    fixture.caption.ModifyCaptionStyle(3);
-    rc = fixture.TextRect();
+    caption.ModifyCaptionStyle(3);
+    rc = TextRect();
     EXPECT_EQ(CRect(3, 3, rc.right, 17), rc);
 
     // Cut to the client width, less 18 with an icon.
-    fixture.caption.ModifyCaptionStyle(0, NULL,
-                                       "A caption text far longer than the two hundred pixels of its bar");
-    EXPECT_EQ(3 + 200, fixture.TextRect().right);
-    fixture.caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
-    EXPECT_EQ(3 + 200 - 18, fixture.TextRect().right);
+    caption.ModifyCaptionStyle(0, NULL, "A caption text far longer than the two hundred pixels of its bar");
+    EXPECT_EQ(3 + 200, TextRect().right);
+    caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
+    EXPECT_EQ(3 + 200 - 18, TextRect().right);
 }
 
-TEST(Caption, CallersColoursSurviveASystemColourChange)
+TEST_F(CaptionTest, CallersColoursSurviveASystemColourChange)
 {
-    Caption fixture;
-    CXTCaption& caption = fixture.caption;
-    auto colours = [&caption]() {
+    auto colours = [this]() {
         return std::vector<COLORREF>{caption.GetFaceColor(), caption.GetTextColor(),
                                      caption.GetCaptionButton().GetColorFace()};
     };
@@ -80,7 +79,7 @@ TEST(Caption, CallersColoursSurviveASystemColourChange)
     EXPECT_EQ(std::vector<COLORREF>({clrFace, ::GetSysColor(COLOR_BTNTEXT), clrFace}), colours());
 }
 
-TEST(Caption, CloseButtonModeSendsTheCommandAndOpensNoPopup)
+TEST(CaptionLook, CloseButtonModeSendsTheCommandAndOpensNoPopup)
 {
     Caption fixture("Preview", CaptionStyleRaised | CaptionStyleCloseButton);
     CXTCaptionButton& button = fixture.caption.GetCaptionButton();
@@ -94,7 +93,7 @@ TEST(Caption, CloseButtonModeSendsTheCommandAndOpensNoPopup)
     EXPECT_EQ(nullptr, fixture.caption.GetPopup());
 }
 
-TEST(Caption, EdgeBorderAndFace)
+TEST(CaptionLook, EdgeBorderAndFace)
 {
     struct Row
     {
@@ -129,7 +128,7 @@ TEST(Caption, EdgeBorderAndFace)
     }
 }
 
-TEST(Caption, ThemeIdPicksCaptionAndButtonThemes)
+TEST(CaptionLook, ThemeIdPicksCaptionAndButtonThemes)
 {
     CThemeManagerReset reset;
     Caption fixture;
@@ -146,23 +145,21 @@ TEST(Caption, ThemeIdPicksCaptionAndButtonThemes)
               themes);
 }
 
-TEST(Caption, IconIsDrawnOnlyWhereItFits)
+TEST_F(CaptionTest, IconIsDrawnOnlyWhereItFits)
 {
-    Caption fixture;
-    fixture.caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
-    CSize sizeIcon = fixture.caption.GetIconSize();
+    caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
+    CSize sizeIcon = caption.GetIconSize();
     for (int nWidth : {(int)sizeIcon.cx, (int)sizeIcon.cx + 4})
     {
         PixelCanvas canvas(nWidth, 20, RGB(1, 2, 3));
         CRect rc(0, 0, nWidth, 20);
-        fixture.caption.DrawCaptionIcon(&canvas.dc(), rc);
+        caption.DrawCaptionIcon(&canvas.dc(), rc);
         EXPECT_EQ(nWidth > sizeIcon.cx, canvas.CountOther(RGB(1, 2, 3)) > 0) << nWidth;
     }
 }
 
-TEST(Caption, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)
+TEST_F(CaptionTest, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)
 {
-    Caption fixture;
     COLORREF clrFrame = XTPGetColor(54);
     for (BOOL bGradient : {TRUE, FALSE})
     {
@@ -170,15 +167,15 @@ TEST(Caption, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)
         theme.RefreshMetrics();
         PixelCanvas canvas(100, 20, RGB(1, 2, 3));
         CRect rc(0, 0, 100, 20);
-        theme.DrawCaptionBack(&canvas.dc(), &fixture.caption, rc);
+        theme.DrawCaptionBack(&canvas.dc(), &caption, rc);
         EXPECT_EQ(clrFrame, canvas.Pixel(50, 19));
         EXPECT_EQ(bGradient != FALSE, canvas.Pixel(50, 0) == clrFrame && canvas.Pixel(0, 10) == clrFrame);
     }
     // The caption's own Office 2003 look is private and uses the caller's colours.
-    fixture.caption.EnableOffice2003Look(TRUE);
+    caption.EnableOffice2003Look(TRUE);
     EXPECT_EQ("CXTCaptionThemeOffice2003 CXTCaptionTheme",
-              ClassName(*fixture.caption.GetCaptionTheme()) + " " + ClassName(*CXTCaption::GetTheme()));
-    EXPECT_TRUE(fixture.caption.HasUserColors());
+              ClassName(*caption.GetCaptionTheme()) + " " + ClassName(*CXTCaption::GetTheme()));
+    EXPECT_TRUE(caption.HasUserColors());
 }
 
 // ---- the popup ----
@@ -207,55 +204,56 @@ struct PaneWithCaption : Caption
 
 } // namespace
 
-TEST(CaptionPopup, PinningGivesThePaneBackAndTellsTheOwner)
+class CaptionPopup : public ::testing::Test, public PaneWithCaption
+{};
+
+TEST_F(CaptionPopup, PinningGivesThePaneBackAndTellsTheOwner)
 {
-    PaneWithCaption fixture;
-    EXPECT_TRUE(fixture.caption.GetCaptionButton().IsWindowVisible()) << "a pane shows the text button";
-    ASSERT_TRUE(fixture.caption.ShowPopup());
-    CXTCaptionPopupWnd* pPopup = fixture.caption.GetPopup();
+    EXPECT_TRUE(caption.GetCaptionButton().IsWindowVisible()) << "a pane shows the text button";
+    ASSERT_TRUE(caption.ShowPopup());
+    CXTCaptionPopupWnd* pPopup = caption.GetPopup();
     ASSERT_NE(nullptr, pPopup);
-    EXPECT_EQ(pPopup->m_hWnd, fixture.PaneParent());
+    EXPECT_EQ(pPopup->m_hWnd, PaneParent());
     EXPECT_TRUE(pPopup->IsWindowVisible());
     // A second click while it is open changes nothing.
-    EXPECT_TRUE(fixture.caption.ShowPopup());
-    EXPECT_EQ(pPopup, fixture.caption.GetPopup());
+    EXPECT_TRUE(caption.ShowPopup());
+    EXPECT_EQ(pPopup, caption.GetPopup());
     // With theme 0 the push pin keeps the default style flags.
     EXPECT_EQ((DWORD)ButtonStyleFlat, pPopup->GetPushPin().GetXButtonStyle());
 
     ClickAt(pPopup->GetPushPin(), CPoint(3, 3));
     // The popup has only posted its message: it still exists here.
-    EXPECT_EQ(pPopup, fixture.caption.GetPopup());
+    EXPECT_EQ(pPopup, caption.GetPopup());
     PumpPending();
-    EXPECT_EQ(nullptr, fixture.caption.GetPopup());
-    EXPECT_EQ(fixture.container.m_hWnd, fixture.PaneParent());
-    EXPECT_EQ(1, fixture.host.Count(WM_CAPTION_POPUP_PINNED));
-    EXPECT_FALSE(fixture.caption.GetCaptionButton().IsWindowVisible());
-    EXPECT_EQ(0, RectInParent(&fixture.pane).top);
+    EXPECT_EQ(nullptr, caption.GetPopup());
+    EXPECT_EQ(container.m_hWnd, PaneParent());
+    EXPECT_EQ(1, host.Count(WM_CAPTION_POPUP_PINNED));
+    EXPECT_FALSE(caption.GetCaptionButton().IsWindowVisible());
+    EXPECT_EQ(0, RectInParent(&pane).top);
 
     // Closed by its caption, it gives the pane back and tells nobody.
-    ASSERT_TRUE(fixture.caption.ShowPopup());
-    fixture.caption.ClosePopup();
-    EXPECT_EQ(fixture.container.m_hWnd, fixture.PaneParent());
-    EXPECT_EQ(nullptr, fixture.caption.GetPopup());
+    ASSERT_TRUE(caption.ShowPopup());
+    caption.ClosePopup();
+    EXPECT_EQ(container.m_hWnd, PaneParent());
+    EXPECT_EQ(nullptr, caption.GetPopup());
     PumpPending();
-    EXPECT_EQ(0, fixture.host.Count(WM_CAPTION_POPUP_CLOSED));
+    EXPECT_EQ(0, host.Count(WM_CAPTION_POPUP_CLOSED));
 }
 
-TEST(CaptionPopup, FocusElsewhereClosesItOnceAndGivesThePaneBack)
+TEST_F(CaptionPopup, FocusElsewhereClosesItOnceAndGivesThePaneBack)
 {
-    PaneWithCaption fixture;
-    ASSERT_TRUE(fixture.caption.ShowPopup());
-    CXTCaptionPopupWnd* pPopup = fixture.caption.GetPopup();
-    fixture.pane.SetFocus();
-    ASSERT_EQ(fixture.pane.m_hWnd, ::GetFocus());
+    ASSERT_TRUE(caption.ShowPopup());
+    CXTCaptionPopupWnd* pPopup = caption.GetPopup();
+    pane.SetFocus();
+    ASSERT_EQ(pane.m_hWnd, ::GetFocus());
     EXPECT_FALSE(pPopup->CheckFocusLost());
 
-    fixture.host.SetFocus();
+    host.SetFocus();
     pPopup->SendMessage(WM_TIMER, CXTCaptionPopupWnd::TimerFocus);
     pPopup->SendMessage(WM_TIMER, CXTCaptionPopupWnd::TimerFocus);
     PumpPending();
-    EXPECT_EQ(nullptr, fixture.caption.GetPopup());
-    EXPECT_EQ(fixture.container.m_hWnd, fixture.PaneParent());
-    EXPECT_EQ(1, fixture.host.Count(WM_CAPTION_POPUP_CLOSED));
-    EXPECT_TRUE(fixture.caption.GetCaptionButton().IsWindowVisible());
+    EXPECT_EQ(nullptr, caption.GetPopup());
+    EXPECT_EQ(container.m_hWnd, PaneParent());
+    EXPECT_EQ(1, host.Count(WM_CAPTION_POPUP_CLOSED));
+    EXPECT_TRUE(caption.GetCaptionButton().IsWindowVisible());
 }

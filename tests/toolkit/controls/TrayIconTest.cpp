@@ -33,15 +33,12 @@ protected:
         g_shellCalls.clear();
         g_refuseCalls = 0;
         XTSetShellNotifyIconForTesting(RecordShellCall);
+        // The icon with the test tooltip; the calls of its creation kept apart.
+        ASSERT_TRUE(tray.Create("Tidewatch", &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
+        created.swap(g_shellCalls);
     }
     void TearDown() override { XTSetShellNotifyIconForTesting(NULL); }
 
-    // Creates the icon with the test tooltip and forgets the calls so far.
-    void CreateIcon(LPCTSTR lpszTooltip = "Tidewatch")
-    {
-        ASSERT_TRUE(tray.Create(lpszTooltip, &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
-        g_shellCalls.clear();
-    }
     // Sends the icon's callback message as the shell would.
     LRESULT Callback(LPARAM event, WPARAM id = IDR_TRAY_MENU)
     {
@@ -73,13 +70,14 @@ protected:
 
     NotifyRecorderWnd& owner = TestHost();
     CXTTrayIcon tray;
+    std::vector<ShellCall> created;
 };
 
 } // namespace
 
 TEST_F(TrayIconTest, CreateAddsTheIconWithItsRecord)
 {
-    ASSERT_TRUE(tray.Create("Tidewatch", &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
+    created.swap(g_shellCalls);
     ASSERT_EQ(1u, g_shellCalls.size()) << "icon and tooltip wait for the add while the icon is not there";
     EXPECT_EQ("add mit Tidewatch", Last());
     const NOTIFYICONDATAA& added = LastCall();
@@ -90,12 +88,12 @@ TEST_F(TrayIconTest, CreateAddsTheIconWithItsRecord)
 
 TEST_F(TrayIconTest, TextsAreCutToTheirFields)
 {
-    CreateIcon(CString('t', 200));
+    tray.SetTooltipText(CString('t', 200));
     EXPECT_EQ(CString('t', 126), tray.GetTooltipText());
 
     ASSERT_TRUE(tray.ShowBalloonTip(CString('b', 300), CString('h', 100), NIIF_INFO, 10));
     const NOTIFYICONDATAA& balloon = LastCall();
-    EXPECT_EQ("modify mitb " + std::string(126, 't'), Last());
+    EXPECT_EQ("modify tb " + std::string(126, 't'), Last());
     EXPECT_EQ(CString('b', 255), CString(balloon.szInfo));
     EXPECT_EQ(CString('h', 63), CString(balloon.szInfoTitle));
     EXPECT_EQ(std::make_pair(10000u, (DWORD)NIIF_INFO),
@@ -136,7 +134,6 @@ TEST(TrayIconText, CutsOnACharacterBoundary)
 
 TEST_F(TrayIconTest, ModifyHideShowAndDelete)
 {
-    CreateIcon();
     ASSERT_TRUE(tray.SetTooltipText("Checking"));
     EXPECT_EQ("modify t Checking", Last());
     ASSERT_TRUE(tray.SetTooltipText((UINT)IDS_TRAY_TOOLTIP));
@@ -177,7 +174,6 @@ TEST_F(TrayIconTest, ModifyHideShowAndDelete)
 
 TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
 {
-    CreateIcon();
     HICON hNormal = tray.GetIcon();
     UINT ids[] = {IDI_TRAY_FRAME1, IDI_TRAY_FRAME2, IDI_TRAY_FRAME3};
     CString tips[] = {"one", "", "three"};
@@ -217,7 +213,6 @@ TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
 
 TEST_F(TrayIconTest, EventsGoToTheOwnerFirst)
 {
-    CreateIcon();
     // Another icon's events and events without an owner are not ours.
     EXPECT_EQ(0, Callback(WM_LBUTTONDBLCLK, 999));
     EXPECT_TRUE(Told(WM_TRAY_NOTIFY).empty());
@@ -239,7 +234,6 @@ TEST_F(TrayIconTest, EventsGoToTheOwnerFirst)
 
 TEST_F(TrayIconTest, AnUnhandledRightClickShowsTheMenu)
 {
-    CreateIcon();
     // The menu's own loop takes the keys posted before it starts.
     owner.PostMessage(WM_KEYDOWN, VK_DOWN);
     owner.PostMessage(WM_KEYDOWN, VK_DOWN);
@@ -255,7 +249,6 @@ TEST_F(TrayIconTest, AnUnhandledRightClickShowsTheMenu)
 
 TEST_F(TrayIconTest, TheIconComesBackWhenTheShellRestarts)
 {
-    CreateIcon();
     tray.SetTooltipText("Current tip");
     tray.SendMessage(WM_TASKBARCREATED, 0, 0);
     EXPECT_EQ("add mit Current tip", Last());
@@ -277,7 +270,6 @@ TEST_F(TrayIconTest, TheIconComesBackWhenTheShellRestarts)
 
 TEST_F(TrayIconTest, BalloonTimeOutFallbackFiresOnceAndNotAfterARealBalloonEvent)
 {
-    CreateIcon();
     ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
@@ -291,7 +283,6 @@ TEST_F(TrayIconTest, BalloonTimeOutFallbackFiresOnceAndNotAfterARealBalloonEvent
 
 TEST_F(TrayIconTest, AWindowGoesIntoTheTrayAndComesBack)
 {
-    CreateIcon();
     CTestWindow window(CSize(120, 80));
     tray.AnimateToTray(&window);
     EXPECT_FALSE(window.IsWindowVisible());
