@@ -98,14 +98,11 @@ TEST(Keyword, SetItemsTakesTheChainAndRecounts)
     Keyword keyword("k");
     keyword.AppendItem(Item("old", "0", 1, 1));
     keyword.unreadCount = 1;
-    NewsItem* a = Item("a", "1", 1, 0);
-    NewsItem* b = Item("b", "2", 1, 1);
-    NewsItem* c = Item("c", "3", 0, 1);
-    a->next = b;
-    b->prev = a;
-    b->next = c;
-    c->prev = b;
-    keyword.SetItems(a, c);
+    Keyword source("s"); // lends its chain
+    for (NewsItem* item : {Item("a", "1", 1, 0), Item("b", "2", 1, 1), Item("c", "3", 0, 1)})
+        source.AppendItem(item);
+    keyword.SetItems(source.firstItem, source.lastItem);
+    source.firstItem = source.lastItem = nullptr;
     EXPECT_EQ(Chain(keyword), "a;b;c;|c;b;a;|2/2");
     keyword.SetItems(nullptr, nullptr);
     EXPECT_EQ(Chain(keyword), "||0/0");
