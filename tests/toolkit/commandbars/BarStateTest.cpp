@@ -85,6 +85,17 @@ struct ScopedRegistryApp : CWinApp
     std::string m_strAsked;
 };
 
+// Adds a "Help" popup control opening a counted popup bar with buttons of the ids.
+void AddPopup(CXTPControls* pControls, std::initializer_list<UINT> ids)
+{
+    CXTPControlPopup* pPopup = (CXTPControlPopup*)pControls->AddControl(new CXTPControlPopup, ID_TEST_HELP);
+    CCountedPopupBar* pPopupBar = new CCountedPopupBar;
+    for (UINT nId : ids)
+        pPopupBar->GetControls()->Add(xtpControlButton, nId);
+    pPopup->SetCommandBar(pPopupBar);
+    pPopupBar->InternalRelease();
+}
+
 // A frame that handles the customize command (so its controls are saved),
 // with a menu bar, the "Standard" and "Format" tool bars, a popup control on
 // "Format" that opens a popup bar, and a status bar.
@@ -104,12 +115,7 @@ public:
         pFormat->SetBarID(kFormatBar);
         const UINT buttons[] = {ID_TEST_COPY, ID_TEST_BOLD};
         pFormat->SetButtons(buttons, 2);
-        CXTPControlPopup* pPopup =
-            (CXTPControlPopup*)pFormat->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_HELP);
-        CCountedPopupBar* pPopupBar = new CCountedPopupBar;
-        pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
-        pPopup->SetCommandBar(pPopupBar);
-        pPopupBar->InternalRelease();
+        AddPopup(pFormat->GetControls(), {ID_TEST_NEW});
         pFormat->GetControls()->CreateOriginalControls();
         m_wndStatus.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, 59393);
         RecalcLayout();
@@ -292,9 +298,8 @@ TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
     frame->m_wndStatus.ShowWindow(SW_HIDE);
     frame->m_pCommandBars->SaveBarState(kProfile);
 
-    EXPECT_EQ("3", ProfileInts(ProfileSection("%s-Summary"), {"Bars"}));
-    EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN),
-              (int)app.GetProfileInt(ProfileSection("%s-Summary"), "ScreenCX", 0));
+    EXPECT_EQ("3 " + std::to_string(::GetSystemMetrics(SM_CXSCREEN)),
+              ProfileInts(ProfileSection("%s-Summary"), {"Bars", "ScreenCX"}));
     // The menu bar's id and its position in its dock bar; no Visible for a
     // shown bar, Visible 0 for a hidden one; no Floating for a docked bar,
     // no MRU width and no dialog-bar sizes; the dock id and the dialog-bar
@@ -457,12 +462,7 @@ TEST_F(BarStateTest, ArchiveStateSavedLoadedAndSavedAgainGivesTheSameBytes)
 TEST_F(BarStateTest, DocumentTemplateMenusRoundTripWithTheirPopupBars)
 {
     CXTPControls* pMenu = new CXTPControls;
-    CXTPControlPopup* pPopup = (CXTPControlPopup*)pMenu->AddControl(new CXTPControlPopup, ID_TEST_HELP);
-    CCountedPopupBar* pPopupBar = new CCountedPopupBar;
-    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
-    pPopupBar->GetControls()->Add(xtpControlButton, ID_TEST_OPEN);
-    pPopup->SetCommandBar(pPopupBar);
-    pPopupBar->InternalRelease();
+    AddPopup(pMenu, {ID_TEST_NEW, ID_TEST_OPEN});
     frame->m_pCommandBars->GetMenuBar()->SetMDIMenu(500, pMenu);
     frame->m_pCommandBars->SaveBarState(kProfile);
 
@@ -858,9 +858,8 @@ TEST_F(ShortcutStateTest, ShortcutsRoundTripThroughTheArchiveAndAnIniFile)
         ExchangeOptions(frame, px);
         ASSERT_TRUE(px.SaveToFile(strIni.c_str()));
     }
-    char szKey[16] = {0};
-    ::GetPrivateProfileStringA("State\\Shortcuts\\Accel1", "key", "", szKey, sizeof szKey, strIni.c_str());
-    EXPECT_STREQ("116", szKey) << "the second entry's key, F5";
+    EXPECT_EQ(116u, ::GetPrivateProfileIntA("State\\Shortcuts\\Accel1", "key", 0, strIni.c_str()))
+        << "the second entry's key, F5";
     SetTable(pFresh, m_current);
     {
         CXTPPropExchangeIniFile px(TRUE, NULL, "State");

@@ -42,7 +42,6 @@ TEST_F(PaintManagerTheme, SetThemeMakesAThemeOfTheIdCurrent)
         EXPECT_EQ(nTheme, pPaintManager->GetThemeId()) << name;
         EXPECT_EQ(nBase, pPaintManager->GetBaseTheme()) << name;
     }
-    EXPECT_TRUE(XTPPaintManager()->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
 }
 
 TEST_F(PaintManagerTheme, SetThemeReleasesTheObjectItReplaces)
@@ -125,8 +124,7 @@ TEST(PaintManagerDrawing, CheckMarkStrokesInTheCentredBox)
     PixelCanvas canvas(24, 24);
     theme.DrawCheckMark(&canvas.dc(), CRect(2, 2, 22, 22), kRed);
     // Box at (2, 2): strokes (6, 9)-(8, 11)-(13, 6) and one pixel lower.
-    for (CPoint pt : {CPoint(8, 11), CPoint(10, 13), CPoint(14, 9)})
-        EXPECT_EQ(kRed, canvas.Pixel(pt.x, pt.y));
+    EXPECT_EQ("#ff0000 #ff0000 #ff0000", Probe(canvas, {{8, 11}, {10, 13}, {14, 9}}));
     EXPECT_EQ(CRect(8, 9, 15, 15), canvas.PaintedBounds(kWhite));
 }
 

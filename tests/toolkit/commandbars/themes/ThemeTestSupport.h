@@ -61,9 +61,8 @@ public:
 // A toolbar 100 x 26 docked at the top of a window of its own.
 struct ThemeTestBar
 {
-    ThemeTestBar()
+    ThemeTestBar() : pBar(new CThemeTestToolBar())
     {
-        pBar = new CThemeTestToolBar();
         EXPECT_TRUE(pBar->CreateToolBar(WS_VISIBLE, &host));
         pBar->MoveWindow(0, 0, 100, 26);
     }

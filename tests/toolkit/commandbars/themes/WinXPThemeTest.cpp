@@ -9,6 +9,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,14 +20,10 @@ struct FakeStyles
 {
     BOOL bThemed = TRUE;
     std::vector<std::wstring> opened; // handle n is opened[n - 1]
-    std::vector<std::string> drawn;   // "CLASS part/state (left, top, right, bottom)"
+    std::string drawn;                // "CLASS part/state (left, top, right, bottom)", one a line
     COLORREF clrToolbarText = XTP_COLOR_NONE;
     BOOL bComboBorders = FALSE; // the combo box's border colours can be read
 };
-
-// The border colours the stand-in gives for the combo box's states 1 and 4.
-const COLORREF kComboBorderEnabled = RGB(10, 20, 30);
-const COLORREF kComboBorderDisabled = RGB(40, 50, 60);
 
 FakeStyles* g_pFake = NULL;
 
@@ -62,7 +59,7 @@ HRESULT WINAPI FakeDrawThemeBackground(HTHEME hTheme, HDC, int iPartId, int iSta
     snprintf(text, sizeof text, "%s %d/%d (%ld, %ld, %ld, %ld)",
              std::string(strClass.begin(), strClass.end()).c_str(), iPartId, iStateId, pRect->left,
              pRect->top, pRect->right, pRect->bottom);
-    g_pFake->drawn.push_back(text);
+    g_pFake->drawn += (g_pFake->drawn.empty() ? "" : "\n") + std::string(text);
     return S_OK;
 }
 
@@ -77,7 +74,7 @@ HRESULT WINAPI FakeGetThemeColor(HTHEME hTheme, int iPartId, int iStateId, int i
     if (g_pFake->bComboBorders && ClassOf(hTheme) == L"COMBOBOX" && iPartId == 1 && iPropId == 3801
         && (iStateId == 1 || iStateId == 4))
     {
-        *pColor = iStateId == 1 ? kComboBorderEnabled : kComboBorderDisabled;
+        *pColor = iStateId == 1 ? RGB(10, 20, 30) : RGB(40, 50, 60); // "#0a141e", "#28323c"
         return S_OK;
     }
     return E_FAIL;
@@ -105,14 +102,7 @@ protected:
     }
 
     // The drawings the stand-in saw since the last call, one a line.
-    std::string Drawn()
-    {
-        std::string text;
-        for (const std::string& line : fake.drawn)
-            text += (text.empty() ? "" : "\n") + line;
-        fake.drawn.clear();
-        return text;
-    }
+    std::string Drawn() { return std::exchange(fake.drawn, std::string()); }
 
     FakeStyles fake;
 };
@@ -122,8 +112,8 @@ TEST_F(WinXPTheme, OpensItsFourClassesAndTakesTheToolbarTextColour)
     fake.clrToolbarText = RGB(12, 34, 56);
     CXTPWinXPTheme theme;
     ASSERT_GE(fake.opened.size(), 4u);
-    const std::vector<std::wstring> last4(fake.opened.end() - 4, fake.opened.end());
-    EXPECT_EQ((std::vector<std::wstring>{L"TOOLBAR", L"REBAR", L"COMBOBOX", L"STATUS"}), last4);
+    EXPECT_EQ((std::vector<std::wstring>{L"TOOLBAR", L"REBAR", L"COMBOBOX", L"STATUS"}),
+              std::vector<std::wstring>(fake.opened.end() - 4, fake.opened.end()));
     EXPECT_EQ(RGB(12, 34, 56), theme.GetColor(18));
     // The edge colour cannot be read: button shadow stands in.
     EXPECT_EQ(theme.GetColor(16), theme.GetBarEdgeColor());
