@@ -1,3 +1,6 @@
+// The options record read from and written to the registry, and the web
+// addresses the options may replace.
+#include "app/Addresses.h"
 #include "app/FrameOptions.h"
 #include "MainFrameFixture.h"
 
@@ -14,7 +17,10 @@ class OptionsKey
 public:
     OptionsKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kPath); }
     ~OptionsKey() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kPath); }
-    void Set(LPCSTR name, DWORD value) { SetRegistryValue(kPath, name, REG_DWORD, &value, sizeof value); }
+    void Set(LPCSTR name, DWORD type, const void* data, DWORD size)
+    {
+        SetRegistryValue(kPath, name, type, data, size);
+    }
     static constexpr LPCSTR kPath = "Software\\Quorvane\\TidewatchOptionsTest";
 };
 
@@ -24,28 +30,16 @@ struct RecordingWriter : OptionWriter
     {
         names.push_back(name);
         values.push_back(value);
-        return failing.empty() || failing != name;
+        return failing != name;
     }
     std::vector<std::string> names;
     std::vector<DWORD> values;
     std::string failing;
 };
 
-} // namespace
-
-TEST(FrameOptions, MissingKeyLeavesTheRecordAsItWas)
-{
-    OptionsKey key;
-    FrameOptions options;
-    options.alertTime = 20;
-    options.frameWidth = 1000;
-    options.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
-    EXPECT_EQ(20u, options.alertTime);
-    EXPECT_EQ(1000u, options.frameWidth);
-}
-
-// Each row stores one value and reads one member, set to 12345 before: the
-// other values are missing and take their defaults.
+// Each row stores one value (none for a NULL name) and reads one member, set
+// to 12345 before: the other values are missing and take their defaults,
+// and a missing key leaves the record as it was.
 TEST(FrameOptions, ValuesAsReadAndMissingOnesTakeTheirDefaults)
 {
     struct Row
@@ -67,11 +61,13 @@ TEST(FrameOptions, ValuesAsReadAndMissingOnesTakeTheirDefaults)
         {"frame width missing", "TreeWidth", 222, &FrameOptions::frameWidth, 800},
         {"summary on start missing", "TreeWidth", 222, &FrameOptions::showSummaryOnStart, 0},
         {"interval missing", "TreeWidth", 222, &FrameOptions::autoCheckInterval, 30},
+        {"no key at all", NULL, 0, &FrameOptions::alertTime, 12345},
     };
     for (const Row& row : rows)
     {
         OptionsKey key;
-        key.Set(row.value, row.stored);
+        if (row.value != NULL)
+            key.Set(row.value, REG_DWORD, &row.stored, sizeof row.stored);
         FrameOptions options;
         options.*row.member = 12345;
         options.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
@@ -100,23 +96,6 @@ TEST(FrameOptions, SaveWritesTheFourteenValuesInOrderPastAFailedOne)
     EXPECT_EQ(order, failing.names);
 }
 
-TEST(FrameOptions, RegistryRoundTrip)
-{
-    OptionsKey key;
-    FrameOptions saved;
-    saved.frameWidth = 1024;
-    saved.autoCheckInterval = 45;
-    {
-        RegistryOptionWriter writer(HKEY_CURRENT_USER, OptionsKey::kPath);
-        ASSERT_TRUE(writer.IsOpen());
-        ASSERT_TRUE(saved.Save(writer));
-    }
-    FrameOptions loaded;
-    loaded.Load(HKEY_CURRENT_USER, OptionsKey::kPath);
-    EXPECT_EQ(1024u, loaded.frameWidth);
-    EXPECT_EQ(45u, loaded.autoCheckInterval);
-}
-
 TEST(FrameOptions, SizeClampedToTheScreen)
 {
     struct Row
@@ -130,9 +109,25 @@ TEST(FrameOptions, SizeClampedToTheScreen)
         {"both", {4000, 4000}, {1024, 768}, {1024, 768}},
     };
     for (const Row& row : rows)
-    {
-        SIZE size = FrameOptions::ClampToScreen(row.stored, row.screen);
-        EXPECT_EQ(row.expected.cx, size.cx) << row.name;
-        EXPECT_EQ(row.expected.cy, size.cy) << row.name;
-    }
+        EXPECT_EQ(CSize(row.expected), CSize(FrameOptions::ClampToScreen(row.stored, row.screen)))
+            << row.name;
 }
+
+// A stored text replaces the default (also one stored without its NUL); an
+// empty or numeric value keeps it.
+TEST(Addresses, StoredTextReplacesTheDefault)
+{
+    OptionsKey key;
+    EXPECT_STREQ("default", ReadAddress(HKEY_CURRENT_USER, OptionsKey::kPath, "SearchHost", "default"));
+    key.Set("SearchHost", REG_SZ, "127.0.0.1:8080", 15);
+    key.Set("WebSite", REG_SZ, "http://mirror", 13);
+    key.Set("Empty", REG_SZ, "", 1);
+    const DWORD number = 5;
+    key.Set("Number", REG_DWORD, &number, sizeof number);
+    std::vector<std::string> read;
+    for (LPCSTR name : {"SearchHost", "WebSite", "Empty", "Number"})
+        read.push_back((LPCTSTR)ReadAddress(HKEY_CURRENT_USER, OptionsKey::kPath, name, "default"));
+    EXPECT_EQ(std::vector<std::string>({"127.0.0.1:8080", "http://mirror", "default", "default"}), read);
+}
+
+} // namespace

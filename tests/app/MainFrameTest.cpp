@@ -1,40 +1,56 @@
+// The main frame's own behaviour: its size from the options and back, the
+// keyword commands it passes to the tree, the status bar's side of the
+// checks (WM_CHECK_PROGRESS and timers 1 and 2), closing mid-check, the
+// maker's web pages, the preview pane's row, the keyword-language combo and
+// the commands that do nothing.
+#include "tests/support/NewsServer.h"
+
 #include "MainFrameFixture.h"
-#include "app/SkellrunView.h"
 #include "DialogDriver.h"
+#include "app/AppMessages.h"
 #include "resources/Resource.h"
+#include "tests/support/TestWindow.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 #include <gtest/gtest.h>
 
-TEST_F(MainFrameTest, SizesComeFromTheOptionsAndTheScreen)
+namespace {
+
+// The status text and the progress bar's position as "text @ position".
+std::string Status(CMainFrame* frame)
+{
+    CString text;
+    frame->GetStatusBar().FindControl(0x8001)->pWnd->GetWindowText(text);
+    const LRESULT pos = frame->GetStatusBar().FindControl(0x8000)->pWnd->SendMessage(PBM_GETPOS, 0, 0);
+    return std::string(text) + " @ " + std::to_string(pos);
+}
+
+CXTPToolBar* StandardBar(CMainFrame* frame)
+{
+    return frame->GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD);
+}
+
+TEST_F(MainFrameTest, SizesComeFromTheOptionsAndTheScreenAndAreSavedAsThePanesStand)
 {
     CRect workArea;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    CRect frameRect;
-    frame->GetWindowRect(&frameRect);
-    EXPECT_EQ(workArea.Width(), frameRect.Width());
-    EXPECT_EQ(550, frameRect.Height());
-    CRect treeRect;
-    frame->GetTreeView()->GetWindowRect(&treeRect);
-    EXPECT_EQ(200, treeRect.Width());
-}
+    EXPECT_EQ(CSize(workArea.Width(), 550), RectInParent(frame).Size());
+    EXPECT_EQ(200, RectInParent(frame->GetTreeView()).Width());
 
-TEST_F(MainFrameTest, SavedSizesAreThePanesAsTheyStand)
-{
     frame->SetWindowPos(NULL, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_TRUE(frame->SaveOptions());
-    EXPECT_EQ(900u, GetOption("FrameWidth"));
-    EXPECT_EQ(600u, GetOption("FrameHeight"));
-    EXPECT_EQ(200u, GetOption("TreeWidth"));
-    EXPECT_EQ(0u, GetOption("AutoCheckOnStart"));
     // A maximised window stores the size it comes back to.
-    frame->ShowWindow(SW_MAXIMIZE);
-    ASSERT_TRUE(frame->SaveOptions());
-    EXPECT_EQ(900u, GetOption("FrameWidth"));
-    EXPECT_EQ(600u, GetOption("FrameHeight"));
+    for (int show : {SW_SHOWNORMAL, SW_MAXIMIZE})
+    {
+        frame->ShowWindow(show);
+        ASSERT_TRUE(frame->SaveOptions());
+        std::vector<DWORD> saved;
+        for (LPCSTR name : {"FrameWidth", "FrameHeight", "TreeWidth", "AutoCheckOnStart"})
+            saved.push_back(GetOption(name));
+        EXPECT_EQ(std::vector<DWORD>({900, 600, 200, 0}), saved) << show;
+    }
 }
 
 // The keyword commands that the frame passes to the tree: with the news list
@@ -43,16 +59,11 @@ TEST_F(MainFrameTest, SavedSizesAreThePanesAsTheyStand)
 TEST_F(MainFrameTest, KeywordCommandsServeWhileTheNewsListIsActive)
 {
     frame->SetActiveView(frame->GetNewsList());
-    CXTPToolBar* pToolBar = frame->GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD);
+    CXTPToolBar* pToolBar = StandardBar(frame);
     ASSERT_TRUE(pToolBar != NULL);
     pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-    const UINT forwarded[] = {ID_ADD_KEYWORD, ID_REMOVE_ALL};
-    for (UINT id : forwarded)
-    {
-        CXTPControl* pButton = pToolBar->GetControls()->FindControlById(id);
-        ASSERT_TRUE(pButton != NULL) << id;
-        EXPECT_TRUE(pButton->GetEnabled()) << id;
-    }
+    for (UINT id : {ID_ADD_KEYWORD, ID_REMOVE_ALL})
+        EXPECT_TRUE(pToolBar->GetControls()->FindControlById(id)->GetEnabled()) << id;
 
     CDialogDriver driver([](HWND hWnd) {
         ::SetDlgItemTextA(hWnd, IDC_ADD_KEYWORD, "sea level");
@@ -65,3 +76,131 @@ TEST_F(MainFrameTest, KeywordCommandsServeWhileTheNewsListIsActive)
     frame->SendMessage(WM_COMMAND, ID_CHECK_ALL, 0);
     EXPECT_EQ(100, frame->GetTreeView()->GetPercent()); // the empty store's pass ended at once
 }
+
+// The status bar holds the text pane, then the progress pane.
+TEST_F(MainFrameTest, APassAnimatesTheStatusTextWithoutTouchingTheBusyFlag)
+{
+    const WPARAM kPass = 2;
+    CXTPStatusBar& bar = frame->GetStatusBar();
+    EXPECT_EQ(3, bar.GetCount());
+    EXPECT_EQ(1, bar.CommandToIndex(0x8001));
+    EXPECT_EQ(2, bar.CommandToIndex(0x8000));
+    EXPECT_EQ(Status(frame), " Idle @ 0");
+    g_bUpdatingNews = TRUE; // as the tree view holds it while its pass runs
+    frame->SendMessage(WM_CHECK_PROGRESS, 0, kPass);
+    std::vector<std::string> shown;
+    for (int tick = 0; tick < 4; ++tick)
+    {
+        frame->SendMessage(WM_TIMER, 1, 0);
+        shown.push_back(Status(frame));
+    }
+    EXPECT_EQ(std::vector<std::string>({" Check @ 0", " Check All @ 0", " Check All... @ 0", " Check @ 0"}),
+              shown);
+    frame->SendMessage(WM_CHECK_PROGRESS, 100, kPass);
+    EXPECT_EQ(Status(frame), " Idle @ 0");
+    EXPECT_FALSE(::KillTimer(frame->m_hWnd, 1)); // the animation's timer is gone
+    EXPECT_TRUE(g_bUpdatingNews);
+    g_bUpdatingNews = FALSE;
+    frame->SendMessage(WM_CHECK_PROGRESS, 0, kPass);
+    frame->SendMessage(WM_CHECK_PROGRESS, 100, kPass);
+    EXPECT_FALSE(g_bUpdatingNews);
+}
+
+TEST_F(MainFrameTest, ASingleCheckMovesTheProgressBarInSteps)
+{
+    const WPARAM kSingle = 1;
+    frame->SendMessage(WM_CHECK_PROGRESS, 0, kSingle);
+    std::vector<std::string> shown;
+    for (int tick = 0; tick < 3; ++tick)
+    {
+        frame->SendMessage(WM_TIMER, 2, 0);
+        shown.push_back(Status(frame));
+    }
+    EXPECT_EQ(std::vector<std::string>({" Check @ 10", " Check News @ 20", " Check News... @ 30"}), shown);
+    frame->SendMessage(WM_CHECK_PROGRESS, 100, kSingle);
+    EXPECT_EQ(Status(frame), " Idle @ 0");
+    EXPECT_FALSE(::KillTimer(frame->m_hWnd, 2));
+}
+
+TEST_F(MainFrameTest, ClosingMidCheckStopsTheWorkersAndSavesAWholeStore)
+{
+    NewsServer server;
+    server.Hold(true); // never answers
+    CItemTreeView* pTree = frame->GetTreeView();
+    pTree->SetSearchHost(server.HostText().c_str());
+    pTree->GetKeywords().Add(new Keyword("alpha"));
+    frame->SendMessage(WM_COMMAND, ID_CHECK_ALL, 0);
+    ASSERT_TRUE(PumpUntil([&server] { return server.HeldRequests() > 0; }));
+    const DWORD start = ::GetTickCount();
+    frame->SendMessage(WM_CLOSE, 0, 0);
+    frame = NULL; // the frame is gone with its window
+    EXPECT_LT(::GetTickCount() - start, 3000u);
+    EXPECT_FALSE(g_bUpdatingNews);
+    KeywordGroup saved;
+    bool complete = false;
+    ASSERT_EQ(saved.ConfReader(folder.File("conf.xml").c_str(), complete), 1);
+    EXPECT_TRUE(complete);
+    ASSERT_TRUE(saved.GetFirst() != NULL);
+    EXPECT_STREQ(saved.GetFirst()->name, "alpha");
+}
+
+TEST_F(MainFrameTest, WebCommandsOpenTheMakersPages)
+{
+    SetTextOption("WebSite", "http://127.0.0.1:8123");
+    for (UINT nCommand : {ID_WEB_SUPPORT, ID_WEB_FAQ, ID_WEB_FORUM, ID_WEB_HOME})
+        frame->SendMessage(WM_COMMAND, nCommand, 0);
+    EXPECT_EQ(std::vector<std::string>({"http://127.0.0.1:8123/support.php?product=Tidewatch",
+                                        "http://127.0.0.1:8123/FAQ.php?product=Tidewatch",
+                                        "http://127.0.0.1:8123/forum/", "http://127.0.0.1:8123"}),
+              opened);
+}
+
+TEST_F(MainFrameTest, PreviewCommandHidesAndShowsTheRow)
+{
+    CWnd* pPreview = frame->GetNewsSplitter().GetPane(1, 0);
+    ASSERT_TRUE(pPreview != NULL);
+    ASSERT_TRUE(pPreview->IsWindowVisible());
+    for (bool shown : {false, true})
+    {
+        frame->SendMessage(WM_COMMAND, ID_PREVIEW_PANE, 0);
+        EXPECT_EQ(shown, frame->IsPreviewShown() != FALSE);
+        EXPECT_EQ(shown ? -1 : 1, frame->GetNewsSplitter().GetHiddenRow());
+        EXPECT_EQ(shown, pPreview->IsWindowVisible() != FALSE);
+        EXPECT_EQ(shown ? 1 : 0, CheckOf(frame, ID_PREVIEW_PANE));
+    }
+}
+
+TEST_F(MainFrameTest, LanguageComboSelectsTheKeywordOfItsEntry)
+{
+    CXTTreeCtrl& tree = frame->GetTreeView()->GetTree();
+    HTREEITEM hRoot = frame->GetTreeView()->GetRootItem();
+    HTREEITEM hEnglish = tree.InsertItem("english", hRoot);
+    tree.InsertItem("French", hRoot);
+    CXTPControl* pControl = StandardBar(frame)->GetControls()->FindControlById(ID_TOOLBAR_COMBO);
+    ASSERT_TRUE(pControl != NULL && pControl->GetType() == xtpControlComboBox);
+    ControlExecuteNotify notify = {{NULL, ID_TOOLBAR_COMBO, XTP_CN_EXECUTE}, pControl};
+    // Without a selection in the combo the tree stays as it is.
+    for (int nSel : {0, -1})
+    {
+        tree.SelectItem(hRoot);
+        ((CXTPControlComboBox*)pControl)->SetCurSel(nSel);
+        EXPECT_EQ(1, frame->SendMessage(WM_XTP_CONTROL_EXECUTE, ID_TOOLBAR_COMBO, (LPARAM)&notify));
+        EXPECT_EQ(nSel == 0 ? hEnglish : hRoot, tree.GetSelectedItem());
+    }
+}
+
+// The resources' commands without a purpose here are enabled and do nothing.
+TEST_F(MainFrameTest, UnusedCommandsAreHandledQuietly)
+{
+    for (UINT nID : {ID_LANGUAGE_OPTIONS, ID_UNUSED_FIRST, 32786, ID_UNUSED_LAST})
+    {
+        CTestCmdUI state;
+        state.m_nID = nID;
+        state.m_bEnabled = FALSE;
+        state.DoUpdate(frame, TRUE); // disabled unless a handler takes the command
+        EXPECT_TRUE(state.m_bEnabled) << nID;
+        EXPECT_TRUE(frame->OnCmdMsg(nID, CN_COMMAND, NULL, NULL)) << nID;
+    }
+}
+
+} // namespace
