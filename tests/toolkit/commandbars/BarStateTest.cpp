@@ -7,7 +7,6 @@
 
 #include "tests/support/TempFolder.h"
 #include "toolkit/commandbars/XTPAccelManager.h"
-#include "toolkit/commandbars/XTPCommandBarList.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
@@ -27,7 +26,6 @@
 #include <algorithm>
 #include <climits>
 #include <functional>
-#include <memory>
 #include <set>
 #include <string>
 #include <tuple>

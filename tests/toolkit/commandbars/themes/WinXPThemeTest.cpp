@@ -16,8 +16,14 @@ namespace {
 
 // ---- The stand-in library ----
 
+struct FakeStyles;
+FakeStyles* g_pFake = NULL;
+
 struct FakeStyles
 {
+    static HRESULT WINAPI CloseThemeData(HTHEME) { return S_OK; }
+    static BOOL WINAPI IsAppThemed() { return g_pFake->bThemed; }
+
     BOOL bThemed = TRUE;
     std::vector<std::wstring> opened; // handle n is opened[n - 1]
     std::string drawn;                // "CLASS part/state (left, top, right, bottom)", one a line
@@ -25,24 +31,12 @@ struct FakeStyles
     BOOL bComboBorders = FALSE; // the combo box's border colours can be read
 };
 
-FakeStyles* g_pFake = NULL;
-
 HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR pszClassList)
 {
     if (!g_pFake->bThemed)
         return NULL;
     g_pFake->opened.push_back(pszClassList);
     return (HTHEME)(INT_PTR)g_pFake->opened.size();
-}
-
-HRESULT WINAPI FakeCloseThemeData(HTHEME)
-{
-    return S_OK;
-}
-
-BOOL WINAPI FakeIsAppThemed()
-{
-    return g_pFake->bThemed;
 }
 
 std::wstring ClassOf(HTHEME hTheme)
@@ -90,8 +84,8 @@ protected:
         g_pFake = &fake;
         CXTPUxThemeModule* pModule = XTPUxThemeModule();
         pModule->SetProc(xtpUxOpenThemeData, (FARPROC)FakeOpenThemeData);
-        pModule->SetProc(xtpUxCloseThemeData, (FARPROC)FakeCloseThemeData);
-        pModule->SetProc(xtpUxIsAppThemed, (FARPROC)FakeIsAppThemed);
+        pModule->SetProc(xtpUxCloseThemeData, (FARPROC)FakeStyles::CloseThemeData);
+        pModule->SetProc(xtpUxIsAppThemed, (FARPROC)FakeStyles::IsAppThemed);
         pModule->SetProc(xtpUxDrawThemeBackground, (FARPROC)FakeDrawThemeBackground);
         pModule->SetProc(xtpUxGetThemeColor, (FARPROC)FakeGetThemeColor);
     }
