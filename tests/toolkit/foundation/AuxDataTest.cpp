@@ -1,7 +1,6 @@
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPResourceManager.h"
-#include "toolkit/foundation/XTThemeManager.h"
 
 #include <gtest/gtest.h>
 
@@ -94,18 +93,6 @@ TEST(AuxData, CursorsComeFromTheCursorModule)
     EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(9008));
     pData->SetCursorModule(::GetModuleHandleA(NULL));
     EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
-}
-
-TEST(AuxData, XPModeIsThemeOne)
-{
-    CXTAuxData* pData = XTAuxData();
-    XTThemeManager()->SetTheme(0);
-    EXPECT_FALSE(pData->IsXPMode());
-    pData->SetXPMode(TRUE);
-    EXPECT_EQ(1, XTThemeManager()->GetTheme());
-    EXPECT_TRUE(pData->IsXPMode());
-    pData->SetXPMode(FALSE);
-    EXPECT_EQ(0, XTThemeManager()->GetTheme());
 }
 
 } // namespace

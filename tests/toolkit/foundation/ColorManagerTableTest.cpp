@@ -1,4 +1,5 @@
-// The derived colours 28 to 56 of three whole system-colour sets, worked out
+// The derived colours 28 to 56 of two whole system-colour sets (the classic
+// one, and a dark one that brings in the contrast rules), worked out
 // apart from this code from the colour manager's rules (blends, contrast,
 // shades).
 #include "toolkit/foundation/XTPColorManager.h"
@@ -30,20 +31,6 @@ const ColorSet g_sets[] = {
       RGB(247, 242, 233), RGB(85, 85, 85),    RGB(10, 36, 106),   RGB(212, 208, 200), RGB(128, 128, 128),
       RGB(219, 216, 209), RGB(128, 128, 128), RGB(212, 208, 200), RGB(212, 208, 200)},
      RGB(227, 223, 215)},
-    {"xp",
-     {RGB(0, 0, 0),       RGB(58, 110, 165),  RGB(0, 84, 227),    RGB(128, 128, 128), RGB(255, 255, 255),
-      RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255),
-      RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(49, 106, 197),  RGB(255, 255, 255),
-      RGB(236, 233, 216), RGB(172, 168, 153), RGB(172, 168, 153), RGB(0, 0, 0),       RGB(212, 208, 200),
-      RGB(255, 255, 255), RGB(113, 111, 100), RGB(241, 239, 226), RGB(0, 0, 0),       RGB(255, 255, 225),
-      RGB(181, 181, 181), RGB(0, 0, 128),     RGB(61, 149, 255)},
-     {RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(239, 237, 222), RGB(193, 210, 238), RGB(49, 106, 197),
-      RGB(152, 181, 226), RGB(144, 157, 178), RGB(197, 194, 184), RGB(225, 230, 232), RGB(49, 106, 197),
-      RGB(191, 188, 177), RGB(197, 194, 184), RGB(180, 177, 163), RGB(252, 252, 249), RGB(230, 227, 210),
-      RGB(138, 134, 122), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(73, 73, 73),
-      RGB(255, 251, 233), RGB(129, 126, 114), RGB(49, 106, 197),  RGB(236, 233, 216), RGB(172, 168, 153),
-      RGB(239, 237, 222), RGB(172, 168, 153), RGB(236, 233, 216), RGB(236, 233, 216)},
-     RGB(251, 248, 231)},
     {"dark",
      {RGB(0, 0, 0),       RGB(58, 110, 165),  RGB(10, 36, 106),   RGB(128, 128, 128), RGB(212, 208, 200),
       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),

@@ -75,10 +75,18 @@ protected:
         XTPUxThemeModule()->Bind();
     }
 
+    std::vector<COLORREF> Colors(std::initializer_list<UINT> indexes)
+    {
+        std::vector<COLORREF> colors;
+        for (UINT nIndex : indexes)
+            colors.push_back(m_colors.GetColor(nIndex));
+        return colors;
+    }
+
     // Colour 54, then the start and end of the four gradients.
     std::vector<COLORREF> SchemeColors()
     {
-        std::vector<COLORREF> colors = {m_colors.GetColor(54)};
+        std::vector<COLORREF> colors = Colors({54});
         for (int i = 0; i < 4; i++)
         {
             colors.push_back(m_colors.grcGradient[i].clrLight);
@@ -124,9 +132,7 @@ TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothingAndValuesAboveItAreC
     m_colors.RefreshColors(FALSE);
     // Values above the last index are colours.
     EXPECT_EQ(std::vector<COLORREF>({RGB(5, 5, 5), kGrey, 58, RGB(1, 2, 3), RGB(9, 8, 7)}),
-              std::vector<COLORREF>({m_colors.GetColor(5), m_colors.GetColor(COLOR_BTNSHADOW),
-                                     m_colors.GetColor(58), m_colors.GetColor(RGB(1, 2, 3)),
-                                     m_colors.GetColor(57)}));
+              Colors({5, COLOR_BTNSHADOW, 58, RGB(1, 2, 3), 57}));
 }
 
 TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
@@ -136,8 +142,11 @@ TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
     m_colors.RefreshColors(FALSE);
     // A black face gives the lighter face (48) and shadow (49) defaults.
     EXPECT_EQ(std::vector<COLORREF>({RGB(0, 0, 0), RGB(1, 2, 3), RGB(35, 35, 35), RGB(127, 127, 127)}),
-              std::vector<COLORREF>({m_colors.GetColor(COLOR_BTNFACE), m_colors.GetColor(40),
-                                     m_colors.GetColor(48), m_colors.GetColor(49)}));
+              Colors({COLOR_BTNFACE, 40, 48, 49}));
+    // A face near white is lightened only as far as 255.
+    m_colors.SetColor(COLOR_BTNFACE, RGB(236, 233, 216));
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(255, 251, 233), m_colors.GetColor(48));
 }
 
 TEST_F(ColorManagerTest, OnlyIfNotInitializedSkipsASecondRefresh)
@@ -223,10 +232,7 @@ TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColours)
     XTPSetBitsPixelForTesting(8);
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(FALSE);
-    const int baseOf[][2] = {{30, 15}, {31, 5},  {32, 13}, {35, 17}, {41, 5},
-                             {44, 8},  {47, 14}, {48, 15}, {57, 16}};
-    for (const auto& pair : baseOf)
-        EXPECT_EQ(m_colors.GetColor(pair[1]), m_colors.GetColor(pair[0])) << pair[0];
+    EXPECT_EQ(Colors({15, 5, 13, 17, 5, 8, 14, 15, 16}), Colors({30, 31, 32, 35, 41, 44, 47, 48, 57}));
     EXPECT_EQ(kBlue, SchemeColors());
 }
 
@@ -268,12 +274,6 @@ TEST_F(ColorManagerTest, ThemedTreeViewBorderGivesColour57)
     XTPSetBitsPixelForTesting(8); // not on low-colour displays
     m_colors.RefreshColors(FALSE);
     EXPECT_EQ(kGrey, m_colors.GetColor(57));
-}
-
-TEST(ColorManagerSingleton, OneInstanceReadingTheSystemColours)
-{
-    EXPECT_EQ(XTPColorManager(), XTPColorManager());
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), XTPGetColor(COLOR_BTNFACE));
 }
 
 } // namespace

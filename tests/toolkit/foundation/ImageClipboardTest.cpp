@@ -28,20 +28,24 @@ UINT PasteInto(CXTPImageManager& manager)
     return manager.PasteFromClipboard(data);
 }
 
+// Each case has the bytes of the icons FillManager makes, copied to the clipboard.
 class ImageClipboard : public ::testing::Test
 {
 protected:
-    void SetUp() override { ::OleInitialize(NULL); }
+    void SetUp() override
+    {
+        ::OleInitialize(NULL);
+        CXTPImageManager source;
+        FillManager(source);
+        m_data = CopiedBytes(source);
+        ASSERT_GT(m_data.size(), 40u);
+    }
     void TearDown() override { ::OleUninitialize(); }
+    std::vector<BYTE> m_data;
 };
 
 TEST_F(ImageClipboard, PasteGivesANewIdWithTheCopiedWidths)
 {
-    CXTPImageManager source;
-    FillManager(source);
-    std::vector<BYTE> data = CopiedBytes(source);
-    ASSERT_FALSE(data.empty());
-
     CXTPImageManager target;
     EXPECT_EQ(0x10AABu, PasteInto(target));
     EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 0x10AAB)) << "widths 16 and 24, no scaled copy";
@@ -49,15 +53,11 @@ TEST_F(ImageClipboard, PasteGivesANewIdWithTheCopiedWidths)
 
 TEST_F(ImageClipboard, DamagedDataLeavesNoIconSet)
 {
-    CXTPImageManager source;
-    FillManager(source);
-    std::vector<BYTE> data = CopiedBytes(source);
-    ASSERT_GT(data.size(), 40u);
-    std::vector<BYTE> wrongCheckSum(data);
+    std::vector<BYTE> wrongCheckSum(m_data);
     wrongCheckSum[3] = 'Q';
     std::vector<std::vector<BYTE>> damaged = {std::vector<BYTE>(), wrongCheckSum};
-    for (size_t nLength : {(size_t)1, (size_t)10, (size_t)30, data.size() / 2})
-        damaged.push_back(std::vector<BYTE>(data.begin(), data.begin() + nLength));
+    for (size_t nLength : {(size_t)1, (size_t)10, (size_t)30, m_data.size() / 2})
+        damaged.push_back(std::vector<BYTE>(m_data.begin(), m_data.begin() + nLength));
     for (const std::vector<BYTE>& bytes : damaged)
     {
         PutOnClipboard(bytes);

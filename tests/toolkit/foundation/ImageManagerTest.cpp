@@ -5,7 +5,6 @@
 #include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
-#include "toolkit/foundation/XTPOptionalLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -101,18 +100,6 @@ TEST(ImageManager, CustomIdsRemovalAndSharing)
     EXPECT_TRUE(manager.GetImage(77, 16) != NULL);
     manager.RemoveIcon(77);
     EXPECT_FALSE(manager.Lookup(77));
-}
-
-TEST(ImageManager, AlphaImageListsNeedCommonControlsSix)
-{
-    DLLVERSIONINFO version = {sizeof(DLLVERSIONINFO), 6, 0, 0, 0};
-    XTPSetDllVersionForTesting(&version);
-    EXPECT_TRUE(CXTPImageManager::IsAlphaIconsImageListSupported());
-    version.dwMajorVersion = 5;
-    version.dwMinorVersion = 81;
-    XTPSetDllVersionForTesting(&version);
-    EXPECT_FALSE(CXTPImageManager::IsAlphaIconsImageListSupported());
-    XTPSetDllVersionForTesting(NULL);
 }
 
 TEST(ImageManager, ToolbarResourcesSkipSeparators)

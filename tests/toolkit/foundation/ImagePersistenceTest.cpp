@@ -41,18 +41,29 @@ BOOL LoadIcons(CXTPImageManager& manager, UINT nID, std::vector<BYTE> data)
     }
 }
 
-TEST(ImagePersistence, IconsRoundTripThroughAnArchive)
+// Each case has the icons FillManager makes in m_source.
+class ImagePersistence : public ::testing::Test
 {
-    CXTPImageManager source;
-    FillManager(source);
+protected:
+    void SetUp() override { FillManager(m_source); }
+    CXTPImageManager m_source;
+};
+
+TEST_F(ImagePersistence, IconsRoundTripThroughAnArchive)
+{
     CXTPImageManager target;
-    ASSERT_TRUE(LoadIcons(target, 7, StoreIcons(source, 7)));
+    ASSERT_TRUE(LoadIcons(target, 7, StoreIcons(m_source, 7)));
     EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 7)) << "scaled copies are not kept";
+    // A loaded id moves the next custom id.
+    ASSERT_TRUE(LoadIcons(target, 0x20000, StoreIcons(m_source, 7)));
+    CXTPImageManagerIconHandle icon;
+    icon = MakeIcon(16, 16, RGB(1, 1, 1));
+    EXPECT_EQ(0x20001u, target.AddCustomIcon(icon));
 
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
-        source.Serialize(ar);
+        m_source.Serialize(ar);
     }
     file.SeekToBegin();
     CXTPImageManager all;
@@ -61,7 +72,7 @@ TEST(ImagePersistence, IconsRoundTripThroughAnArchive)
     EXPECT_EQ(kFilledIcons, DescribeIconSet(all, 7));
 }
 
-TEST(ImagePersistence, BitmapRecordCountsTakeTheArchiveCountForm)
+TEST(ImageRecords, BitmapRecordCountsTakeTheArchiveCountForm)
 {
     // Of one alpha icon: check text 22, icon count 2, width 4, height and version 8, the normal
     // image (header count 2 + 52, pixel count + pixels, empty mask record 2), three empty
@@ -91,7 +102,7 @@ TEST(ImagePersistence, BitmapRecordCountsTakeTheArchiveCountForm)
     }
 }
 
-TEST(ImagePersistence, ReadsIconDataWrittenByHand)
+TEST(ImageRecords, ReadsIconDataWrittenByHand)
 {
     std::vector<BYTE> data;
     auto add = [&](const void* pData, size_t nBytes) {
@@ -122,28 +133,15 @@ TEST(ImagePersistence, ReadsIconDataWrittenByHand)
     EXPECT_EQ(0xFF00FF00u, AlphaPixel(manager.GetImage(3, 16)->GetIcon().GetBitmap(), 0, 15));
 }
 
-TEST(ImagePersistence, LoadedIdsMoveTheNextCustomId)
-{
-    CXTPImageManager source;
-    FillManager(source);
-    CXTPImageManager target;
-    ASSERT_TRUE(LoadIcons(target, 0x20000, StoreIcons(source, 7)));
-    CXTPImageManagerIconHandle icon;
-    icon = MakeIcon(16, 16, RGB(1, 1, 1));
-    EXPECT_EQ(0x20001u, target.AddCustomIcon(icon));
-}
-
 // Every length or byte of the headers, then a sample of the pixel data.
 size_t NextDamagedByte(size_t nByte)
 {
     return nByte < 128 ? nByte + 1 : nByte + 13;
 }
 
-TEST(ImagePersistence, DamagedDataFailsCleanly)
+TEST_F(ImagePersistence, DamagedDataFailsCleanly)
 {
-    CXTPImageManager source;
-    FillManager(source);
-    std::vector<BYTE> data = StoreIcons(source, 7);
+    std::vector<BYTE> data = StoreIcons(m_source, 7);
     CXTPImageManager target;
     for (size_t nLength = 0; nLength < data.size(); nLength = NextDamagedByte(nLength))
     {
@@ -165,17 +163,15 @@ TEST(ImagePersistence, DamagedDataFailsCleanly)
     }
 }
 
-TEST(ImagePersistence, RegistryLayout)
+TEST_F(ImagePersistence, RegistryLayout)
 {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
     HKEY hKey = NULL;
     ASSERT_EQ(ERROR_SUCCESS,
               ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL));
-    CXTPImageManager source;
-    FillManager(source);
     {
         CXTPPropExchangeRegistry px(FALSE, hKey, "Images");
-        source.DoPropExchange(&px);
+        m_source.DoPropExchange(&px);
     }
     // Each value as "type:number" ("type:data" for binary data of more than
     // 100 bytes); the check text equals its default and is left out.

@@ -16,16 +16,6 @@ protected:
     }
 };
 
-TEST_F(OptionalLibraryTest, WithheldLibraryDoesNotLoadAndReturnsWhenReleased)
-{
-    XTPWithholdOptionalLibrary("COMCTL32.DLL", TRUE);
-    EXPECT_EQ(NULL, XTPLoadOptionalLibrary("comctl32.dll"));
-    XTPWithholdOptionalLibrary("comctl32.dll", FALSE);
-    HMODULE hModule = XTPLoadOptionalLibrary("comctl32.dll");
-    EXPECT_NE((HMODULE)NULL, hModule);
-    FreeLibrary(hModule);
-}
-
 TEST_F(OptionalLibraryTest, WithheldEntryPointIsNotFoundInAnyModule)
 {
     HMODULE hModule = XTPLoadOptionalLibrary("msimg32.dll");

@@ -1,8 +1,10 @@
 // The behaviour all back-ends share: text forms, escaping, blob letters,
 // runtime classes, object instances, archives carried in a value, lists.
 #include "PropExchangeTestSupport.h"
+#include "toolkit/foundation/XTPPropExchangeXMLNode.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdlib.h>
 
 // Counts its constructions, to show which classes stored data can make.
@@ -91,109 +93,107 @@ TEST(PropExchangeText, BlobIntoCallersBufferNeedsRoom)
     EXPECT_EQ('b', buffer[1]);
 }
 
-TEST(PropExchangeText, MalformedTextsLoadAsTheDefinitionSays)
+// Settings held as the attributes of a compact XML element: the text forms
+// the base class gives every back-end.
+class PropExchangeTexts : public ::testing::Test
 {
-    TextStore store = {{"Rect", "1, 2, 3"}, {"Size", "7"}, {"Int", "junk"}, {"Float", "1.5"}};
-    CTextStoreExchange loading(TRUE, store);
+protected:
+    void SetUp() override { ::CoInitialize(NULL); }
+    void TearDown() override { ::CoUninitialize(); }
+
+    // A loading exchange over <Settings .../> with the attributes given.
+    std::unique_ptr<CXTPPropExchangeXMLNode> Loading(const CString& strAttributes)
+    {
+        std::unique_ptr<CXTPPropExchangeXMLNode> px(new CXTPPropExchangeXMLNode(TRUE, NULL, "Settings"));
+        EXPECT_TRUE(px->LoadFromString("<Settings CompactMode=\"1\" " + strAttributes + "/>"));
+        return px;
+    }
+};
+
+TEST_F(PropExchangeTexts, MalformedTextsLoadAsTheDefinitionSays)
+{
+    auto loading = Loading("Rect=\"1, 2, 3\" Size=\"7\" Int=\"junk\" Float=\"1.5\"");
     CRect rcValue(9, 9, 9, 9);
     CSize szValue(9, 9);
     int nValue = 9;
     float fValue = 2.0f;
-    EXPECT_TRUE(PX_Rect(&loading, "Rect", rcValue, CRect(0, 1, 2, 3)));
-    PX_Size(&loading, "Size", szValue, CSize(4, 5));
-    PX_Int(&loading, "Int", nValue, 3);
-    EXPECT_FALSE(PX_Float(&loading, "Float", fValue, 0.5f));
+    EXPECT_TRUE(PX_Rect(loading.get(), "Rect", rcValue, CRect(0, 1, 2, 3)));
+    PX_Size(loading.get(), "Size", szValue, CSize(4, 5));
+    PX_Int(loading.get(), "Int", nValue, 3);
+    EXPECT_FALSE(PX_Float(loading.get(), "Float", fValue, 0.5f));
     EXPECT_TRUE(rcValue == CRect(0, 1, 2, 3) && szValue == CSize(4, 5) && nValue == 0 && fValue == 2.0f);
 }
 
-TEST(PropExchangeText, DefaultsAreLeftOutAndMissingValuesTakeThem)
+TEST_F(PropExchangeTexts, DefaultsAreLeftOutAndMissingValuesTakeThem)
 {
-    TextStore store;
-    CTextStoreExchange storing(FALSE, store);
+    CXTPPropExchangeXMLNode storing(FALSE, NULL, "Settings");
     int nValue = 6;
     CString strValue = "default";
+    CRuntimeClass* pClass = RUNTIME_CLASS(CObject);
     PX_Int(&storing, "Int", nValue, 6);
     PX_String(&storing, "String", strValue, "default");
-    EXPECT_TRUE(store.empty());
+    PX_RuntimeClass(&storing, "Class", pClass, RUNTIME_CLASS(CObject));
+    EXPECT_FALSE(storing.IsPropertyExists("Int") || storing.IsPropertyExists("String")
+                 || storing.IsPropertyExists("Class"));
 
-    CTextStoreExchange loading(TRUE, store);
+    auto loading = Loading("Unknown=\"CNoSuchClassAnywhere\"");
     nValue = 1;
-    PX_Int(&loading, "Int", nValue, 6);
+    PX_Int(loading.get(), "Int", nValue, 6);
     EXPECT_EQ(6, nValue);
     nValue = 1;
-    EXPECT_FALSE(PX_Int(&loading, "Int", nValue));
+    EXPECT_FALSE(PX_Int(loading.get(), "Int", nValue));
     EXPECT_EQ(1, nValue);
-
-    CTextStoreExchange keeping(TRUE, store);
-    keeping.UseDefaultOnLoad(FALSE);
-    SectionPtr pSection(keeping.GetSection("Child"));
-    nValue = 1;
-    PX_Int(pSection.get(), "Int", nValue, 6);
-    EXPECT_EQ(1, nValue) << "the child inherits the use-default-on-load flag";
-
+    EXPECT_FALSE(PX_RuntimeClass(loading.get(), "Unknown", pClass, RUNTIME_CLASS(CObject)));
     BYTE* pData = NULL;
     DWORD nBytes = 5;
-    EXPECT_TRUE(PX_Blob(&loading, "Blob", pData, nBytes));
-    EXPECT_TRUE(pData == NULL);
-    EXPECT_EQ(0u, nBytes);
-    CRuntimeClass* pClass = RUNTIME_CLASS(CObject);
-    PX_RuntimeClass(&storing, "Class", pClass, RUNTIME_CLASS(CObject));
-    EXPECT_TRUE(store.empty());
-    store["Unknown"] = "CNoSuchClassAnywhere";
-    EXPECT_FALSE(PX_RuntimeClass(&loading, "Unknown", pClass, RUNTIME_CLASS(CObject)));
+    EXPECT_TRUE(PX_Blob(loading.get(), "Blob", pData, nBytes));
+    EXPECT_TRUE(pData == NULL && nBytes == 0);
+
+    loading->UseDefaultOnLoad(FALSE);
+    SectionPtr pSection(loading->GetSection("Child"));
+    PX_Int(pSection.get(), "Int", nValue, 6);
+    EXPECT_EQ(1, nValue) << "the child inherits the use-default-on-load flag";
 }
 
-TEST(PropExchangeText, ObjectInstancesAreCheckedBeforeTheyAreMade)
+TEST_F(PropExchangeTexts, ObjectInstancesAreCheckedBeforeTheyAreMade)
 {
-    TextStore store;
-    CTextStoreExchange storing(FALSE, store);
+    CXTPPropExchangeXMLNode storing(FALSE, NULL, "Settings");
     CPayload payload;
     CObject* pObject = &payload;
     EXPECT_TRUE(storing.ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
-    EXPECT_EQ("CPayload", store["Class"]);
-
-    CTextStoreExchange loading(TRUE, store);
+    EXPECT_NE(-1, storing.GetXML(FALSE).Find("Class=\"CPayload\""));
     pObject = NULL;
-    EXPECT_TRUE(loading.ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
-    ASSERT_TRUE(pObject != NULL);
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CPayload)));
+    EXPECT_TRUE(Loading("Class=\"CPayload\"")->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
+    EXPECT_TRUE(pObject != NULL && pObject->IsKindOf(RUNTIME_CLASS(CPayload)));
     delete pObject;
 
-    store["Class"] = "CCountedObject";
     int nCreatedBefore = CCountedObject::s_nCreated;
-    CTextStoreExchange wrongKind(TRUE, store);
     pObject = NULL;
-    EXPECT_FALSE(wrongKind.ExchangeObjectInstance(pObject, RUNTIME_CLASS(CPayload)));
-    EXPECT_TRUE(pObject == NULL);
+    EXPECT_FALSE(
+        Loading("Class=\"CCountedObject\"")->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CPayload)));
     EXPECT_EQ(nCreatedBefore, CCountedObject::s_nCreated) << "no object of an unrequested class";
-
-    store["Class"] = "CException";
-    CTextStoreExchange notCreatable(TRUE, store);
-    EXPECT_FALSE(notCreatable.ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
+    EXPECT_FALSE(Loading("Class=\"CException\"")->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
     EXPECT_TRUE(pObject == NULL);
 }
 
-TEST(PropExchangeText, SerializedObjectsMissingOrCutShortFail)
+TEST_F(PropExchangeTexts, SerializedObjectsMissingOrCutShortFail)
 {
-    TextStore store = {{"Payload", "BABA"}}; // too few bytes for the object
-    CTextStoreExchange loading(TRUE, store);
+    auto loading = Loading("Payload=\"BABA\""); // too few bytes for the object
     CPayload loaded;
-    EXPECT_FALSE(PX_Serialize(&loading, "Missing", &loaded));
-    EXPECT_FALSE(PX_Serialize(&loading, "Payload", &loaded)) << "its archive exception is caught";
-    CXTPPropExchangeEnumeratorPtr pNone(loading.GetEnumerator("Icon"));
+    EXPECT_FALSE(PX_Serialize(loading.get(), "Missing", &loaded));
+    EXPECT_FALSE(PX_Serialize(loading.get(), "Payload", &loaded)) << "its archive exception is caught";
+    CXTPPropExchangeEnumeratorPtr pNone(loading->GetEnumerator("Icon"));
     EXPECT_TRUE(pNone->GetPosition(5, TRUE) == NULL) << "a list without a count is empty";
 }
 
-TEST(PropExchangeText, SchemaAndSettingsPassToSections)
+TEST_F(PropExchangeTexts, SchemaAndSettingsPassToSections)
 {
-    TextStore store = {{"Schema", "5"}};
-    CTextStoreExchange loading(TRUE, store);
-    loading.ExchangeSchema();
-    loading.m_dwData = 77;
-    loading.EmptySection();
-    SectionPtr pSection(loading.GetSection("Child"));
+    auto loading = Loading("Schema=\"5\"");
+    loading->ExchangeSchema();
+    loading->m_dwData = 77;
+    SectionPtr pSection(loading->GetSection("Child"));
     EXPECT_EQ(std::vector<DWORD>({5, 5, 77}),
-              std::vector<DWORD>({loading.GetSchema(), pSection->GetSchema(), (DWORD)pSection->m_dwData}));
-    EXPECT_TRUE(loading.IsRootSection() && !pSection->IsRootSection());
+              std::vector<DWORD>({loading->GetSchema(), pSection->GetSchema(), (DWORD)pSection->m_dwData}));
+    EXPECT_TRUE(loading->IsRootSection() && !pSection->IsRootSection());
 }
 } // namespace

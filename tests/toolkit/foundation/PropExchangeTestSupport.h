@@ -1,61 +1,11 @@
 #pragma once
-// Helpers of the settings-exchange tests: an exchange over an in-memory map
-// of texts (the base class's text forms without any store around them), and
-// a settings object that uses every kind of value the exchange carries.
+// Helpers of the settings-exchange tests: a settings object that uses every
+// kind of value the exchange carries.
 #include "toolkit/foundation/XTPPropExchange.h"
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
-
-typedef std::map<std::string, std::string> TextStore;
-
-// Keeps each value as the text the base class makes of it, under
-// "section/section/name" keys.
-class CTextStoreExchange : public CXTPPropExchange
-{
-public:
-    CTextStoreExchange(BOOL bLoading, TextStore& store, const std::string& strPath = "")
-        : m_store(store), m_strPath(strPath)
-    {
-        m_bLoading = bLoading;
-    }
-
-    BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override
-    {
-        std::string strKey = m_strPath + pszPropName;
-        if (IsStoring())
-        {
-            if (IsSamePropValue(vtProp, pvProp, pvDefault))
-                return TRUE;
-            CString strValue;
-            if (!ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault))
-                return FALSE;
-            m_store[strKey] = (LPCTSTR)strValue;
-            return TRUE;
-        }
-        if (!m_bUseDefaultOnLoad)
-            pvDefault = NULL;
-        TextStore::iterator it = m_store.find(strKey);
-        if (it == m_store.end())
-            return CopyPropValue(vtProp, pvProp, pvDefault);
-        CString strValue = it->second.c_str();
-        return ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault);
-    }
-
-    CXTPPropExchange* GetSection(LPCTSTR pszSection) override
-    {
-        CTextStoreExchange* pSection =
-            new CTextStoreExchange(IsLoading(), m_store, m_strPath + pszSection + "/");
-        pSection->InitSection(this);
-        return pSection;
-    }
-
-private:
-    TextStore& m_store;
-    std::string m_strPath;
-};
 
 typedef std::unique_ptr<CXTPPropExchange> SectionPtr;
 
