@@ -4,37 +4,33 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <tuple>
 
-struct FlushCase
-{
-    const char* name;
-    bool useFile; // a handle to a file open for writing, else no usable handle
-    int requests;
-    bool stopResult;
-};
+namespace {
 
 // A flush that fails in the background must not get lost: Stop reports it.
 TEST(BackgroundFlush, StopReportsWhetherEveryFlushWorked)
 {
-    const FlushCase cases[] = {
+    // Each case: its name, whether the handle is a file open for writing (else
+    // no usable handle), the flushes asked for and what Stop gives.
+    const std::tuple<const char*, bool, int, bool> cases[] = {
         {"no request, no thread", false, 0, true},
         {"requests on a file", true, 3, true},
         {"request on a handle that is no file", false, 1, false},
     };
     TempFolder folder;
-    for (const FlushCase& test : cases)
+    for (const auto& [name, useFile, requests, stopResult] : cases)
     {
-        HANDLE file = test.useFile ? CreateFileA(folder.File("f.bin").c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, 0, nullptr)
-                                   : reinterpret_cast<HANDLE>(0x7FFC);
+        HANDLE file = useFile ? CreateFileA(folder.File("f.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                            CREATE_ALWAYS, 0, nullptr)
+                              : reinterpret_cast<HANDLE>(0x7FFC);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
         BackgroundFlush flush(file);
-        for (int i = 0; i < test.requests; ++i)
+        for (int i = 0; i < requests; ++i)
             flush.Request();
-        EXPECT_EQ(flush.Stop(), test.stopResult) << test.name;
-        EXPECT_EQ(flush.Stop(), test.stopResult) << test.name << ", asked again";
-        if (test.useFile)
+        EXPECT_EQ(flush.Stop(), stopResult) << name;
+        EXPECT_EQ(flush.Stop(), stopResult) << name << ", asked again";
+        if (useFile)
             CloseHandle(file);
     }
 }

@@ -293,15 +293,10 @@ TEST_F(HttpClientTest, TheProxyPathOpensATunnelFirst)
     }
 }
 
-struct SplitCase
-{
-    std::string url;
-    std::string parts; // scheme, host, path and port, or "fails"
-};
-
 TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
 {
-    const SplitCase cases[] = {
+    // Each address with its scheme, host, path and port, or "fails".
+    const std::pair<std::string, std::string> cases[] = {
         {"http://www.Example.com:8080/Path/Mixed?Q=a", "HTTP WWW.EXAMPLE.COM /Path/Mixed?Q=a 8080"},
         {"www.example.com/x", "HTTP WWW.EXAMPLE.COM /x 80"},
         {"https://a/b", "HTTPS A /b 80"},
@@ -318,14 +313,14 @@ TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
         {"http://h/" + std::string(1022, 'p'), "HTTP H /" + std::string(1022, 'p') + " 80"},
         {"averyveryverylongschemename://h/", "fails"},
     };
-    for (const SplitCase& test : cases)
+    for (const auto& [url, expected] : cases)
     {
         char scheme[20] = {}, host[256] = {}, path[1024] = {};
         int port = 0;
-        bool ok = HttpClient::SplitUrl(test.url.c_str(), scheme, sizeof scheme, host, sizeof host, path,
+        bool ok = HttpClient::SplitUrl(url.c_str(), scheme, sizeof scheme, host, sizeof host, path,
                                        sizeof path, port);
         std::string parts = std::string(scheme) + " " + host + " " + path + " " + std::to_string(port);
-        EXPECT_EQ(ok ? parts : "fails", test.parts) << test.url;
+        EXPECT_EQ(ok ? parts : "fails", expected) << url;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -48,17 +49,13 @@ std::string Names(const KeywordGroup& group)
 
 TEST(NewsItem, TheDatedConstructorNamesTheWeekday)
 {
-    struct DateCase
-    {
-        int year, month, day;
-        const char* shown;
-    };
-    const DateCase cases[] = {
+    // Each date and how it shows.
+    const std::tuple<int, int, int, const char*> cases[] = {
         {2007, 3, 15, "Thr 3/15/2007"}, {2000, 2, 29, "Tue 2/29/2000"},   {1900, 3, 1, "Thr 3/1/1900"},
         {1600, 1, 1, "Sat 1/1/1600"},   {9999, 12, 31, "Fri 12/31/9999"}, {2024, 6, 2, "Sun 6/2/2024"},
         {1, 1, 1, "Mon 1/1/1"}};
-    for (const DateCase& test : cases)
-        EXPECT_STREQ(NewsItem("t", "l", test.year, test.month, test.day, 0).displayTime, test.shown);
+    for (const auto& [year, month, day, shown] : cases)
+        EXPECT_STREQ(NewsItem("t", "l", year, month, day, 0).displayTime, shown);
     EXPECT_EQ(NewsItem("t", "l", 2007, 3, 15, 9).hour, 9);
     EXPECT_EQ(NewsItem::WeekdayOf(2024, 13, 1), NewsItem::WeekdayOf(2025, 1, 1));
     EXPECT_EQ(NewsItem::WeekdayOf(2024, 3, 0), NewsItem::WeekdayOf(2024, 2, 29));

@@ -24,17 +24,9 @@ struct GuardedParse
 
     bool GuardsIntact() const
     {
-        for (unsigned char byte : guard)
-        {
-            if (byte != kGuard)
-                return false;
-        }
-        for (size_t i = scratch.size() - sizeof(guard); i < scratch.size(); ++i)
-        {
-            if (static_cast<unsigned char>(scratch[i]) != kGuard)
-                return false;
-        }
-        return true;
+        const std::vector<char> untouched(sizeof guard, static_cast<char>(kGuard));
+        return memcmp(guard, untouched.data(), sizeof guard) == 0
+               && memcmp(&scratch[scratch.size() - sizeof guard], untouched.data(), sizeof guard) == 0;
     }
 
     ResultPageParser parser;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -84,14 +85,8 @@ void ExpectInside(const XmlNodeRecord* node, const char* begin, size_t length)
     }
 }
 
-struct ParseCase
-{
-    const char* text;
-    unsigned flags;
-    const char* tree;
-};
-
-const ParseCase kParseCases[] = {
+// Each text with the parse flags and the tree it gives.
+const std::tuple<const char*, unsigned, const char*> kParseCases[] = {
     // Elements and attributes.
     {"<x a='1' b=\"2\"/>", XmlParseAll, "Ex(a='1' b='2')"},
     {"<a><b><c/></b><d>t</d></a>", XmlParseAll, "Ea[Eb[Ec],Ed[T't']]"},
@@ -160,11 +155,11 @@ const ParseCase kParseCases[] = {
 
 TEST(XmlParse, BuildsTheExpectedTree)
 {
-    for (const ParseCase& test : kParseCases)
+    for (const auto& [text, flags, tree] : kParseCases)
     {
-        SCOPED_TRACE(test.text);
-        ParsedText parsed(test.text, test.flags);
-        EXPECT_EQ(parsed.Dump(), test.tree);
+        SCOPED_TRACE(text);
+        ParsedText parsed(text, flags);
+        EXPECT_EQ(parsed.Dump(), tree);
         ExpectInside(parsed.root, parsed.buffer.data(), parsed.Length());
     }
 }
@@ -226,16 +221,10 @@ TEST(XmlParse, NullArgumentsParseNothing)
     EXPECT_EQ(tree.root->childCount, 0u);
 }
 
-struct TrimCase
-{
-    const char* value;
-    const char* trimmed;
-    const char* normalized;
-};
-
 TEST(XmlTrimAndNormalize, ChangeTheValueInPlace)
 {
-    const TrimCase cases[] = {
+    // Each value, trimmed, and normalized.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"", "", ""},
         {"   ", "", ""},
         {"a", "a", "a"},
@@ -243,12 +232,11 @@ TEST(XmlTrimAndNormalize, ChangeTheValueInPlace)
         {"\x01x\x20", "x", "x"},
         {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},
     };
-    for (const TrimCase& test : cases)
+    for (const auto& [value, trimmed, normalized] : cases)
     {
-        std::string first(test.value);
-        std::string second(test.value);
-        EXPECT_STREQ(XmlTrim(&first[0]), test.trimmed) << test.value;
-        EXPECT_STREQ(XmlNormalize(&second[0]), test.normalized) << test.value;
+        std::string first(value), second(value);
+        EXPECT_STREQ(XmlTrim(&first[0]), trimmed) << value;
+        EXPECT_STREQ(XmlNormalize(&second[0]), normalized) << value;
     }
 }
 
@@ -270,16 +258,10 @@ TEST(XmlNodeRecords, AppendGrowsArrays)
     EXPECT_EQ(XmlAppendChild(nullptr, 4, XmlText), nullptr);
 }
 
-struct GlobCase
-{
-    const char* pattern;
-    const char* text;
-    bool matches;
-};
-
 TEST(XmlGlobMatch, MatchesWildcardsAndSets)
 {
-    const GlobCase cases[] = {
+    // Each pattern, a text, and whether it matches.
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"Key*", "Keyword", true},
         {"[!a-k]eyword", "Keyword", true},
         {"[!a-k]eyword", "keyword", false},
@@ -301,9 +283,8 @@ TEST(XmlGlobMatch, MatchesWildcardsAndSets)
         {"[z-a]", "-", true},
         {"[abc", "[abc", true},
     };
-    for (const GlobCase& test : cases)
-        EXPECT_EQ(XmlGlobMatch(test.pattern, test.text), test.matches)
-            << test.pattern << " against " << test.text;
+    for (const auto& [pattern, text, matches] : cases)
+        EXPECT_EQ(XmlGlobMatch(pattern, text), matches) << pattern << " against " << text;
     EXPECT_FALSE(XmlGlobMatch(nullptr, "a"));
     EXPECT_FALSE(XmlGlobMatch("a", nullptr));
 }

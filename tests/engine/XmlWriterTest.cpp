@@ -39,25 +39,6 @@ TEST_F(XmlWriterTest, WritesTagsOnLinesIndentedOneTabPerLevel)
     EXPECT_EQ(Written(), expected);
 }
 
-TEST_F(XmlWriterTest, AttributesComeOutInReverseOrderAndAsGiven)
-{
-    {
-        XmlWriter writer(path_.c_str());
-        writer.AddAttribute("a", "1");
-        writer.AddAttribute("b", "2");
-        writer.OpenElement("x");
-        writer.AddAttribute("q", "say \"hi\" & <go>\none\r\ntwo");
-        writer.WriteElement("y", "text");
-        writer.WriteComment("note");
-        writer.CloseAll();
-    }
-    EXPECT_EQ(Written(), kDeclaration
-                             + "\r\n<x b=\"2\" a=\"1\">"
-                               "\r\n\t<y q=\"say \"hi\" & <go>\none\r\ntwo\">text</y>"
-                               "\r\n\t<!--note-->"
-                               "\r\n</x>");
-}
-
 TEST_F(XmlWriterTest, ValuesLargerThanTheWritersBlockComeOutWhole)
 {
     // The writer gathers its text in blocks of a quarter megabyte and asks for
