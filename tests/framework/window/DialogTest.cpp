@@ -18,66 +18,53 @@ enum
     idCombo
 };
 
-// Builds a DLGTEMPLATE with its items in memory (WORD aligned, items on
-// DWORD boundaries).
-class DialogTemplate
-{
-public:
-    DialogTemplate()
-    {
-        DLGTEMPLATE header = {
-            DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0, 200, 120};
-        Append(&header, sizeof header);
-        m_words.push_back(0); // no menu
-        m_words.push_back(0); // default class
-        AppendText("Memory dialog");
-        m_words.push_back(8);
-        AppendText("MS Shell Dlg");
-    }
-
-    void AddItem(WORD wClass, WORD wID, DWORD dwStyle, short y, short cx, short cy, const char* text = "")
-    {
-        if (m_words.size() % 2 != 0)
-            m_words.push_back(0);
-        DLGITEMTEMPLATE item = {dwStyle | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 5, y, cx, cy, wID};
-        Append(&item, sizeof item);
-        m_words.push_back(0xFFFF);
-        m_words.push_back(wClass);
-        AppendText(text);
-        m_words.push_back(0); // no creation data
-        ++reinterpret_cast<DLGTEMPLATE*>(m_words.data())->cdit;
-    }
-
-    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
-
-private:
-    void Append(const void* data, size_t size)
-    {
-        const WORD* words = static_cast<const WORD*>(data);
-        m_words.insert(m_words.end(), words, words + size / 2);
-    }
-    void AppendText(const char* text)
-    {
-        do
-            m_words.push_back((WORD)(BYTE)*text);
-        while (*text++ != '\0');
-    }
-
-    std::vector<WORD> m_words;
-};
-
 const WORD buttonClass = 0x0080, editClass = 0x0081, comboClass = 0x0085;
 
-DialogTemplate DataTemplate()
+// The data dialog's template in memory: the header with its caption and font, then each item
+// (on a DWORD boundary) with its class, text and no creation data.
+std::vector<WORD> DataTemplate()
 {
-    DialogTemplate dt;
-    dt.AddItem(editClass, idName, WS_BORDER | ES_AUTOHSCROLL, 5, 100, 12);
-    dt.AddItem(editClass, idCount, WS_BORDER, 20, 100, 12);
-    dt.AddItem(editClass, idSize, WS_BORDER, 35, 100, 12);
-    dt.AddItem(buttonClass, idCheck, BS_AUTO3STATE, 50, 100, 12, "Check");
-    dt.AddItem(comboClass, idCombo, CBS_DROPDOWNLIST | WS_VSCROLL, 65, 100, 60);
-    dt.AddItem(buttonClass, IDOK, BS_DEFPUSHBUTTON, 95, 50, 14, "OK");
-    return dt;
+    const struct
+    {
+        WORD wClass, wID;
+        DWORD dwStyle;
+        short y, cx, cy;
+        const char* text;
+    } items[] = {
+        {editClass, idName, WS_BORDER | ES_AUTOHSCROLL, 5, 100, 12, ""},
+        {editClass, idCount, WS_BORDER, 20, 100, 12, ""},
+        {editClass, idSize, WS_BORDER, 35, 100, 12, ""},
+        {buttonClass, idCheck, BS_AUTO3STATE, 50, 100, 12, "Check"},
+        {comboClass, idCombo, CBS_DROPDOWNLIST | WS_VSCROLL, 65, 100, 60, ""},
+        {buttonClass, IDOK, BS_DEFPUSHBUTTON, 95, 50, 14, "OK"},
+    };
+    std::vector<WORD> words;
+    auto append = [&](const void* data, size_t size) {
+        words.insert(words.end(), (const WORD*)data, (const WORD*)data + size / 2);
+    };
+    auto appendText = [&](const char* text) {
+        do
+            words.push_back((BYTE)*text);
+        while (*text++ != '\0');
+    };
+    DLGTEMPLATE header = {
+        DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 6, 0, 0, 200, 120};
+    append(&header, sizeof header);
+    words.insert(words.end(), {0, 0}); // no menu, the default class
+    appendText("Memory dialog");
+    words.push_back(8);
+    appendText("MS Shell Dlg");
+    for (const auto& item : items)
+    {
+        words.resize((words.size() + 1) / 2 * 2);
+        DLGITEMTEMPLATE itemHeader = {
+            item.dwStyle | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 5, item.y, item.cx, item.cy, item.wID};
+        append(&itemHeader, sizeof itemHeader);
+        words.insert(words.end(), {0xFFFF, item.wClass});
+        appendText(item.text);
+        words.push_back(0);
+    }
+    return words;
 }
 
 // Each step of the script runs on a posted WM_APP, as a user's input would
@@ -175,14 +162,14 @@ protected:
     }
 
     CLogWnd m_owner;
-    DialogTemplate m_template = DataTemplate();
+    std::vector<WORD> m_template = DataTemplate();
 };
 
 TEST_F(DialogTest, InMemoryModalDialogExchangesDataBothWays)
 {
     CDataDialog dialog;
     dialog.m_steps.push_back({"beta", " -345 ", "4294967295", BST_CHECKED, 2});
-    ASSERT_TRUE(dialog.InitModalIndirect(m_template.Get(), &m_owner));
+    ASSERT_TRUE(dialog.InitModalIndirect((LPCDLGTEMPLATE)m_template.data(), &m_owner));
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_shown, "alpha|-12|4000000000|2|1");
     EXPECT_EQ(dialog.Values(), "beta|-345|4294967295|1|2");
@@ -214,7 +201,7 @@ TEST_F(DialogTest, TextThatIsNoNumberKeepsTheDialogOpenWithTheFrameworkMessage)
         CDataDialog dialog;
         dialog.m_steps.push_back({"gamma", c.count, c.size, BST_UNCHECKED, 0});
         dialog.m_steps.push_back({"delta", "7", "8", BST_UNCHECKED, 0});
-        ASSERT_TRUE(dialog.InitModalIndirect(m_template.Get(), &m_owner));
+        ASSERT_TRUE(dialog.InitModalIndirect((LPCDLGTEMPLATE)m_template.data(), &m_owner));
         EXPECT_EQ(dialog.DoModal(), IDOK);
         EXPECT_EQ(JoinedLog(theApp.m_messageBoxes), CString(c.message) + ";");
         EXPECT_EQ(dialog.Values(), "delta|7|8|0|0");
@@ -267,7 +254,7 @@ TEST_F(DialogTest, ModelessDialogFromTheResourceScript)
 TEST_F(DialogTest, QuitMessageEndsAModalDialogAndStaysQueued)
 {
     CDataDialog dialog;
-    ASSERT_TRUE(dialog.InitModalIndirect(m_template.Get(), &m_owner));
+    ASSERT_TRUE(dialog.InitModalIndirect((LPCDLGTEMPLATE)m_template.data(), &m_owner));
     ::PostQuitMessage(4);
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_EQ(TakeQuitMessage(), 4);

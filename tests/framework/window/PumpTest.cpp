@@ -82,6 +82,14 @@ TEST_F(PumpTest, PreTranslateWalksUpUntilAWindowTakesTheMessage)
     }
 }
 
+TEST_F(PumpTest, MessagesGoToTheChildrenOrToAllDescendants)
+{
+    m_top.SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, FALSE, TRUE);
+    m_top.SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    EXPECT_EQ((std::vector<int>{m_top.m_nIdleUpdates, m_middle.m_nIdleUpdates, m_inner.m_nIdleUpdates}),
+              (std::vector<int>{0, 2, 1}));
+}
+
 // Run dispatches the waiting key, goes idle (the idle update reaches the main window and its
 // descendants) and ends with the quit code the test application posts: its number of idle calls.
 TEST_F(PumpTest, RunDispatchesGoesIdleOnceAndEndsWithTheQuitCode)

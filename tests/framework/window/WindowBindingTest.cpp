@@ -33,19 +33,6 @@ TEST_F(HandleMapTest, UnboundHandleGetsOneTemporaryObjectUntilIdle)
     EXPECT_EQ(CWnd::FromHandle(NULL), (CWnd*)NULL);
 }
 
-TEST_F(HandleMapTest, AttachMakesThePermanentObjectAndDetachForgetsIt)
-{
-    CWnd wnd;
-    EXPECT_TRUE(wnd.Attach(m_hWnd));
-    EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), &wnd);
-    EXPECT_EQ(CWnd::FromHandle(m_hWnd), &wnd);
-    CWnd other;
-    EXPECT_FALSE(other.Attach(m_hWnd)); // one permanent object per handle
-    EXPECT_EQ(wnd.Detach(), m_hWnd);
-    EXPECT_EQ(CWnd::FromHandlePermanent(m_hWnd), (CWnd*)NULL);
-    EXPECT_TRUE(::IsWindow(m_hWnd));
-}
-
 // ---------------------------------------------------------------------------
 // Subclassing.
 
@@ -78,7 +65,9 @@ TEST(Subclassing, SubclassedEditKeepsItsBehaviourThroughDefault)
     ASSERT_TRUE(edit.SubclassDlgItem(12, &parent));
     edit.SendMessage(WM_CHAR, 'a', 1);
     edit.SendMessage(WM_CHAR, 'b', 1);
+    EXPECT_EQ(CWnd::FromHandle(hEdit), &edit);
     EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), (CWnd*)NULL);
     EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), original);
     ::SendMessageA(hEdit, WM_CHAR, 'c', 1);
     char buffer[8] = "";

@@ -1,6 +1,6 @@
-// The window tree: updates of dialog controls through a command target,
-// messages sent down to descendants, and the searches for parents, owners
-// and frames.
+// The window tree: updates of dialog controls through a command target, and
+// the searches for parents, owners and frames. (Messages sent down to
+// descendants are tested with the pump.)
 #include "TestWindows.h"
 #include <gtest/gtest.h>
 #include <vector>
@@ -91,38 +91,6 @@ TEST(UpdateDialogControls, ControlWithItsOwnUpdateHandlerUpdatesItself)
     CControlTarget target;
     parent.UpdateDialogControls(&target, TRUE);
     EXPECT_EQ(States({button.m_hWnd}), "e-Self ");
-}
-
-class CCountingWnd : public CWnd
-{
-public:
-    int m_nReceived = 0;
-
-protected:
-    afx_msg LRESULT OnCount(WPARAM, LPARAM)
-    {
-        ++m_nReceived;
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CCountingWnd, CWnd)
-ON_MESSAGE(WM_APP + 7, OnCount)
-END_MESSAGE_MAP()
-
-TEST(SendMessageToDescendants, DeepReachesGrandchildren)
-{
-    CCountingWnd top, child, grandchild;
-    ASSERT_TRUE(top.CreateEx(0, NULL, "top", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
-    ASSERT_TRUE(child.Create(NULL, NULL, 0, CRect(0, 0, 50, 50), &top, 1));
-    ASSERT_TRUE(grandchild.Create(NULL, NULL, 0, CRect(0, 0, 20, 20), &child, 2));
-    top.SendMessageToDescendants(WM_APP + 7, 0, 0, FALSE, TRUE);
-    EXPECT_EQ(child.m_nReceived, 1);
-    EXPECT_EQ(grandchild.m_nReceived, 0);
-    top.SendMessageToDescendants(WM_APP + 7, 0, 0, TRUE, TRUE);
-    EXPECT_EQ(CPoint(child.m_nReceived, grandchild.m_nReceived), CPoint(2, 1));
-    EXPECT_EQ(top.m_nReceived, 0);
 }
 
 TEST(WindowSearches, ParentsOwnersAndFrames)
