@@ -2,6 +2,7 @@
 // reading the pixels back.
 #include <gtest/gtest.h>
 #include "tests/support/PixelCanvas.h"
+#include <vector>
 
 TEST(Drawing, FillSolidRectFillsExactlyTheOrderedRectangleAndKeepsTheColourAsBackground)
 {
@@ -33,14 +34,12 @@ TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
         else
             canvas.dc().Draw3dRect(rect.left, rect.top, rect.Width(), rect.Height(), kRed, kBlue);
 
-        EXPECT_EQ(kRed, canvas.Pixel(1, 2));
-        EXPECT_EQ(kRed, canvas.Pixel(7, 2));
-        EXPECT_EQ(kBlue, canvas.Pixel(8, 2)); // top-right
-        EXPECT_EQ(kRed, canvas.Pixel(1, 6));
-        EXPECT_EQ(kBlue, canvas.Pixel(1, 7)); // bottom-left
-        EXPECT_EQ(kBlue, canvas.Pixel(8, 7));
-        EXPECT_EQ(kBlue, canvas.Pixel(4, 7));
-        EXPECT_EQ(kBlue, canvas.Pixel(8, 4));
+        // Top-left corner, top and left edges; then the top-right and bottom-left corners, the
+        // bottom-right corner, bottom and right edges.
+        const std::vector<COLORREF> probes = {canvas.Pixel(1, 2), canvas.Pixel(7, 2), canvas.Pixel(1, 6),
+                                              canvas.Pixel(8, 2), canvas.Pixel(1, 7), canvas.Pixel(8, 7),
+                                              canvas.Pixel(4, 7), canvas.Pixel(8, 4)};
+        EXPECT_EQ(std::vector<COLORREF>({kRed, kRed, kRed, kBlue, kBlue, kBlue, kBlue, kBlue}), probes);
         RECT inside = {2, 3, 8, 7};
         EXPECT_EQ(0, canvas.CountOther(inside, kWhite));
         EXPECT_EQ(2 * 8 + 2 * 6 - 4, canvas.CountOther(kWhite)) << "form " << form;

@@ -1,48 +1,11 @@
 // Image lists: images added from bitmaps and icons, drawn and read back.
 #include <gtest/gtest.h>
-#include "framework/gdi/CImageList.h"
-#include "tests/support/PixelCanvas.h"
-
-namespace {
-
-const COLORREF kMagenta = RGB(255, 0, 255);
-
-// A 32 x 16 strip: a red square on magenta, then plain blue.
-void MakeStrip(CBitmap& strip)
-{
-    PixelCanvas picture(32, 16);
-    picture.dc().FillSolidRect(0, 0, 16, 16, kMagenta);
-    picture.dc().FillSolidRect(4, 4, 8, 8, kRed);
-    picture.dc().FillSolidRect(16, 0, 16, 16, kBlue);
-    picture.CopyInto(strip);
-}
-
-// A list of 16 x 16 images holding the strip, masked by magenta.
-void MakeStripList(CImageList& list)
-{
-    list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1);
-    CBitmap strip;
-    MakeStrip(strip);
-    list.Add(&strip, kMagenta);
-}
-
-void ExpectSquareOnWhite(PixelCanvas& canvas, int x, int y)
-{
-    EXPECT_EQ(kRed, canvas.Pixel(x + 8, y + 8));
-    EXPECT_EQ(kWhite, canvas.Pixel(x + 1, y + 1)) << "the mask colour is transparent";
-    RECT square = {x + 4, y + 4, x + 12, y + 12};
-    EXPECT_EQ(0, canvas.CountOther(square, kRed));
-}
-
-} // namespace
+#include "StripImages.h"
 
 TEST(ImageList, AStripMaskedByColourGivesTransparentImages)
 {
     CImageList list;
-    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1));
-    CBitmap strip;
-    MakeStrip(strip);
-    EXPECT_EQ(0, list.Add(&strip, kMagenta));
+    EXPECT_EQ(0, MakeStripList(list));
     EXPECT_EQ(2, list.GetImageCount());
 
     PixelCanvas canvas(40, 20);

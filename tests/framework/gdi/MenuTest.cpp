@@ -50,17 +50,16 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
 {
     CMenu menu, views;
     BuildFileMenu(menu, views);
-    EXPECT_EQ(5u, menu.GetMenuItemCount());
-    EXPECT_EQ((UINT)ID_OPEN, menu.GetMenuItemID(0));
-    EXPECT_EQ(0u, menu.GetMenuItemID(1)) << "separator";
-    EXPECT_EQ((UINT)-1, menu.GetMenuItemID(3)) << "submenu";
+    // A separator has the id 0, a submenu -1.
+    const std::vector<UINT> ids = {menu.GetMenuItemCount(), menu.GetMenuItemID(0), menu.GetMenuItemID(1),
+                                   menu.GetMenuItemID(3)};
+    EXPECT_EQ(std::vector<UINT>({5, ID_OPEN, 0, (UINT)-1}), ids);
 
     CString text;
     EXPECT_EQ(5, menu.GetMenuString(ID_SAVE, text, MF_BYCOMMAND));
-    EXPECT_EQ(CString("&Save"), text);
+    EXPECT_STREQ("&Save", text);
     EXPECT_EQ(0, menu.GetMenuString(9999, text, MF_BYCOMMAND));
     EXPECT_TRUE(text.IsEmpty());
-
     char buffer[4];
     memset(buffer, 'z', sizeof(buffer));
     EXPECT_EQ(3, menu.GetMenuString(ID_OPEN, buffer, sizeof(buffer), MF_BYCOMMAND));
@@ -69,7 +68,6 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
     menu.AppendMenu(MF_STRING, 1, longText);
     EXPECT_EQ(700, menu.GetMenuString(5, text, MF_BYPOSITION));
     EXPECT_EQ(longText, text);
-
     CMenu* sub = menu.GetSubMenu(3);
     ASSERT_TRUE(sub != NULL);
     EXPECT_EQ((UINT)ID_RIGHT, sub->GetMenuItemID(1));
@@ -79,18 +77,13 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
 
 TEST(Menu, LoadsFromAResourceOrATemplateInMemory)
 {
-    CMenu loaded;
+    CMenu loaded, missing;
     ASSERT_TRUE(loaded.LoadMenu(400));
     EXPECT_EQ(2u, loaded.GetMenuItemCount());
-    CMenu* file = loaded.GetSubMenu(0);
-    ASSERT_TRUE(file != NULL);
-    EXPECT_EQ(3u, file->GetMenuItemCount());
     CString text;
-    file->GetMenuString(1001, text, MF_BYCOMMAND);
-    EXPECT_EQ(CString("&Open...\tCtrl+O"), text);
-    CMenu missing;
+    loaded.GetMenuString(1001, text, MF_BYCOMMAND); // found in the File submenu
+    EXPECT_STREQ("&Open...\tCtrl+O", text);
     EXPECT_FALSE(missing.LoadMenu(401));
-
     std::vector<WORD> block = {0, 0};
     AppendItem(block, MF_POPUP, 0, L"&Edit");
     AppendItem(block, MF_STRING, 77, L"&Copy");
@@ -98,9 +91,9 @@ TEST(Menu, LoadsFromAResourceOrATemplateInMemory)
     AppendItem(block, MF_STRING | MF_END, 79, L"&Help");
     CMenu built;
     ASSERT_TRUE(built.LoadMenuIndirect(block.data()));
-    EXPECT_EQ(2u, built.GetMenuItemCount());
-    EXPECT_EQ(79u, built.GetMenuItemID(1));
-    EXPECT_EQ(78u, built.GetSubMenu(0)->GetMenuItemID(1));
+    EXPECT_EQ(std::vector<UINT>({2, 79, 78}),
+              std::vector<UINT>(
+                  {built.GetMenuItemCount(), built.GetMenuItemID(1), built.GetSubMenu(0)->GetMenuItemID(1)}));
 }
 
 TEST(Menu, TrackPopupMenuAnswersTheChosenCommandOrSendsIt)
@@ -116,14 +109,12 @@ TEST(Menu, TrackPopupMenuAnswersTheChosenCommandOrSendsIt)
     EXPECT_EQ(ID_OPEN, menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, &owner));
     MSG msg;
     EXPECT_FALSE(::PeekMessage(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
-
     owner.PostMessage(WM_KEYDOWN, VK_DOWN);
     owner.PostMessage(WM_KEYDOWN, VK_DOWN);
     owner.PostMessage(WM_KEYDOWN, VK_RETURN);
     EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 10, 10, &owner));
     ASSERT_TRUE(::PeekMessage(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ((WPARAM)ID_SAVE, LOWORD(msg.wParam));
-
     owner.PostMessage(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(0, menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, &owner)) << "closed without a choice";
     owner.DestroyWindow();

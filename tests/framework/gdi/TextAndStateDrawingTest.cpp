@@ -1,31 +1,16 @@
 // Text output and DrawState, checked by pixels; no test assumes particular
 // font metrics.
 #include <gtest/gtest.h>
-#include "tests/support/PixelCanvas.h"
+#include "StripImages.h"
 
 namespace {
-
-// A 16 x 16 icon, opaque in the square (4, 4)-(12, 12) and filled with colour.
-HICON MakeSquareIcon(COLORREF color)
+// The red square of the strip list as an icon, transparent around the square.
+HICON MakeSquareIcon()
 {
-    PixelCanvas picture(16, 16);
-    picture.dc().FillSolidRect(0, 0, 16, 16, kBlack);
-    picture.dc().FillSolidRect(4, 4, 8, 8, color);
-    BYTE maskBits[16 * 2];
-    for (int y = 0; y < 16; y++)
-    {
-        WORD row = (y >= 4 && y < 12) ? 0xF00F : 0xFFFF; // 0 = opaque
-        maskBits[y * 2] = HIBYTE(row);
-        maskBits[y * 2 + 1] = LOBYTE(row);
-    }
-    CBitmap mask;
-    mask.CreateBitmap(16, 16, 1, 1, maskBits);
-    CBitmap colour;
-    picture.CopyInto(colour);
-    ICONINFO info = {TRUE, 0, 0, (HBITMAP)mask.m_hObject, (HBITMAP)colour.m_hObject};
-    return ::CreateIconIndirect(&info);
+    CImageList list;
+    MakeStripList(list);
+    return list.ExtractIcon(0);
 }
-
 } // namespace
 
 TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
@@ -53,32 +38,28 @@ TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
 
 TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
 {
-    HICON icon = MakeSquareIcon(kGreen);
+    HICON icon = MakeSquareIcon();
     PixelCanvas canvas(40, 20);
     CDC& dc = canvas.dc();
     EXPECT_TRUE(dc.DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_NORMAL, (HBRUSH)NULL));
-    EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
-    EXPECT_EQ(kWhite, canvas.Pixel(1, 1));
-
-    CBrush red(kRed);
-    EXPECT_TRUE(dc.DrawState(CPoint(20, 0), CSize(16, 16), icon, DSS_MONO, &red));
-    EXPECT_EQ(kRed, canvas.Pixel(28, 8));
-    EXPECT_EQ(kWhite, canvas.Pixel(21, 1));
-
+    ExpectSquareOnWhite(canvas, 0, 0);
+    CBrush blue(kBlue);
+    EXPECT_TRUE(dc.DrawState(CPoint(20, 0), CSize(16, 16), icon, DSS_MONO, &blue));
+    ExpectSquareOnWhite(canvas, 20, 0, kBlue);
     // DST_TEXT passed along with an icon still draws the icon.
     canvas.Fill(kWhite);
     dc.DrawState(CPoint(0, 0), CSize(16, 16), icon, DST_TEXT | DSS_NORMAL);
-    EXPECT_EQ(kGreen, canvas.Pixel(8, 8));
+    EXPECT_EQ(kRed, canvas.Pixel(8, 8));
     ::DestroyIcon(icon);
 }
 
 TEST(DrawState, DisabledIconsLoseTheirColour)
 {
-    HICON icon = MakeSquareIcon(kGreen);
+    HICON icon = MakeSquareIcon();
     PixelCanvas canvas(20, 20);
     canvas.dc().DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_DISABLED);
     RECT square = {4, 4, 12, 12};
-    EXPECT_EQ(64, canvas.CountOther(square, kGreen));
+    EXPECT_EQ(64, canvas.CountOther(square, kRed));
     EXPECT_GT(canvas.CountOther(square, kWhite), 0);
     EXPECT_EQ(kWhite, canvas.Pixel(1, 1));
     ::DestroyIcon(icon);
