@@ -1,15 +1,12 @@
-// The image manager's icons in archives, the registry and on the clipboard,
+// The image manager's icons in archives,
 // and what corrupt or truncated data does to them.
 #include "ImageTestSupport.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
-#include "toolkit/foundation/XTPPropExchangeRegistry.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 
 namespace {
-const char kTestKey[] = "Software\\Tidewatch Tests\\ImageManager";
 
 std::vector<BYTE> StoreIcons(CXTPImageManager& manager, UINT nID)
 {
@@ -161,45 +158,6 @@ TEST_F(ImagePersistence, DamagedDataFailsCleanly)
         target.RemoveAll();
         LoadIcons(target, 7, corrupt);
     }
-}
-
-TEST_F(ImagePersistence, RegistryLayout)
-{
-    ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
-    HKEY hKey = NULL;
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL));
-    {
-        CXTPPropExchangeRegistry px(FALSE, hKey, "Images");
-        m_source.DoPropExchange(&px);
-    }
-    // Each value as "type:number" ("type:data" for binary data of more than
-    // 100 bytes); the check text equals its default and is left out.
-    const char* rows[][3] = {{"Images", "Count", "4:1"},
-                             {"Images\\IconSet0", "Id", "4:7"},
-                             {"Images\\IconSet0", "Count", "4:2"},
-                             {"Images\\IconSet0\\Icon1", "Width", "4:24"},
-                             {"Images\\IconSet0\\Icon0", "Data", "3:data"},
-                             {"Images\\IconSet0", "CheckSum", "missing"}};
-    for (const auto& row : rows)
-    {
-        BYTE data[4096];
-        DWORD dwType = 0, nSize = sizeof(data);
-        LONG nResult = ::SHGetValueA(hKey, row[0], row[1], &dwType, data, &nSize);
-        std::string strValue = std::to_string(dwType) + ":"
-                               + (dwType == REG_DWORD ? std::to_string(*(DWORD*)data)
-                                  : nSize > 100       ? "data"
-                                                      : "short");
-        EXPECT_EQ(row[2], nResult == ERROR_SUCCESS ? strValue : "missing") << row[0] << " " << row[1];
-    }
-    CXTPImageManager target;
-    {
-        CXTPPropExchangeRegistry px(TRUE, hKey, "Images");
-        target.DoPropExchange(&px);
-    }
-    EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 7));
-    ::RegCloseKey(hKey);
-    ::SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
 }
 
 } // namespace

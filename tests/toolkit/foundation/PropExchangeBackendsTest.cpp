@@ -1,5 +1,6 @@
 // The four back-ends: one composite exchange round-trips through each, and
 // the stored forms are the registry, XML and INI forms the exchange defines.
+#include "ImageTestSupport.h"
 #include "PropExchangeTestSupport.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
@@ -219,28 +220,33 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughTheRegistryInItsForm)
     EXPECT_EQ(Describe(m_stored, TRUE), Describe(loaded, TRUE));
 }
 
-TEST_F(PropExchangeBackends, RegistryRemovesValuesEqualToTheirDefault)
+// The image manager's icons keep this registry form.
+TEST_F(PropExchangeBackends, ImageManagerRegistryForm)
 {
-    WriteRegistry("Settings", "Int", REG_DWORD, {17, 0, 0, 0});
+    CXTPImageManager source, target;
+    FillManager(source);
     {
-        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
-        int nValue = 6;
-        EXPECT_TRUE(PX_Int(&px, "Int", nValue, 6));
+        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Images");
+        source.DoPropExchange(&px);
     }
     DWORD dwType = 0;
-    EXPECT_TRUE(ReadRegistry("Settings", "Int", dwType).empty());
-}
-
-TEST_F(PropExchangeBackends, RegistryMissingSectionIsCreatedAndLoadsDefaults)
-{
-    CompositeSettings loaded;
-    Exchange(loaded, CXTPPropExchangeRegistry(TRUE, m_hKey, "Absent"));
-    EXPECT_EQ(6, loaded.intValue);
-    EXPECT_EQ(CRect(0, 0, 1, 1), loaded.rectValue);
-    EXPECT_TRUE(loaded.items.empty());
-    HKEY hKey = NULL;
-    EXPECT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(m_hKey, "Absent", 0, KEY_READ, &hKey));
-    ::RegCloseKey(hKey);
+    // Counts, the id and a width as 32-bit values: the value is the third text's one byte.
+    const char* rows[][3] = {{"Images", "Count", "\x01"},
+                             {"Images\\IconSet0", "Id", "\x07"},
+                             {"Images\\IconSet0", "Count", "\x02"},
+                             {"Images\\IconSet0\\Icon1", "Width", "\x18"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(std::vector<BYTE>({(BYTE)row[2][0], 0, 0, 0}), ReadRegistry(row[0], row[1], dwType))
+            << row[1];
+    EXPECT_GT(ReadRegistry("Images\\IconSet0\\Icon0", "Data", dwType).size(), 100u);
+    EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    EXPECT_TRUE(ReadRegistry("Images\\IconSet0", "CheckSum", dwType).empty())
+        << "the check text equals its default";
+    {
+        CXTPPropExchangeRegistry px(TRUE, m_hKey, "Images");
+        target.DoPropExchange(&px);
+    }
+    EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 7));
 }
 
 TEST_F(PropExchangeBackends, RegistryReadsShortIntegersAndUnterminatedStrings)
@@ -333,14 +339,38 @@ TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
     EXPECT_TRUE(px.IsPropertyExists("Count"));
 }
 
-TEST_F(PropExchangeBackends, XmlMissingSectionAndBadDocuments)
+TEST_F(PropExchangeBackends, StoringADefaultRemovesTheStoredValue)
 {
+    WriteRegistry("Settings", "Int", REG_DWORD, {17, 0, 0, 0});
+    WriteIni("Int", "17");
+    WriteIni("Keep", "1");
+    {
+        CXTPPropExchangeRegistry registry(FALSE, m_hKey, "Settings");
+        CXTPPropExchangeIniFile ini(FALSE, NULL, "Settings");
+        ASSERT_TRUE(ini.LoadFromFile(m_strIniFile));
+        int nValue = 6;
+        EXPECT_TRUE(PX_Int(&registry, "Int", nValue, 6) && PX_Int(&ini, "Int", nValue, 6));
+        ASSERT_TRUE(ini.SaveToFile(m_strIniFile));
+    }
+    DWORD dwType = 0;
+    EXPECT_TRUE(ReadRegistry("Settings", "Int", dwType).empty());
+    EXPECT_STREQ("<missing>", ReadIni("Settings", "Int"));
+    EXPECT_STREQ("1", ReadIni("Settings", "Keep"));
+}
+
+TEST_F(PropExchangeBackends, MissingSectionsLoadDefaultsAndBadDocumentsFail)
+{
+    CompositeSettings fromRegistry, fromXml;
+    Exchange(fromRegistry, CXTPPropExchangeRegistry(TRUE, m_hKey, "Absent"));
     CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
     ASSERT_TRUE(px.LoadFromString(L"<Other a=\"1\"/>"));
-    CompositeSettings loaded;
-    loaded.DoPropExchange(&px);
-    EXPECT_EQ(6, loaded.intValue);
-    EXPECT_STREQ("default", loaded.stringValue);
+    fromXml.DoPropExchange(&px);
+    for (const CompositeSettings* pLoaded : {&fromRegistry, &fromXml})
+    {
+        EXPECT_TRUE(pLoaded->intValue == 6 && pLoaded->rectValue == CRect(0, 0, 1, 1)
+                    && pLoaded->items.empty());
+        EXPECT_STREQ("default", pLoaded->stringValue);
+    }
 
     CXTPPropExchangeXMLNode broken(TRUE, NULL, "Settings");
     EXPECT_FALSE(broken.LoadFromString("<Settings><unclosed></Settings>"));
@@ -393,21 +423,6 @@ TEST_F(PropExchangeBackends, XmlFormattedFileThatCannotBeCreatedRaises)
     {
         e->Delete();
     }
-}
-
-TEST_F(PropExchangeBackends, IniRemovesValuesEqualToTheirDefault)
-{
-    WriteIni("Int", "17");
-    WriteIni("Keep", "1");
-    {
-        CXTPPropExchangeIniFile px(FALSE, NULL, "Settings");
-        ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
-        int nValue = 6;
-        EXPECT_TRUE(PX_Int(&px, "Int", nValue, 6));
-        ASSERT_TRUE(px.SaveToFile(m_strIniFile));
-    }
-    EXPECT_STREQ("<missing>", ReadIni("Settings", "Int"));
-    EXPECT_STREQ("1", ReadIni("Settings", "Keep"));
 }
 
 TEST_F(PropExchangeBackends, IniReadsLongValuesAndEmptyOnesAsDefault)

@@ -44,14 +44,13 @@ TEST(ChildWindowFromPoint, FirstVisibleChildWithAnId)
 {
     HWND hParent =
         ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL, NULL, NULL);
-    ASSERT_TRUE(hParent != NULL);
-    HWND hNoId = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hParent,
-                                   (HMENU)0xFFFF, NULL, NULL);
-    HWND hHidden =
-        ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 100, 100, hParent, (HMENU)5, NULL, NULL);
-    HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 50, 50, 100, 100, hParent,
-                                    (HMENU)6, NULL, NULL);
-    ASSERT_TRUE(hNoId && hHidden && hChild);
+    auto child = [hParent](DWORD dwStyle, int nPos, int nID) {
+        return ::CreateWindowExA(0, "STATIC", "", WS_CHILD | dwStyle, nPos, nPos, 100, 100, hParent,
+                                 (HMENU)(INT_PTR)nID, NULL, NULL);
+    };
+    child(WS_VISIBLE, 0, 0xFFFF); // no id
+    child(0, 0, 5);               // hidden
+    HWND hChild = child(WS_VISIBLE, 50, 6);
     // In both children, in the one without an id only (the hidden one lies under both), outside.
     EXPECT_EQ(std::vector<HWND>({hChild, NULL, NULL}),
               std::vector<HWND>({XTChildWindowFromPoint(hParent, {60, 60}),
@@ -65,15 +64,14 @@ TEST(FillDitheredRect, CheckerOfFaceAndHighlight)
     PixelCanvas canvas(20, 20, RGB(1, 2, 3));
     COLORREF clrText = canvas.dc().SetTextColor(RGB(9, 9, 9));
     XTFillDitheredRect(&canvas.dc(), CRect(2, 2, 10, 10));
-    COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-    for (int y = 2; y < 10; y++)
-        for (int x = 2; x < 10; x++)
-        {
-            COLORREF clr = canvas.Pixel(x, y);
-            EXPECT_TRUE(clr == clrFace || clr == clrHilite) << x << "," << y;
-            EXPECT_NE(clr, canvas.Pixel(x + 1 < 10 ? x + 1 : x - 1, y)); // neighbours differ
-        }
-    EXPECT_EQ(RGB(1, 2, 3), canvas.Pixel(10, 10));
+    // Half of each colour, every pixel unlike its neighbours to the right and below.
+    const CRect rc(2, 2, 10, 10);
+    EXPECT_EQ(std::vector<int>({32, 32}),
+              std::vector<int>({canvas.CountOther(rc, ::GetSysColor(COLOR_BTNFACE)),
+                                canvas.CountOther(rc, ::GetSysColor(COLOR_BTNHIGHLIGHT))}));
+    EXPECT_TRUE(canvas.Pixel(2, 2) != canvas.Pixel(3, 2) && canvas.Pixel(2, 2) != canvas.Pixel(2, 3)
+                && canvas.Pixel(2, 2) == canvas.Pixel(3, 3));
+    EXPECT_EQ(rc, canvas.PaintedBounds(RGB(1, 2, 3)));
     EXPECT_EQ(RGB(9, 9, 9), canvas.dc().GetTextColor()); // colours restored
     canvas.dc().SetTextColor(clrText);
 }

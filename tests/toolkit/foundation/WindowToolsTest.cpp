@@ -40,48 +40,33 @@ TEST_F(WindowToolsTest, RectanglesOfTheWindowOrEmptyWhenItIsGone)
     EXPECT_TRUE(CXTPWindowRect(&m_wnd).IsRectNull());
 }
 
-// Posts the messages the tracking loop then reads (client coordinates of
-// the window).
-void PostMouse(HWND hWnd, UINT message, int x, int y)
-{
-    ::PostMessageA(hWnd, message, 0, MAKELPARAM(x, y));
-}
-
+// The tracking loop reads the messages posted before it starts (client
+// coordinates); the client area's origin is (100, 100) on the screen.
 TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheArea)
 {
     CXTPSplitterTracker tracker(TRUE);
-    CPoint ptClient(0, 0);
-    ::ClientToScreen(m_wnd, &ptClient);
-    CRect rcTrack(ptClient.x + 50, ptClient.y, ptClient.x + 54, ptClient.y + 100);
-    CRect rcAvail(ptClient.x + 10, ptClient.y, ptClient.x + 200, ptClient.y + 100);
-    CPoint ptStart(ptClient.x + 52, ptClient.y + 10);
-
-    PostMouse(m_wnd, WM_MOUSEMOVE, 82, 40);  // 30 to the right; y ignored
-    PostMouse(m_wnd, WM_MOUSEMOVE, 900, 40); // beyond the area: clamped
-    PostMouse(m_wnd, WM_LBUTTONUP, 900, 40);
-    EXPECT_TRUE(tracker.Track(&m_wnd, rcAvail, rcTrack, ptStart, TRUE));
-    EXPECT_EQ(CRect(rcAvail.right, ptClient.y, rcAvail.right + 4, ptClient.y + 100), rcTrack);
+    CRect rcTrack(150, 100, 154, 200);
+    ::PostMessageA(m_wnd, WM_MOUSEMOVE, 0, MAKELPARAM(82, 40));  // 30 to the right; y ignored
+    ::PostMessageA(m_wnd, WM_MOUSEMOVE, 0, MAKELPARAM(900, 40)); // beyond the area: clamped
+    ::PostMessageA(m_wnd, WM_LBUTTONUP, 0, MAKELPARAM(900, 40));
+    EXPECT_TRUE(tracker.Track(&m_wnd, CRect(110, 100, 300, 200), rcTrack, CPoint(152, 110), TRUE));
+    EXPECT_EQ(CRect(300, 100, 304, 200), rcTrack);
     EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
 }
 
 TEST_F(WindowToolsTest, EscapeCancelsAndLeavesTheScreenAsItWas)
 {
     CXTPSplitterTracker tracker(FALSE);
-    CPoint ptClient(0, 0);
-    ::ClientToScreen(m_wnd, &ptClient);
-    CRect rcTrack(ptClient.x, ptClient.y + 50, ptClient.x + 200, ptClient.y + 54);
-    CRect rcAvail(ptClient.x, ptClient.y, ptClient.x + 200, ptClient.y + 150);
-    tracker.SetBoundaryRect(CRect(ptClient.x, ptClient.y + 150, ptClient.x + 200, ptClient.y + 154));
+    CRect rcTrack(100, 150, 300, 154);
+    tracker.SetBoundaryRect(CRect(100, 250, 300, 254));
     HDC hScreen = ::GetDC(NULL);
-    COLORREF clrBefore = ::GetPixel(hScreen, ptClient.x + 20, ptClient.y + 70);
-    COLORREF clrBoundary = ::GetPixel(hScreen, ptClient.x + 21, ptClient.y + 151);
-
-    PostMouse(m_wnd, WM_MOUSEMOVE, 20, 70); // 20 down
+    COLORREF clrBefore = ::GetPixel(hScreen, 120, 170), clrBoundary = ::GetPixel(hScreen, 121, 251);
+    ::PostMessageA(m_wnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 70)); // 20 down
     ::PostMessageA(m_wnd, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_FALSE(tracker.Track(&m_wnd, rcAvail, rcTrack, CPoint(ptClient.x + 20, ptClient.y + 50), FALSE));
-    EXPECT_EQ(CPoint(ptClient.x, ptClient.y + 70), rcTrack.TopLeft());
-    EXPECT_EQ(clrBefore, ::GetPixel(hScreen, ptClient.x + 20, ptClient.y + 70));
-    EXPECT_EQ(clrBoundary, ::GetPixel(hScreen, ptClient.x + 21, ptClient.y + 151));
+    EXPECT_FALSE(tracker.Track(&m_wnd, CRect(100, 100, 300, 250), rcTrack, CPoint(120, 150), FALSE));
+    EXPECT_EQ(CPoint(100, 170), rcTrack.TopLeft());
+    EXPECT_EQ(clrBefore, ::GetPixel(hScreen, 120, 170));
+    EXPECT_EQ(clrBoundary, ::GetPixel(hScreen, 121, 251));
     ::ReleaseDC(NULL, hScreen);
 }
 
@@ -107,19 +92,15 @@ TEST_F(WindowToolsTest, ChangeWindowFontScalesChildrenAndKeepsTheCentre)
     ASSERT_TRUE(large.CreatePointFont(160, "Liberation Sans"));
     m_wnd.SetFont(&small, FALSE);
     child.SetFont(&small, FALSE);
-    CRect rcBefore;
-    ::GetWindowRect(m_wnd, &rcBefore);
+    CRect rcBefore = CXTPWindowRect(&m_wnd);
 
     XTChangeWindowFont(&m_wnd, &large);
     EXPECT_EQ((HFONT)large.GetSafeHandle(), (HFONT)::SendMessageA(child, WM_GETFONT, 0, 0));
     EXPECT_EQ((HFONT)large.GetSafeHandle(), (HFONT)::SendMessageA(m_wnd, WM_GETFONT, 0, 0));
-    CRect rcChild;
-    ::GetWindowRect(child, &rcChild);
-    ::MapWindowPoints(NULL, m_wnd, (LPPOINT)&rcChild, 2);
+    CRect rcChild = CXTPWindowRect(&child), rcAfter = CXTPWindowRect(&m_wnd);
+    m_wnd.ScreenToClient(&rcChild);
     EXPECT_GT(rcChild.Width(), 150);
     EXPECT_GT(rcChild.left, 10);
-    CRect rcAfter;
-    ::GetWindowRect(m_wnd, &rcAfter);
     EXPECT_GT(rcAfter.Width(), rcBefore.Width());
     CSize szShift = rcAfter.CenterPoint() - rcBefore.CenterPoint();
     EXPECT_TRUE(abs(szShift.cx) <= 1 && abs(szShift.cy) <= 1) << szShift.cx << "," << szShift.cy;
@@ -143,11 +124,10 @@ IMPLEMENT_DYNCREATE(CTestPane, CWnd)
 int CTestPane::s_nAlive = 0;
 const char* CTestPane::s_pszClass = "STATIC";
 
-TEST_F(WindowToolsTest, CreateViewMakesTheWindowUnderTheParent)
+TEST_F(WindowToolsTest, CreateViewMakesTheWindowUnderTheParentOrFreesTheObject)
 {
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
-    CTestPane::s_pszClass = "STATIC";
     CWnd* pView =
         XTCreateView(&m_wnd, RUNTIME_CLASS(CTestPane), NULL, NULL, WS_CHILD | WS_VISIBLE, &owner, 77);
     ASSERT_TRUE(pView != NULL);
@@ -158,10 +138,7 @@ TEST_F(WindowToolsTest, CreateViewMakesTheWindowUnderTheParent)
     pView->DestroyWindow();
     delete pView;
     owner.DestroyWindow();
-}
 
-TEST_F(WindowToolsTest, CreateViewFreesTheObjectWhenTheWindowCannotBeMade)
-{
     int nAlive = CTestPane::s_nAlive;
     CTestPane::s_pszClass = "NoSuchWindowClass";
     EXPECT_EQ(NULL, XTCreateView(&m_wnd, RUNTIME_CLASS(CTestPane)));
