@@ -189,21 +189,7 @@ TEST_F(ComboBoxTest, FieldKeysOpenTheListAndGiveTheFocusBack)
     EXPECT_EQ(xtpTrackingOff, pBar->IsTrackingMode());
 }
 
-TEST(ComboBoxAlone, WithoutItsListWindowThereIsNoSelection)
-{
-    CXTPControls controls;
-    CXTPControlComboBox* pCombo = (CXTPControlComboBox*)controls.Add(xtpControlComboBox, kSortId);
-    EXPECT_EQ(-1, pCombo->GetCurSel());
-    CString strText = "stale";
-    pCombo->GetLBText(0, strText);
-    EXPECT_STREQ("", strText);
-    EXPECT_EQ(0, pCombo->AddString("first"));
-    EXPECT_EQ("first|", Entries(pCombo));
-    pCombo->GetLBText(5, strText);
-    EXPECT_STREQ("", strText);
-}
-
-TEST(ComboBoxItems, ArchiveCountBeyondItsDataIsRefused)
+TEST(ComboBoxItems, WithoutAListWindowThereIsNoSelectionAndAnArchiveCountBeyondItsDataIsRefused)
 {
     CMemFile file;
     {
@@ -217,6 +203,11 @@ TEST(ComboBoxItems, ArchiveCountBeyondItsDataIsRefused)
     file.SeekToBegin();
     CXTPControls controls;
     CXTPControlComboBox* pCombo = (CXTPControlComboBox*)controls.Add(xtpControlComboBox, kSortId);
+    // Without its list window the combo has no selection and no entries.
+    EXPECT_EQ(-1, pCombo->GetCurSel());
+    CString strText = "stale";
+    pCombo->GetLBText(0, strText);
+    EXPECT_STREQ("", strText);
     BOOL bRefused = FALSE;
     try
     {
@@ -231,6 +222,10 @@ TEST(ComboBoxItems, ArchiveCountBeyondItsDataIsRefused)
     }
     EXPECT_TRUE(bRefused);
     EXPECT_EQ("", Entries(pCombo));
+    EXPECT_EQ(0, pCombo->AddString("first"));
+    EXPECT_EQ("first|", Entries(pCombo));
+    pCombo->GetLBText(5, strText);
+    EXPECT_STREQ("", strText);
 }
 
 TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)

@@ -121,17 +121,7 @@ TEST_F(CommandBarsFrameTest, SecondToolBarInTheRowWrapsWhenTheFrameNarrows)
     EXPECT_EQ(CRect(200, kRow, 200 + nSecondWidth, 2 * kRow), BarRect(pSecond));
 }
 
-TEST_F(CommandBarsFrameTest, RemovedToolBarLeavesNoEmptyRow)
-{
-    CXTPCommandBars* pBars = frame->m_pCommandBars;
-    pBars->Remove(frame->GetToolBar());
-    frame->RecalcLayout();
-    EXPECT_EQ(1, pBars->GetCount());
-    EXPECT_EQ(1, TopDock()->GetRowCount());
-    EXPECT_EQ(CRect(0, kRow, kFrameWidth, 300), frame->GetPaneRect());
-}
-
-TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBars)
+TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBarsAndARemovedOneLeavesNoEmptyRow)
 {
     CXTPToolBar* pToolBar = frame->GetToolBar();
     frame->m_pCommandBars->OnSetPreviewMode(TRUE);
@@ -140,6 +130,12 @@ TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBars)
     frame->RecalcLayout();
     EXPECT_TRUE(pToolBar->IsVisible());
     EXPECT_EQ(CRect(0, kRow, kToolBarWidth, 2 * kRow), BarRect(pToolBar));
+
+    frame->m_pCommandBars->Remove(pToolBar);
+    frame->RecalcLayout();
+    EXPECT_EQ(1, frame->m_pCommandBars->GetCount());
+    EXPECT_EQ(1, TopDock()->GetRowCount());
+    EXPECT_EQ(CRect(0, kRow, kFrameWidth, 300), frame->GetPaneRect());
 }
 
 TEST_F(CommandBarsFrameTest, VerticalDockBarsTakeTheRemainingHeight)

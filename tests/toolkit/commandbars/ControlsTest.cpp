@@ -87,7 +87,7 @@ protected:
     CXTPControls controls;
 };
 
-TEST_F(ControlCollection, AddInsertsBeforeTheGivenIndexOrAppends)
+TEST_F(ControlCollection, AddInsertsBeforeTheGivenIndexOrAppendsAndMoveRenumbers)
 {
     controls.Add(xtpControlButton, 10, CString(), 1);
     controls.Add(xtpControlButton, 11, CString(), 99);
@@ -96,6 +96,10 @@ TEST_F(ControlCollection, AddInsertsBeforeTheGivenIndexOrAppends)
     EXPECT_EQ(&controls, controls.GetAt(2)->GetControls());
     EXPECT_TRUE(controls.GetAt(7) == NULL);
     EXPECT_TRUE(controls.GetAt(-1) == NULL);
+    controls.MoveControl(controls.GetAt(0), 3);
+    EXPECT_EQ((std::vector<int>{10, 2, 1, 3, 4, 11, 12}), Ids(controls)) << "moved and renumbered";
+    controls.MoveControl(controls.GetAt(6), 0);
+    EXPECT_EQ((std::vector<int>{12, 10, 2, 1, 3, 4, 11}), Ids(controls));
 }
 
 TEST_F(ControlCollection, RemoveTakesOnlyAControlThatStandsAtItsIndex)
@@ -117,14 +121,6 @@ TEST_F(ControlCollection, RemoveTakesOnlyAControlThatStandsAtItsIndex)
     EXPECT_EQ((std::vector<int>{1, 2, 4}), Ids(controls));
     EXPECT_EQ(1, other.GetCount());
     pThird->InternalRelease();
-}
-
-TEST_F(ControlCollection, MoveControlRenumbers)
-{
-    controls.MoveControl(controls.GetAt(0), 3);
-    EXPECT_EQ((std::vector<int>{2, 3, 1, 4}), Ids(controls));
-    controls.MoveControl(controls.GetAt(3), 0);
-    EXPECT_EQ((std::vector<int>{4, 2, 3, 1}), Ids(controls));
 }
 
 TEST_F(ControlCollection, FindsControlsByTypeIdAndVisibility)

@@ -46,6 +46,13 @@ TEST_F(EditControlTest, WindowShowsTheTextSetBeforeItExistedAndTheTextOutlivesIt
     // The window lies inside the control, inset by 4 at the left and 3 elsewhere.
     CRect rc = pEdit->GetRect();
     EXPECT_EQ(CRect(rc.left + 4, rc.top + 3, rc.right - 3, rc.bottom - 3), RectInParent(pEdit->GetEditWnd()));
+    // A vertical bar hides the field.
+    pEdit->OnCalcDynamicSize(xtpLayoutVertDock);
+    EXPECT_EQ((DWORD)xtpHideDockingPosition, pEdit->GetHideFlags());
+    EXPECT_FALSE(pEdit->GetEditWnd()->IsWindowVisible());
+    pEdit->OnCalcDynamicSize(xtpLayoutHorzDock);
+    EXPECT_EQ((DWORD)xtpHideNone, pEdit->GetHideFlags());
+    EXPECT_TRUE(pEdit->GetEditWnd()->IsWindowVisible());
 
     pEdit->SetEditText("set");
     EXPECT_EQ("set", WindowText());
@@ -81,16 +88,6 @@ TEST_F(EditControlTest, EnterExecutesTheControlWithTheTypedText)
     EXPECT_TRUE(Key(VK_RETURN));
     EXPECT_EQ(std::vector<std::string>{"execute 3100 code 100"}, frame->m_log);
     EXPECT_STREQ("typed", pEdit->GetEditText());
-}
-
-TEST_F(EditControlTest, VerticalDockingHidesTheField)
-{
-    pEdit->OnCalcDynamicSize(xtpLayoutVertDock);
-    EXPECT_EQ((DWORD)xtpHideDockingPosition, pEdit->GetHideFlags());
-    EXPECT_FALSE(pEdit->GetEditWnd()->IsWindowVisible());
-    pEdit->OnCalcDynamicSize(xtpLayoutHorzDock);
-    EXPECT_EQ((DWORD)xtpHideNone, pEdit->GetHideFlags());
-    EXPECT_TRUE(pEdit->GetEditWnd()->IsWindowVisible());
 }
 
 TEST_F(EditControlTest, ReadOnlyAndDisabledReachTheWindow)

@@ -104,7 +104,7 @@ TEST_F(HookManagerTest, SinksAreAskedLastRegisteredFirstUntilOneDecides)
     }
 }
 
-TEST_F(HookManagerTest, TheLastSinkRemovingItselfGivesTheProcedureBack)
+TEST_F(HookManagerTest, TheLastSinkRemovingItselfGivesTheProcedureBackAndADestroyedWindowLeavesNoEntry)
 {
     const LONG_PTR pfnOriginal = ::GetWindowLongPtrA(m_window.m_hWnd, GWLP_WNDPROC);
     CLoggingSink only("only", CXTPHookSink::hookNotHandled, m_log);
@@ -114,16 +114,13 @@ TEST_F(HookManagerTest, TheLastSinkRemovingItselfGivesTheProcedureBack)
     EXPECT_EQ("0 only", Probe()) << "the window still answers";
     EXPECT_TRUE(XTPHookManager()->Lookup(m_window.m_hWnd) == NULL);
     EXPECT_EQ(pfnOriginal, ::GetWindowLongPtrA(m_window.m_hWnd, GWLP_WNDPROC));
-}
 
-TEST_F(HookManagerTest, DestroyingAHookedWindowRemovesItsEntry)
-{
-    CLoggingSink sink("sink", CXTPHookSink::hookNotHandled, m_log);
+    // Destroying a hooked window removes its entry.
     HWND hWnd;
     {
         CTestWindow window;
         hWnd = window.m_hWnd;
-        XTPHookManager()->SetHook(hWnd, &sink);
+        XTPHookManager()->SetHook(hWnd, &only);
     }
     EXPECT_TRUE(XTPHookManager()->Lookup(hWnd) == NULL);
 }

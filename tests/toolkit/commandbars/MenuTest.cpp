@@ -109,6 +109,14 @@ TEST_F(MenuTest, AltAloneSelectsTheFirstMenuAndArrowsWalkItemsAndMenus)
               frame->m_log);
 }
 
+TEST_F(MenuTest, AltWithAMnemonicOpensThatMenuAsTheKeyboardDoes)
+{
+    frame->SetFocus();
+    MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'E', 0x20000001, 0, {0, 0}};
+    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&msg));
+    EXPECT_EQ("&Edit > &Copy", Where()) << "opened by keyboard: the first item is selected";
+}
+
 TEST_F(MenuTest, UpdateHandlersDisableAndCheckItemsAsThePopupOpens)
 {
     frame->m_bCopyEnabled = FALSE;

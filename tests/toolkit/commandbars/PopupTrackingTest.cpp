@@ -106,6 +106,9 @@ TEST_F(PopupTrackingTest, AQuitMessageEndsTheLoopAndStaysQueued)
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(7u, msg.wParam);
+    CMenu notAMenu;
+    EXPECT_EQ(0u, CXTPCommandBars::TrackPopupMenu(&notAMenu, TPM_RETURNCMD, 0, 0, frame))
+        << "a handle that is no menu";
 }
 
 TEST_F(PopupTrackingTest, RightAlignOpensToTheLeftOfThePointAndEscapeEndsWithoutACommand)
@@ -118,12 +121,6 @@ TEST_F(PopupTrackingTest, RightAlignOpensToTheLeftOfThePointAndEscapeEndsWithout
     EXPECT_EQ(300, m_rcPopup.right);
     EXPECT_EQ(100, m_rcPopup.top);
     EXPECT_EQ(Log({"init popup ", "closed popup "}), frame->m_log);
-}
-
-TEST_F(PopupTrackingTest, AHandleThatIsNoMenuGivesZero)
-{
-    CMenu notAMenu;
-    EXPECT_EQ(0u, CXTPCommandBars::TrackPopupMenu(&notAMenu, TPM_RETURNCMD, 0, 0, frame));
 }
 
 TEST_F(PopupTrackingTest, ToolkitContextMenuNeverAsksTheUpdateHandlers)
