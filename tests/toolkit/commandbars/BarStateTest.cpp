@@ -631,10 +631,7 @@ protected:
     }
     void SetValue(LPCTSTR lpszSubkey, LPCTSTR lpszName, DWORD dwValue)
     {
-        HKEY hKey = NULL;
-        ::RegCreateKeyA(m_hKey, lpszSubkey, &hKey);
-        ::RegSetValueExA(hKey, lpszName, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue);
-        ::RegCloseKey(hKey);
+        ::SHSetValueA(m_hKey, lpszSubkey, lpszName, REG_DWORD, &dwValue, sizeof dwValue);
     }
     void ExchangeOptions(CXTPCommandBarsOptions& options, BOOL bLoading)
     {
@@ -648,10 +645,7 @@ protected:
 TEST_F(ExchangeKeysTest, Schema2DataKeepsIconSizeAndOriginalControlsAtTheirDefaults)
 {
     SetValue("Bar", "Schema", 2);
-    HKEY hIconSize = NULL;
-    ::RegCreateKeyA(m_hKey, "Bar", &hIconSize);
-    ::RegSetValueExA(hIconSize, "IconSize", 0, REG_SZ, (const BYTE*)"24, 24", 7);
-    ::RegCloseKey(hIconSize);
+    ::SHSetValueA(m_hKey, "Bar", "IconSize", REG_SZ, "24, 24", 7);
     SetValue("Bar\\Controls", "OriginalControls", 1);
     SetValue("Bar\\Controls", "Count", 1);
     SetValue("Bar\\Controls\\Control0", "Type", 1);

@@ -17,8 +17,9 @@ namespace {
 
 // The classic look: a sunken white field starting one pixel in; disabled, a
 // flat highlight frame (shadow when the keyboard reached it) around an
-// unfilled inside. The combo's raised button has a black outer shadow one
-// pixel inside the field frame, and nothing is drawn right of the field.
+// unfilled inside. The combo's button is drawn in every state, raised with
+// a black outer shadow one pixel inside the field frame when enabled, and
+// nothing is drawn right of the field.
 TEST(Office2000Fields, EditIsSunkenAndComboHasARaisedButton)
 {
     // Edit at (0, 10), (1, 10), (40, 0), (79, 10), (40, 21), (40, 10);
@@ -36,6 +37,7 @@ TEST(Office2000Fields, EditIsSunkenAndComboHasARaisedButton)
         EXPECT_EQ(kEdit[i], Probe(edit, {{0, 10}, {1, 10}, {40, 0}, {79, 10}, {40, 21}, {40, 10}}));
         DrawField(theme, combo, TRUE, kFieldStates[i]);
         EXPECT_EQ(kCombo[i], Probe(combo, {{0, 10}, {10, 10}, {78, 10}}));
+        EXPECT_GT(combo.CountOther(CRect(60, 0, 90, 24), kWhite), 0) << "the button";
         EXPECT_EQ(0, combo.CountOther(CRect(81, 0, 90, 24), kWhite));
     }
 }

@@ -12,12 +12,12 @@
 namespace {
 
 // A box at (4, 4, 36, 26) probed at its left, top, right and bottom edges,
-// then at (20, 15) and (21, 15) inside: raised "m20 m20 m16 m16 w w",
-// sunken "m16 m16 m20 m20 w w", dithered sunken (a checkerboard of button
+// then at (20, 15), (21, 15) and (20, 16) inside: raised "m20 m20 m16 m16 w w w",
+// sunken "m16 m16 m20 m20 w w w", dithered sunken (a checkerboard of button
 // face and highlight inside) or none at all ("").
-const char* const kRaised = "m20 m20 m16 m16 w w";
-const char* const kSunken = "m16 m16 m20 m20 w w";
-const char* const kDithered = "m16 m16 m20 m20 m15 m20";
+const char* const kRaised = "m20 m20 m16 m16 w w w";
+const char* const kSunken = "m16 m16 m20 m20 w w w";
+const char* const kDithered = "m16 m16 m20 m20 m15 m20 m20";
 
 TEST(Office2000Theme, StateBoxesAreRaisedSunkenOrDithered)
 {
@@ -46,7 +46,9 @@ TEST(Office2000Theme, StateBoxesAreRaisedSunkenOrDithered)
         if (*box == 0)
             EXPECT_EQ(0, canvas.CountOther(kWhite)) << name;
         else
-            EXPECT_EQ(box, Probe(canvas, {{4, 10}, {20, 4}, {35, 10}, {20, 25}, {20, 15}, {21, 15}})) << name;
+            EXPECT_EQ(box,
+                      Probe(canvas, {{4, 10}, {20, 4}, {35, 10}, {20, 25}, {20, 15}, {21, 15}, {20, 16}}))
+                << name;
     }
 }
 
