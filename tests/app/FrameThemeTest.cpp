@@ -17,28 +17,23 @@
 
 namespace {
 
-enum CaptionLook
-{
-    PlainCaption,      // the caption factory's base theme
-    Office2003Caption, // the dark-gradient Office 2003 caption
-    KeywordCaption     // the keyword pane's own look
-};
-
 struct ThemeRow
 {
     const char* name;
     UINT nCommand;
-    int paintTheme, controlsTheme;
-    BOOL statusBarThemed;
-    CaptionLook caption;
-    int captionThemeId; // of a plain caption
+    // The frame's and the paint manager's theme, the controls' theme, the
+    // status bar and the keyword caption's theme.
+    const char* expected;
 };
 
 const ThemeRow kThemes[] = {
-    {"Office XP", ID_THEME_OFFICEXP, 0, 1, TRUE, PlainCaption, 1},
-    {"Office 2000", ID_THEME_OFFICE2000, 1, 0, TRUE, PlainCaption, 0},
-    {"Office 2003", ID_THEME_OFFICE2003, 2, 2, FALSE, Office2003Caption, 0},
-    {"Windows XP", ID_THEME_WINXP, 3, 0, TRUE, KeywordCaption, 0},
+    {"Office XP", ID_THEME_OFFICEXP, "frame 0, paint 0, controls 1, status themed, caption plain 1"},
+    {"Office 2000", ID_THEME_OFFICE2000, "frame 1, paint 1, controls 0, status themed, caption plain 0"},
+    {"Office 2003", ID_THEME_OFFICE2003,
+     "frame 2, paint 2, controls 2, status plain, caption Office 2003 gradient"},
+    // The keyword caption's button takes the Office 2003 button look.
+    {"Windows XP", ID_THEME_WINXP,
+     "frame 3, paint 3, controls 0, status themed, caption keyword, Office 2003 button"},
 };
 
 class FrameThemeTest : public MainFrameTest
@@ -56,6 +51,21 @@ protected:
     }
 
     CXTCaptionTheme* CaptionTheme() { return frame->GetTreeView()->GetCaption().GetCaptionTheme(); }
+
+    std::string CaptionLook()
+    {
+        CXTCaptionTheme* pCaption = CaptionTheme();
+        if (typeid(*pCaption) == typeid(CXTCaptionTheme))
+            return "plain " + std::to_string(pCaption->GetThemeId());
+        if (typeid(*pCaption) == typeid(CXTCaptionThemeOffice2003))
+            return static_cast<CXTCaptionThemeOffice2003*>(pCaption)->GetGradient() ? "Office 2003 gradient"
+                                                                                    : "Office 2003 flat";
+        const bool office2003Button =
+            typeid(*frame->GetTreeView()->GetCaption().GetCaptionButton().GetTheme())
+            == typeid(CXTButtonThemeOffice2003);
+        return std::string(typeid(*pCaption) == typeid(CKeywordCaptionTheme) ? "keyword, " : "other, ")
+               + (office2003Button ? "Office 2003 button" : "other button");
+    }
 };
 
 TEST_F(FrameThemeTest, EachThemeCommandSetsEveryThemedPart)
@@ -66,36 +76,22 @@ TEST_F(FrameThemeTest, EachThemeCommandSetsEveryThemedPart)
         for (const ThemeRow& row : kThemes)
         {
             frame->SendMessage(WM_COMMAND, row.nCommand, 0);
-            EXPECT_EQ(row.paintTheme, frame->GetTheme()) << row.name;
-            ASSERT_TRUE(XTPPaintManager() != NULL);
-            EXPECT_EQ(row.paintTheme, XTPPaintManager()->GetThemeId()) << row.name;
-            EXPECT_EQ(row.controlsTheme, XTThemeManager()->GetTheme()) << row.name;
-            EXPECT_EQ(row.statusBarThemed, frame->GetStatusBar().IsThemed()) << row.name;
-
-            CXTCaptionTheme* pCaption = CaptionTheme();
-            ASSERT_TRUE(pCaption != NULL) << row.name;
-            switch (row.caption)
-            {
-            case PlainCaption:
-                EXPECT_TRUE(typeid(*pCaption) == typeid(CXTCaptionTheme)) << row.name;
-                EXPECT_EQ(row.captionThemeId, pCaption->GetThemeId()) << row.name;
-                break;
-            case Office2003Caption:
-                ASSERT_TRUE(typeid(*pCaption) == typeid(CXTCaptionThemeOffice2003)) << row.name;
-                EXPECT_TRUE(static_cast<CXTCaptionThemeOffice2003*>(pCaption)->GetGradient()) << row.name;
-                break;
-            case KeywordCaption: // its button takes the Office 2003 button look
-                EXPECT_TRUE(typeid(*pCaption) == typeid(CKeywordCaptionTheme)) << row.name;
-                EXPECT_TRUE(typeid(*frame->GetTreeView()->GetCaption().GetCaptionButton().GetTheme())
-                            == typeid(CXTButtonThemeOffice2003));
-                break;
-            }
+            ASSERT_TRUE(XTPPaintManager() != NULL && CaptionTheme() != NULL);
+            char look[64];
+            snprintf(look, sizeof look, "frame %d, paint %d, controls %d, status %s, caption ",
+                     frame->GetTheme(), XTPPaintManager()->GetThemeId(), XTThemeManager()->GetTheme(),
+                     frame->GetStatusBar().IsThemed() ? "themed" : "plain");
+            EXPECT_EQ(row.expected, look + CaptionLook());
             // The shared caption theme of other captions follows the theme manager.
-            EXPECT_NE(pCaption, CXTCaption::GetTheme()) << row.name;
+            EXPECT_NE(CaptionTheme(), CXTCaption::GetTheme()) << row.name;
 
+            std::string checks, expected;
             for (const ThemeRow& other : kThemes)
-                EXPECT_EQ(other.nCommand == row.nCommand ? 1 : 0, CheckOf(frame, other.nCommand))
-                    << row.name << " / " << other.name;
+            {
+                checks += std::to_string(CheckOf(frame, other.nCommand));
+                expected += other.nCommand == row.nCommand ? "1" : "0";
+            }
+            EXPECT_EQ(expected, checks) << row.name << ": the menu's check marks";
         }
     }
 }

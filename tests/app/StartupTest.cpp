@@ -29,18 +29,18 @@ CWinApp testApp("TidewatchTest");
 
 } // namespace
 
+// A frame takes the stored theme, made valid, and writes it back when it goes.
 TEST(MainFrameTheme, ThemeWrittenBackAtDestruction)
 {
     testApp.SetRegistryKey("Quorvane Tidewatch Test Applications");
     CXTProfileManager profile(HKEY_CURRENT_USER);
-    profile.WriteProfileInt("Settings", "Theme", 7);
-    CMainFrame* pFrame = new CMainFrame;
-    EXPECT_EQ(2, pFrame->GetTheme());
-    delete pFrame;
-    EXPECT_EQ(2, profile.GetProfileInt("Settings", "Theme", -1));
-    profile.WriteProfileInt("Settings", "Theme", 0);
-    pFrame = new CMainFrame;
-    EXPECT_EQ(0, pFrame->GetTheme());
-    delete pFrame;
-    EXPECT_EQ(0, profile.GetProfileInt("Settings", "Theme", -1));
+    for (int stored : {7, 0})
+    {
+        profile.WriteProfileInt("Settings", "Theme", stored);
+        CMainFrame* pFrame = new CMainFrame;
+        const int theme = pFrame->GetTheme();
+        delete pFrame;
+        EXPECT_EQ(stored == 7 ? 2 : 0, theme) << stored;
+        EXPECT_EQ(theme, profile.GetProfileInt("Settings", "Theme", -1)) << stored;
+    }
 }

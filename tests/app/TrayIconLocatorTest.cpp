@@ -101,43 +101,46 @@ TEST_F(TrayIconLocatorTest, TheNotifyWindowIsTheToolbarElseTheTrayNotifyWindow)
     EXPECT_EQ(NULL, TrayIconLocator::FindNotifyWindow(NULL));
 }
 
-TEST_F(TrayIconLocatorTest, OurButtonGivesItsScreenRectangle)
-{
-    std::vector<Button> buttons = {
-        {{other.m_hWnd, kIconId}, FALSE}, {{owner.m_hWnd, 7}, FALSE}, {{owner.m_hWnd, kIconId}, FALSE}};
-    HWND hToolbar = MakeToolbar(buttons);
-    CRect rect(1, 2, 3, 4);
-    EXPECT_TRUE(locator.GetIconRectIn(hToolbar, &rect));
-    EXPECT_EQ(ButtonOnScreen(hToolbar, 2), rect);
-    EXPECT_FALSE(rect.IsRectEmpty());
-}
-
-TEST_F(TrayIconLocatorTest, NotFoundGivesTheWindowsRectangleOrLeavesTheRectangleAlone)
+// Our button gives its screen rectangle; when it is not found the
+// toolbar's window rectangle stands in, and without buttons the rectangle
+// is left alone.
+TEST_F(TrayIconLocatorTest, OurButtonGivesItsScreenRectangleElseTheWindowsOrNone)
 {
     const CRect untouched(1, 2, 3, 4);
+    enum
+    {
+        ToolbarWindow = -1,
+        Untouched = -2
+    };
     struct
     {
         const char* name;
         std::vector<Button> buttons;
-        BOOL fallback; // else untouched
+        int expected; // our button's index, or where the rectangle comes from
     } rows[] = {
-        {"other icons only", {{{other.m_hWnd, kIconId}, FALSE}, {{owner.m_hWnd, 7}, FALSE}}, TRUE},
+        {"ours after others",
+         {{{other.m_hWnd, kIconId}, FALSE}, {{owner.m_hWnd, 7}, FALSE}, {{owner.m_hWnd, kIconId}, FALSE}},
+         2},
+        {"other icons only", {{{other.m_hWnd, kIconId}, FALSE}, {{owner.m_hWnd, 7}, FALSE}}, ToolbarWindow},
         {"our button hidden ends the search",
          {{{owner.m_hWnd, kIconId}, TRUE}, {{owner.m_hWnd, kIconId}, FALSE}},
-         TRUE},
-        {"no buttons", {}, FALSE},
+         ToolbarWindow},
+        {"no buttons", {}, Untouched},
     };
     for (auto& row : rows)
     {
         HWND hToolbar = MakeToolbar(row.buttons);
         CRect rect = untouched;
-        EXPECT_FALSE(locator.GetIconRectIn(hToolbar, &rect)) << row.name;
-        EXPECT_EQ(row.fallback ? WindowRect(hToolbar) : untouched, rect) << row.name;
+        EXPECT_EQ(row.expected >= 0, locator.GetIconRectIn(hToolbar, &rect) != FALSE) << row.name;
+        const CRect expected = row.expected >= 0               ? ButtonOnScreen(hToolbar, row.expected)
+                               : row.expected == ToolbarWindow ? WindowRect(hToolbar)
+                                                               : untouched;
+        EXPECT_EQ(expected, rect) << row.name;
+        EXPECT_FALSE(rect.IsRectEmpty()) << row.name;
         ::DestroyWindow(hToolbar);
     }
     CRect rect = untouched;
     EXPECT_FALSE(locator.GetIconRectIn(notify, &rect)) << "a window that is no toolbar has no buttons";
-    EXPECT_EQ(untouched, rect);
     EXPECT_FALSE(locator.GetIconRectIn(NULL, &rect));
     EXPECT_EQ(untouched, rect);
 }

@@ -5,73 +5,36 @@
 RegistrySnapshot::RegistrySnapshot(HKEY root, const std::string& path)
     : m_root(root), m_path(path), m_existed(false)
 {
-    HKEY key;
+    static int s_nCopies = 0;
+    m_copy = "Software\\Quorvane\\Snapshot " + std::to_string(::GetCurrentProcessId()) + "."
+             + std::to_string(++s_nCopies);
+    HKEY key, copy;
     if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return;
-    m_existed = true;
-    ReadKey(key, m_key);
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, m_copy.c_str(), 0, NULL, 0, KEY_WRITE, NULL, &copy, NULL)
+        == ERROR_SUCCESS)
+    {
+        m_existed = ::SHCopyKeyA(key, NULL, copy, 0) == ERROR_SUCCESS;
+        ::RegCloseKey(copy);
+    }
     ::RegCloseKey(key);
 }
 
 RegistrySnapshot::~RegistrySnapshot()
 {
     DeleteRegistryKey(m_root, m_path);
-    if (!m_existed)
-        return;
-    HKEY key;
-    if (::RegCreateKeyExA(m_root, m_path.c_str(), 0, NULL, 0, KEY_WRITE, NULL, &key, NULL) != ERROR_SUCCESS)
-        return;
-    for (const Value& value : m_key.values)
-        ::RegSetValueExA(key, value.name.c_str(), 0, value.type, (const BYTE*)value.data.data(),
-                         (DWORD)value.data.size());
-    for (const Key& subkey : m_key.subkeys)
-        WriteKey(key, subkey);
-    ::RegCloseKey(key);
-}
-
-void RegistrySnapshot::ReadKey(HKEY key, Key& into)
-{
-    for (DWORD index = 0;; ++index)
+    HKEY copy, key;
+    if (m_existed && ::RegOpenKeyExA(HKEY_CURRENT_USER, m_copy.c_str(), 0, KEY_READ, &copy) == ERROR_SUCCESS)
     {
-        char name[256];
-        DWORD nameSize = sizeof name, type = 0, dataSize = 0;
-        if (::RegEnumValueA(key, index, name, &nameSize, NULL, &type, NULL, &dataSize) != ERROR_SUCCESS)
-            break;
-        Value value{name, type, std::string(dataSize, '\0')};
-        nameSize = sizeof name;
-        ::RegEnumValueA(key, index, name, &nameSize, NULL, &type, (BYTE*)&value.data[0], &dataSize);
-        value.data.resize(dataSize);
-        into.values.push_back(value);
+        if (::RegCreateKeyExA(m_root, m_path.c_str(), 0, NULL, 0, KEY_WRITE, NULL, &key, NULL)
+            == ERROR_SUCCESS)
+        {
+            ::SHCopyKeyA(copy, NULL, key, 0);
+            ::RegCloseKey(key);
+        }
+        ::RegCloseKey(copy);
     }
-    for (DWORD index = 0;; ++index)
-    {
-        char name[256];
-        DWORD nameSize = sizeof name;
-        if (::RegEnumKeyExA(key, index, name, &nameSize, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
-            break;
-        HKEY subkey;
-        if (::RegOpenKeyExA(key, name, 0, KEY_READ, &subkey) != ERROR_SUCCESS)
-            continue;
-        Key read;
-        read.name = name;
-        ReadKey(subkey, read);
-        ::RegCloseKey(subkey);
-        into.subkeys.push_back(read);
-    }
-}
-
-void RegistrySnapshot::WriteKey(HKEY parent, const Key& key)
-{
-    HKEY created;
-    if (::RegCreateKeyExA(parent, key.name.c_str(), 0, NULL, 0, KEY_WRITE, NULL, &created, NULL)
-        != ERROR_SUCCESS)
-        return;
-    for (const Value& value : key.values)
-        ::RegSetValueExA(created, value.name.c_str(), 0, value.type, (const BYTE*)value.data.data(),
-                         (DWORD)value.data.size());
-    for (const Key& subkey : key.subkeys)
-        WriteKey(created, subkey);
-    ::RegCloseKey(created);
+    DeleteRegistryKey(HKEY_CURRENT_USER, m_copy);
 }
 
 namespace {

@@ -1,12 +1,11 @@
 #pragma once
-// A registry key with all its values and subkeys, read when the snapshot is
-// made and put back when it goes: the key is deleted and rewritten, or only
-// deleted when it did not exist. The suite keeps the user's options and bar
-// state this way while each scenario writes its own.
+// A registry key with all its values and subkeys, copied aside when the
+// snapshot is made and put back when it goes: the key is deleted and copied
+// back, or only deleted when it did not exist. The suite keeps the user's
+// options and bar state this way while each scenario writes its own.
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 class RegistrySnapshot
 {
@@ -17,25 +16,11 @@ public:
     ~RegistrySnapshot();
 
 private:
-    struct Value
-    {
-        std::string name;
-        DWORD type;
-        std::string data;
-    };
-    struct Key
-    {
-        std::string name;
-        std::vector<Value> values;
-        std::vector<Key> subkeys;
-    };
-    static void ReadKey(HKEY key, Key& into);
-    static void WriteKey(HKEY parent, const Key& key);
-
     HKEY m_root;
     std::string m_path;
+    // The copy, under HKEY_CURRENT_USER.
+    std::string m_copy;
     bool m_existed;
-    Key m_key;
 };
 
 // Writes a REG_DWORD or REG_SZ value, creating the key; false on failure.

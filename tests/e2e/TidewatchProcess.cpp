@@ -79,25 +79,6 @@ HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept)
     return search.found;
 }
 
-bool CopyFolder(const std::string& from, const std::string& to)
-{
-    ::CreateDirectoryA(to.c_str(), NULL);
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((from + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = true;
-    do
-    {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            ok = ::CopyFileA((from + "\\" + data.cFileName).c_str(), (to + "\\" + data.cFileName).c_str(),
-                             FALSE)
-                 && ok;
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-    return ok;
-}
-
 } // namespace
 
 bool operator==(const StoredItem& a, const StoredItem& b)
@@ -139,7 +120,8 @@ TidewatchProcess::TidewatchProcess() : m_process(), m_mainWindow(NULL), m_tree(N
 {
     std::string built = BuiltProgramFolder();
     ::CopyFileA((built + "\\Tidewatch.exe").c_str(), m_folder.File("Tidewatch.exe").c_str(), FALSE);
-    CopyFolder(built + "\\sound", m_folder.File("sound"));
+    ::CreateDirectoryA(m_folder.File("sound").c_str(), NULL);
+    ::CopyFileA((built + "\\sound\\alarm.wav").c_str(), m_folder.File("sound\\alarm.wav").c_str(), FALSE);
 }
 
 TidewatchProcess::~TidewatchProcess()
