@@ -70,28 +70,6 @@ TEST(MemDC, WithoutABackColourTheBitmapIsNotCleared)
               std::vector<COLORREF>({canvas.Pixel(21, 21), canvas.Pixel(34, 34), canvas.Pixel(50, 50)}));
 }
 
-TEST(SelectScopes, PenAndBrushAreRestored)
-{
-    PixelCanvas canvas(20, 20, kWhite);
-    HGDIOBJ hPen = ::GetCurrentObject(canvas.dc(), OBJ_PEN);
-    HGDIOBJ hBrush = ::GetCurrentObject(canvas.dc(), OBJ_BRUSH);
-    {
-        CXTPPenDC pen(canvas.dc(), kRed);
-        CXTPBrushDC brush(canvas.dc(), kBlue);
-        canvas.dc().Rectangle(0, 0, 10, 10);
-        pen.Color(kBlue);
-        brush.Color(kRed);
-        EXPECT_EQ(kBlue, pen.Color());
-        canvas.dc().Rectangle(10, 10, 20, 20);
-    }
-    // Each rectangle's outline and inside.
-    EXPECT_EQ(std::vector<COLORREF>({kRed, kBlue, kBlue, kRed}),
-              std::vector<COLORREF>(
-                  {canvas.Pixel(0, 0), canvas.Pixel(5, 5), canvas.Pixel(10, 10), canvas.Pixel(15, 15)}));
-    EXPECT_EQ(hPen, ::GetCurrentObject(canvas.dc(), OBJ_PEN));
-    EXPECT_EQ(hBrush, ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
-}
-
 TEST(SelectScopes, FontScopeRestoresTheOriginalFontAfterSetFont)
 {
     PixelCanvas canvas(20, 20, kWhite);

@@ -3,7 +3,6 @@
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
 #include "toolkit/foundation/XTPDrawHelpers.h"
-#include "toolkit/foundation/XTPMultiMonitor.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPSelectScopes.h"
 
@@ -20,7 +19,6 @@ protected:
     void TearDown() override
     {
         XTPWithholdOptionalProc("GradientFill", FALSE);
-        XTPWithholdOptionalProc("MonitorFromRect", FALSE);
         XTPSetBitsPixelForTesting(0);
     }
 };
@@ -156,25 +154,6 @@ TEST_F(DrawHelpersTest, FontsAreFoundByFaceIgnoringCase)
     // The prefix finds the Liberation fonts of the system.
     EXPECT_TRUE(CXTPDrawHelpers::FontExists("liberation SANS"));
     EXPECT_FALSE(CXTPDrawHelpers::FontExists("No Such Face"));
-}
-
-TEST_F(DrawHelpersTest, WorkAreasWithAndWithoutTheMonitorFunctions)
-{
-    CRect rcPrimary;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcPrimary, 0);
-
-    CXTPMultiMonitor bound;
-    EXPECT_TRUE(bound.IsBound());
-    EXPECT_EQ(rcPrimary, bound.GetWorkArea(CRect(10, 10, 20, 20)));
-
-    XTPWithholdOptionalProc("MonitorFromRect", TRUE);
-    CXTPMultiMonitor unbound;
-    EXPECT_FALSE(unbound.IsBound());
-    XTPWithholdOptionalProc("MonitorFromRect", FALSE);
-    EXPECT_FALSE(unbound.IsBound()); // it never tries again
-    // Far off every monitor, or unbound: the primary work area.
-    EXPECT_EQ(rcPrimary, unbound.GetWorkArea(CRect(10, 10, 20, 20)));
-    EXPECT_EQ(rcPrimary, bound.GetWorkArea(CRect(-30000, -30000, -29990, -29990)));
 }
 
 } // namespace

@@ -279,6 +279,8 @@ TEST_F(PropExchangeBackends, RegistryEmptySectionDeletesTheKeyTree)
     EXPECT_EQ(std::vector<BYTE>({1, 0, 0, 0}), ReadRegistry("Settings", "Only", dwType));
 }
 
+// The composite settings as attributes or as elements; values equal to
+// their default and floats are left out.
 TEST_F(PropExchangeBackends, XmlCompactAndElementForms)
 {
     const struct
@@ -286,31 +288,26 @@ TEST_F(PropExchangeBackends, XmlCompactAndElementForms)
         BOOL bCompact;
         const char* xml;
     } forms[] = {
-        {TRUE, "<Settings CompactMode=\"1\" Name=\"a\\\\b\\nc\\there\" Short=\"65535\">"
-               "<Outer Number=\"5\"/><Item Value=\"1\"/><Item Value=\"2\"/></Settings>"},
-        {FALSE,
-         "<Settings><Name>a\\\\b\\nc\\there</Name><Short>65535</Short><Outer><Number>5</Number></Outer>"
-         "<Item><Value>1</Value></Item><Item><Value>2</Value></Item></Settings>"},
+        {TRUE, "<Settings CompactMode=\"1\" Byte=\"200\" Short=\"65535\" "
+               "DWord=\"-19088744\" Int=\"42\" Bool=\"1\" String=\" Line one\\\\\\nLine\\ttwo\\r \" "
+               "Size=\"16, 15\" Point=\"-3, 4\" Rect=\"1, 2, 30, 40\" Class=\"CPayload\" "
+               "Blob=\"AABGPPAB\" Payload=\"HGCBAAAAHAAHBGJHMGPGBGEG\"><Outer Text=\"inner text\">"
+               "<Inner Number=\"99\"/></Outer><Item Value=\"5\"/><Item Value=\"6\"/><Item "
+               "Value=\"7\"/></Settings>"},
+        {FALSE, "<Settings><Byte>200</Byte><Short>65535</Short>"
+                "<DWord>-19088744</DWord><Int>42</Int><Bool>1</Bool>"
+                "<String> Line one\\\\\\nLine\\ttwo\\r </String><Size>16, 15</Size><Point>-3, 4</Point>"
+                "<Rect>1, 2, 30, 40</Rect><Class>CPayload</Class><Outer><Text>inner text</Text>"
+                "<Inner><Number>99</Number></Inner></Outer><Item><Value>5</Value></Item><Item><Value>6</"
+                "Value></Item>"
+                "<Item><Value>7</Value></Item><Blob>AABGPPAB</Blob><Payload>HGCBAAAAHAAHBGJHMGPGBGEG</"
+                "Payload></Settings>"},
     };
     for (const auto& form : forms)
     {
         CXTPPropExchangeXMLNode px(FALSE, NULL, "Settings");
         px.SetCompactMode(form.bCompact);
-        CString strName = "a\\b\nc\there";
-        short sValue = -1;
-        int nNumber = 5;
-        PX_String(&px, "Name", strName, "");
-        PX_Short(&px, "Short", sValue, 0);
-        PX_Int(&px, "Default", nNumber, 5);
-        SectionPtr pOuter(px.GetSection("Outer"));
-        PX_Int(pOuter.get(), "Number", nNumber, 0);
-        CXTPPropExchangeEnumeratorPtr pEnumerator(px.GetEnumerator("Item"));
-        POSITION pos = pEnumerator->GetPosition(2, TRUE);
-        for (int i = 1; pos != NULL; i++)
-        {
-            SectionPtr pItem(pEnumerator->GetNext(pos));
-            PX_Int(pItem.get(), "Value", i, 0);
-        }
+        m_stored.DoPropExchange(&px);
         EXPECT_STREQ(form.xml, TrimmedXml(px));
     }
 }

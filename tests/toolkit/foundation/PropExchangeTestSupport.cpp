@@ -16,11 +16,8 @@ void CompositeSettings::Fill()
 {
     byteValue = 200;
     shortValue = -1;
-    ushortValue = 65000;
-    longValue = -123456;
     dwordValue = 0xFEDCBA98;
     intValue = 42;
-    uintValue = 7;
     boolValue = TRUE;
     stringValue = " Line one\\\nLine\ttwo\r ";
     floatValue = 1.5f;
@@ -28,7 +25,6 @@ void CompositeSettings::Fill()
     sizeValue = CSize(16, 15);
     pointValue = CPoint(-3, 4);
     rectValue = CRect(1, 2, 30, 40);
-    enumValue = 3;
     pClass = RUNTIME_CLASS(CPayload);
     nestedText = "inner text";
     nestedNumber = 99;
@@ -42,11 +38,8 @@ void CompositeSettings::DoPropExchange(CXTPPropExchange* pPX)
 {
     PX_Byte(pPX, "Byte", byteValue, 1);
     PX_Short(pPX, "Short", shortValue, 2);
-    PX_UShort(pPX, "UShort", ushortValue, 3);
-    PX_Long(pPX, "Long", longValue, 4);
     PX_DWord(pPX, "DWord", dwordValue, 5);
     PX_Int(pPX, "Int", intValue, 6);
-    PX_UInt(pPX, "UInt", uintValue, 8);
     PX_Bool(pPX, "Bool", boolValue, FALSE);
     PX_String(pPX, "String", stringValue, "default");
     PX_Float(pPX, "Float", floatValue, 0.5f);
@@ -54,7 +47,6 @@ void CompositeSettings::DoPropExchange(CXTPPropExchange* pPX)
     PX_Size(pPX, "Size", sizeValue, CSize(1, 1));
     PX_Point(pPX, "Point", pointValue, CPoint(2, 2));
     PX_Rect(pPX, "Rect", rectValue, CRect(0, 0, 1, 1));
-    PX_Enum(pPX, "Enum", enumValue, 0);
     PX_RuntimeClass(pPX, "Class", pClass, RUNTIME_CLASS(CObject));
 
     SectionPtr pOuter(pPX->GetSection("Outer"));
@@ -95,12 +87,12 @@ void CompositeSettings::DoPropExchange(CXTPPropExchange* pPX)
 std::string Describe(const CompositeSettings& s, BOOL bFloats)
 {
     CString strText;
-    strText.Format("%u %d %u %ld %lu %d %u %d [%s] %ld,%ld %ld,%ld %ld,%ld,%ld,%ld %d %s [%s] %d %ld [%s]",
-                   s.byteValue, s.shortValue, s.ushortValue, s.longValue, s.dwordValue, s.intValue,
-                   s.uintValue, s.boolValue, (LPCTSTR)s.stringValue, s.sizeValue.cx, s.sizeValue.cy,
-                   s.pointValue.x, s.pointValue.y, s.rectValue.left, s.rectValue.top, s.rectValue.right,
-                   s.rectValue.bottom, s.enumValue, s.pClass ? s.pClass->m_lpszClassName : "-",
-                   (LPCTSTR)s.nestedText, s.nestedNumber, s.payload.m_nNumber, (LPCTSTR)s.payload.m_strText);
+    strText.Format("%u %d %lu %d %d [%s] %ld,%ld %ld,%ld %ld,%ld,%ld,%ld %s [%s] %d %ld [%s]", s.byteValue,
+                   s.shortValue, s.dwordValue, s.intValue, s.boolValue, (LPCTSTR)s.stringValue,
+                   s.sizeValue.cx, s.sizeValue.cy, s.pointValue.x, s.pointValue.y, s.rectValue.left,
+                   s.rectValue.top, s.rectValue.right, s.rectValue.bottom,
+                   s.pClass ? s.pClass->m_lpszClassName : "-", (LPCTSTR)s.nestedText, s.nestedNumber,
+                   s.payload.m_nNumber, (LPCTSTR)s.payload.m_strText);
     std::string strResult = (LPCTSTR)strText;
     for (int nItem : s.items)
         strResult += " item " + std::to_string(nItem);

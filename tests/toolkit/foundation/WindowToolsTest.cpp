@@ -28,18 +28,6 @@ protected:
     CWnd m_wnd;
 };
 
-TEST_F(WindowToolsTest, RectanglesOfTheWindowOrEmptyWhenItIsGone)
-{
-    EXPECT_EQ(CRect(100, 100, 400, 300), CXTPWindowRect(&m_wnd));
-    EXPECT_EQ(CRect(0, 0, 300, 200), CXTPClientRect(&m_wnd));
-    ::SetCursorPos(150, 120);
-    EXPECT_EQ(CPoint(50, 20), CXTPClientCursorPos(&m_wnd));
-    HWND hGone = m_wnd.GetSafeHwnd();
-    m_wnd.DestroyWindow();
-    EXPECT_TRUE(CXTPWindowRect(hGone).IsRectNull() && CXTPClientRect(hGone).IsRectNull());
-    EXPECT_TRUE(CXTPWindowRect(&m_wnd).IsRectNull());
-}
-
 // The tracking loop reads the messages posted before it starts (client
 // coordinates); the client area's origin is (100, 100) on the screen.
 TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheArea)
