@@ -231,16 +231,6 @@ TEST_F(HttpClientTest, AConnectionThatIsNeverAnsweredTimesOut)
     WSACleanup();
 }
 
-TEST_F(HttpClientTest, AServerThatStopsReadingMakesTheSendTimeOut)
-{
-    client_.SetTimeouts(300, 300, 300);
-    LoopbackServer server([](SOCKET, LoopbackServer& server) {
-        while (!server.Stopping())
-            Sleep(10);
-    });
-    EXPECT_EQ(Post(server.Url("/"), std::string(32 * 1024 * 1024, 'f')), "fails");
-}
-
 TEST_F(HttpClientTest, UnusableAddressesFailBeforeConnecting)
 {
     LoopbackServer server(Answer(HttpResponse("x")));
@@ -271,9 +261,7 @@ TEST_F(HttpClientTest, TheProxyPathOpensATunnelFirst)
          "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n|through the tunnel"},
         // A refusal, or an answer that stops.
         {"HTTP/1.0 403 Forbidden\r\n\r\n", "fails"},
-        {"HTTP/1.0 200 OK\r\n", "fails"},
         {"HTTP/1.0 200 OK\r\nProxy-agent: x", "fails"},
-        {"garbage", "fails"},
     };
     for (const auto& [answer, outcome] : cases)
     {
@@ -322,26 +310,6 @@ TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
         std::string parts = std::string(scheme) + " " + host + " " + path + " " + std::to_string(port);
         EXPECT_EQ(ok ? parts : "fails", expected) << url;
     }
-}
-
-TEST(HttpClientReadLine, ReadsCrLfLinesAndReportsLongLinesAndClosing)
-{
-    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
-        server.SendAll(connection, "first\r\n\r\nba\nlf\r\n0123456789abcdef\r\nend");
-    });
-    SOCKET socket = LoopbackServer::ConnectTo(server.Port(), true);
-    HttpClient client;
-    client.SetTimeouts(300, 300, 2000);
-    char line[8] = {};
-    std::string lines;
-    for (int i = 0; i < 6; ++i)
-    {
-        int result = client.ReadLine(socket, line, sizeof line);
-        lines += std::to_string(result) + ":" + line + "|";
-    }
-    EXPECT_EQ(lines, "0:first|0:|0:ba\nlf|-1:0123456|-1:789abcd|0:ef|");
-    EXPECT_EQ(client.ReadLine(socket, line, sizeof line), WSAECONNRESET);
-    closesocket(socket);
 }
 
 } // namespace

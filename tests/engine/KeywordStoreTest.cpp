@@ -334,10 +334,7 @@ TEST(ProgramFolder, IsTheModulePathCutAtItsLastBackslash)
     EXPECT_STREQ(FolderOfModulePath("C:\\x.exe"), "C:");
 
     SetProgramFolderFromModule();
-    char module[MAX_PATH];
-    GetModuleFileNameA(nullptr, module, sizeof module);
-    EXPECT_STREQ(ProgramFolder(), FolderOfModulePath(module));
-    EXPECT_FALSE(ProgramFolder().IsEmpty());
+    EXPECT_EQ(ProgramFolder().Right(12), "tests\\engine"); // where the test program lies
     SetProgramFolder("");
 }
 

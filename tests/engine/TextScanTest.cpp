@@ -53,12 +53,4 @@ TEST_F(TextScanTest, TheFirstMatchIsFoundAndNothingOutsideTheText)
     }
 }
 
-TEST_F(TextScanTest, BoundedSearchFindsNulBytes)
-{
-    const char bytes[] = "abc\0def\0";
-    EXPECT_EQ(TextFind(bytes, bytes + 8, '\0'), bytes + 3);
-    EXPECT_EQ(TextFind(bytes + 4, bytes + 8, '\0'), bytes + 7);
-    EXPECT_EQ(TextFind(bytes + 4, bytes + 7, '\0'), nullptr);
-}
-
 } // namespace

@@ -36,31 +36,6 @@ TEST_F(XmlDocumentTest, FindElementSearchesDepthFirst)
     EXPECT_TRUE(root.FindElement(nullptr).IsNull());
 }
 
-TEST_F(XmlDocumentTest, GetAttributeAddsAMissingOneWithAnEmptyValue)
-{
-    ASSERT_TRUE(LoadText("<r a=\"1\" flag/>"));
-    XmlElement root = document_.GetRoot().FindElement("r");
-    // An attribute written without '=' has no value; it reads as "".
-    XmlAttribute flag = root.GetAttribute("flag");
-    EXPECT_EQ(flag.attr->value, nullptr);
-    EXPECT_STREQ(flag.GetValue(), "");
-    XmlAttribute added = root.GetAttribute("name");
-    EXPECT_STREQ(added.GetValue(), "");
-    EXPECT_EQ(root.node->attributeCount, 3u);
-    EXPECT_EQ(root.GetAttribute("name").attr, added.attr);
-    EXPECT_STREQ(root.GetAttribute("?").GetName(), "a");
-}
-
-TEST_F(XmlDocumentTest, AnUnnamedAttributeMatchesAnyPattern)
-{
-    ASSERT_TRUE(LoadText("<!DOCTYPE r \"only\"><r/>", XmlParseDocType));
-    XmlElement doctype(document_.root->children[0]);
-    XmlAttributeIterator second = doctype.AttributesBegin();
-    ++second;
-    EXPECT_STREQ(second->GetName(), "");
-    EXPECT_STREQ(doctype.GetAttribute("anything").GetValue(), "only");
-}
-
 TEST_F(XmlDocumentTest, EmptyHandlesAnswerSafely)
 {
     XmlElement empty;

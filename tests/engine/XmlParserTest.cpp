@@ -212,15 +212,6 @@ TEST(XmlParse, DeepNestingNeedsNoDeepStack)
     EXPECT_LT(levels, 100);
 }
 
-TEST(XmlParse, NullArgumentsParseNothing)
-{
-    ParsedText tree("", 0);
-    EXPECT_EQ(XmlParse(nullptr, tree.root, 4, XmlParseAll), nullptr);
-    char text[] = "<a/>";
-    EXPECT_EQ(XmlParse(text, nullptr, 4, XmlParseAll), text);
-    EXPECT_EQ(tree.root->childCount, 0u);
-}
-
 TEST(XmlTrimAndNormalize, ChangeTheValueInPlace)
 {
     // Each value, trimmed, and normalized.

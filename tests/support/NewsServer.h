@@ -35,8 +35,6 @@ public:
     static const char kUpgradePath[];
 
     NewsServer();
-    NewsServer(const NewsServer&) = delete;
-    NewsServer& operator=(const NewsServer&) = delete;
     ~NewsServer();
 
     // "127.0.0.1:port", the form of the "SearchHost" option.

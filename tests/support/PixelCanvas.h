@@ -13,8 +13,6 @@ class PixelCanvas
 {
 public:
     PixelCanvas(int width, int height, COLORREF fill = RGB(255, 255, 255));
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
     ~PixelCanvas();
 
     CDC& dc() { return m_dc; }
