@@ -85,12 +85,4 @@ TEST_F(ToolBarTest, LoadsAToolbarResource)
     EXPECT_FALSE(bar.LoadToolBar(0x7FF0));
 }
 
-TEST_F(ToolBarTest, TakesTheTopOfTheFrame)
-{
-    frame->RecalcLayout();
-    CRect rect = RectInParent(&bar);
-    EXPECT_EQ(0, rect.top);
-    EXPECT_EQ(bar.CalcFixedLayout(TRUE, TRUE).cy, rect.Height());
-}
-
 } // namespace

@@ -258,20 +258,13 @@ TEST(MessageMapEntries, UpdateRangeSeesEachId)
 // its own object.
 struct CPayload
 {
-    int m_payload[3] = {1, 2, 3};
+    int m_payload = 7;
 };
 
 class CSecondBaseWnd : public CPayload, public CLogWnd
 {
-public:
-    int m_nWidth = 0;
-
 protected:
-    afx_msg void OnSize(UINT, int cx, int)
-    {
-        m_nWidth = cx;
-        m_payload[2] = 30;
-    }
+    afx_msg void OnSize(UINT, int cx, int) { Log("size %d, payload %d", cx, m_payload); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -283,9 +276,9 @@ TEST(MessageMapEntries, HandlerInSecondBaseClassLayoutSeesItsObject)
 {
     CSecondBaseWnd wnd;
     ASSERT_TRUE(wnd.CreateTopLevel());
+    wnd.m_log.RemoveAll();
     wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(77, 5));
-    EXPECT_EQ(CPoint(wnd.m_nWidth, wnd.m_payload[2]), CPoint(77, 30));
-    EXPECT_EQ(wnd.m_payload[0], 1);
+    EXPECT_EQ(JoinedLog(wnd.m_log), "size 77, payload 7;");
 }
 
 } // namespace

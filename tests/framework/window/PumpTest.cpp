@@ -23,12 +23,7 @@ public:
 
 protected:
     afx_msg void OnKeyDown(UINT, UINT, UINT) { m_log.Add(m_name + " key"); }
-    afx_msg LRESULT OnIdleUpdate(WPARAM wParam, LPARAM)
-    {
-        if (wParam)
-            ++m_nIdleUpdates;
-        return 0;
-    }
+    afx_msg void OnIdleUpdate() { ++m_nIdleUpdates; }
     DECLARE_MESSAGE_MAP()
 
     CStringArray& m_log;
@@ -37,7 +32,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(CTranslatingWnd, CWnd)
 ON_WM_KEYDOWN()
-ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+ON_MESSAGE_VOID(WM_IDLEUPDATECMDUI, OnIdleUpdate)
 END_MESSAGE_MAP()
 
 class PumpTest : public ::testing::Test
