@@ -85,7 +85,7 @@ public:
     CXTPCommandBars* m_pCommandBars;
     CWnd m_wndPane;
     std::vector<std::string> m_log;
-    // The answer to WM_XTP_CONTROL_EXECUTE.
+    // The answer to WM_XTP_CONTROL_EXECUTE and the last notification it carried.
     LRESULT m_nExecuteAnswer;
     ControlExecuteNotify m_lastExecute;
     // Update handler state.

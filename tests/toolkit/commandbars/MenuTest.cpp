@@ -68,6 +68,7 @@ TEST_F(MenuTest, ClickOnTheMenuBarOpensThePopupBelowTheCaption)
     EXPECT_EQ(CRect(rcCaption.left, rcCaption.bottom, rcCaption.left + nWidth,
                     rcCaption.bottom + 3 * kRowHeight + 4),
               rcPopup);
+    EXPECT_TRUE(pPopup->GetControl(2)->GetBeginGroup()) << "the separator before Exit";
     EXPECT_EQ(std::vector<std::string>({"init popup File"}), frame->m_log);
 }
 
