@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
 class CShape : public CObject
 {
@@ -52,19 +56,29 @@ class CTaggedCircle : public CTagged<CCircle>
     DECLARE_DYNAMIC(CTaggedCircle)
 };
 IMPLEMENT_DYNAMIC(CTaggedCircle, CTagged<CCircle>)
+
+// For each of CObject, CShape, CCircle, CSquare, CTagged<CCircle> and CTagged<CSquare>, in that
+// order: '1' where the object is of that kind, '0' where it is not.
+std::string Kinds(const CObject* object)
+{
+    std::string kinds;
+    for (CRuntimeClass* pClass :
+         {RUNTIME_CLASS(CObject), RUNTIME_CLASS(CShape), RUNTIME_CLASS(CCircle), RUNTIME_CLASS(CSquare),
+          RUNTIME_CLASS(CTagged<CCircle>), RUNTIME_CLASS(CTagged<CSquare>)})
+        kinds += object->IsKindOf(pClass) ? '1' : '0';
+    return kinds;
+}
 } // namespace
 
 TEST(CRuntimeClassTest, DerivationAndKind)
 {
     CCircle circle;
-    EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CShape)));
-    EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_FALSE(circle.IsKindOf(RUNTIME_CLASS(CSquare)));
+    CSquare square;
+    CTaggedCircle leaf;
+    EXPECT_EQ("111000 110100 111010", Kinds(&circle) + " " + Kinds(&square) + " " + Kinds(&leaf));
     EXPECT_FALSE(RUNTIME_CLASS(CShape)->IsDerivedFrom(RUNTIME_CLASS(CCircle)));
     EXPECT_EQ(NULL, RUNTIME_CLASS(CObject)->GetBaseClass());
-    EXPECT_FALSE(circle.IsSerializable());
-    CSquare square;
-    EXPECT_TRUE(square.IsSerializable());
+    EXPECT_TRUE(!circle.IsSerializable() && square.IsSerializable());
     EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, &circle));
     EXPECT_EQ(NULL, DYNAMIC_DOWNCAST(CSquare, &circle));
     EXPECT_EQ(NULL, DYNAMIC_DOWNCAST(CSquare, (CObject*)NULL));
@@ -73,21 +87,16 @@ TEST(CRuntimeClassTest, DerivationAndKind)
 
 TEST(CRuntimeClassTest, LookupByNameAndCreation)
 {
-    EXPECT_EQ(RUNTIME_CLASS(CCircle), CRuntimeClass::FromName("CCircle"));
-    EXPECT_EQ(RUNTIME_CLASS(CObject), CRuntimeClass::FromName("CObject"));
-    EXPECT_EQ(NULL, CRuntimeClass::FromName("ccircle"));
-    EXPECT_EQ(NULL, CRuntimeClass::FromName("CNoSuchClass"));
-    EXPECT_EQ(NULL, CRuntimeClass::FromName(NULL));
-    bool listed = false;
-    for (CRuntimeClass* p = CRuntimeClass::GetFirstClass(); p; p = p->m_pNextClass)
-        listed |= p == RUNTIME_CLASS(CSquare);
-    EXPECT_TRUE(listed);
-
-    CObject* created = CRuntimeClass::FromName("CCircle")->CreateObject();
-    ASSERT_TRUE(created != NULL);
+    const std::vector<CRuntimeClass*> found = {
+        CRuntimeClass::FromName("CCircle"),       CRuntimeClass::FromName("CObject"),
+        CRuntimeClass::FromName("CTaggedCircle"), CRuntimeClass::FromName("ccircle"),
+        CRuntimeClass::FromName("CNoSuchClass"),  CRuntimeClass::FromName(NULL)};
+    EXPECT_EQ(std::vector<CRuntimeClass*>({RUNTIME_CLASS(CCircle), RUNTIME_CLASS(CObject),
+                                           RUNTIME_CLASS(CTaggedCircle), NULL, NULL, NULL}),
+              found);
+    std::unique_ptr<CObject> created(RUNTIME_CLASS(CCircle)->CreateObject());
     EXPECT_EQ(RUNTIME_CLASS(CCircle), created->GetRuntimeClass());
-    EXPECT_EQ(7, ((CCircle*)created)->m_radius);
-    delete created;
+    EXPECT_EQ(7, ((CCircle*)created.get())->m_radius);
     EXPECT_EQ(NULL, RUNTIME_CLASS(CShape)->CreateObject());
 }
 
@@ -106,27 +115,15 @@ TEST(CRuntimeClassTest, ClassTemplatesHaveARecordPerInstance)
 {
     CRuntimeClass* pClass = RUNTIME_CLASS(CTagged<CCircle>);
     EXPECT_STREQ("CTagged", pClass->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(CCircle), pClass->GetBaseClass());
     EXPECT_NE(pClass, RUNTIME_CLASS(CTagged<CSquare>));
+    EXPECT_EQ(RUNTIME_CLASS(CCircle), pClass->GetBaseClass());
     EXPECT_EQ(RUNTIME_CLASS(CSquare), RUNTIME_CLASS(CTagged<CSquare>)->GetBaseClass());
-    CObject* created = pClass->CreateObject();
-    ASSERT_TRUE(created != NULL);
-    EXPECT_EQ(pClass, created->GetRuntimeClass());
-    EXPECT_EQ(42, ((CTagged<CCircle>*)created)->m_tag);
-    delete created;
-
-    EXPECT_EQ(NULL, RUNTIME_CLASS(CPlainLayer<CShape>)->CreateObject());
     EXPECT_EQ(RUNTIME_CLASS(CShape), RUNTIME_CLASS(CPlainLayer<CShape>)->GetBaseClass());
+    std::unique_ptr<CObject> created(pClass->CreateObject());
+    EXPECT_EQ(pClass, created->GetRuntimeClass());
+    EXPECT_EQ(42, ((CTagged<CCircle>*)created.get())->m_tag);
+    EXPECT_EQ(NULL, RUNTIME_CLASS(CPlainLayer<CShape>)->CreateObject());
     EXPECT_EQ(VERSIONABLE_SCHEMA | 2, RUNTIME_CLASS(CStoredLayer<CSquare>)->m_wSchema);
-    CObject* stored = RUNTIME_CLASS(CStoredLayer<CSquare>)->CreateObject();
-    ASSERT_TRUE(stored != NULL);
-    EXPECT_TRUE(stored->IsSerializable());
-    EXPECT_TRUE(stored->IsKindOf(RUNTIME_CLASS(CSquare)));
-    delete stored;
-
-    CTaggedCircle leaf;
-    EXPECT_TRUE(leaf.IsKindOf(RUNTIME_CLASS(CTagged<CCircle>)));
-    EXPECT_TRUE(leaf.IsKindOf(RUNTIME_CLASS(CShape)));
-    EXPECT_FALSE(leaf.IsKindOf(RUNTIME_CLASS(CTagged<CSquare>)));
-    EXPECT_EQ(RUNTIME_CLASS(CTaggedCircle), CRuntimeClass::FromName("CTaggedCircle"));
+    std::unique_ptr<CObject> stored(RUNTIME_CLASS(CStoredLayer<CSquare>)->CreateObject());
+    EXPECT_TRUE(stored->IsSerializable() && stored->IsKindOf(RUNTIME_CLASS(CSquare)));
 }

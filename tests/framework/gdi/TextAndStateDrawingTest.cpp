@@ -1,5 +1,5 @@
-// Text output and DrawState, checked by pixels; no test assumes particular
-// font metrics.
+// DrawState, checked by pixels; no test assumes particular font metrics. (Text output
+// forwards to one API call each and is left to the cases that draw text.)
 #include <gtest/gtest.h>
 #include "StripImages.h"
 
@@ -12,29 +12,6 @@ HICON MakeSquareIcon()
     return list.ExtractIcon(0);
 }
 } // namespace
-
-TEST(Text, DrawTextMeasuresWhatTextOutAndGetTextExtentDraw)
-{
-    PixelCanvas canvas(200, 40);
-    CDC& dc = canvas.dc();
-    CString text("Watch the tide");
-    CSize extent = dc.GetTextExtent(text);
-    EXPECT_GT(extent.cx, 0);
-    EXPECT_EQ(extent, dc.GetTextExtent("Watch the tide and more", 14));
-
-    CRect measured(0, 0, 0, 0);
-    int height = dc.DrawText(text, &measured, DT_SINGLELINE | DT_CALCRECT);
-    EXPECT_EQ(extent.cx, measured.Width());
-    EXPECT_EQ(height, measured.Height());
-    EXPECT_EQ(0, canvas.CountOther(kWhite)) << "measuring draws nothing";
-
-    dc.SetTextColor(kRed);
-    dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(10, 10, text);
-    CRect drawn(10, 10, 10 + extent.cx, 10 + extent.cy);
-    EXPECT_GT(drawn.Width() * drawn.Height() - canvas.CountOther(drawn, kRed), 0);
-    EXPECT_EQ(canvas.CountOther(kWhite), canvas.CountOther(drawn, kWhite));
-}
 
 TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
 {
