@@ -38,32 +38,6 @@ HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszCo
     return g_hrThemeName;
 }
 
-// Visual-style entry points for the tree view's border colour.
-BOOL g_bThemed;
-std::vector<int> g_borderQuery; // part, state, property
-
-HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR pszClassList)
-{
-    return wcscmp(pszClassList, L"TREEVIEW") == 0 ? reinterpret_cast<HTHEME>(0x5151) : NULL;
-}
-
-HRESULT WINAPI FakeCloseThemeData(HTHEME)
-{
-    return S_OK;
-}
-
-BOOL WINAPI FakeIsAppThemed()
-{
-    return g_bThemed;
-}
-
-HRESULT WINAPI FakeGetThemeColor(HTHEME, int nPart, int nState, int nProperty, COLORREF* pColor)
-{
-    g_borderQuery = {nPart, nState, nProperty};
-    *pColor = RGB(12, 34, 56);
-    return S_OK;
-}
-
 class ColorManagerTest : public ::testing::Test
 {
 protected:
@@ -251,29 +225,6 @@ TEST_F(ColorManagerTest, AWindowTextWithoutContrastIsSeparated)
     colors.SetColor(COLOR_WINDOWTEXT, 0xFFFFFFFF);
     colors.RefreshColors(FALSE);
     EXPECT_EQ(RGB(0, 0, 0), colors.GetColor(44));
-}
-
-TEST_F(ColorManagerTest, ThemedTreeViewBorderGivesColour57)
-{
-    CXTPUxThemeModule* pModule = XTPUxThemeModule();
-    pModule->SetProc(xtpUxOpenThemeData, reinterpret_cast<FARPROC>(FakeOpenThemeData));
-    pModule->SetProc(xtpUxCloseThemeData, reinterpret_cast<FARPROC>(FakeCloseThemeData));
-    pModule->SetProc(xtpUxIsAppThemed, reinterpret_cast<FARPROC>(FakeIsAppThemed));
-    pModule->SetProc(xtpUxGetThemeColor, reinterpret_cast<FARPROC>(FakeGetThemeColor));
-
-    g_bThemed = TRUE;
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(RGB(12, 34, 56), m_colors.GetColor(57));
-    EXPECT_EQ(std::vector<int>({0, 0, 3801}), g_borderQuery);
-
-    g_bThemed = FALSE;
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(kGrey, m_colors.GetColor(57)); // the shadow it starts from
-
-    g_bThemed = TRUE;
-    XTPSetBitsPixelForTesting(8); // not on low-colour displays
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(kGrey, m_colors.GetColor(57));
 }
 
 } // namespace

@@ -1,10 +1,12 @@
-// The image manager's icons in archives,
-// and what corrupt or truncated data does to them.
+// The image manager's icons in archives and on the clipboard, and what
+// corrupt or truncated data does to them.
 #include "ImageTestSupport.h"
+#include "framework/controls/COleDataObject.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 
 #include <gtest/gtest.h>
+#include <string.h>
 
 namespace {
 
@@ -38,11 +40,37 @@ BOOL LoadIcons(CXTPImageManager& manager, UINT nID, std::vector<BYTE> data)
     }
 }
 
+// Puts bytes on the clipboard under the toolbar-image format.
+void PutOnClipboard(const std::vector<BYTE>& data)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, data.size() ? data.size() : 1);
+    if (!data.empty())
+        memcpy(::GlobalLock(hData), &data[0], data.size());
+    ::GlobalUnlock(hData);
+    ::SetClipboardData(XTPImageManagerClipboardFormat, hData);
+    ::CloseClipboard();
+}
+
+UINT PasteInto(CXTPImageManager& manager)
+{
+    COleDataObject data;
+    if (!data.AttachClipboard())
+        return 0;
+    return manager.PasteFromClipboard(data);
+}
+
 // Each case has the icons FillManager makes in m_source.
 class ImagePersistence : public ::testing::Test
 {
 protected:
-    void SetUp() override { FillManager(m_source); }
+    void SetUp() override
+    {
+        ::OleInitialize(NULL);
+        FillManager(m_source);
+    }
+    void TearDown() override { ::OleUninitialize(); }
     CXTPImageManager m_source;
 };
 
@@ -146,4 +174,35 @@ TEST_F(ImagePersistence, DamagedDataFailsCleanly)
     }
 }
 
+TEST_F(ImagePersistence, PasteGivesANewIdWithTheCopiedWidths)
+{
+    ASSERT_FALSE(CopiedBytes(m_source).empty());
+    CXTPImageManager target;
+    EXPECT_EQ(0x10AABu, PasteInto(target));
+    EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 0x10AAB)) << "widths 16 and 24, no scaled copy";
+}
+
+TEST_F(ImagePersistence, DamagedClipboardDataLeavesNoIconSet)
+{
+    std::vector<BYTE> data = CopiedBytes(m_source);
+    ASSERT_GT(data.size(), 40u);
+    std::vector<BYTE> wrongCheckSum(data);
+    wrongCheckSum[3] = 'Q';
+    std::vector<std::vector<BYTE>> damaged = {std::vector<BYTE>(), wrongCheckSum};
+    for (size_t nLength : {(size_t)1, (size_t)10, (size_t)30, data.size() / 2})
+        damaged.push_back(std::vector<BYTE>(data.begin(), data.begin() + nLength));
+    for (const std::vector<BYTE>& bytes : damaged)
+    {
+        PutOnClipboard(bytes);
+        CXTPImageManager target;
+        EXPECT_EQ(0u, PasteInto(target)) << bytes.size();
+        EXPECT_TRUE(target.GetImages().empty()) << "a failed paste leaves no icon set";
+    }
+
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    CXTPImageManager target;
+    EXPECT_EQ(0u, PasteInto(target)) << "nothing of the format on the clipboard";
+}
 } // namespace

@@ -1,9 +1,12 @@
+#include "toolkit/foundation/XTPColorManager.h"
+#include "toolkit/foundation/XTPDisplayDepth.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
@@ -11,11 +14,14 @@ namespace {
 // Fake entry points that record how they were called.
 std::vector<HTHEME> g_closedThemes;
 std::vector<INT_PTR> g_drawCall; // theme, part, state, rectangle
-BOOL g_bThemeActive;
+std::wstring g_strOpenedClass;
+std::vector<int> g_colorQuery; // part, state, property
+BOOL g_bAppThemed, g_bThemeActive;
 int g_nIsAppThemedCalls;
 
-HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR)
+HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR pszClassList)
 {
+    g_strOpenedClass = pszClassList;
     return reinterpret_cast<HTHEME>(0x1111 * (g_closedThemes.size() + 1));
 }
 
@@ -30,6 +36,13 @@ HRESULT WINAPI FakeDrawThemeBackground(HTHEME hTheme, HDC, int nPart, int nState
 {
     g_drawCall = {(INT_PTR)hTheme, nPart, nState, (INT_PTR)pRect};
     return 0x1234;
+}
+
+HRESULT WINAPI FakeGetThemeColor(HTHEME, int nPart, int nState, int nProperty, COLORREF* pColor)
+{
+    g_colorQuery = {nPart, nState, nProperty};
+    *pColor = RGB(12, 34, 56);
+    return S_OK;
 }
 
 HRESULT WINAPI ThrowingGetThemeColor(HTHEME, int, int, int, COLORREF*)
@@ -54,7 +67,7 @@ void WINAPI FaultingSetThemeAppProperties(DWORD)
 BOOL WINAPI FakeIsAppThemed()
 {
     ++g_nIsAppThemedCalls;
-    return TRUE;
+    return g_bAppThemed;
 }
 
 BOOL WINAPI FakeIsThemeActive()
@@ -70,7 +83,7 @@ protected:
     void SetUp() override
     {
         g_closedThemes.clear();
-        g_bThemeActive = TRUE;
+        g_bAppThemed = g_bThemeActive = TRUE;
         g_nIsAppThemedCalls = 0;
     }
 
@@ -79,6 +92,7 @@ protected:
         XTPWithholdOptionalLibrary("UxTheme.dll", FALSE);
         XTPWithholdOptionalProc("IsThemeActive", FALSE);
         XTPUxThemeModule()->Bind();
+        XTPSetBitsPixelForTesting(0);
     }
 
     void InstallFakes()
@@ -89,6 +103,7 @@ protected:
         pModule->SetProc(xtpUxDrawThemeBackground, reinterpret_cast<FARPROC>(FakeDrawThemeBackground));
         pModule->SetProc(xtpUxIsAppThemed, reinterpret_cast<FARPROC>(FakeIsAppThemed));
         pModule->SetProc(xtpUxIsThemeActive, reinterpret_cast<FARPROC>(FakeIsThemeActive));
+        pModule->SetProc(xtpUxGetThemeColor, reinterpret_cast<FARPROC>(FakeGetThemeColor));
     }
 };
 
@@ -175,6 +190,26 @@ TEST_F(UxThemeWrapperTest, AMissingEntryPointIsLookedUpAgainLater)
     EXPECT_EQ((FARPROC)NULL, XTPUxThemeModule()->GetProc(xtpUxIsThemeActive));
     XTPWithholdOptionalProc("IsThemeActive", FALSE);
     EXPECT_NE((FARPROC)NULL, XTPUxThemeModule()->GetProc(xtpUxIsThemeActive));
+}
+
+// The colour manager's colour 57 is the border colour of the themed tree view.
+TEST_F(UxThemeWrapperTest, ColourManagerTakesTheThemedTreeViewBorder)
+{
+    InstallFakes();
+    CXTPColorManager colors;
+    const COLORREF clrShadow = colors.GetColor(COLOR_BTNSHADOW); // where colour 57 starts from
+    colors.RefreshColors(FALSE);
+    EXPECT_EQ(RGB(12, 34, 56), colors.GetColor(57));
+    EXPECT_TRUE(g_strOpenedClass == L"TREEVIEW");
+    EXPECT_EQ(std::vector<int>({0, 0, 3801}), g_colorQuery);
+
+    g_bAppThemed = FALSE;
+    colors.RefreshColors(FALSE);
+    EXPECT_EQ(clrShadow, colors.GetColor(57));
+    g_bAppThemed = TRUE;
+    XTPSetBitsPixelForTesting(8); // not on low-colour displays
+    colors.RefreshColors(FALSE);
+    EXPECT_EQ(clrShadow, colors.GetColor(57));
 }
 
 } // namespace
