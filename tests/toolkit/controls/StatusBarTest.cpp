@@ -99,16 +99,12 @@ TEST_F(XTPStatusBarTest, AddIndicatorAppendsInsertsAndRefusesDuplicates)
 TEST_F(XTPStatusBarTest, HostedControlsSitOverTheirPanesInsetByTheEdge)
 {
     int e = ::GetSystemMetrics(SM_CXEDGE);
-    CStatic text;
-    text.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &bar, 0xFFFF);
-    ASSERT_TRUE(bar.AddControl(&text, ID_PANE_A, FALSE));
+    CStatic& text = *NewHosted(&bar);
+    ASSERT_TRUE(bar.AddControl(&text, ID_PANE_A, TRUE));
     EXPECT_FALSE(bar.AddControl(&text, 14299, FALSE)) << "no such pane";
     ASSERT_NE(nullptr, bar.FindControl(ID_PANE_A));
-    EXPECT_EQ(&text, bar.FindControl(ID_PANE_A)->pWnd);
-    EXPECT_EQ(nullptr, bar.FindControl(ID_PANE_B));
-
-    CRect pane = PaneRect(bar, ID_PANE_A);
-    CRect inset = pane;
+    EXPECT_TRUE(bar.FindControl(ID_PANE_A)->pWnd == &text && bar.FindControl(ID_PANE_B) == NULL);
+    CRect inset = PaneRect(bar, ID_PANE_A);
     inset.DeflateRect(e, e);
     EXPECT_EQ(inset, RectInParent(&text));
 
@@ -140,9 +136,8 @@ TEST_F(XTPStatusBarTest, AControlOverTheLastStretchingPaneStopsAtTheSizeGrip)
     ASSERT_TRUE(bar.GetStyle() & SBARS_SIZEGRIP);
     int e = ::GetSystemMetrics(SM_CXEDGE);
     bar.SetPaneInfo(2, ID_PANE_B, SBPS_STRETCH, 60);
-    CStatic text;
-    text.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &bar, 0xFFFF);
-    ASSERT_TRUE(bar.AddControl(&text, ID_PANE_B, FALSE));
+    CStatic& text = *NewHosted(&bar);
+    ASSERT_TRUE(bar.AddControl(&text, ID_PANE_B, TRUE));
     CRect client;
     bar.GetClientRect(client);
     EXPECT_EQ(client.right - ::GetSystemMetrics(SM_CXSMICON) - 2 * e, RectInParent(&text).right);
@@ -150,8 +145,7 @@ TEST_F(XTPStatusBarTest, AControlOverTheLastStretchingPaneStopsAtTheSizeGrip)
     // Without stretching the last pane is as wide as its text and three edges.
     bar.SetPaneInfo(2, ID_PANE_B, 0, 60);
     bar.PositionControls();
-    CRect rc = RectInParent(&text);
-    EXPECT_EQ(60 + 3 * e - 2 * e, rc.Width());
+    EXPECT_EQ(60 + 3 * e - 2 * e, RectInParent(&text).Width());
 }
 
 TEST_F(XTPStatusBarTest, RemovingAPaneDestroysItsControlAndDeletesItWhenOwned)
@@ -164,20 +158,18 @@ TEST_F(XTPStatusBarTest, RemovingAPaneDestroysItsControlAndDeletesItWhenOwned)
     ASSERT_TRUE(bar.AddControl(pLent, ID_PANE_B, FALSE));
 
     ASSERT_TRUE(bar.RemoveIndicator(ID_PANE_A));
-    EXPECT_FALSE(::IsWindow(hOwned));
+    EXPECT_TRUE(!::IsWindow(hOwned) && bar.FindControl(ID_PANE_A) == NULL);
     EXPECT_EQ(deleted + 1, CCountedStatic::deleted);
-    EXPECT_EQ(nullptr, bar.FindControl(ID_PANE_A));
-
     ASSERT_TRUE(bar.RemoveIndicator(ID_PANE_B));
     EXPECT_FALSE(::IsWindow(hLent));
     EXPECT_EQ(deleted + 1, CCountedStatic::deleted) << "a lent window stays its owner's";
     delete pLent;
 }
 
-TEST(XTPStatusBarLifetime, DestructorTouchesOnlyLiveWindowsAndDeletesOnlyWhatItOwns)
+using XTPStatusBarLifetime = FrameTest<CTestFrame, 400, 200>;
+
+TEST_F(XTPStatusBarLifetime, DestructorTouchesOnlyLiveWindowsAndDeletesOnlyWhatItOwns)
 {
-    CTestFrame* frame = new CTestFrame;
-    ASSERT_TRUE(frame->CreateAt(40, 40, 400, 200));
     int deleted = CCountedStatic::deleted;
     {
         CXTPStatusBar bar;
@@ -195,8 +187,6 @@ TEST(XTPStatusBarLifetime, DestructorTouchesOnlyLiveWindowsAndDeletesOnlyWhatItO
         EXPECT_EQ(deleted + 1, CCountedStatic::deleted);
     }
     EXPECT_EQ(deleted + 2, CCountedStatic::deleted) << "the owned window went with the bar, once";
-    frame->DestroyWindow();
-    PumpPending();
 }
 
 TEST_F(XTPStatusBarTest, ThemedBarIsPaintedByThePaintManager)
