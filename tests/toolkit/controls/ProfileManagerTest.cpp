@@ -12,35 +12,24 @@
 namespace {
 
 const char kCompany[] = "Tidewatch Profile Tests";
-const char kApplication[] = "Profile Manager";
 
-enum Mode
-{
-    kRegistry,
-    kIniFile
-};
-
-// A profile manager under HKEY_CURRENT_USER\Software\<test company>, or on an
-// INI file in the temporary folder; both are removed after each case.
-class ProfileManagerTest : public ::testing::TestWithParam<Mode>
+// A profile manager under HKEY_CURRENT_USER\Software\<test company>, or (the
+// parameter true) on an INI file in the temporary folder; both are removed
+// after each case.
+class ProfileManagerTest : public ::testing::TestWithParam<bool>
 {
 protected:
     void SetUp() override
     {
         profile.m_pszRegistryKey = kCompany;
-        profile.m_pszProfileName = kApplication;
-        if (GetParam() == kIniFile)
+        profile.m_pszProfileName = "Profile Manager";
+        if (GetParam())
             XTAuxData()->SetINIFileName(folder.File("profile.ini").c_str());
     }
     void TearDown() override
     {
         XTAuxData()->SetINIFileName("");
-        HKEY hSoftware = NULL;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoftware) == ERROR_SUCCESS)
-        {
-            ::SHDeleteKeyA(hSoftware, kCompany);
-            ::RegCloseKey(hSoftware);
-        }
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
     }
 
     CXTProfileManager profile{HKEY_CURRENT_USER};
@@ -51,23 +40,22 @@ protected:
 
 TEST_P(ProfileManagerTest, EachValueKindRoundTrips)
 {
-    EXPECT_TRUE(profile.WriteProfileInt("Settings", "Theme", -7));
-    EXPECT_EQ(-7, profile.GetProfileInt("Settings", "Theme", 2));
-    EXPECT_EQ(2, profile.GetProfileInt("Settings", "Missing", 2));
-
-    EXPECT_TRUE(profile.WriteProfileString("Columns", "Widths", "120,80,200"));
-    EXPECT_STREQ("120,80,200", profile.GetProfileString("Columns", "Widths", "x"));
-    EXPECT_STREQ("x", profile.GetProfileString("Columns", "Missing", "x"));
-    EXPECT_STREQ("", profile.GetProfileString("Columns", "Missing", NULL));
+    EXPECT_TRUE(profile.WriteProfileInt("S", "Theme", -7)
+                && profile.WriteProfileString("S", "Widths", "120,80"));
+    EXPECT_EQ(std::make_pair(-7, 2), std::make_pair(profile.GetProfileInt("S", "Theme", 2),
+                                                    profile.GetProfileInt("S", "Missing", 2)));
+    EXPECT_EQ("120,80|x|", std::string(profile.GetProfileString("S", "Widths", "x")) + "|"
+                               + std::string(profile.GetProfileString("S", "Missing", "x")) + "|"
+                               + std::string(profile.GetProfileString("S", "Missing", NULL)));
 
     const BYTE bytes[] = {0x00, 0x12, 0xAB, 0xFF, 0x7F};
-    EXPECT_TRUE(profile.WriteProfileBinary("Data", "Blob", bytes, sizeof bytes));
+    EXPECT_TRUE(profile.WriteProfileBinary("S", "Blob", bytes, sizeof bytes));
     BYTE* pData = NULL;
     UINT nBytes = 0;
-    ASSERT_TRUE(profile.GetProfileBinary("Data", "Blob", &pData, &nBytes));
+    ASSERT_TRUE(profile.GetProfileBinary("S", "Blob", &pData, &nBytes));
     EXPECT_EQ(std::vector<BYTE>(bytes, bytes + 5), std::vector<BYTE>(pData, pData + nBytes));
     delete[] pData;
-    EXPECT_FALSE(profile.GetProfileBinary("Data", "Missing", &pData, &nBytes));
+    EXPECT_FALSE(profile.GetProfileBinary("S", "Missing", &pData, &nBytes));
     EXPECT_EQ(std::make_pair((BYTE*)NULL, 0u), std::make_pair(pData, nBytes));
 
     CPoint point(-3, 40000), pointRead;
@@ -75,62 +63,56 @@ TEST_P(ProfileManagerTest, EachValueKindRoundTrips)
     double ratio = 0.625, ratioRead = 0;
     CRect rect(1, -2, 300, 400), rectRead;
     DWORD flags = 0xDEADBEEF, flagsRead = 0;
-    EXPECT_TRUE(profile.WriteProfilePoint("Fixed", "Point", &point)
-                && profile.WriteProfileSize("Fixed", "Size", &size)
-                && profile.WriteProfileDouble("Fixed", "Ratio", &ratio)
-                && profile.WriteProfileRect("Fixed", "Rect", &rect)
-                && profile.WriteProfileDword("Fixed", "Flags", &flags));
-    EXPECT_TRUE(profile.GetProfilePoint("Fixed", "Point", &pointRead)
-                && profile.GetProfileSize("Fixed", "Size", &sizeRead)
-                && profile.GetProfileDouble("Fixed", "Ratio", &ratioRead)
-                && profile.GetProfileRect("Fixed", "Rect", &rectRead)
-                && profile.GetProfileDword("Fixed", "Flags", &flagsRead));
+    EXPECT_TRUE(
+        profile.WriteProfilePoint("S", "Point", &point) && profile.WriteProfileSize("S", "Size", &size)
+        && profile.WriteProfileDouble("S", "Ratio", &ratio) && profile.WriteProfileRect("S", "Rect", &rect)
+        && profile.WriteProfileDword("S", "Flags", &flags));
+    EXPECT_TRUE(profile.GetProfilePoint("S", "Point", &pointRead)
+                && profile.GetProfileSize("S", "Size", &sizeRead)
+                && profile.GetProfileDouble("S", "Ratio", &ratioRead)
+                && profile.GetProfileRect("S", "Rect", &rectRead)
+                && profile.GetProfileDword("S", "Flags", &flagsRead));
     EXPECT_EQ(std::make_tuple(point, size, ratio, rect, flags),
               std::make_tuple(pointRead, sizeRead, ratioRead, rectRead, flagsRead));
 }
 
 TEST_P(ProfileManagerTest, ValuesOfAnotherTypeOrSizeReadAsDefaults)
 {
-    profile.WriteProfileString("Settings", "Text", "12");
+    profile.WriteProfileString("S", "Text", "12");
     const BYTE six[6] = {1, 2, 3, 4, 5, 6};
-    profile.WriteProfileBinary("Settings", "Six", six, sizeof six);
+    profile.WriteProfileBinary("S", "Six", six, sizeof six);
     CRect rect(1, 2, 3, 4);
-    profile.WriteProfileRect("Settings", "Rect", &rect);
+    profile.WriteProfileRect("S", "Rect", &rect);
 
     // A fixed-size reader leaves the caller's value alone unless exactly its
     // size is stored.
     CPoint point(9, 9);
     CRect rectRead(5, 5, 5, 5);
-    EXPECT_FALSE(profile.GetProfilePoint("Settings", "Six", &point)
-                 || profile.GetProfilePoint("Settings", "Rect", &point)
-                 || profile.GetProfileRect("Settings", "Six", &rectRead)
-                 || profile.GetProfilePoint("Settings", "Missing", &point));
+    EXPECT_FALSE(profile.GetProfilePoint("S", "Six", &point) || profile.GetProfilePoint("S", "Rect", &point)
+                 || profile.GetProfileRect("S", "Six", &rectRead)
+                 || profile.GetProfilePoint("S", "Missing", &point));
     EXPECT_EQ(std::make_pair(CPoint(9, 9), CRect(5, 5, 5, 5)), std::make_pair(point, rectRead));
 
     BYTE* pData = NULL;
     UINT nBytes = 0;
-    if (GetParam() == kRegistry)
+    DWORD dw = 3;
+    if (!GetParam())
     {
-        // The registry keeps types: a string is no integer, an integer no
-        // string and no binary value.
-        profile.WriteProfileInt("Settings", "Number", 5);
-        EXPECT_EQ(77, profile.GetProfileInt("Settings", "Text", 77));
-        EXPECT_EQ(77, profile.GetProfileInt("Settings", "Six", 77));
-        EXPECT_STREQ("dflt", profile.GetProfileString("Settings", "Number", "dflt"));
-        EXPECT_FALSE(profile.GetProfileBinary("Settings", "Number", &pData, &nBytes));
-        DWORD dw = 3;
-        EXPECT_FALSE(profile.GetProfileDword("Settings", "Text", &dw));
-        EXPECT_EQ(3u, dw);
+        // The registry keeps types: a string is no integer nor DWORD, an
+        // integer no string and no binary value.
+        profile.WriteProfileInt("S", "Number", 5);
+        EXPECT_EQ(std::make_pair(77, 77), std::make_pair(profile.GetProfileInt("S", "Text", 77),
+                                                         profile.GetProfileInt("S", "Six", 77)));
+        EXPECT_STREQ("dflt", profile.GetProfileString("S", "Number", "dflt"));
+        EXPECT_FALSE(profile.GetProfileBinary("S", "Number", &pData, &nBytes)
+                     || profile.GetProfileDword("S", "Text", &dw));
     }
-    else
-    {
-        // INI text that is no letter pair encoding is no binary value.
-        profile.WriteProfileString("Settings", "Odd", "ABC");
-        profile.WriteProfileString("Settings", "Letters", "AZ");
-        EXPECT_FALSE(profile.GetProfileBinary("Settings", "Odd", &pData, &nBytes)
-                     || profile.GetProfileBinary("Settings", "Letters", &pData, &nBytes));
-    }
-    EXPECT_EQ(nullptr, pData);
+    // INI text that is no letter pair encoding is no binary value.
+    profile.WriteProfileString("S", "Odd", "ABC");
+    profile.WriteProfileString("S", "Letters", "AZ");
+    EXPECT_FALSE(profile.GetProfileBinary("S", "Odd", &pData, &nBytes)
+                 || profile.GetProfileBinary("S", "Letters", &pData, &nBytes));
+    EXPECT_EQ(std::make_pair((BYTE*)NULL, 3u), std::make_pair(pData, (UINT)dw));
 }
 
 TEST_P(ProfileManagerTest, DeletionRules)
@@ -155,7 +137,7 @@ TEST_P(ProfileManagerTest, DeletionRules)
     EXPECT_TRUE(profile.DeleteProfileKey("Kept", "Sub"));
     EXPECT_EQ("00040", values());
     // In the registry everything below the subkey went with it.
-    EXPECT_EQ(GetParam() == kRegistry ? -1 : 6, profile.GetProfileInt("Kept\\Sub\\Deeper", "D", -1));
+    EXPECT_EQ(GetParam() ? 6 : -1, profile.GetProfileInt("Kept\\Sub\\Deeper", "D", -1));
 }
 
 TEST_P(ProfileManagerTest, EnumeratesValuesAndKeys)
@@ -180,8 +162,8 @@ TEST_P(ProfileManagerTest, EnumeratesValuesAndKeys)
         types.Lookup(names[i], pType);
         listed.insert(std::string(names[i]) + " " + std::to_string((DWORD_PTR)pType));
     }
-    EXPECT_EQ((GetParam() == kRegistry ? std::set<std::string>{"Blob 3", "Count 4", "Name 1"}
-                                       : std::set<std::string>{"Blob 1", "Count 1", "Name 1"}),
+    EXPECT_EQ((!GetParam() ? std::set<std::string>{"Blob 3", "Count 4", "Name 1"}
+                           : std::set<std::string>{"Blob 1", "Count 1", "Name 1"}),
               listed);
 
     CStringArray keys;
@@ -190,9 +172,9 @@ TEST_P(ProfileManagerTest, EnumeratesValuesAndKeys)
     EXPECT_EQ(0, profile.EnumValues("Empty", NULL, NULL));
 }
 
-INSTANTIATE_TEST_SUITE_P(Stores, ProfileManagerTest, ::testing::Values(kRegistry, kIniFile),
-                         [](const ::testing::TestParamInfo<Mode>& info) {
-                             return std::string(info.param == kRegistry ? "Registry" : "IniFile");
+INSTANTIATE_TEST_SUITE_P(Stores, ProfileManagerTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "IniFile" : "Registry";
                          });
 
 TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
