@@ -118,12 +118,9 @@ TEST_F(ListBaseTest, AutoSizeTakesTheWiderOfTextAndHeaderWithinTheLimits)
     EXPECT_EQ(nHeading + 60, list.GetColumnWidth(2));
 }
 
-const COLORREF kRowText = RGB(1, 2, 3);
-const COLORREF kRowBack = RGB(200, 100, 0);
-const COLORREF kListText = RGB(10, 20, 30);
-const COLORREF kListBack = RGB(250, 240, 230);
-const COLORREF kSortText = RGB(40, 50, 60);
-const COLORREF kSortBack = RGB(100, 200, 50);
+const COLORREF kRowText = RGB(1, 2, 3), kRowBack = RGB(200, 100, 0);
+const COLORREF kListText = RGB(10, 20, 30), kListBack = RGB(250, 240, 230);
+const COLORREF kSortText = RGB(40, 50, 60), kSortBack = RGB(100, 200, 50);
 
 TEST_F(ListBaseTest, CellColoursByPrecedence)
 {

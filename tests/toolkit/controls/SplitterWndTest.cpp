@@ -6,24 +6,17 @@
 
 namespace {
 
+// The panes' view; counts its initial updates.
 class CSplitterPaneView : public CView
 {
     DECLARE_DYNCREATE(CSplitterPaneView)
 public:
     void OnDraw(CDC*) override {}
-};
-IMPLEMENT_DYNCREATE(CSplitterPaneView, CView)
-
-class CSplitterOtherView : public CView
-{
-    DECLARE_DYNCREATE(CSplitterOtherView)
-public:
-    void OnDraw(CDC*) override {}
     void OnInitialUpdate() override { initialUpdates++; }
     static int initialUpdates;
 };
-IMPLEMENT_DYNCREATE(CSplitterOtherView, CView)
-int CSplitterOtherView::initialUpdates = 0;
+IMPLEMENT_DYNCREATE(CSplitterPaneView, CView)
+int CSplitterPaneView::initialUpdates = 0;
 
 // A view whose window cannot be created; counts its destructions.
 class CSplitterFailingView : public CView
@@ -79,7 +72,7 @@ protected:
         ASSERT_TRUE(
             nested.CreateStatic(&outer, 2, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, outer.IdFromRowCol(0, 1)));
         ASSERT_TRUE(nested.CreateView(0, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(375, 200), NULL));
-        ASSERT_TRUE(nested.CreateView(1, 0, RUNTIME_CLASS(CSplitterPaneView), CSize(0, 0), NULL));
+        ASSERT_TRUE(nested.CreateView(1, 0, RUNTIME_CLASS(CListView), CSize(0, 0), NULL));
         frame->RecalcLayout();
         PumpPending();
         tree = outer.GetPane(0, 0);
@@ -234,19 +227,19 @@ TEST_F(XTSplitterTest, FixedStyleAnswersEveryHitTestWithABorder)
 
 TEST_F(XTSplitterTest, ReplaceViewPutsANewViewInThePane)
 {
-    int updates = CSplitterOtherView::initialUpdates;
-    CView* pOld = nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterOtherView));
+    int updates = CSplitterPaneView::initialUpdates;
+    CView* pOld = nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterPaneView));
     ASSERT_EQ(preview, pOld);
     CWnd* pNew = nested.GetPane(1, 0);
-    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CSplitterOtherView)));
-    EXPECT_EQ(updates + 1, CSplitterOtherView::initialUpdates);
+    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CSplitterPaneView)));
+    EXPECT_EQ(updates + 1, CSplitterPaneView::initialUpdates);
     EXPECT_EQ("no id hidden", Place(nested, pOld));
     EXPECT_EQ(RectInParent(list).right, RectInParent(pNew).right);
     pOld->DestroyWindow();
 
     // A view of the class already there is not replaced, nor one by a class
     // that is no view; a view that fails to be created is freed.
-    EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterOtherView)));
+    EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterPaneView)));
     EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CWnd)));
     int destroyed = CSplitterFailingView::destroyed;
     EXPECT_EQ(nullptr, nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterFailingView)));

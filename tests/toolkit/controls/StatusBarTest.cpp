@@ -7,13 +7,7 @@
 
 namespace {
 
-enum
-{
-    ID_PANE_A = 14201,
-    ID_PANE_B = 14202,
-    ID_PANE_NEW = 14203,
-    ID_PANE_END = 14204
-};
+const UINT ID_PANE_A = 14201, ID_PANE_B = 14202, ID_PANE_NEW = 14203, ID_PANE_END = 14204;
 
 // A hosted window that counts its deletions.
 class CCountedStatic : public CStatic
