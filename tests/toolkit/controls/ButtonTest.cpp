@@ -41,17 +41,6 @@ struct Button
     }
 };
 
-// A square icon of one colour.
-HICON MakeIcon(int nSize, COLORREF clr)
-{
-    PixelCanvas color(nSize, nSize, clr), mask(nSize, nSize, kBlack);
-    CBitmap hbmColor, hbmMask;
-    color.CopyInto(hbmColor);
-    mask.CopyInto(hbmMask);
-    ICONINFO info = {TRUE, 0, 0, (HBITMAP)hbmMask.GetSafeHandle(), (HBITMAP)hbmColor.GetSafeHandle()};
-    return ::CreateIconIndirect(&info);
-}
-
 } // namespace
 
 class ButtonTest : public ::testing::Test, public Button
@@ -103,7 +92,7 @@ TEST_F(ButtonTest, XPColorsReachOnlyAnOfficeXPThemeAndDisabledTextIsGrayInEvery)
 
 TEST_F(ButtonTest, IconSizeIsTheGivenOneOrTheIconsOwn)
 {
-    HICON hIcon = MakeIcon(24, RGB(255, 0, 0));
+    HICON hIcon = MakeIcon(24, 24);
     ASSERT_TRUE(button.SetIcon(CSize(0, 0), hIcon));
     EXPECT_EQ(CSize(24, 24), button.GetImageSize());
     ASSERT_TRUE(button.SetIcon(CSize(16, 16), hIcon));
@@ -219,7 +208,7 @@ TEST(ButtonLook, ImageAloneIsCentredWithCentreStyles)
     Button fixture(BS_CENTER | BS_VCENTER, CRect(0, 0, 100, 30));
     CXTButton& button = fixture.button;
     button.SetWindowText("");
-    HICON hIcon = MakeIcon(16, RGB(0, 0, 255));
+    HICON hIcon = MakeIcon(16, 16);
     button.SetIcon(CSize(16, 16), hIcon);
     PixelCanvas canvas(100, 30);
     CRect rc(0, 0, 100, 30);

@@ -1,18 +1,10 @@
+#include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTIconHolder.h"
 #include "toolkit/controls/XTPathParts.h"
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-// A colour icon of cx x cy, or a monochrome one (one mask of two halves, no
-// colour bitmap).
-HICON MakeIcon(int cx, int cy, bool monochrome = false)
-{
-    BYTE nBits = monochrome ? 1 : 32;
-    std::vector<BYTE> andBits((cx + 15) / 16 * 2 * cy, 0x00), xorBits(andBits.size() * nBits, 0xFF);
-    return ::CreateIcon(NULL, cx, cy, 1, nBits, &andBits[0], &xorBits[0]);
-}
 
 bool IsIcon(HICON hIcon)
 {

@@ -1,4 +1,5 @@
 #include "NotifyRecorderWnd.h"
+#include <vector>
 
 int NotifyRecorderWnd::Count(UINT message, WPARAM wParam) const
 {
@@ -82,4 +83,11 @@ void DoubleClickHeaderDivider(CWnd& header, int iCol)
     SendMouse(header, WM_LBUTTONDBLCLK, pt);
     SendMouse(header, WM_LBUTTONUP, pt);
     PumpPending();
+}
+
+HICON MakeIcon(int cx, int cy, bool monochrome)
+{
+    BYTE nBits = monochrome ? 1 : 32;
+    std::vector<BYTE> andBits((cx + 15) / 16 * 2 * cy, 0x00), xorBits(andBits.size() * nBits, 0xFF);
+    return ::CreateIcon(NULL, cx, cy, 1, nBits, &andBits[0], &xorBits[0]);
 }

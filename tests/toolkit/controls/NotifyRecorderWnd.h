@@ -50,6 +50,10 @@ void ClickHeaderColumn(CWnd& header, int iCol);
 void DragHeaderDivider(CWnd& header, int iCol, int x);
 void DoubleClickHeaderDivider(CWnd& header, int iCol);
 
+// A colour icon of cx x cy, or a monochrome one (one mask of two halves, no
+// colour bitmap); the caller destroys it.
+HICON MakeIcon(int cx, int cy, bool monochrome = false);
+
 // The id of the control under test.
 enum
 {
