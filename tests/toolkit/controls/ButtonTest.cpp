@@ -101,9 +101,6 @@ TEST_F(ButtonTest, IconSizeIsTheGivenOneOrTheIconsOwn)
     button.ToggleShowImages();
     EXPECT_EQ(CSize(16, 16), button.GetImageSize());
     ::DestroyIcon(hIcon);
-
-    EXPECT_FALSE(button.SetIcon(CSize(16, 16), 59999u));
-    EXPECT_EQ(CSize(16, 16), button.GetImageSize());
 }
 
 TEST_F(ButtonTest, HoverTimerMarksHotOnlyWhileTheCursorIsOverAndTheButtonIsUp)

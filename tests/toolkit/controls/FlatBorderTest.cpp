@@ -82,7 +82,6 @@ TEST_F(FlatBorderTest, BorderColourFollowsTheCommandBarTheme)
     } rows[] = {
         {"no paint manager", -1, clrShadow, clrHilight},
         {"Office XP", xtpThemeOfficeXP, clrShadow, clrHilight},
-        {"Office 2000", xtpThemeOffice2000, clrShadow, clrHilight},
         {"Office 2003", xtpThemeOffice2003, XTPGetColor(54), XTPGetColor(54)},
         {"Windows XP", xtpThemeNativeWinXP, XTPGetColor(57), XTPGetColor(57)},
     };

@@ -136,9 +136,6 @@ TEST_F(TrayIconTest, ModifyHideShowAndDelete)
 {
     ASSERT_TRUE(tray.SetTooltipText("Checking"));
     EXPECT_EQ("modify t Checking", Last());
-    ASSERT_TRUE(tray.SetTooltipText((UINT)IDS_TRAY_TOOLTIP));
-    EXPECT_EQ("modify t Tooltip from a string", Last());
-    EXPECT_FALSE(tray.SetTooltipText((UINT)14199));
 
     ASSERT_TRUE(tray.HideIcon());
     EXPECT_EQ("modify s", Last());

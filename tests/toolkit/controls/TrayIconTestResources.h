@@ -6,6 +6,5 @@
 #define IDI_TRAY_FRAME3 14104
 // The icon id: also the id of the icon's context menu.
 #define IDR_TRAY_MENU 14131
-#define IDS_TRAY_TOOLTIP 14150
 #define ID_TRAY_OPEN 14161
 #define ID_TRAY_CEASE 14162
