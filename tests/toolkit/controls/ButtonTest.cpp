@@ -54,8 +54,8 @@ TEST(ButtonLook, StyleFlagsAndThemeIdPickTheTheme)
         const char* expected;
     } rows[] = {
         {0, ButtonStyleOfficeXP, "CXTButtonThemeOfficeXP private"},
-        {2, ButtonStyleOfficeXP | ButtonStyleFlat,
-         "CXTButtonThemeOfficeXP private"}, // the Office XP flag wins over flat
+        // The Office XP flag wins over flat.
+        {2, ButtonStyleOfficeXP | ButtonStyleFlat, "CXTButtonThemeOfficeXP private"},
         {2, ButtonStyleFlat, "CXTButtonTheme private"},
         {2, 0, "CXTButtonThemeOffice2003 shared"},
         {1, ButtonStyleSemiFlat, "CXTButtonThemeOfficeXP shared"},
@@ -183,10 +183,7 @@ TEST(ButtonLook, Office2003SchemeGivesBorderHotAndFaceColours)
         {"no scheme: Office XP", xtpSystemThemeNone, TRUE, {XTPGetColor(32), XTPGetColor(31), kFace}},
         {"blue flat face", xtpSystemThemeBlue, TRUE, {RGB(0, 0, 128), kHot, RGB(169, 199, 240)}},
         {"olive flat face", xtpSystemThemeOlive, TRUE, {RGB(63, 93, 56), kHot, RGB(197, 212, 159)}},
-        {"silver, slate blue border",
-         xtpSystemThemeSilver,
-         TRUE,
-         {RGB(75, 75, 111), kHot, RGB(192, 192, 211)}},
+        {"silver", xtpSystemThemeSilver, TRUE, {RGB(75, 75, 111), kHot, RGB(192, 192, 211)}},
         {"not flat: face colour 15", xtpSystemThemeSilver, FALSE, {RGB(75, 75, 111), kHot, kFace}},
     };
     for (const Row& row : rows)

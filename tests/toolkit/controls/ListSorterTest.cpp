@@ -20,13 +20,12 @@ TEST(ListSorter, OrdersRowsAndGivesTheItemDataBack)
         BOOL ascending;
         const char *texts, *sorted;
     } rows[] = {
-        {"integers with text as zero", xtSortInt, TRUE, "10 9 abc", "abc:2 9:1 10:0 "},
-        {"integers at the limits", xtSortInt, TRUE, "2147483647 -2147483648 0",
-         "-2147483648:1 0:2 2147483647:0 "},
-        {"strings case-sensitive", xtSortString, TRUE, "beta Beta alpha", "Beta:1 alpha:2 beta:0 "},
-        {"strings descending", xtSortString, FALSE, "beta Beta alpha", "beta:0 alpha:2 Beta:1 "},
+        {"text as zero", xtSortInt, TRUE, "10 9 abc", "abc:2 9:1 10:0 "},
+        {"int limits", xtSortInt, TRUE, "2147483647 -2147483648 0", "-2147483648:1 0:2 2147483647:0 "},
+        {"case matters", xtSortString, TRUE, "beta Beta alpha", "Beta:1 alpha:2 beta:0 "},
+        {"strings down", xtSortString, FALSE, "beta Beta alpha", "beta:0 alpha:2 Beta:1 "},
         {"dates", xtSortDate, TRUE, "3/1/2024 12/25/2023 1/15/2024", "12/25/2023:1 1/15/2024:2 3/1/2024:0 "},
-        {"dates descending", xtSortDate, FALSE, "3/1/2024 12/25/2023 1/15/2024",
+        {"dates down", xtSortDate, FALSE, "3/1/2024 12/25/2023 1/15/2024",
          "3/1/2024:0 1/15/2024:2 12/25/2023:1 "},
         {"decimals", xtSortDecimal, TRUE, "2.5 -1.25 2.45", "-1.25:1 2.45:2 2.5:0 "},
     };

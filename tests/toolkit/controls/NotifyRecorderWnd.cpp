@@ -1,5 +1,4 @@
 #include "NotifyRecorderWnd.h"
-#include <vector>
 
 int NotifyRecorderWnd::Count(UINT message, WPARAM wParam) const
 {

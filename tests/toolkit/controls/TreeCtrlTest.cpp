@@ -100,11 +100,9 @@ TEST_F(TreeCtrl, SearchEndsWithTheExpectedItem)
         {"downward without match ends", "nothing", false, true, true, "x_ab", ""},
     };
     for (const Row& row : rows)
-    {
-        HTREEITEM hFound =
-            tree.FindItem(row.text, row.bCaseSensitive, row.bDownward, row.bWholeWord, Item(row.start));
-        EXPECT_EQ(row.expected, NameOf(hFound)) << row.name;
-    }
+        EXPECT_EQ(row.expected, NameOf(tree.FindItem(row.text, row.bCaseSensitive, row.bDownward,
+                                                     row.bWholeWord, Item(row.start))))
+            << row.name;
 }
 
 TEST_F(TreeCtrl, WalkingAndSearchBelowAnItem)
@@ -238,17 +236,17 @@ struct MultiTree : TreeFixture<>
     }
     // A press at the point with the loop's messages posted first, then what
     // the loop left in the queue.
-    void Press(UINT message, CPoint point, UINT nFlags, std::initializer_list<MSG> posted)
+    void Press(CPoint point, UINT nFlags, std::initializer_list<MSG> posted)
     {
         for (const MSG& msg : posted)
             ::PostMessageA(tree.m_hWnd, msg.message, msg.wParam, msg.lParam);
-        tree.SendMessage(message, nFlags, MAKELPARAM(point.x, point.y));
+        tree.SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
         PumpPending();
     }
     void Click(const std::string& name, UINT nFlags = 0)
     {
         CPoint pt = LabelCenter(name);
-        Press(WM_LBUTTONDOWN, pt, MK_LBUTTON | nFlags, {Up(pt)});
+        Press(pt, MK_LBUTTON | nFlags, {Up(pt)});
     }
     static MSG Up(CPoint pt) { return Msg(WM_LBUTTONUP, 0, pt); }
     static MSG Move(CPoint pt) { return Msg(WM_MOUSEMOVE, MK_LBUTTON, pt); }
@@ -319,7 +317,7 @@ TEST_F(TreeMultiSelect, CtrlPressMovedPastTheDragDistanceStartsADrag)
 {
     Select({"Alpha", "abc"});
     CPoint pt = LabelCenter("abc");
-    Press(WM_LBUTTONDOWN, pt, MK_LBUTTON | MK_CONTROL,
+    Press(pt, MK_LBUTTON | MK_CONTROL,
           {Move(CPoint(pt.x + 1, pt.y)), Move(CPoint(pt.x + 30, pt.y + 30)), Up(pt)});
     EXPECT_EQ(1, host.CountNotify(TVN_BEGINDRAGA));
     EXPECT_EQ(pt, host.m_ptDrag);
@@ -351,17 +349,16 @@ TEST_F(TreeMultiSelect, RubberBandSelectsTheItemsItCrossesAndEscapeDeselectsAll)
     Select({"Alpha"});
     CPoint ptStart = Empty();
     CPoint ptEnd(5, LabelCenter("abab").y);
-    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON,
-          {Move(CPoint(ptStart.x - 1, ptStart.y)), Move(ptEnd), Up(ptEnd)});
+    Press(ptStart, MK_LBUTTON, {Move(CPoint(ptStart.x - 1, ptStart.y)), Move(ptEnd), Up(ptEnd)});
     EXPECT_EQ("abab,Gamma,@Alpha", Selected());
 
     // A click in empty space without keys deselects everything.
-    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON, {Up(ptStart)});
+    Press(ptStart, MK_LBUTTON, {Up(ptStart)});
     EXPECT_EQ("@Alpha", Selected());
 
     // So does Escape during a band that adds to the selection.
     Select({"Alpha", "Beta"});
-    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_SHIFT,
+    Press(ptStart, MK_LBUTTON | MK_SHIFT,
           {Move(CPoint(ptStart.x - 40, ptStart.y - 5)), Msg(WM_KEYDOWN, VK_ESCAPE, CPoint()), Up(ptStart)});
     EXPECT_EQ("@Alpha", Selected());
 }
@@ -372,7 +369,7 @@ TEST_F(TreeMultiSelect, CtrlBandTogglesRememberedItemsWhileInside)
     host.m_messages.clear();
     CPoint ptStart = Empty();
     CPoint ptBack(ptStart.x - 10, ptStart.y - 10);
-    Press(WM_LBUTTONDOWN, ptStart, MK_LBUTTON | MK_CONTROL,
+    Press(ptStart, MK_LBUTTON | MK_CONTROL,
           {Move(CPoint(5, LabelCenter("abab").y)), Move(ptBack), Up(ptBack)});
     // Both were deselected while inside the band and selected again after.
     int nDeselected = 0;
