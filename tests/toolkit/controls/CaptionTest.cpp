@@ -41,7 +41,7 @@ struct Caption
 class CaptionTest : public ::testing::Test, public Caption
 {};
 
-TEST_F(CaptionTest, TextRectangleFitsTheTextWithinTheClientArea)
+TEST_F(CaptionTest, TextRectangleFitsTheTextWithinTheClientAreaAndTheIconWhereItFits)
 {
     CRect rc = TextRect();
     CClientDC dc(&caption);
@@ -59,6 +59,16 @@ TEST_F(CaptionTest, TextRectangleFitsTheTextWithinTheClientArea)
     EXPECT_EQ(3 + 200, TextRect().right);
     caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
     EXPECT_EQ(3 + 200 - 18, TextRect().right);
+
+    // The icon is drawn only where it fits.
+    CSize sizeIcon = caption.GetIconSize();
+    for (int nWidth : {(int)sizeIcon.cx, (int)sizeIcon.cx + 4})
+    {
+        PixelCanvas canvas(nWidth, 20, RGB(1, 2, 3));
+        CRect rc(0, 0, nWidth, 20);
+        caption.DrawCaptionIcon(&canvas.dc(), rc);
+        EXPECT_EQ(nWidth > sizeIcon.cx, canvas.CountOther(RGB(1, 2, 3)) > 0) << nWidth;
+    }
 }
 
 TEST_F(CaptionTest, CallersColoursSurviveASystemColourChange)
@@ -144,18 +154,6 @@ TEST(CaptionLook, ThemeIdPicksCaptionAndButtonThemes)
               "CXTCaptionTheme CXTCaptionButtonThemeOfficeXP|",
               themes);
 }
-
-TEST_F(CaptionTest, IconIsDrawnOnlyWhereItFits)
-{
-    caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
-    CSize sizeIcon = caption.GetIconSize();
-    for (int nWidth : {(int)sizeIcon.cx, (int)sizeIcon.cx + 4})
-    {
-        PixelCanvas canvas(nWidth, 20, RGB(1, 2, 3));
-        CRect rc(0, 0, nWidth, 20);
-        caption.DrawCaptionIcon(&canvas.dc(), rc);
-        EXPECT_EQ(nWidth > sizeIcon.cx, canvas.CountOther(RGB(1, 2, 3)) > 0) << nWidth;
-    }
 }
 
 TEST_F(CaptionTest, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)

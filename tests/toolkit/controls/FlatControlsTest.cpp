@@ -68,6 +68,8 @@ protected:
         for (const char* text : {"abc", "hello", "world"})
             combo.AddString(text);
         edit = ::GetWindow(combo.m_hWnd, GW_CHILD);
+        combo.GetClientRect(&rc);
+        xButton = rc.right - 2 - XTAuxData()->cxHThumb / 2;
         PumpPending();
     }
     void TearDown() override
@@ -101,8 +103,18 @@ protected:
         }
     }
 
+    // The frame of the combo drawn by a theme into a canvas of its client size.
+    void Draw(CXTFlatControlsTheme& theme, int nState, PixelCanvas& canvas)
+    {
+        canvas.Fill(kWhite);
+        theme.RefreshMetrics();
+        theme.DrawComboFrame(&canvas.dc(), &combo, nState);
+    }
+
     NotifyRecorderWnd& host = TestHost();
     CStateRecorder<CXTFlatComboBox> combo;
+    CRect rc;
+    int xButton = 0; // the middle of the drop-down button, inside both outer rings
     HWND edit = NULL;
 };
 
@@ -175,29 +187,7 @@ TEST_F(FlatComboTest, FlatLookStripsAndRestoresExactlyTheBorderBits)
     EXPECT_EQ((DWORD)WS_EX_CLIENTEDGE, combo.GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
 }
 
-// The frames of a combo box drawn by a theme into a canvas of its client size.
-class FlatComboFrameTest : public FlatComboTest
-{
-protected:
-    void SetUp() override
-    {
-        FlatComboTest::SetUp();
-        combo.GetClientRect(&rc);
-        // The middle of the drop-down button (inside both outer rings).
-        xButton = rc.right - 2 - XTAuxData()->cxHThumb / 2;
-    }
-    void Draw(CXTFlatControlsTheme& theme, int nState, PixelCanvas& canvas)
-    {
-        canvas.Fill(kWhite);
-        theme.RefreshMetrics();
-        theme.DrawComboFrame(&canvas.dc(), &combo, nState);
-    }
-
-    CRect rc;
-    int xButton = 0;
-};
-
-TEST_F(FlatComboFrameTest, ClassicStatesRaiseOrSinkTheButtonOnlyWhenEnabled)
+TEST_F(FlatComboTest, ClassicStatesRaiseOrSinkTheButtonOnlyWhenEnabled)
 {
     CXTFlatControlsTheme theme;
     PixelCanvas hot(rc.Width(), rc.Height()), pressed(rc.Width(), rc.Height());
@@ -215,7 +205,7 @@ TEST_F(FlatComboFrameTest, ClassicStatesRaiseOrSinkTheButtonOnlyWhenEnabled)
     combo.EnableWindow(TRUE);
 }
 
-TEST_F(FlatComboFrameTest, OfficeXPButtonTakesTheStateColour)
+TEST_F(FlatComboTest, OfficeXPButtonTakesTheStateColour)
 {
     CXTFlatControlsThemeOfficeXP theme;
     theme.m_clrButtonNormal.SetCustomValue(kRed);
