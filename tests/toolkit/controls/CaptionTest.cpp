@@ -154,7 +154,6 @@ TEST(CaptionLook, ThemeIdPicksCaptionAndButtonThemes)
               "CXTCaptionTheme CXTCaptionButtonThemeOfficeXP|",
               themes);
 }
-}
 
 TEST_F(CaptionTest, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)
 {
