@@ -41,7 +41,7 @@ struct Caption
 class CaptionTest : public ::testing::Test, public Caption
 {};
 
-TEST_F(CaptionTest, TextRectangleFitsTheTextWithinTheClientAreaAndTheIconWhereItFits)
+TEST_F(CaptionTest, TextRectangleFitsTheTextWithinTheClientArea)
 {
     CRect rc = TextRect();
     CClientDC dc(&caption);
@@ -59,8 +59,11 @@ TEST_F(CaptionTest, TextRectangleFitsTheTextWithinTheClientAreaAndTheIconWhereIt
     EXPECT_EQ(3 + 200, TextRect().right);
     caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
     EXPECT_EQ(3 + 200 - 18, TextRect().right);
+}
 
-    // The icon is drawn only where it fits.
+TEST_F(CaptionTest, IconIsDrawnOnlyWhereItFits)
+{
+    caption.ModifyCaptionStyle(0, NULL, NULL, ::LoadIcon(NULL, IDI_APPLICATION));
     CSize sizeIcon = caption.GetIconSize();
     for (int nWidth : {(int)sizeIcon.cx, (int)sizeIcon.cx + 4})
     {
