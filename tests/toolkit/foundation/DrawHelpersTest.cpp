@@ -104,16 +104,6 @@ TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRight)
     EXPECT_EQ(CRect(10, 0, 110, 10), canvas.PaintedBounds(kWhite));
 }
 
-TEST_F(DrawHelpersTest, BlendColorsWeighsTheFirstColour)
-{
-    const COLORREF a = RGB(255, 0, 10), b = RGB(0, 255, 99);
-    EXPECT_EQ(std::vector<COLORREF>({a, b, RGB(127, 127, 54), kWhite}),
-              std::vector<COLORREF>({CXTPDrawHelpers::BlendColors(a, b, 1.0f),
-                                     CXTPDrawHelpers::BlendColors(a, b, 0.0f),
-                                     CXTPDrawHelpers::BlendColors(a, b, 0.5f),
-                                     CXTPDrawHelpers::BlendColors(kWhite, kWhite, 2.0f)}));
-}
-
 TEST_F(DrawHelpersTest, ExcludedCornersStayUnpainted)
 {
     PixelCanvas canvas(20, 20, kWhite);

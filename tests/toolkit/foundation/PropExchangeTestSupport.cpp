@@ -67,18 +67,12 @@ void CompositeSettings::DoPropExchange(CXTPPropExchange* pPX)
             items.push_back(nValue);
     }
 
-    if (pPX->IsStoring())
+    // Storing passes the bytes; loading gets a block of its own to free.
+    BYTE* pData = pPX->IsStoring() ? &blob[0] : NULL;
+    DWORD nBytes = pPX->IsStoring() ? (DWORD)blob.size() : 0;
+    if (PX_Blob(pPX, "Blob", pData, nBytes) && pPX->IsLoading() && pData != NULL)
     {
-        BYTE* pData = &blob[0];
-        DWORD nBytes = (DWORD)blob.size();
-        PX_Blob(pPX, "Blob", pData, nBytes);
-    }
-    else
-    {
-        BYTE* pData = NULL;
-        DWORD nBytes = 0;
-        if (PX_Blob(pPX, "Blob", pData, nBytes) && pData != NULL)
-            blob.assign(pData, pData + nBytes);
+        blob.assign(pData, pData + nBytes);
         free(pData);
     }
     PX_Serialize(pPX, "Payload", &payload);

@@ -75,27 +75,27 @@ std::string DialogTexts(LPCDLGTEMPLATE pTemplate)
     return strTexts;
 }
 
+std::string Repeat(const std::string& strText, int nTimes)
+{
+    std::string strResult;
+    for (int i = 0; i < nTimes; i++)
+        strResult += strText;
+    return strResult;
+}
+
 // Menu text of popups nested nDepth deep around one command, its lines cut by
 // the separator (a newline, or backslash-n as files hold it).
-std::string NestedMenuText(int nDepth, const std::string& strNewLine)
+std::string NestedMenuText(int nDepth, const std::string& nl)
 {
-    std::string strText;
-    for (int i = 0; i < nDepth; i++)
-        strText += "POPUP \"P\"" + strNewLine + "{" + strNewLine;
-    strText += "MENUITEM \"Deepest\", 5";
-    for (int i = 0; i < nDepth; i++)
-        strText += strNewLine + "}";
-    return strText;
+    return Repeat("POPUP \"P\"" + nl + "{" + nl, nDepth) + "MENUITEM \"Deepest\", 5"
+           + Repeat(nl + "}", nDepth);
 }
 
 // Dialog text with nItems static controls, its lines cut as above.
-std::string DialogTextWithItems(int nItems, const std::string& strNewLine)
+std::string DialogTextWithItems(int nItems, const std::string& nl)
 {
-    std::string strText =
-        "DIALOG 0, 0, 100, 50 CAPTION \"Many\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\"" + strNewLine + "{";
-    for (int i = 0; i < nItems; i++)
-        strText += strNewLine + "STATIC \"x\", 7, 0, 0, 1, 1, 0x50000000";
-    return strText + strNewLine + "}";
+    return "DIALOG 0, 0, 100, 50 CAPTION \"Many\" STYLE 0x80C800C0 FONT 8, \"MS Sans Serif\"" + nl + "{"
+           + Repeat(nl + "STATIC \"x\", 7, 0, 0, 1, 1, 0x50000000", nItems) + nl + "}";
 }
 
 class ResourceManagerFiles : public ::testing::Test
@@ -199,14 +199,8 @@ TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
     ASSERT_TRUE(CXTPResourceManager::SetResourceManager(new CXTPResourceManager()));
     EXPECT_TRUE(XTPResourceManager()->LoadString(&strText, 7400));
     EXPECT_STREQ("Module string", strText);
-}
-
-TEST(ResourceManager, MissingModuleResourcesFail)
-{
-    CXTPResourceManager manager;
-    CString strText;
-    EXPECT_FALSE(manager.LoadString(&strText, 7999));
-    EXPECT_TRUE(manager.LoadDialogTemplate(MAKEINTRESOURCE(7999)) == NULL);
+    EXPECT_FALSE(XTPResourceManager()->LoadString(&strText, 7999));
+    EXPECT_TRUE(XTPResourceManager()->LoadDialogTemplate(MAKEINTRESOURCE(7999)) == NULL);
 }
 
 TEST(ResourceManager, StateGuardSwitchesToTheToolkitModule)

@@ -1,7 +1,6 @@
 #include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPStartup.h"
-#include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
 
 #include <gtest/gtest.h>
@@ -103,17 +102,6 @@ TEST_F(StartupTest, RegisteredClassesAreCreatableByNameBeforeAnyInstance)
     ASSERT_EQ(RUNTIME_CLASS(CStartupCreatable), pClass);
     delete pClass->CreateObject();
     EXPECT_EQ(nInstances + 1, CStartupCreatable::s_nInstances);
-}
-
-TEST_F(StartupTest, GlobalsAreSet)
-{
-    EXPECT_NE(0, TaskPanelClipboardFormat);
-    EXPECT_EQ(std::vector<UINT>({::RegisterWindowMessageA("TaskbarCreated"),
-                                 ::RegisterClipboardFormatA("TaskPanelGroupItem"),
-                                 ::RegisterClipboardFormatA("Vurari ToolBar Image"),
-                                 ::RegisterClipboardFormatA("Alpha Bitmap Image")}),
-              std::vector<UINT>({WM_TASKBARCREATED, (UINT)TaskPanelClipboardFormat,
-                                 (UINT)XTPImageManagerClipboardFormat, (UINT)XTPAlphaBitmapClipboardFormat}));
 }
 
 TEST_F(StartupTest, CompletesWithoutTheOptionalLibrariesAndRebuildsWithThem)

@@ -56,31 +56,22 @@ protected:
     void TearDown() override { XTThemeManager()->SetTheme(0); }
 };
 
-TEST_F(ThemeManagerTest, HostsOfAFamilyShareOneFactoryAndTheme)
+TEST_F(ThemeManagerTest, HostsOfAFamilyShareOneFactoryAndThemeAndHearOfStyleChangesOnce)
 {
     CTestHost first, second;
     CXTThemeManagerStyleFactory* pShared = XTThemeManager()->GetFactory(RUNTIME_CLASS(CTestFactory));
-    ASSERT_TRUE(pShared != NULL);
+    ASSERT_TRUE(pShared != NULL && first.Theme() != NULL);
     EXPECT_TRUE(pShared == first.GetFactory() && pShared == second.GetFactory());
-    ASSERT_TRUE(first.Theme() != NULL);
     EXPECT_EQ(first.Theme(), second.Theme());
     EXPECT_EQ(pShared, first.Theme()->GetFactory());
-    EXPECT_GE(first.Theme()->m_nRefreshes, 1);
     EXPECT_EQ(std::vector<int>({1, 1}),
               std::vector<int>({TimesListed(pShared, &first), TimesListed(pShared, &second)}));
-}
 
-TEST_F(ThemeManagerTest, StyleChangeNotifiesEveryHostOnce)
-{
-    CTestHost first, second;
     XTThemeManager()->SetTheme(1);
-    EXPECT_TRUE(first.m_nChanges == 1 && second.m_nChanges == 1);
-    EXPECT_EQ(1, first.ThemeId());
-    EXPECT_EQ(1, first.Theme()->m_nRefreshes); // refreshed once when installed
-
     XTThemeManager()->SetTheme(1); // the same number: nothing
-    EXPECT_EQ(1, first.m_nChanges);
-    EXPECT_EQ(1, XTThemeManager()->GetTheme());
+    EXPECT_EQ(std::vector<int>({1, 1, 1}),
+              std::vector<int>({first.m_nChanges, second.m_nChanges, first.ThemeId()}));
+    EXPECT_EQ(1, first.Theme()->m_nRefreshes); // refreshed once when installed
 }
 
 TEST_F(ThemeManagerTest, PrivateThemesSurviveStyleChangesUntilCleared)
@@ -112,17 +103,22 @@ TEST_F(ThemeManagerTest, PrivateThemesSurviveStyleChangesUntilCleared)
     EXPECT_EQ(std::vector<int>({1, 2, 1, 1}), state());
 }
 
-TEST_F(ThemeManagerTest, PrivateFactoriesAreDeletedWithTheirTheme)
+TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWithTheirFactoryOrWhenNoFactoryCanHoldThem)
 {
     int nAlive = CTestTheme::s_nAlive;
     {
         CTestHost host;
         host.SetTheme(new CTestTheme);
-        EXPECT_EQ(nAlive + 1, CTestTheme::s_nAlive);
         host.SetTheme(new CTestTheme); // the first private factory goes
         EXPECT_EQ(nAlive + 1, CTestTheme::s_nAlive);
+        CTestHost noFactory(RUNTIME_CLASS(CObject));
+        EXPECT_TRUE(noFactory.GetFactory() == NULL && noFactory.GetSafeTheme() == NULL);
+        noFactory.SetTheme(new CTestTheme);
+        EXPECT_EQ(nAlive + 1, CTestTheme::s_nAlive);
+        XTThemeManager()->SetTheme(1);
     }
     EXPECT_EQ(nAlive, CTestTheme::s_nAlive);
+    EXPECT_EQ(NULL, XTThemeManager()->GetFactory(NULL));
 }
 
 TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheList)
@@ -165,17 +161,6 @@ TEST_F(ThemeManagerTest, AFactoryWithoutThemesIsHandled)
     bare.SetTheme(new CTestTheme); // its private factory has the theme it was given
     ASSERT_TRUE(bare.GetSafeTheme() != NULL);
     EXPECT_EQ(bare.GetFactory(), bare.GetSafeTheme()->GetFactory());
-}
-
-TEST_F(ThemeManagerTest, ClassesThatAreNoFactoriesGiveNone)
-{
-    EXPECT_EQ(NULL, XTThemeManager()->GetFactory(NULL));
-    CTestHost host(RUNTIME_CLASS(CObject));
-    EXPECT_TRUE(host.GetFactory() == NULL && host.GetSafeTheme() == NULL);
-    int nAlive = CTestTheme::s_nAlive;
-    host.SetTheme(new CTestTheme); // no factory can hold it: it is freed
-    EXPECT_EQ(nAlive, CTestTheme::s_nAlive);
-    XTThemeManager()->SetTheme(1);
 }
 
 } // namespace

@@ -128,26 +128,19 @@ TEST_F(UxThemeWrapperTest, CallsReturnTheirFailureValueWithoutTheLibrary)
                                     theme.GetThemeInt(1, 1, 1, &n), theme.GetThemeColor(1, 1, 1, &clr)}));
 }
 
-TEST_F(UxThemeWrapperTest, CallsPassTheHandleFirstAndTheArgumentsUnchanged)
-{
-    InstallFakes();
-    CXTPUxThemeWrapper theme;
-    EXPECT_FALSE(theme.IsAppThemed()) << "without a handle the library is not asked";
-    theme.OpenThemeData(NULL, L"TREEVIEW");
-    EXPECT_TRUE(theme.IsAppThemed());
-    EXPECT_EQ(1, g_nIsAppThemedCalls);
-    RECT rc = {1, 2, 3, 4};
-    EXPECT_EQ(0x1234, theme.DrawThemeBackground(NULL, 7, 8, &rc, NULL));
-    EXPECT_EQ(std::vector<INT_PTR>({0x1111, 7, 8, (INT_PTR)&rc}), g_drawCall);
-}
-
-TEST_F(UxThemeWrapperTest, OpeningTwiceClosesTheFirstHandle)
+TEST_F(UxThemeWrapperTest, CallsPassTheHandleFirstAndTheArgumentsUnchangedAndHandlesAreClosed)
 {
     InstallFakes();
     {
         CXTPUxThemeWrapper theme;
-        theme.OpenThemeData(NULL, L"BUTTON");
-        theme.OpenTheme(NULL, L"BUTTON");
+        EXPECT_FALSE(theme.IsAppThemed()) << "without a handle the library is not asked";
+        theme.OpenThemeData(NULL, L"TREEVIEW");
+        EXPECT_TRUE(theme.IsAppThemed());
+        EXPECT_EQ(1, g_nIsAppThemedCalls);
+        RECT rc = {1, 2, 3, 4};
+        EXPECT_EQ(0x1234, theme.DrawThemeBackground(NULL, 7, 8, &rc, NULL));
+        EXPECT_EQ(std::vector<INT_PTR>({0x1111, 7, 8, (INT_PTR)&rc}), g_drawCall);
+        theme.OpenTheme(NULL, L"BUTTON"); // opening again closes the first handle
         EXPECT_EQ(std::vector<HTHEME>({(HTHEME)0x1111}), g_closedThemes);
     }
     // The destructor closes the second.
