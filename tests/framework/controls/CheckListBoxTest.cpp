@@ -88,14 +88,16 @@ TEST(CheckListBox, TheSpaceBarAndTheCheckStyles)
 {
     CheckList fixture;
     CCheckListBox& list = fixture.list;
+    // The selected item's check after each press: a two-state box, then a three-state one.
     list.SetCurSel(2);
-    list.SendMessage(WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(1, list.GetCheck(2));
-    list.SetCheckStyle(BS_AUTO3STATE);
-    list.SendMessage(WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(2, list.GetCheck(2));
-    list.SendMessage(WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(0, list.GetCheck(2));
+    CString checks;
+    for (UINT nStyle : {BS_AUTOCHECKBOX, BS_AUTO3STATE, BS_AUTO3STATE})
+    {
+        list.SetCheckStyle(nStyle);
+        list.SendMessage(WM_KEYDOWN, VK_SPACE);
+        checks += (char)('0' + list.GetCheck(2));
+    }
+    EXPECT_EQ(CString("120"), checks);
 
     list.SetCheckStyle(BS_CHECKBOX);
     fixture.Click(0);

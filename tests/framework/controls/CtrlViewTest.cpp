@@ -13,11 +13,7 @@ public:
     int m_nSelChanges = 0;
 
 protected:
-    afx_msg void OnSelChanged(NMHDR*, LRESULT* pResult)
-    {
-        m_nSelChanges++;
-        *pResult = 0;
-    }
+    afx_msg void OnSelChanged(NMHDR*, LRESULT*) { m_nSelChanges++; }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(CReflectingTreeView, CTreeView)

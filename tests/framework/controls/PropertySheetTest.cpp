@@ -89,7 +89,6 @@ TEST_F(PropertySheetTest, SwitchesPagesAndExchangesData)
     EXPECT_FALSE(optionsPage.m_bAlarm);
     EXPECT_EQ(1, namePage.m_nApplies);
     EXPECT_EQ(IDOK, sheet.m_nModalResult);
-    sheet.DestroyWindow();
 }
 
 TEST_F(PropertySheetTest, DoModalRunsUntilOkOrCancel)

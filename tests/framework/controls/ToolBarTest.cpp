@@ -33,9 +33,6 @@ protected:
         ASSERT_TRUE(bar.SetButtons(ids, 4));
     }
 
-    BOOL Enabled(UINT nID) { return (BOOL)bar.SendMessage(TB_ISBUTTONENABLED, nID); }
-    BOOL Checked(UINT nID) { return (BOOL)bar.SendMessage(TB_ISBUTTONCHECKED, nID); }
-
     CToolBar bar;
 };
 
@@ -59,7 +56,8 @@ TEST_F(ToolBarTest, IdleUpdateEnablesAndChecksButtons)
     // Nobody handles the pick tool: disabled; the line tool has a command handler.
     CString states;
     for (UINT nID : {ID_TOOL_PENCIL, ID_TOOL_FILL, ID_TOOL_PICK, ID_TOOL_LINE})
-        states += CString(Enabled(nID) ? "e" : "-") + (Checked(nID) ? "c " : "- ");
+        states += CString(bar.SendMessage(TB_ISBUTTONENABLED, nID) ? "e" : "-")
+                  + (bar.SendMessage(TB_ISBUTTONCHECKED, nID) ? "c " : "- ");
     EXPECT_EQ(CString("-- -c -- e- "), states);
 }
 

@@ -115,7 +115,6 @@ TEST(WindowSearches, ParentsOwnersAndFrames)
 
     EXPECT_TRUE(child.ModifyStyle(0, WS_BORDER));
     EXPECT_FALSE(child.ModifyStyle(0, WS_BORDER));
-    popup.DestroyWindow();
     pFrame->DestroyWindow();
     EXPECT_EQ(child.m_hWnd, (HWND)NULL);
 }
