@@ -90,7 +90,6 @@ TEST_F(ViewsTest, ChangeRenamesTheSelectedKeywordUnlessAnotherHasTheName)
         EXPECT_EQ(TreeText(), row.tree);
         EXPECT_EQ(driver.seen.size(), row.windows);
         TearDown();
-        m_pFrame = nullptr;
     }
 }
 

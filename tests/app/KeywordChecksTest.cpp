@@ -120,49 +120,40 @@ TEST_F(KeywordChecksTest, APassWithoutNewsLeavesTheItemsAndArmsTheTimer)
         EXPECT_EQ(Items("alpha"), row.store.empty() ? "(no keyword)" : "*One Two");
         EXPECT_TRUE(::KillTimer(m_pTree->m_hWnd, CItemTreeView::TIMER_CHECK)); // it was set
         TearDown();
-        m_pFrame = nullptr;
     }
 }
 
+// The start-up pass comes as WM_CHECK_ALL, Check All as its command, the
+// timed pass as the timer.
 TEST_F(KeywordChecksTest, TheStartUpPassKeepsItsNewsQuietOnlyWhenTheOptionSaysSo)
 {
-    enum Trigger
-    {
-        StartUp,
-        CheckAll,
-        Timer
-    };
     const struct
     {
         const char* name;
-        Trigger trigger;
+        UINT message;
+        WPARAM wParam;
         BOOL showSummaryOnStart, autoCheckEvery;
         size_t requests;
         int newsArrived;
     } rows[] = {
-        {"start-up, quiet option on", StartUp, TRUE, TRUE, 1, 0},
-        {"start-up, quiet option off", StartUp, FALSE, TRUE, 1, 1},
-        {"Check All, quiet option on", CheckAll, TRUE, TRUE, 1, 1},
-        {"timer, quiet option on", Timer, TRUE, TRUE, 1, 1},
-        {"timer, timed checks off", Timer, FALSE, FALSE, 0, 0},
+        {"start-up, quiet option on", WM_CHECK_ALL, 0, TRUE, TRUE, 1, 0},
+        {"start-up, quiet option off", WM_CHECK_ALL, 0, FALSE, TRUE, 1, 1},
+        {"Check All, quiet option on", WM_COMMAND, CItemTreeView::ID_CHECK_ALL, TRUE, TRUE, 1, 1},
+        {"timer, quiet option on", WM_TIMER, CItemTreeView::TIMER_CHECK, TRUE, TRUE, 1, 1},
+        {"timer, timed checks off", WM_TIMER, CItemTreeView::TIMER_CHECK, FALSE, FALSE, 0, 0},
     };
     for (const auto& row : rows)
     {
+        SCOPED_TRACE(row.name);
         NewsServer server;
         server.SetPage("alpha", ResultPageHtml({Record("alpha", 0, "A0")}));
         OpenWith({{"alpha", {}}}, server);
         m_pTree->SetOptions(TRUE, row.autoCheckEvery, TRUE, row.showSummaryOnStart, TRUE, 30, 10, FALSE);
-        if (row.trigger == StartUp)
-            m_pTree->SendMessage(WM_CHECK_ALL, 0, 0);
-        else if (row.trigger == CheckAll)
-            Command(CItemTreeView::ID_CHECK_ALL);
-        else
-            m_pTree->SendMessage(WM_TIMER, CItemTreeView::TIMER_CHECK, 0);
-        ASSERT_TRUE(WaitForChecks()) << row.name;
-        EXPECT_EQ(server.SearchQueries().size(), row.requests) << row.name;
-        EXPECT_EQ(m_pFrame->m_nNewsArrived, row.newsArrived) << row.name;
+        m_pTree->SendMessage(row.message, row.wParam, 0);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(server.SearchQueries().size(), row.requests);
+        EXPECT_EQ(m_pFrame->m_nNewsArrived, row.newsArrived);
         TearDown();
-        m_pFrame = nullptr;
     }
 }
 

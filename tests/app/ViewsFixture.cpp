@@ -66,6 +66,7 @@ void ViewsTest::TearDown()
     g_bUpdatingNews = FALSE;
     if (m_pFrame != nullptr)
         m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
     PumpPending();
 }
 

@@ -42,6 +42,14 @@ protected:
         ASSERT_TRUE(m_program.WaitUntilChecksEnd());
     }
 
+    // Waits until the status bar shows "text @ progress position".
+    bool WaitForStatus(const std::string& status)
+    {
+        return WaitUntil([&] {
+            return m_program.StatusText() + " @ " + std::to_string(m_program.ProgressPosition()) == status;
+        });
+    }
+
     std::vector<StoredKeyword> StoreAfterClose()
     {
         std::vector<StoredKeyword> saved;
@@ -135,11 +143,14 @@ TEST_F(CheckScenario, KeywordAddedThroughItsDialogIsCheckedAtOnceAndStored)
     EXPECT_TRUE(StoreAfterClose() == expected);
 }
 
-TEST_F(CheckScenario, EditingCommandsRefuseWhileASlowServerKeepsTheCheckRunning)
+// The status text cycles through the pass's texts at its timer's ticks, every
+// half second, until the pass ends.
+TEST_F(CheckScenario, EditingCommandsRefuseWhileASlowServerKeepsThePassAndItsAnimationRunning)
 {
     m_server.Hold(true);
     ASSERT_TRUE(StartWith({{"harbour", {}}}, 1));
     ASSERT_TRUE(WaitUntil([&] { return m_server.HeldRequests() == 1; }));
+    ASSERT_TRUE(WaitForStatus("Check All... @ 0"));
     ASSERT_TRUE(m_program.ClickTreeRow("harbour"));
 
     // The keyword view's own cases hold every refusal; these pass the frame.
@@ -171,7 +182,27 @@ TEST_F(CheckScenario, EditingCommandsRefuseWhileASlowServerKeepsTheCheckRunning)
 
     m_server.Hold(false);
     ASSERT_TRUE(m_program.WaitUntilChecksEnd());
+    EXPECT_TRUE(WaitForStatus("Idle @ 0"));
     EXPECT_EQ(1u, m_server.SearchRequests().size());
+    EXPECT_TRUE(m_program.Close());
+}
+
+// Check News asks for the selected keyword only; the progress bar moves by a
+// tenth every half second until the check ends.
+TEST_F(CheckScenario, CheckNewsAsksForTheSelectedKeywordAndMovesTheProgressBar)
+{
+    m_server.SetPage("tide+pools", ResultPageHtml({NumberedRecord(7)}));
+    ASSERT_TRUE(StartWith({{"harbour", {}}, {"tide pools", {}}}));
+    ASSERT_TRUE(m_program.ClickTreeRow("tide pools"));
+    m_server.Hold(true);
+    m_program.PostCommand(ID_CHECK_NEWS);
+    ASSERT_TRUE(WaitUntil([&] { return m_server.HeldRequests() == 1; }));
+    EXPECT_TRUE(WaitForStatus("Check News... @ 30"));
+    m_server.Hold(false);
+    ASSERT_TRUE(m_program.WaitUntilChecksEnd());
+    EXPECT_TRUE(WaitForStatus("Idle @ 0"));
+    EXPECT_EQ(std::vector<std::string>{"tide+pools"}, m_server.SearchQueries());
+    EXPECT_EQ("*Zivoror Udove | harbour | *tide pools", m_program.TreeText());
     EXPECT_TRUE(m_program.Close());
 }
 
