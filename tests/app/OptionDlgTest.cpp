@@ -57,18 +57,10 @@ TEST(OptionDlgLimits, TypedValuesAreLimited)
     {
         UINT interval = row.interval, alertTime = row.alertTime;
         COptionDlg::LimitValues(interval, alertTime);
-        EXPECT_EQ(row.expectedInterval, interval) << row.name;
-        EXPECT_EQ(row.expectedAlert, alertTime) << row.name;
+        EXPECT_EQ(std::make_pair(row.expectedInterval, row.expectedAlert),
+                  std::make_pair(interval, alertTime))
+            << row.name;
     }
-}
-
-TEST_F(OptionDlgTest, ShowsTheValues)
-{
-    Open(TRUE, 30, 10);
-    EXPECT_STREQ("30", Text(IDC_INTERVAL));
-    EXPECT_STREQ("10", Text(IDC_ALERT_TIME));
-    EXPECT_EQ((UINT)BST_CHECKED, dialog.IsDlgButtonChecked(IDC_PLAY_SOUND));
-    EXPECT_EQ((UINT)BST_UNCHECKED, dialog.IsDlgButtonChecked(IDC_SHOW_SUMMARY_ON_START));
 }
 
 TEST_F(OptionDlgTest, SpinningStaysInsideTheRange)
@@ -76,8 +68,7 @@ TEST_F(OptionDlgTest, SpinningStaysInsideTheRange)
     Open(TRUE, 3600, 30);
     Spin(IDC_INTERVAL_SPIN, 1);
     Spin(IDC_ALERT_TIME_SPIN, 1);
-    EXPECT_STREQ("3600", Text(IDC_INTERVAL));
-    EXPECT_STREQ("30", Text(IDC_ALERT_TIME));
+    EXPECT_EQ("3600 30", std::string(Text(IDC_INTERVAL) + " " + Text(IDC_ALERT_TIME)));
     Spin(IDC_INTERVAL_SPIN, -1);
     EXPECT_STREQ("3595", Text(IDC_INTERVAL));
 }
@@ -96,15 +87,18 @@ TEST_F(OptionDlgTest, UncheckingTheAlertChecksAndDisablesItsOptions)
     }
 }
 
-TEST_F(OptionDlgTest, OkLimitsTypedValues)
+// It shows the values it was given; OK limits what was typed.
+TEST_F(OptionDlgTest, ShowsTheValuesAndOkLimitsTypedValues)
 {
     Open(TRUE, 30, 10);
+    EXPECT_EQ("30 10", std::string(Text(IDC_INTERVAL) + " " + Text(IDC_ALERT_TIME)));
+    EXPECT_EQ((UINT)BST_CHECKED, dialog.IsDlgButtonChecked(IDC_PLAY_SOUND));
+    EXPECT_EQ((UINT)BST_UNCHECKED, dialog.IsDlgButtonChecked(IDC_SHOW_SUMMARY_ON_START));
     dialog.GetDlgItem(IDC_INTERVAL)->SetWindowText("2");
     dialog.GetDlgItem(IDC_ALERT_TIME)->SetWindowText("45");
     Click(IDOK);
     BOOL playSound, every, onStart, summaryOnStart, summary, upgrade;
     UINT interval, alertTime;
     dialog.GetValues(playSound, every, onStart, summaryOnStart, summary, interval, alertTime, upgrade);
-    EXPECT_EQ(5u, interval);
-    EXPECT_EQ(30u, alertTime);
+    EXPECT_EQ(std::make_pair(5u, 30u), std::make_pair(interval, alertTime));
 }

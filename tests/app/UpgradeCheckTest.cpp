@@ -1,7 +1,7 @@
 // The upgrade check: the reply rule as a table, then the whole check from the
 // command or the start-up to the message boxes, against a server on
 // 127.0.0.1 that stands in for the maker's web site.
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/NewsServer.h"
 
 #include "DialogDriver.h"
 #include "MainFrameFixture.h"
@@ -40,56 +40,54 @@ TEST(UpgradeReply, CountsOnlyOneToEightDigits)
     for (const ReplyCase& c : kReplies)
     {
         UpgradeReply reply = ReadUpgradeReply(c.requestSucceeded, c.body);
-        EXPECT_EQ(c.answered, reply.answered) << c.name;
-        EXPECT_EQ(c.newer, reply.newer) << c.name;
+        EXPECT_EQ(std::make_pair(c.answered, c.newer), std::make_pair(reply.answered, reply.newer)) << c.name;
     }
 }
 
-// The maker's site: answers every request with the body, after the gate
-// opens when the test holds it shut.
+// The maker's site is the news server on 127.0.0.1, which answers the check
+// with its upgrade reply (and keeps it waiting while held).
 class UpgradeCheckTest : public MainFrameTest
 {
 protected:
-    UpgradeCheckTest()
-        : server([this](SOCKET connection, LoopbackServer& self) {
-              self.ReadRequest(connection);
-              ::WaitForSingleObject(gate, 10000);
-              self.SendAll(connection, HttpResponse(body));
-          })
-    {}
-
     void SetUp() override
     {
         MainFrameTest::SetUp();
-        SetTextOption("WebSite", server.Url("").c_str());
+        SetTextOption("WebSite", server.SiteAddress().c_str());
     }
     void TearDown() override
     {
-        ::SetEvent(gate);
+        server.Hold(false);
         if (frame != NULL)
             PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); });
         MainFrameTest::TearDown();
     }
-    std::string ClosedSite() { return "http://127.0.0.1:" + std::to_string(LoopbackServer::ClosedPort()); }
-
-    // A manual-reset event, open at first; it outlives the server's thread.
-    struct Gate
+    // Answers the check's message box with the button; the boxes seen.
+    std::vector<DrivenWindow> Check(UINT nCommand, const std::string& reply, bool refuse, int button)
     {
-        HANDLE handle = ::CreateEventA(NULL, TRUE, TRUE, NULL);
-        ~Gate() { ::CloseHandle(handle); }
-        operator HANDLE() const { return handle; }
-    };
+        server.SetUpgradeReply(reply);
+        SetTextOption("WebSite",
+                      refuse ? ("http://" + RefusingHostText()).c_str() : server.SiteAddress().c_str());
+        CDialogDriver driver([button](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, button, 0); });
+        if (nCommand != 0)
+            frame->SendMessage(WM_COMMAND, nCommand, 0);
+        else // the start-up check
+        {
+            DestroyFrame();
+            SetOption("CheckUpgrade", 1);
+            CreateFrame();
+        }
+        EXPECT_TRUE(PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); }));
+        return driver.seen;
+    }
 
-    std::string body;
-    Gate gate;
-    LoopbackServer server;
+    NewsServer server;
 };
 
 TEST_F(UpgradeCheckTest, TheCommandTellsTheAnswerAndYesOpensTheProductPage)
 {
     const struct
     {
-        const char *name, *body;
+        const char *name, *reply;
         bool refuse;
         int button;
         const char* text;
@@ -102,51 +100,27 @@ TEST_F(UpgradeCheckTest, TheCommandTellsTheAnswerAndYesOpensTheProductPage)
     };
     for (const auto& row : rows)
     {
-        body = row.body;
+        SCOPED_TRACE(row.name);
         opened.clear();
-        SetTextOption("WebSite", row.refuse ? ClosedSite().c_str() : server.Url("").c_str());
-        const int button = row.button;
-        CDialogDriver driver([button](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, button, 0); });
-        frame->SendMessage(WM_COMMAND, ID_CHECK_UPGRADE, 0);
-        ASSERT_TRUE(PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); })) << row.name;
-        ASSERT_EQ(1u, driver.seen.size()) << row.name;
-        EXPECT_EQ("Check for Upgrade", driver.seen[0].caption) << row.name;
-        EXPECT_EQ(row.text, driver.seen[0].text) << row.name;
-        EXPECT_EQ(row.opens ? std::vector<std::string>{server.Url("/product.php?product=Tidewatch")}
-                            : std::vector<std::string>(),
-                  opened)
-            << row.name;
+        const std::vector<DrivenWindow> seen = Check(ID_CHECK_UPGRADE, row.reply, row.refuse, row.button);
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("Check for Upgrade", seen[0].caption);
+        EXPECT_EQ(row.text, seen[0].text);
+        EXPECT_EQ(row.opens
+                      ? std::vector<std::string>{server.SiteAddress() + "/product.php?product=Tidewatch"}
+                      : std::vector<std::string>(),
+                  opened);
     }
-    EXPECT_NE(std::string::npos, server.LastRequest().find("GET /check.php?product=Tidewatch HTTP/1.0"));
+    EXPECT_EQ("GET /check.php?product=Tidewatch HTTP/1.0", server.Requests().back().line);
 }
 
 // The start-up check tells only of a newer build.
 TEST_F(UpgradeCheckTest, StartUpCheckIsSilentUnlessNewer)
 {
-    struct
-    {
-        const char* name;
-        std::string body;
-        bool refuse;
-        size_t boxes;
-    } cases[] = {
-        {"same build", "30000", false, 0},
-        {"no answer", "", true, 0},
-        {"newer build", "30001", false, 1},
-    };
-    for (const auto& c : cases)
-    {
-        DestroyFrame();
-        body = c.body;
-        SetTextOption("WebSite", c.refuse ? ClosedSite().c_str() : server.Url("").c_str());
-        SetOption("CheckUpgrade", 1);
-        CDialogDriver driver([](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDNO, 0); });
-        const LONG before = server.Connections();
-        CreateFrame();
-        ASSERT_TRUE(PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); })) << c.name;
-        EXPECT_EQ(c.boxes, driver.seen.size()) << c.name;
-        EXPECT_EQ(c.refuse ? 0 : 1, server.Connections() - before) << c.name;
-    }
+    EXPECT_EQ(0u, Check(0, "30000", false, IDNO).size()) << "same build";
+    EXPECT_EQ(0u, Check(0, "", true, IDNO).size()) << "no answer";
+    EXPECT_EQ(1u, Check(0, "30001", false, IDNO).size()) << "newer build";
+    EXPECT_EQ(2u, server.Requests().size());
 }
 
 // A command while the start-up check runs starts no second check, and the
@@ -154,17 +128,17 @@ TEST_F(UpgradeCheckTest, StartUpCheckIsSilentUnlessNewer)
 TEST_F(UpgradeCheckTest, CommandDuringStartUpCheckJoinsIt)
 {
     DestroyFrame();
-    body = "30000";
+    server.SetUpgradeReply("30000");
     SetOption("CheckUpgrade", 1);
-    ::ResetEvent(gate);
+    server.Hold(true);
     CDialogDriver driver;
     CreateFrame();
-    ASSERT_TRUE(PumpUntil([this] { return server.Connections() == 1; }));
+    ASSERT_TRUE(PumpUntil([this] { return server.HeldRequests() == 1; }));
     frame->SendMessage(WM_COMMAND, ID_CHECK_UPGRADE, 0);
-    ::SetEvent(gate);
+    server.Hold(false);
     ASSERT_TRUE(PumpUntil([this] { return !frame->IsUpgradeCheckRunning(); }));
     ::Sleep(100);
-    EXPECT_EQ(1, server.Connections());
+    EXPECT_EQ(1u, server.Requests().size());
     ASSERT_EQ(1u, driver.seen.size());
     EXPECT_EQ("No update is available", driver.seen[0].text);
 }
