@@ -46,13 +46,16 @@ TEST(DoubleSpinCtrl, PositionOfAValue)
         EXPECT_EQ(row.expected, CDoubleSpinCtrl::PositionOf(row.value, 5.0, 3600.0, 719)) << row.name;
 }
 
+// Steps between the ends, whichever way round, at most 32767; none for a
+// step of 0.
 TEST(DoubleSpinCtrl, IntegerRange)
 {
-    EXPECT_EQ(719, CDoubleSpinCtrl::IntegerRangeOf(5.0, 3600.0, 5.0));
-    EXPECT_EQ(20, CDoubleSpinCtrl::IntegerRangeOf(10.0, 30.0, 1.0));
-    EXPECT_EQ(20, CDoubleSpinCtrl::IntegerRangeOf(30.0, 10.0, 1.0));
-    EXPECT_EQ(32767, CDoubleSpinCtrl::IntegerRangeOf(0.0, 1e6, 1.0));
-    EXPECT_EQ(0, CDoubleSpinCtrl::IntegerRangeOf(0.0, 10.0, 0.0));
+    EXPECT_EQ(std::vector<int>({719, 20, 20, 32767, 0}),
+              std::vector<int>({CDoubleSpinCtrl::IntegerRangeOf(5.0, 3600.0, 5.0),
+                                CDoubleSpinCtrl::IntegerRangeOf(10.0, 30.0, 1.0),
+                                CDoubleSpinCtrl::IntegerRangeOf(30.0, 10.0, 1.0),
+                                CDoubleSpinCtrl::IntegerRangeOf(0.0, 1e6, 1.0),
+                                CDoubleSpinCtrl::IntegerRangeOf(0.0, 10.0, 0.0)}));
 }
 
 TEST(DoubleSpinCtrl, Spin)

@@ -44,21 +44,13 @@ TEST(NewsQuery, ConvertsBetweenTheAnsiCodePageAndUtf8)
     }
 }
 
+// Minutes from 5 to 3600; below or above, the nearest end.
 TEST(NewsQuery, TheCheckIntervalStaysWithinTheOptionsRange)
 {
-    const struct
-    {
-        UINT minutes, milliseconds;
-    } rows[] = {
-        {0, 300000},
-        {4, 300000},
-        {5, 300000},
-        {30, 1800000},
-        {3600, 216000000},
-        {3601, 216000000},
-        {0x7FFFFFFF, 216000000},
-        {0xFFFFFFFF, 216000000},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(CheckIntervalMilliseconds(row.minutes), row.milliseconds) << row.minutes;
+    std::vector<UINT> milliseconds;
+    for (UINT minutes : {0u, 4u, 5u, 30u, 3600u, 3601u, 0x7FFFFFFFu, 0xFFFFFFFFu})
+        milliseconds.push_back(CheckIntervalMilliseconds(minutes));
+    EXPECT_EQ(
+        std::vector<UINT>({300000, 300000, 300000, 1800000, 216000000, 216000000, 216000000, 216000000}),
+        milliseconds);
 }

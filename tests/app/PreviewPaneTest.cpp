@@ -9,12 +9,10 @@ namespace {
 
 TEST(PreviewColumns, TheRightTextsStartAfterTheKeywordOrAt110)
 {
-    const struct
-    {
-        int keywordWidth, x;
-    } rows[] = {{0, 110}, {94, 110}, {95, 111}, {200, 216}};
-    for (const auto& row : rows)
-        EXPECT_EQ(CPreviewPane::RightColumnX(row.keywordWidth), row.x) << row.keywordWidth;
+    std::vector<int> x;
+    for (int keywordWidth : {0, 94, 95, 200})
+        x.push_back(CPreviewPane::RightColumnX(keywordWidth));
+    EXPECT_EQ(std::vector<int>({110, 110, 111, 216}), x);
 }
 
 class PreviewPaneTest : public ViewsTest

@@ -14,12 +14,10 @@ TEST(ProgramFolder, FolderOfTheModulePathInFull)
 
 TEST(MainFrameTheme, StoredIdsOutsideTheRangeStartOffice2003)
 {
-    struct Row
-    {
-        int stored, expected;
-    } rows[] = {{-1, 2}, {0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 2}, {100, 2}};
-    for (const Row& row : rows)
-        EXPECT_EQ(row.expected, CMainFrame::ValidTheme(row.stored)) << row.stored;
+    std::vector<int> themes;
+    for (int stored : {-1, 0, 1, 2, 3, 4, 100})
+        themes.push_back(CMainFrame::ValidTheme(stored));
+    EXPECT_EQ(std::vector<int>({2, 0, 1, 2, 3, 2, 2}), themes);
 }
 
 namespace {

@@ -5,11 +5,14 @@
 
 #include <stdio.h>
 
-BEGIN_MESSAGE_MAP(CViewsTestFrame, CTestFrame)
-ON_MESSAGE(WM_ALL_READ, OnAllRead)
-ON_MESSAGE(WM_NEWS_ARRIVED, OnNewsArrived)
-ON_MESSAGE(WM_CHECK_PROGRESS, OnCheckProgress)
-END_MESSAGE_MAP()
+LRESULT CViewsTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    m_nAllRead += message == WM_ALL_READ;
+    m_nNewsArrived += message == WM_NEWS_ARRIVED;
+    if (message == WM_CHECK_PROGRESS)
+        m_progress.push_back(std::make_pair((int)wParam, (int)lParam));
+    return CTestFrame::WindowProc(message, wParam, lParam);
+}
 
 void ViewsTest::WriteStore(const std::string& path, const std::vector<StoredKeyword>& store)
 {

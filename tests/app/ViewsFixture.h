@@ -30,22 +30,8 @@ public:
     std::vector<std::string> m_selections;
 
 protected:
-    afx_msg LRESULT OnAllRead(WPARAM, LPARAM)
-    {
-        ++m_nAllRead;
-        return 0;
-    }
-    afx_msg LRESULT OnNewsArrived(WPARAM, LPARAM)
-    {
-        ++m_nNewsArrived;
-        return 0;
-    }
-    afx_msg LRESULT OnCheckProgress(WPARAM wParam, LPARAM lParam)
-    {
-        m_progress.push_back(std::make_pair((int)wParam, (int)lParam));
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
+    // Counts and records the messages the views post to the frame.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // One stored keyword: its name and its items' titles, each with a leading
