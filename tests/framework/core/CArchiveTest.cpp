@@ -85,7 +85,7 @@ Bytes Concat(std::initializer_list<Bytes> parts)
     return all;
 }
 
-Bytes NewClassRecord(WORD schema, const std::string& name)
+Bytes ClassRecord(WORD schema, const std::string& name)
 {
     Bytes bytes = {0xFF, 0xFF, (BYTE)schema, (BYTE)(schema >> 8), (BYTE)name.size(), 0};
     for (char ch : name)
@@ -106,7 +106,7 @@ void LoadCollection(CArchive& ar)
 }
 
 // An empty CNode's own data: an empty name and no links.
-const Bytes kEmptyNodeData = {0x00, 0x00, 0x00};
+const Bytes kEmptyNode = {0x00, 0x00, 0x00};
 } // namespace
 
 TEST(CArchiveTest, EveryValueTypeRoundTrips)
@@ -168,14 +168,14 @@ TEST(CArchiveTest, TagProtocolBytes)
         ar.WriteClass(RUNTIME_CLASS(CStranger));
     });
     Bytes expected = Concat({
-        NewClassRecord(1, "CNode"),
-        kEmptyNodeData, // class index 1, object index 2
+        ClassRecord(1, "CNode"),
+        kEmptyNode, // class index 1, object index 2
         {0x01, 0x80},
-        kEmptyNodeData, // class tag 0x8000|1, object index 3
-        {0x02, 0x00},   // the first object again
-        {0x00, 0x00},   // NULL
-        {0x01, 0x80},   // the class again
-        NewClassRecord(1, "CStranger"),
+        kEmptyNode,   // class tag 0x8000|1, object index 3
+        {0x02, 0x00}, // the first object again
+        {0x00, 0x00}, // NULL
+        {0x01, 0x80}, // the class again
+        ClassRecord(1, "CStranger"),
     });
     EXPECT_EQ(expected, bytes);
 }
@@ -241,7 +241,7 @@ TEST(CArchiveTest, VersionableSchemaReachesTheObjectAndReadClass)
         ar << &versioned;
         ar.WriteClass(RUNTIME_CLASS(CVersioned));
     });
-    EXPECT_EQ(NewClassRecord(8, "CVersioned"), Bytes(bytes.begin(), bytes.begin() + 16));
+    EXPECT_EQ(ClassRecord(8, "CVersioned"), Bytes(bytes.begin(), bytes.begin() + 16));
     bytes[2] = 5; // data of an older version
     LoadFromBytes(bytes, [](CArchive& ar) {
         std::unique_ptr<CVersioned> read(Read<CVersioned*>(ar));
@@ -361,8 +361,12 @@ TEST(CArchiveFailures, CountsAndLengthsLargerThanTheDataRaiseEndOfFileWithoutAll
 
 TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
 {
-    auto readNode = &ReadObject<CNode>;
-    auto readAnything = &ReadObject<CObject>;
+    auto aNode = &ReadObject<CNode>;
+    auto anyObject = &ReadObject<CObject>;
+    auto twoObjects = [](CArchive& ar) { ReadObject<CObject>(ar), ReadObject<CObject>(ar); };
+    auto anyThenNode = [](CArchive& ar) {
+        std::unique_ptr<CObject>(Read<CObject*>(ar)), ReadObject<CNode>(ar);
+    };
     // made: the objects a correct reader makes before it meets the fault (CNode, CStranger).
     struct Case
     {
@@ -374,44 +378,40 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
     };
     const int badClass = CArchiveException::badClass, badIndex = CArchiveException::badIndex;
     const Case cases[] = {
-        {"unknown class name", badClass, Concat({NewClassRecord(1, "CNoSuchClass"), kEmptyNodeData}),
-         readAnything},
-        {"class name case differs", badClass, Concat({NewClassRecord(1, "cnode"), kEmptyNodeData}),
-         readAnything},
-        {"class of another kind", badClass, NewClassRecord(1, "CStranger"), readNode},
-        {"class that cannot be created", badClass, NewClassRecord(0xFFFF, "CNotCreatable"), readAnything},
-        {"class creatable by name only", badClass, NewClassRecord(0xFFFF, "CCreatableByName"), readAnything},
-        {"class record of a class creatable by name only", badClass,
-         NewClassRecord(0xFFFF, "CCreatableByName"),
+        {"unknown class name", badClass, Concat({ClassRecord(1, "CNoSuchClass"), kEmptyNode}), anyObject},
+        {"class name case differs", badClass, Concat({ClassRecord(1, "cnode"), kEmptyNode}), anyObject},
+        {"class of another kind", badClass, ClassRecord(1, "CStranger"), aNode},
+        {"class that cannot be created", badClass, ClassRecord(0xFFFF, "CNotCreatable"), anyObject},
+        {"class creatable by name only", badClass, ClassRecord(0xFFFF, "CCreatableByName"), anyObject},
+        {"class record of a class creatable by name only", badClass, ClassRecord(0xFFFF, "CCreatableByName"),
          [](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(CObject)); }},
         {"class name too long", badClass, Concat({{0xFF, 0xFF, 1, 0, 0x2C, 0x01}, Bytes(300, 'A')}),
-         readAnything},
-        {"wrong schema", CArchiveException::badSchema, Concat({NewClassRecord(2, "CNode"), kEmptyNodeData}),
-         readNode},
-        {"class tag of no class", badIndex, {0x05, 0x80}, readAnything},
-        {"class tag zero", badIndex, {0x00, 0x80}, readAnything},
-        {"object tag of no object", badIndex, {0x01, 0x00}, readAnything},
+         anyObject},
+        {"wrong schema", CArchiveException::badSchema, Concat({ClassRecord(2, "CNode"), kEmptyNode}), aNode},
+        {"class tag of no class", badIndex, {0x05, 0x80}, anyObject},
+        {"class tag zero", badIndex, {0x00, 0x80}, anyObject},
+        {"object tag of no object", badIndex, {0x01, 0x00}, anyObject},
         {"object tag of a class",
          badIndex,
-         Concat({NewClassRecord(1, "CNode"), kEmptyNodeData, {0x01, 0x00}}),
-         [](CArchive& ar) { ReadObject<CObject>(ar), ReadObject<CObject>(ar); },
+         Concat({ClassRecord(1, "CNode"), kEmptyNode, {1, 0}}),
+         twoObjects,
          {1, 0}},
-        {"big object tag out of range", badIndex, {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}, readAnything},
-        {"big class tag out of range", badIndex, {0xFF, 0x7F, 0x07, 0x00, 0x00, 0x80}, readAnything},
+        {"big object tag out of range", badIndex, {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}, anyObject},
+        {"big class tag out of range", badIndex, {0xFF, 0x7F, 0x07, 0x00, 0x00, 0x80}, anyObject},
         {"earlier object of another kind",
          badClass,
-         Concat({NewClassRecord(1, "CStranger"), {0x02, 0x00}}),
-         [](CArchive& ar) { std::unique_ptr<CObject>(Read<CObject*>(ar)), ReadObject<CNode>(ar); },
+         Concat({ClassRecord(1, "CStranger"), {2, 0}}),
+         anyThenNode,
          {0, 1}},
     };
     ASSERT_EQ(RUNTIME_CLASS(CNotCreatable), CRuntimeClass::FromName("CNotCreatable"));
     for (const Case& c : cases)
     {
-        int strangers = CStranger::s_created;
-        int nodes = CNode::s_created;
+        const int before[2] = {CNode::s_created, CStranger::s_created};
         EXPECT_EQ(c.cause, LoadFailureCause(c.bytes, c.load)) << c.name;
-        EXPECT_EQ(nodes + c.made[0], CNode::s_created) << c.name;
-        EXPECT_EQ(strangers + c.made[1], CStranger::s_created) << c.name;
+        EXPECT_EQ(std::vector<int>({before[0] + c.made[0], before[1] + c.made[1]}),
+                  std::vector<int>({CNode::s_created, CStranger::s_created}))
+            << c.name;
     }
     EXPECT_EQ(0, CCreatableByName::s_created);
 }
@@ -420,7 +420,7 @@ TEST(CArchiveFailures, ClassRecordsThatMustNotMakeAnObject)
 // bytes the archive writes for it: the class once, then a class tag and a count of 1 a level.
 Bytes NestedCollections(const std::string& className, size_t levels)
 {
-    Bytes bytes = NewClassRecord(0, className);
+    Bytes bytes = ClassRecord(0, className);
     for (size_t level = 1; level <= levels; ++level)
     {
         if (level > 1)

@@ -128,12 +128,11 @@ TEST(CStringFormat, PrintfSemantics)
 
 TEST(CStringFormat, FormatAndLoadFromTheStringTable)
 {
-    CString s;
+    CString s, formatted;
     EXPECT_TRUE(s.LoadString(101));
-    EXPECT_STREQ("Hello from the string table", s);
-    s.Format(102u, 3, "box");
-    EXPECT_STREQ("3 items in box", s);
-    EXPECT_STREQ("Hello from the string table", CString(MAKEINTRESOURCE(101)));
+    formatted.Format(102u, 3, "box");
+    EXPECT_EQ("Hello from the string table|3 items in box|Hello from the string table",
+              Join({s, formatted, CString(MAKEINTRESOURCE(101))}));
     EXPECT_FALSE(s.LoadString(999));
     EXPECT_TRUE(s.IsEmpty());
 }
@@ -151,24 +150,17 @@ TEST(CStringSearch, FindEdgeCases)
 
 TEST(CStringSearch, ReplaceEdgeCases)
 {
-    struct Case
-    {
-        const char* text;
-        const char* from;
-        const char* to;
-        int count;
-        const char* result;
+    // The text, what is replaced, by what, and the count with the result.
+    const char* const cases[][4] = {
+        {"aaaa", "aa", "b", "2 bb"}, {"aaa", "aa", "b", "1 ba"},          {"abc", "", "x", "0 abc"},
+        {"abc", "abc", "", "1 "},    {"abcabc", "c", "cc", "2 abccabcc"}, {"", "a", "b", "0 "},
+        {"xyz", "q", "r", "0 xyz"},  {"a.b.c", ".", "::", "2 a::b::c"},
     };
-    const Case cases[] = {
-        {"aaaa", "aa", "b", 2, "bb"}, {"aaa", "aa", "b", 1, "ba"},          {"abc", "", "x", 0, "abc"},
-        {"abc", "abc", "", 1, ""},    {"abcabc", "c", "cc", 2, "abccabcc"}, {"", "a", "b", 0, ""},
-        {"xyz", "q", "r", 0, "xyz"},  {"a.b.c", ".", "::", 2, "a::b::c"},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        CString s(c.text);
-        EXPECT_EQ(c.count, s.Replace(c.from, c.to)) << c.text << " " << c.from;
-        EXPECT_STREQ(c.result, s) << c.text << " " << c.from;
+        CString s(c[0]);
+        const int count = s.Replace(c[1], c[2]);
+        EXPECT_EQ(c[3], std::to_string(count) + " " + (LPCTSTR)s) << c[0] << " " << c[1];
     }
     CString s("a-b-c");
     const std::vector<int> counts = {s.Replace('-', '+'), s.Remove('+'), s.Remove('z')};
@@ -178,24 +170,17 @@ TEST(CStringSearch, ReplaceEdgeCases)
 
 TEST(CStringTrim, EdgeCases)
 {
-    struct Case
-    {
-        const char* text;
-        const char* left;
-        const char* right;
-        const char* both;
+    // The text, then it trimmed on the left, on the right and on both sides, joined by '|'.
+    const char* const cases[][2] = {
+        {"", "||"},
+        {"   ", "||"},
+        {" \t\r\n x y \n", "x y \n| \t\r\n x y|x y"},
+        {"noblanks", "noblanks|noblanks|noblanks"},
     };
-    const Case cases[] = {
-        {"", "", "", ""},
-        {"   ", "", "", ""},
-        {" \t\r\n x y \n", "x y \n", " \t\r\n x y", "x y"},
-        {"noblanks", "noblanks", "noblanks", "noblanks"},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        EXPECT_EQ(Join({c.left, c.right, c.both}),
-                  Join({CString(c.text).TrimLeft(), CString(c.text).TrimRight(), CString(c.text).Trim()}))
-            << "[" << c.text << "]";
+        EXPECT_EQ(c[1], Join({CString(c[0]).TrimLeft(), CString(c[0]).TrimRight(), CString(c[0]).Trim()}))
+            << "[" << c[0] << "]";
     }
     CString s("-=a=-");
     EXPECT_EQ("axb|a=-|-=a|a|-=a=-",
@@ -249,14 +234,11 @@ TEST(CStringBuffer, GetBufferAndReleaseBuffer)
     EXPECT_STREQ("0123", s);
     s.ReleaseBuffer(1000); // clipped to the buffer
     EXPECT_LE(s.GetLength(), s.GetAllocLength());
-    LPTSTR q = s.GetBufferSetLength(2);
-    EXPECT_EQ(0, q[2]);
-    EXPECT_STREQ("01", s);
+    EXPECT_EQ(0, s.GetBufferSetLength(2)[2]);
     s.FreeExtra();
-    EXPECT_EQ(2, s.GetAllocLength());
+    EXPECT_EQ("01 2", std::string(s) + " " + std::to_string(s.GetAllocLength()));
 }
 
-// Each field of a text: '+' and the field where there is one, '-' and an emptied string where not.
 TEST(CStringHelpers, ExtractSubString)
 {
     std::string fields;

@@ -36,7 +36,6 @@ TEST(CArrayTest, GrowthKeepsElementsAndConstructsEachOnce)
         CArray<Tracked, const Tracked&> a;
         for (int i = 0; i < 1000; ++i)
             EXPECT_EQ(i, a.Add(Tracked(i)));
-        EXPECT_EQ(1000, a.GetSize());
         EXPECT_EQ(999, a.GetUpperBound());
         EXPECT_EQ(1000, Tracked::live);
         for (int i = 0; i < 1000; ++i)
@@ -44,9 +43,8 @@ TEST(CArrayTest, GrowthKeepsElementsAndConstructsEachOnce)
         a.SetSize(10);
         EXPECT_EQ(10, Tracked::live);
         a.SetSize(12);
-        EXPECT_EQ(0, a[11].value);
         a.Add(a[3]); // an element of the array itself, while the array moves
-        EXPECT_EQ(3, a[12].value);
+        EXPECT_EQ(std::vector<int>({0, 3}), std::vector<int>({a[11].value, a[12].value}));
     }
     EXPECT_EQ(0, Tracked::live);
 }
@@ -177,10 +175,7 @@ TEST(CMapTest, RemovingTheReturnedEntryWhileIterating)
         map.GetNextAssoc(pos, key, value);
         ++visited;
         EXPECT_EQ(key + "!", value);
-        if (atoi((LPCTSTR)key + 3) % 2)
-        {
-            EXPECT_TRUE(map.RemoveKey(key));
-        }
+        EXPECT_TRUE(atoi((LPCTSTR)key + 3) % 2 == 0 || map.RemoveKey(key));
     }
     EXPECT_EQ(60, visited);
     EXPECT_EQ(30, map.GetCount());
@@ -214,7 +209,7 @@ TEST(CMapTest, KeysOfManyKindsAgreeWithAReferenceMap)
     }
     EXPECT_EQ((INT_PTR)reference.size(), map.GetCount());
     EXPECT_GT(map.GetHashTableSize(), 17u); // the table grew
-    std::map<int, int> visited; // a key visited twice reads -1
+    std::map<int, int> visited;             // a key visited twice reads -1
     for (POSITION pos = map.GetStartPosition(); pos;)
     {
         int key;

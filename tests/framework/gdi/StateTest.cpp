@@ -13,11 +13,8 @@ TEST(DCState, SelectObjectAnswersThePreviousObjectWithItsClass)
     ASSERT_TRUE(previousPen != NULL);
     EXPECT_EQ(::GetStockObject(BLACK_PEN), previousPen->m_hObject);
     EXPECT_TRUE(previousPen->IsKindOf(RUNTIME_CLASS(CPen)));
-    EXPECT_EQ(&pen, dc.GetCurrentPen());
     CBrush brush(kRed);
     dc.SelectObject(&brush);
-    EXPECT_EQ(&brush, dc.GetCurrentBrush());
-    EXPECT_TRUE(dc.GetCurrentBitmap()->IsKindOf(RUNTIME_CLASS(CBitmap)));
     EXPECT_EQ(&brush, dc.SelectStockObject(NULL_BRUSH));
     dc.SelectObject(previousPen);
 

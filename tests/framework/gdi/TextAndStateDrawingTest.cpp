@@ -55,9 +55,9 @@ TEST(DrawState, BitmapsAndTextAreDrawnAtThePoint)
     EXPECT_EQ(kWhite, canvas.Pixel(10, 10));
 
     PixelCanvas text(60, 30), prefixed(60, 30);
-    CSize size = text.dc().GetTextExtent("Tide", 4);
-    text.dc().DrawState(CPoint(0, 0), size, "Tide", DSS_NORMAL, FALSE);
+    CSize size = text.dc().GetTextExtent("&Tide", 5);
+    text.dc().DrawState(CPoint(0, 0), size, "&Tide", DSS_NORMAL, FALSE);
     prefixed.dc().DrawState(CPoint(0, 0), size, "&Tide", DSS_NORMAL, TRUE);
     EXPECT_GT(text.CountOther(kWhite), 0);
-    EXPECT_FALSE(text.SameAs(prefixed)) << "the prefix form underlines T";
+    EXPECT_FALSE(text.SameAs(prefixed)) << "the prefix form underlines T instead of showing &";
 }
