@@ -376,25 +376,24 @@ TEST(RecentFileList, DisplayNameDropsOnlyTheCurrentFolder)
     list[0] = "C:\\Work\\news.dat";
     list[1] = "C:\\Work\\sub\\deep.dat";
     list[2] = "D:\\" + CString('x', 400) + ".dat";
+    // Each case gives whether a name was given, and the name.
     const struct
     {
         const char* name;
         int nIndex;
-        BOOL bExpected;
-        CString strExpected;
+        CString expected;
     } cases[] = {
-        {"a file in the folder shows without path", 0, TRUE, "news.dat"},
-        {"a file in a subfolder keeps its path", 1, TRUE, "C:\\Work\\sub\\deep.dat"},
-        {"a long name elsewhere stays whole", 2, TRUE, "D:\\" + CString('x', 400) + ".dat"},
-        {"an empty entry gives no name", 3, FALSE, ""},
-        {"an index past the list gives no name", 4, FALSE, ""},
+        {"a file in the folder shows without path", 0, "1 news.dat"},
+        {"a file in a subfolder keeps its path", 1, "1 C:\\Work\\sub\\deep.dat"},
+        {"a long name elsewhere stays whole", 2, "1 D:\\" + CString('x', 400) + ".dat"},
+        {"an empty entry gives no name", 3, "0 "},
+        {"an index past the list gives no name", 4, "0 "},
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.name);
         CString strName;
-        EXPECT_EQ(c.bExpected, list.GetDisplayName(strName, c.nIndex, "c:\\work\\", 8));
-        EXPECT_EQ(c.strExpected, strName);
+        BOOL bGiven = list.GetDisplayName(strName, c.nIndex, "c:\\work\\", 8);
+        EXPECT_EQ(c.expected, CString(bGiven ? "1 " : "0 ") + strName) << c.name;
     }
 }
 

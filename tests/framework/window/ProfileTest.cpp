@@ -108,40 +108,25 @@ TEST_F(ProfileTest, NullValueDeletesTheEntryAndNullEntryTheSection)
 }
 
 // Without a registry key the profile is an INI file.
-class IniProfileTest : public ::testing::Test
+TEST(IniProfile, ValuesRoundTripThroughTheFile)
 {
-protected:
-    void SetUp() override
-    {
-        m_path = m_folder.File("tidewatch-window-test.ini").c_str();
-        theApp.m_pszRegistryKey = NULL;
-        theApp.m_pszProfileName = m_path;
-    }
-    void TearDown() override
-    {
-        theApp.m_pszRegistryKey = m_pszSavedKey;
-        theApp.m_pszProfileName = m_pszSavedProfile;
-    }
-
-    TempFolder m_folder;
-    CString m_path;
-    LPCTSTR m_pszSavedKey = theApp.m_pszRegistryKey;
-    LPCTSTR m_pszSavedProfile = theApp.m_pszProfileName;
-};
-
-TEST_F(IniProfileTest, ValuesRoundTripThroughTheFile)
-{
+    TempFolder folder;
+    CString path = folder.File("tidewatch-window-test.ini").c_str();
+    LPCTSTR pszSavedKey = theApp.m_pszRegistryKey, pszSavedProfile = theApp.m_pszProfileName;
+    theApp.m_pszRegistryKey = NULL;
+    theApp.m_pszProfileName = path;
     ExpectValuesRoundTrip();
-    // Bytes are stored as text, one letter per half byte.
+    // Bytes are stored as text, one letter per half byte; damaged text reads as nothing.
     const BYTE data[3] = {0x00, 0xAB, 0xFF};
     EXPECT_TRUE(theApp.WriteProfileBinary(section, "Blob", (LPBYTE)data, sizeof data));
     EXPECT_EQ(theApp.GetProfileString(section, "Blob"), "AALKPP");
-    // Damaged text reads as nothing.
     for (const char* text : {"ABC", "AZ", ""})
     {
         theApp.WriteProfileString(section, "Blob", text);
         EXPECT_EQ(ReadBinary("Blob"), "none") << text;
     }
+    theApp.m_pszRegistryKey = pszSavedKey;
+    theApp.m_pszProfileName = pszSavedProfile;
 }
 
 } // namespace
