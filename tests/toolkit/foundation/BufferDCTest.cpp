@@ -30,7 +30,7 @@ TEST(BufferDC, CopiesBackOnlyItsRectangle)
     EXPECT_EQ(kBlue, canvas.Pixel(100, 100));
 }
 
-TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOrigin)
+TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOriginOrTheClipBox)
 {
     PixelCanvas canvas(100, 80, kWhite);
     {
@@ -42,18 +42,14 @@ TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOrigin)
     EXPECT_EQ(CRect(10, 10, 60, 40), canvas.PaintedBounds(kWhite));
     EXPECT_EQ(1, canvas.CountOther(CRect(10, 10, 60, 40), kGreen));
     EXPECT_EQ(kBlue, canvas.Pixel(10, 10));
-}
-
-TEST(MemDC, EmptyRectangleCoversTheClipBox)
-{
-    PixelCanvas canvas(100, 80, kWhite);
-    canvas.dc().IntersectClipRect(20, 30, 50, 60);
+    PixelCanvas clipped(100, 80, kWhite);
+    clipped.dc().IntersectClipRect(20, 30, 50, 60);
     {
-        CXTMemDC memDC(&canvas.dc(), CRect(), kRed);
+        CXTMemDC memDC(&clipped.dc(), CRect(), kRed);
         EXPECT_EQ(CSize(30, 30), BitmapSize(memDC));
     }
-    EXPECT_EQ(CRect(20, 30, 50, 60), canvas.PaintedBounds(kWhite));
-    EXPECT_EQ(0, canvas.CountOther(CRect(20, 30, 50, 60), kRed));
+    EXPECT_EQ(CRect(20, 30, 50, 60), clipped.PaintedBounds(kWhite));
+    EXPECT_EQ(0, clipped.CountOther(CRect(20, 30, 50, 60), kRed));
 }
 
 TEST(MemDC, WithoutABackColourTheBitmapIsNotCleared)

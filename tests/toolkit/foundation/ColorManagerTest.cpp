@@ -1,3 +1,4 @@
+#include "toolkit/foundation/XTPColorHelper.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
@@ -5,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
-#include <map>
 
 namespace {
 
@@ -13,17 +13,54 @@ const COLORREF kFace = RGB(212, 208, 200);
 const COLORREF kGrey = RGB(128, 128, 128);
 const COLORREF kLightFace = RGB(246, 245, 244); // 205 per mille of the face, the rest white
 
-// The classic Windows colours these cases read; black for the others.
-COLORREF ClassicSysColor(int nIndex)
+// The derived colours 28 to 56 of two whole system-colour sets (the classic
+// one, and a dark one that brings in the contrast rules), worked out
+// apart from this code from the colour manager's rules (blends, contrast,
+// shades).
+struct ColorSet
 {
-    static const std::map<int, COLORREF> colors = {{COLOR_WINDOW, RGB(255, 255, 255)},
-                                                   {COLOR_HIGHLIGHT, RGB(10, 36, 106)},
-                                                   {COLOR_BTNFACE, kFace},
-                                                   {COLOR_BTNSHADOW, kGrey},
-                                                   {COLOR_GRAYTEXT, kGrey},
-                                                   {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)}};
-    auto it = colors.find(nIndex);
-    return it != colors.end() ? it->second : RGB(0, 0, 0);
+    const char* pszName;
+    COLORREF clrSystem[28];  // indexes 0 to 27
+    COLORREF clrDerived[29]; // indexes 28 to 56
+    COLORREF clr3DLight;     // the face 15 lighter per channel, not the system's
+};
+
+const ColorSet g_sets[] = {
+    {"classic",
+     {RGB(0, 0, 0),       RGB(58, 110, 165),  RGB(10, 36, 106),   RGB(128, 128, 128), RGB(212, 208, 200),
+      RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255),
+      RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(10, 36, 106),   RGB(255, 255, 255),
+      RGB(212, 208, 200), RGB(128, 128, 128), RGB(128, 128, 128), RGB(0, 0, 0),       RGB(212, 208, 200),
+      RGB(255, 255, 255), RGB(64, 64, 64),    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(255, 255, 225),
+      RGB(181, 181, 181), RGB(0, 0, 128),     RGB(166, 202, 240)},
+     {RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(219, 216, 209), RGB(182, 189, 210), RGB(10, 36, 106),
+      RGB(133, 146, 181), RGB(136, 141, 157), RGB(166, 166, 166), RGB(212, 213, 216), RGB(10, 36, 106),
+      RGB(160, 160, 160), RGB(166, 166, 166), RGB(141, 141, 141), RGB(249, 248, 247), RGB(204, 200, 193),
+      RGB(102, 102, 102), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255),
+      RGB(247, 242, 233), RGB(85, 85, 85),    RGB(10, 36, 106),   RGB(212, 208, 200), RGB(128, 128, 128),
+      RGB(219, 216, 209), RGB(128, 128, 128), RGB(212, 208, 200), RGB(212, 208, 200)},
+     RGB(227, 223, 215)},
+    {"dark",
+     {RGB(0, 0, 0),       RGB(58, 110, 165),  RGB(10, 36, 106),   RGB(128, 128, 128), RGB(212, 208, 200),
+      RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(200, 200, 0),   RGB(0, 0, 0),
+      RGB(40, 40, 60),    RGB(20, 20, 30),    RGB(90, 90, 90),    RGB(255, 255, 255), RGB(212, 208, 200),
+      RGB(255, 255, 255), RGB(64, 64, 64),    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(255, 255, 225),
+      RGB(181, 181, 181), RGB(0, 0, 128),     RGB(166, 202, 240)},
+     {RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(33, 33, 50),    RGB(84, 84, 31),    RGB(200, 200, 0),
+      RGB(100, 100, 0),   RGB(63, 63, 23),    RGB(97, 97, 97),    RGB(36, 36, 25),    RGB(200, 200, 0),
+      RGB(119, 119, 123), RGB(84, 84, 89),    RGB(114, 114, 119), RGB(6, 6, 9),       RGB(38, 38, 57),
+      RGB(116, 116, 121), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(225, 225, 225),
+      RGB(63, 63, 95),    RGB(0, 0, 0),       RGB(200, 200, 0),   RGB(40, 40, 60),    RGB(20, 20, 30),
+      RGB(33, 33, 50),    RGB(20, 20, 30),    RGB(40, 40, 60),    RGB(40, 40, 60)},
+     RGB(55, 55, 75)},
+};
+
+const ColorSet* g_pCurrentSet = NULL;
+
+COLORREF SetSysColor(int nIndex)
+{
+    return g_pCurrentSet->clrSystem[nIndex];
 }
 
 const WCHAR* g_pszThemeFile;
@@ -41,7 +78,12 @@ HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszCo
 class ColorManagerTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_colors.SetGetSysColorPtr(ClassicSysColor); }
+    // The cases run on the classic colour set.
+    void SetUp() override
+    {
+        g_pCurrentSet = &g_sets[0];
+        m_colors.SetGetSysColorPtr(SetSysColor);
+    }
 
     void TearDown() override
     {
@@ -123,13 +165,21 @@ TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
     EXPECT_EQ(RGB(255, 251, 233), m_colors.GetColor(48));
 }
 
-TEST_F(ColorManagerTest, OnlyIfNotInitializedSkipsASecondRefresh)
+TEST_F(ColorManagerTest, RefreshesOnlyWhenAskedAndDisabledLunaColoursKeepTheSystemGradients)
 {
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(TRUE);
     EXPECT_EQ(kNoScheme, SchemeColors());
     m_colors.RefreshColors(FALSE);
     EXPECT_EQ(kBlue, SchemeColors());
+    m_colors.SetSystemTheme(xtpSystemThemeOlive);
+    m_colors.DisableLunaColors(TRUE);
+    EXPECT_TRUE(m_colors.IsLunaColorsDisabled());
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(kNoScheme, SchemeColors());
+    m_colors.DisableLunaColors(FALSE);
+    m_colors.RefreshColors(FALSE);
+    EXPECT_EQ(kOlive, SchemeColors());
 }
 
 TEST_F(ColorManagerTest, SchemeTables)
@@ -148,18 +198,6 @@ TEST_F(ColorManagerTest, SchemeTables)
         m_colors.RefreshColors(FALSE);
         EXPECT_EQ(scheme.colors, SchemeColors()) << "scheme " << scheme.nScheme;
     }
-}
-
-TEST_F(ColorManagerTest, DisabledLunaColoursKeepTheSystemGradients)
-{
-    m_colors.SetSystemTheme(xtpSystemThemeOlive);
-    m_colors.DisableLunaColors(TRUE);
-    EXPECT_TRUE(m_colors.IsLunaColorsDisabled());
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(kNoScheme, SchemeColors());
-    m_colors.DisableLunaColors(FALSE);
-    m_colors.RefreshColors(FALSE);
-    EXPECT_EQ(kOlive, SchemeColors());
 }
 
 TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleName)
@@ -219,12 +257,103 @@ TEST_F(ColorManagerTest, AWindowTextWithoutContrastIsSeparated)
     // becomes the grey at the threshold distance 180.
     CXTPColorManager colors;
     colors.SetColor(COLOR_WINDOWTEXT, RGB(255, 255, 255));
-    colors.SetGetSysColorPtr(ClassicSysColor);
+    colors.SetGetSysColorPtr(SetSysColor);
     EXPECT_EQ(RGB(249, 248, 247), colors.GetColor(41));
     EXPECT_EQ(RGB(144, 144, 144), colors.GetColor(44));
     colors.SetColor(COLOR_WINDOWTEXT, 0xFFFFFFFF);
     colors.RefreshColors(FALSE);
     EXPECT_EQ(RGB(0, 0, 0), colors.GetColor(44));
+}
+
+TEST(ColorManagerTable, DerivedColoursOfWholeColourSets)
+{
+    for (const ColorSet& set : g_sets)
+    {
+        g_pCurrentSet = &set;
+        CXTPColorManager colors;
+        colors.SetSystemTheme(xtpSystemThemeNone);
+        colors.SetGetSysColorPtr(SetSysColor);
+        // Colours 1 to 56: the system's but for the lighter 3D light, then the derived ones.
+        std::vector<COLORREF> expected(set.clrSystem + 1, set.clrSystem + 28), actual;
+        expected[COLOR_3DLIGHT - 1] = set.clr3DLight;
+        expected.insert(expected.end(), set.clrDerived, set.clrDerived + 29);
+        for (int i = 1; i <= 56; i++)
+            actual.push_back(colors.GetColor(i));
+        EXPECT_EQ(expected, actual) << set.pszName;
+    }
+}
+
+TEST(ColorHelper, ChannelArithmeticIsClampedAndDivisionByZeroSaturates)
+{
+    CXTPColorHelper clr(250, 10, 10);
+    const struct
+    {
+        const char* name;
+        COLORREF result;
+        COLORREF expected;
+    } cases[] = {
+        {"add", clr + CXTPColorHelper(10, 10, 10), RGB(255, 20, 20)},
+        {"subtract", clr - CXTPColorHelper(10, 10, 20), RGB(240, 0, 0)},
+        {"multiply", clr * CXTPColorHelper(2, 2, 3), RGB(255, 20, 30)},
+        {"divide", clr / CXTPColorHelper(2, 2, 3), RGB(125, 5, 3)},
+        {"add 100", clr + 100, RGB(255, 110, 110)},
+        {"add 1000: k clamped to 255 first", clr + 1000, RGB(255, 255, 255)},
+        {"subtract -5: k clamped to 0", clr - (-5), RGB(250, 10, 10)},
+        {"black times 7", CXTPColorHelper(0, 0, 0) * 7, RGB(0, 0, 0)},
+        {"divide by black", CXTPColorHelper(100, 0, 50) / CXTPColorHelper(0, 0, 0), RGB(255, 255, 255)},
+        {"divide by a zero channel", CXTPColorHelper(100, 0, 50) / CXTPColorHelper(2, 0, 1),
+         RGB(50, 255, 50)},
+        {"divide by 0", CXTPColorHelper(100, 0, 50) / 0, RGB(255, 255, 255)},
+        {"blend 100", CXTPColorHelper(10, 20, 30).Blend(CXTPColorHelper(200, 100, 0), 100), RGB(200, 100, 0)},
+        {"blend 0", CXTPColorHelper(10, 20, 30).Blend(CXTPColorHelper(200, 100, 0), 0), RGB(10, 20, 30)},
+        {"blend 50", CXTPColorHelper(10, 20, 30).Blend(CXTPColorHelper(200, 100, 0), 50), RGB(105, 60, 15)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, c.result) << c.name;
+
+    // Add and Subtract change the object.
+    CXTPColorHelper changed(100, 150, 200);
+    changed.Add(CXTPColorHelper(100, 100, 100));
+    EXPECT_EQ(RGB(200, 250, 255), (COLORREF)changed);
+    changed.Subtract(CXTPColorHelper(250, 0, 55));
+    EXPECT_EQ(RGB(0, 250, 200), (COLORREF)changed);
+}
+
+TEST(ColorHelper, HslKnownValues)
+{
+    double h, s, l;
+    CXTPColorHelper(255, 0, 0).RGBtoHSL(&h, &s, &l);
+    EXPECT_EQ(std::vector<double>({0.0, 1.0, 0.5}), std::vector<double>({h, s, l}));
+    CXTPColorHelper(0, 0, 255).RGBtoHSL(&h, &s, &l);
+    EXPECT_DOUBLE_EQ(4.0 / 6, h);
+    CXTPColorHelper(255, 0, 128).RGBtoHSL(&h, &s, &l); // negative hue wraps
+    EXPECT_NEAR(1 - 128.0 / 255 / 6, h, 1e-9);
+    CXTPColorHelper(64, 64, 64).RGBtoHSL(&h, &s, &l);
+    EXPECT_EQ(std::vector<double>({0.0, 0.0, 64.0 / 255}), std::vector<double>({h, s, l}));
+
+    EXPECT_EQ(RGB(255, 0, 0), (COLORREF)CXTPColorHelper::HSLtoRGB(0, 1, 0.5));
+    EXPECT_EQ(RGB(0, 255, 0), (COLORREF)CXTPColorHelper::HSLtoRGB(1.0 / 3, 1, 0.5));
+    EXPECT_EQ(RGB(127, 127, 127), (COLORREF)CXTPColorHelper::HSLtoRGB(0.7, 0, 0.5));
+}
+
+TEST(ColorHelper, HsvRoundTripsAndKnownValues)
+{
+    double h, s, v;
+    CXTPColorHelper(0, 0, 0).RGBtoHSV(&h, &s, &v);
+    EXPECT_EQ(std::vector<double>({0.0, 0.0}), std::vector<double>({h, s}));
+    CXTPColorHelper(0, 255, 0).RGBtoHSV(&h, &s, &v);
+    EXPECT_EQ(std::vector<double>({1.0 / 3, 1.0, 1.0}), std::vector<double>({h, s, v}));
+
+    // A grey is round(v x 255 + 0.5), clamped: one step above the truncation of the colours.
+    EXPECT_EQ(RGB(77, 77, 77), (COLORREF)CXTPColorHelper::HSVtoRGB(0.3, 0, 76.2 / 255));
+    EXPECT_EQ(RGB(1, 1, 1), (COLORREF)CXTPColorHelper::HSVtoRGB(0.3, 0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), (COLORREF)CXTPColorHelper::HSVtoRGB(0.3, 0, 1));
+    EXPECT_EQ(RGB(255, 0, 0), (COLORREF)CXTPColorHelper::HSVtoRGB(1.0, 1, 1));
+    for (COLORREF clr : {RGB(30, 120, 200), RGB(200, 30, 120), RGB(120, 200, 30), RGB(250, 250, 10)})
+    {
+        CXTPColorHelper(clr).RGBtoHSV(&h, &s, &v);
+        EXPECT_EQ(clr, (COLORREF)CXTPColorHelper::HSVtoRGB(h, s, v));
+    }
 }
 
 } // namespace

@@ -104,7 +104,7 @@ TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRight)
     EXPECT_EQ(CRect(10, 0, 110, 10), canvas.PaintedBounds(kWhite));
 }
 
-TEST_F(DrawHelpersTest, ExcludedCornersStayUnpainted)
+TEST_F(DrawHelpersTest, ExcludedCornersStayUnpaintedAndBlurredPointsAveragePairs)
 {
     PixelCanvas canvas(20, 20, kWhite);
     CRect rc(2, 3, 12, 10);
@@ -115,16 +115,12 @@ TEST_F(DrawHelpersTest, ExcludedCornersStayUnpainted)
     EXPECT_EQ(std::vector<COLORREF>({kWhite, kWhite, kWhite, kWhite}),
               std::vector<COLORREF>(
                   {canvas.Pixel(2, 3), canvas.Pixel(11, 3), canvas.Pixel(2, 9), canvas.Pixel(11, 9)}));
-}
-
-TEST_F(DrawHelpersTest, BlurPointsAveragesEachPairAndIgnoresAnOddEntry)
-{
-    PixelCanvas canvas(20, 20, RGB(100, 50, 0));
-    canvas.dc().SetPixel(6, 5, RGB(201, 0, 255));
+    PixelCanvas blurred(20, 20, RGB(100, 50, 0));
+    blurred.dc().SetPixel(6, 5, RGB(201, 0, 255));
     POINT pts[] = {{5, 5}, {1, 0}, {10, 10}, {0, 1}, {15, 15}};
-    XTPDrawHelpers()->BlurPoints(&canvas.dc(), pts, 5);
-    EXPECT_EQ(RGB(150, 25, 127), canvas.Pixel(5, 5));
-    EXPECT_EQ(1 + 1, canvas.CountOther(RGB(100, 50, 0))) << "the averaged point and its partner only";
+    XTPDrawHelpers()->BlurPoints(&blurred.dc(), pts, 5);
+    EXPECT_EQ(RGB(150, 25, 127), blurred.Pixel(5, 5));
+    EXPECT_EQ(1 + 1, blurred.CountOther(RGB(100, 50, 0))) << "the averaged point and its partner only";
 }
 
 TEST_F(DrawHelpersTest, TriangleOfAColourRestoresPenAndBrush)

@@ -16,7 +16,7 @@ struct SolidIcon
     CXTPImageManagerIconHandle handle;
 };
 
-TEST(ImageManager, ExactWidthOrANearestScaledCopy)
+TEST(ImageManager, ExactWidthOrANearestScaledCopyButNoScaledAlphaImage)
 {
     CXTPImageManager manager;
     SolidIcon icon16(16, 16, RGB(255, 0, 0));
@@ -36,11 +36,6 @@ TEST(ImageManager, ExactWidthOrANearestScaledCopy)
     EXPECT_EQ("16x16 0000FF hot 0000FF; 32x32 FF0000 hot FF0000; ", DescribeIconSet(manager, 1));
     EXPECT_EQ(16, manager.GetImage(1, 0)->GetWidth()) << "width 0 is never scaled";
     EXPECT_TRUE(manager.GetImage(2, 16) == NULL);
-}
-
-TEST(ImageManager, AlphaIconsAreNotScaled)
-{
-    CXTPImageManager manager;
     CXTPImageManagerIconHandle alpha;
     alpha = MakeAlphaBitmap(16, 16, 0x80102030);
     ASSERT_TRUE(manager.SetIcon(alpha, 5));

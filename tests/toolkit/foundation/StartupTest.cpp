@@ -69,7 +69,7 @@ protected:
     }
 };
 
-TEST_F(StartupTest, StepsRanInOrderBeforeMain)
+TEST_F(StartupTest, StepsRanInOrderBeforeMainAndClassesAreCreatableByName)
 {
     EXPECT_TRUE(CXTPStartup::IsRunning());
     EXPECT_EQ("abd", g_traceBeforeMain);
@@ -79,6 +79,12 @@ TEST_F(StartupTest, StepsRanInOrderBeforeMain)
         EXPECT_LE(nPrevious, pEntry->GetOrder());
         nPrevious = pEntry->GetOrder();
     }
+    EXPECT_GE(g_nStartsFindingClass, 1); // a later step found it by name, before any instance
+    int nInstances = CStartupCreatable::s_nInstances;
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CStartupCreatable");
+    ASSERT_EQ(RUNTIME_CLASS(CStartupCreatable), pClass);
+    delete pClass->CreateObject();
+    EXPECT_EQ(nInstances + 1, CStartupCreatable::s_nInstances);
 }
 
 TEST_F(StartupTest, ExitRoutinesRunInExactReverseOrder)
@@ -92,16 +98,6 @@ TEST_F(StartupTest, ExitRoutinesRunInExactReverseOrder)
     CXTPStartup::Run();
     CXTPStartup::Run(); // runs once
     EXPECT_EQ("CBAabd", TraceText());
-}
-
-TEST_F(StartupTest, RegisteredClassesAreCreatableByNameBeforeAnyInstance)
-{
-    EXPECT_GE(g_nStartsFindingClass, 1); // a later step found it by name, before any instance
-    int nInstances = CStartupCreatable::s_nInstances;
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CStartupCreatable");
-    ASSERT_EQ(RUNTIME_CLASS(CStartupCreatable), pClass);
-    delete pClass->CreateObject();
-    EXPECT_EQ(nInstances + 1, CStartupCreatable::s_nInstances);
 }
 
 TEST_F(StartupTest, CompletesWithoutTheOptionalLibrariesAndRebuildsWithThem)

@@ -115,10 +115,11 @@ TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWithTheirFactoryOrWhenNoFactoryC
         EXPECT_TRUE(noFactory.GetFactory() == NULL && noFactory.GetSafeTheme() == NULL);
         noFactory.SetTheme(new CTestTheme);
         EXPECT_EQ(nAlive + 1, CTestTheme::s_nAlive);
-        XTThemeManager()->SetTheme(1);
     }
     EXPECT_EQ(nAlive, CTestTheme::s_nAlive);
     EXPECT_EQ(NULL, XTThemeManager()->GetFactory(NULL));
+    CTestHost noFactory(RUNTIME_CLASS(CObject));
+    XTThemeManager()->SetTheme(1); // a host without a factory is left alone
 }
 
 TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheList)

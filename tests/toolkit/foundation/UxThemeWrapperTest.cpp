@@ -145,10 +145,6 @@ TEST_F(UxThemeWrapperTest, CallsPassTheHandleFirstAndTheArgumentsUnchangedAndHan
     }
     // The destructor closes the second.
     EXPECT_EQ(std::vector<HTHEME>({(HTHEME)0x1111, (HTHEME)0x2222}), g_closedThemes);
-}
-
-TEST_F(UxThemeWrapperTest, AppThemeReadyNeedsCommonControlsSix)
-{
     InstallFakes();
     CXTPUxThemeWrapper theme;
     theme.OpenThemeData(NULL, L"BUTTON");
