@@ -29,7 +29,7 @@ TEST(AuxData, CopiesTheToolkitColours)
     pData->UpdateSysColors();
 }
 
-TEST(AuxData, FontsFollowTheMenuFont)
+TEST(AuxData, FontsFollowTheMenuFontOrTheGlobalFont)
 {
     CXTAuxData* pData = XTAuxData();
     ASSERT_TRUE(pData->UpdateFonts());
@@ -54,11 +54,6 @@ TEST(AuxData, FontsFollowTheMenuFont)
     EXPECT_STREQ("Liberation Mono", LogFontOf(pData->fontVert).lfFaceName);
     ASSERT_TRUE(pData->UpdateFonts("No Such Face", NULL));
     EXPECT_STREQ(metrics.lfMenuFont.lfFaceName, LogFontOf(pData->font).lfFaceName);
-}
-
-TEST(AuxData, GlobalFontReplacesTheTextFonts)
-{
-    CXTAuxData* pData = XTAuxData();
     CFont font, vertical;
     font.CreatePointFont(140, "Liberation Serif");
     vertical.CreatePointFont(100, "Liberation Mono");

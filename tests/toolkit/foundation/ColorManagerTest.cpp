@@ -200,7 +200,7 @@ TEST_F(ColorManagerTest, SchemeTables)
     }
 }
 
-TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleName)
+TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleNameAndTheAutomaticScheme)
 {
     const struct
     {
@@ -222,10 +222,6 @@ TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleName)
         UseThemeName(c.pszFile, c.pszColor, c.hr);
         EXPECT_EQ(c.nScheme, CXTPColorManager::DetectLunaScheme()) << c.hr;
     }
-}
-
-TEST_F(ColorManagerTest, AutomaticSchemeComesFromTheVisualStyle)
-{
     UseThemeName(L"C:\\Themes\\Luna\\Luna.msstyles", L"HomeStead");
     m_colors.SetSystemTheme(xtpSystemThemeAuto);
     EXPECT_EQ(xtpSystemThemeOlive, m_colors.GetCurrentSystemTheme());
@@ -319,7 +315,7 @@ TEST(ColorHelper, ChannelArithmeticIsClampedAndDivisionByZeroSaturates)
     EXPECT_EQ(RGB(0, 250, 200), (COLORREF)changed);
 }
 
-TEST(ColorHelper, HslKnownValues)
+TEST(ColorHelper, HslKnownValuesHsvRoundTripsAndKnownValues)
 {
     double h, s, l;
     CXTPColorHelper(255, 0, 0).RGBtoHSL(&h, &s, &l);
@@ -334,11 +330,7 @@ TEST(ColorHelper, HslKnownValues)
     EXPECT_EQ(RGB(255, 0, 0), (COLORREF)CXTPColorHelper::HSLtoRGB(0, 1, 0.5));
     EXPECT_EQ(RGB(0, 255, 0), (COLORREF)CXTPColorHelper::HSLtoRGB(1.0 / 3, 1, 0.5));
     EXPECT_EQ(RGB(127, 127, 127), (COLORREF)CXTPColorHelper::HSLtoRGB(0.7, 0, 0.5));
-}
-
-TEST(ColorHelper, HsvRoundTripsAndKnownValues)
-{
-    double h, s, v;
+    double v;
     CXTPColorHelper(0, 0, 0).RGBtoHSV(&h, &s, &v);
     EXPECT_EQ(std::vector<double>({0.0, 0.0}), std::vector<double>({h, s}));
     CXTPColorHelper(0, 255, 0).RGBtoHSV(&h, &s, &v);

@@ -40,7 +40,7 @@ struct FallbackHelpers
 // ratio passed as a float: 0.1 as a float is a little above a tenth, so the
 // last of ten columns from kFrom to kTo stops just short of green 190, from
 // black to grey 100 it is 89, not 90, and column 3 from grey 100 to black is 69.
-TEST_F(DrawHelpersTest, FallbackColumnsAndRowsRunFromTheFirstColourTowardsTheSecond)
+TEST_F(DrawHelpersTest, FallbackColumnsAndRowsRunFromTheFirstColourTowardsTheSecondInTheClipBox)
 {
     FallbackHelpers fallback;
     ASSERT_FALSE(fallback.helpers.IsGradientFillAvailable());
@@ -64,17 +64,12 @@ TEST_F(DrawHelpersTest, FallbackColumnsAndRowsRunFromTheFirstColourTowardsTheSec
     EXPECT_EQ(0, canvas.CountOther(CRect(30, 0, 31, 10), kFrom)) << "one column: the first colour";
     // Nothing outside the five rectangles of 100, 100, 20, 20 and 10 pixels.
     EXPECT_EQ(250, canvas.CountOther(kWhite));
-}
-
-TEST_F(DrawHelpersTest, FallbackPaintsOnlyTheClipBox)
-{
-    FallbackHelpers fallback;
-    PixelCanvas canvas(40, 30, kWhite);
-    canvas.dc().IntersectClipRect(15, 0, 40, 30);
-    fallback.helpers.GradientFill(&canvas.dc(), CRect(10, 5, 20, 15), kFrom, kTo, TRUE);
-    EXPECT_EQ(0, canvas.CountOther(CRect(10, 5, 15, 15), kWhite));
+    PixelCanvas clipped(40, 30, kWhite);
+    clipped.dc().IntersectClipRect(15, 0, 40, 30);
+    fallback.helpers.GradientFill(&clipped.dc(), CRect(10, 5, 20, 15), kFrom, kTo, TRUE);
+    EXPECT_EQ(0, clipped.CountOther(CRect(10, 5, 15, 15), kWhite));
     // Column 15 keeps its place in the whole gradient.
-    EXPECT_EQ(RGB(100, 150, 127), canvas.Pixel(15, 10));
+    EXPECT_EQ(RGB(100, 150, 127), clipped.Pixel(15, 10));
 }
 
 TEST_F(DrawHelpersTest, EqualColoursAndLowColourDisplaysFillSolid)

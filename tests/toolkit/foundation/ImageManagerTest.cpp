@@ -97,7 +97,7 @@ TEST(ImageManager, CustomIdsRemovalAndSharing)
     EXPECT_FALSE(manager.Lookup(77));
 }
 
-TEST(ImageManager, ToolbarResourcesSkipSeparators)
+TEST(ImageManager, ToolbarResourcesSkipSeparatorsAndNameEveryImage)
 {
     // The top-left colour is the mask.
     CXTPImageManager manager;
@@ -118,11 +118,7 @@ TEST(ImageManager, ToolbarResourcesSkipSeparators)
     ASSERT_TRUE(manager.SetIcons(7150));
     EXPECT_EQ(RGB(0, 0, 200), IconPixel(manager.GetImage(7153, 16)->GetIcon(), 8, 7))
         << "the versioned 16-bit layout, its separator skipped";
-}
-
-TEST(ImageManager, ToolbarOfSeparatorsOnlyAddsNothing)
-{
-    CXTPImageManager manager;
+    manager.RemoveAll();
     EXPECT_TRUE(manager.SetIcons(7160, 7100, xtpImageNormal));
     CBitmap strip;
     ASSERT_TRUE(strip.LoadBitmap(7100));
@@ -180,7 +176,7 @@ TEST(ImageManager, AlphaStripsAreCutIntoImages)
     EXPECT_TRUE(uneven.SetIcons(7110, ids, 3, CSize(0, 0))) << "the width comes from the count";
 }
 
-TEST(ImageManager, MaskedAlphaBitmaps)
+TEST(ImageManager, MaskedAlphaBitmapsAndIconResourcesByGroup)
 {
     HBITMAP hMasked = CXTPImageManager::LoadAlphaBitmapMasked(7110, RGB(0, 0, 0));
     ASSERT_TRUE(hMasked != NULL);
@@ -190,10 +186,6 @@ TEST(ImageManager, MaskedAlphaBitmaps)
     ::DeleteObject(hMasked);
     EXPECT_TRUE(CXTPImageManager::LoadAlphaBitmapMasked(7100, 0) == NULL) << "not 32-bit";
     EXPECT_EQ(RGB(255, 0, 255), CXTPImageManager::GetBitmapPixel(7100, 0, 0));
-}
-
-TEST(ImageManager, IconResourcesByGroup)
-{
     CXTPImageManager manager;
     ASSERT_TRUE(manager.SetIconFromResource(1, 50, CSize(0, 0))) << "group 1 names image 1 of its own id";
     EXPECT_EQ(RGB(0, 0, 160), IconPixel(manager.GetImage(50, 16)->GetIcon(), 4, 4));
@@ -272,7 +264,7 @@ protected:
     CXTPImageManagerIcon m_alpha = CXTPImageManagerIcon(2, 16, 16);
 };
 
-TEST_F(GeneratedImages, FadedIconsMoveTowardsWhite)
+TEST_F(GeneratedImages, FadedIconsMoveTowardsWhiteAndDisabledOnesAreBrightenedGrey)
 {
     EXPECT_EQ(std::vector<COLORREF>({RGB(76, 76, 76), RGB(146, 146, 146), RGB(121, 121, 121), kTransparent}),
               FirstRow(m_icon.GetFadedIcon()));
@@ -283,10 +275,6 @@ TEST_F(GeneratedImages, FadedIconsMoveTowardsWhite)
     CXTPImageManagerIcon lowColor(3, 16, 16);
     lowColor.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
     EXPECT_EQ(RGB(100, 100, 100), IconPixel(lowColor.GetFadedIcon(), 1, 0)) << "unchanged copy";
-}
-
-TEST_F(GeneratedImages, DisabledIconsAreBrightenedGrey)
-{
     HICON hDisabled = m_icon.GetDisabledIcon();
     EXPECT_EQ(std::vector<COLORREF>({RGB(0, 0, 0), RGB(127, 127, 127), kTransparent}),
               std::vector<COLORREF>(
@@ -294,7 +282,7 @@ TEST_F(GeneratedImages, DisabledIconsAreBrightenedGrey)
     EXPECT_EQ(0xC07F7F7Fu, AlphaPixel(m_alpha.GetDisabledIcon().GetBitmap(), 2, 0));
 }
 
-TEST_F(GeneratedImages, ShadowsAreSilhouettesOfTheHotImage)
+TEST_F(GeneratedImages, ShadowAndMonochromeSilhouettes)
 {
     // Three quarters of colour 31.
     XTPColorManager()->SetColor(31, RGB(200, 100, 40));
@@ -305,6 +293,12 @@ TEST_F(GeneratedImages, ShadowsAreSilhouettesOfTheHotImage)
     ::DeleteObject(hHot);
     EXPECT_EQ(0x11964B1Eu, AlphaPixel(m_alpha.GetShadowIcon().GetBitmap(), 5, 5)) << "the hot image's alpha";
     XTPColorManager()->SetColor(31, 0xFFFFFFFF);
+    PixelCanvas canvas(64, 64);
+    m_icon.DrawMono(&canvas.dc(), CPoint(0, 0), m_icon.GetIcon(), CSize(16, 16), kBlue);
+    // Opaque pixels take the colour, a transparent one stays.
+    EXPECT_EQ(std::vector<COLORREF>({kBlue, kBlue, kWhite, kWhite}),
+              std::vector<COLORREF>(
+                  {canvas.Pixel(0, 0), canvas.Pixel(5, 5), canvas.Pixel(3, 0), canvas.Pixel(20, 20)}));
 }
 
 TEST_F(GeneratedImages, DrawingSizes)
@@ -325,16 +319,6 @@ TEST_F(GeneratedImages, DrawingSizes)
     // Black at alpha 0x80 over white: about half grey.
     EXPECT_NEAR(0x7F, (int)GetRValue(canvas.Pixel(5, 5)), 2);
     EXPECT_EQ(CRect(0, 0, 16, 16), canvas.PaintedBounds(kWhite));
-}
-
-TEST_F(GeneratedImages, MonochromeSilhouettes)
-{
-    PixelCanvas canvas(64, 64);
-    m_icon.DrawMono(&canvas.dc(), CPoint(0, 0), m_icon.GetIcon(), CSize(16, 16), kBlue);
-    // Opaque pixels take the colour, a transparent one stays.
-    EXPECT_EQ(std::vector<COLORREF>({kBlue, kBlue, kWhite, kWhite}),
-              std::vector<COLORREF>(
-                  {canvas.Pixel(0, 0), canvas.Pixel(5, 5), canvas.Pixel(3, 0), canvas.Pixel(20, 20)}));
 }
 
 TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)

@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(OptionalLibraryTest, WithheldEntryPointIsNotFoundInAnyModule)
+TEST_F(OptionalLibraryTest, WithheldEntryPointsAndDllVersions)
 {
     HMODULE hModule = XTPLoadOptionalLibrary("msimg32.dll");
     XTPWithholdOptionalProc("gradientfill", TRUE);
@@ -24,10 +24,6 @@ TEST_F(OptionalLibraryTest, WithheldEntryPointIsNotFoundInAnyModule)
     EXPECT_NE((FARPROC)NULL, XTPGetOptionalProc(hModule, "AlphaBlend"));
     EXPECT_EQ((FARPROC)NULL, XTPGetOptionalProc(NULL, "AlphaBlend"));
     FreeLibrary(hModule);
-}
-
-TEST_F(OptionalLibraryTest, DllVersionPacksMajorAndMinorOrIsZeroWhenAnythingIsMissing)
-{
     EXPECT_GE(XTPGetDllVersion("comctl32.dll") >> 16, 5u);
     DLLVERSIONINFO info = {sizeof(DLLVERSIONINFO), 6, 0x10002, 0, 0};
     XTPSetDllVersionForTesting(&info);

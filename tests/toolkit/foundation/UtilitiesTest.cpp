@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(StripMnemonics, SingleAmpersandsGoDoubledOnesStay)
+TEST(TextUtilities, MnemonicsStrippedAndFileNamesCutFromPaths)
 {
     const char* const cases[][2] = {
         {"&File", "File"},
@@ -28,10 +28,6 @@ TEST(StripMnemonics, SingleAmpersandsGoDoubledOnesStay)
         XTStripMnemonics(strText);
         EXPECT_STREQ(c[1], strText) << c[0];
     }
-}
-
-TEST(GetFileName, PartAfterTheLastBackslashCutToTheBuffer)
-{
     EXPECT_STREQ("conf.xml", XTGetFileName("C:\\Program Files\\Tidewatch\\conf.xml"));
     EXPECT_STREQ("", XTGetFileName("C:\\folder\\"));
     EXPECT_STREQ("conf.xml", XTGetFileName("conf.xml")); // no backslash: the whole text
