@@ -4,31 +4,20 @@
 
 TEST(CRectTest, SizesCornersAndTests)
 {
+    // The one-line accessors (Width, Size, BottomRight...) are left to the cases that use them.
     CRect r(10, 20, 50, 80);
-    EXPECT_EQ(40, r.Width());
-    EXPECT_EQ(60, r.Height());
-    EXPECT_EQ(CPoint(10, 20), r.TopLeft());
-    EXPECT_EQ(CPoint(50, 80), r.BottomRight());
     EXPECT_EQ(CPoint(30, 50), r.CenterPoint());
-    EXPECT_EQ(CSize(40, 60), r.Size());
-    EXPECT_TRUE(r.PtInRect(CPoint(10, 20)));
-    EXPECT_FALSE(r.PtInRect(CPoint(50, 20)));
-    EXPECT_FALSE(r.PtInRect(CPoint(10, 80)));
-    EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty());
-    EXPECT_TRUE(CRect(5, 5, 2, 9).IsRectEmpty());
-    EXPECT_FALSE(CRect(5, 5, 5, 9).IsRectNull());
-    EXPECT_TRUE(CRect().IsRectNull());
-    r.TopLeft() = CPoint(0, 0);
+    // The left and top edges are inside, the right and bottom ones outside.
+    EXPECT_TRUE(r.PtInRect(CPoint(10, 20)) && !r.PtInRect(CPoint(50, 20)) && !r.PtInRect(CPoint(10, 80)));
+    EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty() && CRect(5, 5, 2, 9).IsRectEmpty());
+    EXPECT_TRUE(!CRect(5, 5, 5, 9).IsRectNull() && CRect().IsRectNull());
+    r.TopLeft() = CPoint(0, 0); // a reference into the rectangle
     EXPECT_EQ(CRect(0, 0, 50, 80), r);
 }
 
 TEST(CRectTest, InflateDeflateOffsetNormalize)
 {
     CRect r(10, 10, 20, 20);
-    r.InflateRect(2, 3);
-    EXPECT_EQ(CRect(8, 7, 22, 23), r);
-    r.DeflateRect(CSize(2, 3));
-    EXPECT_EQ(CRect(10, 10, 20, 20), r);
     r.InflateRect(1, 2, 3, 4);
     EXPECT_EQ(CRect(9, 8, 23, 24), r);
     r.DeflateRect(CRect(1, 2, 3, 4));

@@ -45,19 +45,3 @@ TEST(Drawing, Draw3dRectGivesTheOuterCornersToTheBottomRightColour)
         EXPECT_EQ(2 * 8 + 2 * 6 - 4, canvas.CountOther(kWhite)) << "form " << form;
     }
 }
-
-// MoveTo answers the previous position; LineTo draws up to, not including, its end.
-TEST(Drawing, MoveToAnswersThePreviousPositionAndLineToDrawsFromIt)
-{
-    PixelCanvas canvas(20, 20);
-    CDC& dc = canvas.dc();
-    CPen pen(PS_SOLID, 1, kRed);
-    CPen* oldPen = dc.SelectObject(&pen);
-    EXPECT_EQ(CPoint(0, 0), dc.MoveTo(2, 2));
-    EXPECT_EQ(CPoint(2, 2), dc.MoveTo(CPoint(3, 1)));
-    dc.LineTo(8, 1);
-    EXPECT_EQ(CPoint(8, 1), dc.GetCurrentPosition());
-    EXPECT_EQ(0, canvas.CountOther(CRect(3, 1, 8, 2), kRed));
-    EXPECT_EQ(kWhite, canvas.Pixel(8, 1));
-    dc.SelectObject(oldPen);
-}

@@ -43,16 +43,11 @@ TEST(DCState, OriginsMoveTheDrawing)
     EXPECT_EQ(CRect(2, 2, 4, 4), rect);
 }
 
+// The clip rectangle setters forward to one API call each (see DragRect for one in use).
 TEST(DCState, ClippingLimitsFillsAndCanBeRemoved)
 {
     PixelCanvas canvas(20, 20);
     CDC& dc = canvas.dc();
-    dc.IntersectClipRect(CRect(2, 2, 10, 10));
-    dc.ExcludeClipRect(4, 4, 6, 6);
-    dc.FillSolidRect(0, 0, 20, 20, kRed);
-    EXPECT_EQ(8 * 8 - 4, 400 - canvas.CountOther(kRed));
-    EXPECT_EQ(kWhite, canvas.Pixel(5, 5));
-
     CRgn region;
     region.CreateRectRgn(15, 15, 17, 17);
     EXPECT_EQ(SIMPLEREGION, dc.SelectObject(&region)); // selecting a region clips to it
@@ -81,6 +76,10 @@ TEST(DCState, TheAttributeDCFollowsStateChangesAndAnswersQueries)
     dc.FillSolidRect(0, 0, 4, 4, kGreen);
     EXPECT_EQ(0, output.CountOther(kGreen));
     EXPECT_EQ(0, attributes.CountOther(kWhite));
+    dc.MoveTo(1, 1);
+    EXPECT_EQ(CPoint(1, 1), dc.MoveTo(2, 1)); // the previous position
+    dc.LineTo(3, 1);                          // the attribute DC's position follows the pen
+    EXPECT_EQ(CPoint(3, 1), dc.GetCurrentPosition());
     EXPECT_TRUE(dc.RestoreDC(saved)); // on both DCs
     EXPECT_TRUE(::GetTextColor(output.dc()) == kBlack && ::GetTextColor(attributes.dc()) == kBlack);
 
