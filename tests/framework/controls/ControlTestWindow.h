@@ -12,10 +12,12 @@ public:
     // The control codes (HIWORD of wParam) of the WM_COMMAND messages received.
     std::vector<UINT> m_commandCodes;
 
-    afx_msg void OnCheckChange();
-
 protected:
-    DECLARE_MESSAGE_MAP()
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        m_commandCodes.push_back(HIWORD(wParam));
+        return CTestWindow::OnCommand(wParam, lParam);
+    }
 };
 
 // The shared host, its record of notifications emptied.
