@@ -30,7 +30,7 @@ TEST(BufferDC, CopiesBackOnlyItsRectangle)
     EXPECT_EQ(kBlue, canvas.Pixel(100, 100));
 }
 
-TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOriginOrTheClipBox)
+TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOriginOrTheClipBoxClearedOnlyWithABackColour)
 {
     PixelCanvas canvas(100, 80, kWhite);
     {
@@ -50,20 +50,16 @@ TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOriginOrTheClipBox)
     }
     EXPECT_EQ(CRect(20, 30, 50, 60), clipped.PaintedBounds(kWhite));
     EXPECT_EQ(0, clipped.CountOther(CRect(20, 30, 50, 60), kRed));
-}
-
-TEST(MemDC, WithoutABackColourTheBitmapIsNotCleared)
-{
-    PixelCanvas canvas(100, 80, kWhite);
-    canvas.dc().FillSolidRect(30, 30, 5, 5, kBlue);
+    PixelCanvas picture(100, 80, kWhite);
+    picture.dc().FillSolidRect(30, 30, 5, 5, kBlue);
     {
-        CXTMemDC memDC(&canvas.dc(), CRect(20, 20, 60, 60));
+        CXTMemDC memDC(&picture.dc(), CRect(20, 20, 60, 60));
         memDC.FromDC(); // takes the destination's picture
         EXPECT_EQ(kBlue, memDC.GetPixel(10, 10));
         memDC.SetPixel(1, 1, kRed);
     }
     EXPECT_EQ(std::vector<COLORREF>({kRed, kBlue, kWhite}),
-              std::vector<COLORREF>({canvas.Pixel(21, 21), canvas.Pixel(34, 34), canvas.Pixel(50, 50)}));
+              std::vector<COLORREF>({picture.Pixel(21, 21), picture.Pixel(34, 34), picture.Pixel(50, 50)}));
 }
 
 TEST(SelectScopes, FontScopeRestoresTheOriginalFontAfterSetFont)

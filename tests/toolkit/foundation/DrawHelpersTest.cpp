@@ -72,7 +72,7 @@ TEST_F(DrawHelpersTest, FallbackColumnsAndRowsRunFromTheFirstColourTowardsTheSec
     EXPECT_EQ(RGB(100, 150, 127), clipped.Pixel(15, 10));
 }
 
-TEST_F(DrawHelpersTest, EqualColoursAndLowColourDisplaysFillSolid)
+TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRightUnlessTheColoursOrTheDisplayCallForSolid)
 {
     CXTPDrawHelpers helpers;
     ASSERT_TRUE(helpers.IsGradientFillAvailable());
@@ -84,19 +84,15 @@ TEST_F(DrawHelpersTest, EqualColoursAndLowColourDisplaysFillSolid)
     EXPECT_TRUE(CXTPDrawHelpers::IsLowResolution(canvas.dc().GetSafeHdc()));
     helpers.GradientFill(&canvas.dc(), CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
     EXPECT_EQ(0, canvas.CountOther(CRect(0, 10, 20, 20), kTo));
-}
-
-TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRight)
-{
-    CXTPDrawHelpers helpers;
-    PixelCanvas canvas(120, 30, kWhite);
+    XTPSetBitsPixelForTesting(0);
+    PixelCanvas wide(120, 30, kWhite);
     CXTPPaintManagerColorGradient grc;
     grc.SetStandardValue(RGB(0, 0, 0), RGB(255, 255, 255));
-    helpers.GradientFill(&canvas.dc(), CRect(10, 0, 110, 10), grc, TRUE);
-    EXPECT_LE(GetRValue(canvas.Pixel(10, 5)), 5);
-    EXPECT_GE(GetRValue(canvas.Pixel(109, 5)), 245);
-    EXPECT_LT(GetRValue(canvas.Pixel(40, 5)), GetRValue(canvas.Pixel(80, 5)));
-    EXPECT_EQ(CRect(10, 0, 110, 10), canvas.PaintedBounds(kWhite));
+    helpers.GradientFill(&wide.dc(), CRect(10, 0, 110, 10), grc, TRUE);
+    EXPECT_LE(GetRValue(wide.Pixel(10, 5)), 5);
+    EXPECT_GE(GetRValue(wide.Pixel(109, 5)), 245);
+    EXPECT_LT(GetRValue(wide.Pixel(40, 5)), GetRValue(wide.Pixel(80, 5)));
+    EXPECT_EQ(CRect(10, 0, 110, 10), wide.PaintedBounds(kWhite));
 }
 
 TEST_F(DrawHelpersTest, ExcludedCornersStayUnpaintedAndBlurredPointsAveragePairs)

@@ -174,18 +174,13 @@ TEST_F(ImagePersistence, DamagedDataFailsCleanly)
     }
 }
 
-TEST_F(ImagePersistence, PasteGivesANewIdWithTheCopiedWidths)
-{
-    ASSERT_FALSE(CopiedBytes(m_source).empty());
-    CXTPImageManager target;
-    EXPECT_EQ(0x10AABu, PasteInto(target));
-    EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 0x10AAB)) << "widths 16 and 24, no scaled copy";
-}
-
-TEST_F(ImagePersistence, DamagedClipboardDataLeavesNoIconSet)
+TEST_F(ImagePersistence, PasteGivesANewIdWithTheCopiedWidthsOrNoIconSetForDamagedData)
 {
     std::vector<BYTE> data = CopiedBytes(m_source);
     ASSERT_GT(data.size(), 40u);
+    CXTPImageManager pasted;
+    EXPECT_EQ(0x10AABu, PasteInto(pasted));
+    EXPECT_EQ(kFilledIcons, DescribeIconSet(pasted, 0x10AAB)) << "widths 16 and 24, no scaled copy";
     std::vector<BYTE> wrongCheckSum(data);
     wrongCheckSum[3] = 'Q';
     std::vector<std::vector<BYTE>> damaged = {std::vector<BYTE>(), wrongCheckSum};
@@ -202,7 +197,8 @@ TEST_F(ImagePersistence, DamagedClipboardDataLeavesNoIconSet)
     ASSERT_TRUE(::OpenClipboard(NULL));
     ::EmptyClipboard();
     ::CloseClipboard();
-    CXTPImageManager target;
-    EXPECT_EQ(0u, PasteInto(target)) << "nothing of the format on the clipboard";
+    CXTPImageManager empty;
+    EXPECT_EQ(0u, PasteInto(empty)) << "nothing of the format on the clipboard";
 }
+
 } // namespace

@@ -221,7 +221,7 @@ TEST(ResourceManager, StateGuardSwitchesToTheToolkitModule)
 }
 
 // Each text gives a template of nItems controls, or none (-1).
-TEST(ResourceText, DialogTextParsesOrFails)
+TEST(ResourceText, DialogTextParsesOrFailsAndGivesTheTemplateLayout)
 {
     const struct
     {
@@ -248,10 +248,6 @@ TEST(ResourceText, DialogTextParsesOrFails)
         if (pTemplate != NULL)
             ::LocalFree(::LocalHandle(pTemplate));
     }
-}
-
-TEST(ResourceText, DialogTemplateLayout)
-{
     LPDLGTEMPLATE pTemplate = CXTPResourceManagerIni::CreateDialogTemplate(
         "DIALOG 1, 2, 30, 40 CAPTION \"Ab\" STYLE 0x80000000 FONT 9, \"Face\"\n"
         "{\nSTATIC 0x12, 5, 6, 7, 8, 9, 0x50000000\n}");

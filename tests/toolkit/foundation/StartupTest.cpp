@@ -87,7 +87,7 @@ TEST_F(StartupTest, StepsRanInOrderBeforeMainAndClassesAreCreatableByName)
     EXPECT_EQ(nInstances + 1, CStartupCreatable::s_nInstances);
 }
 
-TEST_F(StartupTest, ExitRoutinesRunInExactReverseOrder)
+TEST_F(StartupTest, ExitRoutinesRunInReverseAndARunCompletesWithoutTheOptionalLibraries)
 {
     g_nTraceLength = 0;
     CXTPStartup::Shutdown();
@@ -98,10 +98,6 @@ TEST_F(StartupTest, ExitRoutinesRunInExactReverseOrder)
     CXTPStartup::Run();
     CXTPStartup::Run(); // runs once
     EXPECT_EQ("CBAabd", TraceText());
-}
-
-TEST_F(StartupTest, CompletesWithoutTheOptionalLibrariesAndRebuildsWithThem)
-{
     CXTPStartup::Shutdown();
     XTPWithholdOptionalLibrary("msimg32.dll", TRUE);
     XTPWithholdOptionalLibrary("UxTheme.dll", TRUE);

@@ -122,7 +122,7 @@ TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWithTheirFactoryOrWhenNoFactoryC
     XTThemeManager()->SetTheme(1); // a host without a factory is left alone
 }
 
-TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheList)
+TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheListAndANewFactoryFollowsTheStyle)
 {
     CTestHost stays;
     CXTThemeManagerStyleFactory* pShared = stays.GetFactory();
@@ -131,10 +131,6 @@ TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheList)
     EXPECT_EQ(NULL, stays.GetNextHost());
     XTThemeManager()->SetTheme(2);
     EXPECT_EQ(1, stays.m_nChanges);
-}
-
-TEST_F(ThemeManagerTest, FirstThemeFollowsTheStyleSetBefore)
-{
     XTThemeManager()->SetTheme(2);
     CTestFactory factory; // a factory of its own, with no theme yet
     CXTThemeManagerStyle* pTheme = factory.GetSafeTheme();

@@ -116,7 +116,7 @@ std::vector<BYTE> ResourceBytes(int nId)
     return std::vector<BYTE>(pData, pData + ::SizeofResource(NULL, hResource));
 }
 
-TEST(LoadSysColorBitmap, MapsTheFourColoursOfPaletteAndTrueColourBitmaps)
+TEST(Bitmaps, SysColourMappingAndTransparentBitmapIcons)
 {
     const COLORREF kText = ::GetSysColor(COLOR_BTNTEXT), kGreen = RGB(10, 200, 30);
     const std::vector<COLORREF> kMapped = {kText,
@@ -134,10 +134,6 @@ TEST(LoadSysColorBitmap, MapsTheFourColoursOfPaletteAndTrueColourBitmaps)
     EXPECT_EQ(kMapped, SysColorRow(XTLoadSysColorBitmap(hModule, MAKEINTRESOURCEA(6101), FALSE)));
     EXPECT_EQ(kMono, SysColorRow(XTLoadSysColorBitmap(hModule, MAKEINTRESOURCEA(6101), TRUE)));
     EXPECT_EQ(NULL, XTLoadSysColorBitmap(hModule, MAKEINTRESOURCEA(6999), FALSE));
-}
-
-TEST(TransparentBitmap, TopLeftColourAndIcon)
-{
     EXPECT_EQ(NULL, CXTPTransparentBitmap(NULL).ConvertToIcon());
 
     PixelCanvas canvas(16, 16, RGB(255, 0, 255));

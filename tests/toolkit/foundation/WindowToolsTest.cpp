@@ -42,7 +42,7 @@ TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheArea)
     EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
 }
 
-TEST_F(WindowToolsTest, EscapeCancelsAndLeavesTheScreenAsItWas)
+TEST_F(WindowToolsTest, EscapeOrAQuitRequestCancelsTracking)
 {
     CXTPSplitterTracker tracker(FALSE);
     CRect rcTrack(100, 150, 300, 154);
@@ -56,14 +56,10 @@ TEST_F(WindowToolsTest, EscapeCancelsAndLeavesTheScreenAsItWas)
     EXPECT_EQ(clrBefore, ::GetPixel(hScreen, 120, 170));
     EXPECT_EQ(clrBoundary, ::GetPixel(hScreen, 121, 251));
     ::ReleaseDC(NULL, hScreen);
-}
-
-TEST_F(WindowToolsTest, AQuitRequestEndsTrackingAndStaysQueued)
-{
-    CXTPSplitterTracker tracker;
-    CRect rcTrack(0, 0, 4, 100);
+    CXTPSplitterTracker quitting;
+    rcTrack = CRect(0, 0, 4, 100);
     ::PostQuitMessage(7);
-    EXPECT_FALSE(tracker.Track(&m_wnd, CRect(0, 0, 200, 100), rcTrack, CPoint(2, 2), TRUE));
+    EXPECT_FALSE(quitting.Track(&m_wnd, CRect(0, 0, 200, 100), rcTrack, CPoint(2, 2), TRUE));
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(7u, msg.wParam);
