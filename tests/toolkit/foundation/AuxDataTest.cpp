@@ -16,7 +16,7 @@ LOGFONTA LogFontOf(CFont& font)
     return lf;
 }
 
-TEST(AuxData, CopiesTheToolkitColours)
+TEST(AuxData, CopiesTheToolkitColoursAndTakesCursorsFromTheCursorModule)
 {
     CXTAuxData* pData = XTAuxData();
     XTPColorManager()->SetColor(40, RGB(1, 2, 3));
@@ -27,6 +27,19 @@ TEST(AuxData, CopiesTheToolkitColours)
                                      pData->clrGradInActiveCapt}));
     XTPColorManager()->SetColor(40, 0xFFFFFFFF);
     pData->UpdateSysColors();
+    ASSERT_TRUE(pData->LoadCursors()); // this program holds the toolkit cursors
+    EXPECT_TRUE(pData->GetCursor(9970) != NULL && pData->GetCursor(9008) != NULL);
+    EXPECT_EQ(::LoadCursor(NULL, IDC_SIZEALL), pData->GetCursor(32646));
+    EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(1234));
+
+    // A module without them: the first missing cursor fails the load.
+    HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
+    pData->SetCursorModule(hKernel);
+    EXPECT_EQ(hKernel, XTGetResourceHandle());
+    EXPECT_FALSE(pData->LoadCursors());
+    EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(9008));
+    pData->SetCursorModule(::GetModuleHandleA(NULL));
+    EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
 }
 
 TEST(AuxData, FontsFollowTheMenuFontOrTheGlobalFont)
@@ -64,24 +77,6 @@ TEST(AuxData, FontsFollowTheMenuFontOrTheGlobalFont)
     EXPECT_EQ(2700, LogFontOf(pData->fontVert).lfEscapement);
     EXPECT_FALSE(pData->SetGlobalFont(NULL));
     ASSERT_TRUE(pData->SetUseSystemFont(FALSE));
-}
-
-TEST(AuxData, CursorsComeFromTheCursorModule)
-{
-    CXTAuxData* pData = XTAuxData();
-    ASSERT_TRUE(pData->LoadCursors()); // this program holds the toolkit cursors
-    EXPECT_TRUE(pData->GetCursor(9970) != NULL && pData->GetCursor(9008) != NULL);
-    EXPECT_EQ(::LoadCursor(NULL, IDC_SIZEALL), pData->GetCursor(32646));
-    EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(1234));
-
-    // A module without them: the first missing cursor fails the load.
-    HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
-    pData->SetCursorModule(hKernel);
-    EXPECT_EQ(hKernel, XTGetResourceHandle());
-    EXPECT_FALSE(pData->LoadCursors());
-    EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(9008));
-    pData->SetCursorModule(::GetModuleHandleA(NULL));
-    EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
 }
 
 } // namespace

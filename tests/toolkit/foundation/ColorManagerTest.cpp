@@ -135,7 +135,7 @@ const std::vector<COLORREF> kSilver = {RGB(124, 124, 148), RGB(168, 167, 191), R
                                        RGB(215, 215, 229), RGB(243, 243, 247), RGB(168, 167, 191),
                                        RGB(119, 118, 151), RGB(243, 244, 250), RGB(153, 151, 181)};
 
-TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothingAndValuesAboveItAreColours)
+TEST_F(ColorManagerTest, CustomColoursStayInTheTableSurviveARefreshAndDriveTheDerivedOnes)
 {
     // The overrides are followed by the system-colour callback; a write past
     // the table would replace it.
@@ -149,10 +149,6 @@ TEST_F(ColorManagerTest, IndexesOutsideTheTableChangeNothingAndValuesAboveItAreC
     // Values above the last index are colours.
     EXPECT_EQ(std::vector<COLORREF>({RGB(5, 5, 5), kGrey, 58, RGB(1, 2, 3), RGB(9, 8, 7)}),
               Colors({5, COLOR_BTNSHADOW, 58, RGB(1, 2, 3), 57}));
-}
-
-TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
-{
     m_colors.SetColor(COLOR_BTNFACE, RGB(0, 0, 0));
     m_colors.SetColor(40, RGB(1, 2, 3));
     m_colors.RefreshColors(FALSE);

@@ -114,7 +114,7 @@ TEST_F(DrawHelpersTest, ExcludedCornersStayUnpaintedAndBlurredPointsAveragePairs
     EXPECT_EQ(1 + 1, blurred.CountOther(RGB(100, 50, 0))) << "the averaged point and its partner only";
 }
 
-TEST_F(DrawHelpersTest, TriangleOfAColourRestoresPenAndBrush)
+TEST_F(DrawHelpersTest, TriangleOfAColourRestoresPenAndBrushAndFontsAreFoundIgnoringCase)
 {
     PixelCanvas canvas(20, 20, kWhite);
     HGDIOBJ hPen = ::GetCurrentObject(canvas.dc(), OBJ_PEN);
@@ -124,10 +124,6 @@ TEST_F(DrawHelpersTest, TriangleOfAColourRestoresPenAndBrush)
               std::vector<COLORREF>({canvas.Pixel(5, 5), canvas.Pixel(2, 2), canvas.Pixel(15, 15)}));
     EXPECT_EQ(hPen, ::GetCurrentObject(canvas.dc(), OBJ_PEN));
     EXPECT_EQ(hBrush, ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
-}
-
-TEST_F(DrawHelpersTest, FontsAreFoundByFaceIgnoringCase)
-{
     // The prefix finds the Liberation fonts of the system.
     EXPECT_TRUE(CXTPDrawHelpers::FontExists("liberation SANS"));
     EXPECT_FALSE(CXTPDrawHelpers::FontExists("No Such Face"));

@@ -43,7 +43,7 @@ TEST(ImageManager, ExactWidthOrANearestScaledCopyButNoScaledAlphaImage)
     EXPECT_EQ("16x16 alpha 80102030; ", DescribeIconSet(manager, 5)) << "a deep copy";
 }
 
-TEST(ImageManager, StateRules)
+TEST(ImageManager, StateRulesCustomIdsRemovalAndSharing)
 {
     CXTPImageManager manager;
     SolidIcon normal(16, 16, RGB(10, 10, 10));
@@ -75,26 +75,22 @@ TEST(ImageManager, StateRules)
 
     pIcon->SetIcon(normal.handle);
     EXPECT_EQ(std::vector<int>({10, 10}), levels()) << "a new normal image clears the others";
-}
-
-TEST(ImageManager, CustomIdsRemovalAndSharing)
-{
-    CXTPImageManager manager;
+    CXTPImageManager custom;
     SolidIcon icon(16, 16, RGB(1, 2, 3));
-    EXPECT_EQ(0x10AABu, manager.AddCustomIcon(icon.handle));
-    EXPECT_EQ(0x10AACu, manager.AddCustomIcon(icon.handle));
+    EXPECT_EQ(0x10AABu, custom.AddCustomIcon(icon.handle));
+    EXPECT_EQ(0x10AACu, custom.AddCustomIcon(icon.handle));
 
     CXTPImageManager other;
     SolidIcon otherIcon(16, 16, RGB(9, 9, 9));
     other.SetIcon(otherIcon.handle, 0x10AAB);
     other.SetIcon(otherIcon.handle, 77);
-    manager.AddIcons(&other);
-    EXPECT_EQ("16x16 030201 hot 030201; ", DescribeIconSet(manager, 0x10AAB)) << "sets already present stay";
-    EXPECT_EQ(other.GetIconSet(77), manager.GetIconSet(77)) << "shared with a new reference";
+    custom.AddIcons(&other);
+    EXPECT_EQ("16x16 030201 hot 030201; ", DescribeIconSet(custom, 0x10AAB)) << "sets already present stay";
+    EXPECT_EQ(other.GetIconSet(77), custom.GetIconSet(77)) << "shared with a new reference";
     other.RemoveAll();
-    EXPECT_TRUE(manager.Lookup(77));
-    manager.RemoveIcon(77);
-    EXPECT_FALSE(manager.Lookup(77));
+    EXPECT_TRUE(custom.Lookup(77));
+    custom.RemoveIcon(77);
+    EXPECT_FALSE(custom.Lookup(77));
 }
 
 TEST(ImageManager, ToolbarResourcesSkipSeparatorsAndNameEveryImage)
@@ -301,7 +297,7 @@ TEST_F(GeneratedImages, ShadowAndMonochromeSilhouettes)
                   {canvas.Pixel(0, 0), canvas.Pixel(5, 5), canvas.Pixel(3, 0), canvas.Pixel(20, 20)}));
 }
 
-TEST_F(GeneratedImages, DrawingSizes)
+TEST_F(GeneratedImages, DrawingSizesAndMirroredDrawing)
 {
     CXTPImageManagerIcon icon(1, 16, 15);
     HICON hIcon = MakeIcon(16, 15, RGB(0, 0, 0));
@@ -319,17 +315,13 @@ TEST_F(GeneratedImages, DrawingSizes)
     // Black at alpha 0x80 over white: about half grey.
     EXPECT_NEAR(0x7F, (int)GetRValue(canvas.Pixel(5, 5)), 2);
     EXPECT_EQ(CRect(0, 0, 16, 16), canvas.PaintedBounds(kWhite));
-}
-
-TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
-{
     PixelRows pixels(16 * 16);
     for (int i = 0; i < 16 * 16; i++)
         pixels[i] = (i % 16) < 8 ? 0xFF0000 : 0x0000FF;
-    HICON hIcon = MakeIcon(16, 16, pixels);
+    HICON hHalves = MakeIcon(16, 16, pixels);
     CXTPImageManager manager;
-    manager.SetIcon(CXTPImageManagerIconHandle(hIcon), 1);
-    ::DestroyIcon(hIcon);
+    manager.SetIcon(CXTPImageManagerIconHandle(hHalves), 1);
+    ::DestroyIcon(hHalves);
     CXTPImageManagerIcon* pIcon = manager.GetImage(1, 16);
     manager.m_bDrawReverted = TRUE;
     PixelCanvas mirrored(64, 64);
@@ -338,4 +330,5 @@ TEST(ImageManagerDrawing, RightToLeftManagersMirrorIcons)
     EXPECT_EQ(std::vector<COLORREF>({kBlue, kRed}),
               std::vector<COLORREF>({mirrored.Pixel(2, 5), mirrored.Pixel(13, 5)}));
 }
+
 } // namespace

@@ -100,7 +100,7 @@ TEST_F(ImagePersistence, IconsRoundTripThroughAnArchive)
 // Of one alpha icon: check text 22, icon count 2, width 4, height and version 8, the normal
 // image (header count 2 + 52, pixel count + pixels, empty mask record 2), three empty
 // images of 2 + 2 bytes. A pixel count from 0xFFFF up is 0xFFFF and a 32-bit count.
-TEST(ImageRecords, LargePixelCountsTakeTheLongCountForm)
+TEST(ImageRecords, IconDataWrittenByHandIsReadAndWrittenAlikeLargeCountsInTheLongForm)
 {
     CXTPImageManager source, target;
     CXTPImageManagerIconHandle alpha;
@@ -110,17 +110,13 @@ TEST(ImageRecords, LargePixelCountsTakeTheLongCountForm)
     EXPECT_EQ(22u + 2 + 4 + 8 + (2 + 52 + 6 + 65536 + 2) + 12, data.size());
     ASSERT_TRUE(LoadIcons(target, 7, data));
     EXPECT_EQ("128x128 alpha 80102030; ", DescribeIconSet(target, 7));
-}
-
-TEST(ImageRecords, IconDataWrittenByHandIsReadAndWrittenAlike)
-{
-    std::vector<BYTE> data;
+    std::vector<BYTE> handData;
     auto add = [&](const void* pData, size_t nBytes) {
-        data.insert(data.end(), (const BYTE*)pData, (const BYTE*)pData + nBytes);
+        handData.insert(handData.end(), (const BYTE*)pData, (const BYTE*)pData + nBytes);
     };
     auto addWord = [&](WORD w) { add(&w, 2); };
     auto addLong = [&](LONG n) { add(&n, 4); };
-    data.push_back(21);
+    handData.push_back(21);
     add("CXTPImageManagerIcons", 21);
     addWord(1);  // icons
     addLong(16); // width
@@ -129,7 +125,7 @@ TEST(ImageRecords, IconDataWrittenByHandIsReadAndWrittenAlike)
     BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), 16, 16, 1, 32, BI_RGB, 1024, 0, 0, 0, 0};
     addWord(52);
     add(&header, sizeof(header));
-    data.insert(data.end(), 12, 0); // colour masks
+    handData.insert(handData.end(), 12, 0); // colour masks
     addWord(1024);
     std::vector<DWORD> pixels(256, 0xFF0000FF);
     pixels[0] = 0xFF00FF00; // bottom-up rows: the bottom left pixel
@@ -138,10 +134,10 @@ TEST(ImageRecords, IconDataWrittenByHandIsReadAndWrittenAlike)
         addWord(0); // the mask record and three empty images
 
     CXTPImageManager manager;
-    ASSERT_TRUE(LoadIcons(manager, 3, data));
+    ASSERT_TRUE(LoadIcons(manager, 3, handData));
     EXPECT_EQ("16x16 alpha FF0000FF; ", DescribeIconSet(manager, 3));
     EXPECT_EQ(0xFF00FF00u, AlphaPixel(manager.GetImage(3, 16)->GetIcon().GetBitmap(), 0, 15));
-    EXPECT_EQ(data, StoreIcons(manager, 3));
+    EXPECT_EQ(handData, StoreIcons(manager, 3));
 }
 
 // Every length or byte of the headers, then a sample of the pixel data.

@@ -267,7 +267,8 @@ TEST_F(PropExchangeBackends, ImageManagerRegistryForm)
     EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 7));
 }
 
-TEST_F(PropExchangeBackends, RegistryReadsShortIntegersAndUnterminatedStrings)
+TEST_F(PropExchangeBackends,
+       RegistryReadsShortIntegersAndUnterminatedStringsAndStoringADefaultRemovesTheValue)
 {
     WriteRegistry("Raw", "One", REG_BINARY, {0x81});
     WriteRegistry("Raw", "Text", REG_BINARY, {'a', 'b', 'c'});
@@ -280,6 +281,21 @@ TEST_F(PropExchangeBackends, RegistryReadsShortIntegersAndUnterminatedStrings)
                 && PX_Int(&px, "Long", nLong, 5));
     EXPECT_EQ(std::vector<int>({0x81, 5}), std::vector<int>({nOne, nLong}));
     EXPECT_STREQ("abc", strValue);
+    WriteRegistry("Settings", "Int", REG_DWORD, {17, 0, 0, 0});
+    WriteIni("Int", "17");
+    WriteIni("Keep", "1");
+    {
+        CXTPPropExchangeRegistry registry(FALSE, m_hKey, "Settings");
+        CXTPPropExchangeIniFile ini(FALSE, NULL, "Settings");
+        ASSERT_TRUE(ini.LoadFromFile(m_strIniFile));
+        int nValue = 6;
+        EXPECT_TRUE(PX_Int(&registry, "Int", nValue, 6) && PX_Int(&ini, "Int", nValue, 6));
+        ASSERT_TRUE(ini.SaveToFile(m_strIniFile));
+    }
+    DWORD dwType = 0;
+    EXPECT_TRUE(ReadRegistry("Settings", "Int", dwType).empty());
+    EXPECT_STREQ("<missing>", ReadIni("Settings", "Int"));
+    EXPECT_STREQ("1", ReadIni("Settings", "Keep"));
 }
 
 TEST_F(PropExchangeBackends, EmptySectionClearsTheRegistryKeyTreeOrTheXmlElement)
@@ -362,25 +378,6 @@ TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
     EXPECT_TRUE(px.IsPropertyExists("Count"));
 }
 
-TEST_F(PropExchangeBackends, StoringADefaultRemovesTheStoredValue)
-{
-    WriteRegistry("Settings", "Int", REG_DWORD, {17, 0, 0, 0});
-    WriteIni("Int", "17");
-    WriteIni("Keep", "1");
-    {
-        CXTPPropExchangeRegistry registry(FALSE, m_hKey, "Settings");
-        CXTPPropExchangeIniFile ini(FALSE, NULL, "Settings");
-        ASSERT_TRUE(ini.LoadFromFile(m_strIniFile));
-        int nValue = 6;
-        EXPECT_TRUE(PX_Int(&registry, "Int", nValue, 6) && PX_Int(&ini, "Int", nValue, 6));
-        ASSERT_TRUE(ini.SaveToFile(m_strIniFile));
-    }
-    DWORD dwType = 0;
-    EXPECT_TRUE(ReadRegistry("Settings", "Int", dwType).empty());
-    EXPECT_STREQ("<missing>", ReadIni("Settings", "Int"));
-    EXPECT_STREQ("1", ReadIni("Settings", "Keep"));
-}
-
 TEST_F(PropExchangeBackends, MissingSectionsLoadDefaultsAndBadDocumentsFail)
 {
     CompositeSettings fromRegistry, fromXml;
@@ -432,7 +429,7 @@ TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlainOrRaiseWhenNotMad
     }
 }
 
-TEST_F(PropExchangeBackends, IniReadsLongValuesAndEmptyOnesAsDefault)
+TEST_F(PropExchangeBackends, IniReadsLongValuesEmptyOnesAsDefaultAndKeepsEdgeSpacesAndQuotes)
 {
     WriteIni("Long", CString(_T('x'), 10000));
     WriteIni("Empty", "");
@@ -444,13 +441,6 @@ TEST_F(PropExchangeBackends, IniReadsLongValuesAndEmptyOnesAsDefault)
     EXPECT_EQ(10000, strLong.GetLength());
     EXPECT_STREQ("default", strEmpty);
     EXPECT_FALSE(CXTPPropExchangeIniFile(TRUE, NULL, "Settings").LoadFromFile("Z:\\no\\such\\file.ini"));
-}
-
-// The profile read drops the spaces around a value and one pair of quotes
-// around it; texts that have them come back whole. (Texts with spaces at both
-// edges round-trip in the composite settings.)
-TEST_F(PropExchangeBackends, IniKeepsEdgeSpacesAndQuotes)
-{
     for (const char* pszText : {"trail  ", " ", "\"quoted\"", "\"", "\"open", "a \"b\" c"})
     {
         {
@@ -500,7 +490,7 @@ const EscapeCase kEscapeCases[] = {
     {"end\\", "end\\\\"},
 };
 
-TEST(PropExchangeText, EscapingRoundTripsEveryString)
+TEST(PropExchangeText, EscapingRoundTripsEveryStringAndBlobLettersAreLowHalfFirst)
 {
     for (const EscapeCase& c : kEscapeCases)
     {
@@ -517,10 +507,6 @@ TEST(PropExchangeText, EscapingRoundTripsEveryString)
         CXTPPropExchange::PreformatString(strValue, TRUE);
         EXPECT_STREQ(pszText, strValue);
     }
-}
-
-TEST(PropExchangeText, BlobLettersAreLowHalfFirstAndACallersBufferNeedsRoom)
-{
     const BYTE abc[] = {'a', 'b', 'c'};
     EXPECT_STREQ("BGCGDG", CXTPPropExchange::BlobToText(abc, 3));
     // The bytes of each text, or {0xBA, 0xD0} for a text that is no blob.
@@ -601,7 +587,7 @@ TEST_F(PropExchangeBackends, DefaultsAreLeftOutAndMissingValuesTakeThem)
     EXPECT_EQ(1, nValue) << "the child inherits the use-default-on-load flag";
 }
 
-TEST_F(PropExchangeBackends, ObjectInstancesAreCheckedBeforeTheyAreMade)
+TEST_F(PropExchangeBackends, ObjectInstancesAreCheckedBeforeTheyAreMadeAndSettingsPassToSections)
 {
     CXTPPropExchangeXMLNode storing(FALSE, NULL, "Settings");
     CPayload payload;
@@ -620,10 +606,6 @@ TEST_F(PropExchangeBackends, ObjectInstancesAreCheckedBeforeTheyAreMade)
     EXPECT_EQ(nCreatedBefore, CCountedObject::s_nCreated) << "no object of an unrequested class";
     EXPECT_FALSE(Loading("Class=\"CException\"")->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
     EXPECT_TRUE(pObject == NULL);
-}
-
-TEST_F(PropExchangeBackends, SchemaAndSettingsPassToSections)
-{
     auto loading = Loading("Schema=\"5\"");
     loading->ExchangeSchema();
     loading->m_dwData = 77;
@@ -632,4 +614,5 @@ TEST_F(PropExchangeBackends, SchemaAndSettingsPassToSections)
               std::vector<DWORD>({loading->GetSchema(), pSection->GetSchema(), (DWORD)pSection->m_dwData}));
     EXPECT_TRUE(loading->IsRootSection() && !pSection->IsRootSection());
 }
+
 } // namespace

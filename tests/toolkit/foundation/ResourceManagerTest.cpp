@@ -180,7 +180,7 @@ TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
     }
 }
 
-TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
+TEST_F(ResourceManagerFiles, InvalidManagersAreRefusedAndTheStateGuardSwitchesModules)
 {
     CXTPResourceManager* pDefault = XTPResourceManager();
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(NULL));
@@ -201,10 +201,6 @@ TEST_F(ResourceManagerFiles, InvalidManagersAreRefused)
     EXPECT_STREQ("Module string", strText);
     EXPECT_FALSE(XTPResourceManager()->LoadString(&strText, 7999));
     EXPECT_TRUE(XTPResourceManager()->LoadDialogTemplate(MAKEINTRESOURCE(7999)) == NULL);
-}
-
-TEST(ResourceManager, StateGuardSwitchesToTheToolkitModule)
-{
     HINSTANCE hProgram = AfxGetResourceHandle();
     {
         CXTResourceStateGuard unset;

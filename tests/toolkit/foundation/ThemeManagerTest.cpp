@@ -103,7 +103,7 @@ TEST_F(ThemeManagerTest, PrivateThemesSurviveStyleChangesUntilCleared)
     EXPECT_EQ(std::vector<int>({1, 2, 1, 1}), state());
 }
 
-TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWithTheirFactoryOrWhenNoFactoryCanHoldThem)
+TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWhenNoFactoryHoldsThemAndFactoriesWithoutThemesAreHandled)
 {
     int nAlive = CTestTheme::s_nAlive;
     {
@@ -120,27 +120,7 @@ TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWithTheirFactoryOrWhenNoFactoryC
     EXPECT_EQ(NULL, XTThemeManager()->GetFactory(NULL));
     CTestHost noFactory(RUNTIME_CLASS(CObject));
     XTThemeManager()->SetTheme(1); // a host without a factory is left alone
-}
-
-TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheListAndANewFactoryFollowsTheStyle)
-{
-    CTestHost stays;
-    CXTThemeManagerStyleFactory* pShared = stays.GetFactory();
-    delete new CTestHost;
-    EXPECT_EQ(&stays, pShared->GetFirstHost());
-    EXPECT_EQ(NULL, stays.GetNextHost());
-    XTThemeManager()->SetTheme(2);
-    EXPECT_EQ(1, stays.m_nChanges);
-    XTThemeManager()->SetTheme(2);
-    CTestFactory factory; // a factory of its own, with no theme yet
-    CXTThemeManagerStyle* pTheme = factory.GetSafeTheme();
-    ASSERT_TRUE(pTheme != NULL);
-    EXPECT_EQ(2, pTheme->GetThemeId());
-    EXPECT_EQ(&factory, pTheme->GetFactory());
-}
-
-TEST_F(ThemeManagerTest, AFactoryWithoutThemesIsHandled)
-{
+    XTThemeManager()->SetTheme(0);
     // The base factory creates no theme; a family may lack one for a style.
     CTestHost bare(RUNTIME_CLASS(CXTThemeManagerStyleFactory));
     ASSERT_TRUE(bare.GetFactory() != NULL);
@@ -158,6 +138,23 @@ TEST_F(ThemeManagerTest, AFactoryWithoutThemesIsHandled)
     bare.SetTheme(new CTestTheme); // its private factory has the theme it was given
     ASSERT_TRUE(bare.GetSafeTheme() != NULL);
     EXPECT_EQ(bare.GetFactory(), bare.GetSafeTheme()->GetFactory());
+}
+
+TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheListAndANewFactoryFollowsTheStyle)
+{
+    CTestHost stays;
+    CXTThemeManagerStyleFactory* pShared = stays.GetFactory();
+    delete new CTestHost;
+    EXPECT_EQ(&stays, pShared->GetFirstHost());
+    EXPECT_EQ(NULL, stays.GetNextHost());
+    XTThemeManager()->SetTheme(2);
+    EXPECT_EQ(1, stays.m_nChanges);
+    XTThemeManager()->SetTheme(2);
+    CTestFactory factory; // a factory of its own, with no theme yet
+    CXTThemeManagerStyle* pTheme = factory.GetSafeTheme();
+    ASSERT_TRUE(pTheme != NULL);
+    EXPECT_EQ(2, pTheme->GetThemeId());
+    EXPECT_EQ(&factory, pTheme->GetFactory());
 }
 
 } // namespace

@@ -55,7 +55,7 @@ TEST(ChildWindowFromPoint, FirstVisibleChildWithAnId)
     ::DestroyWindow(hParent);
 }
 
-TEST(FillDitheredRect, CheckerOfFaceAndHighlight)
+TEST(Patterns, DitheredCheckerAndEmbossedShape)
 {
     PixelCanvas canvas(20, 20, RGB(1, 2, 3));
     COLORREF clrText = canvas.dc().SetTextColor(RGB(9, 9, 9));
@@ -70,10 +70,6 @@ TEST(FillDitheredRect, CheckerOfFaceAndHighlight)
     EXPECT_EQ(rc, canvas.PaintedBounds(RGB(1, 2, 3)));
     EXPECT_EQ(RGB(9, 9, 9), canvas.dc().GetTextColor()); // colours restored
     canvas.dc().SetTextColor(clrText);
-}
-
-TEST(DrawEmbossed, ShapeInHighlightThenShadow)
-{
     CImageList images;
     ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 0, 1));
     {
@@ -83,13 +79,13 @@ TEST(DrawEmbossed, ShapeInHighlightThenShadow)
         glyph.CopyInto(bitmap);
         ASSERT_EQ(0, images.Add(&bitmap, RGB(255, 0, 255)));
     }
-    PixelCanvas canvas(20, 20, RGB(10, 20, 30));
-    XTDrawEmbossed(&canvas.dc(), &images, 0, 5, 5, FALSE);
+    PixelCanvas embossed(20, 20, RGB(10, 20, 30));
+    XTDrawEmbossed(&embossed.dc(), &images, 0, 5, 5, FALSE);
     // The shape, its shifted highlight edge, and the transparent part.
     EXPECT_EQ(std::vector<COLORREF>(
                   {::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT), RGB(10, 20, 30)}),
-              std::vector<COLORREF>({canvas.Pixel(7, 7), canvas.Pixel(11, 11), canvas.Pixel(5, 5)}));
-    EXPECT_EQ(CRect(7, 7, 12, 12), canvas.PaintedBounds(RGB(10, 20, 30)));
+              std::vector<COLORREF>({embossed.Pixel(7, 7), embossed.Pixel(11, 11), embossed.Pixel(5, 5)}));
+    EXPECT_EQ(CRect(7, 7, 12, 12), embossed.PaintedBounds(RGB(10, 20, 30)));
 }
 
 // The row of the bitmap: the resource colours black, grey, light grey,

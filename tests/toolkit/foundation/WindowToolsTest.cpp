@@ -30,7 +30,7 @@ protected:
 
 // The tracking loop reads the messages posted before it starts (client
 // coordinates); the client area's origin is (100, 100) on the screen.
-TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheArea)
+TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheAreaUntilCancelled)
 {
     CXTPSplitterTracker tracker(TRUE);
     CRect rcTrack(150, 100, 154, 200);
@@ -40,18 +40,14 @@ TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheArea)
     EXPECT_TRUE(tracker.Track(&m_wnd, CRect(110, 100, 300, 200), rcTrack, CPoint(152, 110), TRUE));
     EXPECT_EQ(CRect(300, 100, 304, 200), rcTrack);
     EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
-}
-
-TEST_F(WindowToolsTest, EscapeOrAQuitRequestCancelsTracking)
-{
-    CXTPSplitterTracker tracker(FALSE);
-    CRect rcTrack(100, 150, 300, 154);
-    tracker.SetBoundaryRect(CRect(100, 250, 300, 254));
+    CXTPSplitterTracker cancelled(FALSE);
+    rcTrack = CRect(100, 150, 300, 154);
+    cancelled.SetBoundaryRect(CRect(100, 250, 300, 254));
     HDC hScreen = ::GetDC(NULL);
     COLORREF clrBefore = ::GetPixel(hScreen, 120, 170), clrBoundary = ::GetPixel(hScreen, 121, 251);
     ::PostMessageA(m_wnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 70)); // 20 down
     ::PostMessageA(m_wnd, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_FALSE(tracker.Track(&m_wnd, CRect(100, 100, 300, 250), rcTrack, CPoint(120, 150), FALSE));
+    EXPECT_FALSE(cancelled.Track(&m_wnd, CRect(100, 100, 300, 250), rcTrack, CPoint(120, 150), FALSE));
     EXPECT_EQ(CPoint(100, 170), rcTrack.TopLeft());
     EXPECT_EQ(clrBefore, ::GetPixel(hScreen, 120, 170));
     EXPECT_EQ(clrBoundary, ::GetPixel(hScreen, 121, 251));
