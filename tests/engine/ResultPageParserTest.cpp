@@ -105,9 +105,6 @@ TEST(ResultPageParser, PagesWithoutRecordsGiveNone)
         EXPECT_EQ(parse->parser.count, 0);
         EXPECT_TRUE(!stopsAtNull || parse->stop == nullptr);
     }
-    ResultPageParser parser;
-    EXPECT_EQ(parser.Parse(nullptr, nullptr), nullptr);
-    EXPECT_EQ(parser.count, 0);
 }
 
 // Every prefix of a page gives the complete records before the cut, stops
