@@ -80,16 +80,6 @@ protected:
     CXTHeaderCtrl header;
 };
 
-TEST_F(HeaderCtrlTest, DragStopsAtTheMinimumWidth)
-{
-    header.SetMinColumnWidth(15);
-    DragHeaderDivider(header, 0, 15);
-    DragHeaderDivider(header, 0, 14);
-    EXPECT_EQ(15, list.GetColumnWidth(0));
-    DragHeaderDivider(header, 0, 60);
-    EXPECT_EQ(60, list.GetColumnWidth(0));
-}
-
 TEST_F(HeaderCtrlTest, LockedColumnRefusesDragAndDoubleClickAndShowsNoResizeCursor)
 {
     CRect rc;
@@ -137,7 +127,7 @@ TEST_F(HeaderCtrlTest, MenuCommandsSortAndAlignAndTheMenuChecksThem)
     EXPECT_EQ(std::vector<UINT>({XT_IDC_ALIGNLEFT}), Checked(0));
 }
 
-TEST_F(HeaderCtrlTest, SharingWidthSkipsLockedColumnsAndShareNotAboveTheMinimum)
+TEST_F(HeaderCtrlTest, SharingWidthSkipsLockedColumnsAndShareAndDragNotBelowTheMinimum)
 {
     header.LockColumn(1);
     header.ShareWidthAmongColumns(300);
@@ -145,12 +135,18 @@ TEST_F(HeaderCtrlTest, SharingWidthSkipsLockedColumnsAndShareNotAboveTheMinimum)
     header.SetMinColumnWidth(40);
     header.ShareWidthAmongColumns(80);
     EXPECT_EQ(150, list.GetColumnWidth(0));
+    // A drag stops at the minimum width.
+    DragHeaderDivider(header, 0, 40);
+    DragHeaderDivider(header, 0, 39);
+    EXPECT_EQ(40, list.GetColumnWidth(0));
+    DragHeaderDivider(header, 0, 60);
+    EXPECT_EQ(60, list.GetColumnWidth(0));
 
     header.LockColumn(0);
     header.LockColumn(2);
     header.ShareWidthAmongColumns(600);
-    EXPECT_EQ(150, list.GetColumnWidth(0));
-    EXPECT_EQ(400, header.GetLockedColumnsWidth());
+    EXPECT_EQ(60, list.GetColumnWidth(0));
+    EXPECT_EQ(60 + 100 + 150, header.GetLockedColumnsWidth());
 }
 
 TEST_F(HeaderCtrlTest, ThemeWithItsOwnHeightMovesOnlyTheHeader)
