@@ -22,14 +22,15 @@ class CScopedColorScheme
 public:
     explicit CScopedColorScheme(int nScheme, BOOL bSchemeColorsOff = FALSE)
     {
+        Apply(nScheme, bSchemeColorsOff);
+    }
+    ~CScopedColorScheme() { Apply(xtpSystemThemeAuto, FALSE); }
+
+private:
+    static void Apply(int nScheme, BOOL bSchemeColorsOff)
+    {
         XTPColorManager()->SetSystemTheme(nScheme);
         XTPColorManager()->DisableLunaColors(bSchemeColorsOff);
-        XTPColorManager()->RefreshColors(FALSE);
-    }
-    ~CScopedColorScheme()
-    {
-        XTPColorManager()->SetSystemTheme(xtpSystemThemeAuto);
-        XTPColorManager()->DisableLunaColors(FALSE);
         XTPColorManager()->RefreshColors(FALSE);
     }
 };

@@ -123,23 +123,20 @@ TEST_F(XTPStatusBarTest, HostedControlsSitOverTheirPanesInsetByTheEdge)
     PumpPending();
     EXPECT_EQ(PaneRect(bar, ID_PANE_A), RectInParent(&text));
     EXPECT_EQ(leftBefore + 80 - 40 - 3 * e, RectInParent(&text).left) << "moved with the bar's right edge";
-}
 
-TEST_F(XTPStatusBarTest, AControlOverTheLastStretchingPaneStopsAtTheSizeGrip)
-{
+    // Over the last pane, stretching, a control stops at the size grip;
+    // without stretching that pane is as wide as its text and three edges.
     ASSERT_TRUE(bar.GetStyle() & SBARS_SIZEGRIP);
-    int e = ::GetSystemMetrics(SM_CXEDGE);
-    bar.SetPaneInfo(2, ID_PANE_B, SBPS_STRETCH, 60);
-    CStatic& text = *NewHosted(&bar);
-    ASSERT_TRUE(bar.AddControl(&text, ID_PANE_B, TRUE));
+    CStatic& last = *NewHosted(&bar);
+    ASSERT_TRUE(bar.AddControl(&last, ID_PANE_NEW, TRUE));
+    bar.SetPaneInfo(3, ID_PANE_NEW, SBPS_STRETCH, 40);
+    bar.PositionControls();
     CRect client;
     bar.GetClientRect(client);
-    EXPECT_EQ(client.right - ::GetSystemMetrics(SM_CXSMICON) - 2 * e, RectInParent(&text).right);
-
-    // Without stretching the last pane is as wide as its text and three edges.
-    bar.SetPaneInfo(2, ID_PANE_B, 0, 60);
+    EXPECT_EQ(client.right - ::GetSystemMetrics(SM_CXSMICON) - 2 * e, RectInParent(&last).right);
+    bar.SetPaneInfo(3, ID_PANE_NEW, 0, 60);
     bar.PositionControls();
-    EXPECT_EQ(60 + 3 * e - 2 * e, RectInParent(&text).Width());
+    EXPECT_EQ(60 + 3 * e - 2 * e, RectInParent(&last).Width());
 }
 
 TEST_F(XTPStatusBarTest, RemovingAPaneDestroysItsControlAndDeletesItWhenOwned)
