@@ -19,15 +19,6 @@ CRect ClientInWindow(CWnd& wnd)
     return client;
 }
 
-// The colour of a pixel of the window's non-client area as shown.
-COLORREF WindowPixel(CWnd& wnd, int x, int y)
-{
-    HDC hDC = ::GetWindowDC(wnd.m_hWnd);
-    COLORREF clr = ::GetPixel(hDC, x, y);
-    ::ReleaseDC(wnd.m_hWnd, hDC);
-    return clr;
-}
-
 class FlatBorderTest : public ::testing::Test
 {
 protected:
@@ -95,9 +86,10 @@ TEST_F(FlatBorderTest, BorderColourFollowsTheCommandBarTheme)
             CXTPPaintManager::SetTheme(row.theme);
         // What the next non-client repaint shows: dark top left, light bottom right.
         wnd.RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(std::vector<COLORREF>({row.dark, row.dark, row.light, row.light}),
-                  std::vector<COLORREF>({WindowPixel(wnd, 0, 0), WindowPixel(wnd, 0, 75),
-                                         WindowPixel(wnd, 199, 149), WindowPixel(wnd, 100, 149)}))
+        EXPECT_EQ(
+            std::vector<COLORREF>({row.dark, row.dark, row.light, row.light}),
+            std::vector<COLORREF>({CWindowDC(&wnd).GetPixel(0, 0), CWindowDC(&wnd).GetPixel(0, 75),
+                                   CWindowDC(&wnd).GetPixel(199, 149), CWindowDC(&wnd).GetPixel(100, 149)}))
             << row.name;
     }
 }

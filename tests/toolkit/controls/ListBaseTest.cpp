@@ -160,7 +160,7 @@ TEST_F(ListBaseTest, CellColoursByPrecedence)
     list.EnableWindow(TRUE);
 }
 
-TEST_F(ListBaseTest, CustomDrawAsksForSubItemsAndFillsTheirColours)
+TEST_F(ListBaseTest, CustomDrawAndPaintTakeTheListsColours)
 {
     list.SetListColors(kListText, kListBack);
     NMLVCUSTOMDRAW draw = {};
@@ -171,6 +171,20 @@ TEST_F(ListBaseTest, CustomDrawAsksForSubItemsAndFillsTheirColours)
     draw.iSubItem = 2;
     host.SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw);
     EXPECT_EQ(std::make_pair(kListText, kListBack), std::make_pair(draw.clrText, draw.clrTextBk));
+
+    // Painting shades the sorted column below the rows and leaves the
+    // header's area to the header.
+    list.m_crSortBack = kSortBack;
+    list.EnableSortColumnShading(TRUE);
+    list.SetSortImage(1, TRUE);
+    CRect rc;
+    list.GetClientRect(&rc);
+    PixelCanvas canvas(rc.Width(), rc.Height());
+    list.PaintList(&canvas.dc());
+    int y = rc.bottom - 5; // below the rows in columns 0, 1 and 2
+    EXPECT_EQ(std::vector<COLORREF>({kListBack, kSortBack, kListBack, kWhite}),
+              std::vector<COLORREF>(
+                  {canvas.Pixel(50, y), canvas.Pixel(150, y), canvas.Pixel(250, y), canvas.Pixel(150, 2)}));
 }
 // The column widths of a new list of nCols columns 100 wide after it loads
 // its saved widths from the section and entry.
@@ -198,23 +212,6 @@ TEST_F(ListBaseTest, ColumnWidthsRoundTripThroughTheProfile)
     EXPECT_EQ(LoadedWidths(4, "List Test", "Widths", NULL), std::vector<int>({50, 70, 90, 100}));
     EXPECT_EQ(LoadedWidths(3, "Another Section", NULL, "30,,40"), std::vector<int>({30, 100, 40}));
     XTAuxData()->SetINIFileName("");
-}
-
-TEST_F(ListBaseTest, PaintShadesTheSortedColumnBelowTheRows)
-{
-    list.SetListColors(kListText, kListBack);
-    list.m_crSortBack = kSortBack;
-    list.EnableSortColumnShading(TRUE);
-    list.SetSortImage(1, TRUE);
-    CRect rc;
-    list.GetClientRect(&rc);
-    PixelCanvas canvas(rc.Width(), rc.Height());
-    list.PaintList(&canvas.dc());
-    // Below the rows in columns 0, 1 and 2; the header's area is left to the header.
-    int y = rc.bottom - 5;
-    EXPECT_EQ(std::vector<COLORREF>({kListBack, kSortBack, kListBack, kWhite}),
-              std::vector<COLORREF>(
-                  {canvas.Pixel(50, y), canvas.Pixel(150, y), canvas.Pixel(250, y), canvas.Pixel(150, 2)}));
 }
 
 } // namespace
