@@ -13,15 +13,11 @@
 
 namespace {
 
-TEST(FlatControlsTheme, FactoryMakesTheThemeOfTheId)
+TEST(FlatControlsTheme, FactoryMakesTheThemeOfTheIdAndOffice2003FramesFollowTheScheme)
 {
     EXPECT_EQ("CXTFlatControlsTheme 0|CXTFlatControlsThemeOfficeXP 1|CXTFlatControlsThemeOffice2003 2|"
               "CXTFlatControlsTheme 3|CXTFlatControlsTheme -1|",
               ThemesMade<CXTFlatControlsThemeFactory>({0, 1, 2, 3, -1}));
-}
-
-TEST(FlatControlsTheme, Office2003FrameColoursFollowTheScheme)
-{
     struct Row
     {
         int nScheme;

@@ -180,15 +180,11 @@ TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
     EXPECT_FALSE(::KillTimer(header.m_hWnd, 1));
 }
 
-TEST(HeaderTheme, FactoryMakesTheThemeOfTheId)
+TEST(HeaderTheme, FactoryMakesTheThemeOfTheIdAndTextSitsInsideThePaddingAndTheArrowRoom)
 {
     EXPECT_EQ("CXTHeaderTheme 0|CXTHeaderThemeOfficeXP 1|CXTHeaderThemeOffice2003 2|CXTHeaderTheme 3|"
               "CXTHeaderTheme 42|",
               ThemesMade<CXTHeaderThemeFactory>({0, 1, 2, 3, 42}));
-}
-
-TEST(HeaderTheme, TextRectSitsInsideThePaddingAndTheArrowRoom)
-{
     // A column 100 wide and 20 high but for the last; padding 6, arrow 8 + 2 x 10.
     struct Row
     {

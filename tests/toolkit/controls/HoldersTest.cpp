@@ -2,6 +2,7 @@
 #include "toolkit/controls/XTIconHolder.h"
 #include "toolkit/controls/XTPathParts.h"
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -90,8 +91,7 @@ TEST(PathParts, PartsLongerThanTheirBuffersAreCut)
 {
     CString longPath = "C:\\" + CString('d', 400) + "\\" + CString('f', 300) + "." + CString('e', 300);
     CXTPathParts parts(longPath);
-    EXPECT_EQ(255, parts.GetDir().GetLength());
-    EXPECT_EQ(CString('f', 255), parts.GetFName());
-    EXPECT_EQ(255, parts.GetExt().GetLength());
-    EXPECT_EQ('.', parts.GetExt()[0]);
+    EXPECT_EQ(std::make_tuple(255, CString('f', 255), 255, '.'),
+              std::make_tuple(parts.GetDir().GetLength(), parts.GetFName(), parts.GetExt().GetLength(),
+                              parts.GetExt()[0]));
 }

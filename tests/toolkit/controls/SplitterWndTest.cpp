@@ -97,8 +97,19 @@ protected:
 
 } // namespace
 
-TEST_F(XTSplitterTest, HidesAndShowsAColumn)
+TEST_F(XTSplitterTest, HidesAndShowsAColumnAndWrapsTheActivePane)
 {
+    // Hiding the last column, the active one, wraps the active pane to the
+    // first; hiding the other column then shows the hidden one first.
+    nested.SetFocus();
+    ASSERT_EQ(&nested, outer.GetActivePane());
+    outer.HideColumn(1);
+    EXPECT_EQ(tree, outer.GetActivePane());
+    outer.HideColumn(0);
+    EXPECT_EQ(0, outer.GetHiddenColumn());
+    EXPECT_EQ("0,2 hidden 0,0 shown", Place(outer, tree) + " " + Place(outer, &nested));
+    outer.ShowColumn();
+
     frame->SetActiveView((CView*)tree);
     outer.HideColumn(0);
     EXPECT_EQ(std::make_pair(0, 1), std::make_pair(outer.GetHiddenColumn(), outer.GetColumnCount()));
@@ -116,19 +127,6 @@ TEST_F(XTSplitterTest, HidesAndShowsAColumn)
     // Nothing hidden: showing does nothing.
     outer.ShowColumn();
     EXPECT_EQ(2, outer.GetColumnCount());
-}
-
-TEST_F(XTSplitterTest, HidingTheLastColumnOfTheActivePaneWrapsToTheFirst)
-{
-    // The nested splitter, a pane of the last column, has the focus.
-    nested.SetFocus();
-    ASSERT_EQ(&nested, outer.GetActivePane());
-    outer.HideColumn(1);
-    EXPECT_EQ(tree, outer.GetActivePane());
-    // Hiding the other column shows the hidden one first.
-    outer.HideColumn(0);
-    EXPECT_EQ(0, outer.GetHiddenColumn());
-    EXPECT_EQ("0,2 hidden 0,0 shown", Place(outer, tree) + " " + Place(outer, &nested));
 }
 
 TEST_F(XTSplitterTest, HidesAndShowsARowButNeverTheLast)

@@ -75,17 +75,6 @@ protected:
 
 } // namespace
 
-TEST_F(TrayIconTest, CreateAddsTheIconWithItsRecord)
-{
-    created.swap(g_shellCalls);
-    ASSERT_EQ(1u, g_shellCalls.size()) << "icon and tooltip wait for the add while the icon is not there";
-    EXPECT_EQ("add mit Tidewatch", Last());
-    const NOTIFYICONDATAA& added = LastCall();
-    EXPECT_EQ(std::make_tuple(488u, tray.m_hWnd, (UINT)IDR_TRAY_MENU, (UINT)WM_TRAY_NOTIFY),
-              std::make_tuple((UINT)added.cbSize, added.hWnd, added.uID, added.uCallbackMessage));
-    EXPECT_NE(nullptr, added.hIcon);
-}
-
 TEST_F(TrayIconTest, TextsAreCutToTheirFieldsAndTheBalloonTimesOutOnce)
 {
     tray.SetTooltipText(CString('t', 200));
@@ -139,8 +128,16 @@ TEST(TrayIconText, CutsOnACharacterBoundary)
     }
 }
 
-TEST_F(TrayIconTest, ModifyHideShowAndDelete)
+TEST_F(TrayIconTest, CreateAddsAndTheIconIsModifiedHiddenShownAndDeleted)
 {
+    g_shellCalls.swap(created);
+    ASSERT_EQ(1u, g_shellCalls.size()) << "icon and tooltip wait for the add while the icon is not there";
+    EXPECT_EQ("add mit Tidewatch", Last());
+    const NOTIFYICONDATAA& added = LastCall();
+    EXPECT_EQ(std::make_tuple(488u, tray.m_hWnd, (UINT)IDR_TRAY_MENU, (UINT)WM_TRAY_NOTIFY),
+              std::make_tuple((UINT)added.cbSize, added.hWnd, added.uID, added.uCallbackMessage));
+    EXPECT_NE(nullptr, added.hIcon);
+
     ASSERT_TRUE(tray.SetTooltipText("Checking"));
     EXPECT_EQ("modify t Checking", Last());
 
