@@ -21,7 +21,6 @@ struct Button
     {
         button.Create("Check", WS_CHILD | WS_VISIBLE | dwStyle, rc, &host, kButtonId);
     }
-    ~Button() { button.DestroyWindow(); }
 
     // The cursor over the button (or far from it), then the hover timer's tick.
     void HoverTick(bool bInside)
@@ -83,9 +82,9 @@ TEST_F(ButtonTest, XPColorsReachOnlyAnOfficeXPThemeAndDisabledTextIsGrayInEvery)
     button.SetXPColors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
     CXTButtonThemeOfficeXP* pTheme = static_cast<CXTButtonThemeOfficeXP*>(button.GetTheme());
     EXPECT_EQ(XTPGetColor(COLOR_GRAYTEXT), pTheme->GetTextColor(ODS_DISABLED, &button));
-    std::vector<COLORREF> colours = {pTheme->GetColorShadow(), pTheme->GetColorHilite(), pTheme->GetHotFace(),
-                                     pTheme->GetPressedFace()};
-    EXPECT_EQ(std::vector<COLORREF>({RGB(1, 2, 3), RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)}), colours);
+    EXPECT_EQ(std::vector<COLORREF>({RGB(1, 2, 3), RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)}),
+              std::vector<COLORREF>({pTheme->GetColorShadow(), pTheme->GetColorHilite(), pTheme->GetHotFace(),
+                                     pTheme->GetPressedFace()}));
     button.SetXButtonStyle(0);
     EXPECT_EQ("CXTButtonTheme shared", ThemeKind());
 }

@@ -26,7 +26,6 @@ struct Caption
                               kCaptionId);
         caption.SetOwner(&host);
     }
-    ~Caption() { caption.DestroyWindow(); }
 
     CRect TextRect()
     {
@@ -141,16 +140,15 @@ TEST(CaptionLook, EdgeBorderAndFace)
     }
 }
 
-TEST(CaptionLook, ThemeIdPicksCaptionAndButtonThemes)
+TEST_F(CaptionTest, ThemeIdPicksCaptionAndButtonThemes)
 {
     CThemeManagerReset reset;
-    Caption fixture;
     std::string themes;
     for (int nTheme : {0, 1, 2, 3})
     {
         XTThemeManager()->SetTheme(nTheme);
-        themes += ClassName(*fixture.caption.GetCaptionTheme()) + " "
-                  + ClassName(*fixture.caption.GetCaptionButton().GetTheme()) + "|";
+        themes += ClassName(*caption.GetCaptionTheme()) + " "
+                  + ClassName(*caption.GetCaptionButton().GetTheme()) + "|";
     }
     EXPECT_EQ("CXTCaptionTheme CXTCaptionButtonTheme|CXTCaptionTheme CXTCaptionButtonThemeOfficeXP|"
               "CXTCaptionThemeOffice2003 CXTCaptionButtonThemeOffice2003|"
@@ -193,11 +191,6 @@ struct PaneWithCaption : Caption
         container.Create("", WS_CHILD | WS_VISIBLE, CRect(300, 100, 500, 300), &host, 2000);
         pane.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 200, 200), &container, 2001);
         caption.SetChildWindow(&pane, &host);
-    }
-    ~PaneWithCaption()
-    {
-        pane.DestroyWindow();
-        container.DestroyWindow();
     }
     HWND PaneParent() { return ::GetParent(pane.m_hWnd); }
 };

@@ -64,7 +64,6 @@ TEST(EditMenu, ItemsFollowTheEditStateAndTheKeyboardMenuOpensInsideTheCorner)
     edit.ClientToScreen(&ptCorner);
     EXPECT_EQ(ptCorner + CSize(5, 5), edit.ContextMenuPoint(CPoint(-1, -1)));
     EXPECT_EQ(CPoint(300, 200), edit.ContextMenuPoint(CPoint(300, 200)));
-    edit.DestroyWindow();
 }
 
 // The menus' images: every command of the two context menus has one.

@@ -57,7 +57,6 @@ TEST_F(FlatBorderTest, TakesOnePixelOfNonClientAreaWhateverTheEdgeStyles)
         CFlatBorderWnd wnd;
         Create(wnd, row.style, row.exStyle);
         EXPECT_EQ(row.expected, ClientInWindow(wnd)) << row.name;
-        wnd.DestroyWindow();
     }
 }
 

@@ -68,11 +68,7 @@ protected:
         xButton = rc.right - 2 - XTAuxData()->cxHThumb / 2;
         PumpPending();
     }
-    void TearDown() override
-    {
-        combo.DestroyWindow();
-        ::SetCursorPos(1000, 900);
-    }
+    void TearDown() override { ::SetCursorPos(1000, 900); }
 
     void MoveCursorTo(CWnd& wnd, CPoint ptClient)
     {

@@ -28,7 +28,6 @@ protected:
         list.InsertItem(0, "a");
         ASSERT_TRUE(header.SubclassWindow(::GetDlgItem(list.m_hWnd, 0)));
     }
-    void TearDown() override { list.DestroyWindow(); }
 
     // The context menu's point set inside column iCol, then a menu command.
     void MenuCommand(int iCol, UINT nID)
@@ -106,13 +105,11 @@ TEST_F(HeaderCtrlTest, MenuCommandsSortAndAlignAndTheMenuChecksThem)
 {
     MenuCommand(1, XT_IDC_SORTASC);
     BOOL bAscending = FALSE;
-    EXPECT_EQ(1, header.GetSortColumn(&bAscending));
-    EXPECT_TRUE(bAscending);
+    EXPECT_EQ(std::make_pair(1, TRUE), std::make_pair(header.GetSortColumn(&bAscending), bAscending));
     // Already ascending: nothing is reported.
     MenuCommand(1, XT_IDC_SORTASC);
     MenuCommand(1, XT_IDC_SORTDSC);
-    EXPECT_EQ(1, header.GetSortColumn(&bAscending));
-    EXPECT_FALSE(bAscending);
+    EXPECT_EQ(std::make_pair(1, FALSE), std::make_pair(header.GetSortColumn(&bAscending), bAscending));
     MenuCommand(2, XT_IDC_SORTDSC);
     EXPECT_EQ(2, header.GetSortColumn());
     // Each sort is reported as a column click, which the list hands on.
@@ -222,7 +219,6 @@ protected:
         for (int i = 0; i < 3; i++)
             header.InsertItem(i, &hdi);
     }
-    void TearDown() override { header.DestroyWindow(); }
 
     // Draws with the classic theme; the hot-tracking and visual-style bits
     // are off, so the cursor plays no part.

@@ -47,11 +47,6 @@ protected:
             list.InsertItem(i, "a");
         ASSERT_TRUE(list.SubclassHeader(FALSE));
     }
-    void TearDown() override
-    {
-        if (list.GetSafeHwnd() != NULL)
-            list.DestroyWindow();
-    }
 
     NotifyRecorderWnd& host = TestHost();
     CSortRecordingList list;

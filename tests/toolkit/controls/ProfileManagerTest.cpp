@@ -146,10 +146,8 @@ TEST_P(ProfileManagerTest, EnumeratesValuesAndKeys)
     profile.WriteProfileString("Enum", "Name", "x");
     BYTE b = 7;
     profile.WriteProfileBinary("Enum", "Blob", &b, 1);
-    profile.WriteProfileInt("Enum\\First", "V", 1);
-    profile.WriteProfileInt("Enum\\Second", "V", 1);
-    profile.WriteProfileInt("Enum\\Second\\Grandchild", "V", 1);
-    profile.WriteProfileInt("Other", "V", 1);
+    for (const char* section : {"Enum\\First", "Enum\\Second", "Enum\\Second\\Grandchild", "Other"})
+        profile.WriteProfileInt(section, "V", 1);
 
     CMapStringToPtr types;
     CStringArray names;

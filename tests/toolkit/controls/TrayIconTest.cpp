@@ -134,9 +134,9 @@ TEST_F(TrayIconTest, CreateAddsAndTheIconIsModifiedHiddenShownAndDeleted)
     ASSERT_EQ(1u, g_shellCalls.size()) << "icon and tooltip wait for the add while the icon is not there";
     EXPECT_EQ("add mit Tidewatch", Last());
     const NOTIFYICONDATAA& added = LastCall();
-    EXPECT_EQ(std::make_tuple(488u, tray.m_hWnd, (UINT)IDR_TRAY_MENU, (UINT)WM_TRAY_NOTIFY),
-              std::make_tuple((UINT)added.cbSize, added.hWnd, added.uID, added.uCallbackMessage));
-    EXPECT_NE(nullptr, added.hIcon);
+    EXPECT_EQ(std::make_tuple(488u, tray.m_hWnd, (UINT)IDR_TRAY_MENU, (UINT)WM_TRAY_NOTIFY, true),
+              std::make_tuple((UINT)added.cbSize, added.hWnd, added.uID, added.uCallbackMessage,
+                              added.hIcon != NULL));
 
     ASSERT_TRUE(tray.SetTooltipText("Checking"));
     EXPECT_EQ("modify t Checking", Last());
