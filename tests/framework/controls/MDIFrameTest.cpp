@@ -99,17 +99,6 @@ TEST_F(MDIFrameTest, ChildrenLiveInTheClientAndTheActiveOneTakesCommands)
     EXPECT_TRUE(bMaximized);
 }
 
-TEST_F(MDIFrameTest, ChildrenAreMadeByTheClient)
-{
-    CWatchingClient client;
-    ASSERT_TRUE(client.SubclassWindow(frame->m_hWndMDIClient));
-    CTestChild* pChild = NewChild("Watched");
-    EXPECT_EQ(1, client.m_nCreated);
-    EXPECT_EQ(0u, pChild->GetStyle() & WS_CAPTION);
-    EXPECT_EQ(pChild, CWnd::FromHandlePermanent(pChild->m_hWnd));
-    client.UnsubclassWindow();
-}
-
 TEST_F(MDIFrameTest, ClosedChildrenAreDeletedAndTheNextIsActive)
 {
     int nDeletedBefore = CTestChild::s_nDeleted;
@@ -148,7 +137,7 @@ TEST_F(MDIFrameTest, LoadFrameTakesTheTemplatesMenu)
     EXPECT_EQ(frame->m_hMenuDefault, ::GetMenu(frame->m_hWnd));
 }
 
-TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayout)
+TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayoutAndMakesTheChildren)
 {
     CStatusBar bar;
     ASSERT_TRUE(bar.Create(frame));
@@ -160,12 +149,17 @@ TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayout)
     client.bottom = RectInParent(&bar).top;
     EXPECT_EQ(client, RectInParent(CWnd::FromHandle(frame->m_hWndMDIClient)));
 
-    // A window that subclasses the client lays it out through its CalcWindowRect.
-    CWatchingClient banded;
-    ASSERT_TRUE(banded.SubclassWindow(frame->m_hWndMDIClient));
+    // A window that subclasses the client lays it out through its CalcWindowRect, and
+    // children are made through it.
+    CWatchingClient watching;
+    ASSERT_TRUE(watching.SubclassWindow(frame->m_hWndMDIClient));
     frame->RecalcLayout();
-    EXPECT_EQ(20, RectInParent(&banded).top);
-    banded.UnsubclassWindow();
+    EXPECT_EQ(20, RectInParent(&watching).top);
+    CTestChild* pChild = NewChild("Watched");
+    EXPECT_EQ(1, watching.m_nCreated);
+    EXPECT_EQ(0u, pChild->GetStyle() & WS_CAPTION);
+    EXPECT_EQ(pChild, CWnd::FromHandlePermanent(pChild->m_hWnd));
+    watching.UnsubclassWindow();
 }
 
 } // namespace

@@ -71,24 +71,19 @@ TEST(ToolBarCtrl, ButtonSizeIsUnpacked)
     EXPECT_EQ(CSize(25, 22), bar.GetButtonSize());
 }
 
-TEST(ProgressCtrl, RangesAreReadBackWhole)
+// Progress bars read their range back whole, spin buttons unpack theirs with its sign.
+TEST(ProgressAndSpin, RangesAreReadBackWhole)
 {
     CProgressCtrl progress;
-    ASSERT_TRUE(progress.Create(WS_VISIBLE, CRect(0, 0, 200, 16), &TestParent(), IDC_TEST_FIRST));
-    progress.SetRange32(-3, 100000);
-    int lower = 0, upper = 0;
-    progress.GetRange(lower, upper);
-    EXPECT_EQ(CPoint(-3, 100000), CPoint(lower, upper));
-}
-
-TEST(SpinButtonCtrl, RangeIsUnpackedWithItsSign)
-{
     CSpinButtonCtrl spin;
-    ASSERT_TRUE(spin.Create(WS_VISIBLE, CRect(80, 0, 100, 24), &TestParent(), IDC_TEST_FIRST));
+    ASSERT_TRUE(progress.Create(WS_VISIBLE, CRect(0, 0, 200, 16), &TestParent(), IDC_TEST_FIRST));
+    ASSERT_TRUE(spin.Create(WS_VISIBLE, CRect(80, 0, 100, 24), &TestParent(), IDC_TEST_SECOND));
+    progress.SetRange32(-3, 100000);
     spin.SetRange(-5, 60);
-    int lower = 0, upper = 0;
-    spin.GetRange(lower, upper);
-    EXPECT_EQ(CPoint(-5, 60), CPoint(lower, upper));
+    int lower = 0, upper = 0, spinLower = 0, spinUpper = 0;
+    progress.GetRange(lower, upper);
+    spin.GetRange(spinLower, spinUpper);
+    EXPECT_EQ(CRect(-3, 100000, -5, 60), CRect(lower, upper, spinLower, spinUpper));
 }
 
 TEST(ScrollBar, LimitIsTheRangeLessAPage)

@@ -199,17 +199,8 @@ TEST_F(SplitterTest, TheDerivedSplittersStepsAreTheOnesCalled)
     EXPECT_EQ(2, outer.CountDrawn("border dc"));
 }
 
-TEST_F(SplitterTest, TheLayoutUsesTheDerivedInsideRectangle)
-{
-    outer.band = 6;
-    outer.RecalcLayout();
-    EXPECT_EQ(CRect(2, 8, 177, 598), RectInParent(outer.GetPane(0, 0)));
-    EXPECT_EQ(CSplitterWnd::noHit, outer.HitTest(CPoint(179, 3)));
-    EXPECT_EQ(CSplitterWnd::hSplitterBar1, outer.HitTest(CPoint(179, 7)));
-}
-
 // Only the bar (x 177..180, the full height) is hit: 201 for it, 0 for none.
-TEST_F(SplitterTest, HitTestsFindBarsOnly)
+TEST_F(SplitterTest, HitTestsFindBarsOnlyInsideTheDerivedRectangle)
 {
     CString hits;
     for (CPoint point :
@@ -217,6 +208,13 @@ TEST_F(SplitterTest, HitTestsFindBarsOnly)
         hits.AppendFormat("%d ", outer.HitTest(point));
     EXPECT_EQ(hits, "0 201 201 0 0 ");
     EXPECT_EQ(CSplitterWnd::vSplitterBar1, nested.HitTest(CPoint(300, 204)));
+
+    // The layout and the hit tests use the derived inside rectangle.
+    outer.band = 6;
+    outer.RecalcLayout();
+    EXPECT_EQ(CRect(2, 8, 177, 598), RectInParent(outer.GetPane(0, 0)));
+    EXPECT_EQ(CSplitterWnd::noHit, outer.HitTest(CPoint(179, 3)));
+    EXPECT_EQ(CSplitterWnd::hSplitterBar1, outer.HitTest(CPoint(179, 7)));
 }
 
 TEST_F(SplitterTest, TellsWhichPaneAWindowIs)

@@ -36,15 +36,11 @@ protected:
     CToolBar bar;
 };
 
-TEST_F(ToolBarTest, ButtonsFromIds)
+TEST_F(ToolBarTest, ButtonsFromIdsAndWrappedRows)
 {
     EXPECT_EQ(2, bar.CommandToIndex(ID_TOOL_PICK));
     EXPECT_EQ((UINT)ID_TOOL_LINE, bar.GetItemID(3));
     EXPECT_NE(0u, bar.GetStyle() & TBSTYLE_TOOLTIPS);
-}
-
-TEST_F(ToolBarTest, WrappedButtonsMakeRows)
-{
     EXPECT_EQ(CSize(92, 23), bar.CalcFixedLayout(FALSE, TRUE));
     bar.SetButtonStyle(1, bar.GetButtonStyle(1) | TBBS_WRAPPED);
     EXPECT_EQ(CSize(46, 46), bar.CalcFixedLayout(FALSE, TRUE));

@@ -180,16 +180,6 @@ TEST(MessageMapEntries, EachKindUnpacksItsArguments)
     EXPECT_EQ(JoinedLog(wnd.m_log), "range 203;timer 42;click -3 17 5;ex 300;ex 301;fallback;");
 }
 
-TEST(MessageMapEntries, HandlerInfoReportsWithoutCalling)
-{
-    CEntryKindsWnd wnd;
-    AFX_CMDHANDLERINFO info = {NULL, NULL};
-    EXPECT_TRUE(wnd.OnCmdMsg(204, CN_COMMAND, NULL, &info));
-    EXPECT_EQ(info.pTarget, &wnd);
-    EXPECT_EQ(wnd.m_log.GetSize(), 0);
-    EXPECT_FALSE(wnd.OnCmdMsg(999, CN_COMMAND, NULL, &info));
-}
-
 // Notification and update ranges, and control notifications from real
 // combo and list boxes.
 class CNotifyRangeWnd : public CLogWnd
@@ -243,7 +233,7 @@ TEST(MessageMapEntries, NotificationRangesPassTheIdAndExMayPassOn)
     EXPECT_EQ(JoinedLog(wnd.m_log), "ex 17;range 17 -5;ex 12;ex 18;combo;list;");
 }
 
-TEST(MessageMapEntries, UpdateRangeSeesEachId)
+TEST(MessageMapEntries, CommandQueriesSeeTheIdAndCallNoHandler)
 {
     CNotifyRangeWnd wnd;
     CTestCmdUI even, odd;
@@ -252,6 +242,14 @@ TEST(MessageMapEntries, UpdateRangeSeesEachId)
     EXPECT_TRUE(wnd.OnCmdMsg(404, CN_UPDATE_COMMAND_UI, &even, NULL));
     EXPECT_TRUE(wnd.OnCmdMsg(405, CN_UPDATE_COMMAND_UI, &odd, NULL));
     EXPECT_EQ(CPoint(TRUE, FALSE), CPoint(even.m_bEnabled, odd.m_bEnabled));
+
+    // Asked for handler information, the map reports the handler without calling it.
+    CEntryKindsWnd commands;
+    AFX_CMDHANDLERINFO info = {NULL, NULL};
+    EXPECT_TRUE(commands.OnCmdMsg(204, CN_COMMAND, NULL, &info));
+    EXPECT_EQ(info.pTarget, &commands);
+    EXPECT_EQ(commands.m_log.GetSize(), 0);
+    EXPECT_FALSE(commands.OnCmdMsg(999, CN_COMMAND, NULL, &info));
 }
 
 // A handler of a class whose window base is not its first base still gets
