@@ -15,7 +15,7 @@ CSize BitmapSize(HDC hDC)
     return CSize(bm.bmWidth, bm.bmHeight);
 }
 
-TEST(BufferDC, CopiesBackOnlyItsRectangle)
+TEST(BufferDC, BufferAndMemoryDCsCopyBackOnlyTheirRectangle)
 {
     PixelCanvas canvas(300, 200, kWhite);
     {
@@ -28,20 +28,16 @@ TEST(BufferDC, CopiesBackOnlyItsRectangle)
     EXPECT_EQ(CRect(100, 100, 200, 150), canvas.PaintedBounds(kWhite));
     EXPECT_EQ(1, canvas.CountOther(CRect(100, 100, 200, 150), kRed));
     EXPECT_EQ(kBlue, canvas.Pixel(100, 100));
-}
-
-TEST(MemDC, CopiesBackOnlyItsRectangleFromItsOriginOrTheClipBoxClearedOnlyWithABackColour)
-{
-    PixelCanvas canvas(100, 80, kWhite);
+    PixelCanvas memory(100, 80, kWhite);
     {
-        CXTMemDC memDC(&canvas.dc(), CRect(10, 10, 60, 40), kGreen);
+        CXTMemDC memDC(&memory.dc(), CRect(10, 10, 60, 40), kGreen);
         ASSERT_TRUE(memDC.IsValid());
         EXPECT_EQ(CSize(50, 30), BitmapSize(memDC));
         memDC.SetPixel(0, 0, kBlue); // relative to the rectangle
     }
-    EXPECT_EQ(CRect(10, 10, 60, 40), canvas.PaintedBounds(kWhite));
-    EXPECT_EQ(1, canvas.CountOther(CRect(10, 10, 60, 40), kGreen));
-    EXPECT_EQ(kBlue, canvas.Pixel(10, 10));
+    EXPECT_EQ(CRect(10, 10, 60, 40), memory.PaintedBounds(kWhite));
+    EXPECT_EQ(1, memory.CountOther(CRect(10, 10, 60, 40), kGreen));
+    EXPECT_EQ(kBlue, memory.Pixel(10, 10));
     PixelCanvas clipped(100, 80, kWhite);
     clipped.dc().IntersectClipRect(20, 30, 50, 60);
     {

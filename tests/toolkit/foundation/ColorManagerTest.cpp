@@ -75,9 +75,8 @@ HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszCo
     return g_hrThemeName;
 }
 
-class ColorManagerTest : public ::testing::Test
+struct ColorManagerTest : ::testing::Test
 {
-protected:
     // The cases run on the classic colour set.
     void SetUp() override
     {
@@ -161,7 +160,7 @@ TEST_F(ColorManagerTest, CustomColoursStayInTheTableSurviveARefreshAndDriveTheDe
     EXPECT_EQ(RGB(255, 251, 233), m_colors.GetColor(48));
 }
 
-TEST_F(ColorManagerTest, RefreshesOnlyWhenAskedAndDisabledLunaColoursKeepTheSystemGradients)
+TEST_F(ColorManagerTest, SchemeTablesRefreshedOnlyWhenAskedUnlessLunaColoursAreDisabled)
 {
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(TRUE);
@@ -176,10 +175,6 @@ TEST_F(ColorManagerTest, RefreshesOnlyWhenAskedAndDisabledLunaColoursKeepTheSyst
     m_colors.DisableLunaColors(FALSE);
     m_colors.RefreshColors(FALSE);
     EXPECT_EQ(kOlive, SchemeColors());
-}
-
-TEST_F(ColorManagerTest, SchemeTables)
-{
     const struct
     {
         int nScheme;

@@ -13,9 +13,8 @@ namespace {
 const COLORREF kFrom = RGB(200, 100, 0);
 const COLORREF kTo = RGB(0, 200, 255);
 
-class DrawHelpersTest : public ::testing::Test
+struct DrawHelpersTest : ::testing::Test
 {
-protected:
     void TearDown() override
     {
         XTPWithholdOptionalProc("GradientFill", FALSE);

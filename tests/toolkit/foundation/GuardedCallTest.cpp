@@ -4,11 +4,6 @@
 
 namespace {
 
-void Store(void* pContext)
-{
-    *static_cast<int*>(pContext) = 42;
-}
-
 void WriteThroughNull(void* pContext)
 {
     volatile int* pCount = static_cast<volatile int*>(pContext);
@@ -16,12 +11,6 @@ void WriteThroughNull(void* pContext)
     volatile int* pNowhere = NULL;
     *pNowhere = 5;
     *pCount = 2;
-}
-
-void Nested(void* pContext)
-{
-    int nInner = 0;
-    *static_cast<BOOL*>(pContext) = XTPCallGuarded(WriteThroughNull, &nInner);
 }
 
 TEST(GuardedCall, AnAccessViolationEndsTheCallOnly)
@@ -33,9 +22,14 @@ TEST(GuardedCall, AnAccessViolationEndsTheCallOnly)
     // normal calls and for C++ exceptions.
     EXPECT_FALSE(XTPCallGuarded(WriteThroughNull, &n));
     BOOL bInner = TRUE;
-    EXPECT_TRUE(XTPCallGuarded(Nested, &bInner));
+    EXPECT_TRUE(XTPCallGuarded(
+        [](void* pInner) {
+            int nInner = 0;
+            *static_cast<BOOL*>(pInner) = XTPCallGuarded(WriteThroughNull, &nInner);
+        },
+        &bInner));
     EXPECT_FALSE(bInner);
-    EXPECT_TRUE(XTPCallGuarded(Store, &n));
+    EXPECT_TRUE(XTPCallGuarded([](void* pContext) { *static_cast<int*>(pContext) = 42; }, &n));
     EXPECT_EQ(42, n);
     EXPECT_THROW(throw 3, int);
 }

@@ -223,9 +223,8 @@ TEST(ImageManager, IconAndBitmapFilesWholeOrTruncated)
 // The generated images follow fixed pixel rules: an icon and an alpha image
 // with the pixels (0, 0) black, (1, 0) grey 100, (2, 0) grey 64, and the icon
 // transparent at (3, 0).
-class GeneratedImages : public ::testing::Test
+struct GeneratedImages : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         PixelRows pixels(16 * 16, 0x000000);
@@ -260,7 +259,7 @@ protected:
     CXTPImageManagerIcon m_alpha = CXTPImageManagerIcon(2, 16, 16);
 };
 
-TEST_F(GeneratedImages, FadedIconsMoveTowardsWhiteAndDisabledOnesAreBrightenedGrey)
+TEST_F(GeneratedImages, FadedDisabledShadowAndMonochromeImages)
 {
     EXPECT_EQ(std::vector<COLORREF>({RGB(76, 76, 76), RGB(146, 146, 146), RGB(121, 121, 121), kTransparent}),
               FirstRow(m_icon.GetFadedIcon()));
@@ -276,10 +275,6 @@ TEST_F(GeneratedImages, FadedIconsMoveTowardsWhiteAndDisabledOnesAreBrightenedGr
               std::vector<COLORREF>(
                   {IconPixel(hDisabled, 0, 0), IconPixel(hDisabled, 2, 0), IconPixel(hDisabled, 3, 0)}));
     EXPECT_EQ(0xC07F7F7Fu, AlphaPixel(m_alpha.GetDisabledIcon().GetBitmap(), 2, 0));
-}
-
-TEST_F(GeneratedImages, ShadowAndMonochromeSilhouettes)
-{
     // Three quarters of colour 31.
     XTPColorManager()->SetColor(31, RGB(200, 100, 40));
     EXPECT_EQ(std::vector<COLORREF>({RGB(150, 75, 30), RGB(150, 75, 30), RGB(150, 75, 30), kTransparent}),

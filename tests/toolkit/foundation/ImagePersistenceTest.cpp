@@ -62,9 +62,8 @@ UINT PasteInto(CXTPImageManager& manager)
 }
 
 // Each case has the icons FillManager makes in m_source.
-class ImagePersistence : public ::testing::Test
+struct ImagePersistence : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         ::OleInitialize(NULL);

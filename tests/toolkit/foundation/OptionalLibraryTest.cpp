@@ -4,9 +4,8 @@
 
 namespace {
 
-class OptionalLibraryTest : public ::testing::Test
+struct OptionalLibraryTest : ::testing::Test
 {
-protected:
     void TearDown() override
     {
         XTPWithholdOptionalLibrary("comctl32.dll", FALSE);

@@ -37,9 +37,8 @@ void Exchange(CompositeSettings& settings, CXTPPropExchange&& px)
     settings.DoPropExchange(&px);
 }
 
-class PropExchangeBackends : public ::testing::Test
+struct PropExchangeBackends : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         ::CoInitialize(NULL);
@@ -354,7 +353,7 @@ TEST_F(PropExchangeBackends, XmlCompactAndElementForms)
     }
 }
 
-TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
+TEST_F(PropExchangeBackends, XmlReadsCountedListsAndMissingSectionsLoadDefaults)
 {
     CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
     ASSERT_TRUE(px.LoadFromString("<Settings><Count>2</Count><Item0><Value>4</Value></Item0>"
@@ -376,15 +375,11 @@ TEST_F(PropExchangeBackends, XmlReadsCountedListsAndElementValues)
     EXPECT_EQ(std::vector<int>({4, 8, 0}), values);
     EXPECT_FALSE(px.IsPropertyExists("Missing"));
     EXPECT_TRUE(px.IsPropertyExists("Count"));
-}
-
-TEST_F(PropExchangeBackends, MissingSectionsLoadDefaultsAndBadDocumentsFail)
-{
     CompositeSettings fromRegistry, fromXml;
     Exchange(fromRegistry, CXTPPropExchangeRegistry(TRUE, m_hKey, "Absent"));
-    CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
-    ASSERT_TRUE(px.LoadFromString(L"<Other a=\"1\"/>"));
-    fromXml.DoPropExchange(&px);
+    CXTPPropExchangeXMLNode other(TRUE, NULL, "Settings");
+    ASSERT_TRUE(other.LoadFromString(L"<Other a=\"1\"/>"));
+    fromXml.DoPropExchange(&other);
     for (const CompositeSettings* pLoaded : {&fromRegistry, &fromXml})
     {
         EXPECT_TRUE(pLoaded->intValue == 6 && pLoaded->rectValue == CRect(0, 0, 1, 1)

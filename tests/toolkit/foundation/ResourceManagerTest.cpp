@@ -98,9 +98,8 @@ std::string DialogTextWithItems(int nItems, const std::string& nl)
            + Repeat(nl + "STATIC \"x\", 7, 0, 0, 1, 1, 0x50000000", nItems) + nl + "}";
 }
 
-class ResourceManagerFiles : public ::testing::Test
+struct ResourceManagerFiles : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         CString strIni;
@@ -124,7 +123,7 @@ protected:
     CString m_strXml = m_folder.File("resources.xml").c_str();
 };
 
-TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogs)
+TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogsOrTheModulesWhenTheTextsDoNotParse)
 {
     CXTPResourceManagerIni ini(m_strIni);
     CXTPResourceManagerXml xml(m_strXml);
@@ -153,13 +152,9 @@ TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogs)
         EXPECT_EQ("Text dialog|OK| |Label",
                   DialogTexts(row.pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300))));
     }
-}
-
-TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
-{
     CString strBroken = m_folder.File("broken.ini").c_str();
     WriteText(strBroken, "[menu]\r\n7200=MENU \"x\"\r\n[dialog]\r\n7300=DIALOG broken\r\n");
-    CXTPResourceManagerIni ini(strBroken);
+    CXTPResourceManagerIni brokenIni(strBroken);
     // Popups nested too deep, and more controls than a template can count.
     CString strXml;
     strXml.Format(
@@ -168,9 +163,10 @@ TEST_F(ResourceManagerFiles, TextsThatDoNotParseFallBackToTheModule)
         (LPCTSTR)XmlAttribute(NestedMenuText(CXTPResourceManagerIni::nMaxMenuDepth + 1, "\\n").c_str()),
         (LPCTSTR)XmlAttribute(DialogTextWithItems(0x10000, "\\n").c_str()));
     WriteText(m_strXml, strXml);
-    CXTPResourceManagerXml xml(m_strXml);
-    ASSERT_TRUE(xml.IsValid());
-    for (CXTPResourceManagerIni* pManager : {(CXTPResourceManagerIni*)&ini, (CXTPResourceManagerIni*)&xml})
+    CXTPResourceManagerXml brokenXml(m_strXml);
+    ASSERT_TRUE(brokenXml.IsValid());
+    for (CXTPResourceManagerIni* pManager :
+         {(CXTPResourceManagerIni*)&brokenIni, (CXTPResourceManagerIni*)&brokenXml})
     {
         CMenu menu;
         EXPECT_TRUE(pManager->LoadMenu(&menu, 7200));

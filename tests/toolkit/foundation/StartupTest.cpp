@@ -57,9 +57,8 @@ std::string TraceText()
 // constructed after the steps (later tests shut down and run them again).
 const std::string g_traceBeforeMain = TraceText();
 
-class StartupTest : public ::testing::Test
+struct StartupTest : ::testing::Test
 {
-protected:
     void TearDown() override
     {
         XTPWithholdOptionalLibrary("msimg32.dll", FALSE);
@@ -69,7 +68,7 @@ protected:
     }
 };
 
-TEST_F(StartupTest, StepsRanInOrderBeforeMainAndClassesAreCreatableByName)
+TEST_F(StartupTest, StepsRunInOrderAndExitRoutinesInReverse)
 {
     EXPECT_TRUE(CXTPStartup::IsRunning());
     EXPECT_EQ("abd", g_traceBeforeMain);
@@ -85,10 +84,6 @@ TEST_F(StartupTest, StepsRanInOrderBeforeMainAndClassesAreCreatableByName)
     ASSERT_EQ(RUNTIME_CLASS(CStartupCreatable), pClass);
     delete pClass->CreateObject();
     EXPECT_EQ(nInstances + 1, CStartupCreatable::s_nInstances);
-}
-
-TEST_F(StartupTest, ExitRoutinesRunInReverseAndARunCompletesWithoutTheOptionalLibraries)
-{
     g_nTraceLength = 0;
     CXTPStartup::Shutdown();
     EXPECT_EQ("CBA", TraceText());

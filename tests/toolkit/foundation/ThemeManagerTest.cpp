@@ -49,9 +49,8 @@ int TimesListed(CXTThemeManagerStyleFactory* pFactory, CXTThemeManagerStyleHost*
     return nTimes;
 }
 
-class ThemeManagerTest : public ::testing::Test
+struct ThemeManagerTest : ::testing::Test
 {
-protected:
     void SetUp() override { XTThemeManager()->SetTheme(0); }
     void TearDown() override { XTThemeManager()->SetTheme(0); }
 };

@@ -77,9 +77,8 @@ BOOL WINAPI FakeIsThemeActive()
 
 // Each case may put fakes in the theme module; the module is bound to the
 // real library again after it.
-class UxThemeWrapperTest : public ::testing::Test
+struct UxThemeWrapperTest : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         g_closedThemes.clear();

@@ -8,9 +8,8 @@
 namespace {
 
 // A visible top-level window of its own for each test.
-class WindowToolsTest : public ::testing::Test
+struct WindowToolsTest : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         ASSERT_TRUE(
@@ -62,7 +61,25 @@ TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheAreaUntilCancelled)
     EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
 }
 
-TEST_F(WindowToolsTest, ChangeWindowFontScalesChildrenAndKeepsTheCentre)
+class CTestPane : public CWnd
+{
+    DECLARE_DYNCREATE(CTestPane)
+public:
+    CTestPane() { ++s_nAlive; }
+    ~CTestPane() override { --s_nAlive; }
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        cs.lpszClass = s_pszClass;
+        return CWnd::PreCreateWindow(cs);
+    }
+    static int s_nAlive;
+    static const char* s_pszClass;
+};
+IMPLEMENT_DYNCREATE(CTestPane, CWnd)
+int CTestPane::s_nAlive = 0;
+const char* CTestPane::s_pszClass = "STATIC";
+
+TEST_F(WindowToolsTest, ChangeWindowFontScalesChildrenAndCreateViewMakesChildren)
 {
     CWnd child;
     ASSERT_TRUE(
@@ -84,28 +101,6 @@ TEST_F(WindowToolsTest, ChangeWindowFontScalesChildrenAndKeepsTheCentre)
     EXPECT_GT(rcAfter.Width(), rcBefore.Width());
     CSize szShift = rcAfter.CenterPoint() - rcBefore.CenterPoint();
     EXPECT_TRUE(abs(szShift.cx) <= 1 && abs(szShift.cy) <= 1) << szShift.cx << "," << szShift.cy;
-}
-
-class CTestPane : public CWnd
-{
-    DECLARE_DYNCREATE(CTestPane)
-public:
-    CTestPane() { ++s_nAlive; }
-    ~CTestPane() override { --s_nAlive; }
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override
-    {
-        cs.lpszClass = s_pszClass;
-        return CWnd::PreCreateWindow(cs);
-    }
-    static int s_nAlive;
-    static const char* s_pszClass;
-};
-IMPLEMENT_DYNCREATE(CTestPane, CWnd)
-int CTestPane::s_nAlive = 0;
-const char* CTestPane::s_pszClass = "STATIC";
-
-TEST_F(WindowToolsTest, CreateViewMakesTheWindowUnderTheParentOrFreesTheObject)
-{
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     CWnd* pView =
