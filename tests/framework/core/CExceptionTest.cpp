@@ -49,6 +49,9 @@ TEST(CExceptionTest, EachThrowRaisesItsClassWithItsMessage)
         EXPECT_EQ(c.expected, std::string(e->GetRuntimeClass()->m_lpszClassName) + ": " + text);
         e->Delete();
     }
+    CException* file = Caught([] { AfxThrowFileException(CFileException::badPath, ERROR_PATH_NOT_FOUND); });
+    EXPECT_EQ(ERROR_PATH_NOT_FOUND, ((CFileException*)file)->m_lOsError);
+    file->Delete();
     CException* ole = Caught([] { AfxThrowOleException(E_NOINTERFACE); });
     EXPECT_EQ(E_NOINTERFACE, COleException::Process(ole));
     ole->Delete();

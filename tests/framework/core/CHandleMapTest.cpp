@@ -5,14 +5,13 @@
 #include "ThreadSupport.h"
 
 namespace {
-// A wrapper that, like a device context, holds two handles.
-class CTwoHandles : public CObject
+// A wrapper of one handle that tells whether it was destroyed still holding it.
+class CWrapper : public CObject
 {
 public:
     HANDLE m_hMain = NULL;
-    HANDLE m_hAttrib = NULL;
     bool* m_pDestroyedWhileAttached = NULL;
-    ~CTwoHandles() override
+    ~CWrapper() override
     {
         if (m_pDestroyedWhileAttached && m_hMain)
             *m_pDestroyedWhileAttached = true;
@@ -21,15 +20,15 @@ public:
 
 CObject* NewTemporary(HANDLE h)
 {
-    CTwoHandles* p = new CTwoHandles;
-    p->m_hMain = p->m_hAttrib = h;
+    CWrapper* p = new CWrapper;
+    p->m_hMain = h;
     return p;
 }
 void ClearTemporary(CObject* p)
 {
-    ((CTwoHandles*)p)->m_hMain = ((CTwoHandles*)p)->m_hAttrib = NULL;
+    ((CWrapper*)p)->m_hMain = NULL;
 }
-const CHandleMapKind kTwoHandles = {&NewTemporary, &ClearTemporary};
+const CHandleMapKind kWrapper = {&NewTemporary, &ClearTemporary};
 const CHandleMapKind kOtherKind = {&NewTemporary, &ClearTemporary};
 
 HANDLE FakeHandle(int n)
@@ -40,11 +39,11 @@ HANDLE FakeHandle(int n)
 
 TEST(CHandleMapTest, PermanentWinsTemporaryIsMadeOnceAndDeletedAtIdle)
 {
-    CHandleMap& map = CHandleMap::ForThisThread(kTwoHandles);
+    CHandleMap& map = CHandleMap::ForThisThread(kWrapper);
     CHandleMap& other = CHandleMap::ForThisThread(kOtherKind);
-    EXPECT_TRUE(&map == &CHandleMap::ForThisThread(kTwoHandles) && &map != &other);
+    EXPECT_TRUE(&map == &CHandleMap::ForThisThread(kWrapper) && &map != &other);
     EXPECT_EQ(NULL, map.FromHandle(NULL));
-    CTwoHandles permanent;
+    CWrapper permanent;
     map.SetPermanent(FakeHandle(1), &permanent);
     EXPECT_EQ(&permanent, map.FromHandle(FakeHandle(1)));
     CObject* temporary = map.FromHandle(FakeHandle(2));
@@ -53,7 +52,7 @@ TEST(CHandleMapTest, PermanentWinsTemporaryIsMadeOnceAndDeletedAtIdle)
     EXPECT_NE(temporary, other.FromHandle(FakeHandle(2)));
 
     bool destroyedWhileAttached = false;
-    ((CTwoHandles*)temporary)->m_pDestroyedWhileAttached = &destroyedWhileAttached;
+    ((CWrapper*)temporary)->m_pDestroyedWhileAttached = &destroyedWhileAttached;
     CHandleMap::DeleteTemporaryObjects();
     EXPECT_FALSE(destroyedWhileAttached); // cleared before deletion
     EXPECT_TRUE(map.LookupTemporary(FakeHandle(2)) == NULL && other.LookupTemporary(FakeHandle(2)) == NULL);
@@ -64,16 +63,16 @@ TEST(CHandleMapTest, PermanentWinsTemporaryIsMadeOnceAndDeletedAtIdle)
 
 TEST(CHandleMapTest, EachThreadHasItsOwnMap)
 {
-    CTwoHandles permanent;
-    CHandleMap::ForThisThread(kTwoHandles).SetPermanent(FakeHandle(3), &permanent);
+    CWrapper permanent;
+    CHandleMap::ForThisThread(kWrapper).SetPermanent(FakeHandle(3), &permanent);
     CObject* seen = &permanent;
     RunOnThreads(1, [&](int) {
-        seen = CHandleMap::ForThisThread(kTwoHandles).LookupPermanent(FakeHandle(3));
-        CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)); // freed as the thread ends
+        seen = CHandleMap::ForThisThread(kWrapper).LookupPermanent(FakeHandle(3));
+        CHandleMap::ForThisThread(kWrapper).FromHandle(FakeHandle(3)); // freed as the thread ends
     });
     EXPECT_EQ(NULL, seen);
-    EXPECT_EQ(&permanent, CHandleMap::ForThisThread(kTwoHandles).FromHandle(FakeHandle(3)));
-    CHandleMap::ForThisThread(kTwoHandles).RemoveHandle(FakeHandle(3));
+    EXPECT_EQ(&permanent, CHandleMap::ForThisThread(kWrapper).FromHandle(FakeHandle(3)));
+    CHandleMap::ForThisThread(kWrapper).RemoveHandle(FakeHandle(3));
 }
 
 TEST(CHandleMapTest, AHandleTheFactoryRefusesHasNoWrapper)
