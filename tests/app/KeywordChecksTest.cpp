@@ -23,14 +23,6 @@ PageRecord Record(const char* keyword, int n, const std::string& title, const ch
             "about " + title};
 }
 
-// Waits until the held server keeps a request waiting; false after 10 s.
-bool WaitUntilHeld(const NewsServer& server)
-{
-    for (int i = 0; i < 1000 && server.HeldRequests() == 0; ++i)
-        ::Sleep(10);
-    return server.HeldRequests() > 0;
-}
-
 class KeywordChecksTest : public ViewsTest
 {
 protected:
@@ -163,7 +155,7 @@ TEST_F(KeywordChecksTest, NoSecondPassNorACheckOfAKeywordThePassHoldsStartsWhile
     server.Hold(true);
     OpenWith({{"alpha", {}}, {"beta", {}}}, server);
     Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(WaitUntilHeld(server)); // alpha's request
+    ASSERT_TRUE(PumpUntil([&] { return server.HeldRequests() > 0; })); // alpha's request
     Command(CItemTreeView::ID_CHECK_ALL);
     m_pTree->SendMessage(WM_TIMER, CItemTreeView::TIMER_CHECK, 0);
     m_pTree->SendMessage(WM_CHECK_ALL, 0, 0);
@@ -219,7 +211,7 @@ TEST_F(KeywordChecksTest, TheResultOfARemovedKeywordIsDropped)
     server.SetPage("beta", ResultPageHtml({Record("beta", 0, "B0")}));
     OpenWith({{"alpha", {}}, {"beta", {}}}, server);
     Command(CItemTreeView::ID_CHECK_ALL);
-    ASSERT_TRUE(WaitUntilHeld(server));
+    ASSERT_TRUE(PumpUntil([&] { return server.HeldRequests() > 0; }));
     // The whole list goes while alpha's page is on its way; a new "alpha" comes.
     ASSERT_TRUE(m_pTree->ImportKeywordsFrom(replacement.c_str()));
     server.Hold(false);
@@ -238,7 +230,7 @@ TEST_F(KeywordChecksTest, StoppingMidCheckEndsTheWorkersWithinTheBound)
     Select("beta");
     Command(CItemTreeView::ID_CHECK_ALL);
     Command(CItemTreeView::ID_CHECK_NEWS);
-    ASSERT_TRUE(WaitUntilHeld(server));
+    ASSERT_TRUE(PumpUntil([&] { return server.HeldRequests() > 0; }));
     const DWORD start = ::GetTickCount();
     m_pTree->StopChecks(5000);
     EXPECT_LT(::GetTickCount() - start, 2000u); // the request's own time-out is a minute

@@ -1,10 +1,7 @@
 // The main frame's own behaviour: its size from the options and back, the
 // keyword commands it passes to the tree, the status bar's side of the
-// checks (WM_CHECK_PROGRESS and timers 1 and 2), closing mid-check, the
-// maker's web pages, the preview pane's row, the keyword-language combo and
+// checks (WM_CHECK_PROGRESS and timers 1 and 2), the maker's web pages, the preview pane's row, the keyword-language combo and
 // the commands that do nothing.
-#include "tests/support/NewsServer.h"
-
 #include "MainFrameFixture.h"
 #include "DialogDriver.h"
 #include "app/AppMessages.h"
@@ -77,71 +74,45 @@ TEST_F(MainFrameTest, KeywordCommandsServeWhileTheNewsListIsActive)
     EXPECT_EQ(100, frame->GetTreeView()->GetPercent()); // the empty store's pass ended at once
 }
 
-// The status bar holds the text pane, then the progress pane.
-TEST_F(MainFrameTest, APassAnimatesTheStatusTextWithoutTouchingTheBusyFlag)
+// The status bar holds the text pane, then the progress pane. A pass
+// animates the text on timer 1, a single check also moves the bar on timer 2;
+// both end at rest, and neither touches the busy flag the tree view holds.
+TEST_F(MainFrameTest, ChecksAnimateTheStatusBarWithoutTouchingTheBusyFlag)
 {
-    const WPARAM kPass = 2;
     CXTPStatusBar& bar = frame->GetStatusBar();
     EXPECT_EQ(3, bar.GetCount());
     EXPECT_EQ(1, bar.CommandToIndex(0x8001));
     EXPECT_EQ(2, bar.CommandToIndex(0x8000));
     EXPECT_EQ(Status(frame), " Idle @ 0");
-    g_bUpdatingNews = TRUE; // as the tree view holds it while its pass runs
-    frame->SendMessage(WM_CHECK_PROGRESS, 0, kPass);
-    std::vector<std::string> shown;
-    for (int tick = 0; tick < 4; ++tick)
+    const struct
     {
-        frame->SendMessage(WM_TIMER, 1, 0);
-        shown.push_back(Status(frame));
-    }
-    EXPECT_EQ(std::vector<std::string>({" Check @ 0", " Check All @ 0", " Check All... @ 0", " Check @ 0"}),
-              shown);
-    frame->SendMessage(WM_CHECK_PROGRESS, 100, kPass);
-    EXPECT_EQ(Status(frame), " Idle @ 0");
-    EXPECT_FALSE(::KillTimer(frame->m_hWnd, 1)); // the animation's timer is gone
-    EXPECT_TRUE(g_bUpdatingNews);
-    g_bUpdatingNews = FALSE;
-    frame->SendMessage(WM_CHECK_PROGRESS, 0, kPass);
-    frame->SendMessage(WM_CHECK_PROGRESS, 100, kPass);
-    EXPECT_FALSE(g_bUpdatingNews);
-}
-
-TEST_F(MainFrameTest, ASingleCheckMovesTheProgressBarInSteps)
-{
-    const WPARAM kSingle = 1;
-    frame->SendMessage(WM_CHECK_PROGRESS, 0, kSingle);
-    std::vector<std::string> shown;
-    for (int tick = 0; tick < 3; ++tick)
+        WPARAM kind;
+        UINT timer;
+        std::vector<std::string> shown;
+    } rows[] = {
+        {1, 2, {" Check @ 10", " Check News @ 20", " Check News... @ 30"}},
+        {2, 1, {" Check @ 0", " Check All @ 0", " Check All... @ 0", " Check @ 0"}},
+    };
+    for (const auto& row : rows)
     {
-        frame->SendMessage(WM_TIMER, 2, 0);
-        shown.push_back(Status(frame));
+        g_bUpdatingNews = TRUE;
+        frame->SendMessage(WM_CHECK_PROGRESS, 0, row.kind);
+        std::vector<std::string> shown;
+        for (size_t tick = 0; tick < row.shown.size(); ++tick)
+        {
+            frame->SendMessage(WM_TIMER, row.timer, 0);
+            shown.push_back(Status(frame));
+        }
+        EXPECT_EQ(row.shown, shown);
+        frame->SendMessage(WM_CHECK_PROGRESS, 100, row.kind);
+        EXPECT_EQ(Status(frame), " Idle @ 0");
+        EXPECT_FALSE(::KillTimer(frame->m_hWnd, row.timer)) << "the animation's timer is gone";
+        EXPECT_TRUE(g_bUpdatingNews);
+        g_bUpdatingNews = FALSE;
+        frame->SendMessage(WM_CHECK_PROGRESS, 0, row.kind);
+        frame->SendMessage(WM_CHECK_PROGRESS, 100, row.kind);
+        EXPECT_FALSE(g_bUpdatingNews);
     }
-    EXPECT_EQ(std::vector<std::string>({" Check @ 10", " Check News @ 20", " Check News... @ 30"}), shown);
-    frame->SendMessage(WM_CHECK_PROGRESS, 100, kSingle);
-    EXPECT_EQ(Status(frame), " Idle @ 0");
-    EXPECT_FALSE(::KillTimer(frame->m_hWnd, 2));
-}
-
-TEST_F(MainFrameTest, ClosingMidCheckStopsTheWorkersAndSavesAWholeStore)
-{
-    NewsServer server;
-    server.Hold(true); // never answers
-    CItemTreeView* pTree = frame->GetTreeView();
-    pTree->SetSearchHost(server.HostText().c_str());
-    pTree->GetKeywords().Add(new Keyword("alpha"));
-    frame->SendMessage(WM_COMMAND, ID_CHECK_ALL, 0);
-    ASSERT_TRUE(PumpUntil([&server] { return server.HeldRequests() > 0; }));
-    const DWORD start = ::GetTickCount();
-    frame->SendMessage(WM_CLOSE, 0, 0);
-    frame = NULL; // the frame is gone with its window
-    EXPECT_LT(::GetTickCount() - start, 3000u);
-    EXPECT_FALSE(g_bUpdatingNews);
-    KeywordGroup saved;
-    bool complete = false;
-    ASSERT_EQ(saved.ConfReader(folder.File("conf.xml").c_str(), complete), 1);
-    EXPECT_TRUE(complete);
-    ASSERT_TRUE(saved.GetFirst() != NULL);
-    EXPECT_STREQ(saved.GetFirst()->name, "alpha");
 }
 
 TEST_F(MainFrameTest, WebCommandsOpenTheMakersPages)

@@ -73,16 +73,22 @@ void ViewsTest::TearDown()
     PumpPending();
 }
 
-std::string ViewsTest::TreeText()
+std::vector<HTREEITEM> ViewsTest::KeywordItems()
 {
     CXTTreeCtrl& tree = m_pTree->GetTree();
-    std::string text;
+    std::vector<HTREEITEM> items;
     for (HTREEITEM hItem = tree.GetChildItem(m_pTree->GetRootItem()); hItem != NULL;
          hItem = tree.GetNextItem(hItem, TVGN_NEXT))
-    {
-        text += std::string(text.empty() ? "" : " ") + (tree.GetItemBold(hItem) ? "*" : "")
-                + (LPCTSTR)tree.GetItemText(hItem);
-    }
+        items.push_back(hItem);
+    return items;
+}
+
+std::string ViewsTest::TreeText()
+{
+    std::string text;
+    for (HTREEITEM hItem : KeywordItems())
+        text += std::string(text.empty() ? "" : " ") + (m_pTree->GetTree().GetItemBold(hItem) ? "*" : "")
+                + (LPCTSTR)m_pTree->GetTree().GetItemText(hItem);
     return text;
 }
 
@@ -105,11 +111,9 @@ void ViewsTest::Select(const char* name)
 
 HTREEITEM ViewsTest::ItemNamed(const char* name)
 {
-    CXTTreeCtrl& tree = m_pTree->GetTree();
-    for (HTREEITEM hItem = tree.GetChildItem(m_pTree->GetRootItem()); hItem != NULL;
-         hItem = tree.GetNextItem(hItem, TVGN_NEXT))
+    for (HTREEITEM hItem : KeywordItems())
     {
-        if (tree.GetItemText(hItem) == name)
+        if (m_pTree->GetTree().GetItemText(hItem) == name)
             return hItem;
     }
     return NULL;

@@ -60,7 +60,9 @@ public:
     // Writes a store file of these keywords.
     static void WriteStore(const std::string& path, const std::vector<StoredKeyword>& store);
 
-    // The tree's keyword items' texts in order, bold ones with a leading '*'.
+    // The tree's keyword items in order, and their texts, bold ones with a
+    // leading '*'.
+    std::vector<HTREEITEM> KeywordItems();
     std::string TreeText();
     // What the views and the keyword group hold, as one line:
     // "*root: *alpha beta | 2 keywords, 3 unread | list: alpha 3 rows"

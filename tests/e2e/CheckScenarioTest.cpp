@@ -114,19 +114,6 @@ TEST_F(CheckScenario, NewItemsComeFirstUnreadAndKnownOnesKeepTheirReadState)
     EXPECT_TRUE(StoreAfterClose() == expected);
 }
 
-TEST_F(CheckScenario, IdenticalPageChangesNothing)
-{
-    m_server.SetPage("harbour", ResultPageHtml({NumberedRecord(1), NumberedRecord(2)}));
-    const std::vector<StoredKeyword> store = {{"harbour", {Stored(1, false), Stored(2, false)}},
-                                              {"tide pools", {}}};
-    ASSERT_TRUE(StartWith(store, 1));
-    WaitForSearches(2);
-    m_program.PostCommand(ID_CHECK_ALL);
-    WaitForSearches(4);
-    EXPECT_EQ("Zivoror Udove | harbour | tide pools", m_program.TreeText());
-    EXPECT_TRUE(StoreAfterClose() == store);
-}
-
 TEST_F(CheckScenario, KeywordAddedThroughItsDialogIsCheckedAtOnceAndStored)
 {
     m_server.SetPage("sea+level", ResultPageHtml({NumberedRecord(3)}));

@@ -1,6 +1,7 @@
 #include "NotificationArea.h"
 
 #include "RemoteMemory.h"
+#include "TidewatchProcess.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -35,23 +36,6 @@ ULONG_PTR GetPointer(const unsigned char* block, SIZE_T offset, bool wide)
     return value > (ULONG_PTR)-1 ? 0 : (ULONG_PTR)value;
 }
 
-DWORD ProcessOf(HWND hwnd)
-{
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(hwnd, &processId);
-    return processId;
-}
-
-BOOL CALLBACK CollectTooltip(HWND hwnd, LPARAM lParam)
-{
-    auto* found = (std::pair<DWORD, std::vector<HWND>>*)lParam;
-    char name[64];
-    if (ProcessOf(hwnd) == found->first && ::GetClassNameA(hwnd, name, sizeof name)
-        && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
-        found->second.push_back(hwnd);
-    return TRUE;
-}
-
 } // namespace
 
 NotificationArea::NotificationArea() : m_shellProcess(0)
@@ -63,10 +47,13 @@ NotificationArea::NotificationArea() : m_shellProcess(0)
 
 std::vector<HWND> NotificationArea::ShellTooltips() const
 {
-    std::pair<DWORD, std::vector<HWND>> found(m_shellProcess, {});
-    if (m_shellProcess != 0)
-        ::EnumWindows(CollectTooltip, (LPARAM)&found);
-    return found.second;
+    std::vector<HWND> tooltips;
+    FindTopLevel([&](HWND hwnd) {
+        if (m_shellProcess != 0 && ProcessOf(hwnd) == m_shellProcess && ClassOf(hwnd) == TOOLTIPS_CLASSA)
+            tooltips.push_back(hwnd);
+        return false;
+    });
+    return tooltips;
 }
 
 bool NotificationArea::ReadTool(HWND tooltip, int index, Tool& tool) const

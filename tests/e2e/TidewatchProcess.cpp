@@ -6,38 +6,20 @@
 
 #include <string.h>
 
+#include <tuple>
+
 const char TidewatchProcess::kTrayTip[] = "Tidewatch - news on your keywords";
 
 namespace {
 
 const DWORD kMessageTimeoutMs = 5000;
 
-std::string ModuleFolder()
-{
-    char path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameA(NULL, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/"));
-}
-
 // The build puts the program two folders up from this executable.
 std::string BuiltProgramFolder()
 {
-    return ModuleFolder() + "\\..\\..\\app";
-}
-
-DWORD ProcessOf(HWND hwnd)
-{
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(hwnd, &processId);
-    return processId;
-}
-
-std::string ClassOf(HWND hwnd)
-{
-    char name[64] = "";
-    ::GetClassNameA(hwnd, name, sizeof name);
-    return name;
+    char path[MAX_PATH];
+    std::string module(path, ::GetModuleFileNameA(NULL, path, sizeof path));
+    return module.substr(0, module.find_last_of("\\/")) + "\\..\\..\\app";
 }
 
 std::string TextOf(HWND hwnd)
@@ -65,13 +47,6 @@ BOOL CALLBACK AcceptWindow(HWND hwnd, LPARAM lParam)
     return FALSE;
 }
 
-HWND FindTopLevel(const std::function<bool(HWND)>& accept)
-{
-    WindowSearch search = {accept, NULL};
-    ::EnumWindows(AcceptWindow, (LPARAM)&search);
-    return search.found;
-}
-
 HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept)
 {
     WindowSearch search = {accept, NULL};
@@ -81,10 +56,31 @@ HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept)
 
 } // namespace
 
+HWND FindTopLevel(const std::function<bool(HWND)>& accept)
+{
+    WindowSearch search = {accept, NULL};
+    ::EnumWindows(AcceptWindow, (LPARAM)&search);
+    return search.found;
+}
+
+std::string ClassOf(HWND hwnd)
+{
+    char name[64] = "";
+    ::GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+DWORD ProcessOf(HWND hwnd)
+{
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(hwnd, &processId);
+    return processId;
+}
+
 bool operator==(const StoredItem& a, const StoredItem& b)
 {
-    return a.title == b.title && a.link == b.link && a.time == b.time && a.summary == b.summary
-           && a.unread == b.unread;
+    return std::tie(a.title, a.link, a.time, a.summary, a.unread)
+           == std::tie(b.title, b.link, b.time, b.summary, b.unread);
 }
 
 bool operator==(const StoredKeyword& a, const StoredKeyword& b)

@@ -53,6 +53,12 @@ struct ShownDialog
     std::string text; // a message box's message
 };
 
+// The process and the class name of a window.
+DWORD ProcessOf(HWND hwnd);
+std::string ClassOf(HWND hwnd);
+// The first top-level window that accept takes, or NULL.
+HWND FindTopLevel(const std::function<bool(HWND)>& accept);
+
 // A left click of the mouse at the point, as real input.
 void ClickAt(POINT screenPoint);
 
