@@ -26,17 +26,6 @@ TEST(HelpFile, BuildHoldsTheTopicsAndTheSearchIndex)
 
 namespace {
 
-BOOL CALLBACK FindHelpWindowProc(HWND hWnd, LPARAM lParam)
-{
-    char className[64] = "", title[64] = "";
-    ::GetClassNameA(hWnd, className, sizeof className);
-    ::GetWindowTextA(hWnd, title, sizeof title);
-    bool found = lstrcmpA(className, "HH Parent") == 0 && lstrcmpA(title, "Tidewatch Help") == 0;
-    if (found && ::IsWindowVisible(hWnd))
-        *(HWND*)lParam = hWnd;
-    return *(HWND*)lParam == NULL;
-}
-
 // The first visible window of the class below hParent.
 HWND VisibleDescendant(HWND hParent, LPCSTR className)
 {
@@ -112,9 +101,8 @@ TEST_F(HelpCommandsTest, EachHelpCommandOpensItsTabOfTheHelpWindow)
     {
         frame->SendMessage(WM_COMMAND, row.nCommand);
         PumpPending();
-        HWND hHelp = NULL;
-        ::EnumThreadWindows(::GetCurrentThreadId(), FindHelpWindowProc, (LPARAM)&hHelp);
-        ASSERT_TRUE(hHelp != NULL) << row.name;
+        HWND hHelp = ::FindWindowA("HH Parent", "Tidewatch Help");
+        ASSERT_TRUE(hHelp != NULL && ::IsWindowVisible(hHelp)) << row.name;
         HWND hTabs = VisibleDescendant(hHelp, "SysTabControl32");
         EXPECT_EQ(row.tab, (int)::SendMessageA(hTabs, TCM_GETCURSEL, 0, 0)) << row.name;
         ::SendMessageA(hHelp, WM_CLOSE, 0, 0);

@@ -12,8 +12,7 @@
 namespace {
 
 typedef std::vector<std::pair<int, int>> Progress;
-const int kPass = 2;
-const int kSingle = 1;
+const int kPass = 2, kSingle = 1; // the kinds of WM_CHECK_PROGRESS
 
 // A result record for the stored item n of the keyword (the fixture's stored
 // links are "http://news.example/<keyword>/<n>").

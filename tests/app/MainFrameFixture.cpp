@@ -56,7 +56,7 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 namespace {
 
 // Records the check mark and enabled state an update handler asks for.
-class CStateRecorder : public CCmdUI
+class CStateRecorder : public CTestCmdUI
 {
 public:
     CStateRecorder(CCmdTarget* pTarget, UINT nID)
@@ -64,11 +64,9 @@ public:
         m_nID = nID;
         DoUpdate(pTarget, FALSE);
     }
-    void Enable(BOOL bOn) override { m_nEnabled = bOn; }
     void SetCheck(int nCheck) override { m_nCheck = nCheck; }
     void SetRadio(BOOL bOn) override { m_nCheck = bOn; }
-    void SetText(LPCTSTR) override {}
-    int m_nCheck = -1, m_nEnabled = -1;
+    int m_nCheck = -1;
 };
 
 } // namespace
@@ -80,7 +78,8 @@ int CheckOf(CCmdTarget* pTarget, UINT nID)
 
 int EnableOf(CCmdTarget* pTarget, UINT nID)
 {
-    return CStateRecorder(pTarget, nID).m_nEnabled;
+    CStateRecorder state(pTarget, nID);
+    return state.m_bEnableChanged ? state.m_bEnabled : -1;
 }
 
 std::vector<std::string> MainFrameTest::opened;

@@ -1,7 +1,7 @@
 // The main frame's own behaviour: its size from the options and back, the
 // keyword commands it passes to the tree, the status bar's side of the
-// checks (WM_CHECK_PROGRESS and timers 1 and 2), the maker's web pages, the preview pane's row, the keyword-language combo and
-// the commands that do nothing.
+// checks (WM_CHECK_PROGRESS and timers 1 and 2), the maker's web pages, the preview pane's row, the
+// keyword-language combo and the commands that do nothing.
 #include "MainFrameFixture.h"
 #include "DialogDriver.h"
 #include "app/AppMessages.h"

@@ -11,8 +11,7 @@
 
 struct ShownBalloon
 {
-    std::string title;
-    std::string text;
+    std::string title, text;
     DWORD infoFlags;
     UINT timeout; // ms
 };

@@ -107,11 +107,7 @@ TEST_F(TrayIconLocatorTest, TheNotifyWindowIsTheToolbarElseTheTrayNotifyWindow)
 TEST_F(TrayIconLocatorTest, OurButtonGivesItsScreenRectangleElseTheWindowsOrNone)
 {
     const CRect untouched(1, 2, 3, 4);
-    enum
-    {
-        ToolbarWindow = -1,
-        Untouched = -2
-    };
+    const int ToolbarWindow = -1, Untouched = -2;
     struct
     {
         const char* name;

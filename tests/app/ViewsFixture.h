@@ -22,9 +22,7 @@ public:
     void HideKeywordPane() override { ++m_nHideRequests; }
     void OnKeywordSelChanged(LPCTSTR lpszItemText, HICON) override { m_selections.push_back(lpszItemText); }
 
-    int m_nHideRequests = 0;
-    int m_nAllRead = 0;
-    int m_nNewsArrived = 0;
+    int m_nHideRequests = 0, m_nAllRead = 0, m_nNewsArrived = 0;
     // WM_CHECK_PROGRESS as (percent, kind) pairs, in arrival order.
     std::vector<std::pair<int, int>> m_progress;
     std::vector<std::string> m_selections;

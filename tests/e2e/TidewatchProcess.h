@@ -24,10 +24,7 @@
 
 struct StoredItem
 {
-    std::string title;
-    std::string link;
-    std::string time;
-    std::string summary;
+    std::string title, link, time, summary;
     bool unread;
 };
 
@@ -49,8 +46,7 @@ struct TreeRow
 struct ShownDialog
 {
     HWND hwnd;
-    std::string caption;
-    std::string text; // a message box's message
+    std::string caption, text; // text: a message box's message
 };
 
 // The process and the class name of a window.
