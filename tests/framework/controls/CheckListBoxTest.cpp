@@ -45,18 +45,14 @@ struct CheckList
 
 } // namespace
 
-TEST(CheckListBox, IsOwnerDrawnWithStringsAndRoomForTheBox)
-{
-    CheckList fixture;
-    EXPECT_EQ((DWORD)(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS),
-              fixture.list.GetStyle() & (LBS_OWNERDRAWFIXED | LBS_HASSTRINGS));
-    EXPECT_GE(fixture.list.GetItemHeight(0), 15);
-}
-
 TEST(CheckListBox, ChecksFollowTheirItems)
 {
     CheckList fixture;
     CCheckListBox& list = fixture.list;
+    // The list is owner-drawn with strings, its items high enough for the box.
+    EXPECT_EQ((DWORD)(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS),
+              list.GetStyle() & (LBS_OWNERDRAWFIXED | LBS_HASSTRINGS));
+    EXPECT_GE(list.GetItemHeight(0), 15);
     list.SetCheck(0, 1);
     list.SetCheck(2, 2);
     list.InsertString(0, "Custom");

@@ -169,16 +169,7 @@ TEST_F(OleTest, DropTargetReceivesADragOfThisProcess)
     EXPECT_EQ((HWND)NULL, target.GetRegisteredWindow());
 }
 
-TEST_F(OleTest, DefaultDropSourceFollowsTheButtons)
-{
-    COleDropSource source;
-    std::vector<SCODE> answers = {
-        source.QueryContinueDrag(FALSE, MK_LBUTTON), source.QueryContinueDrag(FALSE, 0),
-        source.QueryContinueDrag(TRUE, MK_LBUTTON), source.QueryContinueDrag(FALSE, MK_LBUTTON | MK_RBUTTON)};
-    EXPECT_EQ((std::vector<SCODE>{S_OK, DRAGDROP_S_DROP, DRAGDROP_S_CANCEL, DRAGDROP_S_CANCEL}), answers);
-}
-
-TEST_F(OleTest, ADragStartsOnceTheMouseLeavesTheStartRectangle)
+TEST_F(OleTest, DropSourceStartsOutsideTheRectangleAndFollowsTheButtons)
 {
     // The frame's client area starts at (40, 40) of the screen: (105, 105) is inside the rectangle.
     COleDropSource source;
@@ -194,6 +185,12 @@ TEST_F(OleTest, ADragStartsOnceTheMouseLeavesTheStartRectangle)
     frame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(105, 105));
     frame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(105, 105));
     EXPECT_FALSE(source.OnBeginDrag(frame));
+
+    // During the drag the default source follows the buttons.
+    std::vector<SCODE> answers = {
+        source.QueryContinueDrag(FALSE, MK_LBUTTON), source.QueryContinueDrag(FALSE, 0),
+        source.QueryContinueDrag(TRUE, MK_LBUTTON), source.QueryContinueDrag(FALSE, MK_LBUTTON | MK_RBUTTON)};
+    EXPECT_EQ((std::vector<SCODE>{S_OK, DRAGDROP_S_DROP, DRAGDROP_S_CANCEL, DRAGDROP_S_CANCEL}), answers);
 }
 
 } // namespace

@@ -137,6 +137,15 @@ TEST_F(SplitterTest, CreatesViewsFromRuntimeClassesAtTheirIdealSizes)
     PumpPending();
     EXPECT_EQ(175, RectInParent(outer.GetPane(0, 0)).Width());
     EXPECT_EQ(721, RectInParent(&nested).Width());
+
+    // The splitters tell which pane a window is; an occupied pane takes no new view.
+    int row = -1, col = -1;
+    EXPECT_TRUE(nested.IsChildPane(nested.GetPane(1, 0), &row, &col));
+    EXPECT_EQ(CPoint(0, 1), CPoint(col, row));
+    EXPECT_FALSE(outer.IsChildPane(nested.GetPane(1, 0), &row, &col));
+    EXPECT_FALSE(outer.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(10, 10), NULL));
+    nested.SetActivePane(1, 0);
+    EXPECT_EQ(nested.GetPane(1, 0), nested.GetActivePane(&row, &col));
 }
 
 // A drag of the bar between the columns (it covers x 177..180 and is grabbed in its middle).
@@ -215,17 +224,6 @@ TEST_F(SplitterTest, HitTestsFindBarsOnlyInsideTheDerivedRectangle)
     EXPECT_EQ(CRect(2, 8, 177, 598), RectInParent(outer.GetPane(0, 0)));
     EXPECT_EQ(CSplitterWnd::noHit, outer.HitTest(CPoint(179, 3)));
     EXPECT_EQ(CSplitterWnd::hSplitterBar1, outer.HitTest(CPoint(179, 7)));
-}
-
-TEST_F(SplitterTest, TellsWhichPaneAWindowIs)
-{
-    int row = -1, col = -1;
-    EXPECT_TRUE(nested.IsChildPane(nested.GetPane(1, 0), &row, &col));
-    EXPECT_EQ(CPoint(0, 1), CPoint(col, row));
-    EXPECT_FALSE(outer.IsChildPane(nested.GetPane(1, 0), &row, &col));
-    EXPECT_FALSE(outer.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(10, 10), NULL));
-    nested.SetActivePane(1, 0);
-    EXPECT_EQ(nested.GetPane(1, 0), nested.GetActivePane(&row, &col));
 }
 
 } // namespace

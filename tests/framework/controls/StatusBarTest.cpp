@@ -64,6 +64,11 @@ TEST_F(StatusBarTest, IndicatorsBecomePanesAndTheBarSitsAtTheBottom)
     EXPECT_EQ((UINT)(SBPS_STRETCH | SBPS_NOBORDERS), bar.GetPaneStyle(0));
     int cyBar = bar.CalcFixedLayout(TRUE, TRUE).cy;
     EXPECT_EQ(CRect(0, 600 - cyBar, 800, 600), RectInParent(&bar));
+
+    // The bar keeps a minimum height.
+    bar.SendMessage(SB_SETMINHEIGHT, 40);
+    frame->RecalcLayout();
+    EXPECT_EQ(40, RectInParent(&bar).Height());
 }
 
 TEST_F(StatusBarTest, PaneRectanglesFollowTheBarsWidth)
@@ -118,13 +123,6 @@ TEST_F(StatusBarTest, ShowsAndHidesAtIdleTime)
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_TRUE(bar.IsWindowVisible());
     EXPECT_EQ(RectInParent(&bar).top, RectInParent(&pane).bottom);
-}
-
-TEST_F(StatusBarTest, KeepsTheMinimumHeight)
-{
-    bar.SendMessage(SB_SETMINHEIGHT, 40);
-    frame->RecalcLayout();
-    EXPECT_EQ(40, RectInParent(&bar).Height());
 }
 
 TEST(StatusBarEdges, StretchingPaneTakesWhatIsLeft)

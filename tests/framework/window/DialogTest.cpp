@@ -227,22 +227,20 @@ BEGIN_MESSAGE_MAP(CResourceDialog, CDialog)
 ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
-TEST_F(DialogTest, ResourceDialogRunsModalWithIdleKicksAndADisabledOwner)
+TEST_F(DialogTest, ResourceDialogRunsModalAndModeless)
 {
     CResourceDialog dialog;
     dialog.m_pParentWnd = &m_owner;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.m_kicks, "owner disabled;");
     EXPECT_TRUE(m_owner.IsWindowEnabled());
-}
 
-TEST_F(DialogTest, ModelessDialogFromTheResourceScript)
-{
-    CResourceDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_TESTDIALOG, &m_owner));
-    EXPECT_NE(dialog.GetDlgItem(IDC_TEST_EDIT), (CWnd*)NULL);
-    dialog.SendMessage(WM_COMMAND, IDCANCEL); // ends (hides) a modeless dialog
-    EXPECT_FALSE(dialog.IsWindowVisible());
+    // The same dialog made modeless.
+    CResourceDialog modeless;
+    ASSERT_TRUE(modeless.Create(IDD_TESTDIALOG, &m_owner));
+    EXPECT_NE(modeless.GetDlgItem(IDC_TEST_EDIT), (CWnd*)NULL);
+    modeless.SendMessage(WM_COMMAND, IDCANCEL); // ends (hides) a modeless dialog
+    EXPECT_FALSE(modeless.IsWindowVisible());
 }
 
 TEST_F(DialogTest, QuitMessageEndsAModalDialogAndStaysQueued)

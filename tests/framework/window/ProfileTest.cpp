@@ -75,7 +75,7 @@ TEST_F(ProfileTest, ValuesLiveUnderTheRegistryKeyAndTheApplicationName)
 }
 
 // Missing values, and values stored with the wrong type or size, read as the defaults.
-TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaults)
+TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaultsAndNullDeletes)
 {
     WORD shortValue = 0x1234;
     BYTE longValue[8] = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -94,10 +94,8 @@ TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaults)
     // Text stored without its terminator reads exactly.
     StoreRaw("Unterminated", REG_SZ, "abcdef", 3);
     EXPECT_EQ(theApp.GetProfileString(section, "Unterminated"), "abc");
-}
 
-TEST_F(ProfileTest, NullValueDeletesTheEntryAndNullEntryTheSection)
-{
+    // A NULL value deletes the entry, a NULL entry the section.
     theApp.WriteProfileString(section, "Keep", "kept");
     theApp.WriteProfileString(section, "Drop", "dropped");
     EXPECT_TRUE(theApp.WriteProfileString(section, "Drop", NULL));

@@ -54,7 +54,7 @@ BEGIN_MESSAGE_MAP(CCountingEdit, CWnd)
 ON_WM_CHAR()
 END_MESSAGE_MAP()
 
-TEST(Subclassing, SubclassedEditKeepsItsBehaviourThroughDefault)
+TEST(Subclassing, SubclassedEditKeepsItsBehaviourAndIsUnboundWhenDestroyed)
 {
     CLogWnd parent;
     ASSERT_TRUE(parent.CreateTopLevel());
@@ -73,12 +73,8 @@ TEST(Subclassing, SubclassedEditKeepsItsBehaviourThroughDefault)
     char buffer[8] = "";
     ::GetWindowTextA(hEdit, buffer, sizeof buffer);
     EXPECT_EQ(CString(buffer) + (char)('0' + edit.m_nChars), "abc2");
-}
 
-TEST(Subclassing, DestroyingTheWindowUnbindsTheSubclassedObject)
-{
-    HWND hEdit = CreateRawWindow("EDIT", WS_OVERLAPPED, NULL);
-    CCountingEdit edit;
+    // A subclassed window destroyed unbinds its object; a handle takes one object only.
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
     EXPECT_FALSE(CCountingEdit().SubclassWindow(hEdit));
     ::DestroyWindow(hEdit);
