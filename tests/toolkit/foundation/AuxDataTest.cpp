@@ -16,7 +16,7 @@ LOGFONTA LogFontOf(CFont& font)
     return lf;
 }
 
-TEST(AuxData, CopiesTheToolkitColoursAndTakesCursorsFromTheCursorModule)
+TEST(AuxData, ColoursCursorsAndFonts)
 {
     CXTAuxData* pData = XTAuxData();
     XTPColorManager()->SetColor(40, RGB(1, 2, 3));
@@ -40,11 +40,6 @@ TEST(AuxData, CopiesTheToolkitColoursAndTakesCursorsFromTheCursorModule)
     EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(9008));
     pData->SetCursorModule(::GetModuleHandleA(NULL));
     EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
-}
-
-TEST(AuxData, FontsFollowTheMenuFontOrTheGlobalFont)
-{
-    CXTAuxData* pData = XTAuxData();
     ASSERT_TRUE(pData->UpdateFonts());
     CXTPNonClientMetrics metrics;
     EXPECT_EQ(340u, metrics.cbSize);

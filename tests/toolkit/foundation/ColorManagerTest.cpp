@@ -226,22 +226,19 @@ TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleNameAndTheAutomaticSch
     EXPECT_EQ(kNoScheme, SchemeColors());
 }
 
-TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColours)
+TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColoursAndAWindowTextWithoutContrastIsSeparated)
 {
     XTPSetBitsPixelForTesting(8);
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(FALSE);
     EXPECT_EQ(Colors({15, 5, 13, 17, 5, 8, 14, 15, 16}), Colors({30, 31, 32, 35, 41, 44, 47, 48, 57}));
     EXPECT_EQ(kBlue, SchemeColors());
-}
-
-TEST_F(ColorManagerTest, AWindowTextWithoutContrastIsSeparated)
-{
     // Where the classic colours keep enough contrast the colour-set table
     // holds the values (44 black, 31 the highlight blend, 34 three quarters of it).
     // A white window text on a white window cannot stay: 44 is separated
     // from 41 (the face blended with the window, RGB(249, 248, 247)) and
     // becomes the grey at the threshold distance 180.
+    XTPSetBitsPixelForTesting(0);
     CXTPColorManager colors;
     colors.SetColor(COLOR_WINDOWTEXT, RGB(255, 255, 255));
     colors.SetGetSysColorPtr(SetSysColor);

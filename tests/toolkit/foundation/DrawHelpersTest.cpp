@@ -94,7 +94,7 @@ TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRightUnlessTheColoursOrTheDi
     EXPECT_EQ(CRect(10, 0, 110, 10), wide.PaintedBounds(kWhite));
 }
 
-TEST_F(DrawHelpersTest, ExcludedCornersStayUnpaintedAndBlurredPointsAveragePairs)
+TEST_F(DrawHelpersTest, CornersBlurredPointsTrianglesAndFonts)
 {
     PixelCanvas canvas(20, 20, kWhite);
     CRect rc(2, 3, 12, 10);
@@ -111,18 +111,14 @@ TEST_F(DrawHelpersTest, ExcludedCornersStayUnpaintedAndBlurredPointsAveragePairs
     XTPDrawHelpers()->BlurPoints(&blurred.dc(), pts, 5);
     EXPECT_EQ(RGB(150, 25, 127), blurred.Pixel(5, 5));
     EXPECT_EQ(1 + 1, blurred.CountOther(RGB(100, 50, 0))) << "the averaged point and its partner only";
-}
-
-TEST_F(DrawHelpersTest, TriangleOfAColourRestoresPenAndBrushAndFontsAreFoundIgnoringCase)
-{
-    PixelCanvas canvas(20, 20, kWhite);
-    HGDIOBJ hPen = ::GetCurrentObject(canvas.dc(), OBJ_PEN);
-    HGDIOBJ hBrush = ::GetCurrentObject(canvas.dc(), OBJ_BRUSH);
-    CXTPDrawHelpers::Triangle(&canvas.dc(), CPoint(2, 2), CPoint(17, 2), CPoint(2, 17), kFrom);
+    PixelCanvas triangle(20, 20, kWhite);
+    HGDIOBJ hPen = ::GetCurrentObject(triangle.dc(), OBJ_PEN);
+    HGDIOBJ hBrush = ::GetCurrentObject(triangle.dc(), OBJ_BRUSH);
+    CXTPDrawHelpers::Triangle(&triangle.dc(), CPoint(2, 2), CPoint(17, 2), CPoint(2, 17), kFrom);
     EXPECT_EQ(std::vector<COLORREF>({kFrom, kFrom, kWhite}),
-              std::vector<COLORREF>({canvas.Pixel(5, 5), canvas.Pixel(2, 2), canvas.Pixel(15, 15)}));
-    EXPECT_EQ(hPen, ::GetCurrentObject(canvas.dc(), OBJ_PEN));
-    EXPECT_EQ(hBrush, ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
+              std::vector<COLORREF>({triangle.Pixel(5, 5), triangle.Pixel(2, 2), triangle.Pixel(15, 15)}));
+    EXPECT_EQ(hPen, ::GetCurrentObject(triangle.dc(), OBJ_PEN));
+    EXPECT_EQ(hBrush, ::GetCurrentObject(triangle.dc(), OBJ_BRUSH));
     // The prefix finds the Liberation fonts of the system.
     EXPECT_TRUE(CXTPDrawHelpers::FontExists("liberation SANS"));
     EXPECT_FALSE(CXTPDrawHelpers::FontExists("No Such Face"));

@@ -122,7 +122,7 @@ TEST(ImageManager, ToolbarResourcesSkipSeparatorsAndNameEveryImage)
     EXPECT_TRUE(manager.GetImages().empty()) << "no image is given an id the toolbar does not name";
 }
 
-TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilers)
+TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilersAndAlphaStripsCutIntoImages)
 {
     // The items, or {0xDEAD} for data that is no layout.
     const std::vector<UINT> kInvalid = {0xDEAD};
@@ -149,10 +149,6 @@ TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilers)
             EXPECT_EQ(CSize(16, 15), szIcon);
         EXPECT_EQ(c.items, items);
     }
-}
-
-TEST(ImageManager, AlphaStripsAreCutIntoImages)
-{
     CXTPImageManager manager;
     UINT ids[] = {1, 2, 3};
     ASSERT_TRUE(manager.SetIcons(7110, ids, 3, CSize(16, 16)));
@@ -172,7 +168,7 @@ TEST(ImageManager, AlphaStripsAreCutIntoImages)
     EXPECT_TRUE(uneven.SetIcons(7110, ids, 3, CSize(0, 0))) << "the width comes from the count";
 }
 
-TEST(ImageManager, MaskedAlphaBitmapsAndIconResourcesByGroup)
+TEST(ImageManager, MaskedAlphaBitmapsIconResourcesAndFilesWholeOrTruncated)
 {
     HBITMAP hMasked = CXTPImageManager::LoadAlphaBitmapMasked(7110, RGB(0, 0, 0));
     ASSERT_TRUE(hMasked != NULL);
@@ -188,10 +184,6 @@ TEST(ImageManager, MaskedAlphaBitmapsAndIconResourcesByGroup)
     ASSERT_TRUE(manager.SetIconFromResource(7120, 51, CSize(0, 0)));
     EXPECT_EQ("16x16 alpha 0F1E140A; 32x32 008000 hot 008000; ", DescribeIconSet(manager, 51));
     EXPECT_FALSE(manager.SetIconFromResource(7999, 52, CSize(0, 0)));
-}
-
-TEST(ImageManager, IconAndBitmapFilesWholeOrTruncated)
-{
     std::string strIco = TestImagePath("two_sizes.ico");
     HBITMAP hAlpha = CXTPImageManagerIcon::LoadAlphaIcon(strIco.c_str(), 16);
     EXPECT_EQ(0xFF1E140Au, AlphaPixel(hAlpha, 0, 0));

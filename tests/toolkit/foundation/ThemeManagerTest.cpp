@@ -55,7 +55,7 @@ struct ThemeManagerTest : ::testing::Test
     void TearDown() override { XTThemeManager()->SetTheme(0); }
 };
 
-TEST_F(ThemeManagerTest, HostsOfAFamilyShareOneFactoryAndThemeAndHearOfStyleChangesOnce)
+TEST_F(ThemeManagerTest, HostsShareOneFactoryAndThemeUnlessTheyHaveAPrivateOne)
 {
     CTestHost first, second;
     CXTThemeManagerStyleFactory* pShared = XTThemeManager()->GetFactory(RUNTIME_CLASS(CTestFactory));
@@ -71,12 +71,7 @@ TEST_F(ThemeManagerTest, HostsOfAFamilyShareOneFactoryAndThemeAndHearOfStyleChan
     EXPECT_EQ(std::vector<int>({1, 1, 1}),
               std::vector<int>({first.m_nChanges, second.m_nChanges, first.ThemeId()}));
     EXPECT_EQ(1, first.Theme()->m_nRefreshes); // refreshed once when installed
-}
-
-TEST_F(ThemeManagerTest, PrivateThemesSurviveStyleChangesUntilCleared)
-{
     CTestHost privateHost, sharedHost;
-    CXTThemeManagerStyleFactory* pShared = sharedHost.GetFactory();
     // The private host's theme, changes, and its listings in its own and the shared factory.
     auto state = [&]() {
         return std::vector<int>({privateHost.ThemeId(), privateHost.m_nChanges,

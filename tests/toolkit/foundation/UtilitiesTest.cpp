@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(TextUtilities, MnemonicsStrippedAndFileNamesCutFromPaths)
+TEST(Utilities, MnemonicsFileNamesAndTheFirstVisibleChildWithAnId)
 {
     const char* const cases[][2] = {
         {"&File", "File"},
@@ -34,10 +34,6 @@ TEST(TextUtilities, MnemonicsStrippedAndFileNamesCutFromPaths)
     EXPECT_EQ(NULL, XTGetFileName(""));
     std::string strPath = "C:\\" + std::string(1000, 'n');
     EXPECT_EQ(std::string(259, 'n'), XTGetFileName(strPath.c_str()));
-}
-
-TEST(ChildWindowFromPoint, FirstVisibleChildWithAnId)
-{
     HWND hParent =
         ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL, NULL, NULL);
     auto child = [hParent](DWORD dwStyle, int nPos, int nID) {
