@@ -71,12 +71,6 @@ public:
 };
 IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 8)
 
-void DeleteGraph(CObArray& nodes)
-{
-    for (INT_PTR i = 0; i < nodes.GetSize(); ++i)
-        delete nodes[i];
-}
-
 Bytes Concat(std::initializer_list<Bytes> parts)
 {
     Bytes all;
@@ -197,9 +191,7 @@ TEST(CArchiveTest, ObjectGraphReadsBackWithSharedObjectsAsOne)
         EXPECT_EQ(std::vector<CObject*>({pB, pC, pC, pA, NULL}),
                   std::vector<CObject*>(
                       {pA->m_links[0], pA->m_links[1], pB->m_links[0], pC->m_links[0], pC->m_links[1]}));
-        delete pA;
-        delete pB;
-        delete pC;
+        std::unique_ptr<CNode> ownA(pA), ownB(pB), ownC(pC);
     });
 }
 
@@ -225,9 +217,11 @@ TEST(CArchiveTest, ManyObjectsUseTheLongTags)
         EXPECT_EQ(read[kCount - 1], Read<CObject*>(ar));
         EXPECT_EQ(RUNTIME_CLASS(CStranger), ar.ReadClass());
         EXPECT_EQ(RUNTIME_CLASS(CStranger), ar.ReadClass());
-        DeleteGraph(read);
+        for (INT_PTR i = 0; i < kCount; ++i)
+            delete read[i];
     });
-    DeleteGraph(nodes);
+    for (INT_PTR i = 0; i < kCount; ++i)
+        delete nodes[i];
 }
 
 TEST(CArchiveTest, VersionableSchemaReachesTheObjectAndReadClass)

@@ -1,25 +1,8 @@
-#include "framework/Core.h"
+#include "RaisesSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-namespace {
-// The exception f raises, still alive (the caller deletes it), or NULL when it raises none.
-template <class F>
-CException* Caught(F f)
-{
-    try
-    {
-        f();
-    }
-    catch (CException* e)
-    {
-        return e;
-    }
-    return NULL;
-}
-} // namespace
 
 // Each throw raises its own class, whose message carries the details it was given.
 TEST(CExceptionTest, EachThrowRaisesItsClassWithItsMessage)

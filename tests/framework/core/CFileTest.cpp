@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 TEST(CFileTest, WriteReadSeekRenameRemove)
 {
@@ -14,12 +15,11 @@ TEST(CFileTest, WriteReadSeekRenameRemove)
     {
         CFile file(path, CFile::modeCreate | CFile::modeReadWrite);
         file.Write("hello world", 11);
-        EXPECT_EQ(11u, file.GetLength());
         EXPECT_EQ(6u, file.Seek(-5, CFile::end));
         char part[6] = {0};
-        EXPECT_EQ(5u, file.Read(part, 5));
+        const std::vector<UINT> reads = {file.Read(part, 5), file.Read(part, 5)};
+        EXPECT_EQ(std::vector<UINT>({5, 0}), reads);
         EXPECT_STREQ("world", part);
-        EXPECT_EQ(0u, file.Read(part, 5));
         file.SetLength(5);
         EXPECT_EQ(5u, file.GetLength());
         EXPECT_STREQ("tw_core_file.bin", file.GetFileName());

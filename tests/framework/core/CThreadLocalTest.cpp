@@ -23,9 +23,7 @@ TEST(CThreadLocalTest, EachThreadHasItsOwnObjectFreedWhenItEnds)
     g_threadState->m_value = 1;
     CCounterState* processState = g_processState;
     LONG liveBefore = CCounterState::s_live;
-    CCounterState* beforeFirstUse = processState;
-    CCounterState* otherThreadState = NULL;
-    CCounterState* otherProcessState = NULL;
+    CCounterState *beforeFirstUse = processState, *otherThreadState = NULL, *otherProcessState = NULL;
     RunOnThreads(1, [&](int) {
         beforeFirstUse = g_threadState.GetDataNA();
         g_threadState->m_value = 7;

@@ -1,10 +1,12 @@
 #pragma once
-// Raises<E>(f): whether calling f raises the framework exception E (which is then deleted).
-// RaisedCause<E>(f): the m_cause of the E that f raises, or -1 when it raises none.
+// Caught<E>(f): the framework exception E that calling f raises, still alive (the caller deletes
+// it), or NULL when it raises none.
+// Raises<E>(f): whether calling f raises E (which is then deleted).
+// RaisedCause<E>(f): the m_cause of the E that f raises (then deleted), or -1 when it raises none.
 #include "framework/Core.h"
 
-template <class E, class F>
-bool Raises(F f)
+template <class E = CException, class F>
+E* Caught(F f)
 {
     try
     {
@@ -12,24 +14,26 @@ bool Raises(F f)
     }
     catch (E* e)
     {
-        e->Delete();
-        return true;
+        return e;
     }
-    return false;
+    return NULL;
+}
+
+template <class E, class F>
+bool Raises(F f)
+{
+    E* e = Caught<E>(f);
+    if (e)
+        e->Delete();
+    return e != NULL;
 }
 
 template <class E, class F>
 int RaisedCause(F f)
 {
-    try
-    {
-        f();
-    }
-    catch (E* e)
-    {
-        int cause = e->m_cause;
+    E* e = Caught<E>(f);
+    const int cause = e ? e->m_cause : -1;
+    if (e)
         e->Delete();
-        return cause;
-    }
-    return -1;
+    return cause;
 }

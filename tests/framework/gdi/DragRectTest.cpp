@@ -27,8 +27,8 @@ namespace {
 const CSize kFrame(3, 2);
 const CSize kNoFrame(0, 0);
 
-// What a single frame of rect looks like on a white canvas.
-// Nothing changed outside the frame, and half the frame's pixels inverted.
+// What a single frame of rect looks like on a white canvas: nothing changed outside the frame,
+// and half the frame's pixels inverted.
 void ExpectOnlyFrame(const PixelCanvas& canvas, const CRect& rect, CSize size)
 {
     CRect inside = rect;

@@ -26,10 +26,7 @@ void CheckOwnership(BOOL (*create)(T&), H (T::*safeHandle)() const, BOOL (T::*re
         owned = (object.*safeHandle)();
         EXPECT_EQ(&object, T::FromHandle(owned));
     }
-    if (bAskFreed)
-    {
-        EXPECT_FALSE(isAlive(owned)) << "the owner destroys its handle";
-    }
+    EXPECT_FALSE(bAskFreed && isAlive(owned)) << "the owner destroys its handle";
 
     H kept;
     {

@@ -30,18 +30,6 @@ TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
     ::DestroyIcon(icon);
 }
 
-TEST(DrawState, DisabledIconsLoseTheirColour)
-{
-    HICON icon = MakeSquareIcon();
-    PixelCanvas canvas(20, 20);
-    canvas.dc().DrawState(CPoint(0, 0), CSize(16, 16), icon, DSS_DISABLED);
-    RECT square = {4, 4, 12, 12};
-    EXPECT_EQ(64, canvas.CountOther(square, kRed));
-    EXPECT_GT(canvas.CountOther(square, kWhite), 0);
-    EXPECT_EQ(kWhite, canvas.Pixel(1, 1));
-    ::DestroyIcon(icon);
-}
-
 TEST(DrawState, BitmapsAndTextAreDrawnAtThePoint)
 {
     PixelCanvas source(8, 8);
