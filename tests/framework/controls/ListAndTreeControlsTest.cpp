@@ -113,7 +113,7 @@ TEST(ListCtrl, TextsOfAnyLengthAndDataAreReadBack)
     EXPECT_EQ(30u, list.GetItemData(2));
 }
 
-TEST(ListCtrl, SelectedItemsAreWalkedInOrder)
+TEST(ListCtrl, SelectionWalksRectanglesAndHitTests)
 {
     Report report;
     CListCtrl& list = report.list;
@@ -124,24 +124,21 @@ TEST(ListCtrl, SelectedItemsAreWalkedInOrder)
     for (POSITION pos = list.GetFirstSelectedItemPosition(); pos != NULL;)
         walked.push_back(list.GetNextSelectedItem(pos));
     EXPECT_EQ((std::vector<int>{1, 3}), walked);
-}
 
-TEST(ListCtrl, RectanglesAndHitTests)
-{
-    Report report;
+    // Rectangles and hit tests.
     CRect rect, label, cell;
-    ASSERT_TRUE(report.list.GetItemRect(2, &rect, LVIR_BOUNDS));
-    ASSERT_TRUE(report.list.GetItemRect(2, &label, LVIR_LABEL));
-    ASSERT_TRUE(report.list.GetSubItemRect(2, 1, LVIR_BOUNDS, cell));
+    ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_BOUNDS));
+    ASSERT_TRUE(list.GetItemRect(2, &label, LVIR_LABEL));
+    ASSERT_TRUE(list.GetSubItemRect(2, 1, LVIR_BOUNDS, cell));
     EXPECT_EQ(80, cell.left - rect.left);
     UINT flags = 0;
-    EXPECT_EQ(2, report.list.HitTest(label.CenterPoint(), &flags));
+    EXPECT_EQ(2, list.HitTest(label.CenterPoint(), &flags));
     EXPECT_TRUE(flags & LVHT_ONITEM);
 }
 
 TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndReadBack)
 {
-    Tree fixture;
+    Tree fixture(TVS_CHECKBOXES);
     CTreeCtrl& tree = fixture.tree;
     std::vector<CString> children;
     for (HTREEITEM h = tree.GetChildItem(fixture.root); h != NULL; h = tree.GetNextSiblingItem(h))
@@ -159,12 +156,7 @@ TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndReadBack)
     CString longName('k', 600);
     EXPECT_TRUE(tree.SetItemText(fixture.sport, longName));
     EXPECT_EQ(longName, tree.GetItemText(fixture.sport));
-}
-
-TEST(TreeCtrl, CheckBoxesAreSetAndCleared)
-{
-    Tree fixture(TVS_CHECKBOXES);
-    CTreeCtrl& tree = fixture.tree;
+    // Check boxes are set and cleared.
     EXPECT_FALSE(tree.GetCheck(fixture.news));
     EXPECT_TRUE(tree.SetCheck(fixture.news));
     EXPECT_TRUE(tree.GetCheck(fixture.news));

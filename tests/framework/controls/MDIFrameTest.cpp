@@ -97,13 +97,10 @@ TEST_F(MDIFrameTest, ChildrenLiveInTheClientAndTheActiveOneTakesCommands)
     BOOL bMaximized = FALSE;
     EXPECT_EQ(pSecond, frame->MDIGetActive(&bMaximized));
     EXPECT_TRUE(bMaximized);
-}
 
-TEST_F(MDIFrameTest, ClosedChildrenAreDeletedAndTheNextIsActive)
-{
+    // Closed children are deleted and the next is active.
     int nDeletedBefore = CTestChild::s_nDeleted;
-    CTestChild* pFirst = NewChild("First");
-    NewChild("Second")->SendMessage(WM_CLOSE);
+    pSecond->SendMessage(WM_CLOSE);
     PumpPending();
     EXPECT_EQ(nDeletedBefore + 1, CTestChild::s_nDeleted);
     EXPECT_EQ(pFirst, frame->MDIGetActive());

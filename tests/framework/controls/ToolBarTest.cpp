@@ -36,7 +36,7 @@ protected:
     CToolBar bar;
 };
 
-TEST_F(ToolBarTest, ButtonsFromIdsAndWrappedRows)
+TEST_F(ToolBarTest, ButtonsFromIdsWrappedRowsAndIdleUpdates)
 {
     EXPECT_EQ(2, bar.CommandToIndex(ID_TOOL_PICK));
     EXPECT_EQ((UINT)ID_TOOL_LINE, bar.GetItemID(3));
@@ -44,12 +44,10 @@ TEST_F(ToolBarTest, ButtonsFromIdsAndWrappedRows)
     EXPECT_EQ(CSize(92, 23), bar.CalcFixedLayout(FALSE, TRUE));
     bar.SetButtonStyle(1, bar.GetButtonStyle(1) | TBBS_WRAPPED);
     EXPECT_EQ(CSize(46, 46), bar.CalcFixedLayout(FALSE, TRUE));
-}
 
-TEST_F(ToolBarTest, IdleUpdateEnablesAndChecksButtons)
-{
+    // The idle update enables and checks the buttons. Nobody handles the pick tool: disabled;
+    // the line tool has a command handler.
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-    // Nobody handles the pick tool: disabled; the line tool has a command handler.
     CString states;
     for (UINT nID : {ID_TOOL_PENCIL, ID_TOOL_FILL, ID_TOOL_PICK, ID_TOOL_LINE})
         states += CString(bar.SendMessage(TB_ISBUTTONENABLED, nID) ? "e" : "-")

@@ -14,7 +14,7 @@ struct Argument
 
 // Each case gives the shell command (FileNew 0, FileOpen 1, FilePrint 2, FilePrintTo 3, FileDDE 4,
 // AppUnregister 6), then the file name and the printer name.
-TEST(CommandLine, ArgumentsGiveTheShellCommand)
+TEST(CommandLine, ArgumentsGiveTheShellCommandThatIsProcessed)
 {
     const struct
     {
@@ -45,10 +45,7 @@ TEST(CommandLine, ArgumentsGiveTheShellCommand)
         EXPECT_EQ(CPoint(info.m_bRunEmbedded != FALSE, info.m_bShowSplash != FALSE),
                   CPoint(bEmbedded, !bEmbedded));
     }
-}
-
-TEST(CommandLine, NothingToDoSucceedsWithoutAWindow)
-{
+    // Nothing to do succeeds without a window; registering is not supported.
     CCommandLineInfo info;
     info.m_nShellCommand = CCommandLineInfo::FileNothing;
     EXPECT_TRUE(theApp.ProcessShellCommand(info));

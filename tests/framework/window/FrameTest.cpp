@@ -245,7 +245,7 @@ TEST_F(FrameTest, AcceleratorsRunOnlyForAnEnabledFrameAndAnEnabledCommand)
     EXPECT_EQ(CPoint(m_pFrame->m_nAccelerated, m_pFrame->m_nDisabledRuns), CPoint(1, 0));
 }
 
-TEST_F(FrameTest, BottomBarTakesItsShareAndTheViewTheRest)
+TEST_F(FrameTest, BottomBarTakesItsShareAndTheStatusText)
 {
     CBottomBar bar;
     ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
@@ -262,12 +262,8 @@ TEST_F(FrameTest, BottomBarTakesItsShareAndTheViewTheRest)
     RunIdle();
     EXPECT_EQ(RectInParent(&bar).Height(), 50);
     EXPECT_EQ(RectInParent(m_pView).Height(), client.Height() - 50);
-}
 
-TEST_F(FrameTest, MenuPromptsGoToTheStatusBar)
-{
-    CBottomBar bar;
-    ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
+    // The bar has the status bar's id: menu prompts go to it.
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_ROUTE_ALL, MF_STRING),
                           (LPARAM)m_pFrame->GetMenu()->GetSafeHmenu());
     EXPECT_EQ(TextOf(bar), "Routes to every target");

@@ -44,7 +44,7 @@ BEGIN_MESSAGE_MAP(CFailingCreationWnd, CLogWnd)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessage)
+TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessageAndUnboundOnFailure)
 {
     CCreationWnd wnd;
     ASSERT_TRUE(wnd.CreateTopLevel());
@@ -53,14 +53,12 @@ TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessage)
     HWND hWnd = wnd.m_hWnd;
     EXPECT_TRUE(wnd.DestroyWindow());
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), (CWnd*)NULL);
-}
 
-TEST(CreationHook, FailedCreationUnbindsTheObject)
-{
-    CFailingCreationWnd wnd;
-    EXPECT_FALSE(wnd.CreateTopLevel());
-    EXPECT_EQ(wnd.m_hWnd, (HWND)NULL);
-    EXPECT_TRUE(wnd.m_bPostNcDestroyCalled);
+    // A failed creation unbinds the object and still ends it.
+    CFailingCreationWnd failing;
+    EXPECT_FALSE(failing.CreateTopLevel());
+    EXPECT_EQ(failing.m_hWnd, (HWND)NULL);
+    EXPECT_TRUE(failing.m_bPostNcDestroyCalled);
 }
 
 // ---------------------------------------------------------------------------
