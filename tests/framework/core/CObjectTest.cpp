@@ -78,9 +78,8 @@ TEST(CRuntimeClassTest, DerivationAndKind)
     EXPECT_FALSE(RUNTIME_CLASS(CShape)->IsDerivedFrom(RUNTIME_CLASS(CCircle)));
     EXPECT_EQ(NULL, RUNTIME_CLASS(CObject)->GetBaseClass());
     EXPECT_TRUE(!circle.IsSerializable() && square.IsSerializable());
-    EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, &circle));
-    EXPECT_EQ(NULL, DYNAMIC_DOWNCAST(CSquare, &circle));
-    EXPECT_EQ(NULL, DYNAMIC_DOWNCAST(CSquare, (CObject*)NULL));
+    EXPECT_TRUE(DYNAMIC_DOWNCAST(CShape, &circle) == &circle && !DYNAMIC_DOWNCAST(CSquare, &circle)
+                && !DYNAMIC_DOWNCAST(CSquare, (CObject*)NULL));
     EXPECT_EQ(&circle, STATIC_DOWNCAST(CCircle, (CShape*)&circle));
 }
 

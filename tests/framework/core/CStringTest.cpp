@@ -11,12 +11,8 @@ namespace {
 std::string Join(std::initializer_list<CString> texts)
 {
     std::string joined;
-    const char* separator = "";
     for (const CString& text : texts)
-    {
-        joined += separator + std::string(text);
-        separator = "|";
-    }
+        joined += (&text == texts.begin() ? "" : "|") + std::string(text);
     return joined;
 }
 } // namespace
