@@ -3,6 +3,7 @@
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
 #include "toolkit/foundation/XTPDrawHelpers.h"
+#include "toolkit/foundation/XTPMultiMonitor.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPSelectScopes.h"
 
@@ -18,6 +19,7 @@ struct DrawHelpersTest : ::testing::Test
     void TearDown() override
     {
         XTPWithholdOptionalProc("GradientFill", FALSE);
+        XTPWithholdOptionalProc("MonitorFromRect", FALSE);
         XTPSetBitsPixelForTesting(0);
     }
 };
@@ -39,7 +41,7 @@ struct FallbackHelpers
 // ratio passed as a float: 0.1 as a float is a little above a tenth, so the
 // last of ten columns from kFrom to kTo stops just short of green 190, from
 // black to grey 100 it is 89, not 90, and column 3 from grey 100 to black is 69.
-TEST_F(DrawHelpersTest, FallbackColumnsAndRowsRunFromTheFirstColourTowardsTheSecondInTheClipBox)
+TEST_F(DrawHelpersTest, GradientsWithAndWithoutTheSystemFunction)
 {
     FallbackHelpers fallback;
     ASSERT_FALSE(fallback.helpers.IsGradientFillAvailable());
@@ -69,20 +71,17 @@ TEST_F(DrawHelpersTest, FallbackColumnsAndRowsRunFromTheFirstColourTowardsTheSec
     EXPECT_EQ(0, clipped.CountOther(CRect(10, 5, 15, 15), kWhite));
     // Column 15 keeps its place in the whole gradient.
     EXPECT_EQ(RGB(100, 150, 127), clipped.Pixel(15, 10));
-}
-
-TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRightUnlessTheColoursOrTheDisplayCallForSolid)
-{
+    XTPWithholdOptionalProc("GradientFill", FALSE);
     CXTPDrawHelpers helpers;
     ASSERT_TRUE(helpers.IsGradientFillAvailable());
-    PixelCanvas canvas(40, 30, kWhite);
-    helpers.GradientFill(&canvas.dc(), CRect(0, 0, 20, 10), kFrom, kFrom, TRUE);
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 0, 20, 10), kFrom));
+    PixelCanvas solid(40, 30, kWhite);
+    helpers.GradientFill(&solid.dc(), CRect(0, 0, 20, 10), kFrom, kFrom, TRUE);
+    EXPECT_EQ(0, solid.CountOther(CRect(0, 0, 20, 10), kFrom));
 
     XTPSetBitsPixelForTesting(8);
-    EXPECT_TRUE(CXTPDrawHelpers::IsLowResolution(canvas.dc().GetSafeHdc()));
-    helpers.GradientFill(&canvas.dc(), CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
-    EXPECT_EQ(0, canvas.CountOther(CRect(0, 10, 20, 20), kTo));
+    EXPECT_TRUE(CXTPDrawHelpers::IsLowResolution(solid.dc().GetSafeHdc()));
+    helpers.GradientFill(&solid.dc(), CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
+    EXPECT_EQ(0, solid.CountOther(CRect(0, 10, 20, 20), kTo));
     XTPSetBitsPixelForTesting(0);
     PixelCanvas wide(120, 30, kWhite);
     CXTPPaintManagerColorGradient grc;
@@ -94,7 +93,7 @@ TEST_F(DrawHelpersTest, SystemGradientRunsFromLeftToRightUnlessTheColoursOrTheDi
     EXPECT_EQ(CRect(10, 0, 110, 10), wide.PaintedBounds(kWhite));
 }
 
-TEST_F(DrawHelpersTest, CornersBlurredPointsTrianglesAndFonts)
+TEST_F(DrawHelpersTest, CornersBlurredPointsTrianglesWorkAreasAndFonts)
 {
     PixelCanvas canvas(20, 20, kWhite);
     CRect rc(2, 3, 12, 10);
@@ -115,10 +114,26 @@ TEST_F(DrawHelpersTest, CornersBlurredPointsTrianglesAndFonts)
     HGDIOBJ hPen = ::GetCurrentObject(triangle.dc(), OBJ_PEN);
     HGDIOBJ hBrush = ::GetCurrentObject(triangle.dc(), OBJ_BRUSH);
     CXTPDrawHelpers::Triangle(&triangle.dc(), CPoint(2, 2), CPoint(17, 2), CPoint(2, 17), kFrom);
-    EXPECT_EQ(std::vector<COLORREF>({kFrom, kFrom, kWhite}),
-              std::vector<COLORREF>({triangle.Pixel(5, 5), triangle.Pixel(2, 2), triangle.Pixel(15, 15)}));
+    {
+        // The scopes the triangle draws with take new colours and still restore.
+        CXTPPenDC pen(triangle.dc(), kRed);
+        CXTPBrushDC brush(triangle.dc(), kRed);
+        pen.Color(kBlue);
+        brush.Color(kGreen);
+        triangle.dc().Rectangle(14, 14, 20, 20);
+    }
+    EXPECT_EQ(std::vector<COLORREF>({kFrom, kFrom, kBlue, kGreen}),
+              std::vector<COLORREF>({triangle.Pixel(5, 5), triangle.Pixel(2, 2), triangle.Pixel(14, 14),
+                                     triangle.Pixel(17, 17)}));
     EXPECT_EQ(hPen, ::GetCurrentObject(triangle.dc(), OBJ_PEN));
     EXPECT_EQ(hBrush, ::GetCurrentObject(triangle.dc(), OBJ_BRUSH));
+    // Far off every monitor, or without the monitor functions: the primary work area.
+    CRect rcPrimary;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcPrimary, 0);
+    XTPWithholdOptionalProc("MonitorFromRect", TRUE);
+    EXPECT_EQ(rcPrimary, CXTPMultiMonitor().GetWorkArea(CRect(10, 10, 20, 20)));
+    XTPWithholdOptionalProc("MonitorFromRect", FALSE);
+    EXPECT_EQ(rcPrimary, CXTPMultiMonitor().GetWorkArea(CRect(-30000, -30000, -29990, -29990)));
     // The prefix finds the Liberation fonts of the system.
     EXPECT_TRUE(CXTPDrawHelpers::FontExists("liberation SANS"));
     EXPECT_FALSE(CXTPDrawHelpers::FontExists("No Such Face"));

@@ -93,7 +93,7 @@ TEST(ImageManager, StateRulesCustomIdsRemovalAndSharing)
     EXPECT_FALSE(custom.Lookup(77));
 }
 
-TEST(ImageManager, ToolbarResourcesSkipSeparatorsAndNameEveryImage)
+TEST(ImageManager, ToolbarResourcesLayoutsAndAlphaStrips)
 {
     // The top-left colour is the mask.
     CXTPImageManager manager;
@@ -120,10 +120,6 @@ TEST(ImageManager, ToolbarResourcesSkipSeparatorsAndNameEveryImage)
     ASSERT_TRUE(strip.LoadBitmap(7100));
     EXPECT_TRUE(manager.SetIcons(7160, strip, xtpImageNormal));
     EXPECT_TRUE(manager.GetImages().empty()) << "no image is given an id the toolbar does not name";
-}
-
-TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilersAndAlphaStripsCutIntoImages)
-{
     // The items, or {0xDEAD} for data that is no layout.
     const std::vector<UINT> kInvalid = {0xDEAD};
     const struct
@@ -149,8 +145,9 @@ TEST(ImageManager, ToolbarLayoutsOfBothResourceCompilersAndAlphaStripsCutIntoIma
             EXPECT_EQ(CSize(16, 15), szIcon);
         EXPECT_EQ(c.items, items);
     }
-    CXTPImageManager manager;
+
     UINT ids[] = {1, 2, 3};
+    manager.RemoveAll();
     ASSERT_TRUE(manager.SetIcons(7110, ids, 3, CSize(16, 16)));
     // Image i is (30 + i, 20 + i, 10 + i) with alpha 255 in the top row and 15 in the bottom one.
     EXPECT_EQ("16x16 alpha 0F1E140A; ", DescribeIconSet(manager, 1));

@@ -129,7 +129,7 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnArchive)
     EXPECT_EQ(1u, px.GetSchema()) << "the class record's schema";
 }
 
-TEST_F(PropExchangeBackends, ArchiveObjectInstancesJoinTheObjectMap)
+TEST_F(PropExchangeBackends, ArchiveObjectInstancesJoinTheObjectMapAndBlobSizesAreHeldToTheBytesThere)
 {
     CPayload payload;
     CMemFile file;
@@ -150,25 +150,21 @@ TEST_F(PropExchangeBackends, ArchiveObjectInstancesJoinTheObjectMap)
     ar >> pReference;
     EXPECT_EQ(pLoaded, pReference) << "a later reference resolves to the made object";
     delete pLoaded;
-}
-
-TEST_F(PropExchangeBackends, ArchiveBlobSizesAreHeldToTheBytesThere)
-{
-    CMemFile file;
+    CMemFile huge;
     {
-        CArchive ar(&file, CArchive::store);
-        ar.WriteCount(0x7FFFFFF0);
-        ar << (DWORD)0x01020304;
+        CArchive hugeAr(&huge, CArchive::store);
+        hugeAr.WriteCount(0x7FFFFFF0);
+        hugeAr << (DWORD)0x01020304;
     }
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    CXTPPropExchangeArchive px(ar);
+    huge.SeekToBegin();
+    CArchive hugeAr(&huge, CArchive::load);
+    CXTPPropExchangeArchive hugePx(hugeAr);
     BYTE* pData = NULL;
     DWORD nBytes = 0;
     int nCause = -1;
     try
     {
-        px.ExchangeBlob("Blob", pData, nBytes);
+        hugePx.ExchangeBlob("Blob", pData, nBytes);
     }
     catch (CArchiveException* e)
     {

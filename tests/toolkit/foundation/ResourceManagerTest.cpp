@@ -213,7 +213,7 @@ TEST_F(ResourceManagerFiles, InvalidManagersAreRefusedAndTheStateGuardSwitchesMo
 }
 
 // Each text gives a template of nItems controls, or none (-1).
-TEST(ResourceText, DialogTextParsesOrFailsAndGivesTheTemplateLayout)
+TEST(ResourceText, DialogAndMenuTextsParseOrFail)
 {
     const struct
     {
@@ -260,11 +260,6 @@ TEST(ResourceText, DialogTextParsesOrFailsAndGivesTheTemplateLayout)
     EXPECT_EQ(std::vector<WORD>({'S', 'T', 'A', 'T', 'I', 'C', 0, 0xFFFF, 0x12, 0}),
               std::vector<WORD>(pItemWords, pItemWords + 10));
     ::LocalFree(::LocalHandle(pTemplate));
-}
-
-// Each text gives the menu described, or none.
-TEST(ResourceText, MenuTextParsesOrFails)
-{
     std::string strDeepest = "Deepest=5 ";
     for (int i = 0; i < CXTPResourceManagerIni::nMaxMenuDepth; i++)
         strDeepest = "P[" + strDeepest + "] ";
@@ -272,7 +267,7 @@ TEST(ResourceText, MenuTextParsesOrFails)
     {
         std::string text;
         std::string menu;
-    } kCases[] = {
+    } kMenuCases[] = {
         {"MENUITEM \"One\", 1", "One=1 "},
         // An empty text becomes one space.
         {"MENUITEM \"One\", 1\nMENUITEM SEPARATOR\nMENUITEM \"\", 2", "One=1 -  =2 "},
@@ -294,11 +289,12 @@ TEST(ResourceText, MenuTextParsesOrFails)
         // Deep enough to run the system's menu reader out of stack.
         {NestedMenuText(26000, "\n"), "fails"},
     };
-    for (const auto& c : kCases)
+    for (const auto& m : kMenuCases)
     {
         CMenu menu;
-        BOOL bCreated = CXTPResourceManagerIni::CreateMenu(menu, c.text.c_str());
-        EXPECT_EQ(c.menu, bCreated ? DescribeMenu(menu.GetSafeHmenu()) : "fails") << c.text.substr(0, 80);
+        BOOL bCreated = CXTPResourceManagerIni::CreateMenu(menu, m.text.c_str());
+        EXPECT_EQ(m.menu, bCreated ? DescribeMenu(menu.GetSafeHmenu()) : "fails") << m.text.substr(0, 80);
     }
 }
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPStartup.h"
+#include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,13 @@ TEST_F(StartupTest, StepsRunInOrderAndExitRoutinesInReverse)
         EXPECT_LE(nPrevious, pEntry->GetOrder());
         nPrevious = pEntry->GetOrder();
     }
+    // The names other programs and the shell share.
+    EXPECT_EQ(std::vector<UINT>({::RegisterWindowMessageA("TaskbarCreated"),
+                                 ::RegisterClipboardFormatA("TaskPanelGroupItem"),
+                                 ::RegisterClipboardFormatA("Vurari ToolBar Image"),
+                                 ::RegisterClipboardFormatA("Alpha Bitmap Image")}),
+              std::vector<UINT>({WM_TASKBARCREATED, TaskPanelClipboardFormat, XTPImageManagerClipboardFormat,
+                                 XTPAlphaBitmapClipboardFormat}));
     EXPECT_GE(g_nStartsFindingClass, 1); // a later step found it by name, before any instance
     int nInstances = CStartupCreatable::s_nInstances;
     CRuntimeClass* pClass = CRuntimeClass::FromName("CStartupCreatable");

@@ -51,7 +51,31 @@ TEST(Utilities, MnemonicsFileNamesAndTheFirstVisibleChildWithAnId)
     ::DestroyWindow(hParent);
 }
 
-TEST(Patterns, DitheredCheckerAndEmbossedShape)
+// The row of the bitmap: the resource colours black, grey, light grey,
+// white, green, black after the mapping.
+std::vector<COLORREF> SysColorRow(HBITMAP hBitmap)
+{
+    PixelCanvas canvas(6, 1, RGB(0, 0, 0));
+    CDC dc;
+    dc.CreateCompatibleDC(&canvas.dc());
+    HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
+    canvas.dc().BitBlt(0, 0, 6, 1, &dc, 0, 0, SRCCOPY);
+    ::SelectObject(dc, hOld);
+    ::DeleteObject(hBitmap);
+    std::vector<COLORREF> row;
+    for (int x = 0; x < 6; x++)
+        row.push_back(canvas.Pixel(x, 0));
+    return row;
+}
+
+std::vector<BYTE> ResourceBytes(int nId)
+{
+    HRSRC hResource = ::FindResourceA(NULL, MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(2));
+    const BYTE* pData = static_cast<const BYTE*>(::LockResource(::LoadResource(NULL, hResource)));
+    return std::vector<BYTE>(pData, pData + ::SizeofResource(NULL, hResource));
+}
+
+TEST(Patterns, DitheredCheckerEmbossedShapeSysColourBitmapsAndTransparentBitmapIcons)
 {
     PixelCanvas canvas(20, 20, RGB(1, 2, 3));
     COLORREF clrText = canvas.dc().SetTextColor(RGB(9, 9, 9));
@@ -82,34 +106,6 @@ TEST(Patterns, DitheredCheckerAndEmbossedShape)
                   {::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT), RGB(10, 20, 30)}),
               std::vector<COLORREF>({embossed.Pixel(7, 7), embossed.Pixel(11, 11), embossed.Pixel(5, 5)}));
     EXPECT_EQ(CRect(7, 7, 12, 12), embossed.PaintedBounds(RGB(10, 20, 30)));
-}
-
-// The row of the bitmap: the resource colours black, grey, light grey,
-// white, green, black after the mapping.
-std::vector<COLORREF> SysColorRow(HBITMAP hBitmap)
-{
-    PixelCanvas canvas(6, 1, RGB(0, 0, 0));
-    CDC dc;
-    dc.CreateCompatibleDC(&canvas.dc());
-    HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
-    canvas.dc().BitBlt(0, 0, 6, 1, &dc, 0, 0, SRCCOPY);
-    ::SelectObject(dc, hOld);
-    ::DeleteObject(hBitmap);
-    std::vector<COLORREF> row;
-    for (int x = 0; x < 6; x++)
-        row.push_back(canvas.Pixel(x, 0));
-    return row;
-}
-
-std::vector<BYTE> ResourceBytes(int nId)
-{
-    HRSRC hResource = ::FindResourceA(NULL, MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(2));
-    const BYTE* pData = static_cast<const BYTE*>(::LockResource(::LoadResource(NULL, hResource)));
-    return std::vector<BYTE>(pData, pData + ::SizeofResource(NULL, hResource));
-}
-
-TEST(Bitmaps, SysColourMappingAndTransparentBitmapIcons)
-{
     const COLORREF kText = ::GetSysColor(COLOR_BTNTEXT), kGreen = RGB(10, 200, 30);
     const std::vector<COLORREF> kMapped = {kText,
                                            ::GetSysColor(COLOR_BTNSHADOW),
@@ -128,10 +124,10 @@ TEST(Bitmaps, SysColourMappingAndTransparentBitmapIcons)
     EXPECT_EQ(NULL, XTLoadSysColorBitmap(hModule, MAKEINTRESOURCEA(6999), FALSE));
     EXPECT_EQ(NULL, CXTPTransparentBitmap(NULL).ConvertToIcon());
 
-    PixelCanvas canvas(16, 16, RGB(255, 0, 255));
-    canvas.dc().FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));
+    PixelCanvas strip(16, 16, RGB(255, 0, 255));
+    strip.dc().FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));
     CBitmap copy;
-    canvas.CopyInto(copy);
+    strip.CopyInto(copy);
     CXTPTransparentBitmap bitmap((HBITMAP)copy.GetSafeHandle());
     EXPECT_EQ(RGB(255, 0, 255), bitmap.GetTransparentColor());
     HICON hIcon = bitmap.ConvertToIcon();

@@ -161,7 +161,7 @@ TEST_F(UxThemeWrapperTest, CallsPassTheHandleFirstAndTheArgumentsUnchangedAndHan
 }
 
 // A fault first: the guard works again after it, for C++ exceptions too.
-TEST_F(UxThemeWrapperTest, AThrowingOrFaultingEntryPointGivesTheFailureValue)
+TEST_F(UxThemeWrapperTest, FaultingEntryPointsAndTheColourManagersThemedTreeViewBorder)
 {
     XTPUxThemeModule()->SetProc(xtpUxGetThemeColor, reinterpret_cast<FARPROC>(ThrowingGetThemeColor));
     XTPUxThemeModule()->SetProc(xtpUxGetThemeInt, reinterpret_cast<FARPROC>(FaultingGetThemeInt));
@@ -175,11 +175,6 @@ TEST_F(UxThemeWrapperTest, AThrowingOrFaultingEntryPointGivesTheFailureValue)
     theme.SetThemeAppProperties(3); // returns quietly
     EXPECT_EQ(E_FAIL, theme.GetThemeColor(1, 1, 1, &clr));
     EXPECT_EQ(E_FAIL, theme.GetThemeInt(1, 1, 1, &n));
-}
-
-// The colour manager's colour 57 is the border colour of the themed tree view.
-TEST_F(UxThemeWrapperTest, ColourManagerTakesTheThemedTreeViewBorder)
-{
     InstallFakes();
     CXTPColorManager colors;
     const COLORREF clrShadow = colors.GetColor(COLOR_BTNSHADOW); // where colour 57 starts from
