@@ -15,7 +15,7 @@ CSize BitmapSize(HDC hDC)
     return CSize(bm.bmWidth, bm.bmHeight);
 }
 
-TEST(BufferDC, BufferAndMemoryDCsCopyBackOnlyTheirRectangle)
+TEST(BufferDC, BuffersCopyBackOnlyTheirRectangle)
 {
     PixelCanvas canvas(300, 200, kWhite);
     {

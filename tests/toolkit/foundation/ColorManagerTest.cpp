@@ -134,7 +134,7 @@ const std::vector<COLORREF> kSilver = {RGB(124, 124, 148), RGB(168, 167, 191), R
                                        RGB(215, 215, 229), RGB(243, 243, 247), RGB(168, 167, 191),
                                        RGB(119, 118, 151), RGB(243, 244, 250), RGB(153, 151, 181)};
 
-TEST_F(ColorManagerTest, CustomColoursStayInTheTableSurviveARefreshAndDriveTheDerivedOnes)
+TEST_F(ColorManagerTest, CustomColoursSurviveARefreshAndDriveTheDerivedOnes)
 {
     // The overrides are followed by the system-colour callback; a write past
     // the table would replace it.
@@ -160,7 +160,7 @@ TEST_F(ColorManagerTest, CustomColoursStayInTheTableSurviveARefreshAndDriveTheDe
     EXPECT_EQ(RGB(255, 251, 233), m_colors.GetColor(48));
 }
 
-TEST_F(ColorManagerTest, SchemeTablesRefreshedOnlyWhenAskedUnlessLunaColoursAreDisabled)
+TEST_F(ColorManagerTest, SchemeTablesAndWhenTheyApply)
 {
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(TRUE);
@@ -191,7 +191,7 @@ TEST_F(ColorManagerTest, SchemeTablesRefreshedOnlyWhenAskedUnlessLunaColoursAreD
     }
 }
 
-TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleNameAndTheAutomaticScheme)
+TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyle)
 {
     const struct
     {
@@ -226,7 +226,7 @@ TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyleNameAndTheAutomaticSch
     EXPECT_EQ(kNoScheme, SchemeColors());
 }
 
-TEST_F(ColorManagerTest, LowColourDisplayKeepsTheBaseColoursAndAWindowTextWithoutContrastIsSeparated)
+TEST_F(ColorManagerTest, LowColourDisplaysAndLowContrastTexts)
 {
     XTPSetBitsPixelForTesting(8);
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
@@ -303,7 +303,7 @@ TEST(ColorHelper, ChannelArithmeticIsClampedAndDivisionByZeroSaturates)
     EXPECT_EQ(RGB(0, 250, 200), (COLORREF)changed);
 }
 
-TEST(ColorHelper, HslKnownValuesHsvRoundTripsAndKnownValues)
+TEST(ColorHelper, HslAndHsvConversions)
 {
     double h, s, l;
     CXTPColorHelper(255, 0, 0).RGBtoHSL(&h, &s, &l);

@@ -93,7 +93,7 @@ TEST_F(DrawHelpersTest, GradientsWithAndWithoutTheSystemFunction)
     EXPECT_EQ(CRect(10, 0, 110, 10), wide.PaintedBounds(kWhite));
 }
 
-TEST_F(DrawHelpersTest, CornersBlurredPointsTrianglesWorkAreasAndFonts)
+TEST_F(DrawHelpersTest, SmallHelpers)
 {
     PixelCanvas canvas(20, 20, kWhite);
     CRect rc(2, 3, 12, 10);

@@ -16,7 +16,7 @@ struct SolidIcon
     CXTPImageManagerIconHandle handle;
 };
 
-TEST(ImageManager, ExactWidthOrANearestScaledCopyButNoScaledAlphaImage)
+TEST(ImageManager, ExactWidthOrANearestScaledCopy)
 {
     CXTPImageManager manager;
     SolidIcon icon16(16, 16, RGB(255, 0, 0));
@@ -43,7 +43,7 @@ TEST(ImageManager, ExactWidthOrANearestScaledCopyButNoScaledAlphaImage)
     EXPECT_EQ("16x16 alpha 80102030; ", DescribeIconSet(manager, 5)) << "a deep copy";
 }
 
-TEST(ImageManager, StateRulesCustomIdsRemovalAndSharing)
+TEST(ImageManager, StateRulesAndCustomIds)
 {
     CXTPImageManager manager;
     SolidIcon normal(16, 16, RGB(10, 10, 10));
@@ -165,7 +165,7 @@ TEST(ImageManager, ToolbarResourcesLayoutsAndAlphaStrips)
     EXPECT_TRUE(uneven.SetIcons(7110, ids, 3, CSize(0, 0))) << "the width comes from the count";
 }
 
-TEST(ImageManager, MaskedAlphaBitmapsIconResourcesAndFilesWholeOrTruncated)
+TEST(ImageManager, MaskedBitmapsIconResourcesAndFiles)
 {
     HBITMAP hMasked = CXTPImageManager::LoadAlphaBitmapMasked(7110, RGB(0, 0, 0));
     ASSERT_TRUE(hMasked != NULL);

@@ -99,7 +99,7 @@ TEST_F(ImagePersistence, IconsRoundTripThroughAnArchive)
 // Of one alpha icon: check text 22, icon count 2, width 4, height and version 8, the normal
 // image (header count 2 + 52, pixel count + pixels, empty mask record 2), three empty
 // images of 2 + 2 bytes. A pixel count from 0xFFFF up is 0xFFFF and a 32-bit count.
-TEST(ImageRecords, IconDataWrittenByHandIsReadAndWrittenAlikeLargeCountsInTheLongForm)
+TEST(ImageRecords, IconRecordLayout)
 {
     CXTPImageManager source, target;
     CXTPImageManagerIconHandle alpha;
@@ -169,7 +169,7 @@ TEST_F(ImagePersistence, DamagedDataFailsCleanly)
     }
 }
 
-TEST_F(ImagePersistence, PasteGivesANewIdWithTheCopiedWidthsOrNoIconSetForDamagedData)
+TEST_F(ImagePersistence, PasteFromTheClipboard)
 {
     std::vector<BYTE> data = CopiedBytes(m_source);
     ASSERT_GT(data.size(), 40u);

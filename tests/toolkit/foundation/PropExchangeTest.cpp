@@ -129,7 +129,7 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnArchive)
     EXPECT_EQ(1u, px.GetSchema()) << "the class record's schema";
 }
 
-TEST_F(PropExchangeBackends, ArchiveObjectInstancesJoinTheObjectMapAndBlobSizesAreHeldToTheBytesThere)
+TEST_F(PropExchangeBackends, ArchiveObjectMapAndBlobSizes)
 {
     CPayload payload;
     CMemFile file;
@@ -262,8 +262,7 @@ TEST_F(PropExchangeBackends, ImageManagerRegistryForm)
     EXPECT_EQ(kFilledIcons, DescribeIconSet(target, 7));
 }
 
-TEST_F(PropExchangeBackends,
-       RegistryReadsShortIntegersAndUnterminatedStringsAndStoringADefaultRemovesTheValue)
+TEST_F(PropExchangeBackends, RegistryShortDataAndRemovedDefaults)
 {
     WriteRegistry("Raw", "One", REG_BINARY, {0x81});
     WriteRegistry("Raw", "Text", REG_BINARY, {'a', 'b', 'c'});
@@ -293,7 +292,7 @@ TEST_F(PropExchangeBackends,
     EXPECT_STREQ("1", ReadIni("Settings", "Keep"));
 }
 
-TEST_F(PropExchangeBackends, EmptySectionClearsTheRegistryKeyTreeOrTheXmlElement)
+TEST_F(PropExchangeBackends, EmptySectionClearsTheStoredSection)
 {
     {
         CXTPPropExchangeRegistry px(FALSE, m_hKey, "Settings");
@@ -388,7 +387,7 @@ TEST_F(PropExchangeBackends, XmlReadsCountedListsAndMissingSectionsLoadDefaults)
     EXPECT_FALSE(broken.LoadFromFile("Z:\\no\\such\\file.xml"));
 }
 
-TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlainOrRaiseWhenNotMade)
+TEST_F(PropExchangeBackends, XmlFilesFormattedAndPlain)
 {
     for (BOOL bCompact : {TRUE, FALSE})
     {
@@ -419,7 +418,7 @@ TEST_F(PropExchangeBackends, XmlFilesRoundTripFormattedAndPlainOrRaiseWhenNotMad
     }
 }
 
-TEST_F(PropExchangeBackends, IniReadsLongValuesEmptyOnesAsDefaultAndKeepsEdgeSpacesAndQuotes)
+TEST_F(PropExchangeBackends, IniValuesLongEmptyOrWithEdgeSpacesAndQuotes)
 {
     WriteIni("Long", CString(_T('x'), 10000));
     WriteIni("Empty", "");
@@ -431,6 +430,9 @@ TEST_F(PropExchangeBackends, IniReadsLongValuesEmptyOnesAsDefaultAndKeepsEdgeSpa
     EXPECT_EQ(10000, strLong.GetLength());
     EXPECT_STREQ("default", strEmpty);
     EXPECT_FALSE(CXTPPropExchangeIniFile(TRUE, NULL, "Settings").LoadFromFile("Z:\\no\\such\\file.ini"));
+    // The profile read drops the spaces around a value and one pair of quotes
+    // around it; texts that have them come back whole (texts with spaces at
+    // both edges round-trip in the composite settings).
     for (const char* pszText : {"trail  ", " ", "\"quoted\"", "\"", "\"open", "a \"b\" c"})
     {
         {
@@ -480,7 +482,7 @@ const EscapeCase kEscapeCases[] = {
     {"end\\", "end\\\\"},
 };
 
-TEST(PropExchangeText, EscapingRoundTripsEveryStringAndBlobLettersAreLowHalfFirst)
+TEST(PropExchangeText, EscapingAndBlobLetters)
 {
     for (const EscapeCase& c : kEscapeCases)
     {
@@ -526,7 +528,7 @@ TEST(PropExchangeText, EscapingRoundTripsEveryStringAndBlobLettersAreLowHalfFirs
     EXPECT_EQ('b', buffer[1]);
 }
 
-TEST_F(PropExchangeBackends, MalformedTextsAndCutShortObjectsLoadAsTheDefinitionSays)
+TEST_F(PropExchangeBackends, MalformedTextsAndCutShortObjects)
 {
     auto loading = Loading("Rect=\"1, 2, 3\" Size=\"7\" Int=\"junk\" Float=\"1.5\"");
     CRect rcValue(9, 9, 9, 9);
@@ -577,7 +579,7 @@ TEST_F(PropExchangeBackends, DefaultsAreLeftOutAndMissingValuesTakeThem)
     EXPECT_EQ(1, nValue) << "the child inherits the use-default-on-load flag";
 }
 
-TEST_F(PropExchangeBackends, ObjectInstancesAreCheckedBeforeTheyAreMadeAndSettingsPassToSections)
+TEST_F(PropExchangeBackends, ObjectInstancesAndSectionSettings)
 {
     CXTPPropExchangeXMLNode storing(FALSE, NULL, "Settings");
     CPayload payload;

@@ -123,7 +123,7 @@ struct ResourceManagerFiles : ::testing::Test
     CString m_strXml = m_folder.File("resources.xml").c_str();
 };
 
-TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogsOrTheModulesWhenTheTextsDoNotParse)
+TEST_F(ResourceManagerFiles, IniAndXmlResourcesOverTheModule)
 {
     CXTPResourceManagerIni ini(m_strIni);
     CXTPResourceManagerXml xml(m_strXml);
@@ -176,7 +176,7 @@ TEST_F(ResourceManagerFiles, IniAndXmlStringsMenusAndDialogsOrTheModulesWhenTheT
     }
 }
 
-TEST_F(ResourceManagerFiles, InvalidManagersAreRefusedAndTheStateGuardSwitchesModules)
+TEST_F(ResourceManagerFiles, InvalidManagersAndTheStateGuard)
 {
     CXTPResourceManager* pDefault = XTPResourceManager();
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(NULL));
@@ -260,6 +260,7 @@ TEST(ResourceText, DialogAndMenuTextsParseOrFail)
     EXPECT_EQ(std::vector<WORD>({'S', 'T', 'A', 'T', 'I', 'C', 0, 0xFFFF, 0x12, 0}),
               std::vector<WORD>(pItemWords, pItemWords + 10));
     ::LocalFree(::LocalHandle(pTemplate));
+    // Each menu text gives the menu described, or none.
     std::string strDeepest = "Deepest=5 ";
     for (int i = 0; i < CXTPResourceManagerIni::nMaxMenuDepth; i++)
         strDeepest = "P[" + strDeepest + "] ";

@@ -69,7 +69,7 @@ struct StartupTest : ::testing::Test
     }
 };
 
-TEST_F(StartupTest, StepsRunInOrderAndExitRoutinesInReverse)
+TEST_F(StartupTest, StepsRunInOrderAndExitInReverse)
 {
     EXPECT_TRUE(CXTPStartup::IsRunning());
     EXPECT_EQ("abd", g_traceBeforeMain);

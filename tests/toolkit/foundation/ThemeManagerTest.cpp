@@ -97,7 +97,7 @@ TEST_F(ThemeManagerTest, HostsShareOneFactoryAndThemeUnlessTheyHaveAPrivateOne)
     EXPECT_EQ(std::vector<int>({1, 2, 1, 1}), state());
 }
 
-TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWhenNoFactoryHoldsThemAndFactoriesWithoutThemesAreHandled)
+TEST_F(ThemeManagerTest, ThemesWithoutAFactoryOrFactoriesWithoutThemes)
 {
     int nAlive = CTestTheme::s_nAlive;
     {
@@ -134,7 +134,7 @@ TEST_F(ThemeManagerTest, PrivateThemesAreDeletedWhenNoFactoryHoldsThemAndFactori
     EXPECT_EQ(bare.GetFactory(), bare.GetSafeTheme()->GetFactory());
 }
 
-TEST_F(ThemeManagerTest, ADestroyedHostLeavesTheListAndANewFactoryFollowsTheStyle)
+TEST_F(ThemeManagerTest, DestroyedHostsLeaveAndNewFactoriesFollowTheStyle)
 {
     CTestHost stays;
     CXTThemeManagerStyleFactory* pShared = stays.GetFactory();

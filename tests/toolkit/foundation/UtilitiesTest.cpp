@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(Utilities, MnemonicsFileNamesAndTheFirstVisibleChildWithAnId)
+TEST(Utilities, TextsAndChildWindows)
 {
     const char* const cases[][2] = {
         {"&File", "File"},
@@ -75,7 +75,7 @@ std::vector<BYTE> ResourceBytes(int nId)
     return std::vector<BYTE>(pData, pData + ::SizeofResource(NULL, hResource));
 }
 
-TEST(Patterns, DitheredCheckerEmbossedShapeSysColourBitmapsAndTransparentBitmapIcons)
+TEST(Patterns, DitheringEmbossingAndBitmapColours)
 {
     PixelCanvas canvas(20, 20, RGB(1, 2, 3));
     COLORREF clrText = canvas.dc().SetTextColor(RGB(9, 9, 9));

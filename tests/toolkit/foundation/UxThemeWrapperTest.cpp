@@ -108,7 +108,7 @@ struct UxThemeWrapperTest : ::testing::Test
 
 // Every call goes through one guarded entry-point call; a few of each kind of
 // failure value stand for the rest.
-TEST_F(UxThemeWrapperTest, CallsReturnTheirFailureValueWithoutTheLibraryOrEntryPoint)
+TEST_F(UxThemeWrapperTest, FailureValuesWithoutTheLibrary)
 {
     // A missing entry point is looked up again later.
     XTPWithholdOptionalProc("IsThemeActive", TRUE);
@@ -132,7 +132,7 @@ TEST_F(UxThemeWrapperTest, CallsReturnTheirFailureValueWithoutTheLibraryOrEntryP
                                     theme.GetThemeInt(1, 1, 1, &n), theme.GetThemeColor(1, 1, 1, &clr)}));
 }
 
-TEST_F(UxThemeWrapperTest, CallsPassTheHandleFirstAndTheArgumentsUnchangedAndHandlesAreClosed)
+TEST_F(UxThemeWrapperTest, CallsPassTheirArgumentsAndHandlesAreClosed)
 {
     InstallFakes();
     {
@@ -161,7 +161,7 @@ TEST_F(UxThemeWrapperTest, CallsPassTheHandleFirstAndTheArgumentsUnchangedAndHan
 }
 
 // A fault first: the guard works again after it, for C++ exceptions too.
-TEST_F(UxThemeWrapperTest, FaultingEntryPointsAndTheColourManagersThemedTreeViewBorder)
+TEST_F(UxThemeWrapperTest, FaultsAndTheThemedTreeViewBorder)
 {
     XTPUxThemeModule()->SetProc(xtpUxGetThemeColor, reinterpret_cast<FARPROC>(ThrowingGetThemeColor));
     XTPUxThemeModule()->SetProc(xtpUxGetThemeInt, reinterpret_cast<FARPROC>(FaultingGetThemeInt));
@@ -175,6 +175,7 @@ TEST_F(UxThemeWrapperTest, FaultingEntryPointsAndTheColourManagersThemedTreeView
     theme.SetThemeAppProperties(3); // returns quietly
     EXPECT_EQ(E_FAIL, theme.GetThemeColor(1, 1, 1, &clr));
     EXPECT_EQ(E_FAIL, theme.GetThemeInt(1, 1, 1, &n));
+    // The colour manager's colour 57 is the border colour of the themed tree view.
     InstallFakes();
     CXTPColorManager colors;
     const COLORREF clrShadow = colors.GetColor(COLOR_BTNSHADOW); // where colour 57 starts from

@@ -29,7 +29,7 @@ struct WindowToolsTest : ::testing::Test
 
 // The tracking loop reads the messages posted before it starts (client
 // coordinates); the client area's origin is (100, 100) on the screen.
-TEST_F(WindowToolsTest, TrackerFollowsTheMouseInsideTheAreaUntilCancelled)
+TEST_F(WindowToolsTest, SplitterTracking)
 {
     CXTPSplitterTracker tracker(TRUE);
     CRect rcTrack(150, 100, 154, 200);
@@ -79,7 +79,7 @@ IMPLEMENT_DYNCREATE(CTestPane, CWnd)
 int CTestPane::s_nAlive = 0;
 const char* CTestPane::s_pszClass = "STATIC";
 
-TEST_F(WindowToolsTest, ChangeWindowFontScalesChildrenAndCreateViewMakesChildren)
+TEST_F(WindowToolsTest, FontChangesAndCreatedViews)
 {
     CWnd child;
     ASSERT_TRUE(
