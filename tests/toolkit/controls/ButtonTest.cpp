@@ -100,6 +100,7 @@ TEST_F(ButtonTest, IconSizeIsTheGivenOneOrTheIconsOwn)
     button.ToggleShowImages();
     EXPECT_EQ(CSize(16, 16), button.GetImageSize());
     ::DestroyIcon(hIcon);
+    EXPECT_FALSE(button.SetIcon(CSize(16, 16), 59999u)) << "no such icon resource";
 }
 
 TEST_F(ButtonTest, HoverTimerMarksHotOnlyWhileTheCursorIsOverAndTheButtonIsUp)

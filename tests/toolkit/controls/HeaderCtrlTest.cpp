@@ -201,6 +201,13 @@ TEST(HeaderTheme, FactoryMakesTheThemeOfTheIdAndTextSitsInsideThePaddingAndTheAr
         EXPECT_EQ(row.expected,
                   theme.CalcTextRect(CRect(0, 0, row.cxItem, 20), row.sizeText, row.nFormat, row.bSortColumn))
             << row.name;
+    // The Office themes draw the sort arrow but neither hot columns nor visual styles.
+    EXPECT_EQ(
+        std::make_pair((DWORD)XTTHEME_SORTARROW, (DWORD)XTTHEME_SORTARROW),
+        std::make_pair(CXTHeaderThemeOfficeXP().GetDrawStyle(), CXTHeaderThemeOffice2003().GetDrawStyle()));
+    // Office 2003 pads the text vertically too, from the top.
+    EXPECT_EQ(CRect(6, 2, 36, 12),
+              CXTHeaderThemeOffice2003().CalcTextRect(CRect(0, 0, 100, 20), CSize(30, 10), HDF_LEFT, FALSE));
 }
 
 // A header of three empty columns 80 pixels wide drawn by a theme into a

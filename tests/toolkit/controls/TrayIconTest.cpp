@@ -140,6 +140,9 @@ TEST_F(TrayIconTest, CreateAddsAndTheIconIsModifiedHiddenShownAndDeleted)
 
     ASSERT_TRUE(tray.SetTooltipText("Checking"));
     EXPECT_EQ("modify t Checking", Last());
+    ASSERT_TRUE(tray.SetTooltipText((UINT)IDS_TRAY_TOOLTIP));
+    EXPECT_EQ("modify t Tooltip from a string", Last());
+    EXPECT_FALSE(tray.SetTooltipText((UINT)14199)) << "no such string";
 
     ASSERT_TRUE(tray.HideIcon());
     EXPECT_EQ("modify s", Last());
@@ -279,4 +282,7 @@ TEST_F(TrayIconTest, AWindowGoesIntoTheTrayAndComesBack)
                 && !::IsWindowVisible(hHiddenParent));
     tray.RestoreFromTray(&window);
     EXPECT_TRUE(window.IsWindowVisible() && ::GetAncestor(window.m_hWnd, GA_PARENT) == ::GetDesktopWindow());
+    // The hidden window is made once and kept for the next time.
+    tray.AnimateToTray(&window);
+    EXPECT_EQ(hHiddenParent, ::GetAncestor(window.m_hWnd, GA_PARENT));
 }
