@@ -192,6 +192,15 @@ TEST_F(XTSplitterTest, OnlyADragWithoutFullDragShowsAnInvertedBand)
     SendMouse(outer, WM_LBUTTONUP, CPoint(231, 300));
     EXPECT_EQ(before, pixel(227, 300)) << "the tracker is gone, the tree pane is there";
     EXPECT_TRUE(outer.GetStyle() & WS_CLIPCHILDREN) << "clipping is back after the drag";
+
+    // With full drag the panes move at once and the bar between them shows
+    // its face colour, not an inverted band.
+    outer.AllowFullDrag();
+    SendMouse(outer, WM_LBUTTONDOWN, CPoint(231, 300));
+    SendMouse(outer, WM_MOUSEMOVE, CPoint(283, 300));
+    PumpPending();
+    EXPECT_EQ(CXTSplitterWnd::GetTheme()->m_clrSplitterFace, pixel(281, 300));
+    SendMouse(outer, WM_LBUTTONUP, CPoint(283, 300));
 }
 
 TEST_F(XTSplitterTest, FixedStyleAnswersEveryHitTestWithABorder)
