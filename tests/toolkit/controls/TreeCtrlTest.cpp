@@ -283,6 +283,10 @@ TEST_F(TreeMultiSelect, SelectionVetoedByTheOwnerStaysPut)
     host.m_hVetoItem = NULL;
     EXPECT_TRUE(tree.SetItemState(Item("Gamma"), TVIS_SELECTED, TVIS_SELECTED));
     EXPECT_EQ("Alpha,Gamma,@Alpha", Selected());
+    // Only the caret reads as focused.
+    EXPECT_EQ(std::make_pair((UINT)(TVIS_FOCUSED | TVIS_SELECTED), (UINT)TVIS_SELECTED),
+              std::make_pair(tree.GetItemState(Item("Alpha"), TVIS_FOCUSED | TVIS_SELECTED),
+                             tree.GetItemState(Item("Gamma"), TVIS_FOCUSED | TVIS_SELECTED)));
 }
 
 TEST_F(TreeMultiSelect, CtrlAndShiftClicks)
