@@ -96,8 +96,8 @@ TEST(CaptionLook, CloseButtonModeSendsTheCommandAndOpensNoPopup)
     Caption fixture("Preview", CaptionStyleRaised | CaptionStyleCloseButton);
     CXTCaptionButton& button = fixture.caption.GetCaptionButton();
     ASSERT_TRUE(button.IsWindowVisible());
-    EXPECT_EQ(CRect(200 - 16 - 2, 2, 200 - 2, 17), RectInParent(&button));
-    EXPECT_EQ(CSize(16, 15), button.GetImageSize());
+    EXPECT_EQ(std::make_pair(CRect(200 - 16 - 2, 2, 200 - 2, 17), CSize(16, 15)),
+              std::make_pair(RectInParent(&button), button.GetImageSize()));
 
     ClickAt(button, CPoint(5, 5));
     ASSERT_EQ(1, fixture.host.CountCommand(0, kCaptionId));

@@ -167,6 +167,8 @@ TEST_F(FlatComboTest, FlatLookStripsAndRestoresExactlyTheBorderBits)
     // A combo box drops WS_BORDER at creation: the bits are given afterwards.
     combo.ModifyStyle(0, WS_BORDER);
     combo.ModifyStyleEx(0, WS_EX_CLIENTEDGE);
+    combo.DisableFlatLook(FALSE);
+    EXPECT_TRUE((combo.GetStyle() & WS_BORDER) && (combo.GetExStyle() & WS_EX_CLIENTEDGE)) << "already flat";
     combo.DisableFlatLook(TRUE);
     EXPECT_FALSE(combo.IsFlat());
     combo.DisableFlatLook(FALSE);

@@ -186,8 +186,7 @@ TEST_F(XTPStatusBarTest, ThemedBarIsPaintedByThePaintManager)
     const int index = COLOR_BTNFACE;
     const COLORREF marker = RGB(250, 10, 200);
     pPaintManager->SetColors(1, &index, &marker);
-    EXPECT_EQ(pPaintManager, bar.GetPaintManager());
-    EXPECT_EQ(TRUE, bar.SendMessage(WM_ERASEBKGND, 0, 0));
+    EXPECT_TRUE(bar.GetPaintManager() == pPaintManager && bar.SendMessage(WM_ERASEBKGND, 0, 0) == TRUE);
     // A point of the message pane, left of any text, and the size grip's
     // dots in the corner, but not while the frame is maximised.
     auto pixels = [this]() {

@@ -146,21 +146,18 @@ TEST_F(TrayIconTest, CreateAddsAndTheIconIsModifiedHiddenShownAndDeleted)
 
     ASSERT_TRUE(tray.HideIcon());
     EXPECT_EQ("modify s", Last());
-    EXPECT_EQ((DWORD)NIS_HIDDEN, LastCall().dwState & LastCall().dwStateMask);
-    EXPECT_TRUE(tray.IsIconHidden());
+    EXPECT_TRUE(tray.IsIconHidden() && (LastCall().dwState & LastCall().dwStateMask) == NIS_HIDDEN);
 
     // While hidden, changes are kept but not sent.
     size_t calls = g_shellCalls.size();
     HICON hOther = ::LoadIcon(NULL, IDI_APPLICATION);
-    EXPECT_TRUE(tray.SetIcon(hOther));
-    EXPECT_TRUE(tray.SetTooltipText("While hidden"));
+    EXPECT_TRUE(tray.SetIcon(hOther) && tray.SetTooltipText("While hidden"));
     EXPECT_EQ(calls, g_shellCalls.size());
     EXPECT_STREQ("While hidden", tray.GetTooltipText());
 
     ASSERT_TRUE(tray.ShowIcon());
     EXPECT_EQ("modify s", Last());
-    EXPECT_EQ(0u, LastCall().dwState & NIS_HIDDEN);
-    EXPECT_FALSE(tray.IsIconHidden());
+    EXPECT_FALSE(tray.IsIconHidden() || (LastCall().dwState & NIS_HIDDEN));
 
     ASSERT_TRUE(tray.RemoveIcon());
     EXPECT_EQ("delete ", Last());
