@@ -130,7 +130,7 @@ TEST_F(ButtonTest, DoubleClickCountsAsTwoClicks)
     ClickAt(button, CPoint(10, 10));
     SendMouse(button, WM_LBUTTONDBLCLK, CPoint(10, 10));
     SendMouse(button, WM_LBUTTONUP, CPoint(10, 10));
-    EXPECT_EQ(2, host.CountCommand(BN_CLICKED, kButtonId));
+    EXPECT_EQ(2, host.Count(WM_COMMAND, MAKEWPARAM(kButtonId, BN_CLICKED)));
 }
 
 TEST(ButtonLook, EdgeFollowsStyleHotAndPressed)

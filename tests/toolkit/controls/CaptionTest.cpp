@@ -100,7 +100,7 @@ TEST(CaptionLook, CloseButtonModeSendsTheCommandAndOpensNoPopup)
               std::make_pair(RectInParent(&button), button.GetImageSize()));
 
     ClickAt(button, CPoint(5, 5));
-    ASSERT_EQ(1, fixture.host.CountCommand(0, kCaptionId));
+    ASSERT_EQ(1, fixture.host.Count(WM_COMMAND, kCaptionId));
     EXPECT_EQ((LPARAM)fixture.caption.m_hWnd, fixture.host.m_messages.back().lParam);
     EXPECT_EQ(nullptr, fixture.caption.GetPopup());
 }

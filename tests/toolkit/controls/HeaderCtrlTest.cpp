@@ -37,10 +37,6 @@ protected:
         header.m_ptContextMenu = rc.CenterPoint();
         header.SendMessage(WM_COMMAND, nID);
     }
-    std::vector<int> Widths()
-    {
-        return {list.GetColumnWidth(0), list.GetColumnWidth(1), list.GetColumnWidth(2)};
-    }
     // The alignment of each column: L, C or R.
     std::string Formats()
     {
@@ -128,7 +124,8 @@ TEST_F(HeaderCtrlTest, SharingWidthSkipsLockedColumnsAndShareAndDragNotBelowTheM
 {
     header.LockColumn(1);
     header.ShareWidthAmongColumns(300);
-    EXPECT_EQ(std::vector<int>({150, 100, 150}), Widths());
+    EXPECT_EQ(std::vector<int>({150, 100, 150}),
+              std::vector<int>({list.GetColumnWidth(0), list.GetColumnWidth(1), list.GetColumnWidth(2)}));
     header.SetMinColumnWidth(40);
     header.ShareWidthAmongColumns(80);
     EXPECT_EQ(150, list.GetColumnWidth(0));

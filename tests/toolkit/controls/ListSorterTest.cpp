@@ -11,7 +11,7 @@ namespace {
 
 TEST(ListSorter, OrdersRowsAndGivesTheItemDataBack)
 {
-    // The texts of rows 0, 1, 2 before the sort, and after it each text with
+    // Column 1 of rows 0, 1, 2 before the sort, and after it each text with
     // its row's item data, the index the row started at.
     struct Row
     {
@@ -31,7 +31,8 @@ TEST(ListSorter, OrdersRowsAndGivesTheItemDataBack)
     };
     CListCtrl list;
     ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 200), &TestHost(), IDC_LIST_EDIT_TEST));
-    list.InsertColumn(0, "Key", LVCFMT_LEFT, 100);
+    list.InsertColumn(0, "Row", LVCFMT_LEFT, 50);
+    list.InsertColumn(1, "Key", LVCFMT_LEFT, 100);
     for (const Row& row : rows)
     {
         list.DeleteAllItems();
@@ -39,13 +40,14 @@ TEST(ListSorter, OrdersRowsAndGivesTheItemDataBack)
         std::string text;
         for (int i = 0; texts >> text; i++)
         {
-            list.InsertItem(i, text.c_str());
+            list.InsertItem(i, "row");
+            list.SetItemText(i, 1, text.c_str());
             list.SetItemData(i, i);
         }
-        EXPECT_TRUE(CXTListSorter(&list, 0).Sort(row.ascending, row.type));
+        EXPECT_TRUE(CXTListSorter(&list, 1).Sort(row.ascending, row.type));
         std::string sorted;
         for (int i = 0; i < 3; i++)
-            sorted += std::string(list.GetItemText(i, 0)) + ":" + std::to_string(list.GetItemData(i)) + " ";
+            sorted += std::string(list.GetItemText(i, 1)) + ":" + std::to_string(list.GetItemData(i)) + " ";
         EXPECT_EQ(row.sorted, sorted) << row.name;
     }
 }

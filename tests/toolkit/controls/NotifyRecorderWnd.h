@@ -24,7 +24,6 @@ public:
     // How often the message came with the wParam (any wParam: -1).
     int Count(UINT message, WPARAM wParam = (WPARAM)-1) const;
     int CountNotify(UINT nCode) const { return Count(WM_NOTIFY, nCode); }
-    int CountCommand(UINT nCode, UINT nID) const { return Count(WM_COMMAND, MAKEWPARAM(nID, nCode)); }
 
     std::vector<RecordedMessage> m_messages;
     // TVN_SELCHANGING for this item is answered with 1.
