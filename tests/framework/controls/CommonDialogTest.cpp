@@ -5,6 +5,15 @@
 
 namespace {
 
+// The colour dialog starts with the colour given and the saved custom colours.
+TEST(CommonDialogTest, ColorDialogStartsWithTheColourGiven)
+{
+    CColorDialog dialog(RGB(10, 20, 30));
+    EXPECT_EQ(RGB(10, 20, 30), dialog.GetColor());
+    EXPECT_NE(0u, dialog.m_cc.Flags & CC_RGBINIT);
+    EXPECT_EQ(CColorDialog::GetSavedCustomColors(), dialog.m_cc.lpCustColors);
+}
+
 // Accepts the file dialog's proposal once it is ready.
 UINT_PTR CALLBACK AcceptFileDialog(HWND hDlg, UINT message, WPARAM, LPARAM lParam)
 {

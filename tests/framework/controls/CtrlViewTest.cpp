@@ -48,18 +48,7 @@ void SelectNewItem(CWnd* pPane)
 class CtrlViewTest : public FrameTest<CListeningFrame>
 {};
 
-// A list view is its control; the frame's views have a sunken edge instead of a flat border.
-TEST_F(CtrlViewTest, ViewsAreTheirControls)
-{
-    CCreateContext context;
-    context.m_pNewViewClass = RUNTIME_CLASS(CListView);
-    CListView* pList = (CListView*)frame->CreateView(&context, AFX_IDW_PANE_FIRST);
-    ASSERT_NE(nullptr, pList);
-    EXPECT_EQ(0, pList->GetListCtrl().InsertItem(0, "Keyword"));
-    EXPECT_NE(0u, pList->GetExStyle() & WS_EX_CLIENTEDGE);
-}
-
-TEST_F(CtrlViewTest, NotificationsAreReflectedAndPassedThroughSplitters)
+TEST_F(CtrlViewTest, ViewsAreTheirControlsAndPassNotificationsOn)
 {
     CSplitterWnd splitter;
     ASSERT_TRUE(splitter.CreateStatic(frame, 1, 2));
@@ -72,6 +61,14 @@ TEST_F(CtrlViewTest, NotificationsAreReflectedAndPassedThroughSplitters)
     // A pane without a handler of its own: the splitter hands the notification to the frame.
     SelectNewItem(splitter.GetPane(0, 1));
     EXPECT_EQ(1, frame->m_nSecondPane);
+
+    // A list view is its control; the frame's views have a sunken edge instead of a flat border.
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CListView);
+    CListView* pList = (CListView*)frame->CreateView(&context, AFX_IDW_PANE_FIRST + 2);
+    ASSERT_NE(nullptr, pList);
+    EXPECT_EQ(0, pList->GetListCtrl().InsertItem(0, "Keyword"));
+    EXPECT_NE(0u, pList->GetExStyle() & WS_EX_CLIENTEDGE);
 }
 
 } // namespace

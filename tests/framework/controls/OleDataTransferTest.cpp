@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(OleTest, DataSourceOnTheClipboardIsReadBack)
+TEST_F(OleTest, DataSourcesAreReadBackFromTheClipboardAndDirectly)
 {
     const CLIPFORMAT cfItem = (CLIPFORMAT)::RegisterClipboardFormat("Tidewatch Test Item");
     int nDeletedBefore = CCountedSource::s_nDeleted;
@@ -90,13 +90,10 @@ TEST_F(OleTest, DataSourceOnTheClipboardIsReadBack)
     ::OleSetClipboard(NULL);
     EXPECT_EQ(nDeletedBefore + 1, CCountedSource::s_nDeleted);
     EXPECT_EQ(nullptr, COleDataSource::GetClipboardOwner());
-}
 
-TEST_F(OleTest, MissingFormatGivesNothingAndANewBlockReplacesTheOld)
-{
+    // A missing format gives nothing, and a new block replaces the old.
     COleDataSource source;
     source.CacheGlobalData(CF_TEXT, GlobalText("x"));
-    COleDataObject data;
     data.Attach(source.GetDataObject(), FALSE);
     EXPECT_EQ("none", TakeGlobalText(data.GetGlobalData(CF_BITMAP)));
     EXPECT_EQ(nullptr, data.GetFileData(CF_UNICODETEXT));

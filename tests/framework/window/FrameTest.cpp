@@ -343,13 +343,14 @@ CString Entries(CRecentFileList& list)
 
 TEST(RecentFileList, NewestFirstDuplicatesMoveUpOldestDropsOut)
 {
-    CRecentFileList list(0, "Recent Test", "File%d", 3);
+    CRecentFileList list(0, "Recent Test", "File%d", 4);
     for (const char* path : {"C:\\a.dat", "C:\\b.dat", "C:\\c.dat", "C:\\A.DAT"})
         list.Add(path);
-    EXPECT_EQ(Entries(list), "C:\\A.DAT;C:\\c.dat;C:\\b.dat;");
+    EXPECT_EQ(Entries(list), "C:\\A.DAT;C:\\c.dat;C:\\b.dat;;"); // the case of a name does not count
     list.Add("C:\\d.dat");
+    list.Add("C:\\e.dat");
     list.Remove(0);
-    EXPECT_EQ(Entries(list), "C:\\A.DAT;C:\\c.dat;;");
+    EXPECT_EQ(Entries(list), "C:\\d.dat;C:\\A.DAT;C:\\c.dat;;");
 }
 
 TEST(RecentFileList, ListRoundTripsThroughTheProfile)
