@@ -20,9 +20,8 @@ struct SizeCase
 TEST(CFixedAlloc, BlocksAreDistinctAlignedAndKeepTheirBytes)
 {
     const SizeCase cases[] = {
-        {"smaller than the link", 1, 4, 8},
-        {"rounded up", 20, 64, 24},
-        {"exact", 64, 3, 64},
+        {"smaller than the link", 1, 4, 8}, {"rounded up", 20, 64, 24},
+        {"one past a multiple", 17, 8, 24}, {"exact", 64, 3, 64},
         {"one block a chunk", 40, 1, 40},
     };
     for (const SizeCase& test : cases)

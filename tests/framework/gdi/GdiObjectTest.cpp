@@ -54,13 +54,13 @@ TEST(Font, PointFontsAreSizedForTheDevice)
     font.GetLogFont(&logFont);
     EXPECT_EQ(-16, logFont.lfHeight) << "12 points on a screen of 96 pixels an inch";
 
-    // In a mapping of 0.01 inch units, 12 points are 16.67 units.
+    // In a mapping of 0.1 mm units, 12 points are 42.3 units (and 16 pixels: far apart).
     PixelCanvas canvas(4, 4);
-    canvas.dc().SetMapMode(MM_LOENGLISH);
+    canvas.dc().SetMapMode(MM_LOMETRIC);
     CFont mapped;
     mapped.CreatePointFont(120, "Arial", &canvas.dc());
     mapped.GetLogFont(&logFont);
-    EXPECT_NEAR(-16.67, logFont.lfHeight, 1.0);
+    EXPECT_NEAR(-42.3, logFont.lfHeight, 1.0);
 }
 
 TEST(Bitmap, CreatedAndLoadedBitmapsReportTheirSize)
