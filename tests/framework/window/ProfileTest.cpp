@@ -84,7 +84,8 @@ TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaultsAndNullDeletes)
     StoreRaw("ShortBinary", REG_BINARY, &shortValue, sizeof shortValue);
     StoreRaw("LongBinary", REG_BINARY, longValue, sizeof longValue);
     StoreRaw("IntNotText", REG_DWORD, &number, sizeof number);
-    for (const char* entry : {"None", "TextNotInt", "ShortBinary", "LongBinary"})
+    StoreRaw("FourBinaryBytes", REG_BINARY, &number, sizeof number);
+    for (const char* entry : {"None", "TextNotInt", "ShortBinary", "LongBinary", "FourBinaryBytes"})
         EXPECT_EQ(theApp.GetProfileInt(section, entry, 4), 4u) << entry;
     for (const char* entry : {"None", "IntNotText"})
         EXPECT_EQ(theApp.GetProfileString(section, entry, "default"), "default") << entry;
