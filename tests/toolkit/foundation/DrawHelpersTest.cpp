@@ -22,6 +22,8 @@ struct DrawHelpersTest : ::testing::Test
         XTPWithholdOptionalProc("MonitorFromRect", FALSE);
         XTPSetBitsPixelForTesting(0);
     }
+
+    CXTPDrawHelpers m_helpers; // built with the system's gradient function
 };
 
 // Draw helpers whose msimg32 lacks "GradientFill" (withheld before they are
@@ -41,7 +43,7 @@ struct FallbackHelpers
 // ratio passed as a float: 0.1 as a float is a little above a tenth, so the
 // last of ten columns from kFrom to kTo stops just short of green 190, from
 // black to grey 100 it is 89, not 90, and column 3 from grey 100 to black is 69.
-TEST_F(DrawHelpersTest, GradientsWithAndWithoutTheSystemFunction)
+TEST_F(DrawHelpersTest, FallbackGradientsBlendEachColumnOrRow)
 {
     FallbackHelpers fallback;
     ASSERT_FALSE(fallback.helpers.IsGradientFillAvailable());
@@ -65,35 +67,49 @@ TEST_F(DrawHelpersTest, GradientsWithAndWithoutTheSystemFunction)
     EXPECT_EQ(0, canvas.CountOther(CRect(30, 0, 31, 10), kFrom)) << "one column: the first colour";
     // Nothing outside the five rectangles of 100, 100, 20, 20 and 10 pixels.
     EXPECT_EQ(250, canvas.CountOther(kWhite));
+}
+
+TEST_F(DrawHelpersTest, AClippedFallbackGradientKeepsItsColumnsInPlace)
+{
+    FallbackHelpers fallback;
     PixelCanvas clipped(40, 30, kWhite);
     clipped.dc().IntersectClipRect(15, 0, 40, 30);
     fallback.helpers.GradientFill(&clipped.dc(), CRect(10, 5, 20, 15), kFrom, kTo, TRUE);
     EXPECT_EQ(0, clipped.CountOther(CRect(10, 5, 15, 15), kWhite));
     // Column 15 keeps its place in the whole gradient.
     EXPECT_EQ(RGB(100, 150, 127), clipped.Pixel(15, 10));
-    XTPWithholdOptionalProc("GradientFill", FALSE);
-    CXTPDrawHelpers helpers;
-    ASSERT_TRUE(helpers.IsGradientFillAvailable());
-    PixelCanvas solid(40, 30, kWhite);
-    helpers.GradientFill(&solid.dc(), CRect(0, 0, 20, 10), kFrom, kFrom, TRUE);
-    EXPECT_EQ(0, solid.CountOther(CRect(0, 0, 20, 10), kFrom));
+}
 
+TEST_F(DrawHelpersTest, TheSystemGradientOfOneColourIsSolid)
+{
+    ASSERT_TRUE(m_helpers.IsGradientFillAvailable());
+    PixelCanvas solid(40, 30, kWhite);
+    m_helpers.GradientFill(&solid.dc(), CRect(0, 0, 20, 10), kFrom, kFrom, TRUE);
+    EXPECT_EQ(0, solid.CountOther(CRect(0, 0, 20, 10), kFrom));
+}
+
+TEST_F(DrawHelpersTest, LowResolutionDisplaysFillWithTheFirstColour)
+{
+    PixelCanvas solid(40, 30, kWhite);
     XTPSetBitsPixelForTesting(8);
     EXPECT_TRUE(CXTPDrawHelpers::IsLowResolution(solid.dc().GetSafeHdc()));
-    helpers.GradientFill(&solid.dc(), CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
+    m_helpers.GradientFill(&solid.dc(), CRect(0, 10, 20, 20), kTo, kFrom, TRUE);
     EXPECT_EQ(0, solid.CountOther(CRect(0, 10, 20, 20), kTo));
-    XTPSetBitsPixelForTesting(0);
+}
+
+TEST_F(DrawHelpersTest, PaintManagerGradientsRunFromLightToDark)
+{
     PixelCanvas wide(120, 30, kWhite);
     CXTPPaintManagerColorGradient grc;
     grc.SetStandardValue(RGB(0, 0, 0), RGB(255, 255, 255));
-    helpers.GradientFill(&wide.dc(), CRect(10, 0, 110, 10), grc, TRUE);
+    m_helpers.GradientFill(&wide.dc(), CRect(10, 0, 110, 10), grc, TRUE);
     EXPECT_LE(GetRValue(wide.Pixel(10, 5)), 5);
     EXPECT_GE(GetRValue(wide.Pixel(109, 5)), 245);
     EXPECT_LT(GetRValue(wide.Pixel(40, 5)), GetRValue(wide.Pixel(80, 5)));
     EXPECT_EQ(CRect(10, 0, 110, 10), wide.PaintedBounds(kWhite));
 }
 
-TEST_F(DrawHelpersTest, SmallHelpers)
+TEST(DrawHelpers, CornerExclusionLeavesTheFourCornerPixels)
 {
     PixelCanvas canvas(20, 20, kWhite);
     CRect rc(2, 3, 12, 10);
@@ -104,12 +120,20 @@ TEST_F(DrawHelpersTest, SmallHelpers)
     EXPECT_EQ(std::vector<COLORREF>({kWhite, kWhite, kWhite, kWhite}),
               std::vector<COLORREF>(
                   {canvas.Pixel(2, 3), canvas.Pixel(11, 3), canvas.Pixel(2, 9), canvas.Pixel(11, 9)}));
+}
+
+TEST(DrawHelpers, BlurringAveragesAPointWithItsPartner)
+{
     PixelCanvas blurred(20, 20, RGB(100, 50, 0));
     blurred.dc().SetPixel(6, 5, RGB(201, 0, 255));
     POINT pts[] = {{5, 5}, {1, 0}, {10, 10}, {0, 1}, {15, 15}};
     XTPDrawHelpers()->BlurPoints(&blurred.dc(), pts, 5);
     EXPECT_EQ(RGB(150, 25, 127), blurred.Pixel(5, 5));
     EXPECT_EQ(1 + 1, blurred.CountOther(RGB(100, 50, 0))) << "the averaged point and its partner only";
+}
+
+TEST(DrawHelpers, TheTriangleAndItsColourScopesRestoreThePenAndBrush)
+{
     PixelCanvas triangle(20, 20, kWhite);
     HGDIOBJ hPen = ::GetCurrentObject(triangle.dc(), OBJ_PEN);
     HGDIOBJ hBrush = ::GetCurrentObject(triangle.dc(), OBJ_BRUSH);
@@ -127,14 +151,22 @@ TEST_F(DrawHelpersTest, SmallHelpers)
                                      triangle.Pixel(17, 17)}));
     EXPECT_EQ(hPen, ::GetCurrentObject(triangle.dc(), OBJ_PEN));
     EXPECT_EQ(hBrush, ::GetCurrentObject(triangle.dc(), OBJ_BRUSH));
-    // Far off every monitor, or without the monitor functions: the primary work area.
+}
+
+// Far off every monitor, or without the monitor functions: the primary work area.
+TEST_F(DrawHelpersTest, WorkAreasFallBackToThePrimaryMonitor)
+{
     CRect rcPrimary;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcPrimary, 0);
     XTPWithholdOptionalProc("MonitorFromRect", TRUE);
     EXPECT_EQ(rcPrimary, CXTPMultiMonitor().GetWorkArea(CRect(10, 10, 20, 20)));
     XTPWithholdOptionalProc("MonitorFromRect", FALSE);
     EXPECT_EQ(rcPrimary, CXTPMultiMonitor().GetWorkArea(CRect(-30000, -30000, -29990, -29990)));
-    // The prefix finds the Liberation fonts of the system.
+}
+
+// The prefix finds the Liberation fonts of the system.
+TEST(DrawHelpers, FontLookupMatchesAFacePrefixInAnyCase)
+{
     EXPECT_TRUE(CXTPDrawHelpers::FontExists("liberation SANS"));
     EXPECT_FALSE(CXTPDrawHelpers::FontExists("No Such Face"));
 }

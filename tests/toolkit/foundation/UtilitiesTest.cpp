@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(Utilities, TextsAndChildWindows)
+TEST(Utilities, StrippedMnemonicsKeepDoubledAmpersands)
 {
     const char* const cases[][2] = {
         {"&File", "File"},
@@ -28,12 +28,20 @@ TEST(Utilities, TextsAndChildWindows)
         XTStripMnemonics(strText);
         EXPECT_STREQ(c[1], strText) << c[0];
     }
+}
+
+TEST(Utilities, TheFileNameIsTheTextAfterTheLastBackslash)
+{
     EXPECT_STREQ("conf.xml", XTGetFileName("C:\\Program Files\\Tidewatch\\conf.xml"));
     EXPECT_STREQ("", XTGetFileName("C:\\folder\\"));
     EXPECT_STREQ("conf.xml", XTGetFileName("conf.xml")); // no backslash: the whole text
     EXPECT_EQ(NULL, XTGetFileName(""));
     std::string strPath = "C:\\" + std::string(1000, 'n');
     EXPECT_EQ(std::string(259, 'n'), XTGetFileName(strPath.c_str()));
+}
+
+TEST(Utilities, ChildWindowFromPointSkipsHiddenChildrenAndThoseWithoutAnId)
+{
     HWND hParent =
         ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL, NULL, NULL);
     auto child = [hParent](DWORD dwStyle, int nPos, int nID) {
@@ -75,7 +83,7 @@ std::vector<BYTE> ResourceBytes(int nId)
     return std::vector<BYTE>(pData, pData + ::SizeofResource(NULL, hResource));
 }
 
-TEST(Patterns, DitheringEmbossingAndBitmapColours)
+TEST(Patterns, DitheredRectsAlternateFaceAndHighlight)
 {
     PixelCanvas canvas(20, 20, RGB(1, 2, 3));
     COLORREF clrText = canvas.dc().SetTextColor(RGB(9, 9, 9));
@@ -90,6 +98,10 @@ TEST(Patterns, DitheringEmbossingAndBitmapColours)
     EXPECT_EQ(rc, canvas.PaintedBounds(RGB(1, 2, 3)));
     EXPECT_EQ(RGB(9, 9, 9), canvas.dc().GetTextColor()); // colours restored
     canvas.dc().SetTextColor(clrText);
+}
+
+TEST(Patterns, EmbossedImagesShowTheShapeAndItsShiftedHighlight)
+{
     CImageList images;
     ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 0, 1));
     {
@@ -106,6 +118,10 @@ TEST(Patterns, DitheringEmbossingAndBitmapColours)
                   {::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT), RGB(10, 20, 30)}),
               std::vector<COLORREF>({embossed.Pixel(7, 7), embossed.Pixel(11, 11), embossed.Pixel(5, 5)}));
     EXPECT_EQ(CRect(7, 7, 12, 12), embossed.PaintedBounds(RGB(10, 20, 30)));
+}
+
+TEST(Patterns, SysColorBitmapsMapACopyOfTheirColourTable)
+{
     const COLORREF kText = ::GetSysColor(COLOR_BTNTEXT), kGreen = RGB(10, 200, 30);
     const std::vector<COLORREF> kMapped = {kText,
                                            ::GetSysColor(COLOR_BTNSHADOW),
@@ -122,8 +138,11 @@ TEST(Patterns, DitheringEmbossingAndBitmapColours)
     EXPECT_EQ(kMapped, SysColorRow(XTLoadSysColorBitmap(hModule, MAKEINTRESOURCEA(6101), FALSE)));
     EXPECT_EQ(kMono, SysColorRow(XTLoadSysColorBitmap(hModule, MAKEINTRESOURCEA(6101), TRUE)));
     EXPECT_EQ(NULL, XTLoadSysColorBitmap(hModule, MAKEINTRESOURCEA(6999), FALSE));
-    EXPECT_EQ(NULL, CXTPTransparentBitmap(NULL).ConvertToIcon());
+}
 
+TEST(Patterns, TransparentBitmapsBecomeIconsMaskedByTheirCornerColour)
+{
+    EXPECT_EQ(NULL, CXTPTransparentBitmap(NULL).ConvertToIcon());
     PixelCanvas strip(16, 16, RGB(255, 0, 255));
     strip.dc().FillSolidRect(4, 4, 8, 8, RGB(0, 128, 0));
     CBitmap copy;

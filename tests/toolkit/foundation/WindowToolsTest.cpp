@@ -29,7 +29,7 @@ struct WindowToolsTest : ::testing::Test
 
 // The tracking loop reads the messages posted before it starts (client
 // coordinates); the client area's origin is (100, 100) on the screen.
-TEST_F(WindowToolsTest, SplitterTracking)
+TEST_F(WindowToolsTest, TrackingFollowsTheMouseAlongOneAxisAndClamps)
 {
     CXTPSplitterTracker tracker(TRUE);
     CRect rcTrack(150, 100, 154, 200);
@@ -39,8 +39,12 @@ TEST_F(WindowToolsTest, SplitterTracking)
     EXPECT_TRUE(tracker.Track(&m_wnd, CRect(110, 100, 300, 200), rcTrack, CPoint(152, 110), TRUE));
     EXPECT_EQ(CRect(300, 100, 304, 200), rcTrack);
     EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
+}
+
+TEST_F(WindowToolsTest, EscapeCancelsTrackingAndErasesTheTrackers)
+{
     CXTPSplitterTracker cancelled(FALSE);
-    rcTrack = CRect(100, 150, 300, 154);
+    CRect rcTrack(100, 150, 300, 154);
     cancelled.SetBoundaryRect(CRect(100, 250, 300, 254));
     HDC hScreen = ::GetDC(NULL);
     COLORREF clrBefore = ::GetPixel(hScreen, 120, 170), clrBoundary = ::GetPixel(hScreen, 121, 251);
@@ -51,8 +55,12 @@ TEST_F(WindowToolsTest, SplitterTracking)
     EXPECT_EQ(clrBefore, ::GetPixel(hScreen, 120, 170));
     EXPECT_EQ(clrBoundary, ::GetPixel(hScreen, 121, 251));
     ::ReleaseDC(NULL, hScreen);
+}
+
+TEST_F(WindowToolsTest, AQuitMessageEndsTrackingAndIsPostedAgain)
+{
     CXTPSplitterTracker quitting;
-    rcTrack = CRect(0, 0, 4, 100);
+    CRect rcTrack(0, 0, 4, 100);
     ::PostQuitMessage(7);
     EXPECT_FALSE(quitting.Track(&m_wnd, CRect(0, 0, 200, 100), rcTrack, CPoint(2, 2), TRUE));
     MSG msg;
@@ -79,7 +87,7 @@ IMPLEMENT_DYNCREATE(CTestPane, CWnd)
 int CTestPane::s_nAlive = 0;
 const char* CTestPane::s_pszClass = "STATIC";
 
-TEST_F(WindowToolsTest, FontChangesAndCreatedViews)
+TEST_F(WindowToolsTest, ANewFontReachesTheChildrenAndResizesAroundTheCentre)
 {
     CWnd child;
     ASSERT_TRUE(
@@ -101,6 +109,10 @@ TEST_F(WindowToolsTest, FontChangesAndCreatedViews)
     EXPECT_GT(rcAfter.Width(), rcBefore.Width());
     CSize szShift = rcAfter.CenterPoint() - rcBefore.CenterPoint();
     EXPECT_TRUE(abs(szShift.cx) <= 1 && abs(szShift.cy) <= 1) << szShift.cx << "," << szShift.cy;
+}
+
+TEST_F(WindowToolsTest, CreatedViewsTakeTheirParentIdAndOwner)
+{
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     CWnd* pView =
@@ -113,7 +125,10 @@ TEST_F(WindowToolsTest, FontChangesAndCreatedViews)
     pView->DestroyWindow();
     delete pView;
     owner.DestroyWindow();
+}
 
+TEST_F(WindowToolsTest, AViewThatCannotBeCreatedIsDeleted)
+{
     int nAlive = CTestPane::s_nAlive;
     CTestPane::s_pszClass = "NoSuchWindowClass";
     EXPECT_EQ(NULL, XTCreateView(&m_wnd, RUNTIME_CLASS(CTestPane)));
