@@ -19,10 +19,8 @@ TEST(DCState, SelectObjectAnswersThePreviousObjectWithItsClass)
     dc.SelectObject(previousPen);
 
     // Selecting no object, or one without a handle, changes nothing.
-    CPen* noPen = NULL;
-    EXPECT_TRUE(dc.SelectObject(noPen) == NULL);
     CPen empty;
-    EXPECT_TRUE(dc.SelectObject(&empty) == NULL);
+    EXPECT_TRUE(dc.SelectObject((CPen*)NULL) == NULL && dc.SelectObject(&empty) == NULL);
     EXPECT_EQ(::GetStockObject(BLACK_PEN), ::GetCurrentObject(dc, OBJ_PEN));
 }
 
