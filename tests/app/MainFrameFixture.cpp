@@ -26,13 +26,13 @@ void SetTextOption(LPCSTR name, LPCSTR text)
 DWORD GetOption(LPCSTR name)
 {
     HKEY hKey;
-    DWORD value = 0xFFFFFFFF, size = sizeof(value);
+    DWORD value = 0xFFFFFFFF, size = sizeof(value), type = REG_NONE;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS)
     {
-        ::RegQueryValueExA(hKey, name, NULL, NULL, (BYTE*)&value, &size);
+        ::RegQueryValueExA(hKey, name, NULL, &type, (BYTE*)&value, &size);
         ::RegCloseKey(hKey);
     }
-    return value;
+    return type == REG_DWORD ? value : 0xFFFFFFFF;
 }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)

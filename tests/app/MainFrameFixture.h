@@ -20,7 +20,7 @@ void SetRegistryValue(LPCSTR keyPath, LPCSTR name, DWORD type, const void* data,
 // Values of the program's options key.
 void SetOption(LPCSTR name, DWORD value);
 void SetTextOption(LPCSTR name, LPCSTR text);
-// 0xFFFFFFFF when the value is missing.
+// 0xFFFFFFFF when the value is missing or no REG_DWORD.
 DWORD GetOption(LPCSTR name);
 
 // Dispatches the thread's messages until the condition holds or the time
