@@ -11,8 +11,7 @@
 
 struct DrivenWindow
 {
-    std::string caption;
-    std::string text; // a message box's message, else empty
+    std::string caption, text; // text: a message box's message, else empty
 };
 
 class CDialogDriver

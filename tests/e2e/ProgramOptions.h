@@ -15,10 +15,7 @@ struct ProgramOptions
     static const char kProgramKey[];
     static const char kApplicationKey[];
 
-    DWORD autoCheckOnStart = 0;
-    DWORD showSummary = 1;
-    DWORD showSummaryOnStart = 0;
-    DWORD checkUpgrade = 0;
+    DWORD autoCheckOnStart = 0, showSummary = 1, showSummaryOnStart = 0, checkUpgrade = 0;
     std::string searchHost; // "host:port"
     std::string webSite;    // "http://host:port"
 

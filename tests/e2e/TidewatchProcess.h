@@ -125,7 +125,6 @@ private:
 
     TempFolder m_folder;
     PROCESS_INFORMATION m_process;
-    HWND m_mainWindow;
-    HWND m_tree;
+    HWND m_mainWindow, m_tree;
     std::vector<ShownDialog> m_dialogsAtClose;
 };
