@@ -16,7 +16,7 @@ LOGFONTA LogFontOf(CFont& font)
     return lf;
 }
 
-TEST(AuxData, ColoursCursorsAndFonts)
+TEST(AuxData, ColoursFollowTheColourManager)
 {
     CXTAuxData* pData = XTAuxData();
     XTPColorManager()->SetColor(40, RGB(1, 2, 3));
@@ -27,6 +27,11 @@ TEST(AuxData, ColoursCursorsAndFonts)
                                      pData->clrGradInActiveCapt}));
     XTPColorManager()->SetColor(40, 0xFFFFFFFF);
     pData->UpdateSysColors();
+}
+
+TEST(AuxData, CursorsComeFromTheCursorModule)
+{
+    CXTAuxData* pData = XTAuxData();
     ASSERT_TRUE(pData->LoadCursors()); // this program holds the toolkit cursors
     EXPECT_TRUE(pData->GetCursor(9970) != NULL && pData->GetCursor(9008) != NULL);
     EXPECT_EQ(::LoadCursor(NULL, IDC_SIZEALL), pData->GetCursor(32646));
@@ -40,6 +45,11 @@ TEST(AuxData, ColoursCursorsAndFonts)
     EXPECT_EQ((HCURSOR)NULL, pData->GetCursor(9008));
     pData->SetCursorModule(::GetModuleHandleA(NULL));
     EXPECT_NE((HCURSOR)NULL, pData->GetCursor(9971));
+}
+
+TEST(AuxData, FontsTakeTheMenuFontInTheirForms)
+{
+    CXTAuxData* pData = XTAuxData();
     ASSERT_TRUE(pData->UpdateFonts());
     CXTPNonClientMetrics metrics;
     EXPECT_EQ(340u, metrics.cbSize);
@@ -54,6 +64,12 @@ TEST(AuxData, ColoursCursorsAndFonts)
     EXPECT_EQ(std::vector<LONG>({700, 0, 2700, 900}), Form(pData->fontVertBold));
     EXPECT_STREQ("Marlett", LogFontOf(pData->fontMarlett).lfFaceName);
     EXPECT_EQ(DEFAULT_CHARSET, LogFontOf(pData->fontMarlett).lfCharSet);
+}
+
+TEST(AuxData, InstalledOrGivenFacesReplaceTheBaseFace)
+{
+    CXTAuxData* pData = XTAuxData();
+    CXTPNonClientMetrics metrics;
 
     // An installed face replaces the base face; an unknown one is ignored.
     ASSERT_TRUE(pData->UpdateFonts("Liberation Serif", "Liberation Mono"));

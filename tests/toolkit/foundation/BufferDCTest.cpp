@@ -28,6 +28,10 @@ TEST(BufferDC, BuffersCopyBackOnlyTheirRectangle)
     EXPECT_EQ(CRect(100, 100, 200, 150), canvas.PaintedBounds(kWhite));
     EXPECT_EQ(1, canvas.CountOther(CRect(100, 100, 200, 150), kRed));
     EXPECT_EQ(kBlue, canvas.Pixel(100, 100));
+}
+
+TEST(MemDC, DrawsRelativeToItsRectangleOverItsBackground)
+{
     PixelCanvas memory(100, 80, kWhite);
     {
         CXTMemDC memDC(&memory.dc(), CRect(10, 10, 60, 40), kGreen);
@@ -38,6 +42,10 @@ TEST(BufferDC, BuffersCopyBackOnlyTheirRectangle)
     EXPECT_EQ(CRect(10, 10, 60, 40), memory.PaintedBounds(kWhite));
     EXPECT_EQ(1, memory.CountOther(CRect(10, 10, 60, 40), kGreen));
     EXPECT_EQ(kBlue, memory.Pixel(10, 10));
+}
+
+TEST(MemDC, AnEmptyRectangleTakesTheClipBox)
+{
     PixelCanvas clipped(100, 80, kWhite);
     clipped.dc().IntersectClipRect(20, 30, 50, 60);
     {
@@ -46,6 +54,10 @@ TEST(BufferDC, BuffersCopyBackOnlyTheirRectangle)
     }
     EXPECT_EQ(CRect(20, 30, 50, 60), clipped.PaintedBounds(kWhite));
     EXPECT_EQ(0, clipped.CountOther(CRect(20, 30, 50, 60), kRed));
+}
+
+TEST(MemDC, FromDCStartsFromTheDestinationsPicture)
+{
     PixelCanvas picture(100, 80, kWhite);
     picture.dc().FillSolidRect(30, 30, 5, 5, kBlue);
     {

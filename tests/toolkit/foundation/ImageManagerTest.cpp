@@ -43,7 +43,7 @@ TEST(ImageManager, ExactWidthOrANearestScaledCopy)
     EXPECT_EQ("16x16 alpha 80102030; ", DescribeIconSet(manager, 5)) << "a deep copy";
 }
 
-TEST(ImageManager, StateRulesAndCustomIds)
+TEST(ImageManager, StateImagesFallBackAndANewNormalImageClearsThem)
 {
     CXTPImageManager manager;
     SolidIcon normal(16, 16, RGB(10, 10, 10));
@@ -75,6 +75,10 @@ TEST(ImageManager, StateRulesAndCustomIds)
 
     pIcon->SetIcon(normal.handle);
     EXPECT_EQ(std::vector<int>({10, 10}), levels()) << "a new normal image clears the others";
+}
+
+TEST(ImageManager, CustomIdsCountUpAndAddedSetsAreShared)
+{
     CXTPImageManager custom;
     SolidIcon icon(16, 16, RGB(1, 2, 3));
     EXPECT_EQ(0x10AABu, custom.AddCustomIcon(icon.handle));
@@ -93,7 +97,7 @@ TEST(ImageManager, StateRulesAndCustomIds)
     EXPECT_FALSE(custom.Lookup(77));
 }
 
-TEST(ImageManager, ToolbarResourcesLayoutsAndAlphaStrips)
+TEST(ImageManager, ToolbarResourcesGiveTheirCommandsMaskedImages)
 {
     // The top-left colour is the mask.
     CXTPImageManager manager;
@@ -120,6 +124,10 @@ TEST(ImageManager, ToolbarResourcesLayoutsAndAlphaStrips)
     ASSERT_TRUE(strip.LoadBitmap(7100));
     EXPECT_TRUE(manager.SetIcons(7160, strip, xtpImageNormal));
     EXPECT_TRUE(manager.GetImages().empty()) << "no image is given an id the toolbar does not name";
+}
+
+TEST(ImageManager, ToolbarLayoutsAreReadOrRejected)
+{
     // The items, or {0xDEAD} for data that is no layout.
     const std::vector<UINT> kInvalid = {0xDEAD};
     const struct
@@ -145,9 +153,12 @@ TEST(ImageManager, ToolbarResourcesLayoutsAndAlphaStrips)
             EXPECT_EQ(CSize(16, 15), szIcon);
         EXPECT_EQ(c.items, items);
     }
+}
 
+TEST(ImageManager, AlphaStripsKeepTheirAlphaAndUnevenStripsFail)
+{
     UINT ids[] = {1, 2, 3};
-    manager.RemoveAll();
+    CXTPImageManager manager;
     ASSERT_TRUE(manager.SetIcons(7110, ids, 3, CSize(16, 16)));
     // Image i is (30 + i, 20 + i, 10 + i) with alpha 255 in the top row and 15 in the bottom one.
     EXPECT_EQ("16x16 alpha 0F1E140A; ", DescribeIconSet(manager, 1));
@@ -165,7 +176,7 @@ TEST(ImageManager, ToolbarResourcesLayoutsAndAlphaStrips)
     EXPECT_TRUE(uneven.SetIcons(7110, ids, 3, CSize(0, 0))) << "the width comes from the count";
 }
 
-TEST(ImageManager, MaskedBitmapsIconResourcesAndFiles)
+TEST(ImageManager, MaskedAlphaBitmapsBlendOverTheMaskColour)
 {
     HBITMAP hMasked = CXTPImageManager::LoadAlphaBitmapMasked(7110, RGB(0, 0, 0));
     ASSERT_TRUE(hMasked != NULL);
@@ -175,12 +186,20 @@ TEST(ImageManager, MaskedBitmapsIconResourcesAndFiles)
     ::DeleteObject(hMasked);
     EXPECT_TRUE(CXTPImageManager::LoadAlphaBitmapMasked(7100, 0) == NULL) << "not 32-bit";
     EXPECT_EQ(RGB(255, 0, 255), CXTPImageManager::GetBitmapPixel(7100, 0, 0));
+}
+
+TEST(ImageManager, IconResourcesGiveEveryImageOfTheirGroup)
+{
     CXTPImageManager manager;
     ASSERT_TRUE(manager.SetIconFromResource(1, 50, CSize(0, 0))) << "group 1 names image 1 of its own id";
     EXPECT_EQ(RGB(0, 0, 160), IconPixel(manager.GetImage(50, 16)->GetIcon(), 4, 4));
     ASSERT_TRUE(manager.SetIconFromResource(7120, 51, CSize(0, 0)));
     EXPECT_EQ("16x16 alpha 0F1E140A; 32x32 008000 hot 008000; ", DescribeIconSet(manager, 51));
     EXPECT_FALSE(manager.SetIconFromResource(7999, 52, CSize(0, 0)));
+}
+
+TEST(ImageManager, IconAndBitmapFilesGiveTheirAlphaImages)
+{
     std::string strIco = TestImagePath("two_sizes.ico");
     HBITMAP hAlpha = CXTPImageManagerIcon::LoadAlphaIcon(strIco.c_str(), 16);
     EXPECT_EQ(0xFF1E140Au, AlphaPixel(hAlpha, 0, 0));
@@ -190,13 +209,16 @@ TEST(ImageManager, MaskedBitmapsIconResourcesAndFiles)
     EXPECT_TRUE(CXTPImageManagerIcon::IsAlphaBitmapFile(TestImagePath("alpha_strip.bmp").c_str()));
     EXPECT_FALSE(CXTPImageManagerIcon::IsAlphaBitmapFile(TestImagePath("toolbar_strip.bmp").c_str()));
     EXPECT_FALSE(CXTPImageManagerIcon::IsAlphaBitmapFile("Z:\\no\\such.bmp"));
+}
 
+TEST(ImageManager, TruncatedFilesFailUntilTheImageEnds)
+{
     // The 16-pixel image ends at byte 1166: the 6-byte header, two 16-byte
     // entries, and 40 + 1024 + 64 bytes of image.
     const size_t kImageEnd = 1166;
     TempFolder folder;
     std::string strPath = folder.File("truncated.img");
-    std::string strIcon = ReadBytes(strIco);
+    std::string strIcon = ReadBytes(TestImagePath("two_sizes.ico"));
     for (size_t nLength = 0; nLength < 1300; nLength += (nLength < 1100 ? 37 : 1))
     {
         WriteBytes(strPath, strIcon.substr(0, nLength));
@@ -248,7 +270,7 @@ struct GeneratedImages : ::testing::Test
     CXTPImageManagerIcon m_alpha = CXTPImageManagerIcon(2, 16, 16);
 };
 
-TEST_F(GeneratedImages, FadedDisabledShadowAndMonochromeImages)
+TEST_F(GeneratedImages, FadedImagesAreLighterExceptOnLowColourDisplays)
 {
     EXPECT_EQ(std::vector<COLORREF>({RGB(76, 76, 76), RGB(146, 146, 146), RGB(121, 121, 121), kTransparent}),
               FirstRow(m_icon.GetFadedIcon()));
@@ -259,11 +281,21 @@ TEST_F(GeneratedImages, FadedDisabledShadowAndMonochromeImages)
     CXTPImageManagerIcon lowColor(3, 16, 16);
     lowColor.SetIcon(CXTPImageManagerIconHandle(m_hIcon));
     EXPECT_EQ(RGB(100, 100, 100), IconPixel(lowColor.GetFadedIcon(), 1, 0)) << "unchanged copy";
+}
+
+TEST_F(GeneratedImages, DisabledImagesAreGreyLevels)
+{
+    XTPSetBitsPixelForTesting(8);
     HICON hDisabled = m_icon.GetDisabledIcon();
     EXPECT_EQ(std::vector<COLORREF>({RGB(0, 0, 0), RGB(127, 127, 127), kTransparent}),
               std::vector<COLORREF>(
                   {IconPixel(hDisabled, 0, 0), IconPixel(hDisabled, 2, 0), IconPixel(hDisabled, 3, 0)}));
     EXPECT_EQ(0xC07F7F7Fu, AlphaPixel(m_alpha.GetDisabledIcon().GetBitmap(), 2, 0));
+}
+
+TEST_F(GeneratedImages, ShadowImagesTakeTheHighlightColourAndTheHotImagesAlpha)
+{
+    XTPSetBitsPixelForTesting(8);
     // Three quarters of colour 31.
     XTPColorManager()->SetColor(31, RGB(200, 100, 40));
     EXPECT_EQ(std::vector<COLORREF>({RGB(150, 75, 30), RGB(150, 75, 30), RGB(150, 75, 30), kTransparent}),
@@ -273,6 +305,11 @@ TEST_F(GeneratedImages, FadedDisabledShadowAndMonochromeImages)
     ::DeleteObject(hHot);
     EXPECT_EQ(0x11964B1Eu, AlphaPixel(m_alpha.GetShadowIcon().GetBitmap(), 5, 5)) << "the hot image's alpha";
     XTPColorManager()->SetColor(31, 0xFFFFFFFF);
+}
+
+TEST_F(GeneratedImages, MonochromeDrawingColoursEveryOpaquePixel)
+{
+    XTPSetBitsPixelForTesting(8);
     PixelCanvas canvas(64, 64);
     m_icon.DrawMono(&canvas.dc(), CPoint(0, 0), m_icon.GetIcon(), CSize(16, 16), kBlue);
     // Opaque pixels take the colour, a transparent one stays.
@@ -281,7 +318,7 @@ TEST_F(GeneratedImages, FadedDisabledShadowAndMonochromeImages)
                   {canvas.Pixel(0, 0), canvas.Pixel(5, 5), canvas.Pixel(3, 0), canvas.Pixel(20, 20)}));
 }
 
-TEST_F(GeneratedImages, DrawingSizesAndMirroredDrawing)
+TEST_F(GeneratedImages, ImagesDrawAtTheirSizeOrScaledAndBlendTheirAlpha)
 {
     CXTPImageManagerIcon icon(1, 16, 15);
     HICON hIcon = MakeIcon(16, 15, RGB(0, 0, 0));
@@ -299,6 +336,10 @@ TEST_F(GeneratedImages, DrawingSizesAndMirroredDrawing)
     // Black at alpha 0x80 over white: about half grey.
     EXPECT_NEAR(0x7F, (int)GetRValue(canvas.Pixel(5, 5)), 2);
     EXPECT_EQ(CRect(0, 0, 16, 16), canvas.PaintedBounds(kWhite));
+}
+
+TEST(ImageManager, MirroredDrawingSwapsLeftAndRight)
+{
     PixelRows pixels(16 * 16);
     for (int i = 0; i < 16 * 16; i++)
         pixels[i] = (i % 16) < 8 ? 0xFF0000 : 0x0000FF;

@@ -15,7 +15,7 @@ struct OptionalLibraryTest : ::testing::Test
     }
 };
 
-TEST_F(OptionalLibraryTest, WithheldEntryPointsAndDllVersions)
+TEST_F(OptionalLibraryTest, AWithheldEntryPointIsNotFoundInAnyCase)
 {
     HMODULE hModule = XTPLoadOptionalLibrary("msimg32.dll");
     XTPWithholdOptionalProc("gradientfill", TRUE);
@@ -23,6 +23,10 @@ TEST_F(OptionalLibraryTest, WithheldEntryPointsAndDllVersions)
     EXPECT_NE((FARPROC)NULL, XTPGetOptionalProc(hModule, "AlphaBlend"));
     EXPECT_EQ((FARPROC)NULL, XTPGetOptionalProc(NULL, "AlphaBlend"));
     FreeLibrary(hModule);
+}
+
+TEST_F(OptionalLibraryTest, DllVersionsAreZeroWithoutTheLibraryOrItsVersionFunction)
+{
     EXPECT_GE(XTPGetDllVersion("comctl32.dll") >> 16, 5u);
     DLLVERSIONINFO info = {sizeof(DLLVERSIONINFO), 6, 0x10002, 0, 0};
     XTPSetDllVersionForTesting(&info);
