@@ -191,7 +191,7 @@ TEST_F(ColorManagerTest, SchemeTablesAndWhenTheyApply)
     }
 }
 
-TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyle)
+TEST_F(ColorManagerTest, SchemesAreDetectedFromTheVisualStyle)
 {
     const struct
     {
@@ -213,6 +213,10 @@ TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyle)
         UseThemeName(c.pszFile, c.pszColor, c.hr);
         EXPECT_EQ(c.nScheme, CXTPColorManager::DetectLunaScheme()) << c.hr;
     }
+}
+
+TEST_F(ColorManagerTest, TheAutomaticSchemeIsTheDetectedOne)
+{
     UseThemeName(L"C:\\Themes\\Luna\\Luna.msstyles", L"HomeStead");
     m_colors.SetSystemTheme(xtpSystemThemeAuto);
     EXPECT_EQ(xtpSystemThemeOlive, m_colors.GetCurrentSystemTheme());
@@ -226,19 +230,22 @@ TEST_F(ColorManagerTest, SchemeDetectionFromTheVisualStyle)
     EXPECT_EQ(kNoScheme, SchemeColors());
 }
 
-TEST_F(ColorManagerTest, LowColourDisplaysAndLowContrastTexts)
+TEST_F(ColorManagerTest, LowColourDisplaysTakeSystemColoursButKeepTheScheme)
 {
     XTPSetBitsPixelForTesting(8);
     m_colors.SetSystemTheme(xtpSystemThemeBlue);
     m_colors.RefreshColors(FALSE);
     EXPECT_EQ(Colors({15, 5, 13, 17, 5, 8, 14, 15, 16}), Colors({30, 31, 32, 35, 41, 44, 47, 48, 57}));
     EXPECT_EQ(kBlue, SchemeColors());
+}
+
+TEST_F(ColorManagerTest, ALowContrastTextIsSeparatedFromItsBackground)
+{
     // Where the classic colours keep enough contrast the colour-set table
     // holds the values (44 black, 31 the highlight blend, 34 three quarters of it).
     // A white window text on a white window cannot stay: 44 is separated
     // from 41 (the face blended with the window, RGB(249, 248, 247)) and
     // becomes the grey at the threshold distance 180.
-    XTPSetBitsPixelForTesting(0);
     CXTPColorManager colors;
     colors.SetColor(COLOR_WINDOWTEXT, RGB(255, 255, 255));
     colors.SetGetSysColorPtr(SetSysColor);
@@ -303,7 +310,7 @@ TEST(ColorHelper, ChannelArithmeticIsClampedAndDivisionByZeroSaturates)
     EXPECT_EQ(RGB(0, 250, 200), (COLORREF)changed);
 }
 
-TEST(ColorHelper, HslAndHsvConversions)
+TEST(ColorHelper, HslConversions)
 {
     double h, s, l;
     CXTPColorHelper(255, 0, 0).RGBtoHSL(&h, &s, &l);
@@ -318,7 +325,11 @@ TEST(ColorHelper, HslAndHsvConversions)
     EXPECT_EQ(RGB(255, 0, 0), (COLORREF)CXTPColorHelper::HSLtoRGB(0, 1, 0.5));
     EXPECT_EQ(RGB(0, 255, 0), (COLORREF)CXTPColorHelper::HSLtoRGB(1.0 / 3, 1, 0.5));
     EXPECT_EQ(RGB(127, 127, 127), (COLORREF)CXTPColorHelper::HSLtoRGB(0.7, 0, 0.5));
-    double v;
+}
+
+TEST(ColorHelper, HsvConversionsAndRoundTrips)
+{
+    double h, s, v;
     CXTPColorHelper(0, 0, 0).RGBtoHSV(&h, &s, &v);
     EXPECT_EQ(std::vector<double>({0.0, 0.0}), std::vector<double>({h, s}));
     CXTPColorHelper(0, 255, 0).RGBtoHSV(&h, &s, &v);

@@ -152,6 +152,10 @@ TEST_F(ResourceManagerFiles, IniAndXmlResourcesOverTheModule)
         EXPECT_EQ("Text dialog|OK| |Label",
                   DialogTexts(row.pManager->LoadDialogTemplate(MAKEINTRESOURCE(7300))));
     }
+}
+
+TEST_F(ResourceManagerFiles, BrokenMenusAndDialogsComeFromTheModule)
+{
     CString strBroken = m_folder.File("broken.ini").c_str();
     WriteText(strBroken, "[menu]\r\n7200=MENU \"x\"\r\n[dialog]\r\n7300=DIALOG broken\r\n");
     CXTPResourceManagerIni brokenIni(strBroken);
@@ -176,7 +180,7 @@ TEST_F(ResourceManagerFiles, IniAndXmlResourcesOverTheModule)
     }
 }
 
-TEST_F(ResourceManagerFiles, InvalidManagersAndTheStateGuard)
+TEST_F(ResourceManagerFiles, OnlyValidManagersAreInstalled)
 {
     CXTPResourceManager* pDefault = XTPResourceManager();
     EXPECT_FALSE(CXTPResourceManager::SetResourceManager(NULL));
@@ -197,6 +201,10 @@ TEST_F(ResourceManagerFiles, InvalidManagersAndTheStateGuard)
     EXPECT_STREQ("Module string", strText);
     EXPECT_FALSE(XTPResourceManager()->LoadString(&strText, 7999));
     EXPECT_TRUE(XTPResourceManager()->LoadDialogTemplate(MAKEINTRESOURCE(7999)) == NULL);
+}
+
+TEST(ResourceStateGuard, SwitchesToTheToolkitModuleWhileItLives)
+{
     HINSTANCE hProgram = AfxGetResourceHandle();
     {
         CXTResourceStateGuard unset;
@@ -213,7 +221,7 @@ TEST_F(ResourceManagerFiles, InvalidManagersAndTheStateGuard)
 }
 
 // Each text gives a template of nItems controls, or none (-1).
-TEST(ResourceText, DialogAndMenuTextsParseOrFail)
+TEST(ResourceText, DialogTextsParseOrFail)
 {
     const struct
     {
@@ -240,6 +248,10 @@ TEST(ResourceText, DialogAndMenuTextsParseOrFail)
         if (pTemplate != NULL)
             ::LocalFree(::LocalHandle(pTemplate));
     }
+}
+
+TEST(ResourceText, DialogTemplatesAreLaidOutInTheirBinaryForm)
+{
     LPDLGTEMPLATE pTemplate = CXTPResourceManagerIni::CreateDialogTemplate(
         "DIALOG 1, 2, 30, 40 CAPTION \"Ab\" STYLE 0x80000000 FONT 9, \"Face\"\n"
         "{\nSTATIC 0x12, 5, 6, 7, 8, 9, 0x50000000\n}");
@@ -260,7 +272,11 @@ TEST(ResourceText, DialogAndMenuTextsParseOrFail)
     EXPECT_EQ(std::vector<WORD>({'S', 'T', 'A', 'T', 'I', 'C', 0, 0xFFFF, 0x12, 0}),
               std::vector<WORD>(pItemWords, pItemWords + 10));
     ::LocalFree(::LocalHandle(pTemplate));
-    // Each menu text gives the menu described, or none.
+}
+
+// Each menu text gives the menu described, or none.
+TEST(ResourceText, MenuTextsParseOrFail)
+{
     std::string strDeepest = "Deepest=5 ";
     for (int i = 0; i < CXTPResourceManagerIni::nMaxMenuDepth; i++)
         strDeepest = "P[" + strDeepest + "] ";

@@ -79,19 +79,6 @@ TEST_F(StartupTest, StepsRunInOrderAndExitInReverse)
         EXPECT_LE(nPrevious, pEntry->GetOrder());
         nPrevious = pEntry->GetOrder();
     }
-    // The names other programs and the shell share.
-    EXPECT_EQ(std::vector<UINT>({::RegisterWindowMessageA("TaskbarCreated"),
-                                 ::RegisterClipboardFormatA("TaskPanelGroupItem"),
-                                 ::RegisterClipboardFormatA("Vurari ToolBar Image"),
-                                 ::RegisterClipboardFormatA("Alpha Bitmap Image")}),
-              std::vector<UINT>({WM_TASKBARCREATED, TaskPanelClipboardFormat, XTPImageManagerClipboardFormat,
-                                 XTPAlphaBitmapClipboardFormat}));
-    EXPECT_GE(g_nStartsFindingClass, 1); // a later step found it by name, before any instance
-    int nInstances = CStartupCreatable::s_nInstances;
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CStartupCreatable");
-    ASSERT_EQ(RUNTIME_CLASS(CStartupCreatable), pClass);
-    delete pClass->CreateObject();
-    EXPECT_EQ(nInstances + 1, CStartupCreatable::s_nInstances);
     g_nTraceLength = 0;
     CXTPStartup::Shutdown();
     EXPECT_EQ("CBA", TraceText());
@@ -101,6 +88,31 @@ TEST_F(StartupTest, StepsRunInOrderAndExitInReverse)
     CXTPStartup::Run();
     CXTPStartup::Run(); // runs once
     EXPECT_EQ("CBAabd", TraceText());
+}
+
+// The names other programs and the shell share.
+TEST_F(StartupTest, SharedNamesAreRegistered)
+{
+    EXPECT_EQ(std::vector<UINT>({::RegisterWindowMessageA("TaskbarCreated"),
+                                 ::RegisterClipboardFormatA("TaskPanelGroupItem"),
+                                 ::RegisterClipboardFormatA("Vurari ToolBar Image"),
+                                 ::RegisterClipboardFormatA("Alpha Bitmap Image")}),
+              std::vector<UINT>({WM_TASKBARCREATED, TaskPanelClipboardFormat, XTPImageManagerClipboardFormat,
+                                 XTPAlphaBitmapClipboardFormat}));
+}
+
+TEST_F(StartupTest, ClassesAreFoundByNameBeforeAnyInstance)
+{
+    EXPECT_GE(g_nStartsFindingClass, 1); // a later step found it by name, before any instance
+    int nInstances = CStartupCreatable::s_nInstances;
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CStartupCreatable");
+    ASSERT_EQ(RUNTIME_CLASS(CStartupCreatable), pClass);
+    delete pClass->CreateObject();
+    EXPECT_EQ(nInstances + 1, CStartupCreatable::s_nInstances);
+}
+
+TEST_F(StartupTest, ARunWithoutTheOptionalLibrariesLeavesTheirFeaturesOff)
+{
     CXTPStartup::Shutdown();
     XTPWithholdOptionalLibrary("msimg32.dll", TRUE);
     XTPWithholdOptionalLibrary("UxTheme.dll", TRUE);

@@ -106,15 +106,19 @@ struct UxThemeWrapperTest : ::testing::Test
     }
 };
 
-// Every call goes through one guarded entry-point call; a few of each kind of
-// failure value stand for the rest.
-TEST_F(UxThemeWrapperTest, FailureValuesWithoutTheLibrary)
+// A missing entry point is looked up again later.
+TEST_F(UxThemeWrapperTest, AMissingEntryPointIsLookedUpAgain)
 {
-    // A missing entry point is looked up again later.
     XTPWithholdOptionalProc("IsThemeActive", TRUE);
     EXPECT_EQ((FARPROC)NULL, XTPUxThemeModule()->GetProc(xtpUxIsThemeActive));
     XTPWithholdOptionalProc("IsThemeActive", FALSE);
     EXPECT_NE((FARPROC)NULL, XTPUxThemeModule()->GetProc(xtpUxIsThemeActive));
+}
+
+// Every call goes through one guarded entry-point call; a few of each kind of
+// failure value stand for the rest.
+TEST_F(UxThemeWrapperTest, FailureValuesWithoutTheLibrary)
+{
     XTPWithholdOptionalLibrary("UxTheme.dll", TRUE);
     XTPUxThemeModule()->Bind();
     CXTPUxThemeWrapper theme;
@@ -149,6 +153,10 @@ TEST_F(UxThemeWrapperTest, CallsPassTheirArgumentsAndHandlesAreClosed)
     }
     // The destructor closes the second.
     EXPECT_EQ(std::vector<HTHEME>({(HTHEME)0x1111, (HTHEME)0x2222}), g_closedThemes);
+}
+
+TEST_F(UxThemeWrapperTest, ThemesAreReadyWithCommonControls6AndAnActiveTheme)
+{
     InstallFakes();
     CXTPUxThemeWrapper theme;
     theme.OpenThemeData(NULL, L"BUTTON");
@@ -161,7 +169,7 @@ TEST_F(UxThemeWrapperTest, CallsPassTheirArgumentsAndHandlesAreClosed)
 }
 
 // A fault first: the guard works again after it, for C++ exceptions too.
-TEST_F(UxThemeWrapperTest, FaultsAndTheThemedTreeViewBorder)
+TEST_F(UxThemeWrapperTest, AFaultOrExceptionInAnEntryPointFailsThatCallOnly)
 {
     XTPUxThemeModule()->SetProc(xtpUxGetThemeColor, reinterpret_cast<FARPROC>(ThrowingGetThemeColor));
     XTPUxThemeModule()->SetProc(xtpUxGetThemeInt, reinterpret_cast<FARPROC>(FaultingGetThemeInt));
@@ -175,7 +183,11 @@ TEST_F(UxThemeWrapperTest, FaultsAndTheThemedTreeViewBorder)
     theme.SetThemeAppProperties(3); // returns quietly
     EXPECT_EQ(E_FAIL, theme.GetThemeColor(1, 1, 1, &clr));
     EXPECT_EQ(E_FAIL, theme.GetThemeInt(1, 1, 1, &n));
-    // The colour manager's colour 57 is the border colour of the themed tree view.
+}
+
+// The colour manager's colour 57 is the border colour of the themed tree view.
+TEST_F(UxThemeWrapperTest, TheThemedTreeViewBorderIsColour57)
+{
     InstallFakes();
     CXTPColorManager colors;
     const COLORREF clrShadow = colors.GetColor(COLOR_BTNSHADOW); // where colour 57 starts from
