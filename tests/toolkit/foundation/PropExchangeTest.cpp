@@ -129,7 +129,7 @@ TEST_F(PropExchangeBackends, CompositeRoundTripsThroughAnArchive)
     EXPECT_EQ(1u, px.GetSchema()) << "the class record's schema";
 }
 
-TEST_F(PropExchangeBackends, ArchiveObjectMapAndBlobSizes)
+TEST_F(PropExchangeBackends, ArchivedObjectsResolveLaterReferences)
 {
     CPayload payload;
     CMemFile file;
@@ -150,6 +150,10 @@ TEST_F(PropExchangeBackends, ArchiveObjectMapAndBlobSizes)
     ar >> pReference;
     EXPECT_EQ(pLoaded, pReference) << "a later reference resolves to the made object";
     delete pLoaded;
+}
+
+TEST_F(PropExchangeBackends, ABlobSizeBeyondTheArchiveFailsWithoutAllocating)
+{
     CMemFile huge;
     {
         CArchive hugeAr(&huge, CArchive::store);
@@ -348,7 +352,7 @@ TEST_F(PropExchangeBackends, XmlCompactAndElementForms)
     }
 }
 
-TEST_F(PropExchangeBackends, XmlReadsCountedListsAndMissingSectionsLoadDefaults)
+TEST_F(PropExchangeBackends, XmlReadsCountedListsAndEmptyTexts)
 {
     CXTPPropExchangeXMLNode px(TRUE, NULL, "Settings");
     ASSERT_TRUE(px.LoadFromString("<Settings><Count>2</Count><Item0><Value>4</Value></Item0>"
@@ -370,6 +374,10 @@ TEST_F(PropExchangeBackends, XmlReadsCountedListsAndMissingSectionsLoadDefaults)
     EXPECT_EQ(std::vector<int>({4, 8, 0}), values);
     EXPECT_FALSE(px.IsPropertyExists("Missing"));
     EXPECT_TRUE(px.IsPropertyExists("Count"));
+}
+
+TEST_F(PropExchangeBackends, MissingSectionsLoadDefaultsAndBrokenDocumentsDoNotLoad)
+{
     CompositeSettings fromRegistry, fromXml;
     Exchange(fromRegistry, CXTPPropExchangeRegistry(TRUE, m_hKey, "Absent"));
     CXTPPropExchangeXMLNode other(TRUE, NULL, "Settings");
@@ -482,7 +490,7 @@ const EscapeCase kEscapeCases[] = {
     {"end\\", "end\\\\"},
 };
 
-TEST(PropExchangeText, EscapingAndBlobLetters)
+TEST(PropExchangeText, TextsAreEscapedAndUnescaped)
 {
     for (const EscapeCase& c : kEscapeCases)
     {
@@ -499,6 +507,10 @@ TEST(PropExchangeText, EscapingAndBlobLetters)
         CXTPPropExchange::PreformatString(strValue, TRUE);
         EXPECT_STREQ(pszText, strValue);
     }
+}
+
+TEST(PropExchangeText, BlobsAreWrittenAsLettersAndReadIntoTheGivenBuffer)
+{
     const BYTE abc[] = {'a', 'b', 'c'};
     EXPECT_STREQ("BGCGDG", CXTPPropExchange::BlobToText(abc, 3));
     // The bytes of each text, or {0xBA, 0xD0} for a text that is no blob.
@@ -579,7 +591,7 @@ TEST_F(PropExchangeBackends, DefaultsAreLeftOutAndMissingValuesTakeThem)
     EXPECT_EQ(1, nValue) << "the child inherits the use-default-on-load flag";
 }
 
-TEST_F(PropExchangeBackends, ObjectInstancesAndSectionSettings)
+TEST_F(PropExchangeBackends, ObjectInstancesAreMadeOnlyOfTheRequestedKind)
 {
     CXTPPropExchangeXMLNode storing(FALSE, NULL, "Settings");
     CPayload payload;
@@ -598,6 +610,10 @@ TEST_F(PropExchangeBackends, ObjectInstancesAndSectionSettings)
     EXPECT_EQ(nCreatedBefore, CCountedObject::s_nCreated) << "no object of an unrequested class";
     EXPECT_FALSE(Loading("Class=\"CException\"")->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CObject)));
     EXPECT_TRUE(pObject == NULL);
+}
+
+TEST_F(PropExchangeBackends, SectionsShareTheSchemaAndDataOfTheirRoot)
+{
     auto loading = Loading("Schema=\"5\"");
     loading->ExchangeSchema();
     loading->m_dwData = 77;
