@@ -89,7 +89,7 @@ TEST(CStringSharing, CopiesOnManyThreadsKeepTheCountRight)
     const CString source("abcdefghijklmnopqz");
     std::vector<int> mismatches(6);
     RunOnThreads(6, [&](int thread) {
-        for (int i = 0; i < 20000; ++i)
+        for (int i = 0; i < 5000; ++i)
         {
             CString copy = source;
             CString changed = copy;
