@@ -76,7 +76,11 @@ TEST_F(HttpClientTest, GetSendsTheFixedRequestAndSplitsTheAnswer)
     EXPECT_EQ(Get(server.Url("/nwshp?ie=UTF-8&q=tide+watch")),
               "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n|<html>news</html>");
     EXPECT_EQ(server.LastRequest(), ExpectedRequest("GET", "/nwshp?ie=UTF-8&q=tide+watch", "", ""));
-    // An address without a path asks for the root.
+}
+
+TEST_F(HttpClientTest, AnAddressWithoutAPathAsksForTheRoot)
+{
+    LoopbackServer server(Answer(HttpResponse("<html>news</html>")));
     Get(server.Url(""));
     EXPECT_EQ(server.LastRequest().substr(0, 16), "GET / HTTP/1.0\r\n");
 }

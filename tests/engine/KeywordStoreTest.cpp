@@ -164,6 +164,10 @@ TEST_F(KeywordStoreTest, ReadsHandWrittenFiles)
         WriteBytes(path_, file);
         EXPECT_EQ(group.ConfReader(path_.c_str()) ? Describe(group) : "fails", loaded);
     }
+}
+
+TEST_F(KeywordStoreTest, AMissingFileOrNoPathLoadsNothing)
+{
     EXPECT_EQ(loaded_.ConfReader(folder_.File("missing.xml").c_str()), 0);
     EXPECT_EQ(loaded_.ConfReader(nullptr), 0);
     EXPECT_EQ(loaded_.keywordCount, 0);
@@ -247,6 +251,11 @@ TEST_F(KeywordStoreTest, ASaveThatCannotReplaceTheFileFailsAndKeepsEverything)
     AddKeyword(group_, "k");
     EXPECT_EQ(group_.ConfWriter(conf_.c_str()), 0);
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"conf.xml"});
+}
+
+TEST_F(KeywordStoreTest, ASaveIntoAMissingFolderFails)
+{
+    AddKeyword(group_, "k");
     EXPECT_EQ(group_.ConfWriter(folder_.File("missing\\conf.xml").c_str()), 0);
 }
 
@@ -271,7 +280,10 @@ TEST_F(KeywordStoreTest, TheProgramFolderHoldsConfXml)
     EXPECT_EQ(Describe(loaded_), Describe(group_));
     EXPECT_EQ(loaded_.SaveToProgramFolder(), 1);
     EXPECT_FALSE(FileExists(conf_ + ".bak"));
+}
 
+TEST_F(KeywordStoreTest, WithoutAProgramFolderNothingLoadsOrSaves)
+{
     SetProgramFolder("");
     EXPECT_EQ(loaded_.LoadFromProgramFolder(), 0);
     EXPECT_EQ(loaded_.SaveToProgramFolder(), 0);
@@ -320,6 +332,10 @@ TEST(KeywordStoreQuotes, EscapeAndUnescapeAreInverse)
         EXPECT_STREQ(written, escaped) << text;
         EXPECT_STREQ(back, text) << text;
     }
+}
+
+TEST(KeywordStoreQuotes, UnescapeLeavesBackslashesNotBeforeAQuote)
+{
     CString plain;
     KeywordGroup::UnescapeQuotes("a\\b\\\"c\\", plain);
     EXPECT_STREQ(plain, "a\\b\"c\\");
@@ -331,7 +347,10 @@ TEST(ProgramFolder, IsTheModulePathCutAtItsLastBackslash)
                  "C:\\Program Files\\Tidewatch");
     EXPECT_STREQ(FolderOfModulePath("tidewatch.exe"), "");
     EXPECT_STREQ(FolderOfModulePath("C:\\x.exe"), "C:");
+}
 
+TEST(ProgramFolder, SetFromTheModuleIsTheTestProgramsFolder)
+{
     SetProgramFolderFromModule();
     EXPECT_EQ(ProgramFolder().Right(12), "tests\\engine"); // where the test program lies
     SetProgramFolder("");

@@ -145,33 +145,47 @@ TEST(Keyword, TrimItemsKeepsTenAndCountsDeletedUnread)
     EXPECT_EQ(keyword.lastItem->next, nullptr);
 }
 
-TEST(KeywordGroup, AddFindRemoveAndWalk)
+// A group of three keywords whose names differ only in capitals or not at all.
+class KeywordGroupTest : public ::testing::Test
 {
-    KeywordGroup group;
-    Keyword* a = AddKeyword(group, "Tide");
-    Keyword* b = AddKeyword(group, "beta");
-    Keyword* c = AddKeyword(group, "tide");
-    EXPECT_EQ(Names(group), "Tide;beta;tide;|tide;beta;Tide;|3");
-    EXPECT_EQ(group.FindNoCase("TIDE"), a);
-    EXPECT_EQ(group.Find("tide"), c);
-    EXPECT_EQ(group.Find("TIDE"), nullptr);
-    EXPECT_EQ(group.FindNoCase("ebb"), nullptr);
-    b->AppendItem(Item("x", "1"));
-    group.Remove(b);
-    EXPECT_EQ(b->firstItem, nullptr);
-    EXPECT_EQ(b->next, nullptr);
-    delete b;
-    group.Remove(nullptr);
-    EXPECT_EQ(Names(group), "Tide;tide;|tide;Tide;|2");
-    group.Remove(a);
-    delete a;
-    EXPECT_EQ(Names(group), "tide;|tide;|1");
-    // Removing every keyword leaves the unread total to the caller.
-    c->AppendItem(Item("t", "l", 1));
-    group.totalUnread = 3;
-    group.RemoveAllKeywords();
-    EXPECT_EQ(Names(group), "||0");
-    EXPECT_EQ(group.totalUnread, 3);
+protected:
+    KeywordGroup group_;
+    Keyword* a_ = AddKeyword(group_, "Tide");
+    Keyword* b_ = AddKeyword(group_, "beta");
+    Keyword* c_ = AddKeyword(group_, "tide");
+};
+
+TEST_F(KeywordGroupTest, AddKeepsTheOrderAndFindMatchesExactlyOrIgnoringCase)
+{
+    EXPECT_EQ(Names(group_), "Tide;beta;tide;|tide;beta;Tide;|3");
+    EXPECT_EQ(group_.FindNoCase("TIDE"), a_);
+    EXPECT_EQ(group_.Find("tide"), c_);
+    EXPECT_EQ(group_.Find("TIDE"), nullptr);
+    EXPECT_EQ(group_.FindNoCase("ebb"), nullptr);
+}
+
+TEST_F(KeywordGroupTest, RemoveUnlinksOneKeywordWithItsItemsAndKeepsTheRest)
+{
+    b_->AppendItem(Item("x", "1"));
+    group_.Remove(b_);
+    EXPECT_EQ(b_->firstItem, nullptr);
+    EXPECT_EQ(b_->next, nullptr);
+    delete b_;
+    group_.Remove(nullptr);
+    EXPECT_EQ(Names(group_), "Tide;tide;|tide;Tide;|2");
+    group_.Remove(a_);
+    delete a_;
+    EXPECT_EQ(Names(group_), "tide;|tide;|1");
+}
+
+// Removing every keyword leaves the unread total to the caller.
+TEST_F(KeywordGroupTest, RemoveAllKeywordsLeavesTheUnreadTotalToTheCaller)
+{
+    c_->AppendItem(Item("t", "l", 1));
+    group_.totalUnread = 3;
+    group_.RemoveAllKeywords();
+    EXPECT_EQ(Names(group_), "||0");
+    EXPECT_EQ(group_.totalUnread, 3);
 }
 
 TEST(KeywordGroup, PopNextUnalertedWalksKeywordsAndItemsInOrder)

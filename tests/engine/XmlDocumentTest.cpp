@@ -45,7 +45,11 @@ TEST_F(XmlDocumentTest, IteratorsWalkChildrenAndAttributes)
     for (XmlAttributeIterator end = root.AttributesEnd(); attribute < end; ++attribute)
         walked += std::string(";") + attribute->GetName() + "=" + (*attribute).GetValue();
     EXPECT_EQ(walked, "xyz;a=1;b=2");
+}
 
+TEST_F(XmlDocumentTest, AnEmptyElementHasNoChildren)
+{
+    ASSERT_TRUE(LoadText("<r a=\"1\" b=\"2\"><x/><y/><z/></r><e></e>"));
     XmlElement empty = document_.GetRoot().FindElement("e");
     EXPECT_FALSE(empty.ChildrenBegin() < empty.ChildrenEnd());
 }
@@ -73,6 +77,12 @@ TEST(XmlReadFile, KeepsTheBytesBeforeEachReadsFirstNul)
     EXPECT_EQ(ReadThrough(path, 4, &bytesRead), "abcdefg");
     EXPECT_EQ(bytesRead, 8u);
     EXPECT_EQ(ReadThrough(path, 4096), "ab");
+}
+
+TEST(XmlReadFile, AFileOfOnlyNulBytesFails)
+{
+    TempFolder folder;
+    std::string path = folder.File("zeros.bin");
     WriteBytes(path, std::string("\0\0\0", 3));
     EXPECT_EQ(ReadThrough(path, 4096), "fails");
 }

@@ -197,14 +197,17 @@ int Depth(const XmlNodeRecord* node)
     return levels;
 }
 
-// Deep nesting needs no deep stack; nested internal subsets are parsed only
-// to a limit.
 TEST(XmlParse, DeepNestingNeedsNoDeepStack)
 {
-    std::string elements, subsets;
+    std::string elements;
     for (int i = 0; i < 200000; ++i)
         elements += "<a>";
     EXPECT_EQ(Depth(ParsedText(elements, XmlParseAll).root), 200000);
+}
+
+TEST(XmlParse, NestedInternalSubsetsAreParsedOnlyToALimit)
+{
+    std::string subsets;
     for (int i = 0; i < 100; ++i)
         subsets = "<!DOCTYPE r [" + subsets + "]>";
     int levels = Depth(ParsedText(subsets, XmlParseDocType | XmlParseDtd).root);
@@ -246,6 +249,10 @@ TEST(XmlNodeRecords, AppendGrowsArrays)
         ASSERT_NE(XmlAppendAttribute(element, 4), nullptr);
     EXPECT_EQ(element->attributeCount, 300u);
     EXPECT_EQ(element->attributes[0], attribute);
+}
+
+TEST(XmlNodeRecords, AppendChildWithoutAParentGivesNull)
+{
     EXPECT_EQ(XmlAppendChild(nullptr, 4, XmlText), nullptr);
 }
 
@@ -276,6 +283,10 @@ TEST(XmlGlobMatch, MatchesWildcardsAndSets)
     };
     for (const auto& [pattern, text, matches] : cases)
         EXPECT_EQ(XmlGlobMatch(pattern, text), matches) << pattern << " against " << text;
+}
+
+TEST(XmlGlobMatch, ANullPatternOrTextNeverMatches)
+{
     EXPECT_FALSE(XmlGlobMatch(nullptr, "a"));
     EXPECT_FALSE(XmlGlobMatch("a", nullptr));
 }
