@@ -45,7 +45,11 @@ TEST(CommandLine, ArgumentsGiveTheShellCommandThatIsProcessed)
         EXPECT_EQ(CPoint(info.m_bRunEmbedded != FALSE, info.m_bShowSplash != FALSE),
                   CPoint(bEmbedded, !bEmbedded));
     }
-    // Nothing to do succeeds without a window; registering is not supported.
+}
+
+// Nothing to do succeeds without a window; registering is not supported.
+TEST(CommandLine, NothingToDoSucceedsAndRegisteringIsRefused)
+{
     CCommandLineInfo info;
     info.m_nShellCommand = CCommandLineInfo::FileNothing;
     EXPECT_TRUE(theApp.ProcessShellCommand(info));

@@ -227,15 +227,17 @@ BEGIN_MESSAGE_MAP(CResourceDialog, CDialog)
 ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
-TEST_F(DialogTest, ResourceDialogRunsModalAndModeless)
+TEST_F(DialogTest, ResourceDialogRunsModalWithItsOwnerDisabled)
 {
     CResourceDialog dialog;
     dialog.m_pParentWnd = &m_owner;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.m_kicks, "owner disabled;");
     EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
 
-    // The same dialog made modeless.
+TEST_F(DialogTest, ResourceDialogRunsModelessAndCancelHidesIt)
+{
     CResourceDialog modeless;
     ASSERT_TRUE(modeless.Create(IDD_TESTDIALOG, &m_owner));
     EXPECT_NE(modeless.GetDlgItem(IDC_TEST_EDIT), (CWnd*)NULL);

@@ -245,33 +245,52 @@ TEST_F(FrameTest, AcceleratorsRunOnlyForAnEnabledFrameAndAnEnabledCommand)
     EXPECT_EQ(CPoint(m_pFrame->m_nAccelerated, m_pFrame->m_nDisabledRuns), CPoint(1, 0));
 }
 
-TEST_F(FrameTest, BottomBarTakesItsShareAndTheStatusText)
+// The frame with a bottom bar laid out in it.
+class FrameBarTest : public FrameTest
 {
-    CBottomBar bar;
-    ASSERT_TRUE(bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
-    m_pFrame->RecalcLayout();
-    CRect client;
-    m_pFrame->GetClientRect(&client);
-    EXPECT_EQ(RectInParent(&bar), CRect(0, client.bottom - 20, client.right, client.bottom));
-    EXPECT_EQ(RectInParent(m_pView), CRect(0, 0, client.right, client.bottom - 20));
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        ASSERT_TRUE(m_bar.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_STATUS_BAR));
+        m_pFrame->RecalcLayout();
+        m_pFrame->GetClientRect(&m_client);
+    }
 
-    // A later change waits for the idle time.
-    bar.m_nHeight = 50;
+    CBottomBar m_bar;
+    CRect m_client;
+};
+
+TEST_F(FrameBarTest, BottomBarTakesItsShareOfTheClientArea)
+{
+    EXPECT_EQ(RectInParent(&m_bar), CRect(0, m_client.bottom - 20, m_client.right, m_client.bottom));
+    EXPECT_EQ(RectInParent(m_pView), CRect(0, 0, m_client.right, m_client.bottom - 20));
+}
+
+// A later change waits for the idle time.
+TEST_F(FrameBarTest, DelayedLayoutWaitsForTheIdleTime)
+{
+    m_bar.m_nHeight = 50;
     m_pFrame->DelayRecalcLayout();
-    EXPECT_EQ(RectInParent(&bar).Height(), 20);
+    EXPECT_EQ(RectInParent(&m_bar).Height(), 20);
     RunIdle();
-    EXPECT_EQ(RectInParent(&bar).Height(), 50);
-    EXPECT_EQ(RectInParent(m_pView).Height(), client.Height() - 50);
+    EXPECT_EQ(RectInParent(&m_bar).Height(), 50);
+    EXPECT_EQ(RectInParent(m_pView).Height(), m_client.Height() - 50);
+}
 
-    // The bar has the status bar's id: menu prompts go to it.
+// The bar has the status bar's id: menu prompts go to it.
+TEST_F(FrameBarTest, MenuPromptsGoToTheBarWithTheStatusBarsId)
+{
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_ROUTE_ALL, MF_STRING),
                           (LPARAM)m_pFrame->GetMenu()->GetSafeHmenu());
-    EXPECT_EQ(TextOf(bar), "Routes to every target");
+    EXPECT_EQ(TextOf(m_bar), "Routes to every target");
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); // the menu closed
-    EXPECT_EQ(TextOf(bar), "Ready");
+    EXPECT_EQ(TextOf(m_bar), "Ready");
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_ROUTE_ALL);
     m_pFrame->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
-    EXPECT_EQ(TextOf(bar), "Ready");
+    EXPECT_EQ(TextOf(m_bar), "Ready");
 }
 
 TEST_F(FrameTest, ViewPaintsThroughOnDraw)
@@ -287,7 +306,10 @@ TEST_F(FrameTest, PrintJobThatCannotStartIsReportedAndEnded)
     m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
     EXPECT_EQ(JoinedLog(m_pView->m_printing), "prepare direct;begin;end;");
     EXPECT_EQ(JoinedLog(theApp.m_messageBoxes), "Failed to start the print job.;");
-    m_pView->m_printing.RemoveAll();
+}
+
+TEST_F(FrameTest, PrintCommandPreparesAJobThatIsNotDirect)
+{
     m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
     EXPECT_EQ(JoinedLog(m_pView->m_printing).Left(8), "prepare;");
 }

@@ -44,7 +44,7 @@ BEGIN_MESSAGE_MAP(CFailingCreationWnd, CLogWnd)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessageAndUnboundOnFailure)
+TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessageAndUnboundWhenDestroyed)
 {
     CCreationWnd wnd;
     ASSERT_TRUE(wnd.CreateTopLevel());
@@ -53,8 +53,11 @@ TEST(CreationHook, ObjectIsAttachedBeforeTheFirstMessageAndUnboundOnFailure)
     HWND hWnd = wnd.m_hWnd;
     EXPECT_TRUE(wnd.DestroyWindow());
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), (CWnd*)NULL);
+}
 
-    // A failed creation unbinds the object and still ends it.
+// A failed creation unbinds the object and still ends it.
+TEST(CreationHook, FailedCreationUnbindsTheObjectAndStillEndsIt)
+{
     CFailingCreationWnd failing;
     EXPECT_FALSE(failing.CreateTopLevel());
     EXPECT_EQ(failing.m_hWnd, (HWND)NULL);
@@ -221,17 +224,23 @@ TEST(MessageMapEntries, NotificationRangesPassTheIdAndExMayPassOn)
     wnd.m_bExTakes = TRUE;
     header.idFrom = 18;
     EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 18, (LPARAM)&header), 0);
+    EXPECT_EQ(JoinedLog(wnd.m_log), "ex 17;range 17 -5;ex 12;ex 18;");
+}
 
-    // What combo and list boxes send when the user changes the selection (a double click is no change).
+// What combo and list boxes send when the user changes the selection (a double click is no change).
+TEST(MessageMapEntries, SelectionChangesOfComboAndListBoxesReachTheirHandlers)
+{
+    CNotifyRangeWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
     HWND hCombo = CreateRawWindow("COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, wnd.m_hWnd, 60);
     HWND hList = CreateRawWindow("LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, wnd.m_hWnd, 61);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(60, CBN_SELCHANGE), (LPARAM)hCombo);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_SELCHANGE), (LPARAM)hList);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(61, LBN_DBLCLK), (LPARAM)hList);
-    EXPECT_EQ(JoinedLog(wnd.m_log), "ex 17;range 17 -5;ex 12;ex 18;combo;list;");
+    EXPECT_EQ(JoinedLog(wnd.m_log), "combo;list;");
 }
 
-TEST(MessageMapEntries, CommandQueriesSeeTheIdAndCallNoHandler)
+TEST(MessageMapEntries, UpdateRangeSeesTheIdOfEachCommand)
 {
     CNotifyRangeWnd wnd;
     CTestCmdUI even, odd;
@@ -240,8 +249,11 @@ TEST(MessageMapEntries, CommandQueriesSeeTheIdAndCallNoHandler)
     EXPECT_TRUE(wnd.OnCmdMsg(404, CN_UPDATE_COMMAND_UI, &even, NULL));
     EXPECT_TRUE(wnd.OnCmdMsg(405, CN_UPDATE_COMMAND_UI, &odd, NULL));
     EXPECT_EQ(CPoint(TRUE, FALSE), CPoint(even.m_bEnabled, odd.m_bEnabled));
+}
 
-    // Asked for handler information, the map reports the handler without calling it.
+// Asked for handler information, the map reports the handler without calling it.
+TEST(MessageMapEntries, HandlerInfoQueryReportsTheHandlerWithoutCallingIt)
+{
     CEntryKindsWnd commands;
     AFX_CMDHANDLERINFO info = {NULL, NULL};
     EXPECT_TRUE(commands.OnCmdMsg(204, CN_COMMAND, NULL, &info));

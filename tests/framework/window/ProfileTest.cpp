@@ -75,7 +75,7 @@ TEST_F(ProfileTest, ValuesLiveUnderTheRegistryKeyAndTheApplicationName)
 }
 
 // Missing values, and values stored with the wrong type or size, read as the defaults.
-TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaultsAndNullDeletes)
+TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaults)
 {
     WORD shortValue = 0x1234;
     BYTE longValue[8] = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -92,11 +92,17 @@ TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaultsAndNullDeletes)
     EXPECT_EQ(theApp.GetProfileString(section, "None"), "");
     EXPECT_EQ(ReadBinary("None"), "none");
     EXPECT_EQ(ReadBinary("TextNotInt"), "none");
-    // Text stored without its terminator reads exactly.
+}
+
+TEST_F(ProfileTest, TextStoredWithoutItsTerminatorReadsExactly)
+{
     StoreRaw("Unterminated", REG_SZ, "abcdef", 3);
     EXPECT_EQ(theApp.GetProfileString(section, "Unterminated"), "abc");
+}
 
-    // A NULL value deletes the entry, a NULL entry the section.
+// A NULL value deletes the entry, a NULL entry the section.
+TEST_F(ProfileTest, NullValueDeletesTheEntryAndNullEntryTheSection)
+{
     theApp.WriteProfileString(section, "Keep", "kept");
     theApp.WriteProfileString(section, "Drop", "dropped");
     EXPECT_TRUE(theApp.WriteProfileString(section, "Drop", NULL));
@@ -107,15 +113,33 @@ TEST_F(ProfileTest, MissingOrWrongValuesGiveTheDefaultsAndNullDeletes)
 }
 
 // Without a registry key the profile is an INI file.
-TEST(IniProfile, ValuesRoundTripThroughTheFile)
+class IniProfileTest : public ::testing::Test
 {
-    TempFolder folder;
-    CString path = folder.File("tidewatch-window-test.ini").c_str();
-    LPCTSTR pszSavedKey = theApp.m_pszRegistryKey, pszSavedProfile = theApp.m_pszProfileName;
-    theApp.m_pszRegistryKey = NULL;
-    theApp.m_pszProfileName = path;
+protected:
+    void SetUp() override
+    {
+        theApp.m_pszRegistryKey = NULL;
+        theApp.m_pszProfileName = m_path;
+    }
+    void TearDown() override
+    {
+        theApp.m_pszRegistryKey = m_pszSavedKey;
+        theApp.m_pszProfileName = m_pszSavedProfile;
+    }
+
+    TempFolder m_folder;
+    CString m_path = m_folder.File("tidewatch-window-test.ini").c_str();
+    LPCTSTR m_pszSavedKey = theApp.m_pszRegistryKey, m_pszSavedProfile = theApp.m_pszProfileName;
+};
+
+TEST_F(IniProfileTest, ValuesRoundTripThroughTheFile)
+{
     ExpectValuesRoundTrip();
-    // Bytes are stored as text, one letter per half byte; damaged text reads as nothing.
+}
+
+// Bytes are stored as text, one letter per half byte; damaged text reads as nothing.
+TEST_F(IniProfileTest, BytesAreStoredAsLettersAndDamagedTextReadsAsNothing)
+{
     const BYTE data[3] = {0x00, 0xAB, 0xFF};
     EXPECT_TRUE(theApp.WriteProfileBinary(section, "Blob", (LPBYTE)data, sizeof data));
     EXPECT_EQ(theApp.GetProfileString(section, "Blob"), "AALKPP");
@@ -124,8 +148,6 @@ TEST(IniProfile, ValuesRoundTripThroughTheFile)
         theApp.WriteProfileString(section, "Blob", text);
         EXPECT_EQ(ReadBinary("Blob"), "none") << text;
     }
-    theApp.m_pszRegistryKey = pszSavedKey;
-    theApp.m_pszProfileName = pszSavedProfile;
 }
 
 } // namespace

@@ -63,13 +63,16 @@ protected:
 
 // PreTranslateMessage is asked from the target up to its top-level window;
 // a window that takes the message ends the walk and the dispatch.
-TEST_F(PumpTest, KeysWalkUpTheTreeAndMessagesGoDownIt)
+TEST_F(PumpTest, KeysWalkUpTheTreeUntilAWindowTakesThem)
 {
     EXPECT_EQ(KeyLog(), "inner translate;middle translate;top translate;inner key;");
     m_middle.m_bTake = TRUE;
     EXPECT_EQ(KeyLog(), "inner translate;middle translate;");
+}
 
-    // Messages sent down go to the children only, or to all descendants.
+// Messages sent down go to the children only, or to all descendants.
+TEST_F(PumpTest, MessagesSentDownReachTheChildrenOrAllDescendants)
+{
     m_top.SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, FALSE, TRUE);
     m_top.SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
     EXPECT_EQ((std::vector<int>{m_top.m_nIdleUpdates, m_middle.m_nIdleUpdates, m_inner.m_nIdleUpdates}),

@@ -128,7 +128,7 @@ TEST_F(ReflectionTest, ReflectedNotificationsReachTheParentOnlyWhenAnExHandlerLe
     }
 }
 
-TEST_F(ReflectionTest, ColorAndDrawingRequestsGoToTheChildFirst)
+TEST_F(ReflectionTest, ColorRequestsGoToTheChildFirst)
 {
     CPlainReflectingChild child;
     CreateChild(child);
@@ -143,13 +143,21 @@ TEST_F(ReflectionTest, ColorAndDrawingRequestsGoToTheChildFirst)
     EXPECT_NE(hDefault, (LRESULT)::GetStockObject(BLACK_BRUSH));
     EXPECT_NE(hDefault, 0);
     ::ReleaseDC(child.m_hWnd, hDC);
+}
 
-    // Owner drawing is reflected without a parent handler.
+// Owner drawing is reflected without a parent handler.
+TEST_F(ReflectionTest, OwnerDrawingIsReflectedToTheChild)
+{
+    CPlainReflectingChild child;
+    CreateChild(child);
     DRAWITEMSTRUCT item = {ODT_BUTTON, idChild, 0, 0, 0, child.m_hWnd, NULL, {0, 0, 0, 0}, 0};
     m_parent.SendMessage(WM_DRAWITEM, idChild, (LPARAM)&item);
     EXPECT_TRUE(child.m_bDrawn);
+}
 
-    // Unbound controls notify only the parent.
+// Unbound controls notify only the parent.
+TEST_F(ReflectionTest, UnboundControlsNotifyOnlyTheParent)
+{
     HWND hButton = CreateRawWindow("BUTTON", WS_CHILD | WS_VISIBLE, m_parent.m_hWnd, idChild);
     m_parent.m_log.RemoveAll();
     ::SendMessageA(hButton, BM_CLICK, 0, 0);

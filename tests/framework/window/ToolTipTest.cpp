@@ -64,8 +64,11 @@ TEST_F(ToolTipTest, ToolUnderTheMouseIsShownUntilThereIsNoneOrTipsAreOff)
     EXPECT_EQ(ToolAfterMoveTo(20, 20), "Hello tip");
     m_wnd.EnableToolTips(FALSE);
     EXPECT_EQ(ToolAfterMoveTo(20, 20), "");
+}
 
-    // Where the window has no tool of its own, a child control is the tool.
+// Where the window has no tool of its own, a child control is the tool.
+TEST_F(ToolTipTest, ChildControlIsTheToolWhereTheWindowHasNone)
+{
     TOOLINFOA info = {};
     EXPECT_EQ(m_wnd.CWnd::OnToolHitTest(CPoint(160, 20), &info), 9);
     EXPECT_EQ(info.uId, (UINT_PTR)m_button.m_hWnd);

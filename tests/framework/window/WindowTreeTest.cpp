@@ -1,5 +1,5 @@
 // The window tree: updates of dialog controls through a command target, and
-// the searches for parents, owners and frames. (Messages sent down to
+// the searches for parents, owners and frames, and style changes. (Messages sent down to
 // descendants are tested with the pump.)
 #include "TestWindows.h"
 #include <gtest/gtest.h>
@@ -105,11 +105,18 @@ TEST(WindowSearches, ParentsOwnersAndFrames)
     EXPECT_EQ(found, std::vector<CWnd*>(found.size(), pFrame));
     EXPECT_EQ(pFrame->GetDescendantWindow(2), &grandchild);
     EXPECT_EQ(pFrame->GetParentFrame(), (CFrameWnd*)NULL);
-
-    EXPECT_TRUE(child.ModifyStyle(0, WS_BORDER));
-    EXPECT_FALSE(child.ModifyStyle(0, WS_BORDER));
     pFrame->DestroyWindow();
     EXPECT_EQ(child.m_hWnd, (HWND)NULL);
+}
+
+TEST(WindowStyles, ModifyStyleTellsWhetherTheStyleChanged)
+{
+    CLogWnd parent;
+    ASSERT_TRUE(parent.CreateTopLevel());
+    CWnd child;
+    ASSERT_TRUE(child.Create(NULL, NULL, 0, CRect(0, 0, 50, 50), &parent, 1));
+    EXPECT_TRUE(child.ModifyStyle(0, WS_BORDER));
+    EXPECT_FALSE(child.ModifyStyle(0, WS_BORDER));
 }
 
 TEST(WindowClasses, SameAttributesGiveTheSameRegisteredClass)
