@@ -1,5 +1,6 @@
 #include "NotifyRecorderWnd.h"
 #include "toolkit/controls/XTIconHolder.h"
+#include "toolkit/controls/XTModuleHolder.h"
 #include "toolkit/controls/XTPathParts.h"
 #include <gtest/gtest.h>
 #include <tuple>
@@ -62,6 +63,14 @@ TEST(IconHolder, ScaleToFitKeepsTheAspectRatio)
     // A monochrome icon's mask holds both halves; no icon has no extent.
     EXPECT_EQ(CSize(32, 16), CXTIconHolder(MakeIcon(32, 16, true)).GetExtent());
     EXPECT_EQ(CSize(0, 0), CXTIconHolder().GetExtent());
+}
+
+TEST(ModuleHolder, AsksTheLibraryForItsVersion)
+{
+    CXTModuleHolder comctl("comctl32.dll");
+    EXPECT_GE(HIWORD(comctl.GetDllVersion()), 5u);
+    comctl.LoadModule("kernel32.dll");
+    EXPECT_EQ(0u, comctl.GetDllVersion()) << "no version export";
 }
 
 TEST(PathParts, SplitsPathsIntoFourParts)

@@ -12,7 +12,8 @@ BOOL NotifyRecorderWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const NMTREEVIEWA* pTree = (const NMTREEVIEWA*)lParam;
     UINT nCode = pTree->hdr.code;
-    m_messages.push_back({WM_NOTIFY, nCode, nCode == TVN_SELCHANGEDA ? (LPARAM)pTree->itemOld.hItem : 0});
+    LPARAM lItemOld = nCode == TVN_SELCHANGEDA ? (LPARAM)pTree->itemOld.hItem : 0;
+    m_messages.push_back({m_hWnd, WM_NOTIFY, nCode, lItemOld, 0, {}});
     if (nCode == TVN_SELCHANGINGA && m_hVetoItem != NULL
         && (pTree->itemNew.hItem == m_hVetoItem || pTree->itemOld.hItem == m_hVetoItem))
     {
@@ -28,7 +29,7 @@ LRESULT NotifyRecorderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 {
     bool bTrayRange = message >= 0xD00 && message < 0xE00;
     if (message == WM_COMMAND || message >= WM_APP || bTrayRange)
-        m_messages.push_back({message, wParam, lParam});
+        m_messages.push_back({m_hWnd, message, wParam, lParam, 0, {}});
     return bTrayRange ? m_lAnswer : CWnd::WindowProc(message, wParam, lParam);
 }
 

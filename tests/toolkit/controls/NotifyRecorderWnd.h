@@ -9,12 +9,9 @@
 #include "tests/support/TestWindow.h"
 #include <vector>
 
-struct RecordedMessage
-{
-    UINT message;
-    WPARAM wParam; // WM_NOTIFY: the code
-    LPARAM lParam; // TVN_SELCHANGED: the item left (itemOld)
-};
+// A recorded message; for WM_NOTIFY wParam holds the code and, with
+// TVN_SELCHANGED, lParam the item left (itemOld).
+using RecordedMessage = MSG;
 
 class NotifyRecorderWnd : public CTestWindow
 {

@@ -224,8 +224,8 @@ TEST_F(XTSplitterTest, ReplaceViewPutsANewViewInThePane)
     CView* pOld = nested.ReplaceView(1, 0, RUNTIME_CLASS(CSplitterPaneView));
     ASSERT_EQ(preview, pOld);
     CWnd* pNew = nested.GetPane(1, 0);
-    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CSplitterPaneView)));
-    EXPECT_EQ(updates + 1, CSplitterPaneView::initialUpdates);
+    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CSplitterPaneView))
+                && CSplitterPaneView::initialUpdates == updates + 1);
     EXPECT_EQ("no id hidden", Place(nested, pOld));
     EXPECT_EQ(RectInParent(list).right, RectInParent(pNew).right);
     pOld->DestroyWindow();
