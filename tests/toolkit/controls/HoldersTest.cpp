@@ -68,7 +68,7 @@ TEST(IconHolder, ScaleToFitKeepsTheAspectRatio)
 TEST(ModuleHolder, AsksTheLibraryForItsVersion)
 {
     CXTModuleHolder comctl("comctl32.dll");
-    EXPECT_GE(HIWORD(comctl.GetDllVersion()), 5u);
+    EXPECT_EQ(MAKELONG(81, 5), (LONG)comctl.GetDllVersion()) << "version 5.81";
     comctl.LoadModule("kernel32.dll");
     EXPECT_EQ(0u, comctl.GetDllVersion()) << "no version export";
 }
