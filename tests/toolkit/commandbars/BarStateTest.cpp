@@ -386,9 +386,15 @@ TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
     EXPECT_FALSE(NewFrame(true)->Standard()->IsVisible());
 }
 
+// The largest position on a 1024 by 768 screen: an icon's size from its corner.
+CPoint LargestPosition()
+{
+    return CPoint(1024 - ::GetSystemMetrics(SM_CXICON), 768 - ::GetSystemMetrics(SM_CYICON));
+}
+
 TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
 {
-    const CPoint ptLargest(1024 - ::GetSystemMetrics(SM_CXICON), 768 - ::GetSystemMetrics(SM_CYICON));
+    const CPoint ptLargest = LargestPosition();
     const std::tuple<const char*, CSize, CPoint, CPoint> rows[] = {
         {"1600 wide to 1024", CSize(1600, 1200), CPoint(800, 600), CPoint(512, 384)},
         {"rounded to nearest", CSize(3, 3), CPoint(1, 2), CPoint(341, 512)},
@@ -404,7 +410,14 @@ TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
         state.SetScreenSize(saved);
         EXPECT_EQ(expected, state.ScalePoint(point)) << name;
     }
-    // A rectangle keeps its size, moved back left to the largest position.
+}
+
+// A rectangle keeps its size, moved back left to the largest position.
+TEST(DockStateTest, RectanglesKeepTheirSizeWithinTheLargestPosition)
+{
+    const CPoint ptLargest = LargestPosition();
+    CXTPDockState state;
+    state.SetCurrentScreen(CRect(0, 0, 1024, 768));
     state.SetScreenSize(CSize(1600, 1200));
     EXPECT_EQ(CRect(ptLargest.x, 64, ptLargest.x + 200, 94), state.ScaleRect(CRect(1580, 100, 1780, 130)));
 }
@@ -828,21 +841,25 @@ protected:
     const std::vector<ACCEL> m_current = {{FVIRTKEY | FCONTROL, 'X', ID_TEST_EXIT}};
 };
 
-TEST_F(ShortcutStateTest, ShortcutsRoundTripThroughTheArchiveAndAnIniFile)
+// Archive: the binary form, with the options after the shortcuts.
+TEST_F(ShortcutStateTest, ShortcutsAndOptionsRoundTripThroughTheArchive)
 {
     SetTable(frame, m_saved);
     frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
-    std::string strSaved = TableText(frame);
-
-    // Archive: the binary form, with the options after the shortcuts.
     CStateFrame* pFresh = NewFrame();
     SetTable(pFresh, m_current);
     Load(Stored(Options(frame)), Options(pFresh));
-    EXPECT_EQ(strSaved, TableText(pFresh)) << "archive";
+    EXPECT_EQ(TableText(frame), TableText(pFresh)) << "archive";
     EXPECT_TRUE(pFresh->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips)
         << "options follow the shortcuts";
+}
 
-    // INI file: one "Accel" item per entry.
+// INI file: one "Accel" item per entry.
+TEST_F(ShortcutStateTest, ShortcutsRoundTripThroughAnIniFile)
+{
+    SetTable(frame, m_saved);
+    std::string strSaved = TableText(frame);
+    CStateFrame* pFresh = NewFrame();
     TempFolder folder;
     std::string strIni = folder.File("state.ini");
     {

@@ -156,16 +156,23 @@ TEST_F(ComboBoxTest, LayoutGivesTheFieldItsWidthAndLeavesTheButtonFree)
     EXPECT_EQ(CRect(106, 2, 226, 23), pCombo->GetRect());
     // Inset by 4 at the left, by 3 and the 15-pixel button at the right.
     EXPECT_EQ(CRect(110, 5, 208, 20), RectInParent(pCombo->GetEditWnd()));
+}
 
-    // A label shows only with combo style 1 on a toolbar.
+// A label shows only with combo style 1 on a toolbar.
+TEST_F(ComboBoxTest, LabelShowsWithComboStyleOneBeforeTheField)
+{
+    Editable();
     pCombo->SetCaption(CString("Sort"));
     pCombo->SetComboStyle(1);
     pBar->DelayLayout();
     frame->RecalcLayout();
     EXPECT_GT(pCombo->GetLabelWidth(), 5);
     EXPECT_EQ(pCombo->GetRect().left + pCombo->GetLabelWidth() + 4, RectInParent(pCombo->GetEditWnd()).left);
+}
 
-    // A vertical bar hides the combo and its field.
+TEST_F(ComboBoxTest, VerticalBarHidesTheComboAndItsField)
+{
+    Editable();
     pCombo->OnCalcDynamicSize(xtpLayoutVertDock);
     EXPECT_EQ((DWORD)xtpHideDockingPosition, pCombo->GetHideFlags());
     EXPECT_FALSE(pCombo->GetEditWnd()->IsWindowVisible());
@@ -189,7 +196,23 @@ TEST_F(ComboBoxTest, FieldKeysOpenTheListAndGiveTheFocusBack)
     EXPECT_EQ(xtpTrackingOff, pBar->IsTrackingMode());
 }
 
-TEST(ComboBoxItems, WithoutAListWindowThereIsNoSelectionAndAnArchiveCountBeyondItsDataIsRefused)
+// A combo in a control set alone, without its list window.
+CXTPControlComboBox* AddCombo(CXTPControls& controls)
+{
+    return (CXTPControlComboBox*)controls.Add(xtpControlComboBox, kSortId);
+}
+
+TEST(ComboBoxItems, WithoutAListWindowThereIsNoSelectionAndNoEntryText)
+{
+    CXTPControls controls;
+    CXTPControlComboBox* pCombo = AddCombo(controls);
+    EXPECT_EQ(-1, pCombo->GetCurSel());
+    CString strText = "stale";
+    pCombo->GetLBText(0, strText);
+    EXPECT_STREQ("", strText);
+}
+
+TEST(ComboBoxItems, AnArchiveCountBeyondItsDataIsRefusedAndTheListStaysUsable)
 {
     CMemFile file;
     {
@@ -202,12 +225,7 @@ TEST(ComboBoxItems, WithoutAListWindowThereIsNoSelectionAndAnArchiveCountBeyondI
     }
     file.SeekToBegin();
     CXTPControls controls;
-    CXTPControlComboBox* pCombo = (CXTPControlComboBox*)controls.Add(xtpControlComboBox, kSortId);
-    // Without its list window the combo has no selection and no entries.
-    EXPECT_EQ(-1, pCombo->GetCurSel());
-    CString strText = "stale";
-    pCombo->GetLBText(0, strText);
-    EXPECT_STREQ("", strText);
+    CXTPControlComboBox* pCombo = AddCombo(controls);
     BOOL bRefused = FALSE;
     try
     {
@@ -224,6 +242,7 @@ TEST(ComboBoxItems, WithoutAListWindowThereIsNoSelectionAndAnArchiveCountBeyondI
     EXPECT_EQ("", Entries(pCombo));
     EXPECT_EQ(0, pCombo->AddString("first"));
     EXPECT_EQ("first|", Entries(pCombo));
+    CString strText = "stale";
     pCombo->GetLBText(5, strText);
     EXPECT_STREQ("", strText);
 }

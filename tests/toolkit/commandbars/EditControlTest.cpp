@@ -40,22 +40,31 @@ protected:
     CXTPControlEdit* pEdit = nullptr;
 };
 
-TEST_F(EditControlTest, WindowShowsTheTextSetBeforeItExistedAndTheTextOutlivesIt)
+TEST_F(EditControlTest, WindowShowsTheTextSetBeforeItExistedAndAfter)
 {
     EXPECT_EQ("before", WindowText());
-    // The window lies inside the control, inset by 4 at the left and 3 elsewhere.
+    pEdit->SetEditText("set");
+    EXPECT_EQ("set", WindowText());
+}
+
+TEST_F(EditControlTest, WindowLiesInsideTheControlInsetByFourAtTheLeftAndThreeElsewhere)
+{
     CRect rc = pEdit->GetRect();
     EXPECT_EQ(CRect(rc.left + 4, rc.top + 3, rc.right - 3, rc.bottom - 3), RectInParent(pEdit->GetEditWnd()));
-    // A vertical bar hides the field.
+}
+
+TEST_F(EditControlTest, VerticalBarHidesTheFieldAndAHorizontalOneShowsIt)
+{
     pEdit->OnCalcDynamicSize(xtpLayoutVertDock);
     EXPECT_EQ((DWORD)xtpHideDockingPosition, pEdit->GetHideFlags());
     EXPECT_FALSE(pEdit->GetEditWnd()->IsWindowVisible());
     pEdit->OnCalcDynamicSize(xtpLayoutHorzDock);
     EXPECT_EQ((DWORD)xtpHideNone, pEdit->GetHideFlags());
     EXPECT_TRUE(pEdit->GetEditWnd()->IsWindowVisible());
+}
 
-    pEdit->SetEditText("set");
-    EXPECT_EQ("set", WindowText());
+TEST_F(EditControlTest, TheTextOutlivesTheWindow)
+{
     pEdit->GetEditWnd()->SetWindowText("last words");
     pBar->DestroyWindow();
     EXPECT_TRUE(pEdit->GetEditWnd()->m_hWnd == NULL);
@@ -96,8 +105,11 @@ TEST_F(EditControlTest, ReadOnlyAndDisabledReachTheWindow)
     EXPECT_TRUE(pEdit->GetEditWnd()->GetStyle() & ES_READONLY);
     pEdit->SetEnabled(FALSE);
     EXPECT_FALSE(pEdit->GetEditWnd()->IsWindowEnabled());
+}
 
-    // A copy keeps both the text and the read-only state.
+TEST_F(EditControlTest, CopyKeepsTheTextAndTheReadOnlyState)
+{
+    pEdit->SetReadOnly(TRUE);
     CXTPControlEdit* pCopy = (CXTPControlEdit*)pEdit->Clone();
     EXPECT_TRUE(pCopy->GetReadOnly());
     EXPECT_STREQ("before", pCopy->GetEditText());

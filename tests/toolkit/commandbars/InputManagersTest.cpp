@@ -104,7 +104,7 @@ TEST_F(HookManagerTest, SinksAreAskedLastRegisteredFirstUntilOneDecides)
     }
 }
 
-TEST_F(HookManagerTest, TheLastSinkRemovingItselfGivesTheProcedureBackAndADestroyedWindowLeavesNoEntry)
+TEST_F(HookManagerTest, TheLastSinkRemovingItselfGivesTheProcedureBack)
 {
     const LONG_PTR pfnOriginal = ::GetWindowLongPtrA(m_window.m_hWnd, GWLP_WNDPROC);
     CLoggingSink only("only", CXTPHookSink::hookNotHandled, m_log);
@@ -114,13 +114,16 @@ TEST_F(HookManagerTest, TheLastSinkRemovingItselfGivesTheProcedureBackAndADestro
     EXPECT_EQ("0 only", Probe()) << "the window still answers";
     EXPECT_TRUE(XTPHookManager()->Lookup(m_window.m_hWnd) == NULL);
     EXPECT_EQ(pfnOriginal, ::GetWindowLongPtrA(m_window.m_hWnd, GWLP_WNDPROC));
+}
 
-    // Destroying a hooked window removes its entry.
+TEST_F(HookManagerTest, DestroyingAHookedWindowRemovesItsEntry)
+{
+    CLoggingSink sink("sink", CXTPHookSink::hookNotHandled, m_log);
     HWND hWnd;
     {
         CTestWindow window;
         hWnd = window.m_hWnd;
-        XTPHookManager()->SetHook(hWnd, &only);
+        XTPHookManager()->SetHook(hWnd, &sink);
     }
     EXPECT_TRUE(XTPHookManager()->Lookup(hWnd) == NULL);
 }

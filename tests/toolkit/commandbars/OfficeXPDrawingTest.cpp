@@ -85,7 +85,7 @@ TEST(OfficeXPDrawing, IconsByState)
     }
 }
 
-TEST(PaintManagerDrawing, ResizeAndStatusBarGrippers)
+TEST(PaintManagerDrawing, ResizeGripperDrawsNineLinesInTheCorner)
 {
     CXTPOfficeXPTheme theme;
     MarkColors(theme);
@@ -95,7 +95,12 @@ TEST(PaintManagerDrawing, ResizeAndStatusBarGrippers)
     theme.DrawResizeGripper(&resize.dc(), CRect(0, 0, 20, 20));
     EXPECT_EQ("m16 m16 m20 m16 m20", Probe(resize, {{17, 18}, {16, 18}, {15, 18}, {18, 9}, {18, 7}}));
     EXPECT_EQ(CRect(7, 7, 19, 19), resize.PaintedBounds(kWhite));
+}
 
+TEST(PaintManagerDrawing, StatusBarGripperDrawsThreeByThreeDots)
+{
+    CXTPOfficeXPTheme theme;
+    MarkColors(theme);
     // Three by three dots, shadow over highlight, in the status bar's corner.
     PixelCanvas status(30, 30);
     theme.DrawStatusBarGripper(&status.dc(), CRect(0, 0, 30, 30));
@@ -119,11 +124,15 @@ TEST_F(OfficeXPBar, DockedToolbarHasAFrameAndRoundedCorners)
 
 // Three-pixel lines from 4 to 6 across the bar on every second line from 5
 // while the line is before the bar's end less 5; measuring draws nothing.
-TEST_F(OfficeXPBar, GripperAtTheTopAndAtTheLeft)
+TEST_F(OfficeXPBar, MeasuringTheGripperDrawsNothing)
 {
     PixelCanvas untouched(100, 26);
     EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&untouched.dc(), pBar, FALSE));
     EXPECT_EQ(0, untouched.CountOther(kWhite));
+}
+
+TEST_F(OfficeXPBar, GripperAtTheTopAndAtTheLeft)
+{
     PixelCanvas top(100, 26);
     theme.FillCommandBarEntry(&top.dc(), pBar);
     EXPECT_EQ(CSize(6, 0), theme.DrawCommandBarGripper(&top.dc(), pBar, TRUE));
@@ -162,35 +171,52 @@ TEST_F(OfficeXPBar, HotButtonWithAnIconIsBoxedAndRaised)
               Probe(canvas, {{2, 2}, {24, 24}, {3, 3}, {4, 4}, {19, 19}, {21, 21}}));
 }
 
-TEST_F(OfficeXPBar, PopupRowBoxesCheckBoxAndArrow)
+// Rows of a popup bar, 150 by 22.
+class OfficeXPPopupRow : public OfficeXPBar
 {
-    pBar->MakePopup();
-    CXTPControl* pItem = pBar->GetControls()->Add(xtpControlButton, 0);
-    pItem->SetCaption(CString("&Item\tCtrl+I"));
-    const int nBox = std::max(16, theme.GetTextHeight()) + 4;
-    const CRect R(0, 0, 150, 22);
-    pItem->SetRect(R);
+protected:
+    OfficeXPPopupRow() { pBar->MakePopup(); }
+    CXTPControl* AddRow(XTPControlType type, const char* pszCaption)
+    {
+        CXTPControl* pRow = pBar->GetControls()->Add(type, 0);
+        pRow->SetCaption(CString(pszCaption));
+        pRow->SetRect(R);
+        return pRow;
+    }
+    // The width of the icon column's box.
+    int IconBox() { return std::max(16, theme.GetTextHeight()) + 4; }
+    const CRect R = CRect(0, 0, 150, 22);
+};
 
+TEST_F(OfficeXPPopupRow, MeasuringARowDrawsNothing)
+{
+    CXTPControl* pItem = AddRow(xtpControlButton, "&Item\tCtrl+I");
     PixelCanvas canvas(150, 22);
     const CSize size = theme.DrawControl(&canvas.dc(), pItem, FALSE);
     EXPECT_EQ(std::max(22, theme.GetTextHeight()), size.cy);
-    EXPECT_GT(size.cx, nBox + 40);
+    EXPECT_GT(size.cx, IconBox() + 40);
     EXPECT_EQ(0, canvas.CountOther(kWhite));
+}
 
-    // Hot and checked: the row's box and the check box in the icon column.
+// Hot and checked: the row's box and the check box in the icon column.
+TEST_F(OfficeXPPopupRow, HotCheckedRowIsBoxedWithTheCheckBoxInTheIconColumn)
+{
+    CXTPControl* pItem = AddRow(xtpControlButton, "&Item\tCtrl+I");
+    PixelCanvas canvas(150, 22);
     pItem->SetChecked(TRUE);
     pItem->OnSetSelected(1);
     theme.DrawControl(&canvas.dc(), pItem, TRUE);
     EXPECT_EQ(
         "m32 m31 m37 m33 m37",
-        Probe(canvas, {{R.right - 1, R.bottom - 1}, {R.right - 30, 1}, {0, 0}, {1, 1}, {nBox - 1, 10}}));
+        Probe(canvas, {{R.right - 1, R.bottom - 1}, {R.right - 30, 1}, {0, 0}, {1, 1}, {IconBox() - 1, 10}}));
     EXPECT_EQ(Marker(45), canvas.dc().GetTextColor());
+}
 
-    // A disabled popup item: no box, the disabled text and an arrow.
-    CXTPControl* pPopup = pBar->GetControls()->Add(xtpControlPopup, 0);
-    pPopup->SetCaption(CString("More"));
+// A disabled popup item: no box, the disabled text and an arrow.
+TEST_F(OfficeXPPopupRow, DisabledPopupItemHasNoBoxTheDisabledTextAndAnArrow)
+{
+    CXTPControl* pPopup = AddRow(xtpControlPopup, "More");
     pPopup->SetEnabled(FALSE);
-    pPopup->SetRect(R);
     PixelCanvas popupCanvas(150, 22);
     theme.DrawControl(&popupCanvas.dc(), pPopup, TRUE);
     EXPECT_EQ(Marker(35), popupCanvas.dc().GetTextColor());

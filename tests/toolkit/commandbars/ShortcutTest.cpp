@@ -124,38 +124,53 @@ TEST_F(ShortcutFrameTest, SetAccelReplacesTheKeyOrAddsIt)
     EXPECT_FALSE(XTPAccelManager()->GetAccel(frame, ID_TEST_BOLD, &accel));
 }
 
-TEST_F(ShortcutFrameTest, TheProfileHoldsSixBytesAnEntryAndADamagedTableIsRefused)
+// The table saved in the application's profile, under a section of its own
+// that is emptied before and after.
+class ShortcutProfileTest : public ShortcutFrameTest
 {
-    CWinApp app("Tidewatch Command Bars Tests");
-    app.SetRegistryKey("Tidewatch Tests");
-    const char* pszSection = "Shortcut Test";
-    app.WriteProfileString(pszSection, NULL, NULL);
-    auto savedBytes = [&]() {
+protected:
+    ShortcutProfileTest() : app("Tidewatch Command Bars Tests")
+    {
+        app.SetRegistryKey("Tidewatch Tests");
+        app.WriteProfileString(kSection, NULL, NULL);
+    }
+    ~ShortcutProfileTest() override { app.WriteProfileString(kSection, NULL, NULL); }
+    UINT SavedBytes()
+    {
         LPBYTE pData = NULL;
         UINT nBytes = 0;
-        app.GetProfileBinary(pszSection, "Accelerators", &pData, &nBytes);
+        app.GetProfileBinary(kSection, "Accelerators", &pData, &nBytes);
         delete[] pData;
         return nBytes;
-    };
+    }
+    static constexpr const char* kSection = "Shortcut Test";
+    CWinApp app;
+};
+
+TEST_F(ShortcutProfileTest, TheProfileHoldsSixBytesAnEntry)
+{
     SetTable({});
-    XTPAccelManager()->SaveShortcuts(frame, pszSection);
-    EXPECT_EQ(0u, savedBytes()) << "a frame without a table saves nothing";
+    XTPAccelManager()->SaveShortcuts(frame, kSection);
+    EXPECT_EQ(0u, SavedBytes()) << "a frame without a table saves nothing";
 
     SetTable({{(BYTE)(V | C), 'N', N}, {V, VK_F5, O}, {(BYTE)(V | A), 'B', ID_TEST_BOLD}});
-    XTPAccelManager()->SaveShortcuts(frame, pszSection);
-    EXPECT_EQ(18u, savedBytes());
+    XTPAccelManager()->SaveShortcuts(frame, kSection);
+    EXPECT_EQ(18u, SavedBytes());
     SetTable({{V, VK_F9, N}});
-    EXPECT_TRUE(XTPAccelManager()->LoadShortcuts(frame, pszSection));
+    EXPECT_TRUE(XTPAccelManager()->LoadShortcuts(frame, kSection));
     EXPECT_EQ("9/78/3001 1/116/3002 17/66/3005", Table());
+}
 
+TEST_F(ShortcutProfileTest, ADamagedTableIsRefusedAndTheCurrentTableStays)
+{
+    SetTable({{(BYTE)(V | C), 'N', N}, {V, VK_F5, O}, {(BYTE)(V | A), 'B', ID_TEST_BOLD}});
     BYTE damaged[7] = {1, 0, 0x78, 0, 0xB9, 0x0B, 9};
     for (UINT nBytes : {7u, 0u})
     {
-        app.WriteProfileBinary(pszSection, "Accelerators", damaged, nBytes);
-        EXPECT_FALSE(XTPAccelManager()->LoadShortcuts(frame, pszSection)) << nBytes;
+        app.WriteProfileBinary(kSection, "Accelerators", damaged, nBytes);
+        EXPECT_FALSE(XTPAccelManager()->LoadShortcuts(frame, kSection)) << nBytes;
         EXPECT_EQ("9/78/3001 1/116/3002 17/66/3005", Table()) << "the current table stays";
     }
-    app.WriteProfileString(pszSection, NULL, NULL);
 }
 
 } // namespace
