@@ -48,7 +48,7 @@ void SelectNewItem(CWnd* pPane)
 class CtrlViewTest : public FrameTest<CListeningFrame>
 {};
 
-TEST_F(CtrlViewTest, ViewsAreTheirControlsAndPassNotificationsOn)
+TEST_F(CtrlViewTest, TreeViewsTakeTheirNotificationsOrPassThemOn)
 {
     CSplitterWnd splitter;
     ASSERT_TRUE(splitter.CreateStatic(frame, 1, 2));
@@ -61,8 +61,11 @@ TEST_F(CtrlViewTest, ViewsAreTheirControlsAndPassNotificationsOn)
     // A pane without a handler of its own: the splitter hands the notification to the frame.
     SelectNewItem(splitter.GetPane(0, 1));
     EXPECT_EQ(1, frame->m_nSecondPane);
+}
 
-    // A list view is its control; the frame's views have a sunken edge instead of a flat border.
+// A list view is its control; the frame's views have a sunken edge instead of a flat border.
+TEST_F(CtrlViewTest, ListViewIsItsControlWithASunkenEdge)
+{
     CCreateContext context;
     context.m_pNewViewClass = RUNTIME_CLASS(CListView);
     CListView* pList = (CListView*)frame->CreateView(&context, AFX_IDW_PANE_FIRST + 2);

@@ -113,7 +113,7 @@ TEST(ListCtrl, TextsOfAnyLengthAndDataAreReadBack)
     EXPECT_EQ(30u, list.GetItemData(2));
 }
 
-TEST(ListCtrl, SelectionWalksRectanglesAndHitTests)
+TEST(ListCtrl, SelectedItemsAreWalkedInOrder)
 {
     Report report;
     CListCtrl& list = report.list;
@@ -124,8 +124,12 @@ TEST(ListCtrl, SelectionWalksRectanglesAndHitTests)
     for (POSITION pos = list.GetFirstSelectedItemPosition(); pos != NULL;)
         walked.push_back(list.GetNextSelectedItem(pos));
     EXPECT_EQ((std::vector<int>{1, 3}), walked);
+}
 
-    // Rectangles and hit tests.
+TEST(ListCtrl, ItemRectanglesAndHitTestsAgree)
+{
+    Report report;
+    CListCtrl& list = report.list;
     CRect rect, label, cell;
     ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_BOUNDS));
     ASSERT_TRUE(list.GetItemRect(2, &label, LVIR_LABEL));
@@ -136,7 +140,7 @@ TEST(ListCtrl, SelectionWalksRectanglesAndHitTests)
     EXPECT_TRUE(flags & LVHT_ONITEM);
 }
 
-TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndReadBack)
+TEST(TreeCtrl, ItemsAreInsertedWhereAsked)
 {
     Tree fixture(TVS_CHECKBOXES);
     CTreeCtrl& tree = fixture.tree;
@@ -146,7 +150,12 @@ TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndReadBack)
     EXPECT_EQ((std::vector<CString>{"weather", "sport", "news"}), children);
     EXPECT_TRUE(tree.ItemHasChildren(fixture.root));
     EXPECT_FALSE(tree.ItemHasChildren(fixture.news));
+}
 
+TEST(TreeCtrl, ImagesDataAndLongTextsAreReadBack)
+{
+    Tree fixture;
+    CTreeCtrl& tree = fixture.tree;
     int image = 0, selected = 0;
     ASSERT_TRUE(tree.GetItemImage(fixture.news, image, selected));
     EXPECT_EQ(CPoint(1, 2), CPoint(image, selected));
@@ -156,7 +165,12 @@ TEST(TreeCtrl, ItemsAreInsertedWhereAskedAndReadBack)
     CString longName('k', 600);
     EXPECT_TRUE(tree.SetItemText(fixture.sport, longName));
     EXPECT_EQ(longName, tree.GetItemText(fixture.sport));
-    // Check boxes are set and cleared.
+}
+
+TEST(TreeCtrl, CheckBoxesAreSetAndCleared)
+{
+    Tree fixture(TVS_CHECKBOXES);
+    CTreeCtrl& tree = fixture.tree;
     EXPECT_FALSE(tree.GetCheck(fixture.news));
     EXPECT_TRUE(tree.SetCheck(fixture.news));
     EXPECT_TRUE(tree.GetCheck(fixture.news));

@@ -89,7 +89,12 @@ TEST_F(MDIFrameTest, ChildrenLiveInTheClientAndTheActiveOneTakesCommands)
     EXPECT_EQ(pSecond, frame->GetActiveFrame());
     frame->SendMessage(WM_COMMAND, ID_CHILD_COMMAND);
     EXPECT_EQ(CPoint(0, 1), CPoint(pFirst->m_nCommands, pSecond->m_nCommands));
+}
 
+TEST_F(MDIFrameTest, ChildrenAreActivatedAndMaximized)
+{
+    CTestChild* pFirst = NewChild("First");
+    CTestChild* pSecond = NewChild("Second");
     frame->MDIActivate(pFirst);
     EXPECT_EQ(pFirst, frame->MDIGetActive());
     pSecond->MDIActivate();
@@ -97,8 +102,12 @@ TEST_F(MDIFrameTest, ChildrenLiveInTheClientAndTheActiveOneTakesCommands)
     BOOL bMaximized = FALSE;
     EXPECT_EQ(pSecond, frame->MDIGetActive(&bMaximized));
     EXPECT_TRUE(bMaximized);
+}
 
-    // Closed children are deleted and the next is active.
+TEST_F(MDIFrameTest, ClosedChildrenAreDeletedAndTheNextIsActive)
+{
+    CTestChild* pFirst = NewChild("First");
+    CTestChild* pSecond = NewChild("Second");
     int nDeletedBefore = CTestChild::s_nDeleted;
     pSecond->SendMessage(WM_CLOSE);
     PumpPending();
@@ -134,7 +143,7 @@ TEST_F(MDIFrameTest, LoadFrameTakesTheTemplatesMenu)
     EXPECT_EQ(frame->m_hMenuDefault, ::GetMenu(frame->m_hWnd));
 }
 
-TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayoutAndMakesTheChildren)
+TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayout)
 {
     CStatusBar bar;
     ASSERT_TRUE(bar.Create(frame));
@@ -145,9 +154,12 @@ TEST_F(MDIFrameTest, TheClientIsThePaneOfTheLayoutAndMakesTheChildren)
     frame->GetClientRect(client);
     client.bottom = RectInParent(&bar).top;
     EXPECT_EQ(client, RectInParent(CWnd::FromHandle(frame->m_hWndMDIClient)));
+}
 
-    // A window that subclasses the client lays it out through its CalcWindowRect, and
-    // children are made through it.
+// A window that subclasses the client lays it out through its CalcWindowRect, and
+// children are made through it.
+TEST_F(MDIFrameTest, AWindowSubclassingTheClientLaysItOutAndMakesTheChildren)
+{
     CWatchingClient watching;
     ASSERT_TRUE(watching.SubclassWindow(frame->m_hWndMDIClient));
     frame->RecalcLayout();

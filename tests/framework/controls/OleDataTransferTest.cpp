@@ -57,10 +57,9 @@ protected:
     }
 };
 
-TEST_F(OleTest, DataSourcesAreReadBackFromTheClipboardAndDirectly)
+TEST_F(OleTest, ClipboardSourceIsReadBackInEveryFormat)
 {
     const CLIPFORMAT cfItem = (CLIPFORMAT)::RegisterClipboardFormat("Tidewatch Test Item");
-    int nDeletedBefore = CCountedSource::s_nDeleted;
     CCountedSource* pSource = new CCountedSource;
     pSource->CacheGlobalData(CF_TEXT, GlobalText("breaking news"));
     pSource->CacheGlobalData(cfItem, GlobalText("item archive"));
@@ -84,15 +83,26 @@ TEST_F(OleTest, DataSourcesAreReadBackFromTheClipboardAndDirectly)
         formats.push_back(formatEtc.cfFormat);
     EXPECT_NE(formats.end(), std::find(formats.begin(), formats.end(), cfItem));
     data.Release();
+}
 
-    // Another owner takes the clipboard: the source goes away by itself.
+// Another owner takes the clipboard: the source goes away by itself.
+TEST_F(OleTest, ClipboardSourceGoesAwayWhenAnotherOwnerTakesTheClipboard)
+{
+    int nDeletedBefore = CCountedSource::s_nDeleted;
+    CCountedSource* pSource = new CCountedSource;
+    pSource->CacheGlobalData(CF_TEXT, GlobalText("breaking news"));
+    pSource->SetClipboard();
     EXPECT_EQ(nDeletedBefore, CCountedSource::s_nDeleted);
     ::OleSetClipboard(NULL);
     EXPECT_EQ(nDeletedBefore + 1, CCountedSource::s_nDeleted);
     EXPECT_EQ(nullptr, COleDataSource::GetClipboardOwner());
+}
 
-    // A missing format gives nothing, and a new block replaces the old.
+// A missing format gives nothing, and a new block replaces the old.
+TEST_F(OleTest, DataObjectGivesNothingForAMissingFormatAndTheNewestBlock)
+{
     COleDataSource source;
+    COleDataObject data;
     source.CacheGlobalData(CF_TEXT, GlobalText("x"));
     data.Attach(source.GetDataObject(), FALSE);
     EXPECT_EQ("none", TakeGlobalText(data.GetGlobalData(CF_BITMAP)));
@@ -166,7 +176,7 @@ TEST_F(OleTest, DropTargetReceivesADragOfThisProcess)
     EXPECT_EQ((HWND)NULL, target.GetRegisteredWindow());
 }
 
-TEST_F(OleTest, DropSourceStartsOutsideTheRectangleAndFollowsTheButtons)
+TEST_F(OleTest, DropSourceStartsOnlyOutsideTheRectangle)
 {
     // The frame's client area starts at (40, 40) of the screen: (105, 105) is inside the rectangle.
     COleDropSource source;
@@ -182,8 +192,12 @@ TEST_F(OleTest, DropSourceStartsOutsideTheRectangleAndFollowsTheButtons)
     frame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(105, 105));
     frame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(105, 105));
     EXPECT_FALSE(source.OnBeginDrag(frame));
+}
 
-    // During the drag the default source follows the buttons.
+// During the drag the default source follows the buttons.
+TEST_F(OleTest, DefaultDropSourceFollowsTheButtons)
+{
+    COleDropSource source;
     std::vector<SCODE> answers = {
         source.QueryContinueDrag(FALSE, MK_LBUTTON), source.QueryContinueDrag(FALSE, 0),
         source.QueryContinueDrag(TRUE, MK_LBUTTON), source.QueryContinueDrag(FALSE, MK_LBUTTON | MK_RBUTTON)};

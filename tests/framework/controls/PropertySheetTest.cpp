@@ -91,24 +91,24 @@ TEST_F(PropertySheetTest, SwitchesPagesAndExchangesData)
     EXPECT_EQ(IDOK, sheet.m_nModalResult);
 }
 
-TEST_F(PropertySheetTest, DoModalRunsUntilOkOrCancel)
+TEST_F(PropertySheetTest, DoModalRunsUntilOkAndAppliesOnlyTheShownPage)
 {
-    {
-        CSelfClosingSheet sheet(frame, PSBTN_OK);
-        sheet.AddPage(&namePage);
-        sheet.AddPage(&optionsPage);
-        sheet.SetActivePage(1);
-        EXPECT_EQ(IDOK, sheet.DoModal());
-        EXPECT_TRUE(frame->IsWindowEnabled());
-        // Only the page that was shown took part.
-        EXPECT_EQ(0, namePage.m_nApplies);
-    }
-    {
-        CSelfClosingSheet sheet(frame, PSBTN_CANCEL);
-        sheet.AddPage(&optionsPage);
-        EXPECT_EQ(IDCANCEL, sheet.DoModal());
-        EXPECT_EQ(1, optionsPage.m_nResets);
-    }
+    CSelfClosingSheet sheet(frame, PSBTN_OK);
+    sheet.AddPage(&namePage);
+    sheet.AddPage(&optionsPage);
+    sheet.SetActivePage(1);
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    EXPECT_TRUE(frame->IsWindowEnabled());
+    // Only the page that was shown took part.
+    EXPECT_EQ(0, namePage.m_nApplies);
+}
+
+TEST_F(PropertySheetTest, DoModalRunsUntilCancelAndResetsThePage)
+{
+    CSelfClosingSheet sheet(frame, PSBTN_CANCEL);
+    sheet.AddPage(&optionsPage);
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_EQ(1, optionsPage.m_nResets);
 }
 
 } // namespace

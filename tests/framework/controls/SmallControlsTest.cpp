@@ -72,7 +72,7 @@ TEST(ToolBarCtrl, ButtonSizeIsUnpacked)
 }
 
 // Progress bars read their range back whole, spin buttons unpack theirs with its sign.
-TEST(ProgressSpinAndScrollBar, RangesAreReadBackWhole)
+TEST(ProgressAndSpin, RangesAreReadBackWhole)
 {
     CProgressCtrl progress;
     CSpinButtonCtrl spin;
@@ -84,8 +84,11 @@ TEST(ProgressSpinAndScrollBar, RangesAreReadBackWhole)
     progress.GetRange(lower, upper);
     spin.GetRange(spinLower, spinUpper);
     EXPECT_EQ(CRect(-3, 100000, -5, 60), CRect(lower, upper, spinLower, spinUpper));
+}
 
-    // A scroll bar's limit is its range less a page.
+// A scroll bar's limit is its range less a page.
+TEST(ScrollBar, LimitIsTheRangeLessAPage)
+{
     CScrollBar bar;
     ASSERT_TRUE(bar.Create(WS_VISIBLE | SBS_VERT, CRect(0, 0, 16, 200), &TestParent(), IDC_TEST_FIRST + 2));
     SCROLLINFO info = {sizeof(info), SIF_RANGE | SIF_PAGE, 0, 99, 10, 0, 0};

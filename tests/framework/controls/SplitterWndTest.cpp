@@ -114,13 +114,16 @@ protected:
     CThinSplitter nested;
 };
 
-TEST_F(SplitterTest, CreatesViewsFromRuntimeClassesAtTheirIdealSizes)
+TEST_F(SplitterTest, CreatesViewsFromRuntimeClasses)
 {
     EXPECT_TRUE(nested.GetPane(1, 0)->IsKindOf(RUNTIME_CLASS(CPaneView)));
     EXPECT_EQ(&nested, outer.GetPane(0, 1));
     EXPECT_EQ(AFX_IDW_PANE_FIRST + 16, nested.IdFromRowCol(1, 0));
+}
 
-    // The outer splitter fills the frame; its panes lie inside the 2-pixel border.
+// The outer splitter fills the frame; its panes lie inside the 2-pixel border.
+TEST_F(SplitterTest, PanesLieInsideTheBordersAtTheirIdealSizes)
+{
     EXPECT_EQ(CRect(0, 0, 800, 600), RectInParent(&outer));
     EXPECT_EQ(CRect(2, 2, 177, 598), RectInParent(outer.GetPane(0, 0)));
     // The nested splitter has its own edge: it covers its border in the outer splitter.
@@ -129,16 +132,21 @@ TEST_F(SplitterTest, CreatesViewsFromRuntimeClassesAtTheirIdealSizes)
     // height and the preview the rest.
     EXPECT_EQ(CRect(2, 2, 617, 202), RectInParent(nested.GetPane(0, 0)));
     EXPECT_EQ(CRect(2, 206, 617, 596), RectInParent(nested.GetPane(1, 0)));
+}
 
-    // A wider frame widens the last column only.
+TEST_F(SplitterTest, AWiderFrameWidensTheLastColumnOnly)
+{
     CRect window;
     frame->GetWindowRect(window);
     frame->SetWindowPos(NULL, 0, 0, window.Width() + 100, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
     PumpPending();
     EXPECT_EQ(175, RectInParent(outer.GetPane(0, 0)).Width());
     EXPECT_EQ(721, RectInParent(&nested).Width());
+}
 
-    // The splitters tell which pane a window is; an occupied pane takes no new view.
+// The splitters tell which pane a window is; an occupied pane takes no new view.
+TEST_F(SplitterTest, SplittersTellWhichPaneAWindowIs)
+{
     int row = -1, col = -1;
     EXPECT_TRUE(nested.IsChildPane(nested.GetPane(1, 0), &row, &col));
     EXPECT_EQ(CPoint(0, 1), CPoint(col, row));
@@ -180,7 +188,11 @@ TEST_F(SplitterTest, DragsMoveTheBarWithinItsLimits)
         EXPECT_EQ(row.xNested, RectInParent(&nested).left);
         EXPECT_EQ(NULL, ::GetCapture());
     }
-    // Rows of the nested splitter move the same way (its bar covers y 202..205).
+}
+
+// Rows of the nested splitter move the same way (its bar covers y 202..205).
+TEST_F(SplitterTest, RowsOfTheNestedSplitterMoveTheSameWay)
+{
     Drag(&nested, CPoint(300, 204), CPoint(300, 254));
     EXPECT_EQ(250, RectInParent(nested.GetPane(0, 0)).Height());
 }
@@ -200,7 +212,10 @@ TEST_F(SplitterTest, TheDerivedSplittersStepsAreTheOnesCalled)
     EXPECT_EQ((std::vector<CRect>{before, before, after, after}), outer.inverted);
     // The new layout invalidates its bar through the drawing step without a DC.
     EXPECT_GE(outer.CountDrawn("bar"), 1);
+}
 
+TEST_F(SplitterTest, PaintingDrawsTheBarAndTheBordersWithADC)
+{
     outer.drawn.clear();
     outer.Invalidate();
     outer.UpdateWindow();
@@ -209,7 +224,7 @@ TEST_F(SplitterTest, TheDerivedSplittersStepsAreTheOnesCalled)
 }
 
 // Only the bar (x 177..180, the full height) is hit: 201 for it, 0 for none.
-TEST_F(SplitterTest, HitTestsFindBarsOnlyInsideTheDerivedRectangle)
+TEST_F(SplitterTest, HitTestsFindOnlyTheBars)
 {
     CString hits;
     for (CPoint point :
@@ -217,8 +232,11 @@ TEST_F(SplitterTest, HitTestsFindBarsOnlyInsideTheDerivedRectangle)
         hits.AppendFormat("%d ", outer.HitTest(point));
     EXPECT_EQ(hits, "0 201 201 0 0 ");
     EXPECT_EQ(CSplitterWnd::vSplitterBar1, nested.HitTest(CPoint(300, 204)));
+}
 
-    // The layout and the hit tests use the derived inside rectangle.
+// The layout and the hit tests use the derived inside rectangle.
+TEST_F(SplitterTest, LayoutAndHitTestsUseTheDerivedInsideRectangle)
+{
     outer.band = 6;
     outer.RecalcLayout();
     EXPECT_EQ(CRect(2, 8, 177, 598), RectInParent(outer.GetPane(0, 0)));

@@ -55,17 +55,19 @@ protected:
     CStatusBar bar;
 };
 
-TEST_F(StatusBarTest, IndicatorsBecomePanesAndTheBarSitsAtTheBottom)
+TEST_F(StatusBarTest, IndicatorsBecomePanes)
 {
     EXPECT_EQ(3, bar.GetCount());
     EXPECT_EQ(-1, bar.CommandToIndex(0x7FFF));
     EXPECT_EQ((UINT)IDS_PANE_PROGRESS, bar.GetItemID(bar.CommandToIndex(IDS_PANE_PROGRESS)));
     EXPECT_EQ(CString("Caps|Caps"), Texts(1));
     EXPECT_EQ((UINT)(SBPS_STRETCH | SBPS_NOBORDERS), bar.GetPaneStyle(0));
+}
+
+TEST_F(StatusBarTest, BarSitsAtTheBottomAndKeepsAMinimumHeight)
+{
     int cyBar = bar.CalcFixedLayout(TRUE, TRUE).cy;
     EXPECT_EQ(CRect(0, 600 - cyBar, 800, 600), RectInParent(&bar));
-
-    // The bar keeps a minimum height.
     bar.SendMessage(SB_SETMINHEIGHT, 40);
     frame->RecalcLayout();
     EXPECT_EQ(40, RectInParent(&bar).Height());
@@ -89,7 +91,7 @@ TEST_F(StatusBarTest, PaneRectanglesFollowTheBarsWidth)
     EXPECT_EQ(CPoint(stretchBefore + 100, 104), CPoint(PaneWidth(0), PaneWidth(2)));
 }
 
-TEST_F(StatusBarTest, IdleUpdateAndMessageTextSetThePanes)
+TEST_F(StatusBarTest, IdleUpdateSetsThePanes)
 {
     frame->m_capsText = "Ready 42";
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
@@ -100,8 +102,11 @@ TEST_F(StatusBarTest, IdleUpdateAndMessageTextSetThePanes)
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_NE(0u, bar.GetPaneStyle(1) & SBPS_DISABLED);
     EXPECT_EQ(CString("Ready 42|"), Texts(1));
+}
 
-    // The message pane is the window text.
+// The message pane is the window text.
+TEST_F(StatusBarTest, MessageTextSetsTheFirstPane)
+{
     frame->SetMessageText("Checking news");
     EXPECT_EQ(CString("Checking news|Checking news"), Texts(0));
 }

@@ -36,7 +36,7 @@ protected:
     CToolBar bar;
 };
 
-TEST_F(ToolBarTest, ButtonsFromIdsWrappedRowsAndIdleUpdates)
+TEST_F(ToolBarTest, ButtonsComeFromIdsAndWrapIntoRows)
 {
     EXPECT_EQ(2, bar.CommandToIndex(ID_TOOL_PICK));
     EXPECT_EQ((UINT)ID_TOOL_LINE, bar.GetItemID(3));
@@ -44,9 +44,12 @@ TEST_F(ToolBarTest, ButtonsFromIdsWrappedRowsAndIdleUpdates)
     EXPECT_EQ(CSize(92, 23), bar.CalcFixedLayout(FALSE, TRUE));
     bar.SetButtonStyle(1, bar.GetButtonStyle(1) | TBBS_WRAPPED);
     EXPECT_EQ(CSize(46, 46), bar.CalcFixedLayout(FALSE, TRUE));
+}
 
-    // The idle update enables and checks the buttons. Nobody handles the pick tool: disabled;
-    // the line tool has a command handler.
+// The idle update enables and checks the buttons. Nobody handles the pick tool: disabled;
+// the line tool has a command handler.
+TEST_F(ToolBarTest, IdleUpdateEnablesAndChecksTheButtons)
+{
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     CString states;
     for (UINT nID : {ID_TOOL_PENCIL, ID_TOOL_FILL, ID_TOOL_PICK, ID_TOOL_LINE})
