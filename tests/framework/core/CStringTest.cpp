@@ -89,12 +89,13 @@ TEST(CStringSharing, CopiesOnManyThreadsKeepTheCountRight)
     const CString source("abcdefghijklmnopqz");
     std::vector<int> mismatches(6);
     RunOnThreads(6, [&](int thread) {
-        for (int i = 0; i < 5000; ++i)
+        for (int i = 0; i < 20000; ++i)
         {
             CString copy = source;
             CString changed = copy;
-            changed += (char)('a' + i % 26);
-            mismatches[thread] += copy != "abcdefghijklmnopqz" || changed != copy + (char)('a' + i % 26);
+            if (i % 4 == 0)
+                changed += 'x'; // a block of its own from the pool all threads share
+            mismatches[thread] += copy != "abcdefghijklmnopqz" || changed.GetLength() != 18 + (i % 4 == 0);
         }
     });
     EXPECT_EQ(std::vector<int>(6, 0), mismatches);
