@@ -75,25 +75,32 @@ TEST(FrameOptions, ValuesAsReadAndMissingOnesTakeTheirDefaults)
     }
 }
 
-TEST(FrameOptions, SaveWritesTheFourteenValuesInOrderPastAFailedOne)
+// The names Save writes, in the order it writes them.
+const std::vector<std::string> kSaveOrder = {
+    "FrameWidth",      "FrameHeight",       "TreeWidth",      "TreeHeight",  "LookWidth",
+    "LookHeight",      "AutoCheckOnStart",  "AutoCheckEvery", "ShowSummary", "ShowSummaryOnStart",
+    "PlaySoundOnNews", "AutoCheckInterval", "AlertTime",      "CheckUpgrade"};
+
+TEST(FrameOptions, SaveWritesTheFourteenValuesInOrder)
 {
     FrameOptions options;
     options.treeWidth = 200;
     options.alertTime = 25;
     RecordingWriter writer;
     EXPECT_TRUE(options.Save(writer));
-    const std::vector<std::string> order = {
-        "FrameWidth",      "FrameHeight",       "TreeWidth",      "TreeHeight",  "LookWidth",
-        "LookHeight",      "AutoCheckOnStart",  "AutoCheckEvery", "ShowSummary", "ShowSummaryOnStart",
-        "PlaySoundOnNews", "AutoCheckInterval", "AlertTime",      "CheckUpgrade"};
-    EXPECT_EQ(order, writer.names);
+    EXPECT_EQ(kSaveOrder, writer.names);
     const std::vector<DWORD> values = {800, 550, 200, 400, 375, 200, 1, 1, 1, 0, 1, 30, 25, 0};
     EXPECT_EQ(values, writer.values);
+}
 
-    RecordingWriter failing; // a failed value is reported and the rest still written
+// A failed value is reported and the rest still written.
+TEST(FrameOptions, SaveReportsAFailedValueAndStillWritesTheRest)
+{
+    FrameOptions options;
+    RecordingWriter failing;
     failing.failing = "TreeHeight";
     EXPECT_FALSE(options.Save(failing));
-    EXPECT_EQ(order, failing.names);
+    EXPECT_EQ(kSaveOrder, failing.names);
 }
 
 TEST(FrameOptions, SizeClampedToTheScreen)

@@ -36,7 +36,11 @@ TEST_F(ViewsTest, TheStoreLoadsUnderTheRootWithBoldKeywordsForUnreadNews)
     Keyword* alpha = Group().GetFirst();
     EXPECT_EQ(alpha->treeItem, ItemNamed("alpha"));
     EXPECT_EQ((Keyword*)tree.GetItemData(alpha->treeItem), alpha);
-    // A click on the caption asks the frame to hide the pane.
+}
+
+TEST_F(ViewsTest, AClickOnTheCaptionAsksTheFrameToHideThePane)
+{
+    Open(kStore);
     m_pTree->SendMessage(WM_COMMAND, CItemTreeView::IDC_CAPTION, 0);
     EXPECT_EQ(m_pFrame->m_nHideRequests, 1);
 }
@@ -232,17 +236,24 @@ TEST_F(ViewsTest, AnImportThatCannotBeReadWholeLeavesListAndStoreAsTheyWere)
     }
 }
 
-TEST_F(ViewsTest, AnExportOrStoreThatCannotBeWrittenIsReported)
+TEST_F(ViewsTest, AnExportThatCannotBeWrittenIsReported)
 {
     Open(kStore);
     CDialogDriver driver;
     EXPECT_FALSE(m_pTree->ExportKeywordsTo(m_folder.File("no folder\\list.xml").c_str()));
-    SetProgramFolder(m_folder.File("no folder").c_str());
-    EXPECT_FALSE(m_pTree->SaveKeywords());
-    ASSERT_EQ(driver.seen.size(), 2u);
+    ASSERT_EQ(driver.seen.size(), 1u);
     EXPECT_EQ(driver.seen[0].caption, "Information");
     EXPECT_NE(driver.seen[0].text.find("could not be written"), std::string::npos);
-    EXPECT_NE(driver.seen[1].text.find("conf.xml"), std::string::npos);
+}
+
+TEST_F(ViewsTest, AStoreThatCannotBeWrittenIsReported)
+{
+    Open(kStore);
+    CDialogDriver driver;
+    SetProgramFolder(m_folder.File("no folder").c_str());
+    EXPECT_FALSE(m_pTree->SaveKeywords());
+    ASSERT_EQ(driver.seen.size(), 1u);
+    EXPECT_NE(driver.seen[0].text.find("conf.xml"), std::string::npos);
 }
 
 TEST_F(ViewsTest, TheFileDialogsAskWithTheirTitles)

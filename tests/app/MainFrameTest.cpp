@@ -30,13 +30,16 @@ CXTPToolBar* StandardBar(CMainFrame* frame)
     return frame->GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD);
 }
 
-TEST_F(MainFrameTest, SizesComeFromTheOptionsAndTheScreenAndAreSavedAsThePanesStand)
+TEST_F(MainFrameTest, SizesComeFromTheOptionsAndTheScreen)
 {
     CRect workArea;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     EXPECT_EQ(CSize(workArea.Width(), 550), RectInParent(frame).Size());
     EXPECT_EQ(200, RectInParent(frame->GetTreeView()).Width());
+}
 
+TEST_F(MainFrameTest, SizesAreSavedAsThePanesStand)
+{
     frame->SetWindowPos(NULL, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
     // A maximised window stores the size it comes back to.
     for (int show : {SW_SHOWNORMAL, SW_MAXIMIZE})
@@ -74,15 +77,19 @@ TEST_F(MainFrameTest, KeywordCommandsServeWhileTheNewsListIsActive)
     EXPECT_EQ(100, frame->GetTreeView()->GetPercent()); // the empty store's pass ended at once
 }
 
-// The status bar holds the text pane, then the progress pane. A pass
-// animates the text on timer 1, a single check also moves the bar on timer 2;
-// both end at rest, and neither touches the busy flag the tree view holds.
-TEST_F(MainFrameTest, ChecksAnimateTheStatusBarWithoutTouchingTheBusyFlag)
+// The status bar holds the text pane, then the progress pane.
+TEST_F(MainFrameTest, TheStatusBarHoldsTheTextPaneThenTheProgressPane)
 {
     CXTPStatusBar& bar = frame->GetStatusBar();
     EXPECT_EQ(3, bar.GetCount());
     EXPECT_EQ(1, bar.CommandToIndex(0x8001));
     EXPECT_EQ(2, bar.CommandToIndex(0x8000));
+}
+
+// A pass animates the text on timer 1, a single check also moves the bar on timer 2;
+// both end at rest, and neither touches the busy flag the tree view holds.
+TEST_F(MainFrameTest, ChecksAnimateTheStatusBarWithoutTouchingTheBusyFlag)
+{
     EXPECT_EQ(Status(frame), " Idle @ 0");
     const struct
     {

@@ -87,13 +87,17 @@ TEST_F(OptionDlgTest, UncheckingTheAlertChecksAndDisablesItsOptions)
     }
 }
 
-// It shows the values it was given; OK limits what was typed.
-TEST_F(OptionDlgTest, ShowsTheValuesAndOkLimitsTypedValues)
+TEST_F(OptionDlgTest, ShowsTheValuesItWasGiven)
 {
     Open(TRUE, 30, 10);
     EXPECT_EQ("30 10", std::string(Text(IDC_INTERVAL) + " " + Text(IDC_ALERT_TIME)));
     EXPECT_EQ((UINT)BST_CHECKED, dialog.IsDlgButtonChecked(IDC_PLAY_SOUND));
     EXPECT_EQ((UINT)BST_UNCHECKED, dialog.IsDlgButtonChecked(IDC_SHOW_SUMMARY_ON_START));
+}
+
+TEST_F(OptionDlgTest, OkLimitsTheTypedValues)
+{
+    Open(TRUE, 30, 10);
     dialog.GetDlgItem(IDC_INTERVAL)->SetWindowText("2");
     dialog.GetDlgItem(IDC_ALERT_TIME)->SetWindowText("45");
     Click(IDOK);

@@ -74,7 +74,7 @@ public:
     }
 };
 
-TEST_F(NewsListTest, ShowsTimeTitleAndUrlColumnsOfTheKeywordsItems)
+TEST_F(NewsListTest, TheHeaderHoldsTimeTitleAndUrlColumnsSelectingWholeRows)
 {
     CHeaderCtrl* pHeader = m_pList->GetHeaderCtrl();
     std::string columns;
@@ -90,11 +90,19 @@ TEST_F(NewsListTest, ShowsTimeTitleAndUrlColumnsOfTheKeywordsItems)
     }
     EXPECT_EQ(columns, "Time 110 Title 200 Url 200 ");
     EXPECT_TRUE(List().GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+}
+
+TEST_F(NewsListTest, RowsShowTheShownKeywordsItemsInStoredOrder)
+{
     EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "charlie able baker");
     EXPECT_EQ(Column(CSkellrunView::COLUMN_TIME), "Mon 3/10/2007 Mon 3/11/2007 Mon 3/12/2007");
     EXPECT_EQ(Column(CSkellrunView::COLUMN_URL),
               "http://news.example/alpha/0 http://news.example/alpha/1 http://news.example/alpha/2");
     EXPECT_EQ(m_pList->ItemOfRow(1), Group().GetFirst()->firstItem->next);
+}
+
+TEST_F(NewsListTest, UnreadRowsAreDrawnBold)
+{
     EXPECT_EQ(DrawnWeight(0), FW_BOLD); // unread
     EXPECT_EQ(DrawnWeight(1), FW_NORMAL);
 }

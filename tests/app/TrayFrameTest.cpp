@@ -37,6 +37,15 @@ protected:
         shell.balloons.clear();
         shell.sounds.clear();
     }
+    // Three unread items, the first with a title and a summary too long for
+    // a balloon.
+    void OpenWithALongFirstItem()
+    {
+        Open({{"ten chars!", {"*high water", "*low water"}}, {"moon", {"new moon", "*full moon"}}});
+        NewsItem* first = Keywords().GetFirst()->firstItem;
+        first->title = CString('h', 64);
+        first->summary = CString('s', 246);
+    }
     KeywordGroup& Keywords() { return frame->GetTreeView()->GetKeywords(); }
     // The tree's bold marks ('*') and the keywords' unread counts, then the
     // total: "*root: tide 0, *moon 1 | 1 unread".
@@ -68,12 +77,9 @@ protected:
     }
 };
 
-TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIconsEvents)
+TEST_F(TrayFrameTest, NewsAnimatesSoundsAndEnablesTheCeaseCommands)
 {
-    Open({{"ten chars!", {"*high water", "*low water"}}, {"moon", {"new moon", "*full moon"}}});
-    NewsItem* first = Keywords().GetFirst()->firstItem;
-    first->title = CString('h', 64);
-    first->summary = CString('s', 246);
+    OpenWithALongFirstItem();
     EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS));
     EXPECT_EQ(0, EnableOf(frame, ID_CEASE_ANIMATION));
 
@@ -82,13 +88,24 @@ TEST_F(TrayFrameTest, NewsAnimatesSoundsAndShowsABalloonPerItemAdvancedByTheIcon
     EXPECT_EQ(std::vector<std::string>({"sound/alarm.wav no module 0x20001"}), shell.sounds);
     EXPECT_EQ(1, EnableOf(frame, ID_CEASE_BALLOONS));
     EXPECT_EQ(1, EnableOf(frame, ID_CEASE_ANIMATION));
-    // AlertTime's default: 10 s.
+}
+
+// AlertTime's default: 10 s.
+TEST_F(TrayFrameTest, TheFirstBalloonShowsTheCutTitleAndTextForTheAlertTime)
+{
+    OpenWithALongFirstItem();
+    News();
     ASSERT_EQ(1u, shell.balloons.size());
     const ShownBalloon& balloon = shell.balloons[0];
     EXPECT_EQ(std::make_tuple(std::string(60, 'h') + "...", "ten chars!: " + std::string(240, 's') + "...",
                               (DWORD)NIIF_INFO, 10000u),
               std::make_tuple(balloon.title, balloon.text, balloon.infoFlags, balloon.timeout));
+}
 
+TEST_F(TrayFrameTest, TheIconsEventsShowABalloonPerUnreadItemOnceThenEndTheSequence)
+{
+    OpenWithALongFirstItem();
+    News();
     TrayEvent(NIN_BALLOONSHOW);
     EXPECT_EQ(1u, shell.balloons.size());
     TrayEvent(NIN_BALLOONTIMEOUT);

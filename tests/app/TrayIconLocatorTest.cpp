@@ -135,6 +135,11 @@ TEST_F(TrayIconLocatorTest, OurButtonGivesItsScreenRectangleElseTheWindowsOrNone
         EXPECT_FALSE(rect.IsRectEmpty()) << row.name;
         ::DestroyWindow(hToolbar);
     }
+}
+
+TEST_F(TrayIconLocatorTest, AWindowThatIsNoToolbarLeavesTheRectangleAlone)
+{
+    const CRect untouched(1, 2, 3, 4);
     CRect rect = untouched;
     EXPECT_FALSE(locator.GetIconRectIn(notify, &rect)) << "a window that is no toolbar has no buttons";
     EXPECT_FALSE(locator.GetIconRectIn(NULL, &rect));
