@@ -121,7 +121,7 @@ TEST_F(CommandBarsFrameTest, SecondToolBarInTheRowWrapsWhenTheFrameNarrows)
     EXPECT_EQ(CRect(200, kRow, 200 + nSecondWidth, 2 * kRow), BarRect(pSecond));
 }
 
-TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBarsAndARemovedOneLeavesNoEmptyRow)
+TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBars)
 {
     CXTPToolBar* pToolBar = frame->GetToolBar();
     frame->m_pCommandBars->OnSetPreviewMode(TRUE);
@@ -130,8 +130,11 @@ TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBarsAndARemovedOneLe
     frame->RecalcLayout();
     EXPECT_TRUE(pToolBar->IsVisible());
     EXPECT_EQ(CRect(0, kRow, kToolBarWidth, 2 * kRow), BarRect(pToolBar));
+}
 
-    frame->m_pCommandBars->Remove(pToolBar);
+TEST_F(CommandBarsFrameTest, RemovedToolBarLeavesNoEmptyRow)
+{
+    frame->m_pCommandBars->Remove(frame->GetToolBar());
     frame->RecalcLayout();
     EXPECT_EQ(1, frame->m_pCommandBars->GetCount());
     EXPECT_EQ(1, TopDock()->GetRowCount());
@@ -193,11 +196,26 @@ protected:
     }
 };
 
-TEST(CommandBarsMdi, RedrawUpdatesTheTabClientAndTheMenuIdFollowsTheActiveChild)
+// An MDI frame with command bars and the test menu.
+class CommandBarsMdi : public ::testing::Test
 {
+protected:
+    void SetUp() override
+    {
+        pBars = CreateMdiFrameWithBars(pFrame);
+        ASSERT_TRUE(pBars->SetMenu("Menu Bar", IDR_TEST_MENU) != NULL);
+    }
+    void TearDown() override
+    {
+        pBars->InternalRelease();
+        pFrame->DestroyWindow();
+    }
     CMDIFrameWnd* pFrame = NULL;
-    CXTPCommandBars* pBars = CreateMdiFrameWithBars(pFrame);
-    ASSERT_TRUE(pBars->SetMenu("Menu Bar", IDR_TEST_MENU) != NULL);
+    CXTPCommandBars* pBars = NULL;
+};
+
+TEST_F(CommandBarsMdi, RedrawUpdatesTheTabClient)
+{
     pBars->RedrawCommandBars(); // a plain MDI client: nothing to update
     CCountingTabClient client;
     ASSERT_TRUE(client.SubclassWindow(pFrame->m_hWndMDIClient));
@@ -205,7 +223,10 @@ TEST(CommandBarsMdi, RedrawUpdatesTheTabClientAndTheMenuIdFollowsTheActiveChild)
     EXPECT_EQ(1, client.m_nUpdates);
     EXPECT_TRUE(client.m_bLastRecalc);
     client.UnsubclassWindow();
+}
 
+TEST_F(CommandBarsMdi, TheMenuIdFollowsTheActiveChild)
+{
     EXPECT_EQ((UINT)IDR_TEST_MENU, pBars->GetActiveMenuID()) << "no child: the frame's menu";
     CMDIChildWnd* pChild = new CMDIChildWnd;
     ASSERT_TRUE(pChild->Create(NULL, "child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
@@ -213,8 +234,6 @@ TEST(CommandBarsMdi, RedrawUpdatesTheTabClientAndTheMenuIdFollowsTheActiveChild)
     pChild->m_nIDHelp = 777;
     pFrame->MDIActivate(pChild);
     EXPECT_EQ(777u, pBars->GetActiveMenuID()) << "a child without a document: its own resource";
-    pBars->InternalRelease();
-    pFrame->DestroyWindow();
 }
 
 } // namespace

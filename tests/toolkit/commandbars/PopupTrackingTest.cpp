@@ -106,6 +106,10 @@ TEST_F(PopupTrackingTest, AQuitMessageEndsTheLoopAndStaysQueued)
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(7u, msg.wParam);
+}
+
+TEST_F(PopupTrackingTest, AHandleThatIsNoMenuReturnsNoCommand)
+{
     CMenu notAMenu;
     EXPECT_EQ(0u, CXTPCommandBars::TrackPopupMenu(&notAMenu, TPM_RETURNCMD, 0, 0, frame))
         << "a handle that is no menu";
