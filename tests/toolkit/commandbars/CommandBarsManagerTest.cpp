@@ -98,10 +98,13 @@ TEST(TabClientWnd, WorkspaceCommandsFollowTheActiveGroup)
     EXPECT_FALSE(enabled(9423, 2, 0, 2, TRUE)) << "new vertical among horizontal groups";
     EXPECT_TRUE(enabled(9423, 2, 0, 2, FALSE)) << "new vertical among vertical groups";
     EXPECT_TRUE(enabled(35000, 1, 0, 1, FALSE)) << "another command";
+}
 
+TEST(TabClientWnd, WithoutAnActiveGroupNoWorkspaceCommandIsAllowed)
+{
     CXTPTabClientWnd client;
     void* pGroup = &client;
-    EXPECT_FALSE(client.IsWorkspaceCommandEnabled(35000, &pGroup)) << "no active group allows nothing";
+    EXPECT_FALSE(client.IsWorkspaceCommandEnabled(35000, &pGroup));
     EXPECT_EQ((void*)&client, pGroup) << "the group is left alone";
 }
 

@@ -77,6 +77,11 @@ TEST(PaintManagerColors, TableIndexesAndColoursPassedThrough)
     // A refresh takes the colour manager's values again.
     theme.RefreshMetrics();
     EXPECT_EQ(XTPColorManager()->GetColor(57), theme.GetColor(57));
+}
+
+TEST(PaintManagerColors, StatusBarTextTakesTheButtonTextColour)
+{
+    CXTPOfficeXPTheme theme;
     EXPECT_EQ(theme.GetColor(COLOR_BTNTEXT), theme.GetStatusBarTextColor());
 }
 
