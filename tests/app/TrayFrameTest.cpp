@@ -138,10 +138,8 @@ TEST_F(TrayFrameTest, CeasedBalloonsEndTheSequenceAndTheNextNewsStartsAnother)
     EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
 }
 
-// Without the sound option the news stays silent.
 TEST_F(TrayFrameTest, ARefusedBalloonEndsTheSequenceUntilTheNextNews)
 {
-    SetOption("PlaySoundOnNews", 0);
     Open({{"tide", {"*high water", "*low water"}}});
     shell.Refuse(1);
     News();
@@ -149,6 +147,14 @@ TEST_F(TrayFrameTest, ARefusedBalloonEndsTheSequenceUntilTheNextNews)
     News();
     EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
     EXPECT_TRUE(frame->GetNotifier().IsSequenceRunning());
+}
+
+// Without the sound option the news stays silent.
+TEST_F(TrayFrameTest, NewsIsSilentWithoutTheSoundOption)
+{
+    SetOption("PlaySoundOnNews", 0);
+    Open({{"tide", {"*high water", "*low water"}}});
+    News();
     EXPECT_TRUE(shell.sounds.empty());
 }
 

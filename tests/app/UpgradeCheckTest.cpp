@@ -111,6 +111,12 @@ TEST_F(UpgradeCheckTest, TheCommandTellsTheAnswerAndYesOpensTheProductPage)
                       : std::vector<std::string>(),
                   opened);
     }
+}
+
+TEST_F(UpgradeCheckTest, TheCheckAsksTheSiteForTheProductsBuild)
+{
+    Check(ID_CHECK_UPGRADE, "30000", false, IDOK);
+    ASSERT_EQ(1u, server.Requests().size());
     EXPECT_EQ("GET /check.php?product=Tidewatch HTTP/1.0", server.Requests().back().line);
 }
 
