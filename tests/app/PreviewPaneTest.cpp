@@ -27,12 +27,16 @@ public:
     }
 };
 
-// It starts expanded with its fixed texts; a double click on the band
-// (above y 5 when folded) folds and unfolds it.
-TEST_F(PreviewPaneTest, StartsExpandedAndADoubleClickOnTheBandFoldsAndUnfoldsIt)
+TEST_F(PreviewPaneTest, ShowsItsFixedCaptionAndSubtitle)
 {
     EXPECT_STREQ(m_pPreview->GetCaption() + "/" + m_pPreview->GetSubtitle(),
                  "News Abstract/Some words about this news");
+}
+
+// It starts expanded; a double click on the band (above y 5 when folded)
+// folds and unfolds it.
+TEST_F(PreviewPaneTest, StartsExpandedAndADoubleClickOnTheBandFoldsAndUnfoldsIt)
+{
     m_pPreview->UpdateWindow();
     CRect rcClient;
     m_pPreview->GetClientRect(&rcClient);
