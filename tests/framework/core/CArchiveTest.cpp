@@ -136,7 +136,7 @@ TEST(CArchiveTest, EveryValueTypeRoundTrips)
     });
 }
 
-TEST(CArchiveTest, StringAndCountPrefixes)
+TEST(CArchiveTest, StringLengthsAndCountsAreWrittenShortOrEscapedToAWiderForm)
 {
     EXPECT_EQ(Bytes({3, 'a', 'b', 'c'}), StoreToBytes([](CArchive& ar) { ar << CString("abc"); }));
     Bytes prefix = StoreToBytes([](CArchive& ar) { ar << CString('z', 300); });
@@ -144,7 +144,11 @@ TEST(CArchiveTest, StringAndCountPrefixes)
     EXPECT_EQ(Bytes({0xFE, 0xFF}), StoreToBytes([](CArchive& ar) { ar.WriteCount(0xFFFE); }));
     EXPECT_EQ(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0, 0}),
               StoreToBytes([](CArchive& ar) { ar.WriteCount(0xFFFF); }));
-    // A UTF-16 string written by a wide-character program reads in the ANSI code page.
+}
+
+// A UTF-16 string written by a wide-character program reads in the ANSI code page.
+TEST(CArchiveTest, AWideStringReadsInTheAnsiCodePage)
+{
     LoadFromBytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 0xE9, 0, 'c', 0},
                   [](CArchive& ar) { EXPECT_STREQ("a\351c", Read<CString>(ar)); });
 }

@@ -32,10 +32,15 @@ TEST(CExceptionTest, EachThrowRaisesItsClassWithItsMessage)
         EXPECT_EQ(c.expected, std::string(e->GetRuntimeClass()->m_lpszClassName) + ": " + text);
         e->Delete();
     }
+}
+
+TEST(CExceptionTest, FileAndOleExceptionsKeepTheOsErrorOrStatusTheyWereThrownWith)
+{
     CFileException* file = Caught<CFileException>([] { AfxThrowFileException(0, ERROR_PATH_NOT_FOUND); });
-    CException* ole = Caught([] { AfxThrowOleException(E_NOINTERFACE); });
-    EXPECT_TRUE(file->m_lOsError == ERROR_PATH_NOT_FOUND && COleException::Process(ole) == E_NOINTERFACE);
+    EXPECT_EQ(ERROR_PATH_NOT_FOUND, file->m_lOsError);
     file->Delete();
+    CException* ole = Caught([] { AfxThrowOleException(E_NOINTERFACE); });
+    EXPECT_EQ(E_NOINTERFACE, COleException::Process(ole));
     ole->Delete();
 }
 
@@ -48,7 +53,7 @@ TEST(CExceptionTest, MemoryExceptionIsSharedAndNeverFreed)
     EXPECT_FALSE(first->m_bAutoDelete);
 }
 
-TEST(CExceptionTest, MacrosCatchByClassAndRethrow)
+TEST(CExceptionTest, CatchMacrosPickTheHandlerOfTheThrownClass)
 {
     int handled = 0;
     TRY
@@ -65,7 +70,10 @@ TEST(CExceptionTest, MacrosCatchByClassAndRethrow)
     }
     END_CATCH
     EXPECT_EQ(2, handled);
+}
 
+TEST(CExceptionTest, ThrowLastRethrowsTheCaughtExceptionAlive)
+{
     CException* rethrown = Caught([] {
         TRY
         {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-TEST(CFileTest, WriteReadSeekRenameRemove)
+TEST(CFileTest, WrittenBytesAreReadSeekedCutRenamedAndRemoved)
 {
     TempFolder folder;
     CString path = folder.File("tw_core_file.bin").c_str();
@@ -27,13 +27,20 @@ TEST(CFileTest, WriteReadSeekRenameRemove)
     CFile::Rename(path, moved);
     EXPECT_EQ("hello", ReadBytes((LPCTSTR)moved));
     CFile::Remove(moved);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(moved)) << "removed";
+}
+
+TEST(CFileTest, AMissingFileFailsToOpenWithTheCauseAndRaisesOnRemove)
+{
+    TempFolder folder;
+    CString missing = folder.File("tw_core_missing.bin").c_str();
     CFileException error;
     CFile file;
-    EXPECT_FALSE(file.Open(moved, CFile::modeRead, &error));
+    EXPECT_FALSE(file.Open(missing, CFile::modeRead, &error));
     EXPECT_EQ(CFileException::fileNotFound, error.m_cause);
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, error.m_lOsError);
-    EXPECT_STREQ(moved, error.m_strFileName);
-    EXPECT_EQ(CFileException::fileNotFound, RaisedCause<CFileException>([&] { CFile::Remove(moved); }));
+    EXPECT_STREQ(missing, error.m_strFileName);
+    EXPECT_EQ(CFileException::fileNotFound, RaisedCause<CFileException>([&] { CFile::Remove(missing); }));
 }
 
 TEST(CFileTest, MemoryFileFillsAGapWithZerosAndDetaches)
@@ -49,6 +56,11 @@ TEST(CFileTest, MemoryFileFillsAGapWithZerosAndDetaches)
     EXPECT_EQ(99, ((int*)data)[99]);
     EXPECT_EQ(0, ((int*)data)[110]);
     free(data);
+}
+
+TEST(CFileTest, MemoryFileRaisesBadSeekBeforeItsStart)
+{
+    CMemFile file;
     EXPECT_EQ(CFileException::badSeek, RaisedCause<CFileException>([&] { file.Seek(-1, CFile::begin); }));
 }
 

@@ -83,12 +83,16 @@ TEST(CRuntimeClassTest, DerivationAndKind)
     EXPECT_EQ(&circle, STATIC_DOWNCAST(CCircle, (CShape*)&circle));
 }
 
-TEST(CRuntimeClassTest, LookupByNameAndCreation)
+TEST(CRuntimeClassTest, ClassesAreFoundByTheirExactName)
 {
     EXPECT_EQ(RUNTIME_CLASS(CCircle), CRuntimeClass::FromName("CCircle"));
     EXPECT_EQ(RUNTIME_CLASS(CTaggedCircle), CRuntimeClass::FromName("CTaggedCircle"));
     EXPECT_TRUE(!CRuntimeClass::FromName("ccircle") && !CRuntimeClass::FromName("CNoSuchClass")
                 && !CRuntimeClass::FromName(NULL));
+}
+
+TEST(CRuntimeClassTest, OnlyCreatableClassesMakeObjects)
+{
     std::unique_ptr<CObject> created(RUNTIME_CLASS(CCircle)->CreateObject());
     EXPECT_EQ(RUNTIME_CLASS(CCircle), created->GetRuntimeClass());
     EXPECT_EQ(7, ((CCircle*)created.get())->m_radius);

@@ -2,20 +2,29 @@
 
 #include <gtest/gtest.h>
 
-TEST(CRectTest, SizesCornersAndTests)
+// The one-line accessors (Width, Size, BottomRight...) are left to the cases that use them.
+TEST(CRectTest, TheCenterIsHalfwayAndTopLeftIsAReferenceIntoTheRectangle)
 {
-    // The one-line accessors (Width, Size, BottomRight...) are left to the cases that use them.
     CRect r(10, 20, 50, 80);
     EXPECT_EQ(CPoint(30, 50), r.CenterPoint());
-    // The left and top edges are inside, the right and bottom ones outside.
-    EXPECT_TRUE(r.PtInRect(CPoint(10, 20)) && !r.PtInRect(CPoint(50, 20)) && !r.PtInRect(CPoint(10, 80)));
-    EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty() && CRect(5, 5, 2, 9).IsRectEmpty());
-    EXPECT_TRUE(!CRect(5, 5, 5, 9).IsRectNull() && CRect().IsRectNull());
-    r.TopLeft() = CPoint(0, 0); // a reference into the rectangle
+    r.TopLeft() = CPoint(0, 0);
     EXPECT_EQ(CRect(0, 0, 50, 80), r);
 }
 
-TEST(CRectTest, InflateDeflateOffsetNormalize)
+// The left and top edges are inside, the right and bottom ones outside.
+TEST(CRectTest, PointsOnTheLeftAndTopEdgesAreInsideTheOthersOutside)
+{
+    CRect r(10, 20, 50, 80);
+    EXPECT_TRUE(r.PtInRect(CPoint(10, 20)) && !r.PtInRect(CPoint(50, 20)) && !r.PtInRect(CPoint(10, 80)));
+}
+
+TEST(CRectTest, ARectangleWithoutAreaIsEmptyButOnlyAllZeroIsNull)
+{
+    EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty() && CRect(5, 5, 2, 9).IsRectEmpty());
+    EXPECT_TRUE(!CRect(5, 5, 5, 9).IsRectNull() && CRect().IsRectNull());
+}
+
+TEST(CRectTest, InflateDeflateOffsetAndNormalizeMoveTheEdges)
 {
     CRect r(10, 10, 20, 20);
     r.InflateRect(1, 2, 3, 4);
@@ -27,10 +36,14 @@ TEST(CRectTest, InflateDeflateOffsetNormalize)
     CRect flipped(30, 40, 10, 20);
     flipped.NormalizeRect();
     EXPECT_EQ(CRect(10, 20, 30, 40), flipped);
+}
+
+TEST(CPointTest, APointFromADwordTakesItsHalvesAsSignedCoordinates)
+{
     EXPECT_EQ(CPoint(-300, 20), CPoint((DWORD)MAKELONG(-300, 20)));
 }
 
-TEST(CRectTest, IntersectUnionSubtract)
+TEST(CRectTest, IntersectAndUnionOfPairs)
 {
     struct Case
     {
@@ -51,6 +64,10 @@ TEST(CRectTest, IntersectUnionSubtract)
         EXPECT_EQ(!c.unionRect.IsRectEmpty(), !!r.UnionRect(&c.a, &c.b));
         EXPECT_EQ(c.unionRect, r);
     }
+}
+
+TEST(CRectTest, SubtractCutsOnlyWholeSidesAndEmptiesACoveredRectangle)
+{
     CRect base(0, 0, 10, 10), r;
     EXPECT_TRUE(r.SubtractRect(&base, CRect(0, 0, 10, 4)));
     EXPECT_EQ(CRect(0, 4, 10, 10), r);

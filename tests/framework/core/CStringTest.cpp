@@ -203,12 +203,17 @@ TEST(CStringElements, IndexOutOfRangeRaisesInvalidArg)
     EXPECT_TRUE(Raises<CInvalidArgException>([&] { s.SetAt(2, 'x'); }));
 }
 
-TEST(CStringElements, ComparisonAndConcatenation)
+TEST(CStringElements, ComparisonIsCaseSensitiveUnlessAskedNotToBe)
 {
     CString a("Apple"), b("apple");
     EXPECT_LT(a.Compare(b), 0);
     EXPECT_EQ(0, a.CompareNoCase(b));
     EXPECT_TRUE(a < b && a != b && a == "Apple" && "apple" == b);
+}
+
+TEST(CStringElements, ConcatenationAndConstructionFromCharactersWideTextAndNull)
+{
+    CString a("Apple"), b("apple");
     EXPECT_EQ("Apple-apple!|>Apple|xApple|aaa|wide|",
               Join({a + '-' + b + "!", '>' + a, "x" + a, CString('a', 3), CString(L"wide"),
                     CString((LPCTSTR)NULL)}));

@@ -149,6 +149,11 @@ TEST(CListTest, EmptyListAndNullPositionsRaiseInvalidArg)
     EXPECT_TRUE(Raises<CInvalidArgException>([&] { list.RemoveAt(NULL); }));
     POSITION pos = NULL;
     EXPECT_TRUE(Raises<CInvalidArgException>([&] { list.GetNext(pos); }));
+}
+
+TEST(CListTest, InsertingAtANullPositionAddsAtTheTailOrHead)
+{
+    CPtrList list;
     list.InsertAfter(NULL, &list);
     list.InsertBefore(NULL, NULL);
     EXPECT_EQ(NULL, list.GetHead());
@@ -186,7 +191,7 @@ TEST(CMapTest, RemovingTheReturnedEntryWhileIterating)
     EXPECT_TRUE(map.Lookup("again", value));
 }
 
-TEST(CMapTest, KeysOfManyKindsAgreeWithAReferenceMap)
+TEST(CMapTest, IntegerKeysAgreeWithAReferenceMapThroughGrowthAndRemoval)
 {
     CMap<int, int, Tracked, const Tracked&> map;
     std::map<int, int> reference;
@@ -217,6 +222,10 @@ TEST(CMapTest, KeysOfManyKindsAgreeWithAReferenceMap)
         EXPECT_TRUE(map.Lookup(key, value) && value.value == reference[key]) << key;
     }
     EXPECT_EQ(reference, visited);
+}
+
+TEST(CMapTest, PointerKeysFindTheirValues)
+{
     CMapPtrToPtr pointers;
     int a, b;
     pointers[&a] = &b;

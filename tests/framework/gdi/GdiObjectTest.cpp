@@ -63,11 +63,16 @@ TEST(Font, PointFontsAreSizedForTheDevice)
     EXPECT_NEAR(-42.3, logFont.lfHeight, 1.0);
 }
 
-TEST(Bitmap, CreatedAndLoadedBitmapsReportTheirSize)
+TEST(Bitmap, ACompatibleBitmapNeedsADC)
+{
+    CBitmap none;
+    EXPECT_FALSE(none.CreateCompatibleBitmap(NULL, 5, 5));
+}
+
+TEST(Bitmap, ALoadedBitmapReportsItsSizeAndAMissingOneFails)
 {
     BITMAP info;
-    CBitmap none, strip, missing;
-    EXPECT_FALSE(none.CreateCompatibleBitmap(NULL, 5, 5));
+    CBitmap strip, missing;
     ASSERT_TRUE(strip.LoadBitmap(300));
     strip.GetBitmap(&info);
     EXPECT_EQ(CSize(32, 16), CSize(info.bmWidth, info.bmHeight));

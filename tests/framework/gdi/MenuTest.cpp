@@ -25,7 +25,7 @@ void BuildFileMenu(CMenu& menu, CMenu& views)
 
 } // namespace
 
-TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
+TEST(Menu, ItemTextsFillAStringOrACutTerminatedBuffer)
 {
     CMenu menu, views;
     BuildFileMenu(menu, views);
@@ -42,6 +42,12 @@ TEST(Menu, ItemsAreCountedIdentifiedAndNamed)
     menu.AppendMenu(MF_STRING, 1, longText);
     EXPECT_EQ(700, menu.GetMenuString(5, text, MF_BYPOSITION));
     EXPECT_EQ(longText, text);
+}
+
+TEST(Menu, SubmenusAreFoundByPositionAndWrapped)
+{
+    CMenu menu, views;
+    BuildFileMenu(menu, views);
     CMenu* sub = menu.GetSubMenu(3);
     ASSERT_TRUE(sub != NULL);
     EXPECT_EQ((UINT)ID_RIGHT, sub->GetMenuItemID(1));

@@ -30,7 +30,7 @@ TEST(DrawState, IconsAreDrawnNormallyOrAsAOneColourSilhouette)
     ::DestroyIcon(icon);
 }
 
-TEST(DrawState, BitmapsAndTextAreDrawnAtThePoint)
+TEST(DrawState, ABitmapIsDrawnAtThePoint)
 {
     PixelCanvas source(8, 8);
     source.dc().FillSolidRect(0, 0, 8, 8, kBlue);
@@ -39,7 +39,10 @@ TEST(DrawState, BitmapsAndTextAreDrawnAtThePoint)
     PixelCanvas canvas(60, 30);
     EXPECT_TRUE(canvas.dc().DrawState(CPoint(2, 3), CSize(8, 8), &bitmap, DSS_NORMAL));
     EXPECT_EQ(CRect(2, 3, 10, 11), canvas.PaintedBounds(kWhite));
+}
 
+TEST(DrawState, TextIsDrawnWithItsPrefixUnderlineOnlyWhenAsked)
+{
     PixelCanvas text(60, 30), prefixed(60, 30);
     CSize size = text.dc().GetTextExtent("&Tide", 5);
     text.dc().DrawState(CPoint(0, 0), size, "&Tide", DSS_NORMAL, FALSE);
