@@ -169,7 +169,11 @@ TEST_F(CaptionTest, Office2003BackIsFramedWithItsGradientAndUnderlinedWithout)
         EXPECT_EQ(clrFrame, canvas.Pixel(50, 19));
         EXPECT_EQ(bGradient != FALSE, canvas.Pixel(50, 0) == clrFrame && canvas.Pixel(0, 10) == clrFrame);
     }
-    // The caption's own Office 2003 look is private and uses the caller's colours.
+}
+
+// The caption's own Office 2003 look is private and uses the caller's colours.
+TEST_F(CaptionTest, OwnOffice2003LookIsPrivateAndUsesTheCallersColours)
+{
     caption.EnableOffice2003Look(TRUE);
     EXPECT_EQ("CXTCaptionThemeOffice2003 CXTCaptionTheme",
               ClassName(*caption.GetCaptionTheme()) + " " + ClassName(*CXTCaption::GetTheme()));

@@ -25,7 +25,18 @@ void SetClipboardText(bool bText)
     ::CloseClipboard();
 }
 
-TEST(EditMenu, ItemsFollowTheEditStateAndTheKeyboardMenuOpensInsideTheCorner)
+class EditMenu : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(20, 60, 220, 84),
+                                &TestHost(), IDC_LIST_EDIT_TEST));
+    }
+    CXTEdit edit;
+};
+
+TEST_F(EditMenu, ItemsFollowTheEditState)
 {
     struct Row
     {
@@ -38,9 +49,6 @@ TEST(EditMenu, ItemsFollowTheEditStateAndTheKeyboardMenuOpensInsideTheCorner)
         {"hello", 1, 4, false, "cut copy delete all"},
         {"", 0, 0, true, "paste"},
     };
-    CXTEdit edit;
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(20, 60, 220, 84),
-                            &TestHost(), IDC_LIST_EDIT_TEST));
     for (const Row& row : rows)
     {
         edit.SetWindowText(row.text);
@@ -59,7 +67,10 @@ TEST(EditMenu, ItemsFollowTheEditStateAndTheKeyboardMenuOpensInsideTheCorner)
                 enabled += (enabled.empty() ? "" : " ") + std::string(names[i]);
         EXPECT_EQ(row.enabled, enabled) << row.text << " " << row.nSelStart << " " << row.bClipboardText;
     }
+}
 
+TEST_F(EditMenu, KeyboardMenuOpensInsideTheCorner)
+{
     CPoint ptCorner(0, 0);
     edit.ClientToScreen(&ptCorner);
     EXPECT_EQ(ptCorner + CSize(5, 5), edit.ContextMenuPoint(CPoint(-1, -1)));

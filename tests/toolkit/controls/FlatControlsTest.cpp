@@ -13,11 +13,15 @@
 
 namespace {
 
-TEST(FlatControlsTheme, FactoryMakesTheThemeOfTheIdAndOffice2003FramesFollowTheScheme)
+TEST(FlatControlsTheme, FactoryMakesTheThemeOfTheId)
 {
     EXPECT_EQ("CXTFlatControlsTheme 0|CXTFlatControlsThemeOfficeXP 1|CXTFlatControlsThemeOffice2003 2|"
               "CXTFlatControlsTheme 3|CXTFlatControlsTheme -1|",
               ThemesMade<CXTFlatControlsThemeFactory>({0, 1, 2, 3, -1}));
+}
+
+TEST(FlatControlsTheme, Office2003FramesFollowTheScheme)
+{
     struct Row
     {
         int nScheme;

@@ -97,7 +97,7 @@ TEST_F(HeaderCtrlTest, LockedColumnRefusesDragAndDoubleClickAndShowsNoResizeCurs
     EXPECT_NE(100, list.GetColumnWidth(1));
 }
 
-TEST_F(HeaderCtrlTest, MenuCommandsSortAndAlignAndTheMenuChecksThem)
+TEST_F(HeaderCtrlTest, MenuCommandsSortAndReportAColumnClick)
 {
     MenuCommand(1, XT_IDC_SORTASC);
     BOOL bAscending = FALSE;
@@ -110,12 +110,21 @@ TEST_F(HeaderCtrlTest, MenuCommandsSortAndAlignAndTheMenuChecksThem)
     EXPECT_EQ(2, header.GetSortColumn());
     // Each sort is reported as a column click, which the list hands on.
     EXPECT_EQ(3, host.CountNotify(LVN_COLUMNCLICK));
+}
 
+TEST_F(HeaderCtrlTest, MenuCommandsAlignTheColumns)
+{
     MenuCommand(1, XT_IDC_ALIGNRIGHT);
     MenuCommand(2, XT_IDC_ALIGNCENTER);
     EXPECT_EQ("LRC", Formats());
     MenuCommand(1, XT_IDC_ALIGNLEFT);
     EXPECT_EQ("LLC", Formats());
+}
+
+TEST_F(HeaderCtrlTest, MenuChecksTheColumnsSortAndAlignment)
+{
+    MenuCommand(2, XT_IDC_SORTDSC);
+    MenuCommand(2, XT_IDC_ALIGNCENTER);
     EXPECT_EQ(std::vector<UINT>({XT_IDC_SORTDSC, XT_IDC_ALIGNCENTER}), Checked(2));
     EXPECT_EQ(std::vector<UINT>({XT_IDC_ALIGNLEFT}), Checked(0));
 }
@@ -174,11 +183,15 @@ TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
     EXPECT_FALSE(::KillTimer(header.m_hWnd, 1));
 }
 
-TEST(HeaderTheme, FactoryMakesTheThemeOfTheIdAndTextSitsInsideThePaddingAndTheArrowRoom)
+TEST(HeaderTheme, FactoryMakesTheThemeOfTheId)
 {
     EXPECT_EQ("CXTHeaderTheme 0|CXTHeaderThemeOfficeXP 1|CXTHeaderThemeOffice2003 2|CXTHeaderTheme 3|"
               "CXTHeaderTheme 42|",
               ThemesMade<CXTHeaderThemeFactory>({0, 1, 2, 3, 42}));
+}
+
+TEST(HeaderTheme, TextSitsInsideThePaddingAndTheArrowRoom)
+{
     // A column 100 wide and 20 high but for the last; padding 6, arrow 8 + 2 x 10.
     struct Row
     {
@@ -198,11 +211,19 @@ TEST(HeaderTheme, FactoryMakesTheThemeOfTheIdAndTextSitsInsideThePaddingAndTheAr
         EXPECT_EQ(row.expected,
                   theme.CalcTextRect(CRect(0, 0, row.cxItem, 20), row.sizeText, row.nFormat, row.bSortColumn))
             << row.name;
-    // The Office themes draw the sort arrow but neither hot columns nor visual styles.
+}
+
+// The Office themes draw the sort arrow but neither hot columns nor visual styles.
+TEST(HeaderTheme, OfficeThemesDrawOnlyTheSortArrow)
+{
     EXPECT_EQ(
         std::make_pair((DWORD)XTTHEME_SORTARROW, (DWORD)XTTHEME_SORTARROW),
         std::make_pair(CXTHeaderThemeOfficeXP().GetDrawStyle(), CXTHeaderThemeOffice2003().GetDrawStyle()));
-    // Office 2003 pads the text vertically too, from the top.
+}
+
+// Office 2003 pads the text vertically too, from the top.
+TEST(HeaderTheme, Office2003PadsTheTextFromTheTop)
+{
     EXPECT_EQ(CRect(6, 2, 36, 12),
               CXTHeaderThemeOffice2003().CalcTextRect(CRect(0, 0, 100, 20), CSize(30, 10), HDF_LEFT, FALSE));
 }

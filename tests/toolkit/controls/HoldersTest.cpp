@@ -60,6 +60,10 @@ TEST(IconHolder, ScaleToFitKeepsTheAspectRatio)
         EXPECT_EQ(row.expected.cx == 0, scaled.m_hIcon == NULL) << row.name;
     }
     EXPECT_EQ(NULL, CXTIconHolder::ScaleToFit(NULL, 16, 16));
+}
+
+TEST(IconHolder, ExtentOfAMonochromeIconIsHalfItsMaskAndOfNoIconIsEmpty)
+{
     // A monochrome icon's mask holds both halves; no icon has no extent.
     EXPECT_EQ(CSize(32, 16), CXTIconHolder(MakeIcon(32, 16, true)).GetExtent());
     EXPECT_EQ(CSize(0, 0), CXTIconHolder().GetExtent());

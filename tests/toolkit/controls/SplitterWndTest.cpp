@@ -257,10 +257,14 @@ TEST_F(XTSplitterTest, SwitchAndExchangeViews)
     EXPECT_FALSE(nested.ExchangeView(0, 0, pSpare));
 }
 
-TEST(XTSplitterTheme, Office2003TakesTheSchemeColoursUnlessTheyAreOff)
+TEST(XTSplitterTheme, FactoryMakesTheThemeOfTheId)
 {
     EXPECT_EQ("CXTSplitterTheme 0|CXTSplitterThemeOffice2003 2|",
               ThemesMade<CXTSplitterThemeFactory>({0, 2}));
+}
+
+TEST(XTSplitterTheme, Office2003TakesTheSchemeColoursUnlessTheyAreOff)
+{
     CXTSplitterThemeOffice2003 theme;
     COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     struct Row

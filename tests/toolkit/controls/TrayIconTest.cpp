@@ -75,7 +75,7 @@ protected:
 
 } // namespace
 
-TEST_F(TrayIconTest, TextsAreCutToTheirFieldsAndTheBalloonTimesOutOnce)
+TEST_F(TrayIconTest, TextsAreCutToTheirFields)
 {
     tray.SetTooltipText(CString('t', 200));
     EXPECT_EQ(CString('t', 126), tray.GetTooltipText());
@@ -88,13 +88,19 @@ TEST_F(TrayIconTest, TextsAreCutToTheirFieldsAndTheBalloonTimesOutOnce)
                               balloon.dwInfoFlags));
     // The balloon text is not sent again with later changes.
     EXPECT_STREQ("", tray.GetIconRecord().szInfo);
+}
 
-    size_t calls = g_shellCalls.size();
+TEST_F(TrayIconTest, AnEmptyBalloonIsRefusedWithoutACall)
+{
     EXPECT_FALSE(tray.ShowBalloonTip("") || tray.ShowBalloonTip(NULL));
-    EXPECT_EQ(calls, g_shellCalls.size());
+    EXPECT_TRUE(g_shellCalls.empty());
+}
 
-    // Without an event from the shell the balloon's time-out is told once, by
-    // the fallback timer; after a real balloon event the timer tells nothing.
+// Without an event from the shell the balloon's time-out is told once, by
+// the fallback timer; after a real balloon event the timer tells nothing.
+TEST_F(TrayIconTest, BalloonTimeOutIsToldOnceByTheFallbackTimer)
+{
+    ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
     tray.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
     ASSERT_TRUE(tray.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
@@ -128,7 +134,7 @@ TEST(TrayIconText, CutsOnACharacterBoundary)
     }
 }
 
-TEST_F(TrayIconTest, CreateAddsAndTheIconIsModifiedHiddenShownAndDeleted)
+TEST_F(TrayIconTest, CreateAddsTheIconWithItsTooltip)
 {
     g_shellCalls.swap(created);
     ASSERT_EQ(1u, g_shellCalls.size()) << "icon and tooltip wait for the add while the icon is not there";
@@ -137,13 +143,19 @@ TEST_F(TrayIconTest, CreateAddsAndTheIconIsModifiedHiddenShownAndDeleted)
     EXPECT_EQ(std::make_tuple(488u, tray.m_hWnd, (UINT)IDR_TRAY_MENU, (UINT)WM_TRAY_NOTIFY, true),
               std::make_tuple((UINT)added.cbSize, added.hWnd, added.uID, added.uCallbackMessage,
                               added.hIcon != NULL));
+}
 
+TEST_F(TrayIconTest, TooltipChangesAreSentAsModifications)
+{
     ASSERT_TRUE(tray.SetTooltipText("Checking"));
     EXPECT_EQ("modify t Checking", Last());
     ASSERT_TRUE(tray.SetTooltipText((UINT)IDS_TRAY_TOOLTIP));
     EXPECT_EQ("modify t Tooltip from a string", Last());
     EXPECT_FALSE(tray.SetTooltipText((UINT)14199)) << "no such string";
+}
 
+TEST_F(TrayIconTest, TheIconIsHiddenShownDeletedAndAddedAgainWithWhatChanged)
+{
     ASSERT_TRUE(tray.HideIcon());
     EXPECT_EQ("modify s", Last());
     EXPECT_TRUE(tray.IsIconHidden() && (LastCall().dwState & LastCall().dwStateMask) == NIS_HIDDEN);
@@ -166,8 +178,11 @@ TEST_F(TrayIconTest, CreateAddsAndTheIconIsModifiedHiddenShownAndDeleted)
     ASSERT_TRUE(tray.ShowIcon());
     EXPECT_EQ("add mit While hidden", Last());
     EXPECT_EQ(hOther, LastCall().hIcon);
+}
 
-    // A refused change leaves the state as it was.
+// A refused change leaves the state as it was.
+TEST_F(TrayIconTest, ARefusedRemovalLeavesTheIconThere)
+{
     g_refuseCalls = 1;
     EXPECT_FALSE(tray.RemoveIcon());
     EXPECT_FALSE(tray.IsIconRemoved());
@@ -204,8 +219,11 @@ TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
     EXPECT_EQ(shown.end(), std::find(shown.begin(), shown.end(), hRestored));
     EXPECT_EQ("modify i", Last());
     EXPECT_EQ(hRestored, LastCall().hIcon);
+}
 
-    // A frame that does not load fails the whole call.
+// A frame that does not load fails the whole call.
+TEST_F(TrayIconTest, AnimationWithAFrameThatDoesNotLoadIsRefused)
+{
     UINT missing[] = {IDI_TRAY_FRAME1, 14198};
     EXPECT_FALSE(tray.SetAnimationIcons(missing, 2, NULL));
 }

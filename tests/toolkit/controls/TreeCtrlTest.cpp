@@ -195,7 +195,7 @@ TEST(TreeCtrlStyles, HotTrackingMarksTheItemUnderTheMouse)
     tree.KillTimer(CXTTreeBase::TimerHotTrack);
 }
 
-TEST(TreeCtrlStyles, EnterTogglesTheCaretItemAndKeysGoStraightToTheLabelEdit)
+TEST(TreeCtrlStyles, EnterTogglesTheCaretItem)
 {
     TreeFixture<> fixture(TVS_HASBUTTONS | TVS_EDITLABELS);
     CXTTreeCtrl& tree = fixture.tree;
@@ -205,7 +205,12 @@ TEST(TreeCtrlStyles, EnterTogglesTheCaretItemAndKeysGoStraightToTheLabelEdit)
     EXPECT_FALSE(fixture.IsExpanded("Alpha"));
     tree.PreTranslateMessage(&enter);
     EXPECT_TRUE(fixture.IsExpanded("Alpha"));
+}
 
+TEST(TreeCtrlStyles, KeysGoStraightToTheLabelEdit)
+{
+    TreeFixture<> fixture(TVS_HASBUTTONS | TVS_EDITLABELS);
+    CXTTreeCtrl& tree = fixture.tree;
     tree.SetFocus();
     tree.SelectItem(fixture.Item("Gamma"));
     ASSERT_NE(nullptr, tree.EditLabel(fixture.Item("Gamma")));
