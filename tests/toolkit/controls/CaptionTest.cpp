@@ -123,11 +123,6 @@ TEST(CaptionLook, EdgeBorderAndFace)
     {
         SCOPED_TRACE(row.name);
         Caption fixture("", row.dwStyle);
-        // Without text: no text rectangle and no button.
-        CRect rcButton;
-        fixture.caption.GetButtonRect(rcButton);
-        EXPECT_TRUE(fixture.TextRect().IsRectEmpty() && rcButton.IsRectEmpty());
-        EXPECT_FALSE(fixture.caption.GetCaptionButton().IsWindowVisible());
         fixture.caption.SetCaptionColors(RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 0, 0));
         fixture.caption.ModifyCaptionStyle(row.nBorder);
         PixelCanvas canvas(200, 20);
@@ -137,6 +132,18 @@ TEST(CaptionLook, EdgeBorderAndFace)
         EXPECT_EQ(RGB(0, 0, 200), canvas.Pixel(row.nFaceInset, 10));
         COLORREF clrBeforeFace = canvas.Pixel(row.nFaceInset - 1, 10);
         EXPECT_TRUE(row.nBorder > 0 ? clrBeforeFace == RGB(200, 0, 0) : clrBeforeFace != RGB(0, 0, 200));
+    }
+}
+
+TEST(CaptionLook, WithoutTextThereIsNoTextRectangleNorButton)
+{
+    for (int dwStyle : {(int)CaptionStyleFrame, (int)CaptionStyleRaised, 0})
+    {
+        Caption fixture("", dwStyle);
+        CRect rcButton;
+        fixture.caption.GetButtonRect(rcButton);
+        EXPECT_TRUE(fixture.TextRect().IsRectEmpty() && rcButton.IsRectEmpty()) << dwStyle;
+        EXPECT_FALSE(fixture.caption.GetCaptionButton().IsWindowVisible()) << dwStyle;
     }
 }
 

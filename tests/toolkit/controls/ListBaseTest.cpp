@@ -61,14 +61,16 @@ TEST_F(ListBaseTest, SameHeaderClickedTwiceSortsAscendingThenDescending)
     EXPECT_EQ((Sorts{{1, TRUE}, {1, FALSE}, {2, TRUE}, {1, TRUE}}), list.m_sorts);
     // The list's own handling still tells the parent.
     EXPECT_EQ(4, host.CountNotify(LVN_COLUMNCLICK));
+}
 
-    // The header menu sorts in the chosen direction.
+TEST_F(ListBaseTest, HeaderMenuSortsInTheChosenDirection)
+{
     CRect rc;
     list.m_flatHeader.GetItemRect(2, &rc);
     list.m_flatHeader.m_ptContextMenu = rc.CenterPoint();
     list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTDSC);
     list.m_flatHeader.SendMessage(WM_COMMAND, XT_IDC_SORTASC);
-    EXPECT_EQ((Sorts{{2, FALSE}, {2, TRUE}}), Sorts(list.m_sorts.begin() + 4, list.m_sorts.end()));
+    EXPECT_EQ((Sorts{{2, FALSE}, {2, TRUE}}), list.m_sorts);
     EXPECT_EQ(2, list.GetSortColumn());
 }
 
@@ -155,7 +157,7 @@ TEST_F(ListBaseTest, CellColoursByPrecedence)
     list.EnableWindow(TRUE);
 }
 
-TEST_F(ListBaseTest, CustomDrawAndPaintTakeTheListsColours)
+TEST_F(ListBaseTest, CustomDrawTakesTheListsColours)
 {
     list.SetListColors(kListText, kListBack);
     NMLVCUSTOMDRAW draw = {};
@@ -166,9 +168,13 @@ TEST_F(ListBaseTest, CustomDrawAndPaintTakeTheListsColours)
     draw.iSubItem = 2;
     host.SendMessage(WM_NOTIFY, IDC_LIST_EDIT_TEST, (LPARAM)&draw);
     EXPECT_EQ(std::make_pair(kListText, kListBack), std::make_pair(draw.clrText, draw.clrTextBk));
+}
 
-    // Painting shades the sorted column below the rows and leaves the
-    // header's area to the header.
+// Painting shades the sorted column below the rows and leaves the header's
+// area to the header.
+TEST_F(ListBaseTest, PaintingShadesTheSortedColumnBelowTheRows)
+{
+    list.SetListColors(kListText, kListBack);
     list.m_crSortBack = kSortBack;
     list.EnableSortColumnShading(TRUE);
     list.SetSortImage(1, TRUE);

@@ -175,13 +175,20 @@ INSTANTIATE_TEST_SUITE_P(Stores, ProfileManagerTest, ::testing::Bool(),
                              return info.param ? "IniFile" : "Registry";
                          });
 
-TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
+// A profile manager on an INI file in a temporary folder.
+class ProfileManagerIni : public ::testing::Test
 {
+protected:
+    void SetUp() override { XTAuxData()->SetINIFileName(iniFile); }
+    void TearDown() override { XTAuxData()->SetINIFileName(""); }
+
     TempFolder folder;
     CString iniFile = folder.File("letters.ini").c_str();
-    XTAuxData()->SetINIFileName(iniFile);
-    CXTProfileManager profile(HKEY_CURRENT_USER);
+    CXTProfileManager profile{HKEY_CURRENT_USER};
+};
 
+TEST_F(ProfileManagerIni, StoresBinaryAsLetterPairs)
+{
     const BYTE bytes[] = {0x12, 0xAB};
     EXPECT_TRUE(profile.WriteProfileBinary("Data", "Pair", bytes, sizeof bytes));
     DWORD value = 0x01020304;
@@ -190,12 +197,13 @@ TEST(ProfileManagerIni, StoresBinaryAsLetterPairsAndCutsLongStrings)
     char text[64] = "";
     ::GetPrivateProfileSectionA("Data", text, sizeof text, iniFile);
     EXPECT_EQ(std::string("Pair=CBLK\0Dword=EADACABA\0Int=-12\0", 34), std::string(text, 34));
+}
 
+TEST_F(ProfileManagerIni, CutsLongStrings)
+{
     CString longText('q', 5000);
     profile.WriteProfileString("Data", "Long", longText);
     EXPECT_EQ(longText.Left(4095), profile.GetProfileString("Data", "Long"));
-
-    XTAuxData()->SetINIFileName("");
 }
 
 TEST(ProfileManagerNames, WithoutApplicationNamesTheRegistryFailsAndReadersGiveDefaults)
