@@ -123,9 +123,14 @@ TEST_F(XTPStatusBarTest, HostedControlsSitOverTheirPanesInsetByTheEdge)
     PumpPending();
     EXPECT_EQ(PaneRect(bar, ID_PANE_A), RectInParent(&text));
     EXPECT_EQ(leftBefore + 80 - 40 - 3 * e, RectInParent(&text).left) << "moved with the bar's right edge";
+}
 
-    // Over the last pane, stretching, a control stops at the size grip;
-    // without stretching that pane is as wide as its text and three edges.
+// Over the last pane, stretching, a control stops at the size grip;
+// without stretching that pane is as wide as its text and three edges.
+TEST_F(XTPStatusBarTest, AControlOverTheLastPaneStopsAtTheSizeGrip)
+{
+    int e = ::GetSystemMetrics(SM_CXEDGE);
+    ASSERT_TRUE(bar.AddIndicator(ID_PANE_NEW, 3));
     ASSERT_TRUE(bar.GetStyle() & SBARS_SIZEGRIP);
     CStatic& last = *NewHosted(&bar);
     ASSERT_TRUE(bar.AddControl(&last, ID_PANE_NEW, TRUE));
@@ -207,7 +212,7 @@ TEST_F(XTPStatusBarTest, ThemedBarIsPaintedByThePaintManager)
     EXPECT_NE(marker, pixels().first) << "the common control paints itself";
 }
 
-TEST_F(XTPStatusBarTest, PaneWindowsDrawOnTheButtonFace)
+TEST_F(XTPStatusBarTest, TextPaneMeasuresItsTextWhenTheFontIsSet)
 {
     CXTPStatusBarTextPane* pText = new CXTPStatusBarTextPane;
     ASSERT_TRUE(pText->CreatePane("Ready", &bar, WS_CHILD | WS_VISIBLE, 0xFFFE));
@@ -217,7 +222,10 @@ TEST_F(XTPStatusBarTest, PaneWindowsDrawOnTheButtonFace)
     pText->SetFont("Tahoma", -12, FW_BOLD, 0, 0);
     EXPECT_GT(pText->sizeText.cx, cxReady);
     ASSERT_TRUE(bar.AddControl(pText, ID_PANE_A, TRUE));
+}
 
+TEST_F(XTPStatusBarTest, IconPaneDrawsOnTheButtonFace)
+{
     CXTPStatusBarIconPane* pIcon = new CXTPStatusBarIconPane;
     ASSERT_TRUE(pIcon->CreatePane("", &bar, WS_CHILD | WS_VISIBLE, 0xFFFD));
     pIcon->SetIcon(IDI_TRAY_NORMAL);
