@@ -60,6 +60,7 @@ protected:
 TEST_F(OleTest, ClipboardSourceIsReadBackInEveryFormat)
 {
     const CLIPFORMAT cfItem = (CLIPFORMAT)::RegisterClipboardFormat("Tidewatch Test Item");
+    const int nDeletedBefore = CCountedSource::s_nDeleted;
     CCountedSource* pSource = new CCountedSource;
     pSource->CacheGlobalData(CF_TEXT, GlobalText("breaking news"));
     pSource->CacheGlobalData(cfItem, GlobalText("item archive"));
@@ -83,6 +84,7 @@ TEST_F(OleTest, ClipboardSourceIsReadBackInEveryFormat)
         formats.push_back(formatEtc.cfFormat);
     EXPECT_NE(formats.end(), std::find(formats.begin(), formats.end(), cfItem));
     data.Release();
+    EXPECT_EQ(nDeletedBefore, CCountedSource::s_nDeleted) << "the reader's release leaves the source alive";
 }
 
 // Another owner takes the clipboard: the source goes away by itself.
