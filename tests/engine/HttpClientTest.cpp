@@ -292,6 +292,28 @@ TEST_F(HttpClientTest, TheProxyPathOpensATunnelFirst)
     }
 }
 
+// Lines end at CR LF (a lone LF stays in the line); a line longer than the
+// buffer comes in buffer-sized pieces marked -1; the close ends the reading.
+TEST(HttpClientReadLine, ReadsCrLfLinesAndReportsLongLinesAndClosing)
+{
+    LoopbackServer server([](SOCKET connection, LoopbackServer& server) {
+        server.SendAll(connection, "first\r\n\r\nba\nlf\r\n0123456789abcdef\r\nend");
+    });
+    SOCKET socket = LoopbackServer::ConnectTo(server.Port(), true);
+    HttpClient client;
+    client.SetTimeouts(300, 300, 2000);
+    std::string read;
+    for (int i = 0; i < 7; ++i)
+    {
+        char line[8] = {};
+        const int result = client.ReadLine(socket, line, sizeof line);
+        read += std::to_string(result) + ":" + line + "|";
+    }
+    EXPECT_EQ(read,
+              "0:first|0:|0:ba\nlf|-1:0123456|-1:789abcd|0:ef|" + std::to_string(WSAECONNRESET) + ":end|");
+    closesocket(socket);
+}
+
 TEST(HttpClientSplitUrl, SplitsSchemeHostPortAndPath)
 {
     // Each address with its scheme, host, path and port, or "fails".

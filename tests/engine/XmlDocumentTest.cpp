@@ -54,6 +54,21 @@ TEST_F(XmlDocumentTest, AnEmptyElementHasNoChildren)
     EXPECT_FALSE(empty.ChildrenBegin() < empty.ChildrenEnd());
 }
 
+// An attribute written without '=' reads as ""; asking for a missing one adds
+// it with an empty value, once.
+TEST_F(XmlDocumentTest, GetAttributeAddsAMissingOneWithAnEmptyValue)
+{
+    ASSERT_TRUE(LoadText("<r a=\"1\" flag/>"));
+    XmlElement root = document_.GetRoot().FindElement("r");
+    XmlAttribute flag = root.GetAttribute("flag");
+    ASSERT_FALSE(flag.IsNull());
+    EXPECT_EQ(std::string("1|") + flag.GetValue(), std::string(root.GetAttribute("a").GetValue()) + "|");
+    XmlAttribute added = root.GetAttribute("name");
+    EXPECT_EQ(std::string("name=") + added.GetValue() + "|3",
+              std::string(added.GetName()) + "=|" + std::to_string(root.node->attributeCount));
+    EXPECT_EQ(root.GetAttribute("name").attr, added.attr);
+}
+
 // The text read from the file, or "fails"; with the bytes read when asked.
 std::string ReadThrough(const std::string& path, unsigned long blockSize, unsigned long* bytesRead = nullptr)
 {
