@@ -68,8 +68,9 @@ END_MESSAGE_MAP()
 
 CXTTrayIcon::CXTTrayIcon()
     : m_nCreationFlags(0), m_nIconResource(0), m_nAnimationTimerId(kDefaultAnimationTimerId),
-      m_nAnimationFrame(0), m_nDefaultItem(0), m_bDefaultByPosition(1), m_bHidden(1), m_bRemoved(1),
-      m_bAddFailed(0), m_hOwnerWnd(NULL), m_nTooltipLimit(kInitialTooltipLimit), m_bBalloonPending(FALSE)
+      m_nAnimationFrame(0), m_bAnimating(FALSE), m_nDefaultItem(0), m_bDefaultByPosition(1), m_bHidden(1),
+      m_bRemoved(1), m_bAddFailed(0), m_hOwnerWnd(NULL), m_nTooltipLimit(kInitialTooltipLimit),
+      m_bBalloonPending(FALSE)
 {
     ZeroMemory(&m_nid, sizeof(m_nid));
     m_nid.cbSize = XT_NOTIFYICONDATA_SIZE;
@@ -462,6 +463,7 @@ BOOL CXTTrayIcon::SetAnimationIcons(UINT* pIds, int nCount, CString* pTooltips)
 
 void CXTTrayIcon::StartAnimation(UINT nElapse)
 {
+    m_bAnimating = TRUE;
     SetTimer(m_nAnimationTimerId, nElapse);
 }
 
@@ -473,6 +475,7 @@ void CXTTrayIcon::StartAnimation(UINT nTimerId, UINT nElapse)
 
 void CXTTrayIcon::StopAnimation()
 {
+    m_bAnimating = FALSE;
     KillTimer(m_nAnimationTimerId);
     SetTooltipText(m_strTooltip);
     SetIcon(m_nIconResource);
@@ -487,7 +490,7 @@ void CXTTrayIcon::OnTimer(UINT_PTR nIDEvent)
         OnTrayNotification(m_nid.uID, NIN_BALLOONTIMEOUT);
         return;
     }
-    if (nIDEvent != m_nAnimationTimerId || m_animationFrames.empty())
+    if (nIDEvent != m_nAnimationTimerId || !m_bAnimating || m_animationFrames.empty())
         return;
     const AnimationFrame& frame = m_animationFrames[m_nAnimationFrame % m_animationFrames.size()];
     if (!frame.strTooltip.IsEmpty())

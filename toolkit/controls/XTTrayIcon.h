@@ -179,6 +179,9 @@ private:
     UINT m_nIconResource;
     UINT m_nAnimationTimerId;
     int m_nAnimationFrame;
+    // Between StartAnimation and StopAnimation: a timer tick the queue still
+    // held at the stop must not put a frame back over the normal icon.
+    BOOL m_bAnimating;
     UINT m_nDefaultItem;
     BYTE m_bDefaultByPosition;
     BYTE m_bHidden;

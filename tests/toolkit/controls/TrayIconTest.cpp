@@ -219,6 +219,8 @@ TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
     EXPECT_EQ(shown.end(), std::find(shown.begin(), shown.end(), hRestored));
     EXPECT_EQ("modify i", Last());
     EXPECT_EQ(hRestored, LastCall().hIcon);
+    tray.SendMessage(WM_TIMER, 1001, 0);
+    EXPECT_EQ(hRestored, tray.GetIcon()) << "a tick still queued at the stop changes nothing";
 }
 
 // A frame that does not load fails the whole call.
