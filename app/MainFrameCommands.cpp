@@ -6,7 +6,7 @@
 #include "app/WebAddress.h"
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
-#include "toolkit/commandbars/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
 
 namespace {
 

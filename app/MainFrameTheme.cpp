@@ -5,7 +5,7 @@
 #include "app/MainFrame.h"
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTHeaderTheme.h"
 #include "toolkit/foundation/XTPColorManager.h"

@@ -1,6 +1,6 @@
 #include "app/PreviewPane.h"
 
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPColorManager.h"

@@ -5,6 +5,12 @@ The layers, lowest first (a file includes only its own layer and those below):
   < engine, toolkit < app
 Within the toolkit: foundation < commandbars < controls, taskpanel, tabs.
 The engine never includes the toolkit, nor the toolkit the engine.
+Inside toolkit/commandbars (see its README.md for the folders):
+  layout/ includes no window code (nothing of framework/window or
+  framework/controls, no command-bars file outside layout/); input/ includes no
+  painter (nothing in themes/); themes/ include no manager (neither the
+  command-bars manager XTPCommandBars.h nor input/); and customize/ is included
+  only by itself, app/ and the tests.
 The umbrella headers belong to the layer they gather (framework/Core.h to core,
 Gdi.h to gdi, Window.h to window, Controls.h and Framework.h to controls), and
 tests/support, which the test executables share, to the window layer.
@@ -65,6 +71,34 @@ def is_upward(source, target):
     return None
 
 
+CB = "toolkit/commandbars/"
+# (rule name, does the source fall under it, is the target forbidden to it)
+FOLDER_RULES = [
+    ("layout/ includes no window code",
+     lambda source: source.startswith(CB + "layout/"),
+     lambda target: target.startswith(("framework/window/", "framework/controls/", "framework/Window.h",
+                                       "framework/Controls.h", "framework/Framework.h"))
+     or (target.startswith(CB) and not target.startswith(CB + "layout/"))),
+    ("input/ includes no painter",
+     lambda source: source.startswith(CB + "input/"),
+     lambda target: target.startswith(CB + "themes/")),
+    ("themes/ include no manager",
+     lambda source: source.startswith(CB + "themes/"),
+     lambda target: target == CB + "XTPCommandBars.h" or target.startswith(CB + "input/")),
+    ("only app/ and the tests include customize/",
+     lambda source: not source.startswith((CB + "customize/", "app/", "tests/")),
+     lambda target: target.startswith(CB + "customize/")),
+]
+
+
+def folder_rule_broken(source, target):
+    """The name of the rule inside a folder that the include breaks, or None."""
+    for name, applies, forbidden in FOLDER_RULES:
+        if applies(source) and forbidden(target):
+            return name
+    return None
+
+
 def read_tree(root):
     """The text of every source file of the checked folders, by path from the root."""
     texts = {}
@@ -101,7 +135,7 @@ def violations(root, texts):
             target_layer = layer_of(target)
             if target_layer is None:
                 continue
-            why = is_upward(source_layer, target_layer)
+            why = is_upward(source_layer, target_layer) or folder_rule_broken(source, target)
             if why:
                 found.append(f"{source}:{number}: includes {target} ({why})")
     return found
@@ -118,12 +152,30 @@ def self_test(root):
     planted["framework/gdi/CDC.h"] += '\n#include "framework/window/CWnd.h"\n'
     planted["engine/Keyword.h"] += '\n#include "toolkit/foundation/XTPColorManager.h"\n'
     planted["toolkit/foundation/XTPDrawHelpers.h"] += '\n#include "toolkit/commandbars/Planted.h"\n'
+    # One planted include per rule inside the command bars, each caught alone.
+    planted[CB + "layout/XTPPopupLayout.h"] += '\n#include "framework/Window.h"\n'
+    planted[CB + "layout/XTPDockRowLayout.h"] += '\n#include "toolkit/commandbars/XTPCommandBarsDefines.h"\n'
+    planted[CB + "input/XTPMouseManager.h"] += '\n#include "toolkit/commandbars/themes/XTPPaintManager.h"\n'
+    planted[CB + "themes/XTPPaintManager.h"] += '\n#include "toolkit/commandbars/XTPCommandBars.h"\n'
+    planted[CB + "themes/XTPOfficeXPTheme.h"] += '\n#include "toolkit/commandbars/input/XTPHookManager.h"\n'
+    planted[CB + "bars/XTPToolBar.h"] += '\n#include "toolkit/commandbars/customize/Planted.h"\n'
+    planted["toolkit/controls/XTButton.h"] += '\n#include "toolkit/commandbars/customize/Planted.h"\n'
     caught = violations(root, planted)
-    expected = ["engine/Keyword.h", "framework/gdi/CDC.h", "toolkit/foundation/XTPDrawHelpers.h"]
+    expected = ["engine/Keyword.h", "framework/gdi/CDC.h", CB + "bars/XTPToolBar.h",
+                CB + "input/XTPMouseManager.h", CB + "layout/XTPDockRowLayout.h",
+                CB + "layout/XTPPopupLayout.h", CB + "themes/XTPOfficeXPTheme.h",
+                CB + "themes/XTPPaintManager.h", "toolkit/controls/XTButton.h",
+                "toolkit/foundation/XTPDrawHelpers.h"]
     if [entry.split(":")[0] for entry in caught] != expected:
-        print("self-test: planted upward includes not caught as expected:", caught, file=sys.stderr)
+        print("self-test: planted includes not caught as expected:", caught, file=sys.stderr)
         return 1
-    print("layering self-test: the tree passes, 3 planted upward includes are caught")
+    # An include customize/ may make of its own folder, and app/'s include of it, pass.
+    allowed = dict(texts)
+    allowed["app/MainFrame.h"] += '\n#include "toolkit/commandbars/customize/Planted.h"\n'
+    if violations(root, allowed):
+        print("self-test: app/ may include customize/", file=sys.stderr)
+        return 1
+    print("layering self-test: the tree passes, %d planted includes are caught" % len(expected))
     return 0
 
 

@@ -6,7 +6,7 @@
 #include "app/KeywordCaptionTheme.h"
 #include "resources/Resource.h"
 #include "tests/support/PixelCanvas.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTHeaderTheme.h"

@@ -8,9 +8,9 @@
 #include "resources/Resource.h"
 #include "tests/support/TestWindow.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // summary's way into the edit control is checked by the news list's click).
 #include "ViewsFixture.h"
 #include "tests/support/PixelCanvas.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {
 

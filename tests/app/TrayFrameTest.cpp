@@ -5,7 +5,7 @@
 #include "DialogDriver.h"
 #include "resources/Resource.h"
 #include "ViewsFixture.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
+#include "toolkit/commandbars/input/XTPKeyboardManager.h"
 
 #include <gtest/gtest.h>
 #include <tuple>

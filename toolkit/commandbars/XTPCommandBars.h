@@ -16,7 +16,7 @@
 //     BOOL CMainFrame::OnWndMsg(UINT m, WPARAM w, LPARAM l, LRESULT* pResult)
 //     { return m_pCommandBars->OnFrameWndMsg(m, w, l, pResult) || CFrameWnd::OnWndMsg(m, w, l, pResult); }
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
-#include "toolkit/commandbars/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
 
 #include <vector>
 

@@ -4,6 +4,7 @@
 // flags, the messages the bars and controls send to their site frame and
 // the records those messages carry.
 #include "framework/Window.h"
+#include "toolkit/commandbars/layout/XTPLayoutFlags.h"
 
 class CXTPControl;
 class CXTPCommandBar;
@@ -69,30 +70,6 @@ enum XTPControlHideFlags
     xtpHideCustomize = 16,      // hidden by the user
     xtpHideExpandedOnce = 32,   // shown only in the expanded popup
     xtpHideDocTemplate = 64     // not for the active document template
-};
-
-// Layout and behaviour flags of a control.
-enum XTPControlFlags
-{
-    xtpFlagRightAlign = 1,       // stands at the far end of its row
-    xtpFlagSkipFocus = 2,        // skipped by keyboard navigation when asked
-    xtpFlagManualUpdate = 8,     // left out of the bar's command-update pass
-    xtpFlagControlStretched = 32 // shares the free space of its row
-};
-
-// Layout mode bits of the bars' layout operations; the low seven are the
-// framework's dynamic-layout bits.
-enum XTPLayoutMode
-{
-    xtpLayoutStretch = 0x01,
-    xtpLayoutHorz = 0x02,
-    xtpLayoutMRUWidth = 0x04,
-    xtpLayoutHorzDock = 0x08,
-    xtpLayoutVertDock = 0x10,
-    xtpLayoutLengthIsHeight = 0x20,
-    xtpLayoutCommit = 0x40,
-    xtpLayoutHideWrap = 0x80,
-    xtpLayoutPopup = 0x100
 };
 
 // Messages to the site frame.

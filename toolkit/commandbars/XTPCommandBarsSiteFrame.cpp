@@ -1,7 +1,7 @@
 #include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
 
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 CXTPCommandBarsSiteFrame::CXTPCommandBarsSiteFrame() : m_pCommandBars(NULL)
 {}

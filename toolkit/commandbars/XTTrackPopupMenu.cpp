@@ -1,8 +1,8 @@
 #include "toolkit/commandbars/XTTrackPopupMenu.h"
 
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/foundation/XTPImageManager.h"
 
 UINT XTTrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWnd, int nToolBarID)

@@ -1,5 +1,5 @@
 #include "toolkit/controls/XTFlatBorder.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include <algorithm>
 
 namespace {

@@ -1,6 +1,6 @@
 #include "toolkit/controls/XTPStatusBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 

@@ -6,7 +6,7 @@
 // strip of the expand button at a toolbar's end.
 #include "CommandBarsTestSupport.h"
 
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/XTPTabClientWnd.h"
 
 namespace {

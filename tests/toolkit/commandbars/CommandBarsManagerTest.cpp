@@ -1,11 +1,11 @@
 // The manager and bar services that need no frame: class registration at
 // start-up, custom bar ids, mnemonics, the tab client's command rule.
-#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/XTPTabClientWnd.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/foundation/XTPImageManager.h"
 
 #include <gtest/gtest.h>

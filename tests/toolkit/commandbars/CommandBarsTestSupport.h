@@ -11,17 +11,17 @@
 #include "tests/support/TestWindow.h"
 
 #include "framework/Controls.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPKeyboardManager.h"
-#include "toolkit/commandbars/XTPMenuBar.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPKeyboardManager.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 #include <algorithm>
 #include <functional>

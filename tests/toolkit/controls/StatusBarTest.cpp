@@ -1,6 +1,6 @@
 #include "toolkit/controls/XTPStatusBar.h"
 #include "toolkit/controls/XTPStatusBarPane.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "tests/support/TestWindow.h"
 #include "TrayIconTestResources.h"
 #include <gtest/gtest.h>

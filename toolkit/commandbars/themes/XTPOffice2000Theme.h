@@ -5,7 +5,7 @@
 // sunken edge (checked ones over a dither); disabled icons and captions are
 // embossed; popups highlight the selected row in the system highlight colour.
 // All colours are indexes of the paint manager's table.
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 class CXTPOffice2000Theme : public CXTPPaintManager
 {

@@ -2,9 +2,9 @@
 // raised drop-down button; labels embossed when disabled.
 #include "toolkit/commandbars/themes/XTPOffice2000Theme.h"
 
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControlEdit.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
 
 #include <algorithm>
 

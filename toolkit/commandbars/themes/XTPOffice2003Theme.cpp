@@ -1,9 +1,9 @@
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "framework/Window.h"
 

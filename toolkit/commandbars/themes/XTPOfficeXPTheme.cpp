@@ -1,7 +1,7 @@
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
 
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/foundation/XTPImageManagerIcon.h"
 
 #include <algorithm>

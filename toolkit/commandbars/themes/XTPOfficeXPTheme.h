@@ -4,7 +4,7 @@
 // as coloured boxes with a highlight frame; popups with an icon column and a
 // frame; icons faded while idle and raised over a shadow when hot. All
 // colours are indexes of the paint manager's table.
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 class CXTPOfficeXPTheme : public CXTPPaintManager
 {

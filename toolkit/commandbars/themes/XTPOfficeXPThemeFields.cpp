@@ -3,9 +3,9 @@
 // colour 53 in popups; the combo's arrow is the symbol font's glyph.
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
 
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControlEdit.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "toolkit/commandbars/themes/XTPWinXPTheme.h"
 
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "framework/Controls.h"
 
 #include <algorithm>

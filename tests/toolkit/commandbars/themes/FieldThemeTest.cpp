@@ -4,8 +4,8 @@
 
 #include "toolkit/commandbars/themes/XTPOffice2000Theme.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
 
 #include <gtest/gtest.h>

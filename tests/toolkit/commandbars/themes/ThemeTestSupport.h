@@ -3,10 +3,10 @@
 // index (so a probe tells which index painted a pixel), a solid test icon, a
 // toolbar window whose position the test chooses, and a fixture with a
 // marked theme and such a toolbar.
-#include "toolkit/commandbars/XTPPaintManager.h"
-#include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControlEdit.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/foundation/XTPImageManager.h"
 
 #include "tests/support/PixelCanvas.h"

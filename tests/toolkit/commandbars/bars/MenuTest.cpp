@@ -1,0 +1,277 @@
+// Menus of a frame with a menu bar: popups open from a click, from Alt or
+// F10 (SC_KEYMENU) and from Alt with a mnemonic; the arrow keys move through
+// items and across menus, Enter runs the command, Esc closes one level; the
+// site hears 0x533 before a popup opens and 0x535 after it closed; update
+// handlers set the enabled and checked states. Keys reach the bars as the
+// keyboard hook hands them over (ProcessKeyboardHooks), since hooks see only
+// real input.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/controls/XTPControlExpandButton.h"
+
+namespace {
+
+// Rows of the fixed-size paint manager: 22 high, borders of 2.
+const int kRowHeight = CFixedSizePaintManager::kHeight;
+const int kFileIndex = 0, kEditIndex = 1, kViewIndex = 2;
+
+class MenuTest : public CommandBarsTest
+{
+protected:
+    CXTPCommandBarsOptions* Options() { return frame->m_pCommandBars->GetCommandBarsOptions(); }
+    CXTPPopupBar* PopupOf(int nIndex)
+    {
+        return DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)MenuBar()->GetControl(nIndex)->GetCommandBar());
+    }
+    static BOOL IsOpen(CXTPPopupBar* pPopup)
+    {
+        return pPopup != NULL && pPopup->GetSafeHwnd() != NULL && pPopup->IsWindowVisible()
+               && pPopup->IsTrackingMode();
+    }
+    void ClickMenu(int nIndex)
+    {
+        CPoint pt = MenuBar()->GetControl(nIndex)->GetRect().CenterPoint();
+        MenuBar()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    // The menu bar's selected caption, then " > " and the open popup's
+    // selected item; "off" when the menu bar does not track.
+    std::string Where()
+    {
+        if (!MenuBar()->IsTrackingMode())
+            return "off";
+        CXTPControl* pSelected = MenuBar()->GetSelected();
+        std::string where = pSelected != NULL ? (LPCTSTR)pSelected->GetCaption() : "(none)";
+        CXTPPopupBar* pPopup =
+            MenuBar()->GetPopupedIndex() >= 0 ? PopupOf(MenuBar()->GetPopupedIndex()) : NULL;
+        if (IsOpen(pPopup))
+            where += std::string(" > ")
+                     + (pPopup->GetSelected() ? (LPCTSTR)pPopup->GetSelected()->GetCaption() : "");
+        return where;
+    }
+};
+
+TEST_F(MenuTest, ClickOnTheMenuBarOpensThePopupBelowTheCaption)
+{
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pPopup = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pPopup));
+    EXPECT_EQ(kFileIndex, MenuBar()->GetPopupedIndex());
+    EXPECT_EQ(xtpTrackingPopup, MenuBar()->IsTrackingMode());
+
+    CRect rcCaption = MenuBar()->GetControl(kFileIndex)->GetRect();
+    MenuBar()->ClientToScreen(&rcCaption);
+    CRect rcPopup;
+    pPopup->GetWindowRect(&rcPopup);
+    // New, Open... and Exit; the widest caption "&Open..." sets the width.
+    const int nWidth = CFixedSizePaintManager::CaptionWidth("&Open...") + 4;
+    EXPECT_EQ(CRect(rcCaption.left, rcCaption.bottom, rcCaption.left + nWidth,
+                    rcCaption.bottom + 3 * kRowHeight + 4),
+              rcPopup);
+    EXPECT_TRUE(pPopup->GetControl(2)->GetBeginGroup()) << "the separator before Exit";
+    EXPECT_EQ(std::vector<std::string>({"init popup File"}), frame->m_log);
+}
+
+TEST_F(MenuTest, EscapeClosesOneLevelAndTheSiteHearsTheClose)
+{
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pPopup = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pPopup));
+
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(IsOpen(pPopup));
+    EXPECT_EQ(xtpTrackingOn, MenuBar()->IsTrackingMode()) << "the menu bar still tracks";
+    EXPECT_EQ(kFileIndex, MenuBar()->GetSelectedIndex());
+    EXPECT_EQ(std::vector<std::string>({"init popup File", "closed popup File"}), frame->m_log);
+
+    Key(VK_ESCAPE);
+    EXPECT_EQ(xtpTrackingOff, MenuBar()->IsTrackingMode());
+    EXPECT_FALSE(XTPKeyboardManager()->HasReceivers());
+}
+
+TEST_F(MenuTest, AltAloneSelectsTheFirstMenuAndArrowsWalkItemsAndMenus)
+{
+    frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+    EXPECT_EQ("&File", Where()) << "nothing opens until asked";
+    // Opened by keyboard the first item is selected; the separator is no
+    // stop; down from the last item wraps; right from an item without
+    // submenu opens the next menu; a command closes every menu.
+    std::string walk;
+    for (UINT nKey : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_RETURN})
+    {
+        frame->m_log.clear();
+        Key(nKey);
+        walk += Where() + "; ";
+    }
+    EXPECT_EQ("&File > &New; &File > &Open...; &File > E&xit; &File > &New; &Edit > &Copy; &File > &New; "
+              "&File > &Open...; off; ",
+              walk);
+    EXPECT_EQ(std::vector<std::string>({"closed popup File", "execute 3002 code 100", "command open"}),
+              frame->m_log);
+}
+
+TEST_F(MenuTest, AltWithAMnemonicOpensThatMenuAsTheKeyboardDoes)
+{
+    frame->SetFocus();
+    MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'E', 0x20000001, 0, {0, 0}};
+    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&msg));
+    EXPECT_EQ("&Edit > &Copy", Where()) << "opened by keyboard: the first item is selected";
+}
+
+TEST_F(MenuTest, UpdateHandlersDisableAndCheckItemsAsThePopupOpens)
+{
+    frame->m_bCopyEnabled = FALSE;
+    frame->m_bBoldChecked = TRUE;
+    ClickMenu(kEditIndex);
+    ASSERT_TRUE(IsOpen(PopupOf(kEditIndex)));
+    EXPECT_FALSE(PopupOf(kEditIndex)->GetControl(0)->GetEnabled());
+
+    ClickMenu(kViewIndex);
+    ASSERT_TRUE(IsOpen(PopupOf(kViewIndex)));
+    EXPECT_TRUE(PopupOf(kViewIndex)->GetControl(0)->GetChecked());
+
+    frame->m_bBoldChecked = FALSE;
+    XTPMouseManager()->SendTrackLost();
+    ClickMenu(kViewIndex);
+    EXPECT_FALSE(PopupOf(kViewIndex)->GetControl(0)->GetChecked()) << "each opening asks again";
+}
+
+// ---- Short menus ------------------------------------------------------------
+
+class ShortMenuTest : public MenuTest
+{
+protected:
+    void Prepare() override
+    {
+        MenuTest::Prepare();
+        Options()->bAlwaysShowFullMenus = FALSE;
+    }
+    void Hide(UINT nID) { frame->m_pCommandBars->HideCommands(&nID, 1); }
+    static CXTPControl* ExpandButton(CXTPPopupBar* pPopup)
+    {
+        return pPopup->GetControls()->FindControlById(XTP_ID_POPUPBAR_EXPAND);
+    }
+    // The shown items' captions, "[more]" for the expand button, then the
+    // popup's height.
+    static std::string Shown(CXTPPopupBar* pPopup)
+    {
+        std::string shown;
+        for (int i = 0; i < pPopup->GetControlCount(); i++)
+        {
+            CXTPControl* pControl = pPopup->GetControl(i);
+            if (pControl->IsVisible())
+                shown += pControl == ExpandButton(pPopup)
+                             ? "[more] "
+                             : (LPCTSTR)pControl->GetCaption() + std::string(" ");
+        }
+        CRect rc;
+        pPopup->GetWindowRect(&rc);
+        return shown + std::to_string(rc.Height());
+    }
+};
+
+// Rows of 22 and borders of 2; the expand button is 12 high.
+TEST_F(ShortMenuTest, HiddenCommandsWaitBehindTheExpandButton)
+{
+    Hide(ID_TEST_EXIT);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(IsOpen(pFile));
+    EXPECT_EQ("&New &Open... [more] 60", Shown(pFile));
+    EXPECT_EQ((DWORD)xtpHideExpandedOnce, pFile->GetControl(2)->GetHideFlags());
+
+    // Down past the last shown item reaches the expand button; Enter expands.
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(ExpandButton(pFile), pFile->GetSelected());
+    Key(VK_RETURN);
+    EXPECT_TRUE(IsOpen(pFile)) << "expanding keeps the popup open";
+    EXPECT_TRUE(pFile->IsExpanded());
+    EXPECT_EQ("&New &Open... E&xit 70", Shown(pFile));
+    EXPECT_FALSE(Logged("command exit"));
+}
+
+TEST_F(ShortMenuTest, AUsedCommandIsShownFromThenOn)
+{
+    Hide(ID_TEST_OPEN);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    pFile->ExpandBar();
+    frame->m_log.clear();
+    CPoint pt = pFile->GetControl(1)->GetRect().CenterPoint();
+    pFile->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(frame->m_log.empty()) << "the press chooses nothing";
+    pFile->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(Logged("command open"));
+    EXPECT_FALSE(IsOpen(pFile));
+    EXPECT_FALSE(frame->m_pCommandBars->IsCommandHidden(ID_TEST_OPEN));
+
+    ClickMenu(kFileIndex);
+    ASSERT_TRUE(IsOpen(pFile));
+    EXPECT_EQ("&New &Open... E&xit 70", Shown(pFile)) << "nothing left to expand";
+}
+
+TEST_F(ShortMenuTest, FullMenusOptionShowsEverything)
+{
+    Hide(ID_TEST_EXIT);
+    Options()->bAlwaysShowFullMenus = TRUE;
+    ClickMenu(kFileIndex);
+    EXPECT_EQ("&New &Open... E&xit 70", Shown(PopupOf(kFileIndex))) << "full menus";
+    EXPECT_TRUE(ExpandButton(PopupOf(kFileIndex)) == NULL);
+}
+
+TEST_F(ShortMenuTest, APopupWhoseEveryCommandIsHiddenShowsEverything)
+{
+    Hide(ID_TEST_EXIT);
+    Hide(ID_TEST_NEW);
+    Hide(ID_TEST_OPEN);
+    ClickMenu(kFileIndex);
+    EXPECT_EQ("&New &Open... E&xit 70", Shown(PopupOf(kFileIndex))) << "every command hidden";
+    EXPECT_TRUE(ExpandButton(PopupOf(kFileIndex)) == NULL);
+}
+
+TEST_F(ShortMenuTest, FullMenusAppearAfterTheDelayWhileTheCursorRestsOnTheMenu)
+{
+    Hide(ID_TEST_EXIT);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(pFile->HasHiddenControls());
+
+    // Elsewhere the timer changes nothing.
+    ::SetCursorPos(5, 1000);
+    MenuBar()->SendMessage(WM_TIMER, XTP_TID_EXPANDED_POPUP, 0);
+    EXPECT_FALSE(pFile->IsExpanded());
+
+    CRect rcCaption = MenuBar()->GetControl(kFileIndex)->GetRect();
+    MenuBar()->ClientToScreen(&rcCaption);
+    ::SetCursorPos(rcCaption.CenterPoint().x, rcCaption.CenterPoint().y);
+    MenuBar()->SetPopuped(kFileIndex);
+    MenuBar()->SendMessage(WM_TIMER, XTP_TID_EXPANDED_POPUP, 0);
+    EXPECT_TRUE(pFile->IsExpanded());
+    EXPECT_TRUE(XTPMouseManager()->IsExpanded()) << "later popups open expanded";
+
+    Key(VK_RIGHT);
+    EXPECT_TRUE(PopupOf(kEditIndex)->IsExpanded());
+}
+
+TEST_F(ShortMenuTest, RestingOnTheExpandButtonExpands)
+{
+    Hide(ID_TEST_EXIT);
+    ClickMenu(kFileIndex);
+    CXTPPopupBar* pFile = PopupOf(kFileIndex);
+    ASSERT_TRUE(ExpandButton(pFile) != NULL);
+    pFile->SetSelected(ExpandButton(pFile)->GetIndex());
+    pFile->SendMessage(WM_TIMER, XTP_TID_HOVER, 0);
+    EXPECT_TRUE(pFile->IsExpanded());
+
+    XTPMouseManager()->SendTrackLost();
+    Options()->bShowFullAfterDelay = FALSE;
+    ClickMenu(kFileIndex);
+    ASSERT_FALSE(pFile->IsExpanded());
+    pFile->SetSelected(ExpandButton(pFile)->GetIndex());
+    pFile->SendMessage(WM_TIMER, XTP_TID_HOVER, 0);
+    EXPECT_FALSE(pFile->IsExpanded()) << "without full menus after a delay the button waits for a click";
+}
+
+} // namespace

@@ -1,0 +1,281 @@
+// The combo box on a real toolbar: the drop-down list shows one to twelve
+// rows, keys move in the open list, Esc puts the old choice back, Enter and
+// a click choose and execute, the edit field keeps its typed text when the
+// bar goes, F4 opens the list from the field and Esc gives the focus back.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
+
+#include <string>
+
+namespace {
+
+const int kSortId = 3200;
+
+// The entries of a combo's list, "|" after each.
+std::string Entries(CXTPControlComboBox* pCombo)
+{
+    std::string entries;
+    for (int i = 0; i < pCombo->GetCount(); i++)
+    {
+        CString strEntry;
+        pCombo->GetLBText(i, strEntry);
+        entries += (LPCTSTR)strEntry + std::string("|");
+    }
+    return entries;
+}
+
+class ComboBoxTest : public CommandBarsTest
+{
+protected:
+    void Prepare() override
+    {
+        CommandBarsTest::Prepare();
+        pBar = frame->GetToolBar();
+        pCombo = (CXTPControlComboBox*)pBar->GetControls()->Add(xtpControlComboBox, kSortId);
+        frame->RecalcLayout();
+        PumpPending();
+        frame->m_wndPane.SetFocus();
+    }
+    // Entries "Entry N" up to a count of nCount.
+    void AddEntries(int nCount)
+    {
+        for (int i = pCombo->GetCount(); i < nCount; i++)
+            pCombo->AddString(("Entry " + std::to_string(i)).c_str());
+    }
+    void DropDown()
+    {
+        ASSERT_TRUE(pBar->SetPopuped(pCombo->GetIndex()));
+        ASSERT_TRUE(pCombo->IsDroppedDown());
+    }
+    CXTPControlComboBoxList* List() { return pCombo->GetListBar(); }
+    // With an edit field, laid out.
+    void Editable()
+    {
+        pCombo->SetDropDownListStyle(TRUE);
+        frame->RecalcLayout();
+    }
+    // "choice text", then " open" while the list shows and " executed" when
+    // the site heard the control execute.
+    std::string State()
+    {
+        std::string state = std::to_string(pCombo->GetCurSel()) + " " + (LPCTSTR)pCombo->GetEditText();
+        state += pCombo->IsDroppedDown() ? " open" : "";
+        return state + (Logged("execute 3200 code 100") ? " executed" : "");
+    }
+
+    CXTPToolBar* pBar = nullptr;
+    CXTPControlComboBox* pCombo = nullptr;
+};
+
+// The rows the open list shows for nEntries entries (-1 for a part row); the list is as wide as
+// the combo without a drop-down width, and Esc hides it.
+TEST_F(ComboBoxTest, DropDownShowsOneToTwelveRows)
+{
+    auto rowsShown = [this](int nEntries) {
+        AddEntries(nEntries);
+        DropDown();
+        EXPECT_EQ(frame->m_pLastPopup, List()); // the site could refill it
+        CRect rcClient;
+        List()->GetClientRect(&rcClient);
+        EXPECT_EQ(pCombo->GetRect().Width(), RectInParent(List()).Width());
+        EXPECT_TRUE(Key(VK_ESCAPE));
+        EXPECT_FALSE(List()->IsWindowVisible());
+        const int nItemHeight = (int)List()->SendMessage(LB_GETITEMHEIGHT, 0);
+        return rcClient.Height() % nItemHeight == 0 ? rcClient.Height() / nItemHeight : -1;
+    };
+    ASSERT_TRUE(List()->CreateListWindow());
+    EXPECT_EQ(1, rowsShown(0)) << "an empty list is one row high";
+    EXPECT_EQ(5, rowsShown(5));
+    EXPECT_EQ(12, rowsShown(12));
+    EXPECT_EQ(12, rowsShown(30)) << "thirty entries still show twelve";
+    pCombo->SetDropDownWidth(150);
+    DropDown();
+    EXPECT_EQ(150, RectInParent(List()).Width()) << "a drop-down width widens the list";
+}
+
+// Keys in the open list, from the second entry chosen.
+TEST_F(ComboBoxTest, KeysOrAClickInTheOpenListMoveChooseOrPutTheOldChoiceBack)
+{
+    AddEntries(5);
+    auto afterKeys = [this](std::initializer_list<UINT> keys) {
+        pCombo->SetCurSel(1);
+        DropDown();
+        frame->m_log.clear();
+        for (UINT nKey : keys)
+            EXPECT_TRUE(Key(nKey));
+        const std::string state = State();
+        Key(VK_ESCAPE);
+        return state;
+    };
+    EXPECT_EQ("2 Entry 2 open", afterKeys({VK_DOWN})) << "down moves the choice and its text";
+    EXPECT_EQ("1 Entry 1", afterKeys({VK_DOWN, VK_ESCAPE})) << "escape puts the old choice back";
+    EXPECT_EQ("3 Entry 3 executed", afterKeys({VK_DOWN, VK_DOWN, VK_RETURN})) << "enter chooses and executes";
+
+    frame->m_log.clear();
+    const int nItemHeight = (int)List()->SendMessage(LB_GETITEMHEIGHT, 0);
+    const LPARAM lPoint = MAKELPARAM(5, nItemHeight * 4 + nItemHeight / 2);
+    DropDown();
+    List()->SendMessage(WM_MOUSEMOVE, 0, lPoint);
+    EXPECT_EQ(4, (int)List()->SendMessage(LB_GETCURSEL));
+    List()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    List()->SendMessage(WM_LBUTTONUP, 0, lPoint);
+    EXPECT_EQ("4 Entry 4 executed", State()) << "a click chooses and executes";
+}
+
+TEST_F(ComboBoxTest, SetEditTextSelectsTheMatchingEntry)
+{
+    AddEntries(3);
+    pCombo->AddString("Other");
+    pCombo->SetEditText("Oth", FALSE);
+    EXPECT_EQ("3 Oth", State()) << "a prefix matches the first entry starting with it";
+    pCombo->SetEditText("Entry 2", TRUE);
+    EXPECT_EQ("2 Entry 2", State()) << "an exact match";
+    pCombo->SetEditText("Oth", TRUE);
+    EXPECT_EQ("-1 Oth", State()) << "a prefix is no exact match";
+}
+
+TEST_F(ComboBoxTest, TypedTextSurvivesTheBar)
+{
+    Editable();
+    CXTPControlComboBoxEditWnd* pEdit = pCombo->GetEditWnd();
+    ASSERT_TRUE(pEdit != NULL && pEdit->m_hWnd != NULL);
+    for (char ch : {'n', 'e', 'w'})
+        pEdit->SendMessage(WM_CHAR, ch);
+    pBar->DestroyWindow();
+    EXPECT_TRUE(pEdit->m_hWnd == NULL);
+    EXPECT_STREQ("new", pCombo->GetEditText());
+}
+
+TEST_F(ComboBoxTest, LayoutGivesTheFieldItsWidthAndLeavesTheButtonFree)
+{
+    pCombo->SetWidth(120);
+    Editable();
+    EXPECT_EQ(CRect(106, 2, 226, 23), pCombo->GetRect());
+    // Inset by 4 at the left, by 3 and the 15-pixel button at the right.
+    EXPECT_EQ(CRect(110, 5, 208, 20), RectInParent(pCombo->GetEditWnd()));
+}
+
+// A label shows only with combo style 1 on a toolbar.
+TEST_F(ComboBoxTest, LabelShowsWithComboStyleOneBeforeTheField)
+{
+    Editable();
+    pCombo->SetCaption(CString("Sort"));
+    pCombo->SetComboStyle(1);
+    pBar->DelayLayout();
+    frame->RecalcLayout();
+    EXPECT_GT(pCombo->GetLabelWidth(), 5);
+    EXPECT_EQ(pCombo->GetRect().left + pCombo->GetLabelWidth() + 4, RectInParent(pCombo->GetEditWnd()).left);
+}
+
+TEST_F(ComboBoxTest, VerticalBarHidesTheComboAndItsField)
+{
+    Editable();
+    pCombo->OnCalcDynamicSize(xtpLayoutVertDock);
+    EXPECT_EQ((DWORD)xtpHideDockingPosition, pCombo->GetHideFlags());
+    EXPECT_FALSE(pCombo->GetEditWnd()->IsWindowVisible());
+}
+
+TEST_F(ComboBoxTest, FieldKeysOpenTheListAndGiveTheFocusBack)
+{
+    AddEntries(3);
+    Editable();
+    ASSERT_TRUE(pCombo->GetEditWnd()->m_hWnd != NULL);
+    pCombo->GetEditWnd()->SetFocus();
+    EXPECT_EQ(pCombo, pBar->GetKeyControl());
+    EXPECT_FALSE(Key('X')); // typing reaches the field
+    EXPECT_FALSE(Key(VK_F4));
+    EXPECT_TRUE(pCombo->IsDroppedDown());
+    EXPECT_TRUE(Key(VK_ESCAPE)); // closes the list
+    EXPECT_FALSE(pCombo->IsDroppedDown());
+    EXPECT_EQ(pCombo->GetEditWnd()->m_hWnd, ::GetFocus());
+    EXPECT_TRUE(Key(VK_ESCAPE)); // leaves the field
+    EXPECT_EQ(frame->m_wndPane.m_hWnd, ::GetFocus());
+    EXPECT_EQ(xtpTrackingOff, pBar->IsTrackingMode());
+}
+
+// A combo in a control set alone, without its list window.
+CXTPControlComboBox* AddCombo(CXTPControls& controls)
+{
+    return (CXTPControlComboBox*)controls.Add(xtpControlComboBox, kSortId);
+}
+
+TEST(ComboBoxItems, WithoutAListWindowThereIsNoSelectionAndNoEntryText)
+{
+    CXTPControls controls;
+    CXTPControlComboBox* pCombo = AddCombo(controls);
+    EXPECT_EQ(-1, pCombo->GetCurSel());
+    CString strText = "stale";
+    pCombo->GetLBText(0, strText);
+    EXPECT_STREQ("", strText);
+}
+
+TEST(ComboBoxItems, AnArchiveCountBeyondItsDataIsRefusedAndTheListStaysUsable)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        px.WriteCount(1000000);
+        CString strItem = "alpha";
+        PX_String(&px, "Item0", strItem);
+        PX_String(&px, "Item1", strItem);
+    }
+    file.SeekToBegin();
+    CXTPControls controls;
+    CXTPControlComboBox* pCombo = AddCombo(controls);
+    BOOL bRefused = FALSE;
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        pCombo->GetListBar()->ExchangeItems(&px);
+    }
+    catch (CException* e)
+    {
+        bRefused = e->IsKindOf(RUNTIME_CLASS(CArchiveException));
+        e->Delete();
+    }
+    EXPECT_TRUE(bRefused);
+    EXPECT_EQ("", Entries(pCombo));
+    EXPECT_EQ(0, pCombo->AddString("first"));
+    EXPECT_EQ("first|", Entries(pCombo));
+    CString strText = "stale";
+    pCombo->GetLBText(5, strText);
+    EXPECT_STREQ("", strText);
+}
+
+TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)
+{
+    CXTPToolBar* pBar = new CXTPToolBar;
+    CXTPControlComboBox* pCombo = (CXTPControlComboBox*)pBar->GetControls()->Add(xtpControlComboBox, kSortId);
+    pCombo->SetWidth(140);
+    pCombo->SetComboStyle(1);
+    pCombo->SetDropDownListStyle(TRUE);
+    for (const char* pszEntry : {"By date", "", "By title"})
+        pCombo->AddString(pszEntry);
+    CXTPControlEdit* pEdit = (CXTPControlEdit*)pBar->GetControls()->Add(xtpControlEdit, kSortId + 1);
+    pEdit->SetWidth(90);
+    pEdit->SetShowLabel(FALSE);
+    pEdit->SetReadOnly(TRUE);
+    CMemFile file;
+    StoreBarExchange(pBar, file);
+    CXTPToolBar* pLoaded = new CXTPToolBar;
+    LoadBarExchange(pLoaded, file);
+    EXPECT_EQ(file.GetLength(), file.GetPosition()) << "the reader takes exactly what the writer wrote";
+    ASSERT_EQ(2, pLoaded->GetControlCount());
+    pCombo = DYNAMIC_DOWNCAST(CXTPControlComboBox, pLoaded->GetControl(0));
+    pEdit = DYNAMIC_DOWNCAST(CXTPControlEdit, pLoaded->GetControl(1));
+    ASSERT_TRUE(pCombo != NULL && pEdit != NULL);
+    EXPECT_EQ(
+        (std::vector<int>{140, 1, TRUE, 90, FALSE, TRUE}),
+        (std::vector<int>{pCombo->GetWidth(), (int)pCombo->GetComboStyle(), pCombo->GetDropDownListStyle(),
+                          pEdit->GetWidth(), pEdit->GetShowLabel(), pEdit->GetReadOnly()}));
+    EXPECT_EQ("By date||By title|", Entries(pCombo)) << "every entry, empty ones too";
+    pBar->InternalRelease();
+    pLoaded->InternalRelease();
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+// The managers that let bars see input addressed elsewhere: the hook manager
+// (sinks asked last first, sinks removed during a message never asked, the
+// window's procedure given back), the keyboard hook's handling of Alt and of
+// keys nobody takes, the application losing the activation, and the mouse
+// hook's clicks outside, repeated moves, swallowed release and mouse-leave
+// watch. Hooks see only real input, so the tests call the managers' handling
+// of one key or mouse message directly.
+#include "CommandBarsTestSupport.h"
+
+#include "toolkit/commandbars/input/XTPHookManager.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const UINT WM_PROBE = WM_APP + 7;
+
+// A sink that logs its name when it sees a probe or a key and answers as
+// told; it may remove another sink (or itself) while it handles a message.
+class CLoggingSink : public CXTPHookSink
+{
+public:
+    CLoggingSink(const char* pszName, int nAnswer, std::vector<std::string>& log)
+        : m_pszName(pszName), m_nAnswer(nAnswer), m_log(log)
+    {}
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM&, LPARAM&, LRESULT& lResult) override
+    {
+        if (nMessage != WM_PROBE && nMessage != WM_KEYDOWN)
+            return hookNotHandled;
+        m_log.push_back(m_pszName);
+        if (m_pRemove != NULL)
+            XTPHookManager()->RemoveHook(hWnd, m_pRemove);
+        lResult = 42;
+        return m_nAnswer;
+    }
+    const char* m_pszName;
+    int m_nAnswer;
+    CXTPHookSink* m_pRemove = nullptr;
+    std::vector<std::string>& m_log;
+};
+
+class HookManagerTest : public testing::Test
+{
+protected:
+    void TearDown() override { XTPHookManager()->RemoveAll(m_window.m_hWnd); }
+    // The window's answer to a probe, then the sinks asked.
+    std::string Probe()
+    {
+        std::string result = std::to_string(m_window.SendMessage(WM_PROBE, 0, 0));
+        for (const std::string& name : m_log)
+            result += " " + name;
+        return result;
+    }
+
+    CTestWindow m_window;
+    std::vector<std::string> m_log;
+};
+
+// Both the hook manager and the keyboard manager ask their sinks last
+// registered first, until one decides; a key nobody takes is eaten.
+TEST_F(HookManagerTest, SinksAreAskedLastRegisteredFirstUntilOneDecides)
+{
+    const int N = CXTPHookSink::hookNotHandled, H = CXTPHookSink::hookHandled, S = CXTPHookSink::hookStop;
+    const struct
+    {
+        const char* name;
+        int nFirst, nSecond;
+        BOOL bSecondRemovesFirst;
+        const char *hooked, *key; // the window's answer or the key's fate, then the sinks asked
+    } cases[] = {
+        {"nobody handles it", N, N, FALSE, "0 second first", "eaten second first"},
+        {"a handled message ends with the sink's result", N, H, FALSE, "42 second", "eaten second"},
+        {"stop leaves the message to the window", H, S, FALSE, "0 second", "passed second"},
+        {"the first may stop after the second passed", S, N, FALSE, "0 second first", "passed second first"},
+        {"a sink removed during the message is not asked", N, N, TRUE, "0 second", nullptr},
+    };
+    CXTPKeyboardManager* pKeyboard = XTPKeyboardManager();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        m_log.clear();
+        CLoggingSink first("first", c.nFirst, m_log);
+        CLoggingSink second("second", c.nSecond, m_log);
+        second.m_pRemove = c.bSecondRemovesFirst ? &first : nullptr;
+        XTPHookManager()->SetHook(m_window.m_hWnd, &first);
+        XTPHookManager()->SetHook(m_window.m_hWnd, &second);
+        XTPHookManager()->SetHook(m_window.m_hWnd, &first); // a sink is registered once
+        EXPECT_EQ(c.hooked, Probe());
+        XTPHookManager()->RemoveAll(m_window.m_hWnd);
+        if (c.key == nullptr)
+            continue;
+        m_log.clear();
+        pKeyboard->HookKeyboard(&first);
+        pKeyboard->HookKeyboard(&second);
+        EXPECT_TRUE(pKeyboard->IsHooked());
+        std::string result = pKeyboard->ProcessKeyboardHooks(WM_KEYDOWN, 'A') ? "eaten" : "passed";
+        for (const std::string& name : m_log)
+            result += " " + name;
+        EXPECT_EQ(c.key, result);
+        pKeyboard->UnhookKeyboard(&second);
+        pKeyboard->UnhookKeyboard(&first);
+        EXPECT_FALSE(pKeyboard->IsHooked());
+    }
+}
+
+TEST_F(HookManagerTest, TheLastSinkRemovingItselfGivesTheProcedureBack)
+{
+    const LONG_PTR pfnOriginal = ::GetWindowLongPtrA(m_window.m_hWnd, GWLP_WNDPROC);
+    CLoggingSink only("only", CXTPHookSink::hookNotHandled, m_log);
+    only.m_pRemove = &only;
+    XTPHookManager()->SetHook(m_window.m_hWnd, &only);
+    EXPECT_NE(pfnOriginal, ::GetWindowLongPtrA(m_window.m_hWnd, GWLP_WNDPROC));
+    EXPECT_EQ("0 only", Probe()) << "the window still answers";
+    EXPECT_TRUE(XTPHookManager()->Lookup(m_window.m_hWnd) == NULL);
+    EXPECT_EQ(pfnOriginal, ::GetWindowLongPtrA(m_window.m_hWnd, GWLP_WNDPROC));
+}
+
+TEST_F(HookManagerTest, DestroyingAHookedWindowRemovesItsEntry)
+{
+    CLoggingSink sink("sink", CXTPHookSink::hookNotHandled, m_log);
+    HWND hWnd;
+    {
+        CTestWindow window;
+        hWnd = window.m_hWnd;
+        XTPHookManager()->SetHook(hWnd, &sink);
+    }
+    EXPECT_TRUE(XTPHookManager()->Lookup(hWnd) == NULL);
+}
+
+// ---- Keyboard and mouse while a menu tracks ---------------------------------------
+
+class TrackingInputTest : public CommandBarsTest
+{
+protected:
+    void TearDown() override
+    {
+        XTPMouseManager()->SetSwallowNextUp(FALSE);
+        CommandBarsTest::TearDown();
+    }
+    void EnterMenuLoop()
+    {
+        frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+        ASSERT_TRUE(MenuBar()->IsTrackingMode());
+    }
+    std::vector<std::string> m_log;
+    CPoint MenuBarPoint()
+    {
+        CPoint pt = MenuBar()->GetControl(1)->GetRect().CenterPoint();
+        MenuBar()->ClientToScreen(&pt);
+        return pt;
+    }
+};
+
+TEST_F(TrackingInputTest, AltAloneClosesTheMenuButItsRepeatDoesNot)
+{
+    EnterMenuLoop();
+    EXPECT_FALSE(XTPKeyboardManager()->ProcessKey(VK_MENU, 0x60000001)) << "a repeat goes on";
+    EXPECT_TRUE(MenuBar()->IsTrackingMode());
+    EXPECT_TRUE(XTPKeyboardManager()->ProcessKey(VK_MENU, 0x20000001));
+    EXPECT_FALSE(MenuBar()->IsTrackingMode());
+}
+
+TEST_F(TrackingInputTest, KeysNobodyTakesAreEatenButTheirReleasesPass)
+{
+    CLoggingSink silent("silent", CXTPHookSink::hookNotHandled, m_log);
+    XTPKeyboardManager()->HookKeyboard(&silent);
+    EXPECT_TRUE(XTPKeyboardManager()->ProcessKey('Q', 0x00100001));
+    EXPECT_FALSE(XTPKeyboardManager()->ProcessKey('Q', 0xC0100001));
+    XTPKeyboardManager()->UnhookKeyboard(&silent);
+}
+
+TEST_F(TrackingInputTest, TheApplicationLosingTheActivationClosesTheMenus)
+{
+    EnterMenuLoop();
+    CTestWindow other;
+    other.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(MenuBar()->IsTrackingMode());
+}
+
+TEST_F(TrackingInputTest, AClickOutsideTheTrackingBarsClosesThemUnlessTheMouseIsLocked)
+{
+    EnterMenuLoop();
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONDOWN, MenuBarPoint()));
+    EXPECT_TRUE(MenuBar()->IsTrackingMode()) << "inside the menu bar";
+    XTPMouseManager()->LockMouseMove();
+    XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(1200, 1000));
+    EXPECT_TRUE(MenuBar()->IsTrackingMode()) << "a locked mouse keeps the menu on a release outside";
+    XTPMouseManager()->UnlockMouseMove();
+    XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(1201, 1000));
+    EXPECT_FALSE(MenuBar()->IsTrackingMode()) << "unlocked, the release outside closes it";
+    EnterMenuLoop();
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_RBUTTONDOWN, CPoint(1200, 1000)));
+    EXPECT_FALSE(MenuBar()->IsTrackingMode());
+}
+
+TEST_F(TrackingInputTest, RepeatedMovesAreDroppedOnlyWhileTracking)
+{
+    const CPoint pt = MenuBarPoint();
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_MOUSEMOVE, pt));
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_MOUSEMOVE, pt)) << "nothing tracks";
+    EnterMenuLoop();
+    EXPECT_TRUE(XTPMouseManager()->ProcessMouseMessage(WM_MOUSEMOVE, pt));
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_MOUSEMOVE, CPoint(pt.x + 1, pt.y)));
+}
+
+TEST_F(TrackingInputTest, TheReleaseAfterAnOpeningClickIsSwallowedOnce)
+{
+    XTPMouseManager()->SetSwallowNextUp();
+    EXPECT_TRUE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(5, 5)));
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(5, 5)));
+    XTPMouseManager()->SetSwallowNextUp();
+    XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONDOWN, CPoint(5, 5));
+    EXPECT_FALSE(XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONUP, CPoint(5, 5)))
+        << "a new press clears it";
+}
+
+TEST_F(TrackingInputTest, TheMouseLeaveWatchTellsTheWindowOnceTheCursorLeft)
+{
+    CWnd* pBar = MenuBar();
+    CRect rc;
+    pBar->GetWindowRect(&rc);
+    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+    frame->SetActiveWindow();
+    XTPMouseManager()->TrackMouseLeave(pBar->m_hWnd);
+    XTPMouseManager()->CheckMouseLeave();
+    EXPECT_EQ(pBar->m_hWnd, XTPMouseManager()->GetWatchedWindow()) << "still inside";
+
+    ::SetCursorPos(1200, 1000);
+    XTPMouseManager()->CheckMouseLeave();
+    EXPECT_TRUE(XTPMouseManager()->GetWatchedWindow() == NULL);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, pBar->m_hWnd, WM_MOUSELEAVE, WM_MOUSELEAVE, PM_REMOVE));
+}
+
+} // namespace

@@ -1,0 +1,904 @@
+// The saved state of a frame's command bars: the profile form (dock state,
+// dock rows, status bar, customised controls in the profile or the hidden
+// file), the whole-state exchange through archives, the options, and loads
+// of damaged states, which must leave the bars as they were made and leak
+// none of the bars they read.
+#include "CommandBarsTestSupport.h"
+
+#include "tests/support/TempFolder.h"
+#include "toolkit/commandbars/input/XTPAccelManager.h"
+#include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/docking/XTPDockBar.h"
+#include "toolkit/commandbars/state/XTPDockState.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/state/XTPPropExchangeParam.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
+#include "toolkit/foundation/XTPPropExchangeIniFile.h"
+#include "toolkit/foundation/XTPPropExchangeRegistry.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+// Bars that count their living objects, so a test sees any bar a load leaks.
+class CCountedToolBar : public CXTPToolBar
+{
+    DECLARE_SERIAL(CCountedToolBar)
+public:
+    CCountedToolBar() { s_nAlive++; }
+    ~CCountedToolBar() override { s_nAlive--; }
+    static int s_nAlive;
+};
+IMPLEMENT_SERIAL(CCountedToolBar, CXTPToolBar, VERSIONABLE_SCHEMA | 8)
+int CCountedToolBar::s_nAlive = 0;
+
+class CCountedPopupBar : public CXTPCommandBar
+{
+    DECLARE_SERIAL(CCountedPopupBar)
+public:
+    CCountedPopupBar()
+    {
+        m_barType = xtpBarTypePopup;
+        s_nAlive++;
+    }
+    ~CCountedPopupBar() override { s_nAlive--; }
+    static int s_nAlive;
+};
+IMPLEMENT_SERIAL(CCountedPopupBar, CXTPCommandBar, VERSIONABLE_SCHEMA | 8)
+int CCountedPopupBar::s_nAlive = 0;
+
+namespace {
+
+const char* const kProfile = "BarStateTest";
+const UINT kFormatBar = 400;
+
+const char* const kCompany = "Tidewatch Bar State Tests";
+
+// The test's application, with its profile in a registry key of its own; it
+// answers every message box with m_nAnswer and keeps each prompt with its
+// buttons.
+struct ScopedRegistryApp : CWinApp
+{
+    ScopedRegistryApp() : CWinApp(kCompany) { SetRegistryKey(kCompany); }
+    ~ScopedRegistryApp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany); }
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
+    {
+        m_strAsked += std::string(lpszPrompt) + ((nType & MB_TYPEMASK) == MB_YESNO ? " [Yes/No]" : " [?]");
+        return m_nAnswer;
+    }
+
+    int m_nAnswer = IDNO;
+    std::string m_strAsked;
+};
+
+// Adds a "Help" popup control opening a counted popup bar with buttons of the ids.
+void AddPopup(CXTPControls* pControls, std::initializer_list<UINT> ids)
+{
+    CXTPControlPopup* pPopup = (CXTPControlPopup*)pControls->AddControl(new CXTPControlPopup, ID_TEST_HELP);
+    CCountedPopupBar* pPopupBar = new CCountedPopupBar;
+    for (UINT nId : ids)
+        pPopupBar->GetControls()->Add(xtpControlButton, nId);
+    pPopup->SetCommandBar(pPopupBar);
+    pPopupBar->InternalRelease();
+}
+
+// A frame that handles the customize command (so its controls are saved),
+// with a menu bar, the "Standard" and "Format" tool bars, a popup control on
+// "Format" that opens a popup bar, and a status bar.
+class CStateFrame : public CCommandBarsFrame
+{
+public:
+    void BuildStateBars()
+    {
+        m_pCommandBars = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+        m_pCommandBars->SetPaintManager(new CFixedSizePaintManager);
+        m_pCommandBars->SetSite(this);
+        m_pCommandBars->EnableDocking();
+        m_pCommandBars->SetMenu("Menu Bar", IDR_TEST_MENU);
+        CXTPToolBar* pStandard = m_pCommandBars->Add("Standard", xtpBarTop, RUNTIME_CLASS(CCountedToolBar));
+        pStandard->LoadToolBar(IDR_TEST_TOOLBAR);
+        CXTPToolBar* pFormat = m_pCommandBars->Add("Format", xtpBarTop, RUNTIME_CLASS(CCountedToolBar));
+        pFormat->SetBarID(kFormatBar);
+        const UINT buttons[] = {ID_TEST_COPY, ID_TEST_BOLD};
+        pFormat->SetButtons(buttons, 2);
+        AddPopup(pFormat->GetControls(), {ID_TEST_NEW});
+        pFormat->GetControls()->CreateOriginalControls();
+        m_wndStatus.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, 59393);
+        RecalcLayout();
+    }
+    CXTPToolBar* Standard() const { return m_pCommandBars->GetToolBar(IDR_TEST_TOOLBAR); }
+    CXTPToolBar* Format() const { return m_pCommandBars->GetToolBar(kFormatBar); }
+
+    CWnd m_wndStatus;
+
+    afx_msg void OnCustomize() {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CStateFrame, CCommandBarsFrame)
+ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
+END_MESSAGE_MAP()
+
+// The ids of the controls that are not temporary, each followed by a space
+// (and by its bar's control count in brackets when it opens one).
+std::string ControlIds(const CXTPControls* pControls)
+{
+    std::string text;
+    for (int i = 0; pControls != NULL && i < pControls->GetCount(); i++)
+    {
+        const CXTPControl* pControl = pControls->GetAt(i);
+        if (pControl->IsTemporary())
+            continue;
+        text += std::to_string(pControl->GetID());
+        if (pControl->GetCommandBar() != NULL)
+            text += "[" + std::to_string(pControl->GetCommandBar()->GetControlCount()) + "]";
+        text += " ";
+    }
+    return text;
+}
+
+// What a test compares of a frame's bars: per bar its id, title, shown
+// flag, dock bar and control ids; then the status bar's visibility.
+std::string Describe(CStateFrame* pFrame)
+{
+    std::string text;
+    CXTPCommandBars* pBars = pFrame->m_pCommandBars;
+    for (int i = 0; i < pBars->GetCount(); i++)
+    {
+        CXTPToolBar* pBar = pBars->GetAt(i);
+        int nDock = -1;
+        for (int d = 0; d < 4; d++)
+            nDock = pBar->GetDockBar() == pBars->GetDockBar(d) ? d : nDock;
+        char line[128];
+        snprintf(line, sizeof line, "%u %s v%d d%d: ", pBar->GetBarID(), (LPCTSTR)pBar->GetTitle(),
+                 pBar->IsVisible(), nDock);
+        text += line + ControlIds(pBar->GetControls()) + "\n";
+    }
+    text += pFrame->m_wndStatus.IsWindowVisible() ? "status shown" : "status hidden";
+    return text;
+}
+
+// The bytes an archive stores through the exchange.
+std::vector<BYTE> Stored(const std::function<void(CArchive&)>& exchange)
+{
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    exchange(ar);
+    ar.Close();
+    const UINT nBytes = (UINT)file.GetLength();
+    BYTE* pData = file.Detach();
+    std::vector<BYTE> bytes(pData, pData + nBytes);
+    free(pData);
+    return bytes;
+}
+
+void Load(std::vector<BYTE> bytes, const std::function<void(CArchive&)>& exchange)
+{
+    CMemFile file(bytes.data(), (UINT)bytes.size());
+    CArchive ar(&file, CArchive::load);
+    exchange(ar);
+}
+
+// The cause of the archive exception the load throws; -1 when it throws none.
+int ArchiveFailure(const std::function<void()>& load)
+{
+    try
+    {
+        load();
+    }
+    catch (CArchiveException* e)
+    {
+        const int nCause = e->m_cause;
+        e->Delete();
+        return nCause;
+    }
+    return -1;
+}
+
+class BarStateTest : public FrameTest<CStateFrame, 500, 300>
+{
+protected:
+    void Prepare() override { frame->BuildStateBars(); }
+    void TearDown() override
+    {
+        for (HWND hWnd : m_frames)
+            if (::IsWindow(hWnd))
+                ::DestroyWindow(hWnd);
+        FrameTest<CStateFrame, 500, 300>::TearDown();
+        EXPECT_EQ(0, CCountedToolBar::s_nAlive) << "a tool bar outlived its frame";
+        EXPECT_EQ(0, CCountedPopupBar::s_nAlive) << "a popup bar outlived its frame";
+    }
+
+    // A second frame built the same way, having loaded the saved profile
+    // when asked (destroyed at the end unless the test does it).
+    CStateFrame* NewFrame(bool bLoad = false)
+    {
+        CStateFrame* pFrame = new CStateFrame;
+        EXPECT_TRUE(pFrame->CreateAt(60, 60, 500, 300));
+        pFrame->BuildStateBars();
+        m_frames.push_back(pFrame->GetSafeHwnd());
+        if (bLoad)
+            pFrame->m_pCommandBars->LoadBarState(kProfile);
+        return pFrame;
+    }
+
+    // The user's changes: a button removed from and one added to "Format",
+    // "Standard", the status bar and the menu bar's last menu gone. (How a
+    // combo box keeps its entries the combo box's own tests show.)
+    void Customize(CStateFrame* pFrame)
+    {
+        CXTPControls* pControls = pFrame->Format()->GetControls();
+        pControls->Remove(pControls->FindControlById(ID_TEST_BOLD));
+        pControls->Add(xtpControlButton, ID_TEST_EXIT)->SetBeginGroup(TRUE);
+        pFrame->Standard()->SetVisible(FALSE);
+        pFrame->m_wndStatus.ShowWindow(SW_HIDE);
+        CXTPControls* pMenuControls = pFrame->m_pCommandBars->GetMenuBar()->GetControls();
+        pMenuControls->Remove(pMenuControls->GetCount() - 1);
+        pFrame->RecalcLayout();
+    }
+
+    // The profile's integers of the entries of a section, "-" for a missing one.
+    std::string ProfileInts(LPCTSTR lpszSection, std::initializer_list<const char*> entries)
+    {
+        std::string text;
+        for (const char* pszEntry : entries)
+        {
+            const int n = (int)app.GetProfileInt(lpszSection, pszEntry, INT_MIN);
+            text += (text.empty() ? "" : " ") + (n == INT_MIN ? std::string("-") : std::to_string(n));
+        }
+        return text;
+    }
+    CString ProfileSection(LPCTSTR lpszFormat, int n = 0)
+    {
+        CString strSection;
+        strSection.Format(lpszFormat, kProfile, n);
+        return strSection;
+    }
+    // The controls image saved in the profile (empty when there is none).
+    std::vector<BYTE> ProfileControls()
+    {
+        BYTE* pData = NULL;
+        UINT nBytes = 0;
+        app.GetProfileBinary(ProfileSection("%s-Controls"), "Controls", &pData, &nBytes);
+        std::vector<BYTE> image(pData, pData + nBytes);
+        delete[] pData;
+        return image;
+    }
+
+    ScopedRegistryApp app;
+    std::vector<HWND> m_frames;
+};
+
+TEST_F(BarStateTest, ProfileRoundTripRebuildsTheCustomisedBars)
+{
+    Customize(frame);
+    std::string strSaved = Describe(frame);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    ASSERT_NE(strSaved, Describe(NewFrame())) << "the test needs a state that differs from a fresh frame";
+    EXPECT_EQ(strSaved, Describe(NewFrame(true)));
+}
+
+TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
+{
+    frame->Standard()->SetVisible(FALSE);
+    frame->m_wndStatus.ShowWindow(SW_HIDE);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    EXPECT_EQ("3 " + std::to_string(::GetSystemMetrics(SM_CXSCREEN)),
+              ProfileInts(ProfileSection("%s-Summary"), {"Bars", "ScreenCX"}));
+    // The menu bar's id and its position in its dock bar; no Visible for a
+    // shown bar, Visible 0 for a hidden one; no Floating for a docked bar,
+    // no MRU width and no dialog-bar sizes; the dock id and the dialog-bar
+    // flag always.
+    EXPECT_EQ("1 - 0", ProfileInts(ProfileSection("%s-Bar%d", 0), {"BarID", "Visible", "YPos"}));
+    EXPECT_EQ("0 - -", ProfileInts(ProfileSection("%s-Bar%d", 1), {"Visible", "Floating", "MRUWidth"}));
+    EXPECT_EQ("59419 0 -", ProfileInts(ProfileSection("%s-Bar%d", 2),
+                                       {"MRUDockID", "DialogBar", "DialogBarDockingClientCx"}));
+    // Top dock: menu bar, "Standard" (hidden) and "Format", each in a row; an
+    // empty dock bar writes nothing; a hidden status bar writes 0.
+    EXPECT_EQ("6 0 1 0 301 0 400",
+              ProfileInts(ProfileSection("%s-DockBar%d", 0),
+                          {"Bars", "Bar#0", "Bar#1", "Bar#2", "Bar#3", "Bar#4", "Bar#5"}));
+    EXPECT_EQ("-", ProfileInts(ProfileSection("%s-DockBar%d", 1), {"Bars"}));
+    EXPECT_EQ("0 0", ProfileInts(kProfile, {"StatusBar"}) + " "
+                         + ProfileInts(ProfileSection("%s-Controls"), {"LoadFromFile"}));
+
+    frame->m_wndStatus.ShowWindow(SW_SHOW);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    EXPECT_EQ("-", ProfileInts(kProfile, {"StatusBar"})) << "a shown status bar deletes the value";
+}
+
+TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
+{
+    TempFolder folder;
+    std::string strFile = folder.File("state");
+    frame->m_pCommandBars->SetStateFileName(strFile.c_str());
+    CXTPControl* pCopy = frame->Format()->GetControls()->FindControlById(ID_TEST_COPY);
+    pCopy->SetCaption(CString('x', 1000));
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    const int nPadding = 16000 - (int)ProfileControls().size();
+    ASSERT_GT(nPadding, 0);
+
+    // LoadFromFile, then the image's size in the profile (no file left), or
+    // the file's size, hidden and named in the profile.
+    auto where = [&]() {
+        const CString strSection = ProfileSection("%s-Controls");
+        const std::string strFlag = ProfileInts(strSection, {"LoadFromFile"});
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!::GetFileAttributesExA(strFile.c_str(), GetFileExInfoStandard, &data))
+            return strFlag + " profile " + std::to_string(ProfileControls().size());
+        const bool bNamed = strFile == (LPCTSTR)app.GetProfileString(strSection, "Controls");
+        return strFlag + (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN ? " hidden" : "")
+               + (bNamed ? " named" : "") + " file " + std::to_string(data.nFileSizeLow);
+    };
+    const std::tuple<const char*, int, const char*> rows[] = {
+        {"16000 bytes", 0, "0 profile 16000"},
+        {"16001 bytes", 1, "1 hidden named file 16001"},
+        {"back to 16000: the old file is deleted", 0, "0 profile 16000"}};
+    for (const auto& [name, nExtra, strWhere] : rows)
+    {
+        pCopy->SetCaption(CString('x', 1000 + nPadding + nExtra));
+        frame->m_pCommandBars->SaveBarState(kProfile);
+        EXPECT_EQ(strWhere, where()) << name;
+    }
+
+    // The state read back from the file gives the long caption again.
+    pCopy->SetCaption(CString('y', 20000));
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    CStateFrame* pFresh = NewFrame();
+    pFresh->m_pCommandBars->SetStateFileName(strFile.c_str());
+    pFresh->m_pCommandBars->LoadBarState(kProfile);
+    EXPECT_EQ(20000,
+              pFresh->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
+    ::SetFileAttributesA(strFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(BarStateTest, LargeImageGoesIntoTheProfileWhenItsFileCannotBeWritten)
+{
+    frame->m_pCommandBars->SetStateFileName("C:\\no such folder\\state");
+    frame->Format()->GetControls()->FindControlById(ID_TEST_COPY)->SetCaption(CString('z', 20000));
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    EXPECT_EQ("0", ProfileInts(ProfileSection("%s-Controls"), {"LoadFromFile"}));
+    EXPECT_GT(ProfileControls().size(), 20000u);
+    EXPECT_EQ(
+        20000,
+        NewFrame(true)->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
+}
+
+TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
+{
+    frame->Standard()->SetVisible(FALSE);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    app.WriteProfileInt(ProfileSection("%s-Controls"), "LoadFromFile", 1);
+    app.WriteProfileString(ProfileSection("%s-Controls"), "Controls", "C:\\no such folder\\state");
+    EXPECT_FALSE(NewFrame(true)->Standard()->IsVisible());
+}
+
+// The largest position on a 1024 by 768 screen: an icon's size from its corner.
+CPoint LargestPosition()
+{
+    return CPoint(1024 - ::GetSystemMetrics(SM_CXICON), 768 - ::GetSystemMetrics(SM_CYICON));
+}
+
+TEST(DockStateTest, PositionsScaleToTheCurrentScreen)
+{
+    const CPoint ptLargest = LargestPosition();
+    const std::tuple<const char*, CSize, CPoint, CPoint> rows[] = {
+        {"1600 wide to 1024", CSize(1600, 1200), CPoint(800, 600), CPoint(512, 384)},
+        {"rounded to nearest", CSize(3, 3), CPoint(1, 2), CPoint(341, 512)},
+        {"same screen", CSize(1024, 768), CPoint(800, 600), CPoint(800, 600)},
+        {"saved width 0: none", CSize(0, 768), CPoint(800, 600), CPoint(800, 600)},
+        {"saved size negative: none", CSize(-1600, -1200), CPoint(800, 600), CPoint(800, 600)},
+        {"limited to the largest position", CSize(512, 384), CPoint(1000, 700), ptLargest},
+    };
+    CXTPDockState state;
+    state.SetCurrentScreen(CRect(0, 0, 1024, 768));
+    for (const auto& [name, saved, point, expected] : rows)
+    {
+        state.SetScreenSize(saved);
+        EXPECT_EQ(expected, state.ScalePoint(point)) << name;
+    }
+}
+
+// A rectangle keeps its size, moved back left to the largest position.
+TEST(DockStateTest, RectanglesKeepTheirSizeWithinTheLargestPosition)
+{
+    const CPoint ptLargest = LargestPosition();
+    CXTPDockState state;
+    state.SetCurrentScreen(CRect(0, 0, 1024, 768));
+    state.SetScreenSize(CSize(1600, 1200));
+    EXPECT_EQ(CRect(ptLargest.x, 64, ptLargest.x + 200, 94), state.ScaleRect(CRect(1580, 100, 1780, 130)));
+}
+
+TEST_F(BarStateTest, ProfilePositionSavedOn1600LoadsScaledOn1024)
+{
+    const CString strSummary = ProfileSection("%s-Summary");
+    app.WriteProfileInt(strSummary, "Bars", 1);
+    app.WriteProfileInt(strSummary, "ScreenCX", 1600);
+    app.WriteProfileInt(strSummary, "ScreenCY", 1200);
+    app.WriteProfileInt(ProfileSection("%s-Bar%d"), "BarID", kFormatBar);
+    app.WriteProfileInt(ProfileSection("%s-Bar%d"), "XPos", 800);
+    CXTPDockState state;
+    state.SetCurrentScreen(CRect(0, 0, 1024, 768));
+    state.LoadState(kProfile);
+    ASSERT_EQ(1, state.GetCount());
+    EXPECT_EQ(CPoint(512, -1), state.GetAt(0)->m_pointPos) << "a missing YPos stays -1";
+    EXPECT_TRUE(state.GetAt(0)->m_bVisible) << "Visible defaults to 1 when absent";
+}
+
+TEST_F(BarStateTest, SavingAnEmptyUsedCommandsSetDeletesTheOldSubkey)
+{
+    const CString strSubkey = CString("Software\\") + kCompany + "\\" + app.m_pszProfileName + "\\"
+                              + ProfileSection("%s-Options") + "\\UsedCommands";
+    CXTPCommandBarsOptions* pOptions = frame->m_pCommandBars->GetCommandBarsOptions();
+    for (bool bUsed : {true, false})
+    {
+        pOptions->m_mapUsedCommands = bUsed ? std::set<UINT>{ID_TEST_COPY, ID_TEST_BOLD} : std::set<UINT>();
+        frame->m_pCommandBars->SaveOptions(kProfile);
+        HKEY hKey = NULL;
+        const bool bPresent =
+            ::RegOpenKeyExA(HKEY_CURRENT_USER, strSubkey, 0, KEY_READ, &hKey) == ERROR_SUCCESS;
+        ::RegCloseKey(hKey);
+        EXPECT_EQ(bUsed, bPresent);
+    }
+}
+
+TEST_F(BarStateTest, ArchiveStateSavedLoadedAndSavedAgainGivesTheSameBytes)
+{
+    auto whole = [](CStateFrame* pFrame) {
+        return [pFrame](CArchive& ar) { pFrame->m_pCommandBars->Serialize(ar); };
+    };
+    Customize(frame);
+    std::vector<BYTE> first = Stored(whole(frame));
+    CStateFrame* pFresh = NewFrame();
+    Load(first, whole(pFresh));
+    // The status bar is no part of this state.
+    const std::string strSaved = Describe(frame), strLoaded = Describe(pFresh);
+    EXPECT_EQ(strSaved.substr(0, strSaved.rfind('\n')), strLoaded.substr(0, strLoaded.rfind('\n')));
+    EXPECT_TRUE(first == Stored(whole(pFresh))) << "the bytes differ";
+}
+
+TEST_F(BarStateTest, DocumentTemplateMenusRoundTripWithTheirPopupBars)
+{
+    CXTPControls* pMenu = new CXTPControls;
+    AddPopup(pMenu, {ID_TEST_NEW, ID_TEST_OPEN});
+    frame->m_pCommandBars->GetMenuBar()->SetMDIMenu(500, pMenu);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    const CXTPMenuBar::CMDIMenuMap& menus = NewFrame(true)->m_pCommandBars->GetMenuBar()->GetMDIMenus();
+    ASSERT_EQ(1u, menus.count(500));
+    CXTPControl* pLoaded = menus.at(500)->FindControlById(ID_TEST_HELP);
+    ASSERT_TRUE(pLoaded != NULL && pLoaded->GetCommandBar() != NULL);
+    EXPECT_EQ("3001 3002 ", ControlIds(pLoaded->GetCommandBar()->GetControls()));
+}
+
+// ---- Damaged states ------------------------------------------------------------------
+
+class DamagedStateTest : public BarStateTest
+{
+protected:
+    // The controls image of the customised frame.
+    std::vector<BYTE> ControlsImage()
+    {
+        Customize(frame);
+        frame->m_pCommandBars->SaveBarState(kProfile);
+        return ProfileControls();
+    }
+    void LoadImage(CStateFrame* pFrame, const std::vector<BYTE>& image)
+    {
+        Load(image, [pFrame](CArchive& ar) { pFrame->m_pCommandBars->LoadControlsFromArchive(ar, TRUE); });
+    }
+    // The counted tool bars the frame's manager holds.
+    int ManagedCountedBars(CStateFrame* pFrame)
+    {
+        int n = 0;
+        for (int i = 0; i < pFrame->m_pCommandBars->GetCount(); i++)
+            n += pFrame->m_pCommandBars->GetAt(i)->IsKindOf(RUNTIME_CLASS(CCountedToolBar)) ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(DamagedStateTest, DamagedImagesLeaveTheBarsAsCreated)
+{
+    std::vector<BYTE> good = ControlsImage();
+    // Replaces the first occurrence of a class name by another of the same length.
+    auto withClass = [&](const char* from, const char* to) {
+        std::vector<BYTE> image = good;
+        size_t at = std::string(image.begin(), image.end()).find(from);
+        EXPECT_NE(std::string::npos, at) << from;
+        if (at != std::string::npos)
+            memcpy(&image[at], to, strlen(to));
+        return image;
+    };
+    const std::pair<const char*, std::vector<BYTE>> rows[] = {
+        {"a bar of a class that is no command bar", withClass("CCountedToolBar", "CXTPControls\0\0\0")},
+        {"a control of a class that is no control", withClass("CXTPControlButton", "CCountedPopupBar\0")},
+        {"cut after the first bar", std::vector<BYTE>(good.begin(), good.begin() + good.size() / 2)},
+        {"empty", std::vector<BYTE>()},
+    };
+    const int nPopupBars = CCountedPopupBar::s_nAlive;
+    for (const auto& [name, image] : rows)
+    {
+        CStateFrame* pFresh = NewFrame();
+        std::string strCreated = Describe(pFresh);
+        LoadImage(pFresh, image);
+        EXPECT_EQ(strCreated, Describe(pFresh)) << name;
+        pFresh->DestroyWindow();
+        EXPECT_EQ(ManagedCountedBars(frame), CCountedToolBar::s_nAlive) << name;
+        EXPECT_EQ(nPopupBars, CCountedPopupBar::s_nAlive) << name;
+    }
+}
+
+TEST_F(DamagedStateTest, PopupReferencesThatWouldFormACycleAreRefused)
+{
+    // Format's popup bar gets a popup control that opens the popup bar itself.
+    CXTPControlPopup* pPopup =
+        DYNAMIC_DOWNCAST(CXTPControlPopup, frame->Format()->GetControls()->FindControlById(ID_TEST_HELP));
+    ASSERT_TRUE(pPopup != NULL);
+    CXTPCommandBar* pPopupBar = pPopup->GetCommandBar();
+    pPopupBar->SetBarID(0x2000);
+    CXTPControlPopup* pInner =
+        (CXTPControlPopup*)pPopupBar->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_EXIT);
+    pInner->SetCommandBar(pPopupBar); // a cycle made on purpose: broken below
+    std::vector<BYTE> image = ControlsImage();
+    pInner->SetCommandBar((CXTPCommandBar*)NULL);
+    const int nPopupBars = CCountedPopupBar::s_nAlive;
+
+    CStateFrame* pFresh = NewFrame();
+    LoadImage(pFresh, image);
+    CXTPControl* pLoaded = pFresh->Format()->GetControls()->FindControlById(ID_TEST_HELP);
+    ASSERT_TRUE(pLoaded != NULL && pLoaded->GetCommandBar() != NULL);
+    CXTPControl* pLoadedInner = pLoaded->GetCommandBar()->GetControls()->FindControlById(ID_TEST_EXIT);
+    ASSERT_TRUE(pLoadedInner != NULL);
+    EXPECT_TRUE(pLoadedInner->GetCommandBar() == NULL) << "the reference back to its own bar is refused";
+    pFresh->DestroyWindow();
+    EXPECT_EQ(nPopupBars, CCountedPopupBar::s_nAlive) << "the loaded popup bar was released with its frame";
+}
+
+TEST_F(DamagedStateTest, OriginalControlsNestedTooDeepAreRefused)
+{
+    CXTPToolBar* pBar = new CXTPToolBar;
+    CXTPControls* pSet = pBar->GetControls();
+    for (int i = 0; i < 20; i++)
+    {
+        CXTPControls* pOriginal = new CXTPControls;
+        pOriginal->Add(xtpControlButton, ID_TEST_NEW);
+        pSet->SetOriginalControls(pOriginal);
+        pSet = pOriginal;
+    }
+    CMemFile file;
+    StoreBarExchange(pBar, file);
+    CXTPToolBar* pLoaded = new CXTPToolBar;
+    EXPECT_EQ(CArchiveException::badSchema, ArchiveFailure([&] { LoadBarExchange(pLoaded, file); }));
+    pBar->InternalRelease();
+    pLoaded->InternalRelease();
+}
+
+TEST_F(DamagedStateTest, ProfileCountsAreCappedAndDuplicateRowIdsSkipped)
+{
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    app.WriteProfileInt(ProfileSection("%s-Summary"), "Bars", 0x7FFFFFFF);
+    CString strTop = ProfileSection("%s-DockBar%d", 0);
+    app.WriteProfileInt(strTop, "Bars", 0x7FFFFFFF);
+    app.WriteProfileInt(strTop, "Bar#3", kFormatBar); // Format named twice
+
+    CStateFrame* pFresh = NewFrame();
+    std::string strCreated = Describe(pFresh);
+    pFresh->m_pCommandBars->LoadBarState(kProfile);
+    EXPECT_EQ(strCreated, Describe(pFresh));
+    const std::vector<CXTPToolBar*>& slots = pFresh->m_pCommandBars->GetDockBar(0)->GetSlots();
+    EXPECT_EQ(1, (int)std::count(slots.begin(), slots.end(), pFresh->Format()));
+    EXPECT_EQ(pFresh->Format(), slots[3]) << "the first place of a duplicated id holds";
+}
+
+TEST_F(DamagedStateTest, FuzzedImagesNeitherCrashNorLeakBars)
+{
+    std::vector<BYTE> good = ControlsImage();
+    const int nPopupBars = CCountedPopupBar::s_nAlive;
+    CStateFrame* pFresh = NewFrame();
+    unsigned seed = 12345;
+    auto next = [&]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xFFFFFF;
+    };
+    for (int round = 0; round < 300; round++)
+    {
+        std::vector<BYTE> image = good;
+        if (round % 3 == 0)
+            image.resize(next() % good.size());
+        else
+        {
+            for (int flips = 1 + round % 4; flips > 0; flips--)
+                image[next() % image.size()] ^= (BYTE)(1 << (next() % 8));
+        }
+        LoadImage(pFresh, image);
+        ASSERT_EQ(ManagedCountedBars(frame) + ManagedCountedBars(pFresh), CCountedToolBar::s_nAlive) << round;
+    }
+    pFresh->DestroyWindow();
+    EXPECT_EQ(nPopupBars, CCountedPopupBar::s_nAlive) << "only the first frame's popup bars are left";
+}
+
+// ---- Exchange keys of bars and controls ------------------------------------------------
+
+// Registry values of a key made for the test, read back through the exchange.
+class ExchangeKeysTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ::RegCreateKeyA(HKEY_CURRENT_USER, kKey, &m_hKey); }
+    void TearDown() override
+    {
+        ::RegCloseKey(m_hKey);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    }
+    void SetValue(LPCTSTR lpszSubkey, LPCTSTR lpszName, DWORD dwValue)
+    {
+        ::SHSetValueA(m_hKey, lpszSubkey, lpszName, REG_DWORD, &dwValue, sizeof dwValue);
+    }
+    void ExchangeOptions(CXTPCommandBarsOptions& options, BOOL bLoading)
+    {
+        CXTPPropExchangeRegistry px(bLoading, m_hKey, "Options");
+        options.DoPropExchange(&px, TRUE);
+    }
+    static constexpr const char* kKey = "Software\\Tidewatch Exchange Keys Test";
+    HKEY m_hKey = NULL;
+};
+
+TEST_F(ExchangeKeysTest, Schema2DataKeepsIconSizeAndOriginalControlsAtTheirDefaults)
+{
+    SetValue("Bar", "Schema", 2);
+    ::SHSetValueA(m_hKey, "Bar", "IconSize", REG_SZ, "24, 24", 7);
+    SetValue("Bar\\Controls", "OriginalControls", 1);
+    SetValue("Bar\\Controls", "Count", 1);
+    SetValue("Bar\\Controls\\Control0", "Type", 1);
+
+    CXTPToolBar* pBar = new CXTPToolBar;
+    {
+        CXTPPropExchangeRegistry px(TRUE, m_hKey, "Bar");
+        px.ExchangeSchema();
+        ASSERT_EQ(2u, px.GetSchema());
+        pBar->DoPropExchange(&px);
+    }
+    EXPECT_NE(CSize(24, 24), pBar->GetIconSize()) << "IconSize is read from schema 3 on";
+    ASSERT_EQ(1, pBar->GetControlCount());
+    EXPECT_EQ(-1, pBar->GetControl(0)->GetID()) << "a control without Id loads with -1";
+    EXPECT_TRUE(pBar->GetControls()->GetOriginalControls() == NULL);
+    pBar->InternalRelease();
+}
+
+TEST_F(ExchangeKeysTest, TemporaryControlsAreLeftOutAndTheCountMatches)
+{
+    CXTPToolBar* pBar = new CXTPToolBar;
+    pBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+    pBar->GetControls()->Add(xtpControlButton, ID_TEST_OPEN, CString(), -1, TRUE);
+    pBar->GetControls()->Add(xtpControlButton, ID_TEST_COPY);
+    CMemFile file;
+    StoreBarExchange(pBar, file);
+    CXTPToolBar* pLoaded = new CXTPToolBar;
+    LoadBarExchange(pLoaded, file);
+    EXPECT_EQ("3001 3004 ", ControlIds(pLoaded->GetControls()));
+    EXPECT_EQ(file.GetLength(), file.GetPosition()) << "the reader takes exactly what the writer wrote";
+    pBar->InternalRelease();
+    pLoaded->InternalRelease();
+}
+
+TEST_F(ExchangeKeysTest, PopupBarBordersRoundTripWithTheirDefault)
+{
+    for (const CRect& rcBorders : {CRect(2, 4, 2, 4), CRect(5, 6, 7, 8)}) // the default, and changed
+    {
+        CXTPPopupBar* pBar = new CXTPPopupBar;
+        pBar->SetPopupBorders(rcBorders);
+        pBar->SetShadow(FALSE);
+        CMemFile file;
+        StoreBarExchange(pBar, file);
+        CXTPPopupBar* pLoaded = new CXTPPopupBar;
+        pLoaded->SetPopupBorders(CRect(9, 9, 9, 9));
+        LoadBarExchange(pLoaded, file);
+        EXPECT_EQ(rcBorders, pLoaded->GetPopupBorders());
+        EXPECT_FALSE(pLoaded->IsShadow());
+        pBar->InternalRelease();
+        pLoaded->InternalRelease();
+    }
+}
+
+// ---- The options record ------------------------------------------------------------
+
+TEST_F(ExchangeKeysTest, OptionsRoundTripKeepsTheRegistryForm)
+{
+    CXTPCommandBarsOptions stored, loaded;
+    stored.bAlwaysShowFullMenus = FALSE;
+    stored.bLargeIcons = TRUE;
+    stored.animationType = 3;
+    stored.m_mapUsedCommands = {101, 205};
+    stored.bShowTextBelowIcons = TRUE; // archive form only
+    ExchangeOptions(stored, FALSE);
+    ExchangeOptions(loaded, TRUE);
+    // Full menus, large icons, full menus after a delay, animation, text below icons.
+    EXPECT_EQ((std::vector<int>{0, 1, 1, 3, 0}),
+              (std::vector<int>{loaded.bAlwaysShowFullMenus, loaded.bLargeIcons, loaded.bShowFullAfterDelay,
+                                loaded.animationType, loaded.bShowTextBelowIcons}));
+    EXPECT_EQ(std::set<UINT>({101, 205}), loaded.m_mapUsedCommands);
+}
+
+TEST_F(ExchangeKeysTest, OptionsOfAnOlderSchemaSkipTheUsedCommands)
+{
+    SetValue("Options", "Schema", 7);
+    SetValue("Options", "Animation", 2);
+    SetValue("Options\\UsedCommands", "Count", 1);
+    SetValue("Options\\UsedCommands", "Item0", 300);
+    CXTPCommandBarsOptions loaded;
+    ExchangeOptions(loaded, TRUE);
+    EXPECT_TRUE(loaded.m_mapUsedCommands.empty());
+    EXPECT_EQ(2, loaded.animationType) << "the registry form reads the animation whatever the schema";
+}
+
+TEST(CommandBarsOptions, ArchiveRoundTripHoldsEverything)
+{
+    CXTPCommandBarsOptions stored, loaded;
+    stored.bShowExpandButtonAlways = FALSE;
+    stored.bDblClickFloat = TRUE;
+    stored.szIcons = CSize(24, 24);
+    stored.szPopupIcons = CSize(20, 20);
+    stored.m_mapHiddenCommands = {7, 8, 9};
+    stored.m_mapUsedCommands = {8};
+    Load(Stored([&](CArchive& ar) { stored.Serialize(ar); }), [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_FALSE(loaded.bShowExpandButtonAlways);
+    EXPECT_TRUE(loaded.bDblClickFloat);
+    EXPECT_EQ(CSize(24, 24), loaded.szIcons);
+    EXPECT_EQ(CSize(20, 20), loaded.szPopupIcons);
+    EXPECT_EQ(std::set<UINT>({7, 8, 9}), loaded.m_mapHiddenCommands);
+    // Hidden commands that were used since show.
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE, FALSE}),
+              (std::vector<BOOL>{loaded.IsCommandHidden(7), loaded.IsCommandHidden(8),
+                                 loaded.IsCommandHidden(10)}));
+}
+
+} // namespace
+
+// ---- The toolbar-changed question --------------------------------------------------
+
+TEST_F(BarStateTest, ChangedBuiltInBarAsksUnlessSilentAndFollowsTheAnswer)
+{
+    Customize(frame);
+    std::string strCustomised = ControlIds(frame->Format()->GetControls());
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    const std::string kQuestion =
+        "Due to a software update the toolbar 'Format' has changed. Would you like to "
+        "reset your customized toolbar and load the new one? [Yes/No]";
+
+    // Name, silent load, answer, asked, customised bar loaded.
+    const std::tuple<const char*, BOOL, int, bool, bool> rows[] = {
+        {"silent load keeps the new bar", TRUE, IDNO, FALSE, FALSE},
+        {"Yes keeps the new bar", FALSE, IDYES, TRUE, FALSE},
+        {"No loads the customised bar", FALSE, IDNO, TRUE, TRUE},
+    };
+    for (const auto& [name, bSilent, nAnswer, bAsked, bLoaded] : rows)
+    {
+        // A program update gave "Format" one more button.
+        CStateFrame* pUpdated = NewFrame();
+        CXTPControls* pControls = pUpdated->Format()->GetControls();
+        pControls->Add(xtpControlButton, ID_TEST_NEW);
+        pControls->CreateOriginalControls();
+        std::string strNewBar = ControlIds(pControls);
+        std::string strNewOriginal = ControlIds(pControls->GetOriginalControls());
+        app.m_nAnswer = nAnswer;
+        app.m_strAsked.clear();
+        pUpdated->m_pCommandBars->LoadBarState(kProfile, bSilent);
+        EXPECT_EQ(bAsked ? kQuestion : "", app.m_strAsked) << name;
+        CXTPControls* pLoaded = pUpdated->Format()->GetControls();
+        EXPECT_EQ(bLoaded ? strCustomised : strNewBar, ControlIds(pLoaded)) << name;
+        EXPECT_EQ(strNewOriginal, ControlIds(pLoaded->GetOriginalControls())) << name;
+    }
+}
+
+// ---- Shortcuts in the whole-state exchange -----------------------------------------
+
+class ShortcutStateTest : public BarStateTest
+{
+protected:
+    // The shortcuts and options alone, through any exchange.
+    static void ExchangeOptions(CStateFrame* pFrame, CXTPPropExchange& px)
+    {
+        CXTPPropExchangeParam param;
+        param.bSerializeControls = param.bSerializeLayout = FALSE;
+        param.bSerializeOptions = TRUE;
+        pFrame->m_pCommandBars->DoPropExchange(&px, &param);
+    }
+    static std::function<void(CArchive&)> Options(CStateFrame* pFrame)
+    {
+        return [pFrame](CArchive& ar) {
+            CXTPPropExchangeArchive px(ar);
+            ExchangeOptions(pFrame, px);
+        };
+    }
+    static void SetTable(CFrameWnd* pFrame, const std::vector<ACCEL>& entries)
+    {
+        XTPAccelManager()->SetFrameAccelTable(pFrame, entries.data(), (int)entries.size());
+    }
+    static std::string TableText(CFrameWnd* pFrame)
+    {
+        std::string text;
+        for (const ACCEL& accel : CXTPAccelManager::GetFrameAccelTable(pFrame))
+            text += std::to_string(accel.fVirt) + "/" + std::to_string(accel.key) + "/"
+                    + std::to_string(accel.cmd) + " ";
+        return text;
+    }
+
+    const std::vector<ACCEL> m_saved = {{FVIRTKEY | FCONTROL, 'N', ID_TEST_NEW},
+                                        {FVIRTKEY, VK_F5, ID_TEST_OPEN},
+                                        {FVIRTKEY | FALT | FSHIFT, 'B', ID_TEST_BOLD}};
+    const std::vector<ACCEL> m_current = {{FVIRTKEY | FCONTROL, 'X', ID_TEST_EXIT}};
+};
+
+// Archive: the binary form, with the options after the shortcuts.
+TEST_F(ShortcutStateTest, ShortcutsAndOptionsRoundTripThroughTheArchive)
+{
+    SetTable(frame, m_saved);
+    frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    CStateFrame* pFresh = NewFrame();
+    SetTable(pFresh, m_current);
+    Load(Stored(Options(frame)), Options(pFresh));
+    EXPECT_EQ(TableText(frame), TableText(pFresh)) << "archive";
+    EXPECT_TRUE(pFresh->m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips)
+        << "options follow the shortcuts";
+}
+
+// INI file: one "Accel" item per entry.
+TEST_F(ShortcutStateTest, ShortcutsRoundTripThroughAnIniFile)
+{
+    SetTable(frame, m_saved);
+    std::string strSaved = TableText(frame);
+    CStateFrame* pFresh = NewFrame();
+    TempFolder folder;
+    std::string strIni = folder.File("state.ini");
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "State");
+        ExchangeOptions(frame, px);
+        ASSERT_TRUE(px.SaveToFile(strIni.c_str()));
+    }
+    EXPECT_EQ(116u, ::GetPrivateProfileIntA("State\\Shortcuts\\Accel1", "key", 0, strIni.c_str()))
+        << "the second entry's key, F5";
+    SetTable(pFresh, m_current);
+    {
+        CXTPPropExchangeIniFile px(TRUE, NULL, "State");
+        ASSERT_TRUE(px.LoadFromFile(strIni.c_str()));
+        ExchangeOptions(pFresh, px);
+    }
+    EXPECT_EQ(strSaved, TableText(pFresh)) << "INI file";
+}
+
+TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
+{
+    SetTable(frame, m_saved);
+    std::vector<BYTE> image = Stored(Options(frame));
+    // The image opens with the table's count (a 16-bit count, 3) and its 18 bytes.
+    ASSERT_TRUE(image[0] == 3 && image[1] == 0);
+    // A new head before the records from the given byte on, up to the end.
+    auto withHead = [&](std::vector<BYTE> head, size_t nEnd) {
+        head.insert(head.end(), image.begin() + 2, image.begin() + nEnd);
+        return head;
+    };
+    const std::pair<const char*, std::vector<BYTE>> rows[] = {
+        {"count beyond the data", withHead({0x40, 0x1F}, image.size())},
+        {"huge count", withHead({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}, image.size())},
+        {"records cut short", withHead({3, 0}, 2 + 10)},
+    };
+    for (const auto& [name, damaged] : rows)
+    {
+        SetTable(frame, m_current);
+        std::string strCurrent = TableText(frame);
+        EXPECT_NE(-1, ArchiveFailure([&] { Load(damaged, Options(frame)); })) << name;
+        EXPECT_EQ(strCurrent, TableText(frame)) << name;
+    }
+}

@@ -1,0 +1,511 @@
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+
+#include "toolkit/commandbars/input/XTPAccelManager.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlExpandButton.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/commandbars/input/XTPSoundManager.h"
+#include "toolkit/foundation/XTPMultiMonitor.h"
+#include "toolkit/foundation/XTPPropExchange.h"
+#include "toolkit/foundation/XTPStartup.h"
+
+IMPLEMENT_SERIAL(CXTPPopupBar, CXTPCommandBar, VERSIONABLE_SCHEMA | 8)
+IMPLEMENT_SERIAL(CXTPPopupToolBar, CXTPPopupBar, VERSIONABLE_SCHEMA | 8)
+
+XTP_STARTUP_CLASSES(PopupBarClasses, xtpStartupPopupClasses, XTP_STARTUP_CLASS(CXTPPopupBar),
+                    XTP_STARTUP_CLASS(CXTPPopupToolBar), XTP_STARTUP_CLASS(CXTPControlExpandButton));
+
+BEGIN_MESSAGE_MAP(CXTPPopupBar, CXTPCommandBar)
+ON_WM_MOUSEACTIVATE()
+END_MESSAGE_MAP()
+
+CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
+
+namespace {
+
+// Space kept free below a popup at the bottom of the work area.
+const int kWorkAreaBottomMargin = 5;
+// A popup row is at most this part of the work area's width.
+const int kMaxWidthDivisor = 3;
+// The control flag that opens a control's popup to the left.
+const DWORD kFlagPopupLeft = 4;
+
+CXTPCommandBar* MakePopupBar(CXTPCommandBars* pCommandBars)
+{
+    return CXTPPopupBar::CreatePopupBar(pCommandBars);
+}
+
+// Popup controls make their bars here.
+void RegisterPopupBarFactory()
+{
+    CXTPControlPopup::SetPopupBarFactory(MakePopupBar);
+}
+
+} // namespace
+
+XTP_STARTUP_ENTRY(PopupBarFactory, xtpStartupPopupClasses, RegisterPopupBarFactory, NULL);
+
+CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* pCommandBars)
+{
+    CXTPPopupBar* pPopupBar = (CXTPPopupBar*)m_pPopupBarClass->CreateObject();
+    pPopupBar->SetCommandBars(pCommandBars);
+    return pPopupBar;
+}
+
+CXTPPopupBar::CXTPPopupBar()
+    : m_pControlPopup(NULL), m_ptPopup(0, 0), m_rcExclude(0, 0, 0, 0), m_nPopupFlags(0), m_bInLayout(FALSE),
+      m_bHasHiddenControls(FALSE), m_bExpanded(FALSE), m_bAnimateExpansion(FALSE), m_bShadow(TRUE),
+      m_rcBorders(2, 4, 2, 4), m_bScrolling(FALSE), m_pnReturnCommand(NULL)
+{
+    m_barType = xtpBarTypePopup;
+    m_barPosition = xtpBarPopup;
+}
+
+CXTPPopupBar::~CXTPPopupBar()
+{}
+
+void CXTPPopupBar::SetPopupToolBar(BOOL bToolBarType)
+{
+    m_barType = bToolBarType ? xtpBarTypeNormal : xtpBarTypePopup;
+}
+
+// ---- Window -------------------------------------------------------------------
+
+BOOL CXTPPopupBar::CreatePopupWindow()
+{
+    if (m_hWnd != NULL)
+        return TRUE;
+    CWnd* pSite = GetOwnerSite();
+    DWORD dwExStyle = WS_EX_TOOLWINDOW;
+    if (pSite != NULL && pSite->GetSafeHwnd() != NULL && (pSite->GetExStyle() & WS_EX_LAYOUTRTL))
+        dwExStyle |= WS_EX_LAYOUTRTL;
+    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
+    return CreateEx(dwExStyle, lpszClass, NULL, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                    pSite != NULL ? pSite->GetSafeHwnd() : NULL, NULL);
+}
+
+BOOL CXTPPopupBar::DestroyWindow()
+{
+    // Hosted windows (edit and combo boxes) survive the popup: they go back
+    // to the site.
+    CWnd* pSite = GetOwnerSite();
+    if (m_hWnd != NULL && pSite != NULL && pSite->GetSafeHwnd() != NULL)
+    {
+        HWND hWndChild;
+        while ((hWndChild = ::GetWindow(m_hWnd, GW_CHILD)) != NULL)
+        {
+            ::ShowWindow(hWndChild, SW_HIDE);
+            ::SetParent(hWndChild, pSite->GetSafeHwnd());
+        }
+    }
+    return CXTPCommandBar::DestroyWindow();
+}
+
+int CXTPPopupBar::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    return MA_NOACTIVATE;
+}
+
+BOOL CXTPPopupBar::IsVisible() const
+{
+    return m_hWnd != NULL;
+}
+
+CXTPControlPopup* CXTPPopupBar::GetControlPopup() const
+{
+    return m_pControlPopup;
+}
+
+// ---- Opening and closing ------------------------------------------------------
+
+BOOL CXTPPopupBar::Popup(int x, int y, LPCRECT rcExclude)
+{
+    m_ptPopup = CPoint(x, y);
+    if (rcExclude != NULL)
+        m_rcExclude = *rcExclude;
+    return Popup((CXTPControlPopup*)NULL, FALSE);
+}
+
+BOOL CXTPPopupBar::Popup(CXTPControlPopup* pControlPopup, BOOL bSelectFirst)
+{
+    m_pControlPopup = pControlPopup;
+    if (!CreatePopupWindow())
+    {
+        m_pControlPopup = NULL;
+        return FALSE;
+    }
+    // Held: the site's answer to the notification may release the popup.
+    InternalAddRef();
+    LockRedraw();
+    CWnd* pSite = GetOwnerSite();
+    if (pSite != NULL && pSite->GetSafeHwnd() != NULL)
+        pSite->SendMessage(WM_XTP_INITPOPUP, 0, (LPARAM)this);
+
+    m_bHasHiddenControls = FALSE;
+    m_bExpanded = IsCustomizeMode() ? TRUE : XTPMouseManager()->IsExpanded();
+    RecalcAndShow();
+
+    SetTrackingMode(xtpTrackingOn, bSelectFirst, FALSE);
+    UpdateCommandBar(TRUE);
+    UnlockRedraw();
+
+    XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
+    InternalRelease();
+    return TRUE;
+}
+
+BOOL CXTPPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
+{
+    if (!CXTPCommandBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard))
+        return FALSE;
+    if (nMode != xtpTrackingOff)
+        return TRUE;
+
+    // Closing: the bar that opened the popup forgets it, the window hides
+    // and the site hears that the popup closed.
+    InternalAddRef();
+    CWnd* pSite = GetOwnerSite();
+    CXTPControlPopup* pControlPopup = m_pControlPopup;
+    if (pControlPopup != NULL && pControlPopup->GetParent() != NULL)
+        pControlPopup->GetParent()->SetPopuped(-1);
+    if (m_hWnd != NULL)
+        SetWindowPos(NULL, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    if (pSite != NULL && pSite->GetSafeHwnd() != NULL)
+    {
+        pSite->UpdateWindow();
+        pSite->SendMessage(WM_XTP_UNINITPOPUP, 0, (LPARAM)this);
+    }
+    m_pControlPopup = NULL;
+    InternalRelease();
+    return TRUE;
+}
+
+// ---- Placement ------------------------------------------------------------------
+
+void CXTPPopupBar::UpdateFlags()
+{
+    if (m_pControlPopup == NULL)
+        return;
+    CXTPCommandBar* pParent = m_pControlPopup->GetParent();
+    if (pParent == NULL || pParent->GetSafeHwnd() == NULL)
+        return;
+
+    int nFlags = 0;
+    if ((m_pControlPopup->GetFlags() & kFlagPopupLeft) || IsLayoutRTL())
+        nFlags = xtpPopupLeft;
+    const XTPBarPosition position = pParent->GetPosition();
+    const BOOL bVertical = position == xtpBarLeft || position == xtpBarRight;
+    if (!bVertical && position != xtpBarPopup)
+        nFlags |= xtpPopupDown;
+    else
+    {
+        CXTPPopupBar* pParentPopup = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pParent);
+        if (position == xtpBarRight
+            || (pParent->GetType() == xtpBarTypePopup && pParentPopup != NULL
+                && (pParentPopup->GetPopupFlags() & xtpPopupLeft)))
+            nFlags = xtpPopupLeft;
+    }
+
+    CRect rcExclude = m_pControlPopup->GetRect();
+    if (m_pControlPopup->GetType() == xtpControlComboBox && pParent->GetType() != xtpBarTypePopup)
+        nFlags = xtpPopupDown;
+    else if (GetPaintManager() != NULL)
+        GetPaintManager()->AdjustExcludeRect(rcExclude, m_pControlPopup, bVertical);
+    pParent->ClientToScreen(&rcExclude);
+
+    m_nPopupFlags = nFlags;
+    m_rcExclude = rcExclude;
+    m_ptPopup.x = (nFlags & xtpPopupDown) ? rcExclude.left : rcExclude.right;
+    m_ptPopup.y = (nFlags & xtpPopupDown) ? rcExclude.bottom : rcExclude.top;
+}
+
+void CXTPPopupBar::UpdateLocation(CSize sz)
+{
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    CRect rcWork = m_rcExclude.IsRectEmpty() ? XTPMultiMonitor()->GetWorkArea(ptCursor)
+                                             : XTPMultiMonitor()->GetWorkArea((const RECT&)m_rcExclude);
+    rcWork.bottom -= kWorkAreaBottomMargin;
+    const XTPPopupPlacement placement = PlacePopup(m_ptPopup, m_rcExclude, m_nPopupFlags, sz, rcWork);
+    m_nPopupFlags = placement.nFlags;
+    m_bScrolling = placement.bScroll;
+    if (m_hWnd == NULL)
+        return;
+    const CRect& rc = placement.rcWindow;
+    SetWindowPos(&CWnd::wndTopMost, rc.left, rc.top, rc.Width(), rc.Height(),
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+// ---- Layout -----------------------------------------------------------------------
+
+void CXTPPopupBar::RecalcAndShow()
+{
+    UpdateShortcuts();
+    UpdateFlags();
+    UpdateLocation(CalcDynamicLayout(0, 0));
+    if (m_hWnd != NULL)
+        Invalidate(FALSE);
+}
+
+void CXTPPopupBar::OnRecalcLayout()
+{
+    if (m_hWnd != NULL && IsWindowVisible())
+        RecalcAndShow();
+}
+
+void CXTPPopupBar::OnControlsChanged()
+{
+    if (m_bInLayout)
+        return;
+    CXTPCommandBar::OnControlsChanged();
+    if (m_hWnd == NULL || !IsWindowVisible() || GetControlCount() == 0)
+        return;
+    RecalcAndShow();
+    if (m_bAnimateExpansion)
+    {
+        XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
+        m_bAnimateExpansion = FALSE;
+    }
+}
+
+void CXTPPopupBar::ExpandBar()
+{
+    if (m_bExpanded || !m_bHasHiddenControls)
+        return;
+    m_bAnimateExpansion = TRUE;
+    m_bExpanded = TRUE;
+    SetPopuped(-1);
+    if (m_hWnd != NULL && IsWindowVisible())
+        RecalcAndShow();
+    XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
+    m_bAnimateExpansion = FALSE;
+    XTPMouseManager()->SetExpanded(TRUE);
+}
+
+CXTPControl* CXTPPopupBar::GetExpandButton(BOOL bCreate)
+{
+    CXTPControl* pButton = m_pControls->FindControl(xtpControlError, XTP_ID_POPUPBAR_EXPAND, FALSE, FALSE);
+    if (pButton == NULL && bCreate)
+        pButton = m_pControls->AddControl(new CXTPControlExpandButton, XTP_ID_POPUPBAR_EXPAND);
+    return pButton;
+}
+
+void CXTPPopupBar::UpdateExpandingState()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    CXTPControl* pExpandButton = GetExpandButton(FALSE);
+    m_bHasHiddenControls = FALSE;
+    if (pCommandBars == NULL || pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus)
+    {
+        for (int i = 0; i < GetControlCount(); i++)
+            GetControl(i)->SetExpanded(FALSE);
+        m_bExpanded = TRUE;
+        return;
+    }
+
+    BOOL bSomeShown = FALSE;
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CXTPControl* pControl = GetControl(i);
+        if (pControl == pExpandButton)
+            continue;
+        if (pCommandBars->IsControlHidden(pControl))
+            pControl->SetExpanded(TRUE);
+        else
+        {
+            pControl->SetExpanded(FALSE);
+            if ((pControl->GetHideFlags() & ~(xtpHideExpand | xtpHideExpandedOnce)) == 0)
+                bSomeShown = TRUE;
+        }
+    }
+    // A popup in which every control would be hidden shows them all.
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CXTPControl* pControl = GetControl(i);
+        if (pControl == pExpandButton)
+            continue;
+        pControl->SetHideFlags(pControl->GetHideFlags() & ~xtpHideExpandedOnce);
+        if (pControl->GetExpanded() && !m_bExpanded && bSomeShown)
+        {
+            pControl->SetHideFlags(pControl->GetHideFlags() | xtpHideExpandedOnce);
+            m_bHasHiddenControls = TRUE;
+        }
+    }
+}
+
+CSize CXTPPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    if (pPaintManager == NULL)
+        return CSize(0, 0);
+    m_bInLayout = TRUE;
+    CClientDC dc(m_hWnd != NULL ? this : NULL);
+    CFont* pOldFont = dc.SelectObject(pPaintManager->GetCommandBarFont(this));
+
+    for (int i = GetControlCount() - 1; i >= 0; i--)
+        GetControl(i)->OnCalcDynamicSize(dwMode);
+    (void)nLength;
+
+    CSize size;
+    if (m_barType == xtpBarTypeNormal)
+    {
+        // Laid out as a tool bar inside the popup borders.
+        size = m_pControls->CalcDynamicSize(&dc, 0, xtpLayoutCommit | xtpLayoutHorz | xtpLayoutPopup,
+                                            pPaintManager->GetCommandBarBorders(this));
+    }
+    else
+        size = LayoutColumn(&dc, pPaintManager);
+
+    dc.SelectObject(pOldFont);
+    m_bInLayout = FALSE;
+    return size;
+}
+
+CSize CXTPPopupBar::LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager)
+{
+    const CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
+    const int nSeparator = pPaintManager->DrawCommandBarSeparator(pDC, this, NULL, FALSE).cy;
+
+    UpdateExpandingState();
+    CXTPControl* pExpandButton = GetExpandButton(m_bHasHiddenControls);
+    int nExpandHeight = 0;
+    if (pExpandButton != NULL)
+    {
+        DWORD dwHide = pExpandButton->GetHideFlags() & ~xtpHideGeneric;
+        pExpandButton->SetHideFlags(m_bHasHiddenControls ? dwHide : (dwHide | xtpHideGeneric));
+        if (m_bHasHiddenControls)
+            nExpandHeight = pPaintManager->DrawSpecialControl(pDC, 1, pExpandButton, this, FALSE, NULL).cy;
+    }
+
+    std::vector<XTPPopupRow> rows(GetControlCount());
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CXTPControl* pControl = GetControl(i);
+        XTPPopupRow& row = rows[i];
+        row.bVisible = pControl->IsVisible();
+        row.bBeginGroup = pControl->GetBeginGroup();
+        row.bExpandButton = pControl == pExpandButton;
+        row.size = CSize(0, 0);
+        row.rect = CRect(0, 0, 0, 0);
+        if (!row.bVisible || row.bExpandButton)
+            continue;
+        CFont* pOldFont =
+            pDC->SelectObject(pPaintManager->GetCommandBarFont(this, pControl->IsItemDefault()));
+        row.size = pControl->GetSize(pDC);
+        pDC->SelectObject(pOldFont);
+    }
+
+    CRect rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    const int nMaxWidth = kMaxWidthDivisor > 0 ? rcWork.right / kMaxWidthDivisor : 0;
+    const CSize size = LayoutPopupRows(rows, rcBorder, nSeparator, nMaxWidth, nExpandHeight);
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        if (!rows[i].bVisible)
+            continue;
+        CXTPControl* pControl = GetControl(i);
+        pControl->SetRect(rows[i].rect);
+        pControl->SetRowRect(rows[i].rect);
+    }
+    return size;
+}
+
+void CXTPPopupBar::UpdateShortcuts()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CXTPControl* pControl = GetControl(i);
+        if (!pControl->IsVisible() || pControl->GetID() == 0)
+            continue;
+        CString strShortcut = pControl->GetAutoShortcutText();
+        XTPAccelManager()->FindShortcutText((UINT)pControl->GetID(), strShortcut, pCommandBars);
+        pControl->SetAutoShortcutText(strShortcut);
+    }
+}
+
+// ---- Keys -----------------------------------------------------------------------------
+
+int CXTPPopupBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
+{
+    if (nChar == VK_DOWN && m_bHasHiddenControls && !m_bExpanded)
+    {
+        // Down from the last shown command (or Ctrl+Down) shows the rest first.
+        const BOOL bControl = ::GetKeyState(VK_CONTROL) < 0;
+        const int nNext = m_pControls->GetNextSelectable(m_nSelected, +1, TRUE);
+        if (bControl || nNext <= m_nSelected)
+            ExpandBar();
+    }
+    return CXTPCommandBar::OnHookKeyDown(nChar, lParam);
+}
+
+// ---- Default item and copies ------------------------------------------------------
+
+void CXTPPopupBar::SetDefaultItem(UINT uItem, BOOL bByPos)
+{
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CXTPControl* pControl = GetControl(i);
+        const BOOL bDefault =
+            bByPos ? (UINT)i == uItem : (pControl->IsVisible() && (UINT)pControl->GetID() == uItem);
+        pControl->SetItemDefault(bDefault);
+    }
+}
+
+UINT CXTPPopupBar::GetDefaultItem(UINT, BOOL bByPos) const
+{
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CXTPControl* pControl = GetControl(i);
+        if (pControl->IsVisible() && pControl->IsItemDefault())
+            return bByPos ? (UINT)i : (UINT)pControl->GetID();
+    }
+    return (UINT)-1;
+}
+
+void CXTPPopupBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
+{
+    CXTPCommandBar::Copy(pCommandBar, bRecursive);
+    CXTPPopupBar* pSource = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pCommandBar);
+    if (pSource == NULL)
+        return;
+    m_bShadow = pSource->m_bShadow;
+    m_rcBorders = pSource->m_rcBorders;
+}
+
+// ---- The popup laid out as a tool bar -------------------------------------------------
+
+CXTPPopupToolBar::CXTPPopupToolBar()
+{
+    m_barType = xtpBarTypeNormal;
+}
+
+CXTPPopupToolBar* CXTPPopupToolBar::CreatePopupToolBar(CXTPCommandBars* pCommandBars)
+{
+    CXTPPopupToolBar* pPopupBar = new CXTPPopupToolBar;
+    pPopupBar->SetCommandBars(pCommandBars);
+    return pPopupBar;
+}
+
+void CXTPPopupBar::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPCommandBar::DoPropExchange(pPX);
+    BOOL bTearOffPopup = FALSE;
+    CString strTearOffCaption;
+    DWORD dwTearOffID = 0;
+    int nTearOffWidth = 0;
+    PX_Bool(pPX, "TearOffPopup", bTearOffPopup, FALSE);
+    PX_String(pPX, "TearOffCaption", strTearOffCaption, "");
+    PX_DWord(pPX, "TearOffId", dwTearOffID, 0);
+    PX_Int(pPX, "TearOffWidth", nTearOffWidth, 0);
+    if (pPX->GetSchema() > 3)
+    {
+        PX_Rect(pPX, "Borders", m_rcBorders, CRect(2, 4, 2, 4));
+        PX_Bool(pPX, "ShowShadow", m_bShadow, TRUE);
+    }
+}

@@ -1,0 +1,130 @@
+#pragma once
+// CXTPPopupBar: the window of a drop-down menu, a submenu or a context menu:
+// a command bar of type 2 at position 5 that opens next to the popup control
+// that owns it, or at a screen point, inside the work area of its monitor.
+// While some of its commands are hidden for infrequent use (the short menus
+// of the command-bars options) it shows an expand button at its bottom;
+// expanding shows them all. It never takes the activation.
+//
+//     CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
+//     pPopup->LoadMenu(&menu);
+//     CXTPCommandBars::TrackPopupBar(pPopup, 0, pt.x, pt.y, pFrame);
+//     pPopup->InternalRelease();
+//
+// Popup bars are made through the replaceable class pointer
+// m_pPopupBarClass. CXTPPopupToolBar is the same window laid out as a
+// tool bar (bar type 1).
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/layout/XTPPopupLayout.h"
+
+class CXTPPopupBar : public CXTPCommandBar
+{
+    DECLARE_SERIAL(CXTPPopupBar)
+public:
+    CXTPPopupBar();
+    ~CXTPPopupBar() override;
+
+    // A new popup bar of m_pPopupBarClass for the manager (NULL allowed).
+    static CXTPPopupBar* CreatePopupBar(CXTPCommandBars* pCommandBars);
+    static CRuntimeClass* m_pPopupBarClass;
+
+    // Opens at the screen point, keeping clear of rcExclude when given.
+    BOOL Popup(int x, int y, LPCRECT rcExclude);
+    // Shows the controls hidden for infrequent use (does nothing when none
+    // are hidden or the popup is expanded already).
+    void ExpandBar();
+    BOOL IsExpanded() const { return m_bExpanded; }
+    BOOL HasHiddenControls() const { return m_bHasHiddenControls; }
+
+    int GetPopupFlags() const { return m_nPopupFlags; }
+    void SetPopupFlags(int nFlags) { m_nPopupFlags = nFlags; }
+    CRect GetExcludeRect() const { return m_rcExclude; }
+    CPoint GetPopupPoint() const { return m_ptPopup; }
+    BOOL IsScrolling() const { return m_bScrolling; }
+    // The popup gets a drop shadow when it opens.
+    void SetShadow(BOOL bShadow) { m_bShadow = bShadow; }
+    BOOL IsShadow() const { return m_bShadow; }
+    // Left, top, right and bottom space around the rows.
+    CRect GetPopupBorders() const { return m_rcBorders; }
+    void SetPopupBorders(const CRect& rcBorders) { m_rcBorders = rcBorders; }
+
+    // The default item (drawn bold): by index, or by command id among the
+    // visible controls. GetDefaultItem answers the id (the index with
+    // bByPos) of the first visible default control, or -1.
+    void SetDefaultItem(UINT uItem, BOOL bByPos = FALSE);
+    UINT GetDefaultItem(UINT gmdiFlags = 0, BOOL bByPos = FALSE) const;
+
+    // The popup is tracked for its result: an executed control writes its id
+    // here instead of sending its command (NULL: commands are sent).
+    void SetReturnCommand(UINT* pnReturnCommand) { m_pnReturnCommand = pnReturnCommand; }
+    UINT* GetReturnCommand() const { return m_pnReturnCommand; }
+    void SetRightButtonTracking(BOOL bRight) { m_bRightButtonTracking = bRight; }
+    // Bar type 1 (laid out as a tool bar) with TRUE, 2 with FALSE.
+    void SetPopupToolBar(BOOL bToolBarType);
+
+    // ---- Overridables ----
+
+    // Works out the popup flags, the exclude rectangle and the point from the
+    // control that opens the popup; nothing for a context menu.
+    virtual void UpdateFlags();
+    // Every visible control with an id takes its shortcut text from the
+    // frame's accelerators.
+    virtual void UpdateShortcuts();
+
+    // Places the window for its size in the work area and shows it.
+    void UpdateLocation(CSize sz);
+
+    // ---- CXTPCommandBar ----
+
+    BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
+    BOOL Popup(CXTPControlPopup* pControlPopup, BOOL bSelectFirst = FALSE) override;
+    BOOL IsVisible() const override;
+    void OnRecalcLayout() override;
+    CXTPControlPopup* GetControlPopup() const override;
+    int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    void OnControlsChanged() override;
+    void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+    // The bar's keys, the tear-off keys (tear-off popups are not made yet:
+    // they keep their defaults and their place), "Borders" and "ShowShadow".
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    BOOL DestroyWindow() override;
+
+protected:
+    // Creates the popup window owned by the site (reused while it exists).
+    BOOL CreatePopupWindow();
+    // Hides the controls the manager reports hidden (the short menu) and
+    // keeps the expand button in step.
+    void UpdateExpandingState();
+    // The expand button, made once when it is missing.
+    CXTPControl* GetExpandButton(BOOL bCreate);
+    // Lays out, places and shows the popup.
+    void RecalcAndShow();
+    // The rows of a popup of type 2 in one column; the popup's size.
+    CSize LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager);
+
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+
+    CXTPControlPopup* m_pControlPopup;
+    CPoint m_ptPopup;
+    CRect m_rcExclude;
+    int m_nPopupFlags;
+    BOOL m_bInLayout;
+    BOOL m_bHasHiddenControls;
+    BOOL m_bExpanded;
+    BOOL m_bAnimateExpansion;
+    BOOL m_bShadow;
+    CRect m_rcBorders;
+    BOOL m_bScrolling;
+    UINT* m_pnReturnCommand;
+};
+
+// The popup bar laid out as a tool bar (bar type 1).
+class CXTPPopupToolBar : public CXTPPopupBar
+{
+    DECLARE_SERIAL(CXTPPopupToolBar)
+public:
+    CXTPPopupToolBar();
+    static CXTPPopupToolBar* CreatePopupToolBar(CXTPCommandBars* pCommandBars);
+};

@@ -1,0 +1,241 @@
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/foundation/XTPStartup.h"
+#include "toolkit/commandbars/bars/XTPCommandBarList.h"
+#include "toolkit/foundation/XTPPropExchange.h"
+
+IMPLEMENT_SERIAL(CXTPControlPopup, CXTPControl, VERSIONABLE_SCHEMA | 8)
+
+XTP_STARTUP_CLASSES(ControlPopupClass, xtpStartupControlPopupClass, XTP_STARTUP_CLASS(CXTPControlPopup));
+
+namespace {
+
+// The bar's hover timer (opens a submenu after a pause).
+const UINT_PTR kHoverTimerId = 112223;
+
+CXTPControlPopup::PFNCREATEPOPUPBAR g_pfnCreatePopupBar = NULL;
+
+} // namespace
+
+void CXTPControlPopup::SetPopupBarFactory(PFNCREATEPOPUPBAR pfnCreate)
+{
+    g_pfnCreatePopupBar = pfnCreate;
+}
+
+CXTPCommandBar* CXTPControlPopup::CreatePopupBar(CXTPCommandBars* pCommandBars)
+{
+    return g_pfnCreatePopupBar != NULL ? g_pfnCreatePopupBar(pCommandBars) : NULL;
+}
+
+CXTPControlPopup::CXTPControlPopup() : m_bPopup(FALSE), m_pCommandBar(NULL), m_nLoadedBarId(0)
+{
+    m_controlType = xtpControlPopup;
+}
+
+CXTPControlPopup::~CXTPControlPopup()
+{
+    SetCommandBar((CXTPCommandBar*)NULL);
+}
+
+void CXTPControlPopup::SetCommandBar(CXTPCommandBar* pBar)
+{
+    if (pBar == m_pCommandBar)
+        return;
+    if (pBar != NULL)
+        pBar->InternalAddRef();
+    if (m_pCommandBar != NULL)
+        m_pCommandBar->InternalRelease();
+    m_pCommandBar = pBar;
+}
+
+void CXTPControlPopup::SetCommandBar(CMenu* pMenu)
+{
+    if (m_pCommandBar == NULL)
+    {
+        CXTPCommandBar* pBar = CreatePopupBar(m_pParent != NULL ? m_pParent->GetCommandBars() : NULL);
+        if (pBar == NULL)
+            return;
+        SetCommandBar(pBar);
+        pBar->InternalRelease();
+    }
+    m_pCommandBar->LoadMenu(pMenu);
+}
+
+BOOL CXTPControlPopup::IsContainPopup(CXTPControlPopup* pOther) const
+{
+    if (m_pCommandBar == NULL || pOther == NULL || pOther->m_pCommandBar == NULL)
+        return FALSE;
+    if (pOther->m_pCommandBar == m_pCommandBar)
+        return TRUE;
+    CXTPControls* pControls = m_pCommandBar->GetControls();
+    for (int i = 0; i < pControls->GetCount(); i++)
+    {
+        CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pControls->GetAt(i));
+        if (pPopup != NULL && pPopup->IsContainPopup(pOther))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CXTPControlPopup::OnSetPopup(BOOL bPopup)
+{
+    m_bPopup = bPopup;
+    if (bPopup)
+    {
+        if (m_pCommandBar == NULL)
+            return FALSE;
+        if (!m_pCommandBar->IsTrackingMode())
+        {
+            m_pCommandBar->Popup(this, m_nSelected == 2);
+            UpdateShadow();
+        }
+        return TRUE;
+    }
+    if (m_pCommandBar != NULL)
+        m_pCommandBar->SetTrackingMode(xtpTrackingOff);
+    DelayRedrawParent();
+    return TRUE;
+}
+
+void CXTPControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    if (!m_bEnabled || m_pParent == NULL || m_pParent->IsCustomizeMode())
+        return;
+    const BOOL bOnPopupBar = m_pParent->GetType() == xtpBarTypePopup;
+    if (m_bPopup && !bOnPopupBar)
+    {
+        m_pParent->SetTrackingMode(xtpTrackingOff);
+        return;
+    }
+    if (m_controlType == xtpControlSplitButtonPopup)
+    {
+        if (bOnPopupBar)
+        {
+            if (bKeyboard)
+            {
+                OnExecute();
+                return;
+            }
+            if (pt.x < m_rcControl.right - kMenuSplitWidth)
+            {
+                // The release over the command part executes.
+                m_pParent->KillTimer(kHoverTimerId);
+                return;
+            }
+        }
+        else if (!bKeyboard && pt.x < m_rcControl.right - kToolBarSplitWidth)
+        {
+            CRect rcCommand = m_rcControl;
+            rcCommand.right -= kToolBarSplitWidth;
+            ClickToolBarButton(rcCommand);
+            return;
+        }
+    }
+    m_pParent->SetPopuped(m_nIndex, FALSE);
+}
+
+void CXTPControlPopup::OnLButtonUp(CPoint point)
+{
+    if (m_bEnabled && m_controlType == xtpControlSplitButtonPopup && m_pParent != NULL
+        && m_pParent->GetType() == xtpBarTypePopup && point.x < m_rcControl.right - kMenuSplitWidth)
+        OnExecute();
+}
+
+BOOL CXTPControlPopup::OnSetSelected(int bSelected)
+{
+    if (!CXTPControl::OnSetSelected(bSelected))
+        return FALSE;
+    if (m_pParent == NULL)
+        return TRUE;
+    const BOOL bOnPopupBar = m_pParent->GetPosition() == xtpBarPopup;
+    const BOOL bTrackingPopup = m_pParent->IsTrackingMode() == xtpTrackingPopup;
+    if (m_controlType != xtpControlPopup && !bOnPopupBar)
+    {
+        if (m_bEnabled && bSelected == 2 && bTrackingPopup)
+            m_pParent->SetPopuped(m_nIndex, TRUE);
+    }
+    else if (!bOnPopupBar)
+    {
+        if (m_bEnabled && bSelected && bTrackingPopup)
+            m_pParent->SetPopuped(m_nIndex, bSelected == 2);
+        else if (!bSelected && m_bPopup)
+            m_pParent->SetPopuped(-1);
+    }
+    return TRUE;
+}
+
+void CXTPControlPopup::OnMouseHover()
+{
+    if (m_bEnabled && m_pParent != NULL
+        && (m_pParent->IsTrackingMode() == xtpTrackingPopup || m_pParent->GetType() == xtpBarTypePopup))
+        m_pParent->SetPopuped(m_nIndex, FALSE);
+    else
+        CXTPControl::OnMouseHover();
+}
+
+BOOL CXTPControlPopup::Compare(CXTPControl* pOther)
+{
+    if (!CXTPControl::Compare(pOther))
+        return FALSE;
+    CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, pOther);
+    if (pPopup == NULL)
+        return FALSE;
+    if (m_pCommandBar != NULL && pPopup->m_pCommandBar != NULL)
+        return m_pCommandBar->GetControls()->Compare(pPopup->m_pCommandBar->GetControls());
+    return TRUE;
+}
+
+void CXTPControlPopup::Copy(CXTPControl* pControl, BOOL bRecursive)
+{
+    CXTPControl::Copy(pControl, bRecursive);
+    CXTPControlPopup* pSource = DYNAMIC_DOWNCAST(CXTPControlPopup, pControl);
+    if (pSource == NULL)
+        return;
+    if (bRecursive && pSource->m_pCommandBar != NULL)
+    {
+        CXTPCommandBar* pClone = pSource->m_pCommandBar->Clone(TRUE);
+        SetCommandBar(pClone);
+        if (pClone != NULL)
+            pClone->InternalRelease();
+    }
+    else
+        SetCommandBar(pSource->m_pCommandBar);
+}
+
+void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControl::DoPropExchange(pPX);
+    if (pPX->IsStoring())
+    {
+        DWORD dwBarID = m_pCommandBar != NULL ? m_pCommandBar->GetBarID() : 0;
+        PX_DWord(pPX, "CommandBarId", dwBarID, 0);
+    }
+    else
+    {
+        DWORD dwBarID = 0;
+        PX_DWord(pPX, "CommandBarId", dwBarID, 0);
+        m_nLoadedBarId = dwBarID;
+    }
+    if (pPX->GetSchema() > 4)
+    {
+        int nStyle = m_buttonStyle;
+        PX_Enum(pPX, "Style", nStyle, xtpButtonAutomatic);
+        m_buttonStyle = (XTPButtonStyle)nStyle;
+    }
+}
+
+void CXTPControlPopup::RestoreCommandBarList(CXTPCommandBarList* pList)
+{
+    if (m_nLoadedBarId == 0)
+        return;
+    CXTPCommandBar* pBar = pList->FindBar(m_nLoadedBarId);
+    m_nLoadedBarId = 0;
+    // A bar on the path being restored opens this control: taking it would
+    // make the bars hold each other for ever.
+    if (pBar == NULL || pList->IsOnRestorePath(pBar))
+        return;
+    SetCommandBar(pBar);
+    pBar->RestoreCommandBarList(pList);
+}

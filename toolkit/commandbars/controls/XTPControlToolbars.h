@@ -1,0 +1,25 @@
+#pragma once
+// CXTPControlToolbars: the placeholder (command 59392) that expands into one
+// check item per toolbar of the bars manager that the user may close and
+// that is listed in the toolbars context menu; choosing an item shows or
+// hides that toolbar. CXTPControlToolBarToggle is such an item: its tag is
+// the toolbar's index in the manager's list.
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+
+class CXTPControlToolbars : public CXTPControlButton
+{
+    DECLARE_SERIAL(CXTPControlToolbars)
+public:
+    // The parameter that marks the toggles of the expansion.
+    static const char* const kToggleParameter;
+
+    // Replaces the previous toggles by one per listed toolbar.
+    void OnCalcDynamicSize(DWORD dwMode) override;
+};
+
+class CXTPControlToolBarToggle : public CXTPControlButton
+{
+public:
+    // Closes the open menus and shows or hides the toolbar at the tag's index.
+    void OnExecute() override;
+};

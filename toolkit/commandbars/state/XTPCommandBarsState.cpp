@@ -1,0 +1,588 @@
+// CXTPCommandBars: saving and loading the bars' state (see the header's
+// "Saved state" group).
+#include "toolkit/commandbars/XTPCommandBars.h"
+
+#include "toolkit/commandbars/input/XTPAccelManager.h"
+#include "toolkit/commandbars/bars/XTPCommandBarList.h"
+#include "toolkit/commandbars/XTPCommandBarsResource.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/docking/XTPDockBar.h"
+#include "toolkit/commandbars/state/XTPDockState.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/commandbars/state/XTPPropExchangeParam.h"
+#include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
+#include "toolkit/foundation/XTPResourceManager.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+// Images up to this size live in the profile; larger ones in a file.
+const UINT kMaxProfileImage = 16000;
+const UINT kArchiveBuffer = 4096;
+// Popup bars without an id of their own are numbered from here when saved.
+const UINT kFirstPopupBarID = 0x1000000;
+const UINT kStatusBarID = 59393;
+
+CString Section(LPCTSTR lpszFormat, LPCTSTR lpszProfileName, int nIndex = 0)
+{
+    CString strSection;
+    strSection.Format(lpszFormat, lpszProfileName, nIndex);
+    return strSection;
+}
+
+// Runs fn; a framework exception or a failed allocation inside it gives FALSE.
+template <class Fn>
+BOOL Guarded(Fn fn)
+{
+    try
+    {
+        fn();
+        return TRUE;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    catch (const std::bad_alloc&)
+    {}
+    return FALSE;
+}
+} // namespace
+
+// ---- Profile form ------------------------------------------------------------------
+
+// Both run from the frame's creation and its WM_CLOSE: nothing throws out.
+void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized)
+{
+    Guarded([&]() {
+        CXTPDockState state;
+        GetDockState(state);
+        state.SaveState(lpszProfileName);
+        SaveDockBarsState(lpszProfileName);
+    });
+    if (m_bCustomizeAvail)
+        SaveControls(lpszProfileName, bOnlyCustomized);
+}
+
+void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
+{
+    if (m_bCustomizeAvail)
+        LoadControls(lpszProfileName, bSilent);
+    Guarded([&]() {
+        CXTPDockState state;
+        state.LoadState(lpszProfileName);
+        LoadDockBarsState(lpszProfileName);
+        SetDockState(state);
+    });
+    RecalcFrameLayout();
+}
+
+void CXTPCommandBars::GetStateFileName(CString& strFileName, LPCTSTR lpszProfileName) const
+{
+    if (!m_strStateFileName.IsEmpty())
+    {
+        strFileName = m_strStateFileName;
+        return;
+    }
+    char szModule[MAX_PATH] = {0};
+    ::GetModuleFileNameA(NULL, szModule, MAX_PATH);
+    strFileName.Format("%s-%s", szModule, lpszProfileName);
+}
+
+void CXTPCommandBars::SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized)
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strSection = Section("%s-Controls", lpszProfileName);
+    CMemFile file;
+    BOOL bWritten = Guarded([&]() {
+        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        CXTPPropExchangeArchive px(ar);
+        CXTPPropExchangeParam param;
+        param.bSaveOnlyCustomized = bOnlyCustomized;
+        px.m_dwData = (DWORD_PTR)&param;
+        CXTPCommandBarList list;
+        GenerateCommandBarList(&list, bOnlyCustomized);
+        if (!SaveCommandBarList(&px, &list))
+            AfxThrowArchiveException(CArchiveException::genericException);
+        ar.Close();
+    });
+    if (!bWritten)
+    {
+        pApp->WriteProfileString(strSection, NULL, NULL);
+        return;
+    }
+
+    UINT nBytes = (UINT)file.GetLength();
+    BYTE* pData = file.Detach();
+    CString strFileName;
+    GetStateFileName(strFileName, lpszProfileName);
+    BOOL bInProfile = nBytes <= kMaxProfileImage;
+    if (!bInProfile)
+    {
+        // The new image goes into a file beside the old one and replaces it
+        // only once written whole; a file that cannot be written leaves the
+        // image to the profile.
+        CString strTemporary = strFileName + ".new";
+        ::SetFileAttributesA(strTemporary, FILE_ATTRIBUTE_NORMAL);
+        HANDLE hFile =
+            ::CreateFileA(strTemporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+        DWORD nWritten = 0;
+        BOOL bFileWritten = hFile != INVALID_HANDLE_VALUE
+                            && ::WriteFile(hFile, pData, nBytes, &nWritten, NULL) && nWritten == nBytes;
+        if (hFile != INVALID_HANDLE_VALUE)
+            bFileWritten = ::CloseHandle(hFile) && bFileWritten;
+        ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
+        if (bFileWritten && ::MoveFileExA(strTemporary, strFileName, MOVEFILE_REPLACE_EXISTING))
+        {
+            ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_HIDDEN);
+            pApp->WriteProfileInt(strSection, "LoadFromFile", 1);
+            pApp->WriteProfileString(strSection, "Controls", strFileName);
+        }
+        else
+        {
+            ::DeleteFileA(strTemporary);
+            bInProfile = TRUE;
+        }
+    }
+    if (bInProfile)
+    {
+        ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(strFileName);
+        pApp->WriteProfileString(strSection, NULL, NULL);
+        pApp->WriteProfileInt(strSection, "LoadFromFile", 0);
+        pApp->WriteProfileBinary(strSection, "Controls", pData, nBytes);
+    }
+    free(pData);
+}
+
+void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strSection = Section("%s-Controls", lpszProfileName);
+    if (pApp->GetProfileInt(strSection, "LoadFromFile", 0) == 1)
+    {
+        CString strFileName = pApp->GetProfileString(strSection, "Controls", "");
+        CFile file;
+        if (strFileName.IsEmpty() || !file.Open(strFileName, CFile::modeRead | CFile::shareDenyWrite))
+            return;
+        Guarded([&]() {
+            CArchive ar(&file, CArchive::load, kArchiveBuffer);
+            LoadControlsFromArchive(ar, bSilent);
+        });
+        return;
+    }
+    BYTE* pData = NULL;
+    UINT nBytes = 0;
+    if (!pApp->GetProfileBinary(strSection, "Controls", &pData, &nBytes) || pData == NULL)
+        return;
+    Guarded([&]() {
+        CMemFile file(pData, nBytes);
+        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        LoadControlsFromArchive(ar, bSilent);
+    });
+    delete[] pData;
+}
+
+BOOL CXTPCommandBars::LoadControlsFromArchive(CArchive& ar, BOOL bSilent)
+{
+    CXTPPropExchangeArchive px(ar);
+    CXTPPropExchangeParam param;
+    param.bLoadSilent = bSilent;
+    px.m_dwData = (DWORD_PTR)&param;
+    CXTPCommandBarList list;
+    if (!LoadCommandBarList(&px, &list))
+        return FALSE;
+    RestoreCommandBarList(&list, bSilent);
+    return TRUE;
+}
+
+// ---- Dock state ---------------------------------------------------------------------
+
+void CXTPCommandBars::GetDockState(CXTPDockState& state)
+{
+    state.Clear();
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        CXTPBarInfo* pInfo = new CXTPBarInfo;
+        pInfo->GetBarInfo(pBar);
+        state.Add(pInfo);
+    }
+}
+
+void CXTPCommandBars::SetDockState(CXTPDockState& state)
+{
+    for (int i = 0; i < state.GetCount(); i++)
+    {
+        CXTPBarInfo* pInfo = state.GetAt(i);
+        CXTPToolBar* pBar = GetToolBar(pInfo->m_nBarID);
+        if (pBar == NULL)
+            continue;
+        if (pInfo->m_bFloating)
+            FloatCommandBar(pBar);
+        else if (pBar->GetDockBar() == NULL)
+        {
+            int nDock = 0;
+            for (int d = 0; d < 4; d++)
+            {
+                if (m_pDocks[d] != NULL && m_pDocks[d]->m_hWnd != NULL
+                    && (UINT)m_pDocks[d]->GetDlgCtrlID() == pInfo->m_uMRUDockID)
+                    nDock = d;
+            }
+            DockCommandBarAt(pBar, NULL, nDock);
+        }
+        pInfo->m_pBar = pBar;
+        pInfo->SetBarInfo(pBar);
+    }
+}
+
+void CXTPCommandBars::SaveDockBarsState(LPCTSTR lpszProfileName)
+{
+    CWinApp* pApp = AfxGetApp();
+    for (int d = 0; d < 4; d++)
+    {
+        CString strSection = Section("%s-DockBar%d", lpszProfileName, d);
+        pApp->WriteProfileString(strSection, NULL, NULL);
+        if (m_pDocks[d] == NULL)
+            continue;
+        const std::vector<CXTPToolBar*>& slots = m_pDocks[d]->GetSlots();
+        if (slots.size() <= 1)
+            continue;
+        int nWritten = 0;
+        for (size_t n = 0; n < slots.size(); n++)
+        {
+            // One row break between rows; the one after the last row says nothing.
+            if (slots[n] == NULL && (n + 1 == slots.size() || (n > 0 && slots[n - 1] == NULL)))
+                continue;
+            CString strEntry;
+            strEntry.Format("Bar#%d", nWritten++);
+            pApp->WriteProfileInt(strSection, strEntry, slots[n] != NULL ? slots[n]->GetBarID() : 0);
+        }
+        pApp->WriteProfileInt(strSection, "Bars", nWritten);
+    }
+    CWnd* pStatusBar = GetStatusBar();
+    if (pStatusBar != NULL && !pStatusBar->IsWindowVisible())
+        pApp->WriteProfileInt(lpszProfileName, "StatusBar", 0);
+    else
+        pApp->WriteProfileString(lpszProfileName, "StatusBar", NULL);
+}
+
+void CXTPCommandBars::LoadDockBarsState(LPCTSTR lpszProfileName)
+{
+    CWinApp* pApp = AfxGetApp();
+    std::vector<UINT> arrSeen;
+    for (int d = 0; d < 4; d++)
+    {
+        CString strSection = Section("%s-DockBar%d", lpszProfileName, d);
+        int nBars = (int)pApp->GetProfileInt(strSection, "Bars", 0);
+        if (nBars <= 1 || m_pDocks[d] == NULL)
+            continue;
+        nBars = std::min(nBars, (int)CXTPDockState::kMaxBars);
+        std::vector<UINT> arrIds;
+        for (int n = 0; n < nBars; n++)
+        {
+            CString strEntry;
+            strEntry.Format("Bar#%d", n);
+            arrIds.push_back(pApp->GetProfileInt(strSection, strEntry, 0));
+        }
+        ApplyDockBarSlots(d, arrIds, arrSeen);
+    }
+    if (GetStatusBar() != NULL && pApp->GetProfileInt(lpszProfileName, "StatusBar", 1) == 0)
+        ShowStatusBar(FALSE);
+}
+
+void CXTPCommandBars::ApplyDockBarSlots(int nDock, const std::vector<UINT>& arrIds,
+                                        std::vector<UINT>& arrSeen)
+{
+    std::vector<CXTPToolBar*> arrSlots;
+    for (UINT nID : arrIds)
+    {
+        CXTPToolBar* pBar = GetToolBar(nID);
+        // A bar named twice keeps its first place; an unknown id is a row break.
+        if (pBar != NULL && std::find(arrSeen.begin(), arrSeen.end(), nID) != arrSeen.end())
+            continue;
+        if (pBar != NULL)
+        {
+            arrSeen.push_back(nID);
+            if (pBar->GetDockBar() == NULL && !pBar->CreateBarWindow(m_pFrame, FALSE))
+                continue;
+        }
+        arrSlots.push_back(pBar);
+    }
+    m_pDocks[nDock]->SetSlots(arrSlots);
+}
+
+CWnd* CXTPCommandBars::GetStatusBar() const
+{
+    if (m_pFrame == NULL || m_pFrame->m_hWnd == NULL)
+        return NULL;
+    HWND hWnd = ::GetDlgItem(m_pFrame->m_hWnd, kStatusBarID);
+    return hWnd != NULL ? CWnd::FromHandle(hWnd) : NULL;
+}
+
+void CXTPCommandBars::ShowStatusBar(BOOL bShow)
+{
+    CWnd* pStatusBar = GetStatusBar();
+    if (pStatusBar != NULL)
+        pStatusBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+}
+
+// ---- Controls -----------------------------------------------------------------------
+
+void CXTPCommandBars::GenerateCommandBarList(CXTPCommandBarList* pList, BOOL bOnlyCustomized)
+{
+    UINT nNextPopupID = kFirstPopupBarID;
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        CXTPMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CXTPMenuBar, pBar);
+        BOOL bKeepMenus = pMenuBar != NULL && !pMenuBar->GetMDIMenus().empty();
+        if (bOnlyCustomized && pBar->IsBuiltIn() && !bKeepMenus
+            && (!pBar->IsCustomizable() || !pBar->GetControls()->IsChanged()))
+            continue;
+        pBar->GenerateCommandBarList(pList, nNextPopupID);
+    }
+}
+
+BOOL CXTPCommandBars::SaveCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pList)
+{
+    return Guarded([&]() {
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection("CommandBars"));
+        CXTPPropExchangeEnumeratorPtr pEnum(pSection->GetEnumerator("CommandBar"));
+        POSITION pos = pEnum->GetPosition((DWORD)pList->GetCount());
+        for (int i = 0; pos != NULL && i < pList->GetCount(); i++)
+        {
+            CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+            CObject* pObject = pList->GetAt(i);
+            pItem->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CXTPCommandBar));
+            pList->GetAt(i)->DoPropExchange(pItem);
+        }
+    });
+}
+
+BOOL CXTPCommandBars::LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pList)
+{
+    CXTPCommandBarList loaded;
+    BOOL bRead = Guarded([&]() {
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection("CommandBars"));
+        CXTPPropExchangeEnumeratorPtr pEnum(pSection->GetEnumerator("CommandBar"));
+        POSITION pos = pEnum->GetPosition();
+        while (pos != NULL)
+        {
+            CXTPPropExchangeSectionPtr pItem(pEnum->GetNext(pos));
+            CObject* pObject = NULL;
+            // Only command bars are made from stored class names.
+            if (!pItem->ExchangeObjectInstance(pObject, RUNTIME_CLASS(CXTPCommandBar)) || pObject == NULL)
+                AfxThrowArchiveException(CArchiveException::badClass);
+            CXTPCommandBar* pBar = (CXTPCommandBar*)pObject;
+            pBar->SetCommandBars(this);
+            loaded.Add(pBar);
+            pBar->InternalRelease();
+            pBar->DoPropExchange(pItem);
+        }
+    });
+    if (!bRead)
+        return FALSE;
+    for (int i = 0; i < loaded.GetCount(); i++)
+        pList->Add(loaded.GetAt(i));
+    return TRUE;
+}
+
+CXTPCommandBar* CXTPCommandBars::FindBarInList(CXTPCommandBarList* pList, UINT nBarID)
+{
+    return pList->FindBar(nBarID);
+}
+
+void CXTPCommandBars::RestoreCommandBarList(CXTPCommandBarList* pList, BOOL bSilent)
+{
+    for (int i = 0; i < pList->GetCount(); i++)
+        pList->GetAt(i)->RestoreCommandBarList(pList);
+    for (int i = 0; i < pList->GetCount(); i++)
+    {
+        CXTPToolBar* pLoaded = DYNAMIC_DOWNCAST(CXTPToolBar, pList->GetAt(i));
+        if (pLoaded != NULL && pLoaded->GetType() != xtpBarTypePopup)
+            MergeLoadedBar(pLoaded, bSilent);
+    }
+    m_pMenuBar = NULL;
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (m_pMenuBar == NULL && pBar->IsKindOf(RUNTIME_CLASS(CXTPMenuBar)))
+            m_pMenuBar = (CXTPMenuBar*)pBar;
+    }
+}
+
+void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
+{
+    CXTPToolBar* pBar = GetToolBar(pLoaded->GetBarID());
+    if (pBar == NULL)
+    {
+        // A bar the user made: it joins the manager as loaded.
+        if (std::find(m_arrBars.begin(), m_arrBars.end(), pLoaded) != m_arrBars.end())
+            return;
+        XTPBarPosition position = pLoaded->GetPosition();
+        pLoaded->SetCommandBars(this);
+        if (!pLoaded->CreateBarWindow(m_pFrame, position == xtpBarFloating))
+            return;
+        pLoaded->InternalAddRef();
+        m_arrBars.push_back(pLoaded);
+        if (position == xtpBarFloating)
+            FloatCommandBar(pLoaded);
+        else
+            DockCommandBarAt(pLoaded, NULL,
+                             position >= xtpBarTop && position <= xtpBarRight ? position : xtpBarTop);
+        pLoaded->OnRecalcLayout();
+        OnToolBarAdded(pLoaded);
+        return;
+    }
+
+    CXTPControls* pBuiltInOriginal = pBar->GetControls()->GetOriginalControls();
+    CXTPControls* pLoadedOriginal = pLoaded->GetControls()->GetOriginalControls();
+    CXTPControls* pKeepOriginal = pLoadedOriginal != NULL ? pLoadedOriginal : pBuiltInOriginal;
+    if (pBuiltInOriginal != NULL && pLoadedOriginal != NULL && !pLoadedOriginal->Compare(pBuiltInOriginal))
+    {
+        // The program's own bar changed since the state was saved.
+        if (bSilent)
+            return;
+        CString strFormat, strMessage;
+        XTPResourceManager()->LoadString(&strFormat, XTP_IDS_CONFIRM_TOOLBAR_CHANGED);
+        strMessage.Format(strFormat, (LPCTSTR)pBar->GetTitle());
+        // Asked through the application, which may show it its own way.
+        if (AfxMessageBox(strMessage, MB_YESNO | MB_ICONQUESTION) == IDYES)
+            return;
+        pKeepOriginal = pBuiltInOriginal;
+    }
+    if (pKeepOriginal != NULL)
+        pKeepOriginal->InternalAddRef();
+    XTPBarPosition position = pBar->GetPosition();
+    pBar->Copy(pLoaded, FALSE);
+    pBar->SetBarPosition(position);
+    pBar->GetControls()->SetOriginalControls(pKeepOriginal);
+    pBar->OnRecalcLayout();
+}
+
+// ---- Whole-state exchange -----------------------------------------------------------
+
+void CXTPCommandBars::DoPropExchange(CXTPPropExchange* pPX, const CXTPPropExchangeParam* pParam)
+{
+    CXTPPropExchangeParam defaults;
+    const CXTPPropExchangeParam& param = pParam != NULL ? *pParam : defaults;
+    pPX->m_dwData = (DWORD_PTR)&param;
+    if (param.bSerializeControls)
+        ExchangeControls(pPX, param);
+    if (param.bSerializeLayout)
+        ExchangeLayout(pPX);
+    if (param.bSerializeImages)
+    {
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Images"));
+        GetImageManager()->DoPropExchange(pSection);
+    }
+    if (param.bSerializeOptions)
+        ExchangeOptionsPart(pPX);
+    pPX->m_dwData = 0;
+}
+
+void CXTPCommandBars::ExchangeControls(CXTPPropExchange* pPX, const CXTPPropExchangeParam& param)
+{
+    CXTPCommandBarList list;
+    if (pPX->IsStoring())
+    {
+        GenerateCommandBarList(&list, param.bSaveOnlyCustomized);
+        if (!SaveCommandBarList(pPX, &list))
+            AfxThrowArchiveException(CArchiveException::genericException);
+        return;
+    }
+    if (LoadCommandBarList(pPX, &list))
+        RestoreCommandBarList(&list, param.bLoadSilent);
+}
+
+void CXTPCommandBars::ExchangeLayout(CXTPPropExchange* pPX)
+{
+    CXTPPropExchangeSectionPtr pLayout(pPX->GetSection("Layout"));
+    CXTPDockState state;
+    if (pPX->IsStoring())
+        GetDockState(state);
+    {
+        CXTPPropExchangeSectionPtr pState(pLayout->GetSection("DockState"));
+        state.DoPropExchange(pState);
+    }
+    CXTPPropExchangeSectionPtr pDockBars(pLayout->GetSection("DockBars"));
+    std::vector<UINT> arrSeen;
+    for (int d = 0; d < 4; d++)
+    {
+        CString strSection;
+        strSection.Format("DockBar%i", d);
+        CXTPPropExchangeSectionPtr pDock(pDockBars->GetSection(strSection));
+        std::vector<UINT> arrIds;
+        if (pPX->IsStoring() && m_pDocks[d] != NULL && m_pDocks[d]->GetSlots().size() > 1)
+        {
+            const std::vector<CXTPToolBar*>& slots = m_pDocks[d]->GetSlots();
+            for (size_t n = 0; n < slots.size(); n++)
+            {
+                if (slots[n] == NULL && (n + 1 == slots.size() || (n > 0 && slots[n - 1] == NULL)))
+                    continue;
+                arrIds.push_back(slots[n] != NULL ? slots[n]->GetBarID() : 0);
+            }
+        }
+        DWORD nCount = (DWORD)arrIds.size();
+        PX_DWord(pDock, "Count", nCount, 0);
+        if (pPX->IsLoading())
+            arrIds.assign(std::min(nCount, (DWORD)CXTPDockState::kMaxBars), 0);
+        for (size_t n = 0; n < arrIds.size(); n++)
+        {
+            CString strEntry;
+            strEntry.Format("Id%i", (int)n);
+            DWORD dwID = arrIds[n];
+            PX_DWord(pDock, strEntry, dwID, 0);
+            arrIds[n] = dwID;
+        }
+        if (pPX->IsLoading() && arrIds.size() > 1 && m_pDocks[d] != NULL)
+            ApplyDockBarSlots(d, arrIds, arrSeen);
+    }
+    if (pPX->IsLoading())
+    {
+        SetDockState(state);
+        RecalcFrameLayout();
+    }
+}
+
+void CXTPCommandBars::ExchangeOptionsPart(CXTPPropExchange* pPX)
+{
+    {
+        CXTPPropExchangeSectionPtr pShortcuts(pPX->GetSection("Shortcuts"));
+        XTPAccelManager()->DoPropExchange(pShortcuts, m_pFrame);
+    }
+    {
+        CXTPPropExchangeSectionPtr pOptions(pPX->GetSection("Options"));
+        m_pOptions->DoPropExchange(pOptions, FALSE);
+    }
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    int nCurrentTheme = pPaintManager != NULL ? pPaintManager->GetThemeId() : xtpThemeOffice2003;
+    int nTheme = nCurrentTheme;
+    PX_Enum(pPX, "Theme", nTheme, xtpThemeOffice2003);
+    if (pPX->IsLoading() && nTheme != nCurrentTheme)
+        SetPaintManager(CXTPPaintManager::CreateTheme(nTheme));
+    PX_Bool(pPX, "Customizable", m_bCustomizeAvail, TRUE);
+}
+
+void CXTPCommandBars::SerializeBarState(CArchive& ar, BOOL bSerializeControls, BOOL bOnlyCustomized,
+                                        BOOL bSilent)
+{
+    CXTPPropExchangeArchive px(ar);
+    CXTPPropExchangeParam param;
+    param.bSerializeControls = bSerializeControls;
+    param.bSaveOnlyCustomized = bOnlyCustomized;
+    param.bLoadSilent = bSilent;
+    DoPropExchange(&px, &param);
+}
+
+void CXTPCommandBars::Serialize(CArchive& ar)
+{
+    CXTPPropExchangeArchive px(ar);
+    CXTPPropExchangeParam param;
+    param.bSerializeControls = TRUE;
+    param.bSaveOriginalControls = TRUE;
+    param.bSerializeLayout = TRUE;
+    param.bSerializeDesignerControls = TRUE;
+    DoPropExchange(&px, &param);
+}

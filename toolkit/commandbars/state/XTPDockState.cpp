@@ -1,0 +1,307 @@
+#include "toolkit/commandbars/state/XTPDockState.h"
+
+#include "toolkit/commandbars/docking/XTPBarTracker.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/docking/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/foundation/XTPPropExchange.h"
+
+#include <algorithm>
+
+namespace {
+const int kNoWidth = 32767;
+
+CString SectionName(LPCTSTR lpszFormat, LPCTSTR lpszProfileName, int nIndex)
+{
+    CString strSection;
+    strSection.Format(lpszFormat, lpszProfileName, nIndex);
+    return strSection;
+}
+
+// Multiplies, then divides, rounding to the nearest whole number.
+int MulDivRounded(int nValue, int nNumerator, int nDenominator)
+{
+    return (int)::MulDiv(nValue, nNumerator, nDenominator);
+}
+} // namespace
+
+// ---- CXTPBarInfo -------------------------------------------------------------------
+
+CXTPBarInfo::CXTPBarInfo()
+    : m_nBarID(0), m_bVisible(FALSE), m_bFloating(FALSE), m_pointPos(-1, -1), m_nMRUWidth(kNoWidth),
+      m_uMRUDockID(0), m_rectMRUDockPos(0, 0, 0, 0), m_ptMRUFloatPos(0, 0), m_pBar(NULL), m_bDialogBar(FALSE),
+      m_szDialogBarDockingClient(200, 200), m_szDialogBarFloatingClient(200, 200)
+{}
+
+void CXTPBarInfo::GetBarInfo(CXTPToolBar* pBar)
+{
+    m_pBar = pBar;
+    m_nBarID = pBar->GetBarID();
+    m_bVisible = pBar->IsVisible();
+    m_bFloating = pBar->GetPosition() == xtpBarFloating;
+    m_nMRUWidth = pBar->GetWidth();
+    m_bDialogBar = pBar->IsDialogBar();
+    CXTPDockBar* pDockBar = pBar->GetDockBar();
+    m_uMRUDockID = pDockBar != NULL && pDockBar->m_hWnd != NULL ? (UINT)pDockBar->GetDlgCtrlID() : 0;
+    if (pBar->m_hWnd != NULL)
+    {
+        CRect rcWindow;
+        pBar->GetWindowRect(&rcWindow);
+        if (pDockBar != NULL && !m_bFloating)
+            pDockBar->ScreenToClient(&rcWindow);
+        m_pointPos = rcWindow.TopLeft();
+    }
+    if (pBar->GetBarTracker() != NULL)
+    {
+        m_rectMRUDockPos = pBar->GetBarTracker()->GetDockedRect();
+        m_ptMRUFloatPos = pBar->GetBarTracker()->GetFloatingPoint();
+    }
+}
+
+void CXTPBarInfo::SetBarInfo(CXTPToolBar* pBar)
+{
+    pBar->SetWidth(m_nMRUWidth);
+    CXTPBarTracker* pTracker = pBar->GetBarTracker();
+    if (pTracker != NULL)
+    {
+        pTracker->SetDockedRect(m_rectMRUDockPos);
+        pTracker->SetFloatingPoint(m_ptMRUFloatPos);
+        CXTPCommandBars* pCommandBars = pBar->GetCommandBars();
+        for (int i = 0; pCommandBars != NULL && i < 4; i++)
+        {
+            CXTPDockBar* pDockBar = pCommandBars->GetDockBar(i);
+            if (pDockBar != NULL && pDockBar->m_hWnd != NULL
+                && (UINT)pDockBar->GetDlgCtrlID() == m_uMRUDockID)
+                pTracker->SetLastDockPosition(pDockBar->GetPosition());
+        }
+    }
+    if (pBar->m_hWnd != NULL)
+    {
+        UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+        if (!m_bFloating)
+            nFlags |= SWP_NOSIZE | (pBar->GetDockBar() == NULL ? SWP_NOMOVE : 0);
+        nFlags |= m_bVisible > 0 ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+        pBar->SetWindowPos(NULL, m_pointPos.x, m_pointPos.y, 0, 0, nFlags);
+    }
+    pBar->SetVisible(m_bVisible > 0);
+    if (m_bFloating)
+        pBar->OnRecalcLayout();
+}
+
+BOOL CXTPBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex)
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strSection = SectionName("%s-Bar%d", lpszProfileName, nIndex);
+    pApp->WriteProfileString(strSection, NULL, NULL);
+    if (!pApp->WriteProfileInt(strSection, "BarID", m_nBarID))
+        return FALSE;
+    if (!m_bVisible)
+        pApp->WriteProfileInt(strSection, "Visible", m_bVisible);
+    if (m_bFloating)
+        pApp->WriteProfileInt(strSection, "Floating", m_bFloating);
+    if (m_pointPos.x != -1)
+        pApp->WriteProfileInt(strSection, "XPos", m_pointPos.x);
+    if (m_pointPos.y != -1)
+        pApp->WriteProfileInt(strSection, "YPos", m_pointPos.y);
+    if (m_nMRUWidth != kNoWidth)
+        pApp->WriteProfileInt(strSection, "MRUWidth", m_nMRUWidth);
+    pApp->WriteProfileInt(strSection, "MRUDockID", m_uMRUDockID);
+    pApp->WriteProfileInt(strSection, "MRUDockLeftPos", m_rectMRUDockPos.left);
+    pApp->WriteProfileInt(strSection, "MRUDockTopPos", m_rectMRUDockPos.top);
+    pApp->WriteProfileInt(strSection, "MRUDockRightPos", m_rectMRUDockPos.right);
+    pApp->WriteProfileInt(strSection, "MRUDockBottomPos", m_rectMRUDockPos.bottom);
+    pApp->WriteProfileInt(strSection, "MRUFloatXPos", m_ptMRUFloatPos.x);
+    pApp->WriteProfileInt(strSection, "MRUFloatYPos", m_ptMRUFloatPos.y);
+    pApp->WriteProfileInt(strSection, "DialogBar", m_bDialogBar);
+    if (m_bDialogBar)
+    {
+        pApp->WriteProfileInt(strSection, "DialogBarDockingClientCx", m_szDialogBarDockingClient.cx);
+        pApp->WriteProfileInt(strSection, "DialogBarDockingClientCy", m_szDialogBarDockingClient.cy);
+        pApp->WriteProfileInt(strSection, "DialogBarFloatingClientCx", m_szDialogBarFloatingClient.cx);
+        pApp->WriteProfileInt(strSection, "DialogBarFloatingClientCy", m_szDialogBarFloatingClient.cy);
+    }
+    return TRUE;
+}
+
+BOOL CXTPBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CXTPDockState* pDockState)
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strSection = SectionName("%s-Bar%d", lpszProfileName, nIndex);
+    m_nBarID = pApp->GetProfileInt(strSection, "BarID", 0);
+    m_bVisible = (BOOL)pApp->GetProfileInt(strSection, "Visible", TRUE);
+    m_bFloating = (BOOL)pApp->GetProfileInt(strSection, "Floating", FALSE);
+    m_pointPos.x = (int)pApp->GetProfileInt(strSection, "XPos", -1);
+    m_pointPos.y = (int)pApp->GetProfileInt(strSection, "YPos", -1);
+    m_pointPos = pDockState->ScalePoint(m_pointPos);
+    m_nMRUWidth = (int)pApp->GetProfileInt(strSection, "MRUWidth", kNoWidth);
+    m_uMRUDockID = pApp->GetProfileInt(strSection, "MRUDockID", 0);
+    m_rectMRUDockPos.left = (int)pApp->GetProfileInt(strSection, "MRUDockLeftPos", 0);
+    m_rectMRUDockPos.top = (int)pApp->GetProfileInt(strSection, "MRUDockTopPos", 0);
+    m_rectMRUDockPos.right = (int)pApp->GetProfileInt(strSection, "MRUDockRightPos", 0);
+    m_rectMRUDockPos.bottom = (int)pApp->GetProfileInt(strSection, "MRUDockBottomPos", 0);
+    m_rectMRUDockPos = pDockState->ScaleRect(m_rectMRUDockPos);
+    m_ptMRUFloatPos.x = (int)pApp->GetProfileInt(strSection, "MRUFloatXPos", 0);
+    m_ptMRUFloatPos.y = (int)pApp->GetProfileInt(strSection, "MRUFloatYPos", 0);
+    m_ptMRUFloatPos = pDockState->ScalePoint(m_ptMRUFloatPos);
+    m_bDialogBar = (BOOL)pApp->GetProfileInt(strSection, "DialogBar", FALSE);
+    m_szDialogBarDockingClient.cx =
+        (int)pApp->GetProfileInt(strSection, "DialogBarDockingClientCx", m_szDialogBarDockingClient.cx);
+    m_szDialogBarDockingClient.cy =
+        (int)pApp->GetProfileInt(strSection, "DialogBarDockingClientCy", m_szDialogBarDockingClient.cy);
+    m_szDialogBarFloatingClient.cx =
+        (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCx", m_szDialogBarFloatingClient.cx);
+    m_szDialogBarFloatingClient.cy =
+        (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCy", m_szDialogBarFloatingClient.cy);
+    return TRUE;
+}
+
+void CXTPBarInfo::DoPropExchange(CXTPPropExchange* pPX, int nVersion)
+{
+    DWORD dwBarID = m_nBarID;
+    PX_DWord(pPX, "BarId", dwBarID, 0);
+    m_nBarID = dwBarID;
+    PX_Bool(pPX, "Visible", m_bVisible, TRUE);
+    PX_Bool(pPX, "Floating", m_bFloating, FALSE);
+    PX_Int(pPX, "MRUWidth", m_nMRUWidth, kNoWidth);
+    DWORD dwDockID = m_uMRUDockID;
+    PX_DWord(pPX, "MRUDockPosition", dwDockID, 0);
+    m_uMRUDockID = dwDockID;
+    PX_Point(pPX, "PointPos", m_pointPos, CPoint(0, 0));
+    PX_Rect(pPX, "MRUDockPos", m_rectMRUDockPos, CRect(0, 0, 0, 0));
+    PX_Point(pPX, "MRUFloatPos", m_ptMRUFloatPos, CPoint(0, 0));
+    if (nVersion < 7)
+        return;
+    PX_Bool(pPX, "DialogBar", m_bDialogBar, FALSE);
+    if (m_bDialogBar)
+    {
+        PX_Size(pPX, "DialogBarDockingClientSize", m_szDialogBarDockingClient, CSize(0, 0));
+        PX_Size(pPX, "DialogBarFloatingClientSize", m_szDialogBarFloatingClient, CSize(0, 0));
+    }
+}
+
+// ---- CXTPDockState -----------------------------------------------------------------
+
+CXTPDockState::CXTPDockState() : m_sizeSaved(0, 0), m_bScaling(FALSE)
+{
+    SetCurrentScreen(CRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+}
+
+CXTPDockState::~CXTPDockState()
+{
+    Clear();
+}
+
+void CXTPDockState::Clear()
+{
+    for (CXTPBarInfo* pInfo : m_arrBarInfo)
+        delete pInfo;
+    m_arrBarInfo.clear();
+}
+
+void CXTPDockState::SetCurrentScreen(CRect rectDevice)
+{
+    m_rectDevice = rectDevice;
+    m_ptMaxPos = CPoint(rectDevice.Width() - ::GetSystemMetrics(SM_CXICON),
+                        rectDevice.Height() - ::GetSystemMetrics(SM_CYICON));
+    SetScreenSize(m_sizeSaved);
+}
+
+void CXTPDockState::SetScreenSize(CSize size)
+{
+    m_sizeSaved = size;
+    // A saved size of 0 or less says nothing of the screen it came from.
+    m_bScaling = size.cx > 0 && size.cy > 0 && size != m_rectDevice.Size();
+}
+
+CPoint CXTPDockState::ScalePoint(CPoint point) const
+{
+    if (!m_bScaling)
+        return point;
+    CSize sizeDevice = m_rectDevice.Size();
+    point.x = MulDivRounded(point.x, sizeDevice.cx, m_sizeSaved.cx);
+    point.y = MulDivRounded(point.y, sizeDevice.cy, m_sizeSaved.cy);
+    point.x = std::min(point.x, m_ptMaxPos.x);
+    point.y = std::min(point.y, m_ptMaxPos.y);
+    return point;
+}
+
+CRect CXTPDockState::ScaleRect(CRect rect) const
+{
+    if (!m_bScaling)
+        return rect;
+    CPoint ptTopLeft = ScalePoint(rect.TopLeft());
+    rect.OffsetRect(ptTopLeft - rect.TopLeft());
+    rect.OffsetRect(std::min(0, (int)(m_ptMaxPos.x - rect.left)),
+                    std::min(0, (int)(m_ptMaxPos.y - rect.top)));
+    return rect;
+}
+
+void CXTPDockState::SaveState(LPCTSTR lpszProfileName)
+{
+    int nSaved = 0;
+    for (CXTPBarInfo* pInfo : m_arrBarInfo)
+    {
+        if (pInfo->SaveState(lpszProfileName, nSaved))
+            nSaved++;
+    }
+    CWinApp* pApp = AfxGetApp();
+    CString strSummary = SectionName("%s-Summary", lpszProfileName, 0);
+    pApp->WriteProfileInt(strSummary, "Bars", nSaved);
+    pApp->WriteProfileInt(strSummary, "ScreenCX", m_rectDevice.Width());
+    pApp->WriteProfileInt(strSummary, "ScreenCY", m_rectDevice.Height());
+}
+
+void CXTPDockState::LoadState(LPCTSTR lpszProfileName)
+{
+    Clear();
+    CWinApp* pApp = AfxGetApp();
+    CString strSummary = SectionName("%s-Summary", lpszProfileName, 0);
+    int nBars = (int)pApp->GetProfileInt(strSummary, "Bars", 0);
+    CSize sizeSaved((int)pApp->GetProfileInt(strSummary, "ScreenCX", 0),
+                    (int)pApp->GetProfileInt(strSummary, "ScreenCY", 0));
+    SetScreenSize(sizeSaved);
+    nBars = std::max(0, std::min(nBars, kMaxBars));
+    for (int i = 0; i < nBars; i++)
+    {
+        CXTPBarInfo* pInfo = new CXTPBarInfo;
+        pInfo->LoadState(lpszProfileName, i, this);
+        Add(pInfo);
+    }
+}
+
+void CXTPDockState::DoPropExchange(CXTPPropExchange* pPX)
+{
+    DWORD dwVersion = kVersion;
+    if (pPX->IsLoading())
+        dwVersion = 0;
+    PX_DWord(pPX, "Version", dwVersion, 0);
+    CSize sizeScreen = m_rectDevice.Size();
+    PX_Size(pPX, "ScreenSize", sizeScreen, CSize(0, 0));
+    if (pPX->IsLoading())
+        SetScreenSize(sizeScreen);
+
+    USHORT nCount = (USHORT)m_arrBarInfo.size();
+    PX_UShort(pPX, "Count", nCount, 0);
+    if (pPX->IsLoading())
+    {
+        Clear();
+        nCount = (USHORT)std::min((int)nCount, kMaxBars);
+    }
+    for (int i = 0; i < (int)nCount; i++)
+    {
+        CString strSection;
+        strSection.Format("BarInfo%i", i);
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection(strSection));
+        if (pPX->IsLoading())
+        {
+            CXTPBarInfo* pInfo = new CXTPBarInfo;
+            Add(pInfo);
+            pInfo->DoPropExchange(pSection, (int)dwVersion);
+            pInfo->m_pointPos = ScalePoint(pInfo->m_pointPos);
+            pInfo->m_rectMRUDockPos = ScaleRect(pInfo->m_rectMRUDockPos);
+            pInfo->m_ptMRUFloatPos = ScalePoint(pInfo->m_ptMRUFloatPos);
+        }
+        else
+            m_arrBarInfo[i]->DoPropExchange(pSection, kVersion);
+    }
+}
