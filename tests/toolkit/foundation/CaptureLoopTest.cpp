@@ -1,0 +1,201 @@
+#include "toolkit/foundation/XTPCaptureLoop.h"
+#include "tests/support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A window that counts what reaches its procedure and can give up the capture
+// when told to (as a window does when another one takes it).
+class CCountingWindow : public CTestWindow
+{
+public:
+    static const UINT kDropCapture = WM_APP + 1;
+    static const UINT kPing = WM_APP + 2;
+
+    std::vector<UINT> received;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == kPing || message == WM_CHAR || message == WM_KEYDOWN)
+            received.push_back(message);
+        if (message == kDropCapture)
+            ::ReleaseCapture();
+        return CTestWindow::WindowProc(message, wParam, lParam);
+    }
+};
+
+class CaptureLoopTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { PumpPending(); }
+    void TearDown() override
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+        }
+    }
+    void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        ::PostMessageA(window.GetSafeHwnd(), message, wParam, lParam);
+    }
+    // The messages waiting for window, in order, removed from the queue.
+    std::vector<UINT> Waiting(UINT nFirst, UINT nLast)
+    {
+        std::vector<UINT> messages;
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, nFirst, nLast, PM_REMOVE))
+            messages.push_back(msg.message);
+        return messages;
+    }
+    // A handler that ends on the button release and takes mouse moves.
+    static CXTPCaptureLoop::Step EndOnRelease(MSG& msg)
+    {
+        if (msg.message == WM_LBUTTONUP)
+            return CXTPCaptureLoop::finish;
+        if (msg.message == WM_MOUSEMOVE)
+            return CXTPCaptureLoop::handled;
+        return CXTPCaptureLoop::dispatch;
+    }
+
+    CCountingWindow window;
+};
+
+TEST_F(CaptureLoopTest, EachWayOfEndingIsReportedAndTheCaptureIsReleased)
+{
+    struct Row
+    {
+        const char* name;
+        DWORD dwOptions;
+        std::vector<UINT> posted; // WM_KEYDOWN is posted as Esc
+        CXTPCaptureLoop::End expected;
+    };
+    const DWORD kCapture = CXTPCaptureLoop::captureMouse;
+    const DWORD kEsc = CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape;
+    const Row rows[] = {
+        {"the handler finishes", kCapture, {WM_MOUSEMOVE, WM_LBUTTONUP, CCountingWindow::kPing},
+         CXTPCaptureLoop::endFinished},
+        {"Esc when asked", kEsc, {WM_MOUSEMOVE, WM_KEYDOWN, WM_LBUTTONUP}, CXTPCaptureLoop::endEscape},
+        {"Esc not asked for is dispatched", kCapture, {WM_KEYDOWN, WM_LBUTTONUP}, CXTPCaptureLoop::endFinished},
+        {"the capture goes elsewhere", kCapture, {CCountingWindow::kDropCapture, WM_LBUTTONUP},
+         CXTPCaptureLoop::endCaptureLost},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        window.received.clear();
+        for (UINT message : row.posted)
+            Post(message, message == WM_KEYDOWN ? VK_ESCAPE : 0);
+        CXTPCaptureLoop loop(window.GetSafeHwnd(), row.dwOptions);
+        EXPECT_EQ(row.expected, loop.Run(EndOnRelease));
+        EXPECT_EQ(NULL, ::GetCapture());
+        Waiting(0, 0);
+    }
+}
+
+TEST_F(CaptureLoopTest, TheWindowHoldsTheCaptureWhileTheHandlerRuns)
+{
+    HWND hHolder = NULL;
+    Post(WM_LBUTTONUP);
+    CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG&) {
+        hHolder = ::GetCapture();
+        return CXTPCaptureLoop::finish;
+    });
+    EXPECT_EQ(window.GetSafeHwnd(), hHolder);
+}
+
+TEST_F(CaptureLoopTest, AQuitEndsTheLoopAndIsPostedAgainForTheProgramsLoop)
+{
+    // The quit comes after posted and input messages but before timers: a loop
+    // that missed it would end on the timer instead of waiting for ever.
+    ::PostQuitMessage(7);
+    Post(WM_MOUSEMOVE);
+    window.SetTimer(1, 500, NULL);
+    CXTPCaptureLoop loop(window.GetSafeHwnd());
+    EXPECT_EQ(CXTPCaptureLoop::endQuit, loop.Run([](MSG& msg) {
+        return msg.message == WM_TIMER ? CXTPCaptureLoop::finish : CXTPCaptureLoop::handled;
+    }));
+    window.KillTimer(1);
+    EXPECT_EQ(NULL, ::GetCapture());
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, msg.wParam);
+}
+
+TEST_F(CaptureLoopTest, MessagesNotTakenReachTheWindowTranslated)
+{
+    Post(CCountingWindow::kPing);
+    Post(WM_KEYDOWN, 'A', 0x001E0001);
+    Post(WM_LBUTTONUP);
+    CXTPCaptureLoop(window.GetSafeHwnd()).Run(EndOnRelease);
+    PumpPending();
+    // The key arrived as itself and as the character it makes.
+    EXPECT_EQ((std::vector<UINT>{CCountingWindow::kPing, WM_KEYDOWN, WM_CHAR}), window.received);
+}
+
+TEST_F(CaptureLoopTest, TakenMessagesDoNotReachTheWindow)
+{
+    Post(CCountingWindow::kPing);
+    Post(WM_LBUTTONUP);
+    CXTPCaptureLoop(window.GetSafeHwnd()).Run([](MSG& msg) {
+        return msg.message == WM_LBUTTONUP ? CXTPCaptureLoop::finish : CXTPCaptureLoop::handled;
+    });
+    PumpPending();
+    EXPECT_TRUE(window.received.empty());
+}
+
+TEST_F(CaptureLoopTest, FinishAndRepostPutsTheMessageBackForTheNextLoop)
+{
+    Post(WM_MOUSEMOVE);
+    Post(WM_RBUTTONDOWN);
+    CXTPCaptureLoop loop(window.GetSafeHwnd());
+    EXPECT_EQ(CXTPCaptureLoop::endFinished, loop.Run([](MSG& msg) {
+        return msg.message == WM_RBUTTONDOWN ? CXTPCaptureLoop::finishAndRepost : CXTPCaptureLoop::handled;
+    }));
+    EXPECT_EQ(std::vector<UINT>{WM_RBUTTONDOWN}, Waiting(WM_RBUTTONDOWN, WM_RBUTTONDOWN));
+}
+
+TEST_F(CaptureLoopTest, TheCallersConditionEndsTheLoopBeforeAndBetweenMessages)
+{
+    // Never holding: no message is taken at all.
+    Post(CCountingWindow::kPing);
+    int nHandled = 0;
+    auto count = [&](MSG&) {
+        ++nHandled;
+        return CXTPCaptureLoop::handled;
+    };
+    EXPECT_EQ(CXTPCaptureLoop::endCondition,
+              CXTPCaptureLoop(window.GetSafeHwnd()).Run(count, [] { return false; }));
+    EXPECT_EQ(0, nHandled);
+    EXPECT_EQ(std::vector<UINT>{CCountingWindow::kPing}, Waiting(CCountingWindow::kPing, CCountingWindow::kPing));
+
+    // Ending while a message was taken: the message goes back on the queue.
+    bool bTracking = true;
+    Post(CCountingWindow::kPing);
+    Post(WM_APP + 9);
+    CXTPCaptureLoop pump(window.GetSafeHwnd(), 0);
+    EXPECT_EQ(CXTPCaptureLoop::endCondition, pump.Run(
+                                                 [&](MSG&) {
+                                                     bTracking = false;
+                                                     return CXTPCaptureLoop::handled;
+                                                 },
+                                                 [&] { return bTracking; }));
+    EXPECT_EQ(std::vector<UINT>{WM_APP + 9}, Waiting(WM_APP + 9, WM_APP + 9));
+}
+
+TEST_F(CaptureLoopTest, WithoutTheCaptureOptionTheMouseIsLeftAlone)
+{
+    Post(WM_LBUTTONUP);
+    HWND hHolder = (HWND)1;
+    CXTPCaptureLoop(window.GetSafeHwnd(), 0).Run([&](MSG&) {
+        hHolder = ::GetCapture();
+        return CXTPCaptureLoop::finish;
+    });
+    EXPECT_EQ(NULL, hHolder);
+}
+
+} // namespace

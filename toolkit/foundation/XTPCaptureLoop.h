@@ -1,0 +1,80 @@
+#pragma once
+// CXTPCaptureLoop: the one modal message loop behind every press, drag and
+// track of the toolkit (a button held down, a splitter or a bar dragged, a
+// menu tracked, a rubber band drawn). It optionally captures the mouse for a
+// window, takes the thread's messages one by one and hands each to its
+// caller, who decides what the message means for the drag; everything the
+// caller does not take is dispatched as usual. The loop ends
+//   - when the caller says so (its handler answers finish),
+//   - when the caller's condition no longer holds (checked before and after
+//     each wait; a message taken after it stopped holding is put back),
+//   - on Esc, when asked (endOnEscape),
+//   - when the window loses the capture (captureMouse),
+//   - on WM_QUIT, which is posted again so the program's own loop ends too,
+//   - when GetMessage fails.
+// The capture is released at the end if the window still holds it.
+//
+//     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
+//     CXTPCaptureLoop::End end = loop.Run([&](MSG& msg) {
+//         if (msg.message == WM_LBUTTONUP)
+//             return CXTPCaptureLoop::finish;
+//         if (msg.message != WM_MOUSEMOVE)
+//             return CXTPCaptureLoop::dispatch;
+//         MoveTo(CPoint(msg.lParam));
+//         return CXTPCaptureLoop::handled;
+//     });
+//     if (end == CXTPCaptureLoop::endFinished)
+//         ...accept the drag...
+#include <windows.h>
+
+#include <functional>
+
+class CXTPCaptureLoop
+{
+public:
+    // How the loop runs (bits).
+    enum Option
+    {
+        captureMouse = 1, // capture the mouse for the window; losing it ends the loop
+        endOnEscape = 2,  // a WM_KEYDOWN of Esc ends the loop (the handler never sees it)
+        preTranslate = 4  // dispatched messages go through the thread's PreTranslateMessage first
+    };
+    // What the handler does with one message.
+    enum Step
+    {
+        dispatch,       // not taken: translate and dispatch it as usual, go on
+        handled,        // taken: go on
+        finish,         // taken, and the loop ends (endFinished)
+        finishAndRepost // not taken, and the loop ends: the message goes back on the queue
+    };
+    // Why the loop ended.
+    enum End
+    {
+        endFinished,    // the handler answered finish or finishAndRepost
+        endCondition,   // the caller's condition stopped holding
+        endEscape,      // Esc was pressed (endOnEscape)
+        endCaptureLost, // the window no longer holds the capture (captureMouse)
+        endQuit,        // WM_QUIT arrived; it was posted again
+        endError        // GetMessage failed
+    };
+    typedef std::function<Step(MSG& msg)> Handler;
+    typedef std::function<bool()> Condition;
+
+    // hWnd receives the capture (with captureMouse); dwOptions are Option bits.
+    explicit CXTPCaptureLoop(HWND hWnd, DWORD dwOptions = captureMouse);
+
+    // Runs the loop until one of the ends above; keepGoing, when given, is
+    // the caller's condition.
+    End Run(const Handler& onMessage, const Condition& keepGoing = Condition());
+
+    // TRUE for the ends that abandon the drag (anything but the handler's finish).
+    static BOOL IsAbandoned(End end) { return end != endFinished; }
+
+private:
+    BOOL HoldsCapture() const;
+    void Dispatch(MSG& msg) const;
+    static void Repost(const MSG& msg);
+
+    HWND m_hWnd;
+    DWORD m_dwOptions;
+};
