@@ -405,9 +405,7 @@ void CItemTreeView::OnMarkRead()
         return;
     if (hItem == m_hRoot)
     {
-        for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
-            MarkKeywordRead(pKeyword);
-        SetKeywordBold(NULL, m_group.totalUnread != 0);
+        MarkAllRead();
         PostToTopLevel(this, WM_ALL_READ, 0, 0);
         return;
     }
@@ -419,17 +417,38 @@ void CItemTreeView::OnMarkRead()
     UnreadTotalChanged(nTotalBefore);
 }
 
+void CItemTreeView::MarkAllRead()
+{
+    m_group.MarkAllRead();
+    for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
+        ShowKeywordRead(pKeyword);
+    SetKeywordBold(NULL, FALSE);
+}
+
 void CItemTreeView::MarkKeywordRead(Keyword* pKeyword)
 {
-    SetKeywordBold(pKeyword, FALSE);
-    m_group.totalUnread -= pKeyword->unreadCount;
-    pKeyword->unreadCount = 0;
-    for (NewsItem* pItem = pKeyword->firstItem; pItem != NULL; pItem = pItem->next)
-        pItem->unread = FALSE;
-    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
-        m_pListView->ShowKeyword(pKeyword);
+    m_group.MarkKeywordRead(*pKeyword);
+    ShowKeywordRead(pKeyword);
     if (m_group.totalUnread == 0)
         SetKeywordBold(NULL, FALSE);
+}
+
+void CItemTreeView::ShowKeywordRead(Keyword* pKeyword)
+{
+    SetKeywordBold(pKeyword, FALSE);
+    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
+        m_pListView->ShowKeyword(pKeyword);
+}
+
+BOOL CItemTreeView::MarkItemRead(NewsItem* pItem)
+{
+    const int nTotalBefore = m_group.totalUnread;
+    if (!m_group.MarkItemRead(*pItem))
+        return FALSE;
+    if (pItem->owner->unreadCount == 0)
+        SetKeywordBold(pItem->owner, FALSE);
+    SetKeywordBold(NULL, m_group.totalUnread != 0);
+    return nTotalBefore != 0 && m_group.totalUnread == 0;
 }
 
 // ---------------------------------------------------------------------------

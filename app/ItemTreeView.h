@@ -21,7 +21,8 @@
 //
 // Each keyword item's data is its Keyword; the Keyword keeps its item handle.
 // The list's totalUnread is kept equal to the sum of the keywords' unread
-// counts by every command here and by the news list.
+// counts: items are marked read only through the keyword list's own marking
+// (MarkItemRead, MarkKeywordRead, Mark as Read on the root).
 #include "engine/KeywordGroup.h"
 #include "framework/Window.h"
 #include "toolkit/controls/XTCaption.h"
@@ -132,6 +133,11 @@ public:
     // After unread items went away: the root is bold while any is unread, and
     // the main frame hears WM_ALL_READ when the last one went.
     void UnreadTotalChanged(int nTotalBefore);
+    // Marks one item read (the news list's click, the balloon's click): the
+    // keyword's item loses its bold when nothing of it is unread any more, the
+    // root's when nothing at all is. TRUE when that was the last unread item;
+    // the caller then tells the frame in its own way.
+    BOOL MarkItemRead(NewsItem* pItem);
 
     // The keyword commands, as the menu and the tree's clicks run them. Add
     // and Change refuse a text that another keyword has, whatever its case,
@@ -139,6 +145,9 @@ public:
     void AddKeyword();
     void EditKeyword();
     void ClearKeywords();
+    // Marks every item of the keyword read: its item loses its bold, the news
+    // list shows it again when it is the one on screen, and the root loses
+    // its bold when nothing is unread any more.
     void MarkKeywordRead(Keyword* pKeyword);
 
     KeywordGroup& GetKeywords() { return m_group; }
@@ -205,6 +214,10 @@ private:
     // The selected item, or else the item of the keyword on screen.
     HTREEITEM CurrentItem() const;
     void RemoveKeyword(Keyword* pKeyword);
+    // Mark as Read on the root: every keyword.
+    void MarkAllRead();
+    // The keyword's item and the news list after its items turned read.
+    void ShowKeywordRead(Keyword* pKeyword);
     // The message box of a command refused while a check runs; TRUE then.
     BOOL RefuseWhileUpdating(LPCTSTR lpszText, LPCTSTR lpszCaption);
     void Report(LPCTSTR lpszText, LPCTSTR lpszCaption);

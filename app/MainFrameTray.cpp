@@ -69,21 +69,12 @@ void CMainFrame::OnBalloonClicked()
 
 void CMainFrame::MarkBalloonItemRead(NewsItem* pItem)
 {
-    Keyword* pKeyword = pItem->owner;
-    KeywordGroup& keywords = m_pTreeView->GetKeywords();
-    pItem->unread = FALSE;
-    --pKeyword->unreadCount;
-    --keywords.totalUnread;
-    if (pKeyword->unreadCount <= 0)
-        m_pTreeView->SetKeywordBold(pKeyword, FALSE);
+    const BOOL bAllRead = m_pTreeView->MarkItemRead(pItem);
     // The row of the item loses its bold when the list shows it.
-    if (m_pNewsList != NULL && m_pNewsList->GetKeyword() == pKeyword)
+    if (m_pNewsList != NULL && m_pNewsList->GetKeyword() == pItem->owner)
         m_pNewsList->GetListCtrl().Invalidate();
-    if (keywords.totalUnread <= 0)
-    {
-        m_pTreeView->SetKeywordBold(NULL, FALSE);
+    if (bAllRead)
         m_notifier.AllRead();
-    }
 }
 
 void CMainFrame::RestoreFromTray()

@@ -233,18 +233,8 @@ void CSkellrunView::Preview(NewsItem* pItem)
 
 void CSkellrunView::MarkItemRead(NewsItem* pItem)
 {
-    if (!pItem->unread)
-        return;
-    pItem->unread = FALSE;
-    --m_pKeyword->unreadCount;
-    if (m_pTreeView == NULL)
-        return;
-    KeywordGroup& group = m_pTreeView->m_group;
-    const int nTotalBefore = group.totalUnread;
-    --group.totalUnread;
-    if (m_pKeyword->unreadCount == 0)
-        m_pTreeView->SetKeywordBold(m_pKeyword, FALSE);
-    m_pTreeView->UnreadTotalChanged(nTotalBefore);
+    if (m_pTreeView != NULL && m_pTreeView->MarkItemRead(pItem))
+        PostToTopLevel(this, WM_ALL_READ, 0, 0);
 }
 
 void CSkellrunView::OnClick(NMHDR*, LRESULT* pResult)

@@ -86,3 +86,32 @@ NewsItem* KeywordGroup::PopNextUnalerted()
     }
     return nullptr;
 }
+
+int KeywordGroup::MarkItemRead(NewsItem& item)
+{
+    ASSERT(item.owner != nullptr);
+    if (!item.unread)
+        return 0;
+    item.unread = 0;
+    --item.owner->unreadCount;
+    --totalUnread;
+    return 1;
+}
+
+int KeywordGroup::MarkKeywordRead(Keyword& keyword)
+{
+    const int marked = keyword.unreadCount;
+    totalUnread -= marked;
+    keyword.unreadCount = 0;
+    for (NewsItem* item = keyword.firstItem; item; item = item->next)
+        item->unread = 0;
+    return marked;
+}
+
+int KeywordGroup::MarkAllRead()
+{
+    int marked = 0;
+    for (Keyword* keyword = first; keyword; keyword = keyword->next)
+        marked += MarkKeywordRead(*keyword);
+    return marked;
+}

@@ -30,6 +30,18 @@ public:
     // its keyword's unalertedCount lowered. Null when there is none.
     NewsItem* PopNextUnalerted();
 
+    // Marking read, the one way every view does it: unread flags are cleared
+    // (unalerted flags stay), and each keyword's unreadCount and totalUnread
+    // drop by as many, so totalUnread stays the sum of the keywords' counts.
+    // Each returns how many unread items it took off totalUnread; each costs
+    // one step per item it marks, so marking everything is linear.
+    // One item; nothing happens when it is read already.
+    int MarkItemRead(NewsItem& item);
+    // Every item of the keyword.
+    int MarkKeywordRead(Keyword& keyword);
+    // Every item of every keyword.
+    int MarkAllRead();
+
     // The store file. ConfWriter writes the whole list through a temporary
     // file in the same folder that then replaces path; 1 on success, 0 when
     // anything failed (path is then unchanged). ConfReader appends the file's

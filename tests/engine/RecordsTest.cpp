@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -206,6 +207,92 @@ TEST(KeywordGroup, PopNextUnalertedWalksKeywordsAndItemsInOrder)
         popped += std::string(item->title) + (item->unalerted ? "+a;" : ";");
     EXPECT_EQ(popped, "b2;b3;l1;");
     EXPECT_EQ(Chain(*busy) + " " + Chain(*late), "b1;b2;b3;|b3;b2;b1;|0/0 l1;|l1;|0/0");
+}
+
+// Three keywords as the store reader leaves them: "tide" with t1 (unread, not
+// yet alerted), t2 (read) and t3 (unread), "ebb" with e1 (unread), "calm"
+// with nothing unread; the total is 3.
+struct ReadingGroup
+{
+    ReadingGroup()
+    {
+        for (const auto& [keyword, title, unread, unalerted] :
+             {std::make_tuple(tide_, "t1", 1, 1), std::make_tuple(tide_, "t2", 0, 0),
+              std::make_tuple(tide_, "t3", 1, 0), std::make_tuple(ebb_, "e1", 1, 0),
+              std::make_tuple(calm_, "c1", 0, 0)})
+        {
+            NewsItem* item = Item(title, "l", unread, unalerted);
+            item->owner = keyword;
+            keyword->AppendItem(item);
+            keyword->unreadCount += unread;
+            keyword->unalertedCount += unalerted;
+            group_.totalUnread += unread;
+        }
+    }
+
+    NewsItem* ItemNamed(const char* title)
+    {
+        for (Keyword* keyword = group_.GetFirst(); keyword; keyword = group_.GetNext(keyword))
+            for (NewsItem* item = keyword->firstItem; item; item = item->next)
+                if (item->title == title)
+                    return item;
+        return nullptr;
+    }
+
+    // Per keyword its items (u unread, a not yet alerted) and its counts;
+    // then the group's total.
+    std::string State()
+    {
+        std::string state;
+        for (Keyword* keyword = group_.GetFirst(); keyword; keyword = group_.GetNext(keyword))
+        {
+            state += std::string(keyword->name) + ":";
+            for (NewsItem* item = keyword->firstItem; item; item = item->next)
+                state += std::string(" ") + (LPCTSTR)item->title + (item->unread ? "u" : "") + (item->unalerted ? "a" : "");
+            state += " " + std::to_string(keyword->unreadCount) + "/" + std::to_string(keyword->unalertedCount) + "; ";
+        }
+        return state + "total " + std::to_string(group_.totalUnread);
+    }
+
+    KeywordGroup group_;
+    Keyword* tide_ = AddKeyword(group_, "tide");
+    Keyword* ebb_ = AddKeyword(group_, "ebb");
+    Keyword* calm_ = AddKeyword(group_, "calm");
+};
+
+TEST(KeywordGroup, EachWayOfMarkingReadKeepsTheCountsAndLeavesTheAlerts)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<int(ReadingGroup&)> mark;
+        int marked;
+        const char* state;
+    };
+    const Case cases[] = {
+        {"an unread item", [](ReadingGroup& t) { return t.group_.MarkItemRead(*t.ItemNamed("t1")); }, 1,
+         "tide: t1a t2 t3u 1/1; ebb: e1u 1/0; calm: c1 0/0; total 2"},
+        {"an item read already", [](ReadingGroup& t) { return t.group_.MarkItemRead(*t.ItemNamed("t2")); }, 0,
+         "tide: t1ua t2 t3u 2/1; ebb: e1u 1/0; calm: c1 0/0; total 3"},
+        {"the last unread item of a keyword",
+         [](ReadingGroup& t) { return t.group_.MarkItemRead(*t.ItemNamed("e1")); }, 1,
+         "tide: t1ua t2 t3u 2/1; ebb: e1 0/0; calm: c1 0/0; total 2"},
+        {"a keyword", [](ReadingGroup& t) { return t.group_.MarkKeywordRead(*t.tide_); }, 2,
+         "tide: t1a t2 t3 0/1; ebb: e1u 1/0; calm: c1 0/0; total 1"},
+        {"a keyword with nothing unread", [](ReadingGroup& t) { return t.group_.MarkKeywordRead(*t.calm_); },
+         0, "tide: t1ua t2 t3u 2/1; ebb: e1u 1/0; calm: c1 0/0; total 3"},
+        {"every keyword", [](ReadingGroup& t) { return t.group_.MarkAllRead(); }, 3,
+         "tide: t1a t2 t3 0/1; ebb: e1 0/0; calm: c1 0/0; total 0"},
+        {"every keyword twice",
+         [](ReadingGroup& t) { return t.group_.MarkAllRead() + t.group_.MarkAllRead(); }, 3,
+         "tide: t1a t2 t3 0/1; ebb: e1 0/0; calm: c1 0/0; total 0"},
+    };
+    for (const Case& c : cases)
+    {
+        ReadingGroup fresh;
+        EXPECT_EQ(c.mark(fresh), c.marked) << c.name;
+        EXPECT_EQ(fresh.State(), c.state) << c.name;
+    }
 }
 
 } // namespace
