@@ -76,9 +76,19 @@ BOOL FrameOptions::Save(OptionWriter& writer) const
     return allWritten;
 }
 
+DWORD FrameOptions::LimitCheckInterval(DWORD minutes)
+{
+    return minutes < 5 ? 5 : minutes > 3600 ? 3600 : minutes;
+}
+
 DWORD FrameOptions::LimitAlertTime(DWORD seconds)
 {
     return seconds < 10 ? 10 : seconds > 30 ? 30 : seconds;
+}
+
+UINT FrameOptions::CheckIntervalMilliseconds(DWORD minutes)
+{
+    return LimitCheckInterval(minutes) * 60 * 1000;
 }
 
 SIZE FrameOptions::ClampToScreen(SIZE stored, SIZE screen)

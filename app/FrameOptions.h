@@ -63,7 +63,13 @@ struct FrameOptions
     // after a failure; FALSE when any of them failed.
     BOOL Save(OptionWriter& writer) const;
 
+    // The options' ranges, which the Options dialog's OK applies to typed
+    // values and the checks to the stored interval: minutes 5..3600, seconds
+    // 10..30; below or above, the nearest end.
+    static DWORD LimitCheckInterval(DWORD minutes);
     static DWORD LimitAlertTime(DWORD seconds);
+    // The check timer's period for an interval in minutes as stored.
+    static UINT CheckIntervalMilliseconds(DWORD minutes);
     // The frame size of a start: the stored size, no larger than the screen.
     static SIZE ClampToScreen(SIZE stored, SIZE screen);
 };

@@ -6,6 +6,7 @@
 // another check holds, so no keyword is ever checked twice at once.
 #include "app/Addresses.h"
 #include "app/AppMessages.h"
+#include "app/FrameOptions.h"
 #include "app/ItemTreeView.h"
 #include "app/NewsFetch.h"
 #include "app/NewsQuery.h"
@@ -25,7 +26,7 @@ int CItemTreeView::GetCheckState() const
 void CItemTreeView::ArmCheckTimer()
 {
     KillTimer(TIMER_CHECK);
-    SetTimer(TIMER_CHECK, CheckIntervalMilliseconds((UINT)AutoCheckInterval), NULL);
+    SetTimer(TIMER_CHECK, FrameOptions::CheckIntervalMilliseconds((DWORD)AutoCheckInterval), NULL);
 }
 
 CString CItemTreeView::SearchHost() const

@@ -1,15 +1,7 @@
 #include "app/NewsFetch.h"
 
 #include "app/NewsQuery.h"
-#include "app/OptionDlg.h"
 #include "engine/HttpClient.h"
-
-UINT CheckIntervalMilliseconds(UINT minutes)
-{
-    UINT alertTime = 10;
-    COptionDlg::LimitValues(minutes, alertTime);
-    return minutes * 60 * 1000;
-}
 
 NewsFetch::NewsFetch(Keyword* pKeyword, const CString& url)
     : keyword(pKeyword), fetched(FALSE), m_url(url), m_hNotify(NULL), m_hThread(NULL), m_abort(0)

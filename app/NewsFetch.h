@@ -28,10 +28,6 @@
 // Posted by a worker to the window given to Start: lParam is the NewsFetch.
 #define WM_NEWS_FETCHED (WM_APP + 0x120)
 
-// Timer 1's period in milliseconds for an interval in minutes as stored,
-// within the Options dialog's range of 5 to 3600 minutes.
-UINT CheckIntervalMilliseconds(UINT minutes);
-
 class NewsFetch
 {
 public:

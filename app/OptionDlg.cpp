@@ -1,5 +1,6 @@
 #include "app/OptionDlg.h"
 
+#include "app/FrameOptions.h"
 #include "app/HelpFile.h"
 #include "resources/Resource.h"
 
@@ -44,12 +45,6 @@ void COptionDlg::GetValues(BOOL& playSound, BOOL& autoCheckEvery, BOOL& autoChec
     checkUpgrade = m_bCheckUpgrade;
 }
 
-void COptionDlg::LimitValues(UINT& interval, UINT& alertTime)
-{
-    interval = interval < 5 ? 5 : interval > 3600 ? 3600 : interval;
-    alertTime = alertTime < 10 ? 10 : alertTime > 30 ? 30 : alertTime;
-}
-
 void COptionDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
@@ -80,7 +75,8 @@ BOOL COptionDlg::OnInitDialog()
 void COptionDlg::OnOK()
 {
     CDialog::OnOK();
-    LimitValues(m_nInterval, m_nAlertTime);
+    m_nInterval = FrameOptions::LimitCheckInterval(m_nInterval);
+    m_nAlertTime = FrameOptions::LimitAlertTime(m_nAlertTime);
 }
 
 void COptionDlg::OnShowSummaryClicked()

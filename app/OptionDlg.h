@@ -15,9 +15,6 @@ public:
     void GetValues(BOOL& playSound, BOOL& autoCheckEvery, BOOL& autoCheckOnStart, BOOL& showSummaryOnStart,
                    BOOL& showSummary, UINT& interval, UINT& alertTime, BOOL& checkUpgrade) const;
 
-    // The limits OK applies: minutes 5..3600, seconds 10..30.
-    static void LimitValues(UINT& interval, UINT& alertTime);
-
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

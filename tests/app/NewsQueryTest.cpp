@@ -1,5 +1,6 @@
-#include "app/NewsFetch.h"
 #include "app/NewsQuery.h"
+
+#include "app/FrameOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST(NewsQuery, TheCheckIntervalStaysWithinTheOptionsRange)
 {
     std::vector<UINT> milliseconds;
     for (UINT minutes : {0u, 4u, 5u, 30u, 3600u, 3601u, 0x7FFFFFFFu, 0xFFFFFFFFu})
-        milliseconds.push_back(CheckIntervalMilliseconds(minutes));
+        milliseconds.push_back(FrameOptions::CheckIntervalMilliseconds(minutes));
     EXPECT_EQ(
         std::vector<UINT>({300000, 300000, 300000, 1800000, 216000000, 216000000, 216000000, 216000000}),
         milliseconds);

@@ -1,4 +1,6 @@
 #include "app/OptionDlg.h"
+
+#include "app/FrameOptions.h"
 #include "resources/Resource.h"
 
 #include <gtest/gtest.h>
@@ -55,10 +57,9 @@ TEST(OptionDlgLimits, TypedValuesAreLimited)
     };
     for (const Row& row : rows)
     {
-        UINT interval = row.interval, alertTime = row.alertTime;
-        COptionDlg::LimitValues(interval, alertTime);
         EXPECT_EQ(std::make_pair(row.expectedInterval, row.expectedAlert),
-                  std::make_pair(interval, alertTime))
+                  std::make_pair((UINT)FrameOptions::LimitCheckInterval(row.interval),
+                                 (UINT)FrameOptions::LimitAlertTime(row.alertTime)))
             << row.name;
     }
 }
