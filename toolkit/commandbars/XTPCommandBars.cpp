@@ -17,6 +17,7 @@
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchangeRegistry.h"
+#include "toolkit/foundation/XTPCaptureLoop.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 #include "framework/Controls.h"
@@ -629,32 +630,11 @@ UINT CXTPCommandBars::TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CW
 void CXTPCommandBars::PumpTrackingLoop(CXTPCommandBar* pBar)
 {
     pBar->InternalAddRef();
-    while (pBar->IsTrackingMode())
-    {
-        MSG msg;
-        BOOL bResult = ::GetMessageA(&msg, NULL, 0, 0);
-        if (bResult == -1)
-            break;
-        if (bResult == 0)
-        {
-            // The quit belongs to the thread's own loop: leave it queued.
-            ::PostQuitMessage((int)msg.wParam);
-            break;
-        }
-        if (!pBar->IsTrackingMode())
-        {
-            ::PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
-            break;
-        }
-        if (msg.message == WM_KICKIDLE)
-            continue;
-        CWinThread* pThread = AfxGetThread();
-        if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
+    // Popups take the mouse through the mouse manager's hook, not the capture.
+    CXTPCaptureLoop loop(pBar->GetSafeHwnd(), CXTPCaptureLoop::preTranslate);
+    loop.Run(
+        [](MSG& msg) { return msg.message == WM_KICKIDLE ? CXTPCaptureLoop::handled : CXTPCaptureLoop::dispatch; },
+        [pBar] { return pBar->IsTrackingMode() != FALSE; });
     pBar->InternalRelease();
 }
 

@@ -185,8 +185,11 @@ public:
     static UINT TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pOwner,
                                LPCRECT rcExclude = NULL, CWnd* pCommandTarget = NULL,
                                CXTPCommandBars* pCommandBars = NULL);
-    // Pumps messages while the bar stays in tracking mode; a WM_QUIT taken off
-    // the queue (or a failing GetMessage) ends the loop and stays posted.
+    // Pumps messages (through the thread's PreTranslateMessage) while the
+    // bar stays in tracking mode, on the toolkit's capture loop without the
+    // capture: a WM_QUIT taken off the queue ends the loop and stays posted,
+    // a failing GetMessage ends it, and a message taken after tracking ended
+    // goes back on the queue.
     static void PumpTrackingLoop(CXTPCommandBar* pBar);
 
     // Called when a bar joins or leaves the manager.

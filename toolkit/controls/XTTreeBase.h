@@ -197,7 +197,4 @@ private:
     void InvalidateSelected();
     void SetSelected(HTREEITEM hItem, BOOL bSelect);
     void FillTreeNotify(NMTREEVIEWA& nm, UINT nCode, HTREEITEM hItem, BOOL bNew) const;
-    // One message of a modal loop; FALSE when WM_QUIT came (it is posted
-    // again, so the loop that owns the thread still sees it).
-    static BOOL GetLoopMessage(MSG& msg);
 };

@@ -1,6 +1,7 @@
 // The multi-selection part of CXTTreeBase: item states, clicks, keys, the
 // rubber band and the collapse of branches holding selected items.
 #include "toolkit/controls/XTTreeBase.h"
+#include "toolkit/foundation/XTPCaptureLoop.h"
 #include "framework/Gdi.h"
 #include <windowsx.h>
 
@@ -25,14 +26,6 @@ BOOL IsBeyondDragDistance(CPoint point, CPoint ptStart)
 }
 
 } // namespace
-
-BOOL CXTTreeBase::GetLoopMessage(MSG& msg)
-{
-    if (::GetMessageA(&msg, NULL, 0, 0))
-        return TRUE;
-    ::PostQuitMessage((int)msg.wParam);
-    return FALSE;
-}
 
 // ---- states ----
 
@@ -376,33 +369,27 @@ void CXTTreeBase::TrackClickOrDrag(HTREEITEM hItem, BOOL bLeft, UINT nFlags, CPo
         Lost
     } result = Pending;
     m_bActionDone = 0;
-    HWND hTree = TreeHwnd();
-    ::SetCapture(hTree);
-    while (result == Pending)
-    {
-        MSG msg;
-        if (::GetCapture() != hTree || !GetLoopMessage(msg))
-        {
-            result = Lost;
-            break;
-        }
+    CXTPCaptureLoop loop(TreeHwnd());
+    const CXTPCaptureLoop::End end = loop.Run([&](MSG& msg) {
         switch (msg.message)
         {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
             result = Click;
-            break;
+            return CXTPCaptureLoop::finish;
         case WM_MOUSEMOVE:
             if (IsBeyondDragDistance(CPoint(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)), point))
+            {
                 result = Drag;
-            break;
+                return CXTPCaptureLoop::finish;
+            }
+            return CXTPCaptureLoop::handled;
         default:
-            ::DispatchMessageA(&msg);
-            break;
+            return CXTPCaptureLoop::dispatch;
         }
-    }
-    if (::GetCapture() == hTree)
-        ::ReleaseCapture();
+    });
+    if (CXTPCaptureLoop::IsAbandoned(end))
+        result = Lost;
     if (result == Lost)
         return;
 
@@ -442,7 +429,6 @@ void CXTTreeBase::TrackSelectionBand(UINT nFlags, CPoint point)
     BOOL bModifier = IsShift(nFlags) || IsCtrl(nFlags);
     HWND hTree = TreeHwnd();
     Tree().SetFocus();
-    ::SetCapture(hTree);
     CXTTreeItemList listRemembered;
     if (bModifier)
         GetSelectedList(listRemembered);
@@ -464,54 +450,13 @@ void CXTTreeBase::TrackSelectionBand(UINT nFlags, CPoint point)
 
     BOOL bStarted = FALSE;
     CRect rcLast(0, 0, 0, 0);
-    for (;;)
-    {
-        MSG msg;
-        if (::GetCapture() != hTree || !GetLoopMessage(msg))
-            break;
-        BOOL bEnd = FALSE;
-        BOOL bMove = FALSE;
-        CPoint ptMove;
-        switch (msg.message)
-        {
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-            bEnd = TRUE;
-            break;
-        case WM_KEYDOWN:
-            if (msg.wParam == VK_ESCAPE)
-            {
-                SelectAll(FALSE);
-                bEnd = TRUE;
-            }
-            else
-                ::DispatchMessageA(&msg);
-            break;
-        case WM_TIMER:
-            ptMove = msg.pt;
-            ::ScreenToClient(hTree, &ptMove);
-            // Outside the window the timer scrolls as a move would.
-            if (msg.hwnd == hTree && msg.wParam == TimerBand && !rcClient.PtInRect(ptMove))
-                bMove = TRUE;
-            else
-                ::DispatchMessageA(&msg);
-            break;
-        case WM_MOUSEMOVE:
-            ptMove = CPoint(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-            bMove = TRUE;
-            break;
-        default:
-            ::DispatchMessageA(&msg);
-            break;
-        }
-        if (bEnd)
-            break;
-        if (!bMove)
-            continue;
+    // Draws the band to the point (client coordinates), scrolling the tree
+    // when the point is outside it.
+    auto moveBandTo = [&](CPoint ptMove) {
         if (!bStarted)
         {
             if (!IsBeyondDragDistance(ptMove, point))
-                continue;
+                return;
             if (!bModifier)
                 SelectAll(FALSE);
             Tree().UpdateWindow();
@@ -533,10 +478,34 @@ void CXTTreeBase::TrackSelectionBand(UINT nFlags, CPoint point)
         pDC->DrawDragRect(rcBand, sizeFrame, bStarted ? &rcLast : NULL, sizeFrame);
         rcLast = rcBand;
         bStarted = TRUE;
-    }
+    };
+    CXTPCaptureLoop loop(hTree, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
+    const CXTPCaptureLoop::End end = loop.Run([&](MSG& msg) {
+        CPoint ptMove;
+        switch (msg.message)
+        {
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            return CXTPCaptureLoop::finish;
+        case WM_TIMER:
+            ptMove = msg.pt;
+            ::ScreenToClient(hTree, &ptMove);
+            // Outside the window the timer scrolls as a move would.
+            if (msg.hwnd != hTree || msg.wParam != TimerBand || rcClient.PtInRect(ptMove))
+                return CXTPCaptureLoop::dispatch;
+            moveBandTo(ptMove);
+            return CXTPCaptureLoop::handled;
+        case WM_MOUSEMOVE:
+            moveBandTo(CPoint(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)));
+            return CXTPCaptureLoop::handled;
+        default:
+            return CXTPCaptureLoop::dispatch;
+        }
+    });
+    // Esc drops the band's selection.
+    if (end == CXTPCaptureLoop::endEscape)
+        SelectAll(FALSE);
     Tree().KillTimer(TimerBand);
-    if (::GetCapture() == hTree)
-        ::ReleaseCapture();
     if (bStarted)
         pDC->DrawDragRect(rcLast, CSize(0, 0), &rcLast, sizeFrame);
     else if (!bModifier)

@@ -1,4 +1,5 @@
 #include "toolkit/foundation/XTPSplitterTracker.h"
+#include "toolkit/foundation/XTPCaptureLoop.h"
 
 #include <algorithm>
 
@@ -37,7 +38,6 @@ void CXTPSplitterTracker::MoveTracker(CRect& rcTrack, CPoint pt, BOOL bHoriz)
 BOOL CXTPSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rcTrack, CPoint point, BOOL bHoriz)
 {
     HWND hTrackWnd = pTrackWnd->GetSafeHwnd();
-    ::SetCapture(hTrackWnd);
     BOOL bLocked = ::LockWindowUpdate(::GetDesktopWindow());
     HDC hDC = ::GetDCEx(NULL, NULL, bLocked ? kLockedDCFlags : kDCFlags);
     CDC dc;
@@ -49,51 +49,27 @@ BOOL CXTPSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rcTrack, 
     if (!m_rcBoundary.IsRectEmpty())
         InvertTracker(m_rcBoundary);
 
-    BOOL bAccepted = FALSE;
-    while (::GetCapture() == hTrackWnd)
-    {
-        MSG msg;
-        BOOL bGot = ::GetMessageA(&msg, NULL, 0, 0);
-        if (bGot == 0)
-        {
-            // The quit request belongs to the message loop outside.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (bGot == -1)
-            break;
-        if (msg.message == WM_MOUSEMOVE)
-        {
-            CPoint pt(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
-            ::ClientToScreen(hTrackWnd, &pt);
-            pt += ptOffset;
-            pt.x = std::min(std::max(pt.x, rcAvail.left), rcAvail.right);
-            pt.y = std::min(std::max(pt.y, rcAvail.top), rcAvail.bottom);
-            MoveTracker(rcTrack, pt, bHoriz);
-        }
-        else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
-        {
-            break;
-        }
-        else if (msg.message == WM_LBUTTONUP)
-        {
-            bAccepted = TRUE;
-            break;
-        }
-        else
-        {
-            ::DispatchMessageA(&msg);
-        }
-    }
+    CXTPCaptureLoop loop(hTrackWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
+    const CXTPCaptureLoop::End end = loop.Run([&](MSG& msg) {
+        if (msg.message == WM_LBUTTONUP)
+            return CXTPCaptureLoop::finish;
+        if (msg.message != WM_MOUSEMOVE)
+            return CXTPCaptureLoop::dispatch;
+        CPoint pt(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
+        ::ClientToScreen(hTrackWnd, &pt);
+        pt += ptOffset;
+        pt.x = std::min(std::max(pt.x, rcAvail.left), rcAvail.right);
+        pt.y = std::min(std::max(pt.y, rcAvail.top), rcAvail.bottom);
+        MoveTracker(rcTrack, pt, bHoriz);
+        return CXTPCaptureLoop::handled;
+    });
 
     if (!m_rcBoundary.IsRectEmpty())
         InvertTracker(m_rcBoundary);
     InvertTracker(rcTrack);
-    if (::GetCapture() == hTrackWnd)
-        ::ReleaseCapture();
     if (bLocked)
         ::LockWindowUpdate(NULL);
     m_pDC = NULL;
     ::ReleaseDC(NULL, dc.Detach());
-    return bAccepted;
+    return end == CXTPCaptureLoop::endFinished;
 }

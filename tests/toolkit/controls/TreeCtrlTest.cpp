@@ -399,6 +399,27 @@ TEST_F(TreeMultiSelect, ModalLoopsEndAndPostTheQuitAgain)
     }
 }
 
+TEST_F(TreeMultiSelect, ModalLoopsEndWhenTheCaptureIsLost)
+{
+    Select({"Alpha"});
+    // The click loop: the release after the loss does not toggle Beta in.
+    CPoint pt = LabelCenter("Beta");
+    tree.PostMessage(WM_CANCELMODE);
+    tree.PostMessage(WM_LBUTTONUP, MK_CONTROL, MAKELPARAM(pt.x, pt.y));
+    tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ("Alpha,@Alpha", Selected());
+    EXPECT_TRUE(::GetCapture() != tree.m_hWnd);
+    PumpPending();
+    // The band loop: the moves after the loss draw no band over the items.
+    CPoint ptEnd = LabelCenter("Gamma");
+    tree.PostMessage(WM_CANCELMODE);
+    tree.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, ptEnd.y));
+    tree.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(0, ptEnd.y));
+    tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, MAKELPARAM(Empty().x, Empty().y));
+    PumpPending();
+    EXPECT_EQ("Alpha,@Alpha", Selected());
+}
+
 TEST_F(TreeMultiSelect, CollapsingMovesTheFocusOutOfTheBranch)
 {
     Select({"x ab", "abc"});

@@ -69,6 +69,18 @@ TEST_F(WindowToolsTest, AQuitMessageEndsTrackingAndIsPostedAgain)
     EXPECT_NE(m_wnd.GetSafeHwnd(), ::GetCapture());
 }
 
+TEST_F(WindowToolsTest, LosingTheCaptureEndsTrackingUnaccepted)
+{
+    CXTPSplitterTracker tracker;
+    CRect rcTrack(0, 0, 4, 100);
+    // The window procedure's WM_CANCELMODE gives the capture up.
+    ::PostMessageA(m_wnd, WM_CANCELMODE, 0, 0);
+    ::PostMessageA(m_wnd, WM_MOUSEMOVE, 0, MAKELPARAM(60, 2));
+    ::PostMessageA(m_wnd, WM_LBUTTONUP, 0, MAKELPARAM(60, 2));
+    EXPECT_FALSE(tracker.Track(&m_wnd, CRect(0, 0, 200, 100), rcTrack, CPoint(2, 2), TRUE));
+    EXPECT_EQ(CRect(0, 0, 4, 100), rcTrack) << "the move after the loss is not followed";
+}
+
 class CTestPane : public CWnd
 {
     DECLARE_DYNCREATE(CTestPane)

@@ -11,6 +11,7 @@
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPResourceManager.h"
+#include "toolkit/foundation/XTPCaptureLoop.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 IMPLEMENT_SERIAL(CXTPControl, CCmdTarget, VERSIONABLE_SCHEMA | 8)
@@ -405,49 +406,24 @@ void CXTPControl::ClickToolBarButton(CRect rcActive)
     pBar->SetSelected(m_nIndex, FALSE);
     m_nPressed = 1;
     pBar->Invalidate(FALSE);
-    pBar->SetCapture();
 
-    BOOL bAbandoned = FALSE;
     BOOL bMoved = FALSE;
     CPoint ptLast(0, 0);
-    for (;;)
-    {
-        MSG msg;
-        const BOOL bResult = ::GetMessage(&msg, NULL, 0, 0);
-        if (bResult == -1)
-        {
-            bAbandoned = TRUE;
-            break;
-        }
-        if (bResult == 0)
-        {
-            // The quit belongs to the loop that runs the program.
-            ::PostQuitMessage((int)msg.wParam);
-            bAbandoned = TRUE;
-            break;
-        }
+    CXTPCaptureLoop loop(pBar->GetSafeHwnd());
+    const CXTPCaptureLoop::End end = loop.Run([&](MSG& msg) {
         if (msg.message == WM_LBUTTONUP)
-            break;
-        if (msg.message == WM_MOUSEMOVE && msg.hwnd == pBar->GetSafeHwnd())
-        {
-            bMoved = TRUE;
-            ptLast = CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
-            if (OnSetSelected(m_rcControl.PtInRect(ptLast) ? 1 : 0))
-                pBar->Invalidate(FALSE);
-            continue;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-        if (::GetCapture() != pBar->GetSafeHwnd())
-        {
-            bAbandoned = TRUE;
-            break;
-        }
-    }
+            return CXTPCaptureLoop::finish;
+        if (msg.message != WM_MOUSEMOVE || msg.hwnd != pBar->GetSafeHwnd())
+            return CXTPCaptureLoop::dispatch;
+        bMoved = TRUE;
+        ptLast = CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
+        if (OnSetSelected(m_rcControl.PtInRect(ptLast) ? 1 : 0))
+            pBar->Invalidate(FALSE);
+        return CXTPCaptureLoop::handled;
+    });
+    const BOOL bAbandoned = CXTPCaptureLoop::IsAbandoned(end);
 
     const BOOL bExecute = !bAbandoned && m_nSelected != 0 && (!bMoved || rcActive.PtInRect(ptLast));
-    if (::GetCapture() == pBar->GetSafeHwnd())
-        ::ReleaseCapture();
     if (m_nSelected != 0 && pBar->GetSafeHwnd() != NULL)
         pBar->SetSelected(-1);
     m_nPressed = 0;

@@ -79,6 +79,19 @@ TEST_F(ControlExecute, QuitDuringTheClickEndsItAndIsPostedAgain)
     EXPECT_EQ(7u, msg.wParam);
 }
 
+TEST_F(ControlExecute, LosingTheCaptureDuringTheClickEndsItWithoutExecuting)
+{
+    const CPoint pt = Button(ID_TEST_NEW)->GetRect().CenterPoint();
+    CXTPToolBar* pBar = frame->GetToolBar();
+    pBar->PostMessage(WM_CANCELMODE);
+    pBar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(frame->m_log.empty());
+    EXPECT_EQ(0, Button(ID_TEST_NEW)->GetPressed());
+    PumpPending();
+    EXPECT_TRUE(frame->m_log.empty()) << "the release after the loss executes nothing either";
+}
+
 TEST_F(ControlExecute, ControlRemovedByItsOwnCommandLivesUntilTheCommandReturns)
 {
     BOOL bDestroyed = FALSE;
