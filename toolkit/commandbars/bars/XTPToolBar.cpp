@@ -11,6 +11,9 @@
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 
+#include "toolkit/commandbars/layout/XTPOrientation.h"
+
+#include <algorithm>
 #include <stdlib.h>
 #include <string.h>
 
@@ -32,12 +35,6 @@ const DWORD kFloatingStyle = 0x100;
 LPCTSTR BarWindowClass()
 {
     return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
-}
-
-// The length along the row and the thickness across it.
-int Length(CSize size, BOOL bHorz)
-{
-    return bHorz ? size.cx : size.cy;
 }
 
 } // namespace
@@ -331,7 +328,7 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nWidth)
     CDC* pDC = CDC::FromHandle(hDC);
     CFont* pOldFont = pDC->SelectObject(pPaintManager->GetCommandBarFont(this));
 
-    BOOL bHorz = (dwMode & xtpLayoutHorzDock) != 0;
+    CXTPOrientation orient((dwMode & xtpLayoutHorzDock) == 0);
     CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
     if (m_dwStyle & XTP_BARSTYLE_GRIPPER)
     {
@@ -346,7 +343,7 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nWidth)
     CXTPCommandBars* pCommandBars = GetCommandBars();
     BOOL bShowExpandAlways =
         pCommandBars == NULL || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
-    LONG& nEndBorder = bHorz ? rcBorder.right : rcBorder.bottom;
+    LONG& nEndBorder = orient.MainEnd(rcBorder);
 
     CXTPControl* pExpand = NULL;
     CSize size(0, 0);
@@ -363,14 +360,8 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nWidth)
         {
             size = CalcControlsLayout(pDC, nLength, dwMode, rcBorder, nWidth);
             CSize sizeShortest = CalcControlsLayout(pDC, 1, dwMode, rcBorder, nWidth);
-            if (Length(sizeShortest, !bHorz) > Length(size, !bHorz))
-            {
-                int nLeast = Length(sizeShortest, bHorz) + kExpandStrip;
-                if (bHorz)
-                    size.cx = size.cx > nLeast ? size.cx : nLeast;
-                else
-                    size.cy = size.cy > nLeast ? size.cy : nLeast;
-            }
+            if (orient.Cross(sizeShortest) > orient.Cross(size))
+                orient.Main(size) = std::max(orient.Main(size), orient.Main(sizeShortest) + kExpandStrip);
             pExpand = NULL;
             bSized = TRUE;
         }

@@ -23,27 +23,14 @@ namespace {
 
 const DWORD kAlignHorizontal = 0xA000; // CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM
 
-// Along and across the dock bar: a vertical dock bar swaps the axes.
-CSize Oriented(CSize size, BOOL bVertical)
-{
-    return bVertical ? CSize(size.cy, size.cx) : size;
-}
-
-CRect Oriented(const CRect& rc, BOOL bVertical)
-{
-    return bVertical ? CRect(rc.top, rc.left, rc.bottom, rc.right) : rc;
-}
-
 } // namespace
 
 CXTPDockBar::CXTPDockBar(CXTPCommandBars* pCommandBars) : m_dwStyle(0), m_pCommandBars(pCommandBars)
-{
-    m_arrBars.push_back(NULL);
-}
+{}
 
 CXTPDockBar::~CXTPDockBar()
 {
-    for (CXTPToolBar* pBar : m_arrBars)
+    for (CXTPToolBar* pBar : m_rows.GetSlots())
     {
         if (pBar != NULL)
             pBar->SetDockBar(NULL);
@@ -78,75 +65,34 @@ BOOL CXTPDockBar::IsVertical() const
 
 // ---- The bar array ----------------------------------------------------------
 
-int CXTPDockBar::FindBar(CXTPToolBar* pBar, int nExcept) const
-{
-    for (int i = 0; i < (int)m_arrBars.size(); i++)
-    {
-        if (m_arrBars[i] == pBar && i != nExcept)
-            return i;
-    }
-    return -1;
-}
-
 int CXTPDockBar::GetDockedCount() const
 {
-    return (int)std::count_if(m_arrBars.begin(), m_arrBars.end(), [](CXTPToolBar* p) { return p != NULL; });
+    return m_rows.GetBarCount();
 }
 
 int CXTPDockBar::GetDockedVisibleCount() const
 {
-    return (int)std::count_if(m_arrBars.begin(), m_arrBars.end(),
+    const std::vector<CXTPToolBar*>& slots = m_rows.GetSlots();
+    return (int)std::count_if(slots.begin(), slots.end(),
                               [](CXTPToolBar* p) { return p != NULL && p->IsVisible(); });
-}
-
-int CXTPDockBar::GetRowCount() const
-{
-    int nRows = 0;
-    for (size_t i = 1; i < m_arrBars.size(); i++)
-    {
-        if (m_arrBars[i] == NULL && m_arrBars[i - 1] != NULL)
-            nRows++;
-    }
-    return nRows;
-}
-
-void CXTPDockBar::GetRow(int nRow, std::vector<CXTPToolBar*>& bars) const
-{
-    bars.clear();
-    int nCurrent = 0;
-    for (size_t i = 1; i < m_arrBars.size(); i++)
-    {
-        if (m_arrBars[i] == NULL)
-        {
-            if (m_arrBars[i - 1] != NULL && nCurrent++ == nRow)
-                return;
-            continue;
-        }
-        if (nCurrent == nRow)
-            bars.push_back(m_arrBars[i]);
-    }
 }
 
 void CXTPDockBar::GetRowBars(int nIndex, std::vector<CXTPToolBar*>& bars) const
 {
+    std::vector<CXTPToolBar*> row;
+    m_rows.GetRowAt(nIndex, row);
     bars.clear();
-    if (nIndex < 0 || nIndex >= (int)m_arrBars.size())
-        return;
-    int nFirst = nIndex;
-    while (nFirst > 0 && m_arrBars[nFirst - 1] != NULL)
-        nFirst--;
-    for (int i = nFirst; i < (int)m_arrBars.size() && m_arrBars[i] != NULL; i++)
+    for (CXTPToolBar* pBar : row)
     {
-        CXTPToolBar* pBar = m_arrBars[i];
         if (pBar->IsVisible() && pBar->GetType() == xtpBarTypeNormal)
             bars.push_back(pBar);
     }
-    BOOL bVertical = IsVertical();
-    std::stable_sort(bars.begin(), bars.end(), [bVertical](CXTPToolBar* a, CXTPToolBar* b) {
+    CXTPOrientation orient = GetOrientation();
+    std::stable_sort(bars.begin(), bars.end(), [orient](CXTPToolBar* a, CXTPToolBar* b) {
         CRect rcA, rcB;
         a->GetWindowRect(&rcA);
         b->GetWindowRect(&rcB);
-        return bVertical ? rcA.top < rcB.top : rcA.left < rcB.left;
+        return orient.MainStart(rcA) < orient.MainStart(rcB);
     });
 }
 
@@ -160,14 +106,8 @@ void CXTPDockBar::DelayFrameLayout()
 
 void CXTPDockBar::RemoveCommandBar(CXTPToolBar* pBar, int nExcept)
 {
-    int nIndex = FindBar(pBar, nExcept);
-    if (nIndex < 0)
+    if (!m_rows.Remove(pBar, nExcept))
         return;
-    m_arrBars.erase(m_arrBars.begin() + nIndex);
-    // An emptied row: the NULLs before and at the place meet.
-    if (nIndex > 0 && nIndex < (int)m_arrBars.size() && m_arrBars[nIndex - 1] == NULL
-        && m_arrBars[nIndex] == NULL)
-        m_arrBars.erase(m_arrBars.begin() + nIndex);
     if (pBar->GetDockBar() == this)
         pBar->SetDockBar(NULL);
     DelayFrameLayout();
@@ -189,9 +129,7 @@ void CXTPDockBar::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect)
     int nNewIndex;
     if (lpRect == NULL)
     {
-        m_arrBars.push_back(pBar);
-        m_arrBars.push_back(NULL);
-        nNewIndex = (int)m_arrBars.size() - 2;
+        nNewIndex = m_rows.AppendRow(pBar);
         if (pBar->GetBarTracker() != NULL)
             pBar->GetBarTracker()->SetDockedRect(CRect(0, 0, 0, 0));
     }
@@ -219,65 +157,31 @@ void CXTPDockBar::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect)
 
 int CXTPDockBar::InsertBar(CXTPToolBar* pBar, const CRect& rc)
 {
-    BOOL bVertical = IsVertical();
-    CPoint ptCentre = rc.CenterPoint();
-    int c = bVertical ? ptCentre.x : ptCentre.y;
-
-    // Rows outward from the edge; each reaches as far as its farthest bar.
-    int nPreviousExtent = 0;
-    int nExtent = 0;
-    int nRowStart = 1;
-    for (int i = 1; i < (int)m_arrBars.size(); i++)
+    // How far across the dock bar each row's visible bars reach.
+    CXTPOrientation orient = GetOrientation();
+    std::vector<int> arrRowEnds;
+    std::vector<CXTPToolBar*> row;
+    for (int nRow = 0; nRow < m_rows.GetRowCount(); nRow++)
     {
-        CXTPToolBar* pRowBar = m_arrBars[i];
-        if (pRowBar != NULL)
+        m_rows.GetRow(nRow, row);
+        int nEnd = 0;
+        for (CXTPToolBar* pRowBar : row)
         {
-            if (pRowBar->IsVisible() && pRowBar->m_hWnd != NULL)
-            {
-                CRect rcBar;
-                pRowBar->GetWindowRect(&rcBar);
-                ScreenToClient(&rcBar);
-                nExtent = std::max(nExtent, (int)(bVertical ? rcBar.right : rcBar.bottom));
-            }
-            continue;
+            if (!pRowBar->IsVisible() || pRowBar->m_hWnd == NULL)
+                continue;
+            CRect rcBar;
+            pRowBar->GetWindowRect(&rcBar);
+            ScreenToClient(&rcBar);
+            nEnd = std::max(nEnd, (int)orient.CrossEnd(rcBar));
         }
-        if (m_arrBars[i - 1] == NULL)
-        {
-            nRowStart = i + 1;
-            continue;
-        }
-        if (c < nExtent)
-        {
-            // On the boundary with the row before (or before the first
-            // row): a new row opens there; else the bar joins this row.
-            if (c <= nPreviousExtent)
-                m_arrBars.insert(m_arrBars.begin() + nRowStart, NULL);
-            m_arrBars.insert(m_arrBars.begin() + nRowStart, pBar);
-            return nRowStart;
-        }
-        nPreviousExtent = nExtent;
-        nRowStart = i + 1;
+        arrRowEnds.push_back(nEnd);
     }
-    m_arrBars.push_back(pBar);
-    m_arrBars.push_back(NULL);
-    return (int)m_arrBars.size() - 2;
+    return m_rows.Insert(pBar, XTPFindDropRow(arrRowEnds, orient.Cross(rc.CenterPoint())));
 }
 
 void CXTPDockBar::NormaliseRows()
 {
-    for (int i = 1; i < (int)m_arrBars.size(); i++)
-    {
-        CXTPToolBar* pBar = m_arrBars[i];
-        if (pBar == NULL || !(pBar->GetFlags() & xtpFlagStretched))
-            continue;
-        if (m_arrBars[i - 1] != NULL)
-        {
-            m_arrBars.insert(m_arrBars.begin() + i, NULL);
-            i++;
-        }
-        if (i + 1 < (int)m_arrBars.size() && m_arrBars[i + 1] != NULL)
-            m_arrBars.insert(m_arrBars.begin() + i + 1, NULL);
-    }
+    m_rows.GiveOwnRows([](CXTPToolBar* pBar) { return (pBar->GetFlags() & xtpFlagStretched) != 0; });
 }
 
 // ---- Layout -----------------------------------------------------------------
@@ -299,18 +203,18 @@ DWORD CXTPDockBar::GetDockMode(CXTPToolBar* pBar) const
 int CXTPDockBar::AdjustRow(std::vector<CXTPToolBar*>& bars, int nOffset, int nLength, HDWP& hDWP,
                            int& nRemove)
 {
-    BOOL bVertical = IsVertical();
+    CXTPOrientation orient = GetOrientation();
     std::vector<XTPDockRowBar> row;
     for (size_t i = 0; i < bars.size(); i++)
     {
         CXTPToolBar* pBar = bars[i];
         DWORD dwMode = GetDockMode(pBar);
-        CSize size = Oriented(pBar->CalcDockingLayout(nLength, dwMode), bVertical);
+        CSize size = orient.Turn(pBar->CalcDockingLayout(nLength, dwMode));
         CRect rcDropped = pBar->GetBarTracker() != NULL ? pBar->GetBarTracker()->GetDockedRect() : CRect();
-        int nStart = bVertical ? rcDropped.top : rcDropped.left;
+        int nStart = orient.MainStart(rcDropped);
         int nMinLength = nLength;
         if (dwMode & xtpLayoutHideWrap)
-            nMinLength = Oriented(pBar->CalcDockingLayout(1, dwMode), bVertical).cx;
+            nMinLength = orient.Main(pBar->CalcDockingLayout(1, dwMode));
         XTPDockRowBar record = {(int)i, FindBar(pBar), nStart, size, nMinLength};
         row.push_back(record);
     }
@@ -326,16 +230,16 @@ int CXTPDockBar::AdjustRow(std::vector<CXTPToolBar*>& bars, int nOffset, int nLe
     int nThickness = 0;
     for (size_t i = 0; i < bars.size(); i++)
     {
-        CSize size = Oriented(bars[i]->CalcDockingLayout(rects[i].Width(), GetDockMode(bars[i])), bVertical);
-        nThickness = std::max(nThickness, (int)size.cy);
+        CSize size = bars[i]->CalcDockingLayout(rects[i].Width(), GetDockMode(bars[i]));
+        nThickness = std::max(nThickness, (int)orient.Cross(size));
     }
     for (size_t i = 0; i < bars.size(); i++)
     {
         CXTPToolBar* pBar = bars[i];
         DWORD dwMode = GetDockMode(pBar) | xtpLayoutCommit;
         CSize size = pBar->CalcDockingLayout(rects[i].Width(), dwMode, nThickness);
-        CRect rc = Oriented(rects[i], bVertical);
-        rc.OffsetRect(bVertical ? nOffset : 0, bVertical ? 0 : nOffset);
+        CRect rc = orient.Turn(rects[i]);
+        orient.Offset(rc, 0, nOffset);
         rc = CRect(rc.TopLeft(), size);
         if (pBar->GetBarTracker() != NULL)
             pBar->GetBarTracker()->SetLastDockPosition(GetPosition());
@@ -376,14 +280,14 @@ int CXTPDockBar::AdjustRows(std::vector<CXTPToolBar*>& bars, int nOffset, int nL
 
 CSize CXTPDockBar::CalcFixedLayout(int nLength, DWORD dwMode, AFX_SIZEPARENTPARAMS* pLayout)
 {
-    BOOL bVertical = IsVertical();
+    CXTPOrientation orient = GetOrientation();
     CSize size(0, 0);
     if (dwMode & xtpLayoutStretch)
-        (bVertical ? size.cy : size.cx) = 32767;
+        orient.Main(size) = 32767;
 
     HDWP hDWP = NULL;
     if ((dwMode & xtpLayoutCommit) && pLayout != NULL && pLayout->hDWP != NULL)
-        hDWP = ::BeginDeferWindowPos((int)m_arrBars.size());
+        hDWP = ::BeginDeferWindowPos((int)m_rows.GetSlots().size());
 
     int nOffset = 0;
     for (int nRow = 0, nRows = GetRowCount(); nRow < nRows; nRow++)
@@ -400,7 +304,7 @@ CSize CXTPDockBar::CalcFixedLayout(int nLength, DWORD dwMode, AFX_SIZEPARENTPARA
         int nThickness = AdjustRows(visible, nOffset, nLength, hDWP);
         nOffset += nThickness;
     }
-    (bVertical ? size.cx : size.cy) += nOffset;
+    orient.Cross(size) += nOffset;
     if (hDWP != NULL)
         ::EndDeferWindowPos(hDWP);
     return size;
@@ -411,17 +315,17 @@ LRESULT CXTPDockBar::OnSizeParent(WPARAM, LPARAM lParam)
     AFX_SIZEPARENTPARAMS* pLayout = (AFX_SIZEPARENTPARAMS*)lParam;
     if (!(GetStyle() & WS_VISIBLE))
         return 0;
-    BOOL bVertical = IsVertical();
+    CXTPOrientation orient = GetOrientation();
     DWORD dwMode = pLayout->bStretch ? xtpLayoutStretch : 0;
     if ((m_dwStyle & 0x04) && (m_dwStyle & 0x01))
         dwMode |= xtpLayoutHorz | xtpLayoutMRUWidth;
     else
-        dwMode |= bVertical ? xtpLayoutVertDock : (xtpLayoutHorz | xtpLayoutHorzDock);
+        dwMode |= orient.IsVertical() ? xtpLayoutVertDock : (xtpLayoutHorz | xtpLayoutHorzDock);
     if (pLayout->hDWP != NULL)
         dwMode |= xtpLayoutCommit;
 
     CRect rcAvailable(pLayout->rect);
-    int nLength = bVertical ? rcAvailable.Height() : rcAvailable.Width();
+    int nLength = orient.MainLength(rcAvailable);
     CSize size = CalcFixedLayout(nLength, dwMode, pLayout);
     size.cx = std::min(size.cx, (LONG)rcAvailable.Width());
     size.cy = std::min(size.cy, (LONG)rcAvailable.Height());
@@ -446,16 +350,8 @@ LRESULT CXTPDockBar::OnSizeParent(WPARAM, LPARAM lParam)
         pLayout->rect.right -= size.cx;
         break;
     }
-    if (bVertical)
-    {
-        pLayout->sizeTotal.cx += size.cx;
-        pLayout->sizeTotal.cy = std::max(pLayout->sizeTotal.cy, size.cy);
-    }
-    else
-    {
-        pLayout->sizeTotal.cy += size.cy;
-        pLayout->sizeTotal.cx = std::max(pLayout->sizeTotal.cx, size.cx);
-    }
+    orient.Cross(pLayout->sizeTotal) += orient.Cross(size);
+    orient.Main(pLayout->sizeTotal) = std::max(orient.Main(pLayout->sizeTotal), orient.Main(size));
     if (pLayout->hDWP != NULL)
     {
         AfxRepositionWindow(pLayout, m_hWnd, &rc);
@@ -517,20 +413,15 @@ void CXTPDockBar::OnRButtonDown(UINT nFlags, CPoint point)
 void CXTPDockBar::SetSlots(const std::vector<CXTPToolBar*>& arrSlots)
 {
     std::vector<CXTPToolBar*> arrAll(arrSlots);
-    for (CXTPToolBar* pBar : m_arrBars)
+    for (CXTPToolBar* pBar : m_rows.GetSlots())
     {
         if (pBar != NULL && std::find(arrSlots.begin(), arrSlots.end(), pBar) == arrSlots.end())
             arrAll.push_back(pBar);
     }
-    m_arrBars.assign(1, NULL);
     for (CXTPToolBar* pBar : arrAll)
     {
         if (pBar == NULL)
-        {
-            if (m_arrBars.back() != NULL)
-                m_arrBars.push_back(NULL);
             continue;
-        }
         CXTPDockBar* pOldDockBar = pBar->GetDockBar();
         if (pOldDockBar != NULL && pOldDockBar != this)
             pOldDockBar->RemoveCommandBar(pBar);
@@ -538,10 +429,8 @@ void CXTPDockBar::SetSlots(const std::vector<CXTPToolBar*>& arrSlots)
             pBar->SetParent(this);
         pBar->SetDockBar(this);
         pBar->SetBarPosition(GetPosition());
-        m_arrBars.push_back(pBar);
     }
-    if (m_arrBars.back() != NULL)
-        m_arrBars.push_back(NULL);
+    m_rows.Assign(arrAll);
     NormaliseRows();
     DelayFrameLayout();
 }

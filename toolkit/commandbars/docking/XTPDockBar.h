@@ -7,9 +7,12 @@
 // where they must, are squeezed when the row is short, and move to extra rows
 // when even that fails.
 //
-// The bars are kept in one array in which a NULL entry ends a row; the array
-// always begins with a NULL. Rows follow each other outward from the edge.
+// The bars are kept in rows (layout/XTPDockArea's CXTPDockRows): one list of
+// slots in which a NULL entry ends a row; it always begins with a NULL. Rows
+// follow each other outward from the edge.
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
+#include "toolkit/commandbars/layout/XTPDockArea.h"
+#include "toolkit/commandbars/layout/XTPOrientation.h"
 
 #include <vector>
 
@@ -31,18 +34,18 @@ public:
     void DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect = NULL);
     // Takes the bar out (its entry other than nExcept); an emptied row goes.
     void RemoveCommandBar(CXTPToolBar* pBar, int nExcept = -1);
-    int FindBar(CXTPToolBar* pBar, int nExcept = -1) const;
+    int FindBar(CXTPToolBar* pBar, int nExcept = -1) const { return m_rows.Find(pBar, nExcept); }
     int GetDockedCount() const;
     int GetDockedVisibleCount() const;
     // The visible normal bars of the row holding nIndex, by screen order.
     void GetRowBars(int nIndex, std::vector<CXTPToolBar*>& bars) const;
     // The number of rows and the bars of one row, in array order.
-    int GetRowCount() const;
-    void GetRow(int nRow, std::vector<CXTPToolBar*>& bars) const;
+    int GetRowCount() const { return m_rows.GetRowCount(); }
+    void GetRow(int nRow, std::vector<CXTPToolBar*>& bars) const { m_rows.GetRow(nRow, bars); }
 
     // The bar slots: bars and NULL row breaks; a NULL comes first and a NULL
     // ends each row.
-    const std::vector<CXTPToolBar*>& GetSlots() const { return m_arrBars; }
+    const std::vector<CXTPToolBar*>& GetSlots() const { return m_rows.GetSlots(); }
     // The given slots come first, then the bars of this dock bar they do not
     // name; row breaks are tidied (one between rows). A bar named here is
     // taken from any other dock bar and docked here.
@@ -50,6 +53,8 @@ public:
 
     XTPBarPosition GetPosition() const;
     BOOL IsVertical() const;
+    // Along and across this dock bar.
+    CXTPOrientation GetOrientation() const { return CXTPOrientation(IsVertical()); }
     DWORD GetDockStyle() const { return m_dwStyle; }
     CXTPCommandBars* GetCommandBars() const { return m_pCommandBars; }
 
@@ -79,6 +84,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     DWORD m_dwStyle;
-    std::vector<CXTPToolBar*> m_arrBars;
+    CXTPDockRows<CXTPToolBar> m_rows;
     CXTPCommandBars* m_pCommandBars;
 };

@@ -1,11 +1,17 @@
 #include "toolkit/commandbars/layout/XTPControlLayout.h"
 
+#include "toolkit/commandbars/layout/XTPOrientation.h"
+
 #include <algorithm>
+
+CXTPOrientation CXTPControlLayout::GetOrientation() const
+{
+    return CXTPOrientation((m_dwMode & xtpLayoutVertDock) != 0);
+}
 
 int CXTPControlLayout::Extent(int nIndex) const
 {
-    const CSize& sz = m_records[nIndex].szControl;
-    return (m_dwMode & xtpLayoutVertDock) ? sz.cy : sz.cx;
+    return GetOrientation().Main(m_records[nIndex].szControl);
 }
 
 int CXTPControlLayout::WrapToolBar(int nWidth)
@@ -173,7 +179,8 @@ CSize CXTPControlLayout::AdjustRows(CSize size, CRect rcBorder)
 {
     if (m_dwMode & xtpLayoutCommit)
     {
-        const BOOL bVertical = (m_dwMode & xtpLayoutVertDock) != 0;
+        const CXTPOrientation orient = GetOrientation();
+        const BOOL bVertical = orient.IsVertical();
         int nFirst = -1, nLast = -1, nThickness = 0;
         BOOL bSingleRow = TRUE;
         for (int i = 0; i < GetCount(); i++)
@@ -192,11 +199,11 @@ CSize CXTPControlLayout::AdjustRows(CSize size, CRect rcBorder)
             if (nFirst < 0)
                 nFirst = i;
             nLast = i;
-            nThickness = std::max(nThickness, (int)(bVertical ? record.szControl.cx : record.szControl.cy));
+            nThickness = std::max(nThickness, (int)orient.Cross(record.szControl));
         }
         if (nFirst >= 0)
-            CenterRow(nFirst, nLast, bSingleRow ? (bVertical ? size.cx : size.cy) : nThickness, bVertical,
-                      size, rcBorder);
+            CenterRow(nFirst, nLast, bSingleRow ? (int)orient.Cross(size) : nThickness, bVertical, size,
+                      rcBorder);
     }
     return CSize(size.cx + rcBorder.left + rcBorder.right, size.cy + rcBorder.top + rcBorder.bottom);
 }
@@ -225,9 +232,10 @@ void CXTPControlLayout::CenterRow(int nFirst, int nLast, int nExtent, BOOL bVert
 
 void CXTPControlLayout::AlignStretchedControls(CSize size, CRect rcBorder)
 {
-    const BOOL bVertical = (m_dwMode & xtpLayoutVertDock) != 0;
-    const int nFarEnd = bVertical ? size.cy - rcBorder.bottom : size.cx - rcBorder.right;
-    const int nNearEnd = bVertical ? rcBorder.top : rcBorder.left;
+    // The border rectangle holds widths: its "end" edges are the far borders.
+    const CXTPOrientation orient = GetOrientation();
+    const int nFarEnd = orient.Main(size) - orient.MainEnd(rcBorder);
+    const int nNearEnd = orient.MainStart(rcBorder);
     const int nCount = GetCount();
     std::vector<BOOL> arrRightAligned(nCount, FALSE);
 
@@ -240,13 +248,10 @@ void CXTPControlLayout::AlignStretchedControls(CSize size, CRect rcBorder)
         XTPControlLayoutRecord& record = m_records[i];
         if (!(record.dwFlags & xtpFlagRightAlign))
             break;
-        const int nLength = bVertical ? record.rcControl.Height() : record.rcControl.Width();
+        const int nLength = orient.MainLength(record.rcControl);
         if (nRunStart - nLength < nNearEnd)
             break;
-        if (bVertical)
-            record.rcControl.OffsetRect(0, nRunStart - record.rcControl.bottom);
-        else
-            record.rcControl.OffsetRect(nRunStart - record.rcControl.right, 0);
+        orient.Offset(record.rcControl, nRunStart - orient.MainEnd(record.rcControl), 0);
         nRunStart -= nLength;
         arrRightAligned[i] = TRUE;
         if (record.bWrap)
@@ -268,7 +273,7 @@ void CXTPControlLayout::AlignStretchedControls(CSize size, CRect rcBorder)
         {
             if (!IsPlaced(i) || arrRightAligned[i])
                 continue;
-            nEnd = bVertical ? m_records[i].rcControl.bottom : m_records[i].rcControl.right;
+            nEnd = orient.MainEnd(m_records[i].rcControl);
             if (m_records[i].dwFlags & xtpFlagControlStretched)
                 nStretched++;
         }
@@ -281,17 +286,11 @@ void CXTPControlLayout::AlignStretchedControls(CSize size, CRect rcBorder)
                 if (!IsPlaced(i) || arrRightAligned[i])
                     continue;
                 CRect& rc = m_records[i].rcControl;
-                if (bVertical)
-                    rc.OffsetRect(0, nGiven);
-                else
-                    rc.OffsetRect(nGiven, 0);
+                orient.Offset(rc, nGiven, 0);
                 if (m_records[i].dwFlags & xtpFlagControlStretched)
                 {
                     const int nAdd = nFree / nStretched;
-                    if (bVertical)
-                        rc.bottom += nAdd;
-                    else
-                        rc.right += nAdd;
+                    orient.MainEnd(rc) += nAdd;
                     nGiven += nAdd;
                     nFree -= nAdd;
                     nStretched--;

@@ -17,6 +17,8 @@
 
 #include <vector>
 
+class CXTPOrientation;
+
 // One control in one layout call.
 struct XTPControlLayoutRecord
 {
@@ -64,6 +66,8 @@ public:
     void AlignStretchedControls(CSize size, CRect rcBorder);
 
 private:
+    // Rows run along x, or along y with the vertical-dock bit.
+    CXTPOrientation GetOrientation() const;
     BOOL IsPlaced(int nIndex) const { return m_records[nIndex].bVisible && !m_records[nIndex].bHidden; }
     int Extent(int nIndex) const;
     // Wraps at the width and measures; the shape of one attempt.
