@@ -2,6 +2,9 @@
 // tracking and mnemonics, through real windows and messages.
 #include "CommandBarsTestSupport.h"
 
+#include "toolkit/commandbars/input/XTPAccelManager.h"
+#include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
+
 namespace {
 
 typedef std::vector<std::string> Log;
@@ -155,6 +158,42 @@ TEST_F(CommandRoutingTest, ToolTipOfTheButtonUnderThePoint)
 
     frame->m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
     EXPECT_EQ(-1, pToolBar->OnToolHitTest(pCopy->GetRect().CenterPoint(), NULL));
+}
+
+// With shortcut keys in screen tips, the tip ends with the command's shortcut
+// in brackets; a command without one keeps its plain tip.
+TEST_F(CommandRoutingTest, ToolTipCarriesTheShortcutWhenAskedTo)
+{
+    CXTPToolBar* pToolBar = frame->GetToolBar();
+    auto tip = [&](UINT nID) {
+        TOOLINFOA info = {};
+        info.cbSize = sizeof(info);
+        if (pToolBar->OnToolHitTest(Button(nID)->GetRect().CenterPoint(), &info) != (INT_PTR)nID
+            || info.lpszText == NULL)
+            return std::string("no tip");
+        std::string text = info.lpszText;
+        free(info.lpszText);
+        return text;
+    };
+    ACCEL entries[] = {{FVIRTKEY, VK_F5, ID_TEST_COPY}};
+    XTPAccelManager()->SetFrameAccelTable(frame, entries, 1);
+    CXTPCommandBarsOptions* pOptions = frame->m_pCommandBars->GetCommandBarsOptions();
+    struct Row
+    {
+        const char* name;
+        BOOL bAccelTips;
+        UINT nID;
+        std::string expected;
+    } rows[] = {
+        {"shortcuts off", FALSE, ID_TEST_COPY, "Copy"},
+        {"shortcuts on", TRUE, ID_TEST_COPY, "Copy (F5)"},
+        {"a command without a shortcut", TRUE, ID_TEST_NEW, "New"},
+    };
+    for (const Row& row : rows)
+    {
+        pOptions->bToolBarAccelTips = row.bAccelTips;
+        EXPECT_EQ(row.expected, tip(row.nID)) << row.name;
+    }
 }
 
 } // namespace

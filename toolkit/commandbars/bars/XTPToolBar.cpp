@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/controls/XTPControlToolBarExpand.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
+#include "toolkit/commandbars/input/XTPAccelManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
@@ -457,6 +458,13 @@ INT_PTR CXTPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     CString strTip = pControl->GetTooltip();
     if (strTip.IsEmpty())
         return -1;
+    if (pCommandBars != NULL && pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips)
+    {
+        CString strShortcut;
+        XTPAccelManager()->FindShortcutText((UINT)pControl->GetID(), strShortcut, pCommandBars);
+        if (!strShortcut.IsEmpty())
+            strTip += " (" + strShortcut + ")";
+    }
     if (pTI != NULL && pTI->cbSize >= 40)
     {
         pTI->hwnd = m_hWnd;
