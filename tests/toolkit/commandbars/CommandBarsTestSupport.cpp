@@ -47,6 +47,7 @@ ON_UPDATE_COMMAND_UI(ID_TEST_OPEN, OnUpdateTestCommand)
 ON_UPDATE_COMMAND_UI_RANGE(ID_TEST_COPY, ID_TEST_BOLD, OnUpdateTestCommand)
 ON_MESSAGE(WM_XTP_CONTROL_EXECUTE, OnControlExecute)
 ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
+ON_MESSAGE(WM_XTP_CREATECOMMANDBAR, OnCreateCommandBar)
 ON_MESSAGE(WM_XTP_INITPOPUP, OnInitPopup)
 ON_MESSAGE(WM_XTP_UNINITPOPUP, OnUninitPopup)
 END_MESSAGE_MAP()
@@ -147,6 +148,15 @@ LRESULT CCommandBarsFrame::OnCreateControl(WPARAM, LPARAM lParam)
     pPopup->SetCaption(CString("Replaced"));
     pRequest->pControl = pPopup;
     return TRUE;
+}
+
+LRESULT CCommandBarsFrame::OnCreateCommandBar(WPARAM, LPARAM lParam)
+{
+    CreateCommandBarRequest* pRequest = (CreateCommandBarRequest*)lParam;
+    m_barRequests.push_back(pRequest->lpcstrCaption != NULL ? pRequest->lpcstrCaption : "(null)");
+    if (!m_strBarCaptionAnswer.IsEmpty())
+        pRequest->lpcstrCaption = m_strBarCaptionAnswer;
+    return 0;
 }
 
 LRESULT CCommandBarsFrame::OnInitPopup(WPARAM, LPARAM lParam)

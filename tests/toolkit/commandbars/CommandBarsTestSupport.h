@@ -100,6 +100,10 @@ public:
     int m_nUpdates;
     // The popup bar of the last WM_XTP_INITPOPUP.
     CXTPCommandBar* m_pLastPopup;
+    // The captions WM_XTP_CREATECOMMANDBAR asked with, and the caption the
+    // frame answers with (none while empty); it makes no bar.
+    std::vector<std::string> m_barRequests;
+    CString m_strBarCaptionAnswer;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -114,6 +118,7 @@ protected:
     afx_msg void OnUpdateTestCommand(CCmdUI* pCmdUI);
     afx_msg LRESULT OnControlExecute(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     // Log "init popup <title>" and "closed popup <title>".
     afx_msg LRESULT OnInitPopup(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUninitPopup(WPARAM wParam, LPARAM lParam);

@@ -196,4 +196,23 @@ TEST_F(CommandRoutingTest, ToolTipCarriesTheShortcutWhenAskedTo)
     }
 }
 
+// A popup the program adds asks its site for the bar with the menu's own
+// caption; one built from a menu item asks without the mnemonic markers, and
+// a caption the site answers with becomes that popup's title.
+TEST_F(CommandRoutingTest, PopupBarRequestCarriesTheCaptionAsEachCallerHasIt)
+{
+    CXTPControls* pControls = frame->GetToolBar()->GetControls();
+    frame->m_barRequests.clear(); // those of the menu bar's popups
+    CXTPControl* pAdded = pControls->Add(xtpControlButtonPopup, IDR_TEST_MENU);
+    EXPECT_STREQ("&File", pAdded->GetCaption());
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
+    frame->m_strBarCaptionAnswer = "Edit Menu";
+    CXTPControl* pItem = pControls->AddMenuItem(&menu, 1);
+    EXPECT_EQ(Log({"&File", "Edit"}), frame->m_barRequests);
+    ASSERT_TRUE(pItem != NULL && pItem->GetCommandBar() != NULL);
+    EXPECT_STREQ("Edit Menu", pItem->GetCommandBar()->GetTitle());
+    EXPECT_STREQ("&Edit", pItem->GetCaption());
+}
+
 } // namespace

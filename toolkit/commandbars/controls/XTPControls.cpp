@@ -118,22 +118,23 @@ void CXTPControls::RefreshIndexes()
         m_pParent->OnControlsChanged();
 }
 
-CXTPControl* CXTPControls::CreatePopupControl(XTPControlType type, int nId, CString& strCaption,
-                                              CMenu* pSubMenu)
+CXTPControl* CXTPControls::CreatePopupControl(XTPControlType type, int nId, CString& strAsked,
+                                              CMenu* pSubMenu, BOOL bAskSite)
 {
     CXTPControlPopup* pPopup = new CXTPControlPopup();
     pPopup->SetType(type);
 
     CXTPCommandBar* pBar = NULL;
-    if (nId > 0)
+    if (bAskSite)
     {
         CWnd* pSite = GetSite();
         if (pSite != NULL && pSite->GetSafeHwnd() != NULL)
         {
-            CString strAsked = CleanMnemonics(strCaption);
             CreateCommandBarRequest request = {NULL, TRUE, FALSE, FALSE, FALSE, (LPCTSTR)strAsked, (UINT)nId};
-            if (pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request) != 0
-                && request.pCommandBar != NULL)
+            const LRESULT lResult = pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request);
+            if (request.lpcstrCaption != NULL && request.lpcstrCaption != (LPCTSTR)strAsked)
+                strAsked = CString(request.lpcstrCaption);
+            if (lResult != 0 && request.pCommandBar != NULL)
             {
                 if (request.pCommandBar->GetType() == xtpBarTypePopup)
                     pBar = request.pCommandBar;
@@ -176,8 +177,10 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
             pSubMenu = menu.GetSubMenu(0);
             menu.GetMenuString(0, strCaption, MF_BYPOSITION);
         }
-        pControl = CreatePopupControl(controlType, nId, strCaption, pSubMenu);
-        // The caption is the menu's own text, tab part and all.
+        // The site is asked with the menu's own text, and that text, tab
+        // part and all, is the caption.
+        CString strAsked = strCaption;
+        pControl = CreatePopupControl(controlType, nId, strAsked, pSubMenu, nId > 0);
         pControl->m_strCaption = strCaption;
         if (controlType != xtpControlPopup)
             pControl->SetID(nId);
@@ -268,9 +271,12 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
             CMenu menu;
             if (pSubMenu == NULL && nId > 0 && menu.LoadMenu((UINT)nId))
                 pSubMenu = menu.GetSubMenu(0);
-            pControl = CreatePopupControl(type, nId, strCaption, pSubMenu);
+            // A menu item's site sees its caption without mnemonic markers;
+            // the bar's title is what the site leaves or answers.
+            CString strTitle = CleanMnemonics(strCaption);
+            pControl = CreatePopupControl(type, nId, strTitle, pSubMenu, TRUE);
             if (pControl->GetCommandBar() != NULL)
-                pControl->GetCommandBar()->SetTitle(CleanMnemonics(strCaption));
+                pControl->GetCommandBar()->SetTitle(strTitle);
         }
         else if (type == xtpControlComboBox)
             pControl = new CXTPControlComboBox();

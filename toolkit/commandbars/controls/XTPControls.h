@@ -123,8 +123,12 @@ private:
     void Detach(CXTPControl* pControl);
     // The window that answers the creation requests.
     CWnd* GetSite() const;
-    // A popup control with its popup bar made as the request describes.
-    CXTPControl* CreatePopupControl(XTPControlType type, int nId, CString& strCaption, CMenu* pSubMenu);
+    // A popup control whose bar the site makes when asked (bAskSite) with
+    // strAsked as the caption (a caption the site answers with replaces
+    // strAsked), else a new popup bar; the submenu, when given, is loaded
+    // into the bar.
+    CXTPControl* CreatePopupControl(XTPControlType type, int nId, CString& strAsked, CMenu* pSubMenu,
+                                    BOOL bAskSite);
 
     CXTPCommandBar* m_pParent;
     std::vector<CXTPControl*> m_arrControls;
