@@ -42,7 +42,7 @@ CSize CXTPOfficeXPTheme::MeasureField(CDC* pDC, CXTPControl* pControl, BOOL bLab
     pDC->SelectObject(pOldFont);
     if (CXTPPaintManager::IsOnPopupBar(pControl))
     {
-        nLabelWidth = nLabel + 12 + GetPopupBoxWidth(GetIconSize(pControl->GetParent()));
+        nLabelWidth = nLabel + 12 + GetPopupIconColumnWidth(pControl->GetParent());
         return CSize(nFieldWidth + nLabelWidth, nTextHeight + 7);
     }
     nLabelWidth = bLabel && nLabel > 0 ? nLabel + 5 : 0;
@@ -58,7 +58,7 @@ CRect CXTPOfficeXPTheme::DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL bL
     if (bPopup && pControl->GetSelected())
         DrawRectangle(pDC, rcField, pControl->GetSelected(), 0, pControl->GetEnabled(), FALSE, FALSE, FALSE,
                       xtpBarPopup);
-    const int nOffset = bPopup ? GetPopupBoxWidth(GetIconSize(pControl->GetParent())) + 7 : 2;
+    const int nOffset = bPopup ? GetPopupIconColumnWidth(pControl->GetParent()) + 7 : 2;
     CRect rcLabel(rcField.left + nOffset, rcField.top, rcField.left + nLabelWidth, rcField.bottom);
     CFont* pOldFont = pDC->SelectObject(GetIconFont());
     pDC->SetBkMode(TRANSPARENT);

@@ -107,4 +107,24 @@ TEST(PopupFields, FieldFollowsItsLabel)
     }
 }
 
+// The flat look's popup label takes the popup's icon column width W (icon
+// width + 5 when the icon is taller than a text row) plus 12 pixels beside
+// its text: with 32-pixel icons an empty label is 37 + 12 wide.
+TEST(PopupFields, LabelTakesTheIconColumnWidth)
+{
+    CXTPOfficeXPTheme flat;
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(NULL);
+    pPopup->SetIconSize(CSize(32, 32));
+    CXTPControlEdit* pEdit = (CXTPControlEdit*)pPopup->GetControls()->Add(xtpControlEdit, 4100);
+    CXTPControlComboBox* pCombo = (CXTPControlComboBox*)pPopup->GetControls()->Add(xtpControlComboBox, 4101);
+    pEdit->SetWidth(80);
+    pCombo->SetWidth(80);
+    PixelCanvas canvas(300, 24);
+    EXPECT_EQ(80 + 37 + 12, flat.DrawControl(&canvas.dc(), pEdit, FALSE).cx);
+    EXPECT_EQ(37 + 12, pEdit->GetLabelWidth()) << "edit";
+    EXPECT_EQ(80 + 37 + 12, flat.DrawControl(&canvas.dc(), pCombo, FALSE).cx);
+    EXPECT_EQ(37 + 12, pCombo->GetLabelWidth()) << "combo box";
+    pPopup->InternalRelease();
+}
+
 } // namespace
