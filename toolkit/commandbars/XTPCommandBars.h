@@ -143,7 +143,8 @@ public:
     void SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized = TRUE);
     void LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
     // The whole state through any exchange; pParam says which parts (NULL:
-    // the record's defaults, layout only).
+    // the controls with their original controls, the layout and the
+    // designer controls).
     void DoPropExchange(CXTPPropExchange* pPX, const CXTPPropExchangeParam* pParam = NULL);
     // Every part through an archive.
     void Serialize(CArchive& ar) override;

@@ -465,8 +465,14 @@ void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
 
 void CXTPCommandBars::DoPropExchange(CXTPPropExchange* pPX, const CXTPPropExchangeParam* pParam)
 {
-    CXTPPropExchangeParam defaults;
-    const CXTPPropExchangeParam& param = pParam != NULL ? *pParam : defaults;
+    // Without a record: the controls with their original controls, the
+    // layout and the designer controls.
+    CXTPPropExchangeParam whole;
+    whole.bSerializeControls = TRUE;
+    whole.bSaveOriginalControls = TRUE;
+    whole.bSerializeLayout = TRUE;
+    whole.bSerializeDesignerControls = TRUE;
+    const CXTPPropExchangeParam& param = pParam != NULL ? *pParam : whole;
     pPX->m_dwData = (DWORD_PTR)&param;
     if (param.bSerializeControls)
         ExchangeControls(pPX, param);
@@ -556,8 +562,10 @@ void CXTPCommandBars::ExchangeOptionsPart(CXTPPropExchange* pPX)
         CXTPPropExchangeSectionPtr pOptions(pPX->GetSection("Options"));
         m_pOptions->DoPropExchange(pOptions, FALSE);
     }
+    // The theme family is kept (a Luna-coloured Office 2003 look is saved as
+    // Office 2003); loading makes a paint manager of another family.
     CXTPPaintManager* pPaintManager = GetPaintManager();
-    int nCurrentTheme = pPaintManager != NULL ? pPaintManager->GetThemeId() : xtpThemeOffice2003;
+    int nCurrentTheme = pPaintManager != NULL ? pPaintManager->GetBaseTheme() : xtpThemeOffice2003;
     int nTheme = nCurrentTheme;
     PX_Enum(pPX, "Theme", nTheme, xtpThemeOffice2003);
     if (pPX->IsLoading() && nTheme != nCurrentTheme)
@@ -579,10 +587,5 @@ void CXTPCommandBars::SerializeBarState(CArchive& ar, BOOL bSerializeControls, B
 void CXTPCommandBars::Serialize(CArchive& ar)
 {
     CXTPPropExchangeArchive px(ar);
-    CXTPPropExchangeParam param;
-    param.bSerializeControls = TRUE;
-    param.bSaveOriginalControls = TRUE;
-    param.bSerializeLayout = TRUE;
-    param.bSerializeDesignerControls = TRUE;
-    DoPropExchange(&px, &param);
+    DoPropExchange(&px);
 }

@@ -26,7 +26,8 @@ public:
     BOOL bSerializeImages;
     BOOL bSerializeOptions;
     BOOL bSerializeLayout;
-    // Kept for the record's stored form; nothing in this program sets them.
+    // Set by the whole-state exchange without a record; neither changes what
+    // is exchanged.
     BOOL bSerializeDesignerControls;
     BOOL bSerializeActions;
 };

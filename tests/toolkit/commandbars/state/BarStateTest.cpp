@@ -902,3 +902,53 @@ TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
         EXPECT_EQ(strCurrent, TableText(frame)) << name;
     }
 }
+
+// "Theme" holds the theme's family: the Luna-coloured Office 2003 look is
+// saved as Office 2003 (the default, so an INI file leaves it out).
+TEST_F(ShortcutStateTest, ThemeIsSavedAsItsFamily)
+{
+    const std::pair<int, int> rows[] = {{xtpThemeOfficeXP, 0},      {xtpThemeOffice2000, 1},
+                                        {xtpThemeOffice2003, 2},    {xtpThemeNativeWinXP, 3},
+                                        {xtpThemeOffice2003Luna, 2}};
+    for (const auto& [nTheme, nSaved] : rows)
+    {
+        frame->m_pCommandBars->SetPaintManager(CXTPPaintManager::CreateTheme(nTheme));
+        TempFolder folder;
+        std::string strIni = folder.File("state.ini");
+        {
+            CXTPPropExchangeIniFile px(FALSE, NULL, "State");
+            ExchangeOptions(frame, px);
+            ASSERT_TRUE(px.SaveToFile(strIni.c_str()));
+        }
+        EXPECT_EQ(nSaved, (int)::GetPrivateProfileIntA("State", "Theme", xtpThemeOffice2003, strIni.c_str()))
+            << "theme " << nTheme;
+    }
+}
+
+// Without a parameter record the whole-state exchange carries the controls
+// and the layout, so a caller saving through an INI file keeps both.
+TEST_F(BarStateTest, WholeStateWithoutARecordCarriesTheControls)
+{
+    Customize(frame);
+    // The status bar is the profile form's alone.
+    auto bars = [](CStateFrame* pFrame) {
+        std::string text = Describe(pFrame);
+        return text.substr(0, text.rfind('\n'));
+    };
+    const std::string strSaved = bars(frame);
+    TempFolder folder;
+    std::string strIni = folder.File("whole.ini");
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "Whole");
+        frame->m_pCommandBars->DoPropExchange(&px);
+        ASSERT_TRUE(px.SaveToFile(strIni.c_str()));
+    }
+    CStateFrame* pFresh = NewFrame();
+    ASSERT_NE(strSaved, bars(pFresh));
+    {
+        CXTPPropExchangeIniFile px(TRUE, NULL, "Whole");
+        ASSERT_TRUE(px.LoadFromFile(strIni.c_str()));
+        pFresh->m_pCommandBars->DoPropExchange(&px);
+    }
+    EXPECT_EQ(strSaved, bars(pFresh));
+}
