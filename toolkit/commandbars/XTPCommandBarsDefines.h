@@ -66,7 +66,7 @@ enum XTPControlHideFlags
     xtpHideGeneric = 1,         // by the program
     xtpHideWrap = 2,            // did not fit on its bar
     xtpHideDockingPosition = 4, // its own size calculation hid it in this docking mode
-    xtpHideExpand = 8,          // the popup's short menu hides it
+    xtpHideScroll = 8,          // scrolled out of a popup cut to the work area
     xtpHideCustomize = 16,      // hidden by the user
     xtpHideExpandedOnce = 32,   // shown only in the expanded popup
     xtpHideDocTemplate = 64     // not for the active document template

@@ -577,7 +577,7 @@ int CXTPCommandBar::FindAccel(TCHAR chUpper, BOOL& bAmbiguous) const
     {
         int nIndex = (nStart + i) % nCount;
         CXTPControl* pControl = m_pControls->GetAt(nIndex);
-        if ((pControl->GetHideFlags() & ~xtpHideExpand) != 0)
+        if ((pControl->GetHideFlags() & ~xtpHideScroll) != 0)
             continue;
         CString strCaption = pControl->GetCaption();
         if (strCaption.IsEmpty())

@@ -21,6 +21,8 @@ XTP_STARTUP_CLASSES(PopupBarClasses, xtpStartupPopupClasses, XTP_STARTUP_CLASS(C
 
 BEGIN_MESSAGE_MAP(CXTPPopupBar, CXTPCommandBar)
 ON_WM_MOUSEACTIVATE()
+ON_WM_MOUSEMOVE()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
@@ -59,8 +61,11 @@ CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* pCommandBars)
 CXTPPopupBar::CXTPPopupBar()
     : m_pControlPopup(NULL), m_ptPopup(0, 0), m_rcExclude(0, 0, 0, 0), m_nPopupFlags(0), m_bInLayout(FALSE),
       m_bHasHiddenControls(FALSE), m_bExpanded(FALSE), m_bAnimateExpansion(FALSE), m_bShadow(TRUE),
-      m_rcBorders(2, 4, 2, 4), m_bScrolling(FALSE), m_pnReturnCommand(NULL)
+      m_rcBorders(2, 4, 2, 4), m_bScrolling(FALSE), m_nFirstShown(0), m_nLastShown(0),
+      m_rcColumnBorders(0, 0, 0, 0), m_nSeparator(0), m_pnReturnCommand(NULL)
 {
+    m_scrollDown = {CRect(0, 0, 0, 0), 0, kScrollDownTimer};
+    m_scrollUp = {CRect(0, 0, 0, 0), 0, kScrollUpTimer};
     m_barType = xtpBarTypePopup;
     m_barPosition = xtpBarPopup;
 }
@@ -172,6 +177,8 @@ BOOL CXTPPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
     CXTPControlPopup* pControlPopup = m_pControlPopup;
     if (pControlPopup != NULL && pControlPopup->GetParent() != NULL)
         pControlPopup->GetParent()->SetPopuped(-1);
+    StopScrollTimer(m_scrollDown);
+    StopScrollTimer(m_scrollUp);
     if (m_hWnd != NULL)
         SetWindowPos(NULL, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
@@ -224,12 +231,18 @@ void CXTPPopupBar::UpdateFlags()
     m_ptPopup.y = (nFlags & xtpPopupDown) ? rcExclude.bottom : rcExclude.top;
 }
 
-void CXTPPopupBar::UpdateLocation(CSize sz)
+CRect CXTPPopupBar::GetWorkArea() const
 {
+    if (!m_rcExclude.IsRectEmpty())
+        return XTPMultiMonitor()->GetWorkArea((const RECT&)m_rcExclude);
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
-    CRect rcWork = m_rcExclude.IsRectEmpty() ? XTPMultiMonitor()->GetWorkArea(ptCursor)
-                                             : XTPMultiMonitor()->GetWorkArea((const RECT&)m_rcExclude);
+    return XTPMultiMonitor()->GetWorkArea(ptCursor);
+}
+
+void CXTPPopupBar::UpdateLocation(CSize sz)
+{
+    CRect rcWork = GetWorkArea();
     rcWork.bottom -= kWorkAreaBottomMargin;
     const XTPPopupPlacement placement = PlacePopup(m_ptPopup, m_rcExclude, m_nPopupFlags, sz, rcWork);
     m_nPopupFlags = placement.nFlags;
@@ -237,6 +250,14 @@ void CXTPPopupBar::UpdateLocation(CSize sz)
     if (m_hWnd == NULL)
         return;
     const CRect& rc = placement.rcWindow;
+    if (m_bScrolling)
+    {
+        m_nFirstShown = 0;
+        const CSize szWindow = rc.Size();
+        UpdateScrolling(&szWindow, FALSE, FALSE);
+    }
+    else
+        ResetScrolling();
     SetWindowPos(&CWnd::wndTopMost, rc.left, rc.top, rc.Width(), rc.Height(),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
@@ -319,7 +340,7 @@ void CXTPPopupBar::UpdateExpandingState()
         else
         {
             pControl->SetExpanded(FALSE);
-            if ((pControl->GetHideFlags() & ~(xtpHideExpand | xtpHideExpandedOnce)) == 0)
+            if ((pControl->GetHideFlags() & ~(xtpHideScroll | xtpHideExpandedOnce)) == 0)
                 bSomeShown = TRUE;
         }
     }
@@ -370,6 +391,9 @@ CSize CXTPPopupBar::LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager)
 {
     const CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
     const int nSeparator = pPaintManager->DrawCommandBarSeparator(pDC, this, NULL, FALSE).cy;
+    // A new full layout shows every row that scrolling hid.
+    for (int i = 0; i < GetControlCount(); i++)
+        GetControl(i)->SetHideFlags(GetControl(i)->GetHideFlags() & ~xtpHideScroll);
 
     UpdateExpandingState();
     CXTPControl* pExpandButton = GetExpandButton(m_bHasHiddenControls);
@@ -404,6 +428,9 @@ CSize CXTPPopupBar::LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager)
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
     const int nMaxWidth = kMaxWidthDivisor > 0 ? rcWork.right / kMaxWidthDivisor : 0;
     const CSize size = LayoutPopupRows(rows, rcBorder, nSeparator, nMaxWidth, nExpandHeight);
+    m_rcColumnBorders = rcBorder;
+    m_rcColumnBorders.bottom += nExpandHeight;
+    m_nSeparator = nSeparator;
     for (int i = 0; i < GetControlCount(); i++)
     {
         if (!rows[i].bVisible)

@@ -4,7 +4,11 @@
 // that owns it, or at a screen point, inside the work area of its monitor.
 // While some of its commands are hidden for infrequent use (the short menus
 // of the command-bars options) it shows an expand button at its bottom;
-// expanding shows them all. It never takes the activation.
+// expanding shows them all. A popup taller than the work area is cut to it
+// and scrolls its rows: resting the mouse on the arrow area at its top or
+// bottom scrolls by one row every 80 ms (timers 5002 and 5001), and a row
+// selected by the keyboard is scrolled into view. It never takes the
+// activation.
 //
 //     CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
 //     pPopup->LoadMenu(&menu);
@@ -40,7 +44,25 @@ public:
     void SetPopupFlags(int nFlags) { m_nPopupFlags = nFlags; }
     CRect GetExcludeRect() const { return m_rcExclude; }
     CPoint GetPopupPoint() const { return m_ptPopup; }
+    // ---- Scrolling ----
+
+    // Timers of the scroll areas while the mouse rests on one.
+    enum
+    {
+        kScrollDownTimer = 5001,
+        kScrollUpTimer = 5002
+    };
     BOOL IsScrolling() const { return m_bScrolling; }
+    // The first shown row and one past the last shown (scrolling only).
+    int GetFirstShown() const { return m_nFirstShown; }
+    int GetLastShown() const { return m_nLastShown; }
+    // The up or down area (client), empty when it is not shown.
+    CRect GetScrollArea(BOOL bUp) const { return bUp ? m_scrollUp.rc : m_scrollDown.rc; }
+    // Stacks the rows that fit into the window of size *pSize (NULL: the
+    // current client size), from the first shown row down or from the last
+    // shown row up; the others are hidden by scrolling (xtpHideScroll).
+    void UpdateScrolling(const CSize* pSize, BOOL bFromBottom, BOOL bRedraw);
+
     // The popup gets a drop shadow when it opens.
     void SetShadow(BOOL bShadow) { m_bShadow = bShadow; }
     BOOL IsShadow() const { return m_bShadow; }
@@ -71,12 +93,20 @@ public:
     // frame's accelerators.
     virtual void UpdateShortcuts();
 
-    // Places the window for its size in the work area and shows it.
+    // The work area the popup keeps inside: that of the monitor nearest the
+    // exclude rectangle, or of the monitor under the cursor for a context
+    // menu. [the monitor's]
+    virtual CRect GetWorkArea() const;
+
+    // Places the window for its size in the work area and shows it; a popup
+    // taller than the work area is cut to it and scrolls.
     void UpdateLocation(CSize sz);
 
     // ---- CXTPCommandBar ----
 
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
+    // A row hidden by scrolling is scrolled into view first.
+    BOOL SetSelected(int nIndex, BOOL bKeyboard = FALSE) override;
     BOOL Popup(CXTPControlPopup* pControlPopup, BOOL bSelectFirst = FALSE) override;
     BOOL IsVisible() const override;
     void OnRecalcLayout() override;
@@ -84,6 +114,8 @@ public:
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnControlsChanged() override;
+    // The base drawing, then the scroll arrows.
+    void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
     // The bar's keys, the tear-off keys (tear-off popups are not made yet:
     // they keep their defaults and their place), "Borders" and "ShowShadow".
@@ -103,7 +135,26 @@ protected:
     // The rows of a popup of type 2 in one column; the popup's size.
     CSize LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager);
 
+    // One scroll area: its rectangle and its timer while it runs.
+    struct CScrollArea
+    {
+        CRect rc;
+        UINT_PTR nTimer; // 0 while stopped
+        UINT nTimerId;
+    };
+    // Starts or stops the timers of the scroll areas for the mouse at point.
+    void TrackScrollAreas(CPoint point);
+    void StopScrollTimer(CScrollArea& area);
+    // One step of a running scroll timer.
+    void OnScrollTimer(CScrollArea& area);
+    // The filled arrow of a shown scroll area.
+    void DrawScrollArrow(CDC* pDC, const CScrollArea& area, BOOL bUp);
+    // Back to all rows shown: the areas and their timers go.
+    void ResetScrolling();
+
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
     CXTPControlPopup* m_pControlPopup;
@@ -117,6 +168,14 @@ protected:
     BOOL m_bShadow;
     CRect m_rcBorders;
     BOOL m_bScrolling;
+    int m_nFirstShown;
+    int m_nLastShown;
+    CScrollArea m_scrollDown;
+    CScrollArea m_scrollUp;
+    // The borders of the last full layout, with the tear-off strip in the
+    // top and the expand button in the bottom, and its separator height.
+    CRect m_rcColumnBorders;
+    int m_nSeparator;
     UINT* m_pnReturnCommand;
 };
 

@@ -391,7 +391,7 @@ int CXTPControls::GetNextSelectable(int nIndex, int nDirection, BOOL bKeyboard, 
     const int nCount = GetCount();
     if (nCount == 0)
         return -1;
-    const DWORD dwIgnored = bSkipCollapsed ? xtpHideExpand : (xtpHideExpand | xtpHideExpandedOnce);
+    const DWORD dwIgnored = bSkipCollapsed ? xtpHideScroll : (xtpHideScroll | xtpHideExpandedOnce);
     int nNext = (nIndex == -1 && nDirection == -1) ? nCount - 1 : nIndex + nDirection;
     int nWraps = 0;
     for (;;)

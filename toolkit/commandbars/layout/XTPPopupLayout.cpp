@@ -136,3 +136,106 @@ CSize LayoutPopupRows(std::vector<XTPPopupRow>& rows, const CRect& rcBorder, int
     }
     return CSize(nWidest + rcBorder.left + rcBorder.right, y + nBottom);
 }
+
+namespace {
+
+// A row that takes part in scrolling: shown apart from scrolling, and not
+// the expand button, which keeps its place at the bottom.
+BOOL Scrolls(const XTPPopupRow& row)
+{
+    return row.bVisible && !row.bExpandButton;
+}
+
+void PlaceRow(XTPPopupRow& row, int y)
+{
+    const int nHeight = row.rect.Height();
+    row.rect.top = y;
+    row.rect.bottom = y + nHeight;
+    row.bScrolledOut = FALSE;
+}
+
+CRect ScrollArea(const CRect& rcBorder, CSize szClient, int y)
+{
+    return CRect(rcBorder.left, y, szClient.cx - rcBorder.right, y + kPopupScrollAreaHeight);
+}
+
+void StackFromTop(std::vector<XTPPopupRow>& rows, CSize szClient, const CRect& B, int nSeparator,
+                  XTPPopupScroll& scroll)
+{
+    const int nCount = (int)rows.size();
+    // One row above is not worth an area of its own: show it.
+    if (scroll.nFirst == 1)
+        scroll.nFirst = 0;
+    int y = B.top;
+    if (scroll.nFirst > 0)
+    {
+        scroll.rcUp = ScrollArea(B, szClient, B.top);
+        y += kPopupScrollAreaHeight;
+    }
+    int i = scroll.nFirst;
+    for (; i < nCount; i++)
+    {
+        XTPPopupRow& row = rows[i];
+        if (!Scrolls(row))
+            continue;
+        if (row.bBeginGroup)
+            y += nSeparator;
+        // Room must stay for the down area below.
+        if (szClient.cy - (y + row.rect.Height()) < kPopupScrollAreaHeight + B.bottom)
+            break;
+        PlaceRow(row, y);
+        y += row.rect.Height();
+    }
+    scroll.nLast = i;
+    if (i < nCount)
+        scroll.rcDown = ScrollArea(B, szClient, szClient.cy - B.bottom - kPopupScrollAreaHeight);
+}
+
+void StackFromBottom(std::vector<XTPPopupRow>& rows, CSize szClient, const CRect& B, int nSeparator,
+                     XTPPopupScroll& scroll)
+{
+    const int nCount = (int)rows.size();
+    if (scroll.nLast == nCount - 1)
+        scroll.nLast = nCount;
+    int y = szClient.cy - B.bottom;
+    if (scroll.nLast < nCount)
+    {
+        scroll.rcDown = ScrollArea(B, szClient, y - kPopupScrollAreaHeight);
+        y -= kPopupScrollAreaHeight;
+    }
+    int i = scroll.nLast - 1;
+    for (; i >= 0; i--)
+    {
+        XTPPopupRow& row = rows[i];
+        if (!Scrolls(row))
+            continue;
+        // Room must stay for the up area above, below the top border (the
+        // tear-off strip lies in it).
+        if (y - row.rect.Height() < B.top + kPopupScrollAreaHeight)
+            break;
+        PlaceRow(row, y - row.rect.Height());
+        y -= row.rect.Height();
+        if (row.bBeginGroup)
+            y -= nSeparator;
+    }
+    scroll.nFirst = i + 1;
+    if (i >= 0)
+        scroll.rcUp = ScrollArea(B, szClient, B.top);
+}
+
+} // namespace
+
+void LayoutScrolledRows(std::vector<XTPPopupRow>& rows, CSize szClient, const CRect& rcBorder, int nSeparator,
+                        BOOL bFromBottom, XTPPopupScroll& scroll)
+{
+    for (XTPPopupRow& row : rows)
+        row.bScrolledOut = Scrolls(row);
+    scroll.rcUp.SetRectEmpty();
+    scroll.rcDown.SetRectEmpty();
+    scroll.nFirst = std::max(0, std::min(scroll.nFirst, (int)rows.size()));
+    scroll.nLast = std::max(0, std::min(scroll.nLast, (int)rows.size()));
+    if (bFromBottom)
+        StackFromBottom(rows, szClient, rcBorder, nSeparator, scroll);
+    else
+        StackFromTop(rows, szClient, rcBorder, nSeparator, scroll);
+}

@@ -2,7 +2,8 @@
 // The arithmetic of a popup bar, kept out of the window so that it can be
 // checked as plain functions: where a popup of a given size goes in the work
 // area (PlacePopup), and how its rows are stacked in one column
-// (LayoutPopupRows).
+// (LayoutPopupRows), and how a popup cut to the work area shows a part of
+// them between its scroll areas (LayoutScrolledRows).
 #include "framework/Core.h"
 
 #include <vector>
@@ -39,6 +40,7 @@ struct XTPPopupRow
     BOOL bBeginGroup;
     BOOL bExpandButton; // the expand button: full width below the last row
     CRect rect;         // out
+    BOOL bScrolledOut;  // out of LayoutScrolledRows: not placed, hidden by scrolling
 };
 
 // Stacks the visible rows from rcBorder.top downwards: a group adds
@@ -49,3 +51,27 @@ struct XTPPopupRow
 // popup's size with the borders.
 CSize LayoutPopupRows(std::vector<XTPPopupRow>& rows, const CRect& rcBorder, int nSeparator, int nMaxWidth,
                       int nExpandHeight);
+
+// The height of the scroll areas of a popup cut to the work area.
+const int kPopupScrollAreaHeight = 16;
+
+// Which rows a scrolled popup shows: from nFirst to one before nLast, and
+// the up and down areas (empty when that area is not shown).
+struct XTPPopupScroll
+{
+    int nFirst;
+    int nLast;
+    CRect rcUp;
+    CRect rcDown;
+};
+
+// Stacks the rows into a client area of szClient that is too short for all
+// of them, from scroll.nFirst downwards (bFromBottom FALSE) or from
+// scroll.nLast - 1 upwards (TRUE), keeping each row's height and horizontal
+// place from the full layout (its rect). rcBorder holds the borders of the
+// full layout (the tear-off strip in its top, the expand button's height in
+// its bottom). Rows that do not fit are marked bScrolledOut; scroll gets the
+// new first and last indexes and the areas that are shown. The expand button
+// row is left to the caller.
+void LayoutScrolledRows(std::vector<XTPPopupRow>& rows, CSize szClient, const CRect& rcBorder, int nSeparator,
+                        BOOL bFromBottom, XTPPopupScroll& scroll);

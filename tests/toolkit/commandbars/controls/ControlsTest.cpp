@@ -143,8 +143,8 @@ TEST_F(ControlCollection, NextSelectableSkipsHiddenAndWrapsOnce)
     EXPECT_EQ(3, controls.GetNextSelectable(-1, -1, TRUE)) << "from nothing backwards starts at the last";
     EXPECT_EQ(0, controls.GetNextSelectable(-1, 1, TRUE)) << "from nothing forwards starts at the first";
     EXPECT_EQ(2, controls.GetNextSelectable(0, 1, FALSE)) << "without the keyboard rule a skipped one may be";
-    controls.GetAt(3)->SetHideFlags(xtpHideExpand);
-    EXPECT_EQ(3, controls.GetNextSelectable(0, 1, TRUE)) << "expand-hidden controls count as visible";
+    controls.GetAt(3)->SetHideFlags(xtpHideScroll);
+    EXPECT_EQ(3, controls.GetNextSelectable(0, 1, TRUE)) << "controls scrolled out of a popup can be reached";
     EXPECT_EQ(-1, CXTPControls().GetNextSelectable(-1, 1));
 }
 

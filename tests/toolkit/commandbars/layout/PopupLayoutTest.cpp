@@ -1,5 +1,6 @@
 // The popup arithmetic as plain functions: where a popup goes in the work
-// area (PlacePopup) and how its rows stack in one column (LayoutPopupRows).
+// area (PlacePopup), how its rows stack in one column (LayoutPopupRows) and
+// which of them a popup cut to the work area shows (LayoutScrolledRows).
 // The work area is 1000 x 795 (its bottom already lifted by the caller)
 // unless a row says otherwise.
 #include "toolkit/commandbars/layout/XTPPopupLayout.h"
@@ -60,10 +61,10 @@ TEST(PopupLayout, PlacesThePopupInTheWorkArea)
 
 XTPPopupRow Row(int cx, BOOL bBeginGroup = FALSE, BOOL bVisible = TRUE)
 {
-    return XTPPopupRow{CSize(cx, 22), bVisible, bBeginGroup, FALSE, CRect(0, 0, 0, 0)};
+    return XTPPopupRow{CSize(cx, 22), bVisible, bBeginGroup, FALSE, CRect(0, 0, 0, 0), FALSE};
 }
 
-const XTPPopupRow kExpandRow = {CSize(0, 0), TRUE, FALSE, TRUE, CRect(0, 0, 0, 0)};
+const XTPPopupRow kExpandRow = {CSize(0, 0), TRUE, FALSE, TRUE, CRect(0, 0, 0, 0), FALSE};
 
 // The popup's size, then "left top right bottom" of each visible row.
 std::string Stacked(std::vector<XTPPopupRow> rows, int nMaxWidth = 0, int nExpandHeight = 0)
@@ -94,6 +95,92 @@ TEST(PopupLayout, StacksRowsInOneColumn)
     EXPECT_EQ("26x30, 2 4 24 26", Stacked({Row(10)})) << "a narrow popup is 22 wide";
     EXPECT_EQ("44x42, 2 4 42 26, 2 26 42 38", Stacked({Row(40), kExpandRow}, 0, 12))
         << "the expand button takes the full width below";
+}
+
+// A scrolled popup of 100 x 120 with borders of 2 and separators of 3;
+// every row is 20 high and keeps its horizontal place (2 to 98).
+struct ScrollCase
+{
+    const char* name;
+    int nRows;
+    BOOL bFromBottom;
+    int nFirst, nLast;   // the scroll state before
+    int nGroupRow;       // a row that begins a group, -1 none
+    int nHiddenRow;      // a row hidden apart from scrolling, -1 none
+    int nTopBorder;      // the top border (a tear-off strip makes it larger)
+    const char* pszShown; // "first-last", the areas, then each placed row
+};
+
+std::string Scrolled(const ScrollCase& c)
+{
+    std::vector<XTPPopupRow> rows;
+    for (int i = 0; i < c.nRows; i++)
+    {
+        XTPPopupRow row{CSize(96, 20), i != c.nHiddenRow, i == c.nGroupRow, FALSE, CRect(2, 0, 98, 20), FALSE};
+        rows.push_back(row);
+    }
+    XTPPopupScroll scroll = {c.nFirst, c.nLast, CRect(), CRect()};
+    LayoutScrolledRows(rows, CSize(100, 120), CRect(2, c.nTopBorder, 2, 2), 3, c.bFromBottom, scroll);
+    std::ostringstream os;
+    os << scroll.nFirst << "-" << scroll.nLast;
+    if (!scroll.rcUp.IsRectEmpty())
+        os << " up " << scroll.rcUp.left << " " << scroll.rcUp.top << " " << scroll.rcUp.right << " "
+           << scroll.rcUp.bottom;
+    if (!scroll.rcDown.IsRectEmpty())
+        os << " down " << scroll.rcDown.left << " " << scroll.rcDown.top << " " << scroll.rcDown.right << " "
+           << scroll.rcDown.bottom;
+    os << ":";
+    for (int i = 0; i < c.nRows; i++)
+    {
+        if (!rows[i].bScrolledOut && rows[i].bVisible)
+            os << " " << i << "@" << rows[i].rect.top;
+    }
+    return os.str();
+}
+
+const ScrollCase kScrollCases[] = {
+    {"from the top: rows while the down area still fits", 10, FALSE, 0, 0, -1, -1, 2,
+     "0-5 down 2 102 98 118: 0@2 1@22 2@42 3@62 4@82"},
+    {"one row above is shown rather than an area", 10, FALSE, 1, 0, -1, -1, 2,
+     "0-5 down 2 102 98 118: 0@2 1@22 2@42 3@62 4@82"},
+    {"further down: the up area above", 10, FALSE, 3, 0, -1, -1, 2,
+     "3-7 up 2 2 98 18 down 2 102 98 118: 3@18 4@38 5@58 6@78"},
+    {"the last rows: no down area", 10, FALSE, 6, 0, -1, -1, 2, "6-10 up 2 2 98 18: 6@18 7@38 8@58 9@78"},
+    {"from the bottom at the end: no down area", 10, TRUE, 0, 10, -1, -1, 2,
+     "5-10 up 2 2 98 18: 5@18 6@38 7@58 8@78 9@98"},
+    {"one row below is shown rather than an area", 10, TRUE, 0, 9, -1, -1, 2,
+     "5-10 up 2 2 98 18: 5@18 6@38 7@58 8@78 9@98"},
+    {"from the bottom in the middle: both areas", 10, TRUE, 0, 5, -1, -1, 2,
+     "1-5 up 2 2 98 18 down 2 102 98 118: 1@22 2@42 3@62 4@82"},
+    {"a group from the top adds its separator", 10, FALSE, 0, 0, 2, -1, 2,
+     "0-4 down 2 102 98 118: 0@2 1@22 2@45 3@65"},
+    {"a group from the bottom adds its separator above", 10, TRUE, 0, 10, 8, -1, 2,
+     "6-10 up 2 2 98 18: 6@35 7@55 8@78 9@98"},
+    {"a hidden row is skipped and stays hidden", 10, FALSE, 0, 0, -1, 1, 2,
+     "0-6 down 2 102 98 118: 0@2 2@22 3@42 4@62 5@82"},
+    {"a tall top border (tear-off strip) keeps the up area below it", 10, TRUE, 0, 10, -1, -1, 11,
+     "6-10 up 2 11 98 27: 6@38 7@58 8@78 9@98"},
+    {"everything fits from the top: nothing scrolled", 4, FALSE, 0, 0, -1, -1, 2, "0-4: 0@2 1@22 2@42 3@62"},
+};
+
+TEST(PopupLayout, ScrolledRowsShowWhatFitsBetweenTheAreas)
+{
+    for (const ScrollCase& c : kScrollCases)
+        EXPECT_EQ(c.pszShown, Scrolled(c)) << c.name;
+}
+
+TEST(PopupLayout, ScrolledOutRowsAreMarkedAndTheExpandButtonIsLeftAlone)
+{
+    std::vector<XTPPopupRow> rows(8, XTPPopupRow{CSize(96, 20), TRUE, FALSE, FALSE, CRect(2, 0, 98, 20), FALSE});
+    rows.back().bExpandButton = TRUE;
+    rows.back().rect = CRect(2, 500, 98, 512);
+    XTPPopupScroll scroll = {0, 0, CRect(), CRect()};
+    LayoutScrolledRows(rows, CSize(100, 120), CRect(2, 2, 2, 14), 3, FALSE, scroll);
+    EXPECT_EQ(4, scroll.nLast) << "the expand button's height is in the bottom border";
+    for (int i = 0; i < 7; i++)
+        EXPECT_EQ(i >= 4, rows[i].bScrolledOut) << "row " << i;
+    EXPECT_FALSE(rows.back().bScrolledOut);
+    EXPECT_EQ(CRect(2, 500, 98, 512), rows.back().rect) << "the caller places the expand button";
 }
 
 } // namespace
