@@ -1,0 +1,156 @@
+// One item on the clipboard and on a drag's data source: the archive form
+// under "TaskPanelGroupItem" read back, the XML text for other programs, and
+// data that names a foreign class or is cut short, which gives no item and
+// creates nothing.
+#include "TaskPanelTestSupport.h"
+
+#include "framework/Controls.h"
+#include "toolkit/foundation/XTPToolkitGlobals.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A serializable class that is no task-panel item, counting its objects.
+class CForeignThing : public CObject
+{
+    DECLARE_SERIAL(CForeignThing)
+public:
+    CForeignThing() { ++made; }
+    static int made;
+};
+int CForeignThing::made = 0;
+IMPLEMENT_SERIAL(CForeignThing, CObject, 1)
+
+// A global block of the bytes an archive wrote: a class record, then the body.
+HGLOBAL ArchiveBlock(CRuntimeClass* pClass, const char* pszBody, UINT nBodyLength)
+{
+    CSharedFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar.WriteClass(pClass);
+        ar.Write(pszBody, nBodyLength);
+        ar.Close();
+    }
+    return file.Detach();
+}
+
+std::string GlobalText(HGLOBAL hGlobal)
+{
+    if (hGlobal == NULL)
+        return "none";
+    std::string text((const char*)::GlobalLock(hGlobal));
+    ::GlobalUnlock(hGlobal);
+    ::GlobalFree(hGlobal);
+    return text;
+}
+
+CXTPTaskPanelItem* ItemFrom(COleDataSource& source)
+{
+    COleDataObject data;
+    data.Attach(source.GetDataObject(), FALSE);
+    return CXTPTaskPanelItem::CreateFromOleData(&data);
+}
+
+TEST_F(TaskPanelTest, ClipboardCarriesAnItemBackAndForth)
+{
+    CXTPTaskPanelGroupItem* pLink = AddGroup(1, 1)->GetAt(0);
+    pLink->SetTooltip("tip");
+    pLink->SetIconIndex(4);
+    pLink->SetBold(TRUE);
+    pLink->CopyToClipboard();
+    EXPECT_TRUE(::IsClipboardFormatAvailable(TaskPanelClipboardFormat));
+
+    CXTPTaskPanelItem* pPasted = CXTPTaskPanelItem::PasteFromClipboard();
+    ASSERT_NE(nullptr, pPasted);
+    CXTPTaskPanelGroupItem* pCopy = DYNAMIC_DOWNCAST(CXTPTaskPanelGroupItem, pPasted);
+    ASSERT_NE(nullptr, pCopy) << "the item's own class";
+    EXPECT_STREQ("Link 1.1", pCopy->GetCaption());
+    EXPECT_STREQ("tip", pCopy->GetTooltip());
+    EXPECT_EQ(101u, pCopy->GetID());
+    EXPECT_EQ(xtpTaskItemTypeLink, pCopy->GetType());
+    EXPECT_EQ(4, pCopy->GetIconIndex());
+    EXPECT_TRUE(pCopy->IsBold());
+    EXPECT_EQ(NULL, pCopy->GetTaskPanel()) << "detached until someone adds it";
+    pCopy->InternalRelease();
+
+    ::OpenClipboard(NULL);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    EXPECT_EQ(nullptr, CXTPTaskPanelItem::PasteFromClipboard()) << "nothing of the format";
+}
+
+TEST_F(TaskPanelTest, DataSourceCarriesTextOnlyWhenAsked)
+{
+    CXTPTaskPanelGroupItem* pLink = AddGroup(1, 1)->GetAt(0);
+    COleDataSource inside, outside;
+    ASSERT_TRUE(pLink->CacheDataSource(&inside, FALSE));
+    ASSERT_TRUE(pLink->CacheDataSource(&outside, TRUE));
+
+    COleDataObject data;
+    data.Attach(inside.GetDataObject(), FALSE);
+    EXPECT_TRUE(data.IsDataAvailable(TaskPanelClipboardFormat));
+    EXPECT_FALSE(data.IsDataAvailable(CF_TEXT));
+    data.Release();
+    data.Attach(outside.GetDataObject(), FALSE);
+    EXPECT_TRUE(data.IsDataAvailable(TaskPanelClipboardFormat));
+    const std::string text = GlobalText(data.GetGlobalData(CF_TEXT));
+    EXPECT_NE(std::string::npos, text.find("<Item")) << text;
+    EXPECT_NE(std::string::npos, text.find("Caption=\"Link 1.1\"")) << text;
+    data.Release();
+
+    CXTPTaskPanelItem* pCopy = ItemFrom(outside);
+    ASSERT_NE(nullptr, pCopy);
+    EXPECT_STREQ("Link 1.1", pCopy->GetCaption());
+    pCopy->InternalRelease();
+}
+
+TEST(TaskPanelTransfer, ForeignClassCreatesNothing)
+{
+    COleDataSource source;
+    const char body[] = "\x05Hello\x00\x00";
+    source.CacheGlobalData(TaskPanelClipboardFormat, ArchiveBlock(RUNTIME_CLASS(CForeignThing), body, sizeof(body)));
+    CForeignThing::made = 0;
+    EXPECT_EQ(nullptr, ItemFrom(source));
+    EXPECT_EQ(0, CForeignThing::made) << "the class is checked before anything is made";
+}
+
+TEST(TaskPanelTransfer, DamagedDataGivesNoItem)
+{
+    CXTPTaskPanelGroupItem item;
+    item.SetCaption("a caption long enough to be cut");
+    HGLOBAL hWhole = item.PrepareDrag();
+    ASSERT_NE((HGLOBAL)NULL, hWhole);
+    const SIZE_T nSize = ::GlobalSize(hWhole);
+    struct Row
+    {
+        const char* name;
+        SIZE_T nKeep;
+    } rows[] = {{"cut in the caption", 20}, {"cut after the class", 6}, {"only a byte", 1}};
+    for (const Row& row : rows)
+    {
+        ASSERT_LT(row.nKeep, nSize);
+        HGLOBAL hCut = ::GlobalAlloc(GMEM_MOVEABLE, row.nKeep);
+        memcpy(::GlobalLock(hCut), ::GlobalLock(hWhole), row.nKeep);
+        ::GlobalUnlock(hCut);
+        ::GlobalUnlock(hWhole);
+        COleDataSource source;
+        source.CacheGlobalData(TaskPanelClipboardFormat, hCut);
+        EXPECT_EQ(nullptr, ItemFrom(source)) << row.name;
+    }
+    COleDataSource source;
+    source.CacheGlobalData(TaskPanelClipboardFormat, hWhole);
+    CXTPTaskPanelItem* pWhole = ItemFrom(source);
+    ASSERT_NE(nullptr, pWhole) << "the whole block reads";
+    EXPECT_STREQ("a caption long enough to be cut", pWhole->GetCaption());
+    pWhole->InternalRelease();
+
+    COleDataSource textOnly;
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 6);
+    memcpy(::GlobalLock(hText), "hello", 6);
+    ::GlobalUnlock(hText);
+    textOnly.CacheGlobalData(CF_TEXT, hText);
+    EXPECT_EQ(nullptr, ItemFrom(textOnly)) << "text from another program";
+}
+
+} // namespace

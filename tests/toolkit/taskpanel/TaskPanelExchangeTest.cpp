@@ -1,0 +1,206 @@
+// The settings exchange of a panel's groups and items: round trips through
+// an archive, an XML document and an INI file, damaged data refused with the
+// panel as it was, and a second load replacing the first.
+#include "TaskPanelTestSupport.h"
+
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
+#include "toolkit/foundation/XTPPropExchangeIniFile.h"
+#include "toolkit/foundation/XTPPropExchangeXMLNode.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+// Everything the exchange carries, group by group and item by item.
+std::string Describe(CXTPTaskPanel* pPanel)
+{
+    std::ostringstream os;
+    for (int i = 0; i < pPanel->GetGroupCount(); i++)
+    {
+        CXTPTaskPanelGroup* g = pPanel->GetAt(i);
+        os << "group " << g->GetID() << " '" << g->GetCaption() << "' '" << g->GetTooltip() << "' icon "
+           << g->GetIconIndex() << (g->IsExpanded() ? " open" : " closed") << (g->IsSpecial() ? " special" : "")
+           << (g->IsCaptionVisible() ? "" : " no-caption") << (g->GetEnabled() ? "" : " disabled") << " layout "
+           << g->GetItemLayout() << " inner " << Text(g->GetInnerMargins()) << " outer " << Text(g->GetOuterMargins())
+           << " icons " << g->GetIconSize().cx << "x" << g->GetIconSize().cy << " drag " << g->GetAllowDrag() << "\n";
+        for (int j = 0; j < g->GetItemCount(); j++)
+        {
+            CXTPTaskPanelGroupItem* p = g->GetAt(j);
+            os << "  item " << p->GetID() << " '" << p->GetCaption() << "' '" << p->GetTooltip() << "' type "
+               << p->GetType() << " icon " << p->GetIconIndex() << (p->GetEnabled() ? "" : " disabled")
+               << (p->IsBold() ? " bold" : "") << (p->IsItemSelected() ? " selected" : "") << " drag "
+               << p->GetAllowDrag() << (p->IsAllowDrop() ? "" : " no-drop") << " size " << p->GetItemSize().cx << "x"
+               << p->GetItemSize().cy << " margins " << Text(p->GetMargins()) << "\n";
+        }
+    }
+    return os.str();
+}
+
+class TaskPanelExchangeTest : public TaskPanelTest
+{
+protected:
+    void SetUp() override
+    {
+        TaskPanelTest::SetUp();
+        CXTPTaskPanelGroup* pFiles = AddGroup(1, 2);
+        pFiles->SetTooltip("File tasks");
+        pFiles->SetIconIndex(3);
+        pFiles->SetSpecial(TRUE);
+        pFiles->SetItemLayout(xtpTaskItemLayoutImagesWithTextBelow);
+        pFiles->GetInnerMargins().SetRect(1, 2, 3, 4);
+        pFiles->SetIconSize(CSize(24, 24));
+        pFiles->SetAllowDrag(0x40);
+        CXTPTaskPanelGroupItem* pLink = pFiles->GetAt(0);
+        pLink->SetTooltip("Opens \"it\" & more");
+        pLink->SetIconIndex(5);
+        pLink->SetBold(TRUE);
+        pLink->SetItemSelected(TRUE);
+        pLink->GetMargins().SetRect(2, 2, 2, 2);
+        pFiles->GetAt(1)->SetEnabled(FALSE);
+        pFiles->GetAt(1)->SetAllowDrop(FALSE);
+        CXTPTaskPanelGroup* pDetails = AddGroup(2, 0);
+        pDetails->AddTextItem("Nothing selected")->SetItemSize(100, 40);
+        pDetails->SetExpanded(FALSE);
+        pDetails->SetCaptionVisible(FALSE);
+        original = Describe(panel);
+    }
+
+    // A second panel in the same owner, to load into.
+    CXTPTaskPanel* OtherPanel()
+    {
+        other.reset(new CXTPTaskPanel);
+        other->SetAnimation(1);
+        other->Create(WS_CHILD | WS_VISIBLE, CRect(210, 0, 410, 300), &owner, 78);
+        return other.get();
+    }
+    void TearDown() override
+    {
+        if (other)
+            other->DestroyWindow();
+        other.reset();
+        TaskPanelTest::TearDown();
+    }
+
+    std::string original;
+    std::unique_ptr<CXTPTaskPanel> other;
+};
+
+// The groups of the panel as an archive.
+std::vector<BYTE> StoreInArchive(CXTPTaskPanel* pPanel)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        pPanel->GetGroups()->DoPropExchange(&px);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes((size_t)file.GetLength());
+    file.SeekToBegin();
+    file.Read(bytes.data(), (UINT)bytes.size());
+    return bytes;
+}
+
+void LoadFromArchive(CXTPTaskPanel* pPanel, std::vector<BYTE> bytes)
+{
+    CMemFile file(bytes.data(), (UINT)bytes.size());
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    pPanel->GetGroups()->DoPropExchange(&px);
+}
+
+TEST_F(TaskPanelExchangeTest, ArchiveRoundTrip)
+{
+    CXTPTaskPanel* pOther = OtherPanel();
+    LoadFromArchive(pOther, StoreInArchive(panel));
+    EXPECT_EQ(original, Describe(pOther));
+    EXPECT_EQ(pOther, pOther->GetAt(0)->GetAt(0)->GetTaskPanel()) << "loaded items belong to their panel";
+    EXPECT_EQ(pOther->GetAt(0), pOther->GetAt(0)->GetAt(0)->GetItemGroup());
+}
+
+TEST_F(TaskPanelExchangeTest, XmlRoundTrip)
+{
+    CXTPPropExchangeXMLNode store(FALSE, NULL, "TaskPanel");
+    ASSERT_TRUE(store.OnBeforeExchange());
+    panel->GetGroups()->DoPropExchange(&store);
+    const CString strXml = store.GetXML();
+    EXPECT_NE(-1, strXml.Find("Opens &quot;it&quot; &amp; more")) << (LPCTSTR)strXml;
+
+    CXTPTaskPanel* pOther = OtherPanel();
+    CXTPPropExchangeXMLNode load(TRUE, NULL, "TaskPanel");
+    ASSERT_TRUE(load.LoadFromString(strXml));
+    pOther->GetGroups()->DoPropExchange(&load);
+    EXPECT_EQ(original, Describe(pOther));
+}
+
+TEST_F(TaskPanelExchangeTest, IniRoundTrip)
+{
+    TempFolder folder;
+    const CString strFile = folder.File("panel.ini").c_str();
+    {
+        CXTPPropExchangeIniFile store(FALSE, NULL, "TaskPanel");
+        panel->GetGroups()->DoPropExchange(&store);
+        ASSERT_TRUE(store.SaveToFile(strFile));
+    }
+    CXTPPropExchangeIniFile load(TRUE, NULL, "TaskPanel");
+    ASSERT_TRUE(load.LoadFromFile(strFile));
+    CXTPTaskPanel* pOther = OtherPanel();
+    pOther->GetGroups()->DoPropExchange(&load);
+    EXPECT_EQ(original, Describe(pOther));
+}
+
+TEST_F(TaskPanelExchangeTest, LoadingTwiceReplacesTheGroups)
+{
+    const std::vector<BYTE> bytes = StoreInArchive(panel);
+    LoadFromArchive(panel, bytes);
+    LoadFromArchive(panel, bytes);
+    EXPECT_EQ(original, Describe(panel));
+    EXPECT_EQ(2, panel->GetGroupCount());
+}
+
+TEST_F(TaskPanelExchangeTest, DamagedArchiveLeavesThePanelAsItWas)
+{
+    std::vector<BYTE> bytes = StoreInArchive(panel);
+    for (size_t nCut : {bytes.size() / 2, bytes.size() - 3, (size_t)40})
+    {
+        std::vector<BYTE> damaged(bytes.begin(), bytes.begin() + nCut);
+        bool bThrown = false;
+        try
+        {
+            LoadFromArchive(panel, damaged);
+        }
+        catch (CArchiveException* e)
+        {
+            bThrown = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(bThrown) << "cut at " << nCut;
+        EXPECT_EQ(original, Describe(panel)) << "cut at " << nCut;
+    }
+}
+
+TEST_F(TaskPanelExchangeTest, ElementOfTheWrongClassIsRefused)
+{
+    // A group list whose second element names an item class, not a group.
+    CXTPPropExchangeXMLNode load(TRUE, NULL, "TaskPanel");
+    ASSERT_TRUE(load.LoadFromString("<TaskPanel CompactMode=\"1\"><Item Caption=\"fine\" Type=\"0\"/>"
+                                    "<Item Class=\"CXTPTaskPanelGroupItem\" Caption=\"stranger\"/></TaskPanel>"));
+    bool bThrown = false;
+    try
+    {
+        panel->GetGroups()->DoPropExchange(&load);
+    }
+    catch (CArchiveException* e)
+    {
+        bThrown = e->m_cause == CArchiveException::badClass;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
+    EXPECT_EQ(original, Describe(panel));
+}
+
+} // namespace

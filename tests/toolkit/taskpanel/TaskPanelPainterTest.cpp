@@ -1,0 +1,220 @@
+// The base painter's picture, probed pixel by pixel where the look is
+// given: caption and client colours, the client border, the hidden
+// caption's strip, the expand button's room, the fade of a closing group,
+// and its metrics.
+#include "TaskPanelTestSupport.h"
+
+#include "toolkit/foundation/XTPColorManager.h"
+#include "toolkit/foundation/XTPImageManager.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BasePainterTest : public TaskPanelTest
+{
+protected:
+    void SetUp() override
+    {
+        TaskPanelTest::SetUp();
+        panel->SetTheme(xtpTaskPanelThemeBase);
+        base = panel->GetPaintManager();
+    }
+    CXTPTaskPanelPainter* base = nullptr;
+};
+
+TEST_F(BasePainterTest, CaptionsAndClientAreasTakeTheirColours)
+{
+    CXTPTaskPanelGroup* pOrdinary = AddGroup(1, 2);
+    CXTPTaskPanelGroup* pSpecial = AddGroup(2, 1);
+    pSpecial->SetSpecial(TRUE);
+    PixelCanvas canvas(200, 300);
+    PrintPanel(panel, canvas);
+
+    const CRect rcCaption = pOrdinary->GetCaptionRect(), rcClient = pOrdinary->GetClientRect();
+    EXPECT_EQ(XTPGetColor(COLOR_WINDOW), canvas.Pixel(2, 2)) << "the panel's background";
+    EXPECT_EQ(XTPGetColor(COLOR_BTNFACE), canvas.Pixel(rcCaption.left + 3, rcCaption.top + 3));
+    EXPECT_EQ(XTPGetColor(COLOR_ACTIVECAPTION),
+              canvas.Pixel(pSpecial->GetCaptionRect().left + 3, pSpecial->GetCaptionRect().top + 3));
+    EXPECT_EQ(XTPGetColor(COLOR_WINDOW), canvas.Pixel(rcClient.CenterPoint().x, rcClient.bottom - 3));
+    // The border: left, bottom and right sides in the client border colour.
+    EXPECT_EQ(XTPGetColor(COLOR_BTNFACE), canvas.Pixel(rcClient.left, rcClient.bottom - 5));
+    EXPECT_EQ(XTPGetColor(COLOR_BTNFACE), canvas.Pixel(rcClient.CenterPoint().x, rcClient.bottom - 1));
+    EXPECT_EQ(XTPGetColor(COLOR_BTNFACE), canvas.Pixel(rcClient.right - 1, rcClient.bottom - 5));
+    EXPECT_EQ(XTPGetColor(COLOR_ACTIVECAPTION),
+              canvas.Pixel(pSpecial->GetClientRect().left, pSpecial->GetClientRect().bottom - 5));
+    // The caption text in the caption text colour somewhere left of the button.
+    CRect rcText = rcCaption;
+    rcText.right -= 23;
+    EXPECT_GT(rcText.Width() * rcText.Height() - canvas.CountOther(rcText, XTPGetColor(COLOR_BTNTEXT)), 0);
+}
+
+TEST_F(BasePainterTest, CaptionIsNeverLowerThan25)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 0);
+    EXPECT_GE(pGroup->GetCaptionHeight(), 25);
+    EXPECT_EQ(base->GetCaptionHeight(), pGroup->GetCaptionHeight());
+}
+
+TEST_F(BasePainterTest, HiddenCaptionIsAStripOfTheBorderColour)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 1);
+    pGroup->SetCaptionVisible(FALSE);
+    EXPECT_EQ(1, pGroup->GetCaptionHeight());
+    PixelCanvas canvas(200, 300);
+    PrintPanel(panel, canvas);
+    const CRect rc = pGroup->GetCaptionRect();
+    EXPECT_EQ(0, canvas.CountOther(rc, XTPGetColor(COLOR_BTNFACE)));
+    EXPECT_EQ(XTPGetColor(COLOR_WINDOW), canvas.Pixel(rc.left + 5, rc.top + 3)) << "below it the client area";
+}
+
+TEST_F(BasePainterTest, NarrowCaptionHasNoExpandButton)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 0);
+    EXPECT_EQ(0, base->GetExpandButtonWidth(pGroup, CRect(0, 0, 25, 20)));
+    EXPECT_EQ(23, base->GetExpandButtonWidth(pGroup, CRect(0, 0, 26, 20)));
+    PixelCanvas canvas(60, 30, kRed);
+    EXPECT_EQ("0 0 25 20", Text(base->DrawExpandButton(&canvas.dc(), pGroup, CRect(0, 0, 25, 20))));
+    EXPECT_EQ(0, canvas.CountOther(kRed)) << "nothing drawn";
+    EXPECT_EQ("0 0 37 30", Text(base->DrawExpandButton(&canvas.dc(), pGroup, CRect(0, 0, 60, 30))))
+        << "the text ends at the button";
+    EXPECT_GT(canvas.CountOther(CRect(37, 0, 60, 30), kRed), 0) << "the chevron is drawn";
+    pGroup->SetExpandable(FALSE);
+    EXPECT_EQ(0, base->GetExpandButtonWidth(pGroup, CRect(0, 0, 60, 30)));
+}
+
+TEST_F(BasePainterTest, ClosedGroupFaceHasNoBorderAndNoItems)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 3);
+    pGroup->GetItems()->GetAt(0)->SetCaption("Wide caption of the first link");
+    PixelCanvas open(200, 120, kRed), closed(200, 120, kRed);
+    const CRect rc(0, 0, 200, 120);
+    base->FillGroupClientFace(&open.dc(), pGroup, rc);
+    pGroup->SetExpanded(FALSE);
+    base->FillGroupClientFace(&closed.dc(), pGroup, rc);
+    EXPECT_EQ(0, closed.CountOther(XTPGetColor(COLOR_WINDOW))) << "only the background";
+    EXPECT_GT(open.CountOther(XTPGetColor(COLOR_WINDOW)), 200) << "a border and the links";
+}
+
+TEST_F(BasePainterTest, ClosingGroupFadesItsFace)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 4);
+    base->GetGroupColors(FALSE)->clrClient.SetCustomValue(kBlue);
+    panel->SetAnimation(0);
+    pGroup->SetExpanded(FALSE);
+    Tick(5);
+    const CRect rc = pGroup->GetClientRect();
+    ASSERT_GT(rc.Height(), 4);
+    PixelCanvas canvas(200, 300);
+    PrintPanel(panel, canvas);
+    const COLORREF clr = canvas.Pixel(rc.right - 5, rc.top + 2);
+    EXPECT_EQ(255, GetBValue(clr));
+    EXPECT_GT(GetRValue(clr), 0) << "partly transparent";
+    EXPECT_LT(GetRValue(clr), 255);
+    // Removing the items while it moves leaves a face of no height: drawn
+    // without a fade, not divided by zero.
+    pGroup->GetInnerMargins().SetRect(0, 0, 0, 0);
+    pGroup->GetItems()->Clear();
+    EXPECT_EQ(0, pGroup->GetClientHeight());
+    PrintPanel(panel, canvas);
+    Tick(10);
+    EXPECT_FALSE(pGroup->IsDirty());
+}
+
+TEST_F(BasePainterTest, MarginsComeFromTheOwnersUnlessUnset)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 1);
+    CXTPTaskPanelGroupItem* pItem = pGroup->GetAt(0);
+    EXPECT_EQ("12 12 12 12", Text(base->GetControlMargins(panel)));
+    EXPECT_EQ(15, base->GetGroupSpacing(panel));
+    EXPECT_EQ("0 0 0 0", Text(base->GetGroupOuterMargins(pGroup)));
+    EXPECT_EQ("11 8 11 8", Text(base->GetGroupInnerMargins(pGroup)));
+    EXPECT_EQ("0 0 0 0", Text(base->GetItemOuterMargins(pItem)));
+    EXPECT_EQ("2 2 2 2", Text(base->GetItemInnerMargins(pItem)));
+    panel->SetMargins(1, 2, 3, 4, 5);
+    pGroup->GetInnerMargins().SetRect(6, 7, 8, 9);
+    pItem->GetMargins().SetRect(1, 1, 1, 1);
+    EXPECT_EQ("1 2 3 4", Text(base->GetControlMargins(panel)));
+    EXPECT_EQ(5, base->GetGroupSpacing(panel));
+    EXPECT_EQ("6 7 8 9", Text(base->GetGroupInnerMargins(pGroup)));
+    EXPECT_EQ("1 1 1 1", Text(base->GetItemOuterMargins(pItem)));
+}
+
+TEST(TaskPanelPainter, BlendColorsWeighsTheFirstColourOutOf255)
+{
+    EXPECT_EQ(RGB(255, 0, 0), CXTPTaskPanelPainter::BlendColors(RGB(255, 0, 0), RGB(0, 0, 255), 255));
+    EXPECT_EQ(RGB(0, 0, 255), CXTPTaskPanelPainter::BlendColors(RGB(255, 0, 0), RGB(0, 0, 255), 0));
+    EXPECT_EQ(RGB(128, 0, 127), CXTPTaskPanelPainter::BlendColors(RGB(255, 0, 0), RGB(0, 0, 255), 128));
+    EXPECT_EQ(RGB(100, 150, 200), CXTPTaskPanelPainter::BlendColors(RGB(100, 150, 200), RGB(100, 150, 200), 77));
+}
+
+TEST_F(TaskPanelTest, ThemeIdsOutsideTheRangeGiveTheDefault)
+{
+    for (int nTheme : {0, 5, 12})
+    {
+        panel->SetTheme(nTheme);
+        EXPECT_EQ(nTheme, panel->GetCurrentTheme());
+    }
+    for (int nTheme : {-1, 13, 99})
+    {
+        panel->SetTheme(nTheme);
+        EXPECT_EQ(xtpTaskPanelThemeShellStyle, panel->GetCurrentTheme()) << nTheme;
+    }
+    CXTPTaskPanelPainter* pCustom = new CFixedPainter;
+    panel->SetCustomTheme(pCustom);
+    EXPECT_EQ(xtpTaskPanelThemeCustom, panel->GetCurrentTheme());
+    EXPECT_EQ(pCustom, panel->GetPaintManager());
+}
+
+TEST_F(TaskPanelTest, SettingTheCurrentImageManagerAgainKeepsIt)
+{
+    CXTPImageManager* pManager = panel->GetImageManager();
+    panel->SetImageManager(pManager);
+    EXPECT_EQ(pManager, panel->GetImageManager());
+    EXPECT_EQ(1, pManager->m_dwRef) << "neither released nor deleted";
+}
+
+// The test frame of the screenshot: a panel of three groups and ten items.
+TEST(TaskPanelFrame, ThreeGroupsAndTenItems)
+{
+    CTestFrame* pFrame = new CTestFrame;
+    ASSERT_TRUE(pFrame->CreateAt(60, 60, 240, 420, "Task panel"));
+    CXTPTaskPanel panel;
+    ASSERT_TRUE(panel.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 240, 420), pFrame, 1));
+    CImageList images;
+    images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1);
+    HICON hIcon = ::LoadIcon(NULL, IDI_INFORMATION);
+    for (int i = 0; i < 4; i++)
+        images.Add(hIcon);
+    panel.SetImageList(&images);
+    const char* captions[3][4] = {{"Check all keywords", "Add a keyword", "Import keywords", "Export keywords"},
+                                  {"Mark all as read", "Open the news page", "Show the preview", NULL},
+                                  {"Nothing is selected.", "Last check: never", "Next check in 30 minutes", NULL}};
+    for (int g = 0; g < 3; g++)
+    {
+        CXTPTaskPanelGroup* pGroup = panel.AddGroup(g + 1);
+        pGroup->SetCaption(g == 0 ? "Keyword tasks" : g == 1 ? "News tasks" : "Details");
+        pGroup->SetSpecial(g == 0);
+        for (int i = 0; i < 4 && captions[g][i] != NULL; i++)
+        {
+            CXTPTaskPanelGroupItem* pItem =
+                g == 2 ? pGroup->AddTextItem(captions[g][i]) : pGroup->AddLinkItem(100 * (g + 1) + i, i);
+            pItem->SetCaption(captions[g][i]);
+        }
+    }
+    panel.SetAnimation(1);
+    panel.Reposition(FALSE);
+    EXPECT_EQ(10, panel.GetAt(0)->GetItemCount() + panel.GetAt(1)->GetItemCount() + panel.GetAt(2)->GetItemCount());
+    PixelCanvas canvas(240, 420);
+    PrintPanel(&panel, canvas);
+    // Every group shows, one below the other, inside the frame.
+    EXPECT_LT(panel.GetAt(2)->GetTargetRect().bottom, 420);
+    EXPECT_GT(canvas.CountOther(panel.GetAt(0)->GetClientRect(), XTPGetColor(COLOR_WINDOW)), 100)
+        << "links with icons";
+    SaveShotIfAsked(pFrame, "taskpanel-frame");
+    panel.DestroyWindow();
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+} // namespace
