@@ -12,7 +12,7 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/commandbars/XTPTabClientWnd.h"
+#include "toolkit/commandbars/XTPTabClientInterface.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
@@ -430,8 +430,8 @@ void CXTPCommandBars::RedrawCommandBars()
     CMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, m_pFrame);
     if (pMDIFrame != NULL && pMDIFrame->m_hWndMDIClient != NULL)
     {
-        CXTPTabClientWnd* pTabClient =
-            DYNAMIC_DOWNCAST(CXTPTabClientWnd, CWnd::FromHandlePermanent(pMDIFrame->m_hWndMDIClient));
+        CXTPTabClientInterface* pTabClient =
+            DYNAMIC_DOWNCAST(CXTPTabClientInterface, CWnd::FromHandlePermanent(pMDIFrame->m_hWndMDIClient));
         if (pTabClient != NULL)
             pTabClient->UpdateContents(TRUE);
     }

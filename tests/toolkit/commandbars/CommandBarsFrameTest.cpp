@@ -7,7 +7,7 @@
 #include "CommandBarsTestSupport.h"
 
 #include "toolkit/commandbars/docking/XTPDockBar.h"
-#include "toolkit/commandbars/XTPTabClientWnd.h"
+#include "toolkit/commandbars/XTPTabClientInterface.h"
 
 namespace {
 
@@ -179,23 +179,6 @@ TEST(ToolBarInFrame, TakesTheTopThroughSizeParent)
     pFrame->DestroyWindow();
 }
 
-// A tab client that counts how often it is asked to rebuild its tabs.
-class CCountingTabClient : public CXTPTabClientWnd
-{
-public:
-    int m_nUpdates = 0;
-    BOOL m_bLastRecalc = FALSE;
-
-protected:
-    void OnUpdateContents(BOOL bRecalc) override
-    {
-        m_nUpdates++;
-        m_bLastRecalc = bRecalc;
-        // A nested request while one runs is ignored.
-        UpdateContents(FALSE);
-    }
-};
-
 // An MDI frame with command bars and the test menu.
 class CommandBarsMdi : public ::testing::Test
 {
@@ -217,7 +200,7 @@ protected:
 TEST_F(CommandBarsMdi, RedrawUpdatesTheTabClient)
 {
     pBars->RedrawCommandBars(); // a plain MDI client: nothing to update
-    CCountingTabClient client;
+    CTestTabClient client;
     ASSERT_TRUE(client.SubclassWindow(pFrame->m_hWndMDIClient));
     pBars->RedrawCommandBars();
     EXPECT_EQ(1, client.m_nUpdates);

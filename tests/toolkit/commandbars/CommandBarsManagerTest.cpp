@@ -4,9 +4,10 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
-#include "toolkit/commandbars/XTPTabClientWnd.h"
+#include "toolkit/commandbars/XTPTabClientInterface.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "CommandBarsTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +86,7 @@ TEST(CommandBar, FindAccelFindsTheMnemonicsControl)
 TEST(TabClientWnd, WorkspaceCommandsFollowTheActiveGroup)
 {
     auto enabled = [](UINT nID, int nGroups, int nActive, int nItems, BOOL bHorizontal) {
-        return CXTPTabClientWnd::IsWorkspaceCommandEnabled(nID, nGroups, nActive, nItems, bHorizontal);
+        return CXTPTabClientInterface::IsWorkspaceCommandEnabled(nID, nGroups, nActive, nItems, bHorizontal);
     };
     EXPECT_FALSE(enabled(9420, 2, 0, 3, FALSE)) << "previous from the first";
     EXPECT_TRUE(enabled(9420, 2, 1, 3, FALSE)) << "previous from the second";
@@ -102,10 +103,23 @@ TEST(TabClientWnd, WorkspaceCommandsFollowTheActiveGroup)
 
 TEST(TabClientWnd, WithoutAnActiveGroupNoWorkspaceCommandIsAllowed)
 {
-    CXTPTabClientWnd client;
+    CTestTabClient client;
     void* pGroup = &client;
     EXPECT_FALSE(client.IsWorkspaceCommandEnabled(35000, &pGroup));
     EXPECT_EQ((void*)&client, pGroup) << "the group is left alone";
+}
+
+TEST(TabClientWnd, TheActiveGroupIsGivenAndItsQueriesAnswer)
+{
+    CTestTabClient client;
+    client.m_nGroups = 2;
+    client.m_nActiveGroup = 1;
+    client.m_nActiveGroupItems = 2;
+    void* pGroup = NULL;
+    EXPECT_FALSE(client.IsWorkspaceCommandEnabled(9421, &pGroup)) << "next from the last";
+    EXPECT_EQ((void*)2, pGroup) << "the active group (the second)";
+    EXPECT_TRUE(client.IsWorkspaceCommandEnabled(9420)) << "previous from the second";
+    EXPECT_TRUE(client.IsWorkspaceCommandEnabled(9423)) << "new vertical among vertical groups";
 }
 
 class CCountedImageManager : public CXTPImageManager

@@ -13,6 +13,7 @@
 #include "framework/Controls.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPTabClientInterface.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -123,6 +124,33 @@ protected:
     afx_msg LRESULT OnInitPopup(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUninitPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+};
+
+// A tab client whose groups are plain values the test sets; it counts how
+// often it is asked to rebuild its tabs (a nested request while one runs is
+// made, and must be ignored).
+class CTestTabClient : public CXTPTabClientInterface
+{
+public:
+    int m_nGroups = 0;
+    int m_nActiveGroup = -1;
+    int m_nActiveGroupItems = 0;
+    BOOL m_bHorizontal = FALSE;
+    int m_nUpdates = 0;
+    BOOL m_bLastRecalc = FALSE;
+
+protected:
+    void OnUpdateContents(BOOL bRecalc) override
+    {
+        m_nUpdates++;
+        m_bLastRecalc = bRecalc;
+        UpdateContents(FALSE);
+    }
+    int GetGroupCount() const override { return m_nGroups; }
+    int GetActiveGroupIndex() const override { return m_nActiveGroup; }
+    void* GetGroup(int nIndex) const override { return (void*)(INT_PTR)(nIndex + 1); }
+    int GetGroupItemCount(int) const override { return m_nActiveGroupItems; }
+    BOOL IsHorizontalGroups() const override { return m_bHorizontal; }
 };
 
 // A test with a 400 x 300 CCommandBarsFrame whose bars are built and whose

@@ -71,6 +71,7 @@ BOOL CXTPControlComboBoxList::CreateListWindow()
 BOOL CXTPControlComboBoxList::Popup(CXTPControlPopup* pControlPopup, BOOL /*bSelectFirst*/)
 {
     CXTPControlComboBox* pComboBox = DYNAMIC_DOWNCAST(CXTPControlComboBox, pControlPopup);
+    ASSERT(pComboBox != NULL);
     if (pComboBox == NULL || !CreateListWindow())
         return FALSE;
     CHoldReference hold(this);

@@ -3,7 +3,7 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControlExpansion.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
-#include "toolkit/commandbars/XTPTabClientWnd.h"
+#include "toolkit/commandbars/XTPTabClientInterface.h"
 #include "toolkit/foundation/XTPStartup.h"
 
 #include "framework/Controls.h"
@@ -25,12 +25,12 @@ BOOL IsWorkspaceItem(const CXTPControl* pControl)
     return nId >= XTP_ID_WORKSPACE_MOVEPREVIOUS && nId <= XTP_ID_WORKSPACE_NEWVERTICAL;
 }
 
-CXTPTabClientWnd* FindTabClient(CXTPCommandBar* pBar)
+CXTPTabClientInterface* FindTabClient(CXTPCommandBar* pBar)
 {
     CMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, pBar->GetOwnerSite());
     if (pFrame == NULL || pFrame->m_hWndMDIClient == NULL)
         return NULL;
-    return DYNAMIC_DOWNCAST(CXTPTabClientWnd, CWnd::FromHandlePermanent(pFrame->m_hWndMDIClient));
+    return DYNAMIC_DOWNCAST(CXTPTabClientInterface, CWnd::FromHandlePermanent(pFrame->m_hWndMDIClient));
 }
 
 } // namespace
@@ -40,7 +40,7 @@ void CXTPControlWorkspaceActions::OnCalcDynamicSize(DWORD /*dwMode*/)
     if (m_pParent == NULL)
         return;
     XTPRemoveExpansionItems(this, IsWorkspaceItem);
-    CXTPTabClientWnd* pTabClient = FindTabClient(m_pParent);
+    CXTPTabClientInterface* pTabClient = FindTabClient(m_pParent);
     if (pTabClient == NULL)
         return;
     SetHideFlags(xtpHideGeneric);

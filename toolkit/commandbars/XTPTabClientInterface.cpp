@@ -1,11 +1,11 @@
-#include "toolkit/commandbars/XTPTabClientWnd.h"
+#include "toolkit/commandbars/XTPTabClientInterface.h"
 
-IMPLEMENT_DYNAMIC(CXTPTabClientWnd, CWnd)
+IMPLEMENT_DYNAMIC(CXTPTabClientInterface, CWnd)
 
-CXTPTabClientWnd::CXTPTabClientWnd() : m_bUpdatingContents(FALSE)
+CXTPTabClientInterface::CXTPTabClientInterface() : m_bUpdatingContents(FALSE)
 {}
 
-void CXTPTabClientWnd::UpdateContents(BOOL bRecalc)
+void CXTPTabClientInterface::UpdateContents(BOOL bRecalc)
 {
     if (m_bUpdatingContents)
         return;
@@ -14,7 +14,7 @@ void CXTPTabClientWnd::UpdateContents(BOOL bRecalc)
     m_bUpdatingContents = FALSE;
 }
 
-BOOL CXTPTabClientWnd::IsWorkspaceCommandEnabled(UINT nID, void** ppGroup)
+BOOL CXTPTabClientInterface::IsWorkspaceCommandEnabled(UINT nID, void** ppGroup)
 {
     int nActive = GetActiveGroupIndex();
     if (nActive < 0)
@@ -25,7 +25,7 @@ BOOL CXTPTabClientWnd::IsWorkspaceCommandEnabled(UINT nID, void** ppGroup)
                                      IsHorizontalGroups());
 }
 
-BOOL CXTPTabClientWnd::IsWorkspaceCommandEnabled(UINT nID, int nGroupCount, int nActiveGroup,
+BOOL CXTPTabClientInterface::IsWorkspaceCommandEnabled(UINT nID, int nGroupCount, int nActiveGroup,
                                                  int nActiveGroupItems, BOOL bHorizontalGroups)
 {
     switch (nID)
@@ -45,32 +45,4 @@ BOOL CXTPTabClientWnd::IsWorkspaceCommandEnabled(UINT nID, int nGroupCount, int 
     default:
         return TRUE;
     }
-}
-
-void CXTPTabClientWnd::OnUpdateContents(BOOL)
-{}
-
-int CXTPTabClientWnd::GetGroupCount() const
-{
-    return 0;
-}
-
-int CXTPTabClientWnd::GetActiveGroupIndex() const
-{
-    return -1;
-}
-
-void* CXTPTabClientWnd::GetGroup(int) const
-{
-    return NULL;
-}
-
-int CXTPTabClientWnd::GetGroupItemCount(int) const
-{
-    return 0;
-}
-
-BOOL CXTPTabClientWnd::IsHorizontalGroups() const
-{
-    return FALSE;
 }
