@@ -11,6 +11,7 @@ NewsFetch::NewsFetch(Keyword* pKeyword, const CString& url)
 
 NewsFetch::~NewsFetch()
 {
+    ASSERT(m_hThread == NULL || ::WaitForSingleObject(m_hThread, 0) == WAIT_OBJECT_0);
     if (m_hThread != NULL)
         ::CloseHandle(m_hThread);
 }

@@ -6,12 +6,15 @@ set(TW_SYSTEM_LIBS
     comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid oleacc
     advapi32 user32 gdi32 winmm ws2_32 version)
 
-# tw_library(NAME [DEPENDS lib...]): a static library of every .cpp below the
-# calling folder.
+# tw_library(NAME [DEPENDS lib...] [EXCLUDE file...]): a static library of
+# every .cpp below the calling folder but the excluded ones.
 function(tw_library name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
@@ -20,13 +23,18 @@ endfunction()
 # tw_test(NAME [DEPENDS lib...] [OWN_MAIN] [WINDOWS]): a GoogleTest executable
 # of every .cpp (and .rc) below the calling folder, run under wine by ctest.
 # Each run writes an XML report that scripts/test adds up (wine sees / as
-# drive Z:). WINDOWS: the tests open windows on the shared X display.
+# drive Z:). WINDOWS: the tests open windows on the shared X display. With
+# tw_testsupport, a failed ASSERT anywhere fails the running test.
 function(tw_test name)
   cmake_parse_arguments(ARG "OWN_MAIN;WINDOWS" "" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(tw_testsupport IN_LIST ARG_DEPENDS)
+    # Linked as an object: nothing calls it, it installs itself.
+    target_sources(${name} PRIVATE $<TARGET_OBJECTS:tw_failedassertion>)
+  endif()
   if(ARG_OWN_MAIN)
     target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} gtest ${TW_SYSTEM_LIBS})
   else()

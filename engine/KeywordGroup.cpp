@@ -103,8 +103,14 @@ int KeywordGroup::MarkKeywordRead(Keyword& keyword)
     const int marked = keyword.unreadCount;
     totalUnread -= marked;
     keyword.unreadCount = 0;
+    int counted = 0;
     for (NewsItem* item = keyword.firstItem; item; item = item->next)
+    {
+        counted += item->unread ? 1 : 0;
         item->unread = 0;
+    }
+    // A keyword's count is the number of its unread items.
+    ASSERT(counted == marked);
     return marked;
 }
 
@@ -113,5 +119,7 @@ int KeywordGroup::MarkAllRead()
     int marked = 0;
     for (Keyword* keyword = first; keyword; keyword = keyword->next)
         marked += MarkKeywordRead(*keyword);
+    // The total is the sum of the keywords' counts, all of them 0 now.
+    ASSERT(totalUnread == 0);
     return marked;
 }
