@@ -113,6 +113,11 @@ void CMDIFrameWnd::MDISetMenu(HMENU hFrameMenu, HMENU hWindowMenu)
     ::DrawMenuBar(m_hWnd);
 }
 
+BOOL CMDIFrameWnd::HasFrameMenu() const
+{
+    return ::GetMenu(m_hWnd) != NULL || m_hMenuDefault != NULL;
+}
+
 CFrameWnd* CMDIFrameWnd::GetActiveFrame()
 {
     CMDIChildWnd* pActive = MDIGetActive();
@@ -141,7 +146,7 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
     CMDIChildWnd* pActive = MDIGetActive();
     if (pActive != NULL)
         pActive->OnUpdateFrameMenu(TRUE, pActive, hMenuAlt);
-    else if (::GetMenu(m_hWnd) != NULL)
+    else if (HasFrameMenu())
         MDISetMenu(hMenuAlt != NULL ? hMenuAlt : m_hMenuDefault, GetWindowMenuPopup(m_hMenuDefault));
 }
 
@@ -297,7 +302,7 @@ CWnd* CMDIChildWnd::GetMessageBar()
 void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt)
 {
     CMDIFrameWnd* pFrame = GetMDIFrame();
-    if (pFrame == NULL || ::GetMenu(pFrame->m_hWnd) == NULL)
+    if (pFrame == NULL || !pFrame->HasFrameMenu())
         return;
     HMENU hMenu = NULL;
     if (bActivate)

@@ -34,6 +34,11 @@ public:
     void MDIIconArrange();
     // Puts a menu (and its window popup) in the frame; NULL keeps the current one.
     void MDISetMenu(HMENU hFrameMenu, HMENU hWindowMenu);
+    // The frame shows a menu or was made with one. A frame without any menu
+    // stays so; one whose menu a command bar took over still asks its MDI
+    // client for each child's menu (WM_MDISETMENU), which that bar takes in
+    // place of the frame by watching the client.
+    BOOL HasFrameMenu() const;
 
     CFrameWnd* GetActiveFrame() override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
