@@ -196,6 +196,13 @@ public:
     void SetComboButtonWidth(CDC* pDC, CXTPControlComboBox* pComboBox);
     // Right-to-left menu captions: dots to the front, a leading number to the end.
     static void PrepareMenuCaption(CString& strCaption);
+    // Draws a glyph of the symbol font "Marlett" centred in rc, in the DC's
+    // text colour, at 8 points of a 96-pixel inch whatever the DC's
+    // resolution (the close buttons of bars, the MDI buttons of the menu bar).
+    static void DrawSymbolGlyph(CDC* pDC, LPCTSTR lpszGlyph, CRect rc);
+    // The font height of that glyph for a DC of the given pixels per inch:
+    // 80 tenth-points scaled by 96 / horizontal, then as a point font.
+    static LONG GetSymbolGlyphHeight(int nLogPixelsX, int nLogPixelsY);
     static BOOL FontExists(const CString& strFaceName);
     void GradientFill(CDC* pDC, LPCRECT lpRect, COLORREF crFrom, COLORREF crTo, BOOL bHorz);
     // The raised shadow of an embossed caption: the text in colour 20 one

@@ -317,6 +317,27 @@ CSize CXTPPaintManager::DrawControlToolBarParent(CDC* pDC, CXTPControl* pControl
     return size;
 }
 
+LONG CXTPPaintManager::GetSymbolGlyphHeight(int nLogPixelsX, int nLogPixelsY)
+{
+    const int nTenthPoints = MulDiv(80, 96, nLogPixelsX);
+    return -MulDiv(nTenthPoints, nLogPixelsY, 720);
+}
+
+void CXTPPaintManager::DrawSymbolGlyph(CDC* pDC, LPCTSTR lpszGlyph, CRect rc)
+{
+    LOGFONT lf;
+    memset(&lf, 0, sizeof(lf));
+    lf.lfHeight = GetSymbolGlyphHeight(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
+    lf.lfCharSet = SYMBOL_CHARSET;
+    lstrcpynA(lf.lfFaceName, "Marlett", LF_FACESIZE);
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CFont* pOldFont = pDC->SelectObject(&font);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->DrawText(lpszGlyph, lstrlenA(lpszGlyph), rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    pDC->SelectObject(pOldFont);
+}
+
 CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar,
                                            BOOL bDraw, LPVOID lpParam)
 {
@@ -396,20 +417,9 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pB
         if (!bDraw)
             return CSize(0, 0);
         DrawControlEntry(pDC, pButton);
-        LOGFONT lf;
-        memset(&lf, 0, sizeof(lf));
-        lf.lfHeight = -MulDiv(80, 96, 10 * pDC->GetDeviceCaps(LOGPIXELSX));
-        lf.lfCharSet = SYMBOL_CHARSET;
-        lstrcpynA(lf.lfFaceName, "Marlett", LF_FACESIZE);
-        CFont font;
-        font.CreateFontIndirect(&lf);
-        CFont* pOldFont = pDC->SelectObject(&font);
         if (!pButton->GetPressed() && !pButton->GetSelected())
             pDC->SetTextColor(GetColor(COLOR_HIGHLIGHTTEXT));
-        CRect rc = pButton->GetRect();
-        pDC->SetBkMode(TRANSPARENT);
-        pDC->DrawText("r", 1, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        pDC->SelectObject(pOldFont);
+        DrawSymbolGlyph(pDC, "r", pButton->GetRect());
         return CSize(0, 0);
     }
     case 3: // a drop-down arrow button

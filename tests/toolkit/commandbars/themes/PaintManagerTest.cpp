@@ -213,3 +213,20 @@ TEST(PaintManagerBorders, BaseFrameIsSunkenAndTheOfficeXPFrameFlat)
 }
 
 } // namespace
+
+TEST(PaintManagerDrawing, SymbolGlyphsAreEightPointsOfANinetySixPixelInch)
+{
+    struct Row
+    {
+        int nLogPixelsX, nLogPixelsY;
+        LONG lHeight;
+    } rows[] = {
+        {96, 96, -11},   // 8 points at 96 pixels per inch, not 8 pixels
+        {120, 120, -11}, // the glyph keeps its size in pixels on a finer screen
+        {192, 192, -11},
+        {96, 120, -13}, // taller pixels than wide ones
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.lHeight, CXTPPaintManager::GetSymbolGlyphHeight(row.nLogPixelsX, row.nLogPixelsY))
+            << row.nLogPixelsX << " x " << row.nLogPixelsY;
+}
