@@ -148,9 +148,20 @@ enum XTPBarFlags
 #define XTP_ID_TOOLBAR_HIDE 9401
 #define XTP_ID_CUSTOMIZE 35001
 
+// The menu bar's MDI controls, shown while the active MDI child is
+// maximised: the child's close, restore and minimise buttons at the bar's
+// far end and its system menu (the child's icon) first.
+#define XTP_ID_MENUBAR_CLOSE 9403
+#define XTP_ID_MENUBAR_RESTORE 9404
+#define XTP_ID_MENUBAR_MINIMIZE 9405
+#define XTP_ID_MENUBAR_SYSMENU 9406
+
 // Timers of a command bar: the hover delay and the delayed full menus.
 #define XTP_TID_HOVER 112223
 #define XTP_TID_EXPANDED_POPUP 112224
+// The menu bar's deferred refresh of its MDI controls, posted as a WM_TIMER
+// when the MDI windows change so that it runs after the change is complete.
+#define XTP_TID_MDI_REFRESH 12223
 
 // Custom tool bars take their ids from this range.
 #define XTP_ID_CUSTOMBAR_FIRST 0xE800

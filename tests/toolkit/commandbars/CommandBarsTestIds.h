@@ -9,3 +9,6 @@
 #define ID_TEST_COPY 3004
 #define ID_TEST_BOLD 3005
 #define ID_TEST_HELP 3006
+// The menus of two document types of the MDI tests.
+#define IDR_TEST_DOC_A 310
+#define IDR_TEST_DOC_B 311

@@ -826,12 +826,19 @@ void CXTPCommandBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
     m_szButtons = pCommandBar->m_szButtons;
     m_pCommandBars = pCommandBar->m_pCommandBars;
 
-    CXTPControls* pControls = pCommandBar->m_pControls->Duplicate(bRecursive);
-    m_pControls->RemoveAll();
-    m_pControls->SetParent(NULL);
-    m_pControls->InternalRelease();
+    CXTPControls* pOld = ExchangeControls(pCommandBar->m_pControls->Duplicate(bRecursive));
+    pOld->RemoveAll();
+    pOld->InternalRelease();
+}
+
+CXTPControls* CXTPCommandBar::ExchangeControls(CXTPControls* pControls)
+{
+    CXTPControls* pOld = m_pControls;
+    pOld->SetCommandBars(GetCommandBars());
+    pOld->SetParent(NULL);
     m_pControls = pControls;
     m_pControls->SetParent(this);
+    return pOld;
 }
 
 CXTPCommandBar* CXTPCommandBar::Clone(BOOL bRecursive)

@@ -215,6 +215,10 @@ protected:
 
     // Builds controls from a menu's items (separators start groups).
     void BuildFromMenu(CMenu* pMenu);
+    // Puts pControls (the bar takes over the caller's reference) in place of
+    // the bar's collection and hands the old one back with its reference:
+    // detached from the bar, it keeps the bar's manager.
+    CXTPControls* ExchangeControls(CXTPControls* pControls);
     // Runs the update handlers of each control in pTarget's routing.
     void OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHandler);
     // Sets or clears hide flag 64 from the active document template.

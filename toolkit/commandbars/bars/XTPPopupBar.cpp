@@ -221,8 +221,8 @@ void CXTPPopupBar::UpdateFlags()
     CRect rcExclude = m_pControlPopup->GetRect();
     if (m_pControlPopup->GetType() == xtpControlComboBox && pParent->GetType() != xtpBarTypePopup)
         nFlags = xtpPopupDown;
-    else if (GetPaintManager() != NULL)
-        GetPaintManager()->AdjustExcludeRect(rcExclude, m_pControlPopup, bVertical);
+    else
+        m_pControlPopup->AdjustExcludeRect(rcExclude, bVertical);
     pParent->ClientToScreen(&rcExclude);
 
     m_nPopupFlags = nFlags;

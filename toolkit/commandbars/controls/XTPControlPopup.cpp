@@ -2,6 +2,7 @@
 
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/foundation/XTPStartup.h"
 #include "toolkit/commandbars/bars/XTPCommandBarList.h"
 #include "toolkit/foundation/XTPPropExchange.h"
@@ -61,6 +62,13 @@ void CXTPControlPopup::SetCommandBar(CMenu* pMenu)
         pBar->InternalRelease();
     }
     m_pCommandBar->LoadMenu(pMenu);
+}
+
+void CXTPControlPopup::AdjustExcludeRect(CRect& rc, BOOL bVertical)
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    if (pPaintManager != NULL)
+        pPaintManager->AdjustExcludeRect(rc, this, bVertical);
 }
 
 BOOL CXTPControlPopup::IsContainPopup(CXTPControlPopup* pOther) const

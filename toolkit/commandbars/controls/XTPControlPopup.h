@@ -27,6 +27,9 @@ public:
     // The shadow the drop-shadow manager draws for the open control; nothing
     // until that manager exists.
     virtual void UpdateShadow() {}
+    // The rectangle the open popup keeps clear of, given in the parent bar's
+    // client coordinates: [the paint manager's AdjustExcludeRect].
+    virtual void AdjustExcludeRect(CRect& rc, BOOL bVertical);
 
     // ---- CXTPControl ----
 

@@ -410,6 +410,10 @@ void CXTPCommandBars::RestoreCommandBarList(CXTPCommandBarList* pList, BOOL bSil
         if (m_pMenuBar == NULL && pBar->IsKindOf(RUNTIME_CLASS(CXTPMenuBar)))
             m_pMenuBar = (CXTPMenuBar*)pBar;
     }
+    // The menu bar shows the frame menu's controls and keeps only the
+    // document menus the user changed.
+    if (m_pMenuBar != NULL)
+        m_pMenuBar->OnStateLoaded();
 }
 
 void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)

@@ -1,0 +1,42 @@
+#pragma once
+// CXTPControlMDISysMenuPopup: the maximised MDI child's system menu on the
+// menu bar (id 9406, made by CXTPMenuBar::RefreshMdiButtons when the bar's
+// flags ask for it). It shows the child's icon at 16 x 16 and opens a popup
+// of the menu's system commands (ids 0xF000 up to 0xF1F0) as buttons with
+// the menu's texts and states; choosing one sends the command to the frame,
+// whose MDI handling passes it to the maximised child as a system command.
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+
+class CXTPControlMDISysMenuPopup : public CXTPControlPopup
+{
+    DECLARE_DYNCREATE(CXTPControlMDISysMenuPopup)
+public:
+    CXTPControlMDISysMenuPopup();
+    // Destroys the copy of the child's icon.
+    ~CXTPControlMDISysMenuPopup() override;
+
+    // Builds the popup from the system menu and copies the child's icon:
+    // its small icon, else its big icon, else its class's small icon, else
+    // the system's window icon.
+    void SetMDIChild(HWND hWndChild, HMENU hSystemMenu);
+    HMENU GetSystemMenu() const { return m_hSystemMenu; }
+    HICON GetIcon() const { return m_hIcon; }
+
+    // ---- CXTPControl ----
+
+    // 16 x 16.
+    CSize GetSize(CDC* pDC) override;
+    // The icon, centred in the rectangle.
+    void Draw(CDC* pDC) override;
+
+    // ---- CXTPControlPopup ----
+
+    // The rectangle grown by one pixel on each side.
+    void AdjustExcludeRect(CRect& rc, BOOL bVertical) override;
+
+private:
+    void FillPopup(HMENU hSystemMenu);
+
+    HMENU m_hSystemMenu;
+    HICON m_hIcon;
+};
