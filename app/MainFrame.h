@@ -18,8 +18,10 @@
 #include "app/SkellrunView.h"
 #include "app/TrayIconLocator.h"
 #include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
+#include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTPStatusBar.h"
 #include "toolkit/controls/XTTrayIcon.h"
+#include "toolkit/taskpanel/XTPTaskPanel.h"
 
 extern const char kCommandBarProfile[];
 
@@ -51,6 +53,9 @@ public:
     void OnKeywordSelChanged(LPCTSTR lpszItemText, HICON hItemIcon) override;
 
     CXTPStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    // The task panel: made and destroyed with the frame, never given a
+    // window; the theme switch sets its theme.
+    CXTPTaskPanel& GetTaskPanel() { return m_wndTaskPanel; }
     CXTTrayIcon& GetTrayIcon() { return m_trayIcon; }
     CItemTreeView* GetTreeView() const { return m_pTreeView; }
     CSkellrunView* GetNewsList() const { return m_pNewsList; }
@@ -117,6 +122,9 @@ protected:
     afx_msg void OnCheckUpgrade();
     // wParam: the site answered; lParam: a newer build exists.
     afx_msg LRESULT OnUpgradeResult(WPARAM wParam, LPARAM lParam);
+    // The task panel's notifications: a clicked item's caption is looked for
+    // in the keyword tree (0); a right click shows the item menu (1).
+    afx_msg LRESULT OnTaskPanelNotify(WPARAM wParam, LPARAM lParam);
     // Commands of the resources that do nothing in this program.
     afx_msg void OnUnusedCommand(UINT nID);
     // News and the notification-area icon (MainFrameTray.cpp).
@@ -161,6 +169,7 @@ private:
 
     int m_nTheme;
     CXTPStatusBar m_wndStatusBar;
+    CXTFlatBorder<CXTPTaskPanel> m_wndTaskPanel;
     CFrameSplitterWnd m_keywordSplitter;
     CFrameSplitterWnd m_newsSplitter;
     CItemTreeView* m_pTreeView;

@@ -44,6 +44,25 @@ void CMainFrame::OnLanguageSelected(NMHDR* pNMHDR, LRESULT* pResult)
         tree.SelectItem(hFound);
 }
 
+LRESULT CMainFrame::OnTaskPanelNotify(WPARAM wParam, LPARAM lParam)
+{
+    CXTPTaskPanelItem* pItem = (CXTPTaskPanelItem*)lParam;
+    if (wParam == TPN_CLICK && pItem != NULL && m_pTreeView != NULL)
+    {
+        CXTTreeCtrl& tree = m_pTreeView->GetTree();
+        if (HTREEITEM hFound = tree.FindItem(pItem->GetCaption(), FALSE, TRUE, FALSE, NULL))
+            tree.SelectItem(hFound);
+        return 0;
+    }
+    if (wParam == TPN_RCLICK)
+    {
+        // The item menu is the popup of menu 131, which the icon's menu shares.
+        ShowTrayMenu();
+        return 1;
+    }
+    return 0;
+}
+
 void CMainFrame::OnPreviewPane()
 {
     m_bPreviewShown = !m_bPreviewShown;

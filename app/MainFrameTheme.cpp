@@ -1,6 +1,6 @@
 // CMainFrame's theme switch: one table says what each frame theme gives the
-// command bars, the controls and the status bar; the keyword pane's caption
-// and the shared header theme take theme objects of their own.
+// command bars, the controls, the status bar and the task panel; the keyword
+// pane's caption and the shared header theme take theme objects of their own.
 #include "app/KeywordCaptionTheme.h"
 #include "app/MainFrame.h"
 #include "resources/Resource.h"
@@ -18,14 +18,15 @@ struct FrameLook
     UINT nCommand;
     int nControlsTheme;    // the controls' theme manager id
     BOOL bStatusBarThemed; // the status bar draws with the paint manager's panes
+    int nTaskPanelTheme;
 };
 
 // Indexed by the frame's theme id, which is also the paint manager's.
 const FrameLook kLooks[] = {
-    {ID_THEME_OFFICEXP, 1, TRUE},    // Office XP
-    {ID_THEME_OFFICE2000, 0, TRUE},  // Office 2000
-    {ID_THEME_OFFICE2003, 2, FALSE}, // Office 2003
-    {ID_THEME_WINXP, 0, TRUE},       // Windows XP
+    {ID_THEME_OFFICEXP, 1, TRUE, xtpTaskPanelThemeFlatButton},        // Office XP
+    {ID_THEME_OFFICE2000, 0, TRUE, xtpTaskPanelThemeDarkButton},      // Office 2000
+    {ID_THEME_OFFICE2003, 2, FALSE, xtpTaskPanelThemeGradientBar},    // Office 2003
+    {ID_THEME_WINXP, 0, TRUE, xtpTaskPanelThemeShellStyle},           // Windows XP
 };
 
 } // namespace
@@ -43,6 +44,7 @@ void CMainFrame::SetTheme(int nTheme)
     }
     XTThemeManager()->SetTheme(look.nControlsTheme);
     m_wndStatusBar.SetThemed(look.bStatusBarThemed);
+    m_wndTaskPanel.SetTheme(look.nTaskPanelTheme);
     // The theme manager's switch gives the headers the theme of its id; the
     // Windows XP header look, once chosen, is kept.
     if (m_nTheme == xtpThemeNativeWinXP)
