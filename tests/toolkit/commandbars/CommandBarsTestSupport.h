@@ -38,14 +38,15 @@ inline void PrintTo(const CRect& rc, std::ostream* os)
 
 // Every toolbar control measures 23 x 22, a menu-bar caption 10 pixels plus
 // 6 per character (mnemonic markers dropped) by 22; the gripper takes 6
-// pixels at the bar's start; borders are 2 on every side. Nothing is drawn
-// but the bar's white background.
+// pixels at the bar's start; a popup's tear-off strip is 8 high; borders are
+// 2 on every side. Nothing is drawn but the bar's white background.
 class CFixedSizePaintManager : public CXTPPaintManager
 {
 public:
     static const int kButton = 23;
     static const int kHeight = 22;
     static const int kGripper = 6;
+    static const int kTearOffStrip = 8;
 
     static int CaptionWidth(const CString& strCaption);
 
@@ -60,7 +61,7 @@ public:
         return CSize(6, 0);
     }
     void AdjustExcludeRect(CRect&, CXTPControl*, BOOL) override {}
-    CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 0); }
+    CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, kTearOffStrip); }
     void DrawImage(CDC*, CPoint, CSize, CXTPImageManagerIcon*, int, int, BOOL, BOOL, BOOL, BOOL) override {}
     CSize DrawControlGripper(CDC*, CXTPCommandBar*, BOOL = TRUE) override { return CSize(0, 0); }
     int GetBaseTheme() override { return 0; }

@@ -22,6 +22,7 @@ XTP_STARTUP_CLASSES(PopupBarClasses, xtpStartupPopupClasses, XTP_STARTUP_CLASS(C
 BEGIN_MESSAGE_MAP(CXTPPopupBar, CXTPCommandBar)
 ON_WM_MOUSEACTIVATE()
 ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
@@ -60,7 +61,9 @@ CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* pCommandBars)
 
 CXTPPopupBar::CXTPPopupBar()
     : m_pControlPopup(NULL), m_ptPopup(0, 0), m_rcExclude(0, 0, 0, 0), m_nPopupFlags(0), m_bInLayout(FALSE),
-      m_bHasHiddenControls(FALSE), m_bExpanded(FALSE), m_bAnimateExpansion(FALSE), m_bShadow(TRUE),
+      m_bHasHiddenControls(FALSE), m_bExpanded(FALSE), m_bAnimateExpansion(FALSE), m_bTearOffPopup(FALSE),
+      m_rcTearOffGripper(0, 0, 0, 0), m_bTearOffSelected(FALSE), m_nTearOffTimer(0), m_bTearOffTracking(FALSE),
+      m_szTearOffBar(0, 0), m_pTearOffBar(NULL), m_nTearOffID(0), m_nTearOffWidth(0), m_bShadow(TRUE),
       m_rcBorders(2, 4, 2, 4), m_bScrolling(FALSE), m_nFirstShown(0), m_nLastShown(0),
       m_rcColumnBorders(0, 0, 0, 0), m_nSeparator(0), m_pnReturnCommand(NULL)
 {
@@ -150,6 +153,7 @@ BOOL CXTPPopupBar::Popup(CXTPControlPopup* pControlPopup, BOOL bSelectFirst)
     if (pSite != NULL && pSite->GetSafeHwnd() != NULL)
         pSite->SendMessage(WM_XTP_INITPOPUP, 0, (LPARAM)this);
 
+    m_bTearOffSelected = FALSE;
     m_bHasHiddenControls = FALSE;
     m_bExpanded = IsCustomizeMode() ? TRUE : XTPMouseManager()->IsExpanded();
     RecalcAndShow();
@@ -312,7 +316,11 @@ CXTPControl* CXTPPopupBar::GetExpandButton(BOOL bCreate)
 {
     CXTPControl* pButton = m_pControls->FindControl(xtpControlError, XTP_ID_POPUPBAR_EXPAND, FALSE, FALSE);
     if (pButton == NULL && bCreate)
-        pButton = m_pControls->AddControl(new CXTPControlExpandButton, XTP_ID_POPUPBAR_EXPAND);
+    {
+        // Temporary: the popup makes it for itself, so it is never saved.
+        pButton = m_pControls->AddControl(new CXTPControlExpandButton, XTP_ID_POPUPBAR_EXPAND, CString(), -1,
+                                          TRUE);
+    }
     return pButton;
 }
 
@@ -372,28 +380,35 @@ CSize CXTPPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         GetControl(i)->OnCalcDynamicSize(dwMode);
     (void)nLength;
 
-    CSize size;
-    if (m_barType == xtpBarTypeNormal)
-    {
-        // Laid out as a tool bar inside the popup borders.
-        size = m_pControls->CalcDynamicSize(&dc, 0, xtpLayoutCommit | xtpLayoutHorz | xtpLayoutPopup,
-                                            pPaintManager->GetCommandBarBorders(this));
-    }
-    else
-        size = LayoutColumn(&dc, pPaintManager);
+    // The tear-off strip lies in the top border, above the rows.
+    CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
+    const int nStripTop = rcBorder.top;
+    const int nStripHeight =
+        m_bTearOffPopup ? pPaintManager->DrawTearOffGripper(&dc, CRect(0, 0, 0, 0), FALSE, FALSE).cy : 0;
+    rcBorder.top += nStripHeight;
+
+    // A new full layout shows every row that scrolling hid.
+    for (int i = 0; i < GetControlCount(); i++)
+        GetControl(i)->SetHideFlags(GetControl(i)->GetHideFlags() & ~xtpHideScroll);
+    const CSize size = m_barType == xtpBarTypeNormal ? LayoutToolBar(&dc, rcBorder)
+                                                     : LayoutColumn(&dc, pPaintManager, rcBorder);
+    m_rcTearOffGripper =
+        CRect(rcBorder.left, nStripTop, size.cx - rcBorder.right, nStripTop + nStripHeight);
 
     dc.SelectObject(pOldFont);
     m_bInLayout = FALSE;
     return size;
 }
 
-CSize CXTPPopupBar::LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager)
+CSize CXTPPopupBar::LayoutToolBar(CDC* pDC, const CRect& rcBorder)
 {
-    const CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
+    m_rcColumnBorders = rcBorder;
+    return m_pControls->CalcDynamicSize(pDC, 0, xtpLayoutCommit | xtpLayoutHorz | xtpLayoutPopup, rcBorder);
+}
+
+CSize CXTPPopupBar::LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager, const CRect& rcBorder)
+{
     const int nSeparator = pPaintManager->DrawCommandBarSeparator(pDC, this, NULL, FALSE).cy;
-    // A new full layout shows every row that scrolling hid.
-    for (int i = 0; i < GetControlCount(); i++)
-        GetControl(i)->SetHideFlags(GetControl(i)->GetHideFlags() & ~xtpHideScroll);
 
     UpdateExpandingState();
     CXTPControl* pExpandButton = GetExpandButton(m_bHasHiddenControls);
@@ -456,6 +471,54 @@ void CXTPPopupBar::UpdateShortcuts()
     }
 }
 
+// ---- Drawing and the mouse ----------------------------------------------------------
+
+void CXTPPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
+{
+    CXTPCommandBar::DrawCommandBar(pDC, rcClipBox);
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    if (pPaintManager == NULL)
+        return;
+    if (m_bTearOffPopup)
+        pPaintManager->DrawTearOffGripper(pDC, m_rcTearOffGripper, m_bTearOffSelected, TRUE);
+    if (m_bScrolling)
+    {
+        DrawScrollArrow(pDC, m_scrollUp, TRUE);
+        DrawScrollArrow(pDC, m_scrollDown, FALSE);
+    }
+}
+
+void CXTPPopupBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bScrolling)
+        TrackScrollAreas(point);
+    if (m_bTearOffPopup)
+        TrackTearOffStrip(point);
+    CXTPCommandBar::OnMouseMove(nFlags, point);
+}
+
+void CXTPPopupBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_bTearOffPopup && !IsCustomizeMode() && m_rcTearOffGripper.PtInRect(point))
+    {
+        TearOff();
+        return;
+    }
+    CXTPCommandBar::OnLButtonDown(nFlags, point);
+}
+
+void CXTPPopupBar::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kScrollDownTimer)
+        OnScrollTimer(m_scrollDown);
+    else if (nIDEvent == kScrollUpTimer)
+        OnScrollTimer(m_scrollUp);
+    else if (nIDEvent == kTearOffTimer)
+        OnTearOffTimer();
+    else
+        CXTPCommandBar::OnTimer(nIDEvent);
+}
+
 // ---- Keys -----------------------------------------------------------------------------
 
 int CXTPPopupBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
@@ -501,6 +564,10 @@ void CXTPPopupBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
     CXTPPopupBar* pSource = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pCommandBar);
     if (pSource == NULL)
         return;
+    m_bTearOffPopup = pSource->m_bTearOffPopup;
+    m_strTearOffCaption = pSource->m_strTearOffCaption;
+    m_nTearOffID = pSource->m_nTearOffID;
+    m_nTearOffWidth = pSource->m_nTearOffWidth;
     m_bShadow = pSource->m_bShadow;
     m_rcBorders = pSource->m_rcBorders;
 }
@@ -522,14 +589,12 @@ CXTPPopupToolBar* CXTPPopupToolBar::CreatePopupToolBar(CXTPCommandBars* pCommand
 void CXTPPopupBar::DoPropExchange(CXTPPropExchange* pPX)
 {
     CXTPCommandBar::DoPropExchange(pPX);
-    BOOL bTearOffPopup = FALSE;
-    CString strTearOffCaption;
-    DWORD dwTearOffID = 0;
-    int nTearOffWidth = 0;
-    PX_Bool(pPX, "TearOffPopup", bTearOffPopup, FALSE);
-    PX_String(pPX, "TearOffCaption", strTearOffCaption, "");
+    PX_Bool(pPX, "TearOffPopup", m_bTearOffPopup, FALSE);
+    PX_String(pPX, "TearOffCaption", m_strTearOffCaption, "");
+    DWORD dwTearOffID = m_nTearOffID;
     PX_DWord(pPX, "TearOffId", dwTearOffID, 0);
-    PX_Int(pPX, "TearOffWidth", nTearOffWidth, 0);
+    m_nTearOffID = dwTearOffID;
+    PX_Int(pPX, "TearOffWidth", m_nTearOffWidth, 0);
     if (pPX->GetSchema() > 3)
     {
         PX_Rect(pPX, "Borders", m_rcBorders, CRect(2, 4, 2, 4));

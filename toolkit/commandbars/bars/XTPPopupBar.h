@@ -7,8 +7,9 @@
 // expanding shows them all. A popup taller than the work area is cut to it
 // and scrolls its rows: resting the mouse on the arrow area at its top or
 // bottom scrolls by one row every 80 ms (timers 5002 and 5001), and a row
-// selected by the keyboard is scrolled into view. It never takes the
-// activation.
+// selected by the keyboard is scrolled into view. A popup may carry a
+// tear-off strip at its top: dragged away from it, the popup's commands
+// become a floating tool bar. It never takes the activation.
 //
 //     CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
 //     pPopup->LoadMenu(&menu);
@@ -20,6 +21,8 @@
 // tool bar (bar type 1).
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/layout/XTPPopupLayout.h"
+
+class CXTPToolBar;
 
 class CXTPPopupBar : public CXTPCommandBar
 {
@@ -44,6 +47,24 @@ public:
     void SetPopupFlags(int nFlags) { m_nPopupFlags = nFlags; }
     CRect GetExcludeRect() const { return m_rcExclude; }
     CPoint GetPopupPoint() const { return m_ptPopup; }
+    // ---- Tear-off ----
+
+    // With nID not 0 the popup shows a tear-off strip at its top: dragging it
+    // more than 10 pixels away makes a floating tool bar of the popup's
+    // commands with bar id nID, titled strCaption and, when nWidth is
+    // positive, that wide (a bar of that id that exists already floats
+    // instead). nID 0 removes the strip.
+    void SetTearOffPopup(LPCTSTR strCaption, UINT nID, int nWidth);
+    BOOL IsTearOffPopup(CString& strCaption, UINT& nID, int& nWidth) const;
+    // The strip (client; empty without one) and whether the mouse rests on
+    // it, which timer 5003 notices after the mouse came.
+    enum
+    {
+        kTearOffTimer = 5003
+    };
+    CRect GetTearOffRect() const { return m_bTearOffPopup ? m_rcTearOffGripper : CRect(0, 0, 0, 0); }
+    BOOL IsTearOffSelected() const { return m_bTearOffSelected; }
+
     // ---- Scrolling ----
 
     // Timers of the scroll areas while the mouse rests on one.
@@ -114,11 +135,10 @@ public:
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnControlsChanged() override;
-    // The base drawing, then the scroll arrows.
+    // The base drawing, then the tear-off strip and the scroll arrows.
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
-    // The bar's keys, the tear-off keys (tear-off popups are not made yet:
-    // they keep their defaults and their place), "Borders" and "ShowShadow".
+    // The bar's keys, the tear-off keys, "Borders" and "ShowShadow".
     void DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL DestroyWindow() override;
 
@@ -132,8 +152,22 @@ protected:
     CXTPControl* GetExpandButton(BOOL bCreate);
     // Lays out, places and shows the popup.
     void RecalcAndShow();
-    // The rows of a popup of type 2 in one column; the popup's size.
-    CSize LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager);
+    // The rows of a popup of type 2 in one column inside rcBorder; the popup's size.
+    CSize LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager, const CRect& rcBorder);
+
+    // The size of the popup laid out as a tool bar inside rcBorder.
+    CSize LayoutToolBar(CDC* pDC, const CRect& rcBorder);
+
+    // The tear-off strip: the mouse coming onto it, timer 5003, and the
+    // drag that makes the floating tool bar (on the capture loop).
+    void TrackTearOffStrip(CPoint point);
+    void OnTearOffTimer();
+    void TearOff();
+    // The drag's tool bar for the cursor at ptScreen: made (or the bar with
+    // the tear-off id taken) when the cursor left the strip, hidden again
+    // when it came back, moved with the cursor while it exists.
+    void DragTearOffBar(CPoint ptScreen, BOOL bInside);
+    CXTPToolBar* CreateTearOffBar();
 
     // One scroll area: its rectangle and its timer while it runs.
     struct CScrollArea
@@ -154,6 +188,7 @@ protected:
 
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
@@ -165,6 +200,16 @@ protected:
     BOOL m_bHasHiddenControls;
     BOOL m_bExpanded;
     BOOL m_bAnimateExpansion;
+    BOOL m_bTearOffPopup;
+    CRect m_rcTearOffGripper;
+    BOOL m_bTearOffSelected;
+    UINT_PTR m_nTearOffTimer;
+    BOOL m_bTearOffTracking;
+    CSize m_szTearOffBar;
+    CXTPToolBar* m_pTearOffBar;
+    CString m_strTearOffCaption;
+    UINT m_nTearOffID;
+    int m_nTearOffWidth;
     BOOL m_bShadow;
     CRect m_rcBorders;
     BOOL m_bScrolling;

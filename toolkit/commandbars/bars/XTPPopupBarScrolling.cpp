@@ -166,29 +166,3 @@ void CXTPPopupBar::DrawScrollArrow(CDC* pDC, const CScrollArea& area, BOOL bUp)
     pPaintManager->Triangle(pDC, CPoint(ptCentre.x, ptCentre.y + nTip), CPoint(ptCentre.x - kArrowSize, ptCentre.y),
                             CPoint(ptCentre.x + kArrowSize, ptCentre.y), XTPGetColor(COLOR_BTNTEXT));
 }
-
-void CXTPPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
-{
-    CXTPCommandBar::DrawCommandBar(pDC, rcClipBox);
-    if (GetPaintManager() == NULL || !m_bScrolling)
-        return;
-    DrawScrollArrow(pDC, m_scrollUp, TRUE);
-    DrawScrollArrow(pDC, m_scrollDown, FALSE);
-}
-
-void CXTPPopupBar::OnMouseMove(UINT nFlags, CPoint point)
-{
-    if (m_bScrolling)
-        TrackScrollAreas(point);
-    CXTPCommandBar::OnMouseMove(nFlags, point);
-}
-
-void CXTPPopupBar::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == kScrollDownTimer)
-        OnScrollTimer(m_scrollDown);
-    else if (nIDEvent == kScrollUpTimer)
-        OnScrollTimer(m_scrollUp);
-    else
-        CXTPCommandBar::OnTimer(nIDEvent);
-}
