@@ -44,9 +44,11 @@ void CXTPCommandBarsSiteFrame::LoadCommandBarState(LPCTSTR lpszProfileName, BOOL
 
 BOOL CXTPCommandBarsSiteFrame::PreTranslateMessage(MSG* pMsg)
 {
-    if (CFrameWnd::PreTranslateMessage(pMsg))
+    // The bars see the keys before the frame's accelerators: Alt with a
+    // menu's mnemonic opens the menu even where an accelerator uses the key.
+    if (m_pCommandBars != NULL && m_pCommandBars->PreTranslateFrameMessage(pMsg))
         return TRUE;
-    return m_pCommandBars != NULL && m_pCommandBars->PreTranslateFrameMessage(pMsg);
+    return CFrameWnd::PreTranslateMessage(pMsg);
 }
 
 BOOL CXTPCommandBarsSiteFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
