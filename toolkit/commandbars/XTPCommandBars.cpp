@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/controls/XTPEdit.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/input/XTPKeyboardManager.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
@@ -528,10 +529,14 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
     return FALSE;
 }
 
+BOOL CXTPCommandBars::RunFocusedEditCommand(UINT nID)
+{
+    CXTPEdit* pEdit = DYNAMIC_DOWNCAST(CXTPEdit, CWnd::FromHandlePermanent(::GetFocus()));
+    return pEdit != NULL && nID != 0 && pEdit->OnCmdMsg(nID, CN_COMMAND, NULL, NULL);
+}
+
 BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    (void)lParam;
-    (void)pResult;
     switch (message)
     {
     case WM_IDLEUPDATECMDUI:
@@ -556,6 +561,15 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
         RecalcFrameLayout();
         if (m_pFrame != NULL)
             m_pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return FALSE;
+    case WM_COMMAND:
+        // A menu command or accelerator (Ctrl+C) while a bar's edit field
+        // has the focus belongs to the field when it handles it.
+        if (lParam == 0 && RunFocusedEditCommand(LOWORD(wParam)))
+        {
+            *pResult = 1;
+            return TRUE;
+        }
         return FALSE;
     case WM_ACTIVATEAPP:
         if (wParam == 0 && XTPMouseManager()->IsTrackedLock(NULL))

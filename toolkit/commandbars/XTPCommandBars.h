@@ -199,6 +199,9 @@ public:
 
 private:
     void ReleaseBar(CXTPToolBar* pBar);
+    // Runs the command in the focused bar edit field; FALSE when the focus
+    // is elsewhere or the field does not handle it.
+    static BOOL RunFocusedEditCommand(UINT nID);
     // The multi-document template whose shared menu is the child's: the
     // document's own, else the first of the application's.
     static CMultiDocTemplate* FindDocTemplate(CMDIChildWnd* pChild, CDocument* pDocument);

@@ -117,4 +117,24 @@ TEST_F(EditControlTest, CopyKeepsTheTextAndTheReadOnlyState)
     pCopy->InternalRelease();
 }
 
+TEST_F(EditControlTest, TheFrameHandsAFocusedFieldTheCommandsItHandles)
+{
+    FocusEdit();
+    pEdit->GetEditWnd()->SendMessage(EM_SETSEL, 0, -1);
+
+    // Cut, as the frame's accelerator sends it, works on the field.
+    EXPECT_EQ(1, frame->SendMessage(WM_COMMAND, ID_EDIT_CUT, 0));
+    EXPECT_EQ("", WindowText());
+    // A command the field does not handle still reaches the frame.
+    frame->SendMessage(WM_COMMAND, ID_TEST_NEW, 0);
+    EXPECT_TRUE(Logged("command new"));
+}
+
+TEST_F(EditControlTest, WithoutTheFocusTheFieldTakesNoCommand)
+{
+    pEdit->GetEditWnd()->SendMessage(EM_SETSEL, 0, -1);
+    frame->SendMessage(WM_COMMAND, ID_EDIT_CUT, 0);
+    EXPECT_EQ("before", WindowText());
+}
+
 } // namespace
