@@ -302,6 +302,20 @@ void CXTPControl::DelayRedrawParent()
         m_pParent->DelayRedraw();
 }
 
+BOOL CXTPControl::IsCustomizeDragOverAvail(CXTPCommandBar* /*pCommandBar*/, CPoint /*point*/,
+                                           DROPEFFECT& /*dropEffect*/)
+{
+    return TRUE;
+}
+
+BOOL CXTPControl::AllowDropOnPopupBarOnly(CXTPCommandBar* pCommandBar, DROPEFFECT& dropEffect)
+{
+    if (pCommandBar != NULL && pCommandBar->GetType() == xtpBarTypePopup)
+        return TRUE;
+    dropEffect = DROPEFFECT_NONE;
+    return FALSE;
+}
+
 void CXTPControl::OnExecute()
 {
     // A command handler may remove this control or reset its bar: both stay

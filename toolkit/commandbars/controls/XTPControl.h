@@ -15,6 +15,8 @@
 // frame, then WM_COMMAND when the site answers 0 (OnExecute).
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
 
+#include "framework/controls/COleDataObject.h" // DROPEFFECT
+
 #include <map>
 
 class CXTPControls;
@@ -98,6 +100,10 @@ public:
     virtual void OnMouseHover();
     // Stores the selection and tells the bar; FALSE when unchanged.
     virtual BOOL OnSetSelected(int bSelected);
+    // Customize mode: whether the control, dragged over pCommandBar at the
+    // point (client coordinates), may be dropped there; a control that
+    // refuses sets dropEffect to DROPEFFECT_NONE. [TRUE]
+    virtual BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint point, DROPEFFECT& dropEffect);
     // Width of controls that can be sized; nothing in the base.
     virtual void SetWidth(int nWidth) { (void)nWidth; }
     // A new control of the same class with this one copied into it.
@@ -216,6 +222,9 @@ protected:
     void DelayLayoutParent();
     // Asks the parent bar (when its window exists) to redraw itself.
     void DelayRedrawParent();
+    // The answer of controls that belong in menus only: TRUE on a popup
+    // bar; elsewhere the drop effect becomes none and the answer FALSE.
+    static BOOL AllowDropOnPopupBarOnly(CXTPCommandBar* pCommandBar, DROPEFFECT& dropEffect);
     // Hides the control on a vertically docked bar (the layout mode says so)
     // and shows it again elsewhere: the windowed controls have no upright form.
     void HideWhenDockedVertically(DWORD dwLayoutMode);

@@ -75,3 +75,8 @@ void CXTPControlRecentFileList::OnCalcDynamicSize(DWORD /*dwMode*/)
         pItem->SetBeginGroup(i == 0 && GetIndex() > 0);
     }
 }
+
+BOOL CXTPControlRecentFileList::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/, DROPEFFECT& dropEffect)
+{
+    return AllowDropOnPopupBarOnly(pCommandBar, dropEffect);
+}

@@ -16,6 +16,8 @@ public:
 
     // Replaces the previous items by the application's current list.
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Menus only: TRUE on a popup bar.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint point, DROPEFFECT& dropEffect) override;
 
     // The name with every "&" doubled (a double-byte character's two bytes
     // are copied together, so a trail byte is never taken for an "&").

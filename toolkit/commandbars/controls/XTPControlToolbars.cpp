@@ -56,3 +56,8 @@ void CXTPControlToolBarToggle::OnExecute()
     if (pCommandBars != NULL)
         pCommandBars->ToggleVisible(nBar);
 }
+
+BOOL CXTPControlToolbars::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/, DROPEFFECT& dropEffect)
+{
+    return AllowDropOnPopupBarOnly(pCommandBar, dropEffect);
+}

@@ -15,6 +15,8 @@ public:
 
     // Replaces the previous toggles by one per listed toolbar.
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Menus only: TRUE on a popup bar.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint point, DROPEFFECT& dropEffect) override;
 };
 
 class CXTPControlToolBarToggle : public CXTPControlButton

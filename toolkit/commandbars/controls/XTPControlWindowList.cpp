@@ -79,3 +79,8 @@ void CXTPControlWindowList::InsertWindowItems(HWND hWndClient)
             break;
     }
 }
+
+BOOL CXTPControlWindowList::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/, DROPEFFECT& dropEffect)
+{
+    return AllowDropOnPopupBarOnly(pCommandBar, dropEffect);
+}

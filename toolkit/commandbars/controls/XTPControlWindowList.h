@@ -17,6 +17,8 @@ public:
 
     // Replaces the previous items by the current children.
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // Menus only: TRUE on a popup bar.
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint point, DROPEFFECT& dropEffect) override;
 
 private:
     // Inserts the items for the children of the MDI client.

@@ -56,6 +56,39 @@ TEST(ListExpandingControls, ReservedIdsGiveThePlaceholders)
         << "the recent files id is no list in menus";
 }
 
+TEST(ListExpandingControls, TheListPlaceholdersMayBeDroppedIntoMenusOnly)
+{
+    struct Row
+    {
+        int nId;
+        BOOL bMenusOnly;
+    } rows[] = {
+        {35000, TRUE},  // window list
+        {59392, TRUE},  // toolbars list
+        {57616, TRUE},  // recent files
+        {35002, FALSE}, // the workspace actions go anywhere
+        {3001, FALSE},  // a plain button
+    };
+    CXTPPopupBar* pPopupBar = CXTPPopupBar::CreatePopupBar(NULL);
+    CXTPToolBar* pToolBar = new CXTPToolBar;
+    for (const Row& row : rows)
+    {
+        CXTPControls controls;
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, row.nId, "Item");
+        CXTPControl* pControl = controls.AddMenuItem(&menu, 0);
+        DROPEFFECT dropEffect = DROPEFFECT_COPY;
+        EXPECT_TRUE(pControl->IsCustomizeDragOverAvail(pPopupBar, CPoint(0, 0), dropEffect)) << row.nId;
+        EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY, dropEffect) << row.nId;
+        EXPECT_EQ(!row.bMenusOnly, pControl->IsCustomizeDragOverAvail(pToolBar, CPoint(0, 0), dropEffect))
+            << row.nId;
+        EXPECT_EQ(row.bMenusOnly ? (DROPEFFECT)DROPEFFECT_NONE : (DROPEFFECT)DROPEFFECT_COPY, dropEffect) << row.nId;
+    }
+    pToolBar->InternalRelease();
+    pPopupBar->InternalRelease();
+}
+
 class ToolbarsListTest : public CommandBarsTest
 {
 protected:
