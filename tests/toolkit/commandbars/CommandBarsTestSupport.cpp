@@ -195,6 +195,21 @@ void CommandBarsTest::Click(CXTPControl* pControl, int dx)
     PumpPending();
 }
 
+void PopupBarTest::Prepare()
+{
+    CommandBarsTest::Prepare();
+    m_pPopup = CXTPPopupBar::CreatePopupBar(frame->m_pCommandBars);
+    m_pPopup->GetControls()->Add(xtpControlButton, ID_TEST_NEW)->SetCaption(CString("New"));
+    m_pPopup->GetControls()->Add(xtpControlButton, ID_TEST_OPEN)->SetCaption(CString("Open"));
+}
+
+void PopupBarTest::TearDown()
+{
+    m_pPopup->SetTrackingMode(xtpTrackingOff);
+    m_pPopup->InternalRelease();
+    CommandBarsTest::TearDown();
+}
+
 CXTPCommandBars* CreateMdiFrameWithBars(CMDIFrameWnd*& pFrame)
 {
     pFrame = new CMDIFrameWnd;

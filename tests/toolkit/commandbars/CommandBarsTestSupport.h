@@ -175,6 +175,16 @@ protected:
     }
 };
 
+// A CommandBarsTest with a popup bar of the frame's manager holding New and
+// Open (not open yet); it is closed and released after each case.
+class PopupBarTest : public CommandBarsTest
+{
+protected:
+    void Prepare() override;
+    void TearDown() override;
+    CXTPPopupBar* m_pPopup;
+};
+
 // A visible MDI frame (it deletes itself when destroyed) with a manager of
 // its own: the fixed-size paint manager and docking; the caller releases it.
 CXTPCommandBars* CreateMdiFrameWithBars(CMDIFrameWnd*& pFrame);

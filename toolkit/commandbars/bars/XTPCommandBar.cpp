@@ -93,7 +93,7 @@ CXTPCommandBar::CXTPCommandBar()
       m_pCommandBars(NULL), m_pCommandTarget(NULL), m_szIcons(0, 0), m_szButtons(0, 0), m_nTextBelowIcons(2),
       m_bRightButtonTracking(FALSE), m_bNoNotifications(FALSE), m_bKeyboardSelection(FALSE),
       m_bCloseable(FALSE), m_bCustomizable(TRUE), m_bContextMenuPresent(TRUE), m_bTrackingWithoutInput(FALSE),
-      m_nLockRedraw(0), m_pPaintManager(NULL), m_pImageManager(NULL)
+      m_nLockRedraw(0), m_bAnimatePopup(TRUE), m_pPaintManager(NULL), m_pImageManager(NULL)
 {
     m_pControls = new CXTPControls;
     m_pControls->SetParent(this);
@@ -340,6 +340,7 @@ BOOL CXTPCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboar
                 pSite->SendMessage(WM_XTP_INITMENUBARTRACKING, (WPARAM)this, 0);
         }
         m_bTrackingWithoutInput = !bSelectFirst && !bKeyboard;
+        m_bAnimatePopup = TRUE;
         m_hwndFocus = ::GetFocus();
         if (m_hwndFocus == NULL)
             m_hwndFocus = m_hWnd;

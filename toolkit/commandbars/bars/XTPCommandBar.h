@@ -136,6 +136,13 @@ public:
     // The first control, in order, whose '&' character is chUpper; -1 none.
     int FindAccelFirst(TCHAR chUpper) const;
 
+    // Whether the next popup opened from this bar plays its opening
+    // animation: asked for as the bar enters tracking mode, cleared by the
+    // popup that played it (so moving between a menu bar's menus does not
+    // animate each of them).
+    BOOL IsPopupAnimationRequested() const { return m_bAnimatePopup; }
+    void RequestPopupAnimation(BOOL bAnimate) { m_bAnimatePopup = bAnimate; }
+
     // Loads a menu into the bar (optionally removing the controls first).
     BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveControls = TRUE);
 
@@ -273,6 +280,7 @@ protected:
     BOOL m_bContextMenuPresent;
     BOOL m_bTrackingWithoutInput;
     int m_nLockRedraw;
+    BOOL m_bAnimatePopup;
     CXTPPaintManager* m_pPaintManager;
     CXTPImageManager* m_pImageManager;
 };

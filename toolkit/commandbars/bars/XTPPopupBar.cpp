@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
+#include "toolkit/commandbars/layout/XTPPopupAnimation.h"
 #include "toolkit/foundation/XTPMultiMonitor.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPStartup.h"
@@ -32,6 +33,12 @@ namespace {
 
 // Space kept free below a popup at the bottom of the work area.
 const int kWorkAreaBottomMargin = 5;
+// The animations a popup plays; the others (none, or an unknown value) show it at once.
+BOOL IsAnimationPlayed(int nType)
+{
+    return nType == xtpAnimateUnfold || nType == xtpAnimateSlide || nType == xtpAnimateFade;
+}
+
 // A popup row is at most this part of the work area's width.
 const int kMaxWidthDivisor = 3;
 // The control flag that opens a control's popup to the left.
@@ -161,6 +168,7 @@ BOOL CXTPPopupBar::Popup(CXTPControlPopup* pControlPopup, BOOL bSelectFirst)
     SetTrackingMode(xtpTrackingOn, bSelectFirst, FALSE);
     UpdateCommandBar(TRUE);
     UnlockRedraw();
+    PlayOpeningAnimation();
 
     XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
     InternalRelease();
@@ -290,12 +298,23 @@ void CXTPPopupBar::OnControlsChanged()
     CXTPCommandBar::OnControlsChanged();
     if (m_hWnd == NULL || !IsWindowVisible() || GetControlCount() == 0)
         return;
+    Relayout();
+}
+
+void CXTPPopupBar::Relayout()
+{
     RecalcAndShow();
     if (m_bAnimateExpansion)
     {
+        if (IsAnimationPlayed(GetAnimationType()))
+        {
+            PlayAnimation([this](CXTPPaintManager* pPaintManager, CDC* pDestDC, CDC* pSrcDC, CRect) {
+                pPaintManager->AnimateExpanding(this, pDestDC, pSrcDC);
+            });
+        }
         XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
-        m_bAnimateExpansion = FALSE;
     }
+    m_bAnimateExpansion = FALSE;
 }
 
 void CXTPPopupBar::ExpandBar()
@@ -306,8 +325,7 @@ void CXTPPopupBar::ExpandBar()
     m_bExpanded = TRUE;
     SetPopuped(-1);
     if (m_hWnd != NULL && IsWindowVisible())
-        RecalcAndShow();
-    XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
+        Relayout();
     m_bAnimateExpansion = FALSE;
     XTPMouseManager()->SetExpanded(TRUE);
 }
@@ -517,6 +535,66 @@ void CXTPPopupBar::OnTimer(UINT_PTR nIDEvent)
         OnTearOffTimer();
     else
         CXTPCommandBar::OnTimer(nIDEvent);
+}
+
+// ---- Animation -------------------------------------------------------------------------
+
+int CXTPPopupBar::GetAnimationType() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars == NULL || (m_hWnd != NULL && ::GetWindow(m_hWnd, GW_CHILD) != NULL))
+        return xtpAnimateNone;
+    XTPMenuAnimationSettings settings = {FALSE, FALSE, FALSE, FALSE};
+    const int nOption = pCommandBars->GetCommandBarsOptions()->animationType;
+    if (nOption == xtpAnimateWindowsDefault)
+    {
+        settings.bAnimationRead = ::SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &settings.bAnimation, 0);
+        settings.bFadeRead = ::SystemParametersInfoA(SPI_GETMENUFADE, 0, &settings.bFade, 0);
+    }
+    return ChoosePopupAnimation(nOption, settings, nOption == xtpAnimateRandom ? rand() : 0);
+}
+
+void CXTPPopupBar::PlayOpeningAnimation()
+{
+    CXTPCommandBar* pParent = m_pControlPopup != NULL ? m_pControlPopup->GetParent() : NULL;
+    const BOOL bRequested = pParent == NULL || pParent->IsPopupAnimationRequested();
+    if (pParent != NULL)
+        pParent->RequestPopupAnimation(FALSE);
+    if (!bRequested || IsCustomizeMode())
+        return;
+    const int nType = GetAnimationType();
+    if (!IsAnimationPlayed(nType))
+        return;
+    // What lies under the popup is drawn first: a fade starts from it.
+    if (pParent != NULL && pParent->GetSafeHwnd() != NULL)
+        pParent->UpdateWindow();
+    CWnd* pSite = GetOwnerSite();
+    if (pSite != NULL && pSite->GetSafeHwnd() != NULL)
+        pSite->UpdateWindow();
+    PlayAnimation([nType](CXTPPaintManager* pPaintManager, CDC* pDestDC, CDC* pSrcDC, CRect rcClient) {
+        pPaintManager->Animate(pDestDC, pSrcDC, rcClient, nType);
+    });
+}
+
+void CXTPPopupBar::PlayAnimation(const std::function<void(CXTPPaintManager*, CDC*, CDC*, CRect)>& play)
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    if (pPaintManager == NULL || m_hWnd == NULL)
+        return;
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (rcClient.IsRectEmpty())
+        return;
+    CClientDC dc(this);
+    CDC dcPicture;
+    CBitmap bmpPicture;
+    if (!dcPicture.CreateCompatibleDC(&dc) || !bmpPicture.CreateCompatibleBitmap(&dc, rcClient.Width(),
+                                                                                rcClient.Height()))
+        return;
+    CBitmap* pOldBitmap = dcPicture.SelectObject(&bmpPicture);
+    DrawCommandBar(&dcPicture, rcClient);
+    play(pPaintManager, &dc, &dcPicture, rcClient);
+    dcPicture.SelectObject(pOldBitmap);
 }
 
 // ---- Keys -----------------------------------------------------------------------------

@@ -22,6 +22,8 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/layout/XTPPopupLayout.h"
 
+#include <functional>
+
 class CXTPToolBar;
 
 class CXTPPopupBar : public CXTPCommandBar
@@ -47,6 +49,14 @@ public:
     void SetPopupFlags(int nFlags) { m_nPopupFlags = nFlags; }
     CRect GetExcludeRect() const { return m_rcExclude; }
     CPoint GetPopupPoint() const { return m_ptPopup; }
+    // ---- Animation ----
+
+    // The animation the popup plays as it opens (an XTPAnimationType): none
+    // without a manager or with a child window (an edit or a combo box),
+    // else as the options' "Animation" says (the system's menu settings for
+    // the system default, fade, slide or unfold by chance for random).
+    int GetAnimationType() const;
+
     // ---- Tear-off ----
 
     // With nID not 0 the popup shows a tear-off strip at its top: dragging it
@@ -152,6 +162,13 @@ protected:
     CXTPControl* GetExpandButton(BOOL bCreate);
     // Lays out, places and shows the popup.
     void RecalcAndShow();
+    // A new layout of the open popup: placed again, the growth played when
+    // it expanded.
+    void Relayout();
+    // The opening animation, when the bar that opened the popup asked for it.
+    void PlayOpeningAnimation();
+    // The popup's picture as it is now, drawn off the screen, handed to play.
+    void PlayAnimation(const std::function<void(CXTPPaintManager*, CDC*, CDC*, CRect)>& play);
     // The rows of a popup of type 2 in one column inside rcBorder; the popup's size.
     CSize LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager, const CRect& rcBorder);
 

@@ -127,6 +127,15 @@ public:
     virtual void DrawStatusBarGripper(CDC* pDC, CRect rcClient);
     // A sunken frame: top and left colour 16, bottom and right colour 20.
     virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc);
+    // Plays one popup animation (xtpAnimateUnfold, xtpAnimateSlide or
+    // xtpAnimateFade; any other type does nothing) of the picture in pSrcDC
+    // onto pDestDC over rc, in the animation steps and time; with no step or
+    // an empty rc nothing is drawn. A fade never draws the full picture: the
+    // caller paints it afterwards.
+    virtual void Animate(CDC* pDestDC, CDC* pSrcDC, CRect rc, int nType);
+    // Plays the growth of a popup bar whose hidden rows appear: the bands of
+    // rows hidden before grow from nothing to their height, step by step.
+    virtual void AnimateExpanding(CXTPCommandBar* pBar, CDC* pDestDC, CDC* pSrcDC);
 
     // ---- Colours ----
 
@@ -161,6 +170,12 @@ public:
     XTP_COMMANDBARS_ICONSINFO* GetIconsInfo() { return &m_iconsInfo; }
     int GetAnimationSteps() const { return m_nAnimationSteps; }
     int GetAnimationTime() const { return m_nAnimationTime; }
+    // The steps of a popup animation and its length in milliseconds.
+    void SetAnimation(int nSteps, int nTime)
+    {
+        m_nAnimationSteps = nSteps;
+        m_nAnimationTime = nTime;
+    }
 
     // ---- Drawing a control ----
 
@@ -235,6 +250,13 @@ protected:
                            BOOL bEnabled, BOOL bChecked);
     // The submenu arrow, pointing right, 11 pixels in from the row's right.
     void DrawPopupArrow(CDC* pDC, CRect rcRow, COLORREF clr);
+
+    // ---- Animation steps ----
+
+    // The fade: the two pictures mixed in each step but the last.
+    void AnimateFade(CDC* pDestDC, CDC* pSrcDC, CRect rc);
+    // Waits the pause of one animation step, less what the step took.
+    void PauseAnimation(DWORD dwStepStart) const;
 
     // ---- Shared steps of the themes ----
 

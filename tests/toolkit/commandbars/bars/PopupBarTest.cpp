@@ -5,25 +5,6 @@
 
 namespace {
 
-class PopupBarTest : public CommandBarsTest
-{
-protected:
-    void Prepare() override
-    {
-        CommandBarsTest::Prepare();
-        m_pPopup = CXTPPopupBar::CreatePopupBar(frame->m_pCommandBars);
-        m_pPopup->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
-        m_pPopup->GetControls()->Add(xtpControlButton, ID_TEST_OPEN);
-    }
-    void TearDown() override
-    {
-        m_pPopup->SetTrackingMode(xtpTrackingOff);
-        m_pPopup->InternalRelease();
-        CommandBarsTest::TearDown();
-    }
-    CXTPPopupBar* m_pPopup;
-};
-
 TEST_F(PopupBarTest, APopupThatShowedItsExpandButtonSavesItsCommandsWithoutIt)
 {
     frame->m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;

@@ -12,25 +12,16 @@ namespace {
 
 const UINT kTearOffId = 0xE810;
 
-class PopupTearOffTest : public CommandBarsTest
+class PopupTearOffTest : public PopupBarTest
 {
 protected:
     void Prepare() override
     {
-        CommandBarsTest::Prepare();
-        m_pPopup = CXTPPopupBar::CreatePopupBar(frame->m_pCommandBars);
-        m_pPopup->GetControls()->Add(xtpControlButton, ID_TEST_NEW)->SetCaption(CString("New"));
-        m_pPopup->GetControls()->Add(xtpControlButton, ID_TEST_OPEN)->SetCaption(CString("Open"));
+        PopupBarTest::Prepare();
         m_pPopup->GetControls()->Add(xtpControlButton, ID_TEST_COPY)->SetCaption(CString("Copy"));
         m_pPopup->GetControls()->AddControl(new CXTPControlExpandButton, XTP_ID_POPUPBAR_EXPAND);
         m_pPopup->SetTearOffPopup("Edit Tools", kTearOffId, 0);
         ASSERT_TRUE(m_pPopup->Popup(100, 100, NULL));
-    }
-    void TearDown() override
-    {
-        m_pPopup->SetTrackingMode(xtpTrackingOff);
-        m_pPopup->InternalRelease();
-        CommandBarsTest::TearDown();
     }
     CPoint StripCentre() const { return m_pPopup->GetTearOffRect().CenterPoint(); }
     CPoint ToPopupClient(CPoint ptScreen) const
@@ -57,8 +48,6 @@ protected:
         return pt;
     }
     CXTPToolBar* TornOffBar() const { return frame->m_pCommandBars->GetToolBar(kTearOffId); }
-
-    CXTPPopupBar* m_pPopup;
 };
 
 TEST_F(PopupTearOffTest, TheStripLiesAboveTheRows)
