@@ -4,7 +4,9 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlCustom.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/commandbars/controls/XTPControlLabel.h"
 #include "toolkit/commandbars/layout/XTPControlLayout.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControlRecentFileList.h"
@@ -57,6 +59,25 @@ CXTPControl* CreateButtonForId(int nId, BOOL bFromMenu)
     if (nId == nRecentFileListId)
         return new CXTPControlRecentFileList();
     return new CXTPControlButton();
+}
+
+// The class of a control that is neither a button nor a popup: combo box,
+// edit, hosted window or label; NULL for any other type.
+CXTPControl* CreateFieldControl(XTPControlType type)
+{
+    switch (type)
+    {
+    case xtpControlComboBox:
+        return new CXTPControlComboBox();
+    case xtpControlEdit:
+        return new CXTPControlEdit();
+    case xtpControlCustom:
+        return new CXTPControlCustom();
+    case xtpControlLabel:
+        return new CXTPControlLabel();
+    default:
+        return NULL;
+    }
 }
 
 } // namespace
@@ -186,17 +207,12 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
             pControl->SetID(nId);
         break;
     }
-    case xtpControlComboBox:
-        pControl = new CXTPControlComboBox();
-        pControl->SetID(nId);
-        break;
-    case xtpControlEdit:
-        pControl = new CXTPControlEdit();
-        pControl->SetID(nId);
-        break;
     default:
-        // Hosted windows and labels come with their own classes.
-        return NULL;
+        pControl = CreateFieldControl(controlType);
+        if (pControl == NULL)
+            return NULL;
+        pControl->SetID(nId);
+        break;
     }
     pControl->SetType(controlType);
     pControl->SetParameter(strParameter);
@@ -278,12 +294,8 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
             if (pControl->GetCommandBar() != NULL)
                 pControl->GetCommandBar()->SetTitle(strTitle);
         }
-        else if (type == xtpControlComboBox)
-            pControl = new CXTPControlComboBox();
-        else if (type == xtpControlEdit)
-            pControl = new CXTPControlEdit();
-        else
-            return NULL; // hosted windows and labels come with their own classes
+        else if ((pControl = CreateFieldControl(type)) == NULL)
+            return NULL;
         pControl->SetType(type);
         pControl->SetStyle(style);
     }

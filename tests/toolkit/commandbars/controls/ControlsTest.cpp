@@ -194,8 +194,8 @@ TEST(ControlCollectionAdd, PopupOfTypeTwoKeepsIdZero)
     EXPECT_EQ(0, pPopup->GetID());
     CXTPControl* pSplit = controls.Add(xtpControlSplitButtonPopup, 41150);
     EXPECT_EQ(41150, pSplit->GetID());
-    // Types whose classes this collection cannot make give no control.
-    EXPECT_TRUE(controls.Add(xtpControlLabel, 1) == NULL);
+    // A type outside 1..8 gives no control.
+    EXPECT_TRUE(controls.Add((XTPControlType)9, 1) == NULL);
     EXPECT_EQ(2, controls.GetCount());
 }
 
