@@ -89,12 +89,19 @@ void CXTHeaderTheme::RefreshMetrics()
     m_crHilight = ::GetSysColor(COLOR_3DHILIGHT);
 }
 
+namespace {
+// a - (a - b) x fRatio, made whole toward zero after the subtraction.
+int BlendChannel(int a, int b, double fRatio)
+{
+    return (int)(a - (a - b) * fRatio);
+}
+} // namespace
+
 COLORREF CXTHeaderTheme::BlendColors(COLORREF crA, COLORREF crB, double fRatio)
 {
-    int r = GetRValue(crA) - (int)((GetRValue(crA) - GetRValue(crB)) * fRatio);
-    int g = GetGValue(crA) - (int)((GetGValue(crA) - GetGValue(crB)) * fRatio);
-    int b = GetBValue(crA) - (int)((GetBValue(crA) - GetBValue(crB)) * fRatio);
-    return RGB(r, g, b);
+    return RGB(BlendChannel(GetRValue(crA), GetRValue(crB), fRatio),
+               BlendChannel(GetGValue(crA), GetGValue(crB), fRatio),
+               BlendChannel(GetBValue(crA), GetBValue(crB), fRatio));
 }
 
 void CXTHeaderTheme::DrawLine(CDC* pDC, int x1, int y1, int x2, int y2, COLORREF cr)
@@ -296,10 +303,12 @@ void CXTHeaderTheme::DrawHeader(CDC* pDC, CXTHeaderCtrl* pHeader)
     }
 }
 
-CRect CXTHeaderTheme::CalcTextRect(const CRect& rcItem, CSize sizeText, int nFormat, BOOL bSortColumn) const
+CRect CXTHeaderTheme::CalcTextRect(const CRect& rcItem, CSize sizeText, int nFormat, BOOL bSortColumn,
+                                   int nImageWidth) const
 {
     CRect rcArea(rcItem);
     rcArea.DeflateRect(m_sizePadding.cx, 0);
+    rcArea.left += nImageWidth;
     if (bSortColumn)
         rcArea.right -= m_sizeArrow.cx + 2 * m_nArrowSpacing;
 
@@ -339,15 +348,16 @@ void CXTHeaderTheme::DrawItem(LPDRAWITEMSTRUCT lpDIS, CXTHeaderCtrl* pHeader)
     BOOL bAscending = TRUE;
     BOOL bSortColumn = pHeader->GetSortColumn(&bAscending) == (int)lpDIS->itemID;
     CRect rcItem(lpDIS->rcItem);
-    CSize sizeText = pDC->GetTextExtent(strText);
-    CRect rcText = CalcTextRect(rcItem, sizeText, pItem->fmt, bSortColumn);
-
+    // The image comes first; the text is placed in what it leaves.
+    int nImageWidth = 0;
     if (pItem->fmt & HDF_BITMAP)
     {
-        int nLeft = rcText.left;
+        int nLeft = rcItem.left + m_sizePadding.cx;
         DrawColumnImage(lpDIS, &nLeft, pHeader);
-        rcText.left = nLeft;
+        nImageWidth = nLeft - (rcItem.left + m_sizePadding.cx);
     }
+    CSize sizeText = pDC->GetTextExtent(strText);
+    CRect rcText = CalcTextRect(rcItem, sizeText, pItem->fmt, bSortColumn, nImageWidth);
     if ((m_dwDrawStyle & XTTHEME_SORTARROW) && bSortColumn)
     {
         lpDIS->rcItem = rcText;

@@ -78,14 +78,16 @@ public:
     // Two-tone outline of the triangle (apex first, then the base corners).
     virtual void DrawArrow(CDC* pDC, POINT ptsArrow[3], BOOL bAscending);
 
-    // The text rectangle of a column of rcItem: inside the padding, less the
+    // The text rectangle of a column of rcItem: inside the padding, right of
+    // the column's image (nImageWidth, its padding included), less the
     // arrow's room on the sort column, of the text's size and alignment.
-    CRect CalcTextRect(const CRect& rcItem, CSize sizeText, int nFormat, BOOL bSortColumn) const;
+    CRect CalcTextRect(const CRect& rcItem, CSize sizeText, int nFormat, BOOL bSortColumn,
+                       int nImageWidth = 0) const;
     // The arrow triangle right of rcText (apex first); FALSE when it would
     // start left of rcText.
     BOOL CalcArrowPoints(const CRect& rcText, BOOL bAscending, POINT ptsArrow[3]) const;
 
-    // (a - b) * fRatio taken from each channel of a, toward zero.
+    // Each channel a - (a - b) * fRatio, made whole toward zero.
     static COLORREF BlendColors(COLORREF crA, COLORREF crB, double fRatio);
 
     int m_nArrowSpacing;

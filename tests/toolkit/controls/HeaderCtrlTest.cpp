@@ -213,6 +213,43 @@ TEST(HeaderTheme, TextSitsInsideThePaddingAndTheArrowRoom)
             << row.name;
 }
 
+// A column's image (with its padding) comes first; the text is placed in
+// what is left of the column and clipped to it.
+TEST(HeaderTheme, TextIsPlacedRightOfTheColumnImage)
+{
+    // A column 80 wide and 20 high, padding 6, a 12-pixel image: 18 pixels taken.
+    struct Row
+    {
+        const char* name;
+        int nFormat, cxText;
+        CRect expected;
+    } rows[] = {
+        {"left", HDF_LEFT, 30, CRect(24, 5, 54, 15)},
+        {"centre", HDF_CENTER, 30, CRect(34, 5, 64, 15)},
+        {"right", HDF_RIGHT, 30, CRect(44, 5, 74, 15)},
+        {"wider than what is left", HDF_LEFT, 90, CRect(24, 5, 74, 15)},
+    };
+    CXTHeaderTheme theme;
+    for (const Row& row : rows)
+        EXPECT_EQ(row.expected,
+                  theme.CalcTextRect(CRect(0, 0, 80, 20), CSize(row.cxText, 10), row.nFormat, FALSE, 18))
+            << row.name;
+}
+
+// Each channel is a - (a - b) x f made whole toward zero after the subtraction.
+TEST(HeaderTheme, BlendRoundsEachChannelTowardZero)
+{
+    const std::tuple<const char*, COLORREF, COLORREF, double, COLORREF> rows[] = {
+        {"a quarter of the way", RGB(200, 100, 50), RGB(100, 200, 0), 0.25, RGB(175, 125, 37)},
+        {"dark toward black", RGB(10, 10, 10), RGB(0, 0, 0), 0.25, RGB(7, 7, 7)},
+        {"face toward shadow at 0.6", RGB(236, 233, 216), RGB(172, 168, 153), 0.6, RGB(197, 194, 178)},
+        {"none of the way", RGB(1, 2, 3), RGB(200, 200, 200), 0.0, RGB(1, 2, 3)},
+        {"all of the way", RGB(1, 2, 3), RGB(200, 100, 50), 1.0, RGB(200, 100, 50)},
+    };
+    for (const auto& [name, crA, crB, fRatio, crExpected] : rows)
+        EXPECT_EQ(crExpected, CXTHeaderTheme::BlendColors(crA, crB, fRatio)) << name;
+}
+
 // The Office themes draw the sort arrow but neither hot columns nor visual styles.
 TEST(HeaderTheme, OfficeThemesDrawOnlyTheSortArrow)
 {
@@ -305,6 +342,38 @@ TEST_F(HeaderDrawTest, ColumnImageIsKeptByTheHeaderAndDrawnMasked)
     EXPECT_EQ(std::make_pair(RGB(0, 0, 200), (COLORREF)theme.m_crFace),
               std::make_pair(canvas.Pixel(160 + 6 + 5, 12), canvas.Pixel(160 + 6 + 1, 12)));
     EXPECT_EQ(150 * 16, canvas.CountOther(CRect(0, 4, 150, 20), RGB(0, 0, 200)));
+
+    // A column title keeps its whole width after the image: drawn without and
+    // with the image, its text spans the same columns, moved by image and padding.
+    auto textColumns = [this](PixelCanvas& canvas) {
+        std::vector<int> columns;
+        for (int x = 160; x < 240; x++)
+            for (int y = 4; y < 20; y++)
+                if (canvas.Pixel(x, y) == theme.m_crText)
+                {
+                    columns.push_back(x);
+                    break;
+                }
+        return columns;
+    };
+    HDITEM title = {};
+    title.mask = HDI_TEXT;
+    title.pszText = (LPSTR) "Title";
+    header.SetItem(2, &title);
+    PixelCanvas withImage(240, 24), withoutImage(240, 24);
+    Draw(withImage);
+    const std::vector<int> imageTitle = textColumns(withImage);
+    hdi.mask = HDI_FORMAT;
+    hdi.fmt = HDF_LEFT;
+    header.SetItem(2, &hdi);
+    Draw(withoutImage);
+    std::vector<int> plainTitle = textColumns(withoutImage);
+    ASSERT_FALSE(plainTitle.empty());
+    for (int& x : plainTitle)
+        x += 12 + 6;
+    EXPECT_EQ(plainTitle, imageTitle);
+    hdi.fmt = HDF_BITMAP;
+    header.SetItem(2, &hdi);
 
     // A second bitmap replaces the list; removing clears the format bit.
     ASSERT_TRUE(theme.SetColumnBitmap(2, 3000, FALSE, RGB(0xC0, 0xC0, 0xC0), &header));
