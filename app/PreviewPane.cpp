@@ -115,7 +115,10 @@ void CPreviewPane::OnDraw(CDC* pDC)
 
 void CPreviewPane::DrawHeader(CDC* pDC)
 {
-    GetClientRect(&m_rcHeader);
+    // The band spans the window rectangle, border included, so its frame
+    // lines sit on the client's outer pixels (or outside them).
+    GetWindowRect(&m_rcHeader);
+    ScreenToClient(&m_rcHeader);
     pDC->FillSolidRect(&m_rcHeader, XTPGetColor(COLOR_WINDOW));
     m_rcBody = m_rcHeader;
     m_rcHeader.bottom = HeaderHeight();

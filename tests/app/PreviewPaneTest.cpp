@@ -74,4 +74,31 @@ TEST_F(PreviewPaneTest, TheBandShowsTextsOnlyWhenExpanded)
     EXPECT_EQ(textPixels(), 0);
 }
 
+// The band's 3-D frame follows the window rectangle, one pixel wider than the
+// client area on each side: its left and top lines are the client's first
+// column and row, its right line the client's last column, except under the
+// Windows XP look, whose right line falls outside.
+TEST_F(PreviewPaneTest, TheBandFrameFollowsTheWindowRectangle)
+{
+    CXTPPaintManager* pCurrent = XTPPaintManager();
+    const int nPrevious = pCurrent != NULL ? pCurrent->GetThemeId() : xtpThemeOffice2003;
+    CRect rcClient;
+    m_pPreview->GetClientRect(&rcClient);
+    const int w = rcClient.Width();
+    const COLORREF hilight = XTPGetColor(COLOR_3DHILIGHT);
+    const COLORREF dark = CPreviewPane::GetBorderColor(TRUE);
+    for (int nTheme : {xtpThemeOfficeXP, xtpThemeNativeWinXP})
+    {
+        CXTPPaintManager::SetTheme(nTheme);
+        const COLORREF face = XTPPaintManager()->GetColor(51);
+        PixelCanvas canvas(w, 40, RGB(1, 2, 3));
+        m_pPreview->DrawHeader(&canvas.dc());
+        const std::vector<COLORREF> expected = {hilight, hilight, nTheme == xtpThemeNativeWinXP ? face : dark};
+        EXPECT_EQ(expected,
+                  std::vector<COLORREF>({canvas.Pixel(0, 20), canvas.Pixel(w / 2, 0), canvas.Pixel(w - 1, 20)}))
+            << "theme " << nTheme;
+    }
+    CXTPPaintManager::SetTheme(nPrevious);
+}
+
 } // namespace
