@@ -18,6 +18,8 @@ ON_WM_LBUTTONUP()
 ON_WM_CANCELMODE()
 ON_WM_KEYDOWN()
 ON_WM_SETTINGCHANGE()
+ON_COMMAND_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnNextPaneCmd)
+ON_UPDATE_COMMAND_UI_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnUpdateNextPaneCmd)
 END_MESSAGE_MAP()
 
 // Most rows and columns a splitter holds (the hit codes have room for 15 bars each way).
@@ -600,6 +602,75 @@ void CSplitterWnd::SetActivePane(int row, int col, CWnd* pWnd)
         pFrame->SetActiveView((CView*)pPane);
     else
         pPane->SetFocus();
+}
+
+void CSplitterWnd::CollectShownPanes(std::vector<CWnd*>& panes) const
+{
+    for (int row = 0; row < m_nRows; row++)
+    {
+        for (int col = 0; col < m_nCols; col++)
+        {
+            CWnd* pPane = GetPane(row, col);
+            CRect rcPane;
+            if (pPane == NULL || !pPane->IsWindowVisible())
+                continue;
+            pPane->GetWindowRect(&rcPane);
+            if (rcPane.IsRectEmpty())
+                continue;
+            CSplitterWnd* pNested = DYNAMIC_DOWNCAST(CSplitterWnd, pPane);
+            if (pNested != NULL)
+                pNested->CollectShownPanes(panes);
+            else
+                panes.push_back(pPane);
+        }
+    }
+}
+
+BOOL CSplitterWnd::CanActivateNext(BOOL)
+{
+    std::vector<CWnd*> panes;
+    CollectShownPanes(panes);
+    return panes.size() > 1;
+}
+
+void CSplitterWnd::ActivateNext(BOOL bPrev)
+{
+    std::vector<CWnd*> panes;
+    CollectShownPanes(panes);
+    if (panes.empty())
+        return;
+    // The pane that holds the focus, or else the frame's active view.
+    HWND hFocus = ::GetFocus();
+    CFrameWnd* pFrame = GetParentFrame();
+    CWnd* pActiveView = pFrame != NULL ? pFrame->GetActiveView() : NULL;
+    int nCurrent = -1;
+    for (int i = 0; i < (int)panes.size() && nCurrent < 0; i++)
+        if (hFocus == panes[i]->m_hWnd || ::IsChild(panes[i]->m_hWnd, hFocus))
+            nCurrent = i;
+    for (int i = 0; i < (int)panes.size() && nCurrent < 0; i++)
+        if (panes[i] == pActiveView)
+            nCurrent = i;
+    const int nCount = (int)panes.size();
+    int nNext = nCurrent < 0 ? (bPrev ? nCount - 1 : 0) : (nCurrent + (bPrev ? nCount - 1 : 1)) % nCount;
+    CWnd* pNext = panes[nNext];
+    CSplitterWnd* pOwner = DYNAMIC_DOWNCAST(CSplitterWnd, pNext->GetParent());
+    if (pOwner != NULL)
+        pOwner->SetActivePane(-1, -1, pNext);
+    // Making a view active leaves the focus alone when it already was the
+    // active view or the frame is not the active window: the focus follows.
+    hFocus = ::GetFocus();
+    if (hFocus != pNext->m_hWnd && !::IsChild(pNext->m_hWnd, hFocus))
+        pNext->SetFocus();
+}
+
+void CSplitterWnd::OnNextPaneCmd(UINT nID)
+{
+    ActivateNext(nID == ID_PREV_PANE);
+}
+
+void CSplitterWnd::OnUpdateNextPaneCmd(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(CanActivateNext(pCmdUI->m_nID == ID_PREV_PANE));
 }
 
 BOOL CSplitterWnd::OnCommand(WPARAM wParam, LPARAM lParam)

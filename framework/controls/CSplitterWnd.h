@@ -20,6 +20,8 @@
 #include "framework/window/StandardIds.h"
 #include "framework/controls/SplitterGeometry.h"
 
+#include <vector>
+
 class CDC;
 class CView;
 struct CCreateContext;
@@ -62,6 +64,12 @@ public:
     // Activates pWnd, or the pane at (row, col) when pWnd is NULL: a view becomes its frame's
     // active view, another window gets the focus.
     virtual void SetActivePane(int row, int col, CWnd* pWnd = NULL);
+
+    // The pane commands (F6 and Shift+F6 in most programs): the next or previous shown pane in
+    // reading order, the panes of a nested splitter in its place, wrapping at either end,
+    // becomes active and gets the focus. Without a pane holding the focus the first (last) one.
+    virtual BOOL CanActivateNext(BOOL bPrev = FALSE);
+    virtual void ActivateNext(BOOL bPrev = FALSE);
 
     // Splitting and joining belong to splitters whose grid changes at run time; the static ones
     // built here refuse both (FALSE).
@@ -124,6 +132,8 @@ protected:
     CRect GetColumnBarRect(int col) const;
     // A pane that draws its own edge (client edge or a nested splitter).
     BOOL HasOwnEdge(CWnd* pWnd) const;
+    // The shown panes in reading order, a nested splitter's own panes in its place.
+    void CollectShownPanes(std::vector<CWnd*>& panes) const;
     void MoveTracker(CRect& rect, CPoint pt, BOOL bVertical);
     // Ends a drag once its trackers are off the screen: releases the mouse and, when accepted,
     // hands the trackers' positions to TrackRowSize / TrackColumnSize and lays the panes out
@@ -139,6 +149,8 @@ protected:
     afx_msg void OnCancelMode();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnNextPaneCmd(UINT nID);
+    afx_msg void OnUpdateNextPaneCmd(CCmdUI* pCmdUI);
     // Commands and notifications of the panes go on to the splitter's parent.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -324,6 +324,12 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     CView* pView = GetActiveView();
     if (pView != NULL && pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
+    if (nID == ID_NEXT_PANE || nID == ID_PREV_PANE)
+    {
+        CWnd* pPane = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST));
+        if (pPane != NULL && pPane != pView && pPane->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     CWinApp* pApp = AfxGetApp();

@@ -78,7 +78,10 @@ public:
 
     // Runs the frame's shortcuts while the frame is enabled.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // Routes a command to the active view, then this frame, then the application.
+    // Routes a command to the active view, then this frame, then the
+    // application; the pane commands (ID_NEXT_PANE, ID_PREV_PANE) go to the
+    // client pane (a splitter moves the focus among its panes) before the
+    // frame.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // The frame's window class, and FWS_PREFIXTITLE with FWS_ADDTOTITLE.
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;

@@ -181,4 +181,28 @@ TEST_F(MainFrameTest, UnusedCommandsAreHandledQuietly)
     }
 }
 
+// Shift+F6 (the previous-pane command of the shortcuts) and the next-pane
+// command move the focus among the keyword tree, the news list and the
+// preview pane, wrapping at either end.
+TEST_F(MainFrameTest, PaneCommandsMoveTheFocusAmongTheViews)
+{
+    CWnd* panes[] = {frame->GetTreeView(), frame->GetNewsList(), frame->GetNewsSplitter().GetPane(1, 0)};
+    auto paneOfFocus = [&]() {
+        const HWND hFocus = ::GetFocus();
+        for (int i = 0; i < 3; i++)
+            if (hFocus == panes[i]->m_hWnd || ::IsChild(panes[i]->m_hWnd, hFocus))
+                return i;
+        return -1;
+    };
+    panes[0]->SetFocus();
+    std::vector<int> order;
+    for (UINT nID : {ID_PREV_PANE, ID_PREV_PANE, ID_NEXT_PANE, ID_NEXT_PANE, ID_NEXT_PANE})
+    {
+        frame->SendMessage(WM_COMMAND, nID, 0);
+        order.push_back(paneOfFocus());
+    }
+    EXPECT_EQ(std::vector<int>({2, 1, 2, 0, 1}), order);
+    EXPECT_EQ(1, EnableOf(frame, ID_PREV_PANE));
+}
+
 } // namespace

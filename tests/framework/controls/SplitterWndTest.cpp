@@ -156,6 +156,33 @@ TEST_F(SplitterTest, SplittersTellWhichPaneAWindowIs)
     EXPECT_EQ(nested.GetPane(1, 0), nested.GetActivePane(&row, &col));
 }
 
+// The pane commands as the frame's shortcuts send them: the focus steps through the panes in
+// reading order, the nested splitter's in its place, and wraps at either end; a hidden pane is
+// passed over.
+TEST_F(SplitterTest, PaneCommandsMoveTheFocusThroughThePanes)
+{
+    CWnd* panes[] = {outer.GetPane(0, 0), nested.GetPane(0, 0), nested.GetPane(1, 0)};
+    auto steps = [&](UINT nCommand, int nSteps) {
+        std::vector<int> order;
+        for (int i = 0; i < nSteps; i++)
+        {
+            frame->SendMessage(WM_COMMAND, nCommand);
+            const HWND hFocus = ::GetFocus();
+            order.push_back(hFocus == panes[0]->m_hWnd   ? 0
+                            : hFocus == panes[1]->m_hWnd ? 1
+                            : hFocus == panes[2]->m_hWnd ? 2
+                                                         : -1);
+        }
+        return order;
+    };
+    panes[0]->SetFocus();
+    EXPECT_EQ(std::vector<int>({1, 2, 0, 1}), steps(ID_NEXT_PANE, 4));
+    EXPECT_EQ(std::vector<int>({0, 2, 1}), steps(ID_PREV_PANE, 3));
+    EXPECT_TRUE(outer.CanActivateNext());
+    panes[2]->ShowWindow(SW_HIDE);
+    EXPECT_EQ(std::vector<int>({0, 1, 0}), steps(ID_NEXT_PANE, 3));
+}
+
 // A drag of the bar between the columns (it covers x 177..180 and is grabbed in its middle).
 TEST_F(SplitterTest, DragsMoveTheBarWithinItsLimits)
 {
