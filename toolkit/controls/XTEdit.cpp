@@ -161,10 +161,32 @@ BOOL CXTEdit::OnEraseBkgnd(CDC*)
 IMPLEMENT_DYNAMIC(CXTFlatEdit, CXTEdit)
 
 BEGIN_MESSAGE_MAP(CXTFlatEdit, CXTFlatControlT<CXTEdit>)
+ON_WM_NCCALCSIZE()
+ON_WM_NCPAINT()
 ON_WM_PAINT()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
+
+namespace {
+
+// A device context over the whole window whose origin is the client area's
+// top-left corner: rings drawn around the client rectangle land on the
+// non-client frame, where they show.
+class CFrameDC : public CWindowDC
+{
+public:
+    explicit CFrameDC(CWnd* pWnd) : CWindowDC(pWnd)
+    {
+        CPoint ptClient(0, 0);
+        pWnd->ClientToScreen(&ptClient);
+        CRect rcWindow;
+        pWnd->GetWindowRect(&rcWindow);
+        SetViewportOrg(ptClient.x - rcWindow.left, ptClient.y - rcWindow.top);
+    }
+};
+
+} // namespace
 
 void CXTFlatEdit::DrawFrame(CDC* pDC, int nState)
 {
@@ -186,10 +208,34 @@ void CXTFlatEdit::OnHoverTimer()
     }
 }
 
+void CXTFlatEdit::DrawFrameNow(int nState)
+{
+    CFrameDC dc(this);
+    DrawFrame(&dc, nState);
+}
+
+void CXTFlatEdit::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
+{
+    Default();
+    if (IsFlat())
+        ::InflateRect(&lpncsp->rgrc[0], -XT_FLAT_EDIT_FRAME, -XT_FLAT_EDIT_FRAME);
+}
+
+void CXTFlatEdit::OnNcPaint()
+{
+    Default();
+    CFrameDC dc(this);
+    DrawFlat(&dc);
+}
+
 void CXTFlatEdit::OnPaint()
 {
-    CPaintDC dc(this);
-    PaintBuffered(&dc);
+    {
+        CPaintDC dc(this);
+        PaintBuffered(&dc);
+    }
+    // A focus change repaints the client area only: the frame follows.
+    CFrameDC dc(this);
     DrawFlat(&dc);
 }
 

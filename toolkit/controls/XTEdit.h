@@ -2,7 +2,9 @@
 // CXTEdit: an edit control with a context menu (Undo, Cut, Copy, Paste,
 // Delete, Select All) whose items are enabled from the edit's own state, and
 // a flicker-free paint. CXTFlatEdit: the same with the flat, themed frame of
-// the flat combo box (XTFlatControlsTheme.h).
+// the flat combo box (XTFlatControlsTheme.h). The theme draws the edit's two
+// frame rings just outside its client rectangle: while flat, the edit keeps
+// a non-client frame of that width (XT_FLAT_EDIT_FRAME) where they show.
 //
 //   m_edit.SubclassDlgItem(IDC_NAME, this);
 //   m_edit.Initialize(this);   // the toolkit's font
@@ -54,15 +56,25 @@ protected:
 
 // The flat parts (theme, flat look, hover, shared theme) come from
 // CXTFlatControlT (XTFlatControl.h).
+// The width of the flat edit's non-client frame: the theme's two rings.
+const int XT_FLAT_EDIT_FRAME = 2;
+
 class CXTFlatEdit : public CXTFlatControlT<CXTEdit>
 {
     DECLARE_DYNAMIC(CXTFlatEdit)
 public:
     // --- overridables ---
-    // The theme's edit frame in the state (XTFlatFrameState).
+    // The theme's edit frame in the state (XTFlatFrameState), drawn around
+    // the client rectangle of pDC's origin.
     void DrawFrame(CDC* pDC, int nState) override;
 
 protected:
+    // Draws on the non-client frame.
+    void DrawFrameNow(int nState) override;
+    // While flat, the frame's width is taken from each side of the client
+    // area the default leaves.
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
     afx_msg void OnPaint();
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);

@@ -99,7 +99,9 @@ protected:
     // One step of the hover timer: the frame redrawn as the mouse, the button
     // and the focus now ask, the timer stopped once nothing is to be tracked.
     virtual void OnHoverTimer() = 0;
-    void DrawFrameNow(int nState)
+    // Draws the frame in the state at once; the base on a client device
+    // context (the frame lies inside the client area).
+    virtual void DrawFrameNow(int nState)
     {
         CClientDC dc(this);
         DrawFrame(&dc, nState);

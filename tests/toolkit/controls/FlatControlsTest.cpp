@@ -1,9 +1,11 @@
 // Flat combo box and the flat-control themes: the theme factory, the
 // Office 2003 scheme colours, frame pixels per state, the hover states under
-// the mouse, the flat look's styles and the combo's auto-completion.
+// the mouse, the flat look's styles, the combo's auto-completion and the
+// flat edit's frame rings.
 #include "tests/toolkit/controls/ScopedThemes.h"
 #include "NotifyRecorderWnd.h"
 #include "tests/support/PixelCanvas.h"
+#include "toolkit/controls/XTEdit.h"
 #include "toolkit/controls/XTFlatComboBox.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include <gtest/gtest.h>
@@ -225,6 +227,40 @@ TEST_F(FlatComboTest, OfficeXPButtonTakesTheStateColour)
     EXPECT_EQ(std::vector<COLORREF>({kRed, kNormalFrame, kGreen, kFrame, kGreen, kFrame, kBlue, kFrame}),
               colours);
     EXPECT_NE(kFrame, kNormalFrame);
+}
+
+// The flat edit keeps a frame of two pixels outside its client area, where
+// the theme's rings show: the outer one in the frame colour of the state,
+// the inner one in the window colour.
+TEST(FlatEdit, FrameRingsShowAroundTheClientArea)
+{
+    NotifyRecorderWnd& host = TestHost();
+    host.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetCursorPos(1000, 900);
+    CXTFlatEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(20, 20, 140, 44), &host, IDC_LIST_EDIT_TEST));
+    CXTFlatControlsThemeOfficeXP* pTheme = new CXTFlatControlsThemeOfficeXP;
+    edit.SetTheme(pTheme);
+    pTheme->m_clrEditFrame.SetCustomValue(kRed);
+    pTheme->m_clrFrameHot.SetCustomValue(RGB(9, 9, 9));
+    CRect rcClient;
+    edit.GetClientRect(&rcClient);
+    EXPECT_EQ(CSize(120 - 4, 24 - 4), rcClient.Size());
+
+    // The outer ring at the left, top and right, and the inner ring at the left.
+    auto rings = [&]() {
+        edit.RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        CWindowDC dc(&edit);
+        return std::vector<COLORREF>(
+            {dc.GetPixel(0, 12), dc.GetPixel(60, 0), dc.GetPixel(119, 12), dc.GetPixel(1, 12)});
+    };
+    const COLORREF window = XTPGetColor(COLOR_WINDOW), hot = RGB(9, 9, 9);
+    host.SetFocus();
+    EXPECT_EQ(std::vector<COLORREF>({kRed, kRed, kRed, window}), rings()) << "normal";
+    edit.SetFocus();
+    EXPECT_EQ(std::vector<COLORREF>({hot, hot, hot, window}), rings()) << "with the focus";
+    host.SetFocus();
+    edit.DestroyWindow();
 }
 
 } // namespace
