@@ -8,6 +8,8 @@ namespace {
 // the device is busy or the sound is not set.
 const DWORD kSoundFlags = 0x12002;
 const DWORD kPollInterval = 5;
+// How long stopping waits for the worker.
+const DWORD kStopWait = 100;
 
 } // namespace
 
@@ -19,12 +21,19 @@ CXTPSoundManager* XTPSoundManager()
 }
 
 CXTPSoundManager::CXTPSoundManager()
-    : m_nRequest(xtpSoundNone), m_bEnabled(TRUE), m_hThread(NULL), m_pfnPlaySound(::PlaySoundA)
+    : m_bEnabled(TRUE), m_hThread(NULL), m_pLink(NULL), m_pfnPlaySound(::PlaySoundA)
 {}
 
 CXTPSoundManager::~CXTPSoundManager()
 {
     StopThread();
+}
+
+void CXTPSoundManager::SetSoundPlayer(PFNPLAYSOUND pfnPlaySound)
+{
+    m_pfnPlaySound = pfnPlaySound;
+    if (m_pLink != NULL)
+        m_pLink->pfnPlaySound = pfnPlaySound;
 }
 
 void CXTPSoundManager::PlaySystemSound(XTPSoundManagerState state)
@@ -33,24 +42,40 @@ void CXTPSoundManager::PlaySystemSound(XTPSoundManagerState state)
         return;
     if (m_hThread == NULL)
         StartThread();
-    ::InterlockedExchange(&m_nRequest, state);
+    if (m_pLink != NULL)
+        ::InterlockedExchange(&m_pLink->nRequest, state);
 }
 
 XTPSoundManagerState CXTPSoundManager::GetPendingRequest() const
 {
-    return (XTPSoundManagerState)::InterlockedCompareExchange(const_cast<LONG*>(&m_nRequest), 0, 0);
+    if (m_pLink == NULL)
+        return xtpSoundNone;
+    return (XTPSoundManagerState)::InterlockedCompareExchange(&m_pLink->nRequest, 0, 0);
+}
+
+void CXTPSoundManager::Release(WorkerLink* pLink)
+{
+    if (::InterlockedDecrement(&pLink->nHolders) == 0)
+        delete pLink;
 }
 
 void CXTPSoundManager::StartThread()
 {
     StopThread();
-    ::InterlockedExchange(&m_nRequest, xtpSoundNone);
+    WorkerLink* pLink = new WorkerLink;
+    pLink->nRequest = xtpSoundNone;
+    pLink->nHolders = 2;
+    pLink->pfnPlaySound = m_pfnPlaySound;
     DWORD dwThreadId = 0;
-    HANDLE hThread = ::CreateThread(NULL, 0, SoundThreadProc, this, CREATE_SUSPENDED, &dwThreadId);
+    HANDLE hThread = ::CreateThread(NULL, 0, SoundThreadProc, pLink, CREATE_SUSPENDED, &dwThreadId);
     if (hThread == NULL)
+    {
+        delete pLink;
         return;
+    }
     ::SetThreadPriority(hThread, THREAD_PRIORITY_BELOW_NORMAL);
     m_hThread = hThread;
+    m_pLink = pLink;
     ::ResumeThread(hThread);
 }
 
@@ -58,35 +83,39 @@ void CXTPSoundManager::StopThread()
 {
     if (m_hThread == NULL)
         return;
-    ::InterlockedExchange(&m_nRequest, xtpSoundTerminate);
-    ::WaitForSingleObject(m_hThread, INFINITE);
+    // No new sound starts, and the one playing ends, before the wait.
+    ::InterlockedExchange(&m_pLink->nRequest, xtpSoundTerminate);
+    m_pfnPlaySound(NULL, NULL, 0);
+    ::WaitForSingleObject(m_hThread, kStopWait);
     ::CloseHandle(m_hThread);
     m_hThread = NULL;
-    ::InterlockedExchange(&m_nRequest, xtpSoundNone);
+    Release(m_pLink);
+    m_pLink = NULL;
 }
 
 DWORD WINAPI CXTPSoundManager::SoundThreadProc(LPVOID lpParam)
 {
-    ((CXTPSoundManager*)lpParam)->RunWorker();
+    RunWorker((WorkerLink*)lpParam);
     return 0;
 }
 
-void CXTPSoundManager::RunWorker()
+void CXTPSoundManager::RunWorker(WorkerLink* pLink)
 {
     for (;;)
     {
         // Take the request and leave "nothing" in its place in one step, so a
         // request written meanwhile is never overwritten by the reset.
-        LONG nRequest = ::InterlockedCompareExchange(&m_nRequest, xtpSoundNone, xtpSoundMenuCommand);
+        LONG nRequest = ::InterlockedCompareExchange(&pLink->nRequest, xtpSoundNone, xtpSoundMenuCommand);
         if (nRequest == xtpSoundMenuPopup)
-            nRequest = ::InterlockedCompareExchange(&m_nRequest, xtpSoundNone, xtpSoundMenuPopup);
+            nRequest = ::InterlockedCompareExchange(&pLink->nRequest, xtpSoundNone, xtpSoundMenuPopup);
         if (nRequest == xtpSoundTerminate)
             break;
         if (nRequest == xtpSoundMenuCommand)
-            m_pfnPlaySound("MenuCommand", NULL, kSoundFlags);
+            pLink->pfnPlaySound("MenuCommand", NULL, kSoundFlags);
         else if (nRequest == xtpSoundMenuPopup)
-            m_pfnPlaySound("MenuPopup", NULL, kSoundFlags);
+            pLink->pfnPlaySound("MenuPopup", NULL, kSoundFlags);
         ::Sleep(kPollInterval);
     }
-    m_pfnPlaySound(NULL, NULL, SND_PURGE);
+    pLink->pfnPlaySound(NULL, NULL, SND_PURGE);
+    Release(pLink);
 }

@@ -6,6 +6,12 @@
 //
 //     XTPSoundManager()->PlaySystemSound(xtpSoundMenuCommand);
 //     XTPSoundManager()->StopThread();   // the command-bars manager goes away
+//
+// Stopping ends the playing sound and waits for the worker at most 100 ms: a
+// sound that does not end never holds up the frame's closing. A worker that
+// outlives the wait shares nothing with the manager but a block of its own
+// (the request and the player), so it may end later, whatever became of the
+// manager.
 #include "framework/Window.h"
 
 enum XTPSoundManagerState
@@ -20,7 +26,7 @@ class CXTPSoundManager
 {
 public:
     CXTPSoundManager();
-    // Stops the thread: nothing of it outlives the object.
+    // Stops the thread.
     ~CXTPSoundManager();
 
     // Asks for the sound (xtpSoundMenuCommand or xtpSoundMenuPopup); starts
@@ -32,27 +38,38 @@ public:
     // Starts a new thread (a running one is stopped first); without a thread
     // no sound plays.
     void StartThread();
-    // Asks the thread to end and waits until it has ended.
+    // Asks the thread to end, ends the sound it plays and waits for it at
+    // most 100 ms; the handle is closed either way.
     void StopThread();
     BOOL IsThreadRunning() const { return m_hThread != NULL; }
     // The request the worker has not taken yet.
     XTPSoundManagerState GetPendingRequest() const;
 
-    // The sound player; tests replace it to see what would play.
+    // The sound player; tests replace it to see what would play. A NULL
+    // sound with flags 0 ends the playing sound.
     typedef BOOL(WINAPI* PFNPLAYSOUND)(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
-    void SetSoundPlayer(PFNPLAYSOUND pfnPlaySound) { m_pfnPlaySound = pfnPlaySound; }
+    void SetSoundPlayer(PFNPLAYSOUND pfnPlaySound);
 
 private:
     CXTPSoundManager(const CXTPSoundManager&);
     CXTPSoundManager& operator=(const CXTPSoundManager&);
 
+    // What the manager and one worker share; the last of the two to let go
+    // of it deletes it.
+    struct WorkerLink
+    {
+        volatile LONG nRequest;
+        volatile LONG nHolders;
+        PFNPLAYSOUND volatile pfnPlaySound;
+    };
+    static void Release(WorkerLink* pLink);
     static DWORD WINAPI SoundThreadProc(LPVOID lpParam);
-    void RunWorker();
+    static void RunWorker(WorkerLink* pLink);
 
-    volatile LONG m_nRequest;
     BOOL m_bEnabled;
     HANDLE m_hThread;
-    PFNPLAYSOUND volatile m_pfnPlaySound;
+    WorkerLink* m_pLink; // the running worker's, NULL without a thread
+    PFNPLAYSOUND m_pfnPlaySound;
 };
 
 // The process-wide sound manager.
