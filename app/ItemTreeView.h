@@ -95,8 +95,8 @@ public:
     // dialog, then ExportKeywordsTo); both refuse while a check runs.
     void ImportKeywords();
     void ExportKeywords();
-    // Remove All (after the user's yes) and Add Keyword (through its dialog);
-    // both refuse while a check runs. The frame runs them too while another
+    // Remove All (at once, without a question) and Add Keyword (through its
+    // dialog); both refuse while a check runs. The frame runs them too while another
     // view is active.
     afx_msg void OnRemoveAllKeywords();
     afx_msg void OnAddKeyword();
