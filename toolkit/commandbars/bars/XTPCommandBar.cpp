@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPCommandBarAccessible.h"
 #include "toolkit/commandbars/bars/XTPCommandBarList.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPBufferDC.h"
@@ -33,6 +34,9 @@ ON_WM_TIMER()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
 ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+ON_WM_NCHITTEST()
+ON_WM_NCLBUTTONDOWN()
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 namespace {
@@ -93,10 +97,12 @@ CXTPCommandBar::CXTPCommandBar()
       m_pCommandBars(NULL), m_pCommandTarget(NULL), m_szIcons(0, 0), m_szButtons(0, 0), m_nTextBelowIcons(2),
       m_bRightButtonTracking(FALSE), m_bNoNotifications(FALSE), m_bKeyboardSelection(FALSE),
       m_bCloseable(FALSE), m_bCustomizable(TRUE), m_bContextMenuPresent(TRUE), m_bTrackingWithoutInput(FALSE),
-      m_nLockRedraw(0), m_bAnimatePopup(TRUE), m_pPaintManager(NULL), m_pImageManager(NULL)
+      m_nLockRedraw(0), m_bAnimatePopup(TRUE), m_pPaintManager(NULL), m_pImageManager(NULL),
+      m_pAccessible(NULL)
 {
     m_pControls = new CXTPControls;
     m_pControls->SetParent(this);
+    XTPAccessibility::BindWinEvents();
 }
 
 CXTPCommandBar::~CXTPCommandBar()
@@ -115,6 +121,11 @@ CXTPCommandBar::~CXTPCommandBar()
         m_pPaintManager->InternalRelease();
     if (m_pImageManager != NULL)
         m_pImageManager->InternalRelease();
+    if (m_pAccessible != NULL)
+    {
+        m_pAccessible->Detach();
+        m_pAccessible->Release();
+    }
 }
 
 void CXTPCommandBar::OnFinalRelease()
@@ -400,7 +411,7 @@ BOOL CXTPCommandBar::SetSelected(int nIndex, BOOL bKeyboard)
     else
     {
         if (bKeyboard)
-            ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, nIndex + 1);
+            XTPAccessibility::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, nIndex + 1);
         pControl->OnSetSelected(bKeyboard ? 2 : 1);
         XTPMouseManager()->SetSelected(this);
         if (!bKeyboard)
@@ -1176,4 +1187,47 @@ LRESULT CXTPCommandBar::OnHelpHitTest(WPARAM, LPARAM lParam)
         return 0x10000 + pControl->GetID();
     int nID = GetDlgCtrlID();
     return nID != 0 ? 0x50000 + nID : 0;
+}
+
+BOOL CXTPCommandBar::IsInHelpMode() const
+{
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetOwnerSite());
+    return pFrame != NULL && pFrame->m_bHelpMode;
+}
+
+LRESULT CXTPCommandBar::OnNcHitTest(CPoint point)
+{
+    if (!IsInHelpMode())
+        return (LRESULT)Default();
+    CPoint ptClient = point;
+    ScreenToClient(&ptClient);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (!rcClient.PtInRect(ptClient))
+        return (LRESULT)Default();
+    CXTPControl* pControl = HitTest(ptClient);
+    if (pControl != NULL && IsPopupControlType(pControl->GetType()) && pControl->GetID() < 1)
+        return HTMENU;
+    return HTCLIENT;
+}
+
+void CXTPCommandBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (!IsInHelpMode())
+    {
+        CWnd::OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    ScreenToClient(&point);
+    OnLButtonDown(MK_LBUTTON, point);
+}
+
+LRESULT CXTPCommandBar::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    // The client object, and the menu object the focus events name.
+    if ((LONG)lParam != OBJID_CLIENT && (LONG)lParam != OBJID_MENU)
+        return Default();
+    if (m_pAccessible == NULL)
+        m_pAccessible = new CXTPCommandBarAccessible(this);
+    return m_pAccessible->GetObjectResult(wParam);
 }

@@ -26,6 +26,7 @@ class CXTPPaintManager;
 class CXTPImageManager;
 class CXTPPropExchange;
 class CXTPCommandBarList;
+class CXTPCommandBarAccessible;
 
 // Keys that ProcessSpecialKey handles while a bar tracks.
 enum XTPSpecialKey
@@ -249,6 +250,13 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    // While the frame is in context-help mode the control under the point
+    // decides: a submenu without an id is HTMENU, anything else HTCLIENT.
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    // In context-help mode a press anywhere acts as a press in the client area.
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    // The accessibility object for the client or menu object ids.
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     int m_nMRUWidth;
@@ -283,6 +291,12 @@ protected:
     BOOL m_bAnimatePopup;
     CXTPPaintManager* m_pPaintManager;
     CXTPImageManager* m_pImageManager;
+    // Made at the first WM_GETOBJECT; the bar holds one reference.
+    CXTPCommandBarAccessible* m_pAccessible;
+
+private:
+    // The site frame is in context-help mode.
+    BOOL IsInHelpMode() const;
 };
 
 // The command-update object of one control of a bar: Enable marks the update
