@@ -4,6 +4,10 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControlToolbars.h"
+#include "toolkit/commandbars/docking/XTPBarTracker.h"
+#include "toolkit/commandbars/layout/XTPDockArea.h"
+#include "toolkit/commandbars/layout/XTPFloatingRect.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/controls/XTPEdit.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
@@ -39,6 +43,9 @@ CRuntimeClass* CXTPCommandBars::m_pMenuBarClass = RUNTIME_CLASS(CXTPMenuBar);
 CRuntimeClass* CXTPCommandBars::m_pToolBarClass = RUNTIME_CLASS(CXTPToolBar);
 
 namespace {
+
+// The flags of the tool bars the manager makes: dock anywhere, float, shorten.
+const DWORD kToolBarFlags = xtpFlagAlignAny | xtpFlagFloating | xtpFlagHideWrap;
 
 // The dock bars: window id and alignment style, in the order top, bottom,
 // left, right.
@@ -173,7 +180,32 @@ CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, 
         pToolBarClass = m_pToolBarClass;
     CXTPToolBar* pBar = (CXTPToolBar*)pToolBarClass->CreateObject();
     pBar->SetCommandBars(this);
-    pBar->EnableDocking(xtpFlagAlignAny | xtpFlagFloating | xtpFlagHideWrap);
+    pBar->EnableDocking(kToolBarFlags);
+    return AddBarAt(pBar, lpszName, barPosition);
+}
+
+CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszName, UINT nBarID, BOOL bFloating)
+{
+    CXTPToolBar* pBar = (CXTPToolBar*)m_pToolBarClass->CreateObject();
+    pBar->SetCommandBars(this);
+    CreateCommandBarRequest request = {pBar, FALSE, FALSE, TRUE, bFloating, lpszName, nBarID};
+    if (m_pFrame != NULL && m_pFrame->m_hWnd != NULL)
+        m_pFrame->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request);
+    if (pBar->GetBarTracker() == NULL)
+        pBar->EnableDocking(kToolBarFlags);
+    if (AddBarAt(pBar, lpszName, bFloating ? xtpBarFloating : xtpBarTop) == NULL)
+        return NULL;
+    pBar->SetBarID(nBarID);
+    pBar->SetBuiltIn(FALSE);
+    pBar->SetTearOff(bFloating);
+    if (!bFloating)
+        RecalcFrameLayout();
+    OnToolBarAdded(pBar);
+    return pBar;
+}
+
+CXTPToolBar* CXTPCommandBars::AddBarAt(CXTPToolBar* pBar, LPCTSTR lpszName, XTPBarPosition barPosition)
+{
     pBar->SetTitle(lpszName);
     if (!pBar->CreateBarWindow(m_pFrame, barPosition == xtpBarFloating) || !pBar->SetPosition(barPosition))
     {
@@ -298,8 +330,33 @@ BOOL CXTPCommandBars::DockCommandBarAt(CXTPToolBar* pBar, LPCRECT lpRect, int nD
     return DockCommandBar(pBar, lpRect, m_pDocks[nDockIndex]);
 }
 
+CXTPDockBar* CXTPCommandBars::CanDock(CPoint pt, CXTPDockBar* pMainDock, DWORD dwAllowed) const
+{
+    CRect arrSides[4];
+    int nCurrent = -1;
+    for (int i = 0; i < 4; i++)
+    {
+        if (m_pDocks[i] == NULL || m_pDocks[i]->m_hWnd == NULL)
+            return NULL;
+        m_pDocks[i]->GetWindowRect(&arrSides[i]);
+        if (m_pDocks[i] == pMainDock)
+            nCurrent = i;
+    }
+    int nSide = XTPHitTestDockSides(arrSides, nCurrent, pt, dwAllowed);
+    return nSide >= 0 ? m_pDocks[nSide] : NULL;
+}
+
 BOOL CXTPCommandBars::FloatCommandBar(CXTPToolBar* pBar)
 {
+    CXTPBarTracker* pTracker = pBar->GetBarTracker();
+    CPoint ptRemembered = pTracker != NULL ? pTracker->GetFloatingPoint() : CPoint(0, 0);
+    CPoint ptWindow = ptRemembered;
+    if (pBar->m_hWnd != NULL)
+    {
+        CRect rcWindow;
+        pBar->GetWindowRect(&rcWindow);
+        ptWindow = rcWindow.TopLeft();
+    }
     if (!pBar->CreateBarWindow(m_pFrame, TRUE))
         return FALSE;
     if (pBar->GetDockBar() != NULL)
@@ -308,6 +365,7 @@ BOOL CXTPCommandBars::FloatCommandBar(CXTPToolBar* pBar)
         pBar->SetDockBar(NULL);
     }
     pBar->SetBarPosition(xtpBarFloating);
+    pBar->PlaceFloating(XTPFloatingTogglePoint(ptRemembered, ptWindow));
     return TRUE;
 }
 
@@ -647,9 +705,96 @@ void CXTPCommandBars::PumpTrackingLoop(CXTPCommandBar* pBar)
     // Popups take the mouse through the mouse manager's hook, not the capture.
     CXTPCaptureLoop loop(pBar->GetSafeHwnd(), CXTPCaptureLoop::preTranslate);
     loop.Run(
-        [](MSG& msg) { return msg.message == WM_KICKIDLE ? CXTPCaptureLoop::handled : CXTPCaptureLoop::dispatch; },
+        [](MSG& msg) {
+            return msg.message == WM_KICKIDLE ? CXTPCaptureLoop::handled : CXTPCaptureLoop::dispatch;
+        },
         [pBar] { return pBar->IsTrackingMode() != FALSE; });
     pBar->InternalRelease();
+}
+
+void CXTPCommandBars::ContextMenu(CPoint pt)
+{
+    if (m_bCustomizeMode)
+        return;
+    CXTPPopupBar* pPopup = GetToolbarsPopup();
+    if (pPopup->GetControlCount() > 0)
+    {
+        if (m_pFrame != NULL && m_pFrame->m_hWnd != NULL && (m_pFrame->GetExStyle() & WS_EX_LAYOUTRTL))
+            pPopup->SetPopupFlags(pPopup->GetPopupFlags() | xtpPopupLeft);
+        if (pPopup->Popup(pt.x, pt.y, NULL))
+        {
+            PumpTrackingLoop(pPopup);
+            // A WM_QUIT ended the loop: the menu closes without a choice.
+            if (pPopup->IsTrackingMode())
+                pPopup->SetTrackingMode(xtpTrackingOff);
+        }
+    }
+    pPopup->InternalRelease();
+}
+
+CXTPPopupBar* CXTPCommandBars::GetToolbarsPopup()
+{
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(this);
+    CXTPControls* pControls = pPopup->GetControls();
+    int nListed = CXTPControlToolBarToggle::AddToggles(pControls, this, 0, 0, CString(), FALSE);
+    if (m_bCustomizeAvail && nListed > 0)
+        pControls->Add(xtpControlButton, XTP_ID_CUSTOMIZE)->SetBeginGroup(TRUE);
+    return pPopup;
+}
+
+void CXTPCommandBars::GetRowOf(CXTPToolBar* pToolBar, std::vector<CXTPToolBar*>& bars) const
+{
+    bars.clear();
+    CXTPDockBar* pDockBar = pToolBar->GetDockBar();
+    if (pDockBar != NULL)
+        pDockBar->GetRowBars(pDockBar->FindBar(pToolBar), bars);
+    if (bars.empty())
+        bars.push_back(pToolBar);
+}
+
+void CXTPCommandBars::AddHiddenControls(CXTPToolBar* pToolBar, CXTPCommandBar* pPopup)
+{
+    std::vector<CXTPToolBar*> rowBars;
+    GetRowOf(pToolBar, rowBars);
+    for (CXTPToolBar* pRowBar : rowBars)
+    {
+        CXTPControls* pControls = pRowBar->GetControls();
+        for (int i = 0; i < pControls->GetCount(); i++)
+        {
+            CXTPControl* pControl = pControls->GetAt(i);
+            if (pControl->GetHideFlags() != xtpHideWrap)
+                continue;
+            CXTPControl* pClone = pPopup->GetControls()->AddClone(pControl);
+            pClone->SetHideFlags(xtpHideNone);
+            pClone->SetBeginGroup(FALSE);
+        }
+    }
+}
+
+void CXTPCommandBars::GetHiddenControlsPopup(CXTPToolBar* pToolBar, CXTPCommandBar* pPopup)
+{
+    std::vector<CXTPToolBar*> rowBars;
+    GetRowOf(pToolBar, rowBars);
+    for (CXTPToolBar* pRowBar : rowBars)
+    {
+        CXTPControlPopup* pEntry =
+            (CXTPControlPopup*)pPopup->GetControls()->Add(xtpControlPopup, 0, CString(), -1, TRUE);
+        pEntry->SetFlags(xtpFlagManualUpdate);
+        pEntry->SetCaption(pRowBar->GetTitle());
+        BOOL bEnabled = m_bCustomizeAvail && pRowBar->IsBuiltIn() && pRowBar->IsCustomizable();
+        pEntry->SetEnabled(bEnabled);
+        if (bEnabled)
+        {
+            CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(this);
+            pRowBar->BuildCustomizeList(pList);
+            pEntry->SetCommandBar(pList);
+            pList->InternalRelease();
+        }
+    }
+    if (m_bCustomizeAvail)
+        pPopup->GetControls()
+            ->Add(xtpControlButton, XTP_ID_CUSTOMIZE, CString(), -1, TRUE)
+            ->SetBeginGroup(TRUE);
 }
 
 void CXTPCommandBars::OnToolBarAdded(CXTPToolBar*)

@@ -51,8 +51,13 @@ public:
     void EnableDocking();
     // The menu bar built from menu resource nMenuID; NULL on failure.
     CXTPCommandBar* SetMenu(LPCTSTR lpszName, UINT nMenuID);
-    // A new docked tool bar (of pToolBarClass, default CXTPToolBar); NULL on failure.
+    // A new tool bar (of pToolBarClass, default CXTPToolBar) docked at the
+    // position or floating; NULL on failure.
     CXTPToolBar* Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolBarClass = NULL);
+    // A tool bar the user makes: the site may adjust it first
+    // (WM_XTP_CREATECOMMANDBAR); it is not built-in, takes the id given and,
+    // floating, counts as torn off. NULL on failure.
+    CXTPToolBar* AddCustomBar(LPCTSTR lpszName, UINT nBarID, BOOL bFloating = FALSE);
     void Remove(CXTPToolBar* pToolBar);
     void RemoveAll();
 
@@ -77,8 +82,19 @@ public:
     static UINT FindFreeBarID(const std::vector<UINT>& usedIds);
 
     // ---- Docking ----------------------------------------------------------
+    // The dock bar a dragged bar at the screen point docks into: pMainDock
+    // first, then top, bottom, left, right; each takes points up to 20
+    // pixels outside its window. The first hit counts, and only when
+    // dwAllowed holds its dock flag (xtpFlagAlign...). NULL for none.
+    CXTPDockBar* CanDock(CPoint pt, CXTPDockBar* pMainDock, DWORD dwAllowed = xtpFlagAlignAny) const;
+    // Into the dock bar: with a rectangle (screen) into the row under its
+    // centre, without one in a new last row.
     BOOL DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar);
+    // The same with the dock bar by index (0 top, 1 bottom, 2 left, 3 right).
     BOOL DockCommandBarAt(CXTPToolBar* pBar, LPCRECT lpRect, int nDockIndex);
+    // Floats the bar: its window becomes an owned popup laid out as a
+    // floating bar, at the tracker's last floating point (the window's own
+    // top-left when it never floated), inside the work area.
     BOOL FloatCommandBar(CXTPToolBar* pBar);
 
     // ---- Shared objects ---------------------------------------------------
@@ -193,11 +209,35 @@ public:
     // goes back on the queue.
     static void PumpTrackingLoop(CXTPCommandBar* pBar);
 
+    // ---- Context menus ----------------------------------------------------
+    // [nothing in customize mode] The bars' context menu at the screen
+    // point (GetToolbarsPopup), tracked until it closes.
+    virtual void ContextMenu(CPoint pt);
+    // [one check item per tool bar listed in context menus and closeable,
+    // checked while shown, then Customize... when the site handles it] A new
+    // popup bar; the caller releases it.
+    virtual CXTPPopupBar* GetToolbarsPopup();
+    // [a clone of each control that the bars of pToolBar's dock row hid for
+    // lack of room] The first part of a tool bar's expand popup.
+    virtual void AddHiddenControls(CXTPToolBar* pToolBar, CXTPCommandBar* pPopup);
+    // [one entry per bar of pToolBar's dock row (just the bar when it is not
+    // docked): its title, opening its "Add or Remove Buttons" list when
+    // customizing is available for a built-in, customizable bar, else
+    // disabled; then Customize... when the site handles it] Fills the popup
+    // of the expand popup's "Add or Remove Buttons".
+    virtual void GetHiddenControlsPopup(CXTPToolBar* pToolBar, CXTPCommandBar* pPopup);
+
+    // [a docked bar's row (NULL for none: just the bar) gets the rebar band]
     // Called when a bar joins or leaves the manager.
     virtual void OnToolBarAdded(CXTPToolBar* pToolBar);
     virtual void OnToolBarRemoved(CXTPToolBar* pToolBar);
 
 private:
+    // Makes the bar's window at the position and appends the bar; a bar
+    // that fails is released. NULL on failure.
+    CXTPToolBar* AddBarAt(CXTPToolBar* pBar, LPCTSTR lpszName, XTPBarPosition barPosition);
+    // The bars of pToolBar's dock row in row order, or the bar alone.
+    void GetRowOf(CXTPToolBar* pToolBar, std::vector<CXTPToolBar*>& bars) const;
     void ReleaseBar(CXTPToolBar* pBar);
     // Runs the command in the focused bar edit field; FALSE when the focus
     // is elsewhere or the field does not handle it.

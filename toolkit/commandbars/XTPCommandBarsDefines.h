@@ -4,6 +4,7 @@
 // flags, the messages the bars and controls send to their site frame and
 // the records those messages carry.
 #include "framework/Window.h"
+#include "toolkit/commandbars/XTPCommandBarsResource.h"
 #include "toolkit/commandbars/layout/XTPLayoutFlags.h"
 
 class CXTPControl;
@@ -143,10 +144,7 @@ enum XTPBarFlags
 // The control flag that keeps a control in place in customize mode.
 #define XTP_CONTROLFLAG_NOMOVABLE 16
 
-// Command ids the bars reserve.
-#define XTP_ID_TOOLBAR_EXPAND 9400
-#define XTP_ID_TOOLBAR_HIDE 9401
-#define XTP_ID_CUSTOMIZE 35001
+// Command ids the bars reserve: XTPCommandBarsResource.h.
 
 // The menu bar's MDI controls, shown while the active MDI child is
 // maximised: the child's close, restore and minimise buttons at the bar's

@@ -14,6 +14,18 @@
 // maximise, close), four 16 x 16 cells on magenta.
 #define XTP_IDB_MENUBAR_ICONS 9407
 
+// The "Add or Remove Buttons" entry of a tool bar's expand popup.
+#define XTP_IDS_ADDORREMOVE 9300
+// Asked before a tool bar goes back to its original buttons; %s is its title.
+#define XTP_IDS_CONFIRM_RESET 9349
+// The last line of the "Add or Remove Buttons" list: back to the original buttons.
+#define XTP_IDS_RESET 9395
+
+// Command ids the bars reserve; their strings are the controls' tool tips.
+#define XTP_ID_TOOLBAR_EXPAND 9400 // the expand button ("Toolbar Options")
+#define XTP_ID_TOOLBAR_HIDE 9401   // the close button of floating tool bars ("Close")
+#define XTP_ID_CUSTOMIZE 35001     // the customize command ("Customize...")
+
 // ---- Customize mode --------------------------------------------------------
 
 // Cursors of the customize drag: copying onto a bar, moving onto a bar, over

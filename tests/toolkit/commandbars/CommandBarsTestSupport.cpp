@@ -32,6 +32,8 @@ void CFixedSizePaintManager::FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar)
 CSize CFixedSizePaintManager::DrawCommandBarGripper(CDC*, CXTPCommandBar* pBar, BOOL)
 {
     XTPBarPosition position = pBar->GetPosition();
+    if (position == xtpBarFloating)
+        return CSize(0, kCaption);
     if (position == xtpBarLeft || position == xtpBarRight)
         return CSize(0, kGripper);
     return CSize(kGripper, 0);

@@ -38,8 +38,9 @@ inline void PrintTo(const CRect& rc, std::ostream* os)
 
 // Every toolbar control measures 23 x 22, a menu-bar caption 10 pixels plus
 // 6 per character (mnemonic markers dropped) by 22; the gripper takes 6
-// pixels at the bar's start; a popup's tear-off strip is 8 high; borders are
-// 2 on every side. Nothing is drawn but the bar's white background.
+// pixels at the bar's start, a floating bar's caption is 15 high; a popup's
+// tear-off strip is 8 high; borders are 2 on every side. Nothing is drawn
+// but the bar's white background.
 class CFixedSizePaintManager : public CXTPPaintManager
 {
 public:
@@ -47,6 +48,7 @@ public:
     static const int kHeight = 22;
     static const int kGripper = 6;
     static const int kTearOffStrip = 8;
+    static const int kCaption = 15;
 
     static int CaptionWidth(const CString& strCaption);
 

@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -46,32 +47,6 @@ namespace {
 const int kToolkitUpdateCode = (int)0xBD11FFFF;
 const UINT kHoverDelay = 300;
 const UINT kFullMenusDelay = 800;
-
-// Holds a reference to a bar and a control for the length of a handler, so
-// that a command which releases either (removing bars, resetting controls)
-// leaves it alive until the handler has returned.
-class CHoldReferences
-{
-public:
-    CHoldReferences(CXTPCommandBar* pBar, CXTPControl* pControl) : m_pBar(pBar), m_pControl(pControl)
-    {
-        m_pBar->InternalAddRef();
-        if (m_pControl != NULL)
-            m_pControl->InternalAddRef();
-    }
-    ~CHoldReferences()
-    {
-        if (m_pControl != NULL)
-            m_pControl->InternalRelease();
-        m_pBar->InternalRelease();
-    }
-
-private:
-    CHoldReferences(const CHoldReferences&);
-    void operator=(const CHoldReferences&);
-    CXTPCommandBar* m_pBar;
-    CXTPControl* m_pControl;
-};
 
 TCHAR ToUpper(TCHAR ch)
 {
@@ -516,7 +491,7 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
             CXTPControl* pControl = GetControl(nIndex);
             if (!bAmbiguous && pControl != NULL)
             {
-                CHoldReferences hold(this, pControl);
+                CXTPHoldReference holdBar(this), holdControl(pControl);
                 pControl->OnClick(TRUE, CPoint(0, 0));
             }
             return 1;
@@ -562,7 +537,7 @@ BOOL CXTPCommandBar::ProcessSpecialKey(XTPSpecialKey key)
         CXTPControl* pControl = GetControl(m_nSelected);
         if (pControl != NULL)
         {
-            CHoldReferences hold(this, pControl);
+            CXTPHoldReference holdBar(this), holdControl(pControl);
             pControl->OnSetSelected(2);
             pControl->OnClick(TRUE, CPoint(0, 0));
         }
@@ -1068,7 +1043,7 @@ void CXTPCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
     }
     if (IsCustomizeMode() && !(IsCustomizable() && !(pControl->GetFlags() & XTP_CONTROLFLAG_NOMOVABLE)))
         return;
-    CHoldReferences hold(this, pControl);
+    CXTPHoldReference holdBar(this), holdControl(pControl);
     pControl->OnClick(FALSE, point);
 }
 
@@ -1079,7 +1054,7 @@ void CXTPCommandBar::OnLButtonDblClk(UINT, CPoint point)
     CXTPControl* pControl = HitTest(point);
     if (pControl == NULL)
         return;
-    CHoldReferences hold(this, pControl);
+    CXTPHoldReference holdBar(this), holdControl(pControl);
     pControl->OnLButtonDblClk(point);
 }
 
@@ -1091,7 +1066,7 @@ void CXTPCommandBar::OnLButtonUp(UINT nFlags, CPoint point)
         CWnd::OnLButtonUp(nFlags, point);
         return;
     }
-    CHoldReferences hold(this, pControl);
+    CXTPHoldReference holdBar(this), holdControl(pControl);
     pControl->OnLButtonUp(point);
 }
 
@@ -1103,7 +1078,7 @@ void CXTPCommandBar::OnRButtonUp(UINT nFlags, CPoint point)
         CWnd::OnRButtonUp(nFlags, point);
         return;
     }
-    CHoldReferences hold(this, pControl);
+    CXTPHoldReference holdBar(this), holdControl(pControl);
     if (GetRootParent()->m_bRightButtonTracking)
         pControl->OnLButtonUp(point);
     else
@@ -1145,7 +1120,7 @@ void CXTPCommandBar::OnTimer(UINT_PTR nIDEvent)
         CXTPControl* pControl = GetControl(m_nSelected);
         if (pControl != NULL)
         {
-            CHoldReferences hold(this, pControl);
+            CXTPHoldReference holdBar(this), holdControl(pControl);
             pControl->OnMouseHover();
         }
         return;

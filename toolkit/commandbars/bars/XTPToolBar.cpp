@@ -2,7 +2,11 @@
 
 #include "toolkit/commandbars/docking/XTPBarTracker.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlCloseButton.h"
+#include "toolkit/commandbars/controls/XTPControlCustomizeItem.h"
+#include "toolkit/commandbars/input/XTPAccelManager.h"
 #include "toolkit/commandbars/controls/XTPControlToolBarExpand.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
@@ -12,7 +16,10 @@
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 
+#include "toolkit/commandbars/layout/XTPFloatingRect.h"
 #include "toolkit/commandbars/layout/XTPOrientation.h"
+#include "toolkit/foundation/XTPMultiMonitor.h"
+#include "toolkit/foundation/XTPResourceManager.h"
 
 #include <algorithm>
 #include <stdlib.h>
@@ -22,7 +29,16 @@ IMPLEMENT_SERIAL(CXTPToolBar, CXTPCommandBar, VERSIONABLE_SCHEMA | 8)
 
 BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_WM_NCCREATE()
+ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
+ON_WM_NCACTIVATE()
+ON_WM_MOUSEACTIVATE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_RBUTTONDOWN()
+ON_WM_NCHITTEST()
+ON_WM_NCLBUTTONDOWN()
+ON_WM_SETFOCUS()
 ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
@@ -32,6 +48,10 @@ namespace {
 const int kExpandStrip = 11;
 // The popup style bit that marks a floating bar's window.
 const DWORD kFloatingStyle = 0x100;
+// The frame of a floating bar: its edges resize it.
+const int kFloatingBorder = 3;
+// The floating layout of OnRecalcLayout: one row as wide as the MRU width.
+const DWORD kFloatingMode = xtpLayoutHorz | xtpLayoutMRUWidth | xtpLayoutCommit;
 
 LPCTSTR BarWindowClass()
 {
@@ -94,11 +114,21 @@ BOOL CXTPToolBar::CreateBarWindow(CWnd* pSite, BOOL bFloating)
         ModifyStyle(WS_POPUP | kFloatingStyle, WS_CHILD);
         return TRUE;
     }
-    ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, 0);
+    // A child leaves its dock bar for the desktop as an owned popup: the
+    // style first, then the parent, then the owner.
     ModifyStyle(WS_CHILD, WS_POPUP | kFloatingStyle);
-    if (pSite != NULL)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pSite->m_hWnd);
+    if (::GetAncestor(m_hWnd, GA_PARENT) != ::GetDesktopWindow())
+        ::SetParent(m_hWnd, NULL);
+    ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, pSite != NULL ? (LONG_PTR)pSite->m_hWnd : 0);
     return TRUE;
+}
+
+void CXTPToolBar::PlaceFloating(CPoint ptTopLeft)
+{
+    CRect rc(ptTopLeft, CalcDynamicLayout(-1, kFloatingMode));
+    rc = XTPMoveInsideArea(rc, XTPMultiMonitor()->GetWorkArea(rc));
+    SetWindowPos(NULL, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate(FALSE);
 }
 
 // ---- Buttons ----------------------------------------------------------------
@@ -189,6 +219,125 @@ BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
     return bResult;
 }
 
+// ---- Add or Remove Buttons --------------------------------------------------
+
+int CXTPToolBar::FindControlIndex(CXTPControls* pControls, CXTPControl* pControl, int nStart)
+{
+    if (pControl == NULL)
+        return -1;
+    for (int i = std::max(nStart, 0); i < pControls->GetCount(); i++)
+    {
+        CXTPControl* pCandidate = pControls->GetAt(i);
+        if (pCandidate->GetID() == pControl->GetID() && pCandidate->GetType() == pControl->GetType())
+            return i;
+    }
+    return -1;
+}
+
+void CXTPToolBar::BuildCustomizeList(CXTPCommandBar* pPopup)
+{
+    // Removing and inserting renumbers the controls: the selection and the
+    // open popup are kept on their controls.
+    CXTPControl* pSelected = GetControl(m_nSelected);
+    CXTPControl* pPopuped = GetControl(m_nPopuped);
+    CXTPControls* pOriginal = m_pControls->GetOriginalControls();
+    CXTPControls* pReference = pOriginal != NULL ? pOriginal->Duplicate() : new CXTPControls;
+
+    // Buttons the user hid leave the bar; those of the original set come
+    // back below, hidden, in their original order.
+    for (int i = m_pControls->GetCount() - 1; i >= 0; i--)
+    {
+        if (m_pControls->GetAt(i)->GetHideFlags() & xtpHideCustomize)
+            m_pControls->Remove(i);
+    }
+
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    int i = 0, j = 0;
+    while (i < m_pControls->GetCount() || j < pReference->GetCount())
+    {
+        if (j < pReference->GetCount())
+        {
+            CXTPControl* pReferenceControl = pReference->GetAt(j);
+            int nFound = FindControlIndex(m_pControls, pReferenceControl, i);
+            if (nFound < 0)
+            {
+                CXTPControl* pClone = m_pControls->AddClone(pReferenceControl, i);
+                pClone->SetHideFlags(pClone->GetHideFlags() | xtpHideCustomize);
+                j++;
+            }
+            else if (nFound == i)
+                j++;
+            else
+            {
+                // The bar moved this button up: its later reference entry goes.
+                int nLater = FindControlIndex(pReference, m_pControls->GetAt(i), j + 1);
+                if (nLater >= 0)
+                    pReference->Remove(nLater);
+            }
+        }
+        if (i >= m_pControls->GetCount())
+            continue;
+        CXTPControl* pControl = m_pControls->GetAt(i++);
+        if (pControl->GetID() == XTP_ID_TOOLBAR_EXPAND || pControl->GetID() == XTP_ID_TOOLBAR_HIDE
+            || (pControl->GetHideFlags() & (xtpHideGeneric | xtpHideDocTemplate)))
+            continue;
+        CXTPControlCustomizeItem* pItem = new CXTPControlCustomizeItem;
+        pPopup->GetControls()->AddControl(pItem, 0);
+        pItem->SetCaption(pControl->GetCaption());
+        if (pControl->GetType() >= xtpControlButton && pControl->GetType() <= xtpControlSplitButtonPopup)
+            pItem->SetIconId(pControl->GetIconId());
+        CString strShortcut;
+        if (pControl->GetID() > 0
+            && XTPAccelManager()->FindShortcutText((UINT)pControl->GetID(), strShortcut, pCommandBars))
+            pItem->SetShortcutText(strShortcut);
+        // Any button of the original set may be hidden, also one the user
+        // moved (whose later entry left the reference set above).
+        pItem->SetEnabled(pOriginal != NULL && FindControlIndex(pOriginal, pControl, 0) >= 0);
+        pItem->SetChecked(!(pControl->GetHideFlags() & xtpHideCustomize));
+        pItem->SetBarControl(pControl);
+    }
+    pReference->InternalRelease();
+    m_nSelected = pSelected != NULL ? pSelected->GetIndex() : -1;
+    m_nPopuped = pPopuped != NULL ? pPopuped->GetIndex() : -1;
+
+    if (pOriginal != NULL && !m_bTearOff && m_bBuiltIn)
+    {
+        CXTPControlCustomizeItem* pReset = new CXTPControlCustomizeItem;
+        pPopup->GetControls()->AddControl(pReset, 0);
+        pReset->SetCaption(XTP_IDS_RESET);
+        pReset->SetBeginGroup(TRUE);
+        pReset->SetResetBar(this);
+    }
+}
+
+void CXTPToolBar::Reset()
+{
+    if (!m_bBuiltIn || !IsCustomizable() || m_nBarID == 0)
+        return;
+    CString strFormat, strMessage;
+    XTPResourceManager()->LoadString(&strFormat, XTP_IDS_CONFIRM_RESET);
+    strMessage.Format(strFormat, (LPCTSTR)m_strTitle);
+    // Asked through the application, which may show it its own way.
+    if (AfxMessageBox(strMessage, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+        return;
+    CXTPControls* pOriginal = m_pControls->GetOriginalControls();
+    if (pOriginal != NULL)
+    {
+        pOriginal->InternalAddRef();
+        m_pControls->RemoveAll();
+        for (int i = 0; i < pOriginal->GetCount(); i++)
+        {
+            if (!pOriginal->GetAt(i)->IsTemporary())
+                m_pControls->AddClone(pOriginal->GetAt(i), -1, TRUE);
+        }
+        pOriginal->InternalRelease();
+    }
+    else
+        LoadToolBar(m_nBarID, FALSE);
+    UpdateCommandBar();
+    OnRecalcLayout();
+}
+
 // ---- State ------------------------------------------------------------------
 
 void CXTPToolBar::SetVisible(BOOL bVisible)
@@ -228,9 +377,7 @@ void CXTPToolBar::OnRecalcLayout()
 {
     if (m_barPosition == xtpBarFloating)
     {
-        CSize size = CalcDynamicLayout(-1, xtpLayoutHorz | xtpLayoutMRUWidth | xtpLayoutCommit);
-        CRect rc;
-        GetWindowRect(&rc);
+        CSize size = CalcDynamicLayout(-1, kFloatingMode);
         SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         Invalidate(FALSE);
         return;
@@ -313,6 +460,75 @@ CXTPControl* CXTPToolBar::FindOrCreateExpandButton()
         m_pControls->AddControl(pExpand, XTP_ID_TOOLBAR_EXPAND, CString(), -1, TRUE);
     }
     return pExpand;
+}
+
+CXTPControl* CXTPToolBar::FindOrCreateCloseButton()
+{
+    CXTPControl* pClose = FindSpecialControl(XTP_ID_TOOLBAR_HIDE);
+    if (pClose == NULL)
+    {
+        pClose = new CXTPControlCloseButton;
+        m_pControls->AddControl(pClose, XTP_ID_TOOLBAR_HIDE, CString(), -1, TRUE);
+    }
+    return pClose;
+}
+
+CSize CXTPToolBar::MeasureGripper()
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    if (pPaintManager == NULL)
+        return CSize(0, 0);
+    CClientDC dc(this);
+    CFont* pOldFont = dc.SelectObject(pPaintManager->GetCommandBarFont(this));
+    CSize size = pPaintManager->DrawCommandBarGripper(&dc, this, FALSE);
+    dc.SelectObject(pOldFont);
+    return size;
+}
+
+CSize CXTPToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    if (pPaintManager == NULL)
+        return CSize(0, 0);
+    const int nCaption = MeasureGripper().cy;
+    const CRect rcBorder(kFloatingBorder, nCaption + kFloatingBorder + 1, kFloatingBorder, kFloatingBorder);
+
+    CXTPControl* pClose = NULL;
+    CXTPControl* pExpand = NULL;
+    if (m_barType != xtpBarTypeMenuBar)
+    {
+        pClose = m_bCloseable ? FindOrCreateCloseButton() : FindSpecialControl(XTP_ID_TOOLBAR_HIDE);
+        if (pClose != NULL)
+            pClose->SetHideFlags(xtpHideGeneric);
+        if (!m_bCloseable)
+            pClose = NULL;
+        pExpand = FindOrCreateExpandButton();
+        pExpand->SetHideFlags(xtpHideGeneric);
+    }
+
+    CClientDC dc(this);
+    CFont* pOldFont = dc.SelectObject(pPaintManager->GetCommandBarFont(this));
+    CSize size = CalcControlsLayout(&dc, nLength, dwMode, rcBorder, 0);
+    dc.SelectObject(pOldFont);
+
+    // The caption's buttons from its right end leftwards, each a caption
+    // height square.
+    int x = size.cx - kFloatingBorder;
+    if (pClose != NULL)
+    {
+        pClose->SetRect(CRect(x - nCaption, kFloatingBorder, x, nCaption + kFloatingBorder));
+        pClose->SetHideFlags(0);
+        x -= nCaption;
+    }
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    BOOL bShowExpandAlways =
+        pCommandBars == NULL || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    if (pExpand != NULL && bShowExpandAlways && x > nCaption)
+    {
+        pExpand->SetRect(CRect(x - nCaption, kFloatingBorder, x, nCaption + kFloatingBorder));
+        pExpand->SetHideFlags(0);
+    }
+    return size;
 }
 
 CSize CXTPToolBar::CalcControlsLayout(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nWidth)
@@ -424,20 +640,165 @@ LRESULT CXTPToolBar::OnSizeParent(WPARAM, LPARAM lParam)
 
 // ---- Messages ---------------------------------------------------------------
 
+BOOL CXTPToolBar::OnNcCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (!CXTPCommandBar::OnNcCreate(lpCreateStruct))
+        return FALSE;
+    if (lpCreateStruct->style & kFloatingStyle)
+    {
+        // A floating bar starts in step with its site's activation.
+        HWND hWndSite = lpCreateStruct->hwndParent;
+        BOOL bActive = hWndSite != NULL
+                       && (::GetActiveWindow() == hWndSite
+                           || ::SendMessageA(hWndSite, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0);
+        SendMessage(WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE);
+    }
+    return TRUE;
+}
+
+LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM)
+{
+    const DWORD dwFlags = (DWORD)wParam;
+    const BOOL bFloatingWindow = (GetStyle() & kFloatingStyle) != 0;
+    if (m_barPosition == xtpBarFloating && m_bVisible)
+    {
+        CXTPCommandBars* pCommandBars = GetCommandBars();
+        BOOL bSync = pCommandBars == NULL || pCommandBars->GetCommandBarsOptions()->bSyncFloatingBars;
+        CWnd* pTopLevel = GetTopLevelParent();
+        BOOL bTopActive = pTopLevel != NULL && CWnd::GetActiveWindow() == pTopLevel;
+        const UINT nQuiet = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+        if (bSync && (dwFlags & FS_DEACTIVATE) && !bTopActive)
+            SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | SWP_HIDEWINDOW);
+        if (bSync && (dwFlags & FS_ACTIVATE) && !IsWindowVisible() && bTopActive)
+        {
+            HWND hWndActive = ::GetActiveWindow();
+            if (::IsWindowVisible(hWndActive) && !::IsIconic(hWndActive))
+                SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | SWP_SHOWWINDOW);
+        }
+        if (dwFlags & (FS_SHOW | FS_HIDE))
+            SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | ((dwFlags & FS_SHOW) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        if (dwFlags & (FS_ENABLE | FS_DISABLE))
+            EnableWindow((dwFlags & FS_ENABLE) != 0);
+    }
+    return bFloatingWindow && (dwFlags & FS_SYNCACTIVE);
+}
+
+BOOL CXTPToolBar::OnNcActivate(BOOL bActive)
+{
+    // The caption is the bar's own: it never shows the system's active look.
+    return bActive ? FALSE : CXTPCommandBar::OnNcActivate(bActive);
+}
+
+int CXTPToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    if (m_barPosition == xtpBarFloating)
+        return MA_NOACTIVATE;
+    return CXTPCommandBar::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
+void CXTPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_barPosition == xtpBarFloating)
+        SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (HitTest(point) != NULL)
+    {
+        CXTPCommandBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    XTPMouseManager()->SendTrackLost();
+    if (m_pTracker != NULL && (m_dwFlags & (xtpFlagAlignAny | xtpFlagFloating)))
+    {
+        CXTPHoldReference hold(this);
+        ClientToScreen(&point);
+        m_pTracker->StartDrag(point);
+    }
+}
+
+void CXTPToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_pTracker == NULL || HitTest(point) != NULL)
+    {
+        CXTPCommandBar::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    CXTPHoldReference hold(this);
+    m_pTracker->ToggleDocking();
+}
+
 void CXTPToolBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
     if (m_pCommandBars == NULL || m_pCommandBars->IsCustomizeMode())
     {
-        CWnd::OnRButtonDown(nFlags, point);
+        CXTPCommandBar::OnRButtonDown(nFlags, point);
         return;
     }
+    // Hiding this bar from its own context menu may release it: it stays
+    // alive until the menu is over.
+    CXTPHoldReference hold(this);
     SetTrackingMode(xtpTrackingOff);
     SetSelected(-1);
     Invalidate(FALSE);
+    ClientToScreen(&point);
+    m_pCommandBars->ContextMenu(point);
+}
+
+LRESULT CXTPToolBar::OnNcHitTest(CPoint point)
+{
+    if (m_barPosition != xtpBarFloating)
+        return CXTPCommandBar::OnNcHitTest(point);
+    CRect rc;
+    GetWindowRect(&rc);
+    rc.DeflateRect(kFloatingBorder, kFloatingBorder);
+    if (point.y < rc.top)
+        return HTTOP;
+    if (point.y >= rc.bottom)
+        return HTBOTTOM;
+    if (point.x < rc.left)
+        return HTLEFT;
+    if (point.x >= rc.right)
+        return HTRIGHT;
+    return CXTPCommandBar::OnNcHitTest(point);
+}
+
+void CXTPToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (m_pTracker == NULL || nHitTest < HTLEFT || nHitTest > HTBOTTOMRIGHT)
+    {
+        CXTPCommandBar::OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    XTPMouseManager()->SendTrackLost();
+    CXTPHoldReference hold(this);
+    m_pTracker->StartResize((int)nHitTest, point);
+}
+
+void CXTPToolBar::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_hwndFocus == NULL)
+        m_hwndFocus = m_hWnd;
+    CXTPCommandBar::OnSetFocus(pOldWnd);
+    // Hosted in a dialog, the bar takes the keys with its first control selected.
+    if (m_pTracker == NULL)
+        SetTrackingMode(xtpTrackingOn, TRUE, TRUE);
 }
 
 void CXTPToolBar::OnClose()
 {}
+
+int CXTPToolBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
+{
+    CWnd* pParent = GetParent();
+    if (nChar == VK_TAB && m_pTracker == NULL && pParent != NULL)
+    {
+        CWnd* pNext = pParent->GetNextDlgTabItem(this, ::GetKeyState(VK_SHIFT) < 0);
+        SetTrackingMode(xtpTrackingOff);
+        if (pNext != NULL && pNext != this)
+            pNext->SetFocus();
+        return 1;
+    }
+    return CXTPCommandBar::OnHookKeyDown(nChar, lParam);
+}
 
 INT_PTR CXTPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {

@@ -1,13 +1,23 @@
 #pragma once
-// CXTPToolBar: a command bar docked in one of the frame's four dock bars (or
-// placed directly in a frame through WM_SIZEPARENT). It loads its buttons
-// from an RT_TOOLBAR resource or an id array (offering each id to the site
-// first with WM_XTP_CREATE_CONTROL), lays itself out for its dock row
-// (CalcDockingLayout) with the expand button at its end, shows tool tips of
-// its controls, and hides itself during print preview.
+// CXTPToolBar: a command bar docked in one of the frame's four dock bars, or
+// floating as an owned popup window of its own (or placed directly in a
+// frame through WM_SIZEPARENT). It loads its buttons from an RT_TOOLBAR
+// resource or an id array (offering each id to the site first with
+// WM_XTP_CREATE_CONTROL), lays itself out for its dock row
+// (CalcDockingLayout) with the expand button at its end, or as a floating
+// window (CalcDynamicLayout) under a caption with its close and expand
+// buttons, shows tool tips of its controls, and hides itself during print
+// preview and, floating, while its frame is inactive.
 //
 //     CXTPToolBar* pBar = pCommandBars->Add("Standard", xtpBarTop);
 //     pBar->LoadToolBar(IDR_MAINFRAME);
+//
+// The mouse moves it: a press on empty bar space drags it (its bar tracker,
+// docking/XTPBarTracker, docks it into the dock bar under the cursor or
+// floats it), a press on a floating bar's edge resizes it, a double click
+// switches between docked and floating, and a right click shows the bars'
+// context menu. Its expand popup holds the controls hidden for lack of room
+// and the "Add or Remove Buttons" list (BuildCustomizeList).
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 
 class CXTPDockBar;
@@ -31,6 +41,18 @@ public:
 
     // Replaces the controls by one per id (0 makes the next begin a group).
     BOOL SetButtons(const UINT* pButtons, int nCount);
+    // The first index from nStart whose control has the id and type of
+    // pControl; -1 for none (or a NULL control).
+    static int FindControlIndex(CXTPControls* pControls, CXTPControl* pControl, int nStart);
+    // Fills the popup with one item per button of the bar and its original
+    // set: checked while the button is shown, unchecked for one the user
+    // hid; buttons of the original set that are gone come back hidden.
+    // A built-in bar with an original set ends the list with "Reset".
+    void BuildCustomizeList(CXTPCommandBar* pPopup);
+
+    // Floating: lays the bar out and puts its window at the top-left given,
+    // moved onto the work area of the nearest monitor.
+    void PlaceFloating(CPoint ptTopLeft);
 
     CXTPDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CXTPDockBar* pDockBar) { m_pDockBar = pDockBar; }
@@ -50,7 +72,20 @@ public:
     // nWidth, when positive, is the row thickness.
     virtual CSize CalcDockingLayout(int nLength, DWORD dwMode, int nWidth = 0);
 
+    // ---- Overridables ------------------------------------------------------
+    // For a built-in, customizable bar with an id, after the user confirms:
+    // the controls go back to the original set (or the toolbar resource).
+    virtual void Reset();
+
     // ---- CXTPCommandBar ----------------------------------------------------
+    // The floating layout: a caption row (the gripper's height) with the
+    // close button and, with room for it, the expand button at its right end
+    // over the controls' layout; nLength and dwMode as the controls' dynamic
+    // layout takes them.
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    // In a dialog (no tracker, a parent): Tab and Shift+Tab move the focus
+    // to the next and previous tab item; other keys: the base handling.
+    int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE) override;
     void SetVisible(BOOL bVisible) override;
     BOOL IsVisible() const override;
@@ -63,14 +98,27 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
-    // The expand button, found or made (hidden) at the end of the controls.
+    // The expand and close buttons, found or made (hidden) at the end of the
+    // controls.
     CXTPControl* FindOrCreateExpandButton();
+    CXTPControl* FindOrCreateCloseButton();
     CXTPControl* FindSpecialControl(int nID) const;
+    // The caption's size from the paint manager (a client DC with the bar font).
+    CSize MeasureGripper();
     // The controls' layout with the borders of the paint manager.
     CSize CalcControlsLayout(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nWidth);
 
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnClose();
     DECLARE_MESSAGE_MAP()
 

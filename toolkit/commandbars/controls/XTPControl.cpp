@@ -2,6 +2,7 @@
 
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -19,32 +20,6 @@ IMPLEMENT_SERIAL(CXTPControl, CCmdTarget, VERSIONABLE_SCHEMA | 8)
 // Saved bar states name the control classes: they are known by name from
 // the start.
 XTP_STARTUP_CLASSES(ControlClass, xtpStartupBarClasses, XTP_STARTUP_CLASS(CXTPControl));
-
-namespace {
-
-// Holds a reference for the length of a call, so an object released or
-// destroyed by a handler the call runs stays alive until the call returns.
-class CHoldReference
-{
-public:
-    explicit CHoldReference(CCmdTarget* pTarget) : m_pTarget(pTarget)
-    {
-        if (m_pTarget != NULL)
-            m_pTarget->InternalAddRef();
-    }
-    ~CHoldReference()
-    {
-        if (m_pTarget != NULL)
-            m_pTarget->InternalRelease();
-    }
-
-private:
-    CHoldReference(const CHoldReference&);
-    CHoldReference& operator=(const CHoldReference&);
-    CCmdTarget* m_pTarget;
-};
-
-} // namespace
 
 CXTPControl::CXTPControl()
     : m_bResetRow(FALSE), m_nTag(0), m_nIndex(0), m_nId(0), m_nIconId(0), m_nCustomIconId(0), m_bWrap(FALSE),
@@ -320,9 +295,9 @@ void CXTPControl::OnExecute()
 {
     // A command handler may remove this control or reset its bar: both stay
     // alive until the execution is over.
-    CHoldReference holdControl(this);
+    CXTPHoldReference holdControl(this);
     CXTPCommandBar* pParent = m_pParent;
-    CHoldReference holdParent(pParent);
+    CXTPHoldReference holdParent(pParent);
 
     XTPSoundManager()->PlaySystemSound(xtpSoundMenuCommand);
     m_nPressed = 2;
@@ -414,8 +389,8 @@ void CXTPControl::ClickToolBarButton(CRect rcActive)
     if (rcActive.IsRectEmpty())
         rcActive = m_rcControl;
 
-    CHoldReference holdControl(this);
-    CHoldReference holdBar(pBar);
+    CXTPHoldReference holdControl(this);
+    CXTPHoldReference holdBar(pBar);
 
     pBar->SetSelected(m_nIndex, FALSE);
     m_nPressed = 1;

@@ -1,5 +1,7 @@
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 
+#include "toolkit/commandbars/XTPHoldReference.h"
+
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -20,17 +22,6 @@ namespace {
 
 // The list's frame colour in the paint manager.
 const int kListFrameColor = 43;
-
-// Keeps a reference while a call may close the list and release its combo.
-class CHoldReference
-{
-public:
-    explicit CHoldReference(CCmdTarget* pTarget) : m_pTarget(pTarget) { m_pTarget->InternalAddRef(); }
-    ~CHoldReference() { m_pTarget->InternalRelease(); }
-
-private:
-    CCmdTarget* m_pTarget;
-};
 
 } // namespace
 
@@ -74,7 +65,7 @@ BOOL CXTPControlComboBoxList::Popup(CXTPControlPopup* pControlPopup, BOOL /*bSel
     ASSERT(pComboBox != NULL);
     if (pComboBox == NULL || !CreateListWindow())
         return FALSE;
-    CHoldReference hold(this);
+    CXTPHoldReference hold(this);
     CXTPPaintManager* pPaintManager = GetPaintManager();
     if (pPaintManager != NULL)
         SetFont(pPaintManager->GetRegularFont(), FALSE);
@@ -123,7 +114,7 @@ int CXTPControlComboBoxList::OnHookKeyDown(UINT nChar, LPARAM lParam)
     if (nChar == VK_TAB)
         return 0;
     CXTPControlComboBox* pComboBox = m_pComboBox;
-    CHoldReference hold(pComboBox);
+    CXTPHoldReference hold(pComboBox);
     if (nChar == VK_RETURN)
     {
         pComboBox->OnExecute();
@@ -188,7 +179,7 @@ void CXTPControlComboBoxList::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
     if (m_pComboBox == NULL)
         return;
     CXTPControlComboBox* pComboBox = m_pComboBox;
-    CHoldReference hold(pComboBox);
+    CXTPHoldReference hold(pComboBox);
     pComboBox->OnSelChanged();
     pComboBox->OnExecute();
 }

@@ -1,20 +1,24 @@
 #include "toolkit/commandbars/controls/XTPControlToolBarExpand.h"
 
-#include "toolkit/commandbars/controls/XTPControls.h"
-#include "toolkit/commandbars/docking/XTPDockBar.h"
-#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
-
-#include <vector>
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlToolBarExpand, CXTPControlPopup)
+
+namespace {
+// The width of an expand popup that holds only hidden buttons.
+const int kNarrowWidth = 150;
+} // namespace
 
 CXTPControlToolBarExpand::CXTPControlToolBarExpand() : m_bHiddenControls(FALSE)
 {
     m_controlType = xtpControlButtonPopup;
     m_dwFlags = 0x1C;
-    m_nId = XTP_ID_TOOLBAR_EXPAND;
-    m_strTooltipText = "Toolbar Options";
+    // The tool tip, "Toolbar Options", is the id's string.
+    SetID(XTP_ID_TOOLBAR_EXPAND);
 }
 
 void CXTPControlToolBarExpand::SetRect(CRect rcControl)
@@ -53,32 +57,34 @@ BOOL CXTPControlToolBarExpand::OnSetPopup(BOOL bPopup)
         && pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request))
         pPopup = request.pCommandBar;
     if (pPopup == NULL)
-        pPopup = CreatePopupBar(pBar->GetCommandBars());
+        pPopup = CXTPPopupToolBar::CreatePopupToolBar(pBar->GetCommandBars());
     if (pPopup == NULL)
         return FALSE;
     SetCommandBar(pPopup);
     pPopup->InternalRelease();
     pPopup->SetCustomizable(FALSE);
 
-    // The controls that the bars of this row hid for lack of room.
-    std::vector<CXTPToolBar*> rowBars;
-    CXTPDockBar* pDockBar = pBar->GetDockBar();
-    if (pDockBar != NULL)
-        pDockBar->GetRowBars(pDockBar->FindBar(pBar), rowBars);
-    else
-        rowBars.push_back(pBar);
-    for (CXTPToolBar* pRowBar : rowBars)
+    // The controls that the bars of this row hid for lack of room, then the
+    // lists of their buttons.
+    CXTPCommandBars* pCommandBars = pBar->GetCommandBars();
+    if (pCommandBars != NULL)
     {
-        CXTPControls* pControls = pRowBar->GetControls();
-        for (int i = 0; i < pControls->GetCount(); i++)
+        pCommandBars->AddHiddenControls(pBar, pPopup);
+        BOOL bShowExpandAlways = pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+        if (bShowExpandAlways || pCommandBars->IsCustomizeAvail())
         {
-            CXTPControl* pControl = pControls->GetAt(i);
-            if (pControl->GetHideFlags() != xtpHideWrap)
-                continue;
-            CXTPControl* pClone = pPopup->GetControls()->AddClone(pControl);
-            pClone->SetHideFlags(0);
-            pClone->SetBeginGroup(FALSE);
+            CXTPControlPopup* pAddOrRemove =
+                (CXTPControlPopup*)pPopup->GetControls()->Add(xtpControlPopup, 0, CString(), -1, TRUE);
+            pAddOrRemove->SetCaption(XTP_IDS_ADDORREMOVE);
+            pAddOrRemove->SetFlags(xtpFlagManualUpdate);
+            pAddOrRemove->SetBeginGroup(pPopup->GetControlCount() > 2);
+            CXTPPopupBar* pLists = CXTPPopupBar::CreatePopupBar(pCommandBars);
+            pCommandBars->GetHiddenControlsPopup(pBar, pLists);
+            pAddOrRemove->SetCommandBar(pLists);
+            pLists->InternalRelease();
         }
+        else
+            pPopup->SetWidth(kNarrowWidth);
     }
     return pPopup->Popup(this, FALSE);
 }

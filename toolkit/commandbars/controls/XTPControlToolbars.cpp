@@ -31,19 +31,27 @@ void CXTPControlToolbars::OnCalcDynamicSize(DWORD /*dwMode*/)
     CXTPCommandBars* pCommandBars = m_pControls != NULL ? m_pControls->GetCommandBars() : NULL;
     if (pCommandBars == NULL)
         return;
+    CXTPControlToolBarToggle::AddToggles(m_pControls, pCommandBars, m_nId, GetIndex() + 1, kToggleParameter,
+                                         TRUE);
+}
+
+int CXTPControlToolBarToggle::AddToggles(CXTPControls* pControls, CXTPCommandBars* pCommandBars, int nId,
+                                         int nBefore, const CString& strParameter, BOOL bTemporary)
+{
     int nInserted = 0;
     for (int i = 0; i < pCommandBars->GetCount(); i++)
     {
         CXTPToolBar* pBar = pCommandBars->GetAt(i);
         if (pBar->GetType() != xtpBarTypeNormal || !pBar->IsContextMenuPresent() || !pBar->IsCloseable())
             continue;
-        CXTPControl* pToggle = m_pControls->AddControl(new CXTPControlToolBarToggle, m_nId, kToggleParameter,
-                                                       GetIndex() + 1 + nInserted++, TRUE);
+        CXTPControl* pToggle = pControls->AddControl(new CXTPControlToolBarToggle, nId, strParameter,
+                                                     nBefore + nInserted++, bTemporary);
         pToggle->SetTag((DWORD_PTR)i);
         pToggle->SetCaption(pBar->GetTitle());
         pToggle->SetFlags(xtpFlagManualUpdate);
         pToggle->SetChecked(pBar->IsVisible());
     }
+    return nInserted;
 }
 
 void CXTPControlToolBarToggle::OnExecute()

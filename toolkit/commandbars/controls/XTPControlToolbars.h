@@ -22,6 +22,13 @@ public:
 class CXTPControlToolBarToggle : public CXTPControlButton
 {
 public:
+    // Inserts into pControls, from nBefore on, one toggle per tool bar of
+    // the manager that is of the normal type, listed in context menus and
+    // closeable: its title, its index as tag, checked while it is shown.
+    // Returns how many were inserted.
+    static int AddToggles(CXTPControls* pControls, CXTPCommandBars* pCommandBars, int nId, int nBefore,
+                          const CString& strParameter, BOOL bTemporary);
+
     // Closes the open menus and shows or hides the toolbar at the tag's index.
     void OnExecute() override;
 };

@@ -406,8 +406,13 @@ BOOL CXTPDockBar::OnEraseBkgnd(CDC*)
 
 void CXTPDockBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
-    // The tool-bars context menu comes with the popup bars.
-    CWnd::OnRButtonDown(nFlags, point);
+    if (m_pCommandBars == NULL)
+    {
+        CWnd::OnRButtonDown(nFlags, point);
+        return;
+    }
+    ClientToScreen(&point);
+    m_pCommandBars->ContextMenu(point);
 }
 
 void CXTPDockBar::SetSlots(const std::vector<CXTPToolBar*>& arrSlots)

@@ -206,10 +206,52 @@ CSize CXTPOffice2000Theme::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected
 CSize CXTPOffice2000Theme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton,
                                               CXTPCommandBar* pBar, BOOL bDraw, LPVOID lpParam)
 {
+    if (nWhich == 4)
+        return DrawCustomizeRow(pDC, pButton, bDraw);
     if (bDraw && (nWhich == 2 || nWhich == 3)
         && (pButton->GetPressed() || pButton->GetSelected() || (nWhich == 3 && IsPopupOpen(pButton))))
         pDC->FillSolidRect(pButton->GetRect(), GetColor(clrButtonFace));
     return CXTPPaintManager::DrawSpecialControl(pDC, nWhich, pButton, pBar, bDraw, lpParam);
+}
+
+CSize CXTPOffice2000Theme::DrawCustomizeRow(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
+{
+    const CSize szIcon = GetIconSize(pControl->GetParent());
+    const int bw = std::max((int)szIcon.cx + 4, m_nTextHeight);
+    if (!bDraw)
+        return DrawControlPopupParent(pDC, pControl, FALSE) + CSize(bw, 0);
+
+    const CRect R = pControl->GetRect();
+    const BOOL bEnabled = pControl->GetEnabled();
+    const int nSelected = pControl->GetSelected();
+    const CRect rcCheck(R.left, R.top, R.left + bw, R.bottom);
+    const CRect rcIcon(rcCheck.right, R.top, rcCheck.right + bw, R.bottom);
+    if (pControl->GetChecked())
+    {
+        DrawRectangle(pDC, rcCheck, nSelected, 0, bEnabled, TRUE, FALSE, FALSE, xtpBarPopup);
+        DrawCheckMark(pDC, rcCheck, GetColor(m_nPopupTextColor), FALSE);
+    }
+    CXTPImageManagerIcon* pImage = pControl->GetImage(szIcon.cx);
+    if (pImage != NULL)
+    {
+        DrawRectangle(pDC, rcIcon, nSelected, 0, bEnabled, FALSE, FALSE, FALSE, xtpBarPopup);
+        DrawPopupRowImage(pDC, pImage, rcIcon, szIcon, nSelected, bEnabled, FALSE);
+    }
+    if (nSelected)
+        Rectangle(pDC, CRect(rcIcon.right + 1, R.top, R.right, R.bottom), clrHighlight, clrHighlight);
+
+    CString strCaption, strShortcut;
+    GetPopupRowTexts(pControl, strCaption, strShortcut);
+    pDC->SetTextColor(GetColor(!bEnabled ? clrGrayText : nSelected ? clrHighlightText : m_nPopupTextColor));
+    pDC->SetBkMode(TRANSPARENT);
+    CRect rcCaption(rcIcon.right + 4, R.top, R.right, R.bottom);
+    DrawControlCaption(pDC, strCaption, &rcCaption, DT_END_ELLIPSIS, TRUE, nSelected, bEnabled);
+    if (!strShortcut.IsEmpty())
+    {
+        CRect rcShortcut(rcCaption.left, R.top, R.right - 19, R.bottom);
+        DrawControlCaption(pDC, strShortcut, &rcShortcut, DT_RIGHT, TRUE, nSelected, bEnabled);
+    }
+    return CSize(0, 0);
 }
 
 void CXTPOffice2000Theme::DrawSplitButtonFrame(CDC* pDC, CXTPControl* pControl, CRect rc)

@@ -42,7 +42,9 @@ public:
     CSize DrawCommandBarSeparator(CDC* pDC, CXTPCommandBar* pBar, CXTPControl* pControl,
                                   BOOL bDraw = TRUE) override;
     void AdjustExcludeRect(CRect& rc, CXTPControl* pControl, BOOL bVertical) override;
-    // nWhich 2 and 3 get a face-coloured back while pressed, hot or open.
+    // nWhich 2 and 3 get a face-coloured back while pressed, hot or open;
+    // nWhich 4, a line of an "Add or Remove Buttons" list, is a popup row
+    // with a check box before the icon box.
     CSize DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar, BOOL bDraw,
                              LPVOID lpParam) override;
     // 3 on every side for a popup bar, else the base's.
@@ -62,6 +64,8 @@ protected:
     CSize MeasureField(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nFieldWidth, int& nLabelWidth);
     // Draws the label (when bLabel) and answers the field's rectangle.
     CRect DrawFieldLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nLabelWidth);
+    // A line of an "Add or Remove Buttons" list (DrawSpecialControl 4).
+    CSize DrawCustomizeRow(CDC* pDC, CXTPControl* pControl, BOOL bDraw);
 
     // The table index of text on popups: 18 (button text) here.
     int m_nPopupTextColor;

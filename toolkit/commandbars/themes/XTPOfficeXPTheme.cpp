@@ -392,6 +392,50 @@ CSize CXTPOfficeXPTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl,
     return CSize(nBox + rcCalc.Width() + 40 + nShortcutWidth, nRowHeight);
 }
 
+CSize CXTPOfficeXPTheme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar,
+                                            BOOL bDraw, LPVOID lpParam)
+{
+    if (nWhich != 4)
+        return CXTPPaintManager::DrawSpecialControl(pDC, nWhich, pButton, pBar, bDraw, lpParam);
+    const CSize szIcon = pBar != NULL ? pBar->GetIconSize() : CSize(16, 16);
+    const int nBox = GetPopupBoxWidth(szIcon);
+    if (!bDraw)
+        return DrawControlPopupParent(pDC, pButton, FALSE) + CSize(nBox, 0);
+
+    const CRect R = pButton->GetRect();
+    const BOOL bEnabled = pButton->GetEnabled();
+    const int nSelected = pButton->GetSelected();
+    // The icon column reaches over the second box; a reset line's fill also
+    // covers the separator above it.
+    pDC->FillSolidRect(
+        CRect(R.left + nBox + 1, R.top - (pButton->IsResetRow() ? 3 : 0), R.left + 2 * nBox, R.bottom),
+        GetColor(clrBarFace));
+    DrawRectangle(pDC, R, nSelected, 0, bEnabled, FALSE, FALSE, FALSE, xtpBarPopup);
+    const CRect rcCheck(R.left, R.top, R.left + nBox, R.bottom);
+    const CRect rcIcon(rcCheck.right, R.top, rcCheck.right + nBox, R.bottom);
+    CXTPImageManagerIcon* pImage = pButton->GetImage(szIcon.cx);
+    if (pImage != NULL)
+        DrawPopupRowImage(pDC, pImage, rcIcon, szIcon, nSelected, bEnabled, FALSE);
+    if (pButton->GetChecked())
+    {
+        DrawRectangle(pDC, rcCheck, nSelected, 0, bEnabled, TRUE, FALSE, FALSE, xtpBarPopup);
+        DrawCheckMark(pDC, rcCheck, bEnabled ? RGB(0, 0, 0) : GetColor(clrDisabled), FALSE);
+    }
+
+    CString strCaption, strShortcut;
+    GetPopupRowTexts(pButton, strCaption, strShortcut);
+    pDC->SetTextColor(GetColor(!bEnabled ? clrPopupDisabledText : nSelected ? clrHotText : clrPopupText));
+    pDC->SetBkMode(TRANSPARENT);
+    CRect rcCaption(R.left + 8 + 2 * nBox, R.top, R.right, R.bottom);
+    pDC->DrawText(strCaption, rcCaption, DT_END_ELLIPSIS | DT_VCENTER | DT_SINGLELINE);
+    if (!strShortcut.IsEmpty())
+    {
+        CRect rcShortcut(rcCaption.left, R.top, R.right - 19, R.bottom);
+        pDC->DrawText(strShortcut, rcShortcut, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    }
+    return CSize(0, 0);
+}
+
 void CXTPOfficeXPTheme::DrawStatusBarPaneBorder(CDC* pDC, CRect rc)
 {
     Draw3dRect(pDC, rc, clrButtonShadow, clrButtonShadow);

@@ -38,6 +38,10 @@ public:
     void DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageManagerIcon* pImage, int nSelected, int nPressed,
                    BOOL bEnabled, BOOL bChecked, BOOL bPopuped, BOOL bToolBar) override;
     CSize DrawControlGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw = TRUE) override;
+    // nWhich 4, a line of a tool bar's "Add or Remove Buttons" list: a popup
+    // row with a check box before the icon box; others: the base's.
+    CSize DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar, BOOL bDraw,
+                             LPVOID lpParam) override;
     int GetBaseTheme() override { return xtpThemeOfficeXP; }
     void DrawStatusBarPaneBorder(CDC* pDC, CRect rc) override;
 
