@@ -451,26 +451,31 @@ CXTPControl* CXTPToolBar::FindSpecialControl(int nID) const
     return NULL;
 }
 
+CXTPControl* CXTPToolBar::FindOrCreateSpecialControl(int nID, CRuntimeClass* pClass)
+{
+    CXTPControl* pControl = FindSpecialControl(nID);
+    if (pControl == NULL)
+        return m_pControls->AddControl((CXTPControl*)pClass->CreateObject(), nID, CString(), -1, TRUE);
+    // Controls added since stand after it: it goes back to the end.
+    for (int i = pControl->GetIndex() + 1; i < m_pControls->GetCount(); i++)
+    {
+        if (!m_pControls->GetAt(i)->IsTemporary())
+        {
+            m_pControls->MoveControl(pControl, -1);
+            break;
+        }
+    }
+    return pControl;
+}
+
 CXTPControl* CXTPToolBar::FindOrCreateExpandButton()
 {
-    CXTPControl* pExpand = FindSpecialControl(XTP_ID_TOOLBAR_EXPAND);
-    if (pExpand == NULL)
-    {
-        pExpand = new CXTPControlToolBarExpand;
-        m_pControls->AddControl(pExpand, XTP_ID_TOOLBAR_EXPAND, CString(), -1, TRUE);
-    }
-    return pExpand;
+    return FindOrCreateSpecialControl(XTP_ID_TOOLBAR_EXPAND, RUNTIME_CLASS(CXTPControlToolBarExpand));
 }
 
 CXTPControl* CXTPToolBar::FindOrCreateCloseButton()
 {
-    CXTPControl* pClose = FindSpecialControl(XTP_ID_TOOLBAR_HIDE);
-    if (pClose == NULL)
-    {
-        pClose = new CXTPControlCloseButton;
-        m_pControls->AddControl(pClose, XTP_ID_TOOLBAR_HIDE, CString(), -1, TRUE);
-    }
-    return pClose;
+    return FindOrCreateSpecialControl(XTP_ID_TOOLBAR_HIDE, RUNTIME_CLASS(CXTPControlCloseButton));
 }
 
 CSize CXTPToolBar::MeasureGripper()

@@ -99,7 +99,8 @@ public:
 
 protected:
     // The expand and close buttons, found or made (hidden) at the end of the
-    // controls.
+    // controls, where they stay.
+    CXTPControl* FindOrCreateSpecialControl(int nID, CRuntimeClass* pClass);
     CXTPControl* FindOrCreateExpandButton();
     CXTPControl* FindOrCreateCloseButton();
     CXTPControl* FindSpecialControl(int nID) const;
