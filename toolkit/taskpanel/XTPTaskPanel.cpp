@@ -2,14 +2,17 @@
 // remembers, notifications and painting. Layout and scrolling are in
 // XTPTaskPanelScrolling.cpp, mouse and keyboard in XTPTaskPanelInput.cpp.
 #include "toolkit/taskpanel/XTPTaskPanel.h"
+#include "toolkit/taskpanel/XTPTaskPanelDropTarget.h"
+#include "toolkit/taskpanel/XTPTaskPanelEditItem.h"
 #include "toolkit/taskpanel/XTPTaskPanelItemHold.h"
+#include "toolkit/taskpanel/XTPTaskPanelResource.h"
 
 #include "framework/Window.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "toolkit/foundation/XTPWindowRect.h"
-#include "toolkit/taskpanel/themes/XTPTaskPanelPainter.h"
+#include "toolkit/taskpanel/themes/XTPTaskPanelThemes.h"
 
 IMPLEMENT_DYNAMIC(CXTPTaskPanel, CWnd)
 
@@ -40,7 +43,7 @@ END_MESSAGE_MAP()
 namespace {
 
 // The cursor resource of a hand, for systems without IDC_HAND.
-const UINT kHandCursorResource = 9010;
+const UINT kHandCursorResource = XTP_IDC_TASKPANEL_HAND;
 // How far an insertion mark reaches above or below its group.
 const int kMarkReach = 4;
 
@@ -55,14 +58,17 @@ CXTPTaskPanel::CXTPTaskPanel()
       m_bExpandable(TRUE), m_bFocusRectAllowed(TRUE), m_bDrawFocusRect(FALSE), m_szItemIcon(16, 16),
       m_szGroupIcon(32, 32), m_bSelectItemOnFocus(FALSE), m_ptPressed(0, 0), m_nAllowDrag(0), m_bAllowDrop(TRUE),
       m_nItemLayout(xtpTaskItemLayoutDefault), m_nHotTrackStyle(xtpTaskPanelHighlightDefault),
-      m_nBehaviour(xtpTaskPanelBehaviourExplorer), m_pActiveGroup(NULL), m_bOleInitialized(FALSE),
-      m_pScrollButtonDown(NULL), m_pScrollButtonUp(NULL), m_bSingleSelection(FALSE), m_pLayoutDC(NULL)
+      m_nBehaviour(xtpTaskPanelBehaviourExplorer), m_pActiveGroup(NULL), m_pDropTarget(NULL),
+      m_bHoverTimerArmed(FALSE), m_bOleInitialized(FALSE),
+      m_pScrollButtonDown(NULL), m_pScrollButtonUp(NULL), m_bSingleSelection(FALSE), m_pLayoutDC(NULL),
+      m_pRenameEdit(NULL)
 {
     // S_FALSE (already initialised) counts too and is balanced the same way.
     m_bOleInitialized = SUCCEEDED(::OleInitialize(NULL));
     m_pGroups = new CXTPTaskPanelGroups(this);
     m_pGroups->SetOwner(this);
     m_pImageManager = new CXTPImageManager;
+    m_pDropTarget = new CXTPTaskPanelDropTarget;
     m_pScrollButtonDown = new CXTPTaskPanelScrollButton(FALSE);
     m_pScrollButtonUp = new CXTPTaskPanelScrollButton(TRUE);
     m_hHandCursor = ::LoadCursor(NULL, IDC_HAND);
@@ -78,6 +84,7 @@ CXTPTaskPanel::~CXTPTaskPanel()
         DestroyWindow();
     Remember(m_pItemHot, NULL);
     Remember(m_pItemFocused, NULL);
+    Remember(m_pItemDragging, NULL);
     SetActiveGroup(NULL);
     ForgetArrivedGroups();
     // Groups that someone else still holds must not reach the panel later.
@@ -87,6 +94,7 @@ CXTPTaskPanel::~CXTPTaskPanel()
     if (m_pImageManager != NULL)
         m_pImageManager->InternalRelease();
     delete m_pPaintManager;
+    delete m_pDropTarget;
     delete m_pScrollButtonDown;
     delete m_pScrollButtonUp;
     if (m_bOleInitialized)
@@ -98,6 +106,7 @@ BOOL CXTPTaskPanel::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), NULL, NULL);
     if (!CWnd::Create(lpszClass, NULL, dwStyle, rect, pParentWnd, nID))
         return FALSE;
+    m_pDropTarget->Register(this);
     EnableToolTips(TRUE);
     Reposition(FALSE);
     return TRUE;
@@ -130,14 +139,9 @@ void CXTPTaskPanel::SetTheme(int nTheme)
     if (nTheme < xtpTaskPanelThemeBase || nTheme > xtpTaskPanelThemeGradientBar)
         nTheme = xtpTaskPanelThemeShellStyle;
     delete m_pPaintManager;
-    m_pPaintManager = CreatePainter(nTheme);
+    m_pPaintManager = XTPTaskPanelCreatePainter(nTheme);
     m_nTheme = nTheme;
     Reposition(TRUE);
-}
-
-CXTPTaskPanelPainter* CXTPTaskPanel::CreatePainter(int /*nTheme*/)
-{
-    return new CXTPTaskPanelPainter;
 }
 
 void CXTPTaskPanel::SetCustomTheme(CXTPTaskPanelPainter* pPainter)
@@ -279,7 +283,9 @@ void CXTPTaskPanel::OnItemRemoved(CXTPTaskPanelItem* pItem)
     if (IsGoneWith(m_pItemPressed, pItem))
         m_pItemPressed = NULL;
     if (IsGoneWith(m_pItemDragging, pItem))
-        m_pItemDragging = NULL;
+        Remember(m_pItemDragging, NULL);
+    if (m_pRenameEdit != NULL && IsGoneWith(m_pRenameEdit->GetItem(), pItem))
+        m_pRenameEdit->Cancel();
     if (IsGoneWith(m_pItemDragOver, pItem))
         m_pItemDragOver = NULL;
     for (CXTPTaskPanelScrollButton* pButton : {m_pScrollButtonUp, m_pScrollButtonDown})

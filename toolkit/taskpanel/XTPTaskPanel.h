@@ -20,7 +20,7 @@
 // item, active group) and forgets every remembered item when it leaves its
 // collection (OnItemRemoved). A notification holds a reference of the item it
 // carries until the owner returns, so the owner may remove it meanwhile.
-#include "framework/Window.h"
+#include "framework/Controls.h"
 #include "toolkit/taskpanel/XTPTaskPanelGroup.h"
 #include "toolkit/taskpanel/XTPTaskPanelGroupItem.h"
 #include "toolkit/taskpanel/XTPTaskPanelScrollButton.h"
@@ -30,6 +30,9 @@
 
 class CXTPImageManager;
 class CXTPTaskPanelPainter;
+class CXTPTaskPanelEditItem;
+class CXTPTaskPanelDropTarget;
+class COleDataObject;
 
 class CXTPTaskPanel : public CWnd
 {
@@ -60,8 +63,25 @@ public:
     // Sends WM_TASKPANEL_NOTIFY to the owner and answers its result; 0
     // without a window.
     virtual LRESULT NotifyOwner(WPARAM wParam, LPARAM lParam);
+    // An item dragged 4 pixels: the base runs an OLE drag of it as its
+    // permissions allow (TPN_STARTDRAG may refuse) and, after a move,
+    // removes it.
+    virtual void OnStartItemDrag(CXTPTaskPanelItem* pItem);
+    // A group caption dragged 4 pixels: the base moves the group to each
+    // caption the mouse passes over until the button goes up or Esc.
+    virtual void OnStartGroupDrag(CXTPTaskPanelGroup* pGroup);
+    // The rename edit closed with a text: the base asks the owner
+    // (TPN_ENDLABELEDIT, 0 agrees) and sets the caption.
+    virtual void OnEndLabelEdit(CXTPTaskPanelItem* pItem, LPCTSTR lpszText);
+    // The effect of a drop at the point (client coordinates) and the item or
+    // group it would go to (GetDragOverItem); a NULL data object: the drag
+    // left.
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    // Inserts the dropped item where OnDragOver pointed; TRUE when handled.
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
     // Called by the collections before an element is released: forgets it
-    // (and, for a group, its items) wherever the panel remembers it.
+    // (and, for a group, its items) wherever the panel remembers it, and
+    // ends a drag or rename of it.
     virtual void OnItemRemoved(CXTPTaskPanelItem* pItem);
     // Shows the vertical scroll bar when the content is taller than the
     // client area and gives it the page and range.
@@ -125,7 +145,12 @@ public:
     long GetAllowDrag() const { return m_nAllowDrag; }
     BOOL IsAllowDrop() const { return m_bAllowDrop; }
     BOOL IsGroupsExpandable() const { return m_bExpandable; }
+    // Focusing a link selects it in its group (unless the selection follows
+    // the focus).
+    void SetSelectItemOnFocus(BOOL bSelect) { m_bSelectItemOnFocus = bSelect; }
     BOOL IsSelectItemOnFocus() const { return m_bSelectItemOnFocus; }
+    // A group item is selected exactly when it is focused.
+    void SetSingleSelection(BOOL bSingle) { m_bSingleSelection = bSingle; }
     BOOL IsSingleSelection() const { return m_bSingleSelection; }
 
     // --- layout ---
@@ -150,6 +175,14 @@ public:
     // The client height the open group may fill.
     int CalcGroupMinClientHeight() const;
     CXTPTaskPanelScrollButton* GetScrollButton(BOOL bUp) const { return bUp ? m_pScrollButtonUp : m_pScrollButtonDown; }
+
+    // --- renaming and drag and drop ---
+
+    // Lays out, scrolls the item into view and opens the rename edit over
+    // its caption; FALSE when no edit was made.
+    BOOL RenameItem(CXTPTaskPanelItem* pItem);
+    // The clipboard format "TaskPanelGroupItem" of the items' archive form.
+    static CLIPFORMAT GetClipboardFormat();
 
     // --- input state ---
 
@@ -176,6 +209,8 @@ public:
     void OnGroupArrived(CXTPTaskPanelGroup* pGroup);
     // The scroll buttons' enabled states from their group.
     void RefreshScrollButtonStates();
+    // The rename edit closed.
+    void OnRenameEnded(CXTPTaskPanelEditItem* pEdit);
     // The device context the running layout measures with, NULL outside a
     // layout (see CXTPTaskPanelMeasureDC).
     CDC* GetLayoutDC() const { return m_pLayoutDC; }
@@ -236,7 +271,6 @@ private:
     // is whole.
     void NotifyArrivedGroups();
     void ForgetArrivedGroups();
-    CXTPTaskPanelPainter* CreatePainter(int nTheme);
     void ReadSystemAnimation();
     BOOL IsLayoutAllowed() const;
     void MeasureGroupsBesideOpenOne(int nLeft, int nRight);
@@ -262,6 +296,13 @@ private:
     BOOL OnKeyboardArrow(UINT nChar);
     CXTPTaskPanelItem* StepFrom(CXTPTaskPanelItem* pItem, int nDirection, BOOL bGroupsOnly, BOOL bRowStep) const;
     CRect RectInClient(CWnd* pChild) const;
+    // What a drop at the point would go to: an item of the group or the group.
+    CXTPTaskPanelItem* DropTargetAt(CXTPTaskPanelGroup* pGroup, BOOL bCaption, CPoint point) const;
+    // Timer 203 runs while a drag rests over a closed group.
+    void UpdateDragHover();
+    void OnDragHoverTimer();
+    // A pressed item dragged far enough starts its drag.
+    void StartDragIfMoved(CPoint point);
 
 private:
     CXTPTaskPanelItems* m_pGroups;
@@ -275,7 +316,7 @@ private:
     CXTPTaskPanelItem* m_pItemHot;
     CXTPTaskPanelItem* m_pItemFocused;
     CXTPTaskPanelItem* m_pItemPressed;
-    CXTPTaskPanelItem* m_pItemDragging;
+    CXTPTaskPanelItem* m_pItemDragging; // holds a reference
     CXTPTaskPanelItem* m_pItemDragOver;
     BOOL m_bAnimation;
     int m_nAnimationMode;
@@ -296,12 +337,15 @@ private:
     int m_nHotTrackStyle;
     int m_nBehaviour;
     CXTPTaskPanelGroup* m_pActiveGroup;
+    CXTPTaskPanelDropTarget* m_pDropTarget;
+    BOOL m_bHoverTimerArmed;
     BOOL m_bOleInitialized;
     CXTPTaskPanelScrollButton* m_pScrollButtonDown;
     CXTPTaskPanelScrollButton* m_pScrollButtonUp;
     BOOL m_bSingleSelection;
     std::vector<CXTPTaskPanelGroup*> m_arrArrivedGroups; // each held by a reference
     CDC* m_pLayoutDC;
+    CXTPTaskPanelEditItem* m_pRenameEdit; // the edit of a rename under way
 };
 
 // A device context to measure captions and items with: the running

@@ -99,6 +99,15 @@ CXTPTaskPanelGroupItem* CXTPTaskPanelGroup::AddTextItem(const CString& strText)
     return pItem;
 }
 
+CXTPTaskPanelGroupItem* CXTPTaskPanelGroup::AddControlItem(HWND hWnd)
+{
+    CXTPTaskPanelGroupItem* pItem = new CXTPTaskPanelGroupItem;
+    m_pItems->Add(pItem, 0);
+    pItem->SetControlHandle(hWnd);
+    RepositionPanel();
+    return pItem;
+}
+
 CXTPTaskPanelGroupItem* CXTPTaskPanelGroup::GetAt(int nIndex) const
 {
     return DYNAMIC_DOWNCAST(CXTPTaskPanelGroupItem, m_pItems->GetAt(nIndex));
@@ -298,6 +307,16 @@ void CXTPTaskPanelGroup::OnAnimate(int nStep)
         m_bExpandPending = FALSE;
         if (m_pPanel != NULL)
             m_pPanel->OnGroupArrived(this);
+    }
+    OnAnimateItems(nStep);
+}
+
+void CXTPTaskPanelGroup::OnAnimateItems(int nStep)
+{
+    for (int i = 0; i < GetItemCount(); i++)
+    {
+        if (CXTPTaskPanelGroupItem* pItem = GetAt(i))
+            pItem->OnAnimate(nStep);
     }
 }
 

@@ -49,6 +49,8 @@ public:
     CXTPTaskPanelGroupItem* AddLinkItem(UINT nID, int nIconIndex = -1);
     // A new text item with id 0 and the caption, appended; returns it.
     CXTPTaskPanelGroupItem* AddTextItem(const CString& strText);
+    // A new control item hosting the window (a child of the panel), appended.
+    CXTPTaskPanelGroupItem* AddControlItem(HWND hWnd);
     CXTPTaskPanelItems* GetItems() const { return m_pItems; }
     int GetItemCount() const { return m_pItems->GetCount(); }
     // NULL when out of range.
@@ -102,7 +104,11 @@ public:
     int OnCalcClientHeight();
     // One movement step towards the target (below 1: arrive at once); on
     // arrival after an opening or closing the owner gets TPN_GROUPEXPANDED.
+    // Then every item takes the step (hosted windows follow the group).
     void OnAnimate(int nStep);
+    // The items' part of a step alone: hosted windows placed or hidden as
+    // the group stands now.
+    void OnAnimateItems(int nStep);
     const CRect& GetTargetRect() const { return m_rcGroupTarget; }
     const CRect& GetCurrentRect() const { return m_rcGroupCurrent; }
     int GetCaptionHeight() const { return m_nCaptionHeight; }

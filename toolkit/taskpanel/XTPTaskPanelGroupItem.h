@@ -1,6 +1,7 @@
 #pragma once
-// CXTPTaskPanelGroupItem: an element of a group's items, a link (type 1) or
-// a static text (type 2, the default). It takes its rectangle in the
+// CXTPTaskPanelGroupItem: an element of a group's items, a link (type 1), a
+// static text (type 2, the default) or a control item (type 3) that places a
+// child window of the panel inside the group. It takes its rectangle in the
 // group's item coordinates (origin at the top of the group's client area,
 // before the group scrolls its items) when the group lays out, is drawn by
 // the panel's painter, and can be selected.
@@ -8,6 +9,13 @@
 //     CXTPTaskPanelGroupItem* pItem = pGroup->AddLinkItem(ID_OPEN, 0);
 //     pItem->SetBold(TRUE);
 //     pItem->SetItemSelected(TRUE);
+//     pGroup->AddControlItem(edit.GetSafeHwnd()); // a child window of the panel
+//
+// A control item keeps its window in step with the group: shown in place
+// while the group stands still and open, hidden and replaced by a picture of
+// itself while the group moves or is closed. The item does not own the
+// window; destroying the item hides it.
+#include "framework/gdi/CBitmap.h"
 #include "toolkit/taskpanel/XTPTaskPanelItem.h"
 
 class CXTPTaskPanelGroupItem : public CXTPTaskPanelItem
@@ -31,7 +39,9 @@ public:
     // layout, else the working band of the group): the base measures it with
     // the painter unless ItemSize fixes it; answers the item rectangle.
     virtual CRect OnReposition(CRect rc);
-    // Draws the item in rc: the base hands it to the painter.
+    // Draws the item in rc: the base hands it to the painter, draws a
+    // control item's picture while its window is hidden and nothing while
+    // the window shows.
     virtual void OnDrawItem(CDC* pDC, CRect rc);
 
     // --- properties ---
@@ -51,10 +61,28 @@ public:
     // The item rectangle of the last layout (item coordinates).
     CRect GetItemRect() const { return m_rcItem; }
 
+    // --- hosted control ---
+
+    // Hosts the window (a child of the panel): the item becomes a control
+    // item as high as the window's client area (the width stays).
+    void SetControlHandle(HWND hWnd);
+    HWND GetControlHandle() const { return m_hWnd; }
+    // Keeps the hosted window in step with the group; called with each of
+    // the group's movement steps. Nothing for other items.
+    void OnAnimate(int nStep);
+    // The picture that stands in for the hidden window (NULL when none).
+    HBITMAP GetPreviewBitmap() const { return (HBITMAP)m_bmpPreview.GetSafeHandle(); }
+private:
+    BOOL IsGroupStill(CXTPTaskPanelGroup* pGroup) const;
+    // Replaces the picture by a new one of the window as it looks now.
+    void TakePreview();
+
 protected:
     CRect m_rcMargins;
     CRect m_rcItem;
     BOOL m_bBold;
     BOOL m_bSelected;
+    HWND m_hWnd;
     CSize m_szItem;
+    CBitmap m_bmpPreview;
 };

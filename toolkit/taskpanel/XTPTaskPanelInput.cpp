@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/taskpanel/themes/XTPTaskPanelPainter.h"
 
+#include <stdlib.h>
 #include <string.h>
 
 namespace {
@@ -147,7 +148,20 @@ void CXTPTaskPanel::OnMouseMove(UINT nFlags, CPoint point)
     const BOOL bHot = pItem != NULL && pItem->IsAcceptFocus() && IsTopParentActive()
                       && (m_pItemPressed == NULL || m_pItemPressed == pItem);
     SetHotItem(bHot ? pItem : NULL);
+    StartDragIfMoved(point);
     UpdateScrollButtonsHot(point);
+}
+
+void CXTPTaskPanel::StartDragIfMoved(CPoint point)
+{
+    CXTPTaskPanelItem* pPressed = m_pItemPressed;
+    if (pPressed == NULL || abs(point.x - m_ptPressed.x) + abs(point.y - m_ptPressed.y) <= 4)
+        return;
+    CXTPTaskPanelItemHold hold(pPressed);
+    if (CXTPTaskPanelGroup* pGroup = DYNAMIC_DOWNCAST(CXTPTaskPanelGroup, pPressed))
+        OnStartGroupDrag(pGroup);
+    else
+        OnStartItemDrag(pPressed);
 }
 
 void CXTPTaskPanel::OnMouseLeave()

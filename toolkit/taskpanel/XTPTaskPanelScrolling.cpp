@@ -2,6 +2,7 @@
 // animation (timer 200), the scroll bar and the scroll buttons of the open
 // group. The arithmetic is in XTPTaskPanelLayout.h.
 #include "toolkit/taskpanel/XTPTaskPanel.h"
+#include "toolkit/taskpanel/XTPTaskPanelEditItem.h"
 
 #include "toolkit/foundation/XTPCaptureLoop.h"
 #include "toolkit/foundation/XTPWindowRect.h"
@@ -69,6 +70,9 @@ void CXTPTaskPanel::Reposition(BOOL bAnimate)
     UpdateScrollBar();
     if (!m_bAnimation)
         AnimateGroups(0);
+    // Hosted windows of a group that starts to move hide at once.
+    for (int i = 0; i < GetGroupCount(); i++)
+        GetAt(i)->OnAnimateItems(m_nAnimationStep);
     Invalidate(FALSE);
     NotifyArrivedGroups();
 }
@@ -192,6 +196,10 @@ void CXTPTaskPanel::OnAnimationTimer()
         bMoved = TRUE;
     }
     RepositionScrollButtons();
+    // A rename under way ends when the groups move: its edit would stand
+    // in the wrong place.
+    if (m_pRenameEdit != NULL && ::GetFocus() == m_pRenameEdit->GetSafeHwnd())
+        SetFocus();
     Invalidate(FALSE);
     m_nAnimationStep--;
     if (!bMoved && m_nAnimateTimer != 0)
@@ -206,6 +214,8 @@ void CXTPTaskPanel::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == xtpTaskPanelTimerAnimation)
         OnAnimationTimer();
+    else if (nIDEvent == xtpTaskPanelTimerDragHover)
+        OnDragHoverTimer();
     CWnd::OnTimer(nIDEvent);
 }
 

@@ -174,47 +174,4 @@ TEST_F(TaskPanelTest, SettingTheCurrentImageManagerAgainKeepsIt)
     EXPECT_EQ(1, pManager->m_dwRef) << "neither released nor deleted";
 }
 
-// The test frame of the screenshot: a panel of three groups and ten items.
-TEST(TaskPanelFrame, ThreeGroupsAndTenItems)
-{
-    CTestFrame* pFrame = new CTestFrame;
-    ASSERT_TRUE(pFrame->CreateAt(60, 60, 240, 420, "Task panel"));
-    CXTPTaskPanel panel;
-    ASSERT_TRUE(panel.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 240, 420), pFrame, 1));
-    CImageList images;
-    images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1);
-    HICON hIcon = ::LoadIcon(NULL, IDI_INFORMATION);
-    for (int i = 0; i < 4; i++)
-        images.Add(hIcon);
-    panel.SetImageList(&images);
-    const char* captions[3][4] = {{"Check all keywords", "Add a keyword", "Import keywords", "Export keywords"},
-                                  {"Mark all as read", "Open the news page", "Show the preview", NULL},
-                                  {"Nothing is selected.", "Last check: never", "Next check in 30 minutes", NULL}};
-    for (int g = 0; g < 3; g++)
-    {
-        CXTPTaskPanelGroup* pGroup = panel.AddGroup(g + 1);
-        pGroup->SetCaption(g == 0 ? "Keyword tasks" : g == 1 ? "News tasks" : "Details");
-        pGroup->SetSpecial(g == 0);
-        for (int i = 0; i < 4 && captions[g][i] != NULL; i++)
-        {
-            CXTPTaskPanelGroupItem* pItem =
-                g == 2 ? pGroup->AddTextItem(captions[g][i]) : pGroup->AddLinkItem(100 * (g + 1) + i, i);
-            pItem->SetCaption(captions[g][i]);
-        }
-    }
-    panel.SetAnimation(1);
-    panel.Reposition(FALSE);
-    EXPECT_EQ(10, panel.GetAt(0)->GetItemCount() + panel.GetAt(1)->GetItemCount() + panel.GetAt(2)->GetItemCount());
-    PixelCanvas canvas(240, 420);
-    PrintPanel(&panel, canvas);
-    // Every group shows, one below the other, inside the frame.
-    EXPECT_LT(panel.GetAt(2)->GetTargetRect().bottom, 420);
-    EXPECT_GT(canvas.CountOther(panel.GetAt(0)->GetClientRect(), XTPGetColor(COLOR_WINDOW)), 100)
-        << "links with icons";
-    SaveShotIfAsked(pFrame, "taskpanel-frame");
-    panel.DestroyWindow();
-    pFrame->DestroyWindow();
-    PumpPending();
-}
-
 } // namespace

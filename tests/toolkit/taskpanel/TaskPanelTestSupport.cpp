@@ -162,16 +162,25 @@ void PrintPanel(CXTPTaskPanel* pPanel, PixelCanvas& canvas)
 
 void SaveShotIfAsked(CWnd* pWnd, const std::string& strName)
 {
-    const char* pszFolder = getenv("TW_TASKPANEL_SHOTS");
-    if (pszFolder == NULL)
+    if (getenv("TW_TASKPANEL_SHOTS") == NULL)
         return;
-    pWnd->UpdateWindow();
+    pWnd->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     CRect rc;
     pWnd->GetWindowRect(&rc);
     PixelCanvas canvas(rc.Width(), rc.Height());
-    HDC hScreen = ::GetDC(NULL);
-    ::BitBlt(canvas.dc().GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::ReleaseDC(NULL, hScreen);
+    // The window's own DC reads what it painted, whenever the display shows it.
+    HDC hWindow = ::GetWindowDC(pWnd->GetSafeHwnd());
+    ::BitBlt(canvas.dc().GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hWindow, 0, 0, SRCCOPY);
+    ::ReleaseDC(pWnd->GetSafeHwnd(), hWindow);
+    SaveCanvasIfAsked(canvas, strName);
+}
+
+void SaveCanvasIfAsked(PixelCanvas& canvas, const std::string& strName)
+{
+    const char* pszFolder = getenv("TW_TASKPANEL_SHOTS");
+    if (pszFolder == NULL)
+        return;
+    const CRect rc(0, 0, canvas.width(), canvas.height());
     // A 24-bit bottom-up BMP.
     const int nStride = (rc.Width() * 3 + 3) & ~3;
     BITMAPFILEHEADER file = {};
@@ -199,4 +208,45 @@ void SaveShotIfAsked(CWnd* pWnd, const std::string& strName)
         }
         out.write(row.data(), nStride);
     }
+}
+
+void FillThreeGroupsAndTenItems(CXTPTaskPanel& panel, CImageList& images)
+{
+    images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1);
+    HICON hIcon = ::LoadIcon(NULL, IDI_INFORMATION);
+    for (int i = 0; i < 4; i++)
+        images.Add(hIcon);
+    panel.SetImageList(&images);
+    const char* captions[3][4] = {{"Check all keywords", "Add a keyword", "Import keywords", "Export keywords"},
+                                  {"Mark all as read", "Open the news page", "Show the preview", NULL},
+                                  {"Nothing is selected.", "Last check: never", "Next check in 30 minutes", NULL}};
+    for (int g = 0; g < 3; g++)
+    {
+        CXTPTaskPanelGroup* pGroup = panel.AddGroup(g + 1);
+        pGroup->SetCaption(g == 0 ? "Keyword tasks" : g == 1 ? "News tasks" : "Details");
+        pGroup->SetSpecial(g == 0);
+        for (int i = 0; i < 4 && captions[g][i] != NULL; i++)
+        {
+            CXTPTaskPanelGroupItem* pItem =
+                g == 2 ? pGroup->AddTextItem(captions[g][i]) : pGroup->AddLinkItem(100 * (g + 1) + i, i);
+            pItem->SetCaption(captions[g][i]);
+        }
+    }
+}
+
+HICON SolidIcon(COLORREF clr)
+{
+    PixelCanvas colour(16, 16, clr);
+    CBitmap bmpColor, bmpMask;
+    colour.CopyInto(bmpColor);
+    bmpMask.CreateBitmap(16, 16, 1, 1, NULL);
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(NULL);
+        CBitmap* pOld = dc.SelectObject(&bmpMask);
+        dc.PatBlt(0, 0, 16, 16, BLACKNESS); // black mask: opaque everywhere
+        dc.SelectObject(pOld);
+    }
+    ICONINFO info = {TRUE, 0, 0, (HBITMAP)bmpMask.GetSafeHandle(), (HBITMAP)bmpColor.GetSafeHandle()};
+    return ::CreateIconIndirect(&info);
 }

@@ -26,9 +26,17 @@ std::string Text(const CRect& rc);
 // The panel's picture as WM_PRINT draws it into the canvas (client area).
 void PrintPanel(CXTPTaskPanel* pPanel, PixelCanvas& canvas);
 
+// A 16 x 16 icon of one colour, every pixel opaque; the caller destroys it.
+HICON SolidIcon(COLORREF clr);
+
+// The screenshots' panel: "Keyword tasks" (special) and "News tasks" with
+// links and icons from the image list, "Details" with texts; ten items.
+void FillThreeGroupsAndTenItems(CXTPTaskPanel& panel, CImageList& images);
+
 // When the environment names a folder in TW_TASKPANEL_SHOTS, the window as
 // it stands on the screen is saved there as <name>.bmp, for looking at.
 void SaveShotIfAsked(CWnd* pWnd, const std::string& strName);
+void SaveCanvasIfAsked(PixelCanvas& canvas, const std::string& strName);
 
 // The owner of the panels under test, at the screen's top-left corner.
 class CPanelOwner : public CTestWindow

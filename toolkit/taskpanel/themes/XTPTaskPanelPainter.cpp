@@ -315,6 +315,8 @@ CRect CXTPTaskPanelPainter::DrawExpandButton(CDC* pDC, CXTPTaskPanelGroup* pGrou
         return rcCaption;
     const int nCenterY = rcCaption.CenterPoint().y;
     TaskPanelGroupColors* pColors = GetGroupColors(pGroup->IsSpecial());
+    if (m_nExpandButtonStyle == xtpTaskPanelExpandButtonRound)
+        return DrawRoundExpandButton(pDC, rcCaption, pGroup->IsSpecial(), pGroup->IsExpanded(), pGroup->IsItemHot());
     if (m_nExpandButtonStyle == xtpTaskPanelExpandButtonChevron)
     {
         const CRect rcButton(rcCaption.right - 23, nCenterY - 8, rcCaption.right - 6, nCenterY + 8);

@@ -140,8 +140,38 @@ public:
     COLORREF GetHighlightSelectedColor() const { return m_clrHighlightSelected; }
     COLORREF GetHighlightPressedColor() const { return m_clrHighlightPressed; }
     const CXTPPaintManagerColorGradient& GetHighlightBorderColor() const { return m_clrHighlightBorder; }
+    const CRect& GetGroupInnerMarginsDefault() const { return m_rcGroupInnerMargins; }
+    const CRect& GetControlMarginsDefault() const { return m_rcControlMargins; }
+    int GetGroupSpacingDefault() const { return m_nGroupSpacing; }
+    BOOL IsBoldCaption() const { return m_bBoldCaption; }
+    BOOL IsClassicScrollButton() const { return m_bClassicScrollButton; }
+    BOOL IsEmbossedDisabledText() const { return m_bEmbossedDisabledText; }
+    BOOL IsOpenClientFrame() const { return m_bOpenClientFrame; }
+    // The generated round icons of the ordinary and the special groups.
+    HICON GetExpandIcon(BOOL bSpecial) const { return bSpecial ? m_hExpandIconSpecial : m_hExpandIcon; }
+    // Themes 2 and 6 apply their colours without a Windows XP scheme (the
+    // default); cleared, they keep the base look there.
+    void SetFallbackColors(BOOL bFallback) { m_bFallbackColors = bFallback; }
 
 protected:
+    // --- the round expand buttons of themes 2 and 6 (XTPTaskPanelPainterShellStyle.cpp) ---
+
+    // Loads the running visual style's eight expand-button bitmaps (from its
+    // shell style library, premultiplied) when a Windows XP colour scheme is
+    // active; otherwise, or when one is missing, makes the two round icons
+    // from bitmaps 9179 and 9180 in the captions' second colours.
+    void LoadShellStyleBitmaps();
+    // Replaces the icon by the bitmap resource recoloured to clr: the
+    // background (pixel (0, 0)) transparent, every other pixel taking clr's
+    // hue and saturation and a lightness scaled by clr's.
+    void CreateRecoloredIcon(HICON& hIcon, UINT nIDBitmap, COLORREF clr);
+    // Multiplies the colour channels of a 32-bit bitmap by its alpha.
+    static void PremultiplyAlpha(HBITMAP& hBitmap);
+    // Draws the round button at the caption's right end; answers the
+    // caption left for the text.
+    CRect DrawRoundExpandButton(CDC* pDC, CRect rcCaption, BOOL bSpecial, BOOL bExpanded, BOOL bHot);
+    BOOL IsExpandBitmapsLoaded() const { return m_bExpandBitmapsLoaded; }
+
     // The double chevron at (x, y), up when expanded.
     void DrawExpandChevron(CDC* pDC, CPoint pt, BOOL bExpanded, COLORREF clr);
     // Fills and frames rc in a flat highlight colour.
