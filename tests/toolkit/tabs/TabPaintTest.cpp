@@ -10,10 +10,12 @@
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
 
 #include "tests/support/PixelCanvas.h"
+#include "tests/support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -307,6 +309,35 @@ HRESULT WINAPI FakeCloseThemeData(HTHEME)
 BOOL WINAPI FakeIsAppThemed()
 {
     return TRUE;
+}
+
+std::wstring g_strOpenedClass;
+DWORD g_dwTextureFlags = 0;
+HTHEME WINAPI RecordingOpenThemeData(HWND, LPCWSTR pszClassList)
+{
+    g_strOpenedClass = pszClassList;
+    return (HTHEME)1;
+}
+HRESULT WINAPI RecordingEnableThemeDialogTexture(HWND, DWORD dwFlags)
+{
+    g_dwTextureFlags = dwFlags;
+    return S_OK;
+}
+
+TEST_F(TabPaint, TheStripOpensTheTabThemeAndSetsTheDialogTexture)
+{
+    CXTPUxThemeModule* pModule = XTPUxThemeModule();
+    pModule->SetProc(xtpUxOpenThemeData, reinterpret_cast<FARPROC>(RecordingOpenThemeData));
+    pModule->SetProc(xtpUxCloseThemeData, reinterpret_cast<FARPROC>(FakeCloseThemeData));
+    pModule->SetProc(xtpUxEnableThemeDialogTexture, reinterpret_cast<FARPROC>(RecordingEnableThemeDialogTexture));
+    CTestWindow window(CSize(50, 50));
+    strip.OpenVisualTheme(window.m_hWnd, TRUE);
+    EXPECT_EQ(L"TAB", g_strOpenedClass);
+    EXPECT_TRUE(strip.GetVisualTheme()->IsThemeOpen());
+    EXPECT_EQ(6u, g_dwTextureFlags);
+    strip.OpenVisualTheme(window.m_hWnd, FALSE);
+    EXPECT_EQ(5u, g_dwTextureFlags);
+    strip.GetVisualTheme()->CloseThemeData(); // while the fakes stand
 }
 
 TEST_F(TabPaint, VisualStyleTabsAreTurnedWithTheirRow)
