@@ -6,6 +6,7 @@
 #include "app/NewsFetch.h"
 #include "app/RepKeywordDlg.h"
 #include "app/SkellrunView.h"
+#include "app/TreeRedrawBatch.h"
 #include "framework/Controls.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 
@@ -134,20 +135,21 @@ void CItemTreeView::LoadTree()
 
 HTREEITEM CItemTreeView::InsertKeywordItem(Keyword* pKeyword)
 {
-    HTREEITEM hItem = m_wndTree.InsertItem(pKeyword->name, kKeywordImage, kKeywordImage, m_hRoot, TVI_LAST);
-    m_wndTree.SetItemData(hItem, (DWORD_PTR)pKeyword);
+    // One message with the data and the bold mark: every later message about
+    // the item costs the tree a search through all its items.
+    const UINT nState = pKeyword->unreadCount > 0 ? TVIS_BOLD : 0;
+    HTREEITEM hItem = m_wndTree.InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE,
+                                           pKeyword->name, kKeywordImage, kKeywordImage, nState, TVIS_BOLD,
+                                           (LPARAM)pKeyword, m_hRoot, TVI_LAST);
     pKeyword->treeItem = hItem;
     return hItem;
 }
 
 void CItemTreeView::FillTree()
 {
+    TreeRedrawBatch batch(m_wndTree);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
-    {
-        HTREEITEM hItem = InsertKeywordItem(pKeyword);
-        if (pKeyword->unreadCount > 0)
-            m_wndTree.SetItemBold(hItem, TRUE);
-    }
+        InsertKeywordItem(pKeyword);
     m_wndTree.SetItemBold(m_hRoot, m_group.totalUnread != 0);
     m_wndTree.Expand(m_hRoot, TVE_EXPAND);
     m_wndTree.Select(m_hRoot, TVGN_CARET);
@@ -261,8 +263,10 @@ void CItemTreeView::OnUpdateKeywordCommand(CCmdUI* pCmdUI)
 void CItemTreeView::SetKeywordBold(Keyword* pKeyword, BOOL bBold)
 {
     HTREEITEM hItem = pKeyword != NULL ? pKeyword->treeItem : m_hRoot;
-    if (hItem != NULL)
-        m_wndTree.SetItemBold(hItem, bBold);
+    if (hItem == NULL || m_wndTree.GetItemBold(hItem) == !!bBold)
+        return;
+    TreeRedrawBatch batch(m_wndTree);
+    m_wndTree.SetItemBold(hItem, bBold);
 }
 
 void CItemTreeView::UnreadTotalChanged(int nTotalBefore)
@@ -363,6 +367,7 @@ void CItemTreeView::OnRemoveKeyword()
     if (RefuseWhileUpdating(kRefuseEdit, AppTitle()))
         return;
     const int nTotalBefore = m_group.totalUnread;
+    TreeRedrawBatch batch(m_wndTree);
     HTREEITEM hItem = m_wndTree.GetFirstSelectedItem();
     while (hItem != NULL)
     {
@@ -386,6 +391,7 @@ void CItemTreeView::OnRemoveAllKeywords()
 
 void CItemTreeView::ClearKeywords()
 {
+    TreeRedrawBatch batch(m_wndTree);
     m_wndTree.Select(m_hRoot, TVGN_CARET);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
     {
@@ -419,25 +425,30 @@ void CItemTreeView::OnMarkRead()
 
 void CItemTreeView::MarkAllRead()
 {
-    m_group.MarkAllRead();
+    // Only the keywords with unread items have bold items to clear.
+    std::vector<Keyword*> unread;
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
-        ShowKeywordRead(pKeyword);
+    {
+        if (pKeyword->unreadCount > 0)
+            unread.push_back(pKeyword);
+    }
+    m_group.MarkAllRead();
+    TreeRedrawBatch batch(m_wndTree);
+    for (Keyword* pKeyword : unread)
+        m_wndTree.SetItemBold(pKeyword->treeItem, FALSE);
     SetKeywordBold(NULL, FALSE);
+    if (m_pListView != NULL && m_pListView->GetKeyword() != NULL)
+        m_pListView->ShowKeyword(m_pListView->GetKeyword());
 }
 
 void CItemTreeView::MarkKeywordRead(Keyword* pKeyword)
 {
     m_group.MarkKeywordRead(*pKeyword);
-    ShowKeywordRead(pKeyword);
-    if (m_group.totalUnread == 0)
-        SetKeywordBold(NULL, FALSE);
-}
-
-void CItemTreeView::ShowKeywordRead(Keyword* pKeyword)
-{
     SetKeywordBold(pKeyword, FALSE);
     if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
         m_pListView->ShowKeyword(pKeyword);
+    if (m_group.totalUnread == 0)
+        SetKeywordBold(NULL, FALSE);
 }
 
 BOOL CItemTreeView::MarkItemRead(NewsItem* pItem)

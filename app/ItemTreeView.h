@@ -209,15 +209,15 @@ private:
     void LoadTree();
     // A child of the root for every keyword, bold marks, root expanded and selected.
     void FillTree();
+    // A child of the root for the keyword, bold while it has unread items.
     HTREEITEM InsertKeywordItem(Keyword* pKeyword);
     Keyword* KeywordOf(HTREEITEM hItem) const;
     // The selected item, or else the item of the keyword on screen.
     HTREEITEM CurrentItem() const;
     void RemoveKeyword(Keyword* pKeyword);
-    // Mark as Read on the root: every keyword.
+    // Mark as Read on the root: every keyword; the news list shows its
+    // keyword again.
     void MarkAllRead();
-    // The keyword's item and the news list after its items turned read.
-    void ShowKeywordRead(Keyword* pKeyword);
     // The message box of a command refused while a check runs; TRUE then.
     BOOL RefuseWhileUpdating(LPCTSTR lpszText, LPCTSTR lpszCaption);
     void Report(LPCTSTR lpszText, LPCTSTR lpszCaption);

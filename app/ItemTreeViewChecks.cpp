@@ -11,6 +11,7 @@
 #include "app/NewsFetch.h"
 #include "app/NewsQuery.h"
 #include "app/SkellrunView.h"
+#include "app/TreeRedrawBatch.h"
 #include "engine/ResultMerge.h"
 
 #include <algorithm>
@@ -208,6 +209,7 @@ BOOL CItemTreeView::MergeFetched(Keyword* pKeyword, NewsFetch* pFetch)
     // (the time texts of the known ones refreshed).
     if (!pFetch->fetched || !MergeResultPage(m_group, *pKeyword, pFetch->page))
         return FALSE;
+    TreeRedrawBatch batch(m_wndTree);
     SetKeywordBold(pKeyword, TRUE);
     SetKeywordBold(NULL, TRUE);
     if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)

@@ -167,6 +167,19 @@ TEST_F(ViewsTest, MarkAsReadOnTheRootReadsEverything)
     EXPECT_EQ(AllReadCount(), 1);
 }
 
+TEST_F(ViewsTest, MarkAsReadOnTheRootShowsTheListedKeywordAgainAllRead)
+{
+    Open(kStore);
+    Select("alpha");
+    Select(nullptr);
+    Command(CItemTreeView::ID_MARK_READ);
+    EXPECT_EQ(State(), "root: alpha beta gamma | 3 keywords, 0 unread | list: alpha 3 rows");
+    for (NewsItem* pItem = Group().GetFirst()->firstItem; pItem != NULL; pItem = pItem->next)
+        EXPECT_FALSE(pItem->unread) << (LPCTSTR)pItem->title;
+    // The tree draws again, with everything to paint.
+    EXPECT_TRUE(m_pTree->GetTree().IsWindowVisible());
+}
+
 TEST_F(ViewsTest, EditingCommandsRefuseWhileACheckRuns)
 {
     // The message box as "caption: what can't be done", after the text
