@@ -52,10 +52,12 @@ function(tw_test name)
   endif()
 endfunction()
 
-# tw_bench(NAME [DEPENDS lib...]): a benchmark executable; not part of ctest.
+# tw_bench(NAME [DEPENDS lib...]): a benchmark executable of the folder's own
+# .cpp files (its subfolders may hold programs that the benchmark starts);
+# not part of ctest.
 function(tw_bench name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} ${TW_SYSTEM_LIBS})
