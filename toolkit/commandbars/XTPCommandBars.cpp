@@ -11,6 +11,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/controls/XTPEdit.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
+#include "toolkit/commandbars/docking/XTPReBar.h"
 #include "toolkit/commandbars/input/XTPKeyboardManager.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -797,11 +798,26 @@ void CXTPCommandBars::GetHiddenControlsPopup(CXTPToolBar* pToolBar, CXTPCommandB
             ->SetBeginGroup(TRUE);
 }
 
-void CXTPCommandBars::OnToolBarAdded(CXTPToolBar*)
-{}
+CXTPReBar* CXTPCommandBars::GetReBar() const
+{
+    if (m_pFrame == NULL || m_pFrame->m_hWnd == NULL)
+        return NULL;
+    return DYNAMIC_DOWNCAST(CXTPReBar,
+                            CWnd::FromHandlePermanent(::GetDlgItem(m_pFrame->m_hWnd, AFX_IDW_REBAR)));
+}
+
+void CXTPCommandBars::OnToolBarAdded(CXTPToolBar* pToolBar)
+{
+    CXTPReBar* pReBar = GetReBar();
+    if (pReBar != NULL)
+        pReBar->AddToolBar(pToolBar, RBBS_GRIPPERALWAYS | RBBS_BREAK);
+}
 
 void CXTPCommandBars::OnToolBarRemoved(CXTPToolBar* pToolBar)
 {
     if (pToolBar == m_pMenuBar)
         m_pMenuBar = NULL;
+    CXTPReBar* pReBar = GetReBar();
+    if (pReBar != NULL)
+        pReBar->DeleteToolBar(pToolBar);
 }

@@ -24,6 +24,7 @@ class CXTPCommandBar;
 class CXTPToolBar;
 class CXTPMenuBar;
 class CXTPDockBar;
+class CXTPReBar;
 class CXTPControl;
 class CXTPPopupBar;
 class CXTPPaintManager;
@@ -227,10 +228,13 @@ public:
     // of the expand popup's "Add or Remove Buttons".
     virtual void GetHiddenControlsPopup(CXTPToolBar* pToolBar, CXTPCommandBar* pPopup);
 
-    // [a docked bar's row (NULL for none: just the bar) gets the rebar band]
-    // Called when a bar joins or leaves the manager.
+    // Called when a custom bar joins the manager [it becomes a band of the
+    // frame's CXTPReBar, when the frame has one] and when a bar leaves it
+    // [the menu bar is forgotten; a band holding the bar goes].
     virtual void OnToolBarAdded(CXTPToolBar* pToolBar);
     virtual void OnToolBarRemoved(CXTPToolBar* pToolBar);
+    // The frame's rebar (its child AFX_IDW_REBAR when that is a CXTPReBar).
+    CXTPReBar* GetReBar() const;
 
 private:
     // Makes the bar's window at the position and appends the bar; a bar
