@@ -1,6 +1,6 @@
 #pragma once
 // The framework's control wrappers, splitter, control bars, property sheets, common dialogs, OLE data
-// transfer, MDI.
+// transfer, OLE container documents, MDI.
 #include "framework/controls/CStatic.h"
 #include "framework/controls/CButton.h"
 #include "framework/controls/CEdit.h"
@@ -27,6 +27,9 @@
 #include "framework/controls/COleDataSource.h"
 #include "framework/controls/COleDropSource.h"
 #include "framework/controls/COleDropTarget.h"
+#include "framework/controls/COleClientItem.h"
+#include "framework/controls/COleDocument.h"
+#include "framework/controls/OleEditMenu.h"
 #include "framework/controls/CPropertyPage.h"
 #include "framework/controls/CPropertySheet.h"
 #include "framework/controls/CCommonDialog.h"

@@ -115,3 +115,8 @@ int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
         pFrame->SetActiveView(this);
     return nResult;
 }
+
+BOOL CView::IsSelected(const CObject* /*pDocItem*/) const
+{
+    return FALSE;
+}

@@ -26,6 +26,9 @@ public:
     // Called before every paint and every printed page; when printing a
     // view that does not know its page count, only page 1 is printed.
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
+    // Whether the document item (an embedded object of an OLE container
+    // document) is selected in this view; none is in the base.
+    virtual BOOL IsSelected(const CObject* pDocItem) const;
 
     // Printing: OnFilePrint (ID_FILE_PRINT, or ID_FILE_PRINT_DIRECT without
     // the dialog) asks OnPreparePrinting, which normally calls

@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/controls/XTPControlCustom.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/controls/XTPControlLabel.h"
+#include "toolkit/commandbars/controls/XTPControlOleItems.h"
 #include "toolkit/commandbars/layout/XTPControlLayout.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControlRecentFileList.h"
@@ -41,9 +42,12 @@ const int kToolbarsListId = 59392;
 
 // The class of a type-1 control for the id: the list-expanding placeholders
 // for their reserved ids (a menu's recent-file list comes as 57616, one
-// added by the program as 35003), else a plain button.
-CXTPControl* CreateButtonForId(int nId, BOOL bFromMenu)
+// added by the program as 35003; a menu's object verbs as 57872 with their
+// placeholder caption), else a plain button.
+CXTPControl* CreateButtonForId(int nId, BOOL bFromMenu, const CString& strCaption = CString())
 {
+    if (bFromMenu && nId == CXTPControlOleItems::kCommandId && strCaption == CXTPControlOleItems::kCaption)
+        return new CXTPControlOleItems();
     switch (nId)
     {
     case kWindowListId:
@@ -281,7 +285,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
     if (pControl == NULL)
     {
         if (type == xtpControlButton)
-            pControl = CreateButtonForId(nId, TRUE);
+            pControl = CreateButtonForId(nId, TRUE, strCaption);
         else if (IsPopupControlType(type))
         {
             CMenu menu;
