@@ -10,6 +10,7 @@
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
 #include "toolkit/commandbars/layout/XTPPopupAnimation.h"
+#include "toolkit/commandbars/shadows/XTPDropShadows.h"
 #include "toolkit/foundation/XTPMultiMonitor.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPStartup.h"
@@ -171,6 +172,7 @@ BOOL CXTPPopupBar::Popup(CXTPControlPopup* pControlPopup, BOOL bSelectFirst)
     PlayOpeningAnimation();
 
     XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
+    UpdateBarShadows();
     InternalRelease();
     return TRUE;
 }
@@ -191,6 +193,7 @@ BOOL CXTPPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
         pControlPopup->GetParent()->SetPopuped(-1);
     StopScrollTimer(m_scrollDown);
     StopScrollTimer(m_scrollUp);
+    XTPDropShadows()->RemoveShadows(this);
     if (m_hWnd != NULL)
         SetWindowPos(NULL, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
@@ -234,7 +237,7 @@ void CXTPPopupBar::UpdateFlags()
     if (m_pControlPopup->GetType() == xtpControlComboBox && pParent->GetType() != xtpBarTypePopup)
         nFlags = xtpPopupDown;
     else
-        m_pControlPopup->AdjustExcludeRect(rcExclude, bVertical);
+        m_pControlPopup->GetPopupPlacement(rcExclude);
     pParent->ClientToScreen(&rcExclude);
 
     m_nPopupFlags = nFlags;
@@ -303,6 +306,7 @@ void CXTPPopupBar::OnControlsChanged()
 
 void CXTPPopupBar::Relayout()
 {
+    XTPDropShadows()->RemoveShadows(this);
     RecalcAndShow();
     if (m_bAnimateExpansion)
     {
@@ -314,7 +318,17 @@ void CXTPPopupBar::Relayout()
         }
         XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
     }
+    UpdateBarShadows();
+    if (m_pControlPopup != NULL)
+        m_pControlPopup->UpdateShadow();
     m_bAnimateExpansion = FALSE;
+}
+
+void CXTPPopupBar::UpdateBarShadows()
+{
+    XTPDropShadows()->RemoveShadows(this);
+    if (m_barPosition == xtpBarPopup && m_bShadow)
+        XTPDropShadows()->CreateBarShadows(this, m_rcExclude);
 }
 
 void CXTPPopupBar::ExpandBar()

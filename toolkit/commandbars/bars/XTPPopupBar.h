@@ -165,6 +165,9 @@ protected:
     // A new layout of the open popup: placed again, the growth played when
     // it expanded.
     void Relayout();
+    // The popup's own shadow, made again (a bar at the popup position that
+    // shows shadows).
+    void UpdateBarShadows();
     // The opening animation, when the bar that opened the popup asked for it.
     void PlayOpeningAnimation();
     // The popup's picture as it is now, drawn off the screen, handed to play.

@@ -1,4 +1,5 @@
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/XTPHoldReference.h"
 
 #include "toolkit/commandbars/XTPHoldReference.h"
 

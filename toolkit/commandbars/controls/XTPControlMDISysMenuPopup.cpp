@@ -106,7 +106,7 @@ void CXTPControlMDISysMenuPopup::Draw(CDC* pDC)
     ::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, m_hIcon, 16, 16, 0, NULL, DI_NORMAL);
 }
 
-void CXTPControlMDISysMenuPopup::AdjustExcludeRect(CRect& rc, BOOL /*bVertical*/)
+void CXTPControlMDISysMenuPopup::GetPopupPlacement(CRect& rcExclude)
 {
-    rc.InflateRect(1, 1);
+    rcExclude.InflateRect(1, 1);
 }

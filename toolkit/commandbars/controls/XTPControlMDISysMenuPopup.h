@@ -32,7 +32,7 @@ public:
     // ---- CXTPControlPopup ----
 
     // The rectangle grown by one pixel on each side.
-    void AdjustExcludeRect(CRect& rc, BOOL bVertical) override;
+    void GetPopupPlacement(CRect& rcExclude) override;
 
 private:
     void FillPopup(HMENU hSystemMenu);

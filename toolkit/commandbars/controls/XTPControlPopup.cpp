@@ -1,6 +1,10 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/shadows/XTPDropShadows.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/foundation/XTPStartup.h"
@@ -62,13 +66,6 @@ void CXTPControlPopup::SetCommandBar(CMenu* pMenu)
         pBar->InternalRelease();
     }
     m_pCommandBar->LoadMenu(pMenu);
-}
-
-void CXTPControlPopup::AdjustExcludeRect(CRect& rc, BOOL bVertical)
-{
-    CXTPPaintManager* pPaintManager = GetPaintManager();
-    if (pPaintManager != NULL)
-        pPaintManager->AdjustExcludeRect(rc, this, bVertical);
 }
 
 BOOL CXTPControlPopup::IsContainPopup(CXTPControlPopup* pOther) const
@@ -172,6 +169,60 @@ BOOL CXTPControlPopup::OnSetSelected(int bSelected)
             m_pParent->SetPopuped(-1);
     }
     return TRUE;
+}
+
+BOOL CXTPControlPopup::OnLButtonDblClk(CPoint point)
+{
+    CXTPPopupBar* pPopupBar = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)m_pCommandBar);
+    if (pPopupBar == NULL || (m_controlType != xtpControlPopup && m_controlType != xtpControlButtonPopup))
+        return CXTPControl::OnLButtonDblClk(point);
+    CXTPCommandBar* pParent = m_pParent;
+    if (pParent == NULL || pParent->GetSafeHwnd() == NULL)
+        return FALSE;
+    CXTPHoldReference holdControl(this);
+    CXTPHoldReference holdPopup(pPopupBar);
+    if (!m_bPopup)
+    {
+        // The first click of the pair was eaten: the press opens the popup.
+        pParent->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        if (m_pParent != pParent || m_pCommandBar != pPopupBar)
+            return FALSE;
+    }
+    if (!m_bPopup)
+        return FALSE;
+    const UINT nDefault = pPopupBar->GetDefaultItem(0, TRUE);
+    if (nDefault != (UINT)-1)
+    {
+        CXTPControl* pDefault = pPopupBar->GetControl((int)nDefault);
+        CXTPHoldReference holdDefault(pDefault);
+        pDefault->OnExecute();
+        return TRUE;
+    }
+    if (pPopupBar->HasHiddenControls() && !pPopupBar->IsExpanded())
+    {
+        pPopupBar->ExpandBar();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CXTPControlPopup::UpdateShadow()
+{
+    if (m_pParent == NULL || m_pParent->GetPosition() == xtpBarPopup || !IsPopupControlType(m_controlType))
+        return;
+    CXTPPopupBar* pPopupBar = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)m_pCommandBar);
+    if (pPopupBar != NULL && pPopupBar->IsShadow())
+        XTPDropShadows()->CreateControlShadows(this);
+}
+
+void CXTPControlPopup::GetPopupPlacement(CRect& rcExclude)
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    if (pPaintManager == NULL || m_pParent == NULL)
+        return;
+    const XTPBarPosition position = m_pParent->GetPosition();
+    pPaintManager->AdjustExcludeRect(rcExclude, this,
+                                     position == xtpBarLeft || position == xtpBarRight || position == xtpBarPopup);
 }
 
 void CXTPControlPopup::OnMouseHover()

@@ -24,12 +24,15 @@ public:
 
     // ---- Overridable operations ----
 
-    // The shadow the drop-shadow manager draws for the open control; nothing
-    // until that manager exists.
-    virtual void UpdateShadow() {}
-    // The rectangle the open popup keeps clear of, given in the parent bar's
-    // client coordinates: [the paint manager's AdjustExcludeRect].
-    virtual void AdjustExcludeRect(CRect& rc, BOOL bVertical);
+    // The control casts a shadow of its own while its popup is open, when
+    // it stands on a bar that is no popup and its popup bar shows shadows
+    // (the Office XP look joins it to the popup's shadow). [that shadow]
+    virtual void UpdateShadow();
+    // Adjusts rcExclude, the control's rectangle in the parent bar's client
+    // coordinates, to what the open popup keeps clear of. [the paint
+    // manager's AdjustExcludeRect, vertical on bars docked left or right and
+    // on popups]
+    virtual void GetPopupPlacement(CRect& rcExclude);
 
     // ---- CXTPControl ----
 
@@ -38,6 +41,9 @@ public:
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void OnLButtonUp(CPoint point) override;
     BOOL OnSetSelected(int bSelected) override;
+    // A submenu or drop-down (types 2 and 3) opens at the first click; the
+    // second runs its popup's default item, else shows its hidden items.
+    BOOL OnLButtonDblClk(CPoint point) override;
     void OnMouseHover() override;
     BOOL Compare(CXTPControl* pOther) override;
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;

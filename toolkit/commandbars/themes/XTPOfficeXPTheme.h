@@ -34,6 +34,8 @@ public:
                                   BOOL bDraw = TRUE) override;
     void AdjustExcludeRect(CRect& rc, CXTPControl* pControl, BOOL bVertical) override;
     BOOL IsFlatDisabledText() const override { return TRUE; }
+    // The flat look draws its own soft shadows under open popups.
+    BOOL IsThemedShadow() const override { return TRUE; }
     CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
     void DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageManagerIcon* pImage, int nSelected, int nPressed,
                    BOOL bEnabled, BOOL bChecked, BOOL bPopuped, BOOL bToolBar) override;

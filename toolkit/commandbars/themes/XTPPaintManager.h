@@ -127,6 +127,12 @@ public:
     virtual void DrawStatusBarGripper(CDC* pDC, CRect rcClient);
     // A sunken frame: top and left colour 16, bottom and right colour 20.
     virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc);
+    // TRUE when the theme draws its popups' drop shadows itself: they then
+    // leave out the control that opened the popup and are lighter. [FALSE:
+    // the system's shadow]
+    virtual BOOL IsThemedShadow() const { return FALSE; }
+    // The colour of drop shadows, dimmed by their alpha. [black]
+    virtual COLORREF GetShadowColor() const { return RGB(0, 0, 0); }
     // Plays one popup animation (xtpAnimateUnfold, xtpAnimateSlide or
     // xtpAnimateFade; any other type does nothing) of the picture in pSrcDC
     // onto pDestDC over rc, in the animation steps and time; with no step or

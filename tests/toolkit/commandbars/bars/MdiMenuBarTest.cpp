@@ -341,7 +341,7 @@ TEST_F(MdiMenuBarTest, TheSystemMenuPopupKeepsOnePixelClearAroundTheIcon)
 {
     CXTPControlMDISysMenuPopup sysMenu;
     CRect rc(10, 2, 26, 18);
-    sysMenu.AdjustExcludeRect(rc, FALSE);
+    sysMenu.GetPopupPlacement(rc);
     EXPECT_EQ(CRect(9, 1, 27, 19), rc);
 }
 

@@ -1,4 +1,5 @@
-// Popup bars of a frame's manager: what they keep and save.
+// Popup bars of a frame's manager: what they save, and what a double click
+// on the caption of a menu does.
 #include "CommandBarsTestSupport.h"
 
 #include "toolkit/commandbars/controls/XTPControlExpandButton.h"
@@ -19,6 +20,64 @@ TEST_F(PopupBarTest, APopupThatShowedItsExpandButtonSavesItsCommandsWithoutIt)
     ASSERT_NO_THROW(LoadBarExchange(pLoaded, file));
     EXPECT_EQ(2, pLoaded->GetControlCount()) << "the commands, not the button the popup makes for itself";
     pLoaded->InternalRelease();
+}
+
+
+// A double click on a menu-bar caption: the first press opened the menu (or
+// the double click's own press opens it), then its default item runs, or
+// else its hidden items show.
+class MenuDoubleClickTest : public CommandBarsTest
+{
+protected:
+    CXTPPopupBar* FileMenu() { return (CXTPPopupBar*)MenuBar()->GetControl(0)->GetCommandBar(); }
+    void Send(UINT nMessage)
+    {
+        const CPoint pt = MenuBar()->GetControl(0)->GetRect().CenterPoint();
+        MenuBar()->SendMessage(nMessage, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+};
+
+TEST_F(MenuDoubleClickTest, TheDefaultItemOfTheOpenMenuRuns)
+{
+    Send(WM_LBUTTONDOWN);
+    ASSERT_TRUE(FileMenu()->IsTrackingMode());
+    FileMenu()->SetDefaultItem(ID_TEST_NEW);
+    Send(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(Logged("command new"));
+    EXPECT_FALSE(MenuBar()->IsTrackingMode()) << "the menus closed";
+}
+
+TEST_F(MenuDoubleClickTest, AClosedMenuOpensFirstThenItsDefaultItemRuns)
+{
+    ASSERT_TRUE(FileMenu() == NULL || !FileMenu()->IsTrackingMode());
+    Send(WM_LBUTTONDOWN);
+    FileMenu()->SetDefaultItem(ID_TEST_NEW);
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    ASSERT_FALSE(FileMenu()->IsTrackingMode());
+    Send(WM_LBUTTONDBLCLK);
+    EXPECT_EQ(std::vector<std::string>({"init popup File", "closed popup File", "init popup File",
+                                        "closed popup File", "execute 3001 code 100", "command new"}),
+              frame->m_log);
+}
+
+TEST_F(MenuDoubleClickTest, WithoutADefaultItemTheHiddenItemsShow)
+{
+    frame->m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    frame->m_pCommandBars->HideCommand(ID_TEST_OPEN);
+    Send(WM_LBUTTONDOWN);
+    ASSERT_TRUE(FileMenu()->HasHiddenControls());
+    Send(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(FileMenu()->IsExpanded());
+    EXPECT_TRUE(FileMenu()->IsTrackingMode()) << "still open, now with every item";
+}
+
+TEST_F(MenuDoubleClickTest, WithNeitherTheMenuJustStaysOpen)
+{
+    Send(WM_LBUTTONDOWN);
+    Send(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(FileMenu()->IsTrackingMode());
+    EXPECT_EQ(std::vector<std::string>({"init popup File"}), frame->m_log) << "nothing ran";
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 // option and the system's menu settings choose, the frames of an unfold and
 // a slide, the weights and the blend of a fade, and the bands of a popup
 // growing as its hidden rows appear.
-#include "toolkit/commandbars/layout/XTPPopupAnimation.h"
+#include "CommandBarsTestSupport.h"
 
-#include <gtest/gtest.h>
+#include "toolkit/commandbars/layout/XTPPopupAnimation.h"
 
 #include <sstream>
 
@@ -48,25 +48,18 @@ TEST(PopupAnimation, TheOptionAndTheSystemSettingsChooseTheAnimation)
         EXPECT_EQ(c.nExpected, ChoosePopupAnimation(c.nOption, c.settings, c.nRandom)) << c.name;
 }
 
-std::string Text(const CRect& rc)
-{
-    std::ostringstream os;
-    os << rc.left << " " << rc.top << " " << rc.right << " " << rc.bottom;
-    return os.str();
-}
-
 // A picture of 100 x 60 in 4 steps.
 TEST(PopupAnimation, UnfoldAndSlideShowAGrowingPartOfThePicture)
 {
     const CRect rc(0, 0, 100, 60);
-    EXPECT_EQ("75 45 100 60", Text(UnfoldFrame(rc, 1, 4))) << "the bottom-right quarter of each side";
-    EXPECT_EQ("50 30 100 60", Text(UnfoldFrame(rc, 2, 4)));
-    EXPECT_EQ("0 0 100 60", Text(UnfoldFrame(rc, 4, 4))) << "the last step shows it all";
-    EXPECT_EQ("0 0 100 60", Text(UnfoldFrame(CRect(0, 0, 100, 60), 3, 3)));
-    EXPECT_EQ("67 40 100 60", Text(UnfoldFrame(rc, 1, 3))) << "a third of 100 truncates to 33";
-    EXPECT_EQ("0 45 100 60", Text(SlideFrame(rc, 1, 4))) << "the bottom band, full width";
-    EXPECT_EQ("0 15 100 60", Text(SlideFrame(rc, 3, 4)));
-    EXPECT_EQ("0 0 100 60", Text(SlideFrame(rc, 4, 4)));
+    EXPECT_EQ(CRect(75, 45, 100, 60), UnfoldFrame(rc, 1, 4)) << "the bottom-right quarter of each side";
+    EXPECT_EQ(CRect(50, 30, 100, 60), UnfoldFrame(rc, 2, 4));
+    EXPECT_EQ(CRect(0, 0, 100, 60), UnfoldFrame(rc, 4, 4)) << "the last step shows it all";
+    EXPECT_EQ(CRect(0, 0, 100, 60), UnfoldFrame(CRect(0, 0, 100, 60), 3, 3));
+    EXPECT_EQ(CRect(67, 40, 100, 60), UnfoldFrame(rc, 1, 3)) << "a third of 100 truncates to 33";
+    EXPECT_EQ(CRect(0, 45, 100, 60), SlideFrame(rc, 1, 4)) << "the bottom band, full width";
+    EXPECT_EQ(CRect(0, 15, 100, 60), SlideFrame(rc, 3, 4));
+    EXPECT_EQ(CRect(0, 0, 100, 60), SlideFrame(rc, 4, 4));
 }
 
 TEST(PopupAnimation, TenFadeStepsBlendNineIntermediatePictures)
