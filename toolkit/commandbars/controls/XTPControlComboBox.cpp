@@ -1,5 +1,4 @@
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPHoldReference.h"
 
 #include "toolkit/commandbars/XTPHoldReference.h"
 
