@@ -340,10 +340,7 @@ void CXTPMenuBar::Reset()
 {
     if (m_nIDResourceCurrent == 0)
         return;
-    CString strFormat, strMessage;
-    XTPResourceManager()->LoadString(&strFormat, XTP_IDS_CONFIRM_RESET_MENU);
-    strMessage.Format(strFormat, (LPCTSTR)m_strTitle);
-    if (AfxMessageBox(strMessage, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+    if (!ConfirmReset(XTP_IDS_CONFIRM_RESET_MENU))
         return;
     if (LoadMenuResource(m_nIDResourceCurrent))
         m_pControls->CreateOriginalControls();

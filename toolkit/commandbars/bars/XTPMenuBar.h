@@ -92,11 +92,13 @@ public:
     // (NULL only removes it).
     void SetMDIMenu(UINT nMenuID, CXTPControls* pControls);
 
+    // ---- CXTPToolBar ----
+
     // Asks the user (string 9397 with the bar's title, OK or Cancel) and on
     // OK rebuilds the controls from the current menu resource; then the MDI
     // controls are refreshed and the bar laid out. Nothing without a current
     // menu id.
-    void Reset();
+    void Reset() override;
 
     // ---- CXTPCommandBar ----
 

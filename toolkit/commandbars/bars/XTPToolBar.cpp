@@ -310,15 +310,20 @@ void CXTPToolBar::BuildCustomizeList(CXTPCommandBar* pPopup)
     }
 }
 
+BOOL CXTPToolBar::ConfirmReset(UINT nIDQuestion) const
+{
+    CString strFormat, strMessage;
+    XTPResourceManager()->LoadString(&strFormat, nIDQuestion);
+    strMessage.Format(strFormat, (LPCTSTR)m_strTitle);
+    // Asked through the application, which may show it its own way.
+    return AfxMessageBox(strMessage, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
+}
+
 void CXTPToolBar::Reset()
 {
     if (!m_bBuiltIn || !IsCustomizable() || m_nBarID == 0)
         return;
-    CString strFormat, strMessage;
-    XTPResourceManager()->LoadString(&strFormat, XTP_IDS_CONFIRM_RESET);
-    strMessage.Format(strFormat, (LPCTSTR)m_strTitle);
-    // Asked through the application, which may show it its own way.
-    if (AfxMessageBox(strMessage, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+    if (!ConfirmReset(XTP_IDS_CONFIRM_RESET))
         return;
     CXTPControls* pOriginal = m_pControls->GetOriginalControls();
     if (pOriginal != NULL)

@@ -98,6 +98,9 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
+    // Asks the user, through the application, the reset question of the
+    // string resource formatted with the bar's title; TRUE on OK.
+    BOOL ConfirmReset(UINT nIDQuestion) const;
     // The expand and close buttons, found or made (hidden) at the end of the
     // controls, where they stay.
     CXTPControl* FindOrCreateSpecialControl(int nID, CRuntimeClass* pClass);
