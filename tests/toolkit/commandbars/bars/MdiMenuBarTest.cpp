@@ -8,6 +8,7 @@
 
 #include "toolkit/commandbars/controls/XTPControlMDIButton.h"
 #include "toolkit/commandbars/controls/XTPControlMDISysMenuPopup.h"
+#include "toolkit/foundation/XTPImageManager.h"
 
 namespace {
 
@@ -120,6 +121,9 @@ TEST_F(MdiMenuBarTest, TheMenuBarTakesTheFrameMenuAndWatchesTheClient)
     EXPECT_EQ(frame->m_hMenuDefault, MenuBar()->GetFrameMenu());
     EXPECT_EQ("&File &Edit &View &Help", Captions());
     EXPECT_EQ(NULL, MenuBar()->GetActiveMdiChild());
+    // The system commands have their pictures for the child's system menu.
+    for (UINT nCommand : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE, SC_CLOSE})
+        EXPECT_NE(nullptr, MenuBar()->GetImageManager()->GetImage(nCommand, 16)) << nCommand;
 }
 
 TEST_F(MdiMenuBarTest, ChildrenSwitchTheMenuToTheirDocumentType)
