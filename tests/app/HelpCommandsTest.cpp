@@ -1,7 +1,7 @@
 #include "app/HelpFile.h"
 #include "MainFrameFixture.h"
 #include "app/LinkStatic.h"
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "resources/Resource.h"
 #include "tests/support/TestWindow.h"
 

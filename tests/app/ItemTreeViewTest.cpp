@@ -2,7 +2,7 @@
 // counters, bold marks and the news list following, the refusals while a
 // check runs, and export and import.
 #include "ViewsFixture.h"
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "app/AddDlg.h"
 #include "app/RepKeywordDlg.h"
 

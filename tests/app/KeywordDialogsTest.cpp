@@ -2,7 +2,7 @@
 // text exchanged both ways, Cancel leaving it alone.
 #include "app/AddDlg.h"
 #include "app/RepKeywordDlg.h"
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include <gtest/gtest.h>
 
 namespace {

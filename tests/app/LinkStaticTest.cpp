@@ -1,6 +1,6 @@
 #include "app/HyperlinkShell.h"
 #include "app/LinkStatic.h"
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "resources/Resource.h"
 #include "tests/support/TestWindow.h"
 

@@ -3,7 +3,7 @@
 // checks (WM_CHECK_PROGRESS and timers 1 and 2), the maker's web pages, the preview pane's row, the
 // keyword-language combo and the commands that do nothing.
 #include "MainFrameFixture.h"
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "app/AppMessages.h"
 #include "resources/Resource.h"
 #include "tests/support/TestWindow.h"

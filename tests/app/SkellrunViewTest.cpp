@@ -2,7 +2,7 @@
 // bold, a click that previews and marks read with the tree following, the
 // remembered row, header-click sorting, and which links it opens.
 #include "ViewsFixture.h"
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 
 namespace {
 

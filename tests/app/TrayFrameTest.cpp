@@ -2,7 +2,7 @@
 // to the frame, the icon's events sent through the icon window as the shell
 // sends them, over a recorded shell and a store of the frame's own.
 #include "MainFrameFixture.h"
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "resources/Resource.h"
 #include "ViewsFixture.h"
 #include "toolkit/commandbars/input/XTPKeyboardManager.h"

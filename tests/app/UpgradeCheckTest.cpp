@@ -3,7 +3,7 @@
 // 127.0.0.1 that stands in for the maker's web site.
 #include "tests/support/NewsServer.h"
 
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 #include "MainFrameFixture.h"
 #include "app/UpgradeCheck.h"
 #include "resources/Resource.h"

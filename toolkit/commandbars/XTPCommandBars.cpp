@@ -12,6 +12,7 @@
 #include "toolkit/commandbars/controls/XTPEdit.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/docking/XTPReBar.h"
+#include "toolkit/commandbars/input/XTPCustomizeDropSource.h"
 #include "toolkit/commandbars/input/XTPKeyboardManager.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -88,7 +89,8 @@ CFrameWnd* FocusFrame()
 
 CXTPCommandBars::CXTPCommandBars()
     : m_hDefaultAccel(NULL), m_bIgnoreShiftMenuKey(FALSE), m_pPaintManager(NULL), m_pImageManager(NULL),
-      m_bCustomizeMode(FALSE), m_bCustomizeAvail(FALSE), m_nMenuID(0), m_pOptions(new CXTPCommandBarsOptions),
+      m_pDropSource(new CXTPCustomizeDropSource(this)), m_pDragControl(NULL), m_bCustomizeMode(FALSE), m_bCustomizeAvail(FALSE),
+      m_bQuickCustomizeMode(FALSE), m_nMenuID(0), m_pOptions(new CXTPCommandBarsOptions),
       m_pFrame(NULL), m_pMenuBar(NULL), m_bRecalcLayout(FALSE)
 {
     m_pOptions->m_pCommandBars = this;
@@ -98,6 +100,9 @@ CXTPCommandBars::CXTPCommandBars()
 
 CXTPCommandBars::~CXTPCommandBars()
 {
+    if (m_pDragControl != NULL)
+        m_pDragControl->InternalRelease();
+    m_pDragControl = NULL;
     while (!m_arrBars.empty())
     {
         CXTPToolBar* pBar = m_arrBars.front();
@@ -112,6 +117,7 @@ CXTPCommandBars::~CXTPCommandBars()
         delete pDock;
         pDock = NULL;
     }
+    delete m_pDropSource;
     if (m_pPaintManager != NULL)
         m_pPaintManager->InternalRelease();
     if (m_pImageManager != NULL)
@@ -630,6 +636,13 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
             return TRUE;
         }
         return FALSE;
+    case WM_CLOSE:
+        // The frame stays while the customize sheet runs over it.
+        if (!IsCustomizeSheetOpen())
+            return FALSE;
+        if (pResult != NULL)
+            *pResult = 0;
+        return TRUE;
     case WM_ACTIVATEAPP:
         if (wParam == 0 && XTPMouseManager()->IsTrackedLock(NULL))
             XTPMouseManager()->SendTrackLost();
@@ -662,7 +675,7 @@ UINT CXTPCommandBars::TrackPopupBar(CXTPPopupBar* pPopup, UINT nFlags, int x, in
     if (nFlags & TPM_RIGHTALIGN)
         pPopup->SetPopupFlags(pPopup->GetPopupFlags() | xtpPopupLeft);
 
-    if (!pPopup->IsTrackingMode())
+    if (!pPopup->IsTrackingMode() && !pPopup->IsKeepPopupsOpen())
     {
         // Whatever tracked before closes, and the release of the click that
         // asked for this popup does not choose from it.

@@ -36,6 +36,7 @@ class CXTPDockState;
 class CXTPCommandBarList;
 class CXTPPropExchange;
 class CXTPPropExchangeParam;
+class CXTPCustomizeDropSource;
 
 class CXTPCommandBars : public CCmdTarget
 {
@@ -107,11 +108,30 @@ public:
     CXTPImageManager* GetImageManager() const;
     // Takes the reference given and releases the previous own image manager.
     void SetImageManager(CXTPImageManager* pImageManager);
-    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
     // The options under "<profile>-Options" of the application's registry key.
     void SaveOptions(LPCTSTR lpszProfileName);
     void LoadOptions(LPCTSTR lpszProfileName);
     BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
+
+    // ---- Customize mode (XTPCommandBarsCustomize.cpp) -----------------------
+    // In customize mode the bars' controls are dragged, selected and
+    // right-clicked for customizing instead of run. Each change marks the
+    // options changed and clears the control selected for customizing;
+    // customize mode also updates the bars and lays the frame out again.
+    void SetCustomizeMode(BOOL bMode);
+    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+    // Customize mode for the length of one Alt+drag of a control.
+    void SetQuickCustomizeMode(BOOL bMode);
+    BOOL IsQuickCustomizeMode() const { return m_bQuickCustomizeMode; }
+    // The control selected for customizing (outlined on its bar; the manager
+    // holds a reference). Every call tells the open customize sheet, or else
+    // the site, with WM_XTP_DRAGCONTROLCHANGED.
+    void SetDragControl(CXTPControl* pControl);
+    CXTPControl* GetDragControl() const { return m_pDragControl; }
+    // The drag of controls in customize mode; the open customize sheet is
+    // registered with it.
+    CXTPCustomizeDropSource* GetDropSource() const { return m_pDropSource; }
+    BOOL IsCustomizeSheetOpen() const;
 
     // ---- Hidden commands (the short menus) --------------------------------
     // In the hidden commands and not used since.
@@ -261,6 +281,7 @@ private:
     // The bars of dock bar d named by ids (0: row break), each bar once.
     void ApplyDockBarSlots(int nDock, const std::vector<UINT>& arrIds, std::vector<UINT>& arrSeen);
     void ShowStatusBar(BOOL bShow);
+    static void InvalidateBarOf(CXTPControl* pControl);
     CWnd* GetStatusBar() const;
 
     CString m_strStateFileName;
@@ -269,8 +290,11 @@ private:
     BOOL m_bIgnoreShiftMenuKey;
     CXTPPaintManager* m_pPaintManager;
     CXTPImageManager* m_pImageManager;
+    CXTPCustomizeDropSource* m_pDropSource;
+    CXTPControl* m_pDragControl;
     BOOL m_bCustomizeMode;
     BOOL m_bCustomizeAvail;
+    BOOL m_bQuickCustomizeMode;
     UINT m_nMenuID;
     CXTPCommandBarsOptions* m_pOptions;
     std::vector<CXTPToolBar*> m_arrBars;

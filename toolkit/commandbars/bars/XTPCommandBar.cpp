@@ -28,6 +28,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
 ON_WM_RBUTTONUP()
+ON_WM_RBUTTONDOWN()
 ON_WM_ERASEBKGND()
 ON_WM_PAINT()
 ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
@@ -73,7 +74,8 @@ CXTPCommandBar::CXTPCommandBar()
       m_bRightButtonTracking(FALSE), m_bNoNotifications(FALSE), m_bKeyboardSelection(FALSE),
       m_bCloseable(FALSE), m_bCustomizable(TRUE), m_bContextMenuPresent(TRUE), m_bTrackingWithoutInput(FALSE),
       m_nLockRedraw(0), m_bAnimatePopup(TRUE), m_pPaintManager(NULL), m_pImageManager(NULL),
-      m_pAccessible(NULL)
+      m_pAccessible(NULL), m_rcMarker(0, 0, 0, 0), m_bVerticalMarker(FALSE),
+      m_pDropSource(NULL)
 {
     m_pControls = new CXTPControls;
     m_pControls->SetParent(this);
@@ -89,6 +91,7 @@ CXTPCommandBar::~CXTPCommandBar()
     XTPMouseManager()->RemoveSelected(this);
     if (m_hWnd != NULL)
         DestroyWindow();
+    RevokeDropTarget();
     m_pControls->RemoveAll();
     m_pControls->SetParent(NULL);
     m_pControls->InternalRelease();
@@ -949,6 +952,8 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     if (m_dwStyle & XTP_BARSTYLE_GRIPPER)
         pPaintManager->DrawCommandBarGripper(pDC, this, TRUE);
 
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    const BOOL bCustomize = pCommandBars != NULL && pCommandBars->IsCustomizeMode();
     BOOL bFirst = TRUE;
     for (int i = 0; i < m_pControls->GetCount(); i++)
     {
@@ -963,7 +968,11 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
         pControl->Draw(pDC);
         if (pOldFont != NULL)
             pDC->SelectObject(pOldFont);
+        if (bCustomize && pControl == pCommandBars->GetDragControl())
+            DrawCustomizeFrame(pDC, pControl);
     }
+    if (bCustomize && !m_rcMarker.IsRectEmpty())
+        DrawDropMarker(pDC);
 }
 
 // ---- Messages ---------------------------------------------------------------
@@ -977,6 +986,7 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    RegisterAsDropTarget();
     if (m_barPosition != xtpBarPopup)
         EnableToolTips(TRUE);
     return 0;
@@ -984,6 +994,7 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CXTPCommandBar::OnDestroy()
 {
+    RevokeDropTarget();
     if (m_nTrackingMode != xtpTrackingOff)
         SetTrackingMode(xtpTrackingOff, FALSE, FALSE);
     CWnd::OnDestroy();
@@ -998,7 +1009,10 @@ void CXTPCommandBar::OnMouseMove(UINT, CPoint point)
         && m_barPosition != xtpBarPopup)
         return;
     if (IsCustomizeMode())
+    {
+        SetCustomizeCursor(point);
         return;
+    }
 
     int nHot = -1;
     if (m_nTrackingMode != xtpTrackingOff
@@ -1044,7 +1058,8 @@ void CXTPCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
     if (IsCustomizeMode() && !(IsCustomizable() && !(pControl->GetFlags() & XTP_CONTROLFLAG_NOMOVABLE)))
         return;
     CXTPHoldReference holdBar(this), holdControl(pControl);
-    pControl->OnClick(FALSE, point);
+    if (!QuickCustomize(pControl, point))
+        pControl->OnClick(FALSE, point);
 }
 
 void CXTPCommandBar::OnLButtonDblClk(UINT, CPoint point)

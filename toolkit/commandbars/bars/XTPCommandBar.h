@@ -16,6 +16,8 @@
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
 #include "toolkit/commandbars/input/XTPHookSink.h"
 
+#include "framework/controls/COleDataObject.h" // DROPEFFECT
+
 #include <vector>
 
 class CXTPControls;
@@ -27,6 +29,7 @@ class CXTPImageManager;
 class CXTPPropExchange;
 class CXTPCommandBarList;
 class CXTPCommandBarAccessible;
+class CXTPCustomizeDropSource;
 
 // Keys that ProcessSpecialKey handles while a bar tracks.
 enum XTPSpecialKey
@@ -207,6 +210,31 @@ public:
     // A new bar of the same class, copied from this one.
     virtual CXTPCommandBar* Clone(BOOL bRecursive);
 
+    // ---- Customize mode (XTPCommandBarCustomize.cpp) ----------------------
+    // A customize drag entering the bar, moving over it (client point) and
+    // leaving it. Over a customizable, visible bar the insertion marker
+    // follows the point; the answer is the drop effect the drag source asks
+    // for (DROPEFFECT_MOVE or DROPEFFECT_COPY), DROPEFFECT_NONE where the
+    // control may not go.
+    DROPEFFECT OnCustomizeDragEnter(CXTPControl* pDataObject, CPoint point);
+    DROPEFFECT OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point);
+    void OnCustomizeDragLeave();
+    // The drop at ptDrop of a drag begun at ptDrag (client points): a clone
+    // of the control goes in at the insertion point and becomes the control
+    // selected for customizing. A control dropped on itself only starts or
+    // leaves a group, when dragged 5 pixels or more, and dropEffect becomes
+    // XTP_DROPEFFECT_CANCEL.
+    void OnCustomizeDrop(CXTPControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag);
+    // Where a control dragged to the point would go: before or after
+    // (bAfter) the control at nIndex, the nearest by its centre, with the
+    // marker's rectangle; nIndex -1 and the marker at the bar's start when no
+    // control can take it; an empty marker on the dragged control itself.
+    void CalcInsertPosition(CXTPControl* pControl, CPoint point, CRect& rcMarker, int& nIndex,
+                            BOOL& bAfter) const;
+    CRect GetDropMarker() const { return m_rcMarker; }
+    // The drag source the bar is registered with (it sets and clears this).
+    void SetDropSource(CXTPCustomizeDropSource* pDropSource) { m_pDropSource = pDropSource; }
+
     // Hook sink: keys while the bar tracks.
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
@@ -234,6 +262,22 @@ protected:
     // The control under a client point, NULL for none.
     CXTPControl* HitTest(CPoint point) const;
 
+    // Customize mode: the bar takes customize drags while its window lives.
+    void RegisterAsDropTarget();
+    void RevokeDropTarget();
+    // Positions left and right and popup bars run vertically for the marker.
+    BOOL IsVerticalForCustomize() const;
+    // The I-beam insertion marker, drawn inverted.
+    void DrawDropMarker(CDC* pDC) const;
+    // The two-pixel black frame of the control selected for customizing.
+    static void DrawCustomizeFrame(CDC* pDC, CXTPControl* pControl);
+    // The resize cursor over an edge of the selected resizable control;
+    // FALSE when it does not apply.
+    BOOL SetCustomizeCursor(CPoint point);
+    // Alt and a press on a control of a tool bar move the control without
+    // the customize sheet; FALSE when that does not apply.
+    BOOL QuickCustomize(CXTPControl* pControl, CPoint point);
+
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
@@ -243,6 +287,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();
     afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
@@ -293,6 +338,9 @@ protected:
     CXTPImageManager* m_pImageManager;
     // Made at the first WM_GETOBJECT; the bar holds one reference.
     CXTPCommandBarAccessible* m_pAccessible;
+    CRect m_rcMarker;
+    BOOL m_bVerticalMarker;
+    CXTPCustomizeDropSource* m_pDropSource;
 
 private:
     // The site frame is in context-help mode.

@@ -73,7 +73,7 @@ CXTPPopupBar::CXTPPopupBar()
       m_rcTearOffGripper(0, 0, 0, 0), m_bTearOffSelected(FALSE), m_nTearOffTimer(0), m_bTearOffTracking(FALSE),
       m_szTearOffBar(0, 0), m_pTearOffBar(NULL), m_nTearOffID(0), m_nTearOffWidth(0), m_bShadow(TRUE),
       m_rcBorders(2, 4, 2, 4), m_bScrolling(FALSE), m_nFirstShown(0), m_nLastShown(0),
-      m_rcColumnBorders(0, 0, 0, 0), m_nSeparator(0), m_pnReturnCommand(NULL)
+      m_rcColumnBorders(0, 0, 0, 0), m_nSeparator(0), m_pnReturnCommand(NULL), m_bKeepPopupsOpen(FALSE)
 {
     m_scrollDown = {CRect(0, 0, 0, 0), 0, kScrollDownTimer};
     m_scrollUp = {CRect(0, 0, 0, 0), 0, kScrollUpTimer};

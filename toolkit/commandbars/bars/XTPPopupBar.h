@@ -111,6 +111,10 @@ public:
     // here instead of sending its command (NULL: commands are sent).
     void SetReturnCommand(UINT* pnReturnCommand) { m_pnReturnCommand = pnReturnCommand; }
     UINT* GetReturnCommand() const { return m_pnReturnCommand; }
+    // Showing the popup leaves the popups open at the time open (the context
+    // menu of customize mode over a menu being customized).
+    void SetKeepPopupsOpen(BOOL bKeep) { m_bKeepPopupsOpen = bKeep; }
+    BOOL IsKeepPopupsOpen() const { return m_bKeepPopupsOpen; }
     void SetRightButtonTracking(BOOL bRight) { m_bRightButtonTracking = bRight; }
     // Bar type 1 (laid out as a tool bar) with TRUE, 2 with FALSE.
     void SetPopupToolBar(BOOL bToolBarType);
@@ -242,6 +246,7 @@ protected:
     CRect m_rcColumnBorders;
     int m_nSeparator;
     UINT* m_pnReturnCommand;
+    BOOL m_bKeepPopupsOpen;
 };
 
 // The popup bar laid out as a tool bar (bar type 1).

@@ -100,10 +100,26 @@ public:
     virtual void OnMouseHover();
     // Stores the selection and tells the bar; FALSE when unchanged.
     virtual BOOL OnSetSelected(int bSelected);
+    // Customize mode (XTPControlCustomize.cpp):
+    // A press in customize mode: the control selected for customizing
+    // resizes by an edge when it may; otherwise it becomes the selection and
+    // is dragged, leaving its bar when moved elsewhere or dropped on no bar.
+    virtual void OnCustomizeMouseDown(CPoint point);
+    // [FALSE unless the point lies within 2 pixels of the left or right
+    // edge] Tracks that edge with an inverted frame (Esc cancels) and takes
+    // the new width, never below GetCustomizeMinWidth; TRUE when it tracked.
+    virtual BOOL CustomizeStartResize(CPoint point);
+    // A customize drag moves over the control. [the bar closes its popup and
+    // deselects]
+    virtual void OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point);
     // Customize mode: whether the control, dragged over pCommandBar at the
     // point (client coordinates), may be dropped there; a control that
     // refuses sets dropEffect to DROPEFFECT_NONE. [TRUE]
     virtual BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint point, DROPEFFECT& dropEffect);
+    // [FALSE] The width can be changed in customize mode.
+    virtual BOOL IsCustomizeResizeAllow() const { return FALSE; }
+    // [0] The smallest width customize mode may give.
+    virtual int GetCustomizeMinWidth() const { return 0; }
     // Width of controls that can be sized; nothing in the base.
     virtual void SetWidth(int nWidth) { (void)nWidth; }
     // A new control of the same class with this one copied into it.
@@ -190,6 +206,7 @@ public:
     int GetIconId() const;
     void SetIconId(int nId) { m_nIconId = nId; }
     int GetCustomIconId() const { return m_nCustomIconId; }
+    void SetCustomIconId(int nId) { m_nCustomIconId = nId; }
     // Adds the icon to the image manager as a custom icon and uses it.
     void SetCustomIcon(HICON hIcon);
     // Drops a custom icon and caption; the bar lays itself out again.
@@ -202,6 +219,11 @@ public:
 
     // The cursor lies inside the control's rectangle.
     BOOL IsCursorOver() const;
+    // The point (client coordinates) lies within 2 pixels of the left or
+    // right edge: a press there resizes a resizable control.
+    BOOL IsOnResizeEdge(CPoint point) const;
+    // The cursor of resizing a control in customize mode.
+    static HCURSOR GetResizeCursor();
     void ScreenToClient(POINT* pPoint) const;
 
     CDocTemplateMap& GetDocTemplatesAssigned() { return m_mapDocTemplatesAssigned; }

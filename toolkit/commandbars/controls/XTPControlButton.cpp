@@ -15,13 +15,13 @@ CXTPControlButton::CXTPControlButton()
 
 void CXTPControlButton::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    (void)pt;
     if (!m_bEnabled)
         return;
     if (m_pParent != NULL && m_pParent->IsCustomizeMode())
     {
         m_pParent->SetPopuped(-1);
         m_pParent->SetSelected(-1);
+        OnCustomizeMouseDown(pt);
         return;
     }
     if (bKeyboard)

@@ -496,6 +496,7 @@ void CXTPControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)
     {
         m_pParent->SetPopuped(-1);
         m_pParent->SetSelected(-1);
+        OnCustomizeMouseDown(pt);
         return;
     }
     if (bKeyboard && m_pEdit != NULL && m_pEdit->m_hWnd != NULL)

@@ -161,6 +161,9 @@ public:
     void OnMouseHover() override;
     int OnHookKeyDown(UINT nChar) override;
     void SetWidth(int nWidth) override;
+    // Customize mode may widen or narrow the field down to its minimum width.
+    BOOL IsCustomizeResizeAllow() const override { return TRUE; }
+    int GetCustomizeMinWidth() const override { return GetMinimumWidth(); }
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
     BOOL Compare(CXTPControl* pOther) override;
     // After the popup's keys: "DropDown", "Width", "ComboStyle" and the

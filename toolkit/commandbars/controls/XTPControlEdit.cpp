@@ -148,6 +148,7 @@ void CXTPControlEdit::OnClick(BOOL bKeyboard, CPoint pt)
     {
         m_pParent->SetPopuped(-1);
         m_pParent->SetSelected(-1);
+        OnCustomizeMouseDown(pt);
         return;
     }
     (void)pt;

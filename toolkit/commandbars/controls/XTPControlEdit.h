@@ -84,6 +84,9 @@ public:
     // takes the focus.
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void SetWidth(int nWidth) override;
+    // Customize mode may widen or narrow the field down to its minimum width.
+    BOOL IsCustomizeResizeAllow() const override { return TRUE; }
+    int GetCustomizeMinWidth() const override { return GetMinimumWidth(); }
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
     BOOL Compare(CXTPControl* pOther) override;
     // After the control's keys: "HasLabel" and "Width" (schema above 5),

@@ -1,5 +1,6 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 
+#include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -106,37 +107,58 @@ BOOL CXTPControlPopup::OnSetPopup(BOOL bPopup)
 
 void CXTPControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (!m_bEnabled || m_pParent == NULL || m_pParent->IsCustomizeMode())
+    if (!m_bEnabled || m_pParent == NULL)
         return;
+    // In customize mode a click selects the control, opens its popup (so its
+    // controls can be dragged) and starts the control's own drag.
+    const BOOL bCustomize = m_pParent->IsCustomizeMode();
+    CXTPCommandBars* pCommandBars = bCustomize ? m_pParent->GetCommandBars() : NULL;
+    if (pCommandBars != NULL)
+        pCommandBars->SetDragControl(this);
     const BOOL bOnPopupBar = m_pParent->GetType() == xtpBarTypePopup;
     if (m_bPopup && !bOnPopupBar)
     {
         m_pParent->SetTrackingMode(xtpTrackingOff);
-        return;
     }
-    if (m_controlType == xtpControlSplitButtonPopup)
+    else if (!bCustomize && m_controlType == xtpControlSplitButtonPopup && !bKeyboard
+             && pt.x < m_rcControl.right - (bOnPopupBar ? kMenuSplitWidth : kToolBarSplitWidth))
     {
         if (bOnPopupBar)
         {
-            if (bKeyboard)
-            {
-                OnExecute();
-                return;
-            }
-            if (pt.x < m_rcControl.right - kMenuSplitWidth)
-            {
-                // The release over the command part executes.
-                m_pParent->KillTimer(kHoverTimerId);
-                return;
-            }
-        }
-        else if (!bKeyboard && pt.x < m_rcControl.right - kToolBarSplitWidth)
-        {
-            CRect rcCommand = m_rcControl;
-            rcCommand.right -= kToolBarSplitWidth;
-            ClickToolBarButton(rcCommand);
+            // The release over the command part executes.
+            m_pParent->KillTimer(kHoverTimerId);
             return;
         }
+        CRect rcCommand = m_rcControl;
+        rcCommand.right -= kToolBarSplitWidth;
+        ClickToolBarButton(rcCommand);
+        return;
+    }
+    else if (!bCustomize && m_controlType == xtpControlSplitButtonPopup && bKeyboard && bOnPopupBar)
+    {
+        OnExecute();
+        return;
+    }
+    else if (!bCustomize || m_pCommandBar == NULL || m_pCommandBar->IsCustomizable())
+    {
+        m_pParent->SetPopuped(m_nIndex, FALSE);
+    }
+    if (bCustomize)
+        OnCustomizeMouseDown(pt);
+}
+
+void CXTPControlPopup::OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point)
+{
+    (void)point;
+    if (m_pCommandBar == NULL || !m_pCommandBar->IsCustomizable() || m_pParent == NULL)
+        return;
+    // A menu never opens inside itself.
+    CXTPControlPopup* pDragged = DYNAMIC_DOWNCAST(CXTPControlPopup, pDataObject);
+    if (pDragged != NULL && pDragged->IsContainPopup(this))
+    {
+        m_pParent->SetPopuped(-1);
+        m_pParent->SetSelected(-1);
+        return;
     }
     m_pParent->SetPopuped(m_nIndex, FALSE);
 }

@@ -39,6 +39,9 @@ public:
     CXTPCommandBar* GetCommandBar() const override { return m_pCommandBar; }
     BOOL OnSetPopup(BOOL bPopup) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    // A customize drag over the control opens its popup, so the control can
+    // be dropped into it; a menu dragged over one of its own submenus closes it.
+    void OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point) override;
     void OnLButtonUp(CPoint point) override;
     BOOL OnSetSelected(int bSelected) override;
     // A submenu or drop-down (types 2 and 3) opens at the first click; the

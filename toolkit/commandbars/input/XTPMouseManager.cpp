@@ -205,15 +205,24 @@ BOOL CXTPMouseManager::ProcessMouseMessage(UINT nMessage, POINT pt)
         return TRUE;
     g_ptLastMouse = pt;
     if (bTracking)
-        CheckTrackedBars(nMessage, pt);
+        CheckTrackedBars(nMessage, pt, [](CXTPCommandBar*) { return TRUE; });
     return FALSE;
 }
 
-void CXTPMouseManager::CheckTrackedBars(UINT nMessage, POINT pt)
+void CXTPMouseManager::NotifyTrackedBarsOfNoManager(UINT nMessage, POINT pt)
+{
+    if (!m_arrTracked.empty())
+        CheckTrackedBars(nMessage, pt, [](CXTPCommandBar* pBar) { return pBar->GetCommandBars() == NULL; });
+}
+
+void CXTPMouseManager::CheckTrackedBars(UINT nMessage, POINT pt,
+                                        const std::function<BOOL(CXTPCommandBar*)>& bTakesPart)
 {
     HWND hWndPoint = ::WindowFromPoint(pt);
     for (CXTPCommandBar* pBar : m_arrTracked)
     {
+        if (!bTakesPart(pBar))
+            continue;
         if (pBar->GetSafeHwnd() == NULL)
             continue;
         int nHit = pBar->PtInBar(pt);
@@ -239,7 +248,7 @@ void CXTPMouseManager::CheckTrackedBars(UINT nMessage, POINT pt)
     for (CXTPCommandBar* pBar : tracked)
     {
         if (std::find(m_arrTracked.begin(), m_arrTracked.end(), pBar) == m_arrTracked.end()
-            || pBar->GetSafeHwnd() == NULL)
+            || pBar->GetSafeHwnd() == NULL || !bTakesPart(pBar))
             continue;
         switch (nMessage)
         {

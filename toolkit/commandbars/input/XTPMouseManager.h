@@ -16,6 +16,7 @@
 // follows a click which opened a popup.
 #include "framework/Window.h"
 
+#include <functional>
 #include <vector>
 
 class CXTPCommandBar;
@@ -71,12 +72,18 @@ public:
     // What the mouse hook does with one mouse message at a screen point:
     // TRUE when the message is eaten (a swallowed release, a repeated move).
     BOOL ProcessMouseMessage(UINT nMessage, POINT pt);
+    // The tracked bars that belong to no command-bars manager (the customize
+    // sheet's context menu) hear of a mouse message as the hook tells all
+    // tracked bars: for the customize sheet's input guard, which keeps the
+    // message from the hook.
+    void NotifyTrackedBarsOfNoManager(UINT nMessage, POINT pt);
 
 private:
     static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
     static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
-    // The tracked bars hear of a mouse event outside all of them.
-    void CheckTrackedBars(UINT nMessage, POINT pt);
+    // The tracked bars (those bTakesPart accepts) hear of a mouse event
+    // outside all of them.
+    void CheckTrackedBars(UINT nMessage, POINT pt, const std::function<BOOL(CXTPCommandBar*)>& bTakesPart);
     void StopMouseLeaveTimer();
 
     int m_nLock;

@@ -440,3 +440,24 @@ void CXTPOfficeXPTheme::DrawStatusBarPaneBorder(CDC* pDC, CRect rc)
 {
     Draw3dRect(pDC, rc, clrButtonShadow, clrButtonShadow);
 }
+
+CSize CXTPOfficeXPTheme::DrawControlPopupRow(CDC* pDC, CXTPControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                                             CSize szIcon, BOOL bRightToLeft)
+{
+    const CSize szRow(GetPopupBoxWidth(szIcon), GetPopupRowHeight(szIcon));
+    if (!bDraw)
+        return szRow;
+    pDC->FillSolidRect(rc, GetColor(clrPopupBack));
+    FillPopupIconColumn(pDC, 0, rc.top, szRow.cx + 1, rc.Height(), FALSE);
+    if (pControl == NULL)
+        return CSize(0, 0);
+    if (bSelected)
+        DrawRectangle(pDC, rc, TRUE, 0, TRUE, FALSE, FALSE, FALSE, xtpBarPopup);
+    CXTPImageManagerIcon* pImage = ShowsPopupRowImage(pControl) ? pControl->GetImage(szIcon.cx) : NULL;
+    if (pImage != NULL)
+        DrawPopupRowImage(pDC, pImage, CRect(rc.left, rc.top, rc.left + szRow.cx, rc.bottom), szIcon, bSelected, TRUE,
+                          FALSE);
+    DrawListRowParts(pDC, pControl, rc, rc.left + szRow.cx + 8, bSelected, bSelected ? clrHotText : clrPopupText,
+                     bRightToLeft);
+    return szRow;
+}

@@ -20,6 +20,10 @@ public:
     // ---- CXTPPaintManager ----
 
     CSize DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw) override;
+    // A list row on the popup background with the icon column, highlighted
+    // as a popup row when selected.
+    CSize DrawControlPopupRow(CDC* pDC, CXTPControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw, CSize szIcon,
+                              BOOL bRightToLeft) override;
     // Flat white fields: framed in the hot frame colour when selected, in
     // colour 53 in popups; a popup's label sits right of the icon column.
     CSize DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bDraw) override;

@@ -119,6 +119,14 @@ public:
                            int nPressed, BOOL bEnabled, BOOL bChecked, BOOL bPopuped, BOOL bToolBar) = 0;
     // A narrow raised gripper.
     virtual CSize DrawControlGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw = TRUE) = 0;
+    // A control as a row of a list (the customize sheet's commands list) in
+    // rc: an image box as wide and high as szIcon plus 4 (at least a text
+    // row), the caption without mnemonic markers, a popup's arrow, an edit's
+    // or combo box's field. Measuring (bDraw FALSE; pDC and pControl may be
+    // NULL) gives the box's size; drawing without a control fills rc as the
+    // list's background. Base: the button face with the highlight colours.
+    virtual CSize DrawControlPopupRow(CDC* pDC, CXTPControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                                      CSize szIcon, BOOL bRightToLeft);
     // 0 Office XP family, 1 Office 2000 family, 2 Office 2003, 3 Windows XP.
     virtual int GetBaseTheme() = 0;
     // The bar's font: vertical on bars docked left or right.
@@ -254,6 +262,12 @@ protected:
     // centred in rcBox, drawn through DrawImage.
     void DrawPopupRowImage(CDC* pDC, CXTPImageManagerIcon* pImage, CRect rcBox, CSize szIcon, int nSelected,
                            BOOL bEnabled, BOOL bChecked);
+    // The image box of a list row for the icon size.
+    CSize GetListRowBox(CSize szIcon) const;
+    // A list row's caption from nCaptionLeft in the text colour, a popup's
+    // arrow and an edit's or combo box's field.
+    void DrawListRowParts(CDC* pDC, CXTPControl* pControl, CRect rc, int nCaptionLeft, BOOL bSelected,
+                          int nTextColor, BOOL bRightToLeft);
     // The submenu arrow, pointing right, 11 pixels in from the row's right.
     void DrawPopupArrow(CDC* pDC, CRect rcRow, COLORREF clr);
 

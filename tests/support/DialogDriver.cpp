@@ -1,4 +1,4 @@
-#include "DialogDriver.h"
+#include "tests/support/DialogDriver.h"
 
 namespace {
 CDialogDriver* g_pDriver = nullptr;

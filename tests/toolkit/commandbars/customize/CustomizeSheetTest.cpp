@@ -1,0 +1,313 @@
+// The customize sheet run modally over a frame: one sheet at a time, its one
+// "Close" button, Alt and a page's mnemonic, customize mode for the length of
+// the run, and the input guard that keeps the frame's input from everything
+// but this manager's bars (checked through its filters and with real input
+// through its hooks).
+#include "CustomizeTestSupport.h"
+
+#include "toolkit/commandbars/XTPCommandBarsResource.h"
+#include "toolkit/commandbars/customize/XTPCustomizeHookGuard.h"
+#include "toolkit/commandbars/customize/XTPCustomizeOptionsPage.h"
+#include "toolkit/commandbars/customize/XTPCustomizeSheet.h"
+
+#include <functional>
+
+namespace {
+
+const UINT WM_RUN_STEP = WM_APP + 40;
+
+// The sheet with test steps: each runs inside the sheet's modal loop, after
+// the messages queued before it.
+class CTestSheet : public CXTPCustomizeSheet
+{
+public:
+    explicit CTestSheet(CXTPCommandBars* pCommandBars) : CXTPCustomizeSheet(pCommandBars) {}
+
+    std::vector<std::function<void(CTestSheet&)>> m_steps;
+    int m_nStepsRun = 0;
+
+    BOOL OnInitDialog() override
+    {
+        BOOL bResult = CXTPCustomizeSheet::OnInitDialog();
+        PostMessage(WM_RUN_STEP);
+        return bResult;
+    }
+    // Ends the run as the Close button does.
+    void Close() { PostMessage(WM_COMMAND, IDCANCEL, 0); }
+
+protected:
+    afx_msg LRESULT OnRunStep(WPARAM, LPARAM)
+    {
+        if (m_nStepsRun < (int)m_steps.size())
+        {
+            m_steps[m_nStepsRun++](*this);
+            PostMessage(WM_RUN_STEP);
+        }
+        else
+        {
+            Close();
+        }
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTestSheet, CXTPCustomizeSheet)
+ON_MESSAGE(WM_RUN_STEP, OnRunStep)
+END_MESSAGE_MAP()
+
+// A window in the frame's client area that counts the clicks it gets.
+class CClickCounter : public CWnd
+{
+public:
+    int m_nClicks = 0;
+
+protected:
+    afx_msg void OnLButtonDown(UINT, CPoint) { m_nClicks++; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CClickCounter, CWnd)
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+std::string WindowText(CWnd* pWnd)
+{
+    CString strText;
+    pWnd->GetWindowText(strText);
+    return (LPCTSTR)strText;
+}
+
+std::string TabText(CTabCtrl* pTabs, int nItem)
+{
+    char szText[64] = "";
+    TCITEMA item;
+    ZeroMemory(&item, sizeof(item));
+    item.mask = TCIF_TEXT;
+    item.pszText = szText;
+    item.cchTextMax = sizeof(szText);
+    pTabs->GetItem(nItem, &item);
+    return szText;
+}
+
+class CustomizeSheetTest : public CustomizeTest
+{
+protected:
+    void Prepare() override
+    {
+        CustomizeTest::Prepare();
+        view.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE, frame->GetPaneRect(), frame, 0x300);
+        view.BringWindowToTop();
+        sheet.reset(new CTestSheet(Bars()));
+    }
+    void TearDown() override
+    {
+        sheet.reset();
+        view.DestroyWindow();
+        CustomizeTest::TearDown();
+    }
+    MOUSEHOOKSTRUCT ClickOn(CWnd* pWnd, UINT nHitTest = HTCLIENT)
+    {
+        CRect rc;
+        pWnd->GetWindowRect(&rc);
+        MOUSEHOOKSTRUCT info = {rc.CenterPoint(), pWnd->m_hWnd, nHitTest, 0};
+        return info;
+    }
+    BOOL MousePasses(CWnd* pWnd, UINT nMessage = WM_LBUTTONDOWN)
+    {
+        MOUSEHOOKSTRUCT info = ClickOn(pWnd);
+        return sheet->FilterMouseMessage(nMessage, &info);
+    }
+
+    CClickCounter view;
+    std::unique_ptr<CTestSheet> sheet;
+};
+
+TEST_F(CustomizeSheetTest, OnlyOneSheetRunsAtATime)
+{
+    CXTPCustomizeHookGuard running(NULL);
+    EXPECT_EQ(IDCANCEL, sheet->DoModal());
+    EXPECT_EQ(0, sheet->m_nStepsRun);
+    EXPECT_FALSE(Bars()->IsCustomizeMode());
+}
+
+TEST_F(CustomizeSheetTest, TheSheetHasOneCloseButtonAndItsPagesInOrder)
+{
+    CXTPCustomizeOptionsPage pageOptions(sheet.get());
+    sheet->AddPage(&pageOptions);
+    sheet->m_steps.push_back([](CTestSheet& s) {
+        EXPECT_EQ("Customize", WindowText(&s));
+        EXPECT_FALSE(s.GetDlgItem(IDOK)->IsWindowVisible());
+        EXPECT_EQ("Close", WindowText(s.GetDlgItem(IDCANCEL)));
+        CWnd* pApply = s.GetDlgItem(0x3021);
+        EXPECT_TRUE(pApply == NULL || !pApply->IsWindowVisible()) << "no Apply";
+        CTabCtrl* pTabs = s.GetTabControl();
+        ASSERT_EQ(2, pTabs->GetItemCount());
+        EXPECT_EQ("&Commands", TabText(pTabs, 0));
+        EXPECT_EQ("&Options", TabText(pTabs, 1));
+    });
+    EXPECT_EQ(IDCANCEL, sheet->DoModal());
+    EXPECT_EQ(1, sheet->m_nStepsRun);
+}
+
+TEST_F(CustomizeSheetTest, TheBarsAreInCustomizeModeWhileTheSheetRunsAndNotAfter)
+{
+    sheet->m_steps.push_back([this](CTestSheet& s) {
+        EXPECT_TRUE(Bars()->IsCustomizeMode());
+        EXPECT_EQ((CXTPCustomizeSheetLink*)&s, Bars()->GetDropSource()->GetSheet());
+        EXPECT_TRUE(CXTPCustomizeHookGuard::IsActive());
+        EXPECT_TRUE(frame->IsWindowEnabled()) << "the frame's bars stay live";
+        frame->SendMessage(WM_CLOSE);
+        EXPECT_TRUE(::IsWindow(frame->m_hWnd)) << "closing the frame is refused";
+    });
+    sheet->DoModal();
+    EXPECT_FALSE(Bars()->IsCustomizeMode());
+    EXPECT_EQ(NULL, Bars()->GetDropSource()->GetSheet());
+    EXPECT_FALSE(CXTPCustomizeHookGuard::IsActive());
+    EXPECT_EQ(NULL, sheet->m_hWnd);
+}
+
+TEST_F(CustomizeSheetTest, AltAndATabsMnemonicSwitchesToThatPage)
+{
+    CXTPCustomizeOptionsPage pageOptions(sheet.get());
+    sheet->AddPage(&pageOptions);
+    sheet->m_steps.push_back([](CTestSheet& s) {
+        EXPECT_EQ(0, s.GetActiveIndex());
+        s.PostMessage(WM_SYSKEYDOWN, 'O', 0x20000000);
+    });
+    sheet->m_steps.push_back([](CTestSheet& s) {
+        EXPECT_EQ(1, s.GetActiveIndex());
+        s.PostMessage(WM_SYSKEYDOWN, 'C', 0x20000000);
+    });
+    sheet->m_steps.push_back([](CTestSheet& s) { EXPECT_EQ(0, s.GetActiveIndex()); });
+    sheet->DoModal();
+    EXPECT_EQ(3, sheet->m_nStepsRun);
+}
+
+// ---- The input guard -------------------------------------------------------------------------
+
+TEST_F(CustomizeSheetTest, TheGuardLetsClicksReachOnlyThisManagersBarsInTheFrame)
+{
+    sheet->m_steps.push_back([this](CTestSheet& s) {
+        CTestWindow other(CSize(50, 50));
+        struct Row
+        {
+            const char* name;
+            CWnd* pWnd;
+            BOOL bPasses;
+        };
+        const Row rows[] = {
+            {"the view", &view, FALSE},
+            {"the frame's pane", &frame->m_wndPane, FALSE},
+            {"the frame itself", frame, FALSE},
+            {"the tool bar", ToolBar(), TRUE},
+            {"the menu bar", Bars()->GetMenuBar(), TRUE},
+            {"the sheet", &s, TRUE},
+            {"a page of the sheet", s.GetActivePage(), TRUE},
+            {"a window outside the frame", &other, TRUE},
+        };
+        for (const Row& row : rows)
+            EXPECT_EQ(row.bPasses, MousePasses(row.pWnd)) << row.name;
+        EXPECT_TRUE(MousePasses(&view, WM_MOUSEMOVE)) << "moves always pass";
+        // Whatever window is in the foreground.
+        frame->SetForegroundWindow();
+        EXPECT_FALSE(MousePasses(&view)) << "the frame in the foreground";
+    });
+    sheet->DoModal();
+    EXPECT_EQ(1, sheet->m_nStepsRun);
+}
+
+TEST_F(CustomizeSheetTest, ABarOfAnotherManagerInTheFrameGetsNoClick)
+{
+    CXTPCommandBars* pOther = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+    pOther->SetSite(frame);
+    CXTPToolBar* pForeign = new CXTPToolBar;
+    pForeign->SetCommandBars(pOther);
+    ASSERT_TRUE(pForeign->CreateToolBar(WS_CHILD | WS_VISIBLE, frame, 0x301));
+    sheet->m_steps.push_back([&](CTestSheet&) { EXPECT_FALSE(MousePasses(pForeign)); });
+    sheet->DoModal();
+    EXPECT_EQ(1, sheet->m_nStepsRun);
+    pForeign->InternalRelease();
+    pOther->InternalRelease();
+}
+
+TEST_F(CustomizeSheetTest, KeysReachTheSheetAndBarFieldsButNotTheView)
+{
+    CXTPControl* pEdit = ToolBar()->GetControls()->Add(xtpControlEdit, 3200);
+    frame->RecalcLayout();
+    PumpPending();
+    sheet->m_steps.push_back([&](CTestSheet& s) {
+        s.GetDlgItem(IDCANCEL)->SetFocus();
+        EXPECT_TRUE(s.FilterKeyboardMessage()) << "focus in the sheet";
+        view.SetFocus();
+        EXPECT_FALSE(s.FilterKeyboardMessage()) << "focus in the view";
+        frame->SetForegroundWindow();
+        view.SetFocus();
+        EXPECT_FALSE(s.FilterKeyboardMessage()) << "focus in the view of the foreground frame";
+        CWnd* pField = ToolBar()->GetWindow(GW_CHILD);
+        ASSERT_TRUE(pField != NULL) << "the edit field's window";
+        pField->SetFocus();
+        EXPECT_TRUE(s.FilterKeyboardMessage()) << "focus in a bar's field";
+        view.SetFocus();
+        view.SetCapture();
+        EXPECT_TRUE(s.FilterKeyboardMessage()) << "while a window holds the capture";
+        ::ReleaseCapture();
+    });
+    sheet->DoModal();
+    EXPECT_EQ(1, sheet->m_nStepsRun);
+    (void)pEdit;
+}
+
+// Real input, as the hooks see it: a click at a screen point.
+void ClickScreen(CPoint pt)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT input[3];
+    ZeroMemory(input, sizeof(input));
+    for (INPUT& one : input)
+    {
+        one.type = INPUT_MOUSE;
+        one.mi.dx = pt.x * 65535 / cx;
+        one.mi.dy = pt.y * 65535 / cy;
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(3, input, sizeof(INPUT));
+}
+
+TEST_F(CustomizeSheetTest, RealClicksOnTheViewAreHeldBackAndOnAToolBarSelectTheButton)
+{
+    sheet->m_steps.push_back([&](CTestSheet& s) {
+        EXPECT_TRUE(CXTPCustomizeHookGuard::AreHooksInstalled());
+        // The sheet moves aside, so both windows can be clicked.
+        s.SetWindowPos(NULL, 600, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect rcView;
+        view.GetWindowRect(&rcView);
+        ClickScreen(rcView.CenterPoint());
+        ClickScreen(ScreenPointOf(Button(ID_TEST_COPY)));
+        PumpPending();
+        EXPECT_EQ(0, view.m_nClicks);
+        EXPECT_EQ(Button(ID_TEST_COPY), Bars()->GetDragControl());
+    });
+    sheet->DoModal();
+    EXPECT_EQ(1, sheet->m_nStepsRun);
+    EXPECT_EQ(IdsOf(ToolBar()), std::vector<int>({ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_COPY, ID_TEST_BOLD}));
+}
+
+TEST_F(CustomizeSheetTest, ASheetWithoutASiteWindowRunsWithoutHooks)
+{
+    CXTPCommandBars* pLone = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
+    {
+        CTestSheet lone(pLone);
+        lone.m_steps.push_back([](CTestSheet&) {
+            EXPECT_TRUE(CXTPCustomizeHookGuard::IsActive());
+            EXPECT_FALSE(CXTPCustomizeHookGuard::AreHooksInstalled());
+        });
+        lone.DoModal();
+        EXPECT_EQ(1, lone.m_nStepsRun);
+    }
+    pLone->InternalRelease();
+}
+
+} // namespace
