@@ -1,5 +1,6 @@
 #include "toolkit/commandbars/customize/XTPCustomizeMenuControls.h"
 
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 
 IMPLEMENT_DYNCREATE(CXTPCustomizeMenuButton, CXTPControlButton)
@@ -34,10 +35,9 @@ void XTPSendCustomizeMenuCommand(CXTPControl* pControl)
 void XTPExecuteCustomizeMenuControl(CXTPControl* pControl)
 {
     // The command may take the control off its menu: it stays alive until done.
-    pControl->InternalAddRef();
+    CXTPHoldReference hold(pControl);
     CloseMenuOf(pControl);
     XTPSendCustomizeMenuCommand(pControl);
-    pControl->InternalRelease();
 }
 
 void CXTPCustomizeMenuButton::OnExecute()

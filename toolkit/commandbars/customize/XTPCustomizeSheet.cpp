@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/commandbars/customize/XTPCustomizeHookGuard.h"
+#include "toolkit/commandbars/customize/XTPCustomizeToolbarsPage.h"
 #include "toolkit/commandbars/input/XTPAccelManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
@@ -77,9 +78,11 @@ BOOL IsCustomizeMenuCommand(UINT nID)
 
 CXTPCustomizeSheet::CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, UINT iSelectPage)
     : CPropertySheet(LoadToolkitString(XTP_IDS_CUSTOMIZE), pCommandBars->GetSite(), iSelectPage),
-      m_pCommandsPage(NULL), m_pWndParent(pCommandBars->GetSite()),
+      m_pToolbarsPage(NULL), m_pCommandsPage(NULL), m_pWndParent(pCommandBars->GetSite()),
       m_pCommandBars(pCommandBars), m_pContextMenu(NULL), m_pCustomIcons(NULL)
 {
+    m_pToolbarsPage = new CXTPCustomizeToolbarsPage(this);
+    AddPage(m_pToolbarsPage);
     m_pCommandsPage = new CXTPCustomizeCommandsPage(this);
     AddPage(m_pCommandsPage);
 
@@ -102,6 +105,7 @@ CXTPCustomizeSheet::CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, UINT iSele
 
 CXTPCustomizeSheet::~CXTPCustomizeSheet()
 {
+    delete m_pToolbarsPage;
     delete m_pCommandsPage;
     if (m_pContextMenu != NULL)
         m_pContextMenu->InternalRelease();

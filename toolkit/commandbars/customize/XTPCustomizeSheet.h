@@ -15,13 +15,14 @@
 //     pCommands->InsertNewMenuCategory(XTP_IDS_NEW_MENU, -1);
 //     sheet.DoModal();
 //
-// The sheet owns the commands page (made by the constructor)
+// The sheet owns the toolbars and commands pages (made by the constructor)
 // and the control context menu of customize mode, which a right click on a
 // control opens (XTPCustomizeContextMenu.cpp).
 #include "framework/Controls.h"
 #include "toolkit/commandbars/input/XTPCustomizeDropSource.h"
 
 class CXTPCommandBars;
+class CXTPCustomizeToolbarsPage;
 class CXTPCustomizeCommandsPage;
 class CXTPPopupBar;
 class CXTPImageManager;
@@ -42,6 +43,7 @@ public:
     // the page's id replaces the page's own.
     void AddPage(CPropertyPage* pPage);
     CXTPCustomizeCommandsPage* GetCommandsPage() const { return m_pCommandsPage; }
+    CXTPCustomizeToolbarsPage* GetToolbarsPage() const { return m_pToolbarsPage; }
     CXTPCommandBars* GetCommandBars() const { return m_pCommandBars; }
     // The control context menu (NULL when menu 9336 is missing) and the stock
     // images of "Change Button Image", icons 1..n.
@@ -113,6 +115,7 @@ protected:
     virtual BOOL EditButtonImage(CXTPImageManagerIconHandle& hImage, CSize szImage);
 
 private:
+    CXTPCustomizeToolbarsPage* m_pToolbarsPage;
     CXTPCustomizeCommandsPage* m_pCommandsPage;
     CWnd* m_pWndParent;
     CXTPCommandBars* m_pCommandBars;

@@ -10,6 +10,7 @@
 #include "toolkit/commandbars/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/commandbars/customize/XTPCustomizeOptionsPage.h"
 #include "toolkit/commandbars/customize/XTPCustomizeSheet.h"
+#include "toolkit/commandbars/customize/XTPCustomizeToolbarsPage.h"
 #include "toolkit/commandbars/customize/XTPNewToolbarDlg.h"
 
 #include <shlwapi.h>
@@ -458,6 +459,170 @@ TEST(CommandsListRow, EachLookFillsTheListAndHighlightsTheSelectedRow)
         pControls->InternalRelease();
         pPaintManager->InternalRelease();
     }
+}
+
+} // namespace
+
+namespace {
+
+// ---- The toolbars page ---------------------------------------------------------------------------
+
+class ToolbarsPageTest : public CustomizeTest
+{
+protected:
+    void Prepare() override
+    {
+        CustomizeTest::Prepare();
+        sheet.reset(new CXTPCustomizeSheet(Bars()));
+        ASSERT_TRUE(sheet->Create(frame));
+        page = sheet->GetToolbarsPage();
+        PumpPending();
+    }
+    void TearDown() override
+    {
+        sheet->DestroyWindow();
+        sheet.reset();
+        CustomizeTest::TearDown();
+    }
+    CCheckListBox& List() { return page->GetToolbarsList(); }
+    std::vector<std::string> Listed()
+    {
+        std::vector<std::string> items;
+        for (int i = 0; i < List().GetCount(); i++)
+        {
+            CString strText;
+            List().GetText(i, strText);
+            items.push_back(std::string(strText) + (List().GetCheck(i) ? " [x]" : " [ ]"));
+        }
+        return items;
+    }
+    int ItemOf(const char* pszTitle)
+    {
+        return List().FindStringExact(-1, pszTitle);
+    }
+    void SelectItem(const char* pszTitle)
+    {
+        List().SetCurSel(ItemOf(pszTitle));
+        page->SendMessage(WM_COMMAND, MAKEWPARAM(XTP_IDC_LIST_TOOLBARS, LBN_SELCHANGE), (LPARAM)List().m_hWnd);
+    }
+    void ToggleCheck(const char* pszTitle)
+    {
+        int nItem = ItemOf(pszTitle);
+        List().SetCurSel(nItem);
+        List().SetCheck(nItem, !List().GetCheck(nItem));
+        page->SendMessage(WM_COMMAND, MAKEWPARAM(XTP_IDC_LIST_TOOLBARS, CLBN_CHKCHANGE), (LPARAM)List().m_hWnd);
+    }
+    void Press(UINT nID) { page->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); }
+    BOOL Enabled(UINT nID) { return page->GetDlgItem(nID)->IsWindowEnabled(); }
+    // Presses a button that opens the toolbar-name dialog and types the name.
+    void PressTyping(UINT nID, const char* pszName)
+    {
+        CDialogDriver driver([&](HWND hWnd) {
+            if (::GetDlgItem(hWnd, XTP_IDC_TOOLBAR_NAME) == NULL)
+                return;
+            ::SetDlgItemTextA(hWnd, XTP_IDC_TOOLBAR_NAME, pszName);
+            ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+        });
+        Press(nID);
+    }
+
+    CAnsweringApp app;
+    std::unique_ptr<CXTPCustomizeSheet> sheet;
+    CXTPCustomizeToolbarsPage* page = nullptr;
+};
+
+TEST_F(ToolbarsPageTest, TheBarsAreListedWithTheirShownState)
+{
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]"}), Listed());
+    EXPECT_EQ(1u, List().GetItemData(ItemOf("Standard")));
+    Bars()->GetMenuBar()->SetVisible(FALSE);
+    ToolBar()->SetVisible(FALSE);
+    page->RefreshList();
+    EXPECT_EQ(std::vector<std::string>({"Standard [ ]"}), Listed()) << "a hidden menu bar is not listed";
+}
+
+TEST_F(ToolbarsPageTest, BuiltInBarsResetAndTheUsersOwnRenameAndDelete)
+{
+    EXPECT_FALSE(Enabled(XTP_IDC_BUTTON_RESET));
+    EXPECT_FALSE(Enabled(XTP_IDC_BUTTON_RENAME));
+    EXPECT_TRUE(Enabled(XTP_IDC_BUTTON_NEW));
+    SelectItem("Standard");
+    EXPECT_TRUE(Enabled(XTP_IDC_BUTTON_RESET));
+    EXPECT_FALSE(Enabled(XTP_IDC_BUTTON_RENAME));
+    EXPECT_FALSE(Enabled(XTP_IDC_BUTTON_DELETE));
+    Bars()->AddCustomBar("Mine", Bars()->GetFreeBarID());
+    page->RefreshList();
+    SelectItem("Mine");
+    EXPECT_FALSE(Enabled(XTP_IDC_BUTTON_RESET));
+    EXPECT_TRUE(Enabled(XTP_IDC_BUTTON_RENAME));
+    EXPECT_TRUE(Enabled(XTP_IDC_BUTTON_DELETE));
+}
+
+TEST_F(ToolbarsPageTest, TheCheckShowsAndHidesABarButTheMenuBarAndFixedBarsStay)
+{
+    ToggleCheck("Standard");
+    EXPECT_FALSE(ToolBar()->IsVisible());
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [ ]"}), Listed());
+    ToggleCheck("Standard");
+    EXPECT_TRUE(ToolBar()->IsVisible());
+
+    ToggleCheck("Menu Bar");
+    EXPECT_TRUE(Bars()->GetMenuBar()->IsVisible());
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]"}), Listed()) << "the check comes back";
+    ToolBar()->SetCloseable(FALSE);
+    ToggleCheck("Standard");
+    EXPECT_TRUE(ToolBar()->IsVisible());
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]"}), Listed());
+}
+
+TEST_F(ToolbarsPageTest, NewMakesADockedUserBarOfTheNameTyped)
+{
+    PressTyping(XTP_IDC_BUTTON_NEW, "Tools");
+    CXTPToolBar* pTools = Bars()->GetAt(Bars()->GetCount() - 1);
+    EXPECT_EQ(CString("Tools"), pTools->GetTitle());
+    EXPECT_FALSE(pTools->IsBuiltIn());
+    EXPECT_EQ((UINT)XTP_ID_CUSTOMBAR_FIRST, pTools->GetBarID());
+    EXPECT_NE(xtpBarFloating, pTools->GetPosition());
+    EXPECT_TRUE(pTools->IsVisible());
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]", "Tools [x]"}), Listed());
+}
+
+TEST_F(ToolbarsPageTest, RenameReplacesTheItemInPlace)
+{
+    Bars()->AddCustomBar("Mine", Bars()->GetFreeBarID());
+    page->RefreshList();
+    SelectItem("Mine");
+    PressTyping(XTP_IDC_BUTTON_RENAME, "Ours");
+    EXPECT_EQ(CString("Ours"), Bars()->GetAt(2)->GetTitle());
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]", "Ours [x]"}), Listed());
+    EXPECT_EQ(2, List().GetCurSel());
+}
+
+TEST_F(ToolbarsPageTest, DeleteAsksAndOKRemovesTheBar)
+{
+    Bars()->AddCustomBar("Mine", Bars()->GetFreeBarID());
+    page->RefreshList();
+    SelectItem("Mine");
+    app.m_nAnswer = IDCANCEL;
+    Press(XTP_IDC_BUTTON_DELETE);
+    ASSERT_EQ(1u, app.m_asked.size());
+    EXPECT_EQ("Are you sure you want to delete the 'Mine' toolbar?", app.m_asked[0]);
+    EXPECT_EQ((UINT)(MB_OKCANCEL | MB_ICONEXCLAMATION), app.m_types[0]);
+    EXPECT_EQ(3, Bars()->GetCount());
+    app.m_nAnswer = IDOK;
+    Press(XTP_IDC_BUTTON_DELETE);
+    EXPECT_EQ(2, Bars()->GetCount());
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]"}), Listed());
+}
+
+TEST_F(ToolbarsPageTest, ResetBringsABuiltInBarsButtonsBack)
+{
+    ToolBar()->GetControls()->Remove(ToolBar()->GetControls()->FindControlById(ID_TEST_OPEN));
+    SelectItem("Standard");
+    app.m_nAnswer = IDOK;
+    Press(XTP_IDC_BUTTON_RESET);
+    EXPECT_EQ(std::vector<int>({ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_COPY, ID_TEST_BOLD}), IdsOf(ToolBar()));
+    EXPECT_EQ(1u, app.m_asked.size());
 }
 
 } // namespace

@@ -142,9 +142,10 @@ TEST_F(CustomizeSheetTest, TheSheetHasOneCloseButtonAndItsPagesInOrder)
         CWnd* pApply = s.GetDlgItem(0x3021);
         EXPECT_TRUE(pApply == NULL || !pApply->IsWindowVisible()) << "no Apply";
         CTabCtrl* pTabs = s.GetTabControl();
-        ASSERT_EQ(2, pTabs->GetItemCount());
-        EXPECT_EQ("&Commands", TabText(pTabs, 0));
-        EXPECT_EQ("&Options", TabText(pTabs, 1));
+        ASSERT_EQ(3, pTabs->GetItemCount());
+        EXPECT_EQ("Tool&bars", TabText(pTabs, 0));
+        EXPECT_EQ("&Commands", TabText(pTabs, 1));
+        EXPECT_EQ("&Options", TabText(pTabs, 2));
     });
     EXPECT_EQ(IDCANCEL, sheet->DoModal());
     EXPECT_EQ(1, sheet->m_nStepsRun);
@@ -176,12 +177,16 @@ TEST_F(CustomizeSheetTest, AltAndATabsMnemonicSwitchesToThatPage)
         s.PostMessage(WM_SYSKEYDOWN, 'O', 0x20000000);
     });
     sheet->m_steps.push_back([](CTestSheet& s) {
-        EXPECT_EQ(1, s.GetActiveIndex());
+        EXPECT_EQ(2, s.GetActiveIndex());
         s.PostMessage(WM_SYSKEYDOWN, 'C', 0x20000000);
+    });
+    sheet->m_steps.push_back([](CTestSheet& s) {
+        EXPECT_EQ(1, s.GetActiveIndex());
+        s.PostMessage(WM_SYSKEYDOWN, 'B', 0x20000000);
     });
     sheet->m_steps.push_back([](CTestSheet& s) { EXPECT_EQ(0, s.GetActiveIndex()); });
     sheet->DoModal();
-    EXPECT_EQ(3, sheet->m_nStepsRun);
+    EXPECT_EQ(4, sheet->m_nStepsRun);
 }
 
 // ---- The input guard -------------------------------------------------------------------------
