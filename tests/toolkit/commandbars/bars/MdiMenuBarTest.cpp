@@ -341,14 +341,6 @@ TEST_F(MdiMenuBarTest, TheSystemMenuListsTheChildCommandsAndClosesTheChild)
     EXPECT_FALSE(::IsWindow(hWndChild));
 }
 
-TEST_F(MdiMenuBarTest, TheSystemMenuPopupKeepsOnePixelClearAroundTheIcon)
-{
-    CXTPControlMDISysMenuPopup sysMenu;
-    CRect rc(10, 2, 26, 18);
-    sysMenu.GetPopupPlacement(rc);
-    EXPECT_EQ(CRect(9, 1, 27, 19), rc);
-}
-
 TEST_F(MdiMenuBarTest, ASavedStateBringsBackTheCustomisedDocumentMenuAndTheFrameMenu)
 {
     CMDIChildWnd* pChildA = OpenChild(IDR_TEST_DOC_A);
