@@ -111,6 +111,9 @@ protected:
     afx_msg void OnUpdateThemeCommand(CCmdUI* pCmdUI);
     afx_msg void OnSysColorChange();
 
+    // The customize sheet over the command bars (MainFrameCustomize.cpp).
+    afx_msg void OnCustomize();
+
     // Frame commands (MainFrameCommands.cpp).
     // The language combo's entry is looked for in the keyword tree.
     afx_msg void OnLanguageSelected(NMHDR* pNMHDR, LRESULT* pResult);
