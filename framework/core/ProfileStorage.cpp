@@ -18,6 +18,15 @@ HKEY AfxCreateRegistrySubKey(HKEY hParent, LPCTSTR lpszName)
     return hKey;
 }
 
+HKEY AfxOpenRegistrySubKey(HKEY hParent, LPCTSTR lpszName)
+{
+    HKEY hKey = NULL;
+    if (hParent == NULL || lpszName == NULL
+        || ::RegOpenKeyExA(hParent, lpszName, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return NULL;
+    return hKey;
+}
+
 CString AfxReadRegistryString(HKEY hKey, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
     DWORD type = REG_NONE;

@@ -27,6 +27,9 @@ private:
 // Opens the sub-key for reading and writing, creating it when missing; NULL
 // when the parent or the name is NULL or the key cannot be had.
 HKEY AfxCreateRegistrySubKey(HKEY hParent, LPCTSTR lpszName);
+// Opens an existing sub-key for reading; NULL when it is missing (nothing is
+// created) or the parent or the name is NULL.
+HKEY AfxOpenRegistrySubKey(HKEY hParent, LPCTSTR lpszName);
 
 // The text value lpszEntry of the key; lpszDefault when the key is NULL or
 // the value is missing or not REG_SZ. The stored text need not end with a

@@ -41,7 +41,8 @@ public:
     // HKEY_CURRENT_USER\Software\<key>\<m_pszProfileName>.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
-    // Open keys the caller closes; NULL without a registry key or on failure.
+    // Open keys the caller closes, created when missing; NULL without a
+    // registry key or on failure. Reading the profile creates nothing.
     HKEY GetAppRegistryKey();
     HKEY GetSectionKey(LPCTSTR lpszSection);
     UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
@@ -100,6 +101,11 @@ public:
     void SetCurrentHandles();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The section's key opened for reading; NULL when it (or the program's
+    // key) is missing: reading never creates keys.
+    HKEY OpenSectionKeyToRead(LPCTSTR lpszSection);
 };
 
 CWinApp* AfxGetApp();

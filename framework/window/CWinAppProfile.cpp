@@ -28,11 +28,21 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
     return AfxCreateRegistrySubKey(app, lpszSection);
 }
 
+HKEY CWinApp::OpenSectionKeyToRead(LPCTSTR lpszSection)
+{
+    if (m_pszRegistryKey == NULL || m_pszProfileName == NULL || lpszSection == NULL)
+        return NULL;
+    CRegistryKey software(AfxOpenRegistrySubKey(HKEY_CURRENT_USER, "Software"));
+    CRegistryKey company(AfxOpenRegistrySubKey(software, m_pszRegistryKey));
+    CRegistryKey app(AfxOpenRegistrySubKey(company, m_pszProfileName));
+    return AfxOpenRegistrySubKey(app, lpszSection);
+}
+
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
 {
     if (m_pszRegistryKey == NULL)
         return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
-    CRegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(OpenSectionKeyToRead(lpszSection));
     if (section == NULL)
         return (UINT)nDefault;
     DWORD type = 0;
@@ -66,7 +76,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         lpszDefault = "";
     if (m_pszRegistryKey == NULL)
         return AfxReadIniString(m_pszProfileName, lpszSection, lpszEntry, lpszDefault);
-    CRegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(OpenSectionKeyToRead(lpszSection));
     return AfxReadRegistryString(section, lpszEntry, lpszDefault);
 }
 
@@ -101,7 +111,7 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     *pBytes = 0;
     if (m_pszRegistryKey == NULL)
         return AfxDecodeProfileBinary(GetProfileString(lpszSection, lpszEntry, NULL), ppData, pBytes);
-    CRegistryKey section(GetSectionKey(lpszSection));
+    CRegistryKey section(OpenSectionKeyToRead(lpszSection));
     DWORD type = 0;
     DWORD size = 0;
     if (section == NULL || ::RegQueryValueExA(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS

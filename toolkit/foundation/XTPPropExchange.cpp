@@ -388,6 +388,11 @@ BOOL CXTPPropExchange::OnBeforeExchange()
     return TRUE;
 }
 
+BOOL CXTPPropExchange::IsSectionExists(LPCTSTR)
+{
+    return TRUE;
+}
+
 CXTPPropExchangeEnumerator* CXTPPropExchange::GetEnumerator(LPCTSTR pszSection)
 {
     return new CXTPPropExchangeEnumerator(this, pszSection);
@@ -427,17 +432,30 @@ POSITION CXTPPropExchangeEnumerator::GetPosition(DWORD dwCount, BOOL bCompactMod
         m_pContainer->WriteCount(m_nCount);
     else
         m_nCount = m_pContainer->ReadCount();
-    return m_nCount ? (POSITION)1 : NULL;
+    return PositionOf(0);
+}
+
+CString CXTPPropExchangeEnumerator::ItemName(DWORD nIndex) const
+{
+    CString strItem;
+    strItem.Format("%s%i", (LPCTSTR)m_strSectionName, (int)nIndex);
+    return strItem;
+}
+
+POSITION CXTPPropExchangeEnumerator::PositionOf(DWORD nIndex) const
+{
+    if (nIndex >= m_nCount)
+        return NULL;
+    if (m_pContainer->IsLoading() && !m_pContainer->IsSectionExists(ItemName(nIndex)))
+        return NULL;
+    return (POSITION)(DWORD_PTR)(nIndex + 1);
 }
 
 CXTPPropExchange* CXTPPropExchangeEnumerator::GetNext(POSITION& pos)
 {
-    DWORD_PTR nPosition = (DWORD_PTR)pos;
-    CString strItem;
-    strItem.Format("%s%i", (LPCTSTR)m_strSectionName, (int)(nPosition - 1));
-    CXTPPropExchange* pSection = m_pContainer->GetSection(strItem);
-    nPosition++;
-    pos = nPosition > m_nCount ? NULL : (POSITION)nPosition;
+    const DWORD nIndex = (DWORD)(DWORD_PTR)pos - 1;
+    CXTPPropExchange* pSection = m_pContainer->GetSection(ItemName(nIndex));
+    pos = PositionOf(nIndex + 1);
     return pSection;
 }
 

@@ -28,6 +28,9 @@ public:
     virtual void ReleaseArchive(LPCTSTR pszPropName, CArchive* pArchive);
     // A new exchange object for a nested section; the caller deletes it.
     virtual CXTPPropExchange* GetSection(LPCTSTR pszSection) = 0;
+    // Whether stored data holds the nested section (loading); the base, whose
+    // sections follow each other in one stream, answers TRUE.
+    virtual BOOL IsSectionExists(LPCTSTR pszSection);
     virtual void EmptySection();
     virtual void WriteCount(DWORD dwCount);
     virtual DWORD ReadCount();
@@ -76,6 +79,10 @@ protected:
 
 // Walks a list of item sections: GetPosition with the item count (storing)
 // or any count (loading), then GetNext until the position is NULL.
+// A list of item sections named by the list's name and their index
+// ("Control0", "Control1", ...) after a count. Loading reads the items the
+// data holds and stops at the first one missing: a count never makes
+// what the data does not hold.
 class CXTPPropExchangeEnumerator
 {
 public:
@@ -84,6 +91,12 @@ public:
 
     virtual POSITION GetPosition(DWORD dwCount = 0, BOOL bCompactMode = TRUE);
     virtual CXTPPropExchange* GetNext(POSITION& pos);
+
+private:
+    CString ItemName(DWORD nIndex) const;
+    // The position of item nIndex, or NULL past the count or, loading, when
+    // the data lacks it.
+    POSITION PositionOf(DWORD nIndex) const;
 
 protected:
     CXTPPropExchange* m_pContainer;

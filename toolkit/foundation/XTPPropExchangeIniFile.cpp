@@ -18,16 +18,23 @@ CString ProtectedFromProfileRead(const CString& strValue)
         return strValue;
     return "\"" + strValue + "\"";
 }
+
+// The INI section name of a nested section: the names joined by backslashes.
+CString NestedSectionName(LPCTSTR lpszParentSection, LPCTSTR lpszSection)
+{
+    if (lpszParentSection == NULL || *lpszParentSection == 0)
+        return lpszSection;
+    CString strName;
+    strName.Format("%s\\%s", lpszParentSection, lpszSection);
+    return strName;
+}
 } // namespace
 
 CXTPPropExchangeIniFile::CXTPPropExchangeIniFile(BOOL bLoading, LPCTSTR lpszParentSection,
                                                  LPCTSTR lpszSection)
 {
     m_bLoading = bLoading;
-    if (lpszParentSection == NULL || *lpszParentSection == 0)
-        m_strSectionName = lpszSection;
-    else
-        m_strSectionName.Format("%s\\%s", lpszParentSection, lpszSection);
+    m_strSectionName = NestedSectionName(lpszParentSection, lpszSection);
 }
 
 CXTPPropExchangeIniFile::~CXTPPropExchangeIniFile()
@@ -120,6 +127,17 @@ BOOL CXTPPropExchangeIniFile::ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, 
     if (!OnBeforeExchange() || !ReadString(pszPropName, strValue))
         return CopyPropValue(vtProp, pvProp, pvDefault);
     return ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault);
+}
+
+BOOL CXTPPropExchangeIniFile::IsSectionExists(LPCTSTR pszSection)
+{
+    if (!OnBeforeExchange())
+        return FALSE;
+    // A section without a value is as good as missing: a few bytes tell.
+    char szValues[8];
+    return ::GetPrivateProfileSectionA(NestedSectionName(m_strSectionName, pszSection), szValues,
+                                       sizeof(szValues), m_strFileName)
+           > 0;
 }
 
 CXTPPropExchange* CXTPPropExchangeIniFile::GetSection(LPCTSTR pszSection)

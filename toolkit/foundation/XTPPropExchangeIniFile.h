@@ -16,6 +16,8 @@ public:
 
     BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override;
     CXTPPropExchange* GetSection(LPCTSTR pszSection) override;
+    // The nested section holds at least one value.
+    BOOL IsSectionExists(LPCTSTR pszSection) override;
     BOOL OnBeforeExchange() override;
 
 private:

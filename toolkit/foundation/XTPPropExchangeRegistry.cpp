@@ -28,9 +28,12 @@ BOOL CXTPPropExchangeRegistry::OnBeforeExchange()
     if (!m_bInitialized)
     {
         m_bInitialized = TRUE;
-        REGSAM access = IsLoading() ? KEY_READ : KEY_WRITE;
-        if (::RegCreateKeyExA(m_hParentKey, m_strSectionName, 0, NULL, 0, access, NULL, &m_hSectionKey, NULL)
-            != ERROR_SUCCESS)
+        LONG nResult =
+            IsLoading()
+                ? ::RegOpenKeyExA(m_hParentKey, m_strSectionName, 0, KEY_READ, &m_hSectionKey)
+                : ::RegCreateKeyExA(m_hParentKey, m_strSectionName, 0, NULL, 0, KEY_WRITE, NULL, &m_hSectionKey,
+                                    NULL);
+        if (nResult != ERROR_SUCCESS)
             m_hSectionKey = NULL;
     }
     return m_hSectionKey != NULL;
@@ -191,6 +194,15 @@ CXTPPropExchange* CXTPPropExchangeRegistry::GetSection(LPCTSTR pszSection)
     CXTPPropExchangeRegistry* pSection = new CXTPPropExchangeRegistry(IsLoading(), m_hSectionKey, pszSection);
     pSection->InitSection(this);
     return pSection;
+}
+
+BOOL CXTPPropExchangeRegistry::IsSectionExists(LPCTSTR pszSection)
+{
+    HKEY hKey = NULL;
+    if (!OnBeforeExchange() || ::RegOpenKeyExA(m_hSectionKey, pszSection, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return FALSE;
+    ::RegCloseKey(hKey);
+    return TRUE;
 }
 
 void CXTPPropExchangeRegistry::EmptySection()

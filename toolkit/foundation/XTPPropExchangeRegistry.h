@@ -1,6 +1,7 @@
 #pragma once
 // Settings in the registry: a section is a key, a value is a named registry
-// value; nested sections are subkeys of their parent's key.
+// value; nested sections are subkeys of their parent's key. Loading opens
+// the keys that exist and creates none.
 #include "toolkit/foundation/XTPPropExchange.h"
 
 class CXTPPropExchangeRegistry : public CXTPPropExchange
@@ -12,6 +13,8 @@ public:
     BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override;
     BOOL ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, DWORD& nBytes) override;
     CXTPPropExchange* GetSection(LPCTSTR pszSection) override;
+    // The section's key exists.
+    BOOL IsSectionExists(LPCTSTR pszSection) override;
     void EmptySection() override;
     BOOL IsAllowBlobValues() override;
     BOOL OnBeforeExchange() override;

@@ -182,6 +182,11 @@ CXTPPropExchange* CXTPPropExchangeXMLNode::GetSection(LPCTSTR pszSection)
     return pSection;
 }
 
+BOOL CXTPPropExchangeXMLNode::IsSectionExists(LPCTSTR pszSection)
+{
+    return OnBeforeExchange() && SelectSingleNode(m_xmlSectionNode, pszSection) != NULL;
+}
+
 void CXTPPropExchangeXMLNode::EmptySection()
 {
     CXTPPropExchange::EmptySection();

@@ -24,6 +24,8 @@ public:
 
     BOOL ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override;
     CXTPPropExchange* GetSection(LPCTSTR pszSection) override;
+    // The section element holds a child element of that name.
+    BOOL IsSectionExists(LPCTSTR pszSection) override;
     void EmptySection() override;
     BOOL OnBeforeExchange() override;
     CXTPPropExchangeEnumerator* GetEnumerator(LPCTSTR pszSection) override;

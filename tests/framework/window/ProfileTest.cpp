@@ -112,6 +112,25 @@ TEST_F(ProfileTest, NullValueDeletesTheEntryAndNullEntryTheSection)
     EXPECT_EQ(theApp.GetProfileString(section, "Keep", "none"), "none");
 }
 
+// Reading the profile creates no key: a section that is missing stays missing,
+// and so does the program's own key.
+TEST_F(ProfileTest, ReadingCreatesNoKeys)
+{
+    CString path;
+    path.Format("Software\\%s", testKey);
+    EXPECT_EQ(theApp.GetProfileInt("Missing", "Int", 4), 4u);
+    EXPECT_EQ(theApp.GetProfileString("Missing", "Text", "none"), "none");
+    LPBYTE pData = NULL;
+    UINT nBytes = 0;
+    EXPECT_FALSE(theApp.GetProfileBinary("Missing", "Blob", &pData, &nBytes));
+    HKEY hKey = NULL;
+    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey), ERROR_SUCCESS) << "program key";
+    ASSERT_TRUE(theApp.WriteProfileInt(section, "Int", 1));
+    EXPECT_EQ(theApp.GetProfileInt("Missing", "Int", 4), 4u);
+    path += CString("\\") + theApp.m_pszAppName + "\\Missing";
+    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey), ERROR_SUCCESS) << "section";
+}
+
 // Without a registry key the profile is an INI file.
 class IniProfileTest : public ::testing::Test
 {

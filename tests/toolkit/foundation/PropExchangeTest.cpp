@@ -395,6 +395,61 @@ TEST_F(PropExchangeBackends, MissingSectionsLoadDefaultsAndBrokenDocumentsDoNotL
     EXPECT_FALSE(broken.LoadFromFile("Z:\\no\\such\\file.xml"));
 }
 
+// Damaged stored lists: a count beyond the items, an item missing in the
+// middle. Loading reads the items there up to the first missing one, and a
+// registry load leaves no key behind.
+TEST_F(PropExchangeBackends, ListsEndAtTheFirstMissingItem)
+{
+    auto readList = [](CXTPPropExchange* pPX) {
+        CXTPPropExchangeEnumeratorPtr pEnumerator(pPX->GetEnumerator("Item"));
+        std::vector<int> values;
+        POSITION pos = pEnumerator->GetPosition();
+        while (pos != NULL && values.size() < 10)
+        {
+            SectionPtr pItem(pEnumerator->GetNext(pos));
+            int nValue = -1;
+            PX_Int(pItem.get(), "Value", nValue, -1);
+            values.push_back(nValue);
+        }
+        return values;
+    };
+    for (DWORD dwCount : {3u, 0x7FFFFFFFu})
+    {
+        SCOPED_TRACE(dwCount);
+        // Items 0 and 2 of the list "List".
+        ::SHDeleteKeyA(m_hKey, "List");
+        WriteRegistry("List", "Count", REG_DWORD, std::vector<BYTE>((BYTE*)&dwCount, (BYTE*)&dwCount + 4));
+        WriteRegistry("List\\Item0", "Value", REG_DWORD, {4, 0, 0, 0});
+        WriteRegistry("List\\Item2", "Value", REG_DWORD, {9, 0, 0, 0});
+        {
+            CXTPPropExchangeRegistry px(TRUE, m_hKey, "List");
+            EXPECT_EQ(std::vector<int>({4}), readList(&px)) << "registry";
+        }
+        HKEY hItem = NULL;
+        EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(m_hKey, "List\\Item1", 0, KEY_READ, &hItem))
+            << "loading made the missing item's key";
+
+        ::DeleteFileA(m_strIniFile);
+        CString strCount;
+        strCount.Format("%lu", dwCount);
+        ::WritePrivateProfileStringA("List", "Count", strCount, m_strIniFile);
+        ::WritePrivateProfileStringA("List\\Item0", "Value", "4", m_strIniFile);
+        ::WritePrivateProfileStringA("List\\Item2", "Value", "9", m_strIniFile);
+        ::WritePrivateProfileStringA(NULL, NULL, NULL, m_strIniFile);
+        {
+            CXTPPropExchangeIniFile px(TRUE, NULL, "List");
+            ASSERT_TRUE(px.LoadFromFile(m_strIniFile));
+            EXPECT_EQ(std::vector<int>({4}), readList(&px)) << "INI file";
+        }
+
+        CXTPPropExchangeXMLNode px(TRUE, NULL, "List");
+        ASSERT_TRUE(px.LoadFromString("<List><Count>" + strCount
+                                      + "</Count><Item0><Value>4</Value></Item0>"
+                                        "<Item2><Value>9</Value></Item2></List>"));
+        EXPECT_EQ(std::vector<int>({4}), readList(&px)) << "XML";
+    }
+}
+
 TEST_F(PropExchangeBackends, XmlFilesFormattedAndPlain)
 {
     for (BOOL bCompact : {TRUE, FALSE})

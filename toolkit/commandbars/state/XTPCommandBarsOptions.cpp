@@ -10,8 +10,9 @@ namespace {
 const DWORD kOptionsSchema = 8;
 
 // A set of command ids under its own key: in an archive its count and ids,
-// elsewhere a section with "Count" and one "Item%i" per id. An empty set is
-// left out of stores that leave out defaults, and its old section goes.
+// elsewhere a section with "Count" and one "Item%i" per id, read up to the
+// first one missing. An empty set is left out of stores that leave out
+// defaults, and its old section goes.
 void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& ids)
 {
     if (pPX->IsStoring() && pPX->IsAllowDefaultValues() && ids.empty())
@@ -71,7 +72,9 @@ void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& i
             CString strKey;
             strKey.Format("Item%i", (int)i);
             long nValue = 0;
-            if (PX_Long(pSection, strKey, nValue, 0) && nValue != 0)
+            if (!PX_Long(pSection, strKey, nValue))
+                break;
+            if (nValue != 0)
                 ids.insert((UINT)nValue);
         }
     }

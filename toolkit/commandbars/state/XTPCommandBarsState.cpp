@@ -16,6 +16,7 @@
 #include "toolkit/foundation/XTPResourceManager.h"
 
 #include <algorithm>
+#include <climits>
 #include <new>
 
 namespace {
@@ -280,14 +281,20 @@ void CXTPCommandBars::LoadDockBarsState(LPCTSTR lpszProfileName)
         if (nBars <= 1 || m_pDocks[d] == NULL)
             continue;
         nBars = std::min(nBars, (int)CXTPDockState::kMaxBars);
+        // Every entry is saved, row breaks too: the entries end at the first
+        // one missing, whatever the count says.
         std::vector<UINT> arrIds;
         for (int n = 0; n < nBars; n++)
         {
             CString strEntry;
             strEntry.Format("Bar#%d", n);
-            arrIds.push_back(pApp->GetProfileInt(strSection, strEntry, 0));
+            const UINT nID = pApp->GetProfileInt(strSection, strEntry, INT_MIN);
+            if (nID == (UINT)INT_MIN)
+                break;
+            arrIds.push_back(nID);
         }
-        ApplyDockBarSlots(d, arrIds, arrSeen);
+        if (arrIds.size() > 1)
+            ApplyDockBarSlots(d, arrIds, arrSeen);
     }
     if (GetStatusBar() != NULL && pApp->GetProfileInt(lpszProfileName, "StatusBar", 1) == 0)
         ShowStatusBar(FALSE);

@@ -7,6 +7,7 @@
 #include "toolkit/foundation/XTPPropExchange.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 const int kNoWidth = 32767;
@@ -127,7 +128,11 @@ BOOL CXTPBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CXTPDockState* 
 {
     CWinApp* pApp = AfxGetApp();
     CString strSection = SectionName("%s-Bar%d", lpszProfileName, nIndex);
-    m_nBarID = pApp->GetProfileInt(strSection, "BarID", 0);
+    // Every saved section holds its "BarID": without one there is none.
+    const UINT nNoBar = (UINT)INT_MIN;
+    m_nBarID = pApp->GetProfileInt(strSection, "BarID", INT_MIN);
+    if (m_nBarID == nNoBar)
+        return FALSE;
     m_bVisible = (BOOL)pApp->GetProfileInt(strSection, "Visible", TRUE);
     m_bFloating = (BOOL)pApp->GetProfileInt(strSection, "Floating", FALSE);
     m_pointPos.x = (int)pApp->GetProfileInt(strSection, "XPos", -1);
@@ -261,10 +266,15 @@ void CXTPDockState::LoadState(LPCTSTR lpszProfileName)
                     (int)pApp->GetProfileInt(strSummary, "ScreenCY", 0));
     SetScreenSize(sizeSaved);
     nBars = std::max(0, std::min(nBars, kMaxBars));
+    // A count beyond the sections saved is damage: the sections there are read.
     for (int i = 0; i < nBars; i++)
     {
         CXTPBarInfo* pInfo = new CXTPBarInfo;
-        pInfo->LoadState(lpszProfileName, i, this);
+        if (!pInfo->LoadState(lpszProfileName, i, this))
+        {
+            delete pInfo;
+            break;
+        }
         Add(pInfo);
     }
 }
@@ -291,6 +301,9 @@ void CXTPDockState::DoPropExchange(CXTPPropExchange* pPX)
     {
         CString strSection;
         strSection.Format("BarInfo%i", i);
+        // Loading reads the bar infos the data holds, up to the first missing.
+        if (pPX->IsLoading() && !pPX->IsSectionExists(strSection))
+            break;
         CXTPPropExchangeSectionPtr pSection(pPX->GetSection(strSection));
         if (pPX->IsLoading())
         {

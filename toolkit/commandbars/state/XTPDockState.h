@@ -32,7 +32,8 @@ public:
     // the section cannot be written.
     BOOL SaveState(LPCTSTR lpszProfileName, int nIndex);
     // Reads the section (missing values take their defaults), positions
-    // scaled by the dock state.
+    // scaled by the dock state; FALSE when the profile holds no such section
+    // (no "BarID").
     BOOL LoadState(LPCTSTR lpszProfileName, int nIndex, CXTPDockState* pDockState);
     // The "BarInfo" keys; nVersion is the dock state's stored version.
     void DoPropExchange(CXTPPropExchange* pPX, int nVersion);

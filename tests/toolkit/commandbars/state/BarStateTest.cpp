@@ -603,6 +603,25 @@ TEST_F(DamagedStateTest, ProfileCountsAreCappedAndDuplicateRowIdsSkipped)
     EXPECT_EQ(pFresh->Format(), slots[3]) << "the first place of a duplicated id holds";
 }
 
+// A summary that counts more bar sections than were saved: the sections
+// there are read, and the load makes no section of its own.
+TEST_F(DamagedStateTest, ABarCountBeyondTheSectionsReadsTheSectionsThere)
+{
+    Customize(frame);
+    const std::string strSaved = Describe(frame);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    app.WriteProfileInt(ProfileSection("%s-Summary"), "Bars", CXTPDockState::kMaxBars);
+    EXPECT_EQ(strSaved, Describe(NewFrame(true)));
+    for (int n : {3, CXTPDockState::kMaxBars - 1})
+    {
+        CString strKey;
+        strKey.Format("Software\\%s\\%s\\%s", app.m_pszRegistryKey, app.m_pszProfileName,
+                      (LPCTSTR)ProfileSection("%s-Bar%d", n));
+        HKEY hKey = NULL;
+        EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &hKey)) << n;
+    }
+}
+
 TEST_F(DamagedStateTest, FuzzedImagesNeitherCrashNorLeakBars)
 {
     std::vector<BYTE> good = ControlsImage();
@@ -675,6 +694,56 @@ TEST_F(ExchangeKeysTest, Schema2DataKeepsIconSizeAndOriginalControlsAtTheirDefau
     EXPECT_EQ(-1, pBar->GetControl(0)->GetID()) << "a control without Id loads with -1";
     EXPECT_TRUE(pBar->GetControls()->GetOriginalControls() == NULL);
     pBar->InternalRelease();
+}
+
+// Damaged used-command lists, written here: the ids there are read up to
+// the first one missing, whatever the count says.
+TEST_F(ExchangeKeysTest, UsedCommandsEndAtTheFirstMissingItem)
+{
+    const std::tuple<const char*, DWORD, std::vector<DWORD>, std::set<UINT>> rows[] = {
+        {"a count beyond the items", 3, {5, 0, 7}, {5}},
+        {"the largest count and no items", 0x7FFFFFFF, {}, {}},
+    };
+    for (const auto& [name, dwCount, items, expected] : rows)
+    {
+        ::SHDeleteKeyA(m_hKey, "Options");
+        SetValue("Options", "Schema", 8);
+        SetValue("Options\\UsedCommands", "Count", dwCount);
+        for (size_t i = 0; i < items.size(); i++)
+            if (items[i] != 0)
+                SetValue("Options\\UsedCommands", ("Item" + std::to_string(i)).c_str(), items[i]);
+        CXTPCommandBarsOptions options;
+        ExchangeOptions(options, TRUE);
+        EXPECT_EQ(expected, options.m_mapUsedCommands) << name;
+    }
+}
+
+// A bar's control list in the registry with a count beyond its items reads
+// the items there: a count never makes controls of its own.
+TEST_F(ExchangeKeysTest, ControlCountBeyondTheItemsReadsTheItemsThere)
+{
+    CXTPToolBar* pBar = new CXTPToolBar;
+    pBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+    pBar->GetControls()->Add(xtpControlButton, ID_TEST_COPY);
+    {
+        CXTPPropExchangeRegistry px(FALSE, m_hKey, "Bar");
+        pBar->DoPropExchange(&px);
+    }
+    pBar->InternalRelease();
+    auto loaded = [this]() {
+        CXTPToolBar* pLoaded = new CXTPToolBar;
+        {
+            CXTPPropExchangeRegistry px(TRUE, m_hKey, "Bar");
+            pLoaded->DoPropExchange(&px);
+        }
+        std::string strIds = ControlIds(pLoaded->GetControls());
+        pLoaded->InternalRelease();
+        return strIds;
+    };
+    SetValue("Bar\\Controls", "Count", 2000);
+    EXPECT_EQ("3001 3004 ", loaded());
+    ::SHDeleteKeyA(m_hKey, "Bar\\Controls\\Control0");
+    EXPECT_EQ("", loaded()) << "no items";
 }
 
 TEST_F(ExchangeKeysTest, TemporaryControlsAreLeftOutAndTheCountMatches)
