@@ -31,6 +31,8 @@ void CFixedSizePaintManager::FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar)
 
 CSize CFixedSizePaintManager::DrawCommandBarGripper(CDC*, CXTPCommandBar* pBar, BOOL)
 {
+    if (pBar->IsDialogBar())
+        return DrawControlGripper(NULL, pBar, FALSE);
     XTPBarPosition position = pBar->GetPosition();
     if (position == xtpBarFloating)
         return CSize(0, kCaption);

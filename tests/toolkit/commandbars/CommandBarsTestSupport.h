@@ -38,9 +38,10 @@ inline void PrintTo(const CRect& rc, std::ostream* os)
 
 // Every toolbar control measures 23 x 22, a menu-bar caption 10 pixels plus
 // 6 per character (mnemonic markers dropped) by 22; the gripper takes 6
-// pixels at the bar's start, a floating bar's caption is 15 high; a popup's
-// tear-off strip is 8 high; borders are 2 on every side. Nothing is drawn
-// but the bar's white background.
+// pixels at the bar's start (a dialog bar's caption row is 22 high), a
+// floating bar's caption is 15 high; a popup's tear-off strip is 8 high;
+// borders are 2 on every side. Nothing is drawn but the bar's white
+// background.
 class CFixedSizePaintManager : public CXTPPaintManager
 {
 public:
@@ -65,7 +66,8 @@ public:
     void AdjustExcludeRect(CRect&, CXTPControl*, BOOL) override {}
     CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, kTearOffStrip); }
     void DrawImage(CDC*, CPoint, CSize, CXTPImageManagerIcon*, int, int, BOOL, BOOL, BOOL, BOOL) override {}
-    CSize DrawControlGripper(CDC*, CXTPCommandBar*, BOOL = TRUE) override { return CSize(0, 0); }
+    // A dialog bar's caption row: the gripper's width, a control's height.
+    CSize DrawControlGripper(CDC*, CXTPCommandBar*, BOOL = TRUE) override { return CSize(kGripper, kHeight); }
     int GetBaseTheme() override { return 0; }
 };
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/docking/XTPDialogBar.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/layout/XTPFloatingRect.h"
@@ -158,6 +159,8 @@ void CXTPBarTracker::Track()
         {
             if (m_nMode == modeMove)
                 Move(pt);
+            else if (m_pBar->IsDialogBar())
+                ResizeDialogBar(pt);
             else
                 Resize(pt);
             m_ptLast = pt;
@@ -217,5 +220,17 @@ void CXTPBarTracker::Resize(CPoint pt)
     if (rcVisible.IntersectRect(rcNew, XTPMultiMonitor()->GetWorkArea(m_pBar->m_hWnd)))
         m_pBar->SetWindowPos(NULL, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
                              SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pBar->Invalidate(FALSE);
+}
+
+void CXTPBarTracker::ResizeDialogBar(CPoint pt)
+{
+    m_rcFloating = XTPMoveSizingEdges(m_rcFloating, m_nMode, pt - m_ptLast);
+    CXTPDialogBar* pDialogBar = DYNAMIC_DOWNCAST(CXTPDialogBar, m_pBar);
+    CRect rcVisible;
+    if (pDialogBar == NULL || m_rcFloating.Size() == WindowRect(m_pBar).Size()
+        || !rcVisible.IntersectRect(m_rcFloating, XTPMultiMonitor()->GetWorkArea(m_pBar->m_hWnd)))
+        return;
+    pDialogBar->ResizeTo(m_rcFloating, m_nMode);
     m_pBar->Invalidate(FALSE);
 }

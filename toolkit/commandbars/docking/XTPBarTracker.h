@@ -66,6 +66,7 @@ protected:
 private:
     void Move(CPoint pt);
     void Resize(CPoint pt);
+    void ResizeDialogBar(CPoint pt);
     // Lays the frame out at once when a layout waits for idle time.
     void FlushFrameLayout();
     // The manager's dock bar at a position (0..3), NULL without one.

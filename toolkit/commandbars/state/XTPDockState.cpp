@@ -2,6 +2,7 @@
 
 #include "toolkit/commandbars/docking/XTPBarTracker.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/docking/XTPDialogBar.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/foundation/XTPPropExchange.h"
@@ -57,11 +58,27 @@ void CXTPBarInfo::GetBarInfo(CXTPToolBar* pBar)
         m_rectMRUDockPos = pBar->GetBarTracker()->GetDockedRect();
         m_ptMRUFloatPos = pBar->GetBarTracker()->GetFloatingPoint();
     }
+    CXTPDialogBar* pDialogBar = DYNAMIC_DOWNCAST(CXTPDialogBar, pBar);
+    if (pDialogBar != NULL)
+    {
+        m_szDialogBarDockingClient = pDialogBar->GetDockingClientSize();
+        m_szDialogBarFloatingClient = pDialogBar->GetFloatingClientSize();
+    }
 }
 
 void CXTPBarInfo::SetBarInfo(CXTPToolBar* pBar)
 {
     pBar->SetWidth(m_nMRUWidth);
+    // A dialog bar takes client sizes it can show: none below its minimum.
+    CXTPDialogBar* pDialogBar = DYNAMIC_DOWNCAST(CXTPDialogBar, pBar);
+    if (pDialogBar != NULL && m_bDialogBar)
+    {
+        const CSize szMin = pDialogBar->GetMinimumClientSize();
+        if (m_szDialogBarDockingClient.cx >= szMin.cx && m_szDialogBarDockingClient.cy >= szMin.cy)
+            pDialogBar->SetDockingClientSize(m_szDialogBarDockingClient);
+        if (m_szDialogBarFloatingClient.cx >= szMin.cx && m_szDialogBarFloatingClient.cy >= szMin.cy)
+            pDialogBar->SetFloatingClientSize(m_szDialogBarFloatingClient);
+    }
     CXTPBarTracker* pTracker = pBar->GetBarTracker();
     if (pTracker != NULL)
     {

@@ -185,10 +185,11 @@ void CXTPWinXPTheme::FillDockBar(CDC* pDC, CWnd* pDockBar)
 
 CSize CXTPWinXPTheme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw)
 {
+    // A dialog bar's caption row has the themed gripper, floating or docked.
+    if (m_themeRebar.IsAppThemed() && pBar->IsDialogBar())
+        return DrawControlGripper(pDC, pBar, bDraw);
     if (!m_themeRebar.IsAppThemed() || pBar->GetPosition() == xtpBarFloating)
         return CXTPOffice2000Theme::DrawCommandBarGripper(pDC, pBar, bDraw);
-    if (pBar->IsDialogBar())
-        return DrawControlGripper(pDC, pBar, bDraw);
     CRect rc;
     pBar->GetClientRect(&rc);
     switch (pBar->GetPosition())
