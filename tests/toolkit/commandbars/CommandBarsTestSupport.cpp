@@ -2,6 +2,8 @@
 
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 
+#include <shlwapi.h>
+
 int CFixedSizePaintManager::CaptionWidth(const CString& strCaption)
 {
     CString strText = strCaption;
@@ -240,4 +242,14 @@ void LoadBarExchange(CXTPCommandBar* pBar, CMemFile& file)
     CArchive ar(&file, CArchive::load);
     CXTPPropExchangeArchive px(ar);
     pBar->DoPropExchange(&px);
+}
+
+CRegistryTestApp::CRegistryTestApp(LPCTSTR lpszCompany) : CWinApp(lpszCompany), m_strCompany(lpszCompany)
+{
+    SetRegistryKey(lpszCompany);
+}
+
+CRegistryTestApp::~CRegistryTestApp()
+{
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + m_strCompany);
 }

@@ -189,6 +189,16 @@ protected:
     CXTPPopupBar* m_pPopup;
 };
 
+// An application whose profile lives in a registry key of its own
+// ("Software\<company>"), deleted when the object goes.
+struct CRegistryTestApp : CWinApp
+{
+    explicit CRegistryTestApp(LPCTSTR lpszCompany);
+    ~CRegistryTestApp() override;
+
+    CString m_strCompany;
+};
+
 // A visible MDI frame (it deletes itself when destroyed) with a manager of
 // its own: the fixed-size paint manager and docking; the caller releases it.
 CXTPCommandBars* CreateMdiFrameWithBars(CMDIFrameWnd*& pFrame);

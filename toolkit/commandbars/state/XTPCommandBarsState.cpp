@@ -51,6 +51,15 @@ BOOL Guarded(Fn fn)
     {}
     return FALSE;
 }
+
+// A bar whose window has no size.
+BOOL IsWithoutSize(CXTPToolBar* pBar)
+{
+    CRect rc;
+    pBar->GetWindowRect(&rc);
+    return rc.IsRectEmpty();
+}
+
 } // namespace
 
 // ---- Profile form ------------------------------------------------------------------
@@ -222,7 +231,13 @@ void CXTPCommandBars::SetDockState(CXTPDockState& state)
         if (pBar == NULL)
             continue;
         if (pInfo->m_bFloating)
+        {
+            // A floating record without its place is damaged: the bar stays
+            // where the program made it, shown.
+            if (!pInfo->HasPosition())
+                continue;
             FloatCommandBar(pBar);
+        }
         else if (pBar->GetDockBar() == NULL)
         {
             int nDock = 0;
@@ -236,6 +251,13 @@ void CXTPCommandBars::SetDockState(CXTPDockState& state)
         }
         pInfo->m_pBar = pBar;
         pInfo->SetBarInfo(pBar);
+        if (pInfo->m_bFloating && IsWithoutSize(pBar))
+        {
+            // A floating bar that cannot lay itself out would be lost:
+            // it docks at the top instead, shown.
+            DockCommandBarAt(pBar, NULL, xtpBarTop);
+            pBar->SetVisible(TRUE);
+        }
     }
 }
 

@@ -44,7 +44,16 @@ void CXTPBarInfo::GetBarInfo(CXTPToolBar* pBar)
     m_nMRUWidth = pBar->GetWidth();
     m_bDialogBar = pBar->IsDialogBar();
     CXTPDockBar* pDockBar = pBar->GetDockBar();
-    m_uMRUDockID = pDockBar != NULL && pDockBar->m_hWnd != NULL ? (UINT)pDockBar->GetDlgCtrlID() : 0;
+    // The dock bar it was last docked in: a floating bar remembers it.
+    CXTPDockBar* pMRUDockBar = pDockBar;
+    CXTPCommandBars* pCommandBars = pBar->GetCommandBars();
+    if (pBar->GetBarTracker() != NULL && pCommandBars != NULL)
+    {
+        const int nPosition = pBar->GetBarTracker()->GetLastDockPosition();
+        if (nPosition >= xtpBarTop && nPosition <= xtpBarRight)
+            pMRUDockBar = pCommandBars->GetDockBar(nPosition);
+    }
+    m_uMRUDockID = pMRUDockBar != NULL && pMRUDockBar->m_hWnd != NULL ? (UINT)pMRUDockBar->GetDlgCtrlID() : 0;
     if (pBar->m_hWnd != NULL)
     {
         CRect rcWindow;
@@ -95,15 +104,19 @@ void CXTPBarInfo::SetBarInfo(CXTPToolBar* pBar)
     }
     if (pBar->m_hWnd != NULL)
     {
-        UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
-        if (!m_bFloating)
-            nFlags |= SWP_NOSIZE | (pBar->GetDockBar() == NULL ? SWP_NOMOVE : 0);
+        UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE;
+        if (m_bFloating)
+        {
+            // Floating: its own layout gives the size, moved onto the work area.
+            pBar->PlaceFloating(m_pointPos);
+            nFlags |= SWP_NOMOVE;
+        }
+        else if (pBar->GetDockBar() == NULL)
+            nFlags |= SWP_NOMOVE;
         nFlags |= m_bVisible > 0 ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
         pBar->SetWindowPos(NULL, m_pointPos.x, m_pointPos.y, 0, 0, nFlags);
     }
     pBar->SetVisible(m_bVisible > 0);
-    if (m_bFloating)
-        pBar->OnRecalcLayout();
 }
 
 BOOL CXTPBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex)
@@ -152,9 +165,14 @@ BOOL CXTPBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CXTPDockState* 
         return FALSE;
     m_bVisible = (BOOL)pApp->GetProfileInt(strSection, "Visible", TRUE);
     m_bFloating = (BOOL)pApp->GetProfileInt(strSection, "Floating", FALSE);
-    m_pointPos.x = (int)pApp->GetProfileInt(strSection, "XPos", -1);
-    m_pointPos.y = (int)pApp->GetProfileInt(strSection, "YPos", -1);
-    m_pointPos = pDockState->ScalePoint(m_pointPos);
+    const CPoint ptSaved((int)pApp->GetProfileInt(strSection, "XPos", -1),
+                         (int)pApp->GetProfileInt(strSection, "YPos", -1));
+    // A coordinate that was not saved stays missing whatever the scale.
+    m_pointPos = pDockState->ScalePoint(ptSaved);
+    if (ptSaved.x == -1)
+        m_pointPos.x = -1;
+    if (ptSaved.y == -1)
+        m_pointPos.y = -1;
     m_nMRUWidth = (int)pApp->GetProfileInt(strSection, "MRUWidth", kNoWidth);
     m_uMRUDockID = pApp->GetProfileInt(strSection, "MRUDockID", 0);
     m_rectMRUDockPos.left = (int)pApp->GetProfileInt(strSection, "MRUDockLeftPos", 0);

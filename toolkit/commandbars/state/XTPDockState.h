@@ -24,9 +24,14 @@ public:
 
     // Fills the record from the bar (see the .cpp for each field).
     void GetBarInfo(CXTPToolBar* pBar);
-    // Gives the bar its remembered places and puts its window at XPos, YPos,
-    // shown or hidden.
+    // Gives the bar its remembered places and puts its window at XPos, YPos
+    // (a floating one with its floating size, on the work area), shown or
+    // hidden; a dialog bar takes the client sizes that are not below its
+    // minimum.
     void SetBarInfo(CXTPToolBar* pBar);
+    // The record holds the bar's place (XPos and YPos were saved): a floating
+    // record without one cannot float the bar.
+    BOOL HasPosition() const { return m_pointPos.x != -1 && m_pointPos.y != -1; }
 
     // "<profile>-Bar<n>": deletes the section, then writes it; FALSE when
     // the section cannot be written.

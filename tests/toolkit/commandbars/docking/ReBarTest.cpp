@@ -7,19 +7,10 @@
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/docking/XTPReBar.h"
 
-#include <shlwapi.h>
-
 namespace {
 
 const char* const kCompany = "Tidewatch ReBar Tests";
 const UINT kSecondBar = 0xE805;
-
-// The test's application, with its profile in a registry key of its own.
-struct ScopedRegistryApp : CWinApp
-{
-    ScopedRegistryApp() : CWinApp(kCompany) { SetRegistryKey(kCompany); }
-    ~ScopedRegistryApp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany); }
-};
 
 class ReBarTest : public CommandBarsTest
 {
@@ -107,7 +98,7 @@ TEST_F(ReBarTest, CustomBarsJoinTheFramesReBarAndLeaveIt)
 
 TEST_F(ReBarTest, StateKeepsOrderWidthsBreaksAndHiddenBands)
 {
-    ScopedRegistryApp app;
+    CRegistryTestApp app(kCompany);
     ASSERT_TRUE(m_reBar.AddToolBar(frame->GetToolBar()));
     ASSERT_TRUE(m_reBar.AddToolBar(m_pSecond));
     REBARBANDINFO info = Band(1, RBBIM_STYLE | RBBIM_SIZE);
@@ -145,7 +136,7 @@ TEST_F(ReBarTest, StateKeepsOrderWidthsBreaksAndHiddenBands)
 
 TEST_F(ReBarTest, DamagedStateLinesArePassedOver)
 {
-    ScopedRegistryApp app;
+    CRegistryTestApp app(kCompany);
     ASSERT_TRUE(m_reBar.AddToolBar(frame->GetToolBar()));
     ASSERT_TRUE(m_reBar.AddToolBar(m_pSecond));
     app.WriteProfileString(
