@@ -61,7 +61,7 @@ CItemTreeView::CItemTreeView()
     : AutoCheckEvery(TRUE), PlaySoundOnNews(TRUE), AutoCheckOnStart(TRUE), ShowSummary(TRUE),
       ShowSummaryOnStart(FALSE), AutoCheckInterval(30), AlertTime(10), CheckUpgrade(FALSE),
       m_bStartedAtStartup(FALSE), m_hRoot(NULL), m_bPassRunning(FALSE), m_bPassRequested(FALSE),
-      m_nPercent(0), m_pListView(NULL), m_nPassNext(0), m_pPassFetch(NULL), m_bPassFoundNews(FALSE),
+      m_nPercent(0), m_pListView(NULL), m_passWorkers(1), m_nPassNext(0), m_bPassFoundNews(FALSE),
       m_nSingleChecks(0), m_bStopped(FALSE)
 {}
 

@@ -10,9 +10,10 @@
 //
 // It runs the keyword checks: Check News (one keyword), Check All, the
 // start-up pass (WM_CHECK_ALL) and the timed pass of timer 1. Each keyword's
-// page is fetched and parsed by a NewsFetch worker; the merge into the
-// keyword, the bold marks, the news list and the counters are done here, on
-// the view's thread, when the worker's result arrives. The main frame hears
+// page is fetched and parsed by a NewsFetch on one of the view's worker
+// threads (NewsFetchWorkers); the merge into the keyword, the bold marks, the
+// news list and the counters are done here, on the view's thread, when the
+// worker's result arrives. The main frame hears
 // WM_CHECK_PROGRESS and, after a pass with news, WM_NEWS_ARRIVED.
 //
 // The main frame creates it in its splitter, then calls SetOptions and
@@ -23,12 +24,14 @@
 // The list's totalUnread is kept equal to the sum of the keywords' unread
 // counts: items are marked read only through the keyword list's own marking
 // (MarkItemRead, MarkKeywordRead, Mark as Read on the root).
+#include "app/NewsFetchWorkers.h"
 #include "engine/KeywordGroup.h"
 #include "framework/Window.h"
 #include "toolkit/controls/XTCaption.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTTreeCtrl.h"
 
+#include <deque>
 #include <vector>
 
 class CSkellrunView;
@@ -224,12 +227,14 @@ private:
 
     // The checks (ItemTreeViewChecks.cpp).
     void StartPass();
-    // Starts the next keyword of the pass that no other check holds, or ends the pass.
+    // Hands out the pass's next fetches (skipping keywords that another
+    // check holds) up to kPassAhead ahead of the merges, or ends the pass.
     void ContinuePass();
     void EndPass();
-    // A check of the keyword, with the keyword marked as being checked; the
-    // fetch is kept in m_fetches. FALSE when no worker could start.
-    NewsFetch* StartFetch(Keyword* pKeyword);
+    // A check of the keyword on one of the workers, with the keyword marked
+    // as being checked; the fetch is kept in m_fetches. NULL when no worker
+    // could start.
+    NewsFetch* StartFetch(Keyword* pKeyword, NewsFetchWorkers& workers);
     // Steps 8 to 11 of a check: the page merged into the keyword, bold marks
     // and the news list updated; TRUE when the page held news.
     BOOL MergeFetched(Keyword* pKeyword, NewsFetch* pFetch);
@@ -239,8 +244,8 @@ private:
     void EndSingleCheck(Keyword* pKeyword);
     // g_bUpdatingNews from what runs now.
     void UpdateBusyState();
-    // A keyword about to be destroyed: its running check's result is dropped
-    // and the pass skips it.
+    // A keyword about to be destroyed: its running check gives up and its
+    // result is dropped, and the pass skips it.
     void ForgetKeywordChecks(Keyword* pKeyword);
     CString SearchHost() const;
 
@@ -249,13 +254,18 @@ private:
     CXTTreeCtrl m_wndTree;
     CSkellrunView* m_pListView;
 
+    // The threads the fetches run on, kept from one check to the next: any
+    // number for single checks, one for the pass (its requests in order).
+    NewsFetchWorkers m_workers;
+    NewsFetchWorkers m_passWorkers;
     // The running fetches, owned here until their result arrives.
     std::vector<NewsFetch*> m_fetches;
     // The pass: its keywords as it started (null for one removed since), the
-    // next one's index, the fetch of the current one, news found so far.
+    // next one's index, its fetches handed out and not merged yet (in
+    // keyword order), news found so far.
     std::vector<Keyword*> m_passKeywords;
     size_t m_nPassNext;
-    NewsFetch* m_pPassFetch;
+    std::deque<NewsFetch*> m_passFetches;
     BOOL m_bPassFoundNews;
     int m_nSingleChecks;
     BOOL m_bStopped;

@@ -2,8 +2,11 @@
 // its page on a NewsFetch worker; everything that touches the records (the
 // merge, bold marks, the news list, the counters) happens here, on the view's
 // thread, when the worker's WM_NEWS_FETCHED arrives. A pass walks the keywords
-// as they were when it started, one fetch at a time, and skips a keyword that
-// another check holds, so no keyword is ever checked twice at once.
+// as they were when it started and skips a keyword that another check holds,
+// so no keyword is ever checked twice at once. Its fetches run one after
+// another on a thread of their own, in keyword order, up to kPassAhead of
+// them ahead of the merges: the requests go out back to back while this
+// thread merges and paints, and the merges come in keyword order.
 #include "app/Addresses.h"
 #include "app/AppMessages.h"
 #include "app/FrameOptions.h"
@@ -15,6 +18,13 @@
 #include "engine/ResultMerge.h"
 
 #include <algorithm>
+
+namespace {
+
+// How many of the pass's fetches may be handed out before their merge.
+const size_t kPassAhead = 16;
+
+} // namespace
 
 int CItemTreeView::GetCheckState() const
 {
@@ -89,7 +99,7 @@ void CItemTreeView::StartSingleCheck(Keyword* pKeyword)
     UpdateBusyState();
     pKeyword->singleCheck = TRUE;
     PostToTopLevel(this, WM_CHECK_PROGRESS, 0, 1);
-    if (StartFetch(pKeyword) == NULL)
+    if (StartFetch(pKeyword, m_workers) == NULL)
         EndSingleCheck(pKeyword);
 }
 
@@ -122,9 +132,9 @@ void CItemTreeView::StartPass()
 
 void CItemTreeView::ContinuePass()
 {
-    // The progress goes out before each keyword, a skipped one too, so it
-    // runs 0, 100/n, ... and shows 100 only at the end.
-    while (m_nPassNext < m_passKeywords.size())
+    // The progress goes out before each keyword's fetch, a skipped one's
+    // too, so it runs 0, 100/n, ... and shows 100 only at the end.
+    while (m_passFetches.size() < kPassAhead && m_nPassNext < m_passKeywords.size())
     {
         const size_t nIndex = m_nPassNext++;
         m_nPercent = (int)(nIndex * 100 / m_passKeywords.size());
@@ -132,16 +142,15 @@ void CItemTreeView::ContinuePass()
         Keyword* pKeyword = m_passKeywords[nIndex];
         if (pKeyword == NULL || pKeyword->checking)
             continue;
-        m_pPassFetch = StartFetch(pKeyword);
-        if (m_pPassFetch != NULL)
-            return;
+        if (NewsFetch* pFetch = StartFetch(pKeyword, m_passWorkers))
+            m_passFetches.push_back(pFetch);
     }
-    EndPass();
+    if (m_passFetches.empty())
+        EndPass();
 }
 
 void CItemTreeView::EndPass()
 {
-    m_pPassFetch = NULL;
     m_passKeywords.clear();
     PostToTopLevel(this, WM_CHECK_PROGRESS, 100, 2);
     m_bPassRequested = FALSE;
@@ -157,10 +166,10 @@ void CItemTreeView::EndPass()
 // ---------------------------------------------------------------------------
 // Fetches and their results.
 
-NewsFetch* CItemTreeView::StartFetch(Keyword* pKeyword)
+NewsFetch* CItemTreeView::StartFetch(Keyword* pKeyword, NewsFetchWorkers& workers)
 {
     NewsFetch* pFetch = new NewsFetch(pKeyword, NewsSearchUrl(SearchHost(), pKeyword->name));
-    if (!pFetch->Start(m_hWnd))
+    if (!pFetch->Start(m_hWnd, workers))
     {
         delete pFetch;
         return NULL;
@@ -186,13 +195,16 @@ LRESULT CItemTreeView::OnNewsFetched(WPARAM, LPARAM lParam)
         if (!m_bStopped)
             bNews = MergeFetched(pKeyword, pFetch);
     }
-    const BOOL bPassStep = pFetch == m_pPassFetch;
+    // The pass's fetches come back in the order they were handed out.
+    const BOOL bPassStep = !m_passFetches.empty() && pFetch == m_passFetches.front();
+    ASSERT(bPassStep || std::find(m_passFetches.begin(), m_passFetches.end(), pFetch) == m_passFetches.end());
+    if (bPassStep)
+        m_passFetches.pop_front();
     delete pFetch;
     if (m_bStopped)
         return 0;
     if (bPassStep)
     {
-        m_pPassFetch = NULL;
         m_bPassFoundNews = m_bPassFoundNews || bNews;
         ContinuePass();
     }
@@ -219,10 +231,14 @@ BOOL CItemTreeView::MergeFetched(Keyword* pKeyword, NewsFetch* pFetch)
 
 void CItemTreeView::ForgetKeywordChecks(Keyword* pKeyword)
 {
+    // Its fetch gives up at once: one still waiting for its turn sends nothing.
     for (NewsFetch* pFetch : m_fetches)
     {
         if (pFetch->keyword == pKeyword)
+        {
             pFetch->keyword = NULL;
+            pFetch->Abort();
+        }
     }
     std::replace(m_passKeywords.begin(), m_passKeywords.end(), pKeyword, (Keyword*)NULL);
 }
@@ -250,7 +266,7 @@ void CItemTreeView::StopChecks(DWORD nWaitMs)
     m_fetches.swap(stillRunning);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
         pKeyword->checking = pKeyword->singleCheck = FALSE;
-    m_pPassFetch = NULL;
+    m_passFetches.clear();
     m_passKeywords.clear();
     m_bPassRunning = FALSE;
     m_nSingleChecks = 0;

@@ -1,26 +1,28 @@
 #include "app/NewsFetch.h"
 
+#include "app/NewsFetchWorkers.h"
 #include "app/NewsQuery.h"
 #include "engine/HttpClient.h"
 
 NewsFetch::NewsFetch(Keyword* pKeyword, const CString& url)
-    : keyword(pKeyword), fetched(FALSE), m_url(url), m_hNotify(NULL), m_hThread(NULL), m_abort(0)
+    : keyword(pKeyword), fetched(FALSE), m_url(url), m_hNotify(NULL), m_bStarted(FALSE),
+      m_hDone(::CreateEventA(NULL, TRUE, FALSE, NULL)), m_abort(0)
 {
     page.count = 0;
 }
 
 NewsFetch::~NewsFetch()
 {
-    ASSERT(m_hThread == NULL || ::WaitForSingleObject(m_hThread, 0) == WAIT_OBJECT_0);
-    if (m_hThread != NULL)
-        ::CloseHandle(m_hThread);
+    ASSERT(WaitForEnd(0));
+    if (m_hDone != NULL)
+        ::CloseHandle(m_hDone);
 }
 
-BOOL NewsFetch::Start(HWND hNotify)
+BOOL NewsFetch::Start(HWND hNotify, NewsFetchWorkers& workers)
 {
     m_hNotify = hNotify;
-    m_hThread = ::CreateThread(NULL, 0, ThreadProc, this, 0, NULL);
-    return m_hThread != NULL;
+    m_bStarted = m_hDone != NULL && workers.Run(this);
+    return m_bStarted;
 }
 
 void NewsFetch::Abort()
@@ -30,13 +32,7 @@ void NewsFetch::Abort()
 
 BOOL NewsFetch::WaitForEnd(DWORD nMilliseconds)
 {
-    return m_hThread == NULL || ::WaitForSingleObject(m_hThread, nMilliseconds) == WAIT_OBJECT_0;
-}
-
-DWORD WINAPI NewsFetch::ThreadProc(LPVOID pParam)
-{
-    static_cast<NewsFetch*>(pParam)->Run();
-    return 0;
+    return !m_bStarted || ::WaitForSingleObject(m_hDone, nMilliseconds) == WAIT_OBJECT_0;
 }
 
 void NewsFetch::Run()
@@ -53,7 +49,7 @@ void NewsFetch::Run()
         delete[] scratch;
         fetched = TRUE;
     }
-    // Nothing of this object is touched after the post: the view may delete
-    // it as soon as the thread has ended.
     ::PostMessageA(m_hNotify, WM_NEWS_FETCHED, 0, (LPARAM)this);
+    // The last touch: the view may delete the fetch as soon as it is set.
+    ::SetEvent(m_hDone);
 }

@@ -1,18 +1,18 @@
 #pragma once
 // NewsFetch: one keyword's result page, fetched and parsed on a worker thread
-// of its own. The keyword tree view makes one per keyword check, starts it,
+// (NewsFetchWorkers). The keyword tree view makes one per keyword check, starts it,
 // and gets it back by the message WM_NEWS_FETCHED (lParam: the fetch) posted
 // when the worker is done; the view then merges the page into the keyword on
 // its own thread and deletes the fetch.
 //
 //   NewsFetch* pFetch = new NewsFetch(pKeyword, NewsSearchUrl(host, pKeyword->name));
-//   if (!pFetch->Start(m_hWnd))
+//   if (!pFetch->Start(m_hWnd, m_workers))
 //       delete pFetch;
 //   ...
 //   LRESULT OnNewsFetched(WPARAM, LPARAM lParam)   // on the view's thread
 //   {
 //       NewsFetch* pFetch = (NewsFetch*)lParam;
-//       pFetch->WaitForEnd(INFINITE);              // the worker only returns now
+//       pFetch->WaitForEnd(INFINITE);              // the worker is done with it now
 //       if (pFetch->keyword && pFetch->fetched) MergeResultPage(..., pFetch->page);
 //       delete pFetch;
 //   }
@@ -28,21 +28,25 @@
 // Posted by a worker to the window given to Start: lParam is the NewsFetch.
 #define WM_NEWS_FETCHED (WM_APP + 0x120)
 
+class NewsFetchWorkers;
+
 class NewsFetch
 {
 public:
     NewsFetch(Keyword* pKeyword, const CString& url);
     NewsFetch(const NewsFetch&) = delete;
     NewsFetch& operator=(const NewsFetch&) = delete;
-    // Closes the thread's handle; the worker must have ended (WaitForEnd).
+    // The worker must be done with it (WaitForEnd).
     ~NewsFetch();
 
-    // Starts the worker, which posts WM_NEWS_FETCHED to hNotify at its end.
-    // FALSE when no thread could be made (nothing will be posted).
-    BOOL Start(HWND hNotify);
+    // Hands the fetch to one of the workers' threads, which posts
+    // WM_NEWS_FETCHED to hNotify when it is done. FALSE when no thread could
+    // be made (nothing will be posted).
+    BOOL Start(HWND hNotify, NewsFetchWorkers& workers);
     // Asks the worker's request to give up.
     void Abort();
-    // TRUE when the worker has ended, waiting for it up to nMilliseconds.
+    // TRUE when the worker is done with the fetch (or it never started),
+    // waiting for that up to nMilliseconds.
     BOOL WaitForEnd(DWORD nMilliseconds);
     const CString& GetUrl() const { return m_url; }
 
@@ -54,11 +58,14 @@ public:
     ResultPageParser page;
 
 private:
-    static DWORD WINAPI ThreadProc(LPVOID pParam);
+    friend class NewsFetchWorkers;
+    // On a worker's thread: the request, the page, the post, then the end.
     void Run();
 
     const CString m_url;
     HWND m_hNotify;
-    HANDLE m_hThread;
+    BOOL m_bStarted;
+    // Set by the worker as the last thing it does with the fetch.
+    HANDLE m_hDone;
     volatile LONG m_abort;
 };

@@ -1,6 +1,8 @@
 #include "app/SkellrunApp.h"
 
+#include "app/AppMessages.h"
 #include "app/MainFrame.h"
+#include "app/NewsFetch.h"
 #include "app/SkellrunView.h"
 #include "engine/ProgramFolder.h"
 #include "resources/Resource.h"
@@ -44,6 +46,13 @@ BOOL CSkellrunApp::InitInstance()
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();
     return TRUE;
+}
+
+BOOL CSkellrunApp::IsIdleMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_NEWS_FETCHED || pMsg->message == WM_CHECK_PROGRESS)
+        return FALSE;
+    return CWinApp::IsIdleMessage(pMsg);
 }
 
 // The main window answers the About command itself.

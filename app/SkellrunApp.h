@@ -10,6 +10,12 @@ class CSkellrunApp : public CWinApp
 public:
     CSkellrunApp();
     BOOL InitInstance() override;
+    // The checks' own messages (a fetched page, the progress of a check) do
+    // not start the idle-time update of the bars: a pass sends hundreds of
+    // them, nothing that the update shows depends on them, and each update
+    // asks every window of the frame. Every other message does, as the base
+    // decides.
+    BOOL IsIdleMessage(MSG* pMsg) override;
 
     // The folder of an executable path made full (a relative path counts
     // from the current folder), without a trailing backslash.

@@ -15,8 +15,8 @@
 // tree handles WM_SETREDRAW on its own and keeps redrawing, so the batch
 // asks the default window procedure instead, which stops the window drawing
 // (its visible bit goes; nothing on screen is hidden or erased). When the
-// batch ends the tree draws again and is invalidated whole, with its frame,
-// so the scroll bars and every item are painted once.
+// batch ends the tree draws again and is invalidated whole, so every item is
+// painted once; its frame too when the scroll bars changed meanwhile.
 //
 // Batches nest: only the outermost one stops and restarts the drawing. A
 // tree that is not drawing to begin with (hidden, or inside another batch) is
@@ -32,7 +32,18 @@ public:
     TreeRedrawBatch& operator=(const TreeRedrawBatch&) = delete;
 
 private:
+    // The scroll bars as the frame shows them: which ones there are, their
+    // ranges, pages and positions.
+    struct ScrollBars
+    {
+        DWORD dwStyle;
+        SCROLLINFO bars[2];
+        bool operator==(const ScrollBars& other) const;
+    };
+    static ScrollBars ScrollBarsOf(HWND hWnd);
+
     HWND m_hTree;
     // This batch stopped the drawing and starts it again.
     BOOL m_bRestores;
+    ScrollBars m_scrollBars;
 };

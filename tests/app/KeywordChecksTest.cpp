@@ -71,6 +71,39 @@ TEST_F(KeywordChecksTest, APassOverThreeKeywordsPostsItsProgressMergesTheirNewsA
     EXPECT_EQ(m_pTree->GetCheckState(), CItemTreeView::CHECK_NONE);
 }
 
+// More keywords than the pass hands out ahead of its merges: the requests go
+// out in keyword order, the progress runs in order, every keyword is merged.
+TEST_F(KeywordChecksTest, ALongPassRequestsAndMergesEveryKeywordInOrder)
+{
+    NewsServer server;
+    const int nKeywords = 40;
+    std::vector<std::string> names;
+    for (int k = 0; k < nKeywords; ++k)
+        names.push_back("k" + std::to_string(k));
+    std::vector<StoredKeyword> store;
+    Progress expected;
+    for (int k = 0; k < nKeywords; ++k)
+    {
+        server.SetPage(names[k], ResultPageHtml({NumberedRecord(k)}));
+        store.push_back({names[k].c_str(), {}});
+        expected.push_back({k * 100 / nKeywords, kPass});
+    }
+    expected.push_back({100, kPass});
+    OpenWith(store, server);
+
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(server.SearchQueries(), names);
+    EXPECT_EQ(Posted(), expected);
+    EXPECT_EQ(Group().totalUnread, nKeywords);
+    std::string unmerged;
+    for (Keyword* pKeyword = Group().GetFirst(); pKeyword != nullptr; pKeyword = Group().GetNext(pKeyword))
+        if (pKeyword->unreadCount != 1 || !m_pTree->GetTree().GetItemBold(pKeyword->treeItem))
+            unmerged += std::string(pKeyword->name) + " ";
+    EXPECT_EQ(unmerged, "");
+    EXPECT_EQ(m_pFrame->m_nNewsArrived, 1);
+}
+
 // Passes that bring no news: nothing is announced, the items stay, and the
 // timed check is armed again.
 TEST_F(KeywordChecksTest, APassWithoutNewsLeavesTheItemsAndArmsTheTimer)

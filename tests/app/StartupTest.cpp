@@ -1,4 +1,6 @@
 #include "app/MainFrame.h"
+#include "app/AppMessages.h"
+#include "app/NewsFetch.h"
 #include "app/SkellrunApp.h"
 #include "toolkit/controls/XTProfileManager.h"
 
@@ -40,5 +42,34 @@ TEST(MainFrameTheme, ThemeWrittenBackAtDestruction)
         delete pFrame;
         EXPECT_EQ(stored == 7 ? 2 : 0, theme) << stored;
         EXPECT_EQ(theme, profile.GetProfileInt("Settings", "Theme", -1)) << stored;
+    }
+}
+
+// The checks' own messages leave the bars' idle update alone; others start it
+// as the framework decides.
+TEST(ProgramIdle, OnlyMessagesOtherThanTheChecksOwnStartTheIdleUpdate)
+{
+    CWinApp* pCurrent = AfxGetApp();
+    CSkellrunApp app;
+    AfxGetModuleState()->m_pCurrentWinApp = pCurrent; // the test's own stays the application
+    const struct
+    {
+        const char* name;
+        UINT message;
+        BOOL idle;
+    } rows[] = {
+        {"a fetched page", WM_NEWS_FETCHED, FALSE},
+        {"a check's progress", WM_CHECK_PROGRESS, FALSE},
+        {"news arrived", WM_NEWS_ARRIVED, TRUE},
+        {"everything read", WM_ALL_READ, TRUE},
+        {"a command", WM_COMMAND, TRUE},
+        {"a key", WM_KEYDOWN, TRUE},
+        {"a paint", WM_PAINT, FALSE},
+    };
+    for (const auto& row : rows)
+    {
+        MSG msg = {};
+        msg.message = row.message;
+        EXPECT_EQ(row.idle, app.IsIdleMessage(&msg)) << row.name;
     }
 }
