@@ -7,6 +7,7 @@
 #include "CommandBarsTestSupport.h"
 
 #include "toolkit/commandbars/controls/XTPControlExpandButton.h"
+#include "toolkit/commandbars/layout/XTPLayoutFlags.h"
 
 namespace {
 
@@ -118,9 +119,26 @@ TEST_F(PopupTearOffTest, DraggingTheStripAwayMakesAFloatingToolBarOfTheCommands)
     EXPECT_NE(m_pPopup->GetControl(0), pBar->GetControl(0)) << "copies";
     CRect rcBar;
     pBar->GetWindowRect(&rcBar);
+    EXPECT_GT(rcBar.Width(), 3 * CFixedSizePaintManager::kButton) << "its three commands in a row";
+    EXPECT_EQ(pBar->CalcDynamicLayout(0, xtpLayoutHorz | xtpLayoutMRUWidth), rcBar.Size())
+        << "sized by its floating layout";
     EXPECT_EQ(ptAway.y - 10, rcBar.top) << "its top 10 pixels above the cursor";
     EXPECT_EQ(ptAway.x - rcBar.Width() / 2, rcBar.left) << "centred on the cursor";
     EXPECT_FALSE(m_pPopup->IsTrackingMode()) << "the popup closed";
+}
+
+TEST_F(PopupTearOffTest, TheTearOffWidthIsTheBarsWidth)
+{
+    m_pPopup->SetTearOffPopup("Edit Tools", kTearOffId, 60);
+    const CPoint ptStrip = PopupScreenPoint(StripCentre().x, StripCentre().y);
+    PostToPopup(WM_MOUSEMOVE, CPoint(ptStrip.x + 300, ptStrip.y + 200));
+    PostToPopup(WM_LBUTTONUP, CPoint(ptStrip.x + 300, ptStrip.y + 200));
+    PressStrip();
+    ASSERT_TRUE(TornOffBar() != NULL);
+    CRect rcBar;
+    TornOffBar()->GetWindowRect(&rcBar);
+    EXPECT_LE(rcBar.Width(), 60);
+    EXPECT_GE(rcBar.Height(), 2 * CFixedSizePaintManager::kHeight) << "the commands wrap into rows";
 }
 
 TEST_F(PopupTearOffTest, ACursorStillNearTheStripTearsNothingOff)
