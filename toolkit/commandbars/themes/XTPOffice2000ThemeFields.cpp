@@ -11,7 +11,6 @@
 namespace {
 
 const int kWindow = 5;
-const int kWindowText = 8;
 const int kGrayText = 17;
 const int kButtonText = 18;
 
@@ -99,14 +98,7 @@ CSize CXTPOffice2000Theme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pC
     {
         Rectangle(pDC, rcField, kWindow, kWindow);
         if (pComboBox->GetEditWnd() == NULL)
-        {
-            CRect rcText(rcField.left + 3, rcField.top + 1, rcButton.left, rcField.bottom - 1);
-            CFont* pOldFont = pDC->SelectObject(GetIconFont());
-            pDC->SetBkMode(TRANSPARENT);
-            pDC->SetTextColor(GetColor(kWindowText));
-            pDC->DrawText(pComboBox->GetEditText(), rcText, DT_NOPREFIX | DT_VCENTER | DT_SINGLELINE);
-            pDC->SelectObject(pOldFont);
-        }
+            DrawComboBoxText(pDC, pComboBox, rcField, rcButton);
     }
     DrawComboDropDownButton(pDC, rcButton, bEnabled, pComboBox->GetSelected() != 0,
                             pComboBox->IsDroppedDown());

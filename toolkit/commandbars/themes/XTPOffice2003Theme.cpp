@@ -690,8 +690,10 @@ CSize CXTPOffice2003Theme::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected
     CRect rcStrip(1, 1, rc.right + 1, rc.Height() + 1);
     pDC->FillSolidRect(rcStrip, GetColor(clrPopupBack));
     rcStrip.DeflateRect(1, 1);
-    const int w = std::min(rcStrip.Width() / 2 - 10, 32);
-    const int x0 = rcStrip.CenterPoint().x - w, x1 = rcStrip.CenterPoint().x + w;
+    // The dots take the middle of the strip: 20 pixels less than its width,
+    // at most 64.
+    const int w = std::min(rc.Width() / 2 - 10, 32);
+    const int x0 = rc.CenterPoint().x - w, x1 = rc.CenterPoint().x + w;
     if (bSelected)
         Rectangle(pDC, rcStrip, clrHotFrame, clrHotFill);
     else

@@ -291,8 +291,10 @@ CSize CXTPOfficeXPTheme::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, 
     CRect rcStrip(1, 1, rc.right + 1, rc.Height() + 1);
     pDC->FillSolidRect(rcStrip, GetColor(clrPopupBack));
     rcStrip.DeflateRect(1, 1);
-    const int w = std::min(rcStrip.Width() / 2 - 10, 16);
-    const int x0 = rcStrip.CenterPoint().x - w, x1 = rcStrip.CenterPoint().x + w;
+    // The grip lines take the middle of the strip: 20 pixels less than its
+    // width (a strip 30 wide has lines 10 long), at most 32.
+    const int w = std::min(rc.Width() / 2 - 10, 16);
+    const int x0 = rc.CenterPoint().x - w, x1 = rc.CenterPoint().x + w;
     if (!bSelected)
     {
         pDC->FillSolidRect(rcStrip, GetColor(clrBarFace));
@@ -457,7 +459,17 @@ CSize CXTPOfficeXPTheme::DrawControlPopupRow(CDC* pDC, CXTPControl* pControl, CR
     if (pImage != NULL)
         DrawPopupRowImage(pDC, pImage, CRect(rc.left, rc.top, rc.left + szRow.cx, rc.bottom), szIcon, bSelected, TRUE,
                           FALSE);
-    DrawListRowParts(pDC, pControl, rc, rc.left + szRow.cx + 8, bSelected, bSelected ? clrHotText : clrPopupText,
-                     bRightToLeft);
+    const ListRowColors colors = {bSelected ? clrHotText : clrPopupText, bSelected ? clrHotFrame : clrButtonShadow,
+                                  bSelected ? clrHotFrame : clrButtonFace};
+    const CRect rcButton = DrawListRowParts(pDC, pControl, rc, rc.left + szRow.cx + 8, colors, bRightToLeft);
+    if (rcButton.IsRectEmpty())
+        return szRow;
+    // The combo box's button: the hot box when selected.
+    if (bSelected)
+        DrawRectangle(pDC, rcButton, TRUE, 0, TRUE, FALSE, FALSE, FALSE, xtpBarPopup);
+    else
+        pDC->FillSolidRect(CRect(rcButton.left + 2, rcButton.top + 2, rcButton.right - 2, rcButton.bottom - 2),
+                           GetColor(clrButtonFace));
+    DrawListRowComboArrow(pDC, rcButton, bSelected);
     return szRow;
 }

@@ -10,7 +10,6 @@
 namespace {
 
 const int kWindow = 5;
-const int kWindowText = 8;
 const int kButtonFace = 15;
 const int kHotFill = 31;
 const int kHotFrame = 32;
@@ -137,16 +136,11 @@ CSize CXTPOfficeXPTheme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pCom
         }
         else
             Draw3dRect(pDC, rcInner, kWindow, kWindow);
-        if (pComboBox->GetEditWnd() == NULL)
-        {
-            CRect rcText(rcField.left + 3, rcField.top + 1, rcButton.left, rcField.bottom - 1);
-            CFont* pOldFont = pDC->SelectObject(GetIconFont());
-            pDC->SetBkMode(TRANSPARENT);
-            pDC->SetTextColor(GetColor(kWindowText));
-            pDC->DrawText(pComboBox->GetEditText(), rcText, DT_NOPREFIX | DT_VCENTER | DT_SINGLELINE);
-            pDC->SelectObject(pOldFont);
-        }
     }
+    // Without a window of its own the combo shows its text itself, disabled
+    // or not.
+    if (pComboBox->GetEditWnd() == NULL)
+        DrawComboBoxText(pDC, pComboBox, rcField, rcButton);
     rcButton.OffsetRect(1, 1);
     CFont* pOldFont = pDC->SelectObject(GetSymbolFont());
     pDC->SetBkMode(TRANSPARENT);

@@ -244,6 +244,13 @@ public:
 
 protected:
     void RefreshFonts();
+    // The current text of a combo box without a window of its own, in the
+    // icon-title font and colour 8, between rcField's left and the button.
+    void DrawComboBoxText(CDC* pDC, CXTPControlComboBox* pComboBox, CRect rcField, CRect rcButton);
+    // An edit or combo box's own window takes the icon-title font (and no
+    // margins) when it shows another, so a theme switch never leaves it on
+    // the font of a paint manager that is gone.
+    void TakeFieldFont(CWnd* pFieldWnd);
     // The size of a button on the bar and of its icon.
     static CSize GetButtonSize(CXTPCommandBar* pBar);
     static CSize GetIconSize(CXTPCommandBar* pBar);
@@ -264,10 +271,25 @@ protected:
                            BOOL bEnabled, BOOL bChecked);
     // The image box of a list row for the icon size.
     CSize GetListRowBox(CSize szIcon) const;
-    // A list row's caption from nCaptionLeft in the text colour, a popup's
-    // arrow and an edit's or combo box's field.
-    void DrawListRowParts(CDC* pDC, CXTPControl* pControl, CRect rc, int nCaptionLeft, BOOL bSelected,
-                          int nTextColor, BOOL bRightToLeft);
+    // The colours of a list row's parts, as table indexes: its text, the
+    // divider of a split button and the frame of an edit's or combo box's
+    // field.
+    struct ListRowColors
+    {
+        int nText;
+        int nDivider;
+        int nFieldFrame;
+    };
+    // A list row's caption from nCaptionLeft, a popup's arrow and a split
+    // button's divider, and an edit's or combo box's field. Returns a combo
+    // box's drop-down button, whose back the look paints before
+    // DrawListRowComboArrow (empty for other controls).
+    CRect DrawListRowParts(CDC* pDC, CXTPControl* pControl, CRect rc, int nCaptionLeft, const ListRowColors& colors,
+                           BOOL bRightToLeft);
+    // The arrow of a list row's combo button: the symbol font's glyph one
+    // pixel right of and below the button's centre, colour 45 when the row
+    // is selected, else 46.
+    void DrawListRowComboArrow(CDC* pDC, CRect rcButton, BOOL bSelected);
     // The submenu arrow, pointing right, 11 pixels in from the row's right.
     void DrawPopupArrow(CDC* pDC, CRect rcRow, COLORREF clr);
 

@@ -76,15 +76,44 @@ void CXTPPaintManager::DrawPopupArrow(CDC* pDC, CRect rcRow, COLORREF clr)
 
 CSize CXTPPaintManager::DrawControl(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
 {
-    // Edit and combo fields draw with their own operations.
+    // Edit and combo fields draw with their own operations; their windows
+    // take this paint manager's font first.
     if (CXTPControlEdit* pEdit = DYNAMIC_DOWNCAST(CXTPControlEdit, pControl))
+    {
+        TakeFieldFont(pEdit->GetEditWnd());
         return DrawControlEdit(pDC, pEdit, bDraw);
+    }
     if (CXTPControlComboBox* pComboBox = DYNAMIC_DOWNCAST(CXTPControlComboBox, pControl))
+    {
+        TakeFieldFont(pComboBox->GetEditWnd());
         return DrawControlComboBox(pDC, pComboBox, bDraw);
+    }
     CXTPCommandBar* pBar = pControl->GetParent();
     if (pBar != NULL && pBar->GetType() == xtpBarTypePopup)
         return DrawControlPopupParent(pDC, pControl, bDraw);
     return DrawControlToolBarParent(pDC, pControl, bDraw);
+}
+
+void CXTPPaintManager::DrawComboBoxText(CDC* pDC, CXTPControlComboBox* pComboBox, CRect rcField, CRect rcButton)
+{
+    const int kWindowText = 8;
+    CRect rcText(rcField.left + 3, rcField.top + 1, rcButton.left, rcField.bottom - 1);
+    CFont* pOldFont = pDC->SelectObject(&m_fontIcon);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(GetColor(kWindowText));
+    pDC->DrawText(pComboBox->GetEditText(), rcText, DT_NOPREFIX | DT_VCENTER | DT_SINGLELINE);
+    pDC->SelectObject(pOldFont);
+}
+
+void CXTPPaintManager::TakeFieldFont(CWnd* pFieldWnd)
+{
+    if (pFieldWnd == NULL || pFieldWnd->GetSafeHwnd() == NULL)
+        return;
+    HFONT hFont = (HFONT)m_fontIcon.GetSafeHandle();
+    if ((HFONT)pFieldWnd->SendMessage(WM_GETFONT) == hFont)
+        return;
+    pFieldWnd->SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
+    pFieldWnd->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 }
 
 void CXTPPaintManager::DrawControlEntry(CDC* pDC, CXTPControl* pControl)

@@ -48,19 +48,29 @@ CSize CXTPPaintManager::DrawControlPopupRow(CDC* pDC, CXTPControl* pControl, CRe
     if (bSelected)
         Rectangle(pDC, rcText, COLOR_HIGHLIGHT, COLOR_HIGHLIGHT);
     const int nText = bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
-    DrawListRowParts(pDC, pControl, rc, rc.left + szBox.cx + 4, bSelected, nText, bRightToLeft);
+    const ListRowColors colors = {nText, nText, bSelected ? COLOR_HIGHLIGHT : COLOR_BTNFACE};
+    const CRect rcButton = DrawListRowParts(pDC, pControl, rc, rc.left + szBox.cx + 4, colors, bRightToLeft);
+    if (rcButton.IsRectEmpty())
+        return szBox;
+    // The combo box's button: framed in the highlight when selected.
+    if (bSelected)
+        Rectangle(pDC, rcButton, COLOR_HIGHLIGHT, COLOR_BTNFACE);
+    else
+        pDC->FillSolidRect(CRect(rcButton.left + 2, rcButton.top + 2, rcButton.right - 2, rcButton.bottom - 2),
+                           GetColor(COLOR_BTNFACE));
+    DrawListRowComboArrow(pDC, rcButton, bSelected);
     return szBox;
 }
 
-void CXTPPaintManager::DrawListRowParts(CDC* pDC, CXTPControl* pControl, CRect rc, int nCaptionLeft,
-                                        BOOL bSelected, int nTextColor, BOOL bRightToLeft)
+CRect CXTPPaintManager::DrawListRowParts(CDC* pDC, CXTPControl* pControl, CRect rc, int nCaptionLeft,
+                                         const ListRowColors& colors, BOOL bRightToLeft)
 {
     CString strCaption = pControl->GetCustomCaption().IsEmpty() ? pControl->GetCaption() : pControl->GetCustomCaption();
     if (bRightToLeft)
         PrepareMenuCaption(strCaption);
     else
         StripMnemonics(strCaption);
-    const COLORREF clrText = GetColor(nTextColor);
+    const COLORREF clrText = GetColor(colors.nText);
     pDC->SetTextColor(clrText);
     pDC->SetBkMode(TRANSPARENT);
     CFont* pOldFont = pDC->SelectObject(GetRegularFont());
@@ -75,29 +85,24 @@ void CXTPPaintManager::DrawListRowParts(CDC* pDC, CXTPControl* pControl, CRect r
         const int x = rc.right - 7, y = rc.CenterPoint().y;
         Triangle(pDC, CPoint(x, y), CPoint(x - 5, y + 5), CPoint(x - 5, y - 5), clrText);
         if (type == xtpControlSplitButtonPopup)
-            Line(pDC, rc.right - 20, rc.top + 1, rc.right - 20, rc.bottom - 1, nTextColor);
+            Line(pDC, rc.right - 20, rc.top + 1, rc.right - 20, rc.bottom - 1, colors.nDivider);
     }
     if (type != xtpControlComboBox && type != xtpControlEdit)
-        return;
+        return CRect(0, 0, 0, 0);
     // The field of an edit or combo box follows the caption.
     CRect rcField(nCaptionLeft + nCaptionWidth + 5, rc.top, rc.right, rc.bottom);
-    Rectangle(pDC, rcField, bSelected ? COLOR_HIGHLIGHT : COLOR_BTNFACE, COLOR_WINDOW);
+    Rectangle(pDC, rcField, colors.nFieldFrame, COLOR_WINDOW);
     if (type != xtpControlComboBox)
-        return;
-    CRect rcButton(rcField.right - ComboButtonWidth(pDC, GetIconFont()), rcField.top, rcField.right, rcField.bottom);
-    if (bSelected)
-    {
-        DrawRectangle(pDC, rcButton, TRUE, 0, TRUE, FALSE, FALSE, FALSE, xtpBarPopup);
-    }
-    else
-    {
-        CRect rcInside(rcButton);
-        rcInside.DeflateRect(2, 2);
-        pDC->FillSolidRect(rcInside, GetColor(COLOR_BTNFACE));
-    }
+        return CRect(0, 0, 0, 0);
+    return CRect(rcField.right - ComboButtonWidth(pDC, GetIconFont()), rcField.top, rcField.right, rcField.bottom);
+}
+
+void CXTPPaintManager::DrawListRowComboArrow(CDC* pDC, CRect rcButton, BOOL bSelected)
+{
+    const int kSelectedArrow = 45, kArrow = 46;
     rcButton.OffsetRect(1, 1);
-    pDC->SetTextColor(GetColor(nTextColor));
-    CFont* pOldSymbolFont = pDC->SelectObject(GetSymbolFont());
+    pDC->SetTextColor(GetColor(bSelected ? kSelectedArrow : kArrow));
+    CFont* pOldFont = pDC->SelectObject(GetSymbolFont());
     pDC->DrawText("u", 1, rcButton, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    pDC->SelectObject(pOldSymbolFont);
+    pDC->SelectObject(pOldFont);
 }
