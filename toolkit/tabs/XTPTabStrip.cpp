@@ -202,14 +202,6 @@ int CXTPTabStrip::GetTotalTabLength() const
     return nTotal;
 }
 
-std::vector<CRect> CXTPTabStrip::GetItemRects() const
-{
-    std::vector<CRect> rects;
-    for (CXTPTabStripItem* pItem : m_arrItems)
-        rects.push_back(pItem->GetRect());
-    return rects;
-}
-
 // ---- Buttons, scrolling, sizes --------------------------------------------------------------
 
 CXTPTabStripButton* CXTPTabStrip::FindButton(int nKind) const
@@ -420,16 +412,22 @@ void CXTPTabStrip::ReorderDraggedItem(CXTPTabStripItem* pItem, const std::vector
         }
 }
 
-void CXTPTabStrip::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabStripItem* pItem)
+std::vector<CRect> CXTPTabStrip::BeginItemDrag(CXTPTabStripItem* pItem)
 {
-    CXTPTabStripItem* pSelectedBefore = m_pSelected;
     m_pSelected = pItem;
     if (GetPainter()->m_bHotTracking)
         m_pHot = pItem;
     RecalcHostLayout();
+    std::vector<CRect> rcPlaces;
+    for (CXTPTabStripItem* pTab : m_arrItems)
+        rcPlaces.push_back(pTab->GetRect());
+    return rcPlaces;
+}
 
-    const std::vector<CRect> rcPlaces = GetItemRects();
-    CPoint ptLast = point;
+BOOL CXTPTabStrip::RunItemDrag(HWND hWnd, CXTPTabStripItem* pItem, CPoint& ptLast,
+                               const std::function<void(CPoint)>& onMove)
+{
+    BOOL bDropped = FALSE;
     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
     loop.Run([&](MSG& msg) {
         // A tab deleted while the drag dispatched messages ends the drag.
@@ -439,16 +437,27 @@ void CXTPTabStrip::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabStripItem* pIte
         {
         case WM_MOUSEMOVE:
             ptLast = CPoint(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-            ReorderDraggedItem(pItem, rcPlaces, ptLast);
+            onMove(ptLast);
             return CXTPCaptureLoop::handled;
-        case WM_CANCELMODE:
         case WM_LBUTTONUP:
+            bDropped = TRUE;
+            return CXTPCaptureLoop::finish;
+        case WM_CANCELMODE:
         case WM_RBUTTONDOWN:
             return CXTPCaptureLoop::finish;
         default:
             return IsKeyMessage(msg.message) ? CXTPCaptureLoop::handled : CXTPCaptureLoop::dispatch;
         }
     });
+    return bDropped && HasItem(pItem);
+}
+
+void CXTPTabStrip::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabStripItem* pItem)
+{
+    CXTPTabStripItem* pSelectedBefore = m_pSelected;
+    const std::vector<CRect> rcPlaces = BeginItemDrag(pItem);
+    CPoint ptLast = point;
+    RunItemDrag(hWnd, pItem, ptLast, [&](CPoint pt) { ReorderDraggedItem(pItem, rcPlaces, pt); });
 
     OnMouseMove(hWnd, ptLast);
     // The click below selects the dragged tab as a change from the tab

@@ -24,6 +24,7 @@
 #include "toolkit/tabs/XTPTabStripListener.h"
 #include "toolkit/foundation/XTPUxThemeWrapper.h"
 
+#include <functional>
 #include <vector>
 
 class CXTPTabStripPainter;
@@ -179,11 +180,20 @@ public:
 protected:
     // Asks for a WM_MOUSELEAVE for the window.
     static void TrackMouseLeave(HWND hWnd);
+    // The mouse loop of a drag of pItem: onMove for each move of the mouse
+    // (ptLast follows it), other keys swallowed, everything else dispatched.
+    // TRUE when the left button was released (a drop);
+    // FALSE for Esc, the right button, WM_CANCELMODE, a lost capture, a quit
+    // (posted again) or a tab deleted on the way.
+    BOOL RunItemDrag(HWND hWnd, CXTPTabStripItem* pItem, CPoint& ptLast, const std::function<void(CPoint)>& onMove);
     // One move of the reorder drag: swaps the dragged tab with the tab whose
     // place (as recorded when the drag began) holds the point.
     void ReorderDraggedItem(CXTPTabStripItem* pItem, const std::vector<CRect>& rcPlaces, CPoint point);
-    // Every item's rectangle, in item order.
-    std::vector<CRect> GetItemRects() const;
+    // The start of a drag of pItem: it becomes the selected tab (and the hot
+    // one while the painter tracks hot tabs) without the selection's other
+    // effects, the strip is laid out, and the tabs' places at this moment
+    // are returned for ReorderDraggedItem.
+    std::vector<CRect> BeginItemDrag(CXTPTabStripItem* pItem);
 
 private:
     CXTPTabStrip(const CXTPTabStrip&);
