@@ -19,30 +19,30 @@ BOOL NearEdge(int nDistance)
 std::vector<XTPTabGroupPlace> XTPTabPlaceGroups(const std::vector<double>& weights, const CRect& rcArea,
                                                 BOOL bStacked)
 {
-    const CXTPTabRowAxis axis(!bStacked); // groups follow each other along the axis
+    const CXTPOrientation orient(bStacked); // groups follow each other along the main axis
     const int nCount = (int)weights.size();
     double dTotal = std::accumulate(weights.begin(), weights.end(), 0.0);
     const BOOL bEqual = dTotal <= 0;
     if (bEqual)
         dTotal = nCount;
-    const int nLength = axis.Length(rcArea);
+    const int nLength = orient.MainLength(rcArea);
     std::vector<XTPTabGroupPlace> places(nCount);
     double dAccumulated = 0;
-    int nStart = axis.Begin(rcArea);
+    int nStart = orient.MainStart(rcArea);
     for (int i = 0; i < nCount; i++)
     {
         XTPTabGroupPlace& place = places[i];
         place.rcGroup = rcArea;
         place.rcSplitter.SetRectEmpty();
-        axis.Begin(place.rcGroup) = nStart;
+        orient.MainStart(place.rcGroup) = nStart;
         if (i == nCount - 1)
             break;
         dAccumulated += bEqual ? 1.0 : weights[i];
-        const int nEnd = axis.Begin(rcArea) + (int)(nLength * dAccumulated / dTotal);
-        axis.End(place.rcGroup) = nEnd - kTabGroupSplitterSize;
+        const int nEnd = orient.MainStart(rcArea) + (int)(nLength * dAccumulated / dTotal);
+        orient.MainEnd(place.rcGroup) = nEnd - kTabGroupSplitterSize;
         place.rcSplitter = rcArea;
-        axis.Begin(place.rcSplitter) = nEnd - kTabGroupSplitterSize;
-        axis.End(place.rcSplitter) = nEnd;
+        orient.MainStart(place.rcSplitter) = nEnd - kTabGroupSplitterSize;
+        orient.MainEnd(place.rcSplitter) = nEnd;
         nStart = nEnd;
     }
     return places;

@@ -245,7 +245,7 @@ BOOL CXTPTabStrip::IsHorizontal()
 
 int CXTPTabStrip::GetRowLength(const CRect& rc)
 {
-    return CXTPTabRowAxis(IsHorizontal()).Length(rc);
+    return CXTPOrientation(!IsHorizontal()).MainLength(rc);
 }
 
 // ---- Painter settings --------------------------------------------------------------------

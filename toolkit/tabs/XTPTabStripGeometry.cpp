@@ -33,12 +33,12 @@ void XTPTabInflateSides(CRect& rc, const CRect& rcSides, int nPosition)
 
 CRect XTPTabBandAtTabSide(const CRect& rc, int nThickness, int nPosition)
 {
-    const CXTPTabRowAxis axis(XTPTabIsHorizontal(nPosition));
+    const CXTPOrientation orient(!XTPTabIsHorizontal(nPosition));
     CRect rcBand = rc;
     if (XTPTabIsFarSide(nPosition))
-        axis.AcrossBegin(rcBand) = axis.AcrossEnd(rc) - nThickness;
+        orient.CrossStart(rcBand) = orient.CrossEnd(rc) - nThickness;
     else
-        axis.AcrossEnd(rcBand) = axis.AcrossBegin(rc) + nThickness;
+        orient.CrossEnd(rcBand) = orient.CrossStart(rc) + nThickness;
     return rcBand;
 }
 

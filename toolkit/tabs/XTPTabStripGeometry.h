@@ -4,12 +4,16 @@
 // is shrunk or scrolled, where the small buttons go, how a caption is cut in
 // the middle, how the stacked rows of appearance 8 stand, and how tab groups
 // share an area. The painter, the appearances and the tab client feed these
-// with numbers read from their objects and write the results back.
+// with numbers read from their objects and write the results back. Rows of
+// both orientations are laid out once, through CXTPOrientation: its main
+// axis runs along the row of tabs.
 //
 //     CRect rc = rcStrip;
 //     XTPTabDeflateSides(rc, CRect(2, 1, 2, 2), xtpTabPositionLeft);   // frame
 //     std::vector<int> lengths = {100, 80, 50};
 //     XTPTabShrinkToFit(lengths, 200);                                  // 75 75 50
+#include "toolkit/commandbars/layout/XTPOrientation.h"
+
 #include "framework/Core.h"
 
 #include <functional>
@@ -43,39 +47,6 @@ inline BOOL XTPTabIsFarSide(int nPosition)
 {
     return nPosition == xtpTabPositionBottom || nPosition == xtpTabPositionRight;
 }
-
-// Reads and writes a rectangle along the row of tabs and across it, so that
-// the layout is written once for rows of both orientations: along a
-// horizontal row is x, along a vertical one y.
-class CXTPTabRowAxis
-{
-public:
-    explicit CXTPTabRowAxis(BOOL bHorizontal) : m_bHorizontal(bHorizontal) {}
-
-    BOOL IsHorizontal() const { return m_bHorizontal; }
-    LONG& Begin(CRect& rc) const { return m_bHorizontal ? rc.left : rc.top; }
-    LONG& End(CRect& rc) const { return m_bHorizontal ? rc.right : rc.bottom; }
-    LONG& AcrossBegin(CRect& rc) const { return m_bHorizontal ? rc.top : rc.left; }
-    LONG& AcrossEnd(CRect& rc) const { return m_bHorizontal ? rc.bottom : rc.right; }
-    LONG Begin(const CRect& rc) const { return m_bHorizontal ? rc.left : rc.top; }
-    LONG End(const CRect& rc) const { return m_bHorizontal ? rc.right : rc.bottom; }
-    LONG AcrossBegin(const CRect& rc) const { return m_bHorizontal ? rc.top : rc.left; }
-    LONG AcrossEnd(const CRect& rc) const { return m_bHorizontal ? rc.bottom : rc.right; }
-    int Length(const CRect& rc) const { return m_bHorizontal ? rc.Width() : rc.Height(); }
-    int Thickness(const CRect& rc) const { return m_bHorizontal ? rc.Height() : rc.Width(); }
-    LONG Along(const POINT& pt) const { return m_bHorizontal ? pt.x : pt.y; }
-    LONG Across(const POINT& pt) const { return m_bHorizontal ? pt.y : pt.x; }
-    LONG Along(const SIZE& sz) const { return m_bHorizontal ? sz.cx : sz.cy; }
-    LONG Across(const SIZE& sz) const { return m_bHorizontal ? sz.cy : sz.cx; }
-    // The point at nAlong along the row and nAcross across it.
-    CPoint Point(int nAlong, int nAcross) const
-    {
-        return m_bHorizontal ? CPoint(nAlong, nAcross) : CPoint(nAcross, nAlong);
-    }
-
-private:
-    BOOL m_bHorizontal;
-};
 
 // ---- Sides by position ----
 

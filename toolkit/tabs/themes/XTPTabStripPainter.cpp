@@ -262,12 +262,12 @@ int CXTPTabStripPainter::CalcTabLength(int nContent, int nMinimum, int nMaximum)
 
 CRect CXTPTabStripPainter::CalcRowRect(CXTPTabStrip* pStrip, CRect rc)
 {
-    const CXTPTabRowAxis axis(pStrip->IsHorizontal());
+    const CXTPOrientation orient(!pStrip->IsHorizontal());
     const CRect rcHeader = m_pShape->GetHeaderRect(rc, pStrip);
     const CRect rcMargins = m_pShape->GetMargins();
     CRect rcRow = rcHeader;
-    axis.Begin(rcRow) = axis.Begin(rcHeader) + rcMargins.left + rcMargins.right;
-    axis.End(rcRow) = axis.End(rcHeader) - 1;
+    orient.MainStart(rcRow) = orient.MainStart(rcHeader) + rcMargins.left + rcMargins.right;
+    orient.MainEnd(rcRow) = orient.MainEnd(rcHeader) - 1;
     for (int i = pStrip->GetButtonCount() - 1; i >= 0; i--)
         pStrip->GetButton(i)->Layout(rcRow);
     return rcRow;
@@ -276,7 +276,7 @@ CRect CXTPTabStripPainter::CalcRowRect(CXTPTabStrip* pStrip, CRect rc)
 void CXTPTabStripPainter::LayoutTabStrip(CXTPTabStrip* pStrip, CDC* pDC, CRect rc)
 {
     const int nPosition = pStrip->GetPosition();
-    const CXTPTabRowAxis axis(XTPTabIsHorizontal(nPosition));
+    const CXTPOrientation orient(!XTPTabIsHorizontal(nPosition));
     if (pStrip->HasClientFrame())
         XTPTabDeflateSides(rc, kClientFrameSides, nPosition);
     XTPTabDeflateSides(rc, m_rcHeaderMargin, nPosition);
@@ -291,39 +291,39 @@ void CXTPTabStripPainter::LayoutTabStrip(CXTPTabStrip* pStrip, CDC* pDC, CRect r
 
     const CRect rcMargins = m_pShape->GetMargins();
     const int nRowHeight = m_pShape->GetRowHeight(pStrip);
-    const int nTop = XTPTabIsFarSide(nPosition) ? axis.AcrossEnd(rc) - nRowHeight - rcMargins.top
-                                                : axis.AcrossBegin(rc) + rcMargins.top;
+    const int nTop = XTPTabIsFarSide(nPosition) ? orient.CrossEnd(rc) - nRowHeight - rcMargins.top
+                                                : orient.CrossStart(rc) + rcMargins.top;
     for (int i = 0; i < pStrip->GetItemCount(); i++)
     {
         CXTPTabStripItem* pItem = pStrip->GetItem(i);
         pItem->SetLength(pItem->IsVisible() ? m_pShape->GetItemLength(pDC, pItem) : 0);
     }
-    int nAvailable = axis.Length(rc) - rcMargins.left - rcMargins.right;
+    int nAvailable = orient.MainLength(rc) - rcMargins.left - rcMargins.right;
     for (int i = pStrip->GetButtonCount() - 1; i >= 0; i--)
         if (pStrip->GetButton(i)->GetShowMode() == xtpTabButtonAlways)
-            nAvailable -= axis.Along(pStrip->GetButton(i)->GetSize());
+            nAvailable -= orient.Main(pStrip->GetButton(i)->GetSize());
     if (m_nLayout == xtpTabLayoutCompressed)
         ShrinkTabsToFit(pStrip, nAvailable);
     if (pStrip->m_nScrollOffset < 0)
     {
         const CRect rcRow = CalcRowRect(pStrip, rc);
         pStrip->m_nScrollOffset =
-            XTPTabFitScrollOffset(pStrip->m_nScrollOffset, pStrip->GetTotalTabLength(), axis.Length(rcRow));
+            XTPTabFitScrollOffset(pStrip->m_nScrollOffset, pStrip->GetTotalTabLength(), orient.MainLength(rcRow));
     }
 
-    int nAlong = axis.Begin(rc) + rcMargins.left + pStrip->m_nScrollOffset;
+    int nAlong = orient.MainStart(rc) + rcMargins.left + pStrip->m_nScrollOffset;
     for (int i = 0; i < pStrip->GetItemCount(); i++)
     {
         CXTPTabStripItem* pItem = pStrip->GetItem(i);
         CRect rcItem;
-        axis.Begin(rcItem) = nAlong;
-        axis.End(rcItem) = nAlong + pItem->GetLength();
-        axis.AcrossBegin(rcItem) = nTop;
-        axis.AcrossEnd(rcItem) = nTop + nRowHeight;
+        orient.MainStart(rcItem) = nAlong;
+        orient.MainEnd(rcItem) = nAlong + pItem->GetLength();
+        orient.CrossStart(rcItem) = nTop;
+        orient.CrossEnd(rcItem) = nTop + nRowHeight;
         pItem->SetRect(rcItem);
         nAlong += pItem->GetLength();
     }
-    axis.End(pStrip->m_rcHeader) = axis.End(CalcRowRect(pStrip, rc));
+    orient.MainEnd(pStrip->m_rcHeader) = orient.MainEnd(CalcRowRect(pStrip, rc));
 }
 
 void CXTPTabStripPainter::ShrinkTabsToFit(CXTPTabStrip* pStrip, int nAvailable)
@@ -341,9 +341,9 @@ void CXTPTabStripPainter::EnsureVisible(CXTPTabStrip* pStrip, CXTPTabStripItem* 
     const CRect rcHeader = pStrip->GetHeaderRect(), rcItem = pItem->GetRect();
     if (rcHeader.IsRectEmpty() || rcItem.IsRectEmpty())
         return;
-    const CXTPTabRowAxis axis(pStrip->IsHorizontal());
-    pStrip->SetScrollOffset(XTPTabEnsureVisibleOffset(pStrip->GetScrollOffset(), axis.Begin(rcItem),
-                                                      axis.End(rcItem), axis.Begin(rcHeader), axis.End(rcHeader),
+    const CXTPOrientation orient(!pStrip->IsHorizontal());
+    pStrip->SetScrollOffset(XTPTabEnsureVisibleOffset(pStrip->GetScrollOffset(), orient.MainStart(rcItem),
+                                                      orient.MainEnd(rcItem), orient.MainStart(rcHeader), orient.MainEnd(rcHeader),
                                                       m_pShape->GetMargins().left));
 }
 
@@ -357,7 +357,7 @@ void CXTPTabStripPainter::DrawTabStrip(CXTPTabStrip* pStrip, CDC* pDC, CRect rc)
 void CXTPTabStripPainter::PaintTabStrip(CXTPTabStrip* pStrip, CDC* pDC, CRect rc)
 {
     const int nPosition = pStrip->GetPosition();
-    const CXTPTabRowAxis axis(XTPTabIsHorizontal(nPosition));
+    const CXTPOrientation orient(!XTPTabIsHorizontal(nPosition));
     if (pStrip->HasClientFrame())
     {
         pDC->Draw3dRect(rc, m_pColors->m_clrBorder, m_pColors->m_clrBorder);
@@ -375,7 +375,7 @@ void CXTPTabStripPainter::PaintTabStrip(CXTPTabStrip* pStrip, CDC* pDC, CRect rc
     {
         const CRect rcButton = pStrip->GetButton(i)->GetRect();
         if (!rcButton.IsRectEmpty())
-            axis.End(rcHeader) = std::min(axis.End(rcHeader), axis.Begin(rcButton));
+            orient.MainEnd(rcHeader) = std::min(orient.MainEnd(rcHeader), orient.MainStart(rcButton));
     }
 
     const int nSaved = pDC->SaveDC();
@@ -448,17 +448,17 @@ int CXTPTabStripPainter::GetWidestCaption(CDC* pDC, CXTPTabStrip* pStrip)
 int CXTPTabStripPainter::MeasureItem(CDC* pDC, CXTPTabStripItem* pItem, BOOL bHasIcon)
 {
     CXTPTabStrip* pStrip = pItem->GetStrip();
-    const CXTPTabRowAxis axis(pStrip->IsHorizontal());
+    const CXTPOrientation orient(!pStrip->IsHorizontal());
     CSize szNormal, szMinimum, szMaximum;
     pStrip->GetTabSizes(&szNormal, &szMinimum, &szMaximum);
-    const int nIconSide = bHasIcon ? axis.Along(m_szIcon) : 0;
+    const int nIconSide = bHasIcon ? orient.Main(m_szIcon) : 0;
     switch (m_nLayout)
     {
     case xtpTabLayoutFixed:
         return CalcTabLength(szNormal.cx, szMinimum.cx, szMaximum.cx);
     case xtpTabLayoutSelectedText:
         if (!pItem->IsSelected())
-            return CalcTabLength(axis.Along(m_szIcon) + 8, szMinimum.cx, szMaximum.cx);
+            return CalcTabLength(orient.Main(m_szIcon) + 8, szMinimum.cx, szMaximum.cx);
         return CalcTabLength(GetWidestCaption(pDC, pStrip) + nIconSide + 12, szMinimum.cx, szMaximum.cx);
     default:
         return CalcTabLength(MeasureCaption(pDC, pItem->GetText()) + nIconSide + 12, szMinimum.cx, szMaximum.cx);
@@ -469,8 +469,8 @@ int CXTPTabStripPainter::DrawItemContent(CDC* pDC, CXTPTabStripItem* pItem, CRec
 {
     CXTPTabStrip* pStrip = pItem->GetStrip();
     const int nPosition = pStrip->GetPosition();
-    const CXTPTabRowAxis axis(XTPTabIsHorizontal(nPosition));
-    const BOOL bVertical = !axis.IsHorizontal();
+    const CXTPOrientation orient(!XTPTabIsHorizontal(nPosition));
+    const BOOL bVertical = orient.IsVertical();
     const BOOL bBold = m_bBoldSelected && pItem->IsSelected() && pStrip->IsActive();
     CXTPFontDC font(pDC, bBold ? GetBoldFont(bVertical) : GetFont(bVertical));
     CSize szIcon = m_szIcon;
@@ -482,10 +482,10 @@ int CXTPTabStripPainter::DrawItemContent(CDC* pDC, CXTPTabStripItem* pItem, CRec
     XTPTabDeflateSides(rc, CRect(m_rcItemInset.left + 6, m_rcItemInset.top, 0, m_rcItemInset.bottom), nPosition);
     if (bHasIcon)
     {
-        const CPoint ptIcon = axis.Point(axis.Begin(rc) - 1, axis.Across(rc.CenterPoint()) - axis.Across(szIcon) / 2);
-        if (axis.Length(rc) > axis.Along(szIcon))
+        const CPoint ptIcon = orient.MakePoint(orient.MainStart(rc) - 1, orient.Cross(rc.CenterPoint()) - orient.Cross(szIcon) / 2);
+        if (orient.MainLength(rc) > orient.Main(szIcon))
             pStrip->DrawItemIcon(pDC, ptIcon, pItem, TRUE, szIcon);
-        axis.Begin(rc) += axis.Along(szIcon) + 2;
+        orient.MainStart(rc) += orient.Main(szIcon) + 2;
     }
     const BOOL bShowText = m_nLayout != xtpTabLayoutSelectedText || pItem->IsSelected();
     if (bShowText)

@@ -59,13 +59,13 @@ CRect CXTPTabStripShape::GetHeaderRect(CRect rc, CXTPTabStrip* pStrip)
 CRect CXTPTabStripShape::GetClientRect(CRect rc, CXTPTabStrip* pStrip)
 {
     const int nPosition = pStrip->GetPosition();
-    const CXTPTabRowAxis axis(XTPTabIsHorizontal(nPosition));
+    const CXTPOrientation orient(!XTPTabIsHorizontal(nPosition));
     const CRect rcHeader = GetHeaderRect(rc, pStrip);
     // The client begins one pixel inside the header, on its far side.
     if (XTPTabIsFarSide(nPosition))
-        axis.AcrossEnd(rc) = axis.AcrossBegin(rcHeader) + 1;
+        orient.CrossEnd(rc) = orient.CrossStart(rcHeader) + 1;
     else
-        axis.AcrossBegin(rc) = axis.AcrossEnd(rcHeader) - 1;
+        orient.CrossStart(rc) = orient.CrossEnd(rcHeader) - 1;
     return rc;
 }
 
