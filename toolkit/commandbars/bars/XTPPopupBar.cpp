@@ -290,8 +290,9 @@ void CXTPPopupBar::RecalcAndShow()
 
 void CXTPPopupBar::OnRecalcLayout()
 {
+    // The shadows follow the popup to its new place and size.
     if (m_hWnd != NULL && IsWindowVisible())
-        RecalcAndShow();
+        Relayout();
 }
 
 void CXTPPopupBar::OnControlsChanged()

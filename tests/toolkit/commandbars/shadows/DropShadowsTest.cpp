@@ -111,6 +111,19 @@ TEST_F(DropShadowsTest, TheStripsHideAndShowWithTheirOwnerAndGoWhenItIsDestroyed
     EXPECT_FALSE(::IsWindow(hStrip)) << "a strip never outlives its owner";
 }
 
+TEST_F(DropShadowsTest, ThePopupsShadowFollowsItWhenItIsLaidOutAgain)
+{
+    UseThemedShadows();
+    ASSERT_TRUE(m_pPopup->Popup(100, 100, NULL));
+    m_pPopup->GetControl(1)->SetCaption(CString("A caption much longer than before"));
+    m_pPopup->OnRecalcLayout();
+    const CRect rcPopup = WindowRect(m_pPopup);
+    const std::vector<CXTPDropShadowWnd*> shadows = ShadowsOf(m_pPopup);
+    ASSERT_EQ(2u, shadows.size());
+    EXPECT_EQ(CRect(rcPopup.right, rcPopup.top + 4, rcPopup.right + 4, rcPopup.bottom), WindowRect(shadows[1]))
+        << "beside the wider popup";
+}
+
 TEST_F(DropShadowsTest, APopupWithoutItsShadowFlagCastsNone)
 {
     UseThemedShadows();
