@@ -49,6 +49,7 @@ public:
     void SetPopupFlags(int nFlags) { m_nPopupFlags = nFlags; }
     CRect GetExcludeRect() const { return m_rcExclude; }
     CPoint GetPopupPoint() const { return m_ptPopup; }
+
     // ---- Animation ----
 
     // The animation the popup plays as it opens (an XTPAnimationType): none
@@ -94,7 +95,9 @@ public:
     // shown row up; the others are hidden by scrolling (xtpHideScroll).
     void UpdateScrolling(const CSize* pSize, BOOL bFromBottom, BOOL bRedraw);
 
-    // The popup gets a drop shadow when it opens.
+    // ---- Shadow, borders and the default item ----
+
+    // The popup gets a drop shadow when it opens (shadows/XTPDropShadows).
     void SetShadow(BOOL bShadow) { m_bShadow = bShadow; }
     BOOL IsShadow() const { return m_bShadow; }
     // Left, top, right and bottom space around the rows.
