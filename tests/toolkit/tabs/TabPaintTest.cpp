@@ -62,6 +62,18 @@ TEST_F(TabPaint, ItemColoursFillTabsWithTheDefaultTabColours)
     EXPECT_EQ(RGB(10, 200, 30), canvas.Pixel(Tab(3).left + 2, Tab(3).bottom - 3));
 }
 
+TEST_F(TabPaint, TrapezoidFacesFillOnlyTheTrapezoid)
+{
+    strip.SetAppearanceById(xtpTabAppearanceTrapezoid);
+    strip.m_painter.SetItemColors(TRUE);
+    strip.AddTabs({"A", "B", "C"});
+    strip.Paint(canvas);
+    const CRect a = Tab(0); // its face leans left by a quarter of its height
+    EXPECT_EQ(RGB(138, 168, 228), canvas.Pixel(a.left + 20, a.bottom - 3)) << "inside";
+    EXPECT_NE(RGB(138, 168, 228), canvas.Pixel(a.left - 5, a.top + 2)) << "beside the sloped side";
+    EXPECT_NE(RGB(138, 168, 228), canvas.Pixel(a.left + 20, a.top - 2)) << "above the tab";
+}
+
 TEST_F(TabPaint, TheDefaultSetDithersAndSinksTheSelectedButton)
 {
     strip.SetAppearanceById(xtpTabAppearanceButtons);

@@ -238,23 +238,18 @@ COLORREF CXTPTabStripShape::FillPolygon(CDC* pDC, CXTPTabStripItem* pItem, const
     HRGN hOldClip = ::CreateRectRgn(0, 0, 0, 0);
     const BOOL bHadClip = ::GetClipRgn(hDC, hOldClip) == 1;
 
+    // The face fills the polygon's bounding box, seen through the polygon.
     HRGN hPolygon = ::CreatePolygonRgn(points.data(), nCount, WINDING);
     if (bHadClip)
         ::CombineRgn(hPolygon, hPolygon, hOldClip, RGN_AND);
-    ::SelectClipRgn(hDC, hPolygon);
     CRect rcBox;
-    ::GetRgnBox(hPolygon, &rcBox);
-
     COLORREF clrFace = XTP_COLOR_NONE;
-    if (!rcBox.IsRectEmpty())
+    if (::GetRgnBox(hPolygon, &rcBox) != NULLREGION)
     {
-        CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(pDC, rcBox.Width(), rcBox.Height());
-        CXTPCompatibleDC dcFace(pDC, &bitmap);
-        clrFace = GetColors()->FillTabFace(&dcFace, CRect(0, 0, rcBox.Width(), rcBox.Height()), pItem);
-        pDC->BitBlt(rcBox.left, rcBox.top, rcBox.Width(), rcBox.Height(), &dcFace, 0, 0, SRCCOPY);
+        ::SelectClipRgn(hDC, hPolygon);
+        clrFace = GetColors()->FillTabFace(pDC, rcBox, pItem);
+        ::SelectClipRgn(hDC, bHadClip ? hOldClip : NULL);
     }
-    ::SelectClipRgn(hDC, bHadClip ? hOldClip : NULL);
     ::DeleteObject(hPolygon);
     ::DeleteObject(hOldClip);
     return clrFace;

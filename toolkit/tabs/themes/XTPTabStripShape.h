@@ -107,7 +107,8 @@ protected:
     // clrFirst, the bottom or right edge (one pixel in) in clrSecond.
     static void EdgeLine(CDC* pDC, CRect rc, int nPosition, COLORREF clrFirst, COLORREF clrSecond);
     // Fills the polygon (points as for Polyline) with the colour set's tab
-    // face, inside the DC's clip region; returns the face colour.
+    // face of its bounding box, inside the DC's clip region; returns the
+    // face colour.
     COLORREF FillPolygon(CDC* pDC, CXTPTabStripItem* pItem, const POINT* pPoints, int nCount);
     // The FillClient of the appearances 2, 3, 5, 6 and 7: the header band,
     // then the client area framed in clrTopLeft / clrBottomRight (client
