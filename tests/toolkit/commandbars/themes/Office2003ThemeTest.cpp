@@ -14,18 +14,6 @@
 
 namespace {
 
-// The colour manager's scheme is fixed for one case and given back after.
-struct SchemeScope
-{
-    explicit SchemeScope(int nScheme) { Use(nScheme); }
-    ~SchemeScope() { Use(xtpSystemThemeDefault); }
-    static void Use(int nScheme)
-    {
-        XTPColorManager()->SetSystemTheme(nScheme);
-        XTPColorManager()->RefreshColors();
-    }
-};
-
 // Exposes the paint manager's first colour field.
 class CProbedOffice2003Theme : public CXTPOffice2003Theme
 {

@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
 
 #include "tests/support/PixelCanvas.h"
@@ -46,6 +47,18 @@ inline void AddSolidIcon(CXTPImageManager& images, UINT nCommand, COLORREF clr)
     ::DestroyIcon(hIcon);
 }
 
+// The colour manager's scheme is fixed for one case and given back after.
+struct SchemeScope
+{
+    explicit SchemeScope(int nScheme) { Use(nScheme); }
+    ~SchemeScope() { Use(xtpSystemThemeDefault); }
+    static void Use(int nScheme)
+    {
+        XTPColorManager()->SetSystemTheme(nScheme);
+        XTPColorManager()->RefreshColors();
+    }
+};
+
 class CThemeTestToolBar : public CXTPToolBar
 {
 public:
@@ -56,6 +69,8 @@ public:
         m_barType = xtpBarTypePopup;
         m_barPosition = xtpBarPopup;
     }
+    // Makes the bar stand as a menu bar.
+    void MakeMenuBar() { m_barType = xtpBarTypeMenuBar; }
 };
 
 // A toolbar 100 x 26 docked at the top of a window of its own.
