@@ -100,6 +100,30 @@ void ClickAt(POINT screenPoint)
     ::SendInput(2, click, sizeof(INPUT));
 }
 
+void DragMouse(POINT from, POINT to)
+{
+    ::SetCursorPos(from.x, from.y);
+    ::Sleep(50);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &input, sizeof(INPUT));
+    const int kSteps = 8;
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    for (int i = 1; i <= kSteps; i++)
+    {
+        ::Sleep(20);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        input.mi.dx = (from.x + (to.x - from.x) * i / kSteps) * 65535 / cx;
+        input.mi.dy = (from.y + (to.y - from.y) * i / kSteps) * 65535 / cy;
+        ::SendInput(1, &input, sizeof(INPUT));
+    }
+    ::Sleep(50);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    input.mi.dx = input.mi.dy = 0;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     DWORD start = ::GetTickCount();

@@ -57,6 +57,9 @@ HWND FindTopLevel(const std::function<bool(HWND)>& accept);
 
 // A left click of the mouse at the point, as real input.
 void ClickAt(POINT screenPoint);
+// The left button pressed at one point, the mouse moved to the other in a
+// few steps and the button released there, as real input.
+void DragMouse(POINT from, POINT to);
 
 // Polls done every 20 ms; false when it is still false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
@@ -85,6 +88,7 @@ public:
     bool IsRunning() const;
     HANDLE ProcessHandle() const { return m_process.hProcess; }
     bool IsMainWindowVisible() const;
+    HWND MainWindow() const { return m_mainWindow; }
     void PostCommand(UINT id);
     // Sends a message to the main window and returns its result.
     LRESULT SendToMainWindow(UINT message, WPARAM wParam, LPARAM lParam);

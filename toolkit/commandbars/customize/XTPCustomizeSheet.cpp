@@ -196,9 +196,9 @@ INT_PTR CXTPCustomizeSheet::DoModal()
 
     ::InitCommonControls();
     BuildPropPageArray();
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != NULL)
-        pApp->EnableModeless(FALSE);
+    // The application's windows stay enabled: its main window is the site,
+    // whose bars must take the customizing clicks (the application's
+    // EnableModeless would disable it).
     HWND hWndParent = m_pWndParent->GetSafeHwnd();
     m_psh.hwndParent = hWndParent;
 
@@ -235,8 +235,6 @@ INT_PTR CXTPCustomizeSheet::DoModal()
             if (bActive && hWndParent != NULL)
                 ::SetActiveWindow(hWndParent);
         }
-        if (pApp != NULL)
-            pApp->EnableModeless(TRUE);
         m_pCommandBars->SetCustomizeMode(FALSE);
         pDropSource->SetSheet(NULL);
     }
@@ -272,6 +270,11 @@ BOOL CXTPCustomizeSheet::FilterMouseMessage(UINT nMessage, const MOUSEHOOKSTRUCT
         pMouseManager->NotifyTrackedBarsOfNoManager(nMessage, pInfo->pt);
     }
     if (!IsInSiteFrame(hWnd) || IsWithin(hWnd, m_hWnd))
+        return TRUE;
+    // A customize drag or resize holds the capture: its end must reach it,
+    // wherever the mouse is.
+    HWND hWndCapture = ::GetCapture();
+    if (hWndCapture != NULL && (hWndCapture == m_hWnd || IsOwnCommandBar(hWndCapture)))
         return TRUE;
     // Inside the frame only this manager's bars (and what they host) take the mouse.
     return IsOwnCommandBar(hWnd) || IsOwnCommandBar(::GetParent(hWnd));

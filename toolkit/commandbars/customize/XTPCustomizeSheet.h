@@ -59,8 +59,9 @@ public:
     // ---- The input guard's tests (TRUE lets the input through) ----
 
     // A mouse message outside the site frame, to the sheet or to one of this
-    // manager's bars passes; moves always pass; popups of no manager (the
-    // context menu) hear of clicks elsewhere.
+    // manager's bars passes, and any while the sheet or one of the bars holds
+    // the capture (a customize drag or resize); moves always pass; popups of
+    // no manager (the context menu) hear of clicks elsewhere.
     BOOL FilterMouseMessage(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo);
     // A key passes when the focus is in the sheet, in a window on one of
     // this manager's bars (an edit field), in another window outside the

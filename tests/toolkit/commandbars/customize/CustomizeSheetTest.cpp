@@ -153,6 +153,9 @@ TEST_F(CustomizeSheetTest, TheSheetHasOneCloseButtonAndItsPagesInOrder)
 
 TEST_F(CustomizeSheetTest, TheBarsAreInCustomizeModeWhileTheSheetRunsAndNotAfter)
 {
+    // The frame is the application's main window, as in a program.
+    CWinApp app("customize sheet test");
+    app.m_pMainWnd = frame;
     sheet->m_steps.push_back([this](CTestSheet& s) {
         EXPECT_TRUE(Bars()->IsCustomizeMode());
         EXPECT_EQ((CXTPCustomizeSheetLink*)&s, Bars()->GetDropSource()->GetSheet());
@@ -166,6 +169,7 @@ TEST_F(CustomizeSheetTest, TheBarsAreInCustomizeModeWhileTheSheetRunsAndNotAfter
     EXPECT_EQ(NULL, Bars()->GetDropSource()->GetSheet());
     EXPECT_FALSE(CXTPCustomizeHookGuard::IsActive());
     EXPECT_EQ(NULL, sheet->m_hWnd);
+    app.m_pMainWnd = NULL;
 }
 
 TEST_F(CustomizeSheetTest, AltAndATabsMnemonicSwitchesToThatPage)
@@ -214,6 +218,14 @@ TEST_F(CustomizeSheetTest, TheGuardLetsClicksReachOnlyThisManagersBarsInTheFrame
         for (const Row& row : rows)
             EXPECT_EQ(row.bPasses, MousePasses(row.pWnd)) << row.name;
         EXPECT_TRUE(MousePasses(&view, WM_MOUSEMOVE)) << "moves always pass";
+        // The release that ends a customize drag passes wherever it lands.
+        s.SetCapture();
+        EXPECT_TRUE(MousePasses(&view, WM_LBUTTONUP)) << "while the sheet holds the capture";
+        ToolBar()->SetCapture();
+        EXPECT_TRUE(MousePasses(&view, WM_LBUTTONUP)) << "while a bar holds the capture";
+        view.SetCapture();
+        EXPECT_FALSE(MousePasses(&view, WM_LBUTTONUP)) << "another window's capture lets nothing in";
+        ::ReleaseCapture();
         // Whatever window is in the foreground.
         frame->SetForegroundWindow();
         EXPECT_FALSE(MousePasses(&view)) << "the frame in the foreground";
