@@ -102,26 +102,29 @@ void ClickAt(POINT screenPoint)
 
 void DragMouse(POINT from, POINT to)
 {
-    ::SetCursorPos(from.x, from.y);
-    ::Sleep(50);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    ::SendInput(1, &input, sizeof(INPUT));
-    const int kSteps = 8;
+    // Every event carries its own position, so none depends on where the
+    // pointer was when the display took it.
     const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    auto send = [&](DWORD dwFlags, POINT pt) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        input.mi.dx = pt.x * 65535 / cx;
+        input.mi.dy = pt.y * 65535 / cy;
+        ::SendInput(1, &input, sizeof(INPUT));
+    };
+    send(0, from);
+    ::Sleep(50);
+    send(MOUSEEVENTF_LEFTDOWN, from);
+    ::Sleep(100);
+    const int kSteps = 8;
     for (int i = 1; i <= kSteps; i++)
     {
+        send(0, {from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
         ::Sleep(20);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        input.mi.dx = (from.x + (to.x - from.x) * i / kSteps) * 65535 / cx;
-        input.mi.dy = (from.y + (to.y - from.y) * i / kSteps) * 65535 / cy;
-        ::SendInput(1, &input, sizeof(INPUT));
     }
     ::Sleep(50);
-    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    input.mi.dx = input.mi.dy = 0;
-    ::SendInput(1, &input, sizeof(INPUT));
+    send(MOUSEEVENTF_LEFTUP, to);
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
