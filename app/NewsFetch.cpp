@@ -50,6 +50,10 @@ void NewsFetch::Run()
         fetched = TRUE;
     }
     ::PostMessageA(m_hNotify, WM_NEWS_FETCHED, 0, (LPARAM)this);
+}
+
+void NewsFetch::Finish()
+{
     // The last touch: the view may delete the fetch as soon as it is set.
     ::SetEvent(m_hDone);
 }

@@ -59,13 +59,16 @@ public:
 
 private:
     friend class NewsFetchWorkers;
-    // On a worker's thread: the request, the page, the post, then the end.
+    // On a worker's thread: the request, the page and the post; then, once
+    // the worker has settled what it does next, the end (Finish), after
+    // which the worker never touches the fetch again.
     void Run();
+    void Finish();
 
     const CString m_url;
     HWND m_hNotify;
     BOOL m_bStarted;
-    // Set by the worker as the last thing it does with the fetch.
+    // Set by Finish.
     HANDLE m_hDone;
     volatile LONG m_abort;
 };

@@ -110,26 +110,43 @@ DWORD WINAPI NewsFetchWorkers::ThreadProc(LPVOID pParam)
     while (pFetch != NULL)
     {
         pFetch->Run();
+        // The next fetch, or idle: settled before the fetch is finished, so
+        // that whoever waited for it finds this thread ready for another.
+        NewsFetch* pNext = NULL;
+        bool bIdle = false;
         ::EnterCriticalSection(&shared.lock);
-        if (shared.waiting.empty() && !shared.ending)
-        {
-            ++shared.idle;
-            ::LeaveCriticalSection(&shared.lock);
-            ::WaitForSingleObject(shared.wake, INFINITE);
-            ::EnterCriticalSection(&shared.lock);
-        }
-        // Woken with nothing waiting: the workers are ending.
-        pFetch = NULL;
         if (!shared.waiting.empty())
         {
-            pFetch = shared.waiting.front();
+            pNext = shared.waiting.front();
             shared.waiting.pop_front();
+        }
+        else if (!shared.ending)
+        {
+            ++shared.idle;
+            bIdle = true;
         }
         else
         {
             --shared.threads;
         }
         ::LeaveCriticalSection(&shared.lock);
+        pFetch->Finish();
+        if (bIdle)
+        {
+            ::WaitForSingleObject(shared.wake, INFINITE);
+            ::EnterCriticalSection(&shared.lock);
+            if (!shared.waiting.empty())
+            {
+                pNext = shared.waiting.front();
+                shared.waiting.pop_front();
+            }
+            else // woken with nothing waiting: the workers are ending
+            {
+                --shared.threads;
+            }
+            ::LeaveCriticalSection(&shared.lock);
+        }
+        pFetch = pNext;
     }
     shared.Release();
     return 0;
