@@ -115,7 +115,8 @@ END_MESSAGE_MAP()
 CMainFrame::CMainFrame()
     : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL), m_bPreviewShown(TRUE),
       m_bWinXPHeaderInstalled(FALSE), m_bUpgradeCheckRunning(FALSE), m_bUpgradeAnswerWanted(FALSE),
-      m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE), m_nAnimationIndex(0),
+      m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE), m_bTrayIconPending(FALSE),
+      m_nAnimationIndex(0),
       m_bPassAnimation(FALSE), m_bSingleAnimation(FALSE)
 {
     SetAnimationTexts("Idle", "Idle", "Idle");
@@ -153,13 +154,17 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetTheme(m_nTheme);
     GetCommandBars()->GetImageManager()->SetIcons(IDR_KEYWORD_MENU, xtpImageNormal);
     GetCommandBars()->GetImageManager()->SetIcons(IDR_MAINFRAME, xtpImageNormal);
-    if (!m_trayIcon.Create("Tidewatch - news on your keywords", this, IDI_TRAY, IDR_TRAY_MENU,
-                           kTrayDefaultCommand, FALSE))
+    // The icon's window is made here; the shell is asked to show the icon
+    // once the window has painted: where there is no notification area its
+    // answer takes seconds, which would keep the window from the screen.
+    if (!m_trayIcon.CreateWindowOnly("Tidewatch - news on your keywords", this, IDI_TRAY, IDR_TRAY_MENU,
+                                     kTrayDefaultCommand, FALSE))
         return -1;
     UINT animation[] = {IDI_TRAY, IDI_TRAY_FRAME};
     m_trayIcon.SetAnimationIcons(animation, NULL, 2);
-    m_trayIcon.AddIcon();
     m_trayLocator.SetIcon(m_trayIcon.m_hWnd, IDR_TRAY_MENU);
+    m_bTrayIconPending = TRUE;
+    SetTimer(TIMER_TRAY_ICON, 0, NULL);
     return 0;
 }
 
@@ -370,8 +375,17 @@ void CMainFrame::OnClose()
         m_pTreeView->StopChecks();   // no worker may run on while the store is written
         m_pTreeView->SaveKeywords(); // tells the user itself when it fails
     }
-    m_trayIcon.RemoveIcon();
     SaveCommandBarState(kCommandBarProfile);
+    // The window goes before the icon: where there is no notification area
+    // the shell takes seconds to answer, and the user should not wait on it.
+    // (The bars' state is saved first: it reads whether the status bar shows.)
+    if (m_bTrayIconPending)
+    {
+        KillTimer(TIMER_TRAY_ICON);
+        m_bTrayIconPending = FALSE;
+    }
+    ShowWindow(SW_HIDE);
+    m_trayIcon.RemoveIcon();
     CFrameWnd::OnClose();
 }
 

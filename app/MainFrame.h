@@ -74,6 +74,16 @@ public:
     // The next balloon of the sequence (NewsNotifier::ShowNextBalloon).
     void ShowNextBalloon();
 
+    // The frame timer that adds the notification-area icon once the window
+    // has painted (timers come after every paint).
+    enum
+    {
+        TIMER_TRAY_ICON = 3
+    };
+    // Adds the icon to the notification area unless that was done already;
+    // the icon timer, news and minimising call it.
+    void AddPendingTrayIcon();
+
     // Overridables (CFrameWnd's).
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
@@ -191,6 +201,9 @@ private:
     NewsNotifier m_notifier;
     TrayIconLocator m_trayLocator;
     BOOL m_bMinimisedToTray;
+    // The icon is made but not yet in the notification area (OnCreate until
+    // AddPendingTrayIcon).
+    BOOL m_bTrayIconPending;
     // The status animation: its three texts, the next one's index, and
     // whether a pass (timer 1) or a single check (timer 2) animates.
     CString m_animationTexts[3];

@@ -67,6 +67,12 @@ LRESULT CMainFrame::OnCheckProgress(WPARAM wParam, LPARAM lParam)
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
+    // Not an animation timer: the icon's, which touches no status text.
+    if (nIDEvent == TIMER_TRAY_ICON)
+    {
+        AddPendingTrayIcon();
+        return;
+    }
     if (nIDEvent == kPassTimer)
     {
         // The shown keyword's own check animates on timer 2 meanwhile.

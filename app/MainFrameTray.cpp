@@ -11,8 +11,21 @@ void CMainFrame::ShowNextBalloon()
     m_notifier.ShowNextBalloon();
 }
 
+void CMainFrame::AddPendingTrayIcon()
+{
+    if (!m_bTrayIconPending)
+        return;
+    m_bTrayIconPending = FALSE;
+    KillTimer(TIMER_TRAY_ICON);
+    // As the icon's Create would have added it, then once more (delete and
+    // add again).
+    m_trayIcon.AddIcon();
+    m_trayIcon.AddIcon();
+}
+
 LRESULT CMainFrame::OnNewsArrived(WPARAM, LPARAM)
 {
+    AddPendingTrayIcon();
     m_notifier.NewsArrived();
     return 0;
 }
@@ -114,6 +127,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Without the icon in the notification area a hidden window could not be
     // brought back: minimise then works as usual.
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE)
+        AddPendingTrayIcon();
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE && IsTrayIconShown())
     {
         m_bMinimisedToTray = TRUE;

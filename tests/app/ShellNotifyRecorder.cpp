@@ -20,6 +20,10 @@ ShellNotifyRecorder::~ShellNotifyRecorder()
 
 BOOL WINAPI ShellNotifyRecorder::Record(DWORD dwMessage, PNOTIFYICONDATAA pData)
 {
+    std::string call = dwMessage == NIM_ADD ? "add" : dwMessage == NIM_DELETE ? "delete" : "modify";
+    if (s_pActive->watched != NULL)
+        call += ::IsWindowVisible(s_pActive->watched) ? " (window shown)" : " (window hidden)";
+    s_pActive->calls.push_back(call);
     if (dwMessage == NIM_MODIFY && (pData->uFlags & NIF_INFO))
         s_pActive->balloons.push_back(
             {pData->szInfoTitle, pData->szInfo, pData->dwInfoFlags, pData->uTimeout});

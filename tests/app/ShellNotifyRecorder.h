@@ -25,6 +25,11 @@ public:
     // The next nCalls calls are refused.
     void Refuse(int nCalls) { m_nRefusals = nCalls; }
 
+    // Every call in order: "add", "delete" or "modify", and while a window
+    // is watched, " (window shown)" or " (window hidden)" after it.
+    std::vector<std::string> calls;
+    HWND watched = NULL;
+
     // The balloons the shell was asked to show, in order.
     std::vector<ShownBalloon> balloons;
     // The alarm sounds asked for: path, module and flags.

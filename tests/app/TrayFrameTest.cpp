@@ -270,4 +270,61 @@ TEST_F(TrayFrameTest, RightClickShowsTheIconMenuWhoseCommandsReachTheFrame)
     EXPECT_TRUE(frame->GetNotifier().AreBalloonsOn());
 }
 
+// The shell is asked for the icon only once the window has painted (the icon
+// timer comes after every paint), as Create and the extra add would ask it.
+TEST_F(MainFrameTest, TheIconIsAddedByTheIconTimerNotDuringCreation)
+{
+    EXPECT_TRUE(shell.calls.empty());
+    frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    EXPECT_EQ(shell.calls, std::vector<std::string>({"add", "delete", "add"}));
+    frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    EXPECT_EQ(shell.calls.size(), 3u) << "once only";
+    EXPECT_FALSE(frame->GetTrayIcon().IsIconRemoved());
+}
+
+// News or a minimise that come before the icon timer add the icon first.
+TEST_F(MainFrameTest, NewsOrAMinimiseBeforeTheIconTimerAddTheIconFirst)
+{
+    const struct
+    {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+    } rows[] = {{"news", WM_NEWS_ARRIVED, 0}, {"minimise", WM_SYSCOMMAND, SC_MINIMIZE}};
+    for (const auto& row : rows)
+    {
+        DestroyFrame();
+        CreateFrame();
+        shell.calls.clear();
+        frame->SendMessage(row.message, row.wParam, 0);
+        ASSERT_GE(shell.calls.size(), 3u) << row.name;
+        EXPECT_EQ(std::vector<std::string>(shell.calls.begin(), shell.calls.begin() + 3),
+                  std::vector<std::string>({"add", "delete", "add"}))
+            << row.name;
+    }
+    EXPECT_TRUE(frame->IsMinimisedToTray());
+    EXPECT_FALSE(frame->IsWindowVisible());
+}
+
+// Closing: the window goes before the icon, and the bars' state saved on the
+// way still has the status bar shown.
+TEST_F(MainFrameTest, ClosingHidesTheWindowBeforeTheIconGoes)
+{
+    frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    shell.calls.clear();
+    shell.watched = frame->m_hWnd;
+    frame->SendMessage(WM_CLOSE, 0, 0);
+    frame = NULL; // the window destroyed itself
+    shell.watched = NULL;
+    EXPECT_EQ(shell.calls, std::vector<std::string>({"delete (window hidden)"}));
+    EXPECT_EQ(1, (int)AfxGetApp()->GetProfileInt(kCommandBarProfile, "StatusBar", 1));
+}
+
+TEST_F(MainFrameTest, ClosingBeforeTheIconWasAddedAsksTheShellNothing)
+{
+    frame->SendMessage(WM_CLOSE, 0, 0);
+    frame = NULL;
+    EXPECT_TRUE(shell.calls.empty());
+}
+
 } // namespace

@@ -103,6 +103,12 @@ BOOL CXTTrayIcon::Create(LPCTSTR lpszTooltip, DWORD, CWnd* pOwner, UINT nIconRes
 BOOL CXTTrayIcon::Create(LPCTSTR lpszTooltip, CWnd* pOwner, UINT nIconResource, UINT nIconId,
                          UINT nDefaultItem, BOOL bByPosition)
 {
+    return CreateWindowOnly(lpszTooltip, pOwner, nIconResource, nIconId, nDefaultItem, bByPosition) && AddIcon();
+}
+
+BOOL CXTTrayIcon::CreateWindowOnly(LPCTSTR lpszTooltip, CWnd* pOwner, UINT nIconResource, UINT nIconId,
+                                   UINT nDefaultItem, BOOL bByPosition)
+{
     m_nIconResource = nIconResource;
     m_nTooltipLimit = kCreatedTooltipLimit;
     char szTooltip[kCreatedTooltipLimit];
@@ -118,7 +124,7 @@ BOOL CXTTrayIcon::Create(LPCTSTR lpszTooltip, CWnd* pOwner, UINT nIconResource, 
     m_nDefaultItem = nDefaultItem;
     m_bDefaultByPosition = bByPosition ? 1 : 0;
     m_nCreationFlags = m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    return AddIcon();
+    return TRUE;
 }
 
 // ---- Adding, removing, hiding -----------------------------------------------------------------

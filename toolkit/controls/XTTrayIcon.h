@@ -92,6 +92,11 @@ public:
 
     // ---- The icon ----
 
+    // Create without its last step: everything is ready and the icon waits,
+    // removed, for AddIcon. For an owner that asks the shell later (the
+    // shell's answer can take seconds where there is no notification area).
+    BOOL CreateWindowOnly(LPCTSTR lpszTooltip, CWnd* pOwner, UINT nIconResource, UINT nIconId, UINT nDefaultItem,
+                          BOOL bByPosition);
     BOOL AddIcon();
     BOOL RemoveIcon();
     BOOL HideIcon();
