@@ -676,21 +676,30 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM)
         BOOL bSync = pCommandBars == NULL || pCommandBars->GetCommandBarsOptions()->bSyncFloatingBars;
         CWnd* pTopLevel = GetTopLevelParent();
         BOOL bTopActive = pTopLevel != NULL && CWnd::GetActiveWindow() == pTopLevel;
-        const UINT nQuiet = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+        const UINT nQuiet = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;
         if (bSync && (dwFlags & FS_DEACTIVATE) && !bTopActive)
-            SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | SWP_HIDEWINDOW);
+            SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | SWP_NOZORDER | SWP_HIDEWINDOW);
         if (bSync && (dwFlags & FS_ACTIVATE) && !IsWindowVisible() && bTopActive)
         {
             HWND hWndActive = ::GetActiveWindow();
             if (::IsWindowVisible(hWndActive) && !::IsIconic(hWndActive))
-                SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | SWP_SHOWWINDOW);
+                ShowAboveOwner();
         }
-        if (dwFlags & (FS_SHOW | FS_HIDE))
-            SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | ((dwFlags & FS_SHOW) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        if (dwFlags & FS_SHOW)
+            ShowAboveOwner();
+        if (dwFlags & FS_HIDE)
+            SetWindowPos(NULL, 0, 0, 0, 0, nQuiet | SWP_NOZORDER | SWP_HIDEWINDOW);
         if (dwFlags & (FS_ENABLE | FS_DISABLE))
             EnableWindow((dwFlags & FS_ENABLE) != 0);
     }
     return bFloatingWindow && (dwFlags & FS_SYNCACTIVE);
+}
+
+void CXTPToolBar::ShowAboveOwner()
+{
+    // Shown again at the top: its owner may have been raised while it was
+    // hidden, and the owned bar belongs above it.
+    SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
 BOOL CXTPToolBar::OnNcActivate(BOOL bActive)

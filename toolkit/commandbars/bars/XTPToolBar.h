@@ -109,6 +109,8 @@ protected:
     CXTPControl* FindSpecialControl(int nID) const;
     // The caption's size from the paint manager (a client DC with the bar font).
     CSize MeasureGripper();
+    // Shows the floating window at the top of the z-order, above its owner.
+    void ShowAboveOwner();
     // The controls' layout with the borders of the paint manager.
     CSize CalcControlsLayout(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nWidth);
 

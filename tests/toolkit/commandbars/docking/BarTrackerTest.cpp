@@ -341,3 +341,61 @@ TEST_F(BarTrackerTest, DragWithoutMovingChangesNothingButMarksTheOptions)
 }
 
 } // namespace
+
+namespace {
+
+// A floating bar follows its frame's activation: deactivated while another
+// window is active it hides, and the frame's activation shows it again;
+// FS_SHOW and FS_HIDE show and hide it, FS_ENABLE and FS_DISABLE enable and
+// disable it.
+TEST_F(BarTrackerTest, FloatingBarFollowsItsFramesActivation)
+{
+    ASSERT_TRUE(Bar()->SetPosition(xtpBarFloating));
+    frame->SetActiveWindow();
+    PumpPending();
+    ASSERT_TRUE(Bar()->IsWindowVisible());
+    EXPECT_TRUE(Bar()->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE)) << "a floating window keeps in step";
+
+    // The frame's deactivation reaches the bar while the frame may still
+    // count as active: the bar hides once another window is active.
+    CTestWindow other(CSize(50, 50));
+    other.SetActiveWindow();
+    PumpPending();
+    Bar()->SendMessage(WM_FLOATSTATUS, FS_DEACTIVATE);
+    EXPECT_FALSE(Bar()->IsWindowVisible()) << "hidden while another window is active";
+    EXPECT_TRUE(Bar()->IsVisible()) << "still shown as far as the bar goes";
+
+    frame->SetActiveWindow();
+    PumpPending();
+    EXPECT_TRUE(Bar()->IsWindowVisible()) << "the frame's activation shows it again";
+    BOOL bAboveFrame = FALSE;
+    for (HWND hWnd = ::GetWindow(frame->m_hWnd, GW_HWNDPREV); hWnd != NULL;
+         hWnd = ::GetWindow(hWnd, GW_HWNDPREV))
+        bAboveFrame = bAboveFrame || hWnd == Bar()->m_hWnd;
+    EXPECT_TRUE(bAboveFrame) << "above its frame, which was raised while the bar was hidden";
+
+    Options()->bSyncFloatingBars = FALSE;
+    other.SetActiveWindow();
+    PumpPending();
+    Bar()->SendMessage(WM_FLOATSTATUS, FS_DEACTIVATE);
+    EXPECT_TRUE(Bar()->IsWindowVisible()) << "without synchronising it stays";
+    frame->SetActiveWindow();
+
+    Bar()->SendMessage(WM_FLOATSTATUS, FS_HIDE);
+    EXPECT_FALSE(Bar()->IsWindowVisible());
+    Bar()->SendMessage(WM_FLOATSTATUS, FS_SHOW);
+    EXPECT_TRUE(Bar()->IsWindowVisible());
+    Bar()->SendMessage(WM_FLOATSTATUS, FS_DISABLE);
+    EXPECT_FALSE(Bar()->IsWindowEnabled());
+    Bar()->SendMessage(WM_FLOATSTATUS, FS_ENABLE);
+    EXPECT_TRUE(Bar()->IsWindowEnabled());
+}
+
+TEST_F(BarTrackerTest, DockedBarIgnoresFloatStatus)
+{
+    Bar()->SendMessage(WM_FLOATSTATUS, FS_HIDE);
+    EXPECT_TRUE(Bar()->IsWindowVisible());
+    EXPECT_FALSE(Bar()->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE));
+}
+
+} // namespace
