@@ -625,4 +625,74 @@ TEST_F(ToolbarsPageTest, ResetBringsABuiltInBarsButtonsBack)
     EXPECT_EQ(1u, app.m_asked.size());
 }
 
+// ---- The texts of the templates -----------------------------------------------------------
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT nMessage, WPARAM, LPARAM)
+{
+    return nMessage == WM_INITDIALOG;
+}
+
+// The texts of a dialog's static labels, check boxes and buttons that do not
+// fit their control in the dialog's font (a label too narrow wraps its last
+// words onto a line its height hides).
+std::vector<std::string> TextsThatDoNotFit(HWND hwndDlg)
+{
+    std::vector<std::string> result;
+    for (HWND hwnd = ::GetWindow(hwndDlg, GW_CHILD); hwnd; hwnd = ::GetWindow(hwnd, GW_HWNDNEXT))
+    {
+        char szClass[32] = "", szText[256] = "";
+        ::GetClassNameA(hwnd, szClass, sizeof(szClass));
+        ::GetWindowTextA(hwnd, szText, sizeof(szText));
+        if (!szText[0])
+            continue;
+        DWORD dwStyle = (DWORD)::GetWindowLongA(hwnd, GWL_STYLE);
+        CRect rcClient;
+        ::GetClientRect(hwnd, &rcClient);
+        int cxText = rcClient.Width();
+        if (lstrcmpiA(szClass, "Static") == 0)
+        {
+            if ((dwStyle & SS_TYPEMASK) != SS_LEFT)
+                continue;
+        }
+        else if (lstrcmpiA(szClass, "Button") == 0)
+        {
+            DWORD dwType = dwStyle & BS_TYPEMASK;
+            if (dwType == BS_AUTOCHECKBOX || dwType == BS_CHECKBOX)
+                cxText -= ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+            else if (dwType == BS_PUSHBUTTON || dwType == BS_DEFPUSHBUTTON)
+                cxText -= 6;
+            else
+                continue;
+        }
+        else
+            continue;
+        HDC hDC = ::GetDC(hwnd);
+        HGDIOBJ hOld = ::SelectObject(hDC, (HFONT)::SendMessageA(hwnd, WM_GETFONT, 0, 0));
+        CRect rcText(0, 0, cxText, 0);
+        ::DrawTextA(hDC, szText, -1, &rcText, DT_CALCRECT | DT_WORDBREAK);
+        ::SelectObject(hDC, hOld);
+        ::ReleaseDC(hwnd, hDC);
+        if (rcText.Width() > cxText || rcText.Height() > rcClient.Height())
+            result.push_back(szText);
+    }
+    return result;
+}
+
+TEST(CustomizeTemplates, EveryLabelCheckBoxAndButtonTextFitsItsControl)
+{
+    // The pages are child templates: they are made inside a hidden window.
+    HWND hwndParent = ::CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 600, 400, NULL, NULL, NULL, NULL);
+    UINT templates[] = {XTP_IDD_PAGE_TOOLBARS, XTP_IDD_PAGE_COMMANDS, XTP_IDD_PAGE_OPTIONS, XTP_IDD_NEWTOOLBAR,
+                        XTP_IDD_IMAGEEDITOR};
+    for (UINT nID : templates)
+    {
+        HWND hwndDlg =
+            ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nID), hwndParent, PlainDialogProc, 0);
+        ASSERT_TRUE(hwndDlg != NULL) << nID;
+        EXPECT_EQ(std::vector<std::string>(), TextsThatDoNotFit(hwndDlg)) << "template " << nID;
+        ::DestroyWindow(hwndDlg);
+    }
+    ::DestroyWindow(hwndParent);
+}
+
 } // namespace
