@@ -1,9 +1,10 @@
 #pragma once
-// CXTPHoldReference: holds one reference to a bar or a control for the length
-// of a scope. A handler that may end in the release of its own bar or
-// control (a command removes the bar, a close button hides a torn-off bar,
-// a context menu hides the bar it was opened on) holds them, so that they
-// are released, and destroyed, only after the handler has returned.
+// CXTPHoldReference: holds one reference to a counted object (a bar, a
+// control, a task-panel item) for the length of a scope. A handler that may
+// end in the release of its own object (a command removes the bar, a close
+// button hides a torn-off bar, a context menu hides the bar it was opened
+// on, a panel's owner removes the item it is told about) holds it, so that
+// it is released, and destroyed, only after the handler has returned.
 //
 //     CXTPHoldReference hold(this);
 //     m_pTracker->StartDrag(ptScreen);   // may float, dock or remove the bar

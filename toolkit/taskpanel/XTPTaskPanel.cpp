@@ -4,10 +4,10 @@
 #include "toolkit/taskpanel/XTPTaskPanel.h"
 #include "toolkit/taskpanel/XTPTaskPanelDropTarget.h"
 #include "toolkit/taskpanel/XTPTaskPanelEditItem.h"
-#include "toolkit/taskpanel/XTPTaskPanelItemHold.h"
 #include "toolkit/taskpanel/XTPTaskPanelResource.h"
 
 #include "framework/Window.h"
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
@@ -348,7 +348,7 @@ LRESULT CXTPTaskPanel::NotifyOwner(WPARAM wParam, LPARAM lParam)
 
 LRESULT CXTPTaskPanel::NotifyItem(UINT nCode, CXTPTaskPanelItem* pItem, LPARAM lParam)
 {
-    CXTPTaskPanelItemHold hold(pItem);
+    CXTPHoldReference hold(pItem);
     return NotifyOwner(nCode, lParam);
 }
 

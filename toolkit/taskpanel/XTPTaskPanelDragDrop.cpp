@@ -3,11 +3,11 @@
 // the reordering of groups by dragging their captions.
 #include "toolkit/taskpanel/XTPTaskPanel.h"
 
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/foundation/XTPCaptureLoop.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "toolkit/taskpanel/XTPTaskPanelDropTarget.h"
 #include "toolkit/taskpanel/XTPTaskPanelEditItem.h"
-#include "toolkit/taskpanel/XTPTaskPanelItemHold.h"
 #include "toolkit/taskpanel/themes/XTPTaskPanelPainter.h"
 
 namespace {
@@ -56,7 +56,7 @@ BOOL CXTPTaskPanel::RenameItem(CXTPTaskPanelItem* pItem)
 {
     if (pItem == NULL || m_hWnd == NULL)
         return FALSE;
-    CXTPTaskPanelItemHold hold(pItem);
+    CXTPHoldReference hold(pItem);
     Reposition(FALSE);
     EnsureVisible(pItem);
     // The painter records where the caption goes while it draws.
@@ -92,7 +92,7 @@ void CXTPTaskPanel::OnStartItemDrag(CXTPTaskPanelItem* pItem)
     const long nAllow = pItem->GetAllowDrag();
     if (nAllow == 0)
         return;
-    CXTPTaskPanelItemHold hold(pItem);
+    CXTPHoldReference hold(pItem);
     ReleaseCapture();
     COleDataSource source;
     if (!pItem->CacheDataSource(&source, (nAllow & kOutsideBits) != 0))
@@ -229,7 +229,7 @@ BOOL CXTPTaskPanel::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, C
             nIndex++;
         pItems->InsertAt(nIndex, pNew);
     }
-    CXTPTaskPanelItemHold hold(pNew);
+    CXTPHoldReference hold(pNew);
     if (pNew->IsAcceptFocus())
         SetFocusedItem(pNew, FALSE);
     NotifyItem(TPN_ITEMDROP, pNew, (LPARAM)pNew);

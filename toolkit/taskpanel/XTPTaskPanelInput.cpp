@@ -2,8 +2,8 @@
 // hot, pressed and focused items, clicks and group toggles, keyboard
 // navigation and tool tips.
 #include "toolkit/taskpanel/XTPTaskPanel.h"
-#include "toolkit/taskpanel/XTPTaskPanelItemHold.h"
 
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/taskpanel/themes/XTPTaskPanelPainter.h"
 
@@ -71,7 +71,7 @@ void CXTPTaskPanel::TrackMouseLeave()
 void CXTPTaskPanel::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CXTPTaskPanelItem* pItem = HitTestItem(point);
-    CXTPTaskPanelItemHold hold(pItem);
+    CXTPHoldReference hold(pItem);
     if (pItem != NULL && pItem->IsAcceptFocus())
     {
         SetFocusedItem(pItem, FALSE);
@@ -97,7 +97,7 @@ void CXTPTaskPanel::OnLButtonUp(UINT, CPoint)
     CXTPTaskPanelItem* pItem = m_pItemPressed;
     if (pItem == NULL)
         return;
-    CXTPTaskPanelItemHold hold(pItem);
+    CXTPHoldReference hold(pItem);
     m_pItemPressed = NULL;
     ReleaseCapture();
     Invalidate(FALSE);
@@ -122,7 +122,7 @@ void CXTPTaskPanel::OnRButtonDown(UINT nFlags, CPoint point)
     CXTPTaskPanelItem* pItem = HitTestItem(point);
     if (pItem != NULL && pItem->IsAcceptFocus())
     {
-        CXTPTaskPanelItemHold hold(pItem);
+        CXTPHoldReference hold(pItem);
         SetFocusedItem(pItem, FALSE);
         NotifyItem(TPN_RCLICK, pItem, (LPARAM)pItem);
     }
@@ -157,7 +157,7 @@ void CXTPTaskPanel::StartDragIfMoved(CPoint point)
     CXTPTaskPanelItem* pPressed = m_pItemPressed;
     if (pPressed == NULL || abs(point.x - m_ptPressed.x) + abs(point.y - m_ptPressed.y) <= 4)
         return;
-    CXTPTaskPanelItemHold hold(pPressed);
+    CXTPHoldReference hold(pPressed);
     if (CXTPTaskPanelGroup* pGroup = DYNAMIC_DOWNCAST(CXTPTaskPanelGroup, pPressed))
         OnStartGroupDrag(pGroup);
     else
@@ -235,7 +235,7 @@ void CXTPTaskPanel::ActivateFocusedItem()
     CXTPTaskPanelItem* pItem = m_pItemFocused;
     if (pItem == NULL || !pItem->IsAcceptFocus())
         return;
-    CXTPTaskPanelItemHold hold(pItem);
+    CXTPHoldReference hold(pItem);
     if (CXTPTaskPanelGroup* pGroup = DYNAMIC_DOWNCAST(CXTPTaskPanelGroup, pItem))
         pGroup->SetExpanded(!pGroup->IsExpanded());
     else if (pItem->GetType() == xtpTaskItemTypeLink)
@@ -261,7 +261,7 @@ BOOL CXTPTaskPanel::OnKeyboardArrow(UINT nChar)
         CXTPTaskPanelGroup* pGroup = GetAt(m_pActiveGroup->GetIndex() + nDirection);
         if (pGroup != NULL && pGroup->IsAcceptFocus())
         {
-            CXTPTaskPanelItemHold hold(pGroup);
+            CXTPHoldReference hold(pGroup);
             pGroup->SetExpanded(TRUE);
             SetFocusedItem(pGroup, FALSE);
         }
