@@ -264,7 +264,5 @@ void CXTPTaskPanel::OnStartGroupDrag(CXTPTaskPanelGroup* pGroup)
         [&] { return m_pItemDragging == pGroup; });
     ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
     Remember(m_pItemDragging, NULL);
-    if (::GetCapture() == m_hWnd)
-        ReleaseCapture();
     Invalidate(FALSE);
 }

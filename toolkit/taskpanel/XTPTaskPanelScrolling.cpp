@@ -417,8 +417,6 @@ void CXTPTaskPanel::TrackScrollButton(CXTPTaskPanelScrollButton* pButton)
         [&] { return pButton->bEnabled && pButton->pScrollGroup == pGroup; });
     KillTimer(xtpTaskPanelTimerScrollButton);
     pButton->bPressed = FALSE;
-    if (::GetCapture() == m_hWnd)
-        ReleaseCapture();
     Invalidate(FALSE);
 }
 
