@@ -6,6 +6,7 @@
 #include "framework/Window.h"
 #include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPImageManagerIcon.h"
+#include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPSelectScopes.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "toolkit/foundation/XTPWindowRect.h"
@@ -42,9 +43,8 @@ CXTPTaskPanelPainter::CXTPTaskPanelPainter()
     for (HBITMAP& hBitmap : m_hExpandBitmaps)
         hBitmap = NULL;
     m_groupNormal.dHeadGradientFactor = m_groupSpecial.dHeadGradientFactor = 0.0;
-    m_hMsImg32 = ::LoadLibraryA("msimg32.dll");
-    if (m_hMsImg32 != NULL)
-        m_pfnAlphaBlend = (PFNALPHABLEND)::GetProcAddress(m_hMsImg32, "AlphaBlend");
+    m_hMsImg32 = XTPLoadOptionalLibrary("msimg32.dll");
+    m_pfnAlphaBlend = (PFNALPHABLEND)XTPGetOptionalProc(m_hMsImg32, "AlphaBlend");
     // Only the base's own metrics here; a derived painter refreshes its own
     // once its constructor has set its defaults.
     CXTPTaskPanelPainter::RefreshMetrics();

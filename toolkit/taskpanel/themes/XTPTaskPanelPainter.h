@@ -59,7 +59,9 @@ enum XTPTaskPanelHighlightStyle
 class CXTPTaskPanelPainter
 {
 public:
-    // Loads "msimg32.dll" for AlphaBlend, then RefreshMetrics.
+    // Binds AlphaBlend of "msimg32.dll" as an optional entry point (without
+    // it groups open without fading and the visual style's round-button
+    // bitmaps are not drawn), then RefreshMetrics.
     CXTPTaskPanelPainter();
     // Frees the library, the icons, the bitmaps and the fonts.
     virtual ~CXTPTaskPanelPainter();
