@@ -1,7 +1,8 @@
 #pragma once
 // The hue-saturation-lightness colour model the painters recolour with:
 // hue as a fraction of a turn, all three in 0.0 to 1.0, and back to RGB with
-// each channel x 255 truncated.
+// each channel x 255 truncated. The conversions are the toolkit's
+// (CXTPColorHelper), in a form that carries the three values together.
 #include <windows.h>
 
 struct XTPTaskPanelHsl
