@@ -470,7 +470,7 @@ void CXTButtonThemeOffice2003::RefreshMetrics()
     CXTButtonThemeOfficeXP::RefreshMetrics();
     m_clrFace.SetStandardValue(XTPGetColor(COLOR_3DFACE));
     int nScheme = XTPDrawHelpers()->GetCurrentSystemTheme();
-    if (nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver)
+    if (XTPIsColorScheme(nScheme))
     {
         m_clrHotFace.SetStandardValue(RGB(255, 238, 194));
         m_clrPressedFace.SetStandardValue(RGB(254, 128, 62));

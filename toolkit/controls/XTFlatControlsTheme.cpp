@@ -194,7 +194,7 @@ void CXTFlatControlsThemeOffice2003::RefreshMetrics()
 {
     CXTFlatControlsThemeOfficeXP::RefreshMetrics();
     int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    if (nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver)
+    if (XTPIsColorScheme(nScheme))
     {
         const SchemeColors& scheme = kSchemeColors[nScheme - xtpSystemThemeBlue];
         m_clrArrow.SetStandardValue(RGB(0, 0, 0));

@@ -288,7 +288,7 @@ void CXTPColorManager::RefreshGradientColors()
     if (m_bLunaColorsDisabled)
         return;
     int nTheme = GetCurrentSystemTheme();
-    if (nTheme < xtpSystemThemeBlue || nTheme > xtpSystemThemeSilver)
+    if (!XTPIsColorScheme(nTheme))
         return;
     const SchemeColors& scheme = g_schemeColors[nTheme - xtpSystemThemeBlue];
     SetStandard(54, scheme.clr54);

@@ -20,6 +20,13 @@ enum XTPCurrentSystemTheme
     xtpSystemThemeDefault = 5
 };
 
+// One of the three schemes themselves (blue, olive, silver): neither none
+// nor a request for detection.
+inline BOOL XTPIsColorScheme(int nScheme)
+{
+    return nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver;
+}
+
 // A colour with a standard value and an optional custom override; both are
 // unset (0xFFFFFFFF) at first and the custom value wins when it is set.
 class CXTPPaintManagerColor

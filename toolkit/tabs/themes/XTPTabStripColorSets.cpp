@@ -140,7 +140,7 @@ void CXTPTabColorsScheme::RefreshMetrics()
 
     const int nSystemTheme =
         GetPainter() != NULL && GetPainter()->IsLunaColorsDisabled() ? 0 : XTPColorManager()->GetCurrentSystemTheme();
-    if (nSystemTheme >= xtpSystemThemeBlue && nSystemTheme <= xtpSystemThemeSilver)
+    if (XTPIsColorScheme(nSystemTheme))
         ApplySchemeColors(nSystemTheme);
     else
         m_clrSelectedTabFace.SetStandardValue(XTPGetColor(36));

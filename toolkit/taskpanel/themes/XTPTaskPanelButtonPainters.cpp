@@ -253,7 +253,7 @@ void CXTPTaskPanelGradientButtonPainter::RefreshMetrics()
     m_grcCaptionFacePressed.SetStandardValue(XTPGetColor(kColorPressed));
     m_grcCaptionFaceHot.SetStandardValue(XTPGetColor(kColorHot));
     const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    if (!XTPColorManager()->IsLunaColorsDisabled() && nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver)
+    if (!XTPColorManager()->IsLunaColorsDisabled() && XTPIsColorScheme(nScheme))
     {
         static const COLORREF kFace[3] = {RGB(216, 231, 252), RGB(226, 231, 191), RGB(223, 223, 234)};
         m_clrBackground.SetStandardValue(kFace[nScheme - 1], kFace[nScheme - 1]);

@@ -14,11 +14,6 @@ const UINT kCaptionFormat = DT_WORDBREAK | DT_NOPREFIX;
 const CRect kGroupFrameReach(1, 3, 1, 8);
 const CSize kGroupFrameCorner(10, 10);
 
-BOOL IsScheme(int nScheme)
-{
-    return nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver;
-}
-
 } // namespace
 
 // ---- theme 3 ----
@@ -141,10 +136,10 @@ void CXTPTaskPanelSchemeListPainter::RefreshMetrics()
     static const COLORREF kFace[3] = {RGB(221, 236, 254), RGB(243, 242, 231), RGB(238, 238, 244)};
     static const COLORREF kCaption[3] = {RGB(123, 164, 224), RGB(188, 187, 177), RGB(161, 160, 187)};
     const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    const COLORREF clrFace = IsScheme(nScheme) ? kFace[nScheme - 1]
+    const COLORREF clrFace = XTPIsColorScheme(nScheme) ? kFace[nScheme - 1]
                                                : CXTPColorManager::BlendColors(XTPGetColor(COLOR_BTNFACE),
                                                                                XTPGetColor(COLOR_WINDOW), 50);
-    const COLORREF clrCaption = IsScheme(nScheme) ? kCaption[nScheme - 1] : XTPGetColor(COLOR_BTNSHADOW);
+    const COLORREF clrCaption = XTPIsColorScheme(nScheme) ? kCaption[nScheme - 1] : XTPGetColor(COLOR_BTNSHADOW);
     m_clrBackground.SetStandardValue(clrFace, clrFace);
     m_groupNormal.clrClient.SetStandardValue(clrFace);
     m_groupNormal.clrHead.SetStandardValue(clrCaption, clrCaption);
@@ -166,11 +161,11 @@ void CXTPTaskPanelShellListPainter::RefreshMetrics()
     CXTPTaskPanelListPainter::RefreshMetrics();
     m_bRoundButtons = FALSE;
     const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    if (!m_bFallbackColors && !IsScheme(nScheme))
+    if (!m_bFallbackColors && !XTPIsColorScheme(nScheme))
         return;
     m_bRoundButtons = TRUE;
     m_nExpandButtonStyle = xtpTaskPanelExpandButtonRound;
-    const XTPTaskPanelShellColors colors = XTPTaskPanelShellColorsOf(IsScheme(nScheme) ? nScheme : 0);
+    const XTPTaskPanelShellColors colors = XTPTaskPanelShellColorsOf(XTPIsColorScheme(nScheme) ? nScheme : 0);
     m_groupNormal.clrClientBorder.SetStandardValue(XTPGetColor(COLOR_WINDOW));
     m_clrBackground.SetStandardValue(colors.clrBackLight, colors.clrBackDark);
     m_groupNormal.clrClient.SetStandardValue(colors.clrClient);

@@ -64,8 +64,7 @@ void CXTPTaskPanelOpenFramePainter::RefreshMetrics()
         m_nCaptionHeight = std::max(kMinCaptionHeight, (int)MeasureCaptionSpace(&m_fntCaption).cy);
     }
     const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    const SchemeColors colors =
-        nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver ? kSchemes[nScheme - 1] : ClassicColors();
+    const SchemeColors colors = XTPIsColorScheme(nScheme) ? kSchemes[nScheme - 1] : ClassicColors();
     m_clrBackground.SetStandardValue(colors.clrBackLight, colors.clrBackDark);
     m_groupNormal.clrHead.SetStandardValue(colors.clrHeadLight, colors.clrHeadDark);
     m_groupNormal.clrHeadTextNormal.SetStandardValue(colors.clrHeadText);

@@ -118,8 +118,7 @@ void CXTPTaskPanelPainter::RefreshHighlightColors()
         return;
     }
     const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    if (m_nHighlightStyle != xtpTaskPanelHighlightFlatScheme || nScheme < xtpSystemThemeBlue
-        || nScheme > xtpSystemThemeSilver)
+    if (m_nHighlightStyle != xtpTaskPanelHighlightFlatScheme || !XTPIsColorScheme(nScheme))
         return;
     m_clrHighlightHot.SetStandardValue(RGB(255, 238, 194));
     m_clrHighlightPressed.SetStandardValue(RGB(254, 128, 62));

@@ -42,7 +42,7 @@ void CXTPTaskPanelPainter::LoadShellStyleBitmaps()
 {
     m_bExpandBitmapsLoaded = FALSE;
     const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    HMODULE hLibrary = nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver ? LoadShellStyleLibrary() : NULL;
+    HMODULE hLibrary = XTPIsColorScheme(nScheme) ? LoadShellStyleLibrary() : NULL;
     if (hLibrary != NULL)
     {
         m_bExpandBitmapsLoaded = TRUE;

@@ -23,7 +23,7 @@ COLORREF Blend(int nColor1, int nColor2, int nAlpha)
 
 XTPTaskPanelShellColors XTPTaskPanelShellColorsOf(int nScheme)
 {
-    if (nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver)
+    if (XTPIsColorScheme(nScheme))
         return kSchemes[nScheme - 1];
     const COLORREF clrFace = Blend(COLOR_BTNFACE, COLOR_WINDOW, 24);
     return {Blend(COLOR_INACTIVECAPTION, COLOR_WINDOW, 128),
@@ -54,7 +54,7 @@ void CXTPTaskPanelShellStylePainter::RefreshMetrics()
     CXTPTaskPanelPainter::RefreshMetrics();
     m_bShellLook = FALSE;
     const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    const BOOL bScheme = nScheme >= xtpSystemThemeBlue && nScheme <= xtpSystemThemeSilver;
+    const BOOL bScheme = XTPIsColorScheme(nScheme);
     if (!m_bFallbackColors && !bScheme)
         return;
     m_bShellLook = TRUE;
