@@ -2,7 +2,6 @@
 
 #include "toolkit/foundation/XTPDrawHelpers.h"
 #include "toolkit/foundation/XTPSelectScopes.h"
-#include "toolkit/foundation/XTPWindowRect.h"
 #include "toolkit/taskpanel/XTPTaskPanel.h"
 
 #include <algorithm>
@@ -36,12 +35,6 @@ COLORREF ClassicHotColor()
 int CaptionHeightOf(CSize szSpace, int nExtra, int nLeast)
 {
     return std::max((int)szSpace.cy + nExtra, nLeast);
-}
-
-CRect PanelFillRect(CXTPTaskPanel* pPanel)
-{
-    const CXTPClientRect rcClient(pPanel);
-    return CRect(rcClient.left, 0, rcClient.right, std::max((int)rcClient.bottom, pPanel->GetClientHeight()));
 }
 
 } // namespace
@@ -139,16 +132,14 @@ CXTPTaskPanelTreeButtonPainter::CXTPTaskPanelTreeButtonPainter()
 
 void CXTPTaskPanelTreeButtonPainter::FillTaskPanel(CDC* pDC, CXTPTaskPanel* pPanel)
 {
-    XTPDrawHelpers()->GradientFill(pDC, PanelFillRect(pPanel), SysColor(COLOR_BTNFACE), SysColor(COLOR_BTNHIGHLIGHT),
+    XTPDrawHelpers()->GradientFill(pDC, GetPanelFillRect(pPanel), SysColor(COLOR_BTNFACE), SysColor(COLOR_BTNHIGHLIGHT),
                                    TRUE);
 }
 
 void CXTPTaskPanelTreeButtonPainter::FillGroupClientFace(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc)
 {
     XTPDrawHelpers()->GradientFill(pDC, rc, SysColor(COLOR_BTNFACE), SysColor(COLOR_BTNHIGHLIGHT), TRUE);
-    pGroup->OnDrawClientBitmap(pDC, rc);
-    if (pGroup->IsExpanded() || pGroup->IsExpandPending())
-        DrawGroupItems(pDC, pGroup, rc);
+    DrawClientBitmapAndItems(pDC, pGroup, rc);
 }
 
 CRect CXTPTaskPanelTreeButtonPainter::DrawCaptionButton(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc)
@@ -302,15 +293,13 @@ void CXTPTaskPanelGradientBarPainter::RefreshMetrics()
 
 void CXTPTaskPanelGradientBarPainter::FillTaskPanel(CDC* pDC, CXTPTaskPanel* pPanel)
 {
-    XTPDrawHelpers()->GradientFill(pDC, PanelFillRect(pPanel), XTPColorManager()->grcGradient[0], FALSE);
+    XTPDrawHelpers()->GradientFill(pDC, GetPanelFillRect(pPanel), XTPColorManager()->grcGradient[0], FALSE);
 }
 
 void CXTPTaskPanelGradientBarPainter::FillGroupClientFace(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc)
 {
     XTPDrawHelpers()->GradientFill(pDC, rc, XTPColorManager()->grcGradient[0], FALSE);
-    pGroup->OnDrawClientBitmap(pDC, rc);
-    if (pGroup->IsExpanded() || pGroup->IsExpandPending())
-        DrawGroupItems(pDC, pGroup, rc);
+    DrawClientBitmapAndItems(pDC, pGroup, rc);
     pDC->FillSolidRect(rc.left, rc.top, rc.Width(), 1, XTPGetColor(kColorBarLine));
 }
 

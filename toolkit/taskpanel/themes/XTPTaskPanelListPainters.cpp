@@ -93,9 +93,7 @@ int CXTPTaskPanelListPainter::DrawGroupCaption(CDC* pDC, CXTPTaskPanelGroup* pGr
 void CXTPTaskPanelListPainter::FillGroupClientFace(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc)
 {
     pDC->FillSolidRect(rc, m_groupNormal.clrClient);
-    pGroup->OnDrawClientBitmap(pDC, rc);
-    if (pGroup->IsExpanded() || pGroup->IsExpandPending())
-        DrawGroupItems(pDC, pGroup, rc);
+    DrawClientBitmapAndItems(pDC, pGroup, rc);
 }
 
 // ---- theme 4 ----

@@ -229,11 +229,15 @@ BOOL CXTPTaskPanelPainter::IsFocusCueShown(CXTPTaskPanelItem* pItem) const
 
 // ---- the panel and its groups ----
 
-void CXTPTaskPanelPainter::FillTaskPanel(CDC* pDC, CXTPTaskPanel* pPanel)
+CRect CXTPTaskPanelPainter::GetPanelFillRect(CXTPTaskPanel* pPanel)
 {
     const CXTPClientRect rcClient(pPanel);
-    const CRect rc(rcClient.left, 0, rcClient.right, std::max((int)rcClient.bottom, pPanel->GetClientHeight()));
-    XTPDrawHelpers()->GradientFill(pDC, rc, m_clrBackground, FALSE);
+    return CRect(rcClient.left, 0, rcClient.right, std::max((int)rcClient.bottom, pPanel->GetClientHeight()));
+}
+
+void CXTPTaskPanelPainter::FillTaskPanel(CDC* pDC, CXTPTaskPanel* pPanel)
+{
+    XTPDrawHelpers()->GradientFill(pDC, GetPanelFillRect(pPanel), m_clrBackground, FALSE);
 }
 
 int CXTPTaskPanelPainter::DrawGroupCaption(CDC* pDC, CXTPTaskPanelGroup* pGroup, BOOL bDraw)
@@ -420,6 +424,13 @@ void CXTPTaskPanelPainter::FillGroupClientFace(CDC* pDC, CXTPTaskPanelGroup* pGr
         }
     }
     DrawGroupItems(pDC, pGroup, rc);
+}
+
+void CXTPTaskPanelPainter::DrawClientBitmapAndItems(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc)
+{
+    pGroup->OnDrawClientBitmap(pDC, rc);
+    if (pGroup->IsExpanded() || pGroup->IsExpandPending())
+        DrawGroupItems(pDC, pGroup, rc);
 }
 
 void CXTPTaskPanelPainter::DrawGroupItems(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc)

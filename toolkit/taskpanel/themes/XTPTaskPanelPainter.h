@@ -185,6 +185,12 @@ protected:
     // The special colours become a copy of the ordinary ones.
     void CopyNormalToSpecialColors() { m_groupSpecial = m_groupNormal; }
     BOOL IsFocusCueShown(CXTPTaskPanelItem* pItem) const;
+    // What the panel's background covers: from 0 to the larger of the
+    // client bottom and the content height, across the client area.
+    static CRect GetPanelFillRect(CXTPTaskPanel* pPanel);
+    // The group's client bitmap and, while the group is open or moving, its
+    // items: what a client face shows over its background.
+    void DrawClientBitmapAndItems(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc);
 
 private:
     // The layouts with text: the image beside the text, or above it.
