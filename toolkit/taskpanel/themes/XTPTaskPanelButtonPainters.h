@@ -29,8 +29,6 @@ public:
     // The base: a raised button, pushed in while hot and pressed.
     virtual CRect DrawCaptionButton(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc);
 
-    UINT GetCaptionFormat() const { return m_nCaptionFormat; }
-
 protected:
     UINT m_nCaptionFormat;
 };
@@ -68,7 +66,6 @@ public:
     // Gradient faces: hot, pressed, or the toolkit's second gradient.
     CRect DrawCaptionButton(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc) override;
 
-    const CXTPPaintManagerColorGradient& GetCaptionFaceHot() const { return m_grcCaptionFaceHot; }
     const CXTPPaintManagerColorGradient& GetCaptionFacePressed() const { return m_grcCaptionFacePressed; }
 
 protected:

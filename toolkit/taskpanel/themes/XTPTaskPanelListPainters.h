@@ -25,9 +25,6 @@ public:
     // The ordinary client colour, the client bitmap and the items; no border.
     void FillGroupClientFace(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc) override;
 
-    BOOL IsGroupFrame() const { return m_bGroupFrame; }
-    BOOL IsFullWidthCaption() const { return m_bFullWidthCaption; }
-
 protected:
     // The caption text's place: the caption less the expand button and,
     // without full-width captions, 13 pixels each side.
@@ -59,8 +56,6 @@ public:
     // The round button (ordinary images) while the shell look applies, else
     // the base's.
     CRect DrawExpandButton(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rcCaption) override;
-
-    BOOL IsRoundButtons() const { return m_bRoundButtons; }
 
 private:
     BOOL m_bRoundButtons;

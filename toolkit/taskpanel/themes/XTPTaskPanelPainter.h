@@ -139,9 +139,6 @@ public:
     int GetCaptionHeight() const { return m_nCaptionHeight; }
     const CXTPPaintManagerColorGradient& GetBackgroundColor() const { return m_clrBackground; }
     COLORREF GetHighlightHotColor() const { return m_clrHighlightHot; }
-    COLORREF GetHighlightSelectedColor() const { return m_clrHighlightSelected; }
-    COLORREF GetHighlightPressedColor() const { return m_clrHighlightPressed; }
-    const CXTPPaintManagerColorGradient& GetHighlightBorderColor() const { return m_clrHighlightBorder; }
     const CRect& GetGroupInnerMarginsDefault() const { return m_rcGroupInnerMargins; }
     const CRect& GetControlMarginsDefault() const { return m_rcControlMargins; }
     int GetGroupSpacingDefault() const { return m_nGroupSpacing; }
@@ -172,7 +169,6 @@ protected:
     // Draws the round button at the caption's right end; answers the
     // caption left for the text.
     CRect DrawRoundExpandButton(CDC* pDC, CRect rcCaption, BOOL bSpecial, BOOL bExpanded, BOOL bHot);
-    BOOL IsExpandBitmapsLoaded() const { return m_bExpandBitmapsLoaded; }
 
     // The double chevron at (x, y), up when expanded.
     void DrawExpandChevron(CDC* pDC, CPoint pt, BOOL bExpanded, COLORREF clr);
