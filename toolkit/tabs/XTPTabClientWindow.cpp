@@ -240,12 +240,10 @@ void CXTPTabClientWnd::TrackSplitter(int nGroup, CPoint point)
     CXTPSplitterTracker tracker;
     if (!tracker.Track(this, rcBounds, rcTracker, point, !m_bGroupsStacked))
         return;
-    if (m_bGroupsStacked)
-        XTPTabShareWeights(pFirst->m_dSplitWeight, pSecond->m_dSplitWeight, rcTracker.top, rcBounds.top,
-                           rcBounds.Height());
-    else
-        XTPTabShareWeights(pFirst->m_dSplitWeight, pSecond->m_dSplitWeight, rcTracker.left, rcBounds.left,
-                           rcBounds.Width());
+    // Stacked groups follow each other down, as XTPTabPlaceGroups lays them out.
+    const CXTPOrientation orient(m_bGroupsStacked);
+    XTPTabShareWeights(pFirst->m_dSplitWeight, pSecond->m_dSplitWeight, orient.MainStart(rcTracker),
+                       orient.MainStart(rcBounds), orient.MainLength(rcBounds));
     RecalcFrameLayout();
 }
 
