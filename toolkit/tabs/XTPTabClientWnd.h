@@ -218,8 +218,6 @@ private:
     void ApplyButtonFlags(CXTPTabWorkspace* pWorkspace);
     void LayoutGroups(CRect rcArea);
     void LayoutWorkspaceWindow(CRect& rcClient);
-    // The groups' area inside the client frame of grouping mode.
-    CRect GetGroupsArea(const CRect& rcClient);
     CRect GetClientBorderMargins();
     // The splitter at the point (client coordinates); -1 for none, else the
     // index of the group it follows.
