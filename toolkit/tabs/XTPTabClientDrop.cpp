@@ -7,15 +7,9 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlWorkspaceActions.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/layout/XTPLayoutFlags.h"
-
-namespace {
-
-// The command bars' placeholder of the tab-group commands.
-const int kWorkspaceActionsId = 35002;
-
-} // namespace
 
 void CXTPTabClientWnd::BeginDropTracking()
 {
@@ -88,7 +82,8 @@ void CXTPTabClientWnd::ShowDropMenu(CPoint point)
     if (pCommandBars == NULL)
         return;
     CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
-    pPopup->GetControls()->Add(xtpControlButton, kWorkspaceActionsId);
+    // The placeholder expands into the tab-group commands the client allows.
+    pPopup->GetControls()->Add(xtpControlButton, CXTPControlWorkspaceActions::kCommandId);
     CXTPControl* pCancel = pPopup->GetControls()->Add(xtpControlButton, XTP_ID_WORKSPACE_CANCEL);
     pCancel->SetBeginGroup(TRUE);
     pCancel->SetFlags(xtpFlagManualUpdate);

@@ -9,6 +9,9 @@ class CXTPControlWorkspaceActions : public CXTPControlButton
 {
     DECLARE_SERIAL(CXTPControlWorkspaceActions)
 public:
+    // The reserved command of the placeholder.
+    static const int kCommandId = 35002;
+
     // Replaces the previous commands by those the tab client enables.
     void OnCalcDynamicSize(DWORD dwMode) override;
 };

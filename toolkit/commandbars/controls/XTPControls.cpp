@@ -36,7 +36,6 @@ CString CleanMnemonics(const CString& strCaption)
 
 // Reserved command ids that give list-expanding placeholders.
 const int kWindowListId = 35000;
-const int kWorkspaceActionsId = 35002;
 const int kRecentFileListId = 35003;
 const int kToolbarsListId = 59392;
 
@@ -52,7 +51,7 @@ CXTPControl* CreateButtonForId(int nId, BOOL bFromMenu, const CString& strCaptio
     {
     case kWindowListId:
         return new CXTPControlWindowList();
-    case kWorkspaceActionsId:
+    case CXTPControlWorkspaceActions::kCommandId:
         return new CXTPControlWorkspaceActions();
     case kToolbarsListId:
         return new CXTPControlToolbars();
