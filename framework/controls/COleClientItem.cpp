@@ -36,9 +36,7 @@ BOOL COleClientItem::GetUserType(DWORD dwFormOfType, CString& strUserType) const
     LPOLESTR pszType = NULL;
     if (m_lpObject == NULL || FAILED(m_lpObject->GetUserType(dwFormOfType, &pszType)) || pszType == NULL)
         return FALSE;
-    char szType[256] = "";
-    ::WideCharToMultiByte(CP_ACP, 0, pszType, -1, szType, sizeof(szType), NULL, NULL);
+    strUserType = pszType;
     ::CoTaskMemFree(pszType);
-    strUserType = szType;
     return TRUE;
 }

@@ -14,14 +14,6 @@ struct MenuVerb
     UINT nFlags;
 };
 
-CString Narrow(LPCOLESTR psz)
-{
-    char text[256] = "";
-    if (psz != NULL)
-        ::WideCharToMultiByte(CP_ACP, 0, psz, -1, text, sizeof(text), NULL, NULL);
-    return CString(text);
-}
-
 // The verbs of the object meant for a container's menu, in its order.
 std::vector<MenuVerb> ContainerMenuVerbs(IOleObject* pObject, UINT nIDVerbMin, UINT nIDVerbMax)
 {
@@ -35,7 +27,7 @@ std::vector<MenuVerb> ContainerMenuVerbs(IOleObject* pObject, UINT nIDVerbMin, U
         const BOOL bOffered = verb.lVerb >= 0 && (verb.grfAttribs & OLEVERBATTRIB_ONCONTAINERMENU)
                               && nIDVerbMin + (UINT)verb.lVerb <= nIDVerbMax;
         if (bOffered)
-            verbs.push_back({nIDVerbMin + (UINT)verb.lVerb, Narrow(verb.lpszVerbName),
+            verbs.push_back({nIDVerbMin + (UINT)verb.lVerb, CString(verb.lpszVerbName),
                              verb.fuFlags & (MF_GRAYED | MF_DISABLED | MF_CHECKED)});
         ::CoTaskMemFree(verb.lpszVerbName);
     }
