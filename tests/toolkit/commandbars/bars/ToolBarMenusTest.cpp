@@ -205,6 +205,22 @@ TEST_F(ToolBarMenusTest, TearOffBarHiddenFromItsOwnMenuIsReleasedAfterTheMenu)
     EXPECT_FALSE(::IsWindow(hWndTorn)) << "released once the right click was handled";
 }
 
+TEST_F(ToolBarMenusTest, TearOffBarClosedByItsOwnCloseButtonGoesAfterTheClick)
+{
+    CXTPToolBar* pTorn = Bars()->AddCustomBar("Torn", XTP_ID_CUSTOMBAR_FIRST, TRUE);
+    ASSERT_TRUE(pTorn != NULL);
+    const HWND hWndTorn = pTorn->m_hWnd;
+    const int nBars = Bars()->GetCount();
+    CXTPControl* pClose = pTorn->GetControls()->FindControlById(XTP_ID_TOOLBAR_HIDE);
+    ASSERT_TRUE(pClose != NULL && pClose->IsVisible());
+    const CPoint pt = pClose->GetRect().CenterPoint();
+    pTorn->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    pTorn->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    PumpPending();
+    EXPECT_EQ(nBars - 1, Bars()->GetCount()) << "a torn-off bar leaves the manager when hidden";
+    EXPECT_FALSE(::IsWindow(hWndTorn));
+}
+
 TEST_F(ToolBarMenusTest, ExpandPopupHoldsAddOrRemoveButtons)
 {
     CXTPCommandBar* pExpandPopup = OpenExpandPopup();
