@@ -2,6 +2,8 @@
 // (modeless here, so the test can look at it), its bars, palette and grid,
 // driven by mouse messages to the grid and commands to the dialog, and
 // checked on the picture's pixels.
+#include "CustomizeTestSupport.h"
+
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWindow.h"
 
@@ -379,30 +381,10 @@ TEST_F(ButtonEditorDialogTest, AnAlphaPictureGoesOnTheClipboardWithItsMarker)
     EXPECT_EQ(RGB(0, 200, 0), Picture()->GetPixel(4, 4));
 }
 
-// Puts a plain bitmap of the button face with one red pixel on the clipboard,
-// as another program would.
-void PutPlainBitmapOnClipboard(HWND hOwner)
-{
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 16, 16);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-    RECT rc = {0, 0, 16, 16};
-    ::FillRect(hDC, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
-    ::SetPixel(hDC, 7, 8, RGB(255, 0, 0));
-    ::SelectObject(hDC, hOld);
-    ::DeleteDC(hDC);
-    ::ReleaseDC(NULL, hScreen);
-    ASSERT_TRUE(::OpenClipboard(hOwner));
-    ::EmptyClipboard();
-    ::SetClipboardData(CF_BITMAP, hBitmap);
-    ::CloseClipboard();
-}
-
 TEST_F(ButtonEditorDialogTest, PastingAPlainBitmapMakesItsButtonFaceBackgroundTransparent)
 {
     Open();
-    PutPlainBitmapOnClipboard(host.m_hWnd);
+    ASSERT_TRUE(PutPlainBitmapOnClipboard(host.m_hWnd, CPoint(7, 8)));
     Command(XTP_ID_EDITOR_PASTE);
     ASSERT_TRUE(Picture() != NULL);
     EXPECT_FALSE(Picture()->IsAlpha());

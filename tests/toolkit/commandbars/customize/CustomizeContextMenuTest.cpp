@@ -269,20 +269,7 @@ TEST_F(ContextMenuTest, ACopiedImagePastedOnAnotherButtonGivesItTheSameImage)
 
 TEST_F(ContextMenuTest, APlainBitmapPastedGetsItsButtonFaceTransparent)
 {
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 16, 16);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-    RECT rc = {0, 0, 16, 16};
-    ::FillRect(hDC, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
-    ::SetPixel(hDC, 5, 6, RGB(255, 0, 0));
-    ::SelectObject(hDC, hOld);
-    ::DeleteDC(hDC);
-    ::ReleaseDC(NULL, hScreen);
-    ASSERT_TRUE(::OpenClipboard(frame->m_hWnd));
-    ::EmptyClipboard();
-    ::SetClipboardData(CF_BITMAP, hBitmap);
-    ::CloseClipboard();
+    ASSERT_TRUE(PutPlainBitmapOnClipboard(frame->m_hWnd, CPoint(5, 6)));
 
     Select(ID_TEST_BOLD);
     Run(9319);

@@ -50,3 +50,26 @@ void CustomizeTest::PostDragTo(CPoint ptScreen, WPARAM wKeys, CWnd* pCapture)
     PostMouse(WM_MOUSEMOVE, ptScreen, wKeys, pCapture);
     PostMouse(WM_LBUTTONUP, ptScreen, wKeys & ~MK_LBUTTON, pCapture);
 }
+
+bool PutPlainBitmapOnClipboard(HWND hOwner, CPoint ptRed)
+{
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 16, 16);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT rc = {0, 0, 16, 16};
+    ::FillRect(hDC, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::SetPixel(hDC, ptRed.x, ptRed.y, RGB(255, 0, 0));
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::ReleaseDC(NULL, hScreen);
+    if (!::OpenClipboard(hOwner))
+    {
+        ::DeleteObject(hBitmap);
+        return false;
+    }
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_BITMAP, hBitmap);
+    ::CloseClipboard();
+    return true;
+}

@@ -45,3 +45,7 @@ protected:
     // release there.
     void PostDragTo(CPoint ptScreen, WPARAM wKeys = MK_LBUTTON, CWnd* pCapture = NULL);
 };
+
+// Puts a 16x16 bitmap of the button face with one red pixel at ptRed on the
+// clipboard, as another program would; false if the clipboard cannot be had.
+bool PutPlainBitmapOnClipboard(HWND hOwner, CPoint ptRed);
