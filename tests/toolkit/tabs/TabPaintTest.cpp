@@ -96,6 +96,37 @@ TEST_F(TabPaint, TheDefaultSetDithersAndSinksTheSelectedButton)
     EXPECT_EQ(clrFace, canvas.Pixel(c.left + 2, c.bottom - 3)) << "an ordinary tab is plain";
 }
 
+// The toolkit set (id 2, chosen by appearances 4 to 7) starts from the
+// system-colour values, not from the default set's dithered buttons and
+// inverted trapezoid faces.
+TEST_F(TabPaint, TheToolkitSetKeepsTheSystemLookOfButtonsAndTrapezoids)
+{
+    const COLORREF clrWindow = ::GetSysColor(COLOR_WINDOW), clrFace = ::GetSysColor(COLOR_BTNFACE),
+                   clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    strip.AddTabs({"A", "B", "C"});
+    strip.GetItem(1)->Select();
+
+    strip.SetAppearanceById(xtpTabAppearanceButtons);
+    ASSERT_EQ(xtpTabColorToolkit, strip.m_painter.GetColorId());
+    strip.Paint(canvas);
+    const CRect b = Tab(1);
+    EXPECT_EQ(clrWindow, canvas.Pixel(b.left + 2, b.bottom - 3)) << "buttons: the selected one in the window colour";
+    EXPECT_EQ(clrWindow, canvas.Pixel(b.left + 3, b.bottom - 3)) << "buttons: plain, not dithered";
+    EXPECT_EQ(clrHighlight, canvas.Pixel(b.left, b.top + 5)) << "buttons: framed in the highlight colour";
+    EXPECT_EQ(clrHighlight, canvas.Pixel(b.right - 1, b.top + 5)) << "buttons: on both sides";
+
+    strip.SetAppearanceById(xtpTabAppearanceTrapezoid);
+    ASSERT_EQ(xtpTabColorToolkit, strip.m_painter.GetColorId());
+    EXPECT_EQ(clrWindow, (COLORREF)Colors()->m_clrSelectedTabFace);
+    EXPECT_EQ(clrFace, (COLORREF)Colors()->m_clrTabFace);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), (COLORREF)Colors()->m_clrBorder);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), (COLORREF)Colors()->m_clrSelectedOutline[1]);
+    EXPECT_EQ(clrWindow, (COLORREF)Colors()->m_clrNormalOutline[3]);
+    strip.Paint(canvas);
+    EXPECT_EQ(clrWindow, canvas.Pixel(Tab(1).left + 20, Tab(1).bottom - 4)) << "trapezoids: the selected one white";
+    EXPECT_EQ(clrFace, canvas.Pixel(Tab(2).left + 30, Tab(2).bottom - 4)) << "trapezoids: the others in the face";
+}
+
 TEST_F(TabPaint, Appearance1OutlinesOnlyTheSelectedAndTheHotTab)
 {
     CTabTestHost host(CSize(300, 60));

@@ -64,7 +64,10 @@ BOOL KeepsSystemLook(int nAppearance)
 
 void CXTPTabColorsToolkit::RefreshMetrics()
 {
-    CXTPTabColorsDefault::RefreshMetrics();
+    // The system-colour values, not the default set's: a selected button-like
+    // tab is plain window colour in a highlight frame, and the selected
+    // trapezoid is the white one.
+    CXTPTabStripColors::RefreshMetrics();
     if (!KeepsSystemLook(GetAppearanceId()))
         m_grcHeader.SetStandardValue(XTPGetColor(48));
     if (GetAppearanceId() == 5)

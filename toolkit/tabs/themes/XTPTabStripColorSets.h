@@ -35,8 +35,9 @@ protected:
 class CXTPTabColorsToolkit : public CXTPTabColorsDefault
 {
 public:
-    // The base values; unless the appearance is 4 or 7 the header in toolkit
-    // colour 48, and with appearance 5 the captions in toolkit colour 49.
+    // The base values (not the default set's); unless the appearance is 4 or
+    // 7 the header in toolkit colour 48, and with appearance 5 the captions
+    // in toolkit colour 49.
     void RefreshMetrics() override;
     // As the default with appearances 4 and 7; otherwise frames in button
     // text and face and glyphs in toolkit colour 49.
