@@ -165,14 +165,21 @@ char g_szFileName[MAX_PATH];
 
 void XTFillDitheredRect(CDC* pDC, const CRect& rect)
 {
+    XTFillDitheredRect(pDC, rect, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
+void XTFillDitheredRect(CDC* pDC, const CRect& rect, COLORREF clrClearBits, COLORREF clrSetBits)
+{
     const WORD pattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
     CBitmap bitmap;
     CBrush brush;
     if (!bitmap.CreateBitmap(8, 8, 1, 1, pattern) || !brush.CreatePatternBrush(&bitmap))
         return;
     HDC hDC = pDC->GetSafeHdc();
-    COLORREF clrOldText = ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNFACE));
-    COLORREF clrOldBack = ::SetBkColor(hDC, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    // A monochrome pattern paints its clear bits in the text colour and its
+    // set bits in the background colour.
+    COLORREF clrOldText = ::SetTextColor(hDC, clrClearBits);
+    COLORREF clrOldBack = ::SetBkColor(hDC, clrSetBits);
     HGDIOBJ hOldBrush = ::SelectObject(hDC, brush.GetSafeHandle());
     ::PatBlt(hDC, rect.left, rect.top, rect.Width(), rect.Height(), PATCOPY);
     ::SelectObject(hDC, hOldBrush);

@@ -3,8 +3,12 @@
 #include "framework/Gdi.h"
 
 // Fills the rectangle with the 8 x 8 checker pattern (rows 0x55 and 0xAA) in
-// the button-face and button-highlight colours.
+// the button-face and button-highlight colours: the pattern's clear bits (the
+// first pixel of each 0x55 row, from the brush origin) in the face.
 void XTFillDitheredRect(CDC* pDC, const CRect& rect);
+// The same checker with the clear bits in clrClearBits and the set bits in
+// clrSetBits.
+void XTFillDitheredRect(CDC* pDC, const CRect& rect, COLORREF clrClearBits, COLORREF clrSetBits);
 
 // Draws image nImage of the list disabled (embossed) at x, y: its shape in
 // the highlight colour one pixel down and right, then in the shadow colour.

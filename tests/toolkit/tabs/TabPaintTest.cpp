@@ -96,6 +96,21 @@ TEST_F(TabPaint, TheDefaultSetDithersAndSinksTheSelectedButton)
     EXPECT_EQ(clrFace, canvas.Pixel(c.left + 2, c.bottom - 3)) << "an ordinary tab is plain";
 }
 
+// The dithered face is a pattern brush whose 0 bits (the first pixel of
+// row 0x55) take the text colour, the highlight, and whose 1 bits take the
+// background, the face.
+TEST_F(TabPaint, TheDitheredFaceHasTheHighlightOnTheClearBitsOfThePattern)
+{
+    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrLight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    PixelCanvas face(8, 8);
+    Colors()->GradientFillRect(&face.dc(), CRect(0, 0, 8, 8), xtpTabColorDithered, xtpTabColorDithered,
+                               xtpTabPositionTop);
+    EXPECT_EQ(clrLight, face.Pixel(0, 0));
+    EXPECT_EQ(clrFace, face.Pixel(1, 0));
+    EXPECT_EQ(clrFace, face.Pixel(0, 1));
+    EXPECT_EQ(clrLight, face.Pixel(1, 1));
+}
+
 // The toolkit set (id 2, chosen by appearances 4 to 7) starts from the
 // system-colour values, not from the default set's dithered buttons and
 // inverted trapezoid faces.

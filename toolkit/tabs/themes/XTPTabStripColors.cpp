@@ -137,7 +137,9 @@ void CXTPTabStripColors::GradientFillRect(CDC* pDC, CRect rc, COLORREF clrLight,
 {
     if (clrLight == xtpTabColorDithered)
     {
-        XTFillDitheredRect(pDC, rc);
+        // Background the face, text the highlight: the highlight on the
+        // pattern's clear bits.
+        XTFillDitheredRect(pDC, rc, XTPGetColor(COLOR_BTNHIGHLIGHT), XTPGetColor(COLOR_BTNFACE));
         return;
     }
     if (XTPTabIsFarSide(nPosition))
