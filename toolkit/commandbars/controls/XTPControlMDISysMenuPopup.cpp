@@ -33,7 +33,7 @@ HICON FindChildIcon(HWND hWndChild)
 
 } // namespace
 
-CXTPControlMDISysMenuPopup::CXTPControlMDISysMenuPopup() : m_hSystemMenu(NULL), m_hIcon(NULL)
+CXTPControlMDISysMenuPopup::CXTPControlMDISysMenuPopup() : m_hWndChild(NULL), m_hSystemMenu(NULL), m_hIcon(NULL)
 {
     // Enabled by its owner, not movable in customize mode.
     m_dwFlags |= xtpFlagManualUpdate | XTP_CONTROLFLAG_NOMOVABLE;
@@ -48,6 +48,7 @@ CXTPControlMDISysMenuPopup::~CXTPControlMDISysMenuPopup()
 
 void CXTPControlMDISysMenuPopup::SetMDIChild(HWND hWndChild, HMENU hSystemMenu)
 {
+    m_hWndChild = hWndChild;
     m_hSystemMenu = hSystemMenu;
     if (m_hIcon != NULL)
         ::DestroyIcon(m_hIcon);
@@ -83,13 +84,56 @@ void CXTPControlMDISysMenuPopup::FillPopup(HMENU hSystemMenu)
         if (info.wID < kFirstSystemCommand || info.wID >= kLastSystemCommand)
             continue;
         CXTPControl* pItem = pControls->Add(xtpControlButton, (int)info.wID);
-        // The system menu's state stands: no handler in the frame updates it.
+        // The popup itself sets the states as it opens: no handler in the
+        // frame updates them.
         pItem->SetFlags(pItem->GetFlags() | xtpFlagManualUpdate);
         pItem->SetCaption(CString(szText));
-        pItem->SetEnabled((info.fState & (MFS_DISABLED | MFS_GRAYED)) == 0);
         pItem->SetBeginGroup(bBeginGroup);
         bBeginGroup = FALSE;
     }
+}
+
+BOOL CXTPControlMDISysMenuPopup::IsSystemCommandEnabled(UINT nCommand, DWORD dwStyle, UINT nMenuState)
+{
+    const BOOL bMaximized = (dwStyle & WS_MAXIMIZE) != 0;
+    const BOOL bMinimized = (dwStyle & WS_MINIMIZE) != 0;
+    switch (nCommand)
+    {
+    case SC_RESTORE:
+        return bMaximized || bMinimized;
+    case SC_MOVE:
+        return !bMaximized;
+    case SC_SIZE:
+        return (dwStyle & WS_THICKFRAME) != 0 && !bMaximized && !bMinimized;
+    case SC_MINIMIZE:
+        return (dwStyle & WS_MINIMIZEBOX) != 0 && !bMinimized;
+    case SC_MAXIMIZE:
+        return (dwStyle & WS_MAXIMIZEBOX) != 0 && !bMaximized;
+    default:
+        return (nMenuState & (MF_GRAYED | MF_DISABLED)) == 0;
+    }
+}
+
+void CXTPControlMDISysMenuPopup::UpdateItemStates()
+{
+    CXTPCommandBar* pPopupBar = GetCommandBar();
+    if (pPopupBar == NULL || !::IsWindow(m_hWndChild) || !::IsMenu(m_hSystemMenu))
+        return;
+    const DWORD dwStyle = (DWORD)::GetWindowLong(m_hWndChild, GWL_STYLE);
+    for (int i = 0; i < pPopupBar->GetControlCount(); i++)
+    {
+        CXTPControl* pItem = pPopupBar->GetControl(i);
+        const UINT nMenuState = ::GetMenuState(m_hSystemMenu, (UINT)pItem->GetID(), MF_BYCOMMAND);
+        pItem->SetEnabled(nMenuState != (UINT)-1
+                          && IsSystemCommandEnabled((UINT)pItem->GetID(), dwStyle, nMenuState));
+    }
+}
+
+BOOL CXTPControlMDISysMenuPopup::OnSetPopup(BOOL bPopup)
+{
+    if (bPopup)
+        UpdateItemStates();
+    return CXTPControlPopup::OnSetPopup(bPopup);
 }
 
 CSize CXTPControlMDISysMenuPopup::GetSize(CDC* /*pDC*/)

@@ -341,6 +341,73 @@ TEST_F(MdiMenuBarTest, TheSystemMenuListsTheChildCommandsAndClosesTheChild)
     EXPECT_FALSE(::IsWindow(hWndChild));
 }
 
+TEST_F(MdiMenuBarTest, TheSystemMenuShowsTheChildsStatesAsItOpens)
+{
+    MenuBar()->SetFlags(xtpFlagAddMDISysPopup);
+    CMDIChildWnd* pChild = OpenChild(IDR_TEST_DOC_A);
+    pChild->MDIMaximize();
+    Refresh();
+    CXTPControl* pSysMenu = MenuBar()->GetControls()->FindControlById(XTP_ID_MENUBAR_SYSMENU);
+    ASSERT_NE(nullptr, pSysMenu);
+    // The program takes Close away after the popup was built.
+    ::EnableMenuItem(::GetSystemMenu(pChild->m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+
+    ASSERT_TRUE(MenuBar()->SetPopuped(pSysMenu->GetIndex()));
+    struct Row
+    {
+        UINT nCommand;
+        BOOL bEnabled;
+    } rows[] = {{SC_RESTORE, TRUE},   {SC_MOVE, FALSE},     {SC_SIZE, FALSE},
+                {SC_MINIMIZE, TRUE},  {SC_MAXIMIZE, FALSE}, {SC_CLOSE, FALSE}};
+    CXTPControls* pItems = pSysMenu->GetCommandBar()->GetControls();
+    for (const Row& row : rows)
+    {
+        CXTPControl* pItem = pItems->FindControlById(row.nCommand);
+        ASSERT_NE(nullptr, pItem) << std::hex << row.nCommand;
+        EXPECT_EQ(row.bEnabled, pItem->GetEnabled()) << std::hex << row.nCommand;
+    }
+
+    MenuBar()->SetPopuped(-1);
+    ::EnableMenuItem(::GetSystemMenu(pChild->m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    ASSERT_TRUE(MenuBar()->SetPopuped(pSysMenu->GetIndex()));
+    EXPECT_TRUE(pItems->FindControlById(SC_CLOSE)->GetEnabled()) << "asked again at each opening";
+}
+
+TEST(MdiSystemMenuStates, TheWindowCommandsFollowTheWindowAndTheOthersTheMenu)
+{
+    const DWORD dwBoxes = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    struct Row
+    {
+        const char* name;
+        UINT nCommand;
+        DWORD dwStyle;
+        UINT nMenuState;
+        BOOL bEnabled;
+    } rows[] = {
+        {"restore of a maximised window", SC_RESTORE, dwBoxes | WS_MAXIMIZE, MF_GRAYED, TRUE},
+        {"restore of a minimised window", SC_RESTORE, dwBoxes | WS_MINIMIZE, MF_GRAYED, TRUE},
+        {"restore of a normal window", SC_RESTORE, dwBoxes, MF_ENABLED, FALSE},
+        {"move of a maximised window", SC_MOVE, dwBoxes | WS_MAXIMIZE, MF_ENABLED, FALSE},
+        {"move of a minimised window", SC_MOVE, dwBoxes | WS_MINIMIZE, MF_GRAYED, TRUE},
+        {"size of a normal window", SC_SIZE, dwBoxes, MF_GRAYED, TRUE},
+        {"size without a sizing frame", SC_SIZE, WS_MINIMIZEBOX, MF_ENABLED, FALSE},
+        {"size of a maximised window", SC_SIZE, dwBoxes | WS_MAXIMIZE, MF_ENABLED, FALSE},
+        {"minimise of a maximised window", SC_MINIMIZE, dwBoxes | WS_MAXIMIZE, MF_GRAYED, TRUE},
+        {"minimise of a minimised window", SC_MINIMIZE, dwBoxes | WS_MINIMIZE, MF_ENABLED, FALSE},
+        {"minimise without its box", SC_MINIMIZE, WS_MAXIMIZEBOX, MF_ENABLED, FALSE},
+        {"maximise of a maximised window", SC_MAXIMIZE, dwBoxes | WS_MAXIMIZE, MF_ENABLED, FALSE},
+        {"maximise of a minimised window", SC_MAXIMIZE, dwBoxes | WS_MINIMIZE, MF_GRAYED, TRUE},
+        {"maximise without its box", SC_MAXIMIZE, WS_MINIMIZEBOX, MF_ENABLED, FALSE},
+        {"close as the menu says", SC_CLOSE, dwBoxes, MF_ENABLED, TRUE},
+        {"close greyed by the program", SC_CLOSE, dwBoxes | WS_MAXIMIZE, MF_GRAYED, FALSE},
+        {"next window disabled in the menu", SC_NEXTWINDOW, dwBoxes, MF_DISABLED, FALSE},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.bEnabled,
+                  CXTPControlMDISysMenuPopup::IsSystemCommandEnabled(row.nCommand, row.dwStyle, row.nMenuState))
+            << row.name;
+}
+
 TEST_F(MdiMenuBarTest, ASavedStateBringsBackTheCustomisedDocumentMenuAndTheFrameMenu)
 {
     CMDIChildWnd* pChildA = OpenChild(IDR_TEST_DOC_A);
