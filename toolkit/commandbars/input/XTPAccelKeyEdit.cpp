@@ -99,9 +99,10 @@ BOOL CXTPAccelKeyEdit::OnKeyMessage(const MSG& msg)
         ResetKey();
         return TRUE;
     }
-    if ((m_accel.fVirt & FVIRTKEY) && m_accel.key == VK_TAB && !(fModifiers & (FCONTROL | FALT)))
+    if (m_accel.key == VK_TAB && !(fModifiers & (FCONTROL | FALT)))
     {
-        // Dialog navigation goes on with the key.
+        // Dialog navigation goes on with the key; its release (which comes
+        // here while the field keeps the focus) leaves the field empty too.
         ResetKey();
         return FALSE;
     }

@@ -131,6 +131,20 @@ TEST_F(AccelKeyEditTest, TabAloneClearsTheFieldAndGoesOnToTheDialog)
     }
 }
 
+TEST_F(AccelKeyEditTest, TheReleaseOfTabAloneLeavesTheFieldEmpty)
+{
+    // The focus stays when the field is the dialog's only stop: the release
+    // of Tab reaches it too.
+    for (BYTE fHeld : {(BYTE)0, (BYTE)FSHIFT})
+    {
+        HoldModifiers(fHeld);
+        Key(WM_KEYDOWN, VK_TAB);
+        EXPECT_FALSE(Key(WM_KEYUP, VK_TAB)) << (int)fHeld;
+        EXPECT_EQ("", Text()) << (int)fHeld;
+        EXPECT_EQ(0, edit.GetKeyAccel()->key) << (int)fHeld;
+    }
+}
+
 TEST_F(AccelKeyEditTest, APressOfAnyButtonOnlyGivesTheFocus)
 {
     host.SetFocus();
