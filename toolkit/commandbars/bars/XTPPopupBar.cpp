@@ -167,6 +167,9 @@ BOOL CXTPPopupBar::Popup(CXTPControlPopup* pControlPopup, BOOL bSelectFirst)
     RecalcAndShow();
 
     SetTrackingMode(xtpTrackingOn, bSelectFirst, FALSE);
+    // The popup was just laid out and will be painted whole: only what the
+    // command updates change asks for another layout or a redraw.
+    m_dwPending &= ~(pendingLayout | pendingRedraw);
     UpdateCommandBar(TRUE);
     UnlockRedraw();
     PlayOpeningAnimation();

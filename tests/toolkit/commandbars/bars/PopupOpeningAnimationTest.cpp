@@ -5,6 +5,7 @@
 #include "CommandBarsTestSupport.h"
 
 #include "toolkit/commandbars/layout/XTPPopupAnimation.h"
+#include "toolkit/commandbars/shadows/XTPDropShadows.h"
 #include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
 
 namespace {
@@ -17,12 +18,16 @@ public:
     {
         m_animations.push_back(nType);
         m_rcLast = rc;
+        m_nShadowsWhileAnimating += (int)XTPDropShadows()->GetShadows().size();
     }
+    // The flat looks' own shadows, whatever the system's setting.
+    BOOL IsThemedShadow() const override { return TRUE; }
     void AnimateExpanding(CXTPCommandBar*, CDC*, CDC*) override { m_nExpansions++; }
 
     std::vector<int> m_animations;
     CRect m_rcLast;
     int m_nExpansions = 0;
+    int m_nShadowsWhileAnimating = 0;
 };
 
 class PopupOpeningAnimationTest : public PopupBarTest
@@ -97,6 +102,16 @@ TEST_F(PopupOpeningAnimationTest, AMenuBarAnimatesItsFirstMenuButNotTheOnesTheUs
     ASSERT_FALSE(MenuBar()->IsTrackingMode());
     ClickMenu(0);
     EXPECT_EQ(2u, m_pRecorder->m_animations.size()) << "a new click animates again";
+}
+
+TEST_F(PopupOpeningAnimationTest, TheShadowFallsOnceThePopupHasUnfolded)
+{
+    SetOption(xtpAnimateUnfold);
+    m_pPopup->GetControl(0)->SetCaption(CString("New..."));
+    ASSERT_TRUE(m_pPopup->Popup(100, 100, NULL));
+    ASSERT_EQ(1u, m_pRecorder->m_animations.size());
+    EXPECT_EQ(0, m_pRecorder->m_nShadowsWhileAnimating) << "no shadow beside a popup still unfolding";
+    EXPECT_EQ(2u, XTPDropShadows()->GetShadows().size()) << "then the two strips";
 }
 
 TEST_F(PopupOpeningAnimationTest, AnExpandingPopupPlaysItsGrowthWhenAnimationIsOn)
