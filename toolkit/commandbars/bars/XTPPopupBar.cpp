@@ -416,8 +416,9 @@ CSize CXTPPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         GetControl(i)->OnCalcDynamicSize(dwMode);
     (void)nLength;
 
-    // The tear-off strip lies in the top border, above the rows.
-    CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
+    // A column keeps the look's borders, a popup laid out as a tool bar its
+    // own; the tear-off strip lies in the top border, above the rows.
+    CRect rcBorder = m_barType == xtpBarTypeNormal ? m_rcBorders : pPaintManager->GetCommandBarBorders(this);
     const int nStripTop = rcBorder.top;
     const int nStripHeight =
         m_bTearOffPopup ? pPaintManager->DrawTearOffGripper(&dc, CRect(0, 0, 0, 0), FALSE, FALSE).cy : 0;

@@ -22,6 +22,22 @@ TEST_F(PopupBarTest, APopupThatShowedItsExpandButtonSavesItsCommandsWithoutIt)
     pLoaded->InternalRelease();
 }
 
+TEST_F(PopupBarTest, APopupLaidOutAsAToolBarKeepsItsOwnBorders)
+{
+    CXTPPopupToolBar* pPopup = CXTPPopupToolBar::CreatePopupToolBar(frame->m_pCommandBars);
+    pPopup->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+    pPopup->GetControls()->Add(xtpControlButton, ID_TEST_OPEN);
+    pPopup->SetPopupBorders(CRect(5, 7, 6, 8));
+    ASSERT_TRUE(pPopup->Popup(100, 100, NULL));
+    CRect rcClient;
+    pPopup->GetClientRect(&rcClient);
+    const CRect rcFirst = pPopup->GetControl(0)->GetRect();
+    const CRect rcLast = pPopup->GetControl(1)->GetRect();
+    EXPECT_EQ(CPoint(5, 7), rcFirst.TopLeft());
+    EXPECT_EQ(CSize(rcLast.right + 6, rcLast.bottom + 8), rcClient.Size());
+    pPopup->SetTrackingMode(xtpTrackingOff);
+    pPopup->InternalRelease();
+}
 
 // A double click on a menu-bar caption: the first press opened the menu (or
 // the double click's own press opens it), then its default item runs, or
