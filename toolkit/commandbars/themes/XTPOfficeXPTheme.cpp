@@ -407,11 +407,11 @@ CSize CXTPOfficeXPTheme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* p
     const CRect R = pButton->GetRect();
     const BOOL bEnabled = pButton->GetEnabled();
     const int nSelected = pButton->GetSelected();
-    // The icon column reaches over the second box; a reset line's fill also
-    // covers the separator above it.
-    pDC->FillSolidRect(
-        CRect(R.left + nBox + 1, R.top - (pButton->IsResetRow() ? 3 : 0), R.left + 2 * nBox, R.bottom),
-        GetColor(clrBarFace));
+    // The popup's icon column (from x 1 to the first box's end) carries on
+    // over the second box; a reset line's fill also covers the separator
+    // above it.
+    pDC->FillSolidRect(CRect(nBox + 1, R.top - (pButton->IsResetRow() ? 3 : 0), 2 * nBox, R.bottom),
+                       GetColor(clrBarFace));
     DrawRectangle(pDC, R, nSelected, 0, bEnabled, FALSE, FALSE, FALSE, xtpBarPopup);
     const CRect rcCheck(R.left, R.top, R.left + nBox, R.bottom);
     const CRect rcIcon(rcCheck.right, R.top, rcCheck.right + nBox, R.bottom);

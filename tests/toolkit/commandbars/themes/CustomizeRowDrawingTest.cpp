@@ -88,6 +88,20 @@ TEST_F(OfficeXPCustomizeRow, UncheckedLineHasNoCheckBoxAndResetLineReachesUp)
     EXPECT_EQ(Marker(35), resetCanvas.dc().GetTextColor());
 }
 
+TEST_F(OfficeXPCustomizeRow, InAPopupTheSecondBoxCarriesOnThePopupsIconColumn)
+{
+    // A popup's line stands inside its 2-pixel border; the popup's icon
+    // column runs from 1 to the first box's end plus 1.
+    PixelCanvas canvas(100, 26);
+    theme.FillCommandBarEntry(&canvas.dc(), pBar);
+    CXTPControl* pLine = AddLine(FALSE);
+    pLine->SetRect(CRect(2, 5, 98, 20));
+    Draw(&canvas.dc(), pLine);
+    EXPECT_EQ("m30 m30 m30 m41",
+              Probe(canvas, {{Box() + 1, 12}, {Box() + 2, 12}, {2 * Box() - 1, 12}, {2 * Box() + 1, 12}}))
+        << "one band of colour 30 from the popup's edge to the second box's end, without a gap";
+}
+
 TEST_F(Office2000CustomizeRow, LineIsOneBoxWiderAndHotLinesAreHighlightedPastTheBoxes)
 {
     // The classic look's box: the icon and 4, or the text row.
