@@ -221,6 +221,18 @@ TEST_F(ShortMenuTest, FullMenusOptionShowsEverything)
     EXPECT_TRUE(ExpandButton(PopupOf(kFileIndex)) == NULL);
 }
 
+TEST_F(ShortMenuTest, FullMenusTurnedOnLaterShowTheCommandsAMenuHidBefore)
+{
+    Hide(ID_TEST_EXIT);
+    ClickMenu(kFileIndex);
+    ASSERT_EQ("&New &Open... [more] 60", Shown(PopupOf(kFileIndex)));
+    XTPMouseManager()->SendTrackLost();
+
+    Options()->bAlwaysShowFullMenus = TRUE;
+    ClickMenu(kFileIndex);
+    EXPECT_EQ("&New &Open... E&xit 70", Shown(PopupOf(kFileIndex)));
+}
+
 TEST_F(ShortMenuTest, APopupWhoseEveryCommandIsHiddenShowsEverything)
 {
     Hide(ID_TEST_EXIT);
