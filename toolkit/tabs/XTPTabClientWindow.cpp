@@ -184,6 +184,8 @@ LRESULT CXTPTabClientWnd::OnMDICreate(WPARAM, LPARAM)
     const HWND hChild = (HWND)Default();
     if (hChild != NULL && m_bGrouping)
     {
+        m_mapStrippedStyles[hChild] = std::make_pair((DWORD)::GetWindowLongA(hChild, GWL_STYLE) & kChildFrameStyles,
+                                                     (DWORD)::GetWindowLongA(hChild, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
         CWnd::ModifyStyle(hChild, kChildFrameStyles, 0, 0);
         CWnd::ModifyStyleEx(hChild, WS_EX_CLIENTEDGE, 0, 0);
         ::MoveWindow(hChild, 0, 0, 0, 0, TRUE);
@@ -192,8 +194,9 @@ LRESULT CXTPTabClientWnd::OnMDICreate(WPARAM, LPARAM)
     return (LRESULT)hChild;
 }
 
-LRESULT CXTPTabClientWnd::OnMDIDestroy(WPARAM, LPARAM)
+LRESULT CXTPTabClientWnd::OnMDIDestroy(WPARAM wParam, LPARAM)
 {
+    m_mapStrippedStyles.erase((HWND)wParam);
     const LRESULT lResult = Default();
     RefreshItems();
     return lResult;

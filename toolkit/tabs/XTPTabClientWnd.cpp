@@ -97,6 +97,8 @@ BOOL CXTPTabClientWnd::Attach(CMDIFrameWnd* pFrame, BOOL bGrouping)
         return FALSE;
     if (!SubclassWindow(pFrame->m_hWndMDIClient))
         return FALSE;
+    // The mode is taken only by an attach that succeeds: a second attach
+    // must not change the mode of the client that stands.
     m_bGrouping = bGrouping;
     m_pFrame = pFrame;
     RefreshTheme();
@@ -114,6 +116,7 @@ BOOL CXTPTabClientWnd::Detach()
     m_dropTarget.Revoke();
     DeleteWorkspaces();
     const HWND hClient = UnsubclassWindow();
+    RestoreChildFrames(hClient);
     // The border of grouping mode goes with the subclass.
     ::SetWindowPos(hClient, NULL, 0, 0, 0, 0,
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
@@ -123,8 +126,24 @@ BOOL CXTPTabClientWnd::Detach()
     return TRUE;
 }
 
+void CXTPTabClientWnd::RestoreChildFrames(HWND hClient)
+{
+    for (const auto& stripped : m_mapStrippedStyles)
+    {
+        const HWND hChild = stripped.first;
+        if (!::IsWindow(hChild) || ::GetParent(hChild) != hClient)
+            continue;
+        CWnd::ModifyStyle(hChild, 0, stripped.second.first, 0);
+        CWnd::ModifyStyleEx(hChild, 0, stripped.second.second, 0);
+        ::SetWindowPos(hChild, NULL, 0, 0, 0, 0,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
+    }
+    m_mapStrippedStyles.clear();
+}
+
 void CXTPTabClientWnd::OnNcDestroy()
 {
+    m_mapStrippedStyles.clear();
     // The frame goes: nothing of it may be used any more.
     m_dropTarget.Revoke();
     DeleteWorkspaces();

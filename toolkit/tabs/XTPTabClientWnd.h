@@ -33,6 +33,7 @@
 
 #include "framework/Controls.h"
 
+#include <map>
 #include <vector>
 
 class CXTPCommandBars;
@@ -72,7 +73,9 @@ public:
     // already attached, when the frame has no MDI client or when it cannot
     // be subclassed. bGrouping chooses the mode.
     BOOL Attach(CMDIFrameWnd* pFrame, BOOL bGrouping = FALSE);
-    // Gives the MDI client back as it was, without tabs; FALSE when not attached.
+    // Gives the MDI client back as it was, without tabs, and the children
+    // grouping mode made frameless their caption and frame; FALSE when not
+    // attached.
     BOOL Detach();
     BOOL IsAttached() const { return m_pFrame != NULL; }
     BOOL IsGrouping() const { return m_bGrouping; }
@@ -211,6 +214,9 @@ private:
     // for the first); the layout is owed.
     void RemoveWorkspace(CXTPTabWorkspace* pWorkspace);
     void DeleteWorkspaces();
+    // Grouping mode took the caption and frame of the children it saw being
+    // created; a detached client gives them back.
+    void RestoreChildFrames(HWND hClient);
     // The frame lays itself out again (the client with it).
     void RecalcFrameLayout();
     // The owed layout, when the refresh lock allows it.
@@ -276,4 +282,6 @@ private:
     CSize m_szLastDragFrame;
     CDC* m_pScreenDC;
     BOOL m_bLockedUpdates;
+    // The style and extended-style bits grouping mode took from each child.
+    std::map<HWND, std::pair<DWORD, DWORD>> m_mapStrippedStyles;
 };

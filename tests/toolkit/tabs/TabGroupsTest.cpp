@@ -96,6 +96,20 @@ TEST_F(TabGroups, ChildrenLoseTheirFrameAndFillTheirGroup)
     EXPECT_TRUE(Group(0)->IsActive());
 }
 
+TEST_F(TabGroups, DetachingGivesTheChildrenTheirFrameBack)
+{
+    const DWORD dwFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    ASSERT_TRUE(Client().Detach());
+    // A child made now, without the tab client, shows what an MDI child has.
+    CTabTestChild* pPlain = frame->AddChild("D");
+    ASSERT_EQ(dwFrameStyles, pPlain->GetStyle() & dwFrameStyles);
+    for (CTabTestChild* pChild : children)
+    {
+        EXPECT_EQ(dwFrameStyles, pChild->GetStyle() & dwFrameStyles) << "caption and frame again";
+        EXPECT_EQ(pPlain->GetExStyle() & WS_EX_CLIENTEDGE, pChild->GetExStyle() & WS_EX_CLIENTEDGE);
+    }
+}
+
 TEST_F(TabGroups, NewVerticalGroupPutsTheActiveTabRightOfItsGroup)
 {
     SplitSideBySide();
