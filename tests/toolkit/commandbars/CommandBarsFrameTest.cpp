@@ -132,6 +132,35 @@ TEST_F(CommandBarsFrameTest, PrintPreviewHidesAndRestoresTheBars)
     EXPECT_EQ(CRect(0, kRow, kToolBarWidth, 2 * kRow), BarRect(pToolBar));
 }
 
+// The customize sheet lets a squeezed bar wrap its buttons into more rows,
+// so that each can be dragged; an Alt+drag of a button (quick customizing)
+// leaves the bars as they stand, shortened behind their expand buttons.
+TEST_F(CommandBarsFrameTest, OnlyTheCustomizeSheetLetsASqueezedBarWrap)
+{
+    struct ModeCase
+    {
+        const char* pszName;
+        std::function<void(CXTPCommandBars*, BOOL)> setMode;
+        BOOL bWraps;
+    };
+    const ModeCase cases[] = {
+        {"using the program", [](CXTPCommandBars*, BOOL) {}, FALSE},
+        {"customize sheet", [](CXTPCommandBars* pBars, BOOL bOn) { pBars->SetCustomizeMode(bOn); }, TRUE},
+        {"Alt+drag", [](CXTPCommandBars* pBars, BOOL bOn) { pBars->SetQuickCustomizeMode(bOn); }, FALSE},
+    };
+    for (const ModeCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        c.setMode(frame->m_pCommandBars, TRUE);
+        frame->SetClientWidth(60);
+        CXTPToolBar* pToolBar = frame->GetToolBar();
+        EXPECT_EQ(c.bWraps, BarRect(pToolBar).Height() > kRow);
+        EXPECT_EQ(!c.bWraps, pToolBar->HasHiddenControls());
+        c.setMode(frame->m_pCommandBars, FALSE);
+        frame->SetClientWidth(kFrameWidth);
+    }
+}
+
 TEST_F(CommandBarsFrameTest, RemovedToolBarLeavesNoEmptyRow)
 {
     frame->m_pCommandBars->Remove(frame->GetToolBar());

@@ -193,7 +193,10 @@ DWORD CXTPDockBar::GetDockMode(CXTPToolBar* pBar) const
         dwMode |= xtpLayoutStretch;
     if (pBar->GetFlags() & xtpFlagHideWrap)
     {
-        BOOL bCustomizing = m_pCommandBars != NULL && m_pCommandBars->IsCustomizeMode();
+        // The customize sheet shows every button (the bar wraps them) so that
+        // each can be dragged; an Alt+drag leaves the bars as they stand.
+        BOOL bCustomizing = m_pCommandBars != NULL && m_pCommandBars->IsCustomizeMode()
+                            && !m_pCommandBars->IsQuickCustomizeMode();
         if (!bCustomizing)
             dwMode |= xtpLayoutHideWrap;
     }
