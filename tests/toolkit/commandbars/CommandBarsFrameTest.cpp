@@ -248,4 +248,34 @@ TEST_F(CommandBarsMdi, TheMenuIdFollowsTheActiveChild)
     EXPECT_EQ(777u, pBars->GetActiveMenuID()) << "a child without a document: its own resource";
 }
 
+// A frame that counts how often it is asked to show its menu again.
+class CMenuRefreshFrame : public CCommandBarsFrame
+{
+public:
+    void OnUpdateFrameMenu(HMENU hMenuAlt) override
+    {
+        m_nMenuRefreshes++;
+        CCommandBarsFrame::OnUpdateFrameMenu(hMenuAlt);
+    }
+    int m_nMenuRefreshes = 0;
+};
+
+class PreviewMenuTest : public FrameTest<CMenuRefreshFrame, 400, 300>
+{
+protected:
+    void Prepare() override { frame->BuildBars(); }
+};
+
+// Back from print preview the menu bar asks the frame for its menu again (an
+// MDI frame then shows the active document's menu through the bar); the
+// tool bars ask nothing.
+TEST_F(PreviewMenuTest, LeavingPreviewTheMenuBarAsksTheFrameForItsMenu)
+{
+    frame->m_pCommandBars->OnSetPreviewMode(TRUE);
+    EXPECT_EQ(0, frame->m_nMenuRefreshes);
+    frame->m_pCommandBars->OnSetPreviewMode(FALSE);
+    EXPECT_EQ(1, frame->m_nMenuRefreshes);
+    EXPECT_TRUE(::GetMenu(frame->m_hWnd) == NULL) << "the menu bar keeps the frame's native menu away";
+}
+
 } // namespace

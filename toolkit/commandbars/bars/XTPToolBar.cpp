@@ -441,6 +441,11 @@ void CXTPToolBar::OnSetPreviewMode(BOOL bPreview)
         ShowWindow(SW_SHOWNA);
     if (m_pCommandBars != NULL)
         m_pCommandBars->RecalcFrameLayout(TRUE);
+    // The menu bar shows the frame's menu again (in an MDI frame the active
+    // document's, which the bar takes in place of the frame).
+    CFrameWnd* pSite = m_pCommandBars != NULL ? m_pCommandBars->GetSite() : NULL;
+    if (m_barType == xtpBarTypeMenuBar && pSite != NULL && pSite->m_hWnd != NULL)
+        pSite->OnUpdateFrameMenu(NULL);
 }
 
 // ---- Layout -----------------------------------------------------------------

@@ -64,7 +64,8 @@ public:
     // TRUE when a control is hidden for lack of room.
     BOOL HasHiddenControls() const;
 
-    // Entering print preview hides a visible bar; leaving shows it again.
+    // Entering print preview hides a visible bar; leaving shows it again
+    // (the menu bar then asks the site frame for its menu).
     void OnSetPreviewMode(BOOL bPreview);
 
     // The docked layout: the bar's size for a row of nLength (dwMode of
