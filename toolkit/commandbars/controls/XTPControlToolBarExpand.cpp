@@ -54,8 +54,16 @@ BOOL CXTPControlToolBarExpand::OnSetPopup(BOOL bPopup)
     CWnd* pSite = pBar->GetOwnerSite();
     CXTPCommandBar* pPopup = NULL;
     if (pSite != NULL && pSite->m_hWnd != NULL
-        && pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request))
+        && pSite->SendMessage(WM_XTP_CREATECOMMANDBAR, 0, (LPARAM)&request) && request.pCommandBar != NULL)
+    {
+        // Only a popup bar can open here: another bar is given back.
         pPopup = request.pCommandBar;
+        if (!pPopup->IsKindOf(RUNTIME_CLASS(CXTPPopupBar)))
+        {
+            pPopup->InternalRelease();
+            pPopup = NULL;
+        }
+    }
     if (pPopup == NULL)
         pPopup = CXTPPopupToolBar::CreatePopupToolBar(pBar->GetCommandBars());
     if (pPopup == NULL)

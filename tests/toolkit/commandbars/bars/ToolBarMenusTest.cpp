@@ -38,15 +38,25 @@ std::string Lines(CXTPCommandBar* pPopup)
 }
 
 // A frame that handles the customize command, records the lines of each
-// popup as it opens and then runs m_onInitPopup on it.
+// popup as it opens and then runs m_onInitPopup on it; m_makeExpandPopup,
+// when set, makes the bar of each expand popup.
 class CCustomizingFrame : public CCommandBarsFrame
 {
 public:
     std::vector<std::string> m_opened;
     std::function<void(CXTPCommandBar*)> m_onInitPopup;
+    std::function<CXTPCommandBar*()> m_makeExpandPopup;
 
 protected:
     afx_msg void OnCustomize() {}
+    afx_msg LRESULT OnCreateExpandPopup(WPARAM wParam, LPARAM lParam)
+    {
+        CreateCommandBarRequest* pRequest = (CreateCommandBarRequest*)lParam;
+        if (!pRequest->bExpandBar || !m_makeExpandPopup)
+            return OnCreateCommandBar(wParam, lParam);
+        pRequest->pCommandBar = m_makeExpandPopup();
+        return TRUE;
+    }
     afx_msg LRESULT OnInitPopupLines(WPARAM wParam, LPARAM lParam)
     {
         m_opened.push_back(Lines((CXTPCommandBar*)lParam));
@@ -60,6 +70,7 @@ protected:
 BEGIN_MESSAGE_MAP(CCustomizingFrame, CCommandBarsFrame)
 ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
 ON_MESSAGE(WM_XTP_INITPOPUP, OnInitPopupLines)
+ON_MESSAGE(WM_XTP_CREATECOMMANDBAR, OnCreateExpandPopup)
 END_MESSAGE_MAP()
 
 // The test's application answers the reset question with m_nAnswer.
@@ -236,6 +247,41 @@ TEST_F(ToolBarMenusTest, ExpandPopupHoldsAddOrRemoveButtons)
     CXTPCommandBar* pList = OpenButtonsList();
     ASSERT_TRUE(pList != NULL);
     EXPECT_EQ("New+ Open+ Copy Bold+ | Reset", Lines(pList)) << "the buttons, checked while shown";
+}
+
+// The site may make the expand popup's bar itself; one that is no popup bar
+// is given back (released) and the bar's own popup tool bar opens instead.
+TEST_F(ToolBarMenusTest, ExpandPopupTakesOnlyAPopupBarFromTheSite)
+{
+    struct SiteCase
+    {
+        const char* pszName;
+        CRuntimeClass* pMadeClass;
+        CRuntimeClass* pOpenedClass;
+        DWORD nReferencesLeft; // the test's own, once the popup is open
+    };
+    const SiteCase cases[] = {
+        {"a popup bar", RUNTIME_CLASS(CXTPPopupBar), RUNTIME_CLASS(CXTPPopupBar), 1},
+        {"a tool bar", RUNTIME_CLASS(CXTPToolBar), RUNTIME_CLASS(CXTPPopupToolBar), 0},
+    };
+    for (const SiteCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        CXTPCommandBar* pMade = NULL;
+        frame->m_makeExpandPopup = [&]() {
+            pMade = (CXTPCommandBar*)c.pMadeClass->CreateObject();
+            pMade->SetCommandBars(Bars());
+            pMade->InternalAddRef(); // the test's own
+            return pMade;
+        };
+        CXTPCommandBar* pExpandPopup = OpenExpandPopup();
+        ASSERT_TRUE(pExpandPopup != NULL);
+        EXPECT_TRUE(pExpandPopup->GetRuntimeClass() == c.pOpenedClass);
+        EXPECT_TRUE(pExpandPopup->IsTrackingMode()) << "it is open";
+        EXPECT_EQ("&Add or Remove Buttons>", Lines(pExpandPopup));
+        XTPMouseManager()->SendTrackLost();
+        EXPECT_EQ(c.nReferencesLeft, pMade->InternalRelease());
+    }
 }
 
 TEST_F(ToolBarMenusTest, ExpandPopupStartsWithTheButtonsHiddenForLackOfRoom)
