@@ -330,6 +330,49 @@ TEST_F(BarTrackerTest, BarNeverFloatsOffTheWorkArea)
     EXPECT_EQ(rcWork.bottom, rc.bottom);
 }
 
+// A window that records where a watched window stood when it first painted.
+class CPaintProbe : public CWnd
+{
+public:
+    CWnd* m_pWatched = NULL;
+    BOOL m_bPainted = FALSE;
+    CRect m_rcWatchedAtPaint;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        if (m_bPainted)
+            return;
+        m_bPainted = TRUE;
+        m_pWatched->GetWindowRect(&m_rcWatchedAtPaint);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintProbe, CWnd)
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// Windows waiting to paint paint before the drag handles the next mouse
+// message: mouse input would otherwise keep them waiting until the drag ends.
+TEST_F(BarTrackerTest, DragPaintsWaitingWindowsBeforeItMovesTheBar)
+{
+    CPaintProbe probe;
+    probe.m_pWatched = Bar();
+    ASSERT_TRUE(probe.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20),
+                               frame, 1));
+    PumpPending();
+    probe.m_bPainted = FALSE;
+    const CRect rcBefore = WindowRect(Bar());
+    probe.Invalidate();
+    DragTo(kNearLeft);
+    ASSERT_EQ(xtpBarLeft, Bar()->GetPosition());
+    ASSERT_TRUE(probe.m_bPainted);
+    EXPECT_EQ(rcBefore, probe.m_rcWatchedAtPaint)
+        << "painted before the move that docked the bar on the left";
+}
+
 TEST_F(BarTrackerTest, DragWithoutMovingChangesNothingButMarksTheOptions)
 {
     const CRect rcBefore = WindowRect(Bar());
