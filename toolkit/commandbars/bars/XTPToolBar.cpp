@@ -791,6 +791,11 @@ void CXTPToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
         CXTPCommandBar::OnNcLButtonDown(nHitTest, point);
         return;
     }
+    // The frame comes forward (a floating bar never takes the activation
+    // itself: it would hide as its frame went inactive).
+    CWnd* pTopLevel = GetTopLevelParent();
+    if (pTopLevel != NULL && pTopLevel != this)
+        pTopLevel->SetActiveWindow();
     SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     XTPMouseManager()->SendTrackLost();
     CXTPHoldReference hold(this);

@@ -434,6 +434,24 @@ TEST_F(BarTrackerTest, FloatingBarFollowsItsFramesActivation)
     EXPECT_TRUE(Bar()->IsWindowEnabled());
 }
 
+// A press on a floating bar's sizing edge brings its frame forward; the bar
+// itself never takes the activation.
+TEST_F(BarTrackerTest, PressOnAFloatingEdgeActivatesTheFrame)
+{
+    Options()->bSyncFloatingBars = FALSE; // shown while the frame is inactive
+    ASSERT_TRUE(Bar()->SetPosition(xtpBarFloating));
+    CTestWindow other(CSize(50, 50));
+    other.SetActiveWindow();
+    PumpPending();
+    ASSERT_TRUE(Bar()->IsWindowVisible());
+    const CRect rc = WindowRect(Bar());
+    CPoint ptRight(rc.right - 1, rc.CenterPoint().y);
+    frame->ScreenToClient(&ptRight);
+    Resize(HTRIGHT, ptRight, {ptRight});
+    EXPECT_TRUE(::GetActiveWindow() == frame->m_hWnd);
+    EXPECT_EQ(rc, WindowRect(Bar())) << "a press without a move changes nothing";
+}
+
 TEST_F(BarTrackerTest, DockedBarIgnoresFloatStatus)
 {
     Bar()->SendMessage(WM_FLOATSTATUS, FS_HIDE);
