@@ -78,12 +78,13 @@ CRect CXTPTaskPanelGroupItem::OnReposition(CRect rc)
 
 void CXTPTaskPanelGroupItem::OnDrawItem(CDC* pDC, CRect rc)
 {
-    if (m_nType != xtpTaskItemTypeControl || m_hWnd == NULL)
+    if (m_nType != xtpTaskItemTypeControl)
     {
         GetPaintManager()->DrawGroupItem(pDC, this, rc, TRUE);
         return;
     }
-    // The window paints itself while it shows; meanwhile its picture stands in.
+    // The window paints itself while it shows; meanwhile its picture stands
+    // in. A control item without its window (as loaded) shows nothing.
     if (!::IsWindowVisible(m_hWnd) && m_bmpPreview.GetSafeHandle() != NULL)
         pDC->DrawState(rc.TopLeft(), rc.Size(), &m_bmpPreview, DST_BITMAP | DSS_NORMAL);
 }

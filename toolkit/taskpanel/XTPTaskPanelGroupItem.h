@@ -41,7 +41,7 @@ public:
     virtual CRect OnReposition(CRect rc);
     // Draws the item in rc: the base hands it to the painter, draws a
     // control item's picture while its window is hidden and nothing while
-    // the window shows.
+    // the window shows or when it has no window.
     virtual void OnDrawItem(CDC* pDC, CRect rc);
 
     // --- properties ---

@@ -94,6 +94,22 @@ TEST_F(HostedControlTest, RemovingTheItemHidesItsWindow)
     EXPECT_TRUE(::IsWindow(control.GetSafeHwnd())) << "the window is not the item's to destroy";
 }
 
+TEST_F(TaskPanelTest, ControlItemWithoutItsWindowDrawsNothing)
+{
+    // As a control item comes back from saved settings: its window is not
+    // stored, its size is.
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 0);
+    CXTPTaskPanelGroupItem* pItem = pGroup->AddTextItem("Placeholder");
+    pItem->SetType(xtpTaskItemTypeControl);
+    pItem->SetItemSize(0, 24);
+    const COLORREF clrClient = painter->GetGroupColors(FALSE)->clrClient;
+    PixelCanvas canvas(200, 300, kRed);
+    PrintPanel(panel, canvas);
+    const CRect rcItem = pItem->GetHitTestRect();
+    ASSERT_EQ(24, rcItem.Height());
+    EXPECT_EQ(0, canvas.CountOther(rcItem, clrClient)) << "only the group's face where the window would be";
+}
+
 TEST_F(TaskPanelTest, SelectionFollowsFocusWhenAsked)
 {
     CXTPTaskPanelGroup* pGroup = AddGroup(1, 3);
