@@ -225,6 +225,38 @@ TEST_F(ItemDrawingTest, ImageAboveTextMeasuresWhatItDraws)
     EXPECT_NEAR(100, rcIcon.CenterPoint().x, 1) << "centred";
 }
 
+TEST_F(ItemDrawingTest, WrappedCaptionFitsTheMeasuredItemAtEveryWidth)
+{
+    // Drawn text that wraps to more lines than were measured is cut off: at
+    // every band width the caption as drawn ends inside the item.
+    link->SetCaption("Open the news page of this keyword");
+    struct Row
+    {
+        const char* name;
+        int nLayout;
+        int nHotTrackStyle;
+    } rows[] = {{"beside, whole-item highlight", xtpTaskItemLayoutImagesWithText, xtpTaskPanelHighlightItem},
+                {"beside, underlined links", xtpTaskItemLayoutImagesWithText, xtpTaskPanelHighlightText},
+                {"above, whole-item highlight", xtpTaskItemLayoutImagesWithTextBelow, xtpTaskPanelHighlightItem},
+                {"above, image highlight", xtpTaskItemLayoutImagesWithTextBelow, xtpTaskPanelHighlightImage}};
+    for (const Row& row : rows)
+    {
+        group->SetItemLayout(row.nLayout);
+        panel->SetHotTrackStyle(row.nHotTrackStyle);
+        for (int nRight = 60; nRight <= 190; nRight++)
+        {
+            const CRect rcItem = Measure(link, CRect(10, 20, nRight, 20));
+            PixelCanvas canvas(200, 200);
+            base->DrawGroupItem(&canvas.dc(), link, rcItem, TRUE);
+            CRect rcText;
+            link->GetTextRect(&rcText);
+            ASSERT_LE(rcText.bottom, rcItem.bottom - base->GetItemInnerMargins(link).bottom)
+                << row.name << ", band 10 to " << nRight << ": the text ends below the item "
+                << Text(rcItem);
+        }
+    }
+}
+
 TEST_F(ItemDrawingTest, ImageOnlyIsCentredAndHighlightedUnlessStyle4)
 {
     group->SetItemLayout(xtpTaskItemLayoutImages);

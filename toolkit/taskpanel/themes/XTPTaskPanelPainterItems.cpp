@@ -85,16 +85,20 @@ CRect CXTPTaskPanelPainter::MeasureItemImageAndText(CDC* pDC, CXTPTaskPanelGroup
     const ItemLook look = LookOf(this, pItem);
     const CRect& m = look.rcMargins;
     const BOOL bWholeItem = look.nHotTrackStyle == xtpTaskPanelHighlightItem;
-    CRect r(rc.left + m.left, rc.top, rc.right, rc.top);
+    // The text is measured as wide as it is drawn (inside both inner
+    // margins): a wider measure would wrap it into fewer lines than drawing
+    // does, and the last line would be cut off.
+    CRect r(rc.left + m.left, rc.top, rc.right - m.right, rc.top);
+    if (!bTextBelow && look.bLink)
+        r.left += look.szIcon.cx + kImageTextGapBeside;
+    // Left-aligned in both layouts: centring changes no line break, but a
+    // width measured centred can be narrower than the breaks need.
+    pDC->DrawText(pItem->GetCaption(), r, kItemTextFormat | DT_CALCRECT);
     if (!bTextBelow)
     {
-        if (look.bLink)
-            r.left += look.szIcon.cx + kImageTextGapBeside;
-        pDC->DrawText(pItem->GetCaption(), r, kItemTextFormat | DT_CALCRECT);
         const int nHeight = std::max(look.pImage != NULL ? (int)look.szIcon.cy : 0, (int)r.Height());
         return CRect(rc.left, rc.top, bWholeItem ? rc.right : r.right + m.right, rc.top + nHeight + m.top + m.bottom);
     }
-    pDC->DrawText(pItem->GetCaption(), r, kItemTextFormat | DT_CENTER | DT_CALCRECT);
     // A link keeps the image's room above its text, with or without an
     // image, as drawing does.
     const int nHeight = r.Height() + (look.bLink ? look.szIcon.cy + kImageTextGapBelow : 0);
