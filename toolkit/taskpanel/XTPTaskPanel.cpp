@@ -136,9 +136,8 @@ CXTPTaskPanelGroup* CXTPTaskPanel::GetAt(int nIndex) const
 
 void CXTPTaskPanel::SetTheme(int nTheme)
 {
-    if (nTheme < xtpTaskPanelThemeBase || nTheme > xtpTaskPanelThemeGradientBar)
-        nTheme = xtpTaskPanelThemeShellStyle;
     delete m_pPaintManager;
+    // Any id outside 0 to 12 makes the default painter; the id is kept as given.
     m_pPaintManager = XTPTaskPanelCreatePainter(nTheme);
     m_nTheme = nTheme;
     Reposition(TRUE);

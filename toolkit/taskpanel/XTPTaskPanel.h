@@ -100,10 +100,11 @@ public:
     // --- look ---
 
     // A new painter for the theme id (XTPTaskPanelPaintTheme; any id outside
-    // 0 to 12 gives 2), then a layout.
+    // 0 to 12 gives theme 2's painter), then a layout.
     void SetTheme(int nTheme);
     // Takes the painter (the panel deletes it); the theme id becomes 13.
     void SetCustomTheme(CXTPTaskPanelPainter* pPainter);
+    // The id last given to SetTheme (also one outside 0 to 12), or 13.
     int GetCurrentTheme() const { return m_nTheme; }
     CXTPTaskPanelPainter* GetPaintManager() const { return m_pPaintManager; }
     // 0 animate, 1 do not, any other value: follow the system's menu animation.

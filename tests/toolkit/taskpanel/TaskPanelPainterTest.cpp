@@ -6,6 +6,7 @@
 
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/taskpanel/themes/XTPTaskPanelShellStylePainter.h"
 
 #include <gtest/gtest.h>
 
@@ -157,8 +158,11 @@ TEST_F(TaskPanelTest, ThemeIdsOutsideTheRangeGiveTheDefault)
     }
     for (int nTheme : {-1, 13, 99})
     {
+        panel->SetTheme(xtpTaskPanelThemeBase);
         panel->SetTheme(nTheme);
-        EXPECT_EQ(xtpTaskPanelThemeShellStyle, panel->GetCurrentTheme()) << nTheme;
+        EXPECT_TRUE(dynamic_cast<CXTPTaskPanelShellStylePainter*>(panel->GetPaintManager()) != NULL)
+            << nTheme << " draws with the default painter";
+        EXPECT_EQ(nTheme, panel->GetCurrentTheme()) << "the id is kept as it was given";
     }
     CXTPTaskPanelPainter* pCustom = new CFixedPainter;
     panel->SetCustomTheme(pCustom);
