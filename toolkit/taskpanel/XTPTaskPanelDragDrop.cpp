@@ -204,6 +204,8 @@ BOOL CXTPTaskPanel::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, C
     UpdateDragHover();
     if (pTarget == NULL)
         return FALSE;
+    // The insertion mark goes also when the drop inserts nothing.
+    Invalidate(FALSE);
     if (dropEffect != DROPEFFECT_COPY && dropEffect != DROPEFFECT_MOVE)
         return TRUE;
     if (pDataObject == NULL || !pDataObject->IsDataAvailable(TaskPanelClipboardFormat))

@@ -198,6 +198,40 @@ TEST_F(DragDropTest, ForeignTextAndRefusedDropsInsertNothing)
     EXPECT_EQ(5, a->GetItemCount() + b->GetItemCount());
 }
 
+TEST_F(DragDropTest, DropThatInsertsNothingTakesItsMarkOffTheScreen)
+{
+    // Data in the panel's format that cannot be read back.
+    COleDataSource damagedSource;
+    for (CLIPFORMAT cf : {CXTPTaskPanel::GetClipboardFormat(), (CLIPFORMAT)CF_TEXT})
+    {
+        HGLOBAL hJunk = ::GlobalAlloc(GMEM_MOVEABLE, 4);
+        memcpy(::GlobalLock(hJunk), "junk", 4);
+        ::GlobalUnlock(hJunk);
+        damagedSource.CacheGlobalData(cf, hJunk);
+    }
+    COleDataObject damaged;
+    damaged.Attach(damagedSource.GetDataObject(), FALSE);
+    CForeignDrag drag("New");
+    struct Row
+    {
+        const char* name;
+        COleDataObject* pData;
+        DROPEFFECT effect;
+        BOOL bAnswer;
+    } rows[] = {{"a link effect", drag.Data(), DROPEFFECT_LINK, TRUE},
+                {"damaged data", &damaged, DROPEFFECT_COPY, FALSE}};
+    for (const Row& row : rows)
+    {
+        ASSERT_NE((DROPEFFECT)DROPEFFECT_NONE, panel->OnDragOver(row.pData, 0, Upper(a->GetAt(1)))) << row.name;
+        panel->UpdateWindow();
+        ASSERT_FALSE(panel->GetUpdateRect(NULL)) << row.name << ": the mark is on the screen";
+        EXPECT_EQ(row.bAnswer, panel->OnDrop(row.pData, row.effect, Upper(a->GetAt(1)))) << row.name;
+        EXPECT_EQ(NULL, panel->GetDragOverItem()) << row.name;
+        EXPECT_TRUE(panel->GetUpdateRect(NULL)) << row.name << ": the mark is painted away";
+        EXPECT_EQ("Link 1.1, Link 1.2, Link 1.3", Items(a)) << row.name;
+    }
+}
+
 TEST_F(DragDropTest, HoveringOverAClosedGroupOpensIt)
 {
     b->SetExpanded(FALSE);
