@@ -360,6 +360,8 @@ CXTPTaskPanelGroupItem* CXTPTaskPanelGroup::HitTest(CPoint pt, CRect* lpRect) co
         return NULL;
     const int nItemTop = m_rcGroupCurrent.top + m_nCaptionHeight - GetScrollOffsetPos();
     const CPoint ptItem(pt.x, pt.y - nItemTop);
+    // Only shown items are hit: an item scrolled out above the first shown
+    // one still lies under the client area's top margin.
     for (int i = m_nFirstVisibleItem; i < GetItemCount(); i++)
     {
         CXTPTaskPanelGroupItem* pItem = GetAt(i);

@@ -282,6 +282,8 @@ CXTPTaskPanelItem* CXTPTaskPanel::StepFrom(CXTPTaskPanelItem* pItem, int nDirect
     {
         if (bForward)
         {
+            // An empty group leads on to the next group, as going backward
+            // leads to an empty previous group: the keys never stop at one.
             if (pGroup->GetItemCount() > 0)
                 return pGroup->GetAt(0);
             return GetAt(pGroup->GetIndex() + 1);

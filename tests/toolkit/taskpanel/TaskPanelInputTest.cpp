@@ -181,6 +181,21 @@ TEST_F(TaskPanelInputTest, TabMovesBetweenGroups)
     EXPECT_EQ(details, panel->GetFocusedItem()) << "Shift+Tab: its own group's caption";
 }
 
+TEST_F(TaskPanelInputTest, KeysGoOnPastAnEmptyGroup)
+{
+    CXTPTaskPanelGroup* pEmpty = AddGroup(3, 0);
+    CXTPTaskPanelGroup* pLast = AddGroup(4, 1);
+    for (UINT nKey : {(UINT)VK_DOWN, (UINT)VK_RIGHT, (UINT)VK_TAB})
+    {
+        panel->SetFocusedItem(pEmpty);
+        Key(nKey);
+        EXPECT_EQ(pLast, panel->GetFocusedItem()) << "key " << nKey << ": on to the next group";
+    }
+    panel->SetFocusedItem(pLast);
+    Key(VK_UP);
+    EXPECT_EQ(pEmpty, panel->GetFocusedItem()) << "and back";
+}
+
 TEST_F(TaskPanelInputTest, EnterAndSpaceActOnTheFocusedItem)
 {
     panel->SetFocusedItem(files);

@@ -232,6 +232,19 @@ protected:
     PixelCanvas canvas{200, 300};
 };
 
+TEST_F(TaskPanelTest, HiddenCaptionTakesNoRoomInAnyTheme)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 2);
+    pGroup->SetCaptionVisible(FALSE);
+    for (int nTheme = xtpTaskPanelThemeBase; nTheme <= xtpTaskPanelThemeGradientBar; nTheme++)
+    {
+        panel->SetTheme(nTheme);
+        const int nStrip = panel->GetPaintManager()->IsOpenClientFrame() ? 0 : 1;
+        EXPECT_EQ(nStrip, pGroup->GetCaptionHeight()) << "theme " << nTheme;
+        EXPECT_EQ(pGroup->GetTargetRect().top + nStrip, pGroup->GetTargetClientRect().top) << "theme " << nTheme;
+    }
+}
+
 TEST_F(ThemedPanelTest, RoundButtonsAreRecolouredAndRound)
 {
     CXTPTaskPanelGroup* pGroup = AddGroup(1, 1);

@@ -268,6 +268,8 @@ TEST_F(OneOpenGroupTest, ScrolledItemsAreHitWhereTheyShow)
     a->Scroll(2);
     // The third item now shows at the top of the client area.
     EXPECT_EQ(a->GetAt(2), panel->HitTestItem(CPoint(50, 32 + 6 + 9)));
+    EXPECT_EQ(NULL, panel->HitTestItem(CPoint(50, 32 + 3)))
+        << "the second item, scrolled out above, is not hit under the top margin";
     EXPECT_EQ(NULL, panel->HitTestItem(CPoint(175, 44))) << "the scroll button is no item";
     EXPECT_EQ(panel->GetScrollButton(TRUE), panel->HitTestScrollButton(CPoint(175, 44)));
 }

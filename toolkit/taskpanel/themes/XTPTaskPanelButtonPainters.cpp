@@ -74,6 +74,7 @@ void CXTPTaskPanelButtonPainter::RefreshMetrics()
 
 int CXTPTaskPanelButtonPainter::DrawGroupCaption(CDC* pDC, CXTPTaskPanelGroup* pGroup, BOOL bDraw)
 {
+    // Measuring: the caption height, or the base's strip for a hidden caption.
     if (!bDraw)
         return CXTPTaskPanelPainter::DrawGroupCaption(pDC, pGroup, FALSE);
     const CRect rcCaption = pGroup->GetCaptionRect();

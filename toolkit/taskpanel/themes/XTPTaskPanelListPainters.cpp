@@ -58,6 +58,8 @@ CRect CXTPTaskPanelListPainter::CaptionTextRect(CXTPTaskPanelGroup* pGroup, CRec
 
 int CXTPTaskPanelListPainter::DrawGroupCaption(CDC* pDC, CXTPTaskPanelGroup* pGroup, BOOL bDraw)
 {
+    // A hidden caption takes the base's strip (or nothing), not its text's
+    // height: hiding a caption leaves no empty band in the list.
     if (!pGroup->IsCaptionVisible())
         return bDraw ? 0 : CXTPTaskPanelPainter::DrawGroupCaption(pDC, pGroup, FALSE);
     CXTPFontDC font(pDC, &m_fntCaption);
