@@ -177,13 +177,20 @@ TEST_F(DragDropTest, InsertAfterPainterDropsAfterTheItem)
     EXPECT_EQ("Link 1.1, New, Link 1.2, Link 1.3", Items(a));
 }
 
+// Offers the text, with its terminating zero, on the source in the format.
+void CacheString(COleDataSource& source, CLIPFORMAT cf, const char* pszText)
+{
+    const size_t nSize = strlen(pszText) + 1;
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    memcpy(::GlobalLock(hText), pszText, nSize);
+    ::GlobalUnlock(hText);
+    source.CacheGlobalData(cf, hText);
+}
+
 TEST_F(DragDropTest, ForeignTextAndRefusedDropsInsertNothing)
 {
     COleDataSource source;
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 6);
-    memcpy(::GlobalLock(hText), "hello", 6);
-    ::GlobalUnlock(hText);
-    source.CacheGlobalData(CF_TEXT, hText);
+    CacheString(source, CF_TEXT, "hello");
     COleDataObject text;
     text.Attach(source.GetDataObject(), FALSE);
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_NONE, panel->OnDragOver(&text, 0, Upper(a->GetAt(0))));
@@ -202,13 +209,8 @@ TEST_F(DragDropTest, DropThatInsertsNothingTakesItsMarkOffTheScreen)
 {
     // Data in the panel's format that cannot be read back.
     COleDataSource damagedSource;
-    for (CLIPFORMAT cf : {CXTPTaskPanel::GetClipboardFormat(), (CLIPFORMAT)CF_TEXT})
-    {
-        HGLOBAL hJunk = ::GlobalAlloc(GMEM_MOVEABLE, 4);
-        memcpy(::GlobalLock(hJunk), "junk", 4);
-        ::GlobalUnlock(hJunk);
-        damagedSource.CacheGlobalData(cf, hJunk);
-    }
+    CacheString(damagedSource, CXTPTaskPanel::GetClipboardFormat(), "junk");
+    CacheString(damagedSource, CF_TEXT, "junk");
     COleDataObject damaged;
     damaged.Attach(damagedSource.GetDataObject(), FALSE);
     CForeignDrag drag("New");
