@@ -172,6 +172,35 @@ TEST_F(CustomizeSheetTest, TheBarsAreInCustomizeModeWhileTheSheetRunsAndNotAfter
     app.m_pMainWnd = NULL;
 }
 
+TEST_F(CustomizeSheetTest, AClickInTheSheetLeavesAMenuOpenedForCustomizingOpen)
+{
+    CXTPControlPopup* pFile = (CXTPControlPopup*)Bars()->GetMenuBar()->GetControl(0);
+    sheet->m_steps.push_back([this, pFile](CTestSheet& s) {
+        // The press starts a drag, which the sheet's capture sees end here.
+        PostMouse(WM_LBUTTONUP, ScreenPointOf(pFile), 0, &s);
+        pFile->OnClick(FALSE, pFile->GetRect().CenterPoint());
+        XTPMouseManager()->SetSwallowNextUp(FALSE);
+        CXTPCommandBar* pPopup = pFile->GetCommandBar();
+        ASSERT_TRUE(pPopup->GetSafeHwnd() != NULL && pPopup->IsWindowVisible());
+        CRect rcSheet, rcPopup;
+        s.GetWindowRect(&rcSheet);
+        pPopup->GetWindowRect(&rcPopup);
+        CPoint ptSheet(rcSheet.right - 3, rcSheet.bottom - 3);
+        ASSERT_FALSE(rcPopup.PtInRect(ptSheet));
+        XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONDOWN, ptSheet);
+        EXPECT_TRUE(pPopup->IsWindowVisible()) << "the sheet is trusted";
+
+        CRect rcView;
+        view.GetWindowRect(&rcView);
+        CPoint ptView(rcView.right - 3, rcView.bottom - 3);
+        ASSERT_FALSE(rcPopup.PtInRect(ptView) || rcSheet.PtInRect(ptView));
+        XTPMouseManager()->ProcessMouseMessage(WM_LBUTTONDOWN, ptView);
+        EXPECT_FALSE(pPopup->IsWindowVisible()) << "a click elsewhere closes the menu";
+    });
+    sheet->DoModal();
+    EXPECT_EQ(1, sheet->m_nStepsRun);
+}
+
 TEST_F(CustomizeSheetTest, AltAndATabsMnemonicSwitchesToThatPage)
 {
     CXTPCustomizeOptionsPage pageOptions(sheet.get());
