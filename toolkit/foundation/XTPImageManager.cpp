@@ -141,6 +141,15 @@ BOOL CXTPImageManager::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nID
     return TRUE;
 }
 
+BOOL CXTPImageManager::TakeIcon(CXTPImageManagerIconHandle& hIcon, UINT nIDCommand, CSize szIcon,
+                                XTPImageState imageState)
+{
+    if (imageState != xtpImageNormal || hIcon.IsEmpty() || szIcon.cx == 0)
+        return SetIcon(hIcon, nIDCommand, szIcon, imageState);
+    FindOrCreateIconSet(nIDCommand)->TakeIcon(hIcon, szIcon.cx);
+    return TRUE;
+}
+
 UINT CXTPImageManager::AddCustomIcon(const CXTPImageManagerIconHandle& hIcon)
 {
     if (hIcon.IsEmpty())
@@ -204,6 +213,9 @@ BOOL CXTPImageManager::SetIcons(CImageList& imlIcons, UINT* pCommands, int nCoun
     IMAGEINFO info;
     if (szIcon.cx == 0 && szIcon.cy == 0 && imlIcons.GetImageInfo(0, &info))
         szIcon = CSize(info.rcImage.right - info.rcImage.left, info.rcImage.bottom - info.rcImage.top);
+    // The size the extracted icons have, whatever size they are filed under.
+    int cxImage = 0, cyImage = 0;
+    ::ImageList_GetIconSize(imlIcons.GetSafeHandle(), &cxImage, &cyImage);
     for (int i = 0; i < nCount; i++)
     {
         if (pCommands != NULL && nImages != nCount && pCommands[i] == 0)
@@ -211,8 +223,9 @@ BOOL CXTPImageManager::SetIcons(CImageList& imlIcons, UINT* pCommands, int nCoun
         HICON hIcon = imlIcons.ExtractIcon(i);
         if (hIcon == NULL)
             return FALSE;
-        SetIcon(CXTPImageManagerIconHandle(hIcon), pCommands ? pCommands[i] : (UINT)i, szIcon, imageState);
-        ::DestroyIcon(hIcon);
+        CXTPImageManagerIconHandle image;
+        image.Own(hIcon, CSize(cxImage, cyImage));
+        TakeIcon(image, pCommands ? pCommands[i] : (UINT)i, szIcon, imageState);
     }
     return TRUE;
 }

@@ -86,6 +86,9 @@ public:
 
 private:
     CXTPImageManagerIconSet* FindOrCreateIconSet(UINT nIDCommand);
+    // SetIcon of an image the manager made itself: a normal image moves into
+    // its icon without a copy.
+    BOOL TakeIcon(CXTPImageManagerIconHandle& hIcon, UINT nIDCommand, CSize szIcon, XTPImageState imageState);
     BOOL SetAlphaIcons(HBITMAP hStrip, UINT* pCommands, int nCount, CSize szIcon, XTPImageState imageState);
     BOOL SetIconFromImage(const BYTE* pImage, DWORD nSize, UINT nIDCommand, CSize szIcon,
                           XTPImageState imageState);

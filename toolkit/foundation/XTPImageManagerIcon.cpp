@@ -74,6 +74,18 @@ void CXTPImageManagerIcon::SetIcon(const CXTPImageManagerIconHandle& hIcon)
 {
     Clear(TRUE);
     m_hIcon.CopyHandle(hIcon);
+    NormalIconChanged();
+}
+
+void CXTPImageManagerIcon::TakeIcon(CXTPImageManagerIconHandle& hIcon)
+{
+    Clear(TRUE);
+    m_hIcon.TakeHandle(hIcon);
+    NormalIconChanged();
+}
+
+void CXTPImageManagerIcon::NormalIconChanged()
+{
     CSize szExtent = m_hIcon.GetExtent();
     m_nWidth = szExtent.cx;
     m_nHeight = szExtent.cy;

@@ -34,6 +34,9 @@ public:
     void SetCheckedIcon(const CXTPImageManagerIconHandle& hIcon);
     void SetDisabledIcon(const CXTPImageManagerIconHandle& hIcon);
     void SetNormalIcon(const CXTPImageManagerIconHandle& hIcon);
+    // SetIcon without the copy where the handle owns its images: they move
+    // here and the handle is left empty.
+    void TakeIcon(CXTPImageManagerIconHandle& hIcon);
     void Clear(BOOL bIcon = FALSE);
     // Drops the generated images.
     void Refresh();
@@ -89,6 +92,8 @@ private:
     static void Transform(const CXTPImageManagerIconHandle& hSource, CXTPImageManagerIconHandle& hResult,
                           const PixelTransform& transform);
     CXTPImageManager* GetImageManager() const;
+    // The size and the set's scaled copies after a new normal image.
+    void NormalIconChanged();
 
 private:
     UINT m_nID;

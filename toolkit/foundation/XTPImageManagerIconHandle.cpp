@@ -2,19 +2,20 @@
 #include "toolkit/foundation/XTPImageManagerIcon.h"
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle()
-    : m_hIcon(NULL), m_hBitmap(NULL), m_hAlphaBits(NULL), m_bClearHandles(TRUE)
+    : m_hIcon(NULL), m_hBitmap(NULL), m_hAlphaBits(NULL), m_bClearHandles(TRUE), m_szExtent(0, 0)
 {}
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(HICON hIcon)
-    : m_hIcon(hIcon), m_hBitmap(NULL), m_hAlphaBits(NULL), m_bClearHandles(FALSE)
+    : m_hIcon(hIcon), m_hBitmap(NULL), m_hAlphaBits(NULL), m_bClearHandles(FALSE), m_szExtent(0, 0)
 {}
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(HBITMAP hBitmap)
-    : m_hIcon(NULL), m_hBitmap(hBitmap), m_hAlphaBits(NULL), m_bClearHandles(FALSE)
+    : m_hIcon(NULL), m_hBitmap(hBitmap), m_hAlphaBits(NULL), m_bClearHandles(FALSE), m_szExtent(0, 0)
 {}
 
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(const CXTPImageManagerIconHandle& handle)
-    : m_hIcon(handle.m_hIcon), m_hBitmap(handle.m_hBitmap), m_hAlphaBits(NULL), m_bClearHandles(FALSE)
+    : m_hIcon(handle.m_hIcon), m_hBitmap(handle.m_hBitmap), m_hAlphaBits(NULL), m_bClearHandles(FALSE),
+      m_szExtent(handle.m_szExtent)
 {}
 
 CXTPImageManagerIconHandle::~CXTPImageManagerIconHandle()
@@ -36,6 +37,7 @@ void CXTPImageManagerIconHandle::Clear()
     m_hIcon = NULL;
     m_hBitmap = NULL;
     m_hAlphaBits = NULL;
+    m_szExtent = CSize(0, 0);
 }
 
 const CXTPImageManagerIconHandle& CXTPImageManagerIconHandle::operator=(HICON hIcon)
@@ -67,16 +69,50 @@ void CXTPImageManagerIconHandle::CopyHandle(const CXTPImageManagerIconHandle& ha
         m_hIcon = ::CopyIcon(handle.m_hIcon);
     if (handle.m_hBitmap != NULL)
         m_hBitmap = CXTPImageManagerIcon::CopyAlphaBitmap(handle.m_hBitmap);
+    m_szExtent = handle.m_szExtent;
+}
+
+void CXTPImageManagerIconHandle::TakeHandle(CXTPImageManagerIconHandle& handle)
+{
+    if (!handle.m_bClearHandles)
+    {
+        CopyHandle(handle);
+        return;
+    }
+    Clear();
+    m_hIcon = handle.m_hIcon;
+    m_hBitmap = handle.m_hBitmap;
+    m_hAlphaBits = handle.m_hAlphaBits;
+    m_szExtent = handle.m_szExtent;
+    m_bClearHandles = TRUE;
+    handle.m_hIcon = NULL;
+    handle.m_hBitmap = NULL;
+    handle.m_hAlphaBits = NULL;
+    handle.m_szExtent = CSize(0, 0);
+}
+
+void CXTPImageManagerIconHandle::Own(HICON hIcon, CSize szExtent)
+{
+    *this = hIcon;
+    m_szExtent = szExtent;
+}
+
+void CXTPImageManagerIconHandle::Own(HBITMAP hBitmap, CSize szExtent)
+{
+    *this = hBitmap;
+    m_szExtent = szExtent;
 }
 
 CSize CXTPImageManagerIconHandle::GetExtent() const
 {
-    if (m_hIcon != NULL)
-        return CXTPImageManagerIcon::GetExtent(m_hIcon);
+    if (m_szExtent.cx != 0)
+        return m_szExtent;
     BITMAP bitmap;
-    if (m_hBitmap != NULL && ::GetObject(m_hBitmap, sizeof(bitmap), &bitmap))
-        return CSize(bitmap.bmWidth, bitmap.bmHeight);
-    return CSize(0, 0);
+    if (m_hIcon != NULL)
+        m_szExtent = CXTPImageManagerIcon::GetExtent(m_hIcon);
+    else if (m_hBitmap != NULL && ::GetObject(m_hBitmap, sizeof(bitmap), &bitmap))
+        m_szExtent = CSize(bitmap.bmWidth, bitmap.bmHeight);
+    return m_szExtent;
 }
 
 HBITMAP CXTPImageManagerIconHandle::PreMultiply()

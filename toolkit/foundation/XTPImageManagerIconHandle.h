@@ -1,7 +1,8 @@
 #pragma once
 // One image of an icon: an icon handle or a 32-bit bitmap with straight
 // (not pre-multiplied) per-pixel alpha, and the pre-multiplied copy made the
-// first time the bitmap is drawn.
+// first time the bitmap is drawn. The image's extent is asked of the system
+// once and kept.
 #include "framework/Core.h"
 
 class CXTPImageManagerIconHandle
@@ -21,6 +22,13 @@ public:
     // Clear, then own a copy of the 32-bit bitmap / of the other handle's images.
     void CopyHandle(HBITMAP hBitmap);
     void CopyHandle(const CXTPImageManagerIconHandle& handle);
+    // Clear, then take the other handle's images: images it owns move here
+    // without a copy (copying an icon costs the system a new icon), and it is
+    // left empty; a view's images are copied.
+    void TakeHandle(CXTPImageManagerIconHandle& handle);
+    // Clear, then own an icon or bitmap the caller made at the given size.
+    void Own(HICON hIcon, CSize szExtent);
+    void Own(HBITMAP hBitmap, CSize szExtent);
     void Clear();
 
     BOOL IsEmpty() const { return m_hIcon == NULL && m_hBitmap == NULL; }
@@ -39,4 +47,6 @@ private:
     HBITMAP m_hBitmap;
     HBITMAP m_hAlphaBits;
     BOOL m_bClearHandles;
+    // The image's extent once known (cx 0 until then).
+    mutable CSize m_szExtent;
 };

@@ -90,6 +90,11 @@ void CXTPImageManagerIconSet::SetIcon(const CXTPImageManagerIconHandle& hIcon, i
     FindOrCreateIcon(nWidth)->SetIcon(hIcon);
 }
 
+void CXTPImageManagerIconSet::TakeIcon(CXTPImageManagerIconHandle& hIcon, int nWidth)
+{
+    FindOrCreateIcon(nWidth)->TakeIcon(hIcon);
+}
+
 void CXTPImageManagerIconSet::SetDisabledIcon(const CXTPImageManagerIconHandle& hIcon, int nWidth)
 {
     FindOrCreateIcon(nWidth)->SetDisabledIcon(hIcon);

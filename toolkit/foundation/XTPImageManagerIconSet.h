@@ -20,6 +20,8 @@ public:
     CXTPImageManagerIcon* GetIcon(int nWidth, BOOL bScaled = TRUE);
 
     void SetIcon(const CXTPImageManagerIconHandle& hIcon, int nWidth);
+    // SetIcon without the copy (CXTPImageManagerIcon::TakeIcon).
+    void TakeIcon(CXTPImageManagerIconHandle& hIcon, int nWidth);
     void SetDisabledIcon(const CXTPImageManagerIconHandle& hIcon, int nWidth);
     void SetHotIcon(const CXTPImageManagerIconHandle& hIcon, int nWidth);
     void SetCheckedIcon(const CXTPImageManagerIconHandle& hIcon, int nWidth);

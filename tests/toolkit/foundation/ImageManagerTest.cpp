@@ -16,6 +16,62 @@ struct SolidIcon
     CXTPImageManagerIconHandle handle;
 };
 
+// Taking another handle's images: owned images move without a copy and the
+// other is left empty; a view's images are copied and the view keeps them.
+TEST(ImageManagerIconHandle, TakingMovesOwnedImagesAndCopiesAViewsImages)
+{
+    HICON hOwned = MakeIcon(16, 15, RGB(200, 0, 0));
+    CXTPImageManagerIconHandle owner;
+    owner.Own(hOwned, CSize(16, 15));
+    CXTPImageManagerIconHandle taken;
+    taken.TakeHandle(owner);
+    EXPECT_EQ(hOwned, taken.GetIcon());
+    EXPECT_TRUE(owner.IsEmpty());
+    EXPECT_EQ(CSize(16, 15), taken.GetExtent());
+
+    HICON hKept = MakeIcon(16, 16, RGB(0, 200, 0));
+    CXTPImageManagerIconHandle view(hKept);
+    CXTPImageManagerIconHandle copied;
+    copied.TakeHandle(view);
+    EXPECT_EQ(hKept, view.GetIcon()) << "the view keeps its image";
+    EXPECT_NE(hKept, copied.GetIcon());
+    EXPECT_EQ(RGB(0, 200, 0), IconPixel(copied.GetIcon(), 8, 8));
+    ::DestroyIcon(hKept);
+}
+
+// The extent is asked of the system once; a handle given its images' size
+// takes that; clearing forgets it.
+TEST(ImageManagerIconHandle, TheExtentIsKeptUntilTheImagesChange)
+{
+    CXTPImageManagerIconHandle handle;
+    handle = MakeIcon(24, 20, RGB(0, 0, 200));
+    EXPECT_EQ(CSize(24, 20), handle.GetExtent());
+    handle.Own(MakeIcon(16, 16, RGB(0, 0, 200)), CSize(16, 15));
+    EXPECT_EQ(CSize(16, 15), handle.GetExtent()) << "the size it was given";
+    handle.Clear();
+    EXPECT_EQ(CSize(0, 0), handle.GetExtent());
+    handle = MakeAlphaBitmap(12, 10, 0xFF102030);
+    EXPECT_EQ(CSize(12, 10), handle.GetExtent());
+}
+
+// A manager's own images go into their icons without a copy: the icon of a
+// toolbar image is the one the manager extracted, at the list's image size.
+TEST(ImageManager, ToolbarImagesKeepTheSizeOfTheirList)
+{
+    CXTPImageManager manager;
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 15, ILC_COLOR24 | ILC_MASK, 0, 1));
+    HICON hIcon = MakeIcon(16, 15, RGB(10, 20, 30));
+    images.Add(hIcon);
+    ::DestroyIcon(hIcon);
+    UINT nCommand = 9001;
+    ASSERT_TRUE(manager.SetIcons(images, &nCommand, 1, CSize(16, 16), xtpImageNormal));
+    CXTPImageManagerIcon* pIcon = manager.GetImage(nCommand, 16);
+    ASSERT_TRUE(pIcon != NULL);
+    EXPECT_EQ(15, pIcon->GetHeight()) << "the list's images are 15 high whatever size they are filed under";
+    EXPECT_EQ(RGB(10, 20, 30), IconPixel(pIcon->GetIcon(), 8, 7));
+}
+
 TEST(ImageManager, ExactWidthOrANearestScaledCopy)
 {
     CXTPImageManager manager;
