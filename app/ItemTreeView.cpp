@@ -111,13 +111,19 @@ BOOL CItemTreeView::BuildImageList()
 {
     if (!m_imageList.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1))
         return FALSE;
+    // Room for every icon at once: grown one image at a time, the list would
+    // copy its whole bitmap for each icon.
+    const int nIcons = (int)(sizeof(kTreeIcons) / sizeof(kTreeIcons[0]));
+    ::ImageList_SetImageCount(m_imageList.GetSafeHandle(), nIcons);
     HINSTANCE hInstance = AfxGetResourceHandle();
-    for (UINT nIcon : kTreeIcons)
+    for (int nImage = 0; nImage < nIcons; ++nImage)
     {
-        HICON hIcon = (HICON)::LoadImageA(hInstance, MAKEINTRESOURCEA(nIcon), IMAGE_ICON, 16, 16, 0);
-        m_imageList.Add(hIcon);
-        if (hIcon != NULL)
-            ::DestroyIcon(hIcon);
+        HICON hIcon =
+            (HICON)::LoadImageA(hInstance, MAKEINTRESOURCEA(kTreeIcons[nImage]), IMAGE_ICON, 16, 16, 0);
+        if (hIcon == NULL)
+            continue;
+        m_imageList.Replace(nImage, hIcon);
+        ::DestroyIcon(hIcon);
     }
     return TRUE;
 }

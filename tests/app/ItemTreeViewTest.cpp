@@ -5,6 +5,7 @@
 #include "tests/support/DialogDriver.h"
 #include "app/AddDlg.h"
 #include "app/RepKeywordDlg.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace {
 
@@ -136,6 +137,26 @@ TEST_F(ViewsTest, RemoveAllClearsTreeListAndCountersAndDisablesTheKeywordCommand
     EXPECT_EQ(AllReadCount(), 1);
     EXPECT_EQ(EnableOf(m_pTree, CItemTreeView::ID_REMOVE_KEYWORD), 0);
     EXPECT_EQ(EnableOf(m_pTree, CItemTreeView::ID_CHANGE_KEYWORD), 0);
+}
+
+// The tree's images are the eleven icons in their order: image i is the
+// i-th icon of the list, drawn the same.
+TEST_F(ViewsTest, TheTreeImagesAreTheElevenIconsInOrder)
+{
+    Open(kStore);
+    CImageList* pImages = m_pTree->GetTree().GetImageList(TVSIL_NORMAL);
+    ASSERT_TRUE(pImages != nullptr);
+    const UINT icons[] = {131, 133, 134, 137, 138, 132, 141, 136, 139, 140, 135};
+    ASSERT_EQ(pImages->GetImageCount(), 11);
+    for (int i = 0; i < 11; ++i)
+    {
+        PixelCanvas fromList(16, 16), fromIcon(16, 16);
+        pImages->Draw(&fromList.dc(), i, CPoint(0, 0), ILD_NORMAL);
+        HICON hIcon = (HICON)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(icons[i]), IMAGE_ICON, 16, 16, 0);
+        ::DrawIconEx(fromIcon.dc().m_hDC, 0, 0, hIcon, 16, 16, 0, NULL, DI_NORMAL);
+        ::DestroyIcon(hIcon);
+        EXPECT_TRUE(fromList.SameAs(fromIcon)) << "image " << i;
+    }
 }
 
 TEST_F(ViewsTest, MarkAsReadOnAKeywordClearsItsItemsAndFollowsWithTheRoot)
