@@ -7,35 +7,45 @@
 #include <stdio.h>
 #include <string.h>
 
+namespace {
+
+// "Software\<registry key>\<profile name>", then "\<section>" when given;
+// empty names add nothing, as opening an empty subkey opens the key itself.
+// Opened or created as one path: a key a level costs the registry a call
+// each way.
+CString ProfileKeyPath(LPCTSTR lpszRegistryKey, LPCTSTR lpszProfileName, LPCTSTR lpszSection)
+{
+    CString path = "Software";
+    for (LPCTSTR lpszPart : {lpszRegistryKey, lpszProfileName, lpszSection})
+    {
+        if (lpszPart != NULL && *lpszPart != '\0')
+            path += CString("\\") + lpszPart;
+    }
+    return path;
+}
+
+} // namespace
+
 HKEY CWinApp::GetAppRegistryKey()
 {
     if (m_pszRegistryKey == NULL || m_pszProfileName == NULL)
         return NULL;
-    CRegistryKey software(AfxCreateRegistrySubKey(HKEY_CURRENT_USER, "Software"));
-    if (software == NULL)
-        return NULL;
-    CRegistryKey company(AfxCreateRegistrySubKey(software, m_pszRegistryKey));
-    if (company == NULL)
-        return NULL;
-    return AfxCreateRegistrySubKey(company, m_pszProfileName);
+    return AfxCreateRegistrySubKey(HKEY_CURRENT_USER, ProfileKeyPath(m_pszRegistryKey, m_pszProfileName, NULL));
 }
 
 HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
 {
-    CRegistryKey app(GetAppRegistryKey());
-    if (app == NULL || lpszSection == NULL)
+    if (m_pszRegistryKey == NULL || m_pszProfileName == NULL || lpszSection == NULL)
         return NULL;
-    return AfxCreateRegistrySubKey(app, lpszSection);
+    return AfxCreateRegistrySubKey(HKEY_CURRENT_USER,
+                                   ProfileKeyPath(m_pszRegistryKey, m_pszProfileName, lpszSection));
 }
 
 HKEY CWinApp::OpenSectionKeyToRead(LPCTSTR lpszSection)
 {
     if (m_pszRegistryKey == NULL || m_pszProfileName == NULL || lpszSection == NULL)
         return NULL;
-    CRegistryKey software(AfxOpenRegistrySubKey(HKEY_CURRENT_USER, "Software"));
-    CRegistryKey company(AfxOpenRegistrySubKey(software, m_pszRegistryKey));
-    CRegistryKey app(AfxOpenRegistrySubKey(company, m_pszProfileName));
-    return AfxOpenRegistrySubKey(app, lpszSection);
+    return AfxOpenRegistrySubKey(HKEY_CURRENT_USER, ProfileKeyPath(m_pszRegistryKey, m_pszProfileName, lpszSection));
 }
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
