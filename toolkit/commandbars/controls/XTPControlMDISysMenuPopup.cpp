@@ -88,6 +88,9 @@ void CXTPControlMDISysMenuPopup::FillPopup(HMENU hSystemMenu)
         // frame updates them.
         pItem->SetFlags(pItem->GetFlags() | xtpFlagManualUpdate);
         pItem->SetCaption(CString(szText));
+        // The default command (Close) is drawn bold and runs on a double
+        // click on the child's icon.
+        pItem->SetItemDefault((info.fState & MFS_DEFAULT) != 0);
         pItem->SetBeginGroup(bBeginGroup);
         bBeginGroup = FALSE;
     }

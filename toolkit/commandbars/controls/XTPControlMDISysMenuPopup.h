@@ -3,10 +3,12 @@
 // menu bar (id 9406, made by CXTPMenuBar::RefreshMdiButtons when the bar's
 // flags ask for it). It shows the child's icon at 16 x 16 and opens a popup
 // of the menu's system commands (ids 0xF000 up to 0xF1F0) as buttons with
-// the menu's texts; choosing one sends the command to the frame, whose MDI
-// handling passes it to the maximised child as a system command. Each time
-// the popup opens its items take the states the system would show the
-// child's system menu with at that moment (IsSystemCommandEnabled).
+// the menu's texts, its default command (Close) bold; choosing one sends
+// the command to the frame, whose MDI handling passes it to the maximised
+// child as a system command, and a double click on the icon chooses the
+// default command. Each time the popup opens its items take the states the
+// system would show the child's system menu with at that moment
+// (IsSystemCommandEnabled).
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 
 class CXTPControlMDISysMenuPopup : public CXTPControlPopup

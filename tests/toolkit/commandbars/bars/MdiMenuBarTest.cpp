@@ -373,6 +373,25 @@ TEST_F(MdiMenuBarTest, TheSystemMenuShowsTheChildsStatesAsItOpens)
     EXPECT_TRUE(pItems->FindControlById(SC_CLOSE)->GetEnabled()) << "asked again at each opening";
 }
 
+TEST_F(MdiMenuBarTest, ADoubleClickOnTheChildsIconClosesTheChild)
+{
+    MenuBar()->SetFlags(xtpFlagAddMDISysPopup);
+    CMDIChildWnd* pChild = OpenChild(IDR_TEST_DOC_A);
+    HWND hWndChild = pChild->m_hWnd;
+    pChild->MDIMaximize();
+    Refresh();
+    CXTPControl* pSysMenu = MenuBar()->GetControls()->FindControlById(XTP_ID_MENUBAR_SYSMENU);
+    ASSERT_NE(nullptr, pSysMenu);
+    CXTPPopupBar* pPopup = (CXTPPopupBar*)pSysMenu->GetCommandBar();
+    EXPECT_EQ((UINT)SC_CLOSE, pPopup->GetDefaultItem()) << "Close is the system menu's default, drawn bold";
+
+    const CPoint pt = pSysMenu->GetRect().CenterPoint();
+    MenuBar()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    MenuBar()->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hWndChild));
+}
+
 TEST(MdiSystemMenuStates, TheWindowCommandsFollowTheWindowAndTheOthersTheMenu)
 {
     const DWORD dwBoxes = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
