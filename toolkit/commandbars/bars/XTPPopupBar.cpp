@@ -303,6 +303,8 @@ void CXTPPopupBar::OnControlsChanged()
     if (m_bInLayout)
         return;
     CXTPCommandBar::OnControlsChanged();
+    // A closed popup keeps its hidden window: a change of its controls must
+    // not show it again.
     if (m_hWnd == NULL || !IsWindowVisible() || GetControlCount() == 0)
         return;
     Relayout();

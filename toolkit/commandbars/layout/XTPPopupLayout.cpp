@@ -82,6 +82,8 @@ XTPPopupPlacement PlacePopup(CPoint pt, const CRect& rcExclude, int nFlags, CSiz
         }
         else if (nFlags & xtpPopupLeft)
         {
+            // The work area's own left edge: a monitor left of the primary
+            // one has negative coordinates.
             x = W.left;
             nFlags &= ~xtpPopupLeft;
         }
