@@ -332,16 +332,8 @@ void CXTPControl::OnExecute()
             pSite = pParent->GetOwnerSite();
         else if (m_pControls != NULL && m_pControls->GetCommandBars() != NULL)
             pSite = m_pControls->GetCommandBars()->GetSite();
-        if (pSite != NULL && pSite->GetSafeHwnd() != NULL)
-        {
-            ControlExecuteNotify notify;
-            notify.hdr.hwndFrom = NULL;
-            notify.hdr.idFrom = (UINT_PTR)m_nId;
-            notify.hdr.code = XTP_CN_EXECUTE;
-            notify.pControl = this;
-            if (pSite->SendMessage(WM_XTP_CONTROL_EXECUTE, (WPARAM)m_nId, (LPARAM)&notify) == 0)
-                pSite->SendMessage(WM_COMMAND, MAKEWPARAM(m_nId, 0), 0);
-        }
+        if (pSite != NULL && pSite->GetSafeHwnd() != NULL && NotifySite(pSite, XTP_CN_EXECUTE) == 0)
+            pSite->SendMessage(WM_COMMAND, MAKEWPARAM(m_nId, 0), 0);
     }
 
     if (!m_bCloseSubMenuOnClick && pParent != NULL && pParent->GetSafeHwnd() != NULL)
@@ -349,6 +341,16 @@ void CXTPControl::OnExecute()
         pParent->UpdateCommandBar();
         pParent->Invalidate(FALSE);
     }
+}
+
+LRESULT CXTPControl::NotifySite(CWnd* pSite, UINT nCode)
+{
+    ControlExecuteNotify notify;
+    notify.hdr.hwndFrom = NULL;
+    notify.hdr.idFrom = (UINT_PTR)m_nId;
+    notify.hdr.code = nCode;
+    notify.pControl = this;
+    return pSite->SendMessage(WM_XTP_CONTROL_EXECUTE, (WPARAM)m_nId, (LPARAM)&notify);
 }
 
 BOOL CXTPControl::OnSetSelected(int bSelected)

@@ -234,6 +234,11 @@ public:
     // means the control's own). Ends without executing when the capture
     // moves away, GetMessage fails or a WM_QUIT arrives (posted again).
     void ClickToolBarButton(CRect rcActive = CRect(0, 0, 0, 0));
+    // Sends pSite WM_XTP_CONTROL_EXECUTE about this control with the
+    // notification code nCode (XTP_CN_EXECUTE, or a control's own such as
+    // XTP_SLN_SELCHANGE) and answers the site's reply: non-zero when it
+    // handled the command.
+    LRESULT NotifySite(CWnd* pSite, UINT nCode);
 
 protected:
     // The collection renumbers its controls through these.

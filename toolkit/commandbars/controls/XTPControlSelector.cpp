@@ -42,12 +42,7 @@ void CXTPControlSelector::SetSelected(int cx, int cy, BOOL bForce)
     CWnd* pOwner = m_pParent->GetOwnerSite();
     if (pOwner == NULL || pOwner->GetSafeHwnd() == NULL)
         return;
-    ControlExecuteNotify notify;
-    notify.hdr.hwndFrom = NULL;
-    notify.hdr.idFrom = (UINT_PTR)m_nId;
-    notify.hdr.code = XTP_SLN_SELCHANGE;
-    notify.pControl = this;
-    pOwner->SendMessage(WM_XTP_CONTROL_EXECUTE, (WPARAM)m_nId, (LPARAM)&notify);
+    NotifySite(pOwner, XTP_SLN_SELCHANGE);
 }
 
 void CXTPControlSelector::DrawItem(CDC* /*pDC*/, CRect /*rcCell*/, COLORREF /*clrText*/)
