@@ -52,7 +52,7 @@ void CXTPControlCustom::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBot
 
 BOOL CXTPControlCustom::IsWindowShown() const
 {
-    return m_pControl != NULL && m_pControl->GetSafeHwnd() != NULL && m_bControlVisible;
+    return HasWindow() && m_bControlVisible;
 }
 
 CSize CXTPControlCustom::GetSize(CDC* pDC)
@@ -65,14 +65,14 @@ CSize CXTPControlCustom::GetSize(CDC* pDC)
 
 void CXTPControlCustom::ShowWindowAsControl()
 {
-    if (m_pControl == NULL || m_pControl->GetSafeHwnd() == NULL)
+    if (!HasWindow())
         return;
     m_pControl->ShowWindow(m_bControlVisible && m_dwHideFlags == xtpHideNone ? SW_SHOWNA : SW_HIDE);
 }
 
 void CXTPControlCustom::SetRect(CRect rcControl)
 {
-    const BOOL bWindow = m_pControl != NULL && m_pControl->GetSafeHwnd() != NULL;
+    const BOOL bWindow = HasWindow();
     if (m_rcControl == rcControl
         && (!bWindow || (m_pParent != NULL && ::GetParent(m_pControl->m_hWnd) == m_pParent->GetSafeHwnd())))
         return;
@@ -91,7 +91,7 @@ void CXTPControlCustom::SetRect(CRect rcControl)
 void CXTPControlCustom::SetEnabled(BOOL bEnabled)
 {
     CXTPControlButton::SetEnabled(bEnabled);
-    if (m_pControl != NULL && m_pControl->GetSafeHwnd() != NULL)
+    if (HasWindow())
         m_pControl->EnableWindow(bEnabled);
 }
 
@@ -117,15 +117,14 @@ void CXTPControlCustom::OnCalcDynamicSize(DWORD dwMode)
 
 void CXTPControlCustom::Draw(CDC* pDC)
 {
-    if (m_pControl != NULL && m_pControl->GetSafeHwnd() != NULL && m_pControl->IsWindowVisible())
+    if (IsWindowShowing())
         return;
     CXTPControlButton::Draw(pDC);
 }
 
 void CXTPControlCustom::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (m_pControl != NULL && m_pControl->GetSafeHwnd() != NULL && m_pControl->IsWindowVisible()
-        && !(m_pParent != NULL && m_pParent->IsCustomizeMode()))
+    if (IsWindowShowing() && !(m_pParent != NULL && m_pParent->IsCustomizeMode()))
         return;
     CXTPControlButton::OnClick(bKeyboard, pt);
 }

@@ -86,6 +86,10 @@ private:
         CXTPControlCustom* m_pOwner;
     };
 
+    // A window is hosted and exists.
+    BOOL HasWindow() const { return m_pControl != NULL && m_pControl->GetSafeHwnd() != NULL; }
+    // The hosted window shows now: it paints itself and takes the clicks.
+    BOOL IsWindowShowing() const { return HasWindow() && m_pControl->IsWindowVisible(); }
     // Shows the window when the control shows it and no hide flag is set.
     void ShowWindowAsControl();
     // The window with the control id among the site's and the bars' children.
