@@ -430,9 +430,31 @@ void CXTPTabClientWnd::RefreshItems()
     for (CXTPTabWorkspace* pWorkspace : m_arrWorkspaces)
         for (int i = 0; i < pWorkspace->GetItemCount(); i++)
             pWorkspace->GetItem(i)->m_bFound = FALSE;
-
-    CXTPTabStripItem* pActiveItem = NULL;
     CXTPTabStripItem* pLastAdded = NULL;
+    CXTPTabStripItem* pActiveItem = RefreshChildTabs(hActive, pLastAdded);
+    RemoveUnfoundTabs();
+    if (pActiveItem != NULL)
+    {
+        CXTPTabWorkspace* pWorkspace = GroupOfItem(pActiveItem);
+        if (!pActiveItem->IsSelected())
+            pWorkspace->SelectItem(pActiveItem);
+        SetActiveWorkspace(pWorkspace);
+    }
+
+    m_bRefreshLock = FALSE;
+    if (m_bLayoutPending && ::IsWindow(m_pFrame->m_hWnd))
+    {
+        m_pFrame->RecalcLayout(TRUE);
+        if (pLastAdded != NULL && GroupOfItem(pLastAdded) != NULL)
+            m_pPainter->EnsureVisible(GroupOfItem(pLastAdded), pLastAdded);
+        m_bLayoutPending = FALSE;
+    }
+    m_bRefreshGuard = FALSE;
+}
+
+CXTPTabStripItem* CXTPTabClientWnd::RefreshChildTabs(HWND hActive, CXTPTabStripItem*& pLastAdded)
+{
+    CXTPTabStripItem* pActiveItem = NULL;
     for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
         CWnd* pChild = CWnd::FromHandle(hChild);
@@ -463,7 +485,11 @@ void CXTPTabClientWnd::RefreshItems()
         if (hChild == hActive)
             pActiveItem = pItem;
     }
+    return pActiveItem;
+}
 
+void CXTPTabClientWnd::RemoveUnfoundTabs()
+{
     for (int nGroup = GetWorkspaceCount() - 1; nGroup >= 0; nGroup--)
     {
         CXTPTabWorkspace* pWorkspace = m_arrWorkspaces[nGroup];
@@ -473,24 +499,6 @@ void CXTPTabClientWnd::RefreshItems()
         if (pWorkspace->GetItemCount() == 0)
             RemoveWorkspace(pWorkspace);
     }
-
-    if (pActiveItem != NULL)
-    {
-        CXTPTabWorkspace* pWorkspace = GroupOfItem(pActiveItem);
-        if (!pActiveItem->IsSelected())
-            pWorkspace->SelectItem(pActiveItem);
-        SetActiveWorkspace(pWorkspace);
-    }
-
-    m_bRefreshLock = FALSE;
-    if (m_bLayoutPending && ::IsWindow(m_pFrame->m_hWnd))
-    {
-        m_pFrame->RecalcLayout(TRUE);
-        if (pLastAdded != NULL && GroupOfItem(pLastAdded) != NULL)
-            m_pPainter->EnsureVisible(GroupOfItem(pLastAdded), pLastAdded);
-        m_bLayoutPending = FALSE;
-    }
-    m_bRefreshGuard = FALSE;
 }
 
 void CXTPTabClientWnd::OnUpdateContents(BOOL bRecalc)

@@ -210,6 +210,14 @@ private:
     // The item refresh: one tab per visible MDI child, the active child's
     // tab selected in the active group, empty groups gone.
     void RefreshItems();
+    // Its first part: the caption of each visible child's tab brought up to
+    // date, a tab added for a child without one (pLastAdded: the last such),
+    // the tab of a hidden child deleted; each tab kept is marked found.
+    // Answers the tab of hActive, or NULL.
+    CXTPTabStripItem* RefreshChildTabs(HWND hActive, CXTPTabStripItem*& pLastAdded);
+    // Its second part: the tabs not marked found are deleted, and the
+    // groups left empty go.
+    void RemoveUnfoundTabs();
     // Deletes the group; its weight goes to the group before it (after it
     // for the first); the layout is owed.
     void RemoveWorkspace(CXTPTabWorkspace* pWorkspace);
