@@ -2,12 +2,11 @@
 
 #include "toolkit/tabs/themes/XTPTabStripPainter.h"
 #include "toolkit/foundation/XTPCaptureLoop.h"
+#include "toolkit/foundation/XTPToolInfo.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 
 CXTPTabStrip::CXTPTabStrip()
     : m_pSelected(NULL), m_pHot(NULL), m_nScrollOffset(0), m_bAllowReorder(TRUE), m_bActive(TRUE),
@@ -370,16 +369,7 @@ INT_PTR CXTPTabStrip::FillToolInfo(HWND hWnd, CXTPTabStripItem* pItem, TOOLINFO*
     const CString strTip = GetItemTip(pItem);
     if (strTip.IsEmpty())
         return -1;
-    const UINT kLeastToolInfoSize = 40;
-    if (pToolInfo != NULL && pToolInfo->cbSize >= kLeastToolInfoSize)
-    {
-        pToolInfo->hwnd = hWnd;
-        pToolInfo->uId = pItem->GetIndex();
-        pToolInfo->rect = pItem->GetRect();
-        pToolInfo->lpszText = (LPSTR)calloc(strTip.GetLength() + 1, 1);
-        if (pToolInfo->lpszText != NULL)
-            memcpy(pToolInfo->lpszText, (LPCTSTR)strTip, strTip.GetLength());
-    }
+    XTPFillToolInfo(pToolInfo, hWnd, pItem->GetIndex(), pItem->GetRect(), strTip);
     return pItem->GetIndex();
 }
 

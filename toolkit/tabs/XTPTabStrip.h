@@ -172,9 +172,9 @@ public:
     // Hot tracking and the buttons' hot state, while the window's top-level
     // parent is active and the mouse is not locked. (-1, -1): the mouse left.
     void OnMouseMove(HWND hWnd, CPoint point);
-    // Fills a tool-tip record (cbSize at least 40) for the item and returns
-    // its index; -1 without an item or a tip. The text is a calloc copy that
-    // the tool-tip machinery frees.
+    // Fills a tool-tip record for the item (XTPFillToolInfo: the text a
+    // malloc copy that the tool-tip machinery frees) and returns its index;
+    // -1 without an item or a tip.
     INT_PTR FillToolInfo(HWND hWnd, CXTPTabStripItem* pItem, TOOLINFO* pToolInfo);
 
 protected:

@@ -5,10 +5,10 @@
 
 #include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/foundation/XTPToolInfo.h"
 #include "toolkit/taskpanel/themes/XTPTaskPanelPainter.h"
 
 #include <stdlib.h>
-#include <string.h>
 
 namespace {
 
@@ -337,13 +337,6 @@ INT_PTR CXTPTaskPanel::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         || m_pItemHot->GetID() == 0)
         return -1;
     const INT_PTR nID = (INT_PTR)m_pItemHot->GetID();
-    if (pTI != NULL && pTI->cbSize >= 40)
-    {
-        pTI->hwnd = m_hWnd;
-        pTI->rect = m_pItemHot->GetHitTestRect();
-        pTI->uId = (UINT_PTR)nID;
-        // The framework's tool-tip handling frees the copy.
-        pTI->lpszText = _strdup(m_pItemHot->GetTooltip());
-    }
+    XTPFillToolInfo(pTI, m_hWnd, (UINT_PTR)nID, m_pItemHot->GetHitTestRect(), m_pItemHot->GetTooltip());
     return nID;
 }
