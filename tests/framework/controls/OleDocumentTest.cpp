@@ -53,7 +53,7 @@ TEST(OleDocument, ThePrimarySelectionIsTheOnlySelectedItem)
 // " grayed" when it is), "Text>{...}" for a submenu.
 std::string Describe(HMENU hMenu, int nPos)
 {
-    char text[128] = "";
+    char text[1024] = "";
     ::GetMenuStringA(hMenu, (UINT)nPos, text, sizeof(text), MF_BYPOSITION);
     HMENU hSub = ::GetSubMenu(hMenu, nPos);
     std::string result = text;
@@ -120,6 +120,15 @@ TEST(OleEditMenu, TheObjectEntryFollowsTheVerbsForTheContainerMenu)
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.expected, EditMenuEntry(row.pszType, row.verbs)) << row.name;
+}
+
+TEST(OleEditMenu, LongTypeAndVerbNamesAreKeptWhole)
+{
+    const std::string strType(300, 'T'), strVerb(300, 'V');
+    const std::string kFirst = std::to_string(ID_OLE_VERB_FIRST);
+    EXPECT_EQ(strType + " &Object=" + kFirst, EditMenuEntry(strType.c_str(), {}));
+    EXPECT_EQ(strVerb + " " + strType + " &Object=" + kFirst,
+              EditMenuEntry(strType.c_str(), {{0, strVerb.c_str(), 0, kOnMenu}}));
 }
 
 TEST(OleEditMenu, WithoutAnObjectTheEntryIsADisabledObject)
