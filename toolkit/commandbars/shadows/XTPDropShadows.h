@@ -82,15 +82,18 @@ public:
     CXTPDropShadowWnd* CreateShadow(BOOL bHorizontal, CRect rcWindow, CRect rcExclude, CWnd* pOwner);
 
     BOOL IsLayeredAvailable() const { return m_pfnUpdateLayeredWindow != NULL; }
-    PFNUPDATELAYEREDWINDOW GetUpdateLayeredWindow() const { return m_pfnUpdateLayeredWindow; }
     const std::vector<CXTPDropShadowWnd*>& GetShadows() const { return m_arrShadows; }
 
-    // Unhooks, hides, unlists and destroys one shadow.
-    void DestroyShadow(CXTPDropShadowWnd* pShadow);
-
 private:
+    // A strip draws its picture and goes with its owner through these.
+    friend class CXTPDropShadowWnd;
+
     CXTPDropShadows(const CXTPDropShadows&);
     CXTPDropShadows& operator=(const CXTPDropShadows&);
+
+    PFNUPDATELAYEREDWINDOW GetUpdateLayeredWindow() const { return m_pfnUpdateLayeredWindow; }
+    // Unhooks, hides, unlists and destroys one shadow.
+    void DestroyShadow(CXTPDropShadowWnd* pShadow);
 
     // Cuts the exclusion and the open popups (the owners of the listed
     // shadows) out of a themed shadow.
