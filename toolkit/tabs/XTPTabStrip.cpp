@@ -375,15 +375,6 @@ INT_PTR CXTPTabStrip::FillToolInfo(HWND hWnd, CXTPTabStripItem* pItem, TOOLINFO*
 
 // ---- The reorder loop ------------------------------------------------------------------------
 
-namespace {
-
-BOOL IsKeyMessage(UINT nMessage)
-{
-    return nMessage >= WM_KEYFIRST && nMessage <= WM_KEYLAST;
-}
-
-} // namespace
-
 BOOL CXTPTabStrip::HasItem(const CXTPTabStripItem* pItem) const
 {
     return pItem != NULL && std::find(m_arrItems.begin(), m_arrItems.end(), pItem) != m_arrItems.end();
@@ -432,11 +423,8 @@ BOOL CXTPTabStrip::RunItemDrag(HWND hWnd, CXTPTabStripItem* pItem, CPoint& ptLas
         case WM_LBUTTONUP:
             bDropped = TRUE;
             return CXTPCaptureLoop::finish;
-        case WM_CANCELMODE:
-        case WM_RBUTTONDOWN:
-            return CXTPCaptureLoop::finish;
         default:
-            return IsKeyMessage(msg.message) ? CXTPCaptureLoop::handled : CXTPCaptureLoop::dispatch;
+            return XTPTabLoopOtherMessage(msg);
         }
     });
     return bDropped && HasItem(pItem);

@@ -9,6 +9,15 @@
 
 #include <windowsx.h>
 
+CXTPCaptureLoop::Step XTPTabLoopOtherMessage(const MSG& msg)
+{
+    if (msg.message == WM_CANCELMODE || msg.message == WM_RBUTTONDOWN)
+        return CXTPCaptureLoop::finish;
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST)
+        return CXTPCaptureLoop::handled;
+    return CXTPCaptureLoop::dispatch;
+}
+
 CXTPTabStripButton::CXTPTabStripButton(CXTPTabStrip* pStrip, int nKind, int nShowMode)
     : m_nKind(nKind), m_nShowMode(nShowMode), m_szButton(kTabButtonSize), m_pStrip(pStrip), m_rcButton(0, 0, 0, 0),
       m_bEnabled(TRUE), m_bPressed(FALSE), m_bHot(FALSE)
@@ -98,12 +107,8 @@ void CXTPTabStripButton::Track(HWND hWnd, CPoint point)
         case WM_LBUTTONUP:
             bReleasedOver = m_bPressed;
             return CXTPCaptureLoop::finish;
-        case WM_CANCELMODE:
-        case WM_RBUTTONDOWN:
-            return CXTPCaptureLoop::finish;
         default:
-            return msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST ? CXTPCaptureLoop::handled
-                                                                            : CXTPCaptureLoop::dispatch;
+            return XTPTabLoopOtherMessage(msg);
         }
     });
     ::KillTimer(hWnd, kRepeatTimerId);

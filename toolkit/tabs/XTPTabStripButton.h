@@ -7,8 +7,15 @@
 // pixels on every tick of their 20 ms timer while held, the close button acts
 // once, on release over it.
 #include "framework/Window.h"
+#include "toolkit/foundation/XTPCaptureLoop.h"
 
 class CXTPTabStrip;
+
+// What the tab strips' mouse loops (a button held, a tab dragged) do with a
+// message their own cases leave: cancel mode or a right press ends the loop,
+// keys are swallowed (the loops end on Esc themselves), anything else is
+// dispatched.
+CXTPCaptureLoop::Step XTPTabLoopOtherMessage(const MSG& msg);
 
 enum XTPTabButtonKind
 {
