@@ -131,6 +131,9 @@ BOOL CXTPBarTracker::ToggleDocking()
         CXTPDockBar* pDockBar = GetDockBarAt(m_nLastDockPosition);
         if (!(m_pBar->GetFlags() & xtpFlagAlignAny) || pDockBar == NULL)
             return FALSE;
+        // A bar the program docked was never dropped at a place: it goes
+        // back to a row of its own after the others, as the program docked
+        // it, rather than to the frame's edge before every other row.
         CRect rcDocked = m_rcDocked;
         const BOOL bPlace = !rcDocked.IsRectEmpty();
         if (bPlace)
