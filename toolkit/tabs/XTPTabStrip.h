@@ -122,7 +122,12 @@ public:
     // The button of that kind (XTPTabButtonKind).
     CXTPTabStripButton* FindButton(int nKind) const;
     int GetButtonCount() const { return (int)m_arrButtons.size(); }
-    CXTPTabStripButton* GetButton(int nIndex) const { return m_arrButtons[nIndex]; }
+    // nIndex from 0 to GetButtonCount() - 1.
+    CXTPTabStripButton* GetButton(int nIndex) const
+    {
+        ASSERT(nIndex >= 0 && nIndex < GetButtonCount());
+        return m_arrButtons[nIndex];
+    }
 
     // ---- Scrolling, sizes, state ----
 

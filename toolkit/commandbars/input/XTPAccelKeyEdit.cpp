@@ -35,6 +35,7 @@ CXTPAccelKeyEdit::CXTPAccelKeyEdit() : m_bKeyDefined(FALSE), m_keyText(&m_accel)
 
 void CXTPAccelKeyEdit::SetKeyAccel(const ACCEL* pAccel)
 {
+    ASSERT(pAccel != NULL);
     m_accel = *pAccel;
     ShowKey();
 }

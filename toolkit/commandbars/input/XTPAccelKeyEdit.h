@@ -21,7 +21,7 @@ class CXTPAccelKeyEdit : public CEdit
 public:
     CXTPAccelKeyEdit();
 
-    // Takes the record and shows it.
+    // Takes a copy of the record (never NULL) and shows it.
     void SetKeyAccel(const ACCEL* pAccel);
     // The record built so far.
     const ACCEL* GetKeyAccel() const { return &m_accel; }

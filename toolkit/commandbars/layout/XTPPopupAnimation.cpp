@@ -20,17 +20,20 @@ int ChoosePopupAnimation(int nOption, const XTPMenuAnimationSettings& settings, 
 
 CRect UnfoldFrame(const CRect& rc, int i, int n)
 {
+    ASSERT(n >= 1);
     return CRect(rc.right - rc.Width() * i / n, rc.bottom - rc.Height() * i / n, rc.right, rc.bottom);
 }
 
 CRect SlideFrame(const CRect& rc, int i, int n)
 {
+    ASSERT(n >= 1);
     const int h = rc.Height() * i / n;
     return CRect(0, rc.Height() - h, rc.Width(), rc.Height());
 }
 
 int FadeWeight(int i, int n)
 {
+    ASSERT(n >= 1);
     return i * 255 / n;
 }
 

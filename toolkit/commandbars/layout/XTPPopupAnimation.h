@@ -41,6 +41,9 @@ struct XTPMenuAnimationSettings
 // unfold), any other value stands.
 int ChoosePopupAnimation(int nOption, const XTPMenuAnimationSettings& settings, int nRandom);
 
+// The steps of an animation count from 1 to n, n at least 1 (a caller with
+// no steps plays nothing).
+
 // The part of the popup's picture rc that step i of n of an unfold shows at
 // the top-left corner: its bottom-right part, i/n of its width and height.
 CRect UnfoldFrame(const CRect& rc, int i, int n);
