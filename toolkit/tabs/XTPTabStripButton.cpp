@@ -9,6 +9,20 @@
 
 #include <windowsx.h>
 
+namespace {
+
+// The scroll buttons' arrow near the centre of rc, pointing along the row:
+// towards its end for nDirection 1, its start for -1.
+void DrawRowArrow(CDC* pDC, CRect rc, BOOL bVertical, int nDirection)
+{
+    const CXTPOrientation orient(bVertical);
+    const CPoint ptCenter = rc.CenterPoint();
+    auto at = [&](int nMain, int nCross) { return ptCenter + orient.MakePoint(nMain, nCross); };
+    CXTPDrawHelpers::Triangle(pDC, at(-2 * nDirection, -5), at(2 * nDirection, -1), at(-2 * nDirection, 3));
+}
+
+} // namespace
+
 CXTPCaptureLoop::Step XTPTabLoopOtherMessage(const MSG& msg)
 {
     if (msg.message == WM_CANCELMODE || msg.message == WM_RBUTTONDOWN)
@@ -150,11 +164,7 @@ void CXTPTabStripScrollBackButton::Layout(CRect& rcRow)
 
 void CXTPTabStripScrollBackButton::DrawGlyph(CDC* pDC, CRect rc)
 {
-    const CPoint c = rc.CenterPoint();
-    if (GetStrip()->IsHorizontal())
-        CXTPDrawHelpers::Triangle(pDC, CPoint(c.x + 2, c.y - 5), CPoint(c.x - 2, c.y - 1), CPoint(c.x + 2, c.y + 3));
-    else
-        CXTPDrawHelpers::Triangle(pDC, CPoint(c.x - 5, c.y + 2), CPoint(c.x - 1, c.y - 2), CPoint(c.x + 3, c.y + 2));
+    DrawRowArrow(pDC, rc, !GetStrip()->IsHorizontal(), -1);
 }
 
 void CXTPTabStripScrollBackButton::OnClick(BOOL bRepeat)
@@ -179,11 +189,7 @@ void CXTPTabStripScrollForwardButton::Layout(CRect& rcRow)
 
 void CXTPTabStripScrollForwardButton::DrawGlyph(CDC* pDC, CRect rc)
 {
-    const CPoint c = rc.CenterPoint();
-    if (GetStrip()->IsHorizontal())
-        CXTPDrawHelpers::Triangle(pDC, CPoint(c.x - 2, c.y - 5), CPoint(c.x + 2, c.y - 1), CPoint(c.x - 2, c.y + 3));
-    else
-        CXTPDrawHelpers::Triangle(pDC, CPoint(c.x - 5, c.y - 2), CPoint(c.x - 1, c.y + 2), CPoint(c.x + 3, c.y - 2));
+    DrawRowArrow(pDC, rc, !GetStrip()->IsHorizontal(), 1);
 }
 
 void CXTPTabStripScrollForwardButton::OnClick(BOOL bRepeat)
