@@ -104,11 +104,11 @@ void CXTPTabStripColors::FillTabButton(CDC* pDC, CRect rc, CXTPTabStripItem* pIt
         pDC->Draw3dRect(rc, m_grcSelectedButtonEdge.clrLight, m_grcSelectedButtonEdge.clrDark);
         return;
     }
-    const COLORREF clrShadow = XTPGetColor(COLOR_BTNSHADOW), clrHighlight = XTPGetColor(COLOR_BTNHIGHLIGHT);
-    if (pStrip->IsHorizontal())
-        pDC->Draw3dRect(rc.right, rc.top + 2, 2, rc.Height() - 4, clrShadow, clrHighlight);
-    else
-        pDC->Draw3dRect(rc.left + 2, rc.bottom, rc.Width() - 4, 2, clrShadow, clrHighlight);
+    // A groove two pixels wide after the button, short of the row's edges.
+    const CXTPOrientation orient(!pStrip->IsHorizontal());
+    const CRect rcGroove(orient.MakePoint(orient.MainEnd(rc), orient.CrossStart(rc) + 2),
+                         orient.MakeSize(2, orient.CrossLength(rc) - 4));
+    pDC->Draw3dRect(rcGroove, XTPGetColor(COLOR_BTNSHADOW), XTPGetColor(COLOR_BTNHIGHLIGHT));
 }
 
 COLORREF CXTPTabStripColors::FillTabFace(CDC* pDC, CRect rc, CXTPTabStripItem* pItem)
