@@ -27,6 +27,44 @@ const char kRefuseExport[] =
     "Tidewatch is getting updated news,\nso you can't apply the export feature for now";
 const char kInformation[] = "Information";
 
+// Adds the 16 x 16 icons to the list in one step: each icon's picture and
+// mask are drawn side by side into two bitmaps of this process's memory, and
+// the list takes both at once. Added one by one, each icon costs the list a
+// round trip to the display for its mask. A missing icon leaves its place
+// empty, so the later ones keep their index.
+void AddIconStrip(CImageList& list, const HICON* icons, int nIcons)
+{
+    BITMAPINFO colorInfo = {};
+    colorInfo.bmiHeader.biSize = sizeof(colorInfo.bmiHeader);
+    colorInfo.bmiHeader.biWidth = 16 * nIcons;
+    colorInfo.bmiHeader.biHeight = 16;
+    colorInfo.bmiHeader.biPlanes = 1;
+    colorInfo.bmiHeader.biBitCount = 32;
+    struct
+    {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[2];
+    } maskInfo = {colorInfo.bmiHeader, {{0, 0, 0, 0}, {255, 255, 255, 0}}};
+    maskInfo.header.biBitCount = 1;
+    void* pBits = NULL;
+    CBitmap color, mask;
+    color.Attach(::CreateDIBSection(NULL, &colorInfo, DIB_RGB_COLORS, &pBits, NULL, 0));
+    mask.Attach(::CreateDIBSection(NULL, (BITMAPINFO*)&maskInfo, DIB_RGB_COLORS, &pBits, NULL, 0));
+    if (color.GetSafeHandle() == NULL || mask.GetSafeHandle() == NULL)
+        return;
+    CDC dc;
+    dc.CreateCompatibleDC(NULL);
+    CBitmap* pOld = dc.SelectObject(&mask);
+    dc.FillSolidRect(0, 0, 16 * nIcons, 16, RGB(255, 255, 255)); // an empty place is transparent
+    for (int i = 0; i < nIcons; ++i)
+        ::DrawIconEx(dc.m_hDC, 16 * i, 0, icons[i], 16, 16, 0, NULL, DI_MASK);
+    dc.SelectObject(&color);
+    for (int i = 0; i < nIcons; ++i)
+        ::DrawIconEx(dc.m_hDC, 16 * i, 0, icons[i], 16, 16, 0, NULL, DI_IMAGE);
+    dc.SelectObject(pOld);
+    list.Add(&color, &mask);
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CItemTreeView, CView)
@@ -111,19 +149,16 @@ BOOL CItemTreeView::BuildImageList()
 {
     if (!m_imageList.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1))
         return FALSE;
-    // Room for every icon at once: grown one image at a time, the list would
-    // copy its whole bitmap for each icon.
     const int nIcons = (int)(sizeof(kTreeIcons) / sizeof(kTreeIcons[0]));
-    ::ImageList_SetImageCount(m_imageList.GetSafeHandle(), nIcons);
+    HICON icons[nIcons];
     HINSTANCE hInstance = AfxGetResourceHandle();
     for (int nImage = 0; nImage < nIcons; ++nImage)
+        icons[nImage] = (HICON)::LoadImageA(hInstance, MAKEINTRESOURCEA(kTreeIcons[nImage]), IMAGE_ICON, 16, 16, 0);
+    AddIconStrip(m_imageList, icons, nIcons);
+    for (HICON hIcon : icons)
     {
-        HICON hIcon =
-            (HICON)::LoadImageA(hInstance, MAKEINTRESOURCEA(kTreeIcons[nImage]), IMAGE_ICON, 16, 16, 0);
-        if (hIcon == NULL)
-            continue;
-        m_imageList.Replace(nImage, hIcon);
-        ::DestroyIcon(hIcon);
+        if (hIcon != NULL)
+            ::DestroyIcon(hIcon);
     }
     return TRUE;
 }

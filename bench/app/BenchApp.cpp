@@ -352,6 +352,10 @@ bool MeasureMarkRead(ProgramCopy& copy, double& best)
         Started started(copy.path, NULL);
         if (!started.ok() || !WaitUntil([&] { return TreeCount(started.tree) >= copy.keywords + 1; }))
             return false;
+        // The window answers again after what start-up left for after its
+        // first paint (the notification-area icon); Mark as Read is timed alone.
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(started.window, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &answer);
         HWND keywordView = GetParent(started.tree);
         LPARAM root = SendMessageA(started.tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
         SendMessageA(started.tree, TVM_SELECTITEM, TVGN_CARET, root);
