@@ -247,56 +247,60 @@ int CXTPTaskPanelPainter::DrawGroupCaption(CDC* pDC, CXTPTaskPanelGroup* pGroup,
     CRect rc = pGroup->GetCaptionRect();
     if (rc.IsRectEmpty())
         return 0;
-    TaskPanelGroupColors* pColors = GetGroupColors(pGroup->IsSpecial());
     if (!pGroup->IsCaptionVisible())
-        pDC->FillSolidRect(rc, pColors->clrClientBorder);
+        pDC->FillSolidRect(rc, GetGroupColors(pGroup->IsSpecial())->clrClientBorder);
     else
-    {
-        const int nSaved = pDC->SaveDC();
-        if (m_bCutLeftCaptionCorner)
-        {
-            pDC->ExcludeClipRect(rc.left, rc.top, rc.left + 2, rc.top + 1);
-            pDC->ExcludeClipRect(rc.left, rc.top + 1, rc.left + 1, rc.top + 2);
-        }
-        if (m_bCutRightCaptionCorner)
-        {
-            pDC->ExcludeClipRect(rc.right - 2, rc.top, rc.right, rc.top + 1);
-            pDC->ExcludeClipRect(rc.right - 1, rc.top + 1, rc.right, rc.top + 2);
-        }
-        pDC->FillSolidRect(rc, pColors->clrHead.clrLight);
-        const CRect rcGradient(rc.left + (int)(rc.Width() * pColors->dHeadGradientFactor), rc.top, rc.right,
-                               rc.bottom);
-        XTPDrawHelpers()->GradientFill(pDC, rcGradient, pColors->clrHead.clrLight, pColors->clrHead.clrDark, TRUE);
-        if (IsFocusCueShown(pGroup))
-        {
-            pDC->SetTextColor(pColors->clrHeadTextNormal);
-            CRect rcFocus = rc;
-            rcFocus.DeflateRect(2, 2);
-            pDC->DrawFocusRect(rcFocus);
-        }
-        CXTPFontDC font(pDC, &m_fntCaption);
-        CRect rcText = DrawExpandButton(pDC, pGroup, rc);
-        const CSize szIcon = pGroup->GetTaskPanel()->GetGroupIconSize();
-        CXTPImageManagerIcon* pImage = rcText.Width() > szIcon.cx ? pGroup->GetImage(szIcon.cx) : NULL;
-        if (pImage != NULL && pImage->GetWidth() > 0)
-        {
-            const int nHeight = pImage->GetHeight() * szIcon.cx / pImage->GetWidth();
-            DrawItemImage(pDC, pGroup, CPoint(rcText.left, rcText.bottom - nHeight), pImage,
-                          CSize(szIcon.cx, nHeight));
-            rcText.left += szIcon.cx - 12;
-        }
-        rcText.left += kTextIndent;
-        rcText.bottom += 2;
-        pDC->SetBkMode(TRANSPARENT);
-        pDC->SetTextColor(!pGroup->GetEnabled() ? SysColor(COLOR_GRAYTEXT)
-                          : pGroup->IsItemHot() ? (COLORREF)pColors->clrHeadTextHot
-                                                : (COLORREF)pColors->clrHeadTextNormal);
-        DrawItemCaption(pDC, pGroup, rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-        pDC->RestoreDC(nSaved);
-    }
+        DrawVisibleCaption(pDC, pGroup, rc);
     if (pGroup->IsItemDragOver() && (!pGroup->IsExpanded() || pGroup->GetItemCount() == 0))
         DrawDragArrow(pDC, pGroup, rc, TRUE);
     return rc.Height();
+}
+
+void CXTPTaskPanelPainter::DrawVisibleCaption(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc)
+{
+    TaskPanelGroupColors* pColors = GetGroupColors(pGroup->IsSpecial());
+    // The corners are cut out of the clip region, which RestoreDC gives back.
+    const int nSaved = pDC->SaveDC();
+    if (m_bCutLeftCaptionCorner)
+    {
+        pDC->ExcludeClipRect(rc.left, rc.top, rc.left + 2, rc.top + 1);
+        pDC->ExcludeClipRect(rc.left, rc.top + 1, rc.left + 1, rc.top + 2);
+    }
+    if (m_bCutRightCaptionCorner)
+    {
+        pDC->ExcludeClipRect(rc.right - 2, rc.top, rc.right, rc.top + 1);
+        pDC->ExcludeClipRect(rc.right - 1, rc.top + 1, rc.right, rc.top + 2);
+    }
+    pDC->FillSolidRect(rc, pColors->clrHead.clrLight);
+    const CRect rcGradient(rc.left + (int)(rc.Width() * pColors->dHeadGradientFactor), rc.top, rc.right,
+                           rc.bottom);
+    XTPDrawHelpers()->GradientFill(pDC, rcGradient, pColors->clrHead.clrLight, pColors->clrHead.clrDark, TRUE);
+    if (IsFocusCueShown(pGroup))
+    {
+        pDC->SetTextColor(pColors->clrHeadTextNormal);
+        CRect rcFocus = rc;
+        rcFocus.DeflateRect(2, 2);
+        pDC->DrawFocusRect(rcFocus);
+    }
+    CXTPFontDC font(pDC, &m_fntCaption);
+    CRect rcText = DrawExpandButton(pDC, pGroup, rc);
+    const CSize szIcon = pGroup->GetTaskPanel()->GetGroupIconSize();
+    CXTPImageManagerIcon* pImage = rcText.Width() > szIcon.cx ? pGroup->GetImage(szIcon.cx) : NULL;
+    if (pImage != NULL && pImage->GetWidth() > 0)
+    {
+        const int nHeight = pImage->GetHeight() * szIcon.cx / pImage->GetWidth();
+        DrawItemImage(pDC, pGroup, CPoint(rcText.left, rcText.bottom - nHeight), pImage,
+                      CSize(szIcon.cx, nHeight));
+        rcText.left += szIcon.cx - 12;
+    }
+    rcText.left += kTextIndent;
+    rcText.bottom += 2;
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(!pGroup->GetEnabled() ? SysColor(COLOR_GRAYTEXT)
+                      : pGroup->IsItemHot() ? (COLORREF)pColors->clrHeadTextHot
+                                            : (COLORREF)pColors->clrHeadTextNormal);
+    DrawItemCaption(pDC, pGroup, rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    pDC->RestoreDC(nSaved);
 }
 
 int CXTPTaskPanelPainter::GetExpandButtonWidth(CXTPTaskPanelGroup* pGroup, CRect rcCaption)

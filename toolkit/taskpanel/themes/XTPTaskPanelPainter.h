@@ -189,6 +189,9 @@ protected:
     void DrawClientBitmapAndItems(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc);
 
 private:
+    // A shown caption: its face with the corners the theme cuts, the focus
+    // rectangle, the expand button, the group's icon and the text.
+    void DrawVisibleCaption(CDC* pDC, CXTPTaskPanelGroup* pGroup, CRect rc);
     // The layouts with text: the image beside the text, or above it.
     CRect MeasureItemImageAndText(CDC* pDC, CXTPTaskPanelGroupItem* pItem, CRect rc, BOOL bTextBelow);
     void DrawItemImageAndText(CDC* pDC, CXTPTaskPanelGroupItem* pItem, CRect rc, BOOL bTextBelow);
