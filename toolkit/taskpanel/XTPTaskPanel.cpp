@@ -47,7 +47,6 @@ const UINT kHandCursorResource = XTP_IDC_TASKPANEL_HAND;
 // How far an insertion mark reaches above or below its group.
 const int kMarkReach = 4;
 
-
 } // namespace
 
 CXTPTaskPanel::CXTPTaskPanel()

@@ -12,6 +12,8 @@
 
 namespace {
 
+// How far a pressed item moves, across and down together, before it is dragged.
+const int kDragDistance = 4;
 
 BOOL IsKeyDown(int nVirtKey)
 {
@@ -155,7 +157,7 @@ void CXTPTaskPanel::OnMouseMove(UINT nFlags, CPoint point)
 void CXTPTaskPanel::StartDragIfMoved(CPoint point)
 {
     CXTPTaskPanelItem* pPressed = m_pItemPressed;
-    if (pPressed == NULL || abs(point.x - m_ptPressed.x) + abs(point.y - m_ptPressed.y) <= 4)
+    if (pPressed == NULL || abs(point.x - m_ptPressed.x) + abs(point.y - m_ptPressed.y) <= kDragDistance)
         return;
     CXTPHoldReference hold(pPressed);
     if (CXTPTaskPanelGroup* pGroup = DYNAMIC_DOWNCAST(CXTPTaskPanelGroup, pPressed))
