@@ -6,6 +6,7 @@
 #include "CustomizeTestSupport.h"
 
 #include "toolkit/commandbars/XTPCommandBarsResource.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/customize/XTPCustomizeHookGuard.h"
 #include "toolkit/commandbars/customize/XTPCustomizeOptionsPage.h"
 #include "toolkit/commandbars/customize/XTPCustomizeSheet.h"
@@ -302,6 +303,27 @@ TEST_F(CustomizeSheetTest, KeysReachTheSheetAndBarFieldsButNotTheView)
     sheet->DoModal();
     EXPECT_EQ(1, sheet->m_nStepsRun);
     (void)pEdit;
+}
+
+TEST_F(CustomizeSheetTest, KeysReachTheNameFieldOfTheContextMenu)
+{
+    sheet->m_steps.push_back([this](CTestSheet& s) {
+        Bars()->SetDragControl(Button(ID_TEST_OPEN));
+        CXTPPopupBar* pMenu = s.GetContextMenu();
+        ASSERT_TRUE(pMenu != NULL);
+        pMenu->SetOwner(&s);
+        CPoint pt = ScreenPointOf(Button(ID_TEST_OPEN));
+        ASSERT_TRUE(pMenu->Popup(pt.x, pt.y, NULL));
+        CXTPControlEdit* pName =
+            DYNAMIC_DOWNCAST(CXTPControlEdit, pMenu->GetControls()->FindControlById(XTP_ID_CUSTOMIZE_NAME));
+        ASSERT_TRUE(pName != NULL && pName->GetEditWnd() != NULL && pName->GetEditWnd()->m_hWnd != NULL);
+        pName->GetEditWnd()->SetFocus();
+        ASSERT_EQ(pName->GetEditWnd()->m_hWnd, ::GetFocus());
+        EXPECT_TRUE(s.FilterKeyboardMessage()) << "typing a name in the context menu";
+        pMenu->SetTrackingMode(xtpTrackingOff);
+    });
+    sheet->DoModal();
+    EXPECT_EQ(1, sheet->m_nStepsRun);
 }
 
 // Real input, as the hooks see it: a click at a screen point.
