@@ -15,8 +15,7 @@ CXTPControlButton::CXTPControlButton()
 
 void CXTPControlButton::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (!m_bEnabled)
-        return;
+    // In customize mode a command disabled for now is still moved like any other.
     if (m_pParent != NULL && m_pParent->IsCustomizeMode())
     {
         m_pParent->SetPopuped(-1);
@@ -24,6 +23,8 @@ void CXTPControlButton::OnClick(BOOL bKeyboard, CPoint pt)
         OnCustomizeMouseDown(pt);
         return;
     }
+    if (!m_bEnabled)
+        return;
     if (bKeyboard)
         OnExecute();
     else if (m_pParent != NULL && m_pParent->GetType() != xtpBarTypePopup)

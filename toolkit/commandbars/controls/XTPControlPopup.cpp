@@ -107,11 +107,14 @@ BOOL CXTPControlPopup::OnSetPopup(BOOL bPopup)
 
 void CXTPControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (!m_bEnabled || m_pParent == NULL)
+    if (m_pParent == NULL)
         return;
     // In customize mode a click selects the control, opens its popup (so its
-    // controls can be dragged) and starts the control's own drag.
+    // controls can be dragged) and starts the control's own drag, enabled
+    // or not.
     const BOOL bCustomize = m_pParent->IsCustomizeMode();
+    if (!m_bEnabled && !bCustomize)
+        return;
     CXTPCommandBars* pCommandBars = bCustomize ? m_pParent->GetCommandBars() : NULL;
     if (pCommandBars != NULL)
         pCommandBars->SetDragControl(this);

@@ -465,3 +465,20 @@ TEST_F(CustomizeModeTest, APopupClickedInCustomizeModeOpensAndIsSelected)
 }
 
 } // namespace
+
+// A command its handler disables (nothing for it to act on now) is still a
+// control the user may move or take off the bar.
+TEST_F(CustomizeModeTest, ADisabledButtonOrMenuIsDraggedLikeAnyOther)
+{
+    CXTPControl* pCopy = Button(ID_TEST_COPY);
+    pCopy->SetEnabled(FALSE);
+    PostDragTo(ScreenPointOf(pCopy, 0, 150));
+    pCopy->OnClick(FALSE, pCopy->GetRect().CenterPoint());
+    EXPECT_EQ(IdList({ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_BOLD}), IdsOf(ToolBar())) << "dragged off its bar";
+
+    CXTPControlPopup* pFile = (CXTPControlPopup*)Bars()->GetMenuBar()->GetControl(0);
+    pFile->SetEnabled(FALSE);
+    PostMouse(WM_LBUTTONUP, ScreenPointOf(pFile), 0);
+    pFile->OnClick(FALSE, pFile->GetRect().CenterPoint());
+    EXPECT_EQ((CXTPControl*)pFile, Bars()->GetDragControl()) << "selected for customizing";
+}
