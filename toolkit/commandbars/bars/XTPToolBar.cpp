@@ -715,7 +715,9 @@ BOOL CXTPToolBar::OnNcActivate(BOOL bActive)
 
 int CXTPToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 {
-    if (m_barPosition == xtpBarFloating)
+    // A click on a bar customized from the customize sheet leaves the sheet
+    // the active window.
+    if (m_barPosition == xtpBarFloating || (m_pCommandBars != NULL && m_pCommandBars->IsCustomizeSheetOpen()))
         return MA_NOACTIVATE;
     return CXTPCommandBar::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }

@@ -363,6 +363,66 @@ TEST_F(CustomizeSheetTest, RealClicksOnTheViewAreHeldBackAndOnAToolBarSelectTheB
     EXPECT_EQ(IdsOf(ToolBar()), std::vector<int>({ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_COPY, ID_TEST_BOLD}));
 }
 
+// Whether the window lies above the other in the z-order of top-level windows.
+bool IsAbove(HWND hWnd, HWND hOther)
+{
+    for (HWND h = ::GetWindow(hWnd, GW_HWNDFIRST); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        if (h == hWnd || h == hOther)
+            return h == hWnd;
+    }
+    return false;
+}
+
+// A click on a bar activates the frame: the sheet, and a dialog it shows,
+// stay in sight over it, even where the system brings the clicked window
+// to the top above the windows it owns.
+TEST_F(CustomizeSheetTest, TheSheetAndItsDialogStayAboveTheFrameWhenABarIsClicked)
+{
+    sheet->m_steps.push_back([&](CTestSheet& s) {
+        CRect rcFrame;
+        frame->GetWindowRect(&rcFrame);
+        s.SetWindowPos(NULL, rcFrame.CenterPoint().x, rcFrame.CenterPoint().y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_TRUE(IsAbove(s.m_hWnd, frame->m_hWnd));
+        ClickScreen(ScreenPointOf(Button(ID_TEST_COPY)));
+        PumpPending();
+        EXPECT_EQ(Button(ID_TEST_COPY), Bars()->GetDragControl());
+        EXPECT_TRUE(IsAbove(s.m_hWnd, frame->m_hWnd)) << "the sheet went behind the frame";
+    });
+    sheet->m_steps.push_back([&](CTestSheet& s) {
+        CRect rcFrame;
+        frame->GetWindowRect(&rcFrame);
+        HWND hDialog = ::CreateWindowExA(0, "STATIC", "dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, rcFrame.CenterPoint().x + 10, rcFrame.CenterPoint().y + 10, 100, 80,
+                                         s.m_hWnd, NULL, NULL, NULL);
+        ::SetActiveWindow(hDialog);
+        ClickScreen(ScreenPointOf(Button(ID_TEST_OPEN)));
+        PumpPending();
+        EXPECT_TRUE(IsAbove(hDialog, s.m_hWnd)) << "the sheet's dialog went behind it";
+        EXPECT_TRUE(IsAbove(s.m_hWnd, frame->m_hWnd)) << "the sheet went behind the frame";
+        ::DestroyWindow(hDialog);
+    });
+    sheet->DoModal();
+    EXPECT_EQ(2, sheet->m_nStepsRun);
+}
+
+// The sheet stays the active window while the user works on the bars: the
+// edge of a field selected for customizing still shows the resize cursor.
+TEST_F(CustomizeSheetTest, TheResizeCursorShowsOverASelectedFieldsEdgeWhileTheSheetIsActive)
+{
+    CXTPControl* pEdit = ToolBar()->GetControls()->Add(xtpControlEdit, 3200);
+    frame->RecalcLayout();
+    sheet->m_steps.push_back([&](CTestSheet& s) {
+        ASSERT_EQ(s.m_hWnd, ::GetActiveWindow());
+        Bars()->SetDragControl(pEdit);
+        CRect rc = pEdit->GetRect();
+        ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+        ToolBar()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rc.right - 1, rc.CenterPoint().y));
+        EXPECT_EQ(CXTPControl::GetResizeCursor(), ::GetCursor());
+    });
+    sheet->DoModal();
+    EXPECT_EQ(1, sheet->m_nStepsRun);
+}
+
 TEST_F(CustomizeSheetTest, ASheetWithoutASiteWindowRunsWithoutHooks)
 {
     CXTPCommandBars* pLone = (CXTPCommandBars*)RUNTIME_CLASS(CXTPCommandBars)->CreateObject();
