@@ -455,6 +455,8 @@ void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
             return;
         XTPBarPosition position = pLoaded->GetPosition();
         pLoaded->SetCommandBars(this);
+        // Docked and floated by the user as before, with the flags it was saved with.
+        pLoaded->EnableDocking(pLoaded->GetFlags());
         if (!pLoaded->CreateBarWindow(m_pFrame, position == xtpBarFloating))
             return;
         pLoaded->InternalAddRef();

@@ -1021,3 +1021,23 @@ TEST_F(BarStateTest, WholeStateWithoutARecordCarriesTheControls)
     }
     EXPECT_EQ(strSaved, bars(pFresh));
 }
+
+// The user's own tool bar comes back as it was made: it can still be
+// dragged to another edge or floated, and shows its expand button.
+TEST_F(BarStateTest, AUsersToolBarLoadedInANewFrameCanBeMovedAndHasItsExpandButton)
+{
+    CXTPToolBar* pMade = frame->m_pCommandBars->AddCustomBar("Mine", 0xE800, FALSE);
+    pMade->GetControls()->Add(xtpControlButton, ID_TEST_BOLD);
+    frame->RecalcLayout();
+    ASSERT_TRUE(pMade->GetBarTracker() != NULL);
+    ASSERT_TRUE(pMade->GetControls()->FindControlById(XTP_ID_TOOLBAR_EXPAND) != NULL);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    CStateFrame* pFrame = NewFrame(true);
+    pFrame->RecalcLayout();
+    CXTPToolBar* pLoaded = pFrame->m_pCommandBars->GetToolBar(0xE800);
+    ASSERT_TRUE(pLoaded != NULL);
+    EXPECT_EQ(pMade->GetFlags(), pLoaded->GetFlags());
+    EXPECT_TRUE(pLoaded->GetBarTracker() != NULL) << "its gripper moves it";
+    EXPECT_TRUE(pLoaded->GetControls()->FindControlById(XTP_ID_TOOLBAR_EXPAND) != NULL);
+}
