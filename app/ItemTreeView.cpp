@@ -6,6 +6,7 @@
 #include "app/NewsFetch.h"
 #include "app/RepKeywordDlg.h"
 #include "app/SkellrunView.h"
+#include "app/TreeBoldMarks.h"
 #include "app/TreeRedrawBatch.h"
 #include "framework/Controls.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
@@ -467,16 +468,15 @@ void CItemTreeView::OnMarkRead()
 void CItemTreeView::MarkAllRead()
 {
     // Only the keywords with unread items have bold items to clear.
-    std::vector<Keyword*> unread;
+    std::vector<HTREEITEM> unread;
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
     {
         if (pKeyword->unreadCount > 0)
-            unread.push_back(pKeyword);
+            unread.push_back(pKeyword->treeItem);
     }
     m_group.MarkAllRead();
     TreeRedrawBatch batch(m_wndTree);
-    for (Keyword* pKeyword : unread)
-        m_wndTree.SetItemBold(pKeyword->treeItem, FALSE);
+    SetChildrenBold(m_wndTree, m_hRoot, unread, FALSE);
     SetKeywordBold(NULL, FALSE);
     if (m_pListView != NULL && m_pListView->GetKeyword() != NULL)
         m_pListView->ShowKeyword(m_pListView->GetKeyword());
