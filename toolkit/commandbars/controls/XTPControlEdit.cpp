@@ -162,7 +162,12 @@ void CXTPControlEdit::OnClick(BOOL bKeyboard, CPoint pt)
 
 void CXTPControlEdit::OnEditSetFocus(HWND hWndLost)
 {
-    m_focus.OnSetFocus(this, hWndLost);
+    m_focus.OnSetFocus(this, hWndLost, LocksMouseWhileFocused());
+}
+
+BOOL CXTPControlEdit::LocksMouseWhileFocused() const
+{
+    return TRUE;
 }
 
 void CXTPControlEdit::OnEditKillFocus()

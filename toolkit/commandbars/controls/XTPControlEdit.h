@@ -43,6 +43,10 @@ public:
     HBRUSH OnEditCtlColor(CDC* pDC) override;
     void OnEditSetFocus(HWND hWndLost) override;
     void OnEditKillFocus() override;
+    // While the window has the focus, mouse moves over the bars are locked,
+    // so the field stays the bar's selected item as the user types; the base
+    // answers TRUE.
+    virtual BOOL LocksMouseWhileFocused() const;
 
     // ---- Operations ----
 

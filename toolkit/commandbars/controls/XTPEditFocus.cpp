@@ -12,7 +12,7 @@ BOOL CXTPEditFocus::HasFocus(const CXTPControl* pControl)
     return pControl->GetParent() != NULL && pControl->GetParent()->GetKeyControl() == pControl;
 }
 
-void CXTPEditFocus::OnSetFocus(CXTPControl* pControl, HWND hWndLost)
+void CXTPEditFocus::OnSetFocus(CXTPControl* pControl, HWND hWndLost, BOOL bLockMouse)
 {
     CXTPCommandBar* pBar = pControl->GetParent();
     if (pBar == NULL || pBar->GetKeyControl() != NULL)
@@ -22,8 +22,11 @@ void CXTPEditFocus::OnSetFocus(CXTPControl* pControl, HWND hWndLost)
     pBar->SetPopuped(-1);
     pBar->SetTrackingMode(xtpTrackingOn, FALSE);
     pBar->SetSelected(pControl->GetIndex());
-    XTPMouseManager()->LockMouseMove();
-    m_bLocked = TRUE;
+    if (bLockMouse)
+    {
+        XTPMouseManager()->LockMouseMove();
+        m_bLocked = TRUE;
+    }
     pBar->SetKeyControl(pControl);
 }
 

@@ -15,8 +15,9 @@ public:
     CXTPEditFocus();
 
     // The control's window got the focus from hWndLost (NULL: the bar's
-    // owner window will get it back).
-    void OnSetFocus(CXTPControl* pControl, HWND hWndLost);
+    // owner window will get it back). Mouse moves over the bars are locked
+    // unless bLockMouse is FALSE.
+    void OnSetFocus(CXTPControl* pControl, HWND hWndLost, BOOL bLockMouse = TRUE);
     // The window lost the focus: the lock goes and the bar stops tracking.
     void OnKillFocus(CXTPControl* pControl);
     // Gives the focus back to the window that had it and refreshes the bar.

@@ -58,3 +58,8 @@ BOOL CXTPCustomizeMenuEdit::OnSetSelected(int bSelected)
         XTPSendCustomizeMenuCommand(this);
     return CXTPControlEdit::OnSetSelected(bSelected);
 }
+
+BOOL CXTPCustomizeMenuEdit::LocksMouseWhileFocused() const
+{
+    return FALSE;
+}

@@ -30,4 +30,7 @@ class CXTPCustomizeMenuEdit : public CXTPControlEdit
 public:
     void OnExecute() override;
     BOOL OnSetSelected(int bSelected) override;
+    // The mouse stays free while the user types, so that moving it off the
+    // field gives the name.
+    BOOL LocksMouseWhileFocused() const override;
 };

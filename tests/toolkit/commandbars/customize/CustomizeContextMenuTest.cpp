@@ -230,6 +230,31 @@ TEST_F(ContextMenuTest, LeavingTheNameFieldWhileTypingRenames)
     pMenu->SetTrackingMode(xtpTrackingOff);
 }
 
+// As a user does it: a click puts the focus into the field (which holds the
+// bar's other items still while typing), the name is typed and the mouse
+// goes on to another item.
+TEST_F(ContextMenuTest, ANameTypedAfterAClickInTheFieldTakesEffectWhenTheMouseMovesOn)
+{
+    Select(ID_TEST_OPEN);
+    CXTPPopupBar* pMenu = sheet->GetContextMenu();
+    pMenu->SetOwner(sheet.get());
+    CPoint pt = ScreenPointOf(Button(ID_TEST_OPEN));
+    ASSERT_TRUE(pMenu->Popup(pt.x, pt.y, NULL));
+    CXTPControlEdit* pName = (CXTPControlEdit*)MenuItem(9317);
+    ASSERT_TRUE(pName->GetEditWnd() != NULL && pName->GetEditWnd()->m_hWnd != NULL);
+    CPoint ptName = pName->GetRect().CenterPoint();
+    pMenu->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptName.x, ptName.y));
+    pName->OnClick(FALSE, ptName);
+    ASSERT_EQ(pName->GetEditWnd()->m_hWnd, ::GetFocus());
+    pName->GetEditWnd()->SetWindowText("Typed");
+
+    CPoint ptNext = MenuItem(9318)->GetRect().CenterPoint();
+    pMenu->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptNext.x, ptNext.y));
+    EXPECT_EQ(CString("Typed"), Button(ID_TEST_OPEN)->GetCustomCaption());
+    pMenu->SetTrackingMode(xtpTrackingOff);
+    EXPECT_FALSE(XTPMouseManager()->IsMouseLocked());
+}
+
 TEST_F(ContextMenuTest, TheImageChooserHoldsTheStockImagesInANearSquare)
 {
     CXTPCommandBar* pChooser = MenuItem(9322)->GetCommandBar();
