@@ -264,6 +264,34 @@ TEST_F(ThemedPanelTest, RoundButtonsAreRecolouredAndRound)
     EXPECT_NE(picture.Pixel(ptButton.x, ptButton.y), (COLORREF)panel->GetPaintManager()->GetGroupColors(FALSE)->clrHead.clrDark);
 }
 
+// The round buttons are made when first drawn or asked for, but from the
+// colours the theme had when it refreshed its metrics: a colour set later
+// (until the next refresh) leaves them as they were.
+TEST(TaskPanelThemes, RoundButtonsKeepTheColoursOfTheirRefresh)
+{
+    const COLORREF clrLater[] = {RGB(200, 30, 30), RGB(30, 160, 30)};
+    std::unique_ptr<CXTPTaskPanelPainter> pAsMade(XTPTaskPanelCreatePainter(xtpTaskPanelThemeShellStyle));
+    std::unique_ptr<CXTPTaskPanelPainter> pRecoloured(XTPTaskPanelCreatePainter(xtpTaskPanelThemeShellStyle));
+    for (BOOL bSpecial : {FALSE, TRUE})
+        pRecoloured->GetGroupColors(bSpecial)->clrHead.SetCustomValue(clrLater[bSpecial], clrLater[bSpecial]);
+    for (BOOL bSpecial : {FALSE, TRUE})
+    {
+        PixelCanvas asMade(19, 19, RGB(255, 0, 255)), recoloured(19, 19, RGB(255, 0, 255));
+        ::DrawIconEx(asMade.dc().GetSafeHdc(), 0, 0, pAsMade->GetExpandIcon(bSpecial), 19, 19, 0, NULL, DI_NORMAL);
+        ::DrawIconEx(recoloured.dc().GetSafeHdc(), 0, 0, pRecoloured->GetExpandIcon(bSpecial), 19, 19, 0, NULL,
+                     DI_NORMAL);
+        for (int y = 0; y < 19; y++)
+            for (int x = 0; x < 19; x++)
+                ASSERT_EQ(asMade.Pixel(x, y), recoloured.Pixel(x, y)) << "special " << bSpecial << " at " << x << "," << y;
+    }
+    // The next refresh takes the colour set since.
+    pRecoloured->RefreshMetrics();
+    PixelCanvas asMade(19, 19, RGB(255, 0, 255)), refreshed(19, 19, RGB(255, 0, 255));
+    ::DrawIconEx(asMade.dc().GetSafeHdc(), 0, 0, pAsMade->GetExpandIcon(FALSE), 19, 19, 0, NULL, DI_NORMAL);
+    ::DrawIconEx(refreshed.dc().GetSafeHdc(), 0, 0, pRecoloured->GetExpandIcon(FALSE), 19, 19, 0, NULL, DI_NORMAL);
+    EXPECT_NE(asMade.Pixel(9, 9), refreshed.Pixel(9, 9));
+}
+
 TEST_F(ThemedPanelTest, ListThemeFramesAllGroupsInOne)
 {
     Use(xtpTaskPanelThemeList);

@@ -32,7 +32,8 @@ COLORREF SysColor(int nIndex)
 
 CXTPTaskPanelPainter::CXTPTaskPanelPainter()
     : m_bFallbackColors(TRUE), m_nExpandButtonStyle(xtpTaskPanelExpandButtonChevron), m_hExpandIcon(NULL),
-      m_hExpandIconSpecial(NULL), m_bExpandBitmapsLoaded(FALSE), m_bBoldCaption(TRUE),
+      m_hExpandIconSpecial(NULL), m_bExpandBitmapsLoaded(FALSE), m_bExpandImagesPending(FALSE),
+      m_nExpandImagesScheme(0), m_clrExpandIcon(0), m_clrExpandIconSpecial(0), m_bBoldCaption(TRUE),
       m_rcGroupOuterMargins(0, 0, 0, 0), m_rcGroupInnerMargins(11, 8, 11, 8), m_rcItemOuterMargins(0, 0, 0, 0),
       m_rcItemInnerMargins(2, 2, 2, 2), m_rcControlMargins(12, 12, 12, 12), m_nGroupSpacing(15),
       m_nHighlightStyle(xtpTaskPanelHighlightClassic), m_bInvertDragRect(FALSE), m_bClassicScrollButton(FALSE),

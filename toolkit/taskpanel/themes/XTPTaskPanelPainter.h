@@ -146,8 +146,9 @@ public:
     BOOL IsClassicScrollButton() const { return m_bClassicScrollButton; }
     BOOL IsEmbossedDisabledText() const { return m_bEmbossedDisabledText; }
     BOOL IsOpenClientFrame() const { return m_bOpenClientFrame; }
-    // The generated round icons of the ordinary and the special groups.
-    HICON GetExpandIcon(BOOL bSpecial) const { return bSpecial ? m_hExpandIconSpecial : m_hExpandIcon; }
+    // The generated round icons of the ordinary and the special groups (made
+    // now if the last metrics refresh left them to be made).
+    HICON GetExpandIcon(BOOL bSpecial);
     // Themes 2 and 6 apply their colours without a Windows XP scheme (the
     // default); cleared, they keep the base look there.
     void SetFallbackColors(BOOL bFallback) { m_bFallbackColors = bFallback; }
@@ -155,11 +156,18 @@ public:
 protected:
     // --- the round expand buttons of themes 2 and 6 (XTPTaskPanelPainterShellStyle.cpp) ---
 
-    // Loads the running visual style's eight expand-button bitmaps (from its
-    // shell style library, premultiplied) when a Windows XP colour scheme is
-    // active; otherwise, or when one is missing, makes the two round icons
-    // from bitmaps 9179 and 9180 in the captions' second colours.
+    // Notes what the round buttons' images are made from: the colour scheme
+    // running now and the captions' second colours now. The images themselves
+    // are made when first drawn or asked for (MakeShellStyleBitmaps): a
+    // painter that never draws a round button, such as the one a panel has
+    // until its owner sets the theme it wants, never pays for them.
     void LoadShellStyleBitmaps();
+    // Makes the images that LoadShellStyleBitmaps noted, once: the running
+    // visual style's eight expand-button bitmaps (from its shell style
+    // library, premultiplied) when a Windows XP colour scheme was active;
+    // otherwise, or when one is missing, the two round icons from bitmaps
+    // 9179 and 9180 in the noted colours.
+    void MakeShellStyleBitmaps();
     // Replaces the icon by the bitmap resource recoloured to clr: the
     // background (pixel (0, 0)) transparent, every other pixel taking clr's
     // hue and saturation and a lightness scaled by clr's.
@@ -214,6 +222,11 @@ protected:
     HICON m_hExpandIconSpecial;
     HBITMAP m_hExpandBitmaps[8];
     BOOL m_bExpandBitmapsLoaded;
+    // What LoadShellStyleBitmaps noted and MakeShellStyleBitmaps has not yet made.
+    BOOL m_bExpandImagesPending;
+    int m_nExpandImagesScheme;
+    COLORREF m_clrExpandIcon;
+    COLORREF m_clrExpandIconSpecial;
     BOOL m_bBoldCaption;
     CRect m_rcGroupOuterMargins;
     CRect m_rcGroupInnerMargins;

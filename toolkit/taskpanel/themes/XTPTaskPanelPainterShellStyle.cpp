@@ -40,9 +40,25 @@ HMODULE LoadShellStyleLibrary()
 
 void CXTPTaskPanelPainter::LoadShellStyleBitmaps()
 {
+    m_bExpandImagesPending = TRUE;
+    m_nExpandImagesScheme = XTPColorManager()->GetCurrentSystemTheme();
+    m_clrExpandIcon = m_groupNormal.clrHead.clrDark;
+    m_clrExpandIconSpecial = m_groupSpecial.clrHead.clrDark;
+}
+
+HICON CXTPTaskPanelPainter::GetExpandIcon(BOOL bSpecial)
+{
+    MakeShellStyleBitmaps();
+    return bSpecial ? m_hExpandIconSpecial : m_hExpandIcon;
+}
+
+void CXTPTaskPanelPainter::MakeShellStyleBitmaps()
+{
+    if (!m_bExpandImagesPending)
+        return;
+    m_bExpandImagesPending = FALSE;
     m_bExpandBitmapsLoaded = FALSE;
-    const int nScheme = XTPColorManager()->GetCurrentSystemTheme();
-    HMODULE hLibrary = XTPIsColorScheme(nScheme) ? LoadShellStyleLibrary() : NULL;
+    HMODULE hLibrary = XTPIsColorScheme(m_nExpandImagesScheme) ? LoadShellStyleLibrary() : NULL;
     if (hLibrary != NULL)
     {
         m_bExpandBitmapsLoaded = TRUE;
@@ -61,8 +77,8 @@ void CXTPTaskPanelPainter::LoadShellStyleBitmaps()
     }
     if (m_bExpandBitmapsLoaded)
         return;
-    CreateRecoloredIcon(m_hExpandIcon, XTP_IDB_TASKPANEL_EXPAND, m_groupNormal.clrHead.clrDark);
-    CreateRecoloredIcon(m_hExpandIconSpecial, XTP_IDB_TASKPANEL_EXPAND_SPECIAL, m_groupSpecial.clrHead.clrDark);
+    CreateRecoloredIcon(m_hExpandIcon, XTP_IDB_TASKPANEL_EXPAND, m_clrExpandIcon);
+    CreateRecoloredIcon(m_hExpandIconSpecial, XTP_IDB_TASKPANEL_EXPAND_SPECIAL, m_clrExpandIconSpecial);
 }
 
 void CXTPTaskPanelPainter::PremultiplyAlpha(HBITMAP& hBitmap)
@@ -141,6 +157,7 @@ CRect CXTPTaskPanelPainter::DrawRoundExpandButton(CDC* pDC, CRect rcCaption, BOO
 {
     const int y = std::max((int)rcCaption.top, (int)rcCaption.CenterPoint().y - 10);
     const CRect rcButton(rcCaption.right - 23, y, rcCaption.right - 3, y + 20);
+    MakeShellStyleBitmaps();
     if (m_bExpandBitmapsLoaded)
     {
         HBITMAP hBitmap = m_hExpandBitmaps[(bSpecial ? 4 : 0) + (bExpanded ? 0 : 2) + (bHot ? 1 : 0)];
