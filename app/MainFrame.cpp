@@ -79,6 +79,7 @@ ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
 ON_MESSAGE(kCaptionPopupPinned, OnShowKeywordPane)
 ON_MESSAGE(kCaptionPopupClosed, OnCaptionPopupClosed)
 ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
+ON_MESSAGE(WM_XTP_INITPOPUP, OnInitCommandsPopup)
 ON_COMMAND(ID_IMPORT, OnImportKeywords)
 ON_COMMAND(ID_EXPORT, OnExportKeywords)
 ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
@@ -115,7 +116,8 @@ END_MESSAGE_MAP()
 CMainFrame::CMainFrame()
     : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL), m_bPreviewShown(TRUE),
       m_bWinXPHeaderInstalled(FALSE), m_bUpgradeCheckRunning(FALSE), m_bUpgradeAnswerWanted(FALSE),
-      m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE), m_bTrayIconPending(FALSE),
+      m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE), m_bMenuImagesPending(FALSE),
+      m_bTrayIconPending(FALSE),
       m_nAnimationIndex(0),
       m_bPassAnimation(FALSE), m_bSingleAnimation(FALSE)
 {
@@ -152,8 +154,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
                                                   xtpImageNormal);
     SetToolTips();
     SetTheme(m_nTheme);
-    GetCommandBars()->GetImageManager()->SetIcons(IDR_KEYWORD_MENU, xtpImageNormal);
-    GetCommandBars()->GetImageManager()->SetIcons(IDR_MAINFRAME, xtpImageNormal);
+    // The menus' images come once the window has painted: only popups show
+    // them, and making their icons would keep the window from the screen.
+    m_bMenuImagesPending = TRUE;
     // The icon's window is made here; the shell is asked to show the icon
     // once the window has painted: where there is no notification area its
     // answer takes seconds, which would keep the window from the screen.
@@ -216,6 +219,22 @@ BOOL CMainFrame::CreateBars()
     LoadCommandBarState(kCommandBarProfile, FALSE);
     m_wndStatusBar.SetCommandBars(pCommandBars);
     return TRUE;
+}
+
+void CMainFrame::AddPendingMenuImages()
+{
+    if (!m_bMenuImagesPending)
+        return;
+    m_bMenuImagesPending = FALSE;
+    CXTPImageManager* pImages = GetCommandBars()->GetImageManager();
+    pImages->SetIcons(IDR_KEYWORD_MENU, xtpImageNormal);
+    pImages->SetIcons(IDR_MAINFRAME, xtpImageNormal);
+}
+
+LRESULT CMainFrame::OnInitCommandsPopup(WPARAM, LPARAM)
+{
+    AddPendingMenuImages();
+    return 0;
 }
 
 void CMainFrame::SetToolTips()

@@ -74,14 +74,21 @@ public:
     // The next balloon of the sequence (NewsNotifier::ShowNextBalloon).
     void ShowNextBalloon();
 
-    // The frame timer that adds the notification-area icon once the window
-    // has painted (timers come after every paint).
+    // The frame timer that finishes what start-up leaves for after the
+    // window's first paint (timers come after every paint): the menus'
+    // images, then the notification-area icon.
     enum
     {
         TIMER_TRAY_ICON = 3
     };
-    // Adds the icon to the notification area unless that was done already;
-    // the icon timer, news and minimising call it.
+    // Adds the menus' images (toolbar resources 152, then 128) to the image
+    // manager unless that was done already; the icon timer, every popup of
+    // the bars before it lays itself out, and the customize sheet call it.
+    // The toolbar's own buttons have the same pixels in those resources as
+    // in its own, so the first paint looks as it would with them.
+    void AddPendingMenuImages();
+    // Adds the icon to the notification area unless that was done already,
+    // after the menus' images; the icon timer, news and minimising call it.
     void AddPendingTrayIcon();
 
     // Overridables (CFrameWnd's).
@@ -114,6 +121,9 @@ protected:
     // Makes the keyword-language combo (32802) and sets the toolbar
     // buttons' style while the bars are built from their resources.
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
+    // A popup of the bars is about to lay itself out: the menus' images are
+    // added first if start-up left them for later.
+    afx_msg LRESULT OnInitCommandsPopup(WPARAM wParam, LPARAM lParam);
 
     // Themes (MainFrameTheme.cpp): the four theme commands with their checked
     // item, and a colour change that rebuilds the theme.
@@ -201,6 +211,9 @@ private:
     NewsNotifier m_notifier;
     TrayIconLocator m_trayLocator;
     BOOL m_bMinimisedToTray;
+    // The menus' images are not yet in the image manager (OnCreate until
+    // AddPendingMenuImages).
+    BOOL m_bMenuImagesPending;
     // The icon is made but not yet in the notification area (OnCreate until
     // AddPendingTrayIcon).
     BOOL m_bTrayIconPending;

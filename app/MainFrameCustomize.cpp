@@ -15,6 +15,8 @@ void CMainFrame::OnCustomize()
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars == NULL)
         return;
+    // The sheet lists the commands with their images.
+    AddPendingMenuImages();
     CXTPCustomizeSheet sheet(pCommandBars);
     CXTPCustomizeOptionsPage pageOptions(&sheet);
     sheet.AddPage(&pageOptions);

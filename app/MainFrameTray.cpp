@@ -13,6 +13,7 @@ void CMainFrame::ShowNextBalloon()
 
 void CMainFrame::AddPendingTrayIcon()
 {
+    AddPendingMenuImages();
     if (!m_bTrayIconPending)
         return;
     m_bTrayIconPending = FALSE;
