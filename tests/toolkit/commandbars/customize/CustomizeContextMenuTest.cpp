@@ -80,6 +80,16 @@ protected:
             Run(pControl->GetID());
     }
     CXTPControl* MenuItem(UINT nID) { return sheet->GetContextMenu()->GetControls()->FindControlById(nID); }
+    // The button selected and the menu shown over it, owned by the sheet.
+    CXTPPopupBar* ShowMenuFor(int nID)
+    {
+        Select(nID);
+        CXTPPopupBar* pMenu = sheet->GetContextMenu();
+        pMenu->SetOwner(sheet.get());
+        CPoint pt = ScreenPointOf(Button(nID));
+        EXPECT_TRUE(pMenu->Popup(pt.x, pt.y, NULL));
+        return pMenu;
+    }
     // The control's image at 16 pixels drawn on a green canvas.
     std::unique_ptr<PixelCanvas> Picture(CXTPControl* pControl)
     {
@@ -215,11 +225,7 @@ TEST_F(ContextMenuTest, TheNameFieldRenamesAndAnEmptyNameBringsTheOwnCaptionBack
 
 TEST_F(ContextMenuTest, LeavingTheNameFieldWhileTypingRenames)
 {
-    Select(ID_TEST_OPEN);
-    CXTPPopupBar* pMenu = sheet->GetContextMenu();
-    pMenu->SetOwner(sheet.get());
-    CPoint pt = ScreenPointOf(Button(ID_TEST_OPEN));
-    ASSERT_TRUE(pMenu->Popup(pt.x, pt.y, NULL));
+    CXTPPopupBar* pMenu = ShowMenuFor(ID_TEST_OPEN);
     CXTPControlEdit* pName = (CXTPControlEdit*)MenuItem(9317);
     ASSERT_TRUE(pName->GetEditWnd() != NULL && pName->GetEditWnd()->m_hWnd != NULL);
     pMenu->SetSelected(pName->GetIndex());
@@ -235,11 +241,7 @@ TEST_F(ContextMenuTest, LeavingTheNameFieldWhileTypingRenames)
 // goes on to another item.
 TEST_F(ContextMenuTest, ANameTypedAfterAClickInTheFieldTakesEffectWhenTheMouseMovesOn)
 {
-    Select(ID_TEST_OPEN);
-    CXTPPopupBar* pMenu = sheet->GetContextMenu();
-    pMenu->SetOwner(sheet.get());
-    CPoint pt = ScreenPointOf(Button(ID_TEST_OPEN));
-    ASSERT_TRUE(pMenu->Popup(pt.x, pt.y, NULL));
+    CXTPPopupBar* pMenu = ShowMenuFor(ID_TEST_OPEN);
     CXTPControlEdit* pName = (CXTPControlEdit*)MenuItem(9317);
     ASSERT_TRUE(pName->GetEditWnd() != NULL && pName->GetEditWnd()->m_hWnd != NULL);
     CPoint ptName = pName->GetRect().CenterPoint();
