@@ -144,6 +144,22 @@ void CALLBACK CXTPMouseManager::MouseLeaveTimerProc(HWND, UINT, UINT_PTR, DWORD)
     XTPMouseManager()->CheckMouseLeave();
 }
 
+namespace {
+
+// The window whose activation counts for a watched window: a popup bar
+// never takes the activation itself, so for it the window it was opened
+// for (its owner site), else the window itself.
+HWND ActivationWindowOf(HWND hWnd)
+{
+    CXTPCommandBar* pBar = DYNAMIC_DOWNCAST(CXTPCommandBar, CWnd::FromHandlePermanent(hWnd));
+    if (pBar == NULL || pBar->GetPosition() != xtpBarPopup)
+        return hWnd;
+    CWnd* pSite = pBar->GetOwnerSite();
+    return pSite != NULL && pSite->GetSafeHwnd() != NULL ? pSite->m_hWnd : hWnd;
+}
+
+} // namespace
+
 void CXTPMouseManager::CheckMouseLeave()
 {
     HWND hWnd = m_hWndWatched;
@@ -160,7 +176,8 @@ void CXTPMouseManager::CheckMouseLeave()
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
     const BOOL bOutside = !::PtInRect(&rc, pt);
-    const BOOL bInactive = ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && !IsTopParentActive(hWnd);
+    const BOOL bInactive =
+        ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && !IsTopParentActive(ActivationWindowOf(hWnd));
     if (bOutside || bInactive)
     {
         StopMouseLeaveTimer();

@@ -63,7 +63,8 @@ public:
     static BOOL IsTopParentActive(HWND hWnd);
     // Watches hWnd (timer 113341, every 50 ms) and posts WM_MOUSELEAVE to it
     // when the cursor leaves its window rectangle or its top-level window
-    // loses the activation; a window watched before is sent WM_MOUSELEAVE.
+    // (for a popup bar, that of the window it was opened for) loses the
+    // activation; a window watched before is sent WM_MOUSELEAVE.
     void TrackMouseLeave(HWND hWnd);
     HWND GetWatchedWindow() const { return m_hWndWatched; }
     // One tick of the watch.

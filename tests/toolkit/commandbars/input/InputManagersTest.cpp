@@ -7,6 +7,8 @@
 // of one key or mouse message directly.
 #include "CommandBarsTestSupport.h"
 
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPHookManager.h"
 
 #include <string>
@@ -231,6 +233,46 @@ TEST_F(TrackingInputTest, TheMouseLeaveWatchTellsTheWindowOnceTheCursorLeft)
     EXPECT_TRUE(XTPMouseManager()->GetWatchedWindow() == NULL);
     MSG msg;
     EXPECT_TRUE(::PeekMessageA(&msg, pBar->m_hWnd, WM_MOUSELEAVE, WM_MOUSELEAVE, PM_REMOVE));
+}
+
+// A popup never takes the activation itself: the watch keeps it while the
+// window it was opened for is active (a submenu under the pointer then opens
+// by hovering), and lets go when another window is active.
+TEST_F(TrackingInputTest, APopupUnderTheCursorStaysWatchedWhileItsOwnersWindowIsActive)
+{
+    struct Row
+    {
+        const char* name;
+        bool bOtherActive;
+        bool bStillWatched;
+    };
+    const Row rows[] = {
+        {"the frame active", false, true},
+        {"another window active", true, false},
+    };
+    for (const Row& row : rows)
+    {
+        CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(frame->m_pCommandBars);
+        pPopup->GetControls()->Add(xtpControlButton, ID_TEST_NEW)->SetCaption(CString("New"));
+        CPoint ptAt = MenuBarPoint();
+        ASSERT_TRUE(pPopup->Popup(ptAt.x, ptAt.y + 20, NULL)) << row.name;
+        CWnd other;
+        other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, CRect(0, 0, 40, 40), NULL, 0);
+        if (row.bOtherActive)
+            other.SetActiveWindow();
+        else
+            frame->SetActiveWindow();
+        CRect rc;
+        pPopup->GetWindowRect(&rc);
+        ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+        XTPMouseManager()->TrackMouseLeave(pPopup->m_hWnd);
+        XTPMouseManager()->CheckMouseLeave();
+        EXPECT_EQ(row.bStillWatched, XTPMouseManager()->GetWatchedWindow() == pPopup->m_hWnd) << row.name;
+        XTPMouseManager()->TrackMouseLeave(NULL);
+        pPopup->SetTrackingMode(xtpTrackingOff);
+        pPopup->InternalRelease();
+        other.DestroyWindow();
+    }
 }
 
 } // namespace
