@@ -1,5 +1,7 @@
 #include "engine/XmlNode.h"
 
+#include <windows.h>
+
 #include <stddef.h>
 #include <stdlib.h>
 #include <string.h>
@@ -24,9 +26,13 @@ bool HasChildren(XmlNodeType type)
 // spend most of its parse in malloc and free. Records are carved from large
 // blocks one after the other and never freed one by one; the whole pool goes
 // when the tree's top node is freed. Blocks start small, so that a small
-// document costs little, and double up to a limit that keeps them among the
-// heap's ordinary blocks, which it reuses once freed (larger ones it maps and
-// unmaps anew each time, and touching fresh memory is slow).
+// document costs little, and double up to a limit that keeps them among a
+// heap's ordinary blocks (larger ones it maps and unmaps anew each time, and
+// touching fresh memory is slow). The blocks come from a heap of the pool's
+// own, destroyed with it: the records of a large document, read once and
+// dropped (the keyword store at start-up), go back to the system instead of
+// staying in the process's heap, where nothing of the same size would reuse
+// them.
 class RecordPool
 {
 public:
@@ -35,20 +41,23 @@ public:
 
     static RecordPool* Create()
     {
-        void* memory = malloc(sizeof(RecordPool));
-        return memory ? new (memory) RecordPool() : nullptr;
+        // A tree is built and freed by one thread at a time.
+        HANDLE heap = HeapCreate(HEAP_NO_SERIALIZE, 0, 0);
+        void* memory = heap ? malloc(sizeof(RecordPool)) : nullptr;
+        if (!memory)
+        {
+            if (heap)
+                HeapDestroy(heap);
+            return nullptr;
+        }
+        return new (memory) RecordPool(heap);
     }
 
     static void Destroy(RecordPool* pool)
     {
         if (!pool)
             return;
-        while (pool->last_)
-        {
-            Block* previous = pool->last_->previous;
-            free(pool->last_);
-            pool->last_ = previous;
-        }
+        HeapDestroy(pool->heap_);
         free(pool);
     }
 
@@ -64,34 +73,27 @@ public:
     }
 
 private:
-    struct Block
-    {
-        Block* previous;
-        // Keeps the records that follow the header aligned.
-        alignas(8) char records[1];
-    };
+    // The heap's blocks are aligned for it too.
     static const size_t kAlign = 8;
     static const size_t kFirstBlock = 4096;
     static const size_t kLargestBlock = 256 * 1024;
 
-    RecordPool() = default;
+    explicit RecordPool(HANDLE heap) : heap_(heap) {}
 
     bool AddBlock(size_t size)
     {
         size_t records = nextBlock_ > size ? nextBlock_ : size;
-        Block* block = static_cast<Block*>(malloc(offsetof(Block, records) + records));
+        char* block = static_cast<char*>(HeapAlloc(heap_, 0, records));
         if (!block)
             return false;
-        block->previous = last_;
-        last_ = block;
-        next_ = block->records;
-        end_ = block->records + records;
+        next_ = block;
+        end_ = block + records;
         if (nextBlock_ < kLargestBlock)
             nextBlock_ *= 2;
         return true;
     }
 
-    Block* last_ = nullptr;
+    HANDLE heap_;
     char* next_ = nullptr;
     char* end_ = nullptr;
     size_t nextBlock_ = kFirstBlock;

@@ -1,7 +1,8 @@
 #pragma once
 // The node tree of the XML reader: plain records on the heap. The top node of
 // a tree comes from XmlNewNode; the records appended below it come from large
-// blocks that the tree shares and that go all at once with the top node.
+// blocks that the tree shares, in a heap of its own that goes all at once with
+// the top node.
 // Names and values normally point into the document's text (the parser cuts
 // it with NUL characters); a string that was allocated on its own has its
 // "in place" flag cleared so that XmlFreeTree frees it.

@@ -1,10 +1,13 @@
 #include "engine/XmlDocument.h"
 #include "engine/XmlIterator.h"
+#include "engine/XmlNode.h"
 #include "engine/XmlReader.h"
 
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <stdlib.h>
 
@@ -120,6 +123,25 @@ TEST(XmlReadFile, NulBytesCutTheirBlockAlsoFarIntoALargeFile)
     unsigned long bytesRead = 0;
     EXPECT_TRUE(ReadThrough(path, 4096, &bytesRead) == expected);
     EXPECT_EQ(bytesRead, content.size());
+}
+
+// The records below a top node live in a heap of the tree's own, which goes
+// with the tree: a large document read once gives its memory back.
+TEST(XmlNodeTree, TheRecordsHeapComesWithTheFirstRecordAndGoesWithTheTree)
+{
+    const DWORD heapsBefore = GetProcessHeaps(0, NULL);
+    XmlNodeRecord* top = XmlNewNode(XmlDocumentNode);
+    ASSERT_TRUE(top != NULL);
+    EXPECT_EQ(heapsBefore, GetProcessHeaps(0, NULL)) << "a lone top node";
+    for (int i = 0; i < 5000; ++i)
+    {
+        XmlNodeRecord* element = XmlAppendChild(top, 16, XmlElementNode);
+        ASSERT_TRUE(element != NULL);
+        ASSERT_TRUE(XmlAppendAttribute(element, 1) != NULL);
+    }
+    EXPECT_EQ(heapsBefore + 1, GetProcessHeaps(0, NULL));
+    XmlFreeTree(top);
+    EXPECT_EQ(heapsBefore, GetProcessHeaps(0, NULL));
 }
 
 } // namespace
