@@ -86,7 +86,17 @@ BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE 
     // The splitter draws the pane's border itself. A window whose creation fails is cleaned up
     // by its own destruction steps.
     CRect rect(CPoint(0, 0), sizeInit);
-    return pWnd->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, rect, this, IdFromRowCol(row, col), pContext);
+    if (!pWnd->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, rect, this, IdFromRowCol(row, col), pContext))
+        return FALSE;
+    // The initial size is the pane window's. A pane with its own edge covers the splitter's
+    // border around its cell, so its cell is that much smaller: a size read back from the
+    // window then gives the same window again.
+    if (HasOwnEdge(pWnd))
+    {
+        m_pColInfo[col].nIdealSize = std::max(0, (int)sizeInit.cx - 2 * kOwnEdgeWidth);
+        m_pRowInfo[row].nIdealSize = std::max(0, (int)sizeInit.cy - 2 * kOwnEdgeWidth);
+    }
+    return TRUE;
 }
 
 void CSplitterWnd::GetRowInfo(int row, int& cyCur, int& cyMin) const

@@ -53,6 +53,28 @@ TEST_F(MainFrameTest, SizesAreSavedAsThePanesStand)
     }
 }
 
+// Closing and starting again leaves the panes as they stood: each saved size
+// is the pane's window size, and the next frame gives the pane that size.
+TEST_F(MainFrameTest, SavedPaneSizesComeBackAtTheNextStart)
+{
+    const LPCSTR names[] = {"TreeWidth", "LookHeight"};
+    std::vector<std::vector<DWORD>> starts;
+    for (int start = 0; start < 3; ++start)
+    {
+        ASSERT_TRUE(frame->SaveOptions());
+        std::vector<DWORD> saved;
+        for (LPCSTR name : names)
+            saved.push_back(GetOption(name));
+        saved.push_back(RectInParent(frame->GetNewsList()).Height());
+        starts.push_back(saved);
+        DestroyFrame();
+        CreateFrame();
+    }
+    EXPECT_EQ(starts[0], starts[1]);
+    EXPECT_EQ(starts[0], starts[2]);
+    EXPECT_EQ(starts[0][1], starts[0][2]) << "the saved height is the list's own";
+}
+
 // The keyword commands that the frame passes to the tree: with the news list
 // as the active view they stay enabled and still reach the tree's dialogs,
 // and Check All still runs a pass.
