@@ -37,7 +37,7 @@ ON_WM_LBUTTONUP()
 ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
-CXTPControlComboBoxList::CXTPControlComboBoxList() : m_pComboBox(NULL)
+CXTPControlComboBoxList::CXTPControlComboBoxList() : m_pComboBox(NULL), m_nStoredSelection(-1)
 {
     // No remembered width: the list is as wide as its combo.
     m_nMRUWidth = 0;
@@ -54,9 +54,62 @@ BOOL CXTPControlComboBoxList::CreateListWindow()
     if (m_hWnd != NULL)
         return TRUE;
     CWnd* pSite = GetOwnerSite();
-    return CreateEx(WS_EX_STATICEDGE | WS_EX_TOOLWINDOW, "LISTBOX", NULL,
-                    WS_POPUP | WS_CLIPCHILDREN | WS_BORDER | WS_VSCROLL, 0, 0, 0, 0,
-                    pSite != NULL ? pSite->GetSafeHwnd() : NULL, NULL);
+    if (!CreateEx(WS_EX_STATICEDGE | WS_EX_TOOLWINDOW, "LISTBOX", NULL,
+                  WS_POPUP | WS_CLIPCHILDREN | WS_BORDER | WS_VSCROLL, 0, 0, 0, 0,
+                  pSite != NULL ? pSite->GetSafeHwnd() : NULL, NULL))
+        return FALSE;
+    std::vector<CString> items;
+    items.swap(m_storedItems);
+    for (const CString& strItem : items)
+        SendMessage(LB_ADDSTRING, 0, (LPARAM)(LPCTSTR)strItem);
+    SendMessage(LB_SETCURSEL, m_nStoredSelection);
+    m_nStoredSelection = -1;
+    return TRUE;
+}
+
+int CXTPControlComboBoxList::AddItem(LPCTSTR lpszText)
+{
+    if (m_hWnd != NULL)
+        return (int)SendMessage(LB_ADDSTRING, 0, (LPARAM)lpszText);
+    m_storedItems.push_back(lpszText);
+    return (int)m_storedItems.size() - 1;
+}
+
+int CXTPControlComboBoxList::GetItemCount() const
+{
+    return m_hWnd != NULL ? (int)SendMessage(LB_GETCOUNT) : (int)m_storedItems.size();
+}
+
+BOOL CXTPControlComboBoxList::GetItemText(int nIndex, CString& strText) const
+{
+    strText.Empty();
+    if (m_hWnd == NULL)
+    {
+        if (nIndex < 0 || nIndex >= (int)m_storedItems.size())
+            return FALSE;
+        strText = m_storedItems[(size_t)nIndex];
+        return TRUE;
+    }
+    const int nLength = (int)SendMessage(LB_GETTEXTLEN, nIndex);
+    if (nLength < 0)
+        return FALSE;
+    std::vector<char> text((size_t)nLength + 1, '\0');
+    SendMessage(LB_GETTEXT, nIndex, (LPARAM)text.data());
+    strText = text.data();
+    return TRUE;
+}
+
+int CXTPControlComboBoxList::GetSelection() const
+{
+    return m_hWnd != NULL ? (int)SendMessage(LB_GETCURSEL) : m_nStoredSelection;
+}
+
+void CXTPControlComboBoxList::SetSelection(int nIndex)
+{
+    if (m_hWnd != NULL)
+        SendMessage(LB_SETCURSEL, nIndex);
+    else if (nIndex >= -1 && nIndex < (int)m_storedItems.size())
+        m_nStoredSelection = nIndex;
 }
 
 BOOL CXTPControlComboBoxList::Popup(CXTPControlPopup* pControlPopup, BOOL /*bSelectFirst*/)
@@ -193,14 +246,14 @@ void CXTPControlComboBoxList::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
 {
     CXTPPopupBar::Copy(pCommandBar, bRecursive);
     CXTPControlComboBoxList* pSource = DYNAMIC_DOWNCAST(CXTPControlComboBoxList, (CObject*)pCommandBar);
-    if (pSource == NULL || pSource->m_hWnd == NULL || !CreateListWindow())
+    if (pSource == NULL)
         return;
-    const int nCount = (int)pSource->SendMessage(LB_GETCOUNT);
+    const int nCount = pSource->GetItemCount();
     for (int i = 0; i < nCount; i++)
     {
-        std::vector<char> text((size_t)std::max(0, (int)pSource->SendMessage(LB_GETTEXTLEN, i)) + 1, '\0');
-        pSource->SendMessage(LB_GETTEXT, i, (LPARAM)text.data());
-        SendMessage(LB_ADDSTRING, 0, (LPARAM)text.data());
+        CString strItem;
+        pSource->GetItemText(i, strItem);
+        AddItem(strItem);
     }
 }
 
@@ -221,22 +274,18 @@ void CXTPControlComboBoxList::ExchangeItems(CXTPPropExchange* pPX)
 {
     if (pPX->IsStoring())
     {
-        const int nCount = m_hWnd != NULL ? (int)SendMessage(LB_GETCOUNT) : 0;
+        const int nCount = GetItemCount();
         pPX->WriteCount((DWORD)nCount);
         for (int i = 0; i < nCount; i++)
         {
             CString strItem, strName;
-            std::vector<char> text((size_t)std::max(0, (int)SendMessage(LB_GETTEXTLEN, i)) + 1, '\0');
-            SendMessage(LB_GETTEXT, i, (LPARAM)text.data());
-            strItem = text.data();
+            GetItemText(i, strItem);
             strName.Format("Item%i", i);
             // Written even when empty, so that a missing entry marks the end.
             PX_String(pPX, strName, strItem);
         }
         return;
     }
-    if (!CreateListWindow())
-        return;
     const DWORD nCount = pPX->ReadCount();
     CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
     if (pArchiveExchange != NULL)
@@ -250,7 +299,7 @@ void CXTPControlComboBoxList::ExchangeItems(CXTPPropExchange* pPX)
         strName.Format("Item%i", (int)i);
         if (!PX_String(pPX, strName, strItem))
             break;
-        if ((int)SendMessage(LB_ADDSTRING, 0, (LPARAM)(LPCTSTR)strItem) < 0)
+        if (AddItem(strItem) < 0)
             break;
     }
 }
@@ -291,10 +340,10 @@ CXTPControlComboBoxList* CXTPControlComboBox::GetListBar() const
     return DYNAMIC_DOWNCAST(CXTPControlComboBoxList, (CObject*)m_pCommandBar);
 }
 
-HWND CXTPControlComboBox::GetListHwnd() const
+HWND CXTPControlComboBox::GetListHwnd()
 {
     CXTPControlComboBoxList* pList = GetListBar();
-    return pList != NULL ? pList->m_hWnd : NULL;
+    return pList != NULL && pList->CreateListWindow() ? pList->m_hWnd : NULL;
 }
 
 void CXTPControlComboBox::DestroyEditWnd()
@@ -306,43 +355,35 @@ void CXTPControlComboBox::DestroyEditWnd()
 int CXTPControlComboBox::AddString(LPCTSTR lpszString)
 {
     CXTPControlComboBoxList* pList = GetListBar();
-    if (pList == NULL || !pList->CreateListWindow())
-        return LB_ERR;
-    return (int)pList->SendMessage(LB_ADDSTRING, 0, (LPARAM)lpszString);
+    return pList != NULL ? pList->AddItem(lpszString) : LB_ERR;
 }
 
 int CXTPControlComboBox::GetCount() const
 {
-    HWND hWndList = GetListHwnd();
-    return hWndList != NULL ? (int)::SendMessage(hWndList, LB_GETCOUNT, 0, 0) : 0;
+    CXTPControlComboBoxList* pList = GetListBar();
+    return pList != NULL ? pList->GetItemCount() : 0;
 }
 
 void CXTPControlComboBox::GetLBText(int nIndex, CString& strText) const
 {
     strText.Empty();
-    HWND hWndList = GetListHwnd();
-    if (hWndList == NULL)
-        return;
-    const int nLength = (int)::SendMessage(hWndList, LB_GETTEXTLEN, nIndex, 0);
-    if (nLength < 0)
-        return;
-    std::vector<char> text((size_t)nLength + 1, '\0');
-    ::SendMessage(hWndList, LB_GETTEXT, nIndex, (LPARAM)text.data());
-    strText = text.data();
+    CXTPControlComboBoxList* pList = GetListBar();
+    if (pList != NULL)
+        pList->GetItemText(nIndex, strText);
 }
 
 int CXTPControlComboBox::GetCurSel() const
 {
-    HWND hWndList = GetListHwnd();
-    return hWndList != NULL ? (int)::SendMessage(hWndList, LB_GETCURSEL, 0, 0) : LB_ERR;
+    CXTPControlComboBoxList* pList = GetListBar();
+    return pList != NULL ? pList->GetSelection() : LB_ERR;
 }
 
 void CXTPControlComboBox::SetCurSel(int nIndex)
 {
-    HWND hWndList = GetListHwnd();
-    if (hWndList == NULL || nIndex == GetCurSel())
+    CXTPControlComboBoxList* pList = GetListBar();
+    if (pList == NULL || nIndex == GetCurSel())
         return;
-    ::SendMessage(hWndList, LB_SETCURSEL, nIndex, 0);
+    pList->SetSelection(nIndex);
     OnSelChanged();
 }
 

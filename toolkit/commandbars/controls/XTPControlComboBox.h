@@ -2,7 +2,9 @@
 // CXTPControlComboBox: a combo box on a toolbar or menu: a field showing a
 // text, an optional edit window to type in, and a drop-down list. The list
 // is a popup bar of its own (CXTPControlComboBoxList) whose window is a
-// standard list box; it holds the entries from the first AddString on.
+// standard list box. The list keeps its entries and choice by itself until
+// that window is first needed (dropping down, or a caller asking for it), so
+// the many copies of a toolbar's combo cost no window each.
 // Opening the list remembers the selection; closing it without choosing
 // (Esc, a click elsewhere) puts that selection back; Enter or a click on an
 // entry chooses it and executes the control (its command goes to the site).
@@ -19,6 +21,8 @@
 #include "toolkit/commandbars/controls/XTPEditFocus.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 
+#include <vector>
+
 class CXTPControlComboBox;
 
 // The drop-down list: a popup bar whose window is a list box.
@@ -34,8 +38,22 @@ public:
     // at least one row and at most kMaxVisibleRows, plus 4 for the frame.
     static int DropDownHeight(int nCount, int nItemHeight);
 
-    // Creates the (hidden) list-box window when missing; FALSE on failure.
+    // Creates the (hidden) list-box window when missing and moves the
+    // entries and the choice kept so far into it; FALSE on failure.
     BOOL CreateListWindow();
+
+    // The entries and the choice, from the list box once it exists and from
+    // the list's own store before; both answer alike.
+    // Appends the entry; its index, or a negative value on failure.
+    int AddItem(LPCTSTR lpszText);
+    int GetItemCount() const;
+    // The entry's text; FALSE (and an empty text) for an index outside the list.
+    BOOL GetItemText(int nIndex, CString& strText) const;
+    // The chosen entry, -1 for none.
+    int GetSelection() const;
+    // Chooses the entry; -1 leaves none chosen, an index outside the list
+    // keeps the choice as it was.
+    void SetSelection(int nIndex);
     // The combo the list is open for, NULL while closed.
     CXTPControlComboBox* GetComboBox() const { return m_pComboBox; }
 
@@ -58,6 +76,9 @@ public:
 
 private:
     CXTPControlComboBox* m_pComboBox;
+    // The entries and the choice while there is no list-box window.
+    std::vector<CString> m_storedItems;
+    int m_nStoredSelection;
 
     // Selects the entry under the point; TRUE when the point is on one.
     BOOL SelectItemAt(CPoint point);
@@ -173,8 +194,8 @@ public:
 private:
     CXTPControl* GetHostControl() override { return this; }
     void OnEditDestroy(const CString& strText) override { m_strEditText = strText; }
-    // The list box window, or NULL while it does not exist.
-    HWND GetListHwnd() const;
+    // The list box window, made when missing; NULL on failure.
+    HWND GetListHwnd();
     void DestroyEditWnd();
 
     CXTPControlComboBoxEditWnd* m_pEdit;

@@ -125,6 +125,20 @@ TEST_F(ComboBoxTest, KeysOrAClickInTheOpenListMoveChooseOrPutTheOldChoiceBack)
     EXPECT_EQ("4 Entry 4 executed", State()) << "a click chooses and executes";
 }
 
+// Entries and a choice given before the list's window exists are in that
+// window when the list first drops down.
+TEST_F(ComboBoxTest, TheListWindowComesWithTheFirstDropDownAndHoldsTheEntries)
+{
+    AddEntries(3);
+    pCombo->SetCurSel(2);
+    EXPECT_TRUE(List()->m_hWnd == NULL) << "no window before it is needed";
+    DropDown();
+    EXPECT_EQ(3, (int)List()->SendMessage(LB_GETCOUNT));
+    EXPECT_EQ(2, (int)List()->SendMessage(LB_GETCURSEL));
+    EXPECT_TRUE(Key(VK_UP));
+    EXPECT_EQ("1 Entry 1 open", State());
+}
+
 TEST_F(ComboBoxTest, SetEditTextSelectsTheMatchingEntry)
 {
     AddEntries(3);
@@ -212,6 +226,54 @@ TEST(ComboBoxItems, WithoutAListWindowThereIsNoSelectionAndNoEntryText)
     EXPECT_STREQ("", strText);
 }
 
+// The state a list answers with: its entries, "|" after each, and the choice.
+std::string ListState(CXTPControlComboBox* pCombo)
+{
+    return Entries(pCombo) + " choice " + std::to_string(pCombo->GetCurSel());
+}
+
+// Each row's steps on a combo whose list window exists from the start and on
+// one whose window is made only afterwards: both answer the same, before and
+// after that window comes. Steps: "+text" adds, "=N" chooses entry N.
+TEST(ComboBoxItems, AListAnswersAlikeBeforeAndAfterItsWindowExists)
+{
+    const struct
+    {
+        const char* pszName;
+        std::vector<std::string> steps;
+        const char* pszExpected;
+    } rows[] = {
+        {"entries keep their order", {"+b", "+a", "+c"}, "b|a|c| choice -1"},
+        {"empty entries count", {"+", "+x"}, "|x| choice -1"},
+        {"a choice", {"+a", "+b", "+c", "=1"}, "a|b|c| choice 1"},
+        {"entries after a choice", {"+a", "=0", "+b", "+c"}, "a|b|c| choice 0"},
+        {"a choice past the end keeps the old one", {"+a", "+b", "=1", "=2"}, "a|b| choice 1"},
+        {"a choice below -1 keeps the old one", {"+a", "+b", "=1", "=-5"}, "a|b| choice 1"},
+        {"choice -1 clears it", {"+a", "+b", "=1", "=-1"}, "a|b| choice -1"},
+        {"a choice before its entry", {"=0", "+a"}, "a| choice -1"},
+    };
+    for (const auto& row : rows)
+    {
+        CXTPControls controls;
+        CXTPControlComboBox* pEager = AddCombo(controls);
+        CXTPControlComboBox* pLazy = AddCombo(controls);
+        ASSERT_TRUE(pEager->GetListBar()->CreateListWindow());
+        for (const std::string& step : row.steps)
+            for (CXTPControlComboBox* pCombo : {pEager, pLazy})
+            {
+                if (step[0] == '+')
+                    pCombo->AddString(step.c_str() + 1);
+                else
+                    pCombo->SetCurSel(std::stoi(step.substr(1)));
+            }
+        EXPECT_EQ(row.pszExpected, ListState(pEager)) << row.pszName;
+        EXPECT_EQ(row.pszExpected, ListState(pLazy)) << row.pszName << ", before the window";
+        EXPECT_TRUE(pLazy->GetListBar()->m_hWnd == NULL) << row.pszName;
+        ASSERT_TRUE(pLazy->GetListBar()->CreateListWindow());
+        EXPECT_EQ(row.pszExpected, ListState(pLazy)) << row.pszName << ", after the window";
+    }
+}
+
 TEST(ComboBoxItems, AnArchiveCountBeyondItsDataIsRefusedAndTheListStaysUsable)
 {
     CMemFile file;
@@ -274,6 +336,7 @@ TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)
         (std::vector<int>{pCombo->GetWidth(), (int)pCombo->GetComboStyle(), pCombo->GetDropDownListStyle(),
                           pEdit->GetWidth(), pEdit->GetShowLabel(), pEdit->GetReadOnly()}));
     EXPECT_EQ("By date||By title|", Entries(pCombo)) << "every entry, empty ones too";
+    EXPECT_TRUE(pCombo->GetListBar()->m_hWnd == NULL) << "a loaded list makes its window only when needed";
     pBar->InternalRelease();
     pLoaded->InternalRelease();
 }
