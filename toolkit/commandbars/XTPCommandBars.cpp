@@ -22,6 +22,7 @@
 #include "toolkit/commandbars/XTPTabClientInterface.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/foundation/XTPColorManager.h"
+#include "toolkit/foundation/XTPDisplayDepth.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchangeRegistry.h"
 #include "toolkit/foundation/XTPCaptureLoop.h"
@@ -611,7 +612,11 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
                 pBar->UpdateCommandBar(TRUE);
         }
         return FALSE;
+    case WM_DISPLAYCHANGE:
+        XTPDisplayChanged();
+        return FALSE;
     case WM_SYSCOLORCHANGE:
+        XTPDisplayChanged();
         XTPColorManager()->RefreshColors();
         GetImageManager()->RefreshAll();
         if (GetPaintManager() != NULL)
@@ -621,6 +626,7 @@ BOOL CXTPCommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
             m_pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return FALSE;
     case WM_SETTINGCHANGE:
+        XTPDisplayChanged();
         if (GetPaintManager() != NULL)
             GetPaintManager()->RefreshMetrics();
         RecalcFrameLayout();

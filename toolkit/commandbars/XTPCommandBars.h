@@ -155,6 +155,8 @@ public:
     // The frame's message pre-translation; TRUE when the message is eaten.
     BOOL PreTranslateFrameMessage(MSG* pMsg);
     // The frame's window messages; TRUE when handled (*pResult is the answer).
+    // A display, setting or colour change makes the display's colour depth
+    // be asked again.
     BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // [0 outside MDI] the menu resource of the active document type: the
     // frame's menu without an active child, the child's own resource without

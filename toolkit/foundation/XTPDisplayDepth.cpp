@@ -2,14 +2,9 @@
 
 namespace {
 
-int g_nBitsPixelForTesting = 0;
-
-int BitsPixel(HDC hDC)
+// The desktop's bits per pixel from its DC; 0 when the DC cannot be had.
+int AskDesktopBitsPixel()
 {
-    if (g_nBitsPixelForTesting != 0)
-        return g_nBitsPixelForTesting;
-    if (hDC != NULL)
-        return ::GetDeviceCaps(hDC, BITSPIXEL);
     HWND hDesktop = ::GetDesktopWindow();
     HDC hDesktopDC = ::GetDC(hDesktop);
     if (hDesktopDC == NULL)
@@ -17,6 +12,22 @@ int BitsPixel(HDC hDC)
     int nBitsPixel = ::GetDeviceCaps(hDesktopDC, BITSPIXEL);
     ::ReleaseDC(hDesktop, hDesktopDC);
     return nBitsPixel;
+}
+
+int g_nBitsPixelForTesting = 0;
+int (*g_pfnAskDesktopBitsPixel)() = AskDesktopBitsPixel;
+// 0 until asked, and after a display change or a desktop DC that could not be had.
+int g_nDesktopBitsPixel = 0;
+
+int BitsPixel(HDC hDC)
+{
+    if (g_nBitsPixelForTesting != 0)
+        return g_nBitsPixelForTesting;
+    if (hDC != NULL)
+        return ::GetDeviceCaps(hDC, BITSPIXEL);
+    if (g_nDesktopBitsPixel == 0)
+        g_nDesktopBitsPixel = g_pfnAskDesktopBitsPixel();
+    return g_nDesktopBitsPixel;
 }
 
 } // namespace
@@ -27,7 +38,18 @@ BOOL XTPIsLowColorDevice(HDC hDC)
     return nBitsPixel >= 1 && nBitsPixel <= 8;
 }
 
+void XTPDisplayChanged()
+{
+    g_nDesktopBitsPixel = 0;
+}
+
 void XTPSetBitsPixelForTesting(int nBitsPixel)
 {
     g_nBitsPixelForTesting = nBitsPixel;
+}
+
+void XTPSetDesktopBitsPixelQueryForTesting(int (*pfnQuery)())
+{
+    g_pfnAskDesktopBitsPixel = pfnQuery != NULL ? pfnQuery : AskDesktopBitsPixel;
+    XTPDisplayChanged();
 }

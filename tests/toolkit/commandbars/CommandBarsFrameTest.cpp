@@ -8,6 +8,7 @@
 
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/XTPTabClientInterface.h"
+#include "toolkit/foundation/XTPDisplayDepth.h"
 
 namespace {
 
@@ -186,6 +187,33 @@ TEST_F(CommandBarsFrameTest, VerticalDockBarsTakeTheRemainingHeight)
 
 // A toolbar placed straight in a frame, without a manager, takes its height
 // at the top in the frame's layout pass.
+int g_nDepthQueries = 0;
+
+int CountedDisplayDepth()
+{
+    g_nDepthQueries++;
+    return 32; // the colours the other tests expect
+
+}
+
+// The frame's display, setting and colour changes each make the display's
+// colour depth be asked again.
+TEST_F(CommandBarsFrameTest, DisplayChangesMakeTheColourDepthBeAskedAgain)
+{
+    XTPSetDesktopBitsPixelQueryForTesting(CountedDisplayDepth);
+    for (UINT message : {WM_DISPLAYCHANGE, WM_SETTINGCHANGE, WM_SYSCOLORCHANGE})
+    {
+        XTPIsLowColorDevice();
+        g_nDepthQueries = 0;
+        XTPIsLowColorDevice();
+        EXPECT_EQ(0, g_nDepthQueries) << "kept, before message " << message;
+        frame->SendMessage(message, message == WM_DISPLAYCHANGE ? 32 : 0, 0);
+        XTPIsLowColorDevice();
+        EXPECT_LE(1, g_nDepthQueries) << "asked again after message " << message;
+    }
+    XTPSetDesktopBitsPixelQueryForTesting(NULL);
+}
+
 TEST(ToolBarInFrame, TakesTheTopThroughSizeParent)
 {
     // The frame deletes itself when its window goes.
