@@ -153,6 +153,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     GetCommandBars()->GetImageManager()->SetIcons(IDB_EDIT_KEYWORD, &editKeyword, 1, CSize(16, 16),
                                                   xtpImageNormal);
     SetToolTips();
+    // Lays the bars and panes out, the first time since the bars came.
     SetTheme(m_nTheme);
     // The menus' images come once the window has painted: only popups show
     // them, and making their icons would keep the window from the screen.
@@ -210,6 +211,21 @@ BOOL CMainFrame::CreateBars()
     if (!CreateCommandBars(RUNTIME_CLASS(CXTPCommandBars)))
         return FALSE;
     CXTPCommandBars* pCommandBars = GetCommandBars();
+    // Adding the menu bar, the toolbar and their stored state would each lay
+    // the whole hidden frame out again (six times), in metrics that the
+    // theme set next (SetTheme) replaces: its layout alone places every bar
+    // and pane.
+    pCommandBars->LockLayout(TRUE);
+    const BOOL bAdded = AddBars(pCommandBars);
+    pCommandBars->LockLayout(FALSE);
+    if (!bAdded)
+        return FALSE;
+    m_wndStatusBar.SetCommandBars(pCommandBars);
+    return TRUE;
+}
+
+BOOL CMainFrame::AddBars(CXTPCommandBars* pCommandBars)
+{
     pCommandBars->SetMenu("Menu Bar", IDR_MAINFRAME);
     CXTPToolBar* pToolBar = pCommandBars->Add("Standard", xtpBarTop);
     if (pToolBar == NULL || !pToolBar->LoadToolBar(IDR_TOOLBAR_STANDARD, TRUE))
@@ -217,7 +233,6 @@ BOOL CMainFrame::CreateBars()
     pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
     pCommandBars->HideCommands(kRarelyUsedCommands, (int)(sizeof(kRarelyUsedCommands) / sizeof(UINT)));
     LoadCommandBarState(kCommandBarProfile, FALSE);
-    m_wndStatusBar.SetCommandBars(pCommandBars);
     return TRUE;
 }
 

@@ -169,7 +169,11 @@ protected:
 
 private:
     BOOL CreateStatusBar();
+    // The command bars, not yet laid out: the theme set after them lays
+    // them out.
     BOOL CreateBars();
+    // The menu bar, the standard toolbar and the bars' stored state.
+    BOOL AddBars(CXTPCommandBars* pCommandBars);
     void SetToolTips();
     void ApplyOptionsToTree();
     // Tells the user once that something could not be saved.

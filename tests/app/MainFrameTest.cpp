@@ -10,7 +10,9 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/docking/XTPDockBar.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +75,48 @@ TEST_F(MainFrameTest, SavedPaneSizesComeBackAtTheNextStart)
     EXPECT_EQ(starts[0], starts[1]);
     EXPECT_EQ(starts[0], starts[2]);
     EXPECT_EQ(starts[0][1], starts[0][2]) << "the saved height is the list's own";
+}
+
+// Right after creation, before any other layout, the bars and panes tile
+// the hidden frame's client area: at the first start and at the next, which
+// loads the bars' stored state.
+TEST_F(MainFrameTest, BarsAndPanesTileTheClientAreaOnceCreated)
+{
+    DestroyFrame();
+    PrepareOptions();
+    for (const char* pszStart : {"first start", "next start"})
+    {
+        frame = new CMainFrame;
+        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
+        CRect client;
+        frame->GetClientRect(&client);
+        CXTPCommandBars* pBars = frame->GetCommandBars();
+        const CRect dock = RectInParent(pBars->GetDockBar(0));
+        const CRect menu = RectInParent(pBars->GetMenuBar());
+        const CRect tools = RectInParent(StandardBar(frame));
+        const CRect panes = RectInParent(&frame->GetKeywordSplitter());
+        const CRect status = RectInParent(&frame->GetStatusBar());
+        const struct
+        {
+            const char* pszWhat;
+            int nActual;
+            int nExpected;
+        } edges[] = {
+            {"the menu bar opens the top dock", menu.top, 0},
+            {"the toolbar under the menu bar", tools.top, menu.bottom},
+            {"the toolbar closes the top dock", dock.top + tools.bottom, dock.bottom},
+            {"the panes under the top dock", panes.top, dock.bottom},
+            {"the panes down to the status bar", panes.bottom, status.top},
+            {"the status bar at the bottom", status.bottom, client.bottom},
+            {"the panes as wide as the frame", panes.Width(), client.Width()},
+            {"the tree as wide as its option", RectInParent(frame->GetTreeView()).Width(), 200},
+        };
+        for (const auto& edge : edges)
+            EXPECT_EQ(edge.nExpected, edge.nActual) << edge.pszWhat << ", " << pszStart;
+        EXPECT_GT(menu.Height(), 0) << pszStart;
+        EXPECT_GT(tools.Height(), 0) << pszStart;
+        DestroyFrame();
+    }
 }
 
 // The keyword commands that the frame passes to the tree: with the news list
