@@ -79,12 +79,15 @@ void CMainFrame::ApplyKeywordCaptionTheme()
 
 void CMainFrame::RedrawWholeWindow()
 {
-    if (GetCommandBars() != NULL)
-        GetCommandBars()->RedrawCommandBars();
+    // The command bars' redraw lays the frame out as well.
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars != NULL)
+        pCommandBars->RedrawCommandBars();
     if (m_hWnd == NULL)
         return;
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RecalcLayout();
+    if (pCommandBars == NULL)
+        RecalcLayout();
     // Moving the frame onto its own place makes every pane lay itself out again.
     CRect rect;
     GetWindowRect(&rect);
