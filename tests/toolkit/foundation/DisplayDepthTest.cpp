@@ -1,13 +1,16 @@
-// The desktop's colour depth is asked once and again after each display
-// change; a DC's own depth is asked every time.
+// The desktop's colour depth is asked once, and again after a display change
+// or an unanswered question; a DC's own depth never asks the desktop.
 #include "toolkit/foundation/XTPDisplayDepth.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 int g_nQueries = 0;
-int g_nDesktopBits = 32;
+int g_nDesktopBits = 0;
 
 int CountedDesktopBits()
 {
@@ -15,47 +18,25 @@ int CountedDesktopBits()
     return g_nDesktopBits;
 }
 
-class DisplayDepthTest : public ::testing::Test
+TEST(DisplayDepth, TheDesktopIsAskedOnceUntilTheDisplayChanges)
 {
-protected:
-    void SetUp() override
+    XTPSetDesktopBitsPixelQueryForTesting(CountedDesktopBits);
+    std::string answers;
+    // Step by step: the desktop's depth now, a display change, the answer.
+    for (const auto& step : {std::make_pair(0, false), std::make_pair(8, false), std::make_pair(32, true),
+                             std::make_pair(8, false), std::make_pair(8, true)})
     {
-        g_nQueries = 0;
-        g_nDesktopBits = 32;
-        XTPSetDesktopBitsPixelQueryForTesting(CountedDesktopBits);
+        g_nDesktopBits = step.first;
+        if (step.second)
+            XTPDisplayChanged();
+        answers += XTPIsLowColorDevice() ? "low " : "high ";
     }
-    void TearDown() override { XTPSetDesktopBitsPixelQueryForTesting(NULL); }
-};
-
-TEST_F(DisplayDepthTest, TheDesktopIsAskedOnceUntilTheDisplayChanges)
-{
-    EXPECT_FALSE(XTPIsLowColorDevice());
-    g_nDesktopBits = 8;
-    EXPECT_FALSE(XTPIsLowColorDevice()) << "the kept answer";
-    EXPECT_EQ(1, g_nQueries);
-    XTPDisplayChanged();
-    EXPECT_TRUE(XTPIsLowColorDevice()) << "asked again after the change";
-    EXPECT_TRUE(XTPIsLowColorDevice());
-    EXPECT_EQ(2, g_nQueries);
-}
-
-TEST_F(DisplayDepthTest, AnUnansweredQuestionIsAskedAgain)
-{
-    g_nDesktopBits = 0; // no desktop DC
-    EXPECT_FALSE(XTPIsLowColorDevice());
-    g_nDesktopBits = 4;
-    EXPECT_TRUE(XTPIsLowColorDevice());
-    EXPECT_EQ(2, g_nQueries);
-}
-
-TEST_F(DisplayDepthTest, ADeviceContextIsAskedItself)
-{
-    g_nDesktopBits = 8;
     HDC hMemory = ::CreateCompatibleDC(NULL); // the screen's 32 bits here
-    ASSERT_TRUE(hMemory != NULL);
-    EXPECT_FALSE(XTPIsLowColorDevice(hMemory));
+    answers += XTPIsLowColorDevice(hMemory) ? "low" : "high";
     ::DeleteDC(hMemory);
-    EXPECT_EQ(0, g_nQueries);
+    XTPSetDesktopBitsPixelQueryForTesting(NULL);
+    EXPECT_EQ("high low high high low high", answers) << "no DC: asked again; then kept until a change";
+    EXPECT_EQ(4, g_nQueries);
 }
 
 } // namespace
