@@ -250,6 +250,7 @@ void CXTPCommandBars::Remove(CXTPToolBar* pToolBar)
 
 void CXTPCommandBars::RemoveAll()
 {
+    const BOOL bLocked = m_bRecalcLayout;
     m_bRecalcLayout = TRUE;
     while (!m_arrBars.empty())
     {
@@ -257,7 +258,7 @@ void CXTPCommandBars::RemoveAll()
         pBar->SetTearOff(FALSE);
         ReleaseBar(pBar);
     }
-    m_bRecalcLayout = FALSE;
+    m_bRecalcLayout = bLocked;
     RecalcFrameLayout(TRUE);
 }
 
@@ -488,6 +489,7 @@ void CXTPCommandBars::RecalcFrameLayout(BOOL bDelay)
 
 void CXTPCommandBars::RedrawCommandBars()
 {
+    const BOOL bLocked = m_bRecalcLayout;
     m_bRecalcLayout = TRUE;
     for (CXTPToolBar* pBar : m_arrBars)
     {
@@ -502,7 +504,7 @@ void CXTPCommandBars::RedrawCommandBars()
         if (pTabClient != NULL)
             pTabClient->UpdateContents(TRUE);
     }
-    m_bRecalcLayout = FALSE;
+    m_bRecalcLayout = bLocked;
     RecalcFrameLayout(FALSE);
     for (CXTPToolBar* pBar : m_arrBars)
     {

@@ -147,8 +147,10 @@ public:
     // ---- Frame ------------------------------------------------------------
     // Lays the frame out unless the layout is locked (bDelay: at idle time).
     void RecalcFrameLayout(BOOL bDelay = FALSE);
-    // Lays out and redraws every visible bar and the frame (after a theme change).
+    // Lays out and redraws every visible bar and the frame (after a theme
+    // change); the frame's layout waits while it is locked.
     void RedrawCommandBars();
+    // While locked, nothing the manager does lays the frame out.
     void LockLayout(BOOL bLock) { m_bRecalcLayout = bLock; }
     // Every bar enters or leaves print preview.
     void OnSetPreviewMode(BOOL bPreview);

@@ -187,6 +187,22 @@ TEST_F(CommandBarsFrameTest, VerticalDockBarsTakeTheRemainingHeight)
 
 // A toolbar placed straight in a frame, without a manager, takes its height
 // at the top in the frame's layout pass.
+// A locked layout holds through a bar added and a redraw of all bars; the
+// frame's layout after unlocking gives the new bar its row.
+TEST_F(CommandBarsFrameTest, ALockedLayoutWaitsThroughARedraw)
+{
+    CXTPCommandBars* pBars = frame->m_pCommandBars;
+    const CRect rcPane = frame->GetPaneRect();
+    pBars->LockLayout(TRUE);
+    CXTPToolBar* pBar = pBars->Add("Second", xtpBarBottom);
+    ASSERT_TRUE(pBar != NULL && pBar->LoadToolBar(IDR_TEST_TOOLBAR));
+    pBars->RedrawCommandBars();
+    EXPECT_EQ(rcPane, frame->GetPaneRect()) << "no layout while locked";
+    pBars->LockLayout(FALSE);
+    pBars->RecalcFrameLayout();
+    EXPECT_EQ(rcPane.bottom - kRow, frame->GetPaneRect().bottom) << "the new bar's row";
+}
+
 int g_nDepthQueries = 0;
 
 int CountedDisplayDepth()
