@@ -187,8 +187,8 @@ TEST_F(CommandBarsFrameTest, VerticalDockBarsTakeTheRemainingHeight)
 
 // A toolbar placed straight in a frame, without a manager, takes its height
 // at the top in the frame's layout pass.
-// A locked layout holds through a bar added and a redraw of all bars; the
-// frame's layout after unlocking gives the new bar its row.
+// A locked layout holds through a bar added, a redraw of all bars and a bar
+// hidden; the frame's layout after unlocking gives each its due.
 TEST_F(CommandBarsFrameTest, ALockedLayoutWaitsThroughARedraw)
 {
     CXTPCommandBars* pBars = frame->m_pCommandBars;
@@ -197,10 +197,12 @@ TEST_F(CommandBarsFrameTest, ALockedLayoutWaitsThroughARedraw)
     CXTPToolBar* pBar = pBars->Add("Second", xtpBarBottom);
     ASSERT_TRUE(pBar != NULL && pBar->LoadToolBar(IDR_TEST_TOOLBAR));
     pBars->RedrawCommandBars();
+    frame->GetToolBar()->SetVisible(FALSE);
     EXPECT_EQ(rcPane, frame->GetPaneRect()) << "no layout while locked";
     pBars->LockLayout(FALSE);
     pBars->RecalcFrameLayout();
     EXPECT_EQ(rcPane.bottom - kRow, frame->GetPaneRect().bottom) << "the new bar's row";
+    EXPECT_EQ(rcPane.top - kRow, frame->GetPaneRect().top) << "the hidden bar's row is gone";
 }
 
 int g_nDepthQueries = 0;

@@ -354,8 +354,11 @@ void CXTPToolBar::SetVisible(BOOL bVisible)
         ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
     if (m_pDockBar != NULL)
     {
-        CFrameWnd* pFrame = m_pCommandBars != NULL ? m_pCommandBars->GetSite() : GetParentFrame();
-        if (pFrame != NULL && pFrame->m_hWnd != NULL)
+        // Through the manager, which holds the layout while it is locked.
+        CFrameWnd* pFrame = GetParentFrame();
+        if (m_pCommandBars != NULL)
+            m_pCommandBars->RecalcFrameLayout();
+        else if (pFrame != NULL && pFrame->m_hWnd != NULL)
             pFrame->RecalcLayout(FALSE);
     }
     if (!bVisible && m_bTearOff && m_pCommandBars != NULL)
