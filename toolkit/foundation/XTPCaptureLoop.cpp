@@ -24,6 +24,8 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
             end = endCaptureLost;
             break;
         }
+        if (m_dwOptions & paintFirst)
+            DispatchPendingPaints();
         MSG msg;
         const BOOL bResult = ::GetMessageA(&msg, NULL, 0, 0);
         if (bResult == -1)
@@ -82,6 +84,18 @@ void CXTPCaptureLoop::Dispatch(MSG& msg) const
     }
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
+}
+
+void CXTPCaptureLoop::DispatchPendingPaints()
+{
+    MSG msg;
+    HWND hWndPainted = NULL;
+    while (::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_NOREMOVE) && msg.hwnd != hWndPainted)
+    {
+        hWndPainted = msg.hwnd;
+        if (::PeekMessageA(&msg, hWndPainted, WM_PAINT, WM_PAINT, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
 }
 
 void CXTPCaptureLoop::Repost(const MSG& msg)

@@ -37,7 +37,10 @@ public:
     {
         captureMouse = 1, // capture the mouse for the window; losing it ends the loop
         endOnEscape = 2,  // a WM_KEYDOWN of Esc ends the loop (the handler never sees it)
-        preTranslate = 4  // dispatched messages go through the thread's PreTranslateMessage first
+        preTranslate = 4, // dispatched messages go through the thread's PreTranslateMessage first
+        paintFirst = 8    // before each wait, pending WM_PAINT messages are dispatched, so the
+                          // windows a drag uncovers or moves are painted while it runs (mouse
+                          // input comes before WM_PAINT in the queue)
     };
     // What the handler does with one message.
     enum Step
@@ -69,6 +72,10 @@ public:
 
     // TRUE for the ends that abandon the drag (anything but the handler's finish).
     static BOOL IsAbandoned(End end) { return end != endFinished; }
+
+    // Dispatches the WM_PAINT messages waiting in the thread's queue; a
+    // window that stays invalid after its paint is not asked again.
+    static void DispatchPendingPaints();
 
 private:
     BOOL HoldsCapture() const;

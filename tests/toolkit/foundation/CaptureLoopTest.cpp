@@ -16,10 +16,13 @@ public:
     static const UINT kPing = WM_APP + 2;
 
     std::vector<UINT> received;
+    int nPaints = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        if (message == WM_PAINT)
+            ++nPaints;
         if (message == kPing || message == WM_CHAR || message == WM_KEYDOWN)
             received.push_back(message);
         if (message == kDropCapture)
@@ -185,6 +188,39 @@ TEST_F(CaptureLoopTest, TheCallersConditionEndsTheLoopBeforeAndBetweenMessages)
                                                  },
                                                  [&] { return bTracking; }));
     EXPECT_EQ(std::vector<UINT>{WM_APP + 9}, Waiting(WM_APP + 9, WM_APP + 9));
+}
+
+TEST_F(CaptureLoopTest, PaintFirstPaintsAnUncoveredWindowBeforeTheNextMouseMessage)
+{
+    // Posted mouse messages come before WM_PAINT in the queue: only the
+    // option paints the window while the drag is still running.
+    struct Row
+    {
+        const char* name;
+        DWORD dwOptions;
+        int nPaintsSeenByTheMove;
+    };
+    const Row rows[] = {
+        {"paint first", CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::paintFirst, 1},
+        {"plain loop", CXTPCaptureLoop::captureMouse, 0},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        PumpPending();
+        window.nPaints = 0;
+        window.Invalidate();
+        Post(WM_MOUSEMOVE);
+        Post(WM_LBUTTONUP);
+        int nPaintsSeen = -1;
+        CXTPCaptureLoop(window.GetSafeHwnd(), row.dwOptions).Run([&](MSG& msg) {
+            if (msg.message == WM_MOUSEMOVE)
+                nPaintsSeen = window.nPaints;
+            return EndOnRelease(msg);
+        });
+        EXPECT_EQ(row.nPaintsSeenByTheMove, nPaintsSeen);
+        window.UpdateWindow(); // the plain loop left the window invalid
+    }
 }
 
 TEST_F(CaptureLoopTest, WithoutTheCaptureOptionTheMouseIsLeftAlone)

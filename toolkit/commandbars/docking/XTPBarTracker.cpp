@@ -21,20 +21,6 @@ CRect WindowRect(CWnd* pWnd)
     return rc;
 }
 
-// Paints the windows the drag uncovered or moved: mouse input comes before
-// WM_PAINT in the queue and would keep them unpainted until the drag ends.
-// A window that stays invalid after its paint is not asked again.
-void DispatchPendingPaints()
-{
-    MSG msg;
-    HWND hWndPainted = NULL;
-    while (::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE) && msg.hwnd != hWndPainted)
-    {
-        hWndPainted = msg.hwnd;
-        ::DispatchMessageA(&msg);
-    }
-}
-
 } // namespace
 
 CXTPBarTracker::CXTPBarTracker(CXTPToolBar* pBar)
@@ -161,9 +147,9 @@ void CXTPBarTracker::Track()
 {
     if (::GetCapture() != NULL || m_pBar->m_hWnd == NULL)
         return;
-    CXTPCaptureLoop loop(m_pBar->m_hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
+    CXTPCaptureLoop loop(m_pBar->m_hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape |
+                                             CXTPCaptureLoop::paintFirst);
     loop.Run([this](MSG& msg) {
-        DispatchPendingPaints();
         FlushFrameLayout();
         if (msg.message == WM_LBUTTONUP)
             return CXTPCaptureLoop::finish;
