@@ -1,7 +1,26 @@
 #include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
 
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPEdit.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+
+namespace {
+
+// The keyboard messages, WM_KEYDOWN to the last of the older headers' range.
+const UINT kLastKeyMessage = 0x108;
+
+// A key for a bar's edit field that has the focus: the field takes every key
+// but Enter, Tab and Esc, which its control answers through the bars.
+BOOL IsKeyForFocusedBarEdit(const MSG* pMsg)
+{
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > kLastKeyMessage)
+        return FALSE;
+    if (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_TAB || pMsg->wParam == VK_ESCAPE)
+        return FALSE;
+    return DYNAMIC_DOWNCAST(CXTPEdit, CWnd::FromHandlePermanent(::GetFocus())) != NULL;
+}
+
+} // namespace
 
 CXTPCommandBarsSiteFrame::CXTPCommandBarsSiteFrame() : m_pCommandBars(NULL)
 {}
@@ -44,6 +63,10 @@ void CXTPCommandBarsSiteFrame::LoadCommandBarState(LPCTSTR lpszProfileName, BOOL
 
 BOOL CXTPCommandBarsSiteFrame::PreTranslateMessage(MSG* pMsg)
 {
+    // Typing into a bar's edit field reaches the field before the frame's
+    // accelerators: Ctrl+C there copies text instead of running a command.
+    if (IsKeyForFocusedBarEdit(pMsg))
+        return FALSE;
     // The bars see the keys before the frame's accelerators: Alt with a
     // menu's mnemonic opens the menu even where an accelerator uses the key.
     if (m_pCommandBars != NULL && m_pCommandBars->PreTranslateFrameMessage(pMsg))

@@ -32,6 +32,9 @@ public:
     void LoadCommandBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
 
     // Overridables (CFrameWnd's, with the command bars asked first).
+    // Keys: a bar's edit field with the focus gets every key but Enter, Tab
+    // and Esc untranslated; other keys go to the command bars, then to the
+    // frame's accelerators.
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) override;
 

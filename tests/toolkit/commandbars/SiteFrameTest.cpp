@@ -1,9 +1,11 @@
 // The site frame hands its keys to the command bars before its own
 // accelerators: Alt with a menu's mnemonic opens that menu even where an
-// accelerator of the frame uses the same key.
+// accelerator of the frame uses the same key. A bar's edit field with the
+// focus gets its keys before both.
 #include "CommandBarsTestSupport.h"
 
 #include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
 
 namespace {
 
@@ -39,16 +41,23 @@ protected:
         // Alt is held, as the accelerators read it from the key state.
         SetAltDown(TRUE);
     }
-    static void SetAltDown(BOOL bDown)
+    static void SetKeyDown(int nKey, BOOL bDown)
     {
         BYTE keys[256];
         ::GetKeyboardState(keys);
-        keys[VK_MENU] = bDown ? 0x80 : 0;
+        keys[nKey] = bDown ? 0x80 : 0;
         ::SetKeyboardState(keys);
+    }
+    static void SetAltDown(BOOL bDown) { SetKeyDown(VK_MENU, bDown); }
+    void SetAccelerators(const ACCEL* pAccels, int nCount)
+    {
+        ::DestroyAcceleratorTable(frame->m_hAccelTable);
+        frame->m_hAccelTable = ::CreateAcceleratorTable(const_cast<ACCEL*>(pAccels), nCount);
     }
     void TearDown() override
     {
         SetAltDown(FALSE);
+        SetKeyDown(VK_CONTROL, FALSE);
         XTPMouseManager()->SendTrackLost();
         ::DestroyAcceleratorTable(frame->m_hAccelTable);
         frame->m_hAccelTable = NULL;
@@ -72,13 +81,51 @@ TEST_F(SiteFrameTest, AKeyNoMenuTakesStillReachesTheAccelerators)
 {
     // No menu caption has the mnemonic N.
     ACCEL accel = {FALT | FVIRTKEY, 'N', ID_TEST_NEW};
-    ::DestroyAcceleratorTable(frame->m_hAccelTable);
-    frame->m_hAccelTable = ::CreateAcceleratorTable(&accel, 1);
+    SetAccelerators(&accel, 1);
     MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'N', 0x20000001, 0, {0, 0}};
     EXPECT_TRUE(frame->PreTranslateMessage(&msg));
 
     EXPECT_EQ(-1, frame->GetCommandBars()->GetMenuBar()->GetPopupedIndex());
     EXPECT_EQ(std::vector<std::string>{"command new"}, frame->m_log);
+}
+
+TEST_F(SiteFrameTest, ABarEditFieldWithTheFocusGetsItsKeysBeforeTheAccelerators)
+{
+    SetAltDown(FALSE);
+    CXTPToolBar* pBar = frame->GetCommandBars()->Add("Find", xtpBarTop);
+    ASSERT_NE(nullptr, pBar);
+    CXTPControlEdit* pEdit = (CXTPControlEdit*)pBar->GetControls()->Add(xtpControlEdit, ID_TEST_COPY);
+    frame->RecalcLayout();
+    PumpPending();
+    ASSERT_TRUE(pEdit->GetEditWnd() != NULL && pEdit->GetEditWnd()->m_hWnd != NULL);
+    const ACCEL accels[] = {{FCONTROL | FVIRTKEY, 'C', ID_TEST_NEW}, {FVIRTKEY, VK_ESCAPE, ID_TEST_NEW}};
+    SetAccelerators(accels, 2);
+
+    const struct
+    {
+        const char* name;
+        UINT nKey;
+        BOOL bCtrl, bInField;
+        BOOL bTranslated; // the frame took the key (the accelerator ran)
+    } rows[] = {
+        {"Ctrl+C in the field copies there", 'C', TRUE, TRUE, FALSE},
+        {"Ctrl+C elsewhere runs the accelerator", 'C', TRUE, FALSE, TRUE},
+        {"Esc in the field goes the frame's way", VK_ESCAPE, FALSE, TRUE, TRUE},
+    };
+    for (const auto& row : rows)
+    {
+        if (row.bInField)
+            pEdit->GetEditWnd()->SetFocus();
+        else
+            frame->SetFocus();
+        SetKeyDown(VK_CONTROL, row.bCtrl);
+        frame->m_log.clear();
+        MSG msg = {::GetFocus(), WM_KEYDOWN, row.nKey, 1, 0, {0, 0}};
+        EXPECT_EQ(row.bTranslated, frame->PreTranslateMessage(&msg)) << row.name;
+        EXPECT_EQ(row.bTranslated ? std::vector<std::string>{"command new"} : std::vector<std::string>{},
+                  frame->m_log)
+            << row.name;
+    }
 }
 
 } // namespace
