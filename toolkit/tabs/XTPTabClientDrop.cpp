@@ -4,6 +4,7 @@
 #include "toolkit/tabs/XTPTabClientWnd.h"
 
 #include "toolkit/tabs/XTPTabsResource.h"
+#include "toolkit/tabs/themes/XTPTabStripPainter.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -91,6 +92,25 @@ void CXTPTabClientWnd::ShowDropMenu(CPoint point)
     // The chosen command comes to this client.
     CXTPCommandBars::TrackPopupBar(pPopup, 0, point.x, point.y, m_pFrame, NULL, this);
     pPopup->InternalRelease();
+}
+
+void CXTPTabClientWnd::DropItem(HWND hChild, CPoint point)
+{
+    CXTPTabStripItem* pItem = FindItem(hChild);
+    if (pItem == NULL)
+        return;
+    if (m_nDropMode == xtpTabDropMenu)
+        ShowDropMenu(point);
+    else if (m_nDropMode != xtpTabDropNone)
+        MoveItemToGroup(pItem, m_pDropWorkspace, m_nDropMode);
+}
+
+void CXTPTabClientWnd::EnsureItemVisible(HWND hChild)
+{
+    CXTPTabStripItem* pItem = FindItem(hChild);
+    CXTPTabWorkspace* pWorkspace = GroupOfItem(pItem);
+    if (pWorkspace != NULL)
+        m_pPainter->EnsureVisible(pWorkspace, pItem);
 }
 
 BOOL CXTPTabClientWnd::OfferPressToFrame(const MSG* pMsg)

@@ -117,6 +117,10 @@ public:
     void SetActiveWorkspace(CXTPTabWorkspace* pWorkspace);
     // Groups stand one above the other (else side by side).
     BOOL IsGroupsStacked() const { return m_bGroupsStacked; }
+    // While the client changes its groups (the item refresh, a move between
+    // groups), they only mark the layout as owed and do not repaint; the
+    // overridables GetItemText, GetItemColor and AddItem may run then.
+    BOOL IsRefreshLocked() const { return m_bRefreshLock; }
 
     // Moves the tab into pTarget (xtpTabDropIntoGroup) or into a new group
     // below it (xtpTabDropNewBelow) or right of it (xtpTabDropNewRight),
@@ -250,6 +254,12 @@ private:
     void DrawDropRect(const CRect& rcTarget);
     // The drop menu: the workspace actions and "Cancel", at the point.
     void ShowDropMenu(CPoint point);
+    // The end of a group drag that tracked a drop (the tab found by its
+    // child, which outlives the group it was dragged from): the drop menu
+    // at the point (tab coordinates), or the move the drop mode says.
+    void DropItem(HWND hChild, CPoint point);
+    // Scrolls the child's tab into view in whichever group holds it now.
+    void EnsureItemVisible(HWND hChild);
     // A mouse press offered to the frame (0x484): TRUE when it took it.
     BOOL OfferPressToFrame(const MSG* pMsg);
 

@@ -175,9 +175,7 @@ void CXTPTabWorkspace::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabStripItem* 
 {
     if (m_pTabClient->GetWorkspaceCount() == 1 && GetItemCount() == 1)
         return;
-    m_pTabClient->m_bRefreshLock = TRUE;
-    m_pTabClient->SetActiveWorkspace(this);
-    m_pTabClient->m_bRefreshLock = FALSE;
+    ActivateUnderRefreshLock();
     const std::vector<CRect> rcPlaces = BeginItemDrag(pItem);
 
     BOOL bDropTracking = FALSE;
@@ -192,12 +190,23 @@ void CXTPTabWorkspace::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabStripItem* 
     if (!HasItem(pItem))
         return;
     OnMouseMove(hWnd, ptLast);
+    CXTPTabClientWnd* pTabClient = m_pTabClient;
+    const HWND hChild = (HWND)pItem->GetData();
     OnItemClick(pItem);
-    if (bDropTracking && bDropped && m_pTabClient->m_nDropMode == xtpTabDropMenu)
-        m_pTabClient->ShowDropMenu(ptLast);
-    else if (bDropTracking && bDropped && m_pTabClient->m_nDropMode != xtpTabDropNone)
-        m_pTabClient->MoveItemToGroup(pItem, m_pTabClient->m_pDropWorkspace, m_pTabClient->m_nDropMode);
-    CXTPTabStrip* pStrip = pItem->GetStrip();
-    if (pStrip != NULL)
-        GetPainter()->EnsureVisible(pStrip, pItem);
+    // The drop may move this group's last tab away, which deletes the group
+    // (this object) while its drag is still here: from now on only the
+    // client and the tab's child are used.
+    if (bDropTracking && bDropped)
+        pTabClient->DropItem(hChild, ptLast);
+    pTabClient->EnsureItemVisible(hChild);
+}
+
+void CXTPTabWorkspace::ActivateUnderRefreshLock()
+{
+    // The lock is put back as it was, not cleared: a drag that starts while
+    // the client holds it (inside its own refresh) must leave it held.
+    const BOOL bRefreshLock = m_pTabClient->m_bRefreshLock;
+    m_pTabClient->m_bRefreshLock = TRUE;
+    m_pTabClient->SetActiveWorkspace(this);
+    m_pTabClient->m_bRefreshLock = bRefreshLock;
 }

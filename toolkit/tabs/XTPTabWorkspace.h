@@ -74,6 +74,9 @@ private:
     // One move of the group drag outside the row (drop tracking) or inside
     // it (reordering).
     void DragOver(CXTPTabStripItem* pItem, const std::vector<CRect>& rcPlaces, CPoint point, BOOL& bDropTracking);
+    // The start of the group drag: this group becomes the client's active
+    // one without a layout or a repaint on the way.
+    void ActivateUnderRefreshLock();
 
     CXTPTabClientWnd* m_pTabClient;
     HWND m_hActiveChild;

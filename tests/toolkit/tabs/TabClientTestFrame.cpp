@@ -44,6 +44,7 @@ BEGIN_MESSAGE_MAP(CTabClientTestFrame, CMDIFrameWnd)
     ON_MESSAGE(WM_XTP_PRETRANSLATEMOUSEMSG, OnPressInTabs)
     ON_MESSAGE(WM_XTP_NEWTABITEM, OnNewTab)
     ON_MESSAGE(WM_XTP_UNINITPOPUP, OnPopupClosed)
+    ON_MESSAGE(WM_APP, OnRunAction)
 END_MESSAGE_MAP()
 
 CTabClientTestFrame* CTabClientTestFrame::CreateVisible(BOOL bGrouping, CSize size)
@@ -128,5 +129,17 @@ LRESULT CTabClientTestFrame::OnPopupClosed(WPARAM, LPARAM lParam)
         if (pPopup->GetControls()->GetAt(i)->IsVisible())
             ids.push_back(pPopup->GetControls()->GetAt(i)->GetID());
     m_arrPopupIds.push_back(ids);
+    return 0;
+}
+
+void CTabClientTestFrame::PostAction(std::function<void()> action)
+{
+    m_arrActions.push_back(action);
+    PostMessage(WM_APP, m_arrActions.size() - 1);
+}
+
+LRESULT CTabClientTestFrame::OnRunAction(WPARAM wParam, LPARAM)
+{
+    m_arrActions[wParam]();
     return 0;
 }

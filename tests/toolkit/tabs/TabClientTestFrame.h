@@ -14,6 +14,7 @@
 
 #include "framework/Controls.h"
 
+#include <functional>
 #include <vector>
 
 class CXTPCommandBars;
@@ -65,6 +66,9 @@ public:
     CXTPCommandBars* AddCommandBars(int nTheme);
     // The tab client's groups, each as its tabs' captions ("A B | C").
     CString Groups() const;
+    // Runs the action once a message loop (a drag's, a menu's) dispatches
+    // what is posted now.
+    void PostAction(std::function<void()> action);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
@@ -81,5 +85,9 @@ protected:
     afx_msg LRESULT OnPressInTabs(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnNewTab(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRunAction(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    std::vector<std::function<void()>> m_arrActions;
 };

@@ -10,6 +10,7 @@
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPKeyboardManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 
@@ -76,6 +77,16 @@ protected:
         CRect rc;
         Client().GetClientRect(rc);
         return rc;
+    }
+    // Once the drop menu is open, chooses its entry at nIndex with the
+    // keyboard (the menu's keys come through the keyboard manager).
+    void ChooseFromDropMenu(int nIndex)
+    {
+        frame->PostAction([nIndex]() {
+            for (int i = 0; i <= nIndex; i++)
+                XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_DOWN);
+            XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_RETURN);
+        });
     }
 
     CTabClientTestFrame* frame = nullptr;
@@ -268,6 +279,80 @@ TEST_F(TabGroups, ATabDroppedElsewhereInsideTheClientOpensTheDropMenu)
     const std::vector<int> expected = {XTP_ID_WORKSPACE_NEWHORIZONTAL, XTP_ID_WORKSPACE_NEWVERTICAL, 9424};
     EXPECT_EQ(expected, frame->m_arrPopupIds[0]) << "the enabled group commands, then Cancel";
     EXPECT_STREQ("A B C", frame->Groups()) << "nothing moved";
+}
+
+// The move deletes the group whose drag is still running: the drag must end
+// without it.
+TEST_F(TabGroups, TheLastTabOfAGroupDraggedOntoAnotherRowTakesItsGroupAway)
+{
+    SplitSideBySide(); // C alone on the right
+    const CRect rcRow = Group(0)->GetHeaderRect();
+    const CPoint ptDrop(rcRow.right - 10, rcRow.CenterPoint().y);
+    PostMouse(WM_MOUSEMOVE, Group(1)->GetClientRect().CenterPoint());
+    PostMouse(WM_MOUSEMOVE, ptDrop);
+    PostMouse(WM_LBUTTONUP, ptDrop);
+    DragFrom("C");
+    Idle();
+    EXPECT_STREQ("A B C", frame->Groups());
+    ASSERT_EQ(1, Client().GetWorkspaceCount());
+    EXPECT_DOUBLE_EQ(100.0, Group(0)->m_dSplitWeight);
+    EXPECT_STREQ("C", Client().GetActiveItem()->GetCaption());
+    EXPECT_EQ(children[2], frame->MDIGetActive());
+    EXPECT_EQ(NULL, ::GetCapture());
+}
+
+TEST_F(TabGroups, TheLastTabOfAGroupMovedByTheDropMenuTakesItsGroupAway)
+{
+    frame->AddCommandBars(xtpThemeOffice2003);
+    SplitSideBySide();
+    const CPoint ptDrop = Group(1)->GetClientRect().CenterPoint();
+    PostMouse(WM_MOUSEMOVE, ptDrop);
+    PostMouse(WM_LBUTTONUP, ptDrop);
+    ChooseFromDropMenu(0); // the only group command for C: "Move to Previous Tab Group"
+    DragFrom("C");
+    Idle();
+    ASSERT_EQ(1u, frame->m_arrPopupIds.size()) << "the drop menu showed";
+    const std::vector<int> expected = {XTP_ID_WORKSPACE_MOVEPREVIOUS, 9424};
+    EXPECT_EQ(expected, frame->m_arrPopupIds[0]);
+    EXPECT_STREQ("A B C", frame->Groups());
+    EXPECT_STREQ("C", Client().GetActiveItem()->GetCaption());
+    EXPECT_EQ(NULL, ::GetCapture());
+}
+
+TEST_F(TabGroups, ACommandOfTheDropMenuRuns)
+{
+    frame->AddCommandBars(xtpThemeOffice2003);
+    struct Row
+    {
+        const char* name;
+        int nChoice; // the entry chosen: New Horizontal, New Vertical, Cancel
+        const char* groups;
+        BOOL bStacked;
+    } rows[] = {
+        {"Cancel", 2, "A B C", TRUE},
+        {"New Horizontal Tab Group", 0, "B C | A", TRUE},
+        {"New Vertical Tab Group", 1, "B C | A", FALSE},
+    };
+    for (const Row& row : rows)
+    {
+        // Back to one group of A, B, C with A active.
+        while (Client().GetWorkspaceCount() > 1)
+        {
+            Activate(0);
+            Command(XTP_ID_WORKSPACE_MOVEPREVIOUS);
+        }
+        Client().GetWorkspace(0)->MoveItem(Tab("A"), 0);
+        Activate(0);
+        const CPoint ptDrop = ClientArea().CenterPoint();
+        PostMouse(WM_MOUSEMOVE, ptDrop);
+        PostMouse(WM_LBUTTONUP, ptDrop);
+        ChooseFromDropMenu(row.nChoice);
+        DragFrom("A");
+        Idle();
+        EXPECT_STREQ(row.groups, frame->Groups()) << row.name;
+        EXPECT_EQ(row.bStacked, Client().IsGroupsStacked()) << row.name;
+        EXPECT_EQ(children[0], frame->MDIGetActive()) << row.name;
+    }
 }
 
 TEST_F(TabGroups, ADragBackIntoTheRowReordersAgain)
@@ -465,6 +550,52 @@ TEST(TabGroupsDropTarget, AnObjectDraggedOverATabBringsItsChildForward)
     EXPECT_EQ(children[0], pFrame->MDIGetActive());
     EXPECT_EQ(DROPEFFECT_NONE, client.DragOver(CPoint(5, 200))) << "over no tab: nothing";
     EXPECT_EQ(children[0], pFrame->MDIGetActive());
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+} // namespace
+
+namespace {
+
+// A tab client whose item refresh, once, drags the first tab (released at
+// once) from inside GetItemText, where the client holds its refresh lock.
+class CDragInRefreshClient : public CXTPTabClientWnd
+{
+public:
+    CString GetItemText(CWnd* pChild) override
+    {
+        if (m_bDragOnce && IsRefreshLocked() && GetItemCount() > 1)
+        {
+            m_bDragOnce = FALSE;
+            CXTPTabStripItem* pItem = GetItem(0);
+            const CPoint pt = pItem->GetRect().CenterPoint();
+            PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+            GetWorkspace(0)->TrackItemDrag(m_hWnd, pt, pItem);
+            m_bLockedAfterDrag = IsRefreshLocked();
+        }
+        return CXTPTabClientWnd::GetItemText(pChild);
+    }
+    BOOL m_bDragOnce = FALSE;
+    BOOL m_bLockedAfterDrag = FALSE;
+};
+
+TEST(TabGroupsRefreshLock, ADragStartedUnderTheRefreshLockLeavesItHeld)
+{
+    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "lock", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 430, 330)));
+    CDragInRefreshClient client;
+    ASSERT_TRUE(client.Attach(pFrame, TRUE));
+    for (const char* pszTitle : {"A", "B"})
+        (new CMDIChildWnd)->Create(NULL, pszTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(0, 0, 100, 100),
+                                   pFrame);
+    PumpPending();
+    ASSERT_FALSE(client.IsRefreshLocked());
+    client.m_bDragOnce = TRUE;
+    client.UpdateContents(FALSE);
+    ASSERT_FALSE(client.m_bDragOnce) << "the drag ran";
+    EXPECT_TRUE(client.m_bLockedAfterDrag) << "the refresh still holds its lock";
+    EXPECT_FALSE(client.IsRefreshLocked()) << "and gives it back itself";
     pFrame->DestroyWindow();
     PumpPending();
 }
