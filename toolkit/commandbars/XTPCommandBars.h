@@ -156,6 +156,11 @@ public:
     void OnSetPreviewMode(BOOL bPreview);
     // The frame's message pre-translation; TRUE when the message is eaten.
     BOOL PreTranslateFrameMessage(MSG* pMsg);
+    // With the guard set, Alt with a letter while Shift is held is left to
+    // the frame instead of opening a menu (off by default): a program whose
+    // own Alt+Shift shortcuts share letters with its menus sets it.
+    void SetIgnoreShiftMenuKey(BOOL bIgnore) { m_bIgnoreShiftMenuKey = bIgnore; }
+    BOOL IsIgnoreShiftMenuKey() const { return m_bIgnoreShiftMenuKey; }
     // The frame's window messages; TRUE when handled (*pResult is the answer).
     // A display, setting or colour change makes the display's colour depth
     // be asked again.

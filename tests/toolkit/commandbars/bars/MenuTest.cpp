@@ -118,6 +118,95 @@ TEST_F(MenuTest, AltWithAMnemonicOpensThatMenuAsTheKeyboardDoes)
     EXPECT_EQ("&Edit > &Copy", Where()) << "opened by keyboard: the first item is selected";
 }
 
+// ---- Shift with Alt ------------------------------------------------------------
+
+// A frame that counts the menu keys the menu bar leaves to it, and keeps
+// them (the system's own menu loop would wait for input).
+class CKeyMenuFrame : public CCommandBarsFrame
+{
+public:
+    int m_nKeyMenus = 0;
+
+protected:
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam)
+    {
+        if ((nID & 0xFFF0) == SC_KEYMENU)
+            m_nKeyMenus++;
+        else
+            CCommandBarsFrame::OnSysCommand(nID, lParam);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CKeyMenuFrame, CCommandBarsFrame)
+ON_WM_SYSCOMMAND()
+END_MESSAGE_MAP()
+
+class ShiftAltTest : public FrameTest<CKeyMenuFrame, 400, 300>
+{
+protected:
+    void Prepare() override
+    {
+        frame->BuildBars();
+        frame->SetFocus();
+    }
+    void TearDown() override
+    {
+        SetShiftDown(FALSE);
+        XTPMouseManager()->SendTrackLost();
+        FrameTest::TearDown();
+    }
+    static void SetShiftDown(BOOL bDown)
+    {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = bDown ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+    }
+    CXTPMenuBar* MenuBar() const { return frame->m_pCommandBars->GetMenuBar(); }
+};
+
+TEST_F(ShiftAltTest, AltAloneWithShiftHeldLeavesTheMenuKeyToTheFrame)
+{
+    SetShiftDown(TRUE);
+    frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+    EXPECT_EQ(xtpTrackingOff, MenuBar()->IsTrackingMode());
+    EXPECT_EQ(1, frame->m_nKeyMenus);
+
+    SetShiftDown(FALSE);
+    frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+    EXPECT_EQ(xtpTrackingOn, MenuBar()->IsTrackingMode());
+    EXPECT_EQ(1, frame->m_nKeyMenus) << "Alt alone is the menu bar's";
+}
+
+// The program may leave Alt+Shift with a letter to itself: with the guard
+// set, the menu whose mnemonic it is stays closed.
+TEST_F(ShiftAltTest, TheGuardLeavesAltShiftWithAMnemonicToTheFrame)
+{
+    EXPECT_FALSE(frame->m_pCommandBars->IsIgnoreShiftMenuKey()) << "off by default";
+    struct Row
+    {
+        const char* name;
+        BOOL bGuard;
+        BOOL bShift;
+        BOOL bOpened;
+    };
+    const Row rows[] = {
+        {"no guard, Shift held", FALSE, TRUE, TRUE},
+        {"guard, Shift held", TRUE, TRUE, FALSE},
+        {"guard, Shift up", TRUE, FALSE, TRUE},
+    };
+    for (const Row& row : rows)
+    {
+        frame->m_pCommandBars->SetIgnoreShiftMenuKey(row.bGuard);
+        SetShiftDown(row.bShift);
+        MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'E', 0x20000001, 0, {0, 0}};
+        EXPECT_EQ(row.bOpened, frame->m_pCommandBars->PreTranslateFrameMessage(&msg)) << row.name;
+        EXPECT_EQ(row.bOpened ? 1 : -1, MenuBar()->GetPopupedIndex()) << row.name;
+        XTPMouseManager()->SendTrackLost();
+    }
+}
+
 TEST_F(MenuTest, UpdateHandlersDisableAndCheckItemsAsThePopupOpens)
 {
     frame->m_bCopyEnabled = FALSE;
