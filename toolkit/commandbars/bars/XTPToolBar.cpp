@@ -237,9 +237,12 @@ int CXTPToolBar::FindControlIndex(CXTPControls* pControls, CXTPControl* pControl
 void CXTPToolBar::BuildCustomizeList(CXTPCommandBar* pPopup)
 {
     // Removing and inserting renumbers the controls: the selection and the
-    // open popup are kept on their controls.
+    // open popup are kept on their controls. Either may be a button the user
+    // hid, which leaves the bar below with its last reference: it is held
+    // until its index has been read, and one that left selects nothing.
     CXTPControl* pSelected = GetControl(m_nSelected);
     CXTPControl* pPopuped = GetControl(m_nPopuped);
+    CXTPHoldReference holdSelected(pSelected), holdPopuped(pPopuped);
     CXTPControls* pOriginal = m_pControls->GetOriginalControls();
     CXTPControls* pReference = pOriginal != NULL ? pOriginal->Duplicate() : new CXTPControls;
 
@@ -297,8 +300,8 @@ void CXTPToolBar::BuildCustomizeList(CXTPCommandBar* pPopup)
         pItem->SetBarControl(pControl);
     }
     pReference->InternalRelease();
-    m_nSelected = pSelected != NULL ? pSelected->GetIndex() : -1;
-    m_nPopuped = pPopuped != NULL ? pPopuped->GetIndex() : -1;
+    m_nSelected = IndexInBar(pSelected);
+    m_nPopuped = IndexInBar(pPopuped);
 
     if (pOriginal != NULL && !m_bTearOff && m_bBuiltIn)
     {
@@ -308,6 +311,11 @@ void CXTPToolBar::BuildCustomizeList(CXTPCommandBar* pPopup)
         pReset->SetBeginGroup(TRUE);
         pReset->SetResetBar(this);
     }
+}
+
+int CXTPToolBar::IndexInBar(CXTPControl* pControl) const
+{
+    return pControl != NULL && pControl->GetControls() == m_pControls ? pControl->GetIndex() : -1;
 }
 
 BOOL CXTPToolBar::ConfirmReset(UINT nIDQuestion) const

@@ -110,6 +110,8 @@ protected:
     CXTPControl* FindSpecialControl(int nID) const;
     // The caption's size from the paint manager (a client DC with the bar font).
     CSize MeasureGripper();
+    // The control's index on this bar; -1 for NULL or a control elsewhere.
+    int IndexInBar(CXTPControl* pControl) const;
     // Shows the floating window at the top of the z-order, above its owner.
     void ShowAboveOwner();
     // The controls' layout with the borders of the paint manager.

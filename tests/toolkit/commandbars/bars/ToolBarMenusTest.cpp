@@ -421,6 +421,74 @@ TEST_F(ToolBarMenusTest, CustomizeListOfABarWithoutOriginalButtonsHasNoReset)
     pPopup->InternalRelease();
 }
 
+// A control that tells when it is destroyed.
+template <class TBase>
+class CWatched : public TBase
+{
+public:
+    explicit CWatched(BOOL* pDestroyed) : m_pDestroyed(pDestroyed) {}
+    ~CWatched() override { *m_pDestroyed = TRUE; }
+
+private:
+    BOOL* m_pDestroyed;
+};
+
+// Building the list takes the buttons the user hid out of the bar, which
+// may free the selected control or the one whose popup is open (the bar
+// held their last reference): the bar then selects nothing, and controls
+// that stay keep their selection at their new index.
+TEST_F(ToolBarMenusTest, CustomizeListKeepsTheSelectionOnTheSameControls)
+{
+    struct Row
+    {
+        const char* pszName;
+        BOOL bPopup;           // the user's hidden control opens a popup
+        int nUserIndex;        // where the user's hidden control stands
+        BOOL bSelectUsers;     // the user's control is selected (else New)
+        const char* pszSelected; // afterwards; "" for none
+        const char* pszPopuped;
+        BOOL bFreed;
+    };
+    const Row rows[] = {
+        {"the user's hidden button is selected", FALSE, 4, TRUE, "", "", TRUE},
+        {"the user's hidden popup is open", TRUE, 4, TRUE, "", "", TRUE},
+        {"a button after a removed one stays selected", FALSE, 0, FALSE, "New", "", TRUE},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszName);
+        ASSERT_TRUE(Standard()->LoadToolBar(IDR_TEST_TOOLBAR));
+        BOOL bFreed = FALSE;
+        CXTPControl* pUsers = row.bPopup ? (CXTPControl*)new CWatched<CXTPControlPopup>(&bFreed)
+                                         : (CXTPControl*)new CWatched<CXTPControlButton>(&bFreed);
+        Standard()->GetControls()->AddControl(pUsers, ID_TEST_HELP, CString(), row.nUserIndex);
+        pUsers->SetCaption(CString("Help"));
+        pUsers->SetHideFlags(xtpHideCustomize);
+        const int nSelect = row.bSelectUsers ? row.nUserIndex : Button(ID_TEST_NEW)->GetIndex();
+        if (row.bPopup)
+        {
+            CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(Bars());
+            ((CXTPControlPopup*)pUsers)->SetCommandBar(pBar);
+            pBar->InternalRelease();
+            ASSERT_TRUE(Standard()->SetPopuped(nSelect));
+        }
+        else
+            ASSERT_TRUE(Standard()->SetSelected(nSelect));
+
+        CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(Bars());
+        Standard()->BuildCustomizeList(pPopup);
+        EXPECT_EQ(row.bFreed, bFreed);
+        CXTPControl* pSelected = Standard()->GetControl(Standard()->GetSelectedIndex());
+        CXTPControl* pPopuped = Standard()->GetControl(Standard()->GetPopupedIndex());
+        EXPECT_EQ(row.pszSelected, std::string(pSelected != NULL ? pSelected->GetCaption() : ""));
+        EXPECT_EQ(row.pszPopuped, std::string(pPopuped != NULL ? pPopuped->GetCaption() : ""));
+        EXPECT_EQ("New Open Copy Bold", BarButtons(Standard()));
+        pPopup->InternalRelease();
+        XTPMouseManager()->SendTrackLost();
+        Standard()->SetSelected(-1);
+    }
+}
+
 // Without a customize handler, the list entries are disabled; without the
 // expand button shown always either, the popup holds only hidden buttons.
 class PlainFrameMenusTest : public CommandBarsTest
