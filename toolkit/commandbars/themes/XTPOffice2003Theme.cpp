@@ -791,6 +791,8 @@ CSize CXTPOffice2003Theme::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl*
     {
         if (!bDraw)
         {
+            if (pButton == NULL || lpParam == NULL)
+                return CSize(0, 0);
             const XTPBarPosition barPosition = pBar != NULL ? pBar->GetPosition() : xtpBarTop;
             const BOOL bVertical =
                 barPosition == xtpBarLeft || barPosition == xtpBarRight || barPosition == xtpBarPopup;

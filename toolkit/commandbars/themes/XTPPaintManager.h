@@ -107,7 +107,9 @@ public:
     virtual void RefreshMetrics();
     // FALSE: disabled captions are embossed.
     virtual BOOL IsFlatDisabledText() const { return FALSE; }
-    // The expand and close buttons of bars (nWhich 0 to 3).
+    // The expand and close buttons of bars (nWhich 0 to 3). Measuring the
+    // expand button at a toolbar's end (nWhich 0) places pButton from the
+    // bar's size lpParam points at; without either nothing is placed.
     virtual CSize DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pButton, CXTPCommandBar* pBar,
                                      BOOL bDraw, LPVOID lpParam);
     // Border widths of a bar: 2 on every side in the base.

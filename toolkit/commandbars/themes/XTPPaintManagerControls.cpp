@@ -378,6 +378,8 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nWhich, CXTPControl* pB
     {
         if (!bDraw)
         {
+            if (pButton == NULL || lpParam == NULL)
+                return CSize(0, 0);
             const CSize szBar = *(const CSize*)lpParam;
             pButton->SetRect(bVertical ? CRect(2, szBar.cy - 13, szBar.cx - 2, szBar.cy - 2)
                                        : CRect(szBar.cx - 13, 2, szBar.cx - 2, szBar.cy - 2));

@@ -4,7 +4,11 @@
 // as wide as its text, and panes without border or disabled.
 #include "framework/Controls.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/themes/XTPOffice2000Theme.h"
+#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 #include "toolkit/commandbars/themes/XTPOfficeXPTheme.h"
+#include "toolkit/commandbars/themes/XTPWinXPTheme.h"
 
 #include "themes/ThemeTestSupport.h"
 
@@ -210,6 +214,33 @@ TEST(PaintManagerBorders, BaseFrameIsSunkenAndTheOfficeXPFrameFlat)
     theme.CXTPPaintManager::DrawStatusBarPaneBorder(&sunken.dc(), CRect(2, 2, 18, 18));
     EXPECT_EQ("m16 m16", Probe(flat, {{2, 2}, {17, 17}}));
     EXPECT_EQ("m16 m20", Probe(sunken, {{2, 2}, {17, 17}}));
+}
+
+// The expand button at a toolbar's end is placed from the bar's size the
+// measuring call is given; without it, or without a button, every look
+// places nothing and measures nothing.
+TEST(PaintManagerExpandButton, MeasuringWithoutTheBarSizeOrAButtonPlacesNothing)
+{
+    CXTPOfficeXPTheme xp;
+    CXTPOffice2003Theme office2003;
+    CXTPOffice2000Theme office2000;
+    CXTPWinXPTheme winxp;
+    const std::pair<const char*, CXTPPaintManager*> looks[] = {
+        {"Office XP", &xp}, {"Office 2003", &office2003}, {"Office 2000", &office2000},
+        {"Windows XP", &winxp}};
+    ThemeTestBar bar;
+    CXTPControl* pExpand = bar.pBar->GetControls()->Add(xtpControlButton, 41302);
+    const CRect rcBefore(5, 6, 7, 8);
+    CSize szBar(100, 26);
+    for (const auto& [name, pLook] : looks)
+    {
+        pExpand->SetRect(rcBefore);
+        EXPECT_EQ(CSize(0, 0), pLook->DrawSpecialControl(NULL, 0, pExpand, bar.pBar, FALSE, NULL)) << name;
+        EXPECT_EQ(rcBefore, pExpand->GetRect()) << name;
+        EXPECT_EQ(CSize(0, 0), pLook->DrawSpecialControl(NULL, 0, NULL, bar.pBar, FALSE, &szBar)) << name;
+        EXPECT_EQ(CSize(0, 0), pLook->DrawSpecialControl(NULL, 0, pExpand, bar.pBar, FALSE, &szBar)) << name;
+        EXPECT_NE(rcBefore, pExpand->GetRect()) << name << ": with the size it is placed";
+    }
 }
 
 } // namespace
