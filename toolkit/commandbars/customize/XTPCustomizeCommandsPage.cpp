@@ -234,12 +234,13 @@ void CXTPCustomizeCommandsPage::InsertNewMenuCategory(UINT nIDCategory, int nInd
 
 void CXTPCustomizeCommandsPage::InsertBuiltInMenus(UINT nIDMenu, UINT nIDCategory, int nIndex)
 {
-    CString strName;
-    XTPResourceManager()->LoadString(&strName, nIDCategory);
-    CXTPControls* pControls = AddNewCategory(strName, nIndex)->pControls;
+    // A menu that cannot be loaded adds no category: it would stay empty.
     CMenu menu;
     if (!XTPResourceManager()->LoadMenu(&menu, nIDMenu))
         return;
+    CString strName;
+    XTPResourceManager()->LoadString(&strName, nIDCategory);
+    CXTPControls* pControls = AddNewCategory(strName, nIndex)->pControls;
     for (int i = 0; i < (int)menu.GetMenuItemCount(); i++)
         pControls->AddMenuItem(&menu, i);
 }

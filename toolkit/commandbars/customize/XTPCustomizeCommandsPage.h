@@ -78,7 +78,8 @@ public:
     // A new category holding one empty popup control of its name: dropped
     // on a bar it makes a new, empty menu.
     void InsertNewMenuCategory(UINT nIDCategory, int nIndex = -1);
-    // A new category with one popup control per top-level item of the menu.
+    // A new category with one popup control per top-level item of the menu
+    // (none when the menu cannot be loaded).
     void InsertBuiltInMenus(UINT nIDMenu, UINT nIDCategory, int nIndex = -1);
     // A category with clones of the buttons of a toolbar resource.
     void AddToolbarCategory(const CString& strCategory, UINT nIDToolBar);

@@ -268,6 +268,17 @@ TEST_F(CommandsPageTest, OtherSourcesOfCategories)
     EXPECT_EQ("Built-in Menus", Names()[0]);
 }
 
+// A built-in menus category whose menu cannot be loaded is not added: the
+// page would list a category without commands.
+TEST_F(CommandsPageTest, BuiltInMenusOfAMissingMenuAddNoCategory)
+{
+    Fill();
+    const std::vector<std::string> before = Names();
+    page->InsertBuiltInMenus(4242, XTP_IDS_BUILT_IN_MENUS, 0);
+    EXPECT_EQ(before, Names());
+    EXPECT_EQ(NULL, page->GetCategoryControls("Built-in Menus"));
+}
+
 TEST_F(CommandsPageTest, ThePageListsTheFirstCategoryAndFollowsTheSelection)
 {
     Fill();
