@@ -162,6 +162,39 @@ TEST_F(CommandBarsFrameTest, OnlyTheCustomizeSheetLetsASqueezedBarWrap)
     }
 }
 
+// Without the expand button shown always, a docked bar that is measured
+// (not placed) is made room for the expand button whenever its shortest
+// shape (length 1) takes more than one row of controls: at least that
+// shape's length and the button's strip.
+TEST_F(CommandBarsFrameTest, MeasuredBarThatCanWrapKeepsRoomForTheExpandButton)
+{
+    frame->m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    CXTPToolBar* pSingle = frame->m_pCommandBars->Add("Single", xtpBarTop);
+    const UINT single[] = {ID_TEST_HELP};
+    pSingle->SetButtons(single, 1);
+    const int kAlong = 2 + 6 + 2; // borders and gripper
+    const int kButton = CFixedSizePaintManager::kButton, kHeight = CFixedSizePaintManager::kHeight;
+    const DWORD kDocked = xtpLayoutHorz | xtpLayoutHorzDock;
+    struct Row
+    {
+        const char* pszName;
+        CXTPToolBar* pBar;
+        int nLength;
+        DWORD dwMode;
+        CSize size;
+    };
+    const Row rows[] = {
+        {"one row with room to spare", frame->GetToolBar(), 400, kDocked, CSize(kAlong + 4 * kButton + 6, kRow)},
+        {"two rows", frame->GetToolBar(), 60, kDocked, CSize(60, 2 * kHeight + 6 + 4)},
+        {"one button a row", frame->GetToolBar(), 30, kDocked, CSize(kAlong + kButton + 11, 4 * kHeight + 6 + 4)},
+        {"a single button", pSingle, 10, kDocked, CSize(kAlong + kButton, kRow)},
+        {"shortened instead of wrapped", frame->GetToolBar(), 30, kDocked | xtpLayoutHideWrap,
+         CSize(kAlong + kButton, kRow)},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.size, row.pBar->CalcDockingLayout(row.nLength, row.dwMode)) << row.pszName;
+}
+
 TEST_F(CommandBarsFrameTest, RemovedToolBarLeavesNoEmptyRow)
 {
     frame->m_pCommandBars->Remove(frame->GetToolBar());

@@ -557,9 +557,10 @@ CSize CXTPToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     return size;
 }
 
-CSize CXTPToolBar::CalcControlsLayout(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nWidth)
+CSize CXTPToolBar::CalcControlsLayout(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nWidth,
+                                      int* pnRows)
 {
-    return m_pControls->CalcDynamicSize(pDC, nLength, dwMode, rcBorder, nWidth);
+    return m_pControls->CalcDynamicSize(pDC, nLength, dwMode, rcBorder, nWidth, pnRows);
 }
 
 CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nWidth)
@@ -601,9 +602,12 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nWidth)
         }
         else if (!(dwMode & xtpLayoutCommit))
         {
+            // A bar whose shortest shape takes more than one row can be
+            // shortened: it keeps room for the expand button.
             size = CalcControlsLayout(pDC, nLength, dwMode, rcBorder, nWidth);
-            CSize sizeShortest = CalcControlsLayout(pDC, 1, dwMode, rcBorder, nWidth);
-            if (orient.Cross(sizeShortest) > orient.Cross(size))
+            int nShortestRows = 0;
+            CSize sizeShortest = CalcControlsLayout(pDC, 1, dwMode, rcBorder, nWidth, &nShortestRows);
+            if (nShortestRows > 1)
                 orient.Main(size) = std::max(orient.Main(size), orient.Main(sizeShortest) + kExpandStrip);
             pExpand = NULL;
             bSized = TRUE;

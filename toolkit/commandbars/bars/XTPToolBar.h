@@ -114,8 +114,10 @@ protected:
     int IndexInBar(CXTPControl* pControl) const;
     // Shows the floating window at the top of the z-order, above its owner.
     void ShowAboveOwner();
-    // The controls' layout with the borders of the paint manager.
-    CSize CalcControlsLayout(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nWidth);
+    // The controls' layout with the borders of the paint manager; pnRows as
+    // CXTPControls::CalcDynamicSize gives it.
+    CSize CalcControlsLayout(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nWidth,
+                             int* pnRows = NULL);
 
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);

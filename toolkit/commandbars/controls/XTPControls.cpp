@@ -496,11 +496,14 @@ BOOL CXTPControls::Compare(const CXTPControls* pOther) const
     }
 }
 
-CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nMinimum)
+CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nMinimum,
+                                    int* pnRows)
 {
     for (int i = GetCount() - 1; i >= 0; i--)
         m_arrControls[i]->OnCalcDynamicSize(dwMode);
 
+    if (pnRows != NULL)
+        *pnRows = 0;
     if (GetVisibleCount(FALSE) == 0)
     {
         CSize size(23 + rcBorder.left + rcBorder.right, 22 + rcBorder.top + rcBorder.bottom);
@@ -542,6 +545,8 @@ CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, CRect r
         layout.SizeToolBar((dwMode & xtpLayoutLengthIsHeight) ? nLength - rcBorder.top - rcBorder.bottom
                                                               : nLength - rcBorder.left - rcBorder.right);
 
+    if (pnRows != NULL)
+        *pnRows = layout.GetPlacedRowCount();
     const BOOL bVertical = (dwMode & xtpLayoutVertDock) != 0;
     CSize size = layout.CalcSize(bVertical);
     if (nMinimum > 0)

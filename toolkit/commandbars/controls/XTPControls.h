@@ -111,8 +111,10 @@ public:
     // The bar's size for the length and mode, borders included; with the
     // commit bit the controls get their rectangles, rows and wrap marks.
     // nMinimum, when positive, is the least height of a horizontally docked
-    // bar and the least width otherwise.
-    CSize CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nMinimum = 0);
+    // bar and the least width otherwise. pnRows, when given, receives the
+    // number of rows that hold a shown control.
+    CSize CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, CRect rcBorder, int nMinimum = 0,
+                          int* pnRows = NULL);
 
 private:
     void InsertAt(CXTPControl* pControl, int nBefore);

@@ -119,6 +119,17 @@ CSize CXTPControlLayout::WrapAndMeasure(int nWidth)
     return CalcSize(FALSE);
 }
 
+int CXTPControlLayout::GetPlacedRowCount() const
+{
+    int nRows = 0;
+    for (int i = 0; i < GetCount(); i++)
+    {
+        if (IsPlaced(i) && (nRows == 0 || m_records[i].bWrap))
+            nRows++;
+    }
+    return nRows;
+}
+
 void CXTPControlLayout::SizeToolBar(int nLength)
 {
     // The wraps of the search do not change the caller's mode.

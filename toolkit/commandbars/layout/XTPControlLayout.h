@@ -54,6 +54,9 @@ public:
     // The narrowest shape of a floating bar for the length (a height with
     // bit 32, else a width).
     void SizeToolBar(int nLength);
+    // After a wrap: the rows (columns) that hold a visible record that was
+    // not hidden; 0 when none does.
+    int GetPlacedRowCount() const;
     // Places the visible records row by row from (0, 0); returns the extent.
     CSize CalcSize(BOOL bVertical);
     // Moves the records inside the borders and centres each row (only with

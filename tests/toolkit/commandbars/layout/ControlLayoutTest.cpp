@@ -111,6 +111,34 @@ TEST(ControlLayout, WrapsIntoRows)
         << "a vertical bar wraps by heights into columns to the left";
 }
 
+// The rows that hold a control after a wrap at the width: a first control
+// that wraps opens no empty row, and hidden controls hold none.
+TEST(ControlLayout, CountsTheRowsThatHoldControls)
+{
+    struct Row
+    {
+        const char* pszName;
+        DWORD dwMode;
+        const char* pszItems;
+        int nWidth;
+        int nRows;
+    };
+    const Row rows[] = {
+        {"one row", kHorzDock, "b g b", 100, 1},
+        {"two rows", kHorzDock, "b g b b", 80, 2},
+        {"one control a row at length 1", kHorzDock, "b b g b", -9, 4},
+        {"no-wrap mode keeps one row", kHorzDock | xtpLayoutHideWrap, "b b b", -9, 1},
+        {"columns of a vertical bar", xtpLayoutVertDock, "b b b", 50, 2},
+        {"no controls", kHorzDock, "", 100, 0},
+    };
+    for (const Row& row : rows)
+    {
+        CXTPControlLayout layout = MakeLayout(row.dwMode, row.pszItems);
+        layout.WrapToolBar(row.nWidth);
+        EXPECT_EQ(row.nRows, layout.GetPlacedRowCount()) << row.pszName;
+    }
+}
+
 // The size AdjustRows gives inside borders of (2, 3, 4, 5), the rectangles,
 // then each record's row.
 std::string Adjust(DWORD dwMode, const char* pszItems, int nWidth)
