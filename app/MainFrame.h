@@ -62,6 +62,7 @@ public:
     CFrameSplitterWnd& GetKeywordSplitter() { return m_keywordSplitter; }
     CFrameSplitterWnd& GetNewsSplitter() { return m_newsSplitter; }
     BOOL IsPreviewShown() const { return m_bPreviewShown; }
+    BOOL IsStatusBarShown() const;
 
     // Starts the upgrade-check thread unless a check runs already; only a
     // check the user asked for (bAsked) reports failure and "No update".
@@ -140,6 +141,10 @@ protected:
     // Shows or hides the preview pane's row; the item is checked while shown.
     afx_msg void OnPreviewPane();
     afx_msg void OnUpdatePreviewPane(CCmdUI* pCmdUI);
+    // View > Status Bar shows or hides the status bar; the item is checked
+    // while it shows. The bars' saved state keeps the choice.
+    afx_msg void OnViewStatusBar();
+    afx_msg void OnUpdateViewStatusBar(CCmdUI* pCmdUI);
     // Support, FAQ, forum and home pages of the maker's web site.
     afx_msg void OnWebPage(UINT nID);
     afx_msg void OnCheckUpgrade();

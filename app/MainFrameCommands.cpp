@@ -1,5 +1,6 @@
 // CMainFrame's own commands: the keyword-language combo, the preview pane's
-// row, the maker's web pages and the upgrade check with its answer.
+// row, the status bar, the maker's web pages and the upgrade check with its
+// answer.
 #include "app/AppMessages.h"
 #include "app/MainFrame.h"
 #include "app/UpgradeCheck.h"
@@ -75,6 +76,25 @@ void CMainFrame::OnPreviewPane()
 void CMainFrame::OnUpdatePreviewPane(CCmdUI* pCmdUI)
 {
     pCmdUI->SetCheck(m_bPreviewShown);
+}
+
+BOOL CMainFrame::IsStatusBarShown() const
+{
+    // The window's own flag: the frame may be hidden (in the notification
+    // area) while its status bar stays on.
+    return (m_wndStatusBar.GetStyle() & WS_VISIBLE) != 0;
+}
+
+void CMainFrame::OnViewStatusBar()
+{
+    m_wndStatusBar.ShowWindow(IsStatusBarShown() ? SW_HIDE : SW_SHOWNA);
+    RecalcLayout();
+}
+
+void CMainFrame::OnUpdateViewStatusBar(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(IsStatusBarShown());
 }
 
 void CMainFrame::OnWebPage(UINT nID)

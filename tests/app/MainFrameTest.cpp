@@ -214,6 +214,36 @@ TEST_F(MainFrameTest, PreviewCommandHidesAndShowsTheRow)
     }
 }
 
+// View > Status Bar: enabled, checked while the bar shows, the panes taking
+// its place; the choice is saved on closing and kept at the next start.
+TEST_F(MainFrameTest, StatusBarCommandTogglesTheBarAndTheNextStartKeepsIt)
+{
+    // "shown, checked 1, panes end at the bar" or "hidden, checked 0, panes
+    // end at the bottom".
+    auto look = [this]() {
+        CRect client;
+        frame->GetClientRect(&client);
+        const int panesBottom = RectInParent(&frame->GetKeywordSplitter()).bottom;
+        const char* panes = panesBottom == RectInParent(&frame->GetStatusBar()).top ? "the bar"
+                            : panesBottom == client.bottom                         ? "the bottom"
+                                                                                   : "elsewhere";
+        return std::string(frame->IsStatusBarShown() ? "shown" : "hidden") + ", checked "
+               + std::to_string(CheckOf(frame, ID_VIEW_STATUS_BAR)) + ", panes end at " + panes;
+    };
+    for (bool shown : {false, true})
+    {
+        const std::string expected = shown ? "shown, checked 1, panes end at the bar"
+                                           : "hidden, checked 0, panes end at the bottom";
+        EXPECT_EQ(1, EnableOf(frame, ID_VIEW_STATUS_BAR));
+        frame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
+        EXPECT_EQ(expected, look()) << "toggled";
+        frame->SendMessage(WM_CLOSE, 0, 0);
+        frame = NULL; // the window destroyed itself
+        CreateFrame();
+        EXPECT_EQ(expected, look()) << "started again";
+    }
+}
+
 TEST_F(MainFrameTest, LanguageComboSelectsTheKeywordOfItsEntry)
 {
     CXTTreeCtrl& tree = frame->GetTreeView()->GetTree();
