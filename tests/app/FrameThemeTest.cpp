@@ -10,6 +10,7 @@
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTHeaderTheme.h"
+#include "toolkit/controls/XTProfileManager.h"
 #include "toolkit/foundation/XTPColorManager.h"
 #include "toolkit/foundation/XTThemeManager.h"
 
@@ -52,6 +53,17 @@ protected:
 
     CXTCaptionTheme* CaptionTheme() { return frame->GetTreeView()->GetCaption().GetCaptionTheme(); }
 
+    // The frame's and the paint manager's theme, the controls' theme, the
+    // status bar and the caption, as the rows write them.
+    std::string Look()
+    {
+        char look[64];
+        snprintf(look, sizeof look, "frame %d, paint %d, controls %d, status %s, caption ", frame->GetTheme(),
+                 XTPPaintManager()->GetThemeId(), XTThemeManager()->GetTheme(),
+                 frame->GetStatusBar().IsThemed() ? "themed" : "plain");
+        return look + CaptionLook();
+    }
+
     std::string CaptionLook()
     {
         CXTCaptionTheme* pCaption = CaptionTheme();
@@ -68,6 +80,22 @@ protected:
     }
 };
 
+// A frame started with a stored theme looks as the theme's command makes it.
+TEST_F(FrameThemeTest, TheStoredThemeSetsEveryThemedPartAtStartUp)
+{
+    // The stored theme lives under the application's registry key.
+    AfxGetApp()->SetRegistryKey("Quorvane Tidewatch Test Applications");
+    for (const ThemeRow& row : kThemes)
+    {
+        DestroyFrame();
+        const int nTheme = (int)(&row - kThemes); // the rows are in theme-id order
+        CXTProfileManager(HKEY_CURRENT_USER).WriteProfileInt("Settings", "Theme", nTheme);
+        CreateFrame();
+        ASSERT_TRUE(XTPPaintManager() != NULL && CaptionTheme() != NULL);
+        EXPECT_EQ(row.expected, Look()) << row.name;
+    }
+}
+
 TEST_F(FrameThemeTest, EachThemeCommandSetsEveryThemedPart)
 {
     // Run twice, so each theme follows another one.
@@ -77,11 +105,7 @@ TEST_F(FrameThemeTest, EachThemeCommandSetsEveryThemedPart)
         {
             frame->SendMessage(WM_COMMAND, row.nCommand, 0);
             ASSERT_TRUE(XTPPaintManager() != NULL && CaptionTheme() != NULL);
-            char look[64];
-            snprintf(look, sizeof look, "frame %d, paint %d, controls %d, status %s, caption ",
-                     frame->GetTheme(), XTPPaintManager()->GetThemeId(), XTThemeManager()->GetTheme(),
-                     frame->GetStatusBar().IsThemed() ? "themed" : "plain");
-            EXPECT_EQ(row.expected, look + CaptionLook());
+            EXPECT_EQ(row.expected, Look());
             // The shared caption theme of other captions follows the theme manager.
             EXPECT_NE(CaptionTheme(), CXTCaption::GetTheme()) << row.name;
 
