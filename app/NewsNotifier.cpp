@@ -79,7 +79,7 @@ void NewsNotifier::ShowNextBalloon()
         m_bBalloonShowing = FALSE;
         return;
     }
-    m_balloonItem.keyword = pItem->owner->name;
+    m_balloonItem.keyword = pItem->owner;
     m_balloonItem.title = pItem->title;
     m_balloonItem.link = pItem->link;
     if (!m_bBalloonsOn)
@@ -105,7 +105,11 @@ NewsItem* NewsNotifier::FindItem(const BalloonItem& item) const
 {
     if (m_pKeywords == NULL)
         return NULL;
-    Keyword* pKeyword = m_pKeywords->Find(item.keyword);
+    // A keyword made since at a removed one's address only counts when it
+    // holds an item of that title and link: the same news.
+    Keyword* pKeyword = m_pKeywords->GetFirst();
+    while (pKeyword != NULL && pKeyword != item.keyword)
+        pKeyword = m_pKeywords->GetNext(pKeyword);
     if (pKeyword == NULL)
         return NULL;
     for (NewsItem* pItem = pKeyword->firstItem; pItem != NULL; pItem = pItem->next)

@@ -10,9 +10,10 @@
 //   notifier.BalloonClosed();      // the balloon hid or timed out: the next one
 //   notifier.AllRead();            // WM_ALL_READ: the animation stops
 //
-// The balloon's item is remembered by copies of its keyword text, title and
-// link, never by a pointer: a later check or a removal may free the item while
-// its balloon shows. FindItem looks it up again in the current list.
+// The balloon's item is remembered by its keyword and copies of its title and
+// link, never by a pointer to the item: a later check or a removal may free
+// the item while its balloon shows. FindItem looks it up again in the current
+// list.
 #include "app/FrameOptions.h"
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTTrayIcon.h"
@@ -28,7 +29,10 @@ public:
     // Which item a balloon tells of.
     struct BalloonItem
     {
-        CString keyword;
+        // Which keyword, by its address: that survives a rename and tells two
+        // keywords of one name apart. Only compared with the list's keywords,
+        // never followed, since the keyword may have been removed meanwhile.
+        const Keyword* keyword = NULL;
         CString title;
         CString link;
     };
@@ -65,8 +69,8 @@ public:
     BOOL IsSequenceRunning() const { return m_bBalloonShowing; }
     // The item the last balloon told of; NULL when the sequence took none.
     const BalloonItem* GetBalloonItem() const { return m_bHasBalloonItem ? &m_balloonItem : NULL; }
-    // The item as the list holds it now: the keyword of that text and its
-    // item of that title and link; NULL when either is gone.
+    // The item as the list holds it now: the item of that title and link in
+    // that keyword; NULL when either is gone.
     NewsItem* FindItem(const BalloonItem& item) const;
 
 private:

@@ -230,6 +230,37 @@ TEST_F(TrayFrameTest, AClickFindsTheItemAgainInTheCurrentRecords)
     }
 }
 
+// The balloon's item is found by its keyword, whatever the keyword is called.
+TEST_F(TrayFrameTest, AClickFindsItsItemInItsOwnKeywordWhateverItsName)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<StoredKeyword> store;
+        bool renameFirst;
+        const char* marksAfterTwoClicks;
+    } rows[] = {
+        {"renamed while its balloon shows", {{"tide", {"*high water"}}, {"moon", {"*full moon"}}}, true,
+         "root: spring tide 0, moon 0 | 0 unread"},
+        // An imported file may hold two keywords of one name.
+        {"two keywords of one name", {{"tide", {"*high water"}}, {"tide", {"*high water"}}}, false,
+         "root: tide 0, tide 0 | 0 unread"},
+    };
+    for (const auto& row : rows)
+    {
+        Open(row.store);
+        News();
+        if (row.renameFirst)
+            Keywords().GetFirst()->name = "spring tide";
+        CDialogDriver driver; // the links are no web links: "Invalid Url"
+        TrayEvent(NIN_BALLOONUSERCLICK);
+        TrayEvent(NIN_BALLOONUSERCLICK);
+        EXPECT_EQ(row.marksAfterTwoClicks, Marks()) << row.name;
+        EXPECT_FALSE(Animating()) << row.name;
+        DestroyFrame();
+    }
+}
+
 TEST_F(TrayFrameTest, MinimiseHidesIntoTheTrayOnlyWhileTheIconIsThere)
 {
     for (bool iconThere : {true, false})
