@@ -100,7 +100,8 @@ CItemTreeView::CItemTreeView()
     : AutoCheckEvery(TRUE), PlaySoundOnNews(TRUE), AutoCheckOnStart(TRUE), ShowSummary(TRUE),
       ShowSummaryOnStart(FALSE), AutoCheckInterval(30), AlertTime(10), CheckUpgrade(FALSE),
       m_bStartedAtStartup(FALSE), m_hRoot(NULL), m_bPassRunning(FALSE), m_bPassRequested(FALSE),
-      m_nPercent(0), m_pListView(NULL), m_passWorkers(1), m_nPassNext(0), m_bPassFoundNews(FALSE),
+      m_nPercent(0), m_pListView(NULL), m_passWorkers(1), m_nPassTurn(0), m_bPassStepBegun(FALSE),
+      m_nPassNext(0), m_bPassFoundNews(FALSE),
       m_nSingleChecks(0), m_bStopped(FALSE)
 {}
 
@@ -390,7 +391,7 @@ void CItemTreeView::EditKeyword()
     m_wndTree.SetItemText(pKeyword->treeItem, strNew);
     if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
         SetCaptionText(strNew);
-    StartSingleCheck(pKeyword); // the old items stay until it finds news
+    CheckRenamedKeyword(pKeyword); // the old items stay until it finds news
 }
 
 void CItemTreeView::RemoveKeyword(Keyword* pKeyword)

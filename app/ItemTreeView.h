@@ -31,7 +31,6 @@
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTTreeCtrl.h"
 
-#include <deque>
 #include <vector>
 
 class CSkellrunView;
@@ -226,27 +225,62 @@ private:
     void Report(LPCTSTR lpszText, LPCTSTR lpszCaption);
 
     // The checks (ItemTreeViewChecks.cpp).
+    // One keyword's step in a pass: the keyword (null once removed), the
+    // fetch of its page (null until it is fetched, or after it was let go),
+    // and whether that page has come back.
+    struct PassStep
+    {
+        Keyword* keyword;
+        NewsFetch* fetch;
+        BOOL arrived;
+    };
     void StartPass();
-    // Hands out the pass's next fetches (skipping keywords that another
-    // check holds) up to kPassAhead ahead of the merges, or ends the pass.
+    // Runs the pass's steps from the current one: each step's check begins,
+    // waits for its page and merges it, then the next one begins; ends the
+    // pass after the last. Returns while a page is on its way.
     void ContinuePass();
+    // Fetches the pages of the current step and up to kPassAhead - 1 after
+    // it, skipping keywords that another check holds now.
+    void FetchAhead();
+    // The step's check begins: its progress is posted and its keyword marked
+    // as being checked (its page fetched now when it was not fetched ahead).
+    // FALSE when it is skipped: the keyword went, another check holds it, or
+    // no worker could start.
+    BOOL BeginPassStep(PassStep& step);
+    // The step's page merged (unless its keyword went or was renamed).
+    void FinishPassStep(PassStep& step);
+    // The step no longer waits for its fetch: an arrived one is deleted,
+    // one on its way dropped when it comes back.
+    void LetGoOfPassFetch(PassStep& step);
     void EndPass();
-    // A check of the keyword on one of the workers, with the keyword marked
-    // as being checked; the fetch is kept in m_fetches. NULL when no worker
-    // could start.
-    NewsFetch* StartFetch(Keyword* pKeyword, NewsFetchWorkers& workers);
+    // A fetch of the keyword's page on one of the workers, kept in
+    // m_fetches; NULL when no worker could start. The caller marks the
+    // keyword as being checked when its check begins.
+    NewsFetch* StartFetch(Keyword* pKeyword, NewsFetchWorkers& workers, BOOL bForPass);
+    // Takes a fetch whose worker is done out of m_fetches and deletes it.
+    void DeleteFetch(NewsFetch* pFetch);
+    // The pass step waiting for the fetch, or NULL.
+    PassStep* PassStepOf(const NewsFetch* pFetch);
     // Steps 8 to 11 of a check: the page merged into the keyword, bold marks
     // and the news list updated; TRUE when the page held news.
     BOOL MergeFetched(Keyword* pKeyword, NewsFetch* pFetch);
     // A single check of the keyword unless it is being checked already;
     // Check News and the keyword dialogs start one.
     void StartSingleCheck(Keyword* pKeyword);
+    // A single check's page came back: merged (unless its keyword went or
+    // was renamed), then the check ends.
+    void FinishSingleCheck(NewsFetch* pFetch);
     void EndSingleCheck(Keyword* pKeyword);
     // g_bUpdatingNews from what runs now.
     void UpdateBusyState();
+    // Every fetch of the keyword gives up and its page will be dropped.
+    void DropKeywordFetches(Keyword* pKeyword);
     // A keyword about to be destroyed: its running check gives up and its
     // result is dropped, and the pass skips it.
     void ForgetKeywordChecks(Keyword* pKeyword);
+    // A keyword whose name changed: the pages asked for under the old name
+    // are dropped, and a single check under the new name starts.
+    void CheckRenamedKeyword(Keyword* pKeyword);
     CString SearchHost() const;
 
     CXTCaption m_wndCaption;
@@ -258,14 +292,16 @@ private:
     // number for single checks, one for the pass (its requests in order).
     NewsFetchWorkers m_workers;
     NewsFetchWorkers m_passWorkers;
-    // The running fetches, owned here until their result arrives.
+    // The fetches, owned here from their start until their page has been
+    // merged or dropped.
     std::vector<NewsFetch*> m_fetches;
-    // The pass: its keywords as it started (null for one removed since), the
-    // next one's index, its fetches handed out and not merged yet (in
-    // keyword order), news found so far.
-    std::vector<Keyword*> m_passKeywords;
+    // The pass: a step per keyword as it started, the current step's index
+    // and whether its check has begun, the next step to fetch ahead, news
+    // found so far.
+    std::vector<PassStep> m_passSteps;
+    size_t m_nPassTurn;
+    BOOL m_bPassStepBegun;
     size_t m_nPassNext;
-    std::deque<NewsFetch*> m_passFetches;
     BOOL m_bPassFoundNews;
     int m_nSingleChecks;
     BOOL m_bStopped;

@@ -2,11 +2,14 @@
 // its page on a NewsFetch worker; everything that touches the records (the
 // merge, bold marks, the news list, the counters) happens here, on the view's
 // thread, when the worker's WM_NEWS_FETCHED arrives. A pass walks the keywords
-// as they were when it started and skips a keyword that another check holds,
-// so no keyword is ever checked twice at once. Its fetches run one after
-// another on a thread of their own, in keyword order, up to kPassAhead of
-// them ahead of the merges: the requests go out back to back while this
-// thread merges and paints, and the merges come in keyword order.
+// as they were when it started, one check after another: a keyword's check
+// begins (its progress posted, the keyword marked as being checked) once the
+// keyword before it has been merged, and a keyword that another check holds
+// then is skipped, so no keyword is ever checked twice at once. The pages are
+// fetched ahead, up to kPassAhead keywords beyond the one being checked, one
+// after another on a thread of their own: the requests go out back to back
+// while this thread merges and paints, and a page that comes before its
+// keyword's turn waits for it.
 #include "app/Addresses.h"
 #include "app/AppMessages.h"
 #include "app/FrameOptions.h"
@@ -98,9 +101,25 @@ void CItemTreeView::StartSingleCheck(Keyword* pKeyword)
     ++m_nSingleChecks;
     UpdateBusyState();
     pKeyword->singleCheck = TRUE;
+    pKeyword->checking = TRUE;
     PostToTopLevel(this, WM_CHECK_PROGRESS, 0, 1);
-    if (StartFetch(pKeyword, m_workers) == NULL)
+    if (StartFetch(pKeyword, m_workers, FALSE) == NULL)
+    {
+        pKeyword->checking = FALSE;
         EndSingleCheck(pKeyword);
+    }
+}
+
+void CItemTreeView::FinishSingleCheck(NewsFetch* pFetch)
+{
+    Keyword* pKeyword = pFetch->keyword;
+    if (pKeyword != NULL)
+    {
+        pKeyword->checking = FALSE;
+        MergeFetched(pKeyword, pFetch);
+    }
+    DeleteFetch(pFetch);
+    EndSingleCheck(pKeyword);
 }
 
 void CItemTreeView::EndSingleCheck(Keyword* pKeyword)
@@ -119,10 +138,11 @@ void CItemTreeView::StartPass()
 {
     if (m_bStopped)
         return;
-    m_passKeywords.clear();
+    m_passSteps.clear();
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
-        m_passKeywords.push_back(pKeyword);
-    m_nPassNext = 0;
+        m_passSteps.push_back({pKeyword, NULL, FALSE});
+    m_nPassTurn = m_nPassNext = 0;
+    m_bPassStepBegun = FALSE;
     m_bPassFoundNews = FALSE;
     m_nPercent = 0;
     m_bPassRunning = TRUE;
@@ -132,26 +152,95 @@ void CItemTreeView::StartPass()
 
 void CItemTreeView::ContinuePass()
 {
-    // The progress goes out before each keyword's fetch, a skipped one's
-    // too, so it runs 0, 100/n, ... and shows 100 only at the end.
-    while (m_passFetches.size() < kPassAhead && m_nPassNext < m_passKeywords.size())
+    while (m_nPassTurn < m_passSteps.size())
     {
-        const size_t nIndex = m_nPassNext++;
-        m_nPercent = (int)(nIndex * 100 / m_passKeywords.size());
-        PostToTopLevel(this, WM_CHECK_PROGRESS, m_nPercent, 2);
-        Keyword* pKeyword = m_passKeywords[nIndex];
-        if (pKeyword == NULL || pKeyword->checking)
+        FetchAhead();
+        PassStep& step = m_passSteps[m_nPassTurn];
+        if (!m_bPassStepBegun && !BeginPassStep(step))
+        {
+            ++m_nPassTurn;
             continue;
-        if (NewsFetch* pFetch = StartFetch(pKeyword, m_passWorkers))
-            m_passFetches.push_back(pFetch);
+        }
+        m_bPassStepBegun = TRUE;
+        if (!step.arrived)
+            return; // the page is on its way: its WM_NEWS_FETCHED goes on
+        FinishPassStep(step);
+        m_bPassStepBegun = FALSE;
+        ++m_nPassTurn;
     }
-    if (m_passFetches.empty())
-        EndPass();
+    EndPass();
+}
+
+void CItemTreeView::FetchAhead()
+{
+    ASSERT(m_nPassNext >= m_nPassTurn);
+    while (m_nPassNext < m_passSteps.size() && m_nPassNext < m_nPassTurn + kPassAhead)
+    {
+        PassStep& step = m_passSteps[m_nPassNext++];
+        // A keyword that another check holds now is fetched at its turn if
+        // it is free by then.
+        if (step.keyword != NULL && !step.keyword->checking && step.fetch == NULL)
+            step.fetch = StartFetch(step.keyword, m_passWorkers, TRUE);
+    }
+}
+
+BOOL CItemTreeView::BeginPassStep(PassStep& step)
+{
+    // The progress goes out as each keyword's check begins, a skipped one's
+    // too, so it runs 0, 100/n, ... and shows 100 only at the end.
+    m_nPercent = (int)(m_nPassTurn * 100 / m_passSteps.size());
+    PostToTopLevel(this, WM_CHECK_PROGRESS, m_nPercent, 2);
+    Keyword* pKeyword = step.keyword;
+    // A page fetched ahead for the keyword's old name (or for a keyword
+    // removed since) is no longer the keyword's.
+    if (step.fetch != NULL && step.fetch->keyword != pKeyword)
+        LetGoOfPassFetch(step);
+    if (pKeyword == NULL || pKeyword->checking)
+    {
+        LetGoOfPassFetch(step);
+        return FALSE;
+    }
+    if (step.fetch == NULL)
+        step.fetch = StartFetch(pKeyword, m_passWorkers, TRUE);
+    if (step.fetch == NULL)
+        return FALSE;
+    pKeyword->checking = TRUE;
+    return TRUE;
+}
+
+void CItemTreeView::FinishPassStep(PassStep& step)
+{
+    // The fetch lost its keyword when the keyword was removed or renamed
+    // meanwhile: its page is dropped.
+    if (Keyword* pKeyword = step.fetch->keyword)
+    {
+        pKeyword->checking = FALSE;
+        m_bPassFoundNews = MergeFetched(pKeyword, step.fetch) || m_bPassFoundNews;
+    }
+    DeleteFetch(step.fetch);
+    step.fetch = NULL;
+}
+
+void CItemTreeView::LetGoOfPassFetch(PassStep& step)
+{
+    if (step.fetch == NULL)
+        return;
+    if (step.arrived)
+    {
+        DeleteFetch(step.fetch);
+    }
+    else // dropped: deleted when it comes back
+    {
+        step.fetch->keyword = NULL;
+        step.fetch->Abort();
+    }
+    step.fetch = NULL;
+    step.arrived = FALSE;
 }
 
 void CItemTreeView::EndPass()
 {
-    m_passKeywords.clear();
+    m_passSteps.clear();
     PostToTopLevel(this, WM_CHECK_PROGRESS, 100, 2);
     m_bPassRequested = FALSE;
     m_bPassRunning = FALSE;
@@ -166,51 +255,59 @@ void CItemTreeView::EndPass()
 // ---------------------------------------------------------------------------
 // Fetches and their results.
 
-NewsFetch* CItemTreeView::StartFetch(Keyword* pKeyword, NewsFetchWorkers& workers)
+NewsFetch* CItemTreeView::StartFetch(Keyword* pKeyword, NewsFetchWorkers& workers, BOOL bForPass)
 {
     NewsFetch* pFetch = new NewsFetch(pKeyword, NewsSearchUrl(SearchHost(), pKeyword->name));
+    pFetch->forPass = bForPass;
     if (!pFetch->Start(m_hWnd, workers))
     {
         delete pFetch;
         return NULL;
     }
-    pKeyword->checking = TRUE;
     m_fetches.push_back(pFetch);
     return pFetch;
+}
+
+void CItemTreeView::DeleteFetch(NewsFetch* pFetch)
+{
+    m_fetches.erase(std::find(m_fetches.begin(), m_fetches.end(), pFetch));
+    delete pFetch;
+}
+
+CItemTreeView::PassStep* CItemTreeView::PassStepOf(const NewsFetch* pFetch)
+{
+    for (PassStep& step : m_passSteps)
+    {
+        if (step.fetch == pFetch)
+            return &step;
+    }
+    return NULL;
 }
 
 LRESULT CItemTreeView::OnNewsFetched(WPARAM, LPARAM lParam)
 {
     NewsFetch* pFetch = (NewsFetch*)lParam;
-    std::vector<NewsFetch*>::iterator it = std::find(m_fetches.begin(), m_fetches.end(), pFetch);
-    if (it == m_fetches.end())
+    if (std::find(m_fetches.begin(), m_fetches.end(), pFetch) == m_fetches.end())
         return 0; // given up by StopChecks
-    m_fetches.erase(it);
     pFetch->WaitForEnd(INFINITE); // the worker has posted: it only returns now
-    Keyword* pKeyword = pFetch->keyword;
-    BOOL bNews = FALSE;
-    if (pKeyword != NULL)
-    {
-        pKeyword->checking = FALSE;
-        if (!m_bStopped)
-            bNews = MergeFetched(pKeyword, pFetch);
-    }
-    // The pass's fetches come back in the order they were handed out.
-    const BOOL bPassStep = !m_passFetches.empty() && pFetch == m_passFetches.front();
-    ASSERT(bPassStep || std::find(m_passFetches.begin(), m_passFetches.end(), pFetch) == m_passFetches.end());
-    if (bPassStep)
-        m_passFetches.pop_front();
-    delete pFetch;
     if (m_bStopped)
-        return 0;
-    if (bPassStep)
     {
-        m_bPassFoundNews = m_bPassFoundNews || bNews;
-        ContinuePass();
+        DeleteFetch(pFetch);
+        return 0;
+    }
+    if (PassStep* pStep = PassStepOf(pFetch))
+    {
+        pStep->arrived = TRUE;
+        if (m_nPassTurn < m_passSteps.size() && pStep == &m_passSteps[m_nPassTurn])
+            ContinuePass(); // else it waits for its turn
+    }
+    else if (pFetch->forPass)
+    {
+        DeleteFetch(pFetch); // its step let go of it
     }
     else
     {
-        EndSingleCheck(pKeyword);
+        FinishSingleCheck(pFetch);
     }
     return 0;
 }
@@ -229,9 +326,10 @@ BOOL CItemTreeView::MergeFetched(Keyword* pKeyword, NewsFetch* pFetch)
     return TRUE;
 }
 
-void CItemTreeView::ForgetKeywordChecks(Keyword* pKeyword)
+void CItemTreeView::DropKeywordFetches(Keyword* pKeyword)
 {
-    // Its fetch gives up at once: one still waiting for its turn sends nothing.
+    // Each of its fetches gives up at once: one still waiting for its turn
+    // sends nothing, and what comes back is dropped.
     for (NewsFetch* pFetch : m_fetches)
     {
         if (pFetch->keyword == pKeyword)
@@ -240,7 +338,27 @@ void CItemTreeView::ForgetKeywordChecks(Keyword* pKeyword)
             pFetch->Abort();
         }
     }
-    std::replace(m_passKeywords.begin(), m_passKeywords.end(), pKeyword, (Keyword*)NULL);
+}
+
+void CItemTreeView::ForgetKeywordChecks(Keyword* pKeyword)
+{
+    DropKeywordFetches(pKeyword);
+    for (PassStep& step : m_passSteps)
+    {
+        if (step.keyword == pKeyword)
+            step.keyword = NULL;
+    }
+}
+
+void CItemTreeView::CheckRenamedKeyword(Keyword* pKeyword)
+{
+    // A page asked for under the old name is not the keyword's any more:
+    // it is dropped, and the keyword is checked under its new name at once
+    // (the pass, when it comes to the keyword, skips it or checks it again).
+    DropKeywordFetches(pKeyword);
+    pKeyword->checking = FALSE;
+    pKeyword->singleCheck = FALSE;
+    StartSingleCheck(pKeyword);
 }
 
 // ---------------------------------------------------------------------------
@@ -266,8 +384,7 @@ void CItemTreeView::StopChecks(DWORD nWaitMs)
     m_fetches.swap(stillRunning);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
         pKeyword->checking = pKeyword->singleCheck = FALSE;
-    m_passFetches.clear();
-    m_passKeywords.clear();
+    m_passSteps.clear();
     m_bPassRunning = FALSE;
     m_nSingleChecks = 0;
     UpdateBusyState();

@@ -5,7 +5,7 @@
 #include "engine/HttpClient.h"
 
 NewsFetch::NewsFetch(Keyword* pKeyword, const CString& url)
-    : keyword(pKeyword), fetched(FALSE), m_url(url), m_hNotify(NULL), m_bStarted(FALSE),
+    : keyword(pKeyword), forPass(FALSE), fetched(FALSE), m_url(url), m_hNotify(NULL), m_bStarted(FALSE),
       m_hDone(::CreateEventA(NULL, TRUE, FALSE, NULL)), m_abort(0)
 {
     page.count = 0;

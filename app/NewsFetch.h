@@ -18,8 +18,8 @@
 //   }
 //
 // The worker reads only the address and writes only fetched and page; the
-// keyword pointer belongs to the view, which clears it when the keyword is
-// removed so that the result is dropped. Abort() makes a running request give
+// keyword pointer and forPass belong to the view, which clears the keyword
+// when the keyword is removed or renamed so that the result is dropped. Abort() makes a running request give
 // up within a fraction of a second; the fetch is still posted.
 #include "engine/Keyword.h"
 #include "engine/ResultPageParser.h"
@@ -50,8 +50,11 @@ public:
     BOOL WaitForEnd(DWORD nMilliseconds);
     const CString& GetUrl() const { return m_url; }
 
-    // The view's: the keyword checked, null once it was removed.
+    // The view's: the keyword checked, null once its page is not wanted any
+    // more (the keyword was removed or renamed); and whether a pass fetched
+    // it ahead (else it is a single check's).
     Keyword* keyword;
+    BOOL forPass;
     // Written by the worker before it posts: the request succeeded, and the
     // page's records (count 0 after a failure or for a page without any).
     BOOL fetched;

@@ -6,6 +6,8 @@
 
 #include "ViewsFixture.h"
 #include "app/NewsFetch.h"
+#include "app/RepKeywordDlg.h"
+#include "tests/support/DialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,24 @@ protected:
         return text;
     }
     Progress& Posted() { return m_pFrame->m_progress; }
+    // The progress of one kind of check, in order.
+    Progress PostedOf(int kind)
+    {
+        Progress of;
+        for (const auto& posted : Posted())
+            if (posted.second == kind)
+                of.push_back(posted);
+        return of;
+    }
+    // The keywords marked as being checked, in list order.
+    std::string Checking()
+    {
+        std::string names;
+        for (Keyword* pKeyword = Group().GetFirst(); pKeyword != nullptr; pKeyword = Group().GetNext(pKeyword))
+            if (pKeyword->checking)
+                names += std::string(names.empty() ? "" : " ") + (LPCTSTR)pKeyword->name;
+        return names;
+    }
 };
 
 TEST_F(KeywordChecksTest, APassOverThreeKeywordsPostsItsProgressMergesTheirNewsAndRefillsTheList)
@@ -197,6 +217,75 @@ TEST_F(KeywordChecksTest, NoSecondPassNorACheckOfAKeywordThePassHoldsStartsWhile
     ASSERT_TRUE(WaitForChecks());
     EXPECT_EQ(server.SearchQueries(), std::vector<std::string>({"alpha", "beta"}));
     EXPECT_EQ(Posted(), Progress({{0, kPass}, {50, kPass}, {100, kPass}}));
+}
+
+// The pass fetches ahead, but a keyword's check begins only once the one
+// before it has been merged: the progress and the "being checked" mark follow
+// the merges, and Check News works on a keyword whose page is fetched ahead.
+TEST_F(KeywordChecksTest, AKeywordsProgressAndMarkComeWhenItsCheckBegins)
+{
+    NewsServer server; // slow: holds each request until released
+    server.Hold(true);
+    server.SetPage("alpha", ResultPageHtml({Record("alpha", 0, "A0")}));
+    server.SetPage("beta", ResultPageHtml({Record("beta", 0, "B0")}));
+    server.SetPage("gamma", ResultPageHtml({Record("gamma", 0, "G0")}));
+    OpenWith({{"alpha", {}}, {"beta", {}}, {"gamma", {}}}, server);
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(PumpUntil([&] { return server.HeldRequests() > 0; })); // alpha's request
+    PumpPending();
+    EXPECT_EQ(Posted(), Progress({{0, kPass}}));
+    EXPECT_EQ(m_pTree->GetPercent(), 0);
+    EXPECT_EQ(Checking(), "alpha");
+
+    Select("beta");
+    Command(CItemTreeView::ID_CHECK_NEWS);
+    EXPECT_TRUE(Group().Find("beta")->singleCheck);
+    EXPECT_EQ(Checking(), "alpha beta");
+    server.Hold(false);
+    ASSERT_TRUE(WaitForChecks());
+    EXPECT_EQ(PostedOf(kPass), Progress({{0, kPass}, {33, kPass}, {66, kPass}, {100, kPass}}));
+    EXPECT_EQ(PostedOf(kSingle), Progress({{0, kSingle}, {100, kSingle}}));
+    EXPECT_EQ(State(), "*root: *alpha *beta *gamma | 3 keywords, 3 unread | list: beta 1 rows");
+    EXPECT_EQ(Checking(), "");
+}
+
+// Change Keyword while a pass holds the keyword (the pass started while the
+// dialog was open): the page asked for under the old name is dropped, and the
+// keyword is checked under its new name.
+TEST_F(KeywordChecksTest, AKeywordRenamedWhileItsPageIsOutIsCheckedUnderItsNewName)
+{
+    const struct
+    {
+        const char* name;
+        const char* renamed;
+        const char* tree;
+    } rows[] = {
+        {"the keyword being checked", "alpha", "*root: *omega beta | 2 keywords, 1 unread | list: omega 1 rows"},
+        {"a keyword fetched ahead", "beta", "*root: alpha *omega | 2 keywords, 1 unread | list: omega 1 rows"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        NewsServer server;
+        server.Hold(true);
+        server.SetPage(row.renamed, ResultPageHtml({Record(row.renamed, 0, "old name's news")}));
+        server.SetPage("omega", ResultPageHtml({Record("omega", 0, "new name's news")}));
+        OpenWith({{"alpha", {}}, {"beta", {}}}, server);
+        Select(row.renamed);
+        CDialogDriver driver([&](HWND hDlg) {
+            m_pTree->PostMessage(WM_CHECK_ALL); // the start-up pass comes while the dialog is open
+            ::SetDlgItemTextA(hDlg, CRepKeywordDlg::IDC_KEYWORD, "omega");
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        Command(CItemTreeView::ID_CHANGE_KEYWORD);
+        server.Hold(false);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(Items("omega"), "*!new name's news");
+        EXPECT_EQ(State(), row.tree);
+        EXPECT_EQ(m_pFrame->m_nNewsArrived, 0) << "the pass found nothing of its own";
+        EXPECT_EQ(PostedOf(kPass), Progress({{0, kPass}, {50, kPass}, {100, kPass}}));
+        TearDown();
+    }
 }
 
 TEST_F(KeywordChecksTest, ASingleCheckPostsItsOwnProgressAndAnnouncesNothing)
