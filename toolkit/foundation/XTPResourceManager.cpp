@@ -95,6 +95,19 @@ HINSTANCE XTGetResourceHandle()
     return g_hToolkitResource;
 }
 
+HINSTANCE XTPFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
+{
+    if (g_hToolkitResource != NULL && ::FindResourceA(g_hToolkitResource, lpszName, lpszType) != NULL)
+        return g_hToolkitResource;
+    return AfxFindResourceHandle(lpszName, lpszType);
+}
+
+HCURSOR XTPLoadCursor(UINT nID)
+{
+    const LPCTSTR lpszName = MAKEINTRESOURCE(nID);
+    return ::LoadCursorA(XTPFindResourceHandle(lpszName, RT_GROUP_CURSOR), lpszName);
+}
+
 CXTResourceStateGuard::CXTResourceStateGuard()
     : m_bActive(g_hToolkitResource != NULL), m_hOldResource(NULL), m_hOldInstance(NULL)
 {

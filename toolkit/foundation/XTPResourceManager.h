@@ -40,6 +40,17 @@ CXTPResourceManager* XTPResourceManager();
 void XTSetResourceHandle(HINSTANCE hResource);
 HINSTANCE XTGetResourceHandle();
 
+// The module to load the toolkit's resource lpszName of type lpszType from
+// (RT_GROUP_CURSOR for a cursor): the toolkit's own resource module when one
+// is set and holds it, else the framework's (AfxFindResourceHandle: the
+// current resource handle when it holds it, else the program's module).
+// Never NULL: with a NULL module the system would look for a system cursor
+// or icon of that id and, finding none, answer NULL without an error.
+HINSTANCE XTPFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+// The toolkit's cursor resource nID from that module (a shared cursor: not
+// destroyed); NULL when no module holds it.
+HCURSOR XTPLoadCursor(UINT nID);
+
 // While it lives, the framework loads resources from the toolkit's resource
 // module (when one is set); the previous handles come back when it goes.
 class CXTResourceStateGuard

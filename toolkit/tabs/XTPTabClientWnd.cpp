@@ -58,21 +58,16 @@ void AddWorkspaceIcons()
     XTPImageManager()->SetIcons(images, ids, 2, CSize(16, 16));
 }
 
-HCURSOR LoadResourceCursor(UINT nId)
-{
-    return ::LoadCursorA(XTGetResourceHandle(), MAKEINTRESOURCEA(nId));
-}
-
 } // namespace
 
 CXTPTabClientWnd::CXTPTabClientWnd()
     : m_dropTarget(this), m_pFrame(NULL), m_bLayoutPending(FALSE), m_bRefreshLock(FALSE), m_bMouseLock(FALSE),
       m_pPainter(new CXTPTabStripPainter), m_nThemeInUse(xtpThemeOffice2000), m_bFollowTheme(TRUE),
       m_pActiveWorkspace(NULL), m_bGroupsStacked(TRUE),
-      m_hcurSplitColumn(LoadResourceCursor(XTP_IDC_SPLITTER_COLUMN)),
-      m_hcurSplitRow(LoadResourceCursor(XTP_IDC_SPLITTER_ROW)),
-      m_hcurDragIn(LoadResourceCursor(XTP_IDC_WORKSPACE_DRAGIN)),
-      m_hcurDragOut(LoadResourceCursor(XTP_IDC_WORKSPACE_DRAGOUT)), m_bGrouping(FALSE), m_dwButtonFlags(0),
+      m_hcurSplitColumn(XTPLoadCursor(XTP_IDC_SPLITTER_COLUMN)),
+      m_hcurSplitRow(XTPLoadCursor(XTP_IDC_SPLITTER_ROW)),
+      m_hcurDragIn(XTPLoadCursor(XTP_IDC_WORKSPACE_DRAGIN)),
+      m_hcurDragOut(XTPLoadCursor(XTP_IDC_WORKSPACE_DRAGOUT)), m_bGrouping(FALSE), m_dwButtonFlags(0),
       m_bAllowReorder(TRUE), m_bShowTabs(TRUE), m_bToolTips(FALSE), m_bRefreshGuard(FALSE), m_rcDrop(0, 0, 0, 0),
       m_pDropWorkspace(NULL), m_bMouseMark(FALSE), m_nDropMode(xtpTabDropNone),
       m_rcLastDrag(0, 0, 0, 0), m_szLastDragFrame(0, 0), m_pScreenDC(NULL), m_bLockedUpdates(FALSE)

@@ -10,6 +10,7 @@
 #include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPResourceManager.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "toolkit/foundation/XTPWindowRect.h"
 #include "toolkit/taskpanel/themes/XTPTaskPanelThemes.h"
@@ -72,7 +73,7 @@ CXTPTaskPanel::CXTPTaskPanel()
     m_pScrollButtonUp = new CXTPTaskPanelScrollButton(TRUE);
     m_hHandCursor = ::LoadCursor(NULL, IDC_HAND);
     if (m_hHandCursor == NULL)
-        m_hHandCursor = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(kHandCursorResource));
+        m_hHandCursor = XTPLoadCursor(kHandCursorResource);
     SetAnimation(0);
     SetTheme(xtpTaskPanelThemeShellStyle);
 }

@@ -1,5 +1,6 @@
 // The resource manager: the program's resources, INI and XML text files over
 // them, and the two text notations for dialogs and menus.
+#include "tests/support/CursorShape.h"
 #include "tests/support/TempFolder.h"
 #include "framework/Framework.h"
 #include "toolkit/foundation/XTPResourceManagerXml.h"
@@ -218,6 +219,51 @@ TEST(ResourceStateGuard, SwitchesToTheToolkitModuleWhileItLives)
     }
     EXPECT_EQ(hProgram, AfxGetResourceHandle());
     XTSetResourceHandle(NULL);
+}
+
+// The toolkit's resource module, the framework's and the program's: a
+// resource is taken from the first that holds it, never from the system.
+TEST(ToolkitResourceModule, TheModuleIsTheFirstThatHoldsTheResource)
+{
+    const HINSTANCE hToolkitBefore = XTGetResourceHandle(), hFrameworkBefore = AfxGetResourceHandle();
+    const HINSTANCE hProgram = ::GetModuleHandleA(NULL), hKernel = ::GetModuleHandleA("kernel32.dll"),
+                    hUser = ::GetModuleHandleA("user32.dll");
+    const LPCTSTR lpszOurs = MAKEINTRESOURCE(9970), lpszUsers = MAKEINTRESOURCE(32512);
+    ASSERT_TRUE(::FindResourceA(hUser, lpszUsers, RT_GROUP_CURSOR) != NULL) << "user32 holds cursor 32512";
+    ASSERT_TRUE(::FindResourceA(hProgram, lpszUsers, RT_GROUP_CURSOR) == NULL);
+    struct Row
+    {
+        const char* name;
+        HINSTANCE hToolkit, hFramework;
+        LPCTSTR lpszName;
+        HINSTANCE hExpected;
+    } rows[] = {
+        {"no toolkit module: the program's", NULL, hProgram, lpszOurs, hProgram},
+        {"a toolkit module that holds it", hUser, hProgram, lpszUsers, hUser},
+        {"a toolkit module without it: the program's", hKernel, hProgram, lpszOurs, hProgram},
+        {"a framework module without it (a translation): the program's", NULL, hKernel, lpszOurs, hProgram},
+        {"held nowhere: still a module, not the system's NULL", NULL, hProgram, lpszUsers, hProgram},
+    };
+    for (const Row& row : rows)
+    {
+        XTSetResourceHandle(row.hToolkit);
+        AfxSetResourceHandle(row.hFramework);
+        EXPECT_EQ(row.hExpected, XTPFindResourceHandle(row.lpszName, RT_GROUP_CURSOR)) << row.name;
+    }
+    XTSetResourceHandle(hToolkitBefore);
+    AfxSetResourceHandle(hFrameworkBefore);
+}
+
+TEST(ToolkitResourceModule, ACursorComesFromTheProgramNotFromTheSystem)
+{
+    const HINSTANCE hToolkitBefore = XTGetResourceHandle();
+    XTSetResourceHandle(NULL);
+    const CursorShape ours = CursorShape::Of(XTPLoadCursor(9970));
+    EXPECT_TRUE(ours.SameFrameAs(CursorShape::OfResource(9970))) << "the program's cursor 9970";
+    EXPECT_NE(CursorShape::Of(::LoadCursor(NULL, IDC_ARROW)).Mask(), ours.Mask());
+    ASSERT_TRUE(::LoadCursorA(NULL, MAKEINTRESOURCEA(32512)) != NULL) << "the system has a cursor 32512";
+    EXPECT_EQ((HCURSOR)NULL, XTPLoadCursor(32512)) << "which is no resource of the toolkit";
+    XTSetResourceHandle(hToolkitBefore);
 }
 
 // Each text gives a template of nItems controls, or none (-1).

@@ -4,6 +4,7 @@
 // the command bars.
 #include "TabClientTestFrame.h"
 
+#include "toolkit/tabs/XTPTabsResource.h"
 #include "toolkit/tabs/themes/XTPTabStripPainter.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -14,9 +15,12 @@
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 
+#include "tests/support/CursorShape.h"
 #include "tests/support/TestWindow.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -77,6 +81,37 @@ protected:
         CRect rc;
         Client().GetClientRect(rc);
         return rc;
+    }
+    // The cursor the client sets over the first splitter.
+    HCURSOR CursorOverSplitter()
+    {
+        CPoint pt = Group(0)->m_rcSplitter.CenterPoint();
+        Client().ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+        Client().SendMessage(WM_SETCURSOR, (WPARAM)Client().m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    }
+    // The cursors the client shows, by resource id: over the splitter of
+    // groups side by side and of stacked ones, and while a tab is dragged
+    // over the client and outside it.
+    std::map<UINT, HCURSOR> CursorsShown()
+    {
+        std::map<UINT, HCURSOR> shown;
+        SplitSideBySide(); // "A B | C"
+        shown[XTP_IDC_SPLITTER_COLUMN] = CursorOverSplitter();
+        const CPoint ptInside = Group(1)->GetClientRect().CenterPoint(), ptOutside(-30, -30);
+        PostMouse(WM_MOUSEMOVE, ptInside);
+        frame->PostAction([&shown]() { shown[XTP_IDC_WORKSPACE_DRAGIN] = ::GetCursor(); });
+        PostMouse(WM_MOUSEMOVE, ptOutside);
+        frame->PostAction([&shown]() { shown[XTP_IDC_WORKSPACE_DRAGOUT] = ::GetCursor(); });
+        PostMouse(WM_LBUTTONUP, ptOutside);
+        DragFrom("A");
+        Idle();
+        Activate(2);
+        Command(XTP_ID_WORKSPACE_MOVEPREVIOUS);
+        Command(XTP_ID_WORKSPACE_NEWHORIZONTAL); // "A B | C", stacked
+        shown[XTP_IDC_SPLITTER_ROW] = CursorOverSplitter();
+        return shown;
     }
     // Once the drop menu is open, chooses its entry at nIndex with the
     // keyboard (the menu's keys come through the keyboard manager).
@@ -427,11 +462,45 @@ TEST_F(TabGroups, TheSplitterMovesTheBoundaryBetweenGroups)
 TEST_F(TabGroups, TheSplitterShowsItsCursor)
 {
     SplitSideBySide();
-    CPoint pt = Group(0)->m_rcSplitter.CenterPoint();
-    Client().ClientToScreen(&pt);
-    ::SetCursorPos(pt.x, pt.y);
-    Client().SendMessage(WM_SETCURSOR, (WPARAM)Client().m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(::LoadCursorA(XTGetResourceHandle(), MAKEINTRESOURCEA(9970)), ::GetCursor());
+    EXPECT_TRUE(CursorShape::Of(CursorOverSplitter()).SameFrameAs(CursorShape::OfResource(9970)));
+}
+
+// The client's cursors are the program's cursor resources whichever module
+// the toolkit and the framework take their resources from; a NULL module
+// would have looked for system cursors of those ids and found none.
+TEST_F(TabGroups, TheCursorsAreTheProgramsOwnResources)
+{
+    const HINSTANCE hToolkitBefore = XTGetResourceHandle(), hFrameworkBefore = AfxGetResourceHandle();
+    const HINSTANCE hProgram = ::GetModuleHandleA(NULL), hKernel = ::GetModuleHandleA("kernel32.dll");
+    const std::vector<BYTE> arrowMask = CursorShape::Of(::LoadCursor(NULL, IDC_ARROW)).Mask();
+    struct Row
+    {
+        const char* name;
+        HINSTANCE hToolkit, hFramework;
+    } rows[] = {
+        {"no toolkit module", NULL, hProgram},
+        {"a toolkit module without them", hKernel, hProgram},
+        {"a framework resource module without them", NULL, hKernel},
+    };
+    for (const Row& row : rows)
+    {
+        frame->DestroyWindow();
+        children.clear();
+        XTSetResourceHandle(row.hToolkit);
+        AfxSetResourceHandle(row.hFramework);
+        frame = CTabClientTestFrame::CreateVisible(TRUE); // the client loads its cursors as it is made
+        XTSetResourceHandle(hToolkitBefore);
+        AfxSetResourceHandle(hFrameworkBefore);
+        ASSERT_NE(nullptr, frame);
+        for (const char* pszTitle : {"A", "B", "C"})
+            children.push_back(frame->AddChild(pszTitle));
+        for (const auto& shown : CursorsShown())
+        {
+            const CursorShape shape = CursorShape::Of(shown.second);
+            EXPECT_TRUE(shape.SameFrameAs(CursorShape::OfResource(shown.first))) << row.name << ", " << shown.first;
+            EXPECT_NE(arrowMask, shape.Mask()) << row.name << ", " << shown.first;
+        }
+    }
 }
 
 TEST_F(TabGroups, WeightsOfNothingShareTheAreaEqually)

@@ -8,6 +8,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPCustomizeDropSource.h"
 #include "toolkit/foundation/XTPCaptureLoop.h"
+#include "toolkit/foundation/XTPResourceManager.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ BOOL CXTPControl::IsOnResizeEdge(CPoint point) const
 
 HCURSOR CXTPControl::GetResizeCursor()
 {
-    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCE(XTP_IDC_CUSTOMIZE_RESIZE));
+    return XTPLoadCursor(XTP_IDC_CUSTOMIZE_RESIZE);
 }
 
 void CXTPControl::OnCustomizeMouseDown(CPoint point)

@@ -29,7 +29,7 @@ namespace {
 
 HCURSOR LoadEditorCursor(UINT nID)
 {
-    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCE(nID));
+    return XTPLoadCursor(nID);
 }
 
 XTPButtonEditorShape ShapeOfTool(int nTool)

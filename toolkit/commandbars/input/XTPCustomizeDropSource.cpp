@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/foundation/XTPCaptureLoop.h"
+#include "toolkit/foundation/XTPResourceManager.h"
 
 #include <algorithm>
 
@@ -12,7 +13,7 @@ namespace {
 
 HCURSOR LoadDragCursor(UINT nID)
 {
-    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCE(nID));
+    return XTPLoadCursor(nID);
 }
 
 // The point of a mouse message on the screen.
