@@ -87,9 +87,10 @@ CXTPTaskPanel::~CXTPTaskPanel()
     Remember(m_pItemDragging, NULL);
     SetActiveGroup(NULL);
     ForgetArrivedGroups();
-    // Groups that someone else still holds must not reach the panel later.
-    m_pGroups->Clear(FALSE);
+    // Groups that someone else still holds must not reach the panel later:
+    // they (and their items) leave it before the collection lets them go.
     m_pGroups->SetTaskPanel(NULL);
+    m_pGroups->Clear(FALSE);
     m_pGroups->InternalRelease();
     if (m_pImageManager != NULL)
         m_pImageManager->InternalRelease();
@@ -146,7 +147,9 @@ void CXTPTaskPanel::SetTheme(int nTheme)
 void CXTPTaskPanel::SetCustomTheme(CXTPTaskPanelPainter* pPainter)
 {
     ASSERT(pPainter != NULL);
-    delete m_pPaintManager;
+    // The current painter given again stays: the panel already owns it.
+    if (pPainter != m_pPaintManager)
+        delete m_pPaintManager;
     m_pPaintManager = pPainter;
     m_nTheme = xtpTaskPanelThemeCustom;
     Reposition(TRUE);

@@ -41,6 +41,8 @@ public:
     // Initialises OLE for the thread, makes the group collection and an image
     // manager of its own, theme 2's painter, animation on.
     CXTPTaskPanel();
+    // Groups still held elsewhere outlive the panel detached from it (their
+    // GetTaskPanel answers NULL).
     ~CXTPTaskPanel() override;
 
     // Registers the panel's window class (double clicks, arrow cursor) and
@@ -102,7 +104,8 @@ public:
     // A new painter for the theme id (XTPTaskPanelPaintTheme; any id outside
     // 0 to 12 gives theme 2's painter), then a layout.
     void SetTheme(int nTheme);
-    // Takes the painter (the panel deletes it); the theme id becomes 13.
+    // Takes the painter (the panel deletes it; the current one given again
+    // stays); the theme id becomes 13.
     void SetCustomTheme(CXTPTaskPanelPainter* pPainter);
     // The id last given to SetTheme (also one outside 0 to 12), or 13.
     int GetCurrentTheme() const { return m_nTheme; }
@@ -203,7 +206,12 @@ public:
     // the keyboard focus.
     BOOL IsDrawFocusRect() const;
 
-    // --- called by the groups ---
+    // --- called by the groups and the collections ---
+
+    // A collection of the panel finished a load: the panel takes what its
+    // elements loaded that reaches it (the groups' open states, through
+    // ExpandGroup; the selection, when it follows the focus).
+    void OnItemsLoaded(CXTPTaskPanelItems* pItems);
 
     // A group's opening or closing movement arrived: its owner is told once
     // the panel's layout is whole.
@@ -276,6 +284,7 @@ private:
     BOOL IsLayoutAllowed() const;
     void MeasureGroupsBesideOpenOne(int nLeft, int nRight);
     void CloseActiveGroupFor(CXTPTaskPanelGroup* pGroup);
+    void RestoreLoadedSelection(CXTPTaskPanelItems* pItems);
     void AnimateGroups(int nStep);
     void StartOrStopAnimation();
     void OnAnimationTimer();

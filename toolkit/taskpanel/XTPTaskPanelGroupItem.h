@@ -85,4 +85,7 @@ protected:
     HWND m_hWnd;
     CSize m_szItem;
     CBitmap m_bmpPreview;
+
+    // The panel takes a loaded selection once the load is whole.
+    friend class CXTPTaskPanel;
 };

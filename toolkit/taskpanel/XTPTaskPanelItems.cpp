@@ -67,9 +67,21 @@ void CXTPTaskPanelItems::Attach(CXTPTaskPanelItem* pItem)
     pItem->SetTaskPanel(m_pPanel);
 }
 
+BOOL CXTPTaskPanelItems::Refuses(CXTPTaskPanelItem* pItem) const
+{
+    // The panel and the groups take their elements as groups and group
+    // items: any other kind would be a NULL to them.
+    if (pItem->IsKindOf(GetDefaultItemClass()))
+        return FALSE;
+    pItem->InternalRelease();
+    return TRUE;
+}
+
 CXTPTaskPanelItem* CXTPTaskPanelItems::Add(CXTPTaskPanelItem* pItem, UINT nID)
 {
     ASSERT(pItem != NULL && pItem->GetParentItems() == NULL);
+    if (Refuses(pItem))
+        return NULL;
     pItem->SetID(nID);
     m_arrItems.push_back(pItem);
     Attach(pItem);
@@ -80,6 +92,8 @@ CXTPTaskPanelItem* CXTPTaskPanelItems::Add(CXTPTaskPanelItem* pItem, UINT nID)
 CXTPTaskPanelItem* CXTPTaskPanelItems::InsertAt(int nIndex, CXTPTaskPanelItem* pItem)
 {
     ASSERT(pItem != NULL && pItem->GetParentItems() == NULL);
+    if (Refuses(pItem))
+        return NULL;
     nIndex = std::max(0, std::min(nIndex, GetCount()));
     m_arrItems.insert(m_arrItems.begin() + nIndex, pItem);
     Attach(pItem);
@@ -188,9 +202,11 @@ void CXTPTaskPanelItems::StoreElements(CXTPPropExchange* pPX)
 
 void CXTPTaskPanelItems::LoadElements(CXTPPropExchange* pPX)
 {
-    // The new elements are read beside the old ones: damaged data leaves the
-    // collection as it was.
-    CXTPTaskPanelItems loaded(m_pPanel);
+    // The new elements are read beside the old ones and without a panel, so
+    // that what they load reaches no panel yet (a group's open state, an
+    // item's selection): damaged data leaves the collection and the panel as
+    // they were. The panel takes the loaded state once every element is in.
+    CXTPTaskPanelItems loaded(NULL);
     CXTPPropExchangeEnumeratorPtr pEnum(pPX->GetEnumerator("Item"));
     POSITION pos = pEnum->GetPosition();
     while (pos != NULL)
@@ -202,11 +218,13 @@ void CXTPTaskPanelItems::LoadElements(CXTPPropExchange* pPX)
         CXTPTaskPanelItem* pItem = (CXTPTaskPanelItem*)pObject;
         loaded.m_arrItems.push_back(pItem);
         pItem->SetParentItems(&loaded);
-        pSection->m_dwData = (DWORD_PTR)m_pPanel;
+        pSection->m_dwData = 0;
         pItem->DoPropExchange(pSection);
     }
     Clear(FALSE);
     m_arrItems.swap(loaded.m_arrItems);
     for (CXTPTaskPanelItem* pItem : m_arrItems)
         Attach(pItem);
+    if (m_pPanel != NULL)
+        m_pPanel->OnItemsLoaded(this);
 }

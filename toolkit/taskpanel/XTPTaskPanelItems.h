@@ -35,6 +35,9 @@ public:
     // NULL when the index is out of range.
     CXTPTaskPanelItem* GetAt(int nIndex) const;
     // Gives the item the id (SetID), appends it and lays the panel out.
+    // An item not of the collection's kind (GetDefaultItemClass: a group
+    // item among the panel's groups, say) is refused: the reference given is
+    // released and the answer is NULL. So is it by InsertAt.
     CXTPTaskPanelItem* Add(CXTPTaskPanelItem* pItem, UINT nID);
     // Inserts the item at the index (kept within 0 and the count) and lays
     // the panel out.
@@ -54,11 +57,13 @@ public:
     void Clear(BOOL bReposition = TRUE);
 
     // The elements as the list "Item": "Count", then per element its class
-    // under "Class" and its own keys. Loading replaces the elements only when
-    // every element was read; otherwise the elements stay as they were and the
-    // exception goes on to the caller (CArchiveException badClass for a class
-    // that is not of the collection's kind). The panel's redraw is locked
-    // meanwhile and it is laid out at the end.
+    // under "Class" and its own keys. Loading reads the elements without a
+    // panel and replaces the old ones only when every element was read; the
+    // panel then takes what they loaded (OnItemsLoaded). Otherwise the
+    // elements and the panel stay as they were, nothing is sent to the owner,
+    // and the exception goes on to the caller (CArchiveException badClass for
+    // a class that is not of the collection's kind). The panel's redraw is
+    // locked meanwhile and it is laid out at the end.
     void DoPropExchange(CXTPPropExchange* pPX);
 
     // --- owners ---
@@ -71,6 +76,8 @@ public:
     void SetOwner(CCmdTarget* pOwner) { m_pOwner = pOwner; }
 
 private:
+    // Releases an item not of the collection's kind and answers TRUE.
+    BOOL Refuses(CXTPTaskPanelItem* pItem) const;
     void Attach(CXTPTaskPanelItem* pItem);
     // Tells the panel, detaches and releases the element.
     void Release(CXTPTaskPanelItem* pItem);

@@ -4,12 +4,14 @@
 #include "toolkit/taskpanel/XTPTaskPanel.h"
 #include "toolkit/taskpanel/XTPTaskPanelEditItem.h"
 
+#include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/foundation/XTPCaptureLoop.h"
 #include "toolkit/foundation/XTPWindowRect.h"
 #include "toolkit/taskpanel/XTPTaskPanelLayout.h"
 #include "toolkit/taskpanel/themes/XTPTaskPanelPainter.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -150,6 +152,48 @@ void CXTPTaskPanel::ExpandGroup(CXTPTaskPanelGroup* pGroup, BOOL bExpanded)
         Reposition(TRUE);
     }
     pGroup->InternalRelease();
+}
+
+void CXTPTaskPanel::OnItemsLoaded(CXTPTaskPanelItems* pItems)
+{
+    if (pItems != m_pGroups)
+    {
+        RestoreLoadedSelection(pItems);
+        return;
+    }
+    // The owner hears of each group that opens and may change the groups
+    // meanwhile: each is held, and one that left the panel is left alone.
+    std::vector<CXTPTaskPanelGroup*> loaded;
+    std::vector<std::unique_ptr<CXTPHoldReference>> hold;
+    for (int i = 0; i < GetGroupCount(); i++)
+    {
+        loaded.push_back(GetAt(i));
+        hold.emplace_back(new CXTPHoldReference(loaded.back()));
+    }
+    for (CXTPTaskPanelGroup* pGroup : loaded)
+    {
+        if (pGroup->GetParentItems() == m_pGroups)
+            pGroup->SetExpanded(pGroup->m_bExpanded);
+    }
+    for (CXTPTaskPanelGroup* pGroup : loaded)
+    {
+        if (pGroup->GetParentItems() == m_pGroups)
+            RestoreLoadedSelection(pGroup->GetItems());
+    }
+}
+
+void CXTPTaskPanel::RestoreLoadedSelection(CXTPTaskPanelItems* pItems)
+{
+    // Only a selection that follows the focus reaches the panel: the item
+    // takes the focus.
+    if (!m_bSingleSelection)
+        return;
+    for (int i = 0; i < pItems->GetCount(); i++)
+    {
+        CXTPTaskPanelGroupItem* pItem = DYNAMIC_DOWNCAST(CXTPTaskPanelGroupItem, pItems->GetAt(i));
+        if (pItem != NULL && pItem->m_bSelected)
+            pItem->SetItemSelected(TRUE);
+    }
 }
 
 void CXTPTaskPanel::CloseActiveGroupFor(CXTPTaskPanelGroup* pGroup)

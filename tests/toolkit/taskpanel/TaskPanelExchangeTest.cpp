@@ -113,6 +113,21 @@ void LoadFromArchive(CXTPTaskPanel* pPanel, std::vector<BYTE> bytes)
     pPanel->GetGroups()->DoPropExchange(&px);
 }
 
+// Whether the load threw the archive exception (which is deleted).
+bool IsRefused(const std::function<void()>& load)
+{
+    try
+    {
+        load();
+    }
+    catch (CArchiveException* e)
+    {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
+
 TEST_F(TaskPanelExchangeTest, ArchiveRoundTrip)
 {
     CXTPTaskPanel* pOther = OtherPanel();
@@ -180,6 +195,47 @@ TEST_F(TaskPanelExchangeTest, DamagedArchiveLeavesThePanelAsItWas)
         }
         EXPECT_TRUE(bThrown) << "cut at " << nCut;
         EXPECT_EQ(original, Describe(panel)) << "cut at " << nCut;
+    }
+}
+
+// A load refused part way (the last group cut short) changes nothing that
+// the panel shows or tells: no group opens or closes, the open group and
+// the focus stay, and the owner hears nothing.
+TEST_F(TaskPanelExchangeTest, RefusedLoadLeavesThePanelAsItWasInEveryBehaviour)
+{
+    struct Row
+    {
+        const char* name;
+        int nBehaviour;
+        BOOL bSelectionFollowsFocus;
+    } rows[] = {
+        {"groups on their own", xtpTaskPanelBehaviourExplorer, FALSE},
+        {"one open group", xtpTaskPanelBehaviourList, FALSE},
+        {"one open group, toolbox", xtpTaskPanelBehaviourToolbox, FALSE},
+        {"selection following the focus", xtpTaskPanelBehaviourExplorer, TRUE},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        panel->SetBehaviour(row.nBehaviour);
+        panel->SetSingleSelection(row.bSelectionFollowsFocus);
+        panel->GetAt(0)->SetExpanded(TRUE);
+        // The link is stored selected when the selection follows the focus.
+        panel->SetFocusedItem(panel->GetAt(0)->GetAt(0));
+        std::vector<BYTE> bytes = StoreInArchive(panel);
+        bytes.resize(bytes.size() - 3);
+        CXTPTaskPanelGroup* pOpen = panel->GetActiveGroup();
+        panel->SetFocusedItem(panel->GetAt(1));
+        const std::string strBefore = Describe(panel);
+        const std::string strTargets = Targets();
+        owner.Reset();
+
+        EXPECT_TRUE(IsRefused([&] { LoadFromArchive(panel, bytes); }));
+        EXPECT_EQ(strBefore, Describe(panel));
+        EXPECT_EQ(strTargets, Targets());
+        EXPECT_EQ(pOpen, panel->GetActiveGroup());
+        EXPECT_EQ(panel->GetAt(1), panel->GetFocusedItem());
+        EXPECT_EQ("", owner.Codes());
     }
 }
 

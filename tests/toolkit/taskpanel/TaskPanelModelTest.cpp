@@ -8,15 +8,8 @@
 
 namespace {
 
-// A group item that counts how many of its kind live.
-class CCountedItem : public CXTPTaskPanelGroupItem
-{
-public:
-    CCountedItem() { ++live; }
-    ~CCountedItem() override { --live; }
-    static int live;
-};
-int CCountedItem::live = 0;
+using CCountedItem = CLiveCounted<CXTPTaskPanelGroupItem>;
+using CCountedGroup = CLiveCounted<CXTPTaskPanelGroup>;
 
 CCountedItem* AddCounted(CXTPTaskPanelGroup* pGroup, UINT nID)
 {
@@ -132,6 +125,62 @@ TEST_F(TaskPanelTest, GroupRemovedByTheOwnerWhileExpandingIsLeftAlone)
     pGroup->SetExpanded(FALSE);
     EXPECT_EQ(1, panel->GetGroupCount());
     EXPECT_EQ("6", owner.Codes()) << "no arrival is reported for a group that left";
+}
+
+// A group someone else holds outlives its panel, detached with its items:
+// nothing it does later reaches the panel that is gone.
+TEST(TaskPanelLifetime, GroupHeldElsewhereOutlivesThePanelDetached)
+{
+    CPanelOwner& owner = PanelOwner();
+    CXTPTaskPanel* pPanel = new CXTPTaskPanel;
+    ASSERT_TRUE(pPanel->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300), &owner, 77));
+    CXTPTaskPanelGroup* pGroup = pPanel->AddGroup(1);
+    CCountedItem* pItem = AddCounted(pGroup, 10);
+    pPanel->SetFocusedItem(pItem);
+    pGroup->InternalAddRef();
+    pItem->InternalAddRef();
+    delete pPanel;
+
+    EXPECT_EQ(NULL, pGroup->GetTaskPanel());
+    EXPECT_EQ(NULL, pGroup->GetParentItems());
+    EXPECT_EQ(NULL, pItem->GetTaskPanel());
+    EXPECT_FALSE(pItem->IsItemFocused());
+    pGroup->SetExpanded(FALSE);
+    EXPECT_FALSE(pGroup->IsExpanded()) << "the group answers by itself";
+    pGroup->InternalRelease();
+    EXPECT_EQ(1, CCountedItem::live) << "the item is still held";
+    pItem->InternalRelease();
+    EXPECT_EQ(0, CCountedItem::live);
+}
+
+// The panel's groups take groups only and a group's items take group
+// items only: another kind is refused and its reference released, and the
+// panel lays out and paints as before.
+TEST_F(TaskPanelTest, CollectionsTakeOnlyElementsOfTheirKind)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 2);
+    const std::string strBefore = Targets();
+    struct Row
+    {
+        const char* name;
+        CXTPTaskPanelItems* pItems;
+        std::function<CXTPTaskPanelItem*()> make;
+    } rows[] = {
+        {"a group item among the groups", panel->GetGroups(), [] { return new CCountedItem; }},
+        {"a group among a group's items", pGroup->GetItems(), [] { return new CCountedGroup; }},
+    };
+    for (const Row& row : rows)
+    {
+        const int nCount = row.pItems->GetCount();
+        EXPECT_EQ(NULL, row.pItems->Add(row.make(), 5)) << row.name;
+        EXPECT_EQ(NULL, row.pItems->InsertAt(0, row.make())) << row.name;
+        EXPECT_EQ(nCount, row.pItems->GetCount()) << row.name;
+        EXPECT_EQ(0, CCountedItem::live + CCountedGroup::live) << row.name << " is released";
+    }
+    panel->Reposition(FALSE);
+    PixelCanvas canvas(200, 300);
+    PrintPanel(panel, canvas);
+    EXPECT_EQ(strBefore, Targets());
 }
 
 TEST(TaskPanelItem, IdTakesCaptionAndTooltipFromItsString)

@@ -170,6 +170,21 @@ TEST_F(TaskPanelTest, ThemeIdsOutsideTheRangeGiveTheDefault)
     EXPECT_EQ(pCustom, panel->GetPaintManager());
 }
 
+using CCountedPainter = CLiveCounted<CFixedPainter>;
+
+TEST_F(TaskPanelTest, GivingTheCurrentCustomPainterAgainKeepsIt)
+{
+    CCountedPainter* pPainter = new CCountedPainter;
+    panel->SetCustomTheme(pPainter);
+    AddGroup(1, 2);
+    panel->SetCustomTheme(pPainter);
+    EXPECT_EQ(1, CCountedPainter::live) << "not deleted";
+    EXPECT_EQ(pPainter, panel->GetPaintManager());
+    EXPECT_EQ(xtpTaskPanelThemeCustom, panel->GetCurrentTheme());
+    panel->SetTheme(xtpTaskPanelThemeBase);
+    EXPECT_EQ(0, CCountedPainter::live) << "replaced, it goes";
+}
+
 TEST_F(TaskPanelTest, SettingTheCurrentImageManagerAgainKeepsIt)
 {
     CXTPImageManager* pManager = panel->GetImageManager();

@@ -38,6 +38,18 @@ void FillThreeGroupsAndTenItems(CXTPTaskPanel& panel, CImageList& images);
 void SaveShotIfAsked(CWnd* pWnd, const std::string& strName);
 void SaveCanvasIfAsked(PixelCanvas& canvas, const std::string& strName);
 
+// An object of the base class that counts how many of its kind live.
+template <class TBase>
+class CLiveCounted : public TBase
+{
+public:
+    CLiveCounted() { ++live; }
+    ~CLiveCounted() override { --live; }
+    static int live;
+};
+template <class TBase>
+int CLiveCounted<TBase>::live = 0;
+
 // The owner of the panels under test, at the screen's top-left corner.
 class CPanelOwner : public CTestWindow
 {
