@@ -60,8 +60,8 @@ CXTPTaskPanel::CXTPTaskPanel()
       m_nItemLayout(xtpTaskItemLayoutDefault), m_nHotTrackStyle(xtpTaskPanelHighlightDefault),
       m_nBehaviour(xtpTaskPanelBehaviourExplorer), m_pActiveGroup(NULL), m_pDropTarget(NULL),
       m_bHoverTimerArmed(FALSE), m_bOleInitialized(FALSE),
-      m_pScrollButtonDown(NULL), m_pScrollButtonUp(NULL), m_bSingleSelection(FALSE), m_pLayoutDC(NULL),
-      m_pRenameEdit(NULL)
+      m_pScrollButtonDown(NULL), m_pScrollButtonUp(NULL), m_bSingleSelection(FALSE), m_nArrivalBatches(0),
+      m_pLayoutDC(NULL), m_pRenameEdit(NULL)
 {
     // S_FALSE (already initialised) counts too and is balanced the same way.
     m_bOleInitialized = SUCCEEDED(::OleInitialize(NULL));
@@ -363,12 +363,27 @@ void CXTPTaskPanel::OnGroupArrived(CXTPTaskPanelGroup* pGroup)
 {
     pGroup->InternalAddRef();
     m_arrArrivedGroups.push_back(pGroup);
+    if (m_nArrivalBatches == 0)
+        NotifyArrivedGroups();
+}
+
+CXTPTaskPanel::CArrivalBatch::CArrivalBatch(CXTPTaskPanel* pPanel) : m_pPanel(pPanel)
+{
+    m_pPanel->m_nArrivalBatches++;
+}
+
+CXTPTaskPanel::CArrivalBatch::~CArrivalBatch()
+{
+    // The owner may change the groups when told: never in the middle of a
+    // layout or an animation tick that walks them.
+    if (--m_pPanel->m_nArrivalBatches == 0)
+        m_pPanel->NotifyArrivedGroups();
 }
 
 void CXTPTaskPanel::NotifyArrivedGroups()
 {
-    // Sent once the panel's state is whole; each group is held until its
-    // owner returns, and one that left the panel meanwhile is not reported.
+    // Each group is held until its owner returns, and one that left the
+    // panel meanwhile is not reported.
     while (!m_arrArrivedGroups.empty())
     {
         CXTPTaskPanelGroup* pGroup = m_arrArrivedGroups.front();
@@ -435,15 +450,29 @@ LRESULT CXTPTaskPanel::OnPrint(WPARAM wParam, LPARAM lParam)
     {
         for (CWnd* pChild = GetWindow(GW_CHILD); pChild != NULL; pChild = pChild->GetWindow(GW_HWNDNEXT))
         {
-            if (!pChild->IsWindowVisible())
-                continue;
-            const CRect rcChild = RectInClient(pChild);
-            pDC->SetViewportOrg(ptOrigin.x + rcChild.left, ptOrigin.y + rcChild.top);
-            pChild->SendMessage(WM_PRINT, wParam, lParam);
+            if (pChild->IsWindowVisible())
+                PrintChild(pDC, pChild, lParam);
         }
-        pDC->SetViewportOrg(ptOrigin);
     }
     return 1;
+}
+
+void CXTPTaskPanel::PrintChild(CDC* pDC, CWnd* pChild, LPARAM lFlags)
+{
+    // Standard controls clip what they print to their client rectangle in
+    // device coordinates, so a viewport origin moved to their place would
+    // clip them away: each prints into a picture of its own, laid over what
+    // the panel drew there, which then goes to its place.
+    const CRect rcChild = RectInClient(pChild);
+    CDC dcChild;
+    CBitmap bmpChild;
+    if (!dcChild.CreateCompatibleDC(pDC) || !bmpChild.CreateCompatibleBitmap(pDC, rcChild.Width(), rcChild.Height()))
+        return;
+    CBitmap* pOld = dcChild.SelectObject(&bmpChild);
+    dcChild.BitBlt(0, 0, rcChild.Width(), rcChild.Height(), pDC, rcChild.left, rcChild.top, SRCCOPY);
+    pChild->SendMessage(WM_PRINT, (WPARAM)dcChild.GetSafeHdc(), lFlags);
+    pDC->BitBlt(rcChild.left, rcChild.top, rcChild.Width(), rcChild.Height(), &dcChild, 0, 0, SRCCOPY);
+    dcChild.SelectObject(pOld);
 }
 
 CRect CXTPTaskPanel::RectInClient(CWnd* pChild) const

@@ -213,8 +213,9 @@ public:
     // ExpandGroup; the selection, when it follows the focus).
     void OnItemsLoaded(CXTPTaskPanelItems* pItems);
 
-    // A group's opening or closing movement arrived: its owner is told once
-    // the panel's layout is whole.
+    // A group's opening or closing movement arrived: the owner gets
+    // TPN_GROUPEXPANDED at once, or, while the panel lays out, animates or
+    // scrolls, as soon as that is done and the panel's state is whole.
     void OnGroupArrived(CXTPTaskPanelGroup* pGroup);
     // The scroll buttons' enabled states from their group.
     void RefreshScrollButtonStates();
@@ -276,8 +277,20 @@ private:
     void SetActiveGroup(CXTPTaskPanelGroup* pGroup);
     // The item is the removed one or lies in the removed group.
     static BOOL IsGoneWith(const CXTPTaskPanelItem* pItem, const CXTPTaskPanelItem* pRemoved);
-    // Sends TPN_GROUPEXPANDED for the groups that arrived, once the layout
-    // is whole.
+    // Holds TPN_GROUPEXPANDED back for its scope (a layout, an animation
+    // tick, a scroll); the outermost sends what arrived meanwhile.
+    class CArrivalBatch
+    {
+    public:
+        explicit CArrivalBatch(CXTPTaskPanel* pPanel);
+        ~CArrivalBatch();
+
+    private:
+        CArrivalBatch(const CArrivalBatch&);
+        CArrivalBatch& operator=(const CArrivalBatch&);
+        CXTPTaskPanel* m_pPanel;
+    };
+    // Sends TPN_GROUPEXPANDED for the groups that arrived.
     void NotifyArrivedGroups();
     void ForgetArrivedGroups();
     void ReadSystemAnimation();
@@ -306,6 +319,8 @@ private:
     BOOL OnKeyboardArrow(UINT nChar);
     CXTPTaskPanelItem* StepFrom(CXTPTaskPanelItem* pItem, int nDirection, BOOL bGroupsOnly, BOOL bRowStep) const;
     CRect RectInClient(CWnd* pChild) const;
+    // WM_PRINT of a child window, its picture put at its place in pDC.
+    void PrintChild(CDC* pDC, CWnd* pChild, LPARAM lFlags);
     // What a drop at the point would go to: an item of the group or the group.
     CXTPTaskPanelItem* DropTargetAt(CXTPTaskPanelGroup* pGroup, BOOL bCaption, CPoint point) const;
     // Timer 203 runs while a drag rests over a closed group.
@@ -354,6 +369,7 @@ private:
     CXTPTaskPanelScrollButton* m_pScrollButtonUp;
     BOOL m_bSingleSelection;
     std::vector<CXTPTaskPanelGroup*> m_arrArrivedGroups; // each held by a reference
+    int m_nArrivalBatches;                               // CArrivalBatch scopes open
     CDC* m_pLayoutDC;
     CXTPTaskPanelEditItem* m_pRenameEdit; // the edit of a rename under way
 };

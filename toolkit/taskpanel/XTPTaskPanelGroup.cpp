@@ -302,13 +302,14 @@ int CXTPTaskPanelGroup::LayoutItemsInRows(const CRect& rcWork)
 void CXTPTaskPanelGroup::OnAnimate(int nStep)
 {
     m_rcGroupCurrent = XTPTaskPanelAnimateRect(m_rcGroupCurrent, m_rcGroupTarget, nStep);
-    if (!IsDirty() && m_bExpandPending)
-    {
+    const BOOL bArrived = !IsDirty() && m_bExpandPending;
+    if (bArrived)
         m_bExpandPending = FALSE;
-        if (m_pPanel != NULL)
-            m_pPanel->OnGroupArrived(this);
-    }
     OnAnimateItems(nStep);
+    // The owner hears of the arrival after the whole step, hosted windows
+    // placed: it may change the group when told.
+    if (bArrived && m_pPanel != NULL)
+        m_pPanel->OnGroupArrived(this);
 }
 
 void CXTPTaskPanelGroup::OnAnimateItems(int nStep)

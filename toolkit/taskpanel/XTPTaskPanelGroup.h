@@ -102,9 +102,10 @@ public:
     CRect OnReposition(CRect rc, BOOL bAnimate);
     // Lays out the items and answers the client area's height.
     int OnCalcClientHeight();
-    // One movement step towards the target (below 1: arrive at once); on
-    // arrival after an opening or closing the owner gets TPN_GROUPEXPANDED.
-    // Then every item takes the step (hosted windows follow the group).
+    // One movement step towards the target (below 1: arrive at once); every
+    // item takes the step too (hosted windows follow the group). On arrival
+    // after an opening or closing the owner then gets TPN_GROUPEXPANDED
+    // (CXTPTaskPanel::OnGroupArrived).
     void OnAnimate(int nStep);
     // The items' part of a step alone: hosted windows placed or hidden as
     // the group stands now.

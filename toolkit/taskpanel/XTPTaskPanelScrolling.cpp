@@ -43,6 +43,7 @@ void CXTPTaskPanel::Reposition(BOOL bAnimate)
 {
     if (!IsLayoutAllowed())
         return;
+    CArrivalBatch batch(this);
     const CXTPClientRect rcClient(this);
     const CRect rcMargins = m_pPaintManager->GetControlMargins(this);
     const int nSpacing = m_pPaintManager->GetGroupSpacing(this);
@@ -76,22 +77,22 @@ void CXTPTaskPanel::Reposition(BOOL bAnimate)
     for (int i = 0; i < GetGroupCount(); i++)
         GetAt(i)->OnAnimateItems(m_nAnimationStep);
     Invalidate(FALSE);
-    NotifyArrivedGroups();
 }
 
 void CXTPTaskPanel::MeasureGroupsBesideOpenOne(int nLeft, int nRight)
 {
     // The open group fills what the others leave: their captions and items
-    // are measured first, so that it never counts with an old size.
+    // are measured first, at the width they are about to take (a caption may
+    // wrap), so that it never counts with an old size.
     for (int i = 0; i < GetGroupCount(); i++)
     {
         CXTPTaskPanelGroup* pGroup = GetAt(i);
         const CRect rcOuter = m_pPaintManager->GetGroupOuterMargins(pGroup);
+        pGroup->m_rcGroupTarget.left = nLeft + rcOuter.left;
+        pGroup->m_rcGroupTarget.right = nRight - rcOuter.right;
         pGroup->m_nCaptionHeight = m_pPaintManager->DrawGroupCaption(m_pLayoutDC, pGroup, FALSE);
         if (pGroup == m_pActiveGroup || pGroup->m_bExpandPending || !IsGroupExpanded(pGroup))
             continue;
-        pGroup->m_rcGroupTarget.left = nLeft + rcOuter.left;
-        pGroup->m_rcGroupTarget.right = nRight - rcOuter.right;
         pGroup->m_nClientHeight = pGroup->OnCalcClientHeight();
     }
 }
@@ -230,6 +231,7 @@ void CXTPTaskPanel::StartOrStopAnimation()
 
 void CXTPTaskPanel::OnAnimationTimer()
 {
+    CArrivalBatch batch(this);
     BOOL bMoved = FALSE;
     for (int i = 0; i < GetGroupCount(); i++)
     {
@@ -251,7 +253,6 @@ void CXTPTaskPanel::OnAnimationTimer()
         KillTimer(xtpTaskPanelTimerAnimation);
         m_nAnimateTimer = 0;
     }
-    NotifyArrivedGroups();
 }
 
 void CXTPTaskPanel::OnTimer(UINT_PTR nIDEvent)
@@ -267,6 +268,7 @@ void CXTPTaskPanel::OnTimer(UINT_PTR nIDEvent)
 
 void CXTPTaskPanel::UpdateScrollBar()
 {
+    CArrivalBatch batch(this);
     const CXTPClientRect rcClient(this);
     const BOOL bShow = rcClient.Height() < m_nClientHeight;
     if (bShow != m_bScrollVisible)
@@ -304,10 +306,10 @@ int CXTPTaskPanel::GetScrollLimit() const
 
 void CXTPTaskPanel::ScrollTo(int nPos)
 {
+    CArrivalBatch batch(this);
     CWnd::SetScrollPos(SB_VERT, nPos, TRUE);
     AnimateGroups(m_nAnimationStep);
     Invalidate(FALSE);
-    NotifyArrivedGroups();
 }
 
 void CXTPTaskPanel::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)

@@ -86,6 +86,46 @@ TEST_F(HostedControlTest, ScrollingMovesTheControl)
     EXPECT_EQ(56 - panel->GetScrollOffset(), RectInParent(&control).top) << "out of sight with its group";
 }
 
+// WM_PRINT draws the panel and, with PRF_CHILDREN, each shown child window
+// at its place in the client area, also when the panel is scrolled.
+TEST_F(HostedControlTest, PrintingWithChildrenDrawsTheControlAtItsPlace)
+{
+    for (UINT nID = 2; nID <= 5; nID++)
+        AddGroup(nID, 3);
+    // The control's own colour, as it prints itself.
+    PixelCanvas alone(10, 10);
+    control.SendMessage(WM_PRINT, (WPARAM)alone.dc().GetSafeHdc(), PRF_CLIENT);
+    const COLORREF clrControl = alone.Pixel(3, 3);
+    ASSERT_NE(kWhite, clrControl);
+    struct Row
+    {
+        const char* name;
+        UINT nScrolls;
+        LPARAM nFlags;
+        bool bControlShown;
+    } rows[] = {
+        {"with children", 0, PRF_CLIENT | PRF_CHILDREN, true},
+        {"with children, scrolled", 1, PRF_CLIENT | PRF_CHILDREN, true},
+        {"the client area alone", 0, PRF_CLIENT, false},
+    };
+    for (const Row& row : rows)
+    {
+        panel->SendMessage(WM_VSCROLL, SB_TOP, 0);
+        for (UINT i = 0; i < row.nScrolls; i++)
+            panel->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+        const CRect rcControl = RectInParent(&control);
+        PixelCanvas canvas(200, 300);
+        panel->SendMessage(WM_PRINT, (WPARAM)canvas.dc().GetSafeHdc(), row.nFlags);
+        EXPECT_EQ(row.bControlShown ? rcControl.Width() * rcControl.Height() : 0,
+                  CountOf(canvas, clrControl, rcControl))
+            << row.name;
+        CRect rcAround = rcControl;
+        rcAround.InflateRect(0, 2);
+        EXPECT_EQ(CountOf(canvas, clrControl, rcControl), CountOf(canvas, clrControl, rcAround))
+            << row.name << ": nothing of its colour above or below it";
+    }
+}
+
 TEST_F(HostedControlTest, RemovingTheItemHidesItsWindow)
 {
     ASSERT_TRUE(control.IsWindowVisible());

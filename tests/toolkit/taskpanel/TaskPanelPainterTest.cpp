@@ -2,6 +2,7 @@
 // given: caption and client colours, the client border, the hidden
 // caption's strip, the expand button's room, the fade of a closing group,
 // and its metrics.
+#include "TaskPanelTestIds.h"
 #include "TaskPanelTestSupport.h"
 
 #include "toolkit/foundation/XTPColorManager.h"
@@ -9,6 +10,8 @@
 #include "toolkit/taskpanel/themes/XTPTaskPanelShellStylePainter.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -120,6 +123,101 @@ TEST_F(BasePainterTest, ClosingGroupFadesItsFace)
     PrintPanel(panel, canvas);
     Tick(10);
     EXPECT_FALSE(pGroup->IsDirty());
+}
+
+// The smallest rectangle holding every pixel of the colour ("empty" when
+// none has it).
+std::string BoundsOf(const PixelCanvas& canvas, COLORREF clr)
+{
+    CRect rc(canvas.width(), canvas.height(), 0, 0);
+    for (int y = 0; y < canvas.height(); y++)
+    {
+        for (int x = 0; x < canvas.width(); x++)
+        {
+            if (canvas.Pixel(x, y) != clr)
+                continue;
+            rc.SetRect(std::min((int)rc.left, x), std::min((int)rc.top, y), std::max((int)rc.right, x + 1),
+                       std::max((int)rc.bottom, y + 1));
+        }
+    }
+    return rc.IsRectEmpty() ? "empty" : Text(rc);
+}
+
+// A group's icon comes from the panel's image manager at the group icon
+// size, its bottom on the caption's, at the caption's left; a caption no
+// wider than the icon has none.
+TEST_F(BasePainterTest, CaptionShowsTheGroupsIconAtTheGroupIconSize)
+{
+    const COLORREF kIconColour = RGB(10, 200, 30);
+    CImageList images;
+    images.Create(32, 32, ILC_COLOR32 | ILC_MASK, 0, 1);
+    HICON hIcon = SolidIcon(kIconColour);
+    images.Add(hIcon);
+    ::DestroyIcon(hIcon);
+    panel->SetGroupImageList(&images, CSize(32, 32));
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 1);
+    struct Row
+    {
+        const char* name;
+        int nPanelWidth;
+        int nIconIndex;
+        bool bShown;
+    } rows[] = {
+        {"the group's icon", 200, 0, true},
+        {"no icon", 200, -1, false},
+        {"a caption no wider than the icon", 56, 0, false},
+    };
+    for (const Row& row : rows)
+    {
+        panel->MoveWindow(0, 0, row.nPanelWidth, 300);
+        pGroup->SetIconIndex(row.nIconIndex);
+        panel->Reposition(FALSE);
+        PixelCanvas canvas(200, 300);
+        PrintPanel(panel, canvas);
+        const CRect rcCaption = pGroup->GetCaptionRect();
+        const CRect rcIcon(rcCaption.left, rcCaption.bottom - 32, rcCaption.left + 32, rcCaption.bottom);
+        EXPECT_EQ(row.bShown ? Text(rcIcon) : "empty", BoundsOf(canvas, kIconColour)) << row.name;
+    }
+}
+
+// The client bitmap sits in the bottom-right corner of the client area,
+// under the border, with its mask colour or its transparent pixels letting
+// the client background through.
+TEST_F(TaskPanelTest, ClientBitmapSitsInTheClientAreasCorner)
+{
+    struct Row
+    {
+        const char* name;
+        UINT nID;
+        BOOL bAlpha;
+        COLORREF clrPicture;
+    } rows[] = {
+        {"a 24-bit picture with a mask colour", IDB_CLIENT_MASKED, FALSE, RGB(0, 160, 0)},
+        {"a 32-bit picture with alpha", IDB_CLIENT_ALPHA, TRUE, RGB(0, 0, 160)},
+    };
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 2);
+    for (const Row& row : rows)
+    {
+        pGroup->SetClientBitmap(row.nID, RGB(255, 0, 255), row.bAlpha);
+        EXPECT_EQ(CSize(12, 10), pGroup->GetClientBitmapSize()) << row.name;
+        PixelCanvas canvas(200, 300);
+        PrintPanel(panel, canvas);
+        const CRect rc = pGroup->GetClientRect();
+        const COLORREF clrClient = canvas.Pixel(rc.right - 20, rc.bottom - 3);
+        EXPECT_EQ(row.clrPicture, canvas.Pixel(rc.right - 3, rc.bottom - 3)) << row.name;
+        EXPECT_EQ(row.clrPicture, canvas.Pixel(rc.right - 12, rc.bottom - 3)) << row.name << ": its left edge";
+        EXPECT_EQ(row.clrPicture, canvas.Pixel(rc.right - 3, rc.bottom - 10)) << row.name << ": its top edge";
+        EXPECT_EQ(clrClient, canvas.Pixel(rc.right - 13, rc.bottom - 3)) << row.name << ": left of it";
+        EXPECT_EQ(clrClient, canvas.Pixel(rc.right - 3, rc.bottom - 11)) << row.name << ": above it";
+        EXPECT_EQ(clrClient, canvas.Pixel(rc.right - 11, rc.bottom - 9)) << row.name << ": its corner lets it through";
+        EXPECT_NE(row.clrPicture, canvas.Pixel(rc.right - 1, rc.bottom - 1)) << row.name << ": the border goes over it";
+    }
+    pGroup->SetClientBitmap(IDS_TASK_MISSING, 0, FALSE);
+    EXPECT_EQ(CSize(0, 0), pGroup->GetClientBitmapSize()) << "a missing bitmap leaves none";
+    PixelCanvas canvas(200, 300);
+    PrintPanel(panel, canvas);
+    const CRect rc = pGroup->GetClientRect();
+    EXPECT_EQ(canvas.Pixel(rc.right - 20, rc.bottom - 3), canvas.Pixel(rc.right - 3, rc.bottom - 3));
 }
 
 TEST_F(BasePainterTest, MarginsComeFromTheOwnersUnlessUnset)

@@ -245,6 +245,32 @@ TEST_F(TaskPanelTest, HiddenCaptionTakesNoRoomInAnyTheme)
     }
 }
 
+// With one group open at a time the open group fills what the others leave.
+// The list themes wrap their captions, so each caption is measured at the
+// width its group is about to take, also in the first layout of new groups:
+// a second layout moves nothing.
+TEST_F(ThemedPanelTest, ListThemesFillThePanelInTheFirstLayoutOfNewGroups)
+{
+    panel->SetBehaviour(xtpTaskPanelBehaviourList);
+    for (int nTheme : {xtpTaskPanelThemeList, xtpTaskPanelThemeFlatList, xtpTaskPanelThemeSchemeList,
+                       xtpTaskPanelThemeShellList})
+    {
+        SCOPED_TRACE(nTheme);
+        panel->GetGroups()->Clear();
+        Use(nTheme);
+        panel->LockRedraw(TRUE);
+        for (UINT nID = 1; nID <= 3; nID++)
+            AddGroup(nID, 2)->SetCaption("A caption that wraps in a panel as narrow as this one");
+        panel->GetAt(0)->SetExpanded(TRUE);
+        panel->LockRedraw(FALSE);
+        const std::string strFirst = Targets();
+        panel->Reposition(FALSE);
+        EXPECT_EQ(Targets(), strFirst);
+        const CRect rcLast = panel->GetAt(2)->GetTargetRect();
+        EXPECT_GT(rcLast.bottom, 200) << "the open group fills the panel";
+    }
+}
+
 TEST_F(ThemedPanelTest, RoundButtonsAreRecolouredAndRound)
 {
     CXTPTaskPanelGroup* pGroup = AddGroup(1, 1);

@@ -108,6 +108,123 @@ TEST_F(AnimatedPanelTest, ClosingMovesTheBottomUpOverTenTicks)
     EXPECT_EQ(1, owner.Count(TPN_GROUPEXPANDED));
 }
 
+// A movement step taken by the group itself, outside the panel's layout
+// and timer, tells the owner when it arrives, at once.
+TEST_F(AnimatedPanelTest, StepThatArrivesTellsTheOwnerThen)
+{
+    struct Row
+    {
+        const char* name;
+        int nTicks;
+        int nStep;
+    } rows[] = {
+        {"a jump to the target", 0, 0},
+        {"the last step of ten", 9, 1},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        panel->GetGroups()->Clear();
+        CXTPTaskPanelGroup* pGroup = AddGroup(1, 3);
+        panel->Reposition(FALSE);
+        pGroup->SetExpanded(FALSE);
+        Tick(row.nTicks);
+        owner.Reset();
+        int nArrivedInside = -1;
+        owner.onNotify = [&](UINT nCode, LPARAM) {
+            if (nCode == TPN_GROUPEXPANDED)
+                nArrivedInside = pGroup->IsDirty() ? 0 : 1;
+        };
+        pGroup->OnAnimate(row.nStep);
+        EXPECT_EQ("7", owner.Codes());
+        EXPECT_EQ(1, nArrivedInside) << "told with the group at its place";
+    }
+}
+
+// The system's menu animation setting, put back as it was when it goes.
+class CMenuAnimationSetting
+{
+public:
+    CMenuAnimationSetting() { ::SystemParametersInfo(SPI_GETMENUANIMATION, 0, &m_bSaved, 0); }
+    ~CMenuAnimationSetting() { Set(m_bSaved); }
+    void Set(BOOL bOn) { ::SystemParametersInfo(SPI_SETMENUANIMATION, 0, (PVOID)(INT_PTR)bOn, 0); }
+
+private:
+    BOOL m_bSaved = FALSE;
+};
+
+// Animation mode 2 takes the system's menu animation setting when chosen and
+// again at each setting change; modes 0 and 1 keep theirs. A group that
+// opens or closes moves over timer ticks only while the panel animates.
+TEST_F(TaskPanelTest, AnimationModeTwoFollowsTheSystemsMenuAnimation)
+{
+    CMenuAnimationSetting setting;
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 3);
+    struct Row
+    {
+        const char* name;
+        int nMode;
+        BOOL bSystemWhenChosen, bSystemAfterChange;
+        BOOL bAnimateWhenChosen, bAnimateAfterChange;
+    } rows[] = {
+        {"mode 2, on then off", 2, TRUE, FALSE, TRUE, FALSE},
+        {"mode 2, off then on", 2, FALSE, TRUE, FALSE, TRUE},
+        {"mode 0 stays on", 0, FALSE, FALSE, TRUE, TRUE},
+        {"mode 1 stays off", 1, TRUE, TRUE, FALSE, FALSE},
+    };
+    for (const Row& row : rows)
+    {
+        setting.Set(row.bSystemWhenChosen);
+        panel->SetAnimation(row.nMode);
+        EXPECT_EQ(row.bAnimateWhenChosen, panel->IsAnimate()) << row.name;
+        setting.Set(row.bSystemAfterChange);
+        panel->SendMessage(WM_SETTINGCHANGE, SPI_SETMENUANIMATION, 0);
+        EXPECT_EQ(row.bAnimateAfterChange, panel->IsAnimate()) << row.name;
+        pGroup->SetExpanded(!pGroup->IsExpanded());
+        EXPECT_EQ(row.bAnimateAfterChange, pGroup->IsDirty()) << row.name;
+        Tick(11);
+    }
+}
+
+// A painter of fixed metrics whose captions take, at its next metrics
+// refresh, the height set here.
+class CRefreshingPainter : public CFixedPainter
+{
+public:
+    void RefreshMetrics() override
+    {
+        CFixedPainter::RefreshMetrics();
+        m_nCaptionHeight = nNextCaption;
+    }
+    int nNextCaption = kCaption;
+};
+
+// A colour or setting change refreshes the painter's metrics and lays the
+// groups out with them.
+TEST_F(TaskPanelTest, ColourAndSettingChangesRefreshThePainterAndLayOutAgain)
+{
+    CRefreshingPainter* pPainter = new CRefreshingPainter;
+    panel->SetCustomTheme(pPainter);
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 2);
+    struct Row
+    {
+        const char* name;
+        UINT nMessage;
+        int nCaption;
+    } rows[] = {
+        {"a colour change", WM_SYSCOLORCHANGE, 26},
+        {"a setting change", WM_SETTINGCHANGE, 31},
+    };
+    for (const Row& row : rows)
+    {
+        pPainter->nNextCaption = row.nCaption;
+        panel->SendMessage(row.nMessage, 0, 0);
+        EXPECT_EQ(row.nCaption, pGroup->GetCaptionHeight()) << row.name;
+        // Below the caption: 6 above, two items of 18 and 8 below them.
+        EXPECT_EQ(12 + row.nCaption + 6 + 2 * 18 + 8, pGroup->GetTargetRect().bottom) << row.name;
+    }
+}
+
 TEST_F(TaskPanelTest, WithoutAnimationTheGroupArrivesAtOnce)
 {
     CXTPTaskPanelGroup* pGroup = AddGroup(1, 3);
