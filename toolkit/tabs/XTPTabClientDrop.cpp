@@ -11,11 +11,13 @@
 #include "toolkit/commandbars/controls/XTPControlWorkspaceActions.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/layout/XTPLayoutFlags.h"
+#include "toolkit/foundation/XTPCaptureLoop.h"
 
 void CXTPTabClientWnd::BeginDropTracking()
 {
-    // What waits to be painted is painted before the screen is drawn on.
-    ::RedrawWindow(m_pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // What waits to be painted (in any window of the thread the drag
+    // uncovered) is painted before the screen is drawn on.
+    CXTPCaptureLoop::DispatchPendingPaints();
     m_rcDrop.SetRectEmpty();
     m_rcLastDrag.SetRectEmpty();
     m_szLastDragFrame = CSize(0, 0);

@@ -401,6 +401,20 @@ TEST_F(TabGroups, ADragBackIntoTheRowReordersAgain)
     EXPECT_EQ(1, Client().GetWorkspaceCount());
 }
 
+TEST_F(TabGroups, ATabLeavingItsRowFirstPaintsTheWindowsWaitingForIt)
+{
+    CTestWindow other(CSize(100, 100)); // not the frame's
+    PumpPending();
+    other.Invalidate(FALSE);
+    PostMouse(WM_MOUSEMOVE, CPoint(-30, -30)); // outside the client: the drop draws on the screen
+    PostMouse(WM_LBUTTONUP, CPoint(-30, -30));
+    DragFrom("A");
+    CRect rcUpdate;
+    EXPECT_FALSE(::GetUpdateRect(other.m_hWnd, rcUpdate, FALSE)) << "painted while the drag ran";
+    Idle();
+    EXPECT_STREQ("A B C", frame->Groups()) << "dropped outside: nothing moved";
+}
+
 TEST_F(TabGroups, EscapeOrTheRightButtonDropNothing)
 {
     SplitSideBySide();
