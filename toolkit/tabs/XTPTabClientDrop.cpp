@@ -90,7 +90,7 @@ void CXTPTabClientWnd::ShowDropMenu(CPoint point)
     CXTPControl* pCancel = pPopup->GetControls()->Add(xtpControlButton, XTP_ID_WORKSPACE_CANCEL);
     pCancel->SetBeginGroup(TRUE);
     pCancel->SetFlags(xtpFlagManualUpdate);
-    TabsToScreen(&point);
+    ClientToScreen(&point);
     // The chosen command comes to this client.
     CXTPCommandBars::TrackPopupBar(pPopup, 0, point.x, point.y, m_pFrame, NULL, this);
     pPopup->InternalRelease();

@@ -17,6 +17,17 @@ namespace {
 // What grouping mode takes from a new child: its frame and caption.
 const DWORD kChildFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
+// Adds the window's move to rc (its parent's coordinates, z-order kept) to
+// the batch; without a batch (no memory for one) the window moves at once.
+HDWP DeferPlacement(HDWP hDWP, HWND hWnd, const CRect& rc)
+{
+    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (hDWP != NULL)
+        return ::DeferWindowPos(hDWP, hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(), nFlags);
+    ::SetWindowPos(hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(), nFlags);
+    return NULL;
+}
+
 } // namespace
 
 CWnd* CXTPTabClientWnd::GetTabsWindow() const
@@ -27,9 +38,24 @@ CWnd* CXTPTabClientWnd::GetTabsWindow() const
     return m_arrWorkspaces[0]->GetHostWindow();
 }
 
-void CXTPTabClientWnd::TabsToScreen(LPPOINT lpPoint) const
+void CXTPTabClientWnd::ClientToScreen(LPPOINT lpPoint) const
 {
-    GetTabsWindow()->ClientToScreen(lpPoint);
+    ::ClientToScreen(GetTabsWindow()->m_hWnd, lpPoint);
+}
+
+void CXTPTabClientWnd::ClientToScreen(LPRECT lpRect) const
+{
+    ::MapWindowPoints(GetTabsWindow()->m_hWnd, NULL, (LPPOINT)lpRect, 2);
+}
+
+void CXTPTabClientWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+    ::ScreenToClient(GetTabsWindow()->m_hWnd, lpPoint);
+}
+
+void CXTPTabClientWnd::ScreenToClient(LPRECT lpRect) const
+{
+    ::MapWindowPoints(NULL, GetTabsWindow()->m_hWnd, (LPPOINT)lpRect, 2);
 }
 
 // ---- Layout ----------------------------------------------------------------------------------------
@@ -86,20 +112,26 @@ void CXTPTabClientWnd::LayoutGroups(CRect rcArea)
 
 void CXTPTabClientWnd::LayoutWorkspaceWindow(CRect& rcClient)
 {
+    // The row's window and the MDI client inside it move together, in one
+    // batch: neither is ever seen at its new place beside the other's old one.
+    HDWP hDWP = ::BeginDeferWindowPos(2);
     CWnd* pWindow = m_arrWorkspaces[0]->GetHostWindow();
-    if (pWindow->GetSafeHwnd() == NULL || !pWindow->IsWindowVisible())
-        return;
-    pWindow->SetWindowPos(NULL, rcClient.left, rcClient.top, rcClient.Width(), rcClient.Height(),
-                          SWP_NOZORDER | SWP_NOACTIVATE);
-    CClientDC dc(pWindow);
-    m_pPainter->RepositionTabStrip(m_arrWorkspaces[0], &dc, CRect(0, 0, rcClient.Width(), rcClient.Height()));
-    CRect rcInside = m_arrWorkspaces[0]->GetClientRect();
-    rcInside.OffsetRect(rcClient.TopLeft());
-    pWindow->Invalidate(FALSE);
-    if (rcInside.left > rcInside.right || rcInside.top > rcInside.bottom)
-        rcInside.SetRectEmpty();
-    pWindow->ShowWindow(SW_SHOWNA);
-    rcClient = rcInside;
+    if (pWindow->GetSafeHwnd() != NULL && pWindow->IsWindowVisible())
+    {
+        hDWP = DeferPlacement(hDWP, pWindow->m_hWnd, rcClient);
+        CClientDC dc(pWindow);
+        m_pPainter->RepositionTabStrip(m_arrWorkspaces[0], &dc, CRect(0, 0, rcClient.Width(), rcClient.Height()));
+        CRect rcInside = m_arrWorkspaces[0]->GetClientRect();
+        rcInside.OffsetRect(rcClient.TopLeft());
+        pWindow->Invalidate(FALSE);
+        if (rcInside.left > rcInside.right || rcInside.top > rcInside.bottom)
+            rcInside.SetRectEmpty();
+        pWindow->ShowWindow(SW_SHOWNA);
+        rcClient = rcInside;
+    }
+    hDWP = DeferPlacement(hDWP, m_hWnd, rcClient);
+    if (hDWP != NULL)
+        ::EndDeferWindowPos(hDWP);
 }
 
 // ---- Painting and the border -------------------------------------------------------------------------
@@ -131,8 +163,21 @@ BOOL CXTPTabClientWnd::OnEraseBkgnd(CDC*)
 void CXTPTabClientWnd::DrawBackground(CDC* pDC, CRect rc)
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    pDC->FillSolidRect(rc, pCommandBars != NULL ? pCommandBars->GetPaintManager()->GetColor(COLOR_APPWORKSPACE)
-                                                : ::GetSysColor(COLOR_APPWORKSPACE));
+    if (pCommandBars == NULL)
+    {
+        pDC->FillSolidRect(rc, ::GetSysColor(COLOR_APPWORKSPACE));
+        return;
+    }
+    if (m_bThemedBackground)
+    {
+        pDC->FillSolidRect(rc, pCommandBars->GetPaintManager()->GetColor(COLOR_APPWORKSPACE));
+        return;
+    }
+    // The MDI client's own look. Its WM_PAINT leaves the background to its
+    // WM_ERASEBKGND (which this window swallows), so its own erase comes
+    // first: the picture would otherwise keep whatever the DC held.
+    DefWindowProc(WM_ERASEBKGND, (WPARAM)pDC->GetSafeHdc(), 0);
+    DefWindowProc(WM_PAINT, (WPARAM)pDC->GetSafeHdc(), 0);
 }
 
 void CXTPTabClientWnd::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)

@@ -61,15 +61,15 @@ void AddWorkspaceIcons()
 } // namespace
 
 CXTPTabClientWnd::CXTPTabClientWnd()
-    : m_dropTarget(this), m_pFrame(NULL), m_bLayoutPending(FALSE), m_bRefreshLock(FALSE), m_bMouseLock(FALSE),
-      m_pPainter(new CXTPTabStripPainter), m_nThemeInUse(xtpThemeOffice2000), m_bFollowTheme(TRUE),
+    : m_dropTarget(this), m_painterListener(this), m_pFrame(NULL), m_bLayoutPending(FALSE), m_bRefreshLock(FALSE),
+      m_bMouseLock(FALSE), m_pPainter(new CXTPTabStripPainter), m_nThemeInUse(xtpThemeOffice2000), m_bFollowTheme(TRUE),
       m_pActiveWorkspace(NULL), m_bGroupsStacked(TRUE),
       m_hcurSplitColumn(XTPLoadCursor(XTP_IDC_SPLITTER_COLUMN)),
       m_hcurSplitRow(XTPLoadCursor(XTP_IDC_SPLITTER_ROW)),
       m_hcurDragIn(XTPLoadCursor(XTP_IDC_WORKSPACE_DRAGIN)),
-      m_hcurDragOut(XTPLoadCursor(XTP_IDC_WORKSPACE_DRAGOUT)), m_bGrouping(FALSE), m_dwButtonFlags(0),
-      m_bAllowReorder(TRUE), m_bShowTabs(TRUE), m_bToolTips(FALSE), m_bRefreshGuard(FALSE), m_rcDrop(0, 0, 0, 0),
-      m_pDropWorkspace(NULL), m_bMouseMark(FALSE), m_nDropMode(xtpTabDropNone),
+      m_hcurDragOut(XTPLoadCursor(XTP_IDC_WORKSPACE_DRAGOUT)), m_bThemedBackground(TRUE), m_bGrouping(FALSE),
+      m_dwButtonFlags(0), m_bAllowReorder(TRUE), m_bShowTabs(TRUE), m_bToolTips(FALSE), m_bRefreshGuard(FALSE),
+      m_rcDrop(0, 0, 0, 0), m_pDropWorkspace(NULL), m_bMouseMark(FALSE), m_nDropMode(xtpTabDropNone),
       m_rcLastDrag(0, 0, 0, 0), m_szLastDragFrame(0, 0), m_pScreenDC(NULL), m_bLockedUpdates(FALSE)
 {
     m_pPainter->m_bBoldSelected = TRUE;
@@ -185,7 +185,7 @@ void CXTPTabClientWnd::SetButtonFlags(DWORD dwFlags)
     m_dwButtonFlags = dwFlags;
     for (CXTPTabWorkspace* pWorkspace : m_arrWorkspaces)
         ApplyButtonFlags(pWorkspace);
-    RecalcFrameLayout();
+    m_painterListener.RecalcHostLayout();
 }
 
 void CXTPTabClientWnd::ApplyButtonFlags(CXTPTabWorkspace* pWorkspace)
@@ -208,6 +208,13 @@ void CXTPTabClientWnd::SetPainter(CXTPTabStripPainter* pPainter)
     m_nThemeInUse = xtpThemeCustom;
     m_bFollowTheme = FALSE;
     UpdateContents(TRUE);
+}
+
+void CXTPTabClientWnd::SetThemedBackground(BOOL bThemed)
+{
+    m_bThemedBackground = bThemed;
+    if (m_hWnd != NULL)
+        Invalidate(FALSE);
 }
 
 void CXTPTabClientWnd::RecalcFrameLayout()
@@ -504,11 +511,10 @@ void CXTPTabClientWnd::OnUpdateContents(BOOL bRecalc)
     if (!m_arrWorkspaces.empty())
     {
         // Hot tracking follows what now lies under the mouse.
-        CWnd* pWindow = GetTabsWindow();
         CPoint point;
         ::GetCursorPos(&point);
-        pWindow->ScreenToClient(&point);
-        pWindow->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        ScreenToClient(&point);
+        GetTabsWindow()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
     }
     if (!bRecalc)
         return;

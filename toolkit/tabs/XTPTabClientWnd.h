@@ -96,6 +96,13 @@ public:
     BOOL GetFollowTheme() const { return m_bFollowTheme; }
     BOOL IsReorderAllowed() const { return m_bAllowReorder; }
     void AllowReorder(BOOL bAllow) { m_bAllowReorder = bAllow; }
+    // With command bars, the client's empty area takes their colour (the
+    // default); without this, the MDI client's own look. Repaints.
+    void SetThemedBackground(BOOL bThemed);
+    BOOL IsThemedBackground() const { return m_bThemedBackground; }
+    // Told by whoever changes the settings of the client's painter (its
+    // OnPainterChanged): the frame lays the client and its tabs out again.
+    CXTPTabStripListener* GetPainterListener() { return &m_painterListener; }
 
     // ---- Tabs and groups ----
 
@@ -112,6 +119,13 @@ public:
     // The tab at the point of the client (of the group window without
     // grouping); NULL while the tabs are hidden.
     CXTPTabStripItem* HitTest(CPoint point) const;
+    // Tab coordinates (those of HitTest and of the tabs' and groups'
+    // rectangles: the client's with grouping, the group window's without) to
+    // the screen and back. They stand in for the window's own.
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
     CXTPTabWorkspace* GetActiveWorkspace() const { return m_pActiveWorkspace; }
     // The group of the active child: the only active strip.
     void SetActiveWorkspace(CXTPTabWorkspace* pWorkspace);
@@ -130,8 +144,9 @@ public:
 
     // ---- Overridable (base behaviour in brackets) ----
 
-    // [COLOR_APPWORKSPACE, or the command bars' colour 12] the client
-    // without groups.
+    // [COLOR_APPWORKSPACE without command bars; with them, their colour 12
+    // while the background is themed, else the window's own erase and
+    // WM_PAINT into the DC] the client's area behind the groups.
     virtual void DrawBackground(CDC* pDC, CRect rc);
     // [the painter's look for the command bars' theme, when it changed]
     virtual void RefreshTheme();
@@ -245,7 +260,6 @@ private:
     HWND GetActiveChild() const;
     // The window that tab coordinates belong to.
     CWnd* GetTabsWindow() const;
-    void TabsToScreen(LPPOINT lpPoint) const;
 
     // ---- Dragging a tab out of its row (grouping) ----
     void BeginDropTracking();
@@ -272,6 +286,18 @@ private:
         m_bMouseMark = TRUE;
     }
 
+    // What the painter's listener does: the frame's layout.
+    class CPainterListener : public CXTPTabStripListener
+    {
+    public:
+        explicit CPainterListener(CXTPTabClientWnd* pTabClient) : m_pTabClient(pTabClient) {}
+        void RecalcHostLayout() override { m_pTabClient->RecalcFrameLayout(); }
+
+    private:
+        CXTPTabClientWnd* m_pTabClient;
+    };
+
+    CPainterListener m_painterListener;
     std::vector<CXTPTabWorkspace*> m_arrWorkspaces;
     CMDIFrameWnd* m_pFrame;
     BOOL m_bLayoutPending;
@@ -286,6 +312,7 @@ private:
     HCURSOR m_hcurSplitRow;
     HCURSOR m_hcurDragIn;
     HCURSOR m_hcurDragOut;
+    BOOL m_bThemedBackground;
     BOOL m_bGrouping;
     DWORD m_dwButtonFlags;
     BOOL m_bAllowReorder;

@@ -380,6 +380,93 @@ TEST_F(TabClient, TheBackgroundTakesTheCommandBarsColour)
     EXPECT_EQ(frame->m_pCommandBars->GetPaintManager()->GetColor(COLOR_APPWORKSPACE), canvas.Pixel(5, 5));
 }
 
+// The MDI client's window procedure under the tab client, for the case of
+// the background: WM_PAINT with a DC fills it red, the rest goes on.
+WNDPROC g_pfnMDIClient = NULL;
+LRESULT CALLBACK RedPaintingMDIClient(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    if (nMessage == WM_PAINT && wParam != 0)
+    {
+        CRect rc;
+        ::GetClipBox((HDC)wParam, rc);
+        ::SetBkColor((HDC)wParam, kRed);
+        ::ExtTextOutA((HDC)wParam, 0, 0, ETO_OPAQUE, rc, NULL, 0, NULL);
+        return 0;
+    }
+    return ::CallWindowProcA(g_pfnMDIClient, hWnd, nMessage, wParam, lParam);
+}
+
+TEST_F(TabClient, WithoutTheThemedBackgroundTheClientLooksAsItsOwn)
+{
+    frame->AddCommandBars(xtpThemeOffice2003);
+    EXPECT_TRUE(Client().IsThemedBackground()) << "themed by default";
+    Client().SetThemedBackground(FALSE);
+    PixelCanvas canvas(20, 20);
+    Client().DrawBackground(&canvas.dc(), CRect(0, 0, 20, 20));
+    EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), canvas.Pixel(5, 5)) << "the MDI client's own background";
+
+    // A window that paints itself paints into the DC given.
+    ASSERT_TRUE(Client().Detach());
+    g_pfnMDIClient = (WNDPROC)::SetWindowLongPtrA(frame->m_hWndMDIClient, GWLP_WNDPROC,
+                                                  (LONG_PTR)RedPaintingMDIClient);
+    ASSERT_TRUE(Client().Attach(frame, FALSE));
+    canvas.Fill(kWhite);
+    Client().DrawBackground(&canvas.dc(), CRect(0, 0, 20, 20));
+    EXPECT_EQ(kRed, canvas.Pixel(5, 5)) << "its own WM_PAINT";
+    Client().SetThemedBackground(TRUE);
+    Client().DrawBackground(&canvas.dc(), CRect(0, 0, 20, 20));
+    EXPECT_EQ(frame->m_pCommandBars->GetPaintManager()->GetColor(COLOR_APPWORKSPACE), canvas.Pixel(5, 5));
+}
+
+TEST_F(TabClient, ThePainterListenerLaysTheFrameOut)
+{
+    frame->AddChild("Report");
+    const CRect rcBefore = MDIClientRect();
+    ASSERT_GT(rcBefore.top, 0) << "the row at the top";
+    Client().GetPainter()->SetPosition(xtpTabPositionBottom);
+    EXPECT_EQ(rcBefore, MDIClientRect()) << "the painter tells no one by itself";
+    Client().GetPainterListener()->OnPainterChanged();
+    EXPECT_EQ(Group()->GetClientRect(), MDIClientRect());
+    EXPECT_LT(MDIClientRect().top, rcBefore.top);
+    EXPECT_GE(Group()->GetHeaderRect().top, MDIClientRect().bottom) << "the row went below the client";
+}
+
+TEST_F(TabClient, TabCoordinatesAreThoseOfTheWindowTheTabsStandIn)
+{
+    for (BOOL bGrouping : {FALSE, TRUE})
+    {
+        frame->DestroyWindow();
+        frame = CTabClientTestFrame::CreateVisible(bGrouping);
+        ASSERT_NE(nullptr, frame);
+        frame->AddChild("Report");
+        const HWND hTabs = bGrouping ? Client().m_hWnd : GroupWindow()->m_hWnd;
+        const CRect rcTab = Group()->GetItem(0)->GetRect();
+        CRect rcExpected = rcTab, rcScreen = rcTab;
+        ::MapWindowPoints(hTabs, NULL, (LPPOINT)&rcExpected, 2);
+        Client().ClientToScreen(rcScreen);
+        EXPECT_EQ(rcExpected, rcScreen) << bGrouping;
+        CPoint pt = rcTab.CenterPoint();
+        Client().ClientToScreen(&pt);
+        EXPECT_EQ(rcExpected.CenterPoint(), pt) << bGrouping;
+        Client().ScreenToClient(&pt);
+        Client().ScreenToClient(rcScreen);
+        EXPECT_EQ(rcTab.CenterPoint(), pt) << bGrouping;
+        EXPECT_EQ(rcTab, rcScreen) << bGrouping;
+        EXPECT_EQ(Group()->GetItem(0), Client().HitTest(pt)) << bGrouping;
+    }
+}
+
+TEST_F(TabClient, TheRowAndTheMDIClientArePlacedByOneLayout)
+{
+    frame->AddChild("Report");
+    const CRect rcArea(20, 10, 320, 210);
+    CRect rcInside = rcArea;
+    static_cast<CWnd&>(Client()).CalcWindowRect(rcInside);
+    EXPECT_EQ(rcArea, RectInParent(GroupWindow()));
+    EXPECT_EQ(Group()->GetClientRect() + rcArea.TopLeft(), rcInside);
+    EXPECT_EQ(rcInside, MDIClientRect()) << "the MDI client moved with the row, not later by the frame";
+}
+
 TEST_F(TabClient, TheNewGroupCommandsHaveTheirImages)
 {
     EXPECT_NE(nullptr, XTPImageManager()->GetImage(XTP_ID_WORKSPACE_NEWHORIZONTAL, 16));
