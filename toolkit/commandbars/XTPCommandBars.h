@@ -285,6 +285,9 @@ private:
     void ExchangeOptionsPart(CXTPPropExchange* pPX);
     void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
     void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
+    // Gives the listed popup bars that have no id one above the highest
+    // popup id in the list.
+    void NumberNewPopupBars(CXTPCommandBarList* pList) const;
     // Merges one loaded tool bar into the bar of the same id, or adds it.
     void MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent);
     // The bars of dock bar d named by ids (0: row break), each bar once.

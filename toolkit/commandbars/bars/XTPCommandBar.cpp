@@ -760,18 +760,15 @@ void CXTPCommandBar::GetSavedControls(std::vector<CXTPControls*>& arrControls) c
     arrControls.push_back(m_pControls);
 }
 
-void CXTPCommandBar::GenerateCommandBarList(CXTPCommandBarList* pList, UINT& nNextPopupID)
+void CXTPCommandBar::GenerateCommandBarList(CXTPCommandBarList* pList)
 {
     if (pList->Contains(this))
         return;
     pList->Add(this);
     ForEachPopupControl(this, [&](CXTPControlPopup* pPopup) {
         CXTPCommandBar* pBar = pPopup->GetCommandBar();
-        if (pBar == NULL || pList->Contains(pBar))
-            return;
-        if (pBar->GetBarID() == 0)
-            pBar->SetBarID(nNextPopupID++);
-        pBar->GenerateCommandBarList(pList, nNextPopupID);
+        if (pBar != NULL)
+            pBar->GenerateCommandBarList(pList);
     });
 }
 

@@ -182,8 +182,9 @@ public:
     // derived bar calls this first and adds its own keys after it.
     virtual void DoPropExchange(CXTPPropExchange* pPX);
     // [adds the bar, then the popup bars of its controls and original
-    // controls, each once] Popup bars without an id get nNextPopupID++.
-    virtual void GenerateCommandBarList(CXTPCommandBarList* pList, UINT& nNextPopupID);
+    // controls, each once, depth first] The manager numbers the popup bars
+    // that have no id yet.
+    virtual void GenerateCommandBarList(CXTPCommandBarList* pList);
     // [each popup control, also among the original controls, takes its
     // loaded popup bar from the list]
     virtual void RestoreCommandBarList(CXTPCommandBarList* pList);

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <climits>
 #include <new>
+#include <set>
 
 namespace {
 // Images up to this size live in the profile; larger ones in a file.
@@ -362,7 +363,6 @@ void CXTPCommandBars::ShowStatusBar(BOOL bShow)
 
 void CXTPCommandBars::GenerateCommandBarList(CXTPCommandBarList* pList, BOOL bOnlyCustomized)
 {
-    UINT nNextPopupID = kFirstPopupBarID;
     for (CXTPToolBar* pBar : m_arrBars)
     {
         CXTPMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CXTPMenuBar, pBar);
@@ -370,7 +370,35 @@ void CXTPCommandBars::GenerateCommandBarList(CXTPCommandBarList* pList, BOOL bOn
         if (bOnlyCustomized && pBar->IsBuiltIn() && !bKeepMenus
             && (!pBar->IsCustomizable() || !pBar->GetControls()->IsChanged()))
             continue;
-        pBar->GenerateCommandBarList(pList, nNextPopupID);
+        pBar->GenerateCommandBarList(pList);
+    }
+    NumberNewPopupBars(pList);
+}
+
+void CXTPCommandBars::NumberNewPopupBars(CXTPCommandBarList* pList) const
+{
+    // Popup bars loaded before keep their numbers, and a popup made since
+    // (a new menu of the customize sheet) must not take one of them: the
+    // next load would open the other popup's bar in its place. New numbers
+    // follow the highest one the image holds.
+    std::set<UINT> used;
+    UINT nNext = kFirstPopupBarID;
+    for (int i = 0; i < pList->GetCount(); i++)
+    {
+        const UINT nID = pList->GetAt(i)->GetBarID();
+        used.insert(nID);
+        if (nID >= kFirstPopupBarID && nID != UINT_MAX)
+            nNext = std::max(nNext, nID + 1);
+    }
+    for (int i = 0; i < pList->GetCount(); i++)
+    {
+        CXTPCommandBar* pBar = pList->GetAt(i);
+        if (pBar->GetBarID() != 0 || std::find(m_arrBars.begin(), m_arrBars.end(), pBar) != m_arrBars.end())
+            continue;
+        while (used.count(nNext) != 0)
+            nNext++;
+        pBar->SetBarID(nNext);
+        used.insert(nNext);
     }
 }
 

@@ -1041,3 +1041,85 @@ TEST_F(BarStateTest, AUsersToolBarLoadedInANewFrameCanBeMovedAndHasItsExpandButt
     EXPECT_TRUE(pLoaded->GetBarTracker() != NULL) << "its gripper moves it";
     EXPECT_TRUE(pLoaded->GetControls()->FindControlById(XTP_ID_TOOLBAR_EXPAND) != NULL);
 }
+
+// A built-in bar that changed since the state was saved, or whose stored
+// original controls differ by one hide flag: after No the user's bar stays,
+// and the state saved then names the new originals, so that the next start
+// neither asks again nor (loading silently) goes back to the program's bar.
+TEST_F(BarStateTest, AfterNoTheNextStartFindsTheBarUnchanged)
+{
+    // Name, and what sets the two bars apart: a button the update added, or
+    // an original control the saved state holds hidden by the user.
+    const std::tuple<const char*, bool> rows[] = {
+        {"an update added a button", true},
+        {"a stored original control hidden by the user", false},
+    };
+    for (const auto& [name, bUpdated] : rows)
+    {
+        CStateFrame* pSaving = NewFrame();
+        Customize(pSaving);
+        if (!bUpdated)
+            pSaving->Format()->GetControls()->GetOriginalControls()->GetAt(0)->SetHideFlags(xtpHideCustomize);
+        const std::string strCustomised = ControlIds(pSaving->Format()->GetControls());
+        pSaving->m_pCommandBars->SaveBarState(kProfile);
+        auto started = [&](BOOL bSilent) {
+            CStateFrame* pFrame = NewFrame();
+            if (bUpdated)
+            {
+                CXTPControls* pControls = pFrame->Format()->GetControls();
+                pControls->Add(xtpControlButton, ID_TEST_NEW);
+                pControls->CreateOriginalControls();
+            }
+            app.m_strAsked.clear();
+            pFrame->m_pCommandBars->LoadBarState(kProfile, bSilent);
+            return pFrame;
+        };
+        app.m_nAnswer = IDNO;
+        CStateFrame* pAnswered = started(FALSE);
+        ASSERT_FALSE(app.m_strAsked.empty()) << name;
+        EXPECT_EQ(strCustomised, ControlIds(pAnswered->Format()->GetControls())) << name;
+        pAnswered->m_pCommandBars->SaveBarState(kProfile);
+
+        CStateFrame* pNext = started(FALSE);
+        EXPECT_EQ("", app.m_strAsked) << name << ": asked again";
+        EXPECT_EQ(strCustomised, ControlIds(pNext->Format()->GetControls())) << name;
+        EXPECT_EQ(strCustomised, ControlIds(started(TRUE)->Format()->GetControls())) << name << ", silent";
+    }
+}
+
+// The controls of a set with their popups' controls in brackets.
+std::string MenuText(const CXTPControls* pControls)
+{
+    std::string text;
+    for (int i = 0; pControls != NULL && i < pControls->GetCount(); i++)
+    {
+        const CXTPControl* pControl = pControls->GetAt(i);
+        if (pControl->IsTemporary())
+            continue;
+        text += (text.empty() ? "" : " ") + std::to_string(pControl->GetID());
+        if (pControl->GetCommandBar() != NULL)
+            text += "(" + MenuText(pControl->GetCommandBar()->GetControls()) + ")";
+    }
+    return text;
+}
+
+// A popup made after a load (New Menu of the customize sheet) is numbered
+// after the popup bars the load brought, and opens its own bar next time.
+TEST_F(BarStateTest, APopupAddedAfterALoadKeepsItsOwnBar)
+{
+    Customize(frame);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    CStateFrame* pLoaded = NewFrame(true);
+    CXTPControls* pMenu = pLoaded->m_pCommandBars->GetMenuBar()->GetControls();
+    CXTPControlPopup* pNew = (CXTPControlPopup*)pMenu->AddControl(new CXTPControlPopup, 0);
+    CXTPPopupBar* pNewBar = CXTPPopupBar::CreatePopupBar(pLoaded->m_pCommandBars);
+    pNewBar->GetControls()->Add(xtpControlButton, ID_TEST_EXIT);
+    pNew->SetCommandBar(pNewBar);
+    pNewBar->InternalRelease();
+    const std::string strSaved = MenuText(pMenu) + " / " + MenuText(pLoaded->Format()->GetControls());
+    pLoaded->m_pCommandBars->SaveBarState(kProfile);
+
+    CStateFrame* pNext = NewFrame(true);
+    EXPECT_EQ(strSaved, MenuText(pNext->m_pCommandBars->GetMenuBar()->GetControls()) + " / "
+                            + MenuText(pNext->Format()->GetControls()));
+}
