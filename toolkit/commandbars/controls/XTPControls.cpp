@@ -34,6 +34,29 @@ CString CleanMnemonics(const CString& strCaption)
     return strClean;
 }
 
+// A submenu wrapped for the length of one call. The framework's GetSubMenu
+// hands out temporary wrappers that live until the thread next idles: a
+// frame made and destroyed without idling in between (start-up, a program
+// that opens frames in a loop) kept one for each popup menu it loaded.
+class CScopedSubMenu
+{
+public:
+    CScopedSubMenu() {}
+    ~CScopedSubMenu() { m_menu.Detach(); }
+    // The submenu at the position of hMenu; NULL when there is none.
+    CMenu* Open(HMENU hMenu, int nPos)
+    {
+        m_menu.Detach();
+        HMENU hSubMenu = hMenu != NULL ? ::GetSubMenu(hMenu, nPos) : NULL;
+        return hSubMenu != NULL && m_menu.Attach(hSubMenu) ? &m_menu : NULL;
+    }
+
+private:
+    CScopedSubMenu(const CScopedSubMenu&);
+    void operator=(const CScopedSubMenu&);
+    CMenu m_menu;
+};
+
 // Reserved command ids that give list-expanding placeholders.
 const int kWindowListId = 35000;
 const int kRecentFileListId = 35003;
@@ -195,10 +218,11 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
     {
         CString strCaption;
         CMenu menu;
+        CScopedSubMenu subMenu;
         CMenu* pSubMenu = NULL;
         if (nId > 0 && menu.LoadMenu((UINT)nId))
         {
-            pSubMenu = menu.GetSubMenu(0);
+            pSubMenu = subMenu.Open(menu.m_hMenu, 0);
             menu.GetMenuString(0, strCaption, MF_BYPOSITION);
         }
         // The site is asked with the menu's own text, and that text, tab
@@ -246,7 +270,8 @@ CXTPControl* CXTPControls::AddClone(CXTPControl* pControl, int nBefore, BOOL bRe
 
 CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
 {
-    CMenu* pSubMenu = pMenu->GetSubMenu(nIndex);
+    CScopedSubMenu subMenu;
+    CMenu* pSubMenu = subMenu.Open(pMenu->GetSafeHmenu(), nIndex);
     int nId = (int)pMenu->GetMenuItemID(nIndex);
     if ((UINT)nId == kMdiWindowListId)
         return NULL;
@@ -289,7 +314,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
         {
             CMenu menu;
             if (pSubMenu == NULL && nId > 0 && menu.LoadMenu((UINT)nId))
-                pSubMenu = menu.GetSubMenu(0);
+                pSubMenu = subMenu.Open(menu.m_hMenu, 0);
             // A menu item's site sees its caption without mnemonic markers;
             // the bar's title is what the site leaves or answers.
             CString strTitle = CleanMnemonics(strCaption);
