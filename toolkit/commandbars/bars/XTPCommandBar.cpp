@@ -776,7 +776,14 @@ void CXTPCommandBar::RestoreCommandBarList(CXTPCommandBarList* pList)
 {
     if (!pList->BeginRestore(this))
         return;
-    ForEachPopupControl(this, [&](CXTPControlPopup* pPopup) { pPopup->RestoreCommandBarList(pList); });
+    std::vector<CXTPControlPopup*> arrRefused;
+    ForEachPopupControl(this, [&](CXTPControlPopup* pPopup) {
+        if (!pPopup->RestoreCommandBarList(pList))
+            arrRefused.push_back(pPopup);
+    });
+    // A control that refused the bar its state names leaves the loaded bar.
+    for (CXTPControlPopup* pPopup : arrRefused)
+        pPopup->GetControls()->Remove(pPopup);
     pList->EndRestore(this);
 }
 

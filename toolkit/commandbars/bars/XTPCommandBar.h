@@ -186,7 +186,8 @@ public:
     // that have no id yet.
     virtual void GenerateCommandBarList(CXTPCommandBarList* pList);
     // [each popup control, also among the original controls, takes its
-    // loaded popup bar from the list]
+    // loaded popup bar from the list; a control that refuses its bar is
+    // removed]
     virtual void RestoreCommandBarList(CXTPCommandBarList* pList);
     // [the bar's controls] every control collection the bar saves, so the
     // two list operations above reach their popup bars.

@@ -265,42 +265,52 @@ void CXTPControlComboBoxList::DoPropExchange(CXTPPropExchange* pPX)
 
 void CXTPControlComboBoxList::ExchangeItemsSection(CXTPPropExchange* pPX)
 {
-    CXTPPropExchange* pSection = pPX->GetSection("Items");
+    CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Items"));
     ExchangeItems(pSection);
-    delete pSection;
 }
 
 void CXTPControlComboBoxList::ExchangeItems(CXTPPropExchange* pPX)
 {
+    std::vector<CString> items;
     if (pPX->IsStoring())
     {
-        const int nCount = GetItemCount();
-        pPX->WriteCount((DWORD)nCount);
-        for (int i = 0; i < nCount; i++)
-        {
-            CString strItem, strName;
-            GetItemText(i, strItem);
-            strName.Format("Item%i", i);
-            // Written even when empty, so that a missing entry marks the end.
-            PX_String(pPX, strName, strItem);
-        }
-        return;
+        items.resize((size_t)GetItemCount());
+        for (size_t i = 0; i < items.size(); i++)
+            GetItemText((int)i, items[i]);
     }
-    const DWORD nCount = pPX->ReadCount();
-    CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
-    if (pArchiveExchange != NULL)
+    ExchangeItemTexts(pPX, items);
+    if (pPX->IsStoring())
+        return;
+    for (const CString& strItem : items)
     {
-        // Every stored entry takes at least its length byte.
-        pArchiveExchange->GetArchive("Items")->CheckCount(nCount, 1);
+        if (AddItem(strItem) < 0)
+            break;
+    }
+}
+
+void CXTPControlComboBoxList::ExchangeItemTexts(CXTPPropExchange* pPX, std::vector<CString>& items)
+{
+    DWORD nCount = (DWORD)items.size();
+    if (pPX->IsStoring())
+        pPX->WriteCount(nCount);
+    else
+    {
+        nCount = pPX->ReadCount();
+        CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
+        // Every stored entry takes at least its length byte in an archive;
+        // a named store leaves empty entries out, so its count is all
+        // there is to go by, and it is bounded.
+        if (pArchiveExchange != NULL)
+            pArchiveExchange->GetArchive("Items")->CheckCount(nCount, 1);
+        else
+            nCount = std::min(nCount, (DWORD)kMaxStoredItems);
+        items.assign(nCount, CString());
     }
     for (DWORD i = 0; i < nCount; i++)
     {
-        CString strItem, strName;
+        CString strName;
         strName.Format("Item%i", (int)i);
-        if (!PX_String(pPX, strName, strItem))
-            break;
-        if (AddItem(strItem) < 0)
-            break;
+        PX_String(pPX, strName, items[i], "");
     }
 }
 
@@ -654,7 +664,20 @@ void CXTPControlComboBox::DoPropExchange(CXTPPropExchange* pPX)
         m_dwComboStyle = (DWORD)nComboStyle;
         SetDropDownListStyle(bDropDown);
     }
+    // The entries go both ways alike, whatever bar the combo opens: one
+    // written without them could never be read back.
     CXTPControlComboBoxList* pList = GetListBar();
     if (pList != NULL)
         pList->ExchangeItemsSection(pPX);
+    else
+    {
+        std::vector<CString> none;
+        CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Items"));
+        CXTPControlComboBoxList::ExchangeItemTexts(pSection, none);
+    }
+}
+
+BOOL CXTPControlComboBox::IsLoadedBarAccepted(CXTPCommandBar* pBar) const
+{
+    return pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList));
 }

@@ -66,12 +66,17 @@ public:
     // After the bar's own settings, the section "Items": the entry count
     // and each entry as "Item<i>".
     void DoPropExchange(CXTPPropExchange* pPX) override;
-    // The "Items" section alone. Loading trusts a stored count only as far
-    // as the store holds entries: an archive must have the bytes for them,
-    // a named store ends at the first missing entry.
+    // The entries' keys alone: "Count", then "Item<i>" for each entry, an
+    // empty entry being left out of stores that leave out defaults (a
+    // missing entry loads empty). Loading trusts a stored count only as far
+    // as it can: an archive must have the bytes for the entries, a named
+    // store gives at most kMaxStoredItems. A load that fails adds nothing.
     void ExchangeItems(CXTPPropExchange* pPX);
+    static void ExchangeItemTexts(CXTPPropExchange* pPX, std::vector<CString>& items);
     // ExchangeItems in the section "Items" of pPX.
     void ExchangeItemsSection(CXTPPropExchange* pPX);
+    // The most entries a store of named values gives a list.
+    static constexpr int kMaxStoredItems = 4096;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
 
 private:
@@ -188,8 +193,10 @@ public:
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
     BOOL Compare(CXTPControl* pOther) override;
     // After the popup's keys: "DropDown", "Width", "ComboStyle" and the
-    // list's entries (section "Items").
+    // list's entries (section "Items", empty when the combo opens no list).
     void DoPropExchange(CXTPPropExchange* pPX) override;
+    // Only a combo box's list.
+    BOOL IsLoadedBarAccepted(CXTPCommandBar* pBar) const override;
 
 private:
     CXTPControl* GetHostControl() override { return this; }

@@ -310,16 +310,24 @@ void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
     }
 }
 
-void CXTPControlPopup::RestoreCommandBarList(CXTPCommandBarList* pList)
+BOOL CXTPControlPopup::IsLoadedBarAccepted(CXTPCommandBar* /*pBar*/) const
+{
+    return TRUE;
+}
+
+BOOL CXTPControlPopup::RestoreCommandBarList(CXTPCommandBarList* pList)
 {
     if (m_nLoadedBarId == 0)
-        return;
+        return TRUE;
     CXTPCommandBar* pBar = pList->FindBar(m_nLoadedBarId);
     m_nLoadedBarId = 0;
     // A bar on the path being restored opens this control: taking it would
     // make the bars hold each other for ever.
     if (pBar == NULL || pList->IsOnRestorePath(pBar))
-        return;
+        return TRUE;
+    if (!IsLoadedBarAccepted(pBar))
+        return FALSE;
     SetCommandBar(pBar);
     pBar->RestoreCommandBarList(pList);
+    return TRUE;
 }

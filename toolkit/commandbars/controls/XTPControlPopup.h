@@ -33,6 +33,9 @@ public:
     // manager's AdjustExcludeRect, vertical on bars docked left or right and
     // on popups]
     virtual void GetPopupPlacement(CRect& rcExclude);
+    // Whether the control may open the bar a loaded state names for it
+    // ("CommandBarId"). [any bar]
+    virtual BOOL IsLoadedBarAccepted(CXTPCommandBar* pBar) const;
 
     // ---- CXTPControl ----
 
@@ -63,7 +66,9 @@ public:
     BOOL GetPopup() const { return m_bPopup; }
     // After loading: takes the bar with the loaded id from the list as the
     // popup bar (unless that would close a cycle) and restores it in turn.
-    void RestoreCommandBarList(CXTPCommandBarList* pList);
+    // FALSE when the control refuses that bar (IsLoadedBarAccepted): the
+    // loaded control is damaged and must not be kept.
+    BOOL RestoreCommandBarList(CXTPCommandBarList* pList);
     // TRUE when pOther's bar is this control's bar or lies below it.
     BOOL IsContainPopup(CXTPControlPopup* pOther) const;
 

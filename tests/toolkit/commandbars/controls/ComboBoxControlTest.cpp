@@ -6,8 +6,15 @@
 
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "tests/support/HeapBlocks.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
+#include "toolkit/foundation/XTPPropExchangeIniFile.h"
+#include "toolkit/foundation/XTPPropExchangeRegistry.h"
 
+#include <shlwapi.h>
+
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -339,6 +346,125 @@ TEST(ComboBoxItems, ComboAndEditKeepTheirSettingsWithTheirBar)
     EXPECT_TRUE(pCombo->GetListBar()->m_hWnd == NULL) << "a loaded list makes its window only when needed";
     pBar->InternalRelease();
     pLoaded->InternalRelease();
+}
+
+// Stores of named values leave empty entries out: the count says how many
+// entries there are, and a missing one loads empty, however many there are
+// and wherever they stand.
+TEST(ComboBoxItems, EmptyEntriesLeftOutOfANamedStoreLoadEmpty)
+{
+    const char* const kKey = "Software\\Tidewatch Combo Items Test";
+    const std::pair<const char*, std::vector<const char*>> rows[] = {
+        {"empty entries between", {"By date", "", "By title"}},
+        {"empty entries first and last", {"", "x", ""}},
+        {"only empty entries", {"", ""}},
+    };
+    for (const auto& [name, entries] : rows)
+    {
+        CXTPControls controls;
+        CXTPControlComboBox* pStored = AddCombo(controls);
+        for (const char* pszEntry : entries)
+            pStored->AddString(pszEntry);
+        TempFolder folder;
+        const std::string strIni = folder.File("items.ini");
+        HKEY hKey = NULL;
+        ::RegCreateKeyA(HKEY_CURRENT_USER, kKey, &hKey);
+        {
+            CXTPPropExchangeRegistry px(FALSE, hKey, "Combo");
+            pStored->GetListBar()->ExchangeItems(&px);
+        }
+        {
+            CXTPPropExchangeIniFile px(FALSE, NULL, "Combo");
+            pStored->GetListBar()->ExchangeItems(&px);
+            ASSERT_TRUE(px.SaveToFile(strIni.c_str()));
+        }
+        HKEY hCombo = NULL;
+        DWORD nValues = 0;
+        ::RegOpenKeyExA(hKey, "Combo", 0, KEY_READ, &hCombo);
+        ::RegQueryInfoKeyA(hCombo, NULL, NULL, NULL, NULL, NULL, NULL, &nValues, NULL, NULL, NULL, NULL);
+        ::RegCloseKey(hCombo);
+        const size_t nFilled = std::count_if(entries.begin(), entries.end(), [](const char* p) { return *p != 0; });
+        EXPECT_EQ(1 + nFilled, nValues) << name << ": the count and the entries that are not empty";
+        CXTPControlComboBox* pFromRegistry = AddCombo(controls);
+        {
+            CXTPPropExchangeRegistry px(TRUE, hKey, "Combo");
+            pFromRegistry->GetListBar()->ExchangeItems(&px);
+        }
+        CXTPControlComboBox* pFromIni = AddCombo(controls);
+        {
+            CXTPPropExchangeIniFile px(TRUE, NULL, "Combo");
+            ASSERT_TRUE(px.LoadFromFile(strIni.c_str()));
+            pFromIni->GetListBar()->ExchangeItems(&px);
+        }
+        ::RegCloseKey(hKey);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
+        EXPECT_EQ(Entries(pStored), Entries(pFromRegistry)) << name << ", registry";
+        EXPECT_EQ(Entries(pStored), Entries(pFromIni)) << name << ", INI file";
+    }
+}
+
+// A damaged count in a named store gives a bounded list; in an archive it
+// is refused for lack of data.
+TEST(ComboBoxItems, DamagedCountsOfANamedStoreAreBounded)
+{
+    const char* const kKey = "Software\\Tidewatch Combo Count Test";
+    HKEY hKey = NULL;
+    ::RegCreateKeyA(HKEY_CURRENT_USER, kKey, &hKey);
+    const DWORD dwCount = 0x7FFFFFFF;
+    ::SHSetValueA(hKey, "Combo", "Count", REG_DWORD, &dwCount, sizeof dwCount);
+    ::SHSetValueA(hKey, "Combo", "Item1", REG_SZ, "x", 2);
+    CXTPControls controls;
+    CXTPControlComboBox* pCombo = AddCombo(controls);
+    {
+        CXTPPropExchangeRegistry px(TRUE, hKey, "Combo");
+        pCombo->GetListBar()->ExchangeItems(&px);
+    }
+    ::RegCloseKey(hKey);
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    EXPECT_EQ(CXTPControlComboBoxList::kMaxStoredItems, pCombo->GetCount());
+    CString strEntry;
+    pCombo->GetLBText(1, strEntry);
+    EXPECT_STREQ("x", strEntry);
+}
+
+// Combo data that fails to load, again and again, keeps no memory.
+TEST(ComboBoxItems, DamagedComboDataLeavesNothingBehind)
+{
+    CXTPToolBar* pBar = new CXTPToolBar;
+    CXTPControlComboBox* pStored = (CXTPControlComboBox*)pBar->GetControls()->Add(xtpControlComboBox, kSortId);
+    for (const char* pszEntry : {"alpha", "beta", "gamma"})
+        pStored->AddString(pszEntry);
+    CMemFile file;
+    StoreBarExchange(pBar, file);
+    pBar->InternalRelease();
+    const UINT nBytes = (UINT)file.GetLength();
+    BYTE* pData = file.Detach();
+    // The image cut inside the last entry.
+    const std::string strImage(pData, pData + nBytes);
+    free(pData);
+    ASSERT_NE(std::string::npos, strImage.find("gamma"));
+    std::vector<BYTE> damaged(strImage.begin(), strImage.begin() + strImage.find("gamma") + 2);
+    auto loadDamaged = [&]() {
+        CMemFile damagedFile(damaged.data(), (UINT)damaged.size());
+        CXTPToolBar* pLoaded = new CXTPToolBar;
+        try
+        {
+            LoadBarExchange(pLoaded, damagedFile);
+            ADD_FAILURE() << "the cut image loaded";
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+        }
+        pLoaded->InternalRelease();
+    };
+    for (int i = 0; i < 3; i++)
+        loadDamaged();
+    const size_t nBefore = LiveHeapBlocks();
+    const int kLoads = 30;
+    for (int i = 0; i < kLoads; i++)
+        loadDamaged();
+    EXPECT_LT(LiveHeapBlocks(), nBefore + kLoads / 3);
 }
 
 } // namespace

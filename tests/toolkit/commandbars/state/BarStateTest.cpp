@@ -8,6 +8,7 @@
 #include "tests/support/TempFolder.h"
 #include "toolkit/commandbars/input/XTPAccelManager.h"
 #include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
@@ -1122,4 +1123,30 @@ TEST_F(BarStateTest, APopupAddedAfterALoadKeepsItsOwnBar)
     CStateFrame* pNext = NewFrame(true);
     EXPECT_EQ(strSaved, MenuText(pNext->m_pCommandBars->GetMenuBar()->GetControls()) + " / "
                             + MenuText(pNext->Format()->GetControls()));
+}
+
+// A combo box may open only a combo box's list. One whose stored
+// "CommandBarId" names a plain popup bar is refused, and every other
+// customised bar still loads; saved again, the state loads again.
+TEST_F(BarStateTest, AComboNamingAPlainPopupBarIsRefusedAndTheRestLoads)
+{
+    Customize(frame);
+    const std::string strCustomised = ControlIds(frame->Format()->GetControls());
+    const std::string strMenu = ControlIds(frame->m_pCommandBars->GetMenuBar()->GetControls());
+    CXTPControlComboBox* pCombo =
+        (CXTPControlComboBox*)frame->Format()->GetControls()->Add(xtpControlComboBox, ID_TEST_OPEN);
+    pCombo->AddString("kept apart");
+    CCountedPopupBar* pPlain = new CCountedPopupBar;
+    pPlain->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+    pCombo->SetCommandBar(pPlain);
+    pPlain->InternalRelease();
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    for (const char* pszStart : {"first start", "next start"})
+    {
+        CStateFrame* pLoaded = NewFrame(true);
+        EXPECT_EQ(strCustomised, ControlIds(pLoaded->Format()->GetControls())) << pszStart;
+        EXPECT_EQ(strMenu, ControlIds(pLoaded->m_pCommandBars->GetMenuBar()->GetControls())) << pszStart;
+        pLoaded->m_pCommandBars->SaveBarState(kProfile);
+    }
 }
