@@ -210,7 +210,8 @@ public:
 
     // A collection of the panel finished a load: the panel takes what its
     // elements loaded that reaches it (the groups' open states, through
-    // ExpandGroup; the selection, when it follows the focus).
+    // ExpandGroup; with one group open at a time only the stored open group
+    // is opened; the selection, when it follows the focus).
     void OnItemsLoaded(CXTPTaskPanelItems* pItems);
 
     // A group's opening or closing movement arrived: the owner gets
@@ -297,6 +298,9 @@ private:
     BOOL IsLayoutAllowed() const;
     void MeasureGroupsBesideOpenOne(int nLeft, int nRight);
     void CloseActiveGroupFor(CXTPTaskPanelGroup* pGroup);
+    // With one group open at a time, the loaded group to open: the first
+    // stored open that can close, else the first stored open, else NULL.
+    static CXTPTaskPanelGroup* LoadedOpenGroup(const std::vector<CXTPTaskPanelGroup*>& loaded);
     void RestoreLoadedSelection(CXTPTaskPanelItems* pItems);
     void AnimateGroups(int nStep);
     void StartOrStopAnimation();

@@ -171,16 +171,41 @@ void CXTPTaskPanel::OnItemsLoaded(CXTPTaskPanelItems* pItems)
         loaded.push_back(GetAt(i));
         hold.emplace_back(new CXTPHoldReference(loaded.back()));
     }
-    for (CXTPTaskPanelGroup* pGroup : loaded)
+    if (IsExplorerBehaviour())
     {
-        if (pGroup->GetParentItems() == m_pGroups)
-            pGroup->SetExpanded(pGroup->m_bExpanded);
+        for (CXTPTaskPanelGroup* pGroup : loaded)
+        {
+            if (pGroup->GetParentItems() == m_pGroups)
+                pGroup->SetExpanded(pGroup->m_bExpanded);
+        }
     }
+    else if (CXTPTaskPanelGroup* pOpen = LoadedOpenGroup(loaded))
+        ExpandGroup(pOpen, TRUE);
     for (CXTPTaskPanelGroup* pGroup : loaded)
     {
         if (pGroup->GetParentItems() == m_pGroups)
             RestoreLoadedSelection(pGroup->GetItems());
     }
+}
+
+CXTPTaskPanelGroup* CXTPTaskPanel::LoadedOpenGroup(const std::vector<CXTPTaskPanelGroup*>& loaded)
+{
+    // One group open at a time: the states were stored as IsExpanded gave
+    // them, TRUE for the open group and for the groups that cannot close and
+    // show open. Opening each loaded group in turn would let such a group,
+    // after the open one, take its place: only the open group is opened,
+    // the others keep the state they loaded.
+    CXTPTaskPanelGroup* pFirstOpen = NULL;
+    for (CXTPTaskPanelGroup* pGroup : loaded)
+    {
+        if (!pGroup->m_bExpanded)
+            continue;
+        if (pGroup->m_bExpandable)
+            return pGroup;
+        if (pFirstOpen == NULL)
+            pFirstOpen = pGroup;
+    }
+    return pFirstOpen;
 }
 
 void CXTPTaskPanel::RestoreLoadedSelection(CXTPTaskPanelItems* pItems)

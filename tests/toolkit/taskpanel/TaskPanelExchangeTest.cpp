@@ -239,6 +239,42 @@ TEST_F(TaskPanelExchangeTest, RefusedLoadLeavesThePanelAsItWasInEveryBehaviour)
     }
 }
 
+// Each group open or closed, and the open group of one open at a time.
+std::string OpenStates(CXTPTaskPanel* pPanel)
+{
+    std::string text;
+    for (int i = 0; i < pPanel->GetGroupCount(); i++)
+        text += pPanel->GetAt(i)->IsExpanded() ? "open " : "closed ";
+    return text + "active " + std::to_string(pPanel->GetActiveGroup() ? pPanel->GetActiveGroup()->GetIndex() : -1);
+}
+
+// With one group open at a time a save and load brings back the open group
+// and the groups that cannot close as they showed, whichever follows which.
+TEST_F(TaskPanelExchangeTest, OneOpenGroupComesBackFromTheStoredStates)
+{
+    panel->GetGroups()->Clear();
+    CXTPTaskPanelGroup* pOpen = AddGroup(1, 2);
+    CXTPTaskPanelGroup* pFixedOpen = AddGroup(2, 1);
+    CXTPTaskPanelGroup* pFixedClosed = AddGroup(3, 1);
+    AddGroup(4, 1);
+    pFixedClosed->SetExpanded(FALSE);
+    pFixedOpen->SetExpandable(FALSE);
+    pFixedClosed->SetExpandable(FALSE);
+    panel->SetBehaviour(xtpTaskPanelBehaviourList);
+    pOpen->SetExpanded(TRUE);
+    const std::string strStates = OpenStates(panel);
+    ASSERT_EQ("open open closed closed active 0", strStates);
+
+    CXTPTaskPanel* pOther = OtherPanel();
+    pOther->SetBehaviour(xtpTaskPanelBehaviourList);
+    const std::vector<BYTE> bytes = StoreInArchive(panel);
+    owner.Reset();
+    LoadFromArchive(pOther, bytes);
+    EXPECT_EQ(strStates, OpenStates(pOther));
+    ASSERT_EQ(1, owner.Count(TPN_GROUPEXPANDING)) << "only the open group opens, asking the owner";
+    EXPECT_EQ("Group 1", owner.notes[0].strCaption);
+}
+
 TEST_F(TaskPanelExchangeTest, ElementOfTheWrongClassIsRefused)
 {
     // A group list whose second element names an item class, not a group.
