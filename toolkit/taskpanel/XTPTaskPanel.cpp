@@ -39,6 +39,7 @@ BEGIN_MESSAGE_MAP(CXTPTaskPanel, CWnd)
     ON_WM_CAPTURECHANGED()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_SETTINGCHANGE()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace {
@@ -111,6 +112,14 @@ BOOL CXTPTaskPanel::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
     EnableToolTips(TRUE);
     Reposition(FALSE);
     return TRUE;
+}
+
+void CXTPTaskPanel::OnDestroy()
+{
+    // The registration is revoked while the window still exists: revoked
+    // after it, the system kept it (a handle per panel ever made).
+    m_pDropTarget->Revoke();
+    CWnd::OnDestroy();
 }
 
 // ---- groups ----

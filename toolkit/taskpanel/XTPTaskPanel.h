@@ -46,7 +46,8 @@ public:
     ~CXTPTaskPanel() override;
 
     // Registers the panel's window class (double clicks, arrow cursor) and
-    // creates the child window with tool tips; FALSE when no window was made.
+    // creates the child window with tool tips, an OLE drop target until it
+    // is destroyed; FALSE when no window was made.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     // --- overridable ---
@@ -266,6 +267,8 @@ protected:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnSysColorChange();
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    // Stops the window being a drop target.
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -44,6 +44,63 @@ protected:
     CXTPTaskPanelGroup* b = nullptr;
 };
 
+// ---- the drop target ----
+
+// Whether the window is an OLE drop target: a second registration of it is
+// then refused.
+bool IsDropTarget(CWnd* pWnd)
+{
+    COleDropTarget probe;
+    const bool bRegistered = !probe.Register(pWnd);
+    probe.Revoke();
+    return bRegistered;
+}
+
+// A panel that notes, as its window goes (WM_NCDESTROY, after WM_DESTROY),
+// whether the window is still a drop target.
+class CProbedPanel : public CXTPTaskPanel
+{
+public:
+    int nStillDropTarget = -1;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NCDESTROY)
+            nStillDropTarget = IsDropTarget(this) ? 1 : 0;
+        return CXTPTaskPanel::WindowProc(message, wParam, lParam);
+    }
+};
+
+// The panel's window is a drop target from its creation until it is
+// destroyed, by itself or with its parent; a panel made again is one again.
+TEST(TaskPanelDropTarget, RegistrationEndsWithTheWindow)
+{
+    struct Row
+    {
+        const char* name;
+        bool bWithParent;
+    } rows[] = {
+        {"destroyed by itself", false},
+        {"destroyed with its parent", true},
+    };
+    for (const Row& row : rows)
+    {
+        CTestWindow parent(CSize(200, 200));
+        CProbedPanel panel;
+        for (int nTime = 1; nTime <= 2; nTime++)
+        {
+            ASSERT_TRUE(panel.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &parent, 1));
+            EXPECT_TRUE(IsDropTarget(&panel)) << row.name << ", made " << nTime << " times";
+            if (row.bWithParent && nTime == 2)
+                parent.DestroyWindow();
+            else
+                panel.DestroyWindow();
+            EXPECT_EQ(0, panel.nStillDropTarget) << row.name << ", made " << nTime << " times";
+        }
+    }
+}
+
 // ---- renaming ----
 
 CEdit* RenameEdit(CXTPTaskPanel* pPanel)
