@@ -67,6 +67,9 @@ void CXTPTaskPanelGroup::DoPropExchange(CXTPPropExchange* pPX)
     PX_Size(pPX, "IconSize", m_szItemIcon, CSize(0, 0));
     if (pPX->IsLoading())
     {
+        m_rcMarginsInner = XTPTaskPanelClampLoadedMargins(m_rcMarginsInner);
+        m_rcMarginsOuter = XTPTaskPanelClampLoadedMargins(m_rcMarginsOuter);
+        m_szItemIcon = XTPTaskPanelClampLoadedSize(m_szItemIcon, XTPTaskPanelMaxLoadedIcon);
         m_pItems->SetTaskPanel(m_pPanel);
         SetExpanded(bExpanded);
     }

@@ -37,7 +37,8 @@ public:
     CRect GetHitTestRect() const override;
     // The item's keys, then "CaptionVisible", "Expandable", "Expanded",
     // "Special", "Layout", "MarginsInner", "MarginsOuter", "IconSize" and the
-    // items in the section "Items".
+    // items in the section "Items". Loaded margins are kept within
+    // XTPTaskPanelMaxLoadedExtent, the icon size within XTPTaskPanelMaxLoadedIcon.
     void DoPropExchange(CXTPPropExchange* pPX) override;
     // Draws the client bitmap with its bottom-right corner at rc's, when the
     // image list holds exactly one picture: the base draws image 0.

@@ -3,6 +3,7 @@
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
 #include "toolkit/taskpanel/XTPTaskPanel.h"
+#include "toolkit/taskpanel/XTPTaskPanelLayout.h"
 #include "toolkit/taskpanel/themes/XTPTaskPanelPainter.h"
 
 #include <algorithm>
@@ -46,7 +47,11 @@ void CXTPTaskPanelGroupItem::DoPropExchange(CXTPPropExchange* pPX)
     PX_Size(pPX, "ItemSize", m_szItem, CSize(0, 0));
     PX_Bool(pPX, "Selected", bSelected, FALSE);
     if (pPX->IsLoading())
+    {
+        m_szItem = XTPTaskPanelClampLoadedSize(m_szItem, XTPTaskPanelMaxLoadedExtent);
+        m_rcMargins = XTPTaskPanelClampLoadedMargins(m_rcMargins);
         SetItemSelected(bSelected);
+    }
 }
 
 CRect CXTPTaskPanelGroupItem::OnReposition(CRect rc)

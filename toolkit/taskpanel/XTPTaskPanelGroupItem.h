@@ -33,7 +33,8 @@ public:
     // The item rectangle in the panel's client coordinates: below the group's
     // current caption, less the panel's and the group's scrolling.
     CRect GetHitTestRect() const override;
-    // The item's keys, then "Margins", "Bold", "ItemSize" and "Selected".
+    // The item's keys, then "Margins", "Bold", "ItemSize" and "Selected";
+    // a loaded size and margins are kept within XTPTaskPanelMaxLoadedExtent.
     void DoPropExchange(CXTPPropExchange* pPX) override;
     // Takes the item's rectangle in rc (the grid cell in the image-only
     // layout, else the working band of the group): the base measures it with

@@ -1,5 +1,7 @@
 #include "toolkit/taskpanel/XTPTaskPanelLayout.h"
 
+#include "toolkit/foundation/XTPToolkitGlobals.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -166,4 +168,17 @@ int XTPTaskPanelFirstVisibleFor(const std::vector<CRect>& rcItems, int nFirstVis
     while (nFirst < nIndex && !fits(nFirst))
         nFirst++;
     return std::min(nFirst, nIndex);
+}
+
+CSize XTPTaskPanelClampLoadedSize(CSize sz, int nMax)
+{
+    return CSize(std::max(0, std::min((int)sz.cx, nMax)), std::max(0, std::min((int)sz.cy, nMax)));
+}
+
+CRect XTPTaskPanelClampLoadedMargins(const CRect& rc)
+{
+    if (rc == XTPUnsetRect)
+        return rc;
+    auto clamp = [](LONG n) { return std::max(0, std::min((int)n, XTPTaskPanelMaxLoadedExtent)); };
+    return CRect(clamp(rc.left), clamp(rc.top), clamp(rc.right), clamp(rc.bottom));
 }

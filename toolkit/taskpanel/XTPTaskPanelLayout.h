@@ -127,3 +127,18 @@ BOOL XTPTaskPanelCanScrollDown(const std::vector<CRect>& rcItems, int nFirstVisi
 // its own index.
 int XTPTaskPanelFirstVisibleFor(const std::vector<CRect>& rcItems, int nFirstVisible, int nIndex,
                                 int nItemsPerRow, int nInnerTop, int nVisibleHeight);
+
+// ---- sizes and margins read from data ----
+
+// The largest size or margin, in pixels, that loaded or transferred data
+// may give an item or a group, and the largest icon: more than a screen
+// shows. Beyond them a damaged or hostile value (an item 851,990 pixels
+// high) would make every layout and paint of the panel as large.
+const int XTPTaskPanelMaxLoadedExtent = 4096;
+const int XTPTaskPanelMaxLoadedIcon = 256;
+
+// cx and cy each kept within 0 and nMax.
+CSize XTPTaskPanelClampLoadedSize(CSize sz, int nMax);
+// Each edge kept within 0 and XTPTaskPanelMaxLoadedExtent; the unset
+// rectangle (the painter's margins apply) stays as it is.
+CRect XTPTaskPanelClampLoadedMargins(const CRect& rc);

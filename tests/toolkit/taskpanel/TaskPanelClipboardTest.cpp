@@ -105,6 +105,77 @@ TEST_F(TaskPanelTest, DataSourceCarriesTextOnlyWhenAsked)
     pCopy->InternalRelease();
 }
 
+// The sizes and margins of a group item or a group as text.
+std::string Extents(CXTPTaskPanelItem* pItem)
+{
+    if (CXTPTaskPanelGroupItem* pGroupItem = DYNAMIC_DOWNCAST(CXTPTaskPanelGroupItem, pItem))
+        return "size " + std::to_string(pGroupItem->GetItemSize().cx) + "x"
+               + std::to_string(pGroupItem->GetItemSize().cy) + ", margins " + Text(pGroupItem->GetMargins());
+    CXTPTaskPanelGroup* pGroup = DYNAMIC_DOWNCAST(CXTPTaskPanelGroup, pItem);
+    return "icons " + std::to_string(pGroup->GetIconSize().cx) + "x" + std::to_string(pGroup->GetIconSize().cy)
+           + ", inner " + Text(pGroup->GetInnerMargins()) + ", outer " + Text(pGroup->GetOuterMargins());
+}
+
+// Sizes and margins that come with an item or a group over the clipboard or
+// in a drop are kept within what a screen shows (an icon within 256 pixels);
+// the unset margins stay unset. A group item sent 851,990 pixels high no
+// longer makes its group as high.
+TEST_F(TaskPanelTest, TransferredSizesAndMarginsStayWithinAScreen)
+{
+    const std::string kUnset = Text(XTPUnsetRect);
+    struct Row
+    {
+        const char* name;
+        std::function<CXTPTaskPanelItem*()> make;
+        std::string expected;
+    } rows[] = {
+        {"an item 851,990 high",
+         [] {
+             CXTPTaskPanelGroupItem* pItem = new CXTPTaskPanelGroupItem;
+             pItem->SetItemSize(0, 851990);
+             return pItem;
+         },
+         "size 0x4096, margins " + kUnset},
+        {"an item of negative width and vast margins",
+         [] {
+             CXTPTaskPanelGroupItem* pItem = new CXTPTaskPanelGroupItem;
+             pItem->SetItemSize(-5, 12);
+             pItem->GetMargins().SetRect(-3, 900000, 2, 5);
+             return pItem;
+         },
+         "size 0x12, margins 0 4096 2 5"},
+        {"a group of vast icons and margins",
+         [] {
+             CXTPTaskPanelGroup* pGroup = new CXTPTaskPanelGroup;
+             pGroup->SetIconSize(CSize(100000, 32));
+             pGroup->GetInnerMargins().SetRect(1, 2, 3, 900000);
+             return pGroup;
+         },
+         "icons 256x32, inner 1 2 3 4096, outer " + kUnset},
+    };
+    for (const Row& row : rows)
+    {
+        CXTPTaskPanelItem* pSent = row.make();
+        COleDataSource source;
+        ASSERT_TRUE(pSent->CacheDataSource(&source, FALSE)) << row.name;
+        pSent->InternalRelease();
+        CXTPTaskPanelItem* pCopy = ItemFrom(source);
+        ASSERT_NE(nullptr, pCopy) << row.name;
+        EXPECT_EQ(row.expected, Extents(pCopy)) << row.name;
+        pCopy->InternalRelease();
+    }
+
+    CXTPTaskPanelGroup* pGroup = AddGroup(1, 0);
+    CXTPTaskPanelGroupItem* pTall = new CXTPTaskPanelGroupItem;
+    pTall->SetItemSize(0, 851990);
+    COleDataSource source;
+    pTall->CacheDataSource(&source, FALSE);
+    pTall->InternalRelease();
+    pGroup->GetItems()->InsertAt(0, ItemFrom(source));
+    // The caption, 6 above the item and 8 below it.
+    EXPECT_EQ(20 + 6 + 4096 + 8, pGroup->GetTargetRect().Height());
+}
+
 TEST(TaskPanelTransfer, ForeignClassCreatesNothing)
 {
     COleDataSource source;
