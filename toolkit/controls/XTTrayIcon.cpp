@@ -20,13 +20,6 @@ const UINT kDefaultAnimationTimerId = 1001;
 const int kTrayWidth = 150;
 const int kTrayHeight = 30;
 
-BOOL CallShellNotifyIcon(DWORD dwMessage, PNOTIFYICONDATAA pData)
-{
-    if (g_pfnShellNotifyIcon != NULL)
-        return g_pfnShellNotifyIcon(dwMessage, pData);
-    return ::Shell_NotifyIconA(dwMessage, pData);
-}
-
 BOOL IsNT5OrLater()
 {
     return XTOSVersionInfo()->IsWin2KOrGreater();
@@ -42,6 +35,13 @@ BOOL IsBalloonEvent(UINT nEvent)
 void XTSetShellNotifyIconForTesting(PFNXTSHELLNOTIFYICON pfnShellNotifyIcon)
 {
     g_pfnShellNotifyIcon = pfnShellNotifyIcon;
+}
+
+BOOL XTShellNotifyIcon(DWORD dwMessage, PNOTIFYICONDATAA pData)
+{
+    if (g_pfnShellNotifyIcon != NULL)
+        return g_pfnShellNotifyIcon(dwMessage, pData);
+    return ::Shell_NotifyIconA(dwMessage, pData);
 }
 
 int XTCopyTextCut(LPSTR pszDest, int nMaxBytes, LPCSTR pszSource, UINT nCodePage)
@@ -90,7 +90,12 @@ CXTTrayIcon::~CXTTrayIcon()
 
 BOOL CXTTrayIcon::Notify(DWORD dwMessage)
 {
-    return CallShellNotifyIcon(dwMessage, &m_nid);
+    return CallShell(dwMessage, &m_nid);
+}
+
+BOOL CXTTrayIcon::CallShell(DWORD dwMessage, PNOTIFYICONDATAA pRecord)
+{
+    return XTShellNotifyIcon(dwMessage, pRecord);
 }
 
 // ---- Creation ---------------------------------------------------------------------------------

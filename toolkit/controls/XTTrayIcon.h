@@ -48,6 +48,8 @@ const DWORD XT_NOTIFYICONDATA_SIZE = 488;
 // function (NULL: the shell's own).
 typedef BOOL(WINAPI* PFNXTSHELLNOTIFYICON)(DWORD dwMessage, PNOTIFYICONDATAA pData);
 void XTSetShellNotifyIconForTesting(PFNXTSHELLNOTIFYICON pfnShellNotifyIcon);
+// The shell's Shell_NotifyIcon, or the test seam's function when one is set.
+BOOL XTShellNotifyIcon(DWORD dwMessage, PNOTIFYICONDATAA pData);
 
 // Copies at most nMaxBytes bytes of the text into pszDest (which holds
 // nMaxBytes + 1), never splitting a double-byte character of the code page;
@@ -153,6 +155,13 @@ public:
     };
 
 protected:
+    // Overridable: passes the icon record to the shell (the base calls
+    // XTShellNotifyIcon) and answers the shell's result; every change of
+    // the icon goes through it, and the icon's state follows a TRUE answer.
+    // A derived icon whose thread must not wait for the shell may hand the
+    // record on and answer TRUE at once.
+    virtual BOOL CallShell(DWORD dwMessage, PNOTIFYICONDATAA pRecord);
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     afx_msg void OnTimer(UINT_PTR nIDEvent);

@@ -188,6 +188,41 @@ TEST_F(TrayIconTest, ARefusedRemovalLeavesTheIconThere)
     EXPECT_FALSE(tray.IsIconRemoved());
 }
 
+namespace {
+
+// An icon whose owner makes the shell calls itself: it records them and
+// answers as told.
+class CRoutedTrayIcon : public CXTTrayIcon
+{
+public:
+    std::vector<DWORD> m_routed;
+    BOOL m_bAnswer = TRUE;
+
+protected:
+    BOOL CallShell(DWORD dwMessage, PNOTIFYICONDATAA) override
+    {
+        m_routed.push_back(dwMessage);
+        return m_bAnswer;
+    }
+};
+
+} // namespace
+
+TEST_F(TrayIconTest, AnOverrideOfTheShellCallTakesEveryCallAndItsAnswerSetsTheState)
+{
+    CRoutedTrayIcon routed;
+    ASSERT_TRUE(routed.Create("routed", &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
+    routed.SetTooltipText("tip");
+    routed.m_bAnswer = FALSE;
+    EXPECT_FALSE(routed.RemoveIcon());
+    EXPECT_FALSE(routed.IsIconRemoved());
+    routed.m_bAnswer = TRUE;
+    EXPECT_TRUE(routed.RemoveIcon());
+    EXPECT_TRUE(routed.IsIconRemoved());
+    EXPECT_EQ(std::vector<DWORD>({NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_DELETE}), routed.m_routed);
+    EXPECT_TRUE(g_shellCalls.empty()) << "the shell itself was not asked";
+}
+
 TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
 {
     HICON hNormal = tray.GetIcon();
