@@ -119,8 +119,7 @@ CMainFrame::CMainFrame()
     : m_nTheme(ReadStoredTheme()), m_pTreeView(NULL), m_pNewsList(NULL), m_bPreviewShown(TRUE),
       m_bWinXPHeaderInstalled(FALSE), m_bUpgradeCheckRunning(FALSE), m_bUpgradeAnswerWanted(FALSE),
       m_notifier(m_trayIcon, m_options), m_bMinimisedToTray(FALSE), m_bMenuImagesPending(FALSE),
-      m_bTrayIconPending(FALSE),
-      m_nAnimationIndex(0),
+      m_bTrayIconPending(FALSE), m_bStartupCheckPending(FALSE), m_nAnimationIndex(0),
       m_bPassAnimation(FALSE), m_bSingleAnimation(FALSE)
 {
     SetAnimationTexts("Idle", "Idle", "Idle");
@@ -377,8 +376,9 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContex
     m_keywordSplitter.RecalcLayout();
     m_newsSplitter.RecalcLayout();
 
+    // The start-up pass comes after the icon, which waits for the first paint.
     if (m_options.autoCheckOnStart)
-        m_pTreeView->PostMessage(WM_CHECK_ALL, 0, 0);
+        m_bStartupCheckPending = TRUE;
     else
         m_pTreeView->ArmCheckTimer();
     // The start-up upgrade check answers only with a newer build.
@@ -412,13 +412,15 @@ void CMainFrame::OnClose()
         m_pTreeView->SaveKeywords(); // tells the user itself when it fails
     }
     SaveCommandBarState(kCommandBarProfile);
-    // The window goes before the icon: where there is no notification area
-    // the shell takes seconds to answer, and the user should not wait on it.
-    // (The bars' state is saved first: it reads whether the status bar shows.)
+    // The window goes first, then the icon: the window does not wait for
+    // the shell's answer (the program's end waits until the shell has the
+    // call). The bars' state is saved before: it reads whether the status
+    // bar shows.
     if (m_bTrayIconPending)
     {
         KillTimer(TIMER_TRAY_ICON);
         m_bTrayIconPending = FALSE;
+        m_bStartupCheckPending = FALSE;
     }
     ShowWindow(SW_HIDE);
     m_trayIcon.RemoveIcon();

@@ -7,7 +7,8 @@
 // the bars' options. The keyword view reaches it as its CKeywordPaneHost.
 // MainFrameTray.cpp tells of new news (icon animation, alarm, balloons through
 // its NewsNotifier), handles the icon's events and menu and minimises the
-// window into the notification area.
+// window into the notification area; the icon's calls to the shell never keep
+// the window's thread waiting (CQueuedTrayIcon).
 #pragma once
 #include "app/FrameOptions.h"
 #include "app/FrameSplitterWnd.h"
@@ -15,12 +16,12 @@
 #include "app/KeywordPaneHost.h"
 #include "app/NewsNotifier.h"
 #include "app/PreviewPane.h"
+#include "app/QueuedTrayIcon.h"
 #include "app/SkellrunView.h"
 #include "app/TrayIconLocator.h"
 #include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTPStatusBar.h"
-#include "toolkit/controls/XTTrayIcon.h"
 #include "toolkit/taskpanel/XTPTaskPanel.h"
 
 extern const char kCommandBarProfile[];
@@ -56,7 +57,7 @@ public:
     // The task panel: made and destroyed with the frame, never given a
     // window; the theme switch sets its theme.
     CXTPTaskPanel& GetTaskPanel() { return m_wndTaskPanel; }
-    CXTTrayIcon& GetTrayIcon() { return m_trayIcon; }
+    CQueuedTrayIcon& GetTrayIcon() { return m_trayIcon; }
     CItemTreeView* GetTreeView() const { return m_pTreeView; }
     CSkellrunView* GetNewsList() const { return m_pNewsList; }
     CFrameSplitterWnd& GetKeywordSplitter() { return m_keywordSplitter; }
@@ -77,7 +78,7 @@ public:
 
     // The frame timer that finishes what start-up leaves for after the
     // window's first paint (timers come after every paint): the menus'
-    // images, then the notification-area icon.
+    // images, then the notification-area icon, then the start-up pass.
     enum
     {
         TIMER_TRAY_ICON = 3
@@ -89,7 +90,9 @@ public:
     // in its own, so the first paint looks as it would with them.
     void AddPendingMenuImages();
     // Adds the icon to the notification area unless that was done already,
-    // after the menus' images; the icon timer, news and minimising call it.
+    // after the menus' images, then starts the start-up pass when the options
+    // ask for one; the icon timer, news and minimising call it. The shell
+    // answers later (CQueuedTrayIcon): nothing here waits for it.
     void AddPendingTrayIcon();
 
     // Overridables (CFrameWnd's).
@@ -190,7 +193,8 @@ private:
     void OnBalloonClicked();
     void MarkBalloonItemRead(NewsItem* pItem);
     void RestoreFromTray();
-    // The icon is in the notification area (its add succeeded, not hidden).
+    // The icon is in the notification area, or on its way there: added, not
+    // hidden, and not refused by the shell.
     BOOL IsTrayIconShown() const;
     // The icon's menu ("Cease Animation", "Cease Bollontip Notification")
     // through the command bars; FALSE when the menu is missing.
@@ -206,7 +210,7 @@ private:
     CFrameSplitterWnd m_newsSplitter;
     CItemTreeView* m_pTreeView;
     CSkellrunView* m_pNewsList;
-    CXTTrayIcon m_trayIcon;
+    CQueuedTrayIcon m_trayIcon;
     CProgressCtrl m_progress;
     CStatic m_statusText;
     CFont m_statusFont;
@@ -226,6 +230,9 @@ private:
     // The icon is made but not yet in the notification area (OnCreate until
     // AddPendingTrayIcon).
     BOOL m_bTrayIconPending;
+    // The start-up pass waits for the icon (OnCreateClient until
+    // AddPendingTrayIcon).
+    BOOL m_bStartupCheckPending;
     // The status animation: its three texts, the next one's index, and
     // whether a pass (timer 1) or a single check (timer 2) animates.
     CString m_animationTexts[3];

@@ -3,6 +3,7 @@
 // menu, and minimising into the notification area.
 #include "app/MainFrame.h"
 
+#include "app/AppMessages.h"
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 
@@ -22,6 +23,11 @@ void CMainFrame::AddPendingTrayIcon()
     // add again).
     m_trayIcon.AddIcon();
     m_trayIcon.AddIcon();
+    if (m_bStartupCheckPending && m_pTreeView != NULL)
+    {
+        m_bStartupCheckPending = FALSE;
+        m_pTreeView->PostMessage(WM_CHECK_ALL, 0, 0);
+    }
 }
 
 LRESULT CMainFrame::OnNewsArrived(WPARAM, LPARAM)
@@ -55,6 +61,14 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM, LPARAM lParam)
         return 0; // the icon window goes on with its own handling
     case WM_RBUTTONUP:
         return ShowTrayMenu();
+    case TRAY_BALLOON_REFUSED:
+        m_notifier.BalloonRefused();
+        return 1;
+    case TRAY_ADD_REFUSED:
+        // A window hidden into the notification area could not come back.
+        if (m_bMinimisedToTray)
+            RestoreFromTray();
+        return 1;
     }
     return 0;
 }
@@ -121,7 +135,7 @@ BOOL CMainFrame::ShowTrayMenu()
 
 BOOL CMainFrame::IsTrayIconShown() const
 {
-    return !m_trayIcon.IsIconRemoved() && !m_trayIcon.IsIconHidden();
+    return !m_trayIcon.IsIconRemoved() && !m_trayIcon.IsIconHidden() && !m_trayIcon.IsAddRefused();
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

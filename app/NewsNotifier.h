@@ -60,6 +60,9 @@ public:
     // The shell hid the balloon or its time ran out: the next one while the
     // balloons are on, else the sequence ends (the next news starts another).
     void BalloonClosed();
+    // The icon's shell refused the balloon: none shows, so none will close;
+    // the sequence ends until the next news.
+    void BalloonRefused() { m_bBalloonShowing = FALSE; }
     // No further balloon in this sequence; the one on screen stays.
     void CeaseBalloons() { m_bBalloonsOn = FALSE; }
     void CeaseAnimation();

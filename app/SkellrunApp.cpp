@@ -3,6 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/MainFrame.h"
 #include "app/NewsFetch.h"
+#include "app/NotifyIconQueue.h"
 #include "app/SkellrunView.h"
 #include "engine/ProgramFolder.h"
 #include "resources/Resource.h"
@@ -46,6 +47,12 @@ BOOL CSkellrunApp::InitInstance()
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();
     return TRUE;
+}
+
+int CSkellrunApp::ExitInstance()
+{
+    NotifyIconQueue::WaitBeforeExit();
+    return CWinApp::ExitInstance();
 }
 
 BOOL CSkellrunApp::IsIdleMessage(MSG* pMsg)

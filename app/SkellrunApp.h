@@ -10,6 +10,9 @@ class CSkellrunApp : public CWinApp
 public:
     CSkellrunApp();
     BOOL InitInstance() override;
+    // Before the program ends, the notification-area icon's last calls (its
+    // removal) are handed to the shell.
+    int ExitInstance() override;
     // The checks' own messages (a fetched page, the progress of a check) do
     // not start the idle-time update of the bars: a pass sends hundreds of
     // them, nothing that the update shows depends on them, and each update

@@ -308,8 +308,7 @@ bool TimeListRefill(HWND tree, HWND list, double& best)
 }
 
 // Waits until the program's thread is back in its message loop. A call that
-// waits for another process (the notification-area icon's, which can take
-// seconds where there is none) still answers sent messages, so an answer
+// waits for another process still answers sent messages, so an answer
 // proves nothing; a posted message is only handled by the loop. The tree's
 // insert-mark colour (the program shows no insert mark) carries the sign and
 // is put back. False after the time-out.

@@ -3,6 +3,11 @@
 // Shell_NotifyIcon call of the icon windows is answered here (TRUE, or FALSE
 // while refusals are pending) and the balloons it asks for are recorded, and
 // the alarm sound is recorded instead of played. One at a time.
+//
+// The main window's icon makes its calls on the NotifyIconQueue's thread:
+// Settle() waits until they were made and their answers handled, before the
+// calls are read. While Block() holds, each call waits in the stand-in (as in
+// a slow shell) until Unblock(), or the time given has passed.
 #include "app/NewsNotifier.h"
 #include "toolkit/controls/XTTrayIcon.h"
 
@@ -24,6 +29,13 @@ public:
 
     // The next nCalls calls are refused.
     void Refuse(int nCalls) { m_nRefusals = nCalls; }
+    // Waits for the queued calls, then handles their answers (nothing else
+    // waiting for the window thread).
+    void Settle();
+    void Block(DWORD nMaxWaitMs);
+    void Unblock();
+    // The calls waiting in the stand-in now.
+    LONG Blocked() const { return m_nBlocked; }
 
     // Every call in order: "add", "delete" or "modify", and while a window
     // is watched, " (window shown)" or " (window hidden)" after it.
@@ -41,4 +53,8 @@ private:
 
     static ShellNotifyRecorder* s_pActive;
     int m_nRefusals = 0;
+    // Set while calls go through; reset while they are blocked.
+    HANDLE m_hGo;
+    DWORD m_nMaxWaitMs = 0;
+    volatile LONG m_nBlocked = 0;
 };

@@ -1,6 +1,11 @@
 // The main frame's news notification and notification-area icon: news posted
 // to the frame, the icon's events sent through the icon window as the shell
-// sends them, over a recorded shell and a store of the frame's own.
+// sends them, over a recorded shell and a store of the frame's own; a shell
+// that keeps the icon's calls waiting holds none of the window's work.
+// The news server's Winsock declarations come before <windows.h>.
+#include "tests/support/NewsServer.h"
+#include "tests/support/ResultPageBuilder.h"
+
 #include "MainFrameFixture.h"
 #include "tests/support/DialogDriver.h"
 #include "resources/Resource.h"
@@ -25,6 +30,7 @@ protected:
         ViewsTest::WriteStore(folder.File("conf.xml"), store);
         CreateFrame();
         PumpPending();
+        shell.Settle(); // the icon is in the notification area
         for (Keyword* keyword = Keywords().GetFirst(); keyword != NULL; keyword = Keywords().GetNext(keyword))
         {
             for (NewsItem* item = keyword->firstItem; item != NULL; item = item->next)
@@ -59,9 +65,18 @@ protected:
                     + std::to_string(keyword->unreadCount);
         return text + " | " + std::to_string(Keywords().totalUnread) + " unread";
     }
-    // An event of the icon, as the shell sends it to the icon window.
-    void TrayEvent(UINT nEvent) { frame->GetTrayIcon().SendMessage(WM_TRAY_NOTIFY, IDR_TRAY_MENU, nEvent); }
-    void News() { frame->SendMessage(WM_NEWS_ARRIVED, 0, 0); }
+    // An event of the icon, as the shell sends it to the icon window; the
+    // calls to the shell that follow are made and answered before it returns.
+    void TrayEvent(UINT nEvent)
+    {
+        frame->GetTrayIcon().SendMessage(WM_TRAY_NOTIFY, IDR_TRAY_MENU, nEvent);
+        shell.Settle();
+    }
+    void News()
+    {
+        frame->SendMessage(WM_NEWS_ARRIVED, 0, 0);
+        shell.Settle();
+    }
     bool Animating() { return frame->GetNotifier().IsAnimating() != FALSE; }
     std::string Shown()
     {
@@ -117,6 +132,7 @@ TEST_F(TrayFrameTest, TheIconsEventsShowABalloonPerUnreadItemOnceThenEndTheSeque
     // A shell that never reports balloon events (wine's): the icon window's
     // fallback timer fires after the balloon's time.
     frame->GetTrayIcon().SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
+    shell.Settle();
     EXPECT_EQ(3u, shell.balloons.size()) << "each item once";
     EXPECT_EQ(0, EnableOf(frame, ID_CEASE_BALLOONS)) << "the sequence ended";
     EXPECT_EQ(1, EnableOf(frame, ID_CEASE_ANIMATION)) << "three items are still unread";
@@ -269,8 +285,11 @@ TEST_F(TrayFrameTest, MinimiseHidesIntoTheTrayOnlyWhileTheIconIsThere)
         if (!iconThere) // the icon went and the shell refuses to take it back
         {
             frame->GetTrayIcon().RemoveIcon();
+            shell.Settle();
             shell.Refuse(1);
-            ASSERT_FALSE(frame->GetTrayIcon().AddIcon());
+            frame->GetTrayIcon().AddIcon();
+            shell.Settle();
+            ASSERT_TRUE(frame->GetTrayIcon().IsAddRefused());
         }
         frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         // A hidden window without the icon could not come back.
@@ -280,6 +299,18 @@ TEST_F(TrayFrameTest, MinimiseHidesIntoTheTrayOnlyWhileTheIconIsThere)
         EXPECT_EQ(iconThere ? "visible" : "iconic, visible", Shown()) << iconThere;
         DestroyFrame();
     }
+}
+
+// Minimised while the icon's first add is on its way, the window goes into
+// the notification area; when the shell refuses the icon, it comes back.
+TEST_F(TrayFrameTest, AWindowInTheTrayComesBackWhenTheShellRefusesTheIcon)
+{
+    CreateFrame();
+    shell.Refuse(3); // the add, the delete and the second add
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ("in tray, hidden", Shown());
+    shell.Settle();
+    EXPECT_EQ("visible", Shown());
 }
 
 // Chooses the first enabled item of the popup open at the time.
@@ -305,10 +336,13 @@ TEST_F(TrayFrameTest, RightClickShowsTheIconMenuWhoseCommandsReachTheFrame)
 // timer comes after every paint), as Create and the extra add would ask it.
 TEST_F(MainFrameTest, TheIconIsAddedByTheIconTimerNotDuringCreation)
 {
+    shell.Settle();
     EXPECT_TRUE(shell.calls.empty());
     frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    shell.Settle();
     EXPECT_EQ(shell.calls, std::vector<std::string>({"add", "delete", "add"}));
     frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    shell.Settle();
     EXPECT_EQ(shell.calls.size(), 3u) << "once only";
     EXPECT_FALSE(frame->GetTrayIcon().IsIconRemoved());
 }
@@ -326,8 +360,10 @@ TEST_F(MainFrameTest, NewsOrAMinimiseBeforeTheIconTimerAddTheIconFirst)
     {
         DestroyFrame();
         CreateFrame();
+        shell.Settle();
         shell.calls.clear();
         frame->SendMessage(row.message, row.wParam, 0);
+        shell.Settle();
         ASSERT_GE(shell.calls.size(), 3u) << row.name;
         EXPECT_EQ(std::vector<std::string>(shell.calls.begin(), shell.calls.begin() + 3),
                   std::vector<std::string>({"add", "delete", "add"}))
@@ -342,19 +378,72 @@ TEST_F(MainFrameTest, NewsOrAMinimiseBeforeTheIconTimerAddTheIconFirst)
 TEST_F(MainFrameTest, ClosingHidesTheWindowBeforeTheIconGoes)
 {
     frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    shell.Settle();
     shell.calls.clear();
     shell.watched = frame->m_hWnd;
     frame->SendMessage(WM_CLOSE, 0, 0);
     frame = NULL; // the window destroyed itself
+    shell.Settle();
     shell.watched = NULL;
     EXPECT_EQ(shell.calls, std::vector<std::string>({"delete (window hidden)"}));
     EXPECT_EQ(1, (int)AfxGetApp()->GetProfileInt(kCommandBarProfile, "StatusBar", 1));
+}
+
+// The start-up pass follows the icon's add, which waits for the first paint.
+TEST_F(MainFrameTest, TheStartUpPassComesAfterTheIconsAdd)
+{
+    DestroyFrame();
+    SetOption("AutoCheckOnStart", 1);
+    CreateFrame();
+    const HWND hTree = frame->GetTreeView()->m_hWnd;
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, hTree, WM_CHECK_ALL, WM_CHECK_ALL, PM_NOREMOVE)) << "before the icon";
+    frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    EXPECT_TRUE(::PeekMessageA(&msg, hTree, WM_CHECK_ALL, WM_CHECK_ALL, PM_NOREMOVE)) << "after the icon";
+    shell.Settle();
+    EXPECT_EQ(shell.calls, std::vector<std::string>({"add", "delete", "add"}));
+}
+
+// A shell that keeps the icon's first call (as one without a notification
+// area keeps a delete for seconds) holds none of the window's work: the
+// start-up pass merges its news and the window closes meanwhile, and the
+// icon's calls are made afterwards in their order.
+TEST_F(MainFrameTest, ThePassMergesAndTheWindowClosesWhileTheShellKeepsTheIconsCall)
+{
+    NewsServer server;
+    server.SetPage("tide", ResultPageHtml({NumberedRecord(1)}));
+    DestroyFrame();
+    ViewsTest::WriteStore(folder.File("conf.xml"), {{"tide", {}}});
+    SetOption("AutoCheckOnStart", 1);
+    SetOption("ShowSummaryOnStart", 1); // the start-up news stays quiet: no balloon, no animation
+    SetTextOption("SearchHost", server.HostText().c_str());
+    CreateFrame();
+    shell.Block(30000);
+    frame->SendMessage(WM_TIMER, CMainFrame::TIMER_TRAY_ICON, 0);
+    ASSERT_TRUE(PumpUntil([&] { return shell.Blocked() == 1; })) << "the icon's add waits in the shell";
+
+    CItemTreeView* tree = frame->GetTreeView();
+    Keyword* tide = tree->GetKeywords().GetFirst();
+    ASSERT_TRUE(PumpUntil([&] { return tide->unreadCount == 1 && !g_bUpdatingNews; })) << "the pass merged";
+    EXPECT_TRUE(tree->GetTree().GetItemBold(tide->treeItem));
+    EXPECT_EQ(1, shell.Blocked());
+
+    const HWND hFrame = frame->m_hWnd;
+    frame->SendMessage(WM_CLOSE, 0, 0);
+    frame = NULL; // the window destroyed itself
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_EQ(1, shell.Blocked()) << "the window went while the shell kept the call";
+
+    shell.Unblock();
+    shell.Settle();
+    EXPECT_EQ(shell.calls, std::vector<std::string>({"add", "delete", "add", "delete"}));
 }
 
 TEST_F(MainFrameTest, ClosingBeforeTheIconWasAddedAsksTheShellNothing)
 {
     frame->SendMessage(WM_CLOSE, 0, 0);
     frame = NULL;
+    shell.Settle();
     EXPECT_TRUE(shell.calls.empty());
 }
 

@@ -1,0 +1,158 @@
+#include "app/NotifyIconQueue.h"
+
+#include "toolkit/controls/XTTrayIcon.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace {
+
+// One call: the record as it was handed over, with a copy of its icon that
+// the call owns (the caller may destroy or replace its own meanwhile).
+struct Call
+{
+    DWORD message;
+    NOTIFYICONDATAA record;
+    HICON ownIcon;
+};
+
+void MakeCall(Call& call)
+{
+    const BOOL bAnswer = XTShellNotifyIcon(call.message, &call.record);
+    if (call.ownIcon != NULL)
+        ::DestroyIcon(call.ownIcon);
+    // A window gone meanwhile hears nothing.
+    ::PostMessageA(call.record.hWnd, WM_NOTIFY_ICON_ANSWER, MAKEWPARAM(call.message, call.record.uFlags),
+                   bAnswer);
+}
+
+// The process's one queue and its thread, made with the first call and kept
+// to the process's end (the thread waits for work all its life).
+class Queue
+{
+public:
+    Queue() : m_bThreadMade(false), m_bRunning(false), m_nRunningSince(0)
+    {
+        ::InitializeCriticalSection(&m_lock);
+        m_hWork = ::CreateSemaphoreA(NULL, 0, 0x7FFFFFFF, NULL);
+        m_hChanged = ::CreateEventA(NULL, FALSE, FALSE, NULL);
+    }
+
+    void Post(const Call& call)
+    {
+        if (!MakeThread())
+        {
+            Call now = call;
+            MakeCall(now);
+            return;
+        }
+        ::EnterCriticalSection(&m_lock);
+        m_calls.push_back(call);
+        ::LeaveCriticalSection(&m_lock);
+        ::ReleaseSemaphore(m_hWork, 1, NULL);
+    }
+
+    // Waits until done() holds (asked under the lock) or nWaitMs passed.
+    template <class Done>
+    BOOL WaitFor(DWORD nWaitMs, Done done)
+    {
+        const DWORD nStart = ::GetTickCount();
+        for (;;)
+        {
+            ::EnterCriticalSection(&m_lock);
+            const bool bDone = done(m_calls.empty(), m_bRunning, ::GetTickCount() - m_nRunningSince);
+            ::LeaveCriticalSection(&m_lock);
+            const DWORD nWaited = ::GetTickCount() - nStart;
+            if (bDone)
+                return TRUE;
+            if (nWaited >= nWaitMs)
+                return FALSE;
+            // A change wakes the wait; the slice bounds a grace period's end.
+            ::WaitForSingleObject(m_hChanged, std::min<DWORD>(nWaitMs - nWaited, 20));
+        }
+    }
+
+private:
+    bool MakeThread()
+    {
+        if (!m_bThreadMade && m_hWork != NULL && m_hChanged != NULL)
+        {
+            HANDLE hThread = ::CreateThread(NULL, 0, ThreadProc, this, 0, NULL);
+            if (hThread != NULL)
+            {
+                ::CloseHandle(hThread);
+                m_bThreadMade = true;
+            }
+        }
+        return m_bThreadMade;
+    }
+
+    static DWORD WINAPI ThreadProc(LPVOID pParam)
+    {
+        static_cast<Queue*>(pParam)->Run();
+        return 0;
+    }
+
+    void Run()
+    {
+        for (;;)
+        {
+            ::WaitForSingleObject(m_hWork, INFINITE);
+            ::EnterCriticalSection(&m_lock);
+            Call call = m_calls.front();
+            m_calls.pop_front();
+            m_bRunning = true;
+            m_nRunningSince = ::GetTickCount();
+            ::LeaveCriticalSection(&m_lock);
+            MakeCall(call);
+            ::EnterCriticalSection(&m_lock);
+            m_bRunning = false;
+            ::LeaveCriticalSection(&m_lock);
+            ::SetEvent(m_hChanged);
+        }
+    }
+
+    CRITICAL_SECTION m_lock;
+    // Released once for each call handed over.
+    HANDLE m_hWork;
+    // Set when a call was answered.
+    HANDLE m_hChanged;
+    // Touched only by the callers' side (the program's one window thread).
+    bool m_bThreadMade;
+    // Under the lock: the calls waiting, whether one is being made and since when.
+    std::deque<Call> m_calls;
+    bool m_bRunning;
+    DWORD m_nRunningSince;
+};
+
+Queue& TheQueue()
+{
+    static Queue* s_pQueue = new Queue;
+    return *s_pQueue;
+}
+
+} // namespace
+
+void NotifyIconQueue::Post(DWORD dwMessage, const NOTIFYICONDATAA& record)
+{
+    Call call = {dwMessage, record, NULL};
+    if ((record.uFlags & NIF_ICON) && record.hIcon != NULL)
+    {
+        call.ownIcon = ::CopyIcon(record.hIcon);
+        if (call.ownIcon != NULL)
+            call.record.hIcon = call.ownIcon;
+    }
+    TheQueue().Post(call);
+}
+
+BOOL NotifyIconQueue::WaitUntilIdle(DWORD nWaitMs)
+{
+    return TheQueue().WaitFor(nWaitMs, [](bool bEmpty, bool bRunning, DWORD) { return bEmpty && !bRunning; });
+}
+
+BOOL NotifyIconQueue::WaitBeforeExit(DWORD nWaitMs, DWORD nGraceMs)
+{
+    return TheQueue().WaitFor(nWaitMs, [nGraceMs](bool bEmpty, bool bRunning, DWORD nRunningFor) {
+        return bEmpty && (!bRunning || nRunningFor >= nGraceMs);
+    });
+}
