@@ -345,12 +345,16 @@ TEST_F(OverflowingSchemeStrip, AHotButtonWithSchemeColoursGetsAnOrangeGradient)
 }
 
 // Draws every tab with a fake visual style: the part's rectangle green with
-// its top row red, so that the way the tab is turned shows.
+// its left column blue and its top row red, so that the way the tab is
+// turned (or mirrored) shows.
 HRESULT WINAPI FakeDrawThemeBackground(HTHEME, HDC hDC, int, int, const RECT* pRect, const RECT*)
 {
     CRect rc(*pRect);
     ::SetBkColor(hDC, RGB(0, 255, 0));
     ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, rc, NULL, 0, NULL);
+    ::SetBkColor(hDC, RGB(0, 0, 255));
+    CRect rcLeft(rc.left, rc.top, rc.left + 1, rc.bottom);
+    ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, rcLeft, NULL, 0, NULL);
     ::SetBkColor(hDC, RGB(255, 0, 0));
     CRect rcTop(rc.left, rc.top, rc.right, rc.top + 1);
     ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, rcTop, NULL, 0, NULL);
@@ -408,16 +412,19 @@ TEST_F(TabPaint, VisualStyleTabsAreTurnedWithTheirRow)
     strip.SetColorById(xtpTabColorVisualStyle);
     ASSERT_TRUE(Colors()->IsVisualStyleActive());
     strip.AddTabs({"A"});
+    // The tab of (10, 10, 40, 30), grown by a pixel or two as its row asks:
+    // on the left a rotation (its leading side at the bottom), at the bottom
+    // a flip of its rows, on the right a transpose (the mirror of the left).
     struct Row
     {
         const char* name;
         int nPosition;
-        CPoint ptRed, ptGreen; // the tab's outer edge, its inner edge
+        CPoint ptRed, ptGreen, ptBlue; // the tab's outer edge, its inner edge, its leading side
     } rows[] = {
-        {"top: drawn as it stands", xtpTabPositionTop, CPoint(25, 9), CPoint(25, 29)},
-        {"left: the outer edge at the left", xtpTabPositionLeft, CPoint(9, 20), CPoint(39, 20)},
-        {"bottom: at the bottom", xtpTabPositionBottom, CPoint(25, 31), CPoint(25, 10)},
-        {"right: at the right", xtpTabPositionRight, CPoint(41, 20), CPoint(10, 20)},
+        {"top: drawn as it stands", xtpTabPositionTop, CPoint(25, 9), CPoint(25, 29), CPoint(9, 20)},
+        {"left: turned a quarter left", xtpTabPositionLeft, CPoint(9, 20), CPoint(39, 20), CPoint(25, 30)},
+        {"bottom: upside down", xtpTabPositionBottom, CPoint(25, 31), CPoint(25, 10), CPoint(9, 20)},
+        {"right: mirrored across its diagonal", xtpTabPositionRight, CPoint(41, 20), CPoint(10, 20), CPoint(25, 30)},
     };
     for (const Row& row : rows)
     {
@@ -426,6 +433,7 @@ TEST_F(TabPaint, VisualStyleTabsAreTurnedWithTheirRow)
         EXPECT_EQ(XTP_COLOR_NONE, Colors()->FillTabFace(&tab.dc(), CRect(10, 10, 40, 30), strip.GetItem(0)));
         EXPECT_EQ(kRed, tab.Pixel(row.ptRed.x, row.ptRed.y)) << row.name;
         EXPECT_EQ(kGreen, tab.Pixel(row.ptGreen.x, row.ptGreen.y)) << row.name;
+        EXPECT_EQ(kBlue, tab.Pixel(row.ptBlue.x, row.ptBlue.y)) << row.name;
     }
     EXPECT_EQ(XTP_COLOR_NONE, (COLORREF)Colors()->m_clr3DEdge[0]) << "no 3D edges over the styled tabs";
     strip.SetColorById(xtpTabColorDefault); // closes the fake themes while the fakes stand

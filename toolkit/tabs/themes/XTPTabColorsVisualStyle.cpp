@@ -157,7 +157,10 @@ void CXTPTabColorsVisualStyle::DrawTurnedTab(CDC* pDC, CRect rc, int nState, int
     m_themeTab.DrawThemeBackground(dcTab.GetSafeHdc(), kTabPartItem, nState, rcTab, NULL);
     ::GdiFlush();
 
-    // The tab's outer edge (its top) goes to the left, bottom or right edge.
+    // The tab's outer edge (its top) goes to the left, bottom or right edge:
+    // at the bottom its rows are flipped; on the left it is turned a quarter
+    // to the left and on the right mirrored across its diagonal, so that in
+    // both its leading side (its left) comes to the bottom.
     for (int y = 0; y < cy; y++)
         for (int x = 0; x < cx; x++)
         {
@@ -165,9 +168,9 @@ void CXTPTabColorsVisualStyle::DrawTurnedTab(CDC* pDC, CRect rc, int nState, int
             if (nPosition == xtpTabPositionBottom)
                 yTab = cy - 1 - y;
             else if (nPosition == xtpTabPositionLeft)
-                xTab = y, yTab = x;
+                xTab = cy - 1 - y, yTab = x;
             else
-                xTab = y, yTab = cx - 1 - x;
+                xTab = cy - 1 - y, yTab = cx - 1 - x;
             pTurnedBits[y * cx + x] = pTabBits[yTab * cxTab + xTab];
         }
     dcTab.SelectObject(hOld);
