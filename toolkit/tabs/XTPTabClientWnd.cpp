@@ -96,6 +96,7 @@ BOOL CXTPTabClientWnd::Attach(CMDIFrameWnd* pFrame, BOOL bGrouping)
     // must not change the mode of the client that stands.
     m_bGrouping = bGrouping;
     m_pFrame = pFrame;
+    ApplyToolTips();
     RefreshTheme();
     m_pPainter->RefreshMetrics();
     SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -175,9 +176,23 @@ void CXTPTabClientWnd::ShowTabs(BOOL bShow)
 BOOL CXTPTabClientWnd::EnableToolTips(BOOL bEnable)
 {
     m_bToolTips = bEnable;
-    if (m_bGrouping && m_hWnd != NULL)
-        return CWnd::EnableToolTips(bEnable);
+    ApplyToolTips();
     return TRUE;
+}
+
+void CXTPTabClientWnd::ApplyToolTips()
+{
+    // Not only the group windows made from now on take the setting: the
+    // setting would otherwise change nothing, while answering TRUE, for as
+    // long as the tabs that stand now do. So does the client attached after
+    // the call.
+    CWnd::EnableToolTips(m_bGrouping && m_bToolTips);
+    for (CXTPTabWorkspace* pWorkspace : m_arrWorkspaces)
+    {
+        CWnd* pWindow = pWorkspace->GetHostWindow();
+        if (pWindow != this && pWindow->GetSafeHwnd() != NULL)
+            pWindow->EnableToolTips(m_bToolTips);
+    }
 }
 
 void CXTPTabClientWnd::SetButtonFlags(DWORD dwFlags)

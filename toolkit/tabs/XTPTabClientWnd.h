@@ -84,7 +84,9 @@ public:
 
     // Without grouping only: shows or hides the row of tabs.
     void ShowTabs(BOOL bShow);
-    // Tool tips of the tabs (the client's with grouping, else the group window's).
+    // Tool tips of the tabs (the client's with grouping, else the group
+    // window's), also of the tabs that stand already and of a client
+    // attached later.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     // XTPTabClientButtonFlags for every group's buttons.
     void SetButtonFlags(DWORD dwFlags);
@@ -249,6 +251,8 @@ private:
     // The owed layout, when the refresh lock allows it.
     void FlushLayout();
     void ApplyButtonFlags(CXTPTabWorkspace* pWorkspace);
+    // The tool-tip setting to the client (with grouping) and the group windows.
+    void ApplyToolTips();
     void LayoutGroups(CRect rcArea);
     void LayoutWorkspaceWindow(CRect& rcClient);
     CRect GetClientBorderMargins();

@@ -467,6 +467,92 @@ TEST_F(TabClient, TheRowAndTheMDIClientArePlacedByOneLayout)
     EXPECT_EQ(rcInside, MDIClientRect()) << "the MDI client moved with the row, not later by the frame";
 }
 
+// The tip the thread's tool tip holds once the pump offered a mouse move at
+// the point to the window; empty when the window took no tool.
+CString ToolTipOffered(CWnd* pWnd, CPoint pt)
+{
+    MSG msg = {pWnd->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y), 0, {0, 0}};
+    pWnd->PreTranslateMessage(&msg);
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_hWndLastHit != pWnd->m_hWnd)
+        return "";
+    char szText[256] = "";
+    TOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.lpszText = szText;
+    ::SendMessageA(pState->m_hWndToolTip, TTM_ENUMTOOLSA, 0, (LPARAM)&info);
+    return szText;
+}
+
+TEST_F(TabClient, ToolTipsShowTheTabsTipsOnceEnabled)
+{
+    enum When
+    {
+        beforeAttaching,
+        beforeTheFirstTab,
+        onceTheTabsStand
+    };
+    struct Row
+    {
+        const char* name;
+        BOOL bGrouping;
+        When when;
+    } rows[] = {
+        {"grouping, enabled before attaching", TRUE, beforeAttaching},
+        {"grouping", TRUE, beforeTheFirstTab},
+        {"grouping, enabled later", TRUE, onceTheTabsStand},
+        {"a row of its own, enabled before attaching", FALSE, beforeAttaching},
+        {"a row of its own", FALSE, beforeTheFirstTab},
+        {"a row of its own, enabled later", FALSE, onceTheTabsStand},
+    };
+    for (const Row& row : rows)
+    {
+        frame->DestroyWindow();
+        frame = CTabClientTestFrame::CreateVisible(row.bGrouping);
+        ASSERT_NE(nullptr, frame);
+        if (row.when == beforeAttaching)
+        {
+            Client().Detach();
+            Client().EnableToolTips(TRUE);
+            Client().Attach(frame, row.bGrouping);
+        }
+        else if (row.when == beforeTheFirstTab)
+        {
+            Client().EnableToolTips(TRUE);
+        }
+        frame->AddChild("Report");
+        Group()->GetItem(0)->SetTip("The weekly report");
+        CWnd* pTabs = row.bGrouping ? (CWnd*)&Client() : GroupWindow();
+        const CPoint ptTab = Group()->GetItem(0)->GetRect().CenterPoint();
+        if (row.when == onceTheTabsStand)
+        {
+            EXPECT_STREQ("", ToolTipOffered(pTabs, ptTab)) << row.name << ": off by default";
+            Client().EnableToolTips(TRUE);
+        }
+        EXPECT_STREQ("The weekly report", ToolTipOffered(pTabs, ptTab)) << row.name;
+        Client().EnableToolTips(FALSE);
+        EXPECT_STREQ("", ToolTipOffered(pTabs, ptTab)) << row.name << ": off again";
+    }
+}
+
+// A colour change refreshes the painter's colours and fonts and the tabs,
+// and lays them out again.
+TEST_F(TabClient, ASystemColourChangeRefreshesThePainterAndTheTabs)
+{
+    CTabTestChild* pChild = frame->AddChild("Report");
+    CXTPTabStripColors* pColors = Client().GetPainter()->GetColorSet();
+    pColors->m_clrBorder.SetStandardValue(RGB(1, 2, 3));
+    pChild->m_strTabText = "Renamed";
+    const CRect rcBefore = MDIClientRect();
+    Client().GetPainter()->SetPosition(xtpTabPositionBottom);
+    ASSERT_EQ(rcBefore, MDIClientRect());
+
+    Client().SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), (COLORREF)pColors->m_clrBorder) << "the colours anew";
+    EXPECT_STREQ("Renamed", frame->Groups()) << "the tabs refreshed";
+    EXPECT_LT(MDIClientRect().top, rcBefore.top) << "and laid out: the row went to the bottom";
+}
+
 TEST_F(TabClient, TheNewGroupCommandsHaveTheirImages)
 {
     EXPECT_NE(nullptr, XTPImageManager()->GetImage(XTP_ID_WORKSPACE_NEWHORIZONTAL, 16));
