@@ -135,7 +135,7 @@ public:
     BOOL IsGroupsStacked() const { return m_bGroupsStacked; }
     // While the client changes its groups (the item refresh, a move between
     // groups), they only mark the layout as owed and do not repaint; the
-    // overridables GetItemText, GetItemColor and AddItem may run then.
+    // item refresh calls the overridables GetItemText and AddItem then.
     BOOL IsRefreshLocked() const { return m_bRefreshLock; }
 
     // Moves the tab into pTarget (xtpTabDropIntoGroup) or into a new group
