@@ -300,13 +300,18 @@ HACCEL CXTPAccelManager::CopyAccelTable(HACCEL hAccel)
 
 void CXTPAccelManager::SaveShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
 {
-    std::vector<ACCEL> entries = GetFrameAccelTable(pFrame);
-    if (entries.empty() || AfxGetApp() == NULL)
+    if (pFrame == NULL || AfxGetApp() == NULL)
         return;
+    // A frame without a table writes an empty entry: the user may have
+    // removed every shortcut, and the entry saved before would bring them
+    // back at the next start.
+    std::vector<ACCEL> entries = GetFrameAccelTable(pFrame);
     // Six bytes a record, as the platform lays ACCEL out.
     std::vector<BYTE> data(entries.size() * kAccelSize);
-    memcpy(&data[0], &entries[0], data.size());
-    AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, &data[0], (UINT)data.size());
+    if (!data.empty())
+        memcpy(&data[0], &entries[0], data.size());
+    AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, data.empty() ? NULL : &data[0],
+                                    (UINT)data.size());
 }
 
 BOOL CXTPAccelManager::LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
@@ -318,13 +323,15 @@ BOOL CXTPAccelManager::LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
     if (!AfxGetApp()->GetProfileBinary(lpszSection, kAcceleratorsEntry, &pData, &nBytes) || pData == NULL)
         return FALSE;
     BOOL bLoaded = FALSE;
-    // Only a whole number of records is a table; anything else is damaged
-    // and the frame keeps what it has.
-    if (nBytes > 0 && nBytes % kAccelSize == 0)
+    // Only a whole number of records is a table, none at all an empty one
+    // (every shortcut removed); anything else is damaged and the frame keeps
+    // what it has.
+    if (nBytes % kAccelSize == 0)
     {
         std::vector<ACCEL> entries(nBytes / kAccelSize);
-        memcpy(&entries[0], pData, nBytes);
-        SetFrameAccelTable(pFrame, &entries[0], (int)entries.size());
+        if (!entries.empty())
+            memcpy(&entries[0], pData, nBytes);
+        SetFrameAccelTable(pFrame, entries.empty() ? NULL : &entries[0], (int)entries.size());
         bLoaded = TRUE;
     }
     delete[] pData;

@@ -72,11 +72,11 @@ public:
     static HACCEL CopyAccelTable(HACCEL hAccel);
 
     // The table as count x 6 bytes under the section's "Accelerators"
-    // entry; nothing without a table.
+    // entry; an empty entry when the frame has no table.
     void SaveShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection);
-    // Reads it back; a stored value whose size is not a non-zero multiple
-    // of 6 is refused and the frame keeps its table. FALSE when nothing
-    // was loaded.
+    // Reads it back: an empty value gives the frame no table; a value
+    // whose size is not a multiple of 6 is refused and the frame keeps its
+    // table. FALSE when nothing was loaded.
     BOOL LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection);
 
     // The frame's table through a settings exchange: a count and the

@@ -151,7 +151,7 @@ TEST_F(ShortcutProfileTest, TheProfileHoldsSixBytesAnEntry)
 {
     SetTable({});
     XTPAccelManager()->SaveShortcuts(frame, kSection);
-    EXPECT_EQ(0u, SavedBytes()) << "a frame without a table saves nothing";
+    EXPECT_EQ(0u, SavedBytes()) << "a frame without a table saves an empty entry";
 
     SetTable({{(BYTE)(V | C), 'N', N}, {V, VK_F5, O}, {(BYTE)(V | A), 'B', ID_TEST_BOLD}});
     XTPAccelManager()->SaveShortcuts(frame, kSection);
@@ -165,12 +165,31 @@ TEST_F(ShortcutProfileTest, ADamagedTableIsRefusedAndTheCurrentTableStays)
 {
     SetTable({{(BYTE)(V | C), 'N', N}, {V, VK_F5, O}, {(BYTE)(V | A), 'B', ID_TEST_BOLD}});
     BYTE damaged[7] = {1, 0, 0x78, 0, 0xB9, 0x0B, 9};
-    for (UINT nBytes : {7u, 0u})
+    for (UINT nBytes : {7u, 1u})
     {
         app.WriteProfileBinary(kSection, "Accelerators", damaged, nBytes);
         EXPECT_FALSE(XTPAccelManager()->LoadShortcuts(frame, kSection)) << nBytes;
         EXPECT_EQ("9/78/3001 1/116/3002 17/66/3005", Table()) << "the current table stays";
     }
+}
+
+// The user may remove every shortcut: the empty table is saved as an empty
+// entry and loads as no table, and the one saved before does not come back.
+TEST_F(ShortcutProfileTest, AnEmptyEntryGivesAnEmptyTable)
+{
+    SetTable({{(BYTE)(V | C), 'N', N}, {V, VK_F5, O}});
+    XTPAccelManager()->SaveShortcuts(frame, kSection);
+    SetTable({});
+    XTPAccelManager()->SaveShortcuts(frame, kSection);
+    LPBYTE pData = NULL;
+    UINT nBytes = 0;
+    EXPECT_TRUE(app.GetProfileBinary(kSection, "Accelerators", &pData, &nBytes)) << "the entry is there";
+    delete[] pData;
+
+    SetTable({{V, VK_F9, N}});
+    EXPECT_TRUE(XTPAccelManager()->LoadShortcuts(frame, kSection));
+    EXPECT_EQ("", Table());
+    EXPECT_TRUE(frame->m_hAccelTable == NULL);
 }
 
 } // namespace
