@@ -36,6 +36,7 @@ class CXTPDockState;
 class CXTPCommandBarList;
 class CXTPPropExchange;
 class CXTPPropExchangeParam;
+class CXTPBarStateParts;
 class CXTPCustomizeDropSource;
 
 class CXTPCommandBars : public CCmdTarget
@@ -190,7 +191,9 @@ public:
     void LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
     // The whole state through any exchange; pParam says which parts (NULL:
     // the controls with their original controls, the layout and the
-    // designer controls).
+    // designer controls). A load reads every part before it applies any: one
+    // refused part way (damaged data) throws its exception and changes
+    // nothing.
     void DoPropExchange(CXTPPropExchange* pPX, const CXTPPropExchangeParam* pParam = NULL);
     // Every part through an archive.
     void Serialize(CArchive& ar) override;
@@ -279,10 +282,20 @@ private:
     // document's own, else the first of the application's.
     static CMultiDocTemplate* FindDocTemplate(CMDIChildWnd* pChild, CDocument* pDocument);
     void ExchangeOptions(LPCTSTR lpszProfileName, BOOL bLoading);
-    // The state parts of DoPropExchange and the profile form.
-    void ExchangeControls(CXTPPropExchange* pPX, const CXTPPropExchangeParam& param);
-    void ExchangeLayout(CXTPPropExchange* pPX);
-    void ExchangeOptionsPart(CXTPPropExchange* pPX);
+    // The parts of DoPropExchange (XTPCommandBarsExchange.cpp): filled from
+    // the manager, exchanged (loading reads every part and applies none; a
+    // damaged part throws), then applied after a whole load.
+    void GetStateParts(CXTPBarStateParts& parts);
+    void ExchangeStateParts(CXTPPropExchange* pPX, CXTPBarStateParts& parts, const CXTPPropExchangeParam& param);
+    void ExchangeLayout(CXTPPropExchange* pPX, CXTPBarStateParts& parts);
+    void ExchangeOptionsPart(CXTPPropExchange* pPX, CXTPBarStateParts& parts);
+    void ApplyStateParts(CXTPBarStateParts& parts, const CXTPPropExchangeParam& param);
+    // Reads the "CommandBar" items into the list, the loaded controls' own
+    // icons into pImages; throws on damaged data.
+    void ReadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pList, CXTPImageManager* pImages);
+    // The ids of dock bar d's rows as saved: each bar's id, 0 between two
+    // rows; nothing for a dock bar without a bar.
+    std::vector<UINT> GetDockRowIds(int nDock) const;
     void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
     void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
     // Gives the listed popup bars that have no id one above the highest

@@ -1,8 +1,10 @@
 #include "toolkit/foundation/XTPImageManager.h"
+
 #include "toolkit/foundation/XTPImageData.h"
 #include "toolkit/foundation/XTPOptionalLibrary.h"
 #include "toolkit/foundation/XTPStartup.h"
 
+#include <algorithm>
 #include <functional>
 #include <string.h>
 #include <vector>
@@ -104,6 +106,12 @@ CXTPImageManagerIconSet* CXTPImageManager::FindOrCreateIconSet(UINT nIDCommand)
     return pIconSet;
 }
 
+BOOL CXTPImageManager::IsIconSizeAllowed(CSize szIcon)
+{
+    const int nMax = CXTPImageManagerIconSet::kMaxScaledWidth;
+    return szIcon.cx >= 0 && szIcon.cy >= 0 && szIcon.cx <= nMax && szIcon.cy <= nMax;
+}
+
 CXTPImageManagerIcon* CXTPImageManager::GetImage(UINT nCommand, int nWidth)
 {
     CXTPImageManagerIconSet* pIconSet = GetIconSet(nCommand);
@@ -193,6 +201,19 @@ void CXTPImageManager::AddIcons(CXTPImageManager* pImageManager)
         it->second->InternalAddRef();
         m_mapImages[it->first] = it->second;
     }
+}
+
+void CXTPImageManager::MoveIconsFrom(CXTPImageManager* pImageManager)
+{
+    CIconSetMap sets;
+    sets.swap(pImageManager->m_mapImages);
+    for (CIconSetMap::iterator it = sets.begin(); it != sets.end(); ++it)
+    {
+        RemoveIcon(it->first);
+        it->second->m_pImageManager = this;
+        m_mapImages[it->first] = it->second;
+    }
+    m_nCustomID = std::max(m_nCustomID, pImageManager->m_nCustomID);
 }
 
 COLORREF CXTPImageManager::SetMaskColor(COLORREF clrMask)

@@ -49,6 +49,9 @@ public:
     static BOOL ReadToolbarLayout(const BYTE* pData, DWORD nSize, CSize& szIcon, std::vector<UINT>& items);
 
     CXTPImageManagerIcon* GetImage(UINT nCommand, int nWidth = 16);
+    // An icon size that stored data may give a bar or its options: each
+    // side from 0 to the widest icon a set scales to.
+    static BOOL IsIconSizeAllowed(CSize szIcon);
     CXTPImageManagerIconSet* GetIconSet(UINT nCommand);
     BOOL Lookup(UINT nCommand);
     const CIconSetMap& GetImages() const { return m_mapImages; }
@@ -59,6 +62,10 @@ public:
     void RefreshAll();
     // Adds every set of the other manager whose id this one lacks.
     void AddIcons(CXTPImageManager* pImageManager);
+    // Moves every set of the other manager here, each replacing a set of
+    // the same id; the other manager is left empty. Custom ids given out
+    // later follow the higher of the two managers' custom ids.
+    void MoveIconsFrom(CXTPImageManager* pImageManager);
 
     COLORREF SetMaskColor(COLORREF clrMask);
     COLORREF GetMaskColor() const { return m_clrMask; }

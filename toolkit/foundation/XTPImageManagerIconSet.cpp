@@ -64,7 +64,10 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetIcon(int nWidth, BOOL bScaled)
             nearest = it;
     }
     CXTPImageManagerIcon* pNearest = nearest->second;
-    if (pNearest->IsAlpha() || nWidth == 0)
+    // Every width asked for would otherwise stay in memory for good, and a
+    // width from damaged stored data (thousands of pixels) costs seconds and
+    // hundreds of megabytes an icon.
+    if (pNearest->IsAlpha() || nWidth <= 0 || nWidth > kMaxScaledWidth || GetScaledCount() >= kMaxScaledCopies)
         return pNearest;
     CXTPImageManagerIcon* pScaled = pNearest->Scale(nWidth);
     if (pScaled == NULL)
@@ -72,6 +75,14 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetIcon(int nWidth, BOOL bScaled)
     pScaled->m_bScaled = TRUE;
     m_mapIcons[nWidth] = pScaled;
     return pScaled;
+}
+
+int CXTPImageManagerIconSet::GetScaledCount() const
+{
+    int nScaled = 0;
+    for (CIconsMap::const_iterator it = m_mapIcons.begin(); it != m_mapIcons.end(); ++it)
+        nScaled += it->second->IsScaled() ? 1 : 0;
+    return nScaled;
 }
 
 CXTPImageManagerIcon* CXTPImageManagerIconSet::FindOrCreateIcon(int nWidth)

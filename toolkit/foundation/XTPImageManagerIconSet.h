@@ -1,7 +1,9 @@
 #pragma once
 // The icons of one command id, one per width. A request for a width the set
 // lacks is answered with the nearest icon scaled to it; the scaled copy is
-// kept until the set is refreshed.
+// kept until the set is refreshed. Scaling is bounded: no copy wider than
+// kMaxScaledWidth is made, and a set keeps at most kMaxScaledCopies; other
+// widths get the nearest icon as it is (drawing stretches it).
 #include "toolkit/foundation/XTPImageManagerIcon.h"
 
 #include <map>
@@ -11,6 +13,9 @@ class CXTPImageManagerIconSet : public CCmdTarget
 public:
     // Width to icon, in ascending width; the map holds one reference of each icon.
     typedef std::map<int, CXTPImageManagerIcon*> CIconsMap;
+
+    static constexpr int kMaxScaledWidth = 256;
+    static constexpr int kMaxScaledCopies = 4;
 
     CXTPImageManagerIconSet(UINT nID, CXTPImageManager* pImageManager);
     ~CXTPImageManagerIconSet();
@@ -39,8 +44,12 @@ public:
 
 private:
     CXTPImageManagerIcon* FindOrCreateIcon(int nWidth);
+    int GetScaledCount() const;
 
     CIconsMap m_mapIcons;
     UINT m_nID;
     CXTPImageManager* m_pImageManager;
+
+    // The manager moves sets between managers (MoveIconsFrom).
+    friend class CXTPImageManager;
 };

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 // An owned icon image of one colour.
 struct SolidIcon
@@ -97,6 +99,45 @@ TEST(ImageManager, ExactWidthOrANearestScaledCopy)
     ASSERT_TRUE(manager.SetIcon(alpha, 5));
     EXPECT_EQ(16, manager.GetImage(5, 24)->GetWidth());
     EXPECT_EQ("16x16 alpha 80102030; ", DescribeIconSet(manager, 5)) << "a deep copy";
+}
+
+// Scaled copies are bounded: none wider than the widest icon a set scales
+// to (a width from damaged stored data would cost seconds and megabytes
+// an icon), and only so many are kept; other widths get the nearest icon as
+// it is, which drawing stretches.
+TEST(ImageManager, ScaledCopiesAreBoundedInWidthAndNumber)
+{
+    CXTPImageManager manager;
+    SolidIcon icon16(16, 16, RGB(255, 0, 0));
+    ASSERT_TRUE(manager.SetIcon(icon16.handle, 1));
+    const int nWidest = CXTPImageManagerIconSet::kMaxScaledWidth;
+    // Name, width asked for, width answered.
+    const std::tuple<const char*, int, int> rows[] = {
+        {"wider than any icon is scaled to", 8192, 16},
+        {"the widest scaled copy", nWidest, nWidest},
+        {"a narrow copy", 20, 20},
+        {"another", 24, 24},
+        {"the last copy kept", 28, 28},
+        {"the set is full: the nearest copy", 30, 28},
+        {"a copy kept before", 20, 20},
+    };
+    for (const auto& [name, nAsked, nAnswered] : rows)
+        EXPECT_EQ(nAnswered, manager.GetImage(1, nAsked)->GetWidth()) << name;
+    EXPECT_EQ(1 + CXTPImageManagerIconSet::kMaxScaledCopies, (int)manager.GetIconSet(1)->GetIcons().size());
+    manager.RefreshAll();
+    EXPECT_EQ(30, manager.GetImage(1, 30)->GetWidth()) << "refreshed, the set scales again";
+}
+
+// Icon sizes from stored data: each side from 0 to the widest scaled icon.
+TEST(ImageManager, IconSizesFromStoredDataAreBounded)
+{
+    const int nWidest = CXTPImageManagerIconSet::kMaxScaledWidth;
+    const std::pair<CSize, bool> rows[] = {
+        {CSize(0, 0), true},        {CSize(24, 24), true},           {CSize(nWidest, nWidest), true},
+        {CSize(8192, 8192), false}, {CSize(16, nWidest + 1), false}, {CSize(-1, 16), false},
+    };
+    for (const auto& [size, bAllowed] : rows)
+        EXPECT_EQ(bAllowed, (bool)CXTPImageManager::IsIconSizeAllowed(size)) << size.cx << " x " << size.cy;
 }
 
 TEST(ImageManager, StateImagesFallBackAndANewNormalImageClearsThem)

@@ -727,7 +727,14 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
     PX_Bool(pPX, "Customizable", m_bCustomizable, TRUE);
     PX_Int(pPX, "MRUWidth", m_nMRUWidth, 0);
     if (pPX->GetSchema() > 2)
-        PX_Size(pPX, "IconSize", m_szIcons, CSize(0, 0));
+    {
+        // A size no icon can take (damaged data) keeps the bar's own: every
+        // icon of the bar would be scaled to it.
+        CSize szIcons = m_szIcons;
+        PX_Size(pPX, "IconSize", szIcons, CSize(0, 0));
+        if (CXTPImageManager::IsIconSizeAllowed(szIcons))
+            m_szIcons = szIcons;
+    }
     CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Controls"));
     m_pControls->DoPropExchange(pSection);
 }

@@ -343,10 +343,7 @@ void CXTPAccelManager::DoPropExchange(CXTPPropExchange* pPX, CFrameWnd* pFrame)
     std::vector<ACCEL> entries;
     if (pPX->IsStoring())
         entries = GetFrameAccelTable(pFrame);
-    if (pPX->IsAllowBlobValues())
-        ExchangeAccelData(pPX, entries);
-    else
-        ExchangeAccelItems(pPX, entries);
+    ExchangeEntries(pPX, entries);
     if (pPX->IsLoading())
         SetFrameAccelTable(pFrame, entries.empty() ? NULL : &entries[0], (int)entries.size());
 }
@@ -355,6 +352,14 @@ void CXTPAccelManager::SerializeShortcuts(CFrameWnd* pFrame, CArchive& ar)
 {
     CXTPPropExchangeArchive px(ar);
     DoPropExchange(&px, pFrame);
+}
+
+void CXTPAccelManager::ExchangeEntries(CXTPPropExchange* pPX, std::vector<ACCEL>& entries)
+{
+    if (pPX->IsAllowBlobValues())
+        ExchangeAccelData(pPX, entries);
+    else
+        ExchangeAccelItems(pPX, entries);
 }
 
 void CXTPAccelManager::ExchangeAccelData(CXTPPropExchange* pPX, std::vector<ACCEL>& entries)

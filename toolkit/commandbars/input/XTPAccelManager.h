@@ -88,6 +88,9 @@ public:
     void DoPropExchange(CXTPPropExchange* pPX, CFrameWnd* pFrame);
     // DoPropExchange through an archive.
     void SerializeShortcuts(CFrameWnd* pFrame, CArchive& ar);
+    // The stored forms of DoPropExchange without a frame: storing writes
+    // the entries, loading fills them (or throws, as above).
+    static void ExchangeEntries(CXTPPropExchange* pPX, std::vector<ACCEL>& entries);
 
     // A character upper-cased as the bars compare mnemonics.
     static TCHAR ToUpper(TCHAR ch);

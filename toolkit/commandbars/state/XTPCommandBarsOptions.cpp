@@ -2,6 +2,7 @@
 
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 
@@ -9,7 +10,32 @@ namespace {
 
 const DWORD kOptionsSchema = 8;
 
-// A set of command ids under its own key: in an archive its count and ids,
+typedef CMap<UINT, UINT, BOOL, BOOL> CCommandMap;
+
+// A set of command ids in an archive: the framework map's own form (its
+// count, then each id with the BOOL TRUE).
+void SerializeCommandSet(CArchive& ar, std::set<UINT>& ids)
+{
+    CCommandMap map;
+    if (ar.IsStoring())
+    {
+        for (UINT nID : ids)
+            map[nID] = TRUE;
+        map.Serialize(ar);
+        return;
+    }
+    map.Serialize(ar);
+    ids.clear();
+    UINT nID = 0;
+    BOOL bValue = FALSE;
+    for (POSITION pos = map.GetStartPosition(); pos != NULL;)
+    {
+        map.GetNextAssoc(pos, nID, bValue);
+        ids.insert(nID);
+    }
+}
+
+// A set of command ids under its own key: in an archive the map form above,
 // elsewhere a section with "Count" and one "Item%i" per id, read up to the
 // first one missing. An empty set is left out of stores that leave out
 // defaults, and its old section goes.
@@ -21,33 +47,15 @@ void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& i
         pSection->EmptySection();
         return;
     }
-    CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
-    if (pArchiveExchange != NULL)
+    if (dynamic_cast<CXTPPropExchangeArchive*>(pPX) != NULL)
     {
         CArchive* pArchive = pPX->GetArchive(pszKey);
-        if (pPX->IsStoring())
-        {
-            *pArchive << (DWORD)ids.size();
-            for (UINT nID : ids)
-                *pArchive << nID;
-        }
-        else
-        {
-            ids.clear();
-            DWORD nCount = 0;
-            *pArchive >> nCount;
-            for (DWORD i = 0; i < nCount; i++)
-            {
-                UINT nID = 0;
-                *pArchive >> nID;
-                ids.insert(nID);
-            }
-        }
+        SerializeCommandSet(*pArchive, ids);
         pPX->ReleaseArchive(pszKey, pArchive);
         return;
     }
 
-    CXTPPropExchange* pSection = pPX->GetSection(pszKey);
+    CXTPPropExchangeSectionPtr pSection(pPX->GetSection(pszKey));
     if (pPX->IsStoring())
     {
         pSection->EmptySection();
@@ -61,24 +69,32 @@ void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& i
             long nValue = (long)nID;
             PX_Long(pSection, strKey, nValue, 0);
         }
+        return;
     }
-    else
+    ids.clear();
+    DWORD nCount = 0;
+    PX_DWord(pSection, "Count", nCount, 0);
+    for (DWORD i = 0; i < nCount; i++)
     {
-        ids.clear();
-        DWORD nCount = 0;
-        PX_DWord(pSection, "Count", nCount, 0);
-        for (DWORD i = 0; i < nCount; i++)
-        {
-            CString strKey;
-            strKey.Format("Item%i", (int)i);
-            long nValue = 0;
-            if (!PX_Long(pSection, strKey, nValue))
-                break;
-            if (nValue != 0)
-                ids.insert((UINT)nValue);
-        }
+        CString strKey;
+        strKey.Format("Item%i", (int)i);
+        long nValue = 0;
+        if (!PX_Long(pSection, strKey, nValue))
+            break;
+        if (nValue != 0)
+            ids.insert((UINT)nValue);
     }
-    delete pSection;
+}
+
+// An icon size. One read from stored data that no icon can take keeps the
+// current size: a size of thousands of pixels would have every icon scaled
+// to it, for every layout and paint.
+void ExchangeIconSize(CXTPPropExchange* pPX, LPCTSTR pszKey, CSize& szIcon, CSize szDefault)
+{
+    CSize szExchanged = szIcon;
+    PX_Size(pPX, pszKey, szExchanged, szDefault);
+    if (CXTPImageManager::IsIconSizeAllowed(szExchanged))
+        szIcon = szExchanged;
 }
 
 } // namespace
@@ -98,7 +114,51 @@ BOOL CXTPCommandBarsOptions::IsCommandHidden(UINT nID) const
     return m_mapHiddenCommands.count(nID) != 0 && m_mapUsedCommands.count(nID) == 0;
 }
 
+void CXTPCommandBarsOptions::CopyValues(const CXTPCommandBarsOptions& other)
+{
+    bAlwaysShowFullMenus = other.bAlwaysShowFullMenus;
+    bShowFullAfterDelay = other.bShowFullAfterDelay;
+    bToolBarScreenTips = other.bToolBarScreenTips;
+    bToolBarAccelTips = other.bToolBarAccelTips;
+    bLargeIcons = other.bLargeIcons;
+    bSyncFloatingBars = other.bSyncFloatingBars;
+    bShowExpandButtonAlways = other.bShowExpandButtonAlways;
+    bDblClickFloat = other.bDblClickFloat;
+    bShowTextBelowIcons = other.bShowTextBelowIcons;
+    bAltDragCustomization = other.bAltDragCustomization;
+    bAutoHideUnusedPopups = other.bAutoHideUnusedPopups;
+    animationType = other.animationType;
+    szIcons = other.szIcons;
+    szLargeIcons = other.szLargeIcons;
+    szPopupIcons = other.szPopupIcons;
+    m_mapHiddenCommands = other.m_mapHiddenCommands;
+    m_mapUsedCommands = other.m_mapUsedCommands;
+}
+
 void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistry)
+{
+    // The icon options live in the paint manager; without one they are
+    // exchanged through a copy of their defaults.
+    XTP_COMMANDBARS_ICONSINFO icons = {TRUE, TRUE, FALSE};
+    CXTPPaintManager* pPaintManager = m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : NULL;
+    if (pPaintManager != NULL)
+        icons = *pPaintManager->GetIconsInfo();
+    if (pPX->IsStoring())
+    {
+        ExchangeValues(pPX, bRegistry, icons);
+        return;
+    }
+    // Read into a copy, taken only once the whole load succeeded: a load
+    // refused part way (an archive cut short) leaves the options as they were.
+    CXTPCommandBarsOptions loaded;
+    loaded.CopyValues(*this);
+    loaded.ExchangeValues(pPX, bRegistry, icons);
+    CopyValues(loaded);
+    if (pPaintManager != NULL)
+        *pPaintManager->GetIconsInfo() = icons;
+}
+
+void CXTPCommandBarsOptions::ExchangeValues(CXTPPropExchange* pPX, BOOL bRegistry, XTP_COMMANDBARS_ICONSINFO& icons)
 {
     pPX->UseDefaultOnLoad(FALSE);
     DWORD nSchema = kOptionsSchema;
@@ -117,18 +177,12 @@ void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistr
 
     PX_Bool(pPX, "SyncFloatingBars", bSyncFloatingBars, TRUE);
     PX_Bool(pPX, "ShowExpandButtonAlways", bShowExpandButtonAlways, TRUE);
-    PX_Size(pPX, "IconsSize", szIcons, CSize(0, 0));
-    PX_Size(pPX, "LargeIconsSize", szLargeIcons, CSize(0, 0));
+    ExchangeIconSize(pPX, "IconsSize", szIcons, CSize(0, 0));
+    ExchangeIconSize(pPX, "LargeIconsSize", szLargeIcons, CSize(0, 0));
     ExchangeCommandSet(pPX, "HiddenCommands", m_mapHiddenCommands);
-
-    // The icon options live in the paint manager; without one they are
-    // exchanged through a copy of their defaults.
-    XTP_COMMANDBARS_ICONSINFO defaults = {TRUE, TRUE, FALSE};
-    CXTPPaintManager* pPaintManager = m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : NULL;
-    XTP_COMMANDBARS_ICONSINFO* pIcons = pPaintManager != NULL ? pPaintManager->GetIconsInfo() : &defaults;
-    PX_Bool(pPX, "IconsWithShadow", pIcons->bIconsWithShadow, FALSE);
-    PX_Bool(pPX, "UseDisabledIcons", pIcons->bUseDisabledIcons, TRUE);
-    PX_Bool(pPX, "UseFadedIcons", pIcons->bUseFadedIcons, TRUE);
+    PX_Bool(pPX, "IconsWithShadow", icons.bIconsWithShadow, FALSE);
+    PX_Bool(pPX, "UseDisabledIcons", icons.bUseDisabledIcons, TRUE);
+    PX_Bool(pPX, "UseFadedIcons", icons.bUseFadedIcons, TRUE);
 
     if (nSchema > 7)
     {
@@ -138,7 +192,7 @@ void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistr
         PX_Bool(pPX, "ShowTextBelowIcons", bShowTextBelowIcons, FALSE);
         PX_Bool(pPX, "AltDragCustomization", bAltDragCustomization, TRUE);
         PX_Bool(pPX, "AutoHideUnusedPopups", bAutoHideUnusedPopups, TRUE);
-        PX_Size(pPX, "PopupIconsSize", szPopupIcons, CSize(16, 16));
+        ExchangeIconSize(pPX, "PopupIconsSize", szPopupIcons, CSize(16, 16));
     }
 }
 

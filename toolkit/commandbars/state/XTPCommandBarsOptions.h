@@ -9,6 +9,7 @@
 
 class CXTPCommandBars;
 class CXTPPropExchange;
+struct XTP_COMMANDBARS_ICONSINFO;
 
 class CXTPCommandBarsOptions : public CCmdTarget
 {
@@ -21,10 +22,20 @@ public:
 
     // Reads or writes the options: the registry form (bRegistry) holds the
     // menu options, the used commands and the animation; the archive form
-    // adds the rest, the icon options of the owner's paint manager among them.
+    // adds the rest, the icon options of the owner's paint manager among
+    // them. In an archive the command sets take the framework map's form
+    // (count, then id and BOOL pairs). A load that fails part way changes
+    // nothing; an icon size no icon can take is not loaded.
     void DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistry);
     // The archive form.
     void Serialize(CArchive& ar) override;
+
+    // DoPropExchange's values alone, with the icon options in icons:
+    // loading changes this record as far as the load goes, so a caller that
+    // must change nothing on failure reads into a copy (CopyValues).
+    void ExchangeValues(CXTPPropExchange* pPX, BOOL bRegistry, XTP_COMMANDBARS_ICONSINFO& icons);
+    // Every exchanged value of the other record (not the owner or bDirty).
+    void CopyValues(const CXTPCommandBarsOptions& other);
 
     BOOL bAlwaysShowFullMenus;
     BOOL bShowFullAfterDelay;

@@ -2,14 +2,12 @@
 // "Saved state" group).
 #include "toolkit/commandbars/XTPCommandBars.h"
 
-#include "toolkit/commandbars/input/XTPAccelManager.h"
 #include "toolkit/commandbars/bars/XTPCommandBarList.h"
 #include "toolkit/commandbars/XTPCommandBarsResource.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/state/XTPDockState.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
-#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/commandbars/state/XTPPropExchangeParam.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
@@ -269,28 +267,38 @@ void CXTPCommandBars::SaveDockBarsState(LPCTSTR lpszProfileName)
     {
         CString strSection = Section("%s-DockBar%d", lpszProfileName, d);
         pApp->WriteProfileString(strSection, NULL, NULL);
-        if (m_pDocks[d] == NULL)
+        const std::vector<UINT> arrIds = GetDockRowIds(d);
+        if (arrIds.empty())
             continue;
-        const std::vector<CXTPToolBar*>& slots = m_pDocks[d]->GetSlots();
-        if (slots.size() <= 1)
-            continue;
-        int nWritten = 0;
-        for (size_t n = 0; n < slots.size(); n++)
+        for (size_t n = 0; n < arrIds.size(); n++)
         {
-            // One row break between rows; the one after the last row says nothing.
-            if (slots[n] == NULL && (n + 1 == slots.size() || (n > 0 && slots[n - 1] == NULL)))
-                continue;
             CString strEntry;
-            strEntry.Format("Bar#%d", nWritten++);
-            pApp->WriteProfileInt(strSection, strEntry, slots[n] != NULL ? slots[n]->GetBarID() : 0);
+            strEntry.Format("Bar#%d", (int)n);
+            pApp->WriteProfileInt(strSection, strEntry, arrIds[n]);
         }
-        pApp->WriteProfileInt(strSection, "Bars", nWritten);
+        pApp->WriteProfileInt(strSection, "Bars", (int)arrIds.size());
     }
     CWnd* pStatusBar = GetStatusBar();
     if (pStatusBar != NULL && !pStatusBar->IsWindowVisible())
         pApp->WriteProfileInt(lpszProfileName, "StatusBar", 0);
     else
         pApp->WriteProfileString(lpszProfileName, "StatusBar", NULL);
+}
+
+std::vector<UINT> CXTPCommandBars::GetDockRowIds(int nDock) const
+{
+    std::vector<UINT> arrIds;
+    if (m_pDocks[nDock] == NULL || m_pDocks[nDock]->GetSlots().size() <= 1)
+        return arrIds;
+    const std::vector<CXTPToolBar*>& slots = m_pDocks[nDock]->GetSlots();
+    for (size_t n = 0; n < slots.size(); n++)
+    {
+        // One row break between rows; the one after the last row says nothing.
+        if (slots[n] == NULL && (n + 1 == slots.size() || (n > 0 && slots[n - 1] == NULL)))
+            continue;
+        arrIds.push_back(slots[n] != NULL ? slots[n]->GetBarID() : 0);
+    }
+    return arrIds;
 }
 
 void CXTPCommandBars::LoadDockBarsState(LPCTSTR lpszProfileName)
@@ -421,7 +429,26 @@ BOOL CXTPCommandBars::SaveCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarLi
 BOOL CXTPCommandBars::LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pList)
 {
     CXTPCommandBarList loaded;
-    BOOL bRead = Guarded([&]() {
+    CXTPImageManager* pImages = new CXTPImageManager;
+    const BOOL bRead = Guarded([&]() { ReadCommandBarList(pPX, &loaded, pImages); });
+    if (bRead)
+    {
+        GetImageManager()->MoveIconsFrom(pImages);
+        for (int i = 0; i < loaded.GetCount(); i++)
+            pList->Add(loaded.GetAt(i));
+    }
+    pImages->InternalRelease();
+    return bRead;
+}
+
+void CXTPCommandBars::ReadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pList,
+                                         CXTPImageManager* pImages)
+{
+    // The loaded controls' own icons go to pImages, not to the icons in use.
+    CXTPImageManager* pOwnImages = m_pImageManager;
+    m_pImageManager = pImages;
+    try
+    {
         CXTPPropExchangeSectionPtr pSection(pPX->GetSection("CommandBars"));
         CXTPPropExchangeEnumeratorPtr pEnum(pSection->GetEnumerator("CommandBar"));
         POSITION pos = pEnum->GetPosition();
@@ -434,16 +461,17 @@ BOOL CXTPCommandBars::LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarLi
                 AfxThrowArchiveException(CArchiveException::badClass);
             CXTPCommandBar* pBar = (CXTPCommandBar*)pObject;
             pBar->SetCommandBars(this);
-            loaded.Add(pBar);
+            pList->Add(pBar);
             pBar->InternalRelease();
             pBar->DoPropExchange(pItem);
         }
-    });
-    if (!bRead)
-        return FALSE;
-    for (int i = 0; i < loaded.GetCount(); i++)
-        pList->Add(loaded.GetAt(i));
-    return TRUE;
+    }
+    catch (...)
+    {
+        m_pImageManager = pOwnImages;
+        throw;
+    }
+    m_pImageManager = pOwnImages;
 }
 
 CXTPCommandBar* CXTPCommandBars::FindBarInList(CXTPCommandBarList* pList, UINT nBarID)
@@ -522,133 +550,4 @@ void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
     pBar->SetBarPosition(position);
     pBar->GetControls()->SetOriginalControls(pKeepOriginal);
     pBar->OnRecalcLayout();
-}
-
-// ---- Whole-state exchange -----------------------------------------------------------
-
-void CXTPCommandBars::DoPropExchange(CXTPPropExchange* pPX, const CXTPPropExchangeParam* pParam)
-{
-    // Without a record: the controls with their original controls, the
-    // layout and the designer controls.
-    CXTPPropExchangeParam whole;
-    whole.bSerializeControls = TRUE;
-    whole.bSaveOriginalControls = TRUE;
-    whole.bSerializeLayout = TRUE;
-    whole.bSerializeDesignerControls = TRUE;
-    const CXTPPropExchangeParam& param = pParam != NULL ? *pParam : whole;
-    pPX->m_dwData = (DWORD_PTR)&param;
-    if (param.bSerializeControls)
-        ExchangeControls(pPX, param);
-    if (param.bSerializeLayout)
-        ExchangeLayout(pPX);
-    if (param.bSerializeImages)
-    {
-        CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Images"));
-        GetImageManager()->DoPropExchange(pSection);
-    }
-    if (param.bSerializeOptions)
-        ExchangeOptionsPart(pPX);
-    pPX->m_dwData = 0;
-}
-
-void CXTPCommandBars::ExchangeControls(CXTPPropExchange* pPX, const CXTPPropExchangeParam& param)
-{
-    CXTPCommandBarList list;
-    if (pPX->IsStoring())
-    {
-        GenerateCommandBarList(&list, param.bSaveOnlyCustomized);
-        if (!SaveCommandBarList(pPX, &list))
-            AfxThrowArchiveException(CArchiveException::genericException);
-        return;
-    }
-    if (LoadCommandBarList(pPX, &list))
-        RestoreCommandBarList(&list, param.bLoadSilent);
-}
-
-void CXTPCommandBars::ExchangeLayout(CXTPPropExchange* pPX)
-{
-    CXTPPropExchangeSectionPtr pLayout(pPX->GetSection("Layout"));
-    CXTPDockState state;
-    if (pPX->IsStoring())
-        GetDockState(state);
-    {
-        CXTPPropExchangeSectionPtr pState(pLayout->GetSection("DockState"));
-        state.DoPropExchange(pState);
-    }
-    CXTPPropExchangeSectionPtr pDockBars(pLayout->GetSection("DockBars"));
-    std::vector<UINT> arrSeen;
-    for (int d = 0; d < 4; d++)
-    {
-        CString strSection;
-        strSection.Format("DockBar%i", d);
-        CXTPPropExchangeSectionPtr pDock(pDockBars->GetSection(strSection));
-        std::vector<UINT> arrIds;
-        if (pPX->IsStoring() && m_pDocks[d] != NULL && m_pDocks[d]->GetSlots().size() > 1)
-        {
-            const std::vector<CXTPToolBar*>& slots = m_pDocks[d]->GetSlots();
-            for (size_t n = 0; n < slots.size(); n++)
-            {
-                if (slots[n] == NULL && (n + 1 == slots.size() || (n > 0 && slots[n - 1] == NULL)))
-                    continue;
-                arrIds.push_back(slots[n] != NULL ? slots[n]->GetBarID() : 0);
-            }
-        }
-        DWORD nCount = (DWORD)arrIds.size();
-        PX_DWord(pDock, "Count", nCount, 0);
-        if (pPX->IsLoading())
-            arrIds.assign(std::min(nCount, (DWORD)CXTPDockState::kMaxBars), 0);
-        for (size_t n = 0; n < arrIds.size(); n++)
-        {
-            CString strEntry;
-            strEntry.Format("Id%i", (int)n);
-            DWORD dwID = arrIds[n];
-            PX_DWord(pDock, strEntry, dwID, 0);
-            arrIds[n] = dwID;
-        }
-        if (pPX->IsLoading() && arrIds.size() > 1 && m_pDocks[d] != NULL)
-            ApplyDockBarSlots(d, arrIds, arrSeen);
-    }
-    if (pPX->IsLoading())
-    {
-        SetDockState(state);
-        RecalcFrameLayout();
-    }
-}
-
-void CXTPCommandBars::ExchangeOptionsPart(CXTPPropExchange* pPX)
-{
-    {
-        CXTPPropExchangeSectionPtr pShortcuts(pPX->GetSection("Shortcuts"));
-        XTPAccelManager()->DoPropExchange(pShortcuts, m_pFrame);
-    }
-    {
-        CXTPPropExchangeSectionPtr pOptions(pPX->GetSection("Options"));
-        m_pOptions->DoPropExchange(pOptions, FALSE);
-    }
-    // The theme family is kept (a Luna-coloured Office 2003 look is saved as
-    // Office 2003); loading makes a paint manager of another family.
-    CXTPPaintManager* pPaintManager = GetPaintManager();
-    int nCurrentTheme = pPaintManager != NULL ? pPaintManager->GetBaseTheme() : xtpThemeOffice2003;
-    int nTheme = nCurrentTheme;
-    PX_Enum(pPX, "Theme", nTheme, xtpThemeOffice2003);
-    if (pPX->IsLoading() && nTheme != nCurrentTheme)
-        SetPaintManager(CXTPPaintManager::CreateTheme(nTheme));
-    PX_Bool(pPX, "Customizable", m_bCustomizeAvail, TRUE);
-}
-
-void CXTPCommandBars::SerializeBarState(CArchive& ar, BOOL bSerializeControls, BOOL bOnlyCustomized,
-                                        BOOL bSilent)
-{
-    CXTPPropExchangeArchive px(ar);
-    CXTPPropExchangeParam param;
-    param.bSerializeControls = bSerializeControls;
-    param.bSaveOnlyCustomized = bOnlyCustomized;
-    param.bLoadSilent = bSilent;
-    DoPropExchange(&px, &param);
-}
-
-void CXTPCommandBars::Serialize(CArchive& ar)
-{
-    CXTPPropExchangeArchive px(ar);
-    DoPropExchange(&px);
 }

@@ -17,6 +17,7 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/state/XTPPropExchangeParam.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPPropExchangeIniFile.h"
 #include "toolkit/foundation/XTPPropExchangeRegistry.h"
@@ -834,6 +835,124 @@ TEST(CommandBarsOptions, ArchiveRoundTripHoldsEverything)
                                  loaded.IsCommandHidden(10)}));
 }
 
+// Every exchanged value of an options record, for comparing two.
+std::string DescribeOptions(const CXTPCommandBarsOptions& options)
+{
+    std::string text;
+    for (BOOL bValue : {options.bAlwaysShowFullMenus, options.bShowFullAfterDelay, options.bToolBarScreenTips,
+                        options.bToolBarAccelTips, options.bLargeIcons, options.bSyncFloatingBars,
+                        options.bShowExpandButtonAlways, options.bDblClickFloat, options.bShowTextBelowIcons,
+                        options.bAltDragCustomization, options.bAutoHideUnusedPopups})
+        text += bValue ? "1" : "0";
+    text += " anim " + std::to_string(options.animationType);
+    for (const CSize& size : {options.szIcons, options.szLargeIcons, options.szPopupIcons})
+        text += " " + std::to_string(size.cx) + "x" + std::to_string(size.cy);
+    for (const std::set<UINT>* pIds : {&options.m_mapHiddenCommands, &options.m_mapUsedCommands})
+    {
+        text += " [";
+        for (UINT nID : *pIds)
+            text += std::to_string(nID) + " ";
+        text += "]";
+    }
+    return text;
+}
+
+// Options that differ from the defaults in every value.
+void ChangeEveryOption(CXTPCommandBarsOptions& options)
+{
+    options.bAlwaysShowFullMenus = options.bShowFullAfterDelay = options.bToolBarScreenTips = FALSE;
+    options.bToolBarAccelTips = options.bLargeIcons = TRUE;
+    options.bSyncFloatingBars = options.bShowExpandButtonAlways = FALSE;
+    options.bDblClickFloat = options.bShowTextBelowIcons = TRUE;
+    options.bAltDragCustomization = options.bAutoHideUnusedPopups = FALSE;
+    options.animationType = 2;
+    options.szIcons = CSize(24, 24);
+    options.szLargeIcons = CSize(48, 48);
+    options.szPopupIcons = CSize(20, 20);
+    options.m_mapHiddenCommands = {7, 8, 9};
+    options.m_mapUsedCommands = {8};
+}
+
+// In an archive a command set is the framework map's own form: its count,
+// then each id with the BOOL TRUE.
+TEST(CommandBarsOptions, CommandSetsTakeTheMapFormInAnArchive)
+{
+    CXTPCommandBarsOptions stored;
+    stored.m_mapUsedCommands = {101, 205};
+    std::vector<BYTE> image = Stored([&](CArchive& ar) { stored.Serialize(ar); });
+    // "Schema" and five BOOLs, then the used commands.
+    const size_t nAt = 4 + 5 * 4;
+    ASSERT_GE(image.size(), nAt + 2 + 16);
+    EXPECT_EQ(2, image[nAt] | image[nAt + 1] << 8) << "a 16-bit count";
+    std::set<std::pair<UINT, BOOL>> pairs;
+    for (size_t i = nAt + 2; i < nAt + 2 + 16; i += 8)
+        pairs.insert({*(const UINT*)&image[i], *(const BOOL*)&image[i + 4]});
+    EXPECT_EQ((std::set<std::pair<UINT, BOOL>>{{101, TRUE}, {205, TRUE}}), pairs);
+
+    // A map written by the framework itself reads back.
+    auto written = [](CArchive& ar) {
+        CXTPCommandBarsOptions options;
+        DWORD dwSchema = 8;
+        ar << dwSchema;
+        for (int i = 0; i < 5; i++)
+            ar << (BOOL)(i == 4);
+        CMap<UINT, UINT, BOOL, BOOL> used;
+        used[300] = TRUE;
+        used.Serialize(ar);
+        CXTPCommandBarsOptions defaults;
+        std::vector<BYTE> rest = Stored([&](CArchive& arRest) { defaults.Serialize(arRest); });
+        // Everything after the defaults' empty used commands (a count of 0).
+        ar.Write(&rest[nAt + 2], (UINT)(rest.size() - nAt - 2));
+    };
+    CXTPCommandBarsOptions loaded;
+    Load(Stored(written), [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(std::set<UINT>({300}), loaded.m_mapUsedCommands);
+    EXPECT_TRUE(loaded.bLargeIcons);
+}
+
+// An options archive cut short anywhere is refused, and the options stay
+// as they were.
+TEST(CommandBarsOptions, AnArchiveCutShortChangesNothing)
+{
+    CXTPCommandBarsOptions stored;
+    ChangeEveryOption(stored);
+    const std::vector<BYTE> image = Stored([&](CArchive& ar) { stored.Serialize(ar); });
+    const std::string strBefore = DescribeOptions(CXTPCommandBarsOptions());
+    for (size_t nLength = 0; nLength < image.size(); nLength++)
+    {
+        CXTPCommandBarsOptions loaded;
+        const std::vector<BYTE> cut(image.begin(), image.begin() + nLength);
+        EXPECT_NE(-1, ArchiveFailure([&] { Load(cut, [&](CArchive& ar) { loaded.Serialize(ar); }); }))
+            << nLength;
+        EXPECT_EQ(strBefore, DescribeOptions(loaded)) << nLength;
+    }
+    CXTPCommandBarsOptions loaded;
+    Load(image, [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(DescribeOptions(stored), DescribeOptions(loaded)) << "the whole archive";
+}
+
+// Icon sizes no icon can take (damaged data) are not loaded: every icon
+// would be scaled to them for every layout and paint.
+TEST(CommandBarsOptions, IconSizesNoIconCanTakeKeepTheCurrentOnes)
+{
+    const std::pair<const char*, CSize CXTPCommandBarsOptions::*> rows[] = {
+        {"icons", &CXTPCommandBarsOptions::szIcons},
+        {"large icons", &CXTPCommandBarsOptions::szLargeIcons},
+        {"popup icons", &CXTPCommandBarsOptions::szPopupIcons},
+    };
+    for (const auto& [name, pSize] : rows)
+    {
+        for (const CSize& szStored : {CSize(4096, 4096), CSize(-16, 16)})
+        {
+            CXTPCommandBarsOptions stored, loaded;
+            stored.*pSize = szStored;
+            loaded.*pSize = CSize(24, 24);
+            Load(Stored([&](CArchive& ar) { stored.Serialize(ar); }), [&](CArchive& ar) { loaded.Serialize(ar); });
+            EXPECT_EQ(CSize(24, 24), loaded.*pSize) << name << " " << szStored.cx;
+        }
+    }
+}
+
 } // namespace
 
 // ---- The toolbar-changed question --------------------------------------------------
@@ -1149,4 +1268,96 @@ TEST_F(BarStateTest, AComboNamingAPlainPopupBarIsRefusedAndTheRestLoads)
         EXPECT_EQ(strMenu, ControlIds(pLoaded->m_pCommandBars->GetMenuBar()->GetControls())) << pszStart;
         pLoaded->m_pCommandBars->SaveBarState(kProfile);
     }
+}
+
+// What a whole-state load may change of a frame: its bars (without the
+// status bar, no part of this state), options, shortcuts, theme and icons.
+std::string WholeState(CStateFrame* pFrame)
+{
+    CXTPCommandBars* pBars = pFrame->m_pCommandBars;
+    std::string text = Describe(pFrame);
+    text = text.substr(0, text.rfind('\n')) + "\n" + DescribeOptions(*pBars->GetCommandBarsOptions());
+    for (const ACCEL& accel : CXTPAccelManager::GetFrameAccelTable(pFrame))
+        text += " key " + std::to_string(accel.key);
+    text += " theme " + std::to_string(pBars->GetPaintManager()->GetBaseTheme());
+    for (const auto& set : pBars->GetImageManager()->GetImages())
+        text += " icon " + std::to_string(set.first);
+    return text;
+}
+
+// A whole state cut short anywhere is refused, and the frame loading it
+// keeps its bars, options, shortcuts, theme and icons as they were.
+TEST_F(BarStateTest, AWholeStateCutShortChangesNothing)
+{
+    Customize(frame);
+    CXTPCommandBars* pBars = frame->m_pCommandBars;
+    ChangeEveryOption(*pBars->GetCommandBarsOptions());
+    pBars->SetImageManager(new CXTPImageManager);
+    ASSERT_TRUE(pBars->GetImageManager()->SetIcon(CXTPImageManagerIconHandle(::LoadIcon(NULL, IDI_APPLICATION)), 4242));
+    const ACCEL table[] = {{FVIRTKEY | FCONTROL, 'N', ID_TEST_NEW}, {FVIRTKEY, VK_F5, ID_TEST_OPEN}};
+    XTPAccelManager()->SetFrameAccelTable(frame, table, 2);
+    pBars->SetPaintManager(CXTPPaintManager::CreateTheme(xtpThemeOffice2000));
+    CXTPPropExchangeParam param;
+    param.bSerializeControls = param.bSerializeImages = param.bSerializeOptions = TRUE;
+    auto whole = [&param](CStateFrame* pFrame) {
+        return [pFrame, &param](CArchive& ar) {
+            CXTPPropExchangeArchive px(ar);
+            pFrame->m_pCommandBars->DoPropExchange(&px, &param);
+        };
+    };
+    const std::vector<BYTE> image = Stored(whole(frame));
+
+    CStateFrame* pFresh = NewFrame();
+    pFresh->m_pCommandBars->SetImageManager(new CXTPImageManager);
+    const std::string strFresh = WholeState(pFresh);
+    const size_t nStep = std::max((size_t)1, image.size() / 150);
+    for (size_t nLength = 0; nLength < image.size(); nLength += nStep)
+    {
+        const std::vector<BYTE> cut(image.begin(), image.begin() + nLength);
+        bool bRefused = false;
+        try
+        {
+            Load(cut, whole(pFresh));
+        }
+        catch (CException* e)
+        {
+            bRefused = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(bRefused) << nLength;
+        ASSERT_EQ(strFresh, WholeState(pFresh)) << nLength;
+    }
+    Load(image, whole(pFresh));
+    EXPECT_EQ(WholeState(frame), WholeState(pFresh)) << "the whole image";
+}
+
+// A bar saved with an icon size no icon can take (eight bytes changed in a
+// real save) keeps its own, and no icon of it is scaled to the stored size.
+TEST_F(BarStateTest, ABarSavedWithAnIconSizeNoIconCanTakeKeepsItsOwn)
+{
+    Customize(frame);
+    frame->Standard()->SetVisible(TRUE);
+    frame->Standard()->GetControls()->Add(xtpControlButton, ID_TEST_EXIT);
+    frame->Standard()->SetIconSize(CSize(23, 21));
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    std::vector<BYTE> image = ProfileControls();
+    const BYTE saved[8] = {23, 0, 0, 0, 21, 0, 0, 0};
+    auto at = std::search(image.begin(), image.end(), saved, saved + 8);
+    ASSERT_TRUE(at != image.end());
+    ASSERT_TRUE(std::search(at + 1, image.end(), saved, saved + 8) == image.end()) << "the size is stored once";
+    const BYTE damaged[8] = {0, 0x20, 0, 0, 0, 0x20, 0, 0}; // 8192 x 8192
+    std::copy(damaged, damaged + 8, at);
+    app.WriteProfileBinary(ProfileSection("%s-Controls"), "Controls", image.data(), (UINT)image.size());
+
+    CStateFrame* pLoaded = NewFrame(true);
+    EXPECT_EQ(CSize(16, 16), pLoaded->Standard()->GetIconSize());
+    EXPECT_EQ(ControlIds(frame->Standard()->GetControls()), ControlIds(pLoaded->Standard()->GetControls()))
+        << "the rest of the bar loads";
+    pLoaded->RecalcLayout();
+    pLoaded->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    int nWidest = 0;
+    for (const auto& set : pLoaded->m_pCommandBars->GetImageManager()->GetImages())
+        for (const auto& icon : set.second->GetIcons())
+            nWidest = std::max(nWidest, icon.first);
+    EXPECT_LE(nWidest, CXTPImageManagerIconSet::kMaxScaledWidth);
 }
