@@ -371,6 +371,11 @@ TEST_F(ThemedPanelTest, ButtonThemeInvertsDraggedAndDropTargetCaptions)
     EXPECT_EQ(clrFace, Print().Pixel(pt.x, pt.y));
 
     panel->SetAllowDrag(xtpTaskItemAllowDragAll);
+    // The system's drag loop asks the window under the real cursor for drops;
+    // other tests (in this process or another on the display) leave the
+    // cursor anywhere. Off the screen the panel is under no cursor, and it
+    // prints the same.
+    owner.SetWindowPos(NULL, 4000, 4000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     PixelCanvas during(200, 300);
     g_pDragPanel = panel;
     g_pDragPicture = &during;
@@ -380,6 +385,7 @@ TEST_F(ThemedPanelTest, ButtonThemeInvertsDraggedAndDropTargetCaptions)
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 0, PrintDuringDrag);
     Mouse(WM_MOUSEMOVE, CPoint(ptDown.x, ptDown.y + 6), MK_LBUTTON);
     ::KillTimer(NULL, nTimer);
+    owner.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(clrFace ^ 0xFFFFFF, during.Pixel(pt.x, pt.y)) << "the dragged caption is inverted";
     EXPECT_EQ(clrFace, Print().Pixel(pt.x, pt.y)) << "and back once the button is up";
 
