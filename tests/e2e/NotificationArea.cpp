@@ -171,3 +171,24 @@ size_t NotificationArea::DistinctIconPictures(const std::string& tip, DWORD dura
     }
     return pictures.size();
 }
+
+bool NotificationArea::SteadyIconPicture(const std::string& tip, DWORD& checksum, DWORD timeoutMs) const
+{
+    int same = 0;
+    DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs)
+    {
+        DWORD picture;
+        if (!IconPicture(tip, picture))
+            same = 0;
+        else if (same > 0 && picture == checksum)
+            ++same;
+        else
+            same = 1;
+        checksum = picture;
+        if (same == 3)
+            return true;
+        ::Sleep(100);
+    }
+    return false;
+}

@@ -35,6 +35,10 @@ public:
     bool IconPicture(const std::string& tip, DWORD& checksum) const;
     // The distinct pictures the icon shows during the given time.
     size_t DistinctIconPictures(const std::string& tip, DWORD durationMs) const;
+    // Waits until the icon shows one picture in three looks 100 ms apart
+    // (the program adds its icon, deletes it and adds it again as it starts,
+    // and the shell paints it after each add); false after timeoutMs.
+    bool SteadyIconPicture(const std::string& tip, DWORD& checksum, DWORD timeoutMs = 15000) const;
 
 private:
     struct Tool

@@ -54,7 +54,7 @@ TEST_F(NotifyScenario, IconAnimatesUntilTheNewsIsMarkedRead)
     options.showSummary = 0;
     ASSERT_TRUE(StartProgram({{"harbour", {}}}, options));
     DWORD still = 0;
-    ASSERT_TRUE(WaitUntil([&] { return shell.IconPicture(TidewatchProcess::kTrayTip, still); }));
+    ASSERT_TRUE(shell.SteadyIconPicture(TidewatchProcess::kTrayTip, still));
     EXPECT_EQ(1u, IconPictures(1200)) << "no news, no animation";
 
     m_program.PostCommand(ID_CHECK_ALL);
@@ -83,6 +83,9 @@ TEST_F(NotifyScenario, StartupPassKeepsQuietWhenAskedToAndTheNextPassAnnounces)
     options.showSummaryOnStart = 1;
     ASSERT_TRUE(StartProgram({{"harbour", {}}, {"tide pools", {}}}, options));
     WaitForTree("*Zivoror Udove | *harbour | tide pools");
+    // The pass does not wait for the icon's start-up in the shell.
+    DWORD steady = 0;
+    ASSERT_TRUE(shell.SteadyIconPicture(TidewatchProcess::kTrayTip, steady));
     EXPECT_EQ(1u, IconPictures(1200)) << "the start-up news is quiet";
 
     m_server.SetPage("tide+pools", ResultPageHtml({NumberedRecord(2)}));
