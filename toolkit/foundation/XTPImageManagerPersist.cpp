@@ -109,6 +109,54 @@ HBITMAP ReadBitmapRecord(CArchive& ar)
     return hBitmap;
 }
 
+// A monochrome icon keeps both its masks in one bitmap of twice its height:
+// the AND mask above, the XOR mask below. It is stored as a colour icon that
+// draws alike: the XOR half as colours (white and black) over the AND half
+// as its mask. (Stored as it was, it had no colour bitmap and wrote two
+// empty records, and so loaded as nothing.)
+BOOL SplitMonochromeMasks(HBITMAP hMasks, HBITMAP& hColor, HBITMAP& hMask)
+{
+    BITMAP bitmap;
+    if (!::GetObject(hMasks, sizeof(bitmap), &bitmap) || bitmap.bmHeight < 2)
+        return FALSE;
+    const int cx = bitmap.bmWidth, cy = bitmap.bmHeight / 2;
+    HDC hScreen = ::GetDC(NULL);
+    hColor = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    ::ReleaseDC(NULL, hScreen);
+    hMask = ::CreateBitmap(cx, cy, 1, 1, NULL);
+    HDC hSource = ::CreateCompatibleDC(NULL);
+    HDC hTarget = ::CreateCompatibleDC(NULL);
+    const BOOL bMade = hColor != NULL && hMask != NULL && hSource != NULL && hTarget != NULL;
+    if (bMade)
+    {
+        HGDIOBJ hOldSource = ::SelectObject(hSource, hMasks);
+        HGDIOBJ hOldTarget = ::SelectObject(hTarget, hMask);
+        ::BitBlt(hTarget, 0, 0, cx, cy, hSource, 0, 0, SRCCOPY);
+        // From one bit to colour: set bits take the background (white),
+        // clear ones the text colour (black).
+        ::SelectObject(hTarget, hColor);
+        ::SetBkColor(hTarget, RGB(255, 255, 255));
+        ::SetTextColor(hTarget, RGB(0, 0, 0));
+        ::BitBlt(hTarget, 0, 0, cx, cy, hSource, 0, cy, SRCCOPY);
+        ::SelectObject(hTarget, hOldTarget);
+        ::SelectObject(hSource, hOldSource);
+    }
+    if (hSource != NULL)
+        ::DeleteDC(hSource);
+    if (hTarget != NULL)
+        ::DeleteDC(hTarget);
+    if (!bMade)
+    {
+        for (HBITMAP* phBitmap : {&hColor, &hMask})
+        {
+            if (*phBitmap != NULL)
+                ::DeleteObject(*phBitmap);
+            *phBitmap = NULL;
+        }
+    }
+    return bMade;
+}
+
 void WriteImage(CArchive& ar, CXTPImageManagerIconHandle& hImage)
 {
     ICONINFO info;
@@ -119,12 +167,20 @@ void WriteImage(CArchive& ar, CXTPImageManagerIconHandle& hImage)
     }
     else if (hImage.GetIcon() != NULL && ::GetIconInfo(hImage.GetIcon(), &info))
     {
-        WriteBitmapRecord(ar, info.hbmColor);
-        WriteBitmapRecord(ar, info.hbmColor ? info.hbmMask : NULL);
-        if (info.hbmColor != NULL)
-            ::DeleteObject(info.hbmColor);
-        if (info.hbmMask != NULL)
-            ::DeleteObject(info.hbmMask);
+        HBITMAP hColor = info.hbmColor, hMask = info.hbmMask;
+        HBITMAP hSplitColor = NULL, hSplitMask = NULL;
+        if (hColor == NULL && SplitMonochromeMasks(info.hbmMask, hSplitColor, hSplitMask))
+        {
+            hColor = hSplitColor;
+            hMask = hSplitMask;
+        }
+        WriteBitmapRecord(ar, hColor);
+        WriteBitmapRecord(ar, hColor != NULL ? hMask : NULL);
+        for (HBITMAP hBitmap : {info.hbmColor, info.hbmMask, hSplitColor, hSplitMask})
+        {
+            if (hBitmap != NULL)
+                ::DeleteObject(hBitmap);
+        }
     }
     else
     {

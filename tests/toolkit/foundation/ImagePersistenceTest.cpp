@@ -1,6 +1,7 @@
 // The image manager's icons in archives and on the clipboard, and what
 // corrupt or truncated data does to them.
 #include "ImageTestSupport.h"
+#include "tests/support/PixelCanvas.h"
 #include "framework/controls/COleDataObject.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPToolkitGlobals.h"
@@ -94,6 +95,39 @@ TEST_F(ImagePersistence, IconsRoundTripThroughAnArchive)
     CArchive ar(&file, CArchive::load);
     all.Serialize(ar);
     EXPECT_EQ(kFilledIcons, DescribeIconSet(all, 7));
+}
+
+// A monochrome icon (one mask bitmap of twice its height, no colours) used as
+// a button image is stored as a colour icon that draws the same pixels.
+TEST(ImageRecords, MonochromeIconsStoreWhatTheyDraw)
+{
+    // Top four rows transparent, then the left half black and the right half
+    // white; each row of 16 pixels is one 16-bit word of each mask.
+    std::vector<WORD> andBits(16), xorBits(16);
+    for (int y = 0; y < 16; y++)
+    {
+        andBits[y] = y < 4 ? 0xFFFF : 0x0000;
+        xorBits[y] = y < 4 ? 0x0000 : 0xFF00; // the bytes' first bit is the leftmost pixel
+    }
+    HICON hMonochrome = ::CreateIcon(NULL, 16, 16, 1, 1, (const BYTE*)andBits.data(), (const BYTE*)xorBits.data());
+    ASSERT_TRUE(hMonochrome != NULL);
+    CXTPImageManager source, target;
+    ASSERT_TRUE(source.SetIcon(CXTPImageManagerIconHandle(hMonochrome), 7, CSize(16, 16)));
+    ASSERT_TRUE(LoadIcons(target, 7, StoreIcons(source, 7)));
+    ASSERT_TRUE(target.GetImage(7, 16) != NULL);
+    const CXTPImageManagerIconHandle& loaded = target.GetImage(7, 16)->GetIcon();
+    ASSERT_FALSE(loaded.IsEmpty()) << "the icon loads";
+    for (COLORREF clrBack : {RGB(128, 128, 128), RGB(0, 0, 255)})
+    {
+        PixelCanvas drawn(16, 16, clrBack), reloaded(16, 16, clrBack);
+        ::DrawIconEx(drawn.dc().m_hDC, 0, 0, hMonochrome, 16, 16, 0, NULL, DI_NORMAL);
+        ::DrawIconEx(reloaded.dc().m_hDC, 0, 0, loaded.GetIcon(), 16, 16, 0, NULL, DI_NORMAL);
+        EXPECT_EQ(clrBack, reloaded.Pixel(3, 2)) << "transparent";
+        EXPECT_EQ(RGB(0, 0, 0), reloaded.Pixel(3, 8));
+        EXPECT_EQ(RGB(255, 255, 255), reloaded.Pixel(12, 8));
+        EXPECT_TRUE(drawn.SameAs(reloaded));
+    }
+    ::DestroyIcon(hMonochrome);
 }
 
 // Of one alpha icon: check text 22, icon count 2, width 4, height and version 8, the normal
