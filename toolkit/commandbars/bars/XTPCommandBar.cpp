@@ -12,6 +12,7 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPCommandBarAccessible.h"
 #include "toolkit/commandbars/bars/XTPCommandBarList.h"
+#include "toolkit/commandbars/state/XTPStoredPlace.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPBufferDC.h"
 #include "toolkit/foundation/XTPImageManager.h"
@@ -725,7 +726,12 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
     PX_DWord(pPX, "Style", m_dwStyle, 0);
     PX_String(pPX, "Title", m_strTitle, "");
     PX_Bool(pPX, "Customizable", m_bCustomizable, TRUE);
-    PX_Int(pPX, "MRUWidth", m_nMRUWidth, 0);
+    // A remembered width from damaged data (a combo's drop-down width of
+    // 2^31-1) would overflow the bar's placing: the bar keeps its own.
+    int nMRUWidth = m_nMRUWidth;
+    PX_Int(pPX, "MRUWidth", nMRUWidth, 0);
+    if (XTPIsStoredWidth(nMRUWidth))
+        m_nMRUWidth = nMRUWidth;
     if (pPX->GetSchema() > 2)
     {
         // A size no icon can take (damaged data) keeps the bar's own: every

@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/docking/XTPDialogBar.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/state/XTPStoredPlace.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 
 #include <algorithm>
@@ -165,24 +166,16 @@ BOOL CXTPBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CXTPDockState* 
         return FALSE;
     m_bVisible = (BOOL)pApp->GetProfileInt(strSection, "Visible", TRUE);
     m_bFloating = (BOOL)pApp->GetProfileInt(strSection, "Floating", FALSE);
-    const CPoint ptSaved((int)pApp->GetProfileInt(strSection, "XPos", -1),
-                         (int)pApp->GetProfileInt(strSection, "YPos", -1));
-    // A coordinate that was not saved stays missing whatever the scale.
-    m_pointPos = pDockState->ScalePoint(ptSaved);
-    if (ptSaved.x == -1)
-        m_pointPos.x = -1;
-    if (ptSaved.y == -1)
-        m_pointPos.y = -1;
+    m_pointPos.x = (int)pApp->GetProfileInt(strSection, "XPos", -1);
+    m_pointPos.y = (int)pApp->GetProfileInt(strSection, "YPos", -1);
     m_nMRUWidth = (int)pApp->GetProfileInt(strSection, "MRUWidth", kNoWidth);
     m_uMRUDockID = pApp->GetProfileInt(strSection, "MRUDockID", 0);
     m_rectMRUDockPos.left = (int)pApp->GetProfileInt(strSection, "MRUDockLeftPos", 0);
     m_rectMRUDockPos.top = (int)pApp->GetProfileInt(strSection, "MRUDockTopPos", 0);
     m_rectMRUDockPos.right = (int)pApp->GetProfileInt(strSection, "MRUDockRightPos", 0);
     m_rectMRUDockPos.bottom = (int)pApp->GetProfileInt(strSection, "MRUDockBottomPos", 0);
-    m_rectMRUDockPos = pDockState->ScaleRect(m_rectMRUDockPos);
     m_ptMRUFloatPos.x = (int)pApp->GetProfileInt(strSection, "MRUFloatXPos", 0);
     m_ptMRUFloatPos.y = (int)pApp->GetProfileInt(strSection, "MRUFloatYPos", 0);
-    m_ptMRUFloatPos = pDockState->ScalePoint(m_ptMRUFloatPos);
     m_bDialogBar = (BOOL)pApp->GetProfileInt(strSection, "DialogBar", FALSE);
     m_szDialogBarDockingClient.cx =
         (int)pApp->GetProfileInt(strSection, "DialogBarDockingClientCx", m_szDialogBarDockingClient.cx);
@@ -192,6 +185,7 @@ BOOL CXTPBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CXTPDockState* 
         (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCx", m_szDialogBarFloatingClient.cx);
     m_szDialogBarFloatingClient.cy =
         (int)pApp->GetProfileInt(strSection, "DialogBarFloatingClientCy", m_szDialogBarFloatingClient.cy);
+    pDockState->FitLoaded(*this);
     return TRUE;
 }
 
@@ -221,7 +215,7 @@ void CXTPBarInfo::DoPropExchange(CXTPPropExchange* pPX, int nVersion)
 
 // ---- CXTPDockState -----------------------------------------------------------------
 
-CXTPDockState::CXTPDockState() : m_sizeSaved(0, 0), m_bScaling(FALSE)
+CXTPDockState::CXTPDockState() : m_sizeSaved(0, 0), m_bScaling(FALSE), m_rcVirtualScreen(XTPGetVirtualScreen())
 {
     SetCurrentScreen(CRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
 }
@@ -249,8 +243,36 @@ void CXTPDockState::SetCurrentScreen(CRect rectDevice)
 void CXTPDockState::SetScreenSize(CSize size)
 {
     m_sizeSaved = size;
-    // A saved size of 0 or less says nothing of the screen it came from.
-    m_bScaling = size.cx > 0 && size.cy > 0 && size != m_rectDevice.Size();
+    // A saved size no screen can have says nothing of the screen it came from.
+    m_bScaling = size.cx > 0 && size.cy > 0 && size.cx <= kXTPMaxScreenSide && size.cy <= kXTPMaxScreenSide
+                 && size != m_rectDevice.Size();
+}
+
+void CXTPDockState::SetVirtualScreen(CRect rcVirtualScreen)
+{
+    m_rcVirtualScreen = rcVirtualScreen;
+}
+
+void CXTPDockState::FitLoaded(CXTPBarInfo& info) const
+{
+    // Places and sizes come from stored data: bounded before any arithmetic.
+    const CRect rcBounds = XTPStoredBounds(m_rcVirtualScreen, m_sizeSaved);
+    // A coordinate that was not saved (-1) stays missing whatever the scale.
+    const CPoint ptPos = ScalePoint(XTPBoundStoredPoint(info.m_pointPos, rcBounds));
+    if (info.m_pointPos.x != -1)
+        info.m_pointPos.x = ptPos.x;
+    if (info.m_pointPos.y != -1)
+        info.m_pointPos.y = ptPos.y;
+    info.m_rectMRUDockPos = ScaleRect(XTPBoundStoredRect(info.m_rectMRUDockPos, rcBounds));
+    info.m_ptMRUFloatPos = ScalePoint(XTPBoundStoredPoint(info.m_ptMRUFloatPos, rcBounds));
+    if (!XTPIsStoredWidth(info.m_nMRUWidth))
+        info.m_nMRUWidth = kNoWidth;
+    // A client size no screen shows leaves the dialog bar its own.
+    for (CSize* pSize : {&info.m_szDialogBarDockingClient, &info.m_szDialogBarFloatingClient})
+    {
+        if (!XTPIsStoredSizeInBounds(*pSize, m_rcVirtualScreen))
+            *pSize = CSize(0, 0);
+    }
 }
 
 CPoint CXTPDockState::ScalePoint(CPoint point) const
@@ -345,9 +367,7 @@ void CXTPDockState::DoPropExchange(CXTPPropExchange* pPX)
             CXTPBarInfo* pInfo = new CXTPBarInfo;
             Add(pInfo);
             pInfo->DoPropExchange(pSection, (int)dwVersion);
-            pInfo->m_pointPos = ScalePoint(pInfo->m_pointPos);
-            pInfo->m_rectMRUDockPos = ScaleRect(pInfo->m_rectMRUDockPos);
-            pInfo->m_ptMRUFloatPos = ScalePoint(pInfo->m_ptMRUFloatPos);
+            FitLoaded(*pInfo);
         }
         else
             m_arrBarInfo[i]->DoPropExchange(pSection, kVersion);

@@ -7,8 +7,9 @@
 // applies one to them (SetDockState).
 //
 // Positions saved on a screen of another size are scaled to the current
-// screen when loaded (SetScreenSize, ScalePoint, ScaleRect); a saved size of
-// 0 or less turns scaling off.
+// screen when loaded (SetScreenSize, ScalePoint, ScaleRect); a saved size no
+// screen can have (0 or less, above 32767) turns scaling off. Places and
+// sizes read from stored data are bounded first (FitLoaded).
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
 
 #include <vector>
@@ -89,6 +90,14 @@ public:
     CRect ScaleRect(CRect rect) const;
     // A current screen other than the system's (tests, other monitors).
     void SetCurrentScreen(CRect rectDevice);
+    // A virtual screen (every monitor) other than the system's.
+    void SetVirtualScreen(CRect rcVirtualScreen);
+    // A bar info just read from stored data made fit for this screen: its
+    // places moved into the virtual screen (or the saved one, when larger),
+    // then scaled; a remembered width outside 0 .. 32767 and dialog-bar
+    // client sizes larger than the virtual screen refused (none; the bar
+    // keeps its own).
+    void FitLoaded(CXTPBarInfo& info) const;
 
 private:
     CXTPDockState(const CXTPDockState&);
@@ -99,4 +108,5 @@ private:
     CSize m_sizeSaved;
     BOOL m_bScaling;
     CPoint m_ptMaxPos;
+    CRect m_rcVirtualScreen;
 };

@@ -62,6 +62,12 @@ protected:
         PumpPending();
     }
     CXTPControl* Control(int nID) const { return m_pBar->GetControls()->FindControlById(nID); }
+    static CSize ClientSize(CWnd* pWnd)
+    {
+        CRect rc;
+        pWnd->GetClientRect(&rc);
+        return rc.Size();
+    }
 
     CXTPDialogBar* m_pBar = nullptr;
     CWnd m_pane;
@@ -218,6 +224,29 @@ TEST_F(DialogBarTest, BarStateCarriesTheClientSizes)
     info.SetBarInfo(m_pBar);
     EXPECT_EQ(CSize(80, 70), m_pBar->GetDockingClientSize());
     EXPECT_EQ(CSize(300, 250), m_pBar->GetFloatingClientSize()) << "a size below the minimum is not taken";
+}
+
+// Client sizes from stored data that no screen shows are refused and the
+// bar keeps its own: 2^31-1 gave a 0-pixel pane, 32768 a 32767-pixel window.
+TEST_F(DialogBarTest, StoredClientSizesNoScreenShowsAreRefused)
+{
+    CRegistryTestApp app("Tidewatch Dialog Bar State Tests");
+    const char* const kProfile = "DialogBarState";
+    const CSize szPane = ClientSize(&m_pane);
+    for (int nSide : {0x7FFFFFFF, 32768, -5})
+    {
+        app.WriteProfileInt("DialogBarState-Summary", "Bars", 1);
+        app.WriteProfileInt("DialogBarState-Bar0", "BarID", kDialogBarID);
+        app.WriteProfileInt("DialogBarState-Bar0", "DialogBar", 1);
+        for (const char* pszKey : {"DialogBarDockingClientCx", "DialogBarDockingClientCy",
+                                   "DialogBarFloatingClientCx", "DialogBarFloatingClientCy"})
+            app.WriteProfileInt("DialogBarState-Bar0", pszKey, nSide);
+        frame->m_pCommandBars->LoadBarState(kProfile);
+        frame->RecalcLayout();
+        EXPECT_EQ(CSize(150, 200), m_pBar->GetDockingClientSize()) << nSide;
+        EXPECT_EQ(CSize(150, 200), m_pBar->GetFloatingClientSize()) << nSide;
+        EXPECT_EQ(szPane, ClientSize(&m_pane)) << nSide;
+    }
 }
 
 } // namespace

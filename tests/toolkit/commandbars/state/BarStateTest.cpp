@@ -748,6 +748,25 @@ TEST_F(ExchangeKeysTest, ControlCountBeyondTheItemsReadsTheItemsThere)
     EXPECT_EQ("", loaded()) << "no items";
 }
 
+// A bar's remembered width from stored data is taken from 0 to 32767; one
+// beyond (a combo's drop-down width of 2^31-1 would overflow its placing)
+// leaves the bar its own.
+TEST_F(ExchangeKeysTest, StoredBarWidthsBeyondTheScreenAreRefused)
+{
+    const std::pair<DWORD, int> rows[] = {{500, 500}, {0x7FFFFFFF, 32767}, {32768, 32767}, {0xFFFFFFFF, 32767}};
+    for (const auto& [dwStored, nLoaded] : rows)
+    {
+        SetValue("Bar", "MRUWidth", dwStored);
+        CXTPToolBar* pBar = new CXTPToolBar;
+        {
+            CXTPPropExchangeRegistry px(TRUE, m_hKey, "Bar");
+            pBar->DoPropExchange(&px);
+        }
+        EXPECT_EQ(nLoaded, pBar->GetWidth()) << dwStored;
+        pBar->InternalRelease();
+    }
+}
+
 TEST_F(ExchangeKeysTest, TemporaryControlsAreLeftOutAndTheCountMatches)
 {
     CXTPToolBar* pBar = new CXTPToolBar;

@@ -8,7 +8,9 @@
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/foundation/XTPMultiMonitor.h"
 
+#include <climits>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -119,17 +121,26 @@ TEST_F(FloatingStateTest, FloatingRecordWithoutItsPlaceLeavesTheBarDockedAndShow
     EXPECT_TRUE(pLoaded->IsWindowVisible());
 }
 
+// A place off every screen, up to the ends of the integer range (where the
+// floating rectangle's right edge wrapped round and the bar showed at
+// 32767), loads on the work area.
 TEST_F(FloatingStateTest, FloatingRecordOffEveryScreenLoadsOnTheWorkArea)
 {
-    WriteRecord(IDR_TEST_TOOLBAR, {{"Floating", 1}, {"XPos", 30000}, {"YPos", -20000}});
-    CXTPToolBar* pLoaded = LoadIntoNewFrame()->GetToolBar();
-    ASSERT_EQ(xtpBarFloating, pLoaded->GetPosition());
-    const CRect rc = WindowRect(pLoaded);
-    const CRect rcWork = XTPMultiMonitor()->GetWorkArea(rc);
-    CRect rcInside;
-    rcInside.IntersectRect(rc, rcWork);
-    EXPECT_EQ(rc, rcInside) << "wholly on the work area";
-    EXPECT_FALSE(rc.IsRectEmpty());
+    const std::pair<int, int> rows[] = {{30000, -20000}, {5000, 100}, {INT_MAX, 100}, {INT_MIN, INT_MAX}};
+    for (const auto& [nX, nY] : rows)
+    {
+        WriteRecord(IDR_TEST_TOOLBAR, {{"Floating", 1}, {"XPos", nX}, {"YPos", nY}});
+        CXTPToolBar* pLoaded = LoadIntoNewFrame()->GetToolBar();
+        ASSERT_EQ(xtpBarFloating, pLoaded->GetPosition()) << nX;
+        const CRect rc = WindowRect(pLoaded);
+        const CRect rcWork = XTPMultiMonitor()->GetWorkArea(rc);
+        CRect rcInside;
+        rcInside.IntersectRect(rc, rcWork);
+        EXPECT_EQ(rc, rcInside) << nX << ", " << nY << ": wholly on the work area";
+        EXPECT_FALSE(rc.IsRectEmpty()) << nX;
+        m_pOther->DestroyWindow();
+        m_pOther = nullptr;
+    }
 }
 
 TEST_F(FloatingStateTest, FloatingBarThatCannotLayItselfOutDocksAtTheTop)

@@ -1,0 +1,34 @@
+#pragma once
+// The places and sizes of bars read from stored state, bounded before the
+// bars calculate with them. Stored data may be damaged or come from a
+// screen that is gone, and the bars' layout adds sizes to places: a floating
+// bar saved at x = 2^31-1 wrapped round and showed at 32767, off every
+// screen. A stored place is moved into the bounds (a floating bar then
+// lands on the work area like any other placed off the screen); a stored
+// size larger than the bounds is refused.
+//
+//     const CRect rcBounds = XTPStoredBounds(XTPGetVirtualScreen(), szSavedScreen);
+//     ptFloating = XTPBoundStoredPoint(ptFloating, rcBounds);
+//     if (!XTPIsStoredSizeInBounds(szClient, rcBounds)) ...   // keep the bar's own
+#include "framework/Core.h"
+
+// The largest side a screen can have: window coordinates end at 32767.
+const int kXTPMaxScreenSide = 32767;
+
+// The virtual screen (every monitor), or the primary screen where the
+// system knows no virtual screen.
+CRect XTPGetVirtualScreen();
+// Where stored places may lie: the virtual screen, grown to cover the
+// screen the state was saved on (0, 0 to its size) when that size is one a
+// screen can have (each side 1 to kXTPMaxScreenSide).
+CRect XTPStoredBounds(const CRect& rcVirtualScreen, CSize szSavedScreen);
+// The point moved into the bounds (their right and bottom edges excluded).
+CPoint XTPBoundStoredPoint(CPoint pt, const CRect& rcBounds);
+// The rectangle cut to the bounds' size and moved into them; a negative
+// side becomes 0.
+CRect XTPBoundStoredRect(const CRect& rc, const CRect& rcBounds);
+// Each side from 0 to the bounds' own.
+BOOL XTPIsStoredSizeInBounds(CSize size, const CRect& rcBounds);
+// A stored width (a bar's remembered width, 32767 for none) from 0 to
+// kXTPMaxScreenSide.
+BOOL XTPIsStoredWidth(LONGLONG nWidth);
