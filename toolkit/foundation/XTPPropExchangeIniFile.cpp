@@ -1,24 +1,8 @@
 #include "toolkit/foundation/XTPPropExchangeIniFile.h"
 
+#include "toolkit/foundation/XTPPropExchangeIniDocument.h"
+
 namespace {
-const DWORD kFirstReadSize = 4096;
-
-BOOL IsTrimmedByProfileRead(char ch)
-{
-    return ch == ' ' || ch == '"';
-}
-
-// The profile read drops the spaces around a value and one pair of quotes
-// enclosing it: a text that would lose either is stored inside quotes.
-CString ProtectedFromProfileRead(const CString& strValue)
-{
-    int nLength = strValue.GetLength();
-    if (nLength == 0
-        || (!IsTrimmedByProfileRead(strValue[0]) && !IsTrimmedByProfileRead(strValue[nLength - 1])))
-        return strValue;
-    return "\"" + strValue + "\"";
-}
-
 // The INI section name of a nested section: the names joined by backslashes.
 CString NestedSectionName(LPCTSTR lpszParentSection, LPCTSTR lpszSection)
 {
@@ -32,18 +16,21 @@ CString NestedSectionName(LPCTSTR lpszParentSection, LPCTSTR lpszSection)
 
 CXTPPropExchangeIniFile::CXTPPropExchangeIniFile(BOOL bLoading, LPCTSTR lpszParentSection,
                                                  LPCTSTR lpszSection)
+    : m_strSectionName(NestedSectionName(lpszParentSection, lpszSection)),
+      m_pDocument(std::make_shared<CXTPPropExchangeIniDocument>())
 {
     m_bLoading = bLoading;
-    m_strSectionName = NestedSectionName(lpszParentSection, lpszSection);
+}
+
+CXTPPropExchangeIniFile::CXTPPropExchangeIniFile(CXTPPropExchangeIniFile* pParent, LPCTSTR lpszSection)
+    : m_strSectionName(NestedSectionName(pParent->m_strSectionName, lpszSection)), m_pDocument(pParent->m_pDocument)
+{
+    m_bLoading = pParent->m_bLoading;
+    InitSection(pParent);
 }
 
 CXTPPropExchangeIniFile::~CXTPPropExchangeIniFile()
 {
-    if (IsRootSection() && !m_strFileName.IsEmpty())
-    {
-        FlushProfileCache();
-        ::DeleteFileA(m_strFileName);
-    }
 }
 
 BOOL CXTPPropExchangeIniFile::OnBeforeExchange()
@@ -51,101 +38,56 @@ BOOL CXTPPropExchangeIniFile::OnBeforeExchange()
     if (!m_bInitialized)
     {
         m_bInitialized = TRUE;
-        if (m_strFileName.IsEmpty())
-        {
-            char szTempPath[MAX_PATH];
-            char szTempFile[MAX_PATH];
-            if (::GetTempPathA(MAX_PATH, szTempPath) == 0
-                || ::GetTempFileNameA(szTempPath, "xtp", 0, szTempFile) == 0)
-                return FALSE;
-            m_strFileName = szTempFile;
-        }
+        if (IsStoring())
+            m_pDocument->AddSection(m_strSectionName);
     }
-    return !m_strFileName.IsEmpty();
-}
-
-// The profile functions may keep a file's contents cached; this writes the
-// cache out before the file is copied or deleted.
-void CXTPPropExchangeIniFile::FlushProfileCache()
-{
-    ::WritePrivateProfileStringA(NULL, NULL, NULL, m_strFileName);
+    return TRUE;
 }
 
 BOOL CXTPPropExchangeIniFile::LoadFromFile(LPCTSTR lpszFileName)
 {
-    if (::GetFileAttributesA(lpszFileName) == INVALID_FILE_ATTRIBUTES || !OnBeforeExchange())
-        return FALSE;
-    FlushProfileCache();
-    return ::CopyFileA(lpszFileName, m_strFileName, FALSE);
+    return ::GetFileAttributesA(lpszFileName) != INVALID_FILE_ATTRIBUTES && m_pDocument->LoadFromFile(lpszFileName);
 }
 
 BOOL CXTPPropExchangeIniFile::SaveToFile(LPCTSTR lpszFileName)
 {
-    if (!OnBeforeExchange())
-        return FALSE;
-    FlushProfileCache();
-    // Copying over the target replaces it only once the copy succeeded.
-    return ::CopyFileA(m_strFileName, lpszFileName, FALSE);
-}
-
-BOOL CXTPPropExchangeIniFile::ReadString(LPCTSTR pszPropName, CString& strValue)
-{
-    for (DWORD nSize = kFirstReadSize;; nSize *= 2)
-    {
-        LPTSTR pszBuffer = strValue.GetBuffer(nSize);
-        DWORD nRead =
-            ::GetPrivateProfileStringA(m_strSectionName, pszPropName, "", pszBuffer, nSize, m_strFileName);
-        strValue.ReleaseBuffer(nRead);
-        if (nRead < nSize - 1)
-            return nRead > 0;
-    }
+    return m_pDocument->SaveToFile(lpszFileName);
 }
 
 BOOL CXTPPropExchangeIniFile::ExchangeProp(LPCTSTR pszPropName, VARTYPE vtProp, void* pvProp,
                                            const void* pvDefault)
 {
+    OnBeforeExchange();
     if (IsStoring())
     {
-        if (!OnBeforeExchange())
-            return FALSE;
         // A value equal to its default is left out: an older stored value goes.
         if (IsSamePropValue(vtProp, pvProp, pvDefault))
         {
-            ::WritePrivateProfileStringA(m_strSectionName, pszPropName, NULL, m_strFileName);
+            m_pDocument->RemoveValue(m_strSectionName, pszPropName);
             return TRUE;
         }
         CString strValue;
         if (!ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault))
             return FALSE;
-        return ::WritePrivateProfileStringA(m_strSectionName, pszPropName, ProtectedFromProfileRead(strValue),
-                                            m_strFileName);
+        m_pDocument->SetValue(m_strSectionName, pszPropName, strValue);
+        return TRUE;
     }
 
     if (!m_bUseDefaultOnLoad)
         pvDefault = NULL;
     CString strValue;
-    if (!OnBeforeExchange() || !ReadString(pszPropName, strValue))
+    if (!m_pDocument->Lookup(m_strSectionName, pszPropName, strValue) || strValue.IsEmpty())
         return CopyPropValue(vtProp, pvProp, pvDefault);
     return ExchangePropStringHelper(strValue, vtProp, pvProp, pvDefault);
 }
 
 BOOL CXTPPropExchangeIniFile::IsSectionExists(LPCTSTR pszSection)
 {
-    if (!OnBeforeExchange())
-        return FALSE;
-    // A section without a value is as good as missing: a few bytes tell.
-    char szValues[8];
-    return ::GetPrivateProfileSectionA(NestedSectionName(m_strSectionName, pszSection), szValues,
-                                       sizeof(szValues), m_strFileName)
-           > 0;
+    return m_pDocument->HasSection(NestedSectionName(m_strSectionName, pszSection));
 }
 
 CXTPPropExchange* CXTPPropExchangeIniFile::GetSection(LPCTSTR pszSection)
 {
     OnBeforeExchange();
-    CXTPPropExchangeIniFile* pSection =
-        new CXTPPropExchangeIniFile(IsLoading(), m_strSectionName, pszSection);
-    pSection->InitSection(this);
-    pSection->m_strFileName = m_strFileName;
-    return pSection;
+    return new CXTPPropExchangeIniFile(this, pszSection);
 }

@@ -1,6 +1,7 @@
 #include "toolkit/foundation/XTPPropExchangeXMLNode.h"
 
 #include <string.h>
+#include <wchar.h>
 
 namespace {
 CXTPComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* pNode, LPCTSTR lpszQuery)
@@ -286,11 +287,32 @@ CXTPPropExchangeXMLEnumerator::CXTPPropExchangeXMLEnumerator(CXTPPropExchangeXML
     : CXTPPropExchangeEnumerator(pContainer, pszSection), m_pXMLContainer(pContainer)
 {}
 
-CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLEnumerator::FindItem(DWORD nIndex)
+CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLEnumerator::FindItemFrom(CXTPComPtr<IXMLDOMNode> node)
 {
-    CString strQuery;
-    strQuery.Format("%s[%i]", (LPCTSTR)m_strSectionName, (int)nIndex);
-    return SelectSingleNode(m_pXMLContainer->m_xmlSectionNode, strQuery);
+    // Each item is looked for from the one before it, not from the list's
+    // first child: a list is read in one walk over its elements.
+    const CXTPBstr bstrName(m_strSectionName);
+    while (node != NULL)
+    {
+        DOMNodeType type = NODE_INVALID;
+        CXTPBstr bstrNodeName;
+        if (SUCCEEDED(node->get_nodeType(&type)) && type == NODE_ELEMENT
+            && SUCCEEDED(node->get_nodeName(bstrNodeName.Receive())) && bstrNodeName != NULL
+            && wcscmp(bstrNodeName, bstrName) == 0)
+            return node;
+        CXTPComPtr<IXMLDOMNode> next;
+        node->get_nextSibling(next.Receive());
+        node = next;
+    }
+    return node;
+}
+
+CXTPComPtr<IXMLDOMNode> CXTPPropExchangeXMLEnumerator::FindItemAfter(IXMLDOMNode* pItem)
+{
+    CXTPComPtr<IXMLDOMNode> next;
+    if (pItem != NULL)
+        pItem->get_nextSibling(next.Receive());
+    return FindItemFrom(next);
 }
 
 POSITION CXTPPropExchangeXMLEnumerator::GetPosition(DWORD dwCount, BOOL)
@@ -302,7 +324,9 @@ POSITION CXTPPropExchangeXMLEnumerator::GetPosition(DWORD dwCount, BOOL)
         return dwCount ? (POSITION)1 : NULL;
     if (!m_pXMLContainer->OnBeforeExchange())
         return NULL;
-    m_xmlItemNode = FindItem(0);
+    CXTPComPtr<IXMLDOMNode> first;
+    m_pXMLContainer->m_xmlSectionNode->get_firstChild(first.Receive());
+    m_xmlItemNode = FindItemFrom(first);
     return m_xmlItemNode != NULL ? (POSITION)1 : NULL;
 }
 
@@ -321,7 +345,7 @@ CXTPPropExchange* CXTPPropExchangeXMLEnumerator::GetNext(POSITION& pos)
     else
     {
         item = m_xmlItemNode;
-        m_xmlItemNode = FindItem((DWORD)nPosition);
+        m_xmlItemNode = FindItemAfter(item);
         pos = m_xmlItemNode != NULL ? (POSITION)(nPosition + 1) : NULL;
     }
     pSection->m_bInitialized = TRUE;

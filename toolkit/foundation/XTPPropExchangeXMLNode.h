@@ -54,7 +54,9 @@ private:
     friend class CXTPPropExchangeXMLEnumerator;
 };
 
-// The XML list: items are sibling elements all named by the list's name.
+// The XML list: items are sibling elements all named by the list's name,
+// read in one walk from the first to the last (other nodes between them are
+// passed over).
 class CXTPPropExchangeXMLEnumerator : public CXTPPropExchangeEnumerator
 {
 public:
@@ -64,7 +66,11 @@ public:
     CXTPPropExchange* GetNext(POSITION& pos) override;
 
 private:
-    CXTPComPtr<IXMLDOMNode> FindItem(DWORD nIndex);
+    // The first element of the list's name among node and its following
+    // siblings, or NULL.
+    CXTPComPtr<IXMLDOMNode> FindItemFrom(CXTPComPtr<IXMLDOMNode> node);
+    // The next item after pItem, or NULL.
+    CXTPComPtr<IXMLDOMNode> FindItemAfter(IXMLDOMNode* pItem);
 
     CXTPPropExchangeXMLNode* m_pXMLContainer;
     CXTPComPtr<IXMLDOMNode> m_xmlItemNode;

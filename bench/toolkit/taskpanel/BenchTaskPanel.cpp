@@ -1,9 +1,10 @@
 // Speed of the task panel: laying out and painting a panel of 50 groups of
 // 20 items, each figure also given as a multiple of one BitBlt of the same
 // area timed in the same run, so that machines of different speed compare;
-// and the layout at 5, 10 and 20 items a group, to show that it grows in
-// step with the items.
+// the layout at 5, 10 and 20 items a group, to show that it grows in step
+// with the items; and the settings stores (BenchExchange.cpp).
 #include "bench/BenchClock.h"
+#include "bench/toolkit/taskpanel/BenchExchange.h"
 #include "toolkit/taskpanel/XTPTaskPanel.h"
 
 #include <stdio.h>
@@ -140,5 +141,6 @@ int main()
     const double growth = layoutSeconds[2] / layoutSeconds[0];
     printf("  growth 4x links: %.2fx layout time (target at most %.0fx: %s)\n", growth, kGrowthTarget,
            growth <= kGrowthTarget ? "met" : "MISSED");
+    BenchExchange();
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "toolkit/foundation/XTPPropExchangeXMLNode.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <shlwapi.h>
 #include <stdlib.h>
@@ -447,6 +448,51 @@ TEST_F(PropExchangeBackends, ListsEndAtTheFirstMissingItem)
                                       + "</Count><Item0><Value>4</Value></Item0>"
                                         "<Item2><Value>9</Value></Item2></List>"));
         EXPECT_EQ(std::vector<int>({4}), readList(&px)) << "XML";
+    }
+}
+
+// A list item whose values all equal their defaults (so none is written)
+// still comes back, with the items after it, from every store.
+TEST_F(PropExchangeBackends, ListItemsOfDefaultValuesAreReadBack)
+{
+    auto exchangeList = [](CXTPPropExchange* pPX, std::vector<int>& values) {
+        CXTPPropExchangeEnumeratorPtr pEnumerator(pPX->GetEnumerator("Item"));
+        POSITION pos = pEnumerator->GetPosition((DWORD)values.size());
+        for (size_t i = 0; pos != NULL; i++)
+        {
+            SectionPtr pItem(pEnumerator->GetNext(pos));
+            if (pPX->IsLoading())
+                values.push_back(-2);
+            PX_Int(pItem.get(), "Value", values[i], -1);
+        }
+    };
+    struct Row
+    {
+        const char* name;
+        std::function<CXTPPropExchange*(BOOL bLoading)> make;
+        // Carries what the storing exchange wrote to the loading one.
+        std::function<void(CXTPPropExchange* pStore, CXTPPropExchange* pLoad)> carry;
+    } rows[] = {
+        {"INI file", [](BOOL bLoading) { return new CXTPPropExchangeIniFile(bLoading, NULL, "List"); },
+         [&](CXTPPropExchange* pStore, CXTPPropExchange* pLoad) {
+             EXPECT_TRUE(((CXTPPropExchangeIniFile*)pStore)->SaveToFile(m_strIniFile));
+             EXPECT_TRUE(((CXTPPropExchangeIniFile*)pLoad)->LoadFromFile(m_strIniFile));
+         }},
+        {"registry", [&](BOOL bLoading) { return new CXTPPropExchangeRegistry(bLoading, m_hKey, "List"); },
+         [](CXTPPropExchange*, CXTPPropExchange*) {}},
+        {"XML", [](BOOL bLoading) { return new CXTPPropExchangeXMLNode(bLoading, NULL, "List"); },
+         [](CXTPPropExchange* pStore, CXTPPropExchange* pLoad) {
+             EXPECT_TRUE(((CXTPPropExchangeXMLNode*)pLoad)->LoadFromString(((CXTPPropExchangeXMLNode*)pStore)->GetXML()));
+         }},
+    };
+    for (const Row& row : rows)
+    {
+        std::vector<int> stored = {4, -1, 9}, loaded;
+        SectionPtr pStore(row.make(FALSE)), pLoad(row.make(TRUE));
+        exchangeList(pStore.get(), stored);
+        row.carry(pStore.get(), pLoad.get());
+        exchangeList(pLoad.get(), loaded);
+        EXPECT_EQ(stored, loaded) << row.name;
     }
 }
 

@@ -7,10 +7,12 @@
 #include "toolkit/foundation/XTPPropExchangeIniFile.h"
 #include "toolkit/foundation/XTPPropExchangeXMLNode.h"
 
+#include "tests/support/CallCounter.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -166,6 +168,132 @@ TEST_F(TaskPanelExchangeTest, IniRoundTrip)
     CXTPTaskPanel* pOther = OtherPanel();
     pOther->GetGroups()->DoPropExchange(&load);
     EXPECT_EQ(original, Describe(pOther));
+}
+
+// The groups of one panel carried to another through a settings store.
+void CarryThroughXml(CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo)
+{
+    CXTPPropExchangeXMLNode store(FALSE, NULL, "TaskPanel");
+    pFrom->GetGroups()->DoPropExchange(&store);
+    CXTPPropExchangeXMLNode load(TRUE, NULL, "TaskPanel");
+    ASSERT_TRUE(load.LoadFromString(store.GetXML()));
+    pTo->GetGroups()->DoPropExchange(&load);
+}
+
+void CarryThroughIni(CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo)
+{
+    TempFolder folder;
+    const CString strFile = folder.File("panel.ini").c_str();
+    CXTPPropExchangeIniFile store(FALSE, NULL, "TaskPanel");
+    pFrom->GetGroups()->DoPropExchange(&store);
+    ASSERT_TRUE(store.SaveToFile(strFile));
+    CXTPPropExchangeIniFile load(TRUE, NULL, "TaskPanel");
+    ASSERT_TRUE(load.LoadFromFile(strFile));
+    pTo->GetGroups()->DoPropExchange(&load);
+}
+
+void CarryThroughArchive(CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo)
+{
+    LoadFromArchive(pTo, StoreInArchive(pFrom));
+}
+
+// An item whose values all equal their defaults (an empty link) comes back
+// from every store, and so do the items after it.
+TEST_F(TaskPanelExchangeTest, ItemOfDefaultValuesComesBackWithTheItemsAfterIt)
+{
+    CXTPTaskPanelGroup* pGroup = AddGroup(3, 0);
+    pGroup->AddTextItem("first");
+    pGroup->GetItems()->Add(new CXTPTaskPanelGroupItem, 0)->SetType(xtpTaskItemTypeLink);
+    pGroup->AddTextItem("last");
+    const std::string strStored = Describe(panel);
+    struct Row
+    {
+        const char* name;
+        void (*carry)(CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo);
+    } rows[] = {
+        {"archive", CarryThroughArchive},
+        {"XML", CarryThroughXml},
+        {"INI file", CarryThroughIni},
+    };
+    for (const Row& row : rows)
+    {
+        CXTPTaskPanel* pOther = OtherPanel();
+        row.carry(panel, pOther);
+        EXPECT_EQ(strStored, Describe(pOther)) << row.name;
+    }
+}
+
+// The slot of selectSingleNode among the methods of an XML node: after
+// IUnknown's 3, IDispatch's 4 and the node's 30 before it.
+const int kSelectSingleNodeSlot = 37;
+
+// The work a load of one group of nLinks links hands to its store.
+long LoadWork(CXTPTaskPanel* pPanel, int nLinks, const std::function<long(CXTPTaskPanel*, CXTPTaskPanel*)>& carry)
+{
+    pPanel->GetGroups()->Clear();
+    CXTPTaskPanelGroup* pGroup = pPanel->AddGroup(1);
+    for (int i = 0; i < nLinks; i++)
+        pGroup->AddLinkItem(100 + i)->SetCaption("a link");
+    CXTPTaskPanel other;
+    const long nWork = carry(pPanel, &other);
+    EXPECT_EQ(nLinks, other.GetAt(0)->GetItemCount());
+    return nWork;
+}
+
+// Loading a group of links reads its store in one walk: the document
+// queries of the XML form and the profile and file reads of the INI form do
+// not grow with the links. (Each item was looked up from the start of its
+// list or of the file, and 4,000 links took seconds to load.)
+TEST_F(TaskPanelExchangeTest, LoadingWalksTheStoreOnce)
+{
+    auto xmlQueries = [](CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo) {
+        CXTPPropExchangeXMLNode store(FALSE, NULL, "TaskPanel");
+        pFrom->GetGroups()->DoPropExchange(&store);
+        CXTPPropExchangeXMLNode load(TRUE, NULL, "TaskPanel");
+        EXPECT_TRUE(load.LoadFromString(store.GetXML()));
+        // Every element node shares the methods of the one counted.
+        CXTPComPtr<IXMLDOMDocument> probe;
+        *probe.Receive() = XTPCreateXMLDocument();
+        VARIANT_BOOL bLoaded = VARIANT_FALSE;
+        probe->loadXML(CXTPBstr("<probe/>"), &bLoaded);
+        CXTPComPtr<IXMLDOMElement> element;
+        probe->get_documentElement(element.Receive());
+        CallCounter queries((IXMLDOMElement*)element, kSelectSingleNodeSlot);
+        CXTPComPtr<IXMLDOMNode> none;
+        element->selectSingleNode(CXTPBstr("nothing"), none.Receive());
+        EXPECT_EQ(1, queries.Count()) << "the counter counts the queries of elements";
+        pTo->GetGroups()->DoPropExchange(&load);
+        return queries.Count() - 1;
+    };
+    auto iniReads = [](CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo) {
+        TempFolder folder;
+        const CString strFile = folder.File("panel.ini").c_str();
+        CXTPPropExchangeIniFile store(FALSE, NULL, "TaskPanel");
+        pFrom->GetGroups()->DoPropExchange(&store);
+        EXPECT_TRUE(store.SaveToFile(strFile));
+        CallCounter profileReads("KERNEL32.dll", "GetPrivateProfileStringA");
+        CallCounter sectionReads("KERNEL32.dll", "GetPrivateProfileSectionA");
+        CallCounter fileReads("KERNEL32.dll", "ReadFile");
+        EXPECT_TRUE(fileReads.IsCounting());
+        CXTPPropExchangeIniFile load(TRUE, NULL, "TaskPanel");
+        EXPECT_TRUE(load.LoadFromFile(strFile));
+        pTo->GetGroups()->DoPropExchange(&load);
+        return profileReads.Count() + sectionReads.Count() + fileReads.Count();
+    };
+    struct Row
+    {
+        const char* name;
+        std::function<long(CXTPTaskPanel*, CXTPTaskPanel*)> carry;
+    } rows[] = {
+        {"XML document queries", xmlQueries},
+        {"INI profile and file reads", iniReads},
+    };
+    for (const Row& row : rows)
+    {
+        const long nFew = LoadWork(panel, 50, row.carry);
+        EXPECT_EQ(nFew, LoadWork(panel, 200, row.carry)) << row.name;
+        EXPECT_LE(nFew, 5) << row.name;
+    }
 }
 
 TEST_F(TaskPanelExchangeTest, LoadingTwiceReplacesTheGroups)
