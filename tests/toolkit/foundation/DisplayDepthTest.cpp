@@ -21,6 +21,8 @@ int CountedDesktopBits()
 TEST(DisplayDepth, TheDesktopIsAskedOnceUntilTheDisplayChanges)
 {
     XTPSetDesktopBitsPixelQueryForTesting(CountedDesktopBits);
+    XTPDisplayChanged(); // forget what an earlier test (or run) learned
+    g_nQueries = 0;
     std::string answers;
     // Step by step: the desktop's depth now, a display change, the answer.
     for (const auto& step : {std::make_pair(0, false), std::make_pair(8, false), std::make_pair(32, true),
