@@ -15,7 +15,7 @@
 #include <algorithm>
 
 CXTPBarStateParts::CXTPBarStateParts()
-    : pImages(new CXTPImageManager), icons(), nTheme(xtpThemeOffice2003), bCustomizable(TRUE)
+    : pImages(new CXTPImageManager), icons{TRUE, TRUE, FALSE}, nTheme(xtpThemeOffice2003), bCustomizable(TRUE)
 {}
 
 CXTPBarStateParts::~CXTPBarStateParts()
