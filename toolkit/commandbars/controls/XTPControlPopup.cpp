@@ -1,4 +1,5 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
 
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPHoldReference.h"
@@ -310,9 +311,11 @@ void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
     }
 }
 
-BOOL CXTPControlPopup::IsLoadedBarAccepted(CXTPCommandBar* /*pBar*/) const
+BOOL CXTPControlPopup::IsLoadedBarAccepted(CXTPCommandBar* pBar) const
 {
-    return TRUE;
+    // A combo box's list shows and picks its combo's strings: a popup opening
+    // one (named so by damaged stored data) would find no combo behind it.
+    return !pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList));
 }
 
 BOOL CXTPControlPopup::RestoreCommandBarList(CXTPCommandBarList* pList)

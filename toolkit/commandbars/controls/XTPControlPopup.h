@@ -34,7 +34,7 @@ public:
     // on popups]
     virtual void GetPopupPlacement(CRect& rcExclude);
     // Whether the control may open the bar a loaded state names for it
-    // ("CommandBarId"). [any bar]
+    // ("CommandBarId"). [any bar but a combo box's list]
     virtual BOOL IsLoadedBarAccepted(CXTPCommandBar* pBar) const;
 
     // ---- CXTPControl ----

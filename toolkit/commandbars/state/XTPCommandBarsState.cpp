@@ -278,8 +278,10 @@ void CXTPCommandBars::SaveDockBarsState(LPCTSTR lpszProfileName)
         }
         pApp->WriteProfileInt(strSection, "Bars", (int)arrIds.size());
     }
+    // The bar's own style, not IsWindowVisible: a frame closed while hidden
+    // (in the notification area) would save its shown status bar as hidden.
     CWnd* pStatusBar = GetStatusBar();
-    if (pStatusBar != NULL && !pStatusBar->IsWindowVisible())
+    if (pStatusBar != NULL && (pStatusBar->GetStyle() & WS_VISIBLE) == 0)
         pApp->WriteProfileInt(lpszProfileName, "StatusBar", 0);
     else
         pApp->WriteProfileString(lpszProfileName, "StatusBar", NULL);

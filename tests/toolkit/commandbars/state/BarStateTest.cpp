@@ -322,6 +322,25 @@ TEST_F(BarStateTest, ProfileHoldsOnlyTheValuesThatDifferFromTheirDefaults)
     EXPECT_EQ("-", ProfileInts(kProfile, {"StatusBar"})) << "a shown status bar deletes the value";
 }
 
+TEST_F(BarStateTest, AHiddenFrameSavesItsStatusBarAsItsOwnStyleSays)
+{
+    struct Row
+    {
+        const char* name;
+        int nStatusShow;
+        const char* expected;
+    };
+    const Row rows[] = {{"shown status bar", SW_SHOW, "-"}, {"hidden status bar", SW_HIDE, "0"}};
+    frame->ShowWindow(SW_HIDE); // as in the notification area
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        frame->m_wndStatus.ShowWindow(row.nStatusShow);
+        frame->m_pCommandBars->SaveBarState(kProfile);
+        EXPECT_EQ(row.expected, ProfileInts(kProfile, {"StatusBar"}));
+    }
+}
+
 TEST_F(BarStateTest, ControlsImageUpTo16000BytesStaysInTheProfile)
 {
     TempFolder folder;
@@ -1287,6 +1306,23 @@ TEST_F(BarStateTest, AComboNamingAPlainPopupBarIsRefusedAndTheRestLoads)
         EXPECT_EQ(strMenu, ControlIds(pLoaded->m_pCommandBars->GetMenuBar()->GetControls())) << pszStart;
         pLoaded->m_pCommandBars->SaveBarState(kProfile);
     }
+}
+
+// The other way round: a popup whose stored "CommandBarId" names a combo
+// box's list (only a combo can open one) is refused like the combo above.
+TEST_F(BarStateTest, APopupNamingAComboListIsRefusedAndTheRestLoads)
+{
+    Customize(frame);
+    const std::string strCustomised = ControlIds(frame->Format()->GetControls());
+    CXTPControlPopup* pPopup =
+        (CXTPControlPopup*)frame->Format()->GetControls()->Add(xtpControlPopup, ID_TEST_OPEN);
+    CXTPControlComboBoxList* pList = new CXTPControlComboBoxList;
+    pPopup->SetCommandBar(pList);
+    pList->InternalRelease();
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    CStateFrame* pLoaded = NewFrame(true);
+    EXPECT_EQ(strCustomised, ControlIds(pLoaded->Format()->GetControls()));
 }
 
 // What a whole-state load may change of a frame: its bars (without the
