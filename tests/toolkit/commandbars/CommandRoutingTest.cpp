@@ -216,3 +216,69 @@ TEST_F(CommandRoutingTest, PopupBarRequestCarriesTheCaptionAsEachCallerHasIt)
 }
 
 } // namespace
+
+namespace {
+
+// A frame that answers a popup control's bar request with a new bar of
+// m_pBarClass, keeping a reference of its own to it.
+class CBarMakingFrame : public CCommandBarsFrame
+{
+public:
+    CRuntimeClass* m_pBarClass = NULL;
+    CXTPCommandBar* m_pMade = NULL;
+
+protected:
+    afx_msg LRESULT OnMakeBar(WPARAM wParam, LPARAM lParam)
+    {
+        CreateCommandBarRequest* pRequest = (CreateCommandBarRequest*)lParam;
+        if (m_pBarClass == NULL || !pRequest->bPopupBar)
+            return OnCreateCommandBar(wParam, lParam);
+        m_pMade = (CXTPCommandBar*)m_pBarClass->CreateObject();
+        m_pMade->SetCommandBars(m_pCommandBars);
+        m_pMade->InternalAddRef();
+        pRequest->pCommandBar = m_pMade;
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBarMakingFrame, CCommandBarsFrame)
+ON_MESSAGE(WM_XTP_CREATECOMMANDBAR, OnMakeBar)
+END_MESSAGE_MAP()
+
+class SiteMadePopupBarTest : public FrameTest<CBarMakingFrame, 400, 300>
+{
+protected:
+    void Prepare() override { frame->BuildBars(); }
+};
+
+// A popup control opens the bar its site made when that is a popup bar of
+// any kind (one laid out as a tool bar too); another bar is given back and
+// a plain popup bar made instead.
+TEST_F(SiteMadePopupBarTest, APopupControlTakesAnyPopupBarTheSiteMakes)
+{
+    struct Row
+    {
+        const char* pszName;
+        CRuntimeClass* pMadeClass;
+        BOOL bUsed;
+    };
+    const Row rows[] = {
+        {"a popup bar", RUNTIME_CLASS(CXTPPopupBar), TRUE},
+        {"a popup tool bar", RUNTIME_CLASS(CXTPPopupToolBar), TRUE},
+        {"a tool bar", RUNTIME_CLASS(CXTPToolBar), FALSE},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszName);
+        frame->m_pBarClass = row.pMadeClass;
+        CXTPControl* pPopup = frame->GetToolBar()->GetControls()->Add(xtpControlButtonPopup, IDR_TEST_MENU);
+        ASSERT_TRUE(pPopup != NULL && pPopup->GetCommandBar() != NULL);
+        EXPECT_EQ(row.bUsed, pPopup->GetCommandBar() == frame->m_pMade);
+        EXPECT_TRUE(pPopup->GetCommandBar()->IsKindOf(RUNTIME_CLASS(CXTPPopupBar)));
+        EXPECT_EQ(row.bUsed ? 1u : 0u, frame->m_pMade->InternalRelease()) << "the frame's own reference gone";
+        frame->GetToolBar()->GetControls()->Remove(pPopup);
+    }
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
@@ -183,7 +184,9 @@ CXTPControl* CXTPControls::CreatePopupControl(XTPControlType type, int nId, CStr
                 strAsked = CString(request.lpcstrCaption);
             if (lResult != 0 && request.pCommandBar != NULL)
             {
-                if (request.pCommandBar->GetType() == xtpBarTypePopup)
+                // Any popup bar opens here, one laid out as a tool bar too;
+                // another bar is given back.
+                if (request.pCommandBar->IsKindOf(RUNTIME_CLASS(CXTPPopupBar)))
                     pBar = request.pCommandBar;
                 else
                     request.pCommandBar->InternalRelease();

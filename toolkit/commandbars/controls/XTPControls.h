@@ -127,7 +127,8 @@ private:
     CWnd* GetSite() const;
     // A popup control whose bar the site makes when asked (bAskSite) with
     // strAsked as the caption (a caption the site answers with replaces
-    // strAsked), else a new popup bar; the submenu, when given, is loaded
+    // strAsked): any CXTPPopupBar it makes is used, another bar released and
+    // a new popup bar made instead; the submenu, when given, is loaded
     // into the bar.
     CXTPControl* CreatePopupControl(XTPControlType type, int nId, CString& strAsked, CMenu* pSubMenu,
                                     BOOL bAskSite);
