@@ -1159,14 +1159,16 @@ void CXTPCommandBar::OnTimer(UINT_PTR nIDEvent)
     }
     if (nIDEvent == XTP_TID_EXPANDED_POPUP)
     {
-        // Full menus after a delay: the popup still open under the cursor
-        // shows all its commands.
+        // Full menus after a delay: the submenu still open under the cursor
+        // shows all its commands (a drop-down or split button's popup keeps
+        // its short menu).
         KillTimer(XTP_TID_EXPANDED_POPUP);
         CXTPControlPopup* pPopup = DYNAMIC_DOWNCAST(CXTPControlPopup, GetControl(m_nPopuped));
-        if (pPopup != NULL && m_nPopuped == m_nSelected && pPopup->IsCursorOver())
+        if (pPopup != NULL && pPopup->GetType() == xtpControlPopup && m_nPopuped == m_nSelected
+            && pPopup->IsCursorOver())
         {
             CXTPPopupBar* pPopupBar = DYNAMIC_DOWNCAST(CXTPPopupBar, (CObject*)pPopup->GetCommandBar());
-            if (pPopupBar != NULL)
+            if (pPopupBar != NULL && pPopupBar->IsTrackingMode())
                 pPopupBar->ExpandBar();
         }
         return;

@@ -356,6 +356,28 @@ TEST_F(ShortMenuTest, FullMenusAppearAfterTheDelayWhileTheCursorRestsOnTheMenu)
     EXPECT_TRUE(PopupOf(kEditIndex)->IsExpanded());
 }
 
+// The delay expands only a submenu control's open popup: a drop-down or a
+// split button keeps its short menu.
+TEST_F(ShortMenuTest, FullMenusAfterTheDelayOnlyForASubmenu)
+{
+    Hide(ID_TEST_EXIT);
+    const std::pair<XTPControlType, BOOL> rows[] = {
+        {xtpControlPopup, TRUE}, {xtpControlButtonPopup, FALSE}, {xtpControlSplitButtonPopup, FALSE}};
+    CRect rcCaption = MenuBar()->GetControl(kFileIndex)->GetRect();
+    MenuBar()->ClientToScreen(&rcCaption);
+    for (const auto& [type, bExpands] : rows)
+    {
+        MenuBar()->GetControl(kFileIndex)->SetType(type);
+        ::SetCursorPos(rcCaption.CenterPoint().x, rcCaption.CenterPoint().y);
+        ASSERT_TRUE(MenuBar()->SetPopuped(kFileIndex));
+        CXTPPopupBar* pFile = PopupOf(kFileIndex);
+        ASSERT_TRUE(IsOpen(pFile) && pFile->HasHiddenControls()) << type;
+        MenuBar()->SendMessage(WM_TIMER, XTP_TID_EXPANDED_POPUP, 0);
+        EXPECT_EQ(bExpands, pFile->IsExpanded()) << type;
+        XTPMouseManager()->SendTrackLost();
+    }
+}
+
 TEST_F(ShortMenuTest, RestingOnTheExpandButtonExpands)
 {
     Hide(ID_TEST_EXIT);
