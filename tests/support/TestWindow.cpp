@@ -2,12 +2,25 @@
 
 void PumpPending()
 {
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+    // Each message is taken without waiting: a mouse message that a hook
+    // swallows as it is taken (a menu that tracks drops a move to the same
+    // point) leaves nothing behind, and a waiting GetMessage would block.
+    MSG& msg = AfxGetThreadState()->m_msgCur;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
     {
         if (msg.message == WM_QUIT)
+        {
+            ::PostQuitMessage((int)msg.wParam); // left for the caller
             return;
-        AfxPumpMessage();
+        }
+        if (msg.message == WM_KICKIDLE)
+            continue;
+        CWinThread* pThread = AfxGetThread();
+        if (pThread != NULL ? !pThread->PreTranslateMessage(&msg) : !AfxPreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
     }
 }
 

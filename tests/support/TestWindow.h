@@ -18,8 +18,9 @@
 
 #include <gtest/gtest.h>
 
-// Dispatches every message waiting in the thread's queue through the
-// framework's pump (so PreTranslateMessage runs). A WM_QUIT is left in the queue.
+// Dispatches every message waiting in the thread's queue as the framework's
+// pump does (so PreTranslateMessage runs), never waiting for one. A WM_QUIT
+// is left in the queue.
 void PumpPending();
 
 // Sends a left click (button down and up) at the point of the window's client area.
