@@ -178,6 +178,40 @@ LRESULT CCommandBarsFrame::OnUninitPopup(WPARAM, LPARAM lParam)
     return 0;
 }
 
+BOOL CPaintCounter::Create(CWnd* pParent, CPoint pt)
+{
+    const CRect rc(pt, CSize(20, 20));
+    if (!CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE, rc, pParent, 1))
+        return FALSE;
+    // Painted at once: a pump could wait on mouse input a tracking menu swallows.
+    UpdateWindow();
+    m_nPaints = 0;
+    return TRUE;
+}
+
+LRESULT CPaintCounter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_PAINT:
+    {
+        PAINTSTRUCT ps;
+        ::BeginPaint(m_hWnd, &ps);
+        ::EndPaint(m_hWnd, &ps);
+        m_nPaints++;
+        return 0;
+    }
+    case kInvalidate:
+        Invalidate();
+        return 0;
+    case kPing:
+        m_nPaintsAtPing = m_nPaints;
+        return 0;
+    default:
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
 void CommandBarsTest::Prepare()
 {
     frame->BuildBars();

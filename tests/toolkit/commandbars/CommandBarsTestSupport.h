@@ -158,6 +158,26 @@ protected:
     BOOL IsHorizontalGroups() const override { return m_bHorizontal; }
 };
 
+// A child window that counts its paints. Posted into the queue of a modal
+// loop, kInvalidate makes it invalidate itself and kPing notes how often it
+// had painted by then: whether the loop paints waiting windows while it runs
+// (posted mouse input comes before WM_PAINT in the queue).
+class CPaintCounter : public CWnd
+{
+public:
+    static const UINT kInvalidate = WM_APP + 40;
+    static const UINT kPing = WM_APP + 41;
+
+    // A 20 x 20 child of pParent at the point of its client area, painted.
+    BOOL Create(CWnd* pParent, CPoint pt);
+
+    int m_nPaints = 0;
+    int m_nPaintsAtPing = -1;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 // A test with a 400 x 300 CCommandBarsFrame whose bars are built and whose
 // log is empty; a menu still tracking at the end is closed.
 class CommandBarsTest : public FrameTest<CCommandBarsFrame, 400, 300>

@@ -140,7 +140,10 @@ void CXTPPopupBar::TearOff()
     XTPMouseManager()->LockMouseMove();
     ::SetCursor(::LoadCursor(NULL, IDC_SIZEALL));
 
-    CXTPCaptureLoop loop(m_hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
+    // Painting first: the bar torn off and the windows it uncovers are
+    // painted while the drag runs.
+    CXTPCaptureLoop loop(m_hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape
+                                     | CXTPCaptureLoop::paintFirst);
     loop.Run([&](MSG& msg) {
         if (msg.message == WM_LBUTTONUP)
             return CXTPCaptureLoop::finish;

@@ -94,7 +94,10 @@ DROPEFFECT CXTPCustomizeDropSource::DoDragDrop(CXTPControl* pControl, BOOL bCopy
 
     DROPEFFECT effect = XTP_DROPEFFECT_CANCEL;
     BOOL bStarted = FALSE;
-    CXTPCaptureLoop loop(m_hWndCapture, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
+    // Painting first: the markers and opened submenus of the bars under the
+    // cursor are painted while the drag runs.
+    CXTPCaptureLoop loop(m_hWndCapture, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape
+                                            | CXTPCaptureLoop::paintFirst);
     loop.Run([&](MSG& msg) {
         switch (msg.message)
         {

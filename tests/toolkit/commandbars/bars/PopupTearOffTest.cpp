@@ -127,6 +127,23 @@ TEST_F(PopupTearOffTest, DraggingTheStripAwayMakesAFloatingToolBarOfTheCommands)
     EXPECT_FALSE(m_pPopup->IsTrackingMode()) << "the popup closed";
 }
 
+// Windows that wait to be painted are painted while the strip is dragged,
+// not only once the drag ends.
+TEST_F(PopupTearOffTest, TheDragPaintsWaitingWindows)
+{
+    CPaintCounter counter;
+    ASSERT_TRUE(counter.Create(frame, CPoint(10, 250)));
+    const CPoint ptStrip = PopupScreenPoint(StripCentre().x, StripCentre().y);
+    const CPoint ptAway(ptStrip.x + 300, ptStrip.y + 200);
+    counter.PostMessage(CPaintCounter::kInvalidate);
+    PostToPopup(WM_MOUSEMOVE, ptAway);
+    counter.PostMessage(CPaintCounter::kPing);
+    PostToPopup(WM_LBUTTONUP, ptAway);
+    PressStrip();
+    ASSERT_TRUE(TornOffBar() != NULL) << "the drag ran";
+    EXPECT_EQ(1, counter.m_nPaintsAtPing);
+}
+
 TEST_F(PopupTearOffTest, TheTearOffWidthIsTheBarsWidth)
 {
     m_pPopup->SetTearOffPopup("Edit Tools", kTearOffId, 60);

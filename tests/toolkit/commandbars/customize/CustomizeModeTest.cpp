@@ -98,6 +98,21 @@ TEST_F(CustomizeModeTest, TheDragSourceReportsCopyMoveNoTargetAndCancel)
     }
 }
 
+// Windows that wait to be painted are painted while a control is dragged,
+// not only once the drag ends.
+TEST_F(CustomizeModeTest, TheDragPaintsWaitingWindows)
+{
+    CPaintCounter counter;
+    ASSERT_TRUE(counter.Create(frame, CPoint(10, 250)));
+    const CPoint ptTarget = ScreenPointOf(Button(ID_TEST_BOLD), 8);
+    counter.PostMessage(CPaintCounter::kInvalidate);
+    PostMouse(WM_MOUSEMOVE, ptTarget);
+    counter.PostMessage(CPaintCounter::kPing);
+    PostMouse(WM_LBUTTONUP, ptTarget, 0);
+    EXPECT_EQ(DROPEFFECT_COPY, Source()->DoDragDrop(Bars()->GetMenuBar()->GetControl(0), TRUE));
+    EXPECT_EQ(1, counter.m_nPaintsAtPing);
+}
+
 TEST_F(CustomizeModeTest, ARightClickCancelsTheDrag)
 {
     PostMouse(WM_MOUSEMOVE, ScreenPointOf(Button(ID_TEST_BOLD)));
