@@ -29,6 +29,7 @@ ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
+double CXTPPopupBar::m_dMaxWidthRatio = 1.0 / 3;
 
 namespace {
 
@@ -40,8 +41,6 @@ BOOL IsAnimationPlayed(int nType)
     return nType == xtpAnimateUnfold || nType == xtpAnimateSlide || nType == xtpAnimateFade;
 }
 
-// A popup row is at most this part of the work area's width.
-const int kMaxWidthDivisor = 3;
 // The control flag that opens a control's popup to the left.
 const DWORD kFlagPopupLeft = 4;
 
@@ -480,8 +479,8 @@ CSize CXTPPopupBar::LayoutColumn(CDC* pDC, CXTPPaintManager* pPaintManager, cons
 
     CRect rcWork;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-    const int nMaxWidth = kMaxWidthDivisor > 0 ? rcWork.right / kMaxWidthDivisor : 0;
-    const CSize size = LayoutPopupRows(rows, rcBorder, nSeparator, nMaxWidth, nExpandHeight);
+    const CSize size = LayoutPopupRows(rows, rcBorder, nSeparator,
+                                       PopupMaxRowWidth(rcWork.right, m_dMaxWidthRatio), nExpandHeight);
     m_rcColumnBorders = rcBorder;
     m_rcColumnBorders.bottom += nExpandHeight;
     m_nSeparator = nSeparator;

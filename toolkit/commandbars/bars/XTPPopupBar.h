@@ -95,6 +95,14 @@ public:
     // shown row up; the others are hidden by scrolling (xtpHideScroll).
     void UpdateScrolling(const CSize* pSize, BOOL bFromBottom, BOOL bRedraw);
 
+    // ---- Row width ----
+
+    // How wide a row of a popup laid out in a column may be, as a part of
+    // the work area's width: one setting for every popup of the process,
+    // 1/3 at start; 0 or less lets rows be as wide as their controls.
+    static void SetMaxWidthRatio(double dRatio) { m_dMaxWidthRatio = dRatio; }
+    static double GetMaxWidthRatio() { return m_dMaxWidthRatio; }
+
     // ---- Shadow, borders and the default item ----
 
     // The popup gets a drop shadow when it opens (shadows/XTPDropShadows).
@@ -250,6 +258,8 @@ protected:
     int m_nSeparator;
     UINT* m_pnReturnCommand;
     BOOL m_bKeepPopupsOpen;
+
+    static double m_dMaxWidthRatio;
 };
 
 // The popup bar laid out as a tool bar (bar type 1).

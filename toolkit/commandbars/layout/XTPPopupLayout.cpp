@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/layout/XTPPopupLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -94,6 +95,15 @@ XTPPopupPlacement PlacePopup(CPoint pt, const CRect& rcExclude, int nFlags, CSiz
     placement.nFlags = nFlags;
     placement.bScroll = bScroll;
     return placement;
+}
+
+int PopupMaxRowWidth(int nWorkAreaRight, double dRatio)
+{
+    if (dRatio <= 0)
+        return 0;
+    // A whole third of 1281 is 427, though 1281 times the double nearest 1/3
+    // falls just short of it.
+    return (int)std::floor(nWorkAreaRight * dRatio + 1e-9);
 }
 
 CSize LayoutPopupRows(std::vector<XTPPopupRow>& rows, const CRect& rcBorder, int nSeparator, int nMaxWidth,

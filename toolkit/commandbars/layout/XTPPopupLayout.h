@@ -43,6 +43,10 @@ struct XTPPopupRow
     BOOL bScrolledOut;  // out of LayoutScrolledRows: not placed, hidden by scrolling
 };
 
+// The widest a popup row may be: dRatio of the work area's right edge
+// (rounded down); 0, no limit, when dRatio is 0 or less.
+int PopupMaxRowWidth(int nWorkAreaRight, double dRatio);
+
 // Stacks the visible rows from rcBorder.top downwards: a group adds
 // nSeparator before a row (not before the first shown), a row wider than
 // nMaxWidth is cut to it (no limit when 0 or less), every row takes the

@@ -22,6 +22,39 @@ TEST_F(PopupBarTest, APopupThatShowedItsExpandButtonSavesItsCommandsWithoutIt)
     pLoaded->InternalRelease();
 }
 
+// A row wider than the process's part of the work area is cut to it; the
+// part is a third at start, and 0 or less lifts the limit.
+TEST_F(PopupBarTest, ARowIsCutToThePartOfTheWorkAreaTheProcessSets)
+{
+    const CString strLong('W', 150);
+    m_pPopup->GetControl(0)->SetCaption(strLong);
+    const int nFull = CFixedSizePaintManager::CaptionWidth(strLong);
+    CRect rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    ASSERT_GT(nFull, rcWork.right / 3);
+    EXPECT_DOUBLE_EQ(1.0 / 3, CXTPPopupBar::GetMaxWidthRatio());
+    struct Row
+    {
+        const char* pszName;
+        double dRatio;
+        int nWidth;
+    };
+    const Row rows[] = {
+        {"a third", 1.0 / 3, rcWork.right / 3},
+        {"a quarter", 0.25, rcWork.right / 4},
+        {"no limit", 0, nFull},
+        {"no limit below 0", -1, nFull},
+    };
+    for (const Row& row : rows)
+    {
+        CXTPPopupBar::SetMaxWidthRatio(row.dRatio);
+        m_pPopup->CalcDynamicLayout(0, 0);
+        EXPECT_EQ(row.nWidth, m_pPopup->GetControl(0)->GetRect().Width()) << row.pszName;
+        EXPECT_EQ(row.nWidth, m_pPopup->GetControl(1)->GetRect().Width()) << row.pszName << ": every row";
+    }
+    CXTPPopupBar::SetMaxWidthRatio(1.0 / 3);
+}
+
 TEST_F(PopupBarTest, APopupLaidOutAsAToolBarKeepsItsOwnBorders)
 {
     CXTPPopupToolBar* pPopup = CXTPPopupToolBar::CreatePopupToolBar(frame->m_pCommandBars);

@@ -81,6 +81,22 @@ std::string Stacked(std::vector<XTPPopupRow> rows, int nMaxWidth = 0, int nExpan
     return os.str();
 }
 
+TEST(PopupLayout, TheWidestRowIsAPartOfTheWorkArea)
+{
+    struct Row
+    {
+        int nWorkAreaRight;
+        double dRatio;
+        int nMaxWidth;
+    };
+    const Row rows[] = {
+        {1280, 1.0 / 3, 426}, {1281, 1.0 / 3, 427}, {1000, 0.5, 500}, {1280, 0, 0}, {1280, -1, 0},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.nMaxWidth, PopupMaxRowWidth(row.nWorkAreaRight, row.dRatio))
+            << row.nWorkAreaRight << " x " << row.dRatio;
+}
+
 TEST(PopupLayout, StacksRowsInOneColumn)
 {
     EXPECT_EQ("64x52, 2 4 62 26, 2 26 62 48", Stacked({Row(40), Row(60)})) << "rows take the widest width";
