@@ -54,7 +54,10 @@ void CXTPCommandBar::CalcInsertPosition(CXTPControl* pControl, CPoint point, CRe
     CXTPCommandBars* pCommandBars = GetCommandBars();
     const BOOL bDragControl = pCommandBars != NULL && pCommandBars->GetDragControl() != NULL;
     CXTPControl* pNearest = NULL;
-    // Nearest first across the rows, then along the bar.
+    // Nearest first across the rows, then along the bar. Deliberately not
+    // the distance along the bar alone: on a bar wrapped into rows that
+    // would as soon pick a control of another row that lines up with the
+    // point as the one in the row under it.
     long nBestAcross = LONG_MAX, nBestAlong = LONG_MAX;
     for (int i = 0; i < m_pControls->GetCount(); i++)
     {

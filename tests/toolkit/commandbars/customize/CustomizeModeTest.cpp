@@ -297,6 +297,22 @@ TEST_F(CustomizeModeTest, TheInsertionPointIsTheNearestControlsEdge)
     EXPECT_TRUE(rcMarker.IsRectEmpty()) << "no marker on the dragged control itself";
 }
 
+// On a bar wrapped into two rows the control in the row under the point
+// wins over one of the other row that lines up with it as well.
+TEST_F(CustomizeModeTest, OnAWrappedBarTheRowUnderThePointComesFirst)
+{
+    const int kIds[] = {ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_COPY, ID_TEST_BOLD};
+    for (int i = 0; i < 4; i++)
+        Button(kIds[i])->SetRect(CRect(CPoint(23 * (i % 2), 22 * (i / 2)), CSize(23, 22)));
+    CRect rcMarker;
+    int nIndex = -2;
+    BOOL bAfter = TRUE;
+    CXTPControl* pDragged = Bars()->GetMenuBar()->GetControl(0);
+    ToolBar()->CalcInsertPosition(pDragged, CPoint(10, 40), rcMarker, nIndex, bAfter);
+    EXPECT_EQ(Button(ID_TEST_COPY)->GetIndex(), nIndex) << "not New above it";
+    EXPECT_FALSE(bAfter);
+}
+
 TEST_F(CustomizeModeTest, ABarWithoutMovableControlsShowsTheMarkerAtItsStart)
 {
     for (int i = 0; i < ToolBar()->GetControlCount(); i++)
