@@ -93,7 +93,9 @@ void CXTPMouseManager::RemoveSelected(CXTPCommandBar* pBar)
 
 BOOL CXTPMouseManager::IsTopParentActive(HWND hWnd)
 {
-    HWND hWndTop = ::GetAncestor(hWnd, GA_ROOT);
+    // Owners count as parents: a floating bar, an owned popup that never
+    // takes the activation, belongs to its frame's.
+    HWND hWndTop = ::GetAncestor(hWnd, GA_ROOTOWNER);
     if (hWndTop == NULL)
         return FALSE;
     return ::GetActiveWindow() == ::GetLastActivePopup(hWndTop);

@@ -59,7 +59,8 @@ public:
     void AddTrustedWindow(HWND hWnd);
     void RemoveTrustedWindow(HWND hWnd);
 
-    // The active window is the last active popup of hWnd's top-level parent.
+    // The active window is the last active popup of hWnd's top-level parent,
+    // found through parents and owners (a floating bar's is its frame).
     static BOOL IsTopParentActive(HWND hWnd);
     // Watches hWnd (timer 113341, every 50 ms) and posts WM_MOUSELEAVE to it
     // when the cursor leaves its window rectangle or its top-level window

@@ -452,6 +452,53 @@ TEST_F(BarTrackerTest, PressOnAFloatingEdgeActivatesTheFrame)
     EXPECT_EQ(rc, WindowRect(Bar())) << "a press without a move changes nothing";
 }
 
+// A floating bar never takes the activation, yet it is its frame's: while
+// the frame is active, the button under the mouse lights and stays lit as
+// long as the mouse rests on it; when another window becomes active, the
+// watch of the mouse puts the light out.
+TEST_F(BarTrackerTest, AFloatingBarLightsTheButtonUnderTheMouseWhileItsFrameIsActive)
+{
+    Options()->bSyncFloatingBars = FALSE; // shown while the frame is inactive
+    CTestWindow other(CSize(50, 50));
+    struct Row
+    {
+        const char* pszName;
+        XTPBarPosition position;
+        CWnd* pActive;
+        BOOL bLit;
+    };
+    const Row rows[] = {
+        {"docked, its frame active", xtpBarTop, frame, TRUE},
+        {"floating, its frame active", xtpBarFloating, frame, TRUE},
+        {"floating, another window active", xtpBarFloating, &other, FALSE},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszName);
+        ASSERT_TRUE(Bar()->SetPosition(row.position));
+        frame->RecalcLayout();
+        row.pActive->SetActiveWindow();
+        PumpPending();
+        CXTPControl* pOpen = Bar()->GetControls()->FindControlById(ID_TEST_OPEN);
+        const CPoint pt = pOpen->GetRect().CenterPoint();
+        CPoint ptScreen = pt;
+        Bar()->ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        Bar()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        EXPECT_EQ(row.bLit ? pOpen->GetIndex() : -1, Bar()->GetSelectedIndex());
+        XTPMouseManager()->CheckMouseLeave(); // the watch's timer
+        PumpPending();
+        EXPECT_EQ(row.bLit ? pOpen->GetIndex() : -1, Bar()->GetSelectedIndex()) << "the mouse rests on it";
+        if (!row.bLit)
+            continue;
+        other.SetActiveWindow();
+        PumpPending();
+        XTPMouseManager()->CheckMouseLeave();
+        PumpPending();
+        EXPECT_EQ(-1, Bar()->GetSelectedIndex()) << "another window became active";
+    }
+}
+
 TEST_F(BarTrackerTest, DockedBarIgnoresFloatStatus)
 {
     Bar()->SendMessage(WM_FLOATSTATUS, FS_HIDE);
