@@ -103,7 +103,7 @@ void CXTPBarTracker::StartResize(int nHitTest, CPoint pt)
     if (m_pBar->GetPosition() == xtpBarFloating)
     {
         m_ptFloating = m_rcDrag.TopLeft();
-        m_pBar->SetWidth(m_rcFloating.Width());
+        m_pBar->SetWidth(XTPResizedBarWidth(m_nMode, m_rcFloating, m_rcDrag));
     }
 }
 

@@ -50,7 +50,8 @@ public:
     virtual void StartDrag(CPoint pt);
     // A press on a sizing edge (HTLEFT .. HTBOTTOMRIGHT) at the screen point:
     // the edge follows the mouse until the button is released. [a floating
-    // bar then remembers its top-left and its width as its MRU width]
+    // bar then remembers its top-left and, as its MRU width, the width its
+    // next layout needs to keep the new shape (XTPResizedBarWidth)]
     virtual void StartResize(int nHitTest, CPoint pt);
     // A double click on empty bar space: a floating bar docks where it was
     // last docked, a docked bar floats where it last floated (only with the

@@ -91,6 +91,11 @@ XTPFloatingResize XTPResizeFloatingBar(const CRect& rcFloating, int nHitTest, CS
     return resize;
 }
 
+int XTPResizedBarWidth(int nHitTest, const CRect& rcFloating, const CRect& rcWindow)
+{
+    return nHitTest == HTLEFT || nHitTest == HTRIGHT ? rcFloating.Width() : rcWindow.Width();
+}
+
 CRect XTPPlaceResized(const CRect& rcWindow, CSize size, int nHitTest)
 {
     CPoint ptTopLeft = rcWindow.TopLeft();

@@ -38,6 +38,13 @@ struct XTPFloatingResize
 // code the top or bottom edge it names by delta.cy.
 XTPFloatingResize XTPResizeFloatingBar(const CRect& rcFloating, int nHitTest, CSize delta);
 
+// The width a floating bar's next layout is given (its most-recently-used
+// width) after a resize: the width asked for from a left or right edge; the
+// window's own width from a top or bottom edge, which asked for a height
+// (the width of the floating rectangle never moved then, and given to the
+// next layout it would undo the resize).
+int XTPResizedBarWidth(int nHitTest, const CRect& rcFloating, const CRect& rcWindow);
+
 // The window's rectangle at its new size: it keeps the edges the hit code
 // does not move (the right edge when the left one moves, the bottom edge
 // when the top one moves, the top-left corner otherwise).

@@ -270,6 +270,38 @@ TEST_F(BarTrackerTest, ResizingAFloatingBarWrapsItsButtons)
     EXPECT_EQ(kFloatingSize, rcWide.Size());
 }
 
+// The shape a resize from the top or bottom edge gives (asked for by
+// height) is the one the bar's next layout keeps.
+TEST_F(BarTrackerTest, AResizeFromTheTopOrBottomEdgeIsKeptByTheNextLayout)
+{
+    struct Row
+    {
+        const char* pszName;
+        int nHitTest;
+    };
+    const Row rows[] = {{"bottom edge pulled down", HTBOTTOM}, {"top edge pulled up", HTTOP}};
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszName);
+        ASSERT_TRUE(Bar()->SetPosition(xtpBarFloating));
+        Bar()->SetWidth(32767);
+        Bar()->OnRecalcLayout();
+        const CRect rcBefore = WindowRect(Bar());
+        ASSERT_EQ(kFloatingSize, rcBefore.Size());
+        const BOOL bBottom = row.nHitTest == HTBOTTOM;
+        CPoint ptEdge(rcBefore.CenterPoint().x, bBottom ? rcBefore.bottom - 1 : rcBefore.top);
+        frame->ScreenToClient(&ptEdge);
+        Resize(row.nHitTest, ptEdge, {ptEdge + CSize(0, bBottom ? 40 : -40)});
+        const CRect rcResized = WindowRect(Bar());
+        ASSERT_GT(rcResized.Height(), rcBefore.Height()) << "the buttons wrapped into rows";
+        ASSERT_LT(rcResized.Width(), rcBefore.Width());
+
+        Bar()->OnRecalcLayout();
+        EXPECT_EQ(rcResized, WindowRect(Bar()));
+        ASSERT_TRUE(Bar()->SetPosition(xtpBarTop));
+    }
+}
+
 TEST_F(BarTrackerTest, FloatingBarEdgesAreSizingEdges)
 {
     ASSERT_TRUE(Bar()->SetPosition(xtpBarFloating));

@@ -121,6 +121,14 @@ TEST(FloatingRect, FloatingBarResizeStep)
     }
 }
 
+TEST(FloatingRect, TheWidthTheNextLayoutIsGivenAfterAResize)
+{
+    const CRect rcFloating(100, 100, 300, 160), rcWindow(100, 100, 220, 190);
+    const std::pair<int, int> cases[] = {{HTLEFT, 200}, {HTRIGHT, 200}, {HTTOP, 120}, {HTBOTTOM, 120}};
+    for (const auto& [nHitTest, nWidth] : cases)
+        EXPECT_EQ(nWidth, XTPResizedBarWidth(nHitTest, rcFloating, rcWindow)) << nHitTest;
+}
+
 TEST(FloatingRect, ResizedWindowKeepsTheFixedEdges)
 {
     const CRect rcWindow(100, 100, 300, 160);
