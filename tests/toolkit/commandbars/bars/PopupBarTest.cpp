@@ -130,3 +130,76 @@ TEST_F(MenuDoubleClickTest, WithNeitherTheMenuJustStaysOpen)
 }
 
 } // namespace
+
+namespace {
+
+// A split button in a menu: its command part runs on the release, the 20
+// pixels at its right open its submenu on a press, Enter runs it and a
+// rest of the mouse on it opens the submenu.
+class MenuSplitButtonTest : public PopupBarTest
+{
+protected:
+    void Prepare() override
+    {
+        PopupBarTest::Prepare();
+        m_pSplit = m_pPopup->GetControls()->Add(xtpControlSplitButtonPopup, ID_TEST_HELP);
+        m_pSplit->SetCaption(CString("Help Topics"));
+        m_pSplit->GetCommandBar()->GetControls()->Add(xtpControlButton, ID_TEST_COPY);
+    }
+    CXTPCommandBar* Submenu() const { return m_pSplit->GetCommandBar(); }
+    void Send(UINT nMessage, int x)
+    {
+        const CPoint pt(x, m_pSplit->GetRect().CenterPoint().y);
+        m_pPopup->SendMessage(nMessage, nMessage == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    CXTPControl* m_pSplit = nullptr;
+};
+
+TEST_F(MenuSplitButtonTest, TheCommandPartRunsAndTheArrowPartOpensTheSubmenu)
+{
+    struct Row
+    {
+        const char* pszName;
+        std::function<void()> act;
+        BOOL bRan;
+        BOOL bSubmenuOpen;
+    };
+    auto left = [this]() { return m_pSplit->GetRect().left + 3; };
+    auto right = [this]() { return m_pSplit->GetRect().right - 5; };
+    const Row rows[] = {
+        {"a press on the command part", [&]() { Send(WM_LBUTTONDOWN, left()); }, FALSE, FALSE},
+        {"a click on the command part",
+         [&]() {
+             Send(WM_LBUTTONDOWN, left());
+             Send(WM_LBUTTONUP, left());
+         },
+         TRUE, FALSE},
+        {"a press on the arrow part", [&]() { Send(WM_LBUTTONDOWN, right()); }, FALSE, TRUE},
+        {"a release on the arrow part", [&]() { Send(WM_LBUTTONUP, right()); }, FALSE, FALSE},
+        {"Enter",
+         [&]() {
+             m_pPopup->SetSelected(m_pSplit->GetIndex(), TRUE);
+             Key(VK_RETURN);
+         },
+         TRUE, FALSE},
+        {"the mouse resting on it",
+         [&]() {
+             m_pPopup->SetSelected(m_pSplit->GetIndex(), FALSE);
+             m_pPopup->SendMessage(WM_TIMER, XTP_TID_HOVER, 0);
+         },
+         FALSE, TRUE},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszName);
+        ASSERT_TRUE(m_pPopup->Popup(100, 100, NULL));
+        frame->m_log.clear();
+        row.act();
+        EXPECT_EQ(row.bRan, Logged("command help"));
+        EXPECT_EQ(row.bSubmenuOpen, Submenu()->IsTrackingMode() && Submenu()->IsWindowVisible());
+        XTPMouseManager()->SendTrackLost();
+        PumpPending();
+    }
+}
+
+} // namespace

@@ -172,6 +172,39 @@ TEST_F(TrackingInputTest, KeysNobodyTakesAreEatenButTheirReleasesPass)
     XTPKeyboardManager()->UnhookKeyboard(&silent);
 }
 
+// A sink that records the wheel messages it is offered, and takes them.
+class CWheelSink : public CXTPHookSink
+{
+public:
+    int OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT&) override
+    {
+        if (nMessage == WM_MOUSEWHEEL)
+            m_wheel.push_back({wParam, lParam});
+        return hookHandled;
+    }
+    std::vector<std::pair<WPARAM, LPARAM>> m_wheel;
+};
+
+// The frame's wheel goes to the keyboard's receivers (an open menu, a combo
+// box's list) and no further while there is one; without one it is the
+// frame's.
+TEST_F(TrackingInputTest, TheFramesWheelGoesToTheKeyboardReceivers)
+{
+    MSG msg = {frame->m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)-120), MAKELPARAM(50, 60), 0, {0, 0}};
+    EXPECT_FALSE(frame->m_pCommandBars->PreTranslateFrameMessage(&msg)) << "no receiver";
+
+    CWheelSink sink;
+    XTPKeyboardManager()->HookKeyboard(&sink);
+    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&msg));
+    XTPKeyboardManager()->UnhookKeyboard(&sink);
+    ASSERT_EQ(1u, sink.m_wheel.size());
+    EXPECT_EQ(msg.wParam, sink.m_wheel[0].first);
+    EXPECT_EQ(msg.lParam, sink.m_wheel[0].second);
+
+    EnterMenuLoop();
+    EXPECT_TRUE(frame->m_pCommandBars->PreTranslateFrameMessage(&msg)) << "eaten while a menu tracks";
+}
+
 TEST_F(TrackingInputTest, TheApplicationLosingTheActivationClosesTheMenus)
 {
     EnterMenuLoop();
