@@ -81,15 +81,24 @@ const CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSec
     return it == m_sectionIndex.end() ? NULL : &m_sections[it->second];
 }
 
-CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::ObtainSection(const std::string& strName)
+CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSection(LPCTSTR lpszSection)
 {
-    auto it = m_sectionIndex.find(KeyOf(strName));
-    if (it != m_sectionIndex.end())
-        return m_sections[it->second];
-    m_sectionIndex[KeyOf(strName)] = m_sections.size();
+    return const_cast<Section*>(static_cast<const CXTPPropExchangeIniDocument*>(this)->FindSection(lpszSection));
+}
+
+CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::AppendSection(const std::string& strName)
+{
+    // A section named again is a section of its own; the first is the one found.
+    m_sectionIndex.insert({KeyOf(strName), m_sections.size()});
     m_sections.push_back(Section());
     m_sections.back().strName = strName;
     return m_sections.back();
+}
+
+CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::ObtainSection(const std::string& strName)
+{
+    Section* pSection = FindSection(strName.c_str());
+    return pSection != NULL ? *pSection : AppendSection(strName);
 }
 
 void CXTPPropExchangeIniDocument::AddLine(Section& section, const std::string& strName,
@@ -127,12 +136,7 @@ void CXTPPropExchangeIniDocument::ParseLine(const char* pszStart, const char* ps
             pszClose--;
         if (pszClose > pszStart)
         {
-            // A section named again is a section of its own; the first is the one found.
-            const std::string strName(pszStart + 1, pszClose);
-            m_sectionIndex.insert({KeyOf(strName), m_sections.size()});
-            m_sections.push_back(Section());
-            m_sections.back().strName = strName;
-            pSection = &m_sections.back();
+            pSection = &AppendSection(std::string(pszStart + 1, pszClose));
             return;
         }
     }
@@ -236,22 +240,22 @@ void CXTPPropExchangeIniDocument::SetValue(LPCTSTR lpszSection, LPCTSTR lpszName
 
 void CXTPPropExchangeIniDocument::RemoveValue(LPCTSTR lpszSection, LPCTSTR lpszName)
 {
-    auto itSection = m_sectionIndex.find(KeyOf(lpszSection));
-    if (itSection == m_sectionIndex.end())
+    Section* pSection = FindSection(lpszSection);
+    if (pSection == NULL)
         return;
-    Section& section = m_sections[itSection->second];
-    auto it = section.lineIndex.find(KeyOf(lpszName));
-    if (it == section.lineIndex.end())
+    const std::string strKey = KeyOf(lpszName);
+    auto it = pSection->lineIndex.find(strKey);
+    if (it == pSection->lineIndex.end())
         return;
     // The line is left out of the text; a later line of the name, if any,
     // is found in its place, as the profile functions would.
-    section.lines[it->second].bRemoved = true;
-    section.lineIndex.erase(it);
-    for (size_t i = 0; i < section.lines.size(); i++)
+    pSection->lines[it->second].bRemoved = true;
+    pSection->lineIndex.erase(it);
+    for (size_t i = 0; i < pSection->lines.size(); i++)
     {
-        if (!section.lines[i].bRemoved && KeyOf(section.lines[i].strName) == KeyOf(lpszName))
+        if (!pSection->lines[i].bRemoved && KeyOf(pSection->lines[i].strName) == strKey)
         {
-            section.lineIndex.insert({KeyOf(lpszName), i});
+            pSection->lineIndex.insert({strKey, i});
             break;
         }
     }

@@ -64,7 +64,12 @@ private:
 
     // The lower-case form under which names are found.
     static std::string KeyOf(const std::string& strName);
+    // The first section of the name, or NULL.
     const Section* FindSection(LPCTSTR lpszSection) const;
+    Section* FindSection(LPCTSTR lpszSection);
+    // A new section at the end, found by its name unless an earlier one has it.
+    Section& AppendSection(const std::string& strName);
+    // The first section of the name, appended when the document has none.
     Section& ObtainSection(const std::string& strName);
     static void AddLine(Section& section, const std::string& strName, const std::string& strValue,
                         bool bHasValue);

@@ -29,10 +29,6 @@ CXTPPropExchangeIniFile::CXTPPropExchangeIniFile(CXTPPropExchangeIniFile* pParen
     InitSection(pParent);
 }
 
-CXTPPropExchangeIniFile::~CXTPPropExchangeIniFile()
-{
-}
-
 BOOL CXTPPropExchangeIniFile::OnBeforeExchange()
 {
     if (!m_bInitialized)
@@ -46,7 +42,7 @@ BOOL CXTPPropExchangeIniFile::OnBeforeExchange()
 
 BOOL CXTPPropExchangeIniFile::LoadFromFile(LPCTSTR lpszFileName)
 {
-    return ::GetFileAttributesA(lpszFileName) != INVALID_FILE_ATTRIBUTES && m_pDocument->LoadFromFile(lpszFileName);
+    return m_pDocument->LoadFromFile(lpszFileName);
 }
 
 BOOL CXTPPropExchangeIniFile::SaveToFile(LPCTSTR lpszFileName)

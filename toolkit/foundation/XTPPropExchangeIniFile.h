@@ -24,7 +24,6 @@ class CXTPPropExchangeIniFile : public CXTPPropExchange
 {
 public:
     CXTPPropExchangeIniFile(BOOL bLoading, LPCTSTR lpszParentSection, LPCTSTR lpszSection);
-    ~CXTPPropExchangeIniFile() override;
 
     // Reads the file; FALSE when it does not exist or cannot be read.
     BOOL LoadFromFile(LPCTSTR lpszFileName);
