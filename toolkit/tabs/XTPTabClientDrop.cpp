@@ -107,14 +107,6 @@ void CXTPTabClientWnd::DropItem(HWND hChild, CPoint point)
         MoveItemToGroup(pItem, m_pDropWorkspace, m_nDropMode);
 }
 
-void CXTPTabClientWnd::EnsureItemVisible(HWND hChild)
-{
-    CXTPTabStripItem* pItem = FindItem(hChild);
-    CXTPTabWorkspace* pWorkspace = GroupOfItem(pItem);
-    if (pWorkspace != NULL)
-        m_pPainter->EnsureVisible(pWorkspace, pItem);
-}
-
 BOOL CXTPTabClientWnd::OfferPressToFrame(const MSG* pMsg)
 {
     switch (pMsg->message)

@@ -17,17 +17,6 @@ namespace {
 // What grouping mode takes from a new child: its frame and caption.
 const DWORD kChildFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
-// Adds the window's move to rc (its parent's coordinates, z-order kept) to
-// the batch; without a batch (no memory for one) the window moves at once.
-HDWP DeferPlacement(HDWP hDWP, HWND hWnd, const CRect& rc)
-{
-    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (hDWP != NULL)
-        return ::DeferWindowPos(hDWP, hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(), nFlags);
-    ::SetWindowPos(hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(), nFlags);
-    return NULL;
-}
-
 } // namespace
 
 CWnd* CXTPTabClientWnd::GetTabsWindow() const
@@ -114,11 +103,12 @@ void CXTPTabClientWnd::LayoutWorkspaceWindow(CRect& rcClient)
 {
     // The row's window and the MDI client inside it move together, in one
     // batch: neither is ever seen at its new place beside the other's old one.
-    HDWP hDWP = ::BeginDeferWindowPos(2);
+    AFX_SIZEPARENTPARAMS layout = {};
+    layout.hDWP = ::BeginDeferWindowPos(2);
     CWnd* pWindow = m_arrWorkspaces[0]->GetHostWindow();
     if (pWindow->GetSafeHwnd() != NULL && pWindow->IsWindowVisible())
     {
-        hDWP = DeferPlacement(hDWP, pWindow->m_hWnd, rcClient);
+        AfxRepositionWindow(&layout, pWindow->m_hWnd, rcClient);
         CClientDC dc(pWindow);
         m_pPainter->RepositionTabStrip(m_arrWorkspaces[0], &dc, CRect(0, 0, rcClient.Width(), rcClient.Height()));
         CRect rcInside = m_arrWorkspaces[0]->GetClientRect();
@@ -129,9 +119,9 @@ void CXTPTabClientWnd::LayoutWorkspaceWindow(CRect& rcClient)
         pWindow->ShowWindow(SW_SHOWNA);
         rcClient = rcInside;
     }
-    hDWP = DeferPlacement(hDWP, m_hWnd, rcClient);
-    if (hDWP != NULL)
-        ::EndDeferWindowPos(hDWP);
+    AfxRepositionWindow(&layout, m_hWnd, rcClient);
+    if (layout.hDWP != NULL)
+        ::EndDeferWindowPos(layout.hDWP);
 }
 
 // ---- Painting and the border -------------------------------------------------------------------------

@@ -300,6 +300,13 @@ CXTPTabWorkspace* CXTPTabClientWnd::GroupOfItem(const CXTPTabStripItem* pItem) c
     return NULL;
 }
 
+void CXTPTabClientWnd::EnsureItemVisible(CXTPTabStripItem* pItem)
+{
+    CXTPTabWorkspace* pWorkspace = GroupOfItem(pItem);
+    if (pWorkspace != NULL)
+        m_pPainter->EnsureVisible(pWorkspace, pItem);
+}
+
 CXTPTabStripItem* CXTPTabClientWnd::HitTest(CPoint point) const
 {
     if (!m_bShowTabs)
@@ -462,8 +469,7 @@ void CXTPTabClientWnd::RefreshItems()
     if (m_bLayoutPending && ::IsWindow(m_pFrame->m_hWnd))
     {
         m_pFrame->RecalcLayout(TRUE);
-        if (pLastAdded != NULL && GroupOfItem(pLastAdded) != NULL)
-            m_pPainter->EnsureVisible(GroupOfItem(pLastAdded), pLastAdded);
+        EnsureItemVisible(pLastAdded);
         m_bLayoutPending = FALSE;
     }
     m_bRefreshGuard = FALSE;
@@ -609,8 +615,7 @@ void CXTPTabClientWnd::MoveItemToGroup(CXTPTabStripItem* pItem, CXTPTabWorkspace
     // that the tabs stand where they go, both come into view.
     if (FindWorkspaceIndex(pSource) >= 0 && pSource->GetSelectedItem() != NULL)
         m_pPainter->EnsureVisible(pSource, pSource->GetSelectedItem());
-    if (GroupOfItem(pItem) != NULL)
-        m_pPainter->EnsureVisible(GroupOfItem(pItem), pItem);
+    EnsureItemVisible(pItem);
 }
 
 // ---- The commands of the tab groups ----------------------------------------------------------------

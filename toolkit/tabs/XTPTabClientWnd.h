@@ -261,6 +261,9 @@ private:
     int SplitterHitTest(CPoint point) const;
     void TrackSplitter(int nGroup, CPoint point);
     CXTPTabWorkspace* GroupOfItem(const CXTPTabStripItem* pItem) const;
+    // Scrolls the tab into view in whichever group holds it now (none, or
+    // NULL: nothing).
+    void EnsureItemVisible(CXTPTabStripItem* pItem);
     HWND GetActiveChild() const;
     // The window that tab coordinates belong to.
     CWnd* GetTabsWindow() const;
@@ -276,8 +279,6 @@ private:
     // child, which outlives the group it was dragged from): the drop menu
     // at the point (tab coordinates), or the move the drop mode says.
     void DropItem(HWND hChild, CPoint point);
-    // Scrolls the child's tab into view in whichever group holds it now.
-    void EnsureItemVisible(HWND hChild);
     // A mouse press offered to the frame (0x484): TRUE when it took it.
     BOOL OfferPressToFrame(const MSG* pMsg);
 

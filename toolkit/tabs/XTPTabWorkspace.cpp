@@ -198,7 +198,7 @@ void CXTPTabWorkspace::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabStripItem* 
     // client and the tab's child are used.
     if (bDropTracking && bDropped)
         pTabClient->DropItem(hChild, ptLast);
-    pTabClient->EnsureItemVisible(hChild);
+    pTabClient->EnsureItemVisible(pTabClient->FindItem(hChild));
 }
 
 void CXTPTabWorkspace::ActivateUnderRefreshLock()
