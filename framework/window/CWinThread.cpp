@@ -87,25 +87,36 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 
 namespace {
 
-// Takes one message and dispatches it unless the thread's (or, without a
-// thread object, the default) PreTranslateMessage walk takes it.
+// Dispatches a taken message unless the thread's (or, without a thread
+// object, the default) PreTranslateMessage walk takes it.
+void DispatchTakenMessage(CWinThread* pThread, MSG* pMsg)
+{
+    if (pMsg->message == WM_KICKIDLE)
+        return;
+    BOOL bTaken = pThread != NULL ? pThread->PreTranslateMessage(pMsg) : AfxPreTranslateMessage(pMsg);
+    if (!bTaken)
+    {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageA(pMsg);
+    }
+}
+
+// Takes one message, waiting for it, and dispatches it.
 BOOL PumpOneMessage(CWinThread* pThread)
 {
     MSG& msg = AfxGetThreadState()->m_msgCur;
     if (::GetMessageA(&msg, NULL, 0, 0) <= 0)
         return FALSE;
-    if (msg.message == WM_KICKIDLE)
-        return TRUE;
-    BOOL bTaken = pThread != NULL ? pThread->PreTranslateMessage(&msg) : AfxPreTranslateMessage(&msg);
-    if (!bTaken)
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
+    DispatchTakenMessage(pThread, &msg);
     return TRUE;
 }
 
 } // namespace
+
+void AfxDispatchTakenMessage(MSG* pMsg)
+{
+    DispatchTakenMessage(AfxGetThread(), pMsg);
+}
 
 BOOL CWinThread::PumpMessage()
 {

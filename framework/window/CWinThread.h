@@ -38,6 +38,12 @@ public:
 CWinThread* AfxGetThread();
 // One turn of the current thread's pump; FALSE when it took WM_QUIT.
 BOOL AfxPumpMessage();
+// What a turn of the pump does with the message it took, for a loop that
+// takes its messages itself (without waiting, say): the current thread's
+// PreTranslateMessage (without a thread object, AfxPreTranslateMessage) is
+// offered it, and it is dispatched unless that took it; WM_KICKIDLE goes
+// nowhere.
+void AfxDispatchTakenMessage(MSG* pMsg);
 BOOL AfxIsIdleMessage(MSG* pMsg);
 // Offers a message to PreTranslateMessage of its window and the windows
 // above it, then to the main window's when that is not among them.

@@ -13,14 +13,7 @@ void PumpPending()
             ::PostQuitMessage((int)msg.wParam); // left for the caller
             return;
         }
-        if (msg.message == WM_KICKIDLE)
-            continue;
-        CWinThread* pThread = AfxGetThread();
-        if (pThread != NULL ? !pThread->PreTranslateMessage(&msg) : !AfxPreTranslateMessage(&msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        AfxDispatchTakenMessage(&msg);
     }
 }
 
