@@ -2,12 +2,16 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 size_t LiveHeapBlocks()
 {
     HANDLE heaps[256];
-    const DWORD nHeaps = ::GetProcessHeaps(256, heaps);
+    const DWORD nMost = sizeof(heaps) / sizeof(heaps[0]);
+    // The count may exceed what fits: the heaps beyond it are not walked.
+    const DWORD nHeaps = std::min(::GetProcessHeaps(nMost, heaps), nMost);
     size_t nBlocks = 0;
-    for (DWORD i = 0; i < nHeaps && i < 256; i++)
+    for (DWORD i = 0; i < nHeaps; i++)
     {
         ::HeapLock(heaps[i]);
         PROCESS_HEAP_ENTRY entry;

@@ -54,10 +54,20 @@ int PixelCanvas::CountOther(COLORREF color) const
 
 CRect PixelCanvas::PaintedBounds(COLORREF background) const
 {
+    return BoundsWhere(background, false);
+}
+
+CRect PixelCanvas::BoundsOf(COLORREF color) const
+{
+    return BoundsWhere(color, true);
+}
+
+CRect PixelCanvas::BoundsWhere(COLORREF color, bool bOfColor) const
+{
     CRect bounds(0, 0, 0, 0);
     for (int y = 0; y < m_height; y++)
         for (int x = 0; x < m_width; x++)
-            if (Pixel(x, y) != background)
+            if ((Pixel(x, y) == color) == bOfColor)
                 bounds |= CRect(x, y, x + 1, y + 1); // an empty rectangle adds nothing
     return bounds;
 }

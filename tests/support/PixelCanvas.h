@@ -30,6 +30,9 @@ public:
     // The smallest rectangle holding every pixel not of the background colour
     // (empty when there is none).
     CRect PaintedBounds(COLORREF background) const;
+    // The smallest rectangle holding every pixel of the colour (empty when
+    // there is none).
+    CRect BoundsOf(COLORREF color) const;
 
     // A new bitmap, compatible with the canvas, holding a copy of its picture.
     void CopyInto(CBitmap& bitmap);
@@ -37,6 +40,9 @@ public:
     bool SameAs(const PixelCanvas& other) const;
 
 private:
+    // The bounds of the pixels of the colour, or of those of any other.
+    CRect BoundsWhere(COLORREF color, bool bOfColor) const;
+
     int m_width;
     int m_height;
     DWORD* m_bits;
