@@ -115,6 +115,29 @@ void LoadFromArchive(CXTPTaskPanel* pPanel, std::vector<BYTE> bytes)
     pPanel->GetGroups()->DoPropExchange(&px);
 }
 
+// The groups of the panel as an XML document.
+CString StoreInXml(CXTPTaskPanel* pPanel)
+{
+    CXTPPropExchangeXMLNode store(FALSE, NULL, "TaskPanel");
+    pPanel->GetGroups()->DoPropExchange(&store);
+    return store.GetXML();
+}
+
+// The groups of the panel in an INI file, and back.
+void StoreInIniFile(CXTPTaskPanel* pPanel, const CString& strFile)
+{
+    CXTPPropExchangeIniFile store(FALSE, NULL, "TaskPanel");
+    pPanel->GetGroups()->DoPropExchange(&store);
+    ASSERT_TRUE(store.SaveToFile(strFile));
+}
+
+void LoadFromIniFile(CXTPTaskPanel* pPanel, const CString& strFile)
+{
+    CXTPPropExchangeIniFile load(TRUE, NULL, "TaskPanel");
+    ASSERT_TRUE(load.LoadFromFile(strFile));
+    pPanel->GetGroups()->DoPropExchange(&load);
+}
+
 // Whether the load threw the archive exception (which is deleted).
 bool IsRefused(const std::function<void()>& load)
 {
@@ -154,29 +177,11 @@ TEST_F(TaskPanelExchangeTest, XmlRoundTrip)
     EXPECT_EQ(original, Describe(pOther));
 }
 
-TEST_F(TaskPanelExchangeTest, IniRoundTrip)
-{
-    TempFolder folder;
-    const CString strFile = folder.File("panel.ini").c_str();
-    {
-        CXTPPropExchangeIniFile store(FALSE, NULL, "TaskPanel");
-        panel->GetGroups()->DoPropExchange(&store);
-        ASSERT_TRUE(store.SaveToFile(strFile));
-    }
-    CXTPPropExchangeIniFile load(TRUE, NULL, "TaskPanel");
-    ASSERT_TRUE(load.LoadFromFile(strFile));
-    CXTPTaskPanel* pOther = OtherPanel();
-    pOther->GetGroups()->DoPropExchange(&load);
-    EXPECT_EQ(original, Describe(pOther));
-}
-
 // The groups of one panel carried to another through a settings store.
 void CarryThroughXml(CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo)
 {
-    CXTPPropExchangeXMLNode store(FALSE, NULL, "TaskPanel");
-    pFrom->GetGroups()->DoPropExchange(&store);
     CXTPPropExchangeXMLNode load(TRUE, NULL, "TaskPanel");
-    ASSERT_TRUE(load.LoadFromString(store.GetXML()));
+    ASSERT_TRUE(load.LoadFromString(StoreInXml(pFrom)));
     pTo->GetGroups()->DoPropExchange(&load);
 }
 
@@ -184,12 +189,15 @@ void CarryThroughIni(CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo)
 {
     TempFolder folder;
     const CString strFile = folder.File("panel.ini").c_str();
-    CXTPPropExchangeIniFile store(FALSE, NULL, "TaskPanel");
-    pFrom->GetGroups()->DoPropExchange(&store);
-    ASSERT_TRUE(store.SaveToFile(strFile));
-    CXTPPropExchangeIniFile load(TRUE, NULL, "TaskPanel");
-    ASSERT_TRUE(load.LoadFromFile(strFile));
-    pTo->GetGroups()->DoPropExchange(&load);
+    ASSERT_NO_FATAL_FAILURE(StoreInIniFile(pFrom, strFile));
+    LoadFromIniFile(pTo, strFile);
+}
+
+TEST_F(TaskPanelExchangeTest, IniRoundTrip)
+{
+    CXTPTaskPanel* pOther = OtherPanel();
+    ASSERT_NO_FATAL_FAILURE(CarryThroughIni(panel, pOther));
+    EXPECT_EQ(original, Describe(pOther));
 }
 
 void CarryThroughArchive(CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo)
@@ -247,10 +255,8 @@ long LoadWork(CXTPTaskPanel* pPanel, int nLinks, const std::function<long(CXTPTa
 TEST_F(TaskPanelExchangeTest, LoadingWalksTheStoreOnce)
 {
     auto xmlQueries = [](CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo) {
-        CXTPPropExchangeXMLNode store(FALSE, NULL, "TaskPanel");
-        pFrom->GetGroups()->DoPropExchange(&store);
         CXTPPropExchangeXMLNode load(TRUE, NULL, "TaskPanel");
-        EXPECT_TRUE(load.LoadFromString(store.GetXML()));
+        EXPECT_TRUE(load.LoadFromString(StoreInXml(pFrom)));
         // Every element node shares the methods of the one counted.
         CXTPComPtr<IXMLDOMDocument> probe;
         *probe.Receive() = XTPCreateXMLDocument();
@@ -268,16 +274,12 @@ TEST_F(TaskPanelExchangeTest, LoadingWalksTheStoreOnce)
     auto iniReads = [](CXTPTaskPanel* pFrom, CXTPTaskPanel* pTo) {
         TempFolder folder;
         const CString strFile = folder.File("panel.ini").c_str();
-        CXTPPropExchangeIniFile store(FALSE, NULL, "TaskPanel");
-        pFrom->GetGroups()->DoPropExchange(&store);
-        EXPECT_TRUE(store.SaveToFile(strFile));
+        StoreInIniFile(pFrom, strFile);
         CallCounter profileReads("KERNEL32.dll", "GetPrivateProfileStringA");
         CallCounter sectionReads("KERNEL32.dll", "GetPrivateProfileSectionA");
         CallCounter fileReads("KERNEL32.dll", "ReadFile");
         EXPECT_TRUE(fileReads.IsCounting());
-        CXTPPropExchangeIniFile load(TRUE, NULL, "TaskPanel");
-        EXPECT_TRUE(load.LoadFromFile(strFile));
-        pTo->GetGroups()->DoPropExchange(&load);
+        LoadFromIniFile(pTo, strFile);
         return profileReads.Count() + sectionReads.Count() + fileReads.Count();
     };
     struct Row
