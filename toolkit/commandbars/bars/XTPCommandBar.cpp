@@ -733,14 +733,7 @@ void CXTPCommandBar::DoPropExchange(CXTPPropExchange* pPX)
     if (XTPIsStoredWidth(nMRUWidth))
         m_nMRUWidth = nMRUWidth;
     if (pPX->GetSchema() > 2)
-    {
-        // A size no icon can take (damaged data) keeps the bar's own: every
-        // icon of the bar would be scaled to it.
-        CSize szIcons = m_szIcons;
-        PX_Size(pPX, "IconSize", szIcons, CSize(0, 0));
-        if (CXTPImageManager::IsIconSizeAllowed(szIcons))
-            m_szIcons = szIcons;
-    }
+        XTPExchangeStoredIconSize(pPX, "IconSize", m_szIcons, CSize(0, 0));
     CXTPPropExchangeSectionPtr pSection(pPX->GetSection("Controls"));
     m_pControls->DoPropExchange(pSection);
 }

@@ -1,8 +1,8 @@
 #include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
 
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/state/XTPStoredPlace.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchange.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 
@@ -86,17 +86,6 @@ void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& i
     }
 }
 
-// An icon size. One read from stored data that no icon can take keeps the
-// current size: a size of thousands of pixels would have every icon scaled
-// to it, for every layout and paint.
-void ExchangeIconSize(CXTPPropExchange* pPX, LPCTSTR pszKey, CSize& szIcon, CSize szDefault)
-{
-    CSize szExchanged = szIcon;
-    PX_Size(pPX, pszKey, szExchanged, szDefault);
-    if (CXTPImageManager::IsIconSizeAllowed(szExchanged))
-        szIcon = szExchanged;
-}
-
 } // namespace
 
 IMPLEMENT_DYNAMIC(CXTPCommandBarsOptions, CCmdTarget)
@@ -177,8 +166,8 @@ void CXTPCommandBarsOptions::ExchangeValues(CXTPPropExchange* pPX, BOOL bRegistr
 
     PX_Bool(pPX, "SyncFloatingBars", bSyncFloatingBars, TRUE);
     PX_Bool(pPX, "ShowExpandButtonAlways", bShowExpandButtonAlways, TRUE);
-    ExchangeIconSize(pPX, "IconsSize", szIcons, CSize(0, 0));
-    ExchangeIconSize(pPX, "LargeIconsSize", szLargeIcons, CSize(0, 0));
+    XTPExchangeStoredIconSize(pPX, "IconsSize", szIcons, CSize(0, 0));
+    XTPExchangeStoredIconSize(pPX, "LargeIconsSize", szLargeIcons, CSize(0, 0));
     ExchangeCommandSet(pPX, "HiddenCommands", m_mapHiddenCommands);
     PX_Bool(pPX, "IconsWithShadow", icons.bIconsWithShadow, FALSE);
     PX_Bool(pPX, "UseDisabledIcons", icons.bUseDisabledIcons, TRUE);
@@ -192,7 +181,7 @@ void CXTPCommandBarsOptions::ExchangeValues(CXTPPropExchange* pPX, BOOL bRegistr
         PX_Bool(pPX, "ShowTextBelowIcons", bShowTextBelowIcons, FALSE);
         PX_Bool(pPX, "AltDragCustomization", bAltDragCustomization, TRUE);
         PX_Bool(pPX, "AutoHideUnusedPopups", bAutoHideUnusedPopups, TRUE);
-        ExchangeIconSize(pPX, "PopupIconsSize", szPopupIcons, CSize(16, 16));
+        XTPExchangeStoredIconSize(pPX, "PopupIconsSize", szPopupIcons, CSize(16, 16));
     }
 }
 

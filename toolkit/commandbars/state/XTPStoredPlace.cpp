@@ -1,5 +1,8 @@
 #include "toolkit/commandbars/state/XTPStoredPlace.h"
 
+#include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPPropExchange.h"
+
 #include <algorithm>
 
 namespace {
@@ -53,4 +56,12 @@ BOOL XTPIsStoredSizeInBounds(CSize size, const CRect& rcBounds)
 BOOL XTPIsStoredWidth(LONGLONG nWidth)
 {
     return nWidth >= 0 && nWidth <= kXTPMaxScreenSide;
+}
+
+void XTPExchangeStoredIconSize(CXTPPropExchange* pPX, LPCTSTR pszKey, CSize& szIcon, CSize szDefault)
+{
+    CSize szExchanged = szIcon;
+    PX_Size(pPX, pszKey, szExchanged, szDefault);
+    if (CXTPImageManager::IsIconSizeAllowed(szExchanged))
+        szIcon = szExchanged;
 }

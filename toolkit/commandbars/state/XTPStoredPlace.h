@@ -5,12 +5,15 @@
 // bar saved at x = 2^31-1 wrapped round and showed at 32767, off every
 // screen. A stored place is moved into the bounds (a floating bar then
 // lands on the work area like any other placed off the screen); a stored
-// size larger than the bounds is refused.
+// size larger than the bounds is refused, and so is an icon size no icon
+// can take.
 //
 //     const CRect rcBounds = XTPStoredBounds(XTPGetVirtualScreen(), szSavedScreen);
 //     ptFloating = XTPBoundStoredPoint(ptFloating, rcBounds);
 //     if (!XTPIsStoredSizeInBounds(szClient, rcBounds)) ...   // keep the bar's own
 #include "framework/Core.h"
+
+class CXTPPropExchange;
 
 // The largest side a screen can have: window coordinates end at 32767.
 const int kXTPMaxScreenSide = 32767;
@@ -32,3 +35,8 @@ BOOL XTPIsStoredSizeInBounds(CSize size, const CRect& rcBounds);
 // A stored width (a bar's remembered width, 32767 for none) from 0 to
 // kXTPMaxScreenSide.
 BOOL XTPIsStoredWidth(LONGLONG nWidth);
+// An icon size (a bar's, the options') through an exchange. Loading keeps
+// szIcon when the stored size is one no icon can take
+// (CXTPImageManager::IsIconSizeAllowed): a size of thousands of pixels
+// would have every icon scaled to it, for every layout and paint.
+void XTPExchangeStoredIconSize(CXTPPropExchange* pPX, LPCTSTR pszKey, CSize& szIcon, CSize szDefault);
