@@ -3,9 +3,10 @@
 // whole-state exchange moves (CXTPCommandBars::DoPropExchange), held apart
 // from the manager: the bars of the controls part, the dock state and the
 // dock rows, the icons, the shortcuts, the options, the theme and the
-// customizable flag. Storing fills them from the manager first; loading
-// reads every part into them before any is applied, so a load that fails
-// part way leaves the manager as it was.
+// customizable flag. They are filled from the manager first (a load keeps
+// what its record leaves out); loading reads every part into them before
+// any is applied, so a load that fails part way leaves the manager as it
+// was.
 #include "toolkit/commandbars/bars/XTPCommandBarList.h"
 #include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/state/XTPDockState.h"

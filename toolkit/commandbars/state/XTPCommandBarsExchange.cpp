@@ -15,7 +15,7 @@
 #include <algorithm>
 
 CXTPBarStateParts::CXTPBarStateParts()
-    : pImages(new CXTPImageManager), icons{TRUE, TRUE, FALSE}, nTheme(xtpThemeOffice2003), bCustomizable(TRUE)
+    : pImages(new CXTPImageManager), icons(), nTheme(xtpThemeOffice2003), bCustomizable(TRUE)
 {}
 
 CXTPBarStateParts::~CXTPBarStateParts()
@@ -58,9 +58,8 @@ void CXTPCommandBars::GetStateParts(CXTPBarStateParts& parts)
         parts.arrDockRows[d] = GetDockRowIds(d);
     parts.accelerators = CXTPAccelManager::GetFrameAccelTable(m_pFrame);
     parts.options.CopyValues(*m_pOptions);
+    parts.icons = m_pOptions->GetIconsInfo();
     CXTPPaintManager* pPaintManager = GetPaintManager();
-    if (pPaintManager != NULL)
-        parts.icons = *pPaintManager->GetIconsInfo();
     // The theme family is kept (a Luna-coloured Office 2003 look is saved as
     // Office 2003).
     parts.nTheme = pPaintManager != NULL ? pPaintManager->GetBaseTheme() : xtpThemeOffice2003;
@@ -157,9 +156,8 @@ void CXTPCommandBars::ApplyStateParts(CXTPBarStateParts& parts, const CXTPPropEx
         XTPAccelManager()->SetFrameAccelTable(
             m_pFrame, parts.accelerators.empty() ? NULL : &parts.accelerators[0], (int)parts.accelerators.size());
         m_pOptions->CopyValues(parts.options);
+        m_pOptions->SetIconsInfo(parts.icons);
         CXTPPaintManager* pPaintManager = GetPaintManager();
-        if (pPaintManager != NULL)
-            *pPaintManager->GetIconsInfo() = parts.icons;
         // Another theme family makes a paint manager of its own.
         const int nCurrentTheme = pPaintManager != NULL ? pPaintManager->GetBaseTheme() : xtpThemeOffice2003;
         if (parts.nTheme != nCurrentTheme)

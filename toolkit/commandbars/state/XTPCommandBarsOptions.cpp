@@ -124,14 +124,25 @@ void CXTPCommandBarsOptions::CopyValues(const CXTPCommandBarsOptions& other)
     m_mapUsedCommands = other.m_mapUsedCommands;
 }
 
-void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistry)
+XTP_COMMANDBARS_ICONSINFO CXTPCommandBarsOptions::GetIconsInfo() const
 {
-    // The icon options live in the paint manager; without one they are
-    // exchanged through a copy of their defaults.
     XTP_COMMANDBARS_ICONSINFO icons = {TRUE, TRUE, FALSE};
     CXTPPaintManager* pPaintManager = m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : NULL;
     if (pPaintManager != NULL)
         icons = *pPaintManager->GetIconsInfo();
+    return icons;
+}
+
+void CXTPCommandBarsOptions::SetIconsInfo(const XTP_COMMANDBARS_ICONSINFO& icons)
+{
+    CXTPPaintManager* pPaintManager = m_pCommandBars != NULL ? m_pCommandBars->GetPaintManager() : NULL;
+    if (pPaintManager != NULL)
+        *pPaintManager->GetIconsInfo() = icons;
+}
+
+void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistry)
+{
+    XTP_COMMANDBARS_ICONSINFO icons = GetIconsInfo();
     if (pPX->IsStoring())
     {
         ExchangeValues(pPX, bRegistry, icons);
@@ -143,8 +154,7 @@ void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistr
     loaded.CopyValues(*this);
     loaded.ExchangeValues(pPX, bRegistry, icons);
     CopyValues(loaded);
-    if (pPaintManager != NULL)
-        *pPaintManager->GetIconsInfo() = icons;
+    SetIconsInfo(icons);
 }
 
 void CXTPCommandBarsOptions::ExchangeValues(CXTPPropExchange* pPX, BOOL bRegistry, XTP_COMMANDBARS_ICONSINFO& icons)

@@ -36,6 +36,11 @@ public:
     void ExchangeValues(CXTPPropExchange* pPX, BOOL bRegistry, XTP_COMMANDBARS_ICONSINFO& icons);
     // Every exchanged value of the other record (not the owner or bDirty).
     void CopyValues(const CXTPCommandBarsOptions& other);
+    // The icon options, which live in the owner's paint manager: its own,
+    // the defaults (faded and disabled icons, no shadows) without one.
+    // Setting them without a paint manager does nothing.
+    XTP_COMMANDBARS_ICONSINFO GetIconsInfo() const;
+    void SetIconsInfo(const XTP_COMMANDBARS_ICONSINFO& icons);
 
     BOOL bAlwaysShowFullMenus;
     BOOL bShowFullAfterDelay;
