@@ -4,8 +4,6 @@
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPStartup.h"
 
-#include <string.h>
-
 namespace {
 
 CXTPAccelManager* g_pAccelManager = NULL;
@@ -305,13 +303,10 @@ void CXTPAccelManager::SaveShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
     // A frame without a table writes an empty entry: the user may have
     // removed every shortcut, and the entry saved before would bring them
     // back at the next start.
-    std::vector<ACCEL> entries = GetFrameAccelTable(pFrame);
     // Six bytes a record, as the platform lays ACCEL out.
-    std::vector<BYTE> data(entries.size() * kAccelSize);
-    if (!data.empty())
-        memcpy(&data[0], &entries[0], data.size());
-    AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, data.empty() ? NULL : &data[0],
-                                    (UINT)data.size());
+    std::vector<ACCEL> entries = GetFrameAccelTable(pFrame);
+    AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, (LPBYTE)entries.data(),
+                                    (UINT)(entries.size() * kAccelSize));
 }
 
 BOOL CXTPAccelManager::LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
@@ -328,10 +323,7 @@ BOOL CXTPAccelManager::LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
     // what it has.
     if (nBytes % kAccelSize == 0)
     {
-        std::vector<ACCEL> entries(nBytes / kAccelSize);
-        if (!entries.empty())
-            memcpy(&entries[0], pData, nBytes);
-        SetFrameAccelTable(pFrame, entries.empty() ? NULL : &entries[0], (int)entries.size());
+        SetFrameAccelTable(pFrame, (const ACCEL*)pData, (int)(nBytes / kAccelSize));
         bLoaded = TRUE;
     }
     delete[] pData;
@@ -345,7 +337,7 @@ void CXTPAccelManager::DoPropExchange(CXTPPropExchange* pPX, CFrameWnd* pFrame)
         entries = GetFrameAccelTable(pFrame);
     ExchangeEntries(pPX, entries);
     if (pPX->IsLoading())
-        SetFrameAccelTable(pFrame, entries.empty() ? NULL : &entries[0], (int)entries.size());
+        SetFrameAccelTable(pFrame, entries.data(), (int)entries.size());
 }
 
 void CXTPAccelManager::SerializeShortcuts(CFrameWnd* pFrame, CArchive& ar)

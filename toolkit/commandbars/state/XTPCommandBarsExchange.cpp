@@ -153,8 +153,8 @@ void CXTPCommandBars::ApplyStateParts(CXTPBarStateParts& parts, const CXTPPropEx
     }
     if (param.bSerializeOptions)
     {
-        XTPAccelManager()->SetFrameAccelTable(
-            m_pFrame, parts.accelerators.empty() ? NULL : &parts.accelerators[0], (int)parts.accelerators.size());
+        XTPAccelManager()->SetFrameAccelTable(m_pFrame, parts.accelerators.data(),
+                                              (int)parts.accelerators.size());
         m_pOptions->CopyValues(parts.options);
         m_pOptions->SetIconsInfo(parts.icons);
         CXTPPaintManager* pPaintManager = GetPaintManager();
