@@ -27,11 +27,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-HCURSOR LoadEditorCursor(UINT nID)
-{
-    return XTPLoadCursor(nID);
-}
-
 XTPButtonEditorShape ShapeOfTool(int nTool)
 {
     if (nTool == xtpToolRectangle)
@@ -92,10 +87,10 @@ CXTPButtonEditorGrid::CXTPButtonEditorGrid()
     : m_szCell(1, 1), m_pDlg(NULL), m_pPending(NULL), m_pPicture(NULL), m_ptStart(0, 0), m_bTracking(FALSE),
       m_clrStroke(0)
 {
-    m_hCursorShape = LoadEditorCursor(XTP_IDC_EDITOR_CURSOR_SHAPE);
-    m_hCursorFill = LoadEditorCursor(XTP_IDC_EDITOR_CURSOR_FILL);
-    m_hCursorPencil = LoadEditorCursor(XTP_IDC_EDITOR_CURSOR_PENCIL);
-    m_hCursorPick = LoadEditorCursor(XTP_IDC_EDITOR_CURSOR_PICK);
+    m_hCursorShape = XTPLoadCursor(XTP_IDC_EDITOR_CURSOR_SHAPE);
+    m_hCursorFill = XTPLoadCursor(XTP_IDC_EDITOR_CURSOR_FILL);
+    m_hCursorPencil = XTPLoadCursor(XTP_IDC_EDITOR_CURSOR_PENCIL);
+    m_hCursorPick = XTPLoadCursor(XTP_IDC_EDITOR_CURSOR_PICK);
 }
 
 CXTPButtonEditorGrid::~CXTPButtonEditorGrid()

@@ -11,11 +11,6 @@
 
 namespace {
 
-HCURSOR LoadDragCursor(UINT nID)
-{
-    return XTPLoadCursor(nID);
-}
-
 // The point of a mouse message on the screen.
 CPoint ScreenPointOf(const MSG& msg)
 {
@@ -36,9 +31,9 @@ CXTPCustomizeDropSource::CXTPCustomizeDropSource(CXTPCommandBars* pCommandBars)
     : m_hWndCapture(NULL), m_pControl(NULL), m_bMove(FALSE), m_bCopyOnly(FALSE), m_pTarget(NULL), m_pSheet(NULL),
       m_ptStart(0, 0), m_pCommandBars(pCommandBars)
 {
-    m_hCursorNoDrop = LoadDragCursor(XTP_IDC_CUSTOMIZE_NODROP);
-    m_hCursorMove = LoadDragCursor(XTP_IDC_CUSTOMIZE_MOVE);
-    m_hCursorCopy = LoadDragCursor(XTP_IDC_CUSTOMIZE_COPY);
+    m_hCursorNoDrop = XTPLoadCursor(XTP_IDC_CUSTOMIZE_NODROP);
+    m_hCursorMove = XTPLoadCursor(XTP_IDC_CUSTOMIZE_MOVE);
+    m_hCursorCopy = XTPLoadCursor(XTP_IDC_CUSTOMIZE_COPY);
 }
 
 CXTPCustomizeDropSource::~CXTPCustomizeDropSource()
