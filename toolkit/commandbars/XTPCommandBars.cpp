@@ -599,7 +599,7 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
 
 BOOL CXTPCommandBars::RunFocusedEditCommand(UINT nID)
 {
-    CXTPEdit* pEdit = DYNAMIC_DOWNCAST(CXTPEdit, CWnd::FromHandlePermanent(::GetFocus()));
+    CXTPEdit* pEdit = CXTPEdit::GetFocused();
     return pEdit != NULL && nID != 0 && pEdit->OnCmdMsg(nID, CN_COMMAND, NULL, NULL);
 }
 

@@ -17,7 +17,7 @@ BOOL IsKeyForFocusedBarEdit(const MSG* pMsg)
         return FALSE;
     if (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_TAB || pMsg->wParam == VK_ESCAPE)
         return FALSE;
-    return DYNAMIC_DOWNCAST(CXTPEdit, CWnd::FromHandlePermanent(::GetFocus())) != NULL;
+    return CXTPEdit::GetFocused() != NULL;
 }
 
 } // namespace

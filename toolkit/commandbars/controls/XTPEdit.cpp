@@ -36,6 +36,11 @@ END_MESSAGE_MAP()
 CXTPEdit::CXTPEdit() : m_pHost(NULL), m_bCreatedRich(FALSE)
 {}
 
+CXTPEdit* CXTPEdit::GetFocused()
+{
+    return DYNAMIC_DOWNCAST(CXTPEdit, CWnd::FromHandlePermanent(::GetFocus()));
+}
+
 BOOL CXTPEdit::CreateEdit(DWORD dwStyle, CWnd* pParent)
 {
     m_bCreatedRich = m_bRichEdit && AfxInitRichEdit();

@@ -52,6 +52,9 @@ public:
 
     void SetHost(CXTPEditHost* pHost) { m_pHost = pHost; }
     CXTPEditHost* GetHost() const { return m_pHost; }
+    // The bar edit window that has the focus; NULL while the focus is on
+    // any other window.
+    static CXTPEdit* GetFocused();
 
     // The cut/copy/paste menu at the point (client coordinates of the
     // window). FALSE when the program has no text for the cut command.
