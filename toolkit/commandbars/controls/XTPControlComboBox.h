@@ -72,6 +72,9 @@ public:
     // as it can: an archive must have the bytes for the entries, a named
     // store gives at most kMaxStoredItems. A load that fails adds nothing.
     void ExchangeItems(CXTPPropExchange* pPX);
+    // The same keys for texts held apart from any list (a combo that opens
+    // no list exchanges an empty one): storing writes items, loading
+    // replaces them.
     static void ExchangeItemTexts(CXTPPropExchange* pPX, std::vector<CString>& items);
     // ExchangeItems in the section "Items" of pPX.
     void ExchangeItemsSection(CXTPPropExchange* pPX);
