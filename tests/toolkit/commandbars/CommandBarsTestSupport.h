@@ -158,6 +158,29 @@ protected:
     BOOL IsHorizontalGroups() const override { return m_bHorizontal; }
 };
 
+// Puts the virtual key nKey down or up in the thread's keyboard state, where
+// the bars and the accelerators read modifiers and buttons (posted and sent
+// messages leave it alone).
+inline void SetKeyDown(int nKey, BOOL bDown)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[nKey] = bDown ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}
+
+// A control of class TBase that sets *pDestroyed when it is destroyed.
+template <class TBase>
+class CWatched : public TBase
+{
+public:
+    explicit CWatched(BOOL* pDestroyed) : m_pDestroyed(pDestroyed) {}
+    ~CWatched() override { *m_pDestroyed = TRUE; }
+
+private:
+    BOOL* m_pDestroyed;
+};
+
 // A child window that counts its paints. Posted into the queue of a modal
 // loop, kInvalidate makes it invalidate itself and kPing notes how often it
 // had painted by then: whether the loop paints waiting windows while it runs

@@ -41,13 +41,6 @@ protected:
         // Alt is held, as the accelerators read it from the key state.
         SetAltDown(TRUE);
     }
-    static void SetKeyDown(int nKey, BOOL bDown)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[nKey] = bDown ? 0x80 : 0;
-        ::SetKeyboardState(keys);
-    }
     static void SetAltDown(BOOL bDown) { SetKeyDown(VK_MENU, bDown); }
     void SetAccelerators(const ACCEL* pAccels, int nCount)
     {

@@ -152,28 +152,21 @@ protected:
     }
     void TearDown() override
     {
-        SetShiftDown(FALSE);
+        SetKeyDown(VK_SHIFT, FALSE);
         XTPMouseManager()->SendTrackLost();
         FrameTest::TearDown();
-    }
-    static void SetShiftDown(BOOL bDown)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[VK_SHIFT] = bDown ? 0x80 : 0;
-        ::SetKeyboardState(keys);
     }
     CXTPMenuBar* MenuBar() const { return frame->m_pCommandBars->GetMenuBar(); }
 };
 
 TEST_F(ShiftAltTest, AltAloneWithShiftHeldLeavesTheMenuKeyToTheFrame)
 {
-    SetShiftDown(TRUE);
+    SetKeyDown(VK_SHIFT, TRUE);
     frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
     EXPECT_EQ(xtpTrackingOff, MenuBar()->IsTrackingMode());
     EXPECT_EQ(1, frame->m_nKeyMenus);
 
-    SetShiftDown(FALSE);
+    SetKeyDown(VK_SHIFT, FALSE);
     frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
     EXPECT_EQ(xtpTrackingOn, MenuBar()->IsTrackingMode());
     EXPECT_EQ(1, frame->m_nKeyMenus) << "Alt alone is the menu bar's";
@@ -199,7 +192,7 @@ TEST_F(ShiftAltTest, TheGuardLeavesAltShiftWithAMnemonicToTheFrame)
     for (const Row& row : rows)
     {
         frame->m_pCommandBars->SetIgnoreShiftMenuKey(row.bGuard);
-        SetShiftDown(row.bShift);
+        SetKeyDown(VK_SHIFT, row.bShift);
         MSG msg = {frame->m_hWnd, WM_SYSKEYDOWN, 'E', 0x20000001, 0, {0, 0}};
         EXPECT_EQ(row.bOpened, frame->m_pCommandBars->PreTranslateFrameMessage(&msg)) << row.name;
         EXPECT_EQ(row.bOpened ? 1 : -1, MenuBar()->GetPopupedIndex()) << row.name;

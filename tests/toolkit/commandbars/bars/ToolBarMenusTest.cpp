@@ -421,18 +421,6 @@ TEST_F(ToolBarMenusTest, CustomizeListOfABarWithoutOriginalButtonsHasNoReset)
     pPopup->InternalRelease();
 }
 
-// A control that tells when it is destroyed.
-template <class TBase>
-class CWatched : public TBase
-{
-public:
-    explicit CWatched(BOOL* pDestroyed) : m_pDestroyed(pDestroyed) {}
-    ~CWatched() override { *m_pDestroyed = TRUE; }
-
-private:
-    BOOL* m_pDestroyed;
-};
-
 // Building the list takes the buttons the user hid out of the bar, which
 // may free the selected control or the one whose popup is open (the bar
 // held their last reference): the bar then selects nothing, and controls

@@ -11,17 +11,6 @@ namespace {
 
 typedef std::vector<std::string> Log;
 
-// A button that tells when it is destroyed.
-class CWatchedButton : public CXTPControlButton
-{
-public:
-    explicit CWatchedButton(BOOL* pDestroyed) : m_pDestroyed(pDestroyed) {}
-    ~CWatchedButton() override { *m_pDestroyed = TRUE; }
-
-private:
-    BOOL* m_pDestroyed;
-};
-
 typedef CommandBarsTest ControlExecute;
 
 TEST_F(ControlExecute, ClickTellsTheSiteThenSendsTheCommand)
@@ -97,7 +86,8 @@ TEST_F(ControlExecute, ControlRemovedByItsOwnCommandLivesUntilTheCommandReturns)
     BOOL bDestroyed = FALSE;
     CXTPControls* pControls = frame->GetToolBar()->GetControls();
     pControls->Remove(Button(ID_TEST_NEW));
-    pControls->AddControl(new CWatchedButton(&bDestroyed), ID_TEST_NEW)->SetRect(CRect(120, 2, 143, 24));
+    pControls->AddControl(new CWatched<CXTPControlButton>(&bDestroyed), ID_TEST_NEW)
+        ->SetRect(CRect(120, 2, 143, 24));
     BOOL bAliveAfterRemoval = FALSE;
     frame->m_onNew = [&]() {
         pControls->RemoveAll();

@@ -28,15 +28,8 @@ protected:
     }
     void TearDown() override
     {
-        SetLeftButton(FALSE);
+        SetKeyDown(VK_LBUTTON, FALSE);
         CommandBarsTest::TearDown();
-    }
-    static void SetLeftButton(BOOL bDown)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[VK_LBUTTON] = bDown ? 0x80 : 0;
-        ::SetKeyboardState(keys);
     }
     // A point of the grid, in cells from its top left corner.
     CPoint Cell(double x, double y) const
@@ -92,7 +85,7 @@ TEST_F(SelectorControlTest, LeavingWithoutTheButtonClearsTheBlock)
 
 TEST_F(SelectorControlTest, LeavingWithTheButtonHeldGrowsTheGridUpToItsLargestSize)
 {
-    SetLeftButton(TRUE);
+    SetKeyDown(VK_LBUTTON, TRUE);
     struct Row
     {
         double x, y;
@@ -112,7 +105,7 @@ TEST_F(SelectorControlTest, LeavingWithTheButtonHeldGrowsTheGridUpToItsLargestSi
     EXPECT_EQ(CSize(12, 12), pSelector->GetSelectedBlock()) << "the block follows the pointer";
 
     // The next layout of the bar shows the first size again.
-    SetLeftButton(FALSE);
+    SetKeyDown(VK_LBUTTON, FALSE);
     pSelector->OnCalcDynamicSize(0);
     EXPECT_EQ(CSize(5, 4), pSelector->GetCurrentCount());
     EXPECT_EQ(CSize(0, 0), pSelector->GetSelectedBlock());

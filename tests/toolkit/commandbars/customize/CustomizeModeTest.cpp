@@ -416,24 +416,16 @@ TEST_F(CustomizeModeTest, TheFrameStaysWhileTheSheetRuns)
 class QuickCustomizeTest : public CustomizeTest
 {
 protected:
-    // Alt held as the thread's key state says.
-    void HoldAlt(BOOL bDown)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[VK_MENU] = bDown ? 0x80 : 0;
-        ::SetKeyboardState(keys);
-    }
     void TearDown() override
     {
-        HoldAlt(FALSE);
+        SetKeyDown(VK_MENU, FALSE);
         CustomizeTest::TearDown();
     }
 };
 
 TEST_F(QuickCustomizeTest, AltAndADragMoveAButtonWithoutTheSheet)
 {
-    HoldAlt(TRUE);
+    SetKeyDown(VK_MENU, TRUE);
     PostDragTo(ScreenPointOf(Button(ID_TEST_NEW), -5));
     CPoint pt = Button(ID_TEST_BOLD)->GetRect().CenterPoint();
     ToolBar()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
@@ -446,7 +438,7 @@ TEST_F(QuickCustomizeTest, AltAndADragMoveAButtonWithoutTheSheet)
 TEST_F(QuickCustomizeTest, WithAltDragCustomizationOffAltAndAPressRunTheButton)
 {
     Bars()->GetCommandBarsOptions()->bAltDragCustomization = FALSE;
-    HoldAlt(TRUE);
+    SetKeyDown(VK_MENU, TRUE);
     CPoint pt = Button(ID_TEST_NEW)->GetRect().CenterPoint();
     ToolBar()->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
     ToolBar()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
