@@ -156,12 +156,14 @@ void CXTPCommandBars::ApplyStateParts(CXTPBarStateParts& parts, const CXTPPropEx
         XTPAccelManager()->SetFrameAccelTable(m_pFrame, parts.accelerators.data(),
                                               (int)parts.accelerators.size());
         m_pOptions->CopyValues(parts.options);
-        m_pOptions->SetIconsInfo(parts.icons);
         CXTPPaintManager* pPaintManager = GetPaintManager();
-        // Another theme family makes a paint manager of its own.
+        // Another theme family makes a paint manager of its own, before the
+        // icon options go to the paint manager: given to the one it replaces,
+        // they were lost and the new one drew with its theme's defaults.
         const int nCurrentTheme = pPaintManager != NULL ? pPaintManager->GetBaseTheme() : xtpThemeOffice2003;
         if (parts.nTheme != nCurrentTheme)
             SetPaintManager(CXTPPaintManager::CreateTheme(parts.nTheme));
+        m_pOptions->SetIconsInfo(parts.icons);
         m_bCustomizeAvail = parts.bCustomizable;
     }
 }

@@ -1152,6 +1152,35 @@ TEST_F(ShortcutStateTest, ThemeIsSavedAsItsFamily)
     }
 }
 
+// A state of another theme family brings its icon options along: the paint
+// manager made for the loaded theme takes them, not its own defaults.
+TEST_F(ShortcutStateTest, TheLoadedThemeTakesTheLoadedIconOptions)
+{
+    struct Row
+    {
+        const char* pszName;
+        int nLoadingTheme;
+    };
+    const Row rows[] = {{"loaded by the same theme", xtpThemeOffice2000},
+                        {"loaded by another theme", xtpThemeOfficeXP}};
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszName);
+        frame->m_pCommandBars->SetPaintManager(CXTPPaintManager::CreateTheme(xtpThemeOffice2000));
+        // Office 2000 itself draws with none of them.
+        *frame->m_pCommandBars->GetPaintManager()->GetIconsInfo() = {TRUE, TRUE, TRUE};
+        CStateFrame* pFresh = NewFrame();
+        pFresh->m_pCommandBars->SetPaintManager(CXTPPaintManager::CreateTheme(row.nLoadingTheme));
+        Load(Stored(Options(frame)), Options(pFresh));
+        CXTPPaintManager* pLoaded = pFresh->m_pCommandBars->GetPaintManager();
+        EXPECT_EQ(xtpThemeOffice2000, pLoaded->GetBaseTheme());
+        const XTP_COMMANDBARS_ICONSINFO& icons = *pLoaded->GetIconsInfo();
+        EXPECT_TRUE(icons.bUseFadedIcons);
+        EXPECT_TRUE(icons.bUseDisabledIcons);
+        EXPECT_TRUE(icons.bIconsWithShadow);
+    }
+}
+
 // Without a parameter record the whole-state exchange carries the controls
 // and the layout, so a caller saving through an INI file keeps both.
 TEST_F(BarStateTest, WholeStateWithoutARecordCarriesTheControls)
