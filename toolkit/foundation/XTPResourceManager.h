@@ -3,6 +3,10 @@
 // bitmaps and dialog templates it shows. The default manager reads the
 // program's resources; a file-based manager (INI or XML) can be installed
 // instead and falls back to the program's resources for what its file lacks.
+// The toolkit's cursors come through XTPLoadCursor, from the first module
+// that holds them (XTPFindResourceHandle).
+//
+//     m_hCursor = XTPLoadCursor(XTP_IDC_CUSTOMIZE_MOVE);
 #include "framework/Core.h"
 #include "framework/Gdi.h"
 
