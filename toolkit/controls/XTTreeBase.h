@@ -124,7 +124,14 @@ public:
     BOOL IsMultiSelect() const { return m_bMultiSelect; }
     UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const;
     BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask);
+    // Gives the item the caret and the selection. With multi-selection on,
+    // items selected before stay selected (the user's own Ctrl selection).
     BOOL SelectItem(HTREEITEM hItem);
+    // The item (not NULL) becomes the caret and the only selected item, and
+    // the Shift anchor is cleared, as after a plain click: the selection a
+    // program makes itself, where an item left selected unseen (the tree
+    // shows no selection without the focus) would be acted on unawares.
+    BOOL SelectOnlyItem(HTREEITEM hItem);
     // NULL takes the focus from the caret item (FALSE when there is none).
     BOOL FocusItem(HTREEITEM hItem);
     HTREEITEM GetFirstSelectedItem() const;

@@ -132,6 +132,17 @@ BOOL CXTTreeBase::SelectItem(HTREEITEM hItem)
     return SetItemState(hItem, TVIS_FOCUSED | TVIS_SELECTED, TVIS_FOCUSED | TVIS_SELECTED);
 }
 
+BOOL CXTTreeBase::SelectOnlyItem(HTREEITEM hItem)
+{
+    ASSERT(hItem != NULL);
+    if (m_bMultiSelect)
+    {
+        m_hAnchor = NULL;
+        SelectAllExcept(FALSE, hItem);
+    }
+    return SelectItem(hItem);
+}
+
 BOOL CXTTreeBase::FocusItem(HTREEITEM hItem)
 {
     if (hItem != NULL)

@@ -449,6 +449,25 @@ TEST_F(TreeMultiSelect, TurningTheModeOffKeepsOnlyTheCaret)
     EXPECT_EQ("@Beta", Selected());
 }
 
+// The selection a program makes itself: the item alone, whatever the user
+// had selected, and a later Shift+click ranges from it, not from the anchor
+// the user's own Shift+click left.
+TEST_F(TreeMultiSelect, SelectOnlyItemLeavesTheItemAloneAndForgetsTheAnchor)
+{
+    Click("x ab");
+    Click("abc", MK_SHIFT);
+    ASSERT_EQ("x ab,abc,@abc", Selected());
+    EXPECT_TRUE(tree.SelectOnlyItem(Item("Beta")));
+    EXPECT_EQ("Beta,@Beta", Selected());
+    Click("abab", MK_SHIFT);
+    EXPECT_EQ("Beta,x_ab,ab.,abab,@abab", Selected());
+
+    // With the mode off it is the control's own selection.
+    tree.EnableMultiSelect(FALSE);
+    EXPECT_TRUE(tree.SelectOnlyItem(Item("Gamma")));
+    EXPECT_EQ("Gamma,@Gamma", Selected());
+}
+
 TEST_F(TreeMultiSelect, RightClickInEmptySpaceDeselectsAndNotifies)
 {
     Select({"Beta", "Gamma"});
