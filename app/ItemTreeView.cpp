@@ -195,7 +195,7 @@ void CItemTreeView::FillTree()
         InsertKeywordItem(pKeyword);
     m_wndTree.SetItemBold(m_hRoot, m_group.totalUnread != 0);
     m_wndTree.Expand(m_hRoot, TVE_EXPAND);
-    m_wndTree.Select(m_hRoot, TVGN_CARET);
+    m_wndTree.SelectOnlyItem(m_hRoot);
     m_wndTree.EnableMultiSelect(TRUE);
 }
 
@@ -233,6 +233,14 @@ HTREEITEM CItemTreeView::CurrentItem() const
     if (hItem == NULL && m_pListView != NULL && m_pListView->GetKeyword() != NULL)
         hItem = m_pListView->GetKeyword()->treeItem;
     return hItem;
+}
+
+void CItemTreeView::SelectTreeItem(HTREEITEM hItem, UINT nCode)
+{
+    if (nCode == TVGN_CARET)
+        m_wndTree.SelectOnlyItem(hItem);
+    else
+        m_wndTree.Select(hItem, nCode);
 }
 
 void CItemTreeView::OnCaptionClick()
@@ -360,7 +368,7 @@ void CItemTreeView::AddKeyword()
     }
     Keyword* pKeyword = new Keyword(dlg.m_strKeyword);
     m_group.Add(pKeyword);
-    m_wndTree.SelectItem(InsertKeywordItem(pKeyword));
+    m_wndTree.SelectOnlyItem(InsertKeywordItem(pKeyword));
     StartSingleCheck(pKeyword);
 }
 
@@ -389,6 +397,7 @@ void CItemTreeView::EditKeyword()
     }
     pKeyword->name = strNew;
     m_wndTree.SetItemText(pKeyword->treeItem, strNew);
+    m_wndTree.SelectOnlyItem(pKeyword->treeItem);
     if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
         SetCaptionText(strNew);
     CheckRenamedKeyword(pKeyword); // the old items stay until it finds news
@@ -435,7 +444,7 @@ void CItemTreeView::OnRemoveAllKeywords()
 void CItemTreeView::ClearKeywords()
 {
     TreeRedrawBatch batch(m_wndTree);
-    m_wndTree.Select(m_hRoot, TVGN_CARET);
+    m_wndTree.SelectOnlyItem(m_hRoot);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
     {
         m_wndTree.DeleteItem(pKeyword->treeItem);

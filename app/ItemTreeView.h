@@ -129,7 +129,9 @@ public:
     // Bold or normal for the keyword's item, or the root's when pKeyword is null.
     void SetKeywordBold(Keyword* pKeyword, BOOL bBold);
     void SetCaptionText(LPCTSTR lpszText) { m_wndCaption.UpdateCaption(lpszText, NULL); }
-    void SelectTreeItem(HTREEITEM hItem, UINT nCode) { m_wndTree.Select(hItem, nCode); }
+    // TVGN_CARET makes the item the only selected one; other codes go to the
+    // tree as they are.
+    void SelectTreeItem(HTREEITEM hItem, UINT nCode);
     // The news list shows the first keyword, or nothing ("Keyword" as caption).
     void ShowFirstKeyword();
     // After unread items went away: the root is bold while any is unread, and
@@ -143,7 +145,9 @@ public:
 
     // The keyword commands, as the menu and the tree's clicks run them. Add
     // and Change refuse a text that another keyword has, whatever its case,
-    // and check the added or changed keyword at once.
+    // and check the added or changed keyword at once. The added or changed
+    // keyword's item becomes the only selected item, so that a following
+    // Remove takes only what the user just saw in the dialog.
     void AddKeyword();
     void EditKeyword();
     void ClearKeywords();

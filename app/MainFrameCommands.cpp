@@ -42,7 +42,7 @@ void CMainFrame::OnLanguageSelected(NMHDR* pNMHDR, LRESULT* pResult)
     pCombo->GetLBText(nSelected, text);
     CXTTreeCtrl& tree = m_pTreeView->GetTree();
     if (HTREEITEM hFound = tree.FindItem(text, FALSE, TRUE, FALSE, NULL))
-        tree.SelectItem(hFound);
+        m_pTreeView->SelectTreeItem(hFound, TVGN_CARET);
 }
 
 LRESULT CMainFrame::OnTaskPanelNotify(WPARAM wParam, LPARAM lParam)
@@ -52,7 +52,7 @@ LRESULT CMainFrame::OnTaskPanelNotify(WPARAM wParam, LPARAM lParam)
     {
         CXTTreeCtrl& tree = m_pTreeView->GetTree();
         if (HTREEITEM hFound = tree.FindItem(pItem->GetCaption(), FALSE, TRUE, FALSE, NULL))
-            tree.SelectItem(hFound);
+            m_pTreeView->SelectTreeItem(hFound, TVGN_CARET);
         return 0;
     }
     if (wParam == TPN_RCLICK)

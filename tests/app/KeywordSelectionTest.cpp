@@ -1,0 +1,151 @@
+// Which keywords Remove takes after the selections a user makes with real
+// clicks and keys, and after the selections the program makes itself (Add,
+// Change, the news list's SelectTreeItem): an item the program selects
+// becomes the only selected one, while the user's own Ctrl+click selection
+// stays whole. The tree shows no selection while it lacks the focus, so an
+// item left selected behind the program's own would go unseen.
+// The server's Winsock declarations come before <windows.h>.
+#include "tests/support/NewsServer.h"
+
+#include "MainFrameFixture.h"
+#include "ViewsFixture.h"
+#include "app/AddDlg.h"
+#include "app/RepKeywordDlg.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/RealInput.h"
+
+namespace {
+
+typedef std::vector<std::string> Names;
+
+// The tree's keyword items in order: all of them, or the selected ones.
+Names KeywordNames(CItemTreeView* pView, bool bSelectedOnly)
+{
+    CXTTreeCtrl& tree = pView->GetTree();
+    Names names;
+    for (HTREEITEM hItem = tree.GetChildItem(pView->GetRootItem()); hItem != NULL;
+         hItem = tree.GetNextItem(hItem, TVGN_NEXT))
+    {
+        if (!bSelectedOnly || (tree.GetItemState(hItem, TVIS_SELECTED) & TVIS_SELECTED))
+            names.push_back((LPCTSTR)tree.GetItemText(hItem));
+    }
+    return names;
+}
+
+// The main frame over a store of two keywords, in front, its searches going
+// to a closed port; it is the application's main window, as in the program,
+// so the keyword dialogs are its own.
+class KeywordSelectionTest : public MainFrameTest
+{
+protected:
+    void SetUp() override
+    {
+        PrepareOptions();
+        ViewsTest::WriteStore(folder.File("conf.xml"), {{"beta news", {}}, {"gamma", {}}});
+        SetTextOption("SearchHost", RefusingHostText().c_str());
+        CreateFrame();
+        AfxGetApp()->m_pMainWnd = frame;
+        frame->SetForegroundWindow();
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
+    }
+    void TearDown() override
+    {
+        AfxGetApp()->m_pMainWnd = NULL;
+        MainFrameTest::TearDown();
+    }
+
+    CItemTreeView* View() { return frame->GetTreeView(); }
+    Names Keywords() { return KeywordNames(View(), false); }
+    Names Selected() { return KeywordNames(View(), true); }
+
+    // A real click on the keyword's item, with the keys held; then waits
+    // until the tree has the focus and the selection is the expected one.
+    void Click(const char* name, std::initializer_list<WORD> heldKeys, const Names& selected)
+    {
+        CXTTreeCtrl& tree = View()->GetTree();
+        HTREEITEM hItem = tree.FindItem(name, TRUE, TRUE, TRUE, NULL);
+        ASSERT_TRUE(hItem != NULL) << name;
+        ClickScreen(ScreenCenterOf(tree.m_hWnd, hItem), heldKeys);
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == tree.m_hWnd && Selected() == selected; }))
+            << name << ": " << Selected().size() << " selected";
+    }
+    // Ctrl+R, once no check holds the keyword list; waits until the tree has
+    // fewer keywords.
+    void RemoveByKey()
+    {
+        ASSERT_TRUE(PumpPendingUntil([] { return !g_bUpdatingNews; }));
+        const size_t nBefore = Keywords().size();
+        PressKeys({VK_CONTROL, 'R'});
+        ASSERT_TRUE(PumpPendingUntil([&] { return Keywords().size() < nBefore; }));
+    }
+};
+
+TEST_F(KeywordSelectionTest, RemoveAfterAddingAKeywordTakesOnlyTheAddedOne)
+{
+    Click("beta news", {}, {"beta news"});
+    CDialogDriver driver([](HWND) { TypeText("alpha\r"); });
+    PressKeys({VK_CONTROL, 'A'});
+    ASSERT_TRUE(PumpPendingUntil([&] { return Keywords().size() == 3; }));
+    ASSERT_EQ(1u, driver.seen.size());
+    EXPECT_EQ("Add Keyword", driver.seen[0].caption);
+    EXPECT_EQ(Names({"alpha"}), Selected());
+
+    RemoveByKey();
+    EXPECT_EQ(Names({"beta news", "gamma"}), Keywords());
+}
+
+TEST_F(KeywordSelectionTest, RemoveTakesEveryKeywordOfTheUsersCtrlClickSelection)
+{
+    Click("beta news", {}, {"beta news"});
+    Click("gamma", {VK_CONTROL}, {"beta news", "gamma"});
+    RemoveByKey();
+    EXPECT_EQ(Names(), Keywords());
+}
+
+// Runs the keyword command, whose dialog gets the text and OK.
+std::function<void(ViewsTest&)> DialogCommand(UINT nCommand, int nFieldId, const char* text)
+{
+    return [=](ViewsTest& test) {
+        CDialogDriver driver([=](HWND hDlg) {
+            ::SetDlgItemTextA(hDlg, nFieldId, text);
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        test.Command(nCommand);
+    };
+}
+
+// After the user selected two keywords, each selection the program makes
+// itself leaves its one item selected (and the caret).
+TEST_F(ViewsTest, AnItemTheProgramSelectsBecomesTheOnlySelectedOne)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(ViewsTest&)> select;
+        const char* selected;
+    } rows[] = {
+        {"add", DialogCommand(CItemTreeView::ID_ADD_KEYWORD, CAddDlg::IDC_KEYWORD, "delta"), "delta"},
+        {"change", DialogCommand(CItemTreeView::ID_CHANGE_KEYWORD, CRepKeywordDlg::IDC_KEYWORD, "gamma two"),
+         "gamma two"},
+        {"the news list's selection",
+         [](ViewsTest& test) { test.m_pTree->SelectTreeItem(test.ItemNamed("alpha"), TVGN_CARET); }, "alpha"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Open({{"alpha", {}}, {"beta", {}}, {"gamma", {}}});
+        CXTTreeCtrl& tree = m_pTree->GetTree();
+        // As a click on beta and a Ctrl+click on gamma leave them.
+        tree.SelectOnlyItem(ItemNamed("beta"));
+        tree.SetItemState(ItemNamed("gamma"), TVIS_FOCUSED | TVIS_SELECTED, TVIS_FOCUSED | TVIS_SELECTED);
+        ASSERT_EQ(Names({"beta", "gamma"}), KeywordNames(m_pTree, true));
+
+        row.select(*this);
+        EXPECT_EQ(Names({row.selected}), KeywordNames(m_pTree, true));
+        EXPECT_EQ(ItemNamed(row.selected), tree.GetSelectedItem());
+        ASSERT_TRUE(WaitForChecks());
+        TearDown();
+    }
+}
+
+} // namespace

@@ -1,0 +1,103 @@
+#include "tests/support/RealInput.h"
+
+#include "tests/support/TestWindow.h"
+
+#include <commctrl.h>
+#include <string.h>
+#include <vector>
+
+namespace {
+
+INPUT KeyInput(WORD vk, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = (WORD)::MapVirtualKeyA(vk, 0);
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// A mouse event at the screen point: each event carries its own position,
+// so none depends on where the pointer was.
+INPUT MouseInput(CPoint point, DWORD dwFlags)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = point.x * 65535 / cx;
+    input.mi.dy = point.y * 65535 / cy;
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+void Send(std::vector<INPUT>& inputs)
+{
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+}
+
+// The keys down, then what comes between, then the keys up in reverse order.
+void SendHeld(std::initializer_list<WORD> keys, std::vector<INPUT> between)
+{
+    std::vector<INPUT> inputs;
+    for (WORD vk : keys)
+        inputs.push_back(KeyInput(vk, false));
+    inputs.insert(inputs.end(), between.begin(), between.end());
+    for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk)
+        inputs.push_back(KeyInput(*vk, true));
+    Send(inputs);
+}
+
+} // namespace
+
+void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys)
+{
+    SendHeld(heldKeys, {MouseInput(point, 0), MouseInput(point, MOUSEEVENTF_LEFTDOWN),
+                        MouseInput(point, MOUSEEVENTF_LEFTUP)});
+}
+
+void PressKeys(std::initializer_list<WORD> keys)
+{
+    SendHeld(keys, {});
+}
+
+void TypeText(const char* text)
+{
+    for (const char* p = text; *p != '\0'; ++p)
+    {
+        if (*p == '\r')
+        {
+            PressKeys({VK_RETURN});
+            continue;
+        }
+        const SHORT key = ::VkKeyScanA(*p);
+        const WORD vk = LOBYTE(key);
+        if (HIBYTE(key) & 1)
+            PressKeys({VK_SHIFT, vk});
+        else
+            PressKeys({vk});
+    }
+}
+
+CPoint ScreenCenterOf(HWND hTree, HTREEITEM hItem)
+{
+    RECT rect;
+    memcpy(&rect, &hItem, sizeof hItem); // the message takes the item in the rectangle
+    ::SendMessageA(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)&rect);
+    ::MapWindowPoints(hTree, NULL, (LPPOINT)&rect, 2);
+    return CRect(rect).CenterPoint();
+}
+
+bool PumpPendingUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;)
+    {
+        PumpPending();
+        if (condition())
+            return true;
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+}

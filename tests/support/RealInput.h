@@ -1,0 +1,32 @@
+#pragma once
+// Real input, for tests whose fault is about input: mouse clicks and key
+// strokes go through SendInput into the system's input queue, so they reach
+// the windows as a user's do, with the key state, the hooks, the focus and
+// the accelerators of the moment they are taken. A test then waits for the
+// state the input leads to, pumping as the framework's message loop does.
+//
+//     ClickScreen(ScreenCenterOf(tree.m_hWnd, hItem));
+//     PressKeys({VK_CONTROL, 'A'});              // the shortcut Ctrl+A
+//     TypeText("alpha\r");                       // '\r' is Enter
+//     ASSERT_TRUE(PumpPendingUntil([&] { return tree.GetCount() == 3; }));
+#include "framework/Window.h"
+
+#include <functional>
+#include <initializer_list>
+
+// A left click at the screen point; the keys (VK_CONTROL, VK_SHIFT) are held
+// down around it.
+void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys = {});
+// The keys pressed in order and released in reverse order.
+void PressKeys(std::initializer_list<WORD> keys);
+// Each character pressed as its key of the keyboard layout, with Shift where
+// the layout needs it; '\r' is the Enter key.
+void TypeText(const char* text);
+
+// The screen point at the middle of the tree item's text.
+CPoint ScreenCenterOf(HWND hTree, HTREEITEM hItem);
+
+// Pumps the thread's messages as PumpPending does (PreTranslateMessage
+// first, so accelerators work) until the condition holds; FALSE when it
+// still does not after the time-out.
+bool PumpPendingUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
