@@ -134,7 +134,9 @@ int CSkellrunView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         pHeader->EnableSortArrow(TRUE);
         pHeader->SetTheme((CXTThemeManagerStyle*)NULL);
     }
-    EnableSortColumnShading(TRUE);
+    // No sorted-column shading: this view's own custom draw takes the place
+    // of the list base's cell colours, so the rows keep the list's colours,
+    // and the shaded strip would show only in the empty area below them.
     ModifyExtendedStyle(0, LVS_EX_FULLROWSELECT);
     SetMinColumnWidth(15);
     return 0;

@@ -1,8 +1,11 @@
 // The news list: its columns, the rows of the shown keyword with unread rows
 // bold, a click that previews and marks read with the tree following, the
-// remembered row, header-click sorting, and which links it opens.
+// remembered row, header-click sorting with no shading of the sorted column,
+// and which links it opens.
 #include "ViewsFixture.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/PixelCanvas.h"
+#include "tests/support/RealInput.h"
 
 namespace {
 
@@ -157,6 +160,27 @@ TEST_F(NewsListTest, AHeaderClickSortsByThatColumnAndASecondReverses)
     m_pList->SendMessage(WM_NOTIFY, 0, (LPARAM)&nm);
     EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "charlie baker able");
     EXPECT_STREQ(m_pList->ItemOfRow(0)->title, "charlie");
+}
+
+// The rows keep the list's own colours, and so does the empty area below
+// them: a click on a header sorts without shading the sorted column there.
+TEST_F(NewsListTest, AHeaderClickLeavesTheEmptyAreaOfTheSortedColumnInTheListsBackground)
+{
+    CHeaderCtrl* pHeader = m_pList->GetHeaderCtrl();
+    CRect rcTime;
+    pHeader->GetItemRect(CSkellrunView::COLUMN_TIME, &rcTime);
+    pHeader->ClientToScreen(&rcTime);
+    ClickScreen(rcTime.CenterPoint());
+    ASSERT_TRUE(PumpPendingUntil([&] { return m_pList->GetSortColumn() == CSkellrunView::COLUMN_TIME; }));
+
+    CRect rcClient, rcLastRow;
+    m_pList->GetClientRect(&rcClient);
+    List().GetItemRect(List().GetItemCount() - 1, &rcLastRow, LVIR_BOUNDS);
+    ASSERT_LT(rcLastRow.bottom + 10, rcClient.bottom);
+    PixelCanvas canvas(rcClient.Width(), rcClient.Height());
+    m_pList->PaintList(&canvas.dc());
+    EXPECT_EQ(0, canvas.CountOther(CRect(0, rcLastRow.bottom + 1, rcClient.right, rcClient.bottom),
+                                   ::GetSysColor(COLOR_WINDOW)));
 }
 
 TEST(NewsLinks, OnlyWebLinksAreOpened)
