@@ -359,6 +359,7 @@ void CItemTreeView::OnAddKeyword()
 void CItemTreeView::AddKeyword()
 {
     CAddDlg dlg;
+    dlg.SetSearchHost(SearchHost());
     if (dlg.DoModal() != IDOK)
         return;
     if (m_group.FindNoCase(dlg.m_strKeyword) != NULL)
@@ -386,6 +387,7 @@ void CItemTreeView::EditKeyword()
         return;
     CRepKeywordDlg dlg;
     dlg.SetKeyword(pKeyword->name);
+    dlg.SetSearchHost(SearchHost());
     if (dlg.DoModal() != IDOK)
         return;
     CString strNew = dlg.GetKeyword();

@@ -1,5 +1,7 @@
 #include "app/NewsQuery.h"
 
+#include "engine/HttpClient.h"
+
 const char kNewsSearchPath[] = "/nwshp?ie=UTF-8&oe=UTF-8&hl=en&tab=wn&scoring=n&q=";
 
 namespace {
@@ -71,4 +73,9 @@ CString NewsSearchUrl(const CString& host, const CString& keywordName)
     CString utf8;
     AnsiToUtf8(keywordName, utf8);
     return "http://" + host + kNewsSearchPath + EncodeQueryValue(utf8);
+}
+
+BOOL CanSendNewsQuery(const CString& host, const CString& keywordName)
+{
+    return HttpClient::CanRequest(NewsSearchUrl(host, keywordName));
 }

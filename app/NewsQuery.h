@@ -1,8 +1,9 @@
 #pragma once
-// The news search's address for one keyword, and the text conversions of a
-// keyword check.
+// The news search's address for one keyword, whether its request can be
+// sent, and the text conversions of a keyword check.
 //
 //   CString url = NewsSearchUrl(NewsSearchHost(), pKeyword->name);
+//   if (!CanSendNewsQuery(NewsSearchHost(), text)) ... refuse the keyword
 //
 // The keyword's text is converted to UTF-8 and percent-encoded, so whatever it
 // holds (an '&', a '#', a line break imported from a file) stays a value of
@@ -24,3 +25,9 @@ CString EncodeQueryValue(const char* text);
 // "http://" host, kNewsSearchPath, then the keyword in UTF-8, encoded. The
 // host may carry a port ("127.0.0.1:8080").
 CString NewsSearchUrl(const CString& host, const CString& keywordName);
+
+// Whether the HTTP client can send the request of NewsSearchUrl (host,
+// keywordName): the one rule the keyword dialogs ask before they take a
+// text. A keyword whose encoded text makes the request's path longer than
+// the client takes cannot be searched for.
+BOOL CanSendNewsQuery(const CString& host, const CString& keywordName);

@@ -2,10 +2,12 @@
 // CRepKeywordDlg: the modal "Change Keyword" dialog (resource 166) that asks
 // for a new text of an existing keyword. The caller gives the current text
 // with SetKeyword, runs the dialog and on IDOK reads GetKeyword. As with
-// CAddDlg the text is taken as typed.
+// CAddDlg the text is taken as typed, unless its news-search request cannot
+// be sent: then OK says so and the dialog stays open (DDX_KeywordText).
 //
 //     CRepKeywordDlg dlg;
 //     dlg.SetKeyword(keyword->name);
+//     dlg.SetSearchHost(host);
 //     if (dlg.DoModal() == IDOK) Rename(keyword, dlg.GetKeyword());
 #include "framework/Window.h"
 
@@ -25,6 +27,9 @@ public:
     void SetKeyword(const CString& text) { m_strKeyword = text; }
     // The text after the dialog closed (with OK: as the user left it).
     CString GetKeyword() const { return m_strKeyword; }
+    // The news-search host the keyword's request would go to; the
+    // configured one (NewsSearchHost) until it is set.
+    void SetSearchHost(const CString& host) { m_strSearchHost = host; }
 
 protected:
     // Exchanges m_strKeyword with edit 1018.
@@ -36,4 +41,5 @@ protected:
 
 private:
     CString m_strKeyword;
+    CString m_strSearchHost;
 };

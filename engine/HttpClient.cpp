@@ -148,12 +148,8 @@ int HttpClient::Transfer(const char* url, const char* extraHeader, const char* p
                          HttpTransferResult& result)
 {
     result.Free();
-    char scheme[20];
-    char host[256];
-    char path[1024];
-    int port = 0;
-    if (!url || !SplitUrl(url, scheme, sizeof scheme, host, sizeof host, path, sizeof path, port)
-        || strcmp(scheme, "HTTP") != 0)
+    RequestUrl parts;
+    if (!SplitRequestUrl(url, parts))
         return 1;
 
     WinsockSession winsock;
@@ -166,8 +162,8 @@ int HttpClient::Transfer(const char* url, const char* extraHeader, const char* p
     if (!useProxy)
     {
         // An unresolved name must fail here: address 0 would reach this machine.
-        unsigned long address = ResolveHost(host);
-        if (!address || !Connect(socket, address, port))
+        unsigned long address = ResolveHost(parts.host);
+        if (!address || !Connect(socket, address, parts.port))
             return 1;
     }
     else
@@ -177,12 +173,12 @@ int HttpClient::Transfer(const char* url, const char* extraHeader, const char* p
             return 1;
     }
 
-    if (!*path)
-        strcpy(path, "/");
+    if (!*parts.path)
+        strcpy(parts.path, "/");
     HttpBuffer request = {};
     HttpBuffer headers = {};
     HttpBuffer body = {};
-    bool ok = BuildRequest(request, path, host, extraHeader, postData, postLength)
+    bool ok = BuildRequest(request, parts.path, parts.host, extraHeader, postData, postLength)
               && SendBytes(socket, request.begin, BufferLength(request))
               && ReceiveResponse(socket, headers, body);
     if (!ok)
@@ -262,6 +258,20 @@ bool HttpClient::ReceiveResponse(HttpSocket socket, HttpBuffer& headers, HttpBuf
     }
     // A connection closed before any byte arrived is no response.
     return BufferLength(headers) > 0;
+}
+
+bool HttpClient::SplitRequestUrl(const char* url, RequestUrl& parts)
+{
+    return url
+           && SplitUrl(url, parts.scheme, sizeof parts.scheme, parts.host, sizeof parts.host, parts.path,
+                       sizeof parts.path, parts.port)
+           && strcmp(parts.scheme, "HTTP") == 0;
+}
+
+bool HttpClient::CanRequest(const char* url)
+{
+    RequestUrl parts;
+    return SplitRequestUrl(url, parts);
 }
 
 bool HttpClient::SplitUrl(const char* url, char* scheme, int schemeSize, char* host, int hostSize, char* path,

@@ -73,6 +73,16 @@ public:
     void SetAbortFlag(const volatile LONG* flag) { abortFlag_ = flag; }
     static constexpr DWORD AbortPollMs = 50;
 
+    // The sizes, with their NUL, that a request's scheme, host and path must
+    // fit: a longer part fails the transfer before any connection is made.
+    static constexpr int MaxSchemeSize = 20;
+    static constexpr int MaxHostSize = 256;
+    static constexpr int MaxPathSize = 1024;
+    // Whether Transfer can send a request for url: its parts fit their sizes,
+    // its port is valid and its scheme is HTTP. Whether the host answers is
+    // not asked.
+    static bool CanRequest(const char* url);
+
     // Splits url into the upper-cased scheme ("HTTP" when none is given), the
     // upper-cased host, the path as passed and the port (80 when none). False
     // when a part does not fit its array (sizes include the NUL) or the port
@@ -105,6 +115,17 @@ public:
     int proxyPort;
 
 private:
+    // A url split for a request: the parts at their sizes.
+    struct RequestUrl
+    {
+        char scheme[MaxSchemeSize];
+        char host[MaxHostSize];
+        char path[MaxPathSize];
+        int port;
+    };
+    // SplitUrl into the parts, and the scheme is HTTP.
+    static bool SplitRequestUrl(const char* url, RequestUrl& parts);
+
     bool Connect(HttpSocket socket, unsigned long address, int port);
     bool OpenTunnel(HttpSocket socket);
     bool SendBytes(HttpSocket socket, const char* bytes, long count);

@@ -1,6 +1,10 @@
+// The server's Winsock declarations come before <windows.h>.
+#include "tests/support/NewsServer.h"
+
 #include "app/NewsQuery.h"
 
 #include "app/FrameOptions.h"
+#include "engine/HttpClient.h"
 
 #include <gtest/gtest.h>
 
@@ -54,4 +58,45 @@ TEST(NewsQuery, TheCheckIntervalStaysWithinTheOptionsRange)
     EXPECT_EQ(
         std::vector<UINT>({300000, 300000, 300000, 1800000, 216000000, 216000000, 216000000, 216000000}),
         milliseconds);
+}
+
+// The one rule of whether a keyword's search can be sent agrees with what
+// the HTTP client really does: the longest keyword it accepts goes out whole
+// to the server, and one character more makes the client fail before it
+// connects. Letters take one byte of the request, accented letters six.
+TEST(NewsQuery, AKeywordIsAcceptedExactlyWhenItsRequestGoesOut)
+{
+    const struct
+    {
+        const char *name, *character;
+    } rows[] = {
+        {"letters", "k"},
+        {"spaces", " "},
+        {"accented letters", "\xe9"},
+    };
+    NewsServer server;
+    const CString host = server.HostText().c_str();
+    EXPECT_TRUE(CanSendNewsQuery(host, CString('k', 900)));
+    EXPECT_FALSE(CanSendNewsQuery(host, CString('k', 3000)));
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CString longest;
+        while (longest.GetLength() < 3000 && CanSendNewsQuery(host, longest + row.character))
+            longest += row.character;
+        ASSERT_GT(longest.GetLength(), 100);
+        ASSERT_LT(longest.GetLength(), 3000);
+
+        HttpClient client;
+        CString data, headers, body;
+        const CString url = NewsSearchUrl(host, longest);
+        const size_t before = server.Requests().size();
+        ASSERT_EQ(1, client.Request(false, url, data, headers, body));
+        ASSERT_EQ(before + 1, server.Requests().size());
+        EXPECT_EQ(std::string(url).substr(7 + host.GetLength()), server.Requests().back().path);
+
+        EXPECT_EQ(0,
+                  client.Request(false, NewsSearchUrl(host, longest + row.character), data, headers, body));
+        EXPECT_EQ(before + 1, server.Requests().size());
+    }
 }
