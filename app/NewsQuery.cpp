@@ -77,5 +77,9 @@ CString NewsSearchUrl(const CString& host, const CString& keywordName)
 
 BOOL CanSendNewsQuery(const CString& host, const CString& keywordName)
 {
-    return HttpClient::CanRequest(NewsSearchUrl(host, keywordName));
+    // A host no request can go to (a damaged "SearchHost") is not the
+    // keyword's fault: only a keyword that makes a sendable request unsendable
+    // is refused.
+    return HttpClient::CanRequest(NewsSearchUrl(host, keywordName)) ||
+           !HttpClient::CanRequest(NewsSearchUrl(host, ""));
 }

@@ -29,5 +29,6 @@ CString NewsSearchUrl(const CString& host, const CString& keywordName);
 // Whether the HTTP client can send the request of NewsSearchUrl (host,
 // keywordName): the one rule the keyword dialogs ask before they take a
 // text. A keyword whose encoded text makes the request's path longer than
-// the client takes cannot be searched for.
+// the client takes cannot be searched for. With a host that no request can
+// go to, every keyword is accepted: the host, not the keyword, is at fault.
 BOOL CanSendNewsQuery(const CString& host, const CString& keywordName);

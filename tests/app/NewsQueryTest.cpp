@@ -100,3 +100,24 @@ TEST(NewsQuery, AKeywordIsAcceptedExactlyWhenItsRequestGoesOut)
         EXPECT_EQ(before + 1, server.Requests().size());
     }
 }
+
+// A search host that no request can go to (longer than the client takes, or
+// with a port out of range) makes no keyword "too long": the keyword dialogs
+// would otherwise refuse every keyword with a message about its length.
+TEST(NewsQuery, AHostNoRequestCanGoToRefusesNoKeyword)
+{
+    const struct
+    {
+        const char* name;
+        CString host;
+    } rows[] = {
+        {"host too long", CString('h', 300)},
+        {"port out of range", "127.0.0.1:99999"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(CanSendNewsQuery(row.host, "alpha"));
+        EXPECT_TRUE(CanSendNewsQuery(row.host, CString('k', 3000)));
+    }
+}
