@@ -2,9 +2,15 @@
 
 #include <string.h>
 
+#include <algorithm>
+#include <new>
+
 namespace {
 
 const char kNewLine[] = "\r\n";
+
+// Bigger files are not read: the text's pieces are found by 31-bit offsets.
+const ULONGLONG kLargestFile = 0x7FFFFFFF;
 
 // What the profile functions take for blank round a line, a name or a value.
 bool IsProfileSpace(char ch)
@@ -17,6 +23,11 @@ bool IsQuote(char ch)
     return ch == '"' || ch == '\'';
 }
 
+bool IsLineEnd(char ch)
+{
+    return ch == '\r' || ch == '\n';
+}
+
 void TrimProfileSpace(const char*& pszStart, const char*& pszEnd)
 {
     while (pszStart < pszEnd && IsProfileSpace(*pszStart))
@@ -25,13 +36,26 @@ void TrimProfileSpace(const char*& pszStart, const char*& pszEnd)
         pszEnd--;
 }
 
-// The value as read: one pair of the same quotes round it is dropped.
-std::string Unquoted(const std::string& strValue)
+// A name as given by a caller, without the blanks round it, which the
+// profile functions do not count either.
+std::string TrimmedName(LPCTSTR lpszName)
 {
-    const size_t nLength = strValue.size();
-    if (nLength >= 2 && IsQuote(strValue[0]) && strValue[nLength - 1] == strValue[0])
-        return strValue.substr(1, nLength - 2);
-    return strValue;
+    const char* pszStart = lpszName;
+    const char* pszEnd = lpszName + strlen(lpszName);
+    TrimProfileSpace(pszStart, pszEnd);
+    return std::string(pszStart, pszEnd);
+}
+
+// The value as read: one pair of the same quotes round it is dropped, and it
+// ends at a zero character.
+void Unquote(const char*& pszStart, size_t& nLength)
+{
+    if (nLength >= 2 && IsQuote(pszStart[0]) && pszStart[nLength - 1] == pszStart[0])
+    {
+        pszStart++;
+        nLength -= 2;
+    }
+    nLength = strnlen(pszStart, nLength);
 }
 
 // The value as written: in double quotes when reading would drop blank or a
@@ -46,20 +70,60 @@ std::string Quoted(const std::string& strValue)
     return '"' + strValue + '"';
 }
 
-// A file's whole contents; FALSE when it cannot be read.
+// Names made of ASCII are lowered here: most names are, and the system is
+// slower at it.
+bool IsAscii(const char* pszText, size_t nLength)
+{
+    return std::all_of(pszText, pszText + nLength, [](char ch) { return (unsigned char)ch < 0x80; });
+}
+
+wchar_t AsciiLower(char ch)
+{
+    return (wchar_t)(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+}
+
+// FNV-1a over the UTF-16 of a name's key.
+const UINT kHashStart = 2166136261u;
+
+UINT HashStep(UINT nHash, wchar_t ch)
+{
+    return (nHash ^ ch) * 16777619u;
+}
+
+std::wstring WideFrom(const char* pszText, size_t nLength)
+{
+    std::wstring strWide;
+    if (nLength == 0)
+        return strWide;
+    // The ANSI code page makes no more characters than bytes.
+    strWide.resize(nLength);
+    strWide.resize(::MultiByteToWideChar(CP_ACP, 0, pszText, (int)nLength, &strWide[0], (int)nLength));
+    return strWide;
+}
+
+// A file's whole contents; FALSE when it cannot be read or is too big to hold.
 BOOL ReadWholeFile(LPCTSTR lpszFileName, std::string& strBytes)
 {
     HANDLE hFile = ::CreateFileA(lpszFileName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;
-    const DWORD nSize = ::GetFileSize(hFile, NULL);
-    DWORD nRead = 0;
-    BOOL bRead = nSize != INVALID_FILE_SIZE;
+    LARGE_INTEGER size;
+    BOOL bRead = ::GetFileSizeEx(hFile, &size) && (ULONGLONG)size.QuadPart <= kLargestFile;
     if (bRead)
     {
-        strBytes.resize(nSize);
-        bRead = nSize == 0 || (::ReadFile(hFile, &strBytes[0], nSize, &nRead, NULL) && nRead == nSize);
+        // The handle is closed whether or not the memory is there.
+        const DWORD nSize = (DWORD)size.QuadPart;
+        DWORD nRead = 0;
+        try
+        {
+            strBytes.resize(nSize);
+            bRead = nSize == 0 || (::ReadFile(hFile, &strBytes[0], nSize, &nRead, NULL) && nRead == nSize);
+        }
+        catch (const std::bad_alloc&)
+        {
+            bRead = FALSE;
+        }
     }
     ::CloseHandle(hFile);
     return bRead;
@@ -67,18 +131,82 @@ BOOL ReadWholeFile(LPCTSTR lpszFileName, std::string& strBytes)
 
 } // namespace
 
-std::string CXTPPropExchangeIniDocument::KeyOf(const std::string& strName)
+CXTPPropExchangeIniDocument::CXTPPropExchangeIniDocument()
 {
-    std::string strKey = strName;
-    if (!strKey.empty())
-        ::CharLowerBuffA(&strKey[0], (DWORD)strKey.size());
+    AppendSection(Span{0, 0}, false);
+}
+
+const char* CXTPPropExchangeIniDocument::Chars(const Span& span) const
+{
+    if (span.nStart & kAddedText)
+        return m_addedText.data() + (span.nStart & ~kAddedText);
+    return m_text.data() + span.nStart;
+}
+
+CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::SpanOf(const char* pszStart,
+                                                                    const char* pszEnd) const
+{
+    return Span{(UINT)(pszStart - m_text.data()), (UINT)(pszEnd - pszStart)};
+}
+
+CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::AddText(const std::string& strText)
+{
+    const UINT nStart = (UINT)m_addedText.size();
+    m_addedText += strText;
+    return Span{nStart | kAddedText, (UINT)m_addedText.size() - nStart};
+}
+
+std::wstring CXTPPropExchangeIniDocument::KeyOf(const char* pszName, size_t nLength)
+{
+    if (IsAscii(pszName, nLength))
+    {
+        std::wstring strKey(nLength, L'\0');
+        std::transform(pszName, pszName + nLength, strKey.begin(), AsciiLower);
+        return strKey;
+    }
+    std::wstring strKey = WideFrom(pszName, nLength);
+    ::CharLowerBuffW(&strKey[0], (DWORD)strKey.size());
     return strKey;
+}
+
+std::wstring CXTPPropExchangeIniDocument::KeyOf(const Span& span) const
+{
+    return KeyOf(Chars(span), span.nLength);
+}
+
+UINT CXTPPropExchangeIniDocument::HashOf(const std::wstring& strKey)
+{
+    UINT nHash = kHashStart;
+    for (wchar_t ch : strKey)
+        nHash = HashStep(nHash, ch);
+    return nHash;
+}
+
+UINT CXTPPropExchangeIniDocument::HashOf(const Span& span) const
+{
+    // An ASCII name is hashed as its key would be, without making the key.
+    const char* pszName = Chars(span);
+    if (!IsAscii(pszName, span.nLength))
+        return HashOf(KeyOf(span));
+    UINT nHash = kHashStart;
+    for (UINT i = 0; i < span.nLength; i++)
+        nHash = HashStep(nHash, AsciiLower(pszName[i]));
+    return nHash;
 }
 
 const CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSection(LPCTSTR lpszSection) const
 {
-    auto it = m_sectionIndex.find(KeyOf(lpszSection));
-    return it == m_sectionIndex.end() ? NULL : &m_sections[it->second];
+    const std::string strName = TrimmedName(lpszSection);
+    const std::wstring strKey = KeyOf(strName.data(), strName.size());
+    // The chain runs from the last section of the hash to the first.
+    const Section* pFound = NULL;
+    for (UINT i = m_sectionIndex.Find(HashOf(strKey)); i != CXTPPropExchangeIniIndex::kNone;
+         i = m_sections[i].nNextSameHash)
+    {
+        if (KeyOf(m_sections[i].name) == strKey)
+            pFound = &m_sections[i];
+    }
+    return pFound;
 }
 
 CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSection(LPCTSTR lpszSection)
@@ -86,45 +214,101 @@ CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSection(L
     return const_cast<Section*>(static_cast<const CXTPPropExchangeIniDocument*>(this)->FindSection(lpszSection));
 }
 
-CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::AppendSection(const std::string& strName)
+const CXTPPropExchangeIniDocument::Line* CXTPPropExchangeIniDocument::FindLine(const Section& section,
+                                                                            LPCTSTR lpszName) const
+{
+    const std::string strName = TrimmedName(lpszName);
+    const std::wstring strKey = KeyOf(strName.data(), strName.size());
+    // The chain runs from the last line of the hash to the first.
+    const Line* pFound = NULL;
+    for (UINT i = section.lineIndex.Find(HashOf(strKey)); i != CXTPPropExchangeIniIndex::kNone;
+         i = section.lines[i].nNextSameHash)
+    {
+        if (!section.lines[i].bRemoved && KeyOf(section.lines[i].name) == strKey)
+            pFound = &section.lines[i];
+    }
+    return pFound;
+}
+
+void CXTPPropExchangeIniDocument::AppendSection(const Span& name, bool bHasHeader)
 {
     // A section named again is a section of its own; the first is the one found.
-    m_sectionIndex.insert({KeyOf(strName), m_sections.size()});
-    m_sections.push_back(Section());
-    m_sections.back().strName = strName;
+    const UINT nHash = HashOf(name);
+    m_sections.emplace_back();
+    Section& section = m_sections.back();
+    section.name = name;
+    section.bHasHeader = bHasHeader;
+    section.nNextSameHash = m_sectionIndex.Set(nHash, (UINT)m_sections.size() - 1);
+}
+
+CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::ObtainSection(LPCTSTR lpszSection)
+{
+    Section* pSection = FindSection(lpszSection);
+    if (pSection != NULL)
+        return *pSection;
+    AppendSection(AddText(TrimmedName(lpszSection)), true);
     return m_sections.back();
 }
 
-CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::ObtainSection(const std::string& strName)
-{
-    Section* pSection = FindSection(strName.c_str());
-    return pSection != NULL ? *pSection : AppendSection(strName);
-}
-
-void CXTPPropExchangeIniDocument::AddLine(Section& section, const std::string& strName,
-                                          const std::string& strValue, bool bHasValue)
+void CXTPPropExchangeIniDocument::AddLine(Section& section, const Span& name, const Span& value, bool bHasValue)
 {
     // Only the first line of a name counts: a later one stays in the text.
-    section.lineIndex.insert({KeyOf(strName), section.lines.size()});
-    section.lines.push_back({strName, strValue, bHasValue, false});
+    const UINT nHash = HashOf(name);
+    section.lines.push_back({name, value, CXTPPropExchangeIniIndex::kNone, bHasValue, false});
+    section.lines.back().nNextSameHash = section.lineIndex.Set(nHash, (UINT)section.lines.size() - 1);
 }
 
-void CXTPPropExchangeIniDocument::Parse(const char* pszText, size_t nLength)
+BOOL CXTPPropExchangeIniDocument::Parse(const char* pszBytes, size_t nLength)
 {
-    m_sections.clear();
-    m_sectionIndex.clear();
-    Section* pSection = NULL;
-    const char* pszEnd = pszText + nLength;
-    for (const char* pszLine = pszText; pszLine < pszEnd;)
+    return Load([&](std::string& strBytes) {
+        strBytes.assign(pszBytes, nLength);
+        return TRUE;
+    });
+}
+
+BOOL CXTPPropExchangeIniDocument::LoadFromFile(LPCTSTR lpszFileName)
+{
+    return Load([&](std::string& strBytes) { return ReadWholeFile(lpszFileName, strBytes); });
+}
+
+BOOL CXTPPropExchangeIniDocument::Load(const std::function<BOOL(std::string&)>& readBytes)
+{
+    try
     {
-        const char* pszBreak = (const char*)memchr(pszLine, '\n', pszEnd - pszLine);
-        const char* pszLineEnd = pszBreak != NULL ? pszBreak : pszEnd;
-        ParseLine(pszLine, pszLineEnd, pSection);
-        pszLine = pszLineEnd + 1;
+        CXTPPropExchangeIniDocument loaded;
+        if (!readBytes(loaded.m_text))
+            return FALSE;
+        loaded.ParseText();
+        *this = std::move(loaded);
+        return TRUE;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return FALSE;
     }
 }
 
-void CXTPPropExchangeIniDocument::ParseLine(const char* pszStart, const char* pszEnd, Section*& pSection)
+void CXTPPropExchangeIniDocument::ParseText()
+{
+    UINT nSection = 0;
+    const char* pszEnd = m_text.data() + m_text.size();
+    for (const char* pszLine = m_text.data();; pszLine++)
+    {
+        const char* pszLineEnd = pszLine;
+        while (pszLineEnd < pszEnd && !IsLineEnd(*pszLineEnd))
+            pszLineEnd++;
+        ParseLine(pszLine, pszLineEnd, nSection);
+        if (pszLineEnd == pszEnd)
+            break;
+        pszLine = pszLineEnd;
+    }
+    // The lines were taken in by growing arrays: held, they take no more
+    // than they need.
+    for (Section& section : m_sections)
+        section.lines.shrink_to_fit();
+}
+
+void CXTPPropExchangeIniDocument::ParseLine(const char* pszStart, const char* pszEnd, UINT& nSection)
 {
     TrimProfileSpace(pszStart, pszEnd);
     if (pszStart == pszEnd)
@@ -136,65 +320,81 @@ void CXTPPropExchangeIniDocument::ParseLine(const char* pszStart, const char* ps
             pszClose--;
         if (pszClose > pszStart)
         {
-            pSection = &AppendSection(std::string(pszStart + 1, pszClose));
+            const char* pszName = pszStart + 1;
+            TrimProfileSpace(pszName, pszClose);
+            AppendSection(SpanOf(pszName, pszClose), true);
+            nSection = (UINT)m_sections.size() - 1;
             return;
         }
     }
-    if (pSection == NULL)
-        pSection = &ObtainSection("");
+    Section& section = m_sections[nSection];
     const char* pszEquals = (const char*)memchr(pszStart, '=', pszEnd - pszStart);
     if (pszEquals == NULL)
     {
-        AddLine(*pSection, std::string(pszStart, pszEnd), std::string(), false);
+        AddLine(section, SpanOf(pszStart, pszEnd), Span{0, 0}, false);
         return;
     }
     const char* pszNameEnd = pszEquals;
     const char* pszValue = pszEquals + 1;
     TrimProfileSpace(pszStart, pszNameEnd);
     TrimProfileSpace(pszValue, pszEnd);
-    AddLine(*pSection, std::string(pszStart, pszNameEnd), std::string(pszValue, pszEnd), true);
+    AddLine(section, SpanOf(pszStart, pszNameEnd), SpanOf(pszValue, pszEnd), true);
+}
+
+void CXTPPropExchangeIniDocument::WriteText(const std::function<void(const char*, size_t)>& write) const
+{
+    bool bWritten = false;
+    for (const Section& section : m_sections)
+    {
+        if (section.bHasHeader)
+        {
+            if (bWritten)
+                write(kNewLine, 2);
+            write("[", 1);
+            write(Chars(section.name), section.name.nLength);
+            write("]\r\n", 3);
+            bWritten = true;
+        }
+        for (const Line& line : section.lines)
+        {
+            if (line.bRemoved)
+                continue;
+            write(Chars(line.name), line.name.nLength);
+            if (line.bHasValue)
+            {
+                write("=", 1);
+                write(Chars(line.value), line.value.nLength);
+            }
+            write(kNewLine, 2);
+            bWritten = true;
+        }
+    }
 }
 
 std::string CXTPPropExchangeIniDocument::GetText() const
 {
     std::string strText;
-    for (const Section& section : m_sections)
-    {
-        if (!strText.empty())
-            strText += kNewLine;
-        if (!section.strName.empty())
-            strText += '[' + section.strName + ']' + kNewLine;
-        for (const Line& line : section.lines)
-        {
-            if (line.bRemoved)
-                continue;
-            strText += line.strName;
-            if (line.bHasValue)
-                strText += '=' + line.strValue;
-            strText += kNewLine;
-        }
-    }
+    WriteText([&](const char* pszPiece, size_t nLength) { strText.append(pszPiece, nLength); });
     return strText;
-}
-
-BOOL CXTPPropExchangeIniDocument::LoadFromFile(LPCTSTR lpszFileName)
-{
-    std::string strBytes;
-    if (!ReadWholeFile(lpszFileName, strBytes))
-        return FALSE;
-    Parse(strBytes.data(), strBytes.size());
-    return TRUE;
 }
 
 BOOL CXTPPropExchangeIniDocument::SaveToFile(LPCTSTR lpszFileName) const
 {
-    const std::string strText = GetText();
     HANDLE hFile = ::CreateFileA(lpszFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;
-    DWORD nWritten = 0;
-    const BOOL bWritten = ::WriteFile(hFile, strText.data(), (DWORD)strText.size(), &nWritten, NULL)
-                          && nWritten == strText.size();
+    BOOL bWritten = FALSE;
+    try
+    {
+        const std::string strText = GetText();
+        DWORD nWritten = 0;
+        bWritten = ::WriteFile(hFile, strText.data(), (DWORD)strText.size(), &nWritten, NULL)
+                   && nWritten == strText.size();
+    }
+    catch (const std::bad_alloc&)
+    {
+        bWritten = FALSE;
+    }
     ::CloseHandle(hFile);
     return bWritten;
 }
@@ -212,13 +412,13 @@ void CXTPPropExchangeIniDocument::AddSection(LPCTSTR lpszSection)
 BOOL CXTPPropExchangeIniDocument::Lookup(LPCTSTR lpszSection, LPCTSTR lpszName, CString& strValue) const
 {
     const Section* pSection = FindSection(lpszSection);
-    if (pSection == NULL)
+    const Line* pLine = pSection != NULL ? FindLine(*pSection, lpszName) : NULL;
+    if (pLine == NULL || !pLine->bHasValue)
         return FALSE;
-    auto it = pSection->lineIndex.find(KeyOf(lpszName));
-    if (it == pSection->lineIndex.end() || !pSection->lines[it->second].bHasValue)
-        return FALSE;
-    const std::string strRead = Unquoted(pSection->lines[it->second].strValue);
-    strValue = CString(strRead.data(), (int)strRead.size());
+    const char* pszValue = Chars(pLine->value);
+    size_t nLength = pLine->value.nLength;
+    Unquote(pszValue, nLength);
+    strValue = CString(pszValue, (int)nLength);
     return TRUE;
 }
 
@@ -226,37 +426,23 @@ void CXTPPropExchangeIniDocument::SetValue(LPCTSTR lpszSection, LPCTSTR lpszName
 {
     ASSERT(strchr(strValue, '\n') == NULL && strchr(strValue, '\r') == NULL);
     Section& section = ObtainSection(lpszSection);
-    const std::string strWritten = Quoted(std::string(strValue, strValue.GetLength()));
-    auto it = section.lineIndex.find(KeyOf(lpszName));
-    if (it == section.lineIndex.end())
+    const Span value = AddText(Quoted(std::string(strValue, strValue.GetLength())));
+    Line* pLine = const_cast<Line*>(FindLine(section, lpszName));
+    if (pLine == NULL)
     {
-        AddLine(section, lpszName, strWritten, true);
+        AddLine(section, AddText(TrimmedName(lpszName)), value, true);
         return;
     }
-    Line& line = section.lines[it->second];
-    line.strValue = strWritten;
-    line.bHasValue = true;
+    pLine->value = value;
+    pLine->bHasValue = true;
 }
 
 void CXTPPropExchangeIniDocument::RemoveValue(LPCTSTR lpszSection, LPCTSTR lpszName)
 {
-    Section* pSection = FindSection(lpszSection);
-    if (pSection == NULL)
-        return;
-    const std::string strKey = KeyOf(lpszName);
-    auto it = pSection->lineIndex.find(strKey);
-    if (it == pSection->lineIndex.end())
-        return;
     // The line is left out of the text; a later line of the name, if any,
     // is found in its place, as the profile functions would.
-    pSection->lines[it->second].bRemoved = true;
-    pSection->lineIndex.erase(it);
-    for (size_t i = 0; i < pSection->lines.size(); i++)
-    {
-        if (!pSection->lines[i].bRemoved && KeyOf(pSection->lines[i].strName) == strKey)
-        {
-            pSection->lineIndex.insert({strKey, i});
-            break;
-        }
-    }
+    Section* pSection = FindSection(lpszSection);
+    Line* pLine = pSection != NULL ? const_cast<Line*>(FindLine(*pSection, lpszName)) : NULL;
+    if (pLine != NULL)
+        pLine->bRemoved = true;
 }

@@ -1,36 +1,50 @@
 #pragma once
 // CXTPPropExchangeIniDocument: the text of an INI file held in memory as
 // sections of named values, in file order, read and written as the system's
-// profile functions read and write them: names of sections and values are
-// found whatever their case, the first of a repeated name counts, the spaces
-// round a name and a value do not count, one pair of quotes (double or
-// single) round a value is dropped, and a line without "=" is kept but holds
-// no value. The INI settings exchange (CXTPPropExchangeIniFile) works on one,
-// so that it reads and writes a file once and finds each value at once,
-// however many sections the file has.
+// profile functions read and write them: a line ends at a carriage return
+// or a line feed; names of sections and values are found whatever their
+// case, the first of a repeated name counts, the blanks round a section's
+// name (inside its brackets), a name and a value do not count, one pair of
+// quotes (double or single) round a value is dropped, and a line without
+// "=" is kept but holds no value. Lines before the first section header
+// form the section without a name (""), which is the one found by that
+// name; a later "[]" header starts a section that keeps its header.
 //
+// The INI settings exchange (CXTPPropExchangeIniFile) works on one, so that
+// it reads and writes a file once and finds each value at once, however
+// many sections the file has.
+//
+//     const char szText[] = "[Settings]\r\nWidth = 10\r\n";
 //     CXTPPropExchangeIniDocument doc;
-//     doc.Parse("[Settings]\r\nWidth = 10\r\n");
+//     doc.Parse(szText, strlen(szText));
 //     CString strWidth;
 //     doc.Lookup("settings", "WIDTH", strWidth); // "10"
 //     doc.SetValue("Settings", "Title", " spaced ");
-//     doc.GetText(); // "[Settings]\r\nWidth = 10\r\nTitle=\" spaced \"\r\n"
+//     doc.GetText(); // "[Settings]\r\nWidth=10\r\nTitle=\" spaced \"\r\n"
+//
+// The text is held once, as read; each line costs a few numbers on top of
+// its text. A load that cannot get the memory it needs answers FALSE and
+// leaves the document as it was.
 #include "framework/Core.h"
+#include "toolkit/foundation/XTPPropExchangeIniIndex.h"
 
+#include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class CXTPPropExchangeIniDocument
 {
 public:
-    // Replaces the contents with the sections and values of the text. Lines
-    // before the first section go to a section without a name.
-    void Parse(const char* pszText, size_t nLength);
-    // The whole text: each section's line (none for the section without a
-    // name), then its lines, a blank line between sections.
+    CXTPPropExchangeIniDocument();
+
+    // Replaces the contents with the sections and values of a file's text;
+    // FALSE, the contents unchanged, when the memory runs out.
+    BOOL Parse(const char* pszBytes, size_t nLength);
+    // The whole text: each section's header (none for the leading section
+    // without a name), then its lines, a blank line between sections.
     std::string GetText() const;
-    // Parse of the file's bytes; FALSE when it cannot be read.
+    // Parse of the file's bytes; FALSE, the contents unchanged, when it
+    // cannot be read or held in memory.
     BOOL LoadFromFile(LPCTSTR lpszFileName);
     // Writes GetText over the file; FALSE when it cannot be written.
     BOOL SaveToFile(LPCTSTR lpszFileName) const;
@@ -42,39 +56,68 @@ public:
     // the value is missing (a line without "=" holds none).
     BOOL Lookup(LPCTSTR lpszSection, LPCTSTR lpszName, CString& strValue) const;
     // Replaces the value, or adds it at the end of its section (added when
-    // missing); it is written so that it reads back as given (in quotes when
-    // its edges would be lost). A value is one line: it holds no line break.
+    // missing; the section without a name is the leading one); it is written
+    // so that it reads back as given (in quotes when its edges would be
+    // lost). A value is one line: it holds no line break.
     void SetValue(LPCTSTR lpszSection, LPCTSTR lpszName, const CString& strValue);
     void RemoveValue(LPCTSTR lpszSection, LPCTSTR lpszName);
 
 private:
+    // A piece of text: in the text as read (m_text) or, with kAddedText
+    // set in its start, in the text added since (m_addedText).
+    struct Span
+    {
+        UINT nStart;
+        UINT nLength;
+    };
     struct Line
     {
-        std::string strName;
-        std::string strValue; // as written, quotes and all
+        Span name;
+        Span value; // as written, quotes and all
+        UINT nNextSameHash; // the line before it whose name has the same hash
         bool bHasValue;
         bool bRemoved;
     };
     struct Section
     {
-        std::string strName;
+        Span name;
+        bool bHasHeader; // false for the lines before the first header only
+        UINT nNextSameHash; // the section before it whose name has the same hash
         std::vector<Line> lines;
-        std::unordered_map<std::string, size_t> lineIndex; // by lower-case name: the first line
+        CXTPPropExchangeIniIndex lineIndex; // by name hash: the last line
     };
+    static constexpr UINT kAddedText = 0x80000000;
 
-    // The lower-case form under which names are found.
-    static std::string KeyOf(const std::string& strName);
+    // Reads the bytes into a new document and takes its contents when that
+    // succeeds: no exception leaves a load.
+    BOOL Load(const std::function<BOOL(std::string&)>& readBytes);
+    void ParseText();
+    void ParseLine(const char* pszStart, const char* pszEnd, UINT& nSection);
+    // The lines' pieces in file order, for GetText and SaveToFile.
+    void WriteText(const std::function<void(const char*, size_t)>& write) const;
+
+    const char* Chars(const Span& span) const;
+    Span SpanOf(const char* pszStart, const char* pszEnd) const;
+    Span AddText(const std::string& strText);
+    // The form under which names are found: lower case, in UTF-16.
+    static std::wstring KeyOf(const char* pszName, size_t nLength);
+    static UINT HashOf(const std::wstring& strKey);
+    std::wstring KeyOf(const Span& span) const;
+    UINT HashOf(const Span& span) const;
+
     // The first section of the name, or NULL.
     const Section* FindSection(LPCTSTR lpszSection) const;
     Section* FindSection(LPCTSTR lpszSection);
+    // The first line of the name not removed, or NULL.
+    const Line* FindLine(const Section& section, LPCTSTR lpszName) const;
     // A new section at the end, found by its name unless an earlier one has it.
-    Section& AppendSection(const std::string& strName);
+    void AppendSection(const Span& name, bool bHasHeader);
     // The first section of the name, appended when the document has none.
-    Section& ObtainSection(const std::string& strName);
-    static void AddLine(Section& section, const std::string& strName, const std::string& strValue,
-                        bool bHasValue);
-    void ParseLine(const char* pszStart, const char* pszEnd, Section*& pSection);
+    Section& ObtainSection(LPCTSTR lpszSection);
+    void AddLine(Section& section, const Span& name, const Span& value, bool bHasValue);
 
-    std::vector<Section> m_sections;
-    std::unordered_map<std::string, size_t> m_sectionIndex; // by lower-case name: the first section
+    std::string m_text; // as read
+    std::string m_addedText;
+    std::vector<Section> m_sections; // the first is the leading one without a name
+    CXTPPropExchangeIniIndex m_sectionIndex; // by name hash: the last section
 };

@@ -25,7 +25,8 @@ class CXTPPropExchangeIniFile : public CXTPPropExchange
 public:
     CXTPPropExchangeIniFile(BOOL bLoading, LPCTSTR lpszParentSection, LPCTSTR lpszSection);
 
-    // Reads the file; FALSE when it does not exist or cannot be read.
+    // Reads the file; FALSE when it does not exist, cannot be read or does
+    // not fit in memory.
     BOOL LoadFromFile(LPCTSTR lpszFileName);
     // Writes what was exchanged (over what was loaded) to the file, which it
     // replaces; FALSE when that fails.

@@ -1,12 +1,18 @@
 // The INI text held in memory: it reads a file as the system's profile
-// functions read it (checked against those functions on the same files) and
-// writes values so that those functions read them back as given.
+// functions read it (checked against those functions on the same files),
+// line ends and odd section headers included, writes
+// values so that those functions read them back as given, and a store over a
+// loaded file changes only what it stores.
+#include "tests/support/CallCounter.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPPropExchangeIniDocument.h"
+#include "toolkit/foundation/XTPPropExchangeIniFile.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -114,6 +120,163 @@ TEST(PropExchangeIniDocument, ChangesKeepTheRestOfTheFile)
     doc.RemoveValue("A", "x");
     doc.RemoveValue("Missing", "x");
     EXPECT_EQ("<missing>", DocumentRead(doc, "A", "x"));
+}
+
+// The strings of a list the profile functions give: each ended by a zero.
+std::vector<std::string> ZeroEndedList(const char* pszList, DWORD nLength)
+{
+    std::vector<std::string> items;
+    for (const char* psz = pszList; psz < pszList + nLength && *psz != 0; psz += strlen(psz) + 1)
+        items.push_back(psz);
+    return items;
+}
+
+// Everything the profile functions read in a file: each value of each
+// section they name and of the section without a name, by section and name.
+typedef std::map<std::pair<std::string, std::string>, std::string> ProfileValues;
+
+ProfileValues ReadAllAsProfile(const std::string& strPath)
+{
+    std::vector<char> buffer(1 << 16);
+    std::vector<std::string> sections = ZeroEndedList(
+        buffer.data(), ::GetPrivateProfileSectionNamesA(buffer.data(), (DWORD)buffer.size(), strPath.c_str()));
+    sections.push_back("");
+    ProfileValues values;
+    for (const std::string& strSection : sections)
+    {
+        const DWORD nLength = ::GetPrivateProfileStringA(strSection.c_str(), NULL, "", buffer.data(),
+                                                         (DWORD)buffer.size(), strPath.c_str());
+        for (const std::string& strName : ZeroEndedList(buffer.data(), nLength))
+            values[{strSection, strName}] = ProfileRead(strPath, strSection.c_str(), strName.c_str());
+    }
+    return values;
+}
+
+// The text with its ASCII letters in upper case (wine's profile functions
+// match the case of ASCII letters only).
+std::string AsciiUpper(std::string strText)
+{
+    for (char& ch : strText)
+    {
+        if (ch >= 'a' && ch <= 'z')
+            ch = (char)(ch - 'a' + 'A');
+    }
+    return strText;
+}
+
+// A file with names and values outside ASCII, in the ANSI code page (with a
+// euro sign): "Größe" and "Höhe".
+const std::string kAnsiText = "[Settings]\r\nWidth=10\r\nName=Gr\xF6\xDF"
+                              "e \x80\r\n\r\n[Gr\xF6\xDF"
+                              "e]\r\nH\xF6he=1\r\n";
+
+// Files the profile functions read in their own way; each has Width=10 in
+// [Settings], the value a store changes.
+struct FileKind
+{
+    const char* name;
+    std::string bytes;
+};
+
+const FileKind kFileKinds[] = {
+    {"a carriage return alone ends a line", "[Settings]\r\nWidth=10\rHeight=5\r\n"},
+    {"carriage returns alone end every line", "[Settings]\rWidth=10\rHeight=5\r[Other]\rx=1\r"},
+    {"line feed and carriage return mixed", "[Settings]\n\rWidth=10\n\rHeight=5\r\r\n[Other]\nx=1"},
+    {"ANSI names outside ASCII", kAnsiText},
+    {"blanks inside a section's brackets", "[ Settings ]\r\nWidth=10\r\n[\tOther\v]\r\nx=1\r\n"},
+    {"a header without a name after a section", "[Settings]\r\nWidth=10\r\n[]\r\nk=2\r\n[ ]\r\nk2=3\r\n"},
+    {"lines before the first header", "loose=1\r\n; note\r\n[Settings]\r\nWidth=10\r\n"},
+    {"odd brackets", "[Two]]\r\nd=4\r\n[Settings] after\r\nWidth=10\r\n[Open\r\nc=3\r\n"},
+};
+
+TEST(PropExchangeIniDocument, ReadsEveryKindOfFileAsTheProfileFunctionsDo)
+{
+    for (const FileKind& kind : kFileKinds)
+    {
+        TempFolder folder;
+        const std::string strPath = folder.File("kind.ini");
+        WriteFile(strPath, kind.bytes);
+        const ProfileValues profile = ReadAllAsProfile(strPath);
+        EXPECT_EQ("10", profile.at({"Settings", "Width"})) << kind.name;
+        CXTPPropExchangeIniDocument doc;
+        ASSERT_TRUE(doc.LoadFromFile(strPath.c_str())) << kind.name;
+        for (const auto& value : profile)
+        {
+            const std::string& strSection = value.first.first;
+            const std::string& strName = value.first.second;
+            EXPECT_EQ(value.second, DocumentRead(doc, strSection.c_str(), strName.c_str()))
+                << kind.name << ": [" << strSection << "] " << strName;
+            EXPECT_EQ(ProfileRead(strPath, AsciiUpper(strSection).c_str(), AsciiUpper(strName).c_str()),
+                      DocumentRead(doc, AsciiUpper(strSection).c_str(), AsciiUpper(strName).c_str()))
+                << kind.name << ": [" << AsciiUpper(strSection) << "] " << AsciiUpper(strName);
+        }
+    }
+}
+
+TEST(PropExchangeIniDocument, AStoreOverALoadedFileChangesOnlyWhatItStores)
+{
+    // Values set in [Settings] (one outside ASCII) and in the section
+    // without a name, which the profile functions keep before the first
+    // header.
+    const char* kStores[][3] = {
+        {"Settings", "Width", "20"},
+        {"Settings", "Text", "Gr\xFC\xDF \x80"},
+        {"", "Stored", "first"},
+    };
+    for (const FileKind& kind : kFileKinds)
+    {
+        TempFolder folder;
+        const std::string strPath = folder.File("kind.ini");
+        WriteFile(strPath, kind.bytes);
+        ProfileValues expected = ReadAllAsProfile(strPath);
+        for (const auto& store : kStores)
+            expected[{store[0], store[1]}] = store[2];
+        // Three starts of a program, each storing over the file the last left.
+        std::string strFirstSaved;
+        for (int nStart = 0; nStart < 3; nStart++)
+        {
+            CXTPPropExchangeIniDocument doc;
+            ASSERT_TRUE(doc.LoadFromFile(strPath.c_str())) << kind.name;
+            for (const auto& store : kStores)
+                doc.SetValue(store[0], store[1], store[2]);
+            ASSERT_TRUE(doc.SaveToFile(strPath.c_str())) << kind.name;
+            if (nStart == 0)
+                strFirstSaved = ReadBytes(strPath);
+        }
+        EXPECT_EQ(expected, ReadAllAsProfile(strPath)) << kind.name;
+        EXPECT_EQ(strFirstSaved, ReadBytes(strPath)) << kind.name << ": the same values stored again change nothing";
+    }
+}
+
+TEST(PropExchangeIniDocument, StoringDefaultsOverALoadedFileFindsEachNameOnce)
+{
+    // The exchange removes every value equal to its default: each removal
+    // finds its line from the name, not by going through the section. The
+    // names are not ASCII, so that the system lowers each name looked at.
+    const int kValues = 2000;
+    auto name = [](int i) { return "Gr\xF6\xDF" "e" + std::to_string(i); };
+    std::string strText = "[Items]\r\n";
+    for (int i = 0; i < kValues; i++)
+        strText += name(i) + "=x\r\n";
+    TempFolder folder;
+    const std::string strPath = folder.File("items.ini");
+    WriteFile(strPath, strText);
+    CallCounter lowerAnsi("USER32.dll", "CharLowerBuffA");
+    CallCounter lowerWide("USER32.dll", "CharLowerBuffW");
+    ASSERT_TRUE(lowerAnsi.IsCounting() || lowerWide.IsCounting());
+    {
+        CXTPPropExchangeIniFile px(FALSE, NULL, "Items");
+        ASSERT_TRUE(px.LoadFromFile(strPath.c_str()));
+        for (int i = 0; i < kValues; i++)
+        {
+            CString strValue;
+            EXPECT_TRUE(PX_String(&px, name(i).c_str(), strValue, ""));
+        }
+        ASSERT_TRUE(px.SaveToFile(strPath.c_str()));
+    }
+    EXPECT_LE(lowerAnsi.Count() + lowerWide.Count(), 8 * kValues) << "a name is lowered a few times, not each line";
+    EXPECT_GE(lowerAnsi.Count() + lowerWide.Count(), kValues) << "the counter sees the names lowered";
+    EXPECT_EQ(ProfileValues(), ReadAllAsProfile(strPath)) << "every value equal to its default is gone";
 }
 
 } // namespace
