@@ -9,6 +9,23 @@ namespace {
 
 const char kNewLine[] = "\r\n";
 
+// The forms of a file: the byte-order mark it begins with (none in the ANSI
+// code page), and whether it is UTF-16 and of which byte order. In the order
+// of the document's Encoding.
+struct FileForm
+{
+    const char* pszMark;
+    bool bUtf16;
+    bool bBigEndian;
+};
+const FileForm kFileForms[] = {
+    {"", false, false},             // ANSI code page
+    {"\xEF\xBB\xBF", false, false}, // UTF-8
+    {"\xFF\xFE", true, false},       // UTF-16LE
+    {"\xFE\xFF", true, true},        // UTF-16BE
+};
+// Text is written out in pieces of about this size.
+const size_t kWriteChunk = 64 * 1024;
 // Bigger files are not read: the text's pieces are found by 31-bit offsets.
 const ULONGLONG kLargestFile = 0x7FFFFFFF;
 
@@ -46,6 +63,11 @@ std::string TrimmedName(LPCTSTR lpszName)
     return std::string(pszStart, pszEnd);
 }
 
+bool StartsWith(const std::string& strText, const char* pszStart)
+{
+    return strText.compare(0, strlen(pszStart), pszStart) == 0;
+}
+
 // The value as read: one pair of the same quotes round it is dropped, and it
 // ends at a zero character.
 void Unquote(const char*& pszStart, size_t& nLength)
@@ -70,8 +92,8 @@ std::string Quoted(const std::string& strValue)
     return '"' + strValue + '"';
 }
 
-// Names made of ASCII are lowered here: most names are, and the system is
-// slower at it.
+// Names made of ASCII, the same in every code page, are lowered here: most
+// names are, and the system is slower at it.
 bool IsAscii(const char* pszText, size_t nLength)
 {
     return std::all_of(pszText, pszText + nLength, [](char ch) { return (unsigned char)ch < 0x80; });
@@ -90,15 +112,34 @@ UINT HashStep(UINT nHash, wchar_t ch)
     return (nHash ^ ch) * 16777619u;
 }
 
-std::wstring WideFrom(const char* pszText, size_t nLength)
+std::wstring WideFrom(const char* pszText, size_t nLength, UINT nCodePage)
 {
     std::wstring strWide;
     if (nLength == 0)
         return strWide;
-    // The ANSI code page makes no more characters than bytes.
+    // Neither the ANSI code page nor UTF-8 makes more characters than bytes.
     strWide.resize(nLength);
-    strWide.resize(::MultiByteToWideChar(CP_ACP, 0, pszText, (int)nLength, &strWide[0], (int)nLength));
+    strWide.resize(::MultiByteToWideChar(nCodePage, 0, pszText, (int)nLength, &strWide[0], (int)nLength));
     return strWide;
+}
+
+std::string NarrowFrom(const wchar_t* pszText, size_t nLength, UINT nCodePage)
+{
+    std::string strNarrow;
+    if (nLength == 0)
+        return strNarrow;
+    const int nBytes = ::WideCharToMultiByte(nCodePage, 0, pszText, (int)nLength, NULL, 0, NULL, NULL);
+    if (nBytes <= 0)
+        throw std::bad_alloc(); // more than an int counts
+    strNarrow.resize(nBytes);
+    ::WideCharToMultiByte(nCodePage, 0, pszText, (int)nLength, &strNarrow[0], nBytes, NULL, NULL);
+    return strNarrow;
+}
+
+void SwapByteOrder(wchar_t* pszText, size_t nLength)
+{
+    for (size_t i = 0; i < nLength; i++)
+        pszText[i] = (wchar_t)((pszText[i] << 8) | (pszText[i] >> 8));
 }
 
 // A file's whole contents; FALSE when it cannot be read or is too big to hold.
@@ -129,11 +170,67 @@ BOOL ReadWholeFile(LPCTSTR lpszFileName, std::string& strBytes)
     return bRead;
 }
 
+// Writes the text held (in the ANSI code page or UTF-8) to a file in its
+// form, a piece at a time: a piece is never split, so UTF-8 is turned into
+// UTF-16 whole characters at a time.
+class EncodedFileWriter
+{
+public:
+    EncodedFileWriter(HANDLE hFile, const FileForm& form) : m_hFile(hFile), m_form(form)
+    {
+        WriteBytes(form.pszMark, strlen(form.pszMark));
+        m_buffer.reserve(kWriteChunk);
+    }
+    void Write(const char* pszPiece, size_t nLength)
+    {
+        if (!m_buffer.empty() && m_buffer.size() + nLength > kWriteChunk)
+            Flush();
+        m_buffer.append(pszPiece, nLength);
+    }
+    // Writes what is left; whether every write succeeded.
+    BOOL Finish()
+    {
+        Flush();
+        return m_bWritten;
+    }
+
+private:
+    void Flush()
+    {
+        if (!m_form.bUtf16)
+            WriteBytes(m_buffer.data(), m_buffer.size());
+        else
+        {
+            std::wstring strWide = WideFrom(m_buffer.data(), m_buffer.size(), CP_UTF8);
+            if (m_form.bBigEndian)
+                SwapByteOrder(&strWide[0], strWide.size());
+            WriteBytes((const char*)strWide.data(), strWide.size() * sizeof(wchar_t));
+        }
+        m_buffer.clear();
+    }
+    void WriteBytes(const char* pBytes, size_t nLength)
+    {
+        DWORD nWritten = 0;
+        if (nLength > 0 && (!::WriteFile(m_hFile, pBytes, (DWORD)nLength, &nWritten, NULL) || nWritten != nLength))
+            m_bWritten = FALSE;
+    }
+
+    HANDLE m_hFile;
+    const FileForm& m_form;
+    std::string m_buffer;
+    BOOL m_bWritten = TRUE;
+};
+
 } // namespace
 
-CXTPPropExchangeIniDocument::CXTPPropExchangeIniDocument()
+CXTPPropExchangeIniDocument::CXTPPropExchangeIniDocument() : m_encoding(encodingAnsi)
 {
     AppendSection(Span{0, 0}, false);
+}
+
+UINT CXTPPropExchangeIniDocument::CodePage() const
+{
+    return m_encoding == encodingAnsi ? CP_ACP : CP_UTF8;
 }
 
 const char* CXTPPropExchangeIniDocument::Chars(const Span& span) const
@@ -149,14 +246,20 @@ CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::SpanOf(const char
     return Span{(UINT)(pszStart - m_text.data()), (UINT)(pszEnd - pszStart)};
 }
 
-CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::AddText(const std::string& strText)
+CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::AddText(const std::string& strAnsi)
 {
     const UINT nStart = (UINT)m_addedText.size();
-    m_addedText += strText;
+    if (m_encoding == encodingAnsi)
+        m_addedText += strAnsi;
+    else
+    {
+        const std::wstring strWide = WideFrom(strAnsi.data(), strAnsi.size(), CP_ACP);
+        m_addedText += NarrowFrom(strWide.data(), strWide.size(), CP_UTF8);
+    }
     return Span{nStart | kAddedText, (UINT)m_addedText.size() - nStart};
 }
 
-std::wstring CXTPPropExchangeIniDocument::KeyOf(const char* pszName, size_t nLength)
+std::wstring CXTPPropExchangeIniDocument::KeyOf(const char* pszName, size_t nLength, UINT nCodePage)
 {
     if (IsAscii(pszName, nLength))
     {
@@ -164,14 +267,14 @@ std::wstring CXTPPropExchangeIniDocument::KeyOf(const char* pszName, size_t nLen
         std::transform(pszName, pszName + nLength, strKey.begin(), AsciiLower);
         return strKey;
     }
-    std::wstring strKey = WideFrom(pszName, nLength);
+    std::wstring strKey = WideFrom(pszName, nLength, nCodePage);
     ::CharLowerBuffW(&strKey[0], (DWORD)strKey.size());
     return strKey;
 }
 
 std::wstring CXTPPropExchangeIniDocument::KeyOf(const Span& span) const
 {
-    return KeyOf(Chars(span), span.nLength);
+    return KeyOf(Chars(span), span.nLength, CodePage());
 }
 
 UINT CXTPPropExchangeIniDocument::HashOf(const std::wstring& strKey)
@@ -197,7 +300,7 @@ UINT CXTPPropExchangeIniDocument::HashOf(const Span& span) const
 const CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSection(LPCTSTR lpszSection) const
 {
     const std::string strName = TrimmedName(lpszSection);
-    const std::wstring strKey = KeyOf(strName.data(), strName.size());
+    const std::wstring strKey = KeyOf(strName.data(), strName.size(), CP_ACP);
     // The chain runs from the last section of the hash to the first.
     const Section* pFound = NULL;
     for (UINT i = m_sectionIndex.Find(HashOf(strKey)); i != CXTPPropExchangeIniIndex::kNone;
@@ -218,7 +321,7 @@ const CXTPPropExchangeIniDocument::Line* CXTPPropExchangeIniDocument::FindLine(c
                                                                             LPCTSTR lpszName) const
 {
     const std::string strName = TrimmedName(lpszName);
-    const std::wstring strKey = KeyOf(strName.data(), strName.size());
+    const std::wstring strKey = KeyOf(strName.data(), strName.size(), CP_ACP);
     // The chain runs from the last line of the hash to the first.
     const Line* pFound = NULL;
     for (UINT i = section.lineIndex.Find(HashOf(strKey)); i != CXTPPropExchangeIniIndex::kNone;
@@ -278,6 +381,7 @@ BOOL CXTPPropExchangeIniDocument::Load(const std::function<BOOL(std::string&)>& 
         CXTPPropExchangeIniDocument loaded;
         if (!readBytes(loaded.m_text))
             return FALSE;
+        loaded.DecodeText();
         loaded.ParseText();
         *this = std::move(loaded);
         return TRUE;
@@ -286,6 +390,26 @@ BOOL CXTPPropExchangeIniDocument::Load(const std::function<BOOL(std::string&)>& 
     {
         return FALSE;
     }
+}
+
+void CXTPPropExchangeIniDocument::DecodeText()
+{
+    for (int nForm = encodingUtf8; nForm <= encodingUtf16BE; nForm++)
+    {
+        if (StartsWith(m_text, kFileForms[nForm].pszMark))
+            m_encoding = (Encoding)nForm;
+    }
+    const FileForm& form = kFileForms[m_encoding];
+    m_text.erase(0, strlen(form.pszMark));
+    if (!form.bUtf16)
+        return;
+    // Whole characters (an odd last byte is none), turned into UTF-8.
+    wchar_t* pszWide = (wchar_t*)&m_text[0];
+    const size_t nWide = m_text.size() / sizeof(wchar_t);
+    if (form.bBigEndian)
+        SwapByteOrder(pszWide, nWide);
+    std::string strUtf8 = NarrowFrom(pszWide, nWide, CP_UTF8);
+    m_text.swap(strUtf8);
 }
 
 void CXTPPropExchangeIniDocument::ParseText()
@@ -386,10 +510,9 @@ BOOL CXTPPropExchangeIniDocument::SaveToFile(LPCTSTR lpszFileName) const
     BOOL bWritten = FALSE;
     try
     {
-        const std::string strText = GetText();
-        DWORD nWritten = 0;
-        bWritten = ::WriteFile(hFile, strText.data(), (DWORD)strText.size(), &nWritten, NULL)
-                   && nWritten == strText.size();
+        EncodedFileWriter writer(hFile, kFileForms[m_encoding]);
+        WriteText([&](const char* pszPiece, size_t nLength) { writer.Write(pszPiece, nLength); });
+        bWritten = writer.Finish();
     }
     catch (const std::bad_alloc&)
     {
@@ -418,7 +541,10 @@ BOOL CXTPPropExchangeIniDocument::Lookup(LPCTSTR lpszSection, LPCTSTR lpszName, 
     const char* pszValue = Chars(pLine->value);
     size_t nLength = pLine->value.nLength;
     Unquote(pszValue, nLength);
-    strValue = CString(pszValue, (int)nLength);
+    if (m_encoding == encodingAnsi)
+        strValue = CString(pszValue, (int)nLength);
+    else
+        strValue = CString(WideFrom(pszValue, nLength, CP_UTF8).c_str());
     return TRUE;
 }
 

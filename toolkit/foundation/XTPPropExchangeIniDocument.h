@@ -10,6 +10,11 @@
 // form the section without a name (""), which is the one found by that
 // name; a later "[]" header starts a section that keeps its header.
 //
+// A file that begins with a byte-order mark is a Unicode file (UTF-8, or
+// UTF-16 of either byte order); any other is in the ANSI code page. Names
+// and values pass in and out in the ANSI code page whatever the file's
+// encoding, and the file is written back in the encoding it was read in.
+//
 // The INI settings exchange (CXTPPropExchangeIniFile) works on one, so that
 // it reads and writes a file once and finds each value at once, however
 // many sections the file has.
@@ -37,16 +42,20 @@ class CXTPPropExchangeIniDocument
 public:
     CXTPPropExchangeIniDocument();
 
-    // Replaces the contents with the sections and values of a file's text;
-    // FALSE, the contents unchanged, when the memory runs out.
+    // Replaces the contents with the sections and values of a file's bytes
+    // (a byte-order mark included); FALSE, the contents unchanged, when the
+    // memory runs out.
     BOOL Parse(const char* pszBytes, size_t nLength);
-    // The whole text: each section's header (none for the leading section
-    // without a name), then its lines, a blank line between sections.
+    // The whole text, in the ANSI code page or, for a Unicode file, in
+    // UTF-8 without a byte-order mark: each section's header (none for the
+    // leading section without a name), then its lines, a blank line between
+    // sections.
     std::string GetText() const;
     // Parse of the file's bytes; FALSE, the contents unchanged, when it
     // cannot be read or held in memory.
     BOOL LoadFromFile(LPCTSTR lpszFileName);
-    // Writes GetText over the file; FALSE when it cannot be written.
+    // Writes GetText over the file in the encoding it was read in (with its
+    // byte-order mark); FALSE when it cannot be written.
     BOOL SaveToFile(LPCTSTR lpszFileName) const;
 
     BOOL HasSection(LPCTSTR lpszSection) const;
@@ -63,6 +72,14 @@ public:
     void RemoveValue(LPCTSTR lpszSection, LPCTSTR lpszName);
 
 private:
+    // The form of the file read (the order of the forms in the .cpp file).
+    enum Encoding
+    {
+        encodingAnsi,
+        encodingUtf8,
+        encodingUtf16LE,
+        encodingUtf16BE,
+    };
     // A piece of text: in the text as read (m_text) or, with kAddedText
     // set in its start, in the text added since (m_addedText).
     struct Span
@@ -91,21 +108,27 @@ private:
     // Reads the bytes into a new document and takes its contents when that
     // succeeds: no exception leaves a load.
     BOOL Load(const std::function<BOOL(std::string&)>& readBytes);
+    // Takes the encoding from a byte-order mark and turns m_text into the
+    // form held (the mark dropped, UTF-16 turned into UTF-8).
+    void DecodeText();
     void ParseText();
     void ParseLine(const char* pszStart, const char* pszEnd, UINT& nSection);
     // The lines' pieces in file order, for GetText and SaveToFile.
     void WriteText(const std::function<void(const char*, size_t)>& write) const;
 
+    // The code page of the text held: the ANSI one, or UTF-8.
+    UINT CodePage() const;
     const char* Chars(const Span& span) const;
     Span SpanOf(const char* pszStart, const char* pszEnd) const;
-    Span AddText(const std::string& strText);
+    // A text given in the ANSI code page, added in the form held.
+    Span AddText(const std::string& strAnsi);
     // The form under which names are found: lower case, in UTF-16.
-    static std::wstring KeyOf(const char* pszName, size_t nLength);
+    static std::wstring KeyOf(const char* pszName, size_t nLength, UINT nCodePage);
     static UINT HashOf(const std::wstring& strKey);
     std::wstring KeyOf(const Span& span) const;
     UINT HashOf(const Span& span) const;
 
-    // The first section of the name, or NULL.
+    // The first section of the name (given in the ANSI code page), or NULL.
     const Section* FindSection(LPCTSTR lpszSection) const;
     Section* FindSection(LPCTSTR lpszSection);
     // The first line of the name not removed, or NULL.
@@ -116,7 +139,8 @@ private:
     Section& ObtainSection(LPCTSTR lpszSection);
     void AddLine(Section& section, const Span& name, const Span& value, bool bHasValue);
 
-    std::string m_text; // as read
+    Encoding m_encoding;
+    std::string m_text; // as read, in the form held
     std::string m_addedText;
     std::vector<Section> m_sections; // the first is the leading one without a name
     CXTPPropExchangeIniIndex m_sectionIndex; // by name hash: the last section

@@ -1,6 +1,6 @@
 // The INI text held in memory: it reads a file as the system's profile
 // functions read it (checked against those functions on the same files),
-// line ends and odd section headers included, writes
+// line ends, byte-order marks and odd section headers included, writes
 // values so that those functions read them back as given, and a store over a
 // loaded file changes only what it stores.
 #include "tests/support/CallCounter.h"
@@ -164,8 +164,30 @@ std::string AsciiUpper(std::string strText)
     return strText;
 }
 
-// A file with names and values outside ASCII, in the ANSI code page (with a
-// euro sign): "Größe" and "Höhe".
+// UTF-8 text as the bytes of UTF-16 of either order.
+std::string Utf16Bytes(const std::string& strUtf8, bool bBigEndian)
+{
+    std::wstring strWide(strUtf8.size(), L'\0');
+    strWide.resize(::MultiByteToWideChar(CP_UTF8, 0, strUtf8.data(), (int)strUtf8.size(), &strWide[0],
+                                         (int)strWide.size()));
+    std::string strBytes;
+    for (wchar_t ch : strWide)
+    {
+        const char low = (char)(ch & 0xFF), high = (char)(ch >> 8);
+        strBytes += bBigEndian ? high : low;
+        strBytes += bBigEndian ? low : high;
+    }
+    return strBytes;
+}
+
+// A file with names and values outside ASCII, held in UTF-8 (with a euro
+// sign, which the ANSI code page has, and a Chinese character, which it
+// has not): "Größe" and "Höhe".
+const std::string kUnicodeText = "[Settings]\r\nWidth=10\r\nName=Gr\xC3\xB6\xC3\x9F"
+                                 "e \xE2\x82\xAC \xE4\xB8\xAD\r\n\r\n[Gr\xC3\xB6\xC3\x9F"
+                                 "e]\r\nH\xC3\xB6he=1\r\n";
+
+// The same in the ANSI code page, without the Chinese character.
 const std::string kAnsiText = "[Settings]\r\nWidth=10\r\nName=Gr\xF6\xDF"
                               "e \x80\r\n\r\n[Gr\xF6\xDF"
                               "e]\r\nH\xF6he=1\r\n";
@@ -176,17 +198,21 @@ struct FileKind
 {
     const char* name;
     std::string bytes;
+    std::string mark; // the byte-order mark the file keeps
 };
 
 const FileKind kFileKinds[] = {
-    {"a carriage return alone ends a line", "[Settings]\r\nWidth=10\rHeight=5\r\n"},
-    {"carriage returns alone end every line", "[Settings]\rWidth=10\rHeight=5\r[Other]\rx=1\r"},
-    {"line feed and carriage return mixed", "[Settings]\n\rWidth=10\n\rHeight=5\r\r\n[Other]\nx=1"},
-    {"ANSI names outside ASCII", kAnsiText},
-    {"blanks inside a section's brackets", "[ Settings ]\r\nWidth=10\r\n[\tOther\v]\r\nx=1\r\n"},
-    {"a header without a name after a section", "[Settings]\r\nWidth=10\r\n[]\r\nk=2\r\n[ ]\r\nk2=3\r\n"},
-    {"lines before the first header", "loose=1\r\n; note\r\n[Settings]\r\nWidth=10\r\n"},
-    {"odd brackets", "[Two]]\r\nd=4\r\n[Settings] after\r\nWidth=10\r\n[Open\r\nc=3\r\n"},
+    {"a carriage return alone ends a line", "[Settings]\r\nWidth=10\rHeight=5\r\n", ""},
+    {"carriage returns alone end every line", "[Settings]\rWidth=10\rHeight=5\r[Other]\rx=1\r", ""},
+    {"line feed and carriage return mixed", "[Settings]\n\rWidth=10\n\rHeight=5\r\r\n[Other]\nx=1", ""},
+    {"ANSI names outside ASCII", kAnsiText, ""},
+    {"UTF-8 with its mark", "\xEF\xBB\xBF" + kUnicodeText, "\xEF\xBB\xBF"},
+    {"UTF-16LE with its mark", "\xFF\xFE" + Utf16Bytes(kUnicodeText, false), "\xFF\xFE"},
+    {"UTF-16BE with its mark", "\xFE\xFF" + Utf16Bytes(kUnicodeText, true), "\xFE\xFF"},
+    {"blanks inside a section's brackets", "[ Settings ]\r\nWidth=10\r\n[\tOther\v]\r\nx=1\r\n", ""},
+    {"a header without a name after a section", "[Settings]\r\nWidth=10\r\n[]\r\nk=2\r\n[ ]\r\nk2=3\r\n", ""},
+    {"lines before the first header", "loose=1\r\n; note\r\n[Settings]\r\nWidth=10\r\n", ""},
+    {"odd brackets", "[Two]]\r\nd=4\r\n[Settings] after\r\nWidth=10\r\n[Open\r\nc=3\r\n", ""},
 };
 
 TEST(PropExchangeIniDocument, ReadsEveryKindOfFileAsTheProfileFunctionsDo)
@@ -210,6 +236,27 @@ TEST(PropExchangeIniDocument, ReadsEveryKindOfFileAsTheProfileFunctionsDo)
                       DocumentRead(doc, AsciiUpper(strSection).c_str(), AsciiUpper(strName).c_str()))
                 << kind.name << ": [" << AsciiUpper(strSection) << "] " << AsciiUpper(strName);
         }
+    }
+}
+
+TEST(PropExchangeIniDocument, FindsNamesOutsideAsciiWhateverTheirCase)
+{
+    // Windows documents names as found whatever their case; wine's profile
+    // functions match the case of ASCII letters only, so this is not
+    // compared with them.
+    const FileKind kFiles[] = {
+        {"ANSI", kAnsiText, ""},
+        {"UTF-8", "\xEF\xBB\xBF" + kUnicodeText, "\xEF\xBB\xBF"},
+        {"UTF-16LE", "\xFF\xFE" + Utf16Bytes(kUnicodeText, false), "\xFF\xFE"},
+    };
+    for (const FileKind& file : kFiles)
+    {
+        CXTPPropExchangeIniDocument doc;
+        ASSERT_TRUE(doc.Parse(file.bytes.data(), file.bytes.size()));
+        EXPECT_EQ("1", DocumentRead(doc, "GR\xD6\xDF"
+                                         "E",
+                                    "H\xD6HE"))
+            << file.name;
     }
 }
 
@@ -244,6 +291,7 @@ TEST(PropExchangeIniDocument, AStoreOverALoadedFileChangesOnlyWhatItStores)
                 strFirstSaved = ReadBytes(strPath);
         }
         EXPECT_EQ(expected, ReadAllAsProfile(strPath)) << kind.name;
+        EXPECT_EQ(kind.mark, strFirstSaved.substr(0, kind.mark.size())) << kind.name << ": written in its own encoding";
         EXPECT_EQ(strFirstSaved, ReadBytes(strPath)) << kind.name << ": the same values stored again change nothing";
     }
 }
