@@ -1,6 +1,9 @@
 #include "toolkit/foundation/XTPCaptureLoop.h"
 #include "framework/Window.h"
 
+#include <algorithm>
+#include <vector>
+
 CXTPCaptureLoop::CXTPCaptureLoop(HWND hWnd, DWORD dwOptions) : m_hWnd(hWnd), m_dwOptions(dwOptions)
 {
     // Only a window can hold the capture.
@@ -14,18 +17,12 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
     End end = endFinished;
     for (;;)
     {
-        if (keepGoing && !keepGoing())
-        {
-            end = endCondition;
-            break;
-        }
-        if (!HoldsCapture())
-        {
-            end = endCaptureLost;
-            break;
-        }
+        // The paints run other windows' code, which may end the drag (take
+        // the capture, destroy the window): the checks come after them.
         if (m_dwOptions & paintFirst)
             DispatchPendingPaints();
+        if (ShouldEnd(keepGoing, end))
+            break;
         MSG msg;
         const BOOL bResult = ::GetMessageA(&msg, NULL, 0, 0);
         if (bResult == -1)
@@ -40,12 +37,11 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
             end = endQuit;
             break;
         }
-        if (keepGoing && !keepGoing())
+        if (ShouldEnd(keepGoing, end))
         {
-            // What ended the condition happened while waiting: this message
+            // What ended the drag happened while waiting: this message
             // belongs to whoever runs after the loop.
             Repost(msg);
-            end = endCondition;
             break;
         }
         if ((m_dwOptions & endOnEscape) && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
@@ -69,6 +65,17 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
     return end;
 }
 
+BOOL CXTPCaptureLoop::ShouldEnd(const Condition& keepGoing, End& end) const
+{
+    if (keepGoing && !keepGoing())
+        end = endCondition;
+    else if (!HoldsCapture())
+        end = endCaptureLost;
+    else
+        return FALSE;
+    return TRUE;
+}
+
 BOOL CXTPCaptureLoop::HoldsCapture() const
 {
     return !(m_dwOptions & captureMouse) || ::GetCapture() == m_hWnd;
@@ -88,12 +95,17 @@ void CXTPCaptureLoop::Dispatch(MSG& msg) const
 
 void CXTPCaptureLoop::DispatchPendingPaints()
 {
+    // Each window is painted once: one that stays invalid, or that another
+    // window's paint invalidates again, waits for the next call. A pending
+    // WM_QUIT passes every filter (and comes before the paints): it is left
+    // for the loop.
+    std::vector<HWND> painted;
     MSG msg;
-    HWND hWndPainted = NULL;
-    while (::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_NOREMOVE) && msg.hwnd != hWndPainted)
+    while (::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_NOREMOVE) && msg.message == WM_PAINT
+           && std::find(painted.begin(), painted.end(), msg.hwnd) == painted.end())
     {
-        hWndPainted = msg.hwnd;
-        if (::PeekMessageA(&msg, hWndPainted, WM_PAINT, WM_PAINT, PM_REMOVE))
+        painted.push_back(msg.hwnd);
+        if (::PeekMessageA(&msg, msg.hwnd, WM_PAINT, WM_PAINT, PM_REMOVE))
             ::DispatchMessageA(&msg);
     }
 }

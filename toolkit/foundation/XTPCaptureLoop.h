@@ -6,12 +6,15 @@
 // caller, who decides what the message means for the drag; everything the
 // caller does not take is dispatched as usual. The loop ends
 //   - when the caller says so (its handler answers finish),
-//   - when the caller's condition no longer holds (checked before and after
-//     each wait; a message taken after it stopped holding is put back),
+//   - when the caller's condition no longer holds,
 //   - on Esc, when asked (endOnEscape),
-//   - when the window loses the capture (captureMouse),
+//   - when the window loses the capture (captureMouse), as it does when it
+//     is destroyed,
 //   - on WM_QUIT, which is posted again so the program's own loop ends too,
 //   - when GetMessage fails.
+// The condition and the capture are checked before each wait (after the
+// pending paints of paintFirst, which run other windows' code) and after it;
+// a message taken after either stopped holding is put back on the queue.
 // The capture is released at the end if the window still holds it.
 //
 //     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
@@ -73,11 +76,15 @@ public:
     // TRUE for the ends that abandon the drag (anything but the handler's finish).
     static BOOL IsAbandoned(End end) { return end != endFinished; }
 
-    // Dispatches the WM_PAINT messages waiting in the thread's queue; a
-    // window that stays invalid after its paint is not asked again.
+    // Dispatches the WM_PAINT messages waiting in the thread's queue, each
+    // window's once: a window that stays invalid after its paint, or that
+    // another window's paint invalidates again, waits for the next call.
     static void DispatchPendingPaints();
 
 private:
+    // TRUE, with the reason in end, when the condition or the capture no
+    // longer holds.
+    BOOL ShouldEnd(const Condition& keepGoing, End& end) const;
     BOOL HoldsCapture() const;
     void Dispatch(MSG& msg) const;
     static void Repost(const MSG& msg);

@@ -3,20 +3,30 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
 
-// A window that counts what reaches its procedure and can give up the capture
-// when told to (as a window does when another one takes it).
+// A window that counts what reaches its procedure, can give up the capture
+// when told to (as a window does when another one takes it) and runs the
+// test's code after each of its paints.
 class CCountingWindow : public CTestWindow
 {
 public:
     static const UINT kDropCapture = WM_APP + 1;
     static const UINT kPing = WM_APP + 2;
 
+    CCountingWindow() = default;
+    // A window of the size at the point of the screen, beside the others.
+    CCountingWindow(CPoint ptAt, CSize size) : CTestWindow(size)
+    {
+        SetWindowPos(NULL, ptAt.x, ptAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
     std::vector<UINT> received;
     int nPaints = 0;
+    std::function<void()> afterPaint;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -27,7 +37,10 @@ protected:
             received.push_back(message);
         if (message == kDropCapture)
             ::ReleaseCapture();
-        return CTestWindow::WindowProc(message, wParam, lParam);
+        const LRESULT lResult = CTestWindow::WindowProc(message, wParam, lParam);
+        if (message == WM_PAINT && afterPaint)
+            afterPaint();
+        return lResult;
     }
 };
 
@@ -232,6 +245,66 @@ TEST_F(CaptureLoopTest, WithoutTheCaptureOptionTheMouseIsLeftAlone)
         return CXTPCaptureLoop::finish;
     });
     EXPECT_EQ(NULL, hHolder);
+}
+
+// A paint of another window that destroys the tracked one ends the loop
+// before the handler sees another message: it would work on a window that
+// is gone.
+TEST_F(CaptureLoopTest, AnotherWindowsPaintThatDestroysTheTrackedWindowEndsTheLoop)
+{
+    CCountingWindow tracked(CPoint(0, 0), CSize(100, 100));
+    CCountingWindow other(CPoint(200, 0), CSize(100, 100));
+    PumpPending();
+    other.nPaints = 0;
+    other.afterPaint = [&] { tracked.DestroyWindow(); };
+    other.Invalidate();
+    ::PostMessageA(other.GetSafeHwnd(), CCountingWindow::kPing, 0, 0);
+    ::PostMessageA(other.GetSafeHwnd(), WM_LBUTTONUP, 0, 0);
+    int nHandledAfterDestruction = 0;
+    CXTPCaptureLoop loop(tracked.GetSafeHwnd(), CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::paintFirst);
+    const CXTPCaptureLoop::End end = loop.Run([&](MSG& msg) {
+        if (tracked.GetSafeHwnd() == NULL)
+            ++nHandledAfterDestruction;
+        return EndOnRelease(msg);
+    });
+    EXPECT_EQ(1, other.nPaints);
+    EXPECT_EQ(NULL, tracked.GetSafeHwnd()) << "the paint destroyed it";
+    EXPECT_EQ(CXTPCaptureLoop::endCaptureLost, end);
+    EXPECT_EQ(0, nHandledAfterDestruction);
+}
+
+// Two windows that invalidate each other in their paints would be painted
+// for ever: each is painted once, and the loop goes on to the mouse.
+TEST_F(CaptureLoopTest, WindowsThatInvalidateEachOtherInTheirPaintsAreEachPaintedOnce)
+{
+    CCountingWindow first(CPoint(0, 0), CSize(100, 100));
+    CCountingWindow second(CPoint(200, 0), CSize(100, 100));
+    PumpPending();
+    first.nPaints = second.nPaints = 0;
+    first.afterPaint = [&] { second.Invalidate(); };
+    second.afterPaint = [&] { first.Invalidate(); };
+    first.Invalidate();
+    Post(WM_LBUTTONUP);
+    CXTPCaptureLoop loop(window.GetSafeHwnd(), CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::paintFirst);
+    EXPECT_EQ(CXTPCaptureLoop::endFinished, loop.Run(EndOnRelease));
+    EXPECT_EQ(1, first.nPaints);
+    EXPECT_EQ(1, second.nPaints);
+    first.afterPaint = nullptr;
+    second.afterPaint = nullptr;
+    CXTPCaptureLoop::DispatchPendingPaints();
+}
+
+// A WM_QUIT passes every message filter: the paints leave it for the loop,
+// which ends on it.
+TEST_F(CaptureLoopTest, PendingPaintsLeaveAQuitForTheLoop)
+{
+    window.Invalidate();
+    ::PostQuitMessage(3);
+    CXTPCaptureLoop::DispatchPendingPaints();
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+    window.UpdateWindow();
 }
 
 } // namespace
