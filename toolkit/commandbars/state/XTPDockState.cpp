@@ -255,16 +255,23 @@ void CXTPDockState::SetVirtualScreen(CRect rcVirtualScreen)
 
 void CXTPDockState::FitLoaded(CXTPBarInfo& info) const
 {
-    // Places and sizes come from stored data: bounded before any arithmetic.
-    const CRect rcBounds = XTPStoredBounds(m_rcVirtualScreen, m_sizeSaved);
+    // Places on the screen may lie on the screen the state was saved on; once
+    // scaled they lie where the next load, of a state saved on this screen,
+    // keeps them. A docked bar's place and every remembered docked rectangle
+    // are in a dock bar's client coordinates, whatever the screens.
+    const CRect rcScreenLoaded = XTPStoredBounds(m_rcVirtualScreen, m_sizeSaved);
+    const CRect rcScreenKept = XTPStoredBounds(m_rcVirtualScreen, m_rectDevice.Size());
+    const CRect rcDocked = XTPDockedPlaceBounds();
     // A coordinate that was not saved (-1) stays missing whatever the scale.
-    const CPoint ptPos = ScalePoint(XTPBoundStoredPoint(info.m_pointPos, rcBounds));
+    const CPoint ptPos = info.m_bFloating ? FitPoint(info.m_pointPos, rcScreenLoaded, rcScreenKept)
+                                          : FitPoint(info.m_pointPos, rcDocked, rcDocked);
     if (info.m_pointPos.x != -1)
         info.m_pointPos.x = ptPos.x;
     if (info.m_pointPos.y != -1)
         info.m_pointPos.y = ptPos.y;
-    info.m_rectMRUDockPos = ScaleRect(XTPBoundStoredRect(info.m_rectMRUDockPos, rcBounds));
-    info.m_ptMRUFloatPos = ScalePoint(XTPBoundStoredPoint(info.m_ptMRUFloatPos, rcBounds));
+    info.m_rectMRUDockPos =
+        XTPBoundStoredRect(ScaleRect(XTPBoundStoredRect(info.m_rectMRUDockPos, rcDocked)), rcDocked);
+    info.m_ptMRUFloatPos = FitPoint(info.m_ptMRUFloatPos, rcScreenLoaded, rcScreenKept);
     if (!XTPIsStoredWidth(info.m_nMRUWidth))
         info.m_nMRUWidth = kNoWidth;
     // A client size no screen shows leaves the dialog bar its own.
@@ -273,6 +280,12 @@ void CXTPDockState::FitLoaded(CXTPBarInfo& info) const
         if (!XTPIsStoredSizeInBounds(*pSize, m_rcVirtualScreen))
             *pSize = CSize(0, 0);
     }
+}
+
+CPoint CXTPDockState::FitPoint(CPoint point, const CRect& rcLoaded, const CRect& rcKept) const
+{
+    // Bounded before any arithmetic: stored values reach the ends of the range.
+    return XTPBoundStoredPoint(ScalePoint(XTPBoundStoredPoint(point, rcLoaded)), rcKept);
 }
 
 CPoint CXTPDockState::ScalePoint(CPoint point) const

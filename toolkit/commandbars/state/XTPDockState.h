@@ -93,15 +93,20 @@ public:
     // A virtual screen (every monitor) other than the system's.
     void SetVirtualScreen(CRect rcVirtualScreen);
     // A bar info just read from stored data made fit for this screen: its
-    // places moved into the virtual screen (or the saved one, when larger),
-    // then scaled; a remembered width outside 0 .. 32767 and dialog-bar
-    // client sizes larger than the virtual screen refused (none; the bar
-    // keeps its own).
+    // places on the screen (a floating bar's place, the remembered floating
+    // place) moved into the virtual screen (or the saved one, when larger),
+    // its places in a dock bar (a docked bar's place, the remembered docked
+    // rectangle) into XTPDockedPlaceBounds, then scaled and bounded again,
+    // so that saving and loading the result changes nothing; a remembered
+    // width outside 0 .. 32767 and dialog-bar client sizes larger than the
+    // virtual screen refused (none; the bar keeps its own).
     void FitLoaded(CXTPBarInfo& info) const;
 
 private:
     CXTPDockState(const CXTPDockState&);
     void operator=(const CXTPDockState&);
+    // The stored point moved into rcLoaded, scaled, and moved into rcKept.
+    CPoint FitPoint(CPoint point, const CRect& rcLoaded, const CRect& rcKept) const;
 
     std::vector<CXTPBarInfo*> m_arrBarInfo;
     CRect m_rectDevice;

@@ -34,6 +34,11 @@ CRect XTPStoredBounds(const CRect& rcVirtualScreen, CSize szSavedScreen)
     return rcBounds;
 }
 
+CRect XTPDockedPlaceBounds()
+{
+    return CRect(0, 0, kXTPMaxScreenSide, kXTPMaxScreenSide);
+}
+
 CPoint XTPBoundStoredPoint(CPoint pt, const CRect& rcBounds)
 {
     return CPoint(BoundInto(pt.x, rcBounds.left, rcBounds.right), BoundInto(pt.y, rcBounds.top, rcBounds.bottom));

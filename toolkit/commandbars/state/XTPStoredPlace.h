@@ -6,10 +6,13 @@
 // screen. A stored place is moved into the bounds (a floating bar then
 // lands on the work area like any other placed off the screen); a stored
 // size larger than the bounds is refused, and so is an icon size no icon
-// can take.
+// can take. Places on the screen are bounded by the virtual screen; places
+// in a dock bar (its client coordinates) by what a window can have, the dock
+// bar's layout then placing the bar.
 //
 //     const CRect rcBounds = XTPStoredBounds(XTPGetVirtualScreen(), szSavedScreen);
 //     ptFloating = XTPBoundStoredPoint(ptFloating, rcBounds);
+//     rcDocked = XTPBoundStoredRect(rcDocked, XTPDockedPlaceBounds());
 //     if (!XTPIsStoredSizeInBounds(szClient, rcBounds)) ...   // keep the bar's own
 #include "framework/Core.h"
 
@@ -25,6 +28,9 @@ CRect XTPGetVirtualScreen();
 // screen the state was saved on (0, 0 to its size) when that size is one a
 // screen can have (each side 1 to kXTPMaxScreenSide).
 CRect XTPStoredBounds(const CRect& rcVirtualScreen, CSize szSavedScreen);
+// Where places in a dock bar's client coordinates may lie: 0 to
+// kXTPMaxScreenSide on each axis, whatever the screens.
+CRect XTPDockedPlaceBounds();
 // The point moved into the bounds (their right and bottom edges excluded).
 CPoint XTPBoundStoredPoint(CPoint pt, const CRect& rcBounds);
 // The rectangle cut to the bounds' size and moved into them; a negative

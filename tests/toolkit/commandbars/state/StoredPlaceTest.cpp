@@ -8,7 +8,10 @@
 #include "toolkit/commandbars/state/XTPStoredPlace.h"
 
 #include <climits>
+#include <cstdio>
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -67,7 +70,8 @@ TEST(StoredPlace, SizesAndWidthsBeyondWhatAScreenShowsAreRefused)
 
 // A bar info read from stored data, fitted: places bounded, then scaled to
 // the current screen; a coordinate not saved stays -1; sizes no screen
-// shows become none.
+// shows become none. The docked rectangle is in its dock bar's
+// coordinates: no screen cuts it.
 TEST(StoredPlace, LoadedBarInfosAreBoundedBeforeTheyAreScaled)
 {
     CXTPDockState state;
@@ -86,10 +90,120 @@ TEST(StoredPlace, LoadedBarInfosAreBoundedBeforeTheyAreScaled)
     // screen's corner; a scaled rectangle keeps its size.
     EXPECT_EQ(CPoint(1600 - ::GetSystemMetrics(SM_CXICON), -1), info.m_pointPos);
     EXPECT_EQ(CPoint(1000, 0), info.m_ptMRUFloatPos);
-    EXPECT_EQ(CRect(0, 100, 3200, 160), info.m_rectMRUDockPos);
+    EXPECT_EQ(CRect(0, 100, 32767, 160), info.m_rectMRUDockPos);
     EXPECT_EQ(32767, info.m_nMRUWidth) << "none";
     EXPECT_EQ(CSize(0, 0), info.m_szDialogBarDockingClient) << "none";
     EXPECT_EQ(CSize(300, 250), info.m_szDialogBarFloatingClient);
+}
+
+// Places, docked rectangle and floating place of a bar info, as a test compares them.
+std::string Places(const CXTPBarInfo& info)
+{
+    char text[160];
+    snprintf(text, sizeof text, "at %ld, %ld docked %ld, %ld, %ld, %ld floated %ld, %ld", info.m_pointPos.x,
+             info.m_pointPos.y, info.m_rectMRUDockPos.left, info.m_rectMRUDockPos.top, info.m_rectMRUDockPos.right,
+             info.m_rectMRUDockPos.bottom, info.m_ptMRUFloatPos.x, info.m_ptMRUFloatPos.y);
+    return text;
+}
+
+// A dock state on a desktop whose primary monitor (1280 x 1024) has another
+// one on its left.
+void UseDesktopLeftOfZero(CXTPDockState& state)
+{
+    state.SetVirtualScreen(kScreen);
+    state.SetCurrentScreen(CRect(0, 0, 1280, 1024));
+}
+
+// A docked bar's place and the remembered docked rectangle are in a dock
+// bar's client coordinates: the screens do not bound them, the range of
+// window coordinates does. Only floating places are on the screen.
+TEST(StoredPlace, PlacesInADockBarAreNotScreenPlaces)
+{
+    struct Row
+    {
+        const char* name;
+        BOOL bFloating;
+        CPoint ptPos;
+        CRect rcDocked;
+        CPoint ptFloated;
+        const char* pszFitted;
+    };
+    const Row rows[] = {
+        {"docked beyond the primary screen", FALSE, CPoint(1480, 0), CRect(1480, 0, 1780, 26), CPoint(-1000, 100),
+         "at 1480, 0 docked 1480, 0, 1780, 26 floated -1000, 100"},
+        {"floating on the monitor left of 0", TRUE, CPoint(-1200, 300), CRect(0, 0, 0, 1088), CPoint(-1270, 5),
+         "at -1200, 300 docked 0, 0, 0, 1088 floated -1270, 5"},
+        {"floating off every screen", TRUE, CPoint(1500, 2000), CRect(0, 0, 0, 0), CPoint(-2000, -5),
+         "at 1279, 1023 docked 0, 0, 0, 0 floated -1280, 0"},
+        {"docked at the ends of the range", FALSE, CPoint(INT_MAX, INT_MIN), CRect(INT_MIN, 40, INT_MAX, 60),
+         CPoint(0, 0), "at 32766, 0 docked 0, 40, 32767, 60 floated 0, 0"},
+    };
+    for (const Row& row : rows)
+    {
+        CXTPDockState state;
+        UseDesktopLeftOfZero(state);
+        state.SetScreenSize(CSize(1280, 1024));
+        CXTPBarInfo info;
+        info.m_bFloating = row.bFloating;
+        info.m_pointPos = row.ptPos;
+        info.m_rectMRUDockPos = row.rcDocked;
+        info.m_ptMRUFloatPos = row.ptFloated;
+        state.FitLoaded(info);
+        EXPECT_EQ(row.pszFitted, Places(info)) << row.name;
+    }
+}
+
+// What a load bounds, a save and the next load keep: the state is saved
+// with the size of the screen it was loaded on, and three starts in a row
+// load the same places.
+TEST(StoredPlace, ALoadedPlaceIsLoadedAgainAsItIs)
+{
+    const char* const kProfile = "StoredPlaceCycle";
+    struct Row
+    {
+        const char* name;
+        CSize szSaved;
+        BOOL bFloating;
+        CPoint ptPos;
+        CRect rcDocked;
+    };
+    const Row rows[] = {
+        {"a docked rectangle taller than this screen, saved on a taller one", CSize(1280, 1200), TRUE,
+         CPoint(100, 100), CRect(0, 0, 0, 1088)},
+        {"a floating bar left of 0 scaled past the virtual screen", CSize(1024, 768), TRUE, CPoint(-1200, 10),
+         CRect(0, 0, 0, 0)},
+        {"a docked bar beyond the primary screen", CSize(1280, 1024), FALSE, CPoint(1480, 0),
+         CRect(1480, 0, 1780, 26)},
+    };
+    CRegistryTestApp app("Tidewatch Stored Place Tests");
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        {
+            CXTPDockState saved;
+            saved.SetCurrentScreen(CRect(CPoint(0, 0), row.szSaved));
+            CXTPBarInfo* pInfo = new CXTPBarInfo;
+            pInfo->m_nBarID = 100;
+            pInfo->m_bVisible = TRUE;
+            pInfo->m_bFloating = row.bFloating;
+            pInfo->m_pointPos = row.ptPos;
+            pInfo->m_rectMRUDockPos = row.rcDocked;
+            saved.Add(pInfo);
+            saved.SaveState(kProfile);
+        }
+        std::vector<std::string> loads;
+        for (int nStart = 0; nStart < 3; nStart++)
+        {
+            CXTPDockState state;
+            UseDesktopLeftOfZero(state);
+            state.LoadState(kProfile);
+            ASSERT_EQ(1, state.GetCount());
+            loads.push_back(Places(*state.GetAt(0)));
+            state.SaveState(kProfile);
+        }
+        EXPECT_EQ(loads[0], loads[1]) << "the second start";
+        EXPECT_EQ(loads[0], loads[2]) << "the third start";
+    }
 }
 
 } // namespace
