@@ -16,6 +16,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -360,6 +361,21 @@ HRESULT WINAPI FakeDrawThemeBackground(HTHEME, HDC hDC, int, int, const RECT* pR
     ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, rcTop, NULL, 0, NULL);
     return S_OK;
 }
+// Draws every tab with a fake visual style whose corners are rounded off:
+// the part's rectangle green but for its four corner pixels, which keep
+// what lies beneath.
+HRESULT WINAPI FakeDrawRoundedTab(HTHEME, HDC hDC, int, int, const RECT* pRect, const RECT*)
+{
+    const CRect rc(*pRect);
+    ::SetBkColor(hDC, kGreen);
+    for (int y = rc.top; y < rc.bottom; y++)
+    {
+        const int nCorner = y == rc.top || y == rc.bottom - 1 ? 1 : 0;
+        const CRect rcRow(rc.left + nCorner, y, rc.right - nCorner, y + 1);
+        ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, rcRow, NULL, 0, NULL);
+    }
+    return S_OK;
+}
 HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR)
 {
     return (HTHEME)1;
@@ -436,6 +452,49 @@ TEST_F(TabPaint, VisualStyleTabsAreTurnedWithTheirRow)
         EXPECT_EQ(kBlue, tab.Pixel(row.ptBlue.x, row.ptBlue.y)) << row.name;
     }
     EXPECT_EQ(XTP_COLOR_NONE, (COLORREF)Colors()->m_clr3DEdge[0]) << "no 3D edges over the styled tabs";
+    strip.SetColorById(xtpTabColorDefault); // closes the fake themes while the fakes stand
+}
+
+// The rounded corners of a tab show the strip beneath it, each corner what
+// lay under it, whichever way the tab is turned: the strip is four colours,
+// one in each quarter around the tab's centre.
+TEST_F(TabPaint, TheCornersOfVisualStyleTabsShowTheStripBeneathThem)
+{
+    CXTPUxThemeModule* pModule = XTPUxThemeModule();
+    pModule->SetProc(xtpUxOpenThemeData, reinterpret_cast<FARPROC>(FakeOpenThemeData));
+    pModule->SetProc(xtpUxCloseThemeData, reinterpret_cast<FARPROC>(FakeCloseThemeData));
+    pModule->SetProc(xtpUxDrawThemeBackground, reinterpret_cast<FARPROC>(FakeDrawRoundedTab));
+    pModule->SetProc(xtpUxIsAppThemed, reinterpret_cast<FARPROC>(FakeIsAppThemed));
+    strip.SetColorById(xtpTabColorVisualStyle);
+    ASSERT_TRUE(Colors()->IsVisualStyleActive());
+    strip.AddTabs({"A"});
+    auto drawStrip = [](PixelCanvas& canvas) {
+        canvas.dc().FillSolidRect(0, 0, 25, 20, RGB(200, 40, 40));
+        canvas.dc().FillSolidRect(25, 0, 35, 20, RGB(40, 40, 200));
+        canvas.dc().FillSolidRect(0, 20, 25, 30, RGB(200, 200, 40));
+        canvas.dc().FillSolidRect(25, 20, 35, 30, RGB(40, 200, 200));
+    };
+    PixelCanvas beneath(60, 50);
+    drawStrip(beneath);
+    // The tab of (10, 10, 40, 30), grown by a pixel or two as its row asks.
+    const std::tuple<const char*, int, CRect> rows[] = {
+        {"top", xtpTabPositionTop, CRect(9, 9, 41, 30)},
+        {"left", xtpTabPositionLeft, CRect(9, 9, 40, 31)},
+        {"bottom", xtpTabPositionBottom, CRect(9, 10, 41, 32)},
+        {"right", xtpTabPositionRight, CRect(10, 9, 42, 31)},
+    };
+    for (const auto& [name, nPosition, rcTab] : rows)
+    {
+        strip.m_painter.SetPosition(nPosition);
+        PixelCanvas tab(60, 50);
+        drawStrip(tab);
+        Colors()->FillTabFace(&tab.dc(), CRect(10, 10, 40, 30), strip.GetItem(0));
+        const CPoint corners[] = {rcTab.TopLeft(), CPoint(rcTab.right - 1, rcTab.top),
+                                  CPoint(rcTab.left, rcTab.bottom - 1), rcTab.BottomRight() - CSize(1, 1)};
+        for (const CPoint& pt : corners)
+            EXPECT_EQ(beneath.Pixel(pt.x, pt.y), tab.Pixel(pt.x, pt.y)) << name << " at " << pt.x << ", " << pt.y;
+        EXPECT_EQ(kGreen, tab.Pixel(rcTab.left + 1, rcTab.top)) << name << ": the tab beside its corner";
+    }
     strip.SetColorById(xtpTabColorDefault); // closes the fake themes while the fakes stand
 }
 

@@ -33,6 +33,35 @@ HBITMAP CreateDib(CDC* pDC, int cx, int cy, DWORD** ppBits)
     return ::CreateDIBSection(pDC->GetSafeHdc(), &bmi, DIB_RGB_COLORS, (void**)ppBits, NULL, 0);
 }
 
+// Copies the pixels of a tab as it stands at the top (pTabBits) to the tab
+// as it stands in a row at nPosition (pTurnedBits, szTurned), or back when
+// bToTurned is FALSE. The tab's outer edge (its top) goes to the left,
+// bottom or right edge: at the bottom its rows are flipped; on the left it
+// is turned a quarter to the left and on the right mirrored across its
+// diagonal, so that in both its leading side (its left) comes to the bottom.
+void CopyTurned(DWORD* pTurnedBits, DWORD* pTabBits, CSize szTurned, int nPosition, BOOL bToTurned)
+{
+    const int cx = szTurned.cx, cy = szTurned.cy;
+    const int cxTab = XTPTabIsHorizontal(nPosition) ? cx : cy;
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+        {
+            int xTab = x, yTab = y;
+            if (nPosition == xtpTabPositionBottom)
+                yTab = cy - 1 - y;
+            else if (nPosition == xtpTabPositionLeft)
+                xTab = cy - 1 - y, yTab = x;
+            else
+                xTab = cy - 1 - y, yTab = cx - 1 - x;
+            DWORD& dwTurned = pTurnedBits[y * cx + x];
+            DWORD& dwTab = pTabBits[yTab * cxTab + xTab];
+            if (bToTurned)
+                dwTurned = dwTab;
+            else
+                dwTab = dwTurned;
+        }
+}
+
 } // namespace
 
 CXTPTabColorsVisualStyle::~CXTPTabColorsVisualStyle()
@@ -150,29 +179,17 @@ void CXTPTabColorsVisualStyle::DrawTurnedTab(CDC* pDC, CRect rc, int nState, int
         ::DeleteObject(hTurned);
         return;
     }
-    HGDIOBJ hOld = dcTab.SelectObject(hTab);
-    // The pane behind the tab shows through its rounded corners.
-    dcTab.BitBlt(0, 0, cxTab, cyTab, NULL, 0, 0, WHITENESS);
+    // The picture starts from what lies beneath the tab, turned back as the
+    // tab stands at the top, so that the strip shows through its rounded corners.
+    HGDIOBJ hOld = dcTab.SelectObject(hTurned);
+    dcTab.BitBlt(0, 0, cx, cy, pDC, rc.left, rc.top, SRCCOPY);
+    dcTab.SelectObject(hTab);
+    ::GdiFlush();
+    CopyTurned(pTurnedBits, pTabBits, CSize(cx, cy), nPosition, FALSE);
     const CRect rcTab(0, 0, cxTab, cyTab);
     m_themeTab.DrawThemeBackground(dcTab.GetSafeHdc(), kTabPartItem, nState, rcTab, NULL);
     ::GdiFlush();
-
-    // The tab's outer edge (its top) goes to the left, bottom or right edge:
-    // at the bottom its rows are flipped; on the left it is turned a quarter
-    // to the left and on the right mirrored across its diagonal, so that in
-    // both its leading side (its left) comes to the bottom.
-    for (int y = 0; y < cy; y++)
-        for (int x = 0; x < cx; x++)
-        {
-            int xTab = x, yTab = y;
-            if (nPosition == xtpTabPositionBottom)
-                yTab = cy - 1 - y;
-            else if (nPosition == xtpTabPositionLeft)
-                xTab = cy - 1 - y, yTab = x;
-            else
-                xTab = cy - 1 - y, yTab = cx - 1 - x;
-            pTurnedBits[y * cx + x] = pTabBits[yTab * cxTab + xTab];
-        }
+    CopyTurned(pTurnedBits, pTabBits, CSize(cx, cy), nPosition, TRUE);
     dcTab.SelectObject(hOld);
     pDC->DrawState(rc.TopLeft(), rc.Size(), hTurned, DSS_NORMAL);
     ::DeleteObject(hTab);

@@ -96,7 +96,8 @@ public:
     COLORREF FillClientArea(CDC* pDC, CRect rc, CXTPTabStrip* pStrip) override;
     // A selected tab as a checked toolbar button.
     void FillTabButton(CDC* pDC, CRect rc, CXTPTabStripItem* pItem) override;
-    // The themed tab, turned for rows on the other sides; returns -1.
+    // The themed tab, turned for rows on the other sides, with what lies
+    // beneath showing through its rounded corners; returns -1.
     COLORREF FillTabFace(CDC* pDC, CRect rc, CXTPTabStripItem* pItem) override;
     // Keeps one pixel at the corner of the client pane out of the header.
     void ClipHeader(CDC* pDC, CRect rcHeader, CXTPTabStrip* pStrip) override;
@@ -107,8 +108,8 @@ public:
 private:
     BOOL IsTabThemeActive() const;
     BOOL IsToolBarThemeActive() const;
-    // Draws the themed tab part into a DIB of the unturned size and copies it
-    // turned into rc.
+    // Draws the themed tab part into a DIB of the unturned size, over what
+    // lies beneath rc turned back, and copies it turned into rc.
     void DrawTurnedTab(CDC* pDC, CRect rc, int nState, int nPosition);
 
     CXTPUxThemeWrapper m_themeTab;
