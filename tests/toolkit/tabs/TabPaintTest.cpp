@@ -389,6 +389,16 @@ BOOL WINAPI FakeIsAppThemed()
     return TRUE;
 }
 
+// Fake visual styles, always active, in which every part is drawn by pfnDraw.
+void UseFakeVisualStyles(HRESULT(WINAPI* pfnDraw)(HTHEME, HDC, int, int, const RECT*, const RECT*))
+{
+    CXTPUxThemeModule* pModule = XTPUxThemeModule();
+    pModule->SetProc(xtpUxOpenThemeData, reinterpret_cast<FARPROC>(FakeOpenThemeData));
+    pModule->SetProc(xtpUxCloseThemeData, reinterpret_cast<FARPROC>(FakeCloseThemeData));
+    pModule->SetProc(xtpUxDrawThemeBackground, reinterpret_cast<FARPROC>(pfnDraw));
+    pModule->SetProc(xtpUxIsAppThemed, reinterpret_cast<FARPROC>(FakeIsAppThemed));
+}
+
 std::wstring g_strOpenedClass;
 DWORD g_dwTextureFlags = 0;
 HTHEME WINAPI RecordingOpenThemeData(HWND, LPCWSTR pszClassList)
@@ -420,11 +430,7 @@ TEST_F(TabPaint, TheStripOpensTheTabThemeAndSetsTheDialogTexture)
 
 TEST_F(TabPaint, VisualStyleTabsAreTurnedWithTheirRow)
 {
-    CXTPUxThemeModule* pModule = XTPUxThemeModule();
-    pModule->SetProc(xtpUxOpenThemeData, reinterpret_cast<FARPROC>(FakeOpenThemeData));
-    pModule->SetProc(xtpUxCloseThemeData, reinterpret_cast<FARPROC>(FakeCloseThemeData));
-    pModule->SetProc(xtpUxDrawThemeBackground, reinterpret_cast<FARPROC>(FakeDrawThemeBackground));
-    pModule->SetProc(xtpUxIsAppThemed, reinterpret_cast<FARPROC>(FakeIsAppThemed));
+    UseFakeVisualStyles(FakeDrawThemeBackground);
     strip.SetColorById(xtpTabColorVisualStyle);
     ASSERT_TRUE(Colors()->IsVisualStyleActive());
     strip.AddTabs({"A"});
@@ -460,11 +466,7 @@ TEST_F(TabPaint, VisualStyleTabsAreTurnedWithTheirRow)
 // one in each quarter around the tab's centre.
 TEST_F(TabPaint, TheCornersOfVisualStyleTabsShowTheStripBeneathThem)
 {
-    CXTPUxThemeModule* pModule = XTPUxThemeModule();
-    pModule->SetProc(xtpUxOpenThemeData, reinterpret_cast<FARPROC>(FakeOpenThemeData));
-    pModule->SetProc(xtpUxCloseThemeData, reinterpret_cast<FARPROC>(FakeCloseThemeData));
-    pModule->SetProc(xtpUxDrawThemeBackground, reinterpret_cast<FARPROC>(FakeDrawRoundedTab));
-    pModule->SetProc(xtpUxIsAppThemed, reinterpret_cast<FARPROC>(FakeIsAppThemed));
+    UseFakeVisualStyles(FakeDrawRoundedTab);
     strip.SetColorById(xtpTabColorVisualStyle);
     ASSERT_TRUE(Colors()->IsVisualStyleActive());
     strip.AddTabs({"A"});

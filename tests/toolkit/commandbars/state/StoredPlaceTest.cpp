@@ -159,15 +159,8 @@ TEST(StoredPlace, PlacesInADockBarAreNotScreenPlaces)
 TEST(StoredPlace, ALoadedPlaceIsLoadedAgainAsItIs)
 {
     const char* const kProfile = "StoredPlaceCycle";
-    struct Row
-    {
-        const char* name;
-        CSize szSaved;
-        BOOL bFloating;
-        CPoint ptPos;
-        CRect rcDocked;
-    };
-    const Row rows[] = {
+    // The screen the state was first saved on, the bar floating, its place and its docked rectangle.
+    const std::tuple<const char*, CSize, BOOL, CPoint, CRect> rows[] = {
         {"a docked rectangle taller than this screen, saved on a taller one", CSize(1280, 1200), TRUE,
          CPoint(100, 100), CRect(0, 0, 0, 1088)},
         {"a floating bar left of 0 scaled past the virtual screen", CSize(1024, 768), TRUE, CPoint(-1200, 10),
@@ -176,18 +169,18 @@ TEST(StoredPlace, ALoadedPlaceIsLoadedAgainAsItIs)
          CRect(1480, 0, 1780, 26)},
     };
     CRegistryTestApp app("Tidewatch Stored Place Tests");
-    for (const Row& row : rows)
+    for (const auto& [name, szSaved, bFloating, ptPos, rcDocked] : rows)
     {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(name);
         {
             CXTPDockState saved;
-            saved.SetCurrentScreen(CRect(CPoint(0, 0), row.szSaved));
+            saved.SetCurrentScreen(CRect(CPoint(0, 0), szSaved));
             CXTPBarInfo* pInfo = new CXTPBarInfo;
             pInfo->m_nBarID = 100;
             pInfo->m_bVisible = TRUE;
-            pInfo->m_bFloating = row.bFloating;
-            pInfo->m_pointPos = row.ptPos;
-            pInfo->m_rectMRUDockPos = row.rcDocked;
+            pInfo->m_bFloating = bFloating;
+            pInfo->m_pointPos = ptPos;
+            pInfo->m_rectMRUDockPos = rcDocked;
             saved.Add(pInfo);
             saved.SaveState(kProfile);
         }
