@@ -290,28 +290,52 @@ void CXTPControlComboBoxList::ExchangeItems(CXTPPropExchange* pPX)
 
 void CXTPControlComboBoxList::ExchangeItemTexts(CXTPPropExchange* pPX, std::vector<CString>& items)
 {
-    DWORD nCount = (DWORD)items.size();
     if (pPX->IsStoring())
-        pPX->WriteCount(nCount);
-    else
     {
-        nCount = pPX->ReadCount();
-        CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
-        // Every stored entry takes at least its length byte in an archive;
-        // a named store leaves empty entries out, so its count is all
-        // there is to go by, and it is bounded.
-        if (pArchiveExchange != NULL)
-            pArchiveExchange->GetArchive("Items")->CheckCount(nCount, 1);
-        else
-            nCount = std::min(nCount, (DWORD)kMaxStoredItems);
-        items.assign(nCount, CString());
+        pPX->WriteCount((DWORD)items.size());
+        for (size_t i = 0; i < items.size(); i++)
+            PX_String(pPX, ItemName(i), items[i], "");
+        return;
     }
+    const DWORD nCount = pPX->ReadCount();
+    items.clear();
+    CXTPPropExchangeArchive* pArchiveExchange = dynamic_cast<CXTPPropExchangeArchive*>(pPX);
+    if (pArchiveExchange == NULL)
+    {
+        ReadNamedItemTexts(pPX, nCount, items);
+        return;
+    }
+    // Every stored entry takes at least its length byte in an archive.
+    pArchiveExchange->GetArchive("Items")->CheckCount(nCount, 1);
+    items.resize(nCount);
+    for (DWORD i = 0; i < nCount; i++)
+        PX_String(pPX, ItemName(i), items[i], "");
+}
+
+void CXTPControlComboBoxList::ReadNamedItemTexts(CXTPPropExchange* pPX, DWORD nCount, std::vector<CString>& items)
+{
+    // One past the last entry the store holds.
+    DWORD nEnd = 0;
     for (DWORD i = 0; i < nCount; i++)
     {
-        CString strName;
-        strName.Format("Item%i", (int)i);
-        PX_String(pPX, strName, items[i], "");
+        if (i - nEnd > kMaxMissingRun)
+        {
+            items.resize(nEnd);
+            return;
+        }
+        CString strItem;
+        // Without a default: FALSE when the store lacks the entry.
+        if (PX_String(pPX, ItemName(i), strItem))
+            nEnd = i + 1;
+        items.push_back(strItem);
     }
+}
+
+CString CXTPControlComboBoxList::ItemName(size_t nIndex)
+{
+    CString strName;
+    strName.Format("Item%i", (int)nIndex);
+    return strName;
 }
 
 // ---- The edit window -----------------------------------------------------------------

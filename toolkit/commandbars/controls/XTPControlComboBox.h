@@ -69,8 +69,12 @@ public:
     // The entries' keys alone: "Count", then "Item<i>" for each entry, an
     // empty entry being left out of stores that leave out defaults (a
     // missing entry loads empty). Loading trusts a stored count only as far
-    // as it can: an archive must have the bytes for the entries, a named
-    // store gives at most kMaxStoredItems. A load that fails adds nothing.
+    // as the store bears it out: an archive must have the bytes for the
+    // entries; in a named store, where a missing entry may be an empty one,
+    // a run of more than kMaxMissingRun missing entries shows a damaged
+    // count, and the list then ends at the last entry present. So a stored
+    // list of any length comes back whole, unless more than kMaxMissingRun
+    // of its entries in a row are empty. A load that fails adds nothing.
     void ExchangeItems(CXTPPropExchange* pPX);
     // The same keys for texts held apart from any list (a combo that opens
     // no list exchanges an empty one): storing writes items, loading
@@ -78,11 +82,18 @@ public:
     static void ExchangeItemTexts(CXTPPropExchange* pPX, std::vector<CString>& items);
     // ExchangeItems in the section "Items" of pPX.
     void ExchangeItemsSection(CXTPPropExchange* pPX);
-    // The most entries a store of named values gives a list.
-    static constexpr int kMaxStoredItems = 4096;
+    // The most empty entries in a row that a list from a store of named
+    // values keeps (every list of up to this many entries loads whole,
+    // however many of them are empty).
+    static constexpr DWORD kMaxMissingRun = 4096;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
 
 private:
+    // The entries of a named store (see ExchangeItems) into items.
+    static void ReadNamedItemTexts(CXTPPropExchange* pPX, DWORD nCount, std::vector<CString>& items);
+    // "Item<i>".
+    static CString ItemName(size_t nIndex);
+
     CXTPControlComboBox* m_pComboBox;
     // The entries and the choice while there is no list-box window.
     std::vector<CString> m_storedItems;

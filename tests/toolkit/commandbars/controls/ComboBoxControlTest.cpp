@@ -16,6 +16,9 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -403,28 +406,93 @@ TEST(ComboBoxItems, EmptyEntriesLeftOutOfANamedStoreLoadEmpty)
     }
 }
 
-// A damaged count in a named store gives a bounded list; in an archive it
-// is refused for lack of data.
+// A combo of the controls whose list loaded the registry key's section "Combo".
+CXTPControlComboBox* LoadedFromRegistry(CXTPControls& controls, HKEY hKey)
+{
+    CXTPControlComboBox* pCombo = AddCombo(controls);
+    CXTPPropExchangeRegistry px(TRUE, hKey, "Combo");
+    pCombo->GetListBar()->ExchangeItems(&px);
+    return pCombo;
+}
+
+// A damaged count in a named store gives the entries the store holds: a
+// run of missing entries longer than any list keeps ends the list at the
+// last entry there.
 TEST(ComboBoxItems, DamagedCountsOfANamedStoreAreBounded)
 {
     const char* const kKey = "Software\\Tidewatch Combo Count Test";
-    HKEY hKey = NULL;
-    ::RegCreateKeyA(HKEY_CURRENT_USER, kKey, &hKey);
-    const DWORD dwCount = 0x7FFFFFFF;
-    ::SHSetValueA(hKey, "Combo", "Count", REG_DWORD, &dwCount, sizeof dwCount);
-    ::SHSetValueA(hKey, "Combo", "Item1", REG_SZ, "x", 2);
-    CXTPControls controls;
-    CXTPControlComboBox* pCombo = AddCombo(controls);
+    const DWORD nLongestRun = CXTPControlComboBoxList::kMaxMissingRun;
+    const std::tuple<const char*, std::vector<std::pair<DWORD, const char*>>, std::string> rows[] = {
+        {"one entry", {{1, "x"}}, "|x|"},
+        {"no entry", {}, ""},
+        {"an entry after the longest run of missing ones a list keeps",
+         {{0, "a"}, {nLongestRun + 1, "b"}},
+         "a|" + std::string(nLongestRun, '|') + "b|"},
+        {"an entry after a longer run", {{0, "a"}, {nLongestRun + 2, "b"}}, "a|"},
+    };
+    for (const auto& [name, entries, expected] : rows)
     {
-        CXTPPropExchangeRegistry px(TRUE, hKey, "Combo");
-        pCombo->GetListBar()->ExchangeItems(&px);
+        HKEY hKey = NULL;
+        ::RegCreateKeyA(HKEY_CURRENT_USER, kKey, &hKey);
+        const DWORD dwCount = 0x7FFFFFFF;
+        ::SHSetValueA(hKey, "Combo", "Count", REG_DWORD, &dwCount, sizeof dwCount);
+        for (const auto& [nIndex, pszText] : entries)
+            ::SHSetValueA(hKey, "Combo", ("Item" + std::to_string(nIndex)).c_str(), REG_SZ, pszText,
+                          (DWORD)strlen(pszText) + 1);
+        CXTPControls controls;
+        EXPECT_EQ(expected, Entries(LoadedFromRegistry(controls, hKey))) << name;
+        ::RegCloseKey(hKey);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
     }
-    ::RegCloseKey(hKey);
-    ::SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    EXPECT_EQ(CXTPControlComboBoxList::kMaxStoredItems, pCombo->GetCount());
-    CString strEntry;
-    pCombo->GetLBText(1, strEntry);
-    EXPECT_STREQ("x", strEntry);
+}
+
+// A list longer than any fixed bound, stored in the registry or an INI
+// file, comes back whole, empty entries and all.
+TEST(ComboBoxItems, LongListsComeBackWholeFromANamedStore)
+{
+    const char* const kKey = "Software\\Tidewatch Combo Long List Test";
+    const int kEntries = 5000;
+    // Name, and whether every seventh entry and the last three are empty.
+    const std::pair<const char*, bool> rows[] = {{"5,000 entries", false},
+                                                 {"5,000 entries, empty ones between and last", true}};
+    for (const auto& [name, bWithEmpty] : rows)
+    {
+        CXTPControls controls;
+        CXTPControlComboBox* pStored = AddCombo(controls);
+        for (int i = 0; i < kEntries; i++)
+        {
+            const bool bEmpty = bWithEmpty && (i % 7 == 3 || i >= kEntries - 3);
+            pStored->AddString(bEmpty ? "" : ("Entry " + std::to_string(i)).c_str());
+        }
+        HKEY hKey = NULL;
+        ::RegCreateKeyA(HKEY_CURRENT_USER, kKey, &hKey);
+        {
+            CXTPPropExchangeRegistry px(FALSE, hKey, "Combo");
+            pStored->GetListBar()->ExchangeItems(&px);
+        }
+        TempFolder folder;
+        const std::string strIni = folder.File("items.ini");
+        {
+            CXTPPropExchangeIniFile px(FALSE, NULL, "Combo");
+            pStored->GetListBar()->ExchangeItems(&px);
+            ASSERT_TRUE(px.SaveToFile(strIni.c_str()));
+        }
+        CXTPControlComboBox* pFromIni = AddCombo(controls);
+        {
+            CXTPPropExchangeIniFile px(TRUE, NULL, "Combo");
+            ASSERT_TRUE(px.LoadFromFile(strIni.c_str()));
+            pFromIni->GetListBar()->ExchangeItems(&px);
+        }
+        // Counted first: the entries themselves would make a long message.
+        for (CXTPControlComboBox* pLoaded : {LoadedFromRegistry(controls, hKey), pFromIni})
+        {
+            const char* pszStore = pLoaded == pFromIni ? "INI file" : "registry";
+            EXPECT_EQ(pStored->GetCount(), pLoaded->GetCount()) << name << ", " << pszStore;
+            EXPECT_TRUE(Entries(pStored) == Entries(pLoaded)) << name << ", " << pszStore;
+        }
+        ::RegCloseKey(hKey);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    }
 }
 
 // Combo data that fails to load, again and again, keeps no memory.
