@@ -845,6 +845,11 @@ CXTPCommandBar* CXTPCommandBar::Clone(BOOL bRecursive)
 {
     CXTPCommandBar* pBar = (CXTPCommandBar*)GetRuntimeClass()->CreateObject();
     pBar->Copy(this, bRecursive);
+    // A clone is a bar of its own (a popup copied with its control, a bar
+    // reset from its original controls): with its original's number the
+    // next load would open one bar for both controls. It gets a number of
+    // its own when it is saved.
+    pBar->m_nBarID = 0;
     return pBar;
 }
 

@@ -388,25 +388,29 @@ void CXTPCommandBars::GenerateCommandBarList(CXTPCommandBarList* pList, BOOL bOn
 void CXTPCommandBars::NumberNewPopupBars(CXTPCommandBarList* pList) const
 {
     // Popup bars loaded before keep their numbers, and a popup made since
-    // (a new menu of the customize sheet) must not take one of them: the
-    // next load would open the other popup's bar in its place. New numbers
-    // follow the highest one the image holds.
+    // (a new menu of the customize sheet, a copied popup) must not take one
+    // of them: the next load would open the other popup's bar in its place.
+    // New numbers follow the highest one the image holds.
     std::set<UINT> used;
-    UINT nNext = kFirstPopupBarID;
+    UINT nHighest = kFirstPopupBarID - 1;
     for (int i = 0; i < pList->GetCount(); i++)
     {
         const UINT nID = pList->GetAt(i)->GetBarID();
         used.insert(nID);
-        if (nID >= kFirstPopupBarID && nID != UINT_MAX)
-            nNext = std::max(nNext, nID + 1);
+        nHighest = std::max(nHighest, nID);
     }
+    UINT nNext = nHighest;
     for (int i = 0; i < pList->GetCount(); i++)
     {
         CXTPCommandBar* pBar = pList->GetAt(i);
         if (pBar->GetBarID() != 0 || std::find(m_arrBars.begin(), m_arrBars.end(), pBar) != m_arrBars.end())
             continue;
-        while (used.count(nNext) != 0)
-            nNext++;
+        // Past the largest number (a loaded image may hold it) the numbers
+        // go on from the first popup number, never through 0 (no bar) and
+        // the tool bars' numbers below it.
+        do
+            nNext = nNext == UINT_MAX ? kFirstPopupBarID : nNext + 1;
+        while (used.count(nNext) != 0);
         pBar->SetBarID(nNext);
         used.insert(nNext);
     }

@@ -1445,3 +1445,114 @@ TEST_F(BarStateTest, ABarSavedWithAnIconSizeNoIconCanTakeKeepsItsOwn)
             nWidest = std::max(nWidest, icon.first);
     EXPECT_LE(nWidest, CXTPImageManagerIconSet::kMaxScaledWidth);
 }
+
+// ---- Popup bars over several starts ----------------------------------------------------
+
+// What the user sees of the menu bar, "Standard" and "Format": their
+// controls with their popups' controls in brackets.
+std::string BarsText(CStateFrame* pFrame)
+{
+    return MenuText(pFrame->m_pCommandBars->GetMenuBar()->GetControls()) + " / "
+           + MenuText(pFrame->Standard()->GetControls()) + " / " + MenuText(pFrame->Format()->GetControls());
+}
+
+// A copy of the control dropped on the bar before its first control, as a
+// customize drag with Ctrl held makes it; the copy.
+CXTPControl* DropCopy(CXTPControl* pControl, CXTPToolBar* pBar)
+{
+    const CRect rcFirst = pBar->GetControl(0)->GetRect();
+    const CPoint ptDrop(rcFirst.left + 1, rcFirst.CenterPoint().y);
+    DROPEFFECT dropEffect = DROPEFFECT_COPY;
+    pBar->OnCustomizeDrop(pControl, dropEffect, ptDrop, CPoint(0, 0));
+    return pBar->GetControl(0);
+}
+
+CXTPControls* PopupControls(CXTPControl* pPopup)
+{
+    return pPopup->GetCommandBar()->GetControls();
+}
+
+// Popups copied or reset after a start: each keeps opening its own bar over
+// the next starts, through the profile as the program saves and loads, and
+// the program's unchanged bar asks no question.
+TEST_F(BarStateTest, EveryPopupOpensItsOwnBarOverThreeStarts)
+{
+    struct Row
+    {
+        const char* name;
+        std::function<void(CStateFrame*)> change;
+    };
+    const Row rows[] = {
+        {"Format's popup copied onto Standard, Exit added to the copy",
+         [](CStateFrame* pFrame) {
+             CXTPControl* pCopy =
+                 DropCopy(pFrame->Format()->GetControls()->FindControlById(ID_TEST_HELP), pFrame->Standard());
+             PopupControls(pCopy)->Add(xtpControlButton, ID_TEST_EXIT);
+         }},
+        {"the File menu copied onto Standard, Bold added to the copy",
+         [](CStateFrame* pFrame) {
+             CXTPControl* pCopy =
+                 DropCopy(pFrame->m_pCommandBars->GetMenuBar()->GetControl(0), pFrame->Standard());
+             PopupControls(pCopy)->Add(xtpControlButton, ID_TEST_BOLD);
+         }},
+        {"Format reset, Bold added to its popup",
+         [this](CStateFrame* pFrame) {
+             app.m_nAnswer = IDOK;
+             pFrame->Format()->Reset();
+             app.m_nAnswer = IDNO;
+             PopupControls(pFrame->Format()->GetControls()->FindControlById(ID_TEST_HELP))
+                 ->Add(xtpControlButton, ID_TEST_BOLD);
+         }},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
+        // The first start changes Format and the menu bar, so that their
+        // popup bars are numbered in the state and loaded by the next.
+        CStateFrame* pFrame = NewFrame();
+        pFrame->Format()->GetControls()->Add(xtpControlButton, ID_TEST_OPEN);
+        CXTPControls* pMenuControls = pFrame->m_pCommandBars->GetMenuBar()->GetControls();
+        pMenuControls->Remove(pMenuControls->GetCount() - 1);
+        pFrame->m_pCommandBars->SaveBarState(kProfile);
+        pFrame->DestroyWindow();
+
+        pFrame = NewFrame(true);
+        pFrame->RecalcLayout();
+        row.change(pFrame);
+        const std::string strChanged = BarsText(pFrame);
+        pFrame->m_pCommandBars->SaveBarState(kProfile);
+        pFrame->DestroyWindow();
+        for (int nStart = 3; nStart <= 4; nStart++)
+        {
+            app.m_strAsked.clear();
+            pFrame = NewFrame(true);
+            EXPECT_EQ(strChanged, BarsText(pFrame)) << "start " << nStart;
+            EXPECT_EQ("", app.m_strAsked) << "start " << nStart;
+            pFrame->m_pCommandBars->SaveBarState(kProfile);
+            pFrame->DestroyWindow();
+        }
+    }
+}
+
+// New popups numbered after a popup bar with the largest number but one
+// take numbers no tool bar has: the menu bar changed at the next start
+// (saved with its number, 1) is not opened by one of them at the start after.
+TEST_F(BarStateTest, PopupNumbersPastTheLargestStayClearOfTheToolBars)
+{
+    CXTPControls* pControls = frame->Format()->GetControls();
+    pControls->FindControlById(ID_TEST_HELP)->GetCommandBar()->SetBarID(UINT_MAX - 1);
+    AddPopup(pControls, {ID_TEST_OPEN});
+    AddPopup(pControls, {ID_TEST_EXIT});
+    const std::string strFormat = MenuText(pControls);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+
+    CStateFrame* pSecond = NewFrame(true);
+    CXTPControls* pMenuControls = pSecond->m_pCommandBars->GetMenuBar()->GetControls();
+    pMenuControls->Remove(pMenuControls->GetCount() - 1);
+    pSecond->m_pCommandBars->SaveBarState(kProfile);
+
+    CStateFrame* pThird = NewFrame(true);
+    EXPECT_EQ(strFormat, MenuText(pThird->Format()->GetControls()));
+    EXPECT_EQ(MenuText(pMenuControls), MenuText(pThird->m_pCommandBars->GetMenuBar()->GetControls()));
+}
