@@ -51,6 +51,40 @@ BOOL Guarded(Fn fn)
     return FALSE;
 }
 
+// The controls of a bar's own menu: a menu bar that keeps its frame menu
+// among its document menus has them there (it shows a document's menu, or
+// it was saved with document menus and shows the frame menu's controls
+// again once loaded, CXTPMenuBar::OnStateLoaded); any other bar shows them.
+CXTPControls* OwnMenuControls(CXTPToolBar* pBar)
+{
+    CXTPMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CXTPMenuBar, pBar);
+    if (pMenuBar != NULL)
+    {
+        const CXTPMenuBar::CMDIMenuMap& menus = pMenuBar->GetMDIMenus();
+        const auto it = menus.find(pMenuBar->GetDefaultMenuID());
+        if (it != menus.end())
+            return it->second;
+    }
+    return pBar->GetControls();
+}
+
+// The original controls of a loaded bar, to be compared with the built-in
+// bar's. A menu bar saved with document menus holds two sets: those of its
+// frame menu and those of the menu it showed (a document's menu, or the
+// frame menu again, which a damaged state may set apart from the first).
+// The set that equals the built-in bar's is taken, else the frame menu's.
+CXTPControls* LoadedOriginalControls(CXTPToolBar* pLoaded, const CXTPControls* pBuiltInOriginal)
+{
+    CXTPControls* const candidates[] = {OwnMenuControls(pLoaded)->GetOriginalControls(),
+                                        pLoaded->GetControls()->GetOriginalControls()};
+    for (CXTPControls* pCandidate : candidates)
+    {
+        if (pCandidate != NULL && pBuiltInOriginal != NULL && pCandidate->Compare(pBuiltInOriginal))
+            return pCandidate;
+    }
+    return candidates[0] != NULL ? candidates[0] : candidates[1];
+}
+
 // A bar whose window has no size.
 BOOL IsWithoutSize(CXTPToolBar* pBar)
 {
@@ -533,8 +567,8 @@ void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
         return;
     }
 
-    CXTPControls* pBuiltInOriginal = pBar->GetControls()->GetOriginalControls();
-    CXTPControls* pLoadedOriginal = pLoaded->GetControls()->GetOriginalControls();
+    CXTPControls* pBuiltInOriginal = OwnMenuControls(pBar)->GetOriginalControls();
+    CXTPControls* pLoadedOriginal = LoadedOriginalControls(pLoaded, pBuiltInOriginal);
     CXTPControls* pKeepOriginal = pLoadedOriginal != NULL ? pLoadedOriginal : pBuiltInOriginal;
     if (pBuiltInOriginal != NULL && pLoadedOriginal != NULL && !pLoadedOriginal->Compare(pBuiltInOriginal))
     {
@@ -554,6 +588,9 @@ void CXTPCommandBars::MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent)
     XTPBarPosition position = pBar->GetPosition();
     pBar->Copy(pLoaded, FALSE);
     pBar->SetBarPosition(position);
-    pBar->GetControls()->SetOriginalControls(pKeepOriginal);
+    // On the controls the bar shows once loaded: a save then holds the
+    // original controls this merge accepted, and the next load accepts the
+    // bar again.
+    OwnMenuControls(pBar)->SetOriginalControls(pKeepOriginal);
     pBar->OnRecalcLayout();
 }

@@ -8,7 +8,9 @@
 
 #include "toolkit/commandbars/controls/XTPControlMDIButton.h"
 #include "toolkit/commandbars/controls/XTPControlMDISysMenuPopup.h"
+#include "toolkit/commandbars/state/XTPPropExchangeParam.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPPropExchangeArchive.h"
 
 namespace {
 
@@ -457,6 +459,39 @@ TEST_F(MdiMenuBarTest, ASavedStateBringsBackTheCustomisedDocumentMenuAndTheFrame
     pChildA->MDIActivate();
     PumpPending();
     EXPECT_EQ("&File &Paint &Help", Captions());
+}
+
+// The next start: a new frame showing the frame menu loads, silently, a
+// state saved while a customised document menu showed. The bar then held
+// that menu's original controls as its own; the frame menu's, kept among
+// the document menus, are the ones that stand for the program's bar, so the
+// state is taken, the customised menu with it.
+TEST_F(MdiMenuBarTest, AStateSavedWhileADocumentMenuShowedLoadsAtTheNextStart)
+{
+    OpenChild(IDR_TEST_DOC_A);
+    MenuBar()->GetControl(1)->SetCaption(CString("&Paint"));
+    CXTPPropExchangeParam param;
+    param.bSerializeControls = TRUE;
+    param.bLoadSilent = TRUE;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        frame->m_pCommandBars->DoPropExchange(&px, &param);
+    }
+    TearDown();
+    CreateFrame(TRUE);
+    file.SeekToBegin();
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        frame->m_pCommandBars->DoPropExchange(&px, &param);
+    }
+
+    EXPECT_EQ("&File &Edit &View &Help", Captions());
+    const CXTPMenuBar::CMDIMenuMap& menus = MenuBar()->GetMDIMenus();
+    ASSERT_EQ(1u, menus.count(IDR_TEST_DOC_A));
+    EXPECT_EQ(CString("&Paint"), menus.at(IDR_TEST_DOC_A)->GetAt(1)->GetCaption());
 }
 
 TEST_F(MdiMenuBarTest, StateLoadingWithoutStoredMenusSwitchesNothing)

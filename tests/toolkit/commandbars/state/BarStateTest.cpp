@@ -1556,3 +1556,62 @@ TEST_F(BarStateTest, PopupNumbersPastTheLargestStayClearOfTheToolBars)
     EXPECT_EQ(strFormat, MenuText(pThird->Format()->GetControls()));
     EXPECT_EQ(MenuText(pMenuControls), MenuText(pThird->m_pCommandBars->GetMenuBar()->GetControls()));
 }
+
+// What a load may change of the menu bar: its controls, and the document
+// menus it keeps with theirs.
+std::string MenuBarText(CStateFrame* pFrame)
+{
+    CXTPMenuBar* pMenuBar = pFrame->m_pCommandBars->GetMenuBar();
+    std::string text = MenuText(pMenuBar->GetControls());
+    for (const auto& menu : pMenuBar->GetMDIMenus())
+        text += " | " + std::to_string(menu.first) + ": " + MenuText(menu.second);
+    return text;
+}
+
+// A menu bar saved with document menus holds the frame menu's controls
+// twice, as its own and among the document menus, each set with its
+// original controls; the one among the document menus is what the bar shows
+// once loaded. When a damaged state sets their original controls apart (a
+// control hidden by the user in one of them), the first silent start takes
+// the user's menu bar, and so does every start after it, whether the bars
+// saved are the changed ones or all of them.
+TEST_F(BarStateTest, AMenuBarTakenByOneStartIsTakenByTheNext)
+{
+    // Name, and whether the hidden control is among the originals of the
+    // frame menu kept with the document menus (else among the bar's own).
+    const std::pair<const char*, bool> rows[] = {
+        {"hidden among the originals kept with the document menus", true},
+        {"hidden among the bar's own originals", false},
+    };
+    for (const auto& [name, bAmongDocumentMenus] : rows)
+    {
+        for (BOOL bOnlyCustomized : {TRUE, FALSE})
+        {
+            SCOPED_TRACE(std::string(name) + (bOnlyCustomized ? ", changed bars saved" : ", every bar saved"));
+            ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
+            CStateFrame* pFrame = NewFrame();
+            CXTPMenuBar* pMenuBar = pFrame->m_pCommandBars->GetMenuBar();
+            pMenuBar->GetControls()->Remove(pMenuBar->GetControlCount() - 1);
+            CXTPControls* pDocument = new CXTPControls;
+            AddPopup(pDocument, {ID_TEST_NEW, ID_TEST_OPEN});
+            pMenuBar->SetMDIMenu(500, pDocument);
+            CXTPControls* pFrameMenu = pMenuBar->GetControls()->Duplicate();
+            CXTPControls* pHiddenIn =
+                bAmongDocumentMenus ? pFrameMenu->GetOriginalControls() : pMenuBar->GetControls()->GetOriginalControls();
+            pHiddenIn->GetAt(1)->SetHideFlags(xtpHideCustomize);
+            pMenuBar->SetMDIMenu(IDR_TEST_MENU, pFrameMenu);
+            const std::string strUsers = MenuText(pMenuBar->GetControls()) + " | 500: " + MenuText(pDocument);
+            pFrame->m_pCommandBars->SaveBarState(kProfile, bOnlyCustomized);
+            pFrame->DestroyWindow();
+
+            for (int nStart = 2; nStart <= 4; nStart++)
+            {
+                pFrame = NewFrame();
+                pFrame->m_pCommandBars->LoadBarState(kProfile, TRUE);
+                EXPECT_EQ(strUsers, MenuBarText(pFrame)) << "start " << nStart;
+                pFrame->m_pCommandBars->SaveBarState(kProfile, bOnlyCustomized);
+                pFrame->DestroyWindow();
+            }
+        }
+    }
+}
