@@ -6,6 +6,7 @@
 #include "CommandBarsTestSupport.h"
 
 #include "tests/support/TempFolder.h"
+#include "tests/support/HeapBlocks.h"
 #include "toolkit/commandbars/input/XTPAccelManager.h"
 #include "toolkit/commandbars/state/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
@@ -668,6 +669,49 @@ TEST_F(DamagedStateTest, FuzzedImagesNeitherCrashNorLeakBars)
     }
     pFresh->DestroyWindow();
     EXPECT_EQ(nPopupBars, CCountedPopupBar::s_nAlive) << "only the first frame's popup bars are left";
+}
+
+// Refused states through the profile, as the program loads them at each
+// start: the image cut short at several places (inside the combo box's
+// entries, the edit box, a custom icon and a document menu too), loaded
+// again and again, leave no heap block behind.
+TEST_F(DamagedStateTest, RefusedStatesThroughTheProfileLeaveNoMemoryBehind)
+{
+    Customize(frame);
+    CXTPControls* pFormat = frame->Format()->GetControls();
+    CXTPControlComboBox* pCombo = (CXTPControlComboBox*)pFormat->Add(xtpControlComboBox, ID_TEST_OPEN);
+    for (const char* pszEntry : {"alpha", "beta", "gamma"})
+        pCombo->AddString(pszEntry);
+    pFormat->Add(xtpControlEdit, ID_TEST_NEW);
+    pFormat->GetAt(0)->SetCustomIcon(::LoadIcon(NULL, IDI_APPLICATION));
+    CXTPControls* pDocument = new CXTPControls;
+    AddPopup(pDocument, {ID_TEST_NEW, ID_TEST_OPEN});
+    frame->m_pCommandBars->GetMenuBar()->SetMDIMenu(500, pDocument);
+    frame->m_pCommandBars->SaveBarState(kProfile);
+    const std::vector<BYTE> good = ProfileControls();
+    CStateFrame* pFresh = NewFrame();
+    auto controls = [pFresh]() {
+        std::string text;
+        for (int i = 0; i < pFresh->m_pCommandBars->GetCount(); i++)
+            text += ControlIds(pFresh->m_pCommandBars->GetAt(i)->GetControls()) + "/ ";
+        return text;
+    };
+    const std::string strCreated = controls();
+    auto loadCuts = [&]() {
+        for (int nEighth = 1; nEighth < 8; nEighth++)
+        {
+            const std::vector<BYTE> cut(good.begin(), good.begin() + good.size() * nEighth / 8);
+            app.WriteProfileBinary(ProfileSection("%s-Controls"), "Controls", (BYTE*)cut.data(), (UINT)cut.size());
+            pFresh->m_pCommandBars->LoadBarState(kProfile, FALSE);
+        }
+    };
+    loadCuts();
+    ASSERT_EQ(strCreated, controls()) << "every cut is refused";
+    const size_t nBefore = LiveHeapBlocks();
+    const int kRounds = 5;
+    for (int i = 0; i < kRounds; i++)
+        loadCuts();
+    EXPECT_LT(LiveHeapBlocks(), nBefore + kRounds);
 }
 
 // ---- Exchange keys of bars and controls ------------------------------------------------
