@@ -312,7 +312,8 @@ void CXTPControlComboBoxList::ExchangeItemTexts(CXTPPropExchange* pPX, std::vect
         PX_String(pPX, ItemName(i), items[i], "");
 }
 
-void CXTPControlComboBoxList::ReadNamedItemTexts(CXTPPropExchange* pPX, DWORD nCount, std::vector<CString>& items)
+void CXTPControlComboBoxList::ReadNamedItemTexts(CXTPPropExchange* pPX, DWORD nCount,
+                                                 std::vector<CString>& items)
 {
     // One past the last entry the store holds.
     DWORD nEnd = 0;

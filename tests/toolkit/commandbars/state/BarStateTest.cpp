@@ -701,7 +701,8 @@ TEST_F(DamagedStateTest, RefusedStatesThroughTheProfileLeaveNoMemoryBehind)
         for (int nEighth = 1; nEighth < 8; nEighth++)
         {
             const std::vector<BYTE> cut(good.begin(), good.begin() + good.size() * nEighth / 8);
-            app.WriteProfileBinary(ProfileSection("%s-Controls"), "Controls", (BYTE*)cut.data(), (UINT)cut.size());
+            app.WriteProfileBinary(ProfileSection("%s-Controls"), "Controls", (BYTE*)cut.data(),
+                                   (UINT)cut.size());
             pFresh->m_pCommandBars->LoadBarState(kProfile, FALSE);
         }
     };
@@ -1631,7 +1632,8 @@ TEST_F(BarStateTest, AMenuBarTakenByOneStartIsTakenByTheNext)
     {
         for (BOOL bOnlyCustomized : {TRUE, FALSE})
         {
-            SCOPED_TRACE(std::string(name) + (bOnlyCustomized ? ", changed bars saved" : ", every bar saved"));
+            SCOPED_TRACE(std::string(name)
+                         + (bOnlyCustomized ? ", changed bars saved" : ", every bar saved"));
             ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
             CStateFrame* pFrame = NewFrame();
             CXTPMenuBar* pMenuBar = pFrame->m_pCommandBars->GetMenuBar();
@@ -1639,9 +1641,11 @@ TEST_F(BarStateTest, AMenuBarTakenByOneStartIsTakenByTheNext)
             CXTPControls* pDocument = new CXTPControls;
             AddPopup(pDocument, {ID_TEST_NEW, ID_TEST_OPEN});
             pMenuBar->SetMDIMenu(500, pDocument);
+            // The frame menu's controls kept among the document menus, as
+            // a save keeps them, and a control hidden in one original set.
             CXTPControls* pFrameMenu = pMenuBar->GetControls()->Duplicate();
-            CXTPControls* pHiddenIn =
-                bAmongDocumentMenus ? pFrameMenu->GetOriginalControls() : pMenuBar->GetControls()->GetOriginalControls();
+            CXTPControls* pHiddenIn = bAmongDocumentMenus ? pFrameMenu->GetOriginalControls()
+                                                          : pMenuBar->GetControls()->GetOriginalControls();
             pHiddenIn->GetAt(1)->SetHideFlags(xtpHideCustomize);
             pMenuBar->SetMDIMenu(IDR_TEST_MENU, pFrameMenu);
             const std::string strUsers = MenuText(pMenuBar->GetControls()) + " | 500: " + MenuText(pDocument);
