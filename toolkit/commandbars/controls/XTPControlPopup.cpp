@@ -313,9 +313,10 @@ void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
 
 BOOL CXTPControlPopup::IsLoadedBarAccepted(CXTPCommandBar* pBar) const
 {
-    // A combo box's list shows and picks its combo's strings: a popup opening
-    // one (named so by damaged stored data) would find no combo behind it.
-    return !pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList));
+    // A popup opens a popup bar, never a tool bar or the menu bar that a
+    // damaged number names. A combo box's list shows and picks its combo's
+    // strings: a popup opening one would find no combo behind it.
+    return pBar->GetType() == xtpBarTypePopup && !pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList));
 }
 
 BOOL CXTPControlPopup::RestoreCommandBarList(CXTPCommandBarList* pList)

@@ -1384,19 +1384,42 @@ TEST_F(BarStateTest, AComboNamingAPlainPopupBarIsRefusedAndTheRestLoads)
 
 // The other way round: a popup whose stored "CommandBarId" names a combo
 // box's list (only a combo can open one) is refused like the combo above.
-TEST_F(BarStateTest, APopupNamingAComboListIsRefusedAndTheRestLoads)
+// A popup control whose stored bar is a combo box's list, or a tool bar (a
+// damaged number that names the menu bar or another tool bar), is left out
+// of its bar, and the rest loads.
+TEST_F(BarStateTest, APopupNamingAComboListOrAToolBarIsRefusedAndTheRestLoads)
 {
-    Customize(frame);
-    const std::string strCustomised = ControlIds(frame->Format()->GetControls());
-    CXTPControlPopup* pPopup =
-        (CXTPControlPopup*)frame->Format()->GetControls()->Add(xtpControlPopup, ID_TEST_OPEN);
-    CXTPControlComboBoxList* pList = new CXTPControlComboBoxList;
-    pPopup->SetCommandBar(pList);
-    pList->InternalRelease();
-    frame->m_pCommandBars->SaveBarState(kProfile);
+    const struct
+    {
+        const char* name;
+        std::function<CXTPCommandBar*(CStateFrame*)> bar;
+    } rows[] = {
+        {"combo list", [](CStateFrame*) -> CXTPCommandBar* { return new CXTPControlComboBoxList; }},
+        {"menu bar", [](CStateFrame* pFrame) -> CXTPCommandBar* {
+             pFrame->m_pCommandBars->GetMenuBar()->InternalAddRef();
+             return pFrame->m_pCommandBars->GetMenuBar();
+         }},
+        {"tool bar", [](CStateFrame* pFrame) -> CXTPCommandBar* {
+             pFrame->Standard()->InternalAddRef();
+             return pFrame->Standard();
+         }},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CStateFrame* pFrame = NewFrame();
+        Customize(pFrame);
+        const std::string strCustomised = ControlIds(pFrame->Format()->GetControls());
+        CXTPControlPopup* pPopup =
+            (CXTPControlPopup*)pFrame->Format()->GetControls()->Add(xtpControlPopup, ID_TEST_OPEN);
+        CXTPCommandBar* pBar = row.bar(pFrame);
+        pPopup->SetCommandBar(pBar);
+        pBar->InternalRelease();
+        pFrame->m_pCommandBars->SaveBarState(kProfile);
 
-    CStateFrame* pLoaded = NewFrame(true);
-    EXPECT_EQ(strCustomised, ControlIds(pLoaded->Format()->GetControls()));
+        CStateFrame* pLoaded = NewFrame(true);
+        EXPECT_EQ(strCustomised, ControlIds(pLoaded->Format()->GetControls()));
+    }
 }
 
 // What a whole-state load may change of a frame: its bars (without the
