@@ -298,8 +298,9 @@ private:
     std::vector<UINT> GetDockRowIds(int nDock) const;
     void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
     void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
-    // Gives the listed popup bars that have no id one above the highest
-    // popup id in the list.
+    // Gives each listed popup bar that has no id one of its own, counting
+    // on from the highest id in the list (past UINT_MAX from the first popup
+    // id again), skipping ids in use.
     void NumberNewPopupBars(CXTPCommandBarList* pList) const;
     // Merges one loaded tool bar into the bar of the same id, or adds it.
     void MergeLoadedBar(CXTPToolBar* pLoaded, BOOL bSilent);

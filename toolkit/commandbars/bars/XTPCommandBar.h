@@ -209,7 +209,8 @@ public:
     virtual int PtInBar(POINT point) const;
     // Updates the controls' enabled, checked and caption states.
     virtual void UpdateCommandBar(BOOL bDisableIfNoHandler = TRUE);
-    // A new bar of the same class, copied from this one.
+    // A new bar of the same class, copied from this one, without its bar
+    // number: the clone takes a number of its own when the state is saved.
     virtual CXTPCommandBar* Clone(BOOL bRecursive);
 
     // ---- Customize mode (XTPCommandBarCustomize.cpp) ----------------------
