@@ -7,6 +7,7 @@
 #include "app/AppMessages.h"
 #include "resources/Resource.h"
 #include "tests/support/TestWindow.h"
+#include "tests/support/WindowStacking.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -299,6 +300,63 @@ TEST_F(MainFrameTest, PaneCommandsMoveTheFocusAmongTheViews)
     }
     EXPECT_EQ(std::vector<int>({2, 1, 2, 0, 1}), order);
     EXPECT_EQ(1, EnableOf(frame, ID_PREV_PANE));
+}
+
+// A main frame whose saved bar state is forgotten before and after the
+// case: the program keeps it in its profile for the next start, and the
+// next test's.
+class MainFrameBarStateTest : public MainFrameTest
+{
+protected:
+    void SetUp() override
+    {
+        ForgetBarState();
+        MainFrameTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainFrameTest::TearDown();
+        ForgetBarState();
+    }
+    static void ForgetBarState()
+    {
+        std::vector<CString> sections = {"", "-Summary", "-Controls"};
+        for (int i = 0; i < 4; i++)
+            sections.push_back(("-DockBar" + std::to_string(i)).c_str());
+        for (int i = 0; i < 8; i++)
+            sections.push_back(("-Bar" + std::to_string(i)).c_str());
+        for (const CString& strSuffix : sections)
+            AfxGetApp()->WriteProfileString(CString(kCommandBarProfile) + strSuffix, NULL, NULL);
+    }
+};
+
+// A tool bar left floating over the window comes back at its place in front
+// of the window, start after start through the program's own saving (on
+// closing) and loading; the window, not the bar, is the active one.
+TEST_F(MainFrameBarStateTest, AFloatingToolBarStandsInFrontOfTheWindowStartAfterStart)
+{
+    CXTPToolBar* pBar = StandardBar(frame);
+    ASSERT_TRUE(frame->GetCommandBars()->FloatCommandBar(pBar));
+    CRect rcFrame;
+    frame->GetWindowRect(&rcFrame);
+    pBar->PlaceFloating(rcFrame.TopLeft() + CSize(100, 150));
+    CRect rcPlaced;
+    pBar->GetWindowRect(&rcPlaced);
+    for (int nStart = 1; nStart <= 3; nStart++)
+    {
+        frame->SendMessage(WM_CLOSE, 0, 0);
+        frame = NULL; // the window destroyed itself
+        CreateFrame();
+        SettleDisplay();
+        pBar = StandardBar(frame);
+        ASSERT_EQ(xtpBarFloating, pBar->GetPosition()) << "start " << nStart;
+        CRect rcBar;
+        pBar->GetWindowRect(&rcBar);
+        EXPECT_EQ(rcPlaced, rcBar) << "start " << nStart;
+        EXPECT_TRUE(IsInFront(pBar->m_hWnd, frame->m_hWnd)) << "start " << nStart;
+        EXPECT_EQ(pBar->m_hWnd, TopLevelAt(rcPlaced.CenterPoint())) << "start " << nStart;
+        EXPECT_EQ(frame->m_hWnd, ::GetActiveWindow()) << "start " << nStart;
+    }
 }
 
 } // namespace

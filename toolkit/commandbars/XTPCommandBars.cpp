@@ -31,6 +31,8 @@
 #include "framework/Controls.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
 
@@ -595,6 +597,55 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
         return TRUE;
     }
     return FALSE;
+}
+
+BOOL CXTPCommandBars::IsVisibleFloatingBar(HWND hWnd) const
+{
+    CXTPToolBar* pBar = DYNAMIC_DOWNCAST(CXTPToolBar, CWnd::FromHandlePermanent(hWnd));
+    return pBar != NULL && pBar->GetCommandBars() == this && pBar->GetPosition() == xtpBarFloating
+           && ::IsWindowVisible(hWnd);
+}
+
+void CXTPCommandBars::BringFloatingBarsToFront(BOOL bRestackAll)
+{
+    const HWND hWndFrame = m_pFrame != NULL ? m_pFrame->GetSafeHwnd() : NULL;
+    if (hWndFrame == NULL || !::IsWindowVisible(hWndFrame) || ::IsIconic(hWndFrame))
+        return;
+    // The bars to move, each with its depth (windows above it).
+    std::vector<std::pair<int, HWND>> arrMoves;
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (!IsVisibleFloatingBar(pBar->m_hWnd))
+            continue;
+        int nDepth = 0;
+        BOOL bBehind = FALSE;
+        for (HWND hWnd = ::GetWindow(pBar->m_hWnd, GW_HWNDPREV); hWnd != NULL;
+             hWnd = ::GetWindow(hWnd, GW_HWNDPREV))
+        {
+            bBehind = bBehind || hWnd == hWndFrame;
+            nDepth++;
+        }
+        if (bBehind || bRestackAll)
+            arrMoves.push_back(std::make_pair(nDepth, pBar->m_hWnd));
+    }
+    // The window the bars go under: the nearest shown above the frame that
+    // is none of them; once the frame was shown or activated, which puts it
+    // on top, the nearest that it owns (a dialog stays in front of the bars).
+    HWND hWndAbove = ::GetWindow(hWndFrame, GW_HWNDPREV);
+    while (hWndAbove != NULL
+           && (!::IsWindowVisible(hWndAbove) || IsVisibleFloatingBar(hWndAbove)
+               || (bRestackAll && ::GetWindow(hWndAbove, GW_OWNER) != hWndFrame)))
+        hWndAbove = ::GetWindow(hWndAbove, GW_HWNDPREV);
+    // The back one first, so that each next one goes in front of it. Each
+    // goes behind the frame first, unseen (nothing is redrawn), so that
+    // coming forward is a real move in the z-order.
+    std::sort(arrMoves.begin(), arrMoves.end(), std::greater<std::pair<int, HWND>>());
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    for (const std::pair<int, HWND>& move : arrMoves)
+    {
+        ::SetWindowPos(move.second, hWndFrame, 0, 0, 0, 0, nFlags | SWP_NOREDRAW);
+        ::SetWindowPos(move.second, hWndAbove != NULL ? hWndAbove : HWND_TOP, 0, 0, 0, 0, nFlags);
+    }
 }
 
 BOOL CXTPCommandBars::RunFocusedEditCommand(UINT nID)

@@ -166,6 +166,17 @@ public:
     // A display, setting or colour change makes the display's colour depth
     // be asked again.
     BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Brings the visible floating bars in front of the site, directly (a
+    // window the site owns besides them, such as a dialog, stays in front),
+    // keeping their order among themselves and activating none: those
+    // behind it, and with bRestackAll every one. The site frame calls it
+    // with TRUE once it was shown or activated, and with FALSE when idle.
+    // Owned windows belong in front of their owner, yet a display server
+    // may stack the owner alone on top (wine's raises a window that is
+    // shown or takes the focus, and then moves it in front of every window
+    // it finds over the part now on screen); only a real move in the
+    // z-order restacks a bar there.
+    void BringFloatingBarsToFront(BOOL bRestackAll = FALSE);
     // [0 outside MDI] the menu resource of the active document type: the
     // frame's menu without an active child, the child's own resource without
     // a document, else the resource of the document's template.
@@ -307,6 +318,8 @@ private:
     // The bars of dock bar d named by ids (0: row break), each bar once.
     void ApplyDockBarSlots(int nDock, const std::vector<UINT>& arrIds, std::vector<UINT>& arrSeen);
     void ShowStatusBar(BOOL bShow);
+    // The window is one of this manager's floating bars, shown.
+    BOOL IsVisibleFloatingBar(HWND hWnd) const;
     static void InvalidateBarOf(CXTPControl* pControl);
     CWnd* GetStatusBar() const;
 

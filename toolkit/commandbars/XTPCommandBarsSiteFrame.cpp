@@ -20,6 +20,15 @@ BOOL IsKeyForFocusedBarEdit(const MSG* pMsg)
     return CXTPEdit::GetFocused() != NULL;
 }
 
+// The frame was just shown, or activated (its focus set again): the system
+// may have stacked it over its floating bars.
+BOOL IsShownOrActivated(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGED)
+        return (((const WINDOWPOS*)lParam)->flags & SWP_SHOWWINDOW) != 0;
+    return message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0;
+}
+
 } // namespace
 
 CXTPCommandBarsSiteFrame::CXTPCommandBarsSiteFrame() : m_pCommandBars(NULL)
@@ -93,7 +102,12 @@ BOOL CXTPCommandBarsSiteFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPar
             return TRUE;
         }
     }
-    return CFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+    const BOOL bHandled = CFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+    if (m_pCommandBars != NULL && IsShownOrActivated(message, wParam, lParam))
+        m_pCommandBars->BringFloatingBarsToFront(TRUE);
+    else if (m_pCommandBars != NULL && message == WM_IDLEUPDATECMDUI)
+        m_pCommandBars->BringFloatingBarsToFront(FALSE);
+    return bHandled;
 }
 
 void CXTPCommandBarsSiteFrame::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)

@@ -1,7 +1,9 @@
 // CXTPCommandBarsSiteFrame: a frame window that hosts command bars. It makes
 // the command-bars manager, hands it the frame's keyboard and window
 // messages first, routes command-bar control notifications through the
-// message map, and saves and loads the bars' options and state.
+// message map, saves and loads the bars' options and state, and keeps its
+// floating bars in front of it: once it was shown or activated, and when
+// idle, should the system have stacked it over them.
 //
 //   class CMainFrame : public CXTPCommandBarsSiteFrame { ... };
 //   int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)

@@ -5,6 +5,7 @@
 // through its hooks).
 #include "CustomizeTestSupport.h"
 
+#include "tests/support/WindowStacking.h"
 #include "toolkit/commandbars/XTPCommandBarsResource.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/customize/XTPCustomizeHookGuard.h"
@@ -326,24 +327,6 @@ TEST_F(CustomizeSheetTest, KeysReachTheNameFieldOfTheContextMenu)
     EXPECT_EQ(1, sheet->m_nStepsRun);
 }
 
-// Real input, as the hooks see it: a click at a screen point.
-void ClickScreen(CPoint pt)
-{
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT input[3];
-    ZeroMemory(input, sizeof(input));
-    for (INPUT& one : input)
-    {
-        one.type = INPUT_MOUSE;
-        one.mi.dx = pt.x * 65535 / cx;
-        one.mi.dy = pt.y * 65535 / cy;
-    }
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(3, input, sizeof(INPUT));
-}
-
 TEST_F(CustomizeSheetTest, RealClicksOnTheViewAreHeldBackAndOnAToolBarSelectTheButton)
 {
     sheet->m_steps.push_back([&](CTestSheet& s) {
@@ -363,17 +346,6 @@ TEST_F(CustomizeSheetTest, RealClicksOnTheViewAreHeldBackAndOnAToolBarSelectTheB
     EXPECT_EQ(IdsOf(ToolBar()), std::vector<int>({ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_COPY, ID_TEST_BOLD}));
 }
 
-// Whether the window lies above the other in the z-order of top-level windows.
-bool IsAbove(HWND hWnd, HWND hOther)
-{
-    for (HWND h = ::GetWindow(hWnd, GW_HWNDFIRST); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
-    {
-        if (h == hWnd || h == hOther)
-            return h == hWnd;
-    }
-    return false;
-}
-
 // A click on a bar activates the frame: the sheet, and a dialog it shows,
 // stay in sight over it, even where the system brings the clicked window
 // to the top above the windows it owns.
@@ -383,11 +355,11 @@ TEST_F(CustomizeSheetTest, TheSheetAndItsDialogStayAboveTheFrameWhenABarIsClicke
         CRect rcFrame;
         frame->GetWindowRect(&rcFrame);
         s.SetWindowPos(NULL, rcFrame.CenterPoint().x, rcFrame.CenterPoint().y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ASSERT_TRUE(IsAbove(s.m_hWnd, frame->m_hWnd));
+        ASSERT_TRUE(IsInFront(s.m_hWnd, frame->m_hWnd));
         ClickScreen(ScreenPointOf(Button(ID_TEST_COPY)));
         PumpPending();
         EXPECT_EQ(Button(ID_TEST_COPY), Bars()->GetDragControl());
-        EXPECT_TRUE(IsAbove(s.m_hWnd, frame->m_hWnd)) << "the sheet went behind the frame";
+        EXPECT_TRUE(IsInFront(s.m_hWnd, frame->m_hWnd)) << "the sheet went behind the frame";
     });
     sheet->m_steps.push_back([&](CTestSheet& s) {
         CRect rcFrame;
@@ -397,8 +369,8 @@ TEST_F(CustomizeSheetTest, TheSheetAndItsDialogStayAboveTheFrameWhenABarIsClicke
         ::SetActiveWindow(hDialog);
         ClickScreen(ScreenPointOf(Button(ID_TEST_OPEN)));
         PumpPending();
-        EXPECT_TRUE(IsAbove(hDialog, s.m_hWnd)) << "the sheet's dialog went behind it";
-        EXPECT_TRUE(IsAbove(s.m_hWnd, frame->m_hWnd)) << "the sheet went behind the frame";
+        EXPECT_TRUE(IsInFront(hDialog, s.m_hWnd)) << "the sheet's dialog went behind it";
+        EXPECT_TRUE(IsInFront(s.m_hWnd, frame->m_hWnd)) << "the sheet went behind the frame";
         ::DestroyWindow(hDialog);
     });
     sheet->DoModal();
