@@ -1,7 +1,7 @@
 // The main window's Customize command: the frame tells its command bars it
 // handles it, and the command runs the customize sheet over them with the
 // options page and the main menu's commands by category, "All Commands" and
-// "New Menu" last.
+// "New Menu" last, centred over the window.
 #include "MainFrameFixture.h"
 #include "tests/support/DialogDriver.h"
 
@@ -66,6 +66,27 @@ TEST_F(MainFrameTest, CustomizeRunsTheSheetWithTheMainMenusCategories)
                                         "New Menu"}),
               g_seen.categories);
     EXPECT_FALSE(frame->GetCommandBars()->IsCustomizeMode()) << "customize mode ends with the sheet";
+}
+
+// The sheet opens centred over the main window, not over its bars at the
+// window's top-left corner.
+CRect g_rcSheet;
+void CALLBACK ReadSheetPlace(HWND hSheet, UINT, UINT_PTR, DWORD)
+{
+    ::GetWindowRect(hSheet, &g_rcSheet);
+    ::PostMessageA(hSheet, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(MainFrameTest, TheCustomizeSheetOpensCentredOverTheMainWindow)
+{
+    frame->SetWindowPos(NULL, 100, 80, 900, 700, SWP_NOZORDER);
+    g_rcSheet.SetRectEmpty();
+    CDialogDriver driver([&](HWND hSheet) { ::PostMessageA(hSheet, WM_TIMER, 1, (LPARAM)ReadSheetPlace); });
+    frame->SendMessage(WM_COMMAND, XTP_ID_CUSTOMIZE, 0);
+    ASSERT_EQ(1u, driver.seen.size());
+    ASSERT_FALSE(g_rcSheet.IsRectEmpty());
+    EXPECT_LE(abs(g_rcSheet.CenterPoint().x - 550), 1);
+    EXPECT_LE(abs(g_rcSheet.CenterPoint().y - 430), 1);
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 #include "toolkit/commandbars/customize/XTPCustomizeToolbarsPage.h"
 #include "toolkit/commandbars/input/XTPAccelManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/layout/XTPDialogPlace.h"
 #include "toolkit/foundation/XTPImageManager.h"
+#include "toolkit/foundation/XTPMultiMonitor.h"
 #include "toolkit/foundation/XTPResourceManager.h"
 
 #include <vector>
@@ -69,6 +71,27 @@ CXTPCommandBar* CommandBarAtOrAbove(HWND hWnd)
     return pBar != NULL || hWnd == NULL ? pBar : CommandBarOf(::GetParent(hWnd));
 }
 
+// The sheet's window was made, at the size of its pages and not yet shown:
+// it opens centred over the frame that owns it, on that frame's work area
+// (the system would leave it at the frame's top-left corner, over the bars
+// the user drags commands onto).
+int CALLBACK PlaceSheetOverOwner(HWND hWndSheet, UINT nMessage, LPARAM)
+{
+    if (nMessage != PSCB_INITIALIZED)
+        return 0;
+    HWND hWndOwner = ::GetWindow(hWndSheet, GW_OWNER);
+    if (hWndOwner == NULL || !::IsWindowVisible(hWndOwner) || ::IsIconic(hWndOwner))
+        return 0;
+    CRect rcOwner, rcSheet;
+    ::GetWindowRect(hWndOwner, &rcOwner);
+    ::GetWindowRect(hWndSheet, &rcSheet);
+    const CRect rcPlace =
+        XTPCenterOverOwner(rcSheet.Size(), rcOwner, XTPMultiMonitor()->GetWorkArea(rcOwner));
+    ::SetWindowPos(hWndSheet, NULL, rcPlace.left, rcPlace.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 } // namespace
 
 BOOL IsCustomizeMenuCommand(UINT nID)
@@ -99,7 +122,8 @@ CXTPCustomizeSheet::CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, UINT iSele
         if (!ids.empty())
             m_pCustomIcons->SetIcons(bmpImages, &ids[0], (int)ids.size(), kStockImageSize);
     }
-    m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    m_psh.dwFlags |= PSH_NOAPPLYNOW | PSH_USECALLBACK;
+    m_psh.pfnCallback = PlaceSheetOverOwner;
     CreateContextMenu();
 }
 

@@ -4,7 +4,8 @@
 // mode: the frame's bars stay live for dragging, selecting and right-clicking
 // controls, while every other mouse and keyboard input to the frame is held
 // back by a pair of thread hooks (CXTPCustomizeHookGuard). It has one button,
-// "Close": every change takes effect at once and stays.
+// "Close": every change takes effect at once and stays. It opens centred over
+// the frame, whole on the frame's work area, and stays where it is put.
 //
 //     CXTPCustomizeSheet sheet(pCommandBars);
 //     CXTPCustomizeOptionsPage pageOptions(&sheet);

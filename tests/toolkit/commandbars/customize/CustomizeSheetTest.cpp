@@ -1,8 +1,8 @@
 // The customize sheet run modally over a frame: one sheet at a time, its one
-// "Close" button, Alt and a page's mnemonic, customize mode for the length of
-// the run, and the input guard that keeps the frame's input from everything
-// but this manager's bars (checked through its filters and with real input
-// through its hooks).
+// "Close" button, Alt and a page's mnemonic, where it opens and that it stays
+// there, customize mode for the length of the run, and the input guard that
+// keeps the frame's input from everything but this manager's bars (checked
+// through its filters and with real input through its hooks).
 #include "CustomizeTestSupport.h"
 
 #include "tests/support/WindowStacking.h"
@@ -222,6 +222,84 @@ TEST_F(CustomizeSheetTest, AltAndATabsMnemonicSwitchesToThatPage)
     sheet->m_steps.push_back([](CTestSheet& s) { EXPECT_EQ(0, s.GetActiveIndex()); });
     sheet->DoModal();
     EXPECT_EQ(4, sheet->m_nStepsRun);
+}
+
+// ---- Where the sheet stands ----------------------------------------------------------------------
+
+// The sheet opens centred over the frame (whole on the work area where the
+// frame stands partly off it or near its edge) and keeps its place while the
+// user switches pages with clicks on the tabs.
+TEST_F(CustomizeSheetTest, TheSheetOpensCentredOverTheFrameOnTheWorkAreaAndKeepsItsPlace)
+{
+    CRect rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    enum Expected
+    {
+        kCentred,          // its centre on the frame's centre
+        kLeftEdge,         // at the work area's left edge, centred across
+        kBottomRightCorner // in the work area's bottom right corner
+    };
+    struct Row
+    {
+        const char* name;
+        CRect rcFrame;
+        Expected expected;
+    };
+    const Row rows[] = {
+        {"frame in the middle", CRect(200, 150, 1000, 750), kCentred},
+        {"frame partly left of the desktop", CRect(-500, 200, 200, 700), kLeftEdge},
+        {"frame near the bottom right corner",
+         CRect(rcWork.right - 150, rcWork.bottom - 100, rcWork.right + 450, rcWork.bottom + 400),
+         kBottomRightCorner},
+    };
+    for (const Row& row : rows)
+    {
+        frame->SetWindowPos(NULL, row.rcFrame.left, row.rcFrame.top, row.rcFrame.Width(),
+                            row.rcFrame.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        CXTPCustomizeOptionsPage pageOptions(sheet.get());
+        CTestSheet runs(Bars());
+        runs.AddPage(&pageOptions);
+        CRect rcOpened;
+        std::vector<CRect> places; // after each page switch
+        runs.m_steps.push_back([&](CTestSheet& s) {
+            s.GetWindowRect(&rcOpened);
+            for (int nPage : {1, 2, 0})
+            {
+                CRect rcTab;
+                s.GetTabControl()->GetItemRect(nPage, &rcTab);
+                s.GetTabControl()->ClientToScreen(&rcTab);
+                ClickScreen(rcTab.CenterPoint());
+                EXPECT_TRUE(SettleUntil([&] { return s.GetActiveIndex() == nPage; }))
+                    << row.name << ", page " << nPage;
+                CRect rcNow;
+                s.GetWindowRect(&rcNow);
+                places.push_back(rcNow);
+            }
+        });
+        runs.DoModal();
+        ASSERT_EQ(1, runs.m_nStepsRun) << row.name;
+
+        CRect rcInside;
+        rcInside.IntersectRect(rcOpened, rcWork);
+        EXPECT_EQ(rcOpened, rcInside) << row.name << ": wholly on the work area";
+        const CPoint ptFrame = row.rcFrame.CenterPoint(), ptSheet = rcOpened.CenterPoint();
+        switch (row.expected)
+        {
+        case kCentred:
+            EXPECT_LE(abs(ptFrame.x - ptSheet.x), 1) << row.name;
+            EXPECT_LE(abs(ptFrame.y - ptSheet.y), 1) << row.name;
+            break;
+        case kLeftEdge:
+            EXPECT_EQ(rcWork.left, rcOpened.left) << row.name;
+            EXPECT_LE(abs(ptFrame.y - ptSheet.y), 1) << row.name;
+            break;
+        case kBottomRightCorner:
+            EXPECT_EQ(rcWork.right, rcOpened.right) << row.name;
+            EXPECT_EQ(rcWork.bottom, rcOpened.bottom) << row.name;
+            break;
+        }
+        EXPECT_EQ(std::vector<CRect>(3, rcOpened), places) << row.name << ": after the page switches";
+    }
 }
 
 // ---- The input guard -------------------------------------------------------------------------
