@@ -80,6 +80,7 @@ ON_MESSAGE(kCaptionPopupPinned, OnShowKeywordPane)
 ON_MESSAGE(kCaptionPopupClosed, OnCaptionPopupClosed)
 ON_MESSAGE(WM_XTP_CREATE_CONTROL, OnCreateControl)
 ON_MESSAGE(WM_XTP_INITPOPUP, OnInitCommandsPopup)
+ON_MESSAGE(WM_XTP_TOOLBARRESET, OnToolBarReset)
 ON_COMMAND(ID_IMPORT, OnImportKeywords)
 ON_COMMAND(ID_EXPORT, OnExportKeywords)
 ON_COMMAND(ID_REMOVE_ALL, OnRemoveAllKeywords)
@@ -153,7 +154,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     UINT editKeyword = ID_EDIT_KEYWORD;
     GetCommandBars()->GetImageManager()->SetIcons(IDB_EDIT_KEYWORD, &editKeyword, 1, CSize(16, 16),
                                                   xtpImageNormal);
-    SetToolTips();
+    SetUpBarControls(GetCommandBars()->GetMenuBar());
+    SetUpBarControls(GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD));
     // Lays the bars and panes out, the first time since the bars came.
     SetTheme(m_nTheme);
     // The menus' images come once the window has painted: only popups show
@@ -253,29 +255,24 @@ LRESULT CMainFrame::OnInitCommandsPopup(WPARAM, LPARAM)
     return 0;
 }
 
-void CMainFrame::SetToolTips()
+void CMainFrame::SetUpBarControls(CXTPCommandBar* pBar)
 {
-    CXTPCommandBars* pCommandBars = GetCommandBars();
-    CXTPCommandBar* bars[] = {pCommandBars->GetMenuBar(), pCommandBars->GetToolBar(IDR_TOOLBAR_STANDARD)};
-    for (CXTPCommandBar* pBar : bars)
+    if (pBar == NULL)
+        return;
+    const BOOL bMenuBar = pBar == GetCommandBars()->GetMenuBar();
+    for (const CommandTip& tip : kCommandTips)
     {
-        if (pBar == NULL)
+        if (!bMenuBar && !tip.onToolBar)
             continue;
-        for (const CommandTip& tip : kCommandTips)
+        CXTPControl* pControl = pBar->GetControls()->FindControl(xtpControlButton, tip.nID, TRUE, TRUE);
+        if (pControl != NULL)
         {
-            if (pBar != bars[0] && !tip.onToolBar)
-                continue;
-            CXTPControl* pControl = pBar->GetControls()->FindControl(xtpControlButton, tip.nID, TRUE, TRUE);
-            if (pControl != NULL)
-            {
-                pControl->SetTooltip(tip.text);
-                pControl->SetDescription(tip.text);
-            }
+            pControl->SetTooltip(tip.text);
+            pControl->SetDescription(tip.text);
         }
     }
     // A restored bar state may have dropped the combo: then there is none to set.
-    CXTPToolBar* pToolBar = pCommandBars->GetToolBar(IDR_TOOLBAR_STANDARD);
-    CXTPControl* pCombo = pToolBar ? pToolBar->GetControls()->FindControlById(ID_TOOLBAR_COMBO) : NULL;
+    CXTPControl* pCombo = pBar->GetControls()->FindControlById(ID_TOOLBAR_COMBO);
     if (pCombo != NULL && pCombo->GetType() == xtpControlComboBox)
         ((CXTPControlComboBox*)pCombo)->SetCurSel(0);
 }

@@ -24,6 +24,8 @@
 #include "toolkit/controls/XTPStatusBar.h"
 #include "toolkit/taskpanel/XTPTaskPanel.h"
 
+class CXTPCommandBar;
+
 extern const char kCommandBarProfile[];
 
 class CMainFrame : public CXTPCommandBarsSiteFrame, public CKeywordPaneHost
@@ -137,6 +139,9 @@ protected:
 
     // The customize sheet over the command bars (MainFrameCustomize.cpp).
     afx_msg void OnCustomize();
+    // A tool bar's controls were reset (lParam the bar): the new controls
+    // get what the program gave the bar's controls at start (SetUpBarControls).
+    afx_msg LRESULT OnToolBarReset(WPARAM wParam, LPARAM lParam);
 
     // Frame commands (MainFrameCommands.cpp).
     // The language combo's entry is looked for in the keyword tree.
@@ -182,7 +187,10 @@ private:
     BOOL CreateBars();
     // The menu bar, the standard toolbar and the bars' stored state.
     BOOL AddBars(CXTPCommandBars* pCommandBars);
-    void SetToolTips();
+    // What the program gives a bar's controls once the bar is built: the
+    // commands' long tips and descriptions (every one on the menu bar, those
+    // meant for it on a tool bar) and the language combo's first entry.
+    void SetUpBarControls(CXTPCommandBar* pBar);
     void ApplyOptionsToTree();
     // Tells the user once that something could not be saved.
     void ReportSaveFailure(LPCTSTR lpszWhat);

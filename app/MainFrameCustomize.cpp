@@ -1,7 +1,9 @@
 // The Customize command of the main window: the customize sheet over the
 // frame's command bars, with the options page and the commands of the main
 // menu by category. What the user changes stays, and is saved with the bar
-// state when the window closes.
+// state when the window closes. A tool bar reset (from the sheet or the
+// bar's own "Add or Remove Buttons" list) gets the program's tips and
+// language choice back.
 #include "app/MainFrame.h"
 
 #include "resources/Resource.h"
@@ -25,4 +27,10 @@ void CMainFrame::OnCustomize()
     pCommands->InsertAllCommandsCategory(XTP_IDS_ALL_COMMANDS, -1);
     pCommands->InsertNewMenuCategory(XTP_IDS_NEW_MENU, -1);
     sheet.DoModal();
+}
+
+LRESULT CMainFrame::OnToolBarReset(WPARAM, LPARAM lParam)
+{
+    SetUpBarControls((CXTPCommandBar*)lParam);
+    return 0;
 }

@@ -1,13 +1,21 @@
 // The main window's Customize command: the frame tells its command bars it
 // handles it, and the command runs the customize sheet over them with the
 // options page and the main menu's commands by category, "All Commands" and
-// "New Menu" last, centred over the window.
+// "New Menu" last, centred over the window. A reset of the standard tool bar
+// gives its new controls the program's tips and language choice back.
 #include "MainFrameFixture.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/TestWindow.h"
 
+#include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsResource.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 
+#include <map>
+#include <ostream>
 #include <prsht.h>
 
 namespace {
@@ -87,6 +95,114 @@ TEST_F(MainFrameTest, TheCustomizeSheetOpensCentredOverTheMainWindow)
     ASSERT_FALSE(g_rcSheet.IsRectEmpty());
     EXPECT_LE(abs(g_rcSheet.CenterPoint().x - 550), 1);
     EXPECT_LE(abs(g_rcSheet.CenterPoint().y - 430), 1);
+}
+
+// What the standard tool bar's controls show: each button's tip by its
+// command, and the language combo's text.
+struct BarLook
+{
+    std::map<int, std::string> tips;
+    std::string language;
+    bool operator==(const BarLook& other) const { return tips == other.tips && language == other.language; }
+};
+
+std::ostream& operator<<(std::ostream& os, const BarLook& look)
+{
+    for (const auto& tip : look.tips)
+        os << tip.first << ": " << tip.second << "; ";
+    return os << "language: " << look.language;
+}
+
+CXTPToolBar* StandardBar(CMainFrame* frame)
+{
+    return frame->GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD);
+}
+
+BarLook LookOf(CXTPToolBar* pBar)
+{
+    BarLook look;
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        CXTPControl* pControl = pBar->GetControl(i);
+        if (pControl->IsTemporary())
+            continue;
+        if (pControl->GetType() == xtpControlComboBox)
+            look.language = (LPCTSTR)((CXTPControlComboBox*)pControl)->GetEditText();
+        else
+            look.tips[pControl->GetID()] = (LPCTSTR)pControl->GetTooltip();
+    }
+    return look;
+}
+
+// The user took a button off the bar; the program set the tips and the
+// language at start.
+BarLook ChangeTheBar(CMainFrame* frame)
+{
+    CXTPControls* pControls = StandardBar(frame)->GetControls();
+    const BarLook atStart = LookOf(StandardBar(frame));
+    EXPECT_EQ("English", atStart.language);
+    EXPECT_EQ("Add a keyword to let Tidewatch keep tracking updated news on the keyword.",
+              atStart.tips.at(ID_ADD_KEYWORD));
+    pControls->Remove(pControls->FindControlById(ID_GOTO_URL));
+    return atStart;
+}
+
+const char kResetQuestion[] = "Are you sure you want to reset the changes made to the 'Standard' toolbar?";
+
+// The chevron's "Add or Remove Buttons" > "Standard" > "Reset", answered OK.
+TEST_F(MainFrameTest, AResetFromTheBarsButtonListBringsTheProgramsTipsAndLanguageBack)
+{
+    const BarLook atStart = ChangeTheBar(frame);
+    frame->RecalcLayout();
+    CXTPToolBar* pBar = StandardBar(frame);
+    CXTPControl* pExpand = pBar->GetControls()->FindControlById(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_TRUE(pExpand != NULL && pExpand->IsVisible());
+    ASSERT_TRUE(pBar->SetPopuped(pExpand->GetIndex()));
+    CXTPCommandBar* pExpandPopup = pExpand->GetCommandBar();
+    CXTPCommandBar* pBarsList = pExpandPopup->GetControl(pExpandPopup->GetControlCount() - 1)->GetCommandBar();
+    CXTPCommandBar* pButtonsList = pBarsList->GetControl(0)->GetCommandBar();
+    CXTPControl* pReset = pButtonsList->GetControl(pButtonsList->GetControlCount() - 1);
+    ASSERT_EQ("Reset", std::string(pReset->GetCaption()));
+
+    CDialogDriver driver;
+    pReset->OnExecute();
+    PumpPending();
+
+    ASSERT_EQ(1u, driver.seen.size());
+    EXPECT_EQ(kResetQuestion, driver.seen[0].text);
+    EXPECT_TRUE(pBar->GetControls()->FindControlById(ID_GOTO_URL) != NULL) << "the bar was reset";
+    EXPECT_EQ(atStart, LookOf(pBar));
+}
+
+// Customize > Toolbars > "Standard" > "Reset...", answered OK.
+void CALLBACK PressReset(HWND hSheet, UINT, UINT_PTR, DWORD)
+{
+    HWND hPage = PropSheet_GetCurrentPageHwnd(hSheet);
+    HWND hList = ::GetDlgItem(hPage, XTP_IDC_LIST_TOOLBARS);
+    const int nItem = (int)::SendMessageA(hList, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "Standard");
+    ::SendMessageA(hList, LB_SETCURSEL, nItem, 0);
+    ::SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(XTP_IDC_LIST_TOOLBARS, LBN_SELCHANGE), (LPARAM)hList);
+    ::SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(XTP_IDC_BUTTON_RESET, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hPage, XTP_IDC_BUTTON_RESET));
+    ::PostMessageA(hSheet, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(MainFrameTest, AResetFromTheToolbarsPageBringsTheProgramsTipsAndLanguageBack)
+{
+    const BarLook atStart = ChangeTheBar(frame);
+    CDialogDriver driver([&](HWND hWnd) {
+        if (::GetDlgItem(hWnd, 0xFFFF) != NULL) // the question
+            ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+        else
+            ::PostMessageA(hWnd, WM_TIMER, 1, (LPARAM)PressReset);
+    });
+    frame->SendMessage(WM_COMMAND, XTP_ID_CUSTOMIZE, 0);
+
+    ASSERT_EQ(2u, driver.seen.size());
+    EXPECT_EQ(kResetQuestion, driver.seen[1].text);
+    CXTPToolBar* pBar = StandardBar(frame);
+    EXPECT_TRUE(pBar->GetControls()->FindControlById(ID_GOTO_URL) != NULL) << "the bar was reset";
+    EXPECT_EQ(atStart, LookOf(pBar));
 }
 
 } // namespace

@@ -885,6 +885,12 @@ void CXTPCommandBars::OnToolBarAdded(CXTPToolBar* pToolBar)
         pReBar->AddToolBar(pToolBar, RBBS_GRIPPERALWAYS | RBBS_BREAK);
 }
 
+void CXTPCommandBars::OnToolBarReset(CXTPToolBar* pToolBar)
+{
+    if (m_pFrame != NULL && m_pFrame->m_hWnd != NULL)
+        m_pFrame->SendMessage(WM_XTP_TOOLBARRESET, 0, (LPARAM)pToolBar);
+}
+
 void CXTPCommandBars::OnToolBarRemoved(CXTPToolBar* pToolBar)
 {
     if (pToolBar == m_pMenuBar)

@@ -20,6 +20,11 @@
 
 #include <vector>
 
+// 0x536, sent to the site when a tool bar's controls were reset (wParam 0,
+// lParam the CXTPToolBar): the site gives the new controls what it gave the
+// bar's controls when it built them (tips, a combo's choice).
+#define WM_XTP_TOOLBARRESET (WM_USER + 310)
+
 class CXTPCommandBar;
 class CXTPToolBar;
 class CXTPMenuBar;
@@ -276,6 +281,10 @@ public:
     // [the menu bar is forgotten; a band holding the bar goes].
     virtual void OnToolBarAdded(CXTPToolBar* pToolBar);
     virtual void OnToolBarRemoved(CXTPToolBar* pToolBar);
+    // Called when a tool bar's controls were put back as it was built (its
+    // Reset, once the user confirmed) [sends WM_XTP_TOOLBARRESET to the
+    // site, when its window exists].
+    virtual void OnToolBarReset(CXTPToolBar* pToolBar);
     // The frame's rebar (its child AFX_IDW_REBAR when that is a CXTPReBar).
     CXTPReBar* GetReBar() const;
 

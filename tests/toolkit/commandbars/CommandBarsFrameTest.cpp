@@ -3,9 +3,11 @@
 // the frame, and bars keep their rows, squeeze and wrap as the frame narrows.
 // Sizes come from CFixedSizePaintManager: 23 x 22 buttons, menu captions of
 // 10 + 6 per character, a 6-pixel gripper, 2-pixel borders, and the 11-pixel
-// strip of the expand button at a toolbar's end.
+// strip of the expand button at a toolbar's end. The site hears of a tool
+// bar's reset.
 #include "CommandBarsTestSupport.h"
 
+#include "tests/support/DialogDriver.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/XTPTabClientInterface.h"
 #include "toolkit/foundation/XTPDisplayDepth.h"
@@ -355,6 +357,52 @@ TEST_F(PreviewMenuTest, LeavingPreviewTheMenuBarAsksTheFrameForItsMenu)
     frame->m_pCommandBars->OnSetPreviewMode(FALSE);
     EXPECT_EQ(1, frame->m_nMenuRefreshes);
     EXPECT_TRUE(::GetMenu(frame->m_hWnd) == NULL) << "the menu bar keeps the frame's native menu away";
+}
+
+// A frame that notes the bars whose reset it heard of, with the number of
+// controls each had by then.
+class CResetHearingFrame : public CCommandBarsFrame
+{
+public:
+    std::vector<std::pair<CXTPToolBar*, int>> m_resets;
+
+protected:
+    afx_msg LRESULT OnToolBarReset(WPARAM, LPARAM lParam)
+    {
+        CXTPToolBar* pBar = (CXTPToolBar*)lParam;
+        m_resets.push_back(std::make_pair(pBar, pBar->GetControls()->GetCount()));
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CResetHearingFrame, CCommandBarsFrame)
+ON_MESSAGE(WM_XTP_TOOLBARRESET, OnToolBarReset)
+END_MESSAGE_MAP()
+
+class ToolBarResetTest : public FrameTest<CResetHearingFrame, 400, 300>
+{
+protected:
+    void Prepare() override { frame->BuildBars(); }
+};
+
+// The site hears of a reset the user confirmed, with the bar and once the
+// bar has its new controls; a cancelled reset tells it nothing.
+TEST_F(ToolBarResetTest, TheSiteHearsOfAConfirmedResetOnceTheControlsAreBack)
+{
+    CXTPToolBar* pBar = frame->GetToolBar();
+    const int nBuilt = pBar->GetControls()->GetCount();
+    pBar->GetControls()->Remove(pBar->GetControls()->FindControlById(ID_TEST_OPEN));
+    CDialogDriver cancel([](HWND hWnd) { ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0); });
+    pBar->Reset();
+    ASSERT_EQ(1u, cancel.seen.size());
+    EXPECT_TRUE(frame->m_resets.empty()) << "cancelled";
+
+    CDialogDriver confirm;
+    pBar->Reset();
+    ASSERT_EQ(1u, confirm.seen.size());
+    const std::vector<std::pair<CXTPToolBar*, int>> heard = {{pBar, nBuilt}};
+    EXPECT_EQ(heard, frame->m_resets);
 }
 
 } // namespace

@@ -349,6 +349,8 @@ void CXTPToolBar::Reset()
         LoadToolBar(m_nBarID, FALSE);
     UpdateCommandBar();
     OnRecalcLayout();
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->OnToolBarReset(this);
 }
 
 // ---- State ------------------------------------------------------------------
