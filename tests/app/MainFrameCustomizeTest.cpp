@@ -10,6 +10,7 @@
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsResource.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -203,6 +204,28 @@ TEST_F(MainFrameTest, AResetFromTheToolbarsPageBringsTheProgramsTipsAndLanguageB
     CXTPToolBar* pBar = StandardBar(frame);
     EXPECT_TRUE(pBar->GetControls()->FindControlById(ID_GOTO_URL) != NULL) << "the bar was reset";
     EXPECT_EQ(atStart, LookOf(pBar));
+}
+
+// The menu bar's reset ("Menu Bar" on the toolbars page), answered OK: the
+// menus' commands keep the program's long descriptions, which the status
+// bar shows for the item under the mouse.
+TEST_F(MainFrameTest, AResetOfTheMenuBarBringsTheProgramsDescriptionsBack)
+{
+    CXTPMenuBar* pMenuBar = frame->GetCommandBars()->GetMenuBar();
+    auto description = [pMenuBar]() {
+        CXTPControl* pItem = pMenuBar->GetControls()->FindControl(xtpControlButton, ID_ADD_KEYWORD, TRUE, TRUE);
+        return pItem != NULL ? std::string(pItem->GetDescription()) : std::string("(none)");
+    };
+    const std::string atStart = description();
+    ASSERT_EQ("Add a keyword to let Tidewatch keep tracking updated news on the keyword.", atStart);
+    pMenuBar->GetControls()->Remove(pMenuBar->GetControls()->GetCount() - 1);
+
+    CDialogDriver driver;
+    pMenuBar->Reset();
+    PumpPending();
+
+    ASSERT_EQ(1u, driver.seen.size()) << "the reset asks first";
+    EXPECT_EQ(atStart, description());
 }
 
 } // namespace

@@ -281,9 +281,9 @@ public:
     // [the menu bar is forgotten; a band holding the bar goes].
     virtual void OnToolBarAdded(CXTPToolBar* pToolBar);
     virtual void OnToolBarRemoved(CXTPToolBar* pToolBar);
-    // Called when a tool bar's controls were put back as it was built (its
-    // Reset, once the user confirmed) [sends WM_XTP_TOOLBARRESET to the
-    // site, when its window exists].
+    // Called when a tool bar's or the menu bar's controls were put back as
+    // they were built (its Reset, once the user confirmed) [sends
+    // WM_XTP_TOOLBARRESET to the site, when its window exists].
     virtual void OnToolBarReset(CXTPToolBar* pToolBar);
     // The frame's rebar (its child AFX_IDW_REBAR when that is a CXTPReBar).
     CXTPReBar* GetReBar() const;

@@ -346,6 +346,8 @@ void CXTPMenuBar::Reset()
         m_pControls->CreateOriginalControls();
     RefreshMdiButtons();
     OnRecalcLayout();
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->OnToolBarReset(this);
 }
 
 // ---- Messages ---------------------------------------------------------------------------
