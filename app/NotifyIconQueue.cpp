@@ -16,14 +16,39 @@ struct Call
     HICON ownIcon;
 };
 
+void FreeCall(Call& call)
+{
+    if (call.ownIcon != NULL)
+        ::DestroyIcon(call.ownIcon);
+    call.ownIcon = NULL;
+}
+
 void MakeCall(Call& call)
 {
     const BOOL bAnswer = XTShellNotifyIcon(call.message, &call.record);
-    if (call.ownIcon != NULL)
-        ::DestroyIcon(call.ownIcon);
+    FreeCall(call);
     // A window gone meanwhile hears nothing.
     ::PostMessageA(call.record.hWnd, WM_NOTIFY_ICON_ANSWER, MAKEWPARAM(call.message, call.record.uFlags),
                    bAnswer);
+}
+
+bool IsSameIcon(const Call& a, const Call& b)
+{
+    return a.record.hWnd == b.record.hWnd && a.record.uID == b.record.uID;
+}
+
+// The later call makes the earlier one of the same icon needless: both are
+// modifies, the earlier no balloon, and the later sets every part the
+// earlier sets (the state bits among them) to its own values.
+bool MakesNeedless(const Call& later, const Call& earlier)
+{
+    if (later.message != NIM_MODIFY || earlier.message != NIM_MODIFY || (earlier.record.uFlags & NIF_INFO))
+        return false;
+    const UINT parts = earlier.record.uFlags;
+    if ((later.record.uFlags & parts) != parts)
+        return false;
+    const DWORD stateBits = earlier.record.dwStateMask;
+    return !(parts & NIF_STATE) || (later.record.dwStateMask & stateBits) == stateBits;
 }
 
 // The process's one queue and its thread, made with the first call and kept
@@ -34,22 +59,22 @@ public:
     Queue() : m_bThreadMade(false), m_bRunning(false), m_nRunningSince(0)
     {
         ::InitializeCriticalSection(&m_lock);
-        m_hWork = ::CreateSemaphoreA(NULL, 0, 0x7FFFFFFF, NULL);
+        m_hWork = ::CreateEventA(NULL, FALSE, FALSE, NULL);
         m_hChanged = ::CreateEventA(NULL, FALSE, FALSE, NULL);
     }
 
-    void Post(const Call& call)
+    void Post(Call call)
     {
         if (!MakeThread())
         {
-            Call now = call;
-            MakeCall(now);
+            MakeCall(call);
             return;
         }
         ::EnterCriticalSection(&m_lock);
+        DropNeedlessBefore(call);
         m_calls.push_back(call);
         ::LeaveCriticalSection(&m_lock);
-        ::ReleaseSemaphore(m_hWork, 1, NULL);
+        ::SetEvent(m_hWork);
     }
 
     // Waits until done() holds (asked under the lock) or nWaitMs passed.
@@ -73,6 +98,25 @@ public:
     }
 
 private:
+    // Under the lock: drops the waiting modifies of the call's icon that it
+    // makes needless, back to the icon's last add or delete.
+    void DropNeedlessBefore(const Call& call)
+    {
+        for (std::deque<Call>::iterator it = m_calls.end(); it != m_calls.begin();)
+        {
+            --it;
+            if (!IsSameIcon(*it, call))
+                continue;
+            if (it->message != NIM_MODIFY)
+                break;
+            if (MakesNeedless(call, *it))
+            {
+                FreeCall(*it);
+                it = m_calls.erase(it);
+            }
+        }
+    }
+
     bool MakeThread()
     {
         if (!m_bThreadMade && m_hWork != NULL && m_hChanged != NULL)
@@ -97,13 +141,7 @@ private:
     {
         for (;;)
         {
-            ::WaitForSingleObject(m_hWork, INFINITE);
-            ::EnterCriticalSection(&m_lock);
-            Call call = m_calls.front();
-            m_calls.pop_front();
-            m_bRunning = true;
-            m_nRunningSince = ::GetTickCount();
-            ::LeaveCriticalSection(&m_lock);
+            Call call = TakeNext();
             MakeCall(call);
             ::EnterCriticalSection(&m_lock);
             m_bRunning = false;
@@ -112,8 +150,26 @@ private:
         }
     }
 
+    // The next call, waiting for one.
+    Call TakeNext()
+    {
+        ::EnterCriticalSection(&m_lock);
+        while (m_calls.empty())
+        {
+            ::LeaveCriticalSection(&m_lock);
+            ::WaitForSingleObject(m_hWork, INFINITE);
+            ::EnterCriticalSection(&m_lock);
+        }
+        Call call = m_calls.front();
+        m_calls.pop_front();
+        m_bRunning = true;
+        m_nRunningSince = ::GetTickCount();
+        ::LeaveCriticalSection(&m_lock);
+        return call;
+    }
+
     CRITICAL_SECTION m_lock;
-    // Released once for each call handed over.
+    // Set when a call was handed over.
     HANDLE m_hWork;
     // Set when a call was answered.
     HANDLE m_hChanged;

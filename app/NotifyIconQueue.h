@@ -13,6 +13,13 @@
 //                                               // lParam the shell's BOOL answer
 //   NotifyIconQueue::WaitBeforeExit();          // at the program's end
 //
+// A waiting modify that a later modify of the same icon makes needless (one
+// that sets every part it sets, with no add or delete of the icon between
+// them) is dropped unmade and unanswered: an animated icon hands over two
+// modifies every half second, and a slow shell would otherwise fall behind
+// without end, and the program's last delete with it. Adds, deletes and
+// balloons are always made; what is made keeps its order.
+//
 // The calls go through XTShellNotifyIcon, so the toolkit's test seam sees
 // them. When no thread can be made, a call is made at once on the caller's
 // thread and answered all the same.

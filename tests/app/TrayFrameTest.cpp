@@ -7,6 +7,7 @@
 #include "tests/support/ResultPageBuilder.h"
 
 #include "MainFrameFixture.h"
+#include "app/NotifyIconQueue.h"
 #include "tests/support/DialogDriver.h"
 #include "resources/Resource.h"
 #include "ViewsFixture.h"
@@ -311,6 +312,28 @@ TEST_F(TrayFrameTest, AWindowInTheTrayComesBackWhenTheShellRefusesTheIcon)
     EXPECT_EQ("in tray, hidden", Shown());
     shell.Settle();
     EXPECT_EQ("visible", Shown());
+}
+
+// The icon animates over a shell that takes 600 ms a call when the window
+// closes: the icon's delete reaches the shell within the program's end wait.
+TEST_F(TrayFrameTest, ClosingWhileTheIconAnimatesOverASlowShellGetsTheDeleteThereInTime)
+{
+    Open({{"tide", {"*high water"}}});
+    News();
+    ASSERT_TRUE(Animating());
+    shell.calls.clear();
+    shell.Block(600); // never released: each call takes 600 ms
+    for (int tick = 0; tick < 40; tick++)
+        frame->GetTrayIcon().SendMessage(WM_TIMER, 1001, 0); // the animation's timer
+    frame->SendMessage(WM_CLOSE, 0, 0);
+    frame = NULL; // the window destroyed itself
+    EXPECT_TRUE(NotifyIconQueue::WaitBeforeExit());
+    shell.Unblock();
+    shell.Settle();
+    EXPECT_EQ("delete", shell.calls.back());
+    // The first tick's tooltip went to the shell at once; the rest waited,
+    // each modify replaced by the next of its part.
+    EXPECT_EQ(std::vector<std::string>({"modify", "modify", "modify", "delete"}), shell.calls);
 }
 
 // Chooses the first enabled item of the popup open at the time.
