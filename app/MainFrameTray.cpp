@@ -135,7 +135,7 @@ BOOL CMainFrame::ShowTrayMenu()
 
 BOOL CMainFrame::IsTrayIconShown() const
 {
-    return !m_trayIcon.IsIconRemoved() && !m_trayIcon.IsIconHidden() && !m_trayIcon.IsAddRefused();
+    return !m_trayIcon.IsIconRemoved() && !m_trayIcon.IsIconHidden();
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -6,7 +6,7 @@ BEGIN_MESSAGE_MAP(CQueuedTrayIcon, CXTTrayIcon)
 ON_MESSAGE(WM_NOTIFY_ICON_ANSWER, OnShellAnswer)
 END_MESSAGE_MAP()
 
-CQueuedTrayIcon::CQueuedTrayIcon() : m_bAddRefused(FALSE)
+CQueuedTrayIcon::CQueuedTrayIcon() : m_nAddsUnanswered(0), m_nBalloonsUnanswered(0)
 {}
 
 CQueuedTrayIcon::~CQueuedTrayIcon()
@@ -16,6 +16,11 @@ CQueuedTrayIcon::~CQueuedTrayIcon()
 
 BOOL CQueuedTrayIcon::CallShell(DWORD dwMessage, PNOTIFYICONDATAA pRecord)
 {
+    // The queue answers every add and balloon, in the order handed over.
+    if (dwMessage == NIM_ADD)
+        ++m_nAddsUnanswered;
+    else if (IsBalloon(dwMessage, pRecord->uFlags))
+        ++m_nBalloonsUnanswered;
     NotifyIconQueue::Post(dwMessage, *pRecord);
     return TRUE;
 }
@@ -23,19 +28,24 @@ BOOL CQueuedTrayIcon::CallShell(DWORD dwMessage, PNOTIFYICONDATAA pRecord)
 LRESULT CQueuedTrayIcon::OnShellAnswer(WPARAM wParam, LPARAM lParam)
 {
     const DWORD dwMessage = LOWORD(wParam);
-    const UINT uFlags = HIWORD(wParam);
     const BOOL bAccepted = (BOOL)lParam;
     if (dwMessage == NIM_ADD)
     {
-        m_bAddRefused = !bAccepted;
-        if (!bAccepted)
+        ASSERT(m_nAddsUnanswered > 0);
+        if (--m_nAddsUnanswered == 0 && !bAccepted && TakeLateAddRefusal())
             TellOwner(TRAY_ADD_REFUSED);
     }
-    else if (dwMessage == NIM_MODIFY && (uFlags & NIF_INFO) && !bAccepted)
+    else if (IsBalloon(dwMessage, HIWORD(wParam)))
     {
-        // No balloon shows, so no balloon event will come.
-        KillTimer(BalloonFallbackTimerId);
-        TellOwner(TRAY_BALLOON_REFUSED);
+        ASSERT(m_nBalloonsUnanswered > 0);
+        // A refusal that comes after the sequence moved on to a later
+        // balloon (the fallback time-out ran out first) is not that one's.
+        if (--m_nBalloonsUnanswered == 0 && !bAccepted)
+        {
+            // No balloon shows, so no balloon event will come.
+            StopBalloonFallback();
+            TellOwner(TRAY_BALLOON_REFUSED);
+        }
     }
     return 0;
 }

@@ -166,6 +166,42 @@ TEST_F(TrayFrameTest, ARefusedBalloonEndsTheSequenceUntilTheNextNews)
     EXPECT_TRUE(frame->GetNotifier().IsSequenceRunning());
 }
 
+// The shell answers the first balloon only after the fallback time-out has
+// moved the sequence on to the second: its refusal is no longer the
+// sequence's concern, and the second balloon's time-out still runs.
+TEST_F(TrayFrameTest, ALateRefusalOfABalloonTheSequenceLeftBehindEndsNothing)
+{
+    Open({{"tide", {"*high water", "*low water", "*slack water"}}});
+    shell.Block(30000);
+    shell.Refuse(1);
+    frame->SendMessage(WM_NEWS_ARRIVED, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return shell.Blocked() == 1; })) << "the first balloon waits in the shell";
+    CQueuedTrayIcon& icon = frame->GetTrayIcon();
+    icon.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
+    shell.Unblock();
+    shell.Settle();
+
+    EXPECT_EQ(std::vector<std::string>({"high water", "low water"}), BalloonTitles());
+    EXPECT_TRUE(frame->GetNotifier().IsSequenceRunning());
+    EXPECT_TRUE(::KillTimer(icon.m_hWnd, CXTTrayIcon::BalloonFallbackTimerId)) << "the second balloon's time-out";
+    icon.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
+    shell.Settle();
+    EXPECT_EQ(std::vector<std::string>({"high water", "low water", "slack water"}), BalloonTitles());
+}
+
+// A time-out tick already on its way when the refusal came (killing a timer
+// leaves its queued tick) shows no balloon: the sequence has ended.
+TEST_F(TrayFrameTest, ATimeOutTickAfterARefusedBalloonShowsNoOther)
+{
+    Open({{"tide", {"*high water", "*low water"}}});
+    shell.Refuse(1);
+    News();
+    frame->GetTrayIcon().SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0);
+    shell.Settle();
+    EXPECT_EQ(std::vector<std::string>({"high water"}), BalloonTitles());
+    EXPECT_FALSE(frame->GetNotifier().IsSequenceRunning());
+}
+
 // Without the sound option the news stays silent.
 TEST_F(TrayFrameTest, NewsIsSilentWithoutTheSoundOption)
 {
@@ -290,7 +326,7 @@ TEST_F(TrayFrameTest, MinimiseHidesIntoTheTrayOnlyWhileTheIconIsThere)
             shell.Refuse(1);
             frame->GetTrayIcon().AddIcon();
             shell.Settle();
-            ASSERT_TRUE(frame->GetTrayIcon().IsAddRefused());
+            ASSERT_TRUE(frame->GetTrayIcon().IsIconRemoved());
         }
         frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         // A hidden window without the icon could not come back.
@@ -312,6 +348,49 @@ TEST_F(TrayFrameTest, AWindowInTheTrayComesBackWhenTheShellRefusesTheIcon)
     EXPECT_EQ("in tray, hidden", Shown());
     shell.Settle();
     EXPECT_EQ("visible", Shown());
+}
+
+// The shell refused the icon's first add, then took the one after it: the
+// window stays in the notification area.
+TEST_F(TrayFrameTest, AWindowInTheTrayStaysWhenTheShellTakesTheIconsLaterAdd)
+{
+    CreateFrame();
+    shell.Refuse(1); // the first add only
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    shell.Settle();
+    EXPECT_EQ("in tray, hidden", Shown());
+    EXPECT_FALSE(frame->GetTrayIcon().IsIconRemoved());
+}
+
+// An icon the shell refused is added again when the work area changes (a
+// task bar came); one removed before the refusal came stays removed.
+TEST_F(TrayFrameTest, ARefusedIconIsAddedAgainWhenTheWorkAreaChanges)
+{
+    for (bool removedMeanwhile : {false, true})
+    {
+        Open({});
+        CQueuedTrayIcon& icon = frame->GetTrayIcon();
+        icon.RemoveIcon();
+        shell.Settle();
+        shell.Block(30000);
+        shell.Refuse(1);
+        icon.AddIcon();
+        if (removedMeanwhile)
+            icon.RemoveIcon();
+        shell.Unblock();
+        shell.Settle();
+        ASSERT_TRUE(icon.IsIconRemoved()) << removedMeanwhile;
+        shell.calls.clear();
+
+        icon.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+        shell.Settle();
+        EXPECT_EQ(removedMeanwhile ? std::vector<std::string>() : std::vector<std::string>({"add"}), shell.calls)
+            << removedMeanwhile;
+        EXPECT_EQ(removedMeanwhile, icon.IsIconRemoved() != FALSE) << removedMeanwhile;
+        frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_EQ(removedMeanwhile ? "iconic, visible" : "in tray, hidden", Shown()) << removedMeanwhile;
+        DestroyFrame();
+    }
 }
 
 // The icon animates over a shell that takes 600 ms a call when the window

@@ -213,6 +213,15 @@ BOOL CXTTrayIcon::AddAgain()
     return TRUE;
 }
 
+BOOL CXTTrayIcon::TakeLateAddRefusal()
+{
+    if (m_bRemoved)
+        return FALSE;
+    m_bAddFailed = 1;
+    m_bHidden = m_bRemoved = 1;
+    return TRUE;
+}
+
 void CXTTrayIcon::ReAddIfPending()
 {
     if (m_bAddFailed)

@@ -159,8 +159,18 @@ protected:
     // XTShellNotifyIcon) and answers the shell's result; every change of
     // the icon goes through it, and the icon's state follows a TRUE answer.
     // A derived icon whose thread must not wait for the shell may hand the
-    // record on and answer TRUE at once.
+    // record on and answer TRUE at once, and tell the icon of a refusal when
+    // the shell's answer comes (TakeLateAddRefusal, StopBalloonFallback).
     virtual BOOL CallShell(DWORD dwMessage, PNOTIFYICONDATAA pRecord);
+
+    // The shell refused, after CallShell had answered TRUE, the last add
+    // handed to it. Unless the icon was removed since, it counts as removed
+    // with its add failed, so that ReAddIfPending and "TaskbarCreated" add
+    // it again; TRUE then.
+    BOOL TakeLateAddRefusal();
+    // No balloon event is awaited any more (the balloon was refused): the
+    // fallback time-out is off.
+    void StopBalloonFallback();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -182,7 +192,6 @@ private:
     BOOL AddAgain();
     HICON LoadSmallIcon(UINT nIconResource) const;
     void StartBalloonFallback(UINT nTimeoutMs);
-    void StopBalloonFallback();
     // The command of the default item (by position: the id at that position).
     UINT DefaultCommand() const;
     // Loads the menu of the icon id; its first popup, or NULL.

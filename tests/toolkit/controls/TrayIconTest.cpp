@@ -191,10 +191,13 @@ TEST_F(TrayIconTest, ARefusedRemovalLeavesTheIconThere)
 namespace {
 
 // An icon whose owner makes the shell calls itself: it records them and
-// answers as told.
+// answers as told, and hears of refusals later.
 class CRoutedTrayIcon : public CXTTrayIcon
 {
 public:
+    using CXTTrayIcon::StopBalloonFallback;
+    using CXTTrayIcon::TakeLateAddRefusal;
+
     std::vector<DWORD> m_routed;
     BOOL m_bAnswer = TRUE;
 
@@ -221,6 +224,39 @@ TEST_F(TrayIconTest, AnOverrideOfTheShellCallTakesEveryCallAndItsAnswerSetsTheSt
     EXPECT_TRUE(routed.IsIconRemoved());
     EXPECT_EQ(std::vector<DWORD>({NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_DELETE}), routed.m_routed);
     EXPECT_TRUE(g_shellCalls.empty()) << "the shell itself was not asked";
+}
+
+// The shell's refusal of an add that counted as made comes later: the icon
+// then counts as removed and is added again on a work-area change, unless it
+// was removed before the refusal came.
+TEST_F(TrayIconTest, ALateRefusalOfTheAddIsTakenUnlessTheIconWasRemovedSince)
+{
+    for (bool removedSince : {false, true})
+    {
+        CRoutedTrayIcon routed;
+        ASSERT_TRUE(routed.Create("routed", &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
+        if (removedSince)
+            routed.RemoveIcon();
+        EXPECT_EQ(!removedSince, routed.TakeLateAddRefusal() != FALSE) << removedSince;
+        EXPECT_TRUE(routed.IsIconRemoved()) << removedSince;
+        routed.m_routed.clear();
+        routed.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+        EXPECT_EQ(removedSince ? std::vector<DWORD>() : std::vector<DWORD>({NIM_ADD}), routed.m_routed)
+            << removedSince;
+        EXPECT_EQ(removedSince, routed.IsIconRemoved() != FALSE) << removedSince;
+    }
+}
+
+// A balloon refused late awaits no event: its fallback time-out is off.
+TEST_F(TrayIconTest, ABalloonRefusedLateAwaitsNoTimeOut)
+{
+    CRoutedTrayIcon routed;
+    ASSERT_TRUE(routed.Create("routed", &owner, IDI_TRAY_NORMAL, IDR_TRAY_MENU, 0, TRUE));
+    ASSERT_TRUE(routed.ShowBalloonTip("New item", "Keyword", NIIF_INFO, 10));
+    routed.StopBalloonFallback();
+    EXPECT_FALSE(::KillTimer(routed.m_hWnd, CXTTrayIcon::BalloonFallbackTimerId)) << "no timer runs";
+    routed.SendMessage(WM_TIMER, CXTTrayIcon::BalloonFallbackTimerId, 0); // a tick already queued
+    EXPECT_TRUE(Told(WM_TRAY_NOTIFY).empty());
 }
 
 TEST_F(TrayIconTest, AnimationCyclesTheIconsOnItsTimerAndStopRestoresTheIcon)
