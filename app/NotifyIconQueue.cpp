@@ -32,6 +32,31 @@ void MakeCall(Call& call)
                    bAnswer);
 }
 
+// Under wine a new thread starts with about a megabyte of its stack touched
+// (zeroed pages below its first frame, whatever stack size it asks for) that
+// stays in the working set: the program's working set grew by that much with
+// this thread. The committed pages further below the frame are handed back:
+// no frame lives there yet, and the stack takes them again, zeroed, when it
+// needs them. Under Windows only the few pages committed there are.
+void ReleaseStackBelow(const void* pFrame)
+{
+    // Room for the frames of this call and the system's below it.
+    const UINT_PTR kMargin = 64 * 1024;
+    BYTE* const pTop = (BYTE*)(((UINT_PTR)pFrame - kMargin) & ~(UINT_PTR)0xFFF);
+    MEMORY_BASIC_INFORMATION info;
+    if (::VirtualQuery(pFrame, &info, sizeof info) == 0)
+        return;
+    // The stack's regions from its lowest page up, each as far as its pages
+    // are alike.
+    for (BYTE* p = (BYTE*)info.AllocationBase; p < pTop && ::VirtualQuery(p, &info, sizeof info) != 0;)
+    {
+        BYTE* pEnd = std::min(p + info.RegionSize, pTop);
+        if (info.State == MEM_COMMIT && info.Protect == PAGE_READWRITE)
+            ::VirtualAlloc(p, pEnd - p, MEM_RESET, PAGE_READWRITE);
+        p = pEnd;
+    }
+}
+
 bool IsSameIcon(const Call& a, const Call& b)
 {
     return a.record.hWnd == b.record.hWnd && a.record.uID == b.record.uID;
@@ -133,6 +158,7 @@ private:
 
     static DWORD WINAPI ThreadProc(LPVOID pParam)
     {
+        ReleaseStackBelow(&pParam);
         static_cast<Queue*>(pParam)->Run();
         return 0;
     }

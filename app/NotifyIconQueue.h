@@ -20,9 +20,11 @@
 // without end, and the program's last delete with it. Adds, deletes and
 // balloons are always made; what is made keeps its order.
 //
-// The calls go through XTShellNotifyIcon, so the toolkit's test seam sees
-// them. When no thread can be made, a call is made at once on the caller's
-// thread and answered all the same.
+// The thread holds few pages: the megabyte of its stack that wine touches
+// when a thread starts is given back at its start. The calls go through
+// XTShellNotifyIcon, so the toolkit's test seam sees them. When no thread
+// can be made, a call is made at once on the caller's thread and answered
+// all the same.
 #include "framework/Window.h"
 
 #include <shellapi.h>

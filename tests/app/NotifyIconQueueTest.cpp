@@ -18,22 +18,37 @@ namespace {
 // ("modify 0x4 tip 2"), whether it came on the test's thread and whether its
 // icon was a live icon other than the one handed over; answers the calls in
 // `refused` with FALSE; keeps each call until `go` is set, then for
-// `slowMs` more (a slow shell).
+// `slowMs` more (a slow shell); uses `stackBytes` of its stack on each call.
 struct FakeShell
 {
     std::vector<std::string> calls, made;
     std::vector<DWORD> refused;
     HICON handedOver = NULL;
-    bool onTestThread = false, liveCopy = false;
+    bool onTestThread = false, liveCopy = false, stackWhole = true;
     DWORD testThread = ::GetCurrentThreadId();
     HANDLE go = ::CreateEventA(NULL, TRUE, TRUE, NULL);
-    volatile LONG waiting = 0, slowMs = 0;
+    volatile LONG waiting = 0, slowMs = 0, stackBytes = 0;
 };
 FakeShell* g_pShell = nullptr;
 
 const char* MessageName(DWORD dwMessage)
 {
     return dwMessage == NIM_ADD ? "add" : dwMessage == NIM_DELETE ? "delete" : "modify";
+}
+
+// Fills and reads back nBytes of the calling thread's stack: false when a
+// byte did not keep its value.
+bool StackHolds(LONG nBytes)
+{
+    if (nBytes <= 0)
+        return true;
+    volatile unsigned char block[64 * 1024];
+    for (size_t i = 0; i < sizeof block; i++)
+        block[i] = (unsigned char)(i * 7 + nBytes);
+    bool bWhole = StackHolds(nBytes - (LONG)sizeof block);
+    for (size_t i = 0; i < sizeof block; i++)
+        bWhole = bWhole && block[i] == (unsigned char)(i * 7 + nBytes);
+    return bWhole;
 }
 
 BOOL WINAPI Answer(DWORD dwMessage, PNOTIFYICONDATAA pData)
@@ -46,6 +61,7 @@ BOOL WINAPI Answer(DWORD dwMessage, PNOTIFYICONDATAA pData)
     g_pShell->made.push_back(made);
     ::Sleep(g_pShell->slowMs);
     ::InterlockedDecrement(&g_pShell->waiting);
+    g_pShell->stackWhole = g_pShell->stackWhole && StackHolds(g_pShell->stackBytes);
     g_pShell->onTestThread = g_pShell->onTestThread || ::GetCurrentThreadId() == g_pShell->testThread;
     ICONINFO info;
     if ((pData->uFlags & NIF_ICON) && pData->hIcon != g_pShell->handedOver && ::GetIconInfo(pData->hIcon, &info))
@@ -246,6 +262,18 @@ TEST_F(NotifyIconQueueTest, TheLastDeleteReachesASlowShellWithinTheEndsWaitWhile
     Post(NIM_DELETE, 0, "removed");
     EXPECT_TRUE(NotifyIconQueue::WaitBeforeExit());
     EXPECT_EQ("delete", shell.calls.back());
+}
+
+// The queue's thread gives back the stack it does not use when it starts:
+// a shell that needs half a megabyte of stack has it whole, call after call.
+TEST_F(NotifyIconQueueTest, TheThreadsStackServesAShellThatNeedsMuchOfIt)
+{
+    shell.stackBytes = 512 * 1024;
+    for (int i = 0; i < 3; i++)
+        Post(NIM_MODIFY, NIF_TIP, "deep");
+    ASSERT_TRUE(NotifyIconQueue::WaitUntilIdle(10000));
+    EXPECT_FALSE(shell.calls.empty());
+    EXPECT_TRUE(shell.stackWhole);
 }
 
 } // namespace
