@@ -172,6 +172,51 @@ size_t NotificationArea::DistinctIconPictures(const std::string& tip, DWORD dura
     return pictures.size();
 }
 
+bool NotificationArea::IconAnimates(const std::string& tip, DWORD timeoutMs) const
+{
+    int changes = 0;
+    DWORD previous = 0;
+    bool seen = false;
+    DWORD start = ::GetTickCount();
+    while (changes < 3 && ::GetTickCount() - start < timeoutMs)
+    {
+        DWORD picture;
+        if (IconPicture(tip, picture))
+        {
+            if (seen && picture != previous)
+                ++changes;
+            previous = picture;
+            seen = true;
+        }
+        ::Sleep(100);
+    }
+    return changes >= 3;
+}
+
+bool NotificationArea::IconRestsAt(const std::string& tip, DWORD checksum, DWORD timeoutMs) const
+{
+    // The rest counts from the first of an unbroken run of looks at the
+    // picture, and needs a few looks besides the time, so that a slow look
+    // cannot stand for the whole rest.
+    const int kLooks = 5;
+    int looks = 0;
+    DWORD restStart = 0;
+    DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs)
+    {
+        DWORD picture;
+        DWORD now = ::GetTickCount();
+        if (!IconPicture(tip, picture) || picture != checksum)
+            looks = 0;
+        else if (looks++ == 0)
+            restStart = now;
+        else if (looks >= kLooks && now - restStart >= kRestMs)
+            return true;
+        ::Sleep(100);
+    }
+    return false;
+}
+
 bool NotificationArea::SteadyIconPicture(const std::string& tip, DWORD& checksum, DWORD timeoutMs) const
 {
     int same = 0;

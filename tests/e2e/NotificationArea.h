@@ -8,6 +8,8 @@
 // of the shell's memory, in the layout of the shell's pointer width. (The
 // balloon's title is not readable through a message; the tray icon's own
 // tests check what it hands the shell.)
+#include "StateWait.h"
+
 #include <windows.h>
 
 #include <string>
@@ -35,10 +37,19 @@ public:
     bool IconPicture(const std::string& tip, DWORD& checksum) const;
     // The distinct pictures the icon shows during the given time.
     size_t DistinctIconPictures(const std::string& tip, DWORD durationMs) const;
+    // Waits until the icon has changed its picture three times (an animation
+    // does it every half second; a single repaint does not); false after
+    // timeoutMs.
+    bool IconAnimates(const std::string& tip, DWORD timeoutMs = kStateWaitMs) const;
+    // Waits until the icon shows the picture and keeps it through
+    // kRestMs of looks (three animation periods); false after timeoutMs.
+    bool IconRestsAt(const std::string& tip, DWORD checksum, DWORD timeoutMs = kStateWaitMs) const;
     // Waits until the icon shows one picture in three looks 100 ms apart
     // (the program adds its icon, deletes it and adds it again as it starts,
     // and the shell paints it after each add); false after timeoutMs.
-    bool SteadyIconPicture(const std::string& tip, DWORD& checksum, DWORD timeoutMs = 15000) const;
+    bool SteadyIconPicture(const std::string& tip, DWORD& checksum, DWORD timeoutMs = kStateWaitMs) const;
+
+    static const DWORD kRestMs = 1500;
 
 private:
     struct Tool

@@ -59,18 +59,15 @@ TEST_F(NotifyScenario, IconAnimatesUntilTheNewsIsMarkedRead)
 
     m_program.PostCommand(ID_CHECK_ALL);
     WaitForTree("*Zivoror Udove | *harbour");
-    EXPECT_GE(IconPictures(1500), 2u) << "news animates the icon";
+    EXPECT_TRUE(shell.IconAnimates(TidewatchProcess::kTrayTip)) << "news animates the icon";
     std::string balloon;
     EXPECT_FALSE(shell.VisibleBalloon(balloon)) << "no balloons while they are off: " << balloon;
 
     ASSERT_TRUE(m_program.ClickTreeRow("Zivoror Udove"));
     m_program.PostCommand(ID_MARK_READ);
     WaitForTree("Zivoror Udove | harbour");
-    ::Sleep(200);
-    EXPECT_EQ(1u, IconPictures(1500)) << "reading stops the animation";
-    DWORD after = 0;
-    ASSERT_TRUE(shell.IconPicture(TidewatchProcess::kTrayTip, after));
-    EXPECT_EQ(still, after) << "the normal icon is back";
+    EXPECT_TRUE(shell.IconRestsAt(TidewatchProcess::kTrayTip, still))
+        << "reading stops the animation and the normal icon is back";
     EXPECT_TRUE(m_program.Close());
 }
 
@@ -91,7 +88,7 @@ TEST_F(NotifyScenario, StartupPassKeepsQuietWhenAskedToAndTheNextPassAnnounces)
     m_server.SetPage("tide+pools", ResultPageHtml({NumberedRecord(2)}));
     m_program.PostCommand(ID_CHECK_ALL);
     WaitForTree("*Zivoror Udove | *harbour | *tide pools");
-    EXPECT_GE(IconPictures(1500), 2u) << "later news animates";
+    EXPECT_TRUE(shell.IconAnimates(TidewatchProcess::kTrayTip)) << "later news animates";
     EXPECT_TRUE(m_program.Close());
 }
 
@@ -103,13 +100,19 @@ TEST_F(NotifyScenario, MinimiseHidesIntoTheTrayAndAClickOnTheIconBringsTheWindow
 
     m_program.SendToMainWindow(WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return !m_program.IsMainWindowVisible(); })) << "minimise hides the window";
-    // The shell's tray takes a click once the pointer has rested on the icon.
+    // The shell's tray takes a click once the pointer has rested on the icon;
+    // a click that came too soon for a busy shell is given again (a click on
+    // the icon of a shown window only brings it to the front).
     POINT center = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
-    ::SetCursorPos(center.x, center.y);
-    ::Sleep(300);
-    ClickAt(center);
-    EXPECT_TRUE(WaitUntil([&] { return m_program.IsMainWindowVisible(); }, 5000))
-        << "a click on the icon shows it";
+    bool shown = false;
+    for (int attempt = 0; attempt < 2 && !shown; ++attempt)
+    {
+        ::SetCursorPos(center.x, center.y);
+        ::Sleep(300);
+        ClickAt(center);
+        shown = WaitUntil([&] { return m_program.IsMainWindowVisible(); });
+    }
+    EXPECT_TRUE(shown) << "a click on the icon shows it";
     EXPECT_TRUE(m_program.Close());
 }
 

@@ -13,6 +13,7 @@
 //     program.PostCommand(ID_CHECK_ALL);
 //     ASSERT_TRUE(WaitUntil([&] { return program.TreeText() == "*Zivoror Udove | *harbour"; }));
 //     EXPECT_TRUE(program.Close());
+#include "StateWait.h"
 #include "tests/support/TempFolder.h"
 
 #include <windows.h>
@@ -61,9 +62,6 @@ void ClickAt(POINT screenPoint);
 // few steps and the button released there, as real input.
 void DragMouse(POINT from, POINT to);
 
-// Polls done every 20 ms; false when it is still false after timeoutMs.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
-
 class TidewatchProcess
 {
 public:
@@ -106,7 +104,7 @@ public:
 
     // The program's dialog or message box on screen, if any.
     bool FindDialog(ShownDialog& dialog) const;
-    bool WaitForDialog(ShownDialog& dialog, DWORD timeoutMs = 15000) const;
+    bool WaitForDialog(ShownDialog& dialog, DWORD timeoutMs = kStateWaitMs) const;
     // Presses a button of the dialog by its id (IDOK, IDYES, ...).
     static void Press(const ShownDialog& dialog, int buttonId);
     static void SetFieldText(const ShownDialog& dialog, int fieldId, const std::string& text);
@@ -114,16 +112,19 @@ public:
     // Waits until no check runs. The positive sign: Add Keyword (32814)
     // opens its dialog, which it refuses while a check runs; the dialog is
     // cancelled, a refusal answered and the command tried again.
-    bool WaitUntilChecksEnd(DWORD timeoutMs = 15000);
+    bool WaitUntilChecksEnd(DWORD timeoutMs = kStateWaitMs);
 
     // WM_CLOSE to the main window; true when the program ended within the
     // time. A message box it shows meanwhile is recorded and answered with OK.
-    bool Close(DWORD timeoutMs = 15000);
+    bool Close(DWORD timeoutMs = kStateWaitMs);
     // Message boxes seen while closing.
     const std::vector<ShownDialog>& DialogsAtClose() const { return m_dialogsAtClose; }
 
 private:
     HWND FindChild(const char* className) const;
+    // The item of the row with that text and the rectangle of its text in
+    // the tree; false when there is none or the tree did not answer.
+    bool RowTextRect(const std::string& text, HTREEITEM& item, RECT& rect) const;
     // The root, then its children in order.
     std::vector<HTREEITEM> TreeItems() const;
 

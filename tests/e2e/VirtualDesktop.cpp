@@ -1,6 +1,7 @@
 #include "VirtualDesktop.h"
 
 #include "RegistrySnapshot.h"
+#include "StateWait.h"
 
 #include <stdio.h>
 
@@ -23,8 +24,6 @@ bool VirtualDesktop::Enter()
     // The desktop's shell starts with its desktop window; its task bar comes
     // a moment later, and shows once an icon is in it.
     ::GetDesktopWindow();
-    DWORD start = ::GetTickCount();
-    while (::FindWindowA("Shell_TrayWnd", NULL) == NULL && ::GetTickCount() - start < 15000)
-        ::Sleep(50);
+    WaitUntil([] { return ::FindWindowA("Shell_TrayWnd", NULL) != NULL; });
     return true;
 }
