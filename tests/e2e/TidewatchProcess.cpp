@@ -48,14 +48,14 @@ BOOL CALLBACK AcceptWindow(HWND hwnd, LPARAM lParam)
     return FALSE;
 }
 
+} // namespace
+
 HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept)
 {
     WindowSearch search = {accept, NULL};
     ::EnumChildWindows(parent, AcceptWindow, (LPARAM)&search);
     return search.found;
 }
-
-} // namespace
 
 HWND FindTopLevel(const std::function<bool(HWND)>& accept)
 {
@@ -113,6 +113,19 @@ void ClickAt(POINT screenPoint)
     SendMouseAt(MOUSEEVENTF_LEFTUP, screenPoint);
 }
 
+void PressShortcut(WORD modifierKey, WORD key)
+{
+    INPUT keys[4] = {};
+    const WORD order[4] = {modifierKey, key, key, modifierKey};
+    for (int i = 0; i < 4; ++i)
+    {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    ::SendInput(4, keys, sizeof(INPUT));
+}
+
 void DragMouse(POINT from, POINT to)
 {
     SendMouseAt(0, from);
@@ -135,6 +148,7 @@ TidewatchProcess::TidewatchProcess() : m_process(), m_mainWindow(NULL), m_tree(N
     ::CopyFileA((built + "\\Tidewatch.exe").c_str(), m_folder.File("Tidewatch.exe").c_str(), FALSE);
     ::CreateDirectoryA(m_folder.File("sound").c_str(), NULL);
     ::CopyFileA((built + "\\sound\\alarm.wav").c_str(), m_folder.File("sound\\alarm.wav").c_str(), FALSE);
+    ::CopyFileA((built + "\\Tidewatch.chm").c_str(), m_folder.File("Tidewatch.chm").c_str(), FALSE);
 }
 
 TidewatchProcess::~TidewatchProcess()

@@ -1,11 +1,11 @@
 #pragma once
 // One run of Tidewatch.exe as a user meets it, driven from outside: a fresh
-// program folder (a copy of the program, its sound folder and the store the
-// scenario writes), the program started on the driver's desktop, commands
-// posted to its main window, its state read back through window messages
-// (the keyword tree's items across the process boundary, the status text,
-// the progress bar), its message boxes read and answered, and the store read
-// after it ended.
+// program folder (a copy of the program, its sound folder, its help file and
+// the store the scenario writes), the program started on the driver's
+// desktop, commands posted to its main window, its state read back through
+// window messages (the keyword tree's items across the process boundary, the
+// status text, the progress bar), its message boxes read and answered, and
+// the store read after it ended.
 //
 //     TidewatchProcess program;
 //     program.WriteStore({{"harbour", {}}});
@@ -55,9 +55,14 @@ DWORD ProcessOf(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 // The first top-level window that accept takes, or NULL.
 HWND FindTopLevel(const std::function<bool(HWND)>& accept);
+// The first window below parent, at any depth, that accept takes, or NULL.
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept);
 
 // A left click of the mouse at the point, as real input.
 void ClickAt(POINT screenPoint);
+// A key pressed while a modifier key (VK_CONTROL, ...) is held, as real
+// input to the foreground window.
+void PressShortcut(WORD modifierKey, WORD key);
 // The left button pressed at one point, the mouse moved to the other in a
 // few steps and the button released there, as real input.
 void DragMouse(POINT from, POINT to);
