@@ -38,12 +38,15 @@ TEST_F(NotifyScenario, BalloonsComeOnePerNewItemWithTextsCutToTheirRoom)
     options.autoCheckOnStart = 1;
     ASSERT_TRUE(StartProgram({{"harbour", {}}}, options));
 
-    // Each balloon stays AlertTime (10 s); the next follows within 13 s.
-    // The second is passed whole, two characters over the balloon's room,
-    // which keeps what fits.
+    // Each balloon stays AlertTime (10 s); the next follows within 13 s. The
+    // wait is that of both balloons besides the usual one for a state. The
+    // second is passed whole, two characters over the balloon's room, which
+    // keeps what fits.
+    const DWORD kAlertTimeMs = 10000;
     const std::vector<std::string> expected = {"harbour: " + longOne.summary.substr(0, 243) + "...",
                                                ("harbour: " + fitting.summary).substr(0, 255)};
-    EXPECT_EQ(expected, shell.CollectBalloons(2, 30000)) << "one balloon per new item, in list order";
+    EXPECT_EQ(expected, shell.CollectBalloons(2, 2 * kAlertTimeMs + kStateWaitMs))
+        << "one balloon per new item, in list order";
     EXPECT_TRUE(m_program.Close());
 }
 
