@@ -70,10 +70,11 @@ tw_build() {
   [ "$status" = 0 ] || { tw_fail "the build failed (compiler output above)"; return 1; }
 }
 
-# Wine's settings for every run: a prefix of our own, no debug noise, no
-# install prompts, the 1252 code page.
+# Wine's settings for every run: a prefix of our own (TW_WINEPREFIX, by
+# default the build folder's "wineprefix"), no debug noise, no install
+# prompts, the 1252 code page.
 tw_wine_env() {
-  export WINEPREFIX="$TW_BUILD/wineprefix"
+  export WINEPREFIX="${TW_WINEPREFIX:-$TW_BUILD/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export LANG=en_US.UTF-8
