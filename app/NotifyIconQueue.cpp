@@ -36,8 +36,8 @@ void MakeCall(Call& call)
 // (zeroed pages below its first frame, whatever stack size it asks for) that
 // stays in the working set: the program's working set grew by that much with
 // this thread. The committed pages further below the frame are handed back:
-// no frame lives there yet, and the stack takes them again, zeroed, when it
-// needs them. Under Windows only the few pages committed there are.
+// no frame lives there yet, so their contents are not needed, and the
+// stack takes them again when it needs them. Under Windows only the few pages committed there are.
 void ReleaseStackBelow(const void* pFrame)
 {
     // Room for the frames of this call and the system's below it.
