@@ -446,7 +446,15 @@ void CXTTreeBase::OnEndLabelEdit(NMHDR* /*pHeader*/, LRESULT* pResult)
 
 void CXTTreeBase::OnDeleteItem(NMHDR* pHeader, LRESULT* pResult)
 {
-    m_mapItemSettings.RemoveKey(((NMTREEVIEWA*)pHeader)->itemOld.hItem);
+    // The control sends this for every item it deletes, children included.
+    // An anchor kept past its item would name nothing (or a later item given
+    // the same handle), and the range of the next Shift selection would
+    // start nowhere: a deleted anchor is no anchor, and that range starts at
+    // the caret.
+    HTREEITEM hDeleted = ((NMTREEVIEWA*)pHeader)->itemOld.hItem;
+    m_mapItemSettings.RemoveKey(hDeleted);
+    if (m_hAnchor == hDeleted)
+        m_hAnchor = NULL;
     *pResult = 0;
 }
 

@@ -179,6 +179,8 @@ protected:
     virtual BOOL BaseOnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) = 0;
 
     BOOL m_bMultiSelect;
+    // Where Shift selections range from; NULL (range from the caret) after a
+    // plain click or key, and once its item is deleted.
     HTREEITEM m_hAnchor;
     HTREEITEM m_hEditItem;
     HTREEITEM m_hHotItem;

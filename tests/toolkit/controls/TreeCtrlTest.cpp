@@ -7,6 +7,7 @@
 #include "tests/support/PixelCanvas.h"
 #include "toolkit/controls/XTTreeCtrl.h"
 #include "toolkit/foundation/XTPColorManager.h"
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -466,6 +467,38 @@ TEST_F(TreeMultiSelect, SelectOnlyItemLeavesTheItemAloneAndForgetsTheAnchor)
     tree.EnableMultiSelect(FALSE);
     EXPECT_TRUE(tree.SelectOnlyItem(Item("Gamma")));
     EXPECT_EQ("Gamma,@Gamma", Selected());
+}
+
+// A Shift selection whose anchor was deleted since ranges from the caret,
+// by click and by key, whatever remains selected.
+TEST(TreeMultiSelectDeletedAnchor, TheNextShiftSelectionStartsAtTheCaret)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(MultiTree&)> shiftSelect;
+        const char* selected;
+    } rows[] = {
+        {"Shift+click", [](MultiTree& t) { t.Click("abab", MK_SHIFT); }, "abc,Beta,x_ab,ab.,abab,@abab"},
+        {"Shift+Down",
+         [](MultiTree& t) {
+             HeldKeys shift(VK_SHIFT);
+             t.tree.SendMessage(WM_KEYDOWN, VK_DOWN);
+         },
+         "abc,Beta,@Beta"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MultiTree fixture;
+        fixture.Click("x ab");
+        fixture.Click("abc", MK_SHIFT);
+        ASSERT_EQ("x ab,abc,@abc", fixture.Selected());
+        fixture.tree.DeleteItem(fixture.Item("x ab"));
+        fixture.items.erase("x ab");
+        row.shiftSelect(fixture);
+        EXPECT_EQ(row.selected, fixture.Selected());
+    }
 }
 
 TEST_F(TreeMultiSelect, RightClickInEmptySpaceDeselectsAndNotifies)
