@@ -72,6 +72,7 @@ IMPLEMENT_DYNCREATE(CItemTreeView, CView)
 
 BEGIN_MESSAGE_MAP(CItemTreeView, CView)
 ON_WM_CREATE()
+ON_WM_SETFOCUS()
 ON_WM_WINDOWPOSCHANGED()
 ON_WM_SYSCOLORCHANGE()
 ON_COMMAND(IDC_CAPTION, OnCaptionClick)
@@ -208,6 +209,18 @@ void CItemTreeView::OnWindowPosChanged(WINDOWPOS* lpwndpos)
     m_wndCaption.SetWindowPos(NULL, 0, 0, rcClient.Width(), CAPTION_HEIGHT, nFlags);
     m_wndTree.SetWindowPos(NULL, 0, CAPTION_HEIGHT, rcClient.Width(), rcClient.Height() - CAPTION_HEIGHT,
                            nFlags);
+}
+
+void CItemTreeView::OnSetFocus(CWnd* pOldWnd)
+{
+    // The focus the frame gives its active view (when a keyword dialog
+    // closes, when the window is activated, on a click into the pane) goes on
+    // to the tree: the view has nothing to type into, and the tree paints
+    // its selection as selected only while it has the focus.
+    if (m_wndTree.GetSafeHwnd() != NULL)
+        m_wndTree.SetFocus();
+    else
+        CView::OnSetFocus(pOldWnd);
 }
 
 void CItemTreeView::OnSysColorChange()
@@ -430,6 +443,11 @@ void CItemTreeView::OnRemoveKeyword()
             RemoveKeyword(pKeyword);
         hItem = hNext;
     }
+    // The first keyword (the root when none is left) is selected alone, the
+    // one the news list shows: the tree would otherwise have moved the caret
+    // from a removed item to a neighbour, which a following Remove would
+    // take unseen.
+    m_wndTree.SelectOnlyItem(m_group.GetFirst() != NULL ? m_group.GetFirst()->treeItem : m_hRoot);
     ShowFirstKeyword();
     UnreadTotalChanged(nTotalBefore);
 }

@@ -147,7 +147,10 @@ public:
     // and Change refuse a text that another keyword has, whatever its case,
     // and check the added or changed keyword at once. The added or changed
     // keyword's item becomes the only selected item, so that a following
-    // Remove takes only what the user just saw in the dialog.
+    // Remove takes only what the user just saw in the dialog; after Remove
+    // it is the first keyword's (the root's when none is left), the one the
+    // news list then shows. The focus the view gets when a dialog closes
+    // goes on to the tree, which paints that selection.
     void AddKeyword();
     void EditKeyword();
     void ClearKeywords();
@@ -188,6 +191,8 @@ protected:
     void OnDraw(CDC* pDC) override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // Passes the focus on to the tree.
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnSysColorChange();
     afx_msg void OnCaptionClick();

@@ -1,9 +1,11 @@
 // Which keywords Remove takes after the selections a user makes with real
 // clicks and keys, and after the selections the program makes itself (Add,
-// Change, the news list's SelectTreeItem): an item the program selects
-// becomes the only selected one, while the user's own Ctrl+click selection
-// stays whole. The tree shows no selection while it lacks the focus, so an
-// item left selected behind the program's own would go unseen.
+// Change, Remove, the news list's SelectTreeItem): an item the program
+// selects becomes the only selected one, while the user's own Ctrl+click
+// selection stays whole. The tree shows no selection while it lacks the
+// focus, so an item left selected behind the program's own would go unseen:
+// after a keyword command the tree has the focus and paints the program's
+// selection as it paints a clicked one.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 
@@ -12,7 +14,9 @@
 #include "app/AddDlg.h"
 #include "app/RepKeywordDlg.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/support/RealInput.h"
+#include "toolkit/foundation/XTPColorManager.h"
 
 namespace {
 
@@ -32,16 +36,47 @@ Names KeywordNames(CItemTreeView* pView, bool bSelectedOnly)
     return names;
 }
 
-// The main frame over a store of two keywords, in front, its searches going
-// to a closed port; it is the application's main window, as in the program,
-// so the keyword dialogs are its own.
+// The keyword items whose row the tree paints with the highlight colour of
+// a selected item in a focused tree.
+Names DrawnSelected(CItemTreeView* pView)
+{
+    CXTTreeCtrl& tree = pView->GetTree();
+    CRect rcClient;
+    tree.GetClientRect(&rcClient);
+    PixelCanvas canvas(rcClient.Width(), rcClient.Height());
+    tree.PaintItems(&canvas.dc(), TRUE);
+    const COLORREF highlight = XTPGetColor(COLOR_HIGHLIGHT);
+    Names names;
+    for (HTREEITEM hItem = tree.GetChildItem(pView->GetRootItem()); hItem != NULL;
+         hItem = tree.GetNextItem(hItem, TVGN_NEXT))
+    {
+        CRect rcItem;
+        if (tree.GetItemRect(hItem, &rcItem, TRUE)
+            && canvas.CountOther(rcItem, highlight) < rcItem.Width() * rcItem.Height())
+            names.push_back((LPCTSTR)tree.GetItemText(hItem));
+    }
+    return names;
+}
+
+std::string Joined(const Names& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return "{" + text + "}";
+}
+
+// The main frame over a store of keywords (two unless a test names its
+// own), in front, its searches going to a closed port; it is the
+// application's main window, as in the program, so the keyword dialogs are
+// its own.
 class KeywordSelectionTest : public MainFrameTest
 {
 protected:
     void SetUp() override
     {
         PrepareOptions();
-        ViewsTest::WriteStore(folder.File("conf.xml"), {{"beta news", {}}, {"gamma", {}}});
+        ViewsTest::WriteStore(folder.File("conf.xml"), m_store);
         SetTextOption("SearchHost", RefusingHostText().c_str());
         CreateFrame();
         AfxGetApp()->m_pMainWnd = frame;
@@ -54,8 +89,21 @@ protected:
         MainFrameTest::TearDown();
     }
 
+    std::vector<StoredKeyword> m_store = {{"beta news", {}}, {"gamma", {}}};
+
     CItemTreeView* View() { return frame->GetTreeView(); }
     Names Keywords() { return KeywordNames(View(), false); }
+    HTREEITEM ItemNamed(const char* name)
+    {
+        CXTTreeCtrl& tree = View()->GetTree();
+        for (HTREEITEM hItem = tree.GetChildItem(View()->GetRootItem()); hItem != NULL;
+             hItem = tree.GetNextItem(hItem, TVGN_NEXT))
+        {
+            if (tree.GetItemText(hItem) == name)
+                return hItem;
+        }
+        return NULL;
+    }
     Names Selected() { return KeywordNames(View(), true); }
 
     // A real click on the keyword's item, with the keys held; then waits
@@ -63,7 +111,7 @@ protected:
     void Click(const char* name, std::initializer_list<WORD> heldKeys, const Names& selected)
     {
         CXTTreeCtrl& tree = View()->GetTree();
-        HTREEITEM hItem = tree.FindItem(name, TRUE, TRUE, TRUE, NULL);
+        HTREEITEM hItem = ItemNamed(name);
         ASSERT_TRUE(hItem != NULL) << name;
         ClickScreen(ScreenCenterOf(tree.m_hWnd, hItem), heldKeys);
         ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == tree.m_hWnd && Selected() == selected; }))
@@ -94,12 +142,113 @@ TEST_F(KeywordSelectionTest, RemoveAfterAddingAKeywordTakesOnlyTheAddedOne)
     EXPECT_EQ(Names({"beta news", "gamma"}), Keywords());
 }
 
+// After each keyword command made from the tree, by its shortcut, the tree
+// has the focus again, its one selected item is the keyword the news list
+// shows, and it is painted as selected.
+TEST_F(KeywordSelectionTest, TheKeywordACommandSelectsIsPaintedSelectedAndShownInTheNewsList)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void()> command;
+        const char* selected;
+    } steps[] = {
+        {"add",
+         [&] {
+             Click("beta news", {}, {"beta news"});
+             CDialogDriver driver([](HWND) { TypeText("alpha\r"); });
+             PressKeys({VK_CONTROL, 'A'});
+             ASSERT_TRUE(PumpPendingUntil([&] { return Keywords().size() == 3; }));
+         },
+         "alpha"},
+        {"change",
+         [&] {
+             ASSERT_TRUE(PumpPendingUntil([] { return !g_bUpdatingNews; }));
+             CDialogDriver driver([](HWND) { TypeText("alpha two\r"); });
+             PressKeys({VK_CONTROL, 'D'});
+             ASSERT_TRUE(PumpPendingUntil([&] {
+                 return Keywords() == Names({"beta news", "gamma", "alpha two"});
+             }));
+         },
+         "alpha two"},
+        // The tree itself moves the caret from a removed keyword to the one
+        // below it, while the news list shows the first keyword.
+        {"remove",
+         [&] {
+             Click("gamma", {}, {"gamma"});
+             RemoveByKey();
+         },
+         "beta news"},
+    };
+    for (const auto& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        step.command();
+        CXTTreeCtrl& tree = View()->GetTree();
+        EXPECT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == tree.m_hWnd; }))
+            << "the focus is on window id " << ::GetDlgCtrlID(::GetFocus());
+        EXPECT_EQ(Names({step.selected}), Selected());
+        EXPECT_EQ(Names({step.selected}), DrawnSelected(View()));
+        Keyword* pShown = frame->GetNewsList()->GetKeyword();
+        EXPECT_STREQ(step.selected, pShown != NULL ? (LPCTSTR)pShown->name : "(none)");
+    }
+}
+
 TEST_F(KeywordSelectionTest, RemoveTakesEveryKeywordOfTheUsersCtrlClickSelection)
 {
     Click("beta news", {}, {"beta news"});
     Click("gamma", {VK_CONTROL}, {"beta news", "gamma"});
     RemoveByKey();
     EXPECT_EQ(Names(), Keywords());
+}
+
+// Thirty keywords, more than the tree shows at once.
+class ManyKeywordsSelectionTest : public KeywordSelectionTest
+{
+protected:
+    ManyKeywordsSelectionTest()
+    {
+        static const Names names = Range(1, 30);
+        m_store.clear();
+        for (const std::string& name : names)
+            m_store.push_back({name.c_str(), {}});
+    }
+
+    static Names Range(int first, int last)
+    {
+        Names names;
+        for (int i = first; i <= last; ++i)
+            names.push_back("k" + std::to_string(i));
+        return names;
+    }
+
+    // Click k1, Shift+Down, Ctrl+R; then the second Shift selection and
+    // Ctrl+R again take k3 and k4, the keyword the tree selected after the
+    // first Remove and the one below it.
+    void RemoveTwoShiftSelections(const std::function<void()>& secondShiftSelection)
+    {
+        Click("k1", {}, {"k1"});
+        PressKeys({VK_SHIFT, VK_DOWN});
+        ASSERT_TRUE(PumpPendingUntil([&] { return Selected() == Range(1, 2); })) << Joined(Selected());
+        RemoveByKey();
+        ASSERT_EQ(Range(3, 30), Keywords());
+
+        secondShiftSelection();
+        ASSERT_TRUE(PumpPendingUntil([&] { return Selected() == Range(3, 4); })) << Joined(Selected());
+        RemoveByKey();
+        EXPECT_EQ(Range(5, 30), Keywords());
+    }
+};
+
+TEST_F(ManyKeywordsSelectionTest, ShiftDownAfterARemoveRangesFromTheSelectedKeyword)
+{
+    RemoveTwoShiftSelections([] { PressKeys({VK_SHIFT, VK_DOWN}); });
+}
+
+TEST_F(ManyKeywordsSelectionTest, ShiftClickAfterARemoveRangesFromTheSelectedKeyword)
+{
+    RemoveTwoShiftSelections(
+        [&] { ClickScreen(ScreenCenterOf(View()->GetTree().m_hWnd, ItemNamed("k4")), {VK_SHIFT}); });
 }
 
 // Runs the keyword command, whose dialog gets the text and OK.
