@@ -2,8 +2,10 @@
 
 #include "app/AddDlg.h"
 #include "app/AppMessages.h"
+#include "app/KeywordExchange.h"
 #include "app/KeywordPaneHost.h"
 #include "app/NewsFetch.h"
+#include "app/NewsQuery.h"
 #include "app/RepKeywordDlg.h"
 #include "app/SkellrunView.h"
 #include "app/TreeBoldMarks.h"
@@ -573,7 +575,21 @@ BOOL CItemTreeView::ImportKeywordsFrom(LPCTSTR lpszPath)
     m_group.TakeAll(imported);
     FillTree();
     UnreadTotalChanged(nTotalBefore);
+    ReportUnsearchableKeywords();
     return TRUE;
+}
+
+void CItemTreeView::ReportUnsearchableKeywords()
+{
+    const CString host = SearchHost();
+    std::vector<CString> tooLong;
+    for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
+    {
+        if (!CanSendNewsQuery(host, pKeyword->name))
+            tooLong.push_back(pKeyword->name);
+    }
+    if (!tooLong.empty())
+        Report(ImportedKeywordsTooLongMessage(tooLong), kInformation);
 }
 
 void CItemTreeView::ExportKeywords()

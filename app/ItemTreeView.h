@@ -121,6 +121,8 @@ public:
     void SetSearchHost(const CString& host) { m_strSearchHost = host; }
     // The whole list is replaced by the file's keywords only when the file
     // was read whole; otherwise nothing changes and a message box says so.
+    // Keywords too long to be searched for (the keyword dialogs' rule) are
+    // taken with the rest, and a message box names them.
     BOOL ImportKeywordsFrom(LPCTSTR lpszPath);
     // Writes the list; a file that cannot be written is reported.
     BOOL ExportKeywordsTo(LPCTSTR lpszPath);
@@ -226,6 +228,9 @@ private:
     // The selected item, or else the item of the keyword on screen.
     HTREEITEM CurrentItem() const;
     void RemoveKeyword(Keyword* pKeyword);
+    // After an import: a message box names the keywords whose news-search
+    // request cannot be sent, if any.
+    void ReportUnsearchableKeywords();
     // Mark as Read on the root: every keyword; the news list shows its
     // keyword again.
     void MarkAllRead();

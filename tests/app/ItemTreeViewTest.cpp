@@ -7,6 +7,8 @@
 #include "app/RepKeywordDlg.h"
 #include "tests/support/PixelCanvas.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::vector<StoredKeyword> kStore = {
@@ -267,6 +269,63 @@ TEST_F(ViewsTest, AnImportThatCannotBeReadWholeLeavesListAndStoreAsTheyWere)
         EXPECT_NE(driver.seen[0].text.find("The keyword list is unchanged."), std::string::npos);
         EXPECT_EQ(State(), kOpened);
         EXPECT_EQ(ReadBytes(m_folder.File("conf.xml")), store);
+    }
+}
+
+// A keyword file's keywords too long to be searched for (by the keyword
+// dialogs' rule, with the view's search host) are taken with the others and
+// named in one message.
+TEST_F(ViewsTest, AnImportTakesKeywordsTooLongToBeSearchedForAndNamesThem)
+{
+    const std::string plainLong(3000, 'k');
+    // Short, but each character takes nine once in UTF-8 and encoded.
+    const std::string longOnceEncoded(400, '\xE9');
+    const struct
+    {
+        const char* name;
+        std::vector<StoredKeyword> file;
+        std::vector<std::string> named; // empty: no message
+    } rows[] = {
+        {"every keyword searchable", {{"alpha", {"*a1"}}, {"beta", {}}}, {}},
+        {"one too long",
+         {{"alpha", {"*a1"}}, {plainLong.c_str(), {"*l1", "l2"}}, {"gamma", {}}},
+         {"\"" + std::string(40, 'k') + "...\""}},
+        {"too long only once encoded",
+         {{longOnceEncoded.c_str(), {}}, {"beta", {}}},
+         {"\"" + std::string(40, '\xE9') + "...\""}},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Open({{"old", {}}});
+        const std::string path = m_folder.File("import.xml");
+        WriteStore(path, row.file);
+        CDialogDriver driver;
+        ASSERT_TRUE(m_pTree->ImportKeywordsFrom(path.c_str()));
+
+        // The whole file is taken, with its unread items.
+        ASSERT_EQ((int)row.file.size(), Group().keywordCount);
+        Keyword* pKeyword = Group().GetFirst();
+        for (const StoredKeyword& stored : row.file)
+        {
+            EXPECT_STREQ(stored.name, pKeyword->name);
+            EXPECT_EQ(std::count_if(stored.items.begin(), stored.items.end(),
+                                    [](const std::string& item) { return item[0] == '*'; }),
+                      pKeyword->unreadCount);
+            EXPECT_EQ(pKeyword->treeItem, ItemNamed(stored.name));
+            pKeyword = Group().GetNext(pKeyword);
+        }
+        if (row.named.empty())
+            EXPECT_EQ(0u, driver.seen.size());
+        else
+        {
+            ASSERT_EQ(1u, driver.seen.size());
+            EXPECT_EQ("Information", driver.seen[0].caption);
+            EXPECT_NE(std::string::npos, driver.seen[0].text.find("too long to be searched for"));
+            for (const std::string& named : row.named)
+                EXPECT_NE(std::string::npos, driver.seen[0].text.find(named)) << driver.seen[0].text;
+        }
+        TearDown();
     }
 }
 

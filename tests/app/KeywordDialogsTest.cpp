@@ -1,6 +1,7 @@
 // The Add Keyword and Change Keyword dialogs: their captions, the keyword
 // text exchanged both ways, Cancel leaving it alone, and the refusal of a
-// keyword whose search request cannot be sent.
+// keyword whose search request cannot be sent; the message naming such
+// keywords after an import.
 #include "app/AddDlg.h"
 #include "app/KeywordExchange.h"
 #include "app/RepKeywordDlg.h"
@@ -150,6 +151,46 @@ TEST(KeywordDialogs, RefuseAKeywordWhoseSearchCannotBeSentAndStayOpenWithIt)
         EXPECT_EQ(IDOK, taken.result);
         EXPECT_EQ("tide tables", taken.member);
         EXPECT_EQ(1u, taken.seen.size());
+    }
+}
+
+// The message names each keyword in quotes, in order, a long one by its
+// beginning, and no more than ten of them.
+TEST(ImportedKeywordsTooLong, TheMessageNamesTheKeywordsByTheirBeginnings)
+{
+    const CString longName = CString('k', 40) + "tail";
+    std::vector<CString> twelve;
+    for (int i = 1; i <= 12; ++i)
+    {
+        CString name;
+        name.Format("keyword %d", i);
+        twelve.push_back(name);
+    }
+    const struct
+    {
+        const char* name;
+        std::vector<CString> keywords;
+        std::vector<std::string> shown, hidden;
+    } rows[] = {
+        {"one keyword", {"storm"}, {"keyword is too long", "\"storm\"\n", "change it"}, {"more"}},
+        {"a keyword cut after 40 characters",
+         {CString('s', 40), longName},
+         {"keywords are too long", "\"" + std::string(40, 's') + "\"\n",
+          "\"" + std::string(40, 'k') + "...\"\n", "change each"},
+         {"tail"}},
+        {"twelve keywords",
+         twelve,
+         {"\"keyword 1\"\n\"keyword 2\"\n", "\"keyword 10\"\nand 2 more\n"},
+         {"keyword 11", "keyword 12"}},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        const std::string message = (LPCTSTR)ImportedKeywordsTooLongMessage(row.keywords);
+        for (const std::string& shown : row.shown)
+            EXPECT_NE(std::string::npos, message.find(shown)) << shown << " in\n" << message;
+        for (const std::string& hidden : row.hidden)
+            EXPECT_EQ(std::string::npos, message.find(hidden)) << hidden << " in\n" << message;
     }
 }
 
