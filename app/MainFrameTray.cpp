@@ -110,7 +110,7 @@ void CMainFrame::RestoreFromTray()
     if (m_bMinimisedToTray)
     {
         m_bMinimisedToTray = FALSE;
-        ShowWindow(SW_SHOW);
+        ShowWithFloatingBars(SW_SHOW);
     }
     SetForegroundWindow();
 }
@@ -147,7 +147,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE && IsTrayIconShown())
     {
         m_bMinimisedToTray = TRUE;
-        ShowWindow(SW_HIDE);
+        HideWithFloatingBars();
         return 0;
     }
     return CXTPCommandBarsSiteFrame::WindowProc(message, wParam, lParam);

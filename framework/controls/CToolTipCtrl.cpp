@@ -9,6 +9,7 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     if (!AfxEnsureCommonControls(ICC_WIN95_CLASSES))
         return FALSE;
+    ASSERT(pParentWnd != NULL && pParentWnd->m_hWnd != NULL);
     return CreateEx(0, TOOLTIPS_CLASSA, NULL, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), NULL);
 }

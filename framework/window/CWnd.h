@@ -139,7 +139,8 @@ public:
                         LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
 
     // Tool tips: with EnableToolTips the pump shows the thread's tool tip
-    // for what OnToolHitTest finds under the mouse.
+    // for what OnToolHitTest finds under the mouse; the tip window is owned
+    // by the top-level window that holds this one.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     void FilterToolTipMessage(MSG* pMsg);
     // Hides the thread's tool tip.

@@ -1,7 +1,7 @@
 // Tool tips of framework windows: the pump offers mouse messages to
 // FilterToolTipMessage of the nearest window with tool tips enabled, which
 // asks OnToolHitTest for the tool under the mouse and shows it in the
-// thread's one tool tip control.
+// thread's one tool tip control, owned by the top-level window of the tool.
 #include "framework/window/CWnd.h"
 #include <stdlib.h>
 
@@ -28,13 +28,22 @@ POINT ScreenPointOf(const MSG* pMsg)
     return point;
 }
 
-HWND EnsureToolTipWindow(AFX_THREAD_STATE* state)
+// The thread's tip window, owned by the top-level window that holds the
+// window it serves: a tip belongs to that window as its menus and dialogs do,
+// while an unowned one counts as a window of its own (the task bar lists it).
+// Made on first use, and again once its owner went, taking it along.
+HWND EnsureToolTipWindow(AFX_THREAD_STATE* state, HWND hWndServed)
 {
+    const HWND hWndOwner = ::GetAncestor(hWndServed, GA_ROOT);
     if (state->m_hWndToolTip != NULL && ::IsWindow(state->m_hWndToolTip))
+    {
+        if (::GetWindow(state->m_hWndToolTip, GW_OWNER) != hWndOwner)
+            ::SetWindowLongPtrA(state->m_hWndToolTip, GWLP_HWNDPARENT, (LONG_PTR)hWndOwner);
         return state->m_hWndToolTip;
+    }
     state->m_hWndToolTip = ::CreateWindowExA(
         WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWndOwner, NULL, ::GetModuleHandleA(NULL), NULL);
     if (state->m_hWndToolTip != NULL)
         ::SendMessageA(state->m_hWndToolTip, TTM_SETMAXTIPWIDTH, 0, SHRT_MAX);
     return state->m_hWndToolTip;
@@ -133,7 +142,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     if (nHit != state->m_nLastHit || state->m_hWndLastHit != (nHit == -1 ? NULL : m_hWnd))
     {
         RemoveLastTool(state);
-        HWND hWndTip = nHit != -1 ? EnsureToolTipWindow(state) : NULL;
+        HWND hWndTip = nHit != -1 ? EnsureToolTipWindow(state, m_hWnd) : NULL;
         if (hWndTip != NULL)
         {
             if (info.hwnd == NULL)

@@ -124,3 +124,26 @@ void MainFrameTest::DestroyFrame()
     frame = NULL;
     PumpPending();
 }
+
+void MainFrameBarStateTest::SetUp()
+{
+    ForgetBarState();
+    MainFrameTest::SetUp();
+}
+
+void MainFrameBarStateTest::TearDown()
+{
+    MainFrameTest::TearDown();
+    ForgetBarState();
+}
+
+void MainFrameBarStateTest::ForgetBarState()
+{
+    std::vector<CString> sections = {"", "-Summary", "-Controls"};
+    for (int i = 0; i < 4; i++)
+        sections.push_back(("-DockBar" + std::to_string(i)).c_str());
+    for (int i = 0; i < 8; i++)
+        sections.push_back(("-Bar" + std::to_string(i)).c_str());
+    for (const CString& strSuffix : sections)
+        AfxGetApp()->WriteProfileString(CString(kCommandBarProfile) + strSuffix, NULL, NULL);
+}

@@ -57,3 +57,16 @@ private:
     static void RecordAddress(LPCSTR lpszAddress) { opened.push_back(lpszAddress); }
     WebAddressOpener m_previousOpener = NULL;
 };
+
+// A main frame whose saved bar state is forgotten before and after the
+// case: the program keeps it in its profile for the next start, and the
+// next test's.
+class MainFrameBarStateTest : public MainFrameTest
+{
+public:
+    static void ForgetBarState();
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};

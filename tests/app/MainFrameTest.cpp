@@ -302,34 +302,6 @@ TEST_F(MainFrameTest, PaneCommandsMoveTheFocusAmongTheViews)
     EXPECT_EQ(1, EnableOf(frame, ID_PREV_PANE));
 }
 
-// A main frame whose saved bar state is forgotten before and after the
-// case: the program keeps it in its profile for the next start, and the
-// next test's.
-class MainFrameBarStateTest : public MainFrameTest
-{
-protected:
-    void SetUp() override
-    {
-        ForgetBarState();
-        MainFrameTest::SetUp();
-    }
-    void TearDown() override
-    {
-        MainFrameTest::TearDown();
-        ForgetBarState();
-    }
-    static void ForgetBarState()
-    {
-        std::vector<CString> sections = {"", "-Summary", "-Controls"};
-        for (int i = 0; i < 4; i++)
-            sections.push_back(("-DockBar" + std::to_string(i)).c_str());
-        for (int i = 0; i < 8; i++)
-            sections.push_back(("-Bar" + std::to_string(i)).c_str());
-        for (const CString& strSuffix : sections)
-            AfxGetApp()->WriteProfileString(CString(kCommandBarProfile) + strSuffix, NULL, NULL);
-    }
-};
-
 // A tool bar left floating over the window comes back at its place in front
 // of the window, start after start through the program's own saving (on
 // closing) and loading; the window, not the bar, is the active one.

@@ -1,7 +1,8 @@
 // The main frame's news notification and notification-area icon: news posted
 // to the frame, the icon's events sent through the icon window as the shell
 // sends them, over a recorded shell and a store of the frame's own; a shell
-// that keeps the icon's calls waiting holds none of the window's work.
+// that keeps the icon's calls waiting holds none of the window's work. The
+// window's floating tool bars go into the notification area with it.
 // The news server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 #include "tests/support/ResultPageBuilder.h"
@@ -11,8 +12,15 @@
 #include "tests/support/DialogDriver.h"
 #include "resources/Resource.h"
 #include "ViewsFixture.h"
+#include "tests/support/WindowStacking.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/input/XTPKeyboardManager.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -432,6 +440,183 @@ TEST_F(TrayFrameTest, RightClickShowsTheIconMenuWhoseCommandsReachTheFrame)
     TrayEvent(WM_RBUTTONUP);
     EXPECT_FALSE(Animating());
     EXPECT_TRUE(frame->GetNotifier().AreBalloonsOn());
+}
+
+// Closes the popup open at the time.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(NULL, nIDEvent);
+    XTPKeyboardManager()->ProcessKeyboardHooks(WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+// The tool bars go into the notification area with the window and come
+// back with it, over a bar state forgotten before and after each case.
+class TrayBarsTest : public TrayFrameTest
+{
+protected:
+    void SetUp() override
+    {
+        MainFrameBarStateTest::ForgetBarState();
+        TrayFrameTest::SetUp();
+    }
+    void TearDown() override
+    {
+        TrayFrameTest::TearDown();
+        MainFrameBarStateTest::ForgetBarState();
+    }
+    CXTPToolBar* StandardBar() { return frame->GetCommandBars()->GetToolBar(IDR_TOOLBAR_STANDARD); }
+    // Floats the bar with its top-left at the offset from the window's.
+    CXTPToolBar* FloatAt(CXTPToolBar* pBar, CSize offset)
+    {
+        EXPECT_TRUE(frame->GetCommandBars()->FloatCommandBar(pBar));
+        CRect rcFrame;
+        frame->GetWindowRect(&rcFrame);
+        pBar->PlaceFloating(rcFrame.TopLeft() + offset);
+        return pBar;
+    }
+    // A real click on the window's minimise button (where the window's own
+    // hit test finds it on the caption); answers once the window is in the
+    // notification area.
+    bool MinimiseByClick()
+    {
+        CRect rcFrame;
+        frame->GetWindowRect(&rcFrame);
+        const int y = rcFrame.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2;
+        int nRight = -1, nLeft = -1;
+        for (int x = rcFrame.right - 1; x > rcFrame.left && nLeft < 0; x--)
+        {
+            const bool bOnButton = frame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTMINBUTTON;
+            if (bOnButton && nRight < 0)
+                nRight = x;
+            else if (!bOnButton && nRight >= 0)
+                nLeft = x + 1;
+        }
+        EXPECT_GE(nLeft, 0) << "the caption has a minimise button";
+        ClickScreen(CPoint((nLeft + nRight) / 2, y));
+        return PumpPendingUntil([&] { return frame->IsMinimisedToTray() && !frame->IsWindowVisible(); });
+    }
+    static CPoint CenterOf(CWnd* pWnd)
+    {
+        CRect rc;
+        pWnd->GetWindowRect(&rc);
+        return rc.CenterPoint();
+    }
+};
+
+// Minimised into the notification area, the window takes its floating bars
+// along, and brings back those the user keeps shown (a bar the user closed
+// stays closed), in their order and in front of it; meanwhile the bars'
+// state still has them shown.
+TEST_F(TrayBarsTest, FloatingBarsHideIntoTheTrayWithTheWindowAndComeBackWithIt)
+{
+    const struct
+    {
+        const char* name;
+        bool bSecondBar;
+        bool bSecondShown;
+    } rows[] = {
+        {"the Standard bar", false, false},
+        {"a second bar the user closed stays closed", true, false},
+        {"two bars come back in their order", true, true},
+    };
+    for (const auto& row : rows)
+    {
+        Open({});
+        std::vector<CXTPToolBar*> bars = {FloatAt(StandardBar(), CSize(100, 150))};
+        if (row.bSecondBar)
+        {
+            CXTPCommandBars* pBars = frame->GetCommandBars();
+            CXTPToolBar* pSecond = pBars->AddCustomBar("Second", pBars->GetFreeBarID());
+            const UINT buttons[] = {ID_CHECK_ALL, ID_ADD_KEYWORD};
+            pSecond->SetButtons(buttons, 2);
+            bars.push_back(FloatAt(pSecond, CSize(120, 160)));
+            if (!row.bSecondShown)
+                pSecond->SetVisible(FALSE);
+        }
+        SettleDisplay();
+        std::vector<HWND> shown; // front first
+        for (CXTPToolBar* pBar : bars)
+            if (pBar->IsWindowVisible())
+                shown.push_back(pBar->m_hWnd);
+        std::sort(shown.begin(), shown.end(), IsInFront);
+
+        ASSERT_TRUE(MinimiseByClick()) << row.name;
+        for (CXTPToolBar* pBar : bars)
+        {
+            EXPECT_FALSE(pBar->IsWindowVisible()) << row.name << ": " << pBar->GetTitle();
+            EXPECT_EQ(pBar != bars[0] && !row.bSecondShown, !pBar->IsVisible())
+                << row.name << ": the state of " << pBar->GetTitle();
+        }
+
+        // The icon's menu, opened and closed meanwhile, activates the
+        // hidden window and shows no bar.
+        ::SetTimer(NULL, 0, 0, CloseMenu);
+        TrayEvent(WM_RBUTTONUP);
+        SettleDisplay();
+        for (CXTPToolBar* pBar : bars)
+            EXPECT_FALSE(pBar->IsWindowVisible())
+                << row.name << ", after the icon's menu: " << pBar->GetTitle();
+
+        TrayEvent(WM_LBUTTONDOWN);
+        SettleDisplay();
+        EXPECT_EQ("visible", Shown()) << row.name;
+        for (CXTPToolBar* pBar : bars)
+            EXPECT_EQ(pBar->IsVisible(), pBar->IsWindowVisible()) << row.name << ": " << pBar->GetTitle();
+        shown.push_back(frame->m_hWnd);
+        for (size_t i = 0; i + 1 < shown.size(); i++)
+            EXPECT_TRUE(IsInFront(shown[i], shown[i + 1])) << row.name << ": place " << i;
+        EXPECT_EQ(shown[0], TopLevelAt(CenterOf(CWnd::FromHandle(shown[0])))) << row.name;
+        DestroyFrame();
+    }
+}
+
+// A window closed while it is in the notification area saves its floating
+// bar as shown: start after start, through the program's own saving and
+// loading, the bar comes back floating, shown, in front of the window.
+TEST_F(TrayBarsTest, ABarClosedWithTheWindowInTheTrayComesBackShownStartAfterStart)
+{
+    Open({});
+    CRect rcPlaced;
+    FloatAt(StandardBar(), CSize(100, 150))->GetWindowRect(&rcPlaced);
+    for (int nStart = 1; nStart <= 3; nStart++)
+    {
+        ASSERT_TRUE(MinimiseByClick()) << "start " << nStart;
+        frame->SendMessage(WM_CLOSE, 0, 0);
+        frame = NULL; // the window destroyed itself
+        CreateFrame();
+        shell.Settle();
+        SettleDisplay();
+        CXTPToolBar* pBar = StandardBar();
+        ASSERT_EQ(xtpBarFloating, pBar->GetPosition()) << "start " << nStart;
+        EXPECT_TRUE(pBar->IsVisible() && pBar->IsWindowVisible()) << "start " << nStart;
+        CRect rcBar;
+        pBar->GetWindowRect(&rcBar);
+        EXPECT_EQ(rcPlaced, rcBar) << "start " << nStart;
+        EXPECT_EQ(pBar->m_hWnd, TopLevelAt(rcPlaced.CenterPoint())) << "start " << nStart;
+    }
+}
+
+// A menu open when the window goes into the notification area (the task bar
+// minimises it without a click in it) closes, and stays closed when the
+// window comes back.
+TEST_F(TrayBarsTest, AMenuOpenWhenTheWindowGoesIntoTheTrayCloses)
+{
+    Open({});
+    CXTPControl* pFile = frame->GetCommandBars()->GetMenuBar()->GetControl(0);
+    CRect rcFile = pFile->GetRect();
+    frame->GetCommandBars()->GetMenuBar()->ClientToScreen(&rcFile);
+    ClickScreen(rcFile.CenterPoint());
+    ASSERT_TRUE(PumpPendingUntil(
+        [&] { return pFile->GetCommandBar() != NULL && pFile->GetCommandBar()->IsWindowVisible(); }));
+    CXTPCommandBar* pPopup = pFile->GetCommandBar();
+
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ("in tray, hidden", Shown());
+    EXPECT_EQ(0, XTPMouseManager()->GetTrackedCount());
+    EXPECT_FALSE(pPopup->IsWindowVisible());
+    TrayEvent(WM_LBUTTONDOWN);
+    EXPECT_EQ("visible", Shown());
+    EXPECT_FALSE(pPopup->IsWindowVisible());
 }
 
 // The shell is asked for the icon only once the window has painted (the icon

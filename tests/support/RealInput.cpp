@@ -56,6 +56,12 @@ void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys)
                         MouseInput(point, MOUSEEVENTF_LEFTUP)});
 }
 
+void MoveMouseTo(CPoint point)
+{
+    std::vector<INPUT> inputs = {MouseInput(point, 0)};
+    Send(inputs);
+}
+
 void PressKeys(std::initializer_list<WORD> keys)
 {
     SendHeld(keys, {});

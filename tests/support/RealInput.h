@@ -17,6 +17,9 @@
 // A left click at the screen point; the keys (VK_CONTROL, VK_SHIFT) are held
 // down around it.
 void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys = {});
+// The mouse moved to the screen point, and left there (to rest on a tool
+// until its tip shows, say).
+void MoveMouseTo(CPoint point);
 // The keys pressed in order and released in reverse order.
 void PressKeys(std::initializer_list<WORD> keys);
 // Each character pressed as its key of the keyboard layout, with Shift where

@@ -18,23 +18,6 @@ HWND TopLevelAt(CPoint pt)
     return hWnd != NULL ? ::GetAncestor(hWnd, GA_ROOT) : NULL;
 }
 
-void ClickScreen(CPoint pt)
-{
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT input[3];
-    ZeroMemory(input, sizeof(input));
-    for (INPUT& one : input)
-    {
-        one.type = INPUT_MOUSE;
-        one.mi.dx = pt.x * 65535 / cx;
-        one.mi.dy = pt.y * 65535 / cy;
-    }
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(3, input, sizeof(INPUT));
-}
-
 void SettleDisplay()
 {
     PumpPending();

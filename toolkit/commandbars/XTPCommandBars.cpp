@@ -648,6 +648,24 @@ void CXTPCommandBars::BringFloatingBarsToFront(BOOL bRestackAll)
     }
 }
 
+void CXTPCommandBars::ShowFloatingBarWindows(BOOL bShow)
+{
+    if (!bShow)
+    {
+        if (XTPMouseManager()->GetTrackedCount() > 0)
+            XTPMouseManager()->SendTrackLost();
+        CWnd::CancelToolTips();
+    }
+    // In place in the z-order: hidden windows keep their places there.
+    const UINT nFlags =
+        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    for (CXTPToolBar* pBar : m_arrBars)
+    {
+        if (pBar->GetPosition() == xtpBarFloating && pBar->IsVisible() && pBar->GetSafeHwnd() != NULL)
+            ::SetWindowPos(pBar->m_hWnd, NULL, 0, 0, 0, 0, nFlags);
+    }
+}
+
 BOOL CXTPCommandBars::RunFocusedEditCommand(UINT nID)
 {
     CXTPEdit* pEdit = CXTPEdit::GetFocused();

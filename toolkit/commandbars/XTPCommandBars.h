@@ -182,6 +182,13 @@ public:
     // it finds over the part now on screen); only a real move in the
     // z-order restacks a bar there.
     void BringFloatingBarsToFront(BOOL bRestackAll = FALSE);
+    // Hides (bShow FALSE) or shows again the windows of the floating bars
+    // the user keeps shown (IsVisible), leaving that state as it is: the
+    // site goes out of sight and comes back without being minimised, and a
+    // state saved meanwhile keeps the bars shown. Hiding first closes the
+    // open popups and the tool tip. The site shows the bars before itself,
+    // and then brings them in front of it in the order they stood in.
+    void ShowFloatingBarWindows(BOOL bShow);
     // [0 outside MDI] the menu resource of the active document type: the
     // frame's menu without an active child, the child's own resource without
     // a document, else the resource of the document's template.

@@ -70,6 +70,22 @@ void CXTPCommandBarsSiteFrame::LoadCommandBarState(LPCTSTR lpszProfileName, BOOL
     }
 }
 
+void CXTPCommandBarsSiteFrame::HideWithFloatingBars()
+{
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->ShowFloatingBarWindows(FALSE);
+    ShowWindow(SW_HIDE);
+}
+
+void CXTPCommandBarsSiteFrame::ShowWithFloatingBars(int nCmdShow)
+{
+    // The bars first: the frame, once shown, brings them in front of it
+    // keeping their order (OnWndMsg).
+    if (m_pCommandBars != NULL)
+        m_pCommandBars->ShowFloatingBarWindows(TRUE);
+    ShowWindow(nCmdShow);
+}
+
 BOOL CXTPCommandBarsSiteFrame::PreTranslateMessage(MSG* pMsg)
 {
     // Typing into a bar's edit field reaches the field before the frame's

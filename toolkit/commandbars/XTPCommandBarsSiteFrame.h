@@ -3,7 +3,8 @@
 // messages first, routes command-bar control notifications through the
 // message map, saves and loads the bars' options and state, and keeps its
 // floating bars in front of it: once it was shown or activated, and when
-// idle, should the system have stacked it over them.
+// idle, should the system have stacked it over them. Hidden without being
+// minimised (HideWithFloatingBars), it takes its floating bars along.
 //
 //   class CMainFrame : public CXTPCommandBarsSiteFrame { ... };
 //   int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
@@ -32,6 +33,15 @@ public:
     // saving), under the profile name.
     void SaveCommandBarState(LPCTSTR lpszProfileName);
     void LoadCommandBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
+
+    // Hides the frame without minimising it (a program that keeps its window
+    // in the notification area), and its bars' windows with it as minimising
+    // would: open menus and the tool tip close, the floating bars hide and
+    // stay shown in the bars' state.
+    void HideWithFloatingBars();
+    // Shows the frame again (nCmdShow) with the floating bars the user keeps
+    // shown, in front of it.
+    void ShowWithFloatingBars(int nCmdShow = SW_SHOW);
 
     // Overridables (CFrameWnd's, with the command bars asked first).
     // Keys: a bar's edit field with the focus gets every key but Enter, Tab

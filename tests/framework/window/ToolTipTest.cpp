@@ -1,6 +1,7 @@
 // Tool tips: the pump shows the tool OnToolHitTest finds under the mouse
-// (freeing the text the window allocated), takes it away when the mouse
-// leaves it, and frames answer TTN_NEEDTEXT with a command's tip text.
+// (freeing the text the window allocated) in a tip window owned by the
+// tool's top-level window, takes it away when the mouse leaves it, and
+// frames answer TTN_NEEDTEXT with a command's tip text.
 #include "TestWindows.h"
 #include "TestIds.h"
 #include <gtest/gtest.h>
@@ -38,20 +39,21 @@ protected:
         m_wnd.EnableToolTips(TRUE);
     }
 
-    // Moves the mouse to the point and tells the tools of the pump's tip window: "" for none,
-    // else the tool's text.
-    CString ToolAfterMoveTo(int x, int y)
+    // Moves the mouse to the client point of the window and tells the tools of the pump's tip
+    // window: "" for none, else the text of the window's tool.
+    static CString ToolAfterMoveTo(CWnd& wnd, int x, int y)
     {
-        m_wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
         PumpPending();
         HWND hWndTip = AfxGetThreadState()->m_hWndToolTip;
         if (hWndTip == NULL || ::SendMessageA(hWndTip, TTM_GETTOOLCOUNT, 0, 0) == 0)
             return "";
         char text[80] = "";
-        TOOLINFOA info = {TTTOOLINFOA_V2_SIZE, 0, m_wnd.m_hWnd, 5, {0, 0, 0, 0}, NULL, text, 0, NULL};
+        TOOLINFOA info = {TTTOOLINFOA_V2_SIZE, 0, wnd.m_hWnd, 5, {0, 0, 0, 0}, NULL, text, 0, NULL};
         ::SendMessageA(hWndTip, TTM_GETTEXTA, sizeof text, (LPARAM)&info);
         return text;
     }
+    CString ToolAfterMoveTo(int x, int y) { return ToolAfterMoveTo(m_wnd, x, y); }
 
     CTippedWnd m_wnd;
     CWnd m_button;
@@ -74,6 +76,51 @@ TEST_F(ToolTipTest, ChildControlIsTheToolWhereTheWindowHasNone)
     EXPECT_EQ(info.uId, (UINT_PTR)m_button.m_hWnd);
     EXPECT_TRUE(info.uFlags & TTF_IDISHWND);
     EXPECT_EQ(m_wnd.CWnd::OnToolHitTest(CPoint(120, 80), &info), -1);
+}
+
+// The tip window belongs to the top-level window of the tool it shows, as
+// that window's own popups do (an unowned one would stand on the task bar as
+// a window of its own): a tool of a child window gives it the child's
+// top-level window, a popup owned by that window the popup, another
+// top-level window itself. When its owner goes, taking it along, the next
+// tool gets a tip again.
+TEST_F(ToolTipTest, TheTipIsOwnedByTheTopLevelWindowOfTheToolItShows)
+{
+    CWnd top;
+    ASSERT_TRUE(top.CreateEx(0, AfxRegisterWndClass(0), "top", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                             CRect(250, 10, 550, 210), NULL, 0));
+    CTippedWnd child, owned;
+    ASSERT_TRUE(child.CreateEx(0, AfxRegisterWndClass(0), "child", WS_CHILD | WS_VISIBLE,
+                               CRect(10, 10, 110, 60), &top, 1));
+    ASSERT_TRUE(owned.CreateEx(0, AfxRegisterWndClass(0), "owned", WS_POPUP | WS_VISIBLE,
+                               CRect(600, 10, 700, 60), &top, 0));
+    for (CWnd* pWnd : {(CWnd*)&child, (CWnd*)&owned})
+        pWnd->EnableToolTips(TRUE);
+    const struct
+    {
+        const char* name;
+        CWnd& tool;
+        HWND hWndOwner;
+    } rows[] = {
+        {"a child window", child, top.m_hWnd},
+        {"a popup the top-level window owns", owned, owned.m_hWnd},
+        {"another top-level window", m_wnd, m_wnd.m_hWnd},
+        {"the child window again", child, top.m_hWnd},
+    };
+    for (const auto& row : rows)
+    {
+        ASSERT_EQ("Hello tip", ToolAfterMoveTo(row.tool, 20, 20)) << row.name;
+        HWND hWndTip = AfxGetThreadState()->m_hWndToolTip;
+        EXPECT_EQ(row.hWndOwner, ::GetWindow(hWndTip, GW_OWNER)) << row.name;
+    }
+
+    const HWND hWndFirstTip = AfxGetThreadState()->m_hWndToolTip;
+    top.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hWndFirstTip)) << "the tip went with its owner";
+    EXPECT_EQ("Hello tip", ToolAfterMoveTo(20, 20));
+    HWND hWndTip = AfxGetThreadState()->m_hWndToolTip;
+    EXPECT_TRUE(::IsWindow(hWndTip));
+    EXPECT_EQ(m_wnd.m_hWnd, ::GetWindow(hWndTip, GW_OWNER));
 }
 
 TEST(FrameToolTipText, CommandTipIsTheSecondLineOfItsString)
