@@ -1422,6 +1422,60 @@ TEST_F(BarStateTest, APopupNamingAComboListOrAToolBarIsRefusedAndTheRestLoads)
     }
 }
 
+// A popup control may open a popup laid out as a tool bar, which is saved
+// with the normal bar type: it comes back, with its bar of the same kind,
+// at every start through the program's own profile save and load.
+TEST_F(BarStateTest, APopupOpeningAPopupToolBarLoadsAtEveryStart)
+{
+    const struct
+    {
+        const char* name;
+        std::function<CXTPPopupBar*(CXTPCommandBars*)> make;
+    } rows[] = {
+        {"a menu popup", [](CXTPCommandBars* pBars) { return CXTPPopupBar::CreatePopupBar(pBars); }},
+        {"a popup tool bar",
+         [](CXTPCommandBars* pBars) -> CXTPPopupBar* { return CXTPPopupToolBar::CreatePopupToolBar(pBars); }},
+        {"a popup bar made a tool bar",
+         [](CXTPCommandBars* pBars) {
+             CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(pBars);
+             pBar->SetPopupToolBar(TRUE);
+             return pBar;
+         }},
+    };
+    // Format's controls with their popups' controls, and the popup's bar.
+    auto format = [](CStateFrame* pFrame) {
+        CXTPControl* pPopup = pFrame->Format()->GetControls()->FindControlById(ID_TEST_OPEN);
+        CXTPCommandBar* pBar = pPopup != NULL ? pPopup->GetCommandBar() : NULL;
+        return MenuText(pFrame->Format()->GetControls())
+               + (pBar != NULL ? std::string(" / ") + pBar->GetRuntimeClass()->m_lpszClassName + " type "
+                                     + std::to_string(pBar->GetType())
+                               : std::string(" / no bar"));
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
+        CStateFrame* pFrame = NewFrame();
+        CXTPControlPopup* pPopup =
+            (CXTPControlPopup*)pFrame->Format()->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_OPEN);
+        CXTPPopupBar* pBar = row.make(pFrame->m_pCommandBars);
+        pBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+        pBar->GetControls()->Add(xtpControlButton, ID_TEST_EXIT);
+        pPopup->SetCommandBar(pBar);
+        pBar->InternalRelease();
+        const std::string strSaved = format(pFrame);
+        pFrame->m_pCommandBars->SaveBarState(kProfile);
+        pFrame->DestroyWindow();
+        for (int nStart = 2; nStart <= 4; nStart++)
+        {
+            pFrame = NewFrame(true);
+            EXPECT_EQ(strSaved, format(pFrame)) << "start " << nStart;
+            pFrame->m_pCommandBars->SaveBarState(kProfile);
+            pFrame->DestroyWindow();
+        }
+    }
+}
+
 // What a whole-state load may change of a frame: its bars (without the
 // status bar, no part of this state), options, shortcuts, theme and icons.
 std::string WholeState(CStateFrame* pFrame)
