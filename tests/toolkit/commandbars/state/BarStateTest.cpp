@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <set>
 #include <string>
@@ -1172,6 +1173,83 @@ TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
         std::string strCurrent = TableText(frame);
         EXPECT_NE(-1, ArchiveFailure([&] { Load(damaged, Options(frame)); })) << name;
         EXPECT_EQ(strCurrent, TableText(frame)) << name;
+    }
+}
+
+// Leaves blocks of the size free on the heap between blocks in use, as a
+// program that has run a while has them: a new block of that size holds
+// what the heap kept in the free one (its links to the other free blocks)
+// until it is written. The blocks in use go with the object.
+class CUsedHeap
+{
+public:
+    explicit CUsedHeap(size_t nBytes)
+    {
+        std::vector<void*> blocks;
+        for (int i = 0; i < 256; i++)
+        {
+            blocks.push_back(::operator new(nBytes));
+            memset(blocks.back(), 0xA5, nBytes);
+        }
+        for (size_t i = 0; i < blocks.size(); i++)
+        {
+            if (i % 2 == 0)
+                m_kept.push_back(blocks[i]);
+            else
+                ::operator delete(blocks[i]);
+        }
+    }
+    ~CUsedHeap()
+    {
+        for (void* pBlock : m_kept)
+            ::operator delete(pBlock);
+    }
+
+private:
+    std::vector<void*> m_kept;
+};
+
+// One table saved again and again, each time with freed blocks about on the
+// heap: every save is the same six bytes a record, with 0 in the byte of
+// alignment, in the profile and through the whole-state exchange.
+TEST_F(ShortcutStateTest, SavesOfOneTableAreTheSameBytes)
+{
+    const std::vector<BYTE> expected = {FVIRTKEY | FCONTROL, 0, 'N', 0, LOBYTE(ID_TEST_NEW), HIBYTE(ID_TEST_NEW),
+                                        FVIRTKEY, 0, VK_F5, 0, LOBYTE(ID_TEST_OPEN), HIBYTE(ID_TEST_OPEN),
+                                        FVIRTKEY | FALT | FSHIFT, 0, 'B', 0, LOBYTE(ID_TEST_BOLD),
+                                        HIBYTE(ID_TEST_BOLD)};
+    const struct
+    {
+        const char* name;
+        std::function<std::vector<BYTE>()> save;
+    } rows[] = {
+        {"profile",
+         [&] {
+             XTPAccelManager()->SaveShortcuts(frame, "Shortcuts");
+             BYTE* pData = NULL;
+             UINT nSize = 0;
+             app.GetProfileBinary("Shortcuts", "Accelerators", &pData, &nSize);
+             std::vector<BYTE> records(pData, pData + nSize);
+             delete[] pData;
+             return records;
+         }},
+        // The image opens with the table's count (16 bits) and its records.
+        {"whole-state archive",
+         [&] {
+             const std::vector<BYTE> image = Stored(Options(frame));
+             const size_t nEnd = std::min(image.size(), 2 + expected.size());
+             return std::vector<BYTE>(image.begin() + 2, image.begin() + nEnd);
+         }},
+    };
+    SetTable(frame, m_saved);
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        for (int nSave = 1; nSave <= 3; nSave++)
+        {
+            CUsedHeap heap(m_saved.size() * sizeof(ACCEL));
+            EXPECT_EQ(expected, row.save()) << "save " << nSave;
+        }
     }
 }
 
