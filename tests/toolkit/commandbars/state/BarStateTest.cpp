@@ -1253,6 +1253,45 @@ TEST_F(ShortcutStateTest, SavesOfOneTableAreTheSameBytes)
     }
 }
 
+// A stored theme number that no save writes (16384, the Luna-coloured Office
+// 2003 that is saved as Office 2003, the mark of a custom painter, -1) is
+// refused and the bars keep their theme; a saved family loads. Either way
+// every start after shows the same theme, through the program's own
+// whole-state save and load.
+TEST_F(ShortcutStateTest, AStoredThemeNoSaveWritesIsRefusedAtEveryStart)
+{
+    const std::pair<int, int> rows[] = {{xtpThemeOfficeXP, xtpThemeOfficeXP},
+                                        {xtpThemeNativeWinXP, xtpThemeNativeWinXP},
+                                        {16384, xtpThemeOffice2003},
+                                        {xtpThemeOffice2003Luna, xtpThemeOffice2003},
+                                        {xtpThemeCustom, xtpThemeOffice2003},
+                                        {-1, xtpThemeOffice2003}};
+    HKEY hKey = app.GetAppRegistryKey();
+    ASSERT_TRUE(hKey != NULL);
+    auto exchange = [hKey](CStateFrame* pFrame, BOOL bLoading) {
+        CXTPPropExchangeRegistry px(bLoading, hKey, "State");
+        ExchangeOptions(pFrame, px);
+    };
+    for (const auto& [nStored, nShown] : rows)
+    {
+        SCOPED_TRACE(nStored);
+        exchange(frame, FALSE);
+        const DWORD dwStored = (DWORD)nStored;
+        ASSERT_EQ(ERROR_SUCCESS,
+                  ::SHSetValueA(hKey, "State", "Theme", REG_DWORD, &dwStored, sizeof dwStored));
+        for (int nStart = 1; nStart <= 3; nStart++)
+        {
+            CStateFrame* pFrame = NewFrame();
+            pFrame->m_pCommandBars->SetPaintManager(CXTPPaintManager::CreateTheme(xtpThemeOffice2003));
+            exchange(pFrame, TRUE);
+            EXPECT_EQ(nShown, pFrame->m_pCommandBars->GetPaintManager()->GetThemeId()) << "start " << nStart;
+            exchange(pFrame, FALSE);
+            pFrame->DestroyWindow();
+        }
+    }
+    ::RegCloseKey(hKey);
+}
+
 // "Theme" holds the theme's family: the Luna-coloured Office 2003 look is
 // saved as Office 2003 (the default, so an INI file leaves it out).
 TEST_F(ShortcutStateTest, ThemeIsSavedAsItsFamily)
