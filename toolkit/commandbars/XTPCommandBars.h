@@ -260,9 +260,9 @@ public:
                                CXTPCommandBars* pCommandBars = NULL);
     // Pumps messages (through the thread's PreTranslateMessage) while the
     // bar stays in tracking mode, on the toolkit's capture loop without the
-    // capture: a WM_QUIT taken off the queue ends the loop and stays posted,
-    // a failing GetMessage ends it, and a message taken after tracking ended
-    // goes back on the queue.
+    // capture: a WM_QUIT ends the loop and stays in the queue, a failing
+    // wait ends it, and a message that comes after tracking ended stays
+    // where it is.
     static void PumpTrackingLoop(CXTPCommandBar* pBar);
 
     // ---- Context menus ----------------------------------------------------

@@ -24,38 +24,43 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
         if (ShouldEnd(keepGoing, end))
             break;
         MSG msg;
-        const BOOL bResult = ::GetMessageA(&msg, NULL, 0, 0);
-        if (bResult == -1)
+        if (!::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
         {
-            end = endError;
-            break;
+            if (!::WaitMessage())
+            {
+                end = endError;
+                break;
+            }
+            continue;
         }
-        if (bResult == 0)
-        {
-            // The quit belongs to the program's own loop: it must see it too.
-            ::PostQuitMessage((int)msg.wParam);
-            end = endQuit;
-            break;
-        }
+        // Looking ran the messages other threads sent, which may have ended
+        // the drag. Whatever ends it leaves the message where it is, for
+        // whoever reads the queue after the loop, in the order it came.
         if (ShouldEnd(keepGoing, end))
+            break;
+        if (msg.message == WM_QUIT)
         {
-            // What ended the drag happened while waiting: this message
-            // belongs to whoever runs after the loop.
-            Repost(msg);
+            // The quit belongs to the program's own loop.
+            end = endQuit;
             break;
         }
         if ((m_dwOptions & endOnEscape) && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
         {
+            Take(msg);
             end = endEscape;
             break;
         }
+        const MSG seen = msg;
         const Step step = onMessage(msg);
-        if (step == dispatch)
-            Dispatch(msg);
-        else if (step == finish || step == finishAndRepost)
+        if (step == finishAndLeave)
         {
-            if (step == finishAndRepost)
-                Repost(msg);
+            end = endFinished;
+            break;
+        }
+        if (Take(seen) && step == dispatch)
+            Dispatch(msg);
+        if (step == finish)
+        {
             end = endFinished;
             break;
         }
@@ -110,7 +115,15 @@ void CXTPCaptureLoop::DispatchPendingPaints()
     }
 }
 
-void CXTPCaptureLoop::Repost(const MSG& msg)
+BOOL CXTPCaptureLoop::Take(const MSG& msg)
 {
-    ::PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    // The message is the first of its number in the queue unless something
+    // took it meanwhile (a window destroyed by the handler takes its
+    // messages along): then the next one of that number is not this one
+    // and stays.
+    MSG next;
+    if (!::PeekMessageA(&next, NULL, msg.message, msg.message, PM_NOREMOVE) || next.hwnd != msg.hwnd
+        || next.wParam != msg.wParam || next.lParam != msg.lParam)
+        return FALSE;
+    return ::PeekMessageA(&next, NULL, msg.message, msg.message, PM_REMOVE);
 }

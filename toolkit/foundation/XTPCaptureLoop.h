@@ -2,19 +2,24 @@
 // CXTPCaptureLoop: the one modal message loop behind every press, drag and
 // track of the toolkit (a button held down, a splitter or a bar dragged, a
 // menu tracked, a rubber band drawn). It optionally captures the mouse for a
-// window, takes the thread's messages one by one and hands each to its
+// window, looks at the thread's messages one by one and hands each to its
 // caller, who decides what the message means for the drag; everything the
 // caller does not take is dispatched as usual. The loop ends
-//   - when the caller says so (its handler answers finish),
+//   - when the caller says so (its handler answers finish or finishAndLeave),
 //   - when the caller's condition no longer holds,
 //   - on Esc, when asked (endOnEscape),
 //   - when the window loses the capture (captureMouse), as it does when it
 //     is destroyed,
-//   - on WM_QUIT, which is posted again so the program's own loop ends too,
-//   - when GetMessage fails.
+//   - on WM_QUIT, which is left for the program's own loop,
+//   - when waiting for a message fails.
 // The condition and the capture are checked before each wait (after the
-// pending paints of paintFirst, which run other windows' code) and after it;
-// a message taken after either stopped holding is put back on the queue.
+// pending paints of paintFirst, which run other windows' code) and after it.
+// Each message is looked at before it is taken off the queue: one that the
+// loop does not handle (it ends first, or the handler answers
+// finishAndLeave) stays where it was, so whoever reads the queue after the
+// loop gets the messages in the order they came. The handler therefore sees
+// a message while it is still first in the queue, and must not run a message
+// loop of its own; the message is taken off once the handler has answered.
 // The capture is released at the end if the window still holds it.
 //
 //     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
@@ -48,20 +53,20 @@ public:
     // What the handler does with one message.
     enum Step
     {
-        dispatch,       // not taken: translate and dispatch it as usual, go on
-        handled,        // taken: go on
-        finish,         // taken, and the loop ends (endFinished)
-        finishAndRepost // not taken, and the loop ends: the message goes back on the queue
+        dispatch,      // not taken: translate and dispatch it as usual, go on
+        handled,       // taken: go on
+        finish,        // taken, and the loop ends (endFinished)
+        finishAndLeave // not taken, and the loop ends: the message stays first in the queue
     };
     // Why the loop ended.
     enum End
     {
-        endFinished,    // the handler answered finish or finishAndRepost
+        endFinished,    // the handler answered finish or finishAndLeave
         endCondition,   // the caller's condition stopped holding
         endEscape,      // Esc was pressed (endOnEscape)
         endCaptureLost, // the window no longer holds the capture (captureMouse)
-        endQuit,        // WM_QUIT arrived; it was posted again
-        endError        // GetMessage failed
+        endQuit,        // WM_QUIT arrived; it stays in the queue
+        endError        // waiting for a message failed
     };
     typedef std::function<Step(MSG& msg)> Handler;
     typedef std::function<bool()> Condition;
@@ -87,7 +92,8 @@ private:
     BOOL ShouldEnd(const Condition& keepGoing, End& end) const;
     BOOL HoldsCapture() const;
     void Dispatch(MSG& msg) const;
-    static void Repost(const MSG& msg);
+    // Takes the message off the queue; FALSE when it is no longer there.
+    static BOOL Take(const MSG& msg);
 
     HWND m_hWnd;
     DWORD m_dwOptions;

@@ -13,7 +13,7 @@ public:
     // Moves rcTrack (screen coordinates) with the mouse, along x when bHoriz,
     // else along y, kept inside rcAvail; point is where the drag started
     // (screen coordinates). TRUE when the left button was released, FALSE
-    // on Escape, lost capture or WM_QUIT (which is put back on the queue);
+    // on Escape, lost capture or WM_QUIT (which stays in the queue);
     // rcTrack holds the last position either way, and nothing stays drawn.
     BOOL Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rcTrack, CPoint point, BOOL bHoriz);
 

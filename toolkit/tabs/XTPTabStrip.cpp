@@ -413,7 +413,7 @@ BOOL CXTPTabStrip::RunItemDrag(HWND hWnd, CXTPTabStripItem* pItem, CPoint& ptLas
     loop.Run([&](MSG& msg) {
         // A tab deleted while the drag dispatched messages ends the drag.
         if (!HasItem(pItem))
-            return CXTPCaptureLoop::finishAndRepost;
+            return CXTPCaptureLoop::finishAndLeave;
         switch (msg.message)
         {
         case WM_MOUSEMOVE:

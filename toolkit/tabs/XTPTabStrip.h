@@ -189,7 +189,7 @@ protected:
     // (ptLast follows it), other keys swallowed, everything else dispatched.
     // TRUE when the left button was released (a drop);
     // FALSE for Esc, the right button, WM_CANCELMODE, a lost capture, a quit
-    // (posted again) or a tab deleted on the way.
+    // (left in the queue) or a tab deleted on the way.
     BOOL RunItemDrag(HWND hWnd, CXTPTabStripItem* pItem, CPoint& ptLast, const std::function<void(CPoint)>& onMove);
     // One move of the reorder drag: swaps the dragged tab with the tab whose
     // place (as recorded when the drag began) holds the point.

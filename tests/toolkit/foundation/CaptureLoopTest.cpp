@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -170,7 +171,7 @@ TEST_F(CaptureLoopTest, FinishAndRepostPutsTheMessageBackForTheNextLoop)
     Post(WM_RBUTTONDOWN);
     CXTPCaptureLoop loop(window.GetSafeHwnd());
     EXPECT_EQ(CXTPCaptureLoop::endFinished, loop.Run([](MSG& msg) {
-        return msg.message == WM_RBUTTONDOWN ? CXTPCaptureLoop::finishAndRepost : CXTPCaptureLoop::handled;
+        return msg.message == WM_RBUTTONDOWN ? CXTPCaptureLoop::finishAndLeave : CXTPCaptureLoop::handled;
     }));
     EXPECT_EQ(std::vector<UINT>{WM_RBUTTONDOWN}, Waiting(WM_RBUTTONDOWN, WM_RBUTTONDOWN));
 }
@@ -201,6 +202,59 @@ TEST_F(CaptureLoopTest, TheCallersConditionEndsTheLoopBeforeAndBetweenMessages)
                                                  },
                                                  [&] { return bTracking; }));
     EXPECT_EQ(std::vector<UINT>{WM_APP + 9}, Waiting(WM_APP + 9, WM_APP + 9));
+}
+
+// Messages the loop does not handle stay where they were: the program's own
+// loop reads them in the order they were posted. What ends the loop during
+// its wait arrives as a message another thread sends, which the wait runs
+// before it finds the posted ones.
+TEST_F(CaptureLoopTest, MessagesTheLoopDoesNotHandleKeepTheirPlaceInTheQueue)
+{
+    const UINT kFirst = WM_APP + 11;
+    struct Row
+    {
+        const char* name;
+        UINT nSentFromAnotherThread; // 0: none
+        int nPosted;
+        CXTPCaptureLoop::Step handlerStep;
+        CXTPCaptureLoop::End expected;
+    };
+    const Row rows[] = {
+        {"the condition ends during the wait", CCountingWindow::kPing, 2, CXTPCaptureLoop::handled,
+         CXTPCaptureLoop::endCondition},
+        {"the capture is lost during the wait", CCountingWindow::kDropCapture, 3, CXTPCaptureLoop::handled,
+         CXTPCaptureLoop::endCaptureLost},
+        {"the handler leaves the first", 0, 2, CXTPCaptureLoop::finishAndLeave, CXTPCaptureLoop::endFinished},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        window.received.clear();
+        if (row.nSentFromAnotherThread != 0)
+        {
+            // Queued for this thread's next look at its messages.
+            const HWND hWnd = window.GetSafeHwnd();
+            std::thread([&] { ::SendNotifyMessageA(hWnd, row.nSentFromAnotherThread, 0, 0); }).join();
+        }
+        std::vector<UINT> posted;
+        for (int i = 0; i < row.nPosted; i++)
+        {
+            posted.push_back(kFirst + i);
+            Post(kFirst + i);
+        }
+        int nHandled = 0;
+        CXTPCaptureLoop loop(window.GetSafeHwnd());
+        EXPECT_EQ(row.expected, loop.Run(
+                                    [&](MSG&) {
+                                        ++nHandled;
+                                        return row.handlerStep;
+                                    },
+                                    // The ping reaching the window ends the drag.
+                                    [&] { return window.received.empty(); }));
+        EXPECT_EQ(row.handlerStep == CXTPCaptureLoop::finishAndLeave ? 1 : 0, nHandled);
+        EXPECT_EQ(posted, Waiting(kFirst, kFirst + 9));
+        EXPECT_EQ(NULL, ::GetCapture());
+    }
 }
 
 TEST_F(CaptureLoopTest, PaintFirstPaintsAnUncoveredWindowBeforeTheNextMouseMessage)

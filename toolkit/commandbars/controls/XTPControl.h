@@ -232,7 +232,7 @@ public:
     // Tracks the mouse from a press until its release on a toolbar and
     // executes when the release lands on the control (an empty rectangle
     // means the control's own). Ends without executing when the capture
-    // moves away, GetMessage fails or a WM_QUIT arrives (posted again).
+    // moves away, waiting fails or a WM_QUIT arrives (left in the queue).
     void ClickToolBarButton(CRect rcActive = CRect(0, 0, 0, 0));
     // Sends pSite WM_XTP_CONTROL_EXECUTE about this control with the
     // notification code nCode (XTP_CN_EXECUTE, or a control's own such as

@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/shadows/XTPDropShadows.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -313,10 +314,14 @@ void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
 
 BOOL CXTPControlPopup::IsLoadedBarAccepted(CXTPCommandBar* pBar) const
 {
-    // A popup opens a popup bar, never a tool bar or the menu bar that a
-    // damaged number names. A combo box's list shows and picks its combo's
-    // strings: a popup opening one would find no combo behind it.
-    return pBar->GetType() == xtpBarTypePopup && !pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList));
+    // Never the menu bar or a tool bar that a damaged number names, whatever
+    // bar type the store gives it. A combo box's list shows and picks its
+    // combo's strings: a popup opening one would find no combo behind it.
+    if (pBar->IsKindOf(RUNTIME_CLASS(CXTPToolBar)) || pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList)))
+        return FALSE;
+    // A popup bar laid out as a tool bar (a popup tool bar, or one given
+    // SetPopupToolBar) is saved with the normal bar type.
+    return pBar->GetType() == xtpBarTypePopup || pBar->IsKindOf(RUNTIME_CLASS(CXTPPopupBar));
 }
 
 BOOL CXTPControlPopup::RestoreCommandBarList(CXTPCommandBarList* pList)

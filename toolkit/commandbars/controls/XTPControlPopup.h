@@ -34,7 +34,8 @@ public:
     // on popups]
     virtual void GetPopupPlacement(CRect& rcExclude);
     // Whether the control may open the bar a loaded state names for it
-    // ("CommandBarId"). [any bar but a combo box's list]
+    // ("CommandBarId"). [a popup bar of either layout, or a bar of the popup
+    // type; never a tool bar, the menu bar or a combo box's list]
     virtual BOOL IsLoadedBarAccepted(CXTPCommandBar* pBar) const;
 
     // ---- CXTPControl ----

@@ -4,6 +4,8 @@
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPStartup.h"
 
+#include <cstddef>
+
 namespace {
 
 CXTPAccelManager* g_pAccelManager = NULL;
@@ -19,6 +21,27 @@ const UINT kAccelSize = 6;
 // The most entries a stored table may claim; more is damage.
 const DWORD kMaxStoredAccels = 0x7FFF;
 static_assert(sizeof(ACCEL) == kAccelSize, "an accelerator record is six bytes");
+static_assert(offsetof(ACCEL, key) == 2 && offsetof(ACCEL, cmd) == 4,
+              "flags, a byte of alignment, key, command");
+
+// The stored form of a table: six bytes a record as the platform lays ACCEL
+// out (loading reads them straight into the records), with 0 in the byte of
+// alignment. The platform copies a table into our records field by field and
+// leaves that byte as the heap had it: written as they are, two saves of one
+// table would differ.
+std::vector<BYTE> StoredRecords(const std::vector<ACCEL>& entries)
+{
+    std::vector<BYTE> bytes;
+    bytes.reserve(entries.size() * kAccelSize);
+    for (const ACCEL& accel : entries)
+    {
+        const BYTE record[kAccelSize] = {
+            accel.fVirt, 0, LOBYTE(accel.key), HIBYTE(accel.key), LOBYTE(accel.cmd), HIBYTE(accel.cmd)};
+        bytes.insert(bytes.end(), record, record + kAccelSize);
+    }
+    return bytes;
+}
+
 // Ctrl+Break: named by the table, with no modifier text before it.
 const WORD kKeyCancel = 3;
 const WORD kKeyEscape = 27;
@@ -303,10 +326,8 @@ void CXTPAccelManager::SaveShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
     // A frame without a table writes an empty entry: the user may have
     // removed every shortcut, and the entry saved before would bring them
     // back at the next start.
-    // Six bytes a record, as the platform lays ACCEL out.
-    std::vector<ACCEL> entries = GetFrameAccelTable(pFrame);
-    AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, (LPBYTE)entries.data(),
-                                    (UINT)(entries.size() * kAccelSize));
+    std::vector<BYTE> records = StoredRecords(GetFrameAccelTable(pFrame));
+    AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, records.data(), (UINT)records.size());
 }
 
 BOOL CXTPAccelManager::LoadShortcuts(CFrameWnd* pFrame, LPCTSTR lpszSection)
@@ -358,8 +379,9 @@ void CXTPAccelManager::ExchangeAccelData(CXTPPropExchange* pPX, std::vector<ACCE
 {
     if (pPX->IsStoring())
     {
+        std::vector<BYTE> records = StoredRecords(entries);
         pPX->WriteCount((DWORD)entries.size());
-        pPX->Write("Data", entries.empty() ? NULL : &entries[0], (UINT)(entries.size() * kAccelSize));
+        pPX->Write("Data", records.empty() ? NULL : records.data(), (UINT)records.size());
         return;
     }
     DWORD nCount = pPX->ReadCount();

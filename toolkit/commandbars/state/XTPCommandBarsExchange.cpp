@@ -127,7 +127,13 @@ void CXTPCommandBars::ExchangeOptionsPart(CXTPPropExchange* pPX, CXTPBarStatePar
         CXTPPropExchangeSectionPtr pOptions(pPX->GetSection("Options"));
         parts.options.ExchangeValues(pOptions, FALSE, parts.icons);
     }
-    PX_Enum(pPX, "Theme", parts.nTheme, xtpThemeOffice2003);
+    int nTheme = parts.nTheme;
+    PX_Enum(pPX, "Theme", nTheme, xtpThemeOffice2003);
+    // A save writes a theme family (GetBaseTheme). Any other number is
+    // damage: it would draw as Office 2000 under a theme id no save keeps,
+    // and the next start would show another theme. The bars keep theirs.
+    if (nTheme >= xtpThemeOfficeXP && nTheme <= xtpThemeNativeWinXP)
+        parts.nTheme = nTheme;
     PX_Bool(pPX, "Customizable", parts.bCustomizable, TRUE);
 }
 

@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <set>
 #include <string>
@@ -1175,6 +1176,122 @@ TEST_F(ShortcutStateTest, DamagedShortcutTableIsRefusedAndTheCurrentTableStays)
     }
 }
 
+// Leaves blocks of the size free on the heap between blocks in use, as a
+// program that has run a while has them: a new block of that size holds
+// what the heap kept in the free one (its links to the other free blocks)
+// until it is written. The blocks in use go with the object.
+class CUsedHeap
+{
+public:
+    explicit CUsedHeap(size_t nBytes)
+    {
+        std::vector<void*> blocks;
+        for (int i = 0; i < 256; i++)
+        {
+            blocks.push_back(::operator new(nBytes));
+            memset(blocks.back(), 0xA5, nBytes);
+        }
+        for (size_t i = 0; i < blocks.size(); i++)
+        {
+            if (i % 2 == 0)
+                m_kept.push_back(blocks[i]);
+            else
+                ::operator delete(blocks[i]);
+        }
+    }
+    ~CUsedHeap()
+    {
+        for (void* pBlock : m_kept)
+            ::operator delete(pBlock);
+    }
+
+private:
+    std::vector<void*> m_kept;
+};
+
+// One table saved again and again, each time with freed blocks about on the
+// heap: every save is the same six bytes a record, with 0 in the byte of
+// alignment, in the profile and through the whole-state exchange.
+TEST_F(ShortcutStateTest, SavesOfOneTableAreTheSameBytes)
+{
+    const std::vector<BYTE> expected = {FVIRTKEY | FCONTROL, 0, 'N', 0, LOBYTE(ID_TEST_NEW), HIBYTE(ID_TEST_NEW),
+                                        FVIRTKEY, 0, VK_F5, 0, LOBYTE(ID_TEST_OPEN), HIBYTE(ID_TEST_OPEN),
+                                        FVIRTKEY | FALT | FSHIFT, 0, 'B', 0, LOBYTE(ID_TEST_BOLD),
+                                        HIBYTE(ID_TEST_BOLD)};
+    const struct
+    {
+        const char* name;
+        std::function<std::vector<BYTE>()> save;
+    } rows[] = {
+        {"profile",
+         [&] {
+             XTPAccelManager()->SaveShortcuts(frame, "Shortcuts");
+             BYTE* pData = NULL;
+             UINT nSize = 0;
+             app.GetProfileBinary("Shortcuts", "Accelerators", &pData, &nSize);
+             std::vector<BYTE> records(pData, pData + nSize);
+             delete[] pData;
+             return records;
+         }},
+        // The image opens with the table's count (16 bits) and its records.
+        {"whole-state archive",
+         [&] {
+             const std::vector<BYTE> image = Stored(Options(frame));
+             const size_t nEnd = std::min(image.size(), 2 + expected.size());
+             return std::vector<BYTE>(image.begin() + 2, image.begin() + nEnd);
+         }},
+    };
+    SetTable(frame, m_saved);
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        for (int nSave = 1; nSave <= 3; nSave++)
+        {
+            CUsedHeap heap(m_saved.size() * sizeof(ACCEL));
+            EXPECT_EQ(expected, row.save()) << "save " << nSave;
+        }
+    }
+}
+
+// A stored theme number that no save writes (16384, the Luna-coloured Office
+// 2003 that is saved as Office 2003, the mark of a custom painter, -1) is
+// refused and the bars keep their theme; a saved family loads. Either way
+// every start after shows the same theme, through the program's own
+// whole-state save and load.
+TEST_F(ShortcutStateTest, AStoredThemeNoSaveWritesIsRefusedAtEveryStart)
+{
+    const std::pair<int, int> rows[] = {{xtpThemeOfficeXP, xtpThemeOfficeXP},
+                                        {xtpThemeNativeWinXP, xtpThemeNativeWinXP},
+                                        {16384, xtpThemeOffice2003},
+                                        {xtpThemeOffice2003Luna, xtpThemeOffice2003},
+                                        {xtpThemeCustom, xtpThemeOffice2003},
+                                        {-1, xtpThemeOffice2003}};
+    HKEY hKey = app.GetAppRegistryKey();
+    ASSERT_TRUE(hKey != NULL);
+    auto exchange = [hKey](CStateFrame* pFrame, BOOL bLoading) {
+        CXTPPropExchangeRegistry px(bLoading, hKey, "State");
+        ExchangeOptions(pFrame, px);
+    };
+    for (const auto& [nStored, nShown] : rows)
+    {
+        SCOPED_TRACE(nStored);
+        exchange(frame, FALSE);
+        const DWORD dwStored = (DWORD)nStored;
+        ASSERT_EQ(ERROR_SUCCESS,
+                  ::SHSetValueA(hKey, "State", "Theme", REG_DWORD, &dwStored, sizeof dwStored));
+        for (int nStart = 1; nStart <= 3; nStart++)
+        {
+            CStateFrame* pFrame = NewFrame();
+            pFrame->m_pCommandBars->SetPaintManager(CXTPPaintManager::CreateTheme(xtpThemeOffice2003));
+            exchange(pFrame, TRUE);
+            EXPECT_EQ(nShown, pFrame->m_pCommandBars->GetPaintManager()->GetThemeId()) << "start " << nStart;
+            exchange(pFrame, FALSE);
+            pFrame->DestroyWindow();
+        }
+    }
+    ::RegCloseKey(hKey);
+}
+
 // "Theme" holds the theme's family: the Luna-coloured Office 2003 look is
 // saved as Office 2003 (the default, so an INI file leaves it out).
 TEST_F(ShortcutStateTest, ThemeIsSavedAsItsFamily)
@@ -1419,6 +1536,60 @@ TEST_F(BarStateTest, APopupNamingAComboListOrAToolBarIsRefusedAndTheRestLoads)
 
         CStateFrame* pLoaded = NewFrame(true);
         EXPECT_EQ(strCustomised, ControlIds(pLoaded->Format()->GetControls()));
+    }
+}
+
+// A popup control may open a popup laid out as a tool bar, which is saved
+// with the normal bar type: it comes back, with its bar of the same kind,
+// at every start through the program's own profile save and load.
+TEST_F(BarStateTest, APopupOpeningAPopupToolBarLoadsAtEveryStart)
+{
+    const struct
+    {
+        const char* name;
+        std::function<CXTPPopupBar*(CXTPCommandBars*)> make;
+    } rows[] = {
+        {"a menu popup", [](CXTPCommandBars* pBars) { return CXTPPopupBar::CreatePopupBar(pBars); }},
+        {"a popup tool bar",
+         [](CXTPCommandBars* pBars) -> CXTPPopupBar* { return CXTPPopupToolBar::CreatePopupToolBar(pBars); }},
+        {"a popup bar made a tool bar",
+         [](CXTPCommandBars* pBars) {
+             CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(pBars);
+             pBar->SetPopupToolBar(TRUE);
+             return pBar;
+         }},
+    };
+    // Format's controls with their popups' controls, and the popup's bar.
+    auto format = [](CStateFrame* pFrame) {
+        CXTPControl* pPopup = pFrame->Format()->GetControls()->FindControlById(ID_TEST_OPEN);
+        CXTPCommandBar* pBar = pPopup != NULL ? pPopup->GetCommandBar() : NULL;
+        return MenuText(pFrame->Format()->GetControls())
+               + (pBar != NULL ? std::string(" / ") + pBar->GetRuntimeClass()->m_lpszClassName + " type "
+                                     + std::to_string(pBar->GetType())
+                               : std::string(" / no bar"));
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\") + kCompany);
+        CStateFrame* pFrame = NewFrame();
+        CXTPControlPopup* pPopup =
+            (CXTPControlPopup*)pFrame->Format()->GetControls()->AddControl(new CXTPControlPopup, ID_TEST_OPEN);
+        CXTPPopupBar* pBar = row.make(pFrame->m_pCommandBars);
+        pBar->GetControls()->Add(xtpControlButton, ID_TEST_NEW);
+        pBar->GetControls()->Add(xtpControlButton, ID_TEST_EXIT);
+        pPopup->SetCommandBar(pBar);
+        pBar->InternalRelease();
+        const std::string strSaved = format(pFrame);
+        pFrame->m_pCommandBars->SaveBarState(kProfile);
+        pFrame->DestroyWindow();
+        for (int nStart = 2; nStart <= 4; nStart++)
+        {
+            pFrame = NewFrame(true);
+            EXPECT_EQ(strSaved, format(pFrame)) << "start " << nStart;
+            pFrame->m_pCommandBars->SaveBarState(kProfile);
+            pFrame->DestroyWindow();
+        }
     }
 }
 
