@@ -5,10 +5,10 @@
 # (the build folder).
 
 # What the scripts use: the cross compiler and its headers, wine (32-bit) with
-# its fonts, the X display for windows, cmake, the GoogleTest sources, and
-# python3 for the layering check and the result count, and chmcmd (fp-utils)
-# for the help file.
-TW_PACKAGES="g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 wine64 xvfb
+# its fonts, the X display for windows and xwininfo (x11-utils) to see them
+# from outside, cmake, the GoogleTest sources, and python3 for the layering
+# check and the result count, and chmcmd (fp-utils) for the help file.
+TW_PACKAGES="g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 wine64 xvfb x11-utils
   fonts-wine fonts-liberation cmake googletest python3 fp-utils"
 TW_GOOGLETEST=/usr/src/googletest
 
@@ -72,20 +72,31 @@ tw_build() {
 
 # Wine's settings for every run: a prefix of our own (TW_WINEPREFIX, by
 # default the build folder's "wineprefix"), no debug noise, no install
-# prompts, the 1252 code page.
+# prompts, the 1252 code page. TW_COMMAND_ID marks the wine processes this
+# command starts: wine hands the environment down to the programs they start
+# in turn, so the command tells its own programs in the prefix from anyone
+# else's (see tw_prefix_programs). A command that another one started (a test
+# that scripts/test runs) adds its mark to its parent's, so the parent counts
+# the child's programs among its own, and the child does not count its
+# parent's or siblings'.
+TW_COMMAND_ID="${TW_COMMAND_ID:+$TW_COMMAND_ID/}$$.$(date +%s%N)"
 tw_wine_env() {
   export WINEPREFIX="${TW_WINEPREFIX:-$TW_BUILD/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export LANG=en_US.UTF-8
+  export TW_COMMAND_ID
 }
 
+# The display runs in a session of its own, as the program does in
+# scripts/run: Ctrl+C in the terminal reaches the command alone, which then
+# closes the program before it stops the display.
 TW_XVFB_PID=""
 tw_start_display() {
   tw_log "starting a private X display (Xvfb)"
   local number_file
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
     </dev/null >/dev/null 2>&1 &
   TW_XVFB_PID=$!
   local tries=0
@@ -104,17 +115,110 @@ tw_start_display() {
 
 # The wine server runs persistently and wineboot finishes before any test, all
 # with their output detached: otherwise they inherit ctest's pipes and ctest
-# waits for them until its time-out.
+# waits for them until its time-out. A server that already serves the prefix
+# (one a "wine reg add" just started, or another command's) is used as it is
+# and left running: TW_SERVER_STARTED tells whether this command started the
+# server.
+TW_SERVER_STARTED=""
+TW_WINE_STARTED=""
 tw_start_wine() {
   tw_wine_env
-  tw_log "starting the wine server and preparing $WINEPREFIX"
+  TW_WINE_STARTED=1
   # The server starts in the prefix folder: a first run makes it.
   mkdir -p "$WINEPREFIX"
-  wineserver -p </dev/null >/dev/null 2>&1 ||
-    { tw_fail "the wine server did not start (wineserver -p failed)"; return 1; }
+  tw_start_server || return 1
+  tw_log "preparing $WINEPREFIX"
   wineboot -u </dev/null >/dev/null 2>&1 ||
     { tw_fail "wineboot could not prepare the wine prefix $WINEPREFIX"; return 1; }
   tw_install_fonts
+}
+
+# "wineserver -p" exits with 2 when a server holds the prefix's lock. A server
+# may be on its way out when asked (one started by a single wine command ends
+# a few seconds after it), so that answer counts only while the server is
+# still there; otherwise the start is tried again.
+tw_start_server() {
+  local status tries=0
+  while [ $tries -lt 10 ]; do
+    status=0
+    wineserver -p </dev/null >/dev/null 2>&1 || status=$?
+    case $status in
+      0)
+        TW_SERVER_STARTED=1
+        tw_log "started the wine server of $WINEPREFIX"
+        return 0 ;;
+      2)
+        if [ -n "$(tw_server_pid)" ]; then
+          tw_log "a wine server already serves $WINEPREFIX: using it, and leaving it running"
+          return 0
+        fi ;;
+      *)
+        break ;;
+    esac
+    tries=$((tries + 1))
+  done
+  tw_fail "the wine server of $WINEPREFIX did not start (wineserver -p exited with $status)"
+}
+
+# The wine processes of the prefix, read from /proc, one line each:
+# "pid program mark", the program being the executable's file name in lower
+# case as the process is named, and the mark its TW_COMMAND_ID ("-" when it
+# has none). A wine process has WINELOADER in its environment and its
+# WINEPREFIX names this prefix (the same folder, however spelled). The server
+# is a line too, named "wineserver..." after its executable.
+tw_prefix_processes() {
+  local entry variable prefix loader mark name
+  for entry in /proc/[0-9]*; do
+    prefix="" loader="" mark="-"
+    { while IFS= read -r -d '' variable; do
+        case $variable in
+          WINEPREFIX=*) prefix=${variable#WINEPREFIX=} ;;
+          WINELOADER=*) loader=1 ;;
+          TW_COMMAND_ID=*) mark=${variable#TW_COMMAND_ID=} ;;
+        esac
+      done <"$entry/environ"; } 2>/dev/null
+    read -r name 2>/dev/null <"$entry/comm" || continue
+    name=${name,,}
+    [ -n "$loader" ] || [[ $name == wineserver* ]] || continue
+    [ -n "$prefix" ] && [ "$prefix" -ef "$WINEPREFIX" ] || continue
+    echo "${entry#/proc/} $name $mark"
+  done
+}
+
+# The process id of the prefix's wine server; nothing when none runs.
+tw_server_pid() {
+  local pid name mark
+  while read -r pid name mark; do
+    [[ $name == wineserver* ]] && echo "$pid"
+  done < <(tw_prefix_processes)
+  return 0
+}
+
+# Wine's own processes, which stay while the server does and serve every
+# program in the prefix, whoever started them. (A process name is cut to 15
+# characters.)
+tw_is_wine_service() {
+  case $1 in
+    services.exe | winedevice.exe | plugplay.exe | svchost.exe | rpcss.exe | explorer.exe | \
+      conhost.exe | winemenubuilder) return 0 ;;
+  esac
+  return 1
+}
+
+# The prefix's programs (its wine processes but the server and wine's
+# services): "own" lists those this command or the commands it started
+# started, "others" those of anyone else; "pid program" a line.
+tw_prefix_programs() {
+  local whose=$1 pid name mark owner
+  while read -r pid name mark; do
+    if [[ $name == wineserver* ]] || tw_is_wine_service "$name"; then continue; fi
+    case $mark in
+      "$TW_COMMAND_ID" | "$TW_COMMAND_ID"/*) owner=own ;;
+      *) owner=others ;;
+    esac
+    [ "$whose" = "$owner" ] && echo "$pid $name"
+  done < <(tw_prefix_processes)
+  return 0
 }
 
 # Wine does not look into the folder where fonts-wine puts Tahoma and Marlett;
@@ -127,7 +231,71 @@ tw_install_fonts() {
   done
 }
 
+# Ends what this command started, and nothing else: the wine server with all
+# that runs in it when this command started the server and no one else's
+# program runs there; otherwise this command's own programs, one by one,
+# leaving the server to whoever uses it. Then the private display.
 tw_stop() {
-  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k </dev/null >/dev/null 2>&1 || true; fi
+  if [ -n "$TW_WINE_STARTED" ]; then tw_stop_wine; fi
   if [ -n "$TW_XVFB_PID" ]; then kill "$TW_XVFB_PID" 2>/dev/null || true; fi
+}
+
+tw_stop_wine() {
+  local others pid name
+  others=$(tw_prefix_programs others)
+  if [ -n "$TW_SERVER_STARTED" ] && [ -z "$others" ]; then
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    return 0
+  fi
+  while read -r pid name; do
+    kill "$pid" 2>/dev/null || true
+  done < <(tw_prefix_programs own)
+  if [ -n "$TW_SERVER_STARTED" ]; then
+    tw_log "the wine server of $WINEPREFIX keeps running for what others run there" \
+      "($(cut -d' ' -f2 <<<"$others" | sort -u | paste -sd' ')); 'wineserver -k' with that" \
+      "WINEPREFIX ends it and them"
+  fi
+  return 0
+}
+
+# When the process started (clock ticks since boot, field 22 of its stat
+# line); nothing when it is gone. A process id and its start name one process
+# for good: ids are reused, the pair is not.
+tw_process_start() {
+  local stat
+  read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
+  stat=${stat##*) } # past the command name, which may hold blanks
+  set -- $stat      # $1 is field 3
+  echo "${20}"
+}
+
+# One scripts/run at a time per build folder: two programs over one
+# "conf.xml" would each save their own keywords on close, the last one over
+# the other's, and two builds in one folder trip over each other. The claim is
+# a file naming the command that holds it; one whose command has ended is
+# taken over. A lock keeps two commands from claiming at the same moment.
+TW_RUN_CLAIM=""
+tw_claim_run() {
+  local claim="$TW_BUILD/scripts-run.claim" lock holder="" holder_start=""
+  mkdir -p "$TW_BUILD" || { tw_fail "could not make the build folder $TW_BUILD"; return 1; }
+  exec {lock}>>"$claim.lock"
+  flock "$lock"
+  [ -f "$claim" ] && read -r holder holder_start <"$claim"
+  if [ -n "$holder" ] && [ "$(tw_process_start "$holder")" = "$holder_start" ]; then
+    exec {lock}>&-
+    tw_fail "Tidewatch already runs from $TW_BUILD (scripts/run, process $holder) and is" \
+      "left running: close it before starting it again, or build into another folder (TW_BUILD)"
+    return 1
+  fi
+  echo "$$ $(tw_process_start $$)" >"$claim"
+  exec {lock}>&-
+  TW_RUN_CLAIM=$claim
+}
+
+tw_release_run() {
+  [ -n "$TW_RUN_CLAIM" ] || return 0
+  local holder="" holder_start=""
+  read -r holder holder_start 2>/dev/null <"$TW_RUN_CLAIM"
+  [ "$holder" = "$$" ] && rm -f "$TW_RUN_CLAIM"
+  TW_RUN_CLAIM=""
 }
