@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 #include <string.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -60,6 +61,48 @@ void MoveMouseTo(CPoint point)
 {
     std::vector<INPUT> inputs = {MouseInput(point, 0)};
     Send(inputs);
+}
+
+void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
+{
+    // The system routes mouse input to a window when the input comes: the
+    // moves and the release wait for the capture a drag takes on the press,
+    // as they do under a hand, while the calling thread pumps the press.
+    std::vector<INPUT> press;
+    for (WORD vk : heldKeys)
+        press.push_back(KeyInput(vk, false));
+    press.push_back(MouseInput(from, 0));
+    press.push_back(MouseInput(from, MOUSEEVENTF_LEFTDOWN));
+    // A held key repeats, as a keyboard repeats it, before each step: the
+    // window that took the capture hears it held even where the press
+    // changed the active window and the system forgot the keys held before
+    // it (wine does, a moment after the activation).
+    std::vector<INPUT> rest;
+    auto repeatHeldKeys = [&]() {
+        for (WORD vk : heldKeys)
+            rest.push_back(KeyInput(vk, false));
+    };
+    const int kSteps = 8;
+    for (int i = 1; i <= kSteps; i++)
+    {
+        repeatHeldKeys();
+        rest.push_back(MouseInput(from + CSize((to.x - from.x) * i / kSteps, (to.y - from.y) * i / kSteps), 0));
+    }
+    repeatHeldKeys();
+    rest.push_back(MouseInput(to, MOUSEEVENTF_LEFTUP));
+    for (auto vk = std::rbegin(heldKeys); vk != std::rend(heldKeys); ++vk)
+        rest.push_back(KeyInput(*vk, true));
+    Send(press);
+    const DWORD dwThread = ::GetCurrentThreadId();
+    std::thread([dwThread, rest]() mutable {
+        const DWORD start = ::GetTickCount();
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        while (::GetTickCount() - start < 10000
+               && !(::GetGUIThreadInfo(dwThread, &info) && info.hwndCapture != NULL))
+            ::Sleep(10);
+        Send(rest);
+    }).detach();
 }
 
 void PressKeys(std::initializer_list<WORD> keys)

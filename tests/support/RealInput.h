@@ -6,6 +6,7 @@
 // state the input leads to, pumping as the framework's message loop does.
 //
 //     ClickScreen(ScreenCenterOf(tree.m_hWnd, hItem));
+//     DragScreen(ptButton, ptOnTheDesktop, {VK_CONTROL});
 //     PressKeys({VK_CONTROL, 'A'});              // the shortcut Ctrl+A
 //     TypeText("alpha\r");                       // '\r' is Enter
 //     ASSERT_TRUE(PumpPendingUntil([&] { return tree.GetCount() == 3; }));
@@ -20,6 +21,14 @@ void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys = {});
 // The mouse moved to the screen point, and left there (to rest on a tool
 // until its tip shows, say).
 void MoveMouseTo(CPoint point);
+// The left button pressed at one screen point, the mouse moved to the other
+// in a few steps and the button released there; the keys are held down
+// around it (Ctrl: a copy, where a drag tells copy from move). The press
+// comes at once; the rest comes from a thread of its own once a window of
+// the calling thread holds the mouse capture (as a drag loop takes it on
+// the press), so the caller pumps the press meanwhile, as PumpPendingUntil
+// does.
+void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys = {});
 // The keys pressed in order and released in reverse order.
 void PressKeys(std::initializer_list<WORD> keys);
 // Each character pressed as its key of the keyboard layout, with Shift where

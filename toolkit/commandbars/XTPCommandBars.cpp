@@ -426,6 +426,11 @@ void CXTPCommandBars::ExchangeOptions(LPCTSTR lpszProfileName, BOOL bLoading)
     strSection.Format("%s-Options", lpszProfileName);
     {
         CXTPPropExchangeRegistry px(bLoading, hAppKey, strSection);
+        // Without the section (a first start) the options keep what the
+        // program set before the load; with it, a value it lacks was saved
+        // at the toolkit's default.
+        if (bLoading)
+            px.UseDefaultOnLoad(px.OnBeforeExchange());
         m_pOptions->DoPropExchange(&px, TRUE);
     }
     ::RegCloseKey(hAppKey);

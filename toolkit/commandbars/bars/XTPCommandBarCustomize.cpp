@@ -131,8 +131,7 @@ DROPEFFECT CXTPCommandBar::OnCustomizeDragOver(CXTPControl* pDataObject, CPoint 
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars == NULL || !IsCustomizable() || m_hWnd == NULL || !IsWindowVisible())
         return DROPEFFECT_NONE;
-    CXTPCustomizeDropSource* pSource = pCommandBars->GetDropSource();
-    DROPEFFECT effect = pSource->IsMove() && !pSource->IsCopyOnly() ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+    DROPEFFECT effect = pCommandBars->GetDropSource()->IsMoving() ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
     CRect rcMarker;
     int nIndex = -1;
     BOOL bAfter = FALSE;

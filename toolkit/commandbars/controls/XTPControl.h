@@ -103,7 +103,8 @@ public:
     // Customize mode (XTPControlCustomize.cpp):
     // A press in customize mode: the control selected for customizing
     // resizes by an edge when it may; otherwise it becomes the selection and
-    // is dragged, leaving its bar when moved elsewhere or dropped on no bar.
+    // is dragged, leaving its bar when moved elsewhere or moved off the bars
+    // (a copy, wherever it lands, leaves it in place).
     virtual void OnCustomizeMouseDown(CPoint point);
     // [FALSE unless the point lies within 2 pixels of the left or right
     // edge] Tracks that edge with an inverted frame (Esc cancels) and takes

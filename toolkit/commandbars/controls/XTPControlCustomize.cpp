@@ -45,7 +45,8 @@ void CXTPControl::OnCustomizeMouseDown(CPoint point)
     if (effect == DROPEFFECT_COPY || effect == XTP_DROPEFFECT_CANCEL || m_pControls == NULL)
         return;
 
-    // Moved elsewhere or dropped on no bar: the control leaves its bar.
+    // Moved elsewhere or off the bars: the control leaves its bar. (A copy,
+    // wherever it was released, leaves the original alone.)
     CXTPControls* pControls = m_pControls;
     pBar->SetPopuped(-1);
     pBar->SetSelected(-1);

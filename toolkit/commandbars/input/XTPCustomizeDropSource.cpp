@@ -173,15 +173,19 @@ void CXTPCustomizeDropSource::UpdateCursor()
     if (m_pTarget == NULL)
         ::SetCursor(m_hCursorNoDrop);
     else
-        ::SetCursor(m_bMove && !m_bCopyOnly ? m_hCursorMove : m_hCursorCopy);
+        ::SetCursor(IsMoving() ? m_hCursorMove : m_hCursorCopy);
 }
 
 DROPEFFECT CXTPCustomizeDropSource::Drop(CPoint ptScreen)
 {
     CXTPCommandBar* pTarget = m_pTarget;
     if (pTarget == NULL)
-        return DROPEFFECT_NONE;
-    DROPEFFECT effect = m_bMove && !m_bCopyOnly ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+    {
+        // Off the bars a moved control goes away; a copy goes nowhere, and
+        // its caller must keep the original.
+        return IsMoving() ? DROPEFFECT_NONE : XTP_DROPEFFECT_CANCEL;
+    }
+    DROPEFFECT effect = IsMoving() ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
     m_pTarget = NULL;
     pTarget->OnCustomizeDrop(m_pControl, effect, ToClient(pTarget, ptScreen), ToClient(pTarget, m_ptStart));
     return effect;

@@ -10,6 +10,10 @@
 //     if (effect == DROPEFFECT_MOVE || effect == DROPEFFECT_NONE)
 //         ...take the control off its old bar...
 //
+// A move released over no bar answers DROPEFFECT_NONE: the control is dragged
+// off the bars. A copy released there answers XTP_DROPEFFECT_CANCEL: a copy
+// that lands nowhere changes nothing, the original stays where it was.
+//
 // While the customize sheet is open it is registered here (SetSheet): drags
 // then capture the mouse with the sheet's window, and bars reach the sheet
 // through GetSheet (the control context menu of a right click).
@@ -23,8 +27,8 @@ class CXTPCommandBars;
 class CXTPCommandBar;
 class CXTPControl;
 
-// The result of a drag that was cancelled (Esc, a right click, the capture
-// taken away, WM_QUIT): no bar changed.
+// The result of a drag that changed no bar: a copy released over no bar, or
+// a drag cancelled (Esc, a right click, the capture taken away, WM_QUIT).
 const DROPEFFECT XTP_DROPEFFECT_CANCEL = 5;
 
 // What the open customize sheet offers the bars and the drag.
@@ -58,14 +62,17 @@ public:
 
     // Drags the control until the left button is released: DROPEFFECT_COPY
     // (copied onto a bar), DROPEFFECT_MOVE (moved onto a bar),
-    // DROPEFFECT_NONE (released over no bar) or XTP_DROPEFFECT_CANCEL. Moving
-    // unless bCopyOnly, or Ctrl is held at the first move or while dragging.
+    // DROPEFFECT_NONE (moved, and released over no bar) or
+    // XTP_DROPEFFECT_CANCEL (copied and released over no bar, or cancelled).
+    // Moving unless bCopyOnly, or Ctrl is held at the first move or while
+    // dragging.
     DROPEFFECT DoDragDrop(CXTPControl* pControl, BOOL bCopyOnly);
 
     // The state of the drag under way, which the bars read.
     CXTPControl* GetDraggedControl() const { return m_pControl; }
-    BOOL IsMove() const { return m_bMove; }
-    BOOL IsCopyOnly() const { return m_bCopyOnly; }
+    // A drop now would move the control rather than copy it: the drag is
+    // not copy-only and Ctrl is not held.
+    BOOL IsMoving() const { return m_bMove && !m_bCopyOnly; }
     CXTPCommandBar* GetTarget() const { return m_pTarget; }
 
 private:

@@ -124,7 +124,11 @@ void CXTPCommandBars::ExchangeOptionsPart(CXTPPropExchange* pPX, CXTPBarStatePar
         CXTPAccelManager::ExchangeEntries(pShortcuts, parts.accelerators);
     }
     {
+        // A state without options keeps those the program set (see
+        // CXTPCommandBarsOptions::DoPropExchange).
+        const BOOL bHoldsOptions = pPX->IsStoring() || pPX->IsSectionExists("Options");
         CXTPPropExchangeSectionPtr pOptions(pPX->GetSection("Options"));
+        pOptions->UseDefaultOnLoad(bHoldsOptions);
         parts.options.ExchangeValues(pOptions, FALSE, parts.icons);
     }
     int nTheme = parts.nTheme;

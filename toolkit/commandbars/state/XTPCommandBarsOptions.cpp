@@ -86,6 +86,31 @@ void ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszKey, std::set<UINT>& i
     }
 }
 
+// One option value. Every value is written, the toolkit's default too: a
+// store that left it out would be read back as "never saved" by a reader
+// that keeps what the program set before its load. Loading offers the
+// default, which the exchange takes for a missing value only while its
+// use-default-on-load switch is on.
+void ExchangeOption(CXTPPropExchange* pPX, LPCTSTR pszKey, VARTYPE vtProp, void* pvValue, const void* pvDefault)
+{
+    pPX->ExchangeProp(pszKey, vtProp, pvValue, pPX->IsStoring() ? NULL : pvDefault);
+}
+
+void ExchangeBoolOption(CXTPPropExchange* pPX, LPCTSTR pszKey, BOOL& bValue, BOOL bDefault)
+{
+    ExchangeOption(pPX, pszKey, VT_BOOL, &bValue, &bDefault);
+}
+
+// An icon size option; loading refuses a size no icon can take, as the
+// bars' own icon sizes are loaded.
+void ExchangeIconSizeOption(CXTPPropExchange* pPX, LPCTSTR pszKey, CSize& szIcon, CSize szDefault)
+{
+    if (pPX->IsStoring())
+        ExchangeOption(pPX, pszKey, VT_EX_SIZE, &szIcon, &szDefault);
+    else
+        XTPExchangeStoredIconSize(pPX, pszKey, szIcon, szDefault);
+}
+
 } // namespace
 
 IMPLEMENT_DYNAMIC(CXTPCommandBarsOptions, CCmdTarget)
@@ -159,39 +184,42 @@ void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistr
 
 void CXTPCommandBarsOptions::ExchangeValues(CXTPPropExchange* pPX, BOOL bRegistry, XTP_COMMANDBARS_ICONSINFO& icons)
 {
-    pPX->UseDefaultOnLoad(FALSE);
     DWORD nSchema = kOptionsSchema;
-    PX_DWord(pPX, "Schema", nSchema, kOptionsSchema);
-    PX_Bool(pPX, "AlwaysShowFullMenus", bAlwaysShowFullMenus, TRUE);
-    PX_Bool(pPX, "ShowFullAfterDelay", bShowFullAfterDelay, TRUE);
-    PX_Bool(pPX, "ToolBarScreenTips", bToolBarScreenTips, TRUE);
-    PX_Bool(pPX, "ToolBarAccelTips", bToolBarAccelTips, FALSE);
-    PX_Bool(pPX, "LargeIcons", bLargeIcons, FALSE);
+    const DWORD nDefaultSchema = kOptionsSchema;
+    ExchangeOption(pPX, "Schema", VT_I4, &nSchema, &nDefaultSchema);
+    ExchangeBoolOption(pPX, "AlwaysShowFullMenus", bAlwaysShowFullMenus, TRUE);
+    ExchangeBoolOption(pPX, "ShowFullAfterDelay", bShowFullAfterDelay, TRUE);
+    ExchangeBoolOption(pPX, "ToolBarScreenTips", bToolBarScreenTips, TRUE);
+    ExchangeBoolOption(pPX, "ToolBarAccelTips", bToolBarAccelTips, FALSE);
+    ExchangeBoolOption(pPX, "LargeIcons", bLargeIcons, FALSE);
     if (nSchema > 7)
         ExchangeCommandSet(pPX, "UsedCommands", m_mapUsedCommands);
     if (nSchema > 7 || bRegistry)
-        PX_Int(pPX, "Animation", animationType, 0);
+    {
+        const int nDefaultAnimation = 0;
+        ExchangeOption(pPX, "Animation", VT_I4, &animationType, &nDefaultAnimation);
+    }
     if (bRegistry)
         return;
 
-    PX_Bool(pPX, "SyncFloatingBars", bSyncFloatingBars, TRUE);
-    PX_Bool(pPX, "ShowExpandButtonAlways", bShowExpandButtonAlways, TRUE);
-    XTPExchangeStoredIconSize(pPX, "IconsSize", szIcons, CSize(0, 0));
-    XTPExchangeStoredIconSize(pPX, "LargeIconsSize", szLargeIcons, CSize(0, 0));
+    ExchangeBoolOption(pPX, "SyncFloatingBars", bSyncFloatingBars, TRUE);
+    ExchangeBoolOption(pPX, "ShowExpandButtonAlways", bShowExpandButtonAlways, TRUE);
+    ExchangeIconSizeOption(pPX, "IconsSize", szIcons, CSize(0, 0));
+    ExchangeIconSizeOption(pPX, "LargeIconsSize", szLargeIcons, CSize(0, 0));
     ExchangeCommandSet(pPX, "HiddenCommands", m_mapHiddenCommands);
-    PX_Bool(pPX, "IconsWithShadow", icons.bIconsWithShadow, FALSE);
-    PX_Bool(pPX, "UseDisabledIcons", icons.bUseDisabledIcons, TRUE);
-    PX_Bool(pPX, "UseFadedIcons", icons.bUseFadedIcons, TRUE);
+    ExchangeBoolOption(pPX, "IconsWithShadow", icons.bIconsWithShadow, FALSE);
+    ExchangeBoolOption(pPX, "UseDisabledIcons", icons.bUseDisabledIcons, TRUE);
+    ExchangeBoolOption(pPX, "UseFadedIcons", icons.bUseFadedIcons, TRUE);
 
     if (nSchema > 7)
     {
-        PX_Bool(pPX, "SyncFloatingBars", bSyncFloatingBars, TRUE);
-        PX_Bool(pPX, "ShowExpandButtonAlways", bShowExpandButtonAlways, TRUE);
-        PX_Bool(pPX, "DblClickFloat", bDblClickFloat, FALSE);
-        PX_Bool(pPX, "ShowTextBelowIcons", bShowTextBelowIcons, FALSE);
-        PX_Bool(pPX, "AltDragCustomization", bAltDragCustomization, TRUE);
-        PX_Bool(pPX, "AutoHideUnusedPopups", bAutoHideUnusedPopups, TRUE);
-        XTPExchangeStoredIconSize(pPX, "PopupIconsSize", szPopupIcons, CSize(16, 16));
+        ExchangeBoolOption(pPX, "SyncFloatingBars", bSyncFloatingBars, TRUE);
+        ExchangeBoolOption(pPX, "ShowExpandButtonAlways", bShowExpandButtonAlways, TRUE);
+        ExchangeBoolOption(pPX, "DblClickFloat", bDblClickFloat, FALSE);
+        ExchangeBoolOption(pPX, "ShowTextBelowIcons", bShowTextBelowIcons, FALSE);
+        ExchangeBoolOption(pPX, "AltDragCustomization", bAltDragCustomization, TRUE);
+        ExchangeBoolOption(pPX, "AutoHideUnusedPopups", bAutoHideUnusedPopups, TRUE);
+        ExchangeIconSizeOption(pPX, "PopupIconsSize", szPopupIcons, CSize(16, 16));
     }
 }
 

@@ -26,6 +26,19 @@ public:
     // them. In an archive the command sets take the framework map's form
     // (count, then id and BOOL pairs). A load that fails part way changes
     // nothing; an icon size no icon can take is not loaded.
+    //
+    // Every value is written, the toolkit's defaults too (an empty command
+    // set excepted, which a missing one reads as). A value missing on load
+    // follows the exchange's use-default-on-load switch: on (as an exchange
+    // is made), the toolkit's default, which is what a missing value of a
+    // saved store means (stores of older versions left out the values equal
+    // to it); off, the value stays as the program set it before the load.
+    // So a caller whose store holds no options yet (a first start) turns
+    // the switch off, and a program's own setting of an option before the
+    // load never hides what the user saved:
+    //
+    //     px.UseDefaultOnLoad(bStoreHoldsOptions);
+    //     pOptions->DoPropExchange(&px, TRUE);
     void DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistry);
     // The archive form.
     void Serialize(CArchive& ar) override;

@@ -68,7 +68,11 @@ TEST_F(CustomizeModeTest, TheDragSourceReportsCopyMoveNoTargetAndCancel)
         {"Ctrl at the first move copies", FALSE, MK_LBUTTON | MK_CONTROL, 0, TRUE, DROPEFFECT_COPY},
         {"Ctrl pressed while dragging copies", FALSE, MK_LBUTTON, VK_CONTROL, TRUE, DROPEFFECT_COPY},
         {"a copy-only drag copies", TRUE, MK_LBUTTON, 0, TRUE, DROPEFFECT_COPY},
-        {"released over no bar", FALSE, MK_LBUTTON, 0, FALSE, DROPEFFECT_NONE},
+        {"a move released over no bar", FALSE, MK_LBUTTON, 0, FALSE, DROPEFFECT_NONE},
+        {"a copy released over no bar changes nothing", FALSE, MK_LBUTTON | MK_CONTROL, 0, FALSE,
+         XTP_DROPEFFECT_CANCEL},
+        {"Ctrl pressed, then released over no bar", FALSE, MK_LBUTTON, VK_CONTROL, FALSE, XTP_DROPEFFECT_CANCEL},
+        {"a copy-only drag released over no bar", TRUE, MK_LBUTTON, 0, FALSE, XTP_DROPEFFECT_CANCEL},
         {"Esc cancels", FALSE, MK_LBUTTON, VK_ESCAPE, TRUE, XTP_DROPEFFECT_CANCEL},
     };
     for (const DragRow& row : rows)
@@ -173,6 +177,30 @@ TEST_F(CustomizeModeTest, AButtonDraggedOffItsBarLeavesItAndPassesItsGroupMark)
     EXPECT_EQ(IdList({ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_BOLD}), IdsOf(ToolBar()));
     EXPECT_TRUE(Button(ID_TEST_BOLD)->GetBeginGroup());
     EXPECT_EQ(NULL, Bars()->GetDragControl());
+}
+
+// A copy that lands on no bar goes nowhere: the button stays where it was,
+// selected, with its group mark; the button after it keeps its own.
+TEST_F(CustomizeModeTest, AButtonCopiedOffTheBarsStaysOnItsBar)
+{
+    const std::pair<const char*, UINT> rows[] = {{"Ctrl at the first move", 0},
+                                                 {"Ctrl pressed while dragging", VK_CONTROL}};
+    for (const auto& [name, nKey] : rows)
+    {
+        ASSERT_TRUE(Button(ID_TEST_COPY)->GetBeginGroup()) << name; // New, Open | Copy, Bold
+        Bars()->SetDragControl(NULL);
+        const CPoint ptOff = ScreenPointOf(Button(ID_TEST_COPY), 0, 150);
+        PostMouse(WM_MOUSEMOVE, ptOff, nKey == 0 ? MK_LBUTTON | MK_CONTROL : MK_LBUTTON);
+        if (nKey != 0)
+            frame->PostMessage(WM_KEYDOWN, nKey, 0);
+        PostMouse(WM_LBUTTONUP, ptOff, 0);
+        Button(ID_TEST_COPY)->OnClick(FALSE, Button(ID_TEST_COPY)->GetRect().CenterPoint());
+        ASSERT_EQ(IdList({ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_COPY, ID_TEST_BOLD}), IdsOf(ToolBar())) << name;
+        EXPECT_TRUE(Button(ID_TEST_COPY)->GetBeginGroup()) << name;
+        EXPECT_FALSE(Button(ID_TEST_BOLD)->GetBeginGroup()) << name;
+        EXPECT_EQ(Button(ID_TEST_COPY), Bars()->GetDragControl()) << name;
+        PumpPending();
+    }
 }
 
 TEST_F(CustomizeModeTest, AButtonMovedAlongItsBarGoesWhereTheMarkerWas)
