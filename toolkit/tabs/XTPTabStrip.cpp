@@ -341,16 +341,15 @@ void CXTPTabStrip::OnMouseMove(HWND hWnd, CPoint point)
     CWnd* pWnd = CWnd::FromHandle(hWnd);
     if (pWnd == NULL || !pWnd->IsTopParentActive() || IsMouseLocked())
         return;
-    if (GetPainter()->m_bHotTracking)
+    // Without hot tracking no tab is hot, even one that was hot when the
+    // tracking was turned off (a theme switch turns it off).
+    CXTPTabStripItem* pHot = GetPainter()->m_bHotTracking ? HitTest(point) : NULL;
+    if (pHot != m_pHot)
     {
-        CXTPTabStripItem* pHot = HitTest(point);
-        if (pHot != m_pHot)
-        {
-            m_pHot = pHot;
-            RedrawHost();
-            if (pHot != NULL)
-                TrackMouseLeave(hWnd);
-        }
+        m_pHot = pHot;
+        RedrawHost();
+        if (pHot != NULL)
+            TrackMouseLeave(hWnd);
     }
     for (CXTPTabStripButton* pButton : m_arrButtons)
         pButton->OnMouseMove(hWnd, point);

@@ -222,9 +222,25 @@ TEST_F(TabHost, HotTrackingFollowsTheMouse)
 
 TEST_F(TabHost, WithoutHotTrackingNoTabIsHot)
 {
-    host.m_painter.m_bHotTracking = FALSE;
-    host.CXTPTabStrip::OnMouseMove(host.m_hWnd, CPoint(100, 15));
-    EXPECT_EQ(NULL, host.GetHotItem());
+    struct Row
+    {
+        const char* name;
+        bool bHotBeforeTrackingEnds;
+    };
+    for (const Row& row : {Row{"none hot before", false}, Row{"a tab hot when the tracking ends", true}})
+    {
+        SCOPED_TRACE(row.name);
+        host.m_painter.m_bHotTracking = TRUE;
+        host.SendMessage(WM_MOUSELEAVE);
+        if (row.bHotBeforeTrackingEnds)
+        {
+            host.CXTPTabStrip::OnMouseMove(host.m_hWnd, CPoint(30, 15));
+            ASSERT_EQ(Tab(0), host.GetHotItem());
+        }
+        host.m_painter.m_bHotTracking = FALSE;
+        host.CXTPTabStrip::OnMouseMove(host.m_hWnd, CPoint(100, 15));
+        EXPECT_EQ(NULL, host.GetHotItem());
+    }
 }
 
 TEST_F(TabHost, DeletingTheHotTabClearsIt)
