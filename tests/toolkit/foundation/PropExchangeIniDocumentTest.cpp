@@ -390,4 +390,41 @@ TEST(PropExchangeIniDocument, ReadsZeroBytesAsTheProfileFunctionsDo)
     }
 }
 
+struct DoubleByteRead
+{
+    const char* name;
+    std::string bytes;
+    const char* key;
+    const char* value; // as the profile functions read it in code page 932
+};
+
+TEST(PropExchangeIniDocument, ReadsADoubleByteCodePageByItsCharacters)
+{
+    // A document reading by code page 932 (Shift-JIS) in this process of
+    // code page 1252; the values are those the profile functions read in a
+    // process of code page 932 (PropExchangeIniGenerated compares them
+    // there). The second byte of a character may be that of "]", and a lead
+    // byte takes the byte after it, whatever it is.
+    const DoubleByteRead kCases[] = {
+        {"\"]\" as the second byte of a character after the header", "[Settings] ;\x93\x5D\x91\x97\r\nk=v\r\n", "k",
+         "v"},
+        {"a lead byte taking a carriage return", "[Settings]\r\nk=v\r\nj=\x93\rx=1\r\n", "x", "<missing>"},
+        {"a lead byte taking \"=\"", "[Settings]\r\nk\x93=v\r\n", "k", "<missing>"},
+        {"a value of double-byte characters", "[Settings]\r\nk=\x93\x5D\x91\x97\r\n", "k", "\x93\x5D\x91\x97"},
+    };
+    for (const DoubleByteRead& test : kCases)
+    {
+        CXTPPropExchangeIniDocument doc(932);
+        ASSERT_TRUE(doc.Parse(test.bytes.data(), test.bytes.size())) << test.name;
+        EXPECT_EQ(test.value, DocumentRead(doc, "Settings", test.key)) << test.name;
+        EXPECT_EQ(test.bytes, doc.GetText()) << test.name << ": written back as read";
+    }
+    CXTPPropExchangeIniDocument doc(932);
+    const std::string strText = "[\x93\x5D]\r\nk=v\r\n";
+    ASSERT_TRUE(doc.Parse(strText.data(), strText.size()));
+    doc.SetValue("\x93\x5D", "\x83\x5C", "\x93\x5D\x91\x97");
+    EXPECT_EQ("[\x93\x5D]\r\nk=v\r\n\x83\x5C=\x93\x5D\x91\x97\r\n", doc.GetText());
+    EXPECT_EQ("\x93\x5D\x91\x97", DocumentRead(doc, "\x93\x5D", "\x83\x5C"));
+}
+
 } // namespace
