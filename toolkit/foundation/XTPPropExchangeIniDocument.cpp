@@ -70,8 +70,9 @@ struct DoubleByteChars
     unsigned UnitAt(const char* p) const { return (BYTE)*p; }
 };
 
-// UTF-16: two bytes a character; an odd last byte is a character of its own
-// value, as the profile functions read it.
+// UTF-16: two bytes a character. An odd last byte is taken for a character
+// of its own value (the profile functions read it with a byte from beyond
+// the file's end, whatever that is).
 template <bool bBigEndian>
 struct Utf16Chars
 {
@@ -89,6 +90,15 @@ struct Utf16Chars
         return bBigEndian ? ((BYTE)p[0] << 8) | (BYTE)p[1] : ((BYTE)p[1] << 8) | (BYTE)p[0];
     }
 };
+
+// Past the line end just read (ch): a carriage return and a line feed end a
+// line together.
+template <class CharReader>
+const char* PastLineEnd(const CharReader& chars, unsigned ch, const char* p, const char* pEnd)
+{
+    const char* pNext = p;
+    return ch == '\r' && p < pEnd && chars.Read(pNext, pEnd) == '\n' ? pNext : p;
+}
 
 // What one pass over a line finds of its parts; positions are those of
 // characters, so that a double-byte character is never split.
@@ -754,10 +764,7 @@ void CXTPPropExchangeIniDocument::ParseText(const CharReader& chars)
             const unsigned ch = chars.Read(p, pszEnd);
             if (IsLineEnd(ch))
             {
-                // A carriage return and a line feed end a line together.
-                const char* pszNext = p;
-                if (ch == '\r' && p < pszEnd && chars.Read(pszNext, pszEnd) == '\n')
-                    p = pszNext;
+                p = PastLineEnd(chars, ch, p, pszEnd);
                 m_bEndsLine = true;
                 break;
             }
@@ -798,12 +805,15 @@ void CXTPPropExchangeIniDocument::ParseText(const CharReader& chars)
 
 UINT CXTPPropExchangeIniDocument::LineStart(const Line& line) const
 {
+    // Back over the blanks before the name, up to the line end before them.
     return VisitChars([&](const auto& chars) {
         UINT nStart = line.nName;
-        while (nStart >= m_nTextStart + chars.kUnit && chars.UnitAt(m_text.data() + nStart - chars.kUnit) != '\r'
-               && chars.UnitAt(m_text.data() + nStart - chars.kUnit) != '\n'
-               && IsBlank(chars.UnitAt(m_text.data() + nStart - chars.kUnit)))
-            nStart -= (UINT)chars.kUnit;
+        for (; nStart >= m_nTextStart + chars.kUnit; nStart -= (UINT)chars.kUnit)
+        {
+            const unsigned ch = chars.UnitAt(m_text.data() + nStart - chars.kUnit);
+            if (IsLineEnd(ch) || !IsBlank(ch))
+                break;
+        }
         return nStart;
     });
 }
@@ -819,11 +829,8 @@ UINT CXTPPropExchangeIniDocument::LineEnd(const Line& line, UINT* pnContentEnd) 
             const unsigned ch = chars.Read(p, pszEnd);
             if (IsLineEnd(ch))
             {
-                const char* pszNext = p;
-                if (ch == '\r' && p < pszEnd && chars.Read(pszNext, pszEnd) == '\n')
-                    p = pszNext;
                 *pnContentEnd = (UINT)(pszContentEnd - pszText);
-                return (UINT)(p - pszText);
+                return (UINT)(PastLineEnd(chars, ch, p, pszEnd) - pszText);
             }
             if (!IsBlank(ch))
                 pszContentEnd = p;
@@ -877,15 +884,16 @@ void CXTPPropExchangeIniDocument::WriteText(const std::function<void(const char*
 {
     TextWriter writer(write, m_encoding);
     UINT nCopied = 0;
-    bool bTextCopied = false;
+    auto copyRest = [&]() {
+        writer.Copy(m_text.data() + nCopied, m_text.size() - nCopied, m_bEndsLine);
+        nCopied = (UINT)m_text.size();
+    };
     for (const Section& section : m_sections)
     {
         if (section.name.nStart & kAddedText)
         {
             // Sections a store added follow the text, a blank line before each.
-            if (!bTextCopied)
-                writer.Copy(m_text.data() + nCopied, m_text.size() - nCopied, m_bEndsLine);
-            bTextCopied = true;
+            copyRest();
             writer.StartLine();
             if (writer.HasText())
                 writer.Syntax(kLineEnd);
@@ -895,8 +903,7 @@ void CXTPPropExchangeIniDocument::WriteText(const std::function<void(const char*
         }
         WriteSection(writer, section, nCopied);
     }
-    if (!bTextCopied)
-        writer.Copy(m_text.data() + nCopied, m_text.size() - nCopied, m_bEndsLine);
+    copyRest();
     writer.Finish();
 }
 

@@ -223,8 +223,11 @@ private:
             strBytes += bBigEndian ? high : low;
             strBytes += bBigEndian ? low : high;
         }
+        // Half a character at the end: the profile functions read it with a
+        // byte from beyond the file, whatever that is ("z" one time, "?" the
+        // next); on a line of its own it holds no value either way.
         if (Below(8) == 0)
-            strBytes += 'z'; // half a character
+            strBytes += std::string(bBigEndian ? "\0\n" : "\n\0", 2) + 'z';
         return strBytes;
     }
 

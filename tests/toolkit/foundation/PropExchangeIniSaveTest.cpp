@@ -75,4 +75,19 @@ TEST(PropExchangeIniSave, ASaveThatCannotBeWrittenWholeLeavesTheFile)
     }
 }
 
+TEST(PropExchangeIniSave, AReadOnlyFileIsNotReplaced)
+{
+    TempFolder folder;
+    const std::string strPath = folder.File("settings.ini");
+    WriteBytes(strPath, "[First]\r\nWidth=10\r\n");
+    ASSERT_TRUE(::SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    CXTPPropExchangeIniDocument doc;
+    ASSERT_TRUE(doc.LoadFromFile(strPath.c_str()));
+    doc.SetValue("First", "Width", "20");
+    EXPECT_FALSE(doc.SaveToFile(strPath.c_str()));
+    ::SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ("[First]\r\nWidth=10\r\n", ReadBytes(strPath));
+    EXPECT_EQ(std::vector<std::string>{"settings.ini"}, folder.Names()) << "nothing left beside";
+}
+
 } // namespace
