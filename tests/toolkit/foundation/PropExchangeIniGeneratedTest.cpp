@@ -338,7 +338,8 @@ private:
         CXTPPropExchangeIniDocument reloaded;
         if (!reloaded.LoadFromFile(strSaved.c_str()))
             m_report << "  the saved text does not load\n";
-        Compare("saved and loaded again", reloaded, strSaved);
+        for (const auto& value : saved)
+            Expect("saved and loaded again", value.first, value.second, reloaded);
         ::DeleteFileA(strRead.c_str());
         ::DeleteFileA(strSaved.c_str());
     }
@@ -351,13 +352,18 @@ private:
         std::map<Place, std::string> values;
         for (const Place& place : m_places)
         {
-            const std::string strProfile = ProfileRead(strPath, place.first.c_str(), place.second.c_str());
-            const std::string strDocument = DocumentRead(doc, place.first.c_str(), place.second.c_str());
-            if (strProfile != strDocument)
-                Report(pszWhen, place, strProfile, strDocument);
-            values[place] = strProfile;
+            values[place] = ProfileRead(strPath, place.first.c_str(), place.second.c_str());
+            Expect(pszWhen, place, values[place], doc);
         }
         return values;
+    }
+
+    void Expect(const char* pszWhen, const Place& place, const std::string& strExpected,
+                const CXTPPropExchangeIniDocument& doc)
+    {
+        const std::string strDocument = DocumentRead(doc, place.first.c_str(), place.second.c_str());
+        if (strDocument != strExpected)
+            Report(pszWhen, place, strExpected, strDocument);
     }
 
     void Report(const char* pszWhen, const Place& place, const std::string& strExpected, const std::string& strGot)
@@ -388,7 +394,7 @@ unsigned FirstSeed()
 TEST(PropExchangeIniGenerated, ReadsStoresAndSavesAsTheProfileFunctionsRead)
 {
     ASSERT_EQ(1252u, ::GetACP()) << "the texts are made for this code page";
-    GeneratedRun(kWesternAlphabet).Run(FirstSeed(), TextsToRun(400));
+    GeneratedRun(kWesternAlphabet).Run(FirstSeed(), TextsToRun(300));
 }
 
 // Files whose double-byte characters hold the bytes that the syntax uses.
@@ -426,7 +432,7 @@ TEST(PropExchangeIniGenerated, DISABLED_InCodePage932)
         for (const char* pszName : {"k", "j", "x"})
             EXPECT_EQ(ProfileRead(strPath, "Settings", pszName), DocumentRead(doc, "Settings", pszName)) << test.name;
     }
-    GeneratedRun(kJapaneseAlphabet).Run(FirstSeed(), TextsToRun(150));
+    GeneratedRun(kJapaneseAlphabet).Run(FirstSeed(), TextsToRun(100));
 }
 
 TEST(PropExchangeIniGenerated, ReadsDoubleByteTextAsTheProfileFunctionsInCodePage932)
