@@ -12,6 +12,8 @@ namespace {
 // (none for the ANSI code page).
 const char* const kMarks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
 const char kLineEnd[] = "\r\n";
+// As long as the longest character of UTF-8 but one.
+const char kUtf8Guard[] = "\n\n\n";
 // Text is written out in pieces of about this size.
 const size_t kWriteChunk = 64 * 1024;
 // Bigger texts are not read: their pieces are found by 31-bit offsets.
@@ -43,12 +45,40 @@ bool IsQuote(unsigned ch)
 // steps p past it; UnitAt gives the code of the single unit at p, for
 // stepping back over blanks, which are always single units.
 //
-// Single-byte code pages and UTF-8: a byte is a character, or a piece of one
-// that holds no ASCII.
+// Single-byte code pages: a byte is a character.
 struct ByteChars
 {
     static constexpr size_t kUnit = 1;
     unsigned Read(const char*& p, const char*) const { return (BYTE)*p++; }
+    unsigned UnitAt(const char* p) const { return (BYTE)*p; }
+};
+
+// UTF-8: a byte is a character, or a piece of one that holds no ASCII; but
+// a character that the text's end cuts short takes the rest of the text, as
+// the system's conversion reads it there (anywhere else it stops at the
+// first byte that cannot go on the character).
+//
+// The bytes the conversion takes for a character before it looks at them:
+// one for all but the first bytes of characters of three and four.
+ptrdiff_t Utf8Length(BYTE ch)
+{
+    return ch >= 0xF0 && ch <= 0xF4 ? 4 : ch >= 0xE0 && ch <= 0xEF ? 3 : 1;
+}
+
+struct Utf8Chars
+{
+    static constexpr size_t kUnit = 1;
+    unsigned Read(const char*& p, const char* pEnd) const
+    {
+        const BYTE ch = (BYTE)*p;
+        if (pEnd - p < Utf8Length(ch))
+        {
+            p = pEnd;
+            return kOtherChar;
+        }
+        p++;
+        return ch;
+    }
     unsigned UnitAt(const char* p) const { return (BYTE)*p; }
 };
 
@@ -313,46 +343,40 @@ private:
 
 // The bytes of the file in order: text copied as read, pieces and the
 // syntax's own characters in the file's form. It knows whether what it
-// wrote last ends a line, so that a line it adds starts one; and for a file
-// in the ANSI code page it holds back the first bytes until it knows
+// wrote last ends a line, so that a line it adds starts one. A character
+// that the text's end cuts short (its tail) is written as it is at the end
+// of the file, but before more text as the character it was read as. For a
+// file in the ANSI code page it holds back the first bytes until it knows
 // whether they would read as a byte-order mark.
 class CXTPPropExchangeIniDocument::TextWriter
 {
 public:
-    TextWriter(const std::function<void(const char*, size_t)>& write, Encoding encoding)
-        : m_write(write), m_encoding(encoding), m_nMarkLength(strlen(kMarks[encoding]))
+    TextWriter(const std::function<void(const char*, size_t)>& write, Encoding encoding, const std::string& strText,
+               size_t nTail, const std::string& strTailAsRead)
+        : m_write(write), m_encoding(encoding), m_nMarkLength(strlen(kMarks[encoding])), m_strText(strText),
+          m_nTail(nTail), m_strTailAsRead(strTailAsRead)
     {
     }
-    // Text of the file as read; bAtLineStart: whether its end starts a line.
-    void Copy(const char* pBytes, size_t nLength, bool bAtLineStart)
+    // The text as read from nFrom to nTo; bAtLineStart: whether nTo starts a line.
+    void Copy(size_t nFrom, size_t nTo, bool bAtLineStart)
     {
-        if (nLength == 0)
+        if (nTo <= nFrom)
             return;
-        if (IsUtf16() && (m_nWritten + nLength) % 2 != 0)
-        {
-            // The odd last byte of UTF-16 text waits to see what follows it.
-            Put(pBytes, nLength - 1);
-            m_oddByte = pBytes[nLength - 1];
-            m_bOddByte = true;
-        }
-        else
-        {
-            Put(pBytes, nLength);
-        }
+        if (nFrom < m_nTail)
+            Put(m_strText.data() + nFrom, std::min(nTo, m_nTail) - nFrom);
+        m_bTailWaits = nTo > m_nTail;
         m_bAtLineStart = bAtLineStart;
     }
     // ASCII text (the syntax's own), in the file's form.
     void Syntax(const char* pszText)
     {
-        if (!IsUtf16())
+        CompleteTail();
+        for (const char* psz = pszText; *psz != 0; psz++)
         {
-            Put(pszText, strlen(pszText));
-        }
-        else
-        {
-            CompleteCharacter();
-            for (const char* psz = pszText; *psz != 0; psz++)
+            if (IsUtf16())
                 PutUnit(*psz);
+            else
+                Put(psz, 1);
         }
         m_bAtLineStart = pszText[strlen(pszText) - 1] == '\n';
     }
@@ -361,7 +385,7 @@ public:
     {
         if (strPiece.empty())
             return;
-        CompleteCharacter();
+        CompleteTail();
         Put(strPiece.data(), strPiece.size());
         m_bAtLineStart = false;
     }
@@ -373,22 +397,19 @@ public:
     bool HasText() const { return m_nWritten > m_nMarkLength; }
     void Finish()
     {
-        if (m_bOddByte)
-            Put(&m_oddByte, 1);
+        if (m_bTailWaits)
+            Put(m_strText.data() + m_nTail, m_strText.size() - m_nTail);
         if (!m_bPassing)
             PassHeldBytes();
     }
 
 private:
     bool IsUtf16() const { return m_encoding == encodingUtf16LE || m_encoding == encodingUtf16BE; }
-    // An odd last byte of UTF-16 text stays as it is at the end of the file;
-    // before more text it becomes the whole character it was read as.
-    void CompleteCharacter()
+    void CompleteTail()
     {
-        if (!m_bOddByte)
-            return;
-        m_bOddByte = false;
-        PutUnit((BYTE)m_oddByte);
+        if (m_bTailWaits)
+            Put(m_strTailAsRead.data(), m_strTailAsRead.size());
+        m_bTailWaits = false;
     }
     void PutUnit(wchar_t ch)
     {
@@ -435,8 +456,10 @@ private:
     size_t m_nMarkLength;
     size_t m_nWritten = 0;
     bool m_bAtLineStart = true;
-    char m_oddByte = 0;
-    bool m_bOddByte = false;
+    const std::string& m_strText;
+    size_t m_nTail;
+    const std::string& m_strTailAsRead;
+    bool m_bTailWaits = false;
     // The first bytes, held until they are as long as the longest mark.
     char m_held[3];
     size_t m_nHeld = 0;
@@ -469,8 +492,10 @@ auto CXTPPropExchangeIniDocument::VisitChars(Visit visit) const
         return visit(Utf16Chars<false>());
     case encodingUtf16BE:
         return visit(Utf16Chars<true>());
+    case encodingUtf8:
+        return visit(Utf8Chars());
     default:
-        if (m_encoding == encodingAnsi && m_leadBytes.any())
+        if (m_leadBytes.any())
             return visit(DoubleByteChars{m_leadBytes});
         return visit(ByteChars());
     }
@@ -500,10 +525,26 @@ std::wstring CXTPPropExchangeIniDocument::Wide(const Span& span) const
                 strWide += (wchar_t)chars.Read(pszText, pEnd);
         return strWide;
     }
+    // What follows a piece of UTF-8 text in the file is ASCII, which the
+    // conversion reads apart from it; but a character cut short at the end
+    // of what it converts would take what follows. Line feeds in the place
+    // of what follows keep it from doing so, and are dropped after.
+    const bool bGuarded = m_encoding == encodingUtf8 && !(span.nStart & kAddedText)
+                          && span.nStart + span.nLength < m_text.size();
+    std::string strGuarded;
+    if (bGuarded)
+    {
+        strGuarded.assign(pszText, span.nLength);
+        strGuarded += kUtf8Guard;
+        pszText = strGuarded.data();
+    }
     // Neither an ANSI code page nor UTF-8 makes more characters than bytes.
+    const int nLength = (int)(span.nLength + (bGuarded ? strlen(kUtf8Guard) : 0));
     const UINT nCodePage = m_encoding == encodingUtf8 ? CP_UTF8 : m_nCodePage;
-    strWide.resize(span.nLength);
-    strWide.resize(::MultiByteToWideChar(nCodePage, 0, pszText, (int)span.nLength, &strWide[0], (int)span.nLength));
+    strWide.resize(nLength);
+    strWide.resize(::MultiByteToWideChar(nCodePage, 0, pszText, nLength, &strWide[0], nLength));
+    if (bGuarded)
+        strWide.resize(strWide.size() - strlen(kUtf8Guard));
     return strWide;
 }
 
@@ -845,8 +886,7 @@ void CXTPPropExchangeIniDocument::WriteSection(TextWriter& writer, const Section
     // Text of the file is copied up to each line a store changed or removed,
     // and up to the end of the section's last line for the lines it added.
     auto copyTo = [&](UINT nTo, bool bAtLineStart) {
-        if (nTo > nCopied)
-            writer.Copy(m_text.data() + nCopied, nTo - nCopied, bAtLineStart);
+        writer.Copy(nCopied, nTo, bAtLineStart);
         nCopied = std::max(nCopied, nTo);
     };
     for (const Line& line : section.lines)
@@ -882,10 +922,12 @@ void CXTPPropExchangeIniDocument::WriteSection(TextWriter& writer, const Section
 
 void CXTPPropExchangeIniDocument::WriteText(const std::function<void(const char*, size_t)>& write) const
 {
-    TextWriter writer(write, m_encoding);
+    std::string strTailAsRead;
+    const size_t nTail = CutShortTail(strTailAsRead);
+    TextWriter writer(write, m_encoding, m_text, nTail, strTailAsRead);
     UINT nCopied = 0;
     auto copyRest = [&]() {
-        writer.Copy(m_text.data() + nCopied, m_text.size() - nCopied, m_bEndsLine);
+        writer.Copy(nCopied, m_text.size(), m_bEndsLine);
         nCopied = (UINT)m_text.size();
     };
     for (const Section& section : m_sections)
@@ -905,6 +947,26 @@ void CXTPPropExchangeIniDocument::WriteText(const std::function<void(const char*
     }
     copyRest();
     writer.Finish();
+}
+
+size_t CXTPPropExchangeIniDocument::CutShortTail(std::string& strAsRead) const
+{
+    const size_t nLength = m_text.size();
+    if ((m_encoding == encodingUtf16LE || m_encoding == encodingUtf16BE) && (nLength - m_nTextStart) % 2 != 0)
+    {
+        AppendUnit(strAsRead, (BYTE)m_text.back(), m_encoding == encodingUtf16BE);
+        return nLength - 1;
+    }
+    for (size_t i = std::max((size_t)m_nTextStart, nLength - std::min(nLength, (size_t)3));
+         m_encoding == encodingUtf8 && i < nLength; i++)
+    {
+        if (Utf8Length((BYTE)m_text[i]) > (ptrdiff_t)(nLength - i))
+        {
+            strAsRead = "\xEF\xBF\xBD"; // the character for one that cannot be read
+            return i;
+        }
+    }
+    return nLength;
 }
 
 std::string CXTPPropExchangeIniDocument::GetText() const

@@ -130,6 +130,8 @@ const FileKind kFileKinds[] = {
     {"UTF-8 with its mark", "\xEF\xBB\xBF" + kUnicodeText, "\xEF\xBB\xBF"},
     {"UTF-16LE with its mark", "\xFF\xFE" + Utf16Bytes(kUnicodeText, false), "\xFF\xFE"},
     {"UTF-16BE with its mark", "\xFE\xFF" + Utf16Bytes(kUnicodeText, true), "\xFE\xFF"},
+    {"UTF-8 characters cut short, in lines and at the file's end",
+     "\xEF\xBB\xBF[Settings]\r\nWidth=10\r\nk=a\xE9[\r\nj=\xF0[\r\nx=1\r\nz=2\xF0[\r", "\xEF\xBB\xBF"},
     {"blanks inside a section's brackets", "[ Settings ]\r\nWidth=10\r\n[\tOther\v]\r\nx=1\r\n", ""},
     {"a header without a name after a section", "[Settings]\r\nWidth=10\r\n[]\r\nk=2\r\n[ ]\r\nk2=3\r\n", ""},
     {"lines before the first header", "loose=1\r\n; note\r\n[Settings]\r\nWidth=10\r\n", ""},
