@@ -4,102 +4,228 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 
 namespace {
 
-const char kNewLine[] = "\r\n";
-
-// The forms of a file: the byte-order mark it begins with (none in the ANSI
-// code page), and whether it is UTF-16 and of which byte order. In the order
-// of the document's Encoding.
-struct FileForm
-{
-    const char* pszMark;
-    bool bUtf16;
-    bool bBigEndian;
-};
-const FileForm kFileForms[] = {
-    {"", false, false},             // ANSI code page
-    {"\xEF\xBB\xBF", false, false}, // UTF-8
-    {"\xFF\xFE", true, false},       // UTF-16LE
-    {"\xFE\xFF", true, true},        // UTF-16BE
-};
+// The byte-order marks of the forms, in the order of the document's Encoding
+// (none for the ANSI code page).
+const char* const kMarks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+const char kLineEnd[] = "\r\n";
+// As long as the longest character of UTF-8 but one.
+const char kUtf8Guard[] = "\n\n\n";
 // Text is written out in pieces of about this size.
 const size_t kWriteChunk = 64 * 1024;
-// Bigger files are not read: the text's pieces are found by 31-bit offsets.
-const ULONGLONG kLargestFile = 0x7FFFFFFF;
+// Bigger texts are not read: their pieces are found by 31-bit offsets.
+const ULONGLONG kLargestText = 0x7FFFFFFF;
+// The code given for a character the syntax never looks at (a double-byte one).
+const unsigned kOtherChar = 0x100;
+// Lines a store added and another removed are dropped once there are more
+// than this many and as many as the rest.
+const UINT kFewRemovedLines = 64;
 
 // What the profile functions take for blank round a line, a name or a value.
-bool IsProfileSpace(char ch)
+bool IsBlank(unsigned ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r' || ch == 0x1a;
 }
 
-bool IsQuote(char ch)
-{
-    return ch == '"' || ch == '\'';
-}
-
-bool IsLineEnd(char ch)
+bool IsLineEnd(unsigned ch)
 {
     return ch == '\r' || ch == '\n';
 }
 
-void TrimProfileSpace(const char*& pszStart, const char*& pszEnd)
+bool IsQuote(unsigned ch)
 {
-    while (pszStart < pszEnd && IsProfileSpace(*pszStart))
-        pszStart++;
-    while (pszEnd > pszStart && IsProfileSpace(pszEnd[-1]))
-        pszEnd--;
+    return ch == '"' || ch == '\'';
 }
 
-// A name as given by a caller, without the blanks round it, which the
-// profile functions do not count either.
-std::string TrimmedName(LPCTSTR lpszName)
+// The readers of the characters of a text in one form: Read gives the code
+// of the character at p (where the syntax may care: its ASCII ones) and
+// steps p past it; UnitAt gives the code of the single unit at p, for
+// stepping back over blanks, which are always single units.
+//
+// Single-byte code pages: a byte is a character.
+struct ByteChars
 {
-    const char* pszStart = lpszName;
-    const char* pszEnd = lpszName + strlen(lpszName);
-    TrimProfileSpace(pszStart, pszEnd);
-    return std::string(pszStart, pszEnd);
+    static constexpr size_t kUnit = 1;
+    unsigned Read(const char*& p, const char*) const { return (BYTE)*p++; }
+    unsigned UnitAt(const char* p) const { return (BYTE)*p; }
+};
+
+// UTF-8: a byte is a character, or a piece of one that holds no ASCII; but
+// a character that the text's end cuts short takes the rest of the text, as
+// the system's conversion reads it there (anywhere else it stops at the
+// first byte that cannot go on the character).
+//
+// The bytes the conversion takes for a character before it looks at them:
+// one for all but the first bytes of characters of three and four.
+ptrdiff_t Utf8Length(BYTE ch)
+{
+    return ch >= 0xF0 && ch <= 0xF4 ? 4 : ch >= 0xE0 && ch <= 0xEF ? 3 : 1;
 }
 
-bool StartsWith(const std::string& strText, const char* pszStart)
+struct Utf8Chars
 {
-    return strText.compare(0, strlen(pszStart), pszStart) == 0;
-}
-
-// The value as read: one pair of the same quotes round it is dropped, and it
-// ends at a zero character.
-void Unquote(const char*& pszStart, size_t& nLength)
-{
-    if (nLength >= 2 && IsQuote(pszStart[0]) && pszStart[nLength - 1] == pszStart[0])
+    static constexpr size_t kUnit = 1;
+    unsigned Read(const char*& p, const char* pEnd) const
     {
-        pszStart++;
-        nLength -= 2;
+        const BYTE ch = (BYTE)*p;
+        if (pEnd - p < Utf8Length(ch))
+        {
+            p = pEnd;
+            return kOtherChar;
+        }
+        p++;
+        return ch;
     }
-    nLength = strnlen(pszStart, nLength);
+    unsigned UnitAt(const char* p) const { return (BYTE)*p; }
+};
+
+// Double-byte code pages: a lead byte and the byte after it, whatever that
+// is, are one character, as the system's conversion reads them.
+struct DoubleByteChars
+{
+    static constexpr size_t kUnit = 1;
+    const std::bitset<256>& leadBytes;
+    unsigned Read(const char*& p, const char* pEnd) const
+    {
+        if (leadBytes[(BYTE)*p] && pEnd - p > 1)
+        {
+            p += 2;
+            return kOtherChar;
+        }
+        return (BYTE)*p++;
+    }
+    unsigned UnitAt(const char* p) const { return (BYTE)*p; }
+};
+
+// UTF-16: two bytes a character. An odd last byte is taken for a character
+// of its own value (the profile functions read it with a byte from beyond
+// the file's end, whatever that is).
+template <bool bBigEndian>
+struct Utf16Chars
+{
+    static constexpr size_t kUnit = 2;
+    unsigned Read(const char*& p, const char* pEnd) const
+    {
+        if (pEnd - p < 2)
+            return (BYTE)*p++;
+        const unsigned ch = UnitAt(p);
+        p += 2;
+        return ch;
+    }
+    unsigned UnitAt(const char* p) const
+    {
+        return bBigEndian ? ((BYTE)p[0] << 8) | (BYTE)p[1] : ((BYTE)p[1] << 8) | (BYTE)p[0];
+    }
+};
+
+// Past the line end just read (ch): a carriage return and a line feed end a
+// line together.
+template <class CharReader>
+const char* PastLineEnd(const CharReader& chars, unsigned ch, const char* p, const char* pEnd)
+{
+    const char* pNext = p;
+    return ch == '\r' && p < pEnd && chars.Read(pNext, pEnd) == '\n' ? pNext : p;
+}
+
+// What one pass over a line finds of its parts; positions are those of
+// characters, so that a double-byte character is never split.
+struct LineParts
+{
+    const char* pszFirst = NULL;   // the first character not blank
+    const char* pszLastEnd = NULL; // just after the last character not blank
+    bool bOpensHeader = false;     // the first is "["
+    // Of a header: the first character not blank after "[", and the last
+    // "]" with the end of the last character not blank before it.
+    const char* pszHeaderName = NULL;
+    const char* pszClose = NULL;
+    const char* pszHeaderNameEnd = NULL;
+    // Of a value: the first "=", the end of the name before it (blanks
+    // left out) and the first character not blank after it.
+    const char* pszEquals = NULL;
+    const char* pszNameEnd = NULL;
+    const char* pszValue = NULL;
+
+    void Take(unsigned ch, const char* pszChar, const char* pszNext)
+    {
+        if (IsBlank(ch))
+            return;
+        const bool bFirst = pszFirst == NULL;
+        if (bFirst)
+        {
+            pszFirst = pszChar;
+            bOpensHeader = ch == '[';
+        }
+        else
+        {
+            if (pszHeaderName == NULL)
+                pszHeaderName = pszChar;
+            if (ch == ']')
+            {
+                pszClose = pszChar;
+                pszHeaderNameEnd = pszLastEnd;
+            }
+        }
+        if (pszEquals != NULL && pszValue == NULL)
+            pszValue = pszChar;
+        if (ch == '=' && pszEquals == NULL)
+        {
+            pszEquals = pszChar;
+            pszNameEnd = bFirst ? pszChar : pszLastEnd;
+        }
+        pszLastEnd = pszNext;
+    }
+    bool IsHeader() const { return bOpensHeader && pszClose != NULL; }
+};
+
+// The profile functions' blanks round a name given.
+void TrimBlanks(std::wstring& strText)
+{
+    size_t nEnd = strText.size();
+    while (nEnd > 0 && IsBlank(strText[nEnd - 1]))
+        nEnd--;
+    size_t nStart = 0;
+    while (nStart < nEnd && IsBlank(strText[nStart]))
+        nStart++;
+    strText = strText.substr(nStart, nEnd - nStart);
+}
+
+// What a C string of the text holds: up to its first zero.
+void CutAtZero(std::wstring& strText)
+{
+    strText.resize(wcsnlen(strText.c_str(), strText.size()));
+}
+
+// The value as read: one pair of the same quotes round it is dropped.
+void Unquote(std::wstring& strValue)
+{
+    if (strValue.size() >= 2 && IsQuote(strValue.front()) && strValue.back() == strValue.front())
+        strValue = strValue.substr(1, strValue.size() - 2);
 }
 
 // The value as written: in double quotes when reading would drop blank or a
 // quote at one of its edges.
-std::string Quoted(const std::string& strValue)
+std::wstring Quoted(const std::wstring& strValue)
 {
     if (strValue.empty())
         return strValue;
-    const char chFirst = strValue.front(), chLast = strValue.back();
-    if (!IsProfileSpace(chFirst) && !IsProfileSpace(chLast) && !IsQuote(chFirst) && !IsQuote(chLast))
+    const wchar_t chFirst = strValue.front(), chLast = strValue.back();
+    if (!IsBlank(chFirst) && !IsBlank(chLast) && !IsQuote(chFirst) && !IsQuote(chLast))
         return strValue;
-    return '"' + strValue + '"';
+    return L'"' + strValue + L'"';
 }
 
-// Names made of ASCII, the same in every code page, are lowered here: most
-// names are, and the system is slower at it.
-bool IsAscii(const char* pszText, size_t nLength)
+// A UTF-16 character's bytes in the byte order of the file.
+void AppendUnit(std::string& strBytes, wchar_t ch, bool bBigEndian)
 {
-    return std::all_of(pszText, pszText + nLength, [](char ch) { return (unsigned char)ch < 0x80; });
+    const char low = (char)(ch & 0xFF), high = (char)(ch >> 8);
+    strBytes += bBigEndian ? high : low;
+    strBytes += bBigEndian ? low : high;
 }
 
-wchar_t AsciiLower(char ch)
+wchar_t AsciiLower(unsigned ch)
 {
     return (wchar_t)(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
 }
@@ -112,35 +238,43 @@ UINT HashStep(UINT nHash, wchar_t ch)
     return (nHash ^ ch) * 16777619u;
 }
 
-std::wstring WideFrom(const char* pszText, size_t nLength, UINT nCodePage)
+// The characters of a text in a file's form when they are all ASCII, as most
+// names are: the same in every form and code page, found and compared
+// without the system's conversions. A key ends at a zero.
+class AsciiName
 {
-    std::wstring strWide;
-    if (nLength == 0)
-        return strWide;
-    // Neither the ANSI code page nor UTF-8 makes more characters than bytes.
-    strWide.resize(nLength);
-    strWide.resize(::MultiByteToWideChar(nCodePage, 0, pszText, (int)nLength, &strWide[0], (int)nLength));
-    return strWide;
-}
+public:
+    AsciiName(const char* pszText, size_t nLength, bool bUtf16, bool bBigEndian)
+        : m_pText((const BYTE*)pszText), m_nStep(bUtf16 ? 2 : 1), m_nLow(bUtf16 && bBigEndian ? 1 : 0)
+    {
+        m_bAscii = nLength % m_nStep == 0;
+        m_nCount = nLength / m_nStep;
+        for (size_t i = 0; m_bAscii && i < m_nCount; i++)
+            m_bAscii = m_pText[i * m_nStep + m_nLow] < 0x80 && (m_nStep == 1 || m_pText[i * m_nStep + 1 - m_nLow] == 0);
+    }
+    bool IsAscii() const { return m_bAscii; }
+    // The key's characters, lowered; the key ends at a zero.
+    size_t KeyLength() const
+    {
+        size_t n = 0;
+        while (n < m_nCount && m_pText[n * m_nStep + m_nLow] != 0)
+            n++;
+        return n;
+    }
+    wchar_t KeyChar(size_t i) const { return AsciiLower(m_pText[i * m_nStep + m_nLow]); }
+    std::wstring Key() const
+    {
+        std::wstring strKey(KeyLength(), L'\0');
+        for (size_t i = 0; i < strKey.size(); i++)
+            strKey[i] = KeyChar(i);
+        return strKey;
+    }
 
-std::string NarrowFrom(const wchar_t* pszText, size_t nLength, UINT nCodePage)
-{
-    std::string strNarrow;
-    if (nLength == 0)
-        return strNarrow;
-    const int nBytes = ::WideCharToMultiByte(nCodePage, 0, pszText, (int)nLength, NULL, 0, NULL, NULL);
-    if (nBytes <= 0)
-        throw std::bad_alloc(); // more than an int counts
-    strNarrow.resize(nBytes);
-    ::WideCharToMultiByte(nCodePage, 0, pszText, (int)nLength, &strNarrow[0], nBytes, NULL, NULL);
-    return strNarrow;
-}
-
-void SwapByteOrder(wchar_t* pszText, size_t nLength)
-{
-    for (size_t i = 0; i < nLength; i++)
-        pszText[i] = (wchar_t)((pszText[i] << 8) | (pszText[i] >> 8));
-}
+private:
+    const BYTE* m_pText;
+    size_t m_nStep, m_nLow, m_nCount;
+    bool m_bAscii;
+};
 
 // A file's whole contents; FALSE when it cannot be read or is too big to hold.
 BOOL ReadWholeFile(LPCTSTR lpszFileName, std::string& strBytes)
@@ -149,45 +283,37 @@ BOOL ReadWholeFile(LPCTSTR lpszFileName, std::string& strBytes)
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;
-    LARGE_INTEGER size;
-    BOOL bRead = ::GetFileSizeEx(hFile, &size) && (ULONGLONG)size.QuadPart <= kLargestFile;
-    if (bRead)
+    // The handle is closed whatever happens; an exception of the memory goes
+    // on to the load, which answers FALSE.
+    struct Closer
     {
-        // The handle is closed whether or not the memory is there.
-        const DWORD nSize = (DWORD)size.QuadPart;
-        DWORD nRead = 0;
-        try
-        {
-            strBytes.resize(nSize);
-            bRead = nSize == 0 || (::ReadFile(hFile, &strBytes[0], nSize, &nRead, NULL) && nRead == nSize);
-        }
-        catch (const std::bad_alloc&)
-        {
-            bRead = FALSE;
-        }
-    }
-    ::CloseHandle(hFile);
-    return bRead;
+        HANDLE hFile;
+        ~Closer() { ::CloseHandle(hFile); }
+    } closer{hFile};
+    LARGE_INTEGER size;
+    if (!::GetFileSizeEx(hFile, &size) || (ULONGLONG)size.QuadPart > kLargestText
+        || (ULONGLONG)size.QuadPart > strBytes.max_size())
+        return FALSE;
+    const DWORD nSize = (DWORD)size.QuadPart;
+    strBytes.resize(nSize);
+    DWORD nRead = 0;
+    return nSize == 0 || (::ReadFile(hFile, &strBytes[0], nSize, &nRead, NULL) && nRead == nSize);
 }
 
-// Writes the text held (in the ANSI code page or UTF-8) to a file in its
-// form, a piece at a time: a piece is never split, so UTF-8 is turned into
-// UTF-16 whole characters at a time.
-class EncodedFileWriter
+// Writes to a file a piece at a time; whether every write succeeded.
+class FileSink
 {
 public:
-    EncodedFileWriter(HANDLE hFile, const FileForm& form) : m_hFile(hFile), m_form(form)
+    explicit FileSink(HANDLE hFile) : m_hFile(hFile) { m_buffer.reserve(kWriteChunk); }
+    void Write(const char* pBytes, size_t nLength)
     {
-        WriteBytes(form.pszMark, strlen(form.pszMark));
-        m_buffer.reserve(kWriteChunk);
-    }
-    void Write(const char* pszPiece, size_t nLength)
-    {
-        if (!m_buffer.empty() && m_buffer.size() + nLength > kWriteChunk)
+        if (m_buffer.size() + nLength > kWriteChunk)
             Flush();
-        m_buffer.append(pszPiece, nLength);
+        if (nLength >= kWriteChunk)
+            WriteBytes(pBytes, nLength);
+        else
+            m_buffer.append(pBytes, nLength);
     }
-    // Writes what is left; whether every write succeeded.
     BOOL Finish()
     {
         Flush();
@@ -197,84 +323,315 @@ public:
 private:
     void Flush()
     {
-        if (!m_form.bUtf16)
-            WriteBytes(m_buffer.data(), m_buffer.size());
-        else
-        {
-            std::wstring strWide = WideFrom(m_buffer.data(), m_buffer.size(), CP_UTF8);
-            if (m_form.bBigEndian)
-                SwapByteOrder(&strWide[0], strWide.size());
-            WriteBytes((const char*)strWide.data(), strWide.size() * sizeof(wchar_t));
-        }
+        WriteBytes(m_buffer.data(), m_buffer.size());
         m_buffer.clear();
     }
     void WriteBytes(const char* pBytes, size_t nLength)
     {
         DWORD nWritten = 0;
-        if (nLength > 0 && (!::WriteFile(m_hFile, pBytes, (DWORD)nLength, &nWritten, NULL) || nWritten != nLength))
+        if (m_bWritten && nLength > 0
+            && (!::WriteFile(m_hFile, pBytes, (DWORD)nLength, &nWritten, NULL) || nWritten != nLength))
             m_bWritten = FALSE;
     }
 
     HANDLE m_hFile;
-    const FileForm& m_form;
     std::string m_buffer;
     BOOL m_bWritten = TRUE;
 };
 
 } // namespace
 
-CXTPPropExchangeIniDocument::CXTPPropExchangeIniDocument() : m_encoding(encodingAnsi)
+// The bytes of the file in order: text copied as read, pieces and the
+// syntax's own characters in the file's form. It knows whether what it
+// wrote last ends a line, so that a line it adds starts one. A character
+// that the text's end cuts short (its tail) is written as it is at the end
+// of the file, but before more text as the character it was read as. For a
+// file in the ANSI code page it holds back the first bytes until it knows
+// whether they would read as a byte-order mark.
+class CXTPPropExchangeIniDocument::TextWriter
 {
-    AppendSection(Span{0, 0}, false);
+public:
+    TextWriter(const std::function<void(const char*, size_t)>& write, Encoding encoding, const std::string& strText,
+               size_t nTail, const std::string& strTailAsRead)
+        : m_write(write), m_encoding(encoding), m_nMarkLength(strlen(kMarks[encoding])), m_strText(strText),
+          m_nTail(nTail), m_strTailAsRead(strTailAsRead)
+    {
+    }
+    // The text as read from nFrom to nTo; bAtLineStart: whether nTo starts a line.
+    void Copy(size_t nFrom, size_t nTo, bool bAtLineStart)
+    {
+        if (nTo <= nFrom)
+            return;
+        if (nFrom < m_nTail)
+            Put(m_strText.data() + nFrom, std::min(nTo, m_nTail) - nFrom);
+        m_bTailWaits = nTo > m_nTail;
+        m_bAtLineStart = bAtLineStart;
+    }
+    // ASCII text (the syntax's own), in the file's form.
+    void Syntax(const char* pszText)
+    {
+        CompleteTail();
+        for (const char* psz = pszText; *psz != 0; psz++)
+        {
+            if (IsUtf16())
+                PutUnit(*psz);
+            else
+                Put(psz, 1);
+        }
+        m_bAtLineStart = pszText[strlen(pszText) - 1] == '\n';
+    }
+    // A piece in the file's form.
+    void Piece(const std::string& strPiece)
+    {
+        if (strPiece.empty())
+            return;
+        CompleteTail();
+        Put(strPiece.data(), strPiece.size());
+        m_bAtLineStart = false;
+    }
+    void StartLine()
+    {
+        if (!m_bAtLineStart)
+            Syntax(kLineEnd);
+    }
+    bool HasText() const { return m_nWritten > m_nMarkLength; }
+    void Finish()
+    {
+        if (m_bTailWaits)
+            Put(m_strText.data() + m_nTail, m_strText.size() - m_nTail);
+        if (!m_bPassing)
+            PassHeldBytes();
+    }
+
+private:
+    bool IsUtf16() const { return m_encoding == encodingUtf16LE || m_encoding == encodingUtf16BE; }
+    void CompleteTail()
+    {
+        if (m_bTailWaits)
+            Put(m_strTailAsRead.data(), m_strTailAsRead.size());
+        m_bTailWaits = false;
+    }
+    void PutUnit(wchar_t ch)
+    {
+        std::string strUnit;
+        AppendUnit(strUnit, ch, m_encoding == encodingUtf16BE);
+        Put(strUnit.data(), strUnit.size());
+    }
+    void Put(const char* pBytes, size_t nLength)
+    {
+        m_nWritten += nLength;
+        if (m_bPassing)
+        {
+            m_write(pBytes, nLength);
+            return;
+        }
+        const size_t nTaken = std::min(nLength, sizeof(m_held) - m_nHeld);
+        memcpy(m_held + m_nHeld, pBytes, nTaken);
+        m_nHeld += nTaken;
+        if (m_nHeld == sizeof(m_held))
+            PassHeldBytes();
+        if (nTaken < nLength)
+            m_write(pBytes + nTaken, nLength - nTaken);
+    }
+    void PassHeldBytes()
+    {
+        m_bPassing = true;
+        if (m_encoding == encodingAnsi)
+        {
+            for (int nForm = encodingUtf8; nForm <= encodingUtf16BE; nForm++)
+            {
+                const size_t nMark = strlen(kMarks[nForm]);
+                if (m_nHeld >= nMark && memcmp(m_held, kMarks[nForm], nMark) == 0)
+                {
+                    m_write(kLineEnd, 2);
+                    break;
+                }
+            }
+        }
+        m_write(m_held, m_nHeld);
+    }
+
+    const std::function<void(const char*, size_t)>& m_write;
+    Encoding m_encoding;
+    size_t m_nMarkLength;
+    size_t m_nWritten = 0;
+    bool m_bAtLineStart = true;
+    const std::string& m_strText;
+    size_t m_nTail;
+    const std::string& m_strTailAsRead;
+    bool m_bTailWaits = false;
+    // The first bytes, held until they are as long as the longest mark.
+    char m_held[3];
+    size_t m_nHeld = 0;
+    bool m_bPassing = false;
+};
+
+CXTPPropExchangeIniDocument::CXTPPropExchangeIniDocument(UINT nCodePage)
+    : m_nCodePage(nCodePage == CP_ACP ? ::GetACP() : nCodePage), m_encoding(encodingAnsi), m_nTextStart(0),
+      m_bEndsLine(true)
+{
+    static_assert(sizeof(Line) == 20, "a line costs five numbers");
+    CPINFO info;
+    if (::GetCPInfo(m_nCodePage, &info) && info.MaxCharSize == 2)
+    {
+        for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2)
+        {
+            for (int nByte = info.LeadByte[i]; nByte <= info.LeadByte[i + 1]; nByte++)
+                m_leadBytes.set(nByte);
+        }
+    }
+    AppendSection(Span{0, 0}, false, 0);
 }
 
-UINT CXTPPropExchangeIniDocument::CodePage() const
+template <class Visit>
+auto CXTPPropExchangeIniDocument::VisitChars(Visit visit) const
 {
-    return m_encoding == encodingAnsi ? CP_ACP : CP_UTF8;
+    switch (m_encoding)
+    {
+    case encodingUtf16LE:
+        return visit(Utf16Chars<false>());
+    case encodingUtf16BE:
+        return visit(Utf16Chars<true>());
+    case encodingUtf8:
+        return visit(Utf8Chars());
+    default:
+        if (m_leadBytes.any())
+            return visit(DoubleByteChars{m_leadBytes});
+        return visit(ByteChars());
+    }
 }
 
 const char* CXTPPropExchangeIniDocument::Chars(const Span& span) const
 {
     if (span.nStart & kAddedText)
-        return m_addedText.data() + (span.nStart & ~kAddedText);
+        return m_pieces[span.nStart & ~kAddedText].data();
     return m_text.data() + span.nStart;
 }
 
-CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::SpanOf(const char* pszStart,
-                                                                    const char* pszEnd) const
+std::wstring CXTPPropExchangeIniDocument::Wide(const Span& span) const
 {
-    return Span{(UINT)(pszStart - m_text.data()), (UINT)(pszEnd - pszStart)};
+    const char* pszText = Chars(span);
+    std::wstring strWide;
+    if (span.nLength == 0)
+        return strWide;
+    if (m_encoding == encodingUtf16LE || m_encoding == encodingUtf16BE)
+    {
+        const char* pEnd = pszText + span.nLength;
+        if (m_encoding == encodingUtf16LE)
+            for (Utf16Chars<false> chars; pszText < pEnd;)
+                strWide += (wchar_t)chars.Read(pszText, pEnd);
+        else
+            for (Utf16Chars<true> chars; pszText < pEnd;)
+                strWide += (wchar_t)chars.Read(pszText, pEnd);
+        return strWide;
+    }
+    // What follows a piece of UTF-8 text in the file is ASCII, which the
+    // conversion reads apart from it; but a character cut short at the end
+    // of what it converts would take what follows. Line feeds in the place
+    // of what follows keep it from doing so, and are dropped after.
+    const bool bGuarded = m_encoding == encodingUtf8 && !(span.nStart & kAddedText)
+                          && span.nStart + span.nLength < m_text.size();
+    std::string strGuarded;
+    if (bGuarded)
+    {
+        strGuarded.assign(pszText, span.nLength);
+        strGuarded += kUtf8Guard;
+        pszText = strGuarded.data();
+    }
+    // Neither an ANSI code page nor UTF-8 makes more characters than bytes.
+    const int nLength = (int)(span.nLength + (bGuarded ? strlen(kUtf8Guard) : 0));
+    const UINT nCodePage = m_encoding == encodingUtf8 ? CP_UTF8 : m_nCodePage;
+    strWide.resize(nLength);
+    strWide.resize(::MultiByteToWideChar(nCodePage, 0, pszText, nLength, &strWide[0], nLength));
+    if (bGuarded)
+        strWide.resize(strWide.size() - strlen(kUtf8Guard));
+    return strWide;
 }
 
-CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::AddText(const std::string& strAnsi)
+std::string CXTPPropExchangeIniDocument::Encoded(const std::wstring& strWide) const
 {
-    const UINT nStart = (UINT)m_addedText.size();
-    if (m_encoding == encodingAnsi)
-        m_addedText += strAnsi;
-    else
+    std::string strBytes;
+    if (m_encoding == encodingUtf16LE || m_encoding == encodingUtf16BE)
     {
-        const std::wstring strWide = WideFrom(strAnsi.data(), strAnsi.size(), CP_ACP);
-        m_addedText += NarrowFrom(strWide.data(), strWide.size(), CP_UTF8);
+        for (wchar_t ch : strWide)
+            AppendUnit(strBytes, ch, m_encoding == encodingUtf16BE);
+        return strBytes;
     }
-    return Span{nStart | kAddedText, (UINT)m_addedText.size() - nStart};
+    const UINT nCodePage = m_encoding == encodingUtf8 ? CP_UTF8 : m_nCodePage;
+    const int nBytes = ::WideCharToMultiByte(nCodePage, 0, strWide.data(), (int)strWide.size(), NULL, 0, NULL, NULL);
+    if (nBytes > 0)
+    {
+        strBytes.resize(nBytes);
+        ::WideCharToMultiByte(nCodePage, 0, strWide.data(), (int)strWide.size(), &strBytes[0], nBytes, NULL, NULL);
+    }
+    return strBytes;
 }
 
-std::wstring CXTPPropExchangeIniDocument::KeyOf(const char* pszName, size_t nLength, UINT nCodePage)
+std::wstring CXTPPropExchangeIniDocument::WideFromAnsi(const char* pszText, size_t nLength) const
 {
-    if (IsAscii(pszName, nLength))
+    std::wstring strWide(nLength, L'\0');
+    if (nLength > 0)
+        strWide.resize(::MultiByteToWideChar(m_nCodePage, 0, pszText, (int)nLength, &strWide[0], (int)nLength));
+    return strWide;
+}
+
+CString CXTPPropExchangeIniDocument::AnsiFromWide(const std::wstring& strWide) const
+{
+    CString strAnsi;
+    if (strWide.empty())
+        return strAnsi;
+    const int nBytes = ::WideCharToMultiByte(m_nCodePage, 0, strWide.data(), (int)strWide.size(), NULL, 0, NULL, NULL);
+    if (nBytes > 0)
     {
-        std::wstring strKey(nLength, L'\0');
-        std::transform(pszName, pszName + nLength, strKey.begin(), AsciiLower);
-        return strKey;
+        ::WideCharToMultiByte(m_nCodePage, 0, strWide.data(), (int)strWide.size(), strAnsi.GetBuffer(nBytes), nBytes,
+                              NULL, NULL);
+        strAnsi.ReleaseBuffer(nBytes);
     }
-    std::wstring strKey = WideFrom(pszName, nLength, nCodePage);
-    ::CharLowerBuffW(&strKey[0], (DWORD)strKey.size());
+    return strAnsi;
+}
+
+CXTPPropExchangeIniDocument::Span CXTPPropExchangeIniDocument::AddPiece(std::string&& strBytes)
+{
+    const UINT nLength = (UINT)strBytes.size();
+    if (m_freePieces.empty())
+    {
+        m_pieces.push_back(std::move(strBytes));
+        return Span{(UINT)(m_pieces.size() - 1) | kAddedText, nLength};
+    }
+    const UINT nPiece = m_freePieces.back();
+    m_pieces[nPiece] = std::move(strBytes);
+    m_freePieces.pop_back();
+    return Span{nPiece | kAddedText, nLength};
+}
+
+void CXTPPropExchangeIniDocument::FreePiece(const Span& span)
+{
+    if (!(span.nStart & kAddedText))
+        return;
+    // The piece's memory goes back now; its number is taken by the next.
+    std::string().swap(m_pieces[span.nStart & ~kAddedText]);
+    m_freePieces.push_back(span.nStart & ~kAddedText);
+}
+
+std::wstring CXTPPropExchangeIniDocument::KeyOf(const Span& name) const
+{
+    const AsciiName ascii(Chars(name), name.nLength, m_encoding >= encodingUtf16LE, m_encoding == encodingUtf16BE);
+    if (ascii.IsAscii())
+        return ascii.Key();
+    std::wstring strKey = Wide(name);
+    CutAtZero(strKey);
+    if (!strKey.empty())
+        ::CharLowerBuffW(&strKey[0], (DWORD)strKey.size());
     return strKey;
 }
 
-std::wstring CXTPPropExchangeIniDocument::KeyOf(const Span& span) const
+std::wstring CXTPPropExchangeIniDocument::KeyOfGiven(LPCTSTR lpszName) const
 {
-    return KeyOf(Chars(span), span.nLength, CodePage());
+    std::wstring strKey = WideFromAnsi(lpszName, strlen(lpszName));
+    TrimBlanks(strKey);
+    if (!strKey.empty())
+        ::CharLowerBuffW(&strKey[0], (DWORD)strKey.size());
+    return strKey;
 }
 
 UINT CXTPPropExchangeIniDocument::HashOf(const std::wstring& strKey)
@@ -285,85 +642,112 @@ UINT CXTPPropExchangeIniDocument::HashOf(const std::wstring& strKey)
     return nHash;
 }
 
-UINT CXTPPropExchangeIniDocument::HashOf(const Span& span) const
+UINT CXTPPropExchangeIniDocument::HashOfName(const Span& name) const
 {
-    // An ASCII name is hashed as its key would be, without making the key.
-    const char* pszName = Chars(span);
-    if (!IsAscii(pszName, span.nLength))
-        return HashOf(KeyOf(span));
+    const AsciiName ascii(Chars(name), name.nLength, m_encoding >= encodingUtf16LE, m_encoding == encodingUtf16BE);
+    if (!ascii.IsAscii())
+        return HashOf(KeyOf(name));
     UINT nHash = kHashStart;
-    for (UINT i = 0; i < span.nLength; i++)
-        nHash = HashStep(nHash, AsciiLower(pszName[i]));
+    for (size_t i = 0, nLength = ascii.KeyLength(); i < nLength; i++)
+        nHash = HashStep(nHash, ascii.KeyChar(i));
     return nHash;
 }
 
-const CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSection(LPCTSTR lpszSection) const
+bool CXTPPropExchangeIniDocument::NameIs(const Span& name, const std::wstring& strKey) const
 {
-    const std::string strName = TrimmedName(lpszSection);
-    const std::wstring strKey = KeyOf(strName.data(), strName.size(), CP_ACP);
-    // The chain runs from the last section of the hash to the first.
-    const Section* pFound = NULL;
-    for (UINT i = m_sectionIndex.Find(HashOf(strKey)); i != CXTPPropExchangeIniIndex::kNone;
-         i = m_sections[i].nNextSameHash)
+    const AsciiName ascii(Chars(name), name.nLength, m_encoding >= encodingUtf16LE, m_encoding == encodingUtf16BE);
+    if (!ascii.IsAscii())
+        return KeyOf(name) == strKey;
+    if (ascii.KeyLength() != strKey.size())
+        return false;
+    for (size_t i = 0; i < strKey.size(); i++)
     {
-        if (KeyOf(m_sections[i].name) == strKey)
-            pFound = &m_sections[i];
+        if (ascii.KeyChar(i) != strKey[i])
+            return false;
     }
-    return pFound;
+    return true;
 }
 
-CXTPPropExchangeIniDocument::Section* CXTPPropExchangeIniDocument::FindSection(LPCTSTR lpszSection)
+UINT CXTPPropExchangeIniDocument::FindSection(const std::wstring& strKey) const
 {
-    return const_cast<Section*>(static_cast<const CXTPPropExchangeIniDocument*>(this)->FindSection(lpszSection));
+    return m_sectionIndex.Find(HashOf(strKey), [&](UINT i) { return NameIs(m_sections[i].name, strKey); });
 }
 
-const CXTPPropExchangeIniDocument::Line* CXTPPropExchangeIniDocument::FindLine(const Section& section,
-                                                                            LPCTSTR lpszName) const
+UINT CXTPPropExchangeIniDocument::FindLine(const Section& section, const std::wstring& strKey) const
 {
-    const std::string strName = TrimmedName(lpszName);
-    const std::wstring strKey = KeyOf(strName.data(), strName.size(), CP_ACP);
-    // The chain runs from the last line of the hash to the first.
-    const Line* pFound = NULL;
-    for (UINT i = section.lineIndex.Find(HashOf(strKey)); i != CXTPPropExchangeIniIndex::kNone;
-         i = section.lines[i].nNextSameHash)
-    {
-        if (!section.lines[i].bRemoved && KeyOf(section.lines[i].name) == strKey)
-            pFound = &section.lines[i];
-    }
-    return pFound;
+    return section.lineIndex.Find(HashOf(strKey), [&](UINT i) { return NameIs(NameOf(section.lines[i]), strKey); });
 }
 
-void CXTPPropExchangeIniDocument::AppendSection(const Span& name, bool bHasHeader)
+void CXTPPropExchangeIniDocument::AppendSection(const Span& name, bool bHasHeader, UINT nEnd)
 {
     // A section named again is a section of its own; the first is the one found.
-    const UINT nHash = HashOf(name);
+    const std::wstring strKey = KeyOf(name);
+    const bool bFirstOfName = FindSection(strKey) == CXTPPropExchangeIniIndex::kNone;
     m_sections.emplace_back();
     Section& section = m_sections.back();
     section.name = name;
     section.bHasHeader = bHasHeader;
-    section.nNextSameHash = m_sectionIndex.Set(nHash, (UINT)m_sections.size() - 1);
+    section.nEnd = nEnd;
+    section.bEndsLine = true;
+    section.nRemovedAdded = 0;
+    if (bFirstOfName)
+        m_sectionIndex.Add(HashOf(strKey), (UINT)m_sections.size() - 1);
 }
 
 CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::ObtainSection(LPCTSTR lpszSection)
 {
-    Section* pSection = FindSection(lpszSection);
-    if (pSection != NULL)
-        return *pSection;
-    AppendSection(AddText(TrimmedName(lpszSection)), true);
+    const std::wstring strKey = KeyOfGiven(lpszSection);
+    const UINT nSection = FindSection(strKey);
+    if (nSection != CXTPPropExchangeIniIndex::kNone)
+        return m_sections[nSection];
+    std::wstring strName = WideFromAnsi(lpszSection, strlen(lpszSection));
+    TrimBlanks(strName);
+    AppendSection(AddPiece(Encoded(strName)), true, 0);
     return m_sections.back();
 }
 
-void CXTPPropExchangeIniDocument::AddLine(Section& section, const Span& name, const Span& value, bool bHasValue)
+void CXTPPropExchangeIniDocument::IndexLines(Section& section)
 {
-    // Only the first line of a name counts: a later one stays in the text.
-    const UINT nHash = HashOf(name);
-    section.lines.push_back({name, value, CXTPPropExchangeIniIndex::kNone, bHasValue, false});
-    section.lines.back().nNextSameHash = section.lineIndex.Set(nHash, (UINT)section.lines.size() - 1);
+    // From the last line to the first, each line goes before the first of its
+    // name found so far, and takes its place in the index.
+    section.lineIndex.Clear();
+    for (UINT i = (UINT)section.lines.size(); i-- > 0;)
+    {
+        Line& line = section.lines[i];
+        if (line.bRemoved)
+            continue;
+        const Span name = NameOf(line);
+        const UINT nHash = HashOfName(name);
+        // The key is made only for a name whose hash is there already.
+        std::wstring strKey;
+        const UINT nNext = section.lineIndex.Find(nHash, [&](UINT nOther) {
+            if (strKey.empty())
+                strKey = KeyOf(name);
+            return NameIs(NameOf(section.lines[nOther]), strKey);
+        });
+        line.nNextSameName = nNext;
+        if (nNext == CXTPPropExchangeIniIndex::kNone)
+            section.lineIndex.Add(nHash, i);
+        else
+            section.lineIndex.Replace(nHash, nNext, i);
+    }
+}
+
+void CXTPPropExchangeIniDocument::DropRemovedAddedLines(Section& section)
+{
+    section.lines.erase(std::remove_if(section.lines.begin(), section.lines.end(),
+                                       [](const Line& line) { return line.bRemoved && (line.nName & kAddedText); }),
+                        section.lines.end());
+    section.lines.shrink_to_fit();
+    section.nRemovedAdded = 0;
+    IndexLines(section);
 }
 
 BOOL CXTPPropExchangeIniDocument::Parse(const char* pszBytes, size_t nLength)
 {
     return Load([&](std::string& strBytes) {
+        if (nLength > kLargestText || nLength > strBytes.max_size())
+            return FALSE;
         strBytes.assign(pszBytes, nLength);
         return TRUE;
     });
@@ -376,13 +760,21 @@ BOOL CXTPPropExchangeIniDocument::LoadFromFile(LPCTSTR lpszFileName)
 
 BOOL CXTPPropExchangeIniDocument::Load(const std::function<BOOL(std::string&)>& readBytes)
 {
+    // A string this program cannot hold throws a length error rather than a
+    // failure to allocate: either answers FALSE.
     try
     {
-        CXTPPropExchangeIniDocument loaded;
+        CXTPPropExchangeIniDocument loaded(m_nCodePage);
         if (!readBytes(loaded.m_text))
             return FALSE;
-        loaded.DecodeText();
-        loaded.ParseText();
+        for (int nForm = encodingUtf8; nForm <= encodingUtf16BE; nForm++)
+        {
+            if (loaded.m_text.compare(0, strlen(kMarks[nForm]), kMarks[nForm]) == 0)
+                loaded.m_encoding = (Encoding)nForm;
+        }
+        loaded.m_nTextStart = (UINT)strlen(kMarks[loaded.m_encoding]);
+        loaded.m_sections[0].nEnd = loaded.m_nTextStart;
+        loaded.VisitChars([&](const auto& chars) { loaded.ParseText(chars); });
         *this = std::move(loaded);
         return TRUE;
     }
@@ -390,109 +782,191 @@ BOOL CXTPPropExchangeIniDocument::Load(const std::function<BOOL(std::string&)>& 
     {
         return FALSE;
     }
-}
-
-void CXTPPropExchangeIniDocument::DecodeText()
-{
-    for (int nForm = encodingUtf8; nForm <= encodingUtf16BE; nForm++)
+    catch (const std::length_error&)
     {
-        if (StartsWith(m_text, kFileForms[nForm].pszMark))
-            m_encoding = (Encoding)nForm;
+        return FALSE;
     }
-    const FileForm& form = kFileForms[m_encoding];
-    m_text.erase(0, strlen(form.pszMark));
-    if (!form.bUtf16)
-        return;
-    // Whole characters (an odd last byte is none), turned into UTF-8.
-    wchar_t* pszWide = (wchar_t*)&m_text[0];
-    const size_t nWide = m_text.size() / sizeof(wchar_t);
-    if (form.bBigEndian)
-        SwapByteOrder(pszWide, nWide);
-    std::string strUtf8 = NarrowFrom(pszWide, nWide, CP_UTF8);
-    m_text.swap(strUtf8);
 }
 
-void CXTPPropExchangeIniDocument::ParseText()
+template <class CharReader>
+void CXTPPropExchangeIniDocument::ParseText(const CharReader& chars)
 {
+    const char* pszText = m_text.data();
+    const char* pszEnd = pszText + m_text.size();
+    auto offset = [&](const char* psz) { return (UINT)(psz - pszText); };
     UINT nSection = 0;
-    const char* pszEnd = m_text.data() + m_text.size();
-    for (const char* pszLine = m_text.data();; pszLine++)
+    for (const char* p = pszText + m_nTextStart; p < pszEnd;)
     {
-        const char* pszLineEnd = pszLine;
-        while (pszLineEnd < pszEnd && !IsLineEnd(*pszLineEnd))
-            pszLineEnd++;
-        ParseLine(pszLine, pszLineEnd, nSection);
-        if (pszLineEnd == pszEnd)
-            break;
-        pszLine = pszLineEnd;
+        LineParts parts;
+        m_bEndsLine = false;
+        while (p < pszEnd)
+        {
+            const char* pszChar = p;
+            const unsigned ch = chars.Read(p, pszEnd);
+            if (IsLineEnd(ch))
+            {
+                p = PastLineEnd(chars, ch, p, pszEnd);
+                m_bEndsLine = true;
+                break;
+            }
+            parts.Take(ch, pszChar, p);
+        }
+        if (parts.pszFirst == NULL)
+            continue;
+        if (parts.IsHeader())
+        {
+            const char* pszName = parts.pszHeaderName;
+            const char* pszNameEnd = pszName == parts.pszClose ? pszName : parts.pszHeaderNameEnd;
+            AppendSection(Span{offset(pszName), offset(pszNameEnd) - offset(pszName)}, true, offset(p));
+            nSection = (UINT)m_sections.size() - 1;
+        }
+        else
+        {
+            Line line = {};
+            line.nName = offset(parts.pszFirst);
+            line.nNameLength = offset(parts.pszEquals ? parts.pszNameEnd : parts.pszLastEnd) - line.nName;
+            line.bHasValue = parts.pszEquals != NULL;
+            line.nValue = offset(parts.pszValue ? parts.pszValue : parts.pszLastEnd);
+            line.nValueLength = offset(parts.pszLastEnd) - line.nValue;
+            m_sections[nSection].lines.push_back(line);
+        }
+        m_sections[nSection].nEnd = offset(p);
+        m_sections[nSection].bEndsLine = m_bEndsLine;
     }
+    if (m_text.size() == m_nTextStart)
+        m_bEndsLine = true;
     // The lines were taken in by growing arrays: held, they take no more
     // than they need.
     for (Section& section : m_sections)
+    {
         section.lines.shrink_to_fit();
+        IndexLines(section);
+    }
 }
 
-void CXTPPropExchangeIniDocument::ParseLine(const char* pszStart, const char* pszEnd, UINT& nSection)
+UINT CXTPPropExchangeIniDocument::LineStart(const Line& line) const
 {
-    TrimProfileSpace(pszStart, pszEnd);
-    if (pszStart == pszEnd)
-        return;
-    if (*pszStart == '[')
-    {
-        const char* pszClose = pszEnd - 1;
-        while (pszClose > pszStart && *pszClose != ']')
-            pszClose--;
-        if (pszClose > pszStart)
+    // Back over the blanks before the name, up to the line end before them.
+    return VisitChars([&](const auto& chars) {
+        UINT nStart = line.nName;
+        for (; nStart >= m_nTextStart + chars.kUnit; nStart -= (UINT)chars.kUnit)
         {
-            const char* pszName = pszStart + 1;
-            TrimProfileSpace(pszName, pszClose);
-            AppendSection(SpanOf(pszName, pszClose), true);
-            nSection = (UINT)m_sections.size() - 1;
-            return;
+            const unsigned ch = chars.UnitAt(m_text.data() + nStart - chars.kUnit);
+            if (IsLineEnd(ch) || !IsBlank(ch))
+                break;
+        }
+        return nStart;
+    });
+}
+
+UINT CXTPPropExchangeIniDocument::LineEnd(const Line& line, UINT* pnContentEnd) const
+{
+    return VisitChars([&](const auto& chars) {
+        const char* pszText = m_text.data();
+        const char* pszEnd = pszText + m_text.size();
+        const char* pszContentEnd = pszText + line.nName;
+        for (const char* p = pszText + line.nName; p < pszEnd;)
+        {
+            const unsigned ch = chars.Read(p, pszEnd);
+            if (IsLineEnd(ch))
+            {
+                *pnContentEnd = (UINT)(pszContentEnd - pszText);
+                return (UINT)(PastLineEnd(chars, ch, p, pszEnd) - pszText);
+            }
+            if (!IsBlank(ch))
+                pszContentEnd = p;
+        }
+        *pnContentEnd = (UINT)(pszContentEnd - pszText);
+        return (UINT)m_text.size();
+    });
+}
+
+void CXTPPropExchangeIniDocument::WriteSection(TextWriter& writer, const Section& section, UINT& nCopied) const
+{
+    // Text of the file is copied up to each line a store changed or removed,
+    // and up to the end of the section's last line for the lines it added.
+    auto copyTo = [&](UINT nTo, bool bAtLineStart) {
+        writer.Copy(nCopied, nTo, bAtLineStart);
+        nCopied = std::max(nCopied, nTo);
+    };
+    for (const Line& line : section.lines)
+    {
+        UINT nContentEnd = 0;
+        if (line.nName & kAddedText)
+        {
+            if (line.bRemoved)
+                continue;
+            if (!(section.name.nStart & kAddedText))
+                copyTo(section.nEnd, section.bEndsLine);
+            writer.StartLine();
+            writer.Piece(m_pieces[line.nName & ~kAddedText]);
+            writer.Syntax("=");
+            writer.Piece(m_pieces[line.nValue & ~kAddedText]);
+            writer.Syntax(kLineEnd);
+        }
+        else if (line.bRemoved)
+        {
+            copyTo(LineStart(line), true);
+            nCopied = LineEnd(line, &nContentEnd);
+        }
+        else if (line.nValue & kAddedText)
+        {
+            copyTo(line.nName + line.nNameLength, false);
+            writer.Syntax("=");
+            writer.Piece(m_pieces[line.nValue & ~kAddedText]);
+            LineEnd(line, &nContentEnd);
+            nCopied = nContentEnd;
         }
     }
-    Section& section = m_sections[nSection];
-    const char* pszEquals = (const char*)memchr(pszStart, '=', pszEnd - pszStart);
-    if (pszEquals == NULL)
-    {
-        AddLine(section, SpanOf(pszStart, pszEnd), Span{0, 0}, false);
-        return;
-    }
-    const char* pszNameEnd = pszEquals;
-    const char* pszValue = pszEquals + 1;
-    TrimProfileSpace(pszStart, pszNameEnd);
-    TrimProfileSpace(pszValue, pszEnd);
-    AddLine(section, SpanOf(pszStart, pszNameEnd), SpanOf(pszValue, pszEnd), true);
 }
 
 void CXTPPropExchangeIniDocument::WriteText(const std::function<void(const char*, size_t)>& write) const
 {
-    bool bWritten = false;
+    std::string strTailAsRead;
+    const size_t nTail = CutShortTail(strTailAsRead);
+    TextWriter writer(write, m_encoding, m_text, nTail, strTailAsRead);
+    UINT nCopied = 0;
+    auto copyRest = [&]() {
+        writer.Copy(nCopied, m_text.size(), m_bEndsLine);
+        nCopied = (UINT)m_text.size();
+    };
     for (const Section& section : m_sections)
     {
-        if (section.bHasHeader)
+        if (section.name.nStart & kAddedText)
         {
-            if (bWritten)
-                write(kNewLine, 2);
-            write("[", 1);
-            write(Chars(section.name), section.name.nLength);
-            write("]\r\n", 3);
-            bWritten = true;
+            // Sections a store added follow the text, a blank line before each.
+            copyRest();
+            writer.StartLine();
+            if (writer.HasText())
+                writer.Syntax(kLineEnd);
+            writer.Syntax("[");
+            writer.Piece(m_pieces[section.name.nStart & ~kAddedText]);
+            writer.Syntax("]\r\n");
         }
-        for (const Line& line : section.lines)
+        WriteSection(writer, section, nCopied);
+    }
+    copyRest();
+    writer.Finish();
+}
+
+size_t CXTPPropExchangeIniDocument::CutShortTail(std::string& strAsRead) const
+{
+    const size_t nLength = m_text.size();
+    if ((m_encoding == encodingUtf16LE || m_encoding == encodingUtf16BE) && (nLength - m_nTextStart) % 2 != 0)
+    {
+        AppendUnit(strAsRead, (BYTE)m_text.back(), m_encoding == encodingUtf16BE);
+        return nLength - 1;
+    }
+    for (size_t i = std::max((size_t)m_nTextStart, nLength - std::min(nLength, (size_t)3));
+         m_encoding == encodingUtf8 && i < nLength; i++)
+    {
+        if (Utf8Length((BYTE)m_text[i]) > (ptrdiff_t)(nLength - i))
         {
-            if (line.bRemoved)
-                continue;
-            write(Chars(line.name), line.name.nLength);
-            if (line.bHasValue)
-            {
-                write("=", 1);
-                write(Chars(line.value), line.value.nLength);
-            }
-            write(kNewLine, 2);
-            bWritten = true;
+            strAsRead = "\xEF\xBF\xBD"; // the character for one that cannot be read
+            return i;
         }
     }
+    return nLength;
 }
 
 std::string CXTPPropExchangeIniDocument::GetText() const
@@ -504,27 +978,48 @@ std::string CXTPPropExchangeIniDocument::GetText() const
 
 BOOL CXTPPropExchangeIniDocument::SaveToFile(LPCTSTR lpszFileName) const
 {
-    HANDLE hFile = ::CreateFileA(lpszFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
+    // The new text goes into a file of its own beside the old one, which it
+    // replaces once written whole: a write that fails leaves the old file
+    // as it was. A read-only file is not replaced.
+    char szPath[MAX_PATH], szTemporary[MAX_PATH];
+    LPSTR pszName = NULL;
+    const DWORD nPath = ::GetFullPathNameA(lpszFileName, MAX_PATH, szPath, &pszName);
+    const DWORD nAttributes = ::GetFileAttributesA(lpszFileName);
+    if (nPath == 0 || nPath >= MAX_PATH || pszName == NULL
+        || (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_READONLY)))
         return FALSE;
-    BOOL bWritten = FALSE;
-    try
+    const std::string strFolder(szPath, pszName);
+    if (!::GetTempFileNameA(strFolder.c_str(), "ini", 0, szTemporary))
+        return FALSE;
+    HANDLE hFile =
+        ::CreateFileA(szTemporary, GENERIC_WRITE, 0, NULL, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    BOOL bWritten = hFile != INVALID_HANDLE_VALUE;
+    if (bWritten)
     {
-        EncodedFileWriter writer(hFile, kFileForms[m_encoding]);
-        WriteText([&](const char* pszPiece, size_t nLength) { writer.Write(pszPiece, nLength); });
-        bWritten = writer.Finish();
+        try
+        {
+            FileSink sink(hFile);
+            WriteText([&](const char* pszPiece, size_t nLength) { sink.Write(pszPiece, nLength); });
+            bWritten = sink.Finish();
+        }
+        catch (const std::bad_alloc&)
+        {
+            bWritten = FALSE;
+        }
+        bWritten = ::CloseHandle(hFile) && bWritten;
     }
-    catch (const std::bad_alloc&)
-    {
-        bWritten = FALSE;
-    }
-    ::CloseHandle(hFile);
-    return bWritten;
+    // The file keeps its attributes (hidden, for one) in the new text.
+    if (bWritten && nAttributes != INVALID_FILE_ATTRIBUTES)
+        ::SetFileAttributesA(szTemporary, nAttributes);
+    if (bWritten && ::MoveFileExA(szTemporary, szPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return TRUE;
+    ::DeleteFileA(szTemporary);
+    return FALSE;
 }
 
 BOOL CXTPPropExchangeIniDocument::HasSection(LPCTSTR lpszSection) const
 {
-    return FindSection(lpszSection) != NULL;
+    return FindSection(KeyOfGiven(lpszSection)) != CXTPPropExchangeIniIndex::kNone;
 }
 
 void CXTPPropExchangeIniDocument::AddSection(LPCTSTR lpszSection)
@@ -534,17 +1029,17 @@ void CXTPPropExchangeIniDocument::AddSection(LPCTSTR lpszSection)
 
 BOOL CXTPPropExchangeIniDocument::Lookup(LPCTSTR lpszSection, LPCTSTR lpszName, CString& strValue) const
 {
-    const Section* pSection = FindSection(lpszSection);
-    const Line* pLine = pSection != NULL ? FindLine(*pSection, lpszName) : NULL;
-    if (pLine == NULL || !pLine->bHasValue)
+    const UINT nSection = FindSection(KeyOfGiven(lpszSection));
+    if (nSection == CXTPPropExchangeIniIndex::kNone)
         return FALSE;
-    const char* pszValue = Chars(pLine->value);
-    size_t nLength = pLine->value.nLength;
-    Unquote(pszValue, nLength);
-    if (m_encoding == encodingAnsi)
-        strValue = CString(pszValue, (int)nLength);
-    else
-        strValue = CString(WideFrom(pszValue, nLength, CP_UTF8).c_str());
+    const Section& section = m_sections[nSection];
+    const UINT nLine = FindLine(section, KeyOfGiven(lpszName));
+    if (nLine == CXTPPropExchangeIniIndex::kNone || !section.lines[nLine].bHasValue)
+        return FALSE;
+    std::wstring strWide = Wide(ValueOf(section.lines[nLine]));
+    CutAtZero(strWide);
+    Unquote(strWide);
+    strValue = AnsiFromWide(strWide);
     return TRUE;
 }
 
@@ -552,23 +1047,54 @@ void CXTPPropExchangeIniDocument::SetValue(LPCTSTR lpszSection, LPCTSTR lpszName
 {
     ASSERT(strchr(strValue, '\n') == NULL && strchr(strValue, '\r') == NULL);
     Section& section = ObtainSection(lpszSection);
-    const Span value = AddText(Quoted(std::string(strValue, strValue.GetLength())));
-    Line* pLine = const_cast<Line*>(FindLine(section, lpszName));
-    if (pLine == NULL)
+    std::string strWritten = Encoded(Quoted(WideFromAnsi(strValue, strValue.GetLength())));
+    const std::wstring strKey = KeyOfGiven(lpszName);
+    const UINT nLine = FindLine(section, strKey);
+    if (nLine != CXTPPropExchangeIniIndex::kNone)
     {
-        AddLine(section, AddText(TrimmedName(lpszName)), value, true);
+        // A value a store wrote before is written over in its own piece.
+        Line& line = section.lines[nLine];
+        if (line.nValue & kAddedText)
+            m_pieces[line.nValue & ~kAddedText] = std::move(strWritten);
+        else
+            line.nValue = AddPiece(std::move(strWritten)).nStart;
+        line.nValueLength = (UINT)m_pieces[line.nValue & ~kAddedText].size();
+        line.bHasValue = true;
         return;
     }
-    pLine->value = value;
-    pLine->bHasValue = true;
+    std::wstring strName = WideFromAnsi(lpszName, strlen(lpszName));
+    TrimBlanks(strName);
+    Line line = {};
+    const Span name = AddPiece(Encoded(strName));
+    const Span value = AddPiece(std::move(strWritten));
+    line.nName = name.nStart;
+    line.nNameLength = name.nLength;
+    line.nValue = value.nStart;
+    line.nValueLength = value.nLength;
+    line.bHasValue = true;
+    line.nNextSameName = CXTPPropExchangeIniIndex::kNone;
+    section.lines.push_back(line);
+    section.lineIndex.Add(HashOf(strKey), (UINT)section.lines.size() - 1);
 }
 
 void CXTPPropExchangeIniDocument::RemoveValue(LPCTSTR lpszSection, LPCTSTR lpszName)
 {
-    // The line is left out of the text; a later line of the name, if any,
-    // is found in its place, as the profile functions would.
-    Section* pSection = FindSection(lpszSection);
-    Line* pLine = pSection != NULL ? const_cast<Line*>(FindLine(*pSection, lpszName)) : NULL;
-    if (pLine != NULL)
-        pLine->bRemoved = true;
+    const std::wstring strSectionKey = KeyOfGiven(lpszSection);
+    const UINT nSection = FindSection(strSectionKey);
+    if (nSection == CXTPPropExchangeIniIndex::kNone)
+        return;
+    Section& section = m_sections[nSection];
+    const std::wstring strKey = KeyOfGiven(lpszName);
+    const UINT nLine = FindLine(section, strKey);
+    if (nLine == CXTPPropExchangeIniIndex::kNone)
+        return;
+    Line& line = section.lines[nLine];
+    section.lineIndex.Replace(HashOf(strKey), nLine, line.nNextSameName);
+    line.bRemoved = true;
+    FreePiece(ValueOf(line));
+    if (!(line.nName & kAddedText))
+        return;
+    FreePiece(NameOf(line));
+    if (++section.nRemovedAdded > kFewRemovedLines && section.nRemovedAdded * 2 > section.lines.size())
+        DropRemovedAddedLines(section);
 }

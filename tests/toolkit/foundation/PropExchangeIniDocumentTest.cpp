@@ -3,6 +3,7 @@
 // line ends, byte-order marks and odd section headers included, writes
 // values so that those functions read them back as given, and a store over a
 // loaded file changes only what it stores.
+#include "IniProfileCompare.h"
 #include "tests/support/CallCounter.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPPropExchangeIniDocument.h"
@@ -10,31 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <map>
 #include <vector>
 
 namespace {
-
-void WriteFile(const std::string& strPath, const std::string& strText)
-{
-    std::ofstream(strPath, std::ios::binary) << strText;
-}
-
-// The value as the profile functions read it, or "<missing>".
-std::string ProfileRead(const std::string& strPath, const char* pszSection, const char* pszName)
-{
-    char szValue[256] = "";
-    ::GetPrivateProfileStringA(pszSection, pszName, "<missing>", szValue, sizeof(szValue), strPath.c_str());
-    return szValue;
-}
-
-// The value as the document reads it, or "<missing>".
-std::string DocumentRead(const CXTPPropExchangeIniDocument& doc, const char* pszSection, const char* pszName)
-{
-    CString strValue;
-    return doc.Lookup(pszSection, pszName, strValue) ? std::string(strValue) : "<missing>";
-}
 
 // A file holding what the profile functions make of spaces, quotes, case,
 // repeated names, lines without "=" and lines before the first section.
@@ -63,7 +42,7 @@ TEST(PropExchangeIniDocument, ReadsAFileAsTheProfileFunctionsDo)
 {
     TempFolder folder;
     const std::string strPath = folder.File("read.ini");
-    WriteFile(strPath, kFile);
+    WriteBytes(strPath, kFile);
     CXTPPropExchangeIniDocument doc;
     ASSERT_TRUE(doc.LoadFromFile(strPath.c_str()));
     const char* kLookups[][2] = {
@@ -122,64 +101,6 @@ TEST(PropExchangeIniDocument, ChangesKeepTheRestOfTheFile)
     EXPECT_EQ("<missing>", DocumentRead(doc, "A", "x"));
 }
 
-// The strings of a list the profile functions give: each ended by a zero.
-std::vector<std::string> ZeroEndedList(const char* pszList, DWORD nLength)
-{
-    std::vector<std::string> items;
-    for (const char* psz = pszList; psz < pszList + nLength && *psz != 0; psz += strlen(psz) + 1)
-        items.push_back(psz);
-    return items;
-}
-
-// Everything the profile functions read in a file: each value of each
-// section they name and of the section without a name, by section and name.
-typedef std::map<std::pair<std::string, std::string>, std::string> ProfileValues;
-
-ProfileValues ReadAllAsProfile(const std::string& strPath)
-{
-    std::vector<char> buffer(1 << 16);
-    std::vector<std::string> sections = ZeroEndedList(
-        buffer.data(), ::GetPrivateProfileSectionNamesA(buffer.data(), (DWORD)buffer.size(), strPath.c_str()));
-    sections.push_back("");
-    ProfileValues values;
-    for (const std::string& strSection : sections)
-    {
-        const DWORD nLength = ::GetPrivateProfileStringA(strSection.c_str(), NULL, "", buffer.data(),
-                                                         (DWORD)buffer.size(), strPath.c_str());
-        for (const std::string& strName : ZeroEndedList(buffer.data(), nLength))
-            values[{strSection, strName}] = ProfileRead(strPath, strSection.c_str(), strName.c_str());
-    }
-    return values;
-}
-
-// The text with its ASCII letters in upper case (wine's profile functions
-// match the case of ASCII letters only).
-std::string AsciiUpper(std::string strText)
-{
-    for (char& ch : strText)
-    {
-        if (ch >= 'a' && ch <= 'z')
-            ch = (char)(ch - 'a' + 'A');
-    }
-    return strText;
-}
-
-// UTF-8 text as the bytes of UTF-16 of either order.
-std::string Utf16Bytes(const std::string& strUtf8, bool bBigEndian)
-{
-    std::wstring strWide(strUtf8.size(), L'\0');
-    strWide.resize(::MultiByteToWideChar(CP_UTF8, 0, strUtf8.data(), (int)strUtf8.size(), &strWide[0],
-                                         (int)strWide.size()));
-    std::string strBytes;
-    for (wchar_t ch : strWide)
-    {
-        const char low = (char)(ch & 0xFF), high = (char)(ch >> 8);
-        strBytes += bBigEndian ? high : low;
-        strBytes += bBigEndian ? low : high;
-    }
-    return strBytes;
-}
-
 // A file with names and values outside ASCII, held in UTF-8 (with a euro
 // sign, which the ANSI code page has, and a Chinese character, which it
 // has not): "Größe" and "Höhe".
@@ -209,6 +130,8 @@ const FileKind kFileKinds[] = {
     {"UTF-8 with its mark", "\xEF\xBB\xBF" + kUnicodeText, "\xEF\xBB\xBF"},
     {"UTF-16LE with its mark", "\xFF\xFE" + Utf16Bytes(kUnicodeText, false), "\xFF\xFE"},
     {"UTF-16BE with its mark", "\xFE\xFF" + Utf16Bytes(kUnicodeText, true), "\xFE\xFF"},
+    {"UTF-8 characters cut short, in lines and at the file's end",
+     "\xEF\xBB\xBF[Settings]\r\nWidth=10\r\nk=a\xE9[\r\nj=\xF0[\r\nx=1\r\nz=2\xF0[\r", "\xEF\xBB\xBF"},
     {"blanks inside a section's brackets", "[ Settings ]\r\nWidth=10\r\n[\tOther\v]\r\nx=1\r\n", ""},
     {"a header without a name after a section", "[Settings]\r\nWidth=10\r\n[]\r\nk=2\r\n[ ]\r\nk2=3\r\n", ""},
     {"lines before the first header", "loose=1\r\n; note\r\n[Settings]\r\nWidth=10\r\n", ""},
@@ -221,7 +144,7 @@ TEST(PropExchangeIniDocument, ReadsEveryKindOfFileAsTheProfileFunctionsDo)
     {
         TempFolder folder;
         const std::string strPath = folder.File("kind.ini");
-        WriteFile(strPath, kind.bytes);
+        WriteBytes(strPath, kind.bytes);
         const ProfileValues profile = ReadAllAsProfile(strPath);
         EXPECT_EQ("10", profile.at({"Settings", "Width"})) << kind.name;
         CXTPPropExchangeIniDocument doc;
@@ -274,7 +197,7 @@ TEST(PropExchangeIniDocument, AStoreOverALoadedFileChangesOnlyWhatItStores)
     {
         TempFolder folder;
         const std::string strPath = folder.File("kind.ini");
-        WriteFile(strPath, kind.bytes);
+        WriteBytes(strPath, kind.bytes);
         ProfileValues expected = ReadAllAsProfile(strPath);
         for (const auto& store : kStores)
             expected[{store[0], store[1]}] = store[2];
@@ -308,7 +231,7 @@ TEST(PropExchangeIniDocument, StoringDefaultsOverALoadedFileFindsEachNameOnce)
         strText += name(i) + "=x\r\n";
     TempFolder folder;
     const std::string strPath = folder.File("items.ini");
-    WriteFile(strPath, strText);
+    WriteBytes(strPath, strText);
     CallCounter lowerAnsi("USER32.dll", "CharLowerBuffA");
     CallCounter lowerWide("USER32.dll", "CharLowerBuffW");
     ASSERT_TRUE(lowerAnsi.IsCounting() || lowerWide.IsCounting());
@@ -325,6 +248,185 @@ TEST(PropExchangeIniDocument, StoringDefaultsOverALoadedFileFindsEachNameOnce)
     EXPECT_LE(lowerAnsi.Count() + lowerWide.Count(), 8 * kValues) << "a name is lowered a few times, not each line";
     EXPECT_GE(lowerAnsi.Count() + lowerWide.Count(), kValues) << "the counter sees the names lowered";
     EXPECT_EQ(ProfileValues(), ReadAllAsProfile(strPath)) << "every value equal to its default is gone";
+}
+
+// Bytes of text with zero bytes in it, from a literal.
+template <size_t N>
+std::string Bytes(const char (&text)[N])
+{
+    return std::string(text, N - 1);
+}
+
+// A store or a removal of one value.
+struct Change
+{
+    const char* section;
+    const char* name;
+    const char* value; // NULL: the value is removed
+};
+
+void Apply(CXTPPropExchangeIniDocument& doc, const Change& change)
+{
+    if (change.value != NULL)
+        doc.SetValue(change.section, change.name, change.value);
+    else
+        doc.RemoveValue(change.section, change.name);
+}
+
+struct ByteCase
+{
+    const char* name;
+    std::string before;
+    Change change;
+    std::string after;
+};
+
+// UTF-16LE text: "a", then an unpaired high surrogate, then "b".
+const std::string kLoneSurrogate = "a" + std::string("\0\0\xD8", 3) + "b" + '\0';
+
+TEST(PropExchangeIniDocument, LinesAStoreDoesNotTouchKeepTheirBytes)
+{
+    const ByteCase kCases[] = {
+        {"blank lines, blanks round lines and lone line ends", "\r\n  ; note\r\n\r\n[A]\r\n  x = 1 \r\n\r\n\ty=2\n[B]\rz=3",
+         {"B", "z", "4"}, "\r\n  ; note\r\n\r\n[A]\r\n  x = 1 \r\n\r\n\ty=2\n[B]\rz=4"},
+        {"a removed line takes its own line only", "[A]\r\n  x=1  \r\n\r\ny=2\r\n", {"A", "x", NULL},
+         "[A]\r\n\r\ny=2\r\n"},
+        {"a new line goes after the section's last line, before its blank lines", "[A]\nx=1\n\n[B]\ny=2",
+         {"a", "w", "5"}, "[A]\nx=1\nw=5\r\n\n[B]\ny=2"},
+        {"a new line after a last line without a line end", "[A]\r\nx=1", {"A", "w", "5"}, "[A]\r\nx=1\r\nw=5\r\n"},
+        {"the bytes of a mark after a blank line", "\r\n\xFF\xFEnote\r\n[A]\r\nx=1\r\n", {"A", "x", "2"},
+         "\r\n\xFF\xFEnote\r\n[A]\r\nx=2\r\n"},
+        {"UTF-8 that does not decode", "\xEF\xBB\xBF[A]\r\nz=a\xFF\xC3\r\nw=1\r\n", {"A", "w", "2"},
+         "\xEF\xBB\xBF[A]\r\nz=a\xFF\xC3\r\nw=2\r\n"},
+        {"UTF-16 with an unpaired surrogate",
+         "\xFF\xFE" + Utf16Bytes("[A]\r\nz=", false) + kLoneSurrogate + Utf16Bytes("\r\nw=1\r\n", false),
+         {"A", "w", "2"},
+         "\xFF\xFE" + Utf16Bytes("[A]\r\nz=", false) + kLoneSurrogate + Utf16Bytes("\r\nw=2\r\n", false)},
+    };
+    for (const ByteCase& test : kCases)
+    {
+        CXTPPropExchangeIniDocument doc;
+        ASSERT_TRUE(doc.Parse(test.before.data(), test.before.size())) << test.name;
+        EXPECT_EQ(test.before, doc.GetText()) << test.name << ": nothing stored";
+        Apply(doc, test.change);
+        EXPECT_EQ(test.after, doc.GetText()) << test.name;
+    }
+}
+
+struct EncodingCase
+{
+    const char* name;
+    std::string before;
+    Change change;
+};
+
+TEST(PropExchangeIniDocument, AFileKeepsTheEncodingItWasReadIn)
+{
+    // ANSI files whose first line the profile functions keep starts with
+    // the bytes of a byte-order mark, at the file's start once the blanks
+    // or the line before it are gone.
+    const EncodingCase kCases[] = {
+        {"UTF-16LE's mark after a blank line", "\r\n\xFF\xFEnote=1\r\n[A]\r\nx=1\r\n", {"A", "x", "2"}},
+        {"UTF-16LE's mark after blanks", "  \xFF\xFEnote=1\r\n[A]\r\nx=1\r\n", {"A", "x", "2"}},
+        {"UTF-8's mark after a removed line", "y=1\r\n\xEF\xBB\xBFnote=1\r\n[A]\r\nx=1\r\n", {"", "y", NULL}},
+        {"UTF-16BE's mark after a removed line", "y=1\r\n\xFE\xFFnote=1\r\n[A]\r\nx=1\r\n", {"", "y", NULL}},
+    };
+    for (const EncodingCase& test : kCases)
+    {
+        TempFolder folder;
+        const std::string strPath = folder.File("marks.ini");
+        WriteBytes(strPath, test.before);
+        ProfileValues expected = ReadAllAsProfile(strPath);
+        ASSERT_EQ("1", (expected[{"A", "x"}])) << test.name << ": the file is read in the ANSI code page";
+        if (test.change.value != NULL)
+            expected[{test.change.section, test.change.name}] = test.change.value;
+        else
+            expected.erase({test.change.section, test.change.name});
+        // Three starts, each storing over what the last saved.
+        for (int nStart = 0; nStart < 3; nStart++)
+        {
+            CXTPPropExchangeIniDocument doc;
+            ASSERT_TRUE(doc.LoadFromFile(strPath.c_str())) << test.name;
+            Apply(doc, test.change);
+            ASSERT_TRUE(doc.SaveToFile(strPath.c_str())) << test.name;
+            EXPECT_EQ(expected, ReadAllAsProfile(strPath)) << test.name << ", start " << nStart;
+        }
+    }
+}
+
+struct NulCase
+{
+    const char* name;
+    std::string bytes;
+    const char* section;
+    const char* key;
+    const char* value; // as the profile functions read it
+};
+
+TEST(PropExchangeIniDocument, ReadsZeroBytesAsTheProfileFunctionsDo)
+{
+    // A zero ends a name, a section's name and a value, and a value's quotes
+    // are those before it; a store to a name so read replaces its value.
+    const NulCase kCases[] = {
+        {"a name", Bytes("[S]\r\nk\0x=v\r\n"), "S", "k", "v"},
+        {"a section's name", Bytes("[S\0x]\r\nk=v\r\n"), "S", "k", "v"},
+        {"a value in quotes", Bytes("[S]\r\nk=\"a\"\0x\"\r\n"), "S", "k", "a"},
+        {"a value after blanks", Bytes("[S]\r\nk=a \0 b\r\n"), "S", "k", "a "},
+        {"a name in UTF-16", "\xFF\xFE" + Utf16Bytes("[S]\r\nk", false) + Bytes("\0\0") + Utf16Bytes("x=v\r\n", false),
+         "S", "k", "v"},
+    };
+    for (const NulCase& test : kCases)
+    {
+        TempFolder folder;
+        const std::string strPath = folder.File("zeros.ini");
+        WriteBytes(strPath, test.bytes);
+        ASSERT_EQ(test.value, ProfileRead(strPath, test.section, test.key)) << test.name;
+        CXTPPropExchangeIniDocument doc;
+        ASSERT_TRUE(doc.LoadFromFile(strPath.c_str())) << test.name;
+        EXPECT_EQ(test.value, DocumentRead(doc, test.section, test.key)) << test.name;
+
+        doc.SetValue(test.section, test.key, "stored");
+        ASSERT_TRUE(doc.SaveToFile(strPath.c_str())) << test.name;
+        EXPECT_EQ("stored", ProfileRead(strPath, test.section, test.key)) << test.name;
+        EXPECT_EQ("stored", DocumentRead(doc, test.section, test.key)) << test.name;
+    }
+}
+
+struct DoubleByteRead
+{
+    const char* name;
+    std::string bytes;
+    const char* key;
+    const char* value; // as the profile functions read it in code page 932
+};
+
+TEST(PropExchangeIniDocument, ReadsADoubleByteCodePageByItsCharacters)
+{
+    // A document reading by code page 932 (Shift-JIS) in this process of
+    // code page 1252; the values are those the profile functions read in a
+    // process of code page 932 (PropExchangeIniGenerated compares them
+    // there). The second byte of a character may be that of "]", and a lead
+    // byte takes the byte after it, whatever it is.
+    const DoubleByteRead kCases[] = {
+        {"\"]\" as the second byte of a character after the header", "[Settings] ;\x93\x5D\x91\x97\r\nk=v\r\n", "k",
+         "v"},
+        {"a lead byte taking a carriage return", "[Settings]\r\nk=v\r\nj=\x93\rx=1\r\n", "x", "<missing>"},
+        {"a lead byte taking \"=\"", "[Settings]\r\nk\x93=v\r\n", "k", "<missing>"},
+        {"a value of double-byte characters", "[Settings]\r\nk=\x93\x5D\x91\x97\r\n", "k", "\x93\x5D\x91\x97"},
+    };
+    for (const DoubleByteRead& test : kCases)
+    {
+        CXTPPropExchangeIniDocument doc(932);
+        ASSERT_TRUE(doc.Parse(test.bytes.data(), test.bytes.size())) << test.name;
+        EXPECT_EQ(test.value, DocumentRead(doc, "Settings", test.key)) << test.name;
+        EXPECT_EQ(test.bytes, doc.GetText()) << test.name << ": written back as read";
+    }
+    CXTPPropExchangeIniDocument doc(932);
+    const std::string strText = "[\x93\x5D]\r\nk=v\r\n";
+    ASSERT_TRUE(doc.Parse(strText.data(), strText.size()));
+    doc.SetValue("\x93\x5D", "\x83\x5C", "\x93\x5D\x91\x97");
+    EXPECT_EQ("[\x93\x5D]\r\nk=v\r\n\x83\x5C=\x93\x5D\x91\x97\r\n", doc.GetText());
+    EXPECT_EQ("\x93\x5D\x91\x97", DocumentRead(doc, "\x93\x5D", "\x83\x5C"));
 }
 
 } // namespace

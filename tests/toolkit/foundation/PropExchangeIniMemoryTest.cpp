@@ -83,6 +83,9 @@ struct BigFile
 TEST(PropExchangeIniMemory, AFileThatCannotBeHeldAnswersFailure)
 {
     const BigFile kFiles[] = {
+        {"one gibibyte: more than a string holds in this build", kGiB, kKept, 0},
+        {"one and a half gibibytes", 3 * kGiB / 2, kKept, 0},
+        {"two gibibytes less one byte: the largest size a 31-bit offset reaches", 2 * kGiB - 1, kKept, 0},
         {"three gibibytes: more than the address space", 3 * kGiB, kKept, 0},
         {"four gibibytes and a few bytes: the size does not fit 32 bits", 4 * kGiB + 16, kKept, 0},
         {"its bytes need more memory than is left", 32 * kMiB, kKept, 16 * kMiB},
