@@ -2,26 +2,35 @@
 # close_main_window.exe, with which scripts/run closes the program when it is
 # stopped: it closes the main window of the program it names on the desktop it
 # names, and nothing else. Wine's notepad on a virtual desktop of the shared X
-# display stands for the program, in the tests' wine prefix (scripts/test's
-# WINEPREFIX and DISPLAY).
+# display (scripts/test's DISPLAY) stands for the program, in a wine prefix of
+# the test's own: a virtual desktop made with "explorer /desktop" leaves its
+# size to the server's default desktop, which the other tests' windows would
+# then meet as their screen.
 #
-#     CloseMainWindowTest.sh CLOSE_MAIN_WINDOW_EXE REPORT
+#     CloseMainWindowTest.sh CLOSE_MAIN_WINDOW_EXE WORK_FOLDER REPORT
 set -u
 . "$(dirname "$0")/TestCases.sh"
 closer=$1
-report=$2
+work=$2
+report=$3
 
-TW_WINEPREFIX=${WINEPREFIX:-}
-if [ -z "$TW_WINEPREFIX" ] || [ -z "${DISPLAY:-}" ]; then
+if [ -z "${DISPLAY:-}" ]; then
   tw_case needs_the_test_environment
-  tw_expect "WINEPREFIX and DISPLAY as scripts/test sets them" false
+  tw_expect "DISPLAY as scripts/test sets it" false
   tw_case_done
   tw_write_report "$report" CloseMainWindow
 fi
-tw_wine_env
+TW_BUILD="$work"
+TW_WINEPREFIX="$work/closewindow-wineprefix"
 desktop=scripts-test
-# Whatever the test leaves running in the shared prefix it ends, and only that.
+# The test ends what it started in its prefix: the server too when it started it.
 trap tw_stop_wine EXIT
+tw_start_wine >/dev/null 2>&1 || {
+  tw_case prefix_ready
+  tw_expect "the test's wine prefix is ready" false
+  tw_case_done
+  tw_write_report "$report" CloseMainWindow
+}
 
 notepad_runs() { tw_prefix_programs own | grep -q ' notepad\.exe$'; }
 notepad_gone() { ! notepad_runs; }
