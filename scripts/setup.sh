@@ -258,15 +258,21 @@ tw_stop_wine() {
   return 0
 }
 
-# When the process started (clock ticks since boot, field 22 of its stat
-# line); nothing when it is gone. A process id and its start name one process
-# for good: ids are reused, the pair is not.
-tw_process_start() {
+# Field N (3 or later) of a process's stat line; nothing when it is gone.
+tw_process_stat_field() {
   local stat
   read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
   stat=${stat##*) } # past the command name, which may hold blanks
-  set -- $stat      # $1 is field 3
-  echo "${20}"
+  set -- $2 $stat   # then field 3 is $2
+  shift "$(($1 - 2))"
+  echo "$1"
+}
+
+# When the process started (clock ticks since boot); nothing when it is gone.
+# A process id and its start name one process for good: ids are reused, the
+# pair is not.
+tw_process_start() {
+  tw_process_stat_field "$1" 22
 }
 
 # One scripts/run at a time per build folder: two programs over one

@@ -517,12 +517,10 @@ std::wstring CXTPPropExchangeIniDocument::Wide(const Span& span) const
     if (m_encoding == encodingUtf16LE || m_encoding == encodingUtf16BE)
     {
         const char* pEnd = pszText + span.nLength;
-        if (m_encoding == encodingUtf16LE)
-            for (Utf16Chars<false> chars; pszText < pEnd;)
+        VisitChars([&](const auto& chars) {
+            while (pszText < pEnd)
                 strWide += (wchar_t)chars.Read(pszText, pEnd);
-        else
-            for (Utf16Chars<true> chars; pszText < pEnd;)
-                strWide += (wchar_t)chars.Read(pszText, pEnd);
+        });
         return strWide;
     }
     // What follows a piece of UTF-8 text in the file is ASCII, which the
@@ -625,10 +623,16 @@ std::wstring CXTPPropExchangeIniDocument::KeyOf(const Span& name) const
     return strKey;
 }
 
+std::wstring CXTPPropExchangeIniDocument::GivenName(LPCTSTR lpszName) const
+{
+    std::wstring strName = WideFromAnsi(lpszName, strlen(lpszName));
+    TrimBlanks(strName);
+    return strName;
+}
+
 std::wstring CXTPPropExchangeIniDocument::KeyOfGiven(LPCTSTR lpszName) const
 {
-    std::wstring strKey = WideFromAnsi(lpszName, strlen(lpszName));
-    TrimBlanks(strKey);
+    std::wstring strKey = GivenName(lpszName);
     if (!strKey.empty())
         ::CharLowerBuffW(&strKey[0], (DWORD)strKey.size());
     return strKey;
@@ -700,9 +704,7 @@ CXTPPropExchangeIniDocument::Section& CXTPPropExchangeIniDocument::ObtainSection
     const UINT nSection = FindSection(strKey);
     if (nSection != CXTPPropExchangeIniIndex::kNone)
         return m_sections[nSection];
-    std::wstring strName = WideFromAnsi(lpszSection, strlen(lpszSection));
-    TrimBlanks(strName);
-    AppendSection(AddPiece(Encoded(strName)), true, 0);
+    AppendSection(AddPiece(Encoded(GivenName(lpszSection))), true, 0);
     return m_sections.back();
 }
 
@@ -1062,10 +1064,8 @@ void CXTPPropExchangeIniDocument::SetValue(LPCTSTR lpszSection, LPCTSTR lpszName
         line.bHasValue = true;
         return;
     }
-    std::wstring strName = WideFromAnsi(lpszName, strlen(lpszName));
-    TrimBlanks(strName);
     Line line = {};
-    const Span name = AddPiece(Encoded(strName));
+    const Span name = AddPiece(Encoded(GivenName(lpszName)));
     const Span value = AddPiece(std::move(strWritten));
     line.nName = name.nStart;
     line.nNameLength = name.nLength;

@@ -166,6 +166,8 @@ private:
     // A new piece of text in the file's form, and one given back.
     Span AddPiece(std::string&& strBytes);
     void FreePiece(const Span& span);
+    // A name given, in UTF-16 without the blanks round it: as it is written.
+    std::wstring GivenName(LPCTSTR lpszName) const;
     // The form under which names are found: up to a zero, lower case, in
     // UTF-16; for a name given, without the blanks round it.
     std::wstring KeyOf(const Span& name) const;
