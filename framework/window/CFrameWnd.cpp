@@ -242,7 +242,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
     CView* pView = GetActiveView();
     if (pView == NULL)
     {
-        pView = DYNAMIC_DOWNCAST(CView, GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
+        pView = FirstPaneView();
         if (pView != NULL)
             SetActiveView(pView, FALSE);
     }
@@ -256,6 +256,21 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
     if (pDoc != NULL)
         pDoc->UpdateFrameCounts();
     OnUpdateFrameTitle(TRUE);
+}
+
+CView* CFrameWnd::FirstPaneView() const
+{
+    // A splitter in the first pane carries the pane's id, and so does its
+    // own first pane: the view lies at the end of that chain. Without it the
+    // frame would start with no active view, its commands and the focus
+    // going to no view until the user clicked one.
+    CWnd* pPane = GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE);
+    while (pPane != NULL && !pPane->IsKindOf(RUNTIME_CLASS(CView)))
+    {
+        const HWND hInner = ::GetDlgItem(pPane->m_hWnd, AFX_IDW_PANE_FIRST);
+        pPane = hInner != NULL ? CWnd::FromHandlePermanent(hInner) : NULL;
+    }
+    return (CView*)pPane;
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)

@@ -94,6 +94,10 @@ public:
     // Asks for RecalcLayout at the next idle time.
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    // Sends WM_INITIALUPDATE to the frame's windows and, when bMakeVisible,
+    // shows the frame. Without an active view, the view of the first pane
+    // becomes it and gets the focus: the view with the first pane's id, also
+    // inside a splitter there (which takes that id itself).
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
     void SetMessageText(LPCTSTR lpszText);
@@ -139,6 +143,10 @@ protected:
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
 
     CView* m_pViewActive;
+
+private:
+    // The view of the first pane (see InitialUpdateFrame), or NULL.
+    CView* FirstPaneView() const;
 
     DECLARE_MESSAGE_MAP()
 };

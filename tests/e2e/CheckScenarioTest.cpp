@@ -151,6 +151,32 @@ TEST_F(CheckScenario, KeywordAddedThroughItsDialogIsCheckedAtOnceAndStored)
     EXPECT_TRUE(StoreAfterClose() == expected);
 }
 
+// Right after the start, before any click into the window, the keyword tree
+// is where the keyword commands go: a keyword added by its shortcut is the
+// tree's selection, shown with the focus in the tree, and the shortcut of
+// Remove takes it.
+TEST_F(CheckScenario, AKeywordAddedByItsShortcutAtTheStartIsTheOneItsRemoveShortcutTakes)
+{
+    m_server.SetPage("sea+level", ResultPageHtml({NumberedRecord(3)}));
+    ASSERT_TRUE(StartWith({{"harbour", {}}}));
+    HWND main = m_program.MainWindow();
+    ::SetForegroundWindow(main);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }));
+    PressShortcut(VK_CONTROL, 'A');
+    ShownDialog dialog;
+    ASSERT_TRUE(m_program.WaitForDialog(dialog));
+    EXPECT_EQ("Add Keyword", dialog.caption);
+    TidewatchProcess::SetFieldText(dialog, IDC_ADD_KEYWORD, "sea level");
+    TidewatchProcess::Press(dialog, IDOK);
+    WaitForTree("*Zivoror Udove | harbour | *sea level");
+    ASSERT_TRUE(m_program.WaitUntilChecksEnd());
+    EXPECT_TRUE(WaitUntil([&] { return m_program.TreeHasFocus(); }));
+
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }));
+    PressShortcut(VK_CONTROL, 'R');
+    WaitForTree("Zivoror Udove | harbour");
+}
+
 // The status text cycles through the pass's texts at its timer's ticks, every
 // half second, until the pass ends.
 TEST_F(CheckScenario, EditingCommandsRefuseWhileASlowServerKeepsThePassAndItsAnimationRunning)

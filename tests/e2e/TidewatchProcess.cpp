@@ -332,12 +332,7 @@ bool TidewatchProcess::ClickTreeRow(const std::string& text)
     // the wait is the suite's usual one. Only a click that was lost, not one
     // that is late, is given again: a second click on the selected row does
     // no harm, and the scenarios test what the click does, not the input.
-    auto handled = [&] {
-        GUITHREADINFO thread = {};
-        thread.cbSize = sizeof thread;
-        return ::GetGUIThreadInfo(m_process.dwThreadId, &thread) && thread.hwndFocus == m_tree
-               && TreeView_GetSelection(m_tree) == item;
-    };
+    auto handled = [&] { return TreeHasFocus() && TreeView_GetSelection(m_tree) == item; };
     for (int attempt = 0; attempt < 2; ++attempt)
     {
         ClickAt(center);
@@ -345,6 +340,13 @@ bool TidewatchProcess::ClickTreeRow(const std::string& text)
             return true;
     }
     return false;
+}
+
+bool TidewatchProcess::TreeHasFocus() const
+{
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    return ::GetGUIThreadInfo(m_process.dwThreadId, &thread) && thread.hwndFocus == m_tree;
 }
 
 std::string TidewatchProcess::StatusText() const

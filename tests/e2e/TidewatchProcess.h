@@ -103,6 +103,8 @@ public:
     // Clicks the row's text with the mouse, as a user does: the row is
     // selected and the keyword view becomes the view the commands go to.
     bool ClickTreeRow(const std::string& text);
+    // The keyword tree has the keyboard focus (and so shows its selection).
+    bool TreeHasFocus() const;
     // The status text without the blanks that pad it.
     std::string StatusText() const;
     int ProgressPosition() const;

@@ -3,7 +3,9 @@
 // bottom bar and the view, the delayed layout at idle and the status text.
 #include "TestWindows.h"
 #include "TestIds.h"
+#include "tests/support/RealInput.h"
 #include "tests/support/TempFolder.h"
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -352,6 +354,55 @@ TEST_F(FrameTest, FileThatCannotBeReadLeavesTheDocumentAndSaysWhy)
     ASSERT_EQ(theApp.m_messageBoxes.GetSize(), 2);
     EXPECT_EQ(theApp.m_messageBoxes[0].Find("Cannot open"), 0);
     EXPECT_TRUE(m_pFrame->IsWindow());
+}
+
+// A frame whose first pane is a view, or a splitter (one or two deep) that
+// takes the first pane's id itself and holds the view as its own first pane,
+// with a second view beside it. The view at the end of that chain becomes
+// the active view, and the focus the frame gets goes to it.
+TEST(FrameFirstPane, TheViewOfTheFirstPaneBecomesActiveAndGetsTheFocus)
+{
+    const struct
+    {
+        const char* name;
+        int nSplitters;
+    } rows[] = {
+        {"a view", 0},
+        {"a view in a splitter", 1},
+        {"a view in a splitter in a splitter", 2},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CFrameWnd* pFrame = new CFrameWnd;
+        ASSERT_TRUE(pFrame->Create(NULL, "first pane", WS_OVERLAPPEDWINDOW, CRect(40, 40, 440, 340)));
+        std::vector<std::unique_ptr<CWnd>> splitters;
+        CWnd* pParent = pFrame;
+        for (int i = 0; i < row.nSplitters; ++i)
+        {
+            splitters.push_back(std::make_unique<CWnd>());
+            ASSERT_TRUE(splitters.back()->CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, 0, 0, 380, 280,
+                                                   pParent->m_hWnd, (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST));
+            pParent = splitters.back().get();
+        }
+        // Views delete themselves with their windows.
+        CTestView* pBeside = new CTestView;
+        ASSERT_TRUE(pBeside->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(200, 0, 300, 100), pParent,
+                                    AFX_IDW_PANE_FIRST + 1));
+        CTestView* pFirst = new CTestView;
+        ASSERT_TRUE(
+            pFirst->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 100, 100), pParent, AFX_IDW_PANE_FIRST));
+
+        pFrame->InitialUpdateFrame(NULL, TRUE);
+        EXPECT_EQ(pFirst, pFrame->GetActiveView());
+        pFrame->SetForegroundWindow();
+        pFrame->SetFocus();
+        EXPECT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == pFirst->m_hWnd; }))
+            << "the focus is on window id " << ::GetDlgCtrlID(::GetFocus());
+        EXPECT_EQ(1, pFirst->m_nInitialUpdates);
+        pFrame->DestroyWindow();
+        PumpPending();
+    }
 }
 
 // The entries of a recent file list, each followed by ';'.
