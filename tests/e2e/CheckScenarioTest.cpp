@@ -71,6 +71,16 @@ protected:
         });
     }
 
+    // Waits for the Add Keyword dialog, types the keyword into it and presses OK.
+    void AnswerAddKeyword(const std::string& keyword)
+    {
+        ShownDialog dialog;
+        ASSERT_TRUE(m_program.WaitForDialog(dialog));
+        EXPECT_EQ("Add Keyword", dialog.caption);
+        TidewatchProcess::SetFieldText(dialog, IDC_ADD_KEYWORD, keyword);
+        TidewatchProcess::Press(dialog, IDOK);
+    }
+
     std::vector<StoredKeyword> StoreAfterClose()
     {
         std::vector<StoredKeyword> saved;
@@ -140,11 +150,7 @@ TEST_F(CheckScenario, KeywordAddedThroughItsDialogIsCheckedAtOnceAndStored)
     m_server.SetPage("sea+level", ResultPageHtml({NumberedRecord(3)}));
     ASSERT_TRUE(StartWith({{"harbour", {}}}));
     m_program.PostCommand(ID_ADD_KEYWORD);
-    ShownDialog dialog;
-    ASSERT_TRUE(m_program.WaitForDialog(dialog));
-    EXPECT_EQ("Add Keyword", dialog.caption);
-    TidewatchProcess::SetFieldText(dialog, IDC_ADD_KEYWORD, "sea level");
-    TidewatchProcess::Press(dialog, IDOK);
+    AnswerAddKeyword("sea level");
     WaitForTree("*Zivoror Udove | harbour | *sea level");
     EXPECT_EQ(std::vector<std::string>{"sea+level"}, m_server.SearchQueries());
     const std::vector<StoredKeyword> expected = {{"harbour", {}}, {"sea level", {Stored(3, true)}}};
@@ -163,11 +169,7 @@ TEST_F(CheckScenario, AKeywordAddedByItsShortcutAtTheStartIsTheOneItsRemoveShort
     ::SetForegroundWindow(main);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }));
     PressShortcut(VK_CONTROL, 'A');
-    ShownDialog dialog;
-    ASSERT_TRUE(m_program.WaitForDialog(dialog));
-    EXPECT_EQ("Add Keyword", dialog.caption);
-    TidewatchProcess::SetFieldText(dialog, IDC_ADD_KEYWORD, "sea level");
-    TidewatchProcess::Press(dialog, IDOK);
+    AnswerAddKeyword("sea level");
     WaitForTree("*Zivoror Udove | harbour | *sea level");
     ASSERT_TRUE(m_program.WaitUntilChecksEnd());
     EXPECT_TRUE(WaitUntil([&] { return m_program.TreeHasFocus(); }));
