@@ -208,8 +208,10 @@ public:
     // "<name>" whether the status bar is hidden, and "<name>-Controls" the
     // customised controls (when the frame handles the customize command): an
     // image of up to 16,000 bytes as a binary value, a larger one in the
-    // hidden file named by GetStateFileName. Loading treats all of it as
-    // input: a damaged state leaves the bars as they were made.
+    // hidden file named by GetStateFileName. A save that cannot write a bar
+    // or a control (no memory) writes nothing: the profile and the file keep
+    // the state of the last save. Loading treats all of it as input: a
+    // damaged state leaves the bars as they were made.
     void SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized = TRUE);
     void LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
     // The whole state through any exchange; pParam says which parts (NULL:
@@ -323,7 +325,11 @@ private:
     // The ids of dock bar d's rows as saved: each bar's id, 0 between two
     // rows; nothing for a dock bar without a bar.
     std::vector<UINT> GetDockRowIds(int nDock) const;
-    void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
+    // The controls part of the profile form: the image of the bars to save,
+    // FALSE when one of them cannot be written (caught here); then stored
+    // in the profile or, a large one, in the state file.
+    BOOL WriteControlsImage(CMemFile& image, BOOL bOnlyCustomized);
+    void StoreControlsImage(LPCTSTR lpszProfileName, CMemFile& image);
     void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
     // Gives each listed popup bar that has no id one of its own, counting
     // on from the highest id in the list (past UINT_MAX from the first popup

@@ -968,7 +968,26 @@ size_t CXTPPropExchangeIniDocument::CutShortTail(std::string& strAsRead) const
             return i;
         }
     }
+    if (m_encoding == encodingAnsi && EndsInLoneLeadByte())
+    {
+        // Read as the system's conversion reads a lead byte alone; written
+        // as it is before "=", the byte would take "=" for its second.
+        strAsRead = Encoded(Wide(Span{(UINT)nLength - 1, 1}));
+        return nLength - 1;
+    }
     return nLength;
+}
+
+bool CXTPPropExchangeIniDocument::EndsInLoneLeadByte() const
+{
+    // A byte that cannot lead ends a character, whether it is a character
+    // of its own or the second byte of one; the lead bytes after it pair up
+    // from there (a lead byte takes the byte after it, whatever it is). An
+    // odd run leaves the last without its second byte.
+    size_t nRun = 0;
+    for (size_t i = m_text.size(); i > m_nTextStart && m_leadBytes[(BYTE)m_text[i - 1]]; i--)
+        nRun++;
+    return nRun % 2 != 0;
 }
 
 std::string CXTPPropExchangeIniDocument::GetText() const

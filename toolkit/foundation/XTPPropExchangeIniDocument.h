@@ -147,10 +147,12 @@ private:
     void WriteText(const std::function<void(const char*, size_t)>& write) const;
     void WriteSection(TextWriter& writer, const Section& section, UINT& nCopied) const;
     // Where the text ends in a character cut short (half a character of
-    // UTF-16, a character of UTF-8 short of bytes), or its length; and the
+    // UTF-16, a character of UTF-8 short of bytes, a lead byte of a
+    // double-byte code page without its second), or its length; and the
     // bytes of the character it was read as, which it becomes when more
     // text follows it.
     size_t CutShortTail(std::string& strAsRead) const;
+    bool EndsInLoneLeadByte() const;
     // Where a line of the file starts (its blanks included) and where it
     // ends (after its line end), and the end of what it holds.
     UINT LineStart(const Line& line) const;

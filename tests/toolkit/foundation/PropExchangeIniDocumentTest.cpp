@@ -4,6 +4,7 @@
 // values so that those functions read them back as given, and a store over a
 // loaded file changes only what it stores.
 #include "IniProfileCompare.h"
+#include "ShellChild.h"
 #include "tests/support/CallCounter.h"
 #include "tests/support/TempFolder.h"
 #include "toolkit/foundation/XTPPropExchangeIniDocument.h"
@@ -427,6 +428,67 @@ TEST(PropExchangeIniDocument, ReadsADoubleByteCodePageByItsCharacters)
     doc.SetValue("\x93\x5D", "\x83\x5C", "\x93\x5D\x91\x97");
     EXPECT_EQ("[\x93\x5D]\r\nk=v\r\n\x83\x5C=\x93\x5D\x91\x97\r\n", doc.GetText());
     EXPECT_EQ("\x93\x5D\x91\x97", DocumentRead(doc, "\x93\x5D", "\x83\x5C"));
+}
+
+// A file whose end cuts a double-byte character short: its lead byte alone,
+// which the profile functions read as code page 932 converts it (the
+// character U+30FB, "\x81\x45"). A store to a name as read, or after it,
+// then a save and a load give the value stored, and every other value as
+// it was read.
+struct CutShortLeadByte
+{
+    const char* name;
+    std::string bytes;
+    const char* section; // as read
+    const char* key;
+};
+
+// Run in a child only: the process's ANSI code page is 932.
+TEST(PropExchangeIniDocument, DISABLED_LeadByteCutShortInCodePage932)
+{
+    ASSERT_EQ(932u, ::GetACP()) << "run by ALeadByteCutShortByTheFilesEndKeepsTheValuesInCodePage932";
+    const CutShortLeadByte kCases[] = {
+        {"a name without \"=\"", "[S]\r\nM\xEF", "S", "M\x81\x45"},
+        {"a name of the lead byte alone", "[S]\r\nk=1\r\n\xEF", "S", "\x81\x45"},
+        {"a name before the first header", "M\xFC", "", "M\x81\x45"},
+        {"a name after a double-byte character", "[S]\r\nM\x93\x5D\x81", "S", "M\x93\x5D\x81\x45"},
+        {"a name after lead bytes that pair up", "[S]\r\nM\x81\x81\x93", "S", "M\x81\x81\x81\x45"},
+        // A character whose second byte is a lead byte's is whole.
+        {"a name ending in a whole character", "[S]\r\nM\x81\x81", "S", "M\x81\x81"},
+        {"a value cut short, a name stored after it", "[S]\r\nM=v\xEF", "S", "N"},
+        {"a section's name cut short, the section stored", "[S\xEF", "S\x81\x45", "N"},
+    };
+    for (const CutShortLeadByte& test : kCases)
+    {
+        TempFolder folder;
+        const std::string strPath = folder.File("cp932.ini");
+        WriteBytes(strPath, test.bytes);
+        const ProfileValues read = ReadAllAsProfile(strPath);
+        CXTPPropExchangeIniDocument doc;
+        ASSERT_TRUE(doc.LoadFromFile(strPath.c_str())) << test.name;
+        doc.SetValue(test.section, test.key, "stored");
+        ASSERT_TRUE(doc.SaveToFile(strPath.c_str())) << test.name;
+
+        CXTPPropExchangeIniDocument loaded;
+        ASSERT_TRUE(loaded.LoadFromFile(strPath.c_str())) << test.name;
+        EXPECT_EQ("stored", ProfileRead(strPath, test.section, test.key)) << test.name;
+        EXPECT_EQ("stored", DocumentRead(loaded, test.section, test.key)) << test.name;
+        for (const auto& value : read)
+        {
+            const char* pszSection = value.first.first.c_str();
+            const char* pszName = value.first.second.c_str();
+            EXPECT_EQ(value.second, ProfileRead(strPath, pszSection, pszName)) << test.name << ": " << pszName;
+            EXPECT_EQ(value.second, DocumentRead(loaded, pszSection, pszName)) << test.name << ": " << pszName;
+        }
+    }
+}
+
+TEST(PropExchangeIniDocument, ALeadByteCutShortByTheFilesEndKeepsTheValuesInCodePage932)
+{
+    // Wine takes a process's ANSI code page from its locale.
+    const ShellChildRun run =
+        RunTestInShellChild("export LC_ALL=ja_JP.UTF-8;", "PropExchangeIniDocument.DISABLED_LeadByteCutShortInCodePage932");
+    EXPECT_TRUE(run.bPassed) << run.output;
 }
 
 } // namespace

@@ -85,6 +85,29 @@ CXTPControls* LoadedOriginalControls(CXTPToolBar* pLoaded, const CXTPControls* p
     return candidates[0] != NULL ? candidates[0] : candidates[1];
 }
 
+// Writes the bytes into a file beside the state file and moves it into the
+// state file's place once written whole, hidden; FALSE, the state file as it
+// was, when that fails.
+BOOL ReplaceStateFile(const CString& strFileName, const BYTE* pData, UINT nBytes)
+{
+    const CString strTemporary = strFileName + ".new";
+    ::SetFileAttributesA(strTemporary, FILE_ATTRIBUTE_NORMAL);
+    HANDLE hFile = ::CreateFileA(strTemporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    DWORD nWritten = 0;
+    BOOL bWritten = hFile != INVALID_HANDLE_VALUE && ::WriteFile(hFile, pData, nBytes, &nWritten, NULL)
+                    && nWritten == nBytes;
+    if (hFile != INVALID_HANDLE_VALUE)
+        bWritten = ::CloseHandle(hFile) && bWritten;
+    ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
+    if (bWritten && ::MoveFileExA(strTemporary, strFileName, MOVEFILE_REPLACE_EXISTING))
+    {
+        ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_HIDDEN);
+        return TRUE;
+    }
+    ::DeleteFileA(strTemporary);
+    return FALSE;
+}
+
 // A bar whose window has no size.
 BOOL IsWithoutSize(CXTPToolBar* pBar)
 {
@@ -100,6 +123,14 @@ BOOL IsWithoutSize(CXTPToolBar* pBar)
 // Both run from the frame's creation and its WM_CLOSE: nothing throws out.
 void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized)
 {
+    // The controls' image is made before anything is written: when a bar or
+    // a control cannot be written (no memory), the profile and the state
+    // file keep the whole state the last save stored. Its places and rows
+    // stay with it: new ones name the bars the user has now, which the old
+    // controls may lack.
+    CMemFile image;
+    if (m_bCustomizeAvail && !WriteControlsImage(image, bOnlyCustomized))
+        return;
     Guarded([&]() {
         CXTPDockState state;
         GetDockState(state);
@@ -107,7 +138,7 @@ void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
         SaveDockBarsState(lpszProfileName);
     });
     if (m_bCustomizeAvail)
-        SaveControls(lpszProfileName, bOnlyCustomized);
+        StoreControlsImage(lpszProfileName, image);
 }
 
 void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
@@ -135,13 +166,10 @@ void CXTPCommandBars::GetStateFileName(CString& strFileName, LPCTSTR lpszProfile
     strFileName.Format("%s-%s", szModule, lpszProfileName);
 }
 
-void CXTPCommandBars::SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized)
+BOOL CXTPCommandBars::WriteControlsImage(CMemFile& image, BOOL bOnlyCustomized)
 {
-    CWinApp* pApp = AfxGetApp();
-    CString strSection = Section("%s-Controls", lpszProfileName);
-    CMemFile file;
-    BOOL bWritten = Guarded([&]() {
-        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+    return Guarded([&]() {
+        CArchive ar(&image, CArchive::store, kArchiveBuffer);
         CXTPPropExchangeArchive px(ar);
         CXTPPropExchangeParam param;
         param.bSaveOnlyCustomized = bOnlyCustomized;
@@ -152,51 +180,30 @@ void CXTPCommandBars::SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
             AfxThrowArchiveException(CArchiveException::genericException);
         ar.Close();
     });
-    if (!bWritten)
-    {
-        pApp->WriteProfileString(strSection, NULL, NULL);
-        return;
-    }
+}
 
-    UINT nBytes = (UINT)file.GetLength();
-    BYTE* pData = file.Detach();
+void CXTPCommandBars::StoreControlsImage(LPCTSTR lpszProfileName, CMemFile& image)
+{
+    CWinApp* pApp = AfxGetApp();
+    const CString strSection = Section("%s-Controls", lpszProfileName);
+    const UINT nBytes = (UINT)image.GetLength();
+    BYTE* pData = image.Detach();
     CString strFileName;
     GetStateFileName(strFileName, lpszProfileName);
-    BOOL bInProfile = nBytes <= kMaxProfileImage;
-    if (!bInProfile)
+    // Both values are written over the last save's, never deleted first, so
+    // that a write that fails leaves nothing worse than before; the state
+    // file of an older, larger image goes only once the profile holds the
+    // new one. A file that cannot be written leaves the image to the profile.
+    if (nBytes > kMaxProfileImage && ReplaceStateFile(strFileName, pData, nBytes))
     {
-        // The new image goes into a file beside the old one and replaces it
-        // only once written whole; a file that cannot be written leaves the
-        // image to the profile.
-        CString strTemporary = strFileName + ".new";
-        ::SetFileAttributesA(strTemporary, FILE_ATTRIBUTE_NORMAL);
-        HANDLE hFile =
-            ::CreateFileA(strTemporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-        DWORD nWritten = 0;
-        BOOL bFileWritten = hFile != INVALID_HANDLE_VALUE
-                            && ::WriteFile(hFile, pData, nBytes, &nWritten, NULL) && nWritten == nBytes;
-        if (hFile != INVALID_HANDLE_VALUE)
-            bFileWritten = ::CloseHandle(hFile) && bFileWritten;
-        ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
-        if (bFileWritten && ::MoveFileExA(strTemporary, strFileName, MOVEFILE_REPLACE_EXISTING))
-        {
-            ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_HIDDEN);
-            pApp->WriteProfileInt(strSection, "LoadFromFile", 1);
-            pApp->WriteProfileString(strSection, "Controls", strFileName);
-        }
-        else
-        {
-            ::DeleteFileA(strTemporary);
-            bInProfile = TRUE;
-        }
+        pApp->WriteProfileString(strSection, "Controls", strFileName);
+        pApp->WriteProfileInt(strSection, "LoadFromFile", 1);
     }
-    if (bInProfile)
+    else if (pApp->WriteProfileBinary(strSection, "Controls", pData, nBytes)
+             && pApp->WriteProfileInt(strSection, "LoadFromFile", 0))
     {
         ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(strFileName);
-        pApp->WriteProfileString(strSection, NULL, NULL);
-        pApp->WriteProfileInt(strSection, "LoadFromFile", 0);
-        pApp->WriteProfileBinary(strSection, "Controls", pData, nBytes);
     }
     free(pData);
 }
