@@ -9,20 +9,13 @@
 //
 // The main frame wires it with SetTreeView and SetPreviewPane. Each row's
 // item data is its NewsItem; the keyword remembers the row clicked last.
+// Links open through OpenUrlInNewBrowser.
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTListView.h"
 
 class CItemTreeView;
 class CPreviewPane;
-
-// Opens the link in a new browser window. Only http and https links are
-// opened; anything else shows "Invalid Url" and opens nothing. FALSE when
-// nothing was opened.
-BOOL OpenUrlInNewBrowser(LPCTSTR lpszLink);
-// TRUE for a link that starts with "http://" or "https://" (any case) and
-// names a host.
-BOOL IsWebLink(LPCTSTR lpszLink);
 
 class CSkellrunView : public CXTFlatBorder<CXTListView>
 {

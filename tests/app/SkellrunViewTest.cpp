@@ -1,7 +1,11 @@
 // The news list: its columns, the rows of the shown keyword with unread rows
 // bold, a click that previews and marks read with the tree following, the
 // remembered row, header-click sorting with no shading of the sorted column,
-// and which links it opens.
+// and which links it opens, as the page meant them.
+// The server's Winsock declarations come before <windows.h>.
+#include "tests/support/NewsServer.h"
+#include "tests/support/ResultPageBuilder.h"
+
 #include "ViewsFixture.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/PixelCanvas.h"
@@ -13,6 +17,31 @@ const std::vector<StoredKeyword> kStore = {
     {"alpha", {"*charlie", "able", "*baker"}},
     {"beta", {"b1"}},
 };
+
+// The addresses handed to a browser, as "new window: <address>" or
+// "shell: <address>", in order.
+std::vector<std::string> g_opened;
+
+void RecordOpened(LPCSTR lpszAddress, BrowserWindow window)
+{
+    g_opened.push_back((window == NewBrowserWindow ? "new window: " : "shell: ") + std::string(lpszAddress));
+}
+
+// Records the opened addresses instead of opening them while it lives.
+class OpenedAddresses
+{
+public:
+    OpenedAddresses() : m_previous(SetWebAddressOpener(RecordOpened)) { g_opened.clear(); }
+    ~OpenedAddresses() { SetWebAddressOpener(m_previous); }
+
+    // The addresses opened since the last call.
+    std::vector<std::string> Take() { return std::move(g_opened); }
+
+private:
+    WebAddressOpener m_previous;
+};
+
+typedef std::vector<std::string> Opened;
 
 class NewsListTest : public ViewsTest
 {
@@ -44,6 +73,13 @@ public:
         nm.iItem = nRow;
         m_pFrame->SendMessage(WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
     }
+
+    Opened GotoUrl()
+    {
+        m_pList->SendMessage(WM_COMMAND, CSkellrunView::ID_GOTO_URL, 0);
+        return m_opened.Take();
+    }
+    OpenedAddresses m_opened;
 
     std::string Column(int nCol)
     {
@@ -183,6 +219,29 @@ TEST_F(NewsListTest, AHeaderClickLeavesTheEmptyAreaOfTheSortedColumnInTheListsBa
                                    ::GetSysColor(COLOR_WINDOW)));
 }
 
+// The page writes its links with character references; the store keeps them
+// so, and the browser gets the address the page means, whichever way the link
+// is opened.
+TEST_F(NewsListTest, ALinkIsOpenedWithItsCharacterReferencesDecodedAndStaysStoredAsWritten)
+{
+    const char* const kWritten = "http://news.example/find?a=1&amp;b=2&#38;c=&#x33;&amp;d=&lt;4&gt;&copy;";
+    const char* const kMeant = "new window: http://news.example/find?a=1&b=2&c=3&d=<4>&copy;";
+    NewsServer server;
+    server.SetPage("alpha", ResultPageHtml({{kWritten, "dawn", "1 hour ago", "dawn"}}));
+    m_pTree->SetSearchHost(server.HostText().c_str());
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+    ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "dawn");
+    EXPECT_STREQ(m_pList->ItemOfRow(0)->link, kWritten);
+
+    Notify(NM_DBLCLK, 0);
+    EXPECT_EQ(m_opened.Take(), Opened({kMeant})) << "double click";
+    Notify(NM_CLICK, 0);
+    EXPECT_EQ(GotoUrl(), Opened({kMeant})) << "Goto Url";
+    EXPECT_STREQ(m_pList->ItemOfRow(0)->link, kWritten);
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_URL), kWritten);
+}
+
 TEST(NewsLinks, OnlyWebLinksAreOpened)
 {
     for (const char* link : {"http://news.example/a", "HTTPS://news.example/"})
@@ -209,6 +268,39 @@ TEST_F(NewsListTest, GotoUrlOnALinkThatIsNoWebLinkSaysInvalidUrlAndOpensNothing)
     EXPECT_EQ(driver.seen[1].text, "Invalid Url");
     Notify(NM_DBLCLK, -1);
     EXPECT_EQ(driver.seen.size(), 2u);
+}
+
+// What is tested is the decoded link, the one a browser would be given.
+TEST_F(NewsListTest, ALinkThatIsAWebLinkOnlyOnceDecodedIsOpenedAndOneThatIsNoneIsNot)
+{
+    const struct
+    {
+        const char* name;
+        const char* link;
+        const char* opened; // null: "Invalid Url"
+    } cases[] = {
+        {"a scheme written with references", "&#104;ttp&#x3A;//news.example/a", "http://news.example/a"},
+        {"another scheme written with references", "file&#58;///c:/windows/notepad.exe", nullptr},
+        {"a host written as a reference to a slash", "http://&#47;etc", nullptr},
+    };
+    NewsItem* pItem = Group().GetFirst()->firstItem;
+    for (const auto& c : cases)
+    {
+        pItem->link = c.link;
+        CDialogDriver driver;
+        Notify(NM_DBLCLK, 0);
+        if (c.opened != nullptr)
+        {
+            EXPECT_EQ(m_opened.Take(), Opened({std::string("new window: ") + c.opened})) << c.name;
+            EXPECT_TRUE(driver.seen.empty()) << c.name;
+        }
+        else
+        {
+            EXPECT_TRUE(m_opened.Take().empty()) << c.name;
+            ASSERT_EQ(driver.seen.size(), 1u) << c.name;
+            EXPECT_EQ(driver.seen[0].text, "Invalid Url") << c.name;
+        }
+    }
 }
 
 } // namespace
