@@ -131,12 +131,19 @@ int CSkellrunView::HitTestCursor() const
     return (hit.flags & LVHT_ONITEM) != 0 ? nRow : -1;
 }
 
+int CSkellrunView::RowOfItem(const NewsItem* pItem) const
+{
+    if (pItem == NULL)
+        return -1;
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = (LPARAM)pItem;
+    return (int)::SendMessageA(m_hWnd, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)&find);
+}
+
 int CSkellrunView::RememberedRow() const
 {
-    if (m_pKeyword == NULL)
-        return -1;
-    const int nRow = m_pKeyword->lastClickedRow;
-    return ItemOfRow(nRow) != NULL ? nRow : -1;
+    return m_pKeyword != NULL ? RowOfItem(m_pKeyword->LastClickedItem()) : -1;
 }
 
 int CSkellrunView::ClickedRow()
@@ -149,7 +156,7 @@ int CSkellrunView::ClickedRow()
             return -1;
         GetListCtrl().SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
     }
-    m_pKeyword->lastClickedRow = nRow;
+    m_pKeyword->SetLastClickedItem(ItemOfRow(nRow));
     return nRow;
 }
 
