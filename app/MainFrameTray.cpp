@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AppMessages.h"
+#include "app/WebAddress.h"
 #include "resources/Resource.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 

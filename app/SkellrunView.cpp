@@ -3,85 +3,17 @@
 #include "app/AppMessages.h"
 #include "app/ItemTreeView.h"
 #include "app/PreviewPane.h"
+#include "app/WebAddress.h"
 #include "framework/window/StandardIds.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/controls/XTListSorter.h"
 
-#include <exdisp.h>
-
 namespace {
-
-// The browser object and its interface, named here because the import
-// libraries lack them.
-const CLSID kClsidInternetExplorer = {0x0002DF01, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-const IID kIidWebBrowser2 = {0xD30C1661, 0xCDAF, 0x11D0, {0x8A, 0x3E, 0x00, 0xC0, 0x4F, 0xC9, 0xE2, 0x6E}};
 
 const char* const kColumnNames[] = {"Time", "Title", "Url"};
 const int kColumnWidths[] = {110, 200, 200};
 
-BOOL HasPrefixNoCase(LPCTSTR lpszText, LPCTSTR lpszPrefix)
-{
-    const int nLength = lstrlenA(lpszPrefix);
-    return ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, lpszText, nLength, lpszPrefix, nLength)
-           == CSTR_EQUAL;
-}
-
-// Shows the link in a new window of the shell's web browser; FALSE when the
-// browser cannot be made.
-BOOL NavigateNewBrowser(LPCTSTR lpszLink)
-{
-    IWebBrowser2* pBrowser = NULL;
-    if (FAILED(
-            ::CoCreateInstance(kClsidInternetExplorer, NULL, CLSCTX_ALL, kIidWebBrowser2, (void**)&pBrowser)))
-        return FALSE;
-    pBrowser->put_StatusBar(VARIANT_TRUE);
-    pBrowser->put_ToolBar(VARIANT_TRUE);
-    pBrowser->put_MenuBar(VARIANT_TRUE);
-    pBrowser->put_Visible(VARIANT_TRUE);
-
-    int nChars = ::MultiByteToWideChar(CP_ACP, 0, lpszLink, -1, NULL, 0);
-    BSTR bstrLink = ::SysAllocStringLen(NULL, nChars);
-    ::MultiByteToWideChar(CP_ACP, 0, lpszLink, -1, bstrLink, nChars);
-    VARIANT url, flags, empty;
-    ::VariantInit(&url);
-    url.vt = VT_BSTR;
-    url.bstrVal = bstrLink;
-    ::VariantInit(&flags);
-    flags.vt = VT_I4;
-    flags.lVal = 0;
-    ::VariantInit(&empty);
-    HRESULT hr = pBrowser->Navigate2(&url, &flags, &empty, &empty, &empty);
-    ::VariantClear(&url);
-    pBrowser->Release();
-    return SUCCEEDED(hr);
-}
-
 } // namespace
-
-BOOL IsWebLink(LPCTSTR lpszLink)
-{
-    if (lpszLink == NULL)
-        return FALSE;
-    for (LPCTSTR lpszScheme : {"http://", "https://"})
-    {
-        if (HasPrefixNoCase(lpszLink, lpszScheme))
-        {
-            const char chHost = lpszLink[lstrlenA(lpszScheme)];
-            return chHost != '\0' && chHost != '/' && (BYTE)chHost > ' ';
-        }
-    }
-    return FALSE;
-}
-
-BOOL OpenUrlInNewBrowser(LPCTSTR lpszLink)
-{
-    if (!IsWebLink(lpszLink))
-    {
-        ::MessageBoxA(::GetActiveWindow(), "Invalid Url", AppTitle(), MB_OK);
-        return FALSE;
-    }
-    return NavigateNewBrowser(lpszLink);
-}
 
 IMPLEMENT_DYNCREATE(CSkellrunView, CXTListView)
 
@@ -199,12 +131,19 @@ int CSkellrunView::HitTestCursor() const
     return (hit.flags & LVHT_ONITEM) != 0 ? nRow : -1;
 }
 
+int CSkellrunView::RowOfItem(const NewsItem* pItem) const
+{
+    if (pItem == NULL)
+        return -1;
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = (LPARAM)pItem;
+    return (int)::SendMessageA(m_hWnd, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)&find);
+}
+
 int CSkellrunView::RememberedRow() const
 {
-    if (m_pKeyword == NULL)
-        return -1;
-    const int nRow = m_pKeyword->lastClickedRow;
-    return ItemOfRow(nRow) != NULL ? nRow : -1;
+    return m_pKeyword != NULL ? RowOfItem(m_pKeyword->LastClickedItem()) : -1;
 }
 
 int CSkellrunView::ClickedRow()
@@ -217,7 +156,7 @@ int CSkellrunView::ClickedRow()
             return -1;
         GetListCtrl().SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
     }
-    m_pKeyword->lastClickedRow = nRow;
+    m_pKeyword->SetLastClickedItem(ItemOfRow(nRow));
     return nRow;
 }
 

@@ -8,21 +8,15 @@
 // column's text.
 //
 // The main frame wires it with SetTreeView and SetPreviewPane. Each row's
-// item data is its NewsItem; the keyword remembers the row clicked last.
+// item data is its NewsItem; the keyword remembers the item clicked last
+// (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
+// sort has moved its row. Links open through OpenUrlInNewBrowser.
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTListView.h"
 
 class CItemTreeView;
 class CPreviewPane;
-
-// Opens the link in a new browser window. Only http and https links are
-// opened; anything else shows "Invalid Url" and opens nothing. FALSE when
-// nothing was opened.
-BOOL OpenUrlInNewBrowser(LPCTSTR lpszLink);
-// TRUE for a link that starts with "http://" or "https://" (any case) and
-// names a host.
-BOOL IsWebLink(LPCTSTR lpszLink);
 
 class CSkellrunView : public CXTFlatBorder<CXTListView>
 {
@@ -82,7 +76,10 @@ private:
     // The hit row, or the keyword's remembered row selected again on a miss;
     // -1 when there is none. The row becomes the remembered one.
     int ClickedRow();
-    // The keyword's remembered row while it is a row of the list, else -1.
+    // The row showing the item, -1 for none.
+    int RowOfItem(const NewsItem* pItem) const;
+    // The row showing the keyword's last clicked item (which a sort moves
+    // with its row), -1 for none.
     int RememberedRow() const;
     void Preview(NewsItem* pItem);
     void MarkItemRead(NewsItem* pItem);

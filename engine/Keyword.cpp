@@ -6,6 +6,20 @@ namespace {
 
 const int kKeptItems = 10;
 
+// The place from head of the first item for which the test holds, counting
+// from 0; -1 when there is none.
+template <class Test>
+int IndexOfFirst(const NewsItem* head, Test test)
+{
+    int index = 0;
+    for (const NewsItem* item = head; item; item = item->next, ++index)
+    {
+        if (test(item))
+            return index;
+    }
+    return -1;
+}
+
 } // namespace
 
 Keyword::Keyword(const CString& name)
@@ -40,6 +54,14 @@ void Keyword::RemoveAllItems()
 
 void Keyword::SetItems(NewsItem* head, NewsItem* tail)
 {
+    // The story clicked last keeps its number should the new list hold it
+    // at another place (a check puts new stories in front of it).
+    if (const NewsItem* clicked = LastClickedItem())
+    {
+        const int index = IndexOfFirst(head, [clicked](const NewsItem* item) { return *item == *clicked; });
+        if (index >= 0)
+            lastClickedRow = index;
+    }
     RemoveAllItems();
     firstItem = head;
     lastItem = tail;
@@ -57,6 +79,21 @@ void Keyword::SetItems(NewsItem* head, NewsItem* tail)
         head->prev = nullptr;
     else
         lastItem = nullptr;
+}
+
+NewsItem* Keyword::LastClickedItem() const
+{
+    NewsItem* item = lastClickedRow >= 0 ? firstItem : nullptr;
+    for (int index = 0; item && index < lastClickedRow; ++index)
+        item = item->next;
+    return item;
+}
+
+void Keyword::SetLastClickedItem(const NewsItem* item)
+{
+    const int index = IndexOfFirst(firstItem, [item](const NewsItem* candidate) { return candidate == item; });
+    ASSERT(index >= 0);
+    lastClickedRow = index;
 }
 
 int Keyword::FindSameItem(NewsItem* fresh)

@@ -24,7 +24,17 @@ public:
 
     // Replaces the list by the chain head..tail (already linked to each
     // other; head may be null) and recounts unreadCount and unalertedCount.
+    // When the chain holds an item equal to the last clicked one, that item
+    // becomes the last clicked one; otherwise lastClickedRow stays.
     void SetItems(NewsItem* head, NewsItem* tail);
+
+    // The item the user clicked last in the news list: lastClickedRow counts
+    // the items in list order, the order in which the list first shows them,
+    // so that it names the same story however the rows are sorted. Null when
+    // no item has that number.
+    NewsItem* LastClickedItem() const;
+    // The item, one of this keyword's, becomes the last clicked one.
+    void SetLastClickedItem(const NewsItem* item);
 
     // Looks for an item equal to fresh; when there is one, it takes fresh's
     // display time, fresh takes its unread and unalerted flags, and the result
@@ -51,6 +61,7 @@ public:
     HTREEITEM treeItem;
     BOOL checking;
     BOOL singleCheck;
-    // The news-list row the user clicked last in this keyword.
+    // The news-list row the user clicked last in this keyword, counted in
+    // list order (LastClickedItem); 0 for a new keyword.
     int lastClickedRow;
 };

@@ -1,5 +1,7 @@
 #include "engine/ResultPageParser.h"
 
+#include "engine/CharacterReferences.h"
+
 #include <windows.h>
 #include <string.h>
 
@@ -52,36 +54,18 @@ void CopyWithoutFontAndBold(const char* html, char* scratch)
 // and the one character after it (normally ';') are consumed.
 void DecodeEntities(char* text)
 {
-    struct Entity
-    {
-        const char* name;
-        char character;
-    };
-    static const Entity entities[] = {
-        {"&quot", '"'}, {"&apos", '\''}, {"&amp", '&'}, {"&lt", '<'}, {"&gt", '>'}};
     const char* in = text;
     char* out = text;
     while (*in)
     {
-        const Entity* found = nullptr;
-        if (*in == '&')
-        {
-            for (const Entity& entity : entities)
-            {
-                if (StartsWith(in, entity.name))
-                {
-                    found = &entity;
-                    break;
-                }
-            }
-        }
+        const NamedCharacter* found = *in == '&' ? NamedCharacterAt(in + 1) : nullptr;
         if (!found)
         {
             *out++ = *in++;
             continue;
         }
         *out++ = found->character;
-        in += strlen(found->name);
+        in += 1 + strlen(found->name);
         if (!*in)
             break;
         ++in;

@@ -54,7 +54,7 @@ protected:
     static std::vector<std::string> opened;
 
 private:
-    static void RecordAddress(LPCSTR lpszAddress) { opened.push_back(lpszAddress); }
+    static void RecordAddress(LPCSTR lpszAddress, BrowserWindow) { opened.push_back(lpszAddress); }
     WebAddressOpener m_previousOpener = NULL;
 };
 

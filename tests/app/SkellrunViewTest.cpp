@@ -1,7 +1,12 @@
 // The news list: its columns, the rows of the shown keyword with unread rows
 // bold, a click that previews and marks read with the tree following, the
 // remembered row, header-click sorting with no shading of the sorted column,
-// and which links it opens.
+// and which links it opens: the clicked story's whatever a sort or a check
+// did to the rows, as the page meant it.
+// The server's Winsock declarations come before <windows.h>.
+#include "tests/support/NewsServer.h"
+#include "tests/support/ResultPageBuilder.h"
+
 #include "ViewsFixture.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/PixelCanvas.h"
@@ -13,6 +18,31 @@ const std::vector<StoredKeyword> kStore = {
     {"alpha", {"*charlie", "able", "*baker"}},
     {"beta", {"b1"}},
 };
+
+// The addresses handed to a browser, as "new window: <address>" or
+// "shell: <address>", in order.
+std::vector<std::string> g_opened;
+
+void RecordOpened(LPCSTR lpszAddress, BrowserWindow window)
+{
+    g_opened.push_back((window == NewBrowserWindow ? "new window: " : "shell: ") + std::string(lpszAddress));
+}
+
+// Records the opened addresses instead of opening them while it lives.
+class OpenedAddresses
+{
+public:
+    OpenedAddresses() : m_previous(SetWebAddressOpener(RecordOpened)) { g_opened.clear(); }
+    ~OpenedAddresses() { SetWebAddressOpener(m_previous); }
+
+    // The addresses opened since the last call.
+    std::vector<std::string> Take() { return std::move(g_opened); }
+
+private:
+    WebAddressOpener m_previous;
+};
+
+typedef std::vector<std::string> Opened;
 
 class NewsListTest : public ViewsTest
 {
@@ -44,6 +74,36 @@ public:
         nm.iItem = nRow;
         m_pFrame->SendMessage(WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
     }
+
+    // A click on the column's header as the list's header reports it, with
+    // the A or the W code of HDN_ITEMCLICK.
+    void HeaderClick(UINT nCode, int nCol)
+    {
+        NMHEADERA nm = {};
+        nm.hdr.hwndFrom = m_pList->GetHeaderCtrl()->m_hWnd;
+        nm.hdr.idFrom = 0;
+        nm.hdr.code = nCode;
+        nm.iItem = nCol;
+        m_pList->SendMessage(WM_NOTIFY, 0, (LPARAM)&nm);
+    }
+    Opened GotoUrl()
+    {
+        m_pList->SendMessage(WM_COMMAND, CSkellrunView::ID_GOTO_URL, 0);
+        return m_opened.Take();
+    }
+    // The titles of the selected rows.
+    std::string SelectedTitles()
+    {
+        std::string titles;
+        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
+        {
+            if (List().GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED)
+                titles += std::string(titles.empty() ? "" : " ") + (LPCTSTR)List().GetItemText(nRow, CSkellrunView::COLUMN_TITLE);
+        }
+        return titles;
+    }
+
+    OpenedAddresses m_opened;
 
     std::string Column(int nCol)
     {
@@ -183,6 +243,119 @@ TEST_F(NewsListTest, AHeaderClickLeavesTheEmptyAreaOfTheSortedColumnInTheListsBa
                                    ::GetSysColor(COLOR_WINDOW)));
 }
 
+// The rows in list order are charlie, able, baker (links alpha/0, 1, 2); a
+// sort by title puts able first, or last when descending.
+TEST_F(NewsListTest, GotoUrlAfterASortOpensTheClickedStory)
+{
+    const struct
+    {
+        const char* name;
+        UINT nCode;
+        int nHeaderClicks;
+        const char* titles;
+    } cases[] = {
+        {"ascending, A code", HDN_ITEMCLICKA, 1, "able baker charlie"},
+        {"ascending, W code", HDN_ITEMCLICKW, 1, "able baker charlie"},
+        {"descending, A code", HDN_ITEMCLICKA, 2, "charlie baker able"},
+        {"descending, W code", HDN_ITEMCLICKW, 2, "charlie baker able"},
+    };
+    Keyword* alpha = Group().GetFirst();
+    for (const auto& c : cases)
+    {
+        m_pList->SetSortImage(-1, TRUE);
+        m_pList->ShowKeyword(alpha);
+        Notify(NM_CLICK, 1);
+        for (int i = 0; i < c.nHeaderClicks; ++i)
+            HeaderClick(c.nCode, CSkellrunView::COLUMN_TITLE);
+        ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), c.titles) << c.name;
+
+        EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"})) << c.name;
+        EXPECT_EQ(alpha->lastClickedRow, 1) << c.name << ": counted in list order";
+        // A click below the rows takes the clicked story again.
+        List().SetItemState(-1, 0, LVIS_SELECTED);
+        m_pPreview->SetTitle(" ");
+        Notify(NM_CLICK, -1);
+        EXPECT_STREQ(m_pPreview->GetTitle(), "able") << c.name;
+        EXPECT_EQ(SelectedTitles(), "able") << c.name;
+        EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"})) << c.name;
+    }
+}
+
+// Before any click the keyword's number names its first story: a sort moves
+// that story's row, and Goto Url and a click below the rows follow it.
+TEST_F(NewsListTest, ASortBeforeAnyClickLeavesGotoUrlOnTheFirstStory)
+{
+    HeaderClick(HDN_ITEMCLICKW, CSkellrunView::COLUMN_TITLE);
+    ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "able baker charlie");
+    EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/0"}));
+    Notify(NM_CLICK, -1);
+    EXPECT_STREQ(m_pPreview->GetTitle(), "charlie");
+    EXPECT_EQ(SelectedTitles(), "charlie");
+}
+
+TEST_F(NewsListTest, RealClicksOnARowAndTheTitleHeaderLeaveGotoUrlOnTheClickedStory)
+{
+    ClickScreen(ScreenCenterOfRow(m_pList, 1));
+    ASSERT_TRUE(PumpPendingUntil([&] { return CString(m_pPreview->GetTitle()) == "able"; }));
+    ClickScreen(ScreenCenterOfColumnHeader(m_pList, CSkellrunView::COLUMN_TITLE));
+    ASSERT_TRUE(PumpPendingUntil([&] { return m_pList->GetSortColumn() == CSkellrunView::COLUMN_TITLE; }));
+    ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "able baker charlie");
+    EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"}));
+
+    // Away from the first click: not a double click.
+    ClickScreen(ScreenCenterOfColumnHeader(m_pList, CSkellrunView::COLUMN_TITLE) + CPoint(40, 0));
+    ASSERT_TRUE(PumpPendingUntil([&] { return Column(CSkellrunView::COLUMN_TITLE) == "charlie baker able"; }));
+    EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"}));
+
+    // A click on another row of the sorted list makes that story the one.
+    ClickScreen(ScreenCenterOfRow(m_pList, 1));
+    ASSERT_TRUE(PumpPendingUntil([&] { return CString(m_pPreview->GetTitle()) == "baker"; }));
+    EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/2"}));
+}
+
+// A check whose page puts a new story in front refills the list: the clicked
+// story is one row further down, and stays the one Goto Url opens.
+TEST_F(NewsListTest, ACheckThatPutsNewsInFrontKeepsGotoUrlOnTheClickedStory)
+{
+    NewsServer server;
+    auto record = [](int n, const char* title) {
+        return PageRecord{"http://news.example/alpha/" + std::to_string(n), title, "1 hour ago", title};
+    };
+    server.SetPage("alpha", ResultPageHtml({record(9, "dawn"), record(0, "charlie"), record(1, "able"),
+                                            record(2, "baker")}));
+    m_pTree->SetSearchHost(server.HostText().c_str());
+    Notify(NM_CLICK, 1);
+
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+    ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "dawn charlie able baker");
+    EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"}));
+    EXPECT_EQ(Group().GetFirst()->lastClickedRow, 2);
+}
+
+// The page writes its links with character references; the store keeps them
+// so, and the browser gets the address the page means, whichever way the link
+// is opened.
+TEST_F(NewsListTest, ALinkIsOpenedWithItsCharacterReferencesDecodedAndStaysStoredAsWritten)
+{
+    const char* const kWritten = "http://news.example/find?a=1&amp;b=2&#38;c=&#x33;&amp;d=&lt;4&gt;&copy;";
+    const char* const kMeant = "new window: http://news.example/find?a=1&b=2&c=3&d=<4>&copy;";
+    NewsServer server;
+    server.SetPage("alpha", ResultPageHtml({{kWritten, "dawn", "1 hour ago", "dawn"}}));
+    m_pTree->SetSearchHost(server.HostText().c_str());
+    Command(CItemTreeView::ID_CHECK_ALL);
+    ASSERT_TRUE(WaitForChecks());
+    ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "dawn");
+    EXPECT_STREQ(m_pList->ItemOfRow(0)->link, kWritten);
+
+    Notify(NM_DBLCLK, 0);
+    EXPECT_EQ(m_opened.Take(), Opened({kMeant})) << "double click";
+    Notify(NM_CLICK, 0);
+    EXPECT_EQ(GotoUrl(), Opened({kMeant})) << "Goto Url";
+    EXPECT_STREQ(m_pList->ItemOfRow(0)->link, kWritten);
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_URL), kWritten);
+}
+
 TEST(NewsLinks, OnlyWebLinksAreOpened)
 {
     for (const char* link : {"http://news.example/a", "HTTPS://news.example/"})
@@ -209,6 +382,39 @@ TEST_F(NewsListTest, GotoUrlOnALinkThatIsNoWebLinkSaysInvalidUrlAndOpensNothing)
     EXPECT_EQ(driver.seen[1].text, "Invalid Url");
     Notify(NM_DBLCLK, -1);
     EXPECT_EQ(driver.seen.size(), 2u);
+}
+
+// What is tested is the decoded link, the one a browser would be given.
+TEST_F(NewsListTest, ALinkThatIsAWebLinkOnlyOnceDecodedIsOpenedAndOneThatIsNoneIsNot)
+{
+    const struct
+    {
+        const char* name;
+        const char* link;
+        const char* opened; // null: "Invalid Url"
+    } cases[] = {
+        {"a scheme written with references", "&#104;ttp&#x3A;//news.example/a", "http://news.example/a"},
+        {"another scheme written with references", "file&#58;///c:/windows/notepad.exe", nullptr},
+        {"a host written as a reference to a slash", "http://&#47;etc", nullptr},
+    };
+    NewsItem* pItem = Group().GetFirst()->firstItem;
+    for (const auto& c : cases)
+    {
+        pItem->link = c.link;
+        CDialogDriver driver;
+        Notify(NM_DBLCLK, 0);
+        if (c.opened != nullptr)
+        {
+            EXPECT_EQ(m_opened.Take(), Opened({std::string("new window: ") + c.opened})) << c.name;
+            EXPECT_TRUE(driver.seen.empty()) << c.name;
+        }
+        else
+        {
+            EXPECT_TRUE(m_opened.Take().empty()) << c.name;
+            ASSERT_EQ(driver.seen.size(), 1u) << c.name;
+            EXPECT_EQ(driver.seen[0].text, "Invalid Url") << c.name;
+        }
+    }
 }
 
 } // namespace

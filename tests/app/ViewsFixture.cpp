@@ -129,3 +129,19 @@ int ViewsTest::AllReadCount()
     PumpPending();
     return m_pFrame->m_nAllRead;
 }
+
+CPoint ScreenCenterOfRow(CSkellrunView* pList, int nRow)
+{
+    CRect rcRow;
+    pList->GetListCtrl().GetItemRect(nRow, &rcRow, LVIR_LABEL);
+    pList->ClientToScreen(&rcRow);
+    return rcRow.CenterPoint();
+}
+
+CPoint ScreenCenterOfColumnHeader(CSkellrunView* pList, int nCol)
+{
+    CRect rcHeader;
+    pList->GetHeaderCtrl()->GetItemRect(nCol, &rcHeader);
+    pList->GetHeaderCtrl()->ClientToScreen(&rcHeader);
+    return rcHeader.CenterPoint();
+}

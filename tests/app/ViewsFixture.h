@@ -40,6 +40,11 @@ struct StoredKeyword
     std::vector<std::string> items;
 };
 
+// The screen points a real click on the news list aims at: the middle of a
+// row's text, and the middle of a column's header.
+CPoint ScreenCenterOfRow(CSkellrunView* pList, int nRow);
+CPoint ScreenCenterOfColumnHeader(CSkellrunView* pList, int nCol);
+
 class ViewsTest : public ::testing::Test
 {
 public:

@@ -146,6 +146,63 @@ TEST(Keyword, TrimItemsKeepsTenAndCountsDeletedUnread)
     EXPECT_EQ(keyword.lastItem->next, nullptr);
 }
 
+// The number counts the items in list order, whatever order a list shows
+// them in.
+TEST(Keyword, TheLastClickedItemIsTheItemAtTheRememberedNumber)
+{
+    Keyword keyword("k");
+    NewsItem* items[] = {Item("a", "1"), Item("b", "2"), Item("c", "3")};
+    for (NewsItem* item : items)
+        keyword.AppendItem(item);
+    EXPECT_EQ(keyword.LastClickedItem(), items[0]) << "a new keyword";
+    keyword.SetLastClickedItem(items[2]);
+    EXPECT_EQ(keyword.lastClickedRow, 2);
+    EXPECT_EQ(keyword.LastClickedItem(), items[2]);
+    keyword.SetLastClickedItem(items[1]);
+    EXPECT_EQ(keyword.LastClickedItem(), items[1]);
+    for (int number : {3, 7, -1})
+    {
+        keyword.lastClickedRow = number;
+        EXPECT_EQ(keyword.LastClickedItem(), nullptr) << number;
+    }
+    EXPECT_EQ(Keyword("empty").LastClickedItem(), nullptr);
+}
+
+// A check replaces the items by fresh ones in the page's order: the clicked
+// story keeps being the clicked one wherever the page puts it.
+TEST(Keyword, SetItemsCarriesTheLastClickedNumberToTheSameStory)
+{
+    const struct
+    {
+        const char* name;
+        int clicked;
+        std::vector<std::pair<const char*, const char*>> fresh; // title, link
+        int number;
+    } cases[] = {
+        {"behind new stories", 1, {{"n", "8"}, {"m", "9"}, {"b", "2"}, {"a", "1"}}, 2},
+        {"first now", 2, {{"c", "3"}, {"a", "1"}}, 0},
+        {"in the same place", 1, {{"n", "9"}, {"b", "2"}}, 1},
+        {"gone: the number stays", 1, {{"x", "7"}, {"y", "8"}, {"z", "9"}}, 1},
+        {"the same title with another link is another story", 0, {{"n", "9"}, {"a", "5"}}, 0},
+        {"the same link with another title is another story", 0, {{"n", "9"}, {"A", "1"}}, 0},
+        {"an empty page", 2, {}, 2},
+        {"a number past the items stays", 5, {{"n", "9"}, {"a", "1"}}, 5},
+    };
+    for (const auto& c : cases)
+    {
+        Keyword keyword("k");
+        for (NewsItem* item : {Item("a", "1"), Item("b", "2"), Item("c", "3")})
+            keyword.AppendItem(item);
+        keyword.lastClickedRow = c.clicked;
+        Keyword source("s"); // lends its chain
+        for (const auto& [title, link] : c.fresh)
+            source.AppendItem(Item(title, link));
+        keyword.SetItems(source.firstItem, source.lastItem);
+        source.firstItem = source.lastItem = nullptr;
+        EXPECT_EQ(keyword.lastClickedRow, c.number) << c.name;
+    }
+}
+
 // A group of three keywords whose names differ only in capitals or not at all.
 class KeywordGroupTest : public ::testing::Test
 {
