@@ -73,6 +73,17 @@ protected:
             messages.push_back(msg.message);
         return messages;
     }
+    // A loop over the window, capturing the mouse, whose handler counts the
+    // messages it sees in nHandled and answers step to each.
+    CXTPCaptureLoop::End RunAnswering(CXTPCaptureLoop::Step step, int& nHandled,
+                                      const CXTPCaptureLoop::Condition& keepGoing)
+    {
+        auto count = [&](MSG&) {
+            ++nHandled;
+            return step;
+        };
+        return CXTPCaptureLoop(window.GetSafeHwnd()).Run(count, keepGoing);
+    }
     // A handler that ends on the button release and takes mouse moves.
     static CXTPCaptureLoop::Step EndOnRelease(MSG& msg)
     {
@@ -247,14 +258,9 @@ TEST_F(CaptureLoopTest, MessagesTheLoopDoesNotHandleKeepTheirPlaceInTheQueue)
             Post(kFirst + i);
         }
         int nHandled = 0;
-        CXTPCaptureLoop loop(window.GetSafeHwnd());
-        EXPECT_EQ(row.expected, loop.Run(
-                                    [&](MSG&) {
-                                        ++nHandled;
-                                        return row.handlerStep;
-                                    },
-                                    // The ping reaching the window ends the drag.
-                                    [&] { return window.received.empty(); }));
+        // The ping reaching the window ends the drag.
+        EXPECT_EQ(row.expected,
+                  RunAnswering(row.handlerStep, nHandled, [&] { return window.received.empty(); }));
         EXPECT_EQ(row.handlerStep == CXTPCaptureLoop::finishAndLeave ? 1 : 0, nHandled);
         EXPECT_EQ(posted, Waiting(kFirst, kFirst + 9));
         EXPECT_EQ(NULL, ::GetCapture());
@@ -305,13 +311,8 @@ TEST_F(CaptureLoopTest, RealInputTheLoopDoesNotHandleIsTheFirstInputTheNextReade
         PressKeys({'A'});
         PressKeys({'B'});
         int nHandled = 0;
-        CXTPCaptureLoop loop(window.GetSafeHwnd());
-        EXPECT_EQ(row.expected, loop.Run(
-                                    [&](MSG&) {
-                                        ++nHandled;
-                                        return row.handlerStep;
-                                    },
-                                    [&] { return !(s_bEndOnA && s_nPressesOfA > 0); }));
+        EXPECT_EQ(row.expected,
+                  RunAnswering(row.handlerStep, nHandled, [&] { return !(s_bEndOnA && s_nPressesOfA > 0); }));
         PumpPending();
         EXPECT_EQ(row.nHandled, nHandled);
         EXPECT_EQ((std::vector<WPARAM>{'A', 'B'}), window.keysPressed);
