@@ -63,6 +63,14 @@ void MoveMouseTo(CPoint point)
     Send(inputs);
 }
 
+void SendButtonsAt(CPoint point, std::initializer_list<DWORD> buttonEvents)
+{
+    std::vector<INPUT> inputs = {MouseInput(point, 0)};
+    for (DWORD dwEvent : buttonEvents)
+        inputs.push_back(MouseInput(point, dwEvent));
+    Send(inputs);
+}
+
 void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
 {
     // The system routes mouse input to a window when the input comes: the

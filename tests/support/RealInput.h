@@ -21,6 +21,10 @@ void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys = {});
 // The mouse moved to the screen point, and left there (to rest on a tool
 // until its tip shows, say).
 void MoveMouseTo(CPoint point);
+// The mouse at the screen point, then the button events in order
+// (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP...): a release without its
+// press, say, where a click made earlier went elsewhere.
+void SendButtonsAt(CPoint point, std::initializer_list<DWORD> buttonEvents);
 // The left button pressed at one screen point, the mouse moved to the other
 // in a few steps and the button released there; the keys are held down
 // around it (Ctrl: a copy, where a drag tells copy from move). The press

@@ -92,9 +92,10 @@ CFrameWnd* FocusFrame()
 
 CXTPCommandBars::CXTPCommandBars()
     : m_hDefaultAccel(NULL), m_bIgnoreShiftMenuKey(FALSE), m_pPaintManager(NULL), m_pImageManager(NULL),
-      m_pDropSource(new CXTPCustomizeDropSource(this)), m_pDragControl(NULL), m_bCustomizeMode(FALSE), m_bCustomizeAvail(FALSE),
-      m_bQuickCustomizeMode(FALSE), m_nMenuID(0), m_pOptions(new CXTPCommandBarsOptions),
-      m_pFrame(NULL), m_pMenuBar(NULL), m_bRecalcLayout(FALSE)
+      m_pDropSource(new CXTPCustomizeDropSource(this)), m_pDragControl(NULL), m_bCustomizeMode(FALSE),
+      m_bCustomizeAvail(FALSE), m_bQuickCustomizeMode(FALSE), m_nMenuID(0),
+      m_pOptions(new CXTPCommandBarsOptions), m_pFrame(NULL), m_pMenuBar(NULL), m_bRecalcLayout(FALSE),
+      m_bHidingFloatingBars(FALSE)
 {
     m_pOptions->m_pCommandBars = this;
     for (CXTPDockBar*& pDock : m_pDocks)
@@ -661,6 +662,8 @@ void CXTPCommandBars::ShowFloatingBarWindows(BOOL bShow)
             XTPMouseManager()->SendTrackLost();
         CWnd::CancelToolTips();
     }
+    // Before the windows move: the bars hold their windows hidden while it is set.
+    m_bHidingFloatingBars = !bShow;
     // In place in the z-order: hidden windows keep their places there.
     const UINT nFlags =
         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);

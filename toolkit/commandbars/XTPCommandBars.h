@@ -188,7 +188,11 @@ public:
     // state saved meanwhile keeps the bars shown. Hiding first closes the
     // open popups and the tool tip. The site shows the bars before itself,
     // and then brings them in front of it in the order they stood in.
+    // Until they are shown again no floating bar's window shows, whatever
+    // shows it (a bar ticked on the customize sheet becomes shown in its
+    // state, and its window comes with the others).
     void ShowFloatingBarWindows(BOOL bShow);
+    BOOL IsHidingFloatingBars() const { return m_bHidingFloatingBars; }
     // [0 outside MDI] the menu resource of the active document type: the
     // frame's menu without an active child, the child's own resource without
     // a document, else the resource of the document's template.
@@ -363,4 +367,5 @@ private:
     CFrameWnd* m_pFrame;
     CXTPMenuBar* m_pMenuBar;
     BOOL m_bRecalcLayout;
+    BOOL m_bHidingFloatingBars;
 };

@@ -23,8 +23,8 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
             DispatchPendingPaints();
         if (ShouldEnd(keepGoing, end))
             break;
-        MSG msg;
-        if (!::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+        MSG seen;
+        if (!::PeekMessageA(&seen, NULL, 0, 0, PM_NOREMOVE))
         {
             if (!::WaitMessage())
             {
@@ -38,26 +38,38 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
         // whoever reads the queue after the loop, in the order it came.
         if (ShouldEnd(keepGoing, end))
             break;
-        if (msg.message == WM_QUIT)
+        if (seen.message == WM_QUIT)
         {
             // The quit belongs to the program's own loop.
             end = endQuit;
             break;
         }
+        MSG msg = seen;
+        const BOOL bTaken = IsFirstInput(seen);
+        if (bTaken && !TakeInput(msg))
+            continue;
+        // The hooks ran as the input was taken, and may have ended the drag
+        // (a menu key chose a command).
+        if (bTaken && ShouldEnd(keepGoing, end))
+        {
+            Leave(msg, bTaken);
+            break;
+        }
         if ((m_dwOptions & endOnEscape) && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
         {
-            Take(msg);
+            if (!bTaken)
+                Take(seen, msg);
             end = endEscape;
             break;
         }
-        const MSG seen = msg;
         const Step step = onMessage(msg);
         if (step == finishAndLeave)
         {
+            Leave(msg, bTaken);
             end = endFinished;
             break;
         }
-        if (Take(seen) && step == dispatch)
+        if ((bTaken || Take(seen, msg)) && step == dispatch)
             Dispatch(msg);
         if (step == finish)
         {
@@ -115,15 +127,47 @@ void CXTPCaptureLoop::DispatchPendingPaints()
     }
 }
 
-BOOL CXTPCaptureLoop::Take(const MSG& msg)
+namespace {
+
+BOOL IsSameMessage(const MSG& a, const MSG& b)
+{
+    return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam;
+}
+
+} // namespace
+
+BOOL CXTPCaptureLoop::IsFirstInput(const MSG& msg)
+{
+    // Input carries the moment and the place it happened: a posted message
+    // that looks the same is told apart by them.
+    MSG input;
+    return ::PeekMessageA(&input, NULL, msg.message, msg.message, PM_NOREMOVE | PM_QS_INPUT)
+           && IsSameMessage(input, msg) && input.time == msg.time && input.pt.x == msg.pt.x
+           && input.pt.y == msg.pt.y;
+}
+
+BOOL CXTPCaptureLoop::TakeInput(MSG& msg)
+{
+    // A message a hook eats is dropped, and the taking goes on to the next
+    // input: whatever comes back is the input the program's loop would get.
+    return ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE | PM_QS_INPUT);
+}
+
+BOOL CXTPCaptureLoop::Take(const MSG& seen, MSG& msg)
 {
     // The message is the first of its number in the queue unless something
     // took it meanwhile (a window destroyed by the handler takes its
     // messages along): then the next one of that number is not this one
     // and stays.
     MSG next;
-    if (!::PeekMessageA(&next, NULL, msg.message, msg.message, PM_NOREMOVE) || next.hwnd != msg.hwnd
-        || next.wParam != msg.wParam || next.lParam != msg.lParam)
+    if (!::PeekMessageA(&next, NULL, seen.message, seen.message, PM_NOREMOVE) || !IsSameMessage(next, seen))
         return FALSE;
-    return ::PeekMessageA(&next, NULL, msg.message, msg.message, PM_REMOVE);
+    return ::PeekMessageA(&msg, NULL, seen.message, seen.message, PM_REMOVE);
+}
+
+void CXTPCaptureLoop::Leave(const MSG& msg, BOOL bTaken)
+{
+    // Posted messages are read before input: taken input goes back first.
+    if (bTaken)
+        ::PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }

@@ -14,12 +14,23 @@
 //   - when waiting for a message fails.
 // The condition and the capture are checked before each wait (after the
 // pending paints of paintFirst, which run other windows' code) and after it.
-// Each message is looked at before it is taken off the queue: one that the
-// loop does not handle (it ends first, or the handler answers
-// finishAndLeave) stays where it was, so whoever reads the queue after the
-// loop gets the messages in the order they came. The handler therefore sees
-// a message while it is still first in the queue, and must not run a message
-// loop of its own; the message is taken off once the handler has answered.
+//
+// Each message goes through the thread's hooks once, when it is taken off
+// the queue, as in the program's own loop: a keyboard or mouse hook may eat
+// real input then (a menu's keys, a swallowed release), a message hook may
+// change it. So real input (keys and mouse) is taken first, as GetMessage
+// would take it, and the handler gets what the taking returned: input the
+// hooks ate never reaches the handler nor any window, and the input after
+// it comes next. Other messages (posted, paint, timer) are looked at while
+// still first in the queue and taken once the handler has answered; what
+// is dispatched is what the taking returned. A message the loop does not
+// handle (it ends first, or the handler answers finishAndLeave) is left for
+// whoever reads the queue after the loop, in the order the messages came: a
+// message still in the queue stays where it was; taken input goes back as
+// a posted message, which is read before any input, so it is again the
+// first input read (the keyboard and mouse hooks, which saw it once, do not
+// see it again). The handler must not run a message loop of its own while
+// it holds a message that is still in the queue.
 // The capture is released at the end if the window still holds it.
 //
 //     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
@@ -92,8 +103,18 @@ private:
     BOOL ShouldEnd(const Condition& keepGoing, End& end) const;
     BOOL HoldsCapture() const;
     void Dispatch(MSG& msg) const;
-    // Takes the message off the queue; FALSE when it is no longer there.
-    static BOOL Take(const MSG& msg);
+    // TRUE when the message looked at is real input (typed or clicked), not
+    // a posted one: the first input waiting is this very message.
+    static BOOL IsFirstInput(const MSG& msg);
+    // Takes the first input message the hooks let through into msg; FALSE
+    // when they ate all that was waiting.
+    static BOOL TakeInput(MSG& msg);
+    // Takes the message seen off the queue into msg; FALSE when it is no
+    // longer there.
+    static BOOL Take(const MSG& seen, MSG& msg);
+    // Leaves a message the loop does not handle for the next reader of the
+    // queue: taken input goes back (see above).
+    static void Leave(const MSG& msg, BOOL bTaken);
 
     HWND m_hWnd;
     DWORD m_dwOptions;

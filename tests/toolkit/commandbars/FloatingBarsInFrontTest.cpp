@@ -4,7 +4,8 @@
 // frame was stacked over back in front, and so does the frame's idle time;
 // the bars keep their order among themselves, a window the frame owns
 // besides them stays in front of them, and the frame, not a bar, stays the
-// active window.
+// active window. While the frame is out of sight with its floating bars (in
+// the notification area), nothing shows a floating bar until it comes back.
 #include "CommandBarsTestSupport.h"
 
 #include "tests/support/WindowStacking.h"
@@ -178,6 +179,69 @@ TEST_F(FloatingBarsTest, IdleTimeBringsTheBarsTheFrameWasStackedOverBackInFront)
             EXPECT_TRUE(IsInFront(front[i], front[i + 1])) << row.name << ": place " << i;
         EXPECT_EQ(bars[0], TopLevelAt(CenterOf(CWnd::FromHandle(bars[0])))) << row.name;
         EXPECT_EQ(pFrame->m_hWnd, ::GetActiveWindow()) << row.name;
+        pFrame->DestroyWindow();
+        m_frames.clear();
+        PumpPending();
+    }
+}
+
+// Hidden with its floating bars (as the program's window goes into the
+// notification area), the frame keeps every floating bar out of sight, the
+// bar shown in its state, until the frame is shown again with its bars.
+TEST_F(FloatingBarsTest, WhileTheFrameIsHiddenWithItsBarsNothingShowsAFloatingBar)
+{
+    struct Row
+    {
+        const char* name;
+        std::function<void(CXTPCommandBarsSiteFrame*)> beforeHiding;
+        std::function<CXTPToolBar*(CXTPCommandBarsSiteFrame*)> showABar;
+    };
+    const Row rows[] = {
+        {"a closed bar shown again",
+         [](CXTPCommandBarsSiteFrame* pFrame) {
+             Float(pFrame, StandardBar(pFrame), CPoint(60, 120))->SetVisible(FALSE);
+         },
+         [](CXTPCommandBarsSiteFrame* pFrame) {
+             StandardBar(pFrame)->SetVisible(TRUE);
+             return StandardBar(pFrame);
+         }},
+        {"a new floating bar", [](CXTPCommandBarsSiteFrame*) {},
+         [](CXTPCommandBarsSiteFrame* pFrame) { return FloatNewBar(pFrame, CPoint(60, 200)); }},
+        {"a docked bar floated", [](CXTPCommandBarsSiteFrame*) {},
+         [](CXTPCommandBarsSiteFrame* pFrame) {
+             return Float(pFrame, StandardBar(pFrame), CPoint(60, 120));
+         }},
+        {"the frame telling its bars to show",
+         [](CXTPCommandBarsSiteFrame* pFrame) { Float(pFrame, StandardBar(pFrame), CPoint(60, 120)); },
+         [](CXTPCommandBarsSiteFrame* pFrame) {
+             StandardBar(pFrame)->SendMessage(WM_FLOATSTATUS, FS_SHOW);
+             return StandardBar(pFrame);
+         }},
+        {"print preview left",
+         [](CXTPCommandBarsSiteFrame* pFrame) {
+             Float(pFrame, StandardBar(pFrame), CPoint(60, 120));
+             pFrame->GetCommandBars()->OnSetPreviewMode(TRUE);
+         },
+         [](CXTPCommandBarsSiteFrame* pFrame) {
+             pFrame->GetCommandBars()->OnSetPreviewMode(FALSE);
+             return StandardBar(pFrame);
+         }},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CXTPCommandBarsSiteFrame* pFrame = MakeFrame(TRUE);
+        row.beforeHiding(pFrame);
+        pFrame->HideWithFloatingBars();
+        CXTPToolBar* pBar = row.showABar(pFrame);
+        PumpPending();
+        EXPECT_TRUE(pBar->IsVisible()) << "shown in its state";
+        EXPECT_FALSE(pBar->IsWindowVisible());
+
+        pFrame->ShowWithFloatingBars();
+        SettleDisplay();
+        EXPECT_TRUE(pBar->IsWindowVisible()) << "back with the frame";
+        EXPECT_TRUE(IsInFront(pBar->m_hWnd, pFrame->m_hWnd));
         pFrame->DestroyWindow();
         m_frames.clear();
         PumpPending();

@@ -1,4 +1,5 @@
 #include "toolkit/foundation/XTPCaptureLoop.h"
+#include "tests/support/RealInput.h"
 #include "tests/support/TestWindow.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,7 @@ public:
     }
 
     std::vector<UINT> received;
+    std::vector<WPARAM> keysPressed;
     int nPaints = 0;
     std::function<void()> afterPaint;
 
@@ -36,6 +38,8 @@ protected:
             ++nPaints;
         if (message == kPing || message == WM_CHAR || message == WM_KEYDOWN)
             received.push_back(message);
+        if (message == WM_KEYDOWN)
+            keysPressed.push_back(wParam);
         if (message == kDropCapture)
             ::ReleaseCapture();
         const LRESULT lResult = CTestWindow::WindowProc(message, wParam, lParam);
@@ -68,6 +72,17 @@ protected:
         while (::PeekMessageA(&msg, NULL, nFirst, nLast, PM_REMOVE))
             messages.push_back(msg.message);
         return messages;
+    }
+    // A loop over the window, capturing the mouse, whose handler counts the
+    // messages it sees in nHandled and answers step to each.
+    CXTPCaptureLoop::End RunAnswering(CXTPCaptureLoop::Step step, int& nHandled,
+                                      const CXTPCaptureLoop::Condition& keepGoing)
+    {
+        auto count = [&](MSG&) {
+            ++nHandled;
+            return step;
+        };
+        return CXTPCaptureLoop(window.GetSafeHwnd()).Run(count, keepGoing);
     }
     // A handler that ends on the button release and takes mouse moves.
     static CXTPCaptureLoop::Step EndOnRelease(MSG& msg)
@@ -243,18 +258,67 @@ TEST_F(CaptureLoopTest, MessagesTheLoopDoesNotHandleKeepTheirPlaceInTheQueue)
             Post(kFirst + i);
         }
         int nHandled = 0;
-        CXTPCaptureLoop loop(window.GetSafeHwnd());
-        EXPECT_EQ(row.expected, loop.Run(
-                                    [&](MSG&) {
-                                        ++nHandled;
-                                        return row.handlerStep;
-                                    },
-                                    // The ping reaching the window ends the drag.
-                                    [&] { return window.received.empty(); }));
+        // The ping reaching the window ends the drag.
+        EXPECT_EQ(row.expected,
+                  RunAnswering(row.handlerStep, nHandled, [&] { return window.received.empty(); }));
         EXPECT_EQ(row.handlerStep == CXTPCaptureLoop::finishAndLeave ? 1 : 0, nHandled);
         EXPECT_EQ(posted, Waiting(kFirst, kFirst + 9));
         EXPECT_EQ(NULL, ::GetCapture());
     }
+}
+
+// Real input goes through the thread's hooks as the loop takes it: input
+// the loop then does not handle goes back as the first input the next
+// reader gets, which the keyboard hook does not see a second time.
+TEST_F(CaptureLoopTest, RealInputTheLoopDoesNotHandleIsTheFirstInputTheNextReaderGets)
+{
+    // Counts the presses of A taken off the queue; with bEndOnA the first
+    // one ends the drag.
+    static int s_nPressesOfA;
+    static bool s_bEndOnA;
+    struct CKeyHook
+    {
+        static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
+        {
+            if (nCode == HC_ACTION && wParam == 'A' && !(lParam & 0x80000000))
+                s_nPressesOfA++;
+            return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+        }
+    };
+    struct Row
+    {
+        const char* name;
+        bool bHookEndsTheDrag;
+        CXTPCaptureLoop::Step handlerStep;
+        int nHandled;
+        CXTPCaptureLoop::End expected;
+    };
+    const Row rows[] = {
+        {"the handler leaves it", false, CXTPCaptureLoop::finishAndLeave, 1, CXTPCaptureLoop::endFinished},
+        {"a hook ends the drag as it is taken", true, CXTPCaptureLoop::handled, 0,
+         CXTPCaptureLoop::endCondition},
+    };
+    window.SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
+    window.SetFocus();
+    const HHOOK hHook = ::SetWindowsHookExA(WH_KEYBOARD, CKeyHook::Proc, NULL, ::GetCurrentThreadId());
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        window.keysPressed.clear();
+        s_nPressesOfA = 0;
+        s_bEndOnA = row.bHookEndsTheDrag;
+        PressKeys({'A'});
+        PressKeys({'B'});
+        int nHandled = 0;
+        EXPECT_EQ(row.expected,
+                  RunAnswering(row.handlerStep, nHandled, [&] { return !(s_bEndOnA && s_nPressesOfA > 0); }));
+        PumpPending();
+        EXPECT_EQ(row.nHandled, nHandled);
+        EXPECT_EQ((std::vector<WPARAM>{'A', 'B'}), window.keysPressed);
+        EXPECT_EQ(1, s_nPressesOfA);
+    }
+    ::UnhookWindowsHookEx(hHook);
 }
 
 TEST_F(CaptureLoopTest, PaintFirstPaintsAnUncoveredWindowBeforeTheNextMouseMessage)

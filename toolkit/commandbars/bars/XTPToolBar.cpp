@@ -32,6 +32,7 @@ ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 ON_WM_NCCREATE()
 ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 ON_WM_NCACTIVATE()
+ON_WM_WINDOWPOSCHANGING()
 ON_WM_MOUSEACTIVATE()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
@@ -728,6 +729,20 @@ BOOL CXTPToolBar::OnNcActivate(BOOL bActive)
 {
     // The caption is the bar's own: it never shows the system's active look.
     return bActive ? FALSE : CXTPCommandBar::OnNcActivate(bActive);
+}
+
+void CXTPToolBar::OnWindowPosChanging(WINDOWPOS* pPos)
+{
+    // Out of sight with its frame: whatever shows the floating window (the
+    // bar shown again, made floating, its frame activated) leaves it hidden,
+    // and a bar floated from a dock hides.
+    if (m_barPosition == xtpBarFloating && m_pCommandBars != NULL && m_pCommandBars->IsHidingFloatingBars())
+    {
+        pPos->flags &= ~SWP_SHOWWINDOW;
+        if (IsWindowVisible())
+            pPos->flags |= SWP_HIDEWINDOW;
+    }
+    CXTPCommandBar::OnWindowPosChanging(pPos);
 }
 
 int CXTPToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)

@@ -7,7 +7,9 @@
 // (CalcDockingLayout) with the expand button at its end, or as a floating
 // window (CalcDynamicLayout) under a caption with its close and expand
 // buttons, shows tool tips of its controls, and hides itself during print
-// preview and, floating, while its frame is inactive.
+// preview and, floating, while its frame is inactive or out of sight with
+// its floating bars (CXTPCommandBars::ShowFloatingBarWindows): then its
+// window stays hidden whatever shows it, until the frame comes back.
 //
 //     CXTPToolBar* pBar = pCommandBars->Add("Standard", xtpBarTop);
 //     pBar->LoadToolBar(IDR_MAINFRAME);
@@ -123,6 +125,7 @@ protected:
     afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* pPos);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

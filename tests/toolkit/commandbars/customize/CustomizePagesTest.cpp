@@ -586,6 +586,30 @@ TEST_F(ToolbarsPageTest, TheCheckShowsAndHidesABarButTheMenuBarAndFixedBarsStay)
     EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]"}), Listed());
 }
 
+// The frame hidden into the notification area with its floating bars: a
+// closed floating bar ticked on the sheet is shown in its state, yet its
+// window waits for the frame, also once the sheet is closed.
+TEST_F(ToolbarsPageTest, ABarTickedWhileTheFrameIsHiddenWithItsBarsShowsWithTheFrame)
+{
+    ASSERT_TRUE(Bars()->FloatCommandBar(ToolBar()));
+    ToggleCheck("Standard");
+    ASSERT_FALSE(ToolBar()->IsWindowVisible());
+    Bars()->ShowFloatingBarWindows(FALSE);
+    frame->ShowWindow(SW_HIDE);
+
+    ToggleCheck("Standard");
+    EXPECT_TRUE(ToolBar()->IsVisible());
+    EXPECT_EQ(std::vector<std::string>({"Menu Bar [x]", "Standard [x]"}), Listed());
+    EXPECT_FALSE(ToolBar()->IsWindowVisible());
+    sheet->DestroyWindow();
+    PumpPending();
+    EXPECT_FALSE(ToolBar()->IsWindowVisible()) << "the sheet closed";
+
+    Bars()->ShowFloatingBarWindows(TRUE);
+    frame->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(ToolBar()->IsWindowVisible());
+}
+
 TEST_F(ToolbarsPageTest, NewMakesADockedUserBarOfTheNameTyped)
 {
     PressTyping(XTP_IDC_BUTTON_NEW, "Tools");
