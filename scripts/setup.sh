@@ -58,13 +58,21 @@ tw_configure() {
     { echo "$log" >&2; tw_fail "cmake could not configure the build (output above)"; return 1; }
 }
 
+# Builds the targets given (the program's own, for scripts/run), or all of
+# them, tests and benchmarks too, when none is given.
 tw_build() {
   tw_configure || return 1
-  tw_log "building in $TW_BUILD"
+  local targets=()
+  if [ $# = 0 ]; then
+    tw_log "building everything in $TW_BUILD"
+  else
+    tw_log "building $* in $TW_BUILD"
+    targets=(--target "$@")
+  fi
   # Progress lines are dropped; warnings and errors are shown. The filter may
   # have nothing to print (an up-to-date build): that is not a failure.
   local status
-  cmake --build "$TW_BUILD" -j "$(nproc)" -- --no-print-directory 2>&1 |
+  cmake --build "$TW_BUILD" -j "$(nproc)" "${targets[@]}" -- --no-print-directory 2>&1 |
     { grep -v -E '^\[ *[0-9]+%\]|^Consolidate compiler' >&2 || true; }
   status=${PIPESTATUS[0]}
   [ "$status" = 0 ] || { tw_fail "the build failed (compiler output above)"; return 1; }
