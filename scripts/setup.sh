@@ -15,6 +15,32 @@ TW_GOOGLETEST=/usr/src/googletest
 tw_log() { echo "== $*" >&2; }
 tw_fail() { echo "== stopped: $*" >&2; return 1; }
 
+# Milliseconds of the clock.
+tw_now_ms() {
+  local now=${EPOCHREALTIME/[.,]/}
+  echo $((now / 1000))
+}
+
+# Checks the condition (a command and its arguments) until it holds, for at
+# most SECONDS by the clock; answers 1 when the time ran out. The clock, not a
+# count of checks: on a busy machine one check alone (a look through /proc,
+# or a wine or X program) can take most of a second.
+tw_wait_for() {
+  local seconds=$1
+  shift
+  tw_wait_until_time $(($(tw_now_ms) + seconds * 1000)) "$@"
+}
+
+# The same until a time of the clock (tw_now_ms).
+tw_wait_until_time() {
+  local deadline=$1
+  shift
+  until "$@"; do
+    [ "$(tw_now_ms)" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
 tw_missing_packages() {
   local missing="" package
   for package in $TW_PACKAGES; do
@@ -58,13 +84,21 @@ tw_configure() {
     { echo "$log" >&2; tw_fail "cmake could not configure the build (output above)"; return 1; }
 }
 
+# Builds the targets given (the program's own, for scripts/run), or all of
+# them, tests and benchmarks too, when none is given.
 tw_build() {
   tw_configure || return 1
-  tw_log "building in $TW_BUILD"
+  local targets=()
+  if [ $# = 0 ]; then
+    tw_log "building everything in $TW_BUILD"
+  else
+    tw_log "building $* in $TW_BUILD"
+    targets=(--target "$@")
+  fi
   # Progress lines are dropped; warnings and errors are shown. The filter may
   # have nothing to print (an up-to-date build): that is not a failure.
   local status
-  cmake --build "$TW_BUILD" -j "$(nproc)" -- --no-print-directory 2>&1 |
+  cmake --build "$TW_BUILD" -j "$(nproc)" "${targets[@]}" -- --no-print-directory 2>&1 |
     { grep -v -E '^\[ *[0-9]+%\]|^Consolidate compiler' >&2 || true; }
   status=${PIPESTATUS[0]}
   [ "$status" = 0 ] || { tw_fail "the build failed (compiler output above)"; return 1; }
@@ -99,8 +133,7 @@ tw_start_display() {
   setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
     </dev/null >/dev/null 2>&1 &
   TW_XVFB_PID=$!
-  local tries=0
-  while [ ! -s "$number_file" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+  tw_wait_for 10 test -s "$number_file"
   local number
   number=$(head -1 "$number_file")
   rm -f "$number_file"
@@ -256,6 +289,47 @@ tw_stop_wine() {
       "WINEPREFIX ends it and them"
   fi
   return 0
+}
+
+# scripts/run's stop: asks the program it started to close as the window's
+# close button does, so that the program saves as on every close, and waits
+# until it has ended. A program still running TW_CLOSE_SECONDS after the stop
+# (a message box that nobody answers, say), or a second stop signal, ends the
+# wait: tw_stop then ends the program at once, unsaved.
+#
+#     tw_close_program Tidewatch.exe wine close_main_window.exe Tidewatch Tidewatch.exe
+#
+# The program is named by its file name; the command that asks it to close
+# fails when the program shows no window to close.
+TW_CLOSE_SECONDS=30
+TW_HURRY=""
+tw_close_program() {
+  local program=$1
+  shift
+  tw_own_program_runs "$program" || return 0
+  local deadline=$(($(tw_now_ms) + TW_CLOSE_SECONDS * 1000))
+  tw_log "closing $program as its close button does, so that it saves as on every close" \
+    "(Ctrl+C again ends it unsaved)"
+  TW_HURRY=""
+  trap 'TW_HURRY=1' INT TERM HUP
+  if ! "$@" </dev/null >/dev/null 2>&1; then
+    [ -n "$TW_HURRY" ] || tw_log "$program shows no main window to close: ending it"
+    return 0
+  fi
+  if ! tw_wait_until_time "$deadline" tw_close_ended "$program" && [ -z "$TW_HURRY" ]; then
+    tw_log "$program did not end within $TW_CLOSE_SECONDS seconds of being closed: ending it"
+  fi
+  return 0
+}
+
+# The program this command started runs in the prefix (its file name; wine
+# names the process after it in lower case).
+tw_own_program_runs() {
+  tw_prefix_programs own | cut -d' ' -f2 | grep -qxF "${1,,}"
+}
+
+tw_close_ended() {
+  [ -n "$TW_HURRY" ] || ! tw_own_program_runs "$1"
 }
 
 # Field N (3 or later) of a process's stat line; nothing when it is gone.

@@ -40,12 +40,7 @@ tw_case_done() {
 # Checks the condition (a command and its arguments) until it holds. The
 # two-minute bound only keeps a hung case from hanging the run.
 tw_wait_until() {
-  local tries=0
-  until "$@"; do
-    tries=$((tries + 1))
-    [ $tries -le 1200 ] || return 1
-    sleep 0.1
-  done
+  tw_wait_for 120 "$@"
 }
 
 tw_xml_text() {
