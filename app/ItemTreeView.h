@@ -164,6 +164,7 @@ public:
     KeywordGroup& GetKeywords() { return m_group; }
     CXTTreeCtrl& GetTree() { return m_wndTree; }
     CXTCaption& GetCaption() { return m_wndCaption; }
+    // Remove All and Import put a new root item in the old one's place.
     HTREEITEM GetRootItem() const { return m_hRoot; }
 
     // Options, as SetOptions stored them.
@@ -220,6 +221,8 @@ protected:
 private:
     BOOL BuildImageList();
     void LoadTree();
+    // The root item, last at the top level, as m_hRoot.
+    void InsertRoot();
     // A child of the root for every keyword, bold marks, root expanded and selected.
     void FillTree();
     // A child of the root for the keyword, bold while it has unread items.

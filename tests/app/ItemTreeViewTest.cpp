@@ -253,6 +253,100 @@ TEST_F(ViewsTest, ExportThenImportRoundTripsTheKeywordList)
     EXPECT_EQ(Group().GetFirst()->treeItem, ItemNamed("alpha"));
 }
 
+// The selected items' texts in tree order, then "@" and the caret's text.
+std::string Selection(CXTTreeCtrl& tree)
+{
+    std::string text;
+    for (HTREEITEM hItem = tree.GetRootItem(); hItem != NULL; hItem = tree.GetNextVisibleItem(hItem))
+    {
+        if (tree.CTreeCtrl::GetItemState(hItem, TVIS_SELECTED) & TVIS_SELECTED)
+            text += std::string(tree.GetItemText(hItem)) + ",";
+    }
+    HTREEITEM hCaret = tree.GetNextItem(NULL, TVGN_CARET);
+    return text + "@" + (hCaret != NULL ? (LPCTSTR)tree.GetItemText(hCaret) : "");
+}
+
+// An import replaces whatever the list held by the file's keywords in the
+// file's order, each item holding its keyword, bold while it has unread news,
+// with the root expanded, bold while anything is unread, and selected alone;
+// no keyword is shown on the way.
+TEST_F(ViewsTest, AnImportFillsTheTreeInTheFilesOrderWithTheRootSelectedAlone)
+{
+    const std::vector<StoredKeyword> file = {
+        {"zulu", {"*z1"}}, {"alpha", {}}, {"mike", {"m1", "*m2"}}, {"Bravo", {"b1"}}};
+    const std::string none = " | list: none 0 rows";
+    const std::string imported = "*root: *zulu alpha *mike Bravo | 4 keywords, 2 unread" + none;
+    std::vector<std::string> longNames;
+    longNames.reserve(300); // the stored keywords point into the names
+    std::vector<StoredKeyword> longFile;
+    std::string longText = "*root: ";
+    for (int i = 0; i < 300; ++i)
+    {
+        longNames.push_back("keyword " + std::to_string(299 - i));
+        longFile.push_back({longNames.back().c_str(), {i % 3 == 0 ? "*new" : "old"}});
+        longText += std::string(i == 0 ? "" : " ") + (i % 3 == 0 ? "*" : "") + longNames.back();
+    }
+    const struct
+    {
+        const char* name;
+        std::vector<StoredKeyword> before;
+        std::vector<const char*> selected; // the first is the caret; none: the root as opened
+        std::vector<StoredKeyword> file;
+        std::string expected;
+    } rows[] = {
+        {"into an empty list", {}, {}, file, imported},
+        {"over a list", kStore, {}, file, imported},
+        {"over a list, the caret and others on keywords", kStore, {"gamma", "alpha", "beta"}, file, imported},
+        {"a file without keywords over a list", kStore, {"beta"}, {}, "root:  | 0 keywords, 0 unread" + none},
+        {"a file without news", kStore, {}, {{"quiet", {"q1"}}}, "root: quiet | 1 keywords, 0 unread" + none},
+        {"a long file", kStore, {"beta"}, longFile, longText + " | 300 keywords, 100 unread" + none},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Open(row.before);
+        CXTTreeCtrl& tree = m_pTree->GetTree();
+        for (const char* name : row.selected)
+        {
+            if (name == row.selected.front())
+                Select(name);
+            else
+                tree.SetItemState(ItemNamed(name), TVIS_SELECTED, TVIS_SELECTED);
+        }
+        const std::string path = m_folder.File("import.xml");
+        WriteStore(path, row.file);
+        m_pFrame->m_selections.clear();
+        ASSERT_TRUE(m_pTree->ImportKeywordsFrom(path.c_str()));
+        PumpPending();
+
+        EXPECT_EQ(row.expected, State());
+        HTREEITEM hRoot = m_pTree->GetRootItem();
+        EXPECT_EQ(tree.GetRootItem(), hRoot);
+        EXPECT_STREQ("Zivoror Udove", tree.GetItemText(hRoot));
+        EXPECT_EQ(0u, tree.GetItemData(hRoot));
+        EXPECT_EQ(Group().keywordCount + 1, (int)tree.GetCount());
+        EXPECT_EQ("Zivoror Udove,@Zivoror Udove", Selection(tree));
+        for (const std::string& shown : m_pFrame->m_selections)
+            EXPECT_EQ("Zivoror Udove", shown);
+        EXPECT_EQ(0, EnableOf(m_pTree, CItemTreeView::ID_REMOVE_KEYWORD));
+        if (!row.file.empty())
+        {
+            EXPECT_TRUE(tree.GetItemState(hRoot, TVIS_EXPANDED) & TVIS_EXPANDED);
+        }
+        // Each item holds its keyword, and the keyword its item.
+        std::vector<HTREEITEM> items = KeywordItems();
+        ASSERT_EQ((size_t)Group().keywordCount, items.size());
+        Keyword* pKeyword = Group().GetFirst();
+        for (HTREEITEM hItem : items)
+        {
+            EXPECT_EQ(pKeyword, (Keyword*)tree.GetItemData(hItem));
+            EXPECT_EQ(hItem, pKeyword->treeItem);
+            pKeyword = Group().GetNext(pKeyword);
+        }
+        TearDown();
+    }
+}
+
 TEST_F(ViewsTest, AnImportThatCannotBeReadWholeLeavesListAndStoreAsTheyWere)
 {
     Open(kStore);

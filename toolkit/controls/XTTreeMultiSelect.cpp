@@ -600,10 +600,15 @@ void CXTTreeBase::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 
 void CXTTreeBase::InvalidateSelected()
 {
-    for (HTREEITEM hItem = GetFirstSelectedItem(); hItem != NULL; hItem = GetNextSelectedItem(hItem))
+    // Only the items on screen are painted. A look at every item would cost
+    // a long list seconds at each change of the focus: on some systems every
+    // message about an item searches the tree's items for it.
+    UINT nLeft = Tree().GetVisibleCount() + 1;
+    for (HTREEITEM hItem = Tree().GetFirstVisibleItem(); hItem != NULL && nLeft > 0;
+         hItem = Tree().GetNextVisibleItem(hItem), nLeft--)
     {
         CRect rcItem;
-        if (Tree().GetItemRect(hItem, &rcItem, TRUE))
+        if (IsSelected(hItem) && Tree().GetItemRect(hItem, &rcItem, TRUE))
             Tree().InvalidateRect(rcItem);
     }
 }

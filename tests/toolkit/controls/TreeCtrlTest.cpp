@@ -450,6 +450,57 @@ TEST_F(TreeMultiSelect, TurningTheModeOffKeepsOnlyTheCaret)
     EXPECT_EQ("@Beta", Selected());
 }
 
+// A change of the focus repaints the selected items on screen, the row cut
+// by the bottom edge included, and no other row.
+TEST(TreeMultiSelectFocus, AChangeOfTheFocusRepaintsTheSelectedItemsOnScreen)
+{
+    NotifyRecorderWnd& host = TestHost();
+    CXTTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES, CRect(0, 0, 200, 100), &host, 1000));
+    std::vector<HTREEITEM> items;
+    for (int i = 0; i < 100; ++i)
+        items.push_back(tree.InsertItem(("item " + std::to_string(i)).c_str()));
+    // Ten and a half rows on screen, from item 40 on.
+    const int nRow = tree.GetItemHeight();
+    tree.SetWindowPos(NULL, 0, 0, 200, nRow * 10 + nRow / 2, SWP_NOZORDER | SWP_NOMOVE);
+    tree.EnableMultiSelect(TRUE);
+    tree.SelectItem(items[41]);
+    for (int i : {20, 45, 50, 90})
+        tree.SetItemState(items[i], TVIS_SELECTED, TVIS_SELECTED);
+    tree.SelectSetFirstVisible(items[40]);
+    ASSERT_EQ(10u, tree.GetVisibleCount());
+
+    const struct
+    {
+        const char* name;
+        bool focus; // gains it, else loses it
+    } rows[] = {{"gaining the focus", true}, {"losing the focus", false}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        if (!row.focus)
+            tree.SetFocus();
+        tree.UpdateWindow();
+        ASSERT_FALSE(tree.GetUpdateRect(NULL, FALSE));
+        if (row.focus)
+            tree.SetFocus();
+        else
+            host.SetFocus();
+        HRGN hPending = ::CreateRectRgn(0, 0, 0, 0);
+        ::GetUpdateRgn(tree.m_hWnd, hPending, FALSE);
+        std::string repainted;
+        for (int i = 40; i <= 50; ++i)
+        {
+            CRect rcLabel;
+            tree.GetItemRect(items[i], &rcLabel, TRUE);
+            if (::PtInRegion(hPending, rcLabel.left + 1, rcLabel.top + 1))
+                repainted += std::to_string(i) + " ";
+        }
+        ::DeleteObject(hPending);
+        EXPECT_EQ("41 45 50 ", repainted);
+    }
+}
+
 // The selection a program makes itself: the item alone, whatever the user
 // had selected, and a later Shift+click ranges from it, not from the anchor
 // the user's own Shift+click left.
