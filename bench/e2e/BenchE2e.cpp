@@ -14,12 +14,9 @@
 //   beside the kernel's own count of the same time when /proc is reachable.
 // The best of three starts (three rounds for the raw client) is shown, and
 // the passes as multiples of each other and of the raw client.
-#include "tests/support/NewsServer.h"
-#include "ProgramOptions.h"
-#include "RegistrySnapshot.h"
+#include "ProgramBench.h"
 #include "tests/support/ResultPageBuilder.h"
 #include "TidewatchProcess.h"
-#include "VirtualDesktop.h"
 #include "bench/BenchClock.h"
 #include "engine/HttpClient.h"
 
@@ -49,72 +46,6 @@ void ServePages(NewsServer& server)
             records.push_back(NumberedRecord(k * 10 + i));
         server.SetPage("keyword+" + std::to_string(k), ResultPageHtml(records));
     }
-}
-
-double CpuSeconds(HANDLE process)
-{
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
-        return -1;
-    auto seconds = [](const FILETIME& t) {
-        return (((unsigned long long)t.dwHighDateTime << 32) | t.dwLowDateTime) / 1e7;
-    };
-    return seconds(kernel) + seconds(user);
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                              OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char piece[4096];
-    DWORD got = 0;
-    while (ReadFile(file, piece, sizeof piece, &got, NULL) && got > 0)
-        bytes.append(piece, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-// The kernel's own count of the program's CPU time, read from /proc through
-// wine's Z: drive: the process whose command line is the program's path and
-// whose WINEPREFIX is this one's. GetProcessTimes of another process counts
-// a few milliseconds a second under wine even while the kernel sees the
-// process asleep, so both are shown. -1 when the process is not found.
-double KernelCpuSeconds(const std::string& programPath)
-{
-    char prefix[MAX_PATH] = "";
-    GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
-    if (find == INVALID_HANDLE_VALUE)
-        return -1;
-    double seconds = -1;
-    do
-    {
-        std::string folder = std::string("Z:\\proc\\") + entry.cFileName + "\\";
-        if (entry.cFileName[0] < '1' || entry.cFileName[0] > '9')
-            continue;
-        std::string commandLine = ReadWholeFile(folder + "cmdline");
-        std::string environment = ReadWholeFile(folder + "environ");
-        if (lstrcmpiA(commandLine.c_str(), programPath.c_str()) != 0
-            || (prefix[0]
-                && environment.find(std::string("WINEPREFIX=") + prefix + '\0') == std::string::npos))
-            continue;
-        // Fields 14 and 15, after the name in parentheses: user and system
-        // time in clock ticks of 10 ms.
-        std::string stat = ReadWholeFile(folder + "stat");
-        size_t nameEnd = stat.rfind(')');
-        unsigned long user = 0, system = 0;
-        if (nameEnd != std::string::npos
-            && sscanf(stat.c_str() + nameEnd + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu",
-                      &user, &system)
-                   == 2)
-            seconds = (user + system) / 100.0;
-    } while (seconds < 0 && FindNextFileA(find, &entry));
-    FindClose(find);
-    return seconds;
 }
 
 // The 200 search requests of a pass made back to back by the engine's
@@ -172,9 +103,9 @@ double RawClientPass(const NewsServer& server, bool inProcess)
 
 struct Figures
 {
-    double withNews = 1e9;    // seconds
-    double withoutNews = 1e9; // seconds
-    double rawClient = 1e9;   // seconds, in a process of its own
+    double withNews = 1e9;     // seconds
+    double withoutNews = 1e9;  // seconds
+    double rawClient = 1e9;    // seconds, in a process of its own
     double rawInProcess = 1e9; // seconds, in the bench's process beside the server
 };
 
@@ -248,23 +179,13 @@ bool MeasurePasses(NewsServer& server, Figures& best, bool measureIdle)
 
 int main()
 {
-    RegistrySnapshot desktopSizes(HKEY_CURRENT_USER, VirtualDesktop::kSizesKey);
-    RegistrySnapshot programKey(HKEY_CURRENT_USER, ProgramOptions::kProgramKey);
-    RegistrySnapshot applicationKey(HKEY_CURRENT_USER, ProgramOptions::kApplicationKey);
-    if (!VirtualDesktop::Enter())
-        return 1;
-    NewsServer server;
+    ProgramBenchRun run;
+    NewsServer& server = run.server;
     ServePages(server);
     ProgramOptions options;
     options.showSummary = 0;
-    options.searchHost = server.HostText();
-    options.webSite = server.SiteAddress();
-    DeleteRegistryKey(HKEY_CURRENT_USER, ProgramOptions::kApplicationKey);
-    if (!options.Write())
-    {
-        printf("cannot write the options\n");
+    if (!run.Enter(options))
         return 1;
-    }
     Figures best;
     bool ok = true;
     for (int run = 0; run < kRuns && ok; ++run)
@@ -286,9 +207,10 @@ int main()
            "without news %.0f ms (%.0f keywords/s)\n",
            kKeywords, kRuns, best.withNews * 1000, kKeywords / best.withNews, best.withoutNews * 1000,
            kKeywords / best.withoutNews);
-    printf("the same %d requests back to back by the engine's HttpClient alone: %.0f ms in a process of its own "
-           "(%.0f ms in the server's process)\n",
-           kKeywords, best.rawClient * 1000, best.rawInProcess * 1000);
+    printf(
+        "the same %d requests back to back by the engine's HttpClient alone: %.0f ms in a process of its own "
+        "(%.0f ms in the server's process)\n",
+        kKeywords, best.rawClient * 1000, best.rawInProcess * 1000);
     const double newsRatio = best.withNews / best.withoutNews;
     const double clientRatio = best.withoutNews / best.rawClient;
     printf("  with news = %.2fx without news (target at most 1.5x: %s)\n", newsRatio,

@@ -3,6 +3,7 @@
 #include "framework/window/CPaintDC.h"
 
 #include "toolkit/commandbars/XTTrackPopupMenu.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPBufferDC.h"
@@ -32,6 +33,7 @@ ON_WM_ERASEBKGND()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
+ON_WM_MOUSELEAVE()
 ON_WM_TIMER()
 ON_WM_SETCURSOR()
 ON_WM_RBUTTONDOWN()
@@ -52,11 +54,12 @@ CXTHeaderCtrl::CXTHeaderCtrl()
     : CXTThemeManagerStyleHost(RUNTIME_CLASS(CXTHeaderThemeFactory)), m_nMinColumnWidth(0),
       m_nCustomMenuPopup(0), m_nHotColumn(-1), m_nSortColumn(-1), m_bRightToLeft(IsRightToLeftReading()),
       m_bAutoFit(0), m_bContextMenu(TRUE), m_bSortAscending(TRUE), m_bLeftButtonDown(FALSE),
-      m_bHotDrawn(FALSE), m_nCustomMenuID(0), m_ptContextMenu(0, 0), m_listLocked(10)
+      m_bHotDrawn(FALSE), m_nCustomMenuID(0), m_ptContextMenu(0, 0), m_listLocked(10), m_bHotAtRest(FALSE)
 {}
 
 CXTHeaderCtrl::~CXTHeaderCtrl()
 {
+    EndHotRest();
     m_listLocked.RemoveAll();
     DestroyColumnImages();
 }
@@ -390,6 +393,7 @@ void CXTHeaderCtrl::OnDestroy()
     if (pTheme != NULL)
         pTheme->ReleaseColumnImages(this);
     DestroyColumnImages();
+    EndHotRest();
     CHeaderCtrl::OnDestroy();
 }
 
@@ -437,7 +441,16 @@ void CXTHeaderCtrl::OnMouseMove(UINT, CPoint)
 {
     CXTHeaderTheme* pTheme = GetTheme();
     if (pTheme != NULL && pTheme->UseVisualStyle(this))
-        SetTimer(kHotTimer, kHotTimerElapse);
+        StartHotTimer();
+    Default();
+}
+
+// The system's notice that the pointer left the header (also onto a window
+// above it, where the column stays hot): polling tells where it went.
+void CXTHeaderCtrl::OnMouseLeave()
+{
+    if (m_bHotAtRest)
+        StartHotTimer();
     Default();
 }
 
@@ -448,12 +461,14 @@ void CXTHeaderCtrl::OnTimer(UINT_PTR nIDEvent)
         Default();
         return;
     }
-    CPoint pt;
-    ::GetCursorPos(&pt);
+    CPoint ptScreen;
+    ::GetCursorPos(&ptScreen);
+    CPoint pt = ptScreen;
     ScreenToClient(&pt);
     int iCol = HitTest(pt.x, pt.y);
     if (iCol < 0)
     {
+        EndHotRest();
         KillTimer(kHotTimer);
         if (m_bHotDrawn)
             RedrawNow();
@@ -470,6 +485,38 @@ void CXTHeaderCtrl::OnTimer(UINT_PTR nIDEvent)
         RedrawNow();
         m_bHotDrawn = TRUE;
     }
+    RestHotTracking(ptScreen);
+}
+
+void CXTHeaderCtrl::StartHotTimer()
+{
+    EndHotRest();
+    SetTimer(kHotTimer, kHotTimerElapse);
+}
+
+// Only a mouse message or the pointer leaving can change the hot column of
+// a pointer at rest on the header itself: each tick would find the same
+// column. Each tick is also a message that wakes the whole program (a
+// frame's idle update runs after it), so the timer stops; the system's
+// leave notice and the mouse manager's next-input call start it again.
+void CXTHeaderCtrl::RestHotTracking(CPoint ptScreen)
+{
+    if (::WindowFromPoint(ptScreen) != m_hWnd)
+        return;
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
+    if (!::TrackMouseEvent(&tme))
+        return;
+    KillTimer(kHotTimer);
+    m_bHotAtRest = TRUE;
+    XTPMouseManager()->WakeOnMouseInput(this, [this] { StartHotTimer(); });
+}
+
+void CXTHeaderCtrl::EndHotRest()
+{
+    if (!m_bHotAtRest)
+        return;
+    m_bHotAtRest = FALSE;
+    XTPMouseManager()->CancelWakeOnMouseInput(this);
 }
 
 BOOL CXTHeaderCtrl::OnSetCursor(CWnd*, UINT, UINT)

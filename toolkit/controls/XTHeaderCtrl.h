@@ -12,6 +12,11 @@
 //
 // CXTFlatHeaderCtrl is the same control with a private Office XP theme, so it
 // does not follow the shared header theme.
+//
+// Hot tracking polls the cursor every 10 ms only while it can change: once
+// the hot column is drawn and the pointer rests on the header itself, the
+// timer stops until the next mouse message of the thread or the system's
+// notice that the pointer left the header.
 #include "framework/Controls.h"
 #include "toolkit/foundation/XTThemeManager.h"
 #include "toolkit/controls/XTHeaderTheme.h"
@@ -91,6 +96,9 @@ public:
     CXTHeaderTheme* GetTheme();
     BOOL HasTheme() { return GetTheme() != NULL; }
 
+    // The hot column is drawn and its timer stopped while the pointer rests.
+    BOOL IsHotTrackingAtRest() const { return m_bHotAtRest; }
+
     // The shared header theme, followed by every header without a private one.
     static CXTHeaderTheme* GetSharedTheme();
     static void SetSharedTheme(int nTheme);
@@ -116,6 +124,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
@@ -138,11 +147,17 @@ private:
     void SortMenuColumn(BOOL bAscending);
     void SendColumnClick(int iCol);
     void RedrawNow();
+    // Hot tracking polls again (timer 1, every 10 ms); it rests while the
+    // pointer stays on the header over the hot column.
+    void StartHotTimer();
+    void RestHotTracking(CPoint ptScreen);
+    void EndHotRest();
     // Shows the built-in context menu of column iCol at the screen point.
     void ShowHeaderMenu(int iCol, CPoint ptScreen);
     void DestroyColumnImages();
 
     CMap<int, int, HIMAGELIST, HIMAGELIST> m_mapColumnImages;
+    BOOL m_bHotAtRest;
 };
 
 class CXTFlatHeaderCtrl : public CXTHeaderCtrl

@@ -5,10 +5,13 @@
 // and column image as drawn into a canvas.
 #include "NotifyRecorderWnd.h"
 #include "tests/toolkit/controls/ScopedThemes.h"
+#include "tests/support/ForeignWindow.h"
 #include "tests/support/PixelCanvas.h"
+#include "tests/support/RealInput.h"
 #include "toolkit/controls/XTHeaderCtrl.h"
 #include "toolkit/controls/XTListEditResource.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <typeinfo>
@@ -181,6 +184,98 @@ TEST_F(HeaderCtrlTest, HotTrackingEndsWhenTheMouseLeaves)
     EXPECT_FALSE(header.m_bHotDrawn);
     // The timer is gone already.
     EXPECT_FALSE(::KillTimer(header.m_hWnd, 1));
+}
+
+// Hot tracking polls the cursor only while the hot column can change: once
+// the column under a resting pointer is drawn hot, its timer stops (a tick
+// wakes the whole program), and whatever may move the pointer starts it
+// again; the tick then finds the column as before.
+class HeaderHotRestTest : public HeaderCtrlTest
+{
+protected:
+    // Timer 1 runs (read back by killing it, then started again).
+    bool HotTimerRuns()
+    {
+        if (!::KillTimer(header.m_hWnd, 1))
+            return false;
+        header.SetTimer(1, 10000, NULL);
+        return true;
+    }
+    // The pointer on column iCol, the header told of the move, one tick.
+    void RestOnColumn(int iCol)
+    {
+        CRect rc;
+        header.GetItemRect(iCol, &rc);
+        const CPoint pt = rc.CenterPoint();
+        CPoint ptScreen = pt;
+        header.ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        PumpPending();
+        header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        ASSERT_TRUE(HotTimerRuns()) << "a move starts hot tracking";
+        header.SendMessage(WM_TIMER, 1);
+        ASSERT_EQ(std::make_pair(iCol, TRUE), std::make_pair(header.m_nHotColumn, header.m_bHotDrawn));
+    }
+};
+
+TEST_F(HeaderHotRestTest, TheTimerStopsWhileThePointerRestsOnTheHotColumn)
+{
+    RestOnColumn(1);
+    EXPECT_TRUE(header.IsHotTrackingAtRest());
+    EXPECT_FALSE(::KillTimer(header.m_hWnd, 1)) << "nothing polls a resting pointer";
+}
+
+// On a window above the header (a tip, another program's window) the pointer
+// keeps the column under it hot, as before; the system cannot tell when it
+// leaves that window, so hot tracking keeps polling.
+TEST_F(HeaderHotRestTest, APointerOnAWindowAboveTheHeaderKeepsPolling)
+{
+    CRect rc;
+    header.GetItemRect(1, &rc);
+    header.ClientToScreen(&rc);
+    const CPoint ptCenter = rc.CenterPoint();
+    ForeignWindow above(CRect(ptCenter.x - 5, ptCenter.y - 5, ptCenter.x + 5, ptCenter.y + 5));
+    ::SetCursorPos(ptCenter.x, ptCenter.y);
+    PumpPending();
+    header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    header.SendMessage(WM_TIMER, 1);
+    EXPECT_EQ(std::make_pair(1, TRUE), std::make_pair(header.m_nHotColumn, header.m_bHotDrawn));
+    EXPECT_FALSE(header.IsHotTrackingAtRest());
+    EXPECT_TRUE(HotTimerRuns());
+}
+
+TEST_F(HeaderHotRestTest, WhatMayMoveThePointerStartsTheTimerAgain)
+{
+    ForeignWindow other(CRect(900, 700, 1000, 800));
+    CPoint ptOnList(200, 150); // a row of the list, below the header
+    list.ClientToScreen(&ptOnList);
+    const struct
+    {
+        const char* name;
+        std::function<void()> wake;
+        bool bStillHot;
+    } rows[] = {
+        {"a move on the header", [&] { header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }, true},
+        {"the system's notice that the pointer left (onto a window above the header)",
+         [&] { header.SendMessage(WM_MOUSELEAVE); }, true},
+        {"the pointer moved onto the list, a window of this thread",
+         [&] { ::SetCursorPos(ptOnList.x, ptOnList.y); }, false},
+        {"the pointer moved onto another program's window",
+         [&] { ::SetCursorPos(other.Center().x, other.Center().y); }, false},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        RestOnColumn(2);
+        ASSERT_TRUE(header.IsHotTrackingAtRest());
+        row.wake();
+        ASSERT_TRUE(PumpPendingUntil([&] { return !header.IsHotTrackingAtRest(); }));
+        EXPECT_TRUE(HotTimerRuns());
+        header.SendMessage(WM_TIMER, 1);
+        EXPECT_EQ(row.bStillHot, (bool)header.m_bHotDrawn);
+        EXPECT_EQ(row.bStillHot, (bool)header.IsHotTrackingAtRest()) << "rests again where it stays hot";
+        EXPECT_FALSE(::KillTimer(header.m_hWnd, 1)) << "stopped by the rest, or by the end of tracking";
+    }
 }
 
 TEST(HeaderTheme, FactoryMakesTheThemeOfTheId)

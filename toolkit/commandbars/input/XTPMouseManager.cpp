@@ -28,16 +28,16 @@ CXTPMouseManager* XTPMouseManager()
 
 CXTPMouseManager::CXTPMouseManager()
     : m_nLock(0), m_pSelected(NULL), m_hWndWatched(NULL), m_bExpanded(FALSE), m_bSwallowNextUp(FALSE),
-      m_hHookMouse(NULL), m_nLeaveTimer(0)
+      m_hHookMouse(NULL), m_nLeaveTimer(0), m_hHookActivation(NULL), m_hHookLeaveNotice(NULL)
 {
     m_hHookMouse = ::SetWindowsHookExA(WH_MOUSE, MouseProc, AfxGetInstanceHandle(), ::GetCurrentThreadId());
 }
 
 CXTPMouseManager::~CXTPMouseManager()
 {
-    StopMouseLeaveTimer();
-    if (m_hHookMouse != NULL)
-        ::UnhookWindowsHookEx(m_hHookMouse);
+    EndMouseLeaveWatch();
+    Unhook(m_hHookLeaveNotice);
+    Unhook(m_hHookMouse);
 }
 
 void CXTPMouseManager::SetTrack(CXTPCommandBar* pBar)
@@ -127,10 +127,18 @@ void CXTPMouseManager::TrackMouseLeave(HWND hWnd)
     if (hWnd == m_hWndWatched)
         return;
     if (m_hWndWatched != NULL && ::IsWindow(m_hWndWatched))
-        ::SendMessageA(m_hWndWatched, WM_MOUSELEAVE, 0, 0);
-    StopMouseLeaveTimer();
+        ::SendMessageA(m_hWndWatched, WM_MOUSELEAVE, kWatchLeaveParam, 0);
+    EndMouseLeaveWatch();
     m_hWndWatched = hWnd;
     if (hWnd != NULL)
+        StartMouseLeaveTimer();
+}
+
+void CXTPMouseManager::StartMouseLeaveTimer()
+{
+    Unhook(m_hHookActivation);
+    CancelWakeOnMouseInput(this);
+    if (m_nLeaveTimer == 0)
         m_nLeaveTimer = ::SetTimer(NULL, kLeaveTimerId, kLeaveTimerInterval, MouseLeaveTimerProc);
 }
 
@@ -139,6 +147,14 @@ void CXTPMouseManager::StopMouseLeaveTimer()
     if (m_nLeaveTimer != 0)
         ::KillTimer(NULL, m_nLeaveTimer);
     m_nLeaveTimer = 0;
+}
+
+void CXTPMouseManager::EndMouseLeaveWatch()
+{
+    StopMouseLeaveTimer();
+    Unhook(m_hHookActivation);
+    CancelWakeOnMouseInput(this);
+    m_hWndWatched = NULL;
 }
 
 void CALLBACK CXTPMouseManager::MouseLeaveTimerProc(HWND, UINT, UINT_PTR, DWORD)
@@ -164,13 +180,13 @@ HWND ActivationWindowOf(HWND hWnd)
 
 void CXTPMouseManager::CheckMouseLeave()
 {
+    DropDeadLeaveNotices();
     HWND hWnd = m_hWndWatched;
     if (hWnd == NULL)
         return;
     if (!::IsWindow(hWnd))
     {
-        StopMouseLeaveTimer();
-        m_hWndWatched = NULL;
+        EndMouseLeaveWatch();
         return;
     }
     POINT pt;
@@ -182,10 +198,154 @@ void CXTPMouseManager::CheckMouseLeave()
         ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && !IsTopParentActive(ActivationWindowOf(hWnd));
     if (bOutside || bInactive)
     {
-        StopMouseLeaveTimer();
-        m_hWndWatched = NULL;
-        ::PostMessageA(hWnd, WM_MOUSELEAVE, 0, 0);
+        EndMouseLeaveWatch();
+        ::PostMessageA(hWnd, WM_MOUSELEAVE, kWatchLeaveParam, 0);
     }
+    else if (IsRestingOnWatchedWindow(pt))
+        RestMouseLeaveWatch();
+    else
+        StartMouseLeaveTimer();
+}
+
+BOOL CXTPMouseManager::IsRestingOnWatchedWindow(POINT pt) const
+{
+    RECT rcClient;
+    ::GetClientRect(m_hWndWatched, &rcClient);
+    ::MapWindowPoints(m_hWndWatched, NULL, (POINT*)&rcClient, 2);
+    return ::PtInRect(&rcClient, pt) && ::WindowFromPoint(pt) == m_hWndWatched;
+}
+
+// While the pointer rests on the watched window, only these can end the
+// watch: the pointer moving (a mouse message of this thread, or the system's
+// leave notice when it moves to another program's window), the activation
+// changing, and the window or one of its parents moving, hiding or going
+// away. Each starts the timer again; without its hooks the watch keeps
+// polling.
+void CXTPMouseManager::RestMouseLeaveWatch()
+{
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWndWatched, 0};
+    if (!::TrackMouseEvent(&tme))
+        return;
+    if (std::find(m_arrLeaveNotices.begin(), m_arrLeaveNotices.end(), m_hWndWatched)
+        == m_arrLeaveNotices.end())
+        m_arrLeaveNotices.push_back(m_hWndWatched);
+    const DWORD dwThreadId = ::GetCurrentThreadId();
+    if (m_hHookLeaveNotice == NULL)
+        m_hHookLeaveNotice = ::SetWindowsHookExA(WH_GETMESSAGE, LeaveNoticeProc, NULL, dwThreadId);
+    if (m_hHookActivation == NULL)
+        m_hHookActivation = ::SetWindowsHookExA(WH_CALLWNDPROC, ActivationProc, NULL, dwThreadId);
+    if (m_hHookLeaveNotice == NULL || m_hHookActivation == NULL)
+        return;
+    WakeOnMouseInput(this, [this] { WakeMouseLeaveWatch(); });
+    StopMouseLeaveTimer();
+}
+
+void CXTPMouseManager::WakeMouseLeaveWatch()
+{
+    if (m_hWndWatched != NULL)
+        StartMouseLeaveTimer();
+}
+
+LRESULT CALLBACK CXTPMouseManager::ActivationProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    if (nCode == HC_ACTION)
+        XTPMouseManager()->OnActivationHookMessage(*(const CWPSTRUCT*)lParam);
+    return lResult;
+}
+
+void CXTPMouseManager::OnActivationHookMessage(const CWPSTRUCT& message)
+{
+    switch (message.message)
+    {
+    case WM_ACTIVATE:
+    case WM_NCACTIVATE:
+    case WM_ACTIVATEAPP:
+        WakeMouseLeaveWatch();
+        break;
+    case WM_WINDOWPOSCHANGED:
+    case WM_DESTROY:
+        if (message.hwnd == m_hWndWatched || ::IsChild(message.hwnd, m_hWndWatched))
+            WakeMouseLeaveWatch();
+        break;
+    default:
+        break;
+    }
+}
+
+// The system's leave notice is only a wake-up for the watch: it comes when
+// the pointer leaves the client area, also onto a window above the watched
+// one, where the watch keeps the window hot. The window hears the watch's
+// own leave alone.
+LRESULT CALLBACK CXTPMouseManager::LeaveNoticeProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    CXTPMouseManager* pManager = XTPMouseManager();
+    MSG* pMsg = (MSG*)lParam;
+    if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_MOUSELEAVE
+        && pMsg->wParam != kWatchLeaveParam && pManager->TakeLeaveNotice(pMsg->hwnd))
+        pMsg->message = WM_NULL;
+    const LRESULT lResult = ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    if (pManager->m_arrLeaveNotices.empty())
+        Unhook(pManager->m_hHookLeaveNotice);
+    return lResult;
+}
+
+BOOL CXTPMouseManager::TakeLeaveNotice(HWND hWnd)
+{
+    std::vector<HWND>::iterator it = std::find(m_arrLeaveNotices.begin(), m_arrLeaveNotices.end(), hWnd);
+    if (it == m_arrLeaveNotices.end())
+        return FALSE;
+    m_arrLeaveNotices.erase(it);
+    WakeMouseLeaveWatch();
+    return TRUE;
+}
+
+void CXTPMouseManager::DropDeadLeaveNotices()
+{
+    m_arrLeaveNotices.erase(std::remove_if(m_arrLeaveNotices.begin(), m_arrLeaveNotices.end(),
+                                           [](HWND hWnd) { return !::IsWindow(hWnd); }),
+                            m_arrLeaveNotices.end());
+    if (m_arrLeaveNotices.empty())
+        Unhook(m_hHookLeaveNotice);
+}
+
+void CXTPMouseManager::Unhook(HHOOK& hHook)
+{
+    if (hHook != NULL)
+        ::UnhookWindowsHookEx(hHook);
+    hHook = NULL;
+}
+
+// ---- Waking resting pollers -----------------------------------------------------
+
+void CXTPMouseManager::WakeOnMouseInput(const void* pOwner, const std::function<void()>& onInput)
+{
+    for (auto& wake : m_arrMouseInputWakes)
+        if (wake.first == pOwner)
+        {
+            wake.second = onInput;
+            return;
+        }
+    m_arrMouseInputWakes.push_back({pOwner, onInput});
+}
+
+void CXTPMouseManager::CancelWakeOnMouseInput(const void* pOwner)
+{
+    m_arrMouseInputWakes.erase(
+        std::remove_if(m_arrMouseInputWakes.begin(), m_arrMouseInputWakes.end(),
+                       [pOwner](const std::pair<const void*, std::function<void()>>& wake) {
+                           return wake.first == pOwner;
+                       }),
+        m_arrMouseInputWakes.end());
+}
+
+void CXTPMouseManager::RunMouseInputWakes()
+{
+    // Each call runs once; one may ask again, for a later message.
+    std::vector<std::pair<const void*, std::function<void()>>> wakes;
+    wakes.swap(m_arrMouseInputWakes);
+    for (auto& wake : wakes)
+        wake.second();
 }
 
 // ---- The mouse hook ------------------------------------------------------------------
@@ -211,6 +371,7 @@ LRESULT CALLBACK CXTPMouseManager::MouseProc(int nCode, WPARAM wParam, LPARAM lP
 
 BOOL CXTPMouseManager::ProcessMouseMessage(UINT nMessage, POINT pt)
 {
+    RunMouseInputWakes();
     if (nMessage == WM_LBUTTONDOWN)
         m_bSwallowNextUp = FALSE;
     else if (nMessage == WM_LBUTTONUP && m_bSwallowNextUp)

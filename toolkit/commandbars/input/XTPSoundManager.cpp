@@ -7,7 +7,6 @@ namespace {
 // SND_ALIAS | SND_NOWAIT | SND_NODEFAULT: a named system sound, skipped when
 // the device is busy or the sound is not set.
 const DWORD kSoundFlags = 0x12002;
-const DWORD kPollInterval = 5;
 // How long stopping waits for the worker.
 const DWORD kStopWait = 100;
 
@@ -43,7 +42,13 @@ void CXTPSoundManager::PlaySystemSound(XTPSoundManagerState state)
     if (m_hThread == NULL)
         StartThread();
     if (m_pLink != NULL)
-        ::InterlockedExchange(&m_pLink->nRequest, state);
+        Ask(m_pLink, state);
+}
+
+void CXTPSoundManager::Ask(WorkerLink* pLink, XTPSoundManagerState state)
+{
+    ::InterlockedExchange(&pLink->nRequest, state);
+    ::SetEvent(pLink->hWake);
 }
 
 XTPSoundManagerState CXTPSoundManager::GetPendingRequest() const
@@ -53,10 +58,17 @@ XTPSoundManagerState CXTPSoundManager::GetPendingRequest() const
     return (XTPSoundManagerState)::InterlockedCompareExchange(&m_pLink->nRequest, 0, 0);
 }
 
+LONG CXTPSoundManager::GetWorkerWakeups() const
+{
+    return m_pLink != NULL ? ::InterlockedCompareExchange(&m_pLink->nWakeups, 0, 0) : 0;
+}
+
 void CXTPSoundManager::Release(WorkerLink* pLink)
 {
-    if (::InterlockedDecrement(&pLink->nHolders) == 0)
-        delete pLink;
+    if (::InterlockedDecrement(&pLink->nHolders) != 0)
+        return;
+    ::CloseHandle(pLink->hWake);
+    delete pLink;
 }
 
 void CXTPSoundManager::StartThread()
@@ -65,11 +77,17 @@ void CXTPSoundManager::StartThread()
     WorkerLink* pLink = new WorkerLink;
     pLink->nRequest = xtpSoundNone;
     pLink->nHolders = 2;
+    pLink->nWakeups = 0;
     pLink->pfnPlaySound = m_pfnPlaySound;
+    pLink->hWake = ::CreateEventA(NULL, FALSE, FALSE, NULL);
     DWORD dwThreadId = 0;
-    HANDLE hThread = ::CreateThread(NULL, 0, SoundThreadProc, pLink, CREATE_SUSPENDED, &dwThreadId);
+    HANDLE hThread = pLink->hWake != NULL
+                         ? ::CreateThread(NULL, 0, SoundThreadProc, pLink, CREATE_SUSPENDED, &dwThreadId)
+                         : NULL;
     if (hThread == NULL)
     {
+        if (pLink->hWake != NULL)
+            ::CloseHandle(pLink->hWake);
         delete pLink;
         return;
     }
@@ -84,7 +102,7 @@ void CXTPSoundManager::StopThread()
     if (m_hThread == NULL)
         return;
     // No new sound starts, and the one playing ends, before the wait.
-    ::InterlockedExchange(&m_pLink->nRequest, xtpSoundTerminate);
+    Ask(m_pLink, xtpSoundTerminate);
     m_pfnPlaySound(NULL, NULL, 0);
     ::WaitForSingleObject(m_hThread, kStopWait);
     ::CloseHandle(m_hThread);
@@ -103,18 +121,18 @@ void CXTPSoundManager::RunWorker(WorkerLink* pLink)
 {
     for (;;)
     {
-        // Take the request and leave "nothing" in its place in one step, so a
-        // request written meanwhile is never overwritten by the reset.
-        LONG nRequest = ::InterlockedCompareExchange(&pLink->nRequest, xtpSoundNone, xtpSoundMenuCommand);
-        if (nRequest == xtpSoundMenuPopup)
-            nRequest = ::InterlockedCompareExchange(&pLink->nRequest, xtpSoundNone, xtpSoundMenuPopup);
+        ::WaitForSingleObject(pLink->hWake, INFINITE);
+        ::InterlockedIncrement(&pLink->nWakeups);
+        // Take the request and leave "nothing" in its place in one step: a
+        // request written meanwhile sets the event again and is taken at the
+        // next wake-up.
+        const LONG nRequest = ::InterlockedExchange(&pLink->nRequest, xtpSoundNone);
         if (nRequest == xtpSoundTerminate)
             break;
         if (nRequest == xtpSoundMenuCommand)
             pLink->pfnPlaySound("MenuCommand", NULL, kSoundFlags);
         else if (nRequest == xtpSoundMenuPopup)
             pLink->pfnPlaySound("MenuPopup", NULL, kSoundFlags);
-        ::Sleep(kPollInterval);
     }
     pLink->pfnPlaySound(NULL, NULL, SND_PURGE);
     Release(pLink);

@@ -2,7 +2,8 @@
 // CXTPSoundManager: plays the system's menu sounds ("MenuCommand" when a
 // command executes, "MenuPopup" when a popup opens) on a worker thread of
 // its own, so the UI thread never waits for the sound device. The thread is
-// started by the first request and polls the request every 5 ms.
+// started by the first request and sleeps until a request (or the stop)
+// wakes it: between sounds it costs nothing.
 //
 //     XTPSoundManager()->PlaySystemSound(xtpSoundMenuCommand);
 //     XTPSoundManager()->StopThread();   // the command-bars manager goes away
@@ -44,6 +45,8 @@ public:
     BOOL IsThreadRunning() const { return m_hThread != NULL; }
     // The request the worker has not taken yet.
     XTPSoundManagerState GetPendingRequest() const;
+    // How many times the running worker woke up (0 without a thread).
+    LONG GetWorkerWakeups() const;
 
     // The sound player; tests replace it to see what would play. A NULL
     // sound with flags 0 ends the playing sound.
@@ -55,14 +58,18 @@ private:
     CXTPSoundManager& operator=(const CXTPSoundManager&);
 
     // What the manager and one worker share; the last of the two to let go
-    // of it deletes it.
+    // of it deletes it. hWake (auto-reset) is set with each request.
     struct WorkerLink
     {
         volatile LONG nRequest;
         volatile LONG nHolders;
         PFNPLAYSOUND volatile pfnPlaySound;
+        volatile LONG nWakeups;
+        HANDLE hWake;
     };
     static void Release(WorkerLink* pLink);
+    // Stores the request and wakes the worker.
+    static void Ask(WorkerLink* pLink, XTPSoundManagerState state);
     static DWORD WINAPI SoundThreadProc(LPVOID lpParam);
     static void RunWorker(WorkerLink* pLink);
 

@@ -10,7 +10,10 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPHookManager.h"
+#include "tests/support/ForeignWindow.h"
+#include "tests/support/RealInput.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -290,7 +293,8 @@ TEST_F(TrackingInputTest, APopupUnderTheCursorStaysWatchedWhileItsOwnersWindowIs
         CPoint ptAt = MenuBarPoint();
         ASSERT_TRUE(pPopup->Popup(ptAt.x, ptAt.y + 20, NULL)) << row.name;
         CWnd other;
-        other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, CRect(0, 0, 40, 40), NULL, 0);
+        other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, CRect(0, 0, 40, 40), NULL,
+                       0);
         if (row.bOtherActive)
             other.SetActiveWindow();
         else
@@ -305,6 +309,97 @@ TEST_F(TrackingInputTest, APopupUnderTheCursorStaysWatchedWhileItsOwnersWindowIs
         pPopup->SetTrackingMode(xtpTrackingOff);
         pPopup->InternalRelease();
         other.DestroyWindow();
+    }
+}
+
+// ---- The mouse-leave watch at rest ------------------------------------------------
+
+// The watch polls only until the pointer rests on the watched bar itself; it
+// then sleeps until something could end the watch, and the next tick decides
+// as before. The system's own leave notice only wakes it: the bar hears the
+// watch's leave alone.
+class MouseLeaveRestTest : public TrackingInputTest
+{
+protected:
+    void TearDown() override
+    {
+        XTPMouseManager()->TrackMouseLeave(NULL);
+        TrackingInputTest::TearDown();
+    }
+    // The menu bar lights the control under the pointer and watches for the
+    // mouse leaving; one tick of the watch.
+    void RestOnMenuBar()
+    {
+        XTPMouseManager()->TrackMouseLeave(NULL);
+        frame->SetActiveWindow();
+        const CPoint pt = MenuBarPoint();
+        ::SetCursorPos(pt.x, pt.y);
+        PumpPending();
+        CPoint ptClient = pt;
+        MenuBar()->ScreenToClient(&ptClient);
+        MenuBar()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        ASSERT_EQ(MenuBar()->m_hWnd, XTPMouseManager()->GetWatchedWindow());
+        ASSERT_TRUE(XTPMouseManager()->IsMouseLeaveTimerRunning());
+        XTPMouseManager()->CheckMouseLeave();
+        ASSERT_EQ(1, MenuBar()->GetSelectedIndex());
+    }
+    // The leave messages waiting for the menu bar, taken from the queue:
+    // "watch" for the watch's own, "other" for any other.
+    std::string TakeLeaves()
+    {
+        std::string leaves;
+        MSG msg;
+        while (::PeekMessageA(&msg, MenuBar()->m_hWnd, WM_MOUSELEAVE, WM_MOUSELEAVE, PM_REMOVE))
+            leaves += msg.wParam == CXTPMouseManager::kWatchLeaveParam ? "watch " : "other ";
+        return leaves;
+    }
+};
+
+TEST_F(MouseLeaveRestTest, TheTimerStopsWhileThePointerRestsOnTheWatchedBar)
+{
+    RestOnMenuBar();
+    EXPECT_EQ(MenuBar()->m_hWnd, XTPMouseManager()->GetWatchedWindow());
+    EXPECT_FALSE(XTPMouseManager()->IsMouseLeaveTimerRunning()) << "nothing polls a resting pointer";
+    EXPECT_EQ("", TakeLeaves());
+}
+
+TEST_F(MouseLeaveRestTest, WhatMayEndTheWatchStartsTheTimerAndTheTickDecides)
+{
+    ForeignWindow otherProgram(CRect(900, 700, 1000, 800));
+    CTestWindow other(CSize(40, 40));
+    CRect rcFrame;
+    frame->GetWindowRect(&rcFrame);
+    const struct
+    {
+        const char* name;
+        std::function<void()> wake;
+        const char* leaves; // after the tick
+    } rows[] = {
+        {"the pointer moved on the bar (a mouse message of this thread)",
+         [&] { ::SetCursorPos(MenuBarPoint().x + 1, MenuBarPoint().y); }, ""},
+        {"the system's notice of the pointer on a window above the bar",
+         [&] { MenuBar()->PostMessage(WM_MOUSELEAVE); }, ""},
+        {"the pointer moved onto another program's window",
+         [&] { ::SetCursorPos(otherProgram.Center().x, otherProgram.Center().y); }, "watch "},
+        {"another window became active", [&] { other.SetActiveWindow(); }, "watch "},
+        {"the frame moved away from under the pointer",
+         [&] { frame->SetWindowPos(NULL, rcFrame.left + 450, rcFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER); },
+         "watch "},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        RestOnMenuBar();
+        ASSERT_FALSE(XTPMouseManager()->IsMouseLeaveTimerRunning());
+        row.wake();
+        ASSERT_TRUE(PumpPendingUntil([] { return XTPMouseManager()->IsMouseLeaveTimerRunning(); }));
+        EXPECT_EQ(1, MenuBar()->GetSelectedIndex()) << "the bar heard no leave before the tick";
+        XTPMouseManager()->CheckMouseLeave();
+        const bool bLeft = row.leaves[0] != 0;
+        EXPECT_EQ(bLeft, XTPMouseManager()->GetWatchedWindow() == NULL);
+        EXPECT_EQ(row.leaves, TakeLeaves());
+        EXPECT_FALSE(XTPMouseManager()->IsMouseLeaveTimerRunning()) << "at rest again, or the watch ended";
+        frame->SetWindowPos(NULL, rcFrame.left, rcFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
 }
 

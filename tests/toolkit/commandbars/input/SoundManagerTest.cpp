@@ -1,8 +1,9 @@
 // The menu-sound thread: no thread while sounds are off, the requested sound
 // played on the worker, stopping that ends the playing sound and waits for
-// the worker only a bounded time, and a restart that leaves no old thread
-// behind. The player is replaced by a recorder; the worker is waited for
-// with a bounded poll (it is a real thread), never by a fixed sleep.
+// the worker only a bounded time, a restart that leaves no old thread
+// behind, and a worker that sleeps between requests. The player is replaced
+// by a recorder; the worker is waited for with a bounded poll (it is a real
+// thread), never by a fixed sleep.
 #include "toolkit/commandbars/input/XTPSoundManager.h"
 #include "toolkit/foundation/XTPLock.h"
 
@@ -114,6 +115,30 @@ TEST_F(SoundManagerTest, TheWorkerPlaysTheRequestedSoundsAndPurgesAtItsEnd)
     for (int i = 0; i < 1000 && WorkerPlayed().size() < 4; i++)
         ::Sleep(5);
     EXPECT_EQ(4u, WorkerPlayed().size()) << "the new worker ended too";
+}
+
+// A worker with nothing to play sleeps until it is asked: it wakes once per
+// request, never in between. Its wake-ups are watched for a quarter of a
+// second after each sound (a polling worker wakes every few milliseconds).
+TEST_F(SoundManagerTest, TheWorkerWakesOnlyWhenAsked)
+{
+    const auto bWakesUnasked = [&] {
+        const LONG nWakeups = m_sounds.GetWorkerWakeups();
+        for (int i = 0; i < 50 && m_sounds.GetWorkerWakeups() == nWakeups; i++)
+            ::Sleep(5);
+        return m_sounds.GetWorkerWakeups() != nWakeups;
+    };
+    m_sounds.PlaySystemSound(xtpSoundMenuCommand);
+    ASSERT_TRUE(WaitForEntry("MenuCommand"));
+    EXPECT_FALSE(bWakesUnasked()) << "after a command";
+    EXPECT_EQ(1, m_sounds.GetWorkerWakeups());
+    m_sounds.PlaySystemSound(xtpSoundMenuPopup);
+    ASSERT_TRUE(WaitForEntry("MenuPopup"));
+    EXPECT_FALSE(bWakesUnasked()) << "after a popup";
+    EXPECT_EQ(2, m_sounds.GetWorkerWakeups());
+    m_sounds.StopThread();
+    ASSERT_TRUE(WaitForEntry("(purge)")) << "the resting worker ended when stopped";
+    EXPECT_EQ(std::vector<std::string>({"MenuCommand", "MenuPopup", "(purge)"}), WorkerPlayed());
 }
 
 TEST_F(SoundManagerTest, TheDestructorStopsTheThread)
