@@ -7,6 +7,23 @@ IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 // WM_SYSTIMER: the timer that blinks the caret.
 static const UINT systemTimerMessage = 0x0118;
 
+// A tool tip's own timers: they show, move and hide its tip, which no command
+// user interface depends on, and the system's tool tip keeps one ticking ten
+// times a second while a tip shows (under wine also after it has gone).
+static BOOL IsToolTipTimer(const MSG* pMsg)
+{
+    char szClass[32];
+    return pMsg->message == WM_TIMER && pMsg->hwnd != NULL
+           && ::GetClassNameA(pMsg->hwnd, szClass, sizeof(szClass)) > 0
+           && lstrcmpiA(szClass, TOOLTIPS_CLASSA) == 0;
+}
+
+// Paints and the timers above change nothing a command user interface shows.
+static BOOL IsIdleMessageKind(const MSG* pMsg)
+{
+    return pMsg->message != WM_PAINT && pMsg->message != systemTimerMessage && !IsToolTipTimer(pMsg);
+}
+
 CWinThread::CWinThread()
     : m_pMainWnd(NULL), m_pActiveWnd(NULL), m_hThread(::GetCurrentThread()),
       m_nThreadID(::GetCurrentThreadId())
@@ -134,7 +151,7 @@ BOOL AfxIsIdleMessage(MSG* pMsg)
     CWinThread* pThread = AfxGetThread();
     if (pThread != NULL)
         return pThread->IsIdleMessage(pMsg);
-    return pMsg->message != WM_PAINT && pMsg->message != systemTimerMessage;
+    return IsIdleMessageKind(pMsg);
 }
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)
@@ -148,7 +165,7 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
         state->m_nMsgLast = pMsg->message;
         return !samePlace;
     }
-    return pMsg->message != WM_PAINT && pMsg->message != systemTimerMessage;
+    return IsIdleMessageKind(pMsg);
 }
 
 void AfxPostQuitMessage(int nExitCode)

@@ -25,7 +25,8 @@ public:
     // user interfaces, 1 deletes temporary objects. TRUE asks for more calls.
     virtual BOOL OnIdle(LONG lCount);
     // FALSE for messages that must not restart idle processing (repeated
-    // mouse moves at the same place, paints, the caret's timer).
+    // mouse moves at the same place, paints, the caret's timer, a tool
+    // tip's timers).
     virtual BOOL IsIdleMessage(MSG* pMsg);
     virtual CWnd* GetMainWnd();
 

@@ -99,6 +99,38 @@ TEST_F(PumpTest, RunDispatchesGoesIdleOnceAndEndsWithTheQuitCode)
               (std::vector<int>{1, 1, 1}));
 }
 
+// What restarts the idle update: a tool tip's own timer does not (it ticks while a tip shows,
+// and the update it would start walks every bar); other windows' timers and input do.
+TEST_F(PumpTest, ATimerOfAToolTipLeavesTheIdleUpdateAlone)
+{
+    ::InitCommonControls();
+    HWND hTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, NULL, WS_POPUP, 0, 0, 0, 0, m_top.m_hWnd, NULL,
+                                  ::GetModuleHandleA(NULL), NULL);
+    ASSERT_TRUE(hTip != NULL);
+    const struct
+    {
+        const char* name;
+        HWND hWnd;
+        UINT message;
+        BOOL idle;
+    } rows[] = {
+        {"a tool tip's timer", hTip, WM_TIMER, FALSE},
+        {"a window's timer", m_inner.m_hWnd, WM_TIMER, TRUE},
+        {"a thread's timer", NULL, WM_TIMER, TRUE},
+        {"a key to the tool tip", hTip, WM_KEYDOWN, TRUE},
+        {"a paint of the tool tip", hTip, WM_PAINT, FALSE},
+    };
+    for (const auto& row : rows)
+    {
+        MSG msg = {};
+        msg.hwnd = row.hWnd;
+        msg.message = row.message;
+        EXPECT_EQ(row.idle, theApp.IsIdleMessage(&msg)) << row.name;
+        EXPECT_EQ(row.idle, AfxIsIdleMessage(&msg)) << row.name;
+    }
+    ::DestroyWindow(hTip);
+}
+
 // Ends its modal loop with 5 on WM_APP.
 class CModalWnd : public CWnd
 {
