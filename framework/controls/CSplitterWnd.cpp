@@ -522,6 +522,11 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint pt)
         SetSplitCursor(HitTest(pt));
         return;
     }
+    MoveTrackersTo(pt);
+}
+
+CPoint CSplitterWnd::MoveTrackersTo(CPoint pt)
+{
     pt += m_ptTrackOffset;
     pt.x = std::max(m_rectLimit.left, std::min(pt.x, m_rectLimit.right));
     pt.y = std::max(m_rectLimit.top, std::min(pt.y, m_rectLimit.bottom));
@@ -538,6 +543,7 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint pt)
         MoveTracker(m_rectTracker, pt, TRUE);
         MoveTracker(m_rectTracker2, pt, FALSE);
     }
+    return pt;
 }
 
 void CSplitterWnd::OnLButtonDown(UINT, CPoint pt)
@@ -546,10 +552,14 @@ void CSplitterWnd::OnLButtonDown(UINT, CPoint pt)
         StartTracking(HitTest(pt));
 }
 
-void CSplitterWnd::OnLButtonUp(UINT, CPoint)
+void CSplitterWnd::OnLButtonUp(UINT, CPoint pt)
 {
-    if (m_bTracking)
-        StopTracking(TRUE);
+    if (!m_bTracking)
+        return;
+    // The bar goes where the button comes up, also when no move reported
+    // that point before (wine folds a last move into the release).
+    MoveTrackersTo(pt);
+    StopTracking(TRUE);
 }
 
 void CSplitterWnd::OnCancelMode()

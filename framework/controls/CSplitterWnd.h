@@ -135,6 +135,9 @@ protected:
     // The shown panes in reading order, a nested splitter's own panes in its place.
     void CollectShownPanes(std::vector<CWnd*>& panes) const;
     void MoveTracker(CRect& rect, CPoint pt, BOOL bVertical);
+    // Moves the trackers of the drag to the mouse point (client coordinates) plus the track
+    // offset, inside the limit; answers that point.
+    CPoint MoveTrackersTo(CPoint pt);
     // Ends a drag once its trackers are off the screen: releases the mouse and, when accepted,
     // hands the trackers' positions to TrackRowSize / TrackColumnSize and lays the panes out
     // again. StopTracking calls it; a splitter that draws no trackers may call it directly.

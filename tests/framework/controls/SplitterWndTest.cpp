@@ -217,6 +217,18 @@ TEST_F(SplitterTest, DragsMoveTheBarWithinItsLimits)
     }
 }
 
+// The bar goes where the button comes up, also when the last move reported another point (wine
+// folds a last move into the release).
+TEST_F(SplitterTest, TheBarGoesWhereTheButtonComesUp)
+{
+    SendMouse(&outer, WM_LBUTTONDOWN, 179, 300);
+    SendMouse(&outer, WM_MOUSEMOVE, 229, 300);
+    SendMouse(&outer, WM_LBUTTONUP, 279, 300);
+    int cur = 0, min = 0;
+    outer.GetColumnInfo(0, cur, min);
+    EXPECT_EQ(275, cur);
+}
+
 // Rows of the nested splitter move the same way (its bar covers y 202..205).
 TEST_F(SplitterTest, RowsOfTheNestedSplitterMoveTheSameWay)
 {
