@@ -4,6 +4,7 @@
 #include "framework/window/WindowClasses.h"
 #include "framework/window/CFrameWnd.h"
 #include "framework/window/CView.h"
+#include "framework/window/ShownPanes.h"
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CSplitterWnd, CWnd)
@@ -228,6 +229,21 @@ void CSplitterWnd::RecalcLayout()
     CRect inside;
     GetInsideRect(inside);
     DrawAllSplitBars(NULL, inside.right, inside.bottom);
+    KeepActivationShown();
+}
+
+void CSplitterWnd::KeepActivationShown()
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pFrame == NULL)
+        return;
+    CView* pActiveView = pFrame->GetActiveView();
+    if (pActiveView != NULL && ::IsChild(m_hWnd, pActiveView->m_hWnd))
+        pFrame->EnsureActiveViewShown();
+    // The frame hands the focus on to its active view, a shown one.
+    const HWND hFocus = ::GetFocus();
+    if (hFocus != NULL && ::IsChild(m_hWnd, hFocus) && !IsShownInTopLevel(hFocus))
+        pFrame->SetFocus();
 }
 
 // ---- Drawing ----------------------------------------------------------------------------------
@@ -473,6 +489,10 @@ void CSplitterWnd::FinishTracking(BOOL bAccept)
     }
     if (pOldActive != NULL && pOldActive == GetActivePane())
         SetActivePane(-1, -1, pOldActive);
+    // The focus the drag took goes back, through the frame, to its active view.
+    CFrameWnd* pFrame = GetParentFrame();
+    if (::GetFocus() == m_hWnd && pFrame != NULL)
+        pFrame->SetFocus();
 }
 
 void CSplitterWnd::TrackRowSize(int y, int row)
@@ -522,6 +542,11 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint pt)
         SetSplitCursor(HitTest(pt));
         return;
     }
+    MoveTrackersTo(pt);
+}
+
+CPoint CSplitterWnd::MoveTrackersTo(CPoint pt)
+{
     pt += m_ptTrackOffset;
     pt.x = std::max(m_rectLimit.left, std::min(pt.x, m_rectLimit.right));
     pt.y = std::max(m_rectLimit.top, std::min(pt.y, m_rectLimit.bottom));
@@ -538,6 +563,7 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint pt)
         MoveTracker(m_rectTracker, pt, TRUE);
         MoveTracker(m_rectTracker2, pt, FALSE);
     }
+    return pt;
 }
 
 void CSplitterWnd::OnLButtonDown(UINT, CPoint pt)
@@ -546,10 +572,14 @@ void CSplitterWnd::OnLButtonDown(UINT, CPoint pt)
         StartTracking(HitTest(pt));
 }
 
-void CSplitterWnd::OnLButtonUp(UINT, CPoint)
+void CSplitterWnd::OnLButtonUp(UINT, CPoint pt)
 {
-    if (m_bTracking)
-        StopTracking(TRUE);
+    if (!m_bTracking)
+        return;
+    // The bar goes where the button comes up, also when no move reported
+    // that point before (wine folds a last move into the release).
+    MoveTrackersTo(pt);
+    StopTracking(TRUE);
 }
 
 void CSplitterWnd::OnCancelMode()
@@ -590,16 +620,22 @@ void CSplitterWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
     RecalcLayout();
 }
 
+CWnd* CSplitterWnd::ChildPaneHolding(HWND hWnd, int* pRow, int* pCol)
+{
+    if (hWnd == NULL || !::IsChild(m_hWnd, hWnd))
+        return NULL;
+    while (::GetParent(hWnd) != m_hWnd)
+        hWnd = ::GetParent(hWnd);
+    CWnd* pPane = CWnd::FromHandle(hWnd);
+    return IsChildPane(pPane, pRow, pCol) ? pPane : NULL;
+}
+
 CWnd* CSplitterWnd::GetActivePane(int* pRow, int* pCol)
 {
     CFrameWnd* pFrame = GetParentFrame();
     CWnd* pActiveView = pFrame != NULL ? pFrame->GetActiveView() : NULL;
-    if (IsChildPane(pActiveView, pRow, pCol))
-        return pActiveView;
-    CWnd* pFocus = GetFocus();
-    if (IsChildPane(pFocus, pRow, pCol))
-        return pFocus;
-    return NULL;
+    CWnd* pPane = ChildPaneHolding(pActiveView != NULL ? pActiveView->m_hWnd : NULL, pRow, pCol);
+    return pPane != NULL ? pPane : ChildPaneHolding(::GetFocus(), pRow, pCol);
 }
 
 void CSplitterWnd::SetActivePane(int row, int col, CWnd* pWnd)
@@ -607,6 +643,23 @@ void CSplitterWnd::SetActivePane(int row, int col, CWnd* pWnd)
     CWnd* pPane = pWnd != NULL ? pWnd : GetPane(row, col);
     if (pPane == NULL)
         return;
+    // A nested splitter takes no keys itself: its active pane, when shown,
+    // else its first shown pane is activated in its place.
+    CSplitterWnd* pNested = DYNAMIC_DOWNCAST(CSplitterWnd, pPane);
+    if (pNested != NULL)
+    {
+        CWnd* pInner = pNested->GetActivePane();
+        if (pInner == NULL || !IsShownInTopLevel(pInner->m_hWnd))
+        {
+            const std::vector<HWND> shown = ShownPanesIn(pNested->m_hWnd);
+            pInner = shown.empty() ? NULL : CWnd::FromHandle(shown.front());
+        }
+        if (pInner != NULL)
+        {
+            pNested->SetActivePane(-1, -1, pInner);
+            return;
+        }
+    }
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != NULL && pPane->IsKindOf(RUNTIME_CLASS(CView)))
         pFrame->SetActiveView((CView*)pPane);
@@ -616,24 +669,8 @@ void CSplitterWnd::SetActivePane(int row, int col, CWnd* pWnd)
 
 void CSplitterWnd::CollectShownPanes(std::vector<CWnd*>& panes) const
 {
-    for (int row = 0; row < m_nRows; row++)
-    {
-        for (int col = 0; col < m_nCols; col++)
-        {
-            CWnd* pPane = GetPane(row, col);
-            CRect rcPane;
-            if (pPane == NULL || !pPane->IsWindowVisible())
-                continue;
-            pPane->GetWindowRect(&rcPane);
-            if (rcPane.IsRectEmpty())
-                continue;
-            CSplitterWnd* pNested = DYNAMIC_DOWNCAST(CSplitterWnd, pPane);
-            if (pNested != NULL)
-                pNested->CollectShownPanes(panes);
-            else
-                panes.push_back(pPane);
-        }
-    }
+    for (HWND hPane : ShownPanesIn(m_hWnd))
+        panes.push_back(CWnd::FromHandle(hPane));
 }
 
 BOOL CSplitterWnd::CanActivateNext(BOOL)

@@ -56,13 +56,17 @@ public:
     int IdFromRowCol(int row, int col) const;
     BOOL IsChildPane(CWnd* pWnd, int* pRow, int* pCol);
 
-    // Places every pane from the row and column records; call after changing them.
+    // Places every pane from the row and column records; call after changing them. A pane it
+    // leaves unseen (0 pixels wide or high, or hidden) keeps neither the frame's active view
+    // nor the focus: they go to a shown view (CFrameWnd::EnsureActiveViewShown).
     virtual void RecalcLayout();
 
-    // The pane that has the focus (or the frame's active view when it is a pane), or NULL.
+    // The pane that holds the frame's active view, else the one that holds the focus (the
+    // window itself or the pane it lies in, a nested splitter say), or NULL.
     virtual CWnd* GetActivePane(int* pRow = NULL, int* pCol = NULL);
     // Activates pWnd, or the pane at (row, col) when pWnd is NULL: a view becomes its frame's
-    // active view, another window gets the focus.
+    // active view, another window gets the focus. A nested splitter passes the activation on
+    // to its active pane when that is shown, else to its first shown pane.
     virtual void SetActivePane(int row, int col, CWnd* pWnd = NULL);
 
     // The pane commands (F6 and Shift+F6 in most programs): the next or previous shown pane in
@@ -132,12 +136,17 @@ protected:
     CRect GetColumnBarRect(int col) const;
     // A pane that draws its own edge (client edge or a nested splitter).
     BOOL HasOwnEdge(CWnd* pWnd) const;
-    // The shown panes in reading order, a nested splitter's own panes in its place.
+    // The shown panes in reading order, a nested splitter's own panes in its place
+    // (ShownPanesIn, framework/window/ShownPanes.h).
     void CollectShownPanes(std::vector<CWnd*>& panes) const;
     void MoveTracker(CRect& rect, CPoint pt, BOOL bVertical);
+    // Moves the trackers of the drag to the mouse point (client coordinates) plus the track
+    // offset, inside the limit; answers that point.
+    CPoint MoveTrackersTo(CPoint pt);
     // Ends a drag once its trackers are off the screen: releases the mouse and, when accepted,
     // hands the trackers' positions to TrackRowSize / TrackColumnSize and lays the panes out
-    // again. StopTracking calls it; a splitter that draws no trackers may call it directly.
+    // again; a focus the drag took goes back to the frame's active view. StopTracking calls
+    // it; a splitter that draws no trackers may call it directly.
     void FinishTracking(BOOL bAccept);
 
     afx_msg void OnPaint();
@@ -173,4 +182,10 @@ protected:
     int m_htTrack;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The child pane that is hWnd or holds it, or NULL; its row and column as IsChildPane.
+    CWnd* ChildPaneHolding(HWND hWnd, int* pRow, int* pCol);
+    // RecalcLayout's last step: the active view and the focus off the unseen panes.
+    void KeepActivationShown();
 };

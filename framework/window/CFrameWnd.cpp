@@ -1,5 +1,6 @@
 #include "framework/window/CFrameWnd.h"
 #include "framework/window/CView.h"
+#include "framework/window/ShownPanes.h"
 #include "framework/window/CDocument.h"
 #include "framework/window/CWinApp.h"
 #include "framework/window/WindowClasses.h"
@@ -250,6 +251,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
     {
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
         ActivateFrame();
+        pView = EnsureActiveViewShown();
         if (pView != NULL)
             pView->OnActivateView(TRUE, pView, pView);
     }
@@ -273,6 +275,22 @@ CView* CFrameWnd::FirstPaneView() const
     return (CView*)pPane;
 }
 
+CView* CFrameWnd::EnsureActiveViewShown()
+{
+    if (m_pViewActive == NULL || IsShownInTopLevel(m_pViewActive->m_hWnd))
+        return m_pViewActive;
+    for (HWND hPane : ShownPanesIn(m_hWnd))
+    {
+        CView* pView = DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(hPane));
+        if (pView != NULL)
+        {
+            SetActiveView(pView);
+            return pView;
+        }
+    }
+    return NULL;
+}
+
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
     if (nCmdShow == -1)
@@ -289,8 +307,11 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
 
 void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 {
-    if (m_pViewActive != NULL)
-        ::SetFocus(m_pViewActive->m_hWnd);
+    // After a dialog, on activation: the focus goes on to the active view,
+    // never to one the user cannot see.
+    CView* pView = EnsureActiveViewShown();
+    if (pView != NULL)
+        ::SetFocus(pView->m_hWnd);
     else
         CWnd::OnSetFocus(pOldWnd);
 }

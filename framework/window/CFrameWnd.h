@@ -94,10 +94,18 @@ public:
     // Asks for RecalcLayout at the next idle time.
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    // Keeps the keys and the commands off a view the user cannot see: when
+    // the active view is not shown (dragged shut or hidden, IsShownInTopLevel
+    // in ShownPanes.h), the first shown view of the frame's panes, in reading
+    // order, becomes the active view (with notification). Answers the active
+    // view when it is shown; NULL when there is none or no view of the panes
+    // shows (the active view then stays as it is).
+    CView* EnsureActiveViewShown();
     // Sends WM_INITIALUPDATE to the frame's windows and, when bMakeVisible,
     // shows the frame. Without an active view, the view of the first pane
     // becomes it and gets the focus: the view with the first pane's id, also
-    // inside a splitter there (which takes that id itself).
+    // inside a splitter there (which takes that id itself). A view that is
+    // not shown gives way as in EnsureActiveViewShown.
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
     void SetMessageText(LPCTSTR lpszText);

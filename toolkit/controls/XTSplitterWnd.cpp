@@ -2,7 +2,6 @@
 #include "toolkit/controls/XTSharedTheme.h"
 #include "toolkit/foundation/XTAuxData.h"
 #include "toolkit/foundation/XTPColorManager.h"
-#include <algorithm>
 
 IMPLEMENT_DYNCREATE(CXTSplitterWnd, CSplitterWnd)
 
@@ -321,25 +320,9 @@ void CXTSplitterWnd::OnMouseMove(UINT nFlags, CPoint point)
         SetSplitCursor(HitTest(point));
         return;
     }
-    CPoint pt = point + m_ptTrackOffset;
-    pt.x = std::max(m_rectLimit.left, std::min(pt.x, m_rectLimit.right));
-    pt.y = std::max(m_rectLimit.top, std::min(pt.y, m_rectLimit.bottom));
-    if (IsRowBar(m_htTrack))
-    {
-        MoveTracker(m_rectTracker, pt, TRUE);
-    }
-    else if (IsColumnBar(m_htTrack))
-    {
-        MoveTracker(m_rectTracker, pt, FALSE);
-    }
-    else
-    {
-        MoveTracker(m_rectTracker, pt, TRUE);
-        MoveTracker(m_rectTracker2, pt, FALSE);
-    }
     // Apply the sizes and grab the bar again where it now is: a release and a
     // new press at the (clamped) mouse point.
-    CPoint ptGrab = pt - m_ptTrackOffset;
+    CPoint ptGrab = MoveTrackersTo(point) - m_ptTrackOffset;
     OnLButtonUp(nFlags, ptGrab);
     CSplitterWnd::OnLButtonDown(nFlags, ptGrab);
     if (ptGrab != m_ptLastDrag)

@@ -47,7 +47,9 @@ public:
     // Shows the hidden column again at its old index, with its old size;
     // nothing when no column is hidden.
     virtual void ShowColumn();
-    // Hides a column; the active pane moves to the next column of its row.
+    // Hides a column; the active pane moves to the next column of its row
+    // (a nested splitter there passes it on to a shown pane of its own), so
+    // that neither the frame's active view nor the focus stays hidden.
     virtual void HideColumn(int nColHide);
     // The same for rows: the active pane moves to the next row of its column.
     virtual void ShowRow();

@@ -458,6 +458,12 @@ void CXTTreeBase::OnDeleteItem(NMHDR* pHeader, LRESULT* pResult)
     *pResult = 0;
 }
 
+void CXTTreeBase::OnSystemKey()
+{
+    const MSG* pMsg = CWnd::GetCurrentMessage();
+    ::DefWindowProcA(TreeHwnd(), pMsg->message, pMsg->wParam, pMsg->lParam);
+}
+
 BOOL CXTTreeBase::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN)

@@ -7,6 +7,9 @@
 //   - search of items by text (FindItem, FindItemInChildren);
 //   - hot tracking (TVS_TRACKSELECT), help for in-place label editing, Enter
 //     toggling the caret item, tool tips kept on top;
+//   - the system keys (WM_SYSKEYDOWN, WM_SYSKEYUP) handed to the system's
+//     default handling, which the control is skipped for: there Alt or F10
+//     alone enters the frame's menu and Alt+F4 closes it, as from any window;
 //   - optional multi-selection (EnableMultiSelect): any number of items carry
 //     TVIS_SELECTED while the caret marks the focused item; Ctrl and Shift
 //     clicks and keys, a rubber band drawn in empty space, drag detection, and
@@ -162,6 +165,11 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnRButtonDown(UINT nFlags, CPoint point);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // WM_SYSKEYDOWN and WM_SYSKEYUP (the message being handled): straight to
+    // DefWindowProc. Some tree controls (wine's) take these keys without
+    // passing them on, so the top-level window never hears SC_KEYMENU or
+    // SC_CLOSE; a control that passes them on does exactly this.
+    void OnSystemKey();
     void OnSetFocus();
     void OnKillFocus();
     void OnPaint();

@@ -52,6 +52,8 @@ protected:
     {
         CXTTreeBase::OnKeyDown(nChar, nRepCnt, nFlags);
     }
+    afx_msg void OnSysKeyDown(UINT, UINT, UINT) { CXTTreeBase::OnSystemKey(); }
+    afx_msg void OnSysKeyUp(UINT, UINT, UINT) { CXTTreeBase::OnSystemKey(); }
     afx_msg void OnSetFocus(CWnd*) { CXTTreeBase::OnSetFocus(); }
     afx_msg void OnKillFocus(CWnd*) { CXTTreeBase::OnKillFocus(); }
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
@@ -89,6 +91,8 @@ BEGIN_TEMPLATE_MESSAGE_MAP(CXTTreeT, TBase, TBase)
 ON_WM_LBUTTONDOWN()
 ON_WM_RBUTTONDOWN()
 ON_WM_KEYDOWN()
+ON_WM_SYSKEYDOWN()
+ON_WM_SYSKEYUP()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
 ON_WM_ERASEBKGND()

@@ -1,7 +1,9 @@
+#include "tests/support/RealInput.h"
 #include "tests/support/TestWindow.h"
 #include "framework/controls/CSplitterWnd.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -217,6 +219,18 @@ TEST_F(SplitterTest, DragsMoveTheBarWithinItsLimits)
     }
 }
 
+// The bar goes where the button comes up, also when the last move reported another point (wine
+// folds a last move into the release).
+TEST_F(SplitterTest, TheBarGoesWhereTheButtonComesUp)
+{
+    SendMouse(&outer, WM_LBUTTONDOWN, 179, 300);
+    SendMouse(&outer, WM_MOUSEMOVE, 229, 300);
+    SendMouse(&outer, WM_LBUTTONUP, 279, 300);
+    int cur = 0, min = 0;
+    outer.GetColumnInfo(0, cur, min);
+    EXPECT_EQ(275, cur);
+}
+
 // Rows of the nested splitter move the same way (its bar covers y 202..205).
 TEST_F(SplitterTest, RowsOfTheNestedSplitterMoveTheSameWay)
 {
@@ -269,6 +283,73 @@ TEST_F(SplitterTest, LayoutAndHitTestsUseTheDerivedInsideRectangle)
     EXPECT_EQ(CRect(2, 8, 177, 598), RectInParent(outer.GetPane(0, 0)));
     EXPECT_EQ(CSplitterWnd::noHit, outer.HitTest(CPoint(179, 3)));
     EXPECT_EQ(CSplitterWnd::hSplitterBar1, outer.HitTest(CPoint(179, 7)));
+}
+
+// A nested splitter stands for the panes it holds: it is the outer splitter's active pane while
+// one of them is the active view, and activating it activates its first shown pane.
+TEST_F(SplitterTest, ANestedSplitterStandsForThePanesItHolds)
+{
+    CView* pTree = (CView*)outer.GetPane(0, 0);
+    CView* pList = (CView*)nested.GetPane(0, 0);
+    frame->SetActiveView(pList, FALSE);
+    int row = -1, col = -1;
+    EXPECT_EQ(&nested, outer.GetActivePane(&row, &col));
+    EXPECT_EQ(CPoint(1, 0), CPoint(col, row));
+
+    frame->SetActiveView(pTree, FALSE);
+    outer.SetActivePane(0, 1);
+    EXPECT_EQ(pList, frame->GetActiveView());
+    EXPECT_EQ(&nested, outer.GetActivePane());
+}
+
+// A pane the layout leaves unseen keeps neither the frame's active view nor the focus: the first
+// shown view takes the active view and the frame hands it the focus. A drag that leaves the pane
+// shown gives it back the focus the drag took.
+TEST_F(SplitterTest, AnUnseenPaneKeepsNeitherTheActiveViewNorTheFocus)
+{
+    frame->SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
+    CView* pTree = (CView*)outer.GetPane(0, 0);
+    CView* pList = (CView*)nested.GetPane(0, 0);
+    CView* pPreview = (CView*)nested.GetPane(1, 0);
+    auto name = [&](HWND hWnd) {
+        return hWnd == pTree->m_hWnd      ? "tree"
+               : hWnd == pList->m_hWnd    ? "list"
+               : hWnd == pPreview->m_hWnd ? "preview"
+                                          : "elsewhere";
+    };
+    const struct
+    {
+        const char* name;
+        CView* pActive;
+        CView* pFocus;
+        std::function<void()> change;
+        const char* where;
+    } rows[] = {
+        {"the active row dragged shut", pList, pList,
+         [&] { Drag(&nested, CPoint(300, 204), CPoint(300, 0)); }, "focus tree, active tree"},
+        {"the focused row laid out shut", pList, pPreview,
+         [&] {
+             nested.SetRowInfo(0, 5000, 0);
+             nested.RecalcLayout();
+         },
+         "focus list, active list"},
+        {"a drag that leaves the pane shown", pTree, pTree,
+         [&] { Drag(&outer, CPoint(179, 300), CPoint(229, 300)); }, "focus tree, active tree"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        outer.SetColumnInfo(0, 175, 0);
+        nested.SetRowInfo(0, 200, 0);
+        outer.RecalcLayout();
+        nested.RecalcLayout();
+        frame->SetActiveView(row.pActive, FALSE);
+        row.pFocus->SetFocus();
+        row.change();
+        EXPECT_EQ(row.where, std::string("focus ") + name(::GetFocus()) + ", active "
+                                 + name(frame->GetActiveView()->m_hWnd));
+    }
 }
 
 } // namespace
