@@ -111,7 +111,7 @@ void DispatchTakenMessage(CWinThread* pThread, MSG* pMsg)
     if (pMsg->message == WM_KICKIDLE)
         return;
     BOOL bTaken = pThread != NULL ? pThread->PreTranslateMessage(pMsg) : AfxPreTranslateMessage(pMsg);
-    if (!bTaken)
+    if (!bTaken && !CWnd::DispatchToolTipTimer(pMsg))
     {
         ::TranslateMessage(pMsg);
         ::DispatchMessageA(pMsg);

@@ -145,6 +145,16 @@ public:
     void FilterToolTipMessage(MSG* pMsg);
     // Hides the thread's tool tip.
     static void CancelToolTips();
+    // The pump's dispatch of a timer of the thread's tool tip: FALSE for any
+    // other message. A tick that finds the tip of the current tool gone
+    // (its time was up, or a click or key took it away) takes the tip
+    // window away instead of reaching it: the system's tool tip keeps a
+    // timer ticking ten times a second for as long as the pointer rests on
+    // such a tool (under wine nothing it can be sent stops it). The tool
+    // stays the last one hit, so its tip shows again only once the pointer
+    // has left it, as after any tip that went; the next tool makes a new
+    // tip window.
+    static BOOL DispatchToolTipTimer(MSG* pMsg);
 
     // Modal loops: runs until EndModalLoop, answering its result.
     int RunModalLoop(DWORD dwFlags = 0);

@@ -58,6 +58,7 @@ void RemoveLastTool(AFX_THREAD_STATE* state)
     }
     state->m_hWndLastHit = NULL;
     state->m_nLastHit = -1;
+    state->m_bLastHitTipShown = FALSE;
 }
 
 } // namespace
@@ -95,6 +96,23 @@ void CWnd::CancelToolTips()
     AFX_THREAD_STATE* state = AfxGetThreadState();
     if (state->m_hWndToolTip != NULL)
         ::SendMessageA(state->m_hWndToolTip, TTM_POP, 0, 0);
+}
+
+BOOL CWnd::DispatchToolTipTimer(MSG* pMsg)
+{
+    AFX_THREAD_STATE* state = AfxGetThreadState();
+    if (pMsg->message != WM_TIMER || pMsg->hwnd == NULL || pMsg->hwnd != state->m_hWndToolTip)
+        return FALSE;
+    if (state->m_bLastHitTipShown && !::IsWindowVisible(pMsg->hwnd))
+    {
+        state->m_hWndToolTip = NULL;
+        ::DestroyWindow(pMsg->hwnd);
+        return TRUE;
+    }
+    ::DispatchMessageA(pMsg);
+    if (state->m_hWndLastHit != NULL && ::IsWindowVisible(pMsg->hwnd))
+        state->m_bLastHitTipShown = TRUE;
+    return TRUE;
 }
 
 INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const

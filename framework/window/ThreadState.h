@@ -18,11 +18,12 @@ struct AFX_THREAD_STATE
     HWND m_hLockoutNotifyWindow; // notifications from this window are ignored
     CWinThread* m_pCurrentWinThread;
     // The thread's tool tip for CWnd::FilterToolTipMessage: the window and
-    // hit code of the tool it shows now.
+    // hit code of the tool it shows now, and whether its tip has shown.
     HWND m_hWndToolTip;
     HWND m_hWndLastHit;
     INT_PTR m_nLastHit;
     TOOLINFOA m_lastInfo;
+    BOOL m_bLastHitTipShown;
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();

@@ -4,6 +4,7 @@
 // frames answer TTN_NEEDTEXT with a command's tip text.
 #include "TestWindows.h"
 #include "TestIds.h"
+#include "tests/support/RealInput.h"
 #include <gtest/gtest.h>
 #include <string.h>
 
@@ -66,6 +67,51 @@ TEST_F(ToolTipTest, ToolUnderTheMouseIsShownUntilThereIsNoneOrTipsAreOff)
     EXPECT_EQ(ToolAfterMoveTo(20, 20), "Hello tip");
     m_wnd.EnableToolTips(FALSE);
     EXPECT_EQ(ToolAfterMoveTo(20, 20), "");
+}
+
+// Once the tip of the tool under a resting pointer has gone (its time was up, or a click took it
+// away), the next tick of the system's tool tip takes the tip window along: it would otherwise tick
+// ten times a second for as long as the pointer rests there. The tool's tip does not show again
+// while the pointer stays on it; back on the tool after leaving it, a new tip window shows it.
+TEST_F(ToolTipTest, AToolsTipThatWentTakesItsWindowAlongWhileThePointerRests)
+{
+    const struct
+    {
+        const char* name;
+        UINT takeAway; // posted to the window once the tip shows; 0: its time runs out
+    } rows[] = {
+        {"its time was up", 0},
+        {"a click took it away", WM_LBUTTONDOWN},
+    };
+    // The real pointer leaves the tool at the end, whatever happened: the
+    // windows of later cases stand under it.
+    struct PointerAwayAtTheEnd
+    {
+        ~PointerAwayAtTheEnd()
+        {
+            MoveMouseTo(CPoint(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1));
+        }
+    } pointerAway;
+    AFX_THREAD_STATE* state = AfxGetThreadState();
+    CPoint onTool(20, 20);
+    m_wnd.ClientToScreen(&onTool);
+    for (const auto& row : rows)
+    {
+        ASSERT_EQ("", ToolAfterMoveTo(120, 80)) << row.name;
+        MoveMouseTo(onTool);
+        ASSERT_EQ("Hello tip", ToolAfterMoveTo(20, 20)) << row.name;
+        const HWND hWndTip = state->m_hWndToolTip;
+        ::SendMessageA(hWndTip, TTM_SETDELAYTIME, TTDT_AUTOPOP, row.takeAway == 0 ? 200 : 60000);
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::IsWindowVisible(hWndTip) != FALSE; })) << row.name;
+        if (row.takeAway != 0)
+            m_wnd.PostMessage(row.takeAway, 0, MAKELPARAM(20, 20));
+        EXPECT_TRUE(PumpPendingUntil([&] { return !::IsWindow(hWndTip); })) << row.name;
+        EXPECT_EQ(NULL, state->m_hWndToolTip) << row.name;
+        EXPECT_EQ("", ToolAfterMoveTo(21, 21)) << row.name << ": the pointer still on the tool";
+        EXPECT_EQ("", ToolAfterMoveTo(120, 80)) << row.name;
+        EXPECT_EQ("Hello tip", ToolAfterMoveTo(20, 20)) << row.name << ": back on the tool";
+        EXPECT_TRUE(::IsWindow(state->m_hWndToolTip)) << row.name;
+    }
 }
 
 // Where the window has no tool of its own, a child control is the tool.
