@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/XTPHoldReference.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPKeyboardManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -291,6 +292,18 @@ BOOL CXTPControl::AllowDropOnPopupBarOnly(CXTPCommandBar* pCommandBar, DROPEFFEC
     return FALSE;
 }
 
+void CXTPControl::SendCommand(CWnd* pSite) const
+{
+    // Chosen by a key (Enter, a mnemonic), the command runs once the keyboard
+    // hook has taken that key off the queue: a dialog it opens would read the
+    // key again (Enter pressing its default button, the mnemonic typed into
+    // its field).
+    if (XTPKeyboardManager()->IsInKeyboardHook())
+        pSite->PostMessage(WM_COMMAND, MAKEWPARAM(m_nId, 0), 0);
+    else
+        pSite->SendMessage(WM_COMMAND, MAKEWPARAM(m_nId, 0), 0);
+}
+
 void CXTPControl::OnExecute()
 {
     // A command handler may remove this control or reset its bar: both stay
@@ -333,7 +346,7 @@ void CXTPControl::OnExecute()
         else if (m_pControls != NULL && m_pControls->GetCommandBars() != NULL)
             pSite = m_pControls->GetCommandBars()->GetSite();
         if (pSite != NULL && pSite->GetSafeHwnd() != NULL && NotifySite(pSite, XTP_CN_EXECUTE) == 0)
-            pSite->SendMessage(WM_COMMAND, MAKEWPARAM(m_nId, 0), 0);
+            SendCommand(pSite);
     }
 
     if (!m_bCloseSubMenuOnClick && pParent != NULL && pParent->GetSafeHwnd() != NULL)

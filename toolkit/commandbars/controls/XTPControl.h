@@ -12,7 +12,9 @@
 //
 // A click on a toolbar button tracks the mouse until the release
 // (ClickToolBarButton) and executes: WM_XTP_CONTROL_EXECUTE to the site
-// frame, then WM_COMMAND when the site answers 0 (OnExecute).
+// frame, then WM_COMMAND when the site answers 0 (OnExecute). A control
+// chosen by a key in the keyboard hook posts its WM_COMMAND instead: the
+// command then runs once the key is off the queue.
 #include "toolkit/commandbars/XTPCommandBarsDefines.h"
 
 #include "framework/controls/COleDataObject.h" // DROPEFFECT
@@ -242,6 +244,9 @@ public:
     LRESULT NotifySite(CWnd* pSite, UINT nCode);
 
 protected:
+    // WM_COMMAND with this control's id to pSite: sent, or posted while the
+    // keyboard hook decides on the key that chose the control.
+    void SendCommand(CWnd* pSite) const;
     // The collection renumbers its controls through these.
     friend class CXTPControls;
     void SetIndexAndOwner(int nIndex, CXTPControls* pControls);

@@ -27,7 +27,7 @@ CXTPKeyboardManager* XTPKeyboardManager()
     return t_pKeyboardManager;
 }
 
-CXTPKeyboardManager::CXTPKeyboardManager() : m_hHookKeyboard(NULL), m_hHookCallWndProc(NULL)
+CXTPKeyboardManager::CXTPKeyboardManager() : m_hHookKeyboard(NULL), m_hHookCallWndProc(NULL), m_nHookDepth(0)
 {}
 
 CXTPKeyboardManager::~CXTPKeyboardManager()
@@ -88,7 +88,11 @@ BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT nMessage, WPARAM wParam, LPA
 
 LRESULT CALLBACK CXTPKeyboardManager::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == HC_ACTION && XTPKeyboardManager()->ProcessKey(wParam, lParam))
+    CXTPKeyboardManager* pManager = XTPKeyboardManager();
+    pManager->m_nHookDepth++;
+    const BOOL bEaten = nCode == HC_ACTION && pManager->ProcessKey(wParam, lParam);
+    pManager->m_nHookDepth--;
+    if (bEaten)
         return 1;
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
 }

@@ -27,6 +27,9 @@ public:
     BOOL IsHooked() const { return m_hHookKeyboard != NULL; }
     // What the keyboard hook does with one key: TRUE when it is eaten.
     BOOL ProcessKey(WPARAM wParam, LPARAM lParam);
+    // The hook is deciding on a key: that key is still first in the queue,
+    // where a loop run from here (a command's dialog) would read it again.
+    BOOL IsInKeyboardHook() const { return m_nHookDepth > 0; }
 
     // Offers the message to the receivers, last first: the first non-zero
     // answer decides (1 eats it, 2 leaves it to the window); when nobody
@@ -40,6 +43,7 @@ private:
 
     HHOOK m_hHookKeyboard;
     HHOOK m_hHookCallWndProc;
+    int m_nHookDepth;
     std::vector<CXTPHookSink*> m_arrReceivers;
 };
 

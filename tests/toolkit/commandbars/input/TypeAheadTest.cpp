@@ -170,4 +170,63 @@ TEST_F(TypeAheadTest, EachMessageMeetsTheHooksOnceAndTheNextIsNotLost)
     }
 }
 
+// A command chosen from the menu bar by a key runs once that key is off the
+// queue: a command that runs a loop of its own (a dialog) reads only what
+// was typed after the key, not the key again (Enter pressing the dialog's
+// default button, a mnemonic typed into its edit field).
+TEST_F(TypeAheadTest, ACommandChosenByAKeyDoesNotReadThatKeyAgain)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void()> choose; // typed ahead: opens File and chooses New
+        UINT nLastKey;                 // whose release the command's loop waits for
+    } rows[] = {
+        {"Enter on the selected item",
+         [] {
+             PressKeys({VK_F10});
+             PressKeys({VK_DOWN});
+             PressKeys({VK_RETURN});
+         },
+         VK_RETURN},
+        {"the item's mnemonic",
+         [] {
+             PressKeys({VK_MENU, 'F'});
+             PressKeys({'N'});
+         },
+         'N'},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> keysInTheCommand;
+        bool bRan = false;
+        // The command's own loop takes what a dialog would take, until the
+        // release of the key that chose it.
+        frame->m_onNew = [&] {
+            bRan = true;
+            const DWORD start = ::GetTickCount();
+            for (bool bReleased = false; !bReleased && ::GetTickCount() - start < 10000;)
+            {
+                MSG msg;
+                if (!::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+                {
+                    ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+                    continue;
+                }
+                if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)
+                    keysInTheCommand.push_back(KeyPress((UINT)msg.wParam));
+                bReleased = msg.message == WM_KEYUP && msg.wParam == row.nLastKey;
+                if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+                    ::DispatchMessageA(&msg);
+            }
+        };
+        row.choose();
+        ASSERT_TRUE(PumpPendingUntil([&] { return bRan; }));
+        frame->m_onNew = nullptr;
+        EXPECT_EQ(std::vector<std::string>(), keysInTheCommand);
+        PumpPending();
+    }
+}
+
 } // namespace
