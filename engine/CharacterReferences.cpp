@@ -40,14 +40,21 @@ bool ReadNumber(const char* p, unsigned base, unsigned& codePoint, const char*& 
     return true;
 }
 
+// A control character: C0 (below the space), DEL, or C1 (U+0080 to U+009F,
+// which code page 1252 maps to its unassigned bytes 0x81, 0x8D, 0x8F, 0x90
+// and 0x9D and reads back as themselves).
+bool IsControlCharacter(unsigned codePoint)
+{
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
+}
+
 // The code point as characters of the ANSI code page; false for a control
 // character, a surrogate, a code point past the basic plane or one the code
 // page lacks. A best-fit stand-in ('a' for an alpha) is no character of the
 // page: only what reads back as the code point counts.
 bool AppendAnsi(unsigned codePoint, CString& out)
 {
-    if (codePoint < 0x20 || codePoint == 0x7F || codePoint > 0xFFFF
-        || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+    if (IsControlCharacter(codePoint) || codePoint > 0xFFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
         return false;
     const WCHAR wide = (WCHAR)codePoint;
     char bytes[4];

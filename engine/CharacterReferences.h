@@ -24,8 +24,8 @@ const NamedCharacter* NamedCharacterAt(const char* text);
 // reference is well-formed when it ends in ';' and names one of the five, or
 // gives one or more decimal digits (after "&#") or hexadecimal digits (after
 // "&#x" or "&#X") for a character of the ANSI code page that is no control
-// character. Anything else (an unknown name, no ';', no digits, NUL, a
-// control character, a surrogate, a number past U+10FFFF or a character the
-// code page lacks) stays as written. The result is not decoded again:
-// "&amp;amp;" gives "&amp;".
+// character (U+0000 to U+001F, U+007F to U+009F). Anything else (an unknown
+// name, no ';', no digits, NUL, a control character, a surrogate, a number
+// past U+10FFFF or a character the code page lacks) stays as written. The
+// result is not decoded again: "&amp;amp;" gives "&amp;".
 CString DecodeCharacterReferences(const char* text);
