@@ -7,33 +7,15 @@
 #include "tests/support/TestWindow.h"
 
 #include <gtest/gtest.h>
+#include <windowsx.h>
 
 #include <string>
 #include <vector>
 
 namespace {
 
-// A child window that notes the left presses that reach it: in its client
-// area with the point, in its frame with the hit code.
-class CNotingChild : public CWnd
-{
-public:
-    std::vector<std::string> received;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_LBUTTONDOWN)
-            received.push_back("press " + std::to_string(LOWORD(lParam)) + ","
-                               + std::to_string(HIWORD(lParam)));
-        else if (message == WM_NCLBUTTONDOWN)
-            received.push_back("frame press " + std::to_string(wParam));
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
-// Two noting children side by side in a window in front, the left one
-// holding the focus, the right one with a border.
+// Two children side by side in a window in front, the left one holding the
+// focus, the right one with a border.
 class RequeuedInputTest : public ::testing::Test
 {
 protected:
@@ -81,7 +63,7 @@ protected:
     }
 
     CTestWindow host{CSize(300, 100)};
-    CNotingChild left, right;
+    CWnd left, right;
 };
 
 TEST(RequeuedInputAddressee, KeysGoToTheFocusMouseInputToTheCaptureOrUnderThePoint)
@@ -110,47 +92,52 @@ TEST(RequeuedInputAddressee, KeysGoToTheFocusMouseInputToTheCaptureOrUnderThePoi
     }
 }
 
+// The press as a reader gets it: its window, and its point in that window's
+// client area (a press in a frame: the window's hit code there).
+std::string PressAsRead(UINT message)
+{
+    MSG msg;
+    if (!::PeekMessageA(&msg, NULL, message, message, PM_REMOVE))
+        return "(none)";
+    const std::string where =
+        msg.message == WM_NCLBUTTONDOWN
+            ? "hit " + std::to_string(msg.wParam)
+            : std::to_string(GET_X_LPARAM(msg.lParam)) + "," + std::to_string(GET_Y_LPARAM(msg.lParam));
+    return "window " + std::to_string(::GetDlgCtrlID(msg.hwnd)) + " " + where;
+}
+
 TEST_F(RequeuedInputTest, APressGoesToTheCaptureOrTheWindowUnderItsPointWhenItIsRead)
 {
     // Pressed over the right child, taken while the left one held the capture.
     const CPoint ptScreen = ScreenPoint(right, CPoint(10, 20));
     CPoint ptInLeft = ptScreen;
     left.ScreenToClient(&ptInLeft);
-    const std::string pressInLeft = "press " + std::to_string(ptInLeft.x) + "," + std::to_string(ptInLeft.y);
+    CRect rcRight;
+    right.GetWindowRect(&rcRight);
     const struct
     {
         const char* name;
-        CNotingChild* pCaptureWhenRead; // NULL: none
-        std::vector<std::string> left, right;
+        CWnd* pCaptureWhenRead; // NULL: none
+        MSG taken;
+        std::string expected;
     } rows[] = {
-        {"the capture stays", &left, {pressInLeft}, {}},
-        {"the capture went elsewhere", &right, {}, {"press 10,20"}},
-        {"the capture ended: under the point", NULL, {}, {"press 10,20"}},
+        {"the capture stays", &left, TakenPress(left.m_hWnd, ptScreen),
+         "window 1 " + std::to_string(ptInLeft.x) + "," + std::to_string(ptInLeft.y)},
+        {"the capture went elsewhere", &right, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
+        {"the capture ended: under the point", NULL, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
+        {"taken in a frame: the hit of the window under it", NULL,
+         TakenPress(left.m_hWnd, CPoint(rcRight.left, rcRight.top + 20), true),
+         "window 2 hit " + std::to_string(HTBORDER)},
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        left.received.clear();
-        right.received.clear();
-        CXTPRequeuedInput::Requeue(TakenPress(left.m_hWnd, ptScreen));
+        CXTPRequeuedInput::Requeue(row.taken);
         if (row.pCaptureWhenRead != NULL)
             row.pCaptureWhenRead->SetCapture();
-        PumpPending();
+        EXPECT_EQ(row.expected, PressAsRead(row.taken.message));
         ::ReleaseCapture();
-        EXPECT_EQ(row.left, left.received);
-        EXPECT_EQ(row.right, right.received);
     }
-
-    // Taken in the left one's frame, it reaches the right one's border with
-    // the right one's hit code.
-    CRect rcRight;
-    right.GetWindowRect(&rcRight);
-    left.received.clear();
-    right.received.clear();
-    CXTPRequeuedInput::Requeue(TakenPress(left.m_hWnd, CPoint(rcRight.left, rcRight.top + 20), true));
-    PumpPending();
-    EXPECT_EQ(std::vector<std::string>(), left.received);
-    EXPECT_EQ(std::vector<std::string>{"frame press " + std::to_string(HTBORDER)}, right.received);
 }
 
 // Looking at it addresses it for the looker and leaves it in its place; a
