@@ -118,6 +118,14 @@ void PressKeys(std::initializer_list<WORD> keys)
     SendHeld(keys, {});
 }
 
+void SendKeyStrokes(std::initializer_list<KeyStroke> strokes)
+{
+    std::vector<INPUT> inputs;
+    for (const KeyStroke& stroke : strokes)
+        inputs.push_back(KeyInput(stroke.vk, stroke.bUp));
+    Send(inputs);
+}
+
 void TypeText(const char* text)
 {
     for (const char* p = text; *p != '\0'; ++p)

@@ -35,6 +35,23 @@ void SendButtonsAt(CPoint point, std::initializer_list<DWORD> buttonEvents);
 void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys = {});
 // The keys pressed in order and released in reverse order.
 void PressKeys(std::initializer_list<WORD> keys);
+// One key going down or up, for strokes that overlap as fast typing makes
+// them (the next key down before Enter is up):
+//     SendKeyStrokes({KeyDown(VK_RETURN), KeyDown('X'), KeyUp(VK_RETURN), KeyUp('X')});
+struct KeyStroke
+{
+    WORD vk;
+    bool bUp;
+};
+inline KeyStroke KeyDown(WORD vk)
+{
+    return {vk, false};
+}
+inline KeyStroke KeyUp(WORD vk)
+{
+    return {vk, true};
+}
+void SendKeyStrokes(std::initializer_list<KeyStroke> strokes);
 // Each character pressed as its key of the keyboard layout, with Shift where
 // the layout needs it; '\r' is the Enter key.
 void TypeText(const char* text);

@@ -1,5 +1,6 @@
 #include "toolkit/foundation/XTPCaptureLoop.h"
 #include "framework/Window.h"
+#include "toolkit/foundation/XTPRequeuedInput.h"
 
 #include <algorithm>
 #include <vector>
@@ -167,7 +168,9 @@ BOOL CXTPCaptureLoop::Take(const MSG& seen, MSG& msg)
 
 void CXTPCaptureLoop::Leave(const MSG& msg, BOOL bTaken)
 {
-    // Posted messages are read before input: taken input goes back first.
+    // Posted messages are read before input: taken input goes back first,
+    // addressed when it is read (a command the hooks chose may open a dialog
+    // first, whose field then has the focus).
     if (bTaken)
-        ::PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+        CXTPRequeuedInput::Requeue(msg);
 }

@@ -27,10 +27,14 @@
 // handle (it ends first, or the handler answers finishAndLeave) is left for
 // whoever reads the queue after the loop, in the order the messages came: a
 // message still in the queue stays where it was; taken input goes back as
-// a posted message, which is read before any input, so it is again the
-// first input read (the keyboard and mouse hooks, which saw it once, do not
-// see it again). The handler must not run a message loop of its own while
-// it holds a message that is still in the queue.
+// a posted message (CXTPRequeuedInput), which is read before any input, so
+// it is again the first input read (the keyboard and mouse hooks, which saw
+// it once, do not see it again). It is addressed when it is read, as input
+// is: a key goes to the window that has the focus then, not the one it was
+// taken for (Enter chose a command from a menu, and the command opened a
+// dialog before the key typed after Enter was read). The handler must not
+// run a message loop of its own while it holds a message that is still in
+// the queue.
 // The capture is released at the end if the window still holds it.
 //
 //     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);

@@ -12,3 +12,6 @@
 // The menus of two document types of the MDI tests.
 #define IDR_TEST_DOC_A 310
 #define IDR_TEST_DOC_B 311
+// A dialog with one edit field, for what a command's dialog reads.
+#define IDD_TEST_FIELD 320
+#define IDC_TEST_FIELD 321

@@ -321,6 +321,26 @@ TEST_F(CaptureLoopTest, RealInputTheLoopDoesNotHandleIsTheFirstInputTheNextReade
     ::UnhookWindowsHookEx(hHook);
 }
 
+// The input the loop ends on may lead to another window taking the focus
+// before the program's loop reads on (a menu's Enter chose a command that
+// opened a dialog): input the loop took and left goes to the window that
+// has the focus when it is read, as the input still waiting does.
+TEST_F(CaptureLoopTest, RealInputTheLoopLeavesGoesToTheFocusOfTheMomentItIsRead)
+{
+    CCountingWindow dialog(CPoint(600, 0), CSize(100, 100));
+    window.SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
+    window.SetFocus();
+    PressKeys({'A'});
+    PressKeys({'B'});
+    int nHandled = 0;
+    EXPECT_EQ(CXTPCaptureLoop::endFinished, RunAnswering(CXTPCaptureLoop::finishAndLeave, nHandled, nullptr));
+    dialog.SetFocus();
+    PumpPending();
+    EXPECT_EQ(std::vector<WPARAM>(), window.keysPressed);
+    EXPECT_EQ((std::vector<WPARAM>{'A', 'B'}), dialog.keysPressed);
+}
+
 TEST_F(CaptureLoopTest, PaintFirstPaintsAnUncoveredWindowBeforeTheNextMouseMessage)
 {
     // Posted mouse messages come before WM_PAINT in the queue: only the

@@ -230,3 +230,93 @@ TEST_F(TypeAheadTest, ACommandChosenByAKeyDoesNotReadThatKeyAgain)
 }
 
 } // namespace
+
+namespace {
+
+// The test dialog, its field holding the focus; Esc closes it and notes what
+// the field held then.
+class CFieldDialog : public CDialog
+{
+public:
+    explicit CFieldDialog(CWnd* pParent) : CDialog(IDD_TEST_FIELD, pParent) {}
+
+    std::string fieldText = "(not closed by Esc)";
+
+protected:
+    void OnCancel() override
+    {
+        char text[64] = "";
+        ::GetDlgItemTextA(m_hWnd, IDC_TEST_FIELD, text, sizeof text);
+        fieldText = text;
+        CDialog::OnCancel();
+    }
+};
+
+// Fast typing overlaps keys: X goes down before Enter comes up. Typed while
+// the program is busy, the keys wait in the queue until the menu reads them.
+// Enter chooses New, whose command (or the caller, for a menu tracked for
+// its result) opens a dialog: the x typed after Enter is the dialog's, Enter
+// up or still down, and never reaches the window that had the focus before
+// the menu.
+TEST_F(TypeAheadTest, AKeyTypedAfterTheMenusEnterGoesToTheDialogTheChoiceOpens)
+{
+    enum Menu
+    {
+        menuBarPopup,    // File on the menu bar, opened by F10 and Down
+        postedCommand,   // a context menu whose command is posted to the frame
+        returnedCommand, // a context menu tracked for its result
+    };
+    const struct
+    {
+        const char* name;
+        Menu menu;
+        bool bXWhileEnterIsDown;
+    } rows[] = {
+        {"menu bar popup, x after Enter", menuBarPopup, false},
+        {"menu bar popup, x while Enter is down", menuBarPopup, true},
+        {"context menu posting its command, x after Enter", postedCommand, false},
+        {"context menu posting its command, x while Enter is down", postedCommand, true},
+        {"menu tracked for its result, x after Enter", returnedCommand, false},
+        {"menu tracked for its result, x while Enter is down", returnedCommand, true},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        m_log.received.clear();
+        std::string fieldText = "(no dialog)";
+        auto runDialog = [&] {
+            CFieldDialog dialog(frame);
+            dialog.DoModal();
+            fieldText = dialog.fieldText;
+        };
+        if (row.menu != returnedCommand)
+            frame->m_onNew = runDialog;
+        if (row.menu == menuBarPopup)
+            PressKeys({VK_F10});
+        PressKeys({VK_DOWN});
+        if (row.bXWhileEnterIsDown)
+            SendKeyStrokes({KeyDown(VK_RETURN), KeyDown('X'), KeyUp(VK_RETURN), KeyUp('X')});
+        else
+            SendKeyStrokes({KeyDown(VK_RETURN), KeyUp(VK_RETURN), KeyDown('X'), KeyUp('X')});
+        PressKeys({VK_ESCAPE}); // for the dialog
+        if (row.menu != menuBarPopup)
+        {
+            const UINT nResult = CXTPCommandBars::TrackPopupMenu(
+                m_menu.GetSubMenu(0), row.menu == returnedCommand ? TPM_RETURNCMD : 0, 100, 100, frame, NULL,
+                NULL, frame->m_pCommandBars);
+            if (row.menu == returnedCommand)
+            {
+                EXPECT_EQ((UINT)ID_TEST_NEW, nResult);
+                runDialog();
+            }
+        }
+        EXPECT_TRUE(PumpPendingUntil([&] { return fieldText != "(no dialog)"; }));
+        frame->m_onNew = nullptr;
+        PumpPending();
+        EXPECT_EQ("x", fieldText);
+        EXPECT_EQ(std::vector<std::string>(), m_log.received);
+        m_log.SetFocus();
+    }
+}
+
+} // namespace

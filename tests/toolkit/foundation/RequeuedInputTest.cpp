@@ -1,0 +1,187 @@
+// Input a modal loop took and gave back reaches the window the system would
+// address it to when it is read: keys the focus of that moment, mouse input
+// the capture or the window under its point; read once, in its place among
+// the posted messages, with the moment and the place it happened.
+#include "toolkit/foundation/XTPRequeuedInput.h"
+#include "tests/support/RealInput.h"
+#include "tests/support/TestWindow.h"
+
+#include <gtest/gtest.h>
+#include <windowsx.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Two children side by side in a window in front, the left one holding the
+// focus, the right one with a border.
+class RequeuedInputTest : public ::testing::Test
+{
+protected:
+    static const UINT kPing = WM_APP + 3;
+
+    void SetUp() override
+    {
+        left.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1);
+        right.Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(200, 0, 300, 100), &host, 2);
+        host.SetForegroundWindow();
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == host.m_hWnd; }));
+        left.SetFocus();
+    }
+    void TearDown() override
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {}
+    }
+    // A key press as a loop took it for the window.
+    static MSG TakenKey(HWND hWnd, char chKey)
+    {
+        MSG msg = {hWnd, WM_KEYDOWN, (WPARAM)chKey, 0x00000001, 1234, {5, 6}};
+        return msg;
+    }
+    // A left press at the screen point as a loop took it for the window, in
+    // its client area or in its frame.
+    static MSG TakenPress(HWND hWnd, CPoint ptScreen, bool bInFrame = false)
+    {
+        CPoint pt = ptScreen;
+        ::ScreenToClient(hWnd, &pt);
+        MSG msg = {hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y), 4321, ptScreen};
+        if (bInFrame)
+        {
+            msg.message = WM_NCLBUTTONDOWN;
+            msg.wParam = HTCAPTION;
+            msg.lParam = MAKELPARAM(ptScreen.x, ptScreen.y);
+        }
+        return msg;
+    }
+    CPoint ScreenPoint(CWnd& child, CPoint ptClient)
+    {
+        child.ClientToScreen(&ptClient);
+        return ptClient;
+    }
+
+    CTestWindow host{CSize(300, 100)};
+    CWnd left, right;
+};
+
+TEST(RequeuedInputAddressee, KeysGoToTheFocusMouseInputToTheCaptureOrUnderThePoint)
+{
+    const HWND hTakenFor = (HWND)1, hFocus = (HWND)2, hCapture = (HWND)3, hUnder = (HWND)4;
+    const struct
+    {
+        const char* name;
+        UINT message;
+        CXTPRequeuedInput::Addressees now;
+        HWND expected;
+    } rows[] = {
+        {"a key goes to the focus", WM_KEYDOWN, {hFocus, hCapture, hUnder}, hFocus},
+        {"a released system key too", WM_SYSKEYUP, {hFocus, NULL, NULL}, hFocus},
+        {"a key without a focus stays", WM_KEYUP, {NULL, hCapture, hUnder}, hTakenFor},
+        {"a click goes to the capture", WM_LBUTTONDOWN, {hFocus, hCapture, hUnder}, hCapture},
+        {"a click without capture goes under the point", WM_RBUTTONUP, {hFocus, NULL, hUnder}, hUnder},
+        {"a click in the frame goes under the point", WM_NCLBUTTONDOWN, {hFocus, NULL, hUnder}, hUnder},
+        {"a click over no window of the thread stays", WM_LBUTTONUP, {hFocus, NULL, NULL}, hTakenFor},
+        {"the wheel goes to the focus", WM_MOUSEWHEEL, {hFocus, hCapture, hUnder}, hFocus},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.expected, CXTPRequeuedInput::ChooseAddressee(row.message, row.now, hTakenFor));
+    }
+}
+
+// The press as a reader gets it: its window, and its point in that window's
+// client area (a press in a frame: the window's hit code there).
+std::string PressAsRead(UINT message)
+{
+    MSG msg;
+    if (!::PeekMessageA(&msg, NULL, message, message, PM_REMOVE))
+        return "(none)";
+    const std::string where =
+        msg.message == WM_NCLBUTTONDOWN
+            ? "hit " + std::to_string(msg.wParam)
+            : std::to_string(GET_X_LPARAM(msg.lParam)) + "," + std::to_string(GET_Y_LPARAM(msg.lParam));
+    return "window " + std::to_string(::GetDlgCtrlID(msg.hwnd)) + " " + where;
+}
+
+TEST_F(RequeuedInputTest, APressGoesToTheCaptureOrTheWindowUnderItsPointWhenItIsRead)
+{
+    // Pressed over the right child, taken while the left one held the capture.
+    const CPoint ptScreen = ScreenPoint(right, CPoint(10, 20));
+    CPoint ptInLeft = ptScreen;
+    left.ScreenToClient(&ptInLeft);
+    CRect rcRight;
+    right.GetWindowRect(&rcRight);
+    const struct
+    {
+        const char* name;
+        CWnd* pCaptureWhenRead; // NULL: none
+        MSG taken;
+        std::string expected;
+    } rows[] = {
+        {"the capture stays", &left, TakenPress(left.m_hWnd, ptScreen),
+         "window 1 " + std::to_string(ptInLeft.x) + "," + std::to_string(ptInLeft.y)},
+        {"the capture went elsewhere", &right, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
+        {"the capture ended: under the point", NULL, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
+        {"taken in a frame: the hit of the window under it", NULL,
+         TakenPress(left.m_hWnd, CPoint(rcRight.left, rcRight.top + 20), true),
+         "window 2 hit " + std::to_string(HTBORDER)},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CXTPRequeuedInput::Requeue(row.taken);
+        if (row.pCaptureWhenRead != NULL)
+            row.pCaptureWhenRead->SetCapture();
+        EXPECT_EQ(row.expected, PressAsRead(row.taken.message));
+        ::ReleaseCapture();
+    }
+}
+
+// Looking at it addresses it for the looker and leaves it in its place; a
+// reader that filters by message number finds it as what it is; taking it
+// takes it once. A quit waits behind it.
+TEST_F(RequeuedInputTest, ItIsReadInItsPlaceOnceWithTheMomentAndPlaceItHappened)
+{
+    CXTPRequeuedInput::Requeue(TakenKey(left.m_hWnd, 'A'));
+    ::PostMessageA(left.m_hWnd, kPing, 0, 0);
+    CXTPRequeuedInput::Requeue(TakenKey(left.m_hWnd, 'B'));
+    ::PostQuitMessage(5);
+    right.SetFocus();
+
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(right.m_hWnd, msg.hwnd);
+    EXPECT_EQ((WPARAM)'A', msg.wParam);
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+    EXPECT_EQ(right.m_hWnd, msg.hwnd);
+    EXPECT_EQ((WPARAM)'A', msg.wParam);
+
+    std::vector<std::string> read;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        if (msg.message == WM_KEYDOWN)
+        {
+            read.push_back("key " + std::string(1, (char)msg.wParam));
+            EXPECT_EQ(right.m_hWnd, msg.hwnd);
+            EXPECT_EQ(1234u, msg.time);
+            EXPECT_EQ(5, msg.pt.x);
+            EXPECT_EQ(6, msg.pt.y);
+        }
+        else if (msg.message == kPing)
+            read.push_back("ping");
+        else if (msg.message == WM_QUIT)
+            read.push_back("quit");
+    }
+    EXPECT_EQ((std::vector<std::string>{"key A", "ping", "key B", "quit"}), read);
+
+    // Once none waits, a thread's own key message is left as it was posted.
+    ::PostThreadMessageA(::GetCurrentThreadId(), WM_KEYDOWN, 'A', 0x00000001);
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE));
+    EXPECT_EQ(WM_KEYDOWN, msg.message);
+    EXPECT_EQ(NULL, msg.hwnd);
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+#pragma once
+// CXTPRequeuedInput: real input (a key, a click) that a modal loop took off
+// the thread's queue and then did not handle, put back for whoever reads the
+// queue next, as if the loop had never taken it. The input goes back as a
+// posted message of the thread, so it is read before any input still waiting
+// and nothing is reordered; it is addressed only when it is read, by any
+// loop (a dialog's, the program's own), as the system addresses input: keys
+// go to the window that then has the focus, mouse input to the window that
+// then holds the capture or lies under the point (the wheel goes with the
+// keys), each in the form it was taken in (client or non-client), with the
+// moment and the place it happened. A loop that ends on a menu's Enter thus
+// leaves the key typed after it to the dialog the chosen command opens, not
+// to the window that had the focus before the menu. Input for which the
+// thread has no such window now goes to the window it was taken for.
+//
+// While such input waits, a thread message hook (WH_GETMESSAGE) addresses
+// it on each read; the hook goes once the last of it has been taken.
+//
+//     if (bTaken)
+//         CXTPRequeuedInput::Requeue(msg);   // msg as the taking returned it
+#include <windows.h>
+
+class CXTPRequeuedInput
+{
+public:
+    // The windows of the calling thread that input would reach at a moment.
+    struct Addressees
+    {
+        HWND hFocus;      // the focus window, or NULL
+        HWND hCapture;    // the window holding the capture, or NULL
+        HWND hUnderPoint; // the thread's window under the input's point, or NULL
+    };
+
+    // Puts the input message (a key or mouse message as it was taken off the
+    // queue) back for the next reader of the thread's queue.
+    static void Requeue(const MSG& msg);
+
+    // The window the input message goes to, given the windows it would reach
+    // now: hTakenFor when none of them fits.
+    static HWND ChooseAddressee(UINT message, const Addressees& now, HWND hTakenFor);
+
+private:
+    // Addresses the requeued input among the thread's messages as it is read;
+    // a removal ends its wait.
+    static LRESULT CALLBACK GetMessageProc(int nCode, WPARAM wParam, LPARAM lParam);
+    // The message as it reads now, taken for the window the record says.
+    static void Address(MSG& msg, const MSG& taken);
+};
