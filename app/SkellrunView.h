@@ -10,7 +10,8 @@
 // The main frame wires it with SetTreeView and SetPreviewPane. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
 // (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
-// sort has moved its row. Links open through OpenUrlInNewBrowser.
+// sort or a check has moved its row, and its first story once a check has
+// taken the clicked one away. Links open through OpenUrlInNewBrowser.
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTListView.h"

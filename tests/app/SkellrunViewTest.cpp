@@ -92,26 +92,11 @@ public:
         return m_opened.Take();
     }
     // The titles of the selected rows.
-    std::string SelectedTitles()
-    {
-        std::string titles;
-        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
-        {
-            if (List().GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED)
-                titles += std::string(titles.empty() ? "" : " ") + (LPCTSTR)List().GetItemText(nRow, CSkellrunView::COLUMN_TITLE);
-        }
-        return titles;
-    }
+    std::string SelectedTitles() { return ::SelectedTitles(List()); }
 
     OpenedAddresses m_opened;
 
-    std::string Column(int nCol)
-    {
-        std::string text;
-        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
-            text += std::string(nRow ? " " : "") + (LPCTSTR)List().GetItemText(nRow, nCol);
-        return text;
-    }
+    std::string Column(int nCol) { return ColumnText(List(), nCol); }
 
     // The font weight the list's custom draw chooses for the row.
     int DrawnWeight(int nRow)
@@ -331,6 +316,74 @@ TEST_F(NewsListTest, ACheckThatPutsNewsInFrontKeepsGotoUrlOnTheClickedStory)
     ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "dawn charlie able baker");
     EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"}));
     EXPECT_EQ(Group().GetFirst()->lastClickedRow, 2);
+}
+
+// A page record of alpha's: its link is "http://news.example/alpha/<n>".
+PageRecord AlphaRecord(int n, const std::string& title, const char* time = "1 hour ago")
+{
+    return StoredStory("alpha", n, title, time);
+}
+
+// The user clicks alpha's third story (baker, alpha/2), then something
+// changes the rows. Goto Url opens the clicked story, and a click below the
+// rows takes it again, while it is listed; once it has gone both act as for
+// a keyword never clicked, on the first story, and never on the story that
+// came to the clicked one's place.
+TEST_F(NewsListTest, GotoUrlOpensTheClickedStoryWhileListedElseTheFirstStory)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<PageRecord> page; // alpha's page for the check
+        std::function<void(NewsListTest&)> change;
+        const char* opened;  // Goto Url's address
+        const char* clicked; // the story a click below the rows takes
+    } rows[] = {
+        {"Check News brings ten new stories", TenNewStories("alpha"),
+         [](NewsListTest& t) { t.Command(CItemTreeView::ID_CHECK_NEWS); }, "alpha/100", "n0"},
+        {"Check All brings ten new stories", TenNewStories("alpha"),
+         [](NewsListTest& t) { t.Command(CItemTreeView::ID_CHECK_ALL); }, "alpha/100", "n0"},
+        {"a check keeps the clicked story behind new ones",
+         {AlphaRecord(9, "dawn"), AlphaRecord(2, "baker"), AlphaRecord(0, "charlie")},
+         [](NewsListTest& t) { t.Command(CItemTreeView::ID_CHECK_ALL); }, "alpha/2", "baker"},
+        {"Remove of another keyword shows alpha again", {},
+         [](NewsListTest& t) {
+             t.Select("beta");
+             t.Command(CItemTreeView::ID_REMOVE_KEYWORD);
+         },
+         "alpha/2", "baker"},
+        {"Import of the same keywords brings keywords never clicked", {},
+         [](NewsListTest& t) {
+             const std::string path = t.m_folder.File("import.xml");
+             WriteStore(path, kStore);
+             ASSERT_TRUE(t.m_pTree->ImportKeywordsFrom(path.c_str()));
+             t.Select("alpha");
+         },
+         "alpha/0", "charlie"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        Select("alpha");
+        NewsServer server;
+        server.SetPage("alpha", ResultPageHtml(row.page));
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Notify(NM_CLICK, 2);
+        ASSERT_STREQ(m_pPreview->GetTitle(), "baker");
+
+        row.change(*this);
+        ASSERT_TRUE(WaitForChecks());
+        ASSERT_STREQ(m_pList->GetKeyword()->name, "alpha");
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+        List().SetItemState(-1, 0, LVIS_SELECTED);
+        m_pPreview->SetTitle(" ");
+        Notify(NM_CLICK, -1);
+        EXPECT_STREQ(m_pPreview->GetTitle(), row.clicked);
+        EXPECT_EQ(SelectedTitles(), row.clicked);
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+    }
 }
 
 // The page writes its links with character references; the store keeps them
