@@ -93,6 +93,7 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
             list.SetItemText(nRow, COLUMN_URL, pItem->link);
             list.SetItemData(nRow, (DWORD_PTR)pItem);
         }
+        KeepShownSortOrder();
     }
     else if (m_pTreeView != NULL)
     {
@@ -105,6 +106,16 @@ void CSkellrunView::DeleteAllRows()
 {
     GetListCtrl().DeleteAllItems();
     m_pKeyword = NULL;
+}
+
+void CSkellrunView::KeepShownSortOrder()
+{
+    // The rows come in list order; the header's arrow still promises the
+    // order the user chose.
+    BOOL bAscending = TRUE;
+    const int nSortColumn = GetSortColumn(&bAscending);
+    if (nSortColumn >= 0)
+        SortList(nSortColumn, bAscending);
 }
 
 NewsItem* CSkellrunView::ItemOfRow(int nRow) const

@@ -5,7 +5,8 @@
 // the preview pane (CPreviewPane) and marks it read; a double click or
 // "Goto Url" opens its link in a new browser window. The keyword tree fills
 // it through ShowKeyword; a click on a column header sorts the rows by that
-// column's text.
+// column's text, and rows shown later (another keyword, a check's refill)
+// come in the order the header's arrow shows.
 //
 // The main frame wires it with SetTreeView and SetPreviewPane. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
@@ -42,8 +43,9 @@ public:
     void SetPreviewPane(CPreviewPane* pPreview) { m_pPreview = pPreview; }
     void SetTreeView(CItemTreeView* pTreeView) { m_pTreeView = pTreeView; }
 
-    // Shows the keyword's items, one row each in list order; null empties
-    // the list and the tree's caption reads "Keyword".
+    // Shows the keyword's items, one row each, in list order or, once the
+    // user has sorted by a column, in that column's order. Null empties the
+    // list and the tree's caption reads "Keyword".
     void ShowKeyword(Keyword* pKeyword);
     Keyword* GetKeyword() const { return m_pKeyword; }
     // Deletes every row and forgets the keyword on screen.
@@ -72,6 +74,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Sorts the rows again by the sort column in its direction, when the
+    // user has chosen one.
+    void KeepShownSortOrder();
     // The row under the cursor (on its icon, label or state icon), else -1.
     int HitTestCursor() const;
     // The hit row, or the keyword's remembered row selected again on a miss;

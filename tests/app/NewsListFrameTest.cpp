@@ -1,8 +1,9 @@
 // The news list in the program's main frame, with the user's real input:
 // Ctrl+G and the tool bar's Goto Url open the story clicked before a sort,
-// a check (Ctrl+Alt+C, against a news server of the test's own) never leaves
-// Ctrl+G on a story the user did not click, and a balloon click opens its
-// item's link as the page meant it.
+// a check (Ctrl+Alt+C, against a news server of the test's own) refills the
+// list in the order the user sorted it and never leaves Ctrl+G on a story
+// the user did not click, and a balloon click opens its item's link as the
+// page meant it.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 
@@ -119,6 +120,32 @@ TEST_F(NewsListFrameTest, AfterACheckTookTheClickedStoryAwayCtrlGOpensTheFirstSt
     PressKeys({VK_CONTROL, 'G'});
     ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
     EXPECT_EQ(Opened({"http://news.example/alpha/100"}), opened);
+}
+
+// Sorted by title, the list shows able first; the user clicks it, and the
+// check puts a new story in front of the page. The rows come in title order
+// under the header's arrow, and Ctrl+G opens able.
+TEST_F(NewsListFrameTest, ACheckRefillsTheSortedListInTheShownOrder)
+{
+    server.SetPage("alpha",
+                   ResultPageHtml({StoredStory("alpha", 9, "dawn"), StoredStory("alpha", 0, "charlie"),
+                                   StoredStory("alpha", 1, "able"), StoredStory("alpha", 2, "baker")}));
+    ShowAlpha();
+    CSkellrunView* pList = frame->GetNewsList();
+    ClickScreen(ScreenCenterOfColumnHeader(pList, CSkellrunView::COLUMN_TITLE));
+    ASSERT_TRUE(PumpPendingUntil([&] { return pList->GetSortColumn() == CSkellrunView::COLUMN_TITLE; }));
+    ASSERT_EQ("able baker charlie", Column(CSkellrunView::COLUMN_TITLE));
+    ClickRow(0);
+
+    CheckAll(4);
+    EXPECT_EQ("able baker charlie dawn", Column(CSkellrunView::COLUMN_TITLE));
+    BOOL bAscending = FALSE;
+    EXPECT_EQ(CSkellrunView::COLUMN_TITLE, pList->GetFlatHeaderCtrl()->GetSortColumn(&bAscending))
+        << "the header's arrow";
+    EXPECT_TRUE(bAscending);
+    PressKeys({VK_CONTROL, 'G'});
+    ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
+    EXPECT_EQ(Opened({"http://news.example/alpha/1"}), opened);
 }
 
 // The balloon of an item opens its link as the page meant it.

@@ -386,6 +386,64 @@ TEST_F(NewsListTest, GotoUrlOpensTheClickedStoryWhileListedElseTheFirstStory)
     }
 }
 
+// A check refills a list the user has sorted: the rows come in the order the
+// header's arrow shows, and Goto Url still opens the clicked story.
+TEST_F(NewsListTest, ACheckRefillsASortedListInTheShownOrder)
+{
+    const struct
+    {
+        const char* name;
+        int nColumn;
+        int nHeaderClicks;
+        const char* column; // the sorted column's texts after the check
+    } rows[] = {
+        {"by title, ascending", CSkellrunView::COLUMN_TITLE, 1, "able baker charlie dawn"},
+        {"by title, descending", CSkellrunView::COLUMN_TITLE, 2, "dawn charlie baker able"},
+        {"by time, ascending", CSkellrunView::COLUMN_TIME, 1,
+         "1 hour ago 2 hours ago 3 hours ago 4 hours ago"},
+        {"by link, descending", CSkellrunView::COLUMN_URL, 2,
+         "http://news.example/alpha/9 http://news.example/alpha/2 http://news.example/alpha/1 "
+         "http://news.example/alpha/0"},
+    };
+    NewsServer server;
+    server.SetPage("alpha", ResultPageHtml({AlphaRecord(9, "dawn", "1 hour ago"),
+                                            AlphaRecord(0, "charlie", "4 hours ago"),
+                                            AlphaRecord(1, "able", "3 hours ago"),
+                                            AlphaRecord(2, "baker", "2 hours ago")}));
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Select("alpha");
+        for (int i = 0; i < row.nHeaderClicks; ++i)
+            HeaderClick(HDN_ITEMCLICKW, row.nColumn);
+        Notify(NM_CLICK, 0);
+        const std::string clicked = (LPCTSTR)List().GetItemText(0, CSkellrunView::COLUMN_URL);
+
+        Command(CItemTreeView::ID_CHECK_ALL);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(Column(row.nColumn), row.column);
+        BOOL bAscending = FALSE;
+        EXPECT_EQ(m_pList->GetSortColumn(&bAscending), row.nColumn);
+        EXPECT_EQ(bAscending, row.nHeaderClicks == 1);
+        EXPECT_EQ(GotoUrl(), Opened({"new window: " + clicked}));
+    }
+}
+
+// Another keyword's rows come in the order the header shows too.
+TEST_F(NewsListTest, AnotherKeywordsRowsComeInTheShownOrder)
+{
+    TearDown();
+    Open({{"alpha", {"b", "c", "a"}}, {"beta", {"y", "z", "x"}}});
+    Select("alpha");
+    HeaderClick(HDN_ITEMCLICKA, CSkellrunView::COLUMN_TITLE);
+    HeaderClick(HDN_ITEMCLICKA, CSkellrunView::COLUMN_TITLE);
+    Select("beta");
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "z y x");
+}
+
 // The page writes its links with character references; the store keeps them
 // so, and the browser gets the address the page means, whichever way the link
 // is opened.
