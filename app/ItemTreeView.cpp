@@ -320,12 +320,11 @@ void CItemTreeView::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
         if (hIcon != NULL)
             ::DestroyIcon(hIcon);
     }
+    // The news list shows the keyword and names it in the caption; the root
+    // leaves both as they are.
     Keyword* pKeyword = KeywordOf(hItem);
-    if (pKeyword == NULL)
-        return;
-    if (m_pListView != NULL)
+    if (pKeyword != NULL && m_pListView != NULL)
         m_pListView->ShowKeyword(pKeyword);
-    SetCaptionText(pKeyword->name);
 }
 
 void CItemTreeView::OnUpdateKeywordCommand(CCmdUI* pCmdUI)
@@ -358,7 +357,6 @@ void CItemTreeView::ShowFirstKeyword()
 {
     if (m_pListView != NULL)
         m_pListView->ShowKeyword(m_group.GetFirst());
-    SetCaptionText(m_group.GetFirst() != NULL ? (LPCTSTR)m_group.GetFirst()->name : "Keyword");
 }
 
 // ---------------------------------------------------------------------------

@@ -95,17 +95,13 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
         }
         KeepShownSortOrder();
     }
-    else if (m_pTreeView != NULL)
-    {
-        m_pTreeView->SetCaptionText("Keyword");
-    }
+    NameKeywordInCaption();
     Invalidate();
 }
 
 void CSkellrunView::DeleteAllRows()
 {
-    GetListCtrl().DeleteAllItems();
-    m_pKeyword = NULL;
+    ShowKeyword(NULL);
 }
 
 void CSkellrunView::KeepShownSortOrder()
@@ -116,6 +112,12 @@ void CSkellrunView::KeepShownSortOrder()
     const int nSortColumn = GetSortColumn(&bAscending);
     if (nSortColumn >= 0)
         SortList(nSortColumn, bAscending);
+}
+
+void CSkellrunView::NameKeywordInCaption()
+{
+    if (m_pTreeView != NULL)
+        m_pTreeView->SetCaptionText(m_pKeyword != NULL ? (LPCTSTR)m_pKeyword->name : "Keyword");
 }
 
 NewsItem* CSkellrunView::ItemOfRow(int nRow) const

@@ -6,7 +6,8 @@
 // "Goto Url" opens its link in a new browser window. The keyword tree fills
 // it through ShowKeyword; a click on a column header sorts the rows by that
 // column's text, and rows shown later (another keyword, a check's refill)
-// come in the order the header's arrow shows.
+// come in the order the header's arrow shows. The tree's caption names the
+// keyword on screen.
 //
 // The main frame wires it with SetTreeView and SetPreviewPane. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
@@ -44,11 +45,12 @@ public:
     void SetTreeView(CItemTreeView* pTreeView) { m_pTreeView = pTreeView; }
 
     // Shows the keyword's items, one row each, in list order or, once the
-    // user has sorted by a column, in that column's order. Null empties the
-    // list and the tree's caption reads "Keyword".
+    // user has sorted by a column, in that column's order; the tree's
+    // caption names the keyword. Null empties the list and the caption
+    // reads "Keyword".
     void ShowKeyword(Keyword* pKeyword);
     Keyword* GetKeyword() const { return m_pKeyword; }
-    // Deletes every row and forgets the keyword on screen.
+    // Deletes every row and forgets the keyword on screen, as ShowKeyword(NULL).
     void DeleteAllRows();
     // The row's item, null for a row that does not exist.
     NewsItem* ItemOfRow(int nRow) const;
@@ -77,6 +79,8 @@ private:
     // Sorts the rows again by the sort column in its direction, when the
     // user has chosen one.
     void KeepShownSortOrder();
+    // The tree's caption names the keyword on screen, "Keyword" for none.
+    void NameKeywordInCaption();
     // The row under the cursor (on its icon, label or state icon), else -1.
     int HitTestCursor() const;
     // The hit row, or the keyword's remembered row selected again on a miss;
