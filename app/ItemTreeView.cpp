@@ -430,13 +430,18 @@ void CItemTreeView::EditKeyword()
     CheckRenamedKeyword(pKeyword); // the old items stay until it finds news
 }
 
+void CItemTreeView::ForgetKeyword(Keyword* pKeyword)
+{
+    ForgetKeywordChecks(pKeyword);
+    if (m_pListView != NULL)
+        m_pListView->ForgetKeyword(pKeyword);
+}
+
 void CItemTreeView::RemoveKeyword(Keyword* pKeyword)
 {
-    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
-        m_pListView->DeleteAllRows();
+    ForgetKeyword(pKeyword);
     m_wndTree.DeleteItem(pKeyword->treeItem);
     m_group.totalUnread -= pKeyword->unreadCount;
-    ForgetKeywordChecks(pKeyword);
     m_group.Remove(pKeyword);
     delete pKeyword;
 }
@@ -489,9 +494,7 @@ void CItemTreeView::ClearKeywords()
     }
     m_wndTree.SelectOnlyItem(m_hRoot);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
-        ForgetKeywordChecks(pKeyword);
-    if (m_pListView != NULL)
-        m_pListView->DeleteAllRows();
+        ForgetKeyword(pKeyword);
     m_group.RemoveAllKeywords();
     m_group.totalUnread = 0;
 }

@@ -231,6 +231,9 @@ private:
     Keyword* KeywordOf(HTREEITEM hItem) const;
     // The selected item, or else the item of the keyword on screen.
     HTREEITEM CurrentItem() const;
+    // A keyword about to be destroyed: its checks give up, and the news list
+    // lets go of its rows and of its story in the preview pane.
+    void ForgetKeyword(Keyword* pKeyword);
     void RemoveKeyword(Keyword* pKeyword);
     // After an import: a message box names the keywords whose news-search
     // request cannot be sent, if any.

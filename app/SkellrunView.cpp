@@ -29,7 +29,8 @@ ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
-CSkellrunView::CSkellrunView() : m_pKeyword(NULL), m_pPreview(NULL), m_pTreeView(NULL)
+CSkellrunView::CSkellrunView()
+    : m_pKeyword(NULL), m_pPreview(NULL), m_pTreeView(NULL), m_pPreviewKeyword(NULL)
 {}
 
 BOOL CSkellrunView::PreCreateWindow(CREATESTRUCT& cs)
@@ -99,9 +100,12 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
     Invalidate();
 }
 
-void CSkellrunView::DeleteAllRows()
+void CSkellrunView::ForgetKeyword(const Keyword* pKeyword)
 {
-    ShowKeyword(NULL);
+    if (pKeyword == m_pKeyword)
+        ShowKeyword(NULL);
+    if (pKeyword == m_pPreviewKeyword)
+        ShowInPreview(NULL, "", "", "");
 }
 
 void CSkellrunView::KeepShownSortOrder()
@@ -178,11 +182,20 @@ int CSkellrunView::ClickedRow()
 
 void CSkellrunView::Preview(NewsItem* pItem)
 {
+    const Keyword* pOwner = pItem->owner != NULL ? pItem->owner : m_pKeyword;
+    ShowInPreview(pOwner, pOwner->name, pItem->title, pItem->summary);
+}
+
+void CSkellrunView::ShowInPreview(const Keyword* pKeyword, LPCTSTR lpszKeyword, LPCTSTR lpszTitle,
+                                  LPCTSTR lpszSummary)
+{
+    m_pPreviewKeyword = pKeyword;
     if (m_pPreview == NULL)
         return;
-    m_pPreview->SetKeyword(pItem->owner != NULL ? (LPCTSTR)pItem->owner->name : (LPCTSTR)m_pKeyword->name);
-    m_pPreview->SetTitle(pItem->title);
-    m_pPreview->SetSummary(pItem->summary);
+    m_pPreview->SetKeyword(lpszKeyword);
+    m_pPreview->SetTitle(lpszTitle);
+    m_pPreview->SetSummary(lpszSummary);
+    m_pPreview->Invalidate();
 }
 
 void CSkellrunView::MarkItemRead(NewsItem* pItem)
@@ -203,8 +216,6 @@ void CSkellrunView::OnClick(NMHDR*, LRESULT* pResult)
     Preview(pItem);
     MarkItemRead(pItem);
     GetListCtrl().RedrawItems(nRow, nRow);
-    if (m_pPreview != NULL)
-        m_pPreview->Invalidate();
 }
 
 void CSkellrunView::OnDblClk(NMHDR*, LRESULT* pResult)

@@ -9,7 +9,9 @@
 // come in the order the header's arrow shows. The tree's caption names the
 // keyword on screen.
 //
-// The main frame wires it with SetTreeView and SetPreviewPane. Each row's
+// The main frame wires it with SetTreeView and SetPreviewPane; the tree
+// tells it of each keyword about to be destroyed (ForgetKeyword), whose
+// rows and previewed story then go. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
 // (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
 // sort or a check has moved its row, and its first story once a check has
@@ -50,8 +52,10 @@ public:
     // reads "Keyword".
     void ShowKeyword(Keyword* pKeyword);
     Keyword* GetKeyword() const { return m_pKeyword; }
-    // Deletes every row and forgets the keyword on screen, as ShowKeyword(NULL).
-    void DeleteAllRows();
+    // The keyword is about to be destroyed: when it is on screen its rows go
+    // (as ShowKeyword(NULL)), and when the preview pane shows one of its
+    // stories the pane is emptied.
+    void ForgetKeyword(const Keyword* pKeyword);
     // The row's item, null for a row that does not exist.
     NewsItem* ItemOfRow(int nRow) const;
 
@@ -92,6 +96,9 @@ private:
     // with its row), -1 for none.
     int RememberedRow() const;
     void Preview(NewsItem* pItem);
+    // The preview pane shows these texts of a story of the keyword (null and
+    // empty texts: none) and is repainted.
+    void ShowInPreview(const Keyword* pKeyword, LPCTSTR lpszKeyword, LPCTSTR lpszTitle, LPCTSTR lpszSummary);
     void MarkItemRead(NewsItem* pItem);
     // The list's font in bold, for the unread rows of the coming paint.
     void UpdateBoldFont();
@@ -100,5 +107,7 @@ private:
     Keyword* m_pKeyword;
     CPreviewPane* m_pPreview;
     CItemTreeView* m_pTreeView;
+    // The keyword whose story the preview pane shows, null for none.
+    const Keyword* m_pPreviewKeyword;
     CFont m_fontBold;
 };

@@ -444,6 +444,59 @@ TEST_F(NewsListTest, AnotherKeywordsRowsComeInTheShownOrder)
     EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "z y x");
 }
 
+// The preview pane shows a clicked story of alpha's until alpha goes, with
+// the list or on its own; another keyword's going leaves it.
+TEST_F(NewsListTest, AStoryLeavesThePreviewPaneWhenItsKeywordGoes)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(NewsListTest&)> change;
+        const char* preview; // keyword/title/summary
+    } rows[] = {
+        {"Remove All", [](NewsListTest& t) { t.Command(CItemTreeView::ID_REMOVE_ALL); }, "//"},
+        {"Remove of the shown keyword", [](NewsListTest& t) { t.Command(CItemTreeView::ID_REMOVE_KEYWORD); },
+         "//"},
+        {"Remove of the previewed keyword while another is shown",
+         [](NewsListTest& t) {
+             t.Select("beta");
+             // Alpha alone selected, beta still on screen.
+             CXTTreeCtrl& tree = t.m_pTree->GetTree();
+             tree.CTreeCtrl::SetItemState(t.ItemNamed("beta"), 0, TVIS_SELECTED);
+             tree.CTreeCtrl::SetItemState(t.ItemNamed("alpha"), TVIS_SELECTED, TVIS_SELECTED);
+             t.Command(CItemTreeView::ID_REMOVE_KEYWORD);
+             ASSERT_EQ(t.Group().keywordCount, 1);
+             ASSERT_STREQ(t.Group().GetFirst()->name, "beta");
+         },
+         "//"},
+        {"Import",
+         [](NewsListTest& t) {
+             const std::string path = t.m_folder.File("import.xml");
+             WriteStore(path, kStore);
+             ASSERT_TRUE(t.m_pTree->ImportKeywordsFrom(path.c_str()));
+         },
+         "//"},
+        {"Remove of another keyword",
+         [](NewsListTest& t) {
+             t.Select("beta");
+             t.Command(CItemTreeView::ID_REMOVE_KEYWORD);
+         },
+         "alpha/baker/summary of baker"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        Select("alpha");
+        Notify(NM_CLICK, 2);
+        row.change(*this);
+        CString summary;
+        m_pPreview->GetEdit().GetWindowText(summary);
+        EXPECT_EQ(m_pPreview->GetKeyword() + "/" + m_pPreview->GetTitle() + "/" + summary, row.preview);
+    }
+}
+
 // The page writes its links with character references; the store keeps them
 // so, and the browser gets the address the page means, whichever way the link
 // is opened.
