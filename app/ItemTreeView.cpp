@@ -320,12 +320,11 @@ void CItemTreeView::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
         if (hIcon != NULL)
             ::DestroyIcon(hIcon);
     }
+    // The news list shows the keyword and names it in the caption; the root
+    // leaves both as they are.
     Keyword* pKeyword = KeywordOf(hItem);
-    if (pKeyword == NULL)
-        return;
-    if (m_pListView != NULL)
+    if (pKeyword != NULL && m_pListView != NULL)
         m_pListView->ShowKeyword(pKeyword);
-    SetCaptionText(pKeyword->name);
 }
 
 void CItemTreeView::OnUpdateKeywordCommand(CCmdUI* pCmdUI)
@@ -358,7 +357,6 @@ void CItemTreeView::ShowFirstKeyword()
 {
     if (m_pListView != NULL)
         m_pListView->ShowKeyword(m_group.GetFirst());
-    SetCaptionText(m_group.GetFirst() != NULL ? (LPCTSTR)m_group.GetFirst()->name : "Keyword");
 }
 
 // ---------------------------------------------------------------------------
@@ -432,13 +430,18 @@ void CItemTreeView::EditKeyword()
     CheckRenamedKeyword(pKeyword); // the old items stay until it finds news
 }
 
+void CItemTreeView::ForgetKeyword(Keyword* pKeyword)
+{
+    ForgetKeywordChecks(pKeyword);
+    if (m_pListView != NULL)
+        m_pListView->ForgetKeyword(pKeyword);
+}
+
 void CItemTreeView::RemoveKeyword(Keyword* pKeyword)
 {
-    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
-        m_pListView->DeleteAllRows();
+    ForgetKeyword(pKeyword);
     m_wndTree.DeleteItem(pKeyword->treeItem);
     m_group.totalUnread -= pKeyword->unreadCount;
-    ForgetKeywordChecks(pKeyword);
     m_group.Remove(pKeyword);
     delete pKeyword;
 }
@@ -491,9 +494,7 @@ void CItemTreeView::ClearKeywords()
     }
     m_wndTree.SelectOnlyItem(m_hRoot);
     for (Keyword* pKeyword = m_group.GetFirst(); pKeyword != NULL; pKeyword = m_group.GetNext(pKeyword))
-        ForgetKeywordChecks(pKeyword);
-    if (m_pListView != NULL)
-        m_pListView->DeleteAllRows();
+        ForgetKeyword(pKeyword);
     m_group.RemoveAllKeywords();
     m_group.totalUnread = 0;
 }

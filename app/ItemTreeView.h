@@ -6,7 +6,8 @@
 // is created and writes it back with SaveKeywords. It handles the keyword
 // commands (add, change, remove, remove all, mark as read), imports and
 // exports the list as XML files, and shows the selected keyword in the news
-// list (CSkellrunView).
+// list (CSkellrunView), which names the keyword it shows in the caption bar
+// ("Keyword" while it shows none; selecting the root changes neither).
 //
 // It runs the keyword checks: Check News (one keyword), Check All, the
 // start-up pass (WM_CHECK_ALL) and the timed pass of timer 1. Each keyword's
@@ -230,6 +231,9 @@ private:
     Keyword* KeywordOf(HTREEITEM hItem) const;
     // The selected item, or else the item of the keyword on screen.
     HTREEITEM CurrentItem() const;
+    // A keyword about to be destroyed: its checks give up, and the news list
+    // lets go of its rows and of its story in the preview pane.
+    void ForgetKeyword(Keyword* pKeyword);
     void RemoveKeyword(Keyword* pKeyword);
     // After an import: a message box names the keywords whose news-search
     // request cannot be sent, if any.

@@ -29,7 +29,8 @@ ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
-CSkellrunView::CSkellrunView() : m_pKeyword(NULL), m_pPreview(NULL), m_pTreeView(NULL)
+CSkellrunView::CSkellrunView()
+    : m_pKeyword(NULL), m_pPreview(NULL), m_pTreeView(NULL), m_pPreviewKeyword(NULL)
 {}
 
 BOOL CSkellrunView::PreCreateWindow(CREATESTRUCT& cs)
@@ -93,18 +94,34 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
             list.SetItemText(nRow, COLUMN_URL, pItem->link);
             list.SetItemData(nRow, (DWORD_PTR)pItem);
         }
+        KeepShownSortOrder();
     }
-    else if (m_pTreeView != NULL)
-    {
-        m_pTreeView->SetCaptionText("Keyword");
-    }
+    NameKeywordInCaption();
     Invalidate();
 }
 
-void CSkellrunView::DeleteAllRows()
+void CSkellrunView::ForgetKeyword(const Keyword* pKeyword)
 {
-    GetListCtrl().DeleteAllItems();
-    m_pKeyword = NULL;
+    if (pKeyword == m_pKeyword)
+        ShowKeyword(NULL);
+    if (pKeyword == m_pPreviewKeyword)
+        ShowInPreview(NULL, "", "", "");
+}
+
+void CSkellrunView::KeepShownSortOrder()
+{
+    // The rows come in list order; the header's arrow still promises the
+    // order the user chose.
+    BOOL bAscending = TRUE;
+    const int nSortColumn = GetSortColumn(&bAscending);
+    if (nSortColumn >= 0)
+        SortList(nSortColumn, bAscending);
+}
+
+void CSkellrunView::NameKeywordInCaption()
+{
+    if (m_pTreeView != NULL)
+        m_pTreeView->SetCaptionText(m_pKeyword != NULL ? (LPCTSTR)m_pKeyword->name : "Keyword");
 }
 
 NewsItem* CSkellrunView::ItemOfRow(int nRow) const
@@ -165,11 +182,20 @@ int CSkellrunView::ClickedRow()
 
 void CSkellrunView::Preview(NewsItem* pItem)
 {
+    const Keyword* pOwner = pItem->owner != NULL ? pItem->owner : m_pKeyword;
+    ShowInPreview(pOwner, pOwner->name, pItem->title, pItem->summary);
+}
+
+void CSkellrunView::ShowInPreview(const Keyword* pKeyword, LPCTSTR lpszKeyword, LPCTSTR lpszTitle,
+                                  LPCTSTR lpszSummary)
+{
+    m_pPreviewKeyword = pKeyword;
     if (m_pPreview == NULL)
         return;
-    m_pPreview->SetKeyword(pItem->owner != NULL ? (LPCTSTR)pItem->owner->name : (LPCTSTR)m_pKeyword->name);
-    m_pPreview->SetTitle(pItem->title);
-    m_pPreview->SetSummary(pItem->summary);
+    m_pPreview->SetKeyword(lpszKeyword);
+    m_pPreview->SetTitle(lpszTitle);
+    m_pPreview->SetSummary(lpszSummary);
+    m_pPreview->Invalidate();
 }
 
 void CSkellrunView::MarkItemRead(NewsItem* pItem)
@@ -190,8 +216,6 @@ void CSkellrunView::OnClick(NMHDR*, LRESULT* pResult)
     Preview(pItem);
     MarkItemRead(pItem);
     GetListCtrl().RedrawItems(nRow, nRow);
-    if (m_pPreview != NULL)
-        m_pPreview->Invalidate();
 }
 
 void CSkellrunView::OnDblClk(NMHDR*, LRESULT* pResult)

@@ -5,12 +5,17 @@
 // the preview pane (CPreviewPane) and marks it read; a double click or
 // "Goto Url" opens its link in a new browser window. The keyword tree fills
 // it through ShowKeyword; a click on a column header sorts the rows by that
-// column's text.
+// column's text, and rows shown later (another keyword, a check's refill)
+// come in the order the header's arrow shows. The tree's caption names the
+// keyword on screen.
 //
-// The main frame wires it with SetTreeView and SetPreviewPane. Each row's
+// The main frame wires it with SetTreeView and SetPreviewPane; the tree
+// tells it of each keyword about to be destroyed (ForgetKeyword), whose
+// rows and previewed story then go. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
 // (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
-// sort has moved its row. Links open through OpenUrlInNewBrowser.
+// sort or a check has moved its row, and its first story once a check has
+// taken the clicked one away. Links open through OpenUrlInNewBrowser.
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTListView.h"
@@ -41,12 +46,16 @@ public:
     void SetPreviewPane(CPreviewPane* pPreview) { m_pPreview = pPreview; }
     void SetTreeView(CItemTreeView* pTreeView) { m_pTreeView = pTreeView; }
 
-    // Shows the keyword's items, one row each in list order; null empties
-    // the list and the tree's caption reads "Keyword".
+    // Shows the keyword's items, one row each, in list order or, once the
+    // user has sorted by a column, in that column's order; the tree's
+    // caption names the keyword. Null empties the list and the caption
+    // reads "Keyword".
     void ShowKeyword(Keyword* pKeyword);
     Keyword* GetKeyword() const { return m_pKeyword; }
-    // Deletes every row and forgets the keyword on screen.
-    void DeleteAllRows();
+    // The keyword is about to be destroyed: when it is on screen its rows go
+    // (as ShowKeyword(NULL)), and when the preview pane shows one of its
+    // stories the pane is emptied.
+    void ForgetKeyword(const Keyword* pKeyword);
     // The row's item, null for a row that does not exist.
     NewsItem* ItemOfRow(int nRow) const;
 
@@ -71,6 +80,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Sorts the rows again by the sort column in its direction, when the
+    // user has chosen one.
+    void KeepShownSortOrder();
+    // The tree's caption names the keyword on screen, "Keyword" for none.
+    void NameKeywordInCaption();
     // The row under the cursor (on its icon, label or state icon), else -1.
     int HitTestCursor() const;
     // The hit row, or the keyword's remembered row selected again on a miss;
@@ -82,6 +96,9 @@ private:
     // with its row), -1 for none.
     int RememberedRow() const;
     void Preview(NewsItem* pItem);
+    // The preview pane shows these texts of a story of the keyword (null and
+    // empty texts: none) and is repainted.
+    void ShowInPreview(const Keyword* pKeyword, LPCTSTR lpszKeyword, LPCTSTR lpszTitle, LPCTSTR lpszSummary);
     void MarkItemRead(NewsItem* pItem);
     // The list's font in bold, for the unread rows of the coming paint.
     void UpdateBoldFont();
@@ -90,5 +107,7 @@ private:
     Keyword* m_pKeyword;
     CPreviewPane* m_pPreview;
     CItemTreeView* m_pTreeView;
+    // The keyword whose story the preview pane shows, null for none.
+    const Keyword* m_pPreviewKeyword;
     CFont m_fontBold;
 };

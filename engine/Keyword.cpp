@@ -54,14 +54,15 @@ void Keyword::RemoveAllItems()
 
 void Keyword::SetItems(NewsItem* head, NewsItem* tail)
 {
-    // The story clicked last keeps its number should the new list hold it
-    // at another place (a check puts new stories in front of it).
-    if (const NewsItem* clicked = LastClickedItem())
-    {
-        const int index = IndexOfFirst(head, [clicked](const NewsItem* item) { return *item == *clicked; });
-        if (index >= 0)
-            lastClickedRow = index;
-    }
+    // The story clicked last keeps being the clicked one should the new list
+    // hold it at another place (a check puts new stories in front of it).
+    // Should the new list not hold it, the keyword is as one never clicked:
+    // its number names the first story, not the story that came to the
+    // clicked one's place, which the user never clicked.
+    const NewsItem* clicked = LastClickedItem();
+    const int index =
+        clicked ? IndexOfFirst(head, [clicked](const NewsItem* item) { return *item == *clicked; }) : -1;
+    lastClickedRow = index >= 0 ? index : 0;
     RemoveAllItems();
     firstItem = head;
     lastItem = tail;

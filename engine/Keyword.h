@@ -25,7 +25,8 @@ public:
     // Replaces the list by the chain head..tail (already linked to each
     // other; head may be null) and recounts unreadCount and unalertedCount.
     // When the chain holds an item equal to the last clicked one, that item
-    // becomes the last clicked one; otherwise lastClickedRow stays.
+    // becomes the last clicked one; otherwise lastClickedRow becomes 0, as
+    // for a keyword never clicked.
     void SetItems(NewsItem* head, NewsItem* tail);
 
     // The item the user clicked last in the news list: lastClickedRow counts

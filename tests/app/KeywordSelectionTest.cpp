@@ -5,7 +5,8 @@
 // selection stays whole. The tree shows no selection while it lacks the
 // focus, so an item left selected behind the program's own would go unseen:
 // after a keyword command the tree has the focus and paints the program's
-// selection as it paints a clicked one.
+// selection as it paints a clicked one. The pane's caption names the keyword
+// on screen after each of them.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 
@@ -76,17 +77,22 @@ protected:
     void SetUp() override
     {
         PrepareOptions();
-        ViewsTest::WriteStore(folder.File("conf.xml"), m_store);
         SetTextOption("SearchHost", RefusingHostText().c_str());
-        CreateFrame();
-        AfxGetApp()->m_pMainWnd = frame;
-        frame->SetForegroundWindow();
-        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
+        Start();
     }
     void TearDown() override
     {
         AfxGetApp()->m_pMainWnd = NULL;
         MainFrameTest::TearDown();
+    }
+    // A frame over m_store, in front.
+    void Start()
+    {
+        ViewsTest::WriteStore(folder.File("conf.xml"), m_store);
+        CreateFrame();
+        AfxGetApp()->m_pMainWnd = frame;
+        frame->SetForegroundWindow();
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
     }
 
     std::vector<StoredKeyword> m_store = {{"beta news", {}}, {"gamma", {}}};
@@ -200,6 +206,71 @@ TEST_F(KeywordSelectionTest, RemoveTakesEveryKeywordOfTheUsersCtrlClickSelection
     Click("gamma", {VK_CONTROL}, {"beta news", "gamma"});
     RemoveByKey();
     EXPECT_EQ(Names(), Keywords());
+}
+
+// The keyword pane's caption names the keyword the news list shows, and
+// reads "Keyword" while the list shows none, whichever way the selection
+// changed: Remove, Remove All and Import select items themselves, and the
+// start-up load selects the root, with no keyword on screen yet.
+TEST_F(KeywordSelectionTest, TheCaptionNamesTheKeywordTheNewsListShows)
+{
+    const std::string importFile = folder.File("import.xml");
+    // The file holds a keyword of the shown one's name: a new keyword, not shown.
+    ViewsTest::WriteStore(importFile, {{"beta news", {}}, {"delta", {}}});
+    const struct
+    {
+        const char* name;
+        std::function<void()> change;
+        const char* caption;
+    } rows[] = {
+        {"Ctrl+R on the shown keyword", [&] { RemoveByKey(); }, "gamma"},
+        {"Ctrl+Alt+R",
+         [&] {
+             PressKeys({VK_CONTROL, VK_MENU, 'R'});
+             ASSERT_TRUE(PumpPendingUntil([&] { return Keywords().empty(); }));
+         },
+         "Keyword"},
+        {"Ctrl+I",
+         [&] {
+             CDialogDriver driver([&](HWND) { TypeText((importFile + "\r").c_str()); });
+             PressKeys({VK_CONTROL, 'I'});
+             ASSERT_TRUE(PumpPendingUntil([&] { return Keywords() == Names({"beta news", "delta"}); }));
+             EXPECT_EQ(1u, driver.seen.size());
+         },
+         "Keyword"},
+        {"a new start after the program saved",
+         [&] {
+             AfxGetApp()->m_pMainWnd = NULL;
+             frame->SendMessage(WM_CLOSE);
+             frame = NULL; // the window destroyed itself, saving the store
+             CreateFrame();
+             AfxGetApp()->m_pMainWnd = frame;
+             ASSERT_EQ(Names({"beta news", "gamma"}), Keywords());
+         },
+         "Keyword List"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        AfxGetApp()->m_pMainWnd = NULL;
+        DestroyFrame();
+        Start();
+        Click("beta news", {}, {"beta news"});
+        ASSERT_STREQ("beta news", View()->GetCaption().GetCaptionText());
+
+        row.change();
+        PumpPending();
+        CXTCaption& caption = View()->GetCaption(); // the new frame's after a new start
+        Keyword* pShown = frame->GetNewsList()->GetKeyword();
+        EXPECT_STREQ(row.caption, caption.GetCaptionText());
+        CString shownText;
+        caption.GetCaptionButton().GetWindowText(shownText);
+        EXPECT_STREQ(row.caption, shownText) << "the text the caption paints";
+        if (pShown != NULL)
+            EXPECT_STREQ(pShown->name, caption.GetCaptionText()) << "the keyword on screen";
+        else
+            EXPECT_EQ(0, frame->GetNewsList()->GetListCtrl().GetItemCount());
+    }
 }
 
 // Thirty keywords, more than the tree shows at once.

@@ -1,6 +1,12 @@
 // The news list in the program's main frame, with the user's real input:
 // Ctrl+G and the tool bar's Goto Url open the story clicked before a sort,
-// and a balloon click opens its item's link as the page meant it.
+// a check (Ctrl+Alt+C, against a news server of the test's own) refills the
+// list in the order the user sorted it and never leaves Ctrl+G on a story
+// the user did not click, and a balloon click opens its item's link as the
+// page meant it.
+// The server's Winsock declarations come before <windows.h>.
+#include "tests/support/NewsServer.h"
+
 #include "MainFrameFixture.h"
 #include "ViewsFixture.h"
 #include "resources/Resource.h"
@@ -14,8 +20,8 @@ namespace {
 
 typedef std::vector<std::string> Opened;
 
-// The program's main frame over a store, in front, as a user meets it; the
-// addresses it opens are recorded.
+// The program's main frame over a store, in front, as a user meets it,
+// searching the test's news server; the addresses it opens are recorded.
 class NewsListFrameTest : public MainFrameTest
 {
 protected:
@@ -23,11 +29,40 @@ protected:
     {
         PrepareOptions();
         ViewsTest::WriteStore(folder.File("conf.xml"), {{"alpha", {"*charlie", "able", "*baker"}}});
+        SetTextOption("SearchHost", server.HostText().c_str());
         CreateFrame();
         frame->SetForegroundWindow();
         ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
     }
     Keyword* Alpha() { return frame->GetTreeView()->GetKeywords().Find("alpha"); }
+    CListCtrl& List() { return frame->GetNewsList()->GetListCtrl(); }
+
+    // A real click on alpha's item; waits until the list shows its rows.
+    void ShowAlpha()
+    {
+        ClickScreen(ScreenCenterOf(frame->GetTreeView()->GetTree().m_hWnd, Alpha()->treeItem));
+        ASSERT_TRUE(PumpPendingUntil(
+            [&] { return frame->GetNewsList()->GetKeyword() == Alpha() && List().GetItemCount() == 3; }));
+    }
+    // A real click on the row; waits until it is the selected one.
+    void ClickRow(int nRow)
+    {
+        ClickScreen(ScreenCenterOfRow(frame->GetNewsList(), nRow));
+        ASSERT_TRUE(PumpPendingUntil([&] {
+            return SelectedTitles() == (LPCTSTR)List().GetItemText(nRow, CSkellrunView::COLUMN_TITLE);
+        }));
+    }
+    // Ctrl+Alt+C; waits until the pass has ended and its rows are shown.
+    void CheckAll(int nRows)
+    {
+        PressKeys({VK_CONTROL, VK_MENU, 'C'});
+        ASSERT_TRUE(PumpPendingUntil([&] { return !g_bUpdatingNews && List().GetItemCount() == nRows; }));
+        ASSERT_EQ(1u, server.SearchRequests().size());
+    }
+    std::string Column(int nCol) { return ColumnText(List(), nCol); }
+    std::string SelectedTitles() { return ::SelectedTitles(List()); }
+
+    NewsServer server;
 };
 
 // Click a row, click the "Title" header, then Ctrl+G or the tool bar's Goto
@@ -57,6 +92,60 @@ TEST_F(NewsListFrameTest, CtrlGAndTheToolBarsGotoUrlOpenTheClickedStoryAfterASor
     ClickScreen(rcButton.CenterPoint());
     ASSERT_TRUE(PumpPendingUntil([&] { return opened.size() == 2; }));
     EXPECT_EQ(opened[1], "http://news.example/alpha/1") << "the tool bar's Goto Url";
+}
+
+// The user clicks baker (alpha/2), the third row; the check brings ten new
+// stories, so baker is gone. A click below the rows and Ctrl+G then take the
+// first story, as for a keyword never clicked, not the new third one.
+TEST_F(NewsListFrameTest, AfterACheckTookTheClickedStoryAwayCtrlGOpensTheFirstStory)
+{
+    server.SetPage("alpha", ResultPageHtml(TenNewStories("alpha")));
+    ShowAlpha();
+    ClickRow(2);
+
+    CheckAll(10);
+    ASSERT_EQ("n0 n1 n2 n3 n4 n5 n6 n7 n8 n9", Column(CSkellrunView::COLUMN_TITLE));
+    CRect rcLast;
+    List().GetItemRect(9, &rcLast, LVIR_LABEL);
+    CRect rcClient;
+    List().GetClientRect(&rcClient);
+    ASSERT_LT(rcLast.bottom + 20, rcClient.bottom);
+    CPoint below(rcLast.CenterPoint().x, rcLast.bottom + 10);
+    List().ClientToScreen(&below);
+    ClickScreen(below);
+    ASSERT_TRUE(PumpPendingUntil([&] { return SelectedTitles() == "n0"; })) << SelectedTitles();
+    EXPECT_FALSE(Alpha()->firstItem->unread);
+    EXPECT_TRUE(Alpha()->firstItem->next->next->unread) << "n2 was never clicked";
+
+    PressKeys({VK_CONTROL, 'G'});
+    ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
+    EXPECT_EQ(Opened({"http://news.example/alpha/100"}), opened);
+}
+
+// Sorted by title, the list shows able first; the user clicks it, and the
+// check puts a new story in front of the page. The rows come in title order
+// under the header's arrow, and Ctrl+G opens able.
+TEST_F(NewsListFrameTest, ACheckRefillsTheSortedListInTheShownOrder)
+{
+    server.SetPage("alpha",
+                   ResultPageHtml({StoredStory("alpha", 9, "dawn"), StoredStory("alpha", 0, "charlie"),
+                                   StoredStory("alpha", 1, "able"), StoredStory("alpha", 2, "baker")}));
+    ShowAlpha();
+    CSkellrunView* pList = frame->GetNewsList();
+    ClickScreen(ScreenCenterOfColumnHeader(pList, CSkellrunView::COLUMN_TITLE));
+    ASSERT_TRUE(PumpPendingUntil([&] { return pList->GetSortColumn() == CSkellrunView::COLUMN_TITLE; }));
+    ASSERT_EQ("able baker charlie", Column(CSkellrunView::COLUMN_TITLE));
+    ClickRow(0);
+
+    CheckAll(4);
+    EXPECT_EQ("able baker charlie dawn", Column(CSkellrunView::COLUMN_TITLE));
+    BOOL bAscending = FALSE;
+    EXPECT_EQ(CSkellrunView::COLUMN_TITLE, pList->GetFlatHeaderCtrl()->GetSortColumn(&bAscending))
+        << "the header's arrow";
+    EXPECT_TRUE(bAscending);
+    PressKeys({VK_CONTROL, 'G'});
+    ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
+    EXPECT_EQ(Opened({"http://news.example/alpha/1"}), opened);
 }
 
 // The balloon of an item opens its link as the page meant it.

@@ -92,26 +92,11 @@ public:
         return m_opened.Take();
     }
     // The titles of the selected rows.
-    std::string SelectedTitles()
-    {
-        std::string titles;
-        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
-        {
-            if (List().GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED)
-                titles += std::string(titles.empty() ? "" : " ") + (LPCTSTR)List().GetItemText(nRow, CSkellrunView::COLUMN_TITLE);
-        }
-        return titles;
-    }
+    std::string SelectedTitles() { return ::SelectedTitles(List()); }
 
     OpenedAddresses m_opened;
 
-    std::string Column(int nCol)
-    {
-        std::string text;
-        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
-            text += std::string(nRow ? " " : "") + (LPCTSTR)List().GetItemText(nRow, nCol);
-        return text;
-    }
+    std::string Column(int nCol) { return ColumnText(List(), nCol); }
 
     // The font weight the list's custom draw chooses for the row.
     int DrawnWeight(int nRow)
@@ -331,6 +316,185 @@ TEST_F(NewsListTest, ACheckThatPutsNewsInFrontKeepsGotoUrlOnTheClickedStory)
     ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "dawn charlie able baker");
     EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"}));
     EXPECT_EQ(Group().GetFirst()->lastClickedRow, 2);
+}
+
+// A page record of alpha's: its link is "http://news.example/alpha/<n>".
+PageRecord AlphaRecord(int n, const std::string& title, const char* time = "1 hour ago")
+{
+    return StoredStory("alpha", n, title, time);
+}
+
+// The user clicks alpha's third story (baker, alpha/2), then something
+// changes the rows. Goto Url opens the clicked story, and a click below the
+// rows takes it again, while it is listed; once it has gone both act as for
+// a keyword never clicked, on the first story, and never on the story that
+// came to the clicked one's place.
+TEST_F(NewsListTest, GotoUrlOpensTheClickedStoryWhileListedElseTheFirstStory)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<PageRecord> page; // alpha's page for the check
+        std::function<void(NewsListTest&)> change;
+        const char* opened;  // Goto Url's address
+        const char* clicked; // the story a click below the rows takes
+    } rows[] = {
+        {"Check News brings ten new stories", TenNewStories("alpha"),
+         [](NewsListTest& t) { t.Command(CItemTreeView::ID_CHECK_NEWS); }, "alpha/100", "n0"},
+        {"Check All brings ten new stories", TenNewStories("alpha"),
+         [](NewsListTest& t) { t.Command(CItemTreeView::ID_CHECK_ALL); }, "alpha/100", "n0"},
+        {"a check keeps the clicked story behind new ones",
+         {AlphaRecord(9, "dawn"), AlphaRecord(2, "baker"), AlphaRecord(0, "charlie")},
+         [](NewsListTest& t) { t.Command(CItemTreeView::ID_CHECK_ALL); }, "alpha/2", "baker"},
+        {"Remove of another keyword shows alpha again", {},
+         [](NewsListTest& t) {
+             t.Select("beta");
+             t.Command(CItemTreeView::ID_REMOVE_KEYWORD);
+         },
+         "alpha/2", "baker"},
+        {"Import of the same keywords brings keywords never clicked", {},
+         [](NewsListTest& t) {
+             const std::string path = t.m_folder.File("import.xml");
+             WriteStore(path, kStore);
+             ASSERT_TRUE(t.m_pTree->ImportKeywordsFrom(path.c_str()));
+             t.Select("alpha");
+         },
+         "alpha/0", "charlie"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        Select("alpha");
+        NewsServer server;
+        server.SetPage("alpha", ResultPageHtml(row.page));
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Notify(NM_CLICK, 2);
+        ASSERT_STREQ(m_pPreview->GetTitle(), "baker");
+
+        row.change(*this);
+        ASSERT_TRUE(WaitForChecks());
+        ASSERT_STREQ(m_pList->GetKeyword()->name, "alpha");
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+        List().SetItemState(-1, 0, LVIS_SELECTED);
+        m_pPreview->SetTitle(" ");
+        Notify(NM_CLICK, -1);
+        EXPECT_STREQ(m_pPreview->GetTitle(), row.clicked);
+        EXPECT_EQ(SelectedTitles(), row.clicked);
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+    }
+}
+
+// A check refills a list the user has sorted: the rows come in the order the
+// header's arrow shows, and Goto Url still opens the clicked story.
+TEST_F(NewsListTest, ACheckRefillsASortedListInTheShownOrder)
+{
+    const struct
+    {
+        const char* name;
+        int nColumn;
+        int nHeaderClicks;
+        const char* column; // the sorted column's texts after the check
+    } rows[] = {
+        {"by title, ascending", CSkellrunView::COLUMN_TITLE, 1, "able baker charlie dawn"},
+        {"by title, descending", CSkellrunView::COLUMN_TITLE, 2, "dawn charlie baker able"},
+        {"by time, ascending", CSkellrunView::COLUMN_TIME, 1,
+         "1 hour ago 2 hours ago 3 hours ago 4 hours ago"},
+        {"by link, descending", CSkellrunView::COLUMN_URL, 2,
+         "http://news.example/alpha/9 http://news.example/alpha/2 http://news.example/alpha/1 "
+         "http://news.example/alpha/0"},
+    };
+    NewsServer server;
+    server.SetPage("alpha", ResultPageHtml({AlphaRecord(9, "dawn", "1 hour ago"),
+                                            AlphaRecord(0, "charlie", "4 hours ago"),
+                                            AlphaRecord(1, "able", "3 hours ago"),
+                                            AlphaRecord(2, "baker", "2 hours ago")}));
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Select("alpha");
+        for (int i = 0; i < row.nHeaderClicks; ++i)
+            HeaderClick(HDN_ITEMCLICKW, row.nColumn);
+        Notify(NM_CLICK, 0);
+        const std::string clicked = (LPCTSTR)List().GetItemText(0, CSkellrunView::COLUMN_URL);
+
+        Command(CItemTreeView::ID_CHECK_ALL);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(Column(row.nColumn), row.column);
+        BOOL bAscending = FALSE;
+        EXPECT_EQ(m_pList->GetSortColumn(&bAscending), row.nColumn);
+        EXPECT_EQ(bAscending, row.nHeaderClicks == 1);
+        EXPECT_EQ(GotoUrl(), Opened({"new window: " + clicked}));
+    }
+}
+
+// Another keyword's rows come in the order the header shows too.
+TEST_F(NewsListTest, AnotherKeywordsRowsComeInTheShownOrder)
+{
+    TearDown();
+    Open({{"alpha", {"b", "c", "a"}}, {"beta", {"y", "z", "x"}}});
+    Select("alpha");
+    HeaderClick(HDN_ITEMCLICKA, CSkellrunView::COLUMN_TITLE);
+    HeaderClick(HDN_ITEMCLICKA, CSkellrunView::COLUMN_TITLE);
+    Select("beta");
+    EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), "z y x");
+}
+
+// The preview pane shows a clicked story of alpha's until alpha goes, with
+// the list or on its own; another keyword's going leaves it.
+TEST_F(NewsListTest, AStoryLeavesThePreviewPaneWhenItsKeywordGoes)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(NewsListTest&)> change;
+        const char* preview; // keyword/title/summary
+    } rows[] = {
+        {"Remove All", [](NewsListTest& t) { t.Command(CItemTreeView::ID_REMOVE_ALL); }, "//"},
+        {"Remove of the shown keyword", [](NewsListTest& t) { t.Command(CItemTreeView::ID_REMOVE_KEYWORD); },
+         "//"},
+        {"Remove of the previewed keyword while another is shown",
+         [](NewsListTest& t) {
+             t.Select("beta");
+             // Alpha alone selected, beta still on screen.
+             CXTTreeCtrl& tree = t.m_pTree->GetTree();
+             tree.CTreeCtrl::SetItemState(t.ItemNamed("beta"), 0, TVIS_SELECTED);
+             tree.CTreeCtrl::SetItemState(t.ItemNamed("alpha"), TVIS_SELECTED, TVIS_SELECTED);
+             t.Command(CItemTreeView::ID_REMOVE_KEYWORD);
+             ASSERT_EQ(t.Group().keywordCount, 1);
+             ASSERT_STREQ(t.Group().GetFirst()->name, "beta");
+         },
+         "//"},
+        {"Import",
+         [](NewsListTest& t) {
+             const std::string path = t.m_folder.File("import.xml");
+             WriteStore(path, kStore);
+             ASSERT_TRUE(t.m_pTree->ImportKeywordsFrom(path.c_str()));
+         },
+         "//"},
+        {"Remove of another keyword",
+         [](NewsListTest& t) {
+             t.Select("beta");
+             t.Command(CItemTreeView::ID_REMOVE_KEYWORD);
+         },
+         "alpha/baker/summary of baker"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        Select("alpha");
+        Notify(NM_CLICK, 2);
+        row.change(*this);
+        CString summary;
+        m_pPreview->GetEdit().GetWindowText(summary);
+        EXPECT_EQ(m_pPreview->GetKeyword() + "/" + m_pPreview->GetTitle() + "/" + summary, row.preview);
+    }
 }
 
 // The page writes its links with character references; the store keeps them

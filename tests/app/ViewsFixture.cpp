@@ -145,3 +145,35 @@ CPoint ScreenCenterOfColumnHeader(CSkellrunView* pList, int nCol)
     pList->GetHeaderCtrl()->ClientToScreen(&rcHeader);
     return rcHeader.CenterPoint();
 }
+
+std::string ColumnText(CListCtrl& list, int nCol)
+{
+    std::string text;
+    for (int nRow = 0; nRow < list.GetItemCount(); ++nRow)
+        text += std::string(nRow ? " " : "") + (LPCTSTR)list.GetItemText(nRow, nCol);
+    return text;
+}
+
+std::string SelectedTitles(CListCtrl& list)
+{
+    std::string titles;
+    for (int nRow = list.GetNextItem(-1, LVNI_SELECTED); nRow >= 0;
+         nRow = list.GetNextItem(nRow, LVNI_SELECTED))
+        titles += std::string(titles.empty() ? "" : " ")
+                  + (LPCTSTR)list.GetItemText(nRow, CSkellrunView::COLUMN_TITLE);
+    return titles;
+}
+
+PageRecord StoredStory(const char* keyword, int n, const std::string& title, const char* time)
+{
+    return PageRecord{"http://news.example/" + std::string(keyword) + "/" + std::to_string(n), title, time,
+                      title};
+}
+
+std::vector<PageRecord> TenNewStories(const char* keyword)
+{
+    std::vector<PageRecord> records;
+    for (int i = 0; i < 10; ++i)
+        records.push_back(StoredStory(keyword, 100 + i, "n" + std::to_string(i)));
+    return records;
+}

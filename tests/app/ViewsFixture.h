@@ -10,6 +10,7 @@
 #include "app/SkellrunView.h"
 #include "engine/ProgramFolder.h"
 #include "MainFrameFixture.h"
+#include "tests/support/ResultPageBuilder.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWindow.h"
 
@@ -44,6 +45,16 @@ struct StoredKeyword
 // row's text, and the middle of a column's header.
 CPoint ScreenCenterOfRow(CSkellrunView* pList, int nRow);
 CPoint ScreenCenterOfColumnHeader(CSkellrunView* pList, int nCol);
+// The news list's texts of a column, row by row, and the titles of the
+// selected rows, each joined by spaces.
+std::string ColumnText(CListCtrl& list, int nCol);
+std::string SelectedTitles(CListCtrl& list);
+// A result-page record of a story as WriteStore writes the keyword's n-th
+// item: its link is "http://news.example/<keyword>/<n>", its summary its title.
+PageRecord StoredStory(const char* keyword, int n, const std::string& title, const char* time = "1 hour ago");
+// Ten stories no store of WriteStore holds: "n0" to "n9", the keyword's
+// stories 100 to 109.
+std::vector<PageRecord> TenNewStories(const char* keyword);
 
 class ViewsTest : public ::testing::Test
 {

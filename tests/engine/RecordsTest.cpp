@@ -169,7 +169,9 @@ TEST(Keyword, TheLastClickedItemIsTheItemAtTheRememberedNumber)
 }
 
 // A check replaces the items by fresh ones in the page's order: the clicked
-// story keeps being the clicked one wherever the page puts it.
+// story keeps being the clicked one wherever the page puts it, and once it
+// is gone the keyword is as one never clicked (number 0, its first story),
+// never naming a story that merely came to the clicked one's place.
 TEST(Keyword, SetItemsCarriesTheLastClickedNumberToTheSameStory)
 {
     const struct
@@ -182,11 +184,17 @@ TEST(Keyword, SetItemsCarriesTheLastClickedNumberToTheSameStory)
         {"behind new stories", 1, {{"n", "8"}, {"m", "9"}, {"b", "2"}, {"a", "1"}}, 2},
         {"first now", 2, {{"c", "3"}, {"a", "1"}}, 0},
         {"in the same place", 1, {{"n", "9"}, {"b", "2"}}, 1},
-        {"gone: the number stays", 1, {{"x", "7"}, {"y", "8"}, {"z", "9"}}, 1},
+        {"gone: as never clicked", 1, {{"x", "7"}, {"y", "8"}, {"z", "9"}}, 0},
+        {"gone behind ten new stories: as never clicked", 2,
+         {{"n0", "10"}, {"n1", "11"}, {"n2", "12"}, {"n3", "13"}, {"n4", "14"},
+          {"n5", "15"}, {"n6", "16"}, {"n7", "17"}, {"n8", "18"}, {"n9", "19"}},
+         0},
+        {"never clicked: the first story followed", 0, {{"n", "9"}, {"a", "1"}}, 1},
+        {"never clicked, the first story gone", 0, {{"n", "9"}, {"b", "2"}}, 0},
         {"the same title with another link is another story", 0, {{"n", "9"}, {"a", "5"}}, 0},
         {"the same link with another title is another story", 0, {{"n", "9"}, {"A", "1"}}, 0},
-        {"an empty page", 2, {}, 2},
-        {"a number past the items stays", 5, {{"n", "9"}, {"a", "1"}}, 5},
+        {"an empty page: as never clicked", 2, {}, 0},
+        {"a number past the items names no story: as never clicked", 5, {{"n", "9"}, {"a", "1"}}, 0},
     };
     for (const auto& c : cases)
     {
