@@ -195,6 +195,16 @@ BOOL CSplitterWnd::HasOwnEdge(CWnd* pWnd) const
     return (pWnd->GetExStyle() & WS_EX_CLIENTEDGE) != 0 || pWnd->IsKindOf(RUNTIME_CLASS(CSplitterWnd));
 }
 
+// A pane that moves paints itself afresh instead of taking its old pixels along: the batch
+// is carried out one window at a time, and a neighbour placed before it (a pane growing into
+// the room it leaves) has already drawn its frame over the place those pixels come from. A
+// pane that keeps its place keeps its pixels, which no neighbour covers.
+static UINT PanePositionFlags(const CRect& current, const CRect& wanted)
+{
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    return current.TopLeft() == wanted.TopLeft() ? flags : flags | SWP_NOCOPYBITS;
+}
+
 void CSplitterWnd::RecalcLayout()
 {
     if (m_hWnd == NULL || m_pRowInfo == NULL)
@@ -220,7 +230,7 @@ void CSplitterWnd::RecalcLayout()
             ScreenToClient(current);
             if (current != rect && hDWP != NULL)
                 hDWP = ::DeferWindowPos(hDWP, pPane->m_hWnd, NULL, rect.left, rect.top, rect.Width(),
-                                        rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                                        rect.Height(), PanePositionFlags(current, rect));
         }
     }
     if (hDWP != NULL)

@@ -4,8 +4,9 @@
 // has the focus, also after a dialog gives the focus back to the frame; Down,
 // Down and Ctrl+R, typed then, move nothing in the tree and remove no
 // keyword. Shown again, the tree does not take the focus unasked. A tree
-// dragged narrower stays the pane the keys and commands go to. Drags and
-// keys are real input.
+// dragged narrower stays the pane the keys and commands go to. A drag of a
+// bar leaves the panes as they paint themselves afresh. Drags and keys are
+// real input.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 
@@ -14,6 +15,7 @@
 #include "framework/window/ShownPanes.h"
 #include "resources/Resource.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/support/RealInput.h"
 
 #include <functional>
@@ -98,6 +100,19 @@ protected:
         DragScreen(BarCenter(), CPoint(x, BarCenter().y));
         ASSERT_TRUE(PumpPendingUntil([&] { return ::GetCapture() == NULL && widthIsExpected(TreeWidth()); }))
             << "the tree is " << TreeWidth() << " wide";
+    }
+    // A real drag of the bar below the news list by cy pixels; waits until
+    // the list's height is the expected one.
+    void DragListBarBy(int cy, std::function<bool(int)> heightIsExpected)
+    {
+        CRect list;
+        frame->GetNewsList()->GetWindowRect(&list);
+        const CPoint bar(list.CenterPoint().x, list.bottom + 2);
+        DragScreen(bar, bar + CSize(0, cy));
+        ASSERT_TRUE(PumpPendingUntil([&] {
+            frame->GetNewsList()->GetWindowRect(&list);
+            return ::GetCapture() == NULL && heightIsExpected(list.Height());
+        })) << "the list is " << list.Height() << " high";
     }
     int FrameLeft()
     {
@@ -211,5 +226,80 @@ TEST_F(ShutPaneFocusTest, KeysAndCommandsGoToAShownPane)
             EXPECT_TRUE(IsShownInTopLevel(TreeView()->GetTree().m_hWnd));
             EXPECT_EQ(row.where, Where()) << "shown again";
         }
+    }
+}
+
+namespace {
+
+// The window as drawn, children included: read from its window DC, which
+// shows what the window holds now, whether or not the screen has caught up.
+void CopyPicture(HWND hWnd, PixelCanvas& picture)
+{
+    HDC hDC = ::GetWindowDC(hWnd);
+    ::BitBlt(picture.dc().m_hDC, 0, 0, picture.width(), picture.height(), hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hDC);
+}
+
+// Where two pictures of one size differ: "none", or the rectangle around
+// the pixels that do.
+std::string Differences(const PixelCanvas& a, const PixelCanvas& b)
+{
+    CRect bounds(0, 0, 0, 0);
+    for (int y = 0; y < a.height(); y++)
+        for (int x = 0; x < a.width(); x++)
+            if (a.Pixel(x, y) != b.Pixel(x, y))
+                bounds |= CRect(x, y, x + 1, y + 1);
+    if (bounds.IsRectEmpty())
+        return "none";
+    char text[64];
+    sprintf(text, "(%d, %d) to (%d, %d)", (int)bounds.left, (int)bounds.top, (int)bounds.right,
+            (int)bounds.bottom);
+    return text;
+}
+
+} // namespace
+
+// A drag of the bar leaves the panes as they would paint themselves afresh:
+// the picture of the panes once the drag is over and every paint done equals
+// the one they paint when all of it is redrawn.
+TEST_F(ShutPaneFocusTest, ADragLeavesNoTrace)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void()> drag;
+    } rows[] = {
+        {"shut and open again",
+         [&] {
+             DragBarTo(FrameLeft(), [](int cx) { return cx == 0; });
+             DragBarTo(FrameLeft() + 150, [](int cx) { return cx > 100; });
+         }},
+        {"wider", [&] { DragBarTo(BarCenter().x + 120, [](int cx) { return cx > 250; }); }},
+        {"narrower", [&] { DragBarTo(BarCenter().x - 120, [](int cx) { return cx > 0 && cx < 150; }); }},
+        // The preview grows into the room the list leaves, then the list
+        // into the preview's.
+        {"the list's bottom bar up and down",
+         [&] {
+             DragListBarBy(-100, [](int cy) { return cy < 150; });
+             DragListBarBy(150, [](int cy) { return cy > 200; });
+         }},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Start(200);
+        row.drag();
+        CWnd& panes = frame->GetKeywordSplitter();
+        CRect rect;
+        panes.GetWindowRect(&rect);
+        panes.RedrawWindow(NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PixelCanvas afterDrag(rect.Width(), rect.Height());
+        CopyPicture(panes.m_hWnd, afterDrag);
+
+        panes.RedrawWindow(NULL, NULL,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PixelCanvas fresh(rect.Width(), rect.Height());
+        CopyPicture(panes.m_hWnd, fresh);
+        EXPECT_EQ("none", Differences(afterDrag, fresh)) << "left by the drag";
     }
 }
