@@ -19,6 +19,7 @@ ON_WM_LBUTTONUP()
 ON_WM_CANCELMODE()
 ON_WM_KEYDOWN()
 ON_WM_SETTINGCHANGE()
+ON_WM_SETFOCUS()
 ON_COMMAND_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnNextPaneCmd)
 ON_UPDATE_COMMAND_UI_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnUpdateNextPaneCmd)
 END_MESSAGE_MAP()
@@ -447,11 +448,12 @@ void CSplitterWnd::StartTracking(int ht)
     {
         return;
     }
+    // The drag keeps the focus it takes (OnSetFocus): Escape and Enter end it.
+    m_bTracking = TRUE;
     SetCapture();
     SetFocus();
     // Pending paints would wipe out the inverted tracker.
     RedrawWindow(NULL, NULL, RDW_ALLCHILDREN | RDW_UPDATENOW);
-    m_bTracking = TRUE;
     OnInvertTracker(m_rectTracker);
     if (m_bTracking2)
         OnInvertTracker(m_rectTracker2);
@@ -653,22 +655,15 @@ void CSplitterWnd::SetActivePane(int row, int col, CWnd* pWnd)
     CWnd* pPane = pWnd != NULL ? pWnd : GetPane(row, col);
     if (pPane == NULL)
         return;
-    // A nested splitter takes no keys itself: its active pane, when shown,
-    // else its first shown pane is activated in its place.
+    // A nested splitter takes no keys itself: the pane that stands for it
+    // is activated in its place; with none in sight, nothing is.
     CSplitterWnd* pNested = DYNAMIC_DOWNCAST(CSplitterWnd, pPane);
     if (pNested != NULL)
     {
-        CWnd* pInner = pNested->GetActivePane();
-        if (pInner == NULL || !IsShownInTopLevel(pInner->m_hWnd))
-        {
-            const std::vector<HWND> shown = ShownPanesIn(pNested->m_hWnd);
-            pInner = shown.empty() ? NULL : CWnd::FromHandle(shown.front());
-        }
+        CWnd* pInner = pNested->ShownActivePane();
         if (pInner != NULL)
-        {
             pNested->SetActivePane(-1, -1, pInner);
-            return;
-        }
+        return;
     }
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != NULL && pPane->IsKindOf(RUNTIME_CLASS(CView)))
@@ -709,15 +704,43 @@ void CSplitterWnd::ActivateNext(BOOL bPrev)
             nCurrent = i;
     const int nCount = (int)panes.size();
     int nNext = nCurrent < 0 ? (bPrev ? nCount - 1 : 0) : (nCurrent + (bPrev ? nCount - 1 : 1)) % nCount;
-    CWnd* pNext = panes[nNext];
-    CSplitterWnd* pOwner = DYNAMIC_DOWNCAST(CSplitterWnd, pNext->GetParent());
+    ActivateWithFocus(panes[nNext]);
+}
+
+void CSplitterWnd::ActivateWithFocus(CWnd* pPane)
+{
+    CSplitterWnd* pOwner = DYNAMIC_DOWNCAST(CSplitterWnd, pPane->GetParent());
     if (pOwner != NULL)
-        pOwner->SetActivePane(-1, -1, pNext);
+        pOwner->SetActivePane(-1, -1, pPane);
     // Making a view active leaves the focus alone when it already was the
     // active view or the frame is not the active window: the focus follows.
-    hFocus = ::GetFocus();
-    if (hFocus != pNext->m_hWnd && !::IsChild(pNext->m_hWnd, hFocus))
-        pNext->SetFocus();
+    const HWND hFocus = ::GetFocus();
+    if (hFocus != pPane->m_hWnd && !::IsChild(pPane->m_hWnd, hFocus))
+        pPane->SetFocus();
+}
+
+CWnd* CSplitterWnd::ShownActivePane()
+{
+    CWnd* pPane = GetActivePane();
+    if (pPane != NULL && IsShownInTopLevel(pPane->m_hWnd))
+        return pPane;
+    const std::vector<HWND> shown = ShownPanesIn(m_hWnd);
+    return shown.empty() ? NULL : CWnd::FromHandle(shown.front());
+}
+
+void CSplitterWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    if (m_bTracking)
+        return;
+    // Keys reach nothing here: the focus goes on to the pane that stands for
+    // the splitter, else through the frame to its active view, a shown one.
+    CWnd* pPane = ShownActivePane();
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pPane != NULL)
+        ActivateWithFocus(pPane);
+    else if (pFrame != NULL)
+        pFrame->SetFocus();
 }
 
 void CSplitterWnd::OnNextPaneCmd(UINT nID)

@@ -4,9 +4,10 @@
 // has the focus, also after a dialog gives the focus back to the frame; Down,
 // Down and Ctrl+R, typed then, move nothing in the tree and remove no
 // keyword. Shown again, the tree does not take the focus unasked. A tree
-// dragged narrower stays the pane the keys and commands go to. A drag of a
-// bar leaves the panes as they paint themselves afresh. Drags and keys are
-// real input.
+// dragged narrower stays the pane the keys and commands go to. The news pane
+// dragged to a sliver at the window's right edge is passed over the same
+// way. A drag of a bar leaves the panes as they paint themselves afresh.
+// Drags and keys are real input.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 
@@ -64,13 +65,14 @@ protected:
         MainFrameTest::TearDown();
     }
 
-    // A new frame (in place of the last one) with the tree this wide.
-    void Start(int nTreeWidth)
+    // A new frame (in place of the last one) with the tree this wide, over
+    // these keywords.
+    void Start(int nTreeWidth, const std::vector<StoredKeyword>& store = {{"beta", {}}, {"gamma", {}}})
     {
         AfxGetApp()->m_pMainWnd = NULL;
         DestroyFrame();
         SetOption("TreeWidth", nTreeWidth);
-        ViewsTest::WriteStore(folder.File("conf.xml"), {{"beta", {}}, {"gamma", {}}});
+        ViewsTest::WriteStore(folder.File("conf.xml"), store);
         SetTextOption("SearchHost", RefusingHostText().c_str());
         CreateFrame();
         AfxGetApp()->m_pMainWnd = frame;
@@ -112,13 +114,33 @@ protected:
         ASSERT_TRUE(PumpPendingUntil([&] {
             frame->GetNewsList()->GetWindowRect(&list);
             return ::GetCapture() == NULL && heightIsExpected(list.Height());
-        })) << "the list is " << list.Height() << " high";
+        })) << "the list is "
+            << list.Height() << " high";
     }
     int FrameLeft()
     {
         CRect rect;
         frame->GetWindowRect(&rect);
         return rect.left;
+    }
+    int FrameRight()
+    {
+        CRect rect;
+        frame->GetWindowRect(&rect);
+        return rect.right;
+    }
+    // A real click on the first keyword in the tree.
+    void ClickFirstKeyword()
+    {
+        CXTTreeCtrl& tree = TreeView()->GetTree();
+        ClickScreen(ScreenCenterOf(tree.m_hWnd, tree.GetChildItem(TreeView()->GetRootItem())));
+    }
+    // The bar dragged as far right as it goes, the news pane beyond it a
+    // sliver.
+    void DragNewsPaneShut()
+    {
+        const int nFar = FrameRight() - FrameLeft() - 40;
+        DragBarTo(FrameRight(), [&](int cx) { return cx > nFar; });
     }
 
     // Which pane holds the focus, and which is the frame's active view.
@@ -131,6 +153,9 @@ protected:
                 return "keyword tree";
             if (hWnd == frame->GetNewsList()->m_hWnd || ::IsChild(frame->GetNewsList()->m_hWnd, hWnd))
                 return "news list";
+            const HWND hPreview = frame->GetNewsSplitter().GetPane(1, 0)->m_hWnd;
+            if (hWnd == hPreview || ::IsChild(hPreview, hWnd))
+                return "preview";
             return "window id " + std::to_string(::GetDlgCtrlID(hWnd));
         };
         CView* pActive = frame->GetActiveView();
@@ -301,5 +326,63 @@ TEST_F(ShutPaneFocusTest, ADragLeavesNoTrace)
         PixelCanvas fresh(rect.Width(), rect.Height());
         CopyPicture(panes.m_hWnd, fresh);
         EXPECT_EQ("none", Differences(afterDrag, fresh)) << "left by the drag";
+    }
+}
+
+// The news pane dragged to a sliver at the window's right edge is out of
+// sight: the pane keys and commands pass over it and Goto Url (Ctrl+G)
+// opens none of its stories; the focus given to the news pane's own
+// splitter window, which takes no keys, goes on to a view. Shown again, the
+// news pane is reached again. The tree shows the first keyword's stories in
+// the list and has the focus.
+TEST_F(ShutPaneFocusTest, PaneKeysPassOverANewsPaneOutOfSight)
+{
+    const std::string kTree = "focus keyword tree, active keyword tree";
+    const std::string kNewsList = "focus news list, active news list";
+    const std::string kPreview = "focus preview, active preview";
+    const struct
+    {
+        const char* name;
+        std::function<void()> act;
+        std::string whereShut;
+        std::string whereShown;
+    } rows[] = {
+        // From the tree back to the last pane, wrapping.
+        {"Shift+F6",
+         [] {
+             PressKeysAndWait({VK_SHIFT, VK_F6});
+         },
+         kTree, kPreview},
+        // The program binds no key to it.
+        {"the next-pane command", [&] { frame->SendMessage(WM_COMMAND, ID_NEXT_PANE); }, kTree, kNewsList},
+        {"the focus given to the news pane's splitter window", [&] { frame->GetNewsSplitter().SetFocus(); },
+         kTree, kNewsList},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Start(200, {{"beta", {"first story", "second story"}}, {"gamma", {}}});
+        ClickFirstKeyword();
+        ASSERT_TRUE(
+            PumpPendingUntil([&] { return frame->GetNewsList()->GetListCtrl().GetItemCount() == 2; }));
+        ASSERT_EQ(kTree, Where());
+
+        DragNewsPaneShut();
+        EXPECT_FALSE(IsShownInTopLevel(frame->GetNewsList()->m_hWnd));
+        row.act();
+        EXPECT_EQ(row.whereShut, Where()) << "out of sight";
+        PressKeysAndWait({VK_CONTROL, 'G'});
+        EXPECT_EQ(std::vector<std::string>(), opened) << "out of sight";
+        opened.clear();
+
+        DragBarTo(FrameLeft() + 200, [](int cx) { return cx < 300; });
+        ClickFirstKeyword();
+        ASSERT_TRUE(PumpPendingUntil([&] { return Where() == kTree; })) << Where();
+        row.act();
+        EXPECT_EQ(row.whereShown, Where()) << "shown again";
+        PressKeysAndWait({VK_CONTROL, 'G'});
+        const std::vector<std::string> story = {"http://news.example/beta/0"};
+        EXPECT_EQ(row.whereShown == kNewsList ? story : std::vector<std::string>(), opened) << "shown again";
+        opened.clear();
     }
 }
