@@ -19,6 +19,7 @@ ON_WM_LBUTTONUP()
 ON_WM_CANCELMODE()
 ON_WM_KEYDOWN()
 ON_WM_SETTINGCHANGE()
+ON_WM_SETFOCUS()
 ON_COMMAND_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnNextPaneCmd)
 ON_UPDATE_COMMAND_UI_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnUpdateNextPaneCmd)
 END_MESSAGE_MAP()
@@ -195,6 +196,16 @@ BOOL CSplitterWnd::HasOwnEdge(CWnd* pWnd) const
     return (pWnd->GetExStyle() & WS_EX_CLIENTEDGE) != 0 || pWnd->IsKindOf(RUNTIME_CLASS(CSplitterWnd));
 }
 
+// A pane that moves paints itself afresh instead of taking its old pixels along: the batch
+// is carried out one window at a time, and a neighbour placed before it (a pane growing into
+// the room it leaves) has already drawn its frame over the place those pixels come from. A
+// pane that keeps its place keeps its pixels, which no neighbour covers.
+static UINT PanePositionFlags(const CRect& current, const CRect& wanted)
+{
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    return current.TopLeft() == wanted.TopLeft() ? flags : flags | SWP_NOCOPYBITS;
+}
+
 void CSplitterWnd::RecalcLayout()
 {
     if (m_hWnd == NULL || m_pRowInfo == NULL)
@@ -220,7 +231,7 @@ void CSplitterWnd::RecalcLayout()
             ScreenToClient(current);
             if (current != rect && hDWP != NULL)
                 hDWP = ::DeferWindowPos(hDWP, pPane->m_hWnd, NULL, rect.left, rect.top, rect.Width(),
-                                        rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                                        rect.Height(), PanePositionFlags(current, rect));
         }
     }
     if (hDWP != NULL)
@@ -437,11 +448,12 @@ void CSplitterWnd::StartTracking(int ht)
     {
         return;
     }
+    // The drag keeps the focus it takes (OnSetFocus): Escape and Enter end it.
+    m_bTracking = TRUE;
     SetCapture();
     SetFocus();
     // Pending paints would wipe out the inverted tracker.
     RedrawWindow(NULL, NULL, RDW_ALLCHILDREN | RDW_UPDATENOW);
-    m_bTracking = TRUE;
     OnInvertTracker(m_rectTracker);
     if (m_bTracking2)
         OnInvertTracker(m_rectTracker2);
@@ -643,22 +655,15 @@ void CSplitterWnd::SetActivePane(int row, int col, CWnd* pWnd)
     CWnd* pPane = pWnd != NULL ? pWnd : GetPane(row, col);
     if (pPane == NULL)
         return;
-    // A nested splitter takes no keys itself: its active pane, when shown,
-    // else its first shown pane is activated in its place.
+    // A nested splitter takes no keys itself: the pane that stands for it
+    // is activated in its place; with none in sight, nothing is.
     CSplitterWnd* pNested = DYNAMIC_DOWNCAST(CSplitterWnd, pPane);
     if (pNested != NULL)
     {
-        CWnd* pInner = pNested->GetActivePane();
-        if (pInner == NULL || !IsShownInTopLevel(pInner->m_hWnd))
-        {
-            const std::vector<HWND> shown = ShownPanesIn(pNested->m_hWnd);
-            pInner = shown.empty() ? NULL : CWnd::FromHandle(shown.front());
-        }
+        CWnd* pInner = pNested->ShownActivePane();
         if (pInner != NULL)
-        {
             pNested->SetActivePane(-1, -1, pInner);
-            return;
-        }
+        return;
     }
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != NULL && pPane->IsKindOf(RUNTIME_CLASS(CView)))
@@ -699,15 +704,43 @@ void CSplitterWnd::ActivateNext(BOOL bPrev)
             nCurrent = i;
     const int nCount = (int)panes.size();
     int nNext = nCurrent < 0 ? (bPrev ? nCount - 1 : 0) : (nCurrent + (bPrev ? nCount - 1 : 1)) % nCount;
-    CWnd* pNext = panes[nNext];
-    CSplitterWnd* pOwner = DYNAMIC_DOWNCAST(CSplitterWnd, pNext->GetParent());
+    ActivateWithFocus(panes[nNext]);
+}
+
+void CSplitterWnd::ActivateWithFocus(CWnd* pPane)
+{
+    CSplitterWnd* pOwner = DYNAMIC_DOWNCAST(CSplitterWnd, pPane->GetParent());
     if (pOwner != NULL)
-        pOwner->SetActivePane(-1, -1, pNext);
+        pOwner->SetActivePane(-1, -1, pPane);
     // Making a view active leaves the focus alone when it already was the
     // active view or the frame is not the active window: the focus follows.
-    hFocus = ::GetFocus();
-    if (hFocus != pNext->m_hWnd && !::IsChild(pNext->m_hWnd, hFocus))
-        pNext->SetFocus();
+    const HWND hFocus = ::GetFocus();
+    if (hFocus != pPane->m_hWnd && !::IsChild(pPane->m_hWnd, hFocus))
+        pPane->SetFocus();
+}
+
+CWnd* CSplitterWnd::ShownActivePane()
+{
+    CWnd* pPane = GetActivePane();
+    if (pPane != NULL && IsShownInTopLevel(pPane->m_hWnd))
+        return pPane;
+    const std::vector<HWND> shown = ShownPanesIn(m_hWnd);
+    return shown.empty() ? NULL : CWnd::FromHandle(shown.front());
+}
+
+void CSplitterWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    if (m_bTracking)
+        return;
+    // Keys reach nothing here: the focus goes on to the pane that stands for
+    // the splitter, else through the frame to its active view, a shown one.
+    CWnd* pPane = ShownActivePane();
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pPane != NULL)
+        ActivateWithFocus(pPane);
+    else if (pFrame != NULL)
+        pFrame->SetFocus();
 }
 
 void CSplitterWnd::OnNextPaneCmd(UINT nID)

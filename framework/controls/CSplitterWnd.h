@@ -57,8 +57,9 @@ public:
     BOOL IsChildPane(CWnd* pWnd, int* pRow, int* pCol);
 
     // Places every pane from the row and column records; call after changing them. A pane it
-    // leaves unseen (0 pixels wide or high, or hidden) keeps neither the frame's active view
-    // nor the focus: they go to a shown view (CFrameWnd::EnsureActiveViewShown).
+    // leaves unseen (0 pixels wide or high, a sliver, or hidden: IsShownInTopLevel) keeps
+    // neither the frame's active view nor the focus: they go to a shown view
+    // (CFrameWnd::EnsureActiveViewShown). A pane that moves is painted afresh.
     virtual void RecalcLayout();
 
     // The pane that holds the frame's active view, else the one that holds the focus (the
@@ -66,12 +67,14 @@ public:
     virtual CWnd* GetActivePane(int* pRow = NULL, int* pCol = NULL);
     // Activates pWnd, or the pane at (row, col) when pWnd is NULL: a view becomes its frame's
     // active view, another window gets the focus. A nested splitter passes the activation on
-    // to its active pane when that is shown, else to its first shown pane.
+    // to its active pane when that is shown, else to its first shown pane; with no pane of it
+    // shown nothing is activated.
     virtual void SetActivePane(int row, int col, CWnd* pWnd = NULL);
 
     // The pane commands (F6 and Shift+F6 in most programs): the next or previous shown pane in
     // reading order, the panes of a nested splitter in its place, wrapping at either end,
     // becomes active and gets the focus. Without a pane holding the focus the first (last) one.
+    // Shown means in sight (IsShownInTopLevel): a pane dragged to a sliver is skipped.
     virtual BOOL CanActivateNext(BOOL bPrev = FALSE);
     virtual void ActivateNext(BOOL bPrev = FALSE);
 
@@ -158,6 +161,10 @@ protected:
     afx_msg void OnCancelMode();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    // The splitter takes no keys but a drag's own: the focus given to it goes on to its active
+    // pane when shown, else its first shown pane, else (none shown) through the frame to the
+    // frame's active view.
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnNextPaneCmd(UINT nID);
     afx_msg void OnUpdateNextPaneCmd(CCmdUI* pCmdUI);
     // Commands and notifications of the panes go on to the splitter's parent.
@@ -188,4 +195,10 @@ private:
     CWnd* ChildPaneHolding(HWND hWnd, int* pRow, int* pCol);
     // RecalcLayout's last step: the active view and the focus off the unseen panes.
     void KeepActivationShown();
+    // The pane that stands for this splitter: its active pane when shown, else its first shown
+    // pane (ShownPanesIn), else NULL.
+    CWnd* ShownActivePane();
+    // Activates the pane through the splitter that holds it (SetActivePane) and makes sure the
+    // focus lies in it.
+    static void ActivateWithFocus(CWnd* pPane);
 };

@@ -95,11 +95,11 @@ public:
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
     // Keeps the keys and the commands off a view the user cannot see: when
-    // the active view is not shown (dragged shut or hidden, IsShownInTopLevel
-    // in ShownPanes.h), the first shown view of the frame's panes, in reading
-    // order, becomes the active view (with notification). Answers the active
-    // view when it is shown; NULL when there is none or no view of the panes
-    // shows (the active view then stays as it is).
+    // the active view is not shown (dragged shut or to a sliver, or hidden:
+    // IsShownInTopLevel in ShownPanes.h), the first shown view of the frame's
+    // panes, in reading order, becomes the active view (with notification).
+    // Answers the active view when it is shown; NULL when there is none or no
+    // view of the panes shows (the active view then stays as it is).
     CView* EnsureActiveViewShown();
     // Sends WM_INITIALUPDATE to the frame's windows and, when bMakeVisible,
     // shows the frame. Without an active view, the view of the first pane

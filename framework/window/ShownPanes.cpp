@@ -38,6 +38,27 @@ std::vector<HWND> PanesOf(HWND hParent)
     return panes;
 }
 
+// The part of the window's client area inside the client area of every
+// parent below its top-level window, on the screen.
+RECT VisibleClient(HWND hWnd)
+{
+    RECT visible = ClientOnScreen(hWnd);
+    for (HWND hParent = ::GetParent(hWnd); IsChildWindow(hWnd) && IsChildWindow(hParent);
+         hWnd = hParent, hParent = ::GetParent(hParent))
+    {
+        const RECT parent = ClientOnScreen(hParent);
+        if (!::IntersectRect(&visible, &visible, &parent))
+            break;
+    }
+    return visible;
+}
+
+BOOL IsReadable(const RECT& visible)
+{
+    const SIZE readable = ReadablePaneSize();
+    return visible.right - visible.left >= readable.cx && visible.bottom - visible.top >= readable.cy;
+}
+
 void AppendShownPanes(HWND hParent, std::vector<HWND>& shown)
 {
     for (HWND hPane : PanesOf(hParent))
@@ -53,20 +74,22 @@ void AppendShownPanes(HWND hParent, std::vector<HWND>& shown)
 
 } // namespace
 
+SIZE ReadablePaneSize()
+{
+    SIZE size = {::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)};
+    return size;
+}
+
 BOOL IsShownInTopLevel(HWND hWnd)
 {
-    RECT visible = ClientOnScreen(hWnd);
     for (HWND hChild = hWnd; IsChildWindow(hChild); hChild = ::GetParent(hChild))
     {
         if ((::GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE) == 0)
             return FALSE;
-        const HWND hParent = ::GetParent(hChild);
-        if (!IsChildWindow(hParent))
-            break;
-        const RECT parent = ClientOnScreen(hParent);
-        if (!::IntersectRect(&visible, &visible, &parent))
+        if (IsPaneId(::GetDlgCtrlID(hChild)) && !IsReadable(VisibleClient(hChild)))
             return FALSE;
     }
+    const RECT visible = VisibleClient(hWnd);
     return !::IsRectEmpty(&visible);
 }
 

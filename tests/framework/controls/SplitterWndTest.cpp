@@ -1,6 +1,7 @@
 #include "tests/support/RealInput.h"
 #include "tests/support/TestWindow.h"
 #include "framework/controls/CSplitterWnd.h"
+#include "framework/window/ShownPanes.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
@@ -110,10 +111,39 @@ protected:
         ASSERT_TRUE(nested.CreateView(1, 0, RUNTIME_CLASS(CPaneView), CSize(0, 0), NULL));
         frame->RecalcLayout();
         PumpPending();
+        pTree = (CView*)outer.GetPane(0, 0);
+        pList = (CView*)nested.GetPane(0, 0);
+        pPreview = (CView*)nested.GetPane(1, 0);
+    }
+
+    // The frame in front, where the focus can go.
+    void BringFrameToFront()
+    {
+        frame->SetForegroundWindow();
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
+    }
+    // Which window holds the focus and which view is the frame's active one ("focus list,
+    // active tree"); the panes are the tree, the list and the preview.
+    std::string Where()
+    {
+        auto name = [&](HWND hWnd) {
+            return hWnd == pTree->m_hWnd      ? "tree"
+                   : hWnd == pList->m_hWnd    ? "list"
+                   : hWnd == pPreview->m_hWnd ? "preview"
+                   : hWnd == outer.m_hWnd     ? "outer splitter"
+                   : hWnd == nested.m_hWnd    ? "nested splitter"
+                                              : "elsewhere";
+        };
+        return std::string("focus ") + name(::GetFocus()) + ", active "
+               + name(frame->GetActiveView()->m_hWnd);
     }
 
     CRecordingSplitter outer;
     CThinSplitter nested;
+    // The views in the panes: the tree left, the list over the preview right.
+    CView* pTree = NULL;
+    CView* pList = NULL;
+    CView* pPreview = NULL;
 };
 
 TEST_F(SplitterTest, CreatesViewsFromRuntimeClasses)
@@ -289,8 +319,6 @@ TEST_F(SplitterTest, LayoutAndHitTestsUseTheDerivedInsideRectangle)
 // one of them is the active view, and activating it activates its first shown pane.
 TEST_F(SplitterTest, ANestedSplitterStandsForThePanesItHolds)
 {
-    CView* pTree = (CView*)outer.GetPane(0, 0);
-    CView* pList = (CView*)nested.GetPane(0, 0);
     frame->SetActiveView(pList, FALSE);
     int row = -1, col = -1;
     EXPECT_EQ(&nested, outer.GetActivePane(&row, &col));
@@ -307,17 +335,7 @@ TEST_F(SplitterTest, ANestedSplitterStandsForThePanesItHolds)
 // shown gives it back the focus the drag took.
 TEST_F(SplitterTest, AnUnseenPaneKeepsNeitherTheActiveViewNorTheFocus)
 {
-    frame->SetForegroundWindow();
-    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
-    CView* pTree = (CView*)outer.GetPane(0, 0);
-    CView* pList = (CView*)nested.GetPane(0, 0);
-    CView* pPreview = (CView*)nested.GetPane(1, 0);
-    auto name = [&](HWND hWnd) {
-        return hWnd == pTree->m_hWnd      ? "tree"
-               : hWnd == pList->m_hWnd    ? "list"
-               : hWnd == pPreview->m_hWnd ? "preview"
-                                          : "elsewhere";
-    };
+    BringFrameToFront();
     const struct
     {
         const char* name;
@@ -347,9 +365,65 @@ TEST_F(SplitterTest, AnUnseenPaneKeepsNeitherTheActiveViewNorTheFocus)
         frame->SetActiveView(row.pActive, FALSE);
         row.pFocus->SetFocus();
         row.change();
-        EXPECT_EQ(row.where, std::string("focus ") + name(::GetFocus()) + ", active "
-                                 + name(frame->GetActiveView()->m_hWnd));
+        EXPECT_EQ(row.where, Where());
     }
 }
 
 } // namespace
+
+// A splitter takes no keys but those of its own drag: the focus given to it goes on to its
+// active pane when shown, else its first shown pane, else through the frame to the frame's
+// active view; a nested splitter none of whose panes is in sight (dragged to a sliver at the
+// frame's edge) is activated to no effect.
+TEST_F(SplitterTest, TheFocusGivenToASplitterGoesOnToAView)
+{
+    BringFrameToFront();
+    const struct
+    {
+        const char* name;
+        CView* pActive;
+        BOOL bNestedSliver;
+        std::function<void()> act;
+        const char* where;
+    } rows[] = {
+        {"the nested splitter focused", pTree, FALSE, [&] { nested.SetFocus(); }, "focus list, active list"},
+        {"the nested splitter focused, its active pane the preview", pPreview, FALSE,
+         [&] { nested.SetFocus(); }, "focus preview, active preview"},
+        {"the outer splitter focused", pTree, FALSE, [&] { outer.SetFocus(); }, "focus tree, active tree"},
+        {"the nested splitter focused out of sight", pTree, TRUE, [&] { nested.SetFocus(); },
+         "focus tree, active tree"},
+        {"the nested splitter activated out of sight", pTree, TRUE, [&] { outer.SetActivePane(0, 1); },
+         "focus tree, active tree"},
+        {"the next pane with the nested splitter out of sight", pTree, TRUE,
+         [&] { frame->SendMessage(WM_COMMAND, ID_NEXT_PANE); }, "focus tree, active tree"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        // Out of sight: the first column takes all the room, the nested splitter's window is
+        // its edge and 2 pixels of client area.
+        outer.SetColumnInfo(0, row.bNestedSliver ? 5000 : 175, 0);
+        outer.RecalcLayout();
+        ASSERT_EQ(row.bNestedSliver, !IsShownInTopLevel(pList->m_hWnd));
+        frame->SetActiveView(row.pActive, FALSE);
+        pTree->SetFocus();
+        row.act();
+        EXPECT_EQ(row.where, Where());
+    }
+}
+
+// The focus a drag takes stays with the splitter while the drag lasts: a real Escape ends it and
+// leaves the bar where it was.
+TEST_F(SplitterTest, EscapeTypedDuringADragCancelsIt)
+{
+    BringFrameToFront();
+    outer.GetPane(0, 0)->SetFocus();
+    SendMouse(&outer, WM_LBUTTONDOWN, 179, 300);
+    SendMouse(&outer, WM_MOUSEMOVE, 300, 300);
+    EXPECT_EQ(outer.m_hWnd, ::GetFocus());
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(PumpPendingUntil([] { return ::GetCapture() == NULL; })) << "the drag goes on";
+    int cur = 0, min = 0;
+    outer.GetColumnInfo(0, cur, min);
+    EXPECT_EQ(175, cur);
+}

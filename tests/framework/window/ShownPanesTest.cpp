@@ -25,9 +25,13 @@ public:
 
 } // namespace
 
+// A pane (a window with a pane id) must show at least ReadablePaneSize of its
+// client area; other windows, however small, need only show some of theirs.
 TEST(ShownPanes, AWindowIsShownWhenSomeOfItLiesInsideEveryParent)
 {
     CTestWindow host(CSize(300, 200));
+    const UINT kPane = AFX_IDW_PANE_FIRST;
+    const SIZE readable = ReadablePaneSize();
     const struct
     {
         const char* name;
@@ -48,6 +52,21 @@ TEST(ShownPanes, AWindowIsShownWhenSomeOfItLiesInsideEveryParent)
          [&] { return Child(Child(host.m_hWnd, CRect(0, 0, 100, 100)), CRect(120, 10, 160, 40)); }, FALSE},
         {"partly inside its parent",
          [&] { return Child(Child(host.m_hWnd, CRect(0, 0, 100, 100)), CRect(90, 10, 160, 40)); }, TRUE},
+        {"a pane as large as can be read",
+         [&] { return Child(host.m_hWnd, CRect(CPoint(10, 10), readable), kPane); }, TRUE},
+        {"a pane a pixel narrower",
+         [&] { return Child(host.m_hWnd, CRect(10, 10, 9 + readable.cx, 10 + readable.cy), kPane); }, FALSE},
+        {"a pane a pixel lower",
+         [&] { return Child(host.m_hWnd, CRect(10, 10, 10 + readable.cx, 9 + readable.cy), kPane); }, FALSE},
+        // A bar dragged to the edge: 2 pixels of the pane lie inside its parent.
+        {"a pane 2 pixels of which show",
+         [&] { return Child(Child(host.m_hWnd, CRect(0, 0, 100, 100)), CRect(98, 10, 160, 60), kPane); },
+         FALSE},
+        {"a window in a pane 2 pixels wide",
+         [&] { return Child(Child(host.m_hWnd, CRect(0, 0, 2, 100), kPane), CRect(0, 10, 60, 40)); }, FALSE},
+        {"a small window in a pane with room",
+         [&] { return Child(Child(host.m_hWnd, CRect(0, 0, 100, 100), kPane), CRect(10, 10, 14, 14)); },
+         TRUE},
         {"in a hidden top-level window",
          [&] {
              host.ShowWindow(SW_HIDE);
