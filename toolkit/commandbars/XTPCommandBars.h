@@ -345,6 +345,10 @@ private:
     BOOL StoreControlsImage(LPCTSTR lpszProfileName, const CString& strFileName, const BYTE* pData,
                             UINT nBytes);
     void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
+    // Reads the image from the file "Controls" names or from the value
+    // itself and merges its bars; FALSE when "Controls" is not of that kind
+    // (or its file cannot be opened).
+    BOOL LoadControlsImage(const CString& strSection, BOOL bFromFile, BOOL bSilent);
     // One whole state of the profile form under the profile name: the
     // places, the rows and the status bar, then the controls image (when
     // the frame customizes) in the profile or strFileName; FALSE at the

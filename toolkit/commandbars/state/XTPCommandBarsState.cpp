@@ -277,30 +277,38 @@ BOOL CXTPCommandBars::StoreControlsImage(LPCTSTR lpszProfileName, const CString&
 
 void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
 {
+    // "LoadFromFile" says whether "Controls" names the state file or holds
+    // the image. A value of the other kind (a save of an older build that
+    // wrote one of the two and not the other) is read as what it is.
+    const CString strSection = Section("%s-Controls", lpszProfileName);
+    const BOOL bFromFile = AfxGetApp()->GetProfileInt(strSection, "LoadFromFile", 0) == 1;
+    if (!LoadControlsImage(strSection, bFromFile, bSilent))
+        LoadControlsImage(strSection, !bFromFile, bSilent);
+}
+
+BOOL CXTPCommandBars::LoadControlsImage(const CString& strSection, BOOL bFromFile, BOOL bSilent)
+{
     CWinApp* pApp = AfxGetApp();
-    CString strSection = Section("%s-Controls", lpszProfileName);
-    if (pApp->GetProfileInt(strSection, "LoadFromFile", 0) == 1)
-    {
-        CString strFileName = pApp->GetProfileString(strSection, "Controls", "");
-        CFile file;
-        if (strFileName.IsEmpty() || !file.Open(strFileName, CFile::modeRead | CFile::shareDenyWrite))
-            return;
-        Guarded([&]() {
-            CArchive ar(&file, CArchive::load, kArchiveBuffer);
-            LoadControlsFromArchive(ar, bSilent);
-        });
-        return;
-    }
+    CFile file;
+    CMemFile memory;
     BYTE* pData = NULL;
     UINT nBytes = 0;
-    if (!pApp->GetProfileBinary(strSection, "Controls", &pData, &nBytes) || pData == NULL)
-        return;
+    if (bFromFile)
+    {
+        const CString strFileName = pApp->GetProfileString(strSection, "Controls", "");
+        if (strFileName.IsEmpty() || !file.Open(strFileName, CFile::modeRead | CFile::shareDenyWrite))
+            return FALSE;
+    }
+    else if (pApp->GetProfileBinary(strSection, "Controls", &pData, &nBytes) && pData != NULL)
+        memory.Attach(pData, nBytes);
+    else
+        return FALSE;
     Guarded([&]() {
-        CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(bFromFile ? (CFile*)&file : &memory, CArchive::load, kArchiveBuffer);
         LoadControlsFromArchive(ar, bSilent);
     });
     delete[] pData;
+    return TRUE;
 }
 
 BOOL CXTPCommandBars::LoadControlsFromArchive(CArchive& ar, BOOL bSilent)
