@@ -55,17 +55,7 @@ protected:
     {
         HKEY hAppKey = AfxGetApp()->GetAppRegistryKey();
         ASSERT_TRUE(hAppKey != NULL);
-        std::vector<std::string> names;
-        char szName[256];
-        for (DWORD i = 0;; i++)
-        {
-            DWORD nLength = sizeof szName;
-            if (::RegEnumKeyExA(hAppKey, i, szName, &nLength, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
-                break;
-            if (strncmp(szName, kCommandBarProfile, strlen(kCommandBarProfile)) == 0)
-                names.push_back(szName);
-        }
-        for (const std::string& name : names)
+        for (const std::string& name : CommandBarStateKeys())
             ::SHDeleteKeyA(hAppKey, name.c_str());
         ::RegCloseKey(hAppKey);
     }

@@ -4,6 +4,10 @@
 #include "resources/Resource.h"
 #include "tests/support/TestWindow.h"
 
+#include "framework/core/ProfileStorage.h"
+
+#include <string.h>
+
 void SetRegistryValue(LPCSTR keyPath, LPCSTR name, DWORD type, const void* data, DWORD size)
 {
     HKEY hKey;
@@ -137,6 +141,22 @@ void MainFrameBarStateTest::TearDown()
     ForgetBarState();
 }
 
+std::vector<std::string> CommandBarStateKeys()
+{
+    std::vector<std::string> names;
+    CRegistryKey app(AfxGetApp()->GetAppRegistryKey());
+    char szName[256];
+    for (DWORD i = 0; app != NULL; i++)
+    {
+        DWORD nLength = sizeof szName;
+        if (::RegEnumKeyExA(app, i, szName, &nLength, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
+            break;
+        if (strncmp(szName, kCommandBarProfile, strlen(kCommandBarProfile)) == 0)
+            names.push_back(szName);
+    }
+    return names;
+}
+
 void MainFrameBarStateTest::ForgetBarState()
 {
     std::vector<CString> sections = {"", "-Summary", "-Controls"};
@@ -144,6 +164,10 @@ void MainFrameBarStateTest::ForgetBarState()
         sections.push_back(("-DockBar" + std::to_string(i)).c_str());
     for (int i = 0; i < 8; i++)
         sections.push_back(("-Bar" + std::to_string(i)).c_str());
-    for (const CString& strSuffix : sections)
-        AfxGetApp()->WriteProfileString(CString(kCommandBarProfile) + strSuffix, NULL, NULL);
+    // The usual sections, and those a save writes beside them first.
+    for (const char* pszPlace : {"", "-New"})
+    {
+        for (const CString& strSuffix : sections)
+            AfxGetApp()->WriteProfileString(CString(kCommandBarProfile) + pszPlace + strSuffix, NULL, NULL);
+    }
 }

@@ -58,6 +58,10 @@ private:
     WebAddressOpener m_previousOpener = NULL;
 };
 
+// The keys of the application's profile that the command bars keep their
+// state in: "<command bar profile>...", their options' among them.
+std::vector<std::string> CommandBarStateKeys();
+
 // A main frame whose saved bar state is forgotten before and after the
 // case: the program keeps it in its profile for the next start, and the
 // next test's.

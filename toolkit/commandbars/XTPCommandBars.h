@@ -214,8 +214,15 @@ public:
     // image of up to 16,000 bytes as a binary value, a larger one in the
     // hidden file named by GetStateFileName. A save that cannot write a bar
     // or a control (no memory) writes nothing: the profile and the file keep
-    // the state of the last save. Loading treats all of it as input: a
-    // damaged state leaves the bars as they were made.
+    // the state of the last save. The profile may refuse any one write (a
+    // quota, a policy): a save writes its state whole under "<name>-New"
+    // (and the file "<state file>-New") first, sets "LoadNew" = 1 in
+    // "<name>", writes the sections above, then deletes "LoadNew" and the
+    // state beside (CXTPStateSwitch). A load reads the state beside while
+    // "LoadNew" is set, so it finds the last save or the new one whole,
+    // never part of each; a save that succeeds leaves the sections above
+    // alone, as every reader of them knows them. Loading treats all of it as
+    // input: a damaged state leaves the bars as they were made.
     void SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized = TRUE);
     void LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
     // The whole state through any exchange; pParam says which parts (NULL:
@@ -235,7 +242,8 @@ public:
 
     void GetDockState(CXTPDockState& state);
     void SetDockState(CXTPDockState& state);
-    void SaveDockBarsState(LPCTSTR lpszProfileName);
+    // FALSE at the first write the profile refused.
+    BOOL SaveDockBarsState(LPCTSTR lpszProfileName);
     void LoadDockBarsState(LPCTSTR lpszProfileName);
 
     // The controls part: the bars to save (tool bars, then the popup bars
@@ -331,10 +339,29 @@ private:
     std::vector<UINT> GetDockRowIds(int nDock) const;
     // The controls part of the profile form: the image of the bars to save,
     // FALSE when one of them cannot be written (caught here); then stored
-    // in the profile or, a large one, in the state file.
+    // in the profile or, a large one, in the state file strFileName (FALSE
+    // at the first write the profile refused).
     BOOL WriteControlsImage(CMemFile& image, BOOL bOnlyCustomized);
-    void StoreControlsImage(LPCTSTR lpszProfileName, CMemFile& image);
+    BOOL StoreControlsImage(LPCTSTR lpszProfileName, const CString& strFileName, const BYTE* pData,
+                            UINT nBytes);
     void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
+    // Reads the image from the file "Controls" names or from the value
+    // itself and merges its bars; FALSE when "Controls" is not of that kind
+    // (or its file cannot be opened).
+    BOOL LoadControlsImage(const CString& strSection, BOOL bFromFile, BOOL bSilent);
+    // One whole state of the profile form under the profile name: the
+    // places, the rows and the status bar, then the controls image (when
+    // the frame customizes) in the profile or strFileName; FALSE at the
+    // first write the profile refused.
+    BOOL WriteBarState(LPCTSTR lpszProfileName, const CString& strFileName, CXTPDockState& state,
+                       const BYTE* pImage, UINT nImage);
+    // Deletes what WriteBarState wrote, as far as the profile lets it.
+    void EraseBarState(LPCTSTR lpszProfileName, const CString& strFileName);
+    // The profile name a load reads: "<name>-New" after a save that set
+    // "LoadNew" and stopped, else the name.
+    static CString GetStateToLoad(LPCTSTR lpszProfileName);
+    // The save of the profile form through CXTPStateSwitch.
+    class CBarStateSave;
     // Gives each listed popup bar that has no id one of its own, counting
     // on from the highest id in the list (past UINT_MAX from the first popup
     // id again), skipping ids in use.

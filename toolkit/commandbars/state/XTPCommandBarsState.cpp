@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/state/XTPDockState.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/state/XTPPropExchangeParam.h"
+#include "toolkit/commandbars/state/XTPStateSwitch.h"
 #include "toolkit/foundation/XTPImageManager.h"
 #include "toolkit/foundation/XTPPropExchangeArchive.h"
 #include "toolkit/foundation/XTPResourceManager.h"
@@ -25,6 +26,11 @@ const UINT kArchiveBuffer = 4096;
 // Popup bars without an id of their own are numbered from here when saved.
 const UINT kFirstPopupBarID = 0x1000000;
 const UINT kStatusBarID = 59393;
+// Where a save puts its state before the usual sections: "<profile>-New"
+// and "<state file>-New".
+const char kBeside[] = "-New";
+// The value of "<profile>" that sends loads to the state beside.
+const char kLoadBeside[] = "LoadNew";
 
 CString Section(LPCTSTR lpszFormat, LPCTSTR lpszProfileName, int nIndex = 0)
 {
@@ -108,6 +114,12 @@ BOOL ReplaceStateFile(const CString& strFileName, const BYTE* pData, UINT nBytes
     return FALSE;
 }
 
+void DeleteStateFile(const CString& strFileName)
+{
+    ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(strFileName);
+}
+
 // A bar whose window has no size.
 BOOL IsWithoutSize(CXTPToolBar* pBar)
 {
@@ -120,6 +132,45 @@ BOOL IsWithoutSize(CXTPToolBar* pBar)
 
 // ---- Profile form ------------------------------------------------------------------
 
+// The bars' state written beside the usual sections and switched to, so
+// that a refused write never leaves a load half of each save (see
+// CXTPStateSwitch).
+class CXTPCommandBars::CBarStateSave : public CXTPStateSwitch
+{
+public:
+    CBarStateSave(CXTPCommandBars* pBars, LPCTSTR lpszProfileName, CXTPDockState& state, const BYTE* pImage,
+                  UINT nImage)
+        : m_pBars(pBars), m_strProfile(lpszProfileName), m_state(state), m_pImage(pImage), m_nImage(nImage)
+    {
+        pBars->GetStateFileName(m_strFileName, lpszProfileName);
+    }
+
+protected:
+    BOOL IsBesideCurrent() override { return GetStateToLoad(m_strProfile) != m_strProfile; }
+    BOOL SetBesideCurrent(BOOL bBeside) override
+    {
+        CWinApp* pApp = AfxGetApp();
+        return bBeside ? pApp->WriteProfileInt(m_strProfile, kLoadBeside, 1)
+                       : pApp->WriteProfileString(m_strProfile, kLoadBeside, NULL);
+    }
+    BOOL WriteState(BOOL bBeside) override
+    {
+        return m_pBars->WriteBarState(Profile(bBeside), FileName(bBeside), m_state, m_pImage, m_nImage);
+    }
+    void EraseBeside() override { m_pBars->EraseBarState(Profile(TRUE), FileName(TRUE)); }
+
+private:
+    CString Profile(BOOL bBeside) const { return bBeside ? m_strProfile + kBeside : m_strProfile; }
+    CString FileName(BOOL bBeside) const { return bBeside ? m_strFileName + kBeside : m_strFileName; }
+
+    CXTPCommandBars* const m_pBars;
+    const CString m_strProfile;
+    CString m_strFileName;
+    CXTPDockState& m_state;
+    const BYTE* const m_pImage;
+    const UINT m_nImage;
+};
+
 // Both run from the frame's creation and its WM_CLOSE: nothing throws out.
 void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized)
 {
@@ -131,27 +182,53 @@ void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
     CMemFile image;
     if (m_bCustomizeAvail && !WriteControlsImage(image, bOnlyCustomized))
         return;
+    const UINT nImage = (UINT)image.GetLength();
+    BYTE* pImage = image.Detach();
     Guarded([&]() {
         CXTPDockState state;
         GetDockState(state);
-        state.SaveState(lpszProfileName);
-        SaveDockBarsState(lpszProfileName);
+        CBarStateSave(this, lpszProfileName, state, pImage, nImage).Save();
     });
-    if (m_bCustomizeAvail)
-        StoreControlsImage(lpszProfileName, image);
+    free(pImage);
 }
 
 void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
 {
+    const CString strProfile = GetStateToLoad(lpszProfileName);
     if (m_bCustomizeAvail)
-        LoadControls(lpszProfileName, bSilent);
+        LoadControls(strProfile, bSilent);
     Guarded([&]() {
         CXTPDockState state;
-        state.LoadState(lpszProfileName);
-        LoadDockBarsState(lpszProfileName);
+        state.LoadState(strProfile);
+        LoadDockBarsState(strProfile);
         SetDockState(state);
     });
     RecalcFrameLayout();
+}
+
+CString CXTPCommandBars::GetStateToLoad(LPCTSTR lpszProfileName)
+{
+    if (AfxGetApp()->GetProfileInt(lpszProfileName, kLoadBeside, 0) == 1)
+        return CString(lpszProfileName) + kBeside;
+    return lpszProfileName;
+}
+
+BOOL CXTPCommandBars::WriteBarState(LPCTSTR lpszProfileName, const CString& strFileName, CXTPDockState& state,
+                                    const BYTE* pImage, UINT nImage)
+{
+    return state.SaveState(lpszProfileName) && SaveDockBarsState(lpszProfileName)
+           && (!m_bCustomizeAvail || StoreControlsImage(lpszProfileName, strFileName, pImage, nImage));
+}
+
+void CXTPCommandBars::EraseBarState(LPCTSTR lpszProfileName, const CString& strFileName)
+{
+    CWinApp* pApp = AfxGetApp();
+    CXTPDockState::EraseState(lpszProfileName);
+    for (int d = 0; d < 4; d++)
+        pApp->WriteProfileString(Section("%s-DockBar%d", lpszProfileName, d), NULL, NULL);
+    pApp->WriteProfileString(Section("%s-Controls", lpszProfileName), NULL, NULL);
+    pApp->WriteProfileString(lpszProfileName, NULL, NULL);
+    DeleteStateFile(strFileName);
 }
 
 void CXTPCommandBars::GetStateFileName(CString& strFileName, LPCTSTR lpszProfileName) const
@@ -182,58 +259,56 @@ BOOL CXTPCommandBars::WriteControlsImage(CMemFile& image, BOOL bOnlyCustomized)
     });
 }
 
-void CXTPCommandBars::StoreControlsImage(LPCTSTR lpszProfileName, CMemFile& image)
+BOOL CXTPCommandBars::StoreControlsImage(LPCTSTR lpszProfileName, const CString& strFileName,
+                                         const BYTE* pData, UINT nBytes)
 {
     CWinApp* pApp = AfxGetApp();
     const CString strSection = Section("%s-Controls", lpszProfileName);
-    const UINT nBytes = (UINT)image.GetLength();
-    BYTE* pData = image.Detach();
-    CString strFileName;
-    GetStateFileName(strFileName, lpszProfileName);
-    // Both values are written over the last save's, never deleted first, so
-    // that a write that fails leaves nothing worse than before; the state
-    // file of an older, larger image goes only once the profile holds the
-    // new one. A file that cannot be written leaves the image to the profile.
+    // A file that cannot be written leaves the image to the profile.
     if (nBytes > kMaxProfileImage && ReplaceStateFile(strFileName, pData, nBytes))
-    {
-        pApp->WriteProfileString(strSection, "Controls", strFileName);
-        pApp->WriteProfileInt(strSection, "LoadFromFile", 1);
-    }
-    else if (pApp->WriteProfileBinary(strSection, "Controls", pData, nBytes)
-             && pApp->WriteProfileInt(strSection, "LoadFromFile", 0))
-    {
-        ::SetFileAttributesA(strFileName, FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileA(strFileName);
-    }
-    free(pData);
+        return pApp->WriteProfileString(strSection, "Controls", strFileName)
+               && pApp->WriteProfileInt(strSection, "LoadFromFile", 1);
+    if (!pApp->WriteProfileBinary(strSection, "Controls", (LPBYTE)pData, nBytes)
+        || !pApp->WriteProfileInt(strSection, "LoadFromFile", 0))
+        return FALSE;
+    DeleteStateFile(strFileName);
+    return TRUE;
 }
 
 void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
 {
+    // "LoadFromFile" says whether "Controls" names the state file or holds
+    // the image. A value of the other kind (a save of an older build that
+    // wrote one of the two and not the other) is read as what it is.
+    const CString strSection = Section("%s-Controls", lpszProfileName);
+    const BOOL bFromFile = AfxGetApp()->GetProfileInt(strSection, "LoadFromFile", 0) == 1;
+    if (!LoadControlsImage(strSection, bFromFile, bSilent))
+        LoadControlsImage(strSection, !bFromFile, bSilent);
+}
+
+BOOL CXTPCommandBars::LoadControlsImage(const CString& strSection, BOOL bFromFile, BOOL bSilent)
+{
     CWinApp* pApp = AfxGetApp();
-    CString strSection = Section("%s-Controls", lpszProfileName);
-    if (pApp->GetProfileInt(strSection, "LoadFromFile", 0) == 1)
-    {
-        CString strFileName = pApp->GetProfileString(strSection, "Controls", "");
-        CFile file;
-        if (strFileName.IsEmpty() || !file.Open(strFileName, CFile::modeRead | CFile::shareDenyWrite))
-            return;
-        Guarded([&]() {
-            CArchive ar(&file, CArchive::load, kArchiveBuffer);
-            LoadControlsFromArchive(ar, bSilent);
-        });
-        return;
-    }
+    CFile file;
+    CMemFile memory;
     BYTE* pData = NULL;
     UINT nBytes = 0;
-    if (!pApp->GetProfileBinary(strSection, "Controls", &pData, &nBytes) || pData == NULL)
-        return;
+    if (bFromFile)
+    {
+        const CString strFileName = pApp->GetProfileString(strSection, "Controls", "");
+        if (strFileName.IsEmpty() || !file.Open(strFileName, CFile::modeRead | CFile::shareDenyWrite))
+            return FALSE;
+    }
+    else if (pApp->GetProfileBinary(strSection, "Controls", &pData, &nBytes) && pData != NULL)
+        memory.Attach(pData, nBytes);
+    else
+        return FALSE;
     Guarded([&]() {
-        CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(bFromFile ? (CFile*)&file : &memory, CArchive::load, kArchiveBuffer);
         LoadControlsFromArchive(ar, bSilent);
     });
     delete[] pData;
+    return TRUE;
 }
 
 BOOL CXTPCommandBars::LoadControlsFromArchive(CArchive& ar, BOOL bSilent)
@@ -301,13 +376,14 @@ void CXTPCommandBars::SetDockState(CXTPDockState& state)
     }
 }
 
-void CXTPCommandBars::SaveDockBarsState(LPCTSTR lpszProfileName)
+BOOL CXTPCommandBars::SaveDockBarsState(LPCTSTR lpszProfileName)
 {
     CWinApp* pApp = AfxGetApp();
     for (int d = 0; d < 4; d++)
     {
         CString strSection = Section("%s-DockBar%d", lpszProfileName, d);
-        pApp->WriteProfileString(strSection, NULL, NULL);
+        if (!pApp->WriteProfileString(strSection, NULL, NULL))
+            return FALSE;
         const std::vector<UINT> arrIds = GetDockRowIds(d);
         if (arrIds.empty())
             continue;
@@ -315,17 +391,18 @@ void CXTPCommandBars::SaveDockBarsState(LPCTSTR lpszProfileName)
         {
             CString strEntry;
             strEntry.Format("Bar#%d", (int)n);
-            pApp->WriteProfileInt(strSection, strEntry, arrIds[n]);
+            if (!pApp->WriteProfileInt(strSection, strEntry, arrIds[n]))
+                return FALSE;
         }
-        pApp->WriteProfileInt(strSection, "Bars", (int)arrIds.size());
+        if (!pApp->WriteProfileInt(strSection, "Bars", (int)arrIds.size()))
+            return FALSE;
     }
     // The bar's own style, not IsWindowVisible: a frame closed while hidden
     // (in the notification area) would save its shown status bar as hidden.
     CWnd* pStatusBar = GetStatusBar();
     if (pStatusBar != NULL && (pStatusBar->GetStyle() & WS_VISIBLE) == 0)
-        pApp->WriteProfileInt(lpszProfileName, "StatusBar", 0);
-    else
-        pApp->WriteProfileString(lpszProfileName, "StatusBar", NULL);
+        return pApp->WriteProfileInt(lpszProfileName, "StatusBar", 0);
+    return pApp->WriteProfileString(lpszProfileName, "StatusBar", NULL);
 }
 
 std::vector<UINT> CXTPCommandBars::GetDockRowIds(int nDock) const

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 const int kNoWidth = 32767;
@@ -122,35 +123,40 @@ void CXTPBarInfo::SetBarInfo(CXTPToolBar* pBar)
 
 BOOL CXTPBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex)
 {
+    // Values left out load as their defaults.
+    std::vector<std::pair<LPCTSTR, int>> values = {{"BarID", (int)m_nBarID}};
+    if (!m_bVisible)
+        values.push_back({"Visible", m_bVisible});
+    if (m_bFloating)
+        values.push_back({"Floating", m_bFloating});
+    if (m_pointPos.x != -1)
+        values.push_back({"XPos", m_pointPos.x});
+    if (m_pointPos.y != -1)
+        values.push_back({"YPos", m_pointPos.y});
+    if (m_nMRUWidth != kNoWidth)
+        values.push_back({"MRUWidth", m_nMRUWidth});
+    values.insert(values.end(), {{"MRUDockID", (int)m_uMRUDockID},
+                                 {"MRUDockLeftPos", m_rectMRUDockPos.left},
+                                 {"MRUDockTopPos", m_rectMRUDockPos.top},
+                                 {"MRUDockRightPos", m_rectMRUDockPos.right},
+                                 {"MRUDockBottomPos", m_rectMRUDockPos.bottom},
+                                 {"MRUFloatXPos", m_ptMRUFloatPos.x},
+                                 {"MRUFloatYPos", m_ptMRUFloatPos.y},
+                                 {"DialogBar", m_bDialogBar}});
+    if (m_bDialogBar)
+        values.insert(values.end(), {{"DialogBarDockingClientCx", m_szDialogBarDockingClient.cx},
+                                     {"DialogBarDockingClientCy", m_szDialogBarDockingClient.cy},
+                                     {"DialogBarFloatingClientCx", m_szDialogBarFloatingClient.cx},
+                                     {"DialogBarFloatingClientCy", m_szDialogBarFloatingClient.cy}});
+
     CWinApp* pApp = AfxGetApp();
     CString strSection = SectionName("%s-Bar%d", lpszProfileName, nIndex);
-    pApp->WriteProfileString(strSection, NULL, NULL);
-    if (!pApp->WriteProfileInt(strSection, "BarID", m_nBarID))
+    if (!pApp->WriteProfileString(strSection, NULL, NULL))
         return FALSE;
-    if (!m_bVisible)
-        pApp->WriteProfileInt(strSection, "Visible", m_bVisible);
-    if (m_bFloating)
-        pApp->WriteProfileInt(strSection, "Floating", m_bFloating);
-    if (m_pointPos.x != -1)
-        pApp->WriteProfileInt(strSection, "XPos", m_pointPos.x);
-    if (m_pointPos.y != -1)
-        pApp->WriteProfileInt(strSection, "YPos", m_pointPos.y);
-    if (m_nMRUWidth != kNoWidth)
-        pApp->WriteProfileInt(strSection, "MRUWidth", m_nMRUWidth);
-    pApp->WriteProfileInt(strSection, "MRUDockID", m_uMRUDockID);
-    pApp->WriteProfileInt(strSection, "MRUDockLeftPos", m_rectMRUDockPos.left);
-    pApp->WriteProfileInt(strSection, "MRUDockTopPos", m_rectMRUDockPos.top);
-    pApp->WriteProfileInt(strSection, "MRUDockRightPos", m_rectMRUDockPos.right);
-    pApp->WriteProfileInt(strSection, "MRUDockBottomPos", m_rectMRUDockPos.bottom);
-    pApp->WriteProfileInt(strSection, "MRUFloatXPos", m_ptMRUFloatPos.x);
-    pApp->WriteProfileInt(strSection, "MRUFloatYPos", m_ptMRUFloatPos.y);
-    pApp->WriteProfileInt(strSection, "DialogBar", m_bDialogBar);
-    if (m_bDialogBar)
+    for (const auto& value : values)
     {
-        pApp->WriteProfileInt(strSection, "DialogBarDockingClientCx", m_szDialogBarDockingClient.cx);
-        pApp->WriteProfileInt(strSection, "DialogBarDockingClientCy", m_szDialogBarDockingClient.cy);
-        pApp->WriteProfileInt(strSection, "DialogBarFloatingClientCx", m_szDialogBarFloatingClient.cx);
-        pApp->WriteProfileInt(strSection, "DialogBarFloatingClientCy", m_szDialogBarFloatingClient.cy);
+        if (!pApp->WriteProfileInt(strSection, value.first, value.second))
+            return FALSE;
     }
     return TRUE;
 }
@@ -311,19 +317,31 @@ CRect CXTPDockState::ScaleRect(CRect rect) const
     return rect;
 }
 
-void CXTPDockState::SaveState(LPCTSTR lpszProfileName)
+BOOL CXTPDockState::SaveState(LPCTSTR lpszProfileName)
 {
-    int nSaved = 0;
-    for (CXTPBarInfo* pInfo : m_arrBarInfo)
+    for (int i = 0; i < GetCount(); i++)
     {
-        if (pInfo->SaveState(lpszProfileName, nSaved))
-            nSaved++;
+        if (!m_arrBarInfo[i]->SaveState(lpszProfileName, i))
+            return FALSE;
     }
     CWinApp* pApp = AfxGetApp();
     CString strSummary = SectionName("%s-Summary", lpszProfileName, 0);
-    pApp->WriteProfileInt(strSummary, "Bars", nSaved);
-    pApp->WriteProfileInt(strSummary, "ScreenCX", m_rectDevice.Width());
-    pApp->WriteProfileInt(strSummary, "ScreenCY", m_rectDevice.Height());
+    return pApp->WriteProfileInt(strSummary, "Bars", GetCount())
+           && pApp->WriteProfileInt(strSummary, "ScreenCX", m_rectDevice.Width())
+           && pApp->WriteProfileInt(strSummary, "ScreenCY", m_rectDevice.Height());
+}
+
+void CXTPDockState::EraseState(LPCTSTR lpszProfileName)
+{
+    CWinApp* pApp = AfxGetApp();
+    for (int i = 0; i < kMaxBars; i++)
+    {
+        const CString strSection = SectionName("%s-Bar%d", lpszProfileName, i);
+        if (pApp->GetProfileInt(strSection, "BarID", INT_MIN) == (UINT)INT_MIN)
+            break;
+        pApp->WriteProfileString(strSection, NULL, NULL);
+    }
+    pApp->WriteProfileString(SectionName("%s-Summary", lpszProfileName, 0), NULL, NULL);
 }
 
 void CXTPDockState::LoadState(LPCTSTR lpszProfileName)

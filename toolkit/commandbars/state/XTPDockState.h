@@ -34,8 +34,8 @@ public:
     // record without one cannot float the bar.
     BOOL HasPosition() const { return m_pointPos.x != -1 && m_pointPos.y != -1; }
 
-    // "<profile>-Bar<n>": deletes the section, then writes it; FALSE when
-    // the section cannot be written.
+    // "<profile>-Bar<n>": deletes the section, then writes it; FALSE at the
+    // first write the profile refused.
     BOOL SaveState(LPCTSTR lpszProfileName, int nIndex);
     // Reads the section (missing values take their defaults), positions
     // scaled by the dock state; FALSE when the profile holds no such section
@@ -75,8 +75,12 @@ public:
     int GetCount() const { return (int)m_arrBarInfo.size(); }
     CXTPBarInfo* GetAt(int nIndex) const { return m_arrBarInfo[nIndex]; }
 
-    // "<profile>-Bar<n>" for each bar info, then "<profile>-Summary".
-    void SaveState(LPCTSTR lpszProfileName);
+    // "<profile>-Bar<n>" for each bar info, then "<profile>-Summary"; FALSE
+    // at the first write the profile refused (what was written stays).
+    BOOL SaveState(LPCTSTR lpszProfileName);
+    // Deletes "<profile>-Summary" and the "<profile>-Bar<n>" sections a load
+    // would read, up to the first without its "BarID".
+    static void EraseState(LPCTSTR lpszProfileName);
     // Replaces the bar infos by those of the profile.
     void LoadState(LPCTSTR lpszProfileName);
     // The "DockState" keys: "Version", "ScreenSize", "Count", "BarInfo%i".

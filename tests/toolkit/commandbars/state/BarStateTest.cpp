@@ -400,6 +400,31 @@ TEST_F(BarStateTest, LargeImageGoesIntoTheProfileWhenItsFileCannotBeWritten)
         NewFrame(true)->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption().GetLength());
 }
 
+// "Controls" of the other kind than "LoadFromFile" says (a save of an
+// older build that wrote one of the two and not the other) is read as what
+// it is: the image it holds, or the file it names.
+TEST_F(BarStateTest, ControlsOfTheOtherKindThanLoadFromFileSaysAreReadAsWhatTheyAre)
+{
+    TempFolder folder;
+    frame->m_pCommandBars->SetStateFileName(folder.File("state").c_str());
+    const std::tuple<const char*, int, int> rows[] = {
+        {"an image, LoadFromFile 0", 100, 0},
+        {"an image, LoadFromFile 1", 100, 1},
+        {"a file, LoadFromFile 1", 20000, 1},
+        {"a file, LoadFromFile 0", 20000, 0},
+    };
+    for (const auto& [name, nCaption, nLoadFromFile] : rows)
+    {
+        frame->Format()->GetControls()->FindControlById(ID_TEST_COPY)->SetCaption(CString('c', nCaption));
+        frame->m_pCommandBars->SaveBarState(kProfile);
+        app.WriteProfileInt(ProfileSection("%s-Controls"), "LoadFromFile", nLoadFromFile);
+        const CString strLoaded =
+            NewFrame(true)->Format()->GetControls()->FindControlById(ID_TEST_COPY)->GetCaption();
+        EXPECT_EQ(nCaption, strLoaded.GetLength()) << name;
+    }
+    ::SetFileAttributesA(folder.File("state").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST_F(BarStateTest, MissingControlsFileStillLoadsTheDockState)
 {
     frame->Standard()->SetVisible(FALSE);
