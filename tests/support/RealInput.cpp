@@ -71,6 +71,13 @@ void SendButtonsAt(CPoint point, std::initializer_list<DWORD> buttonEvents)
     Send(inputs);
 }
 
+void TurnWheelAt(CPoint point, DWORD dwWheel, int nDelta)
+{
+    std::vector<INPUT> inputs = {MouseInput(point, 0), MouseInput(point, dwWheel)};
+    inputs.back().mi.mouseData = (DWORD)nDelta;
+    Send(inputs);
+}
+
 void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
 {
     // The system routes mouse input to a window when the input comes: the

@@ -25,6 +25,11 @@ void MoveMouseTo(CPoint point);
 // (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP...): a release without its
 // press, say, where a click made earlier went elsewhere.
 void SendButtonsAt(CPoint point, std::initializer_list<DWORD> buttonEvents);
+// The wheel turned by nDelta (WHEEL_DELTA a notch, positive away from the
+// user or to the right) with the mouse at the screen point: dwWheel is
+// MOUSEEVENTF_WHEEL for the vertical wheel, MOUSEEVENTF_HWHEEL (0x1000) for
+// the horizontal one.
+void TurnWheelAt(CPoint point, DWORD dwWheel, int nDelta);
 // The left button pressed at one screen point, the mouse moved to the other
 // in a few steps and the button released there; the keys are held down
 // around it (Ctrl: a copy, where a drag tells copy from move). The press

@@ -159,9 +159,12 @@ BOOL CXTPCaptureLoop::Take(const MSG& seen, MSG& msg)
     // The message is the first of its number in the queue unless something
     // took it meanwhile (a window destroyed by the handler takes its
     // messages along): then the next one of that number is not this one
-    // and stays.
+    // and stays. Input a loop left reads with the window of the moment, so
+    // after the handler moved the focus or the capture it is still the
+    // input seen, read for another window: it is taken all the same, once.
     MSG next;
-    if (!::PeekMessageA(&next, NULL, seen.message, seen.message, PM_NOREMOVE) || !IsSameMessage(next, seen))
+    if (!::PeekMessageA(&next, NULL, seen.message, seen.message, PM_NOREMOVE)
+        || !(IsSameMessage(next, seen) || CXTPRequeuedInput::IsOneInput(seen, next)))
         return FALSE;
     return ::PeekMessageA(&msg, NULL, seen.message, seen.message, PM_REMOVE);
 }

@@ -32,9 +32,11 @@
 // it once, do not see it again). It is addressed when it is read, as input
 // is: a key goes to the window that has the focus then, not the one it was
 // taken for (Enter chose a command from a menu, and the command opened a
-// dialog before the key typed after Enter was read). The handler must not
-// run a message loop of its own while it holds a message that is still in
-// the queue.
+// dialog before the key typed after Enter was read). Such input, taken by
+// the next loop's handler, is taken once and reaches no window, whatever
+// the handler does to the focus or the capture (it reads for another window
+// then). The handler must not run a message loop of its own while it holds
+// a message that is still in the queue.
 // The capture is released at the end if the window still holds it.
 //
 //     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);

@@ -21,9 +21,20 @@ BOOL IsKeyMessage(UINT message)
     return message >= WM_KEYFIRST && message <= WM_KEYLAST;
 }
 
+#ifndef WM_MOUSEHWHEEL
+#define WM_MOUSEHWHEEL 0x020E // newer than the Windows version the build targets
+#endif
+
+BOOL IsWheelMessage(UINT message)
+{
+    return message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL;
+}
+
+// The mouse messages but the wheels: their point is in their window's
+// client area.
 BOOL IsClientMouseMessage(UINT message)
 {
-    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+    return message >= WM_MOUSEFIRST && message <= WM_XBUTTONDBLCLK && !IsWheelMessage(message);
 }
 
 BOOL IsNonClientMouseMessage(UINT message)
@@ -41,6 +52,35 @@ HWND ThreadWindowAt(POINT pt)
     return hWnd;
 }
 
+// TRUE when the mouse message carries its point in its window's client
+// area. A wheel carries it on the screen, but the system here gives the
+// horizontal one in the client area: the point it came with tells.
+BOOL HasClientPoint(const MSG& msg)
+{
+    if (IsWheelMessage(msg.message))
+        return msg.lParam != MAKELPARAM(msg.pt.x, msg.pt.y);
+    return IsClientMouseMessage(msg.message);
+}
+
+// The message without what addressing sets: its window, and the point in
+// the window's client area or the hit code in its frame. Whatever window
+// reads it, one input stays the same in all the rest.
+MSG Unaddressed(MSG msg)
+{
+    msg.hwnd = NULL;
+    if (HasClientPoint(msg))
+        msg.lParam = 0;
+    else if (IsNonClientMouseMessage(msg.message))
+        msg.wParam = 0;
+    return msg;
+}
+
+BOOL IsSameRead(const MSG& a, const MSG& b)
+{
+    return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam
+           && a.time == b.time && a.pt.x == b.pt.x && a.pt.y == b.pt.y;
+}
+
 // Ends the wait of the thread's requeued input once none is left.
 void StopWaitingWhenNoneLeft()
 {
@@ -55,7 +95,7 @@ void StopWaitingWhenNoneLeft()
 
 void CXTPRequeuedInput::Requeue(const MSG& msg)
 {
-    ASSERT(IsKeyMessage(msg.message) || IsClientMouseMessage(msg.message)
+    ASSERT(IsKeyMessage(msg.message) || IsClientMouseMessage(msg.message) || IsWheelMessage(msg.message)
            || IsNonClientMouseMessage(msg.message));
     if (t_pWaiting == NULL)
     {
@@ -74,12 +114,27 @@ void CXTPRequeuedInput::Requeue(const MSG& msg)
 
 HWND CXTPRequeuedInput::ChooseAddressee(UINT message, const Addressees& now, HWND hTakenFor)
 {
+    // A wheel goes where the system sends one: where it sends a click (the
+    // window under the pointer, which systems now scroll by default), not
+    // to the focus.
     HWND hTo;
-    if (IsKeyMessage(message) || message == WM_MOUSEWHEEL)
+    if (IsKeyMessage(message))
         hTo = now.hFocus;
     else
         hTo = now.hCapture != NULL ? now.hCapture : now.hUnderPoint;
     return hTo != NULL ? hTo : hTakenFor;
+}
+
+BOOL CXTPRequeuedInput::IsOneInput(const MSG& read, const MSG& readAgain)
+{
+    if (t_pWaiting == NULL)
+        return FALSE;
+    const MSG input = Unaddressed(read);
+    if (!IsSameRead(input, Unaddressed(readAgain)))
+        return FALSE;
+    const std::vector<MSG>& taken = t_pWaiting->taken;
+    return std::any_of(taken.begin(), taken.end(),
+                       [&input](const MSG& msg) { return IsSameRead(Unaddressed(msg), input); });
 }
 
 LRESULT CALLBACK CXTPRequeuedInput::GetMessageProc(int nCode, WPARAM wParam, LPARAM lParam)
@@ -112,11 +167,11 @@ void CXTPRequeuedInput::Address(MSG& msg, const MSG& taken)
     const Addressees now = {::GetFocus(), ::GetCapture(), ThreadWindowAt(taken.pt)};
     msg = taken;
     msg.hwnd = ChooseAddressee(taken.message, now, taken.hwnd);
-    if (msg.hwnd == taken.hwnd || msg.message == WM_MOUSEWHEEL)
+    if (msg.hwnd == taken.hwnd)
         return;
     // The point keeps the form it was taken in; the message number too, so
     // that a reader filtering by it still finds the message.
-    if (IsClientMouseMessage(msg.message))
+    if (HasClientPoint(taken))
     {
         POINT pt = taken.pt;
         ::ScreenToClient(msg.hwnd, &pt);

@@ -6,12 +6,13 @@
 // and nothing is reordered; it is addressed only when it is read, by any
 // loop (a dialog's, the program's own), as the system addresses input: keys
 // go to the window that then has the focus, mouse input to the window that
-// then holds the capture or lies under the point (the wheel goes with the
-// keys), each in the form it was taken in (client or non-client), with the
-// moment and the place it happened. A loop that ends on a menu's Enter thus
-// leaves the key typed after it to the dialog the chosen command opens, not
-// to the window that had the focus before the menu. Input for which the
-// thread has no such window now goes to the window it was taken for.
+// then holds the capture or lies under the point (both wheels too, as the
+// system sends them), each in the form it was taken in (a point in the
+// client area or on the screen, a hit code in the frame), with the moment
+// and the place it happened. A loop that ends on a menu's Enter thus leaves
+// the key typed after it to the dialog the chosen command opens, not to the
+// window that had the focus before the menu. Input for which the thread has
+// no such window now goes to the window it was taken for.
 //
 // While such input waits, a thread message hook (WH_GETMESSAGE) addresses
 // it on each read; the hook goes once the last of it has been taken.
@@ -38,6 +39,12 @@ public:
     // The window the input message goes to, given the windows it would reach
     // now: hTakenFor when none of them fits.
     static HWND ChooseAddressee(UINT message, const Addressees& now, HWND hTakenFor);
+
+    // TRUE when the two messages are reads of one requeued input still
+    // waiting: each read addresses it anew, so after the focus or the
+    // capture moved the same input reads with another window (and, for the
+    // mouse, another point in it or another hit code) than before.
+    static BOOL IsOneInput(const MSG& read, const MSG& readAgain);
 
 private:
     // Addresses the requeued input among the thread's messages as it is read;

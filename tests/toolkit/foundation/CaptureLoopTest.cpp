@@ -18,6 +18,7 @@ class CCountingWindow : public CTestWindow
 public:
     static const UINT kDropCapture = WM_APP + 1;
     static const UINT kPing = WM_APP + 2;
+    static const UINT kHorizontalWheel = 0x020E; // WM_MOUSEHWHEEL, newer than the build's headers
 
     CCountingWindow() = default;
     // A window of the size at the point of the screen, beside the others.
@@ -26,8 +27,21 @@ public:
         SetWindowPos(NULL, ptAt.x, ptAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
+    // A wheel turn as the window got it.
+    struct Wheel
+    {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        bool operator==(const Wheel& other) const
+        {
+            return message == other.message && wParam == other.wParam && lParam == other.lParam;
+        }
+    };
+
     std::vector<UINT> received;
     std::vector<WPARAM> keysPressed;
+    std::vector<Wheel> wheels;
     int nPaints = 0;
     std::function<void()> afterPaint;
 
@@ -40,6 +54,8 @@ protected:
             received.push_back(message);
         if (message == WM_KEYDOWN)
             keysPressed.push_back(wParam);
+        if (message == WM_MOUSEWHEEL || message == kHorizontalWheel)
+            wheels.push_back({message, wParam, lParam});
         if (message == kDropCapture)
             ::ReleaseCapture();
         const LRESULT lResult = CTestWindow::WindowProc(message, wParam, lParam);
@@ -109,11 +125,18 @@ TEST_F(CaptureLoopTest, EachWayOfEndingIsReportedAndTheCaptureIsReleased)
     const DWORD kCapture = CXTPCaptureLoop::captureMouse;
     const DWORD kEsc = CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape;
     const Row rows[] = {
-        {"the handler finishes", kCapture, {WM_MOUSEMOVE, WM_LBUTTONUP, CCountingWindow::kPing},
+        {"the handler finishes",
+         kCapture,
+         {WM_MOUSEMOVE, WM_LBUTTONUP, CCountingWindow::kPing},
          CXTPCaptureLoop::endFinished},
         {"Esc when asked", kEsc, {WM_MOUSEMOVE, WM_KEYDOWN, WM_LBUTTONUP}, CXTPCaptureLoop::endEscape},
-        {"Esc not asked for is dispatched", kCapture, {WM_KEYDOWN, WM_LBUTTONUP}, CXTPCaptureLoop::endFinished},
-        {"the capture goes elsewhere", kCapture, {CCountingWindow::kDropCapture, WM_LBUTTONUP},
+        {"Esc not asked for is dispatched",
+         kCapture,
+         {WM_KEYDOWN, WM_LBUTTONUP},
+         CXTPCaptureLoop::endFinished},
+        {"the capture goes elsewhere",
+         kCapture,
+         {CCountingWindow::kDropCapture, WM_LBUTTONUP},
          CXTPCaptureLoop::endCaptureLost},
     };
     for (const Row& row : rows)
@@ -203,7 +226,8 @@ TEST_F(CaptureLoopTest, TheCallersConditionEndsTheLoopBeforeAndBetweenMessages)
     EXPECT_EQ(CXTPCaptureLoop::endCondition,
               CXTPCaptureLoop(window.GetSafeHwnd()).Run(count, [] { return false; }));
     EXPECT_EQ(0, nHandled);
-    EXPECT_EQ(std::vector<UINT>{CCountingWindow::kPing}, Waiting(CCountingWindow::kPing, CCountingWindow::kPing));
+    EXPECT_EQ(std::vector<UINT>{CCountingWindow::kPing},
+              Waiting(CCountingWindow::kPing, CCountingWindow::kPing));
 
     // Ending while a message was taken: the message goes back on the queue.
     bool bTracking = true;
@@ -339,6 +363,112 @@ TEST_F(CaptureLoopTest, RealInputTheLoopLeavesGoesToTheFocusOfTheMomentItIsRead)
     PumpPending();
     EXPECT_EQ(std::vector<WPARAM>(), window.keysPressed);
     EXPECT_EQ((std::vector<WPARAM>{'A', 'B'}), dialog.keysPressed);
+}
+
+// The next loop's handler takes the key one loop left and moves the focus
+// while it does, as a field that commits on Enter and hands the focus on:
+// the key is taken once, whatever the handler answers, and reaches no
+// window; the key after it comes next.
+TEST_F(CaptureLoopTest, InputALoopLeftIsTakenOnceWhateverTheNextHandlerDoesToTheFocus)
+{
+    struct Row
+    {
+        const char* name;
+        CXTPCaptureLoop::Step onEnter;
+        bool bHandBackAndForth; // else the focus is handed on to the other window
+        std::vector<WPARAM> seen;
+        std::vector<WPARAM> otherGets;
+    };
+    const Row rows[] = {
+        {"handled", CXTPCaptureLoop::handled, false, {VK_RETURN, 'B'}, {}},
+        {"finish", CXTPCaptureLoop::finish, false, {VK_RETURN}, {'B'}},
+        {"the focus handed back and forth", CXTPCaptureLoop::handled, true, {VK_RETURN, 'B'}, {}},
+    };
+    CCountingWindow other(CPoint(600, 0), CSize(100, 100));
+    window.SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        window.SetFocus();
+        window.keysPressed.clear();
+        other.keysPressed.clear();
+        PressKeys({VK_RETURN});
+        PressKeys({'B'});
+        CXTPCaptureLoop(window.GetSafeHwnd()).Run([](MSG& msg) {
+            return msg.message == WM_KEYDOWN ? CXTPCaptureLoop::finishAndLeave : CXTPCaptureLoop::dispatch;
+        });
+
+        std::vector<WPARAM> seen;
+        const CXTPCaptureLoop::End end = CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG& msg) {
+            if (msg.message != WM_KEYDOWN)
+                return CXTPCaptureLoop::dispatch;
+            seen.push_back(msg.wParam);
+            if (msg.wParam != VK_RETURN || seen.size() > 4) // more: the key is seen without end
+                return CXTPCaptureLoop::finish;
+            CWnd& to = row.bHandBackAndForth && ::GetFocus() == other.GetSafeHwnd() ? window : other;
+            to.SetFocus();
+            return row.onEnter;
+        });
+        PumpPending();
+        EXPECT_EQ(CXTPCaptureLoop::endFinished, end);
+        EXPECT_EQ(row.seen, seen);
+        EXPECT_EQ(std::vector<WPARAM>(), window.keysPressed);
+        EXPECT_EQ(row.otherGets, other.keysPressed);
+    }
+}
+
+// A wheel turned over one window while another has the focus goes, when a
+// loop leaves it, where the same wheel goes when no loop runs, with the
+// same point: the loop that took it, holding the capture, has ended. (The
+// window with the focus is away from the screen's corner, so that a point
+// in its client area differs from the point on the screen.)
+TEST_F(CaptureLoopTest, AWheelALoopLeavesGoesWhereTheSameWheelGoesWithoutALoop)
+{
+    CCountingWindow focus(CPoint(100, 500), CSize(100, 100));
+    CCountingWindow under(CPoint(600, 0), CSize(100, 100));
+    focus.SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == focus.GetSafeHwnd(); }));
+    focus.SetFocus();
+    CPoint ptOver(50, 50);
+    under.ClientToScreen(&ptOver);
+    struct Row
+    {
+        const char* name;
+        DWORD dwWheel;
+        int nDelta;
+    };
+    const Row rows[] = {
+        {"vertical", MOUSEEVENTF_WHEEL, -WHEEL_DELTA},
+        {"horizontal", 0x1000 /* MOUSEEVENTF_HWHEEL */, WHEEL_DELTA},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        // What each window got: first without a loop, then after one.
+        std::vector<CCountingWindow::Wheel> got[2][2];
+        for (bool bLoop : {false, true})
+        {
+            focus.wheels.clear();
+            under.wheels.clear();
+            TurnWheelAt(ptOver, row.dwWheel, row.nDelta);
+            if (bLoop)
+            {
+                CXTPCaptureLoop(focus.GetSafeHwnd()).Run([](MSG& msg) {
+                    return msg.message == WM_MOUSEWHEEL || msg.message == CCountingWindow::kHorizontalWheel
+                               ? CXTPCaptureLoop::finishAndLeave
+                               : CXTPCaptureLoop::dispatch;
+                });
+            }
+            ASSERT_TRUE(PumpPendingUntil([&] { return !focus.wheels.empty() || !under.wheels.empty(); }));
+            PumpPending();
+            got[bLoop][0] = focus.wheels;
+            got[bLoop][1] = under.wheels;
+        }
+        EXPECT_EQ(1u, got[false][0].size() + got[false][1].size()) << "one wheel, once";
+        EXPECT_TRUE(got[false][0] == got[true][0]) << "the window with the focus";
+        EXPECT_TRUE(got[false][1] == got[true][1]) << "the window under the pointer";
+    }
 }
 
 TEST_F(CaptureLoopTest, PaintFirstPaintsAnUncoveredWindowBeforeTheNextMouseMessage)

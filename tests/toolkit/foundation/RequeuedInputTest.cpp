@@ -14,8 +14,9 @@
 
 namespace {
 
-// Two children side by side in a window in front, the left one holding the
-// focus, the right one with a border.
+// Children side by side in a window in front: the left one holding the
+// focus, then two with a border (a point in their client area is not the
+// same point on the screen).
 class RequeuedInputTest : public ::testing::Test
 {
 protected:
@@ -25,6 +26,7 @@ protected:
     {
         left.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1);
         right.Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(200, 0, 300, 100), &host, 2);
+        middle.Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(100, 0, 150, 100), &host, 3);
         host.SetForegroundWindow();
         ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == host.m_hWnd; }));
         left.SetFocus();
@@ -56,6 +58,16 @@ protected:
         }
         return msg;
     }
+    // A turn of the wheel at the screen point as a loop took it for the
+    // window, with the point on the screen or in the window's client area.
+    static MSG TakenWheel(HWND hWnd, CPoint ptScreen, bool bClientPoint)
+    {
+        CPoint pt = ptScreen;
+        if (bClientPoint)
+            ::ScreenToClient(hWnd, &pt);
+        MSG msg = {hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(pt.x, pt.y), 4321, ptScreen};
+        return msg;
+    }
     CPoint ScreenPoint(CWnd& child, CPoint ptClient)
     {
         child.ClientToScreen(&ptClient);
@@ -63,12 +75,13 @@ protected:
     }
 
     CTestWindow host{CSize(300, 100)};
-    CWnd left, right;
+    CWnd left, right, middle;
 };
 
 TEST(RequeuedInputAddressee, KeysGoToTheFocusMouseInputToTheCaptureOrUnderThePoint)
 {
     const HWND hTakenFor = (HWND)1, hFocus = (HWND)2, hCapture = (HWND)3, hUnder = (HWND)4;
+    const UINT kHorizontalWheel = 0x020E; // WM_MOUSEHWHEEL, newer than the build's headers
     const struct
     {
         const char* name;
@@ -83,7 +96,8 @@ TEST(RequeuedInputAddressee, KeysGoToTheFocusMouseInputToTheCaptureOrUnderThePoi
         {"a click without capture goes under the point", WM_RBUTTONUP, {hFocus, NULL, hUnder}, hUnder},
         {"a click in the frame goes under the point", WM_NCLBUTTONDOWN, {hFocus, NULL, hUnder}, hUnder},
         {"a click over no window of the thread stays", WM_LBUTTONUP, {hFocus, NULL, NULL}, hTakenFor},
-        {"the wheel goes to the focus", WM_MOUSEWHEEL, {hFocus, hCapture, hUnder}, hFocus},
+        {"a wheel goes to the capture", WM_MOUSEWHEEL, {hFocus, hCapture, hUnder}, hCapture},
+        {"a horizontal wheel goes under the point", kHorizontalWheel, {hFocus, NULL, hUnder}, hUnder},
     };
     for (const auto& row : rows)
     {
@@ -92,9 +106,9 @@ TEST(RequeuedInputAddressee, KeysGoToTheFocusMouseInputToTheCaptureOrUnderThePoi
     }
 }
 
-// The press as a reader gets it: its window, and its point in that window's
-// client area (a press in a frame: the window's hit code there).
-std::string PressAsRead(UINT message)
+// The mouse input as a reader gets it: its window, and its point as the
+// message carries it (a press in a frame: the window's hit code there).
+std::string MouseInputAsRead(UINT message)
 {
     MSG msg;
     if (!::PeekMessageA(&msg, NULL, message, message, PM_REMOVE))
@@ -106,9 +120,10 @@ std::string PressAsRead(UINT message)
     return "window " + std::to_string(::GetDlgCtrlID(msg.hwnd)) + " " + where;
 }
 
-TEST_F(RequeuedInputTest, APressGoesToTheCaptureOrTheWindowUnderItsPointWhenItIsRead)
+TEST_F(RequeuedInputTest, MouseInputGoesToTheCaptureOrTheWindowUnderItsPointWhenItIsRead)
 {
-    // Pressed over the right child, taken while the left one held the capture.
+    // Pressed or turned over the right child, taken while the left one held
+    // the capture.
     const CPoint ptScreen = ScreenPoint(right, CPoint(10, 20));
     CPoint ptInLeft = ptScreen;
     left.ScreenToClient(&ptInLeft);
@@ -125,6 +140,10 @@ TEST_F(RequeuedInputTest, APressGoesToTheCaptureOrTheWindowUnderItsPointWhenItIs
          "window 1 " + std::to_string(ptInLeft.x) + "," + std::to_string(ptInLeft.y)},
         {"the capture went elsewhere", &right, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
         {"the capture ended: under the point", NULL, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
+        {"a wheel with its point on the screen keeps it", NULL, TakenWheel(middle.m_hWnd, ptScreen, false),
+         "window 2 " + std::to_string(ptScreen.x) + "," + std::to_string(ptScreen.y)},
+        {"a wheel with its point in its window's client area", NULL,
+         TakenWheel(middle.m_hWnd, ptScreen, true), "window 2 10,20"},
         {"taken in a frame: the hit of the window under it", NULL,
          TakenPress(left.m_hWnd, CPoint(rcRight.left, rcRight.top + 20), true),
          "window 2 hit " + std::to_string(HTBORDER)},
@@ -135,7 +154,7 @@ TEST_F(RequeuedInputTest, APressGoesToTheCaptureOrTheWindowUnderItsPointWhenItIs
         CXTPRequeuedInput::Requeue(row.taken);
         if (row.pCaptureWhenRead != NULL)
             row.pCaptureWhenRead->SetCapture();
-        EXPECT_EQ(row.expected, PressAsRead(row.taken.message));
+        EXPECT_EQ(row.expected, MouseInputAsRead(row.taken.message));
         ::ReleaseCapture();
     }
 }
@@ -182,6 +201,54 @@ TEST_F(RequeuedInputTest, ItIsReadInItsPlaceOnceWithTheMomentAndPlaceItHappened)
     ASSERT_TRUE(::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE));
     EXPECT_EQ(WM_KEYDOWN, msg.message);
     EXPECT_EQ(NULL, msg.hwnd);
+}
+
+// A loop that looked at the input, then moved the focus or the capture,
+// reads it again for another window: it is still the one input, which a
+// message of another moment or place is not, nor the input once taken.
+TEST_F(RequeuedInputTest, ReadAgainForAnotherWindowItIsStillTheOneInput)
+{
+    CRect rcRight;
+    right.GetWindowRect(&rcRight);
+    const struct
+    {
+        const char* name;
+        MSG taken;
+        CWnd* pFocusBetweenReads;
+        CWnd* pCaptureBetweenReads;
+    } rows[] = {
+        {"a key, the focus moved on", TakenKey(left.m_hWnd, 'A'), &right, NULL},
+        {"a press, the capture taken", TakenPress(left.m_hWnd, ScreenPoint(right, CPoint(10, 20))), NULL,
+         &left},
+        {"a press in a frame, the capture taken",
+         TakenPress(left.m_hWnd, rcRight.TopLeft() + CSize(0, 20), true), NULL, &left},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CXTPRequeuedInput::Requeue(row.taken);
+        MSG read, readAgain;
+        ASSERT_TRUE(::PeekMessageA(&read, NULL, 0, 0, PM_NOREMOVE));
+        if (row.pFocusBetweenReads != NULL)
+            row.pFocusBetweenReads->SetFocus();
+        if (row.pCaptureBetweenReads != NULL)
+            row.pCaptureBetweenReads->SetCapture();
+        ASSERT_TRUE(::PeekMessageA(&readAgain, NULL, 0, 0, PM_NOREMOVE));
+        EXPECT_NE(read.hwnd, readAgain.hwnd) << "read for another window";
+        EXPECT_TRUE(CXTPRequeuedInput::IsOneInput(read, readAgain));
+
+        MSG atAnotherMoment = readAgain, atAnotherPlace = readAgain;
+        atAnotherMoment.time++;
+        atAnotherPlace.pt.x++;
+        EXPECT_FALSE(CXTPRequeuedInput::IsOneInput(read, atAnotherMoment));
+        EXPECT_FALSE(CXTPRequeuedInput::IsOneInput(read, atAnotherPlace));
+
+        MSG taken;
+        ASSERT_TRUE(::PeekMessageA(&taken, NULL, 0, 0, PM_REMOVE));
+        EXPECT_FALSE(CXTPRequeuedInput::IsOneInput(read, readAgain)) << "taken";
+        ::ReleaseCapture();
+        left.SetFocus();
+    }
 }
 
 } // namespace
