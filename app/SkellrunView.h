@@ -14,8 +14,9 @@
 // rows and previewed story then go. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
 // (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
-// sort or a check has moved its row, and its first story once a check has
-// taken the clicked one away. Links open through OpenUrlInNewBrowser.
+// sort or a check has moved its row; before any click, and once a check has
+// taken the clicked one away, it opens the keyword's first story as it is
+// now. Links open through OpenUrlInNewBrowser.
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTListView.h"

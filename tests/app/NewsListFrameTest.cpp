@@ -59,8 +59,21 @@ protected:
         ASSERT_TRUE(PumpPendingUntil([&] { return !g_bUpdatingNews && List().GetItemCount() == nRows; }));
         ASSERT_EQ(1u, server.SearchRequests().size());
     }
+    // A real click on the list's empty area below its rows.
+    void ClickBelowTheRows()
+    {
+        CRect rcLast;
+        List().GetItemRect(List().GetItemCount() - 1, &rcLast, LVIR_LABEL);
+        CRect rcClient;
+        List().GetClientRect(&rcClient);
+        ASSERT_LT(rcLast.bottom + 20, rcClient.bottom);
+        CPoint below(rcLast.CenterPoint().x, rcLast.bottom + 10);
+        List().ClientToScreen(&below);
+        ClickScreen(below);
+    }
     std::string Column(int nCol) { return ColumnText(List(), nCol); }
     std::string SelectedTitles() { return ::SelectedTitles(List()); }
+    CPreviewPane* Preview() { return (CPreviewPane*)frame->GetNewsSplitter().GetPane(1, 0); }
 
     NewsServer server;
 };
@@ -105,14 +118,7 @@ TEST_F(NewsListFrameTest, AfterACheckTookTheClickedStoryAwayCtrlGOpensTheFirstSt
 
     CheckAll(10);
     ASSERT_EQ("n0 n1 n2 n3 n4 n5 n6 n7 n8 n9", Column(CSkellrunView::COLUMN_TITLE));
-    CRect rcLast;
-    List().GetItemRect(9, &rcLast, LVIR_LABEL);
-    CRect rcClient;
-    List().GetClientRect(&rcClient);
-    ASSERT_LT(rcLast.bottom + 20, rcClient.bottom);
-    CPoint below(rcLast.CenterPoint().x, rcLast.bottom + 10);
-    List().ClientToScreen(&below);
-    ClickScreen(below);
+    ClickBelowTheRows();
     ASSERT_TRUE(PumpPendingUntil([&] { return SelectedTitles() == "n0"; })) << SelectedTitles();
     EXPECT_FALSE(Alpha()->firstItem->unread);
     EXPECT_TRUE(Alpha()->firstItem->next->next->unread) << "n2 was never clicked";
@@ -120,6 +126,34 @@ TEST_F(NewsListFrameTest, AfterACheckTookTheClickedStoryAwayCtrlGOpensTheFirstSt
     PressKeys({VK_CONTROL, 'G'});
     ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
     EXPECT_EQ(Opened({"http://news.example/alpha/100"}), opened);
+}
+
+// Nobody has clicked a story of alpha's, whose first story was charlie; the
+// check puts n9 in front. Shift+F6 twice, from the tree to the news list,
+// then Ctrl+G open n9, and a click below the rows previews n9 and marks it
+// read: charlie, now the second row, is not the first story any more.
+TEST_F(NewsListFrameTest, BeforeAnyClickCtrlGOpensTheStoryACheckPutFirst)
+{
+    server.SetPage("alpha", ResultPageHtml({StoredStory("alpha", 9, "n9"), StoredStory("alpha", 0, "charlie"),
+                                            StoredStory("alpha", 1, "able"), StoredStory("alpha", 2, "baker")}));
+    ShowAlpha();
+    CheckAll(4);
+    ASSERT_EQ("n9 charlie able baker", Column(CSkellrunView::COLUMN_TITLE));
+    // Shift+F6 goes back a pane: from the tree to the preview, wrapping, then
+    // to the news list.
+    PressKeys({VK_SHIFT, VK_F6});
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == Preview()->m_hWnd; }));
+    PressKeys({VK_SHIFT, VK_F6});
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == List().m_hWnd; }));
+
+    PressKeys({VK_CONTROL, 'G'});
+    ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
+    EXPECT_EQ(Opened({"http://news.example/alpha/9"}), opened);
+    ClickBelowTheRows();
+    ASSERT_TRUE(PumpPendingUntil([&] { return SelectedTitles() == "n9"; })) << SelectedTitles();
+    EXPECT_STREQ("n9", Preview()->GetTitle());
+    EXPECT_FALSE(Alpha()->firstItem->unread) << "n9";
+    EXPECT_TRUE(Alpha()->firstItem->next->unread) << "charlie was never clicked";
 }
 
 // Sorted by title, the list shows able first; the user clicks it, and the

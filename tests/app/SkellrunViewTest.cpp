@@ -386,6 +386,56 @@ TEST_F(NewsListTest, GotoUrlOpensTheClickedStoryWhileListedElseTheFirstStory)
     }
 }
 
+// Nobody has clicked a story of alpha's (charlie, able, baker); checks put
+// new stories in front of them. Goto Url opens the first story as the last
+// check left it, and a click below the rows takes that story (previewed and
+// read), whatever row a sort gives it; never charlie, the story that was
+// first before.
+TEST_F(NewsListTest, GotoUrlOfAKeywordNeverClickedOpensItsFirstStoryAsItIsNow)
+{
+    const PageRecord dawn = AlphaRecord(9, "dawn");
+    const std::vector<PageRecord> dawnFirst = {dawn, AlphaRecord(0, "charlie"), AlphaRecord(1, "able"),
+                                               AlphaRecord(2, "baker")};
+    const struct
+    {
+        const char* name;
+        std::vector<std::vector<PageRecord>> pages; // alpha's page for each Check All
+        int nTitleHeaderClicks;
+        const char* opened;  // Goto Url's address
+        const char* clicked; // the story a click below the rows takes
+    } rows[] = {
+        {"a check puts a story first", {dawnFirst}, 0, "alpha/9", "dawn"},
+        {"two checks each put a story first",
+         {dawnFirst, {AlphaRecord(8, "echo"), dawn, AlphaRecord(0, "charlie"), AlphaRecord(1, "able")}}, 0,
+         "alpha/8", "echo"},
+        {"sorted by title, a check puts a story first", {dawnFirst}, 1, "alpha/9", "dawn"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        Select("alpha");
+        for (int i = 0; i < row.nTitleHeaderClicks; ++i)
+            HeaderClick(HDN_ITEMCLICKW, CSkellrunView::COLUMN_TITLE);
+        NewsServer server;
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        for (const std::vector<PageRecord>& page : row.pages)
+        {
+            server.SetPage("alpha", ResultPageHtml(page));
+            Command(CItemTreeView::ID_CHECK_ALL);
+            ASSERT_TRUE(WaitForChecks());
+        }
+        ASSERT_EQ(List().GetItemCount(), 4);
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+        Notify(NM_CLICK, -1);
+        EXPECT_STREQ(m_pPreview->GetTitle(), row.clicked);
+        EXPECT_EQ(SelectedTitles(), row.clicked);
+        EXPECT_FALSE(Group().GetFirst()->firstItem->unread) << "the first story is read";
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+    }
+}
+
 // A check refills a list the user has sorted: the rows come in the order the
 // header's arrow shows, and Goto Url still opens the clicked story.
 TEST_F(NewsListTest, ACheckRefillsASortedListInTheShownOrder)
