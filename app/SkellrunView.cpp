@@ -89,9 +89,7 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
         for (NewsItem* pItem = pKeyword->firstItem; pItem != NULL; pItem = pItem->next, ++nRow)
         {
             list.InsertItem(nRow, "");
-            list.SetItemText(nRow, COLUMN_TIME, pItem->displayTime);
-            list.SetItemText(nRow, COLUMN_TITLE, pItem->title);
-            list.SetItemText(nRow, COLUMN_URL, pItem->link);
+            SetRowTexts(nRow, pItem);
             list.SetItemData(nRow, (DWORD_PTR)pItem);
         }
         KeepShownSortOrder();
@@ -100,12 +98,53 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
     Invalidate();
 }
 
+void CSkellrunView::SetRowTexts(int nRow, const NewsItem* pItem)
+{
+    CListCtrl& list = GetListCtrl();
+    list.SetItemText(nRow, COLUMN_TIME, pItem->displayTime);
+    list.SetItemText(nRow, COLUMN_TITLE, pItem->title);
+    list.SetItemText(nRow, COLUMN_URL, pItem->link);
+}
+
 void CSkellrunView::ForgetKeyword(const Keyword* pKeyword)
 {
     if (pKeyword == m_pKeyword)
         ShowKeyword(NULL);
     if (pKeyword == m_pPreviewKeyword)
         ShowInPreview(NULL, "", "", "");
+}
+
+void CSkellrunView::KeywordChanged(Keyword* pKeyword, KeywordChange change)
+{
+    if (pKeyword == m_pKeyword)
+    {
+        if (change == NEW_ITEMS)
+        {
+            ShowKeyword(pKeyword);
+        }
+        else
+        {
+            RefreshRowTexts();
+            NameKeywordInCaption();
+        }
+    }
+}
+
+void CSkellrunView::RefreshRowTexts()
+{
+    // Walks the keyword's items, not the rows' item data: each item's row is
+    // found by its pointer, so nothing is read through a row.
+    int nItems = 0;
+    for (const NewsItem* pItem = m_pKeyword->firstItem; pItem != NULL; pItem = pItem->next, ++nItems)
+    {
+        const int nRow = RowOfItem(pItem);
+        ASSERT(nRow >= 0);
+        if (nRow >= 0)
+            SetRowTexts(nRow, pItem);
+    }
+    ASSERT(nItems == GetListCtrl().GetItemCount());
+    KeepShownSortOrder();
+    Invalidate();
 }
 
 void CSkellrunView::KeepShownSortOrder()

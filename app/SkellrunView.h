@@ -11,7 +11,9 @@
 //
 // The main frame wires it with SetTreeView and SetPreviewPane; the tree
 // tells it of each keyword about to be destroyed (ForgetKeyword), whose
-// rows and previewed story then go. Each row's
+// rows and previewed story then go, and of each keyword whose name or items
+// changed (KeywordChanged), whose rows and caption then show what it holds
+// now. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
 // (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
 // sort or a check has moved its row; before any click, and once a check has
@@ -57,6 +59,21 @@ public:
     // (as ShowKeyword(NULL)), and when the preview pane shows one of its
     // stories the pane is emptied.
     void ForgetKeyword(const Keyword* pKeyword);
+    // What changed in a keyword that KeywordChanged hears of: only texts of
+    // the NewsItems it held (a check without news refreshed their times, the
+    // user renamed it), or its items, replaced by new ones (a check with
+    // news; the old ones are deleted).
+    enum KeywordChange
+    {
+        SAME_ITEMS,
+        NEW_ITEMS
+    };
+    // The keyword's name or items changed. When it is on screen, its rows
+    // show what its stories hold now, in the order the header shows, and the
+    // caption names it: with SAME_ITEMS each row keeps its place in the
+    // list's state (its selection) and only its texts are set again; with
+    // NEW_ITEMS the rows are made anew.
+    void KeywordChanged(Keyword* pKeyword, KeywordChange change);
     // The row's item, null for a row that does not exist.
     NewsItem* ItemOfRow(int nRow) const;
 
@@ -84,6 +101,11 @@ private:
     // Sorts the rows again by the sort column in its direction, when the
     // user has chosen one.
     void KeepShownSortOrder();
+    // The row's three texts: the item's display time, title and link.
+    void SetRowTexts(int nRow, const NewsItem* pItem);
+    // Each row of the keyword on screen, which shows one of the keyword's
+    // items, takes that item's texts again; then the rows are sorted again.
+    void RefreshRowTexts();
     // The tree's caption names the keyword on screen, "Keyword" for none.
     void NameKeywordInCaption();
     // The row under the cursor (on its icon, label or state icon), else -1.

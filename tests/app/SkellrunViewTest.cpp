@@ -94,6 +94,28 @@ public:
     // The titles of the selected rows.
     std::string SelectedTitles() { return ::SelectedTitles(List()); }
 
+    // A new list over kStore, its searches going to the server, showing
+    // alpha sorted by that many clicks on the column's header.
+    void ReopenShowingAlpha(const NewsServer& server, int nColumn, int nHeaderClicks)
+    {
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Select("alpha");
+        for (int i = 0; i < nHeaderClicks; ++i)
+            HeaderClick(HDN_ITEMCLICKW, nColumn);
+    }
+    // The row showing the title, -1 for none.
+    int RowTitled(const char* title)
+    {
+        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
+        {
+            if (List().GetItemText(nRow, CSkellrunView::COLUMN_TITLE) == title)
+                return nRow;
+        }
+        return -1;
+    }
+
     OpenedAddresses m_opened;
 
     std::string Column(int nCol) { return ColumnText(List(), nCol); }
@@ -413,13 +435,8 @@ TEST_F(NewsListTest, GotoUrlOfAKeywordNeverClickedOpensItsFirstStoryAsItIsNow)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        TearDown(); // the fixture's list, or the last row's
-        Open(kStore);
-        Select("alpha");
-        for (int i = 0; i < row.nTitleHeaderClicks; ++i)
-            HeaderClick(HDN_ITEMCLICKW, CSkellrunView::COLUMN_TITLE);
         NewsServer server;
-        m_pTree->SetSearchHost(server.HostText().c_str());
+        ReopenShowingAlpha(server, CSkellrunView::COLUMN_TITLE, row.nTitleHeaderClicks);
         for (const std::vector<PageRecord>& page : row.pages)
         {
             server.SetPage("alpha", ResultPageHtml(page));
@@ -463,12 +480,7 @@ TEST_F(NewsListTest, ACheckRefillsASortedListInTheShownOrder)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        TearDown(); // the fixture's list, or the last row's
-        Open(kStore);
-        m_pTree->SetSearchHost(server.HostText().c_str());
-        Select("alpha");
-        for (int i = 0; i < row.nHeaderClicks; ++i)
-            HeaderClick(HDN_ITEMCLICKW, row.nColumn);
+        ReopenShowingAlpha(server, row.nColumn, row.nHeaderClicks);
         Notify(NM_CLICK, 0);
         const std::string clicked = (LPCTSTR)List().GetItemText(0, CSkellrunView::COLUMN_URL);
 
@@ -544,6 +556,54 @@ TEST_F(NewsListTest, AStoryLeavesThePreviewPaneWhenItsKeywordGoes)
         CString summary;
         m_pPreview->GetEdit().GetWindowText(summary);
         EXPECT_EQ(m_pPreview->GetKeyword() + "/" + m_pPreview->GetTitle() + "/" + summary, row.preview);
+    }
+}
+
+// The user clicks able; a check brings alpha's three stories again, with
+// time texts that differ from the stored dates the rows show. The rows show
+// the stories' new texts in every column, in the order the header shows,
+// and able's row is still the selected one.
+TEST_F(NewsListTest, ACheckWithoutNewsShowsTheStoriesNewTimeTextsInTheShownOrder)
+{
+    const struct
+    {
+        const char* name;
+        int nColumn; // the header clicked, -1 for none
+        int nHeaderClicks;
+        const char* times;
+        const char* titles;
+        const char* links; // the story numbers of the links
+    } rows[] = {
+        {"in list order", -1, 0, "3 hours ago 1 hour ago 2 hours ago", "charlie able baker", "0 1 2"},
+        {"by time, ascending", CSkellrunView::COLUMN_TIME, 1, "1 hour ago 2 hours ago 3 hours ago",
+         "able baker charlie", "1 2 0"},
+        {"by time, descending", CSkellrunView::COLUMN_TIME, 2, "3 hours ago 2 hours ago 1 hour ago",
+         "charlie baker able", "0 2 1"},
+        {"by title", CSkellrunView::COLUMN_TITLE, 1, "1 hour ago 2 hours ago 3 hours ago", "able baker charlie",
+         "1 2 0"},
+    };
+    NewsServer server;
+    server.SetPage("alpha", ResultPageHtml({AlphaRecord(0, "charlie", "3 hours ago"),
+                                            AlphaRecord(1, "able", "1 hour ago"),
+                                            AlphaRecord(2, "baker", "2 hours ago")}));
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ReopenShowingAlpha(server, row.nColumn, row.nHeaderClicks);
+        const int nAble = RowTitled("able");
+        List().SetItemState(nAble, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED); // as a click does
+        Notify(NM_CLICK, nAble);
+        ASSERT_EQ(SelectedTitles(), "able");
+
+        Command(CItemTreeView::ID_CHECK_ALL);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(Column(CSkellrunView::COLUMN_TIME), row.times);
+        EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), row.titles);
+        std::string links = Column(CSkellrunView::COLUMN_URL);
+        for (size_t at; (at = links.find("http://news.example/alpha/")) != std::string::npos;)
+            links.erase(at, strlen("http://news.example/alpha/"));
+        EXPECT_EQ(links, row.links);
+        EXPECT_EQ(SelectedTitles(), "able");
     }
 }
 
