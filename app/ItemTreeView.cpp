@@ -425,7 +425,7 @@ void CItemTreeView::EditKeyword()
     pKeyword->name = strNew;
     m_wndTree.SetItemText(pKeyword->treeItem, strNew);
     m_wndTree.SelectOnlyItem(pKeyword->treeItem);
-    // The caption names it anew.
+    // The caption and the preview pane name it anew.
     if (m_pListView != NULL)
         m_pListView->KeywordChanged(pKeyword, CSkellrunView::SAME_ITEMS);
     CheckRenamedKeyword(pKeyword); // the old items stay until it finds news

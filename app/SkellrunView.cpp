@@ -111,7 +111,7 @@ void CSkellrunView::ForgetKeyword(const Keyword* pKeyword)
     if (pKeyword == m_pKeyword)
         ShowKeyword(NULL);
     if (pKeyword == m_pPreviewKeyword)
-        ShowInPreview(NULL, "", "", "");
+        ShowInPreview(NULL, NULL);
 }
 
 void CSkellrunView::KeywordChanged(Keyword* pKeyword, KeywordChange change)
@@ -128,6 +128,10 @@ void CSkellrunView::KeywordChanged(Keyword* pKeyword, KeywordChange change)
             NameKeywordInCaption();
         }
     }
+    // The pane's story is looked up by title and link: after NEW_ITEMS the
+    // NewsItem it was shown from is gone.
+    if (pKeyword == m_pPreviewKeyword)
+        ShowInPreview(pKeyword, pKeyword->FindStory(m_strPreviewTitle, m_strPreviewLink));
 }
 
 void CSkellrunView::RefreshRowTexts()
@@ -221,19 +225,20 @@ int CSkellrunView::ClickedRow()
 
 void CSkellrunView::Preview(NewsItem* pItem)
 {
-    const Keyword* pOwner = pItem->owner != NULL ? pItem->owner : m_pKeyword;
-    ShowInPreview(pOwner, pOwner->name, pItem->title, pItem->summary);
+    ShowInPreview(pItem->owner != NULL ? pItem->owner : m_pKeyword, pItem);
 }
 
-void CSkellrunView::ShowInPreview(const Keyword* pKeyword, LPCTSTR lpszKeyword, LPCTSTR lpszTitle,
-                                  LPCTSTR lpszSummary)
+void CSkellrunView::ShowInPreview(const Keyword* pKeyword, const NewsItem* pItem)
 {
-    m_pPreviewKeyword = pKeyword;
+    const bool bStory = pKeyword != NULL && pItem != NULL;
+    m_pPreviewKeyword = bStory ? pKeyword : NULL;
+    m_strPreviewTitle = bStory ? pItem->title : CString();
+    m_strPreviewLink = bStory ? pItem->link : CString();
     if (m_pPreview == NULL)
         return;
-    m_pPreview->SetKeyword(lpszKeyword);
-    m_pPreview->SetTitle(lpszTitle);
-    m_pPreview->SetSummary(lpszSummary);
+    m_pPreview->SetKeyword(bStory ? (LPCTSTR)pKeyword->name : "");
+    m_pPreview->SetTitle(m_strPreviewTitle);
+    m_pPreview->SetSummary(bStory ? (LPCTSTR)pItem->summary : "");
     m_pPreview->Invalidate();
 }
 

@@ -102,19 +102,25 @@ void Keyword::SetLastClickedItem(const NewsItem* item)
     rowClicked = TRUE;
 }
 
-int Keyword::FindSameItem(NewsItem* fresh)
+NewsItem* Keyword::FindStory(const CString& title, const CString& link) const
 {
     for (NewsItem* item = firstItem; item; item = item->next)
     {
-        if (*item == *fresh)
-        {
-            item->displayTime = fresh->displayTime;
-            fresh->unalerted = item->unalerted;
-            fresh->unread = item->unread;
-            return 1;
-        }
+        if (item->IsStory(title, link))
+            return item;
     }
-    return 0;
+    return nullptr;
+}
+
+int Keyword::FindSameItem(NewsItem* fresh)
+{
+    NewsItem* item = FindStory(fresh->title, fresh->link);
+    if (!item)
+        return 0;
+    item->displayTime = fresh->displayTime;
+    fresh->unalerted = item->unalerted;
+    fresh->unread = item->unread;
+    return 1;
 }
 
 int Keyword::InsertItem(NewsItem* item, int where)
@@ -129,13 +135,10 @@ int Keyword::InsertItem(NewsItem* item, int where)
         AppendItem(item);
         return 1;
     }
-    for (NewsItem* old = firstItem; old; old = old->next)
+    if (NewsItem* old = FindStory(item->title, item->link))
     {
-        if (*old == *item)
-        {
-            old->displayTime = item->displayTime;
-            return 0;
-        }
+        old->displayTime = item->displayTime;
+        return 0;
     }
     LinkAtHead(firstItem, lastItem, item);
     return 1;

@@ -38,6 +38,9 @@ public:
     NewsItem* LastClickedItem() const;
     // The item, one of this keyword's, becomes the last clicked one.
     void SetLastClickedItem(const NewsItem* item);
+    // The item of the story with that title and link (the same news as
+    // NewsItem equality has it), null when the keyword lists none.
+    NewsItem* FindStory(const CString& title, const CString& link) const;
 
     // Looks for an item equal to fresh; when there is one, it takes fresh's
     // display time, fresh takes its unread and unalerted flags, and the result

@@ -2,12 +2,14 @@
 // bold, a click that previews and marks read with the tree following, the
 // remembered row, header-click sorting with no shading of the sorted column,
 // and which links it opens: the clicked story's whatever a sort or a check
-// did to the rows, as the page meant it.
+// did to the rows, as the page meant it. After a check or a rename the rows
+// and the preview pane show what the keyword holds then.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 #include "tests/support/ResultPageBuilder.h"
 
 #include "ViewsFixture.h"
+#include "app/RepKeywordDlg.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/PixelCanvas.h"
 #include "tests/support/RealInput.h"
@@ -186,10 +188,7 @@ TEST_F(NewsListTest, AClickPreviewsTheItemAndMarksItReadAndTheLastUnreadOneTells
     EXPECT_EQ(alpha->unreadCount, 1);
     EXPECT_EQ(alpha->lastClickedRow, 2);
     EXPECT_EQ(DrawnWeight(2), FW_NORMAL);
-    CString summary;
-    m_pPreview->GetEdit().GetWindowText(summary);
-    EXPECT_EQ(m_pPreview->GetKeyword() + "/" + m_pPreview->GetTitle() + "/" + summary,
-              "alpha/baker/summary of baker");
+    EXPECT_EQ(PreviewText(m_pPreview), "alpha/baker/summary of baker");
     Notify(NM_CLICK, 1); // a read one
     EXPECT_EQ(AllReadCount(), 0);
 
@@ -553,9 +552,7 @@ TEST_F(NewsListTest, AStoryLeavesThePreviewPaneWhenItsKeywordGoes)
         Select("alpha");
         Notify(NM_CLICK, 2);
         row.change(*this);
-        CString summary;
-        m_pPreview->GetEdit().GetWindowText(summary);
-        EXPECT_EQ(m_pPreview->GetKeyword() + "/" + m_pPreview->GetTitle() + "/" + summary, row.preview);
+        EXPECT_EQ(PreviewText(m_pPreview), row.preview);
     }
 }
 
@@ -604,6 +601,66 @@ TEST_F(NewsListTest, ACheckWithoutNewsShowsTheStoriesNewTimeTextsInTheShownOrder
             links.erase(at, strlen("http://news.example/alpha/"));
         EXPECT_EQ(links, row.links);
         EXPECT_EQ(SelectedTitles(), "able");
+    }
+}
+
+// The user previews baker, a story of alpha's, then renames alpha to delta
+// (Change Keyword), or checks it (Check News). While the check is out the
+// preview pane names the keyword as it is called now, as the caption does;
+// once the check is back the pane shows baker as the keyword lists it then,
+// and nothing when the page took baker away.
+TEST_F(NewsListTest, ThePreviewPaneNamesTheKeywordAsCalledNowAndShowsItsStoryAsTheCheckLeftIt)
+{
+    const std::vector<PageRecord> otherStories = {StoredStory("delta", 0, "delta one"),
+                                                  StoredStory("delta", 1, "delta two")};
+    const std::vector<PageRecord> bakerBehindNews = {StoredStory("delta", 0, "delta one"), AlphaRecord(2, "baker")};
+    const struct
+    {
+        const char* name;
+        const char* newName; // null: Check News of alpha
+        std::vector<PageRecord> page;
+        const char* preview; // after the check
+    } rows[] = {
+        {"renamed, a page of other stories", "delta", otherStories, "//"},
+        {"renamed, a page with the story behind news", "delta", bakerBehindNews, "delta/baker/baker"},
+        {"renamed, a page of the same stories", "delta",
+         {AlphaRecord(0, "charlie"), AlphaRecord(1, "able"), AlphaRecord(2, "baker")},
+         "delta/baker/summary of baker"},
+        {"renamed, an empty page", "delta", {}, "delta/baker/summary of baker"},
+        {"checked, a page of other stories", nullptr, otherStories, "//"},
+        {"checked, a page with the story behind news", nullptr, bakerBehindNews, "alpha/baker/baker"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        Select("alpha");
+        const char* const name = row.newName != nullptr ? row.newName : "alpha";
+        NewsServer server;
+        server.SetPage(name, ResultPageHtml(row.page));
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Notify(NM_CLICK, 2);
+        server.Hold(true);
+        if (row.newName != nullptr)
+        {
+            CDialogDriver driver([&](HWND hDlg) {
+                ::SetDlgItemTextA(hDlg, CRepKeywordDlg::IDC_KEYWORD, row.newName);
+                ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            });
+            Command(CItemTreeView::ID_CHANGE_KEYWORD);
+        }
+        else
+        {
+            Command(CItemTreeView::ID_CHECK_NEWS);
+        }
+        ASSERT_TRUE(PumpUntil([&] { return server.HeldRequests() == 1; }));
+        EXPECT_STREQ(m_pTree->GetCaption().GetCaptionText(), name);
+        EXPECT_EQ(PreviewText(m_pPreview), std::string(name) + "/baker/summary of baker") << "the check out";
+
+        server.Hold(false);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(PreviewText(m_pPreview), row.preview);
     }
 }
 

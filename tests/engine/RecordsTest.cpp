@@ -119,6 +119,27 @@ TEST(Keyword, FindSameItemSwapsStateAndTime)
     EXPECT_EQ(fresh.unalerted, 1);
 }
 
+// A story is found by its title and link, both compared case-sensitively.
+TEST(Keyword, FindStoryFindsTheItemOfTheSameNews)
+{
+    Keyword keyword("k");
+    NewsItem* items[] = {Item("a", "1"), Item("b", "2"), Item("a", "3")};
+    for (NewsItem* item : items)
+        keyword.AppendItem(item);
+    const struct
+    {
+        const char* title;
+        const char* link;
+        NewsItem* found;
+    } cases[] = {
+        {"a", "1", items[0]}, {"b", "2", items[1]}, {"a", "3", items[2]}, {"a", "2", nullptr},
+        {"B", "2", nullptr},  {"b", "", nullptr},   {"", "", nullptr},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(keyword.FindStory(c.title, c.link), c.found) << c.title << " " << c.link;
+    EXPECT_EQ(Keyword("empty").FindStory("a", "1"), nullptr);
+}
+
 TEST(Keyword, InsertItemPlacesOrRefreshes)
 {
     Keyword keyword("k");
