@@ -425,8 +425,9 @@ void CItemTreeView::EditKeyword()
     pKeyword->name = strNew;
     m_wndTree.SetItemText(pKeyword->treeItem, strNew);
     m_wndTree.SelectOnlyItem(pKeyword->treeItem);
-    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
-        SetCaptionText(strNew);
+    // The caption and the preview pane name it anew.
+    if (m_pListView != NULL)
+        m_pListView->KeywordChanged(pKeyword, CSkellrunView::SAME_ITEMS);
     CheckRenamedKeyword(pKeyword); // the old items stay until it finds news
 }
 

@@ -282,8 +282,9 @@ private:
     void DeleteFetch(NewsFetch* pFetch);
     // The pass step waiting for the fetch, or NULL.
     PassStep* PassStepOf(const NewsFetch* pFetch);
-    // Steps 8 to 11 of a check: the page merged into the keyword, bold marks
-    // and the news list updated; TRUE when the page held news.
+    // A fetched page merged into the keyword, its bold marks set when the
+    // page held news, and the news list told of what changed, news or not;
+    // TRUE when the page held news.
     BOOL MergeFetched(Keyword* pKeyword, NewsFetch* pFetch);
     // A single check of the keyword unless it is being checked already;
     // Check News and the keyword dialogs start one.

@@ -314,16 +314,21 @@ LRESULT CItemTreeView::OnNewsFetched(WPARAM, LPARAM lParam)
 
 BOOL CItemTreeView::MergeFetched(Keyword* pKeyword, NewsFetch* pFetch)
 {
-    // A failed request or a page without news leaves the items as they were
-    // (the time texts of the known ones refreshed).
-    if (!pFetch->fetched || !MergeResultPage(m_group, *pKeyword, pFetch->page))
+    // A failed request leaves the items as they were. A page without news
+    // leaves the same items too, with the time texts of the known stories
+    // refreshed, which the news list then shows.
+    if (!pFetch->fetched)
         return FALSE;
-    TreeRedrawBatch batch(m_wndTree);
-    SetKeywordBold(pKeyword, TRUE);
-    SetKeywordBold(NULL, TRUE);
-    if (m_pListView != NULL && m_pListView->GetKeyword() == pKeyword)
-        m_pListView->ShowKeyword(pKeyword);
-    return TRUE;
+    const BOOL bNews = MergeResultPage(m_group, *pKeyword, pFetch->page);
+    if (bNews)
+    {
+        TreeRedrawBatch batch(m_wndTree);
+        SetKeywordBold(pKeyword, TRUE);
+        SetKeywordBold(NULL, TRUE);
+    }
+    if (m_pListView != NULL)
+        m_pListView->KeywordChanged(pKeyword, bNews ? CSkellrunView::NEW_ITEMS : CSkellrunView::SAME_ITEMS);
+    return bNews;
 }
 
 void CItemTreeView::DropKeywordFetches(Keyword* pKeyword)

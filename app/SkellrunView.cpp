@@ -89,9 +89,7 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
         for (NewsItem* pItem = pKeyword->firstItem; pItem != NULL; pItem = pItem->next, ++nRow)
         {
             list.InsertItem(nRow, "");
-            list.SetItemText(nRow, COLUMN_TIME, pItem->displayTime);
-            list.SetItemText(nRow, COLUMN_TITLE, pItem->title);
-            list.SetItemText(nRow, COLUMN_URL, pItem->link);
+            SetRowTexts(nRow, pItem);
             list.SetItemData(nRow, (DWORD_PTR)pItem);
         }
         KeepShownSortOrder();
@@ -100,12 +98,57 @@ void CSkellrunView::ShowKeyword(Keyword* pKeyword)
     Invalidate();
 }
 
+void CSkellrunView::SetRowTexts(int nRow, const NewsItem* pItem)
+{
+    CListCtrl& list = GetListCtrl();
+    list.SetItemText(nRow, COLUMN_TIME, pItem->displayTime);
+    list.SetItemText(nRow, COLUMN_TITLE, pItem->title);
+    list.SetItemText(nRow, COLUMN_URL, pItem->link);
+}
+
 void CSkellrunView::ForgetKeyword(const Keyword* pKeyword)
 {
     if (pKeyword == m_pKeyword)
         ShowKeyword(NULL);
     if (pKeyword == m_pPreviewKeyword)
-        ShowInPreview(NULL, "", "", "");
+        ShowInPreview(NULL, NULL);
+}
+
+void CSkellrunView::KeywordChanged(Keyword* pKeyword, KeywordChange change)
+{
+    if (pKeyword == m_pKeyword)
+    {
+        if (change == NEW_ITEMS)
+        {
+            ShowKeyword(pKeyword);
+        }
+        else
+        {
+            RefreshRowTexts();
+            NameKeywordInCaption();
+        }
+    }
+    // The pane's story is looked up by title and link: after NEW_ITEMS the
+    // NewsItem it was shown from is gone.
+    if (pKeyword == m_pPreviewKeyword)
+        ShowInPreview(pKeyword, pKeyword->FindStory(m_strPreviewTitle, m_strPreviewLink));
+}
+
+void CSkellrunView::RefreshRowTexts()
+{
+    // Walks the keyword's items, not the rows' item data: each item's row is
+    // found by its pointer, so nothing is read through a row.
+    int nItems = 0;
+    for (const NewsItem* pItem = m_pKeyword->firstItem; pItem != NULL; pItem = pItem->next, ++nItems)
+    {
+        const int nRow = RowOfItem(pItem);
+        ASSERT(nRow >= 0);
+        if (nRow >= 0)
+            SetRowTexts(nRow, pItem);
+    }
+    ASSERT(nItems == GetListCtrl().GetItemCount());
+    KeepShownSortOrder();
+    Invalidate();
 }
 
 void CSkellrunView::KeepShownSortOrder()
@@ -182,19 +225,20 @@ int CSkellrunView::ClickedRow()
 
 void CSkellrunView::Preview(NewsItem* pItem)
 {
-    const Keyword* pOwner = pItem->owner != NULL ? pItem->owner : m_pKeyword;
-    ShowInPreview(pOwner, pOwner->name, pItem->title, pItem->summary);
+    ShowInPreview(pItem->owner != NULL ? pItem->owner : m_pKeyword, pItem);
 }
 
-void CSkellrunView::ShowInPreview(const Keyword* pKeyword, LPCTSTR lpszKeyword, LPCTSTR lpszTitle,
-                                  LPCTSTR lpszSummary)
+void CSkellrunView::ShowInPreview(const Keyword* pKeyword, const NewsItem* pItem)
 {
-    m_pPreviewKeyword = pKeyword;
+    const bool bStory = pKeyword != NULL && pItem != NULL;
+    m_pPreviewKeyword = bStory ? pKeyword : NULL;
+    m_strPreviewTitle = bStory ? pItem->title : CString();
+    m_strPreviewLink = bStory ? pItem->link : CString();
     if (m_pPreview == NULL)
         return;
-    m_pPreview->SetKeyword(lpszKeyword);
-    m_pPreview->SetTitle(lpszTitle);
-    m_pPreview->SetSummary(lpszSummary);
+    m_pPreview->SetKeyword(bStory ? (LPCTSTR)pKeyword->name : "");
+    m_pPreview->SetTitle(m_strPreviewTitle);
+    m_pPreview->SetSummary(bStory ? (LPCTSTR)pItem->summary : "");
     m_pPreview->Invalidate();
 }
 

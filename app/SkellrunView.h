@@ -11,11 +11,14 @@
 //
 // The main frame wires it with SetTreeView and SetPreviewPane; the tree
 // tells it of each keyword about to be destroyed (ForgetKeyword), whose
-// rows and previewed story then go. Each row's
+// rows and previewed story then go, and of each keyword whose name or items
+// changed (KeywordChanged), whose rows, caption and previewed story then
+// show what it holds now. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
 // (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
-// sort or a check has moved its row, and its first story once a check has
-// taken the clicked one away. Links open through OpenUrlInNewBrowser.
+// sort or a check has moved its row; before any click, and once a check has
+// taken the clicked one away, it opens the keyword's first story as it is
+// now. Links open through OpenUrlInNewBrowser.
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTListView.h"
@@ -56,6 +59,24 @@ public:
     // (as ShowKeyword(NULL)), and when the preview pane shows one of its
     // stories the pane is emptied.
     void ForgetKeyword(const Keyword* pKeyword);
+    // What changed in a keyword that KeywordChanged hears of: only texts of
+    // the NewsItems it held (a check without news refreshed their times, the
+    // user renamed it), or its items, replaced by new ones (a check with
+    // news; the old ones are deleted).
+    enum KeywordChange
+    {
+        SAME_ITEMS,
+        NEW_ITEMS
+    };
+    // The keyword's name or items changed. When it is on screen, its rows
+    // show what its stories hold now, in the order the header shows, and the
+    // caption names it: with SAME_ITEMS each row keeps its place in the
+    // list's state (its selection) and only its texts are set again; with
+    // NEW_ITEMS the rows are made anew. When the preview pane shows one of
+    // its stories, the pane shows that story as the keyword lists it now,
+    // under the keyword's name, or is emptied when the keyword no longer
+    // lists it.
+    void KeywordChanged(Keyword* pKeyword, KeywordChange change);
     // The row's item, null for a row that does not exist.
     NewsItem* ItemOfRow(int nRow) const;
 
@@ -83,6 +104,11 @@ private:
     // Sorts the rows again by the sort column in its direction, when the
     // user has chosen one.
     void KeepShownSortOrder();
+    // The row's three texts: the item's display time, title and link.
+    void SetRowTexts(int nRow, const NewsItem* pItem);
+    // Each row of the keyword on screen, which shows one of the keyword's
+    // items, takes that item's texts again; then the rows are sorted again.
+    void RefreshRowTexts();
     // The tree's caption names the keyword on screen, "Keyword" for none.
     void NameKeywordInCaption();
     // The row under the cursor (on its icon, label or state icon), else -1.
@@ -96,9 +122,10 @@ private:
     // with its row), -1 for none.
     int RememberedRow() const;
     void Preview(NewsItem* pItem);
-    // The preview pane shows these texts of a story of the keyword (null and
-    // empty texts: none) and is repainted.
-    void ShowInPreview(const Keyword* pKeyword, LPCTSTR lpszKeyword, LPCTSTR lpszTitle, LPCTSTR lpszSummary);
+    // The preview pane shows the keyword's name and the item's title and
+    // summary, or empty texts when either is null, and is repainted; the
+    // view remembers which story of which keyword it shows.
+    void ShowInPreview(const Keyword* pKeyword, const NewsItem* pItem);
     void MarkItemRead(NewsItem* pItem);
     // The list's font in bold, for the unread rows of the coming paint.
     void UpdateBoldFont();
@@ -107,7 +134,11 @@ private:
     Keyword* m_pKeyword;
     CPreviewPane* m_pPreview;
     CItemTreeView* m_pTreeView;
-    // The keyword whose story the preview pane shows, null for none.
+    // The keyword whose story the preview pane shows, null for none, and
+    // that story's title and link: a check replaces the keyword's NewsItems
+    // by new ones, which show the same story when they are equal.
     const Keyword* m_pPreviewKeyword;
+    CString m_strPreviewTitle;
+    CString m_strPreviewLink;
     CFont m_fontBold;
 };

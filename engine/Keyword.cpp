@@ -24,7 +24,8 @@ int IndexOfFirst(const NewsItem* head, Test test)
 
 Keyword::Keyword(const CString& name)
     : next(nullptr), prev(nullptr), firstItem(nullptr), lastItem(nullptr), name(name), unreadCount(0),
-      gotNews(0), unalertedCount(0), treeItem(nullptr), checking(0), singleCheck(0), lastClickedRow(0)
+      gotNews(0), unalertedCount(0), treeItem(nullptr), checking(0), singleCheck(0), lastClickedRow(0),
+      rowClicked(0)
 {}
 
 Keyword::~Keyword()
@@ -58,11 +59,13 @@ void Keyword::SetItems(NewsItem* head, NewsItem* tail)
     // hold it at another place (a check puts new stories in front of it).
     // Should the new list not hold it, the keyword is as one never clicked:
     // its number names the first story, not the story that came to the
-    // clicked one's place, which the user never clicked.
-    const NewsItem* clicked = LastClickedItem();
+    // clicked one's place, which the user never clicked. A keyword never
+    // clicked follows no story: its first one is whatever comes first now.
+    const NewsItem* clicked = rowClicked ? LastClickedItem() : nullptr;
     const int index =
         clicked ? IndexOfFirst(head, [clicked](const NewsItem* item) { return *item == *clicked; }) : -1;
-    lastClickedRow = index >= 0 ? index : 0;
+    rowClicked = index >= 0;
+    lastClickedRow = rowClicked ? index : 0;
     RemoveAllItems();
     firstItem = head;
     lastItem = tail;
@@ -84,6 +87,7 @@ void Keyword::SetItems(NewsItem* head, NewsItem* tail)
 
 NewsItem* Keyword::LastClickedItem() const
 {
+    ASSERT(rowClicked || lastClickedRow == 0);
     NewsItem* item = lastClickedRow >= 0 ? firstItem : nullptr;
     for (int index = 0; item && index < lastClickedRow; ++index)
         item = item->next;
@@ -95,21 +99,28 @@ void Keyword::SetLastClickedItem(const NewsItem* item)
     const int index = IndexOfFirst(firstItem, [item](const NewsItem* candidate) { return candidate == item; });
     ASSERT(index >= 0);
     lastClickedRow = index;
+    rowClicked = TRUE;
+}
+
+NewsItem* Keyword::FindStory(const CString& title, const CString& link) const
+{
+    for (NewsItem* item = firstItem; item; item = item->next)
+    {
+        if (item->IsStory(title, link))
+            return item;
+    }
+    return nullptr;
 }
 
 int Keyword::FindSameItem(NewsItem* fresh)
 {
-    for (NewsItem* item = firstItem; item; item = item->next)
-    {
-        if (*item == *fresh)
-        {
-            item->displayTime = fresh->displayTime;
-            fresh->unalerted = item->unalerted;
-            fresh->unread = item->unread;
-            return 1;
-        }
-    }
-    return 0;
+    NewsItem* item = FindStory(fresh->title, fresh->link);
+    if (!item)
+        return 0;
+    item->displayTime = fresh->displayTime;
+    fresh->unalerted = item->unalerted;
+    fresh->unread = item->unread;
+    return 1;
 }
 
 int Keyword::InsertItem(NewsItem* item, int where)
@@ -124,13 +135,10 @@ int Keyword::InsertItem(NewsItem* item, int where)
         AppendItem(item);
         return 1;
     }
-    for (NewsItem* old = firstItem; old; old = old->next)
+    if (NewsItem* old = FindStory(item->title, item->link))
     {
-        if (*old == *item)
-        {
-            old->displayTime = item->displayTime;
-            return 0;
-        }
+        old->displayTime = item->displayTime;
+        return 0;
     }
     LinkAtHead(firstItem, lastItem, item);
     return 1;

@@ -24,18 +24,23 @@ public:
 
     // Replaces the list by the chain head..tail (already linked to each
     // other; head may be null) and recounts unreadCount and unalertedCount.
-    // When the chain holds an item equal to the last clicked one, that item
-    // becomes the last clicked one; otherwise lastClickedRow becomes 0, as
-    // for a keyword never clicked.
+    // A story the user clicked stays the clicked one when the chain holds an
+    // item equal to it, wherever it is now; when the chain does not, the
+    // keyword is as one never clicked from then on. A keyword never clicked
+    // keeps lastClickedRow 0: its first story, whichever that is now.
     void SetItems(NewsItem* head, NewsItem* tail);
 
-    // The item the user clicked last in the news list: lastClickedRow counts
-    // the items in list order, the order in which the list first shows them,
-    // so that it names the same story however the rows are sorted. Null when
-    // no item has that number.
+    // The item the user clicked last in the news list, the first item for a
+    // keyword never clicked: lastClickedRow counts the items in list order,
+    // the order in which the list first shows them, so that it names the
+    // same story however the rows are sorted. Null when no item has that
+    // number.
     NewsItem* LastClickedItem() const;
     // The item, one of this keyword's, becomes the last clicked one.
     void SetLastClickedItem(const NewsItem* item);
+    // The item of the story with that title and link (the same news as
+    // NewsItem equality has it), null when the keyword lists none.
+    NewsItem* FindStory(const CString& title, const CString& link) const;
 
     // Looks for an item equal to fresh; when there is one, it takes fresh's
     // display time, fresh takes its unread and unalerted flags, and the result
@@ -63,6 +68,12 @@ public:
     BOOL checking;
     BOOL singleCheck;
     // The news-list row the user clicked last in this keyword, counted in
-    // list order (LastClickedItem); 0 for a new keyword.
+    // list order (LastClickedItem); 0 for a new keyword and while rowClicked
+    // is FALSE.
     int lastClickedRow;
+    // TRUE once the user has clicked a row, while the clicked story is
+    // listed; FALSE for a new keyword and for one whose clicked story a
+    // check took away. Neither is stored: each session starts with keywords
+    // never clicked.
+    BOOL rowClicked;
 };

@@ -45,7 +45,12 @@ NewsItem::NewsItem(const CString& title, const CString& link, int year, int mont
 
 bool NewsItem::operator==(const NewsItem& other) const
 {
-    return title == other.title && link == other.link;
+    return IsStory(other.title, other.link);
+}
+
+bool NewsItem::IsStory(const CString& storyTitle, const CString& storyLink) const
+{
+    return title == storyTitle && link == storyLink;
 }
 
 namespace {

@@ -27,6 +27,8 @@ public:
 
     // The same news: equal title and link, compared case-sensitively.
     bool operator==(const NewsItem& other) const;
+    // The same test against a story known by its title and link.
+    bool IsStory(const CString& storyTitle, const CString& storyLink) const;
 
     // The weekday of a date in the proleptic Gregorian calendar, 0 for
     // Sunday; the month and day may lie outside their usual ranges.

@@ -2,7 +2,8 @@
 // Ctrl+G and the tool bar's Goto Url open the story clicked before a sort,
 // a check (Ctrl+Alt+C, against a news server of the test's own) refills the
 // list in the order the user sorted it and never leaves Ctrl+G on a story
-// the user did not click, and a balloon click opens its item's link as the
+// the user did not click, the preview pane names a keyword renamed with
+// Ctrl+D as the tree does, and a balloon click opens its item's link as the
 // page meant it.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
@@ -10,6 +11,7 @@
 #include "MainFrameFixture.h"
 #include "ViewsFixture.h"
 #include "resources/Resource.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/RealInput.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -31,8 +33,14 @@ protected:
         ViewsTest::WriteStore(folder.File("conf.xml"), {{"alpha", {"*charlie", "able", "*baker"}}});
         SetTextOption("SearchHost", server.HostText().c_str());
         CreateFrame();
+        AfxGetApp()->m_pMainWnd = frame; // the keyword dialogs are its own
         frame->SetForegroundWindow();
         ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
+    }
+    void TearDown() override
+    {
+        AfxGetApp()->m_pMainWnd = NULL;
+        MainFrameTest::TearDown();
     }
     Keyword* Alpha() { return frame->GetTreeView()->GetKeywords().Find("alpha"); }
     CListCtrl& List() { return frame->GetNewsList()->GetListCtrl(); }
@@ -59,8 +67,21 @@ protected:
         ASSERT_TRUE(PumpPendingUntil([&] { return !g_bUpdatingNews && List().GetItemCount() == nRows; }));
         ASSERT_EQ(1u, server.SearchRequests().size());
     }
+    // A real click on the list's empty area below its rows.
+    void ClickBelowTheRows()
+    {
+        CRect rcLast;
+        List().GetItemRect(List().GetItemCount() - 1, &rcLast, LVIR_LABEL);
+        CRect rcClient;
+        List().GetClientRect(&rcClient);
+        ASSERT_LT(rcLast.bottom + 20, rcClient.bottom);
+        CPoint below(rcLast.CenterPoint().x, rcLast.bottom + 10);
+        List().ClientToScreen(&below);
+        ClickScreen(below);
+    }
     std::string Column(int nCol) { return ColumnText(List(), nCol); }
     std::string SelectedTitles() { return ::SelectedTitles(List()); }
+    CPreviewPane* Preview() { return (CPreviewPane*)frame->GetNewsSplitter().GetPane(1, 0); }
 
     NewsServer server;
 };
@@ -105,14 +126,7 @@ TEST_F(NewsListFrameTest, AfterACheckTookTheClickedStoryAwayCtrlGOpensTheFirstSt
 
     CheckAll(10);
     ASSERT_EQ("n0 n1 n2 n3 n4 n5 n6 n7 n8 n9", Column(CSkellrunView::COLUMN_TITLE));
-    CRect rcLast;
-    List().GetItemRect(9, &rcLast, LVIR_LABEL);
-    CRect rcClient;
-    List().GetClientRect(&rcClient);
-    ASSERT_LT(rcLast.bottom + 20, rcClient.bottom);
-    CPoint below(rcLast.CenterPoint().x, rcLast.bottom + 10);
-    List().ClientToScreen(&below);
-    ClickScreen(below);
+    ClickBelowTheRows();
     ASSERT_TRUE(PumpPendingUntil([&] { return SelectedTitles() == "n0"; })) << SelectedTitles();
     EXPECT_FALSE(Alpha()->firstItem->unread);
     EXPECT_TRUE(Alpha()->firstItem->next->next->unread) << "n2 was never clicked";
@@ -120,6 +134,65 @@ TEST_F(NewsListFrameTest, AfterACheckTookTheClickedStoryAwayCtrlGOpensTheFirstSt
     PressKeys({VK_CONTROL, 'G'});
     ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
     EXPECT_EQ(Opened({"http://news.example/alpha/100"}), opened);
+}
+
+// Nobody has clicked a story of alpha's, whose first story was charlie; the
+// check puts n9 in front. Shift+F6 twice, from the tree to the news list,
+// then Ctrl+G open n9, and a click below the rows previews n9 and marks it
+// read: charlie, now the second row, is not the first story any more.
+TEST_F(NewsListFrameTest, BeforeAnyClickCtrlGOpensTheStoryACheckPutFirst)
+{
+    server.SetPage("alpha", ResultPageHtml({StoredStory("alpha", 9, "n9"), StoredStory("alpha", 0, "charlie"),
+                                            StoredStory("alpha", 1, "able"), StoredStory("alpha", 2, "baker")}));
+    ShowAlpha();
+    CheckAll(4);
+    ASSERT_EQ("n9 charlie able baker", Column(CSkellrunView::COLUMN_TITLE));
+    // Shift+F6 goes back a pane: from the tree to the preview, wrapping, then
+    // to the news list.
+    PressKeys({VK_SHIFT, VK_F6});
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == Preview()->m_hWnd; }));
+    PressKeys({VK_SHIFT, VK_F6});
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == List().m_hWnd; }));
+
+    PressKeys({VK_CONTROL, 'G'});
+    ASSERT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
+    EXPECT_EQ(Opened({"http://news.example/alpha/9"}), opened);
+    ClickBelowTheRows();
+    ASSERT_TRUE(PumpPendingUntil([&] { return SelectedTitles() == "n9"; })) << SelectedTitles();
+    EXPECT_STREQ("n9", Preview()->GetTitle());
+    EXPECT_FALSE(Alpha()->firstItem->unread) << "n9";
+    EXPECT_TRUE(Alpha()->firstItem->next->unread) << "charlie was never clicked";
+}
+
+// The user previews baker, a story of alpha's, then renames alpha to delta:
+// a click on alpha in the tree, Ctrl+D, "delta" and Enter in the dialog.
+// While delta's check is out, the preview pane names delta, as the tree and
+// the caption do; the check brings other stories, and the pane lets go of
+// baker, which delta no longer lists.
+TEST_F(NewsListFrameTest, ThePreviewPaneNamesARenamedKeywordAndLetsGoOfAStoryItsCheckTookAway)
+{
+    server.SetPage("delta", ResultPageHtml({StoredStory("delta", 0, "d0"), StoredStory("delta", 1, "d1")}));
+    ShowAlpha();
+    ClickRow(2);
+    ASSERT_EQ("alpha/baker/summary of baker", PreviewText(Preview()));
+    CXTTreeCtrl& tree = frame->GetTreeView()->GetTree();
+    ClickScreen(ScreenCenterOf(tree.m_hWnd, Alpha()->treeItem));
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == tree.m_hWnd; }));
+
+    server.Hold(true);
+    CDialogDriver driver([](HWND) { TypeText("delta\r"); });
+    PressKeys({VK_CONTROL, 'D'});
+    ASSERT_TRUE(PumpPendingUntil([&] { return server.HeldRequests() == 1; }));
+    ASSERT_EQ(1u, driver.seen.size());
+    EXPECT_EQ("Change Keyword", driver.seen[0].caption);
+    ASSERT_STREQ("delta", tree.GetItemText(tree.GetSelectedItem()));
+    EXPECT_STREQ("delta", frame->GetTreeView()->GetCaption().GetCaptionText());
+    EXPECT_EQ("delta/baker/summary of baker", PreviewText(Preview())) << "the check out";
+
+    server.Hold(false);
+    ASSERT_TRUE(PumpPendingUntil([&] { return !g_bUpdatingNews && List().GetItemCount() == 2; }));
+    EXPECT_EQ("d0 d1", Column(CSkellrunView::COLUMN_TITLE));
+    EXPECT_EQ("//", PreviewText(Preview()));
 }
 
 // Sorted by title, the list shows able first; the user clicks it, and the

@@ -2,12 +2,14 @@
 // bold, a click that previews and marks read with the tree following, the
 // remembered row, header-click sorting with no shading of the sorted column,
 // and which links it opens: the clicked story's whatever a sort or a check
-// did to the rows, as the page meant it.
+// did to the rows, as the page meant it. After a check or a rename the rows
+// and the preview pane show what the keyword holds then.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 #include "tests/support/ResultPageBuilder.h"
 
 #include "ViewsFixture.h"
+#include "app/RepKeywordDlg.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/PixelCanvas.h"
 #include "tests/support/RealInput.h"
@@ -94,6 +96,28 @@ public:
     // The titles of the selected rows.
     std::string SelectedTitles() { return ::SelectedTitles(List()); }
 
+    // A new list over kStore, its searches going to the server, showing
+    // alpha sorted by that many clicks on the column's header.
+    void ReopenShowingAlpha(const NewsServer& server, int nColumn, int nHeaderClicks)
+    {
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Select("alpha");
+        for (int i = 0; i < nHeaderClicks; ++i)
+            HeaderClick(HDN_ITEMCLICKW, nColumn);
+    }
+    // The row showing the title, -1 for none.
+    int RowTitled(const char* title)
+    {
+        for (int nRow = 0; nRow < List().GetItemCount(); ++nRow)
+        {
+            if (List().GetItemText(nRow, CSkellrunView::COLUMN_TITLE) == title)
+                return nRow;
+        }
+        return -1;
+    }
+
     OpenedAddresses m_opened;
 
     std::string Column(int nCol) { return ColumnText(List(), nCol); }
@@ -164,10 +188,7 @@ TEST_F(NewsListTest, AClickPreviewsTheItemAndMarksItReadAndTheLastUnreadOneTells
     EXPECT_EQ(alpha->unreadCount, 1);
     EXPECT_EQ(alpha->lastClickedRow, 2);
     EXPECT_EQ(DrawnWeight(2), FW_NORMAL);
-    CString summary;
-    m_pPreview->GetEdit().GetWindowText(summary);
-    EXPECT_EQ(m_pPreview->GetKeyword() + "/" + m_pPreview->GetTitle() + "/" + summary,
-              "alpha/baker/summary of baker");
+    EXPECT_EQ(PreviewText(m_pPreview), "alpha/baker/summary of baker");
     Notify(NM_CLICK, 1); // a read one
     EXPECT_EQ(AllReadCount(), 0);
 
@@ -386,6 +407,51 @@ TEST_F(NewsListTest, GotoUrlOpensTheClickedStoryWhileListedElseTheFirstStory)
     }
 }
 
+// Nobody has clicked a story of alpha's (charlie, able, baker); checks put
+// new stories in front of them. Goto Url opens the first story as the last
+// check left it, and a click below the rows takes that story (previewed and
+// read), whatever row a sort gives it; never charlie, the story that was
+// first before.
+TEST_F(NewsListTest, GotoUrlOfAKeywordNeverClickedOpensItsFirstStoryAsItIsNow)
+{
+    const PageRecord dawn = AlphaRecord(9, "dawn");
+    const std::vector<PageRecord> dawnFirst = {dawn, AlphaRecord(0, "charlie"), AlphaRecord(1, "able"),
+                                               AlphaRecord(2, "baker")};
+    const struct
+    {
+        const char* name;
+        std::vector<std::vector<PageRecord>> pages; // alpha's page for each Check All
+        int nTitleHeaderClicks;
+        const char* opened;  // Goto Url's address
+        const char* clicked; // the story a click below the rows takes
+    } rows[] = {
+        {"a check puts a story first", {dawnFirst}, 0, "alpha/9", "dawn"},
+        {"two checks each put a story first",
+         {dawnFirst, {AlphaRecord(8, "echo"), dawn, AlphaRecord(0, "charlie"), AlphaRecord(1, "able")}}, 0,
+         "alpha/8", "echo"},
+        {"sorted by title, a check puts a story first", {dawnFirst}, 1, "alpha/9", "dawn"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        NewsServer server;
+        ReopenShowingAlpha(server, CSkellrunView::COLUMN_TITLE, row.nTitleHeaderClicks);
+        for (const std::vector<PageRecord>& page : row.pages)
+        {
+            server.SetPage("alpha", ResultPageHtml(page));
+            Command(CItemTreeView::ID_CHECK_ALL);
+            ASSERT_TRUE(WaitForChecks());
+        }
+        ASSERT_EQ(List().GetItemCount(), 4);
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+        Notify(NM_CLICK, -1);
+        EXPECT_STREQ(m_pPreview->GetTitle(), row.clicked);
+        EXPECT_EQ(SelectedTitles(), row.clicked);
+        EXPECT_FALSE(Group().GetFirst()->firstItem->unread) << "the first story is read";
+        EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+    }
+}
+
 // A check refills a list the user has sorted: the rows come in the order the
 // header's arrow shows, and Goto Url still opens the clicked story.
 TEST_F(NewsListTest, ACheckRefillsASortedListInTheShownOrder)
@@ -413,12 +479,7 @@ TEST_F(NewsListTest, ACheckRefillsASortedListInTheShownOrder)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        TearDown(); // the fixture's list, or the last row's
-        Open(kStore);
-        m_pTree->SetSearchHost(server.HostText().c_str());
-        Select("alpha");
-        for (int i = 0; i < row.nHeaderClicks; ++i)
-            HeaderClick(HDN_ITEMCLICKW, row.nColumn);
+        ReopenShowingAlpha(server, row.nColumn, row.nHeaderClicks);
         Notify(NM_CLICK, 0);
         const std::string clicked = (LPCTSTR)List().GetItemText(0, CSkellrunView::COLUMN_URL);
 
@@ -491,9 +552,115 @@ TEST_F(NewsListTest, AStoryLeavesThePreviewPaneWhenItsKeywordGoes)
         Select("alpha");
         Notify(NM_CLICK, 2);
         row.change(*this);
-        CString summary;
-        m_pPreview->GetEdit().GetWindowText(summary);
-        EXPECT_EQ(m_pPreview->GetKeyword() + "/" + m_pPreview->GetTitle() + "/" + summary, row.preview);
+        EXPECT_EQ(PreviewText(m_pPreview), row.preview);
+    }
+}
+
+// The user clicks able; a check brings alpha's three stories again, with
+// time texts that differ from the stored dates the rows show. The rows show
+// the stories' new texts in every column, in the order the header shows,
+// and able's row is still the selected one.
+TEST_F(NewsListTest, ACheckWithoutNewsShowsTheStoriesNewTimeTextsInTheShownOrder)
+{
+    const struct
+    {
+        const char* name;
+        int nColumn; // the header clicked, -1 for none
+        int nHeaderClicks;
+        const char* times;
+        const char* titles;
+        const char* links; // the story numbers of the links
+    } rows[] = {
+        {"in list order", -1, 0, "3 hours ago 1 hour ago 2 hours ago", "charlie able baker", "0 1 2"},
+        {"by time, ascending", CSkellrunView::COLUMN_TIME, 1, "1 hour ago 2 hours ago 3 hours ago",
+         "able baker charlie", "1 2 0"},
+        {"by time, descending", CSkellrunView::COLUMN_TIME, 2, "3 hours ago 2 hours ago 1 hour ago",
+         "charlie baker able", "0 2 1"},
+        {"by title", CSkellrunView::COLUMN_TITLE, 1, "1 hour ago 2 hours ago 3 hours ago", "able baker charlie",
+         "1 2 0"},
+    };
+    NewsServer server;
+    server.SetPage("alpha", ResultPageHtml({AlphaRecord(0, "charlie", "3 hours ago"),
+                                            AlphaRecord(1, "able", "1 hour ago"),
+                                            AlphaRecord(2, "baker", "2 hours ago")}));
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ReopenShowingAlpha(server, row.nColumn, row.nHeaderClicks);
+        const int nAble = RowTitled("able");
+        List().SetItemState(nAble, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED); // as a click does
+        Notify(NM_CLICK, nAble);
+        ASSERT_EQ(SelectedTitles(), "able");
+
+        Command(CItemTreeView::ID_CHECK_ALL);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(Column(CSkellrunView::COLUMN_TIME), row.times);
+        EXPECT_EQ(Column(CSkellrunView::COLUMN_TITLE), row.titles);
+        std::string links = Column(CSkellrunView::COLUMN_URL);
+        for (size_t at; (at = links.find("http://news.example/alpha/")) != std::string::npos;)
+            links.erase(at, strlen("http://news.example/alpha/"));
+        EXPECT_EQ(links, row.links);
+        EXPECT_EQ(SelectedTitles(), "able");
+    }
+}
+
+// The user previews baker, a story of alpha's, then renames alpha to delta
+// (Change Keyword), or checks it (Check News). While the check is out the
+// preview pane names the keyword as it is called now, as the caption does;
+// once the check is back the pane shows baker as the keyword lists it then,
+// and nothing when the page took baker away.
+TEST_F(NewsListTest, ThePreviewPaneNamesTheKeywordAsCalledNowAndShowsItsStoryAsTheCheckLeftIt)
+{
+    const std::vector<PageRecord> otherStories = {StoredStory("delta", 0, "delta one"),
+                                                  StoredStory("delta", 1, "delta two")};
+    const std::vector<PageRecord> bakerBehindNews = {StoredStory("delta", 0, "delta one"), AlphaRecord(2, "baker")};
+    const struct
+    {
+        const char* name;
+        const char* newName; // null: Check News of alpha
+        std::vector<PageRecord> page;
+        const char* preview; // after the check
+    } rows[] = {
+        {"renamed, a page of other stories", "delta", otherStories, "//"},
+        {"renamed, a page with the story behind news", "delta", bakerBehindNews, "delta/baker/baker"},
+        {"renamed, a page of the same stories", "delta",
+         {AlphaRecord(0, "charlie"), AlphaRecord(1, "able"), AlphaRecord(2, "baker")},
+         "delta/baker/summary of baker"},
+        {"renamed, an empty page", "delta", {}, "delta/baker/summary of baker"},
+        {"checked, a page of other stories", nullptr, otherStories, "//"},
+        {"checked, a page with the story behind news", nullptr, bakerBehindNews, "alpha/baker/baker"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TearDown(); // the fixture's list, or the last row's
+        Open(kStore);
+        Select("alpha");
+        const char* const name = row.newName != nullptr ? row.newName : "alpha";
+        NewsServer server;
+        server.SetPage(name, ResultPageHtml(row.page));
+        m_pTree->SetSearchHost(server.HostText().c_str());
+        Notify(NM_CLICK, 2);
+        server.Hold(true);
+        if (row.newName != nullptr)
+        {
+            CDialogDriver driver([&](HWND hDlg) {
+                ::SetDlgItemTextA(hDlg, CRepKeywordDlg::IDC_KEYWORD, row.newName);
+                ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            });
+            Command(CItemTreeView::ID_CHANGE_KEYWORD);
+        }
+        else
+        {
+            Command(CItemTreeView::ID_CHECK_NEWS);
+        }
+        ASSERT_TRUE(PumpUntil([&] { return server.HeldRequests() == 1; }));
+        EXPECT_STREQ(m_pTree->GetCaption().GetCaptionText(), name);
+        EXPECT_EQ(PreviewText(m_pPreview), std::string(name) + "/baker/summary of baker") << "the check out";
+
+        server.Hold(false);
+        ASSERT_TRUE(WaitForChecks());
+        EXPECT_EQ(PreviewText(m_pPreview), row.preview);
     }
 }
 

@@ -164,6 +164,13 @@ std::string SelectedTitles(CListCtrl& list)
     return titles;
 }
 
+std::string PreviewText(CPreviewPane* pPreview)
+{
+    CString summary;
+    pPreview->GetEdit().GetWindowText(summary);
+    return (LPCTSTR)(pPreview->GetKeyword() + "/" + pPreview->GetTitle() + "/" + summary);
+}
+
 PageRecord StoredStory(const char* keyword, int n, const std::string& title, const char* time)
 {
     return PageRecord{"http://news.example/" + std::string(keyword) + "/" + std::to_string(n), title, time,

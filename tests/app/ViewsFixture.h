@@ -49,6 +49,9 @@ CPoint ScreenCenterOfColumnHeader(CSkellrunView* pList, int nCol);
 // selected rows, each joined by spaces.
 std::string ColumnText(CListCtrl& list, int nCol);
 std::string SelectedTitles(CListCtrl& list);
+// What the preview pane shows: "keyword/title/summary", the summary as its
+// edit control holds it.
+std::string PreviewText(CPreviewPane* pPreview);
 // A result-page record of a story as WriteStore writes the keyword's n-th
 // item: its link is "http://news.example/<keyword>/<n>", its summary its title.
 PageRecord StoredStory(const char* keyword, int n, const std::string& title, const char* time = "1 hour ago");

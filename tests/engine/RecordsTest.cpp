@@ -119,6 +119,27 @@ TEST(Keyword, FindSameItemSwapsStateAndTime)
     EXPECT_EQ(fresh.unalerted, 1);
 }
 
+// A story is found by its title and link, both compared case-sensitively.
+TEST(Keyword, FindStoryFindsTheItemOfTheSameNews)
+{
+    Keyword keyword("k");
+    NewsItem* items[] = {Item("a", "1"), Item("b", "2"), Item("a", "3")};
+    for (NewsItem* item : items)
+        keyword.AppendItem(item);
+    const struct
+    {
+        const char* title;
+        const char* link;
+        NewsItem* found;
+    } cases[] = {
+        {"a", "1", items[0]}, {"b", "2", items[1]}, {"a", "3", items[2]}, {"a", "2", nullptr},
+        {"B", "2", nullptr},  {"b", "", nullptr},   {"", "", nullptr},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(keyword.FindStory(c.title, c.link), c.found) << c.title << " " << c.link;
+    EXPECT_EQ(Keyword("empty").FindStory("a", "1"), nullptr);
+}
+
 TEST(Keyword, InsertItemPlacesOrRefreshes)
 {
     Keyword keyword("k");
@@ -171,42 +192,58 @@ TEST(Keyword, TheLastClickedItemIsTheItemAtTheRememberedNumber)
 // A check replaces the items by fresh ones in the page's order: the clicked
 // story keeps being the clicked one wherever the page puts it, and once it
 // is gone the keyword is as one never clicked (number 0, its first story),
-// never naming a story that merely came to the clicked one's place.
+// never naming a story that merely came to the clicked one's place. A
+// keyword never clicked follows no story: after any number of checks its
+// number names the first story as it is then.
 TEST(Keyword, SetItemsCarriesTheLastClickedNumberToTheSameStory)
 {
+    typedef std::vector<std::pair<const char*, const char*>> Page; // title, link
+    const Page tenNew = {{"n0", "10"}, {"n1", "11"}, {"n2", "12"}, {"n3", "13"}, {"n4", "14"},
+                         {"n5", "15"}, {"n6", "16"}, {"n7", "17"}, {"n8", "18"}, {"n9", "19"}};
+    const int kNever = -1;
     const struct
     {
         const char* name;
-        int clicked;
-        std::vector<std::pair<const char*, const char*>> fresh; // title, link
+        int clicked; // the number a click left among a, b, c; kNever for none
+        std::vector<Page> checks;
         int number;
     } cases[] = {
-        {"behind new stories", 1, {{"n", "8"}, {"m", "9"}, {"b", "2"}, {"a", "1"}}, 2},
-        {"first now", 2, {{"c", "3"}, {"a", "1"}}, 0},
-        {"in the same place", 1, {{"n", "9"}, {"b", "2"}}, 1},
-        {"gone: as never clicked", 1, {{"x", "7"}, {"y", "8"}, {"z", "9"}}, 0},
-        {"gone behind ten new stories: as never clicked", 2,
-         {{"n0", "10"}, {"n1", "11"}, {"n2", "12"}, {"n3", "13"}, {"n4", "14"},
-          {"n5", "15"}, {"n6", "16"}, {"n7", "17"}, {"n8", "18"}, {"n9", "19"}},
-         0},
-        {"never clicked: the first story followed", 0, {{"n", "9"}, {"a", "1"}}, 1},
-        {"never clicked, the first story gone", 0, {{"n", "9"}, {"b", "2"}}, 0},
-        {"the same title with another link is another story", 0, {{"n", "9"}, {"a", "5"}}, 0},
-        {"the same link with another title is another story", 0, {{"n", "9"}, {"A", "1"}}, 0},
-        {"an empty page: as never clicked", 2, {}, 0},
-        {"a number past the items names no story: as never clicked", 5, {{"n", "9"}, {"a", "1"}}, 0},
+        {"behind new stories", 1, {{{"n", "8"}, {"m", "9"}, {"b", "2"}, {"a", "1"}}}, 2},
+        {"first now", 2, {{{"c", "3"}, {"a", "1"}}}, 0},
+        {"in the same place", 1, {{{"n", "9"}, {"b", "2"}}}, 1},
+        {"the first story clicked, then behind a new one", 0, {{{"n", "9"}, {"a", "1"}}}, 1},
+        {"followed through two checks", 0, {{{"n", "9"}, {"a", "1"}}, {{"m", "8"}, {"n", "9"}, {"a", "1"}}}, 2},
+        {"gone: as never clicked", 1, {{{"x", "7"}, {"y", "8"}, {"z", "9"}}}, 0},
+        {"gone behind ten new stories: as never clicked", 2, {tenNew}, 0},
+        {"gone, then a check puts a story first: still as never clicked", 1,
+         {{{"x", "7"}, {"y", "8"}}, {{"w", "6"}, {"x", "7"}, {"y", "8"}}}, 0},
+        {"never clicked: the first story as it is now", kNever, {{{"n", "9"}, {"a", "1"}}}, 0},
+        {"never clicked, after two checks that each put a story first", kNever,
+         {{{"n", "9"}, {"a", "1"}}, {{"m", "8"}, {"n", "9"}, {"a", "1"}}}, 0},
+        {"never clicked, the first story gone", kNever, {{{"n", "9"}, {"b", "2"}}}, 0},
+        {"the same title with another link is another story", 0, {{{"n", "9"}, {"a", "5"}}}, 0},
+        {"the same link with another title is another story", 0, {{{"n", "9"}, {"A", "1"}}}, 0},
+        {"an empty page: as never clicked", 2, {{}}, 0},
+        {"a number past the items names no story: as never clicked", 5, {{{"n", "9"}, {"a", "1"}}}, 0},
     };
     for (const auto& c : cases)
     {
         Keyword keyword("k");
         for (NewsItem* item : {Item("a", "1"), Item("b", "2"), Item("c", "3")})
             keyword.AppendItem(item);
-        keyword.lastClickedRow = c.clicked;
-        Keyword source("s"); // lends its chain
-        for (const auto& [title, link] : c.fresh)
-            source.AppendItem(Item(title, link));
-        keyword.SetItems(source.firstItem, source.lastItem);
-        source.firstItem = source.lastItem = nullptr;
+        if (c.clicked != kNever)
+        {
+            keyword.SetLastClickedItem(keyword.firstItem);
+            keyword.lastClickedRow = c.clicked;
+        }
+        for (const Page& page : c.checks)
+        {
+            Keyword source("s"); // lends its chain
+            for (const auto& [title, link] : page)
+                source.AppendItem(Item(title, link));
+            keyword.SetItems(source.firstItem, source.lastItem);
+            source.firstItem = source.lastItem = nullptr;
+        }
         EXPECT_EQ(keyword.lastClickedRow, c.number) << c.name;
     }
 }
