@@ -129,8 +129,10 @@ TEST_F(FloatingBarsTest, ARealClickThatActivatesTheFrameLeavesItsBarInFront)
     EXPECT_EQ(pBar->m_hWnd, TopLevelAt(CenterOf(pBar)));
 }
 
-// A window of the frame that takes the focus makes wine stack the frame over
-// the windows it owns; when idle, the frame brings the bars back in front
+// A window of the frame that takes the focus while another window is active
+// makes wine activate the frame and stack it over the windows it owns (a
+// bar floated by the program used to take the activation itself, which
+// stood for that other window); when idle, the frame brings the bars back in front
 // of it, directly: in the order they stand in, under a window the frame
 // owns that stands in front of it.
 TEST_F(FloatingBarsTest, IdleTimeBringsTheBarsTheFrameWasStackedOverBackInFront)
@@ -162,6 +164,13 @@ TEST_F(FloatingBarsTest, IdleTimeBringsTheBarsTheFrameWasStackedOverBackInFront)
         if (row.nBars == 2)
             bars.push_back(FloatNewBar(pFrame, CPoint(60, 200))->m_hWnd);
         SettleDisplay();
+        if (m_pOther == NULL)
+        {
+            m_pOther = new CWnd;
+            ASSERT_TRUE(m_pOther->CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE,
+                                           CRect(900, 600, 1000, 700), NULL, 0));
+        }
+        m_pOther->SetActiveWindow();
         ::SetFocus(hChild);
         ASSERT_TRUE(SettleUntil([&] { return IsInFront(pFrame->m_hWnd, bars[0]); }))
             << row.name << ": the system stacked the frame over the bar";

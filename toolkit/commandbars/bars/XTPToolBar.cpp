@@ -27,6 +27,26 @@
 
 IMPLEMENT_SERIAL(CXTPToolBar, CXTPCommandBar, VERSIONABLE_SCHEMA | 8)
 
+namespace {
+
+// The strip at a docked bar's end that the expand button takes.
+const int kExpandStrip = 11;
+// The popup style bit that marks a floating bar's window.
+const DWORD kFloatingStyle = 0x100;
+// The frame of a floating bar: its edges resize it.
+const int kFloatingBorder = 3;
+// The floating layout of OnRecalcLayout: one row as wide as the MRU width.
+const DWORD kFloatingMode = xtpLayoutHorz | xtpLayoutMRUWidth | xtpLayoutCommit;
+// Posted by a floating bar that got the focus (wParam: the window that had it).
+const UINT kHandFocusBack = WM_USER + 320;
+
+LPCTSTR BarWindowClass()
+{
+    return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
+}
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 ON_WM_NCCREATE()
@@ -40,26 +60,9 @@ ON_WM_RBUTTONDOWN()
 ON_WM_NCHITTEST()
 ON_WM_NCLBUTTONDOWN()
 ON_WM_SETFOCUS()
+ON_MESSAGE(kHandFocusBack, OnHandFocusBack)
 ON_WM_CLOSE()
 END_MESSAGE_MAP()
-
-namespace {
-
-// The strip at a docked bar's end that the expand button takes.
-const int kExpandStrip = 11;
-// The popup style bit that marks a floating bar's window.
-const DWORD kFloatingStyle = 0x100;
-// The frame of a floating bar: its edges resize it.
-const int kFloatingBorder = 3;
-// The floating layout of OnRecalcLayout: one row as wide as the MRU width.
-const DWORD kFloatingMode = xtpLayoutHorz | xtpLayoutMRUWidth | xtpLayoutCommit;
-
-LPCTSTR BarWindowClass()
-{
-    return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
-}
-
-} // namespace
 
 CXTPToolBar::CXTPToolBar()
     : m_pDockBar(NULL), m_pTracker(NULL), m_bBuiltIn(TRUE), m_bTearOff(FALSE), m_bPreviewVisible(FALSE),
@@ -733,6 +736,12 @@ BOOL CXTPToolBar::OnNcActivate(BOOL bActive)
 
 void CXTPToolBar::OnWindowPosChanging(WINDOWPOS* pPos)
 {
+    // A floating bar's window never takes the activation, whatever shows or
+    // moves it: wine's SetParent, as a docked bar leaves for the desktop,
+    // shows the new popup with a SetWindowPos that activates it, which took
+    // the activation from the frame and the focus from its window.
+    if (GetStyle() & kFloatingStyle)
+        pPos->flags |= SWP_NOACTIVATE;
     // Out of sight with its frame: whatever shows the floating window (the
     // bar shown again, made floating, its frame activated) leaves it hidden,
     // and a bar floated from a dock hides.
@@ -838,12 +847,30 @@ void CXTPToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 
 void CXTPToolBar::OnSetFocus(CWnd* pOldWnd)
 {
+    // Handed back once the focus has settled: a window given the focus
+    // is activated first, and the activation focuses the floating bar on
+    // the way to an edit field of its own.
+    if (m_barPosition == xtpBarFloating && m_pTracker != NULL)
+        PostMessage(kHandFocusBack, (WPARAM)(pOldWnd != NULL ? pOldWnd->m_hWnd : NULL));
     if (m_hwndFocus == NULL)
         m_hwndFocus = m_hWnd;
     CXTPCommandBar::OnSetFocus(pOldWnd);
     // Hosted in a dialog, the bar takes the keys with its first control selected.
     if (m_pTracker == NULL)
         SetTrackingMode(xtpTrackingOn, TRUE, TRUE);
+}
+
+LRESULT CXTPToolBar::OnHandFocusBack(WPARAM wParam, LPARAM)
+{
+    const HWND hWndHadFocus = (HWND)wParam;
+    CWnd* pSite = GetOwnerSite();
+    if (::GetFocus() != m_hWnd || pSite == NULL || pSite->m_hWnd == NULL || !pSite->IsWindowEnabled())
+        return 0;
+    // Focusing a window of the frame makes the frame the active window again.
+    const BOOL bFrameWindow = ::IsWindow(hWndHadFocus)
+                              && (hWndHadFocus == pSite->m_hWnd || ::IsChild(pSite->m_hWnd, hWndHadFocus));
+    ::SetFocus(bFrameWindow ? hWndHadFocus : pSite->m_hWnd);
+    return 0;
 }
 
 void CXTPToolBar::OnClose()

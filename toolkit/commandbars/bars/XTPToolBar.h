@@ -9,7 +9,10 @@
 // buttons, shows tool tips of its controls, and hides itself during print
 // preview and, floating, while its frame is inactive or out of sight with
 // its floating bars (CXTPCommandBars::ShowFloatingBarWindows): then its
-// window stays hidden whatever shows it, until the frame comes back.
+// window stays hidden whatever shows it, until the frame comes back. A
+// floating bar never takes the activation from its frame nor keeps the
+// focus, so keys go on reaching the window the user worked in when the bar
+// is floated, moved or docked.
 //
 //     CXTPToolBar* pBar = pCommandBars->Add("Standard", xtpBarTop);
 //     pBar->LoadToolBar(IDR_MAINFRAME);
@@ -133,6 +136,11 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    // A floating bar that still has the focus it got (not an edit field of
+    // its own) hands it back (it does nothing with keys): to the window of
+    // its frame that had it (wParam), or, when that window is gone or
+    // elsewhere, to the frame, which hands it to its active view.
+    afx_msg LRESULT OnHandFocusBack(WPARAM wParam, LPARAM lParam);
     afx_msg void OnClose();
     DECLARE_MESSAGE_MAP()
 
