@@ -203,7 +203,13 @@ int CSkellrunView::RowOfItem(const NewsItem* pItem) const
 
 int CSkellrunView::RememberedRow() const
 {
-    return m_pKeyword != NULL ? RowOfItem(m_pKeyword->LastClickedItem()) : -1;
+    if (m_pKeyword == NULL)
+        return -1;
+    // Row 0 of a keyword never clicked is the top row as the list shows it,
+    // whatever story a sort or a check has put there.
+    if (!m_pKeyword->rowClicked)
+        return GetListCtrl().GetItemCount() > 0 ? 0 : -1;
+    return RowOfItem(m_pKeyword->LastClickedItem());
 }
 
 int CSkellrunView::ClickedRow()

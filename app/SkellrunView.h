@@ -15,10 +15,11 @@
 // changed (KeywordChanged), whose rows, caption and previewed story then
 // show what it holds now. Each row's
 // item data is its NewsItem; the keyword remembers the item clicked last
-// (Keyword::LastClickedItem), so that Goto Url opens that story wherever a
-// sort or a check has moved its row; before any click, and once a check has
-// taken the clicked one away, it opens the keyword's first story as it is
-// now. Links open through OpenUrlInNewBrowser.
+// (Keyword::LastClickedItem), so that Goto Url, a click and a right click
+// below the rows take that story wherever a sort or a check has moved its
+// row; before any click, and once a check has taken the clicked one away,
+// they take the top row as the list shows it, in any sort. Links open
+// through OpenUrlInNewBrowser.
 #include "engine/KeywordGroup.h"
 #include "toolkit/controls/XTFlatBorder.h"
 #include "toolkit/controls/XTListView.h"
@@ -119,7 +120,7 @@ private:
     // The row showing the item, -1 for none.
     int RowOfItem(const NewsItem* pItem) const;
     // The row showing the keyword's last clicked item (which a sort moves
-    // with its row), -1 for none.
+    // with its row), the top row for a keyword never clicked, -1 for none.
     int RememberedRow() const;
     void Preview(NewsItem* pItem);
     // The preview pane shows the keyword's name and the item's title and

@@ -58,10 +58,10 @@ void Keyword::SetItems(NewsItem* head, NewsItem* tail)
     // The story clicked last keeps being the clicked one should the new list
     // hold it at another place (a check puts new stories in front of it).
     // Should the new list not hold it, the keyword is as one never clicked:
-    // its number names the first story, not the story that came to the
-    // clicked one's place, which the user never clicked. A keyword never
-    // clicked follows no story: its first one is whatever comes first now.
-    const NewsItem* clicked = rowClicked ? LastClickedItem() : nullptr;
+    // it names no story, so never the story that came to the clicked one's
+    // place, which the user never clicked. A keyword never clicked follows
+    // no story.
+    const NewsItem* clicked = LastClickedItem();
     const int index =
         clicked ? IndexOfFirst(head, [clicked](const NewsItem* item) { return *item == *clicked; }) : -1;
     rowClicked = index >= 0;
@@ -88,7 +88,7 @@ void Keyword::SetItems(NewsItem* head, NewsItem* tail)
 NewsItem* Keyword::LastClickedItem() const
 {
     ASSERT(rowClicked || lastClickedRow == 0);
-    NewsItem* item = lastClickedRow >= 0 ? firstItem : nullptr;
+    NewsItem* item = rowClicked && lastClickedRow >= 0 ? firstItem : nullptr;
     for (int index = 0; item && index < lastClickedRow; ++index)
         item = item->next;
     return item;

@@ -26,15 +26,15 @@ public:
     // other; head may be null) and recounts unreadCount and unalertedCount.
     // A story the user clicked stays the clicked one when the chain holds an
     // item equal to it, wherever it is now; when the chain does not, the
-    // keyword is as one never clicked from then on. A keyword never clicked
-    // keeps lastClickedRow 0: its first story, whichever that is now.
+    // keyword is as one never clicked from then on.
     void SetItems(NewsItem* head, NewsItem* tail);
 
-    // The item the user clicked last in the news list, the first item for a
-    // keyword never clicked: lastClickedRow counts the items in list order,
-    // the order in which the list first shows them, so that it names the
-    // same story however the rows are sorted. Null when no item has that
-    // number.
+    // The item the user clicked last in the news list: lastClickedRow counts
+    // the items in list order, the order in which the list first shows them,
+    // so that it names the same story however the rows are sorted. Null for
+    // a keyword never clicked (or whose clicked story has left), whose row 0
+    // is the news list's top row in the order the list shows, which the
+    // keyword does not know; null too when no item has that number.
     NewsItem* LastClickedItem() const;
     // The item, one of this keyword's, becomes the last clicked one.
     void SetLastClickedItem(const NewsItem* item);
@@ -69,7 +69,7 @@ public:
     BOOL singleCheck;
     // The news-list row the user clicked last in this keyword, counted in
     // list order (LastClickedItem); 0 for a new keyword and while rowClicked
-    // is FALSE.
+    // is FALSE, where it stands for the list's top row as shown.
     int lastClickedRow;
     // TRUE once the user has clicked a row, while the clicked story is
     // listed; FALSE for a new keyword and for one whose clicked story a

@@ -2,9 +2,10 @@
 // Ctrl+G and the tool bar's Goto Url open the story clicked before a sort,
 // a check (Ctrl+Alt+C, against a news server of the test's own) refills the
 // list in the order the user sorted it and never leaves Ctrl+G on a story
-// the user did not click, the preview pane names a keyword renamed with
-// Ctrl+D as the tree does, and a balloon click opens its item's link as the
-// page meant it.
+// the user did not click, a keyword never clicked takes the top row as the
+// sort shows it (Ctrl+G, a click and a right click below the rows), the
+// preview pane names a keyword renamed with Ctrl+D as the tree does, and a
+// balloon click opens its item's link as the page meant it.
 // The server's Winsock declarations come before <windows.h>.
 #include "tests/support/NewsServer.h"
 
@@ -68,16 +69,27 @@ protected:
         ASSERT_EQ(1u, server.SearchRequests().size());
     }
     // A real click on the list's empty area below its rows.
-    void ClickBelowTheRows()
+    void ClickBelowTheRows() { ClickScreen(ScreenPointBelowTheRows(frame->GetNewsList())); }
+    // A real click on the column's header, off its middle by the offset (a
+    // click at the point of the one before would be a double click); waits
+    // until the rows show the titles, sorted by the column in the direction.
+    void ClickHeader(int nCol, CPoint offset, bool bAscending, const char* titles)
     {
-        CRect rcLast;
-        List().GetItemRect(List().GetItemCount() - 1, &rcLast, LVIR_LABEL);
-        CRect rcClient;
-        List().GetClientRect(&rcClient);
-        ASSERT_LT(rcLast.bottom + 20, rcClient.bottom);
-        CPoint below(rcLast.CenterPoint().x, rcLast.bottom + 10);
-        List().ClientToScreen(&below);
-        ClickScreen(below);
+        CSkellrunView* pList = frame->GetNewsList();
+        ClickScreen(ScreenCenterOfColumnHeader(pList, nCol) + offset);
+        ASSERT_TRUE(PumpPendingUntil([&] {
+            BOOL bSortAscending = FALSE;
+            return pList->GetSortColumn(&bSortAscending) == nCol && !bSortAscending == !bAscending
+                   && Column(CSkellrunView::COLUMN_TITLE) == titles;
+        })) << Column(CSkellrunView::COLUMN_TITLE);
+    }
+    // Ctrl+G; answers the address it opened.
+    std::string CtrlG()
+    {
+        opened.clear();
+        PressKeys({VK_CONTROL, 'G'});
+        EXPECT_TRUE(PumpPendingUntil([&] { return !opened.empty(); }));
+        return opened.empty() ? "" : opened.back();
     }
     std::string Column(int nCol) { return ColumnText(List(), nCol); }
     std::string SelectedTitles() { return ::SelectedTitles(List()); }
@@ -165,6 +177,102 @@ TEST_F(NewsListFrameTest, BeforeAnyClickCtrlGOpensTheStoryACheckPutFirst)
 }
 
 // The user previews baker, a story of alpha's, then renames alpha to delta:
+// A page of alpha's stories with bravo (alpha/15) put first; bravo's time
+// and link sort between the others' in both directions.
+std::vector<PageRecord> BravoFirst()
+{
+    return {StoredStory("alpha", 15, "bravo", "2 hours ago"),
+            StoredStory("alpha", 0, "charlie", "1 hour ago"), StoredStory("alpha", 1, "able", "3 hours ago"),
+            StoredStory("alpha", 2, "baker", "4 hours ago")};
+}
+
+// Nobody clicks a story of alpha's (charlie, able, baker stored in that
+// order, links alpha/0, 1, 2). Real clicks on each header sort the rows by
+// its column both ways; after each, Ctrl+G opens the top row as shown. A
+// check (Ctrl+Alt+C) then brings bravo, which the page puts first: Ctrl+G
+// opens the top row of the sort, not bravo.
+TEST_F(NewsListFrameTest, CtrlGOfAKeywordNeverClickedOpensTheTopRowInEverySort)
+{
+    server.SetPage("alpha", ResultPageHtml(BravoFirst()));
+    ShowAlpha();
+    const CPoint kMiddle(0, 0), kAside(30, 0);
+    const struct
+    {
+        const char* name;
+        int nColumn;
+        CPoint offset;
+        bool bAscending;
+        const char* titles;
+        const char* opened;
+    } rows[] = {
+        {"by title, ascending", CSkellrunView::COLUMN_TITLE, kMiddle, true, "able baker charlie",
+         "http://news.example/alpha/1"},
+        {"by title, descending", CSkellrunView::COLUMN_TITLE, kAside, false, "charlie baker able",
+         "http://news.example/alpha/0"},
+        {"by time, ascending", CSkellrunView::COLUMN_TIME, kMiddle, true, "charlie able baker",
+         "http://news.example/alpha/0"},
+        {"by time, descending", CSkellrunView::COLUMN_TIME, kAside, false, "baker able charlie",
+         "http://news.example/alpha/2"},
+        {"by link, ascending", CSkellrunView::COLUMN_URL, kMiddle, true, "charlie able baker",
+         "http://news.example/alpha/0"},
+        {"by link, descending", CSkellrunView::COLUMN_URL, kAside, false, "baker able charlie",
+         "http://news.example/alpha/2"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ClickHeader(row.nColumn, row.offset, row.bAscending, row.titles);
+        EXPECT_EQ("", SelectedTitles());
+        EXPECT_EQ(row.opened, CtrlG());
+    }
+
+    CheckAll(4);
+    ASSERT_EQ("baker bravo able charlie", Column(CSkellrunView::COLUMN_TITLE)) << "by link, descending";
+    EXPECT_EQ("http://news.example/alpha/2", CtrlG()) << "after the check";
+    ClickHeader(CSkellrunView::COLUMN_TITLE, kMiddle, true, "able baker bravo charlie");
+    EXPECT_EQ("http://news.example/alpha/1", CtrlG()) << "after the check, by title";
+}
+
+// Nobody has clicked a story of alpha's; a real click on the "Title" header
+// shows able, baker, charlie. A real click below the rows previews able, the
+// top row, and selects it (not charlie, the story stored first); able is
+// then the clicked story, which Ctrl+G follows through the reverse sort.
+TEST_F(NewsListFrameTest, AClickBelowTheRowsOfAKeywordNeverClickedTakesTheTopRowOfTheSort)
+{
+    ShowAlpha();
+    ClickHeader(CSkellrunView::COLUMN_TITLE, CPoint(0, 0), true, "able baker charlie");
+    ClickBelowTheRows();
+    ASSERT_TRUE(PumpPendingUntil([&] { return SelectedTitles() != ""; }));
+    EXPECT_EQ("able", SelectedTitles());
+    EXPECT_EQ("alpha/able/summary of able", PreviewText(Preview()));
+    EXPECT_EQ("http://news.example/alpha/1", CtrlG());
+
+    ClickHeader(CSkellrunView::COLUMN_TITLE, CPoint(30, 0), false, "charlie baker able");
+    EXPECT_EQ("http://news.example/alpha/1", CtrlG()) << "able, clicked, in the last row";
+}
+
+// Nobody has clicked a story of alpha's; the rows are sorted by time,
+// descending, and a check brings bravo, which the page puts first. A real
+// right click below the rows selects baker, the top row, and its menu's Goto
+// Url (Down, Enter) opens baker.
+TEST_F(NewsListFrameTest, ARightClickBelowTheRowsOfAKeywordNeverClickedTakesTheTopRowAfterACheck)
+{
+    server.SetPage("alpha", ResultPageHtml(BravoFirst()));
+    ShowAlpha();
+    ClickHeader(CSkellrunView::COLUMN_TIME, CPoint(0, 0), true, "charlie able baker");
+    ClickHeader(CSkellrunView::COLUMN_TIME, CPoint(30, 0), false, "baker able charlie");
+    CheckAll(4);
+    ASSERT_EQ("baker able bravo charlie", Column(CSkellrunView::COLUMN_TITLE));
+
+    opened.clear();
+    FirstMenuItemChooser chooser;
+    SendButtonsAt(ScreenPointBelowTheRows(frame->GetNewsList()),
+                  {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+    ASSERT_TRUE(PumpPendingUntil([&] { return chooser.Chosen() && !opened.empty(); }));
+    EXPECT_EQ(Opened({"http://news.example/alpha/2"}), opened);
+    EXPECT_EQ("baker", SelectedTitles());
+}
+
 // a click on alpha in the tree, Ctrl+D, "delta" and Enter in the dialog.
 // While delta's check is out, the preview pane names delta, as the tree and
 // the caption do; the check brings other stories, and the pane lets go of

@@ -287,16 +287,17 @@ TEST_F(NewsListTest, GotoUrlAfterASortOpensTheClickedStory)
     }
 }
 
-// Before any click the keyword's number names its first story: a sort moves
-// that story's row, and Goto Url and a click below the rows follow it.
-TEST_F(NewsListTest, ASortBeforeAnyClickLeavesGotoUrlOnTheFirstStory)
+// Before any click Goto Url and a click below the rows take the top row as
+// the list shows it: a sort by title puts able there, not charlie, the story
+// stored first.
+TEST_F(NewsListTest, ASortBeforeAnyClickLeavesGotoUrlOnTheTopRow)
 {
     HeaderClick(HDN_ITEMCLICKW, CSkellrunView::COLUMN_TITLE);
     ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), "able baker charlie");
-    EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/0"}));
+    EXPECT_EQ(GotoUrl(), Opened({"new window: http://news.example/alpha/1"}));
     Notify(NM_CLICK, -1);
-    EXPECT_STREQ(m_pPreview->GetTitle(), "charlie");
-    EXPECT_EQ(SelectedTitles(), "charlie");
+    EXPECT_STREQ(m_pPreview->GetTitle(), "able");
+    EXPECT_EQ(SelectedTitles(), "able");
 }
 
 TEST_F(NewsListTest, RealClicksOnARowAndTheTitleHeaderLeaveGotoUrlOnTheClickedStory)
@@ -408,11 +409,11 @@ TEST_F(NewsListTest, GotoUrlOpensTheClickedStoryWhileListedElseTheFirstStory)
 }
 
 // Nobody has clicked a story of alpha's (charlie, able, baker); checks put
-// new stories in front of them. Goto Url opens the first story as the last
+// new stories in front of them. Goto Url opens the top row as the last
 // check left it, and a click below the rows takes that story (previewed and
-// read), whatever row a sort gives it; never charlie, the story that was
-// first before.
-TEST_F(NewsListTest, GotoUrlOfAKeywordNeverClickedOpensItsFirstStoryAsItIsNow)
+// read): unsorted, the story the check put first, never charlie, the story
+// that was first before; sorted, the story the sort puts on top.
+TEST_F(NewsListTest, GotoUrlOfAKeywordNeverClickedOpensItsTopRowAsTheChecksLeftIt)
 {
     const PageRecord dawn = AlphaRecord(9, "dawn");
     const std::vector<PageRecord> dawnFirst = {dawn, AlphaRecord(0, "charlie"), AlphaRecord(1, "able"),
@@ -429,7 +430,7 @@ TEST_F(NewsListTest, GotoUrlOfAKeywordNeverClickedOpensItsFirstStoryAsItIsNow)
         {"two checks each put a story first",
          {dawnFirst, {AlphaRecord(8, "echo"), dawn, AlphaRecord(0, "charlie"), AlphaRecord(1, "able")}}, 0,
          "alpha/8", "echo"},
-        {"sorted by title, a check puts a story first", {dawnFirst}, 1, "alpha/9", "dawn"},
+        {"sorted by title, a check puts a story first", {dawnFirst}, 1, "alpha/1", "able"},
     };
     for (const auto& row : rows)
     {
@@ -447,8 +448,119 @@ TEST_F(NewsListTest, GotoUrlOfAKeywordNeverClickedOpensItsFirstStoryAsItIsNow)
         Notify(NM_CLICK, -1);
         EXPECT_STREQ(m_pPreview->GetTitle(), row.clicked);
         EXPECT_EQ(SelectedTitles(), row.clicked);
-        EXPECT_FALSE(Group().GetFirst()->firstItem->unread) << "the first story is read";
+        EXPECT_FALSE(m_pList->ItemOfRow(0)->unread) << "the top row's story is read";
         EXPECT_EQ(GotoUrl(), Opened({std::string("new window: http://news.example/") + row.opened}));
+    }
+}
+
+// Nobody has clicked a story of alpha's (charlie, able, baker, stored in
+// that order with the links alpha/0, 1, 2 and the dates 3/10 to 3/12), or
+// the story clicked has left. Goto Url, a click below the rows and a right
+// click below them (then its menu's Goto Url) take the top row as the list
+// shows it, in every sort, and after a check that brings a new story, bravo
+// (alpha/15), which the page puts first. A clicked story still listed is
+// taken wherever the sort shows it.
+TEST_F(NewsListTest, AKeywordNeverClickedTakesTheTopRowAsShownInEverySort)
+{
+    // bravo's time and link sort between the others' in both directions.
+    const std::vector<PageRecord> bravoFirst = {
+        AlphaRecord(15, "bravo", "2 hours ago"), AlphaRecord(0, "charlie", "1 hour ago"),
+        AlphaRecord(1, "able", "3 hours ago"), AlphaRecord(2, "baker", "4 hours ago")};
+    const std::vector<PageRecord> bakerGone = {AlphaRecord(15, "bravo", "2 hours ago"),
+                                               AlphaRecord(0, "charlie", "1 hour ago"),
+                                               AlphaRecord(1, "able", "3 hours ago")};
+    const int kTime = CSkellrunView::COLUMN_TIME, kTitle = CSkellrunView::COLUMN_TITLE,
+              kUrl = CSkellrunView::COLUMN_URL;
+    const struct
+    {
+        const char* name;
+        int nColumn; // the header clicked, -1 for none
+        int nHeaderClicks;
+        const char* clicked;                 // the story clicked first, null for none
+        const std::vector<PageRecord>* page; // alpha's page for a Check All, null for no check
+        const char* titles;                  // the rows as shown
+        const char* taken;                   // the story taken, and its link's number
+        int nLink;
+    } rows[] = {
+        {"unsorted", -1, 0, nullptr, nullptr, "charlie able baker", "charlie", 0},
+        {"by time, ascending", kTime, 1, nullptr, nullptr, "charlie able baker", "charlie", 0},
+        {"by time, descending", kTime, 2, nullptr, nullptr, "baker able charlie", "baker", 2},
+        {"by title, ascending", kTitle, 1, nullptr, nullptr, "able baker charlie", "able", 1},
+        {"by title, descending", kTitle, 2, nullptr, nullptr, "charlie baker able", "charlie", 0},
+        {"by link, ascending", kUrl, 1, nullptr, nullptr, "charlie able baker", "charlie", 0},
+        {"by link, descending", kUrl, 2, nullptr, nullptr, "baker able charlie", "baker", 2},
+        {"unsorted, a check puts bravo first", -1, 0, nullptr, &bravoFirst, "bravo charlie able baker",
+         "bravo", 15},
+        {"by time, ascending, then a check", kTime, 1, nullptr, &bravoFirst, "charlie bravo able baker",
+         "charlie", 0},
+        {"by time, descending, then a check", kTime, 2, nullptr, &bravoFirst, "baker able bravo charlie",
+         "baker", 2},
+        {"by title, ascending, then a check", kTitle, 1, nullptr, &bravoFirst, "able baker bravo charlie",
+         "able", 1},
+        {"by title, descending, then a check", kTitle, 2, nullptr, &bravoFirst, "charlie bravo baker able",
+         "charlie", 0},
+        {"by link, ascending, then a check", kUrl, 1, nullptr, &bravoFirst, "charlie able bravo baker",
+         "charlie", 0},
+        {"by link, descending, then a check", kUrl, 2, nullptr, &bravoFirst, "baker bravo able charlie",
+         "baker", 2},
+        {"by title, ascending, the clicked story taken away by a check", kTitle, 1, "baker", &bakerGone,
+         "able bravo charlie", "able", 1},
+        {"by title, ascending, the clicked story kept by a check", kTitle, 1, "baker", &bravoFirst,
+         "able baker bravo charlie", "baker", 2},
+        {"by link, descending, the clicked story in the last row", kUrl, 2, "charlie", nullptr,
+         "baker able charlie", "charlie", 0},
+    };
+    enum Way
+    {
+        GOTO_URL,
+        CLICK_BELOW,
+        RIGHT_CLICK_BELOW
+    };
+    const char* const wayNames[] = {"Goto Url", "a click below the rows", "a right click below the rows"};
+    for (const auto& row : rows)
+    {
+        for (Way way : {GOTO_URL, CLICK_BELOW, RIGHT_CLICK_BELOW})
+        {
+            SCOPED_TRACE(std::string(row.name) + ", " + wayNames[way]);
+            NewsServer server;
+            ReopenShowingAlpha(server, row.nColumn, row.nHeaderClicks);
+            if (row.clicked != nullptr)
+                Notify(NM_CLICK, RowTitled(row.clicked));
+            if (row.page != nullptr)
+            {
+                server.SetPage("alpha", ResultPageHtml(*row.page));
+                Command(CItemTreeView::ID_CHECK_ALL);
+                ASSERT_TRUE(WaitForChecks());
+            }
+            ASSERT_EQ(Column(CSkellrunView::COLUMN_TITLE), row.titles);
+            List().SetItemState(-1, 0, LVIS_SELECTED);
+            m_pPreview->SetTitle(" ");
+            const Opened link = {"new window: http://news.example/alpha/" + std::to_string(row.nLink)};
+            switch (way)
+            {
+            case GOTO_URL:
+                EXPECT_EQ(GotoUrl(), link);
+                EXPECT_EQ(SelectedTitles(), "");
+                break;
+            case CLICK_BELOW:
+                Notify(NM_CLICK, -1);
+                EXPECT_STREQ(m_pPreview->GetTitle(), row.taken);
+                EXPECT_EQ(SelectedTitles(), row.taken);
+                EXPECT_EQ(GotoUrl(), link) << "the story taken is the clicked one";
+                break;
+            case RIGHT_CLICK_BELOW:
+            {
+                m_pFrame->SetForegroundWindow(); // the menu's keys come to it
+                ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == m_pFrame->m_hWnd; }));
+                FirstMenuItemChooser chooser;
+                Notify(NM_RCLICK, -1);
+                ASSERT_TRUE(PumpPendingUntil([&] { return chooser.Chosen() && !g_opened.empty(); }));
+                EXPECT_EQ(m_opened.Take(), link) << "the menu's Goto Url";
+                EXPECT_EQ(SelectedTitles(), row.taken);
+                break;
+            }
+            }
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 #include "tests/support/NewsServer.h"
 
 #include "ViewsFixture.h"
+#include "tests/support/RealInput.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
 
 #include <stdio.h>
 
@@ -144,6 +146,44 @@ CPoint ScreenCenterOfColumnHeader(CSkellrunView* pList, int nCol)
     pList->GetHeaderCtrl()->GetItemRect(nCol, &rcHeader);
     pList->GetHeaderCtrl()->ClientToScreen(&rcHeader);
     return rcHeader.CenterPoint();
+}
+
+CPoint ScreenPointBelowTheRows(CSkellrunView* pList)
+{
+    CListCtrl& list = pList->GetListCtrl();
+    CRect rcLast, rcClient;
+    list.GetItemRect(list.GetItemCount() - 1, &rcLast, LVIR_LABEL);
+    list.GetClientRect(&rcClient);
+    EXPECT_LT(rcLast.bottom + 20, rcClient.bottom) << "no room below the rows";
+    CPoint below(rcLast.CenterPoint().x, rcLast.bottom + 10);
+    list.ClientToScreen(&below);
+    return below;
+}
+
+bool FirstMenuItemChooser::s_bKeysSent = false;
+
+FirstMenuItemChooser::FirstMenuItemChooser() : m_nTimer(::SetTimer(NULL, 0, 10, OnTimer))
+{
+    s_bKeysSent = false;
+}
+
+FirstMenuItemChooser::~FirstMenuItemChooser()
+{
+    ::KillTimer(NULL, m_nTimer);
+}
+
+bool FirstMenuItemChooser::Chosen() const
+{
+    return s_bKeysSent && XTPMouseManager()->GetTrackedCount() == 0;
+}
+
+void CALLBACK FirstMenuItemChooser::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (s_bKeysSent || XTPMouseManager()->GetTrackedCount() == 0)
+        return;
+    s_bKeysSent = true;
+    PressKeys({VK_DOWN});
+    PressKeys({VK_RETURN});
 }
 
 std::string ColumnText(CListCtrl& list, int nCol)

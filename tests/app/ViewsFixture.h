@@ -42,9 +42,36 @@ struct StoredKeyword
 };
 
 // The screen points a real click on the news list aims at: the middle of a
-// row's text, and the middle of a column's header.
+// row's text, the middle of a column's header, and a point of the empty area
+// below the rows (10 pixels under the last row's text).
 CPoint ScreenCenterOfRow(CSkellrunView* pList, int nRow);
 CPoint ScreenCenterOfColumnHeader(CSkellrunView* pList, int nCol);
+CPoint ScreenPointBelowTheRows(CSkellrunView* pList);
+// While it lives, chooses the first item of the next menu the thread opens,
+// by real keys (Down, Enter) once the menu is open: the menu of a right
+// click, whose command then goes where the menu sends it.
+//
+//     FirstMenuItemChooser chooser;
+//     SendButtonsAt(point, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+//     ASSERT_TRUE(PumpPendingUntil([&] { return chooser.Chosen(); }));
+class FirstMenuItemChooser
+{
+public:
+    FirstMenuItemChooser();
+    ~FirstMenuItemChooser();
+    FirstMenuItemChooser(const FirstMenuItemChooser&) = delete;
+    FirstMenuItemChooser& operator=(const FirstMenuItemChooser&) = delete;
+
+    // TRUE once a menu has opened, its item was chosen and it has closed.
+    bool Chosen() const;
+
+private:
+    // Looks for an open menu on each tick of the thread's timer.
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD);
+
+    UINT_PTR m_nTimer;
+    static bool s_bKeysSent;
+};
 // The news list's texts of a column, row by row, and the titles of the
 // selected rows, each joined by spaces.
 std::string ColumnText(CListCtrl& list, int nCol);

@@ -168,14 +168,16 @@ TEST(Keyword, TrimItemsKeepsTenAndCountsDeletedUnread)
 }
 
 // The number counts the items in list order, whatever order a list shows
-// them in.
+// them in. A keyword never clicked names no item: its row 0 is the top row
+// as the news list shows it, which need not be the first item.
 TEST(Keyword, TheLastClickedItemIsTheItemAtTheRememberedNumber)
 {
     Keyword keyword("k");
     NewsItem* items[] = {Item("a", "1"), Item("b", "2"), Item("c", "3")};
     for (NewsItem* item : items)
         keyword.AppendItem(item);
-    EXPECT_EQ(keyword.LastClickedItem(), items[0]) << "a new keyword";
+    EXPECT_EQ(keyword.LastClickedItem(), nullptr) << "a new keyword";
+    EXPECT_EQ(keyword.lastClickedRow, 0) << "a new keyword";
     keyword.SetLastClickedItem(items[2]);
     EXPECT_EQ(keyword.lastClickedRow, 2);
     EXPECT_EQ(keyword.LastClickedItem(), items[2]);
@@ -191,10 +193,10 @@ TEST(Keyword, TheLastClickedItemIsTheItemAtTheRememberedNumber)
 
 // A check replaces the items by fresh ones in the page's order: the clicked
 // story keeps being the clicked one wherever the page puts it, and once it
-// is gone the keyword is as one never clicked (number 0, its first story),
+// is gone the keyword is as one never clicked (number 0, no story named),
 // never naming a story that merely came to the clicked one's place. A
-// keyword never clicked follows no story: after any number of checks its
-// number names the first story as it is then.
+// keyword never clicked follows no story: after any number of checks it
+// still names none, and the news list takes its top row.
 TEST(Keyword, SetItemsCarriesTheLastClickedNumberToTheSameStory)
 {
     typedef std::vector<std::pair<const char*, const char*>> Page; // title, link
@@ -207,24 +209,39 @@ TEST(Keyword, SetItemsCarriesTheLastClickedNumberToTheSameStory)
         int clicked; // the number a click left among a, b, c; kNever for none
         std::vector<Page> checks;
         int number;
+        const char* story; // the title of the item it names, "" for none
     } cases[] = {
-        {"behind new stories", 1, {{{"n", "8"}, {"m", "9"}, {"b", "2"}, {"a", "1"}}}, 2},
-        {"first now", 2, {{{"c", "3"}, {"a", "1"}}}, 0},
-        {"in the same place", 1, {{{"n", "9"}, {"b", "2"}}}, 1},
-        {"the first story clicked, then behind a new one", 0, {{{"n", "9"}, {"a", "1"}}}, 1},
-        {"followed through two checks", 0, {{{"n", "9"}, {"a", "1"}}, {{"m", "8"}, {"n", "9"}, {"a", "1"}}}, 2},
-        {"gone: as never clicked", 1, {{{"x", "7"}, {"y", "8"}, {"z", "9"}}}, 0},
-        {"gone behind ten new stories: as never clicked", 2, {tenNew}, 0},
-        {"gone, then a check puts a story first: still as never clicked", 1,
-         {{{"x", "7"}, {"y", "8"}}, {{"w", "6"}, {"x", "7"}, {"y", "8"}}}, 0},
-        {"never clicked: the first story as it is now", kNever, {{{"n", "9"}, {"a", "1"}}}, 0},
-        {"never clicked, after two checks that each put a story first", kNever,
-         {{{"n", "9"}, {"a", "1"}}, {{"m", "8"}, {"n", "9"}, {"a", "1"}}}, 0},
-        {"never clicked, the first story gone", kNever, {{{"n", "9"}, {"b", "2"}}}, 0},
-        {"the same title with another link is another story", 0, {{{"n", "9"}, {"a", "5"}}}, 0},
-        {"the same link with another title is another story", 0, {{{"n", "9"}, {"A", "1"}}}, 0},
-        {"an empty page: as never clicked", 2, {{}}, 0},
-        {"a number past the items names no story: as never clicked", 5, {{{"n", "9"}, {"a", "1"}}}, 0},
+        {"behind new stories", 1, {{{"n", "8"}, {"m", "9"}, {"b", "2"}, {"a", "1"}}}, 2, "b"},
+        {"first now", 2, {{{"c", "3"}, {"a", "1"}}}, 0, "c"},
+        {"in the same place", 1, {{{"n", "9"}, {"b", "2"}}}, 1, "b"},
+        {"the first story clicked, then behind a new one", 0, {{{"n", "9"}, {"a", "1"}}}, 1, "a"},
+        {"followed through two checks",
+         0,
+         {{{"n", "9"}, {"a", "1"}}, {{"m", "8"}, {"n", "9"}, {"a", "1"}}},
+         2,
+         "a"},
+        {"gone: as never clicked", 1, {{{"x", "7"}, {"y", "8"}, {"z", "9"}}}, 0, ""},
+        {"gone behind ten new stories: as never clicked", 2, {tenNew}, 0, ""},
+        {"gone, then a check puts a story first: still as never clicked",
+         1,
+         {{{"x", "7"}, {"y", "8"}}, {{"w", "6"}, {"x", "7"}, {"y", "8"}}},
+         0,
+         ""},
+        {"never clicked, a check puts a story first: still none named",
+         kNever,
+         {{{"n", "9"}, {"a", "1"}}},
+         0,
+         ""},
+        {"never clicked, after two checks that each put a story first",
+         kNever,
+         {{{"n", "9"}, {"a", "1"}}, {{"m", "8"}, {"n", "9"}, {"a", "1"}}},
+         0,
+         ""},
+        {"never clicked, the first story gone", kNever, {{{"n", "9"}, {"b", "2"}}}, 0, ""},
+        {"the same title with another link is another story", 0, {{{"n", "9"}, {"a", "5"}}}, 0, ""},
+        {"the same link with another title is another story", 0, {{{"n", "9"}, {"A", "1"}}}, 0, ""},
+        {"an empty page: as never clicked", 2, {{}}, 0, ""},
+        {"a number past the items names no story: as never clicked", 5, {{{"n", "9"}, {"a", "1"}}}, 0, ""},
     };
     for (const auto& c : cases)
     {
@@ -245,6 +262,8 @@ TEST(Keyword, SetItemsCarriesTheLastClickedNumberToTheSameStory)
             source.firstItem = source.lastItem = nullptr;
         }
         EXPECT_EQ(keyword.lastClickedRow, c.number) << c.name;
+        const NewsItem* story = keyword.LastClickedItem();
+        EXPECT_STREQ(story != nullptr ? (LPCTSTR)story->title : "", c.story) << c.name;
     }
 }
 
