@@ -20,19 +20,21 @@ INPUT KeyInput(WORD vk, bool up)
 }
 
 // A mouse event at the screen point: each event carries its own position,
-// so none depends on where the pointer was.
+// so none depends on where the pointer was. Absolute positions run from 0
+// to 65536 over the screen's width and height, a pixel being the positions
+// from its left edge on: the first of them lands on the point itself.
 INPUT MouseInput(CPoint point, DWORD dwFlags)
 {
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dx = point.x * 65535 / cx;
-    input.mi.dy = point.y * 65535 / cy;
+    input.mi.dx = (point.x * 65536 + cx - 1) / cx;
+    input.mi.dy = (point.y * 65536 + cy - 1) / cy;
     input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return input;
 }
 
-void Send(std::vector<INPUT>& inputs)
+void SendAll(std::vector<INPUT>& inputs)
 {
     ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
@@ -46,7 +48,7 @@ void SendHeld(std::initializer_list<WORD> keys, std::vector<INPUT> between)
     inputs.insert(inputs.end(), between.begin(), between.end());
     for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk)
         inputs.push_back(KeyInput(*vk, true));
-    Send(inputs);
+    SendAll(inputs);
 }
 
 } // namespace
@@ -60,22 +62,17 @@ void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys)
 void MoveMouseTo(CPoint point)
 {
     std::vector<INPUT> inputs = {MouseInput(point, 0)};
-    Send(inputs);
+    SendAll(inputs);
 }
 
 void SendButtonsAt(CPoint point, std::initializer_list<DWORD> buttonEvents)
 {
-    std::vector<INPUT> inputs = {MouseInput(point, 0)};
-    for (DWORD dwEvent : buttonEvents)
-        inputs.push_back(MouseInput(point, dwEvent));
-    Send(inputs);
+    CInputAtOneMoment().Buttons(point, buttonEvents).Send();
 }
 
 void TurnWheelAt(CPoint point, DWORD dwWheel, int nDelta)
 {
-    std::vector<INPUT> inputs = {MouseInput(point, 0), MouseInput(point, dwWheel)};
-    inputs.back().mi.mouseData = (DWORD)nDelta;
-    Send(inputs);
+    CInputAtOneMoment().Wheel(point, dwWheel, nDelta).Send();
 }
 
 void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
@@ -107,7 +104,7 @@ void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
     rest.push_back(MouseInput(to, MOUSEEVENTF_LEFTUP));
     for (auto vk = std::rbegin(heldKeys); vk != std::rend(heldKeys); ++vk)
         rest.push_back(KeyInput(*vk, true));
-    Send(press);
+    SendAll(press);
     const DWORD dwThread = ::GetCurrentThreadId();
     std::thread([dwThread, rest]() mutable {
         const DWORD start = ::GetTickCount();
@@ -116,7 +113,7 @@ void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
         while (::GetTickCount() - start < 10000
                && !(::GetGUIThreadInfo(dwThread, &info) && info.hwndCapture != NULL))
             ::Sleep(10);
-        Send(rest);
+        SendAll(rest);
     }).detach();
 }
 
@@ -127,10 +124,45 @@ void PressKeys(std::initializer_list<WORD> keys)
 
 void SendKeyStrokes(std::initializer_list<KeyStroke> strokes)
 {
-    std::vector<INPUT> inputs;
+    CInputAtOneMoment().Keys(strokes).Send();
+}
+
+CInputAtOneMoment& CInputAtOneMoment::Keys(std::initializer_list<KeyStroke> strokes)
+{
     for (const KeyStroke& stroke : strokes)
-        inputs.push_back(KeyInput(stroke.vk, stroke.bUp));
-    Send(inputs);
+        m_inputs.push_back(KeyInput(stroke.vk, stroke.bUp));
+    return *this;
+}
+
+CInputAtOneMoment& CInputAtOneMoment::Buttons(CPoint point, std::initializer_list<DWORD> buttonEvents)
+{
+    m_inputs.push_back(MouseInput(point, 0));
+    for (DWORD dwEvent : buttonEvents)
+        m_inputs.push_back(MouseInput(point, dwEvent));
+    return *this;
+}
+
+CInputAtOneMoment& CInputAtOneMoment::Wheel(CPoint point, DWORD dwWheel, int nDelta)
+{
+    m_inputs.push_back(MouseInput(point, 0));
+    m_inputs.push_back(MouseInput(point, dwWheel));
+    m_inputs.back().mi.mouseData = (DWORD)nDelta;
+    return *this;
+}
+
+void CInputAtOneMoment::Send()
+{
+    // A time stamp of the caller's stands for the system's own.
+    const DWORD dwNow = ::GetTickCount();
+    for (INPUT& input : m_inputs)
+    {
+        if (input.type == INPUT_KEYBOARD)
+            input.ki.time = dwNow;
+        else
+            input.mi.time = dwNow;
+    }
+    SendAll(m_inputs);
+    m_inputs.clear();
 }
 
 void TypeText(const char* text)

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 // A left click at the screen point; the keys (VK_CONTROL, VK_SHIFT) are held
 // down around it.
@@ -57,6 +58,27 @@ inline KeyStroke KeyUp(WORD vk)
     return {vk, true};
 }
 void SendKeyStrokes(std::initializer_list<KeyStroke> strokes);
+// Keys, clicks and wheel turns sent in one SendInput with one time stamp, as
+// automation and paste tools send them: alike inputs then differ in nothing
+// but their place in the queue.
+//     CInputAtOneMoment()
+//         .Keys({KeyDown('X'), KeyUp('X'), KeyDown('X'), KeyUp('X')})
+//         .Buttons(pt, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+//         .Wheel(pt, MOUSEEVENTF_WHEEL, WHEEL_DELTA)
+//         .Send();
+class CInputAtOneMoment
+{
+public:
+    CInputAtOneMoment& Keys(std::initializer_list<KeyStroke> strokes);
+    // The mouse at the screen point, then the button events there.
+    CInputAtOneMoment& Buttons(CPoint point, std::initializer_list<DWORD> buttonEvents);
+    // The mouse at the screen point, then the wheel turned (see TurnWheelAt).
+    CInputAtOneMoment& Wheel(CPoint point, DWORD dwWheel, int nDelta);
+    void Send();
+
+private:
+    std::vector<INPUT> m_inputs;
+};
 // Each character pressed as its key of the keyboard layout, with Shift where
 // the layout needs it; '\r' is the Enter key.
 void TypeText(const char* text);

@@ -34,6 +34,8 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
             }
             continue;
         }
+        // Asked at once: the next read of the queue answers for itself.
+        const BOOL bRequeued = CXTPRequeuedInput::IsLatestReadWaiting();
         // Looking ran the messages other threads sent, which may have ended
         // the drag. Whatever ends it leaves the message where it is, for
         // whoever reads the queue after the loop, in the order it came.
@@ -46,8 +48,8 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
             break;
         }
         MSG msg = seen;
-        const BOOL bTaken = IsFirstInput(seen);
-        if (bTaken && !TakeInput(msg))
+        const BOOL bTaken = bRequeued || IsFirstInput(seen);
+        if (bTaken && !TakeInput(seen, bRequeued, msg))
             continue;
         // The hooks ran as the input was taken, and may have ended the drag
         // (a menu key chose a command).
@@ -147,10 +149,14 @@ BOOL CXTPCaptureLoop::IsFirstInput(const MSG& msg)
            && input.pt.y == msg.pt.y;
 }
 
-BOOL CXTPCaptureLoop::TakeInput(MSG& msg)
+BOOL CXTPCaptureLoop::TakeInput(const MSG& seen, BOOL bRequeued, MSG& msg)
 {
-    // A message a hook eats is dropped, and the taking goes on to the next
-    // input: whatever comes back is the input the program's loop would get.
+    // Requeued input is the first posted message of its number, whatever
+    // real input of that number waits behind it. Of real input, a message a
+    // hook eats is dropped, and the taking goes on to the next input:
+    // whatever comes back is the input the program's loop would get.
+    if (bRequeued)
+        return ::PeekMessageA(&msg, NULL, seen.message, seen.message, PM_REMOVE | PM_QS_POSTMESSAGE);
     return ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE | PM_QS_INPUT);
 }
 
@@ -159,12 +165,9 @@ BOOL CXTPCaptureLoop::Take(const MSG& seen, MSG& msg)
     // The message is the first of its number in the queue unless something
     // took it meanwhile (a window destroyed by the handler takes its
     // messages along): then the next one of that number is not this one
-    // and stays. Input a loop left reads with the window of the moment, so
-    // after the handler moved the focus or the capture it is still the
-    // input seen, read for another window: it is taken all the same, once.
+    // and stays.
     MSG next;
-    if (!::PeekMessageA(&next, NULL, seen.message, seen.message, PM_NOREMOVE)
-        || !(IsSameMessage(next, seen) || CXTPRequeuedInput::IsOneInput(seen, next)))
+    if (!::PeekMessageA(&next, NULL, seen.message, seen.message, PM_NOREMOVE) || !IsSameMessage(next, seen))
         return FALSE;
     return ::PeekMessageA(&msg, NULL, seen.message, seen.message, PM_REMOVE);
 }

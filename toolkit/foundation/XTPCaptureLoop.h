@@ -18,10 +18,10 @@
 // Each message goes through the thread's hooks once, when it is taken off
 // the queue, as in the program's own loop: a keyboard or mouse hook may eat
 // real input then (a menu's keys, a swallowed release), a message hook may
-// change it. So real input (keys and mouse) is taken first, as GetMessage
-// would take it, and the handler gets what the taking returned: input the
-// hooks ate never reaches the handler nor any window, and the input after
-// it comes next. Other messages (posted, paint, timer) are looked at while
+// change it. So input (keys and mouse, real or left by a loop) is taken
+// first, as GetMessage would take it, and the handler gets what the taking
+// returned: input the hooks ate never reaches the handler nor any window,
+// and the input after it comes next. Other messages (posted, paint, timer) are looked at while
 // still first in the queue and taken once the handler has answered; what
 // is dispatched is what the taking returned. A message the loop does not
 // handle (it ends first, or the handler answers finishAndLeave) is left for
@@ -32,11 +32,13 @@
 // it once, do not see it again). It is addressed when it is read, as input
 // is: a key goes to the window that has the focus then, not the one it was
 // taken for (Enter chose a command from a menu, and the command opened a
-// dialog before the key typed after Enter was read). Such input, taken by
-// the next loop's handler, is taken once and reaches no window, whatever
-// the handler does to the focus or the capture (it reads for another window
-// then). The handler must not run a message loop of its own while it holds
-// a message that is still in the queue.
+// dialog before the key typed after Enter was read). The next loop takes
+// such input as real input, once, in the order it came, however alike the
+// input behind it reads (input at one moment carries one time and place);
+// whatever its handler then does to the focus or the capture, the input
+// reaches no other window. The handler must not run a message loop of its
+// own while it holds a message that is still in the queue (one that is not
+// input).
 // The capture is released at the end if the window still holds it.
 //
 //     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
@@ -112,9 +114,10 @@ private:
     // TRUE when the message looked at is real input (typed or clicked), not
     // a posted one: the first input waiting is this very message.
     static BOOL IsFirstInput(const MSG& msg);
-    // Takes the first input message the hooks let through into msg; FALSE
-    // when they ate all that was waiting.
-    static BOOL TakeInput(MSG& msg);
+    // Takes the input seen into msg: input a loop left (bRequeued) as it
+    // reads now, real input as the first the hooks let through; FALSE when
+    // they ate all that was waiting.
+    static BOOL TakeInput(const MSG& seen, BOOL bRequeued, MSG& msg);
     // Takes the message seen off the queue into msg; FALSE when it is no
     // longer there.
     static BOOL Take(const MSG& seen, MSG& msg);

@@ -7,11 +7,13 @@
 namespace {
 
 // The thread's requeued input still waiting to be read, each as it was
-// taken, in the order it went back; and the hook that addresses it.
+// taken, in the order it went back; the hook that addresses it; and whether
+// the latest read returned one of it, looked at and left waiting.
 struct CWaitingInput
 {
     HHOOK hHook;
     std::vector<MSG> taken;
+    BOOL bLatestReadWaits;
 };
 
 thread_local CWaitingInput* t_pWaiting = NULL;
@@ -30,9 +32,8 @@ BOOL IsWheelMessage(UINT message)
     return message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL;
 }
 
-// The mouse messages but the wheels: their point is in their window's
-// client area.
-BOOL IsClientMouseMessage(UINT message)
+// The mouse messages but the wheels.
+BOOL IsClickOrMoveMessage(UINT message)
 {
     return message >= WM_MOUSEFIRST && message <= WM_XBUTTONDBLCLK && !IsWheelMessage(message);
 }
@@ -40,6 +41,26 @@ BOOL IsClientMouseMessage(UINT message)
 BOOL IsNonClientMouseMessage(UINT message)
 {
     return message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK;
+}
+
+BOOL IsRunningOnWine()
+{
+    static const BOOL s_bWine =
+        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != NULL;
+    return s_bWine;
+}
+
+// TRUE when the system gives the mouse message with its point in its
+// window's client area: clicks and moves. Windows gives both wheels with
+// their point on the screen; wine gives the horizontal one in the client
+// area, as it gives a click. The form belongs to the message, so it is
+// known even where the two forms are the same numbers (a window whose
+// client area starts at the screen's corner).
+BOOL HasClientPoint(UINT message)
+{
+    if (message == WM_MOUSEHWHEEL)
+        return IsRunningOnWine();
+    return IsClickOrMoveMessage(message);
 }
 
 // The window of the calling thread under the screen point; NULL when the
@@ -50,35 +71,6 @@ HWND ThreadWindowAt(POINT pt)
     if (hWnd == NULL || ::GetWindowThreadProcessId(hWnd, NULL) != ::GetCurrentThreadId())
         return NULL;
     return hWnd;
-}
-
-// TRUE when the mouse message carries its point in its window's client
-// area. A wheel carries it on the screen, but the system here gives the
-// horizontal one in the client area: the point it came with tells.
-BOOL HasClientPoint(const MSG& msg)
-{
-    if (IsWheelMessage(msg.message))
-        return msg.lParam != MAKELPARAM(msg.pt.x, msg.pt.y);
-    return IsClientMouseMessage(msg.message);
-}
-
-// The message without what addressing sets: its window, and the point in
-// the window's client area or the hit code in its frame. Whatever window
-// reads it, one input stays the same in all the rest.
-MSG Unaddressed(MSG msg)
-{
-    msg.hwnd = NULL;
-    if (HasClientPoint(msg))
-        msg.lParam = 0;
-    else if (IsNonClientMouseMessage(msg.message))
-        msg.wParam = 0;
-    return msg;
-}
-
-BOOL IsSameRead(const MSG& a, const MSG& b)
-{
-    return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam
-           && a.time == b.time && a.pt.x == b.pt.x && a.pt.y == b.pt.y;
 }
 
 // Ends the wait of the thread's requeued input once none is left.
@@ -95,12 +87,13 @@ void StopWaitingWhenNoneLeft()
 
 void CXTPRequeuedInput::Requeue(const MSG& msg)
 {
-    ASSERT(IsKeyMessage(msg.message) || IsClientMouseMessage(msg.message) || IsWheelMessage(msg.message)
+    ASSERT(IsKeyMessage(msg.message) || IsClickOrMoveMessage(msg.message) || IsWheelMessage(msg.message)
            || IsNonClientMouseMessage(msg.message));
     if (t_pWaiting == NULL)
     {
         t_pWaiting = new CWaitingInput;
         t_pWaiting->hHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, NULL, ::GetCurrentThreadId());
+        t_pWaiting->bLatestReadWaits = FALSE;
     }
     t_pWaiting->taken.push_back(msg);
     // A thread message carries no window: the hook knows it by that and by
@@ -125,21 +118,15 @@ HWND CXTPRequeuedInput::ChooseAddressee(UINT message, const Addressees& now, HWN
     return hTo != NULL ? hTo : hTakenFor;
 }
 
-BOOL CXTPRequeuedInput::IsOneInput(const MSG& read, const MSG& readAgain)
+BOOL CXTPRequeuedInput::IsLatestReadWaiting()
 {
-    if (t_pWaiting == NULL)
-        return FALSE;
-    const MSG input = Unaddressed(read);
-    if (!IsSameRead(input, Unaddressed(readAgain)))
-        return FALSE;
-    const std::vector<MSG>& taken = t_pWaiting->taken;
-    return std::any_of(taken.begin(), taken.end(),
-                       [&input](const MSG& msg) { return IsSameRead(Unaddressed(msg), input); });
+    return t_pWaiting != NULL && t_pWaiting->bLatestReadWaits;
 }
 
 LRESULT CALLBACK CXTPRequeuedInput::GetMessageProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     MSG* pMsg = (MSG*)lParam;
+    BOOL bReadWaits = FALSE;
     if (nCode == HC_ACTION && t_pWaiting != NULL && pMsg->hwnd == NULL)
     {
         std::vector<MSG>& taken = t_pWaiting->taken;
@@ -154,10 +141,14 @@ LRESULT CALLBACK CXTPRequeuedInput::GetMessageProc(int nCode, WPARAM wParam, LPA
             // is read once more.
             if (wParam == PM_REMOVE)
                 taken.erase(it);
+            else
+                bReadWaits = TRUE;
             Address(*pMsg, takenMsg);
         }
     }
     const LRESULT lResult = ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    if (nCode == HC_ACTION && t_pWaiting != NULL)
+        t_pWaiting->bLatestReadWaits = bReadWaits;
     StopWaitingWhenNoneLeft();
     return lResult;
 }
@@ -171,7 +162,7 @@ void CXTPRequeuedInput::Address(MSG& msg, const MSG& taken)
         return;
     // The point keeps the form it was taken in; the message number too, so
     // that a reader filtering by it still finds the message.
-    if (HasClientPoint(taken))
+    if (HasClientPoint(taken.message))
     {
         POINT pt = taken.pt;
         ::ScreenToClient(msg.hwnd, &pt);

@@ -15,7 +15,8 @@
 // no such window now goes to the window it was taken for.
 //
 // While such input waits, a thread message hook (WH_GETMESSAGE) addresses
-// it on each read; the hook goes once the last of it has been taken.
+// it on each read, and notes whether the read returned it; the hook goes
+// once the last of it has been taken.
 //
 //     if (bTaken)
 //         CXTPRequeuedInput::Requeue(msg);   // msg as the taking returned it
@@ -40,11 +41,13 @@ public:
     // now: hTakenFor when none of them fits.
     static HWND ChooseAddressee(UINT message, const Addressees& now, HWND hTakenFor);
 
-    // TRUE when the two messages are reads of one requeued input still
-    // waiting: each read addresses it anew, so after the focus or the
-    // capture moved the same input reads with another window (and, for the
-    // mouse, another point in it or another hit code) than before.
-    static BOOL IsOneInput(const MSG& read, const MSG& readAgain);
+    // TRUE when the thread's latest read of its queue (a PeekMessage or
+    // GetMessage that returned a message) returned requeued input that still
+    // waits: it was looked at, not taken. Asked right after the read, this
+    // tells the input from real input or a posted message that reads alike
+    // in every number, which they may: input at one moment is stamped with
+    // one time and place.
+    static BOOL IsLatestReadWaiting();
 
 private:
     // Addresses the requeued input among the thread's messages as it is read;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -468,6 +469,167 @@ TEST_F(CaptureLoopTest, AWheelALoopLeavesGoesWhereTheSameWheelGoesWithoutALoop)
         EXPECT_EQ(1u, got[false][0].size() + got[false][1].size()) << "one wheel, once";
         EXPECT_TRUE(got[false][0] == got[true][0]) << "the window with the focus";
         EXPECT_TRUE(got[false][1] == got[true][1]) << "the window under the pointer";
+    }
+}
+
+// Alike input at one moment (as automation and paste tools send it): the
+// loop leaves the first of it, and the next loop sees it all in the order it
+// came, none of it twice, none lost, though the input left and the input
+// behind it read alike in everything but their place in the queue.
+TEST_F(CaptureLoopTest, AlikeInputAtOneMomentALoopLeavesKeepsItsOrder)
+{
+    const CPoint ptOver(50, 50); // the window sits at the screen's corner
+    struct Row
+    {
+        const char* name;
+        std::function<void()> send;
+        std::vector<std::string> seen;
+    };
+    const Row rows[] = {
+        {"a key pressed twice",
+         [] { CInputAtOneMoment().Keys({KeyDown('X'), KeyUp('X'), KeyDown('X'), KeyUp('X')}).Send(); },
+         {"down X", "up X", "down X", "up X"}},
+        {"a click twice",
+         [&] {
+             CInputAtOneMoment()
+                 .Buttons(ptOver, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
+                                   MOUSEEVENTF_LEFTUP})
+                 .Send();
+         },
+         {"press", "release", "press", "release"}},
+        {"the vertical wheel turned twice",
+         [&] {
+             CInputAtOneMoment().Wheel(ptOver, MOUSEEVENTF_WHEEL, WHEEL_DELTA).Wheel(ptOver, MOUSEEVENTF_WHEEL, WHEEL_DELTA).Send();
+         },
+         {"wheel", "wheel"}},
+        {"the horizontal wheel turned twice",
+         [&] {
+             CInputAtOneMoment().Wheel(ptOver, 0x1000, WHEEL_DELTA).Wheel(ptOver, 0x1000, WHEEL_DELTA).Send();
+         },
+         {"horizontal wheel", "horizontal wheel"}},
+    };
+    auto describe = [](const MSG& msg) -> std::string {
+        switch (msg.message)
+        {
+        case WM_KEYDOWN:
+            return "down " + std::string(1, (char)msg.wParam);
+        case WM_KEYUP:
+            return "up " + std::string(1, (char)msg.wParam);
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            return "press";
+        case WM_LBUTTONUP:
+            return "release";
+        case WM_MOUSEWHEEL:
+            return "wheel";
+        case CCountingWindow::kHorizontalWheel:
+            return "horizontal wheel";
+        }
+        return "";
+    };
+    window.SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
+    window.SetFocus();
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        row.send();
+        CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG& msg) {
+            return describe(msg).empty() ? CXTPCaptureLoop::dispatch : CXTPCaptureLoop::finishAndLeave;
+        });
+        // The next loop ends once it has seen as much as was sent, or on
+        // the ping posted once the input is gone.
+        std::vector<std::string> seen;
+        CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG& msg) {
+            if (msg.message == CCountingWindow::kPing)
+                return CXTPCaptureLoop::finish;
+            const std::string input = describe(msg);
+            if (input.empty())
+                return CXTPCaptureLoop::dispatch;
+            seen.push_back(input);
+            if (seen.size() == row.seen.size())
+                return CXTPCaptureLoop::finish;
+            MSG waiting;
+            if (!::PeekMessageA(&waiting, NULL, 0, 0, PM_NOREMOVE | PM_QS_INPUT | PM_QS_POSTMESSAGE))
+                Post(CCountingWindow::kPing);
+            return CXTPCaptureLoop::handled;
+        });
+        PumpPending();
+        EXPECT_EQ(row.seen, seen);
+    }
+}
+
+// A wheel one loop left arrives as the same wheel arrives without a loop,
+// wherever it was turned and whichever window reads it, though a point in
+// the client area of the window at the screen's corner and the point on the
+// screen are the same numbers: over the corner window, it reaches a far
+// window's capture with the point the system gives the far window; over the
+// far window, a handler that takes it and gives the capture to the corner
+// window sees it once.
+TEST_F(CaptureLoopTest, AWheelALoopLeavesArrivesAsWithoutALoopWhateverWindowSitsAtTheCorner)
+{
+    CCountingWindow distant(CPoint(600, 300), CSize(100, 100));
+    CPoint ptCornerOrigin(0, 0), ptOverFar(50, 50);
+    window.ClientToScreen(&ptCornerOrigin);
+    ASSERT_EQ(CPoint(0, 0), ptCornerOrigin);
+    distant.ClientToScreen(&ptOverFar);
+    const CPoint ptOverCorner(40, 30);
+    struct Row
+    {
+        const char* name;
+        DWORD dwWheel;
+    };
+    const Row rows[] = {
+        {"vertical", MOUSEEVENTF_WHEEL},
+        {"horizontal", 0x1000 /* MOUSEEVENTF_HWHEEL */},
+    };
+    auto isWheel = [](const MSG& msg) {
+        return msg.message == WM_MOUSEWHEEL || msg.message == CCountingWindow::kHorizontalWheel;
+    };
+    // The wheel as a loop capturing the far window takes it.
+    auto takeAtFar = [&]() {
+        MSG taken = {};
+        CXTPCaptureLoop(distant.GetSafeHwnd()).Run([&](MSG& msg) {
+            if (!isWheel(msg))
+                return CXTPCaptureLoop::dispatch;
+            taken = msg;
+            return CXTPCaptureLoop::finish;
+        });
+        return CCountingWindow::Wheel{taken.message, taken.wParam, taken.lParam};
+    };
+    // A loop capturing the window leaves the wheel.
+    auto leaveAt = [&](CWnd& holder) {
+        CXTPCaptureLoop(holder.GetSafeHwnd()).Run([&](MSG& msg) {
+            return isWheel(msg) ? CXTPCaptureLoop::finishAndLeave : CXTPCaptureLoop::dispatch;
+        });
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TurnWheelAt(ptOverCorner, row.dwWheel, WHEEL_DELTA);
+        const CCountingWindow::Wheel withoutALoop = takeAtFar();
+
+        TurnWheelAt(ptOverCorner, row.dwWheel, WHEEL_DELTA);
+        leaveAt(window);
+        EXPECT_TRUE(withoutALoop == takeAtFar()) << "left over the corner window, read at the far window";
+
+        TurnWheelAt(ptOverFar, row.dwWheel, WHEEL_DELTA);
+        leaveAt(distant);
+        Post(CCountingWindow::kPing);
+        int nSeen = 0;
+        CXTPCaptureLoop(distant.GetSafeHwnd(), 0).Run([&](MSG& msg) {
+            if (msg.message == CCountingWindow::kPing)
+                return CXTPCaptureLoop::finish;
+            if (!isWheel(msg))
+                return CXTPCaptureLoop::dispatch;
+            ++nSeen;
+            window.SetCapture();
+            return CXTPCaptureLoop::handled;
+        });
+        ::ReleaseCapture();
+        PumpPending();
+        EXPECT_EQ(1, nSeen) << "taken by a handler that gives the capture to the corner window";
+        EXPECT_TRUE(window.wheels.empty() && distant.wheels.empty());
     }
 }
 

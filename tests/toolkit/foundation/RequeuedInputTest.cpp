@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <windowsx.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ class RequeuedInputTest : public ::testing::Test
 {
 protected:
     static const UINT kPing = WM_APP + 3;
+    static const UINT kHorizontalWheel = 0x020E; // WM_MOUSEHWHEEL, newer than the build's headers
 
     void SetUp() override
     {
@@ -58,14 +60,34 @@ protected:
         }
         return msg;
     }
-    // A turn of the wheel at the screen point as a loop took it for the
-    // window, with the point on the screen or in the window's client area.
-    static MSG TakenWheel(HWND hWnd, CPoint ptScreen, bool bClientPoint)
+    // A turn of the vertical wheel at the screen point as a loop took it for
+    // the window: with the point on the screen.
+    static MSG TakenWheel(HWND hWnd, CPoint ptScreen)
     {
-        CPoint pt = ptScreen;
-        if (bClientPoint)
-            ::ScreenToClient(hWnd, &pt);
-        MSG msg = {hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(pt.x, pt.y), 4321, ptScreen};
+        MSG msg = {hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(ptScreen.x, ptScreen.y), 4321,
+                   ptScreen};
+        return msg;
+    }
+    // The first real input message of the number, taken off the queue once
+    // it has come; one with no window when none comes.
+    static MSG TakeRealInput(UINT message)
+    {
+        MSG msg = {};
+        const DWORD start = ::GetTickCount();
+        while (!::PeekMessageA(&msg, NULL, message, message, PM_REMOVE | PM_QS_INPUT)
+               && ::GetTickCount() - start < 10000)
+            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+        return msg;
+    }
+    // A real turn of the horizontal wheel at the screen point as it is taken
+    // while the window holds the capture (none: NULL).
+    static MSG TakeRealHorizontalWheel(CPoint ptScreen, CWnd* pCapture)
+    {
+        if (pCapture != NULL)
+            pCapture->SetCapture();
+        TurnWheelAt(ptScreen, 0x1000 /* MOUSEEVENTF_HWHEEL */, WHEEL_DELTA);
+        const MSG msg = TakeRealInput(kHorizontalWheel);
+        ::ReleaseCapture();
         return msg;
     }
     CPoint ScreenPoint(CWnd& child, CPoint ptClient)
@@ -129,6 +151,13 @@ TEST_F(RequeuedInputTest, MouseInputGoesToTheCaptureOrTheWindowUnderItsPointWhen
     left.ScreenToClient(&ptInLeft);
     CRect rcRight;
     right.GetWindowRect(&rcRight);
+    // The system gives the horizontal wheel with its point in one form or
+    // the other: read with no capture, it arrives over the right child as a
+    // wheel taken for another window must read once that one lets go.
+    const MSG horizontalWheelUnderThePoint = TakeRealHorizontalWheel(ptScreen, NULL);
+    ASSERT_EQ(right.m_hWnd, horizontalWheelUnderThePoint.hwnd);
+    const MSG horizontalWheelTakenByTheMiddle = TakeRealHorizontalWheel(ptScreen, &middle);
+    ASSERT_EQ(middle.m_hWnd, horizontalWheelTakenByTheMiddle.hwnd);
     const struct
     {
         const char* name;
@@ -140,10 +169,11 @@ TEST_F(RequeuedInputTest, MouseInputGoesToTheCaptureOrTheWindowUnderItsPointWhen
          "window 1 " + std::to_string(ptInLeft.x) + "," + std::to_string(ptInLeft.y)},
         {"the capture went elsewhere", &right, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
         {"the capture ended: under the point", NULL, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
-        {"a wheel with its point on the screen keeps it", NULL, TakenWheel(middle.m_hWnd, ptScreen, false),
+        {"a vertical wheel keeps its point on the screen", NULL, TakenWheel(middle.m_hWnd, ptScreen),
          "window 2 " + std::to_string(ptScreen.x) + "," + std::to_string(ptScreen.y)},
-        {"a wheel with its point in its window's client area", NULL,
-         TakenWheel(middle.m_hWnd, ptScreen, true), "window 2 10,20"},
+        {"a horizontal wheel, its point in the form the system gives it", NULL, horizontalWheelTakenByTheMiddle,
+         "window 2 " + std::to_string(GET_X_LPARAM(horizontalWheelUnderThePoint.lParam)) + ","
+             + std::to_string(GET_Y_LPARAM(horizontalWheelUnderThePoint.lParam))},
         {"taken in a frame: the hit of the window under it", NULL,
          TakenPress(left.m_hWnd, CPoint(rcRight.left, rcRight.top + 20), true),
          "window 2 hit " + std::to_string(HTBORDER)},
@@ -203,51 +233,53 @@ TEST_F(RequeuedInputTest, ItIsReadInItsPlaceOnceWithTheMomentAndPlaceItHappened)
     EXPECT_EQ(NULL, msg.hwnd);
 }
 
-// A loop that looked at the input, then moved the focus or the capture,
-// reads it again for another window: it is still the one input, which a
-// message of another moment or place is not, nor the input once taken.
-TEST_F(RequeuedInputTest, ReadAgainForAnotherWindowItIsStillTheOneInput)
+// Whether a read returned requeued input is known from the read itself, not
+// from the message's numbers: the real input behind it, typed at the same
+// moment, and a message the program posts read alike.
+TEST_F(RequeuedInputTest, AReadTellsTheInputLeftFromAlikeInputBehindIt)
 {
-    CRect rcRight;
-    right.GetWindowRect(&rcRight);
-    const struct
+    CInputAtOneMoment().Keys({KeyDown('A'), KeyUp('A'), KeyDown('A'), KeyUp('A')}).Send();
+    const MSG first = TakeRealInput(WM_KEYDOWN);
+    ASSERT_EQ(left.m_hWnd, first.hwnd);
+    CXTPRequeuedInput::Requeue(first);
+
+    struct Row
     {
         const char* name;
-        MSG taken;
-        CWnd* pFocusBetweenReads;
-        CWnd* pCaptureBetweenReads;
-    } rows[] = {
-        {"a key, the focus moved on", TakenKey(left.m_hWnd, 'A'), &right, NULL},
-        {"a press, the capture taken", TakenPress(left.m_hWnd, ScreenPoint(right, CPoint(10, 20))), NULL,
-         &left},
-        {"a press in a frame, the capture taken",
-         TakenPress(left.m_hWnd, rcRight.TopLeft() + CSize(0, 20), true), NULL, &left},
+        std::function<bool(MSG&)> read;
+        BOOL bWaiting;
     };
-    for (const auto& row : rows)
+    auto look = [](MSG& msg) { return ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE) != FALSE; };
+    const Row rows[] = {
+        {"looked at", look, TRUE},
+        {"looked at again, for another window",
+         [&](MSG& msg) {
+             right.SetFocus();
+             return look(msg);
+         },
+         TRUE},
+        {"the real press behind it",
+         [](MSG& msg) {
+             return ::PeekMessageA(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE | PM_QS_INPUT) != FALSE;
+         },
+         FALSE},
+        {"taken", [](MSG& msg) { return ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE) != FALSE; }, FALSE},
+        {"a message the program posts",
+         [&](MSG& msg) {
+             ::PostMessageA(right.m_hWnd, WM_KEYDOWN, first.wParam, first.lParam);
+             return look(msg);
+         },
+         FALSE},
+    };
+    for (const Row& row : rows)
     {
         SCOPED_TRACE(row.name);
-        CXTPRequeuedInput::Requeue(row.taken);
-        MSG read, readAgain;
-        ASSERT_TRUE(::PeekMessageA(&read, NULL, 0, 0, PM_NOREMOVE));
-        if (row.pFocusBetweenReads != NULL)
-            row.pFocusBetweenReads->SetFocus();
-        if (row.pCaptureBetweenReads != NULL)
-            row.pCaptureBetweenReads->SetCapture();
-        ASSERT_TRUE(::PeekMessageA(&readAgain, NULL, 0, 0, PM_NOREMOVE));
-        EXPECT_NE(read.hwnd, readAgain.hwnd) << "read for another window";
-        EXPECT_TRUE(CXTPRequeuedInput::IsOneInput(read, readAgain));
-
-        MSG atAnotherMoment = readAgain, atAnotherPlace = readAgain;
-        atAnotherMoment.time++;
-        atAnotherPlace.pt.x++;
-        EXPECT_FALSE(CXTPRequeuedInput::IsOneInput(read, atAnotherMoment));
-        EXPECT_FALSE(CXTPRequeuedInput::IsOneInput(read, atAnotherPlace));
-
-        MSG taken;
-        ASSERT_TRUE(::PeekMessageA(&taken, NULL, 0, 0, PM_REMOVE));
-        EXPECT_FALSE(CXTPRequeuedInput::IsOneInput(read, readAgain)) << "taken";
-        ::ReleaseCapture();
-        left.SetFocus();
+        MSG msg;
+        ASSERT_TRUE(row.read(msg));
+        EXPECT_EQ(WM_KEYDOWN, msg.message);
+        EXPECT_EQ(first.wParam, msg.wParam);
+        EXPECT_EQ(first.lParam, msg.lParam);
+        EXPECT_EQ(row.bWaiting, CXTPRequeuedInput::IsLatestReadWaiting());
     }
 }
 

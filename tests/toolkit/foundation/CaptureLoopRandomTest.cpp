@@ -1,0 +1,273 @@
+// Rounds of nested capture loops under real input, made at random from a
+// fixed seed. Each round sends keys, clicks and wheel turns in one go (alike
+// ones at one moment among them, some over a window whose client area
+// starts at the screen's corner), then runs loops whose handlers take,
+// leave, dispatch or end on each input at random, move the focus and the
+// capture, and run loops of their own. Whatever they do, every input
+// reaches a handler or a window once, in the order it was made, with its
+// point in the form the system gives the window it reaches.
+#include "toolkit/foundation/XTPCaptureLoop.h"
+#include "tests/support/RealInput.h"
+#include "tests/support/TestWindow.h"
+
+#include <gtest/gtest.h>
+#include <windowsx.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+const UINT kHorizontalWheel = 0x020E;      // WM_MOUSEHWHEEL, newer than the build's headers
+const DWORD kHorizontalWheelEvent = 0x1000; // MOUSEEVENTF_HWHEEL
+
+// One input as it was made: what it is and, for the mouse, where.
+struct Made
+{
+    std::string what;
+    CPoint pt;
+};
+
+// One input as a handler or a window got it.
+struct Arrival
+{
+    std::string what; // "down A", "up B", "press", "release", "wheel", "horizontal wheel"
+    HWND hWnd;
+    LPARAM lParam;
+};
+
+// What an input message is, or "" for the rest (moves, characters, paints).
+std::string Describe(UINT message, WPARAM wParam)
+{
+    switch (message)
+    {
+    case WM_KEYDOWN:
+        return "down " + std::string(1, (char)wParam);
+    case WM_KEYUP:
+        return "up " + std::string(1, (char)wParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        return "press";
+    case WM_LBUTTONUP:
+        return "release";
+    case WM_MOUSEWHEEL:
+        return "wheel";
+    case kHorizontalWheel:
+        return "horizontal wheel";
+    }
+    return "";
+}
+
+std::vector<Arrival> g_arrivals;
+
+// Notes the input message; TRUE when it is input.
+bool Arrive(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const std::string what = Describe(message, wParam);
+    if (!what.empty())
+        g_arrivals.push_back({what, hWnd, lParam});
+    return !what.empty();
+}
+
+// A window that notes the input dispatched to it. A wheel goes no further:
+// the default procedure would hand it on to the parent.
+template <class TBase>
+class CNoting : public TBase
+{
+public:
+    using TBase::TBase;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (Arrive(this->m_hWnd, message, wParam, lParam)
+            && (message == WM_MOUSEWHEEL || message == kHorizontalWheel))
+            return 0;
+        return TBase::WindowProc(message, wParam, lParam);
+    }
+};
+
+class CaptureLoopRandomTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The first child's client area starts at the screen's corner; the
+        // others have a border, so their client points differ from the screen's.
+        children[0].Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 120), &host, 1);
+        children[1].Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(180, 0, 300, 120), &host, 2);
+        children[2].Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(360, 20, 480, 120), &host, 3);
+        host.SetForegroundWindow();
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == host.m_hWnd; }));
+        children[0].SetFocus();
+    }
+    void TearDown() override
+    {
+        ::ReleaseCapture();
+        PumpPending();
+        g_arrivals.clear();
+    }
+
+    // A random point in one of the children, or in the host between them.
+    CPoint RandomPoint()
+    {
+        const int nOver = Pick(4);
+        if (nOver == 3)
+            return CPoint(150, 60);
+        CRect rect;
+        children[nOver].GetWindowRect(&rect);
+        return CPoint(rect.left + 5 + Pick(rect.Width() - 10), rect.top + 5 + Pick(rect.Height() - 10));
+    }
+    int Pick(int nChoices) { return std::uniform_int_distribution<int>(0, nChoices - 1)(rng); }
+    CWnd& RandomWindow() { return Pick(4) == 3 ? static_cast<CWnd&>(host) : children[Pick(3)]; }
+
+    // Sends a round's input at one moment and returns what must arrive.
+    std::vector<Made> SendRandomInput()
+    {
+        std::vector<Made> made;
+        CInputAtOneMoment input;
+        const int nInputs = 2 + Pick(5);
+        for (int i = 0; i < nInputs; i++)
+        {
+            // Often the same input twice: alike, at one moment.
+            const int nTimes = Pick(2) + 1;
+            const int kind = Pick(5);
+            const CPoint pt = RandomPoint();
+            for (int n = 0; n < nTimes; n++)
+            {
+                switch (kind)
+                {
+                case 0:
+                    input.Keys({KeyDown('A'), KeyUp('A')});
+                    made.push_back({"down A", CPoint()});
+                    made.push_back({"up A", CPoint()});
+                    break;
+                case 1: // overlapping, as fast typing makes it
+                    input.Keys({KeyDown('A'), KeyDown('B'), KeyUp('A'), KeyUp('B')});
+                    made.push_back({"down A", CPoint()});
+                    made.push_back({"down B", CPoint()});
+                    made.push_back({"up A", CPoint()});
+                    made.push_back({"up B", CPoint()});
+                    break;
+                case 2:
+                    input.Buttons(pt, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+                    made.push_back({"press", pt});
+                    made.push_back({"release", pt});
+                    break;
+                case 3:
+                    input.Wheel(pt, MOUSEEVENTF_WHEEL, WHEEL_DELTA);
+                    made.push_back({"wheel", pt});
+                    break;
+                case 4:
+                    input.Wheel(pt, kHorizontalWheelEvent, WHEEL_DELTA);
+                    made.push_back({"horizontal wheel", pt});
+                    break;
+                }
+            }
+        }
+        input.Send();
+        return made;
+    }
+
+    // A loop over a random window, capturing the mouse or not, whose handler
+    // answers each input at random; it ends when everything has arrived.
+    void RunRandomLoop(int nDepth, size_t nExpected)
+    {
+        const DWORD dwOptions = (Pick(3) > 0 ? CXTPCaptureLoop::captureMouse : 0)
+                                | (Pick(2) ? CXTPCaptureLoop::paintFirst : 0);
+        CXTPCaptureLoop(RandomWindow().GetSafeHwnd(), dwOptions)
+            .Run([&](MSG& msg) { return AnswerAtRandom(msg, nDepth, nExpected); },
+                 [&] { return g_arrivals.size() < nExpected && ::GetTickCount() - dwStart < kTimeOutMs; });
+    }
+
+    CXTPCaptureLoop::Step AnswerAtRandom(MSG& msg, int nDepth, size_t nExpected)
+    {
+        if (Describe(msg.message, msg.wParam).empty())
+            return CXTPCaptureLoop::dispatch;
+        if (Pick(4) == 0)
+            RandomWindow().SetFocus();
+        if (Pick(4) == 0)
+            children[Pick(3)].SetCapture();
+        switch (Pick(nDepth < 3 ? 5 : 4))
+        {
+        case 0:
+            return CXTPCaptureLoop::dispatch;
+        case 1:
+            return CXTPCaptureLoop::finishAndLeave;
+        case 2:
+            Arrive(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+            return CXTPCaptureLoop::handled;
+        case 3:
+            Arrive(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+            return CXTPCaptureLoop::finish;
+        default:
+            // Taken, and the input after it goes to a loop of the handler's.
+            Arrive(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+            RunRandomLoop(nDepth + 1, nExpected);
+            return Pick(2) ? CXTPCaptureLoop::handled : CXTPCaptureLoop::finish;
+        }
+    }
+
+    // TRUE when the system gives the wheel message with its point in the
+    // window's client area: a wheel turned over a child whose client area
+    // is not at the screen's corner, read with no loop, tells.
+    bool SystemGivesClientPoint(DWORD dwWheel)
+    {
+        CPoint pt(20, 20);
+        children[1].ClientToScreen(&pt);
+        TurnWheelAt(pt, dwWheel, WHEEL_DELTA);
+        EXPECT_TRUE(PumpPendingUntil([] { return !g_arrivals.empty(); }));
+        const bool bClient = !g_arrivals.empty() && g_arrivals.back().lParam != MAKELPARAM(pt.x, pt.y);
+        EXPECT_TRUE(!g_arrivals.empty() && g_arrivals.back().hWnd == children[1].m_hWnd);
+        g_arrivals.clear();
+        return bClient;
+    }
+
+    static const DWORD kTimeOutMs = 10000; // only a fault waits this long
+    CNoting<CTestWindow> host{CSize(500, 120)};
+    CNoting<CWnd> children[3];
+    std::mt19937 rng{20261208};
+    DWORD dwStart = 0;
+};
+
+TEST_F(CaptureLoopRandomTest, EveryInputArrivesOnceInTheOrderItWasMadeWithItsPointAsTheSystemGivesIt)
+{
+    const bool bWheelInClientArea = SystemGivesClientPoint(MOUSEEVENTF_WHEEL);
+    const bool bHorizontalWheelInClientArea = SystemGivesClientPoint(kHorizontalWheelEvent);
+    const int kRounds = 60;
+    for (int nRound = 0; nRound < kRounds; nRound++)
+    {
+        SCOPED_TRACE("round " + std::to_string(nRound));
+        const std::vector<Made> made = SendRandomInput();
+        dwStart = ::GetTickCount();
+        while (g_arrivals.size() < made.size() && ::GetTickCount() - dwStart < kTimeOutMs)
+            RunRandomLoop(0, made.size());
+        ::ReleaseCapture();
+        PumpPending();
+
+        std::vector<std::string> expected, arrived;
+        for (const Made& input : made)
+            expected.push_back(input.what);
+        for (const Arrival& input : g_arrivals)
+            arrived.push_back(input.what);
+        ASSERT_EQ(expected, arrived);
+        for (size_t i = 0; i < made.size(); i++)
+        {
+            const Arrival& input = g_arrivals[i];
+            if (input.what.find("down") == 0 || input.what.find("up") == 0)
+                continue;
+            SCOPED_TRACE(input.what + " " + std::to_string(i));
+            const bool bClientPoint = input.what == "wheel"              ? bWheelInClientArea
+                                      : input.what == "horizontal wheel" ? bHorizontalWheelInClientArea
+                                                                         : true;
+            CPoint pt = made[i].pt;
+            if (bClientPoint)
+                ::ScreenToClient(input.hWnd, &pt);
+            EXPECT_EQ(pt, CPoint(GET_X_LPARAM(input.lParam), GET_Y_LPARAM(input.lParam)));
+        }
+        g_arrivals.clear();
+    }
+}
+
+} // namespace
