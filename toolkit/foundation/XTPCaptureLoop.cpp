@@ -34,7 +34,8 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
             }
             continue;
         }
-        // Asked at once: the next read of the queue answers for itself.
+        // Asked before anything reads the queue again: the answer is the
+        // latest read's.
         const BOOL bRequeued = CXTPRequeuedInput::IsLatestReadWaiting();
         // Looking ran the messages other threads sent, which may have ended
         // the drag. Whatever ends it leaves the message where it is, for

@@ -21,9 +21,9 @@
 // change it. So input (keys and mouse, real or left by a loop) is taken
 // first, as GetMessage would take it, and the handler gets what the taking
 // returned: input the hooks ate never reaches the handler nor any window,
-// and the input after it comes next. Other messages (posted, paint, timer) are looked at while
-// still first in the queue and taken once the handler has answered; what
-// is dispatched is what the taking returned. A message the loop does not
+// and the input after it comes next. Other messages (posted, paint, timer)
+// are looked at while still first in the queue and taken once the handler
+// has answered; what is dispatched is what the taking returned. A message the loop does not
 // handle (it ends first, or the handler answers finishAndLeave) is left for
 // whoever reads the queue after the loop, in the order the messages came: a
 // message still in the queue stays where it was; taken input goes back as
