@@ -98,7 +98,8 @@ void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
     for (int i = 1; i <= kSteps; i++)
     {
         repeatHeldKeys();
-        rest.push_back(MouseInput(from + CSize((to.x - from.x) * i / kSteps, (to.y - from.y) * i / kSteps), 0));
+        rest.push_back(
+            MouseInput(from + CSize((to.x - from.x) * i / kSteps, (to.y - from.y) * i / kSteps), 0));
     }
     repeatHeldKeys();
     rest.push_back(MouseInput(to, MOUSEEVENTF_LEFTUP));
@@ -181,6 +182,28 @@ void TypeText(const char* text)
         else
             PressKeys({vk});
     }
+}
+
+std::string NameOfInput(UINT message, WPARAM wParam)
+{
+    const UINT kHorizontalWheel = 0x020E; // WM_MOUSEHWHEEL, newer than the build's headers
+    switch (message)
+    {
+    case WM_KEYDOWN:
+        return "down " + std::string(1, (char)wParam);
+    case WM_KEYUP:
+        return "up " + std::string(1, (char)wParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        return "press";
+    case WM_LBUTTONUP:
+        return "release";
+    case WM_MOUSEWHEEL:
+        return "wheel";
+    case kHorizontalWheel:
+        return "horizontal wheel";
+    }
+    return "";
 }
 
 CPoint ScreenCenterOf(HWND hTree, HTREEITEM hItem)

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 // A left click at the screen point; the keys (VK_CONTROL, VK_SHIFT) are held
@@ -82,6 +83,12 @@ private:
 // Each character pressed as its key of the keyboard layout, with Shift where
 // the layout needs it; '\r' is the Enter key.
 void TypeText(const char* text);
+
+// What an input message read back is, to compare with what was sent: "down
+// X" and "up X" for a key, "press" (a double click's too) and "release" for
+// the left button, "wheel" and "horizontal wheel"; "" for the rest (moves,
+// characters, paints).
+std::string NameOfInput(UINT message, WPARAM wParam);
 
 // The screen point at the middle of the tree item's text.
 CPoint ScreenCenterOf(HWND hTree, HTREEITEM hItem);

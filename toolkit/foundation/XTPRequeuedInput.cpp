@@ -45,8 +45,7 @@ BOOL IsNonClientMouseMessage(UINT message)
 
 BOOL IsRunningOnWine()
 {
-    static const BOOL s_bWine =
-        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != NULL;
+    static const BOOL s_bWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != NULL;
     return s_bWine;
 }
 

@@ -19,7 +19,7 @@
 
 namespace {
 
-const UINT kHorizontalWheel = 0x020E;      // WM_MOUSEHWHEEL, newer than the build's headers
+const UINT kHorizontalWheel = 0x020E;       // WM_MOUSEHWHEEL, newer than the build's headers
 const DWORD kHorizontalWheelEvent = 0x1000; // MOUSEEVENTF_HWHEEL
 
 // One input as it was made: what it is and, for the mouse, where.
@@ -37,34 +37,12 @@ struct Arrival
     LPARAM lParam;
 };
 
-// What an input message is, or "" for the rest (moves, characters, paints).
-std::string Describe(UINT message, WPARAM wParam)
-{
-    switch (message)
-    {
-    case WM_KEYDOWN:
-        return "down " + std::string(1, (char)wParam);
-    case WM_KEYUP:
-        return "up " + std::string(1, (char)wParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        return "press";
-    case WM_LBUTTONUP:
-        return "release";
-    case WM_MOUSEWHEEL:
-        return "wheel";
-    case kHorizontalWheel:
-        return "horizontal wheel";
-    }
-    return "";
-}
-
 std::vector<Arrival> g_arrivals;
 
 // Notes the input message; TRUE when it is input.
 bool Arrive(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const std::string what = Describe(message, wParam);
+    const std::string what = NameOfInput(message, wParam);
     if (!what.empty())
         g_arrivals.push_back({what, hWnd, lParam});
     return !what.empty();
@@ -174,8 +152,8 @@ protected:
     // answers each input at random; it ends when everything has arrived.
     void RunRandomLoop(int nDepth, size_t nExpected)
     {
-        const DWORD dwOptions = (Pick(3) > 0 ? CXTPCaptureLoop::captureMouse : 0)
-                                | (Pick(2) ? CXTPCaptureLoop::paintFirst : 0);
+        const DWORD dwOptions =
+            (Pick(3) > 0 ? CXTPCaptureLoop::captureMouse : 0) | (Pick(2) ? CXTPCaptureLoop::paintFirst : 0);
         CXTPCaptureLoop(RandomWindow().GetSafeHwnd(), dwOptions)
             .Run([&](MSG& msg) { return AnswerAtRandom(msg, nDepth, nExpected); },
                  [&] { return g_arrivals.size() < nExpected && ::GetTickCount() - dwStart < kTimeOutMs; });
@@ -183,7 +161,7 @@ protected:
 
     CXTPCaptureLoop::Step AnswerAtRandom(MSG& msg, int nDepth, size_t nExpected)
     {
-        if (Describe(msg.message, msg.wParam).empty())
+        if (NameOfInput(msg.message, msg.wParam).empty())
             return CXTPCaptureLoop::dispatch;
         if (Pick(4) == 0)
             RandomWindow().SetFocus();

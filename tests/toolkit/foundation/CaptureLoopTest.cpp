@@ -74,8 +74,7 @@ protected:
     {
         MSG msg;
         while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-        }
+        {}
     }
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
@@ -487,7 +486,9 @@ TEST_F(CaptureLoopTest, AlikeInputAtOneMomentALoopLeavesKeepsItsOrder)
     };
     const Row rows[] = {
         {"a key pressed twice",
-         [] { CInputAtOneMoment().Keys({KeyDown('X'), KeyUp('X'), KeyDown('X'), KeyUp('X')}).Send(); },
+         [] {
+             CInputAtOneMoment().Keys({KeyDown('X'), KeyUp('X'), KeyDown('X'), KeyUp('X')}).Send();
+         },
          {"down X", "up X", "down X", "up X"}},
         {"a click twice",
          [&] {
@@ -499,7 +500,10 @@ TEST_F(CaptureLoopTest, AlikeInputAtOneMomentALoopLeavesKeepsItsOrder)
          {"press", "release", "press", "release"}},
         {"the vertical wheel turned twice",
          [&] {
-             CInputAtOneMoment().Wheel(ptOver, MOUSEEVENTF_WHEEL, WHEEL_DELTA).Wheel(ptOver, MOUSEEVENTF_WHEEL, WHEEL_DELTA).Send();
+             CInputAtOneMoment()
+                 .Wheel(ptOver, MOUSEEVENTF_WHEEL, WHEEL_DELTA)
+                 .Wheel(ptOver, MOUSEEVENTF_WHEEL, WHEEL_DELTA)
+                 .Send();
          },
          {"wheel", "wheel"}},
         {"the horizontal wheel turned twice",
@@ -507,25 +511,6 @@ TEST_F(CaptureLoopTest, AlikeInputAtOneMomentALoopLeavesKeepsItsOrder)
              CInputAtOneMoment().Wheel(ptOver, 0x1000, WHEEL_DELTA).Wheel(ptOver, 0x1000, WHEEL_DELTA).Send();
          },
          {"horizontal wheel", "horizontal wheel"}},
-    };
-    auto describe = [](const MSG& msg) -> std::string {
-        switch (msg.message)
-        {
-        case WM_KEYDOWN:
-            return "down " + std::string(1, (char)msg.wParam);
-        case WM_KEYUP:
-            return "up " + std::string(1, (char)msg.wParam);
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            return "press";
-        case WM_LBUTTONUP:
-            return "release";
-        case WM_MOUSEWHEEL:
-            return "wheel";
-        case CCountingWindow::kHorizontalWheel:
-            return "horizontal wheel";
-        }
-        return "";
     };
     window.SetForegroundWindow();
     ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
@@ -535,7 +520,8 @@ TEST_F(CaptureLoopTest, AlikeInputAtOneMomentALoopLeavesKeepsItsOrder)
         SCOPED_TRACE(row.name);
         row.send();
         CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG& msg) {
-            return describe(msg).empty() ? CXTPCaptureLoop::dispatch : CXTPCaptureLoop::finishAndLeave;
+            return NameOfInput(msg.message, msg.wParam).empty() ? CXTPCaptureLoop::dispatch
+                                                                : CXTPCaptureLoop::finishAndLeave;
         });
         // The next loop ends once it has seen as much as was sent, or on
         // the ping posted once the input is gone.
@@ -543,7 +529,7 @@ TEST_F(CaptureLoopTest, AlikeInputAtOneMomentALoopLeavesKeepsItsOrder)
         CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG& msg) {
             if (msg.message == CCountingWindow::kPing)
                 return CXTPCaptureLoop::finish;
-            const std::string input = describe(msg);
+            const std::string input = NameOfInput(msg.message, msg.wParam);
             if (input.empty())
                 return CXTPCaptureLoop::dispatch;
             seen.push_back(input);

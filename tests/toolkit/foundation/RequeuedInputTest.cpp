@@ -64,8 +64,8 @@ protected:
     // the window: with the point on the screen.
     static MSG TakenWheel(HWND hWnd, CPoint ptScreen)
     {
-        MSG msg = {hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(ptScreen.x, ptScreen.y), 4321,
-                   ptScreen};
+        MSG msg = {hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(ptScreen.x, ptScreen.y),
+                   4321, ptScreen};
         return msg;
     }
     // The first real input message of the number, taken off the queue once
@@ -171,7 +171,8 @@ TEST_F(RequeuedInputTest, MouseInputGoesToTheCaptureOrTheWindowUnderItsPointWhen
         {"the capture ended: under the point", NULL, TakenPress(left.m_hWnd, ptScreen), "window 2 10,20"},
         {"a vertical wheel keeps its point on the screen", NULL, TakenWheel(middle.m_hWnd, ptScreen),
          "window 2 " + std::to_string(ptScreen.x) + "," + std::to_string(ptScreen.y)},
-        {"a horizontal wheel, its point in the form the system gives it", NULL, horizontalWheelTakenByTheMiddle,
+        {"a horizontal wheel, its point in the form the system gives it", NULL,
+         horizontalWheelTakenByTheMiddle,
          "window 2 " + std::to_string(GET_X_LPARAM(horizontalWheelUnderThePoint.lParam)) + ","
              + std::to_string(GET_Y_LPARAM(horizontalWheelUnderThePoint.lParam))},
         {"taken in a frame: the hit of the window under it", NULL,
