@@ -1,0 +1,147 @@
+// The keys that walk a frame's menus, by real input (the keyboard hook sees
+// only real keys): Left and Right move from one menu of the menu bar to the
+// next, which opens in place of the one that closes with its first command
+// selected, however the first menu was opened (Alt and its letter, F10, a
+// click) and wherever the bar stands.
+#include "CommandBarsTestSupport.h"
+
+#include "OpenMenus.h"
+#include "tests/support/RealInput.h"
+
+namespace {
+
+// The menu bar's titles in IDR_TEST_WALK_MENU.
+const int kFileTitle = 0;
+
+// A walk through the menus by keys and clicks, with its name.
+struct Walk
+{
+    const char* name;
+    std::vector<InputStep> steps;
+};
+
+// The frame in front with the walk menu on its menu bar and the focus in its
+// pane, as a user leaves it before reaching for the menus.
+class MenuKeysTest : public CommandBarsTest
+{
+protected:
+    void Prepare() override
+    {
+        CommandBarsTest::Prepare();
+        CMenu menu;
+        ASSERT_TRUE(menu.LoadMenu(IDR_TEST_WALK_MENU));
+        ASSERT_TRUE(MenuBar()->LoadMenu(&menu));
+        frame->RecalcLayout();
+        frame->SetForegroundWindow();
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
+        frame->m_wndPane.SetFocus();
+    }
+
+    // The screen point at the middle of a title of the menu bar.
+    CPoint TitleCenter(int nIndex) const
+    {
+        CRect rc = MenuBar()->GetControl(nIndex)->GetRect();
+        MenuBar()->ClientToScreen(&rc);
+        return rc.CenterPoint();
+    }
+
+    // The walk's steps, the mouse resting away from the frame (a title
+    // under it is hot, and a letter opening that menu then selects nothing
+    // in it); the menus are closed and the focus is back in the pane after.
+    void ExpectWalk(const Walk& walk)
+    {
+        MoveMouseTo(CPoint(1000, 900));
+        EXPECT_TRUE(PumpUntilInputTaken());
+        EXPECT_TRUE(WalkByInput(walk.steps, [&] { return OpenMenusOf(MenuBar()); })) << walk.name;
+        XTPMouseManager()->SendTrackLost();
+        frame->m_wndPane.SetFocus();
+    }
+};
+
+// Left and Right along a horizontal bar (docked at the top or floating):
+// the neighbouring menu opens with its first command selected, wrapping
+// from the last menu to the first and back; a submenu closes alone.
+std::vector<Walk> WalksAlongAHorizontalBar()
+{
+    return {
+        {"Alt+letter, Right",
+         {{KeysPressed(VK_MENU, 'E'), "&Edit > &Copy"}, {KeysPressed(VK_RIGHT), "&View > &Bold"}}},
+        {"Alt+letter, Left",
+         {{KeysPressed(VK_MENU, 'E'), "&Edit > &Copy"}, {KeysPressed(VK_LEFT), "&File > &New"}}},
+        {"Alt+letter of the last menu, Right to the first",
+         {{KeysPressed(VK_MENU, 'H'), "&Help > &Index"}, {KeysPressed(VK_RIGHT), "&File > &New"}}},
+        {"Alt+letter of the first menu, Left to the last",
+         {{KeysPressed(VK_MENU, 'F'), "&File > &New"}, {KeysPressed(VK_LEFT), "&Help > &Index"}}},
+        {"Alt+letter, Right twice",
+         {{KeysPressed(VK_MENU, 'F'), "&File > &New"},
+          {KeysPressed(VK_RIGHT), "&Edit > &Copy"},
+          {KeysPressed(VK_RIGHT), "&View > &Bold"}}},
+        {"F10, Down, Right",
+         {{KeysPressed(VK_F10), "&File"},
+          {KeysPressed(VK_DOWN), "&File > &New"},
+          {KeysPressed(VK_RIGHT), "&Edit > &Copy"}}},
+        {"Alt+letter, a submenu, Left and Left",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_DOWN), "&View > &Zoom"},
+          {KeysPressed(VK_RIGHT), "&View > &Zoom > &In"},
+          {KeysPressed(VK_LEFT), "&View > &Zoom"},
+          {KeysPressed(VK_LEFT), "&Edit > &Copy"}}},
+        {"Alt+letter, a submenu, Right on its command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_UP), "&View > &Lines"},
+          {KeysPressed(VK_RIGHT), "&View > &Lines > &Wrap"},
+          {KeysPressed(VK_RIGHT), "&Help > &Index"}}},
+    };
+}
+
+TEST_F(MenuKeysTest, LeftAndRightOpenTheNeighbouringMenuOfABarDockedAtTheTop)
+{
+    for (const Walk& walk : WalksAlongAHorizontalBar())
+        ExpectWalk(walk);
+    ExpectWalk({"a click on a title, Right",
+                {{[&] { ClickScreen(TitleCenter(kFileTitle)); }, "&File > (none)"},
+                 {KeysPressed(VK_RIGHT), "&Edit > &Copy"},
+                 {KeysPressed(VK_LEFT), "&File > &New"}}});
+}
+
+TEST_F(MenuKeysTest, LeftAndRightOpenTheNeighbouringMenuOfAFloatingBar)
+{
+    ASSERT_TRUE(frame->m_pCommandBars->FloatCommandBar(MenuBar()));
+    ASSERT_EQ(xtpBarFloating, MenuBar()->GetPosition());
+    frame->m_wndPane.SetFocus();
+    for (const Walk& walk : WalksAlongAHorizontalBar())
+        ExpectWalk(walk);
+}
+
+// Docked at the left, the bar runs downwards: Up and Down move along it,
+// Right opens the menu and Left closes it again.
+TEST_F(MenuKeysTest, UpAndDownMoveAlongABarDockedAtTheLeft)
+{
+    ASSERT_TRUE(frame->m_pCommandBars->DockCommandBarAt(MenuBar(), NULL, xtpBarLeft));
+    ASSERT_EQ(xtpBarLeft, MenuBar()->GetPosition());
+    frame->RecalcLayout();
+    frame->m_wndPane.SetFocus();
+    const Walk walks[] = {
+        {"Alt+letter, Left, Up and Down at both ends",
+         {{KeysPressed(VK_MENU, 'H'), "&Help > &Index"},
+          {KeysPressed(VK_LEFT), "&Help"},
+          {KeysPressed(VK_DOWN), "&File"},
+          {KeysPressed(VK_UP), "&Help"},
+          {KeysPressed(VK_UP), "&View"},
+          {KeysPressed(VK_RIGHT), "&View > &Bold"}}},
+        {"F10, Down, Right",
+         {{KeysPressed(VK_F10), "&File"},
+          {KeysPressed(VK_DOWN), "&Edit"},
+          {KeysPressed(VK_RIGHT), "&Edit > &Copy"}}},
+        {"Alt+letter, a submenu, Left and Left",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_DOWN), "&View > &Zoom"},
+          {KeysPressed(VK_RIGHT), "&View > &Zoom > &In"},
+          {KeysPressed(VK_LEFT), "&View > &Zoom"},
+          {KeysPressed(VK_LEFT), "&View"}}},
+    };
+    for (const Walk& walk : walks)
+        ExpectWalk(walk);
+}
+
+} // namespace
