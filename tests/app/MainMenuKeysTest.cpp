@@ -1,7 +1,9 @@
 // The program's own menus walked by real keys from each pane of the main
 // window: Left and Right open the neighbouring menu of the menu bar, with its
 // first command selected, however the first one was opened (Alt and its
-// letter, F10, a click), and a submenu closes alone.
+// letter, F10, a click), and a submenu closes alone; Home, End, Up and Down
+// stay inside the open menu or submenu, at its ends too and in the menus of
+// one command (News, Tool, Upgrade).
 #include "MainFrameFixture.h"
 #include "tests/support/RealInput.h"
 #include "tests/toolkit/commandbars/OpenMenus.h"
@@ -110,6 +112,63 @@ TEST_F(MainMenuKeysTest, LeftAndRightOpenTheNeighbouringMenuFromEveryPane)
         for (const Walk& walk : walks)
             ExpectWalk(walk);
     }
+}
+
+TEST_F(MainMenuKeysTest, HomeEndUpAndDownStayInTheOpenMenu)
+{
+    const Walk walks[] = {
+        {"Home and End from the first, a middle and the last command of Keyword",
+         {{KeysPressed(VK_MENU, 'K'), "&Keyword > Edit Keyword"},
+          {KeysPressed(VK_HOME), "&Keyword > Edit Keyword"},
+          {KeysPressed(VK_END), "&Keyword > E&xit"},
+          {KeysPressed(VK_END), "&Keyword > E&xit"},
+          {KeysPressed(VK_HOME), "&Keyword > Edit Keyword"},
+          {KeysPressed(VK_DOWN), "&Keyword > Add Keyword"},
+          {KeysPressed(VK_HOME), "&Keyword > Edit Keyword"},
+          {KeysPressed(VK_DOWN), "&Keyword > Add Keyword"},
+          {KeysPressed(VK_END), "&Keyword > E&xit"}}},
+        {"Home, Up and Down at the ends of Help",
+         {{KeysPressed(VK_MENU, 'H'), "&Help > Contents"},
+          {KeysPressed(VK_HOME), "&Help > Contents"},
+          {KeysPressed(VK_UP), "&Help > &About Tidewatch..."},
+          {KeysPressed(VK_DOWN), "&Help > Contents"}}},
+        {"News, of one command",
+         {{KeysPressed(VK_MENU, 'N'), "&News > &Goto Url"},
+          {KeysPressed(VK_UP), "&News > &Goto Url"},
+          {KeysPressed(VK_DOWN), "&News > &Goto Url"},
+          {KeysPressed(VK_HOME), "&News > &Goto Url"},
+          {KeysPressed(VK_END), "&News > &Goto Url"}}},
+        {"Tool, of one command",
+         {{KeysPressed(VK_MENU, 'T'), "Tool > Options"},
+          {KeysPressed(VK_UP), "Tool > Options"},
+          {KeysPressed(VK_DOWN), "Tool > Options"}}},
+        {"Upgrade, of one command",
+         {{KeysPressed(VK_MENU, 'U'), "&Upgrade > Check for Upgrade"},
+          {KeysPressed(VK_UP), "&Upgrade > Check for Upgrade"},
+          {KeysPressed(VK_DOWN), "&Upgrade > Check for Upgrade"}}},
+        {"Help's submenu",
+         {{KeysPressed(VK_MENU, 'H'), "&Help > Contents"},
+          {KeysPressed(VK_UP), "&Help > &About Tidewatch..."},
+          {KeysPressed(VK_UP), "&Help > Quorvane on the Web"},
+          {KeysPressed(VK_RIGHT), "&Help > Quorvane on the Web > Online Support"},
+          {KeysPressed(VK_HOME), "&Help > Quorvane on the Web > Online Support"},
+          {KeysPressed(VK_END), "&Help > Quorvane on the Web > Home Page"},
+          {KeysPressed(VK_END), "&Help > Quorvane on the Web > Home Page"},
+          {KeysPressed(VK_DOWN), "&Help > Quorvane on the Web > Online Support"},
+          {KeysPressed(VK_UP), "&Help > Quorvane on the Web > Home Page"},
+          {KeysPressed(VK_UP), "&Help > Quorvane on the Web > Online Forum"},
+          {KeysPressed(VK_HOME), "&Help > Quorvane on the Web > Online Support"},
+          {KeysPressed(VK_LEFT), "&Help > Quorvane on the Web"}}},
+        {"View's Theme submenu",
+         {{KeysPressed(VK_MENU, 'V'), "&View > Standard"},
+          {KeysPressed('T'), "&View > Theme > Office &2000 Theme"},
+          {KeysPressed(VK_UP), "&View > Theme > Win XP Theme"},
+          {KeysPressed(VK_END), "&View > Theme > Win XP Theme"},
+          {KeysPressed(VK_DOWN), "&View > Theme > Office &2000 Theme"},
+          {KeysPressed(VK_HOME), "&View > Theme > Office &2000 Theme"}}},
+    };
+    for (const Walk& walk : walks)
+        ExpectWalk(walk);
 }
 
 } // namespace

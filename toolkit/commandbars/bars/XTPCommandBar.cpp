@@ -511,9 +511,9 @@ BOOL CXTPCommandBar::ProcessSpecialKey(XTPSpecialKey key)
     switch (key)
     {
     case xtpKeyNext:
-        return SetSelected(m_pControls->GetNextSelectable(m_nSelected, +1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(m_nSelected, +1, TRUE));
     case xtpKeyPrev:
-        return SetSelected(m_pControls->GetNextSelectable(m_nSelected, -1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(m_nSelected, -1, TRUE));
     case xtpKeyBack:
         if (m_nPopuped < 0)
             return FALSE;
@@ -548,11 +548,21 @@ BOOL CXTPCommandBar::ProcessSpecialKey(XTPSpecialKey key)
         return TRUE;
     }
     case xtpKeyHome:
-        return SetSelected(m_pControls->GetNextSelectable(-1, +1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(-1, +1, TRUE));
     case xtpKeyEnd:
-        return SetSelected(m_pControls->GetNextSelectable(m_pControls->GetCount(), -1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(m_pControls->GetCount(), -1, TRUE));
     }
     return FALSE;
+}
+
+BOOL CXTPCommandBar::SelectByKey(int nIndex)
+{
+    SetSelected(nIndex, TRUE);
+    // The key is the bar's even when the selection stays: an open menu
+    // whose first command is selected keeps Home, and a menu of one command
+    // keeps Up and Down, instead of handing them to the menu bar below,
+    // which would move to another menu or close this one.
+    return nIndex >= 0;
 }
 
 int CXTPCommandBar::FindAccel(TCHAR chUpper, BOOL& bAmbiguous) const

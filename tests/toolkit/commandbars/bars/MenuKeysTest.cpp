@@ -2,7 +2,8 @@
 // only real keys): Left and Right move from one menu of the menu bar to the
 // next, which opens in place of the one that closes with its first command
 // selected, however the first menu was opened (Alt and its letter, F10, a
-// click) and wherever the bar stands.
+// click) and wherever the bar stands; inside an open menu or submenu Home,
+// End, Up and Down stay with that menu, selected command moved or not.
 #include "CommandBarsTestSupport.h"
 
 #include "OpenMenus.h"
@@ -114,7 +115,8 @@ TEST_F(MenuKeysTest, LeftAndRightOpenTheNeighbouringMenuOfAFloatingBar)
 }
 
 // Docked at the left, the bar runs downwards: Up and Down move along it,
-// Right opens the menu and Left closes it again.
+// Right opens the menu and Left closes it again; the open menu, beside the
+// bar, keeps Up and Down.
 TEST_F(MenuKeysTest, UpAndDownMoveAlongABarDockedAtTheLeft)
 {
     ASSERT_TRUE(frame->m_pCommandBars->DockCommandBarAt(MenuBar(), NULL, xtpBarLeft));
@@ -133,12 +135,85 @@ TEST_F(MenuKeysTest, UpAndDownMoveAlongABarDockedAtTheLeft)
          {{KeysPressed(VK_F10), "&File"},
           {KeysPressed(VK_DOWN), "&Edit"},
           {KeysPressed(VK_RIGHT), "&Edit > &Copy"}}},
+        {"Alt+letter of a menu of one command, Up and Down",
+         {{KeysPressed(VK_MENU, 'E'), "&Edit > &Copy"},
+          {KeysPressed(VK_UP), "&Edit > &Copy"},
+          {KeysPressed(VK_DOWN), "&Edit > &Copy"}}},
         {"Alt+letter, a submenu, Left and Left",
          {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
           {KeysPressed(VK_DOWN), "&View > &Zoom"},
           {KeysPressed(VK_RIGHT), "&View > &Zoom > &In"},
           {KeysPressed(VK_LEFT), "&View > &Zoom"},
           {KeysPressed(VK_LEFT), "&View"}}},
+    };
+    for (const Walk& walk : walks)
+        ExpectWalk(walk);
+}
+
+// Inside an open menu Home and End select its first and last command, Up
+// and Down wrap; none of them reaches the menu bar (which would open another
+// menu or close this one), at the menu's ends and in a menu of one command.
+TEST_F(MenuKeysTest, HomeEndUpAndDownStayInTheOpenMenu)
+{
+    const Walk walks[] = {
+        {"Home from the first command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"}, {KeysPressed(VK_HOME), "&View > &Bold"}}},
+        {"Home from a middle command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_DOWN), "&View > &Zoom"},
+          {KeysPressed(VK_HOME), "&View > &Bold"}}},
+        {"Home from the last command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_UP), "&View > &Lines"},
+          {KeysPressed(VK_HOME), "&View > &Bold"}}},
+        {"End from the first command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"}, {KeysPressed(VK_END), "&View > &Lines"}}},
+        {"End from a middle command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_DOWN), "&View > &Zoom"},
+          {KeysPressed(VK_END), "&View > &Lines"}}},
+        {"End from the last command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_END), "&View > &Lines"},
+          {KeysPressed(VK_END), "&View > &Lines"}}},
+        {"End and Home in the last menu, opened by F10",
+         {{KeysPressed(VK_F10), "&File"},
+          {KeysPressed(VK_LEFT), "&Help"},
+          {KeysPressed(VK_DOWN), "&Help > &Index"},
+          {KeysPressed(VK_HOME), "&Help > &Index"},
+          {KeysPressed(VK_END), "&Help > &About"},
+          {KeysPressed(VK_END), "&Help > &About"}}},
+        {"Up and Down at both ends of a longer menu",
+         {{KeysPressed(VK_MENU, 'F'), "&File > &New"},
+          {KeysPressed(VK_UP), "&File > E&xit"},
+          {KeysPressed(VK_DOWN), "&File > &New"},
+          {KeysPressed(VK_END), "&File > E&xit"},
+          {KeysPressed(VK_DOWN), "&File > &New"}}},
+        {"Up and Down in a menu of one command",
+         {{KeysPressed(VK_MENU, 'E'), "&Edit > &Copy"},
+          {KeysPressed(VK_UP), "&Edit > &Copy"},
+          {KeysPressed(VK_DOWN), "&Edit > &Copy"},
+          {KeysPressed(VK_HOME), "&Edit > &Copy"},
+          {KeysPressed(VK_END), "&Edit > &Copy"}}},
+        {"Home, End, Up and Down in a submenu",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_DOWN), "&View > &Zoom"},
+          {KeysPressed(VK_RIGHT), "&View > &Zoom > &In"},
+          {KeysPressed(VK_HOME), "&View > &Zoom > &In"},
+          {KeysPressed(VK_DOWN), "&View > &Zoom > &Out"},
+          {KeysPressed(VK_END), "&View > &Zoom > &Reset"},
+          {KeysPressed(VK_END), "&View > &Zoom > &Reset"},
+          {KeysPressed(VK_DOWN), "&View > &Zoom > &In"},
+          {KeysPressed(VK_UP), "&View > &Zoom > &Reset"},
+          {KeysPressed(VK_HOME), "&View > &Zoom > &In"}}},
+        {"Home, End, Up and Down in a submenu of one command",
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"},
+          {KeysPressed(VK_END), "&View > &Lines"},
+          {KeysPressed(VK_RIGHT), "&View > &Lines > &Wrap"},
+          {KeysPressed(VK_UP), "&View > &Lines > &Wrap"},
+          {KeysPressed(VK_DOWN), "&View > &Lines > &Wrap"},
+          {KeysPressed(VK_HOME), "&View > &Lines > &Wrap"},
+          {KeysPressed(VK_END), "&View > &Lines > &Wrap"}}},
     };
     for (const Walk& walk : walks)
         ExpectWalk(walk);
