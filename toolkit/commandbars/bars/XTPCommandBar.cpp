@@ -422,7 +422,10 @@ BOOL CXTPCommandBar::SetPopuped(int nIndex, BOOL bKeyboard)
     }
     m_nPopuped = nIndex;
     SetTrackingMode(xtpTrackingPopup, FALSE, bKeyboard);
-    SetSelected(nIndex, bKeyboard);
+    if (bKeyboard)
+        SelectByKey(nIndex);
+    else
+        SetSelected(nIndex, FALSE);
     pControl->OnSetPopup(TRUE);
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars != NULL && pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay && m_hWnd != NULL)
@@ -491,7 +494,7 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
         int nIndex = FindAccel(ch, bAmbiguous);
         if (nIndex >= 0)
         {
-            SetSelected(nIndex, TRUE);
+            SelectByKey(nIndex);
             CXTPControl* pControl = GetControl(nIndex);
             if (!bAmbiguous && pControl != NULL)
             {
@@ -557,7 +560,14 @@ BOOL CXTPCommandBar::ProcessSpecialKey(XTPSpecialKey key)
 
 BOOL CXTPCommandBar::SelectByKey(int nIndex)
 {
-    SetSelected(nIndex, TRUE);
+    if (!SetSelected(nIndex, TRUE) && nIndex >= 0 && nIndex == m_nSelected && !m_bKeyboardSelection)
+    {
+        // The control the mouse rests on becomes the keyboard's: its letter
+        // then opens its menu with the first command selected, as any
+        // letter does, instead of a menu with nothing selected.
+        m_bKeyboardSelection = TRUE;
+        GetControl(nIndex)->OnSetSelected(2);
+    }
     // The key is the bar's even when the selection stays: an open menu
     // whose first command is selected keeps Home, and a menu of one command
     // keeps Up and Down, instead of handing them to the menu bar below,

@@ -351,8 +351,9 @@ protected:
 private:
     // The site frame is in context-help mode.
     BOOL IsInHelpMode() const;
-    // Selects the control at nIndex by keyboard; TRUE when there is one
-    // (nIndex not -1), whether or not the selection changed.
+    // Selects the control at nIndex by keyboard (one the mouse selected
+    // becomes the keyboard's); TRUE when there is one (nIndex not -1),
+    // whether or not the selection changed.
     BOOL SelectByKey(int nIndex);
 };
 

@@ -59,6 +59,35 @@ protected:
     }
 };
 
+// The mouse resting on a title makes it hot; the letters, of that title or
+// of a command under the pointer, still open their menus with the first
+// command selected, as from anywhere else.
+TEST_F(MenuKeysTest, ALetterOpensItsMenuWithTheFirstCommandSelectedUnderTheMouse)
+{
+    const int kViewTitle = 2;
+    struct Row
+    {
+        const char* name;
+        int nTitleUnderMouse;
+        std::vector<InputStep> steps;
+    } rows[] = {
+        {"the mouse on the title of the letter", kViewTitle, {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"}}},
+        {"the mouse on another title", kFileTitle, {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"}}},
+        {"the mouse on the title, Right from its menu",
+         kViewTitle,
+         {{KeysPressed(VK_MENU, 'V'), "&View > &Bold"}, {KeysPressed(VK_RIGHT), "&Help > &Index"}}},
+    };
+    for (const Row& row : rows)
+    {
+        MoveMouseTo(TitleCenter(row.nTitleUnderMouse));
+        ASSERT_TRUE(PumpUntilInputTaken());
+        EXPECT_EQ(row.nTitleUnderMouse, MenuBar()->GetSelectedIndex()) << row.name << ": the title is hot";
+        EXPECT_TRUE(WalkByInput(row.steps, [&] { return OpenMenusOf(MenuBar()); })) << row.name;
+        XTPMouseManager()->SendTrackLost();
+        frame->m_wndPane.SetFocus();
+    }
+}
+
 // Left and Right along a horizontal bar (docked at the top or floating):
 // the neighbouring menu opens with its first command selected, wrapping
 // from the last menu to the first and back; a submenu closes alone.
