@@ -51,9 +51,8 @@ protected:
     }
 
     // The walk from the window that has the focus, the mouse resting away
-    // from the menu bar (a title under it is hot, and a letter opening that
-    // menu then selects nothing in it); the menus are closed after and the
-    // focus is back where the walk began.
+    // from the menu bar (a click step moves it where it clicks); the menus
+    // are closed after and the focus is back where the walk began.
     void ExpectWalk(const Walk& walk)
     {
         const HWND hFocus = ::GetFocus();

@@ -46,9 +46,9 @@ protected:
         return rc.CenterPoint();
     }
 
-    // The walk's steps, the mouse resting away from the frame (a title
-    // under it is hot, and a letter opening that menu then selects nothing
-    // in it); the menus are closed and the focus is back in the pane after.
+    // The walk's steps, the mouse resting away from the frame (a click step
+    // moves it where it clicks); the menus are closed and the focus is back
+    // in the pane after.
     void ExpectWalk(const Walk& walk)
     {
         MoveMouseTo(CPoint(1000, 900));
