@@ -228,3 +228,40 @@ bool PumpPendingUntil(const std::function<bool()>& condition, DWORD timeoutMs)
         ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
     }
 }
+
+namespace {
+
+bool g_bQueueDrained = false;
+
+void CALLBACK NoteQueueDrained(HWND, UINT, UINT_PTR, DWORD)
+{
+    g_bQueueDrained = true;
+}
+
+} // namespace
+
+bool PumpUntilInputTaken(DWORD timeoutMs)
+{
+    g_bQueueDrained = false;
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 0, NoteQueueDrained);
+    const bool bTaken = PumpPendingUntil([] { return g_bQueueDrained; }, timeoutMs);
+    ::KillTimer(NULL, nTimer);
+    return bTaken;
+}
+
+::testing::AssertionResult WalkByInput(const std::vector<InputStep>& steps,
+                                       const std::function<std::string()>& readState)
+{
+    std::string expected, walked;
+    for (const InputStep& step : steps)
+    {
+        step.input();
+        if (!PumpUntilInputTaken())
+            return ::testing::AssertionFailure() << "the input was not taken after: " << walked;
+        expected += step.expected + "; ";
+        walked += readState() + "; ";
+    }
+    if (walked == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected: " << expected << "\n  walked: " << walked;
+}

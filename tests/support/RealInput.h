@@ -13,6 +13,7 @@
 #include "framework/Window.h"
 
 #include <functional>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -97,3 +98,31 @@ CPoint ScreenCenterOf(HWND hTree, HTREEITEM hItem);
 // first, so accelerators work) until the condition holds; FALSE when it
 // still does not after the time-out.
 bool PumpPendingUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+// Pumps the thread's messages until every input sent before the call has
+// been taken and handled (the system hands out a timer message only once no
+// input or posted message waits); FALSE when that takes longer than the
+// time-out. For input whose outcome is a state that may look right on the
+// way (a menu open in the wrong mode):
+//     PressKeys({VK_RIGHT});
+//     ASSERT_TRUE(PumpUntilInputTaken());
+bool PumpUntilInputTaken(DWORD timeoutMs = 10000);
+
+// One step of a walk by real input: the input, and the state expected once
+// the thread has handled it.
+struct InputStep
+{
+    std::function<void()> input;
+    std::string expected;
+};
+// The keys pressed in order and released in reverse order, as a step's input:
+//     {KeysPressed(VK_MENU, 'E'), "&Edit > &Copy"}
+template <class... TKeys>
+std::function<void()> KeysPressed(TKeys... keys)
+{
+    return [=] { PressKeys({(WORD)keys...}); };
+}
+// Each step's input, then PumpUntilInputTaken, then the state read; fails
+// unless every state read is the one expected, showing the whole walk both
+// ways ("state; " a step) so that the first step that went astray shows.
+::testing::AssertionResult WalkByInput(const std::vector<InputStep>& steps,
+                                       const std::function<std::string()>& readState);

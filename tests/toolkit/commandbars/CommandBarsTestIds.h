@@ -9,6 +9,15 @@
 #define ID_TEST_COPY 3004
 #define ID_TEST_BOLD 3005
 #define ID_TEST_HELP 3006
+// A menu bar of four menus for walking them by keys: menus of three, one
+// and two commands, and one with submenus of three and one command.
+#define IDR_TEST_WALK_MENU 303
+#define ID_TEST_ZOOM_IN 3010
+#define ID_TEST_ZOOM_OUT 3011
+#define ID_TEST_ZOOM_RESET 3012
+#define ID_TEST_WRAP 3013
+#define ID_TEST_INDEX 3014
+#define ID_TEST_ABOUT 3015
 // The menus of two document types of the MDI tests.
 #define IDR_TEST_DOC_A 310
 #define IDR_TEST_DOC_B 311

@@ -422,7 +422,10 @@ BOOL CXTPCommandBar::SetPopuped(int nIndex, BOOL bKeyboard)
     }
     m_nPopuped = nIndex;
     SetTrackingMode(xtpTrackingPopup, FALSE, bKeyboard);
-    SetSelected(nIndex, bKeyboard);
+    if (bKeyboard)
+        SelectByKey(nIndex);
+    else
+        SetSelected(nIndex, FALSE);
     pControl->OnSetPopup(TRUE);
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars != NULL && pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay && m_hWnd != NULL)
@@ -491,7 +494,7 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
         int nIndex = FindAccel(ch, bAmbiguous);
         if (nIndex >= 0)
         {
-            SetSelected(nIndex, TRUE);
+            SelectByKey(nIndex);
             CXTPControl* pControl = GetControl(nIndex);
             if (!bAmbiguous && pControl != NULL)
             {
@@ -511,9 +514,9 @@ BOOL CXTPCommandBar::ProcessSpecialKey(XTPSpecialKey key)
     switch (key)
     {
     case xtpKeyNext:
-        return SetSelected(m_pControls->GetNextSelectable(m_nSelected, +1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(m_nSelected, +1, TRUE));
     case xtpKeyPrev:
-        return SetSelected(m_pControls->GetNextSelectable(m_nSelected, -1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(m_nSelected, -1, TRUE));
     case xtpKeyBack:
         if (m_nPopuped < 0)
             return FALSE;
@@ -548,11 +551,28 @@ BOOL CXTPCommandBar::ProcessSpecialKey(XTPSpecialKey key)
         return TRUE;
     }
     case xtpKeyHome:
-        return SetSelected(m_pControls->GetNextSelectable(-1, +1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(-1, +1, TRUE));
     case xtpKeyEnd:
-        return SetSelected(m_pControls->GetNextSelectable(m_pControls->GetCount(), -1, TRUE), TRUE);
+        return SelectByKey(m_pControls->GetNextSelectable(m_pControls->GetCount(), -1, TRUE));
     }
     return FALSE;
+}
+
+BOOL CXTPCommandBar::SelectByKey(int nIndex)
+{
+    if (!SetSelected(nIndex, TRUE) && nIndex >= 0 && nIndex == m_nSelected && !m_bKeyboardSelection)
+    {
+        // The control the mouse rests on becomes the keyboard's: its letter
+        // then opens its menu with the first command selected, as any
+        // letter does, instead of a menu with nothing selected.
+        m_bKeyboardSelection = TRUE;
+        GetControl(nIndex)->OnSetSelected(2);
+    }
+    // The key is the bar's even when the selection stays: an open menu
+    // whose first command is selected keeps Home, and a menu of one command
+    // keeps Up and Down, instead of handing them to the menu bar below,
+    // which would move to another menu or close this one.
+    return nIndex >= 0;
 }
 
 int CXTPCommandBar::FindAccel(TCHAR chUpper, BOOL& bAmbiguous) const

@@ -197,7 +197,10 @@ public:
     virtual int OnHookKeyDown(UINT nChar, LPARAM lParam);
     // [0 x 0] the floating layout.
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
-    // Navigation keys of the menu loop.
+    // Navigation keys of the menu loop; TRUE when the bar takes the key,
+    // FALSE when it is offered on to the bar that opened this one. The keys
+    // that move the selection (next, previous, home, end) are taken whenever
+    // the bar has a control to select, moved or not.
     virtual BOOL ProcessSpecialKey(XTPSpecialKey key);
     // Fills the bar, its gripper, the controls and separators.
     virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
@@ -348,6 +351,10 @@ protected:
 private:
     // The site frame is in context-help mode.
     BOOL IsInHelpMode() const;
+    // Selects the control at nIndex by keyboard (one the mouse selected
+    // becomes the keyboard's); TRUE when there is one (nIndex not -1),
+    // whether or not the selection changed.
+    BOOL SelectByKey(int nIndex);
 };
 
 // The command-update object of one control of a bar: Enable marks the update

@@ -358,6 +358,16 @@ int CXTPMenuBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM&
         return CXTPToolBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
     if (nMessage == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0)
     {
+        // Already in the menu loop: this is the release of the Alt that
+        // opened a menu with a letter (the system never saw the letter, which
+        // the bar took, and counts the Alt as pressed alone). Entering again
+        // would drop the open menu's tracking, and the arrows would then only
+        // move the highlight along the bar instead of opening the next menu.
+        if (m_nTrackingMode != xtpTrackingOff)
+        {
+            lResult = 0;
+            return hookHandled;
+        }
         if (IsVisible() && !XTPMouseManager()->IsMouseLocked() && ::GetKeyState(VK_SHIFT) >= 0
             && !IsCustomizeMode())
         {

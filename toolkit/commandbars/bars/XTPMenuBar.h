@@ -102,7 +102,8 @@ public:
 
     // ---- CXTPCommandBar ----
 
-    // The watched windows' messages: Alt or F10 alone enters the menu loop;
+    // The watched windows' messages: Alt or F10 alone enters the menu loop
+    // (and is swallowed while the loop runs);
     // changes of the MDI windows post the refresh timer; WM_MDISETMENU
     // switches the menus; keys go to the bar's own handling.
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
