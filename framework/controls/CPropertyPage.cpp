@@ -4,6 +4,25 @@
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
+BEGIN_MESSAGE_MAP(CPropertyPage, CDialog)
+ON_WM_WINDOWPOSCHANGED()
+END_MESSAGE_MAP()
+
+namespace {
+
+// The page of the sheet that the window lies in, NULL when it lies in none
+// (the tab strip, the sheet's buttons, a window outside the sheet).
+HWND PageHolding(HWND hSheet, HWND hWnd)
+{
+    if (hSheet == NULL || hWnd == NULL || !::IsChild(hSheet, hWnd))
+        return NULL;
+    while (::GetParent(hWnd) != hSheet)
+        hWnd = ::GetParent(hWnd);
+    return PropSheet_HwndToIndex(hSheet, hWnd) >= 0 ? hWnd : NULL;
+}
+
+} // namespace
+
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTemplate)
 {
     InitPage(MAKEINTRESOURCE(nIDTemplate), nIDCaption);
@@ -114,6 +133,29 @@ BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
     // Dialog keys belong to the sheet, which knows its buttons and tabs too.
     return CWnd::PreTranslateMessage(pMsg);
+}
+
+// The sheet changes pages by showing the new one and hiding the old one, and
+// the system leaves the focus where it was: after Ctrl+Tab, Ctrl+Shift+Tab or
+// a page the program chose, on a control of the page that has gone. Keys would
+// go to a window no one sees, and the dialog manager's search for the control
+// an Alt+letter names, which walks the shown controls from the focus until it
+// comes back to it, would never end. So the page shown takes the focus on its
+// first control that takes it, as Tab gives it (the tab strip when it has
+// none). A click on a tab leaves the focus on the tab strip, which stays.
+void CPropertyPage::OnWindowPosChanged(WINDOWPOS* pPos)
+{
+    CDialog::OnWindowPosChanged(pPos);
+    if (!(pPos->flags & SWP_SHOWWINDOW))
+        return;
+    const HWND hSheet = ::GetParent(m_hWnd);
+    const HWND hPageOfFocus = PageHolding(hSheet, ::GetFocus());
+    if (hPageOfFocus == NULL || hPageOfFocus == m_hWnd)
+        return;
+    HWND hFirst = ::GetNextDlgTabItem(m_hWnd, NULL, FALSE);
+    if (hFirst == NULL || !::IsChild(m_hWnd, hFirst))
+        hFirst = PropSheet_GetTabControl(hSheet);
+    ::SendMessage(hSheet, WM_NEXTDLGCTL, (WPARAM)hFirst, TRUE);
 }
 
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -4,7 +4,8 @@
 // sheet builds its pages). The sheet's notifications become virtual calls: OnSetActive and
 // OnKillActive when the user switches pages (leaving a page saves its controls' data through
 // UpdateData(TRUE) and refuses to leave when that fails), OnApply (OK and Apply) and OnReset
-// (Cancel).
+// (Cancel). A page the sheet shows takes the focus when the focus was on the page it leaves
+// (by Ctrl+Tab, Ctrl+Shift+Tab or SetActivePage; see OnWindowPosChanged).
 #include "framework/window/CDialog.h"
 #include <prsht.h>
 
@@ -41,6 +42,10 @@ protected:
     void SetSheetResult(int nResult);
     // Binds the page object to its window as the sheet creates it.
     static INT_PTR CALLBACK PageDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Shown by the sheet: takes the focus from a page the sheet leaves.
+    afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
+    DECLARE_MESSAGE_MAP()
 
     CString m_strCaption;
     BOOL m_bFirstSetActive;

@@ -25,32 +25,6 @@ namespace {
 
 typedef std::vector<std::string> Names;
 
-// The key whose release PressKeysAndWait waits for, and whether the thread
-// has taken it.
-WORD g_vkAwaited = 0;
-bool g_bAwaitedTaken = false;
-
-LRESULT CALLBACK WatchKeyRelease(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const MSG* pMsg = (const MSG*)lParam;
-    if (nCode == HC_ACTION && wParam == PM_REMOVE
-        && (pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYUP) && pMsg->wParam == g_vkAwaited)
-        g_bAwaitedTaken = true;
-    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-
-// Presses the keys, then pumps until the thread has taken the release of
-// the first one, the last released: what the keys do is done by then.
-void PressKeysAndWait(std::initializer_list<WORD> keys)
-{
-    g_vkAwaited = *keys.begin();
-    g_bAwaitedTaken = false;
-    const HHOOK hHook = ::SetWindowsHookExA(WH_GETMESSAGE, WatchKeyRelease, NULL, ::GetCurrentThreadId());
-    PressKeys(keys);
-    EXPECT_TRUE(PumpPendingUntil([] { return g_bAwaitedTaken; })) << "the keys never came";
-    ::UnhookWindowsHookEx(hHook);
-}
-
 // The main frame as the program starts it, over two keywords, in front: the
 // document template's initial update makes the keyword tree the active view
 // and gives it the focus unless it is shut. It is the application's main
@@ -240,9 +214,9 @@ TEST_F(ShutPaneFocusTest, KeysAndCommandsGoToAShownPane)
         OpenAndCloseADialog();
         EXPECT_EQ(row.where, Where()) << "after the dialog";
 
-        PressKeysAndWait({VK_DOWN});
-        PressKeysAndWait({VK_DOWN});
-        PressKeysAndWait({VK_CONTROL, 'R'});
+        EXPECT_TRUE(PressKeysAndWait({VK_DOWN})) << "the keys never came";
+        EXPECT_TRUE(PressKeysAndWait({VK_DOWN})) << "the keys never came";
+        EXPECT_TRUE(PressKeysAndWait({VK_CONTROL, 'R'})) << "the keys never came";
         EXPECT_EQ(row.remaining, Keywords());
 
         if (row.showAgain)
@@ -350,7 +324,7 @@ TEST_F(ShutPaneFocusTest, PaneKeysPassOverANewsPaneOutOfSight)
         // From the tree back to the last pane, wrapping.
         {"Shift+F6",
          [] {
-             PressKeysAndWait({VK_SHIFT, VK_F6});
+             EXPECT_TRUE(PressKeysAndWait({VK_SHIFT, VK_F6})) << "the keys never came";
          },
          kTree, kPreview},
         // The program binds no key to it.
@@ -371,7 +345,7 @@ TEST_F(ShutPaneFocusTest, PaneKeysPassOverANewsPaneOutOfSight)
         EXPECT_FALSE(IsShownInTopLevel(frame->GetNewsList()->m_hWnd));
         row.act();
         EXPECT_EQ(row.whereShut, Where()) << "out of sight";
-        PressKeysAndWait({VK_CONTROL, 'G'});
+        EXPECT_TRUE(PressKeysAndWait({VK_CONTROL, 'G'})) << "the keys never came";
         EXPECT_EQ(std::vector<std::string>(), opened) << "out of sight";
         opened.clear();
 
@@ -380,7 +354,7 @@ TEST_F(ShutPaneFocusTest, PaneKeysPassOverANewsPaneOutOfSight)
         ASSERT_TRUE(PumpPendingUntil([&] { return Where() == kTree; })) << Where();
         row.act();
         EXPECT_EQ(row.whereShown, Where()) << "shown again";
-        PressKeysAndWait({VK_CONTROL, 'G'});
+        EXPECT_TRUE(PressKeysAndWait({VK_CONTROL, 'G'})) << "the keys never came";
         const std::vector<std::string> story = {"http://news.example/beta/0"};
         EXPECT_EQ(row.whereShown == kNewsList ? story : std::vector<std::string>(), opened) << "shown again";
         opened.clear();

@@ -40,7 +40,7 @@ void SendAll(std::vector<INPUT>& inputs)
 }
 
 // The keys down, then what comes between, then the keys up in reverse order.
-void SendHeld(std::initializer_list<WORD> keys, std::vector<INPUT> between)
+void SendHeld(const std::vector<WORD>& keys, std::vector<INPUT> between)
 {
     std::vector<INPUT> inputs;
     for (WORD vk : keys)
@@ -49,6 +49,20 @@ void SendHeld(std::initializer_list<WORD> keys, std::vector<INPUT> between)
     for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk)
         inputs.push_back(KeyInput(*vk, true));
     SendAll(inputs);
+}
+
+// The key whose release PressKeysAndWait waits for, and whether the thread
+// has taken it.
+WORD g_vkAwaited = 0;
+bool g_bAwaitedTaken = false;
+
+LRESULT CALLBACK WatchKeyRelease(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* pMsg = (const MSG*)lParam;
+    if (nCode == HC_ACTION && wParam == PM_REMOVE
+        && (pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYUP) && pMsg->wParam == g_vkAwaited)
+        g_bAwaitedTaken = true;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
 }
 
 } // namespace
@@ -118,9 +132,20 @@ void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
     }).detach();
 }
 
-void PressKeys(std::initializer_list<WORD> keys)
+void PressKeys(const std::vector<WORD>& keys)
 {
     SendHeld(keys, {});
+}
+
+bool PressKeysAndWait(const std::vector<WORD>& keys)
+{
+    g_vkAwaited = keys.front();
+    g_bAwaitedTaken = false;
+    const HHOOK hHook = ::SetWindowsHookExA(WH_GETMESSAGE, WatchKeyRelease, NULL, ::GetCurrentThreadId());
+    SendHeld(keys, {});
+    const bool bTaken = PumpPendingUntil([] { return g_bAwaitedTaken; });
+    ::UnhookWindowsHookEx(hHook);
+    return bTaken;
 }
 
 void SendKeyStrokes(std::initializer_list<KeyStroke> strokes)

@@ -42,7 +42,7 @@ void TurnWheelAt(CPoint point, DWORD dwWheel, int nDelta);
 // does.
 void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys = {});
 // The keys pressed in order and released in reverse order.
-void PressKeys(std::initializer_list<WORD> keys);
+void PressKeys(const std::vector<WORD>& keys);
 // One key going down or up, for strokes that overlap as fast typing makes
 // them (the next key down before Enter is up):
 //     SendKeyStrokes({KeyDown(VK_RETURN), KeyDown('X'), KeyUp(VK_RETURN), KeyUp('X')});
@@ -93,6 +93,12 @@ std::string NameOfInput(UINT message, WPARAM wParam);
 
 // The screen point at the middle of the tree item's text.
 CPoint ScreenCenterOf(HWND hTree, HTREEITEM hItem);
+
+// Presses the keys as PressKeys does, then pumps as PumpPendingUntil does
+// until the thread has taken the release of the first key, the last one
+// released: what the keys do is done by then. FALSE when the release never
+// came (within PumpPendingUntil's time-out).
+bool PressKeysAndWait(const std::vector<WORD>& keys);
 
 // Pumps the thread's messages as PumpPending does (PreTranslateMessage
 // first, so accelerators work) until the condition holds; FALSE when it

@@ -1,7 +1,10 @@
+#include "tests/support/RealInput.h"
 #include "tests/support/TestWindow.h"
 #include "TestIds.h"
 #include "framework/controls/CPropertySheet.h"
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -41,6 +44,13 @@ public:
     void OnReset() override { m_nResets++; }
 };
 
+// A page with no control that takes the focus.
+class CNotePage : public CPropertyPage
+{
+public:
+    CNotePage() : CPropertyPage(IDD_NOTE_PAGE) {}
+};
+
 // Presses a button of its own as soon as it is shown.
 class CSelfClosingSheet : public CPropertySheet
 {
@@ -62,6 +72,7 @@ class PropertySheetTest : public FrameTest<CTestFrame>
 protected:
     CNamePage namePage;
     COptionsPage optionsPage;
+    CNotePage notePage;
 };
 
 TEST_F(PropertySheetTest, SwitchesPagesAndExchangesData)
@@ -109,6 +120,73 @@ TEST_F(PropertySheetTest, DoModalRunsUntilCancelAndResetsThePage)
     sheet.AddPage(&optionsPage);
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
     EXPECT_EQ(1, optionsPage.m_nResets);
+}
+
+// A page change leaves the focus in the page shown, on its first control that
+// takes it (the tab strip when it has none), wherever the focus was in the
+// page that went: the system hides that page and would leave the focus on
+// its control, out of sight, where keys go astray and an Alt+letter's search
+// for its control never ends. A focus on the tab strip, where a click on a
+// tab puts it, stays there. Keys and clicks are real input.
+TEST_F(PropertySheetTest, APageChangeLeavesTheFocusInThePageShown)
+{
+    const UINT kTabStrip = 0;
+    struct Row
+    {
+        const char* name;
+        int nFrom;       // the page shown first
+        UINT nFocusFrom; // its control with the focus, or the tab strip
+        std::function<void(CPropertySheet&)> change;
+        int nTo;
+        UINT nFocusTo; // the control of the page shown with the focus, or the tab strip
+    };
+    auto keys = [](std::vector<WORD> chord) {
+        return [chord](CPropertySheet&) { EXPECT_TRUE(PressKeysAndWait(chord)) << "the keys never came"; };
+    };
+    auto clickTab = [](int nTab) {
+        return [nTab](CPropertySheet& sheet) {
+            CRect rcTab;
+            sheet.GetTabControl()->GetItemRect(nTab, &rcTab);
+            sheet.GetTabControl()->ClientToScreen(&rcTab);
+            ClickScreen(rcTab.CenterPoint());
+        };
+    };
+    const Row rows[] = {
+        {"Ctrl+Tab", 0, IDC_COUNT_EDIT, keys({VK_CONTROL, VK_TAB}), 1, IDC_ALARM_CHECK},
+        {"Ctrl+Tab to a page with nothing to focus", 1, IDC_ALARM_CHECK, keys({VK_CONTROL, VK_TAB}), 2, kTabStrip},
+        {"Ctrl+Tab from the last page to the first", 2, kTabStrip, keys({VK_CONTROL, VK_TAB}), 0, kTabStrip},
+        {"Ctrl+Shift+Tab", 1, IDC_ALARM_CHECK, keys({VK_CONTROL, VK_SHIFT, VK_TAB}), 0, IDC_NAME_EDIT},
+        {"Ctrl+Shift+Tab from the first page to the last", 0, IDC_COUNT_EDIT, keys({VK_CONTROL, VK_SHIFT, VK_TAB}), 2,
+         kTabStrip},
+        {"Ctrl+Page Down", 0, IDC_COUNT_EDIT, keys({VK_CONTROL, VK_NEXT}), 1, IDC_ALARM_CHECK},
+        {"Ctrl+Page Up", 1, IDC_ALARM_CHECK, keys({VK_CONTROL, VK_PRIOR}), 0, IDC_NAME_EDIT},
+        {"the program's SetActivePage", 0, IDC_COUNT_EDIT, [](CPropertySheet& sheet) { sheet.SetActivePage(1); }, 1,
+         IDC_ALARM_CHECK},
+        {"a click on a tab", 0, IDC_COUNT_EDIT, clickTab(1), 1, kTabStrip},
+    };
+    CPropertySheet sheet("Options", frame);
+    sheet.AddPage(&namePage);
+    sheet.AddPage(&optionsPage);
+    sheet.AddPage(&notePage);
+    ASSERT_TRUE(sheet.Create(frame));
+    sheet.SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == sheet.m_hWnd; }));
+    auto focusWindow = [&](int nPage, UINT nID) {
+        return nID == kTabStrip ? sheet.GetTabControl()->m_hWnd : ::GetDlgItem(sheet.GetPage(nPage)->m_hWnd, nID);
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        sheet.SetActivePage(row.nFrom);
+        ::SetFocus(focusWindow(row.nFrom, row.nFocusFrom));
+        PumpPending();
+        ASSERT_EQ(focusWindow(row.nFrom, row.nFocusFrom), ::GetFocus());
+
+        row.change(sheet);
+        EXPECT_TRUE(PumpPendingUntil([&] { return sheet.GetActiveIndex() == row.nTo; }));
+        EXPECT_EQ(focusWindow(row.nTo, row.nFocusTo), ::GetFocus());
+        EXPECT_TRUE(::IsWindowVisible(::GetFocus())) << "the focus is out of sight";
+    }
 }
 
 } // namespace

@@ -18,6 +18,7 @@ XTP_STARTUP_CLASSES(DialogBarClass, xtpStartupDialogBarClass, XTP_STARTUP_CLASS(
 BEGIN_MESSAGE_MAP(CXTPDialogBar, CXTPToolBar)
 ON_WM_NCHITTEST()
 ON_WM_SIZE()
+ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 namespace {
@@ -274,6 +275,20 @@ void CXTPDialogBar::OnSize(UINT nType, int cx, int cy)
 {
     CXTPToolBar::OnSize(nType, cx, cy);
     MovePane();
+}
+
+// Hidden (by its close button, by the program, with its frame's floating
+// bars), the bar would leave the focus in its pane, where the system keeps
+// it: keys would go on to a window no one sees. The site frame takes it, and
+// gives it to its active view.
+void CXTPDialogBar::OnWindowPosChanged(WINDOWPOS* pPos)
+{
+    CXTPToolBar::OnWindowPosChanged(pPos);
+    const HWND hFocus = ::GetFocus();
+    CWnd* pSite = GetOwnerSite();
+    if ((pPos->flags & SWP_HIDEWINDOW) && hFocus != NULL && ::IsChild(m_hWnd, hFocus) && pSite != NULL
+        && pSite->m_hWnd != NULL)
+        pSite->SetFocus();
 }
 
 int CXTPDialogBar::PtInBar(POINT point) const

@@ -5,7 +5,8 @@
 // button. Docked, the bar is resized from its free edge (the one facing the
 // frame's client area, and the far end unless the bar stretches over its
 // row); floating, from any edge. The bar keeps one client size for docked
-// and one for floating, which the saved bar state carries.
+// and one for floating, which the saved bar state carries. Hidden with the
+// focus in its pane, the bar gives the focus to its site frame.
 //
 //     CXTPDialogBar* pBar = (CXTPDialogBar*)pCommandBars->Add("Keywords", xtpBarLeft,
 //                                                              RUNTIME_CLASS(CXTPDialogBar));
@@ -120,6 +121,7 @@ protected:
 
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
     DECLARE_MESSAGE_MAP()
 
     CRect m_rcBorders;

@@ -5,6 +5,7 @@
 // through its filters and with real input through its hooks).
 #include "CustomizeTestSupport.h"
 
+#include "tests/support/HangWatch.h"
 #include "tests/support/WindowStacking.h"
 #include "toolkit/commandbars/XTPCommandBarsResource.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
@@ -222,6 +223,94 @@ TEST_F(CustomizeSheetTest, AltAndATabsMnemonicSwitchesToThatPage)
     sheet->m_steps.push_back([](CTestSheet& s) { EXPECT_EQ(0, s.GetActiveIndex()); });
     sheet->DoModal();
     EXPECT_EQ(4, sheet->m_nStepsRun);
+}
+
+// ---- Keys on every page ------------------------------------------------------------------------
+
+typedef std::vector<WORD> Chord;
+
+// Every page reached by keys has the focus on a control in sight and answers
+// every key: an Alt+letter that names nothing on it does nothing (the focus
+// had stayed on a control of the page that went, out of sight, where the
+// search for the letter's control never ended and the program hung), one
+// that names a check box toggles it, one that names a list's label puts the
+// focus on the list; Tab moves the focus to another control in sight, and
+// Escape closes the sheet. Keys are real input; a watch ends the test
+// process, as a failure, should the sheet stop answering.
+TEST_F(CustomizeSheetTest, EveryPageReachedByKeysAnswersEveryKey)
+{
+    const Chord ctrlTab = {VK_CONTROL, VK_TAB}, ctrlShiftTab = {VK_CONTROL, VK_SHIFT, VK_TAB};
+    const Chord altQ = {VK_MENU, 'Q'}, altA = {VK_MENU, 'A'};
+    struct Row
+    {
+        const char* name;
+        std::vector<Chord> route; // from the first page, "Toolbars"
+        int nPage;
+        std::vector<Chord> nameless; // Alt+letters that name nothing on the page
+        Chord named;                 // an Alt+letter that names a control of it:
+        UINT nNamedID;               // a check box toggles, a list takes the focus
+    };
+    const Row rows[] = {
+        {"Commands by Ctrl+Tab", {ctrlTab}, 1, {altQ, altA}, {VK_MENU, 'D'}, XTP_IDC_LIST_COMMANDS},
+        {"Options by Ctrl+Tab twice", {ctrlTab, ctrlTab}, 2, {altQ, altA}, {VK_MENU, 'N'}, XTP_IDC_CHECK_FULL_MENUS},
+        {"Toolbars by Ctrl+Tab three times", {ctrlTab, ctrlTab, ctrlTab}, 0, {altQ}, {VK_MENU, 'A'},
+         XTP_IDC_LIST_TOOLBARS},
+        {"Options by Ctrl+Shift+Tab", {ctrlShiftTab}, 2, {altQ, altA}, {VK_MENU, 'L'}, XTP_IDC_CHECK_LARGEICONS},
+        {"Commands by Ctrl+Shift+Tab twice", {ctrlShiftTab, ctrlShiftTab}, 1, {altQ, altA}, {VK_MENU, 'G'},
+         XTP_IDC_LIST_CATEGORIES},
+        {"Toolbars by Ctrl+Shift+Tab three times", {ctrlShiftTab, ctrlShiftTab, ctrlShiftTab}, 0, {altQ},
+         {VK_MENU, 'A'}, XTP_IDC_LIST_TOOLBARS},
+        {"Commands by its tab's Alt+C", {{VK_MENU, 'C'}}, 1, {altQ, altA}, {VK_MENU, 'D'}, XTP_IDC_LIST_COMMANDS},
+    };
+    auto focusInSight = [](CWnd* pWithin) {
+        const HWND hFocus = ::GetFocus();
+        return ::IsChild(pWithin->m_hWnd, hFocus) && ::IsWindowVisible(hFocus);
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CTestSheet runs(Bars());
+        CXTPCustomizeOptionsPage pageOptions(&runs);
+        runs.AddPage(&pageOptions);
+        runs.m_steps.push_back([&](CTestSheet& s) {
+            CHangWatch watch(s.m_hWnd, std::string("the customize sheet (") + row.name + ")");
+            s.SetForegroundWindow();
+            ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == s.m_hWnd; }));
+            for (const Chord& chord : row.route)
+                ASSERT_TRUE(PressKeysAndWait(chord)) << "the sheet took the keys";
+            ASSERT_EQ(row.nPage, s.GetActiveIndex());
+            CPropertyPage* pPage = s.GetActivePage();
+            EXPECT_TRUE(focusInSight(pPage)) << "the page shown has the focus";
+
+            for (const Chord& chord : row.nameless)
+            {
+                const HWND hFocus = ::GetFocus();
+                EXPECT_TRUE(PressKeysAndWait(chord)) << "the sheet took the keys";
+                EXPECT_EQ(row.nPage, s.GetActiveIndex()) << "Alt+" << (char)chord[1];
+                EXPECT_EQ(hFocus, ::GetFocus()) << "Alt+" << (char)chord[1];
+            }
+
+            CWnd* pNamed = pPage->GetDlgItem(row.nNamedID);
+            ASSERT_TRUE(pNamed != NULL);
+            const bool bCheckBox = (pNamed->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) != 0;
+            const LRESULT nCheck = pNamed->SendMessage(BM_GETCHECK);
+            EXPECT_TRUE(PressKeysAndWait(row.named)) << "the sheet took the keys";
+            if (bCheckBox)
+                EXPECT_NE(nCheck, pNamed->SendMessage(BM_GETCHECK)) << "the check box toggles";
+            else
+                EXPECT_EQ(pNamed->m_hWnd, ::GetFocus()) << "the list takes the focus";
+
+            const HWND hBeforeTab = ::GetFocus();
+            EXPECT_TRUE(PressKeysAndWait({VK_TAB})) << "the sheet took the keys";
+            EXPECT_NE(hBeforeTab, ::GetFocus()) << "Tab moves the focus";
+            EXPECT_TRUE(focusInSight(&s)) << "Tab shows the focus";
+
+            EXPECT_TRUE(PressKeysAndWait({VK_ESCAPE})) << "the sheet took the keys";
+            EXPECT_FALSE(s.ContinueModal()) << "Escape closes the sheet";
+        });
+        EXPECT_EQ(IDCANCEL, runs.DoModal());
+        EXPECT_EQ(1, runs.m_nStepsRun);
+    }
 }
 
 // ---- Where the sheet stands ----------------------------------------------------------------------

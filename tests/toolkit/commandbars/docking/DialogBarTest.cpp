@@ -1,15 +1,18 @@
 // A dialog bar hosting a pane: its caption row (gripper, caption popup,
 // close button) over the pane, its sizing edges docked and floating, resizing
 // by those edges with the bar tracker, its caption menu, and the client sizes
-// the saved bar state carries. Sizes come from CFixedSizePaintManager: the
+// the saved bar state carries, and where the focus goes when the bar hides.
+// Sizes come from CFixedSizePaintManager: the
 // caption row is 22 high with a 6-pixel gripper; the bar's borders are 3.
 #include "CommandBarsTestSupport.h"
 
+#include "tests/support/RealInput.h"
 #include "toolkit/commandbars/docking/XTPBarTracker.h"
 #include "toolkit/commandbars/docking/XTPDialogBar.h"
 #include "toolkit/commandbars/docking/XTPDockBar.h"
 #include "toolkit/commandbars/state/XTPDockState.h"
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -105,6 +108,47 @@ TEST_F(DialogBarTest, CloseButtonShowsOnlyWhileTheBarCanBeClosed)
     m_pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     PumpPending();
     EXPECT_FALSE(m_pBar->IsVisible());
+}
+
+// The bar hidden with the focus in its pane gives the focus to the frame
+// (which gives it to its active view; the test frame has none): the pane,
+// out of sight, would take the keys. A focus elsewhere stays where it is.
+TEST_F(DialogBarTest, HiddenWithTheFocusInItsPaneTheBarGivesTheFocusToTheFrame)
+{
+    auto clickClose = [this] {
+        CPoint pt = Control(XTP_ID_TOOLBAR_HIDE)->GetRect().CenterPoint();
+        m_pBar->ClientToScreen(&pt);
+        ClickScreen(pt);
+    };
+    auto hide = [this] { m_pBar->SetVisible(FALSE); };
+    struct Row
+    {
+        const char* name;
+        XTPBarPosition position;
+        CWnd* pFocus; // where the focus is when the bar hides
+        std::function<void()> close;
+        CWnd* pFocusAfter;
+    };
+    const Row rows[] = {
+        {"its close button", xtpBarLeft, &m_pane, clickClose, frame},
+        {"its close button, floating", xtpBarFloating, &m_pane, clickClose, frame},
+        {"the program", xtpBarLeft, &m_pane, hide, frame},
+        {"the program, the focus in the frame's pane", xtpBarLeft, &frame->m_wndPane, hide, &frame->m_wndPane},
+    };
+    frame->SetForegroundWindow();
+    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; }));
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        m_pBar->SetVisible(TRUE);
+        PlaceAt(row.position);
+        PumpPending();
+        row.pFocus->SetFocus();
+        ASSERT_EQ(row.pFocus->m_hWnd, ::GetFocus());
+        row.close();
+        ASSERT_TRUE(PumpPendingUntil([&] { return !m_pBar->IsWindowVisible(); }));
+        EXPECT_EQ(row.pFocusAfter->m_hWnd, ::GetFocus());
+    }
 }
 
 TEST_F(DialogBarTest, OnlyTheCaptionRowIsTheBarsSurface)
