@@ -51,20 +51,6 @@ void SendHeld(const std::vector<WORD>& keys, std::vector<INPUT> between)
     SendAll(inputs);
 }
 
-// The key whose release PressKeysAndWait waits for, and whether the thread
-// has taken it.
-WORD g_vkAwaited = 0;
-bool g_bAwaitedTaken = false;
-
-LRESULT CALLBACK WatchKeyRelease(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const MSG* pMsg = (const MSG*)lParam;
-    if (nCode == HC_ACTION && wParam == PM_REMOVE
-        && (pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYUP) && pMsg->wParam == g_vkAwaited)
-        g_bAwaitedTaken = true;
-    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-
 } // namespace
 
 void ClickScreen(CPoint point, std::initializer_list<WORD> heldKeys)
@@ -139,13 +125,8 @@ void PressKeys(const std::vector<WORD>& keys)
 
 bool PressKeysAndWait(const std::vector<WORD>& keys)
 {
-    g_vkAwaited = keys.front();
-    g_bAwaitedTaken = false;
-    const HHOOK hHook = ::SetWindowsHookExA(WH_GETMESSAGE, WatchKeyRelease, NULL, ::GetCurrentThreadId());
-    SendHeld(keys, {});
-    const bool bTaken = PumpPendingUntil([] { return g_bAwaitedTaken; });
-    ::UnhookWindowsHookEx(hHook);
-    return bTaken;
+    PressKeys(keys);
+    return PumpUntilInputTaken();
 }
 
 void SendKeyStrokes(std::initializer_list<KeyStroke> strokes)

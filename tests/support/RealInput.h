@@ -94,12 +94,6 @@ std::string NameOfInput(UINT message, WPARAM wParam);
 // The screen point at the middle of the tree item's text.
 CPoint ScreenCenterOf(HWND hTree, HTREEITEM hItem);
 
-// Presses the keys as PressKeys does, then pumps as PumpPendingUntil does
-// until the thread has taken the release of the first key, the last one
-// released: what the keys do is done by then. FALSE when the release never
-// came (within PumpPendingUntil's time-out).
-bool PressKeysAndWait(const std::vector<WORD>& keys);
-
 // Pumps the thread's messages as PumpPending does (PreTranslateMessage
 // first, so accelerators work) until the condition holds; FALSE when it
 // still does not after the time-out.
@@ -112,6 +106,9 @@ bool PumpPendingUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
 //     PressKeys({VK_RIGHT});
 //     ASSERT_TRUE(PumpUntilInputTaken());
 bool PumpUntilInputTaken(DWORD timeoutMs = 10000);
+// Presses the keys as PressKeys does, then PumpUntilInputTaken: what the
+// keys do is done by then. FALSE when the thread did not get through them.
+bool PressKeysAndWait(const std::vector<WORD>& keys);
 
 // One step of a walk by real input: the input, and the state expected once
 // the thread has handled it.
