@@ -36,7 +36,7 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
         }
         // Asked before anything reads the queue again: the answer is the
         // latest read's.
-        const BOOL bRequeued = CXTPRequeuedInput::IsLatestReadWaiting();
+        const HWND hLeft = CXTPRequeuedInput::LatestReadWaiting();
         // Looking ran the messages other threads sent, which may have ended
         // the drag. Whatever ends it leaves the message where it is, for
         // whoever reads the queue after the loop, in the order it came.
@@ -49,31 +49,33 @@ CXTPCaptureLoop::End CXTPCaptureLoop::Run(const Handler& onMessage, const Condit
             break;
         }
         MSG msg = seen;
-        const BOOL bTaken = bRequeued || IsFirstInput(seen);
-        if (bTaken && !TakeInput(seen, bRequeued, msg))
+        const BOOL bTaken = hLeft == NULL && IsFirstInput(seen);
+        if (bTaken && !TakeInput(msg))
             continue;
         // The hooks ran as the input was taken, and may have ended the drag
         // (a menu key chose a command).
         if (bTaken && ShouldEnd(keepGoing, end))
         {
-            Leave(msg, bTaken);
+            Leave(msg, bTaken, hLeft);
             break;
         }
         if ((m_dwOptions & endOnEscape) && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
         {
             if (!bTaken)
-                Take(seen, msg);
+                Take(seen, hLeft, msg);
             end = endEscape;
             break;
         }
+        if (hLeft != NULL)
+            CXTPRequeuedInput::Hold(hLeft);
         const Step step = onMessage(msg);
         if (step == finishAndLeave)
         {
-            Leave(msg, bTaken);
+            Leave(msg, bTaken, hLeft);
             end = endFinished;
             break;
         }
-        if ((bTaken || Take(seen, msg)) && step == dispatch)
+        if ((bTaken || Take(seen, hLeft, msg)) && step == dispatch)
             Dispatch(msg);
         if (step == finish)
         {
@@ -150,19 +152,22 @@ BOOL CXTPCaptureLoop::IsFirstInput(const MSG& msg)
            && input.pt.y == msg.pt.y;
 }
 
-BOOL CXTPCaptureLoop::TakeInput(const MSG& seen, BOOL bRequeued, MSG& msg)
+BOOL CXTPCaptureLoop::TakeInput(MSG& msg)
 {
-    // Requeued input is the first posted message of its number, whatever
-    // real input of that number waits behind it. Of real input, a message a
-    // hook eats is dropped, and the taking goes on to the next input:
-    // whatever comes back is the input the program's loop would get.
-    if (bRequeued)
-        return ::PeekMessageA(&msg, NULL, seen.message, seen.message, PM_REMOVE | PM_QS_POSTMESSAGE);
-    return ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE | PM_QS_INPUT);
+    // A message a hook eats is dropped (a keyboard or mouse hook skips it, a
+    // message hook makes it nothing), and the taking goes on to the next
+    // input: whatever comes back is the input the program's loop would get.
+    return ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE | PM_QS_INPUT) && msg.message != WM_NULL;
 }
 
-BOOL CXTPCaptureLoop::Take(const MSG& seen, MSG& msg)
+BOOL CXTPCaptureLoop::Take(const MSG& seen, HWND hLeft, MSG& msg)
 {
+    // Input a loop left is known by where it waits, however it reads now.
+    if (hLeft != NULL)
+    {
+        CXTPRequeuedInput::Take(hLeft, msg);
+        return TRUE;
+    }
     // The message is the first of its number in the queue unless something
     // took it meanwhile (a window destroyed by the handler takes its
     // messages along): then the next one of that number is not this one
@@ -173,11 +178,14 @@ BOOL CXTPCaptureLoop::Take(const MSG& seen, MSG& msg)
     return ::PeekMessageA(&msg, NULL, seen.message, seen.message, PM_REMOVE);
 }
 
-void CXTPCaptureLoop::Leave(const MSG& msg, BOOL bTaken)
+void CXTPCaptureLoop::Leave(const MSG& msg, BOOL bTaken, HWND hLeft)
 {
     // Posted messages are read before input: taken input goes back first,
     // addressed when it is read (a command the hooks chose may open a dialog
-    // first, whose field then has the focus).
-    if (bTaken)
+    // first, whose field then has the focus). Input a loop left stays where
+    // it waits.
+    if (hLeft != NULL)
+        CXTPRequeuedInput::Release(hLeft, msg);
+    else if (bTaken)
         CXTPRequeuedInput::Requeue(msg);
 }

@@ -18,27 +18,29 @@
 // Each message goes through the thread's hooks once, when it is taken off
 // the queue, as in the program's own loop: a keyboard or mouse hook may eat
 // real input then (a menu's keys, a swallowed release), a message hook may
-// change it. So input (keys and mouse, real or left by a loop) is taken
-// first, as GetMessage would take it, and the handler gets what the taking
-// returned: input the hooks ate never reaches the handler nor any window,
-// and the input after it comes next. Other messages (posted, paint, timer)
-// are looked at while still first in the queue and taken once the handler
-// has answered; what is dispatched is what the taking returned. A message the loop does not
-// handle (it ends first, or the handler answers finishAndLeave) is left for
-// whoever reads the queue after the loop, in the order the messages came: a
-// message still in the queue stays where it was; taken input goes back as
-// a posted message (CXTPRequeuedInput), which is read before any input, so
-// it is again the first input read (the keyboard and mouse hooks, which saw
-// it once, do not see it again). It is addressed when it is read, as input
-// is: a key goes to the window that has the focus then, not the one it was
-// taken for (Enter chose a command from a menu, and the command opened a
-// dialog before the key typed after Enter was read). The next loop takes
-// such input as real input, once, in the order it came, however alike the
-// input behind it reads (input at one moment carries one time and place);
-// whatever its handler then does to the focus or the capture, the input
-// reaches no other window. The handler must not run a message loop of its
-// own while it holds a message that is still in the queue (one that is not
-// input).
+// change it or eat it (make it WM_NULL). So real input (keys and mouse) is
+// taken first, as GetMessage would take it, and the handler gets what the
+// taking returned: input the hooks ate never reaches the handler nor any
+// window, and the input after it comes next. Other messages (posted, paint,
+// timer) are looked at while still first in the queue and taken once the
+// handler has answered; what is dispatched is what the taking returned. A
+// message the loop does not handle (it ends first, or the handler answers
+// finishAndLeave) is left for whoever reads the queue after the loop, in the
+// order the messages came: a message still in the queue stays where it was;
+// taken input goes back as a posted message (CXTPRequeuedInput), which is
+// read before any input, so it is again the first input read (the hooks,
+// which saw it once, do not see it again). It is addressed when it is read,
+// as input is: a key goes to the window that has the focus then, not the
+// one it was taken for (Enter chose a command from a menu, and the command
+// opened a dialog before the key typed after Enter was read). The next loop
+// knows such input where it waits, however alike the input behind it reads
+// (input at one moment carries one time and place), and holds it there
+// while its handler answers (a loop the handler runs reads on past it): left
+// again, by any number of loops, it stays where it was, before whatever was
+// posted after it; kept, it is taken once, and whatever the handler did to
+// the focus or the capture, it reaches no other window. The handler must
+// not run a message loop of its own while it holds any other message that
+// is still in the queue.
 // The capture is released at the end if the window still holds it.
 //
 //     CXTPCaptureLoop loop(hWnd, CXTPCaptureLoop::captureMouse | CXTPCaptureLoop::endOnEscape);
@@ -114,16 +116,16 @@ private:
     // TRUE when the message looked at is real input (typed or clicked), not
     // a posted one: the first input waiting is this very message.
     static BOOL IsFirstInput(const MSG& msg);
-    // Takes the input seen into msg: input a loop left (bRequeued) as it
-    // reads now, real input as the first the hooks let through; FALSE when
-    // they ate all that was waiting.
-    static BOOL TakeInput(const MSG& seen, BOOL bRequeued, MSG& msg);
-    // Takes the message seen off the queue into msg; FALSE when it is no
-    // longer there.
-    static BOOL Take(const MSG& seen, MSG& msg);
+    // Takes the first real input the hooks let through into msg; FALSE when
+    // they ate it (the next input comes at the next look).
+    static BOOL TakeInput(MSG& msg);
+    // Takes the message seen off the queue into msg: input a loop left
+    // (hLeft) where it waits, anything else when it is still first of its
+    // number; FALSE when it is no longer there.
+    static BOOL Take(const MSG& seen, HWND hLeft, MSG& msg);
     // Leaves a message the loop does not handle for the next reader of the
-    // queue: taken input goes back (see above).
-    static void Leave(const MSG& msg, BOOL bTaken);
+    // queue: taken input goes back, input a loop left stays (see above).
+    static void Leave(const MSG& msg, BOOL bTaken, HWND hLeft);
 
     HWND m_hWnd;
     DWORD m_dwOptions;

@@ -6,14 +6,24 @@
 
 namespace {
 
-// The thread's requeued input still waiting to be read, each as it was
-// taken, in the order it went back; the hook that addresses it; and whether
-// the latest read returned one of it, looked at and left waiting.
+// One input a loop left: as it was taken, and the private window its copy
+// waits for in the queue, by which the hook knows the copy whatever a hook
+// before it made of it.
+struct CLeftInput
+{
+    HWND hCopy;
+    MSG taken;
+    BOOL bHeld;    // a loop's handler holds it: a read there returns nothing
+    BOOL bInQueue; // the copy still waits (a read past the hold takes it)
+};
+
+// The thread's left input still waiting, in the order it went back; the hook
+// that addresses it; and the one the latest read returned and left waiting.
 struct CWaitingInput
 {
     HHOOK hHook;
-    std::vector<MSG> taken;
-    BOOL bLatestReadWaits;
+    std::vector<CLeftInput> left;
+    HWND hLatestReadWaiting;
 };
 
 thread_local CWaitingInput* t_pWaiting = NULL;
@@ -75,11 +85,38 @@ HWND ThreadWindowAt(POINT pt)
 // Ends the wait of the thread's requeued input once none is left.
 void StopWaitingWhenNoneLeft()
 {
-    if (t_pWaiting == NULL || !t_pWaiting->taken.empty())
+    if (t_pWaiting == NULL || !t_pWaiting->left.empty())
         return;
     ::UnhookWindowsHookEx(t_pWaiting->hHook);
     delete t_pWaiting;
     t_pWaiting = NULL;
+}
+
+// Tells the left input whose copy waits for the window.
+auto CopyFor(HWND hCopy)
+{
+    return [hCopy](const CLeftInput& input) { return input.hCopy == hCopy; };
+}
+
+// The left input whose copy waits for the window; NULL when none does.
+CLeftInput* FindLeft(HWND hCopy)
+{
+    if (t_pWaiting == NULL || hCopy == NULL)
+        return NULL;
+    std::vector<CLeftInput>& left = t_pWaiting->left;
+    std::vector<CLeftInput>::iterator it = std::find_if(left.begin(), left.end(), CopyFor(hCopy));
+    return it != left.end() ? &*it : NULL;
+}
+
+// Ends the wait of the left input whose copy waited for the window.
+void Forget(HWND hCopy)
+{
+    if (t_pWaiting == NULL)
+        return;
+    std::vector<CLeftInput>& left = t_pWaiting->left;
+    left.erase(std::remove_if(left.begin(), left.end(), CopyFor(hCopy)), left.end());
+    ::DestroyWindow(hCopy);
+    StopWaitingWhenNoneLeft();
 }
 
 } // namespace
@@ -91,17 +128,20 @@ void CXTPRequeuedInput::Requeue(const MSG& msg)
     if (t_pWaiting == NULL)
     {
         t_pWaiting = new CWaitingInput;
-        t_pWaiting->hHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, NULL, ::GetCurrentThreadId());
-        t_pWaiting->bLatestReadWaits = FALSE;
+        t_pWaiting->hHook = NULL;
+        t_pWaiting->hLatestReadWaiting = NULL;
     }
-    t_pWaiting->taken.push_back(msg);
-    // A thread message carries no window: the hook knows it by that and by
-    // its contents, and gives it its window when it is read.
-    if (!::PostThreadMessageA(::GetCurrentThreadId(), msg.message, msg.wParam, msg.lParam))
-    {
-        t_pWaiting->taken.pop_back();
-        StopWaitingWhenNoneLeft();
-    }
+    // The hook becomes the thread's newest: the hooks before it saw the
+    // input as it was taken.
+    if (t_pWaiting->hHook != NULL)
+        ::UnhookWindowsHookEx(t_pWaiting->hHook);
+    t_pWaiting->hHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, NULL, ::GetCurrentThreadId());
+    const HWND hCopy = ::CreateWindowExA(0, "STATIC", NULL, 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+    if (hCopy != NULL && ::PostMessageA(hCopy, msg.message, msg.wParam, msg.lParam))
+        t_pWaiting->left.push_back({hCopy, msg, FALSE, TRUE});
+    else if (hCopy != NULL)
+        ::DestroyWindow(hCopy);
+    StopWaitingWhenNoneLeft();
 }
 
 HWND CXTPRequeuedInput::ChooseAddressee(UINT message, const Addressees& now, HWND hTakenFor)
@@ -117,51 +157,87 @@ HWND CXTPRequeuedInput::ChooseAddressee(UINT message, const Addressees& now, HWN
     return hTo != NULL ? hTo : hTakenFor;
 }
 
-BOOL CXTPRequeuedInput::IsLatestReadWaiting()
+HWND CXTPRequeuedInput::LatestReadWaiting()
 {
-    return t_pWaiting != NULL && t_pWaiting->bLatestReadWaits;
+    return t_pWaiting != NULL ? t_pWaiting->hLatestReadWaiting : NULL;
+}
+
+void CXTPRequeuedInput::Hold(HWND hWaiting)
+{
+    if (CLeftInput* pLeft = FindLeft(hWaiting))
+        pLeft->bHeld = TRUE;
+}
+
+void CXTPRequeuedInput::Take(HWND hWaiting, MSG& msg)
+{
+    CLeftInput* pLeft = FindLeft(hWaiting);
+    if (pLeft == NULL)
+        return;
+    pLeft->bHeld = FALSE;
+    // Read, the copy is addressed and its wait ends.
+    if (!pLeft->bInQueue || !::PeekMessageA(&msg, hWaiting, 0, 0, PM_REMOVE))
+        Forget(hWaiting);
+}
+
+void CXTPRequeuedInput::Release(HWND hWaiting, const MSG& msg)
+{
+    CLeftInput* pLeft = FindLeft(hWaiting);
+    if (pLeft == NULL)
+        return;
+    pLeft->bHeld = FALSE;
+    if (pLeft->bInQueue)
+        return;
+    Forget(hWaiting);
+    Requeue(msg);
 }
 
 LRESULT CALLBACK CXTPRequeuedInput::GetMessageProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     MSG* pMsg = (MSG*)lParam;
-    BOOL bReadWaits = FALSE;
-    if (nCode == HC_ACTION && t_pWaiting != NULL && pMsg->hwnd == NULL)
+    CLeftInput* pLeft = nCode == HC_ACTION ? FindLeft(pMsg->hwnd) : NULL;
+    if (pLeft == NULL)
     {
-        std::vector<MSG>& taken = t_pWaiting->taken;
-        // Identical messages went back in order: the first one is this one.
-        std::vector<MSG>::iterator it = std::find_if(taken.begin(), taken.end(), [pMsg](const MSG& msg) {
-            return msg.message == pMsg->message && msg.wParam == pMsg->wParam && msg.lParam == pMsg->lParam;
-        });
-        if (it != taken.end())
-        {
-            const MSG takenMsg = *it;
-            // Looked at and left in the queue, it is addressed again when it
-            // is read once more.
-            if (wParam == PM_REMOVE)
-                taken.erase(it);
-            else
-                bReadWaits = TRUE;
-            Address(*pMsg, takenMsg);
-        }
+        const LRESULT lResult = ::CallNextHookEx(NULL, nCode, wParam, lParam);
+        if (nCode == HC_ACTION && t_pWaiting != NULL)
+            t_pWaiting->hLatestReadWaiting = NULL;
+        return lResult;
     }
-    const LRESULT lResult = ::CallNextHookEx(NULL, nCode, wParam, lParam);
-    if (nCode == HC_ACTION && t_pWaiting != NULL)
-        t_pWaiting->bLatestReadWaits = bReadWaits;
-    StopWaitingWhenNoneLeft();
-    return lResult;
+    // A copy of input the older hooks saw as it was taken: it goes no
+    // further. Held, it reads as nothing; a read past the hold takes it out
+    // of the queue, and its input stays the holder's.
+    const HWND hCopy = pLeft->hCopy;
+    if (pLeft->bHeld)
+    {
+        const MSG nothing = {hCopy, WM_NULL, 0, 0, pMsg->time, pMsg->pt};
+        *pMsg = nothing;
+    }
+    else
+        Address(*pMsg, pLeft->taken);
+    t_pWaiting->hLatestReadWaiting = !pLeft->bHeld && wParam != PM_REMOVE ? hCopy : NULL;
+    if (wParam == PM_REMOVE && pLeft->bHeld)
+        pLeft->bInQueue = FALSE;
+    else if (wParam == PM_REMOVE)
+        Forget(hCopy);
+    return 0;
 }
 
 void CXTPRequeuedInput::Address(MSG& msg, const MSG& taken)
 {
-    const Addressees now = {::GetFocus(), ::GetCapture(), ThreadWindowAt(taken.pt)};
+    // The input as the hooks newer than the requeue's left it (a hook that
+    // came since it went back may rewrite it), with the moment and the place
+    // it happened.
+    const MSG read = msg;
     msg = taken;
-    msg.hwnd = ChooseAddressee(taken.message, now, taken.hwnd);
+    msg.message = read.message;
+    msg.wParam = read.wParam;
+    msg.lParam = read.lParam;
+    const Addressees now = {::GetFocus(), ::GetCapture(), ThreadWindowAt(taken.pt)};
+    msg.hwnd = ChooseAddressee(msg.message, now, taken.hwnd);
     if (msg.hwnd == taken.hwnd)
         return;
     // The point keeps the form it was taken in; the message number too, so
     // that a reader filtering by it still finds the message.
-    if (HasClientPoint(taken.message))
+    if (HasClientPoint(msg.message))
     {
         POINT pt = taken.pt;
         ::ScreenToClient(msg.hwnd, &pt);

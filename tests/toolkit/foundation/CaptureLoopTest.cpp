@@ -42,6 +42,7 @@ public:
 
     std::vector<UINT> received;
     std::vector<WPARAM> keysPressed;
+    std::vector<std::string> inputs; // each input message by its name
     std::vector<Wheel> wheels;
     int nPaints = 0;
     std::function<void()> afterPaint;
@@ -55,6 +56,9 @@ protected:
             received.push_back(message);
         if (message == WM_KEYDOWN)
             keysPressed.push_back(wParam);
+        const std::string input = NameOfInput(message, wParam);
+        if (!input.empty())
+            inputs.push_back(input);
         if (message == WM_MOUSEWHEEL || message == kHorizontalWheel)
             wheels.push_back({message, wParam, lParam});
         if (message == kDropCapture)
@@ -99,6 +103,25 @@ protected:
             return step;
         };
         return CXTPCaptureLoop(window.GetSafeHwnd()).Run(count, keepGoing);
+    }
+    // Brings the window to the front and gives it the focus; FALSE when it
+    // does not come to the front.
+    static bool InFrontWithTheFocus(CWnd& wnd)
+    {
+        wnd.SetForegroundWindow();
+        const bool bInFront = PumpPendingUntil([&] { return ::GetForegroundWindow() == wnd.GetSafeHwnd(); });
+        wnd.SetFocus();
+        return bInFront;
+    }
+    // What the window received but the characters, which a press makes when
+    // it is read (they go behind what was posted before).
+    std::vector<UINT> ReceivedButCharacters() const
+    {
+        std::vector<UINT> received;
+        for (UINT message : window.received)
+            if (message != WM_CHAR)
+                received.push_back(message);
+        return received;
     }
     // A handler that ends on the button release and takes mouse moves.
     static CXTPCaptureLoop::Step EndOnRelease(MSG& msg)
@@ -322,9 +345,7 @@ TEST_F(CaptureLoopTest, RealInputTheLoopDoesNotHandleIsTheFirstInputTheNextReade
         {"a hook ends the drag as it is taken", true, CXTPCaptureLoop::handled, 0,
          CXTPCaptureLoop::endCondition},
     };
-    window.SetForegroundWindow();
-    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
-    window.SetFocus();
+    ASSERT_TRUE(InFrontWithTheFocus(window));
     const HHOOK hHook = ::SetWindowsHookExA(WH_KEYBOARD, CKeyHook::Proc, NULL, ::GetCurrentThreadId());
     for (const Row& row : rows)
     {
@@ -352,9 +373,7 @@ TEST_F(CaptureLoopTest, RealInputTheLoopDoesNotHandleIsTheFirstInputTheNextReade
 TEST_F(CaptureLoopTest, RealInputTheLoopLeavesGoesToTheFocusOfTheMomentItIsRead)
 {
     CCountingWindow dialog(CPoint(600, 0), CSize(100, 100));
-    window.SetForegroundWindow();
-    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
-    window.SetFocus();
+    ASSERT_TRUE(InFrontWithTheFocus(window));
     PressKeys({'A'});
     PressKeys({'B'});
     int nHandled = 0;
@@ -427,9 +446,7 @@ TEST_F(CaptureLoopTest, AWheelALoopLeavesGoesWhereTheSameWheelGoesWithoutALoop)
 {
     CCountingWindow focus(CPoint(100, 500), CSize(100, 100));
     CCountingWindow under(CPoint(600, 0), CSize(100, 100));
-    focus.SetForegroundWindow();
-    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == focus.GetSafeHwnd(); }));
-    focus.SetFocus();
+    ASSERT_TRUE(InFrontWithTheFocus(focus));
     CPoint ptOver(50, 50);
     under.ClientToScreen(&ptOver);
     struct Row
@@ -512,9 +529,7 @@ TEST_F(CaptureLoopTest, AlikeInputAtOneMomentALoopLeavesKeepsItsOrder)
          },
          {"horizontal wheel", "horizontal wheel"}},
     };
-    window.SetForegroundWindow();
-    ASSERT_TRUE(PumpPendingUntil([&] { return ::GetForegroundWindow() == window.GetSafeHwnd(); }));
-    window.SetFocus();
+    ASSERT_TRUE(InFrontWithTheFocus(window));
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.name);
@@ -616,6 +631,192 @@ TEST_F(CaptureLoopTest, AWheelALoopLeavesArrivesAsWithoutALoopWhateverWindowSits
         PumpPending();
         EXPECT_EQ(1, nSeen) << "taken by a handler that gives the capture to the corner window";
         EXPECT_TRUE(window.wheels.empty() && distant.wheels.empty());
+    }
+}
+
+// Input a loop leaves waits where it was, before what is posted after it,
+// however many loops look at it and leave it again, with a message posted
+// after each of them.
+TEST_F(CaptureLoopTest, InputLeftAgainKeepsItsPlaceBeforeWhatWasPostedAfterIt)
+{
+    struct Row
+    {
+        const char* name;
+        int nLoops;
+    };
+    const Row rows[] = {{"one loop leaves it", 1}, {"two loops", 2}, {"three loops", 3}};
+    ASSERT_TRUE(InFrontWithTheFocus(window));
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        window.received.clear();
+        PressKeys({'A'});
+        std::vector<UINT> expected = {WM_KEYDOWN};
+        for (int i = 0; i < row.nLoops; i++)
+        {
+            CXTPCaptureLoop(window.GetSafeHwnd()).Run([](MSG& msg) {
+                return msg.message == WM_KEYDOWN ? CXTPCaptureLoop::finishAndLeave
+                                                 : CXTPCaptureLoop::dispatch;
+            });
+            const UINT message = CCountingWindow::kPing;
+            Post(message);
+            expected.push_back(message);
+        }
+        PumpPending();
+        EXPECT_EQ(expected, ReceivedButCharacters());
+    }
+}
+
+// The next loop's handler holds the key a loop left where it waits, before
+// a message posted after it, and runs a loop of its own before it leaves the
+// key again: that loop reads on past the key, and the key reaches the window
+// once, where it waited when nothing was read past it.
+TEST_F(CaptureLoopTest, ALoopTheHandlerRunsReadsPastInputItHolds)
+{
+    struct Row
+    {
+        const char* name;
+        bool bInnerLoopReads; // else it ends before it reads anything
+        std::vector<UINT> innerLoopSees;
+        std::vector<UINT> windowGets;
+    };
+    const UINT kPing = CCountingWindow::kPing;
+    const Row rows[] = {
+        {"the handler's loop reads on", true, {kPing}, {WM_KEYDOWN}},
+        {"the handler's loop ends at once", false, {}, {WM_KEYDOWN, kPing}},
+    };
+    ASSERT_TRUE(InFrontWithTheFocus(window));
+    auto leaveKeys = [](MSG& msg) {
+        return msg.message == WM_KEYDOWN ? CXTPCaptureLoop::finishAndLeave : CXTPCaptureLoop::dispatch;
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        window.received.clear();
+        PressKeys({'A'});
+        CXTPCaptureLoop(window.GetSafeHwnd()).Run(leaveKeys);
+        Post(kPing);
+        std::vector<UINT> innerLoopSees;
+        CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG& msg) {
+            if (msg.message != WM_KEYDOWN)
+                return CXTPCaptureLoop::dispatch;
+            CXTPCaptureLoop(window.GetSafeHwnd(), 0)
+                .Run(
+                    [&](MSG& inner) {
+                        if (inner.message != WM_NULL) // nothing
+                            innerLoopSees.push_back(inner.message);
+                        return inner.message == kPing ? CXTPCaptureLoop::finish : CXTPCaptureLoop::dispatch;
+                    },
+                    [&] { return row.bInnerLoopReads; });
+            return CXTPCaptureLoop::finishAndLeave;
+        });
+        PumpPending();
+        EXPECT_EQ(row.innerLoopSees, innerLoopSees);
+        EXPECT_EQ(row.windowGets, ReceivedButCharacters());
+    }
+}
+
+// The thread's message hooks as a program hosting the toolkit may install
+// them (a key mapper, an input-method hook): each acts on input as it is
+// taken off the queue.
+struct CMessageHooks
+{
+    // J and K change places.
+    static LRESULT CALLBACK SwapJAndK(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        MSG* pMsg = (MSG*)lParam;
+        if (nCode == HC_ACTION && wParam == PM_REMOVE && IsKey(*pMsg)
+            && (pMsg->wParam == 'J' || pMsg->wParam == 'K'))
+            pMsg->wParam = pMsg->wParam == 'J' ? 'K' : 'J';
+        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    }
+    // K is eaten: it reads as nothing (WM_NULL).
+    static LRESULT CALLBACK EatK(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        MSG* pMsg = (MSG*)lParam;
+        if (nCode == HC_ACTION && wParam == PM_REMOVE && IsKey(*pMsg) && pMsg->wParam == 'K')
+            pMsg->message = WM_NULL;
+        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    }
+    static bool IsKey(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == WM_KEYUP; }
+};
+
+// K then L typed; a loop leaves the first key it gets (its handler leaves
+// whatever it gets but the mouse, as the tab strip's drag does once its tab
+// is gone). The input goes through each message hook once, whichever came
+// before the keys or while the loop's input waited, and reaches the window
+// with the focus; input a hook ate leaves nothing, and the handler never sees
+// it. Once nothing waits, a thread message that reads like a key is left as
+// it was posted.
+TEST_F(CaptureLoopTest, InputALoopLeavesGoesThroughEachMessageHookOnce)
+{
+    struct Row
+    {
+        const char* name;
+        HOOKPROC hookBefore;       // installed before the keys are typed (NULL: none)
+        bool bLoop;                // a loop takes the first key and leaves it
+        HOOKPROC hookWhileWaiting; // installed once the loop has left it
+        std::vector<std::string> handlerSees;
+        std::vector<std::string> windowGets;
+    };
+    const Row rows[] = {
+        {"a rewriting hook, no loop",
+         CMessageHooks::SwapJAndK,
+         false,
+         NULL,
+         {},
+         {"down J", "up J", "down L", "up L"}},
+        {"a rewriting hook, the press left",
+         CMessageHooks::SwapJAndK,
+         true,
+         NULL,
+         {"down J"},
+         {"down J", "up J", "down L", "up L"}},
+        {"a rewriting hook installed while the press waits",
+         NULL,
+         true,
+         CMessageHooks::SwapJAndK,
+         {"down K"},
+         {"down J", "up J", "down L", "up L"}},
+        {"an eating hook", CMessageHooks::EatK, true, NULL, {"down L"}, {"down L", "up L"}},
+    };
+    ASSERT_TRUE(InFrontWithTheFocus(window));
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        window.inputs.clear();
+        std::vector<HHOOK> hooks;
+        if (row.hookBefore != NULL)
+            hooks.push_back(::SetWindowsHookExA(WH_GETMESSAGE, row.hookBefore, NULL, ::GetCurrentThreadId()));
+        PressKeys({'K'});
+        PressKeys({'L'});
+        std::vector<std::string> seen;
+        MSG left = {NULL, WM_KEYDOWN, 'K', 0x00000001, 0, {0, 0}};
+        if (row.bLoop)
+        {
+            CXTPCaptureLoop(window.GetSafeHwnd()).Run([&](MSG& msg) {
+                if (msg.message == WM_MOUSEMOVE)
+                    return CXTPCaptureLoop::dispatch;
+                seen.push_back(msg.message == WM_NULL ? "nothing" : NameOfInput(msg.message, msg.wParam));
+                left = msg;
+                return CXTPCaptureLoop::finishAndLeave;
+            });
+        }
+        if (row.hookWhileWaiting != NULL)
+            hooks.push_back(
+                ::SetWindowsHookExA(WH_GETMESSAGE, row.hookWhileWaiting, NULL, ::GetCurrentThreadId()));
+        EXPECT_TRUE(PumpPendingUntil([&] { return window.inputs.size() >= row.windowGets.size(); }));
+        PumpPending();
+        EXPECT_EQ(row.handlerSees, seen);
+        EXPECT_EQ(row.windowGets, window.inputs);
+        for (HHOOK hHook : hooks)
+            ::UnhookWindowsHookEx(hHook);
+
+        // A thread message of the program's that reads like the input left.
+        ::PostThreadMessageA(::GetCurrentThreadId(), left.message, left.wParam, left.lParam);
+        MSG msg;
+        ASSERT_TRUE(::PeekMessageA(&msg, NULL, left.message, left.message, PM_REMOVE));
+        EXPECT_EQ(NULL, msg.hwnd);
     }
 }
 

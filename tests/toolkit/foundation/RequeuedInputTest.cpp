@@ -248,7 +248,7 @@ TEST_F(RequeuedInputTest, AReadTellsTheInputLeftFromAlikeInputBehindIt)
     {
         const char* name;
         std::function<bool(MSG&)> read;
-        BOOL bWaiting;
+        bool bWaiting;
     };
     auto look = [](MSG& msg) { return ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE) != FALSE; };
     const Row rows[] = {
@@ -280,7 +280,80 @@ TEST_F(RequeuedInputTest, AReadTellsTheInputLeftFromAlikeInputBehindIt)
         EXPECT_EQ(WM_KEYDOWN, msg.message);
         EXPECT_EQ(first.wParam, msg.wParam);
         EXPECT_EQ(first.lParam, msg.lParam);
-        EXPECT_EQ(row.bWaiting, CXTPRequeuedInput::IsLatestReadWaiting());
+        EXPECT_EQ(row.bWaiting, CXTPRequeuedInput::LatestReadWaiting() != NULL);
+    }
+}
+
+// The keys a message hook of the thread sees as they are taken off the
+// queue: presses only.
+std::vector<std::string> g_pressesTaken;
+
+LRESULT CALLBACK NotePressesTaken(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* pMsg = (const MSG*)lParam;
+    if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_KEYDOWN)
+        g_pressesTaken.push_back(NameOfInput(pMsg->message, pMsg->wParam));
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+// A message hook sees each input once, whenever it comes: input taken while
+// it was there when taken; input that went back before it came when that
+// input is read, unless other input went back since (the hook may have seen
+// that one taken). Every input reaches the focus once, in its order.
+TEST_F(RequeuedInputTest, AMessageHookSeesEachInputOnceWheneverItCame)
+{
+    struct Row
+    {
+        const char* name;
+        bool bHookBeforeX;   // else once X went back
+        bool bYTakenAndLeft; // Y, typed while X waits, is taken and goes back too
+        std::vector<std::string> hookSees;
+        std::vector<std::string> read;
+    };
+    const Row rows[] = {
+        {"the hook came before X was taken", true, false, {"down X"}, {"down X", "up X"}},
+        {"the hook came while X waited", false, false, {"down X"}, {"down X", "up X"}},
+        {"the hook came while X waited, and saw Y taken and go back",
+         false,
+         true,
+         {"down Y"},
+         {"down X", "down Y", "up X", "up Y"}},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        g_pressesTaken.clear();
+        HHOOK hHook = NULL;
+        auto installHook = [&] {
+            hHook = ::SetWindowsHookExA(WH_GETMESSAGE, NotePressesTaken, NULL, ::GetCurrentThreadId());
+        };
+        if (row.bHookBeforeX)
+            installHook();
+        PressKeys({'X'});
+        CXTPRequeuedInput::Requeue(TakeRealInput(WM_KEYDOWN));
+        if (!row.bHookBeforeX)
+            installHook();
+        if (row.bYTakenAndLeft)
+        {
+            PressKeys({'Y'});
+            CXTPRequeuedInput::Requeue(TakeRealInput(WM_KEYDOWN));
+        }
+        std::vector<std::string> read;
+        MSG msg;
+        const DWORD start = ::GetTickCount();
+        while (read.size() < row.read.size() && ::GetTickCount() - start < 10000)
+        {
+            if (!::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+                ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+            else if (!NameOfInput(msg.message, msg.wParam).empty())
+            {
+                read.push_back(NameOfInput(msg.message, msg.wParam));
+                EXPECT_EQ(left.m_hWnd, msg.hwnd) << read.back();
+            }
+        }
+        ::UnhookWindowsHookEx(hHook);
+        EXPECT_EQ(row.read, read);
+        EXPECT_EQ(row.hookSees, g_pressesTaken);
     }
 }
 
