@@ -192,19 +192,19 @@ TEST_F(BarDragFocusTest, AFloatingBarGivenTheFocusHandsItBack)
         const char* name;
         std::function<void()> focusBefore;
         HWND hWndAfter;
-        // Runs between the bar's focus and its handing back.
+        // Runs between the bar's focus and its handing back (nullptr: nothing).
         std::function<void()> meanwhile;
     };
     HWND hGone = NULL;
     const Row rows[] = {
-        {"from the field: to the field", [this] { ClickField(); }, field.m_hWnd},
-        {"from the frame's view: to the view", [this] { ClickFirstKeyword(); }, view->m_hWnd},
+        {"from the field: to the field", [this] { ClickField(); }, field.m_hWnd, nullptr},
+        {"from the frame's view: to the view", [this] { ClickFirstKeyword(); }, view->m_hWnd, nullptr},
         {"from no window: to the frame's view",
          [this] {
              ClickField();
              ::SetFocus(NULL);
          },
-         view->m_hWnd},
+         view->m_hWnd, nullptr},
         {"from a window that is gone: to the frame's view",
          [&] {
              ClickField();
