@@ -37,7 +37,7 @@ const DWORD kFloatingStyle = 0x100;
 const int kFloatingBorder = 3;
 // The floating layout of OnRecalcLayout: one row as wide as the MRU width.
 const DWORD kFloatingMode = xtpLayoutHorz | xtpLayoutMRUWidth | xtpLayoutCommit;
-// Posted by a floating bar that got the focus (wParam: the window that had it).
+// Posted by a floating bar that got the focus.
 const UINT kHandFocusBack = WM_USER + 320;
 
 LPCTSTR BarWindowClass()
@@ -66,7 +66,7 @@ END_MESSAGE_MAP()
 
 CXTPToolBar::CXTPToolBar()
     : m_pDockBar(NULL), m_pTracker(NULL), m_bBuiltIn(TRUE), m_bTearOff(FALSE), m_bPreviewVisible(FALSE),
-      m_bPreviewMode(FALSE)
+      m_bPreviewMode(FALSE), m_hWndFocusBefore(NULL)
 {
     m_dwStyle = XTP_BARSTYLE_GRIPPER;
     m_bCloseable = TRUE;
@@ -847,11 +847,16 @@ void CXTPToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 
 void CXTPToolBar::OnSetFocus(CWnd* pOldWnd)
 {
+    // A field of the bar's own that gives the focus to the bar does not
+    // replace the window the user came from.
+    const HWND hWndOld = pOldWnd != NULL ? pOldWnd->m_hWnd : NULL;
+    if (hWndOld == NULL || !::IsChild(m_hWnd, hWndOld))
+        m_hWndFocusBefore = hWndOld;
     // Handed back once the focus has settled: a window given the focus
     // is activated first, and the activation focuses the floating bar on
     // the way to an edit field of its own.
     if (m_barPosition == xtpBarFloating && m_pTracker != NULL)
-        PostMessage(kHandFocusBack, (WPARAM)(pOldWnd != NULL ? pOldWnd->m_hWnd : NULL));
+        PostMessage(kHandFocusBack);
     if (m_hwndFocus == NULL)
         m_hwndFocus = m_hWnd;
     CXTPCommandBar::OnSetFocus(pOldWnd);
@@ -860,16 +865,23 @@ void CXTPToolBar::OnSetFocus(CWnd* pOldWnd)
         SetTrackingMode(xtpTrackingOn, TRUE, TRUE);
 }
 
-LRESULT CXTPToolBar::OnHandFocusBack(WPARAM wParam, LPARAM)
+HWND CXTPToolBar::GetFocusReturnWindow() const
 {
-    const HWND hWndHadFocus = (HWND)wParam;
     CWnd* pSite = GetOwnerSite();
-    if (::GetFocus() != m_hWnd || pSite == NULL || pSite->m_hWnd == NULL || !pSite->IsWindowEnabled())
-        return 0;
+    if (m_pTracker == NULL || pSite == NULL || pSite->m_hWnd == NULL || !pSite->IsWindowEnabled())
+        return NULL;
+    const HWND hWndBefore = m_hWndFocusBefore;
+    const BOOL bFrameWindow =
+        ::IsWindow(hWndBefore) && (hWndBefore == pSite->m_hWnd || ::IsChild(pSite->m_hWnd, hWndBefore));
+    return bFrameWindow ? hWndBefore : pSite->m_hWnd;
+}
+
+LRESULT CXTPToolBar::OnHandFocusBack(WPARAM, LPARAM)
+{
+    const HWND hWndReturn = GetFocusReturnWindow();
     // Focusing a window of the frame makes the frame the active window again.
-    const BOOL bFrameWindow = ::IsWindow(hWndHadFocus)
-                              && (hWndHadFocus == pSite->m_hWnd || ::IsChild(pSite->m_hWnd, hWndHadFocus));
-    ::SetFocus(bFrameWindow ? hWndHadFocus : pSite->m_hWnd);
+    if (::GetFocus() == m_hWnd && hWndReturn != NULL)
+        ::SetFocus(hWndReturn);
     return 0;
 }
 

@@ -68,6 +68,13 @@ public:
     void SetTearOff(BOOL bTearOff) { m_bTearOff = bTearOff; }
     // TRUE when a control is hidden for lack of room.
     BOOL HasHiddenControls() const;
+    // Where a focus the bar was given goes back to (a bar of a frame does
+    // nothing with keys): the window of its frame that had the focus before
+    // it came into the bar, or the frame, which hands it to its active view,
+    // when that window is gone or was not the frame's. NULL for a bar without
+    // a tracker (hosted in a dialog, it takes the keys itself) and while the
+    // frame is gone or disabled.
+    HWND GetFocusReturnWindow() const;
 
     // Entering print preview hides a visible bar; leaving shows it again
     // (the menu bar then asks the site frame for its menu).
@@ -137,9 +144,7 @@ protected:
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     // A floating bar that still has the focus it got (not an edit field of
-    // its own) hands it back (it does nothing with keys): to the window of
-    // its frame that had it (wParam), or, when that window is gone or
-    // elsewhere, to the frame, which hands it to its active view.
+    // its own) hands it back (GetFocusReturnWindow).
     afx_msg LRESULT OnHandFocusBack(WPARAM wParam, LPARAM lParam);
     afx_msg void OnClose();
     DECLARE_MESSAGE_MAP()
@@ -150,4 +155,7 @@ protected:
     BOOL m_bTearOff;
     BOOL m_bPreviewVisible;
     BOOL m_bPreviewMode;
+    // The window that had the focus when it last came into the bar from
+    // outside (not from a field of the bar's own); NULL for none.
+    HWND m_hWndFocusBefore;
 };

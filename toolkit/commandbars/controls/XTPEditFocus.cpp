@@ -1,8 +1,26 @@
 #include "toolkit/commandbars/controls/XTPEditFocus.h"
 
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
+
+namespace {
+
+// The window the field got the focus from, or, when that is the field's
+// own tool bar, the window the bar got it from: a click into a floating
+// bar's field activates the bar first, and the activation focuses the bar
+// on its way to the field.
+HWND PastTheBar(CXTPCommandBar* pBar, HWND hWndLost)
+{
+    CXTPToolBar* pToolBar = DYNAMIC_DOWNCAST(CXTPToolBar, (CObject*)pBar);
+    if (pToolBar == NULL || hWndLost == NULL || hWndLost != pToolBar->m_hWnd)
+        return hWndLost;
+    const HWND hWndBarReturn = pToolBar->GetFocusReturnWindow();
+    return hWndBarReturn != NULL ? hWndBarReturn : hWndLost;
+}
+
+} // namespace
 
 CXTPEditFocus::CXTPEditFocus() : m_hWndReturn(NULL), m_bLocked(FALSE)
 {}
@@ -49,9 +67,10 @@ void CXTPEditFocus::ReturnFocus(CXTPControl* pControl)
 {
     HWND hWndReturn = m_hWndReturn;
     m_hWndReturn = NULL;
+    CXTPCommandBar* pBar = pControl->GetParent();
+    hWndReturn = PastTheBar(pBar, hWndReturn);
     if (hWndReturn != NULL && ::IsWindow(hWndReturn))
         ::SetFocus(hWndReturn);
-    CXTPCommandBar* pBar = pControl->GetParent();
     if (pBar != NULL && pBar->m_hWnd != NULL)
     {
         pBar->Invalidate(FALSE);

@@ -4,17 +4,22 @@
 // with real mouse input on the gripper and the floating caption and a real
 // key. A floating bar never keeps the focus: given it, the bar hands it back
 // to the window of its frame that had it, or to the frame's view when that
-// window is gone or was not the frame's.
+// window is gone or was not the frame's. Esc and Enter in a field of the
+// bar, docked or floating, give the keys back to the frame's window the
+// user came from.
 #include "CommandBarsTestSupport.h"
 
 #include "tests/support/RealInput.h"
 #include "tests/support/WindowStacking.h"
 #include "toolkit/commandbars/XTPCommandBarsSiteFrame.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
 
 #include "framework/Controls.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,13 +32,41 @@ const CPoint kCaption(5, 8);
 // Frame client points: over the tree, far from every dock bar, and over the
 // top dock bar's row of the menu bar.
 const CPoint kMiddle(250, 200), kElsewhere(150, 280), kTopDockRow(300, 10);
+// The commands of an edit control and a combo box on the bar.
+const int kBarFieldId = 3100, kBarComboId = 3101;
+
+// A site frame that runs the commands of the fields on its bar (a field
+// without a handler is disabled).
+class CFieldCommandFrame : public CXTPCommandBarsSiteFrame
+{
+public:
+    int m_nFieldCommands = 0;
+
+protected:
+    afx_msg void OnFieldCommand(UINT) { ++m_nFieldCommands; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFieldCommandFrame, CXTPCommandBarsSiteFrame)
+ON_COMMAND_RANGE(kBarFieldId, kBarComboId, OnFieldCommand)
+END_MESSAGE_MAP()
+
+// The window of the frame the user clicked before the drag (or before the
+// field of the bar), and how a key shows there.
+struct FocusedWindow
+{
+    const char* name;
+    std::function<void()> click;
+    std::function<bool()> keyArrives;
+    HWND hWnd;
+};
 
 class BarDragFocusTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        frame = new CXTPCommandBarsSiteFrame;
+        frame = new CFieldCommandFrame;
         ASSERT_TRUE(frame->Create(NULL, "site", WS_OVERLAPPEDWINDOW | WS_VISIBLE, kFrameRect));
         ASSERT_TRUE(frame->CreateCommandBars(RUNTIME_CLASS(CXTPCommandBars)));
         CXTPCommandBars* pBars = frame->GetCommandBars();
@@ -122,7 +155,38 @@ protected:
         return PumpPendingUntil([&] { return field.GetWindowTextLength() == nLength + 1; }, 3000);
     }
 
-    CXTPCommandBarsSiteFrame* frame = nullptr;
+    // The windows of the frame the user works in: its view, and a field of
+    // its own.
+    std::vector<FocusedWindow> WindowsOfTheFrame()
+    {
+        return {
+            {"the frame's view", [this] { ClickFirstKeyword(); }, [this] { return DownReachesTheTree(); },
+             view->m_hWnd},
+            {"a field that is not the view", [this] { ClickField(); }, [this] { return KeyReachesTheField(); },
+             field.m_hWnd},
+        };
+    }
+    // The user's click into a field on the bar, and an A typed there.
+    void TypeIntoTheBarsField(CWnd* pField)
+    {
+        ASSERT_TRUE(pField != NULL && pField->IsWindowVisible());
+        pField->SetWindowText("");
+        CRect rc;
+        pField->GetWindowRect(&rc);
+        ClickScreen(rc.CenterPoint());
+        ASSERT_TRUE(PumpPendingUntil([&] { return ::GetFocus() == pField->m_hWnd; }));
+        PressKeys({'A'});
+        ASSERT_TRUE(PumpPendingUntil([&] { return pField->GetWindowTextLength() == 1; }));
+    }
+    // The bar back in its row for the next case.
+    void DockBack()
+    {
+        frame->GetCommandBars()->DockCommandBarAt(Bar(), NULL, xtpBarTop);
+        frame->RecalcLayout();
+        SettleDisplay();
+    }
+
+    CFieldCommandFrame* frame = nullptr;
     CTreeView* view = nullptr;
     CWnd field;
 };
@@ -136,15 +200,6 @@ struct DragRow
     std::function<void()> drag;
 };
 
-// The window the user clicked before the drag, and how a key shows there.
-struct FocusedWindow
-{
-    const char* name;
-    std::function<void()> click;
-    std::function<bool()> keyArrives;
-    HWND hWnd;
-};
-
 TEST_F(BarDragFocusTest, FloatingMovingAndDockingByTheMouseLeaveTheKeysWithTheFocusedWindow)
 {
     const DragRow rows[] = {
@@ -153,13 +208,7 @@ TEST_F(BarDragFocusTest, FloatingMovingAndDockingByTheMouseLeaveTheKeysWithTheFo
         {"docked by a double click", true, [this] { DoubleClickCaption(); }},
         {"docked by dragging it back", true, [this] { DragTo(kTopDockRow, xtpBarTop); }},
     };
-    const FocusedWindow windows[] = {
-        {"the frame's view", [this] { ClickFirstKeyword(); }, [this] { return DownReachesTheTree(); },
-         view->m_hWnd},
-        {"a field that is not the view", [this] { ClickField(); }, [this] { return KeyReachesTheField(); },
-         field.m_hWnd},
-    };
-    for (const FocusedWindow& focused : windows)
+    for (const FocusedWindow& focused : WindowsOfTheFrame())
     {
         for (const DragRow& row : rows)
         {
@@ -174,10 +223,7 @@ TEST_F(BarDragFocusTest, FloatingMovingAndDockingByTheMouseLeaveTheKeysWithTheFo
             EXPECT_EQ(frame->m_hWnd, ::GetActiveWindow());
             EXPECT_EQ(frame->m_hWnd, ::GetForegroundWindow());
             EXPECT_EQ(focused.hWnd, ::GetFocus());
-            // Back in its row for the next one.
-            frame->GetCommandBars()->DockCommandBarAt(Bar(), NULL, xtpBarTop);
-            frame->RecalcLayout();
-            SettleDisplay();
+            DockBack();
         }
     }
 }
@@ -192,19 +238,19 @@ TEST_F(BarDragFocusTest, AFloatingBarGivenTheFocusHandsItBack)
         const char* name;
         std::function<void()> focusBefore;
         HWND hWndAfter;
-        // Runs between the bar's focus and its handing back.
+        // Runs between the bar's focus and its handing back (nullptr: nothing).
         std::function<void()> meanwhile;
     };
     HWND hGone = NULL;
     const Row rows[] = {
-        {"from the field: to the field", [this] { ClickField(); }, field.m_hWnd},
-        {"from the frame's view: to the view", [this] { ClickFirstKeyword(); }, view->m_hWnd},
+        {"from the field: to the field", [this] { ClickField(); }, field.m_hWnd, nullptr},
+        {"from the frame's view: to the view", [this] { ClickFirstKeyword(); }, view->m_hWnd, nullptr},
         {"from no window: to the frame's view",
          [this] {
              ClickField();
              ::SetFocus(NULL);
          },
-         view->m_hWnd},
+         view->m_hWnd, nullptr},
         {"from a window that is gone: to the frame's view",
          [&] {
              ClickField();
@@ -228,9 +274,65 @@ TEST_F(BarDragFocusTest, AFloatingBarGivenTheFocusHandsItBack)
         EXPECT_EQ(row.hWndAfter, ::GetFocus());
         EXPECT_EQ(frame->m_hWnd, ::GetActiveWindow());
         EXPECT_EQ(frame->m_hWnd, ::GetForegroundWindow());
-        frame->GetCommandBars()->DockCommandBarAt(Bar(), NULL, xtpBarTop);
-        frame->RecalcLayout();
-        SettleDisplay();
+        DockBack();
+    }
+}
+
+// The user types into a field of the tool bar (an edit control's, or a
+// combo box's) and leaves it by Esc, or by Enter, which runs the field's
+// command: the keys go back to the window of the frame the user came from,
+// the bar docked or floating. A click into the floating bar's field
+// activates the bar first, and the activation focuses the bar on its way to
+// the field.
+TEST_F(BarDragFocusTest, LeavingAFieldOfTheBarGivesTheKeysBackToTheWindowTheUserCameFrom)
+{
+    CXTPControls* pControls = Bar()->GetControls();
+    CXTPControlEdit* pEdit = (CXTPControlEdit*)pControls->Add(xtpControlEdit, kBarFieldId);
+    CXTPControlComboBox* pCombo = (CXTPControlComboBox*)pControls->Add(xtpControlComboBox, kBarComboId);
+    pCombo->SetDropDownListStyle();
+    frame->RecalcLayout();
+    SettleDisplay();
+    const struct
+    {
+        const char* name;
+        CWnd* pWnd;
+    } barFields[] = {{"an edit control", pEdit->GetEditWnd()}, {"a combo box", pCombo->GetEditWnd()}};
+    const struct
+    {
+        const char* name;
+        bool bFloating;
+        WORD vk;
+        // The field's command runs.
+        int nCommands;
+    } rows[] = {
+        {"docked, Esc", false, VK_ESCAPE, 0},
+        {"docked, Enter", false, VK_RETURN, 1},
+        {"floating, Esc", true, VK_ESCAPE, 0},
+        {"floating, Enter", true, VK_RETURN, 1},
+    };
+    for (const auto& barField : barFields)
+    {
+        for (const FocusedWindow& focused : WindowsOfTheFrame())
+        {
+            for (const auto& row : rows)
+            {
+                SCOPED_TRACE(std::string(barField.name) + ", from " + focused.name + ", " + row.name);
+                focused.click();
+                if (row.bFloating)
+                    DragTo(kMiddle, xtpBarFloating);
+                TypeIntoTheBarsField(barField.pWnd);
+                frame->m_nFieldCommands = 0;
+
+                PressKeys({row.vk});
+
+                EXPECT_TRUE(focused.keyArrives());
+                EXPECT_EQ(focused.hWnd, ::GetFocus());
+                EXPECT_EQ(frame->m_hWnd, ::GetActiveWindow());
+                EXPECT_EQ(frame->m_hWnd, ::GetForegroundWindow());
+                EXPECT_EQ(row.nCommands, frame->m_nFieldCommands);
+                DockBack();
+            }
+        }
     }
 }
 
