@@ -6,7 +6,7 @@
 // to the window of its frame that had it, or to the frame's view when that
 // window is gone or was not the frame's. Esc and Enter in a field of the
 // bar, docked or floating, give the keys back to the frame's window the
-// user came from.
+// user came from, and so does hiding the bar while its field has the focus.
 #include "CommandBarsTestSupport.h"
 
 #include "tests/support/RealInput.h"
@@ -332,6 +332,51 @@ TEST_F(BarDragFocusTest, LeavingAFieldOfTheBarGivesTheKeysBackToTheWindowTheUser
                 EXPECT_EQ(row.nCommands, frame->m_nFieldCommands);
                 DockBack();
             }
+        }
+    }
+}
+
+// The bar hidden while the user types in its field (closed by its button
+// when floating, or hidden by the program) leaves no focus out of sight:
+// the keys go back to the frame's window the user came from.
+TEST_F(BarDragFocusTest, HidingTheBarWithTheFocusInItsFieldGivesTheKeysBackToTheWindowTheUserCameFrom)
+{
+    CXTPControlEdit* pEdit = (CXTPControlEdit*)Bar()->GetControls()->Add(xtpControlEdit, kBarFieldId);
+    frame->RecalcLayout();
+    SettleDisplay();
+    auto clickClose = [this] {
+        CPoint pt = Bar()->GetControls()->FindControlById(XTP_ID_TOOLBAR_HIDE)->GetRect().CenterPoint();
+        ClickScreen(BarScreen(pt));
+    };
+    auto hide = [this] { Bar()->SetVisible(FALSE); };
+    const struct
+    {
+        const char* name;
+        bool bFloating;
+        std::function<void()> hide;
+    } rows[] = {
+        {"docked, hidden by the program", false, hide},
+        {"floating, hidden by the program", true, hide},
+        {"floating, closed by its button", true, clickClose},
+    };
+    for (const FocusedWindow& focused : WindowsOfTheFrame())
+    {
+        for (const auto& row : rows)
+        {
+            SCOPED_TRACE(std::string("from ") + focused.name + ", " + row.name);
+            focused.click();
+            if (row.bFloating)
+                DragTo(kMiddle, xtpBarFloating);
+            TypeIntoTheBarsField(pEdit->GetEditWnd());
+
+            row.hide();
+            ASSERT_TRUE(PumpPendingUntil([&] { return !Bar()->IsWindowVisible(); }));
+
+            EXPECT_EQ(focused.hWnd, ::GetFocus());
+            EXPECT_TRUE(focused.keyArrives());
+            EXPECT_EQ(frame->m_hWnd, ::GetActiveWindow());
+            Bar()->SetVisible(TRUE);
+            DockBack();
         }
     }
 }
