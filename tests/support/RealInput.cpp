@@ -2,6 +2,7 @@
 
 #include "tests/support/TestWindow.h"
 
+#include <atomic>
 #include <commctrl.h>
 #include <string.h>
 #include <thread>
@@ -32,6 +33,43 @@ INPUT MouseInput(CPoint point, DWORD dwFlags)
     input.mi.dy = (point.y * 65536 + cy - 1) / cy;
     input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return input;
+}
+
+// The screen point of the latest mouse message the thread that drags took
+// off its queue (x in the high half), for DragScreen's sender to wait for.
+std::atomic<long long> g_llMouseTakenAt(-1);
+
+long long PackPoint(POINT pt)
+{
+    return ((long long)pt.x << 32) | (unsigned long)pt.y;
+}
+
+LRESULT CALLBACK NoteMouseTaken(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* pMsg = (const MSG*)lParam;
+    if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->message >= WM_MOUSEFIRST
+        && pMsg->message <= WM_MOUSELAST)
+        g_llMouseTakenAt = PackPoint(pMsg->pt);
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+// Notes, from now on, the mouse messages the calling thread takes.
+void WatchMouseTaken()
+{
+    thread_local HHOOK t_hHook = NULL;
+    if (t_hHook == NULL)
+        t_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, NoteMouseTaken, NULL, ::GetCurrentThreadId());
+}
+
+// Waits (a second at the most: a hook may eat the move) until the watched
+// thread has taken a mouse message at the point of the move sent.
+void WaitUntilMouseTakenAt(const INPUT& move)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    const POINT pt = {(LONG)((long long)move.mi.dx * cx / 65536), (LONG)((long long)move.mi.dy * cy / 65536)};
+    const DWORD start = ::GetTickCount();
+    while (g_llMouseTakenAt != PackPoint(pt) && ::GetTickCount() - start < 1000)
+        ::Sleep(1);
 }
 
 void SendAll(std::vector<INPUT>& inputs)
@@ -106,15 +144,26 @@ void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys)
     for (auto vk = std::rbegin(heldKeys); vk != std::rend(heldKeys); ++vk)
         rest.push_back(KeyInput(*vk, true));
     SendAll(press);
+    WatchMouseTaken();
     const DWORD dwThread = ::GetCurrentThreadId();
-    std::thread([dwThread, rest]() mutable {
+    std::thread([dwThread, rest]() {
         const DWORD start = ::GetTickCount();
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
         while (::GetTickCount() - start < 10000
                && !(::GetGUIThreadInfo(dwThread, &info) && info.hwndCapture != NULL))
             ::Sleep(10);
-        SendAll(rest);
+        // One event at a time, each move once the thread has taken the one
+        // before: wine folds a move into the move still waiting, even one
+        // the thread is taking at that moment, which then reads as it was
+        // and the moves folded into it are lost (the drag ends short of
+        // where it should).
+        for (INPUT input : rest)
+        {
+            ::SendInput(1, &input, sizeof(INPUT));
+            if (input.type == INPUT_MOUSE && input.mi.dwFlags == (MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE))
+                WaitUntilMouseTakenAt(input);
+        }
     }).detach();
 }
 

@@ -39,7 +39,7 @@ void TurnWheelAt(CPoint point, DWORD dwWheel, int nDelta);
 // comes at once; the rest comes from a thread of its own once a window of
 // the calling thread holds the mouse capture (as a drag loop takes it on
 // the press), so the caller pumps the press meanwhile, as PumpPendingUntil
-// does.
+// does; each move once the calling thread has taken the move before it.
 void DragScreen(CPoint from, CPoint to, std::initializer_list<WORD> heldKeys = {});
 // The keys pressed in order and released in reverse order.
 void PressKeys(const std::vector<WORD>& keys);
